@@ -1,0 +1,312 @@
+#include "framework/core/File.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+CString MakeTempName(const CString& target)
+{
+    static unsigned counter = 0;
+    CString name;
+    name.Format("%s.~%d-%u.tmp", target.GetString(), static_cast<int>(getpid()), ++counter);
+    return name;
+}
+
+} // namespace
+
+int CFileException::CauseFromErrno(int err)
+{
+    switch (err) {
+    case 0: return none;
+    case ENOENT: return fileNotFound;
+    case ENOTDIR:
+    case ENAMETOOLONG: return badPath;
+    case EMFILE:
+    case ENFILE: return tooManyOpenFiles;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR: return accessDenied;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return diskFull;
+    case EIO: return hardIO;
+    default: return genericException;
+    }
+}
+
+CString CFileException::GetErrorMessage() const
+{
+    CString what;
+    switch (m_cause) {
+    case fileNotFound: what = "was not found"; break;
+    case badPath: what = "has an invalid path"; break;
+    case tooManyOpenFiles: what = "could not be opened: too many files are open"; break;
+    case accessDenied: what = "cannot be accessed"; break;
+    case diskFull: what = "could not be written: the disk is full"; break;
+    case endOfFile: what = "ends unexpectedly"; break;
+    case hardIO: what = "could not be read or written (a device error)"; break;
+    default: what = "could not be read or written"; break;
+    }
+    CString msg;
+    if (m_lOsError)
+        msg.Format("The file \"%s\" %s (%s).", m_strFileName.GetString(), what.GetString(), std::strerror(m_lOsError));
+    else
+        msg.Format("The file \"%s\" %s.", m_strFileName.GetString(), what.GetString());
+    return msg;
+}
+
+const char* CFileException::what() const noexcept
+{
+    m_what = GetErrorMessage();
+    return m_what.GetString();
+}
+
+CFile::CFile(const char* pszFileName, UINT nOpenFlags)
+{
+    CFileException e;
+    if (!Open(pszFileName, nOpenFlags, &e))
+        throw e;
+}
+
+CFile::~CFile()
+{
+    if (IsOpen())
+        CFile::Abort();
+}
+
+BOOL CFile::Open(const char* pszFileName, UINT nOpenFlags, CFileException* pError)
+{
+    if (IsOpen())
+        Abort();
+    m_strFileName = pszFileName ? pszFileName : "";
+    m_strTempName.Empty();
+
+    int access = nOpenFlags & 3;
+    int flags = access == modeRead ? O_RDONLY : (access == modeWrite ? O_WRONLY : O_RDWR);
+    bool safeSave = (nOpenFlags & modeCreate) && !(nOpenFlags & modeNoTruncate) && access == modeWrite;
+    CString path = m_strFileName;
+    if (safeSave) {
+        m_strTempName = MakeTempName(m_strFileName);
+        path = m_strTempName;
+        flags |= O_CREAT | O_EXCL;
+    } else if (nOpenFlags & modeCreate) {
+        flags |= O_CREAT;
+        if (!(nOpenFlags & modeNoTruncate))
+            flags |= O_TRUNC;
+    }
+    m_fd = ::open(path.GetString(), flags | O_CLOEXEC, 0644);
+    if (m_fd < 0) {
+        int err = errno;
+        m_strTempName.Empty();
+        if (pError) {
+            pError->m_cause = CFileException::CauseFromErrno(err);
+            pError->m_lOsError = err;
+            pError->m_strFileName = m_strFileName;
+        }
+        return FALSE;
+    }
+    if (safeSave) {
+        // Keep the permissions of the file being replaced.
+        struct stat st {};
+        if (::stat(m_strFileName.GetString(), &st) == 0)
+            (void)::fchmod(m_fd, st.st_mode & 07777);
+    }
+    return TRUE;
+}
+
+void CFile::ThrowErrno(int err) const
+{
+    throw CFileException(CFileException::CauseFromErrno(err), err, m_strFileName);
+}
+
+UINT CFile::Read(void* pBuf, UINT nCount)
+{
+    if (!IsOpen())
+        throw CFileException(CFileException::invalidFile, 0, m_strFileName);
+    size_t done = 0;
+    char* p = static_cast<char*>(pBuf);
+    while (done < nCount) {
+        ssize_t r = ::read(m_fd, p + done, nCount - done);
+        if (r < 0) {
+            if (errno == EINTR)
+                continue;
+            ThrowErrno(errno);
+        }
+        if (r == 0)
+            break;
+        done += static_cast<size_t>(r);
+    }
+    return static_cast<UINT>(done);
+}
+
+void CFile::Write(const void* pBuf, UINT nCount)
+{
+    if (!IsOpen())
+        throw CFileException(CFileException::invalidFile, 0, m_strFileName);
+    size_t done = 0;
+    const char* p = static_cast<const char*>(pBuf);
+    while (done < nCount) {
+        ssize_t r = ::write(m_fd, p + done, nCount - done);
+        if (r < 0) {
+            if (errno == EINTR)
+                continue;
+            ThrowErrno(errno);
+        }
+        done += static_cast<size_t>(r);
+    }
+}
+
+void CFile::Flush()
+{
+    if (IsOpen() && ::fsync(m_fd) != 0 && errno != EINVAL)
+        ThrowErrno(errno);
+}
+
+ULONGLONG CFile::Seek(LONGLONG lOff, UINT nFrom)
+{
+    int whence = nFrom == begin ? SEEK_SET : (nFrom == current ? SEEK_CUR : SEEK_END);
+    off_t r = ::lseek(m_fd, static_cast<off_t>(lOff), whence);
+    if (r < 0)
+        throw CFileException(CFileException::badSeek, errno, m_strFileName);
+    return static_cast<ULONGLONG>(r);
+}
+
+ULONGLONG CFile::GetPosition() const
+{
+    off_t r = ::lseek(m_fd, 0, SEEK_CUR);
+    return r < 0 ? 0 : static_cast<ULONGLONG>(r);
+}
+
+ULONGLONG CFile::GetLength() const
+{
+    struct stat st {};
+    if (::fstat(m_fd, &st) != 0)
+        return 0;
+    return static_cast<ULONGLONG>(st.st_size);
+}
+
+void CFile::SetLength(ULONGLONG dwNewLen)
+{
+    if (::ftruncate(m_fd, static_cast<off_t>(dwNewLen)) != 0)
+        ThrowErrno(errno);
+}
+
+void CFile::Close()
+{
+    if (!IsOpen())
+        return;
+    int fd = m_fd;
+    m_fd = -1;
+    if (m_strTempName.IsEmpty()) {
+        if (::close(fd) != 0)
+            ThrowErrno(errno);
+        return;
+    }
+    CString temp = m_strTempName;
+    m_strTempName.Empty();
+    int err = 0;
+    if (::fsync(fd) != 0)
+        err = errno;
+    if (::close(fd) != 0 && !err)
+        err = errno;
+    if (!err && ::rename(temp.GetString(), m_strFileName.GetString()) != 0)
+        err = errno;
+    if (err) {
+        ::unlink(temp.GetString());
+        ThrowErrno(err);
+    }
+}
+
+void CFile::Abort()
+{
+    if (!IsOpen())
+        return;
+    ::close(m_fd);
+    m_fd = -1;
+    if (!m_strTempName.IsEmpty()) {
+        ::unlink(m_strTempName.GetString());
+        m_strTempName.Empty();
+    }
+}
+
+CString CFile::GetFileName() const
+{
+    int slash = m_strFileName.ReverseFind('/');
+    return slash < 0 ? m_strFileName : m_strFileName.Mid(slash + 1);
+}
+
+bool CFile::Exists(const char* pszFileName)
+{
+    struct stat st {};
+    return pszFileName && ::stat(pszFileName, &st) == 0;
+}
+
+void CFile::Remove(const char* pszFileName)
+{
+    if (::unlink(pszFileName) != 0)
+        throw CFileException(CFileException::CauseFromErrno(errno), errno, pszFileName);
+}
+
+void CFile::Rename(const char* pszOld, const char* pszNew)
+{
+    if (::rename(pszOld, pszNew) != 0)
+        throw CFileException(CFileException::CauseFromErrno(errno), errno, pszOld);
+}
+
+UINT CStdioFile::Read(void* pBuf, UINT nCount)
+{
+    // Serve what ReadString has buffered first.
+    size_t fromBuf = std::min<size_t>(nCount, m_bufLen - m_bufPos);
+    std::memcpy(pBuf, m_buf + m_bufPos, fromBuf);
+    m_bufPos += fromBuf;
+    return static_cast<UINT>(fromBuf) + CFile::Read(static_cast<char*>(pBuf) + fromBuf, nCount - static_cast<UINT>(fromBuf));
+}
+
+BOOL CStdioFile::ReadString(CString& rString)
+{
+    std::string line;
+    bool any = false;
+    for (;;) {
+        if (m_bufPos == m_bufLen) {
+            m_bufPos = 0;
+            m_bufLen = CFile::Read(m_buf, sizeof m_buf);
+            if (m_bufLen == 0)
+                break;
+        }
+        any = true;
+        char c = m_buf[m_bufPos++];
+        if (c == '\n')
+            break;
+        line += c;
+    }
+    if (!any)
+        return FALSE;
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    rString = CString(std::move(line));
+    return TRUE;
+}
+
+void CStdioFile::WriteString(const char* psz)
+{
+    if (psz)
+        Write(psz, static_cast<UINT>(std::strlen(psz)));
+}
+
+void CStdioFile::Close()
+{
+    m_bufPos = m_bufLen = 0;
+    CFile::Close();
+}
+
+void CStdioFile::Abort()
+{
+    m_bufPos = m_bufLen = 0;
+    CFile::Abort();
+}

@@ -1,0 +1,73 @@
+#include "framework/core/String.h"
+
+#include <gtest/gtest.h>
+
+TEST(CString, FormatKeepsTheHalfSignByte)
+{
+    CString s;
+    s.Format("%d%c", 1, '\xBD');
+    ASSERT_EQ(s.GetLength(), 2);
+    EXPECT_EQ(static_cast<unsigned char>(s[1]), 0xBD);
+    EXPECT_EQ(s.ToUtf8(), "1\xC2\xBD");
+
+    CString padded;
+    padded.Format("%-6s|%5.1f|%03d", "Ann", 187.25, 7);
+    EXPECT_EQ(padded, "Ann   |187.2|007");
+
+    // Longer than the small buffer of the formatter.
+    CString longer;
+    longer.Format("%s-%s", std::string(300, 'a').c_str(), std::string(300, 'b').c_str());
+    EXPECT_EQ(longer.GetLength(), 601);
+    EXPECT_EQ(longer.Right(2), "bb");
+}
+
+TEST(CString, ExtractionAndSearchAtTheEdges)
+{
+    CString s("Smith, John");
+    EXPECT_EQ(s.Left(5), "Smith");
+    EXPECT_EQ(s.Left(0), "");
+    EXPECT_EQ(s.Left(99), s);
+    EXPECT_EQ(s.Mid(7), "John");
+    EXPECT_EQ(s.Mid(7, 2), "Jo");
+    EXPECT_EQ(s.Mid(50), "");
+    EXPECT_EQ(s.Right(4), "John");
+    EXPECT_EQ(s.Find(','), 5);
+    EXPECT_EQ(s.Find(',', 6), -1);
+    EXPECT_EQ(s.Find("John"), 7);
+    EXPECT_EQ(s.ReverseFind('h'), 9);
+    EXPECT_EQ(s.FindOneOf(" ,"), 5);
+    EXPECT_EQ(s.SpanExcluding(","), "Smith");
+    EXPECT_EQ(s.GetAt(100), '\0');
+}
+
+TEST(CString, ChangesInPlace)
+{
+    CString s("  Mixed Case\t ");
+    s.Trim();
+    EXPECT_EQ(s, "Mixed Case");
+    s.MakeUpper();
+    EXPECT_EQ(s, "MIXED CASE");
+    EXPECT_EQ(s.Replace("CASE", "up"), 1);
+    EXPECT_EQ(s, "MIXED up");
+    EXPECT_EQ(s.Remove('D'), 1);
+    s.Insert(0, '>');
+    s.Delete(1, 2);
+    EXPECT_EQ(s, ">XE up");
+
+    CString latin("\xC9" "cole");  // É in Windows-1252
+    latin.MakeLower();
+    EXPECT_EQ(latin, "\xE9" "cole");
+    EXPECT_EQ(CString("abc").CompareNoCase("ABD"), -1);
+    EXPECT_EQ(CString("\xE9").CompareNoCase("\xC9"), 0);
+}
+
+TEST(CString, Utf8RoundTripOfTheCodePage)
+{
+    std::string all;
+    for (int c = 1; c < 256; ++c)
+        all += static_cast<char>(c);
+    CString s(all);
+    EXPECT_EQ(CString::FromUtf8(s.ToUtf8()), s);
+    EXPECT_EQ(CString("\x80").ToUtf8(), "\xE2\x82\xAC");  // the euro sign
+    EXPECT_EQ(CString::FromUtf8("\xE4\xB8\xAD"), "?");     // not in the code page
+}

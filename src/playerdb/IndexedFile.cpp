@@ -1,0 +1,498 @@
+#include "playerdb/IndexedFile.h"
+
+#include "playerdb/ByteOrder.h"
+
+#include <algorithm>
+#include <cstring>
+
+CIndexedFile::CIndexedFile(DWORD nRecordLength, std::vector<CIndexDef> indexes)
+    : m_defs(std::move(indexes)), m_data(nRecordLength)
+{
+    ASSERT(!m_defs.empty());
+}
+
+CIndexedFile::~CIndexedFile()
+{
+    Close();
+}
+
+void CIndexedFile::Notify(const CString& str)
+{
+    if (m_hook)
+        m_hook(str);
+}
+
+int CIndexedFile::Fail(const char* pszWhat)
+{
+    m_strError.Format("%s %s.", pszWhat, m_strDataPath.GetString());
+    return -1;
+}
+
+CIndexTreeFile::CStamp CIndexedFile::Stamp() const
+{
+    return CIndexTreeFile::CStamp{m_data.GetRecordLength(), m_data.GetSlotCount(), m_data.GetLiveCount(),
+                                  m_data.GetSerial()};
+}
+
+BOOL CIndexedFile::Open(const char* pszDataPath, const char* pszIndexPath)
+{
+    Close();
+    m_strError.Empty();
+    m_strRebuilt.Empty();
+    m_strDataPath = pszDataPath;
+    m_strIndexPath = pszIndexPath;
+
+    BOOL bTorn = FALSE;
+    if (!m_data.Open(pszDataPath, bTorn, m_strError))
+        return FALSE;
+    if (bTorn)
+    {
+        CString str;
+        str.Format("%s ended part-way through a record, left by a write that was cut short. "
+                   "That record has been dropped; the other records are unharmed.",
+                   pszDataPath);
+        Notify(str);
+    }
+
+    std::vector<CIndexTreeFile::CTreeDef> trees;
+    for (const CIndexDef& def : m_defs)
+        trees.push_back(CIndexTreeFile::CTreeDef{def.pszName, def.bUnique});
+    CString strWhy;
+    int r = m_index.Open(pszIndexPath, trees, Stamp(), strWhy, m_strError);
+    if (r < 0)
+    {
+        m_data.Close();
+        return FALSE;
+    }
+    if (r == 0 || bTorn)
+    {
+        m_strRebuilt = bTorn ? CString("the data file had been cut short") : strWhy;
+        BOOL bHadRecords = m_data.GetSlotCount() > 0;
+        if (!RebuildIndexes())
+        {
+            m_strError.Format("Cannot write the index file %s.", pszIndexPath);
+            m_index.Close();
+            m_data.Close();
+            return FALSE;
+        }
+        if (bHadRecords)
+        {
+            CString str;
+            str.Format("The index file %s has been rebuilt from %s (%s).", pszIndexPath, pszDataPath,
+                       m_strRebuilt.GetString());
+            Notify(str);
+        }
+    }
+    m_nIndex = 0;
+    m_nCurSlot = -1;
+    First();
+    return TRUE;
+}
+
+void CIndexedFile::Close()
+{
+    if (m_index.IsOpen() && m_data.IsOpen() && !m_index.Flush(Stamp(), TRUE))
+    {
+        CString str;
+        str.Format("The index file %s could not be written; it will be rebuilt when next opened.",
+                   m_strIndexPath.GetString());
+        Notify(str);
+    }
+    m_index.Close();
+    m_data.Close();
+    m_nCurSlot = -1;
+}
+
+BOOL CIndexedFile::Flush()
+{
+    if (!IsOpen())
+        return FALSE;
+    return m_index.Flush(Stamp(), TRUE);
+}
+
+BOOL CIndexedFile::BeginChange()
+{
+    if (!IsOpen())
+        return FALSE;
+    return m_index.MarkInUse();
+}
+
+void CIndexedFile::BuildKey(int t, const BYTE* pRecord, DWORD nSlot, std::string& key) const
+{
+    key.clear();
+    m_defs[static_cast<size_t>(t)].pfnKey(pRecord, key);
+    if (key.size() > CIndexTreeFile::kMaxKey - 4)
+        key.resize(CIndexTreeFile::kMaxKey - 4);
+    AppendBE32(key, nSlot);
+}
+
+void CIndexedFile::BuildSearchKey(int t, const BYTE* pRecord, std::string& key) const
+{
+    key.clear();
+    m_defs[static_cast<size_t>(t)].pfnSearchKey(pRecord, key);
+    if (key.size() > CIndexTreeFile::kMaxKey - 4)
+        key.resize(CIndexTreeFile::kMaxKey - 4);
+}
+
+int CIndexedFile::SelectIndex(const char* pszName)
+{
+    for (size_t t = 0; t < m_defs.size(); ++t)
+    {
+        if (std::strcmp(m_defs[t].pszName, pszName) != 0)
+            continue;
+        m_nIndex = static_cast<int>(t);
+        // Keep the record last read current in the new order.
+        if (m_nCurSlot >= 0)
+        {
+            std::string key;
+            BuildKey(m_nIndex, m_curRecord.data(), static_cast<DWORD>(m_nCurSlot), key);
+            SetAt(key);
+        }
+        else
+            SetBefore(std::string());
+        return 0;
+    }
+    return -1;
+}
+
+void CIndexedFile::SetAt(const std::string& key)
+{
+    m_state = CState::At;
+    m_cursorKey = key;
+    m_nPosVersion = m_index.GetVersion() - 1;  // sought on the next use
+}
+
+void CIndexedFile::SetBefore(const std::string& key)
+{
+    m_state = CState::Before;
+    m_cursorKey = key;
+    m_nPosVersion = m_index.GetVersion() - 1;
+}
+
+CIndexTreeFile::CPos CIndexedFile::Seek()
+{
+    if (m_nPosVersion == m_index.GetVersion())
+        return m_pos;
+    m_nPosVersion = m_index.GetVersion();
+    if (!IsOpen() || m_state == CState::End)
+        return m_pos = CIndexTreeFile::CPos{};
+    m_pos = m_index.LowerBound(m_nIndex, m_cursorKey);
+    // The entry stood on has gone: stand before the one that followed it.
+    if (m_state == CState::At && (m_pos.IsEnd() || m_index.KeyAt(m_pos) != m_cursorKey))
+        m_state = CState::Before;
+    return m_pos;
+}
+
+int CIndexedFile::ReadSlot(DWORD nSlot, std::vector<BYTE>& rec)
+{
+    rec.resize(m_data.GetRecordLength());
+    if (m_data.ReadSlot(nSlot, rec.data()) == 0)
+        return 0;
+    CString str;
+    str.Format("Record %u of %s cannot be read; it is damaged.", nSlot + 1, m_strDataPath.GetString());
+    Notify(str);
+    return -1;
+}
+
+int CIndexedFile::ReadAtPos(const CIndexTreeFile::CPos& pos)
+{
+    const std::string& key = m_index.KeyAt(pos);
+    DWORD nSlot = GetBE32(key.data() + key.size() - 4);
+    m_state = CState::At;
+    m_cursorKey = key;
+    m_pos = pos;
+    m_nPosVersion = m_index.GetVersion();
+    std::vector<BYTE> rec;
+    if (ReadSlot(nSlot, rec) != 0)
+        return -1;
+    LoadFields(rec.data());
+    m_curRecord.swap(rec);
+    m_nCurSlot = nSlot;
+    return 0;
+}
+
+void CIndexedFile::First()
+{
+    SetBefore(std::string());
+}
+
+int CIndexedFile::Next(int n)
+{
+    if (!IsOpen())
+        return -1;
+    CIndexTreeFile::CPos pos = Seek();
+    if (m_state != CState::At)
+    {
+        if (pos.IsEnd() || m_state == CState::End)
+        {
+            // From past the end only a step back leads anywhere.
+            if (n >= 0)
+                return -1;
+            pos = m_index.Last(m_nIndex);
+            if (pos.IsEnd())
+                return -1;
+            ++n;
+        }
+        else if (n > 0)
+            --n;  // standing before an entry, the first step lands on it
+    }
+    if (!m_index.Step(pos, n))
+    {
+        if (n > 0)
+        {
+            m_state = CState::End;
+            m_pos = CIndexTreeFile::CPos{};
+            m_nPosVersion = m_index.GetVersion();
+        }
+        else
+            First();
+        return -1;
+    }
+    return ReadAtPos(pos);
+}
+
+int CIndexedFile::ReadCurrent()
+{
+    if (!IsOpen())
+        return -1;
+    CIndexTreeFile::CPos pos = Seek();
+    if (m_state == CState::End || pos.IsEnd())
+        return -1;
+    return ReadAtPos(pos);
+}
+
+int CIndexedFile::Last()
+{
+    if (!IsOpen())
+        return -1;
+    CIndexTreeFile::CPos pos = m_index.Last(m_nIndex);
+    if (pos.IsEnd())
+        return -1;
+    return ReadAtPos(pos);
+}
+
+int CIndexedFile::Find()
+{
+    if (!IsOpen())
+        return -1;
+    std::vector<BYTE> rec(m_data.GetRecordLength(), 0);
+    StoreFields(rec.data());
+    std::string search;
+    BuildSearchKey(m_nIndex, rec.data(), search);
+    CIndexTreeFile::CPos pos = m_index.LowerBound(m_nIndex, search);
+    if (!pos.IsEnd())
+    {
+        const std::string& key = m_index.KeyAt(pos);
+        if (key.size() - 4 >= search.size() && key.compare(0, search.size(), search) == 0)
+            return ReadAtPos(pos);
+    }
+    SetBefore(search);
+    return -1;
+}
+
+BOOL CIndexedFile::UniqueClash(const std::vector<BYTE>& rec, const std::vector<BYTE>* pOld) const
+{
+    for (size_t t = 0; t < m_defs.size(); ++t)
+    {
+        if (!m_defs[t].bUnique)
+            continue;
+        std::string key, old;
+        BuildKey(static_cast<int>(t), rec.data(), 0, key);
+        key.resize(key.size() - 4);
+        if (pOld)
+        {
+            BuildKey(static_cast<int>(t), pOld->data(), 0, old);
+            old.resize(old.size() - 4);
+            if (old == key)
+                continue;
+        }
+        CIndexTreeFile::CPos pos = m_index.LowerBound(static_cast<int>(t), key);
+        if (!pos.IsEnd())
+        {
+            const std::string& found = m_index.KeyAt(pos);
+            if (found.size() == key.size() + 4 && found.compare(0, key.size(), key) == 0)
+                return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+int CIndexedFile::Add()
+{
+    if (!IsOpen())
+        return -1;
+    std::vector<BYTE> rec(m_data.GetRecordLength(), 0);
+    StoreFields(rec.data());
+    if (UniqueClash(rec, nullptr))
+    {
+        m_strError = "A record with the same key is already in the file.";
+        return -1;
+    }
+    DWORD nSlot = 0;
+    if (!BeginChange() || !m_data.Allocate(nSlot) || !m_data.WriteSlot(nSlot, rec.data()))
+        return Fail("Cannot write to");
+    std::string key;
+    for (size_t t = 0; t < m_defs.size(); ++t)
+    {
+        BuildKey(static_cast<int>(t), rec.data(), nSlot, key);
+        m_index.Insert(static_cast<int>(t), key);
+    }
+    m_curRecord.swap(rec);
+    m_nCurSlot = nSlot;
+    BuildKey(m_nIndex, m_curRecord.data(), nSlot, key);
+    SetAt(key);
+    return 0;
+}
+
+int CIndexedFile::Rewrite()
+{
+    if (!IsOpen() || m_nCurSlot < 0)
+        return -1;
+    std::vector<BYTE> rec(m_data.GetRecordLength(), 0);
+    StoreFields(rec.data());
+    if (UniqueClash(rec, &m_curRecord))
+    {
+        m_strError = "A record with the same key is already in the file.";
+        return -1;
+    }
+    DWORD nSlot = static_cast<DWORD>(m_nCurSlot);
+    if (!BeginChange() || !m_data.WriteSlot(nSlot, rec.data()))
+        return Fail("Cannot write to");
+    std::string oldKey, newKey;
+    for (size_t t = 0; t < m_defs.size(); ++t)
+    {
+        BuildKey(static_cast<int>(t), m_curRecord.data(), nSlot, oldKey);
+        BuildKey(static_cast<int>(t), rec.data(), nSlot, newKey);
+        if (oldKey == newKey)
+            continue;
+        m_index.Erase(static_cast<int>(t), oldKey);
+        m_index.Insert(static_cast<int>(t), newKey);
+    }
+    m_curRecord.swap(rec);
+    BuildKey(m_nIndex, m_curRecord.data(), nSlot, newKey);
+    SetAt(newKey);
+    return 0;
+}
+
+int CIndexedFile::Delete()
+{
+    if (!IsOpen() || m_nCurSlot < 0)
+        return -1;
+    DWORD nSlot = static_cast<DWORD>(m_nCurSlot);
+    if (!BeginChange() || !m_data.Free(nSlot))
+        return Fail("Cannot write to");
+    std::string key;
+    for (size_t t = 0; t < m_defs.size(); ++t)
+    {
+        BuildKey(static_cast<int>(t), m_curRecord.data(), nSlot, key);
+        m_index.Erase(static_cast<int>(t), key);
+    }
+    BuildKey(m_nIndex, m_curRecord.data(), nSlot, key);
+    SetBefore(key);
+    m_nCurSlot = -1;
+    return 0;
+}
+
+BOOL CIndexedFile::RebuildIndexes()
+{
+    if (!m_data.IsOpen())
+        return FALSE;
+    std::vector<std::vector<std::string>> keys(m_defs.size());
+    DWORD nDamaged = 0;
+    std::string key;
+    BOOL bRead = m_data.Scan(
+        [&](DWORD nSlot, const BYTE* p) {
+            for (size_t t = 0; t < m_defs.size(); ++t)
+            {
+                BuildKey(static_cast<int>(t), p, nSlot, key);
+                keys[t].push_back(key);
+            }
+        },
+        [&](DWORD) { ++nDamaged; });
+    if (!bRead)
+        return FALSE;
+    if (nDamaged > 0)
+    {
+        CString str;
+        str.Format("%u damaged record%s in %s could not be read and %s been dropped.", nDamaged,
+                   nDamaged == 1 ? "" : "s", m_strDataPath.GetString(), nDamaged == 1 ? "has" : "have");
+        Notify(str);
+    }
+    m_index.ResetAll();
+    for (size_t t = 0; t < m_defs.size(); ++t)
+    {
+        std::sort(keys[t].begin(), keys[t].end());
+        m_index.BulkLoad(static_cast<int>(t), keys[t]);
+    }
+    m_nCurSlot = -1;
+    First();
+    return m_index.Flush(Stamp(), TRUE);
+}
+
+BOOL CIndexedFile::VerifyIndexes(CString& strWhy)
+{
+    if (!IsOpen())
+    {
+        strWhy = "not open";
+        return FALSE;
+    }
+    std::vector<std::vector<std::string>> keys(m_defs.size());
+    std::string key;
+    m_data.Scan(
+        [&](DWORD nSlot, const BYTE* p) {
+            for (size_t t = 0; t < m_defs.size(); ++t)
+            {
+                BuildKey(static_cast<int>(t), p, nSlot, key);
+                keys[t].push_back(key);
+            }
+        },
+        nullptr, FALSE);
+    for (size_t t = 0; t < m_defs.size(); ++t)
+    {
+        if (!m_index.Verify(static_cast<int>(t), strWhy))
+            return FALSE;
+        std::sort(keys[t].begin(), keys[t].end());
+        CIndexTreeFile::CPos pos = m_index.Begin(static_cast<int>(t));
+        for (const std::string& k : keys[t])
+        {
+            if (pos.IsEnd() || m_index.KeyAt(pos) != k)
+            {
+                strWhy.Format("index %s does not match the data file", m_defs[t].pszName);
+                return FALSE;
+            }
+            m_index.Step(pos, 1);
+        }
+        if (!pos.IsEnd())
+        {
+            strWhy.Format("index %s holds more entries than the data file", m_defs[t].pszName);
+            return FALSE;
+        }
+    }
+    return TRUE;
+}
+
+DWORD CIndexedFile::TakeSequence(DWORD nAtLeast)
+{
+    DWORD n = std::max(m_data.GetSequence(), nAtLeast);
+    m_data.SetSequence(n + 1);
+    m_data.WriteHeader();
+    return n;
+}
+
+BOOL CIndexedFile::PeekLast(const char* pszIndex, std::vector<BYTE>& rec)
+{
+    if (!IsOpen())
+        return FALSE;
+    for (size_t t = 0; t < m_defs.size(); ++t)
+    {
+        if (std::strcmp(m_defs[t].pszName, pszIndex) != 0)
+            continue;
+        CIndexTreeFile::CPos pos = m_index.Last(static_cast<int>(t));
+        if (pos.IsEnd())
+            return FALSE;
+        const std::string& key = m_index.KeyAt(pos);
+        rec.resize(m_data.GetRecordLength());
+        return m_data.ReadSlot(GetBE32(key.data() + key.size() - 4), rec.data()) == 0;
+    }
+    return FALSE;
+}

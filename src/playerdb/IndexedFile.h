@@ -1,0 +1,127 @@
+#pragma once
+// CIndexedFile: a table of fixed-length records (CRecordFile) with any number of
+// named B+tree indexes over fields of its records (CIndexTreeFile).
+//
+// A derived table holds the current record's fields and moves them to and from
+// the record bytes. Navigation works on the selected index:
+//   First()       stands before the first entry; Next(1) then reads the first record.
+//   Next(n)       steps n entries forward and reads the record there; -1 at the end.
+//   Find()        searches for the key built from the current fields; 0 and the record
+//                 read on a match (a prefix match where the index's search key is a
+//                 prefix), -1 otherwise with the position before where the key would
+//                 stand, so that ReadCurrent() reads the next greater record.
+//   ReadCurrent() reads the record at the position; -1 when there is none.
+// Add(), Rewrite() and Delete() change the file and keep every index in step;
+// Rewrite() and Delete() act on the record last read or added.
+//
+// Crash safety: the data file is the truth. The index file records the data
+// file's counts and update serial and carries a clean mark while it is not in
+// use; an index that is missing, stale, not closed or damaged is rebuilt from the
+// data file when the table is opened.
+#include "playerdb/IndexTree.h"
+#include "playerdb/RecordFile.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class CIndexedFile
+{
+public:
+    // Appends the key of an index, built from a record's bytes, to key.
+    using KeyBuilder = void (*)(const BYTE* pRecord, std::string& key);
+    struct CIndexDef
+    {
+        const char* pszName;
+        BOOL bUnique;
+        KeyBuilder pfnKey;        // the stored key; bytewise order is the index's order
+        KeyBuilder pfnSearchKey;  // what Find() looks for; a prefix of pfnKey's key
+    };
+    using MessageHook = std::function<void(const CString& strMessage)>;
+
+    CIndexedFile(DWORD nRecordLength, std::vector<CIndexDef> indexes);
+    virtual ~CIndexedFile();
+    CIndexedFile(const CIndexedFile&) = delete;
+    CIndexedFile& operator=(const CIndexedFile&) = delete;
+
+    // Opens both files, creating them when missing, and rebuilds the indexes when
+    // they do not match the data file. FALSE with GetErrorText() when the files
+    // cannot be used; nothing on the disk is changed then.
+    BOOL Open(const char* pszDataPath, const char* pszIndexPath);
+    // Writes the index and marks it clean. Always safe to call.
+    void Close();
+    BOOL IsOpen() const { return m_data.IsOpen(); }
+    // Writes the index and marks it clean, as Close() does, but stays open.
+    BOOL Flush();
+    const CString& GetErrorText() const { return m_strError; }
+    // Receives the notices about repairs (a dropped torn record, a rebuilt index).
+    void SetMessageHook(MessageHook hook) { m_hook = std::move(hook); }
+
+    int SelectIndex(const char* pszName);
+    void First();
+    int Next(int n = 1);
+    int Find();
+    int ReadCurrent();
+    // Reads the last record of the selected index; -1 when the index is empty.
+    int Last();
+
+    // 0 on success; -1 when a unique key would be repeated or the file cannot be written.
+    int Add();
+    int Rewrite();
+    int Delete();
+    BOOL RebuildIndexes();
+
+    DWORD GetRecordCount() const { return m_data.GetLiveCount(); }
+    // Why the last Open() rebuilt the indexes; empty when it did not.
+    const CString& GetRebuildReason() const { return m_strRebuilt; }
+    // Structural check of every index against the data file, for tests and diagnostics.
+    BOOL VerifyIndexes(CString& strWhy);
+
+protected:
+    virtual void StoreFields(BYTE* pRecord) const = 0;
+    virtual void LoadFields(const BYTE* pRecord) = 0;
+    // The data file's own counter, for tables that hand out keys. Returns a number
+    // at least nAtLeast and never handed out before.
+    DWORD TakeSequence(DWORD nAtLeast);
+    // The bytes of the last record of an index, leaving the position and fields alone.
+    BOOL PeekLast(const char* pszIndex, std::vector<BYTE>& rec);
+    void SetErrorText(const CString& str) { m_strError = str; }
+
+private:
+    enum class CState
+    {
+        Before,  // before the entry at or after m_cursorKey (or the end)
+        At,      // on the entry m_cursorKey
+        End
+    };
+
+    void BuildKey(int t, const BYTE* pRecord, DWORD nSlot, std::string& key) const;
+    void BuildSearchKey(int t, const BYTE* pRecord, std::string& key) const;
+    CIndexTreeFile::CPos Seek();
+    void SetAt(const std::string& key);
+    void SetBefore(const std::string& key);
+    int ReadAtPos(const CIndexTreeFile::CPos& pos);
+    int ReadSlot(DWORD nSlot, std::vector<BYTE>& rec);
+    BOOL UniqueClash(const std::vector<BYTE>& rec, const std::vector<BYTE>* pOld) const;
+    BOOL BeginChange();
+    CIndexTreeFile::CStamp Stamp() const;
+    void Notify(const CString& str);
+    int Fail(const char* pszWhat);
+
+    std::vector<CIndexDef> m_defs;
+    CRecordFile m_data;
+    CIndexTreeFile m_index;
+    CString m_strDataPath;
+    CString m_strIndexPath;
+    CString m_strError;
+    CString m_strRebuilt;
+    MessageHook m_hook;
+
+    int m_nIndex = 0;
+    CState m_state = CState::Before;
+    std::string m_cursorKey;
+    CIndexTreeFile::CPos m_pos;
+    DWORD m_nPosVersion = 0;
+    long long m_nCurSlot = -1;         // the record last read or written
+    std::vector<BYTE> m_curRecord;     // its bytes as stored
+};

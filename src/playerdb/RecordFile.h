@@ -1,0 +1,86 @@
+#pragma once
+// CRecordFile: the data half of an indexed file, a file of fixed-length records.
+//
+// Layout (little-endian):
+//   header, 64 bytes
+//     0  char[8] "TVDTA001"
+//     8  u32     header size (64)
+//    12  u32     record length (payload bytes)
+//    16  u32     slot count when last written (the file size is what counts)
+//    20  u32     head of the free list: slot number + 1, 0 when empty
+//    24  u32     live record count
+//    28  u32     update serial, bumped by every add, rewrite and delete
+//    32  u32     next sequence number (the owner's counter for new keys)
+//    36  zeros
+//   slots, each 5 + record length bytes, from offset 64
+//     0  u8      state: 'L' a live record, 'F' a free slot; anything else is damage
+//     1  u32     CRC-32 of the payload (live slots)
+//     5  payload; a free slot holds the next free slot + 1 in its first four bytes
+//
+// The slots are the truth. The header's counts and free list are a cache that
+// Scan() recomputes; a file that ends inside a slot is cut back to whole slots.
+#include "framework/core/String.h"
+#include "framework/core/Types.h"
+
+#include <functional>
+#include <vector>
+
+class CRecordFile
+{
+public:
+    static constexpr DWORD kHeaderSize = 64;
+    static constexpr DWORD kSlotOverhead = 5;
+    static constexpr BYTE kLive = 'L';
+    static constexpr BYTE kFree = 'F';
+
+    explicit CRecordFile(DWORD nRecordLength);
+    ~CRecordFile();
+    CRecordFile(const CRecordFile&) = delete;
+    CRecordFile& operator=(const CRecordFile&) = delete;
+
+    // Opens or creates the file. On a torn tail the file is cut back to whole
+    // slots and bTornTail is set. FALSE with the reason in strError when the
+    // file cannot be used; the file is then left as it was.
+    BOOL Open(const char* pszPath, BOOL& bTornTail, CString& strError);
+    void Close();
+    BOOL IsOpen() const { return m_fd >= 0; }
+
+    DWORD GetRecordLength() const { return m_nRecordLength; }
+    DWORD GetSlotCount() const { return m_nSlots; }
+    DWORD GetLiveCount() const { return m_nLive; }
+    DWORD GetSerial() const { return m_nSerial; }
+    DWORD GetSequence() const { return m_nSequence; }
+    void SetSequence(DWORD n) { m_nSequence = n; }
+
+    // 0 with the payload when the slot holds a sound live record; -1 otherwise.
+    int ReadSlot(DWORD nSlot, BYTE* pPayload) const;
+    // Writes a live record into a slot taken by Allocate or already live.
+    BOOL WriteSlot(DWORD nSlot, const BYTE* pPayload);
+    // A slot for a new record: the head of the free list, else a new one at the end.
+    BOOL Allocate(DWORD& nSlot);
+    BOOL Free(DWORD nSlot);
+    BOOL WriteHeader();
+
+    // Reads every slot in order, calling fn for each sound live record. With
+    // bRepair it recomputes the free list and the counts, and damaged slots are
+    // made free; fnDamaged hears of each damaged slot either way.
+    BOOL Scan(const std::function<void(DWORD nSlot, const BYTE* pPayload)>& fn,
+              const std::function<void(DWORD nSlot)>& fnDamaged, BOOL bRepair = TRUE);
+
+    static DWORD Crc32(const BYTE* p, size_t n);
+
+private:
+    DWORD SlotSize() const { return kSlotOverhead + m_nRecordLength; }
+    long long SlotOffset(DWORD nSlot) const { return kHeaderSize + static_cast<long long>(nSlot) * SlotSize(); }
+    BOOL WriteAt(long long nOffset, const BYTE* p, size_t n);
+    BOOL ReadAt(long long nOffset, BYTE* p, size_t n) const;
+    BOOL RebuildFreeList();
+
+    int m_fd = -1;
+    DWORD m_nRecordLength;
+    DWORD m_nSlots = 0;
+    DWORD m_nFreeHead = 0;
+    DWORD m_nLive = 0;
+    DWORD m_nSerial = 0;
+    DWORD m_nSequence = 1;
+};

@@ -1,0 +1,611 @@
+// The record and index engine, through a small table whose 16-byte records make
+// the B+trees deep with few records.
+#include "playerdb/ByteOrder.h"
+#include "playerdb/IndexedFile.h"
+
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
+#include <set>
+
+namespace
+{
+// u32 id (unique index "Id"), char[12] name (index "Name": name then id; Find a name prefix).
+class CTinyFile : public CIndexedFile
+{
+public:
+    CTinyFile() : CIndexedFile(16, {{"Id", TRUE, KeyOfId, KeyOfId}, {"Name", FALSE, KeyOfName, SearchOfName}}) {}
+
+    DWORD m_nId = 0;
+    CString m_strName;
+
+protected:
+    void StoreFields(BYTE* p) const override
+    {
+        std::memset(p, 0, 16);
+        PutLE32(p, m_nId);
+        std::memcpy(p + 4, m_strName.GetString(), std::min(12, m_strName.GetLength()));
+    }
+    void LoadFields(const BYTE* p) override
+    {
+        m_nId = GetLE32(p);
+        m_strName = CString(reinterpret_cast<const char*>(p + 4), static_cast<int>(strnlen(reinterpret_cast<const char*>(p + 4), 12)));
+    }
+
+private:
+    static void KeyOfId(const BYTE* p, std::string& key) { AppendBE32(key, GetLE32(p)); }
+    static void SearchOfName(const BYTE* p, std::string& key)
+    {
+        key.append(reinterpret_cast<const char*>(p + 4), strnlen(reinterpret_cast<const char*>(p + 4), 12));
+    }
+    static void KeyOfName(const BYTE* p, std::string& key)
+    {
+        SearchOfName(p, key);
+        key += '\0';
+        AppendBE32(key, GetLE32(p));
+    }
+};
+
+CString NameOf(DWORD n)
+{
+    CString s;
+    s.Format("N%06u", (n * 7919u) % 1000003u);
+    return s;
+}
+
+class IndexedFileTest : public ::testing::Test
+{
+protected:
+    TempDir dir;
+    std::string dta = dir.File("T.DTA");
+    std::string dtx = dir.File("T.DTX");
+    std::vector<CString> messages;
+
+    void Open(CTinyFile& f)
+    {
+        f.SetMessageHook([this](const CString& s) { messages.push_back(s); });
+        ASSERT_TRUE(f.Open(dta.c_str(), dtx.c_str())) << f.GetErrorText().GetString();
+    }
+    static void AddRange(CTinyFile& f, DWORD first, DWORD last)
+    {
+        for (DWORD n = first; n <= last; ++n)
+        {
+            f.m_nId = n;
+            f.m_strName = NameOf(n);
+            ASSERT_EQ(0, f.Add());
+        }
+    }
+    static std::vector<DWORD> WalkIds(CTinyFile& f, const char* pszIndex)
+    {
+        std::vector<DWORD> ids;
+        f.SelectIndex(pszIndex);
+        f.First();
+        while (f.Next(1) == 0)
+            ids.push_back(f.m_nId);
+        return ids;
+    }
+    static void ExpectSound(CTinyFile& f)
+    {
+        CString why;
+        EXPECT_TRUE(f.VerifyIndexes(why)) << why.GetString();
+    }
+};
+}  // namespace
+
+TEST_F(IndexedFileTest, AddsFindsAndWalksInKeyOrder)
+{
+    CTinyFile f;
+    Open(f);
+    std::vector<DWORD> ids(3000);
+    for (DWORD i = 0; i < ids.size(); ++i)
+        ids[i] = i * 37 % 3001 + 1;
+    for (DWORD id : ids)
+    {
+        f.m_nId = id;
+        f.m_strName = NameOf(id);
+        ASSERT_EQ(0, f.Add());
+    }
+    EXPECT_EQ(3000u, f.GetRecordCount());
+    ExpectSound(f);
+
+    std::vector<DWORD> sorted = ids;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(sorted, WalkIds(f, "Id"));
+
+    std::vector<DWORD> byName = WalkIds(f, "Name");
+    ASSERT_EQ(3000u, byName.size());
+    for (size_t i = 1; i < byName.size(); ++i)
+        EXPECT_LT(NameOf(byName[i - 1]), NameOf(byName[i]));
+
+    ASSERT_EQ(0, f.SelectIndex("Id"));
+    for (DWORD id : {1u, 1500u, 3001u})
+    {
+        f.m_nId = id;
+        f.m_strName.Empty();
+        ASSERT_EQ(0, f.Find()) << id;
+        EXPECT_EQ(NameOf(id), f.m_strName);
+    }
+    EXPECT_EQ(-1, f.SelectIndex("Nope"));
+}
+
+TEST_F(IndexedFileTest, NextCountsEntriesAndStopsAtTheEnds)
+{
+    CTinyFile f;
+    Open(f);
+    AddRange(f, 1, 500);
+    f.SelectIndex("Id");
+    // Standing before the first entry, ReadCurrent reads it.
+    f.First();
+    ASSERT_EQ(0, f.ReadCurrent());
+    EXPECT_EQ(1u, f.m_nId);
+    f.First();
+    ASSERT_EQ(0, f.Next(1));
+    EXPECT_EQ(1u, f.m_nId);
+    ASSERT_EQ(0, f.Next(10));
+    EXPECT_EQ(11u, f.m_nId);
+    ASSERT_EQ(0, f.Next(-5));
+    EXPECT_EQ(6u, f.m_nId);
+    ASSERT_EQ(0, f.Next(494));
+    EXPECT_EQ(500u, f.m_nId);
+    EXPECT_EQ(-1, f.Next(1));
+    EXPECT_EQ(-1, f.Next(1));
+    EXPECT_EQ(-1, f.ReadCurrent());
+    ASSERT_EQ(0, f.Next(-1));
+    EXPECT_EQ(500u, f.m_nId);
+    ASSERT_EQ(0, f.Last());
+    EXPECT_EQ(500u, f.m_nId);
+
+    f.First();
+    EXPECT_EQ(-1, f.Next(501));
+    f.First();
+    ASSERT_EQ(0, f.Next(500));
+    EXPECT_EQ(500u, f.m_nId);
+}
+
+TEST_F(IndexedFileTest, FindMatchesPrefixesAndOtherwiseStandsWhereTheKeyWouldBe)
+{
+    CTinyFile f;
+    Open(f);
+    const char* names[] = {"ADAMS", "BAKER", "BAKERSON", "CLARK", "CLARKE", "EVANS"};
+    DWORD id = 10;
+    for (const char* psz : names)
+    {
+        f.m_nId = id++;
+        f.m_strName = psz;
+        ASSERT_EQ(0, f.Add());
+    }
+    f.SelectIndex("Name");
+    f.m_strName = "BAK";
+    ASSERT_EQ(0, f.Find());
+    EXPECT_EQ("BAKER", f.m_strName);
+    ASSERT_EQ(0, f.Next(1));
+    EXPECT_EQ("BAKERSON", f.m_strName);
+
+    f.m_strName = "CLARK";
+    ASSERT_EQ(0, f.Find());
+    EXPECT_EQ("CLARK", f.m_strName);
+
+    // No D...: the position stands before EVANS, which ReadCurrent reads.
+    f.m_strName = "D";
+    EXPECT_EQ(-1, f.Find());
+    EXPECT_EQ("D", f.m_strName);  // a failed search leaves the fields alone
+    ASSERT_EQ(0, f.ReadCurrent());
+    EXPECT_EQ("EVANS", f.m_strName);
+    EXPECT_EQ(-1, f.Next(1));
+
+    // Before the first key, and past the last.
+    f.m_strName = "A";
+    ASSERT_EQ(0, f.Find());
+    EXPECT_EQ("ADAMS", f.m_strName);
+    f.m_strName = "ZZ";
+    EXPECT_EQ(-1, f.Find());
+    EXPECT_EQ(-1, f.ReadCurrent());
+
+    // A failed search followed by Next(1) also lands on the next greater record.
+    f.m_strName = "BB";
+    EXPECT_EQ(-1, f.Find());
+    ASSERT_EQ(0, f.Next(1));
+    EXPECT_EQ("CLARK", f.m_strName);
+}
+
+TEST_F(IndexedFileTest, UniqueKeysAreRefusedAndDuplicateNamesKept)
+{
+    CTinyFile f;
+    Open(f);
+    for (DWORD id : {5u, 3u, 9u})
+    {
+        f.m_nId = id;
+        f.m_strName = "SAME";
+        ASSERT_EQ(0, f.Add());
+    }
+    f.m_nId = 3;
+    f.m_strName = "OTHER";
+    EXPECT_EQ(-1, f.Add());
+    EXPECT_FALSE(f.GetErrorText().IsEmpty());
+    EXPECT_EQ(3u, f.GetRecordCount());
+    EXPECT_EQ((std::vector<DWORD>{3, 5, 9}), WalkIds(f, "Name"));
+
+    // A rewrite onto another record's key is refused and changes nothing.
+    f.SelectIndex("Id");
+    f.m_nId = 9;
+    ASSERT_EQ(0, f.Find());
+    f.m_nId = 5;
+    EXPECT_EQ(-1, f.Rewrite());
+    EXPECT_EQ((std::vector<DWORD>{3, 5, 9}), WalkIds(f, "Id"));
+    ExpectSound(f);
+}
+
+TEST_F(IndexedFileTest, RewriteMovesEveryIndexAndKeepsThePosition)
+{
+    CTinyFile f;
+    Open(f);
+    AddRange(f, 1, 400);
+    f.SelectIndex("Id");
+    f.m_nId = 200;
+    ASSERT_EQ(0, f.Find());
+    f.m_strName = "AAAA";
+    ASSERT_EQ(0, f.Rewrite());
+    // Still on record 200, in the Id order.
+    ASSERT_EQ(0, f.Next(1));
+    EXPECT_EQ(201u, f.m_nId);
+
+    f.SelectIndex("Name");
+    f.First();
+    ASSERT_EQ(0, f.Next(1));
+    EXPECT_EQ(200u, f.m_nId);
+    EXPECT_EQ("AAAA", f.m_strName);
+    f.m_strName = NameOf(200);
+    EXPECT_EQ(-1, f.Find());
+
+    // Changing the unique key itself.
+    f.SelectIndex("Id");
+    f.m_nId = 200;
+    ASSERT_EQ(0, f.Find());
+    f.m_nId = 9000;
+    ASSERT_EQ(0, f.Rewrite());
+    f.m_nId = 200;
+    EXPECT_EQ(-1, f.Find());
+    f.m_nId = 9000;
+    ASSERT_EQ(0, f.Find());
+    EXPECT_EQ("AAAA", f.m_strName);
+    ExpectSound(f);
+}
+
+TEST_F(IndexedFileTest, DeletedRecordsLeaveTheIndexesAndTheirSlotsAreReused)
+{
+    CTinyFile f;
+    Open(f);
+    AddRange(f, 1, 1000);
+    f.Flush();
+    auto size = std::filesystem::file_size(dta);
+
+    f.SelectIndex("Id");
+    f.First();
+    // Delete every odd record while walking: after a delete, Next(1) reads the follower.
+    int nDeleted = 0;
+    while (f.Next(1) == 0)
+    {
+        if (f.m_nId % 2 == 1)
+        {
+            ASSERT_EQ(0, f.Delete());
+            EXPECT_EQ(-1, f.Delete());  // nothing is current after a delete
+            ++nDeleted;
+        }
+    }
+    EXPECT_EQ(500, nDeleted);
+    EXPECT_EQ(500u, f.GetRecordCount());
+    std::vector<DWORD> ids = WalkIds(f, "Name");
+    EXPECT_EQ(500u, ids.size());
+    EXPECT_TRUE(std::all_of(ids.begin(), ids.end(), [](DWORD n) { return n % 2 == 0; }));
+    ExpectSound(f);
+
+    // 500 new records fill the freed slots: the data file does not grow.
+    AddRange(f, 2001, 2500);
+    f.Flush();
+    EXPECT_EQ(size, std::filesystem::file_size(dta));
+    EXPECT_EQ(1000u, f.GetRecordCount());
+    ExpectSound(f);
+
+    // Deleting everything empties the trees; they work again afterwards.
+    f.SelectIndex("Name");
+    f.First();
+    while (f.Next(1) == 0)
+        ASSERT_EQ(0, f.Delete());
+    EXPECT_EQ(0u, f.GetRecordCount());
+    ExpectSound(f);
+    f.First();
+    EXPECT_EQ(-1, f.Next(1));
+    AddRange(f, 1, 3);
+    EXPECT_EQ((std::vector<DWORD>{1, 2, 3}), WalkIds(f, "Id"));
+}
+
+TEST_F(IndexedFileTest, StoredBytesFollowTheDocumentedLayout)
+{
+    {
+        CTinyFile f;
+        Open(f);
+        f.m_nId = 0x01020304;
+        f.m_strName = "AB";
+        ASSERT_EQ(0, f.Add());
+    }
+    std::ifstream in(dta, std::ios::binary);
+    std::vector<BYTE> b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_EQ(64u + 5 + 16, b.size());
+    EXPECT_EQ(0, std::memcmp(b.data(), "TVDTA001", 8));
+    EXPECT_EQ(64u, GetLE32(&b[8]));
+    EXPECT_EQ(16u, GetLE32(&b[12]));   // record length
+    EXPECT_EQ(1u, GetLE32(&b[16]));    // slots
+    EXPECT_EQ(0u, GetLE32(&b[20]));    // no free slot
+    EXPECT_EQ(1u, GetLE32(&b[24]));    // live records
+    EXPECT_EQ('L', b[64]);
+    EXPECT_EQ(CRecordFile::Crc32(&b[69], 16), GetLE32(&b[65]));
+    const BYTE payload[16] = {0x04, 0x03, 0x02, 0x01, 'A', 'B'};
+    EXPECT_EQ(0, std::memcmp(&b[69], payload, 16));
+
+    std::ifstream ix(dtx, std::ios::binary);
+    std::vector<BYTE> x((std::istreambuf_iterator<char>(ix)), std::istreambuf_iterator<char>());
+    ASSERT_EQ(3u * 4096, x.size());  // header and one leaf per index
+    EXPECT_EQ(0, std::memcmp(x.data(), "TVIDX001", 8));
+    EXPECT_EQ(1u, GetLE32(&x[20]));  // the data file's slot count
+    EXPECT_EQ(1u, GetLE32(&x[32]));  // closed cleanly
+    EXPECT_EQ(2u, GetLE32(&x[36]));
+    EXPECT_EQ(0, std::memcmp(&x[64], "Id", 3));
+    EXPECT_EQ(1u, GetLE32(&x[64 + 24]));  // unique
+    EXPECT_EQ(0, std::memcmp(&x[96], "Name", 5));
+    DWORD nLeaf = GetLE32(&x[96 + 16]);
+    const BYTE* leaf = &x[nLeaf * 4096];
+    EXPECT_EQ(1, leaf[0]);
+    EXPECT_EQ(1, leaf[2]);
+    // "AB", 0, the id, then the slot, big-endian.
+    const BYTE key[] = {11, 'A', 'B', 0, 1, 2, 3, 4, 0, 0, 0, 0};
+    EXPECT_EQ(0, std::memcmp(leaf + 12, key, sizeof key));
+}
+
+TEST_F(IndexedFileTest, MissingStaleOrUnfinishedIndexesAreRebuiltOnOpen)
+{
+    {
+        CTinyFile f;
+        Open(f);
+        AddRange(f, 1, 700);
+    }
+    std::string oldIndex = dir.File("old.DTX");
+    std::filesystem::copy_file(dtx, oldIndex);
+
+    // Missing.
+    std::filesystem::remove(dtx);
+    {
+        CTinyFile f;
+        Open(f);
+        EXPECT_FALSE(f.GetRebuildReason().IsEmpty());
+        EXPECT_EQ(700u, WalkIds(f, "Name").size());
+        ExpectSound(f);
+        AddRange(f, 701, 900);
+        f.SelectIndex("Id");
+        f.m_nId = 100;
+        ASSERT_EQ(0, f.Find());
+        f.m_strName = "RENAMED";
+        ASSERT_EQ(0, f.Rewrite());
+    }
+    ASSERT_EQ(1u, messages.size());
+    EXPECT_NE(-1, messages[0].Find("rebuilt"));
+
+    // Clean again: no rebuild.
+    {
+        CTinyFile f;
+        Open(f);
+        EXPECT_TRUE(f.GetRebuildReason().IsEmpty());
+        EXPECT_EQ(900u, WalkIds(f, "Id").size());
+    }
+
+    // Stale: an index left from before the last 200 records and the rename.
+    std::filesystem::copy_file(oldIndex, dtx, std::filesystem::copy_options::overwrite_existing);
+    {
+        CTinyFile f;
+        Open(f);
+        EXPECT_EQ("the index file is out of date", f.GetRebuildReason());
+        EXPECT_EQ(900u, WalkIds(f, "Name").size());
+        f.SelectIndex("Name");
+        f.m_strName = "RENAMED";
+        ASSERT_EQ(0, f.Find());
+        EXPECT_EQ(100u, f.m_nId);
+        ExpectSound(f);
+    }
+
+    // Unfinished: the files as a crash would leave them, taken while still open.
+    std::string crashDta = dir.File("C.DTA"), crashDtx = dir.File("C.DTX");
+    {
+        CTinyFile f;
+        Open(f);
+        f.SelectIndex("Id");
+        f.m_nId = 5;
+        ASSERT_EQ(0, f.Find());
+        ASSERT_EQ(0, f.Delete());
+        AddRange(f, 1001, 1010);
+        std::filesystem::copy_file(dta, crashDta);
+        std::filesystem::copy_file(dtx, crashDtx);
+    }
+    {
+        CTinyFile f;
+        f.SetMessageHook([this](const CString& s) { messages.push_back(s); });
+        ASSERT_TRUE(f.Open(crashDta.c_str(), crashDtx.c_str()));
+        EXPECT_EQ("the index file was not closed properly", f.GetRebuildReason());
+        std::vector<DWORD> ids = WalkIds(f, "Id");
+        EXPECT_EQ(909u, ids.size());
+        EXPECT_FALSE(std::binary_search(ids.begin(), ids.end(), 5u));
+        EXPECT_TRUE(std::binary_search(ids.begin(), ids.end(), 1010u));
+        ExpectSound(f);
+    }
+
+    // Garbage in place of an index.
+    {
+        std::ofstream out(dtx, std::ios::binary | std::ios::trunc);
+        std::string junk(4096 * 3, '\x5A');
+        out << junk;
+    }
+    {
+        CTinyFile f;
+        Open(f);
+        EXPECT_EQ("the index file is damaged", f.GetRebuildReason());
+        EXPECT_EQ(909u, WalkIds(f, "Id").size());
+        ExpectSound(f);
+    }
+}
+
+TEST_F(IndexedFileTest, ADataFileCutInsideARecordLosesOnlyThatRecord)
+{
+    {
+        CTinyFile f;
+        Open(f);
+        AddRange(f, 1, 300);
+    }
+    // The last record's write was cut short 7 bytes into its slot.
+    std::filesystem::resize_file(dta, 64 + 299 * 21 + 7);
+    {
+        CTinyFile f;
+        Open(f);
+        EXPECT_EQ(299u, f.GetRecordCount());
+        std::vector<DWORD> ids = WalkIds(f, "Id");
+        ASSERT_EQ(299u, ids.size());
+        EXPECT_EQ(299u, ids.back());
+        ExpectSound(f);
+        // The file is whole again and takes new records.
+        EXPECT_EQ(64u + 299 * 21, std::filesystem::file_size(dta));
+        AddRange(f, 300, 300);
+    }
+    ASSERT_GE(messages.size(), 1u);
+    EXPECT_NE(-1, messages[0].Find("part-way through a record"));
+    messages.clear();
+    {
+        CTinyFile f;
+        Open(f);
+        EXPECT_EQ(300u, WalkIds(f, "Id").size());
+        EXPECT_TRUE(messages.empty());
+    }
+}
+
+TEST_F(IndexedFileTest, ADamagedRecordIsNeverReadAsARecord)
+{
+    {
+        CTinyFile f;
+        Open(f);
+        AddRange(f, 1, 50);
+    }
+    // Zero bytes over record 20's name, as a half-finished write would leave.
+    {
+        std::fstream io(dta, std::ios::binary | std::ios::in | std::ios::out);
+        io.seekp(64 + 19 * 21 + 9);
+        io.write("\0\0\0", 3);
+    }
+    {
+        CTinyFile f;
+        Open(f);
+        f.SelectIndex("Id");
+        f.m_nId = 20;
+        EXPECT_EQ(-1, f.Find());
+        ASSERT_EQ(1u, messages.size());
+        EXPECT_NE(-1, messages[0].Find("damaged"));
+        // The walk goes on past it.
+        ASSERT_EQ(0, f.Next(1));
+        EXPECT_EQ(21u, f.m_nId);
+    }
+    // A rebuild drops it for good, with a message.
+    std::filesystem::remove(dtx);
+    messages.clear();
+    {
+        CTinyFile f;
+        Open(f);
+        EXPECT_EQ(49u, f.GetRecordCount());
+        EXPECT_EQ(49u, WalkIds(f, "Id").size());
+        ASSERT_EQ(2u, messages.size());
+        EXPECT_NE(-1, messages[0].Find("1 damaged record"));
+        ExpectSound(f);
+    }
+}
+
+TEST_F(IndexedFileTest, FilesOfAnotherKindAreRefusedAndLeftAsTheyAre)
+{
+    {
+        std::ofstream out(dta, std::ios::binary);
+        out << "This is a letter, not a table of records.";
+    }
+    auto size = std::filesystem::file_size(dta);
+    CTinyFile f;
+    EXPECT_FALSE(f.Open(dta.c_str(), dtx.c_str()));
+    EXPECT_NE(-1, f.GetErrorText().Find("not a record file"));
+    EXPECT_EQ(size, std::filesystem::file_size(dta));
+    EXPECT_EQ(-1, f.Next(1));
+    EXPECT_EQ(-1, f.Add());
+
+    // A record file with records of another length.
+    std::filesystem::remove(dta);
+    {
+        CRecordFile other(20);
+        BOOL bTorn;
+        CString err;
+        ASSERT_TRUE(other.Open(dta.c_str(), bTorn, err));
+    }
+    EXPECT_FALSE(f.Open(dta.c_str(), dtx.c_str()));
+    EXPECT_NE(-1, f.GetErrorText().Find("20 bytes"));
+}
+
+TEST_F(IndexedFileTest, RandomChangesKeepTheTreesInStepWithAModel)
+{
+    CTinyFile f;
+    Open(f);
+    std::mt19937 rng(8);
+    std::map<DWORD, CString> model;
+    DWORD nNextId = 1;
+    for (int op = 0; op < 20000; ++op)
+    {
+        int what = static_cast<int>(rng() % 10);
+        if (what < 5 || model.empty())
+        {
+            f.m_nId = nNextId++;
+            f.m_strName.Format("K%u", static_cast<unsigned>(rng() % 500));
+            ASSERT_EQ(0, f.Add());
+            model[f.m_nId] = f.m_strName;
+            continue;
+        }
+        auto it = model.lower_bound(static_cast<DWORD>(rng() % nNextId));
+        if (it == model.end())
+            it = model.begin();
+        f.SelectIndex("Id");
+        f.m_nId = it->first;
+        ASSERT_EQ(0, f.Find());
+        ASSERT_EQ(it->second, f.m_strName);
+        if (what < 8)
+        {
+            ASSERT_EQ(0, f.Delete());
+            model.erase(it);
+        }
+        else
+        {
+            f.m_strName.Format("K%u", static_cast<unsigned>(rng() % 500));
+            ASSERT_EQ(0, f.Rewrite());
+            it->second = f.m_strName;
+        }
+    }
+    ExpectSound(f);
+    f.Close();
+    Open(f);
+    EXPECT_TRUE(f.GetRebuildReason().IsEmpty());
+    std::vector<DWORD> ids = WalkIds(f, "Id");
+    ASSERT_EQ(model.size(), ids.size());
+    size_t i = 0;
+    for (const auto& [id, name] : model)
+        EXPECT_EQ(id, ids[i++]);
+    std::vector<std::pair<std::string, DWORD>> byName;
+    for (const auto& [id, name] : model)
+        byName.emplace_back(name.str(), id);
+    std::sort(byName.begin(), byName.end());
+    ids = WalkIds(f, "Name");
+    for (size_t j = 0; j < byName.size(); ++j)
+        ASSERT_EQ(byName[j].second, ids[j]);
+}

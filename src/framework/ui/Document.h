@@ -1,26 +1,28 @@
 #pragma once
 // The document side of document/view: the data of one open file.
+#include <vector>
+
 #include "framework/core/Core.h"
+#include "framework/ui/CmdTarget.h"
 
 class CView;
-
-// Receives commands through its message map (see the ui message-map support).
-class CCmdTarget : public CObject
-{
-    DECLARE_DYNAMIC(CCmdTarget)
-public:
-    ~CCmdTarget() override = default;
-};
+class CDocTemplate;
 
 class CDocument : public CCmdTarget
 {
     DECLARE_DYNAMIC(CDocument)
 public:
     CDocument() = default;
-    ~CDocument() override = default;
+    ~CDocument() override;
 
     // Empties the document, then starts it afresh; FALSE keeps the old one.
     virtual BOOL OnNewDocument();
+    // Reads the file through Serialize. A file that cannot be read leaves an empty, unmodified
+    // document behind and a message saying why; FALSE.
+    virtual BOOL OnOpenDocument(const char* pszPathName);
+    // Writes through Serialize into a temporary file renamed over the old one.
+    virtual BOOL OnSaveDocument(const char* pszPathName);
+    virtual void OnCloseDocument();
     // Throws away everything the document holds.
     virtual void DeleteContents() {}
 
@@ -30,13 +32,33 @@ public:
     const CString& GetPathName() const { return m_strPathName; }
     virtual void SetPathName(const char* pszPathName, BOOL bAddToMRU = TRUE);
     const CString& GetTitle() const { return m_strTitle; }
-    virtual void SetTitle(const char* pszTitle) { m_strTitle = pszTitle; }
+    virtual void SetTitle(const char* pszTitle);
 
-    // Tells every view to redraw; the view layer installs the hook.
+    // Asks "Save changes to ...?" when modified; FALSE when the user cancels or saving fails.
+    virtual BOOL SaveModified();
+    // Saves under pszPathName, or asks for a name when it is null (Save As).
+    virtual BOOL DoSave(const char* pszPathName, BOOL bReplace = TRUE);
+    BOOL DoFileSave();
+
+    // Views.
+    void AddView(CView* pView);
+    void RemoveView(CView* pView);
+    POSITION GetFirstViewPosition() const;
+    CView* GetNextView(POSITION& rPosition) const;
+    // Tells every view but pSender to bring itself up to date.
     virtual void UpdateAllViews(CView* pSender, LPARAM lHint = 0, CObject* pHint = nullptr);
+
+    CDocTemplate* GetDocTemplate() const { return m_pDocTemplate; }
+    CDocTemplate* m_pDocTemplate = nullptr;
+
+    afx_msg void OnFileSave();
+    afx_msg void OnFileSaveAs();
 
 protected:
     bool m_bModified = false;
     CString m_strPathName;
     CString m_strTitle;
+    std::vector<CView*> m_views;
+
+    DECLARE_MESSAGE_MAP()
 };

@@ -1,0 +1,108 @@
+#include "framework/ui/Backend.h"
+
+#include <cstdio>
+
+#include "framework/ui/Dialog.h"
+
+namespace {
+std::string ProfileKey(const char* s, const char* e) { return std::string(s ? s : "") + '\n' + (e ? e : ""); }
+
+std::string RegistryKey(HKEY root, const char* sub, const char* name)
+{
+    // Sub-keys compare without regard to case, as the registry's do.
+    std::string k = std::to_string(root) + '\n' + (sub ? sub : "") + '\n' + (name ? name : "");
+    for (char& c : k)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return k;
+}
+
+// Answers when no user interface is installed (tools, tests of the model): nothing is shown,
+// every question gets its cautious answer and dialogs end as cancelled.
+class CHeadlessBackend : public CUiBackend {
+public:
+    INT_PTR RunModalDialog(CDialog& dlg) override
+    {
+        dlg.EndDialog(IDCANCEL);
+        return IDCANCEL;
+    }
+    int MessageBox(const CString& text, const CString&, UINT nType) override
+    {
+        std::fprintf(stderr, "%s\n", text.GetString());
+        switch (nType & MB_TYPEMASK) {
+        case MB_OK: return IDOK;
+        case MB_YESNO: return IDNO;
+        default: return IDCANCEL;
+        }
+    }
+    BOOL RunFileDialog(CFileDialog&) override { return FALSE; }
+    BOOL RunFontDialog(CFontDialog&) override { return FALSE; }
+    BOOL RunColorDialog(CColorDialog&) override { return FALSE; }
+    BOOL PrintView(CView&, BOOL) override { return FALSE; }
+    CSettingsStore& Settings() override { return m_settings; }
+
+private:
+    CMemorySettingsStore m_settings;
+};
+
+CHeadlessBackend& Headless()
+{
+    static CHeadlessBackend backend;
+    return backend;
+}
+
+CUiBackend* g_pBackend = nullptr;
+}  // namespace
+
+CUiBackend* AfxGetBackend() { return g_pBackend ? g_pBackend : &Headless(); }
+
+CUiBackend* AfxSetBackend(CUiBackend* pBackend)
+{
+    CUiBackend* old = g_pBackend;
+    g_pBackend = pBackend;
+    return old;
+}
+
+BOOL CMemorySettingsStore::GetProfileValue(const char* pszSection, const char* pszEntry, CString& value)
+{
+    auto it = m_profile.find(ProfileKey(pszSection, pszEntry));
+    if (it == m_profile.end())
+        return FALSE;
+    value = CString(it->second);
+    return TRUE;
+}
+
+BOOL CMemorySettingsStore::WriteProfileValue(const char* pszSection, const char* pszEntry, const char* pszValue)
+{
+    if (pszValue)
+        m_profile[ProfileKey(pszSection, pszEntry)] = pszValue;
+    else
+        m_profile.erase(ProfileKey(pszSection, pszEntry));
+    return TRUE;
+}
+
+BOOL CMemorySettingsStore::GetRegistryValue(HKEY hRoot, const char* pszSubKey, const char* pszName, CString& value)
+{
+    auto it = m_registry.find(RegistryKey(hRoot, pszSubKey, pszName));
+    if (it == m_registry.end())
+        return FALSE;
+    value = CString(it->second);
+    return TRUE;
+}
+
+BOOL CMemorySettingsStore::SetRegistryValue(HKEY hRoot, const char* pszSubKey, const char* pszName, const char* pszValue)
+{
+    m_registry[RegistryKey(hRoot, pszSubKey, pszName)] = pszValue ? pszValue : "";
+    return TRUE;
+}
+
+BOOL CMemorySettingsStore::DeleteRegistryValue(HKEY hRoot, const char* pszSubKey, const char* pszName)
+{
+    return m_registry.erase(RegistryKey(hRoot, pszSubKey, pszName)) ? TRUE : FALSE;
+}
+
+void CMemorySettingsStore::Clear()
+{
+    m_profile.clear();
+    m_registry.clear();
+}

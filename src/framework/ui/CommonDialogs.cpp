@@ -1,0 +1,115 @@
+#include "framework/ui/CommonDialogs.h"
+
+#include <cstring>
+
+#include "framework/ui/Backend.h"
+
+CFileDialog::CFileDialog(BOOL bOpenFileDialog, const char* pszDefExt, const char* pszFileName, DWORD dwFlags,
+                         const char* pszFilter, CWnd*)
+    : m_bOpenFileDialog(bOpenFileDialog),
+      m_strDefExt(pszDefExt),
+      m_strFileName(pszFileName),
+      m_strFilter(pszFilter)
+{
+    m_ofn.Flags = dwFlags;
+    if (m_strDefExt.GetLength() > 0 && m_strDefExt[0] == '.')
+        m_strDefExt = m_strDefExt.Mid(1);
+}
+
+INT_PTR CFileDialog::DoModal() { return AfxGetBackend()->RunFileDialog(*this) ? IDOK : IDCANCEL; }
+
+std::vector<std::pair<CString, CString>> CFileDialog::ParseFilter(const char* pszFilter)
+{
+    std::vector<CString> parts;
+    CString cur;
+    for (const char* p = pszFilter ? pszFilter : ""; *p; ++p) {
+        if (*p == '|') {
+            parts.push_back(cur);
+            cur.Empty();
+        } else {
+            cur += *p;
+        }
+    }
+    if (!cur.IsEmpty())
+        parts.push_back(cur);
+    std::vector<std::pair<CString, CString>> out;
+    for (size_t i = 0; i + 1 < parts.size(); i += 2) {
+        CString desc = parts[i], pat = parts[i + 1];
+        desc.Trim();
+        pat.Trim();
+        if (desc.IsEmpty() && pat.IsEmpty())
+            break;
+        pat.Remove(' ');
+        out.emplace_back(desc, pat);
+    }
+    return out;
+}
+
+std::vector<std::pair<CString, CString>> CFileDialog::GetFilters() const { return ParseFilter(m_strFilter); }
+
+void CFileDialog::SetResult(const CString& path)
+{
+    m_strPathName = path;
+    int slash = path.ReverseFind('/');
+    CString name = path.Mid(slash + 1);
+    if (!m_strDefExt.IsEmpty() && !name.IsEmpty() && name.Find('.') < 0)
+        m_strPathName += "." + m_strDefExt;
+}
+
+CString CFileDialog::GetFileName() const
+{
+    int slash = m_strPathName.ReverseFind('/');
+    return m_strPathName.Mid(slash + 1);
+}
+
+CString CFileDialog::GetFileExt() const
+{
+    CString name = GetFileName();
+    int dot = name.ReverseFind('.');
+    return dot < 0 ? CString() : name.Mid(dot + 1);
+}
+
+CString CFileDialog::GetFileTitle() const
+{
+    CString name = GetFileName();
+    int dot = name.ReverseFind('.');
+    return dot < 0 ? name : name.Left(dot);
+}
+
+CString CFileDialog::GetFolderPath() const
+{
+    int slash = m_strPathName.ReverseFind('/');
+    return slash < 0 ? CString() : m_strPathName.Left(slash);
+}
+
+CFontDialog::CFontDialog(const LOGFONT* plfInitial, DWORD dwFlags, CDC*, CWnd*)
+{
+    m_cf.Flags = dwFlags;
+    if (plfInitial) {
+        m_lf = *plfInitial;
+        m_cf.Flags |= CF_INITTOLOGFONTSTRUCT;
+    }
+    LONG h = m_lf.lfHeight < 0 ? -m_lf.lfHeight : m_lf.lfHeight;
+    m_cf.iPointSize = h ? static_cast<int>(h / 2) : 100;  // twips to tenths of a point
+}
+
+INT_PTR CFontDialog::DoModal() { return AfxGetBackend()->RunFontDialog(*this) ? IDOK : IDCANCEL; }
+
+void CFontDialog::SetChoice(const char* pszFace, int nPointSize10, BOOL bBold, BOOL bItalic, BOOL bUnderline,
+                            BOOL bStrikeOut, COLORREF color)
+{
+    std::memset(m_lf.lfFaceName, 0, sizeof m_lf.lfFaceName);
+    std::strncpy(m_lf.lfFaceName, pszFace ? pszFace : "Arial", LF_FACESIZE - 1);
+    m_cf.iPointSize = nPointSize10;
+    m_lf.lfHeight = -(nPointSize10 * 2);
+    m_lf.lfWidth = 0;
+    m_lf.lfWeight = bBold ? FW_BOLD : FW_NORMAL;
+    m_lf.lfItalic = bItalic ? 1 : 0;
+    m_lf.lfUnderline = bUnderline ? 1 : 0;
+    m_lf.lfStrikeOut = bStrikeOut ? 1 : 0;
+    m_cf.rgbColors = color;
+}
+
+CColorDialog::CColorDialog(COLORREF clrInit, DWORD, CWnd*) : m_color(clrInit) {}
+
+INT_PTR CColorDialog::DoModal() { return AfxGetBackend()->RunColorDialog(*this) ? IDOK : IDCANCEL; }

@@ -1,0 +1,16 @@
+#pragma once
+// The whole window vocabulary in one include.
+#include "framework/core/Core.h"
+#include "framework/ui/Backend.h"
+#include "framework/ui/CmdTarget.h"
+#include "framework/ui/CommonDialogs.h"
+#include "framework/ui/Dialog.h"
+#include "framework/ui/Document.h"
+#include "framework/ui/Frame.h"
+#include "framework/ui/FrameworkIds.h"
+#include "framework/ui/Registry.h"
+#include "framework/ui/Resources.h"
+#include "framework/ui/UiTypes.h"
+#include "framework/ui/View.h"
+#include "framework/ui/WinApp.h"
+#include "framework/ui/Wnd.h"

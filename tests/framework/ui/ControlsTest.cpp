@@ -1,0 +1,222 @@
+// List and combo boxes, message boxes, and the scripted backend's own guard rails.
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
+#include "SampleDialog.h"
+#include "ScriptedBackend.h"
+
+TEST(Lists, SortedItemsKeepTheirDataAndTheSelectionFollowsItsItem)
+{
+    CScriptedBackend ui;
+    CSampleDlg dlg;
+    ui.OnDialog(IDD_SAMPLE).Check([](CDialog& d) {
+        auto* team = static_cast<CComboBox*>(d.GetDlgItem(IDC_TEAM));
+        ASSERT_EQ(team->GetCount(), 3);
+        team->SetCurSel(team->FindStringExact(-1, "pin pals"));  // case does not matter
+        EXPECT_EQ(team->GetCurSel(), 1);
+        // "Bowlers" sorts in front of the selection, which moves down with its item.
+        int at = team->AddString("Bowlers");
+        EXPECT_EQ(at, 1);
+        EXPECT_EQ(team->GetCurSel(), 2);
+        EXPECT_EQ(team->GetItemData(2), 12u);
+        CString text;
+        team->GetLBText(2, text);
+        EXPECT_EQ(text, "Pin Pals");
+        EXPECT_EQ(team->FindString(-1, "P"), 2);
+        EXPECT_EQ(team->FindString(2, "A"), 0);  // wraps round past the end
+        EXPECT_EQ(team->FindString(-1, "Q"), CB_ERR);
+        // Deleting the selected item leaves nothing selected; the rest close up.
+        EXPECT_EQ(team->DeleteString(2), 3);
+        EXPECT_EQ(team->GetCurSel(), -1);
+        EXPECT_EQ(team->GetWindowText(), "");
+        EXPECT_EQ(team->GetItemData(2), 10u);
+        EXPECT_EQ(team->DeleteString(7), CB_ERR);
+        EXPECT_EQ(team->SetCurSel(5), CB_ERR);
+
+        auto* players = static_cast<CListBox*>(d.GetDlgItem(IDC_PLAYERS));
+        // Unsorted: InsertString puts it where it is told.
+        EXPECT_EQ(players->InsertString(0, "Zoe"), 0);
+        EXPECT_EQ(players->GetCurSel(), 2);  // Bob moved down
+        EXPECT_EQ(players->GetSelCount(), LB_ERR);  // single selection has no count
+        EXPECT_EQ(players->InsertString(9, "Nobody"), LB_ERR);
+        players->ResetContent();
+        EXPECT_EQ(players->GetCount(), 0);
+        EXPECT_EQ(players->GetCurSel(), LB_ERR);
+
+        auto* rounds = static_cast<CListBox*>(d.GetDlgItem(IDC_ROUNDS));
+        rounds->SetSel(-1, TRUE);
+        EXPECT_EQ(rounds->GetSelCount(), 4);
+        rounds->SetSel(2, FALSE);
+        rounds->SelItemRange(FALSE, 0, 0);
+        int sel[4];
+        ASSERT_EQ(rounds->GetSelItems(4, sel), 2);
+        EXPECT_EQ(sel[0], 1);
+        EXPECT_EQ(sel[1], 3);
+        EXPECT_GT(rounds->GetSel(3), 0);
+        EXPECT_EQ(rounds->GetSel(0), 0);
+    }).Cancel();
+    dlg.DoModal();
+}
+
+TEST(Lists, EditBoxesLimitSelectAndReplace)
+{
+    CScriptedBackend ui;
+    CSampleDlg dlg;
+    ui.OnDialog(IDD_SAMPLE)
+        .Check([](CDialog& d) {
+            auto* name = static_cast<CEdit*>(d.GetDlgItem(IDC_NAME));
+            // DDV_MaxChars limited the box when it was filled.
+            EXPECT_EQ(name->GetLimitText(), 10);
+            name->SetSel(0, 1);
+            name->ReplaceSel("Ma");
+            EXPECT_EQ(name->GetWindowText(), "Malice");
+            int a, b;
+            name->GetSel(a, b);
+            EXPECT_EQ(a, 2);
+            EXPECT_EQ(b, 2);
+        })
+        .SetText(IDC_NAME, "A name far too long for it")
+        .Check([](CDialog& d) { EXPECT_EQ(d.GetDlgItemText(IDC_NAME), "A name far"); })
+        .Cancel();
+    dlg.DoModal();
+}
+
+TEST(MessageBoxes, AnswersComeBackAndTheIconFollowsTheButtons)
+{
+    CScriptedBackend ui;
+    ui.AnswerMessageBox(IDYES, "start a new league");
+    ui.AnswerMessageBox(IDNO);
+    ui.AnswerMessageBox(IDCANCEL);
+    ui.AnswerMessageBox(IDCANCEL);
+    EXPECT_EQ(AfxMessageBox("Do you really want to start a new league?", MB_YESNO), IDYES);
+    EXPECT_EQ(AfxMessageBox("Save?", MB_YESNOCANCEL), IDNO);
+    EXPECT_EQ(AfxMessageBox("Go on?", MB_OKCANCEL | MB_ICONSTOP), IDCANCEL);
+    EXPECT_EQ(AfxMessageBox("Again?", MB_YESNOCANCEL), IDCANCEL);
+    EXPECT_EQ(AfxMessageBox("No outstanding Results for that week!"), IDOK);
+    ASSERT_EQ(ui.messages.size(), 5u);
+    EXPECT_EQ(ui.messages[0].type & MB_ICONMASK, MB_ICONQUESTION);
+    EXPECT_EQ(ui.messages[2].type & MB_ICONMASK, MB_ICONSTOP);
+    EXPECT_EQ(ui.messages[4].type & MB_ICONMASK, MB_ICONEXCLAMATION);
+    EXPECT_TRUE(ui.AllUsed());
+}
+
+TEST(MessageBoxes, WithoutAnInterfaceQuestionsGetTheCautiousAnswer)
+{
+    ASSERT_NE(AfxGetBackend(), nullptr);
+    EXPECT_EQ(AfxMessageBox("Delete everything?", MB_YESNO), IDNO);
+    EXPECT_EQ(AfxMessageBox("Save?", MB_YESNOCANCEL), IDCANCEL);
+    CSampleDlg dlg;
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+}
+
+TEST(ScriptedBackend, CatchesWhatAPersonCouldNotDo)
+{
+    EXPECT_NONFATAL_FAILURE(
+        {
+            CScriptedBackend ui;
+            CSampleDlg dlg;
+            dlg.DoModal();
+        },
+        "opened with nothing scripted");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            CScriptedBackend ui;
+            CSampleDlg dlg;
+            dlg.m_bActive = FALSE;
+            ui.OnDialog(IDD_SAMPLE).Check([](CDialog& d) { d.GetDlgItem(IDC_HANDICAP)->EnableWindow(FALSE); })
+                .SetText(IDC_HANDICAP, "4")
+                .Cancel();
+            dlg.DoModal();
+        },
+        "is disabled");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            CScriptedBackend ui;
+            CSampleDlg dlg;
+            ui.OnDialog(IDD_SAMPLE).SetText(IDC_NAME, "x");
+            dlg.DoModal();
+        },
+        "still open");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            CScriptedBackend ui;
+            AfxMessageBox("Really?", MB_YESNO);
+        },
+        "nobody answered");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            CScriptedBackend ui;
+            ui.OnDialog(IDD_SAMPLE).OK();
+        },
+        "never opened");
+}
+
+TEST(Dialogs, AMissingTemplateIsReportedNotSilent)
+{
+    CScriptedBackend ui;
+    CDialog dlg(4242);
+    EXPECT_EQ(dlg.DoModal(), -1);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].text.find("4242"), std::string::npos);
+}
+
+TEST(Dialogs, NestedDialogsTakeTheirStepsInTurn)
+{
+    class COuterDlg : public CSampleDlg {
+    public:
+        int inner = 0;
+        void OnAdd()
+        {
+            CSampleDlg dlg;
+            inner = static_cast<int>(dlg.DoModal());
+            SetDlgItemInt(IDC_SCORE, static_cast<UINT>(dlg.m_nScore));
+        }
+        BOOL OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI) override
+        {
+            if (!pCmdUI && nID == IDC_ADD && nCode == static_cast<int>(BN_CLICKED)) {
+                OnAdd();
+                return TRUE;
+            }
+            return CSampleDlg::OnCmdMsg(nID, nCode, pCmdUI);
+        }
+    };
+    CScriptedBackend ui;
+    COuterDlg dlg;
+    ui.OnDialog(IDD_SAMPLE).Click(IDC_ADD).OK();
+    ui.OnDialog(IDD_SAMPLE).SetText(IDC_SCORE, "77").OK();
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.inner, IDOK);
+    EXPECT_EQ(dlg.m_nScore, 77);
+    EXPECT_EQ(ui.dialogsOpened.size(), 2u);
+}
+
+TEST(CommonDialogs, FiltersParseWithOrWithoutBlanks)
+{
+    auto f = CFileDialog::ParseFilter("Report Files (*.rep) | *.rep | All Files (*.*) | *.* ||");
+    ASSERT_EQ(f.size(), 2u);
+    EXPECT_EQ(f[0].first, "Report Files (*.rep)");
+    EXPECT_EQ(f[0].second, "*.rep");
+    EXPECT_EQ(f[1].second, "*.*");
+
+    CScriptedBackend ui;
+    ui.ChooseFile("/tmp/out/Results");
+    CFileDialog save(FALSE, "htm", "Report.htm", OFN_OVERWRITEPROMPT, "HTML Files (*.htm) | *.htm | All Files (*.*) | *.* ||");
+    ASSERT_EQ(save.DoModal(), IDOK);
+    // The default extension is added to a name without one.
+    EXPECT_EQ(save.GetPathName(), "/tmp/out/Results.htm");
+    EXPECT_EQ(save.GetFileTitle(), "Results");
+    EXPECT_EQ(save.GetFileExt(), "htm");
+
+    ui.ChooseFont("Arial", 120, TRUE, FALSE, TRUE, FALSE, RGB(255, 0, 0));
+    LOGFONT lf;
+    lf.lfHeight = -200;
+    CFontDialog font(&lf);
+    EXPECT_EQ(font.GetSize(), 100);
+    ASSERT_EQ(font.DoModal(), IDOK);
+    EXPECT_EQ(font.GetSize(), 120);
+    EXPECT_EQ(font.m_lf.lfHeight, -240);  // twips
+    EXPECT_TRUE(font.IsBold());
+    EXPECT_TRUE(font.IsUnderline());
+    EXPECT_FALSE(font.IsItalic());
+    EXPECT_EQ(font.GetColor(), RGB(255, 0, 0));
+}

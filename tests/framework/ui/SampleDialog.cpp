@@ -1,0 +1,13 @@
+#include "SampleDialog.h"
+
+BEGIN_MESSAGE_MAP(CSampleDlg, CDialog)
+    ON_EN_CHANGE(IDC_NAME, OnChangeName)
+    ON_EN_KILLFOCUS(IDC_SCORE, OnKillfocusScore)
+    ON_EN_SETFOCUS(IDC_SCORE, OnSetfocusScore)
+    ON_CBN_SELCHANGE(IDC_TEAM, OnSelchangeTeam)
+    ON_LBN_SELCHANGE(IDC_PLAYERS, OnSelchangePlayers)
+    ON_LBN_DBLCLK(IDC_PLAYERS, OnDblclkPlayers)
+    ON_BN_CLICKED(IDC_CLEAR, OnClear)
+    ON_BN_CLICKED(IDC_ACTIVE, OnUpdateHandicap)
+    ON_CONTROL_RANGE(BN_CLICKED, IDC_KIND1, IDC_KIND3, OnKind)
+END_MESSAGE_MAP()

@@ -1,0 +1,110 @@
+// Loading and saving the large sample league (40 teams of 5, 52 rounds, every result),
+// beside a plain read of the same file's bytes as the baseline. The load should take no more
+// than ten times the plain read; BM_LoadAgainstPlainRead reports the ratio.
+#include "framework/core/File.h"
+#include "league/BowlingDoc.h"
+#include "league/SampleLeague.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+const std::string& LargeLeaguePath()
+{
+    static const std::string path = [] {
+        auto dir = std::filesystem::temp_directory_path() / ("torvane-bench-" + std::to_string(getpid()));
+        std::filesystem::create_directories(dir);
+        std::string file = (dir / "large.lgf").string();
+        CBowlingDoc doc;
+        BuildSampleLeague(doc, GetSampleLeagueShape(TRUE));
+        CString error;
+        if (!doc.SaveToFile(file.c_str(), error))
+            std::fprintf(stderr, "%s\n", error.GetString());
+        return file;
+    }();
+    return path;
+}
+
+struct RemoveAtExit
+{
+    ~RemoveAtExit() { std::filesystem::remove_all(std::filesystem::path(LargeLeaguePath()).parent_path()); }
+} g_removeAtExit;
+
+size_t PlainRead(const char* path)
+{
+    CFile file(path, CFile::modeRead);
+    std::vector<BYTE> bytes(static_cast<size_t>(file.GetLength()));
+    UINT n = file.Read(bytes.data(), static_cast<UINT>(bytes.size()));
+    file.Close();
+    benchmark::DoNotOptimize(bytes.data());
+    return n;
+}
+
+void Load(CBowlingDoc& doc, const char* path)
+{
+    CString error;
+    if (!doc.LoadFromFile(path, error))
+        std::fprintf(stderr, "%s\n", error.GetString());
+}
+
+void BM_PlainReadOfLargeLeague(benchmark::State& state)
+{
+    const char* path = LargeLeaguePath().c_str();
+    size_t n = 0;
+    for (auto _ : state)
+        n = PlainRead(path);
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * n));
+}
+BENCHMARK(BM_PlainReadOfLargeLeague)->Unit(benchmark::kMillisecond);
+
+void BM_LoadLargeLeague(benchmark::State& state)
+{
+    const char* path = LargeLeaguePath().c_str();
+    CBowlingDoc doc;
+    for (auto _ : state)
+        Load(doc, path);
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * std::filesystem::file_size(path)));
+}
+BENCHMARK(BM_LoadLargeLeague)->Unit(benchmark::kMillisecond);
+
+void BM_SaveLargeLeague(benchmark::State& state)
+{
+    CBowlingDoc doc;
+    Load(doc, LargeLeaguePath().c_str());
+    std::string out = LargeLeaguePath() + ".saved";
+    CString error;
+    for (auto _ : state)
+        doc.SaveToFile(out.c_str(), error);
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * std::filesystem::file_size(out)));
+}
+BENCHMARK(BM_SaveLargeLeague)->Unit(benchmark::kMillisecond);
+
+// Both in one run, interleaved, so that the ratio is measured under the same conditions.
+void BM_LoadAgainstPlainRead(benchmark::State& state)
+{
+    using Clock = std::chrono::steady_clock;
+    const char* path = LargeLeaguePath().c_str();
+    CBowlingDoc doc;
+    double readSeconds = 0, loadSeconds = 0;
+    for (auto _ : state) {
+        auto t0 = Clock::now();
+        PlainRead(path);
+        auto t1 = Clock::now();
+        Load(doc, path);
+        auto t2 = Clock::now();
+        readSeconds += std::chrono::duration<double>(t1 - t0).count();
+        loadSeconds += std::chrono::duration<double>(t2 - t1).count();
+    }
+    state.counters["load_ms"] = 1000 * loadSeconds / static_cast<double>(state.iterations());
+    state.counters["read_ms"] = 1000 * readSeconds / static_cast<double>(state.iterations());
+    state.counters["load_per_read"] = readSeconds > 0 ? loadSeconds / readSeconds : 0;
+}
+BENCHMARK(BM_LoadAgainstPlainRead)->Unit(benchmark::kMillisecond);
+
+} // namespace

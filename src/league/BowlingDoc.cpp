@@ -1,0 +1,582 @@
+#include "league/BowlingDoc.h"
+
+#include "league/Accounts.h"
+#include "league/Fixture.h"
+#include "league/FreeWeek.h"
+#include "league/Player.h"
+#include "league/Team.h"
+#include "league/Venue.h"
+
+#include <algorithm>
+#include <cstring>
+
+IMPLEMENT_DYNCREATE(CBowlingDoc, CDocument)
+
+BYTE CBowlingDoc::s_nFileVersion = LEAGUE_FILE_VERSION;
+CObject* (*CBowlingDoc::s_pfnMakeScoreSheetPrototype)(CBowlingDoc* pDoc) = nullptr;
+
+namespace {
+
+// The classes a league file names. Referring to each record here keeps its object file,
+// and with it its registration, in every program that links the league library.
+void RegisterLeagueClasses()
+{
+    static const CRuntimeClass* const classes[] = {
+        RUNTIME_CLASS(CTeam),          RUNTIME_CLASS(CPlayer),         RUNTIME_CLASS(CFixture),
+        RUNTIME_CLASS(CFreeWeek),      RUNTIME_CLASS(CVenue),          RUNTIME_CLASS(CBonusPts),
+        RUNTIME_CLASS(CRobot),         RUNTIME_CLASS(CBlindScore),     RUNTIME_CLASS(CPetersenPoints),
+        RUNTIME_CLASS(CFontData),      RUNTIME_CLASS(CAwards),         RUNTIME_CLASS(CAwardData),
+        RUNTIME_CLASS(CAwardRestrictions), RUNTIME_CLASS(CAccountItemType), RUNTIME_CLASS(CAccountItem),
+        RUNTIME_CLASS(CPaymentItem),   RUNTIME_CLASS(CJuniorCategory), RUNTIME_CLASS(CJuniorReport),
+    };
+    for (const CRuntimeClass* p : classes)
+        CRuntimeClass::Register(p);
+}
+
+void DeleteAll(CObList& list)
+{
+    while (!list.IsEmpty())
+        delete list.RemoveHead();
+}
+
+void DeleteAll(CObArray& arr)
+{
+    for (int i = 0; i < arr.GetSize(); ++i)
+        delete arr[i];
+    arr.RemoveAll();
+}
+
+// The byte key awards sort bowlers by: surname, "=", first name.
+CString AwardNameKey(const CBowlingDoc* pDoc, WORD nPlayerNo)
+{
+    const CPlayer* pPlayer = pDoc->FindPlayer(nPlayerNo);
+    return pPlayer ? pPlayer->m_strSurname + "=" + pPlayer->m_strFirstName : CString();
+}
+
+// The first bowler of each number, indexed by number (0 finds nobody): keeps the walks over
+// every match slot linear in the league's size.
+std::vector<CPlayer*> PlayersByNumber(const CObList& players)
+{
+    WORD nMax = 0;
+    for (POSITION pos = players.GetHeadPosition(); pos;)
+        nMax = std::max(nMax, static_cast<const CPlayer*>(players.GetNext(pos))->m_nPlayerNo);
+    std::vector<CPlayer*> byNumber(static_cast<size_t>(nMax) + 1, nullptr);
+    for (POSITION pos = players.GetHeadPosition(); pos;) {
+        auto* p = static_cast<CPlayer*>(players.GetNext(pos));
+        if (p->m_nPlayerNo && !byNumber[p->m_nPlayerNo])
+            byNumber[p->m_nPlayerNo] = p;
+    }
+    return byNumber;
+}
+
+} // namespace
+
+CBowlingDoc::CBowlingDoc()
+    : m_pAwardRestrictions(new CAwardRestrictions), m_pScoreSheetPrototype(nullptr), m_pCurrentRepForm(nullptr),
+      m_nDisplayMode(DISPLAY_STANDINGS), m_bSetupInProgress(0), m_bNewLeague(0), m_bHandicapPass(PASS_HANDICAP),
+      m_nAverageLimit(199), m_bPastEnteringCutoff(0), m_bSplitsActive(0), m_nSplitCount(0), m_nCurrentSplit(0),
+      m_bAllResultsEntered(0), m_nJuniorCount(0), m_nFloatingSubs(0), m_pFloatingSubsTeam(nullptr),
+      m_pPseudoTeams{nullptr, nullptr, nullptr}, m_nMinGames{0, 0, 0, 0, 0}, m_nLeaguePins(0), m_nLeagueGames(0),
+      m_pEditorItems(nullptr), m_nSelectedTeamIndex(0), m_pSelectedTeam(nullptr), m_bSpareTeam(0),
+      m_pSpareTeam(nullptr)
+{
+    RegisterLeagueClasses();
+    m_timeCurrent = CTime::GetCurrentTime();
+    std::memset(m_nTeamsPerDivision, 0, sizeof m_nTeamsPerDivision);
+    std::memset(m_nDivisionOffset, 0, sizeof m_nDivisionOffset);
+    std::memset(m_nMatchesPerRound, 0, sizeof m_nMatchesPerRound);
+    std::memset(m_nAllMatchesPerRound, 0, sizeof m_nAllMatchesPerRound);
+    std::memset(m_nLaneTable, 0, sizeof m_nLaneTable);
+    UpdateAverageLimit();
+    UpdateHandicapFactors();
+    if (s_pfnMakeScoreSheetPrototype)
+        m_pScoreSheetPrototype = s_pfnMakeScoreSheetPrototype(this);
+}
+
+CBowlingDoc::~CBowlingDoc()
+{
+    DeleteContents();
+    delete m_pAwardRestrictions;
+    delete m_pScoreSheetPrototype;
+}
+
+void CBowlingDoc::DeleteDisplayItems()
+{
+    DeleteAll(m_listDisplayItems);
+    DeleteAll(m_listTeamReportItems);
+    DeleteAll(m_listGeneratedItems);
+    DeleteAll(m_listScoreSheetItems);
+    DeleteAll(m_listAccountsItems);
+    DeleteAll(m_listTreasurerItems);
+    DeleteAll(m_listJuniorItems);
+    DeleteAll(m_listCaptainsItems);
+}
+
+void CBowlingDoc::DeleteRunTimeState()
+{
+    // Display items point into the league: they go first.
+    DeleteDisplayItems();
+    m_pEditorItems = nullptr;
+    DeleteAll(m_arrBestPlayers);
+    DeleteAll(m_arrBestTeams);
+    m_arrSelectedPlayers.RemoveAll();
+    m_arrSelectedTeams.RemoveAll();
+    m_nSelectedTeamIndex = 0;
+    m_pSelectedTeam = nullptr;
+    m_bSpareTeam = 0;
+    m_pSpareTeam = nullptr;
+    m_pCurrentRepForm = nullptr;
+    delete m_pFloatingSubsTeam;
+    m_pFloatingSubsTeam = nullptr;
+    for (CTeam*& p : m_pPseudoTeams) {
+        delete p;
+        p = nullptr;
+    }
+    m_nFloatingSubs = 0;
+    for (auto& kind : m_arrHighTables)
+        for (auto& mask : kind)
+            for (CWordArray& table : mask)
+                table.RemoveAll();
+    std::memset(m_nMatchesPerRound, 0, sizeof m_nMatchesPerRound);
+    std::memset(m_nAllMatchesPerRound, 0, sizeof m_nAllMatchesPerRound);
+    m_nJuniorCount = 0;
+    m_bAllResultsEntered = 0;
+    m_nLeaguePins = m_nLeagueGames = 0;
+}
+
+void CBowlingDoc::GetStoredLists(CObList* lists[STORED_LIST_COUNT])
+{
+    CObList* all[STORED_LIST_COUNT] = {
+        &m_listRepForms,      &m_listFixtures,     &m_listFreeWeeks,     &m_listTeams,
+        &m_listPlayers,       &m_listVenues,       &m_listBonusPts,      &m_listAwards,
+        &m_listAwardData,     &m_listAwardDataByScore, &m_listAccountItems, &m_listPaymentItems,
+        &m_listIncomeTypes,   &m_listExpenseTypes, &m_listJuniorCategories,
+    };
+    for (int i = 0; i < STORED_LIST_COUNT; ++i)
+        lists[i] = all[i];
+}
+
+void CBowlingDoc::DeleteContents()
+{
+    DeleteRunTimeState();
+    CObList* lists[STORED_LIST_COUNT];
+    GetStoredLists(lists);
+    for (CObList* pList : lists)
+        DeleteAll(*pList);
+    m_arrMembershipTypes.RemoveAll();
+    if (m_pAwardRestrictions)
+        m_pAwardRestrictions->CopyFrom(CAwardRestrictions());
+}
+
+void CBowlingDoc::ResetSettings()
+{
+    static_cast<CLeagueSettings&>(*this) = CLeagueSettings();
+    UpdateAverageLimit();
+    UpdateHandicapFactors();
+}
+
+// ---------------------------------------------------------------- look-ups
+
+CPlayer* CBowlingDoc::FindPlayer(WORD nPlayerNo) const
+{
+    if (nPlayerNo == 0)
+        return nullptr;
+    for (POSITION pos = m_listPlayers.GetHeadPosition(); pos;) {
+        auto* p = static_cast<CPlayer*>(m_listPlayers.GetNext(pos));
+        if (p->m_nPlayerNo == nPlayerNo)
+            return p;
+    }
+    return nullptr;
+}
+
+CTeam* CBowlingDoc::FindTeam(WORD nTeamNo) const
+{
+    if (nTeamNo == 0)
+        return nullptr;
+    for (POSITION pos = m_listTeams.GetHeadPosition(); pos;) {
+        auto* p = static_cast<CTeam*>(m_listTeams.GetNext(pos));
+        if (p->m_nTeamNo == nTeamNo)
+            return p;
+    }
+    return nullptr;
+}
+
+CFixture* CBowlingDoc::FindFixtureForTeam(WORD nTeamNo, int nRound) const
+{
+    for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
+        auto* p = static_cast<CFixture*>(m_listFixtures.GetNext(pos));
+        if (p->m_nRound == nRound && (p->m_nTeamA == nTeamNo || p->m_nTeamB == nTeamNo))
+            return p;
+    }
+    return nullptr;
+}
+
+CFixture* CBowlingDoc::FindFixtureByRoundMatch(int nRound, int nMatch) const
+{
+    for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
+        auto* p = static_cast<CFixture*>(m_listFixtures.GetNext(pos));
+        if (p->m_nRound == nRound && p->m_nMatch == nMatch)
+            return p;
+    }
+    return nullptr;
+}
+
+WORD CBowlingDoc::FindPlayerNumberByPin(WORD nEditedPlayerNo, WORD nPin) const
+{
+    for (POSITION pos = m_listPlayers.GetHeadPosition(); pos;) {
+        auto* p = static_cast<CPlayer*>(m_listPlayers.GetNext(pos));
+        if (p->m_nPlayerNo != nEditedPlayerNo && p->m_nPin == nPin)
+            return p->m_nPlayerNo;
+    }
+    return 0;
+}
+
+CPlayer* CBowlingDoc::FindPlayerByDbKey(DWORD dwKey) const
+{
+    for (POSITION pos = m_listPlayers.GetHeadPosition(); pos;) {
+        auto* p = static_cast<CPlayer*>(m_listPlayers.GetNext(pos));
+        if (p->m_dwDbKey == dwKey)
+            return p;
+    }
+    return nullptr;
+}
+
+CPlayer* CBowlingDoc::FindPlayerByRank(int nRank) const
+{
+    for (POSITION pos = m_listPlayers.GetHeadPosition(); pos;) {
+        auto* p = static_cast<CPlayer*>(m_listPlayers.GetNext(pos));
+        if (static_cast<int>(p->m_nRank) == nRank)
+            return p;
+    }
+    return nullptr;
+}
+
+CVenue* CBowlingDoc::FindVenue(BYTE nVenueNo) const
+{
+    for (POSITION pos = m_listVenues.GetHeadPosition(); pos;) {
+        auto* p = static_cast<CVenue*>(m_listVenues.GetNext(pos));
+        if (p->m_nVenueNo == nVenueNo)
+            return p;
+    }
+    return nullptr;
+}
+
+CAwards* CBowlingDoc::FindAwardCategory(WORD nId) const
+{
+    for (POSITION pos = m_listAwards.GetHeadPosition(); pos;) {
+        auto* p = static_cast<CAwards*>(m_listAwards.GetNext(pos));
+        if (p->m_nId == nId)
+            return p;
+    }
+    return nullptr;
+}
+
+CRobot* CBowlingDoc::GetRobot(int nRobot)
+{
+    return nRobot >= 1 && nRobot <= 4 ? &m_Robot[nRobot - 1] : nullptr;
+}
+
+const CRobot* CBowlingDoc::GetRobot(int nRobot) const
+{
+    return nRobot >= 1 && nRobot <= 4 ? &m_Robot[nRobot - 1] : nullptr;
+}
+
+CFontData* CBowlingDoc::GetDefaultFont(int nIndex)
+{
+    return nIndex >= 0 && nIndex < DEFAULT_FONT_COUNT ? &m_DefaultFonts[nIndex] : nullptr;
+}
+
+POSITION CBowlingDoc::GetFirstFixturePosition() const
+{
+    return m_listFixtures.GetHeadPosition();
+}
+
+BOOL CBowlingDoc::HasFullTeam(WORD nTeamNo) const
+{
+    const CTeam* pTeam = FindTeam(nTeamNo);
+    if (!pTeam)
+        return FALSE;
+    // An order entry whose bowler is missing cannot be put into a line-up.
+    int nFound = 0;
+    for (int i = 0; i < pTeam->GetOrderCount(); ++i)
+        if (FindPlayer(pTeam->GetOrderAt(i)))
+            ++nFound;
+    return nFound >= m_nPlayersPerTeam;
+}
+
+BOOL CBowlingDoc::HasBothScoringSystems() const
+{
+    return m_bHandicapLeague && m_bScratchLeague;
+}
+
+BOOL CBowlingDoc::IsLeagueSetUp() const
+{
+    return !m_listFixtures.IsEmpty() && m_nTeams + m_nExtraTeams == m_listTeams.GetCount();
+}
+
+int CBowlingDoc::CountActivePlayers() const
+{
+    int n = 0;
+    for (POSITION pos = m_listPlayers.GetHeadPosition(); pos;) {
+        auto* p = static_cast<CPlayer*>(m_listPlayers.GetNext(pos));
+        if (p->m_nRobot == 0 && !p->IsResigned())
+            ++n;
+    }
+    return n;
+}
+
+int CBowlingDoc::GetStatsRound() const
+{
+    int nRound = m_nCurrentRound;
+    if (!m_bSplitsActive)
+        return nRound;
+    if (m_bCustomSplits) {
+        int nStart = 1;
+        for (BYTE b : m_nCustomSplitStart)
+            if (b != 0 && b <= nRound && b > nStart)
+                nStart = b;
+        return nRound - nStart + 1;
+    }
+    if (m_bSplitSeason && m_nRoundsPerSplit > 0 && nRound > 0)
+        return (nRound - 1) % m_nRoundsPerSplit + 1;
+    return nRound;
+}
+
+int CBowlingDoc::GetNextPlayerNumber() const
+{
+    int n = 0;
+    for (POSITION pos = m_listPlayers.GetHeadPosition(); pos;)
+        n = std::max<int>(n, static_cast<CPlayer*>(m_listPlayers.GetNext(pos))->m_nPlayerNo);
+    return n + 1;
+}
+
+int CBowlingDoc::GetNextTeamNumber() const
+{
+    int n = 0;
+    for (POSITION pos = m_listTeams.GetHeadPosition(); pos;)
+        n = std::max<int>(n, static_cast<CTeam*>(m_listTeams.GetNext(pos))->m_nTeamNo);
+    return n + 1;
+}
+
+void CBowlingDoc::ClearHitRects()
+{
+    for (POSITION pos = m_listTeams.GetHeadPosition(); pos;)
+        static_cast<CTeam*>(m_listTeams.GetNext(pos))->ClearHitRects();
+    for (POSITION pos = m_listPlayers.GetHeadPosition(); pos;)
+        static_cast<CPlayer*>(m_listPlayers.GetNext(pos))->ClearHitRects();
+}
+
+// ---------------------------------------------------------------- list maintenance
+
+void CBowlingDoc::AddTeam(CTeam* pTeam)
+{
+    pTeam->m_pDoc = this;
+    m_listTeams.AddTail(pTeam);
+}
+
+void CBowlingDoc::AddPlayer(CPlayer* pPlayer)
+{
+    pPlayer->m_pDoc = this;
+    m_listPlayers.AddTail(pPlayer);
+}
+
+void CBowlingDoc::AddFixture(CFixture* pFixture)
+{
+    pFixture->m_pDoc = this;
+    if (pFixture->m_nGames == 0)
+        pFixture->m_nGames = m_nGamesPerMatch;
+    pFixture->m_pTeamA = FindTeam(pFixture->m_nTeamA);
+    pFixture->m_pTeamB = FindTeam(pFixture->m_nTeamB);
+    m_listFixtures.AddTail(pFixture);
+}
+
+void CBowlingDoc::AddAwardRecord(CAwardData* pRecord)
+{
+    pRecord->m_pDoc = this;
+    const CString strKey = AwardNameKey(this, pRecord->m_nPlayerNo);
+    for (POSITION pos = m_listAwardData.GetHeadPosition(); pos; m_listAwardData.GetNext(pos)) {
+        auto* p = static_cast<CAwardData*>(m_listAwardData.GetAt(pos));
+        bool bBefore = p->m_nCategory < pRecord->m_nCategory ||
+                       (p->m_nCategory == pRecord->m_nCategory &&
+                        (p->m_nRound < pRecord->m_nRound ||
+                         (p->m_nRound == pRecord->m_nRound &&
+                          std::strcmp(AwardNameKey(this, p->m_nPlayerNo), strKey) < 0)));
+        if (!bBefore) {
+            m_listAwardData.InsertBefore(pos, pRecord);
+            return;
+        }
+    }
+    m_listAwardData.AddTail(pRecord);
+}
+
+void CBowlingDoc::AddAwardRecordByScore(CAwardData* pRecord)
+{
+    pRecord->m_pDoc = this;
+    const CString strKey = AwardNameKey(this, pRecord->m_nPlayerNo);
+    // The list runs from the highest category and score down; pass the records that rank
+    // above the new one.
+    for (POSITION pos = m_listAwardDataByScore.GetHeadPosition(); pos; m_listAwardDataByScore.GetNext(pos)) {
+        auto* p = static_cast<CAwardData*>(m_listAwardDataByScore.GetAt(pos));
+        bool bAbove;
+        if (p->m_nCategory != pRecord->m_nCategory)
+            bAbove = p->m_nCategory > pRecord->m_nCategory;
+        else if (p->m_nScore != pRecord->m_nScore)
+            bAbove = p->m_nScore > pRecord->m_nScore;
+        else if (p->m_nRound != pRecord->m_nRound)
+            bAbove = p->m_nRound > pRecord->m_nRound;
+        else
+            bAbove = std::strcmp(AwardNameKey(this, p->m_nPlayerNo), strKey) > 0;
+        if (!bAbove) {
+            m_listAwardDataByScore.InsertBefore(pos, pRecord);
+            return;
+        }
+    }
+    m_listAwardDataByScore.AddTail(pRecord);
+}
+
+void CBowlingDoc::LinkFixtures()
+{
+    std::vector<CPlayer*> byNumber = PlayersByNumber(m_listPlayers);
+    for (POSITION pos = m_listPlayers.GetHeadPosition(); pos;)
+        static_cast<CPlayer*>(m_listPlayers.GetNext(pos))->m_pDoc = this;
+    auto find = [&byNumber](WORD no) { return no < byNumber.size() ? byNumber[no] : nullptr; };
+    for (POSITION pos = m_listTeams.GetHeadPosition(); pos;)
+        static_cast<CTeam*>(m_listTeams.GetNext(pos))->m_pDoc = this;
+    for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
+        auto* f = static_cast<CFixture*>(m_listFixtures.GetNext(pos));
+        f->m_pDoc = this;
+        f->m_pTeamA = FindTeam(f->m_nTeamA);
+        f->m_pTeamB = FindTeam(f->m_nTeamB);
+        for (int g = 0; g < MAX_GAMES; ++g)
+            for (int k = 0; k < SLOTS_PER_GAME; ++k) {
+                f->m_pPlayer[g][k] = find(f->m_wPlayerNo[g][k]);
+                f->m_pPacer[g][k] = find(f->m_wPacerNo[g][k]);
+            }
+    }
+    for (POSITION pos = m_listAwardData.GetHeadPosition(); pos;)
+        static_cast<CAwardData*>(m_listAwardData.GetNext(pos))->m_pDoc = this;
+}
+
+void CBowlingDoc::SetPlayerTeamsFromOrders()
+{
+    std::vector<CPlayer*> byNumber = PlayersByNumber(m_listPlayers);
+    for (POSITION pos = m_listPlayers.GetHeadPosition(); pos;)
+        static_cast<CPlayer*>(m_listPlayers.GetNext(pos))->m_nTeamNo = 0;
+    for (POSITION pos = m_listTeams.GetHeadPosition(); pos;) {
+        auto* t = static_cast<CTeam*>(m_listTeams.GetNext(pos));
+        for (int i = 0; i < t->GetOrderCount(); ++i) {
+            WORD no = t->GetOrderAt(i);
+            if (no < byNumber.size() && byNumber[no])
+                byNumber[no]->m_nTeamNo = t->m_nTeamNo;
+        }
+    }
+}
+
+void CBowlingDoc::CountMatchesPerRound()
+{
+    std::memset(m_nMatchesPerRound, 0, sizeof m_nMatchesPerRound);
+    std::memset(m_nAllMatchesPerRound, 0, sizeof m_nAllMatchesPerRound);
+    for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
+        auto* f = static_cast<CFixture*>(m_listFixtures.GetNext(pos));
+        ++m_nAllMatchesPerRound[f->m_nRound];
+        if (!f->IsBye())
+            ++m_nMatchesPerRound[f->m_nRound];
+    }
+}
+
+void CBowlingDoc::UpdateSplitState()
+{
+    m_bSplitsActive = 0;
+    m_nSplitCount = 0;
+    if (m_bSplitSeason) {
+        m_bSplitsActive = 1;
+        m_nSplitCount = m_nSplits;
+    }
+    if (m_bCustomSplits) {
+        m_bSplitsActive = 1;
+        for (BYTE b : m_nCustomSplitStart)
+            if (b != 0)
+                ++m_nSplitCount;
+    }
+}
+
+void CBowlingDoc::AssignJuniorCategories()
+{
+    m_nJuniorCount = 0;
+    for (POSITION pos = m_listPlayers.GetHeadPosition(); pos;) {
+        auto* p = static_cast<CPlayer*>(m_listPlayers.GetNext(pos));
+        if (p->m_nRobot == 0 && !p->IsResigned() && (p->m_wFlags & PF_JUNIOR))
+            ++m_nJuniorCount;
+    }
+    if (m_listJuniorCategories.IsEmpty())
+        return;
+    const int nYear = m_timeJuniorQualifying.GetYear();
+    const int nMonth = m_timeJuniorQualifying.GetMonth();
+    const int nDay = m_timeJuniorQualifying.GetDay();
+    for (POSITION pos = m_listPlayers.GetHeadPosition(); pos;) {
+        auto* p = static_cast<CPlayer*>(m_listPlayers.GetNext(pos));
+        if (p->m_nRobot != 0 || p->IsResigned() || !(p->m_wFlags & PF_JUNIOR))
+            continue;
+        p->m_nJuniorCategory = 0;
+        p->m_strJuniorCategory = "No Cat. for Age.";
+        int nAge = p->JuniorAge(nYear, nMonth, nDay);
+        if (nAge == 0)
+            continue;
+        for (POSITION c = m_listJuniorCategories.GetHeadPosition(); c;) {
+            auto* pCat = static_cast<CJuniorCategory*>(m_listJuniorCategories.GetNext(c));
+            if (pCat->m_nLowerAge <= nAge && pCat->m_nUpperAge >= nAge) {
+                p->m_nJuniorCategory = pCat->m_nId;
+                p->m_strJuniorCategory = pCat->m_strName;
+                break;
+            }
+        }
+    }
+}
+
+void CBowlingDoc::UpdateAverageLimit()
+{
+    m_nAverageLimit = m_bFivePinRules ? 249 : 199;
+}
+
+void CBowlingDoc::UpdateHandicapFactors()
+{
+    for (int i = 0; i < 4; ++i)
+        m_dHcpFactor[i] = m_HcpRule[i].m_nPercent * 0.01;
+    for (int i = 0; i < 5; ++i)
+        m_dMinGamesFraction[i] = m_nQualifyingPct[i] * 0.01;
+}
+
+namespace {
+
+int StandingsKeyShift(BOOL bHandicap, int nKey)
+{
+    return (bHandicap ? 20 : 8) - 4 * nKey;
+}
+
+} // namespace
+
+int CBowlingDoc::GetStandingsKey(BOOL bHandicap, int nKey) const
+{
+    if (nKey < 0 || nKey > 2)
+        return 0;
+    return static_cast<int>((m_dwStandingsKeys >> StandingsKeyShift(bHandicap, nKey)) & 7);
+}
+
+void CBowlingDoc::SetStandingsKey(BOOL bHandicap, int nKey, int nValue)
+{
+    if (nKey < 0 || nKey > 2)
+        return;
+    int nShift = StandingsKeyShift(bHandicap, nKey);
+    m_dwStandingsKeys = (m_dwStandingsKeys & ~(7u << nShift)) | (static_cast<DWORD>(nValue & 7) << nShift);
+}
+
+// ---------------------------------------------------------------- calculations
+
+void CBowlingDoc::Recalculate()
+{
+    // The statistics pass, points, standings and rankings join here with the scoring
+    // engine; until then only the round and the cut-off switch are brought up to date.
+    if (m_nCurrentRound == 0)
+        m_nCurrentRound = 1;
+    m_bPastEnteringCutoff = (m_nEnteringAvgCutoff != 0 && m_nCurrentRound > m_nEnteringAvgCutoff) ? 1 : 0;
+}

@@ -1,0 +1,717 @@
+// The league file: CBowlingDoc::Serialize, loading and saving. The byte layout is described
+// in docs/league-file.md; keep the two in step.
+#include "league/BowlingDoc.h"
+
+#include "framework/core/Archive.h"
+#include "framework/core/File.h"
+#include "framework/ui/Dialog.h"
+#include "league/Accounts.h"
+#include "league/FileCheck.h"
+#include "league/Fixture.h"
+#include "league/FreeWeek.h"
+#include "league/Player.h"
+#include "league/Team.h"
+#include "league/Venue.h"
+
+#include <new>
+#include <unordered_set>
+
+namespace {
+
+// Bits of the first option-flags dword of the header.
+struct OptionBit
+{
+    DWORD CLeagueSettings::*pField;
+    int nBit;
+};
+
+const OptionBit g_options1[] = {
+    {&CLeagueSettings::m_bPrivacy, 0},
+    {&CLeagueSettings::m_bFormatText, 1},
+    {&CLeagueSettings::m_bListPlayersOnCollectionSheet, 2},
+    {&CLeagueSettings::m_bSurnameFirst, 3},
+    {&CLeagueSettings::m_bDivisions, 4},
+    {&CLeagueSettings::m_bScratchLeague, 5},
+    {&CLeagueSettings::m_bHandicapLeague, 6},
+    {&CLeagueSettings::m_bOneSystemOverride, 7},
+    {&CLeagueSettings::m_bPositionBothWays, 8},
+    {&CLeagueSettings::m_bPyramidScoring, 9},
+    {&CLeagueSettings::m_bFivePinRules, 10},
+    {&CLeagueSettings::m_bFloatingSubsAsTeam, 11},
+    {&CLeagueSettings::m_bRepeatLastRoundOrder, 12},
+    {&CLeagueSettings::m_bPlayerDatabase, 13},
+    {&CLeagueSettings::m_bOmitSecondHighs, 14},
+    {&CLeagueSettings::m_bSplitSeason, 15},
+    {&CLeagueSettings::m_bCustomSplits, 16},
+    {&CLeagueSettings::m_bResetHiStatsEachSplit, 17},
+    {&CLeagueSettings::m_bCompleteResetEachSplit, 18},
+    {&CLeagueSettings::m_bSplitLanes, 19},
+    {&CLeagueSettings::m_bSplitSessions, 20},
+    {&CLeagueSettings::m_bCustomLanes, 21},
+    {&CLeagueSettings::m_bRollMatches, 22},
+    {&CLeagueSettings::m_bAutoTabScores, 25},
+};
+
+DWORD PackOptions(const CLeagueSettings& s)
+{
+    DWORD dw = 0;
+    for (const OptionBit& o : g_options1)
+        if (s.*o.pField)
+            dw |= 1u << o.nBit;
+    return dw;
+}
+
+void UnpackOptions(CLeagueSettings& s, DWORD dw)
+{
+    for (const OptionBit& o : g_options1)
+        s.*o.pField = (dw >> o.nBit) & 1;
+}
+
+void WriteHandicapRule(CArchive& ar, const CHandicapRule& r)
+{
+    ar << r.m_nBasis << r.m_nPercent << r.m_nMax << r.m_nMin << r.m_bApplyMax << r.m_bApplyMin;
+}
+
+void ReadHandicapRule(CArchive& ar, CHandicapRule& r)
+{
+    ar >> r.m_nBasis >> r.m_nPercent >> r.m_nMax >> r.m_nMin >> r.m_bApplyMax >> r.m_bApplyMin;
+}
+
+void SerializePointsRule(CArchive& ar, CPointsRule& r)
+{
+    if (ar.IsStoring()) {
+        ar << r.m_bIndividual << r.m_bTeam;
+        ar.Write(r.m_nIndividualGame, 4);
+        ar.Write(r.m_nTeamGame, 4);
+        ar << r.m_nIndividualSeries << r.m_nTeamSeries << r.m_bBlindCannotWin << r.m_bMostWinsCountsPoints;
+    } else {
+        ar >> r.m_bIndividual >> r.m_bTeam;
+        ar.ReadExact(r.m_nIndividualGame, 4);
+        ar.ReadExact(r.m_nTeamGame, 4);
+        ar >> r.m_nIndividualSeries >> r.m_nTeamSeries >> r.m_bBlindCannotWin >> r.m_bMostWinsCountsPoints;
+    }
+}
+
+void WriteList(CArchive& ar, const CObList& list)
+{
+    ar.WriteCount(static_cast<DWORD>(list.GetCount()));
+    for (POSITION pos = list.GetHeadPosition(); pos;)
+        ar.WriteObject(list.GetNext(pos));
+}
+
+// Reads an object list whose every element must be a new object of the class given.
+class CListReader
+{
+public:
+    void Read(CArchive& ar, CObList& list, const CRuntimeClass* pClass, const char* pszWhat)
+    {
+        DWORD n = ar.ReadCount(2);
+        for (DWORD i = 0; i < n; ++i) {
+            CObject* p = ar.ReadObject(pClass);
+            if (!p) {
+                CString reason;
+                reason.Format("The file holds an empty entry in the %s.", pszWhat);
+                CArchive::ThrowCorrupt(reason);
+            }
+            if (!m_seen.insert(p).second) {
+                CString reason;
+                reason.Format("The file lists one entry of the %s twice.", pszWhat);
+                CArchive::ThrowCorrupt(reason);
+            }
+            list.AddTail(p);
+        }
+    }
+
+private:
+    std::unordered_set<const CObject*> m_seen;
+};
+
+void DeleteAllOf(CObList& list)
+{
+    while (!list.IsEmpty())
+        delete list.RemoveHead();
+}
+
+void MoveList(CObList& from, CObList& to)
+{
+    while (!from.IsEmpty())
+        to.AddTail(from.RemoveHead());
+}
+
+} // namespace
+
+// A league set aside while another is read into the document, put back if the read fails.
+struct CLeagueSetAside
+{
+    explicit CLeagueSetAside(CBowlingDoc& doc) : m_doc(doc), m_settings(doc)
+    {
+        CObList* lists[CBowlingDoc::STORED_LIST_COUNT];
+        doc.GetStoredLists(lists);
+        for (int i = 0; i < CBowlingDoc::STORED_LIST_COUNT; ++i)
+            MoveList(*lists[i], m_lists[i]);
+        m_pRestrictions = doc.m_pAwardRestrictions;
+        m_pPrototype = doc.m_pScoreSheetPrototype;
+        m_prototypeBytes.swap(doc.m_arrPrototypeBytes);
+        m_pCurrentRepForm = doc.m_pCurrentRepForm;
+
+        // The document starts the read as a new league would.
+        static_cast<CLeagueSettings&>(doc) = CLeagueSettings();
+        doc.m_pAwardRestrictions = new CAwardRestrictions;
+        doc.m_pScoreSheetPrototype =
+            CBowlingDoc::s_pfnMakeScoreSheetPrototype ? CBowlingDoc::s_pfnMakeScoreSheetPrototype(&doc) : nullptr;
+        doc.m_pCurrentRepForm = nullptr;
+    }
+
+    // The read failed: drop what was read and put the old league back.
+    void Restore()
+    {
+        CObList* lists[CBowlingDoc::STORED_LIST_COUNT];
+        m_doc.GetStoredLists(lists);
+        for (int i = 0; i < CBowlingDoc::STORED_LIST_COUNT; ++i) {
+            DeleteAllOf(*lists[i]);
+            MoveList(m_lists[i], *lists[i]);
+        }
+        static_cast<CLeagueSettings&>(m_doc) = m_settings;
+        delete m_doc.m_pAwardRestrictions;
+        m_doc.m_pAwardRestrictions = m_pRestrictions;
+        m_pRestrictions = nullptr;
+        delete m_doc.m_pScoreSheetPrototype;
+        m_doc.m_pScoreSheetPrototype = m_pPrototype;
+        m_pPrototype = nullptr;
+        m_doc.m_arrPrototypeBytes.swap(m_prototypeBytes);
+        m_doc.m_pCurrentRepForm = m_pCurrentRepForm;
+    }
+
+    // Deletes the old league (after a successful read, or after Restore: nothing).
+    ~CLeagueSetAside()
+    {
+        for (CObList& list : m_lists)
+            DeleteAllOf(list);
+        delete m_pRestrictions;
+        delete m_pPrototype;
+    }
+
+    CBowlingDoc& m_doc;
+    CLeagueSettings m_settings;
+    CObList m_lists[CBowlingDoc::STORED_LIST_COUNT];
+    CAwardRestrictions* m_pRestrictions;
+    CObject* m_pPrototype;
+    std::vector<BYTE> m_prototypeBytes;
+    CRepForm* m_pCurrentRepForm;
+};
+
+// ---------------------------------------------------------------- Serialize
+
+void CBowlingDoc::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        WriteLeague(ar);
+        AfterFileReadOrWrite();
+        return;
+    }
+    // Loading straight from an archive: the same all-or-nothing read as LoadFromBytes;
+    // a failure leaves the league as it was and the exception goes to the caller.
+    CLeagueSetAside aside(*this);
+    try {
+        ReadLeague(ar);
+    } catch (...) {
+        aside.Restore();
+        throw;
+    }
+    // The old league's display items, selections and the like go with it.
+    CRepForm* pCurrent = m_pCurrentRepForm;
+    DeleteRunTimeState();
+    m_pCurrentRepForm = pCurrent;
+    AfterFileRead();
+}
+
+void CBowlingDoc::WriteLeague(CArchive& ar)
+{
+    BYTE nVersion = LEAGUE_FILE_VERSION;
+    if (ar.GetFileVersion() > 0 && ar.GetFileVersion() < LEAGUE_FILE_VERSION)
+        nVersion = static_cast<BYTE>(ar.GetFileVersion());
+    SetFileVersion(nVersion);
+    ar.SetFileVersion(nVersion);
+    ar.m_pDocument = this;
+    m_timeCurrent = CTime::GetCurrentTime();
+
+    ar << nVersion;
+    WriteHeader(ar, nVersion);
+    WriteList(ar, m_listTeams);
+    WriteList(ar, m_listPlayers);
+    WriteList(ar, m_listFixtures);
+    WriteList(ar, m_listFreeWeeks);
+
+    WriteList(ar, m_listRepForms);
+    // The current layout as its place in the list, 0 for none.
+    WORD nCurrent = 0, nIndex = 0;
+    for (POSITION pos = m_listRepForms.GetHeadPosition(); pos && m_pCurrentRepForm;) {
+        ++nIndex;
+        if (m_listRepForms.GetNext(pos) == reinterpret_cast<CObject*>(m_pCurrentRepForm))
+            nCurrent = nIndex;
+    }
+    ar << nCurrent;
+
+    if (nVersion >= 15)
+        WriteList(ar, m_listVenues);
+    if (nVersion >= 26) {
+        WriteList(ar, m_listAccountItems);
+        WriteList(ar, m_listPaymentItems);
+        WriteList(ar, m_listIncomeTypes);
+        WriteList(ar, m_listExpenseTypes);
+    }
+    if (nVersion >= 28) {
+        WriteList(ar, m_listAwards);
+        // Automatic records are made again by every recalculation.
+        CObList manual;
+        for (POSITION pos = m_listAwardData.GetHeadPosition(); pos;) {
+            CObject* p = m_listAwardData.GetNext(pos);
+            if (static_cast<CAwardData*>(p)->m_nKind == 0)
+                manual.AddTail(p);
+        }
+        WriteList(ar, manual);
+        manual.RemoveAll();
+    }
+    if (nVersion >= 58)
+        ar.WriteObject(m_pAwardRestrictions);
+    if (nVersion >= 62) {
+        ar << m_timeJuniorQualifying;
+        WriteList(ar, m_listJuniorCategories);
+    }
+    if (nVersion >= 63)
+        m_JuniorReport.Serialize(ar);
+}
+
+void CBowlingDoc::WriteHeader(CArchive& ar, BYTE nVersion)
+{
+    // League details
+    ar << m_strLeagueName << m_strSanctionedBy << m_strSanctionNumber << m_strPresident << m_strVicePresident
+       << m_strSecretary << m_strTreasurer << m_strPresidentPhone << m_strVicePresidentPhone << m_strSecretaryPhone
+       << m_strTreasurerPhone;
+    ar << PackOptions(*this);
+    if (nVersion > 51)
+        ar << m_nSecretaryTeam << m_nTreasurerTeam;
+    m_arrMembershipTypes.Serialize(ar);
+
+    // Size, rounds and calendar
+    ar << m_nGamesPerMatch << m_nPlayersPerTeam << m_nMaxPlayersPerTeam << m_nTeams << m_nExtraTeams << m_nRounds
+       << m_nCurrentRound << m_nRoundsPerInterval << m_nMinutesBetweenRounds << m_nDivisions
+       << m_nFixturePrintColumns << m_nTeamsPerPage << m_nTreasurerRound << m_nScoreSheetRound;
+
+    // Splits and lanes
+    ar << m_nRoundsPerSplit << m_nSplits;
+    ar.Write(m_nCustomSplitStart, sizeof m_nCustomSplitStart);
+    ar << m_nStartLane << m_nLastLane << m_nSplitStartLane << m_nLanesBeforeSplit;
+    ar.Write(m_nCustomLanes, sizeof m_nCustomLanes);
+    for (WORD w : m_nSquadDelay)
+        ar << w;
+
+    // Scoring systems
+    ar << m_strPyramid << m_nFloatingSubsOrder << m_nTeamOrderMode;
+
+    // Handicap and average rules
+    ar << m_bOneRuleForAll << m_bMenRule << m_bWomenRule << m_bJuniorsRule;
+    for (const CHandicapRule& r : m_HcpRule)
+        WriteHandicapRule(ar, r);
+    ar << m_nGamesBeforeHandicap << m_nHcpMinGames << m_bTeamHandicaps << m_bZeroBasedPctDiff << m_bRound1Scratch
+       << m_nEnteringAvgGames << m_nEnteringAvgCutoff << m_nRecalcFrequency << m_nFloatingAvgSeries
+       << m_bFloatingAverage << m_bTruncatedRollingAvg << m_nRollingAvgGames << m_bFullAverageForHiAvg
+       << m_bPlayingAvgForMostImproved << m_bShowNegativeMostImproved << m_bDrop5 << m_nDrop5Games
+       << m_nDrop5MaxPins << m_nCategoryA << m_nCategoryB << m_bEnteringAvgForCategories;
+
+    // Points rules
+    SerializePointsRule(ar, m_HcpPoints);
+    SerializePointsRule(ar, m_ScrPoints);
+    ar << m_bCycleOpponent << m_nMaxHandicapPoints << m_nMaxScratchPoints;
+    m_Petersen.Serialize(ar);
+    ar << m_dwStandingsKeys << m_bBonusAcceptEqual << m_bBonusHiTeamGameHcp << m_bBonusHiTeamGameScr
+       << m_nBonusHiTeamGameHcpPts << m_nBonusHiTeamGameScrPts << m_bRobotsCannotGainPoints;
+    for (CRobot& r : m_Robot)
+        r.Serialize(ar);
+    WriteList(ar, m_listBonusPts);
+
+    // Blind and defaulted games
+    ar << m_nBlindGameLimit << m_dwRobotIfDefault;
+    for (CBlindScore& b : m_BlindScore)
+        b.Serialize(ar);
+    ar << m_bOneBlindRuleForAll << m_bBlindGamesPerTeam << m_bCountBlindGames << m_nMaxBlindScore;
+
+    // Awards and high-score policy
+    ar.Write(m_nQualifyingPct, sizeof m_nQualifyingPct);
+    ar << m_bGamesOverEntering << m_bExcludeFloatingSubs << m_bExcludePacers << m_nMostImprovedGames
+       << m_bMostImprovedAfterGames << m_bMostImprovedBoth << m_nAvgBusterUnit << m_bAvgBusterPerGame
+       << m_nAvgBusterEqual << m_nAvgBusterOver << m_nAvgBusterUnder;
+    for (WORD w : m_nScoreThresholds)
+        ar << w;
+    ar << m_nDividerIndex;
+
+    // Reports
+    ar << m_strReportTitle;
+    m_fontReportTitle.Serialize(ar);
+    m_fontLayoutTitle.Serialize(ar);
+    for (DWORD dw : m_bPlayerListShow)
+        ar << dw;
+    for (CFontData& f : m_DefaultFonts)
+        f.Serialize(ar);
+    // The score-sheet prototype, from version 44: its record, framed by its length.
+    if (nVersion > 43)
+        WritePrototype(ar);
+    if (nVersion >= 70) {
+        m_fontVenueHeader.Serialize(ar);
+        m_fontVenueDetail.Serialize(ar);
+        ar << m_nVenueReportNumber;
+    }
+}
+
+void CBowlingDoc::WritePrototype(CArchive& ar)
+{
+    std::vector<BYTE> record;
+    if (m_pScoreSheetPrototype) {
+        CArchive inner(&record, CArchive::store);
+        inner.SetFileVersion(ar.GetFileVersion());
+        inner.m_pDocument = this;
+        m_pScoreSheetPrototype->Serialize(inner);
+        inner.Close();
+    } else {
+        record = m_arrPrototypeBytes;
+    }
+    ar << static_cast<DWORD>(record.size());
+    ar.Write(record.data(), record.size());
+}
+
+void CBowlingDoc::ReadHeader(CArchive& ar, BYTE nVersion)
+{
+    ar >> m_strLeagueName >> m_strSanctionedBy >> m_strSanctionNumber >> m_strPresident >> m_strVicePresident
+       >> m_strSecretary >> m_strTreasurer >> m_strPresidentPhone >> m_strVicePresidentPhone >> m_strSecretaryPhone
+       >> m_strTreasurerPhone;
+    DWORD dwOptions = 0;
+    ar >> dwOptions;
+    UnpackOptions(*this, dwOptions);
+    if (nVersion > 51)
+        ar >> m_nSecretaryTeam >> m_nTreasurerTeam;
+    m_arrMembershipTypes.Serialize(ar);
+
+    ar >> m_nGamesPerMatch >> m_nPlayersPerTeam >> m_nMaxPlayersPerTeam >> m_nTeams >> m_nExtraTeams >> m_nRounds
+       >> m_nCurrentRound >> m_nRoundsPerInterval >> m_nMinutesBetweenRounds >> m_nDivisions
+       >> m_nFixturePrintColumns >> m_nTeamsPerPage >> m_nTreasurerRound >> m_nScoreSheetRound;
+    CheckRange(m_nGamesPerMatch, 1, MAX_GAMES, "a number of games per match");
+    CheckRange(m_nPlayersPerTeam, 1, MAX_POSITIONS, "a number of players per team");
+    CheckRange(m_nDivisions, 0, 16, "a number of divisions");
+    if (m_nTeamsPerPage < 1 || m_nTeamsPerPage > 8)
+        m_nTeamsPerPage = 4;
+
+    ar >> m_nRoundsPerSplit >> m_nSplits;
+    ar.ReadExact(m_nCustomSplitStart, sizeof m_nCustomSplitStart);
+    ar >> m_nStartLane >> m_nLastLane >> m_nSplitStartLane >> m_nLanesBeforeSplit;
+    ar.ReadExact(m_nCustomLanes, sizeof m_nCustomLanes);
+    for (WORD& w : m_nSquadDelay)
+        ar >> w;
+
+    ar >> m_strPyramid >> m_nFloatingSubsOrder >> m_nTeamOrderMode;
+
+    ar >> m_bOneRuleForAll >> m_bMenRule >> m_bWomenRule >> m_bJuniorsRule;
+    for (CHandicapRule& r : m_HcpRule)
+        ReadHandicapRule(ar, r);
+    ar >> m_nGamesBeforeHandicap >> m_nHcpMinGames >> m_bTeamHandicaps >> m_bZeroBasedPctDiff >> m_bRound1Scratch
+       >> m_nEnteringAvgGames >> m_nEnteringAvgCutoff >> m_nRecalcFrequency >> m_nFloatingAvgSeries
+       >> m_bFloatingAverage >> m_bTruncatedRollingAvg >> m_nRollingAvgGames >> m_bFullAverageForHiAvg
+       >> m_bPlayingAvgForMostImproved >> m_bShowNegativeMostImproved >> m_bDrop5 >> m_nDrop5Games
+       >> m_nDrop5MaxPins >> m_nCategoryA >> m_nCategoryB >> m_bEnteringAvgForCategories;
+
+    SerializePointsRule(ar, m_HcpPoints);
+    SerializePointsRule(ar, m_ScrPoints);
+    ar >> m_bCycleOpponent >> m_nMaxHandicapPoints >> m_nMaxScratchPoints;
+    m_Petersen.Serialize(ar);
+    ar >> m_dwStandingsKeys >> m_bBonusAcceptEqual >> m_bBonusHiTeamGameHcp >> m_bBonusHiTeamGameScr
+       >> m_nBonusHiTeamGameHcpPts >> m_nBonusHiTeamGameScrPts >> m_bRobotsCannotGainPoints;
+    for (CRobot& r : m_Robot)
+        r.Serialize(ar);
+    CListReader().Read(ar, m_listBonusPts, RUNTIME_CLASS(CBonusPts), "bonus rules");
+
+    ar >> m_nBlindGameLimit >> m_dwRobotIfDefault;
+    for (CBlindScore& b : m_BlindScore)
+        b.Serialize(ar);
+    ar >> m_bOneBlindRuleForAll >> m_bBlindGamesPerTeam >> m_bCountBlindGames >> m_nMaxBlindScore;
+
+    ar.ReadExact(m_nQualifyingPct, sizeof m_nQualifyingPct);
+    ar >> m_bGamesOverEntering >> m_bExcludeFloatingSubs >> m_bExcludePacers >> m_nMostImprovedGames
+       >> m_bMostImprovedAfterGames >> m_bMostImprovedBoth >> m_nAvgBusterUnit >> m_bAvgBusterPerGame
+       >> m_nAvgBusterEqual >> m_nAvgBusterOver >> m_nAvgBusterUnder;
+    for (WORD& w : m_nScoreThresholds)
+        ar >> w;
+    ar >> m_nDividerIndex;
+    CheckRange(m_nDividerIndex, 0, SCORE_THRESHOLD_COUNT, "a score-threshold divider");
+
+    ar >> m_strReportTitle;
+    m_fontReportTitle.Serialize(ar);
+    m_fontLayoutTitle.Serialize(ar);
+    for (DWORD& dw : m_bPlayerListShow)
+        ar >> dw;
+    for (CFontData& f : m_DefaultFonts)
+        f.Serialize(ar);
+    if (nVersion > 43) {
+        DWORD nLength = 0;
+        ar >> nLength;
+        if (nLength > ar.BytesRemaining())
+            ThrowOutOfRange("a score-sheet record length", nLength, 0, static_cast<long long>(ar.BytesRemaining()));
+        size_t nStart = ar.GetPosition();
+        if (m_pScoreSheetPrototype && nLength > 0) {
+            m_pScoreSheetPrototype->Serialize(ar);
+            if (ar.GetPosition() - nStart != nLength)
+                CArchive::ThrowCorrupt("The score-sheet style in the file does not match its length.");
+        } else {
+            m_arrPrototypeBytes.resize(nLength);
+            ar.ReadExact(m_arrPrototypeBytes.data(), nLength);
+        }
+    }
+    if (nVersion >= 70) {
+        m_fontVenueHeader.Serialize(ar);
+        m_fontVenueDetail.Serialize(ar);
+        ar >> m_nVenueReportNumber;
+    }
+}
+
+void CBowlingDoc::ReadLeague(CArchive& ar)
+{
+    ar.m_pDocument = this;
+    BYTE nVersion = 0;
+    ar >> nVersion;
+    if (nVersion == 0)
+        CArchive::ThrowCorrupt("It is not a league file.");
+    if (nVersion > LEAGUE_FILE_VERSION) {
+        CString reason;
+        reason.Format("It was written by a newer version of the program (file version %d; this program reads "
+                      "versions up to %d).",
+                      nVersion, LEAGUE_FILE_VERSION);
+        throw CArchiveException(CArchiveException::badSchema, reason);
+    }
+    SetFileVersion(nVersion);
+    ar.SetFileVersion(nVersion);
+
+    CListReader reader;
+    ReadHeader(ar, nVersion);
+    reader.Read(ar, m_listTeams, RUNTIME_CLASS(CTeam), "teams");
+    reader.Read(ar, m_listPlayers, RUNTIME_CLASS(CPlayer), "bowlers");
+    reader.Read(ar, m_listFixtures, RUNTIME_CLASS(CFixture), "matches");
+    reader.Read(ar, m_listFreeWeeks, RUNTIME_CLASS(CFreeWeek), "round dates");
+
+    // Report layouts are created by class name; the report code registers the class.
+    reader.Read(ar, m_listRepForms, CRuntimeClass::FromName("CRepForm"), "report layouts");
+    WORD nCurrent = 0;
+    ar >> nCurrent;
+    CheckRange(nCurrent, 0, m_listRepForms.GetCount(), "a current report layout");
+    if (nCurrent > 0)
+        m_pCurrentRepForm = reinterpret_cast<CRepForm*>(m_listRepForms.GetAt(m_listRepForms.FindIndex(nCurrent - 1)));
+
+    if (nVersion >= 15)
+        reader.Read(ar, m_listVenues, RUNTIME_CLASS(CVenue), "venues");
+    if (nVersion >= 26) {
+        reader.Read(ar, m_listAccountItems, RUNTIME_CLASS(CAccountItem), "account entries");
+        reader.Read(ar, m_listPaymentItems, RUNTIME_CLASS(CPaymentItem), "payment items");
+        reader.Read(ar, m_listIncomeTypes, RUNTIME_CLASS(CAccountItemType), "income headings");
+        reader.Read(ar, m_listExpenseTypes, RUNTIME_CLASS(CAccountItemType), "expense headings");
+    }
+    if (nVersion >= 28) {
+        reader.Read(ar, m_listAwards, RUNTIME_CLASS(CAwards), "award categories");
+        reader.Read(ar, m_listAwardData, RUNTIME_CLASS(CAwardData), "award records");
+        // Only manual records are stored; the recalculation makes the automatic ones.
+        for (POSITION pos = m_listAwardData.GetHeadPosition(); pos;) {
+            POSITION here = pos;
+            auto* p = static_cast<CAwardData*>(m_listAwardData.GetNext(pos));
+            if (p->m_nKind != 0) {
+                m_listAwardData.RemoveAt(here);
+                delete p;
+            }
+        }
+    }
+    if (nVersion >= 58) {
+        CObject* p = ar.ReadObject(RUNTIME_CLASS(CAwardRestrictions));
+        if (!p)
+            CArchive::ThrowCorrupt("The file holds no multiple prize rules.");
+        if (p == m_pAwardRestrictions)
+            CArchive::ThrowCorrupt("The file lists the multiple prize rules twice.");
+        delete m_pAwardRestrictions;
+        m_pAwardRestrictions = static_cast<CAwardRestrictions*>(p);
+    }
+    if (nVersion >= 62) {
+        ar >> m_timeJuniorQualifying;
+        reader.Read(ar, m_listJuniorCategories, RUNTIME_CLASS(CJuniorCategory), "junior categories");
+    }
+    if (nVersion >= 63)
+        m_JuniorReport.Serialize(ar);
+    if (!ar.IsBufferEmpty())
+        CArchive::ThrowCorrupt("The file goes on after the end of the league.");
+    CheckReadLeague();
+}
+
+// What a read league must satisfy beyond its bytes: the references that other code follows
+// without checking.
+void CBowlingDoc::CheckReadLeague() const
+{
+    for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
+        auto* f = static_cast<const CFixture*>(m_listFixtures.GetNext(pos));
+        for (BYTE nTeam : {f->m_nTeamA, f->m_nTeamB})
+            if (nTeam != 0 && !FindTeam(nTeam)) {
+                CString reason;
+                reason.Format("A match of round %d refers to team %d, which the league does not hold.", f->m_nRound,
+                              nTeam);
+                CArchive::ThrowCorrupt(reason);
+            }
+    }
+    for (POSITION pos = m_listPlayers.GetHeadPosition(); pos;) {
+        auto* p = static_cast<const CPlayer*>(m_listPlayers.GetNext(pos));
+        CheckRange(p->m_nMembershipType, 0, m_arrMembershipTypes.GetSize(), "a bowler's membership type");
+    }
+}
+
+// ---------------------------------------------------------------- after a read or write
+
+void CBowlingDoc::AfterFileReadOrWrite()
+{
+    UpdateSplitState();
+    AssignJuniorCategories();
+}
+
+void CBowlingDoc::AfterFileRead()
+{
+    LinkFixtures();
+    UpdateAverageLimit();
+    UpdateHandicapFactors();
+    m_nDisplayMode = DISPLAY_STANDINGS;
+    AfterFileReadOrWrite();
+    Recalculate();
+    SetPlayerTeamsFromOrders();
+    CountMatchesPerRound();
+}
+
+// ---------------------------------------------------------------- loading and saving
+
+BOOL CBowlingDoc::LoadFromBytes(const std::vector<BYTE>& data, const char* pszFileName, CString& strError)
+{
+    CString reason;
+    if (data.empty()) {
+        reason = "The file is empty.";
+    } else {
+        try {
+            // Loading only reads the buffer.
+            CArchive ar(const_cast<std::vector<BYTE>*>(&data), CArchive::load);
+            Serialize(ar);
+            return TRUE;
+        } catch (const CArchiveException& e) {
+            reason = e.m_strReason;
+            if (e.m_cause == CArchiveException::endOfFile)
+                reason = "The file is cut short: " + e.m_strReason;
+        } catch (const std::bad_alloc&) {
+            reason = "There is not enough memory to read it.";
+        } catch (const std::exception& e) {
+            reason = e.what();
+        }
+    }
+    strError.Format("The league file \"%s\" cannot be opened. %s", pszFileName, reason.GetString());
+    return FALSE;
+}
+
+BOOL CBowlingDoc::LoadFromFile(const char* pszPath, CString& strError)
+{
+    std::vector<BYTE> data;
+    try {
+        CFile file(pszPath, CFile::modeRead);
+        ULONGLONG nLength = file.GetLength();
+        data.resize(static_cast<size_t>(nLength));
+        size_t nRead = nLength ? file.Read(data.data(), static_cast<UINT>(nLength)) : 0;
+        data.resize(nRead);
+        file.Close();
+    } catch (const CFileException& e) {
+        strError.Format("The league file \"%s\" cannot be opened. %s", pszPath, e.GetErrorMessage().GetString());
+        return FALSE;
+    } catch (const std::bad_alloc&) {
+        strError.Format("The league file \"%s\" cannot be opened. There is not enough memory to read it.", pszPath);
+        return FALSE;
+    }
+    return LoadFromBytes(data, pszPath, strError);
+}
+
+void CBowlingDoc::SaveToBytes(std::vector<BYTE>& data, BYTE nVersion)
+{
+    data.clear();
+    CArchive ar(&data, CArchive::store);
+    ar.SetFileVersion(nVersion);
+    Serialize(ar);
+    ar.Close();
+}
+
+BOOL CBowlingDoc::SaveToFile(const char* pszPath, CString& strError)
+{
+    try {
+        std::vector<BYTE> data;
+        SaveToBytes(data);
+        CFile file(pszPath, CFile::modeCreate | CFile::modeWrite);
+        file.Write(data.data(), static_cast<UINT>(data.size()));
+        file.Close();
+        return TRUE;
+    } catch (const CFileException& e) {
+        strError.Format("The league file \"%s\" cannot be saved. %s", pszPath, e.GetErrorMessage().GetString());
+    } catch (const CArchiveException& e) {
+        strError.Format("The league file \"%s\" cannot be saved. %s", pszPath, e.m_strReason.GetString());
+    }
+    return FALSE;
+}
+
+BOOL CBowlingDoc::OnOpenDocument(const char* pszPathName)
+{
+    CString strError;
+    if (!LoadFromFile(pszPathName, strError)) {
+        AfxMessageBox(strError);
+        return FALSE;
+    }
+    m_bNewLeague = 0;
+    SetModifiedFlag(FALSE);
+    return TRUE;
+}
+
+BOOL CBowlingDoc::OnSaveDocument(const char* pszPathName)
+{
+    CString strError;
+    if (!SaveToFile(pszPathName, strError)) {
+        AfxMessageBox(strError);
+        return FALSE;
+    }
+    m_bNewLeague = 0;
+    SetModifiedFlag(FALSE);
+    return TRUE;
+}
+
+// ---------------------------------------------------------------- comparison
+
+namespace {
+
+template <class T>
+bool SameLists(const CObList& a, const CObList& b)
+{
+    if (a.GetCount() != b.GetCount())
+        return false;
+    for (POSITION pa = a.GetHeadPosition(), pb = b.GetHeadPosition(); pa && pb;)
+        if (!static_cast<const T*>(a.GetNext(pa))->IsSameAs(*static_cast<const T*>(b.GetNext(pb))))
+            return false;
+    return true;
+}
+
+} // namespace
+
+bool CBowlingDoc::IsSameLeague(const CBowlingDoc& o) const
+{
+    return static_cast<const CLeagueSettings&>(*this) == static_cast<const CLeagueSettings&>(o) &&
+           SameLists<CTeam>(m_listTeams, o.m_listTeams) && SameLists<CPlayer>(m_listPlayers, o.m_listPlayers) &&
+           SameLists<CFixture>(m_listFixtures, o.m_listFixtures) &&
+           SameLists<CFreeWeek>(m_listFreeWeeks, o.m_listFreeWeeks) &&
+           SameLists<CVenue>(m_listVenues, o.m_listVenues) && SameLists<CBonusPts>(m_listBonusPts, o.m_listBonusPts) &&
+           SameLists<CAwards>(m_listAwards, o.m_listAwards) &&
+           SameLists<CAwardData>(m_listAwardData, o.m_listAwardData) &&
+           SameLists<CAccountItem>(m_listAccountItems, o.m_listAccountItems) &&
+           SameLists<CPaymentItem>(m_listPaymentItems, o.m_listPaymentItems) &&
+           SameLists<CAccountItemType>(m_listIncomeTypes, o.m_listIncomeTypes) &&
+           SameLists<CAccountItemType>(m_listExpenseTypes, o.m_listExpenseTypes) &&
+           SameLists<CJuniorCategory>(m_listJuniorCategories, o.m_listJuniorCategories) &&
+           m_listRepForms.GetCount() == o.m_listRepForms.GetCount() &&
+           m_pAwardRestrictions->IsSameAs(*o.m_pAwardRestrictions);
+}

@@ -1,0 +1,188 @@
+#pragma once
+// CFixture: one match of one round between two teams, with its line-ups, scores and points.
+//
+// Sides: 0 = side A (the first team), 1 = side B. Slots: each game has ten slots, 0-4 the
+// positions of side A and 5-9 those of side B (SlotOf). Positions and games count from 0 in
+// every argument. The copy constructor and operator= copy every member: result entry keeps a
+// copy of the fixture to undo with.
+#include "framework/core/Object.h"
+#include "framework/core/Time.h"
+#include "framework/core/Types.h"
+
+class CArchive;
+class CBowlingDoc;
+class CPlayer;
+class CTeam;
+
+constexpr int MAX_POSITIONS = 5;
+constexpr int MAX_GAMES = 4;
+constexpr int SLOTS_PER_GAME = 10;
+constexpr int POINTS_ROWS = 7; // rows 0-4 positions, 5 the team, 6 the bonus row
+constexpr int POINTS_COLS = 5; // games 1-4 and the series
+
+// Bits of a position flag word (CFixture::m_dwPosFlags) for game g counted from 0.
+constexpr DWORD PosNonQual(int g) { return 0x10u << g; }   // absent, non-qualifying
+constexpr DWORD PosBlind(int g) { return 0x100u << g; }
+constexpr DWORD PosExcluded(int g) { return 0x1000u << g; } // from high game and series
+constexpr DWORD PosPacer(int g) { return 0x10000u << g; }  // bowled by a substitute
+// Bit of a defaulted-games mask for game g counted from 0: 8 game 1 ... 1 game 4.
+constexpr BYTE DefaultedBit(int g) { return static_cast<BYTE>(8u >> g); }
+
+class CFixture : public CObject
+{
+    DECLARE_SERIAL(CFixture)
+public:
+    CFixture();
+    CFixture(int nRound, int nTeamA, int nTeamB, int nPlayersPerSide);
+    CFixture(const CFixture& other);
+    CFixture& operator=(const CFixture& other);
+
+    void Serialize(CArchive& ar) override;
+    // Every stored field equal (pointers and the bowler-index scratch space are not compared).
+    bool IsSameAs(const CFixture& other) const;
+
+    static int SlotOf(int nSide, int nPos) { return nSide * MAX_POSITIONS + nPos; }
+
+    // --- line-ups ----------------------------------------------------------------------
+    BOOL IsBye() const;
+    // Puts the bowler at the position for all four games (number, link, handicap, average),
+    // clears the position's pacer and blind bits, keeps Non Qual; a robot is blind in every
+    // game of the match. Scores are untouched.
+    void SetPlayerSideA(int nPos, CPlayer* pPlayer) { SetPlayer(0, nPos, pPlayer); }
+    void SetPlayerSideB(int nPos, CPlayer* pPlayer) { SetPlayer(1, nPos, pPlayer); }
+    void SetPlayer(int nSide, int nPos, CPlayer* pPlayer);
+    BOOL IsSameBowlerAllGamesSideA(int nPos) const { return IsSameBowlerAllGames(0, nPos); }
+    BOOL IsSameBowlerAllGamesSideB(int nPos) const { return IsSameBowlerAllGames(1, nPos); }
+    BOOL IsSameBowlerAllGames(int nSide, int nPos) const;
+    // Every position has a score, or the game is defaulted, or the position is blind or
+    // Non Qual in it, for every game up to the league's games per match.
+    BOOL AreScoresComplete(BOOL bSideA) const;
+    BOOL HasDuplicateBowler() const;
+    BOOL HasPlayerBowled(WORD nPlayerNo, BOOL bEnteredOnly) const;
+    BOOL HasPlayerBowledSideA(WORD nPlayerNo, BOOL bEnteredOnly) const { return HasPlayerBowledSide(0, nPlayerNo, bEnteredOnly); }
+    BOOL HasPlayerBowledSideB(WORD nPlayerNo, BOOL bEnteredOnly) const { return HasPlayerBowledSide(1, nPlayerNo, bEnteredOnly); }
+    BOOL HasPlayerBowledSide(int nSide, WORD nPlayerNo, BOOL bEnteredOnly) const;
+    // Bowlers beyond the first at the position; also records each game's bowler index.
+    int CountBowlersAtPositionSideA(int nPos) { return CountBowlersAtPosition(0, nPos); }
+    int CountBowlersAtPositionSideB(int nPos) { return CountBowlersAtPosition(1, nPos); }
+    int CountBowlersAtPosition(int nSide, int nPos);
+    int GetBowlerIndexSideA(int nGame) const { return GetBowlerIndex(0, nGame); }
+    int GetBowlerIndexSideB(int nGame) const { return GetBowlerIndex(1, nGame); }
+    int GetBowlerIndex(int nSide, int nGame) const;
+    int CountSubstitutionsSideA(int nPos) const { return CountSubstitutions(0, nPos); }
+    int CountSubstitutionsSideB(int nPos) const { return CountSubstitutions(1, nPos); }
+    int CountSubstitutions(int nSide, int nPos) const;
+
+    // --- scores ------------------------------------------------------------------------
+    // The side's team score of a game (0 until entered, 0 beyond the games per match).
+    // The first argument is not read.
+    int GetGameScore(int nSide, int nGame, BOOL bHandicap) const;
+    int GetGame1ScoreSideA(int, BOOL bHcp) const { return GetGameScore(0, 0, bHcp); }
+    int GetGame2ScoreSideA(int, BOOL bHcp) const { return GetGameScore(0, 1, bHcp); }
+    int GetGame3ScoreSideA(int, BOOL bHcp) const { return GetGameScore(0, 2, bHcp); }
+    int GetGame4ScoreSideA(int, BOOL bHcp) const { return GetGameScore(0, 3, bHcp); }
+    int GetGame1ScoreSideB(int, BOOL bHcp) const { return GetGameScore(1, 0, bHcp); }
+    int GetGame2ScoreSideB(int, BOOL bHcp) const { return GetGameScore(1, 1, bHcp); }
+    int GetGame3ScoreSideB(int, BOOL bHcp) const { return GetGameScore(1, 2, bHcp); }
+    int GetGame4ScoreSideB(int, BOOL bHcp) const { return GetGameScore(1, 3, bHcp); }
+    int GetSeriesScore(int nSide, BOOL bHandicap) const;
+    int GetSeriesScoreSideA(int, BOOL bHcp) const { return GetSeriesScore(0, bHcp); }
+    int GetSeriesScoreSideB(int, BOOL bHcp) const { return GetSeriesScore(1, bHcp); }
+    // Pins over bowled positions only (blind and Non Qual left out); 0 for a defaulted game.
+    int GetGameBowled(int nSide, int nGame, BOOL bHandicap) const;
+    int GetGame1BowledSideA(BOOL bHcp) const { return GetGameBowled(0, 0, bHcp); }
+    int GetGame2BowledSideA(BOOL bHcp) const { return GetGameBowled(0, 1, bHcp); }
+    int GetGame3BowledSideA(BOOL bHcp) const { return GetGameBowled(0, 2, bHcp); }
+    int GetGame4BowledSideA(BOOL bHcp) const { return GetGameBowled(0, 3, bHcp); }
+    int GetGame1BowledSideB(BOOL bHcp) const { return GetGameBowled(1, 0, bHcp); }
+    int GetGame2BowledSideB(BOOL bHcp) const { return GetGameBowled(1, 1, bHcp); }
+    int GetGame3BowledSideB(BOOL bHcp) const { return GetGameBowled(1, 2, bHcp); }
+    int GetGame4BowledSideB(BOOL bHcp) const { return GetGameBowled(1, 3, bHcp); }
+    int GetSeriesBowled(int nSide, BOOL bHandicap) const;
+    int GetSeriesBowledSideA(BOOL bHcp) const { return GetSeriesBowled(0, bHcp); }
+    int GetSeriesBowledSideB(BOOL bHcp) const { return GetSeriesBowled(1, bHcp); }
+    int GetPositionSeries(int nSide, int nPos, BOOL bHandicap) const;
+    int GetPositionSeriesSideA(int nPos, BOOL bHcp) const { return GetPositionSeries(0, nPos, bHcp); }
+    int GetPositionSeriesSideB(int nPos, BOOL bHcp) const { return GetPositionSeries(1, nPos, bHcp); }
+    int GetPositionBowledSeries(int nSide, int nPos, BOOL bHandicap) const;
+    int GetPositionBowledSeriesSideA(int nPos, BOOL bHcp) const { return GetPositionBowledSeries(0, nPos, bHcp); }
+    int GetPositionBowledSeriesSideB(int nPos, BOOL bHcp) const { return GetPositionBowledSeries(1, nPos, bHcp); }
+    int GetSubstituteSeries(int nSide, int nPos, BOOL bHandicap) const;
+    int GetSubstituteSeriesSideA(int nPos, BOOL bHcp) const { return GetSubstituteSeries(0, nPos, bHcp); }
+    int GetSubstituteSeriesSideB(int nPos, BOOL bHcp) const { return GetSubstituteSeries(1, nPos, bHcp); }
+    // Position games of the side scored from nLow to nHigh (blind and Non Qual left out).
+    int CountSeriesInRange(int nSide, int nLow, int nHigh) const;
+    int CountSeriesInRangeSideA(int nLow, int nHigh) const { return CountSeriesInRange(0, nLow, nHigh); }
+    int CountSeriesInRangeSideB(int nLow, int nHigh) const { return CountSeriesInRange(1, nLow, nHigh); }
+
+    // Games per match of the league (the fixture's own count when it has no document).
+    int GetLeagueGames() const;
+
+    // Zeroes the points of one pass (0 scratch, 1 handicap): tables, totals, bonus, done flag.
+    void ClearPoints(int nPass);
+
+    // --- stored ----------------------------------------------------------------------
+    CBowlingDoc* m_pDoc;
+    BYTE m_nRound;
+    BYTE m_nMatch;                 // within the round, 1 = first
+    BYTE m_nPlayers;               // bowlers per side, 1..5
+    BYTE m_nGames;
+    BYTE m_nTeamA;                 // 0 while a position-round match is not set
+    BYTE m_nTeamB;
+    CTeam* m_pTeamA;               // joined to the team list by the document
+    CTeam* m_pTeamB;
+    BYTE m_nVenue;                 // 0 = none
+    CTime m_timeDue;
+    CTime m_timeDisplay;           // spare time value the full team history sorts by
+    BYTE m_bPlayed[2];             // result entered
+    CTime m_timePlayed[2];
+    BYTE m_nDefaulted[2];          // DefaultedBit mask
+    DWORD m_dwScoresMarker[2];     // set when the side's result is entered
+    DWORD m_dwPointsEligible[2];
+    DWORD m_bPositionRound;
+    DWORD m_bPositionRoundScratch; // set from and scored on the scratch standings
+    DWORD m_bOneSystem;            // the match scores one system only ...
+    DWORD m_bOneSystemScratch;     // ... scratch when set, else handicap
+
+    DWORD m_dwPosFlags[SLOTS_PER_GAME];         // per side and position (slot)
+    // Regular slots, [game][slot].
+    WORD m_wPlayerNo[MAX_GAMES][SLOTS_PER_GAME];
+    CPlayer* m_pPlayer[MAX_GAMES][SLOTS_PER_GAME];
+    WORD m_nScore[MAX_GAMES][SLOTS_PER_GAME];
+    DWORD m_nAverage[MAX_GAMES][SLOTS_PER_GAME]; // the match average the bowler is scored with
+    int m_nHandicap[MAX_GAMES][SLOTS_PER_GAME];
+    // Pacer (substitute) slots, [game][slot].
+    WORD m_wPacerNo[MAX_GAMES][SLOTS_PER_GAME];
+    CPlayer* m_pPacer[MAX_GAMES][SLOTS_PER_GAME];
+    WORD m_nPacerScore[MAX_GAMES][SLOTS_PER_GAME];
+    int m_nPacerHandicap[MAX_GAMES][SLOTS_PER_GAME];
+    WORD m_nPacerAverage[MAX_GAMES][SLOTS_PER_GAME];
+    // Per side: each game and [4] the total.
+    DWORD m_nTeamHandicap[2][POINTS_COLS];
+    DWORD m_nTeamAverage[2][POINTS_COLS];
+
+    // Points. Held as 32-bit: pinfall points in hundredths pass 16 bits.
+    int m_wScratchPoints[2][POINTS_ROWS][POINTS_COLS];
+    int m_wHandicapPoints[2][POINTS_ROWS][POINTS_COLS];
+    int m_wScratchBonus[2][POINTS_ROWS][POINTS_COLS];
+    int m_wHandicapBonus[2][POINTS_ROWS][POINTS_COLS];
+    int m_nScratchTotals[2][POINTS_COLS];
+    int m_nHandicapTotals[2][POINTS_COLS];
+    int m_nScratchMatchPoints[2];
+    int m_nHandicapMatchPoints[2];
+    int m_nScratchBonusPoints[2];
+    int m_nHandicapBonusPoints[2];
+    int m_nHandicapAdjust[2];      // signed hand adjustments, 0 = none
+    int m_nScratchAdjust[2];
+    DWORD m_bScratchPointsDone;
+    DWORD m_bHandicapPointsDone;
+    int m_nHandicapPyramidPoints[2];
+    int m_nScratchPyramidPoints[2];
+
+    // --- scratch space, not stored --------------------------------------------------------
+    BYTE m_nBowlerIndex[2][MAX_GAMES]; // written by CountBowlersAtPosition
+
+private:
+    void CopyAll(const CFixture& other);
+    bool HasAnyPoints() const;
+};

@@ -1,0 +1,59 @@
+#pragma once
+// CFontData: one report font as the league keeps it. Heights are negative twips on the
+// printer and negative pixels on the screen; the explicit line height is learnt from the
+// device the first time the font is selected and is never stored.
+#include "framework/core/DC.h"
+#include "framework/core/Object.h"
+#include "framework/core/String.h"
+#include "framework/core/Types.h"
+
+class CArchive;
+
+class CFontData : public CObject
+{
+    DECLARE_SERIAL(CFontData)
+public:
+    CFontData();
+    CFontData(const CFontData& other) : CObject() { CopyFrom(other); }
+    CFontData& operator=(const CFontData& other) { CopyFrom(other); return *this; }
+
+    void CopyFrom(const CFontData& other);
+
+    // The explicit line height when known; otherwise (extra + 115 [+2 bold] [+2 underline])
+    // percent of the printer height, truncated toward zero (so negative).
+    int GetLineHeight(int nExtraPercent) const;
+
+    // Creates the font on the device, selects it and learns the line height from the
+    // device's text metrics.
+    void SelectFont(CDC* pDC);
+
+    // "<colour>  <face>[ Bold][ Italic]  <n> Pt. ", shown beside a font button.
+    void GetDescription(CString& strText) const;
+
+    void Serialize(CArchive& ar) override;
+
+    // Every stored field equal (the line height is not stored and not compared).
+    bool IsSameAs(const CFontData& other) const;
+    bool operator==(const CFontData& other) const { return IsSameAs(other); }
+
+    short m_nScreenHeight;   // -14
+    short m_nPrinterHeight;  // -200 twips
+    BYTE m_nPointSize;       // 10
+    BYTE m_bBold;
+    BYTE m_bItalic;
+    BYTE m_bStrikeOut;
+    BYTE m_bUnderline;
+    COLORREF m_crColour;     // black
+    CString m_strFaceName;   // "Arial"
+    int m_nLineHeight;       // 0 = not yet known
+
+private:
+    CFont m_font;            // the realised font, alive while a device holds it
+};
+
+// The name of one of the 16 colours of the Select Colour list, or "Unknown".
+const char* GetColourName(COLORREF cr);
+
+// The 16 colours of the Select Colour list, in list order.
+extern const COLORREF g_crSelectColours[16];
+extern const char* const g_szSelectColourNames[16];

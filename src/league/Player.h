@@ -1,0 +1,139 @@
+#pragma once
+// CPlayer: one bowler of the league, with the season's accumulated figures.
+//
+// The stored part is who the bowler is and the settings the secretary gave; everything
+// under "accumulated" is rebuilt by the recalculation after every load and is not stored.
+// Figure sets indexed [2] use the pass selector's values: [0] scratch, [1] handicap.
+#include "framework/core/Collections.h"
+#include "framework/core/Geometry.h"
+#include "framework/core/Object.h"
+#include "framework/core/String.h"
+#include "framework/core/Types.h"
+
+class CArchive;
+class CBowlingDoc;
+
+// Bits of CPlayer::m_wFlags.
+enum PlayerFlag : WORD
+{
+    PF_JUNIOR = 0x01,
+    PF_FEMALE = 0x02,
+    PF_MALE = 0x04,
+    PF_CATEGORY_MASK = 0x07,
+    PF_RESIGNED = 0x08,
+    PF_NO_ENTERING_GAMES = 0x40, // "Do NOT apply 'Games with Entering Average'"
+    PF_NOT_FLOATING_SUB = 0x80,
+    PF_TEAM_RESERVE = 0x100,
+};
+
+class CPlayer : public CObject
+{
+    DECLARE_SERIAL(CPlayer)
+public:
+    CPlayer();
+    explicit CPlayer(WORD nPlayerNo);
+
+    // Copies the stored fields (identity, contact details, settings), not the figures.
+    void CopyFrom(const CPlayer& other);
+    void Serialize(CArchive& ar) override;
+    bool IsSameAs(const CPlayer& other) const; // every stored field equal
+
+    // --- small queries -------------------------------------------------------------
+    bool IsRobot() const { return m_nRobot != 0; }
+    bool IsResigned() const { return (m_wFlags & PF_RESIGNED) != 0; }
+    BOOL IsFloatingSub() const;
+    void GetCategoryName(CString& strName) const;
+    int CountAddressLines() const;
+    int CountPhoneNumbers() const;
+    // Builds m_strName from the two names in the league's order.
+    void MakeDisplayName(BOOL bSurnameFirst);
+    // The age figure at a date (one more than the completed age except on the birthday);
+    // 0 when any part of the birth date is missing.
+    int JuniorAge(int nYear, int nMonth, int nDay) const;
+    // The entering average in tenths; with FALSE 0 when switched off for this bowler or
+    // for the league (past the cut-off round).
+    WORD GetEnteringAverage(BOOL bAlways) const;
+    void SetEnteringAverage(WORD nTenths);
+    // The name rectangles recorded by drawing code (twips).
+    BOOL HitTest(CPoint pt) const;
+    void ClearHitRects() { m_arrNameRects.RemoveAll(); }
+    void AddHitRect(const CRect& rc) { m_arrNameRects.InsertAt(0, rc); }
+
+    // --- stored ----------------------------------------------------------------------
+    CBowlingDoc* m_pDoc;        // set by the document when it adopts the player
+
+    WORD m_nPlayerNo;           // key; 0 finds nobody
+    WORD m_nPin;
+    DWORD m_dwDbKey;            // player-database key, 0 = not linked
+    WORD m_nTeamNo;             // 0 = no team; reset from the team orders after a load
+    BYTE m_nRobot;              // 0 real bowler, 1..4 the vacancy/robot rule
+    WORD m_wFlags;              // PlayerFlag bits
+    BYTE m_nCategory;           // 0 none, 1 A, 2 B, 3 C
+
+    CString m_strName;          // display name, in the league's name order
+    CString m_strSurname;
+    CString m_strFirstName;
+    CString m_strAddress[5];    // four address lines and the postcode
+    CString m_strPhoneHome;
+    CString m_strPhoneWork;
+    CString m_strPhoneMobile;
+    BYTE m_nBirthDay;           // 0 = not recorded
+    BYTE m_nBirthMonth;
+    WORD m_nBirthYear;
+    CString m_strMembershipNo;
+    BYTE m_nExpiryDay;
+    BYTE m_nExpiryMonth;
+    WORD m_nExpiryYear;
+    BYTE m_nMembershipType;     // 1-based into the league's list, 0 none
+    CString m_strUserData1;
+    CString m_strUserData2;
+
+    WORD m_nEnteringAvg;        // tenths of a pin
+    WORD m_nCurEnteringAvg;     // tenths
+    WORD m_nEnteringGames;      // games and pins kept for the entering average
+    WORD m_nEnteringPins;
+    WORD m_nMostImprovedBase;   // tenths; 0 = use the entering average
+    DWORD m_bShortSeason;
+    DWORD m_bNotEligibleMostImproved;
+    DWORD m_bRollingAvg;        // averages over the rolling window
+    int m_nHandicap;            // current handicap
+    WORD m_nAverage;            // current average figure (whole pins) copied into fixtures
+    LONG m_nArrears;            // cents
+
+    // --- accumulated by the recalculation (not stored) ---------------------------------
+    // Pins and games are 32-bit: a long five-pin or handicap season passes 65535.
+    DWORD m_nGames[2];
+    DWORD m_nPins[2];           // scratch pins of each set
+    DWORD m_nHcpPins;           // pins with handicap of the handicap set
+    DWORD m_nWins[2];           // half wins
+    DWORD m_nGamesOverAvg[2];
+    WORD m_nBestGame[2][4];     // best game N of a match
+    WORD m_nHighGame[2];
+    WORD m_nHighSeries[2];
+    WORD m_nHighGame2[2];       // the "second" figures
+    WORD m_nHighSeries2[2];
+    WORD m_nBlindGames[2];      // blind games counted in each pass
+    CWordArray m_arrRolling[2]; // game pins of the rolling windows
+    double m_dRankAverage;      // kept by RankPlayersByAverage
+    DWORD m_nVenuePins[32];
+    short m_nVenueGames[32];
+    int m_nAvgBusterSeason;
+    int m_nAvgBusterRound;
+    WORD m_nAvgBusterSeasonRank;
+    WORD m_nAvgBusterRoundRank;
+    DWORD m_nRank;              // written by every player ranking
+    WORD m_nHighRank[4];        // own rank: high game scr, high game hcp, high series scr, hcp
+    DWORD m_nListNo;
+    BYTE m_bCountedInTeamTotal;
+    WORD m_nAwardCount;
+    DWORD m_dwListedAwards;
+    DWORD m_nJuniorCategory;    // 0 = none; set by AssignJuniorCategories
+    CString m_strJuniorCategory;
+    DWORD m_nJuniorPosition;
+
+    // Clears every accumulated figure above (the stored part is left alone).
+    void ResetFigures();
+
+private:
+    CArray<CRect> m_arrNameRects;
+};

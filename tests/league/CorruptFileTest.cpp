@@ -1,0 +1,136 @@
+// Damaged league files: every cut and random changes load to the message or to a valid
+// league, and a refused file leaves the open league exactly as it was.
+#include "league/BowlingDoc.h"
+#include "league/Fixture.h"
+#include "league/SampleLeague.h"
+#include "league/Team.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+using Bytes = std::vector<BYTE>;
+
+// Small enough to load thousands of times under the sanitizers, yet with every section.
+void BuildSmallLeague(CBowlingDoc& doc)
+{
+    BuildSampleLeague(doc, SampleLeagueShape{4, 2, 2, 2, 1});
+}
+
+Bytes Save(CBowlingDoc& doc)
+{
+    Bytes bytes;
+    doc.SaveToBytes(bytes);
+    return bytes;
+}
+
+class CorruptFileTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        BuildSmallLeague(reference);
+        good = Save(reference);
+        CString error;
+        ASSERT_TRUE(open.LoadFromBytes(good, "open.lgf", error)) << error.GetString();
+        // Something that the open league's display holds on to.
+        open.m_listDisplayItems.AddTail(new CTeam("display", 1));
+        firstTeam = open.m_listTeams.GetHead();
+    }
+
+    // A refused load names the file and leaves the open league as it was, objects and all.
+    void ExpectRefused(const Bytes& bytes, const char* pszReasonPart = nullptr)
+    {
+        CString error;
+        ASSERT_FALSE(open.LoadFromBytes(bytes, "damaged.lgf", error));
+        EXPECT_NE(error.Find("\"damaged.lgf\""), -1) << error.GetString();
+        if (pszReasonPart) {
+            EXPECT_NE(error.Find(pszReasonPart), -1) << error.GetString();
+        }
+        EXPECT_EQ(open.m_listTeams.GetHead(), firstTeam);
+        EXPECT_EQ(open.m_listDisplayItems.GetCount(), 1);
+    }
+
+    CBowlingDoc reference;
+    CBowlingDoc open;
+    Bytes good;
+    CObject* firstTeam = nullptr;
+};
+
+} // namespace
+
+TEST_F(CorruptFileTest, FilesThatAreRefusedWithTheirReason)
+{
+    ExpectRefused(Bytes{}, "empty");
+    Bytes bytes = good;
+    bytes[0] = 78;
+    ExpectRefused(bytes, "newer version");
+    bytes[0] = 0;
+    ExpectRefused(bytes, "not a league file");
+
+    // A class this program does not know.
+    bytes = good;
+    const std::string name = "CTeam";
+    auto it = std::search(bytes.begin(), bytes.end(), name.begin(), name.end());
+    ASSERT_NE(it, bytes.end());
+    it[1] = 'X';
+    ExpectRefused(bytes, "unknown class \"CXeam\"");
+
+    bytes = good;
+    bytes.push_back(0);
+    ExpectRefused(bytes, "goes on after the end");
+
+    // A match of a team the league does not hold.
+    CBowlingDoc doc;
+    BuildSmallLeague(doc);
+    static_cast<CFixture*>(doc.m_listFixtures.GetTail())->m_nTeamB = 9;
+    ExpectRefused(Save(doc), "team 9");
+
+    EXPECT_TRUE(open.IsSameLeague(reference));
+}
+
+TEST_F(CorruptFileTest, EveryCutOfTheFileIsRefused)
+{
+    for (size_t n = 0; n < good.size(); ++n) {
+        Bytes cut(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(n));
+        CString error;
+        ASSERT_FALSE(open.LoadFromBytes(cut, "damaged.lgf", error)) << "cut at " << n;
+        ASSERT_NE(error.Find("damaged.lgf"), -1);
+    }
+    EXPECT_EQ(open.m_listTeams.GetHead(), firstTeam);
+    EXPECT_TRUE(open.IsSameLeague(reference));
+}
+
+TEST_F(CorruptFileTest, ChangedBytesLoadToTheMessageOrToAValidLeague)
+{
+    std::mt19937 rng(4242);
+    std::uniform_int_distribution<size_t> where(0, good.size() - 1);
+    std::uniform_int_distribution<int> value(0, 255);
+    CBowlingDoc doc;
+    CString error;
+    ASSERT_TRUE(doc.LoadFromBytes(good, "good.lgf", error));
+    int nRefused = 0, nLoaded = 0;
+    for (int trial = 0; trial < 1000; ++trial) {
+        Bytes bytes = good;
+        int nChanges = 1 + trial % 3;
+        for (int i = 0; i < nChanges; ++i)
+            bytes[where(rng)] = static_cast<BYTE>(value(rng));
+        if (doc.LoadFromBytes(bytes, "damaged.lgf", error)) {
+            // A league that loads is whole: it saves, and loads again to the same league.
+            ++nLoaded;
+            Bytes again = Save(doc);
+            CBowlingDoc second;
+            ASSERT_TRUE(second.LoadFromBytes(again, "again.lgf", error)) << error.GetString();
+            ASSERT_TRUE(second.IsSameLeague(doc));
+            ASSERT_TRUE(doc.LoadFromBytes(good, "good.lgf", error));
+        } else {
+            ++nRefused;
+            ASSERT_NE(error.Find("\"damaged.lgf\""), -1);
+            ASSERT_TRUE(doc.IsSameLeague(reference)) << error.GetString();
+        }
+    }
+    EXPECT_GT(nRefused, 0);
+    EXPECT_GT(nLoaded, 0);
+}

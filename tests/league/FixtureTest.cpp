@@ -1,0 +1,288 @@
+// A match: the undo copy, line-ups and the score figures, against worked examples.
+#include "league/BowlingDoc.h"
+#include "league/Fixture.h"
+#include "league/Player.h"
+#include "league/Team.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Two teams of three, three games, a handicap league; one match between them.
+class FixtureTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        doc.m_nPlayersPerTeam = 3;
+        doc.m_nGamesPerMatch = 3;
+        for (int t = 1; t <= 2; ++t) {
+            auto* pTeam = new CTeam(t == 1 ? "Pin Pals" : "Split Ends", static_cast<WORD>(t));
+            doc.AddTeam(pTeam);
+            for (int i = 0; i < 3; ++i) {
+                auto* p = new CPlayer(static_cast<WORD>(t * 10 + i));
+                p->m_nTeamNo = static_cast<WORD>(t);
+                p->m_nHandicap = 10 * i;
+                p->m_nAverage = static_cast<WORD>(170 - 10 * i);
+                doc.AddPlayer(p);
+                pTeam->m_arrTeamOrder.Add(p->m_nPlayerNo);
+            }
+        }
+        fixture = new CFixture(1, 1, 2, 3);
+        doc.AddFixture(fixture);
+        for (int p = 0; p < 3; ++p) {
+            fixture->SetPlayerSideA(p, doc.FindPlayer(static_cast<WORD>(10 + p)));
+            fixture->SetPlayerSideB(p, doc.FindPlayer(static_cast<WORD>(20 + p)));
+        }
+    }
+
+    void Score(int side, const int scores[3][3])
+    {
+        for (int p = 0; p < 3; ++p)
+            for (int g = 0; g < 3; ++g)
+                fixture->m_nScore[g][CFixture::SlotOf(side, p)] = static_cast<WORD>(scores[p][g]);
+        fixture->m_bPlayed[side] = 1;
+    }
+
+    CBowlingDoc doc;
+    CFixture* fixture = nullptr;
+};
+
+const int kScoresA[3][3] = {{150, 160, 170}, {140, 0, 180}, {200, 190, 210}};
+
+// Every stored member gets its own value, so that a copy that forgets one shows it.
+void FillEveryMember(CFixture& f, CPlayer* pPlayer, CTeam* pTeam)
+{
+    int n = 1;
+    auto fill = [&n](auto& cell) { cell = static_cast<std::remove_reference_t<decltype(cell)>>(n++ % 251 + 1); };
+    f.m_nRound = 7;
+    f.m_nMatch = 3;
+    f.m_nPlayers = 5;
+    f.m_nGames = 4;
+    f.m_nTeamA = 4;
+    f.m_nTeamB = 9;
+    f.m_pTeamA = pTeam;
+    f.m_nVenue = 2;
+    f.m_timeDue = CTime(1700000000);
+    f.m_timeDisplay = CTime(1700000100);
+    for (int s = 0; s < 2; ++s) {
+        fill(f.m_bPlayed[s]);
+        f.m_timePlayed[s] = CTime(1700000200 + s);
+        fill(f.m_nDefaulted[s]);
+        fill(f.m_dwScoresMarker[s]);
+        fill(f.m_dwPointsEligible[s]);
+        fill(f.m_nHandicapAdjust[s]);
+        fill(f.m_nScratchAdjust[s]);
+        fill(f.m_nScratchMatchPoints[s]);
+        fill(f.m_nHandicapMatchPoints[s]);
+        fill(f.m_nScratchBonusPoints[s]);
+        fill(f.m_nHandicapBonusPoints[s]);
+        fill(f.m_nHandicapPyramidPoints[s]);
+        fill(f.m_nScratchPyramidPoints[s]);
+        for (int c = 0; c < POINTS_COLS; ++c) {
+            fill(f.m_nTeamHandicap[s][c]);
+            fill(f.m_nTeamAverage[s][c]);
+            fill(f.m_nScratchTotals[s][c]);
+            fill(f.m_nHandicapTotals[s][c]);
+            for (int r = 0; r < POINTS_ROWS; ++r) {
+                fill(f.m_wScratchPoints[s][r][c]);
+                fill(f.m_wHandicapPoints[s][r][c]);
+                fill(f.m_wScratchBonus[s][r][c]);
+                fill(f.m_wHandicapBonus[s][r][c]);
+            }
+        }
+    }
+    f.m_bPositionRound = 1;
+    f.m_bPositionRoundScratch = 1;
+    f.m_bOneSystem = 1;
+    f.m_bOneSystemScratch = 1;
+    f.m_bScratchPointsDone = 1;
+    f.m_bHandicapPointsDone = 1;
+    for (int k = 0; k < SLOTS_PER_GAME; ++k) {
+        fill(f.m_dwPosFlags[k]);
+        for (int g = 0; g < MAX_GAMES; ++g) {
+            fill(f.m_wPlayerNo[g][k]);
+            fill(f.m_nScore[g][k]);
+            fill(f.m_nAverage[g][k]);
+            fill(f.m_nHandicap[g][k]);
+            fill(f.m_wPacerNo[g][k]);
+            fill(f.m_nPacerScore[g][k]);
+            fill(f.m_nPacerHandicap[g][k]);
+            fill(f.m_nPacerAverage[g][k]);
+            f.m_pPlayer[g][k] = pPlayer;
+            f.m_pPacer[g][k] = pPlayer;
+        }
+    }
+    f.m_nBowlerIndex[1][2] = 3;
+}
+
+} // namespace
+
+TEST_F(FixtureTest, CopyAndAssignmentCarryEveryMember)
+{
+    CFixture original;
+    FillEveryMember(original, doc.FindPlayer(10), doc.FindTeam(1));
+
+    CFixture copy(original);
+    EXPECT_TRUE(copy.IsSameAs(original));
+    EXPECT_EQ(copy.m_pPlayer[3][9], original.m_pPlayer[3][9]);
+    EXPECT_EQ(copy.m_pPacer[2][4], original.m_pPacer[2][4]);
+    EXPECT_EQ(copy.m_pTeamA, original.m_pTeamA);
+    EXPECT_EQ(copy.m_nBowlerIndex[1][2], 3);
+
+    // The undo of result entry: edits are wiped out by assigning the copy back.
+    CFixture edited(original);
+    edited.m_nScore[3][9] = 299;
+    edited.m_nScratchPyramidPoints[1] = -8;
+    edited.m_dwPosFlags[9] ^= PosBlind(3);
+    EXPECT_FALSE(edited.IsSameAs(original));
+    edited = copy;
+    EXPECT_TRUE(edited.IsSameAs(original));
+}
+
+TEST_F(FixtureTest, SetPlayerPutsTheBowlerInEveryGameAndMarksRobotsBlind)
+{
+    int k = CFixture::SlotOf(1, 2);
+    fixture->m_dwPosFlags[k] = PosNonQual(1) | PosBlind(0) | PosPacer(2);
+    fixture->m_nScore[1][k] = 123;
+    CPlayer* pRobot = new CPlayer(99);
+    pRobot->m_nRobot = 1;
+    pRobot->m_nHandicap = 30;
+    pRobot->m_nAverage = 120;
+    doc.AddPlayer(pRobot);
+
+    fixture->SetPlayerSideB(2, pRobot);
+    for (int g = 0; g < MAX_GAMES; ++g) {
+        EXPECT_EQ(fixture->m_wPlayerNo[g][k], 99);
+        EXPECT_EQ(fixture->m_pPlayer[g][k], pRobot);
+        EXPECT_EQ(fixture->m_nHandicap[g][k], 30);
+        EXPECT_EQ(fixture->m_nAverage[g][k], 120u);
+    }
+    // Blind in the three games of the match only; Non Qual kept; pacer gone; score kept.
+    EXPECT_EQ(fixture->m_dwPosFlags[k], PosNonQual(1) | PosBlind(0) | PosBlind(1) | PosBlind(2));
+    EXPECT_EQ(fixture->m_nScore[1][k], 123);
+
+    fixture->SetPlayerSideB(2, doc.FindPlayer(22));
+    EXPECT_EQ(fixture->m_dwPosFlags[k], PosNonQual(1));
+    // A missing bowler empties the position instead of crashing.
+    fixture->SetPlayerSideB(2, nullptr);
+    EXPECT_EQ(fixture->m_wPlayerNo[0][k], 0);
+    EXPECT_EQ(fixture->m_pPlayer[0][k], nullptr);
+}
+
+TEST_F(FixtureTest, TeamScoresFollowTheWorkedExample)
+{
+    // Side A: game 1 = 150+140+200 = 490 scratch, handicaps 0+10+20 make 520.
+    Score(0, kScoresA);
+    EXPECT_EQ(fixture->GetGame1ScoreSideA(0, FALSE), 490);
+    EXPECT_EQ(fixture->GetGame1ScoreSideA(0, TRUE), 520);
+    EXPECT_EQ(fixture->GetGame2ScoreSideA(0, FALSE), 350);
+    EXPECT_EQ(fixture->GetGame3ScoreSideA(0, FALSE), 560);
+    EXPECT_EQ(fixture->GetGame4ScoreSideA(0, TRUE), 0); // beyond the games per match
+    EXPECT_EQ(fixture->GetSeriesScoreSideA(0, FALSE), 1400);
+    EXPECT_EQ(fixture->GetSeriesScoreSideA(0, TRUE), 1490);
+    EXPECT_EQ(fixture->GetPositionSeriesSideA(2, TRUE), 600 + 60);
+    // Side B is not entered yet.
+    EXPECT_EQ(fixture->GetSeriesScoreSideB(0, FALSE), 0);
+
+    // With team handicaps the side's team handicap replaces the bowlers'.
+    doc.m_bTeamHandicaps = 1;
+    fixture->m_nTeamHandicap[0][0] = 45;
+    EXPECT_EQ(fixture->GetGame1ScoreSideA(0, TRUE), 535);
+    EXPECT_EQ(fixture->GetPositionSeriesSideA(2, TRUE), 600);
+}
+
+TEST_F(FixtureTest, ExcludedRobotsAndBlindOrAbsentGamesAreLeftOut)
+{
+    Score(0, kScoresA);
+    int k1 = CFixture::SlotOf(0, 1);
+    // Position 2 is blind in game 2 and absent in game 3.
+    fixture->m_dwPosFlags[k1] = PosBlind(1) | PosNonQual(2);
+    fixture->m_nScore[1][k1] = 125;
+    EXPECT_EQ(fixture->GetGame2BowledSideA(FALSE), 160 + 190);
+    EXPECT_EQ(fixture->GetGame3BowledSideA(FALSE), 170 + 210);
+    EXPECT_EQ(fixture->GetGame2ScoreSideA(0, FALSE), 160 + 125 + 190);
+    EXPECT_EQ(fixture->GetSeriesBowledSideA(FALSE), 490 + 350 + 380);
+    EXPECT_EQ(fixture->GetPositionBowledSeriesSideA(1, FALSE), 140 + 180);
+    // Scores from 150 to 200 among the games that were bowled: 150 160 170 200 190.
+    EXPECT_EQ(fixture->CountSeriesInRangeSideA(150, 200), 5);
+
+    // A defaulted game holds no bowled pins.
+    fixture->m_nDefaulted[0] = DefaultedBit(0);
+    EXPECT_EQ(fixture->GetGame1BowledSideA(TRUE), 0);
+
+    // A robot whose rule excludes it does not count in the team game.
+    CPlayer* pRobot = new CPlayer(98);
+    pRobot->m_nRobot = 3;
+    doc.AddPlayer(pRobot);
+    doc.GetRobot(3)->m_bExclude = 1;
+    fixture->SetPlayerSideA(0, pRobot);
+    EXPECT_EQ(fixture->GetGame3ScoreSideA(0, FALSE), 180 + 210);
+}
+
+TEST_F(FixtureTest, CompletenessAndDuplicates)
+{
+    Score(0, kScoresA);
+    EXPECT_FALSE(fixture->AreScoresComplete(TRUE)); // position 2 scored 0 in game 2
+    fixture->m_dwPosFlags[CFixture::SlotOf(0, 1)] = PosBlind(1);
+    EXPECT_TRUE(fixture->AreScoresComplete(TRUE));
+    fixture->m_dwPosFlags[CFixture::SlotOf(0, 1)] = 0;
+    fixture->m_nDefaulted[0] = DefaultedBit(1);
+    EXPECT_TRUE(fixture->AreScoresComplete(TRUE));
+    EXPECT_FALSE(fixture->AreScoresComplete(FALSE));
+
+    EXPECT_FALSE(fixture->HasDuplicateBowler());
+    // The same bowler on both sides is not a duplicate; twice on one side is.
+    fixture->SetPlayerSideB(0, doc.FindPlayer(10));
+    EXPECT_FALSE(fixture->HasDuplicateBowler());
+    fixture->SetPlayerSideB(1, doc.FindPlayer(10));
+    EXPECT_TRUE(fixture->HasDuplicateBowler());
+}
+
+TEST_F(FixtureTest, ChangesOfBowlerAndSubstitutesAtAPosition)
+{
+    Score(0, kScoresA);
+    int k = CFixture::SlotOf(0, 0);
+    EXPECT_TRUE(fixture->IsSameBowlerAllGamesSideA(0));
+    EXPECT_EQ(fixture->CountBowlersAtPositionSideA(0), 0);
+
+    // Game 2 bowled by bowler 30, game 3 by 31: two bowlers beyond the first.
+    fixture->m_wPlayerNo[1][k] = 30;
+    fixture->m_wPlayerNo[2][k] = 31;
+    EXPECT_FALSE(fixture->IsSameBowlerAllGamesSideA(0));
+    EXPECT_EQ(fixture->CountBowlersAtPositionSideA(0), 2);
+    EXPECT_EQ(fixture->GetBowlerIndexSideA(0), 0);
+    EXPECT_EQ(fixture->GetBowlerIndexSideA(2), 2);
+
+    // A substitute in every game, the same one: his series counts.
+    for (int g = 0; g < 3; ++g) {
+        fixture->m_dwPosFlags[k] |= PosPacer(g);
+        fixture->m_wPacerNo[g][k] = 21;
+        fixture->m_nPacerScore[g][k] = static_cast<WORD>(100 + g);
+        fixture->m_nPacerHandicap[g][k] = 5;
+    }
+    EXPECT_EQ(fixture->CountSubstitutionsSideA(0), 1);
+    EXPECT_EQ(fixture->GetSubstituteSeriesSideA(0, FALSE), 303);
+    EXPECT_EQ(fixture->GetSubstituteSeriesSideA(0, TRUE), 318);
+    EXPECT_TRUE(fixture->HasPlayerBowled(21, TRUE));
+    fixture->m_wPacerNo[2][k] = 22;
+    EXPECT_EQ(fixture->CountSubstitutionsSideA(0), 2);
+    EXPECT_EQ(fixture->GetSubstituteSeriesSideA(0, FALSE), 0);
+
+    // A bowler who bowled only a defaulted game has not bowled.
+    fixture->m_nDefaulted[0] = DefaultedBit(2);
+    EXPECT_FALSE(fixture->HasPlayerBowledSideA(31, FALSE));
+    EXPECT_TRUE(fixture->HasPlayerBowledSideA(30, FALSE));
+    EXPECT_FALSE(fixture->HasPlayerBowled(31, FALSE));
+    EXPECT_FALSE(fixture->HasPlayerBowledSideB(20, TRUE)); // side B not entered
+}
+
+TEST_F(FixtureTest, AByeTeamMakesAByeMatch)
+{
+    EXPECT_FALSE(fixture->IsBye());
+    doc.FindTeam(2)->m_bBye = 1;
+    EXPECT_TRUE(fixture->IsBye());
+    doc.CountMatchesPerRound();
+    EXPECT_EQ(doc.m_nAllMatchesPerRound[1], 1);
+    EXPECT_EQ(doc.m_nMatchesPerRound[1], 0);
+}

@@ -1,0 +1,399 @@
+// The league file: round trips, the stored forms byte by byte, the version gates on streams
+// built here, and the files that are refused.
+#include "league/Accounts.h"
+#include "league/Awards.h"
+#include "league/BowlingDoc.h"
+#include "league/Fixture.h"
+#include "league/Juniors.h"
+#include "league/Player.h"
+#include "league/SampleLeague.h"
+#include "league/Team.h"
+#include "league/Venue.h"
+
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <cstring>
+
+namespace {
+
+using Bytes = std::vector<BYTE>;
+
+Bytes Store(CObject& ob, int nVersion)
+{
+    Bytes out;
+    CArchive ar(&out, CArchive::store);
+    ar.SetFileVersion(nVersion);
+    ob.Serialize(ar);
+    ar.Close();
+    return out;
+}
+
+void Load(CObject& ob, Bytes bytes, int nVersion)
+{
+    CArchive ar(&bytes, CArchive::load);
+    ar.SetFileVersion(nVersion);
+    ob.Serialize(ar);
+    EXPECT_TRUE(ar.IsBufferEmpty());
+}
+
+// Appends archive forms by hand.
+struct ByteBuilder
+{
+    Bytes b;
+    ByteBuilder& U8(int v) { b.push_back(static_cast<BYTE>(v)); return *this; }
+    ByteBuilder& U16(int v) { return U8(v & 0xFF).U8((v >> 8) & 0xFF); }
+    ByteBuilder& U32(DWORD v) { return U16(v & 0xFFFF).U16(v >> 16); }
+    ByteBuilder& Str(const char* s)
+    {
+        U8(static_cast<int>(std::strlen(s)));
+        b.insert(b.end(), s, s + std::strlen(s));
+        return *this;
+    }
+};
+
+// The small sample with something non-default in every gated section.
+void BuildFullLeague(CBowlingDoc& doc)
+{
+    BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
+    doc.m_nSecretaryTeam = 2;
+    doc.m_nTreasurerTeam = 3;
+    doc.m_pAwardRestrictions->m_bRulesEnabled = 1;
+    doc.m_pAwardRestrictions->m_nPlayerRule = 2;
+    doc.m_JuniorReport.m_bOrderByName = 1;
+    doc.m_JuniorReport.m_fontTitle.m_nPointSize = 14;
+    doc.m_fontVenueHeader.m_bBold = 1;
+    doc.m_nVenueReportNumber = 1;
+    doc.m_bAutoTabScores = 1;
+}
+
+Bytes Save(CBowlingDoc& doc, BYTE nVersion = LEAGUE_FILE_VERSION)
+{
+    Bytes bytes;
+    doc.SaveToBytes(bytes, nVersion);
+    return bytes;
+}
+
+size_t OffsetAfterStrings(const Bytes& bytes, size_t pos, int nStrings)
+{
+    for (int i = 0; i < nStrings; ++i)
+        pos += 1 + bytes[pos]; // every test string is shorter than 255
+    return pos;
+}
+
+} // namespace
+
+TEST(LeagueFile, SavesAndReloadsToAnEqualLeagueAndTheSameBytes)
+{
+    CBowlingDoc doc;
+    BuildFullLeague(doc);
+    Bytes first = Save(doc);
+
+    CBowlingDoc reloaded;
+    CString error;
+    ASSERT_TRUE(reloaded.LoadFromBytes(first, "sample.lgf", error)) << error.GetString();
+    EXPECT_TRUE(reloaded.IsSameLeague(doc));
+    EXPECT_EQ(Save(reloaded), first);
+
+    // What the steps after a read rebuild.
+    EXPECT_EQ(reloaded.FindPlayer(reloaded.FindTeam(3)->m_arrTeamOrder[0])->m_nTeamNo, 3);
+    EXPECT_EQ(reloaded.m_nAllMatchesPerRound[1], 4);
+    auto* f = static_cast<CFixture*>(reloaded.m_listFixtures.GetHead());
+    EXPECT_EQ(f->m_pDoc, &reloaded);
+    EXPECT_EQ(f->m_pTeamA, reloaded.FindTeam(f->m_nTeamA));
+    EXPECT_EQ(f->m_pPlayer[0][0], reloaded.FindPlayer(f->m_wPlayerNo[0][0]));
+    EXPECT_EQ(reloaded.m_nAverageLimit, 199u);
+    EXPECT_EQ(reloaded.m_nDisplayMode, DISPLAY_STANDINGS);
+
+    // Through a file as well.
+    TempDir dir;
+    std::string path = dir.File("league.lgf");
+    ASSERT_TRUE(doc.SaveToFile(path.c_str(), error)) << error.GetString();
+    CBowlingDoc fromFile;
+    ASSERT_TRUE(fromFile.LoadFromFile(path.c_str(), error)) << error.GetString();
+    EXPECT_TRUE(fromFile.IsSameLeague(doc));
+}
+
+TEST(LeagueFile, TheLargeLeagueRoundTrips)
+{
+    CBowlingDoc doc;
+    BuildSampleLeague(doc, GetSampleLeagueShape(TRUE));
+    EXPECT_EQ(doc.m_listTeams.GetCount(), 40);
+    EXPECT_EQ(doc.m_listFixtures.GetCount(), 20 * 52);
+    Bytes bytes = Save(doc);
+    CBowlingDoc reloaded;
+    CString error;
+    ASSERT_TRUE(reloaded.LoadFromBytes(bytes, "large.lgf", error)) << error.GetString();
+    EXPECT_TRUE(reloaded.IsSameLeague(doc));
+}
+
+TEST(LeagueFile, HeaderStartsWithTheVersionNamesAndOptionFlags)
+{
+    CBowlingDoc doc;
+    doc.m_strLeagueName = "Monday";
+    doc.m_bAutoTabScores = 1;
+    doc.m_bHandicapLeague = 1;
+    doc.m_bScratchLeague = 0;
+    doc.m_bFivePinRules = 1;
+    Bytes bytes = Save(doc);
+    ASSERT_GT(bytes.size(), 20u);
+    EXPECT_EQ(bytes[0], 77);
+    EXPECT_EQ(bytes[1], 6);
+    EXPECT_EQ(std::string(bytes.begin() + 2, bytes.begin() + 8), "Monday");
+    size_t pos = OffsetAfterStrings(bytes, 1, 11);
+    DWORD options = bytes[pos] | bytes[pos + 1] << 8 | bytes[pos + 2] << 16 | static_cast<DWORD>(bytes[pos + 3]) << 24;
+    // Auto TAB scores is bit 25 (2 in the highest byte); handicap league bit 6, five-pin 10,
+    // floating subs as a team (on in a new league) bit 11.
+    EXPECT_EQ(options, (1u << 25) | (1u << 6) | (1u << 10) | (1u << 11));
+
+    // Reading clears the switch, then sets it from the bit.
+    bytes[pos + 3] = 0;
+    CBowlingDoc reloaded;
+    reloaded.m_bAutoTabScores = 1;
+    CString error;
+    ASSERT_TRUE(reloaded.LoadFromBytes(bytes, "x.lgf", error)) << error.GetString();
+    EXPECT_EQ(reloaded.m_bAutoTabScores, 0u);
+    EXPECT_EQ(reloaded.m_nAverageLimit, 249u);
+}
+
+TEST(LeagueFile, TeamsPerPageOutsideOneToEightReadsAsFour)
+{
+    CBowlingDoc doc;
+    doc.m_nTeamsPerPage = 9;
+    CBowlingDoc reloaded;
+    CString error;
+    ASSERT_TRUE(reloaded.LoadFromBytes(Save(doc), "x.lgf", error));
+    EXPECT_EQ(reloaded.m_nTeamsPerPage, 4);
+    doc.m_nTeamsPerPage = 8;
+    ASSERT_TRUE(reloaded.LoadFromBytes(Save(doc), "x.lgf", error));
+    EXPECT_EQ(reloaded.m_nTeamsPerPage, 8);
+}
+
+TEST(StoredForms, VenueLaneFieldsFromVersion22)
+{
+    ByteBuilder old;
+    old.U8(3).Str("Calder Bowl").Str("Wharf St").Str("").Str("").Str("").Str("HX6").Str("555").Str("Left at the mill");
+    CVenue venue;
+    Load(venue, old.b, 21);
+    EXPECT_EQ(venue.m_nVenueNo, 3);
+    EXPECT_EQ(venue.m_strDirections, "Left at the mill");
+    EXPECT_EQ(venue.m_nStartLane, 1);
+    EXPECT_EQ(venue.m_nLastLane, 0);
+    EXPECT_EQ(Store(venue, 21), old.b);
+
+    ByteBuilder now = old;
+    now.U8(1).U8(16).U8(9).U8(4);
+    Load(venue, now.b, 22);
+    EXPECT_EQ(venue.m_nLastLane, 16);
+    EXPECT_EQ(venue.m_bSplitLanes, 1u); // both split fields set: the split survives an edit
+    EXPECT_EQ(Store(venue, 77), now.b);
+
+    now.b[now.b.size() - 1] = 0; // no lanes before the split: no split at all
+    Load(venue, now.b, 22);
+    EXPECT_EQ(venue.m_nSplitStartLane, 0);
+    EXPECT_EQ(venue.m_bSplitLanes, 0u);
+}
+
+TEST(StoredForms, AwardsBeforeAndFromVersion45)
+{
+    ByteBuilder old;
+    old.U16(2).Str("Turkey");
+    CAwards award(9);
+    Load(award, old.b, 44);
+    EXPECT_EQ(award.m_nId, 2);
+    EXPECT_EQ(award.m_strName, "Turkey");
+    EXPECT_EQ(award.m_nKind, 1); // the default constructor's rule
+    EXPECT_EQ(award.m_nHigh, 0);  // fields after the name are not in the file
+
+    CAwards fresh;
+    Load(fresh, old.b, 44);
+    EXPECT_EQ(fresh.m_nHigh, 300);
+    EXPECT_EQ(fresh.m_nLow, 275);
+
+    ByteBuilder now = old;
+    now.U8(1).U16(300).U16(250).U8(2).U8(0).U16(180);
+    Load(fresh, now.b, 45);
+    EXPECT_EQ(fresh.m_bSeries, 1);
+    EXPECT_EQ(fresh.m_nLow, 250);
+    EXPECT_EQ(fresh.m_nKind, 2);
+    EXPECT_EQ(fresh.m_nMaxAverage, 180);
+    EXPECT_EQ(Store(fresh, 77), now.b);
+
+    ByteBuilder record;
+    record.U16(4).U16(7).U16(2).U16(1).U16(33).U16(3);
+    CAwardData data;
+    Load(data, record.b, 44);
+    EXPECT_EQ(data.m_nPlayerNo, 33);
+    EXPECT_EQ(data.m_nKind, 0);
+    record.U8(1).U16(279);
+    Load(data, record.b, 45);
+    EXPECT_EQ(data.m_nScore, 279);
+    EXPECT_EQ(Store(data, 77), record.b);
+}
+
+TEST(StoredForms, AccountsJuniorsRestrictionsAndFonts)
+{
+    CAccountItemType type;
+    type.m_nId = 3;
+    type.m_bIncome = TRUE;
+    type.m_nDefaultAmount = -250;
+    type.m_strName = "Fees";
+    ByteBuilder t;
+    t.U16(3).U16(1).U32(static_cast<DWORD>(-250)).Str("Fees");
+    EXPECT_EQ(Store(type, 77), t.b);
+    t.b[2] = 3; // any word with bit 0 set reads as income
+    CAccountItemType read;
+    Load(read, t.b, 26);
+    EXPECT_TRUE(read.m_bIncome);
+
+    CAccountItem item(2, TRUE);
+    item.m_nRound = 5;
+    item.m_nAmount = 1234;
+    item.m_strComment = "x";
+    EXPECT_EQ(Store(item, 77), ByteBuilder().U16(2).U16(5).U8(1).U32(1234).Str("x").b);
+
+    CPaymentItem pay;
+    pay.m_nFlags = 3;
+    pay.m_nFromRound = 2;
+    pay.m_nToRound = 9;
+    pay.m_nAmount = 450;
+    pay.m_strDescription = "Dues";
+    EXPECT_EQ(Store(pay, 77), ByteBuilder().U8(3).U8(2).U8(9).U32(450).Str("Dues").b);
+
+    CJuniorCategory cat(4);
+    cat.m_strName = "U12";
+    EXPECT_EQ(Store(cat, 77), ByteBuilder().U16(4).Str("U12").U8(5).U8(21).b);
+
+    CAwardRestrictions rules;
+    rules.m_bRulesEnabled = 1;
+    rules.m_nTeamRule = 3;
+    rules.m_nPlayerPriority2 = 1;
+    EXPECT_EQ(Store(rules, 77), (Bytes{0, 0, 1, 0, 3, 0, 0, 0, 0, 1}));
+
+    CFontData font;
+    Bytes fontBytes = ByteBuilder().U16(0xFFF2).U16(0xFF38).U8(10).U8(0).U8(0).U8(0).U8(0).Str("Arial").U32(0).b;
+    EXPECT_EQ(Store(font, 77), fontBytes);
+
+    CJuniorReport report;
+    report.m_nSettingA = 7;
+    Bytes reportBytes = Store(report, 77);
+    ASSERT_EQ(reportBytes.size(), 25 + 5 * fontBytes.size());
+    EXPECT_EQ(Bytes(reportBytes.begin(), reportBytes.begin() + 9), (Bytes{0, 7, 0, 0, 0, 1, 1, 1, 1}));
+    EXPECT_TRUE(std::all_of(reportBytes.begin() + 9, reportBytes.begin() + 25, [](BYTE b) { return b == 0; }));
+}
+
+// Each gate: a league saved in the version before it lacks the section, and reads back with
+// the section's defaults; from the gate on it is there.
+TEST(LeagueFile, EveryVersionGateOfTheDocument)
+{
+    CBowlingDoc full;
+    BuildFullLeague(full);
+    CBowlingDoc fresh;
+    auto reload = [](const Bytes& bytes, CBowlingDoc& into) {
+        CString error;
+        EXPECT_TRUE(into.LoadFromBytes(bytes, "old.lgf", error)) << error.GetString();
+    };
+
+    struct Gate
+    {
+        int nFirst; // the first version that holds it
+        std::function<bool(const CBowlingDoc&)> held;
+    };
+    const std::vector<Gate> gates = {
+        {15, [](const CBowlingDoc& d) { return !d.m_listVenues.IsEmpty(); }},
+        {26, [](const CBowlingDoc& d) { return !d.m_listIncomeTypes.IsEmpty() && !d.m_listAccountItems.IsEmpty(); }},
+        {28, [](const CBowlingDoc& d) { return !d.m_listAwards.IsEmpty() && !d.m_listAwardData.IsEmpty(); }},
+        {52, [](const CBowlingDoc& d) { return d.m_nSecretaryTeam == 2 && d.m_nTreasurerTeam == 3; }},
+        {58, [](const CBowlingDoc& d) { return d.m_pAwardRestrictions->m_nPlayerRule == 2; }},
+        {62, [](const CBowlingDoc& d) { return !d.m_listJuniorCategories.IsEmpty() && d.m_timeJuniorQualifying.GetTime() != 0; }},
+        {63, [](const CBowlingDoc& d) { return d.m_JuniorReport.m_fontTitle.m_nPointSize == 14; }},
+        {70, [](const CBowlingDoc& d) { return d.m_fontVenueHeader.m_bBold == 1 && d.m_nVenueReportNumber == 1; }},
+    };
+    for (const Gate& gate : gates) {
+        SCOPED_TRACE(gate.nFirst);
+        CBowlingDoc before, from;
+        reload(Save(full, static_cast<BYTE>(gate.nFirst - 1)), before);
+        reload(Save(full, static_cast<BYTE>(gate.nFirst)), from);
+        EXPECT_FALSE(gate.held(before));
+        EXPECT_TRUE(gate.held(from));
+        // Everything else of the league is there in both.
+        EXPECT_TRUE(before.m_listFixtures.GetCount() == full.m_listFixtures.GetCount());
+        EXPECT_EQ(before.m_strLeagueName, full.m_strLeagueName);
+    }
+    // Sizes: the restrictions object is its class tag (2 + 2 + 2 + 18 name bytes) and 10 bytes.
+    EXPECT_EQ(Save(full, 58).size() - Save(full, 57).size(), 6u + std::strlen("CAwardRestrictions") + 10u);
+    // Without the report framework the score-sheet record is empty: its length word only.
+    EXPECT_EQ(Save(full, 44).size() - Save(full, 43).size(), 4u);
+    // An older file keeps a new league's multiple prize rules.
+    CBowlingDoc old;
+    reload(Save(full, 57), old);
+    EXPECT_TRUE(old.m_pAwardRestrictions->IsSameAs(CAwardRestrictions()));
+    // Version 44 award records carry their kind: automatic ones are never stored.
+    reload(Save(full, 45), old);
+    EXPECT_EQ(old.m_listAwardData.GetCount(), full.m_listAwardData.GetCount());
+}
+
+TEST(LeagueFile, OnlyManualAwardRecordsAreStored)
+{
+    CBowlingDoc doc;
+    BuildFullLeague(doc);
+    auto* automatic = new CAwardData;
+    automatic->m_nKind = 1;
+    automatic->m_nScore = 268;
+    automatic->m_nCategory = 1;
+    doc.AddAwardRecord(automatic);
+    CBowlingDoc reloaded;
+    CString error;
+    ASSERT_TRUE(reloaded.LoadFromBytes(Save(doc), "x.lgf", error));
+    EXPECT_EQ(reloaded.m_listAwardData.GetCount(), doc.m_listAwardData.GetCount() - 1);
+}
+
+namespace {
+
+// A stand-in for the score-sheet style item of the report code.
+class CTestPrototype : public CObject
+{
+    DECLARE_SERIAL(CTestPrototype)
+public:
+    WORD m_wValue = 0x1234;
+    void Serialize(CArchive& ar) override
+    {
+        if (ar.IsStoring())
+            ar << m_wValue;
+        else
+            ar >> m_wValue;
+    }
+};
+IMPLEMENT_SERIAL(CTestPrototype, CObject, 1)
+
+CObject* MakeTestPrototype(CBowlingDoc*)
+{
+    return new CTestPrototype;
+}
+
+} // namespace
+
+TEST(LeagueFile, ScoreSheetStyleIsKeptWithOrWithoutTheReportCode)
+{
+    CBowlingDoc::s_pfnMakeScoreSheetPrototype = MakeTestPrototype;
+    Bytes withProto;
+    {
+        CBowlingDoc doc;
+        doc.m_nCurrentRound = 1; // what every read makes of round 0
+        static_cast<CTestPrototype*>(doc.m_pScoreSheetPrototype)->m_wValue = 0xBEEF;
+        withProto = Save(doc);
+        CBowlingDoc reloaded;
+        CString error;
+        ASSERT_TRUE(reloaded.LoadFromBytes(withProto, "x.lgf", error)) << error.GetString();
+        EXPECT_EQ(static_cast<CTestPrototype*>(reloaded.m_pScoreSheetPrototype)->m_wValue, 0xBEEF);
+    }
+    CBowlingDoc::s_pfnMakeScoreSheetPrototype = nullptr;
+    CBowlingDoc without;
+    CString error;
+    ASSERT_TRUE(without.LoadFromBytes(withProto, "x.lgf", error)) << error.GetString();
+    EXPECT_EQ(without.m_pScoreSheetPrototype, nullptr);
+    EXPECT_EQ(Save(without), withProto);
+}

@@ -443,6 +443,42 @@ public:
     void SetPositionWeek(int nRound);
     // ==== end of recalculation, standings, rankings, schedule ===============================
 
+    // ==== scoring engine (Handicap.cpp, BowlingDocPoints.cpp) ================================
+    // Pass arguments and the [2] figure sets: PASS_SCRATCH 0, PASS_HANDICAP 1. Sides 0 = A,
+    // 1 = B; positions and games count from 0.
+    // The rule set for a bowler's category flags (Combined, else men / women / juniors).
+    const CHandicapRule& GetHandicapRule(WORD wCategoryFlags) const;
+    // (basis - whole pins of the average) x percentage / 100 in whole numbers, then the
+    // minimum, then the maximum; 0 for no average or before the games scratch are bowled.
+    int CalcHandicap(double dAverage, WORD wCategoryFlags, WORD nGamesBowled) const;
+    // Bowlers with no games in the pass selector's set: entering average, else this match's
+    // own games, for average and handicap (bowler and fixture slots).
+    void SetNewBowlerFiguresSideA(CFixture* pFixture);
+    void SetNewBowlerFiguresSideB(CFixture* pFixture);
+    void SetNewBowlerFigures(CFixture* pFixture, int nSide);
+    // Blind, vacancy/robot and defaulted-game scores and handicaps of one cell. nDefaulted:
+    // only zero or not matters (not zero = the defaulted-match robot). Incremental blind
+    // steps read the counters of the pass selector's set.
+    const CBlindScore& GetBlindRule(WORD wCategoryFlags) const;
+    int CalcBlindScore(CFixture* pFixture, int nSide, int nPos, int nGame, BYTE nDefaulted);
+    int CalcBlindHandicap(CFixture* pFixture, int nSide, int nPos, int nGame, BYTE nDefaulted);
+    // Match points of the pass the selector names; books them to the teams' points won and
+    // lost and sets the pass's done flag. Callers clear the pass's points (ClearPoints) and
+    // set both eligibility words first.
+    void CalcMatchPoints(CFixture* pFixture);
+    // The match scores in that pass (position rounds, one-system matches).
+    BOOL ScoresInPass(const CFixture* pFixture, int nPass) const;
+    // Half points.
+    DWORD GetMaxHandicapPointsPerMatch() const;
+    DWORD GetMaxScratchPointsPerMatch() const;
+    DWORD GetMaxBonusPointsPerMatch() const;
+    void UpdateMaxMatchPoints();
+    // Pinfall points on for the pass: its points are hundredths.
+    BOOL UsesPinfallPoints(int nPass) const;
+    // The maximum match points of the pass in that pass's unit (hundredths with pinfall).
+    int GetMaxMatchPointsInUnits(int nPass) const;
+    // ==== end of scoring engine ==============================================================
+
     // --- report layouts, page flows, lanes (the view's side; src/view, BowlingDocLanes.cpp)
     // Deletes the current layout's temporary items and puts the rest back in order, each
     // followed by what its Expand adds; copies the layout's title to the report title.

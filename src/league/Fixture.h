@@ -121,6 +121,22 @@ public:
     // Zeroes the points of one pass (0 scratch, 1 handicap): tables, totals, bonus, done flag.
     void ClearPoints(int nPass);
 
+    // ==== scoring engine (Handicap.cpp, BowlingDocPoints.cpp) ================================
+    // The bowler of a slot in a game: the link, else found by number.
+    CPlayer* GetSlotPlayer(int nGame, int nSlot) const;
+    CTeam* GetSideTeam(int nSide) const;
+    // Neither defaulted by the side nor blind or Non Qual for the position.
+    BOOL IsBowledGame(int nSide, int nPos, int nGame) const;
+    // The opposing position in a game: the same position, or with "Cycle opponent each
+    // game" side A's k meets side B's (k + game) mod bowlers.
+    int GetOpponentPosition(int nSide, int nPos, int nGame) const;
+    // The averages each bowler is scored with (robots' from their rules), the team average
+    // of each game and the total, and with team handicaps each side's team handicap.
+    void SetMatchAverages();
+    // A blind bowler of a played side past the league's limit whom the secretary changes.
+    BOOL ExceedsBlindGameLimit();
+    // ==== end of scoring engine ==============================================================
+
     // --- stored ----------------------------------------------------------------------
     CBowlingDoc* m_pDoc;
     BYTE m_nRound;

@@ -134,6 +134,27 @@ public:
     // Clears every accumulated figure above (the stored part is left alone).
     void ResetFigures();
 
+    // ==== averages and the blind game limit (PlayerAverages.cpp, BowlingDocPoints.cpp) =====
+    // Pins / games of the set (rolling window when m_bRollingAvg); the entering average
+    // stands in below nMinimumGames; with no games the ranking's average; the handicap set
+    // keeps the drop-5 floor. Records the whole pins in m_nAverage.
+    double GetAverage(BOOL bHandicapSet, WORD nMinimumGames = 0);
+    // The pass selector's average less the most-improved base (or the entering average).
+    double GetImprovement();
+    // The higher of the two figures, or the first when the league leaves the second out.
+    WORD GetHighGameScratch() const;
+    WORD GetHighGameHcp() const;
+    WORD GetHighSeriesScratch() const;
+    WORD GetHighSeriesHcp() const;
+    // Adds a bowled game to the set (0 scratch, 1 handicap): games, pins, pins with
+    // handicap, the rolling window and the drop-5 established average.
+    void RecordBowledGame(int nSet, int nScore, int nHandicap);
+    // A real bowler who has reached the league's blind game limit in either pass: asks to
+    // change him; TRUE on Yes.
+    BOOL CheckBlindGameLimit();
+    WORD m_nEstablishedAvg[2];  // drop-5: whole pins once established, 0 before; not stored
+    // ==== end of averages ====================================================================
+
 private:
     CArray<CRect> m_arrNameRects;
 };

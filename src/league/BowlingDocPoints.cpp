@@ -1,0 +1,508 @@
+// The scoring engine: blind, vacancy and robot scores, the blind game limit, match points with
+// bonus and pinfall points, and the maximum points of a match.
+#include "league/BowlingDoc.h"
+#include "league/Fixture.h"
+#include "league/Player.h"
+#include "league/Scoring.h"
+#include "league/Team.h"
+
+#include "framework/ui/Dialog.h"
+
+#include <algorithm>
+
+namespace {
+
+BOOL AskWithMessageBox(const char* pszQuestion)
+{
+    return AfxMessageBox(pszQuestion, MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+int PassOf(const CBowlingDoc& doc) { return doc.m_bHandicapPass ? PASS_HANDICAP : PASS_SCRATCH; }
+
+} // namespace
+
+AskYesNoFn g_pfnScoringAskYesNo = AskWithMessageBox;
+
+// ---------------------------------------------------------------- blind and robot scores
+
+const CBlindScore& CBowlingDoc::GetBlindRule(WORD wCategoryFlags) const
+{
+    if (m_bOneBlindRuleForAll)
+        return m_BlindScore[3];
+    if (wCategoryFlags & PF_JUNIOR)
+        return m_BlindScore[2];
+    if (wCategoryFlags & PF_FEMALE)
+        return m_BlindScore[1];
+    return m_BlindScore[0];
+}
+
+namespace {
+
+struct SlotRef
+{
+    CFixture* pFixture;
+    int nSide, nPos, nGame, k, kOpp;
+};
+
+SlotRef MakeSlotRef(CFixture* pFixture, int nSide, int nPos, int nGame)
+{
+    SlotRef r{pFixture, nSide, nPos, nGame, CFixture::SlotOf(nSide, nPos), 0};
+    r.kOpp = CFixture::SlotOf(1 - nSide, pFixture->GetOpponentPosition(nSide, nPos, nGame));
+    return r;
+}
+
+int RobotScore(const CRobot& robot, const SlotRef& r)
+{
+    const int nOppAvg = static_cast<int>(r.pFixture->m_nAverage[r.nGame][r.kOpp]);
+    switch (robot.m_nKind) {
+    case CRobot::kindFlatScore: return static_cast<int>(robot.m_nFlatScore);
+    case CRobot::kindAverageLessPercent: return nOppAvg * static_cast<int>(robot.m_nPercent) / 100;
+    case CRobot::kindAverageLessPins: return std::max(0, nOppAvg - static_cast<int>(robot.m_nPins));
+    case CRobot::kindOpponentsScore: return r.pFixture->m_nScore[r.nGame][r.kOpp];
+    default: return 0;
+    }
+}
+
+bool ValidSlot(const CFixture* pFixture, int nSide, int nPos, int nGame)
+{
+    return pFixture && nSide >= 0 && nSide <= 1 && nPos >= 0 && nPos < MAX_POSITIONS && nGame >= 0 &&
+           nGame < MAX_GAMES;
+}
+
+} // namespace
+
+int CBowlingDoc::CalcBlindScore(CFixture* pFixture, int nSide, int nPos, int nGame, BYTE nDefaulted)
+{
+    if (!ValidSlot(pFixture, nSide, nPos, nGame))
+        return 0;
+    const SlotRef r = MakeSlotRef(pFixture, nSide, nPos, nGame);
+    CPlayer* pPlayer = pFixture->GetSlotPlayer(nGame, r.k);
+    const CRobot* pRobot = nullptr;
+    if (nDefaulted != 0)
+        pRobot = GetRobot(GetDefaultedRobotNumber());
+    else if (pPlayer && pPlayer->IsRobot())
+        pRobot = GetRobot(pPlayer->m_nRobot);
+    if (nDefaulted != 0 || (pPlayer && pPlayer->IsRobot()))
+        return pRobot ? RobotScore(*pRobot, r) : 0;
+
+    const CBlindScore& rule = GetBlindRule(pPlayer ? pPlayer->m_wFlags : 0);
+    int nAverage = static_cast<int>(pFixture->m_nAverage[nGame][r.k]);
+    if (nAverage == 0 && pPlayer)
+        nAverage = pPlayer->m_nAverage;
+    int nScore = rule.m_nFlatScore;
+    switch (rule.m_nMethod) {
+    case CBlindScore::methodAverageLessPercent:
+        nScore = nAverage - nAverage * static_cast<int>(rule.m_nPercent) / 100;
+        break;
+    case CBlindScore::methodAverageLessPins:
+        nScore = nAverage - static_cast<int>(rule.m_nPins);
+        break;
+    case CBlindScore::methodIncremental: {
+        const int pass = PassOf(*this);
+        int nEarlier = 0;
+        if (m_bBlindGamesPerTeam) {
+            if (const CTeam* pTeam = pFixture->GetSideTeam(nSide))
+                nEarlier = pTeam->m_nBlindGames[pass];
+        } else if (pPlayer) {
+            nEarlier = pPlayer->m_nBlindGames[pass];
+        }
+        nScore = nAverage - static_cast<int>(rule.m_nStep) * (nEarlier + 1);
+        break;
+    }
+    default:
+        break;
+    }
+    if (nScore < 1)
+        nScore = rule.m_nFlatScore;
+    if (m_nMaxBlindScore != 0 && nScore > m_nMaxBlindScore)
+        nScore = m_nMaxBlindScore;
+    return nScore;
+}
+
+int CBowlingDoc::CalcBlindHandicap(CFixture* pFixture, int nSide, int nPos, int nGame, BYTE nDefaulted)
+{
+    if (!m_bHandicapLeague || !ValidSlot(pFixture, nSide, nPos, nGame))
+        return 0;
+    const SlotRef r = MakeSlotRef(pFixture, nSide, nPos, nGame);
+    const CPlayer* pPlayer = pFixture->GetSlotPlayer(nGame, r.k);
+    if (nDefaulted != 0 || (pPlayer && pPlayer->IsRobot())) {
+        const CRobot* pRobot = GetRobot(nDefaulted != 0 ? GetDefaultedRobotNumber() : pPlayer->m_nRobot);
+        return pRobot ? static_cast<int>(pRobot->m_nFlatHandicap) : 0;
+    }
+    const CBlindScore& rule = GetBlindRule(pPlayer ? pPlayer->m_wFlags : 0);
+    switch (rule.m_nHandicapMethod) {
+    case CBlindScore::hcpOwnAdjusted:
+        // From the bowler, not the slot: a refresh must not adjust an adjusted figure again.
+        return (pPlayer ? pPlayer->m_nHandicap : 0) + rule.m_nHandicapAdjust;
+    case CBlindScore::hcpOpponents:
+        return pFixture->m_nHandicap[nGame][r.kOpp];
+    default:
+        return rule.m_nFlatHandicap;
+    }
+}
+
+// ---------------------------------------------------------------- blind game limit
+
+BOOL CPlayer::CheckBlindGameLimit()
+{
+    if (IsRobot() || !m_pDoc || m_pDoc->m_nBlindGameLimit == 0)
+        return FALSE;
+    const WORD nLimit = m_pDoc->m_nBlindGameLimit;
+    if (m_nBlindGames[PASS_HANDICAP] < nLimit && m_nBlindGames[PASS_SCRATCH] < nLimit)
+        return FALSE;
+    CString strQuestion = m_strName + " has exceeded the blind game limit. Click 'Yes' to change player.";
+    return g_pfnScoringAskYesNo && g_pfnScoringAskYesNo(strQuestion);
+}
+
+BOOL CFixture::ExceedsBlindGameLimit()
+{
+    if (!m_pDoc || m_pDoc->m_nBlindGameLimit == 0)
+        return FALSE;
+    for (int s = 0; s < 2; ++s) {
+        if (!m_bPlayed[s])
+            continue;
+        for (int p = 0; p < std::min<int>(m_nPlayers, MAX_POSITIONS); ++p) {
+            const int k = SlotOf(s, p);
+            for (int g = 0; g < std::min<int>(m_nGames, MAX_GAMES); ++g) {
+                // A defaulted game's blind places are the robot's, not the bowler's blind games.
+                if (!(m_dwPosFlags[k] & PosBlind(g)) || (m_nDefaulted[s] & DefaultedBit(g)))
+                    continue;
+                CPlayer* pPlayer = GetSlotPlayer(g, k);
+                if (pPlayer && pPlayer->CheckBlindGameLimit())
+                    return TRUE;
+            }
+        }
+    }
+    return FALSE;
+}
+
+// ---------------------------------------------------------------- maximum points
+
+DWORD CBowlingDoc::GetMaxBonusPointsPerMatch() const
+{
+    const DWORD nGames = std::clamp<int>(m_nGamesPerMatch, 0, MAX_GAMES);
+    DWORD nMax = 0;
+    POSITION pos = m_listBonusPts.GetHeadPosition();
+    while (pos) {
+        const CBonusPts* pRule = static_cast<const CBonusPts*>(m_listBonusPts.GetNext(pos));
+        if (!pRule || pRule->m_bHandicap)
+            continue;
+        nMax += static_cast<DWORD>(pRule->m_nPoints) * (pRule->m_bSeries ? 1 : nGames) * m_nPlayersPerTeam;
+    }
+    DWORD nTeamGame = 0;
+    if (m_bBonusHiTeamGameHcp)
+        nTeamGame = m_nBonusHiTeamGameHcpPts;
+    if (m_bBonusHiTeamGameScr)
+        nTeamGame = std::max<DWORD>(nTeamGame, m_nBonusHiTeamGameScrPts);
+    return nMax + nTeamGame;
+}
+
+namespace {
+
+DWORD MaxPointsOf(const CBowlingDoc& doc, const CPointsRule& rule)
+{
+    const int nGames = std::clamp<int>(doc.m_nGamesPerMatch, 0, MAX_GAMES);
+    DWORD nMax = 0;
+    if (rule.m_bTeam) {
+        for (int g = 0; g < nGames; ++g)
+            nMax += rule.m_nTeamGame[g];
+        nMax += rule.m_nTeamSeries;
+    }
+    if (rule.m_bIndividual) {
+        DWORD nOne = rule.m_nIndividualSeries;
+        for (int g = 0; g < nGames; ++g)
+            nOne += rule.m_nIndividualGame[g];
+        nMax += nOne * doc.m_nPlayersPerTeam;
+    }
+    return nMax + doc.GetMaxBonusPointsPerMatch();
+}
+
+} // namespace
+
+DWORD CBowlingDoc::GetMaxHandicapPointsPerMatch() const { return MaxPointsOf(*this, m_HcpPoints); }
+DWORD CBowlingDoc::GetMaxScratchPointsPerMatch() const { return MaxPointsOf(*this, m_ScrPoints); }
+
+void CBowlingDoc::UpdateMaxMatchPoints()
+{
+    m_nMaxHandicapPoints = static_cast<int>(GetMaxHandicapPointsPerMatch());
+    m_nMaxScratchPoints = static_cast<int>(GetMaxScratchPointsPerMatch());
+}
+
+BOOL CBowlingDoc::UsesPinfallPoints(int nPass) const
+{
+    return nPass == PASS_HANDICAP ? m_Petersen.m_bHandicap != 0 : m_Petersen.m_bScratch != 0;
+}
+
+int CBowlingDoc::GetMaxMatchPointsInUnits(int nPass) const
+{
+    int nMax = nPass == PASS_HANDICAP ? m_nMaxHandicapPoints : m_nMaxScratchPoints;
+    // A league whose maximum was never kept (0) would book every match as a gain.
+    if (nMax == 0)
+        nMax = static_cast<int>(nPass == PASS_HANDICAP ? GetMaxHandicapPointsPerMatch() : GetMaxScratchPointsPerMatch());
+    return UsesPinfallPoints(nPass) ? nMax * 50 : nMax;
+}
+
+// ---------------------------------------------------------------- match points
+
+BOOL CBowlingDoc::ScoresInPass(const CFixture* pFixture, int nPass) const
+{
+    if (!pFixture)
+        return FALSE;
+    if (pFixture->m_bPositionRound && !m_bPositionBothWays) {
+        const int nRoundPass = pFixture->m_bPositionRoundScratch ? PASS_SCRATCH : PASS_HANDICAP;
+        if (nRoundPass != nPass)
+            return FALSE;
+    }
+    if (pFixture->m_bOneSystem && !m_bOneSystemOverride) {
+        const int nOnly = pFixture->m_bOneSystemScratch ? PASS_SCRATCH : PASS_HANDICAP;
+        if (nOnly != nPass)
+            return FALSE;
+    }
+    return TRUE;
+}
+
+namespace {
+
+// Who takes nPoints between scores a and b. A side that cannot win takes nothing, and the
+// other must beat its score; bOutright gives the points to the side that can win whatever
+// the scores (a game the opponents defaulted without robot scores).
+void Award(int a, int b, bool bCanA, bool bCanB, bool bOutright, int nPoints, int& nA, int& nB)
+{
+    nA = nB = 0;
+    if (bCanA && bCanB) {
+        if (a > b)
+            nA = nPoints;
+        else if (b > a)
+            nB = nPoints;
+        else
+            nA = nB = nPoints / 2;
+    } else if (bCanA) {
+        nA = (bOutright || a > b) ? nPoints : 0;
+    } else if (bCanB) {
+        nB = (bOutright || b > a) ? nPoints : 0;
+    }
+}
+
+int PinfallPoints(int nPins, int nPinsPerPoint, DWORD nMode)
+{
+    if (nPinsPerPoint <= 0 || nPins <= 0)
+        return 0;
+    const int nWhole = nPins / nPinsPerPoint;
+    const int nLeft = nPins % nPinsPerPoint;
+    return nWhole * 100 + (nMode ? nLeft * 100 / nPinsPerPoint : nLeft);
+}
+
+// The individual bonus rules of one match into rows 1-5 of both bonus tables (the same
+// values), with the column sums in row 7.
+void CalcIndividualBonus(const CBowlingDoc& doc, CFixture& f, int nUnit)
+{
+    const int nGames = f.GetLeagueGames();
+    const int n = std::clamp<int>(f.m_nPlayers, 0, MAX_POSITIONS);
+    const int BONUS_ROW = POINTS_ROWS - 1;
+    POSITION pos = doc.m_listBonusPts.GetHeadPosition();
+    while (pos) {
+        const CBonusPts* pRule = static_cast<const CBonusPts*>(doc.m_listBonusPts.GetNext(pos));
+        if (!pRule || pRule->m_bHandicap)
+            continue;
+        // Reaching the mark of an over-average rule is enough with "accept equal scores".
+        auto Earns = [&](int nScore, int nAverage) {
+            if (pRule->m_nKind == CBonusPts::kindEqualsAverage)
+                return nScore == nAverage;
+            const int nMark = nAverage + pRule->m_nPins;
+            return doc.m_bBonusAcceptEqual ? nScore >= nMark : nScore > nMark;
+        };
+        for (int s = 0; s < 2; ++s)
+            for (int p = 0; p < n; ++p) {
+                const int k = CFixture::SlotOf(s, p);
+                int nSeries = 0, nAverages = 0;
+                bool bWholeSeries = nGames > 0;
+                for (int g = 0; g < nGames; ++g) {
+                    const CPlayer* pPlayer = f.GetSlotPlayer(g, k);
+                    const bool bCounts = pPlayer && !pPlayer->IsRobot() && f.IsBowledGame(s, p, g) &&
+                                         (pPlayer->m_wFlags & pRule->m_wCategoryMask) != 0 &&
+                                         f.m_nAverage[g][k] != 0;
+                    if (!bCounts) {
+                        bWholeSeries = false;
+                        continue;
+                    }
+                    nSeries += f.m_nScore[g][k];
+                    nAverages += static_cast<int>(f.m_nAverage[g][k]);
+                    if (!pRule->m_bSeries && Earns(f.m_nScore[g][k], static_cast<int>(f.m_nAverage[g][k]))) {
+                        f.m_wScratchBonus[s][p][g] += pRule->m_nPoints * nUnit;
+                        f.m_wHandicapBonus[s][p][g] += pRule->m_nPoints * nUnit;
+                    }
+                }
+                if (pRule->m_bSeries && bWholeSeries && Earns(nSeries, nAverages)) {
+                    f.m_wScratchBonus[s][p][4] += pRule->m_nPoints * nUnit;
+                    f.m_wHandicapBonus[s][p][4] += pRule->m_nPoints * nUnit;
+                }
+            }
+    }
+    for (int s = 0; s < 2; ++s)
+        for (int c = 0; c < POINTS_COLS; ++c) {
+            int nSum = 0;
+            for (int p = 0; p < MAX_POSITIONS; ++p)
+                nSum += f.m_wScratchBonus[s][p][c];
+            f.m_wScratchBonus[s][BONUS_ROW][c] = nSum;
+            f.m_wHandicapBonus[s][BONUS_ROW][c] = nSum;
+        }
+}
+
+} // namespace
+
+void CBowlingDoc::CalcMatchPoints(CFixture* pFixture)
+{
+    if (!pFixture)
+        return;
+    const int pass = PassOf(*this);
+    CFixture& f = *pFixture;
+    if (!f.m_bPlayed[0] || !f.m_bPlayed[1] || !f.m_dwPointsEligible[0] || !f.m_dwPointsEligible[1])
+        return;
+    if ((pass == PASS_HANDICAP ? f.m_bHandicapPointsDone : f.m_bScratchPointsDone) || !ScoresInPass(pFixture, pass))
+        return;
+
+    const bool bHcp = pass == PASS_HANDICAP;
+    auto& points = bHcp ? f.m_wHandicapPoints : f.m_wScratchPoints;
+    auto& totals = bHcp ? f.m_nHandicapTotals : f.m_nScratchTotals;
+    int* pMatchPoints = bHcp ? f.m_nHandicapMatchPoints : f.m_nScratchMatchPoints;
+    int* pBonusPoints = bHcp ? f.m_nHandicapBonusPoints : f.m_nScratchBonusPoints;
+    const int* pAdjust = bHcp ? f.m_nHandicapAdjust : f.m_nScratchAdjust;
+    for (int s = 0; s < 2; ++s)
+        for (int r = 0; r < POINTS_ROWS; ++r)
+            for (int c = 0; c < POINTS_COLS; ++c) {
+                points[s][r][c] = 0;
+                f.m_wScratchBonus[s][r][c] = 0;
+                f.m_wHandicapBonus[s][r][c] = 0;
+            }
+
+    const CPointsRule& rule = bHcp ? m_HcpPoints : m_ScrPoints;
+    const bool bPinfall = UsesPinfallPoints(pass) != 0;
+    const int nUnit = bPinfall ? 50 : 1; // half points to hundredths
+    const int nGames = f.GetLeagueGames();
+    const int n = std::clamp<int>(f.m_nPlayers, 0, MAX_POSITIONS);
+    const bool bRobotScores = m_dwRobotIfDefault != 0;
+    const bool bIndividualHcp = bHcp && !m_bTeamHandicaps;
+
+    auto Defaulted = [&](int s, int g) { return (f.m_nDefaulted[s] & DefaultedBit(g)) != 0; };
+    auto AllDefaulted = [&](int s) {
+        for (int g = 0; g < nGames; ++g)
+            if (!Defaulted(s, g))
+                return false;
+        return nGames > 0;
+    };
+    // A position's score may not take points: robots when they cannot gain points, blind
+    // scores when those cannot win.
+    auto PositionCanWin = [&](int s, int p, int g) {
+        const int k = CFixture::SlotOf(s, p);
+        const CPlayer* pPlayer = f.GetSlotPlayer(g, k);
+        if (pPlayer && pPlayer->IsRobot() && m_bRobotsCannotGainPoints)
+            return false;
+        if (rule.m_bBlindCannotWin && (f.m_dwPosFlags[k] & PosBlind(g)) && !(pPlayer && pPlayer->IsRobot()))
+            return false;
+        return true;
+    };
+    auto GameScore = [&](int s, int p, int g) {
+        const int k = CFixture::SlotOf(s, p);
+        return f.m_nScore[g][k] + (bIndividualHcp ? f.m_nHandicap[g][k] : 0);
+    };
+
+    // Individual points.
+    if (rule.m_bIndividual) {
+        for (int g = 0; g < nGames; ++g) {
+            const int nPts = rule.m_nIndividualGame[g] * nUnit;
+            const bool bDefA = Defaulted(0, g), bDefB = Defaulted(1, g);
+            for (int p = 0; p < n; ++p) {
+                const int q = f.GetOpponentPosition(0, p, g);
+                int nA, nB;
+                Award(GameScore(0, p, g), GameScore(1, q, g), !bDefA && PositionCanWin(0, p, g),
+                      !bDefB && PositionCanWin(1, q, g), (bDefA || bDefB) && !bRobotScores, nPts, nA, nB);
+                points[0][p][g] += nA;
+                points[1][q][g] += nB;
+            }
+        }
+        const int nPts = rule.m_nIndividualSeries * nUnit;
+        const bool bDefA = AllDefaulted(0), bDefB = AllDefaulted(1);
+        for (int p = 0; p < n; ++p) {
+            bool bCanA = !bDefA, bCanB = !bDefB;
+            int a = 0, b = 0;
+            for (int g = 0; g < nGames; ++g) {
+                a += GameScore(0, p, g);
+                b += GameScore(1, p, g);
+                bCanA = bCanA && PositionCanWin(0, p, g);
+                bCanB = bCanB && PositionCanWin(1, p, g);
+            }
+            int nA, nB;
+            Award(a, b, bCanA, bCanB, (bDefA || bDefB) && !bRobotScores, nPts, nA, nB);
+            points[0][p][4] += nA;
+            points[1][p][4] += nB;
+        }
+    }
+
+    // Team points, and pinfall points on the team row.
+    const int TEAM_ROW = 5;
+    for (int c = 0; c < POINTS_COLS; ++c) {
+        if (c < 4 && c >= nGames)
+            continue;
+        const bool bSeries = c == 4;
+        const int a = bSeries ? f.GetSeriesScore(0, bHcp) : f.GetGameScore(0, c, bHcp);
+        const int b = bSeries ? f.GetSeriesScore(1, bHcp) : f.GetGameScore(1, c, bHcp);
+        if (rule.m_bTeam) {
+            const bool bDefA = bSeries ? AllDefaulted(0) : Defaulted(0, c);
+            const bool bDefB = bSeries ? AllDefaulted(1) : Defaulted(1, c);
+            const int nPts = (bSeries ? rule.m_nTeamSeries : rule.m_nTeamGame[c]) * nUnit;
+            int nA, nB;
+            Award(a, b, !bDefA, !bDefB, (bDefA || bDefB) && !bRobotScores, nPts, nA, nB);
+            points[0][TEAM_ROW][c] += nA;
+            points[1][TEAM_ROW][c] += nB;
+        }
+        if (bPinfall && m_Petersen.m_bColumn[pass][c]) {
+            points[0][TEAM_ROW][c] += PinfallPoints(a, m_Petersen.m_nPinsPerPoint[pass][c], m_Petersen.m_nRemainderMode);
+            points[1][TEAM_ROW][c] += PinfallPoints(b, m_Petersen.m_nPinsPerPoint[pass][c], m_Petersen.m_nRemainderMode);
+        }
+    }
+
+    // Individual bonus rules: in the scratch pass, or the only pass of a one-system league.
+    if (!m_listBonusPts.IsEmpty() && (!HasBothScoringSystems() || pass == PASS_SCRATCH))
+        CalcIndividualBonus(*this, f, nUnit);
+
+    for (int s = 0; s < 2; ++s) {
+        for (int c = 0; c < POINTS_COLS; ++c) {
+            totals[s][c] = 0;
+            for (int r = 0; r <= TEAM_ROW; ++r)
+                totals[s][c] += points[s][r][c];
+        }
+        const auto& bonus = bHcp ? f.m_wHandicapBonus : f.m_wScratchBonus;
+        pBonusPoints[s] = 0;
+        for (int c = 0; c < POINTS_COLS; ++c)
+            pBonusPoints[s] += bonus[s][POINTS_ROWS - 1][c];
+    }
+
+    // The highest team game of the match.
+    if (bHcp ? m_bBonusHiTeamGameHcp : m_bBonusHiTeamGameScr) {
+        int nBest[2] = {-1, -1};
+        for (int s = 0; s < 2; ++s)
+            for (int g = 0; g < nGames; ++g)
+                if (!Defaulted(s, g))
+                    nBest[s] = std::max(nBest[s], f.GetGameScore(s, g, bHcp));
+        int nA, nB;
+        Award(nBest[0], nBest[1], nBest[0] >= 0, nBest[1] >= 0, false,
+              (bHcp ? m_nBonusHiTeamGameHcpPts : m_nBonusHiTeamGameScrPts) * nUnit, nA, nB);
+        pBonusPoints[0] += nA;
+        pBonusPoints[1] += nB;
+    }
+
+    const int nMax = GetMaxMatchPointsInUnits(pass);
+    for (int s = 0; s < 2; ++s) {
+        pMatchPoints[s] = pBonusPoints[s] + pAdjust[s];
+        for (int c = 0; c < POINTS_COLS; ++c)
+            pMatchPoints[s] += totals[s][c];
+        if (CTeam* pTeam = f.GetSideTeam(s)) {
+            pTeam->m_nPointsWon[pass] += pMatchPoints[s];
+            pTeam->m_nPointsLost[pass] += nMax - pMatchPoints[s];
+        }
+    }
+    if (bHcp)
+        f.m_bHandicapPointsDone = 1;
+    else
+        f.m_bScratchPointsDone = 1;
+}

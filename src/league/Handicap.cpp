@@ -1,0 +1,214 @@
+// Handicaps: the rule sets, new bowlers' figures and the match averages with team handicaps.
+#include "league/BowlingDoc.h"
+#include "league/Fixture.h"
+#include "league/Player.h"
+#include "league/Scoring.h"
+#include "league/Team.h"
+
+#include <algorithm>
+
+const CHandicapRule& CBowlingDoc::GetHandicapRule(WORD wCategoryFlags) const
+{
+    if (m_bOneRuleForAll)
+        return m_HcpRule[HCP_RULE_ALL];
+    if (wCategoryFlags & PF_JUNIOR)
+        return m_HcpRule[HCP_RULE_JUNIORS];
+    if (wCategoryFlags & PF_FEMALE)
+        return m_HcpRule[HCP_RULE_WOMEN];
+    return m_HcpRule[HCP_RULE_MEN];
+}
+
+int CBowlingDoc::CalcHandicap(double dAverage, WORD wCategoryFlags, WORD nGamesBowled) const
+{
+    if (dAverage == 0.0)
+        return 0;
+    if (m_nGamesBeforeHandicap != 0 && m_nGamesBeforeHandicap > nGamesBowled)
+        return 0;
+    const CHandicapRule& rule = GetHandicapRule(wCategoryFlags);
+    // Whole numbers throughout: the percentage is never taken as a fraction (0.70 x 90 cut
+    // in floating point is 62, the secretary's figure 63).
+    int nHandicap = (static_cast<int>(rule.m_nBasis) - static_cast<int>(WholePins(dAverage))) *
+                    static_cast<int>(rule.m_nPercent) / 100;
+    if (rule.m_bApplyMin && nHandicap < rule.m_nMin)
+        nHandicap = rule.m_nMin;
+    if (rule.m_bApplyMax && nHandicap > static_cast<int>(rule.m_nMax))
+        nHandicap = rule.m_nMax;
+    return nHandicap;
+}
+
+void CBowlingDoc::SetNewBowlerFiguresSideA(CFixture* pFixture) { SetNewBowlerFigures(pFixture, 0); }
+void CBowlingDoc::SetNewBowlerFiguresSideB(CFixture* pFixture) { SetNewBowlerFigures(pFixture, 1); }
+
+void CBowlingDoc::SetNewBowlerFigures(CFixture* pFixture, int nSide)
+{
+    if (!pFixture || nSide < 0 || nSide > 1)
+        return;
+    const int s = m_bHandicapPass ? PASS_HANDICAP : PASS_SCRATCH;
+    const int nGames = pFixture->GetLeagueGames();
+    for (int p = 0; p < std::min<int>(pFixture->m_nPlayers, MAX_POSITIONS); ++p) {
+        const int k = CFixture::SlotOf(nSide, p);
+        for (int g = 0; g < nGames; ++g) {
+            CPlayer* pPlayer = pFixture->GetSlotPlayer(g, k);
+            if (!pPlayer || pPlayer->IsRobot() || pPlayer->m_nGames[s] != 0)
+                continue;
+            // Seen in an earlier game of this match: the figures are already set.
+            bool bDone = false;
+            for (int e = 0; e < g; ++e)
+                bDone = bDone || pFixture->GetSlotPlayer(e, k) == pPlayer;
+            if (bDone)
+                continue;
+
+            WORD nAverage = 0;
+            int nHandicap = 0;
+            const WORD nEntering = pPlayer->GetEnteringAverage(FALSE);
+            if (nEntering != 0) {
+                nAverage = static_cast<WORD>(nEntering / 10);
+                nHandicap = CalcHandicap(nEntering / 10.0, pPlayer->m_wFlags, 0xFFFF);
+            } else {
+                // This match's own games: those he bowled at this position.
+                int nPins = 0, nCount = 0;
+                for (int h = 0; h < nGames; ++h) {
+                    if (pFixture->GetSlotPlayer(h, k) != pPlayer || !pFixture->IsBowledGame(nSide, p, h))
+                        continue;
+                    nPins += pFixture->m_nScore[h][k];
+                    ++nCount;
+                }
+                if (nCount == 0 || nPins == 0)
+                    continue;
+                nAverage = static_cast<WORD>(nPins / nCount);
+                nHandicap = CalcHandicap(nAverage, pPlayer->m_wFlags, 0);
+            }
+            pPlayer->m_nAverage = nAverage;
+            pPlayer->m_nHandicap = nHandicap;
+            for (int h = 0; h < nGames; ++h) {
+                if (pFixture->GetSlotPlayer(h, k) != pPlayer)
+                    continue;
+                pFixture->m_nAverage[h][k] = nAverage;
+                // A Non Qual game keeps the handicap given with it.
+                if (!(pFixture->m_dwPosFlags[k] & (PosNonQual(h) | PosBlind(h))))
+                    pFixture->m_nHandicap[h][k] = nHandicap;
+            }
+        }
+    }
+}
+
+// ---------------------------------------------------------------- CFixture
+
+CPlayer* CFixture::GetSlotPlayer(int nGame, int nSlot) const
+{
+    if (nGame < 0 || nGame >= MAX_GAMES || nSlot < 0 || nSlot >= SLOTS_PER_GAME)
+        return nullptr;
+    if (m_pPlayer[nGame][nSlot])
+        return m_pPlayer[nGame][nSlot];
+    if (m_pDoc && m_wPlayerNo[nGame][nSlot])
+        return m_pDoc->FindPlayer(m_wPlayerNo[nGame][nSlot]);
+    return nullptr;
+}
+
+CTeam* CFixture::GetSideTeam(int nSide) const
+{
+    CTeam* pTeam = nSide == 0 ? m_pTeamA : m_pTeamB;
+    const BYTE nTeamNo = nSide == 0 ? m_nTeamA : m_nTeamB;
+    if (!pTeam && m_pDoc && nTeamNo)
+        pTeam = m_pDoc->FindTeam(nTeamNo);
+    return pTeam;
+}
+
+BOOL CFixture::IsBowledGame(int nSide, int nPos, int nGame) const
+{
+    if (nSide < 0 || nSide > 1 || nPos < 0 || nPos >= MAX_POSITIONS || nGame < 0 || nGame >= MAX_GAMES)
+        return FALSE;
+    if (m_nDefaulted[nSide] & DefaultedBit(nGame))
+        return FALSE;
+    return (m_dwPosFlags[SlotOf(nSide, nPos)] & (PosBlind(nGame) | PosNonQual(nGame))) == 0;
+}
+
+int CFixture::GetOpponentPosition(int nSide, int nPos, int nGame) const
+{
+    const int n = std::clamp<int>(m_nPlayers, 1, MAX_POSITIONS);
+    if (!m_pDoc || !m_pDoc->m_bCycleOpponent || nGame <= 0)
+        return nPos;
+    // Side A's position k meets side B's (k + g) mod n; side B's looks back the same step.
+    const int g = nGame % n;
+    return nSide == 0 ? (nPos + g) % n : (nPos - g + n) % n;
+}
+
+namespace {
+
+// The average a vacancy or robot position is scored with: its rule's figure.
+int RobotAverage(const CRobot& robot, int nOpponentAverage)
+{
+    switch (robot.m_nKind) {
+    case CRobot::kindFlatScore: return static_cast<int>(robot.m_nFlatScore);
+    case CRobot::kindAverageLessPercent: return nOpponentAverage * static_cast<int>(robot.m_nPercent) / 100;
+    case CRobot::kindAverageLessPins: return std::max(0, nOpponentAverage - static_cast<int>(robot.m_nPins));
+    default: return nOpponentAverage;
+    }
+}
+
+} // namespace
+
+void CFixture::SetMatchAverages()
+{
+    const int nGames = GetLeagueGames();
+    const int n = std::clamp<int>(m_nPlayers, 0, MAX_POSITIONS);
+    for (int s = 0; s < 2; ++s)
+        for (int c = 0; c < POINTS_COLS; ++c) {
+            m_nTeamAverage[s][c] = 0;
+            if (m_pDoc && m_pDoc->m_bTeamHandicaps)
+                m_nTeamHandicap[s][c] = 0;
+        }
+    for (int g = 0; g < nGames; ++g) {
+        // Real bowlers first: a robot's average may rest on its opponent's.
+        for (int pass = 0; pass < 2; ++pass)
+            for (int s = 0; s < 2; ++s)
+                for (int p = 0; p < n; ++p) {
+                    const int k = SlotOf(s, p);
+                    const CPlayer* pPlayer = GetSlotPlayer(g, k);
+                    const bool bRobot = pPlayer && pPlayer->IsRobot();
+                    if (pass == 0 && !bRobot) {
+                        if (m_nAverage[g][k] == 0 && pPlayer)
+                            m_nAverage[g][k] = pPlayer->m_nAverage;
+                    } else if (pass == 1 && bRobot && m_pDoc) {
+                        const CRobot* pRobot = m_pDoc->GetRobot(pPlayer->m_nRobot);
+                        const int kOpp = SlotOf(1 - s, GetOpponentPosition(s, p, g));
+                        const CPlayer* pOpp = GetSlotPlayer(g, kOpp);
+                        const int nOppAvg = (pOpp && pOpp->IsRobot()) ? 0 : static_cast<int>(m_nAverage[g][kOpp]);
+                        if (pRobot)
+                            m_nAverage[g][k] = static_cast<DWORD>(RobotAverage(*pRobot, nOppAvg));
+                    }
+                }
+        for (int s = 0; s < 2; ++s)
+            for (int p = 0; p < n; ++p)
+                m_nTeamAverage[s][g] += m_nAverage[g][SlotOf(s, p)];
+    }
+    for (int s = 0; s < 2; ++s)
+        for (int g = 0; g < nGames; ++g)
+            m_nTeamAverage[s][4] += m_nTeamAverage[s][g];
+
+    if (!m_pDoc || !m_pDoc->m_bTeamHandicaps)
+        return;
+    if (m_pDoc->m_bRound1Scratch && m_nRound == 1)
+        return;
+    const CHandicapRule& rule = m_pDoc->m_HcpRule[HCP_RULE_ALL];
+    for (int g = 0; g < nGames; ++g) {
+        const int a = static_cast<int>(m_nTeamAverage[0][g]);
+        const int b = static_cast<int>(m_nTeamAverage[1][g]);
+        int h[2] = {0, 0};
+        if (m_pDoc->m_bZeroBasedPctDiff) {
+            const int nDiff = (std::max(a, b) - std::min(a, b)) * static_cast<int>(rule.m_nPercent) / 100;
+            h[a < b ? 0 : 1] = a == b ? 0 : nDiff;
+        } else {
+            const int nBasis = static_cast<int>(rule.m_nBasis) * n;
+            for (int s = 0; s < 2; ++s) {
+                h[s] = std::max(0, (nBasis - (s == 0 ? a : b)) * static_cast<int>(rule.m_nPercent) / 100);
+                if (rule.m_bApplyMax)
+                    h[s] = std::min(h[s], static_cast<int>(rule.m_nMax) * n);
+            }
+        }
+        for (int s = 0; s < 2; ++s) {
+            m_nTeamHandicap[s][g] = static_cast<DWORD>(h[s]);
+            m_nTeamHandicap[s][4] += static_cast<DWORD>(h[s]);
+        }
+    }
+}

@@ -95,6 +95,8 @@ public:
     virtual void FrameTitleChanged(CFrameWnd& /*frame*/) {}
     virtual void FrameMenuChanged(CFrameWnd& /*frame*/) {}  // the recent-file entries
     virtual void SetStatusText(CFrameWnd& /*frame*/, const CString& /*text*/) {}
+    // The toolbar (ID_VIEW_TOOLBAR) and the status bar (ID_VIEW_STATUS_BAR).
+    virtual void ShowControlBar(CFrameWnd& /*frame*/, UINT /*nBarID*/, BOOL /*bShow*/) {}
     virtual void CreateView(CView& /*view*/, CFrameWnd& /*frame*/) {}
     virtual void InvalidateView(CView& /*view*/) {}
     virtual void ScrollSizesChanged(CScrollView& /*view*/) {}
@@ -108,6 +110,12 @@ public:
     virtual BOOL PrintSetup() { return FALSE; }
 
     virtual CSettingsStore& Settings() = 0;
+
+    // One running instance per user: when an instance registered under pszClassName runs,
+    // asks it to come to the front and returns TRUE; the caller then ends.
+    virtual BOOL ActivateOtherInstance(const char* /*pszClassName*/) { return FALSE; }
+    // Registers this instance, so later starts find it.
+    virtual BOOL RegisterInstance(const char* /*pszClassName*/) { return TRUE; }
 
     // The main loop and its end.
     virtual int RunMessageLoop() { return 0; }

@@ -90,6 +90,7 @@ protected:
     {                                                                         \
         using ThisClass = theClass;                                           \
         using TheBaseClass = baseClass;                                       \
+        static_assert(sizeof(ThisClass) > 0, "a map of a complete class");    \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
 #define END_MESSAGE_MAP()                                                     \

@@ -7,6 +7,21 @@
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
+BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
+    ON_COMMAND_RANGE(ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, OnViewBar)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, OnUpdateViewBar)
+END_MESSAGE_MAP()
+
+void CFrameWnd::OnViewBar(UINT nID)
+{
+    bool& shown = nID == ID_VIEW_TOOLBAR ? m_bToolbar : m_bStatusBar;
+    shown = !shown;
+    if (m_hWnd)
+        AfxGetBackend()->ShowControlBar(*this, nID, shown);
+}
+
+void CFrameWnd::OnUpdateViewBar(CCmdUI* pCmdUI) { pCmdUI->SetCheck(IsBarVisible(pCmdUI->m_nID) ? 1 : 0); }
+
 CFrameWnd::~CFrameWnd() { DestroyWindow(); }
 
 BOOL CFrameWnd::LoadFrame(UINT nIDResource)

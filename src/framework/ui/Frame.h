@@ -44,8 +44,16 @@ public:
 
     void* m_pPeer = nullptr;
     BOOL m_bAutoMenuEnable = TRUE;
+    BOOL IsBarVisible(UINT nBarID) const { return nBarID == ID_VIEW_TOOLBAR ? m_bToolbar : m_bStatusBar; }
+
+    afx_msg void OnViewBar(UINT nID);
+    afx_msg void OnUpdateViewBar(CCmdUI* pCmdUI);
 
 protected:
+    bool m_bToolbar = true;
+    bool m_bStatusBar = true;
+    DECLARE_MESSAGE_MAP()
+
     void OnWindowTextChanged() override;
 
     UINT m_nIDResource = 0;

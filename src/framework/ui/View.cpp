@@ -69,7 +69,7 @@ void CScrollView::ScrollToPosition(CPoint pt)
 
 void CScrollView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
 {
-    if (pDC && !pDC->IsPrinting())
+    if (pDC)
         pDC->SetMapMode(m_nMapMode);
     CView::OnPrepareDC(pDC, pInfo);
 }

@@ -351,6 +351,13 @@ BOOL CWinApp::CloseAllDocuments()
     return TRUE;
 }
 
+void CWinApp::ShutDownTemplates()
+{
+    for (auto& t : m_templates)
+        if (auto* s = dynamic_cast<CSingleDocTemplate*>(t.get()))
+            s->CloseAll();
+}
+
 void CWinApp::OnFileNew()
 {
     if (CDocTemplate* t = GetFirstDocTemplate())

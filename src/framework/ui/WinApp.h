@@ -113,6 +113,8 @@ public:
     // Closes the document (asking to save) and the windows; FALSE when the user cancels.
     BOOL CloseAllDocuments();
     BOOL SaveAllModified();
+    // Closes the windows and the document without asking: the end of the program.
+    void ShutDownTemplates();
 
     afx_msg void OnFileNew();
     afx_msg void OnFileOpen();

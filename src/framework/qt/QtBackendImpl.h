@@ -1,0 +1,154 @@
+#pragma once
+// The Qt backend's classes; only framework/qt sees this header.
+#include <QAbstractScrollArea>
+#include <QDialog>
+#include <QLocalServer>
+#include <QMainWindow>
+#include <QPointer>
+#include <QPrinter>
+#include <QSettings>
+#include <memory>
+
+#include "framework/qt/QtBackend.h"
+#include "framework/ui/Ui.h"
+
+class QAction;
+class QMenu;
+class QToolBar;
+
+// Profile and registry in QSettings files of the user (and, read-only, of the system).
+class CQtSettingsStore : public CSettingsStore {
+public:
+    CQtSettingsStore();
+    BOOL GetProfileValue(const char* pszSection, const char* pszEntry, CString& value) override;
+    BOOL WriteProfileValue(const char* pszSection, const char* pszEntry, const char* pszValue) override;
+    BOOL GetRegistryValue(HKEY hRoot, const char* pszSubKey, const char* pszName, CString& value) override;
+    BOOL SetRegistryValue(HKEY hRoot, const char* pszSubKey, const char* pszName, const char* pszValue) override;
+    BOOL DeleteRegistryValue(HKEY hRoot, const char* pszSubKey, const char* pszName) override;
+    void Flush() override;
+
+private:
+    std::unique_ptr<QSettings> m_profile;
+    std::unique_ptr<QSettings> m_registryUser;
+    std::unique_ptr<QSettings> m_registrySystem;
+};
+
+// A dialog built from its template.
+class CQtDialogWindow : public QDialog {
+public:
+    CQtDialogWindow(CDialog& dlg, QWidget* parent);
+    void Sync(CControlState& s, UINT nChange);
+    QWidget* WidgetOf(const CControlState& s) const;
+    static double BaseUnitX();
+    static double BaseUnitY();
+    static QRect ToPixels(const CRect& dlu);
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void reject() override;
+
+private:
+    void Build();
+    QWidget* Make(CControlState& s);
+    CDialog& m_dlg;
+};
+
+// The scrolling view inside the main window.
+class CQtViewWidget : public QAbstractScrollArea {
+public:
+    CQtViewWidget(CView& view, QWidget* parent);
+    void UpdateScrollBars();
+    void ScrollTo(int x, int y);
+    CView& View() { return m_view; }
+    int Dpi() const;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    void SyncScrollPosition();
+    CView& m_view;
+};
+
+class CQtMainWindow : public QMainWindow {
+public:
+    CQtMainWindow(CFrameWnd& frame);
+    void BuildMenus();
+    void UpdateToolbar();
+    void RebuildRecentFiles();
+    CFrameWnd& Frame() { return m_frame; }
+    QToolBar* ToolBar() const { return m_toolBar; }
+    // Every command action, for tests and the idle update.
+    QList<QAction*> CommandActions() const { return m_actions; }
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void AddMenuEntries(QMenu* menu, const MenuTemplate& t, size_t& i);
+    QAction* MakeAction(UINT nID, const QString& text);
+    void UpdateMenu(QMenu* menu);
+    CFrameWnd& m_frame;
+    QToolBar* m_toolBar = nullptr;
+    QList<QAction*> m_actions;
+    QList<QAction*> m_mruActions;
+};
+
+class CQtBackend : public CUiBackend {
+public:
+    CQtBackend();
+    ~CQtBackend() override;
+
+    INT_PTR RunModalDialog(CDialog& dlg) override;
+    void EndModalDialog(CDialog& dlg) override;
+    void ControlChanged(CDialog& dlg, CControlState& ctl, UINT nChange) override;
+    void DialogCaptionChanged(CDialog& dlg) override;
+    void FocusControl(CDialog& dlg, CControlState& ctl) override;
+    int MessageBox(const CString& text, const CString& caption, UINT nType) override;
+    BOOL RunFileDialog(CFileDialog& dlg) override;
+    BOOL RunFontDialog(CFontDialog& dlg) override;
+    BOOL RunColorDialog(CColorDialog& dlg) override;
+    void CreateFrame(CFrameWnd& frame) override;
+    void DestroyFrame(CFrameWnd& frame) override;
+    void ShowFrame(CFrameWnd& frame, int nCmdShow) override;
+    void FrameTitleChanged(CFrameWnd& frame) override;
+    void FrameMenuChanged(CFrameWnd& frame) override;
+    void SetStatusText(CFrameWnd& frame, const CString& text) override;
+    void ShowControlBar(CFrameWnd& frame, UINT nBarID, BOOL bShow) override;
+    void CreateView(CView& view, CFrameWnd& frame) override;
+    void InvalidateView(CView& view) override;
+    void ScrollSizesChanged(CScrollView& view) override;
+    void ScrollViewTo(CScrollView& view, int x, int y) override;
+    UINT TrackPopupMenu(CWnd& wnd, UINT nIDMenu, int nSubMenu, int x, int y) override;
+    BOOL PrintView(CView& view, BOOL bPreview) override;
+    BOOL PrintSetup() override;
+    CSettingsStore& Settings() override { return m_settings; }
+    BOOL ActivateOtherInstance(const char* pszClassName) override;
+    BOOL RegisterInstance(const char* pszClassName) override;
+    int RunMessageLoop() override;
+    void PostQuit(int nExitCode) override;
+
+    // Runs the view's printing sequence on a printer (or PDF printer); the pages printed.
+    int PrintOn(CView& view, QPrinter& printer, bool bPreview);
+    // Draws only: builds the dialog, shows it offscreen and saves a picture instead of running it.
+    QString m_strRenderPath;
+    bool m_bRenderOk = false;
+
+    static QWidget* MainWidget();
+    static void ApplyDialogColours(QWidget* w);
+    static QString LocalServerName(const char* pszClassName);
+    void BringForward();
+
+private:
+    CQtSettingsStore m_settings;
+    std::unique_ptr<QPrinter> m_printer;
+    QPointer<QLocalServer> m_server;
+};
+
+CQtDialogWindow* PeerOf(CDialog& dlg);

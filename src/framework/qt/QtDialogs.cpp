@@ -1,0 +1,683 @@
+// Dialogs built from their templates, message boxes and the choosers.
+#include <QApplication>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFontComboBox>
+#include <QFontMetricsF>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QRadioButton>
+#include <QStyledItemDelegate>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "framework/qt/PainterDC.h"
+#include "framework/qt/QtBackendImpl.h"
+#include "framework/qt/QtText.h"
+
+namespace {
+const char* kCtlProp = "torvaneCtl";
+
+
+// The dialog font: the size dialog units are measured in.
+QFont DialogFont()
+{
+    QFont f("Liberation Sans");
+    f.setPointSizeF(8.25);
+    return f;
+}
+
+QString MultiLineToQ(const CString& s)
+{
+    QString q = ToQ(s);
+    q.replace("\r\n", "\n");
+    return q;
+}
+
+CString MultiLineFromQ(const QString& q)
+{
+    QString s = q;
+    s.replace("\n", "\r\n");
+    return FromQ(s);
+}
+
+// List items whose text holds tabs line up at the list's tab stops (dialog units).
+class CTabStopDelegate : public QStyledItemDelegate {
+public:
+    explicit CTabStopDelegate(CControlState& s, QObject* parent) : QStyledItemDelegate(parent), m_state(s) {}
+    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QString text = index.data().toString();
+        if (!text.contains('\t')) {
+            QStyledItemDelegate::paint(p, option, index);
+            return;
+        }
+        QStyleOptionViewItem o = option;
+        initStyleOption(&o, index);
+        o.text.clear();
+        o.widget->style()->drawControl(QStyle::CE_ItemViewItem, &o, p, o.widget);
+        p->save();
+        p->setPen(o.state & QStyle::State_Selected ? o.palette.highlightedText().color() : o.palette.text().color());
+        QStringList parts = text.split('\t');
+        double x = o.rect.left() + 2;
+        double base = CQtDialogWindow::BaseUnitX();
+        for (int i = 0; i < parts.size(); ++i) {
+            if (i > 0) {
+                int stop;
+                if (m_state.tabStops.size() > 1)
+                    stop = (i - 1) < static_cast<int>(m_state.tabStops.size()) ? m_state.tabStops[static_cast<size_t>(i - 1)]
+                                                                               : m_state.tabStops.back() + 32 * i;
+                else
+                    stop = (m_state.tabStops.empty() ? 32 : m_state.tabStops[0]) * i;
+                x = std::max(x + 4, o.rect.left() + 2 + stop * base);
+            }
+            QRectF r(x, o.rect.top(), o.rect.right() - x, o.rect.height());
+            p->drawText(r, Qt::AlignLeft | Qt::AlignVCenter, parts[i]);
+            x += p->fontMetrics().horizontalAdvance(parts[i]);
+        }
+        p->restore();
+    }
+
+private:
+    CControlState& m_state;
+};
+
+// A picture button: draws its named picture (the About box's pins) or its text.
+class CPictureButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* e) override
+    {
+        if (text() != "tenpins") {
+            QPushButton::paintEvent(e);
+            return;
+        }
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.fillRect(rect(), QColor(192, 192, 192));
+        // Ten pins in a triangle.
+        double w = width(), h = height();
+        double r = std::min(w, h) / 11;
+        for (int row = 0; row < 4; ++row)
+            for (int i = 0; i <= row; ++i) {
+                double cx = w / 2 + (i - row / 2.0) * 2.4 * r;
+                double cy = h * 0.2 + row * 2.2 * r;
+                p.setBrush(Qt::white);
+                p.setPen(QPen(Qt::black, 1));
+                p.drawEllipse(QPointF(cx, cy), r, r * 1.2);
+                p.setPen(QPen(Qt::red, 1.5));
+                p.drawLine(QPointF(cx - r * 0.7, cy - r * 0.3), QPointF(cx + r * 0.7, cy - r * 0.3));
+            }
+    }
+};
+}  // namespace
+
+double CQtDialogWindow::BaseUnitX()
+{
+    static double x = [] {
+        QFontMetricsF fm(DialogFont());
+        return fm.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 52.0 / 4.0;
+    }();
+    return x;
+}
+
+double CQtDialogWindow::BaseUnitY()
+{
+    static double y = [] { return QFontMetricsF(DialogFont()).height() / 8.0; }();
+    return y;
+}
+
+QRect CQtDialogWindow::ToPixels(const CRect& r)
+{
+    double bx = BaseUnitX(), by = BaseUnitY();
+    int x = static_cast<int>(std::lround(r.left * bx)), y = static_cast<int>(std::lround(r.top * by));
+    int w = static_cast<int>(std::lround(r.Width() * bx)), h = static_cast<int>(std::lround(r.Height() * by));
+    return QRect(x, y, std::max(1, w), std::max(1, h));
+}
+
+CQtDialogWindow::CQtDialogWindow(CDialog& dlg, QWidget* parent) : QDialog(parent), m_dlg(dlg)
+{
+    setFont(DialogFont());
+    setWindowTitle(ToQ(dlg.GetCaption()));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    const DlgTemplate* t = dlg.GetTemplate();
+    setFixedSize(ToPixels(CRect(0, 0, t->cx, t->cy)).size());
+    CQtBackend::ApplyDialogColours(this);
+    Build();
+}
+
+QWidget* CQtDialogWindow::WidgetOf(const CControlState& s) const { return static_cast<QWidget*>(s.peer); }
+
+void CQtDialogWindow::Build()
+{
+    for (const auto& s : m_dlg.Controls()) {
+        QWidget* w = Make(*s);
+        w->setProperty(kCtlProp, QVariant::fromValue(static_cast<void*>(s.get())));
+        s->peer = w;
+        Sync(*s, CtlChange_All);
+    }
+    // Group boxes behind what they frame.
+    for (const auto& s : m_dlg.Controls())
+        if (s->kind == CtlKind::GroupBox || s->kind == CtlKind::Frame)
+            WidgetOf(*s)->lower();
+    QWidget* prev = nullptr;
+    for (const auto& s : m_dlg.Controls()) {
+        QWidget* w = WidgetOf(*s);
+        if (w->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (prev)
+            QWidget::setTabOrder(prev, w);
+        prev = w;
+    }
+}
+
+QWidget* CQtDialogWindow::Make(CControlState& s)
+{
+    CDialog* dlg = &m_dlg;
+    UINT id = s.id;
+    switch (s.kind) {
+    case CtlKind::Static: {
+        auto* l = new QLabel(this);
+        l->setTextFormat(Qt::PlainText);
+        l->setWordWrap(s.rect.Height() > 12);
+        Qt::Alignment a = Qt::AlignTop;
+        a |= (s.style & 0x3) == SS_CENTER ? Qt::AlignHCenter : (s.style & 0x3) == SS_RIGHT ? Qt::AlignRight : Qt::AlignLeft;
+        l->setAlignment(a);
+        if (s.style & SS_SUNKEN)
+            l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        return l;
+    }
+    case CtlKind::Frame: {
+        auto* f = new QFrame(this);
+        f->setFrameStyle(s.rect.Height() <= 2 ? (QFrame::HLine | QFrame::Sunken) : (QFrame::Box | QFrame::Plain));
+        return f;
+    }
+    case CtlKind::GroupBox: {
+        auto* g = new QGroupBox(this);
+        g->setFocusPolicy(Qt::NoFocus);
+        return g;
+    }
+    case CtlKind::Edit: {
+        if (s.style & ES_MULTILINE) {
+            auto* e = new QPlainTextEdit(this);
+            e->setTabChangesFocus(true);
+            QObject::connect(e, &QPlainTextEdit::textChanged, this, [dlg, id, e, &s] {
+                CString text = MultiLineFromQ(e->toPlainText());
+                if (text != s.text)
+                    dlg->UserSetText(id, text);
+            });
+            return e;
+        }
+        auto* e = new QLineEdit(this);
+        e->setFrame(true);
+        if (s.style & ES_PASSWORD)
+            e->setEchoMode(QLineEdit::Password);
+        Qt::Alignment a = (s.style & 0x3) == ES_CENTER ? Qt::AlignHCenter : (s.style & 0x3) == ES_RIGHT ? Qt::AlignRight : Qt::AlignLeft;
+        e->setAlignment(a | Qt::AlignVCenter);
+        QObject::connect(e, &QLineEdit::textEdited, this, [dlg, id, &s, e](const QString& q) {
+            QString t = q;
+            if (s.style & ES_UPPERCASE)
+                t = t.toUpper();
+            if (s.style & ES_NUMBER)
+                t.remove(QRegularExpression("[^0-9]"));
+            if (t != q) {
+                QSignalBlocker b(e);
+                e->setText(t);
+            }
+            dlg->UserSetText(id, FromQ(t));
+        });
+        return e;
+    }
+    case CtlKind::PushButton:
+    case CtlKind::BitmapButton: {
+        QPushButton* b = s.kind == CtlKind::BitmapButton ? new CPictureButton(this) : new QPushButton(this);
+        b->setAutoDefault(false);
+        b->setDefault(s.style & BS_DEFPUSHBUTTON);
+        // A click moves the focus through the dialog, where kill-focus handlers may refuse it.
+        b->setFocusPolicy(Qt::TabFocus);
+        QObject::connect(b, &QPushButton::clicked, this, [dlg, id] { dlg->UserClick(id); });
+        return b;
+    }
+    case CtlKind::CheckBox: {
+        auto* c = new QCheckBox(this);
+        c->setTristate(s.style & BS_3STATE);
+        c->setFocusPolicy(Qt::TabFocus);
+        if (s.style & BS_LEFTTEXT)
+            c->setLayoutDirection(Qt::RightToLeft);
+        QObject::connect(c, &QCheckBox::clicked, this, [dlg, id] { dlg->UserClick(id); });
+        return c;
+    }
+    case CtlKind::RadioButton: {
+        auto* r = new QRadioButton(this);
+        r->setAutoExclusive(false);  // the dialog keeps groups by WS_GROUP, as templates mark them
+        r->setFocusPolicy(Qt::TabFocus);
+        QObject::connect(r, &QRadioButton::clicked, this, [dlg, id] { dlg->UserClick(id); });
+        return r;
+    }
+    case CtlKind::ComboBox: {
+        auto* c = new QComboBox(this);
+        c->setEditable(!s.IsDropDownList());
+        c->setInsertPolicy(QComboBox::NoInsert);
+        c->setMaxVisibleItems(std::max(5, s.rect.Height() / 9));
+        QObject::connect(c, qOverload<int>(&QComboBox::activated), this, [dlg, id](int i) { dlg->UserSelect(id, i); });
+        if (c->lineEdit())
+            QObject::connect(c->lineEdit(), &QLineEdit::textEdited, this,
+                             [dlg, id](const QString& q) { dlg->UserSetText(id, FromQ(q)); });
+        return c;
+    }
+    case CtlKind::ListBox: {
+        auto* l = new QListWidget(this);
+        l->setSelectionMode((s.style & LBS_MULTIPLESEL)   ? QAbstractItemView::MultiSelection
+                            : (s.style & LBS_EXTENDEDSEL) ? QAbstractItemView::ExtendedSelection
+                                                          : QAbstractItemView::SingleSelection);
+        l->setItemDelegate(new CTabStopDelegate(s, l));
+        l->setUniformItemSizes(true);
+        if (s.IsMultiSel()) {
+            QObject::connect(l, &QListWidget::itemSelectionChanged, this, [dlg, id, l, &s] {
+                for (int i = 0; i < l->count() && i < static_cast<int>(s.items.size()); ++i) {
+                    bool sel = l->item(i)->isSelected();
+                    if (sel != s.items[static_cast<size_t>(i)].selected)
+                        dlg->UserSetSel(id, i, sel);
+                }
+            });
+        } else {
+            QObject::connect(l, &QListWidget::currentRowChanged, this, [dlg, id, &s](int row) {
+                if (row != s.curSel)
+                    dlg->UserSelect(id, row);
+            });
+        }
+        QObject::connect(l, &QListWidget::itemDoubleClicked, this,
+                         [dlg, id, l](QListWidgetItem* it) { dlg->UserDblClk(id, l->row(it)); });
+        return l;
+    }
+    }
+    return new QWidget(this);
+}
+
+void CQtDialogWindow::Sync(CControlState& s, UINT nChange)
+{
+    QWidget* w = WidgetOf(s);
+    if (!w)
+        return;
+    QSignalBlocker block(w);
+    if (nChange & CtlChange_Rect) {
+        QRect r = ToPixels(s.rect);
+        if (s.kind == CtlKind::ComboBox)
+            r.setHeight(std::max(w->sizeHint().height(), static_cast<int>(std::lround(12 * BaseUnitY()))));
+        w->setGeometry(r);
+    }
+    if (nChange & CtlChange_Enable)
+        w->setEnabled(s.enabled);
+    if (nChange & CtlChange_Show)
+        w->setVisible(s.visible);
+    switch (s.kind) {
+    case CtlKind::Static:
+        if (nChange & CtlChange_Text)
+            static_cast<QLabel*>(w)->setText(ToQ(s.text).remove(QChar('&')));
+        break;
+    case CtlKind::GroupBox:
+        if (nChange & CtlChange_Text)
+            static_cast<QGroupBox*>(w)->setTitle(ToQ(s.text));
+        break;
+    case CtlKind::PushButton:
+    case CtlKind::BitmapButton:
+    case CtlKind::CheckBox:
+    case CtlKind::RadioButton: {
+        auto* b = static_cast<QAbstractButton*>(w);
+        if (nChange & CtlChange_Text)
+            b->setText(ToQ(s.text));
+        if (nChange & CtlChange_Check) {
+            if (auto* c = qobject_cast<QCheckBox*>(w))
+                c->setCheckState(s.check == 2 ? Qt::PartiallyChecked : s.check ? Qt::Checked : Qt::Unchecked);
+            else if (b->isCheckable())
+                b->setChecked(s.check != 0);
+        }
+        break;
+    }
+    case CtlKind::Edit:
+        if (auto* e = qobject_cast<QLineEdit*>(w)) {
+            if ((nChange & CtlChange_Text) && e->text() != ToQ(s.text))
+                e->setText(ToQ(s.text));
+            if (nChange & CtlChange_Limit)
+                e->setMaxLength(s.limit > 0 ? s.limit : 32767);
+            if (nChange & CtlChange_ReadOnly)
+                e->setReadOnly(s.readOnly);
+            if (nChange & CtlChange_EditSel)
+                e->setSelection(s.selStart, s.selEnd - s.selStart);
+        } else if (auto* m = qobject_cast<QPlainTextEdit*>(w)) {
+            if ((nChange & CtlChange_Text) && MultiLineFromQ(m->toPlainText()) != s.text)
+                m->setPlainText(MultiLineToQ(s.text));
+            if (nChange & CtlChange_ReadOnly)
+                m->setReadOnly(s.readOnly);
+        }
+        break;
+    case CtlKind::ComboBox: {
+        auto* c = static_cast<QComboBox*>(w);
+        if (nChange & CtlChange_Items) {
+            c->clear();
+            for (const CtlItem& it : s.items)
+                c->addItem(ToQ(it.text));
+        }
+        if (nChange & (CtlChange_Items | CtlChange_Selection))
+            c->setCurrentIndex(s.curSel);
+        if ((nChange & (CtlChange_Text | CtlChange_Items | CtlChange_Selection)) && c->lineEdit() &&
+            c->lineEdit()->text() != ToQ(s.text))
+            c->lineEdit()->setText(ToQ(s.text));
+        if ((nChange & CtlChange_Limit) && c->lineEdit())
+            c->lineEdit()->setMaxLength(s.limit > 0 ? s.limit : 32767);
+        break;
+    }
+    case CtlKind::ListBox: {
+        auto* l = static_cast<QListWidget*>(w);
+        if (nChange & CtlChange_Items) {
+            l->clear();
+            for (const CtlItem& it : s.items)
+                l->addItem(ToQ(it.text));
+        }
+        if (nChange & (CtlChange_Items | CtlChange_Selection)) {
+            if (s.IsMultiSel()) {
+                for (int i = 0; i < l->count() && i < static_cast<int>(s.items.size()); ++i)
+                    l->item(i)->setSelected(s.items[static_cast<size_t>(i)].selected);
+            } else {
+                l->setCurrentRow(s.curSel);
+                if (s.curSel < 0)
+                    l->clearSelection();
+            }
+            if (s.topIndex > 0 && s.topIndex < l->count())
+                l->scrollToItem(l->item(s.topIndex), QAbstractItemView::PositionAtTop);
+        }
+        break;
+    }
+    case CtlKind::Frame:
+        break;
+    }
+}
+
+void CQtDialogWindow::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Escape) {
+        m_dlg.UserEscape();
+        return;
+    }
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        CControlState* f = m_dlg.FindControl(m_dlg.GetFocusID());
+        if (f && f->kind == CtlKind::Edit && (f->style & ES_MULTILINE) && (f->style & ES_WANTRETURN)) {
+            QDialog::keyPressEvent(e);
+            return;
+        }
+        if (f && f->kind == CtlKind::PushButton)
+            m_dlg.UserClick(f->id);
+        else
+            m_dlg.UserEnter();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+void CQtDialogWindow::reject()
+{
+    // The close box is Cancel, which the dialog may refuse.
+    m_dlg.UserEscape();
+}
+
+CQtDialogWindow* PeerOf(CDialog& dlg) { return static_cast<CQtDialogWindow*>(dlg.m_pPeer); }
+
+void CQtBackend::ApplyDialogColours(QWidget* w)
+{
+    COLORREF bk = RGB(192, 192, 192), text = RGB(0, 0, 0);
+    if (CWinApp* app = AfxGetApp()) {
+        bk = app->GetDialogBkColor();
+        text = app->GetDialogTextColor();
+    }
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, ToQColor(bk));
+    pal.setColor(QPalette::WindowText, ToQColor(text));
+    pal.setColor(QPalette::ButtonText, ToQColor(text));
+    pal.setColor(QPalette::Text, ToQColor(text));
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+}
+
+// --- Running dialogs ------------------------------------------------------------------------------
+
+INT_PTR CQtBackend::RunModalDialog(CDialog& dlg)
+{
+    CQtDialogWindow window(dlg, QApplication::activeModalWidget() ? QApplication::activeModalWidget() : MainWidget());
+    dlg.m_pPeer = &window;
+    struct Forget {
+        CDialog& d;
+        ~Forget()
+        {
+            for (const auto& s : d.Controls())
+                s->peer = nullptr;
+            d.m_pPeer = nullptr;
+        }
+    } forget{dlg};
+    if (!m_strRenderPath.isEmpty()) {
+        window.setAttribute(Qt::WA_DontShowOnScreen);
+        window.show();
+        dlg.InitModal();
+        QApplication::processEvents();
+        m_bRenderOk = window.grab().save(m_strRenderPath, "PNG");
+        window.hide();
+        dlg.EndDialog(IDCANCEL);
+        return IDCANCEL;
+    }
+    window.setModal(true);
+    window.show();
+    dlg.InitModal();
+    if (!dlg.IsEnded())
+        window.exec();
+    return dlg.GetModalResult();
+}
+
+void CQtBackend::EndModalDialog(CDialog& dlg)
+{
+    if (CQtDialogWindow* w = PeerOf(dlg))
+        w->done(dlg.GetModalResult());
+}
+
+void CQtBackend::ControlChanged(CDialog& dlg, CControlState& ctl, UINT nChange)
+{
+    if (CQtDialogWindow* w = PeerOf(dlg))
+        w->Sync(ctl, nChange);
+}
+
+void CQtBackend::DialogCaptionChanged(CDialog& dlg)
+{
+    if (CQtDialogWindow* w = PeerOf(dlg))
+        w->setWindowTitle(ToQ(dlg.GetCaption()));
+}
+
+void CQtBackend::FocusControl(CDialog& dlg, CControlState& ctl)
+{
+    if (CQtDialogWindow* w = PeerOf(dlg))
+        if (QWidget* c = w->WidgetOf(ctl)) {
+            c->setFocus(Qt::OtherFocusReason);
+            if (auto* e = qobject_cast<QLineEdit*>(c))
+                e->selectAll();
+        }
+}
+
+// --- Message boxes and choosers -------------------------------------------------------------------
+
+int CQtBackend::MessageBox(const CString& text, const CString& caption, UINT nType)
+{
+    QMessageBox box(MainWidget());
+    box.setWindowTitle(ToQ(caption));
+    box.setText(ToQ(text));
+    switch (nType & MB_ICONMASK) {
+    case MB_ICONHAND: box.setIcon(QMessageBox::Critical); break;
+    case MB_ICONQUESTION: box.setIcon(QMessageBox::Question); break;
+    case MB_ICONEXCLAMATION: box.setIcon(QMessageBox::Warning); break;
+    case MB_ICONASTERISK: box.setIcon(QMessageBox::Information); break;
+    default: break;
+    }
+    QList<QPair<QMessageBox::StandardButton, int>> buttons;
+    switch (nType & MB_TYPEMASK) {
+    case MB_OKCANCEL: buttons = {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}}; break;
+    case MB_YESNO: buttons = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}}; break;
+    case MB_YESNOCANCEL: buttons = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}, {QMessageBox::Cancel, IDCANCEL}}; break;
+    case MB_RETRYCANCEL: buttons = {{QMessageBox::Retry, IDRETRY}, {QMessageBox::Cancel, IDCANCEL}}; break;
+    case MB_ABORTRETRYIGNORE: buttons = {{QMessageBox::Abort, IDABORT}, {QMessageBox::Retry, IDRETRY}, {QMessageBox::Ignore, IDIGNORE}}; break;
+    default: buttons = {{QMessageBox::Ok, IDOK}}; break;
+    }
+    QMessageBox::StandardButtons set;
+    for (auto& b : buttons)
+        set |= b.first;
+    box.setStandardButtons(set);
+    int def = (nType & MB_DEFMASK) >> 8;
+    if (def < buttons.size())
+        box.setDefaultButton(buttons[def].first);
+    ApplyDialogColours(&box);
+    int r = box.exec();
+    for (auto& b : buttons)
+        if (b.first == r)
+            return b.second;
+    // Closed without a button: the box's way out.
+    for (auto& b : buttons)
+        if (b.second == IDCANCEL || b.second == IDNO)
+            return b.second;
+    return buttons.front().second;
+}
+
+BOOL CQtBackend::RunFileDialog(CFileDialog& dlg)
+{
+    QStringList filters;
+    for (const auto& [desc, pats] : dlg.GetFilters()) {
+        QString d = ToQ(desc), p = ToQ(pats);
+        p.replace(';', ' ');
+        filters << (d.contains('(') ? d.left(d.indexOf('(')).trimmed() + " (" + p + ")" : d + " (" + p + ")");
+    }
+    QFileDialog fd(MainWidget());
+    fd.setAcceptMode(dlg.IsOpenDialog() ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    fd.setFileMode(dlg.IsOpenDialog() ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (!filters.isEmpty())
+        fd.setNameFilters(filters);
+    if (!dlg.GetDefExt().IsEmpty())
+        fd.setDefaultSuffix(ToQ(dlg.GetDefExt()));
+    if (dlg.m_ofn.lpstrTitle)
+        fd.setWindowTitle(QString::fromUtf8(dlg.m_ofn.lpstrTitle));
+    if (dlg.m_ofn.lpstrInitialDir)
+        fd.setDirectory(QString::fromUtf8(dlg.m_ofn.lpstrInitialDir));
+    if (!dlg.GetInitialFileName().IsEmpty())
+        fd.selectFile(ToQ(dlg.GetInitialFileName()));
+    if (!(dlg.m_ofn.Flags & OFN_OVERWRITEPROMPT))
+        fd.setOption(QFileDialog::DontConfirmOverwrite);
+    if (fd.exec() != QDialog::Accepted || fd.selectedFiles().isEmpty())
+        return FALSE;
+    dlg.SetResult(FromQ(fd.selectedFiles().first()));
+    return TRUE;
+}
+
+BOOL CQtBackend::RunFontDialog(CFontDialog& dlg)
+{
+    QDialog d(MainWidget());
+    d.setWindowTitle("Font");
+    ApplyDialogColours(&d);
+    auto* face = new QFontComboBox(&d);
+    face->setCurrentFont(QFont(AfxSubstituteFace(QString::fromLatin1(dlg.m_lf.lfFaceName))));
+    auto* size = new QComboBox(&d);
+    size->setEditable(true);
+    for (int s : {6, 7, 8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72})
+        size->addItem(QString::number(s));
+    size->setEditText(QString::number(dlg.GetSize() / 10.0));
+    auto* bold = new QCheckBox("&Bold", &d);
+    bold->setChecked(dlg.IsBold());
+    auto* italic = new QCheckBox("&Italic", &d);
+    italic->setChecked(dlg.IsItalic());
+    auto* underline = new QCheckBox("&Underline", &d);
+    underline->setChecked(dlg.IsUnderline());
+    auto* strike = new QCheckBox("Stri&keout", &d);
+    strike->setChecked(dlg.IsStrikeOut());
+    QColor colour = ToQColor(dlg.GetColor());
+    auto* colourButton = new QPushButton("&Colour...", &d);
+    auto* sample = new QLabel("AaBbYyZz 123", &d);
+    sample->setMinimumHeight(60);
+    sample->setAlignment(Qt::AlignCenter);
+    sample->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto update = [&] {
+        QFont f = face->currentFont();
+        f.setPointSizeF(std::max(1.0, size->currentText().toDouble()));
+        f.setBold(bold->isChecked());
+        f.setItalic(italic->isChecked());
+        f.setUnderline(underline->isChecked());
+        f.setStrikeOut(strike->isChecked());
+        sample->setFont(f);
+        QPalette pal = sample->palette();
+        pal.setColor(QPalette::WindowText, colour);
+        sample->setPalette(pal);
+    };
+    QObject::connect(face, &QFontComboBox::currentFontChanged, &d, update);
+    QObject::connect(size, &QComboBox::currentTextChanged, &d, update);
+    for (QCheckBox* c : {bold, italic, underline, strike})
+        QObject::connect(c, &QCheckBox::toggled, &d, update);
+    QObject::connect(colourButton, &QPushButton::clicked, &d, [&] {
+        QColor c = QColorDialog::getColor(colour, &d, "Select Colour");
+        if (c.isValid()) {
+            colour = c;
+            update();
+        }
+    });
+    auto* form = new QFormLayout;
+    form->addRow("&Font:", face);
+    form->addRow("&Size:", size);
+    auto* effects = new QHBoxLayout;
+    for (QWidget* w : std::initializer_list<QWidget*>{bold, italic, underline, strike, colourButton})
+        effects->addWidget(w);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&d);
+    layout->addLayout(form);
+    layout->addLayout(effects);
+    layout->addWidget(sample);
+    layout->addWidget(buttons);
+    update();
+    if (d.exec() != QDialog::Accepted)
+        return FALSE;
+    int size10 = static_cast<int>(std::lround(std::max(1.0, size->currentText().toDouble()) * 10));
+    QString family = face->currentFont().family();
+    if (family == "Liberation Sans")
+        family = "Arial";  // keep the name the league files have always held
+    dlg.SetChoice(family.toLatin1().constData(), size10, bold->isChecked(), italic->isChecked(), underline->isChecked(),
+                  strike->isChecked(), FromQColor(colour));
+    return TRUE;
+}
+
+BOOL CQtBackend::RunColorDialog(CColorDialog& dlg)
+{
+    QColor c = QColorDialog::getColor(ToQColor(dlg.GetColor()), MainWidget(), "Select Colour");
+    if (!c.isValid())
+        return FALSE;
+    dlg.SetColor(FromQColor(c));
+    return TRUE;
+}
+
+BOOL AfxRenderDialogToPng(UINT nIDD, const char* pszPath)
+{
+    if (!AfxFindDialogTemplate(nIDD))
+        return FALSE;
+    CQtBackend renderer;
+    renderer.m_strRenderPath = QString::fromUtf8(pszPath);
+    CUiBackend* previous = AfxSetBackend(&renderer);
+    CDialog dlg(nIDD);
+    dlg.DoModal();
+    AfxSetBackend(previous);
+    return renderer.m_bRenderOk;
+}

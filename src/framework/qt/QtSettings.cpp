@@ -1,0 +1,149 @@
+// The profile and the registry in QSettings files.
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QLocalSocket>
+
+#include "framework/qt/QtBackendImpl.h"
+#include "framework/qt/QtText.h"
+
+namespace {
+QString RootName(HKEY root)
+{
+    switch (root) {
+    case HKEY_CLASSES_ROOT: return "HKEY_CLASSES_ROOT";
+    case HKEY_CURRENT_USER: return "HKEY_CURRENT_USER";
+    default: return "HKEY_LOCAL_MACHINE";
+    }
+}
+
+// "SOFTWARE\Quillmere\Torvane" + "Database path" -> "HKEY_LOCAL_MACHINE/SOFTWARE/Quillmere/Torvane/Database path"
+QString RegistryPath(HKEY root, const char* sub, const char* name)
+{
+    QString s = QString::fromUtf8(sub ? sub : "");
+    s.replace('\\', '/');
+    return RootName(root) + "/" + s + "/" + QString::fromUtf8(name ? name : "");
+}
+
+QString ProfilePath(const char* section, const char* entry)
+{
+    return QString::fromUtf8(section ? section : "") + "/" + QString::fromUtf8(entry ? entry : "");
+}
+}  // namespace
+
+CQtSettingsStore::CQtSettingsStore()
+    : m_profile(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, "Quillmere", "Torvane")),
+      m_registryUser(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, "Quillmere", "Registry")),
+      m_registrySystem(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::SystemScope, "Quillmere", "Registry"))
+{
+}
+
+BOOL CQtSettingsStore::GetProfileValue(const char* pszSection, const char* pszEntry, CString& value)
+{
+    QVariant v = m_profile->value(ProfilePath(pszSection, pszEntry));
+    if (!v.isValid())
+        return FALSE;
+    value = FromQ(v.toString());
+    return TRUE;
+}
+
+BOOL CQtSettingsStore::WriteProfileValue(const char* pszSection, const char* pszEntry, const char* pszValue)
+{
+    if (pszValue)
+        m_profile->setValue(ProfilePath(pszSection, pszEntry), ToQ(CString(pszValue)));
+    else
+        m_profile->remove(ProfilePath(pszSection, pszEntry));
+    return m_profile->status() == QSettings::NoError;
+}
+
+BOOL CQtSettingsStore::GetRegistryValue(HKEY hRoot, const char* pszSubKey, const char* pszName, CString& value)
+{
+    // A value the system's administrator set wins; then the user's own.
+    QString key = RegistryPath(hRoot, pszSubKey, pszName);
+    for (QSettings* s : {m_registrySystem.get(), m_registryUser.get()}) {
+        QVariant v = s->value(key);
+        if (v.isValid()) {
+            value = FromQ(v.toString());
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+BOOL CQtSettingsStore::SetRegistryValue(HKEY hRoot, const char* pszSubKey, const char* pszName, const char* pszValue)
+{
+    m_registryUser->setValue(RegistryPath(hRoot, pszSubKey, pszName), ToQ(CString(pszValue)));
+    return m_registryUser->status() == QSettings::NoError;
+}
+
+BOOL CQtSettingsStore::DeleteRegistryValue(HKEY hRoot, const char* pszSubKey, const char* pszName)
+{
+    QString key = RegistryPath(hRoot, pszSubKey, pszName);
+    if (!m_registryUser->contains(key))
+        return FALSE;
+    m_registryUser->remove(key);
+    return TRUE;
+}
+
+void CQtSettingsStore::Flush()
+{
+    m_profile->sync();
+    m_registryUser->sync();
+}
+
+// --- One running instance -------------------------------------------------------------------------
+
+namespace {
+int g_activations = 0;
+}
+
+int AfxActivationRequests() { return g_activations; }
+
+QString CQtBackend::LocalServerName(const char* pszClassName)
+{
+    QString user = qEnvironmentVariable("USER", qEnvironmentVariable("LOGNAME", "user"));
+    return QString::fromUtf8(pszClassName) + "-" + user;
+}
+
+BOOL CQtBackend::ActivateOtherInstance(const char* pszClassName)
+{
+    QLocalSocket socket;
+    socket.connectToServer(LocalServerName(pszClassName));
+    if (!socket.waitForConnected(500))
+        return FALSE;
+    socket.write("activate\n");
+    socket.flush();
+    socket.waitForBytesWritten(500);
+    // Wait for the first to answer, so it is in front before this one goes.
+    socket.waitForReadyRead(1000);
+    socket.disconnectFromServer();
+    return TRUE;
+}
+
+BOOL CQtBackend::RegisterInstance(const char* pszClassName)
+{
+    delete m_server.data();
+    m_server = new QLocalServer;
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    QString name = LocalServerName(pszClassName);
+    if (!m_server->listen(name)) {
+        // A socket left behind by an instance that crashed.
+        QLocalServer::removeServer(name);
+        if (!m_server->listen(name))
+            return FALSE;
+    }
+    QLocalServer* server = m_server.data();
+    QObject::connect(server, &QLocalServer::newConnection, server, [this, server] {
+        while (QLocalSocket* s = server->nextPendingConnection()) {
+            QObject::connect(s, &QLocalSocket::readyRead, s, [this, s] {
+                if (s->readAll().startsWith("activate")) {
+                    ++g_activations;
+                    BringForward();
+                    s->write("ok\n");
+                    s->flush();
+                }
+            });
+            QObject::connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
+        }
+    });
+    return TRUE;
+}

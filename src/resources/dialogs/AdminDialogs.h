@@ -1,0 +1,150 @@
+#pragma once
+// Dialog and control ids of league set-up and administration (src/admin).
+#include "framework/ui/UiTypes.h"
+
+// ==== new league, fixture list, dates, lanes and league size ====
+// "New League Details".
+constexpr UINT IDD_NEW_LEAGUE = 101;
+constexpr UINT IDC_NL_GAMES = 253;
+constexpr UINT IDC_NL_PLAYERS = 350;
+constexpr UINT IDC_NL_TEAMS = 551;
+constexpr UINT IDC_NL_SANCTIONED_BY = 102;
+constexpr UINT IDC_NL_SECRETARY = 103;
+constexpr UINT IDC_NL_PRESIDENT = 104;
+constexpr UINT IDC_NL_TREASURER = 105;
+constexpr UINT IDC_NL_LEAGUE_NAME = 106;
+constexpr UINT IDC_NL_VICE_PRESIDENT = 107;
+constexpr UINT IDC_NL_MAX_PLAYERS = 109;
+constexpr UINT IDC_NL_SCRATCH = 113;
+constexpr UINT IDC_NL_PRESIDENT_PHONE = 128;
+constexpr UINT IDC_NL_TREASURER_PHONE = 129;
+constexpr UINT IDC_NL_SECRETARY_PHONE = 130;
+constexpr UINT IDC_NL_VICE_PRESIDENT_PHONE = 131;
+constexpr UINT IDC_NL_HANDICAP = 169;
+constexpr UINT IDC_NL_PYRAMID = 648;
+constexpr UINT IDC_NL_SANCTION_ID = 1071;
+constexpr UINT IDC_NL_PRIVACY = 1483;
+
+// Shared by the date dialogs: day, month, year, hour and minute, and the weekday name.
+constexpr UINT IDC_DATE_DAY = 260;
+constexpr UINT IDC_DATE_MONTH = 261;
+constexpr UINT IDC_DATE_YEAR = 262;
+constexpr UINT IDC_DATE_WEEKDAY = 326;
+constexpr UINT IDC_DATE_HOUR = 350;
+constexpr UINT IDC_DATE_MINUTE = 351;
+
+// "Set Fixture List".
+constexpr UINT IDD_SET_FIXTURE_LIST = 148;
+constexpr UINT IDC_SFL_MATCHES = 236;
+constexpr UINT IDC_SFL_FREQUENCY = 327;
+constexpr UINT IDC_SFL_ROUNDS_PER_INTERVAL = 988;
+
+// "Select Team".
+constexpr UINT IDD_SELECT_TEAM = 115;
+constexpr UINT IDC_SELECT_TEAM_LIST = 232;
+
+// "Change Date".
+constexpr UINT IDD_CHANGE_DATE = 165;
+constexpr UINT IDC_CD_PLUS_WEEK = 643;
+constexpr UINT IDC_CD_MINUS_WEEK = 644;
+
+// "Reason for free date".
+constexpr UINT IDD_FREE_DATE_REASON = 305;
+constexpr UINT IDC_FDR_REASON = 988;
+constexpr UINT IDC_FDR_INSERT_AFTER = 674;
+
+// "Fixture Dates".
+constexpr UINT IDD_FIXTURE_DATES = 401;
+constexpr UINT IDC_FD_ROUNDS = 1301;
+constexpr UINT IDC_FD_WEEKS = 1302;
+constexpr UINT IDC_FD_MINUTES = 1303;
+constexpr UINT IDC_FD_ROUNDS_PER_INTERVAL = 1304;
+constexpr UINT IDC_FD_RESET_PLAYED = 1305;
+constexpr UINT IDC_FD_ADD_FREE_DATE = 1306;
+constexpr UINT IDC_FD_DELETE_FREE_WEEK = 1307;
+constexpr UINT IDC_FD_RESET_FROM_START = 1308;
+constexpr UINT IDC_FD_CHANGE_DATE = 1309;
+constexpr UINT IDC_FD_ADD_POSITION = 1310;
+constexpr UINT IDC_FD_DELETE_POSITION = 1311;
+constexpr UINT IDC_FD_DELETE_FINAL = 1312;
+constexpr UINT IDC_FD_SET_TIMES = 1313;
+
+// "Start Time".
+constexpr UINT IDD_START_TIME = 402;
+
+// "Add Position Week".
+constexpr UINT IDD_ADD_POSITION_WEEK = 403;
+constexpr UINT IDC_APW_ROUND = 1321;
+constexpr UINT IDC_APW_HANDICAP = 1322;
+constexpr UINT IDC_APW_SCRATCH = 1323;
+
+// "Date Played Change Confirmation".
+constexpr UINT IDD_DATE_PLAYED_CHANGE = 404;
+constexpr UINT IDC_DPC_ROUND = 1331;
+constexpr UINT IDC_DPC_TEAM_A = 1332;
+constexpr UINT IDC_DPC_TEAM_B = 1333;
+constexpr UINT IDC_DPC_TEAM = 1334;
+constexpr UINT IDC_DPC_PLAYED = 1335;
+constexpr UINT IDC_DPC_OLD_DUE = 1336;
+constexpr UINT IDC_DPC_NEW_DUE = 1337;
+
+// "Lane Schedule".
+constexpr UINT IDD_LANE_SCHEDULE = 405;
+constexpr UINT IDC_LS_START_LANE = 1341;
+constexpr UINT IDC_LS_LAST_LANE = 1342;
+constexpr UINT IDC_LS_SPLIT_LANES = 1343;
+constexpr UINT IDC_LS_SPLIT_START = 1344;
+constexpr UINT IDC_LS_BEFORE_SPLIT = 1345;
+constexpr UINT IDC_LS_SPLIT_SESSIONS = 1346;
+constexpr UINT IDC_LS_CUSTOM_LANES = 1347;
+constexpr UINT IDC_LS_ROLL_MATCHES = 1348;
+constexpr UINT IDC_LS_SQUADS = 1349;
+constexpr UINT IDC_LS_SQUAD_TIMES = 1350;
+constexpr UINT IDC_LS_CUSTOMIZE = 1351;
+
+// "Customize lanes for matches.": 25 edits from IDC_CL_LANE1 on.
+constexpr UINT IDD_CUSTOM_LANES = 406;
+constexpr UINT IDC_CL_LANE1 = 1360;
+constexpr UINT IDC_CL_CYCLE_LEFT = 1390;
+constexpr UINT IDC_CL_CYCLE_RIGHT = 1391;
+
+// "Specify Squad Times".
+constexpr UINT IDD_SQUAD_TIMES = 407;
+constexpr UINT IDC_ST_SQUAD = 1401;
+constexpr UINT IDC_ST_DAYS = 1402;
+constexpr UINT IDC_ST_HOURS = 1403;
+constexpr UINT IDC_ST_MINUTES = 1404;
+constexpr UINT IDC_ST_SUMMARY = 1405;
+constexpr UINT IDC_ST_FIRST_TIME = 1406;
+constexpr UINT IDC_ST_SQUAD_TIME = 1407;
+
+// "Rounds to print.".
+constexpr UINT IDD_ROUNDS_TO_PRINT = 408;
+constexpr UINT IDC_RP_FIRST = 1411;
+constexpr UINT IDC_RP_LAST = 1412;
+constexpr UINT IDC_RP_HEADER_FONT = 1413;
+constexpr UINT IDC_RP_DETAIL_FONT = 1414;
+constexpr UINT IDC_RP_TITLE_FONT = 1415;
+constexpr UINT IDC_RP_CHANGE_HEADER = 1416;
+constexpr UINT IDC_RP_CHANGE_DETAIL = 1417;
+constexpr UINT IDC_RP_CHANGE_TITLE = 1418;
+constexpr UINT IDC_RP_OMIT_LANES = 1419;
+constexpr UINT IDC_RP_OMIT_TIME = 1420;
+constexpr UINT IDC_RP_LANE_SCHEDULE = 1421;
+
+// "New Schedule Rule".
+constexpr UINT IDD_NEW_SCHEDULE_RULE = 409;
+constexpr UINT IDC_NSR_SYNCHRONIZE = 1431;
+constexpr UINT IDC_NSR_RESTART = 1432;
+
+// "Expand The League" and "Contract the league".
+constexpr UINT IDD_EXPAND_LEAGUE = 410;
+constexpr UINT IDD_CONTRACT_LEAGUE = 411;
+constexpr UINT IDC_LSZ_START_ROUND = 1441;
+constexpr UINT IDC_LSZ_ROUNDS = 1442;
+constexpr UINT IDC_LSZ_TEAMS_TEXT = 1443;
+constexpr UINT IDC_LSZ_BEFORE = 1444;
+constexpr UINT IDC_LSZ_TOTAL = 1445;
+constexpr UINT IDC_LSZ_DROP1 = 1446;
+constexpr UINT IDC_LSZ_DROP2 = 1447;
+// ==== end ====

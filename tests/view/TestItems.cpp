@@ -1,0 +1,3 @@
+#include "TestItems.h"
+
+IMPLEMENT_SERIAL(CTestBlockItem, CRepItem, 1)

@@ -332,3 +332,17 @@ BOOL CScriptedBackend::PrintView(CView& view, BOOL bPreview)
     view.OnEndPrinting(&setup, &info);
     return TRUE;
 }
+
+BOOL CScriptedBackend::ActivateOtherInstance(const char*)
+{
+    if (!otherInstanceRunning)
+        return FALSE;
+    ++activationRequests;
+    return TRUE;
+}
+
+BOOL CScriptedBackend::RegisterInstance(const char* pszClassName)
+{
+    registeredInstance = pszClassName ? pszClassName : "";
+    return TRUE;
+}

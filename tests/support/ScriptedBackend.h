@@ -96,6 +96,11 @@ public:
 
     CMemorySettingsStore settings;
 
+    // One running instance: set otherInstanceRunning to play a second start.
+    bool otherInstanceRunning = false;
+    int activationRequests = 0;
+    std::string registeredInstance;
+
     // CUiBackend
     INT_PTR RunModalDialog(CDialog& dlg) override;
     int MessageBox(const CString& text, const CString& caption, UINT nType) override;
@@ -109,6 +114,8 @@ public:
     BOOL PrintView(CView& view, BOOL bPreview) override;
     CSettingsStore& Settings() override { return settings; }
     void PostQuit(int) override { quitPosted = true; }
+    BOOL ActivateOtherInstance(const char* pszClassName) override;
+    BOOL RegisterInstance(const char* pszClassName) override;
 
 private:
     struct Answer {

@@ -10,6 +10,12 @@
 class CPainterDC : public CDC {
 public:
     CPainterDC(QPainter* pPainter, int nLogPixelsX, int nLogPixelsY, bool bPrinting);
+    using CDC::ExtTextOut;
+    using CDC::GetTextExtent;
+    using CDC::LineTo;
+    using CDC::Rectangle;
+    using CDC::FillSolidRect;
+    using CDC::TextOut;
 
     BOOL TextOut(int x, int y, const char* psz, int nCount) override;
     BOOL ExtTextOut(int x, int y, UINT nOptions, const CRect* pRect, const char* psz, int nCount) override;

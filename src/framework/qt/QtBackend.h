@@ -20,5 +20,10 @@ int AfxPrintViewToPdf(CView& view, const char* pszPath);
 // Draws the view's screen display into a PNG file of the given size in pixels.
 BOOL AfxRenderViewToPng(CView& view, const char* pszPath, int nWidth, int nHeight);
 
+// Draws the main window, menu bar, toolbar and status bar included, into a PNG file.
+BOOL AfxRenderMainWindowToPng(const char* pszPath);
+// Keeps the profile and registry files in this folder (tests, portable use).
+void AfxUseSettingsFolder(const char* pszFolder);
+
 // How many later starts this instance has been asked to come forward by.
 int AfxActivationRequests();

@@ -507,11 +507,8 @@ void CQtBackend::DialogCaptionChanged(CDialog& dlg)
 void CQtBackend::FocusControl(CDialog& dlg, CControlState& ctl)
 {
     if (CQtDialogWindow* w = PeerOf(dlg))
-        if (QWidget* c = w->WidgetOf(ctl)) {
+        if (QWidget* c = w->WidgetOf(ctl))
             c->setFocus(Qt::OtherFocusReason);
-            if (auto* e = qobject_cast<QLineEdit*>(c))
-                e->selectAll();
-        }
 }
 
 // --- Message boxes and choosers -------------------------------------------------------------------

@@ -729,3 +729,18 @@ int AfxQtMain(int argc, char** argv)
     }
     return code;
 }
+
+BOOL AfxRenderMainWindowToPng(const char* pszPath)
+{
+    QWidget* w = CQtBackend::MainWidget();
+    if (!w)
+        return FALSE;
+    if (!w->isVisible()) {
+        w->setAttribute(Qt::WA_DontShowOnScreen);
+        w->show();
+    }
+    QApplication::processEvents();
+    if (auto* main = dynamic_cast<CQtMainWindow*>(w))
+        main->UpdateToolbar();
+    return w->grab().save(QString::fromUtf8(pszPath), "PNG");
+}

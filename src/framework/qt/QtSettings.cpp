@@ -90,6 +90,13 @@ void CQtSettingsStore::Flush()
     m_registryUser->sync();
 }
 
+void AfxUseSettingsFolder(const char* pszFolder)
+{
+    QString dir = QString::fromUtf8(pszFolder);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir + "/user");
+    QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, dir + "/system");
+}
+
 // --- One running instance -------------------------------------------------------------------------
 
 namespace {

@@ -1,0 +1,191 @@
+// Start-up of the application through the scripted backend: the one instance, the profile,
+// the document template and the command line; the menu's commands.
+#include <gtest/gtest.h>
+
+#include "ScriptedBackend.h"
+#include "TempDir.h"
+#include "app/AppDocument.h"
+#include "app/BowlingApp.h"
+#include "app/LeagueNameView.h"
+#include "resources/Resource.h"
+
+namespace {
+// Starts the application with these arguments and keeps it until the test ends.
+struct Started {
+    CBowlingApp app;
+    BOOL ok = FALSE;
+    explicit Started(std::vector<std::string> args)
+    {
+        args.insert(args.begin(), "torvane");
+        std::vector<char*> argv;
+        for (auto& a : args)
+            argv.push_back(a.data());
+        app.SetCommandLine(static_cast<int>(argv.size()), argv.data());
+        ok = app.InitApplication() && app.InitInstance();
+    }
+    CBowlingDoc* Doc() const
+    {
+        CDocTemplate* t = app.GetFirstDocTemplate();
+        return t ? dynamic_cast<CBowlingDoc*>(t->GetOnlyDocument()) : nullptr;
+    }
+};
+
+std::vector<UINT> MenuCommands(const MenuTemplate& menu)
+{
+    std::vector<UINT> ids;
+    for (const MenuEntry& e : menu.entries)
+        if (e.kind == MenuKind::Item)
+            ids.push_back(e.id);
+    return ids;
+}
+}  // namespace
+
+TEST(StartUp, WithoutAFileANewLeagueOpensInAGreyDialogWorld)
+{
+    CScriptedBackend ui;
+    ui.settings.WriteProfileValue("Recent File List", "File1", "/leagues/Monday.lgf");
+    Started s({});
+    ASSERT_TRUE(s.ok);
+    EXPECT_EQ(ui.registeredInstance, "NewTorvane");
+    EXPECT_EQ(s.app.GetDialogBkColor(), RGB(192, 192, 192));
+    EXPECT_EQ(s.app.GetDialogTextColor(), RGB(0, 0, 0));
+    ASSERT_NE(s.app.GetRecentFileList(), nullptr);
+    EXPECT_EQ(s.app.GetRecentFileList()->GetSize(), 4);
+    EXPECT_EQ((*s.app.GetRecentFileList())[0], "/leagues/Monday.lgf");
+    ASSERT_NE(s.Doc(), nullptr);
+    ASSERT_NE(s.app.m_pMainWnd, nullptr);
+    EXPECT_EQ(ui.frameTitle, "NewLeage.lgf - Torvane");
+    EXPECT_GE(ui.frameShows, 1);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST(StartUp, ASecondStartWakesTheFirstAndEnds)
+{
+    CScriptedBackend ui;
+    ui.otherInstanceRunning = true;
+    Started s({});
+    EXPECT_FALSE(s.ok);
+    EXPECT_FALSE(s.app.IsFirstInstance());
+    EXPECT_EQ(ui.activationRequests, 1);
+    EXPECT_EQ(s.app.m_pMainWnd, nullptr);
+    EXPECT_TRUE(ui.registeredInstance.empty());
+    // Its profile stays untouched: it never read it.
+    s.app.ExitInstance();
+    CString v;
+    EXPECT_FALSE(ui.settings.GetProfileValue("Recent File List", "File1", v));
+}
+
+TEST(StartUp, TheFileOnTheCommandLineOpensWithoutItsQuotes)
+{
+    CScriptedBackend ui;
+    TempDir dir;
+    std::string path = dir.File("Tuesday.lgf");
+    {
+        // A league saved through the same document class.
+        Started first({});
+        ASSERT_NE(first.Doc(), nullptr);
+        first.Doc()->m_strLeagueName = "Tuesday Triples";
+        ASSERT_TRUE(first.Doc()->DoSave(path.c_str()));
+        first.app.ShutDownTemplates();
+    }
+    Started s({"\"" + path + "\""});
+    ASSERT_TRUE(s.ok);
+    ASSERT_NE(s.Doc(), nullptr);
+    EXPECT_EQ(s.Doc()->m_strLeagueName, "Tuesday Triples");
+    EXPECT_EQ(s.Doc()->GetPathName(), path);
+    EXPECT_EQ(ui.frameTitle, "Tuesday.lgf - Torvane");
+    EXPECT_EQ((*s.app.GetRecentFileList())[0], path);
+    auto* view = dynamic_cast<CLeagueNameView*>(s.app.m_pMainWnd->GetActiveView());
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->GetHeading(), "Tuesday Triples");
+}
+
+TEST(StartUp, AnUnreadableFileIsReportedAndAnEmptyLeagueStays)
+{
+    CScriptedBackend ui;
+    TempDir dir;
+    std::string path = dir.File("Broken.lgf");
+    {
+        CFile f(path.c_str(), CFile::modeCreate | CFile::modeWrite);
+        f.Write("not a league", 12);
+        f.Close();
+    }
+    Started s({path});
+    ASSERT_TRUE(s.ok);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].text.find("Broken.lgf"), std::string::npos);
+    ASSERT_NE(s.Doc(), nullptr);
+    EXPECT_EQ(s.Doc()->GetPathName(), "");
+    EXPECT_FALSE(s.Doc()->IsModified());
+}
+
+TEST(Commands, EveryMenuCommandIsThereAndTheUnbuiltOnesAreDisabled)
+{
+    CScriptedBackend ui;
+    Started s({});
+    ASSERT_TRUE(s.ok);
+    const MenuTemplate* menu = AfxFindMenu(IDR_MAINFRAME);
+    ASSERT_NE(menu, nullptr);
+    std::vector<UINT> inMenu = MenuCommands(*menu);
+    std::vector<UINT> popup = MenuCommands(*AfxFindMenu(IDR_VIEW_POPUP));
+    inMenu.insert(inMenu.end(), popup.begin(), popup.end());
+    // Each command of the list has a place in a menu and a prompt.
+    for (UINT id = ID_TORVANE_FIRST_COMMAND; id <= ID_TORVANE_LAST_COMMAND; ++id) {
+        EXPECT_NE(std::find(inMenu.begin(), inMenu.end(), id), inMenu.end()) << "command " << id << " has no menu entry";
+        EXPECT_TRUE(AfxHasString(id)) << id;
+    }
+    // Nothing handles these yet: disabled, and running one does nothing at all.
+    CFrameWnd* frame = s.app.m_pMainWnd;
+    for (UINT id : {ID_RESULT_ENTER, ID_VENUE_ADD, ID_REPORT_EDIT, ID_POPUP_TEAM_RESULTS}) {
+        EXPECT_FALSE(frame->IsCommandEnabled(id)) << id;
+        EXPECT_FALSE(frame->ExecuteCommand(id));
+    }
+    // The framework's own are live.
+    for (UINT id : {ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
+                    ID_FILE_PRINT_SETUP, ID_APP_EXIT, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR})
+        EXPECT_TRUE(frame->IsCommandEnabled(id)) << id;
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST(Commands, TheToolbarHasSixteenButtonsInTwentyPlaces)
+{
+    RegisterResources();
+    const ToolbarTemplate* tb = AfxFindToolbar(IDR_MAINFRAME);
+    ASSERT_NE(tb, nullptr);
+    EXPECT_EQ(tb->buttons.size(), 20u);
+    EXPECT_EQ(std::count_if(tb->buttons.begin(), tb->buttons.end(), [](const ToolbarButton& b) { return b.id == ID_SEPARATOR; }), 4);
+    const AcceleratorTable* acc = AfxFindAccelerators(IDR_MAINFRAME);
+    ASSERT_NE(acc, nullptr);
+    EXPECT_EQ(std::string(acc->keys[0].keys), "Ctrl+N");
+    EXPECT_EQ(acc->keys[0].id, ID_FILE_NEW);
+    EXPECT_EQ(ID_FILE_NEW, 57600u);
+}
+
+TEST(Commands, PrintAndPreviewRunThePrintingSequence)
+{
+    CScriptedBackend ui;
+    Started s({});
+    ASSERT_TRUE(s.ok);
+    s.Doc()->m_strLeagueName = "Wednesday Fours";
+    ASSERT_TRUE(s.app.m_pMainWnd->ExecuteCommand(ID_FILE_PRINT_PREVIEW));
+    EXPECT_TRUE(ui.lastPrintWasPreview);
+    ASSERT_EQ(ui.printedPages.size(), 1u);
+    const DrawCall* title = ui.printedPages[0]->FindText("Wednesday Fours");
+    ASSERT_NE(title, nullptr) << ui.printedPages[0]->Dump();
+    EXPECT_EQ(title->x1, 5760);
+    EXPECT_EQ(title->y1, -1440);
+}
+
+TEST(Commands, ExitAsksAboutAChangedLeague)
+{
+    CScriptedBackend ui;
+    Started s({});
+    ASSERT_TRUE(s.ok);
+    s.Doc()->SetModifiedFlag();
+    ui.AnswerMessageBox(IDCANCEL, "Save changes to NewLeage.lgf?");
+    s.app.m_pMainWnd->ExecuteCommand(ID_APP_EXIT);
+    EXPECT_FALSE(ui.quitPosted);
+    ui.AnswerMessageBox(IDNO, "Save changes");
+    s.app.m_pMainWnd->ExecuteCommand(ID_APP_EXIT);
+    EXPECT_TRUE(ui.quitPosted);
+}

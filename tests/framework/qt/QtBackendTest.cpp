@@ -1,0 +1,299 @@
+// The Qt backend: a dialog built from its template and driven by real widget events, the
+// settings files, the single-instance socket, printing to PDF and the main window's bars.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <functional>
+
+#include "TempDir.h"
+#include "framework/qt/QtBackend.h"
+#include "framework/qt/QtBackendImpl.h"
+#include "resources/Resource.h"
+
+namespace {
+enum : UINT { IDD_QT_SAMPLE = 9101, IDC_Q_NAME = 1201, IDC_Q_SCORE, IDC_Q_ACTIVE, IDC_Q_TEAM };
+
+const DlgTemplate kSample = {IDD_QT_SAMPLE, "Qt Sample", 200, 100, {
+    {CtlKind::Static, IDC_STATIC, "Name:", 7, 9, 40, 8},
+    {CtlKind::Edit, IDC_Q_NAME, nullptr, 50, 7, 80, 12},
+    {CtlKind::Edit, IDC_Q_SCORE, nullptr, 50, 23, 30, 12},
+    {CtlKind::CheckBox, IDC_Q_ACTIVE, "Active", 7, 40, 60, 10},
+    {CtlKind::ComboBox, IDC_Q_TEAM, nullptr, 7, 55, 90, 60, CBS_DROPDOWNLIST | CBS_SORT},
+    {CtlKind::PushButton, IDOK, "OK", 90, 78, 50, 14, BS_DEFPUSHBUTTON},
+    {CtlKind::PushButton, IDCANCEL, "Cancel", 145, 78, 50, 14},
+}};
+
+class CQtSampleDlg : public CDialog {
+public:
+    CQtSampleDlg() : CDialog(IDD_QT_SAMPLE) {}
+    CString m_strName = "Ann";
+    int m_nScore = 100;
+    int m_bActive = FALSE;
+    int m_nTeam = 0;
+    int nChanges = 0;
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        auto* team = static_cast<CComboBox*>(GetDlgItem(IDC_Q_TEAM));
+        team->AddString("Strikers");
+        team->AddString("Alley Cats");
+        return CDialog::OnInitDialog();
+    }
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        DDX_Text(pDX, IDC_Q_NAME, m_strName);
+        DDX_Text(pDX, IDC_Q_SCORE, m_nScore);
+        DDV_MinMaxInt(pDX, m_nScore, 0, 300);
+        DDX_Check(pDX, IDC_Q_ACTIVE, m_bActive);
+        DDX_CBIndex(pDX, IDC_Q_TEAM, m_nTeam);
+    }
+    void OnChangeName() { ++nChanges; }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CQtSampleDlg, CDialog)
+    ON_EN_CHANGE(IDC_Q_NAME, OnChangeName)
+END_MESSAGE_MAP()
+
+// Runs fn once the next modal window is up.
+void WhenModal(std::function<void(QWidget*)> fn)
+{
+    QTimer::singleShot(0, [fn] {
+        QWidget* w = QApplication::activeModalWidget();
+        for (int i = 0; !w && i < 50; ++i) {
+            QApplication::processEvents();
+            w = QApplication::activeModalWidget();
+        }
+        ASSERT_NE(w, nullptr);
+        fn(w);
+    });
+}
+
+QWidget* Control(QWidget* dlg, UINT id)
+{
+    for (QWidget* c : dlg->findChildren<QWidget*>()) {
+        QVariant v = c->property("torvaneCtl");
+        if (v.isValid() && static_cast<CControlState*>(v.value<void*>())->id == id)
+            return c;
+    }
+    return nullptr;
+}
+
+struct QtUi {
+    TempDir settings;
+    std::unique_ptr<CUiBackend> backend;
+    CUiBackend* previous;
+    QtUi()
+    {
+        AfxUseSettingsFolder(settings.path().string().c_str());
+        backend.reset(AfxCreateQtBackend());
+        previous = AfxSetBackend(backend.get());
+    }
+    ~QtUi() { AfxSetBackend(previous); }
+};
+}  // namespace
+
+TEST(QtDialogs, AUserTypesClicksAndPicksThroughRealWidgets)
+{
+    AfxRegisterDialogTemplates(std::span<const DlgTemplate>(&kSample, 1));
+    QtUi ui;
+    CQtSampleDlg dlg;
+    WhenModal([](QWidget* w) {
+        EXPECT_EQ(w->windowTitle(), "Qt Sample");
+        EXPECT_EQ(w->palette().color(QPalette::Window), QColor(192, 192, 192));
+        auto* name = qobject_cast<QLineEdit*>(Control(w, IDC_Q_NAME));
+        ASSERT_NE(name, nullptr);
+        EXPECT_EQ(name->text(), "Ann");
+        // The template's size in dialog units is the widget's in pixels.
+        EXPECT_EQ(name->geometry(), CQtDialogWindow::ToPixels(CRect(50, 7, 130, 19)));
+        name->selectAll();
+        QTest::keyClicks(name, "Bea");
+        auto* score = qobject_cast<QLineEdit*>(Control(w, IDC_Q_SCORE));
+        score->setFocus();
+        score->selectAll();
+        QTest::keyClicks(score, "250");
+        QTest::mouseClick(qobject_cast<QCheckBox*>(Control(w, IDC_Q_ACTIVE)), Qt::LeftButton);
+        auto* team = qobject_cast<QComboBox*>(Control(w, IDC_Q_TEAM));
+        ASSERT_EQ(team->count(), 2);
+        EXPECT_EQ(team->itemText(0), "Alley Cats");
+        team->setCurrentIndex(1);
+        emit team->activated(1);
+        QTest::mouseClick(qobject_cast<QPushButton*>(Control(w, IDOK)), Qt::LeftButton);
+    });
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.m_strName, "Bea");
+    EXPECT_EQ(dlg.m_nScore, 250);
+    EXPECT_EQ(dlg.m_bActive, 1);
+    EXPECT_EQ(dlg.m_nTeam, 1);
+    EXPECT_EQ(dlg.nChanges, 3);
+}
+
+TEST(QtDialogs, ABadValueShowsTheMessageAndKeepsTheDialog)
+{
+    AfxRegisterDialogTemplates(std::span<const DlgTemplate>(&kSample, 1));
+    QtUi ui;
+    CQtSampleDlg dlg;
+    QString seen;
+    WhenModal([&seen](QWidget* w) {
+        auto* score = qobject_cast<QLineEdit*>(Control(w, IDC_Q_SCORE));
+        score->setFocus();
+        score->selectAll();
+        QTest::keyClicks(score, "301");
+        WhenModal([&seen, w](QWidget* box) {
+            auto* mb = qobject_cast<QMessageBox*>(box);
+            ASSERT_NE(mb, nullptr);
+            seen = mb->text();
+            mb->accept();
+            // Back in the dialog, with the focus on the box; then Escape.
+            QTimer::singleShot(0, [w] { QTest::keyClick(w, Qt::Key_Escape); });
+        });
+        QTest::keyClick(w, Qt::Key_Return);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_EQ(seen, "Please enter an integer between 0 and 300.");
+}
+
+TEST(QtSettings, TheProfileAndRegistryOutliveTheProgram)
+{
+    TempDir dir;
+    AfxUseSettingsFolder(dir.path().string().c_str());
+    {
+        std::unique_ptr<CUiBackend> qt(AfxCreateQtBackend());
+        CUiBackend* previous = AfxSetBackend(qt.get());
+        CWinApp app("Torvane");
+        app.LoadStdProfileSettings(4);
+        app.AddToRecentFileList("/leagues/Monday.lgf");
+        app.AddToRecentFileList("/leagues/Tuesday \xBD.lgf");  // a half sign in the name
+        app.m_nNumPreviewPages = 2;
+        app.ExitInstance();
+        EXPECT_EQ(GetDatabasePath(), AfxGetUserDataFolder() + "/database");
+        AfxSetBackend(previous);
+    }
+    QFile ini(QString::fromStdString(dir.File("user/Quillmere/Torvane.ini")));
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    QString text = QString::fromUtf8(ini.readAll());
+    EXPECT_TRUE(text.contains("File1=")) << text.toStdString();
+    EXPECT_TRUE(text.contains("PreviewPages=2")) << text.toStdString();
+    {
+        std::unique_ptr<CUiBackend> qt(AfxCreateQtBackend());
+        CUiBackend* previous = AfxSetBackend(qt.get());
+        CWinApp app("Torvane");
+        app.LoadStdProfileSettings(4);
+        ASSERT_EQ(app.GetRecentFileList()->GetCount(), 2);
+        EXPECT_EQ((*app.GetRecentFileList())[0], "/leagues/Tuesday \xBD.lgf");
+        EXPECT_EQ((*app.GetRecentFileList())[1], "/leagues/Monday.lgf");
+        EXPECT_EQ(app.m_nNumPreviewPages, 2u);
+        CString stored;
+        EXPECT_TRUE(qt->Settings().GetRegistryValue(HKEY_LOCAL_MACHINE, TORVANE_REGISTRY_KEY, "Database path", stored));
+        EXPECT_EQ(stored, AfxGetUserDataFolder() + "/database");
+        AfxSetBackend(previous);
+    }
+}
+
+TEST(QtSingleInstance, ALaterStartFindsTheFirstAndWakesIt)
+{
+    std::string name = "TorvaneTest" + std::to_string(QCoreApplication::applicationPid());
+    std::unique_ptr<CUiBackend> first(AfxCreateQtBackend());
+    std::unique_ptr<CUiBackend> second(AfxCreateQtBackend());
+    EXPECT_FALSE(second->ActivateOtherInstance(name.c_str()));
+    ASSERT_TRUE(first->RegisterInstance(name.c_str()));
+    int before = AfxActivationRequests();
+    EXPECT_TRUE(second->ActivateOtherInstance(name.c_str()));
+    QElapsedTimer t;
+    t.start();
+    while (AfxActivationRequests() == before && t.elapsed() < 3000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(AfxActivationRequests(), before + 1);
+    // Gone with its backend: the name is free again.
+    first.reset();
+    EXPECT_FALSE(second->ActivateOtherInstance(name.c_str()));
+}
+
+namespace {
+class CThreePageView : public CScrollView {
+public:
+    std::vector<UINT> pagesDrawn;
+    bool begun = false, ended = false;
+    void OnDraw(CDC*) override {}
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override
+    {
+        pInfo->SetMaxPage(3);
+        return DoPreparePrinting(pInfo);
+    }
+    void OnBeginPrinting(CDC* pDC, CPrintInfo*) override { begun = pDC->IsPrinting(); }
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override
+    {
+        pagesDrawn.push_back(pInfo->m_nCurPage);
+        CString s;
+        s.Format("Page %u", pInfo->m_nCurPage);
+        pDC->TextOut(720, -720, s);
+    }
+    void OnEndPrinting(CDC*, CPrintInfo*) override { ended = true; }
+};
+}  // namespace
+
+TEST(QtPrinting, EveryPageGoesIntoThePdf)
+{
+    TempDir dir;
+    CThreePageView view;
+    std::string path = dir.File("league.pdf");
+    EXPECT_EQ(AfxPrintViewToPdf(view, path.c_str()), 3);
+    EXPECT_EQ(view.pagesDrawn, (std::vector<UINT>{1, 2, 3}));
+    EXPECT_TRUE(view.begun);
+    EXPECT_TRUE(view.ended);
+    QFile f(QString::fromStdString(path));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QByteArray pdf = f.readAll();
+    EXPECT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 3) << pdf.left(2000).toStdString();
+}
+
+TEST(QtMainWindow, MenusToolbarAndTheirStatesComeFromTheResources)
+{
+    RegisterResources();
+    QtUi ui;
+    CWinApp app("Torvane");
+    CFrameWnd frame;
+    frame.LoadFrame(IDR_MAINFRAME);
+    auto* w = static_cast<CQtMainWindow*>(frame.m_pPeer);
+    ASSERT_NE(w, nullptr);
+    QStringList titles;
+    for (QAction* a : w->menuBar()->actions())
+        titles << a->text();
+    EXPECT_EQ(titles, (QStringList{"&File", "&League", "&Team", "&Player", "&Result", "Fi&xture", "&View", "V&enue",
+                                   "&Juniors", "&D'base", "Rep&ort", "&Help"}));
+    ASSERT_NE(w->ToolBar(), nullptr);
+    QList<QAction*> places = w->ToolBar()->actions();
+    EXPECT_EQ(places.size(), 20);
+    EXPECT_EQ(std::count_if(places.begin(), places.end(), [](QAction* a) { return a->isSeparator(); }), 4);
+    w->UpdateToolbar();
+    for (QAction* a : places) {
+        if (a->isSeparator())
+            continue;
+        UINT id = a->property("torvaneCmd").toUInt();
+        if (id == ID_FILE_NEW || id == ID_FILE_OPEN) {
+            EXPECT_TRUE(a->isEnabled()) << id;
+        }
+        if (id == ID_RESULT_ENTER || id == ID_REPORT_EDIT) {
+            EXPECT_FALSE(a->isEnabled()) << id;
+        }
+    }
+    bool ctrlN = false;
+    for (QAction* a : w->CommandActions())
+        if (a->property("torvaneCmd").toUInt() == ID_FILE_NEW && a->shortcut() == QKeySequence("Ctrl+N"))
+            ctrlN = true;
+    EXPECT_TRUE(ctrlN);
+    frame.DestroyWindow();
+}

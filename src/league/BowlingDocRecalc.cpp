@@ -1,0 +1,409 @@
+// The full recalculation and its statistics passes.
+//
+// Nothing that the passes accumulate is stored: a loaded league is recalculated at once, and
+// every figure of bowlers and teams is rebuilt from the fixtures. The fixtures' own points are
+// stored, and each pass clears and works them again, so that a league read from a file ends
+// with the same standings it was saved with.
+#include "league/BowlingDoc.h"
+
+#include "league/Fixture.h"
+#include "league/Player.h"
+#include "league/Team.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+void (*CBowlingDoc::s_pfnAutomaticAwards)(CBowlingDoc* pDoc, int nRound) = nullptr;
+void (*CBowlingDoc::s_pfnAverageBusters)(CBowlingDoc* pDoc) = nullptr;
+void (*CBowlingDoc::s_pfnCountJuniors)(CBowlingDoc* pDoc) = nullptr;
+void (*CBowlingDoc::s_pfnSplits)(CBowlingDoc* pDoc) = nullptr;
+void (*CBowlingDoc::s_pfnSortFloatingSubs)(CBowlingDoc* pDoc, CTeam* pTeam) = nullptr;
+
+namespace {
+
+template <class T>
+void Raise(T& nHigh, int nValue)
+{
+    if (nValue > static_cast<int>(nHigh))
+        nHigh = static_cast<T>(nValue);
+}
+
+// One bowler's games at one position of one match, for his series.
+struct CSeriesPart
+{
+    CPlayer* pPlayer;
+    int nGames;
+    int nScratch;
+    int nHandicap;
+};
+
+} // namespace
+
+// ------------------------------------------------------------------ reset
+
+void CBowlingDoc::ResetStatistics()
+{
+    m_bPastEnteringCutoff = (m_nEnteringAvgCutoff != 0 && m_nCurrentRound > m_nEnteringAvgCutoff) ? 1 : 0;
+    m_nLeaguePins = m_nLeagueGames = 0;
+    m_nJuniorCount = 0;
+    for (POSITION pos = m_listTeams.GetHeadPosition(); pos;)
+        static_cast<CTeam*>(m_listTeams.GetNext(pos))->ResetFigures();
+    for (POSITION pos = m_listPlayers.GetHeadPosition(); pos;) {
+        CPlayer* p = static_cast<CPlayer*>(m_listPlayers.GetNext(pos));
+        p->ResetFigures();
+        // A bowler starts the season on his entering average, or on nothing.
+        const WORD nEntering = p->GetEnteringAverage(FALSE);
+        p->m_nAverage = static_cast<WORD>(nEntering / 10);
+        p->m_nHandicap = nEntering != 0 ? CalcHandicap(nEntering / 10.0, p->m_wFlags, 0) : 0;
+        if (!p->IsRobot() && !p->IsResigned() && (p->m_wFlags & PF_JUNIOR))
+            ++m_nJuniorCount;
+    }
+}
+
+// ------------------------------------------------------------------ the statistics pass
+
+void CBowlingDoc::AccumulatePlayersHcpMode() { AccumulatePass(PASS_HANDICAP, m_nCurrentRound); }
+void CBowlingDoc::AccumulatePlayersScrMode() { AccumulatePass(PASS_SCRATCH, m_nCurrentRound); }
+
+void CBowlingDoc::AccumulatePass(int nPass, int nLastRound)
+{
+    m_bHandicapPass = nPass == PASS_HANDICAP ? 1 : 0;
+    // League totals, venue figures and the bowlers' current averages are taken once, in the
+    // pass of the league's main system.
+    const bool bMainPass = nPass == (m_bHandicapLeague ? PASS_HANDICAP : PASS_SCRATCH);
+    const int nRecalcEvery = std::clamp<int>(m_nRecalcFrequency, 1, 99);
+
+    for (POSITION pos = m_listTeams.GetHeadPosition(); pos;) {
+        CTeam* pTeam = static_cast<CTeam*>(m_listTeams.GetNext(pos));
+        if (pTeam->m_nVacancyStartRound != 0) {
+            pTeam->m_nPointsWon[nPass] += pTeam->m_nStartPointsWon;
+            pTeam->m_nPointsLost[nPass] += pTeam->m_nStartPointsLost;
+        }
+    }
+
+    std::unordered_map<CPlayer*, int> roundsBowled;
+    std::vector<CPlayer*> bowled;
+    for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
+        CFixture* f = static_cast<CFixture*>(m_listFixtures.GetNext(pos));
+        if (f->m_nRound > nLastRound || f->m_nRound == 0)
+            continue;
+        // Worked again from nothing, so that stored points never count twice.
+        f->ClearPoints(nPass);
+        f->m_dwPointsEligible[0] = f->m_dwPointsEligible[1] = 0;
+        if (!ScoresInPass(f, nPass))
+            continue;
+        bowled.clear();
+        AccumulateFixture(f, nPass, bMainPass, bowled);
+        if (!bMainPass)
+            continue;
+        // Averages and handicaps are refreshed after every N rounds a bowler has bowled
+        // (a refresh twice over for a bowler met twice in a match changes nothing).
+        if (nRecalcEvery == 1) {
+            for (CPlayer* p : bowled)
+                RefreshPlayerFigures(p, nPass);
+            continue;
+        }
+        std::sort(bowled.begin(), bowled.end());
+        bowled.erase(std::unique(bowled.begin(), bowled.end()), bowled.end());
+        for (CPlayer* p : bowled)
+            if (++roundsBowled[p] % nRecalcEvery == 0)
+                RefreshPlayerFigures(p, nPass);
+    }
+
+    for (POSITION pos = m_listTeams.GetHeadPosition(); pos;) {
+        CTeam* pTeam = static_cast<CTeam*>(m_listTeams.GetNext(pos));
+        pTeam->m_nPoints[nPass] = pTeam->m_nPointsWon[nPass];
+    }
+}
+
+void CBowlingDoc::RefreshPlayerFigures(CPlayer* p, int nPass)
+{
+    const double dAverage = p->GetAverage(nPass == PASS_HANDICAP, m_nEnteringAvgGames);
+    p->m_nAverage = static_cast<WORD>(std::clamp(dAverage, 0.0, 65535.0));
+    p->m_nHandicap = CalcHandicap(dAverage, p->m_wFlags, static_cast<WORD>(std::min<DWORD>(p->m_nGames[nPass], 65535)));
+}
+
+void CBowlingDoc::AccumulateFixture(CFixture* f, int nPass, bool bMainPass, std::vector<CPlayer*>& bowled)
+{
+    CTeam* pTeam[2] = {f->GetSideTeam(0), f->GetSideTeam(1)};
+    // A position-round match not yet set, or a BYE, is not bowled.
+    if (!pTeam[0] || !pTeam[1] || pTeam[0]->IsBye() || pTeam[1]->IsBye())
+        return;
+    const bool bHcp = nPass == PASS_HANDICAP;
+    const int nGames = std::clamp<int>(m_nGamesPerMatch, 0, MAX_GAMES);
+    const int nPlayers = std::clamp<int>(f->m_nPlayers, 1, MAX_POSITIONS);
+    const bool bBothPlayed = f->m_bPlayed[0] && f->m_bPlayed[1];
+    // A vacancy-filled team's figures begin at its start round, from its starting points.
+    bool bCounts[2];
+    for (int s = 0; s < 2; ++s)
+        bCounts[s] = pTeam[s]->m_nVacancyStartRound == 0 || f->m_nRound >= pTeam[s]->m_nVacancyStartRound;
+
+    // --- match points
+    if (bBothPlayed) {
+        f->m_dwPointsEligible[0] = f->m_dwPointsEligible[1] = 1;
+        int nWon[2], nLost[2];
+        for (int s = 0; s < 2; ++s) {
+            nWon[s] = pTeam[s]->m_nPointsWon[nPass];
+            nLost[s] = pTeam[s]->m_nPointsLost[nPass];
+        }
+        CalcMatchPoints(f);
+        for (int s = 0; s < 2; ++s)
+            if (!bCounts[s]) {
+                pTeam[s]->m_nPointsWon[nPass] = nWon[s];
+                pTeam[s]->m_nPointsLost[nPass] = nLost[s];
+            }
+        const int* pMatch = bHcp ? f->m_nHandicapMatchPoints : f->m_nScratchMatchPoints;
+        const int* pPyramid = bHcp ? f->m_nHandicapPyramidPoints : f->m_nScratchPyramidPoints;
+        for (int s = 0; s < 2; ++s) {
+            if (!bCounts[s])
+                continue;
+            pTeam[s]->m_nPyramidWon[nPass] += pPyramid[s];
+            pTeam[s]->m_nPyramidLost[nPass] += pPyramid[1 - s];
+            if (pMatch[0] == pMatch[1] && (pMatch[0] != 0))
+                ++pTeam[s]->m_nDrawn[nPass];
+        }
+    }
+
+    // --- team figures
+    // [side][game][0 scratch, 1 with handicap]; the handicap scores serve the handicap pass
+    // and the teams' handicap high scores, which the scratch pass leaves to the handicap one.
+    const bool bWithHcp = bHcp || !m_bHandicapLeague;
+    int nGameScore[2][MAX_GAMES][2];
+    for (int s = 0; s < 2; ++s)
+        for (int g = 0; g < nGames; ++g) {
+            const bool bEntered = f->m_bPlayed[s] != 0;
+            nGameScore[s][g][0] = bEntered ? f->GetGameScore(s, g, FALSE) : 0;
+            nGameScore[s][g][1] = bEntered && bWithHcp ? f->GetGameScore(s, g, TRUE) : nGameScore[s][g][0];
+        }
+    for (int s = 0; s < 2; ++s) {
+        if (!f->m_bPlayed[s] || !bCounts[s])
+            continue;
+        CTeam* t = pTeam[s];
+        const int o = 1 - s;
+        int nSeries[2] = {0, 0};
+        for (int g = 0; g < nGames; ++g) {
+            if (f->m_nDefaulted[s] & DefaultedBit(g))
+                continue;
+            const int nScr = nGameScore[s][g][0];
+            const int nWithHcp = nGameScore[s][g][1];
+            ++t->m_nGames[nPass];
+            if (bHcp) {
+                t->m_nPins[PASS_HANDICAP] += static_cast<DWORD>(nWithHcp);
+                t->m_nHcpScrPins += static_cast<DWORD>(nScr);
+            } else {
+                t->m_nPins[PASS_SCRATCH] += static_cast<DWORD>(nScr);
+            }
+            Raise(t->m_nHighGame[PASS_SCRATCH], nScr);
+            if (bWithHcp)
+                Raise(t->m_nHighGame[PASS_HANDICAP], nWithHcp);
+            nSeries[0] += nScr;
+            nSeries[1] += nWithHcp;
+            if (f->m_bPlayed[o] && !(f->m_nDefaulted[o] & DefaultedBit(g))) {
+                t->m_nOppPins[nPass] += static_cast<DWORD>(nGameScore[o][g][bHcp ? 1 : 0]);
+                ++t->m_nOppGames[nPass];
+            }
+            if (bBothPlayed) {
+                const int nOwn = nGameScore[s][g][bHcp ? 1 : 0];
+                const int nTheirs = nGameScore[o][g][bHcp ? 1 : 0];
+                t->m_nGamesWon[nPass] += nOwn > nTheirs ? 2 : nOwn == nTheirs ? 1 : 0;
+                t->m_nGamesLost[nPass] += nOwn < nTheirs ? 2 : nOwn == nTheirs ? 1 : 0;
+            }
+        }
+        Raise(t->m_nHighSeries[PASS_SCRATCH], nSeries[0]);
+        if (bWithHcp)
+            Raise(t->m_nHighSeries[PASS_HANDICAP], nSeries[1]);
+    }
+
+    // --- bowlers' figures
+    const bool bVenue = bMainPass && f->m_nVenue != 0 && f->m_nVenue < 32;
+    for (int s = 0; s < 2; ++s) {
+        if (!f->m_bPlayed[s])
+            continue;
+        for (int nPos = 0; nPos < nPlayers; ++nPos) {
+            const int k = CFixture::SlotOf(s, nPos);
+            const DWORD dwFlags = f->m_dwPosFlags[k];
+            CSeriesPart parts[MAX_GAMES]; // filled as bowlers are met
+            int nParts = 0;
+            for (int g = 0; g < nGames; ++g) {
+                if (f->m_nDefaulted[s] & DefaultedBit(g))
+                    continue;
+                CPlayer* p;
+                int nScore, nHandicap;
+                DWORD nMatchAverage;
+                if (dwFlags & PosPacer(g)) {
+                    // A pacer's game counts for the pacer, never for the regular bowler.
+                    if (m_bExcludePacers)
+                        continue;
+                    p = f->m_pPacer[g][k] ? f->m_pPacer[g][k] : FindPlayer(f->m_wPacerNo[g][k]);
+                    nScore = f->m_nPacerScore[g][k];
+                    nHandicap = f->m_nPacerHandicap[g][k];
+                    nMatchAverage = f->m_nPacerAverage[g][k];
+                } else {
+                    p = f->GetSlotPlayer(g, k);
+                    if (dwFlags & PosBlind(g)) {
+                        if (p && !p->IsRobot())
+                            ++p->m_nBlindGames[nPass];
+                        if (bCounts[s])
+                            ++pTeam[s]->m_nBlindGames[nPass];
+                        continue;
+                    }
+                    if (dwFlags & PosNonQual(g))
+                        continue;
+                    nScore = f->m_nScore[g][k];
+                    nHandicap = f->m_nHandicap[g][k];
+                    nMatchAverage = f->m_nAverage[g][k];
+                }
+                if (!p || p->IsRobot())
+                    continue;
+                p->RecordBowledGame(nPass, nScore, nHandicap);
+                // The exclusion flag keeps a game out of the high figures only.
+                if (!(dwFlags & PosExcluded(g))) {
+                    Raise(p->m_nHighGame[PASS_SCRATCH], nScore);
+                    Raise(p->m_nHighGame[PASS_HANDICAP], nScore + nHandicap);
+                    Raise(p->m_nBestGame[PASS_SCRATCH][g], nScore);
+                    Raise(p->m_nBestGame[PASS_HANDICAP][g], nScore + nHandicap);
+                }
+                const int nBase = m_bGamesOverEntering ? p->GetEnteringAverage(TRUE) / 10 : static_cast<int>(nMatchAverage);
+                if (nBase > 0 && nScore > nBase)
+                    ++p->m_nGamesOverAvg[nPass];
+                if (bMainPass) {
+                    m_nLeaguePins += static_cast<DWORD>(nScore);
+                    ++m_nLeagueGames;
+                    if (bVenue) {
+                        p->m_nVenuePins[f->m_nVenue] += static_cast<DWORD>(nScore);
+                        ++p->m_nVenueGames[f->m_nVenue];
+                    }
+                }
+                int i = 0;
+                while (i < nParts && parts[i].pPlayer != p)
+                    ++i;
+                if (i == nParts)
+                    parts[nParts++] = CSeriesPart{p, 0, 0, 0};
+                ++parts[i].nGames;
+                parts[i].nScratch += nScore;
+                parts[i].nHandicap += nScore + nHandicap;
+            }
+            for (int i = 0; i < nParts; ++i)
+                bowled.push_back(parts[i].pPlayer);
+            // A series is a bowler's every game of the match; any exclusion flag of the
+            // position keeps the match out of the high series.
+            if (dwFlags & (PosExcluded(0) | PosExcluded(1) | PosExcluded(2) | PosExcluded(3)))
+                continue;
+            for (int i = 0; i < nParts; ++i)
+                if (parts[i].nGames == nGames) {
+                    Raise(parts[i].pPlayer->m_nHighSeries[PASS_SCRATCH], parts[i].nScratch);
+                    Raise(parts[i].pPlayer->m_nHighSeries[PASS_HANDICAP], parts[i].nHandicap);
+                }
+        }
+    }
+
+    if (bBothPlayed)
+        AccumulateWins(f, nPass, nGames, nPlayers);
+}
+
+// Individual wins in half wins: position k against the opposing position of the game (the
+// next one along each game with "cycle opponent each game"); with "'Most Wins' counts points
+// won" the individual points the position took instead.
+void CBowlingDoc::AccumulateWins(CFixture* f, int nPass, int nGames, int nPlayers)
+{
+    const bool bHcp = nPass == PASS_HANDICAP;
+    const CPointsRule& rule = bHcp ? m_HcpPoints : m_ScrPoints;
+    const auto& points = bHcp ? f->m_wHandicapPoints : f->m_wScratchPoints;
+    for (int g = 0; g < nGames; ++g) {
+        if ((f->m_nDefaulted[0] | f->m_nDefaulted[1]) & DefaultedBit(g))
+            continue;
+        for (int nPos = 0; nPos < nPlayers; ++nPos) {
+            const int nOpp = f->GetOpponentPosition(0, nPos, g);
+            const int k[2] = {CFixture::SlotOf(0, nPos), CFixture::SlotOf(1, nOpp)};
+            int nScore[2];
+            for (int s = 0; s < 2; ++s)
+                nScore[s] = f->m_nScore[g][k[s]] + (bHcp && !m_bTeamHandicaps ? f->m_nHandicap[g][k[s]] : 0);
+            for (int s = 0; s < 2; ++s) {
+                const DWORD dwFlags = f->m_dwPosFlags[k[s]];
+                if (dwFlags & (PosBlind(g) | PosNonQual(g) | PosPacer(g)))
+                    continue;
+                CPlayer* p = f->GetSlotPlayer(g, k[s]);
+                if (!p || p->IsRobot())
+                    continue;
+                if (rule.m_bMostWinsCountsPoints)
+                    p->m_nWins[nPass] += static_cast<DWORD>(std::max(points[s][s == 0 ? nPos : nOpp][g], 0));
+                else
+                    p->m_nWins[nPass] += nScore[s] > nScore[1 - s] ? 2 : nScore[s] == nScore[1 - s] ? 1 : 0;
+            }
+        }
+    }
+}
+
+// ------------------------------------------------------------------ entry points
+
+void CBowlingDoc::RecalculateFixture(CTime date)
+{
+    m_timeStats = date;
+    const DWORD bSavedPass = m_bHandicapPass;
+    ResetStatistics();
+    if (m_bHandicapLeague)
+        AccumulatePass(PASS_HANDICAP, m_nCurrentRound - 1);
+    if (m_bScratchLeague)
+        AccumulatePass(PASS_SCRATCH, m_nCurrentRound - 1);
+    m_bHandicapPass = bSavedPass;
+}
+
+void CBowlingDoc::UpdateCurrentSplit()
+{
+    m_nCurrentSplit = 0;
+    if (!m_bSplitsActive)
+        return;
+    const int nRound = m_nCurrentRound;
+    DWORD nSplit = 1;
+    if (m_bCustomSplits) {
+        for (int i = 1; i < 12; ++i)
+            if (m_nCustomSplitStart[i] != 0 && m_nCustomSplitStart[i] <= nRound)
+                nSplit = static_cast<DWORD>(i + 1);
+    } else if (m_nRoundsPerSplit > 0) {
+        nSplit = static_cast<DWORD>((nRound - 1) / m_nRoundsPerSplit + 1);
+        if (m_nSplits > 0)
+            nSplit = std::min<DWORD>(nSplit, m_nSplits);
+    }
+    m_nCurrentSplit = nSplit;
+}
+
+void CBowlingDoc::Recalculate()
+{
+    if (m_nCurrentRound == 0)
+        m_nCurrentRound = 1;
+    ResetStatistics();
+    if (s_pfnCountJuniors)
+        s_pfnCountJuniors(this);
+    CountTeamsPerDivision();
+    UpdateCurrentSplit();
+    if (s_pfnSplits)
+        s_pfnSplits(this);
+
+    const DWORD bSavedPass = m_bHandicapPass;
+    if (m_bHandicapLeague) {
+        AccumulatePlayersHcpMode();
+        CalcHandicapStandings();
+    }
+    if (m_bScratchLeague) {
+        AccumulatePlayersScrMode();
+        CalcScratchStandings();
+    }
+    m_bHandicapPass = bSavedPass;
+
+    // Every match of the season, byes left out, has both results.
+    m_bAllResultsEntered = 1;
+    for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
+        const CFixture* f = static_cast<const CFixture*>(m_listFixtures.GetNext(pos));
+        if (!f->IsBye() && !(f->m_bPlayed[0] && f->m_bPlayed[1])) {
+            m_bAllResultsEntered = 0;
+            break;
+        }
+    }
+
+    if (s_pfnAutomaticAwards)
+        s_pfnAutomaticAwards(this, m_nCurrentRound);
+    BuildHighScoreTables();
+    RankTeamHighScores();
+    if (s_pfnAverageBusters)
+        s_pfnAverageBusters(this);
+}

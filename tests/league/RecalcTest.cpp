@@ -1,0 +1,242 @@
+#include "RecalcTestLeague.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using V = std::vector<int>;
+using S = std::vector<std::vector<int>>;
+
+// Four teams of two, two games, handicap 0 everywhere, team points 1 a game and 1 for the
+// series (2 half points each, 6 the most a side can take). Worked by hand:
+//   round 1  T1 290 290 (580) v T2 270 300 (570): T1 4, T2 2
+//            T3 200 200 (400) v T4 200 200 (400): 3 each
+//   round 2  T1 320 300 (620) v T3 300 300 (600): T1 5, T3 1
+//            T2 200 200 (400) v T4 300 300 (600): T4 6, T2 0
+//   round 3  T1 v T4 played, but beyond the current round 2
+//   totals   T1 9/3  T2 2/10  T3 4/8  T4 9/3; T1 and T4 tie on points and percentage,
+//            T1 ahead on scratch pinfall (1200 against 1000).
+struct Recalc : ::testing::Test
+{
+    RecalcTestLeague league{4, 2, 2};
+    CFixture* r1a = nullptr;
+    CFixture* r2a = nullptr;
+    CFixture* r2b = nullptr;
+    void SetUp() override
+    {
+        CBowlingDoc& doc = league.doc;
+        doc.m_bHandicapLeague = 1;
+        doc.m_HcpPoints.m_bTeam = 1;
+        doc.m_HcpPoints.m_nTeamGame[0] = doc.m_HcpPoints.m_nTeamGame[1] = 2;
+        doc.m_HcpPoints.m_nTeamSeries = 2;
+        doc.m_ScrPoints = doc.m_HcpPoints;
+        doc.m_nCurrentRound = 2;
+        auto* pSub = new CPlayer(99);
+        pSub->m_wFlags = PF_MALE;
+        doc.AddPlayer(pSub);
+
+        r1a = league.AddMatch(1, 1, 2, S{{150, 160}, {140, 130}}, S{{120, 200}, {150, 100}});
+        // Game 2 of team 2's second position was bowled by the substitute.
+        const int k = CFixture::SlotOf(1, 1);
+        r1a->m_dwPosFlags[k] |= PosPacer(1);
+        r1a->m_pPacer[1][k] = pSub;
+        r1a->m_wPacerNo[1][k] = 99;
+        r1a->m_nPacerScore[1][k] = 100;
+        league.AddMatch(1, 3, 4, S{{100, 100}, {100, 100}}, S{{110, 90}, {90, 110}});
+        r2a = league.AddMatch(2, 1, 3, S{{200, 180}, {120, 120}}, S{{150, 150}, {150, 150}});
+        r2b = league.AddMatch(2, 2, 4, S{{100, 100}, {100, 100}}, S{{150, 150}, {150, 150}});
+        // Team 2's first bowler was absent in game 1 of round 2: a blind score for the team.
+        r2b->m_dwPosFlags[CFixture::SlotOf(0, 0)] |= PosBlind(0);
+        league.AddMatch(3, 1, 4, S{{300, 300}, {300, 300}}, S{{100, 100}, {100, 100}});
+    }
+};
+
+} // namespace
+
+TEST_F(Recalc, TeamPointsAndStandingsWorkedByHand)
+{
+    CBowlingDoc& doc = league.doc;
+    doc.m_bHandicapPass = 0;
+    doc.Recalculate();
+    const int won[] = {9, 2, 4, 9}, lost[] = {3, 10, 8, 3};
+    for (int n = 1; n <= 4; ++n) {
+        EXPECT_EQ(league.Team(n)->m_nPointsWon[PASS_HANDICAP], won[n - 1]) << "team " << n;
+        EXPECT_EQ(league.Team(n)->m_nPointsLost[PASS_HANDICAP], lost[n - 1]) << "team " << n;
+    }
+    EXPECT_EQ(league.Order(&CTeam::m_nHcpPosition), (V{1, 4, 3, 2}));
+    EXPECT_EQ(doc.m_bHandicapPass, 0u) << "the pass selector is restored";
+    EXPECT_EQ(r1a->m_nHandicapMatchPoints[0], 4);
+    EXPECT_EQ(r1a->m_nHandicapMatchPoints[1], 2);
+
+    CTeam* t1 = league.Team(1);
+    EXPECT_EQ(t1->m_nGames[PASS_HANDICAP], 4);
+    EXPECT_EQ(t1->m_nPins[PASS_HANDICAP], 1200u);
+    EXPECT_EQ(t1->m_nHcpScrPins, 1200u);
+    EXPECT_EQ(t1->m_nHighGame[PASS_SCRATCH], 320);
+    EXPECT_EQ(t1->m_nHighSeries[PASS_SCRATCH], 620);
+    EXPECT_EQ(t1->m_nGamesWon[PASS_HANDICAP], 2 + 2 + 1); // r1: g1; r2: g1 and a tied g2
+    EXPECT_EQ(t1->m_nOppPins[PASS_HANDICAP], 570u + 600u);
+    EXPECT_EQ(league.Team(2)->m_nBlindGames[PASS_HANDICAP], 1);
+}
+
+TEST_F(Recalc, BowlersFiguresPacersBlindsAndWins)
+{
+    CBowlingDoc& doc = league.doc;
+    doc.Recalculate();
+    CPlayer* p11 = league.Player(11);
+    EXPECT_EQ(p11->m_nGames[PASS_HANDICAP], 4u);
+    EXPECT_EQ(p11->m_nPins[PASS_HANDICAP], 690u);
+    EXPECT_EQ(p11->m_nHighGame[PASS_SCRATCH], 200);
+    EXPECT_EQ(p11->m_nHighSeries[PASS_SCRATCH], 380);
+    EXPECT_EQ(p11->m_nBestGame[PASS_SCRATCH][1], 180);
+    // Wins against the opposite position: r1 150 > 120, 160 < 200; r2 200 and 180 > 150.
+    EXPECT_EQ(p11->m_nWins[PASS_HANDICAP], 6u);
+    // The substitute's game is his, not the regular bowler's.
+    EXPECT_EQ(league.Player(22)->m_nGames[PASS_HANDICAP], 3u);
+    EXPECT_EQ(league.Player(22)->m_nPins[PASS_HANDICAP], 350u);
+    EXPECT_EQ(league.Player(99)->m_nGames[PASS_HANDICAP], 1u);
+    EXPECT_EQ(league.Player(99)->m_nPins[PASS_HANDICAP], 100u);
+    // 12 beat the substitute's 100 in game 2: a win for 12, nothing for 22 or 99.
+    EXPECT_EQ(league.Player(12)->m_nWins[PASS_HANDICAP], 2u);
+    // The blind game is not the bowler's, but counts in his blind games.
+    EXPECT_EQ(league.Player(21)->m_nGames[PASS_HANDICAP], 3u);
+    EXPECT_EQ(league.Player(21)->m_nPins[PASS_HANDICAP], 420u);
+    EXPECT_EQ(league.Player(21)->m_nBlindGames[PASS_HANDICAP], 1);
+    // The current average figure follows the bowler's games.
+    EXPECT_EQ(p11->m_nAverage, 172);
+}
+
+TEST_F(Recalc, ExclusionFlagsTouchOnlyHighGameAndSeries)
+{
+    r2a->m_dwPosFlags[CFixture::SlotOf(0, 0)] |= PosExcluded(0); // 11's 200 in round 2
+    league.doc.Recalculate();
+    CPlayer* p11 = league.Player(11);
+    EXPECT_EQ(p11->m_nGames[PASS_HANDICAP], 4u);
+    EXPECT_EQ(p11->m_nPins[PASS_HANDICAP], 690u);
+    EXPECT_EQ(p11->m_nHighGame[PASS_SCRATCH], 180);
+    EXPECT_EQ(p11->m_nHighSeries[PASS_SCRATCH], 310) << "the whole match is out of the high series";
+    EXPECT_EQ(league.Team(1)->m_nPins[PASS_HANDICAP], 1200u);
+}
+
+TEST_F(Recalc, StoredPointsAreWorkedAgainNotSkipped)
+{
+    CBowlingDoc& doc = league.doc;
+    // Points left by an earlier run, done flags set, as a league file holds them.
+    r1a->m_nHandicapMatchPoints[0] = 77;
+    r1a->m_bHandicapPointsDone = 1;
+    r2a->m_bHandicapPointsDone = 1;
+    doc.Recalculate();
+    doc.Recalculate();
+    EXPECT_EQ(league.Team(1)->m_nPointsWon[PASS_HANDICAP], 9);
+    EXPECT_EQ(r1a->m_nHandicapMatchPoints[0], 4);
+    EXPECT_EQ(r1a->m_dwPointsEligible[0], 1u);
+    // Round 3 comes in when the current round reaches it.
+    doc.m_nCurrentRound = 3;
+    doc.Recalculate();
+    EXPECT_EQ(league.Team(1)->m_nPointsWon[PASS_HANDICAP], 15);
+    EXPECT_EQ(league.Team(4)->m_nPointsLost[PASS_HANDICAP], 9);
+}
+
+TEST_F(Recalc, ReloadGivesTheSameStandings)
+{
+    CBowlingDoc& doc = league.doc;
+    doc.m_bScratchLeague = 1;
+    doc.SetStandingsKey(FALSE, 0, 6);
+    doc.Recalculate();
+    const V hcp = league.Order(&CTeam::m_nHcpPosition);
+    const V scr = league.Order(&CTeam::m_nScrPosition);
+    EXPECT_EQ(hcp, (V{1, 4, 3, 2}));
+    // Scratch: by scratch pins: T1 1200, T3 and T4 1000 (T4 ahead on percentage), T2 970.
+    EXPECT_EQ(scr, (V{1, 4, 3, 2}));
+
+    std::vector<BYTE> bytes;
+    doc.SaveToBytes(bytes);
+    RecalcTestLeague reloaded(0, 0, 1);
+    CString strError;
+    ASSERT_TRUE(reloaded.doc.LoadFromBytes(bytes, "league.lgf", strError)) << strError.GetString();
+    EXPECT_EQ(reloaded.Order(&CTeam::m_nHcpPosition), hcp);
+    EXPECT_EQ(reloaded.Order(&CTeam::m_nScrPosition), scr);
+    for (int n = 1; n <= 4; ++n) {
+        EXPECT_EQ(reloaded.Team(n)->m_nPointsWon[PASS_HANDICAP], league.Team(n)->m_nPointsWon[PASS_HANDICAP]);
+        EXPECT_EQ(reloaded.Team(n)->m_nPointsWon[PASS_SCRATCH], league.Team(n)->m_nPointsWon[PASS_SCRATCH]);
+    }
+    EXPECT_EQ(reloaded.Player(11)->m_nWins[PASS_SCRATCH], league.Player(11)->m_nWins[PASS_SCRATCH]);
+}
+
+TEST_F(Recalc, RoundZeroAllResultsAndStatisticsAsAtADate)
+{
+    CBowlingDoc& doc = league.doc;
+    doc.m_nCurrentRound = 0;
+    doc.Recalculate();
+    EXPECT_EQ(doc.m_nCurrentRound, 1);
+    EXPECT_EQ(doc.m_bAllResultsEntered, 1u);
+    CFixture* pOpen = league.AddMatch(4, 2, 3);
+    doc.Recalculate();
+    EXPECT_EQ(doc.m_bAllResultsEntered, 0u);
+    // A BYE match needs no result.
+    auto* pBye = new CTeam("BYE", 5);
+    pBye->m_bBye = 1;
+    doc.AddTeam(pBye);
+    pOpen->m_nTeamB = 5;
+    pOpen->m_pTeamB = pBye;
+    doc.Recalculate();
+    EXPECT_EQ(doc.m_bAllResultsEntered, 1u);
+
+    // Statistics as at round 2's date: round 1 only.
+    doc.m_nCurrentRound = 2;
+    doc.m_bHandicapPass = 0;
+    doc.RecalculateFixture(CTime(1000000));
+    EXPECT_EQ(doc.m_timeStats, CTime(1000000));
+    EXPECT_EQ(league.Player(11)->m_nGames[PASS_HANDICAP], 2u);
+    EXPECT_EQ(league.Team(1)->m_nPointsWon[PASS_HANDICAP], 4);
+    EXPECT_EQ(doc.m_bHandicapPass, 0u);
+}
+
+TEST_F(Recalc, LeagueAndRoundAverages)
+{
+    CBowlingDoc& doc = league.doc;
+    // Round 2: 200 180 120 120 | 150 x4 | 100 (blind, left out) 100 100 100 | 150 x4 = 2120 / 15.
+    EXPECT_DOUBLE_EQ(doc.GetRoundAverage(2), 2120.0 / 15.0);
+    EXPECT_DOUBLE_EQ(doc.GetRoundAverage(9), 0.0);
+    // Every entered side of every match: round 1 (1950 in 16 games), round 2, and round 3's
+    // 1200 + 400 in 8 games.
+    const double dPins = 580 + 570 + 400 + 400 + 2120 + 1200 + 400;
+    EXPECT_DOUBLE_EQ(doc.GetLeagueAverage(), dPins / (16 + 15 + 8));
+    CBowlingDoc empty;
+    EXPECT_DOUBLE_EQ(empty.GetLeagueAverage(), 0.0);
+}
+
+TEST_F(Recalc, HighScoreTablesAndTeamRanksAreRebuilt)
+{
+    CBowlingDoc& doc = league.doc;
+    doc.Recalculate();
+    EXPECT_EQ(doc.FindPlayerByHighGameScratchRank(1, 7, 0)->m_nPlayerNo, 11); // 200 (21's 200 later in list)
+    EXPECT_EQ(doc.FindTeamByHiGameScratchRank(1), league.Team(1));            // 320
+    EXPECT_EQ(doc.FindTeamByHiSeriesScratchRank(2), league.Team(3));          // 600, before T4's 600
+}
+
+TEST(RecalcSplits, CurrentSplitAndStatsRound)
+{
+    RecalcTestLeague league(4, 1, 1);
+    CBowlingDoc& doc = league.doc;
+    doc.m_nRounds = 30;
+    doc.m_bCustomSplits = 1;
+    doc.m_nCustomSplitStart[0] = 1;
+    doc.m_nCustomSplitStart[1] = 10;
+    doc.m_nCustomSplitStart[2] = 20;
+    doc.UpdateSplitState();
+    EXPECT_EQ(doc.m_nSplitCount, 3u);
+    doc.m_nCurrentRound = 15;
+    doc.Recalculate();
+    EXPECT_EQ(doc.m_nCurrentSplit, 2u);
+    EXPECT_EQ(doc.GetStatsRound(), 6);
+    doc.m_bCustomSplits = 0;
+    doc.m_bSplitSeason = 1;
+    doc.m_nRoundsPerSplit = 10;
+    doc.m_nSplits = 3;
+    doc.UpdateSplitState();
+    doc.m_nCurrentRound = 25;
+    doc.Recalculate();
+    EXPECT_EQ(doc.m_nCurrentSplit, 3u);
+    EXPECT_EQ(doc.GetStatsRound(), 5);
+}

@@ -53,9 +53,11 @@ CString AwardNameKey(const CBowlingDoc* pDoc, WORD nPlayerNo)
     return pPlayer ? pPlayer->m_strSurname + "=" + pPlayer->m_strFirstName : CString();
 }
 
+} // namespace
+
 // The first bowler of each number, indexed by number (0 finds nobody): keeps the walks over
 // every match slot linear in the league's size.
-std::vector<CPlayer*> PlayersByNumber(const CObList& players)
+std::vector<CPlayer*> CBowlingDoc::PlayersByNumber(const CObList& players)
 {
     WORD nMax = 0;
     for (POSITION pos = players.GetHeadPosition(); pos;)
@@ -69,7 +71,35 @@ std::vector<CPlayer*> PlayersByNumber(const CObList& players)
     return byNumber;
 }
 
-} // namespace
+void CBowlingDoc::TeamsByNumber(const CObList& teams, CTeam* teamByNumber[256])
+{
+    // The first team of each number, as FindTeam gives; fixtures hold 8-bit numbers.
+    for (POSITION pos = teams.GetTailPosition(); pos;) {
+        auto* t = static_cast<CTeam*>(teams.GetPrev(pos));
+        if (t->m_nTeamNo > 0 && t->m_nTeamNo < 256)
+            teamByNumber[t->m_nTeamNo] = t;
+    }
+}
+
+void CBowlingDoc::LinkFixture(CFixture* f, const std::vector<CPlayer*>& byNumber, CTeam* const teamByNumber[256])
+{
+    auto find = [&byNumber](WORD no) { return no && no < byNumber.size() ? byNumber[no] : nullptr; };
+    f->m_pDoc = this;
+    f->m_pTeamA = teamByNumber[f->m_nTeamA];
+    f->m_pTeamB = teamByNumber[f->m_nTeamB];
+    for (int g = 0; g < MAX_GAMES; ++g)
+        for (int k = 0; k < SLOTS_PER_GAME; ++k)
+            f->m_pPlayer[g][k] = find(f->m_wPlayerNo[g][k]);
+    // Most matches have no substitute at all.
+    const WORD* pPacers = &f->m_wPacerNo[0][0];
+    if (std::any_of(pPacers, pPacers + MAX_GAMES * SLOTS_PER_GAME, [](WORD w) { return w != 0; })) {
+        for (int g = 0; g < MAX_GAMES; ++g)
+            for (int k = 0; k < SLOTS_PER_GAME; ++k)
+                f->m_pPacer[g][k] = find(f->m_wPacerNo[g][k]);
+    } else {
+        std::fill(&f->m_pPacer[0][0], &f->m_pPacer[0][0] + MAX_GAMES * SLOTS_PER_GAME, nullptr);
+    }
+}
 
 CBowlingDoc::CBowlingDoc()
     : m_pAwardRestrictions(new CAwardRestrictions), m_pScoreSheetPrototype(nullptr), m_pCurrentRepForm(nullptr),
@@ -439,20 +469,12 @@ void CBowlingDoc::LinkFixtures()
     std::vector<CPlayer*> byNumber = PlayersByNumber(m_listPlayers);
     for (POSITION pos = m_listPlayers.GetHeadPosition(); pos;)
         static_cast<CPlayer*>(m_listPlayers.GetNext(pos))->m_pDoc = this;
-    auto find = [&byNumber](WORD no) { return no < byNumber.size() ? byNumber[no] : nullptr; };
     for (POSITION pos = m_listTeams.GetHeadPosition(); pos;)
         static_cast<CTeam*>(m_listTeams.GetNext(pos))->m_pDoc = this;
-    for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
-        auto* f = static_cast<CFixture*>(m_listFixtures.GetNext(pos));
-        f->m_pDoc = this;
-        f->m_pTeamA = FindTeam(f->m_nTeamA);
-        f->m_pTeamB = FindTeam(f->m_nTeamB);
-        for (int g = 0; g < MAX_GAMES; ++g)
-            for (int k = 0; k < SLOTS_PER_GAME; ++k) {
-                f->m_pPlayer[g][k] = find(f->m_wPlayerNo[g][k]);
-                f->m_pPacer[g][k] = find(f->m_wPacerNo[g][k]);
-            }
-    }
+    CTeam* teamByNumber[256] = {};
+    TeamsByNumber(m_listTeams, teamByNumber);
+    for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;)
+        LinkFixture(static_cast<CFixture*>(m_listFixtures.GetNext(pos)), byNumber, teamByNumber);
     for (POSITION pos = m_listAwardData.GetHeadPosition(); pos;)
         static_cast<CAwardData*>(m_listAwardData.GetNext(pos))->m_pDoc = this;
 }
@@ -572,4 +594,11 @@ void CBowlingDoc::SetStandingsKey(BOOL bHandicap, int nKey, int nValue)
 
 // ---------------------------------------------------------------- calculations
 
-// Recalculate() is in BowlingDocRecalc.cpp.
+void CBowlingDoc::Recalculate()
+{
+    // The statistics pass, points, standings and rankings join here with the scoring
+    // engine; until then only the round and the cut-off switch are brought up to date.
+    if (m_nCurrentRound == 0)
+        m_nCurrentRound = 1;
+    m_bPastEnteringCutoff = (m_nEnteringAvgCutoff != 0 && m_nCurrentRound > m_nEnteringAvgCutoff) ? 1 : 0;
+}

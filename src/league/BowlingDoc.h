@@ -346,6 +346,10 @@ public:
     void AddAwardRecordByScore(CAwardData* pRecord);
     // Joins fixture team and player numbers to the objects of the lists.
     void LinkFixtures();
+    void LinkFixture(CFixture* pFixture, const std::vector<CPlayer*>& byNumber, CTeam* const teamByNumber[256]);
+    // The first bowler of each number (index 0 empty), and the first team of each 8-bit number.
+    static std::vector<CPlayer*> PlayersByNumber(const CObList& players);
+    static void TeamsByNumber(const CObList& teams, CTeam* teamByNumber[256]);
     // Sets every bowler's team number from the team orders.
     void SetPlayerTeamsFromOrders();
     void CountMatchesPerRound();

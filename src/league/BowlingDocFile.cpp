@@ -13,6 +13,8 @@
 #include "league/Team.h"
 #include "league/Venue.h"
 
+#include <algorithm>
+#include <functional>
 #include <new>
 #include <unordered_set>
 
@@ -99,13 +101,17 @@ void WriteList(CArchive& ar, const CObList& list)
         ar.WriteObject(list.GetNext(pos));
 }
 
-// Reads an object list whose every element must be a new object of the class given.
+// Reads object lists whose every element must be a new object of the class given. The file
+// never refers back to an object, so an element met twice is a damaged file; Check() says so
+// before anything relies on the lists.
 class CListReader
 {
 public:
-    void Read(CArchive& ar, CObList& list, const CRuntimeClass* pClass, const char* pszWhat)
+    void Read(CArchive& ar, CObList& list, const CRuntimeClass* pClass, const char* pszWhat,
+              const std::function<void(CObject*)>& each = nullptr)
     {
         DWORD n = ar.ReadCount(2);
+        m_all.reserve(m_all.size() + n);
         for (DWORD i = 0; i < n; ++i) {
             CObject* p = ar.ReadObject(pClass);
             if (!p) {
@@ -113,18 +119,33 @@ public:
                 reason.Format("The file holds an empty entry in the %s.", pszWhat);
                 CArchive::ThrowCorrupt(reason);
             }
-            if (!m_seen.insert(p).second) {
-                CString reason;
-                reason.Format("The file lists one entry of the %s twice.", pszWhat);
-                CArchive::ThrowCorrupt(reason);
-            }
             list.AddTail(p);
+            m_all.push_back(p);
+            if (each)
+                each(p);
         }
     }
 
+    void Check()
+    {
+        std::sort(m_all.begin(), m_all.end());
+        if (std::adjacent_find(m_all.begin(), m_all.end()) != m_all.end())
+            CArchive::ThrowCorrupt("The file lists one entry twice.");
+    }
+
 private:
-    std::unordered_set<const CObject*> m_seen;
+    std::vector<const CObject*> m_all;
 };
+
+// Deletes every element once, even when a damaged file put one in twice.
+void DeleteAllOnce(CObList& list, std::unordered_set<CObject*>& deleted)
+{
+    while (!list.IsEmpty()) {
+        CObject* p = list.RemoveHead();
+        if (deleted.insert(p).second)
+            delete p;
+    }
+}
 
 void DeleteAllOf(CObList& list)
 {
@@ -167,8 +188,9 @@ struct CLeagueSetAside
     {
         CObList* lists[CBowlingDoc::STORED_LIST_COUNT];
         m_doc.GetStoredLists(lists);
+        std::unordered_set<CObject*> deleted;
         for (int i = 0; i < CBowlingDoc::STORED_LIST_COUNT; ++i) {
-            DeleteAllOf(*lists[i]);
+            DeleteAllOnce(*lists[i], deleted);
             MoveList(m_lists[i], *lists[i]);
         }
         static_cast<CLeagueSettings&>(m_doc) = m_settings;
@@ -426,7 +448,9 @@ void CBowlingDoc::ReadHeader(CArchive& ar, BYTE nVersion)
        >> m_nBonusHiTeamGameHcpPts >> m_nBonusHiTeamGameScrPts >> m_bRobotsCannotGainPoints;
     for (CRobot& r : m_Robot)
         r.Serialize(ar);
-    CListReader().Read(ar, m_listBonusPts, RUNTIME_CLASS(CBonusPts), "bonus rules");
+    CListReader bonusReader;
+    bonusReader.Read(ar, m_listBonusPts, RUNTIME_CLASS(CBonusPts), "bonus rules");
+    bonusReader.Check();
 
     ar >> m_nBlindGameLimit >> m_dwRobotIfDefault;
     for (CBlindScore& b : m_BlindScore)
@@ -492,7 +516,15 @@ void CBowlingDoc::ReadLeague(CArchive& ar)
     ReadHeader(ar, nVersion);
     reader.Read(ar, m_listTeams, RUNTIME_CLASS(CTeam), "teams");
     reader.Read(ar, m_listPlayers, RUNTIME_CLASS(CPlayer), "bowlers");
-    reader.Read(ar, m_listFixtures, RUNTIME_CLASS(CFixture), "matches");
+    {
+        // Matches are joined to their teams and bowlers as they are read, while at hand.
+        std::vector<CPlayer*> byNumber = PlayersByNumber(m_listPlayers);
+        CTeam* teamByNumber[256] = {};
+        TeamsByNumber(m_listTeams, teamByNumber);
+        reader.Read(ar, m_listFixtures, RUNTIME_CLASS(CFixture), "matches", [&](CObject* p) {
+            LinkFixture(static_cast<CFixture*>(p), byNumber, teamByNumber);
+        });
+    }
     reader.Read(ar, m_listFreeWeeks, RUNTIME_CLASS(CFreeWeek), "round dates");
 
     // Report layouts are created by class name; the report code registers the class.
@@ -514,15 +546,6 @@ void CBowlingDoc::ReadLeague(CArchive& ar)
     if (nVersion >= 28) {
         reader.Read(ar, m_listAwards, RUNTIME_CLASS(CAwards), "award categories");
         reader.Read(ar, m_listAwardData, RUNTIME_CLASS(CAwardData), "award records");
-        // Only manual records are stored; the recalculation makes the automatic ones.
-        for (POSITION pos = m_listAwardData.GetHeadPosition(); pos;) {
-            POSITION here = pos;
-            auto* p = static_cast<CAwardData*>(m_listAwardData.GetNext(pos));
-            if (p->m_nKind != 0) {
-                m_listAwardData.RemoveAt(here);
-                delete p;
-            }
-        }
     }
     if (nVersion >= 58) {
         CObject* p = ar.ReadObject(RUNTIME_CLASS(CAwardRestrictions));
@@ -541,6 +564,16 @@ void CBowlingDoc::ReadLeague(CArchive& ar)
         m_JuniorReport.Serialize(ar);
     if (!ar.IsBufferEmpty())
         CArchive::ThrowCorrupt("The file goes on after the end of the league.");
+    reader.Check();
+    // Only manual award records are stored; the recalculation makes the automatic ones.
+    for (POSITION pos = m_listAwardData.GetHeadPosition(); pos;) {
+        POSITION here = pos;
+        auto* p = static_cast<CAwardData*>(m_listAwardData.GetNext(pos));
+        if (p->m_nKind != 0) {
+            m_listAwardData.RemoveAt(here);
+            delete p;
+        }
+    }
     CheckReadLeague();
 }
 
@@ -548,10 +581,16 @@ void CBowlingDoc::ReadLeague(CArchive& ar)
 // without checking.
 void CBowlingDoc::CheckReadLeague() const
 {
+    bool teamHeld[256] = {};
+    for (POSITION pos = m_listTeams.GetHeadPosition(); pos;) {
+        WORD no = static_cast<const CTeam*>(m_listTeams.GetNext(pos))->m_nTeamNo;
+        if (no < 256)
+            teamHeld[no] = true;
+    }
     for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
         auto* f = static_cast<const CFixture*>(m_listFixtures.GetNext(pos));
         for (BYTE nTeam : {f->m_nTeamA, f->m_nTeamB})
-            if (nTeam != 0 && !FindTeam(nTeam)) {
+            if (nTeam != 0 && !teamHeld[nTeam]) {
                 CString reason;
                 reason.Format("A match of round %d refers to team %d, which the league does not hold.", f->m_nRound,
                               nTeam);
@@ -574,7 +613,13 @@ void CBowlingDoc::AfterFileReadOrWrite()
 
 void CBowlingDoc::AfterFileRead()
 {
-    LinkFixtures();
+    // The matches were joined up as they were read.
+    for (POSITION pos = m_listPlayers.GetHeadPosition(); pos;)
+        static_cast<CPlayer*>(m_listPlayers.GetNext(pos))->m_pDoc = this;
+    for (POSITION pos = m_listTeams.GetHeadPosition(); pos;)
+        static_cast<CTeam*>(m_listTeams.GetNext(pos))->m_pDoc = this;
+    for (POSITION pos = m_listAwardData.GetHeadPosition(); pos;)
+        static_cast<CAwardData*>(m_listAwardData.GetNext(pos))->m_pDoc = this;
     UpdateAverageLimit();
     UpdateHandicapFactors();
     m_nDisplayMode = DISPLAY_STANDINGS;

@@ -7,6 +7,7 @@
 #include "league/Team.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 IMPLEMENT_SERIAL(CFixture, CObject, 1)
@@ -15,34 +16,11 @@ CFixture::CFixture() : CFixture(0, 0, 0, 1)
 {
 }
 
+// Every other member starts at zero (or null) by its initialiser in the class.
 CFixture::CFixture(int nRound, int nTeamA, int nTeamB, int nPlayersPerSide)
-    : m_pDoc(nullptr), m_nRound(static_cast<BYTE>(nRound)), m_nMatch(0),
-      m_nPlayers(static_cast<BYTE>(std::clamp(nPlayersPerSide, 1, MAX_POSITIONS))), m_nGames(0),
-      m_nTeamA(static_cast<BYTE>(nTeamA)), m_nTeamB(static_cast<BYTE>(nTeamB)), m_pTeamA(nullptr),
-      m_pTeamB(nullptr), m_nVenue(0), m_bPlayed{0, 0}, m_nDefaulted{0, 0}, m_dwScoresMarker{0, 0},
-      m_dwPointsEligible{0, 0}, m_bPositionRound(0), m_bPositionRoundScratch(0), m_bOneSystem(0),
-      m_bOneSystemScratch(0), m_bScratchPointsDone(0), m_bHandicapPointsDone(0)
+    : m_nRound(static_cast<BYTE>(nRound)), m_nPlayers(static_cast<BYTE>(std::clamp(nPlayersPerSide, 1, MAX_POSITIONS))),
+      m_nTeamA(static_cast<BYTE>(nTeamA)), m_nTeamB(static_cast<BYTE>(nTeamB))
 {
-    std::memset(m_dwPosFlags, 0, sizeof m_dwPosFlags);
-    std::memset(m_wPlayerNo, 0, sizeof m_wPlayerNo);
-    std::fill(&m_pPlayer[0][0], &m_pPlayer[0][0] + MAX_GAMES * SLOTS_PER_GAME, nullptr);
-    std::memset(m_nScore, 0, sizeof m_nScore);
-    std::memset(m_nAverage, 0, sizeof m_nAverage);
-    std::memset(m_nHandicap, 0, sizeof m_nHandicap);
-    std::memset(m_wPacerNo, 0, sizeof m_wPacerNo);
-    std::fill(&m_pPacer[0][0], &m_pPacer[0][0] + MAX_GAMES * SLOTS_PER_GAME, nullptr);
-    std::memset(m_nPacerScore, 0, sizeof m_nPacerScore);
-    std::memset(m_nPacerHandicap, 0, sizeof m_nPacerHandicap);
-    std::memset(m_nPacerAverage, 0, sizeof m_nPacerAverage);
-    std::memset(m_nTeamHandicap, 0, sizeof m_nTeamHandicap);
-    std::memset(m_nTeamAverage, 0, sizeof m_nTeamAverage);
-    std::memset(m_nHandicapAdjust, 0, sizeof m_nHandicapAdjust);
-    std::memset(m_nScratchAdjust, 0, sizeof m_nScratchAdjust);
-    std::memset(m_nBowlerIndex, 0, sizeof m_nBowlerIndex);
-    ClearPoints(PASS_SCRATCH);
-    ClearPoints(PASS_HANDICAP);
-    std::memset(m_nHandicapPyramidPoints, 0, sizeof m_nHandicapPyramidPoints);
-    std::memset(m_nScratchPyramidPoints, 0, sizeof m_nScratchPyramidPoints);
 }
 
 // Every member is a plain value, an array of them or a non-owning pointer, so the
@@ -98,48 +76,60 @@ bool CFixture::IsSameAs(const CFixture& o) const
 
 // ---------------------------------------------------------------- the stored form
 //
-// Fixed blocks are read in one piece and decoded, which keeps loading a big league close to
-// the speed of reading its bytes. The layout is in docs/league-file.md.
+// The slot tables are stored plane by plane (every player number, then every score, ...), so
+// that on a little-endian machine each table is read straight into its member. This keeps
+// loading a big league close to the speed of reading its bytes. The layout is in
+// docs/league-file.md.
 
 namespace {
 
-class CBlockWriter
+template <class T, size_t N>
+void WritePlane(CArchive& ar, const T (&plane)[N])
 {
-public:
-    void U8(BYTE v) { m_buf.push_back(v); }
-    void U16(WORD v) { U8(static_cast<BYTE>(v)); U8(static_cast<BYTE>(v >> 8)); }
-    void U32(DWORD v) { U16(static_cast<WORD>(v)); U16(static_cast<WORD>(v >> 16)); }
-    void I32(int v) { U32(static_cast<DWORD>(v)); }
-    void Flush(CArchive& ar) { ar.Write(m_buf.data(), m_buf.size()); m_buf.clear(); }
-
-private:
-    std::vector<BYTE> m_buf;
-};
-
-class CBlockReader
-{
-public:
-    CBlockReader(CArchive& ar, size_t n) : m_pos(0)
-    {
-        ASSERT(n <= sizeof m_buf);
-        ar.ReadExact(m_buf, n);
+    if constexpr (std::endian::native == std::endian::little) {
+        ar.Write(plane, sizeof plane);
+    } else {
+        for (const T& v : plane)
+            ar << v;
     }
-    BYTE U8() { return m_buf[m_pos++]; }
-    WORD U16() { WORD v = static_cast<WORD>(m_buf[m_pos] | (m_buf[m_pos + 1] << 8)); m_pos += 2; return v; }
-    DWORD U32() { DWORD lo = U16(); return lo | (static_cast<DWORD>(U16()) << 16); }
-    int I32() { return static_cast<int>(U32()); }
+}
 
-private:
-    BYTE m_buf[1280];
-    size_t m_pos;
-};
+template <class T, size_t N>
+void ReadPlane(CArchive& ar, T (&plane)[N])
+{
+    if constexpr (std::endian::native == std::endian::little) {
+        ar.ReadExact(plane, sizeof plane);
+    } else {
+        for (T& v : plane)
+            ar >> v;
+    }
+}
 
-constexpr int CELLS = MAX_GAMES * SLOTS_PER_GAME;
-constexpr size_t SLOT_BLOCK = CELLS * 12;       // number, score, average, handicap
-constexpr size_t PACER_BLOCK = CELLS * 10;      // number, score, handicap, average
-constexpr size_t TEAM_BLOCK = 2 * POINTS_COLS * 8 + 4 * 4; // team handicaps, averages, adjustments
-constexpr int TABLE_CELLS = 2 * POINTS_ROWS * POINTS_COLS;
-constexpr size_t POINTS_BLOCK = (4 * TABLE_CELLS + 4 * POINTS_COLS + 12) * 4 + 8;
+// The same for two- and three-dimensional tables of plain integers.
+template <class T, size_t N, size_t M>
+void WritePlane(CArchive& ar, const T (&table)[N][M])
+{
+    for (const auto& row : table)
+        WritePlane(ar, row);
+}
+template <class T, size_t N, size_t M>
+void ReadPlane(CArchive& ar, T (&table)[N][M])
+{
+    for (auto& row : table)
+        ReadPlane(ar, row);
+}
+template <class T, size_t N, size_t M, size_t K>
+void WritePlane(CArchive& ar, const T (&table)[N][M][K])
+{
+    for (const auto& row : table)
+        WritePlane(ar, row);
+}
+template <class T, size_t N, size_t M, size_t K>
+void ReadPlane(CArchive& ar, T (&table)[N][M][K])
+{
+    for (auto& row : table)
+        ReadPlane(ar, row);
+}
 
 template <class T, size_t N>
 bool AnyNonZero(const T (&a)[N])
@@ -151,6 +141,27 @@ bool AnyNonZero(const T (&a)[N])
             return row != 0;
     });
 }
+
+// The fixed leading fields, decoded from one read.
+class CHeaderReader
+{
+public:
+    static constexpr size_t SIZE = 7 + 8 + 2 * 14 + 16;
+    explicit CHeaderReader(CArchive& ar) { ar.ReadExact(m_buf, SIZE); }
+    BYTE U8() { return m_buf[m_pos++]; }
+    DWORD U32()
+    {
+        DWORD v = static_cast<DWORD>(m_buf[m_pos]) | static_cast<DWORD>(m_buf[m_pos + 1]) << 8 |
+                  static_cast<DWORD>(m_buf[m_pos + 2]) << 16 | static_cast<DWORD>(m_buf[m_pos + 3]) << 24;
+        m_pos += 4;
+        return v;
+    }
+    CTime Time() { return CTime(static_cast<LONGLONG>(static_cast<int>(U32()))); }
+
+private:
+    BYTE m_buf[SIZE];
+    size_t m_pos = 0;
+};
 
 } // namespace
 
@@ -171,130 +182,100 @@ void CFixture::Serialize(CArchive& ar)
         for (int s = 0; s < 2; ++s)
             ar << m_bPlayed[s] << m_timePlayed[s] << m_nDefaulted[s] << m_dwScoresMarker[s] << m_dwPointsEligible[s];
         ar << m_bPositionRound << m_bPositionRoundScratch << m_bOneSystem << m_bOneSystemScratch;
-
-        CBlockWriter w;
-        for (DWORD f : m_dwPosFlags)
-            w.U32(f);
-        for (int g = 0; g < MAX_GAMES; ++g)
-            for (int k = 0; k < SLOTS_PER_GAME; ++k) {
-                w.U16(m_wPlayerNo[g][k]);
-                w.U16(m_nScore[g][k]);
-                w.U32(m_nAverage[g][k]);
-                w.I32(m_nHandicap[g][k]);
-            }
-        bool bPacers = AnyNonZero(m_wPacerNo) || AnyNonZero(m_nPacerScore) || AnyNonZero(m_nPacerHandicap) ||
-                       AnyNonZero(m_nPacerAverage);
-        w.U8(bPacers ? 1 : 0);
-        if (bPacers)
-            for (int g = 0; g < MAX_GAMES; ++g)
-                for (int k = 0; k < SLOTS_PER_GAME; ++k) {
-                    w.U16(m_wPacerNo[g][k]);
-                    w.U16(m_nPacerScore[g][k]);
-                    w.I32(m_nPacerHandicap[g][k]);
-                    w.U16(m_nPacerAverage[g][k]);
-                }
-        for (int s = 0; s < 2; ++s)
-            for (int c = 0; c < POINTS_COLS; ++c) {
-                w.U32(m_nTeamHandicap[s][c]);
-                w.U32(m_nTeamAverage[s][c]);
-            }
+    } else {
+        CHeaderReader r(ar);
+        m_nRound = r.U8();
+        m_nMatch = r.U8();
+        m_nPlayers = r.U8();
+        m_nGames = r.U8();
+        m_nTeamA = r.U8();
+        m_nTeamB = r.U8();
+        m_nVenue = r.U8();
+        CheckRange(m_nPlayers, 1, MAX_POSITIONS, "a match with a number of bowlers");
+        CheckRange(m_nGames, 1, MAX_GAMES, "a match with a number of games");
+        m_timeDue = r.Time();
+        m_timeDisplay = r.Time();
         for (int s = 0; s < 2; ++s) {
-            w.I32(m_nHandicapAdjust[s]);
-            w.I32(m_nScratchAdjust[s]);
+            m_bPlayed[s] = r.U8();
+            m_timePlayed[s] = r.Time();
+            m_nDefaulted[s] = r.U8();
+            m_dwScoresMarker[s] = r.U32();
+            m_dwPointsEligible[s] = r.U32();
         }
-        bool bPoints = HasAnyPoints();
-        w.U8(bPoints ? 1 : 0);
+        m_bPositionRound = r.U32();
+        m_bPositionRoundScratch = r.U32();
+        m_bOneSystem = r.U32();
+        m_bOneSystemScratch = r.U32();
+    }
+
+    // Each part: the position flags, the regular slots, the substitutes' slots (when any),
+    // the team figures, the points (when any). A marker byte says whether an optional part
+    // follows.
+    auto serializeParts = [&](auto plane) {
+        plane(m_dwPosFlags);
+        plane(m_wPlayerNo);
+        plane(m_nScore);
+        plane(m_nAverage);
+        plane(m_nHandicap);
+    };
+    auto serializePacers = [&](auto plane) {
+        plane(m_wPacerNo);
+        plane(m_nPacerScore);
+        plane(m_nPacerHandicap);
+        plane(m_nPacerAverage);
+    };
+    auto serializeTeams = [&](auto plane) {
+        plane(m_nTeamHandicap);
+        plane(m_nTeamAverage);
+        plane(m_nHandicapAdjust);
+        plane(m_nScratchAdjust);
+    };
+    auto serializePoints = [&](auto plane) {
+        plane(m_wScratchPoints);
+        plane(m_wHandicapPoints);
+        plane(m_wScratchBonus);
+        plane(m_wHandicapBonus);
+        plane(m_nScratchTotals);
+        plane(m_nHandicapTotals);
+        plane(m_nScratchMatchPoints);
+        plane(m_nHandicapMatchPoints);
+        plane(m_nScratchBonusPoints);
+        plane(m_nHandicapBonusPoints);
+        plane(m_nScratchPyramidPoints);
+        plane(m_nHandicapPyramidPoints);
+    };
+
+    if (ar.IsStoring()) {
+        auto write = [&ar](const auto& table) { WritePlane(ar, table); };
+        serializeParts(write);
+        BYTE bPacers = (AnyNonZero(m_wPacerNo) || AnyNonZero(m_nPacerScore) || AnyNonZero(m_nPacerHandicap) ||
+                        AnyNonZero(m_nPacerAverage)) ? 1 : 0;
+        ar << bPacers;
+        if (bPacers)
+            serializePacers(write);
+        serializeTeams(write);
+        BYTE bPoints = HasAnyPoints() ? 1 : 0;
+        ar << bPoints;
         if (bPoints) {
-            for (auto* table : {&m_wScratchPoints, &m_wHandicapPoints, &m_wScratchBonus, &m_wHandicapBonus})
-                for (int s = 0; s < 2; ++s)
-                    for (int r = 0; r < POINTS_ROWS; ++r)
-                        for (int c = 0; c < POINTS_COLS; ++c)
-                            w.I32((*table)[s][r][c]);
-            for (int s = 0; s < 2; ++s) {
-                for (int c = 0; c < POINTS_COLS; ++c)
-                    w.I32(m_nScratchTotals[s][c]);
-                for (int c = 0; c < POINTS_COLS; ++c)
-                    w.I32(m_nHandicapTotals[s][c]);
-                w.I32(m_nScratchMatchPoints[s]);
-                w.I32(m_nHandicapMatchPoints[s]);
-                w.I32(m_nScratchBonusPoints[s]);
-                w.I32(m_nHandicapBonusPoints[s]);
-                w.I32(m_nScratchPyramidPoints[s]);
-                w.I32(m_nHandicapPyramidPoints[s]);
-            }
-            w.U32(m_bScratchPointsDone);
-            w.U32(m_bHandicapPointsDone);
+            serializePoints(write);
+            ar << m_bScratchPointsDone << m_bHandicapPointsDone;
         }
-        w.Flush(ar);
         return;
     }
-
-    ar >> m_nRound >> m_nMatch >> m_nPlayers >> m_nGames >> m_nTeamA >> m_nTeamB >> m_nVenue;
-    CheckRange(m_nPlayers, 1, MAX_POSITIONS, "a match with a number of bowlers");
-    CheckRange(m_nGames, 1, MAX_GAMES, "a match with a number of games");
-    ar >> m_timeDue >> m_timeDisplay;
-    for (int s = 0; s < 2; ++s)
-        ar >> m_bPlayed[s] >> m_timePlayed[s] >> m_nDefaulted[s] >> m_dwScoresMarker[s] >> m_dwPointsEligible[s];
-    ar >> m_bPositionRound >> m_bPositionRoundScratch >> m_bOneSystem >> m_bOneSystemScratch;
-    {
-        CBlockReader r(ar, SLOTS_PER_GAME * 4 + SLOT_BLOCK + 1);
-        for (DWORD& f : m_dwPosFlags)
-            f = r.U32();
-        for (int g = 0; g < MAX_GAMES; ++g)
-            for (int k = 0; k < SLOTS_PER_GAME; ++k) {
-                m_wPlayerNo[g][k] = r.U16();
-                m_nScore[g][k] = r.U16();
-                m_nAverage[g][k] = r.U32();
-                m_nHandicap[g][k] = r.I32();
-            }
-        BYTE bPacers = r.U8();
-        CheckRange(bPacers, 0, 1, "a substitutes marker");
-        if (bPacers) {
-            CBlockReader p(ar, PACER_BLOCK);
-            for (int g = 0; g < MAX_GAMES; ++g)
-                for (int k = 0; k < SLOTS_PER_GAME; ++k) {
-                    m_wPacerNo[g][k] = p.U16();
-                    m_nPacerScore[g][k] = p.U16();
-                    m_nPacerHandicap[g][k] = p.I32();
-                    m_nPacerAverage[g][k] = p.U16();
-                }
-        }
-    }
-    {
-        CBlockReader r(ar, TEAM_BLOCK + 1);
-        for (int s = 0; s < 2; ++s)
-            for (int c = 0; c < POINTS_COLS; ++c) {
-                m_nTeamHandicap[s][c] = r.U32();
-                m_nTeamAverage[s][c] = r.U32();
-            }
-        for (int s = 0; s < 2; ++s) {
-            m_nHandicapAdjust[s] = r.I32();
-            m_nScratchAdjust[s] = r.I32();
-        }
-        BYTE bPoints = r.U8();
-        CheckRange(bPoints, 0, 1, "a points marker");
-        if (bPoints) {
-            CBlockReader p(ar, POINTS_BLOCK);
-            for (auto* table : {&m_wScratchPoints, &m_wHandicapPoints, &m_wScratchBonus, &m_wHandicapBonus})
-                for (int s = 0; s < 2; ++s)
-                    for (int row = 0; row < POINTS_ROWS; ++row)
-                        for (int c = 0; c < POINTS_COLS; ++c)
-                            (*table)[s][row][c] = p.I32();
-            for (int s = 0; s < 2; ++s) {
-                for (int c = 0; c < POINTS_COLS; ++c)
-                    m_nScratchTotals[s][c] = p.I32();
-                for (int c = 0; c < POINTS_COLS; ++c)
-                    m_nHandicapTotals[s][c] = p.I32();
-                m_nScratchMatchPoints[s] = p.I32();
-                m_nHandicapMatchPoints[s] = p.I32();
-                m_nScratchBonusPoints[s] = p.I32();
-                m_nHandicapBonusPoints[s] = p.I32();
-                m_nScratchPyramidPoints[s] = p.I32();
-                m_nHandicapPyramidPoints[s] = p.I32();
-            }
-            m_bScratchPointsDone = p.U32();
-            m_bHandicapPointsDone = p.U32();
-        }
+    auto read = [&ar](auto& table) { ReadPlane(ar, table); };
+    serializeParts(read);
+    BYTE bPacers = 0;
+    ar >> bPacers;
+    CheckRange(bPacers, 0, 1, "a substitutes marker");
+    if (bPacers)
+        serializePacers(read);
+    serializeTeams(read);
+    BYTE bPoints = 0;
+    ar >> bPoints;
+    CheckRange(bPoints, 0, 1, "a points marker");
+    if (bPoints) {
+        serializePoints(read);
+        ar >> m_bScratchPointsDone >> m_bHandicapPointsDone;
     }
 }
 

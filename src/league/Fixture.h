@@ -138,65 +138,65 @@ public:
     // ==== end of scoring engine ==============================================================
 
     // --- stored ----------------------------------------------------------------------
-    CBowlingDoc* m_pDoc;
-    BYTE m_nRound;
-    BYTE m_nMatch;                 // within the round, 1 = first
-    BYTE m_nPlayers;               // bowlers per side, 1..5
-    BYTE m_nGames;
-    BYTE m_nTeamA;                 // 0 while a position-round match is not set
-    BYTE m_nTeamB;
-    CTeam* m_pTeamA;               // joined to the team list by the document
-    CTeam* m_pTeamB;
-    BYTE m_nVenue;                 // 0 = none
-    CTime m_timeDue;
-    CTime m_timeDisplay;           // spare time value the full team history sorts by
-    BYTE m_bPlayed[2];             // result entered
-    CTime m_timePlayed[2];
-    BYTE m_nDefaulted[2];          // DefaultedBit mask
-    DWORD m_dwScoresMarker[2];     // set when the side's result is entered
-    DWORD m_dwPointsEligible[2];
-    DWORD m_bPositionRound;
-    DWORD m_bPositionRoundScratch; // set from and scored on the scratch standings
-    DWORD m_bOneSystem;            // the match scores one system only ...
-    DWORD m_bOneSystemScratch;     // ... scratch when set, else handicap
+    CBowlingDoc* m_pDoc{};
+    BYTE m_nRound{};
+    BYTE m_nMatch{};                 // within the round, 1 = first
+    BYTE m_nPlayers{};               // bowlers per side, 1..5
+    BYTE m_nGames{};
+    BYTE m_nTeamA{};                 // 0 while a position-round match is not set
+    BYTE m_nTeamB{};
+    CTeam* m_pTeamA{};               // joined to the team list by the document
+    CTeam* m_pTeamB{};
+    BYTE m_nVenue{};                 // 0 = none
+    CTime m_timeDue{};
+    CTime m_timeDisplay{};           // spare time value the full team history sorts by
+    BYTE m_bPlayed[2]{};             // result entered
+    CTime m_timePlayed[2]{};
+    BYTE m_nDefaulted[2]{};          // DefaultedBit mask
+    DWORD m_dwScoresMarker[2]{};     // set when the side's result is entered
+    DWORD m_dwPointsEligible[2]{};
+    DWORD m_bPositionRound{};
+    DWORD m_bPositionRoundScratch{}; // set from and scored on the scratch standings
+    DWORD m_bOneSystem{};            // the match scores one system only ...
+    DWORD m_bOneSystemScratch{};     // ... scratch when set, else handicap
 
-    DWORD m_dwPosFlags[SLOTS_PER_GAME];         // per side and position (slot)
+    DWORD m_dwPosFlags[SLOTS_PER_GAME]{};         // per side and position (slot)
     // Regular slots, [game][slot].
-    WORD m_wPlayerNo[MAX_GAMES][SLOTS_PER_GAME];
-    CPlayer* m_pPlayer[MAX_GAMES][SLOTS_PER_GAME];
-    WORD m_nScore[MAX_GAMES][SLOTS_PER_GAME];
-    DWORD m_nAverage[MAX_GAMES][SLOTS_PER_GAME]; // the match average the bowler is scored with
-    int m_nHandicap[MAX_GAMES][SLOTS_PER_GAME];
+    WORD m_wPlayerNo[MAX_GAMES][SLOTS_PER_GAME]{};
+    CPlayer* m_pPlayer[MAX_GAMES][SLOTS_PER_GAME]{};
+    WORD m_nScore[MAX_GAMES][SLOTS_PER_GAME]{};
+    DWORD m_nAverage[MAX_GAMES][SLOTS_PER_GAME]{}; // the match average the bowler is scored with
+    int m_nHandicap[MAX_GAMES][SLOTS_PER_GAME]{};
     // Pacer (substitute) slots, [game][slot].
-    WORD m_wPacerNo[MAX_GAMES][SLOTS_PER_GAME];
-    CPlayer* m_pPacer[MAX_GAMES][SLOTS_PER_GAME];
-    WORD m_nPacerScore[MAX_GAMES][SLOTS_PER_GAME];
-    int m_nPacerHandicap[MAX_GAMES][SLOTS_PER_GAME];
-    WORD m_nPacerAverage[MAX_GAMES][SLOTS_PER_GAME];
+    WORD m_wPacerNo[MAX_GAMES][SLOTS_PER_GAME]{};
+    CPlayer* m_pPacer[MAX_GAMES][SLOTS_PER_GAME]{};
+    WORD m_nPacerScore[MAX_GAMES][SLOTS_PER_GAME]{};
+    int m_nPacerHandicap[MAX_GAMES][SLOTS_PER_GAME]{};
+    WORD m_nPacerAverage[MAX_GAMES][SLOTS_PER_GAME]{};
     // Per side: each game and [4] the total.
-    DWORD m_nTeamHandicap[2][POINTS_COLS];
-    DWORD m_nTeamAverage[2][POINTS_COLS];
+    DWORD m_nTeamHandicap[2][POINTS_COLS]{};
+    DWORD m_nTeamAverage[2][POINTS_COLS]{};
 
     // Points. Held as 32-bit: pinfall points in hundredths pass 16 bits.
-    int m_wScratchPoints[2][POINTS_ROWS][POINTS_COLS];
-    int m_wHandicapPoints[2][POINTS_ROWS][POINTS_COLS];
-    int m_wScratchBonus[2][POINTS_ROWS][POINTS_COLS];
-    int m_wHandicapBonus[2][POINTS_ROWS][POINTS_COLS];
-    int m_nScratchTotals[2][POINTS_COLS];
-    int m_nHandicapTotals[2][POINTS_COLS];
-    int m_nScratchMatchPoints[2];
-    int m_nHandicapMatchPoints[2];
-    int m_nScratchBonusPoints[2];
-    int m_nHandicapBonusPoints[2];
-    int m_nHandicapAdjust[2];      // signed hand adjustments, 0 = none
-    int m_nScratchAdjust[2];
-    DWORD m_bScratchPointsDone;
-    DWORD m_bHandicapPointsDone;
-    int m_nHandicapPyramidPoints[2];
-    int m_nScratchPyramidPoints[2];
+    int m_wScratchPoints[2][POINTS_ROWS][POINTS_COLS]{};
+    int m_wHandicapPoints[2][POINTS_ROWS][POINTS_COLS]{};
+    int m_wScratchBonus[2][POINTS_ROWS][POINTS_COLS]{};
+    int m_wHandicapBonus[2][POINTS_ROWS][POINTS_COLS]{};
+    int m_nScratchTotals[2][POINTS_COLS]{};
+    int m_nHandicapTotals[2][POINTS_COLS]{};
+    int m_nScratchMatchPoints[2]{};
+    int m_nHandicapMatchPoints[2]{};
+    int m_nScratchBonusPoints[2]{};
+    int m_nHandicapBonusPoints[2]{};
+    int m_nHandicapAdjust[2]{};      // signed hand adjustments, 0 = none
+    int m_nScratchAdjust[2]{};
+    DWORD m_bScratchPointsDone{};
+    DWORD m_bHandicapPointsDone{};
+    int m_nHandicapPyramidPoints[2]{};
+    int m_nScratchPyramidPoints[2]{};
 
     // --- scratch space, not stored --------------------------------------------------------
-    BYTE m_nBowlerIndex[2][MAX_GAMES]; // written by CountBowlersAtPosition
+    BYTE m_nBowlerIndex[2][MAX_GAMES]{}; // written by CountBowlersAtPosition
 
 private:
     void CopyAll(const CFixture& other);

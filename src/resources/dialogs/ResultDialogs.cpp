@@ -1,9 +1,203 @@
 #include "resources/Resource.h"
 #include "resources/dialogs/ResultDialogs.h"
 
+namespace {
+
+// The scoresheet is laid out like the paper sheet it replaces: each side a block of rows
+// (headings, one row per bowler, the team's totals, the Defaulted boxes and the side's
+// buttons), side A above side B, every game in one column from top to bottom.
+namespace sheet {
+constexpr short kComboX = 7, kComboW = 72;
+constexpr short kHcX = 81, kHcW = 16;
+constexpr short kGameX = 99, kGamePitch = 27, kGameW = 25;
+constexpr short kSeriesX = 208, kSeriesW = 24;
+constexpr short kHcpSeriesX = 235, kHcpSeriesW = 24;
+constexpr short kLabelX = 55, kLabelW = 41;  // row labels, right-aligned before the hc column
+constexpr short kHeadH = 10, kRowH = 13, kTotalH = 9, kDefaultedH = 12, kButtonsH = 15;
+constexpr short kPointsRowH = 11;  // singles
+
+short GameX(int g) { return static_cast<short>(kGameX + kGamePitch * g); }
+
+short BlockHeight(int n)
+{
+    if (n == 1)
+        return kHeadH + kRowH + kTotalH + 1 + kDefaultedH + kPointsRowH + kButtonsH;
+    return static_cast<short>(kHeadH + kRowH * n + 3 * kTotalH + 1 + kDefaultedH + kButtonsH);
+}
+
+const char* const kGameHead[4] = {"G1", "G2", "G3", "G4"};
+
+// The score cells of one side: the only tab stops of the scoring area, bowler by bowler.
+void AddCells(std::vector<DlgControl>& c, int side, int n, short y)
+{
+    const UINT* base = side == 0 ? IDC_SS_SCORE_A : IDC_SS_SCORE_B;
+    for (int p = 0; p < n; ++p)
+        for (int g = 0; g < 4; ++g)
+            c.push_back({CtlKind::Edit, base[p] + static_cast<UINT>(g), nullptr, GameX(g),
+                         static_cast<short>(y + kHeadH + kRowH * p), kGameW, 12,
+                         ES_CENTER | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP});
+}
+
+// Everything of one side but its score cells.
+void AddSide(std::vector<DlgControl>& c, int side, int n, short y)
+{
+    const bool singles = n == 1;
+    // Headings.
+    c.push_back({CtlKind::Static, IDC_SS_TEAM[side], "", kComboX, static_cast<short>(y + 1), kComboW, 8, SS_LEFT | SS_NOPREFIX});
+    c.push_back({CtlKind::Static, singles && side == 1 ? IDC_SS1_HEAD_HC_B : IDC_SS_HEAD_HC[side], "hc", kHcX,
+                 static_cast<short>(y + 1), kHcW, 8, SS_CENTER});
+    for (int g = 0; g < 4; ++g) {
+        UINT id = IDC_SS_HEAD_G[side][g];
+        if (singles && side == 1 && g == 3)
+            id = IDC_SS1_HEAD_G4_B;
+        c.push_back({CtlKind::Static, id ? id : IDC_STATIC, kGameHead[g], GameX(g), static_cast<short>(y + 1), kGameW, 8, SS_CENTER});
+    }
+    c.push_back({CtlKind::Static, IDC_STATIC, "Series", kSeriesX, static_cast<short>(y + 1), kSeriesW, 8, SS_CENTER});
+    c.push_back({CtlKind::Static, IDC_SS_HEAD_HCPSERIES[side], "+ hc", kHcpSeriesX, static_cast<short>(y + 1), kHcpSeriesW, 8, SS_CENTER});
+
+    // One row per bowler.
+    const UINT* player = side == 0 ? IDC_SS_PLAYER_A : IDC_SS_PLAYER_B;
+    const UINT* hc = side == 0 ? IDC_SS_HC_A : IDC_SS_HC_B;
+    const UINT* series = side == 0 ? IDC_SS_SERIES_A : IDC_SS_SERIES_B;
+    const UINT* hcpSeries = side == 0 ? IDC_SS_HCPSERIES_A : IDC_SS_HCPSERIES_B;
+    for (int p = 0; p < n; ++p) {
+        short ry = static_cast<short>(y + kHeadH + kRowH * p);
+        c.push_back({CtlKind::ComboBox, player[p], nullptr, kComboX, ry, kComboW, 90, CBS_DROPDOWN | CBS_SORT | WS_VSCROLL});
+        c.push_back({CtlKind::Static, hc[p], "", kHcX, static_cast<short>(ry + 2), kHcW, 8, SS_CENTER});
+        c.push_back({CtlKind::Static, series[p], "", kSeriesX, static_cast<short>(ry + 2), kSeriesW, 8, SS_CENTER});
+        c.push_back({CtlKind::Static, hcpSeries[p], "", kHcpSeriesX, static_cast<short>(ry + 2), kHcpSeriesW, 8, SS_CENTER});
+    }
+
+    short ty = static_cast<short>(y + kHeadH + kRowH * n + 1);
+    if (singles) {
+        // The scores with handicap, under the scores.
+        c.push_back({CtlKind::Static, IDC_SS_LABEL_WITH_HCP[side], "With hc", kLabelX, ty, kLabelW, 8, SS_RIGHT});
+        for (int g = 0; g < 4; ++g)
+            c.push_back({CtlKind::Static, IDC_SS1_HCPSCORE[side][g], "", GameX(g), ty, kGameW, 8, SS_CENTER});
+        c.push_back({CtlKind::Static, IDC_SS1_HCPSCORE_SERIES[side], "", kSeriesX, ty, kSeriesW, 8, SS_CENTER});
+        ty = static_cast<short>(ty + kTotalH);
+    } else {
+        // The team's three total rows, and the points group beside their labels.
+        struct Row {
+            UINT label;
+            const char* text;
+            const UINT* cells;
+            UINT series;
+        } rows[3] = {
+            {IDC_STATIC, "Totals (S)", IDC_SS_SCRTOTAL[side], IDC_SS_SCRTOTAL_SERIES[side]},
+            {IDC_SS_LABEL_HANDICAP[side], "Handicap", IDC_SS_HANDICAP[side], IDC_SS_HANDICAP_SERIES[side]},
+            {IDC_SS_LABEL_HCPTOTAL[side], "Totals (H)", IDC_SS_HCPTOTAL[side], IDC_SS_HCPTOTAL_SERIES[side]},
+        };
+        for (int r = 0; r < 3; ++r) {
+            short ry = static_cast<short>(ty + kTotalH * r);
+            c.push_back({CtlKind::Static, rows[r].label, rows[r].text, kLabelX, ry, kLabelW, 8, SS_RIGHT});
+            for (int g = 0; g < 4; ++g)
+                c.push_back({CtlKind::Static, rows[r].cells[g], "", GameX(g), ry, kGameW, 8, SS_CENTER});
+            c.push_back({CtlKind::Static, rows[r].series, "", kSeriesX, ry, kSeriesW, 8, SS_CENTER});
+        }
+        c.push_back({CtlKind::GroupBox, IDC_STATIC, "Points", 4, static_cast<short>(ty - 3), 49, 31});
+        c.push_back({CtlKind::Static, IDC_STATIC, "Scratch", 8, static_cast<short>(ty + 7), 28, 8, SS_LEFT});
+        c.push_back({CtlKind::Static, IDC_SS_POINTS_SCR[side], "", 36, static_cast<short>(ty + 7), 15, 8, SS_RIGHT});
+        c.push_back({CtlKind::Static, IDC_SS_LABEL_POINTS_HCP[side], "Handicap", 8, static_cast<short>(ty + 17), 28, 8, SS_LEFT});
+        c.push_back({CtlKind::Static, IDC_SS_POINTS_HCP[side], "", 36, static_cast<short>(ty + 17), 15, 8, SS_RIGHT});
+        ty = static_cast<short>(ty + 3 * kTotalH);
+    }
+
+    // Played and the Defaulted boxes under the game columns.
+    short dy = static_cast<short>(ty + 1);
+    c.push_back({CtlKind::CheckBox, IDC_SS_PLAYED[side], "Played", kComboX, dy, 36, 10, BS_LEFTTEXT});
+    c.push_back({CtlKind::Static, IDC_STATIC, "Defaulted", kLabelX, static_cast<short>(dy + 1), kLabelW, 8, SS_RIGHT});
+    for (int g = 0; g < 4; ++g)
+        c.push_back({CtlKind::CheckBox, IDC_SS_DEFAULTED[side][g], "", static_cast<short>(GameX(g) + 9), dy, 10, 10});
+    ty = static_cast<short>(ty + kDefaultedH);
+
+    if (singles) {
+        c.push_back({CtlKind::Static, IDC_SS1_LABEL_POINTS_SCR[side], "Points (S)", kComboX, ty, 36, 8, SS_LEFT});
+        c.push_back({CtlKind::Static, IDC_SS_POINTS_SCR[side], "", 44, ty, 18, 8, SS_RIGHT});
+        c.push_back({CtlKind::Static, IDC_SS1_LABEL_POINTS_HCP[side], "Points (H)", GameX(0), ty, 36, 8, SS_LEFT});
+        c.push_back({CtlKind::Static, IDC_SS_POINTS_HCP[side], "", static_cast<short>(GameX(1) + 10), ty, 18, 8, SS_RIGHT});
+        ty = static_cast<short>(ty + kPointsRowH);
+    }
+
+    // The side's buttons and its date played.
+    c.push_back({CtlKind::PushButton, IDC_SS_SUBS[side], "Subs", kComboX, ty, 26, 13});
+    c.push_back({CtlKind::PushButton, IDC_SS_BLINDS[side], "Blinds", 35, ty, 28, 13});
+    c.push_back({CtlKind::PushButton, IDC_SS_CHANGE_DATE[side], "Change Date Played", kGameX, ty, 76, 13});
+    c.push_back({CtlKind::Static, IDC_SS_DATE_PLAYED[side], "", 179, static_cast<short>(ty + 3), 80, 8, SS_LEFT});
+}
+
+DlgTemplate MakeScoresheet(UINT idd, const char* caption, short cx, short cy, int n)
+{
+    DlgTemplate t{idd, caption, cx, cy, {}};
+    auto& c = t.controls;
+    const short block = BlockHeight(n);
+    const short bottom = static_cast<short>(cy - 29);  // the row of OK and Cancel
+    const short ya = 5;
+    // Side B sits right under side A, or lower when the dialog has room to spare.
+    short gap = static_cast<short>((bottom - ya - 2 * block) / 2);
+    if (gap < 5)
+        gap = 5;
+    if (gap > 14)
+        gap = 14;
+    const short yb = static_cast<short>(ya + block + gap);
+
+    // Tab order: the score cells, OK, then the two Exclude buttons; nothing else is a tab stop.
+    AddCells(c, 0, n, ya);
+    AddCells(c, 1, n, yb);
+    c.push_back({CtlKind::PushButton, IDOK, "OK", 5, bottom, 34, 14, BS_DEFPUSHBUTTON | WS_TABSTOP});
+    const UINT* exclude = n == 5 ? IDC_SS_EXCLUDE_FIVES : IDC_SS_EXCLUDE;
+    const short buttonsA = static_cast<short>(ya + block - kButtonsH);
+    const short buttonsB = static_cast<short>(yb + block - kButtonsH);
+    c.push_back({CtlKind::PushButton, exclude[0], "Exclude", 65, buttonsA, 30, 13, WS_TABSTOP});
+    c.push_back({CtlKind::PushButton, exclude[1], "Exclude", 65, buttonsB, 30, 13, WS_TABSTOP});
+
+    AddSide(c, 0, n, ya);
+    c.push_back({CtlKind::Frame, IDC_STATIC, nullptr, 4, static_cast<short>(ya + block + gap / 2 - 1),
+                 static_cast<short>(cx - 8), 1, SS_ETCHEDHORZ});
+    AddSide(c, 1, n, yb);
+
+    c.push_back({CtlKind::PushButton, IDC_SS_AWARDS, "Awards", 41, bottom, 34, 14});
+    if (n > 1) {
+        c.push_back({CtlKind::PushButton, IDC_SS_NEW_PLAYER, "New Player", 77, bottom, 42, 14});
+        c.push_back({CtlKind::PushButton, IDC_SS_POINTS, "Points", 121, bottom, 34, 14});
+    }
+    c.push_back({CtlKind::CheckBox, IDC_SS_AUTO_TAB, "Auto TAB scores", 160, static_cast<short>(bottom + 2), 64, 10});
+    c.push_back({CtlKind::PushButton, IDCANCEL, "Cancel", static_cast<short>(cx - 39), bottom, 34, 14});
+    c.push_back({CtlKind::Static, IDC_SS_STATUS, "", 5, static_cast<short>(cy - 12), static_cast<short>(cx - 10), 8,
+                 SS_LEFT | SS_SUNKEN | SS_NOPREFIX});
+    return t;
+}
+}  // namespace sheet
+
+}  // namespace
+
 const std::vector<DlgTemplate>& ResultDialogTemplates()
 {
     static const std::vector<DlgTemplate> templates = {
+        sheet::MakeScoresheet(IDD_FIVES_SCORESHEET, "Fives Scoresheet", 263, 303, 5),
+        sheet::MakeScoresheet(IDD_FOURS_SCORESHEET, "Scoresheet", 267, 295, 4),
+        sheet::MakeScoresheet(IDD_THREES_SCORESHEET, "Scoresheet", 263, 268, 3),
+        sheet::MakeScoresheet(IDD_DOUBLES_SCORESHEET, "Scoresheet", 262, 253, 2),
+        sheet::MakeScoresheet(IDD_SINGLES_SCORESHEET, "Scoresheet", 262, 185, 1),
+
+        {IDD_SELECT_ROUND, "Select a Round", 220, 126, {
+            {CtlKind::ListBox, IDC_SELECT_ROUND_LIST, nullptr, 7, 7, 206, 92,
+             LBS_NOTIFY | LBS_MULTICOLUMN | WS_HSCROLL | WS_BORDER | WS_TABSTOP},
+            {CtlKind::PushButton, IDOK, "OK", 109, 105, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+            {CtlKind::PushButton, IDCANCEL, "Cancel", 163, 105, 50, 14, WS_TABSTOP},
+        }},
+        {IDD_SELECT_FIXTURE, "Select Fixture", 220, 126, {
+            {CtlKind::ListBox, IDC_SELECT_FIXTURE_LIST, nullptr, 7, 7, 206, 92,
+             LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP},
+            {CtlKind::PushButton, IDOK, "OK", 109, 105, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+            {CtlKind::PushButton, IDCANCEL, "Cancel", 163, 105, 50, 14, WS_TABSTOP},
+        }},
+        {IDD_SET_ROUND, "Set Round Number", 160, 46, {
+            {CtlKind::Static, IDC_STATIC, "Round Number", 7, 9, 52, 8},
+            {CtlKind::Edit, IDC_SET_ROUND_NUMBER, nullptr, 62, 7, 30, 12, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
+            {CtlKind::PushButton, IDOK, "OK", 103, 6, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+            {CtlKind::PushButton, IDCANCEL, "Cancel", 103, 24, 50, 14, WS_TABSTOP},
+        }},
     };
     return templates;
 }

@@ -1,0 +1,190 @@
+#include "results/ResultCommands.h"
+
+#include "framework/ui/Dialog.h"
+#include "league/BowlingDoc.h"
+#include "league/Fixture.h"
+#include "league/Team.h"
+#include "results/ResultEntry.h"
+#include "results/SelectFixtureDlg.h"
+#include "results/SelectRoundDlg.h"
+
+namespace {
+
+constexpr const char* kSetPositionRound =
+    "There is a position round match which has not been set.  Would you like it set now?";
+
+bool IsUnsetPositionMatch(const CFixture* f)
+{
+    return f->m_bPositionRound && (f->m_nTeamA == 0 || f->m_nTeamB == 0);
+}
+
+// 0 when nothing was chosen.
+int ChooseRound(CBowlingDoc& doc, int nPreset, BOOL bPlayed)
+{
+    CSelectRoundDlg dlg;
+    dlg.m_pDoc = &doc;
+    dlg.m_nRound = static_cast<UINT>(nPreset);
+    dlg.m_bPlayed = bPlayed ? 1 : 0;
+    if (dlg.DoModal() != IDOK)
+        return 0;
+    return static_cast<int>(dlg.m_nRound);
+}
+
+// Both teams must be able to put out a full line-up; says which one cannot.
+bool TeamsAreFull(CBowlingDoc& doc, const CFixture* f)
+{
+    for (BYTE nTeam : {f->m_nTeamA, f->m_nTeamB}) {
+        if (!doc.HasFullTeam(nTeam)) {
+            CTeam* pTeam = doc.FindTeam(nTeam);
+            CString msg = pTeam ? pTeam->m_strName : CString();
+            msg += " does not have a full team.";
+            AfxMessageBox(msg, MB_OK);
+            return false;
+        }
+    }
+    return true;
+}
+
+// Asks to set each unset position round up to nLastRound (every round when 0); false when
+// the secretary declines or a match stays unset.
+bool SetPositionRounds(CBowlingDoc& doc, int nFirstRound, int nLastRound, const char* pszQuestion)
+{
+    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
+        CFixture* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
+        if (f->m_nRound < nFirstRound || (nLastRound && f->m_nRound > nLastRound) || !IsUnsetPositionMatch(f))
+            continue;
+        if (AfxMessageBox(pszQuestion, MB_YESNO) != IDYES)
+            return false;
+        doc.SetPositionWeek(f->m_nRound);
+        if (IsUnsetPositionMatch(f))
+            return false;
+    }
+    return true;
+}
+
+void SetPassFromPositionMatch(CBowlingDoc& doc, const CFixture* f)
+{
+    if (f && f->m_bPositionRound)
+        doc.m_bHandicapPass = f->m_bPositionRoundScratch ? PASS_SCRATCH : PASS_HANDICAP;
+}
+
+}  // namespace
+
+void OnResultEnterResults(CBowlingDoc& doc)
+{
+    const int nRound = ChooseRound(doc, doc.m_nCurrentRound, FALSE);
+    if (nRound == 0)
+        return;
+    if (!SetPositionRounds(doc, 1, nRound, kSetPositionRound))
+        return;
+
+    CFixture* pFirstUnplayed = nullptr;
+    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos && !pFirstUnplayed;) {
+        CFixture* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
+        if (f->m_nRound == nRound && !(f->m_bPlayed[0] && f->m_bPlayed[1]))
+            pFirstUnplayed = f;
+    }
+    SetPassFromPositionMatch(doc, pFirstUnplayed);
+
+    const BYTE nSavedRound = doc.m_nCurrentRound;
+    bool bOffered = false;
+    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
+        CFixture* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
+        if (f->m_nRound != nRound || f->IsBye() || (f->m_bPlayed[0] && f->m_bPlayed[1]))
+            continue;
+        if (!TeamsAreFull(doc, f))
+            continue;
+        bOffered = true;
+        const BOOL bOK = EnterResult(&doc, f);
+        doc.m_nDisplayMode = DISPLAY_STANDINGS;
+        if (!bOK)
+            break;
+        doc.m_nCurrentRound = static_cast<BYTE>(nRound);
+        doc.SetModifiedFlag();
+    }
+    doc.m_nCurrentRound = nSavedRound;
+    if (!bOffered)
+        AfxMessageBox("No outstanding Results for that week!", MB_OK);
+    doc.Recalculate();
+}
+
+void OnResultFirstUnplayedMatch(CBowlingDoc& doc)
+{
+    bool bEntered = false;
+    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
+        CFixture* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
+        if (f->m_bPlayed[0] && f->m_bPlayed[1])
+            continue;
+        if (f->m_bPositionRound && f->m_nTeamA == 0 && f->m_nTeamB == 0) {
+            if (AfxMessageBox(kSetPositionRound, MB_YESNO) != IDYES)
+                break;
+            doc.SetPositionWeek(f->m_nRound);
+            if (IsUnsetPositionMatch(f))
+                break;
+        }
+        if (f->IsBye() || !TeamsAreFull(doc, f))
+            continue;
+        if (!EnterResult(&doc, f))
+            break;
+        bEntered = true;
+    }
+    doc.m_nDisplayMode = DISPLAY_STANDINGS;
+    if (bEntered)
+        doc.SetModifiedFlag();
+    // Always: the scoresheet works on league-wide figures (statistics, points, blind
+    // counters) that a cancelled match does not put back.
+    doc.Recalculate();
+}
+
+void OnResultEnterIndividualResult(CBowlingDoc& doc)
+{
+    const int nRound = ChooseRound(doc, doc.m_nCurrentRound, FALSE);
+    if (nRound == 0)
+        return;
+    if (!SetPositionRounds(doc, nRound, nRound,
+                           "This is a position week match which has not been set.  Would you like it set now?"))
+        return;
+    CFixture* f = SelectFixture(&doc, nRound, 0);
+    if (!f || !TeamsAreFull(doc, f))
+        return;
+    doc.m_nCurrentRound = static_cast<BYTE>(nRound);
+    doc.Recalculate();
+    const BOOL bOK = EnterResult(&doc, f);
+    doc.m_nDisplayMode = DISPLAY_STANDINGS;
+    if (bOK)
+        doc.SetModifiedFlag();
+    doc.Recalculate();
+}
+
+void OnResultAmendResults(CBowlingDoc& doc)
+{
+    const int nRound = ChooseRound(doc, doc.m_nCurrentRound, TRUE);
+    if (nRound == 0)
+        return;
+    CFixture* f = SelectFixture(&doc, nRound, 1);
+    if (!f || !TeamsAreFull(doc, f))
+        return;
+
+    // The statistics as they stood before the match: the round of its due date.
+    int nMatchRound = f->m_nRound;
+    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
+        const CFixture* g = static_cast<const CFixture*>(doc.m_listFixtures.GetNext(pos));
+        if (g->m_timeDue == f->m_timeDue) {
+            nMatchRound = g->m_nRound;
+            break;
+        }
+    }
+    const BYTE nSavedRound = doc.m_nCurrentRound;
+    if (nMatchRound < 2) {
+        doc.ResetStatistics();
+    } else {
+        doc.m_nCurrentRound = static_cast<BYTE>(nMatchRound - 1);
+        doc.Recalculate();
+    }
+    const BOOL bOK = EditResult(&doc, f);
+    doc.m_nDisplayMode = DISPLAY_STANDINGS;
+    if (bOK)
+        doc.SetModifiedFlag();
+    doc.m_nCurrentRound = nSavedRound;
+    doc.Recalculate();
+}

@@ -1,0 +1,165 @@
+#include "results/ResultEntry.h"
+
+#include <algorithm>
+
+#include "league/BowlingDoc.h"
+#include "league/Fixture.h"
+#include "league/Player.h"
+#include "league/Team.h"
+#include "results/DoublesScoresheetDlg.h"
+#include "results/FivesScoresheetDlg.h"
+#include "results/FoursScoresheetDlg.h"
+#include "results/SinglesScoresheetDlg.h"
+#include "results/ThreesScoresheetDlg.h"
+
+namespace {
+
+CTeam* SideTeam(CBowlingDoc* pDoc, CFixture* pFixture, int nSide)
+{
+    CTeam* pTeam = nSide == 0 ? pFixture->m_pTeamA : pFixture->m_pTeamB;
+    return pTeam ? pTeam : pDoc->FindTeam(nSide == 0 ? pFixture->m_nTeamA : pFixture->m_nTeamB);
+}
+
+template <class Dlg>
+BOOL EditWith(CBowlingDoc* pDoc, CFixture* pFixture)
+{
+    Dlg dlg;
+    const CFixture undo(*pFixture);
+    try {
+        PrepareScoresheet(dlg, pDoc, pFixture);
+        if (dlg.DoModal() == IDOK)
+            return TRUE;
+    } catch (...) {
+        *pFixture = undo;
+        throw;
+    }
+    *pFixture = undo;
+    return FALSE;
+}
+
+}  // namespace
+
+void FillLineUp(CBowlingDoc* pDoc, CFixture* pFixture)
+{
+    for (int s = 0; s < 2; ++s) {
+        if (pFixture->m_bPlayed[s])
+            continue;
+        CTeam* pTeam = SideTeam(pDoc, pFixture, s);
+        if (!pTeam)
+            continue;
+        std::vector<CPlayer*> order;
+        for (int i = 0; i < pTeam->GetOrderCount(); ++i)
+            if (CPlayer* pPlayer = pDoc->FindPlayer(pTeam->GetOrderAt(i)))
+                order.push_back(pPlayer);
+        const int n = std::min<int>(pFixture->m_nPlayers, MAX_POSITIONS);
+        for (int k = 0; k < n && k < static_cast<int>(order.size()); ++k) {
+            pFixture->m_dwPosFlags[CFixture::SlotOf(s, k)] = 0;
+            pFixture->SetPlayer(s, k, order[static_cast<size_t>(k)]);
+        }
+    }
+}
+
+void PrepareScoresheet(CScoresheetDlg& dlg, CBowlingDoc* pDoc, CFixture* pFixture)
+{
+    CFixture& f = *pFixture;
+    dlg.m_pFixture = pFixture;
+    dlg.m_pDoc = pDoc;
+
+    // A position-round match counts in one system only, unless the league scores those
+    // matches both ways.
+    const bool bPosition = f.m_bPositionRound != 0;
+    const bool bPosScratch = bPosition && f.m_bPositionRoundScratch != 0;
+    dlg.m_bHandicapScoring = pDoc->m_bHandicapLeague && !(bPosScratch && !pDoc->m_bPositionBothWays);
+    dlg.m_bScratchScoring = pDoc->m_bScratchLeague && (!bPosition || bPosScratch || pDoc->m_bPositionBothWays);
+
+    // A team that folded before this round gives every game of the league away.
+    const int nGames = pDoc->m_nGamesPerMatch;
+    for (int s = 0; s < 2; ++s) {
+        CTeam* pTeam = SideTeam(pDoc, pFixture, s);
+        if (pTeam && pTeam->IsFoldedBefore(f.m_nRound)) {
+            f.m_bPlayed[s] = 1;
+            BYTE mask = 8;
+            if (nGames > 1)
+                mask |= 4;
+            if (nGames > 2)
+                mask |= 2;
+            if (nGames > 3)
+                mask |= 1;
+            f.m_nDefaulted[s] = mask;
+        }
+    }
+
+    for (int p = 0; p < dlg.GetPositions(); ++p)
+        for (int g = 0; g < 4; ++g) {
+            dlg.m_nScoreA[p][g] = f.m_nScore[g][CFixture::SlotOf(0, p)];
+            dlg.m_nScoreB[p][g] = f.m_nScore[g][CFixture::SlotOf(1, p)];
+        }
+    CTeam* pTeamA = SideTeam(pDoc, pFixture, 0);
+    CTeam* pTeamB = SideTeam(pDoc, pFixture, 1);
+    dlg.m_strTeamA = pTeamA ? pTeamA->m_strName : CString();
+    dlg.m_strTeamB = pTeamB ? pTeamB->m_strName : CString();
+
+    for (int g = 0; g < 4; ++g) {
+        const bool bExists = g < nGames;
+        dlg.m_bDefaultedA[g] = bExists && (f.m_nDefaulted[0] & DefaultedBit(g)) ? TRUE : FALSE;
+        dlg.m_bDefaultedB[g] = bExists && (f.m_nDefaulted[1] & DefaultedBit(g)) ? TRUE : FALSE;
+    }
+    dlg.m_bPlayedA = f.m_bPlayed[0] ? TRUE : FALSE;
+    dlg.m_bPlayedB = f.m_bPlayed[1] ? TRUE : FALSE;
+}
+
+BOOL EditFivesResult(CBowlingDoc* pDoc, CFixture* pFixture) { return EditWith<CFivesScoresheetDlg>(pDoc, pFixture); }
+BOOL EditFoursResult(CBowlingDoc* pDoc, CFixture* pFixture) { return EditWith<CFoursScoresheetDlg>(pDoc, pFixture); }
+BOOL EditThreesResult(CBowlingDoc* pDoc, CFixture* pFixture) { return EditWith<CThreesScoresheetDlg>(pDoc, pFixture); }
+BOOL EditDoublesResult(CBowlingDoc* pDoc, CFixture* pFixture) { return EditWith<CDoublesScoresheetDlg>(pDoc, pFixture); }
+BOOL EditSinglesResult(CBowlingDoc* pDoc, CFixture* pFixture) { return EditWith<CSinglesScoresheetDlg>(pDoc, pFixture); }
+
+BOOL EnterFivesResult(CBowlingDoc* pDoc, CFixture* pFixture)
+{
+    FillLineUp(pDoc, pFixture);
+    return EditFivesResult(pDoc, pFixture);
+}
+BOOL EnterFoursResult(CBowlingDoc* pDoc, CFixture* pFixture)
+{
+    FillLineUp(pDoc, pFixture);
+    return EditFoursResult(pDoc, pFixture);
+}
+BOOL EnterThreesResult(CBowlingDoc* pDoc, CFixture* pFixture)
+{
+    FillLineUp(pDoc, pFixture);
+    return EditThreesResult(pDoc, pFixture);
+}
+BOOL EnterDoublesResult(CBowlingDoc* pDoc, CFixture* pFixture)
+{
+    FillLineUp(pDoc, pFixture);
+    return EditDoublesResult(pDoc, pFixture);
+}
+BOOL EnterSinglesResult(CBowlingDoc* pDoc, CFixture* pFixture)
+{
+    FillLineUp(pDoc, pFixture);
+    return EditSinglesResult(pDoc, pFixture);
+}
+
+BOOL EnterResult(CBowlingDoc* pDoc, CFixture* pFixture)
+{
+    switch (pDoc->m_nPlayersPerTeam) {
+    case 5: return EnterFivesResult(pDoc, pFixture);
+    case 4: return EnterFoursResult(pDoc, pFixture);
+    case 3: return EnterThreesResult(pDoc, pFixture);
+    case 2: return EnterDoublesResult(pDoc, pFixture);
+    case 1: return EnterSinglesResult(pDoc, pFixture);
+    default: return FALSE;
+    }
+}
+
+BOOL EditResult(CBowlingDoc* pDoc, CFixture* pFixture)
+{
+    switch (pDoc->m_nPlayersPerTeam) {
+    case 5: return EditFivesResult(pDoc, pFixture);
+    case 4: return EditFoursResult(pDoc, pFixture);
+    case 3: return EditThreesResult(pDoc, pFixture);
+    case 2: return EditDoublesResult(pDoc, pFixture);
+    case 1: return EditSinglesResult(pDoc, pFixture);
+    default: return FALSE;
+    }
+}

@@ -4,6 +4,19 @@
 #include "app/LeagueNameView.h"
 #include "app/MainFrm.h"
 #include "resources/Resource.h"
+#ifdef TORVANE_HAVE_BOWLING_VIEW
+#include "view/BowlingView.h"
+#endif
+
+// The view of the main window: the league's own once it is built, else the stand-in.
+static const CRuntimeClass* AppViewClass()
+{
+#ifdef TORVANE_HAVE_BOWLING_VIEW
+    return RUNTIME_CLASS(CBowlingView);
+#else
+    return RUNTIME_CLASS(CLeagueNameView);
+#endif
+}
 
 #ifndef TORVANE_HAVE_LEAGUE
 IMPLEMENT_DYNCREATE(CBowlingDoc, CDocument)
@@ -32,7 +45,7 @@ BOOL CBowlingApp::InitInstance()
     SetDialogBkColor(RGB(192, 192, 192), RGB(0, 0, 0));
     LoadStdProfileSettings(4);
     AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CBowlingDoc), RUNTIME_CLASS(CMainFrame),
-                                          RUNTIME_CLASS(CLeagueNameView)));
+                                          AppViewClass()));
 
     CString file = GetFirstArgument();
     if (file.IsEmpty())

@@ -95,9 +95,11 @@ TEST(StartUp, TheFileOnTheCommandLineOpensWithoutItsQuotes)
     EXPECT_EQ(s.Doc()->GetPathName(), path);
     EXPECT_EQ(ui.frameTitle, "Tuesday.lgf - Torvane");
     EXPECT_EQ((*s.app.GetRecentFileList())[0], path);
+#ifndef TORVANE_HAVE_BOWLING_VIEW
     auto* view = dynamic_cast<CLeagueNameView*>(s.app.m_pMainWnd->GetActiveView());
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->GetHeading(), "Tuesday Triples");
+#endif
 }
 
 TEST(StartUp, AnUnreadableFileIsReportedAndAnEmptyLeagueStays)
@@ -134,11 +136,13 @@ TEST(Commands, EveryMenuCommandIsThereAndTheUnbuiltOnesAreDisabled)
         EXPECT_NE(std::find(inMenu.begin(), inMenu.end(), id), inMenu.end()) << "command " << id << " has no menu entry";
         EXPECT_TRUE(AfxHasString(id)) << id;
     }
-    // Nothing handles these yet: disabled, and running one does nothing at all.
+    // A command nothing handles yet is disabled, and running it does nothing at all.
     CFrameWnd* frame = s.app.m_pMainWnd;
-    for (UINT id : {ID_RESULT_ENTER, ID_VENUE_ADD, ID_REPORT_EDIT, ID_POPUP_TEAM_RESULTS}) {
+    for (UINT id : inMenu) {
+        if (frame->HasHandlerInChain(id))
+            continue;
         EXPECT_FALSE(frame->IsCommandEnabled(id)) << id;
-        EXPECT_FALSE(frame->ExecuteCommand(id));
+        EXPECT_FALSE(frame->ExecuteCommand(id)) << id;
     }
     // The framework's own are live.
     for (UINT id : {ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
@@ -161,6 +165,8 @@ TEST(Commands, TheToolbarHasSixteenButtonsInTwentyPlaces)
     EXPECT_EQ(ID_FILE_NEW, 57600u);
 }
 
+#ifndef TORVANE_HAVE_BOWLING_VIEW
+// The stand-in view's page; the league's own view tests its pages itself.
 TEST(Commands, PrintAndPreviewRunThePrintingSequence)
 {
     CScriptedBackend ui;
@@ -175,6 +181,7 @@ TEST(Commands, PrintAndPreviewRunThePrintingSequence)
     EXPECT_EQ(title->x1, 5760);
     EXPECT_EQ(title->y1, -1440);
 }
+#endif
 
 TEST(Commands, ExitAsksAboutAChangedLeague)
 {

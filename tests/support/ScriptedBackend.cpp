@@ -4,6 +4,7 @@
 
 #include "framework/ui/CommonDialogs.h"
 #include "framework/ui/Frame.h"
+#include "framework/ui/WinApp.h"
 #include "framework/ui/View.h"
 
 namespace {
@@ -38,7 +39,7 @@ CScriptedBackend::~CScriptedBackend()
 bool CScriptedBackend::AllUsed() const
 {
     return m_nextScript == m_scripts.size() && m_nextAnswer == m_answers.size() && m_nextFile == m_files.size() &&
-           m_nextFont == m_fonts.size() && m_nextColor == m_colors.size();
+           m_nextFont == m_fonts.size() && m_nextColor == m_colors.size() && m_nextPopup == m_popupChoices.size();
 }
 
 std::vector<std::string> CScriptedBackend::MessageTexts() const
@@ -345,4 +346,41 @@ BOOL CScriptedBackend::RegisterInstance(const char* pszClassName)
 {
     registeredInstance = pszClassName ? pszClassName : "";
     return TRUE;
+}
+
+void CScriptedBackend::ChoosePopupCommand(UINT nID) { m_popupChoices.push_back(nID); }
+
+UINT CScriptedBackend::TrackPopupMenu(CWnd&, UINT nIDMenu, int nSubMenu, int x, int y)
+{
+    popupsShown.push_back({nIDMenu, nSubMenu, x, y});
+    if (m_nextPopup >= m_popupChoices.size()) {
+        ADD_FAILURE() << "pop-up menu " << nIDMenu << "/" << nSubMenu << " opened with no choice scripted";
+        return 0;
+    }
+    UINT id = m_popupChoices[m_nextPopup++];
+    // A person can only pick what the menu holds and what is enabled.
+    if (id != 0) {
+        const MenuTemplate* t = AfxFindMenu(nIDMenu);
+        bool found = false;
+        int popup = -1, depth = 0;
+        for (size_t i = 0; t && i < t->entries.size(); ++i) {
+            const MenuEntry& e = t->entries[i];
+            if (e.kind == MenuKind::Popup) {
+                if (depth++ == 0)
+                    ++popup;
+            } else if (e.kind == MenuKind::EndPopup) {
+                --depth;
+            } else if (e.kind == MenuKind::Item && popup == nSubMenu && e.id == id) {
+                found = true;
+            }
+        }
+        if (!found)
+            ADD_FAILURE() << "pop-up menu " << nIDMenu << "/" << nSubMenu << " has no command " << id;
+        CFrameWnd* frame = AfxGetMainWnd();
+        if (found && frame && !frame->IsCommandEnabled(id)) {
+            ADD_FAILURE() << "command " << id << " of the pop-up menu is disabled";
+            return 0;
+        }
+    }
+    return id;
 }

@@ -66,6 +66,8 @@ public:
                     BOOL bStrikeOut, COLORREF color);
     void CancelFontDialog();
     void ChooseColor(COLORREF color);
+    // Queues the command picked from the next pop-up menu (0: the menu is dismissed).
+    void ChoosePopupCommand(UINT nID);
 
     struct ShownMessage {
         std::string text;
@@ -76,6 +78,12 @@ public:
     std::vector<UINT> dialogsOpened;
     std::vector<std::string> fileDialogFilters;  // the filter string of each file dialog
     std::vector<std::string> fileDialogNames;    // the file name each offered
+    struct PopupShown {
+        UINT menu;
+        int subMenu;
+        int x, y;
+    };
+    std::vector<PopupShown> popupsShown;
     std::vector<std::string> MessageTexts() const;
     void ClearMessages() { messages.clear(); }
     // Whether every queued step and answer was used.
@@ -112,6 +120,7 @@ public:
     void SetStatusText(CFrameWnd& frame, const CString& text) override;
     void InvalidateView(CView& view) override;
     BOOL PrintView(CView& view, BOOL bPreview) override;
+    UINT TrackPopupMenu(CWnd& wnd, UINT nIDMenu, int nSubMenu, int x, int y) override;
     CSettingsStore& Settings() override { return settings; }
     void PostQuit(int) override { quitPosted = true; }
     BOOL ActivateOtherInstance(const char* pszClassName) override;
@@ -139,5 +148,7 @@ private:
     size_t m_nextFont = 0;
     std::vector<std::pair<bool, COLORREF>> m_colors;
     size_t m_nextColor = 0;
+    std::vector<UINT> m_popupChoices;
+    size_t m_nextPopup = 0;
     CUiBackend* m_pPrevious;
 };

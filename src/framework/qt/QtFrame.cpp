@@ -580,6 +580,12 @@ UINT CQtBackend::TrackPopupMenu(CWnd& wnd, UINT nIDMenu, int nSubMenu, int x, in
     QWidget* w = nullptr;
     if (auto* view = dynamic_cast<CView*>(&wnd))
         w = WidgetOf(*view) ? WidgetOf(*view)->viewport() : nullptr;
+    // A scroll view gives its point in logical units: back to the window's pixels.
+    if (auto* sv = dynamic_cast<CScrollView*>(&wnd); sv && sv->GetMapMode() == MM_TWIPS) {
+        CPoint pos = sv->GetScrollPosition();
+        x = static_cast<int>(static_cast<long long>(x - pos.x) * sv->LogPixelsX() / 1440);
+        y = static_cast<int>(static_cast<long long>(pos.y - y) * sv->LogPixelsY() / 1440);
+    }
     QPoint global = w ? w->mapToGlobal(QPoint(x, y)) : QPoint(x, y);
     QAction* chosen = menu.exec(global);
     return chosen ? chosen->data().toUInt() : 0;

@@ -1,5 +1,6 @@
 // Command routing through view, document, frame and application, and the update handlers
 // that enable, disable and check commands.
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include "ScriptedBackend.h"
@@ -162,4 +163,25 @@ TEST(Scrolling, ClicksBecomeTwipsDownTheScrollArea)
     EXPECT_EQ(view.DPtoLP(CPoint(96, 48)), CPoint(1440, -720));
     view.ScrollToPosition(CPoint(0, -1440));
     EXPECT_EQ(view.DPtoLP(CPoint(0, 96)), CPoint(0, -2880));
+}
+
+TEST_F(Commands, APopupMenuOffersOnlyWhatIsThereAndEnabled)
+{
+    static const MenuTemplate popup = {777, {
+        POPUP("Team"),
+            MENUITEM("&View", ID_T_VIEWCMD),
+            MENUITEM("&Off", ID_T_DISABLED),
+        END_POPUP,
+    }};
+    AfxRegisterMenu(popup);
+    CView* view = frame->GetActiveView();
+    ui.ChoosePopupCommand(ID_T_VIEWCMD);
+    UINT id = AfxGetBackend()->TrackPopupMenu(*view, 777, 0, 1440, -720);
+    EXPECT_EQ(id, ID_T_VIEWCMD);
+    ASSERT_EQ(ui.popupsShown.size(), 1u);
+    EXPECT_EQ(ui.popupsShown[0].y, -720);
+    frame->ExecuteCommand(id);
+    EXPECT_EQ(g_calls, std::vector<std::string>{"view"});
+    ui.ChoosePopupCommand(ID_T_DISABLED);
+    EXPECT_NONFATAL_FAILURE(AfxGetBackend()->TrackPopupMenu(*view, 777, 0, 0, 0), "is disabled");
 }

@@ -40,6 +40,12 @@ public:
         DrawTextClipped(pDC, &pt, m_strText, 0);
         DrawLineOrBox(pDC, m_x, m_y, PAGE_RIGHT - PAGE_LEFT, -m_nHeight - 60);
     }
+    void WriteHtml(CStdioFile& file) override
+    {
+        CString s;
+        s.Format("<p>%s</p>\n", HtmlEscape(m_strText).GetString());
+        file.WriteString(s);
+    }
     void SetRound(int nRound) override { m_nRound = nRound; }
     BOOL UsesHandicapPoints() const override { return m_bHandicap; }
     void Expand(CObList& list) override

@@ -1,0 +1,479 @@
+#include "view/BowlingView.h"
+
+#include "framework/ui/Backend.h"
+#include "framework/ui/CommonDialogs.h"
+#include "framework/ui/Dialog.h"
+#include "framework/ui/Frame.h"
+#include "league/Player.h"
+#include "league/Team.h"
+#include "resources/Resource.h"
+#include "view/DisplayPages.h"
+#include "view/Exports.h"
+#include "view/MeasureDC.h"
+#include "view/RepForm.h"
+#include "view/ReportDialogs.h"
+#include "view/ReportLayoutDlg.h"
+
+#include <algorithm>
+
+IMPLEMENT_DYNCREATE(CBowlingView, CScrollView)
+
+BEGIN_MESSAGE_MAP(CBowlingView, CScrollView)
+    ON_WM_KEYDOWN()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_RBUTTONDOWN()
+    ON_COMMAND(ID_VIEW_BACK, OnViewBack)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_BACK, OnUpdateViewBack)
+    ON_COMMAND(ID_VIEW_PREV_PAGE, OnPrevPage)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_PREV_PAGE, OnUpdatePrevPage)
+    ON_COMMAND(ID_VIEW_NEXT_PAGE, OnNextPage)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_NEXT_PAGE, OnUpdateNextPage)
+    ON_COMMAND(ID_VIEW_REPORT, OnViewReport)
+    ON_COMMAND(ID_VIEW_LEAGUE_DETAILS, OnViewLeagueDetails)
+    ON_COMMAND(ID_VIEW_PLAYER_LIST, OnViewPlayerList)
+    ON_COMMAND(ID_VIEW_ACCOUNTS, OnViewAccounts)
+    ON_COMMAND(ID_VIEW_TREASURER, OnViewTreasurer)
+    ON_COMMAND(ID_FILE_HTML_REPORT, OnFileHtmlReport)
+    ON_UPDATE_COMMAND_UI(ID_FILE_HTML_REPORT, OnUpdateFileHtmlReport)
+    ON_COMMAND(ID_FILE_EXPORT_PLAYERS, OnFileExportPlayers)
+    ON_COMMAND(ID_REPORT_SELECT, OnReportSelect)
+    ON_COMMAND(ID_REPORT_NEW, OnReportNew)
+    ON_COMMAND(ID_REPORT_EDIT, OnReportEdit)
+    ON_COMMAND(ID_REPORT_DELETE, OnReportDelete)
+    ON_COMMAND(ID_REPORT_EXPORT, OnReportExport)
+    ON_COMMAND(ID_REPORT_IMPORT, OnReportImport)
+    ON_UPDATE_COMMAND_UI(ID_REPORT_SELECT, OnUpdateReportCommand)
+    ON_UPDATE_COMMAND_UI(ID_REPORT_EDIT, OnUpdateReportCommand)
+    ON_UPDATE_COMMAND_UI(ID_REPORT_DELETE, OnUpdateReportCommand)
+    ON_UPDATE_COMMAND_UI(ID_REPORT_EXPORT, OnUpdateReportCommand)
+    ON_COMMAND(ID_REPORT_SETUP_FONTS, OnReportSetupFonts)
+    ON_COMMAND(ID_POPUP_TEAM_RESULTS, OnPopupTeamResults)
+END_MESSAGE_MAP()
+
+namespace {
+
+constexpr int kScrollWidth = 11520;
+constexpr int kScrollHeight = 16560;
+const char kRepFilter[] = "Report Files (*.rep) | *.rep | All Files (*.*) | *.* ||";
+const char kHtmlFilter[] = "HTML Files (*.htm) | *.htm | All Files (*.*) | *.* ||";
+const char kTextFilter[] = "Text Files (*.txt) | *.txt | All Files (*.*) | *.* ||";
+
+} // namespace
+
+CBowlingView::CBowlingView() = default;
+CBowlingView::~CBowlingView() = default;
+
+// --- drawing and pages ----------------------------------------------------------------------
+
+void CBowlingView::OnInitialUpdate()
+{
+    SetScrollSizes(MM_TWIPS, CSize(kScrollWidth, kScrollHeight), CSize(kScrollWidth, kScrollHeight / 2),
+                   CSize(1440 / 4, 1440 / 4));
+    m_back.clear();
+    m_nPage = 1;
+    m_pClickedTeam = nullptr;
+    m_pClickedPlayer = nullptr;
+    CScrollView::OnInitialUpdate();
+}
+
+void CBowlingView::OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint)
+{
+    Relayout();
+    CScrollView::OnUpdate(pSender, lHint, pHint);
+}
+
+void CBowlingView::Relayout()
+{
+    CBowlingDoc* pDoc = GetDocument();
+    if (!pDoc)
+        return;
+    CMeasureDC dc(false);
+    m_nPageCount = LayoutDisplayPages(pDoc, &dc);
+    m_nPage = std::clamp(m_nPage, 1, m_nPageCount);
+    ShowPageInStatusBar();
+}
+
+void CBowlingView::OnDraw(CDC* pDC)
+{
+    CBowlingDoc* pDoc = GetDocument();
+    if (!pDoc)
+        return;
+    if (pDoc->m_bSetupInProgress && pDoc->m_nDisplayMode != MODE_WELCOME)
+        return;
+    pDoc->ClearHitRects();
+    m_nPageCount = LayoutDisplayPages(pDoc, pDC);
+    m_nPage = std::clamp(m_nPage, 1, m_nPageCount);
+    CPageInfo info{m_nPage, m_nPageCount};
+    DrawDisplayPage(pDoc, pDC, info);
+    ShowPageInStatusBar();
+}
+
+void CBowlingView::ShowPageInStatusBar()
+{
+    if (CFrameWnd* pFrame = GetParentFrame()) {
+        CString text;
+        text.Format("Page %d of %d", m_nPage, m_nPageCount);
+        pFrame->SetMessageText(text);
+    }
+}
+
+void CBowlingView::Repaint()
+{
+    Relayout();
+    Invalidate();
+}
+
+void CBowlingView::GoToPage(int nPage)
+{
+    int nNew = std::clamp(nPage, 1, std::max(1, m_nPageCount));
+    if (nNew == m_nPage)
+        return;
+    m_nPage = nNew;
+    ScrollToPosition(CPoint(0, 0));
+    ShowPageInStatusBar();
+    Invalidate();
+}
+
+void CBowlingView::SetDisplayMode(BYTE nMode, const char* pszTitle, int nPage, BOOL bRemember)
+{
+    CBowlingDoc* pDoc = GetDocument();
+    if (!pDoc)
+        return;
+    if (bRemember)
+        m_back.push_back({pDoc->m_nDisplayMode, m_nPage, GetScrollPosition(), pDoc->m_strReportTitle});
+    pDoc->m_nDisplayMode = nMode;
+    if (pszTitle)
+        pDoc->m_strReportTitle = pszTitle;
+    m_nPage = std::max(1, nPage);
+    ScrollToPosition(CPoint(0, 0));
+    Repaint();
+}
+
+// --- printing -------------------------------------------------------------------------------
+
+BOOL CBowlingView::OnPreparePrinting(CPrintInfo* pInfo)
+{
+    CBowlingDoc* pDoc = GetDocument();
+    if (!pDoc)
+        return FALSE;
+    CMeasureDC dc(true);
+    m_nPrintPageCount = LayoutDisplayPages(pDoc, &dc);
+    pInfo->SetMaxPage(static_cast<UINT>(m_nPrintPageCount));
+    return DoPreparePrinting(pInfo);
+}
+
+void CBowlingView::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
+{
+    // The layout is run again on the printer, whose fonts measure differently.
+    CBowlingDoc* pDoc = GetDocument();
+    pDC->SetMapMode(MM_TWIPS);
+    m_nPrintPageCount = LayoutDisplayPages(pDoc, pDC);
+    pInfo->SetMaxPage(static_cast<UINT>(m_nPrintPageCount));
+}
+
+void CBowlingView::OnPrint(CDC* pDC, CPrintInfo* pInfo)
+{
+    CBowlingDoc* pDoc = GetDocument();
+    pDoc->ClearHitRects();
+    CPageInfo info{static_cast<int>(pInfo->m_nCurPage), m_nPrintPageCount};
+    DrawDisplayPage(pDoc, pDC, info);
+}
+
+void CBowlingView::OnEndPrinting(CDC* /*pDC*/, CPrintInfo* /*pInfo*/)
+{
+    // Back to the screen's layout; the name rectangles are the screen's again at the next draw.
+    Repaint();
+}
+
+// --- keyboard and mouse ---------------------------------------------------------------------
+
+void CBowlingView::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
+{
+    switch (nChar) {
+    case VK_NEXT: GoToPage(m_nPage + 1); break;
+    case VK_PRIOR: GoToPage(m_nPage - 1); break;
+    case VK_HOME: GoToPage(1); break;
+    case VK_END: GoToPage(m_nPageCount); break;
+    default: break;
+    }
+}
+
+void CBowlingView::HitTest(CPoint pt, CTeam** ppTeam, CPlayer** ppPlayer) const
+{
+    *ppTeam = nullptr;
+    *ppPlayer = nullptr;
+    CBowlingDoc* pDoc = GetDocument();
+    if (!pDoc)
+        return;
+    for (POSITION pos = pDoc->m_listTeams.GetHeadPosition(); pos && !*ppTeam;) {
+        CTeam* pTeam = static_cast<CTeam*>(pDoc->m_listTeams.GetNext(pos));
+        if (pTeam->HitTest(pt))
+            *ppTeam = pTeam;
+    }
+    for (POSITION pos = pDoc->m_listPlayers.GetHeadPosition(); pos && !*ppPlayer;) {
+        CPlayer* pPlayer = static_cast<CPlayer*>(pDoc->m_listPlayers.GetNext(pos));
+        if (pPlayer->HitTest(pt))
+            *ppPlayer = pPlayer;
+    }
+}
+
+void CBowlingView::OnLButtonDown(UINT /*nFlags*/, CPoint point)
+{
+    HitTest(DPtoLP(point), &m_pClickedTeam, &m_pClickedPlayer);
+}
+
+void CBowlingView::OnRButtonDown(UINT /*nFlags*/, CPoint point)
+{
+    CPoint pt = DPtoLP(point);
+    HitTest(pt, &m_pClickedTeam, &m_pClickedPlayer);
+    // A bowler's name lies inside its team's block more often than the other way round.
+    int nSubMenu = m_pClickedPlayer ? 1 : (m_pClickedTeam ? 0 : -1);
+    if (nSubMenu < 0)
+        return;
+    UINT nCmd = AfxGetBackend()->TrackPopupMenu(*this, IDR_VIEW_POPUP, nSubMenu, pt.x, pt.y);
+    if (nCmd != 0)
+        OnCmdMsg(nCmd, CN_COMMAND, nullptr);
+}
+
+// --- display commands -----------------------------------------------------------------------
+
+void CBowlingView::OnViewBack()
+{
+    if (m_back.empty())
+        return;
+    BackState state = m_back.back();
+    m_back.pop_back();
+    CBowlingDoc* pDoc = GetDocument();
+    pDoc->m_nDisplayMode = state.nMode;
+    pDoc->m_strReportTitle = state.strTitle;
+    m_nPage = state.nPage;
+    Relayout();
+    ScrollToPosition(state.ptScroll);
+    Invalidate();
+}
+
+void CBowlingView::OnUpdateViewBack(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(!m_back.empty());
+}
+
+void CBowlingView::OnPrevPage()
+{
+    GoToPage(m_nPage - 1);
+}
+
+void CBowlingView::OnUpdatePrevPage(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_nPage > 1);
+}
+
+void CBowlingView::OnNextPage()
+{
+    GoToPage(m_nPage + 1);
+}
+
+void CBowlingView::OnUpdateNextPage(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_nPage < m_nPageCount);
+}
+
+void CBowlingView::OnViewReport()
+{
+    SetDisplayMode(MODE_REPORT);
+}
+
+void CBowlingView::OnViewLeagueDetails()
+{
+    SetDisplayMode(MODE_LEAGUE_DETAILS, GetDisplayTitle(MODE_LEAGUE_DETAILS));
+}
+
+void CBowlingView::OnViewPlayerList()
+{
+    SetDisplayMode(MODE_PLAYER_LIST, GetDisplayTitle(MODE_PLAYER_LIST));
+}
+
+void CBowlingView::OnViewAccounts()
+{
+    SetDisplayMode(MODE_ACCOUNTS, GetDisplayTitle(MODE_ACCOUNTS));
+}
+
+void CBowlingView::OnViewTreasurer()
+{
+    SetDisplayMode(MODE_TREASURER, GetDisplayTitle(MODE_TREASURER));
+}
+
+void CBowlingView::OnPopupTeamResults()
+{
+    if (!m_pClickedTeam)
+        return;
+    CString title;
+    title.Format("Results for %s", m_pClickedTeam->m_strName.GetString());
+    SetDisplayMode(MODE_RESULTS, title, 1, TRUE);
+}
+
+// --- exports --------------------------------------------------------------------------------
+
+void CBowlingView::OnUpdateFileHtmlReport(CCmdUI* pCmdUI)
+{
+    CBowlingDoc* pDoc = GetDocument();
+    pCmdUI->Enable(pDoc && pDoc->IsLeagueSetUp() && HasHtmlReport(pDoc->m_nDisplayMode));
+}
+
+void CBowlingView::OnFileHtmlReport()
+{
+    CBowlingDoc* pDoc = GetDocument();
+    if (!HasHtmlReport(pDoc->m_nDisplayMode))
+        return;
+    CString title = pDoc->m_strReportTitle;
+    if (pDoc->m_nDisplayMode == MODE_REPORT && pDoc->m_pCurrentRepForm)
+        title = pDoc->m_pCurrentRepForm->m_strTitle;
+    CFileDialog dlg(FALSE, "htm", SuggestFileName(title, ".htm", "Report.htm"),
+                    OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kHtmlFilter);
+    if (dlg.DoModal() != IDOK)
+        return;
+    CString strError;
+    if (!WriteHtmlReport(pDoc, dlg.GetPathName(), strError))
+        AfxMessageBox("The HTML page could not be written: " + strError);
+    Repaint();
+}
+
+void CBowlingView::OnFileExportPlayers()
+{
+    CBowlingDoc* pDoc = GetDocument();
+    CFileDialog dlg(FALSE, "txt", "EXPORT.TXT", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kTextFilter);
+    if (dlg.DoModal() != IDOK)
+        return;
+    // Every field, quoted, until the fields can be chosen.
+    int fields[EXPORT_FIELD_COUNT];
+    for (int i = 0; i < EXPORT_FIELD_COUNT; ++i)
+        fields[i] = i;
+    CString strError;
+    if (!WritePlayersExport(pDoc, dlg.GetPathName(), fields, EXPORT_FIELD_COUNT, TRUE, strError))
+        AfxMessageBox("The players could not be exported: " + strError);
+}
+
+// --- report layouts -------------------------------------------------------------------------
+
+void CBowlingView::OnUpdateReportCommand(CCmdUI* pCmdUI)
+{
+    CBowlingDoc* pDoc = GetDocument();
+    BOOL bEnable = pDoc != nullptr;
+    if (bEnable && (pCmdUI->m_nID == ID_REPORT_SELECT || pCmdUI->m_nID == ID_REPORT_DELETE))
+        bEnable = !pDoc->m_listRepForms.IsEmpty();
+    if (bEnable && pCmdUI->m_nID == ID_REPORT_EXPORT)
+        bEnable = pDoc->m_pCurrentRepForm != nullptr;
+    pCmdUI->Enable(bEnable);
+}
+
+void CBowlingView::OnReportSelect()
+{
+    CBowlingDoc* pDoc = GetDocument();
+    if (pDoc->m_listRepForms.IsEmpty())
+        return;
+    CSelectReportLayoutDlg dlg(pDoc, "Select Report Layout");
+    POSITION cur = pDoc->m_pCurrentRepForm ? pDoc->m_listRepForms.Find(pDoc->m_pCurrentRepForm) : nullptr;
+    int nIndex = 0;
+    for (POSITION pos = pDoc->m_listRepForms.GetHeadPosition(); pos && pos != cur; pDoc->m_listRepForms.GetNext(pos))
+        ++nIndex;
+    dlg.m_nSelected = cur ? nIndex : 0;
+    if (dlg.DoModal() != IDOK)
+        return;
+    POSITION pos = pDoc->m_listRepForms.FindIndex(dlg.m_nSelected);
+    if (!pos)
+        return;
+    pDoc->m_pCurrentRepForm = static_cast<CRepForm*>(pDoc->m_listRepForms.GetAt(pos));
+    SetDisplayMode(MODE_REPORT);
+}
+
+void CBowlingView::OnReportNew()
+{
+    CBowlingDoc* pDoc = GetDocument();
+    auto* pForm = new CRepForm;
+    CReportLayoutDlg dlg(pDoc, pForm);
+    if (dlg.DoModal() != IDOK) {
+        delete pForm;
+        return;
+    }
+    pDoc->m_listRepForms.AddTail(pForm);
+    pDoc->m_pCurrentRepForm = pForm;
+    pDoc->SetModifiedFlag();
+    SetDisplayMode(MODE_REPORT);
+}
+
+void CBowlingView::OnReportEdit()
+{
+    CBowlingDoc* pDoc = GetDocument();
+    if (!pDoc->m_pCurrentRepForm) {
+        OnReportNew();
+        return;
+    }
+    CReportLayoutDlg dlg(pDoc, pDoc->m_pCurrentRepForm);
+    if (dlg.DoModal() == IDOK)
+        SetDisplayMode(MODE_REPORT);
+}
+
+void CBowlingView::OnReportDelete()
+{
+    CBowlingDoc* pDoc = GetDocument();
+    if (pDoc->m_listRepForms.IsEmpty())
+        return;
+    CSelectReportLayoutDlg dlg(pDoc, "Delete Report Layout");
+    if (dlg.DoModal() != IDOK)
+        return;
+    POSITION pos = pDoc->m_listRepForms.FindIndex(dlg.m_nSelected);
+    if (!pos)
+        return;
+    auto* pForm = static_cast<CRepForm*>(pDoc->m_listRepForms.GetAt(pos));
+    CString question;
+    question.Format("Delete the report layout \"%s\"?", pForm->m_strTitle.GetString());
+    if (AfxMessageBox(question, MB_YESNO) != IDYES)
+        return;
+    pDoc->m_listRepForms.RemoveAt(pos);
+    if (pDoc->m_pCurrentRepForm == pForm)
+        pDoc->m_pCurrentRepForm =
+            pDoc->m_listRepForms.IsEmpty() ? nullptr : static_cast<CRepForm*>(pDoc->m_listRepForms.GetHead());
+    if (pDoc->m_pEditorItems == &pForm->m_listItems)
+        pDoc->m_pEditorItems = nullptr;
+    delete pForm;
+    pDoc->SetModifiedFlag();
+    Repaint();
+}
+
+void CBowlingView::OnReportExport()
+{
+    CBowlingDoc* pDoc = GetDocument();
+    CRepForm* pForm = pDoc->m_pCurrentRepForm;
+    if (!pForm)
+        return;
+    CFileDialog dlg(FALSE, "rep", SuggestFileName(pForm->m_strTitle, ".rep", "Report.rep"),
+                    OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kRepFilter);
+    if (dlg.DoModal() != IDOK)
+        return;
+    CString strError;
+    if (!ExportRepForm(*pForm, dlg.GetPathName(), strError))
+        AfxMessageBox("The report layout could not be written: " + strError);
+}
+
+void CBowlingView::OnReportImport()
+{
+    CBowlingDoc* pDoc = GetDocument();
+    CFileDialog dlg(TRUE, "rep", nullptr, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, kRepFilter);
+    if (dlg.DoModal() != IDOK)
+        return;
+    CString strError;
+    CRepForm* pForm = ImportRepForm(dlg.GetPathName(), pDoc, strError);
+    if (!pForm) {
+        AfxMessageBox("The report layout could not be read: " + strError);
+        return;
+    }
+    pDoc->m_listRepForms.AddTail(pForm);
+    pDoc->m_pCurrentRepForm = pForm;
+    pDoc->SetModifiedFlag();
+    SetDisplayMode(MODE_REPORT);
+}
+
+void CBowlingView::OnReportSetupFonts()
+{
+    CReportFontsDlg dlg(GetDocument());
+    dlg.DoModal();
+}

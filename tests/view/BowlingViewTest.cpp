@@ -1,0 +1,446 @@
+// The view driven as a person drives it: pages and keys, printing, the right-click results
+// and View > Back, and the report-layout and export commands with their dialogs.
+#include "RecordingDC.h"
+#include "ScriptedBackend.h"
+#include "TempDir.h"
+#include "TestItems.h"
+#include "framework/ui/Frame.h"
+#include "league/Fixture.h"
+#include "league/Player.h"
+#include "league/Team.h"
+#include "resources/Resource.h"
+#include "view/BowlingView.h"
+#include "view/DisplayPages.h"
+#include "view/RepForm.h"
+#include "view/ReportDialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+namespace {
+
+std::string ReadText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+bool HasText(const CRecordingDC& dc, const std::string& s)
+{
+    for (const std::string& t : dc.Texts())
+        if (t == s)
+            return true;
+    return false;
+}
+
+class ViewTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        RegisterResources();
+        m_frame.m_hWnd = &m_frame;  // a frame that shows its status text
+        m_pForm = new CRepForm;
+        m_pForm->m_strTitle = "Week Report";
+        for (const char* t : {"one", "two", "three", "four", "five"})
+            m_pForm->AddItem(new CTestBlockItem(RIT_NOTES, -6000, t));
+        m_doc.m_listRepForms.AddTail(m_pForm);
+        m_doc.m_pCurrentRepForm = m_pForm;
+        m_doc.m_strLeagueName = "Thursday Triples";
+        m_doc.m_nDisplayMode = MODE_REPORT;
+        m_view.AttachTo(&m_doc, &m_frame);
+        m_view.OnInitialUpdate();
+    }
+    void TearDown() override
+    {
+        m_view.AttachTo(nullptr, nullptr);
+        m_frame.m_hWnd = nullptr;
+        EXPECT_TRUE(m_ui.AllUsed());
+    }
+
+    void Command(UINT nID) { m_view.OnCmdMsg(nID, CN_COMMAND, nullptr); }
+    BOOL Enabled(UINT nID)
+    {
+        CCmdUI ui;
+        ui.m_nID = nID;
+        m_view.OnCmdMsg(nID, CN_UPDATE_COMMAND_UI, &ui);
+        return ui.m_bEnabled;
+    }
+    std::unique_ptr<CRecordingDC> Draw()
+    {
+        auto dc = std::make_unique<CRecordingDC>();
+        m_view.OnDraw(dc.get());
+        return dc;
+    }
+
+    CScriptedBackend m_ui;
+    CFrameWnd m_frame;
+    CBowlingDoc m_doc;
+    CRepForm* m_pForm = nullptr;
+    CBowlingView m_view;
+};
+
+} // namespace
+
+TEST_F(ViewTest, PagesFollowTheKeysAndShowInTheStatusBar)
+{
+    auto first = Draw();
+    ASSERT_EQ(m_view.GetPageCount(), 3);
+    EXPECT_TRUE(HasText(*first, "Week Report  (Page 1/3)"));
+    EXPECT_TRUE(HasText(*first, "one"));
+    EXPECT_FALSE(HasText(*first, "three"));
+    EXPECT_EQ(m_ui.statusText, "Page 1 of 3");
+    EXPECT_FALSE(Enabled(ID_VIEW_PREV_PAGE));
+
+    m_view.OnKeyDown(VK_NEXT, 1, 0);
+    auto second = Draw();
+    EXPECT_TRUE(HasText(*second, "three"));
+    EXPECT_TRUE(HasText(*second, "Week Report  (Page 2/3)"));
+    EXPECT_EQ(m_ui.statusText, "Page 2 of 3");
+
+    m_view.OnKeyDown(VK_END, 1, 0);
+    EXPECT_EQ(m_view.GetCurrentPage(), 3);
+    m_view.OnKeyDown(VK_NEXT, 1, 0);
+    EXPECT_EQ(m_view.GetCurrentPage(), 3);
+    EXPECT_FALSE(Enabled(ID_VIEW_NEXT_PAGE));
+    m_view.OnKeyDown(VK_PRIOR, 1, 0);
+    EXPECT_EQ(m_view.GetCurrentPage(), 2);
+    m_view.OnKeyDown(VK_HOME, 1, 0);
+    EXPECT_EQ(m_view.GetCurrentPage(), 1);
+
+    // A layout that shrinks brings the page shown back within the count.
+    m_view.OnKeyDown(VK_END, 1, 0);
+    m_pForm->DeleteItems();
+    Draw();
+    EXPECT_EQ(m_view.GetCurrentPage(), 1);
+}
+
+TEST_F(ViewTest, PrintingDrawsEveryPageWithItsHeading)
+{
+    Command(ID_FILE_PRINT);
+    ASSERT_EQ(m_ui.printRuns, 1);
+    ASSERT_EQ(m_ui.printedPages.size(), 3u);
+    for (int i = 0; i < 3; ++i) {
+        CString heading;
+        heading.Format("Week Report  (Page %d/3)", i + 1);
+        EXPECT_TRUE(HasText(*m_ui.printedPages[static_cast<size_t>(i)], heading.str())) << i;
+        // The printer's small stock font is 8 points.
+        EXPECT_EQ(GetStockFonts(m_ui.printedPages[static_cast<size_t>(i)].get())->m_fontSmall.LogFont().lfHeight,
+                  -160);
+    }
+    EXPECT_TRUE(HasText(*m_ui.printedPages[2], "five"));
+    Command(ID_FILE_PRINT_PREVIEW);
+    EXPECT_TRUE(m_ui.lastPrintWasPreview);
+    EXPECT_EQ(m_ui.printedPages.size(), 3u);
+}
+
+TEST_F(ViewTest, ADisplayWithoutItemsShowsItsTitle)
+{
+    Command(ID_VIEW_ACCOUNTS);
+    EXPECT_EQ(m_doc.m_nDisplayMode, MODE_ACCOUNTS);
+    auto dc = Draw();
+    EXPECT_TRUE(HasText(*dc, "Thursday Triples"));
+    EXPECT_TRUE(HasText(*dc, "Accounts  (Page 1/1)"));
+
+    // Nothing at all is drawn while the league is being set up.
+    m_doc.m_bSetupInProgress = 1;
+    EXPECT_TRUE(Draw()->calls.empty());
+}
+
+TEST_F(ViewTest, RightClickResultsAndBack)
+{
+    auto* pTeam = new CTeam("Pin Pals", 1);
+    m_doc.AddTeam(pTeam);
+    m_view.OnKeyDown(VK_NEXT, 1, 0);
+    Draw();
+    // A name drawn at (720, -3000), normalised whichever way the item wrote it.
+    pTeam->AddHitRect(CRect(720, -3000, 720 + NAME_RECT_WIDTH, -3200));
+    CTeam* pHitTeam = nullptr;
+    CPlayer* pHitPlayer = nullptr;
+    m_view.HitTest(CPoint(1000, -3100), &pHitTeam, &pHitPlayer);
+    EXPECT_EQ(pHitTeam, pTeam);
+    m_view.HitTest(CPoint(1000, -3300), &pHitTeam, &pHitPlayer);
+    EXPECT_EQ(pHitTeam, nullptr);
+
+    EXPECT_FALSE(Enabled(ID_VIEW_BACK));
+    m_view.m_pClickedTeam = pTeam;
+    Command(ID_POPUP_TEAM_RESULTS);
+    EXPECT_EQ(m_doc.m_nDisplayMode, MODE_RESULTS);
+    EXPECT_EQ(m_doc.m_strReportTitle, "Results for Pin Pals");
+    EXPECT_EQ(m_view.GetCurrentPage(), 1);
+    EXPECT_TRUE(Enabled(ID_VIEW_BACK));
+
+    Command(ID_VIEW_BACK);
+    EXPECT_EQ(m_doc.m_nDisplayMode, MODE_REPORT);
+    EXPECT_EQ(m_view.GetCurrentPage(), 2);
+    EXPECT_FALSE(Enabled(ID_VIEW_BACK));
+
+    // Drawing empties the name rectangles before the items record them again.
+    Draw();
+    m_view.HitTest(CPoint(1000, -3100), &pHitTeam, &pHitPlayer);
+    EXPECT_EQ(pHitTeam, nullptr);
+}
+
+TEST_F(ViewTest, HtmlReportOfTheLayout)
+{
+    TempDir dir;
+    // Offered for the report layout and the results only, in a league that is set up.
+    EXPECT_FALSE(Enabled(ID_FILE_HTML_REPORT));
+    m_doc.AddTeam(new CTeam("A", 1));
+    m_doc.AddTeam(new CTeam("B", 2));
+    m_doc.m_nTeams = 2;
+    m_doc.AddFixture(new CFixture(1, 1, 2, 4));
+    EXPECT_TRUE(Enabled(ID_FILE_HTML_REPORT));
+    m_doc.m_nDisplayMode = MODE_LEAGUE_DETAILS;
+    EXPECT_FALSE(Enabled(ID_FILE_HTML_REPORT));
+    m_doc.m_nDisplayMode = MODE_REPORT;
+
+    m_pForm->DeleteItems();
+    m_pForm->AddItem(new CTestBlockItem(RIT_NOTES, -500, "Fees & <dues>"));
+    auto* pCustom = new CTestBlockItem(RIT_CUSTOM_PLAYER_STATS, -500, "players");
+    pCustom->m_nRows = 2;
+    m_pForm->AddItem(pCustom);
+    m_pForm->AddItem(new CTestBlockItem(RIT_CUSTOM_STANDINGS, -500, "standings"));
+    m_pForm->AddItem(new CTestBlockItem(RIT_CUSTOM_PLAYER_STATS, -500, "more"));
+    std::string path = dir.File("week.htm");
+    m_ui.ChooseFile(path);
+    Command(ID_FILE_HTML_REPORT);
+    ASSERT_EQ(m_ui.fileDialogFilters.size(), 1u);
+    EXPECT_EQ(m_ui.fileDialogFilters[0], "HTML Files (*.htm) | *.htm | All Files (*.*) | *.* ||");
+    EXPECT_EQ(m_ui.fileDialogNames[0], "Week Report.htm");
+    std::string html = ReadText(path);
+    std::string body = html.substr(html.find("</TABLE></CENTER>\n") + 18);
+    EXPECT_EQ(body,
+              "<p>Fees &amp; &lt;dues&gt;</p>\n"
+              "<CENTER><TABLE WIDTH=100%>\n"
+              "<p>players</p>\n<p>players row 1</p>\n<p>players row 2</p>\n"
+              "</TABLE></CENTER>\n"
+              "<p>standings</p>\n"
+              "</TABLE></CENTER>\n"
+              "<CENTER><TABLE WIDTH=100%>\n"
+              "<p>more</p>\n"
+              "</CENTER></TABLE>\n"
+              "</BODY>\n</HTML>\n");
+    EXPECT_NE(html.find("charset=windows-1252"), std::string::npos);
+    EXPECT_NE(html.find("<H2>Thursday Triples</H2>"), std::string::npos);
+    // The page heading of the flow is not written.
+    EXPECT_EQ(html.find("(Page"), std::string::npos);
+}
+
+TEST_F(ViewTest, LayoutExportAndImportThroughTheCommands)
+{
+    TempDir dir;
+    std::string path = dir.File("week.rep");
+    m_ui.ChooseFile(path);
+    Command(ID_REPORT_EXPORT);
+    EXPECT_EQ(m_ui.fileDialogFilters[0], "Report Files (*.rep) | *.rep | All Files (*.*) | *.* ||");
+    EXPECT_EQ(m_ui.fileDialogNames[0], "Week Report.rep");
+
+    m_ui.ChooseFile(path);
+    Command(ID_REPORT_IMPORT);
+    ASSERT_EQ(m_doc.m_listRepForms.GetCount(), 2);
+    auto* pImported = static_cast<CRepForm*>(m_doc.m_listRepForms.GetTail());
+    EXPECT_EQ(m_doc.m_pCurrentRepForm, pImported);
+    EXPECT_EQ(pImported->GetStoredBytes(), m_pForm->GetStoredBytes());
+    EXPECT_TRUE(m_doc.IsModified());
+
+    // A damaged file: a message, no new layout.
+    std::ofstream(dir.File("bad.rep"), std::ios::binary) << "\x4dnot a layout";
+    m_ui.ChooseFile(dir.File("bad.rep"));
+    m_ui.AnswerMessageBox(IDOK, "The report layout could not be read");
+    Command(ID_REPORT_IMPORT);
+    EXPECT_EQ(m_doc.m_listRepForms.GetCount(), 2);
+}
+
+TEST_F(ViewTest, SelectAndDeleteLayouts)
+{
+    auto* pSecond = new CRepForm;
+    pSecond->m_strTitle = "Second";
+    m_doc.m_listRepForms.AddTail(pSecond);
+    m_ui.OnDialog(IDD_SELECT_REPORT_LAYOUT)
+        .Check([](CDialog& dlg) {
+            auto* pList = static_cast<CListBox*>(dlg.GetDlgItem(IDC_REPORT_LAYOUTS));
+            EXPECT_EQ(pList->GetCount(), 2);
+            EXPECT_EQ(pList->GetCurSel(), 0);
+            EXPECT_EQ(pList->ItemText(1), "Second");
+        })
+        .Select(IDC_REPORT_LAYOUTS, 1)
+        .OK();
+    Command(ID_REPORT_SELECT);
+    EXPECT_EQ(m_doc.m_pCurrentRepForm, pSecond);
+
+    m_ui.OnDialog(IDD_SELECT_REPORT_LAYOUT).Select(IDC_REPORT_LAYOUTS, 1).OK();
+    m_ui.AnswerMessageBox(IDYES, "Delete the report layout \"Second\"?");
+    Command(ID_REPORT_DELETE);
+    EXPECT_EQ(m_doc.m_listRepForms.GetCount(), 1);
+    EXPECT_EQ(m_doc.m_pCurrentRepForm, m_pForm);
+}
+
+TEST_F(ViewTest, LayoutEditorMovesDeletesAndRenames)
+{
+    m_ui.OnDialog(IDD_REPORT_LAYOUT)
+        .Check([this](CDialog& dlg) {
+            auto* pList = static_cast<CListBox*>(dlg.GetDlgItem(IDC_LAYOUT_ITEMS));
+            EXPECT_EQ(pList->GetCount(), 5);
+            EXPECT_EQ(pList->ItemText(0), "Secretary's note");
+            EXPECT_EQ(dlg.GetDlgItemText(IDC_LAYOUT_TITLE), "Week Report");
+            // The editor works on copies, which the item dialogs can reach.
+            ASSERT_NE(m_doc.m_pEditorItems, nullptr);
+            EXPECT_EQ(m_doc.m_pEditorItems->GetCount(), 5);
+            EXPECT_EQ(m_doc.m_pEditorItems->Find(m_pForm->m_listItems.GetHead()), nullptr);
+            auto* pTypes = static_cast<CComboBox*>(dlg.GetDlgItem(IDC_LAYOUT_TYPE));
+            EXPECT_EQ(pTypes->GetCount(), 21);
+            EXPECT_EQ(pTypes->ItemText(0), "Standings");
+        })
+        .Select(IDC_LAYOUT_ITEMS, 0)
+        .Click(IDC_LAYOUT_DOWN)
+        .Click(IDC_LAYOUT_DOWN)
+        .Select(IDC_LAYOUT_ITEMS, 4)
+        .Click(IDC_LAYOUT_DELETE)
+        .Click(IDC_LAYOUT_UP)  // "four", now last, moves above "one"
+        .SetText(IDC_LAYOUT_TITLE, "Autumn")
+        .OK();
+    Command(ID_REPORT_EDIT);
+    std::vector<std::string> texts;
+    for (POSITION pos = m_pForm->m_listItems.GetHeadPosition(); pos;) {
+        CRepItem* pItem = m_pForm->GetItem(pos);
+        if (!pItem->IsTemporary())  // the page headings of the display shown since
+            texts.push_back(static_cast<CTestBlockItem*>(pItem)->m_strText.str());
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"two", "three", "four", "one"}));
+    EXPECT_EQ(m_pForm->m_strTitle, "Autumn");
+    EXPECT_EQ(m_doc.m_pEditorItems, nullptr);
+    EXPECT_TRUE(m_doc.IsModified());
+}
+
+TEST_F(ViewTest, LayoutEditorCancelKeepsTheLayoutAndAddNamesWhatIsMissing)
+{
+    std::vector<BYTE> before = m_pForm->GetStoredBytes();
+    m_ui.OnDialog(IDD_REPORT_LAYOUT)
+        .Select(IDC_LAYOUT_ITEMS, 0)
+        .Click(IDC_LAYOUT_DELETE)
+        .SetText(IDC_LAYOUT_TITLE, "Changed")
+        .Select(IDC_LAYOUT_TYPE, 0)
+        .Click(IDC_LAYOUT_ADD)
+        .Cancel();
+    m_ui.AnswerMessageBox(IDOK, "A \"Standings\" item cannot be made in this version of the program.");
+    Command(ID_REPORT_EDIT);
+    EXPECT_EQ(m_pForm->GetStoredBytes(), before);
+    EXPECT_EQ(m_doc.m_pEditorItems, nullptr);
+}
+
+TEST_F(ViewTest, LayoutEditorFontButtonSetsTheTitleFont)
+{
+    m_ui.OnDialog(IDD_REPORT_LAYOUT)
+        .Click(IDC_LAYOUT_FONT)
+        .Check([](CDialog& dlg) {
+            EXPECT_EQ(dlg.GetDlgItemText(IDC_LAYOUT_FONT_DESC), "Title Font : Red  Times New Roman Bold  14 Pt. ");
+        })
+        .OK();
+    m_ui.ChooseFont("Times New Roman", 140, TRUE, FALSE, FALSE, FALSE, RGB(255, 0, 0));
+    Command(ID_REPORT_EDIT);
+    EXPECT_EQ(m_pForm->m_fontTitle.m_strFaceName, "Times New Roman");
+    EXPECT_EQ(m_pForm->m_fontTitle.m_nPointSize, 14);
+    EXPECT_EQ(m_pForm->m_fontTitle.m_nPrinterHeight, -280);
+}
+
+TEST(ReportDialogs, ChooseReportFontTakesTheChoiceOrNothing)
+{
+    CScriptedBackend ui;
+    CFontData font;
+    font.m_nLineHeight = -230;
+    ui.ChooseFont("Courier New", 120, TRUE, TRUE, TRUE, FALSE, RGB(0, 0, 255));
+    EXPECT_TRUE(ChooseReportFont(&font));
+    EXPECT_EQ(font.m_strFaceName, "Courier New");
+    EXPECT_EQ(font.m_nPrinterHeight, -240);
+    EXPECT_EQ(font.m_nPointSize, 12);
+    EXPECT_EQ(font.m_nScreenHeight, -16);
+    EXPECT_EQ(font.m_bBold, 1);
+    EXPECT_EQ(font.m_bItalic, 1);
+    EXPECT_EQ(font.m_bUnderline, 1);
+    EXPECT_EQ(font.m_bStrikeOut, 0);
+    EXPECT_EQ(font.m_crColour, RGB(0, 0, 255));
+    EXPECT_EQ(font.m_nLineHeight, 0);
+
+    CFontData before = font;
+    ui.CancelFontDialog();
+    EXPECT_FALSE(ChooseReportFont(&font));
+    EXPECT_TRUE(font.IsSameAs(before));
+}
+
+TEST(ReportDialogs, SelectColour)
+{
+    RegisterResources();
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_SELECT_COLOUR)
+        .Check([](CDialog& dlg) {
+            auto* pList = static_cast<CComboBox*>(dlg.GetDlgItem(IDC_COLOUR_LIST));
+            EXPECT_EQ(pList->GetCount(), 16);
+            EXPECT_EQ(pList->ItemText(13), "Fuchia");
+            EXPECT_EQ(pList->GetCurSel(), 4);  // Navy
+        })
+        .Select(IDC_COLOUR_LIST, 9)
+        .OK();
+    EXPECT_EQ(SelectColour(RGB(0, 0, 128)), RGB(255, 0, 0));
+
+    // A colour not in the list starts on Black; closing without OK keeps the colour.
+    ui.OnDialog(IDD_SELECT_COLOUR)
+        .Check([](CDialog& dlg) {
+            EXPECT_EQ(static_cast<CComboBox*>(dlg.GetDlgItem(IDC_COLOUR_LIST))->GetCurSel(), 0);
+        })
+        .Cancel();
+    EXPECT_EQ(SelectColour(RGB(1, 2, 3)), RGB(1, 2, 3));
+    EXPECT_TRUE(ui.AllUsed());
+}
+
+TEST(ReportDialogs, SelectStandingReportFixesTheSystemOfAOneSystemLeague)
+{
+    RegisterResources();
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    doc.m_bHandicapLeague = 0;
+    doc.m_bScratchLeague = 1;
+    CSelectStandingReportDlg dlg(&doc);
+    dlg.m_nHandicap = 1;
+    dlg.m_nStyle = 1;
+    ui.OnDialog(IDD_SELECT_STANDING_REPORT)
+        .Check([](CDialog& d) {
+            auto* pHcp = static_cast<CComboBox*>(d.GetDlgItem(IDC_STANDING_HANDICAP));
+            EXPECT_EQ(pHcp->GetCurSel(), 0);
+            EXPECT_FALSE(pHcp->IsWindowEnabled());
+            EXPECT_EQ(static_cast<CComboBox*>(d.GetDlgItem(IDC_STANDING_STYLE))->ItemText(2), "Hcp + Scr");
+        })
+        .Select(IDC_STANDING_STYLE, 2)
+        .OK();
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.m_nStyle, 2);
+    EXPECT_EQ(dlg.m_nHandicap, 0);
+}
+
+TEST(ReportDialogs, SetupReportFontsChangesTheChosenEntryOnOK)
+{
+    RegisterResources();
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    ui.OnDialog(IDD_REPORT_FONTS)
+        .Check([](CDialog& d) {
+            auto* pList = static_cast<CListBox*>(d.GetDlgItem(IDC_REPORT_FONT_LIST));
+            EXPECT_EQ(pList->GetCount(), 100);
+            EXPECT_EQ(pList->ItemText(26), "26  Secretary's Note Header: Black  Arial  10 Pt. ");
+        })
+        .Select(IDC_REPORT_FONT_LIST, 26)
+        .Click(IDC_REPORT_FONT_CHANGE)
+        .OK();
+    ui.ChooseFont("Arial", 160, TRUE, FALSE, FALSE, FALSE, RGB(0, 128, 0));
+    CReportFontsDlg dlg(&doc);
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(doc.m_DefaultFonts[26].m_nPointSize, 16);
+    EXPECT_EQ(doc.m_DefaultFonts[26].m_crColour, RGB(0, 128, 0));
+    EXPECT_EQ(doc.m_DefaultFonts[25].m_nPointSize, 10);
+    EXPECT_TRUE(doc.IsModified());
+}

@@ -594,11 +594,4 @@ void CBowlingDoc::SetStandingsKey(BOOL bHandicap, int nKey, int nValue)
 
 // ---------------------------------------------------------------- calculations
 
-void CBowlingDoc::Recalculate()
-{
-    // The statistics pass, points, standings and rankings join here with the scoring
-    // engine; until then only the round and the cut-off switch are brought up to date.
-    if (m_nCurrentRound == 0)
-        m_nCurrentRound = 1;
-    m_bPastEnteringCutoff = (m_nEnteringAvgCutoff != 0 && m_nCurrentRound > m_nEnteringAvgCutoff) ? 1 : 0;
-}
+// Recalculate() is in BowlingDocRecalc.cpp.

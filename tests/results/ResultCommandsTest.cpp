@@ -1,0 +1,234 @@
+// The Result menu's entry commands, driven through their dialogs.
+#include <gtest/gtest.h>
+
+#include "ResultsLeague.h"
+#include "ScriptedBackend.h"
+#include "results/ResultCommands.h"
+#include "results/ResultEntry.h"
+#include "results/SelectFixtureDlg.h"
+#include "results/SelectRoundDlg.h"
+
+using Texts = std::vector<std::string>;
+
+namespace {
+
+// A four-team league of doubles, three games, team points for each game and the series.
+struct CommandsLeague : ResultsLeague {
+    CommandsLeague() : ResultsLeague(4, 2, 3, 2)
+    {
+        doc.m_HcpPoints.m_bTeam = 1;
+        for (BYTE& g : doc.m_HcpPoints.m_nTeamGame)
+            g = 2;
+        doc.m_HcpPoints.m_nTeamSeries = 2;
+        doc.UpdateMaxMatchPoints();
+        doc.Recalculate();
+    }
+
+    // Types a whole match: side A's bowlers score a, side B's b, every game.
+    static void Type(CScriptedBackend::DialogScript& s, int a, int b)
+    {
+        for (int p = 0; p < 2; ++p)
+            for (int g = 0; g < 3; ++g) {
+                s.SetText(Cell(0, p, g), std::to_string(a).c_str());
+                s.SetText(Cell(1, p, g), std::to_string(b).c_str());
+            }
+    }
+
+    void EnterPlayed(CFixture* f, int a, int b)
+    {
+        FillLineUp(&doc, f);
+        for (int p = 0; p < 2; ++p)
+            for (int g = 0; g < 3; ++g) {
+                f->m_nScore[g][CFixture::SlotOf(0, p)] = static_cast<WORD>(a);
+                f->m_nScore[g][CFixture::SlotOf(1, p)] = static_cast<WORD>(b);
+            }
+        f->m_bPlayed[0] = f->m_bPlayed[1] = 1;
+    }
+
+    std::vector<int> PointsWon()
+    {
+        std::vector<int> v;
+        for (int t = 1; t <= 4; ++t)
+            v.push_back(Team(t)->m_nPointsWon[PASS_HANDICAP]);
+        return v;
+    }
+};
+
+}  // namespace
+
+TEST(SelectRound, ListsEachRoundOnceByPlayedState)
+{
+    CommandsLeague L;
+    L.EnterPlayed(L.Match(1, 1), 150, 140);
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_SELECT_ROUND)
+        .Check([](CDialog& d) {
+            const auto& items = Ctl(d, IDC_SELECT_ROUND_LIST).items;
+            ASSERT_EQ(items.size(), 2u);  // round 1 still has match 2 to play
+            EXPECT_EQ(items[0].text, "Rnd 1  02 Sep 2024 ");
+            EXPECT_EQ(items[1].text, "Rnd 2  09 Sep 2024 ");
+            EXPECT_EQ(items[1].data, 2u);
+            EXPECT_EQ(Ctl(d, IDC_SELECT_ROUND_LIST).curSel, 1);  // the preset round
+            EXPECT_EQ(d.GetFocusID(), IDC_SELECT_ROUND_LIST);
+        })
+        .Select(IDC_SELECT_ROUND_LIST, 0)
+        .OK();
+    CSelectRoundDlg dlg;
+    dlg.m_pDoc = &L.doc;
+    dlg.m_nRound = 2;
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.m_nRound, 1u);
+
+    // Every match played: asked for unplayed rounds the list is empty and OK chooses none.
+    for (int r = 1; r <= 2; ++r)
+        for (int m = 1; m <= 2; ++m)
+            L.Match(r, m)->m_bPlayed[0] = L.Match(r, m)->m_bPlayed[1] = 1;
+    ui.OnDialog(IDD_SELECT_ROUND).Check([](CDialog& d) { EXPECT_TRUE(Ctl(d, IDC_SELECT_ROUND_LIST).items.empty()); }).OK();
+    CSelectRoundDlg empty;
+    empty.m_pDoc = &L.doc;
+    empty.m_nRound = 1;
+    ASSERT_EQ(empty.DoModal(), IDOK);
+    EXPECT_EQ(empty.m_nRound, 0u);
+}
+
+TEST(SelectFixture, ListsTheRoundsMatchesOfThePlayedStateAsked)
+{
+    CommandsLeague L;
+    L.EnterPlayed(L.Match(1, 2), 150, 140);
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_SELECT_FIXTURE)
+        .Check([](CDialog& d) {
+            const auto& items = Ctl(d, IDC_SELECT_FIXTURE_LIST).items;
+            ASSERT_EQ(items.size(), 1u);
+            EXPECT_EQ(items[0].text, "Wk 1   Team 1 v Team 2");
+        })
+        .OK();
+    EXPECT_EQ(SelectFixture(&L.doc, 1, 0), L.Match(1, 1));
+    ui.OnDialog(IDD_SELECT_FIXTURE).DblClk(IDC_SELECT_FIXTURE_LIST, 0);
+    EXPECT_EQ(SelectFixture(&L.doc, 1, 1), L.Match(1, 2));
+    ui.OnDialog(IDD_SELECT_FIXTURE).Cancel();
+    EXPECT_EQ(SelectFixture(&L.doc, 1, 1), nullptr);
+}
+
+TEST(EnterResults, EachUnplayedMatchOfTheRoundInTurnAndTheStandingsFollow)
+{
+    CommandsLeague L;
+    L.doc.SetModifiedFlag(FALSE);
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_SELECT_ROUND).Select(IDC_SELECT_ROUND_LIST, 0).OK();
+    auto& first = ui.OnDialog(IDD_DOUBLES_SCORESHEET);
+    first.Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SS_TEAM[0]).text, "Team 1"); });
+    CommandsLeague::Type(first, 180, 150);
+    first.OK();
+    auto& second = ui.OnDialog(IDD_DOUBLES_SCORESHEET);
+    second.Check([](CDialog& d) {
+        EXPECT_EQ(Ctl(d, IDC_SS_TEAM[1]).text, "Team 4");
+        EXPECT_EQ(Ctl(d, IDC_SS_STATUS).text, "Rnd 1.  Due :  Mon Sep 02 2024 07:30 PM");
+    });
+    CommandsLeague::Type(second, 120, 200);
+    second.OK();
+    OnResultEnterResults(L.doc);
+
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(L.Match(1, 1)->m_bPlayed[0] && L.Match(1, 1)->m_bPlayed[1]);
+    EXPECT_EQ(L.Match(1, 2)->m_nScore[2][CFixture::SlotOf(1, 1)], 200);
+    EXPECT_TRUE(L.doc.IsModified());
+    EXPECT_EQ(L.doc.m_nCurrentRound, 1);
+    EXPECT_EQ(L.doc.m_nDisplayMode, DISPLAY_STANDINGS);
+    // Four games' worth of team points each to the winners (half points).
+    EXPECT_EQ(L.PointsWon(), (std::vector<int>{8, 0, 0, 8}));
+}
+
+TEST(EnterResults, CancelEndsTheRoundAndPutsTheMatchBack)
+{
+    CommandsLeague L;
+    L.doc.SetModifiedFlag(FALSE);
+    const std::vector<int> before = L.PointsWon();
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_SELECT_ROUND).OK();
+    auto& s = ui.OnDialog(IDD_DOUBLES_SCORESHEET);
+    CommandsLeague::Type(s, 180, 150);
+    s.Focus(IDOK).Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SS_PLAYED[1]).check, 1); }).Cancel();
+    OnResultEnterResults(L.doc);
+    EXPECT_TRUE(ui.AllUsed());  // the second match never opened
+    EXPECT_FALSE(L.Match(1, 1)->m_bPlayed[0]);
+    EXPECT_EQ(L.Match(1, 1)->m_nScore[0][0], 0);
+    EXPECT_FALSE(L.doc.IsModified());
+    EXPECT_EQ(L.PointsWon(), before);
+}
+
+TEST(EnterResults, TeamsWithoutAFullLineUpAreReportedAndSkipped)
+{
+    CommandsLeague L;
+    L.Team(2)->m_arrTeamOrder.SetSize(1);
+    L.Team(3)->m_arrTeamOrder.SetSize(0);
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_SELECT_ROUND).OK();
+    OnResultEnterResults(L.doc);
+    EXPECT_EQ(ui.MessageTexts(), (Texts{"Team 2 does not have a full team.", "Team 3 does not have a full team.",
+                                        "No outstanding Results for that week!"}));
+}
+
+TEST(EnterResults, AnUnsetPositionRoundIsOfferedFirst)
+{
+    CommandsLeague L;
+    CFixture* f = L.Match(2, 2);
+    f->m_bPositionRound = 1;
+    f->m_nTeamA = f->m_nTeamB = 0;
+    f->m_pTeamA = f->m_pTeamB = nullptr;
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_SELECT_ROUND).Select(IDC_SELECT_ROUND_LIST, 1).OK();
+    ui.AnswerMessageBox(IDNO, "There is a position round match which has not been set.  Would you like it set now?");
+    OnResultEnterResults(L.doc);
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(ui.messages.size(), 1u);
+}
+
+TEST(FirstUnplayedMatch, ACancelledMatchLeavesTheLeagueAsItWas)
+{
+    CommandsLeague L;
+    L.EnterPlayed(L.Match(1, 1), 180, 150);
+    L.doc.Recalculate();
+    const std::vector<int> before = L.PointsWon();
+    ASSERT_EQ(before, (std::vector<int>{8, 0, 0, 0}));
+    CScriptedBackend ui;
+    // The second match of round 1 is next; the sheet computes its points as both sides
+    // come in, then the secretary cancels.
+    auto& s = ui.OnDialog(IDD_DOUBLES_SCORESHEET);
+    s.Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SS_TEAM[0]).text, "Team 3"); });
+    CommandsLeague::Type(s, 200, 100);
+    s.Focus(IDOK).Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SS_POINTS_HCP[0]).text, "4 "); }).Cancel();
+    OnResultFirstUnplayedMatch(L.doc);
+    EXPECT_EQ(L.PointsWon(), before);
+    EXPECT_FALSE(L.Match(1, 2)->m_bPlayed[0]);
+}
+
+TEST(AmendResults, ReopensAnEnteredMatchAsItWasEntered)
+{
+    CommandsLeague L;
+    CFixture* f = L.Match(1, 2);
+    L.EnterPlayed(f, 150, 160);
+    f->SetPlayerSideA(1, L.Player(11));  // a bowler from another team stood in
+    L.doc.Recalculate();
+    ASSERT_EQ(L.PointsWon(), (std::vector<int>{0, 0, 0, 8}));
+    L.doc.SetModifiedFlag(FALSE);
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_SELECT_ROUND).Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SELECT_ROUND_LIST).items.size(), 1u); }).OK();
+    ui.OnDialog(IDD_SELECT_FIXTURE).OK();
+    ui.OnDialog(IDD_DOUBLES_SCORESHEET)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_SS_PLAYER_A[1]).text, "Bowler 11");
+            EXPECT_EQ(Ctl(d, Cell(1, 0, 2)).text, "160");
+            EXPECT_EQ(Ctl(d, IDC_SS_PLAYED[0]).check, 1);
+        })
+        .SetText(Cell(0, 0, 0), "250")
+        .OK();
+    OnResultAmendResults(L.doc);
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(f->m_nScore[0][CFixture::SlotOf(0, 0)], 250);
+    EXPECT_EQ(f->m_wPlayerNo[0][CFixture::SlotOf(0, 1)], 11);
+    EXPECT_TRUE(L.doc.IsModified());
+    // Side B had won everything; now game 1 and the series (1000 to 960) go to side A.
+    EXPECT_EQ(L.PointsWon(), (std::vector<int>{0, 0, 4, 4}));
+}

@@ -1,0 +1,79 @@
+#pragma once
+// A league for result-entry tests: teams numbered 1..N in list order, bowlers numbered
+// team x 10 + place (1-based) in each team's order, one round of matches 1 v 2, 3 v 4, ...
+// per round, and the dialogs' templates registered.
+#include "league/BowlingDoc.h"
+#include "league/Fixture.h"
+#include "league/Player.h"
+#include "league/Team.h"
+#include "resources/Resource.h"
+#include "resources/dialogs/ResultDialogs.h"
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include "results/ScoresheetDlg.h"
+
+struct ResultsLeague {
+    CBowlingDoc doc;
+
+    ResultsLeague(int nTeams, int nPlayers, int nGames, int nRounds = 2, int nReserves = 0)
+    {
+        RegisterResources();
+        doc.m_nTeams = static_cast<BYTE>(nTeams);
+        doc.m_nPlayersPerTeam = static_cast<BYTE>(nPlayers);
+        doc.m_nGamesPerMatch = static_cast<BYTE>(nGames);
+        doc.m_nRounds = static_cast<BYTE>(nRounds);
+        doc.m_nCurrentRound = 1;
+        doc.m_nRecalcFrequency = 2;  // the sheet leaves the statistics alone on opening
+        for (int t = 1; t <= nTeams; ++t) {
+            CString name;
+            name.Format("Team %d", t);
+            auto* pTeam = new CTeam(name, static_cast<WORD>(t));
+            doc.AddTeam(pTeam);
+            for (int p = 1; p <= nPlayers + nReserves; ++p) {
+                auto* pPlayer = new CPlayer(static_cast<WORD>(t * 10 + p));
+                pPlayer->m_nTeamNo = static_cast<WORD>(t);
+                pPlayer->m_wFlags = PF_MALE;
+                pPlayer->m_strName.Format("Bowler %d", t * 10 + p);
+                pPlayer->m_nAverage = static_cast<WORD>(150 + p);
+                pPlayer->m_nHandicap = 10 + p;
+                doc.AddPlayer(pPlayer);
+                pTeam->m_arrTeamOrder.Add(pPlayer->m_nPlayerNo);
+            }
+        }
+        for (int r = 1; r <= nRounds; ++r)
+            for (int t = 1; t + 1 <= nTeams; t += 2) {
+                auto* f = new CFixture(r, t, t + 1, nPlayers);
+                f->m_nMatch = static_cast<BYTE>((t + 1) / 2);
+                f->m_timeDue = CTime(2024, 9, 2 + 7 * (r - 1), 19, 30, 0);
+                doc.AddFixture(f);
+            }
+    }
+
+    CTeam* Team(int n) { return doc.FindTeam(static_cast<WORD>(n)); }
+    CPlayer* Player(int n) { return doc.FindPlayer(static_cast<WORD>(n)); }
+    CFixture* Match(int nRound, int nMatch = 1) { return doc.FindFixtureByRoundMatch(nRound, nMatch); }
+};
+
+inline CScoresheetDlg& Sheet(CDialog& d) { return static_cast<CScoresheetDlg&>(d); }
+
+inline CControlState& Ctl(CDialog& d, UINT id)
+{
+    CControlState* s = d.FindControl(id);
+    if (!s)
+        throw std::runtime_error("no control " + std::to_string(id));
+    return *s;
+}
+
+inline bool Removed(CDialog& d, UINT id)
+{
+    const CControlState& s = Ctl(d, id);
+    return !s.visible && !s.enabled;
+}
+
+// The id of the score cell of side (0 A), position and game counted from 0.
+inline UINT Cell(int nSide, int nPos, int nGame)
+{
+    return (nSide == 0 ? IDC_SS_SCORE_A : IDC_SS_SCORE_B)[nPos] + static_cast<UINT>(nGame);
+}

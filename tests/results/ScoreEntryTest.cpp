@@ -1,0 +1,233 @@
+// Typing scores into a scoresheet: storing, ranges, the automatic advance, totals and the
+// Played tick, and the checks of OK.
+#include <gtest/gtest.h>
+
+#include "ResultsLeague.h"
+#include "ScriptedBackend.h"
+#include "league/Scoring.h"
+#include "results/ResultEntry.h"
+
+using Texts = std::vector<std::string>;
+
+TEST(ScoreEntry, LeavingACellStoresItAndTheTotalsFollow)
+{
+    ResultsLeague L(2, 2, 3);
+    L.doc.m_bHandicapLeague = 0;
+    L.doc.m_bScratchLeague = 1;
+    L.doc.m_ScrPoints.m_bTeam = 1;
+    L.doc.m_ScrPoints.m_nTeamGame[0] = L.doc.m_ScrPoints.m_nTeamGame[1] = L.doc.m_ScrPoints.m_nTeamGame[2] = 2;
+    L.doc.m_ScrPoints.m_nTeamSeries = 2;
+    L.doc.UpdateMaxMatchPoints();
+    CFixture* f = L.Match(1);
+
+    CScriptedBackend ui;
+    auto& s = ui.OnDialog(IDD_DOUBLES_SCORESHEET);
+    s.SetText(Cell(0, 0, 0), "150")
+        .Focus(Cell(0, 0, 1))
+        .Check([&](CDialog& d) {
+            EXPECT_EQ(f->m_nScore[0][0], 150);
+            EXPECT_EQ(Ctl(d, IDC_SS_SERIES_A[0]).text, "150");
+            EXPECT_EQ(Ctl(d, IDC_SS_SCRTOTAL[0][0]).text, "0");  // side A not entered yet
+            EXPECT_EQ(Ctl(d, IDC_SS_PLAYED[0]).check, 0);
+        });
+    // Side A complete: ticked by itself, and its totals count.
+    const int a[2][3] = {{150, 160, 170}, {200, 210, 220}};
+    const int b[2][3] = {{140, 165, 180}, {190, 200, 215}};
+    for (int p = 0; p < 2; ++p)
+        for (int g = 0; g < 3; ++g)
+            s.SetText(Cell(0, p, g), std::to_string(a[p][g]).c_str());
+    s.Focus(Cell(1, 0, 0)).Check([&](CDialog& d) {
+        EXPECT_EQ(f->m_bPlayed[0], 1);
+        EXPECT_EQ(Ctl(d, IDC_SS_PLAYED[0]).check, 1);
+        EXPECT_EQ(Ctl(d, IDC_SS_SCRTOTAL[0][1]).text, "370");
+        EXPECT_EQ(Ctl(d, IDC_SS_SCRTOTAL_SERIES[0]).text, "1110");
+        EXPECT_EQ(Ctl(d, IDC_SS_SERIES_A[1]).text, "630");
+        EXPECT_EQ(Ctl(d, IDC_SS_POINTS_SCR[0]).text, "");  // one side only: no points
+    });
+    for (int p = 0; p < 2; ++p)
+        for (int g = 0; g < 3; ++g)
+            s.SetText(Cell(1, p, g), std::to_string(b[p][g]).c_str());
+    // Both sides in: the match points (2 per game and 2 for the series; A wins games 1 and 3
+    // and the series, game 3 goes to B).
+    s.Focus(IDOK).Check([&](CDialog& d) {
+        EXPECT_EQ(Ctl(d, IDC_SS_PLAYED[1]).check, 1);
+        EXPECT_EQ(Ctl(d, IDC_SS_SCRTOTAL_SERIES[1]).text, "1090");
+        EXPECT_EQ(Ctl(d, IDC_SS_POINTS_SCR[0]).text, "3 ");
+        EXPECT_EQ(Ctl(d, IDC_SS_POINTS_SCR[1]).text, "1 ");
+    }).OK();
+    EXPECT_TRUE(EnterDoublesResult(&L.doc, f));
+    EXPECT_EQ(f->m_nScore[2][CFixture::SlotOf(1, 1)], 215);
+    EXPECT_EQ(f->m_nScratchMatchPoints[0], 6);
+}
+
+TEST(ScoreEntry, ScoresAreCheckedAgainstTheLeaguesLimit)
+{
+    for (DWORD bFivePin : {0u, 1u}) {
+        SCOPED_TRACE(bFivePin);
+        ResultsLeague L(2, 1, 3);
+        L.doc.m_bFivePinRules = bFivePin;
+        CFixture* f = L.Match(1);
+        const char* tooHigh = bFivePin ? "451" : "301";
+        const char* highest = bFivePin ? "450" : "300";
+        const std::string range = bFivePin ? "Please enter an integer between 0 and 450."
+                                           : "Please enter an integer between 0 and 300.";
+        CScriptedBackend ui;
+        ui.OnDialog(IDD_SINGLES_SCORESHEET)
+            .SetText(Cell(0, 0, 0), tooHigh)
+            .Focus(Cell(0, 0, 1))
+            .Check([&](CDialog& d) {
+                // Refused: the focus is back on the cell and the fixture kept its score.
+                EXPECT_EQ(d.GetFocusID(), Cell(0, 0, 0));
+                EXPECT_EQ(f->m_nScore[0][0], 0);
+                EXPECT_EQ(Ctl(d, Cell(0, 0, 0)).text, tooHigh);
+            })
+            .SetText(Cell(0, 0, 0), "-1")
+            .Focus(Cell(0, 0, 1))
+            .SetText(Cell(0, 0, 0), "abc")
+            .OK()
+            .Check([&](CDialog& d) { EXPECT_FALSE(d.IsEnded()); })
+            .SetText(Cell(0, 0, 0), highest)
+            .Focus(Cell(0, 0, 1))
+            .Check([&](CDialog&) { EXPECT_EQ(f->m_nScore[0][0], bFivePin ? 450 : 300); })
+            .Cancel();
+        EnterSinglesResult(&L.doc, f);
+        EXPECT_EQ(ui.MessageTexts(), (Texts{range, range, "Please enter an integer."}));
+    }
+}
+
+TEST(ScoreEntry, EnterOnOKStoresTheScoreBeingTyped)
+{
+    ResultsLeague L(2, 1, 1);
+    CFixture* f = L.Match(1);
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_SINGLES_SCORESHEET)
+        .SetText(Cell(0, 0, 0), "190")
+        .Focus(Cell(1, 0, 0))
+        .SetText(Cell(1, 0, 0), "201")
+        .Enter();  // OK by the keyboard: the box never loses the focus
+    EXPECT_TRUE(EnterSinglesResult(&L.doc, f));
+    EXPECT_EQ(f->m_nScore[0][0], 190);
+    EXPECT_EQ(f->m_nScore[0][CFixture::SlotOf(1, 0)], 201);
+    EXPECT_EQ(f->m_bPlayed[1], 1);
+}
+
+TEST(ScoreEntry, AutoTabMovesOnOnceAScoreIsWhole)
+{
+    ResultsLeague L(2, 2, 3);
+    L.doc.m_bAutoTabScores = 1;
+    CFixture* f = L.Match(1);
+    FillLineUp(&L.doc, f);
+    f->m_dwPosFlags[CFixture::SlotOf(1, 0)] = PosBlind(0);  // side B's first cell takes no score
+
+    CScriptedBackend ui;
+    auto focusIs = [](UINT id) { return [id](CDialog& d) { EXPECT_EQ(d.GetFocusID(), id); }; };
+    ui.OnDialog(IDD_DOUBLES_SCORESHEET)
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SS_AUTO_TAB).check, 1); })
+        .SetText(Cell(0, 0, 0), "1").SetText(Cell(0, 0, 0), "15").Check(focusIs(Cell(0, 0, 0)))
+        .SetText(Cell(0, 0, 0), "150").Check(focusIs(Cell(0, 0, 1)))
+        .Check([&](CDialog& d) {
+            EXPECT_EQ(f->m_nScore[0][0], 150);  // stored by the move
+            // The next cell is selected whole, ready to be typed over.
+            EXPECT_EQ(Ctl(d, Cell(0, 0, 1)).selStart, 0);
+            EXPECT_EQ(Ctl(d, Cell(0, 0, 1)).selEnd, 1);
+        })
+        .SetText(Cell(0, 0, 1), "4").SetText(Cell(0, 0, 1), "45").Check(focusIs(Cell(0, 0, 2)))
+        .SetText(Cell(0, 0, 2), "3").SetText(Cell(0, 0, 2), "30").Check(focusIs(Cell(0, 0, 2)))
+        .SetText(Cell(0, 0, 2), "7").Check(focusIs(Cell(0, 0, 2)))
+        .SetText(Cell(0, 0, 2), " 45").Check(focusIs(Cell(0, 1, 0)))  // game 3 on to the next bowler
+        .SetText(Cell(0, 1, 0), "-99").Check(focusIs(Cell(0, 1, 0)))
+        .SetText(Cell(0, 1, 0), "   50").Check(focusIs(Cell(0, 1, 0)))  // judged as 5
+        .SetText(Cell(0, 1, 0), "250").SetText(Cell(0, 1, 0), "25").Check(focusIs(Cell(0, 1, 0)))
+        .SetText(Cell(0, 1, 0), "250").Check(focusIs(Cell(0, 1, 1)))
+        .Focus(Cell(0, 1, 2))
+        .SetText(Cell(0, 1, 2), "99").Check(focusIs(Cell(1, 0, 1)))  // past the blind cell of B
+        .Focus(Cell(1, 1, 2))
+        .SetText(Cell(1, 1, 2), "100").Check(focusIs(IDOK))
+        // Switching the option off is a league setting, kept whatever the sheet's end.
+        .Click(IDC_SS_AUTO_TAB)
+        .SetText(Cell(1, 1, 1), "199").Check(focusIs(Cell(1, 1, 1)))
+        .Cancel();
+    EditDoublesResult(&L.doc, f);
+    EXPECT_EQ(L.doc.m_bAutoTabScores, 0u);
+    EXPECT_TRUE(L.doc.IsModified());
+    EXPECT_EQ(f->m_nScore[0][0], 0);  // Cancel
+}
+
+TEST(ScoreEntry, FivePinRulesWaitForMoreThan45)
+{
+    ResultsLeague L(2, 1, 3);
+    L.doc.m_bAutoTabScores = 1;
+    L.doc.m_bFivePinRules = 1;
+    CScriptedBackend ui;
+    auto focusIs = [](UINT id) { return [id](CDialog& d) { EXPECT_EQ(d.GetFocusID(), id); }; };
+    ui.OnDialog(IDD_SINGLES_SCORESHEET)
+        .SetText(Cell(0, 0, 0), "45").Check(focusIs(Cell(0, 0, 0)))
+        .SetText(Cell(0, 0, 0), "450").Check(focusIs(Cell(0, 0, 1)))
+        .SetText(Cell(0, 0, 1), "46").Check(focusIs(Cell(0, 0, 2)))
+        .Cancel();
+    EnterSinglesResult(&L.doc, L.Match(1));
+}
+
+TEST(ScoreEntry, APlayerCannotBowlTwiceForOneSide)
+{
+    ResultsLeague L(2, 3, 3);
+    CFixture* f = L.Match(1);
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_THREES_SCORESHEET)
+        .SelectString(IDC_SS_PLAYER_A[1], "Bowler 11")
+        .Check([&](CDialog&) { EXPECT_EQ(f->m_wPlayerNo[3][1], 11); })
+        .OK()
+        .Check([](CDialog& d) { EXPECT_FALSE(d.IsEnded()); })
+        .SelectString(IDC_SS_PLAYER_A[1], "Bowler 12")
+        // The same bowler on both sides is not this check's business.
+        .SelectString(IDC_SS_PLAYER_B[0], "Bowler 21")
+        .OK();
+    EXPECT_TRUE(EnterThreesResult(&L.doc, f));
+    EXPECT_EQ(ui.MessageTexts(), Texts{"A player cannot play twice in the same match"});
+}
+
+TEST(ScoreEntry, ABowlerPastTheBlindLimitMayBeChanged)
+{
+    ResultsLeague L(2, 2, 3);
+    L.doc.m_nBlindGameLimit = 2;
+    CFixture* f = L.Match(1);
+    FillLineUp(&L.doc, f);
+    f->m_dwPosFlags[0] = PosBlind(0);  // Bowler 11 absent in game 1
+    f->m_bPlayed[0] = 1;
+    // Played on its due date: the sheet keeps the statistics as they are.
+    f->m_timePlayed[0] = f->m_timeDue;
+    L.Player(11)->m_nBlindGames[PASS_HANDICAP] = 2;
+    // The question goes through the framework's message box.
+    ASSERT_NE(g_pfnScoringAskYesNo, nullptr);
+
+    CScriptedBackend ui;
+    ui.AnswerMessageBox(IDYES, "Bowler 11 has exceeded the blind game limit. Click 'Yes' to change player.");
+    ui.AnswerMessageBox(IDNO, "Bowler 11 has exceeded");
+    ui.OnDialog(IDD_DOUBLES_SCORESHEET)
+        .OK()
+        .Check([](CDialog& d) { EXPECT_FALSE(d.IsEnded()); })
+        .OK();
+    EXPECT_TRUE(EditDoublesResult(&L.doc, f));
+    EXPECT_EQ(ui.messages.size(), 2u);
+}
+
+TEST(ScoreEntry, ChangingABowlerKeepsTheScoresAndClearsTheMarks)
+{
+    ResultsLeague L(2, 2, 3, 2, 1);
+    CFixture* f = L.Match(1);
+    FillLineUp(&L.doc, f);
+    f->m_nScore[0][1] = 177;
+    f->m_dwPosFlags[1] = PosBlind(1) | PosPacer(2) | PosNonQual(0);
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_DOUBLES_SCORESHEET)
+        .Check([](CDialog& d) { EXPECT_FALSE(Ctl(d, Cell(0, 1, 1)).enabled); })
+        .SelectString(IDC_SS_PLAYER_A[1], "Bowler 13")
+        .Check([&](CDialog& d) {
+            EXPECT_EQ(f->m_dwPosFlags[1], PosNonQual(0));
+            EXPECT_EQ(f->m_nScore[0][1], 177);
+            EXPECT_TRUE(Ctl(d, Cell(0, 1, 1)).enabled);
+            EXPECT_EQ(Ctl(d, IDC_SS_HC_A[1]).text, "13");
+        })
+        .Cancel();
+    EditDoublesResult(&L.doc, f);
+}

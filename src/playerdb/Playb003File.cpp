@@ -1,0 +1,210 @@
+#include "playerdb/Playb003File.h"
+
+#include "playerdb/ByteOrder.h"
+
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+namespace
+{
+enum : size_t
+{
+    kOffKey = 0,
+    kOffFirstName = 4,
+    kOffSurname = 36,
+    kOffAddress = 68,
+    kOffPostcode = 228,
+    kOffPhoneHome = 240,
+    kOffPhoneWork = 264,
+    kOffPhoneMobile = 288,
+    kOffFlags = 312,
+    kOffBirth = 314,
+    kOffUser1 = 318,
+    kOffUser2 = 350,
+    kOffMembership = 382,
+    kOffMembershipType = 402,
+    kOffExpiry = 403,
+    kOffEnd = 408
+};
+static_assert(kOffEnd <= CPlayb003File::kRecordLength);
+
+void PutText(BYTE* p, size_t nWidth, const CString& str)
+{
+    size_t n = std::min(nWidth, static_cast<size_t>(str.GetLength()));
+    std::memset(p, 0, nWidth);
+    std::memcpy(p, str.GetString(), n);
+}
+
+CString GetText(const BYTE* p, size_t nWidth)
+{
+    const char* psz = reinterpret_cast<const char*>(p);
+    return CString(psz, static_cast<int>(strnlen(psz, nWidth)));
+}
+
+// A name as it orders in the indexes: upper case, no zero bytes.
+void AppendName(std::string& key, const BYTE* p, size_t nWidth)
+{
+    CString str = GetText(p, nWidth);
+    str.MakeUpper();
+    key += str.str();
+}
+
+void KeyOfKey(const BYTE* p, std::string& key)
+{
+    AppendBE32(key, GetLE32(p + kOffKey));
+}
+
+void KeyOfFname(const BYTE* p, std::string& key)
+{
+    AppendName(key, p + kOffFirstName, CPlayb003File::kNameWidth);
+    key += '\0';
+    AppendName(key, p + kOffSurname, CPlayb003File::kNameWidth);
+    key += '\0';
+    AppendBE32(key, GetLE32(p + kOffKey));
+}
+
+void SearchOfFname(const BYTE* p, std::string& key)
+{
+    AppendName(key, p + kOffFirstName, CPlayb003File::kNameWidth);
+}
+
+void KeyOfNames(const BYTE* p, std::string& key)
+{
+    AppendName(key, p + kOffSurname, CPlayb003File::kNameWidth);
+    key += '\0';
+    AppendName(key, p + kOffFirstName, CPlayb003File::kNameWidth);
+    key += '\0';
+    AppendBE32(key, GetLE32(p + kOffKey));
+}
+
+void SearchOfSname(const BYTE* p, std::string& key)
+{
+    AppendName(key, p + kOffSurname, CPlayb003File::kNameWidth);
+}
+
+void SearchOfNames(const BYTE* p, std::string& key)
+{
+    AppendName(key, p + kOffSurname, CPlayb003File::kNameWidth);
+    if (p[kOffFirstName] != 0)
+    {
+        key += '\0';
+        AppendName(key, p + kOffFirstName, CPlayb003File::kNameWidth);
+    }
+}
+
+std::vector<CIndexedFile::CIndexDef> PlayerIndexes()
+{
+    return {
+        {"Key", TRUE, KeyOfKey, KeyOfKey},
+        {"Fname", FALSE, KeyOfFname, SearchOfFname},
+        {"Sname", FALSE, KeyOfNames, SearchOfSname},
+        {"Names", FALSE, KeyOfNames, SearchOfNames},
+    };
+}
+}  // namespace
+
+CPlayb003File::CPlayb003File() : CIndexedFile(kRecordLength, PlayerIndexes())
+{
+    Clear();
+}
+
+void CPlayb003File::Clear()
+{
+    m_dwKey = 0;
+    m_strFirstName.Empty();
+    m_strSurname.Empty();
+    for (CString& str : m_strAddress)
+        str.Empty();
+    m_strPostcode.Empty();
+    m_strPhoneHome.Empty();
+    m_strPhoneWork.Empty();
+    m_strPhoneMobile.Empty();
+    m_wFlags = 0;
+    m_nBirthDay = m_nBirthMonth = 0;
+    m_nBirthYear = 0;
+    m_strUserData1.Empty();
+    m_strUserData2.Empty();
+    m_strMembershipNo.Empty();
+    m_nMembershipType = 0;
+    m_nExpiryDay = m_nExpiryMonth = 0;
+    m_nExpiryYear = 0;
+}
+
+BOOL CPlayb003File::OpenIn(const char* pszDirectory)
+{
+    std::error_code ec;
+    std::filesystem::path dir(pszDirectory ? pszDirectory : "");
+    if (dir.empty())
+    {
+        SetErrorText("No folder is set for the player database.");
+        return FALSE;
+    }
+    std::filesystem::create_directories(dir, ec);
+    if (ec || !std::filesystem::is_directory(dir))
+    {
+        CString str;
+        str.Format("The player database folder %s cannot be made: %s.", pszDirectory, ec.message().c_str());
+        SetErrorText(str);
+        return FALSE;
+    }
+    return Open((dir / kDataName).string().c_str(), (dir / kIndexName).string().c_str());
+}
+
+DWORD CPlayb003File::NewKey()
+{
+    DWORD nAbove = 1;
+    std::vector<BYTE> rec;
+    if (PeekLast("Key", rec))
+        nAbove = GetLE32(rec.data() + kOffKey) + 1;
+    return TakeSequence(nAbove == 0 ? 1 : nAbove);
+}
+
+void CPlayb003File::StoreFields(BYTE* p) const
+{
+    std::memset(p, 0, kRecordLength);
+    PutLE32(p + kOffKey, m_dwKey);
+    PutText(p + kOffFirstName, kNameWidth, m_strFirstName);
+    PutText(p + kOffSurname, kNameWidth, m_strSurname);
+    for (int i = 0; i < 4; ++i)
+        PutText(p + kOffAddress + static_cast<size_t>(i) * kAddressWidth, kAddressWidth, m_strAddress[i]);
+    PutText(p + kOffPostcode, kPostcodeWidth, m_strPostcode);
+    PutText(p + kOffPhoneHome, kPhoneWidth, m_strPhoneHome);
+    PutText(p + kOffPhoneWork, kPhoneWidth, m_strPhoneWork);
+    PutText(p + kOffPhoneMobile, kPhoneWidth, m_strPhoneMobile);
+    PutLE16(p + kOffFlags, m_wFlags);
+    p[kOffBirth] = m_nBirthDay;
+    p[kOffBirth + 1] = m_nBirthMonth;
+    PutLE16(p + kOffBirth + 2, m_nBirthYear);
+    PutText(p + kOffUser1, kUserWidth, m_strUserData1);
+    PutText(p + kOffUser2, kUserWidth, m_strUserData2);
+    PutText(p + kOffMembership, kMembershipWidth, m_strMembershipNo);
+    p[kOffMembershipType] = m_nMembershipType;
+    p[kOffExpiry] = m_nExpiryDay;
+    p[kOffExpiry + 1] = m_nExpiryMonth;
+    PutLE16(p + kOffExpiry + 3, m_nExpiryYear);
+}
+
+void CPlayb003File::LoadFields(const BYTE* p)
+{
+    m_dwKey = GetLE32(p + kOffKey);
+    m_strFirstName = GetText(p + kOffFirstName, kNameWidth);
+    m_strSurname = GetText(p + kOffSurname, kNameWidth);
+    for (int i = 0; i < 4; ++i)
+        m_strAddress[i] = GetText(p + kOffAddress + static_cast<size_t>(i) * kAddressWidth, kAddressWidth);
+    m_strPostcode = GetText(p + kOffPostcode, kPostcodeWidth);
+    m_strPhoneHome = GetText(p + kOffPhoneHome, kPhoneWidth);
+    m_strPhoneWork = GetText(p + kOffPhoneWork, kPhoneWidth);
+    m_strPhoneMobile = GetText(p + kOffPhoneMobile, kPhoneWidth);
+    m_wFlags = GetLE16(p + kOffFlags);
+    m_nBirthDay = p[kOffBirth];
+    m_nBirthMonth = p[kOffBirth + 1];
+    m_nBirthYear = GetLE16(p + kOffBirth + 2);
+    m_strUserData1 = GetText(p + kOffUser1, kUserWidth);
+    m_strUserData2 = GetText(p + kOffUser2, kUserWidth);
+    m_strMembershipNo = GetText(p + kOffMembership, kMembershipWidth);
+    m_nMembershipType = p[kOffMembershipType];
+    m_nExpiryDay = p[kOffExpiry];
+    m_nExpiryMonth = p[kOffExpiry + 1];
+    m_nExpiryYear = GetLE16(p + kOffExpiry + 3);
+}

@@ -1,0 +1,80 @@
+#pragma once
+// CPlayb003File: the player table of the player database, "PLAYB003.DTA" with its
+// indexes in "PLAYB003.DTX".
+//
+// Record, 448 bytes, little-endian; texts are Windows-1252, padded with zeros and
+// not terminated when they fill their field:
+//     0  u32      database key (unique, never 0)
+//     4  char[32] first name
+//    36  char[32] surname
+//    68  char[40] address lines 1-4
+//   228  char[12] postcode
+//   240  char[24] phone (home), phone (work), phone (mobile)
+//   312  u16      flag word (gender and junior bits)
+//   314  u8       birth day, u8 birth month, u16 birth year (0 = not recorded)
+//   318  char[32] user data 1, user data 2
+//   382  char[20] association membership number
+//   402  u8       membership type, u8 expiry day, u8 expiry month, u8 0, u16 expiry year
+//   408  zeros
+//
+// Indexes (names compared without regard to case; keys end in the database key,
+// so equal names stand in key order):
+//   "Key"    the database key (unique)
+//   "Fname"  first name, surname
+//   "Sname"  surname, first name; Find() looks for the surname, a prefix match
+//   "Names"  surname, first name; Find() looks for the surname and, when one is
+//            given, the start of the first name
+#include "playerdb/IndexedFile.h"
+
+class CPlayb003File : public CIndexedFile
+{
+public:
+    static constexpr DWORD kRecordLength = 448;
+    static constexpr const char* kDataName = "PLAYB003.DTA";
+    static constexpr const char* kIndexName = "PLAYB003.DTX";
+
+    // Field widths; longer texts are cut to fit.
+    enum
+    {
+        kNameWidth = 32,
+        kAddressWidth = 40,
+        kPostcodeWidth = 12,
+        kPhoneWidth = 24,
+        kUserWidth = 32,
+        kMembershipWidth = 20
+    };
+
+    CPlayb003File();
+
+    // Opens (creating when missing) the two files in a directory, which is made when missing.
+    BOOL OpenIn(const char* pszDirectory);
+
+    // Empties every text and zeroes every number of the current record.
+    void Clear();
+    // A database key never handed out before and above every key in the file.
+    DWORD NewKey();
+
+    DWORD m_dwKey;
+    CString m_strFirstName;
+    CString m_strSurname;
+    CString m_strAddress[4];
+    CString m_strPostcode;
+    CString m_strPhoneHome;
+    CString m_strPhoneWork;
+    CString m_strPhoneMobile;
+    WORD m_wFlags;
+    BYTE m_nBirthDay;
+    BYTE m_nBirthMonth;
+    WORD m_nBirthYear;
+    CString m_strUserData1;
+    CString m_strUserData2;
+    CString m_strMembershipNo;
+    BYTE m_nMembershipType;
+    BYTE m_nExpiryDay;
+    BYTE m_nExpiryMonth;
+    WORD m_nExpiryYear;
+
+protected:
+    void StoreFields(BYTE* pRecord) const override;
+    void LoadFields(const BYTE* pRecord) override;
+};

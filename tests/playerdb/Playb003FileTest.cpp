@@ -1,0 +1,458 @@
+// The player table: its record, its four indexes and a large random workout.
+#include "playerdb/ByteOrder.h"
+#include "playerdb/Playb003File.h"
+
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
+#include <set>
+#include <tuple>
+
+namespace
+{
+struct CBowler
+{
+    DWORD key;
+    std::string first, surname;
+};
+
+std::string Upper(std::string s)
+{
+    CString c(s);
+    c.MakeUpper();
+    return c.str();
+}
+
+class Playb003FileTest : public ::testing::Test
+{
+protected:
+    TempDir dir;
+    CPlayb003File db;
+
+    void SetUp() override { ASSERT_TRUE(db.OpenIn((dir.path() / "db").string().c_str())) << db.GetErrorText().GetString(); }
+
+    void Add(DWORD key, const char* pszFirst, const char* pszSurname)
+    {
+        db.Clear();
+        db.m_dwKey = key;
+        db.m_strFirstName = pszFirst;
+        db.m_strSurname = pszSurname;
+        ASSERT_EQ(0, db.Add()) << key;
+    }
+    // "first surname" of each record along an index.
+    std::vector<std::string> Walk(const char* pszIndex)
+    {
+        std::vector<std::string> out;
+        db.SelectIndex(pszIndex);
+        db.First();
+        while (db.Next(1) == 0)
+            out.push_back(std::string(db.m_strFirstName) + " " + db.m_strSurname.GetString());
+        return out;
+    }
+};
+}  // namespace
+
+TEST_F(Playb003FileTest, EveryFieldRoundTripsAndClearEmptiesThem)
+{
+    db.Clear();
+    db.m_dwKey = 0xCAFE0001;
+    db.m_strFirstName = "Ren\xE9";  // Windows-1252 e acute
+    db.m_strSurname = "O'Neill-Smythe";
+    for (int i = 0; i < 4; ++i)
+        db.m_strAddress[i].Format("%d Lane Street, line %d", 10 + i, i + 1);
+    db.m_strPostcode = "AB1 2CD";
+    db.m_strPhoneHome = "01234 567890";
+    db.m_strPhoneWork = "020 7946 0000";
+    db.m_strPhoneMobile = "07700 900123";
+    db.m_wFlags = 0x0103;
+    db.m_nBirthDay = 29;
+    db.m_nBirthMonth = 2;
+    db.m_nBirthYear = 2008;
+    db.m_strUserData1 = "left-handed";
+    db.m_strUserData2 = "lane 7";
+    db.m_strMembershipNo = "M-000123";
+    db.m_nMembershipType = 3;
+    db.m_nExpiryDay = 31;
+    db.m_nExpiryMonth = 12;
+    db.m_nExpiryYear = 2026;
+    ASSERT_EQ(0, db.Add());
+
+    // Read it back through a fresh opening.
+    db.Close();
+    ASSERT_TRUE(db.OpenIn((dir.path() / "db").string().c_str()));
+    db.Clear();
+    EXPECT_EQ(0u, db.m_dwKey);
+    EXPECT_TRUE(db.m_strSurname.IsEmpty());
+    EXPECT_EQ(0, db.m_nExpiryYear);
+    db.SelectIndex("Key");
+    db.m_dwKey = 0xCAFE0001;
+    ASSERT_EQ(0, db.Find());
+    EXPECT_EQ("Ren\xE9", db.m_strFirstName);
+    EXPECT_EQ("O'Neill-Smythe", db.m_strSurname);
+    EXPECT_EQ("13 Lane Street, line 4", db.m_strAddress[3]);
+    EXPECT_EQ("AB1 2CD", db.m_strPostcode);
+    EXPECT_EQ("01234 567890", db.m_strPhoneHome);
+    EXPECT_EQ("020 7946 0000", db.m_strPhoneWork);
+    EXPECT_EQ("07700 900123", db.m_strPhoneMobile);
+    EXPECT_EQ(0x0103, db.m_wFlags);
+    EXPECT_EQ(29, db.m_nBirthDay);
+    EXPECT_EQ(2, db.m_nBirthMonth);
+    EXPECT_EQ(2008, db.m_nBirthYear);
+    EXPECT_EQ("left-handed", db.m_strUserData1);
+    EXPECT_EQ("lane 7", db.m_strUserData2);
+    EXPECT_EQ("M-000123", db.m_strMembershipNo);
+    EXPECT_EQ(3, db.m_nMembershipType);
+    EXPECT_EQ(31, db.m_nExpiryDay);
+    EXPECT_EQ(12, db.m_nExpiryMonth);
+    EXPECT_EQ(2026, db.m_nExpiryYear);
+
+    // The stored record: key little-endian at 0, surname at 36, expiry year at 406.
+    db.Close();
+    std::ifstream in((dir.path() / "db" / "PLAYB003.DTA").string(), std::ios::binary);
+    std::vector<BYTE> b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_EQ(64u + 5 + 448, b.size());
+    const BYTE* rec = &b[69];
+    EXPECT_EQ(0xCAFE0001u, GetLE32(rec));
+    EXPECT_EQ(0, std::memcmp(rec + 36, "O'Neill-Smythe\0", 15));
+    EXPECT_EQ(2026, GetLE16(rec + 406));
+}
+
+TEST_F(Playb003FileTest, LongTextsAreCutToTheirFields)
+{
+    db.Clear();
+    db.m_dwKey = 1;
+    db.m_strSurname = CString('S', 40);
+    db.m_strFirstName = "Al";
+    db.m_strPostcode = "TOO LONG FOR THE FIELD";
+    ASSERT_EQ(0, db.Add());
+    db.Clear();
+    db.SelectIndex("Key");
+    db.m_dwKey = 1;
+    ASSERT_EQ(0, db.Find());
+    EXPECT_EQ(CString('S', 32), db.m_strSurname);
+    EXPECT_EQ("TOO LONG FOR", db.m_strPostcode);
+    EXPECT_EQ("Al", db.m_strFirstName);
+}
+
+TEST_F(Playb003FileTest, EachIndexFindsAndOrdersWithoutRegardToCase)
+{
+    Add(30, "John", "Smith");
+    Add(10, "anne", "smith");
+    Add(20, "Zoe", "Smithson");
+    Add(40, "Anne", "SMITH");
+    Add(5, "Bob", "Jones");
+    Add(50, "Carl", "Adams");
+
+    // Equal surnames stand by first name, then key.
+    EXPECT_EQ((std::vector<std::string>{"Carl Adams", "Bob Jones", "anne smith", "Anne SMITH", "John Smith",
+                                        "Zoe Smithson"}),
+              Walk("Sname"));
+    EXPECT_EQ(Walk("Sname"), Walk("Names"));
+    EXPECT_EQ((std::vector<std::string>{"anne smith", "Anne SMITH", "Bob Jones", "Carl Adams", "John Smith",
+                                        "Zoe Smithson"}),
+              Walk("Fname"));
+    EXPECT_EQ((std::vector<std::string>{"Bob Jones", "anne smith", "Zoe Smithson", "John Smith", "Anne SMITH",
+                                        "Carl Adams"}),
+              Walk("Key"));
+
+    // "Sname": a surname prefix, any case.
+    db.SelectIndex("Sname");
+    db.Clear();
+    db.m_strSurname = "Smi";
+    ASSERT_EQ(0, db.Find());
+    EXPECT_EQ(10u, db.m_dwKey);
+    db.Clear();
+    db.m_strSurname = "SMITHS";
+    ASSERT_EQ(0, db.Find());
+    EXPECT_EQ(20u, db.m_dwKey);
+    db.Clear();
+    db.m_strSurname = "Kelly";
+    EXPECT_EQ(-1, db.Find());
+    ASSERT_EQ(0, db.ReadCurrent());
+    EXPECT_EQ("smith", db.m_strSurname);
+
+    // "Names": the whole surname and the start of the first name.
+    db.SelectIndex("Names");
+    db.Clear();
+    db.m_strSurname = "smith";
+    db.m_strFirstName = "j";
+    ASSERT_EQ(0, db.Find());
+    EXPECT_EQ(30u, db.m_dwKey);
+    db.Clear();
+    db.m_strSurname = "Smit";
+    db.m_strFirstName = "John";
+    EXPECT_EQ(-1, db.Find());  // the surname must be whole once a first name is given
+    db.Clear();
+    db.m_strSurname = "Smith";
+    ASSERT_EQ(0, db.Find());
+    EXPECT_EQ(10u, db.m_dwKey);
+
+    // "Fname".
+    db.SelectIndex("Fname");
+    db.Clear();
+    db.m_strFirstName = "CA";
+    ASSERT_EQ(0, db.Find());
+    EXPECT_EQ("Adams", db.m_strSurname);
+
+    // "Key": exact.
+    db.SelectIndex("Key");
+    db.Clear();
+    db.m_dwKey = 40;
+    ASSERT_EQ(0, db.Find());
+    EXPECT_EQ("SMITH", db.m_strSurname);
+    db.Clear();
+    db.m_dwKey = 41;
+    EXPECT_EQ(-1, db.Find());
+    ASSERT_EQ(0, db.ReadCurrent());
+    EXPECT_EQ(50u, db.m_dwKey);
+
+    // The key is unique.
+    db.Clear();
+    db.m_dwKey = 40;
+    db.m_strSurname = "Other";
+    EXPECT_EQ(-1, db.Add());
+}
+
+TEST_F(Playb003FileTest, ARenamedBowlerMovesInTheNameIndexes)
+{
+    Add(1, "Mary", "Brown");
+    Add(2, "Ian", "Green");
+    Add(3, "Sue", "White");
+    db.SelectIndex("Key");
+    db.Clear();
+    db.m_dwKey = 1;
+    ASSERT_EQ(0, db.Find());
+    db.m_strSurname = "Young";
+    ASSERT_EQ(0, db.Rewrite());
+    EXPECT_EQ((std::vector<std::string>{"Ian Green", "Sue White", "Mary Young"}), Walk("Sname"));
+    EXPECT_EQ((std::vector<std::string>{"Ian Green", "Sue White", "Mary Young"}), Walk("Names"));
+    db.SelectIndex("Sname");
+    db.Clear();
+    db.m_strSurname = "Brown";
+    EXPECT_EQ(-1, db.Find());
+    db.Clear();
+    db.m_strSurname = "Young";
+    ASSERT_EQ(0, db.Find());
+    EXPECT_EQ(1u, db.m_dwKey);
+    EXPECT_EQ("Mary", db.m_strFirstName);
+}
+
+TEST_F(Playb003FileTest, NewKeysAreNeverHandedOutTwice)
+{
+    DWORD a = db.NewKey();
+    DWORD b = db.NewKey();
+    EXPECT_GE(a, 1u);
+    EXPECT_GT(b, a);
+    Add(b, "Pat", "Hill");
+    // Deleting the highest key does not free it for reuse, even across a reopening.
+    db.SelectIndex("Key");
+    db.Clear();
+    db.m_dwKey = b;
+    ASSERT_EQ(0, db.Find());
+    ASSERT_EQ(0, db.Delete());
+    db.Close();
+    ASSERT_TRUE(db.OpenIn((dir.path() / "db").string().c_str()));
+    EXPECT_GT(db.NewKey(), b);
+    // A key put in by hand above the counter is stepped over.
+    Add(1000, "Max", "Key");
+    EXPECT_EQ(1001u, db.NewKey());
+}
+
+TEST_F(Playb003FileTest, AFolderThatCannotBeMadeIsReported)
+{
+    std::string blocker = (dir.path() / "file").string();
+    std::ofstream(blocker) << "x";
+    CPlayb003File other;
+    EXPECT_FALSE(other.OpenIn((blocker + "/db").c_str()));
+    EXPECT_NE(-1, other.GetErrorText().Find("cannot be made"));
+    EXPECT_FALSE(other.OpenIn(""));
+}
+
+// 100 000 random bowlers (40 000 in the sanitizer build, to stay quick), changed at
+// random, checked against a model after every kind of operation and again after the
+// files are closed and reopened.
+TEST_F(Playb003FileTest, ALargeDatabaseStaysInStepWithAModel)
+{
+#ifdef NDEBUG
+    const int nBowlers = 100000, nChanges = 60000;
+#else
+    const int nBowlers = 40000, nChanges = 10000;
+#endif
+    static const char* surnames[] = {"Smith", "Jones", "Taylor", "Brown", "Williams", "Wilson", "Johnson", "Davies",
+                                     "Robinson", "Wright", "Thompson", "Evans", "Walker", "White", "Roberts", "Green",
+                                     "Hall", "Wood", "Jackson", "Clarke", "Patel", "Khan", "Lewis", "O'Brien"};
+    static const char* firsts[] = {"Oliver", "Amelia", "Jack", "Olivia", "Harry", "Isla", "George", "Ava",
+                                   "Noah", "Emily", "Charlie", "Mia", "Jacob", "Sophie", "Alfie", "Grace"};
+    std::mt19937 rng(2024);
+    auto pick = [&](auto& arr) { return std::string(arr[rng() % (sizeof arr / sizeof arr[0])]); };
+    auto randomSurname = [&] {
+        std::string s = pick(surnames);
+        if (rng() % 3 == 0)
+            s += static_cast<char>('a' + rng() % 26);  // near-misses: Smithx, Jonesq
+        if (rng() % 7 == 0)
+            s = Upper(s);
+        return s;
+    };
+
+    std::map<DWORD, CBowler> model;
+    // The same bowlers in the order of the name indexes.
+    using CNameKey = std::tuple<std::string, std::string, DWORD>;
+    std::set<CNameKey> ordered;
+    auto nameKey = [](const CBowler& b) { return CNameKey(Upper(b.surname), Upper(b.first), b.key); };
+    auto put = [&](DWORD key, const std::string& first, const std::string& surname) {
+        db.Clear();
+        db.m_dwKey = key;
+        db.m_strFirstName = first.c_str();
+        db.m_strSurname = surname.c_str();
+        db.m_strAddress[0].Format("%u High Street", key % 997);
+    };
+    for (int i = 0; i < nBowlers; ++i)
+    {
+        DWORD key = db.NewKey();
+        CBowler b{key, pick(firsts), randomSurname()};
+        put(key, b.first, b.surname);
+        ASSERT_EQ(0, db.Add());
+        model[key] = b;
+        ordered.insert(nameKey(b));
+    }
+    ASSERT_EQ(static_cast<DWORD>(nBowlers), db.GetRecordCount());
+
+    auto randomKey = [&] {
+        auto it = model.lower_bound(1 + static_cast<DWORD>(rng() % (model.rbegin()->first)));
+        return it == model.end() ? model.begin()->first : it->first;
+    };
+
+    for (int op = 0; op < nChanges; ++op)
+    {
+        int what = static_cast<int>(rng() % 100);
+        if (what < 30)
+        {
+            DWORD key = db.NewKey();
+            CBowler b{key, pick(firsts), randomSurname()};
+            put(key, b.first, b.surname);
+            ASSERT_EQ(0, db.Add());
+            model[key] = b;
+            ordered.insert(nameKey(b));
+        }
+        else if (what < 55)
+        {
+            DWORD key = randomKey();
+            db.SelectIndex("Key");
+            db.Clear();
+            db.m_dwKey = key;
+            ASSERT_EQ(0, db.Find());
+            ASSERT_EQ(model[key].surname, db.m_strSurname.str());
+            ASSERT_EQ(0, db.Delete());
+            ordered.erase(nameKey(model[key]));
+            model.erase(key);
+        }
+        else if (what < 80)
+        {
+            DWORD key = randomKey();
+            db.SelectIndex(rng() % 2 ? "Key" : "Sname");
+            CBowler& b = model[key];
+            db.Clear();
+            db.m_dwKey = key;
+            db.m_strSurname = b.surname.c_str();
+            if (rng() % 2)
+            {
+                db.SelectIndex("Key");
+                ASSERT_EQ(0, db.Find());
+            }
+            else
+            {
+                // By name: walk the equal surnames to the bowler.
+                db.SelectIndex("Names");
+                db.m_strFirstName = b.first.c_str();
+                ASSERT_EQ(0, db.Find());
+                while (db.m_dwKey != key)
+                    ASSERT_EQ(0, db.Next(1));
+            }
+            ordered.erase(nameKey(b));
+            b.surname = randomSurname();
+            b.first = pick(firsts);
+            ordered.insert(nameKey(b));
+            db.m_strSurname = b.surname.c_str();
+            db.m_strFirstName = b.first.c_str();
+            ASSERT_EQ(0, db.Rewrite());
+        }
+        else if (what < 98)
+        {
+            DWORD key = randomKey();
+            db.SelectIndex("Key");
+            db.Clear();
+            db.m_dwKey = key;
+            ASSERT_EQ(0, db.Find());
+            ASSERT_EQ(model[key].first, db.m_strFirstName.str());
+            ASSERT_EQ(model[key].surname, db.m_strSurname.str());
+        }
+        else
+        {
+            // A surname look-up lists exactly the model's bowlers with that prefix, in order.
+            std::string prefix = pick(surnames);
+            prefix = rng() % 20 == 0 ? prefix.substr(0, 3) : prefix + static_cast<char>('a' + rng() % 26);
+            std::string up = Upper(prefix);
+            db.SelectIndex("Sname");
+            db.Clear();
+            db.m_strSurname = prefix.c_str();
+            auto it = ordered.lower_bound(CNameKey(up, "", 0));
+            if (db.Find() == 0)
+            {
+                do
+                {
+                    if (Upper(db.m_strSurname.str()).compare(0, up.size(), up) != 0)
+                        break;
+                    ASSERT_NE(it, ordered.end());
+                    ASSERT_EQ(std::get<2>(*it), db.m_dwKey);
+                    ASSERT_EQ(model[db.m_dwKey].surname, db.m_strSurname.str());
+                    ++it;
+                } while (db.Next(1) == 0);
+            }
+            ASSERT_TRUE(it == ordered.end() || std::get<0>(*it).compare(0, up.size(), up) != 0) << prefix;
+        }
+    }
+    CString why;
+    ASSERT_TRUE(db.VerifyIndexes(why)) << why.GetString();
+    ASSERT_EQ(model.size(), db.GetRecordCount());
+
+    db.Close();
+    ASSERT_TRUE(db.OpenIn((dir.path() / "db").string().c_str()));
+    EXPECT_TRUE(db.GetRebuildReason().IsEmpty());
+    db.SelectIndex("Key");
+    db.First();
+    auto it = model.begin();
+    while (db.Next(1) == 0)
+    {
+        ASSERT_NE(it, model.end());
+        ASSERT_EQ(it->first, db.m_dwKey);
+        ASSERT_EQ(it->second.first, db.m_strFirstName.str());
+        ASSERT_EQ(it->second.surname, db.m_strSurname.str());
+        ++it;
+    }
+    EXPECT_EQ(it, model.end());
+
+    // Rebuilt from the data file alone, the indexes come out the same.
+    db.Close();
+    std::filesystem::remove(dir.path() / "db" / "PLAYB003.DTX");
+    ASSERT_TRUE(db.OpenIn((dir.path() / "db").string().c_str()));
+    EXPECT_FALSE(db.GetRebuildReason().IsEmpty());
+    ASSERT_TRUE(db.VerifyIndexes(why)) << why.GetString();
+    std::vector<CNameKey> expected(ordered.begin(), ordered.end());
+    db.SelectIndex("Names");
+    db.First();
+    size_t n = 0;
+    while (db.Next(1) == 0)
+    {
+        ASSERT_LT(n, expected.size());
+        ASSERT_EQ(std::get<2>(expected[n]), db.m_dwKey);
+        ++n;
+    }
+    EXPECT_EQ(expected.size(), n);
+}

@@ -447,6 +447,31 @@ public:
     void SetPositionWeek(int nRound);
     // ==== end of recalculation, standings, rankings, schedule ===============================
 
+    // ==== league set-up: new league, fixture dates, start times, league size =================
+    // Defined in src/admin (BowlingDocNewLeague.cpp, BowlingDocDates.cpp, BowlingDocSize.cpp),
+    // which runs their dialogs; a program without src/admin never calls them.
+    void OnFileNew();                     // File > New
+    void EditFixtureDates();              // the "Fixture Dates" dialog, then every fixture re-dated
+    void SetFixtureStartTimes();          // each match from its round's first match and squad
+    // Rounds nFirst..nLast continuing the pairing table as if the league had always had its
+    // present size (nSkipped position rounds before), from the date given.
+    void AddScheduleRounds(int nFirst, int nLast, int nSkipped, CTime timeStart);
+    // nCount rounds from nFirst on, from the first row of the pairing table.
+    void AddScheduleRoundsForTeams(int nFirst, int nCount, CTime timeStart);
+    void OnAddExtraTeams();
+    void OnExtendSeason();
+    void OnReduceLeagueSize();
+    // The document's set-up commands are served by src/admin, which installs this hook when
+    // the program starts; commands the document's own map does not take go to it.
+    inline static BOOL (*s_pfnSetupCmdMsg)(CBowlingDoc* pDoc, UINT nID, int nCode, CCmdUI* pCmdUI) = nullptr;
+    BOOL OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI) override
+    {
+        if (CDocument::OnCmdMsg(nID, nCode, pCmdUI))
+            return TRUE;
+        return s_pfnSetupCmdMsg && s_pfnSetupCmdMsg(this, nID, nCode, pCmdUI);
+    }
+    // ==== end of league set-up ================================================================
+
     // ==== scoring engine (Handicap.cpp, BowlingDocPoints.cpp) ================================
     // Pass arguments and the [2] figure sets: PASS_SCRATCH 0, PASS_HANDICAP 1. Sides 0 = A,
     // 1 = B; positions and games count from 0.
@@ -482,6 +507,17 @@ public:
     // The maximum match points of the pass in that pass's unit (hundredths with pinfall).
     int GetMaxMatchPointsInUnits(int nPass) const;
     // ==== end of scoring engine ==============================================================
+
+    // ==== rule set-up: handicap, points, standings sequence (src/admin/BowlingDocRules.cpp) ===
+    // Each runs its dialog on a copy of the fields and writes them back only after OK; TRUE
+    // after OK. The points runners keep the maximum match points and recalculate when a
+    // value changed; the standings runners always recalculate after OK.
+    BOOL EditHandicapDetails();
+    BOOL EditHandicapScoring();
+    BOOL EditScratchScoring();
+    BOOL EditHandicapStandingsSequence();
+    BOOL EditScratchStandingsSequence();
+    // ==== end of rule set-up ==================================================================
 
     // --- report layouts, page flows, lanes (the view's side; src/view, BowlingDocLanes.cpp)
     // Deletes the current layout's temporary items and puts the rest back in order, each

@@ -1,9 +1,322 @@
 #include "resources/Resource.h"
 #include "resources/dialogs/AdminDialogs.h"
 
+namespace {
+
+constexpr DWORD DROPLIST = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
+constexpr DWORD EDIT = ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER;
+
+// ==== new league, fixture list, dates, lanes and league size ====
+DlgTemplate NewLeagueTemplate()
+{
+    return {IDD_NEW_LEAGUE, "New League Details", 330, 222, {
+        {CtlKind::GroupBox, IDC_STATIC, "The League ", 6, 4, 318, 150},
+        {CtlKind::Static, IDC_STATIC, "League Name", 12, 18, 60, 8},
+        {CtlKind::Edit, IDC_NL_LEAGUE_NAME, nullptr, 80, 16, 236, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Sanctioned By", 12, 34, 60, 8},
+        {CtlKind::Edit, IDC_NL_SANCTIONED_BY, nullptr, 80, 32, 130, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Sanction Id.", 216, 34, 44, 8},
+        {CtlKind::Edit, IDC_NL_SANCTION_ID, nullptr, 260, 32, 56, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Phone", 216, 48, 40, 8},
+        {CtlKind::Static, IDC_STATIC, "President", 12, 60, 60, 8},
+        {CtlKind::Edit, IDC_NL_PRESIDENT, nullptr, 80, 58, 130, 12, EDIT},
+        {CtlKind::Edit, IDC_NL_PRESIDENT_PHONE, nullptr, 216, 58, 100, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Vice Pres.", 12, 76, 60, 8},
+        {CtlKind::Edit, IDC_NL_VICE_PRESIDENT, nullptr, 80, 74, 130, 12, EDIT},
+        {CtlKind::Edit, IDC_NL_VICE_PRESIDENT_PHONE, nullptr, 216, 74, 100, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Secretary", 12, 92, 60, 8},
+        {CtlKind::Edit, IDC_NL_SECRETARY, nullptr, 80, 90, 130, 12, EDIT},
+        {CtlKind::Edit, IDC_NL_SECRETARY_PHONE, nullptr, 216, 90, 100, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Treasurer", 12, 108, 60, 8},
+        {CtlKind::Edit, IDC_NL_TREASURER, nullptr, 80, 106, 130, 12, EDIT},
+        {CtlKind::Edit, IDC_NL_TREASURER_PHONE, nullptr, 216, 106, 100, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Maximum Registered Players in a Team", 12, 124, 140, 8},
+        {CtlKind::Edit, IDC_NL_MAX_PLAYERS, nullptr, 156, 122, 30, 12, EDIT | ES_NUMBER},
+        {CtlKind::CheckBox, IDC_NL_PRIVACY, "Privacy - Omit Address and Phone details from player report", 12, 138, 300, 10, WS_TABSTOP},
+        {CtlKind::ComboBox, IDC_NL_TEAMS, nullptr, 12, 160, 90, 120, DROPLIST},
+        {CtlKind::ComboBox, IDC_NL_PLAYERS, nullptr, 110, 160, 90, 80, DROPLIST},
+        {CtlKind::ComboBox, IDC_NL_GAMES, nullptr, 208, 160, 90, 80, DROPLIST},
+        {CtlKind::GroupBox, IDC_STATIC, "Scoring System (s) ", 6, 178, 230, 36},
+        {CtlKind::CheckBox, IDC_NL_HANDICAP, "Handicap", 12, 192, 50, 10, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_NL_SCRATCH, "Scratch", 70, 192, 50, 10, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_NL_PYRAMID, "Pyramid Scoring", 128, 192, 100, 10, WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "OK", 246, 182, 36, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 288, 182, 36, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate SetFixtureListTemplate()
+{
+    return {IDD_SET_FIXTURE_LIST, "Set Fixture List", 250, 150, {
+        {CtlKind::Static, IDC_STATIC, "Matches", 8, 10, 40, 8},
+        {CtlKind::ComboBox, IDC_SFL_MATCHES, nullptr, 52, 8, 80, 120, DROPLIST},
+        {CtlKind::ComboBox, IDC_SFL_FREQUENCY, nullptr, 140, 8, 80, 60, DROPLIST},
+        {CtlKind::GroupBox, IDC_STATIC, "Start Date", 6, 26, 238, 58},
+        {CtlKind::Static, IDC_STATIC, "Day", 12, 40, 30, 8},
+        {CtlKind::Edit, IDC_DATE_DAY, nullptr, 12, 50, 24, 12, EDIT | ES_NUMBER},
+        {CtlKind::Static, IDC_STATIC, "Month", 44, 40, 30, 8},
+        {CtlKind::ComboBox, IDC_DATE_MONTH, nullptr, 44, 50, 40, 120, DROPLIST},
+        {CtlKind::Static, IDC_STATIC, "Year", 92, 40, 30, 8},
+        {CtlKind::Edit, IDC_DATE_YEAR, nullptr, 92, 50, 30, 12, EDIT | ES_NUMBER},
+        {CtlKind::Static, IDC_DATE_WEEKDAY, "", 130, 52, 60, 8},
+        {CtlKind::ComboBox, IDC_DATE_HOUR, nullptr, 12, 66, 50, 120, DROPLIST},
+        {CtlKind::ComboBox, IDC_DATE_MINUTE, nullptr, 70, 66, 36, 120, DROPLIST},
+        {CtlKind::GroupBox, IDC_STATIC, "Rounds per week", 6, 88, 238, 30},
+        {CtlKind::Static, IDC_STATIC, "Matches played by a team on each date", 12, 102, 150, 8},
+        {CtlKind::Edit, IDC_SFL_ROUNDS_PER_INTERVAL, nullptr, 170, 100, 24, 12, EDIT | ES_NUMBER},
+        {CtlKind::PushButton, IDOK, "OK", 140, 128, 48, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 194, 128, 48, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate SelectTeamTemplate()
+{
+    return {IDD_SELECT_TEAM, "Select Team", 160, 130, {
+        {CtlKind::ListBox, IDC_SELECT_TEAM_LIST, nullptr, 7, 7, 100, 116, LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "OK", 113, 7, 40, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 113, 24, 40, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate ChangeDateTemplate()
+{
+    return {IDD_CHANGE_DATE, "Change Date", 230, 82, {
+        {CtlKind::ComboBox, IDC_DATE_DAY, nullptr, 8, 8, 30, 120, DROPLIST},
+        {CtlKind::ComboBox, IDC_DATE_MONTH, nullptr, 42, 8, 40, 120, DROPLIST},
+        {CtlKind::ComboBox, IDC_DATE_YEAR, nullptr, 86, 8, 40, 120, DROPLIST},
+        {CtlKind::Static, IDC_DATE_WEEKDAY, "", 132, 10, 60, 8},
+        {CtlKind::ComboBox, IDC_DATE_HOUR, nullptr, 8, 28, 50, 120, DROPLIST},
+        {CtlKind::ComboBox, IDC_DATE_MINUTE, nullptr, 62, 28, 36, 120, DROPLIST},
+        {CtlKind::PushButton, IDC_CD_PLUS_WEEK, "+ 1 Week", 8, 50, 50, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_CD_MINUS_WEEK, "- 1 Week", 62, 50, 50, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "OK", 124, 60, 48, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 176, 60, 48, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate FreeDateReasonTemplate()
+{
+    return {IDD_FREE_DATE_REASON, "Reason for free date", 230, 62, {
+        {CtlKind::Edit, IDC_FDR_REASON, nullptr, 8, 8, 214, 12, EDIT},
+        {CtlKind::CheckBox, IDC_FDR_INSERT_AFTER, "Insert after selected date", 8, 26, 120, 10, WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "OK", 120, 42, 48, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 174, 42, 48, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate FixtureDatesTemplate()
+{
+    return {IDD_FIXTURE_DATES, "Fixture Dates", 330, 200, {
+        {CtlKind::ListBox, IDC_FD_ROUNDS, nullptr, 6, 6, 200, 150, LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP},
+        {CtlKind::PushButton, IDC_FD_ADD_FREE_DATE, "Add Free Date", 214, 6, 110, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_FD_DELETE_FREE_WEEK, "Delete Free Week", 214, 22, 110, 14, WS_TABSTOP | WS_DISABLED},
+        {CtlKind::PushButton, IDC_FD_RESET_FROM_START, "Reset Dates From Start", 214, 38, 110, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_FD_CHANGE_DATE, "Change Selected Date", 214, 54, 110, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_FD_ADD_POSITION, "Add Position Round", 214, 70, 110, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_FD_DELETE_POSITION, "Delete Position Round", 214, 86, 110, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_FD_DELETE_FINAL, "Delete Final Round", 214, 102, 110, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_FD_SET_TIMES, "Set All Match Times", 214, 118, 110, 14, WS_TABSTOP},
+        {CtlKind::ComboBox, IDC_FD_WEEKS, nullptr, 6, 162, 90, 60, DROPLIST},
+        {CtlKind::Static, IDC_STATIC, "Rounds per Interval", 102, 164, 70, 8},
+        {CtlKind::Edit, IDC_FD_ROUNDS_PER_INTERVAL, nullptr, 174, 162, 24, 12, EDIT | ES_NUMBER},
+        {CtlKind::Static, IDC_STATIC, "Mins.", 204, 164, 20, 8},
+        {CtlKind::ComboBox, IDC_FD_MINUTES, nullptr, 226, 162, 36, 120, DROPLIST},
+        {CtlKind::CheckBox, IDC_FD_RESET_PLAYED, "Reset date played.", 6, 182, 100, 10, WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "Finished", 268, 178, 56, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+    }};
+}
+
+DlgTemplate StartTimeTemplate()
+{
+    return {IDD_START_TIME, "Start Time", 170, 50, {
+        {CtlKind::ComboBox, IDC_DATE_HOUR, nullptr, 8, 8, 50, 120, DROPLIST},
+        {CtlKind::ComboBox, IDC_DATE_MINUTE, nullptr, 62, 8, 36, 120, DROPLIST},
+        {CtlKind::PushButton, IDOK, "OK", 114, 8, 48, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 114, 26, 48, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate AddPositionWeekTemplate()
+{
+    return {IDD_ADD_POSITION_WEEK, "Add Position Week", 230, 90, {
+        {CtlKind::Static, IDC_STATIC, "Enter the number of the round that is to become a position round.  All subsequent rounds (if any) will be moved back 1 round.", 8, 6, 214, 26},
+        {CtlKind::Edit, IDC_APW_ROUND, nullptr, 8, 36, 30, 12, EDIT | ES_NUMBER},
+        {CtlKind::CheckBox, IDC_APW_HANDICAP, "Handicap", 50, 38, 50, 10, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_APW_SCRATCH, "Scratch", 106, 38, 50, 10, WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "OK", 120, 70, 48, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 174, 70, 48, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate DatePlayedChangeTemplate()
+{
+    return {IDD_DATE_PLAYED_CHANGE, "Date Played Change Confirmation", 250, 130, {
+        {CtlKind::Static, IDC_DPC_ROUND, "", 8, 6, 234, 8},
+        {CtlKind::Static, IDC_DPC_TEAM_A, "", 8, 18, 100, 8},
+        {CtlKind::Static, IDC_STATIC, "V", 116, 18, 10, 8},
+        {CtlKind::Static, IDC_DPC_TEAM_B, "", 130, 18, 100, 8},
+        {CtlKind::Static, IDC_STATIC, "Please select the action to take with the date played for this team.", 8, 32, 234, 16},
+        {CtlKind::Static, IDC_DPC_TEAM, "", 8, 50, 234, 8},
+        {CtlKind::Static, IDC_DPC_PLAYED, "", 8, 62, 234, 8},
+        {CtlKind::Static, IDC_STATIC, "Original Date Due", 8, 76, 70, 8},
+        {CtlKind::Static, IDC_DPC_OLD_DUE, "", 84, 76, 158, 8},
+        {CtlKind::Static, IDC_STATIC, "New Date Due", 8, 88, 70, 8},
+        {CtlKind::Static, IDC_DPC_NEW_DUE, "", 84, 88, 158, 8},
+        {CtlKind::PushButton, IDOK, "Change", 140, 110, 48, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Leave", 194, 110, 48, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate LaneScheduleTemplate()
+{
+    return {IDD_LANE_SCHEDULE, "Lane Schedule", 250, 150, {
+        {CtlKind::Static, IDC_STATIC, "Start Lane", 8, 10, 70, 8},
+        {CtlKind::Edit, IDC_LS_START_LANE, nullptr, 84, 8, 24, 12, EDIT | ES_NUMBER},
+        {CtlKind::Static, IDC_STATIC, "Last Lane (wrap lanes)", 8, 26, 76, 8},
+        {CtlKind::Edit, IDC_LS_LAST_LANE, nullptr, 84, 24, 24, 12, EDIT | ES_NUMBER},
+        {CtlKind::CheckBox, IDC_LS_SPLIT_LANES, "Split Lanes", 8, 42, 70, 10, WS_TABSTOP},
+        {CtlKind::Static, IDC_STATIC, "Split Start lane", 8, 58, 70, 8},
+        {CtlKind::Edit, IDC_LS_SPLIT_START, nullptr, 84, 56, 24, 12, EDIT | ES_NUMBER},
+        {CtlKind::Static, IDC_STATIC, "Lanes before Split", 8, 74, 70, 8},
+        {CtlKind::Edit, IDC_LS_BEFORE_SPLIT, nullptr, 84, 72, 24, 12, EDIT | ES_NUMBER},
+        {CtlKind::CheckBox, IDC_LS_SPLIT_SESSIONS, "Split Sessions", 130, 8, 80, 10, WS_TABSTOP},
+        {CtlKind::Static, IDC_STATIC, "Squads", 130, 24, 30, 8},
+        {CtlKind::Static, IDC_LS_SQUADS, "", 164, 24, 30, 8},
+        {CtlKind::PushButton, IDC_LS_SQUAD_TIMES, "Set Squad Times.", 130, 38, 112, 14, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_LS_CUSTOM_LANES, "Use Custom Lanes", 130, 58, 110, 10, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_LS_CUSTOMIZE, "Customize Lanes", 130, 72, 112, 14, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_LS_ROLL_MATCHES, "Roll matches over weeks", 130, 92, 110, 10, WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "OK", 140, 128, 48, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 194, 128, 48, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate CustomLanesTemplate()
+{
+    static const char* const labels[25] = {
+        "1st lane for Match #1", "1st lane for Match #2", "1st lane for Match #3", "1st lane for Match #4",
+        "1st lane for Match #5", "1st lane for Match #6", "1st lane for Match #7", "1st lane for Match #8",
+        "1st lane for Match #9", "1st lane for Match #10", "1st lane for Match #11", "1st lane for Match #12",
+        "1st lane for Match #13", "1st lane for Match #14", "1st lane for Match #15", "1st lane for Match #16",
+        "1st lane for Match #17", "1st lane for Match #18", "1st lane for Match #19", "1st lane for Match #20",
+        "1st lane for Match #21", "1st lane for Match #22", "1st lane for Match #23", "1st lane for Match #24",
+        "1st lane for Match #25"};
+    DlgTemplate t{IDD_CUSTOM_LANES, "Customize lanes for matches.", 330, 190, {}};
+    for (int i = 0; i < 25; ++i) {
+        const short x = static_cast<short>(6 + (i / 9) * 108);
+        const short y = static_cast<short>(6 + (i % 9) * 16);
+        t.controls.push_back({CtlKind::Static, IDC_STATIC, labels[i], x, static_cast<short>(y + 2), 76, 8});
+        t.controls.push_back({CtlKind::Edit, IDC_CL_LANE1 + static_cast<UINT>(i), nullptr, static_cast<short>(x + 78), y, 22, 12,
+                              EDIT | ES_NUMBER});
+    }
+    t.controls.push_back({CtlKind::PushButton, IDC_CL_CYCLE_LEFT, "Cycle Left", 6, 168, 56, 14, WS_TABSTOP});
+    t.controls.push_back({CtlKind::PushButton, IDC_CL_CYCLE_RIGHT, "Cycle Right", 66, 168, 56, 14, WS_TABSTOP});
+    t.controls.push_back({CtlKind::PushButton, IDOK, "OK", 220, 168, 48, 14, BS_DEFPUSHBUTTON | WS_TABSTOP});
+    t.controls.push_back({CtlKind::PushButton, IDCANCEL, "Cancel", 274, 168, 48, 14, WS_TABSTOP});
+    return t;
+}
+
+DlgTemplate SquadTimesTemplate()
+{
+    return {IDD_SQUAD_TIMES, "Specify Squad Times", 250, 130, {
+        {CtlKind::Static, IDC_ST_SUMMARY, "", 8, 6, 234, 8},
+        {CtlKind::ComboBox, IDC_ST_SQUAD, nullptr, 8, 20, 70, 120, DROPLIST},
+        {CtlKind::Static, IDC_STATIC, "Days", 8, 40, 30, 8},
+        {CtlKind::Edit, IDC_ST_DAYS, nullptr, 8, 50, 24, 12, EDIT | ES_NUMBER},
+        {CtlKind::Static, IDC_STATIC, "Hours", 40, 40, 30, 8},
+        {CtlKind::Edit, IDC_ST_HOURS, nullptr, 40, 50, 24, 12, EDIT | ES_NUMBER},
+        {CtlKind::Static, IDC_STATIC, "Minutes", 72, 40, 30, 8},
+        {CtlKind::Edit, IDC_ST_MINUTES, nullptr, 72, 50, 24, 12, EDIT | ES_NUMBER},
+        {CtlKind::Static, IDC_STATIC, "First squad", 8, 70, 50, 8},
+        {CtlKind::Static, IDC_ST_FIRST_TIME, "", 62, 70, 180, 8},
+        {CtlKind::Static, IDC_STATIC, "This squad", 8, 82, 50, 8},
+        {CtlKind::Static, IDC_ST_SQUAD_TIME, "", 62, 82, 180, 8},
+        {CtlKind::PushButton, IDOK, "OK", 140, 108, 48, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 194, 108, 48, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate RoundsToPrintTemplate()
+{
+    return {IDD_ROUNDS_TO_PRINT, "Rounds to print.", 280, 130, {
+        {CtlKind::Static, IDC_STATIC, "First Round No.", 8, 10, 60, 8},
+        {CtlKind::Edit, IDC_RP_FIRST, nullptr, 72, 8, 24, 12, EDIT | ES_NUMBER},
+        {CtlKind::Static, IDC_STATIC, "Last Round No.", 110, 10, 60, 8},
+        {CtlKind::Edit, IDC_RP_LAST, nullptr, 174, 8, 24, 12, EDIT | ES_NUMBER},
+        {CtlKind::Static, IDC_RP_HEADER_FONT, "", 8, 30, 210, 8},
+        {CtlKind::PushButton, IDC_RP_CHANGE_HEADER, "Change", 224, 28, 48, 12, WS_TABSTOP},
+        {CtlKind::Static, IDC_RP_DETAIL_FONT, "", 8, 46, 210, 8},
+        {CtlKind::PushButton, IDC_RP_CHANGE_DETAIL, "Change", 224, 44, 48, 12, WS_TABSTOP},
+        {CtlKind::Static, IDC_RP_TITLE_FONT, "", 8, 62, 210, 8},
+        {CtlKind::PushButton, IDC_RP_CHANGE_TITLE, "Change", 224, 60, 48, 12, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_RP_OMIT_LANES, "Omit Lanes", 8, 80, 60, 10, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_RP_OMIT_TIME, "  Omit Time", 72, 80, 60, 10, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_RP_LANE_SCHEDULE, "Lane Schedule", 8, 106, 64, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "OK", 170, 106, 48, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 224, 106, 48, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate NewScheduleRuleTemplate()
+{
+    return {IDD_NEW_SCHEDULE_RULE, "New Schedule Rule", 250, 120, {
+        {CtlKind::GroupBox, IDC_STATIC, "Synchronize", 6, 4, 238, 40},
+        {CtlKind::CheckBox, IDC_NSR_SYNCHRONIZE, "", 12, 18, 10, 10, WS_TABSTOP},
+        {CtlKind::Static, IDC_STATIC, "Set the schedule so the new size league is as it would be had the league started with the new size.", 26, 16, 212, 24},
+        {CtlKind::GroupBox, IDC_STATIC, "Restart", 6, 48, 238, 40},
+        {CtlKind::CheckBox, IDC_NSR_RESTART, "", 12, 62, 10, 10, WS_TABSTOP},
+        {CtlKind::Static, IDC_STATIC, "Start the fixtures for the new sized league from a round 1 schedule.", 26, 60, 212, 24},
+        {CtlKind::PushButton, IDOK, "OK", 140, 98, 48, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 194, 98, 48, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate LeagueSizeTemplate(UINT nIDD, const char* pszCaption, bool bContract)
+{
+    DlgTemplate t{nIDD, pszCaption, 250, static_cast<short>(bContract ? 130 : 90), {
+        {CtlKind::Static, IDC_LSZ_TEAMS_TEXT, "", 8, 6, 234, 8},
+        {CtlKind::Static, IDC_STATIC, "Start from Round", 8, 22, 70, 8},
+        {CtlKind::Edit, IDC_LSZ_START_ROUND, nullptr, 82, 20, 24, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "New Number of rounds", 8, 40, 80, 8},
+        {CtlKind::Static, IDC_LSZ_BEFORE, "", 90, 40, 24, 8},
+        {CtlKind::ComboBox, IDC_LSZ_ROUNDS, nullptr, 116, 38, 70, 120, DROPLIST},
+        {CtlKind::Static, IDC_LSZ_TOTAL, "", 190, 40, 40, 8},
+    }};
+    if (bContract) {
+        t.controls.push_back({CtlKind::GroupBox, IDC_STATIC, "Teams to drop.", 6, 56, 238, 34});
+        t.controls.push_back({CtlKind::ComboBox, IDC_LSZ_DROP1, nullptr, 12, 70, 100, 120, DROPLIST});
+        t.controls.push_back({CtlKind::ComboBox, IDC_LSZ_DROP2, nullptr, 120, 70, 100, 120, DROPLIST});
+    }
+    const short y = static_cast<short>(bContract ? 108 : 68);
+    t.controls.push_back({CtlKind::PushButton, IDOK, "OK", 140, y, 48, 14, BS_DEFPUSHBUTTON | WS_TABSTOP});
+    t.controls.push_back({CtlKind::PushButton, IDCANCEL, "Cancel", 194, y, 48, 14, WS_TABSTOP});
+    return t;
+}
+// ==== end ====
+
+} // namespace
+
 const std::vector<DlgTemplate>& AdminDialogTemplates()
 {
     static const std::vector<DlgTemplate> templates = {
+        // ==== new league, fixture list, dates, lanes and league size ====
+        NewLeagueTemplate(),
+        SetFixtureListTemplate(),
+        SelectTeamTemplate(),
+        ChangeDateTemplate(),
+        FreeDateReasonTemplate(),
+        FixtureDatesTemplate(),
+        StartTimeTemplate(),
+        AddPositionWeekTemplate(),
+        DatePlayedChangeTemplate(),
+        LaneScheduleTemplate(),
+        CustomLanesTemplate(),
+        SquadTimesTemplate(),
+        RoundsToPrintTemplate(),
+        NewScheduleRuleTemplate(),
+        LeagueSizeTemplate(IDD_EXPAND_LEAGUE, "Expand The League", false),
+        LeagueSizeTemplate(IDD_CONTRACT_LEAGUE, "Contract the league", true),
+        // ==== end ====
     };
     return templates;
 }

@@ -1,0 +1,28 @@
+#pragma once
+// "Add Position Week": which round becomes a position round, set from which standings.
+#include "framework/ui/Dialog.h"
+#include "resources/dialogs/AdminDialogs.h"
+
+class CBowlingDoc;
+
+class CAddPositionWeekDlg : public CDialog
+{
+public:
+    enum { IDD = IDD_ADD_POSITION_WEEK };
+    explicit CAddPositionWeekDlg(CWnd* pParent = nullptr) : CDialog(IDD, pParent) {}
+
+    CBowlingDoc* m_pDoc = nullptr;
+    int m_nRound = 2;
+    int m_bHandicap = 0;
+    int m_bScratch = 0;
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnKillfocusRound();
+    void OnHandicap();
+    void OnScratch();
+    int ClampRound(int nRound) const;
+
+    DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,124 @@
+// The league's calendar: the Fixture Dates dialog and the dates and start times of the
+// fixtures that follow from it.
+#include "admin/DatePlayedChangeDlg.h"
+#include "admin/FixtureCalendar.h"
+#include "admin/FixtureDatesDlg.h"
+#include "league/BowlingDoc.h"
+#include "league/Fixture.h"
+#include "league/FreeWeek.h"
+#include "league/Team.h"
+
+#include <algorithm>
+
+namespace {
+
+CString TeamName(const CFixture* f, int nSide)
+{
+    const CTeam* pTeam = nSide == 0 ? f->m_pTeamA : f->m_pTeamB;
+    return pTeam ? pTeam->m_strName : CString();
+}
+
+// "Change" gives the side the new due date as its date played.
+bool AskChangeDatePlayed(const CFixture* f, int nSide, CTime oldDue, CTime newDue)
+{
+    const char* pszFormat = "%a %d %b %I:%M %p %Y";
+    CDatePlayedChangeDlg dlg;
+    dlg.m_strRound.Format("Round %d", f->m_nRound);
+    dlg.m_strTeamA = TeamName(f, 0);
+    dlg.m_strTeamB = TeamName(f, 1);
+    dlg.m_strTeam = TeamName(f, nSide);
+    dlg.m_strDatePlayed = f->m_timePlayed[nSide].Format(pszFormat);
+    dlg.m_strOldDue = oldDue.Format(pszFormat);
+    dlg.m_strNewDue = newDue.Format(pszFormat);
+    return dlg.DoModal() == IDOK;
+}
+
+} // namespace
+
+void CBowlingDoc::EditFixtureDates()
+{
+    if (m_nRoundsPerInterval == 0)
+        m_nRoundsPerInterval = 1;
+    for (POSITION pos = m_listFreeWeeks.GetHeadPosition(); pos;) {
+        POSITION here = pos;
+        auto* pWeek = static_cast<CFreeWeek*>(m_listFreeWeeks.GetNext(pos));
+        if (!pWeek->m_bFreeDate && pWeek->m_nFirstRound > m_nRounds) {
+            m_listFreeWeeks.RemoveAt(here);
+            delete pWeek;
+        }
+    }
+    FixtureCalendar::MarkPositionRounds(*this);
+
+    CFixtureDatesDlg dlg;
+    dlg.m_nRoundsPerInterval = m_nRoundsPerInterval;
+    dlg.m_pDoc = this;
+    dlg.m_nMinutes = m_nMinutesBetweenRounds;
+    if (dlg.DoModal() != IDOK)
+        return;
+    m_nMinutesBetweenRounds = static_cast<BYTE>(std::clamp(dlg.m_nMinutes, 0, 255));
+
+    CFreeWeek* pRange = nullptr;
+    for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
+        auto* f = static_cast<CFixture*>(m_listFixtures.GetNext(pos));
+        const int nRound = f->m_nRound;
+        if (!pRange || pRange->m_nFirstRound > nRound || nRound > pRange->m_nLastRound)
+            pRange = FixtureCalendar::FindDatedRange(*this, nRound, pRange);
+        // A match whose round has no date keeps the date it has.
+        if (!pRange)
+            continue;
+        bool bPlayedOnDue[2];
+        for (int s = 0; s < 2; ++s)
+            bPlayedOnDue[s] = f->m_bPlayed[s] && f->m_timePlayed[s] == f->m_timeDue;
+        CTime newDue = pRange->m_time;
+        if (m_nRoundsPerInterval > 1 && nRound > pRange->m_nFirstRound)
+            newDue += CTimeSpan(static_cast<LONGLONG>(nRound - pRange->m_nFirstRound) * m_nMinutesBetweenRounds * 60);
+        const CTime oldDue = f->m_timeDue;
+        f->m_timeDue = newDue;
+        for (int s = 0; s < 2; ++s) {
+            if (!f->m_bPlayed[s] || bPlayedOnDue[s]) {
+                f->m_timePlayed[s] = newDue;
+            } else if (dlg.m_bResetDatePlayed && f->m_timePlayed[s] != oldDue &&
+                       AskChangeDatePlayed(f, s, oldDue, newDue)) {
+                f->m_timePlayed[s] = newDue;
+            }
+        }
+    }
+    SetFixtureStartTimes();
+    CountMatchesPerRound();
+}
+
+void CBowlingDoc::SetFixtureStartTimes()
+{
+    // The first match of every round; a round without one leaves its matches alone.
+    const CFixture* pFirst[256] = {};
+    for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
+        auto* f = static_cast<CFixture*>(m_listFixtures.GetNext(pos));
+        if (f->m_nMatch == 1 && !pFirst[f->m_nRound])
+            pFirst[f->m_nRound] = f;
+    }
+    // Squads: fewer than two lanes, or no lane range at all, make one squad.
+    const int nLanes = m_nLastLane - std::max<int>(m_nStartLane, 1) + 1;
+    const int nPerSquad = nLanes >= 2 ? nLanes / 2 : 0;
+    for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
+        auto* f = static_cast<CFixture*>(m_listFixtures.GetNext(pos));
+        const CFixture* pRoundFirst = pFirst[f->m_nRound];
+        if (!pRoundFirst)
+            continue;
+        const CTime roundDue = pRoundFirst->m_timeDue;
+        if (!m_bSplitSessions) {
+            bool bKeep[2];
+            for (int s = 0; s < 2; ++s)
+                bKeep[s] = f->m_bPlayed[s] && f->m_timePlayed[s] != f->m_timeDue;
+            f->m_timeDue = roundDue;
+            for (int s = 0; s < 2; ++s)
+                if (!bKeep[s])
+                    f->m_timePlayed[s] = roundDue;
+        } else {
+            CTime due = roundDue;
+            const int nSquad = nPerSquad > 0 && f->m_nMatch > 0 ? (f->m_nMatch - 1) / nPerSquad : 0;
+            if (nSquad > 0 && nSquad < static_cast<int>(std::size(m_nSquadDelay)))
+                due += CTimeSpan(static_cast<LONGLONG>(m_nSquadDelay[nSquad]) * 60);
+            f->m_timeDue = due;
+        }
+    }
+}

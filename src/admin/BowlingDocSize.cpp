@@ -1,0 +1,345 @@
+// League size changes: teams added or dropped from a round on, the season extended, and the
+// schedule rounds they build.
+#include "admin/DateCombos.h"
+#include "admin/LeagueSetup.h"
+#include "admin/LeagueSizeDlg.h"
+#include "admin/NewScheduleRuleDlg.h"
+#include "framework/ui/Dialog.h"
+#include "league/BowlingDoc.h"
+#include "league/Fixture.h"
+#include "league/FreeWeek.h"
+#include "league/Schedule.h"
+#include "league/Team.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr int MAX_TEAMS = 50;
+constexpr int MAX_ROUNDS = 255;
+
+// Rounds nFirst..nLast from the pairing table after nRoundsBefore of its rounds.
+void BuildRounds(CBowlingDoc& doc, int nFirst, int nLast, int nRoundsBefore, CTime timeStart)
+{
+    std::vector<CTeam*> teams;
+    for (POSITION pos = doc.m_listTeams.GetHeadPosition(); pos && static_cast<int>(teams.size()) < doc.m_nTeams;)
+        teams.push_back(static_cast<CTeam*>(doc.m_listTeams.GetNext(pos)));
+
+    doc.m_nMinutesBetweenRounds = static_cast<BYTE>(doc.m_nPlayersPerTeam * 10 + 5);
+    const CTimeSpan stagger(static_cast<LONGLONG>(doc.m_nMinutesBetweenRounds) * 60);
+    nLast = std::min(nLast, MAX_ROUNDS);
+    doc.m_nRounds = static_cast<BYTE>(std::clamp(nLast, 0, MAX_ROUNDS));
+
+    CPairingWalk walk(static_cast<int>(teams.size()), nRoundsBefore);
+    const int nPerDate = doc.m_nRoundsPerInterval;
+    CTime base = timeStart, current = timeStart;
+    std::vector<CPairing> pairs;
+    for (int r = nFirst; r <= nLast; ++r) {
+        const CTime roundDate = current;
+        if (nPerDate <= 1) {
+            auto* pWeek = new CFreeWeek(r);
+            pWeek->m_nFirstRound = pWeek->m_nLastRound = static_cast<BYTE>(r);
+            pWeek->m_time = current;
+            doc.m_listFreeWeeks.AddTail(pWeek);
+            current = AddDays(current, 7);
+        } else {
+            const int g = (r - 1) % nPerDate;
+            if (g == 0) {
+                auto* pWeek = new CFreeWeek(r);
+                pWeek->m_nFirstRound = static_cast<BYTE>(r);
+                pWeek->m_nLastRound = static_cast<BYTE>(std::min(r + nPerDate - 1, nLast));
+                pWeek->m_time = current;
+                doc.m_listFreeWeeks.AddTail(pWeek);
+            }
+            if (g != nPerDate - 1) {
+                current += stagger;
+            } else {
+                base = AddDays(base, 7);
+                current = base;
+            }
+        }
+        if (!walk.IsValid())
+            continue;
+        walk.NextRound(pairs);
+        int nMatch = 0;
+        for (const CPairing& pair : pairs) {
+            CTeam* pA = teams[static_cast<size_t>(pair.nSideA - 1)];
+            CTeam* pB = teams[static_cast<size_t>(pair.nSideB - 1)];
+            auto* f = new CFixture(r, pA->m_nTeamNo, pB->m_nTeamNo, doc.m_nPlayersPerTeam);
+            f->m_nMatch = static_cast<BYTE>(++nMatch);
+            f->m_timeDue = roundDate;
+            f->m_timePlayed[0] = f->m_timePlayed[1] = roundDate;
+            f->m_nGames = doc.m_nGamesPerMatch;
+            f->m_pTeamA = doc.FindTeam(pA->m_nTeamNo);
+            f->m_pTeamB = doc.FindTeam(pB->m_nTeamNo);
+            doc.AddFixture(f);
+        }
+    }
+    doc.SetModifiedFlag();
+}
+
+CFixture* FirstMatchOfRound(const CBowlingDoc& doc, int nRound)
+{
+    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
+        auto* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
+        if (f->m_nRound == nRound && f->m_nMatch == 1)
+            return f;
+    }
+    return nullptr;
+}
+
+// The new rounds start on the date of the start round's first match; a start round without
+// one cannot be rebuilt.
+bool CheckStartRound(const CBowlingDoc& doc, int nStart)
+{
+    if (FirstMatchOfRound(doc, nStart))
+        return true;
+    CString strMsg;
+    strMsg.Format("Round %d has no matches to start the new schedule from. Please choose a round of the schedule.",
+                  nStart);
+    AfxMessageBox(strMsg);
+    return false;
+}
+
+// Step 1 of a size change: the played matches that would go.
+bool ConfirmPlayedMatches(const CBowlingDoc& doc, int nStart)
+{
+    int nPlayed = 0;
+    for (POSITION pos = doc.m_listFixtures.GetTailPosition(); pos;) {
+        auto* f = static_cast<CFixture*>(doc.m_listFixtures.GetPrev(pos));
+        if (f->m_nRound < nStart)
+            break;
+        if (f->m_bPlayed[0] || f->m_bPlayed[1])
+            ++nPlayed;
+    }
+    if (nPlayed == 0)
+        return true;
+    CString strAsk;
+    strAsk.Format("This will remove %d matches already played!  Continue?", nPlayed);
+    return AfxMessageBox(strAsk, MB_YESNO) == IDYES;
+}
+
+// Steps 2 to 4: the schedule from the start round on goes; returns the date the new rounds
+// start on and the number of position rounds left.
+CTime RemoveScheduleFrom(CBowlingDoc& doc, int nStart, int& nPositionRounds)
+{
+    CTime date = FirstMatchOfRound(doc, nStart)->m_timeDue;
+    while (!doc.m_listFixtures.IsEmpty()) {
+        auto* f = static_cast<CFixture*>(doc.m_listFixtures.GetTail());
+        if (f->m_nRound < nStart)
+            break;
+        doc.m_listFixtures.RemoveTail();
+        delete f;
+    }
+    while (!doc.m_listFreeWeeks.IsEmpty()) {
+        auto* w = static_cast<CFreeWeek*>(doc.m_listFreeWeeks.GetTail());
+        if (!w->m_bFreeDate && w->m_nFirstRound < nStart)
+            break;
+        doc.m_listFreeWeeks.RemoveTail();
+        delete w;
+    }
+    nPositionRounds = 0;
+    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
+        auto* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
+        if (f->m_nMatch == 1 && f->m_bPositionRound)
+            ++nPositionRounds;
+    }
+    return date;
+}
+
+void BuildNewRounds(CBowlingDoc& doc, const CLeagueSizeDlg& dlg, int nStart, int nPositionRounds, CTime date)
+{
+    if (dlg.m_bSynchronize)
+        doc.AddScheduleRounds(nStart, nPositionRounds + dlg.m_nRounds, nPositionRounds, date);
+    else
+        doc.AddScheduleRoundsForTeams(nStart, dlg.m_nTotal, date);
+}
+
+// Runs New Schedule Rule with Restart ticked; false on Cancel.
+bool ChooseRule(DWORD& bSynchronize)
+{
+    CNewScheduleRuleDlg rule;
+    rule.m_bRestart = 1;
+    if (rule.DoModal() != IDOK)
+        return false;
+    bSynchronize = rule.m_bSynchronize ? 1 : 0;
+    return true;
+}
+
+} // namespace
+
+void CBowlingDoc::AddScheduleRounds(int nFirst, int nLast, int nSkipped, CTime timeStart)
+{
+    BuildRounds(*this, nFirst, nLast, nFirst - nSkipped - 1, timeStart);
+}
+
+void CBowlingDoc::AddScheduleRoundsForTeams(int nFirst, int nCount, CTime timeStart)
+{
+    BuildRounds(*this, nFirst, nFirst + nCount - 1, 0, timeStart);
+}
+
+void CBowlingDoc::OnAddExtraTeams()
+{
+    if (m_nTeams >= MAX_TEAMS)
+        return;
+    CExpandLeagueDlg dlg;
+    dlg.m_pDoc = this;
+    if (!ChooseRule(dlg.m_bSynchronize) || dlg.DoModal() != IDOK)
+        return;
+    const int nStart = dlg.m_nStartRound;
+    if (!CheckStartRound(*this, nStart) || !ConfirmPlayedMatches(*this, nStart))
+        return;
+    int nPositionRounds = 0;
+    const CTime date = RemoveScheduleFrom(*this, nStart, nPositionRounds);
+
+    auto makeTeam = [this, nStart](int nNameNo, int nTeamNo) {
+        CString strName;
+        strName.Format("Team_%02d", nNameNo);
+        auto* pTeam = new CTeam(strName, static_cast<WORD>(nTeamNo));
+        pTeam->m_nVacancyStartRound = static_cast<BYTE>(nStart);
+        pTeam->m_nStartPointsWon = pTeam->m_nStartPointsLost = 0;
+        return pTeam;
+    };
+    if (m_nExtraTeams == 0) {
+        for (int i = 0; i < 2; ++i) {
+            ++m_nTeams;
+            CTeam* pTeam = makeTeam(m_nTeams, m_nTeams);
+            pTeam->m_nScrPosition = pTeam->m_nHcpPosition = pTeam->m_nRankPosition = m_nTeams;
+            AddTeam(pTeam);
+        }
+    } else {
+        // The new teams join the playing teams, ahead of the removed ones.
+        const int nCount = m_listTeams.GetCount();
+        std::vector<CObject*> teams;
+        while (!m_listTeams.IsEmpty())
+            teams.push_back(m_listTeams.RemoveHead());
+        const auto active = teams.begin() + std::min<size_t>(m_nTeams, teams.size());
+        for (auto it = teams.begin(); it != active; ++it)
+            m_listTeams.AddTail(*it);
+        for (int i = 1; i <= 2; ++i)
+            AddTeam(makeTeam(m_nTeams + i, nCount + i));
+        for (auto it = active; it != teams.end(); ++it)
+            m_listTeams.AddTail(*it);
+        m_nTeams = static_cast<BYTE>(m_nTeams + 2);
+    }
+    BuildNewRounds(*this, dlg, nStart, nPositionRounds, date);
+    SetFixtureStartTimes();
+    if (LeagueSetup::pfnAddNewPlayer)
+        LeagueSetup::pfnAddNewPlayer(this);
+    CountMatchesPerRound();
+    Recalculate();
+    SetModifiedFlag();
+    UpdateAllViews(nullptr);
+}
+
+void CBowlingDoc::OnReduceLeagueSize()
+{
+    // The smallest pairing table is for four teams.
+    if (m_nTeams <= 4) {
+        AfxMessageBox("A league must keep at least 4 teams.");
+        return;
+    }
+    CContractLeagueDlg dlg;
+    dlg.m_pDoc = this;
+    if (!ChooseRule(dlg.m_bSynchronize))
+        return;
+    m_nExtraTeams = static_cast<BYTE>(m_nExtraTeams + 2);
+    auto giveUp = [this] {
+        m_nExtraTeams = static_cast<BYTE>(m_nExtraTeams - 2);
+        UpdateAllViews(nullptr);
+    };
+    if (dlg.DoModal() != IDOK) {
+        giveUp();
+        return;
+    }
+    if (dlg.m_nDropTeam1 == dlg.m_nDropTeam2) {
+        AfxMessageBox("You cannot remove the same team twice!");
+        giveUp();
+        return;
+    }
+    const int nStart = dlg.m_nStartRound;
+    if (!CheckStartRound(*this, nStart)) {
+        giveUp();
+        return;
+    }
+    int nUnplayed = 0;
+    for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
+        auto* f = static_cast<CFixture*>(m_listFixtures.GetNext(pos));
+        if (f->m_nRound >= nStart)
+            break;
+        // A bye is never played; it does not hold the league up.
+        if (!f->m_bPlayed[0] && !f->m_bPlayed[1] && !f->IsBye())
+            ++nUnplayed;
+    }
+    if (nUnplayed > 0) {
+        CString strMsg;
+        strMsg.Format("There are %d unplayed matches beford round %d.  NO ACTION CAN BE TAKEN.", nUnplayed, nStart);
+        AfxMessageBox(strMsg);
+        giveUp();
+        return;
+    }
+    m_nTeams = static_cast<BYTE>(m_nTeams - 2);
+    if (!ConfirmPlayedMatches(*this, nStart)) {
+        m_nTeams = static_cast<BYTE>(m_nTeams + 2);
+        giveUp();
+        return;
+    }
+    int nPositionRounds = 0;
+    const CTime date = RemoveScheduleFrom(*this, nStart, nPositionRounds);
+
+    CTeam* pDrop1 = FindTeam(dlg.m_nDropTeam1);
+    CTeam* pDrop2 = FindTeam(dlg.m_nDropTeam2);
+    std::vector<CObject*> keep;
+    while (!m_listTeams.IsEmpty()) {
+        CObject* p = m_listTeams.RemoveHead();
+        if (p != pDrop1 && p != pDrop2)
+            keep.push_back(p);
+    }
+    for (CObject* p : keep)
+        m_listTeams.AddTail(p);
+    for (CTeam* p : {pDrop1, pDrop2}) {
+        if (p) {
+            p->m_bRemoved = 1;
+            m_listTeams.AddTail(p);
+        }
+    }
+    BuildNewRounds(*this, dlg, nStart, nPositionRounds, date);
+    SetFixtureStartTimes();
+    Recalculate();
+    CountMatchesPerRound();
+    SetModifiedFlag();
+    UpdateAllViews(nullptr);
+}
+
+void CBowlingDoc::OnExtendSeason()
+{
+    if (m_listFixtures.IsEmpty())
+        return;
+    const auto* pLast = static_cast<const CFixture*>(m_listFixtures.GetTail());
+    const int nLastRound = pLast->m_nRound;
+    const int nAdd = m_nTeams - 1;
+    if (nLastRound + nAdd > MAX_ROUNDS) {
+        AfxMessageBox("A league cannot have more than 255 rounds.");
+        return;
+    }
+    CString strAsk;
+    strAsk.Format("Add another %d rounds to your league?", nAdd);
+    if (AfxMessageBox(strAsk, MB_YESNO) != IDYES)
+        return;
+    int nPositionRounds = 0;
+    for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
+        auto* f = static_cast<CFixture*>(m_listFixtures.GetNext(pos));
+        if (f->m_nMatch == 1 && f->m_bPositionRound)
+            ++nPositionRounds;
+    }
+    CTime date = pLast->m_timeDue;
+    if (m_nRoundsPerInterval > 1 && (nLastRound + 1) % m_nRoundsPerInterval != 0) {
+        m_nMinutesBetweenRounds = static_cast<BYTE>(m_nPlayersPerTeam * 10 + 5);
+        date -= CTimeSpan(static_cast<LONGLONG>(m_nMinutesBetweenRounds) * 60);
+    }
+    date = AddDays(date, 7);
+    AddScheduleRounds(nLastRound + 1, nLastRound + nAdd, nPositionRounds, date);
+    CountMatchesPerRound();
+    UpdateAllViews(nullptr);
+}

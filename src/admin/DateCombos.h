@@ -1,0 +1,29 @@
+#pragma once
+// The date and time pickers the set-up dialogs share, and the range of dates a league file
+// can hold: dates are stored as 32-bit seconds, so no dialog offers a year past 2037.
+#include "framework/core/Time.h"
+#include "framework/ui/Wnd.h"
+
+constexpr int FIRST_STORABLE_YEAR = 1970;
+constexpr int LAST_STORABLE_YEAR = 2037;
+constexpr LONGLONG SECONDS_PER_DAY = 86400;
+constexpr LONGLONG SECONDS_PER_WEEK = 7 * SECONDS_PER_DAY;
+
+// "00 am" .. "11 am", "12 pm", "01 pm" .. "11 pm": index = hour.
+void FillHourCombo(CComboBox* pCombo);
+// "00", "05" .. "55": index = minute / 5.
+void FillMinuteCombo(CComboBox* pCombo);
+// "Jan" .. "Dec" ("Jly" for July): index = month - 1.
+void FillMonthCombo(CComboBox* pCombo);
+// "1970" .. "2037": index = year - FIRST_STORABLE_YEAR.
+void FillYearCombo(CComboBox* pCombo);
+// The year combo's index of a year; -1 outside the list.
+int YearIndex(int nYear);
+
+// A local date and time; the calendar carries an impossible day into the next month.
+CTime MakeLocalTime(int nYear, int nMonth, int nDay, int nHour, int nMinute);
+// Whole days later (earlier when negative) at the same local time of day, so that a league
+// bowling at seven keeps bowling at seven when the clocks change.
+CTime AddDays(CTime time, int nDays);
+// The same calendar day at another time of day (seconds 0).
+CTime WithTimeOfDay(CTime time, int nHour, int nMinute);

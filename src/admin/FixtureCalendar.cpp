@@ -1,0 +1,173 @@
+#include "admin/FixtureCalendar.h"
+
+#include "admin/DateCombos.h"
+
+#include "league/BowlingDoc.h"
+#include "league/Fixture.h"
+#include "league/FreeWeek.h"
+
+#include <algorithm>
+
+namespace FixtureCalendar {
+
+void MarkPositionRounds(CBowlingDoc& doc)
+{
+    for (POSITION pos = doc.m_listFreeWeeks.GetHeadPosition(); pos;) {
+        auto* pWeek = static_cast<CFreeWeek*>(doc.m_listFreeWeeks.GetNext(pos));
+        pWeek->m_bScratchPosition = 0;
+        pWeek->m_bHandicapPosition = 0;
+        if (pWeek->m_bFreeDate)
+            continue;
+        for (POSITION fpos = doc.m_listFixtures.GetHeadPosition(); fpos;) {
+            auto* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(fpos));
+            if (f->m_nMatch >= 2 || !f->m_bPositionRound || f->m_nRound < pWeek->m_nFirstRound ||
+                f->m_nRound > pWeek->m_nLastRound)
+                continue;
+            if (f->m_bPositionRoundScratch)
+                pWeek->m_bScratchPosition = 1;
+            else
+                pWeek->m_bHandicapPosition = 1;
+        }
+    }
+}
+
+std::vector<int> PositionRounds(const CBowlingDoc& doc)
+{
+    std::vector<int> rounds;
+    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
+        auto* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
+        if (f->m_nMatch == 1 && f->m_bPositionRound)
+            rounds.push_back(f->m_nRound);
+    }
+    return rounds;
+}
+
+bool InsertPositionRound(CBowlingDoc& doc, int nRound, bool bScratch, CTimeSpan interval)
+{
+    if (doc.m_nRounds >= MAX_ROUNDS || nRound < 1)
+        return false;
+    const int nOldRounds = doc.m_nRounds;
+    doc.m_nRounds = static_cast<BYTE>(nOldRounds + 1);
+
+    // The calendar grows by one round at its end.
+    auto* pLast = doc.m_listFreeWeeks.IsEmpty() ? nullptr : static_cast<CFreeWeek*>(doc.m_listFreeWeeks.GetTail());
+    const int nPerDate = std::max<int>(doc.m_nRoundsPerInterval, 1);
+    if (nPerDate >= 2 && pLast && !pLast->m_bFreeDate && pLast->m_nLastRound - pLast->m_nFirstRound + 1 < nPerDate) {
+        ++pLast->m_nLastRound;
+    } else {
+        auto* pNew = new CFreeWeek(doc.m_nRounds);
+        if (nPerDate < 2 && pLast) {
+            pNew->m_nFirstRound = static_cast<BYTE>(pLast->m_nFirstRound + 1);
+            pNew->m_nLastRound = static_cast<BYTE>(pLast->m_nLastRound + 1);
+        } else {
+            pNew->m_nFirstRound = pNew->m_nLastRound = doc.m_nRounds;
+        }
+        // A free date at the end has no rounds: the new round is the one after the last range.
+        if (pLast && pLast->m_bFreeDate)
+            pNew->m_nFirstRound = pNew->m_nLastRound = doc.m_nRounds;
+        pNew->m_time = pLast ? AddDays(pLast->m_time, static_cast<int>(interval.GetDays())) : CTime();
+        doc.m_listFreeWeeks.AddTail(pNew);
+    }
+
+    auto makeMatch = [&doc, nRound, bScratch](int nMatch) {
+        auto* f = new CFixture(nRound, 0, 0, doc.m_nPlayersPerTeam);
+        f->m_nMatch = static_cast<BYTE>(nMatch);
+        f->m_nGames = doc.m_nGamesPerMatch;
+        f->m_bPositionRound = 1;
+        f->m_bPositionRoundScratch = bScratch ? 1 : 0;
+        f->m_pDoc = &doc;
+        return f;
+    };
+    const int nMatches = doc.m_nTeams / 2;
+    if (nRound > nOldRounds) {
+        for (int m = 1; m <= nMatches; ++m)
+            doc.m_listFixtures.AddTail(makeMatch(m));
+        return true;
+    }
+    POSITION posFirstMoved = nullptr;
+    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
+        POSITION here = pos;
+        auto* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
+        if (f->m_nRound >= nRound) {
+            if (!posFirstMoved)
+                posFirstMoved = here;
+            ++f->m_nRound;
+        }
+    }
+    for (int m = 1; m <= nMatches; ++m) {
+        if (posFirstMoved)
+            doc.m_listFixtures.InsertBefore(posFirstMoved, makeMatch(m));
+        else
+            doc.m_listFixtures.AddTail(makeMatch(m));
+    }
+    return true;
+}
+
+void RemoveLastRound(CBowlingDoc& doc)
+{
+    if (doc.m_nRounds > 0)
+        --doc.m_nRounds;
+    for (POSITION pos = doc.m_listFreeWeeks.GetTailPosition(); pos;) {
+        POSITION here = pos;
+        auto* pWeek = static_cast<CFreeWeek*>(doc.m_listFreeWeeks.GetPrev(pos));
+        if (pWeek->m_bFreeDate)
+            continue;
+        if (pWeek->m_nLastRound > pWeek->m_nFirstRound) {
+            --pWeek->m_nLastRound;
+        } else {
+            doc.m_listFreeWeeks.RemoveAt(here);
+            delete pWeek;
+        }
+        return;
+    }
+}
+
+void DeleteRound(CBowlingDoc& doc, int nRound)
+{
+    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
+        POSITION here = pos;
+        auto* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
+        if (f->m_nRound == nRound) {
+            doc.m_listFixtures.RemoveAt(here);
+            delete f;
+        } else if (f->m_nRound > nRound) {
+            --f->m_nRound;
+        }
+    }
+    RemoveLastRound(doc);
+}
+
+void DeleteFinalRound(CBowlingDoc& doc)
+{
+    const int nLast = doc.m_nRounds;
+    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
+        POSITION here = pos;
+        auto* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
+        if (f->m_nRound >= nLast) {
+            doc.m_listFixtures.RemoveAt(here);
+            delete f;
+        }
+    }
+    RemoveLastRound(doc);
+}
+
+CFreeWeek* FindDatedRange(const CBowlingDoc& doc, int nRound, CFreeWeek* pStart)
+{
+    auto holds = [nRound](const CFreeWeek* w) {
+        return !w->m_bFreeDate && w->m_nFirstRound <= nRound && nRound <= w->m_nLastRound;
+    };
+    POSITION pos = pStart ? doc.m_listFreeWeeks.Find(pStart) : nullptr;
+    for (POSITION p = pos; p;) {
+        auto* w = static_cast<CFreeWeek*>(doc.m_listFreeWeeks.GetNext(p));
+        if (holds(w))
+            return w;
+    }
+    for (POSITION p = doc.m_listFreeWeeks.GetHeadPosition(); p;) {
+        auto* w = static_cast<CFreeWeek*>(doc.m_listFreeWeeks.GetNext(p));
+        if (holds(w))
+            return w;
+    }
+    return nullptr;
+}
+
+} // namespace FixtureCalendar

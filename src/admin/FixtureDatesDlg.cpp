@@ -1,0 +1,344 @@
+#include "admin/FixtureDatesDlg.h"
+
+#include "admin/AddPositionWeekDlg.h"
+#include "admin/ChangeDateDlg.h"
+#include "admin/DateCombos.h"
+#include "admin/FixtureCalendar.h"
+#include "admin/FreeDateReasonDlg.h"
+#include "admin/StartTimeDlg.h"
+#include "league/BowlingDoc.h"
+#include "league/FreeWeek.h"
+
+BEGIN_MESSAGE_MAP(CFixtureDatesDlg, CDialog)
+    ON_BN_CLICKED(IDC_FD_ADD_FREE_DATE, OnAddFreeDate)
+    ON_BN_CLICKED(IDC_FD_DELETE_FREE_WEEK, OnDeleteFreeWeek)
+    ON_BN_CLICKED(IDC_FD_RESET_FROM_START, OnResetDatesFromStart)
+    ON_BN_CLICKED(IDC_FD_CHANGE_DATE, OnChangeSelectedDate)
+    ON_BN_CLICKED(IDC_FD_ADD_POSITION, OnAddPositionRound)
+    ON_BN_CLICKED(IDC_FD_DELETE_POSITION, OnDeletePositionRound)
+    ON_BN_CLICKED(IDC_FD_DELETE_FINAL, OnDeleteFinalRound)
+    ON_BN_CLICKED(IDC_FD_SET_TIMES, OnSetAllMatchTimes)
+    ON_LBN_SELCHANGE(IDC_FD_ROUNDS, OnSelChangeRounds)
+    ON_LBN_DBLCLK(IDC_FD_ROUNDS, OnDblClkRounds)
+    ON_CBN_KILLFOCUS(IDC_FD_MINUTES, OnKillfocusMinutes)
+END_MESSAGE_MAP()
+
+void CFixtureDatesDlg::DoDataExchange(CDataExchange* pDX)
+{
+    DDX_Text(pDX, IDC_FD_ROUNDS_PER_INTERVAL, m_nRoundsPerInterval);
+    DDX_Check(pDX, IDC_FD_RESET_PLAYED, m_bResetDatePlayed);
+}
+
+BOOL CFixtureDatesDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    auto* pMinutes = static_cast<CComboBox*>(GetDlgItem(IDC_FD_MINUTES));
+    for (int m = 10; m <= 90; m += 5) {
+        CString s;
+        s.Format("%d", m);
+        pMinutes->AddString(s);
+    }
+    auto* pWeeks = static_cast<CComboBox*>(GetDlgItem(IDC_FD_WEEKS));
+    for (const char* s : {"1 Week Interval", "2 Week Interval", "4 Week Interval"})
+        pWeeks->AddString(s);
+    pMinutes->EnableWindow(m_nRoundsPerInterval > 1);
+    UpdatePositionButton();
+    FillRoundList(false);
+    SelectRow(0);
+    pWeeks->SetCurSel(0);
+    const int nIndex = m_nMinutes / 5 - 2;
+    pMinutes->SetCurSel(nIndex >= 0 && nIndex <= 10 ? nIndex : 0);
+    return TRUE;
+}
+
+void CFixtureDatesDlg::UpdatePositionButton()
+{
+    GetDlgItem(IDC_FD_DELETE_POSITION)->EnableWindow(!FixtureCalendar::PositionRounds(*m_pDoc).empty());
+}
+
+CTimeSpan CFixtureDatesDlg::Interval() const
+{
+    const int nSel = static_cast<CComboBox*>(GetDlgItem(IDC_FD_WEEKS))->GetCurSel();
+    const int nDays = nSel == 1 ? 14 : nSel == 2 ? 28 : 7;
+    return CTimeSpan(nDays * SECONDS_PER_DAY);
+}
+
+void CFixtureDatesDlg::FillRoundList(bool bKeepSelection)
+{
+    auto* pList = static_cast<CListBox*>(GetDlgItem(IDC_FD_ROUNDS));
+    const int nSel = pList->GetCurSel();
+    FixtureCalendar::MarkPositionRounds(*m_pDoc);
+    pList->ResetContent();
+    for (POSITION pos = m_pDoc->m_listFreeWeeks.GetHeadPosition(); pos;) {
+        auto* pWeek = static_cast<CFreeWeek*>(m_pDoc->m_listFreeWeeks.GetNext(pos));
+        CString strLine;
+        pWeek->GetListText(strLine, 0);
+        pList->SetItemDataPtr(pList->AddString(strLine), pWeek);
+    }
+    if (bKeepSelection)
+        SelectRow(nSel);
+}
+
+void CFixtureDatesDlg::SelectRow(int nIndex)
+{
+    auto* pList = static_cast<CListBox*>(GetDlgItem(IDC_FD_ROUNDS));
+    if (nIndex >= pList->GetCount())
+        nIndex = pList->GetCount() - 1;
+    pList->SetCurSel(nIndex);
+    OnSelChangeRounds();
+}
+
+CFreeWeek* CFixtureDatesDlg::Selected(int* pnIndex)
+{
+    auto* pList = static_cast<CListBox*>(GetDlgItem(IDC_FD_ROUNDS));
+    const int nSel = pList->GetCurSel();
+    if (nSel < 0) {
+        AfxMessageBox("Nothing selected.");
+        return nullptr;
+    }
+    if (pnIndex)
+        *pnIndex = nSel;
+    return static_cast<CFreeWeek*>(pList->GetItemDataPtr(nSel));
+}
+
+void CFixtureDatesDlg::ShiftAfter(const CFreeWeek* pFrom, CTimeSpan span)
+{
+    POSITION pos = m_pDoc->m_listFreeWeeks.Find(pFrom);
+    if (!pos)
+        return;
+    m_pDoc->m_listFreeWeeks.GetNext(pos);
+    while (pos) {
+        auto* pWeek = static_cast<CFreeWeek*>(m_pDoc->m_listFreeWeeks.GetNext(pos));
+        pWeek->m_time += span;
+    }
+}
+
+void CFixtureDatesDlg::SetAllDateTimes(int nHour, int nMinute)
+{
+    for (POSITION pos = m_pDoc->m_listFreeWeeks.GetHeadPosition(); pos;) {
+        auto* pWeek = static_cast<CFreeWeek*>(m_pDoc->m_listFreeWeeks.GetNext(pos));
+        pWeek->m_time = WithTimeOfDay(pWeek->m_time, nHour, nMinute);
+    }
+}
+
+void CFixtureDatesDlg::OnSelChangeRounds()
+{
+    auto* pList = static_cast<CListBox*>(GetDlgItem(IDC_FD_ROUNDS));
+    const int nSel = pList->GetCurSel();
+    const auto* pWeek = nSel >= 0 ? static_cast<const CFreeWeek*>(pList->GetItemDataPtr(nSel)) : nullptr;
+    GetDlgItem(IDC_FD_DELETE_FREE_WEEK)->EnableWindow(pWeek && pWeek->m_bFreeDate);
+    if (nSel >= 0)
+        m_strSelected = pList->ItemText(nSel);
+}
+
+void CFixtureDatesDlg::OnAddFreeDate()
+{
+    int nIndex = 0;
+    CFreeWeek* pSel = Selected(&nIndex);
+    if (!pSel)
+        return;
+    const CTimeSpan interval = Interval();
+    if (nIndex == 0) {
+        // The whole season starts one interval later.
+        const int nOldHour = pSel->m_time.GetHour();
+        pSel->m_time += interval;
+        const int nNewHour = pSel->m_time.GetHour();
+        if (nNewHour > nOldHour)
+            pSel->m_time -= CTimeSpan(3600);
+        else if (nNewHour < nOldHour)
+            pSel->m_time += CTimeSpan(3600);
+        OnResetDatesFromStart();
+        return;
+    }
+    CFreeDateReasonDlg dlg(this);
+    if (dlg.DoModal() != IDOK)
+        return;
+    const int nHour = pSel->m_time.GetHour();
+    const int nMinute = pSel->m_time.GetMinute();
+    auto* pFree = new CFreeWeek();
+    pFree->m_bFreeDate = 1;
+    pFree->m_strReason = dlg.m_strReason;
+    POSITION posSel = m_pDoc->m_listFreeWeeks.Find(pSel);
+    if (dlg.m_bInsertAfter) {
+        pFree->m_time = pSel->m_time + interval;
+        ShiftAfter(pSel, interval);
+        m_pDoc->m_listFreeWeeks.InsertAfter(posSel, pFree);
+    } else {
+        pFree->m_time = pSel->m_time;
+        ShiftAfter(pSel, interval);
+        pSel->m_time += interval;
+        m_pDoc->m_listFreeWeeks.InsertBefore(posSel, pFree);
+    }
+    // The shift may have crossed a change of summer time.
+    SetAllDateTimes(nHour, nMinute);
+    m_pDoc->SetModifiedFlag();
+    FillRoundList(false);
+    SelectRow(nIndex);
+}
+
+void CFixtureDatesDlg::OnDeleteFreeWeek()
+{
+    int nIndex = 0;
+    CFreeWeek* pSel = Selected(&nIndex);
+    if (!pSel || !pSel->m_bFreeDate)
+        return;
+    ShiftAfter(pSel, CTimeSpan(0) - Interval());
+    m_pDoc->m_listFreeWeeks.RemoveAt(m_pDoc->m_listFreeWeeks.Find(pSel));
+    delete pSel;
+    if (!m_pDoc->m_listFreeWeeks.IsEmpty()) {
+        const auto* pFirst = static_cast<const CFreeWeek*>(m_pDoc->m_listFreeWeeks.GetHead());
+        SetAllDateTimes(pFirst->m_time.GetHour(), pFirst->m_time.GetMinute());
+    }
+    m_pDoc->SetModifiedFlag();
+    FillRoundList(false);
+    SelectRow(nIndex);
+}
+
+void CFixtureDatesDlg::OnResetDatesFromStart()
+{
+    if (m_pDoc->m_listFreeWeeks.IsEmpty())
+        return;
+    BOOL bNumber = FALSE;
+    const int nPerInterval = static_cast<int>(GetDlgItemInt(IDC_FD_ROUNDS_PER_INTERVAL, &bNumber));
+    const CTime start = static_cast<CFreeWeek*>(m_pDoc->m_listFreeWeeks.GetHead())->m_time;
+    if (!bNumber || nPerInterval <= 1) {
+        const CTimeSpan interval = Interval();
+        CTime date = start;
+        for (POSITION pos = m_pDoc->m_listFreeWeeks.GetHeadPosition(); pos;) {
+            auto* pWeek = static_cast<CFreeWeek*>(m_pDoc->m_listFreeWeeks.GetNext(pos));
+            pWeek->m_time = date;
+            date += interval;
+        }
+    }
+    SetAllDateTimes(start.GetHour(), start.GetMinute());
+    m_pDoc->SetModifiedFlag();
+    FillRoundList();
+}
+
+void CFixtureDatesDlg::OnChangeSelectedDate()
+{
+    CFreeWeek* pSel = Selected();
+    if (!pSel)
+        return;
+    CChangeDateDlg dlg(this);
+    dlg.m_date = pSel->m_time;
+    if (dlg.DoModal() != IDOK)
+        return;
+    POSITION pos = m_pDoc->m_listFreeWeeks.Find(pSel);
+    POSITION prev = pos, next = pos;
+    m_pDoc->m_listFreeWeeks.GetPrev(prev);
+    m_pDoc->m_listFreeWeeks.GetNext(next);
+    const auto* pPrev = prev ? static_cast<const CFreeWeek*>(m_pDoc->m_listFreeWeeks.GetAt(prev)) : nullptr;
+    const auto* pNext = next ? static_cast<const CFreeWeek*>(m_pDoc->m_listFreeWeeks.GetAt(next)) : nullptr;
+    if ((pPrev && dlg.m_date <= pPrev->m_time) || (pNext && dlg.m_date >= pNext->m_time)) {
+        AfxMessageBox("That date would put the week out of sequence!");
+        return;
+    }
+    pSel->m_time = dlg.m_date;
+    m_pDoc->SetModifiedFlag();
+    FillRoundList();
+}
+
+void CFixtureDatesDlg::OnDblClkRounds()
+{
+    auto* pList = static_cast<CListBox*>(GetDlgItem(IDC_FD_ROUNDS));
+    const int nSel = pList->GetCurSel();
+    if (nSel < 0)
+        return;
+    auto* pWeek = static_cast<CFreeWeek*>(pList->GetItemDataPtr(nSel));
+    if (!pWeek->m_bFreeDate) {
+        OnChangeSelectedDate();
+        return;
+    }
+    CFreeDateReasonDlg dlg(this);
+    dlg.m_strReason = pWeek->m_strReason;
+    if (dlg.DoModal() == IDOK && dlg.m_strReason != pWeek->m_strReason) {
+        pWeek->m_strReason = dlg.m_strReason;
+        m_pDoc->SetModifiedFlag();
+    }
+    FillRoundList();
+}
+
+void CFixtureDatesDlg::OnSetAllMatchTimes()
+{
+    if (m_pDoc->m_listFreeWeeks.IsEmpty())
+        return;
+    const CTime first = static_cast<CFreeWeek*>(m_pDoc->m_listFreeWeeks.GetHead())->m_time;
+    CStartTimeDlg dlg(this);
+    dlg.m_nHourIndex = first.GetHour();
+    dlg.m_nMinuteIndex = first.GetMinute() / 5;
+    if (dlg.DoModal() != IDOK || !Selected())
+        return;
+    SetAllDateTimes(dlg.m_nHourIndex, dlg.m_nMinuteIndex * 5);
+    m_pDoc->SetModifiedFlag();
+    FillRoundList();
+}
+
+void CFixtureDatesDlg::OnAddPositionRound()
+{
+    CAddPositionWeekDlg dlg(this);
+    dlg.m_pDoc = m_pDoc;
+    if (dlg.DoModal() != IDOK)
+        return;
+    CString strAsk;
+    strAsk.Format("This will Insert a Positional Round at Round %d.  Click Yes to continue.", dlg.m_nRound);
+    if (AfxMessageBox(strAsk, MB_YESNO) != IDYES)
+        return;
+    if (!FixtureCalendar::InsertPositionRound(*m_pDoc, dlg.m_nRound, dlg.m_bScratch != 0, Interval())) {
+        AfxMessageBox("A league cannot have more than 255 rounds.");
+        return;
+    }
+    m_pDoc->SetModifiedFlag();
+    GetDlgItem(IDC_FD_DELETE_POSITION)->EnableWindow(TRUE);
+    FillRoundList();
+}
+
+void CFixtureDatesDlg::OnDeletePositionRound()
+{
+    for (int nRound : FixtureCalendar::PositionRounds(*m_pDoc)) {
+        CString strAsk;
+        strAsk.Format("Do you wish to delete Positional Round Number %d?", nRound);
+        if (AfxMessageBox(strAsk, MB_YESNO) != IDYES)
+            continue;
+        FixtureCalendar::DeleteRound(*m_pDoc, nRound);
+        UpdatePositionButton();
+        m_pDoc->SetModifiedFlag();
+        FillRoundList();
+        return;
+    }
+}
+
+void CFixtureDatesDlg::RemoveLastRound()
+{
+    FixtureCalendar::RemoveLastRound(*m_pDoc);
+    UpdatePositionButton();
+}
+
+void CFixtureDatesDlg::OnDeleteFinalRound()
+{
+    if (m_pDoc->m_nRounds <= 1)
+        return;
+    CString strAsk;
+    strAsk.Format("This will delete Week %d matches for ever!  Click Yes to continue.", m_pDoc->m_nRounds);
+    if (AfxMessageBox(strAsk, MB_YESNO) != IDYES)
+        return;
+    FixtureCalendar::DeleteFinalRound(*m_pDoc);
+    UpdatePositionButton();
+    m_pDoc->SetModifiedFlag();
+    FillRoundList();
+}
+
+void CFixtureDatesDlg::OnKillfocusMinutes()
+{
+    const int nSel = static_cast<CComboBox*>(GetDlgItem(IDC_FD_MINUTES))->GetCurSel();
+    if (nSel >= 0)
+        m_nMinutes = (nSel + 2) * 5;
+}
+
+void CFixtureDatesDlg::OnOK()
+{
+    const int nSel = static_cast<CComboBox*>(GetDlgItem(IDC_FD_MINUTES))->GetCurSel();
+    m_nMinutes = (nSel + 2) * 5;
+    m_bResetDatePlayed = IsDlgButtonChecked(IDC_FD_RESET_PLAYED) ? 1 : 0;
+    EndDialog(IDOK);
+}

@@ -1,0 +1,125 @@
+#include "admin/RulesSetup.h"
+
+#include "admin/LeagueSetup.h"
+#include "admin/RobotScoresDlg.h"
+#include "league/BowlingDoc.h"
+#include "league/Rules.h"
+#include "resources/CommandIds.h"
+
+#include <memory>
+
+namespace RulesSetup {
+
+namespace {
+
+BOOL (*s_pfnNextSetupCmdMsg)(CBowlingDoc* pDoc, UINT nID, int nCode, CCmdUI* pCmdUI) = nullptr;
+
+class CRulesCommands : public CCmdTarget
+{
+public:
+    explicit CRulesCommands(CBowlingDoc* pDoc) : m_pDoc(pDoc) {}
+
+private:
+    void Repaint() { m_pDoc->UpdateAllViews(nullptr); }
+    void OnHandicapSystem()
+    {
+        // The details runner leaves the recalculation to its caller.
+        if (!m_pDoc->EditHandicapDetails())
+            return;
+        m_pDoc->SetModifiedFlag();
+        m_pDoc->Recalculate();
+        Repaint();
+    }
+    void OnHandicapPoints()
+    {
+        if (m_pDoc->EditHandicapScoring())
+            Repaint();
+    }
+    void OnScratchPoints()
+    {
+        if (m_pDoc->EditScratchScoring())
+            Repaint();
+    }
+    void OnHandicapStandings() { m_pDoc->EditHandicapStandingsSequence(); }
+    void OnScratchStandings() { m_pDoc->EditScratchStandingsSequence(); }
+    void OnVacancyScores() { EditRobotScores(m_pDoc); }
+    void OnUpdateHandicap(CCmdUI* pCmdUI) { pCmdUI->Enable(m_pDoc->m_bHandicapLeague != 0); }
+    void OnUpdateScratch(CCmdUI* pCmdUI) { pCmdUI->Enable(m_pDoc->m_bScratchLeague != 0); }
+
+    CBowlingDoc* m_pDoc;
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CRulesCommands, CCmdTarget)
+    ON_COMMAND(ID_LEAGUE_HCP_SYSTEM, OnHandicapSystem)
+    ON_COMMAND(ID_LEAGUE_HCP_POINTS, OnHandicapPoints)
+    ON_COMMAND(ID_LEAGUE_HCP_STANDINGS, OnHandicapStandings)
+    ON_COMMAND(ID_LEAGUE_SCR_POINTS, OnScratchPoints)
+    ON_COMMAND(ID_LEAGUE_SCR_STANDINGS, OnScratchStandings)
+    ON_COMMAND(ID_LEAGUE_VACANCY_SCORES, OnVacancyScores)
+    ON_UPDATE_COMMAND_UI(ID_LEAGUE_HCP_SYSTEM, OnUpdateHandicap)
+    ON_UPDATE_COMMAND_UI(ID_LEAGUE_HCP_POINTS, OnUpdateHandicap)
+    ON_UPDATE_COMMAND_UI(ID_LEAGUE_HCP_STANDINGS, OnUpdateHandicap)
+    ON_UPDATE_COMMAND_UI(ID_LEAGUE_SCR_POINTS, OnUpdateScratch)
+    ON_UPDATE_COMMAND_UI(ID_LEAGUE_SCR_STANDINGS, OnUpdateScratch)
+END_MESSAGE_MAP()
+
+} // namespace
+
+BOOL RulesCmdMsg(CBowlingDoc* pDoc, UINT nID, int nCode, CCmdUI* pCmdUI)
+{
+    CRulesCommands commands(pDoc);
+    if (commands.OnCmdMsg(nID, nCode, pCmdUI))
+        return TRUE;
+    return s_pfnNextSetupCmdMsg && s_pfnNextSetupCmdMsg(pDoc, nID, nCode, pCmdUI);
+}
+
+void Install()
+{
+    if (CBowlingDoc::s_pfnSetupCmdMsg != RulesCmdMsg) {
+        s_pfnNextSetupCmdMsg = CBowlingDoc::s_pfnSetupCmdMsg;
+        CBowlingDoc::s_pfnSetupCmdMsg = RulesCmdMsg;
+    }
+    LeagueSetup::pfnScoringSetup = NewLeagueScoringSetup;
+}
+
+void NewLeagueScoringSetup(CBowlingDoc* pDoc)
+{
+    if (pDoc->m_bHandicapLeague) {
+        pDoc->EditHandicapDetails();
+        pDoc->EditHandicapScoring();
+        pDoc->EditHandicapStandingsSequence();
+    }
+    if (pDoc->m_bScratchLeague) {
+        pDoc->EditScratchScoring();
+        pDoc->EditScratchStandingsSequence();
+    }
+    // The maximum match points are needed even when a points dialog was cancelled.
+    pDoc->UpdateMaxMatchPoints();
+}
+
+BOOL EditRobotScores(CBowlingDoc* pDoc)
+{
+    std::unique_ptr<CRobot> copies[4];
+    CRobot* pWorking[4];
+    for (int n = 1; n <= 4; ++n) {
+        copies[n - 1] = std::make_unique<CRobot>();
+        if (const CRobot* pRule = pDoc->GetRobot(n))
+            copies[n - 1]->CopyFrom(*pRule);
+        pWorking[n - 1] = copies[n - 1].get();
+    }
+    CRobotScoresDlg dlg(pDoc, pWorking);
+    dlg.m_bRobotsCannotGainPoints = pDoc->m_bRobotsCannotGainPoints ? 1 : 0;
+    if (dlg.DoModal() != IDOK)
+        return FALSE;
+    pDoc->m_bRobotsCannotGainPoints = static_cast<DWORD>(dlg.m_bRobotsCannotGainPoints);
+    for (int n = 1; n <= 4; ++n)
+        if (CRobot* pRule = pDoc->GetRobot(n))
+            pRule->CopyFrom(*pWorking[n - 1]);
+    pDoc->SetModifiedFlag();
+    pDoc->Recalculate();
+    pDoc->UpdateAllViews(nullptr);
+    return TRUE;
+}
+
+} // namespace RulesSetup

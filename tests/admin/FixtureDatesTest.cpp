@@ -1,0 +1,212 @@
+// The Fixture Dates dialog driven through its buttons, and the dates the fixtures take.
+#include "AdminTest.h"
+#include "admin/ChangeDateDlg.h"
+
+namespace {
+
+std::vector<std::string> ListLines(CDialog& d)
+{
+    std::vector<std::string> v;
+    for (const CtlItem& item : d.FindControl(IDC_FD_ROUNDS)->items)
+        v.push_back(item.text.GetString());
+    return v;
+}
+
+} // namespace
+
+class FixtureDatesTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { SetUpAdmin(); }
+};
+
+TEST_F(FixtureDatesTest, FreeDatesBeforeAndAfterARoundMoveTheRestOfTheSeason)
+{
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    MakeLeague(doc, 4, 6, At(2025, 9, 2, 19, 30));
+    ui.OnDialog(IDD_FIXTURE_DATES)
+        .Select(IDC_FD_ROUNDS, 1)
+        .Click(IDC_FD_ADD_FREE_DATE)
+        .Select(IDC_FD_ROUNDS, 3)
+        .Click(IDC_FD_ADD_FREE_DATE)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(ListLines(d), (std::vector<std::string>{
+                "Rnd 1   Tue 02 Sep 2025 07:30 PM", "Free Date - Tue 09 Sep 2025", "Rnd 2   Tue 16 Sep 2025 07:30 PM",
+                "Rnd 3   Tue 23 Sep 2025 07:30 PM", "Free Date - Tue 30 Sep 2025", "Rnd 4   Tue 07 Oct 2025 07:30 PM",
+                "Rnd 5   Tue 14 Oct 2025 07:30 PM", "Rnd 6   Tue 21 Oct 2025 07:30 PM"}));
+            EXPECT_TRUE(d.FindControl(IDC_FD_DELETE_FREE_WEEK)->enabled == false);
+        })
+        // The first row shifts the whole season and adds no free date.
+        .Select(IDC_FD_ROUNDS, 0)
+        .Click(IDC_FD_ADD_FREE_DATE)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(ListLines(d)[0], "Rnd 1   Tue 09 Sep 2025 07:30 PM");
+            EXPECT_EQ(ListLines(d)[1], "Free Date - Tue 16 Sep 2025");
+            // A week further over the clock change, still at half past seven.
+            EXPECT_EQ(ListLines(d)[7], "Rnd 6   Tue 28 Oct 2025 07:30 PM");
+        })
+        .Select(IDC_FD_ROUNDS, 1)
+        .Click(IDC_FD_DELETE_FREE_WEEK)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(ListLines(d).size(), 7u);
+            EXPECT_EQ(ListLines(d)[1], "Rnd 2   Tue 16 Sep 2025 07:30 PM");
+        })
+        .OK();
+    ui.OnDialog(IDD_FREE_DATE_REASON).SetText(IDC_FDR_REASON, "Club dinner").OK();
+    ui.OnDialog(IDD_FREE_DATE_REASON).Click(IDC_FDR_INSERT_AFTER).OK();
+    doc.EditFixtureDates();
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(Fixtures(doc, 2)[1]->m_timeDue, At(2025, 9, 16, 19, 30));
+    EXPECT_EQ(Fixtures(doc, 6)[0]->m_timeDue, At(2025, 10, 21, 19, 30));
+    EXPECT_EQ(Fixtures(doc, 6)[0]->m_timePlayed[1], At(2025, 10, 21, 19, 30));
+    EXPECT_EQ(doc.m_nAllMatchesPerRound[6], 2);
+}
+
+TEST_F(FixtureDatesTest, PlayedSidesKeepTheirDateUnlessTheSecretaryChangesIt)
+{
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    MakeLeague(doc, 4, 3, At(2025, 1, 7));
+    CFixture* onDue = Fixtures(doc, 2)[0];
+    CFixture* early = Fixtures(doc, 2)[1];
+    EnterResult(onDue);
+    EnterResult(early);
+    early->m_timePlayed[0] = At(2025, 1, 10);
+    ui.OnDialog(IDD_FIXTURE_DATES).Click(IDC_FD_RESET_PLAYED).Select(IDC_FD_ROUNDS, 1).Click(IDC_FD_ADD_FREE_DATE).OK();
+    ui.OnDialog(IDD_FREE_DATE_REASON).OK();
+    ui.OnDialog(IDD_DATE_PLAYED_CHANGE)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(d.FindControl(IDC_DPC_ROUND)->text, "Round 2");
+            EXPECT_EQ(d.FindControl(IDC_DPC_OLD_DUE)->text, "Tue 14 Jan 06:00 PM 2025");
+            EXPECT_EQ(d.FindControl(IDC_DPC_NEW_DUE)->text, "Tue 21 Jan 06:00 PM 2025");
+        })
+        .Cancel(); // Leave
+    doc.EditFixtureDates();
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(onDue->m_timePlayed[0], At(2025, 1, 21));
+    EXPECT_EQ(early->m_timePlayed[0], At(2025, 1, 10));
+    EXPECT_EQ(early->m_timePlayed[1], At(2025, 1, 21));
+}
+
+TEST_F(FixtureDatesTest, PositionRoundsGoInAndComeOutAgain)
+{
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    doc.m_bScratchLeague = 1;
+    doc.m_bHandicapLeague = 1;
+    MakeLeague(doc, 6, 5, At(2025, 1, 7));
+    const BYTE oldTeamA = Fixtures(doc, 3)[0]->m_nTeamA;
+    ui.OnDialog(IDD_FIXTURE_DATES)
+        .Check([](CDialog& d) { EXPECT_FALSE(d.FindControl(IDC_FD_DELETE_POSITION)->enabled); })
+        .Click(IDC_FD_ADD_POSITION)
+        .Check([](CDialog& d) {
+            auto lines = ListLines(d);
+            ASSERT_EQ(lines.size(), 6u);
+            EXPECT_EQ(lines[2], "Rnd 3 S Tue 21 Jan 2025 06:00 PM");
+            EXPECT_EQ(lines[5], "Rnd 6   Tue 11 Feb 2025 06:00 PM");
+            EXPECT_TRUE(d.FindControl(IDC_FD_DELETE_POSITION)->enabled);
+        })
+        .Click(IDC_FD_DELETE_POSITION)
+        .Click(IDC_FD_DELETE_POSITION)
+        .Click(IDC_FD_DELETE_FINAL)
+        .Check([](CDialog& d) { EXPECT_EQ(ListLines(d).size(), 4u); })
+        .OK();
+    ui.OnDialog(IDD_ADD_POSITION_WEEK)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(d.FindControl(IDC_APW_HANDICAP)->check, 1);
+            EXPECT_EQ(d.FindControl(IDC_APW_SCRATCH)->check, 0);
+        })
+        .SetText(IDC_APW_ROUND, "3")
+        .Click(IDC_APW_SCRATCH)
+        .Check([](CDialog& d) { EXPECT_EQ(d.FindControl(IDC_APW_HANDICAP)->check, 0); })
+        .OK();
+    ui.AnswerMessageBox(IDYES, "This will Insert a Positional Round at Round 3.  Click Yes to continue.");
+    ui.AnswerMessageBox(IDNO, "Do you wish to delete Positional Round Number 3?");
+    ui.AnswerMessageBox(IDYES, "Do you wish to delete Positional Round Number 3?");
+    ui.AnswerMessageBox(IDYES, "This will delete Week 5 matches for ever!  Click Yes to continue.");
+    doc.EditFixtureDates();
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(doc.m_nRounds, 4);
+    EXPECT_EQ(Fixtures(doc).size(), 12u);
+    EXPECT_EQ(Fixtures(doc, 3)[0]->m_nTeamA, oldTeamA);
+    EXPECT_FALSE(Fixtures(doc, 3)[0]->m_bPositionRound);
+    EXPECT_EQ(Fixtures(doc, 4)[0]->m_timeDue, At(2025, 1, 28));
+}
+
+TEST_F(FixtureDatesTest, DeleteFinalRoundLeavesATrailingFreeDateAndCancelKeepsTheDates)
+{
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    MakeLeague(doc, 4, 3, At(2025, 1, 7));
+    ui.OnDialog(IDD_FIXTURE_DATES)
+        .Select(IDC_FD_ROUNDS, 2)
+        .Click(IDC_FD_ADD_FREE_DATE)
+        .Click(IDC_FD_DELETE_FINAL)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(ListLines(d), (std::vector<std::string>{"Rnd 1   Tue 07 Jan 2025 06:00 PM",
+                                                               "Rnd 2   Tue 14 Jan 2025 06:00 PM",
+                                                               "Free Date - Tue 28 Jan 2025"}));
+        })
+        .Cancel();
+    ui.OnDialog(IDD_FREE_DATE_REASON).Click(IDC_FDR_INSERT_AFTER).OK();
+    ui.AnswerMessageBox(IDYES, "This will delete Week 3 matches for ever!");
+    doc.EditFixtureDates();
+    EXPECT_EQ(doc.m_nRounds, 2);
+    EXPECT_EQ(Fixtures(doc).size(), 4u);
+    EXPECT_EQ(Fixtures(doc, 2)[0]->m_timeDue, At(2025, 1, 14));
+}
+
+TEST_F(FixtureDatesTest, ChangedDatesMustStayInSequenceAndRoundsOfAnIntervalAreStaggered)
+{
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    MakeLeague(doc, 4, 6, At(2025, 1, 7), 0, 3);
+    ui.OnDialog(IDD_FIXTURE_DATES)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(ListLines(d)[0], "Rnds 1-3   Tue 07 Jan 2025 06:00 PM");
+            EXPECT_TRUE(d.FindControl(IDC_FD_MINUTES)->enabled);
+        })
+        .DblClk(IDC_FD_ROUNDS, 0)
+        .DblClk(IDC_FD_ROUNDS, 0)
+        .Select(IDC_FD_MINUTES, 2) // 20 minutes
+        .OK();
+    ui.OnDialog(IDD_CHANGE_DATE).Click(IDC_CD_PLUS_WEEK).Click(IDC_CD_PLUS_WEEK).OK();
+    ui.AnswerMessageBox(IDOK, "That date would put the week out of sequence!");
+    ui.OnDialog(IDD_CHANGE_DATE).Click(IDC_CD_MINUS_WEEK).OK();
+    doc.EditFixtureDates();
+    EXPECT_EQ(doc.m_nMinutesBetweenRounds, 20);
+    EXPECT_EQ(Fixtures(doc, 1)[0]->m_timeDue, At(2024, 12, 31));
+    EXPECT_EQ(Fixtures(doc, 2)[1]->m_timeDue, At(2024, 12, 31, 18, 20));
+    EXPECT_EQ(Fixtures(doc, 3)[0]->m_timeDue, At(2024, 12, 31, 18, 40));
+    EXPECT_EQ(Fixtures(doc, 4)[0]->m_timeDue, At(2025, 1, 14));
+}
+
+TEST_F(FixtureDatesTest, ChangeDateCoversEveryStorableYear)
+{
+    CScriptedBackend ui;
+    CChangeDateDlg dlg;
+    dlg.m_date = At(2030, 1, 31, 20, 15);
+    ui.OnDialog(IDD_CHANGE_DATE)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(d.FindControl(IDC_DATE_YEAR)->text, "2030");
+            EXPECT_EQ(d.FindControl(IDC_DATE_YEAR)->items.back().text, "2037");
+            EXPECT_EQ(d.FindControl(IDC_DATE_HOUR)->text, "08 pm");
+        })
+        .SelectString(IDC_DATE_MONTH, "Feb") // 31 Feb runs on into March
+        .Check([](CDialog& d) {
+            EXPECT_EQ(d.FindControl(IDC_DATE_DAY)->text, "3");
+            EXPECT_EQ(d.FindControl(IDC_DATE_MONTH)->text, "Mar");
+            EXPECT_EQ(d.FindControl(IDC_DATE_WEEKDAY)->text, "Sunday");
+        })
+        .SelectString(IDC_DATE_YEAR, "2037")
+        .OK();
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.m_date, At(2037, 3, 3, 20, 15));
+
+    CChangeDateDlg first;
+    first.m_date = At(1970, 1, 3, 12, 0);
+    ui.OnDialog(IDD_CHANGE_DATE).Click(IDC_CD_MINUS_WEEK).OK();
+    ASSERT_EQ(first.DoModal(), IDOK);
+    EXPECT_EQ(first.m_date, At(1970, 1, 3, 12, 0));
+}

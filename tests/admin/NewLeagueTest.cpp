@@ -1,0 +1,264 @@
+// File > New driven as a secretary drives it, then the league carried through a free date,
+// two more teams, a save and a reload.
+#include "AdminTest.h"
+#include "admin/NewLeagueDlg.h"
+#include "admin/SetFixtureListDlg.h"
+#include "resources/CommandIds.h"
+
+#include <set>
+#include <string>
+
+namespace {
+
+CControlState& Ctl(CDialog& d, UINT id)
+{
+    CControlState* s = d.FindControl(id);
+    EXPECT_NE(s, nullptr) << id;
+    return *s;
+}
+
+// New League Details for an 8-team fours league of 3 games, weekly from Mon 6 Jan 2025.
+void ScriptNewLeague(CScriptedBackend& ui)
+{
+    ui.OnDialog(IDD_NEW_LEAGUE)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(d.GetCaption(), "New League Details");
+            EXPECT_EQ(Ctl(d, IDC_NL_TEAMS).text, "4 Teams");
+            EXPECT_EQ(Ctl(d, IDC_NL_TEAMS).items.size(), 24u);
+            EXPECT_EQ(Ctl(d, IDC_NL_PLAYERS).text, "Singles");
+            EXPECT_EQ(Ctl(d, IDC_NL_GAMES).text, "3 Game Series");
+            EXPECT_EQ(Ctl(d, IDC_NL_HANDICAP).check, 1);
+            EXPECT_EQ(Ctl(d, IDC_NL_SCRATCH).check, 0);
+            EXPECT_EQ(Ctl(d, IDC_NL_PYRAMID).check, 0);
+            EXPECT_EQ(Ctl(d, IDC_NL_MAX_PLAYERS).text, "8");
+        })
+        .SetText(IDC_NL_LEAGUE_NAME, "Tuesday Fours")
+        .SetText(IDC_NL_SECRETARY, "Jo Bloggs")
+        .SelectString(IDC_NL_TEAMS, "8 Teams")
+        .SelectString(IDC_NL_PLAYERS, "4 Players/Team")
+        .OK();
+    ui.AnswerMessageBox(IDYES, "consisting of 8 teams, with each match consisting of 4 playing members, bowling a 3 game");
+    ui.OnDialog(IDD_SET_FIXTURE_LIST)
+        .Check([](CDialog& d) {
+            auto& m = Ctl(d, IDC_SFL_MATCHES);
+            ASSERT_EQ(m.items.size(), 11u); // 7, 14, ... 77
+            EXPECT_EQ(m.items[0].text, " 7 Matches");
+            EXPECT_EQ(m.items[10].data, 77u);
+            EXPECT_EQ(Ctl(d, IDC_DATE_HOUR).text, "06 pm");
+        })
+        .SetText(IDC_DATE_DAY, "6")
+        .Select(IDC_DATE_MONTH, 0)
+        .SetText(IDC_DATE_YEAR, "2025")
+        .Focus(IDC_SFL_ROUNDS_PER_INTERVAL)
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_DATE_WEEKDAY).text, "Monday"); })
+        .SetText(IDC_SFL_ROUNDS_PER_INTERVAL, "1")
+        .OK();
+    ui.OnDialog(IDD_FIXTURE_DATES)
+        .Check([](CDialog& d) {
+            auto& list = Ctl(d, IDC_FD_ROUNDS);
+            ASSERT_EQ(list.items.size(), 7u);
+            EXPECT_EQ(list.items[0].text, "Rnd 1   Mon 06 Jan 2025 06:00 PM");
+            EXPECT_EQ(list.items[6].text, "Rnd 7   Mon 17 Feb 2025 06:00 PM");
+        })
+        .OK();
+}
+
+} // namespace
+
+class NewLeagueTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { SetUpAdmin(); }
+};
+
+TEST_F(NewLeagueTest, FromNothingToAWeeklyLeagueAndThroughTheSeason)
+{
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    ScriptNewLeague(ui);
+    // File > New reaches the document through its command route.
+    ASSERT_TRUE(doc.OnCmdMsg(ID_FILE_NEW, CN_COMMAND, nullptr));
+    EXPECT_TRUE(ui.AllUsed());
+
+    EXPECT_EQ(doc.m_strLeagueName, "Tuesday Fours");
+    EXPECT_EQ(doc.m_strSecretary, "Jo Bloggs");
+    EXPECT_EQ(doc.m_nTeams, 8);
+    EXPECT_EQ(doc.m_nPlayersPerTeam, 4);
+    EXPECT_EQ(doc.m_nGamesPerMatch, 3);
+    EXPECT_EQ(doc.m_nRounds, 7);
+    EXPECT_EQ(doc.m_nCurrentRound, 1);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.m_bSetupInProgress, 0u);
+    auto teams = Teams(doc);
+    ASSERT_EQ(teams.size(), 8u);
+    for (int k = 0; k < 8; ++k) {
+        CString name;
+        name.Format("Team_%02d", k + 1);
+        EXPECT_EQ(teams[k]->m_strName, name);
+        EXPECT_EQ(teams[k]->m_nTeamNo, k + 1);
+    }
+    ASSERT_EQ(Fixtures(doc).size(), 28u);
+    for (int r = 1; r <= 7; ++r) {
+        EXPECT_EQ(doc.m_nMatchesPerRound[r], 4);
+        for (CFixture* f : Fixtures(doc, r))
+            EXPECT_EQ(f->m_timeDue, At(2025, 1, 6) + CTimeSpan(7LL * 86400 * (r - 1))) << r;
+    }
+    // Every team meets every other once in the seven rounds.
+    std::set<std::pair<int, int>> met;
+    for (CFixture* f : Fixtures(doc))
+        met.insert({std::min(f->m_nTeamA, f->m_nTeamB), std::max(f->m_nTeamA, f->m_nTeamB)});
+    EXPECT_EQ(met.size(), 28u);
+    // The lanes: no last lane, so match m bowls on lanes 2m - 1 and 2m.
+    EXPECT_EQ(doc.m_nLaneTable[0], 1);
+    EXPECT_EQ(doc.m_nLaneTable[7], 8);
+
+    // A result in round 1, then a free date before round 3: rounds 3 on move a week.
+    EnterResult(Fixtures(doc, 1)[0]);
+    const CTime round2 = Fixtures(doc, 2)[0]->m_timeDue;
+    ui.OnDialog(IDD_FIXTURE_DATES).Select(IDC_FD_ROUNDS, 2).Click(IDC_FD_ADD_FREE_DATE).Check([](CDialog& d) {
+        auto& list = Ctl(d, IDC_FD_ROUNDS);
+        ASSERT_EQ(list.items.size(), 8u);
+        EXPECT_EQ(list.items[2].text, "Free Date - Mon 20 Jan 2025");
+        EXPECT_EQ(list.items[3].text, "Rnd 3   Mon 27 Jan 2025 06:00 PM");
+    }).OK();
+    ui.OnDialog(IDD_FREE_DATE_REASON).SetText(IDC_FDR_REASON, "Bowls club final").OK();
+    ASSERT_TRUE(doc.OnCmdMsg(ID_FIXTURE_AMEND_DATES, CN_COMMAND, nullptr));
+    EXPECT_EQ(Fixtures(doc, 2)[0]->m_timeDue, round2);
+    EXPECT_EQ(Fixtures(doc, 3)[0]->m_timeDue, At(2025, 1, 27));
+    EXPECT_EQ(Fixtures(doc, 7)[3]->m_timeDue, At(2025, 2, 24));
+    EXPECT_EQ(Weeks(doc)[2]->m_strReason, "Bowls club final");
+
+    // Two more teams from round 4, the schedule restarting for ten teams.
+    CCmdUI state;
+    doc.OnCmdMsg(ID_FIXTURE_ADD_EXTRA_TEAMS, CN_UPDATE_COMMAND_UI, &state);
+    EXPECT_TRUE(state.m_bEnabled);
+    ui.OnDialog(IDD_NEW_SCHEDULE_RULE)
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_NSR_RESTART).check, 1); })
+        .OK();
+    ui.OnDialog(IDD_EXPAND_LEAGUE)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_LSZ_TEAMS_TEXT).text, "League will have 10 Teams");
+            EXPECT_EQ(Ctl(d, IDC_LSZ_ROUNDS).items[0].text, "9 Rounds");
+        })
+        .SetText(IDC_LSZ_START_ROUND, "4")
+        .Focus(IDC_LSZ_ROUNDS)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_LSZ_BEFORE).text, "3 + ");
+            EXPECT_EQ(Ctl(d, IDC_LSZ_TOTAL).text, "(12) ");
+        })
+        .OK();
+    ASSERT_TRUE(doc.OnCmdMsg(ID_FIXTURE_ADD_EXTRA_TEAMS, CN_COMMAND, nullptr));
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(doc.m_nTeams, 10);
+    EXPECT_EQ(doc.m_nRounds, 12);
+    teams = Teams(doc);
+    ASSERT_EQ(teams.size(), 10u);
+    EXPECT_EQ(teams[9]->m_strName, "Team_10");
+    EXPECT_EQ(teams[9]->m_nVacancyStartRound, 4);
+    EXPECT_EQ(Fixtures(doc, 3).size(), 4u);
+    EXPECT_EQ(Fixtures(doc, 4).size(), 5u);
+    EXPECT_EQ(doc.m_nMatchesPerRound[12], 5);
+    EXPECT_EQ(Fixtures(doc, 4)[0]->m_timeDue, At(2025, 2, 3));
+    EXPECT_EQ(Fixtures(doc, 12)[0]->m_timeDue, At(2025, 3, 31));
+    EXPECT_TRUE(Fixtures(doc, 1)[0]->m_bPlayed[0]);
+
+    // Saved and read back, it is the same league.
+    std::vector<BYTE> bytes;
+    doc.SaveToBytes(bytes);
+    CBowlingDoc copy;
+    CString strError;
+    ASSERT_TRUE(copy.LoadFromBytes(bytes, "Tuesday.lgf", strError)) << strError.GetString();
+    EXPECT_TRUE(copy.IsSameLeague(doc));
+    EXPECT_EQ(copy.m_nMatchesPerRound[4], 5);
+    EXPECT_EQ(Fixtures(copy, 12)[4]->m_timeDue, At(2025, 3, 31));
+    EXPECT_EQ(Weeks(copy)[2]->m_bFreeDate, 1u);
+    EXPECT_EQ(Fixtures(copy, 1)[0]->m_nScore[0][0], 150);
+}
+
+TEST_F(NewLeagueTest, ScoringBoxesKeepOneTickedAndNoShowsTheDetailsAgain)
+{
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    ui.OnDialog(IDD_NEW_LEAGUE)
+        .Click(IDC_NL_HANDICAP)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_NL_HANDICAP).check, 0);
+            EXPECT_EQ(Ctl(d, IDC_NL_SCRATCH).check, 1);
+        })
+        .Click(IDC_NL_SCRATCH)
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_NL_HANDICAP).check, 1); })
+        .SelectString(IDC_NL_TEAMS, "50 Teams")
+        .SelectString(IDC_NL_PLAYERS, "5 Players/Team")
+        .SelectString(IDC_NL_GAMES, "4 Game Series")
+        .OK();
+    ui.AnswerMessageBox(IDNO, "consisting of 50 teams, with each match consisting of 5 playing members, bowling a 4 game");
+    ui.OnDialog(IDD_NEW_LEAGUE)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_NL_TEAMS).text, "50 Teams");
+            EXPECT_EQ(Ctl(d, IDC_NL_GAMES).text, "4 Game Series");
+        })
+        .Cancel();
+    doc.OnFileNew();
+    EXPECT_TRUE(ui.AllUsed());
+    // Cancelled: an empty league that is not set up, and the view may draw again.
+    EXPECT_EQ(doc.m_listTeams.GetCount(), 0);
+    EXPECT_FALSE(doc.IsLeagueSetUp());
+    EXPECT_EQ(doc.m_bSetupInProgress, 0u);
+}
+
+TEST_F(NewLeagueTest, OverASetUpLeagueItAsksFirstAndNamesTheNewFileBesideTheOld)
+{
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    MakeLeague(doc, 4, 3, At(2025, 9, 2));
+    doc.SetPathName("/leagues/old/Monday.lgf", FALSE);
+    ui.AnswerMessageBox(IDNO, "Do you really want to start a new league?");
+    doc.OnFileNew();
+    EXPECT_EQ(doc.m_listFixtures.GetCount(), 6);
+    EXPECT_EQ(doc.GetPathName(), "/leagues/old/Monday.lgf");
+
+    ui.AnswerMessageBox(IDYES, "Do you really want to start a new league?");
+    ui.OnDialog(IDD_NEW_LEAGUE).Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_NL_TEAMS).text, "4 Teams"); }).OK();
+    ui.AnswerMessageBox(IDYES, "consisting of 4 teams");
+    ui.OnDialog(IDD_SET_FIXTURE_LIST).Cancel();
+    doc.OnFileNew();
+    EXPECT_EQ(doc.GetPathName(), "/leagues/old/NewLeage.lgf");
+    EXPECT_EQ(doc.GetTitle(), "NewLeage.lgf");
+    EXPECT_EQ(doc.m_bNewLeague, 1u);
+    // Cancelled at the fixture list: teams without fixtures, kept as a change.
+    EXPECT_EQ(doc.m_listTeams.GetCount(), 4);
+    EXPECT_TRUE(doc.m_listFixtures.IsEmpty());
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.m_bSetupInProgress, 0u);
+}
+
+TEST_F(NewLeagueTest, SetFixtureListOffersOnlyDatesALeagueFileCanHold)
+{
+    CScriptedBackend ui;
+    CSetFixtureListDlg dlg;
+    dlg.m_nTeams = 50;
+    dlg.m_nRoundsPerInterval = 1;
+    ui.OnDialog(IDD_SET_FIXTURE_LIST)
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SFL_MATCHES).items.size(), 1u); })
+        .SetText(IDC_DATE_YEAR, "2099")
+        .OK()
+        .SetText(IDC_DATE_YEAR, "2037")
+        .SetText(IDC_DATE_DAY, "1")
+        .Select(IDC_DATE_MONTH, 11)
+        .Focus(IDC_SFL_MATCHES)
+        .OK() // 49 weeks from December 2037 pass January 2038
+        .SetText(IDC_DATE_YEAR, "2035")
+        .Focus(IDC_SFL_MATCHES)
+        .Select(IDC_SFL_FREQUENCY, 1)
+        .SetText(IDC_DATE_DAY, "32") // ignored while typed; refused by OK
+        .OK()
+        .SetText(IDC_DATE_DAY, "3")
+        .OK();
+    ui.AnswerMessageBox(IDOK, "between 1970 and 2037");
+    ui.AnswerMessageBox(IDOK, "19 Jan 2038");
+    ui.AnswerMessageBox(IDOK, "between 1 and 31");
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.m_nMatches, 49);
+    EXPECT_EQ(dlg.m_nFrequency, 1);
+    EXPECT_EQ(dlg.m_timeStart, At(2035, 12, 3));
+}

@@ -1,0 +1,207 @@
+// Schedules by size and frequency, the per-round match counts, and the league size changes.
+#include "AdminTest.h"
+#include "league/Schedule.h"
+#include "resources/CommandIds.h"
+
+class ScheduleTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { SetUpAdmin(); }
+};
+
+TEST_F(ScheduleTest, FixtureListsOfEachSizeAreDatedByTheirFrequency)
+{
+    struct Case { int teams; int rounds; int frequency; int days; };
+    for (const Case c : {Case{4, 6, 0, 7}, Case{8, 7, 1, 14}, Case{10, 9, 2, 28}}) {
+        CBowlingDoc doc;
+        MakeLeague(doc, c.teams, c.rounds, At(2025, 9, 2, 19, 30), c.frequency);
+        ASSERT_EQ(static_cast<int>(Fixtures(doc).size()), c.teams / 2 * c.rounds) << c.teams;
+        for (int r = 1; r <= c.rounds; ++r) {
+            for (CFixture* f : Fixtures(doc, r)) {
+                EXPECT_EQ(f->m_timeDue.GetMinute(), 30);
+                const CTime expected = At(2025, 9, 2 + (r - 1) * c.days, 19, 30);
+                EXPECT_LE(std::llabs((f->m_timeDue - expected).GetTotalSeconds()), 3600) << c.teams << " " << r;
+            }
+            EXPECT_EQ(doc.m_nAllMatchesPerRound[r], c.teams / 2);
+        }
+        EXPECT_EQ(static_cast<int>(Weeks(doc).size()), c.rounds);
+    }
+}
+
+TEST_F(ScheduleTest, ABye_TeamLeavesOneMatchARoundUnplayed)
+{
+    CBowlingDoc doc;
+    MakeLeague(doc, 8, 7, At(2025, 1, 7));
+    Teams(doc)[7]->m_strName = "BYE";
+    Teams(doc)[7]->m_bBye = 1;
+    doc.CountMatchesPerRound();
+    for (int r = 1; r <= 7; ++r) {
+        EXPECT_EQ(doc.m_nAllMatchesPerRound[r], 4);
+        EXPECT_EQ(doc.m_nMatchesPerRound[r], 3);
+    }
+    EXPECT_EQ(doc.m_nAllMatchesPerRound[8], 0);
+}
+
+TEST_F(ScheduleTest, ExtendSeasonAddsACycleAWeekAfterTheLastRound)
+{
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    MakeLeague(doc, 8, 7, At(2025, 1, 7));
+    ui.AnswerMessageBox(IDNO, "Add another 7 rounds to your league?");
+    doc.OnCmdMsg(ID_FIXTURE_EXTEND_SEASON, CN_COMMAND, nullptr);
+    EXPECT_EQ(doc.m_nRounds, 7);
+    ui.AnswerMessageBox(IDYES, "Add another 7 rounds to your league?");
+    doc.OnCmdMsg(ID_FIXTURE_EXTEND_SEASON, CN_COMMAND, nullptr);
+    EXPECT_EQ(doc.m_nRounds, 14);
+    ASSERT_EQ(Fixtures(doc, 14).size(), 4u);
+    EXPECT_EQ(Fixtures(doc, 8)[0]->m_timeDue, At(2025, 2, 25));
+    EXPECT_EQ(Weeks(doc).size(), 14u);
+    EXPECT_EQ(doc.m_nMatchesPerRound[14], 4);
+    // The second cycle continues the table: round 8 is round 1 with the sides changed over.
+    CFixture* r1 = Fixtures(doc, 1)[1];
+    CFixture* r8 = Fixtures(doc, 8)[1];
+    EXPECT_EQ(r8->m_nTeamA, r1->m_nTeamB);
+    EXPECT_EQ(r8->m_nTeamB, r1->m_nTeamA);
+}
+
+TEST_F(ScheduleTest, SynchronizedTeamsPlayOnAsIfTheLeagueHadAlwaysHadTwelve)
+{
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    MakeLeague(doc, 10, 18, At(2025, 1, 7));
+    for (int r = 1; r <= 9; ++r)
+        for (CFixture* f : Fixtures(doc, r))
+            EnterResult(f);
+    doc.m_nCurrentRound = 9;
+    ui.OnDialog(IDD_NEW_SCHEDULE_RULE).Click(IDC_NSR_SYNCHRONIZE).OK();
+    ui.OnDialog(IDD_EXPAND_LEAGUE)
+        .Check([](CDialog& d) {
+            // Multiples of 11 from the first not below round 9.
+            EXPECT_EQ(d.FindControl(IDC_LSZ_ROUNDS)->items[0].text, "11 Rounds");
+            EXPECT_EQ(d.FindControl(IDC_LSZ_START_ROUND)->text, "10");
+        })
+        .Select(IDC_LSZ_ROUNDS, 1)
+        .OK();
+    doc.OnAddExtraTeams();
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(doc.m_nTeams, 12);
+    EXPECT_EQ(doc.m_nRounds, 22);
+    CPairingWalk walk(12, 9);
+    std::vector<CPairing> pairs;
+    walk.NextRound(pairs);
+    auto round10 = Fixtures(doc, 10);
+    ASSERT_EQ(round10.size(), 6u);
+    for (size_t m = 0; m < 6; ++m) {
+        EXPECT_EQ(round10[m]->m_nTeamA, pairs[m].nSideA);
+        EXPECT_EQ(round10[m]->m_nTeamB, pairs[m].nSideB);
+        EXPECT_EQ(round10[m]->m_pTeamA, doc.FindTeam(static_cast<WORD>(pairs[m].nSideA)));
+    }
+    EXPECT_EQ(Fixtures(doc, 10)[0]->m_timeDue, At(2025, 3, 11));
+    // The results entered stay.
+    for (CFixture* f : Fixtures(doc, 9))
+        EXPECT_TRUE(f->m_bPlayed[0] && f->m_bPlayed[1]);
+    EXPECT_EQ(Fixtures(doc, 9).size(), 5u);
+}
+
+TEST_F(ScheduleTest, PlayedMatchesFromTheStartRoundNeedAYes)
+{
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    MakeLeague(doc, 8, 14, At(2025, 1, 7));
+    EnterResult(Fixtures(doc, 5)[0]);
+    EnterResult(Fixtures(doc, 6)[2]);
+    ui.OnDialog(IDD_NEW_SCHEDULE_RULE).OK();
+    ui.OnDialog(IDD_EXPAND_LEAGUE).SetText(IDC_LSZ_START_ROUND, "5").OK();
+    ui.AnswerMessageBox(IDNO, "This will remove 2 matches already played!  Continue?");
+    doc.OnAddExtraTeams();
+    EXPECT_EQ(doc.m_nTeams, 8);
+    EXPECT_EQ(Fixtures(doc).size(), 56u);
+    // A start round beyond the schedule has no date to start from.
+    ui.OnDialog(IDD_NEW_SCHEDULE_RULE).OK();
+    ui.OnDialog(IDD_EXPAND_LEAGUE).SetText(IDC_LSZ_START_ROUND, "40").OK();
+    ui.AnswerMessageBox(IDOK, "Round 40 has no matches");
+    doc.OnAddExtraTeams();
+    EXPECT_EQ(doc.m_nTeams, 8);
+    EXPECT_TRUE(ui.AllUsed());
+}
+
+TEST_F(ScheduleTest, ReduceDropsTwoTeamsToTheEndAndKeepsTheirResults)
+{
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    MakeLeague(doc, 10, 9, At(2025, 1, 7));
+    for (int r = 1; r <= 3; ++r)
+        for (CFixture* f : Fixtures(doc, r))
+            EnterResult(f);
+    doc.m_nCurrentRound = 3;
+
+    // The same team twice changes nothing.
+    ui.OnDialog(IDD_NEW_SCHEDULE_RULE).OK();
+    ui.OnDialog(IDD_CONTRACT_LEAGUE).Select(IDC_LSZ_DROP2, 0).OK();
+    ui.AnswerMessageBox(IDOK, "You cannot remove the same team twice!");
+    doc.OnCmdMsg(ID_FIXTURE_REDUCE_LEAGUE_SIZE, CN_COMMAND, nullptr);
+    EXPECT_EQ(doc.m_nExtraTeams, 0);
+    EXPECT_EQ(doc.m_nTeams, 10);
+
+    // An unplayed match before the start round stops it.
+    ui.OnDialog(IDD_NEW_SCHEDULE_RULE).OK();
+    ui.OnDialog(IDD_CONTRACT_LEAGUE).SetText(IDC_LSZ_START_ROUND, "5").OK();
+    ui.AnswerMessageBox(IDOK, "There are 5 unplayed matches beford round 5.  NO ACTION CAN BE TAKEN.");
+    doc.OnReduceLeagueSize();
+    EXPECT_EQ(doc.m_nExtraTeams, 0);
+    EXPECT_EQ(Fixtures(doc).size(), 45u);
+
+    ui.OnDialog(IDD_NEW_SCHEDULE_RULE).OK();
+    ui.OnDialog(IDD_CONTRACT_LEAGUE)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(d.FindControl(IDC_LSZ_TEAMS_TEXT)->text, "League will have 8 Teams");
+            EXPECT_EQ(d.FindControl(IDC_LSZ_DROP1)->items.size(), 10u);
+        })
+        .SelectString(IDC_LSZ_DROP1, "Team_03")
+        .SelectString(IDC_LSZ_DROP2, "Team_05")
+        .OK();
+    doc.OnReduceLeagueSize();
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(doc.m_nTeams, 8);
+    EXPECT_EQ(doc.m_nExtraTeams, 2);
+    EXPECT_TRUE(doc.IsLeagueSetUp());
+    auto teams = Teams(doc);
+    ASSERT_EQ(teams.size(), 10u);
+    EXPECT_EQ(teams[8]->m_strName, "Team_03");
+    EXPECT_EQ(teams[9]->m_strName, "Team_05");
+    EXPECT_TRUE(teams[8]->IsRemoved() && teams[9]->IsRemoved());
+    EXPECT_EQ(doc.m_nRounds, 3 + 7);
+    for (CFixture* f : Fixtures(doc, 4)) {
+        EXPECT_NE(f->m_nTeamA, 3);
+        EXPECT_NE(f->m_nTeamB, 5);
+    }
+    EXPECT_EQ(Fixtures(doc, 3).size(), 5u);
+    EXPECT_EQ(Fixtures(doc, 4).size(), 4u);
+    EXPECT_TRUE(Fixtures(doc, 2)[0]->m_bPlayed[0]);
+
+    // Two teams added again go in front of the dropped ones.
+    ui.OnDialog(IDD_NEW_SCHEDULE_RULE).OK();
+    ui.OnDialog(IDD_EXPAND_LEAGUE).SetText(IDC_LSZ_START_ROUND, "5").OK();
+    doc.OnAddExtraTeams();
+    teams = Teams(doc);
+    ASSERT_EQ(teams.size(), 12u);
+    EXPECT_EQ(teams[8]->m_strName, "Team_09");
+    EXPECT_EQ(teams[8]->m_nTeamNo, 11);
+    EXPECT_EQ(teams[10]->m_strName, "Team_03");
+    EXPECT_EQ(doc.m_nTeams, 10);
+}
+
+TEST_F(ScheduleTest, SizeCommandsAreOfferedOnlyToASetUpLeague)
+{
+    CBowlingDoc doc;
+    CCmdUI state;
+    ASSERT_TRUE(doc.OnCmdMsg(ID_FIXTURE_REDUCE_LEAGUE_SIZE, CN_UPDATE_COMMAND_UI, &state));
+    EXPECT_FALSE(state.m_bEnabled);
+    MakeLeague(doc, 50, 49, At(2025, 1, 7));
+    CCmdUI add;
+    doc.OnCmdMsg(ID_FIXTURE_ADD_EXTRA_TEAMS, CN_UPDATE_COMMAND_UI, &add);
+    EXPECT_FALSE(add.m_bEnabled);
+    CCmdUI extend;
+    doc.OnCmdMsg(ID_FIXTURE_EXTEND_SEASON, CN_UPDATE_COMMAND_UI, &extend);
+    EXPECT_TRUE(extend.m_bEnabled);
+}

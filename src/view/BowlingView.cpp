@@ -7,6 +7,7 @@
 #include "league/Player.h"
 #include "league/Team.h"
 #include "resources/Resource.h"
+#include "results/ResultCommands.h"
 #include "view/DisplayPages.h"
 #include "view/Exports.h"
 #include "view/MeasureDC.h"
@@ -48,6 +49,10 @@ BEGIN_MESSAGE_MAP(CBowlingView, CScrollView)
     ON_UPDATE_COMMAND_UI(ID_REPORT_EXPORT, OnUpdateReportCommand)
     ON_COMMAND(ID_REPORT_SETUP_FONTS, OnReportSetupFonts)
     ON_COMMAND(ID_POPUP_TEAM_RESULTS, OnPopupTeamResults)
+    ON_COMMAND(ID_RESULT_ENTER, OnResultEnterResults)
+    ON_COMMAND(ID_RESULT_FIRST_UNPLAYED, OnResultFirstUnplayedMatch)
+    ON_COMMAND(ID_RESULT_ENTER_INDIVIDUAL, OnResultEnterIndividualResult)
+    ON_COMMAND(ID_RESULT_AMEND, OnResultAmendResults)
 END_MESSAGE_MAP()
 
 namespace {
@@ -476,4 +481,38 @@ void CBowlingView::OnReportSetupFonts()
 {
     CReportFontsDlg dlg(GetDocument());
     dlg.DoModal();
+}
+
+// ---- Result entry: the commands live in src/results; the view shows what they leave. ----
+
+void CBowlingView::OnResultEnterResults()
+{
+    if (CBowlingDoc* pDoc = GetDocument()) {
+        ::OnResultEnterResults(*pDoc);
+        Repaint();
+    }
+}
+
+void CBowlingView::OnResultFirstUnplayedMatch()
+{
+    if (CBowlingDoc* pDoc = GetDocument()) {
+        ::OnResultFirstUnplayedMatch(*pDoc);
+        Repaint();
+    }
+}
+
+void CBowlingView::OnResultEnterIndividualResult()
+{
+    if (CBowlingDoc* pDoc = GetDocument()) {
+        ::OnResultEnterIndividualResult(*pDoc);
+        Repaint();
+    }
+}
+
+void CBowlingView::OnResultAmendResults()
+{
+    if (CBowlingDoc* pDoc = GetDocument()) {
+        ::OnResultAmendResults(*pDoc);
+        Repaint();
+    }
 }

@@ -70,6 +70,11 @@ public:
     afx_msg void OnUpdateReportCommand(CCmdUI* pCmdUI);
     afx_msg void OnReportSetupFonts();
     afx_msg void OnPopupTeamResults();
+    // Result entry (src/results/ResultCommands.h)
+    afx_msg void OnResultEnterResults();
+    afx_msg void OnResultFirstUnplayedMatch();
+    afx_msg void OnResultEnterIndividualResult();
+    afx_msg void OnResultAmendResults();
 
 private:
     struct BackState

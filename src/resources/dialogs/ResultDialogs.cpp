@@ -12,7 +12,7 @@ constexpr short kHcX = 81, kHcW = 16;
 constexpr short kGameX = 99, kGamePitch = 27, kGameW = 25;
 constexpr short kSeriesX = 208, kSeriesW = 24;
 constexpr short kHcpSeriesX = 235, kHcpSeriesW = 24;
-constexpr short kLabelX = 55, kLabelW = 41;  // row labels, right-aligned before the hc column
+constexpr short kLabelX = 58, kLabelW = 38;  // row labels, right-aligned before the hc column
 constexpr short kHeadH = 10, kRowH = 13, kTotalH = 9, kDefaultedH = 12, kButtonsH = 15;
 constexpr short kPointsRowH = 11;  // singles
 
@@ -95,11 +95,11 @@ void AddSide(std::vector<DlgControl>& c, int side, int n, short y)
                 c.push_back({CtlKind::Static, rows[r].cells[g], "", GameX(g), ry, kGameW, 8, SS_CENTER});
             c.push_back({CtlKind::Static, rows[r].series, "", kSeriesX, ry, kSeriesW, 8, SS_CENTER});
         }
-        c.push_back({CtlKind::GroupBox, IDC_STATIC, "Points", 4, static_cast<short>(ty - 3), 49, 31});
-        c.push_back({CtlKind::Static, IDC_STATIC, "Scratch", 8, static_cast<short>(ty + 7), 28, 8, SS_LEFT});
-        c.push_back({CtlKind::Static, IDC_SS_POINTS_SCR[side], "", 36, static_cast<short>(ty + 7), 15, 8, SS_RIGHT});
-        c.push_back({CtlKind::Static, IDC_SS_LABEL_POINTS_HCP[side], "Handicap", 8, static_cast<short>(ty + 17), 28, 8, SS_LEFT});
-        c.push_back({CtlKind::Static, IDC_SS_POINTS_HCP[side], "", 36, static_cast<short>(ty + 17), 15, 8, SS_RIGHT});
+        c.push_back({CtlKind::GroupBox, IDC_STATIC, "Points", 4, static_cast<short>(ty - 2), 53, 29});
+        c.push_back({CtlKind::Static, IDC_STATIC, "Scratch", 8, static_cast<short>(ty + 7), 32, 8, SS_LEFT});
+        c.push_back({CtlKind::Static, IDC_SS_POINTS_SCR[side], "", 40, static_cast<short>(ty + 7), 14, 8, SS_RIGHT});
+        c.push_back({CtlKind::Static, IDC_SS_LABEL_POINTS_HCP[side], "Handicap", 8, static_cast<short>(ty + 16), 32, 8, SS_LEFT});
+        c.push_back({CtlKind::Static, IDC_SS_POINTS_HCP[side], "", 40, static_cast<short>(ty + 16), 14, 8, SS_RIGHT});
         ty = static_cast<short>(ty + 3 * kTotalH);
     }
 

@@ -7,6 +7,7 @@
 #include "results/ResultEntry.h"
 #include "results/SelectFixtureDlg.h"
 #include "results/SelectRoundDlg.h"
+#include "league/SampleLeague.h"
 
 using Texts = std::vector<std::string>;
 
@@ -231,4 +232,61 @@ TEST(AmendResults, ReopensAnEnteredMatchAsItWasEntered)
     EXPECT_TRUE(L.doc.IsModified());
     // Side B had won everything; now game 1 and the series (1000 to 960) go to side A.
     EXPECT_EQ(L.PointsWon(), (std::vector<int>{0, 0, 4, 4}));
+}
+
+TEST(EnterResults, TheSampleLeaguesNextRoundAndItsStandings)
+{
+    RegisterResources();
+    CBowlingDoc doc;
+    BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
+    doc.Recalculate();
+    int nRound = 0;
+    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos && !nRound;) {
+        const CFixture* f = static_cast<const CFixture*>(doc.m_listFixtures.GetNext(pos));
+        if (!f->IsBye() && !(f->m_bPlayed[0] && f->m_bPlayed[1]))
+            nRound = f->m_nRound;
+    }
+    ASSERT_EQ(nRound, 11);
+    int nMatches = 0;
+    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
+        const CFixture* f = static_cast<const CFixture*>(doc.m_listFixtures.GetNext(pos));
+        nMatches += f->m_nRound == nRound && !f->IsBye();
+    }
+    ASSERT_EQ(nMatches, 4);
+    int nWonBefore = 0;
+    for (POSITION pos = doc.m_listTeams.GetHeadPosition(); pos;)
+        nWonBefore += static_cast<CTeam*>(doc.m_listTeams.GetNext(pos))->m_nPointsWon[PASS_HANDICAP];
+
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_SELECT_ROUND)
+        .Check([&](CDialog& d) {
+            // The first unplayed round is offered first.
+            EXPECT_EQ(Ctl(d, IDC_SELECT_ROUND_LIST).items[0].data, static_cast<DWORD_PTR>(nRound));
+        })
+        .Select(IDC_SELECT_ROUND_LIST, 0)
+        .OK();
+    for (int m = 0; m < nMatches; ++m) {
+        auto& s = ui.OnDialog(IDD_FOURS_SCORESHEET);
+        for (int side = 0; side < 2; ++side)
+            for (int p = 0; p < 4; ++p)
+                for (int g = 0; g < 3; ++g)
+                    s.Check([=](CDialog& d) {
+                        // Robots and blind places take no typed score.
+                        if (Ctl(d, Cell(side, p, g)).enabled)
+                            d.UserSetText(Cell(side, p, g), std::to_string(150 + 10 * side + p + g).c_str());
+                    });
+        s.OK();
+    }
+    OnResultEnterResults(doc);
+    EXPECT_TRUE(ui.AllUsed());
+    int nWonAfter = 0;
+    for (POSITION pos = doc.m_listTeams.GetHeadPosition(); pos;)
+        nWonAfter += static_cast<CTeam*>(doc.m_listTeams.GetNext(pos))->m_nPointsWon[PASS_HANDICAP];
+    EXPECT_GT(nWonAfter, nWonBefore);
+    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
+        const CFixture* f = static_cast<const CFixture*>(doc.m_listFixtures.GetNext(pos));
+        if (f->m_nRound == nRound && !f->IsBye()) {
+            EXPECT_TRUE(f->m_bPlayed[0] && f->m_bPlayed[1]) << f->m_nMatch;
+        }
+    }
 }

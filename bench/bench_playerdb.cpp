@@ -1,0 +1,150 @@
+// Player database: look-ups in 100 000 bowlers by surname and by key, beside the same
+// surname look-up in an in-memory std::map of the same keys; and adding 10 000 bowlers.
+#include "playerdb/Playb003File.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <map>
+#include <random>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace
+{
+const char* kSurnames[] = {"Smith", "Jones", "Taylor", "Brown", "Williams", "Wilson", "Johnson", "Davies",
+                           "Robinson", "Wright", "Thompson", "Evans", "Walker", "White", "Roberts", "Green"};
+const char* kFirsts[] = {"Oliver", "Amelia", "Jack", "Olivia", "Harry", "Isla", "George", "Ava"};
+
+std::filesystem::path Folder(const char* pszName)
+{
+    return std::filesystem::temp_directory_path() /
+           ("torvane-bench-" + std::string(pszName) + "-" + std::to_string(::getpid()));
+}
+
+std::string Surname(std::mt19937& rng)
+{
+    // Sixteen common names with a random tail, so that most surnames are rare.
+    std::string s = kSurnames[rng() % 16];
+    s += static_cast<char>('a' + rng() % 26);
+    s += static_cast<char>('a' + rng() % 26);
+    return s;
+}
+
+void Fill(CPlayb003File& db, std::mt19937& rng, DWORD nKey, std::string& surname)
+{
+    db.Clear();
+    db.m_dwKey = nKey;
+    surname = Surname(rng);
+    db.m_strSurname = surname.c_str();
+    db.m_strFirstName = kFirsts[rng() % 8];
+    db.m_strAddress[0].Format("%u Lane Road", nKey % 500);
+}
+
+struct CBigDatabase
+{
+    CPlayb003File db;
+    std::vector<std::string> surnames;
+    std::multimap<std::string, DWORD> map;  // upper-case surname -> key
+    std::filesystem::path dir = Folder("playerdb");
+
+    CBigDatabase()
+    {
+        std::filesystem::remove_all(dir);
+        db.OpenIn(dir.string().c_str());
+        std::mt19937 rng(1);
+        std::string s;
+        for (DWORD k = 1; k <= 100000; ++k)
+        {
+            Fill(db, rng, k, s);
+            db.Add();
+            surnames.push_back(s);
+            CString up(s);
+            up.MakeUpper();
+            map.emplace(up.str(), k);
+        }
+        db.Flush();
+    }
+    ~CBigDatabase()
+    {
+        db.Close();
+        std::filesystem::remove_all(dir);
+    }
+};
+
+CBigDatabase& Big()
+{
+    static CBigDatabase big;
+    return big;
+}
+
+void BM_SurnameLookup(benchmark::State& state)
+{
+    CBigDatabase& big = Big();
+    std::mt19937 rng(7);
+    big.db.SelectIndex("Sname");
+    for (auto _ : state)
+    {
+        big.db.Clear();
+        big.db.m_strSurname = big.surnames[rng() % big.surnames.size()].c_str();
+        int r = big.db.Find();
+        benchmark::DoNotOptimize(r);
+        benchmark::DoNotOptimize(big.db.m_dwKey);
+    }
+}
+BENCHMARK(BM_SurnameLookup);
+
+void BM_SurnameLookupStdMap(benchmark::State& state)
+{
+    CBigDatabase& big = Big();
+    std::mt19937 rng(7);
+    for (auto _ : state)
+    {
+        CString up(big.surnames[rng() % big.surnames.size()].c_str());
+        up.MakeUpper();
+        auto it = big.map.lower_bound(up.str());
+        DWORD k = it == big.map.end() ? 0 : it->second;
+        benchmark::DoNotOptimize(k);
+    }
+}
+BENCHMARK(BM_SurnameLookupStdMap);
+
+void BM_KeyLookup(benchmark::State& state)
+{
+    CBigDatabase& big = Big();
+    std::mt19937 rng(9);
+    big.db.SelectIndex("Key");
+    for (auto _ : state)
+    {
+        big.db.Clear();
+        big.db.m_dwKey = 1 + rng() % 100000;
+        int r = big.db.Find();
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(BM_KeyLookup);
+
+void BM_Add10000(benchmark::State& state)
+{
+    std::filesystem::path dir = Folder("playerdb-add");
+    for (auto _ : state)
+    {
+        state.PauseTiming();
+        std::filesystem::remove_all(dir);
+        CPlayb003File db;
+        db.OpenIn(dir.string().c_str());
+        std::mt19937 rng(3);
+        std::string s;
+        state.ResumeTiming();
+        for (DWORD k = 1; k <= 10000; ++k)
+        {
+            Fill(db, rng, db.NewKey(), s);
+            db.Add();
+        }
+        db.Close();
+    }
+    std::filesystem::remove_all(dir);
+}
+BENCHMARK(BM_Add10000)->Unit(benchmark::kMillisecond);
+}  // namespace

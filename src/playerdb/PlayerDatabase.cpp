@@ -1,0 +1,156 @@
+#include "playerdb/PlayerDatabase.h"
+
+#include "league/Player.h"
+
+CPlayerDatabase::CPlayerDatabase() = default;
+
+BOOL CPlayerDatabase::Open(const char* pszDirectory)
+{
+    m_strDirectory = pszDirectory ? pszDirectory : "";
+    m_bClosedForPrinting = FALSE;
+    return m_file.OpenIn(m_strDirectory);
+}
+
+void CPlayerDatabase::Close()
+{
+    m_file.Close();
+    m_bClosedForPrinting = FALSE;
+}
+
+void CPlayerDatabase::CloseForPrinting()
+{
+    if (!m_file.IsOpen())
+        return;
+    m_file.Close();
+    m_bClosedForPrinting = TRUE;
+}
+
+BOOL CPlayerDatabase::ReopenAfterPrinting()
+{
+    if (!m_bClosedForPrinting)
+        return m_file.IsOpen();
+    m_bClosedForPrinting = FALSE;
+    return m_file.OpenIn(m_strDirectory);
+}
+
+int CPlayerDatabase::FindDbasePlayer(DWORD dwKey)
+{
+    m_file.Clear();
+    if (m_file.SelectIndex("Key") != 0)
+        return -1;
+    m_file.m_dwKey = dwKey;
+    return m_file.Find() == 0 ? 0 : -1;
+}
+
+int CPlayerDatabase::GetDbasePlayer(CPlayer* pPlayer, BOOL bSurnameFirst)
+{
+    if (!pPlayer || pPlayer->m_dwDbKey == 0 || FindDbasePlayer(pPlayer->m_dwDbKey) != 0)
+        return -1;
+    const CPlayb003File& r = m_file;
+    pPlayer->m_strSurname = r.m_strSurname;
+    pPlayer->m_strFirstName = r.m_strFirstName;
+    for (int i = 0; i < 4; ++i)
+        pPlayer->m_strAddress[i] = r.m_strAddress[i];
+    pPlayer->m_strAddress[4] = r.m_strPostcode;
+    pPlayer->m_strPhoneHome = r.m_strPhoneHome;
+    pPlayer->m_strPhoneWork = r.m_strPhoneWork;
+    pPlayer->m_strPhoneMobile = r.m_strPhoneMobile;
+    pPlayer->m_strMembershipNo = r.m_strMembershipNo;
+    pPlayer->m_nMembershipType = r.m_nMembershipType;
+    pPlayer->m_nExpiryDay = r.m_nExpiryDay;
+    pPlayer->m_nExpiryMonth = r.m_nExpiryMonth;
+    pPlayer->m_nExpiryYear = r.m_nExpiryYear;
+    pPlayer->m_nBirthDay = r.m_nBirthDay;
+    pPlayer->m_nBirthMonth = r.m_nBirthMonth;
+    pPlayer->m_nBirthYear = r.m_nBirthYear;
+    pPlayer->m_strUserData1 = r.m_strUserData1;
+    pPlayer->m_strUserData2 = r.m_strUserData2;
+    // Whether a bowler is excluded is the league's business, not the database's.
+    pPlayer->m_wFlags = static_cast<WORD>((r.m_wFlags & ~PF_RESIGNED) | (pPlayer->m_wFlags & PF_RESIGNED));
+    pPlayer->MakeDisplayName(bSurnameFirst);
+    return 0;
+}
+
+void CPlayerDatabase::CopyToRecord(const CPlayer& p)
+{
+    m_file.m_strSurname = p.m_strSurname;
+    m_file.m_strFirstName = p.m_strFirstName;
+    for (int i = 0; i < 4; ++i)
+        m_file.m_strAddress[i] = p.m_strAddress[i];
+    m_file.m_strPostcode = p.m_strAddress[4];
+    m_file.m_strPhoneHome = p.m_strPhoneHome;
+    m_file.m_strPhoneWork = p.m_strPhoneWork;
+    m_file.m_strPhoneMobile = p.m_strPhoneMobile;
+    m_file.m_strMembershipNo = p.m_strMembershipNo;
+    m_file.m_nMembershipType = p.m_nMembershipType;
+    m_file.m_nExpiryDay = p.m_nExpiryDay;
+    m_file.m_nExpiryMonth = p.m_nExpiryMonth;
+    m_file.m_nExpiryYear = p.m_nExpiryYear;
+    m_file.m_nBirthDay = p.m_nBirthDay;
+    m_file.m_nBirthMonth = p.m_nBirthMonth;
+    m_file.m_nBirthYear = p.m_nBirthYear;
+    m_file.m_strUserData1 = p.m_strUserData1;
+    m_file.m_strUserData2 = p.m_strUserData2;
+    m_file.m_wFlags = static_cast<WORD>(p.m_wFlags & ~PF_RESIGNED);
+}
+
+void CPlayerDatabase::FindSimilarNames(const CString& strFirstName, const CString& strSurname, CDWordArray& keys)
+{
+    keys.RemoveAll();
+    if (strSurname.IsEmpty() || m_file.SelectIndex("Sname") != 0)
+        return;
+    m_file.Clear();
+    m_file.m_strSurname = strSurname;
+    if (m_file.Find() != 0)
+        return;
+    CString strInitial = strFirstName.Left(1);
+    do
+    {
+        if (m_file.m_strSurname.CompareNoCase(strSurname) != 0)
+            break;
+        if (m_file.m_strFirstName.Left(1).CompareNoCase(strInitial) == 0)
+            keys.Add(m_file.m_dwKey);
+    } while (m_file.Next(1) == 0);
+}
+
+int CPlayerDatabase::PutDbasePlayer(CPlayer* pPlayer, DWORD& bStopReporting)
+{
+    if (!pPlayer || !m_file.IsOpen())
+        return -1;
+    if (pPlayer->m_dwDbKey != 0)
+    {
+        if (FindDbasePlayer(pPlayer->m_dwDbKey) == 0)
+        {
+            CopyToRecord(*pPlayer);
+            return m_file.Rewrite();
+        }
+        // The record has gone from the table: put it back under the bowler's key.
+        m_file.Clear();
+        m_file.m_dwKey = pPlayer->m_dwDbKey;
+        CopyToRecord(*pPlayer);
+        return m_file.Add();
+    }
+
+    CDWordArray similar;
+    if (!bStopReporting)
+        FindSimilarNames(pPlayer->m_strFirstName, pPlayer->m_strSurname, similar);
+    int nAnswer = 0;
+    if (similar.GetSize() > 0 && m_similarHook)
+        nAnswer = m_similarHook(pPlayer->m_strFirstName + " " + pPlayer->m_strSurname, similar, bStopReporting);
+    if (nAnswer > 0 && nAnswer <= similar.GetSize())
+    {
+        // The bowler is that record's person: link, and write the league's details to it.
+        pPlayer->m_dwDbKey = similar[nAnswer - 1];
+        if (FindDbasePlayer(pPlayer->m_dwDbKey) != 0)
+            return -1;
+        CopyToRecord(*pPlayer);
+        return m_file.Rewrite();
+    }
+    m_file.Clear();
+    m_file.m_dwKey = m_file.NewKey();
+    CopyToRecord(*pPlayer);
+    if (m_file.Add() != 0)
+        return -1;
+    pPlayer->m_dwDbKey = m_file.m_dwKey;
+    return 0;
+}

@@ -1,0 +1,60 @@
+#pragma once
+// CPlayerDatabase: a league document's use of the shared player database: the
+// player table opened in the database folder, and the copies of a bowler between
+// the league and the table.
+//
+// The document holds one while it lives (open when it is made, closed when it is
+// destroyed, closed and reopened around printing); CBowlingDoc's GetDbasePlayer,
+// FindDbasePlayer and PutDbasePlayer are these members.
+#include "playerdb/Playb003File.h"
+
+#include "framework/core/Collections.h"
+
+#include <functional>
+
+class CPlayer;
+
+class CPlayerDatabase
+{
+public:
+    // Asked when a new bowler's name is like names already in the table: the name,
+    // the keys of the similar records and the league's stop-reporting flag (which the
+    // answer may set). 0 adds a new record; n links the bowler to the n-th key.
+    using SimilarNamesHook = std::function<int(const CString& strName, const CDWordArray& keys, DWORD& bStopReporting)>;
+
+    CPlayerDatabase();
+
+    // Opens the table in the folder, making the folder when missing.
+    BOOL Open(const char* pszDirectory);
+    void Close();
+    BOOL IsOpen() const { return m_file.IsOpen(); }
+    // Around printing: the files are closed, and opened again in the same folder.
+    void CloseForPrinting();
+    BOOL ReopenAfterPrinting();
+    const CString& GetErrorText() const { return m_file.GetErrorText(); }
+
+    // Copies the record of the bowler's database key into the bowler; the bowler's
+    // own excluded bit is kept, the display name made in the league's name order.
+    // 0 on success, -1 when the record cannot be read.
+    int GetDbasePlayer(CPlayer* pPlayer, BOOL bSurnameFirst);
+    // Positions the table on a key, fields cleared first. 0 found, -1 not.
+    int FindDbasePlayer(DWORD dwKey);
+    // Writes a bowler to the table: a linked bowler's record is rewritten (added when
+    // its key has gone); a new bowler is given a new key, or linked to a similar
+    // record when the hook says so. 0 on success, -1 when the table cannot be written.
+    int PutDbasePlayer(CPlayer* pPlayer, DWORD& bStopReporting);
+
+    void SetSimilarNamesHook(SimilarNamesHook hook) { m_similarHook = std::move(hook); }
+    // Keys of records with the same surname (any case) and the same first initial.
+    void FindSimilarNames(const CString& strFirstName, const CString& strSurname, CDWordArray& keys);
+
+    CPlayb003File& GetTable() { return m_file; }
+
+private:
+    void CopyToRecord(const CPlayer& player);
+
+    CPlayb003File m_file;
+    CString m_strDirectory;
+    BOOL m_bClosedForPrinting = FALSE;
+    SimilarNamesHook m_similarHook;
+};

@@ -1,0 +1,170 @@
+// A league bowler copied to and from the player database.
+#include "playerdb/PlayerDatabase.h"
+
+#include "league/Player.h"
+
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+class PlayerDatabaseTest : public ::testing::Test
+{
+protected:
+    TempDir dir;
+    CPlayerDatabase db;
+    DWORD bStop = 0;
+
+    void SetUp() override { ASSERT_TRUE(db.Open((dir.path() / "Torvane" / "database").string().c_str())); }
+
+    static void Fill(CPlayer& p, const char* pszFirst, const char* pszSurname)
+    {
+        p.m_strFirstName = pszFirst;
+        p.m_strSurname = pszSurname;
+        p.m_strAddress[0] = "1 Alley Road";
+        p.m_strAddress[4] = "PO5 7RT";
+        p.m_strPhoneMobile = "07700 900456";
+        p.m_strMembershipNo = "LG-77";
+        p.m_nMembershipType = 2;
+        p.m_nExpiryDay = 30;
+        p.m_nExpiryMonth = 9;
+        p.m_nExpiryYear = 2027;
+        p.m_nBirthDay = 4;
+        p.m_nBirthMonth = 7;
+        p.m_nBirthYear = 1990;
+        p.m_strUserData1 = "coach";
+        p.m_wFlags = PF_FEMALE | PF_RESIGNED;
+    }
+};
+}  // namespace
+
+TEST_F(PlayerDatabaseTest, ANewBowlerGetsAKeyAndComesBackWhole)
+{
+    CPlayer p;
+    Fill(p, "Jane", "Doe");
+    ASSERT_EQ(0, db.PutDbasePlayer(&p, bStop));
+    ASSERT_NE(0u, p.m_dwDbKey);
+    EXPECT_EQ(1u, db.GetTable().GetRecordCount());
+    // The excluded bit belongs to the league: not stored.
+    ASSERT_EQ(0, db.FindDbasePlayer(p.m_dwDbKey));
+    EXPECT_EQ(PF_FEMALE, db.GetTable().m_wFlags);
+
+    CPlayer q;
+    q.m_dwDbKey = p.m_dwDbKey;
+    q.m_wFlags = PF_RESIGNED | PF_MALE;
+    ASSERT_EQ(0, db.GetDbasePlayer(&q, TRUE));
+    EXPECT_EQ("Doe Jane", q.m_strName);
+    EXPECT_EQ(PF_FEMALE | PF_RESIGNED, q.m_wFlags);  // own excluded bit kept, gender from the record
+    EXPECT_EQ("1 Alley Road", q.m_strAddress[0]);
+    EXPECT_EQ("PO5 7RT", q.m_strAddress[4]);
+    EXPECT_EQ("07700 900456", q.m_strPhoneMobile);
+    EXPECT_EQ("LG-77", q.m_strMembershipNo);
+    EXPECT_EQ(2, q.m_nMembershipType);
+    EXPECT_EQ(2027, q.m_nExpiryYear);
+    EXPECT_EQ(1990, q.m_nBirthYear);
+    EXPECT_EQ("coach", q.m_strUserData1);
+    ASSERT_EQ(0, db.GetDbasePlayer(&q, FALSE));
+    EXPECT_EQ("Jane Doe", q.m_strName);
+
+    CPlayer unknown;
+    unknown.m_dwDbKey = p.m_dwDbKey + 100;
+    EXPECT_NE(0, db.GetDbasePlayer(&unknown, FALSE));
+    EXPECT_EQ(-1, db.FindDbasePlayer(p.m_dwDbKey + 100));
+    EXPECT_TRUE(db.GetTable().m_strSurname.IsEmpty());  // cleared before the search
+}
+
+TEST_F(PlayerDatabaseTest, ALinkedBowlerIsRewrittenOrPutBack)
+{
+    CPlayer p;
+    Fill(p, "Tom", "Baker");
+    ASSERT_EQ(0, db.PutDbasePlayer(&p, bStop));
+    DWORD key = p.m_dwDbKey;
+    p.m_strSurname = "Barker";
+    ASSERT_EQ(0, db.PutDbasePlayer(&p, bStop));
+    EXPECT_EQ(key, p.m_dwDbKey);
+    EXPECT_EQ(1u, db.GetTable().GetRecordCount());
+    CPlayb003File& t = db.GetTable();
+    t.SelectIndex("Sname");
+    t.Clear();
+    t.m_strSurname = "Barker";
+    ASSERT_EQ(0, t.Find());
+    EXPECT_EQ(key, t.m_dwKey);
+
+    // Deleted from the database meanwhile: written back under the same key.
+    ASSERT_EQ(0, db.FindDbasePlayer(key));
+    ASSERT_EQ(0, t.Delete());
+    ASSERT_EQ(0, db.PutDbasePlayer(&p, bStop));
+    EXPECT_EQ(key, p.m_dwDbKey);
+    ASSERT_EQ(0, db.FindDbasePlayer(key));
+    EXPECT_EQ("Barker", t.m_strSurname);
+}
+
+TEST_F(PlayerDatabaseTest, SimilarNamesAreOfferedUnlessReportingIsStopped)
+{
+    CPlayer john;
+    Fill(john, "John", "Smith");
+    ASSERT_EQ(0, db.PutDbasePlayer(&john, bStop));
+    CPlayer other;
+    Fill(other, "Mary", "Smith");
+    ASSERT_EQ(0, db.PutDbasePlayer(&other, bStop));
+
+    int nAsked = 0;
+    CDWordArray offered;
+    int nAnswer = 0;
+    db.SetSimilarNamesHook([&](const CString& strName, const CDWordArray& keys, DWORD& bStopReporting) {
+        ++nAsked;
+        EXPECT_EQ("james SMITH", strName);
+        offered.RemoveAll();
+        offered.Append(keys);
+        bStopReporting = nAnswer == 0 ? 0 : bStopReporting;
+        return nAnswer;
+    });
+
+    // Same surname in any case and the same initial: John Smith only.
+    CPlayer james;
+    Fill(james, "james", "SMITH");
+    ASSERT_EQ(0, db.PutDbasePlayer(&james, bStop));
+    EXPECT_EQ(1, nAsked);
+    ASSERT_EQ(1, offered.GetSize());
+    EXPECT_EQ(john.m_dwDbKey, offered[0]);
+    EXPECT_NE(john.m_dwDbKey, james.m_dwDbKey);  // answer 0: a record of his own
+    EXPECT_EQ(3u, db.GetTable().GetRecordCount());
+
+    // Answer 1: the bowler is linked to the first similar record; nothing is added.
+    CPlayer jim;
+    Fill(jim, "james", "SMITH");
+    jim.m_strPhoneHome = "0161 496 0000";
+    nAnswer = 1;
+    ASSERT_EQ(0, db.PutDbasePlayer(&jim, bStop));
+    EXPECT_EQ(2, nAsked);
+    EXPECT_EQ(2, offered.GetSize());  // John and the James added above
+    EXPECT_EQ(offered[0], jim.m_dwDbKey);
+    EXPECT_EQ(3u, db.GetTable().GetRecordCount());
+
+    // With the league's stop-reporting flag set nobody is asked.
+    bStop = 1;
+    CPlayer jack;
+    Fill(jack, "Jack", "Smith");
+    ASSERT_EQ(0, db.PutDbasePlayer(&jack, bStop));
+    EXPECT_EQ(2, nAsked);
+    EXPECT_EQ(4u, db.GetTable().GetRecordCount());
+}
+
+TEST_F(PlayerDatabaseTest, PrintingClosesAndReopensTheFiles)
+{
+    CPlayer p;
+    Fill(p, "Ann", "Lee");
+    ASSERT_EQ(0, db.PutDbasePlayer(&p, bStop));
+    db.CloseForPrinting();
+    EXPECT_FALSE(db.IsOpen());
+    EXPECT_EQ(-1, db.PutDbasePlayer(&p, bStop));
+    ASSERT_TRUE(db.ReopenAfterPrinting());
+    EXPECT_TRUE(db.GetTable().GetRebuildReason().IsEmpty());
+    CPlayer q;
+    q.m_dwDbKey = p.m_dwDbKey;
+    ASSERT_EQ(0, db.GetDbasePlayer(&q, FALSE));
+    EXPECT_EQ("Ann Lee", q.m_strName);
+    db.Close();
+    EXPECT_FALSE(db.ReopenAfterPrinting());  // closed for good stays closed
+}

@@ -311,6 +311,8 @@ void CBowlingView::OnPopupTeamResults()
 {
     if (!m_pClickedTeam)
         return;
+    // The results display takes the team from the document, without asking for one.
+    GetDocument()->m_pSelectedTeam = m_pClickedTeam;
     CString title;
     title.Format("Results for %s", m_pClickedTeam->m_strName.GetString());
     SetDisplayMode(MODE_RESULTS, title, 1, TRUE);

@@ -247,3 +247,4 @@ TEST(TextRoutines, StockFontsFollowThePrintingFlag)
     EXPECT_EQ(p->m_fontSmallBold.LogFont().lfPitchAndFamily, 16);
     EXPECT_STREQ(p->m_fontSmallBold.LogFont().lfFaceName, "Arial");
 }
+

@@ -210,3 +210,25 @@ TEST(RepForm, SuggestedFileNames)
     EXPECT_EQ(SuggestFileName("What?", ".htm", "Report.htm"), "Report.htm");
     EXPECT_EQ(SuggestFileName("", ".rep", "Report.rep"), "Report.rep");
 }
+
+TEST(RepForm, ALeagueFileWithAnItemThisProgramLacksIsRefusedWholeWithTheReason)
+{
+    CBowlingDoc doc;
+    doc.m_strLeagueName = "Friday Fours";
+    doc.m_listRepForms.AddTail(MakeLayout("Winter"));
+    std::vector<BYTE> data;
+    doc.SaveToBytes(data);
+    const std::string from = "CTestBlockItem", to = "CRepItem_Notes";
+    auto it = std::search(data.begin(), data.end(), from.begin(), from.end());
+    ASSERT_NE(it, data.end());
+    std::copy(to.begin(), to.end(), it);
+
+    CBowlingDoc loaded;
+    loaded.m_strLeagueName = "Kept";
+    CString strError;
+    EXPECT_FALSE(loaded.LoadFromBytes(data, "friday.lgf", strError));
+    EXPECT_NE(strError.Find("The report layout \"Winter\" holds a \"Secretary's note\" item"), -1)
+        << strError.GetString();
+    EXPECT_EQ(loaded.m_strLeagueName, "Kept");
+    EXPECT_EQ(loaded.m_listRepForms.GetCount(), 0);
+}

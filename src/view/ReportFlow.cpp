@@ -158,6 +158,8 @@ void CBowlingDoc::PrepareReportItems()
         return;
     m_strReportTitle = pForm->m_strTitle;
     pForm->DeleteTemporaryItems();
+    // The floating substitutes' items read the team made here.
+    BuildFloatingSubs();
     CObList taken;
     taken.AddTail(&pForm->m_listItems);
     pForm->m_listItems.RemoveAll();

@@ -3,6 +3,7 @@
 #include "RecordingDC.h"
 #include "TestItems.h"
 #include "league/BowlingDoc.h"
+#include "league/Player.h"
 #include "view/RepForm.h"
 #include "view/ReportFlow.h"
 
@@ -170,7 +171,9 @@ TEST_F(PageFlow, PreparationExpandsItemsWithTemporaryRowsAndStoresNoneOfThem)
     auto* p = Add(RIT_CUSTOM_STANDINGS, -600, "table");
     p->m_nRows = 3;
     Add(RIT_NOTES, -600, "note");
+    m_doc.AddPlayer(new CPlayer(1));  // no team: a floating substitute
     m_doc.PrepareReportItems();
+    EXPECT_EQ(m_doc.m_nFloatingSubs, 1u);
     auto items = Items();
     ASSERT_EQ(items.size(), 5u);
     EXPECT_EQ(static_cast<CTestBlockItem*>(items[1])->m_strText, "table row 1");

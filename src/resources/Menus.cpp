@@ -248,7 +248,7 @@ void RegisterResources()
         return;
     done = true;
     for (auto* area : {&AppDialogTemplates, &AdminDialogTemplates, &LeagueDialogTemplates, &ReportDialogTemplates,
-                       &ResultDialogTemplates, &ViewDialogTemplates})
+                       &ResultDialogTemplates, &ViewDialogTemplates, &RulesDialogTemplates})
         AfxRegisterDialogTemplates(area());
     AfxRegisterMenu(kMainMenu);
     AfxRegisterMenu(kViewPopup);

@@ -37,3 +37,4 @@ const std::vector<DlgTemplate>& LeagueDialogTemplates();
 const std::vector<DlgTemplate>& ReportDialogTemplates();
 const std::vector<DlgTemplate>& ResultDialogTemplates();
 const std::vector<DlgTemplate>& ViewDialogTemplates();
+const std::vector<DlgTemplate>& RulesDialogTemplates();

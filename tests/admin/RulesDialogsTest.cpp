@@ -1,0 +1,431 @@
+// The rule dialogs driven through their controls: what they show of the league, what they
+// refuse, and what OK writes back.
+#include "ScriptedBackend.h"
+#include "admin/RulesSetup.h"
+#include "league/BowlingDoc.h"
+#include "league/Rules.h"
+#include "resources/CommandIds.h"
+#include "resources/Resource.h"
+#include "resources/dialogs/RulesDialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+CControlState& Control(CDialog& d, UINT id)
+{
+    CControlState* s = d.FindControl(id);
+    if (!s)
+        throw std::runtime_error("no control " + std::to_string(id));
+    return *s;
+}
+
+struct Rules : ::testing::Test
+{
+    CBowlingDoc doc;
+    CScriptedBackend ui;
+    void SetUp() override
+    {
+        RegisterResources();
+        doc.m_nGamesPerMatch = 3;
+        doc.m_nPlayersPerTeam = 4;
+        doc.m_nRounds = 18;
+        doc.m_nCurrentRound = 1;
+        doc.SetModifiedFlag(FALSE);
+    }
+};
+
+} // namespace
+
+// ------------------------------------------------------------------ handicap details
+
+TEST_F(Rules, HandicapDetailsRefusesOutOfRangeNumbersAndShortRollingAverages)
+{
+    doc.m_nRecalcFrequency = 0;  // a damaged value is put right before the dialog opens
+    ui.OnDialog(IDD_HANDICAP_DETAILS)
+        .Check([](CDialog& d) { EXPECT_EQ(Control(d, IDC_HD_RECALC_FREQ).text, "1"); })
+        .SetText(IDC_HD_PERCENT[0], "151")
+        .OK()
+        .SetText(IDC_HD_PERCENT[0], "90")
+        .SetText(IDC_HD_BASIS[0], "220")
+        .SetText(IDC_HD_MAX[0], "60")
+        .Click(IDC_HD_APPLY_MAX[0])
+        .SetText(IDC_HD_MIN[0], "-101")
+        .OK()
+        .SetText(IDC_HD_MIN[0], "-10")
+        .Click(IDC_HD_APPLY_MIN[0])
+        .Click(IDC_HD_ROLLING)
+        .SetText(IDC_HD_ROLLING_GAMES, "2")
+        .OK()
+        .Check([](CDialog& d) { EXPECT_FALSE(d.IsEnded()); })
+        .SetText(IDC_HD_ROLLING_GAMES, "9")
+        .SetText(IDC_HD_FLOAT_SERIES, "2")
+        .OK();
+    ASSERT_TRUE(doc.EditHandicapDetails());
+    EXPECT_EQ(ui.MessageTexts(),
+              (Texts{"Please enter an integer between 0 and 150.", "Please enter an integer between -100 and 300.",
+                     "Minimum rolling average games is 3!",
+                     "You have selected a Truncated Rolling Average.  This will calculate bowlers averages over the "
+                     "most recent number of games specified only. Please be sure this is what you require!"}));
+    const CHandicapRule& rule = doc.m_HcpRule[HCP_RULE_ALL];
+    EXPECT_EQ(rule.m_nPercent, 90);
+    EXPECT_EQ(rule.m_nBasis, 220);
+    EXPECT_EQ(rule.m_nMax, 60);
+    EXPECT_EQ(rule.m_bApplyMax, 1u);
+    EXPECT_EQ(rule.m_nMin, -10);
+    EXPECT_DOUBLE_EQ(doc.m_dHcpFactor[HCP_RULE_ALL], 0.9);
+    EXPECT_EQ(doc.m_bTruncatedRollingAvg, 1u);
+    EXPECT_EQ(doc.m_nRollingAvgGames, 9);
+    EXPECT_EQ(doc.m_nFloatingAvgSeries, 2);
+    EXPECT_EQ(doc.m_bFloatingAverage, 1u);
+    // 90 % of 220 with a maximum of 60: a 150 bowler gets 63, cut to 60.
+    EXPECT_EQ(doc.CalcHandicap(150.0, 0, 10), 60);
+    // The runner leaves the modified flag to its command.
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(Rules, HandicapDetailsShowsAMinimumOnlyWhenItApplies)
+{
+    doc.m_HcpRule[HCP_RULE_ALL].m_nMin = -10;
+    doc.m_HcpRule[HCP_RULE_ALL].m_bApplyMin = 1;
+    doc.m_HcpRule[HCP_RULE_MEN].m_nMin = -10;  // not applied: shown and stored as 0
+    doc.m_HcpRule[HCP_RULE_WOMEN].m_nMin = 500; // out of range from a file: shown as 0
+    doc.m_HcpRule[HCP_RULE_WOMEN].m_bApplyMin = 1;
+    doc.m_nFloatingAvgSeries = 2;
+    doc.m_bFloatingAverage = 1;
+    ui.OnDialog(IDD_HANDICAP_DETAILS)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Control(d, IDC_HD_MIN[0]).text, "-10");
+            EXPECT_EQ(Control(d, IDC_HD_MIN[1]).text, "0");
+            EXPECT_EQ(Control(d, IDC_HD_MIN[2]).text, "0");
+        })
+        .SetText(IDC_HD_FLOAT_SERIES, "1")
+        .OK();
+    ASSERT_TRUE(doc.EditHandicapDetails());
+    EXPECT_EQ(doc.m_HcpRule[HCP_RULE_ALL].m_nMin, -10);
+    EXPECT_EQ(doc.m_HcpRule[HCP_RULE_MEN].m_nMin, 0);
+    EXPECT_EQ(doc.m_HcpRule[HCP_RULE_WOMEN].m_nMin, 0);
+    EXPECT_EQ(doc.m_bFloatingAverage, 0u);
+
+    // A series count of 0 sets the floating average too; Cancel changes nothing.
+    ui.OnDialog(IDD_HANDICAP_DETAILS).SetText(IDC_HD_FLOAT_SERIES, "0").OK();
+    ASSERT_TRUE(doc.EditHandicapDetails());
+    EXPECT_EQ(doc.m_bFloatingAverage, 1u);
+    const CLeagueSettings before = doc;
+    ui.OnDialog(IDD_HANDICAP_DETAILS).SetText(IDC_HD_PERCENT[0], "10").Click(IDC_HD_ROW[0]).Cancel();
+    EXPECT_FALSE(doc.EditHandicapDetails());
+    EXPECT_TRUE(static_cast<const CLeagueSettings&>(doc) == before);
+}
+
+TEST_F(Rules, HandicapDetailsEnablesTheRowsOfTheRuleInUse)
+{
+    doc.m_nPlayersPerTeam = 1;
+    doc.m_bTeamHandicaps = 1;
+    ui.OnDialog(IDD_HANDICAP_DETAILS)
+        .Check([](CDialog& d) {
+            EXPECT_TRUE(Control(d, IDC_HD_PERCENT[0]).enabled);
+            EXPECT_FALSE(Control(d, IDC_HD_PERCENT[1]).enabled);
+            EXPECT_FALSE(Control(d, IDC_HD_ROW[2]).enabled);
+            EXPECT_TRUE(Control(d, IDC_HD_APPLY_MAX[3]).enabled);
+            // One bowler a team: no team handicaps.
+            EXPECT_EQ(Control(d, IDC_HD_TEAM_ENABLED).check, 0);
+            EXPECT_FALSE(Control(d, IDC_HD_TEAM_ENABLED).enabled);
+            EXPECT_FALSE(Control(d, IDC_HD_ROLLING_GAMES).visible);
+            EXPECT_FALSE(Control(d, IDC_HD_DROP5_GAMES).enabled);
+            EXPECT_EQ(Control(d, IDC_HD_USE_COMBINED).check, 1);
+        })
+        .Click(IDC_HD_ROW[0])
+        .Check([](CDialog& d) {
+            for (int r = 1; r < 4; ++r) {
+                EXPECT_EQ(Control(d, IDC_HD_ROW[r]).check, 1);
+                EXPECT_TRUE(Control(d, IDC_HD_BASIS[r]).enabled);
+            }
+            EXPECT_FALSE(Control(d, IDC_HD_BASIS[0]).enabled);
+        })
+        .Click(IDC_HD_ROLLING)
+        .Click(IDC_HD_DROP5)
+        .Check([](CDialog& d) {
+            EXPECT_TRUE(Control(d, IDC_HD_ROLLING_GAMES).visible);
+            EXPECT_TRUE(Control(d, IDC_HD_DROP5_PINS).enabled);
+        })
+        // A cut-off past the season is brought back to the last round.
+        .SetText(IDC_HD_CUTOFF, "40")
+        .Focus(IDC_HD_ENTERING_GAMES)
+        .Check([](CDialog& d) { EXPECT_EQ(Control(d, IDC_HD_CUTOFF).text, "18"); })
+        .Click(IDC_HD_ROLLING)
+        .OK();
+    ASSERT_TRUE(doc.EditHandicapDetails());
+    EXPECT_EQ(doc.m_bOneRuleForAll, 0u);
+    EXPECT_EQ(doc.m_bMenRule, 1u);
+    EXPECT_EQ(doc.m_bJuniorsRule, 1u);
+    EXPECT_EQ(doc.m_bTeamHandicaps, 0u);
+    EXPECT_EQ(doc.m_nEnteringAvgCutoff, 18);
+    EXPECT_EQ(doc.m_bDrop5, 1u);
+}
+
+TEST_F(Rules, TeamHandicapBoxesFollowTheEnabledBox)
+{
+    doc.m_bOneRuleForAll = 0;
+    doc.m_bMenRule = 1;
+    ui.OnDialog(IDD_HANDICAP_DETAILS)
+        .Check([](CDialog& d) { EXPECT_FALSE(Control(d, IDC_HD_ZERO_BASED).enabled); })
+        .Click(IDC_HD_TEAM_ENABLED)
+        .Check([](CDialog& d) {
+            EXPECT_TRUE(Control(d, IDC_HD_ZERO_BASED).enabled);
+            EXPECT_EQ(Control(d, IDC_HD_ROW[0]).check, 1);
+        })
+        .Click(IDC_HD_ZERO_BASED)
+        .Check([](CDialog& d) { EXPECT_EQ(Control(d, IDC_HD_USE_COMBINED).check, 0); })
+        .OK();
+    ASSERT_TRUE(doc.EditHandicapDetails());
+    EXPECT_EQ(doc.m_bTeamHandicaps, 1u);
+    EXPECT_EQ(doc.m_bZeroBasedPctDiff, 1u);
+    EXPECT_EQ(doc.m_bOneRuleForAll, 1u);
+}
+
+// ------------------------------------------------------------------ points systems
+
+TEST_F(Rules, ScoringShowsWholePointsStoresHalfPointsAndKeepsTheMaximum)
+{
+    // Fours, 3 games: individual 1 a game and 1 for the series, team 2 a game and 3 for the
+    // series = 25 points a match.
+    doc.m_HcpPoints.m_nTeamGame[0] = 3;   // an odd half point from a file
+    doc.m_HcpPoints.m_nTeamGame[3] = 8;   // a fourth game the league does not bowl
+    doc.m_HcpPoints.m_bTeam = 1;
+    ui.OnDialog(IDD_HANDICAP_SCORING)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Control(d, IDC_SC_TEAM_GAME[0]).text, "1");
+            EXPECT_EQ(Control(d, IDC_SC_TEAM_GAME[3]).text, "0");
+            EXPECT_FALSE(Control(d, IDC_SC_TEAM_GAME[3]).enabled);
+            EXPECT_FALSE(Control(d, IDC_SC_IND_GAME[0]).enabled);
+            EXPECT_EQ(Control(d, IDC_SC_IND_TOTAL).text, "");
+        })
+        .Click(IDC_SC_INDIVIDUAL)
+        .SetText(IDC_SC_IND_GAME[0], "1")
+        .SetText(IDC_SC_IND_GAME[1], "1")
+        .SetText(IDC_SC_IND_GAME[2], "1")
+        .SetText(IDC_SC_IND_SERIES, "1")
+        .SetText(IDC_SC_TEAM_GAME[0], "2")
+        .SetText(IDC_SC_TEAM_GAME[1], "2")
+        .SetText(IDC_SC_TEAM_GAME[2], "2")
+        .SetText(IDC_SC_TEAM_SERIES, "3")
+        .Focus(IDC_SC_PP_PINS[0])
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Control(d, IDC_SC_IND_TOTAL).text, "16");
+            EXPECT_EQ(Control(d, IDC_SC_TEAM_TOTAL).text, "9");
+            EXPECT_EQ(Control(d, IDC_SC_BONUS).text, "0");
+            EXPECT_EQ(Control(d, IDC_SC_MAX).text, "25");
+        })
+        .OK();
+    ASSERT_TRUE(doc.EditHandicapScoring());
+    EXPECT_EQ(doc.m_HcpPoints.m_nTeamGame[0], 4);
+    EXPECT_EQ(doc.m_HcpPoints.m_nTeamGame[3], 0);
+    EXPECT_EQ(doc.m_HcpPoints.m_nTeamSeries, 6);
+    EXPECT_EQ(doc.m_HcpPoints.m_nIndividualSeries, 2);
+    EXPECT_EQ(doc.m_nMaxHandicapPoints, 50);
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(Rules, ScoringRangesAndTheOddHalfPointRoundedDown)
+{
+    doc.m_ScrPoints.m_bTeam = 1;
+    doc.m_ScrPoints.m_nTeamGame[0] = 3;
+    // The scratch series takes up to 125, the handicap series only 99.
+    ui.OnDialog(IDD_SCRATCH_SCORING).SetText(IDC_SC_TEAM_SERIES, "126").OK().SetText(IDC_SC_TEAM_SERIES, "125").OK();
+    ASSERT_TRUE(doc.EditScratchScoring());
+    EXPECT_EQ(doc.m_ScrPoints.m_nTeamSeries, 250);
+    EXPECT_EQ(doc.m_ScrPoints.m_nTeamGame[0], 2);  // shown as 1, stored again doubled
+    EXPECT_EQ(doc.m_nMaxScratchPoints, 252);
+    doc.m_HcpPoints.m_bTeam = 1;
+    ui.OnDialog(IDD_HANDICAP_SCORING).SetText(IDC_SC_TEAM_SERIES, "125").OK().SetText(IDC_SC_TEAM_GAME[0], "125")
+        .SetText(IDC_SC_TEAM_SERIES, "99").OK();
+    ASSERT_TRUE(doc.EditHandicapScoring());
+    EXPECT_EQ(doc.m_HcpPoints.m_nTeamGame[0], 250);
+    EXPECT_EQ(ui.MessageTexts(), (Texts{"Please enter an integer between 0 and 125.",
+                                        "Please enter an integer between 0 and 99."}));
+}
+
+TEST_F(Rules, ScoringKeepsOneRowTickedAndThePinfallBoxesTogether)
+{
+    doc.m_ScrPoints.m_bIndividual = 1;
+    doc.m_bCycleOpponent = 1;
+    ui.OnDialog(IDD_SCRATCH_SCORING)
+        .Click(IDC_SC_INDIVIDUAL)  // clearing the only row ticks the other
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Control(d, IDC_SC_TEAM).check, 1);
+            EXPECT_EQ(Control(d, IDC_SC_CYCLE).check, 0);
+            EXPECT_FALSE(Control(d, IDC_SC_CYCLE).enabled);
+            EXPECT_FALSE(Control(d, IDC_SC_PP_PINS[4]).enabled);
+        })
+        .Click(IDC_SC_TEAM)
+        .Check([](CDialog& d) { EXPECT_EQ(Control(d, IDC_SC_INDIVIDUAL).check, 1); })
+        .Click(IDC_SC_PP_COLUMN[4])
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Control(d, IDC_SC_PP_ENABLED).check, 1);
+            EXPECT_TRUE(Control(d, IDC_SC_PP_PINS[4]).enabled);
+            EXPECT_EQ(Control(d, IDC_SC_PP_HUNDREDTHS).check, 1);
+        })
+        .Click(IDC_SC_PP_PERCENT)
+        .Check([](CDialog& d) { EXPECT_EQ(Control(d, IDC_SC_PP_HUNDREDTHS).check, 0); })
+        .SetText(IDC_SC_PP_PINS[4], "10")
+        .OK();
+    ASSERT_TRUE(doc.EditScratchScoring());
+    EXPECT_EQ(doc.m_ScrPoints.m_bIndividual, 1u);
+    EXPECT_EQ(doc.m_ScrPoints.m_bTeam, 0u);
+    EXPECT_EQ(doc.m_bCycleOpponent, 0u);
+    EXPECT_EQ(doc.m_Petersen.m_bScratch, 1u);
+    EXPECT_EQ(doc.m_Petersen.m_bColumn[PASS_SCRATCH][4], 1);
+    EXPECT_EQ(doc.m_Petersen.m_nPinsPerPoint[PASS_SCRATCH][4], 10);
+    EXPECT_EQ(doc.m_Petersen.m_nRemainderMode, 1u);
+    EXPECT_EQ(doc.m_Petersen.m_bHandicap, 0u);
+}
+
+TEST_F(Rules, ScoringCancelAndUnchangedOkLeaveTheLeagueAlone)
+{
+    doc.m_ScrPoints.m_bTeam = 1;
+    doc.m_ScrPoints.m_nTeamGame[0] = 4;
+    const CLeagueSettings before = doc;
+    ui.OnDialog(IDD_SCRATCH_SCORING).SetText(IDC_SC_TEAM_GAME[0], "9").Cancel();
+    EXPECT_FALSE(doc.EditScratchScoring());
+    EXPECT_TRUE(static_cast<const CLeagueSettings&>(doc) == before);
+    ui.OnDialog(IDD_SCRATCH_SCORING).OK();
+    EXPECT_TRUE(doc.EditScratchScoring());
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.m_nMaxScratchPoints, 4);
+}
+
+// ------------------------------------------------------------------ standings sequence
+
+TEST_F(Rules, StandingsSequenceShowsDefaultsAndStoresEachKindInItsOwnBits)
+{
+    doc.m_dwStandingsKeys = 0;
+    doc.m_nDisplayMode = DISPLAY_FIXTURES;
+    ui.OnDialog(IDD_HANDICAP_STANDINGS_SEQ).Check([](CDialog& d) {
+        EXPECT_EQ(Control(d, IDC_SEQ_KEY[0]).items.size(), 6u);
+        EXPECT_EQ(Control(d, IDC_SEQ_KEY[0]).curSel, 0);
+        EXPECT_EQ(Control(d, IDC_SEQ_KEY[1]).curSel, 1);
+        EXPECT_EQ(Control(d, IDC_SEQ_KEY[2]).items[5].text, "Handicap Pinfall");
+        EXPECT_EQ(Control(d, IDC_SEQ_KEY[2]).curSel, 5);
+    }).OK();
+    ASSERT_TRUE(doc.EditHandicapStandingsSequence());
+    EXPECT_EQ(doc.m_dwStandingsKeys, (1u << 20) | (2u << 16) | (6u << 12));
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.m_nDisplayMode, DISPLAY_STANDINGS);
+
+    ui.OnDialog(IDD_SCRATCH_STANDINGS_SEQ)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Control(d, IDC_SEQ_KEY[0]).items.size(), 5u);
+            EXPECT_EQ(Control(d, IDC_SEQ_KEY[2]).curSel, 2);  // "Scratch Pinfall"
+        })
+        .Select(IDC_SEQ_KEY[0], 2)
+        .Select(IDC_SEQ_KEY[1], 4)
+        .Select(IDC_SEQ_KEY[2], 2)  // the same key twice is allowed
+        .OK();
+    ASSERT_TRUE(doc.EditScratchStandingsSequence());
+    EXPECT_EQ(doc.m_dwStandingsKeys, (1u << 20) | (2u << 16) | (6u << 12) | (3u << 8) | (5u << 4) | 3u);
+
+    doc.SetModifiedFlag(FALSE);
+    doc.m_nDisplayMode = DISPLAY_RESULTS;
+    ui.OnDialog(IDD_HANDICAP_STANDINGS_SEQ).Select(IDC_SEQ_KEY[0], 3).Cancel();
+    EXPECT_FALSE(doc.EditHandicapStandingsSequence());
+    EXPECT_EQ(doc.m_dwStandingsKeys, (1u << 20) | (2u << 16) | (6u << 12) | (3u << 8) | (5u << 4) | 3u);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.m_nDisplayMode, DISPLAY_RESULTS);
+}
+
+// ------------------------------------------------------------------ vacancy/robot scores
+
+TEST_F(Rules, RobotScoresAskAboutPercentagesOverAHundred)
+{
+    doc.GetRobot(1)->m_nKind = CRobot::kindAverageLessPercent;
+    doc.GetRobot(1)->m_nPercent = 90;
+    doc.GetRobot(3)->m_nKind = CRobot::kindAverageLessPercent;
+    doc.GetRobot(3)->m_nPercent = 100;  // exactly 100 asks nothing
+    ui.OnDialog(IDD_ROBOT_SCORES)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Control(d, IDC_RB_SECOND[0]).text, "90");
+            EXPECT_EQ(Control(d, IDC_RB_SECOND_LABEL[0]).text, "Percentage");
+            EXPECT_FALSE(Control(d, IDC_RB_FIRST[0]).visible);
+        })
+        .SetText(IDC_RB_SECOND[0], "101")
+        .OK()
+        .Check([](CDialog& d) { EXPECT_FALSE(d.IsEnded()); })
+        .SetText(IDC_RB_SECOND[0], "-5")
+        .OK()
+        .SetText(IDC_RB_SECOND[0], "95")
+        .Click(IDC_RB_EXCLUDE[1])
+        .Click(IDC_RB_NO_POINTS)
+        .OK();
+    ui.AnswerMessageBox(IDNO, "#1 - 101% seems a little tough.  Are you sure?");
+    ASSERT_TRUE(RulesSetup::EditRobotScores(&doc));
+    EXPECT_EQ(ui.MessageTexts(), (Texts{"#1 - 101% seems a little tough.  Are you sure?",
+                                        "Please enter an integer between 0 and 2147483647."}));
+    EXPECT_EQ(doc.GetRobot(1)->m_nPercent, 95u);
+    EXPECT_EQ(doc.GetRobot(2)->m_bExclude, 1);
+    EXPECT_EQ(doc.m_bRobotsCannotGainPoints, 1u);
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(Rules, RobotKindsKeepEveryValueAndShowTheHandicapDifference)
+{
+    doc.m_bHandicapLeague = 1;
+    CRobot& rule = *doc.GetRobot(2);
+    rule.m_nKind = CRobot::kindFlatScore;
+    rule.m_nFlatScore = 120;
+    rule.m_nFlatHandicap = 150;
+    const CRobot original = [&] { CRobot r; r.CopyFrom(rule); return r; }();
+    ui.OnDialog(IDD_ROBOT_SCORES)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Control(d, IDC_RB_FIRST_LABEL[1]).text, "Scr Score");
+            EXPECT_EQ(Control(d, IDC_RB_SECOND_LABEL[1]).text, "Hcp Score");
+            EXPECT_EQ(Control(d, IDC_RB_DIFF[1]).text, "(30)");
+            EXPECT_TRUE(Control(d, IDC_RB_HCP_NOTE[1]).visible);
+        })
+        .Select(IDC_RB_KIND[1], 3)
+        .Check([](CDialog& d) {
+            EXPECT_FALSE(Control(d, IDC_RB_FIRST[1]).visible);
+            EXPECT_FALSE(Control(d, IDC_RB_SECOND[1]).visible);
+            EXPECT_EQ(Control(d, IDC_RB_SECOND_LABEL[1]).text, "");
+        })
+        .Select(IDC_RB_KIND[1], 0)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Control(d, IDC_RB_FIRST[1]).text, "120");
+            EXPECT_EQ(Control(d, IDC_RB_SECOND[1]).text, "150");
+        })
+        .SetText(IDC_RB_FIRST[1], "140")
+        .Cancel();
+    EXPECT_FALSE(RulesSetup::EditRobotScores(&doc));
+    EXPECT_TRUE(rule == original);
+
+    // A scratch league never shows the difference.
+    doc.m_bHandicapLeague = 0;
+    doc.m_bScratchLeague = 1;
+    ui.OnDialog(IDD_ROBOT_SCORES).Check([](CDialog& d) {
+        EXPECT_FALSE(Control(d, IDC_RB_DIFF[1]).visible);
+        EXPECT_FALSE(Control(d, IDC_RB_HCP_NOTE[1]).visible);
+    }).Cancel();
+    EXPECT_FALSE(RulesSetup::EditRobotScores(&doc));
+}
+
+// ------------------------------------------------------------------ the commands
+
+TEST_F(Rules, TheLeagueMenuCommandsRunTheirDialogs)
+{
+    doc.m_bHandicapLeague = 1;
+    doc.m_bScratchLeague = 0;
+    ui.OnDialog(IDD_HANDICAP_DETAILS).OK();
+    EXPECT_TRUE(RulesSetup::RulesCmdMsg(&doc, ID_LEAGUE_HCP_SYSTEM, CN_COMMAND, nullptr));
+    EXPECT_TRUE(doc.IsModified());
+    ui.OnDialog(IDD_HANDICAP_STANDINGS_SEQ).Cancel();
+    EXPECT_TRUE(RulesSetup::RulesCmdMsg(&doc, ID_LEAGUE_HCP_STANDINGS, CN_COMMAND, nullptr));
+    EXPECT_EQ(ui.dialogsOpened, (std::vector<UINT>{IDD_HANDICAP_DETAILS, IDD_HANDICAP_STANDINGS_SEQ}));
+    CCmdUI state;
+    state.m_nID = ID_LEAGUE_SCR_POINTS;
+    EXPECT_TRUE(RulesSetup::RulesCmdMsg(&doc, ID_LEAGUE_SCR_POINTS, CN_COMMAND, &state));
+    EXPECT_FALSE(state.m_bEnabled);
+}

@@ -444,3 +444,24 @@ TEST(ReportDialogs, SetupReportFontsChangesTheChosenEntryOnOK)
     EXPECT_EQ(doc.m_DefaultFonts[25].m_nPointSize, 10);
     EXPECT_TRUE(doc.IsModified());
 }
+
+TEST_F(ViewTest, RightClickOnATeamNameOffersTheTeamMenu)
+{
+    auto* pTeam = new CTeam("Strike Force", 2);
+    m_doc.AddTeam(pTeam);
+    pTeam->AddHitRect(CRect(720, -3000, 720 + NAME_RECT_WIDTH, -3200));
+    // Nothing under the mouse: no menu.
+    m_view.OnRButtonDown(MK_RBUTTON, CPoint(600, 900));
+    EXPECT_TRUE(m_ui.popupsShown.empty());
+
+    m_ui.ChoosePopupCommand(ID_POPUP_TEAM_RESULTS);
+    // 96 pixels to the inch: (66, 206) is (990, -3090) in twips.
+    m_view.OnRButtonDown(MK_RBUTTON, CPoint(66, 206));
+    ASSERT_EQ(m_ui.popupsShown.size(), 1u);
+    EXPECT_EQ(m_ui.popupsShown[0].menu, IDR_VIEW_POPUP);
+    EXPECT_EQ(m_ui.popupsShown[0].subMenu, 0);
+    EXPECT_EQ(m_view.m_pClickedTeam, pTeam);
+    EXPECT_EQ(m_doc.m_pSelectedTeam, pTeam);
+    EXPECT_EQ(m_doc.m_nDisplayMode, MODE_RESULTS);
+    EXPECT_EQ(m_doc.m_strReportTitle, "Results for Strike Force");
+}

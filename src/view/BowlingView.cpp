@@ -13,6 +13,7 @@
 #include "view/MeasureDC.h"
 #include "view/RepForm.h"
 #include "view/ReportDialogs.h"
+#include "view/ReportFlow.h"
 #include "view/ReportLayoutDlg.h"
 
 #include <algorithm>
@@ -289,11 +290,15 @@ void CBowlingView::OnViewReport()
 
 void CBowlingView::OnViewLeagueDetails()
 {
+    // The shared page list holds another display's items; this display's own come with
+    // the league details items.
+    DeleteItemList(GetDocument()->m_listDisplayItems);
     SetDisplayMode(MODE_LEAGUE_DETAILS, GetDisplayTitle(MODE_LEAGUE_DETAILS));
 }
 
 void CBowlingView::OnViewPlayerList()
 {
+    DeleteItemList(GetDocument()->m_listDisplayItems);
     SetDisplayMode(MODE_PLAYER_LIST, GetDisplayTitle(MODE_PLAYER_LIST));
 }
 

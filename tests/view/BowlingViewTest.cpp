@@ -147,6 +147,13 @@ TEST_F(ViewTest, ADisplayWithoutItemsShowsItsTitle)
     EXPECT_TRUE(HasText(*dc, "Thursday Triples"));
     EXPECT_TRUE(HasText(*dc, "Accounts  (Page 1/1)"));
 
+    // Another display's items in the shared page list are not shown as the league details.
+    m_doc.m_listDisplayItems.AddTail(new CTestBlockItem(RIT_RESULT, -2000, "result card"));
+    Command(ID_VIEW_LEAGUE_DETAILS);
+    auto details = Draw();
+    EXPECT_TRUE(HasText(*details, "League Details  (Page 1/1)"));
+    EXPECT_FALSE(HasText(*details, "result card"));
+
     // Nothing at all is drawn while the league is being set up.
     m_doc.m_bSetupInProgress = 1;
     EXPECT_TRUE(Draw()->calls.empty());

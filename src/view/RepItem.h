@@ -147,7 +147,7 @@ public:
     int m_x;               // twips
     int m_y;               // twips, negative downwards
     BYTE m_nType;          // RepItemType
-    BYTE m_nPage;          // from 1
+    WORD m_nPage;          // from 1; never stored, so wider than a byte for long displays
     BYTE m_nFlag;          // the item's own byte, copied with it
     DWORD m_bTemporary;    // TEMP_STORED, TEMP_SHOWING or TEMP_FLOW
 };

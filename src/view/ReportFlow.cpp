@@ -51,7 +51,7 @@ CRepItem* MakePageHeading(CBowlingDoc* pDoc, int nPage, DWORD dwTemporary)
     pHeading->m_pDoc = pDoc;
     pHeading->m_nType = RIT_HEADING;
     pHeading->m_bTemporary = dwTemporary;
-    pHeading->m_nPage = static_cast<BYTE>(nPage);
+    pHeading->m_nPage = static_cast<WORD>(nPage);
     pHeading->m_x = PAGE_LEFT;
     pHeading->m_y = PAGE_TOP;
     return pHeading;
@@ -90,10 +90,9 @@ void DrawPageItems(CDC* pDC, const CObList& list, const CPageInfo* pInfo)
 
 namespace {
 
-// Page numbers are a byte; a display longer than that keeps its last page for the rest.
-BYTE PageByte(int nPage)
+WORD PageNumber(int nPage)
 {
-    return static_cast<BYTE>(nPage > 255 ? 255 : nPage);
+    return static_cast<WORD>(nPage > 0xFFFF ? 0xFFFF : nPage);
 }
 
 } // namespace
@@ -122,7 +121,7 @@ int FlowPageItems(CBowlingDoc* pDoc, CDC* pDC, CObList& list, const FlowOptions&
         if (bNeedHeading && pItem->m_nType != RIT_NEW_PAGE) {
             if (pItem->m_nType != RIT_HEADING) {
                 CRepItem* pHeading = MakePageHeading(pDoc, nPage, TEMP_FLOW);
-                pHeading->m_nPage = PageByte(nPage);
+                pHeading->m_nPage = PageNumber(nPage);
                 pHeading->m_y = y;
                 list.InsertBefore(here, pHeading);
                 y += pHeading->GetHeight(pDC);
@@ -131,7 +130,7 @@ int FlowPageItems(CBowlingDoc* pDoc, CDC* pDC, CObList& list, const FlowOptions&
                     pHeader->m_bTemporary = TEMP_FLOW;
                     pHeader->m_x = PAGE_LEFT;
                     pHeader->m_y = y;
-                    pHeader->m_nPage = PageByte(nPage);
+                    pHeader->m_nPage = PageNumber(nPage);
                     list.InsertBefore(here, pHeader);
                     y += pHeader->GetHeight(pDC);
                 }
@@ -140,7 +139,7 @@ int FlowPageItems(CBowlingDoc* pDoc, CDC* pDC, CObList& list, const FlowOptions&
         }
         pItem->m_x = PAGE_LEFT;
         pItem->m_y = y;
-        pItem->m_nPage = PageByte(nPage);
+        pItem->m_nPage = PageNumber(nPage);
         y += h;
         // A break item alone does not fill a page.
         if (pItem->m_nType != RIT_NEW_PAGE)
@@ -228,7 +227,7 @@ int CBowlingDoc::LayoutReportForm(CDC* pDC)
         if (bNeedHeading && !bNewPage) {
             if (pItem->m_nType != RIT_HEADING) {
                 CRepItem* pHeading = MakePageHeading(this, nPage, TEMP_SHOWING);
-                pHeading->m_nPage = PageByte(nPage);
+                pHeading->m_nPage = PageNumber(nPage);
                 list.InsertBefore(here, pHeading);
                 y += pHeading->GetHeight(pDC);
             }
@@ -236,7 +235,7 @@ int CBowlingDoc::LayoutReportForm(CDC* pDC)
         }
         pItem->m_x = PAGE_LEFT;
         pItem->m_y = y;
-        pItem->m_nPage = PageByte(nPage);
+        pItem->m_nPage = PageNumber(nPage);
         y += h;
         // A break item alone does not fill a page.
         if (pItem->m_nType != RIT_NEW_PAGE)

@@ -216,3 +216,24 @@ TEST_F(PageFlow, GeneratedReportFlowsAndReplacesItsOwnHeadings)
     m_doc.DrawGeneratedReportPage(&dc, &info);
     EXPECT_EQ(dc.Texts().size(), 3u);
 }
+
+TEST_F(PageFlow, ADisplayOfMoreThan255PagesKeepsEveryPageApart)
+{
+    // One bowler a page in a large league.
+    for (int i = 1; i <= 300; ++i) {
+        CString text;
+        text.Format("bowler %d", i);
+        m_doc.m_listDisplayItems.AddTail(new CTestBlockItem(RIT_PLAYER, -16560, text));
+    }
+    m_doc.m_strReportTitle = "Player Details";
+    FlowOptions options;
+    options.bOnePerPage = TRUE;
+    EXPECT_EQ(FlowPageItems(&m_doc, &m_dc, m_doc.m_listDisplayItems, options), 300);
+    CRecordingDC dc;
+    CPageInfo info{290, 300};
+    DrawPageItems(&dc, m_doc.m_listDisplayItems, &info);
+    auto texts = dc.Texts();
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[1], "Player Details  (Page 290/300)");
+    EXPECT_EQ(texts[2], "bowler 290");
+}

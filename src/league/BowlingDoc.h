@@ -436,6 +436,11 @@ public:
     CPlayer* FindPlayerByHighSeriesScratchRank(DWORD nPlace, WORD wMask, BYTE nClass) const;
     CPlayer* FindPlayerByHighSeriesHcpRank(DWORD nPlace, WORD wMask, BYTE nClass) const;
     int BuildFloatingSubs();
+    // ==== the player table's floating substitutes (PlayerTableFigures.cpp) ====
+    // Makes the three "Floating Subs" pseudo teams (numbers 100..102) again and deals the
+    // floating substitutes to the first nBlocksLess1 + 1 of them in turn.
+    void BuildFloatingSubsForStats(DWORD nBlocksLess1);
+    // ==== end ====
     double GetLeagueAverage() const;
     double GetRoundAverage(int nRound) const;
 

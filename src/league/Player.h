@@ -155,6 +155,14 @@ public:
     WORD m_nEstablishedAvg[2];  // drop-5: whole pins once established, 0 before; not stored
     // ==== end of averages ====================================================================
 
+    // ==== the player table's figures (PlayerTableFigures.cpp) ================================
+    // The share of the games he could have bowled up to nRound that he did bowl, 0.0 to
+    // 100.0: handicap-figure games when bHandicapGames is not 0, else scratch-figure games,
+    // over games per match x his team's matches up to the round (BYE matches left out; a
+    // floating substitute counts every round).
+    double GetPctGamesPlayed(int bHandicapGames, int nRound) const;
+    // ==== end of the player table's figures ==================================================
+
 private:
     CArray<CRect> m_arrNameRects;
 };

@@ -87,6 +87,13 @@ public:
     LONGLONG GetDivisionWeight() const; // (divisions - division), 0 without divisions
     // ==== end ====
 
+    // ==== the player table's figures (PlayerTableFigures.cpp) ====
+    // Moves the real bowlers (no robot rule) of the team order in front of the others,
+    // keeping the order within each group; returns how many real bowlers there are. A number
+    // that names no bowler counts as not real.
+    int PackActivePlayers();
+    // ==== end ====
+
 private:
     CArray<CRect> m_arrNameRects;
 };

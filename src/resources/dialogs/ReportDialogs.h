@@ -1,3 +1,21 @@
 #pragma once
 // Dialog and control ids of the report items' option dialogs (src/reports).
 #include "framework/ui/UiTypes.h"
+
+// "Secretary's Note.": the notes item's title, body and fonts.
+constexpr UINT IDD_SECRETARY_NOTE = 233;
+constexpr UINT IDC_NOTE_TITLE = 681;
+constexpr UINT IDC_NOTE_TITLE_ALIGN = 1190;
+constexpr UINT IDC_NOTE_HEADING_FONT_DESC = 1200;
+constexpr UINT IDC_NOTE_BODY_FONT_DESC = 1201;
+constexpr UINT IDC_NOTE_HEADING_FONT = 1202;
+constexpr UINT IDC_NOTE_BODY_FONT = 595;
+constexpr UINT IDC_NOTE_BODY = 647;
+constexpr UINT IDC_NOTE_CENTRE_BODY = 1495;
+
+// "Edit line details": the line item's spacing, width and thickness.
+constexpr UINT IDD_EDIT_LINE = 242;
+constexpr UINT IDC_LINE_SPACE_BEFORE = 1256;
+constexpr UINT IDC_LINE_WIDTH = 1257;
+constexpr UINT IDC_LINE_SPACE_AFTER = 1258;
+constexpr UINT IDC_LINE_THICKNESS = 1259;

@@ -1,0 +1,37 @@
+#pragma once
+// Fonts of the report items: the device font made from a league font for one drawing, and
+// the line height a font learns from the device before it is first measured.
+#include "framework/core/Core.h"
+
+class CFontData;
+
+// Makes the drawing font of a report font: its printer height (twips on screen and paper
+// alike), weight 700 or 400, the italic, underline and strike-out flags and the face.
+// On failure shows pszFailure (when given) and returns FALSE; drawing goes on regardless.
+BOOL CreateItemFont(CFont& font, const CFontData& data, const char* pszFailure);
+
+// A font without a line height yet is selected on the device once to learn one; the font
+// the device had is selected again afterwards.
+void EnsureLineHeight(CDC* pDC, CFontData& data);
+
+// Saves the device's font and text colour and puts them back when it goes.
+class CItemDrawState
+{
+public:
+    explicit CItemDrawState(CDC* pDC) : m_pDC(pDC), m_pOldFont(pDC->GetCurrentFont()), m_crOld(pDC->GetTextColor()) {}
+    ~CItemDrawState()
+    {
+        m_pDC->SelectObject(m_pOldFont);
+        m_pDC->SetTextColor(m_crOld);
+    }
+    CItemDrawState(const CItemDrawState&) = delete;
+    CItemDrawState& operator=(const CItemDrawState&) = delete;
+
+private:
+    CDC* m_pDC;
+    CFont* m_pOldFont;
+    COLORREF m_crOld;
+};
+
+// The name the program prints on its pages.
+constexpr const char* PRODUCT_TITLE = "Torvane 1.8.9";

@@ -1,0 +1,14 @@
+#include "reports/layout/LayoutItems.h"
+
+#include "reports/layout/HeadingItems.h"
+#include "reports/layout/LineItems.h"
+#include "reports/layout/NotesItem.h"
+#include "reports/layout/OfficersItem.h"
+
+void RegisterReportLayoutItems()
+{
+    for (const CRuntimeClass* pClass :
+         {RUNTIME_CLASS(CRepItem_Heading), RUNTIME_CLASS(CRepItem_Title), RUNTIME_CLASS(CRepItem_Page),
+          RUNTIME_CLASS(CRepItem_line), RUNTIME_CLASS(CRepItem_Notes), RUNTIME_CLASS(CRepItem_Officers)})
+        CRuntimeClass::Register(pClass);
+}

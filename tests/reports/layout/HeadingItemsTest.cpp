@@ -1,0 +1,201 @@
+// The page heading, the title line and the page break, alone and in a report laid out over
+// several pages.
+#include "RecordingDC.h"
+#include "ReportTestHelpers.h"
+#include "league/BowlingDoc.h"
+#include "reports/layout/HeadingItems.h"
+#include "reports/layout/LayoutItems.h"
+#include "reports/layout/LineItems.h"
+#include "view/RepForm.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The recording DC makes every character half the font height wide: at the default 10 points
+// (printer height -200) a character is 100 twips and a line 200 twips.
+class Headings : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_doc.m_strLeagueName = "Thursday Triples";
+        m_doc.m_strReportTitle = "Standings";
+        m_heading.m_pDoc = &m_doc;
+        m_heading.m_x = PAGE_LEFT;
+        m_heading.m_y = PAGE_TOP;
+    }
+
+    CBowlingDoc m_doc;
+    CRepItem_Heading m_heading;
+    CRecordingDC m_dc;
+};
+
+} // namespace
+
+TEST_F(Headings, TwoLinesWithTitleLeagueProgramPageAndSanction)
+{
+    m_doc.m_strSanctionedBy = "BTBA";
+    m_doc.m_strSanctionNumber = "4711";
+    EXPECT_EQ(m_heading.GetHeight(&m_dc), -400);
+    CPageInfo info{2, 3};
+    m_heading.Draw(&m_dc, &info);
+
+    const DrawCall* p = m_dc.FindText("Standings");
+    ASSERT_NE(p, nullptr) << m_dc.Dump();
+    EXPECT_EQ(p->x1, 5760 - 450);
+    EXPECT_EQ(p->y1, -720);
+    p = m_dc.FindText("Thursday Triples");
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(p->x1, 720);
+    p = m_dc.FindText("Torvane 1.8.9");
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(p->x1, 10800 - 1300);
+    // The second line one title line lower.
+    p = m_dc.FindText("  (Page 2/3)");
+    ASSERT_NE(p, nullptr) << m_dc.Dump();
+    EXPECT_EQ(p->x1, 5760 - 600);
+    EXPECT_EQ(p->y1, -920);
+    p = m_dc.FindText("BTBA Sanction Number  4711");
+    ASSERT_NE(p, nullptr) << m_dc.Dump();
+    EXPECT_EQ(p->x1, 720);
+    EXPECT_EQ(p->y1, -920);
+    EXPECT_EQ(p->font.lfHeight, -200);
+}
+
+TEST_F(Headings, SanctionLineParts)
+{
+    CPageInfo info{1, 1};
+    m_heading.Draw(&m_dc, &info);
+    EXPECT_EQ(m_dc.Texts(), (std::vector<std::string>{"Standings", "Thursday Triples", "Torvane 1.8.9", "  (Page 1/1)"}));
+
+    m_doc.m_strSanctionNumber = "99";
+    CRecordingDC dc2;
+    m_heading.Draw(&dc2, &info);
+    EXPECT_NE(dc2.FindText("Sanction Number  99"), nullptr) << dc2.Dump();
+
+    m_doc.m_strSanctionNumber.Empty();
+    m_doc.m_strSanctionedBy = "BTBA";
+    CRecordingDC dc3;
+    m_heading.Draw(&dc3, &info);
+    EXPECT_NE(dc3.FindText("BTBA"), nullptr) << dc3.Dump();
+}
+
+TEST_F(Headings, LargePageOneTitleFontOnlyOnPageOne)
+{
+    CFontData* pPage1 = m_doc.GetDefaultFont(CRepItem_Heading::PAGE1_TITLE_FONT);
+    ASSERT_NE(pPage1, nullptr);
+    // Exactly 10 points is the ordinary heading.
+    pPage1->m_nPrinterHeight = -200;
+    EXPECT_EQ(m_heading.GetHeight(&m_dc), -400);
+
+    pPage1->m_nPrinterHeight = -400;
+    pPage1->m_crColour = RGB(0, 0, 128);
+    EXPECT_EQ(m_heading.GetHeight(&m_dc), -400);   // the line height learnt from the device
+    CPageInfo first{1, 2};
+    m_heading.Draw(&m_dc, &first);
+    ASSERT_EQ(m_dc.Texts(), std::vector<std::string>{"Thursday Triples"});
+    EXPECT_EQ(m_dc.calls[0].x1, 5760 - 16 * 200 / 2);
+    EXPECT_EQ(m_dc.calls[0].color, RGB(0, 0, 128));
+
+    // A heading placed on a later page, and any page but the first, have both lines.
+    m_heading.m_nPage = 2;
+    EXPECT_EQ(m_heading.GetHeight(&m_dc), -400);
+    CRecordingDC dc2;
+    CPageInfo second{2, 2};
+    m_heading.Draw(&dc2, &second);
+    EXPECT_NE(dc2.FindText("  (Page 2/2)"), nullptr) << dc2.Dump();
+}
+
+TEST_F(Headings, DrawingLeavesTheDeviceAsItWas)
+{
+    m_doc.m_fontReportTitle.m_crColour = RGB(255, 0, 0);
+    m_dc.SetTextColor(RGB(0, 128, 0));
+    CFont* pBefore = m_dc.GetCurrentFont();
+    m_heading.GetHeight(&m_dc);
+    CPageInfo info{1, 1};
+    m_heading.Draw(&m_dc, &info);
+    EXPECT_EQ(m_dc.calls[0].color, RGB(255, 0, 0));
+    EXPECT_EQ(m_dc.GetTextColor(), RGB(0, 128, 0));
+    EXPECT_EQ(m_dc.GetCurrentFont(), pBefore);
+}
+
+TEST_F(Headings, TitleLine)
+{
+    CRepItem_Title title;
+    title.m_pDoc = &m_doc;
+    title.m_strTitle = "Fixtures for  'Pin Pals'";
+    title.m_y = -720;
+    EXPECT_EQ(title.m_nType, RIT_TITLE);
+    EXPECT_EQ(title.GetHeight(&m_dc), -200);
+    title.Draw(&m_dc, nullptr);
+    EXPECT_EQ(m_dc.Texts(),
+              (std::vector<std::string>{"Fixtures for  'Pin Pals'", "Thursday Triples", "Torvane 1.8.9"}));
+    EXPECT_EQ(m_dc.calls[0].x1, 5760 - 24 * 100 / 2);
+
+    CRepItem_Title copy;
+    copy.CopyFrom(title);
+    EXPECT_EQ(copy.m_strTitle, title.m_strTitle);
+    EXPECT_EQ(HtmlOf(title), "");
+}
+
+TEST_F(Headings, PageBreakAndStoredRecords)
+{
+    CRepItem_Page page;
+    EXPECT_EQ(page.GetName(), "New Page");
+    EXPECT_EQ(page.GetHeight(&m_dc), -16560);
+    page.Draw(&m_dc, nullptr);
+    EXPECT_TRUE(m_dc.calls.empty());
+    EXPECT_EQ(BytesOf(page), std::vector<BYTE>{8});
+    EXPECT_EQ(BytesOf(m_heading), std::vector<BYTE>{1});
+    EXPECT_EQ(m_heading.GetName(), "League Heading");
+}
+
+TEST(HeadingPages, EveryPageOfALayoutHasItsHeadingWithPageAndCount)
+{
+    RegisterReportLayoutItems();
+    CBowlingDoc doc;
+    doc.m_strLeagueName = "Monday Mixed";
+    auto* pForm = new CRepForm;
+    pForm->m_strTitle = "Week 12";
+    doc.m_listRepForms.AddTail(pForm);
+    doc.m_pCurrentRepForm = pForm;
+    // Lines of 250 + 250 hundredths: 7272 twips each, two to a page after the heading.
+    for (int i = 0; i < 5; ++i) {
+        auto* pLine = new CRepItem_line;
+        pLine->m_nSpaceAbove = 250;
+        pLine->m_nSpaceBelow = 250;
+        pForm->AddItem(pLine);
+    }
+    CRecordingDC dc;
+    int nPages = doc.LayoutReportForm(&dc);
+    ASSERT_EQ(nPages, 3);
+
+    int nHeadings = 0;
+    for (POSITION pos = pForm->m_listItems.GetHeadPosition(); pos;) {
+        CRepItem* pItem = pForm->GetItem(pos);
+        if (pItem->m_nType != RIT_HEADING)
+            continue;
+        ++nHeadings;
+        // The flow made the league's own heading, not the view's stand-in.
+        EXPECT_TRUE(pItem->IsKindOf(RUNTIME_CLASS(CRepItem_Heading)));
+        EXPECT_EQ(pItem->m_y, PAGE_TOP);
+    }
+    EXPECT_EQ(nHeadings, 3);
+
+    for (int nPage = 1; nPage <= 3; ++nPage) {
+        CRecordingDC page;
+        CPageInfo info{nPage, nPages};
+        doc.DrawReportPage(&page, &info);
+        CString expected;
+        expected.Format("  (Page %d/3)", nPage);
+        EXPECT_NE(page.FindText(expected), nullptr) << page.Dump();
+        EXPECT_NE(page.FindText("Week 12"), nullptr);
+        EXPECT_NE(page.FindText("Monday Mixed"), nullptr);
+        // Two lines on each full page, one on the last.
+        int nLines = 0;
+        for (const DrawCall& c : page.calls)
+            nLines += c.kind == DrawCall::Line;
+        EXPECT_EQ(nLines, nPage < 3 ? 2 : 1);
+    }
+}

@@ -266,20 +266,17 @@ namespace {
 // Who takes nPoints between scores a and b. A side that cannot win takes nothing, and the
 // other must beat its score; bOutright gives the points to the side that can win whatever
 // the scores (a game the opponents defaulted without robot scores).
+// The scores fall either way at random, so the comparisons are worked as numbers, not
+// branches: a full recalculation awards every game of every match.
 void Award(int a, int b, bool bCanA, bool bCanB, bool bOutright, int nPoints, int& nA, int& nB)
 {
-    nA = nB = 0;
+    const int nWinA = a > b, nWinB = b > a, nTie = a == b;
     if (bCanA && bCanB) {
-        if (a > b)
-            nA = nPoints;
-        else if (b > a)
-            nB = nPoints;
-        else
-            nA = nB = nPoints / 2;
-    } else if (bCanA) {
-        nA = (bOutright || a > b) ? nPoints : 0;
-    } else if (bCanB) {
-        nB = (bOutright || b > a) ? nPoints : 0;
+        nA = nWinA * nPoints + nTie * (nPoints / 2);
+        nB = nWinB * nPoints + nTie * (nPoints / 2);
+    } else {
+        nA = bCanA * (bOutright | nWinA) * nPoints;
+        nB = bCanB * (bOutright | nWinB) * nPoints;
     }
 }
 
@@ -390,24 +387,27 @@ void CBowlingDoc::CalcMatchPoints(CFixture* pFixture)
                 return false;
         return nGames > 0;
     };
-    // A position's score may not take points: robots when they cannot gain points, blind
-    // scores when those cannot win.
-    auto PositionCanWin = [&](int s, int p, int g) {
-        const int k = CFixture::SlotOf(s, p);
-        const CPlayer* pPlayer = f.GetSlotPlayer(g, k);
-        if (pPlayer && pPlayer->IsRobot() && m_bRobotsCannotGainPoints)
-            return false;
-        if (rule.m_bBlindCannotWin && (f.m_dwPosFlags[k] & PosBlind(g)) && !(pPlayer && pPlayer->IsRobot()))
-            return false;
-        return true;
-    };
-    auto GameScore = [&](int s, int p, int g) {
-        const int k = CFixture::SlotOf(s, p);
-        return f.m_nScore[g][k] + (bIndividualHcp ? f.m_nHandicap[g][k] : 0);
-    };
-
     // Individual points.
     if (rule.m_bIndividual) {
+        // Each position's score and whether it may take points, worked once: robots may not
+        // when they cannot gain points, blind scores when those cannot win.
+        int nPosScore[2][MAX_POSITIONS][MAX_GAMES];
+        bool bPosCanWin[2][MAX_POSITIONS][MAX_GAMES];
+        for (int s = 0; s < 2; ++s)
+            for (int p = 0; p < n; ++p) {
+                const int k = CFixture::SlotOf(s, p);
+                const DWORD dwFlags = f.m_dwPosFlags[k];
+                for (int g = 0; g < nGames; ++g) {
+                    const CPlayer* pPlayer = f.GetSlotPlayer(g, k);
+                    const bool bRobot = pPlayer && pPlayer->IsRobot();
+                    nPosScore[s][p][g] = f.m_nScore[g][k] + (bIndividualHcp ? f.m_nHandicap[g][k] : 0);
+                    bPosCanWin[s][p][g] = !(bRobot && m_bRobotsCannotGainPoints) &&
+                                          !(rule.m_bBlindCannotWin && (dwFlags & PosBlind(g)) && !bRobot);
+                }
+            }
+        auto PositionCanWin = [&](int s, int p, int g) { return bPosCanWin[s][p][g]; };
+        auto GameScore = [&](int s, int p, int g) { return nPosScore[s][p][g]; };
+
         for (int g = 0; g < nGames; ++g) {
             const int nPts = rule.m_nIndividualGame[g] * nUnit;
             const bool bDefA = Defaulted(0, g), bDefB = Defaulted(1, g);
@@ -438,14 +438,21 @@ void CBowlingDoc::CalcMatchPoints(CFixture* pFixture)
         }
     }
 
-    // Team points, and pinfall points on the team row.
+    // Team points, and pinfall points on the team row. Each side's games and series are
+    // taken once: [side][game], [side][4] the series.
+    int nTeamScore[2][POINTS_COLS] = {};
+    for (int s = 0; s < 2; ++s)
+        for (int g = 0; g < nGames; ++g) {
+            nTeamScore[s][g] = f.GetGameScore(s, g, bHcp);
+            nTeamScore[s][4] += nTeamScore[s][g];
+        }
     const int TEAM_ROW = 5;
     for (int c = 0; c < POINTS_COLS; ++c) {
         if (c < 4 && c >= nGames)
             continue;
         const bool bSeries = c == 4;
-        const int a = bSeries ? f.GetSeriesScore(0, bHcp) : f.GetGameScore(0, c, bHcp);
-        const int b = bSeries ? f.GetSeriesScore(1, bHcp) : f.GetGameScore(1, c, bHcp);
+        const int a = nTeamScore[0][c];
+        const int b = nTeamScore[1][c];
         if (rule.m_bTeam) {
             const bool bDefA = bSeries ? AllDefaulted(0) : Defaulted(0, c);
             const bool bDefB = bSeries ? AllDefaulted(1) : Defaulted(1, c);
@@ -483,7 +490,7 @@ void CBowlingDoc::CalcMatchPoints(CFixture* pFixture)
         for (int s = 0; s < 2; ++s)
             for (int g = 0; g < nGames; ++g)
                 if (!Defaulted(s, g))
-                    nBest[s] = std::max(nBest[s], f.GetGameScore(s, g, bHcp));
+                    nBest[s] = std::max(nBest[s], nTeamScore[s][g]);
         int nA, nB;
         Award(nBest[0], nBest[1], nBest[0] >= 0, nBest[1] >= 0, false,
               (bHcp ? m_nBonusHiTeamGameHcpPts : m_nBonusHiTeamGameScrPts) * nUnit, nA, nB);

@@ -11,6 +11,7 @@
 #include "league/Team.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <unordered_map>
 
 void (*CBowlingDoc::s_pfnAutomaticAwards)(CBowlingDoc* pDoc, int nRound) = nullptr;
@@ -21,12 +22,16 @@ void (*CBowlingDoc::s_pfnSortFloatingSubs)(CBowlingDoc* pDoc, CTeam* pTeam) = nu
 
 namespace {
 
+// Kept as a max, not a branch: early in a season a new high comes often and at random.
 template <class T>
 void Raise(T& nHigh, int nValue)
 {
-    if (nValue > static_cast<int>(nHigh))
-        nHigh = static_cast<T>(nValue);
+    nHigh = static_cast<T>(std::max(static_cast<int>(nHigh), nValue));
 }
+
+// Half wins of a score against another: 2 won, 1 drawn. Worked as numbers, not branches:
+// scores fall either way at random.
+int HalfWins(int nOwn, int nTheirs) { return 2 * (nOwn > nTheirs) + (nOwn == nTheirs); }
 
 // One bowler's games at one position of one match, for his series.
 struct CSeriesPart
@@ -35,6 +40,48 @@ struct CSeriesPart
     int nGames;
     int nScratch;
     int nHandicap;
+};
+
+// The bowlers met in a pass, each once, in the order first met: an open-addressed table of
+// pointers, as a pass inserts every bowler of every match.
+class CPlayerSet
+{
+public:
+    void Insert(CPlayer* p)
+    {
+        if ((m_members.size() + 1) * 2 > m_table.size())
+            Grow();
+        const size_t nMask = m_table.size() - 1;
+        for (size_t i = Hash(p) & nMask;; i = (i + 1) & nMask) {
+            if (m_table[i] == p)
+                return;
+            if (!m_table[i]) {
+                m_table[i] = p;
+                m_members.push_back(p);
+                return;
+            }
+        }
+    }
+    const std::vector<CPlayer*>& Members() const { return m_members; }
+
+private:
+    static size_t Hash(const CPlayer* p)
+    {
+        return static_cast<size_t>((reinterpret_cast<std::uintptr_t>(p) >> 4) * 0x9E3779B97F4A7C15ull >> 20);
+    }
+    void Grow()
+    {
+        m_table.assign(std::max<size_t>(64, m_table.size() * 2), nullptr);
+        const size_t nMask = m_table.size() - 1;
+        for (CPlayer* p : m_members) {
+            size_t i = Hash(p) & nMask;
+            while (m_table[i])
+                i = (i + 1) & nMask;
+            m_table[i] = p;
+        }
+    }
+    std::vector<CPlayer*> m_table;
+    std::vector<CPlayer*> m_members;
 };
 
 } // namespace
@@ -83,6 +130,7 @@ void CBowlingDoc::AccumulatePass(int nPass, int nLastRound)
 
     std::unordered_map<CPlayer*, int> roundsBowled;
     std::vector<CPlayer*> bowled;
+    CPlayerSet bowledInPass;
     for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
         CFixture* f = static_cast<CFixture*>(m_listFixtures.GetNext(pos));
         if (f->m_nRound > nLastRound || f->m_nRound == 0)
@@ -96,11 +144,12 @@ void CBowlingDoc::AccumulatePass(int nPass, int nLastRound)
         AccumulateFixture(f, nPass, bMainPass, bowled);
         if (!bMainPass)
             continue;
-        // Averages and handicaps are refreshed after every N rounds a bowler has bowled
-        // (a refresh twice over for a bowler met twice in a match changes nothing).
+        // Averages and handicaps are refreshed after every N rounds a bowler has bowled.
+        // Refreshed after every round, a bowler's figures are those after his last match:
+        // nothing in the pass reads them in between, so each is worked once, at the end.
         if (nRecalcEvery == 1) {
             for (CPlayer* p : bowled)
-                RefreshPlayerFigures(p, nPass);
+                bowledInPass.Insert(p);
             continue;
         }
         std::sort(bowled.begin(), bowled.end());
@@ -109,6 +158,9 @@ void CBowlingDoc::AccumulatePass(int nPass, int nLastRound)
             if (++roundsBowled[p] % nRecalcEvery == 0)
                 RefreshPlayerFigures(p, nPass);
     }
+
+    for (CPlayer* p : bowledInPass.Members())
+        RefreshPlayerFigures(p, nPass);
 
     for (POSITION pos = m_listTeams.GetHeadPosition(); pos;) {
         CTeam* pTeam = static_cast<CTeam*>(m_listTeams.GetNext(pos));
@@ -205,8 +257,8 @@ void CBowlingDoc::AccumulateFixture(CFixture* f, int nPass, bool bMainPass, std:
             if (bBothPlayed) {
                 const int nOwn = nGameScore[s][g][bHcp ? 1 : 0];
                 const int nTheirs = nGameScore[o][g][bHcp ? 1 : 0];
-                t->m_nGamesWon[nPass] += nOwn > nTheirs ? 2 : nOwn == nTheirs ? 1 : 0;
-                t->m_nGamesLost[nPass] += nOwn < nTheirs ? 2 : nOwn == nTheirs ? 1 : 0;
+                t->m_nGamesWon[nPass] += HalfWins(nOwn, nTheirs);
+                t->m_nGamesLost[nPass] += HalfWins(nTheirs, nOwn);
             }
         }
         Raise(t->m_nHighSeries[PASS_SCRATCH], nSeries[0]);
@@ -216,6 +268,7 @@ void CBowlingDoc::AccumulateFixture(CFixture* f, int nPass, bool bMainPass, std:
 
     // --- bowlers' figures
     const bool bVenue = bMainPass && f->m_nVenue != 0 && f->m_nVenue < 32;
+    DWORD nLeaguePins = 0, nLeagueGames = 0;
     for (int s = 0; s < 2; ++s) {
         if (!f->m_bPlayed[s])
             continue;
@@ -264,11 +317,10 @@ void CBowlingDoc::AccumulateFixture(CFixture* f, int nPass, bool bMainPass, std:
                     Raise(p->m_nBestGame[PASS_HANDICAP][g], nScore + nHandicap);
                 }
                 const int nBase = m_bGamesOverEntering ? p->GetEnteringAverage(TRUE) / 10 : static_cast<int>(nMatchAverage);
-                if (nBase > 0 && nScore > nBase)
-                    ++p->m_nGamesOverAvg[nPass];
+                p->m_nGamesOverAvg[nPass] += static_cast<DWORD>((nBase > 0) & (nScore > nBase));
                 if (bMainPass) {
-                    m_nLeaguePins += static_cast<DWORD>(nScore);
-                    ++m_nLeagueGames;
+                    nLeaguePins += static_cast<DWORD>(nScore);
+                    ++nLeagueGames;
                     if (bVenue) {
                         p->m_nVenuePins[f->m_nVenue] += static_cast<DWORD>(nScore);
                         ++p->m_nVenueGames[f->m_nVenue];
@@ -296,6 +348,9 @@ void CBowlingDoc::AccumulateFixture(CFixture* f, int nPass, bool bMainPass, std:
                 }
         }
     }
+
+    m_nLeaguePins += nLeaguePins;
+    m_nLeagueGames += nLeagueGames;
 
     if (bBothPlayed)
         AccumulateWins(f, nPass, nGames, nPlayers);
@@ -328,7 +383,7 @@ void CBowlingDoc::AccumulateWins(CFixture* f, int nPass, int nGames, int nPlayer
                 if (rule.m_bMostWinsCountsPoints)
                     p->m_nWins[nPass] += static_cast<DWORD>(std::max(points[s][s == 0 ? nPos : nOpp][g], 0));
                 else
-                    p->m_nWins[nPass] += nScore[s] > nScore[1 - s] ? 2 : nScore[s] == nScore[1 - s] ? 1 : 0;
+                    p->m_nWins[nPass] += HalfWins(nScore[s], nScore[1 - s]);
             }
         }
     }

@@ -122,8 +122,17 @@ public:
     void ClearPoints(int nPass);
 
     // ==== scoring engine (Handicap.cpp, BowlingDocPoints.cpp) ================================
-    // The bowler of a slot in a game: the link, else found by number.
-    CPlayer* GetSlotPlayer(int nGame, int nSlot) const;
+    // The bowler of a slot in a game: the link, else found by number. The link is read here,
+    // inline: the recalculation asks for every slot of every match.
+    CPlayer* GetSlotPlayer(int nGame, int nSlot) const
+    {
+        if (static_cast<unsigned>(nGame) < MAX_GAMES && static_cast<unsigned>(nSlot) < SLOTS_PER_GAME &&
+            m_pPlayer[nGame][nSlot])
+            return m_pPlayer[nGame][nSlot];
+        return FindSlotPlayer(nGame, nSlot);
+    }
+    // The bowler of an unlinked slot, found by number; null out of range.
+    CPlayer* FindSlotPlayer(int nGame, int nSlot) const;
     CTeam* GetSideTeam(int nSide) const;
     // Neither defaulted by the side nor blind or Non Qual for the position.
     BOOL IsBowledGame(int nSide, int nPos, int nGame) const;

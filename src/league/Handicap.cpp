@@ -94,7 +94,7 @@ void CBowlingDoc::SetNewBowlerFigures(CFixture* pFixture, int nSide)
 
 // ---------------------------------------------------------------- CFixture
 
-CPlayer* CFixture::GetSlotPlayer(int nGame, int nSlot) const
+CPlayer* CFixture::FindSlotPlayer(int nGame, int nSlot) const
 {
     if (nGame < 0 || nGame >= MAX_GAMES || nSlot < 0 || nSlot >= SLOTS_PER_GAME)
         return nullptr;

@@ -14,15 +14,22 @@ BOOL CreateItemFont(CFont& font, const CFontData& data, const char* pszFailure);
 // the device had is selected again afterwards.
 void EnsureLineHeight(CDC* pDC, CFontData& data);
 
-// Saves the device's font and text colour and puts them back when it goes.
+// Saves the device's font, text colour and background mode and puts them back when it goes.
+// Text is drawn without a background in between, so that a line never paints over the
+// descenders of the line above.
 class CItemDrawState
 {
 public:
-    explicit CItemDrawState(CDC* pDC) : m_pDC(pDC), m_pOldFont(pDC->GetCurrentFont()), m_crOld(pDC->GetTextColor()) {}
+    explicit CItemDrawState(CDC* pDC)
+        : m_pDC(pDC), m_pOldFont(pDC->GetCurrentFont()), m_crOld(pDC->GetTextColor()),
+          m_nOldBkMode(pDC->SetBkMode(TRANSPARENT))
+    {
+    }
     ~CItemDrawState()
     {
         m_pDC->SelectObject(m_pOldFont);
         m_pDC->SetTextColor(m_crOld);
+        m_pDC->SetBkMode(m_nOldBkMode);
     }
     CItemDrawState(const CItemDrawState&) = delete;
     CItemDrawState& operator=(const CItemDrawState&) = delete;
@@ -31,6 +38,7 @@ private:
     CDC* m_pDC;
     CFont* m_pOldFont;
     COLORREF m_crOld;
+    int m_nOldBkMode;
 };
 
 // The name the program prints on its pages.

@@ -1,0 +1,87 @@
+// The sample league's standings layout drawn by the Qt painter (PNG and PDF) and written as
+// the HTML page, with a note and a line added; the layout survives a save and a reload.
+// The files stay in the build folder: tests/reports/stats/render/.
+#include "framework/qt/QtBackend.h"
+#include "league/BowlingDoc.h"
+#include "league/SampleLeague.h"
+#include "reports/layout/LineItems.h"
+#include "reports/layout/NotesItem.h"
+#include "reports/stats/CustomStandings.h"
+#include "view/BowlingView.h"
+#include "view/DisplayPages.h"
+#include "view/Exports.h"
+#include "view/RepForm.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string ReadFile(const char* path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+} // namespace
+
+TEST(RenderPages, SampleLeagueStandingsLayout)
+{
+    std::filesystem::create_directories("render");
+    CBowlingDoc doc;
+    BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
+    doc.m_strSanctionedBy = "BTBA";
+    doc.m_strSanctionNumber = "2025/117";
+    doc.m_strPresident = "Ann Lee";
+    doc.m_strPresidentPhone = "01632 960111";
+    doc.m_strSecretary = "Bob Ray";
+    CRepForm* pForm = doc.m_pCurrentRepForm ? doc.m_pCurrentRepForm : doc.CreateDefaultReportForm();
+    pForm->m_strTitle = "Weekly Standings";
+    pForm->m_fontTitle.m_bBold = 1;
+    auto* pNote = new CRepItem_Notes;
+    pNote->m_pDoc = &doc;
+    pNote->m_strTitle = "Secretary's Note";
+    pNote->m_nTitleAlign = CRepItem_Notes::ALIGN_CENTRE;
+    pNote->m_strBody = "Fees for the second half are due next week.\r\nThe Christmas social is on the 19th; "
+                       "partners are welcome and tickets are on sale at the desk.";
+    pNote->m_fontHeading.m_bBold = 1;
+    pForm->AddItem(pNote);
+    pForm->AddItem(new CRepItem_line);
+    doc.m_nDisplayMode = MODE_REPORT;
+
+    CBowlingView view;
+    view.AttachTo(&doc, nullptr);
+    view.OnInitialUpdate();
+    ASSERT_TRUE(AfxRenderViewToPng(view, "render/standings-page1.png", 768, 1104));
+    EXPECT_GT(AfxPrintViewToPdf(view, "render/standings.pdf"), 0);
+    EXPECT_GT(std::filesystem::file_size("render/standings-page1.png"), 2000u);
+
+    CString strError;
+    ASSERT_TRUE(WriteHtmlReport(&doc, "render/standings.htm", strError)) << strError.GetString();
+    std::string html = ReadFile("render/standings.htm");
+    EXPECT_NE(html.find("President&nbsp;&nbsp;Ann Lee"), std::string::npos);
+    EXPECT_NE(html.find("Standings after Round"), std::string::npos);
+    EXPECT_NE(html.find("Fees for the second half are due next week."), std::string::npos);
+    EXPECT_NE(html.find("<HR SIZE=1 WIDTH=75%>"), std::string::npos);
+
+    // Saved and read back, the note and the line are still in the layout.
+    std::vector<BYTE> bytes;
+    doc.SaveToBytes(bytes);
+    CBowlingDoc loaded;
+    ASSERT_TRUE(loaded.LoadFromBytes(bytes, "sample.lge", strError)) << strError.GetString();
+    ASSERT_NE(loaded.m_pCurrentRepForm, nullptr);
+    std::vector<int> types;
+    for (POSITION pos = loaded.m_pCurrentRepForm->m_listItems.GetHeadPosition(); pos;)
+        types.push_back(loaded.m_pCurrentRepForm->GetItem(pos)->m_nType);
+    ASSERT_GE(types.size(), 4u);
+    EXPECT_EQ(types[0], RIT_OFFICERS);
+    EXPECT_EQ(types[1], RIT_CUSTOM_STANDINGS);
+    EXPECT_EQ(types[types.size() - 2], RIT_NOTES);
+    EXPECT_EQ(types.back(), RIT_LINE);
+    EXPECT_EQ(loaded.m_pCurrentRepForm->GetStoredBytes(), pForm->GetStoredBytes());
+}

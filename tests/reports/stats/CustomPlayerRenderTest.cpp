@@ -9,12 +9,14 @@
 #include "reports/stats/CustomPlayerStats.h"
 #include "view/BowlingView.h"
 #include "view/DisplayPages.h"
+#include "view/Exports.h"
 #include "view/RepForm.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -84,14 +86,17 @@ TEST(CustomPlayerRender, SampleLeagueDefaultReport)
     }
     EXPECT_TRUE(bHit);
 
-    // The HTML page: the table's rows between the page writer's table tags.
-    TempDir dir;
-    std::string html;
-    for (POSITION pos = pForm->m_listItems.GetHeadPosition(); pos;)
-        if (auto* p = dynamic_cast<CRepItem_CustomPlayerStats*>(pForm->m_listItems.GetNext(pos)))
-            html += HtmlOf(*p);
-    EXPECT_NE(html.find(pFirst->m_strName.GetString()), std::string::npos);
-    std::ofstream("render/by-team.htm") << "<TABLE>" << html << "</TABLE>";
+    // The HTML page: the table's rows inside the page writer's table, closed at the end.
+    CString strError;
+    ASSERT_TRUE(WriteHtmlReport(&doc, "render/by-team.htm", strError)) << strError.GetString();
+    std::ifstream in("render/by-team.htm", std::ios::binary);
+    const std::string html((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const size_t nTable = html.rfind("<CENTER><TABLE WIDTH=100%>\n<TR>");
+    const size_t nName = html.find(pFirst->m_strName.GetString());
+    ASSERT_NE(nName, std::string::npos);
+    EXPECT_LT(nTable, nName);
+    EXPECT_EQ(html.find("Eavg"), std::string::npos);   // no average line in HTML
+    EXPECT_NE(html.find("</CENTER></TABLE>\n", nName), std::string::npos);
 
     // Ranked in two blocks, scratch figures.
     pTable->m_bListByTeam = 0;

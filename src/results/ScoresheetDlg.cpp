@@ -70,6 +70,16 @@ BEGIN_MESSAGE_MAP(CScoresheetDlg, CDialog)
     ON_BN_CLICKED(IDC_SS_AUTO_TAB, OnAutoTabScores)
     ON_BN_CLICKED(1232, OnPlayedA)
     ON_BN_CLICKED(1236, OnPlayedB)
+    ON_BN_CLICKED(1231, OnChangeDatePlayedA)
+    ON_BN_CLICKED(1235, OnChangeDatePlayedB)
+    ON_BN_CLICKED(682, OnSubsA)
+    ON_BN_CLICKED(683, OnSubsB)
+    ON_BN_CLICKED(699, OnBlindsA)
+    ON_BN_CLICKED(740, OnBlindsB)
+    ON_CONTROL_RANGE(BN_CLICKED, 1473, 1475, OnExcludeButton)
+    ON_BN_CLICKED(IDC_SS_AWARDS, OnAwards)
+    ON_BN_CLICKED(IDC_SS_NEW_PLAYER, OnNewPlayer)
+    ON_BN_CLICKED(IDC_SS_POINTS, OnPoints)
 END_MESSAGE_MAP()
 
 // ---- small helpers ----------------------------------------------------------------------------
@@ -183,7 +193,7 @@ void CScoresheetDlg::InitLayout()
         std::copy(t->m_nBlindGames, t->m_nBlindGames + 2, m_nBlindGamesB);
 }
 
-void CScoresheetDlg::ReinitialisePlayers()
+void CScoresheetDlg::RefillPlayerCombos()
 {
     for (int p = 0; p < m_nPositions; ++p) {
         m_comboPlayerA[p].ResetContent();
@@ -191,6 +201,11 @@ void CScoresheetDlg::ReinitialisePlayers()
     }
     FillPlayerCombos(0);
     FillPlayerCombos(1);
+}
+
+void CScoresheetDlg::ReinitialisePlayers()
+{
+    RefillPlayerCombos();
 
     if (m_pDoc->m_nRecalcFrequency == 1 && m_timePlayedA == m_timePlayedB) {
         m_pDoc->ResetStatistics();

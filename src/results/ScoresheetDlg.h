@@ -83,6 +83,20 @@ protected:
     void OnPlayedA() { OnPlayed(0); }
     void OnPlayedB() { OnPlayed(1); }
 
+    // The command buttons (ScoresheetCommands.cpp).
+    void OnChangeDatePlayedA() { OnChangeDatePlayed(0); }
+    void OnChangeDatePlayedB() { OnChangeDatePlayed(1); }
+    void OnSubsA() { OnSubs(0); }
+    void OnSubsB() { OnSubs(1); }
+    void OnBlindsA() { OnBlinds(0); }
+    void OnBlindsB() { OnBlinds(1); }
+    void OnExcludeButton(UINT nID);
+    void OnExcludeA() { OnExclude(0); }
+    void OnExcludeB() { OnExclude(1); }
+    void OnAwards();
+    void OnNewPlayer();
+    void OnPoints();
+
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -98,6 +112,12 @@ private:
     void RecalculateSide(int nSide);
     void RefreshPoints(int nPass);
     void OnPlayed(int nSide);
+    void OnChangeDatePlayed(int nSide);
+    void OnSubs(int nSide);
+    void OnBlinds(int nSide);
+    void OnExclude(int nSide);
+    // The player lists again, after a substitute has come in.
+    void RefillPlayerCombos();
 
     // Score cell of a control id, or false.
     bool FindCell(UINT nID, int& nSide, int& nPos, int& nGame) const;

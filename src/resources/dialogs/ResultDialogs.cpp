@@ -169,6 +169,188 @@ DlgTemplate MakeScoresheet(UINT idd, const char* caption, short cx, short cy, in
 }
 }  // namespace sheet
 
+// The scoresheet's companion dialogs.
+namespace companions {
+
+DlgTemplate MakeDateTime()
+{
+    return {IDD_ENTER_DATE_TIME, "Enter date and Time", 196, 92, {
+        {CtlKind::Static, IDC_DT_WEEKDAY, "", 7, 9, 20, 8, SS_RIGHT},
+        {CtlKind::Edit, IDC_DT_DAY, nullptr, 30, 7, 18, 12, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
+        {CtlKind::ComboBox, IDC_DT_MONTH, nullptr, 52, 7, 32, 120, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+        {CtlKind::Edit, IDC_DT_YEAR, nullptr, 88, 7, 26, 12, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
+        {CtlKind::ComboBox, IDC_DT_HOUR, nullptr, 118, 7, 38, 150, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+        {CtlKind::ComboBox, IDC_DT_MINUTE, nullptr, 160, 7, 28, 150, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+        {CtlKind::Static, IDC_DT_LINE1, "", 7, 26, 182, 8, SS_CENTER | SS_NOPREFIX},
+        {CtlKind::Static, IDC_DT_LINE2, "", 7, 36, 182, 8, SS_CENTER | SS_NOPREFIX},
+        {CtlKind::Static, IDC_DT_LINE3, "", 7, 46, 182, 8, SS_CENTER | SS_NOPREFIX},
+        {CtlKind::CheckBox, IDC_DT_BOTH_TEAMS, " Both Teams", 7, 58, 60, 10, WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "OK", 78, 72, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 138, 72, 50, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate MakeExcludeGames()
+{
+    DlgTemplate t{IDD_EXCLUDE_GAMES, "Exclude Games from Hi Game/Series", 230, 140, {}};
+    auto& c = t.controls;
+    c.push_back({CtlKind::Static, IDC_EXCL_TEAM, "", 7, 5, 216, 8, SS_LEFT | SS_NOPREFIX});
+    c.push_back({CtlKind::Static, IDC_STATIC, "E.Avg", 118, 18, 26, 8, SS_CENTER});
+    static const char* const heads[4] = {"1", "2", "3", "4"};
+    for (int g = 0; g < 4; ++g)
+        c.push_back({CtlKind::Static, IDC_STATIC, heads[g], static_cast<short>(150 + 18 * g), 18, 10, 8, SS_CENTER});
+    for (int p = 0; p < 5; ++p) {
+        const short y = static_cast<short>(30 + 14 * p);
+        c.push_back({CtlKind::Static, IDC_EXCL_PLAYER[p], "", 7, static_cast<short>(y + 1), 108, 8, SS_LEFT | SS_NOPREFIX});
+        c.push_back({CtlKind::Static, IDC_EXCL_ENTERING_AVG[p], "", 118, static_cast<short>(y + 1), 26, 8, SS_CENTER});
+        for (int g = 0; g < 4; ++g)
+            c.push_back({CtlKind::CheckBox, IDC_EXCL_BOX[p][g], "", static_cast<short>(150 + 18 * g), y, 10, 10, WS_TABSTOP});
+    }
+    c.push_back({CtlKind::Static, IDC_STATIC, "Total", 88, 101, 26, 8, SS_RIGHT});
+    c.push_back({CtlKind::Static, IDC_EXCL_ENTERING_TOTAL, "", 118, 101, 26, 8, SS_CENTER});
+    c.push_back({CtlKind::PushButton, IDOK, "OK", 58, 118, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP});
+    c.push_back({CtlKind::PushButton, IDCANCEL, "Cancel", 122, 118, 50, 14, WS_TABSTOP});
+    return t;
+}
+
+DlgTemplate MakeSubstitutes(UINT idd, int n)
+{
+    static const char* const texts[5] = {"Team position #1", "Team position #2", "Team position #3",
+                                         "Team position #4", "Team position #5"};
+    const short cy = static_cast<short>(22 + 17 * n + 22);
+    DlgTemplate t{idd, "Substitutes", 150, cy, {}};
+    auto& c = t.controls;
+    c.push_back({CtlKind::Static, IDC_SUBS_TEAM, "Static", 7, 5, 136, 8, SS_CENTER | SS_NOPREFIX});
+    for (int p = 0; p < n; ++p)
+        c.push_back({CtlKind::PushButton, IDC_SUBS_POSITION[p], texts[p], 25, static_cast<short>(18 + 17 * p), 100, 14,
+                     WS_TABSTOP});
+    c.push_back({CtlKind::PushButton, IDOK, "OK", 50, static_cast<short>(cy - 20), 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP});
+    return t;
+}
+
+DlgTemplate MakeSubstitutions()
+{
+    DlgTemplate t{IDD_SUBSTITUTIONS, "Substitutions", 300, 128, {}};
+    auto& c = t.controls;
+    c.push_back({CtlKind::CheckBox, IDC_SUB_ASSIGN_ALL, "Assign for ALL Games.", 7, 5, 92, 10, BS_LEFTTEXT | WS_TABSTOP});
+    c.push_back({CtlKind::Static, IDC_STATIC, "Game", 5, 20, 18, 8, SS_CENTER});
+    c.push_back({CtlKind::Static, IDC_SUB_HCAP_LABEL, "Hcap", 146, 20, 25, 8, SS_CENTER});
+    c.push_back({CtlKind::Static, IDC_STATIC, "Score", 176, 20, 25, 8, SS_CENTER});
+    c.push_back({CtlKind::Static, IDC_STATIC, "Non Qual", 204, 20, 32, 8, SS_CENTER});
+    c.push_back({CtlKind::Static, IDC_STATIC, "Pacer", 240, 20, 24, 8, SS_CENTER});
+    static const char* const labels[4] = {"1", "2", "3", "4"};
+    for (int g = 0; g < 4; ++g) {
+        const short y = static_cast<short>(31 + 16 * g);
+        c.push_back({CtlKind::Static, IDC_SUB_GAME_LABEL[g] ? IDC_SUB_GAME_LABEL[g] : IDC_STATIC, labels[g], 5,
+                     static_cast<short>(y + 2), 18, 8, SS_CENTER});
+        c.push_back({CtlKind::ComboBox, IDC_SUB_PLAYER[g], nullptr, 25, y, 116, 100,
+                     CBS_DROPDOWNLIST | CBS_SORT | WS_VSCROLL | WS_TABSTOP});
+        c.push_back({CtlKind::Edit, IDC_SUB_HCP[g], nullptr, 146, y, 25, 12, ES_CENTER | ES_AUTOHSCROLL | WS_BORDER});
+        c.push_back({CtlKind::Edit, IDC_SUB_SCORE[g], nullptr, 176, y, 25, 12,
+                     ES_CENTER | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP});
+        c.push_back({CtlKind::CheckBox, IDC_SUB_NONQUAL[g], "", 215, static_cast<short>(y + 1), 10, 10, WS_TABSTOP});
+        c.push_back({CtlKind::CheckBox, IDC_SUB_PACER[g], "", 247, static_cast<short>(y + 1), 10, 10, WS_TABSTOP});
+    }
+    c.push_back({CtlKind::PushButton, IDOK, "OK", 7, 104, 40, 14, BS_DEFPUSHBUTTON | WS_TABSTOP});
+    c.push_back({CtlKind::CheckBox, IDC_SUB_FROM_FLOATING, "Select from floating subs", 52, 106, 94, 10});
+    c.push_back({CtlKind::CheckBox, IDC_SUB_FROM_TEAM, "Select from Team", 148, 106, 68, 10});
+    c.push_back({CtlKind::CheckBox, IDC_SUB_FROM_LEAGUE, "Select from League", 216, 100, 36, 24});
+    c.push_back({CtlKind::PushButton, IDCANCEL, "Cancel", 256, 104, 38, 14, WS_TABSTOP});
+    return t;
+}
+
+DlgTemplate MakeBlindScores(UINT idd, int n)
+{
+    const short cy = static_cast<short>(36 + 14 * n + 24);
+    DlgTemplate t{idd, "Blind Scores", 170, cy, {}};
+    auto& c = t.controls;
+    c.push_back({CtlKind::Static, IDC_BLIND_TEAM, "", 7, 5, 156, 8, SS_CENTER | SS_NOPREFIX});
+    c.push_back({CtlKind::Static, IDC_STATIC, "Game", 96, 15, 64, 8, SS_CENTER});
+    static const char* const heads[4] = {"1", "2", "3", "4"};
+    for (int g = 0; g < 4; ++g)
+        c.push_back({CtlKind::Static, IDC_STATIC, heads[g], static_cast<short>(96 + 16 * g), 24, 10, 8, SS_CENTER});
+    for (int p = 0; p < n; ++p) {
+        const short y = static_cast<short>(34 + 14 * p);
+        c.push_back({CtlKind::Static, IDC_BLIND_BOWLER[p], "Bowler #1", 7, static_cast<short>(y + 1), 86, 8,
+                     SS_LEFT | SS_NOPREFIX});
+        for (int g = 0; g < 4; ++g)
+            c.push_back({CtlKind::CheckBox, IDC_BLIND_BOX[p][g], "", static_cast<short>(96 + 16 * g), y, 10, 10, WS_TABSTOP});
+    }
+    c.push_back({CtlKind::PushButton, IDOK, "OK", 28, static_cast<short>(cy - 20), 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP});
+    c.push_back({CtlKind::PushButton, IDCANCEL, "Cancel", 92, static_cast<short>(cy - 20), 50, 14, WS_TABSTOP});
+    return t;
+}
+
+DlgTemplate MakePointsAnalysis(UINT idd, short cx, short cy, int n)
+{
+    DlgTemplate t{idd, "Points Analysis", cx, cy, {}};
+    auto& c = t.controls;
+    const short xa = 5, xb = static_cast<short>(cx - 85), xMid = static_cast<short>(xa + 82);
+    const short wMid = static_cast<short>(xb - 2 - xMid);
+    c.push_back({CtlKind::Static, IDC_PA_TEAM[0], "", xa, 5, 80, 8, SS_RIGHT | SS_NOPREFIX});
+    c.push_back({CtlKind::Static, IDC_PA_MATCH_POINTS[0], "", static_cast<short>(xMid + 2), 5,
+                 static_cast<short>(wMid / 2 - 2), 8, SS_CENTER});
+    c.push_back({CtlKind::Static, IDC_PA_MATCH_POINTS[1], "", static_cast<short>(xMid + wMid / 2), 5,
+                 static_cast<short>(wMid / 2 - 2), 8, SS_CENTER});
+    c.push_back({CtlKind::Static, IDC_PA_TEAM[1], "", xb, 5, 80, 8, SS_LEFT | SS_NOPREFIX});
+    const int nRows = n + 3;
+    const short gy = 17, gh = static_cast<short>(14 + 10 * nRows);
+    c.push_back({CtlKind::GroupBox, IDC_STATIC, "G1   G2   G3   G4    Ser", xa, gy, 80, gh});
+    c.push_back({CtlKind::GroupBox, IDC_STATIC, "G1   G2   G3   G4    Ser", xb, gy, 80, gh});
+    static const char* const labels[8] = {"Player 1", "Player 2", "Player 3", "Player 4", "Player 5", "Team", "Totals", "Bonus"};
+    for (int r = 0; r < nRows; ++r) {
+        const int row = r < n ? r : r - n + PA_ROW_TEAM;
+        const short y = static_cast<short>(gy + 11 + 10 * r);
+        c.push_back({CtlKind::Static, IDC_STATIC, labels[row], xMid, y, wMid, 8, SS_CENTER});
+        for (int col = 0; col < 5; ++col) {
+            c.push_back({CtlKind::Static, IDC_PA_CELL[0][row][col], "", static_cast<short>(xa + 3 + 15 * col), y, 14, 8, SS_CENTER});
+            c.push_back({CtlKind::Static, IDC_PA_CELL[1][row][col], "", static_cast<short>(xb + 3 + 15 * col), y, 14, 8, SS_CENTER});
+        }
+    }
+    const short by = static_cast<short>(gy + gh + 5);
+    c.push_back({CtlKind::CheckBox, IDC_PA_HANDICAP, "Handicap", xa, by, 48, 10, WS_TABSTOP});
+    c.push_back({CtlKind::CheckBox, IDC_PA_BONUS_DETAIL, "Bonus Detail", static_cast<short>(cx / 2 - 28), by, 56, 10,
+                 BS_LEFTTEXT | WS_TABSTOP});
+    c.push_back({CtlKind::CheckBox, IDC_PA_SCRATCH, "  Scratch", static_cast<short>(cx - 55), by, 50, 10,
+                 BS_LEFTTEXT | WS_TABSTOP});
+    c.push_back({CtlKind::PushButton, IDOK, "OK", static_cast<short>(cx / 2 - 25), static_cast<short>(by + 14), 50, 14,
+                 BS_DEFPUSHBUTTON | WS_TABSTOP});
+    return t;
+}
+
+DlgTemplate MakeEnterAward()
+{
+    return {IDD_ENTER_AWARD, "Enter Award Information", 200, 98, {
+        {CtlKind::Static, IDC_AWARD_ROUND, "", 7, 5, 60, 8, SS_LEFT},
+        {CtlKind::Static, IDC_AWARD_DATE, "", 80, 5, 113, 8, SS_RIGHT},
+        {CtlKind::Static, IDC_STATIC, "Award", 7, 22, 40, 8},
+        {CtlKind::ComboBox, IDC_AWARD_CATEGORY, nullptr, 50, 20, 143, 100, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+        {CtlKind::Static, IDC_STATIC, "Bowler", 7, 40, 40, 8},
+        {CtlKind::ComboBox, IDC_AWARD_PLAYER, nullptr, 50, 38, 143, 100, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+        {CtlKind::Static, IDC_STATIC, "Game No.", 7, 58, 40, 8},
+        {CtlKind::Edit, IDC_AWARD_GAME, nullptr, 50, 56, 20, 12, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "Add", 40, 76, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 110, 76, 50, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate MakeNewPlayerNames()
+{
+    return {IDD_NEW_PLAYER_NAMES, "New Player Details", 200, 104, {
+        {CtlKind::Static, IDC_STATIC, "Forename", 7, 9, 40, 8},
+        {CtlKind::Edit, IDC_NP_FORENAME, nullptr, 50, 7, 143, 12, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
+        {CtlKind::Static, IDC_STATIC, "Surname", 7, 27, 40, 8},
+        {CtlKind::Edit, IDC_NP_SURNAME, nullptr, 50, 25, 143, 12, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
+        {CtlKind::Static, IDC_STATIC, "Team", 7, 45, 40, 8},
+        {CtlKind::ComboBox, IDC_NP_TEAM, nullptr, 50, 43, 143, 100, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_NP_ANOTHER, "Another New Player", 50, 62, 90, 10, WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "OK", 40, 82, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 110, 82, 50, 14, WS_TABSTOP},
+    }};
+}
+
+}  // namespace companions
+
 }  // namespace
 
 const std::vector<DlgTemplate>& ResultDialogTemplates()
@@ -179,6 +361,25 @@ const std::vector<DlgTemplate>& ResultDialogTemplates()
         sheet::MakeScoresheet(IDD_THREES_SCORESHEET, "Scoresheet", 263, 268, 3),
         sheet::MakeScoresheet(IDD_DOUBLES_SCORESHEET, "Scoresheet", 262, 253, 2),
         sheet::MakeScoresheet(IDD_SINGLES_SCORESHEET, "Scoresheet", 262, 185, 1),
+
+        companions::MakeDateTime(),
+        companions::MakeExcludeGames(),
+        companions::MakeSubstitutes(IDD_FIVES_SUBSTITUTES, 5),
+        companions::MakeSubstitutes(IDD_FOURS_SUBSTITUTES, 4),
+        companions::MakeSubstitutes(IDD_THREES_SUBSTITUTES, 3),
+        companions::MakeSubstitutes(IDD_DOUBLES_SUBSTITUTES, 2),
+        companions::MakeSubstitutions(),
+        companions::MakeBlindScores(IDD_FIVES_BLIND_SCORES, 5),
+        companions::MakeBlindScores(IDD_FOURS_BLIND_SCORES, 4),
+        companions::MakeBlindScores(IDD_THREES_BLIND_SCORES, 3),
+        companions::MakeBlindScores(IDD_DOUBLES_BLIND_SCORES, 2),
+        companions::MakeBlindScores(IDD_SINGLES_BLIND_SCORES, 1),
+        companions::MakePointsAnalysis(IDD_FIVES_POINTS_ANALYSIS, 224, 165, 5),
+        companions::MakePointsAnalysis(IDD_FOURS_POINTS_ANALYSIS, 224, 153, 4),
+        companions::MakePointsAnalysis(IDD_THREES_POINTS_ANALYSIS, 228, 141, 3),
+        companions::MakePointsAnalysis(IDD_DOUBLES_POINTS_ANALYSIS, 232, 129, 2),
+        companions::MakeEnterAward(),
+        companions::MakeNewPlayerNames(),
 
         {IDD_SELECT_ROUND, "Select a Round", 220, 126, {
             {CtlKind::ListBox, IDC_SELECT_ROUND_LIST, nullptr, 7, 7, 206, 92,

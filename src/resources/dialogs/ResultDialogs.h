@@ -73,3 +73,105 @@ constexpr UINT IDC_SELECT_FIXTURE_LIST = 1002;
 // "Set Round Number".
 constexpr UINT IDD_SET_ROUND = 215;
 constexpr UINT IDC_SET_ROUND_NUMBER = 1003;
+
+// ---- The scoresheet's companions. ----
+// "Enter date and Time": one side's date played.
+constexpr UINT IDD_ENTER_DATE_TIME = 345;
+constexpr UINT IDC_DT_MINUTE = 351;
+constexpr UINT IDC_DT_HOUR = 350;
+constexpr UINT IDC_DT_MONTH = 261;
+constexpr UINT IDC_DT_DAY = 247;
+constexpr UINT IDC_DT_YEAR = 248;
+constexpr UINT IDC_DT_LINE1 = 1230;
+constexpr UINT IDC_DT_LINE2 = 1231;
+constexpr UINT IDC_DT_LINE3 = 1232;
+constexpr UINT IDC_DT_WEEKDAY = 1229;
+constexpr UINT IDC_DT_BOTH_TEAMS = 1253;
+
+// "Exclude Games from Hi Game/Series": a box per position (rows) and game (columns).
+constexpr UINT IDD_EXCLUDE_GAMES = 388;
+constexpr UINT IDC_EXCL_BOX[5][4] = {
+    {867, 868, 869, 870}, {871, 873, 874, 875}, {876, 878, 879, 880}, {881, 883, 885, 887}, {882, 884, 886, 888}};
+constexpr UINT IDC_EXCL_PLAYER[5] = {335, 337, 338, 339, 336};
+constexpr UINT IDC_EXCL_TEAM = 158;
+constexpr UINT IDC_EXCL_ENTERING_AVG[5] = {1477, 1478, 1479, 1480, 1481};
+constexpr UINT IDC_EXCL_ENTERING_TOTAL = 1482;
+
+// "Substitutes": the position pickers, one per size of two to five bowlers.
+constexpr UINT IDD_FIVES_SUBSTITUTES = 255;
+constexpr UINT IDD_FOURS_SUBSTITUTES = 258;
+constexpr UINT IDD_THREES_SUBSTITUTES = 262;
+constexpr UINT IDD_DOUBLES_SUBSTITUTES = 266;
+constexpr UINT IDC_SUBS_TEAM = 220;
+constexpr UINT IDC_SUBS_POSITION[5] = {335, 337, 338, 339, 340};
+
+// "Substitutions": one position's bowler, handicap, score and marks per game.
+constexpr UINT IDD_SUBSTITUTIONS = 222;
+constexpr UINT IDC_SUB_PLAYER[4] = {350, 351, 352, 353};
+constexpr UINT IDC_SUB_HCP[4] = {604, 605, 606, 613};
+constexpr UINT IDC_SUB_SCORE[4] = {615, 616, 617, 618};
+constexpr UINT IDC_SUB_NONQUAL[4] = {607, 608, 609, 614};
+constexpr UINT IDC_SUB_PACER[4] = {619, 620, 621, 622};
+constexpr UINT IDC_SUB_GAME_LABEL[4] = {0, 1037, 1036, 873};  // no id for "1"
+constexpr UINT IDC_SUB_HCAP_LABEL = 1055;
+constexpr UINT IDC_SUB_ASSIGN_ALL = 896;
+constexpr UINT IDC_SUB_FROM_FLOATING = 610;
+constexpr UINT IDC_SUB_FROM_TEAM = 611;
+constexpr UINT IDC_SUB_FROM_LEAGUE = 612;
+
+// "Blind Scores": one per size.
+constexpr UINT IDD_FIVES_BLIND_SCORES = 254;
+constexpr UINT IDD_FOURS_BLIND_SCORES = 259;
+constexpr UINT IDD_THREES_BLIND_SCORES = 263;
+constexpr UINT IDD_DOUBLES_BLIND_SCORES = 267;
+constexpr UINT IDD_SINGLES_BLIND_SCORES = 272;
+constexpr UINT IDC_BLIND_TEAM = 220;
+constexpr UINT IDC_BLIND_BOWLER[5] = {872, 889, 890, 891, 892};
+constexpr UINT IDC_BLIND_BOX[5][4] = {
+    {867, 868, 869, 870}, {871, 873, 874, 875}, {876, 878, 879, 880}, {881, 883, 885, 887}, {882, 884, 886, 888}};
+
+// "Points Analysis": one per size of two to five bowlers.
+constexpr UINT IDD_FIVES_POINTS_ANALYSIS = 357;
+constexpr UINT IDD_FOURS_POINTS_ANALYSIS = 358;
+constexpr UINT IDD_THREES_POINTS_ANALYSIS = 359;
+constexpr UINT IDD_DOUBLES_POINTS_ANALYSIS = 360;
+constexpr UINT IDC_PA_TEAM[2] = {160, 163};
+constexpr UINT IDC_PA_MATCH_POINTS[2] = {1340, 1341};
+// [side][row][column]: rows Player 1..5, Team, Totals, Bonus; columns G1..G4, Ser.
+constexpr UINT IDC_PA_CELL[2][8][5] = {
+    {{1309, 1310, 1311, 1312, 1314},
+     {1319, 1328, 1332, 1336, 1315},
+     {1320, 1329, 1333, 1337, 1316},
+     {1321, 1330, 1334, 1338, 1317},
+     {1322, 1331, 1335, 1339, 1318},
+     {1323, 1324, 1325, 1326, 1327},
+     {1342, 1343, 1344, 1345, 1346},
+     {1383, 1384, 1385, 1386, 1387}},
+    {{1313, 1347, 1348, 1349, 1350},
+     {1352, 1353, 1354, 1355, 1351},
+     {1357, 1358, 1359, 1360, 1356},
+     {1362, 1363, 1364, 1365, 1361},
+     {1367, 1368, 1369, 1370, 1366},
+     {1371, 1372, 1373, 1374, 1375},
+     {1376, 1377, 1378, 1379, 1380},
+     {1388, 1389, 1390, 1391, 1392}}};
+constexpr int PA_ROW_TEAM = 5, PA_ROW_TOTALS = 6, PA_ROW_BONUS = 7;
+constexpr UINT IDC_PA_HANDICAP = 216;
+constexpr UINT IDC_PA_SCRATCH = 113;
+constexpr UINT IDC_PA_BONUS_DETAIL = 990;
+
+// "Enter Award Information".
+constexpr UINT IDD_ENTER_AWARD = 319;
+constexpr UINT IDC_AWARD_CATEGORY = 1085;
+constexpr UINT IDC_AWARD_PLAYER = 1086;
+constexpr UINT IDC_AWARD_GAME = 252;
+constexpr UINT IDC_AWARD_ROUND = 250;
+constexpr UINT IDC_AWARD_DATE = 1088;
+
+// "New Player Details", the names only: the scoresheet's New Player until the full dialog
+// of the player details takes this id over.
+constexpr UINT IDD_NEW_PLAYER_NAMES = 109;
+constexpr UINT IDC_NP_SURNAME = 339;
+constexpr UINT IDC_NP_FORENAME = 208;
+constexpr UINT IDC_NP_TEAM = 158;
+constexpr UINT IDC_NP_ANOTHER = 346;

@@ -1,0 +1,282 @@
+// The scoresheet's match-wide buttons: Awards, New Player and Points, and the points
+// analysis against a match worked by hand.
+#include <gtest/gtest.h>
+
+#include "ResultsLeague.h"
+#include "ScriptedBackend.h"
+#include "league/Awards.h"
+#include "results/PointsAnalysisDlg.h"
+#include "results/ResultEntry.h"
+
+namespace {
+
+CAwards* AddCategory(CBowlingDoc& doc, WORD nId, const char* pszName, BYTE nKind)
+{
+    auto* p = new CAwards(nId);
+    p->m_strName = pszName;
+    p->m_nKind = nKind;
+    doc.m_listAwards.AddTail(p);
+    return p;
+}
+
+CAwardData* AddRecord(CBowlingDoc& doc, WORD nNumber, WORD nCategory, WORD nRound, WORD nPlayer)
+{
+    auto* p = new CAwardData(nNumber);
+    p->m_nCategory = nCategory;
+    p->m_nRound = nRound;
+    p->m_nPlayerNo = nPlayer;
+    doc.AddAwardRecord(p);
+    return p;
+}
+
+std::vector<CAwardData*> Records(CBowlingDoc& doc)
+{
+    std::vector<CAwardData*> v;
+    for (POSITION pos = doc.m_listAwardData.GetHeadPosition(); pos;)
+        v.push_back(static_cast<CAwardData*>(doc.m_listAwardData.GetNext(pos)));
+    return v;
+}
+
+}  // namespace
+
+TEST(ScoresheetAwards, TheAwardGoesInAwardOrderAndStaysAfterCancel)
+{
+    ResultsLeague L(2, 2, 3, 2, 1);
+    L.Player(11)->m_strSurname = "Adams";
+    L.Player(12)->m_strSurname = "Brown";
+    L.Player(21)->m_strSurname = "Zed";
+    AddCategory(L.doc, 0, "High Game", CAwards::kindManual);
+    AddCategory(L.doc, 1, "Turkey", CAwards::kindManual);
+    AddCategory(L.doc, 2, "Gme 275-300", CAwards::kindAbsoluteRange);
+    CAwardData* pC = AddRecord(L.doc, 1, 0, 1, 21);
+    CAwardData* pA = AddRecord(L.doc, 2, 1, 1, 12);
+    CAwardData* pB = AddRecord(L.doc, 3, 1, 2, 11);
+    ASSERT_EQ(Records(L.doc), (std::vector<CAwardData*>{pC, pA, pB}));
+    CFixture* f = L.Match(1);
+
+    CScriptedBackend ui;
+    auto& sheet = ui.OnDialog(IDD_DOUBLES_SCORESHEET).Click(IDC_SS_AWARDS);
+    ui.OnDialog(IDD_ENTER_AWARD)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(d.GetCaption(), "Enter Award Information");
+            EXPECT_EQ(Ctl(d, IDOK).text, "Add");
+            EXPECT_EQ(Ctl(d, IDC_AWARD_ROUND).text, "Round 1");
+            EXPECT_EQ(Ctl(d, IDC_AWARD_DATE).text, "Mon Sep 02 2024");
+            // The manual categories only, and the bowlers of this match only.
+            const auto& awards = Ctl(d, IDC_AWARD_CATEGORY).items;
+            ASSERT_EQ(awards.size(), 2u);
+            EXPECT_EQ(awards[1].text, "Turkey");
+            EXPECT_EQ(Ctl(d, IDC_AWARD_PLAYER).items.size(), 4u);
+            EXPECT_EQ(Ctl(d, IDC_AWARD_CATEGORY).curSel, 0);
+            EXPECT_EQ(Ctl(d, IDC_AWARD_PLAYER).curSel, 0);
+        })
+        .SelectString(IDC_AWARD_CATEGORY, "Turkey")
+        .SelectString(IDC_AWARD_PLAYER, "Bowler 11")
+        .SetText(IDC_AWARD_GAME, "5")
+        .OK()
+        .SetText(IDC_AWARD_GAME, "2")
+        .OK();
+    ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 4.");
+    sheet.Cancel();
+    EXPECT_FALSE(EnterResult(&L.doc, f));
+
+    // Turkey (id 1), round 1: after High Game, and before Brown's award of the same round.
+    const std::vector<CAwardData*> recs = Records(L.doc);
+    ASSERT_EQ(recs.size(), 4u);
+    EXPECT_EQ(recs[0], pC);
+    EXPECT_EQ(recs[2], pA);
+    EXPECT_EQ(recs[3], pB);
+    const CAwardData& r = *recs[1];
+    EXPECT_EQ(r.m_nRecordNo, 4);
+    EXPECT_EQ(r.m_nRound, 1);
+    EXPECT_EQ(r.m_nMatch, 1);
+    EXPECT_EQ(r.m_nCategory, 1);
+    EXPECT_EQ(r.m_nPlayerNo, 11);
+    EXPECT_EQ(r.m_nGame, 2);
+    EXPECT_EQ(r.m_nKind, 0);
+    EXPECT_EQ(r.m_pDoc, &L.doc);
+    EXPECT_TRUE(L.doc.IsModified());
+    EXPECT_TRUE(ui.AllUsed());
+}
+
+TEST(ScoresheetAwards, NothingToAwardIsSaid)
+{
+    struct Case {
+        int nSize;
+        bool bAutomatic;
+        const char* pszMessage;
+    } cases[] = {
+        {4, false, "No Awards have been defined yet."},
+        {5, false, "No Manual Awards have been defined yet."},
+        {1, true, "No Manual Awards have been defined yet."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nSize);
+        ResultsLeague L(2, c.nSize, 3);
+        if (c.bAutomatic)
+            AddCategory(L.doc, 0, "Gme 275-300", CAwards::kindAbsoluteRange);
+        CScriptedBackend ui;
+        ui.OnDialog(c.nSize == 5 ? IDD_FIVES_SCORESHEET : c.nSize == 4 ? IDD_FOURS_SCORESHEET : IDD_SINGLES_SCORESHEET)
+            .Click(IDC_SS_AWARDS)
+            .Cancel();
+        ui.AnswerMessageBox(IDOK, c.pszMessage);
+        EnterResult(&L.doc, L.Match(1));
+        EXPECT_TRUE(L.doc.m_listAwardData.IsEmpty());
+        EXPECT_TRUE(ui.AllUsed());
+    }
+}
+
+TEST(ScoresheetNewPlayer, TheNewBowlerJoinsTheLeagueAndTheLists)
+{
+    ResultsLeague L(2, 2, 3);
+    const CFixture* f = L.Match(1);
+    CScriptedBackend ui;
+    auto& sheet = ui.OnDialog(IDD_DOUBLES_SCORESHEET).Click(IDC_SS_NEW_PLAYER);
+    ui.OnDialog(IDD_NEW_PLAYER_NAMES)
+        .SetText(IDC_NP_FORENAME, "Ann")
+        .OK()  // no surname
+        .SetText(IDC_NP_SURNAME, "Other")
+        .SelectString(IDC_NP_TEAM, "Team 2")
+        .Click(IDC_NP_ANOTHER)
+        .OK();
+    ui.AnswerMessageBox(IDOK, "A player may NOT have a blank name field!.");
+    ui.OnDialog(IDD_NEW_PLAYER_NAMES)
+        .SetText(IDC_NP_FORENAME, "Ann")
+        .SetText(IDC_NP_SURNAME, "Other")
+        .OK()
+        .Cancel();
+    ui.AnswerMessageBox(IDOK, "There is an existing player with the same name.");
+    sheet.Check([&](CDialog& d) {
+            // The new bowler can be picked on her team's side; side A lists stay as they were.
+            const auto& items = Ctl(d, IDC_SS_PLAYER_B[0]).items;
+            EXPECT_EQ(items.size(), 3u);
+            EXPECT_TRUE(std::any_of(items.begin(), items.end(), [](const CtlItem& i) { return i.text == "Ann Other"; }));
+            EXPECT_EQ(Ctl(d, IDC_SS_PLAYER_A[0]).items.size(), 2u);
+            EXPECT_EQ(Ctl(d, IDC_SS_PLAYER_B[0]).text, "Bowler 21");
+        })
+        .Cancel();
+    EnterResult(&L.doc, L.Match(1));
+    // Cancel of the sheet restores the match, not the league's bowlers.
+    CPlayer* p = L.Player(23);  // the next free number
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(p->m_strFirstName, "Ann");
+    EXPECT_EQ(p->m_strSurname, "Other");
+    EXPECT_EQ(p->m_nTeamNo, 2);
+    EXPECT_EQ(L.Team(2)->GetOrderAt(L.Team(2)->GetOrderCount() - 1), 23);
+    EXPECT_TRUE(L.doc.IsModified());
+    EXPECT_EQ(f->m_wPlayerNo[0][CFixture::SlotOf(1, 0)], 21);
+    EXPECT_TRUE(ui.AllUsed());
+}
+
+// Doubles, two games, scratch points: a point a game per pair, two a game for the team,
+// the same again for the series.
+//
+//   A: 180 150 | 330      B: 170 170 | 340      A1-B1: A, B, B     team game 1: 340-330 A
+//      160 160 | 320         160 140 | 300      A2-B2: tie, A, A   team game 2: 310-310 tie
+//                                                                   team series: 650-640 A
+// A: game 1  1 + ½ + 2 = 3½, game 2  0 + 1 + 1 = 2, series 0 + 1 + 2 = 3: 8½ in all.
+// B: game 1  0 + ½ + 0 =  ½, game 2  1 + 0 + 1 = 2, series 1 + 0 + 0 = 1: 3½ in all.
+TEST(ScoresheetPoints, TheAnalysisShowsTheMatchWorkedByHand)
+{
+    ResultsLeague L(2, 2, 2);
+    L.doc.m_bHandicapLeague = 0;
+    L.doc.m_bScratchLeague = 1;
+    CPointsRule& rule = L.doc.m_ScrPoints;
+    rule.m_bIndividual = rule.m_bTeam = 1;
+    for (int g = 0; g < 4; ++g) {
+        rule.m_nIndividualGame[g] = 2;
+        rule.m_nTeamGame[g] = 4;
+    }
+    rule.m_nIndividualSeries = 2;
+    rule.m_nTeamSeries = 4;
+    CFixture* f = L.Match(1);
+    const WORD scores[2][2][2] = {{{180, 150}, {160, 160}}, {{170, 170}, {160, 140}}};
+    for (int s = 0; s < 2; ++s)
+        for (int p = 0; p < 2; ++p)
+            for (int g = 0; g < 2; ++g)
+                f->m_nScore[g][CFixture::SlotOf(s, p)] = scores[s][p][g];
+
+    const std::string H = "\xBD";
+    CScriptedBackend ui;
+    auto& sheet = ui.OnDialog(IDD_DOUBLES_SCORESHEET).Click(IDC_SS_PLAYED[0]).Click(IDC_SS_POINTS);
+    ui.AnswerMessageBox(IDOK, "Both teams have not played yet!");
+    sheet.Click(IDC_SS_PLAYED[1])
+        .Check([&](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_SS_POINTS_SCR[0]).text, "8" + H);
+            EXPECT_EQ(Ctl(d, IDC_SS_POINTS_SCR[1]).text, "3" + H);
+        })
+        .Click(IDC_SS_POINTS);
+    ui.OnDialog(IDD_DOUBLES_POINTS_ANALYSIS)
+        .Check([&](CDialog& d) {
+            auto cell = [&](int s, int row, int col) { return std::string(Ctl(d, IDC_PA_CELL[s][row][col]).text); };
+            EXPECT_EQ(Ctl(d, IDC_PA_TEAM[0]).text, "Team 1");
+            EXPECT_EQ(Ctl(d, IDC_PA_MATCH_POINTS[0]).text, "8" + H);
+            EXPECT_EQ(Ctl(d, IDC_PA_MATCH_POINTS[1]).text, "3" + H);
+            const std::string rowsA[4][5] = {{"1 ", "", "", "", ""},
+                                             {" " + H, "1 ", "", "", "1 "},
+                                             {"2 ", "1 ", "", "", "2 "},
+                                             {"3" + H, "2 ", "", "", "3 "}};
+            const std::string rowsB[4][5] = {{"", "1 ", "", "", "1 "},
+                                             {" " + H, "", "", "", ""},
+                                             {"", "1 ", "", "", ""},
+                                             {" " + H, "2 ", "", "", "1 "}};
+            const int rows[4] = {0, 1, PA_ROW_TEAM, PA_ROW_TOTALS};
+            for (int r = 0; r < 4; ++r)
+                for (int c = 0; c < 5; ++c) {
+                    SCOPED_TRACE(r * 10 + c);
+                    EXPECT_EQ(cell(0, rows[r], c), rowsA[r][c]);
+                    EXPECT_EQ(cell(1, rows[r], c), rowsB[r][c]);
+                }
+            for (int c = 0; c < 5; ++c)
+                EXPECT_EQ(cell(0, PA_ROW_BONUS, c), "");
+            // One system and no bonus rules: nothing to switch.
+            EXPECT_EQ(Ctl(d, IDC_PA_SCRATCH).check, 1);
+            EXPECT_FALSE(Ctl(d, IDC_PA_HANDICAP).enabled);
+            EXPECT_FALSE(Ctl(d, IDC_PA_SCRATCH).enabled);
+            EXPECT_FALSE(Ctl(d, IDC_PA_BONUS_DETAIL).enabled);
+        })
+        .OK();
+    sheet.OK();
+    EXPECT_TRUE(EnterResult(&L.doc, f));
+    EXPECT_TRUE(ui.AllUsed());
+}
+
+TEST(ScoresheetPoints, BothSystemsSwitchAndPinfallPointsShowInHundredths)
+{
+    ResultsLeague L(2, 3, 3);
+    L.doc.m_bHandicapLeague = L.doc.m_bScratchLeague = 1;
+    L.doc.m_Petersen.m_bScratch = 1;
+    CFixture* f = L.Match(1);
+    f->m_nHandicapMatchPoints[0] = -3;  // half points: a negative half keeps its sign
+    f->m_nHandicapMatchPoints[1] = -1;
+    f->m_wHandicapPoints[0][2][4] = 5;
+    f->m_nScratchMatchPoints[0] = 1250;  // hundredths
+    f->m_wScratchPoints[1][0][0] = 75;
+
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_THREES_POINTS_ANALYSIS)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_PA_HANDICAP).check, 1);
+            EXPECT_TRUE(Ctl(d, IDC_PA_SCRATCH).enabled);
+            EXPECT_EQ(Ctl(d, IDC_PA_MATCH_POINTS[0]).text, "-1\xBD");
+            EXPECT_EQ(Ctl(d, IDC_PA_MATCH_POINTS[1]).text, "-\xBD");
+            EXPECT_EQ(Ctl(d, IDC_PA_CELL[0][2][4]).text, "2\xBD");
+        })
+        .Click(IDC_PA_HANDICAP)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_PA_SCRATCH).check, 1);
+            EXPECT_EQ(Ctl(d, IDC_PA_HANDICAP).check, 0);
+            EXPECT_EQ(Ctl(d, IDC_PA_MATCH_POINTS[0]).text, "12.50");
+            EXPECT_EQ(Ctl(d, IDC_PA_MATCH_POINTS[1]).text, "");
+            EXPECT_EQ(Ctl(d, IDC_PA_CELL[1][0][0]).text, "0.75");
+            EXPECT_EQ(Ctl(d, IDC_PA_CELL[0][2][4]).text, "");
+        })
+        .Click(IDC_PA_HANDICAP)
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_PA_SCRATCH).check, 0); })
+        .OK();
+    CThreesPointsAnalysisDlg dlg;
+    dlg.m_pFixture = f;
+    dlg.m_pDoc = &L.doc;
+    dlg.DoModal();
+    EXPECT_TRUE(ui.AllUsed());
+}

@@ -1,0 +1,377 @@
+// The scoresheet's companions driven through their controls from the sheet's buttons:
+// substitutes, blind scores, exclusions, the date played, and Cancel undoing all of them.
+#include <gtest/gtest.h>
+
+#include "ResultsLeague.h"
+#include "ScriptedBackend.h"
+#include "results/ResultEntry.h"
+#include "results/SubstitutionsDlg.h"
+
+namespace {
+
+std::string SelText(CDialog& d, UINT id)
+{
+    const CControlState& s = Ctl(d, id);
+    return s.curSel >= 0 && s.curSel < static_cast<int>(s.items.size()) ? std::string(s.items[static_cast<size_t>(s.curSel)].text)
+                                                                          : std::string();
+}
+
+// Every game of both sides scored, so that either side can be ticked played.
+void ScoreAll(ResultsLeague& L, CFixture* f, int nBase)
+{
+    for (int s = 0; s < 2; ++s)
+        for (int p = 0; p < L.doc.m_nPlayersPerTeam; ++p)
+            for (int g = 0; g < L.doc.m_nGamesPerMatch; ++g)
+                f->m_nScore[g][CFixture::SlotOf(s, p)] = static_cast<WORD>(nBase + 10 * p + 3 * g + s);
+}
+
+}  // namespace
+
+TEST(ScoresheetSubstitutes, TheRecordGoesBackGameByGame)
+{
+    ResultsLeague L(4, 4, 3, 2, 1);  // team 1: bowlers 11..14 and the reserve 15
+    CFixture* f = L.Match(1);
+    FillLineUp(&L.doc, f);
+    const CFixture before(*f);
+
+    CScriptedBackend ui;
+    auto& sheet = ui.OnDialog(IDD_FOURS_SCORESHEET).Click(IDC_SS_SUBS[0]);
+    ui.OnDialog(IDD_FOURS_SUBSTITUTES)
+        // The four-bowler picker names its team like the others.
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SUBS_TEAM).text, "Team 1"); })
+        .Click(IDC_SUBS_POSITION[1])
+        .OK();
+    ui.OnDialog(IDD_SUBSTITUTIONS)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_SUB_FROM_TEAM).check, 1);
+            EXPECT_EQ(Ctl(d, IDC_SUB_ASSIGN_ALL).check, 1);
+            // The roster and the game's own bowler once more, in name order.
+            const auto& items = Ctl(d, IDC_SUB_PLAYER[0]).items;
+            ASSERT_EQ(items.size(), 6u);
+            EXPECT_EQ(items[0].text, "Bowler 11");
+            EXPECT_EQ(items[2].text, "Bowler 12");
+            EXPECT_EQ(SelText(d, IDC_SUB_PLAYER[0]), "Bowler 12");
+            EXPECT_EQ(Ctl(d, IDC_SUB_HCP[1]).text, "12");
+            // Three games: the fourth row takes nothing.
+            EXPECT_FALSE(Ctl(d, IDC_SUB_PLAYER[3]).enabled);
+            EXPECT_FALSE(Ctl(d, IDC_SUB_PACER[3]).enabled);
+        })
+        .Click(IDC_SUB_ASSIGN_ALL)                    // one game at a time
+        .SelectString(IDC_SUB_PLAYER[1], "Bowler 15")  // the reserve bowls game 2
+        .Check([](CDialog& d) {
+            EXPECT_EQ(SelText(d, IDC_SUB_PLAYER[0]), "Bowler 12");
+            EXPECT_EQ(Ctl(d, IDC_SUB_HCP[1]).text, "15");
+        })
+        .Click(IDC_SUB_FROM_LEAGUE)  // a bowler of another team paces game 3
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_SUB_FROM_TEAM).check, 0);
+            EXPECT_EQ(Ctl(d, IDC_SUB_PLAYER[2]).items.size(), 20u);
+        })
+        .SelectString(IDC_SUB_PLAYER[2], "Bowler 35")
+        .Click(IDC_SUB_PACER[2])
+        .SetText(IDC_SUB_SCORE[0], "150")
+        .SetText(IDC_SUB_SCORE[1], "187")
+        .SetText(IDC_SUB_SCORE[2], "201")
+        .OK();
+    sheet.Check([&](CDialog& d) {
+             const int k = CFixture::SlotOf(0, 1);
+             // Game 1: the position's own bowler with the typed score.
+             EXPECT_EQ(f->m_wPlayerNo[0][k], 12);
+             EXPECT_EQ(f->m_nScore[0][k], 150);
+             // Game 2: the reserve in the regular slot, with his score and average.
+             EXPECT_EQ(f->m_wPlayerNo[1][k], 15);
+             EXPECT_EQ(f->m_pPlayer[1][k], L.Player(15));
+             EXPECT_EQ(f->m_nScore[1][k], 187);
+             EXPECT_EQ(f->m_nAverage[1][k], 155u);
+             // Game 3: the pacer beside the position's bowler, who keeps his slot.
+             EXPECT_EQ(f->m_dwPosFlags[k], PosPacer(2));
+             EXPECT_EQ(f->m_wPacerNo[2][k], 35);
+             EXPECT_EQ(f->m_nPacerScore[2][k], 201);
+             EXPECT_EQ(f->m_wPlayerNo[2][k], 12);
+             // The sheet shows the position's regular scores; the other rows are untouched.
+             EXPECT_EQ(Sheet(d).m_nScoreA[1][0], 150u);
+             EXPECT_EQ(Sheet(d).m_nScoreA[1][1], 187u);
+             EXPECT_EQ(Ctl(d, Cell(0, 1, 1)).text, "187");
+             EXPECT_EQ(Sheet(d).m_strPlayerA[1], "Bowler 12");
+             EXPECT_EQ(f->m_nScore[0][0], before.m_nScore[0][0]);
+         })
+        .Cancel();
+    EXPECT_FALSE(EditResult(&L.doc, f));
+    EXPECT_TRUE(f->IsSameAs(before));
+    EXPECT_TRUE(ui.AllUsed());
+}
+
+TEST(ScoresheetSubstitutes, NonQualScoreAndHandicapStayAsTyped)
+{
+    ResultsLeague L(2, 2, 2);
+    CFixture* f = L.Match(1);
+    CScriptedBackend ui;
+    auto& sheet = ui.OnDialog(IDD_DOUBLES_SCORESHEET).Click(IDC_SS_SUBS[1]);
+    ui.OnDialog(IDD_DOUBLES_SUBSTITUTES).Click(IDC_SUBS_POSITION[0]).Click(IDC_SUBS_POSITION[0]).OK();
+    ui.OnDialog(IDD_SUBSTITUTIONS)
+        .Click(IDC_SUB_NONQUAL[1])
+        .Check([](CDialog& d) {
+            // Ticking Non Qual clears that game's handicap and no other.
+            EXPECT_EQ(Ctl(d, IDC_SUB_HCP[1]).text, "0");
+            EXPECT_EQ(Ctl(d, IDC_SUB_HCP[0]).text, "11");
+        })
+        .SetText(IDC_SUB_HCP[1], "25")
+        .SetText(IDC_SUB_SCORE[1], "140")
+        .OK();
+    ui.AnswerMessageBox(IDYES, "Score and handicap for non-qualifying results can only be amended here.  Really exit?");
+    // Opened again, the handicap typed for the Non Qual game is offered, not the bowler's.
+    ui.OnDialog(IDD_SUBSTITUTIONS)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_SUB_HCP[1]).text, "25");
+            EXPECT_EQ(Ctl(d, IDC_SUB_SCORE[1]).text, "140");
+            EXPECT_EQ(Ctl(d, IDC_SUB_NONQUAL[1]).check, 1);
+        })
+        .Cancel();
+    sheet
+        .Check([&](CDialog& d) {
+            const int k = CFixture::SlotOf(1, 0);
+            EXPECT_EQ(f->m_dwPosFlags[k], PosNonQual(1));
+            EXPECT_EQ(f->m_nScore[1][k], 140);
+            // The recalculation leaves a Non Qual game's handicap alone, and its cell shut.
+            EXPECT_EQ(f->m_nHandicap[1][k], 25);
+            EXPECT_EQ(f->m_nHandicap[0][k], 11);
+            EXPECT_FALSE(Ctl(d, Cell(1, 0, 1)).enabled);
+        })
+        .Cancel();
+    EnterResult(&L.doc, f);
+    EXPECT_TRUE(ui.AllUsed());
+}
+
+TEST(ScoresheetSubstitutes, ScoreRangeFollowsFivePinRules)
+{
+    for (DWORD bFivePin : {0u, 1u}) {
+        SCOPED_TRACE(bFivePin);
+        ResultsLeague L(2, 1, 1);
+        L.doc.m_bFivePinRules = bFivePin;
+        SubstitutionRecord rec;
+        rec.nTeam = 1;
+        rec.nPlayerNo[0] = 11;
+        CScriptedBackend ui;
+        auto& dlg = ui.OnDialog(IDD_SUBSTITUTIONS).SetText(IDC_SUB_SCORE[0], "420").OK();
+        if (!bFivePin) {
+            ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 300.");
+            dlg.SetText(IDC_SUB_SCORE[0], "300").OK();
+        }
+        EXPECT_TRUE(EditSubstitutions(&L.doc, &rec));
+        EXPECT_EQ(rec.nScore[0], bFivePin ? 420u : 300u);
+        EXPECT_TRUE(ui.AllUsed());
+    }
+}
+
+TEST(ScoresheetBlinds, BlindFlagsPerGameAndTheScoresThatFollow)
+{
+    ResultsLeague L(2, 4, 3);
+    // Incremental blinds counted per team: the team's average-less-step per earlier blind.
+    L.doc.m_bOneBlindRuleForAll = 1;
+    L.doc.m_BlindScore[3].m_nMethod = CBlindScore::methodIncremental;
+    L.doc.m_BlindScore[3].m_nStep = 10;
+    L.doc.m_BlindScore[3].m_nFlatScore = 100;
+    L.doc.m_bBlindGamesPerTeam = 1;
+    CFixture* f = L.Match(1);
+    FillLineUp(&L.doc, f);
+    const int k = CFixture::SlotOf(0, 1);  // side A position 2: Bowler 12, average 152
+    f->m_dwPosFlags[k] = PosExcluded(1) | PosBlind(3);  // game 4 is not bowled in this league
+
+    CScriptedBackend ui;
+    auto& sheet = ui.OnDialog(IDD_FOURS_SCORESHEET).Click(IDC_SS_BLINDS[0]);
+    ui.OnDialog(IDD_FOURS_BLIND_SCORES)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_BLIND_TEAM).text, "Team 1");
+            EXPECT_EQ(Ctl(d, IDC_BLIND_BOWLER[1]).text, "Bowler 12");
+            // The game-4 mark shows, but cannot be changed.
+            EXPECT_EQ(Ctl(d, IDC_BLIND_BOX[1][3]).check, 1);
+            EXPECT_FALSE(Ctl(d, IDC_BLIND_BOX[1][3]).enabled);
+        })
+        .Click(IDC_BLIND_BOX[1][0])
+        .Click(IDC_BLIND_BOX[1][2])
+        .OK();
+    ui.OnDialog(IDD_FOURS_BLIND_SCORES)
+        .Click(IDC_BLIND_BOX[1][2])  // changed, then cancelled: nothing happens
+        .Cancel();
+    sheet.Click(IDC_SS_BLINDS[0])
+        .Check([&](CDialog& d) {
+            EXPECT_EQ(f->m_dwPosFlags[k], PosExcluded(1) | PosBlind(3) | PosBlind(0) | PosBlind(2));
+            // 152 less 10 for the team's first blind game, less 20 for its second.
+            EXPECT_EQ(f->m_nScore[0][k], 142);
+            EXPECT_EQ(f->m_nScore[2][k], 132);
+            EXPECT_EQ(Ctl(d, Cell(0, 1, 0)).text, "142");
+            EXPECT_FALSE(Ctl(d, Cell(0, 1, 0)).enabled);
+            EXPECT_TRUE(Ctl(d, Cell(0, 1, 1)).enabled);
+            EXPECT_EQ(L.Team(1)->m_nBlindGames[PASS_HANDICAP], 2);
+        })
+        .Click(IDC_SS_BLINDS[0]);
+    ui.OnDialog(IDD_FOURS_BLIND_SCORES)
+        .Click(IDC_BLIND_BOX[1][0])  // back for game 1: only that bit goes
+        .OK();
+    sheet
+        .Check([&](CDialog& d) {
+            EXPECT_EQ(f->m_dwPosFlags[k], PosExcluded(1) | PosBlind(3) | PosBlind(2));
+            // Game 3 is now the team's first blind game; the counters are not raised twice.
+            EXPECT_EQ(f->m_nScore[2][k], 142);
+            EXPECT_TRUE(Ctl(d, Cell(0, 1, 0)).enabled);
+            EXPECT_EQ(L.Team(1)->m_nBlindGames[PASS_HANDICAP], 1);
+        })
+        .OK();
+    EXPECT_TRUE(EditResult(&L.doc, f));
+    EXPECT_EQ(f->m_dwPosFlags[k], PosExcluded(1) | PosBlind(3) | PosBlind(2));
+    EXPECT_TRUE(ui.AllUsed());
+}
+
+TEST(ScoresheetExclude, MarkedGamesStayOutOfTheHighFigures)
+{
+    ResultsLeague L(2, 4, 3);
+    L.doc.m_bScratchLeague = 1;
+    CFixture* f = L.Match(1);
+    FillLineUp(&L.doc, f);
+    ScoreAll(L, f, 150);
+    f->m_nScore[1][0] = 280;  // Bowler 11's best game, and his best series with it
+    f->m_bPlayed[0] = f->m_bPlayed[1] = 1;
+    f->m_timePlayed[0] = f->m_timePlayed[1] = f->m_timeDue;
+    L.Player(11)->m_nEnteringAvg = L.Player(11)->m_nCurEnteringAvg = 1524;
+    L.Player(12)->m_nEnteringAvg = L.Player(12)->m_nCurEnteringAvg = 1609;
+
+    CScriptedBackend ui;
+    auto& sheet = ui.OnDialog(IDD_FOURS_SCORESHEET).Click(IDC_SS_EXCLUDE[0]);
+    ui.OnDialog(IDD_EXCLUDE_GAMES)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(d.GetCaption(), "Exclude Games from Hi Game/Series");
+            EXPECT_EQ(Ctl(d, IDC_EXCL_TEAM).text, "Team 1");
+            EXPECT_EQ(Ctl(d, IDC_EXCL_PLAYER[0]).text, "Bowler 11");
+            EXPECT_EQ(Ctl(d, IDC_EXCL_ENTERING_AVG[0]).text, "152");
+            EXPECT_EQ(Ctl(d, IDC_EXCL_ENTERING_AVG[1]).text, "160");
+            EXPECT_EQ(Ctl(d, IDC_EXCL_ENTERING_TOTAL).text, "312");
+            // Four bowlers, three games: row 5 and column 4 are shut.
+            EXPECT_TRUE(Ctl(d, IDC_EXCL_BOX[3][2]).enabled);
+            EXPECT_FALSE(Ctl(d, IDC_EXCL_BOX[4][0]).enabled);
+            EXPECT_FALSE(Ctl(d, IDC_EXCL_BOX[0][3]).enabled);
+        })
+        .Click(IDC_EXCL_BOX[0][1])
+        .OK();
+    ui.OnDialog(IDD_EXCLUDE_GAMES).Click(IDC_EXCL_BOX[1][0]).Cancel();
+    sheet.Click(IDC_SS_EXCLUDE[0])
+        .Check([&](CDialog&) {
+            EXPECT_EQ(f->m_dwPosFlags[0], PosExcluded(1));
+            EXPECT_EQ(f->m_dwPosFlags[1], 0u);
+        })
+        .OK();
+    EXPECT_TRUE(EditResult(&L.doc, f));
+    EXPECT_TRUE(ui.AllUsed());
+
+    L.doc.Recalculate();
+    CPlayer* p11 = L.Player(11);
+    CPlayer* p12 = L.Player(12);
+    // Bowler 11's 280 counts for his pins and average, not for his high game; the match is
+    // out of his high series altogether. Bowler 12 beside him is unaffected.
+    EXPECT_EQ(p11->m_nPins[PASS_SCRATCH], 150u + 280u + 156u);
+    EXPECT_EQ(p11->GetHighGameScratch(), 156);
+    EXPECT_EQ(p11->GetHighSeriesScratch(), 0);
+    EXPECT_EQ(p12->GetHighGameScratch(), 166);
+    EXPECT_EQ(p12->GetHighSeriesScratch(), 160 + 163 + 166);
+}
+
+TEST(ScoresheetDatePlayed, NewDatesWithinWhatTheFileStores)
+{
+    ResultsLeague L(2, 2, 2);
+    CFixture* f = L.Match(1);
+    FillLineUp(&L.doc, f);
+    ScoreAll(L, f, 150);
+    f->m_bPlayed[0] = 1;
+    f->m_timePlayed[0] = CTime(2001, 3, 14, 21, 43, 0);
+
+    CScriptedBackend ui;
+    auto& sheet = ui.OnDialog(IDD_DOUBLES_SCORESHEET).Click(IDC_SS_CHANGE_DATE[1]);
+    ui.AnswerMessageBox(IDOK, "This match has not been played yet!");
+    sheet.Click(IDC_SS_CHANGE_DATE[0]);
+    ui.OnDialog(IDD_ENTER_DATE_TIME)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_DT_WEEKDAY).text, "Wed");
+            EXPECT_EQ(Ctl(d, IDC_DT_DAY).text, "14");
+            EXPECT_EQ(SelText(d, IDC_DT_MONTH), "Mar");
+            EXPECT_EQ(Ctl(d, IDC_DT_YEAR).text, "2001");
+            EXPECT_EQ(SelText(d, IDC_DT_HOUR), "09 pm");
+            EXPECT_EQ(SelText(d, IDC_DT_MINUTE), "40");
+            EXPECT_EQ(Ctl(d, IDC_DT_LINE2).text, "Team 1");
+        })
+        // A day past the month's end carries into the next month.
+        .Select(IDC_DT_MONTH, 3)
+        .SetText(IDC_DT_DAY, "31")
+        .Focus(IDC_DT_YEAR)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_DT_DAY).text, "1");
+            EXPECT_EQ(SelText(d, IDC_DT_MONTH), "May");
+            EXPECT_EQ(Ctl(d, IDC_DT_WEEKDAY).text, "Tue");
+        })
+        // The 32-bit seconds of the file end in January 2038: later dates are refused
+        // and the boxes go back to the last good date.
+        .SetText(IDC_DT_YEAR, "2038")
+        .Focus(IDC_DT_DAY)
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_DT_YEAR).text, "2001"); })
+        .SetText(IDC_DT_YEAR, "2039")
+        .Focus(IDC_DT_DAY)
+        .SetText(IDC_DT_YEAR, "2037")
+        .Select(IDC_DT_MINUTE, 3)
+        .Click(IDC_DT_BOTH_TEAMS)
+        .OK();
+    ui.AnswerMessageBox(IDOK, "Please enter a date between");
+    ui.AnswerMessageBox(IDOK, "Please enter an integer between 1970 and 2038.");
+    sheet
+        .Check([&](CDialog& d) {
+            const CTime want(2037, 5, 1, 21, 15, 0);
+            EXPECT_EQ(f->m_timePlayed[0], want);
+            EXPECT_EQ(f->m_timePlayed[1], want);  // Both Teams
+            EXPECT_EQ(Sheet(d).m_timePlayedA, want);
+            EXPECT_EQ(Sheet(d).m_timePlayedB, want);
+            EXPECT_EQ(Ctl(d, IDC_SS_DATE_PLAYED[0]).text, "01 May 37 09:15PM");
+        })
+        .Cancel();
+    EXPECT_FALSE(EditResult(&L.doc, f));
+    EXPECT_EQ(f->m_timePlayed[0], CTime(2001, 3, 14, 21, 43, 0));
+    EXPECT_TRUE(ui.AllUsed());
+}
+
+TEST(ScoresheetCancel, UndoesEveryCompanionsChange)
+{
+    ResultsLeague L(2, 3, 3, 2, 1);
+    L.doc.m_bBlindGamesPerTeam = 0;
+    CFixture* f = L.Match(1);
+    FillLineUp(&L.doc, f);
+    ScoreAll(L, f, 140);
+    f->m_bPlayed[0] = f->m_bPlayed[1] = 1;
+    f->m_timePlayed[0] = f->m_timePlayed[1] = f->m_timeDue;
+    const CFixture before(*f);
+
+    CScriptedBackend ui;
+    auto& sheet = ui.OnDialog(IDD_THREES_SCORESHEET).Click(IDC_SS_SUBS[1]);
+    ui.OnDialog(IDD_THREES_SUBSTITUTES).Click(IDC_SUBS_POSITION[2]).OK();
+    ui.OnDialog(IDD_SUBSTITUTIONS)
+        .Click(IDC_SUB_FROM_LEAGUE)
+        .SelectString(IDC_SUB_PLAYER[0], "Bowler 14")
+        .SetText(IDC_SUB_SCORE[0], "99")
+        .OK();
+    sheet.Click(IDC_SS_BLINDS[0]);
+    ui.OnDialog(IDD_THREES_BLIND_SCORES).Click(IDC_BLIND_BOX[0][1]).OK();
+    sheet.Click(IDC_SS_EXCLUDE[1]);
+    ui.OnDialog(IDD_EXCLUDE_GAMES).Click(IDC_EXCL_BOX[2][2]).OK();
+    sheet.Click(IDC_SS_CHANGE_DATE[1]);
+    ui.OnDialog(IDD_ENTER_DATE_TIME).SetText(IDC_DT_DAY, "20").OK();
+    sheet
+        .Check([&](CDialog& d) {
+            // Everything is in the fixture while the sheet is open ...
+            EXPECT_EQ(f->m_wPlayerNo[0][CFixture::SlotOf(1, 2)], 14);
+            EXPECT_EQ(f->m_dwPosFlags[0], PosBlind(1));
+            EXPECT_EQ(f->m_dwPosFlags[CFixture::SlotOf(1, 2)], PosExcluded(2));
+            EXPECT_EQ(f->m_timePlayed[1].GetDay(), 20);
+            // ... and the new bowler is offered in his position's list.
+            EXPECT_EQ(Ctl(d, IDC_SS_PLAYER_B[2]).items.size(), 5u);
+        })
+        .Cancel();
+    EXPECT_FALSE(EditResult(&L.doc, f));
+    // ... and nothing of it after Cancel.
+    EXPECT_TRUE(f->IsSameAs(before));
+    EXPECT_TRUE(ui.AllUsed());
+}

@@ -375,3 +375,46 @@ TEST(ScoresheetCancel, UndoesEveryCompanionsChange)
     EXPECT_TRUE(f->IsSameAs(before));
     EXPECT_TRUE(ui.AllUsed());
 }
+
+TEST(ScoresheetSubstitutes, TheSinglesSheetSubstitutesItsOnePositionItself)
+{
+    ResultsLeague L(2, 1, 2, 2, 1);  // team 1: Bowler 11 and the reserve Bowler 12
+    CFixture* f = L.Match(1);
+    FillLineUp(&L.doc, f);
+    CScriptedBackend ui;
+    auto& sheet = ui.OnDialog(IDD_SINGLES_SCORESHEET).Click(IDC_SS_SUBS[0]);
+    ui.OnDialog(IDD_SUBSTITUTIONS).SelectString(IDC_SUB_PLAYER[0], "Bowler 12").SetText(IDC_SUB_SCORE[1], "133").OK();
+    sheet.Click(IDC_SS_SUBS[0]);
+    ui.OnDialog(IDD_SUBSTITUTIONS).SelectString(IDC_SUB_PLAYER[0], "Bowler 11").Cancel();
+    sheet
+        .Check([&](CDialog& d) {
+            // "Assign for ALL Games." put the reserve into both games; Cancel changed nothing.
+            EXPECT_EQ(f->m_wPlayerNo[0][0], 12);
+            EXPECT_EQ(f->m_wPlayerNo[1][0], 12);
+            EXPECT_EQ(f->m_nScore[1][0], 133);
+            EXPECT_EQ(Sheet(d).m_strPlayerA[0], "Bowler 12");
+            EXPECT_EQ(Ctl(d, Cell(0, 0, 1)).text, "133");
+        })
+        .OK();
+    EXPECT_TRUE(EditResult(&L.doc, f));
+    EXPECT_TRUE(ui.AllUsed());
+}
+
+TEST(ScoresheetExclude, TheFivesSheetHasItsOwnButtonIds)
+{
+    ResultsLeague L(2, 5, 4);
+    CScriptedBackend ui;
+    auto& sheet = ui.OnDialog(IDD_FIVES_SCORESHEET).Click(IDC_SS_EXCLUDE_FIVES[1]);
+    ui.OnDialog(IDD_EXCLUDE_GAMES)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_EXCL_TEAM).text, "Team 2");
+            EXPECT_TRUE(Ctl(d, IDC_EXCL_BOX[4][3]).enabled);
+        })
+        .Click(IDC_EXCL_BOX[4][3])
+        .OK();
+    CFixture* f = L.Match(1);
+    sheet.Check([&](CDialog&) { EXPECT_EQ(f->m_dwPosFlags[CFixture::SlotOf(1, 4)], PosExcluded(3)); }).Cancel();
+    EnterResult(&L.doc, f);
+    EXPECT_EQ(f->m_dwPosFlags[CFixture::SlotOf(1, 4)], 0u);  // undone with the sheet
+    EXPECT_TRUE(ui.AllUsed());
+}

@@ -23,6 +23,43 @@ int PassOf(const CBowlingDoc& doc) { return doc.m_bHandicapPass ? PASS_HANDICAP 
 
 AskYesNoFn g_pfnScoringAskYesNo = AskWithMessageBox;
 
+// ---------------------------------------------------------------- team scores
+
+void GetTeamGameScores(const CFixture& f, int nSide, int nScratch[MAX_GAMES], int nWithHandicap[MAX_GAMES])
+{
+    for (int g = 0; g < MAX_GAMES; ++g)
+        nScratch[g] = nWithHandicap[g] = 0;
+    const CBowlingDoc* pDoc = f.m_pDoc;
+    if (nSide < 0 || nSide > 1 || !f.m_bPlayed[nSide])
+        return;
+    // Every position counts unless a robot rule leaves its scores out of the team's; with
+    // such a rule, or a fixture outside a league, the scores are GetGameScore's own.
+    const int n = f.m_nPlayers;
+    bool bEveryPosition = pDoc && n <= MAX_POSITIONS;
+    for (int r = 1; r <= 4 && bEveryPosition; ++r)
+        bEveryPosition = !pDoc->m_Robot[r - 1].m_bExclude; // GetRobot(r)
+    const int nGames = f.GetLeagueGames();
+    if (!bEveryPosition) {
+        for (int g = 0; g < nGames; ++g) {
+            nScratch[g] = f.GetGameScore(nSide, g, FALSE);
+            nWithHandicap[g] = f.GetGameScore(nSide, g, TRUE);
+        }
+        return;
+    }
+    const bool bTeamHcp = pDoc->m_bTeamHandicaps != 0;
+    for (int g = 0; g < nGames; ++g) {
+        int nPins = 0, nHandicap = 0;
+        for (int p = 0; p < MAX_POSITIONS; ++p) // a fixed count, unrolled
+            if (p < n) {
+                const int k = CFixture::SlotOf(nSide, p);
+                nPins += f.m_nScore[g][k];
+                nHandicap += f.m_nHandicap[g][k];
+            }
+        nScratch[g] = nPins;
+        nWithHandicap[g] = nPins + (bTeamHcp ? static_cast<int>(f.m_nTeamHandicap[nSide][g]) : nHandicap);
+    }
+}
+
 // ---------------------------------------------------------------- blind and robot scores
 
 const CBlindScore& CBowlingDoc::GetBlindRule(WORD wCategoryFlags) const
@@ -379,6 +416,7 @@ void CBowlingDoc::CalcMatchPoints(CFixture* pFixture)
     const int n = std::clamp<int>(f.m_nPlayers, 0, MAX_POSITIONS);
     const bool bRobotScores = m_dwRobotIfDefault != 0;
     const bool bIndividualHcp = bHcp && !m_bTeamHandicaps;
+    const bool bCycle = f.m_pDoc && f.m_pDoc->m_bCycleOpponent; // else each meets his own position
 
     auto Defaulted = [&](int s, int g) { return (f.m_nDefaulted[s] & DefaultedBit(g)) != 0; };
     auto AllDefaulted = [&](int s) {
@@ -412,7 +450,7 @@ void CBowlingDoc::CalcMatchPoints(CFixture* pFixture)
             const int nPts = rule.m_nIndividualGame[g] * nUnit;
             const bool bDefA = Defaulted(0, g), bDefB = Defaulted(1, g);
             for (int p = 0; p < n; ++p) {
-                const int q = f.GetOpponentPosition(0, p, g);
+                const int q = bCycle ? f.GetOpponentPosition(0, p, g) : p;
                 int nA, nB;
                 Award(GameScore(0, p, g), GameScore(1, q, g), !bDefA && PositionCanWin(0, p, g),
                       !bDefB && PositionCanWin(1, q, g), (bDefA || bDefB) && !bRobotScores, nPts, nA, nB);
@@ -441,11 +479,14 @@ void CBowlingDoc::CalcMatchPoints(CFixture* pFixture)
     // Team points, and pinfall points on the team row. Each side's games and series are
     // taken once: [side][game], [side][4] the series.
     int nTeamScore[2][POINTS_COLS] = {};
-    for (int s = 0; s < 2; ++s)
+    for (int s = 0; s < 2; ++s) {
+        int nScratch[MAX_GAMES], nWithHcp[MAX_GAMES];
+        GetTeamGameScores(f, s, nScratch, nWithHcp);
         for (int g = 0; g < nGames; ++g) {
-            nTeamScore[s][g] = f.GetGameScore(s, g, bHcp);
+            nTeamScore[s][g] = bHcp ? nWithHcp[g] : nScratch[g];
             nTeamScore[s][4] += nTeamScore[s][g];
         }
+    }
     const int TEAM_ROW = 5;
     for (int c = 0; c < POINTS_COLS; ++c) {
         if (c < 4 && c >= nGames)

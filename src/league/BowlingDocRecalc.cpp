@@ -8,6 +8,7 @@
 
 #include "league/Fixture.h"
 #include "league/Player.h"
+#include "league/Scoring.h"
 #include "league/Team.h"
 
 #include <algorithm>
@@ -221,12 +222,14 @@ void CBowlingDoc::AccumulateFixture(CFixture* f, int nPass, bool bMainPass, std:
     // and the teams' handicap high scores, which the scratch pass leaves to the handicap one.
     const bool bWithHcp = bHcp || !m_bHandicapLeague;
     int nGameScore[2][MAX_GAMES][2];
-    for (int s = 0; s < 2; ++s)
+    for (int s = 0; s < 2; ++s) {
+        int nScratch[MAX_GAMES], nWithHcp[MAX_GAMES];
+        GetTeamGameScores(*f, s, nScratch, nWithHcp);
         for (int g = 0; g < nGames; ++g) {
-            const bool bEntered = f->m_bPlayed[s] != 0;
-            nGameScore[s][g][0] = bEntered ? f->GetGameScore(s, g, FALSE) : 0;
-            nGameScore[s][g][1] = bEntered && bWithHcp ? f->GetGameScore(s, g, TRUE) : nGameScore[s][g][0];
+            nGameScore[s][g][0] = nScratch[g];
+            nGameScore[s][g][1] = bWithHcp ? nWithHcp[g] : nScratch[g];
         }
+    }
     for (int s = 0; s < 2; ++s) {
         if (!f->m_bPlayed[s] || !bCounts[s])
             continue;
@@ -269,12 +272,67 @@ void CBowlingDoc::AccumulateFixture(CFixture* f, int nPass, bool bMainPass, std:
     // --- bowlers' figures
     const bool bVenue = bMainPass && f->m_nVenue != 0 && f->m_nVenue < 32;
     DWORD nLeaguePins = 0, nLeagueGames = 0;
+    const bool bPlainRecord = m_nRollingAvgGames == 0 && !m_bDrop5;
+    const bool bOverEntering = m_bGamesOverEntering != 0;
+    const DWORD dwAllExcluded = PosExcluded(0) | PosExcluded(1) | PosExcluded(2) | PosExcluded(3);
+    DWORD dwAnyMark = dwAllExcluded; // a mark in any game of the match
+    BYTE nAnyDefaulted = 0;
+    for (int g = 0; g < nGames; ++g) {
+        dwAnyMark |= PosPacer(g) | PosBlind(g) | PosNonQual(g);
+        nAnyDefaulted |= DefaultedBit(g);
+    }
     for (int s = 0; s < 2; ++s) {
         if (!f->m_bPlayed[s])
             continue;
         for (int nPos = 0; nPos < nPlayers; ++nPos) {
             const int k = CFixture::SlotOf(s, nPos);
             const DWORD dwFlags = f->m_dwPosFlags[k];
+            // The usual position, one bowler every game with no marks, in one go: what the
+            // game-by-game walk below does for it, without the per-game questions.
+            if (nGames > 0 && bPlainRecord && !(dwFlags & dwAnyMark) && !(f->m_nDefaulted[s] & nAnyDefaulted)) {
+                CPlayer* p = f->GetSlotPlayer(0, k);
+                bool bOneBowler = p && !p->IsRobot() && p->m_pDoc == this;
+                for (int g = 1; g < nGames && bOneBowler; ++g)
+                    bOneBowler = f->GetSlotPlayer(g, k) == p;
+                if (bOneBowler) {
+                    const int nEnteringBase = bOverEntering ? p->GetEnteringAverage(TRUE) / 10 : 0;
+                    if (p->m_nGames[nPass] == 0)
+                        p->m_nEstablishedAvg[nPass] = 0;
+                    DWORD nPins = 0, nHcpPins = 0, nOver = 0;
+                    int nSeries = 0, nSeriesHcp = 0;
+                    for (int g = 0; g < nGames; ++g) {
+                        const int nScore = f->m_nScore[g][k];
+                        const int nWithHcp = nScore + f->m_nHandicap[g][k];
+                        nPins += static_cast<DWORD>(nScore);
+                        nHcpPins += static_cast<DWORD>(std::max(nWithHcp, 0));
+                        Raise(p->m_nHighGame[PASS_SCRATCH], nScore);
+                        Raise(p->m_nHighGame[PASS_HANDICAP], nWithHcp);
+                        Raise(p->m_nBestGame[PASS_SCRATCH][g], nScore);
+                        Raise(p->m_nBestGame[PASS_HANDICAP][g], nWithHcp);
+                        const int nBase = bOverEntering ? nEnteringBase : static_cast<int>(f->m_nAverage[g][k]);
+                        nOver += static_cast<DWORD>((nBase > 0) & (nScore > nBase));
+                        nSeries += nScore;
+                        nSeriesHcp += nWithHcp;
+                    }
+                    p->m_nGames[nPass] += static_cast<DWORD>(nGames);
+                    p->m_nPins[nPass] += nPins;
+                    if (bHcp)
+                        p->m_nHcpPins += nHcpPins;
+                    p->m_nGamesOverAvg[nPass] += nOver;
+                    if (bMainPass) {
+                        nLeaguePins += nPins;
+                        nLeagueGames += static_cast<DWORD>(nGames);
+                        if (bVenue) {
+                            p->m_nVenuePins[f->m_nVenue] += nPins;
+                            p->m_nVenueGames[f->m_nVenue] = static_cast<short>(p->m_nVenueGames[f->m_nVenue] + nGames);
+                        }
+                    }
+                    bowled.push_back(p);
+                    Raise(p->m_nHighSeries[PASS_SCRATCH], nSeries);
+                    Raise(p->m_nHighSeries[PASS_HANDICAP], nSeriesHcp);
+                    continue;
+                }
+            }
             CSeriesPart parts[MAX_GAMES]; // filled as bowlers are met
             int nParts = 0;
             for (int g = 0; g < nGames; ++g) {
@@ -308,7 +366,17 @@ void CBowlingDoc::AccumulateFixture(CFixture* f, int nPass, bool bMainPass, std:
                 }
                 if (!p || p->IsRobot())
                     continue;
-                p->RecordBowledGame(nPass, nScore, nHandicap);
+                if (bPlainRecord && p->m_pDoc == this) {
+                    // RecordBowledGame with neither a rolling window nor drop-5 to keep.
+                    if (p->m_nGames[nPass] == 0)
+                        p->m_nEstablishedAvg[nPass] = 0;
+                    ++p->m_nGames[nPass];
+                    p->m_nPins[nPass] += static_cast<DWORD>(std::max(nScore, 0));
+                    if (bHcp)
+                        p->m_nHcpPins += static_cast<DWORD>(std::max(nScore + nHandicap, 0));
+                } else {
+                    p->RecordBowledGame(nPass, nScore, nHandicap);
+                }
                 // The exclusion flag keeps a game out of the high figures only.
                 if (!(dwFlags & PosExcluded(g))) {
                     Raise(p->m_nHighGame[PASS_SCRATCH], nScore);
@@ -364,23 +432,28 @@ void CBowlingDoc::AccumulateWins(CFixture* f, int nPass, int nGames, int nPlayer
     const bool bHcp = nPass == PASS_HANDICAP;
     const CPointsRule& rule = bHcp ? m_HcpPoints : m_ScrPoints;
     const auto& points = bHcp ? f->m_wHandicapPoints : f->m_wScratchPoints;
+    const bool bCycle = f->m_pDoc && f->m_pDoc->m_bCycleOpponent; // else each meets his own position
+    // Settings taken once: the compiler cannot tell the bowlers' counters from them.
+    const bool bWithHcp = bHcp && !m_bTeamHandicaps;
+    const bool bPointsWon = rule.m_bMostWinsCountsPoints != 0;
+    const BYTE nDefaulted = f->m_nDefaulted[0] | f->m_nDefaulted[1];
     for (int g = 0; g < nGames; ++g) {
-        if ((f->m_nDefaulted[0] | f->m_nDefaulted[1]) & DefaultedBit(g))
+        if (nDefaulted & DefaultedBit(g))
             continue;
+        const DWORD dwNotBowled = PosBlind(g) | PosNonQual(g) | PosPacer(g);
         for (int nPos = 0; nPos < nPlayers; ++nPos) {
-            const int nOpp = f->GetOpponentPosition(0, nPos, g);
+            const int nOpp = bCycle ? f->GetOpponentPosition(0, nPos, g) : nPos;
             const int k[2] = {CFixture::SlotOf(0, nPos), CFixture::SlotOf(1, nOpp)};
             int nScore[2];
             for (int s = 0; s < 2; ++s)
-                nScore[s] = f->m_nScore[g][k[s]] + (bHcp && !m_bTeamHandicaps ? f->m_nHandicap[g][k[s]] : 0);
+                nScore[s] = f->m_nScore[g][k[s]] + (bWithHcp ? f->m_nHandicap[g][k[s]] : 0);
             for (int s = 0; s < 2; ++s) {
-                const DWORD dwFlags = f->m_dwPosFlags[k[s]];
-                if (dwFlags & (PosBlind(g) | PosNonQual(g) | PosPacer(g)))
+                if (f->m_dwPosFlags[k[s]] & dwNotBowled)
                     continue;
                 CPlayer* p = f->GetSlotPlayer(g, k[s]);
                 if (!p || p->IsRobot())
                     continue;
-                if (rule.m_bMostWinsCountsPoints)
+                if (bPointsWon)
                     p->m_nWins[nPass] += static_cast<DWORD>(std::max(points[s][s == 0 ? nPos : nOpp][g], 0));
                 else
                     p->m_nWins[nPass] += HalfWins(nScore[s], nScore[1 - s]);

@@ -9,3 +9,10 @@ WORD WholePins(double dAverage);
 // framework's message box unless a test puts its own answer in.
 using AskYesNoFn = BOOL (*)(const char* pszQuestion);
 extern AskYesNoFn g_pfnScoringAskYesNo;
+
+class CFixture;
+
+// Both team scores of every game of one side at once, as CFixture::GetGameScore gives them
+// (scratch and with handicap; 0 beyond the league's games or before the result): one walk
+// over the positions where GetGameScore walks them for each game and each system.
+void GetTeamGameScores(const CFixture& fixture, int nSide, int nScratch[4], int nWithHandicap[4]);

@@ -4,6 +4,7 @@
 #include "view/RepForm.h"
 #include "view/ReportFlow.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace {

@@ -3,6 +3,7 @@
 #include "framework/ui/Dialog.h"
 #include "league/FontData.h"
 
+#include <algorithm>
 #include <cstring>
 
 IMPLEMENT_DYNAMIC(CRepItem, CObject)

@@ -3,6 +3,8 @@
 #include "league/BowlingDoc.h"
 #include "view/RepItem.h"
 
+#include <algorithm>
+
 BEGIN_MESSAGE_MAP(CReportLayoutDlg, CDialog)
     ON_BN_CLICKED(IDC_LAYOUT_ADD, OnAdd)
     ON_BN_CLICKED(IDC_LAYOUT_EDIT, OnEdit)

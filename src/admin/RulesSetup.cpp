@@ -13,6 +13,7 @@ namespace RulesSetup {
 namespace {
 
 BOOL (*s_pfnNextSetupCmdMsg)(CBowlingDoc* pDoc, UINT nID, int nCode, CCmdUI* pCmdUI) = nullptr;
+BOOL (*s_pfnNextSetupHasHandler)(UINT nID) = nullptr;
 
 class CRulesCommands : public CCmdTarget
 {
@@ -79,6 +80,11 @@ void Install()
     if (CBowlingDoc::s_pfnSetupCmdMsg != RulesCmdMsg) {
         s_pfnNextSetupCmdMsg = CBowlingDoc::s_pfnSetupCmdMsg;
         CBowlingDoc::s_pfnSetupCmdMsg = RulesCmdMsg;
+        s_pfnNextSetupHasHandler = CBowlingDoc::s_pfnSetupHasHandler;
+        CBowlingDoc::s_pfnSetupHasHandler = [](UINT nID) -> BOOL {
+            return CRulesCommands(nullptr).HasCommandHandler(nID) ||
+                   (s_pfnNextSetupHasHandler && s_pfnNextSetupHasHandler(nID));
+        };
     }
     LeagueSetup::pfnScoringSetup = NewLeagueScoringSetup;
 }

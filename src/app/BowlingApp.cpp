@@ -1,26 +1,12 @@
 #include "app/BowlingApp.h"
 
-#include "app/AppDocument.h"
-#include "app/LeagueNameView.h"
+#include "admin/LeagueSetup.h"
+#include "admin/RulesSetup.h"
 #include "app/MainFrm.h"
+#include "league/BowlingDoc.h"
+#include "playerdb/BowlingDocDatabase.h"
 #include "resources/Resource.h"
-#ifdef TORVANE_HAVE_BOWLING_VIEW
 #include "view/BowlingView.h"
-#endif
-
-// The view of the main window: the league's own once it is built, else the stand-in.
-static const CRuntimeClass* AppViewClass()
-{
-#ifdef TORVANE_HAVE_BOWLING_VIEW
-    return RUNTIME_CLASS(CBowlingView);
-#else
-    return RUNTIME_CLASS(CLeagueNameView);
-#endif
-}
-
-#ifndef TORVANE_HAVE_LEAGUE
-IMPLEMENT_DYNCREATE(CBowlingDoc, CDocument)
-#endif
 
 BEGIN_MESSAGE_MAP(CBowlingApp, CWinApp)
 END_MESSAGE_MAP()
@@ -30,6 +16,10 @@ CBowlingApp::CBowlingApp() : CWinApp("Torvane") {}
 BOOL CBowlingApp::InitApplication()
 {
     RegisterResources();
+    // The document's set-up commands: rules go in front of the league set-up they extend.
+    LeagueSetup::Install();
+    RulesSetup::Install();
+    PlayerDatabase::Install();
     return TRUE;
 }
 
@@ -45,13 +35,18 @@ BOOL CBowlingApp::InitInstance()
     SetDialogBkColor(RGB(192, 192, 192), RGB(0, 0, 0));
     LoadStdProfileSettings(4);
     AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CBowlingDoc), RUNTIME_CLASS(CMainFrame),
-                                          AppViewClass()));
+                                          RUNTIME_CLASS(CBowlingView)));
 
     CString file = GetFirstArgument();
-    if (file.IsEmpty())
+    if (file.IsEmpty()) {
         OnFileNew();
-    else
+        // Without a league to open, the secretary starts a new one.
+        if (m_pMainWnd)
+            if (auto* pDoc = dynamic_cast<CBowlingDoc*>(m_pMainWnd->GetActiveDocument()))
+                pDoc->OnFileNew();
+    } else {
         OpenDocumentFile(file);  // a file that cannot be read is reported and leaves an empty league
+    }
     if (!m_pMainWnd)
         return FALSE;
     m_pMainWnd->ActivateFrame(SW_SHOW);

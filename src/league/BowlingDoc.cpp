@@ -14,6 +14,8 @@ IMPLEMENT_DYNCREATE(CBowlingDoc, CDocument)
 
 BYTE CBowlingDoc::s_nFileVersion = LEAGUE_FILE_VERSION;
 CObject* (*CBowlingDoc::s_pfnMakeScoreSheetPrototype)(CBowlingDoc* pDoc) = nullptr;
+void (*CBowlingDoc::s_pfnOpenPlayerDb)(CBowlingDoc* pDoc) = nullptr;
+void (*CBowlingDoc::s_pfnClosePlayerDb)(CBowlingDoc* pDoc) = nullptr;
 
 namespace {
 
@@ -121,10 +123,14 @@ CBowlingDoc::CBowlingDoc()
     UpdateHandicapFactors();
     if (s_pfnMakeScoreSheetPrototype)
         m_pScoreSheetPrototype = s_pfnMakeScoreSheetPrototype(this);
+    if (s_pfnOpenPlayerDb)
+        s_pfnOpenPlayerDb(this);
 }
 
 CBowlingDoc::~CBowlingDoc()
 {
+    if (s_pfnClosePlayerDb)
+        s_pfnClosePlayerDb(this);
     DeleteContents();
     delete m_pAwardRestrictions;
     delete m_pScoreSheetPrototype;

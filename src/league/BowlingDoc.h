@@ -34,6 +34,7 @@ class CTeam;
 class CVenue;
 class CRepForm;
 class CDC;
+class CPlayerDatabase;
 struct CPageInfo;
 
 // The version every league file is written in.
@@ -475,6 +476,12 @@ public:
             return TRUE;
         return s_pfnSetupCmdMsg && s_pfnSetupCmdMsg(this, nID, nCode, pCmdUI);
     }
+    // Whether the installed set-up commands take nID, so menus enable what they serve.
+    inline static BOOL (*s_pfnSetupHasHandler)(UINT nID) = nullptr;
+    BOOL HasCommandHandler(UINT nID) const override
+    {
+        return CDocument::HasCommandHandler(nID) || (s_pfnSetupHasHandler && s_pfnSetupHasHandler(nID));
+    }
     // ==== end of league set-up ================================================================
 
     // ==== scoring engine (Handicap.cpp, BowlingDocPoints.cpp) ================================
@@ -565,6 +572,19 @@ public:
     // code is linked in; stored right after the default font table without a class tag.
     CObject* m_pScoreSheetPrototype;
     static CObject* (*s_pfnMakeScoreSheetPrototype)(CBowlingDoc* pDoc);
+
+    // ==== player database ====
+    // The bowlers shared by all the secretary's leagues: open while the document lives, when
+    // the program has installed the hooks (the league itself does not link the database).
+    CPlayerDatabase* m_pPlayerDb = nullptr;
+    DWORD m_bStopDbReporting = 0;   // "do not ask again" for similar names; not stored
+    static void (*s_pfnOpenPlayerDb)(CBowlingDoc* pDoc);
+    static void (*s_pfnClosePlayerDb)(CBowlingDoc* pDoc);
+    // 0 on success, -1 when the database is not open or the record cannot be read or written.
+    int GetDbasePlayer(CPlayer* pPlayer);
+    int FindDbasePlayer(DWORD dwKey);
+    int PutDbasePlayer(CPlayer* pPlayer);
+    // ==== end player database ====
 
     // --- run-time state (never stored) ---------------------------------------------------
     CRepForm* m_pCurrentRepForm;    // one of m_listRepForms, or null

@@ -5,7 +5,8 @@
 #include <filesystem>
 
 #include "TempDir.h"
-#include "app/AppDocument.h"
+#include "league/BowlingDoc.h"
+#include "league/SampleLeague.h"
 #include "app/BowlingApp.h"
 #include "framework/qt/QtBackend.h"
 #include "resources/Resource.h"
@@ -34,14 +35,22 @@ TEST(Gallery, TheMainWindowOnQtWithItsPageInPrint)
     AfxUseSettingsFolder(settings.path().string().c_str());
     std::unique_ptr<CUiBackend> qt(AfxCreateQtBackend());
     CUiBackend* previous = AfxSetBackend(qt.get());
+    std::string league = settings.File("Sample.lgf");
+    {
+        CBowlingDoc sample;
+        BuildSampleLeague(sample, GetSampleLeagueShape(FALSE));
+        CString error;
+        ASSERT_TRUE(sample.SaveToFile(league.c_str(), error)) << error.GetString();
+    }
     {
         CBowlingApp app;
+        std::vector<char*> argv = {const_cast<char*>("torvane"), league.data()};
+        app.SetCommandLine(2, argv.data());
         ASSERT_TRUE(app.InitApplication());
         ASSERT_TRUE(app.InitInstance());
         ASSERT_NE(app.m_pMainWnd, nullptr);
         auto* doc = dynamic_cast<CBowlingDoc*>(app.m_pMainWnd->GetActiveDocument());
         ASSERT_NE(doc, nullptr);
-        doc->m_strLeagueName = "Thursday Night League";
         fs::create_directories("gallery");
         EXPECT_TRUE(AfxRenderMainWindowToPng("gallery/MainWindow.png"));
         EXPECT_GT(fs::file_size("gallery/MainWindow.png"), 2000u);

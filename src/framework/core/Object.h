@@ -84,10 +84,11 @@ public:                                                               \
         return ar;                                                                         \
     }
 
-template <class T>
-T* DYNAMIC_DOWNCAST_(CObject* p)
+// The object when it is of the class (or derives from it), else null.
+inline CObject* AfxDynamicDownCast(const CRuntimeClass* pClass, CObject* pObject)
 {
-    return p && p->IsKindOf(RUNTIME_CLASS(T)) ? static_cast<T*>(p) : nullptr;
+    return pObject && pObject->IsKindOf(pClass) ? pObject : nullptr;
 }
-#define DYNAMIC_DOWNCAST(class_name, object) DYNAMIC_DOWNCAST_<class_name>(object)
+#define DYNAMIC_DOWNCAST(class_name, object) \
+    (static_cast<class_name*>(AfxDynamicDownCast(RUNTIME_CLASS(class_name), (object))))
 #define STATIC_DOWNCAST(class_name, object) (static_cast<class_name*>(object))

@@ -3,6 +3,7 @@
 // Conversion to and from Unicode happens only at the edge of the Qt backend.
 #include "framework/core/Types.h"
 
+#include <compare>
 #include <cstdarg>
 #include <functional>
 #include <string>
@@ -58,6 +59,9 @@ public:
     friend bool operator!=(const CString& a, const CString& b) { return !(a == b); }
     friend bool operator!=(const CString& a, const char* b) { return !(a == b); }
     friend bool operator!=(const char* a, const CString& b) { return !(a == b); }
+    // Without these, pairs and tuples of CString would compare through the pointer conversion.
+    friend std::strong_ordering operator<=>(const CString& a, const CString& b) { return a.m_str <=> b.m_str; }
+    friend std::strong_ordering operator<=>(const CString& a, const char* b) { return a.Compare(b) <=> 0; }
     friend bool operator<(const CString& a, const CString& b) { return a.m_str < b.m_str; }
     friend bool operator>(const CString& a, const CString& b) { return b.m_str < a.m_str; }
     friend bool operator<=(const CString& a, const CString& b) { return !(b.m_str < a.m_str); }

@@ -108,7 +108,8 @@ int AfxActivationRequests() { return g_activations; }
 QString CQtBackend::LocalServerName(const char* pszClassName)
 {
     QString user = qEnvironmentVariable("USER", qEnvironmentVariable("LOGNAME", "user"));
-    return QString::fromUtf8(pszClassName) + "-" + user;
+    // Test runs set a suffix of their own, so they never meet a running program or each other.
+    return QString::fromUtf8(pszClassName) + "-" + user + qEnvironmentVariable("TORVANE_INSTANCE_SUFFIX");
 }
 
 BOOL CQtBackend::ActivateOtherInstance(const char* pszClassName)

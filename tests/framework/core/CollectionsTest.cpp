@@ -107,3 +107,14 @@ TEST(CArray, IntegerArraysStoreTheirWidth)
     words.RemoveAt(0, 10);
     EXPECT_TRUE(words.IsEmpty());
 }
+
+TEST(CObject, DynamicDowncastChecksTheClass)
+{
+    CItem item(3);
+    CObList list;
+    CObject* p = &item;
+    EXPECT_EQ(DYNAMIC_DOWNCAST(CItem, p), &item);
+    EXPECT_EQ(DYNAMIC_DOWNCAST(CObList, p), nullptr);
+    EXPECT_EQ(DYNAMIC_DOWNCAST(CItem, static_cast<CObject*>(nullptr)), nullptr);
+    EXPECT_EQ(DYNAMIC_DOWNCAST(CObList, static_cast<CObject*>(&list)), &list);
+}

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 TEST(CString, FormatKeepsTheHalfSignByte)
 {
     CString s;
@@ -70,4 +73,20 @@ TEST(CString, Utf8RoundTripOfTheCodePage)
     EXPECT_EQ(CString::FromUtf8(s.ToUtf8()), s);
     EXPECT_EQ(CString("\x80").ToUtf8(), "\xE2\x82\xAC");  // the euro sign
     EXPECT_EQ(CString::FromUtf8("\xE4\xB8\xAD"), "?");     // not in the code page
+}
+
+TEST(CString, PairsAndTuplesCompareByText)
+{
+    // Built far apart so that pointer order and text order disagree somewhere.
+    std::vector<std::pair<CString, int>> v;
+    for (int i = 9; i >= 0; --i) {
+        CString name;
+        name.Format("Bowler %d", i);
+        v.emplace_back(name, i);
+    }
+    std::sort(v.begin(), v.end());
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(v[static_cast<size_t>(i)].second, i);
+    EXPECT_TRUE(std::make_pair(CString("Adams"), 2) < std::make_pair(CString("Baker"), 1));
+    EXPECT_TRUE(CString("b") > "a");
 }

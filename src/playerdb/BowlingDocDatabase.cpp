@@ -1,0 +1,54 @@
+#include "playerdb/BowlingDocDatabase.h"
+
+#include "framework/ui/Registry.h"
+#include "league/BowlingDoc.h"
+#include "playerdb/PlayerDatabase.h"
+
+namespace {
+
+void OpenForDocument(CBowlingDoc* pDoc)
+{
+    auto* pDb = new CPlayerDatabase;
+    // A folder that cannot be made or files that cannot be opened leave the league usable;
+    // the database calls then answer -1.
+    pDb->Open(GetDatabasePath().GetString());
+    pDoc->m_pPlayerDb = pDb;
+}
+
+void CloseForDocument(CBowlingDoc* pDoc)
+{
+    if (pDoc->m_pPlayerDb) {
+        pDoc->m_pPlayerDb->Close();
+        delete pDoc->m_pPlayerDb;
+        pDoc->m_pPlayerDb = nullptr;
+    }
+}
+
+} // namespace
+
+void PlayerDatabase::Install()
+{
+    CBowlingDoc::s_pfnOpenPlayerDb = OpenForDocument;
+    CBowlingDoc::s_pfnClosePlayerDb = CloseForDocument;
+}
+
+int CBowlingDoc::GetDbasePlayer(CPlayer* pPlayer)
+{
+    if (!m_pPlayerDb || !m_pPlayerDb->IsOpen() || !pPlayer)
+        return -1;
+    return m_pPlayerDb->GetDbasePlayer(pPlayer, m_bSurnameFirst ? TRUE : FALSE);
+}
+
+int CBowlingDoc::FindDbasePlayer(DWORD dwKey)
+{
+    if (!m_pPlayerDb || !m_pPlayerDb->IsOpen())
+        return -1;
+    return m_pPlayerDb->FindDbasePlayer(dwKey);
+}
+
+int CBowlingDoc::PutDbasePlayer(CPlayer* pPlayer)
+{
+    if (!m_pPlayerDb || !m_pPlayerDb->IsOpen() || !pPlayer)
+        return -1;
+    return m_pPlayerDb->PutDbasePlayer(pPlayer, m_bStopDbReporting);
+}

@@ -1,0 +1,71 @@
+// The league document with the database joined: each document opens the folder named by
+// "Database path" (making it), and a bowler put by one league is found by the next.
+#include "TempDir.h"
+#include "framework/ui/Registry.h"
+#include "league/BowlingDoc.h"
+#include "league/Player.h"
+#include "playerdb/BowlingDocDatabase.h"
+#include "playerdb/PlayerDatabase.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+struct Installed
+{
+    Installed() { PlayerDatabase::Install(); }
+    ~Installed()
+    {
+        CBowlingDoc::s_pfnOpenPlayerDb = nullptr;
+        CBowlingDoc::s_pfnClosePlayerDb = nullptr;
+    }
+};
+
+void SetDatabasePath(const std::string& folder)
+{
+    CRegistryKey key;
+    ASSERT_TRUE(key.Open(TORVANE_REGISTRY_KEY));
+    key.SetStringValue(TORVANE_DATABASE_PATH_VALUE, folder.c_str());
+}
+
+} // namespace
+
+TEST(BowlingDocDatabase, EachLeagueOpensTheSharedFolderAndShares)
+{
+    TempDir dir;
+    std::string folder = dir.File("db/nested");
+    SetDatabasePath(folder);
+    Installed installed;
+
+    DWORD dwKey = 0;
+    {
+        CBowlingDoc monday;
+        ASSERT_NE(monday.m_pPlayerDb, nullptr);
+        EXPECT_TRUE(monday.m_pPlayerDb->IsOpen()) << monday.m_pPlayerDb->GetErrorText().GetString();
+        EXPECT_TRUE(std::filesystem::exists(folder + "/PLAYB003.DTA"));
+        CPlayer player;
+        player.m_strFirstName = "Nora";
+        player.m_strSurname = "Quayle";
+        ASSERT_EQ(monday.PutDbasePlayer(&player), 0);
+        dwKey = player.m_dwDbKey;
+        EXPECT_NE(dwKey, 0u);
+    }
+    CBowlingDoc thursday;
+    CPlayer joining;
+    joining.m_dwDbKey = dwKey;
+    ASSERT_EQ(thursday.GetDbasePlayer(&joining), 0);
+    EXPECT_EQ(joining.m_strSurname, "Quayle");
+    EXPECT_EQ(joining.m_strFirstName, "Nora");
+}
+
+TEST(BowlingDocDatabase, WithoutTheDatabaseTheCallsSayNo)
+{
+    CBowlingDoc doc;  // no hooks installed: a test or tool league
+    EXPECT_EQ(doc.m_pPlayerDb, nullptr);
+    CPlayer p;
+    EXPECT_EQ(doc.GetDbasePlayer(&p), -1);
+    EXPECT_EQ(doc.FindDbasePlayer(1), -1);
+    EXPECT_EQ(doc.PutDbasePlayer(&p), -1);
+}

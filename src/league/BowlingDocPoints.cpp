@@ -431,16 +431,20 @@ void CBowlingDoc::CalcMatchPoints(CFixture* pFixture)
         // when they cannot gain points, blind scores when those cannot win.
         int nPosScore[2][MAX_POSITIONS][MAX_GAMES];
         bool bPosCanWin[2][MAX_POSITIONS][MAX_GAMES];
+        const bool bRobotsBarred = m_bRobotsCannotGainPoints != 0;
+        const bool bBlindBarred = rule.m_bBlindCannotWin != 0;
         for (int s = 0; s < 2; ++s)
             for (int p = 0; p < n; ++p) {
                 const int k = CFixture::SlotOf(s, p);
                 const DWORD dwFlags = f.m_dwPosFlags[k];
                 for (int g = 0; g < nGames; ++g) {
+                    nPosScore[s][p][g] = f.m_nScore[g][k] + (bIndividualHcp ? f.m_nHandicap[g][k] : 0);
+                    bPosCanWin[s][p][g] = true;
+                    if (!bRobotsBarred && !bBlindBarred)
+                        continue; // then every position may take points: no bowler to look up
                     const CPlayer* pPlayer = f.GetSlotPlayer(g, k);
                     const bool bRobot = pPlayer && pPlayer->IsRobot();
-                    nPosScore[s][p][g] = f.m_nScore[g][k] + (bIndividualHcp ? f.m_nHandicap[g][k] : 0);
-                    bPosCanWin[s][p][g] = !(bRobot && m_bRobotsCannotGainPoints) &&
-                                          !(rule.m_bBlindCannotWin && (dwFlags & PosBlind(g)) && !bRobot);
+                    bPosCanWin[s][p][g] = !(bRobot && bRobotsBarred) && !(bBlindBarred && (dwFlags & PosBlind(g)) && !bRobot);
                 }
             }
         auto PositionCanWin = [&](int s, int p, int g) { return bPosCanWin[s][p][g]; };

@@ -260,8 +260,9 @@ void CBowlingDoc::AccumulateFixture(CFixture* f, int nPass, bool bMainPass, std:
             if (bBothPlayed) {
                 const int nOwn = nGameScore[s][g][bHcp ? 1 : 0];
                 const int nTheirs = nGameScore[o][g][bHcp ? 1 : 0];
-                t->m_nGamesWon[nPass] += HalfWins(nOwn, nTheirs);
-                t->m_nGamesLost[nPass] += HalfWins(nTheirs, nOwn);
+                const int nWon = HalfWins(nOwn, nTheirs);
+                t->m_nGamesWon[nPass] += nWon;
+                t->m_nGamesLost[nPass] += 2 - nWon; // as HalfWins(nTheirs, nOwn)
             }
         }
         Raise(t->m_nHighSeries[PASS_SCRATCH], nSeries[0]);
@@ -437,11 +438,60 @@ void CBowlingDoc::AccumulateWins(CFixture* f, int nPass, int nGames, int nPlayer
     const bool bWithHcp = bHcp && !m_bTeamHandicaps;
     const bool bPointsWon = rule.m_bMostWinsCountsPoints != 0;
     const BYTE nDefaulted = f->m_nDefaulted[0] | f->m_nDefaulted[1];
+    DWORD dwAnyNotBowled = 0;
+    BYTE nAnyDefaulted = 0;
+    for (int g = 0; g < nGames; ++g) {
+        dwAnyNotBowled |= PosBlind(g) | PosNonQual(g) | PosPacer(g);
+        nAnyDefaulted |= DefaultedBit(g);
+    }
+    // The bowler of a slot who bowls every game of the match and may win, else null.
+    auto PlainBowler = [&](int k) -> CPlayer* {
+        if (nGames == 0 || (f->m_dwPosFlags[k] & dwAnyNotBowled))
+            return nullptr;
+        CPlayer* p = f->GetSlotPlayer(0, k);
+        if (!p || p->IsRobot())
+            return nullptr;
+        for (int g = 1; g < nGames; ++g)
+            if (f->GetSlotPlayer(g, k) != p)
+                return nullptr;
+        return p;
+    };
+    bool bGameByGame[MAX_POSITIONS] = {};
+    for (int nPos = 0; nPos < nPlayers; ++nPos) {
+        // The usual pair, the same two bowlers facing each other every game: their wins
+        // summed first, then counted once each.
+        CPlayer* pPair[2] = {nullptr, nullptr};
+        if (!bCycle && !bPointsWon && !(nDefaulted & nAnyDefaulted)) {
+            pPair[0] = PlainBowler(CFixture::SlotOf(0, nPos));
+            pPair[1] = pPair[0] ? PlainBowler(CFixture::SlotOf(1, nPos)) : nullptr;
+        }
+        if (!pPair[0] || !pPair[1]) {
+            bGameByGame[nPos] = true;
+            continue;
+        }
+        const int k[2] = {CFixture::SlotOf(0, nPos), CFixture::SlotOf(1, nPos)};
+        int nWins[2] = {0, 0};
+        for (int g = 0; g < nGames; ++g) {
+            int nScore[2];
+            for (int s = 0; s < 2; ++s)
+                nScore[s] = f->m_nScore[g][k[s]] + (bWithHcp ? f->m_nHandicap[g][k[s]] : 0);
+            // The other side's half wins are what is left of two: worked from one
+            // comparison, which the compiler keeps free of branches.
+            const int nWon = HalfWins(nScore[0], nScore[1]);
+            nWins[0] += nWon;
+            nWins[1] += 2 - nWon;
+        }
+        pPair[0]->m_nWins[nPass] += static_cast<DWORD>(nWins[0]);
+        pPair[1]->m_nWins[nPass] += static_cast<DWORD>(nWins[1]);
+    }
+
     for (int g = 0; g < nGames; ++g) {
         if (nDefaulted & DefaultedBit(g))
             continue;
         const DWORD dwNotBowled = PosBlind(g) | PosNonQual(g) | PosPacer(g);
         for (int nPos = 0; nPos < nPlayers; ++nPos) {
+            if (!bGameByGame[nPos])
+                continue;
             const int nOpp = bCycle ? f->GetOpponentPosition(0, nPos, g) : nPos;
             const int k[2] = {CFixture::SlotOf(0, nPos), CFixture::SlotOf(1, nOpp)};
             int nScore[2];

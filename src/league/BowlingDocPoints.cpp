@@ -430,27 +430,48 @@ void CBowlingDoc::CalcMatchPoints(CFixture* pFixture)
         // Each position's score and whether it may take points, worked once: robots may not
         // when they cannot gain points, blind scores when those cannot win.
         int nPosScore[2][MAX_POSITIONS][MAX_GAMES];
-        bool bPosCanWin[2][MAX_POSITIONS][MAX_GAMES];
+        bool bPosCanWin[2][MAX_POSITIONS][MAX_GAMES] = {};
         const bool bRobotsBarred = m_bRobotsCannotGainPoints != 0;
         const bool bBlindBarred = rule.m_bBlindCannotWin != 0;
+        const bool bAnyBarred = bRobotsBarred || bBlindBarred; // else no bowler to look up
         for (int s = 0; s < 2; ++s)
             for (int p = 0; p < n; ++p) {
                 const int k = CFixture::SlotOf(s, p);
+                for (int g = 0; g < nGames; ++g)
+                    nPosScore[s][p][g] = f.m_nScore[g][k] + (bIndividualHcp ? f.m_nHandicap[g][k] : 0);
+                if (!bAnyBarred)
+                    continue;
                 const DWORD dwFlags = f.m_dwPosFlags[k];
                 for (int g = 0; g < nGames; ++g) {
-                    nPosScore[s][p][g] = f.m_nScore[g][k] + (bIndividualHcp ? f.m_nHandicap[g][k] : 0);
-                    bPosCanWin[s][p][g] = true;
-                    if (!bRobotsBarred && !bBlindBarred)
-                        continue; // then every position may take points: no bowler to look up
                     const CPlayer* pPlayer = f.GetSlotPlayer(g, k);
                     const bool bRobot = pPlayer && pPlayer->IsRobot();
                     bPosCanWin[s][p][g] = !(bRobot && bRobotsBarred) && !(bBlindBarred && (dwFlags & PosBlind(g)) && !bRobot);
                 }
             }
-        auto PositionCanWin = [&](int s, int p, int g) { return bPosCanWin[s][p][g]; };
+        auto PositionCanWin = [&](int s, int p, int g) { return !bAnyBarred || bPosCanWin[s][p][g]; };
         auto GameScore = [&](int s, int p, int g) { return nPosScore[s][p][g]; };
 
-        for (int g = 0; g < nGames; ++g) {
+        BYTE nGamesMask = 0;
+        for (int g = 0; g < nGames; ++g)
+            nGamesMask |= DefaultedBit(g);
+        // The usual match, each position against its own opposite with nobody barred and
+        // nothing defaulted, awarded straight; the walk below gives the same points.
+        const bool bPlain = !bCycle && !bAnyBarred && !((f.m_nDefaulted[0] | f.m_nDefaulted[1]) & nGamesMask);
+        for (int p = 0; p < n && bPlain; ++p) {
+            int a = 0, b = 0, nA, nB;
+            for (int g = 0; g < nGames; ++g) {
+                Award(nPosScore[0][p][g], nPosScore[1][p][g], true, true, false, rule.m_nIndividualGame[g] * nUnit, nA, nB);
+                points[0][p][g] += nA;
+                points[1][p][g] += nB;
+                a += nPosScore[0][p][g];
+                b += nPosScore[1][p][g];
+            }
+            Award(a, b, true, true, false, rule.m_nIndividualSeries * nUnit, nA, nB);
+            points[0][p][4] += nA;
+            points[1][p][4] += nB;
+        }
+
+        for (int g = 0; g < nGames && !bPlain; ++g) {
             const int nPts = rule.m_nIndividualGame[g] * nUnit;
             const bool bDefA = Defaulted(0, g), bDefB = Defaulted(1, g);
             for (int p = 0; p < n; ++p) {
@@ -464,7 +485,7 @@ void CBowlingDoc::CalcMatchPoints(CFixture* pFixture)
         }
         const int nPts = rule.m_nIndividualSeries * nUnit;
         const bool bDefA = AllDefaulted(0), bDefB = AllDefaulted(1);
-        for (int p = 0; p < n; ++p) {
+        for (int p = 0; p < n && !bPlain; ++p) {
             bool bCanA = !bDefA, bCanB = !bDefB;
             int a = 0, b = 0;
             for (int g = 0; g < nGames; ++g) {

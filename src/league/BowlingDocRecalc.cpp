@@ -457,6 +457,7 @@ void CBowlingDoc::AccumulateWins(CFixture* f, int nPass, int nGames, int nPlayer
         return p;
     };
     bool bGameByGame[MAX_POSITIONS] = {};
+    bool bAnyGameByGame = false;
     for (int nPos = 0; nPos < nPlayers; ++nPos) {
         // The usual pair, the same two bowlers facing each other every game: their wins
         // summed first, then counted once each.
@@ -466,7 +467,7 @@ void CBowlingDoc::AccumulateWins(CFixture* f, int nPass, int nGames, int nPlayer
             pPair[1] = pPair[0] ? PlainBowler(CFixture::SlotOf(1, nPos)) : nullptr;
         }
         if (!pPair[0] || !pPair[1]) {
-            bGameByGame[nPos] = true;
+            bGameByGame[nPos] = bAnyGameByGame = true;
             continue;
         }
         const int k[2] = {CFixture::SlotOf(0, nPos), CFixture::SlotOf(1, nPos)};
@@ -485,7 +486,7 @@ void CBowlingDoc::AccumulateWins(CFixture* f, int nPass, int nGames, int nPlayer
         pPair[1]->m_nWins[nPass] += static_cast<DWORD>(nWins[1]);
     }
 
-    for (int g = 0; g < nGames; ++g) {
+    for (int g = 0; g < nGames && bAnyGameByGame; ++g) {
         if (nDefaulted & DefaultedBit(g))
             continue;
         const DWORD dwNotBowled = PosBlind(g) | PosNonQual(g) | PosPacer(g);

@@ -275,6 +275,7 @@ void CBowlingDoc::AccumulateFixture(CFixture* f, int nPass, bool bMainPass, std:
     DWORD nLeaguePins = 0, nLeagueGames = 0;
     const bool bPlainRecord = m_nRollingAvgGames == 0 && !m_bDrop5;
     const bool bOverEntering = m_bGamesOverEntering != 0;
+    int nPlainSlots = 0; // positions taken in one go below
     const DWORD dwAllExcluded = PosExcluded(0) | PosExcluded(1) | PosExcluded(2) | PosExcluded(3);
     DWORD dwAnyMark = dwAllExcluded; // a mark in any game of the match
     BYTE nAnyDefaulted = 0;
@@ -329,6 +330,7 @@ void CBowlingDoc::AccumulateFixture(CFixture* f, int nPass, bool bMainPass, std:
                         }
                     }
                     bowled.push_back(p);
+                    ++nPlainSlots;
                     Raise(p->m_nHighSeries[PASS_SCRATCH], nSeries);
                     Raise(p->m_nHighSeries[PASS_HANDICAP], nSeriesHcp);
                     continue;
@@ -421,8 +423,29 @@ void CBowlingDoc::AccumulateFixture(CFixture* f, int nPass, bool bMainPass, std:
     m_nLeaguePins += nLeaguePins;
     m_nLeagueGames += nLeagueGames;
 
-    if (bBothPlayed)
+    if (!bBothPlayed)
+        return;
+    // With every position of both sides taken in one go, each pair is the same two bowlers
+    // facing each other all match: AccumulateWins would sum their half wins just so.
+    const CPointsRule& rule = bHcp ? m_HcpPoints : m_ScrPoints;
+    const bool bCycle = f->m_pDoc && f->m_pDoc->m_bCycleOpponent;
+    if (nPlainSlots != 2 * nPlayers || bCycle || rule.m_bMostWinsCountsPoints) {
         AccumulateWins(f, nPass, nGames, nPlayers);
+        return;
+    }
+    const bool bWinsWithHcp = bHcp && !m_bTeamHandicaps;
+    for (int nPos = 0; nPos < nPlayers; ++nPos) {
+        const int k[2] = {CFixture::SlotOf(0, nPos), CFixture::SlotOf(1, nPos)};
+        int nWins = 0;
+        for (int g = 0; g < nGames; ++g) {
+            int nScore[2];
+            for (int s = 0; s < 2; ++s)
+                nScore[s] = f->m_nScore[g][k[s]] + (bWinsWithHcp ? f->m_nHandicap[g][k[s]] : 0);
+            nWins += HalfWins(nScore[0], nScore[1]);
+        }
+        f->GetSlotPlayer(0, k[0])->m_nWins[nPass] += static_cast<DWORD>(nWins);
+        f->GetSlotPlayer(0, k[1])->m_nWins[nPass] += static_cast<DWORD>(2 * nGames - nWins);
+    }
 }
 
 // Individual wins in half wins: position k against the opposing position of the game (the

@@ -73,6 +73,22 @@ constexpr UINT IDC_SELECT_FIXTURE_LIST = 1002;
 // "Set Round Number".
 constexpr UINT IDD_SET_ROUND = 215;
 constexpr UINT IDC_SET_ROUND_NUMBER = 1003;
+// "Select Teams" and "Select Team(s) for Display/Printing": the same list id in both.
+constexpr UINT IDD_SELECT_TEAMS = 227;
+constexpr UINT IDD_SELECT_TEAMS_PRINT = 218;
+constexpr UINT IDC_SELECT_TEAMS_LIST = 1004;
+constexpr UINT IDC_SELECT_TEAMS_MATCH_SEQ = 1005;
+constexpr UINT IDC_SELECT_TEAMS_WEEK = 1006;
+// "Select Bowler(s) for Display/Printing".
+constexpr UINT IDD_SELECT_BOWLERS = 201;
+constexpr UINT IDC_SELECT_BOWLERS_LIST = 1007;
+// "Qualifying % for Individual Hi Awards": High Average, High Individual Game, High
+// Individual Series, Most Improved Bowler, Games Over Average.
+constexpr UINT IDD_HI_AWARD_QUALIFY = 231;
+constexpr UINT IDC_HAQ_PCT[5] = {1008, 1009, 1010, 1011, 1012};
+constexpr UINT IDC_HAQ_GAMES_OVER_ENTERING = 1013;
+constexpr UINT IDC_HAQ_EXCLUDE_FLOATING = 1014;
+constexpr UINT IDC_HAQ_EXCLUDE_PACERS = 1015;
 
 // ---- The scoresheet's companions. ----
 // "Enter date and Time": one side's date played.

@@ -1,0 +1,92 @@
+#include "results/SelectionCommands.h"
+
+#include "league/BowlingDoc.h"
+#include "resources/CommandIds.h"
+#include "results/HiAwardQualifyDlg.h"
+#include "results/SelectBowlersDlg.h"
+#include "results/SelectTeamsPrintDlg.h"
+
+BOOL ChooseTeamsForFixtureDisplay(CBowlingDoc* pDoc)
+{
+    CSelectTeamsDlg dlg;
+    dlg.m_pDoc = pDoc;
+    return dlg.DoModal() == IDOK;
+}
+
+BOOL ChooseTeamsForDisplay(CBowlingDoc* pDoc)
+{
+    CSelectTeamsPrintDlg dlg;
+    dlg.m_pDoc = pDoc;
+    return dlg.DoModal() == IDOK;
+}
+
+BOOL SelectBowlersForDisplay(CBowlingDoc* pDoc)
+{
+    CSelectBowlersDlg dlg;
+    dlg.m_pDoc = pDoc;
+    return dlg.DoModal() == IDOK;
+}
+
+BOOL EditHiAwardQualifying(CBowlingDoc* pDoc)
+{
+    CHiAwardQualifyDlg dlg;
+    for (int i = 0; i < 5; ++i)
+        dlg.m_nPct[i] = pDoc->m_nQualifyingPct[i];
+    dlg.m_bGamesOverEntering = pDoc->m_bGamesOverEntering ? 1 : 0;
+    dlg.m_bExcludeFloatingSubs = pDoc->m_bExcludeFloatingSubs ? 1 : 0;
+    dlg.m_bExcludePacers = pDoc->m_bExcludePacers ? 1 : 0;
+    if (dlg.DoModal() != IDOK)
+        return FALSE;
+    for (int i = 0; i < 5; ++i)
+        pDoc->m_nQualifyingPct[i] = static_cast<BYTE>(dlg.m_nPct[i]);
+    pDoc->m_bGamesOverEntering = static_cast<DWORD>(dlg.m_bGamesOverEntering);
+    pDoc->m_bExcludeFloatingSubs = static_cast<DWORD>(dlg.m_bExcludeFloatingSubs);
+    pDoc->m_bExcludePacers = static_cast<DWORD>(dlg.m_bExcludePacers);
+    // The recalculation reads the percentages as fractions.
+    pDoc->UpdateHandicapFactors();
+    pDoc->SetModifiedFlag();
+    pDoc->Recalculate();
+    pDoc->UpdateAllViews(nullptr);
+    return TRUE;
+}
+
+namespace SelectionCommands {
+
+namespace {
+
+BOOL (*s_pfnNextSetupCmdMsg)(CBowlingDoc* pDoc, UINT nID, int nCode, CCmdUI* pCmdUI) = nullptr;
+
+class CSelectionCommands : public CCmdTarget {
+public:
+    explicit CSelectionCommands(CBowlingDoc* pDoc) : m_pDoc(pDoc) {}
+
+private:
+    void OnAwardPercentages() { EditHiAwardQualifying(m_pDoc); }
+
+    CBowlingDoc* m_pDoc;
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CSelectionCommands, CCmdTarget)
+    ON_COMMAND(ID_LEAGUE_AWARD_PERCENTAGES, OnAwardPercentages)
+END_MESSAGE_MAP()
+
+}  // namespace
+
+BOOL SelectionCmdMsg(CBowlingDoc* pDoc, UINT nID, int nCode, CCmdUI* pCmdUI)
+{
+    CSelectionCommands commands(pDoc);
+    if (commands.OnCmdMsg(nID, nCode, pCmdUI))
+        return TRUE;
+    return s_pfnNextSetupCmdMsg && s_pfnNextSetupCmdMsg(pDoc, nID, nCode, pCmdUI);
+}
+
+void Install()
+{
+    if (CBowlingDoc::s_pfnSetupCmdMsg != SelectionCmdMsg) {
+        s_pfnNextSetupCmdMsg = CBowlingDoc::s_pfnSetupCmdMsg;
+        CBowlingDoc::s_pfnSetupCmdMsg = SelectionCmdMsg;
+    }
+}
+
+}  // namespace SelectionCommands

@@ -1,0 +1,104 @@
+// League > Miscellaneous Setup > Individual Award Percentages through its dialog.
+#include <gtest/gtest.h>
+
+#include "ResultsLeague.h"
+#include "ScriptedBackend.h"
+#include "resources/CommandIds.h"
+#include "results/SelectionCommands.h"
+
+using Texts = std::vector<std::string>;
+
+namespace {
+
+struct AwardLeague : ResultsLeague {
+    AwardLeague() : ResultsLeague(2, 1, 3, 1)
+    {
+        const BYTE pct[5] = {50, 25, 0, 100, 10};
+        for (int i = 0; i < 5; ++i)
+            doc.m_nQualifyingPct[i] = pct[i];
+        doc.m_bGamesOverEntering = 1;
+        doc.m_bExcludeFloatingSubs = 0;
+        doc.m_bExcludePacers = 1;
+        doc.UpdateHandicapFactors();
+        doc.SetModifiedFlag(FALSE);
+        // A figure the recalculation puts right, to see that it ran.
+        Team(1)->m_nPointsWon[PASS_HANDICAP] = 77;
+    }
+
+    std::vector<int> Pct() const { return {doc.m_nQualifyingPct, doc.m_nQualifyingPct + 5}; }
+};
+
+}  // namespace
+
+TEST(HiAwardQualify, ShowsTheLeagueValuesAndStoresThemAfterOK)
+{
+    AwardLeague L;
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_HI_AWARD_QUALIFY)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(d.GetCaption(), "Qualifying % for Individual Hi Awards");
+            const char* expected[5] = {"50", "25", "0", "100", "10"};
+            for (int i = 0; i < 5; ++i)
+                EXPECT_EQ(Ctl(d, IDC_HAQ_PCT[i]).text, expected[i]) << i;
+            EXPECT_EQ(Ctl(d, IDC_HAQ_GAMES_OVER_ENTERING).check, 1);
+            EXPECT_EQ(Ctl(d, IDC_HAQ_EXCLUDE_FLOATING).check, 0);
+            EXPECT_EQ(Ctl(d, IDC_HAQ_EXCLUDE_PACERS).check, 1);
+        })
+        .SetText(IDC_HAQ_PCT[0], "75")
+        .SetText(IDC_HAQ_PCT[2], "33")
+        .SetText(IDC_HAQ_PCT[4], "0")
+        .Click(IDC_HAQ_GAMES_OVER_ENTERING)
+        .Click(IDC_HAQ_EXCLUDE_FLOATING)
+        .OK();
+    ASSERT_TRUE(EditHiAwardQualifying(&L.doc));
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(L.Pct(), (std::vector<int>{75, 25, 33, 100, 0}));
+    EXPECT_EQ(L.doc.m_bGamesOverEntering, 0u);
+    EXPECT_EQ(L.doc.m_bExcludeFloatingSubs, 1u);
+    EXPECT_EQ(L.doc.m_bExcludePacers, 1u);
+    EXPECT_DOUBLE_EQ(L.doc.m_dMinGamesFraction[0], 0.75);
+    EXPECT_DOUBLE_EQ(L.doc.m_dMinGamesFraction[2], 0.33);
+    EXPECT_DOUBLE_EQ(L.doc.m_dMinGamesFraction[4], 0.0);
+    EXPECT_TRUE(L.doc.IsModified());
+    EXPECT_EQ(L.Team(1)->m_nPointsWon[PASS_HANDICAP], 0);
+}
+
+TEST(HiAwardQualify, RefusesPercentagesOutOfRangeAndCancelChangesNothing)
+{
+    AwardLeague L;
+    CScriptedBackend ui;
+    ui.AnswerMessageBox(IDOK);
+    ui.AnswerMessageBox(IDOK);
+    ui.AnswerMessageBox(IDOK);
+    ui.OnDialog(IDD_HI_AWARD_QUALIFY)
+        .SetText(IDC_HAQ_PCT[1], "101")
+        .OK()
+        .SetText(IDC_HAQ_PCT[1], "-1")
+        .OK()
+        .SetText(IDC_HAQ_PCT[1], "ten")
+        .OK()
+        .Check([](CDialog& d) { EXPECT_FALSE(d.IsEnded()); })
+        .SetText(IDC_HAQ_PCT[1], "40")
+        .Click(IDC_HAQ_EXCLUDE_PACERS)
+        .Cancel();
+    EXPECT_FALSE(EditHiAwardQualifying(&L.doc));
+    EXPECT_EQ(ui.MessageTexts(), (Texts{"Please enter an integer between 0 and 100.",
+                                        "Please enter an integer between 0 and 100.", "Please enter an integer."}));
+    EXPECT_EQ(L.Pct(), (std::vector<int>{50, 25, 0, 100, 10}));
+    EXPECT_EQ(L.doc.m_bExcludePacers, 1u);
+    EXPECT_FALSE(L.doc.IsModified());
+    EXPECT_EQ(L.Team(1)->m_nPointsWon[PASS_HANDICAP], 77);
+}
+
+TEST(HiAwardQualify, RunsFromTheLeagueMenuCommand)
+{
+    AwardLeague L;
+    auto* pPrevious = CBowlingDoc::s_pfnSetupCmdMsg;
+    SelectionCommands::Install();
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_HI_AWARD_QUALIFY).SetText(IDC_HAQ_PCT[3], "60").OK();
+    EXPECT_TRUE(L.doc.OnCmdMsg(ID_LEAGUE_AWARD_PERCENTAGES, CN_COMMAND, nullptr));
+    CBowlingDoc::s_pfnSetupCmdMsg = pPrevious;
+    EXPECT_EQ(L.doc.m_nQualifyingPct[3], 60);
+    EXPECT_EQ(ui.dialogsOpened, std::vector<UINT>{IDD_HI_AWARD_QUALIFY});
+}

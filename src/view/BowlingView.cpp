@@ -8,6 +8,7 @@
 #include "league/Team.h"
 #include "resources/Resource.h"
 #include "results/ResultCommands.h"
+#include "results/ResultsDisplay.h"
 #include "view/DisplayPages.h"
 #include "view/Exports.h"
 #include "view/MeasureDC.h"
@@ -54,6 +55,8 @@ BEGIN_MESSAGE_MAP(CBowlingView, CScrollView)
     ON_COMMAND(ID_RESULT_FIRST_UNPLAYED, OnResultFirstUnplayedMatch)
     ON_COMMAND(ID_RESULT_ENTER_INDIVIDUAL, OnResultEnterIndividualResult)
     ON_COMMAND(ID_RESULT_AMEND, OnResultAmendResults)
+    ON_COMMAND(ID_RESULT_DISPLAY_BY_ROUND, OnResultDisplayByRound)
+    ON_COMMAND(ID_RESULT_DISPLAY_BY_TEAM, OnResultDisplayByTeam)
 END_MESSAGE_MAP()
 
 namespace {
@@ -84,6 +87,15 @@ void CBowlingView::OnInitialUpdate()
 
 void CBowlingView::OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint)
 {
+    // The standings display is the current report layout: a league without one (a new
+    // league, a file written without layouts) gets the default layout, else its first.
+    CBowlingDoc* pDoc = GetDocument();
+    if (pDoc && !pDoc->m_bSetupInProgress && pDoc->IsLeagueSetUp() && !pDoc->m_pCurrentRepForm) {
+        if (pDoc->m_listRepForms.IsEmpty())
+            pDoc->CreateDefaultReportForm();
+        else
+            pDoc->m_pCurrentRepForm = static_cast<CRepForm*>(pDoc->m_listRepForms.GetHead());
+    }
     Relayout();
     CScrollView::OnUpdate(pSender, lHint, pHint);
 }
@@ -317,10 +329,10 @@ void CBowlingView::OnPopupTeamResults()
     if (!m_pClickedTeam)
         return;
     // The results display takes the team from the document, without asking for one.
-    GetDocument()->m_pSelectedTeam = m_pClickedTeam;
-    CString title;
-    title.Format("Results for %s", m_pClickedTeam->m_strName.GetString());
-    SetDisplayMode(MODE_RESULTS, title, 1, TRUE);
+    CBowlingDoc* pDoc = GetDocument();
+    pDoc->m_pSelectedTeam = m_pClickedTeam;
+    BuildTeamResults(*pDoc, m_pClickedTeam, 1, pDoc->m_nCurrentRound);
+    SetDisplayMode(MODE_RESULTS, TeamResultsTitle(m_pClickedTeam), 1, TRUE);
 }
 
 // --- exports --------------------------------------------------------------------------------
@@ -522,4 +534,20 @@ void CBowlingView::OnResultAmendResults()
         ::OnResultAmendResults(*pDoc);
         Repaint();
     }
+}
+
+void CBowlingView::OnResultDisplayByRound()
+{
+    CString title;
+    if (ChooseRoundResults(*GetDocument(), title))
+        SetDisplayMode(MODE_RESULTS, title);
+}
+
+void CBowlingView::OnResultDisplayByTeam()
+{
+    CString title;
+    if (ChooseTeamResults(*GetDocument(), title))
+        SetDisplayMode(MODE_RESULTS, title);
+    else
+        SetDisplayMode(MODE_REPORT);
 }

@@ -75,6 +75,9 @@ public:
     afx_msg void OnResultFirstUnplayedMatch();
     afx_msg void OnResultEnterIndividualResult();
     afx_msg void OnResultAmendResults();
+    // Results display (src/results/ResultsDisplay.h)
+    afx_msg void OnResultDisplayByRound();
+    afx_msg void OnResultDisplayByTeam();
 
 private:
     struct BackState

@@ -4,11 +4,14 @@
 #include "reports/layout/LineItems.h"
 #include "reports/layout/NotesItem.h"
 #include "reports/layout/OfficersItem.h"
+#include "reports/layout/ResultCard.h"
+#include "reports/layout/ResultSummary.h"
 
 void RegisterReportLayoutItems()
 {
     for (const CRuntimeClass* pClass :
          {RUNTIME_CLASS(CRepItem_Heading), RUNTIME_CLASS(CRepItem_Title), RUNTIME_CLASS(CRepItem_Page),
-          RUNTIME_CLASS(CRepItem_line), RUNTIME_CLASS(CRepItem_Notes), RUNTIME_CLASS(CRepItem_Officers)})
+          RUNTIME_CLASS(CRepItem_line), RUNTIME_CLASS(CRepItem_Notes), RUNTIME_CLASS(CRepItem_Officers),
+          RUNTIME_CLASS(CRepItem_ResultSummary), RUNTIME_CLASS(CRepItem_Result)})
         CRuntimeClass::Register(pClass);
 }

@@ -19,3 +19,21 @@ constexpr UINT IDC_LINE_SPACE_BEFORE = 1256;
 constexpr UINT IDC_LINE_WIDTH = 1257;
 constexpr UINT IDC_LINE_SPACE_AFTER = 1258;
 constexpr UINT IDC_LINE_THICKNESS = 1259;
+
+// "Results Summary": a result summary's kinds of points, format and fonts.
+constexpr UINT IDD_RESULTS_SUMMARY = 285;
+constexpr UINT IDC_RS_TITLE_FONT = 1300;
+constexpr UINT IDC_RS_DETAIL_FONT = 1301;
+constexpr UINT IDC_RS_WIN_FONT = 1302;
+constexpr UINT IDC_RS_LOSE_FONT = 1303;
+constexpr UINT IDC_RS_TITLE_DESC = 1304;
+constexpr UINT IDC_RS_DETAIL_DESC = 1305;
+constexpr UINT IDC_RS_WIN_DESC = 1306;
+constexpr UINT IDC_RS_LOSE_DESC = 1307;
+constexpr UINT IDC_RS_HCP_POINTS = 1308;
+constexpr UINT IDC_RS_SCR_POINTS = 1309;
+constexpr UINT IDC_RS_HCP_PYRAMID = 1310;
+constexpr UINT IDC_RS_SCR_PYRAMID = 1311;
+constexpr UINT IDC_RS_HCP_PETERSEN = 1312;
+constexpr UINT IDC_RS_SCR_PETERSEN = 1313;
+constexpr UINT IDC_RS_FORMAT = 1314;

@@ -393,6 +393,14 @@ const std::vector<DlgTemplate>& ResultDialogTemplates()
             {CtlKind::PushButton, IDOK, "OK", 109, 105, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
             {CtlKind::PushButton, IDCANCEL, "Cancel", 163, 105, 50, 14, WS_TABSTOP},
         }},
+        {IDD_ROUNDS_DISPLAYED, "Rounds to be displayed", 160, 62, {
+            {CtlKind::Static, IDC_STATIC, "Start Round", 7, 9, 50, 8},
+            {CtlKind::Edit, IDC_ROUNDS_START, nullptr, 62, 7, 30, 12, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
+            {CtlKind::Static, IDC_STATIC, "Last Round", 7, 27, 50, 8},
+            {CtlKind::Edit, IDC_ROUNDS_LAST, nullptr, 62, 25, 30, 12, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
+            {CtlKind::PushButton, IDOK, "OK", 103, 6, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+            {CtlKind::PushButton, IDCANCEL, "Cancel", 103, 24, 50, 14, WS_TABSTOP},
+        }},
         {IDD_SET_ROUND, "Set Round Number", 160, 46, {
             {CtlKind::Static, IDC_STATIC, "Round Number", 7, 9, 52, 8},
             {CtlKind::Edit, IDC_SET_ROUND_NUMBER, nullptr, 62, 7, 30, 12, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},

@@ -191,3 +191,8 @@ constexpr UINT IDC_NP_SURNAME = 339;
 constexpr UINT IDC_NP_FORENAME = 208;
 constexpr UINT IDC_NP_TEAM = 158;
 constexpr UINT IDC_NP_ANOTHER = 346;
+
+// "Rounds to be displayed": the span of rounds of a team's results display.
+constexpr UINT IDD_ROUNDS_DISPLAYED = 394;
+constexpr UINT IDC_ROUNDS_START = 1183;
+constexpr UINT IDC_ROUNDS_LAST = 1184;

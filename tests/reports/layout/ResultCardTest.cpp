@@ -1,0 +1,323 @@
+// The result card of the results display: a match worked by hand, drawn and written as HTML.
+#include "ReportTestHelpers.h"
+#include "ResultTestLeague.h"
+#include "league/PointsText.h"
+#include "league/Rules.h"
+#include "reports/layout/ResultCard.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+// Round 4, Alley Cats v Pin Pals, pairs, three games, handicap league.
+//   A1 Ann (hcp 20): 210 150 160                       series 520, with handicap 580
+//   A2 Bob (hcp 10): 170, then Cy (hcp 30): 140 120 blind   series 430, with handicap 500
+//   B1 Dee (hcp 15): 180, [Fay paces game 2: 205, hcp 12], 0 defaulted   series 370 / 415
+//   B2 Eve (hcp 25): 160 175 0 defaulted                                 series 335 / 410
+// Team games A 380 290 280 (950), handicap 30 50 50 (130), with handicap 410 340 330 (1080).
+// Team games B 340 365 0 (705), handicap 40 40 40 (120), with handicap 380 405 40 (825).
+class ResultCard : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_doc.m_nGamesPerMatch = 3;
+        m_doc.m_nPlayersPerTeam = 2;
+        m_doc.m_bHandicapLeague = 1;
+        m_doc.m_bScratchLeague = 0;
+        m_pCats = AddResultTeam(m_doc, 1, "Alley Cats");
+        m_pPals = AddResultTeam(m_doc, 2, "Pin Pals");
+        m_pAnn = AddResultPlayer(m_doc, 1, "Ann", 1);
+        CPlayer* pBob = AddResultPlayer(m_doc, 2, "Bob", 1);
+        m_pCy = AddResultPlayer(m_doc, 3, "Cy", 1);
+        CPlayer* pDee = AddResultPlayer(m_doc, 4, "Dee", 2);
+        CPlayer* pEve = AddResultPlayer(m_doc, 5, "Eve", 2);
+        CPlayer* pFay = AddResultPlayer(m_doc, 6, "Fay", 0);
+        f = AddResultFixture(m_doc, 4, 1, 2);
+        PutBowler(f, 0, 0, m_pAnn, {210, 150, 160}, 20);
+        PutGame(f, 0, 1, 0, pBob, 170, 10);
+        PutGame(f, 0, 1, 1, m_pCy, 140, 30);
+        PutGame(f, 0, 1, 2, m_pCy, 120, 30);
+        f->m_dwPosFlags[1] |= PosBlind(2);
+        PutBowler(f, 1, 0, pDee, {180, 190, 0}, 15);
+        PutBowler(f, 1, 1, pEve, {160, 175, 0}, 25);
+        f->m_nDefaulted[1] = DefaultedBit(2);
+        const int k = CFixture::SlotOf(1, 0);
+        f->m_dwPosFlags[k] |= PosPacer(1);
+        f->m_wPacerNo[1][k] = pFay->m_nPlayerNo;
+        f->m_nPacerScore[1][k] = 205;
+        f->m_nPacerHandicap[1][k] = 12;
+        f->m_timePlayed[0] = CTime(2009, 3, 3, 21, 5, 0);
+        f->m_timePlayed[1] = CTime(2009, 3, 4, 20, 0, 0);
+        // Handicap points of each game and the series (half points), and the match totals.
+        const int a[5] = {2, 0, 2, 0, 2}, b[5] = {0, 2, 0, 0, 0};
+        for (int c = 0; c < 5; ++c) {
+            f->m_nHandicapTotals[0][c] = a[c];
+            f->m_nHandicapTotals[1][c] = b[c];
+        }
+        f->m_nHandicapMatchPoints[0] = 7;
+        f->m_nHandicapMatchPoints[1] = 2;
+        f->m_nHandicapPyramidPoints[0] = 3;
+        m_card.m_pDoc = &m_doc;
+        m_card.m_pFixture = f;
+        m_card.m_x = 720;
+        m_card.m_y = -720;
+    }
+
+    // The x a text of the card starts at: right-aligned texts end at the column.
+    static int RightEnd(const DrawCall& c, int nFontHeight = 172)
+    {
+        return c.x1 + c.text.GetLength() * (nFontHeight / 2);
+    }
+
+    CBowlingDoc m_doc;
+    CTeam* m_pCats = nullptr;
+    CTeam* m_pPals = nullptr;
+    CPlayer* m_pAnn = nullptr;
+    CPlayer* m_pCy = nullptr;
+    CFixture* f = nullptr;
+    CRepItem_Result m_card;
+};
+
+} // namespace
+
+TEST_F(ResultCard, HeightReservesTheRowsOfReplacedBowlersAndPacers)
+{
+    CRecordingDC dc;
+    EXPECT_EQ(m_card.GetName(), "Result");
+    EXPECT_EQ(m_card.m_nType, RIT_RESULT);
+    // Headings: 2 positions + 6 with handicap; rows: Cy's second row and Fay's pacer row.
+    EXPECT_EQ(m_card.GetEstimatedHeight(), -(8 * 222 + 2 * 200));
+    EXPECT_EQ(m_card.GetHeight(&dc), -2176);
+    // A bonus rule adds the bonus row.
+    m_doc.m_listBonusPts.AddTail(new CBonusPts);
+    EXPECT_EQ(m_card.GetHeight(&dc), -2176 - 222);
+}
+
+TEST_F(ResultCard, RowsOfAMatchWorkedByHand)
+{
+    CRecordingDC dc;
+    m_card.Draw(&dc, nullptr);
+    const std::string dump = dc.Dump();
+
+    // Heading: the names in bold, the result stamps of each side's own date.
+    const DrawCall& cats = TextCall(dc, "Alley Cats");
+    EXPECT_EQ(std::make_pair(cats.x1, cats.y1), std::make_pair(830, -742)) << dump;
+    EXPECT_EQ(cats.font.lfWeight, 700);
+    EXPECT_EQ(cats.font.lfHeight, -172);
+    EXPECT_EQ(RightEnd(TextCall(dc, "R4 03 Mar 09 21:05")), 720 + 5018);
+    EXPECT_EQ(RightEnd(TextCall(dc, "R4 04 Mar 09 20:00")), 720 + 10058);
+    EXPECT_EQ(TextCall(dc, "Pin Pals").x1, 720 + 5150);
+
+    // Ann: her handicap, a red 210 and the games with handicap; series in bold.
+    const DrawCall& ann = TextCall(dc, "Ann");
+    EXPECT_EQ(std::make_pair(ann.x1, ann.y1), std::make_pair(792, -964));
+    EXPECT_EQ(ann.font.lfWeight, 400);
+    const DrawCall& g1 = TextCall(dc, "210 ");
+    EXPECT_EQ(g1.color, kRed);
+    EXPECT_EQ(g1.font.lfWeight, 700);
+    EXPECT_EQ(RightEnd(g1), 720 + 2027);
+    EXPECT_EQ(RightEnd(TextCall(dc, "230")), 720 + 2312);
+    EXPECT_EQ(TextCall(dc, "150 ").color, kBlack);
+    EXPECT_EQ(RightEnd(TextCall(dc, "520")), 720 + 4718);
+    EXPECT_EQ(RightEnd(TextCall(dc, "580")), 720 + 5018);
+
+    // Bob bowled game 1 only; Cy's row is 200 lower and holds the series of the position.
+    EXPECT_EQ(TextCall(dc, "Bob").y1, -964 - 222);
+    const DrawCall& cy = TextCall(dc, "Cy");
+    EXPECT_EQ(std::make_pair(cy.x1, cy.y1), std::make_pair(792, -1386));
+    EXPECT_EQ(RightEnd(TextCall(dc, "30")), 720 + 1652);
+    const DrawCall& blind = TextCall(dc, "120*");
+    EXPECT_EQ(blind.y1, -1386);
+    EXPECT_EQ(RightEnd(blind), 720 + 3347);
+    EXPECT_EQ(TextCall(dc, "430").y1, -1386);
+    EXPECT_EQ(TextCall(dc, "500").y1, -1386);
+
+    // Side B's defaulted game is marked; the note is drawn once, under the positions.
+    EXPECT_EQ(RightEnd(TextCall(dc, "  0*")), 720 + 5040 + 3347);
+    EXPECT_EQ(CountTexts(dc, " * = Non Qualifying."), 1);
+    EXPECT_EQ(TextCall(dc, " * = Non Qualifying.").y1, -1608);
+
+    // Team totals, team handicap, totals with handicap.
+    const DrawCall& series = TextCall(dc, "950");
+    EXPECT_EQ(std::make_pair(RightEnd(series), series.y1), std::make_pair(720 + 4733, -1608));
+    EXPECT_EQ(TextCall(dc, "705").y1, -1608);
+    const DrawCall& hcp = TextCall(dc, "130");
+    EXPECT_EQ(std::make_pair(RightEnd(hcp), hcp.y1), std::make_pair(720 + 5018 - 142, -1830));
+    EXPECT_EQ(hcp.font.lfWeight, 400);
+    const DrawCall& total = TextCall(dc, "1080");
+    EXPECT_EQ(std::make_pair(RightEnd(total), total.y1), std::make_pair(720 + 5018, -2052));
+    EXPECT_EQ(TextCall(dc, "825").y1, -2052);
+    EXPECT_EQ(TextCall(dc, "405").y1, -2052);
+
+    // Points: the label once, each side's total with its position-round points.
+    const DrawCall& label = TextCall(dc, "Handicap");
+    EXPECT_EQ(std::make_pair(label.x1, label.y1), std::make_pair(720 + 5084, -2274));
+    EXPECT_EQ(CountTexts(dc, "Scratch"), 0);   // a handicap-only league has no scratch row
+    const DrawCall& ptsA = TextCall(dc, "5 ");
+    EXPECT_EQ(std::make_pair(RightEnd(ptsA), ptsA.y1), std::make_pair(720 + 1652, -2274));
+    EXPECT_EQ(TextCall(dc, "1 ").y1, -2274);
+
+    // The pacer block at the bottom of the box, in blue, side B's columns.
+    const DrawCall& fay = TextCall(dc, "Fay");
+    EXPECT_EQ(std::make_pair(fay.x1, fay.y1), std::make_pair(720 + 5040 + 44, -720 - 2176 + 400));
+    EXPECT_EQ(fay.color, kBlue);
+    const DrawCall& paced = TextCall(dc, "205 ");
+    EXPECT_EQ(paced.color, kRed);
+    EXPECT_EQ(RightEnd(paced), 720 + 5040 + 2687);
+    EXPECT_EQ(TextCall(dc, "217").color, kBlue);
+    EXPECT_EQ(dc.GetTextColor(), kBlack);
+
+    // Names recorded for the right-click menu: the team's, and the bowlers' of the rows.
+    EXPECT_TRUE(m_pCats->HitTest(CPoint(900, -800)));
+    EXPECT_TRUE(m_pAnn->HitTest(CPoint(800, -1000)));
+    EXPECT_TRUE(m_pCy->HitTest(CPoint(800, -1400)));
+}
+
+TEST_F(ResultCard, OnlyTheBoxAndNamesWithoutAResult)
+{
+    f->m_bPlayed[0] = f->m_bPlayed[1] = 0;
+    CRecordingDC dc;
+    const int h = m_card.GetHeight(&dc);
+    m_card.Draw(&dc, nullptr);
+    EXPECT_EQ(dc.Texts(), (std::vector<std::string>{"Alley Cats", "Pin Pals"})) << dc.Dump();
+    // The full estimate still stands; the middle line runs to the box bottom.
+    EXPECT_EQ(h, m_card.GetEstimatedHeight());
+    bool bMiddle = false;
+    for (const DrawCall& c : dc.calls)
+        bMiddle = bMiddle || (c.kind == DrawCall::Line && c.x1 == 720 + 5040 && c.x2 == 720 + 5040 &&
+                              c.y2 == -720 + h + 200);
+    EXPECT_TRUE(bMiddle) << dc.Dump();
+    EXPECT_EQ(HtmlOf(m_card).find("\n<TR>"), std::string::npos);   // no spacer rows
+}
+
+TEST_F(ResultCard, OneSideEnteredShowsNoPointsButTheBonusRow)
+{
+    f->m_bPlayed[1] = 0;
+    auto* pRule = new CBonusPts;
+    m_doc.m_listBonusPts.AddTail(pRule);
+    f->m_wScratchBonus[0][POINTS_ROWS - 1][0] = 2;
+    f->m_wHandicapBonus[0][POINTS_ROWS - 1][0] = 2;
+    f->m_wScratchBonus[0][POINTS_ROWS - 1][4] = 3;   // the copies disagree: half their sum
+    f->m_wHandicapBonus[0][POINTS_ROWS - 1][4] = 4;
+    CRecordingDC dc;
+    const int h = m_card.GetHeight(&dc);
+    m_card.Draw(&dc, nullptr);
+    EXPECT_EQ(CountTexts(dc, "Dee"), 0);
+    EXPECT_EQ(CountTexts(dc, "5 "), 0);   // labels only
+    EXPECT_EQ(CountTexts(dc, "Handicap"), 1);
+    const DrawCall& bonus = TextCall(dc, "Bonus Points.");
+    // Above the pacer block: the box bottom, one pacer row and the bonus row, lifted 15.
+    EXPECT_EQ(bonus.y1, -720 + h + 200 + 400 + 15) << dc.Dump();
+    EXPECT_EQ(TextCall(dc, "1 ").y1, bonus.y1);
+    EXPECT_EQ(RightEnd(TextCall(dc, "1 ")), 720 + 2312);
+    EXPECT_EQ(RightEnd(TextCall(dc, "1\xBD")), 720 + 5018);
+}
+
+TEST_F(ResultCard, ThresholdsAndTeamHandicaps)
+{
+    // 200 is red over a threshold of 199, 199 is not; a series of 600 is red, 599 not.
+    PutBowler(f, 0, 0, m_pAnn, {200, 199, 201}, 0);
+    m_doc.m_bTeamHandicaps = 1;
+    f->m_nTeamHandicap[0][0] = 33;
+    CRecordingDC dc;
+    m_card.Draw(&dc, nullptr);
+    EXPECT_EQ(TextCall(dc, "200 ").color, kRed);
+    EXPECT_EQ(TextCall(dc, "199 ").color, kBlack);
+    EXPECT_EQ(TextCall(dc, "600").color, kRed);
+    // Team handicaps: no bowler handicaps, but the team handicap rows.
+    EXPECT_EQ(CountTexts(dc, "20"), 0);
+    EXPECT_EQ(TextCall(dc, "33").y1, -1830) << dc.Dump();
+
+    PutBowler(f, 0, 0, m_pAnn, {200, 199, 200}, 0);
+    CRecordingDC dc2;
+    m_card.Draw(&dc2, nullptr);
+    EXPECT_EQ(TextCall(dc2, "599").color, kBlack);
+}
+
+TEST_F(ResultCard, ScratchPositionRoundHidesHandicap)
+{
+    f->m_bPositionRound = 1;
+    f->m_bPositionRoundScratch = 1;
+    CRecordingDC dc;
+    m_card.Draw(&dc, nullptr);
+    EXPECT_EQ(CountTexts(dc, "Handicap"), 0);
+    EXPECT_EQ(CountTexts(dc, "Scratch"), 1);
+    EXPECT_EQ(CountTexts(dc, "1080"), 0);
+    // Scored both ways, the handicap figures come back.
+    m_doc.m_bPositionBothWays = 1;
+    CRecordingDC dc2;
+    m_card.Draw(&dc2, nullptr);
+    EXPECT_EQ(CountTexts(dc2, "Handicap"), 1);
+    EXPECT_EQ(CountTexts(dc2, "Scratch"), 1);
+}
+
+TEST_F(ResultCard, HtmlRowsOfTheSameMatch)
+{
+    m_doc.GetDefaultFont(37)->m_crColour = RGB(255, 0, 0);   // Hi Scores
+    m_doc.GetDefaultFont(36)->m_bBold = 1;                   // Team Names
+    const std::string html = HtmlOf(m_card);
+    auto cell = [](const char* psz, bool bRight = true, const char* pszColour = "000000") {
+        return std::string(bRight ? "<td align=right>" : "<td align=left>") + "<font face='Arial'><font color='#" +
+               pszColour + "'>" + psz + "</font></font></td>\n";
+    };
+    // Heading: name, round, three empty cells, day and month; the separating cell.
+    const std::string heading = "<TR><td align=left><b><font face='Arial'><font color='#000000'>Alley Cats"
+                                "</font></font></b></td>\n" +
+                                cell("Rnd 4", false) + "<TD></TD><TD></TD><TD></TD>" + cell("03 ") +
+                                cell("Mar", false) + "\n<TD></TD>\n";
+    EXPECT_EQ(html.rfind(heading, 0), 0u) << html;
+    // Ann's row: the high game in Hi Scores, her handicap after her name.
+    EXPECT_NE(html.find("\n\n<TR>" + cell("Ann (20)", false) + cell(" 210", true, "FF0000") + cell(" 150") +
+                        cell(" 160") + "<TD></TD>" + cell("520") + cell("[580]") + "<TD></TD>"),
+              std::string::npos)
+        << html;
+    // Cy's row: his games 2 and 3, the blind game marked and never a high score.
+    EXPECT_NE(html.find(cell("Cy (30)", false) + "<TD></TD>" + cell(" 140") + cell("*120") + "<TD></TD>" +
+                        cell("430") + cell("[500]")),
+              std::string::npos)
+        << html;
+    EXPECT_NE(html.find(cell("*  0")), std::string::npos);
+    // Scratch totals with the note; handicap and totals rows; the points row; two spacers.
+    EXPECT_NE(html.find("<TR>\n" + cell("Scratch totals", false) + cell("380") + cell("290") + cell("280") +
+                        "<TD></TD>" + cell("950") + "<TD></TD>" + "\n<TD></TD>\n" +
+                        cell("* = Non Qualifying.", false)),
+              std::string::npos)
+        << html;
+    EXPECT_NE(html.find("<TR>\n" + cell("Handicap", false) + cell("30") + cell("50") + cell("50") + "<TD></TD>" +
+                        "<TD></TD>" + cell("130", false)),
+              std::string::npos)
+        << html;
+    EXPECT_NE(html.find("\n<TD></TD>\n<TD></TD>" + cell("380") + cell("405") + cell("40") + "<TD></TD><TD></TD>" +
+                        cell("825") + "</TR>\n"),
+              std::string::npos)
+        << html;
+    EXPECT_NE(html.find(cell("Points (Hcp) 3\xBD", false) + cell("1 ") + cell("0 ") + cell("1 ") + "<TD></TD>" +
+                        "<TD></TD>" + cell("1 ")),
+              std::string::npos)
+        << html;
+    std::string spacer = "\n<TR>\n";
+    for (int i = 0; i < 15; ++i)
+        spacer += "<TD></TD>";
+    spacer += "\n</TR>\n";
+    EXPECT_EQ(html.substr(html.size() - 2 * spacer.size()), spacer + spacer);
+    // Every row has fifteen cells.
+    size_t nRows = 0, nCells = 0;
+    for (size_t pos = html.find("<TR>"); pos != std::string::npos; pos = html.find("<TR>", pos + 1)) {
+        size_t end = html.find("</TR>", pos);
+        std::string row = html.substr(pos, end - pos);
+        size_t n = 0;
+        for (size_t q = row.find("<t"); q != std::string::npos; q = row.find("<t", q + 1))
+            ++n;
+        for (size_t q = row.find("<TD>"); q != std::string::npos; q = row.find("<TD>", q + 1))
+            ++n;
+        ++nRows;
+        nCells += n;
+        EXPECT_EQ(n, 15u) << row;
+    }
+    EXPECT_EQ(nRows, 1u + 3u + 1u + 2u + 1u + 2u);
+}

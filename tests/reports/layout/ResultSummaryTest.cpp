@@ -1,0 +1,438 @@
+// The result summary: its lines in both formats, the win and lose fonts, the averages, its
+// stored bytes across file versions, its HTML and its options dialog.
+#include "ReportTestHelpers.h"
+#include "ResultTestLeague.h"
+#include "ScriptedBackend.h"
+#include "reports/layout/ResultSummary.h"
+#include "reports/layout/ResultSummaryDlg.h"
+#include "resources/Resource.h"
+#include "view/RepForm.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr COLORREF kGreen = RGB(0, 128, 0);
+constexpr COLORREF kMaroon = RGB(128, 0, 0);
+
+// Round 5 of a handicap league of pairs, three games:
+//   match 1  Alley Cats v Pin Pals     both entered, Cats win 7 to 3 (handicap points)
+//   match 2  Strikers v Spares         only the Strikers entered
+//   match 3  Gutter Gang v Bye         not shown
+//   round 6  Alley Cats v Strikers     nothing entered
+class ResultSummary : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        RegisterResources();
+        m_doc.m_nGamesPerMatch = 3;
+        m_doc.m_nPlayersPerTeam = 2;
+        m_doc.m_nRounds = 10;
+        m_doc.m_nCurrentRound = 5;
+        m_doc.m_bHandicapLeague = 1;
+        m_doc.m_bScratchLeague = 1;
+        AddResultTeam(m_doc, 1, "Alley Cats");
+        AddResultTeam(m_doc, 2, "Pin Pals");
+        AddResultTeam(m_doc, 3, "Strikers");
+        AddResultTeam(m_doc, 4, "Spares");
+        AddResultTeam(m_doc, 5, "Gutter Gang");
+        AddResultTeam(m_doc, 6, "Bye")->m_bBye = 1;
+        m_pAnn = AddResultPlayer(m_doc, 1, "Ann", 1);
+        m_pBob = AddResultPlayer(m_doc, 2, "Bob", 1);
+        m_pDee = AddResultPlayer(m_doc, 3, "Dee", 2);
+        m_pEve = AddResultPlayer(m_doc, 4, "Eve", 2);
+        m_pGus = AddResultPlayer(m_doc, 5, "Gus", 3);
+        m_pHal = AddResultPlayer(m_doc, 6, "Hal", 3);
+
+        m_f1 = AddResultFixture(m_doc, 5, 1, 2);
+        PutBowler(m_f1, 0, 0, m_pAnn, {200, 180, 190}, 10);   // 570, 600 with handicap
+        PutBowler(m_f1, 0, 1, m_pBob, {150, 160, 170}, 20);   // 480, 540
+        PutBowler(m_f1, 1, 0, m_pDee, {190, 200, 210}, 0);    // 600
+        PutBowler(m_f1, 1, 1, m_pEve, {140, 150, 160}, 30);   // 450, 540
+        m_f1->m_nHandicapMatchPoints[0] = 14;
+        m_f1->m_nHandicapMatchPoints[1] = 6;
+        m_f1->m_nScratchMatchPoints[0] = 4;
+        m_f1->m_nScratchMatchPoints[1] = 16;
+
+        m_f2 = AddResultFixture(m_doc, 5, 3, 4);
+        PutBowler(m_f2, 0, 0, m_pGus, {170, 170, 0}, 0);
+        PutBowler(m_f2, 0, 1, m_pHal, {170, 170, 0}, 0);
+        m_f2->m_nDefaulted[0] = DefaultedBit(2);
+
+        AddResultFixture(m_doc, 5, 5, 6);
+        AddResultFixture(m_doc, 6, 1, 3);
+
+        m_item.m_pDoc = &m_doc;
+        m_item.m_nRound = 5;
+        m_item.m_bHcpPoints = 1;
+        m_item.m_x = 720;
+        m_item.m_y = -1000;
+        m_item.m_fontWin.m_crColour = kGreen;
+        m_item.m_fontLose.m_crColour = kMaroon;
+    }
+
+    // Right-aligned texts of the recording DC end at their column: 100 twips a character.
+    static int RightEnd(const DrawCall& c) { return c.x1 + c.text.GetLength() * 100; }
+
+    CBowlingDoc m_doc;
+    CPlayer *m_pAnn = nullptr, *m_pBob = nullptr, *m_pDee = nullptr, *m_pEve = nullptr, *m_pGus = nullptr,
+            *m_pHal = nullptr;
+    CFixture* m_f1 = nullptr;
+    CFixture* m_f2 = nullptr;
+    CRepItem_ResultSummary m_item;
+};
+
+} // namespace
+
+TEST_F(ResultSummary, OriginalFormatLines)
+{
+    CRecordingDC dc;
+    // Three title steps and the two matches that are not byes.
+    EXPECT_EQ(m_item.GetHeight(&dc), -5 * 200);
+    m_item.Draw(&dc, nullptr);
+    const std::string dump = dc.Dump();
+
+    const char* pszHeading = "Hcp Results Summary for Round 5 on 03 Mar 09 19:30.";
+    const DrawCall& heading = TextCall(dc, pszHeading);
+    EXPECT_EQ(heading.x1, 5760 - static_cast<int>(std::string(pszHeading).size()) * 100 / 2) << dump;
+    EXPECT_EQ(heading.y1, -1000);
+
+    // Column headings one title step lower: G1..G3 at the three-game columns.
+    EXPECT_EQ(TextCall(dc, "Team").y1, -1200);
+    EXPECT_EQ(RightEnd(TextCall(dc, "G2")), 3528);
+    EXPECT_EQ(RightEnd(TextCall(dc, "G3")), 4032);
+    EXPECT_EQ(CountTexts(dc, "G4"), 0);
+
+    // Match 1: the winner's name in the win font, the loser's in the lose font.
+    const DrawCall& cats = TextCall(dc, "Alley Cats");
+    EXPECT_EQ(std::make_pair(cats.x1, cats.y1), std::make_pair(720, -1400)) << dump;
+    EXPECT_EQ(cats.color, kGreen);
+    const DrawCall& pals = TextCall(dc, "Pin Pals");
+    EXPECT_EQ(RightEnd(pals), 10800);
+    EXPECT_EQ(pals.color, kMaroon);
+    // Team games with handicap, series and points (7 and 3 points).
+    EXPECT_EQ(RightEnd(TextCall(dc, "380")), 3024);       // 200 + 150 + 10 + 20
+    EXPECT_EQ(RightEnd(TextCall(dc, "1140")), 4752);      // 600 + 540
+    EXPECT_EQ(RightEnd(TextCall(dc, "7 ")), 5472);
+    EXPECT_EQ(RightEnd(TextCall(dc, "3 ")), 6624);
+    EXPECT_EQ(RightEnd(TextCall(dc, "1140")), 4752);
+    EXPECT_EQ(TextCall(dc, "7 ").color, RGB(0, 0, 0));
+
+    // Match 2: only side A's figures; the defaulted game 3 and the series are marked.
+    EXPECT_EQ(TextCall(dc, "Strikers").y1, -1600);
+    EXPECT_EQ(RightEnd(TextCall(dc, "0*")), 4032);
+    EXPECT_EQ(RightEnd(TextCall(dc, "680*")), 4752);
+    EXPECT_EQ(TextCall(dc, "Spares").color, kGreen);   // 0 points each: a tie
+    EXPECT_EQ(TextCall(dc, "Strikers").color, kGreen);
+    EXPECT_EQ(CountTexts(dc, "Gutter Gang"), 0);
+
+    // The closing averages.
+    CString league, round;
+    league.Format("League Average Game %6.2f", m_doc.GetLeagueAverage());
+    round.Format("Round 5 Average Game %6.2f", m_doc.GetRoundAverage(5));
+    EXPECT_EQ(TextCall(dc, league).y1, -1800);
+    EXPECT_EQ(RightEnd(TextCall(dc, round)), 10800);
+
+    // The names drawn are found by the right-click menu.
+    EXPECT_TRUE(m_doc.FindTeam(2)->HitTest(CPoint(10700, -1450)));
+    EXPECT_FALSE(m_doc.FindTeam(2)->HitTest(CPoint(9000, -1450)));
+}
+
+TEST_F(ResultSummary, ScratchSummaryAndLinesWithoutFigures)
+{
+    m_item.m_bHcpPoints = 0;
+    m_item.m_bScrPoints = 1;
+    m_item.m_nRound = 6;
+    CRecordingDC dc;
+    m_item.Draw(&dc, nullptr);
+    EXPECT_NE(dc.FindText("Scr Results Summary for Round 6 on 03 Mar 09 19:30."), nullptr) << dc.Dump();
+    EXPECT_NE(dc.FindText("No Result yet."), nullptr);
+
+    // A match that scores handicap only reads "N/A" in a scratch summary.
+    m_item.m_nRound = 5;
+    m_f1->m_bOneSystem = 1;
+    m_f1->m_bOneSystemScratch = 0;
+    CRecordingDC dc2;
+    m_item.Draw(&dc2, nullptr);
+    EXPECT_NE(dc2.FindText("N/A"), nullptr) << dc2.Dump();
+    EXPECT_EQ(dc2.FindText("1140"), nullptr);
+    EXPECT_EQ(TextCall(dc2, "Strikers").color, kGreen);
+
+    // A league without scratch makes every summary a handicap one, and it stays so.
+    m_doc.m_bScratchLeague = 0;
+    m_f1->m_bOneSystemScratch = 1;
+    CRecordingDC dc3;
+    m_item.Draw(&dc3, nullptr);
+    EXPECT_NE(dc3.FindText("Hcp N/A"), nullptr) << dc3.Dump();
+    EXPECT_EQ(m_item.m_bHcpPoints, 1u);
+}
+
+TEST_F(ResultSummary, PointsAndHighSeriesFormat)
+{
+    m_item.m_nFormat = CRepItem_ResultSummary::FORMAT_POINTS_HI_SERIES;
+    m_item.m_bScrPoints = 1;   // 14 + 4 against 6 + 16: 9 points to 11
+    CRecordingDC dc;
+    m_item.Draw(&dc, nullptr);
+    const std::string dump = dc.Dump();
+    EXPECT_EQ(RightEnd(TextCall(dc, "Match High Series")), 10080);
+    EXPECT_EQ(TextCall(dc, "Hcp").x1, 10368);
+    EXPECT_EQ(TextCall(dc, "Alley Cats").color, kMaroon) << dump;
+    const DrawCall& pals = TextCall(dc, "Pin Pals");
+    EXPECT_EQ(std::make_pair(pals.x1, pals.color), std::make_pair(4464, kGreen));
+    EXPECT_EQ(RightEnd(TextCall(dc, "1140")), 3600);
+    EXPECT_EQ(RightEnd(TextCall(dc, "9 ")), 4032);
+    EXPECT_EQ(RightEnd(TextCall(dc, "11 ")), 7776);
+    // Ann's 600 with handicap ties Dee's 600: side A's bowler is shown.
+    const DrawCall& ann = TextCall(dc, "Ann");
+    EXPECT_EQ(std::make_pair(RightEnd(ann), ann.y1), std::make_pair(10080, -1400));
+    EXPECT_EQ(TextCall(dc, "600").x1, 10368);
+    // Match 2: Gus and Hal both 340: the first position is shown.
+    EXPECT_EQ(TextCall(dc, "Gus").y1, -1600);
+    EXPECT_EQ(CountTexts(dc, "Hal"), 0);
+    EXPECT_EQ(RightEnd(TextCall(dc, "680*")), 3600);
+
+    // Scratch series: Dee's 600 beats Ann's 570.
+    m_item.m_bHcpPoints = 0;
+    CRecordingDC dc2;
+    m_item.Draw(&dc2, nullptr);
+    EXPECT_NE(dc2.FindText("Dee"), nullptr) << dc2.Dump();
+    EXPECT_EQ(dc2.FindText("Ann"), nullptr);
+    EXPECT_NE(dc2.FindText("Scr"), nullptr);
+}
+
+TEST_F(ResultSummary, RoundZeroDrawsNothingAndTheFlowCountsRounds)
+{
+    m_item.m_nRound = 0;
+    CRecordingDC dc;
+    EXPECT_EQ(m_item.GetHeight(&dc), 0);
+    m_item.Draw(&dc, nullptr);
+    EXPECT_TRUE(dc.calls.empty());
+    EXPECT_EQ(HtmlOf(m_item), "");
+
+    // Two handicap summaries and a scratch one, current round 5: rounds 5, 4 and 5; with
+    // current round 1 the second handicap summary is empty.
+    CRepForm* pForm = new CRepForm;
+    m_doc.m_listRepForms.AddTail(pForm);
+    m_doc.m_pCurrentRepForm = pForm;
+    CRepItem_ResultSummary* items[3];
+    for (int i = 0; i < 3; ++i) {
+        items[i] = new CRepItem_ResultSummary;
+        items[i]->m_bHcpPoints = i != 1;
+        items[i]->m_bScrPoints = i == 1;
+        pForm->AddItem(items[i]);
+    }
+    m_doc.LayoutReportForm(&dc);
+    EXPECT_EQ(items[0]->m_nRound, 5);
+    EXPECT_EQ(items[1]->m_nRound, 5);
+    EXPECT_EQ(items[2]->m_nRound, 4);
+    m_doc.m_nCurrentRound = 1;
+    m_doc.LayoutReportForm(&dc);
+    EXPECT_EQ(items[2]->m_nRound, 0);
+    EXPECT_EQ(items[2]->GetHeight(&dc), 0);
+}
+
+TEST_F(ResultSummary, StoredBytesAndTheOldFlagByte)
+{
+    m_item.m_bScrPoints = 1;
+    m_item.m_bScrPetersen = 1;
+    m_item.m_nFormat = 1;
+    m_item.m_nRound = 3;
+    m_item.m_fontTitle.m_bBold = 1;
+    std::vector<BYTE> expected{12, 3, 0x01 | 0x08 | 0x20 | 0x40};
+    for (CFontData* p : {&m_item.m_fontDetail, &m_item.m_fontTitle, &m_item.m_fontLose, &m_item.m_fontWin})
+        Append(expected, BytesOf(*p));
+    EXPECT_EQ(BytesOf(m_item), expected);
+    // Before version 39 there are no fonts.
+    EXPECT_EQ(BytesOf(m_item, 38), (std::vector<BYTE>{12, 3, 0x69}));
+
+    CRepItem_ResultSummary back;
+    LoadFrom(back, expected);
+    EXPECT_EQ(back.m_nRound, 3);
+    EXPECT_EQ(back.GetOptionByte(), 0x69);
+    EXPECT_EQ(back.m_bScrPetersen, 1u);
+    EXPECT_EQ(back.m_nFormat, 1u);
+    EXPECT_TRUE(back.m_fontTitle.IsSameAs(m_item.m_fontTitle));
+    EXPECT_TRUE(back.m_fontLose.IsSameAs(m_item.m_fontLose));
+    EXPECT_EQ(BytesOf(back), expected);
+
+    // Below version 66 the byte meant: bit 0 handicap (else scratch) points, bit 1 handicap
+    // pyramid points, bit 2 scratch pyramid points alone. Fonts from 39 on.
+    struct Case
+    {
+        BYTE byte;
+        DWORD hcp, scr, hcpPyr, scrPyr;
+    };
+    for (const Case& c : {Case{0x00, 0, 1, 0, 0}, Case{0x01, 1, 0, 0, 0}, Case{0x03, 1, 0, 1, 0},
+                          Case{0x02, 0, 1, 1, 0}, Case{0x07, 0, 0, 0, 1}, Case{0x48, 0, 1, 0, 0}}) {
+        CRepItem_ResultSummary old;
+        old.m_nFormat = 1;
+        LoadFrom(old, {12, 2, c.byte}, 38);
+        EXPECT_EQ(old.m_bHcpPoints, c.hcp) << int(c.byte);
+        EXPECT_EQ(old.m_bScrPoints, c.scr) << int(c.byte);
+        EXPECT_EQ(old.m_bHcpPyramid, c.hcpPyr) << int(c.byte);
+        EXPECT_EQ(old.m_bScrPyramid, c.scrPyr) << int(c.byte);
+        EXPECT_EQ(old.m_nFormat, 0u);
+        EXPECT_EQ(old.m_bHcpPetersen + old.m_bScrPetersen, 0u);
+    }
+    std::vector<BYTE> v65{12, 2, 0x04};
+    for (CFontData* p : {&m_item.m_fontDetail, &m_item.m_fontTitle, &m_item.m_fontLose, &m_item.m_fontWin})
+        Append(v65, BytesOf(*p));
+    CRepItem_ResultSummary old65;
+    LoadFrom(old65, v65, 65);
+    EXPECT_EQ(old65.m_bScrPyramid, 1u);
+    EXPECT_TRUE(old65.m_fontTitle.IsSameAs(m_item.m_fontTitle));
+    // From 66 on 0x04 is the scratch pyramid flag alone and 0x48 scratch points in the new format.
+    v65[2] = 0x48;
+    CRepItem_ResultSummary new66;
+    LoadFrom(new66, v65, 66);
+    EXPECT_EQ(new66.m_bScrPoints, 1u);
+    EXPECT_EQ(new66.m_bHcpPoints, 0u);
+    EXPECT_EQ(new66.m_nFormat, 1u);
+}
+
+TEST_F(ResultSummary, CopiesLeaveThePinfallFlagsBehind)
+{
+    m_item.m_bScrPyramid = 1;
+    m_item.m_bHcpPetersen = 1;
+    m_item.m_nFormat = 1;
+    m_item.m_fontDetail.m_nPointSize = 12;
+    std::unique_ptr<CRepItem> pCopy(m_item.Clone());
+    auto* p = static_cast<CRepItem_ResultSummary*>(pCopy.get());
+    EXPECT_EQ(p->m_bScrPyramid, 1u);
+    EXPECT_EQ(p->m_nFormat, 1u);
+    EXPECT_EQ(p->m_fontDetail.m_nPointSize, 12);
+    EXPECT_EQ(p->m_bHcpPetersen, 0u);
+}
+
+TEST_F(ResultSummary, HtmlOfBothFormats)
+{
+    m_item.m_fontTitle.m_bBold = 1;
+    const std::string html = HtmlOf(m_item);
+    auto left = [](const char* psz, const char* pszColour = "000000") {
+        return std::string("<td align=left><font face='Arial'><font color='#") + pszColour + "'>" + psz +
+               "</font></font></td>\n";
+    };
+    auto head = [](const char* psz) {
+        return std::string("<td align=left><b><font face='Arial'><font color='#000000'>") + psz +
+               "</font></font></b></td>\n";
+    };
+    std::string expected = "<div align=center>\n<font face='Arial'><font color='#000000'><b>\n"
+                           "Hcp Results Summary for Round 5.</font></font></b>\n</div>\n"
+                           "<CENTER><TABLE CELLSPACING=1 CELLPADDING=1 WIDTH=100%% ALIGN=center>\n<TR>\n";
+    for (int s = 0; s < 2; ++s)
+        for (const char* psz : {"Team", "G1", "G2", "G3", "Tot", "Pts"})
+            expected += head(psz);
+    expected += "</TR><TR>\n" + left("Alley Cats", "008000") + left("380") + left("370") + left("390") +
+                left("1140") + left("7 ") + left("Pin Pals", "800000") + left("360") + left("380") + left("400") +
+                left("1140") + left("3 ") + "</TR><TR>\n" + left("Strikers", "008000") + left("340") +
+                left("340") + left("0*") + left("680*") + left("0 ") + left("Spares", "008000") +
+                "<TD></TD>\n<TD></TD>\n<TD></TD>\n<TD></TD>\n<TD></TD>\n</TR></CENTER></TABLE>\n";
+    EXPECT_EQ(html.substr(0, expected.size()), expected) << html;
+    EXPECT_NE(html.find("League Average Game"), std::string::npos);
+
+    m_item.m_nFormat = 1;
+    const std::string hi = HtmlOf(m_item);
+    EXPECT_NE(hi.find(head("Pts") + "<td align=right><b><font face='Arial'><font color='#000000'>Match Hi Series"),
+              std::string::npos)
+        << hi;
+    EXPECT_NE(hi.find(left("Alley Cats", "008000") + left("1140") + left("7 ") + left("Pin Pals", "800000") +
+                      left("1140") + left("3 ") +
+                      "<td align=right><font face='Arial'><font color='#000000'>Ann</font></font></td>\n"
+                      "<td align=right><font face='Arial'><font color='#000000'>600</font></font></td>\n</TR>"),
+              std::string::npos)
+        << hi;
+    EXPECT_NE(hi.find(left("Spares", "008000") + "<TD></TD>\n<TD></TD>\n<td align=right>"), std::string::npos)
+        << hi;
+}
+
+// --- the options dialog ---------------------------------------------------------------------
+
+TEST_F(ResultSummary, DialogInAHandicapOnlyLeague)
+{
+    m_doc.m_bScratchLeague = 0;
+    m_doc.m_bPyramidScoring = 0;
+    m_item.m_bHcpPoints = 1;
+    m_item.m_bScrPoints = 1;
+    m_item.m_bScrPyramid = 1;
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_RESULTS_SUMMARY)
+        .Check([](CDialog& dlg) {
+            EXPECT_TRUE(dlg.GetDlgItem(IDC_RS_HCP_POINTS)->IsWindowEnabled());
+            EXPECT_FALSE(dlg.GetDlgItem(IDC_RS_SCR_POINTS)->IsWindowEnabled());
+            EXPECT_FALSE(dlg.GetDlgItem(IDC_RS_HCP_PYRAMID)->IsWindowEnabled());
+            EXPECT_FALSE(dlg.GetDlgItem(IDC_RS_SCR_PYRAMID)->IsWindowEnabled());
+            EXPECT_TRUE(dlg.GetDlgItem(IDC_RS_HCP_PETERSEN)->IsWindowEnabled());
+            EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_RS_HCP_POINTS), 1u);
+            EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_RS_SCR_POINTS), 0u);
+            CString desc;
+            dlg.GetDlgItemText(IDC_RS_WIN_DESC, desc);
+            EXPECT_EQ(desc, "Green  Arial  10 Pt. ");
+        })
+        .Click(IDC_RS_HCP_PETERSEN)
+        .Select(IDC_RS_FORMAT, 1)
+        .OK();
+    m_item.Edit();
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(m_item.m_bHcpPoints, 1u);
+    EXPECT_EQ(m_item.m_bScrPoints, 0u);
+    EXPECT_EQ(m_item.m_bScrPyramid, 0u);
+    EXPECT_EQ(m_item.m_bHcpPetersen, 0u);   // never kept
+    EXPECT_EQ(m_item.m_nFormat, 1u);
+}
+
+TEST_F(ResultSummary, DialogFontsAndTicksSurviveAFontChoice)
+{
+    m_doc.m_bPyramidScoring = 1;
+    m_item.m_bHcpPoints = 1;
+    CScriptedBackend ui;
+    // Cancel after a new title font leaves the item's font alone.
+    ui.ChooseFont("Times New Roman", 140, TRUE, FALSE, FALSE, FALSE, RGB(0, 0, 255));
+    ui.OnDialog(IDD_RESULTS_SUMMARY).Click(IDC_RS_TITLE_FONT).Cancel();
+    m_item.Edit();
+    EXPECT_EQ(m_item.m_fontTitle.m_strFaceName, "Arial");
+
+    // A box ticked before a font button keeps its tick; OK takes the font and the boxes.
+    ui.ChooseFont("Times New Roman", 140, TRUE, FALSE, FALSE, FALSE, RGB(0, 0, 255));
+    ui.OnDialog(IDD_RESULTS_SUMMARY)
+        .Click(IDC_RS_SCR_PYRAMID)
+        .Click(IDC_RS_LOSE_FONT)
+        .Check([](CDialog& dlg) {
+            EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_RS_SCR_PYRAMID), 1u);
+            CString desc;
+            dlg.GetDlgItemText(IDC_RS_LOSE_DESC, desc);
+            EXPECT_EQ(desc, "Blue  Times New Roman Bold  14 Pt. ");
+        })
+        .OK();
+    m_item.Edit();
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(m_item.m_bScrPyramid, 1u);
+    EXPECT_EQ(m_item.m_fontLose.m_strFaceName, "Times New Roman");
+    EXPECT_EQ(m_item.m_fontLose.m_nPointSize, 14);
+    EXPECT_EQ(m_item.m_fontLose.m_nPrinterHeight, -280);
+    EXPECT_EQ(m_item.m_nFormat, 0u);
+}
+
+TEST_F(ResultSummary, NewItemTakesTheLeaguesDefaults)
+{
+    m_doc.GetDefaultFont(30)->m_crColour = kGreen;
+    m_doc.GetDefaultFont(28)->m_bBold = 1;
+    CRepItem_ResultSummary item;
+    item.m_pDoc = &m_doc;
+    item.ApplyDefaultFonts();
+    item.SetDefaults();
+    EXPECT_EQ(item.GetName(), "Result Summary");
+    EXPECT_EQ(item.m_fontWin.m_crColour, kGreen);
+    EXPECT_EQ(item.m_fontTitle.m_bBold, 1);
+    EXPECT_EQ(item.m_bHcpPoints, 1u);
+    EXPECT_EQ(item.m_bScrPoints, 0u);
+    m_doc.m_bHandicapLeague = 0;
+    CRepItem_ResultSummary scratch;
+    scratch.m_pDoc = &m_doc;
+    scratch.SetDefaults();
+    EXPECT_EQ(scratch.m_bScrPoints, 1u);
+    EXPECT_STREQ(FindRepItemClassInfo("CRepItem_ResultSummary")->pszClassName, "CRepItem_ResultSummary");
+    std::unique_ptr<CRepItem> pMade(CreateRepItemOfType(RIT_RESULT_SUMMARY));
+    ASSERT_NE(pMade, nullptr);
+    EXPECT_TRUE(pMade->IsKindOf(RUNTIME_CLASS(CRepItem_ResultSummary)));
+}

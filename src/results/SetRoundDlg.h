@@ -1,5 +1,5 @@
 #pragma once
-// "Set Round Number": one whole number from 1 to 999.
+// "Set Round Number": one whole number from 1 to 255, the most a stored round can hold.
 #include "framework/ui/Dialog.h"
 #include "resources/dialogs/ResultDialogs.h"
 
@@ -14,6 +14,6 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override
     {
         DDX_Text(pDX, IDC_SET_ROUND_NUMBER, m_nRound);
-        DDV_MinMaxInt(pDX, m_nRound, 1, 999);
+        DDV_MinMaxInt(pDX, m_nRound, 1, 255);
     }
 };

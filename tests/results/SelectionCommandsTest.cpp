@@ -1,10 +1,12 @@
-// League > Miscellaneous Setup > Individual Award Percentages through its dialog.
+// League > Miscellaneous Setup > Individual Award Percentages through its dialog, and the
+// round number dialog.
 #include <gtest/gtest.h>
 
 #include "ResultsLeague.h"
 #include "ScriptedBackend.h"
 #include "resources/CommandIds.h"
 #include "results/SelectionCommands.h"
+#include "results/SetRoundDlg.h"
 
 using Texts = std::vector<std::string>;
 
@@ -101,4 +103,23 @@ TEST(HiAwardQualify, RunsFromTheLeagueMenuCommand)
     CBowlingDoc::s_pfnSetupCmdMsg = pPrevious;
     EXPECT_EQ(L.doc.m_nQualifyingPct[3], 60);
     EXPECT_EQ(ui.dialogsOpened, std::vector<UINT>{IDD_HI_AWARD_QUALIFY});
+}
+
+TEST(SetRound, TakesARoundThatFitsTheStoredByte)
+{
+    RegisterResources();
+    CScriptedBackend ui;
+    ui.AnswerMessageBox(IDOK);
+    ui.OnDialog(IDD_SET_ROUND)
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SET_ROUND_NUMBER).text, "7"); })
+        .SetText(IDC_SET_ROUND_NUMBER, "256")  // would wrap to round 0
+        .OK()
+        .Check([](CDialog& d) { EXPECT_FALSE(d.IsEnded()); })
+        .SetText(IDC_SET_ROUND_NUMBER, "255")
+        .OK();
+    CSetRoundDlg dlg;
+    dlg.m_nRound = 7;
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(ui.MessageTexts(), Texts{"Please enter an integer between 1 and 255."});
+    EXPECT_EQ(dlg.m_nRound, 255);
 }

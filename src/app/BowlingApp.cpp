@@ -3,6 +3,7 @@
 #include "admin/LeagueSetup.h"
 #include "admin/RulesSetup.h"
 #include "app/MainFrm.h"
+#include "app/PlayerCommands.h"
 #include "league/BowlingDoc.h"
 #include "playerdb/BowlingDocDatabase.h"
 #include "resources/Resource.h"
@@ -19,6 +20,7 @@ BOOL CBowlingApp::InitApplication()
     // The document's set-up commands: rules go in front of the league set-up they extend.
     LeagueSetup::Install();
     RulesSetup::Install();
+    PlayerCommands::Install();
     PlayerDatabase::Install();
     return TRUE;
 }

@@ -6,6 +6,7 @@
 #include "framework/ui/Frame.h"
 #include "league/Player.h"
 #include "league/Team.h"
+#include "playerdb/PlayerDatabase.h"
 #include "resources/Resource.h"
 #include "results/ResultCommands.h"
 #include "results/ResultsDisplay.h"
@@ -187,6 +188,11 @@ void CBowlingView::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
     pDC->SetMapMode(MM_TWIPS);
     m_nPrintPageCount = LayoutDisplayPages(pDoc, pDC);
     pInfo->SetMaxPage(static_cast<UINT>(m_nPrintPageCount));
+    // The player database's files stay closed while the pages go out.
+    if (pDoc->m_pPlayerDb && pDoc->m_pPlayerDb->IsOpen()) {
+        pDoc->m_pPlayerDb->CloseForPrinting();
+        pInfo->m_lpUserData = pDoc->m_pPlayerDb;
+    }
 }
 
 void CBowlingView::OnPrint(CDC* pDC, CPrintInfo* pInfo)
@@ -197,8 +203,14 @@ void CBowlingView::OnPrint(CDC* pDC, CPrintInfo* pInfo)
     DrawDisplayPage(pDoc, pDC, info);
 }
 
-void CBowlingView::OnEndPrinting(CDC* /*pDC*/, CPrintInfo* /*pInfo*/)
+void CBowlingView::OnEndPrinting(CDC* /*pDC*/, CPrintInfo* pInfo)
 {
+    CBowlingDoc* pDoc = GetDocument();
+    if (pDoc && pDoc->m_pPlayerDb && pInfo && pInfo->m_lpUserData == pDoc->m_pPlayerDb) {
+        pInfo->m_lpUserData = nullptr;
+        if (!pDoc->m_pPlayerDb->ReopenAfterPrinting())
+            AfxMessageBox("The player database could not be opened again: " + pDoc->m_pPlayerDb->GetErrorText());
+    }
     // Back to the screen's layout; the name rectangles are the screen's again at the next draw.
     Repaint();
 }

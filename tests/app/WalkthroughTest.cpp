@@ -173,9 +173,12 @@ void ScriptNewLeague(CScriptedBackend& ui)
         .Focus(IDC_SC_TEAM_GAME[0])
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SC_MAX).text, "9"); })
         .OK();
-    // Points, then handicap pinfall, then scratch pinfall... the defaults, with the third
-    // key changed.
-    ui.OnDialog(IDD_HANDICAP_STANDINGS_SEQ).OK();
+    // Ties broken on handicap pinfall before the second key of the defaults.
+    ui.OnDialog(IDD_HANDICAP_STANDINGS_SEQ)
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SEQ_KEY[2]).items[5].text, "Handicap Pinfall"); })
+        .Select(IDC_SEQ_KEY[1], 5)
+        .Select(IDC_SEQ_KEY[2], 1)
+        .OK();
 }
 
 // Player > Add a New Player, four bowlers to each team, "Another New Player" ticked until the
@@ -216,6 +219,7 @@ TEST(Walkthrough, ANewLeagueFromNothingToItsFirstRoundOfResultsSavedReopenedAndP
     EXPECT_EQ(pDoc->m_nRounds, 7);
     EXPECT_EQ(pDoc->m_HcpRule[HCP_RULE_ALL].m_nPercent, 90);
     EXPECT_EQ(pDoc->m_nMaxHandicapPoints, 18);
+    EXPECT_EQ(pDoc->m_dwStandingsKeys & 0xFFF000u, (1u << 20) | (6u << 16) | (2u << 12));
 
     ScriptBowlers(ui);
     ASSERT_TRUE(s.Run(ID_PLAYER_ADD));
@@ -339,6 +343,36 @@ TEST(Walkthrough, ANewLeagueFromNothingToItsFirstRoundOfResultsSavedReopenedAndP
         nAt = n;
     }
     EXPECT_TRUE(ui.messages.empty()) << ::testing::PrintToString(ui.MessageTexts());
+
+    // Result > Display Results by Round, round 1: a card a match, printed.
+    ui.OnDialog(IDD_SELECT_ROUND).Select(IDC_SELECT_ROUND_LIST, 0).OK();
+    ASSERT_TRUE(s.Run(ID_RESULT_DISPLAY_BY_ROUND));
+    EXPECT_TRUE(ui.AllUsed());
+    ui.printedPages.clear();
+    ASSERT_TRUE(s.Run(ID_FILE_PRINT_PREVIEW));
+    ASSERT_FALSE(ui.printedPages.empty());
+    const Texts cards = ui.printedPages[0]->Texts();
+    const std::string cardDump = ui.printedPages[0]->Dump();
+    EXPECT_EQ(IndexOf(cards, "Results for Round 1"), 0) << cardDump;
+    // The hand-worked match's card: the first bowler of each side with his handicap and his
+    // handicap games, the sides' scratch games and handicap rows (4 x 18 and 4 x 60).
+    const int nA = IndexOf(cards, round1[0]->m_pTeamA->m_strName.GetString());
+    const int nB = IndexOf(cards, round1[0]->m_pTeamB->m_strName.GetString());
+    ASSERT_GT(nA, 0) << cardDump;
+    ASSERT_GT(nB, nA) << cardDump;
+    const int nRowA = IndexOf(cards, "B1 Bowler", nB);
+    ASSERT_GT(nRowA, nB) << cardDump;
+    EXPECT_EQ((Texts{cards.begin() + nRowA + 1, cards.begin() + nRowA + 10}),
+              (Texts{"18", "200 ", "218", "200 ", "218", "200 ", "218", "600", "654"}));
+    const int nRowB = IndexOf(cards, "B1 Bowler", nRowA + 1);
+    EXPECT_EQ((Texts{cards.begin() + nRowB + 1, cards.begin() + nRowB + 10}),
+              (Texts{"60", "150 ", "210", "150 ", "210", "150 ", "210", "450", "630"}));
+    const int nHcpRow = IndexOf(cards, "72", nRowB);
+    ASSERT_GT(nHcpRow, nRowB) << cardDump;
+    EXPECT_EQ(IndexOf(cards, "240", nHcpRow), nHcpRow + 4) << cardDump;
+    // The other three matches have their cards too.
+    for (int m = 1; m < 4; ++m)
+        EXPECT_GT(IndexOf(cards, round1[m]->m_pTeamB->m_strName.GetString()), nB) << m;
 }
 
 TEST(Walkthrough, TheSampleLeaguesDefaultReportShowsHeadingOfficialsStandingsAndBowlers)

@@ -152,7 +152,7 @@ public:
     // A real bowler who has reached the league's blind game limit in either pass: asks to
     // change him; TRUE on Yes.
     BOOL CheckBlindGameLimit();
-    WORD m_nEstablishedAvg[2];  // drop-5: whole pins once established, 0 before; not stored
+    WORD m_nEstablishedAvg[2]{}; // drop-5: whole pins once established, 0 before; not stored
     // ==== end of averages ====================================================================
 
     // ==== the player table's figures (PlayerTableFigures.cpp) ================================

@@ -11,6 +11,9 @@ void CBowlingDoc::OnFileNew()
     if (IsLeagueSetUp()) {
         if (AfxMessageBox("Do you really want to start a new league?", MB_YESNO) != IDYES)
             return;
+        // Emptied below: unsaved changes are offered a save under the league's own name first.
+        if (!SaveModified())
+            return;
         m_bNewLeague = 1;
         // The new league's name sits in the old league's folder; it joins the recent files
         // only once it has been saved.
@@ -26,6 +29,8 @@ void CBowlingDoc::OnFileNew()
             LeagueSetup::pfnNewLeagueFromCurrent(this);
             return;
         }
+    } else if (!SaveModified()) {
+        return;
     }
 
     DeleteContents();

@@ -218,6 +218,8 @@ TEST_F(NewLeagueTest, OverASetUpLeagueItAsksFirstAndNamesTheNewFileBesideTheOld)
     EXPECT_EQ(doc.GetPathName(), "/leagues/old/Monday.lgf");
 
     ui.AnswerMessageBox(IDYES, "Do you really want to start a new league?");
+    // The old league is unsaved: its changes are offered a save first.
+    ui.AnswerMessageBox(IDNO, "Save changes to /leagues/old/Monday.lgf?");
     ui.OnDialog(IDD_NEW_LEAGUE).Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_NL_TEAMS).text, "4 Teams"); }).OK();
     ui.AnswerMessageBox(IDYES, "consisting of 4 teams");
     ui.OnDialog(IDD_SET_FIXTURE_LIST).Cancel();

@@ -463,3 +463,41 @@ TEST(Walkthrough, ThePlayerDatabaseIsClosedWhilePagesPrintAndOpenAfterwards)
     EXPECT_FALSE(pDoc->m_pPlayerDb->IsOpen());
     EXPECT_TRUE(ui.messages.empty()) << ::testing::PrintToString(ui.MessageTexts());
 }
+
+TEST(Walkthrough, FileNewOverAChangedLeagueOffersToSaveItFirst)
+{
+    TempDir dir;
+    const std::string path = dir.File("Sample.lgf");
+    {
+        CBowlingDoc doc;
+        BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
+        CString strError;
+        ASSERT_TRUE(doc.SaveToFile(path.c_str(), strError)) << strError.GetString();
+    }
+    CScriptedBackend ui;
+    Started s({path});
+    ASSERT_TRUE(s.ok);
+    CBowlingDoc* pDoc = s.Doc();
+    pDoc->m_strLeagueName = "Renamed but not saved";
+    pDoc->SetModifiedFlag();
+
+    // Cancel at the save question leaves the league as it was.
+    ui.AnswerMessageBox(IDYES, "Do you really want to start a new league?");
+    ui.AnswerMessageBox(IDCANCEL, "Sample.lgf?");
+    ASSERT_TRUE(s.Run(ID_FILE_NEW));
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(pDoc->m_strLeagueName, "Renamed but not saved");
+    EXPECT_EQ(pDoc->GetPathName(), path);
+    EXPECT_TRUE(pDoc->IsModified());
+
+    // Yes saves it under its own name before the new league starts.
+    ui.AnswerMessageBox(IDYES, "Do you really want to start a new league?");
+    ui.AnswerMessageBox(IDYES, "Sample.lgf?");
+    ui.OnDialog(IDD_NEW_LEAGUE).Cancel();
+    ASSERT_TRUE(s.Run(ID_FILE_NEW));
+    EXPECT_TRUE(ui.AllUsed());
+    CBowlingDoc saved;
+    CString strError;
+    ASSERT_TRUE(saved.LoadFromFile(path.c_str(), strError)) << strError.GetString();
+    EXPECT_EQ(saved.m_strLeagueName, "Renamed but not saved");
+}

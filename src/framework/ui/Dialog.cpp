@@ -606,71 +606,58 @@ void DDX_Radio(CDataExchange* pDX, int nIDC, int& value)
     }
 }
 
-void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index)
+namespace {
+template <class Box>
+CControlState* AttachBox(CDataExchange* pDX, int nIDC, Box& box)
 {
     CControlState* s = pDX->PrepareCtrl(nIDC);
-    if (!s)
-        return;
-    CComboBox combo;
-    combo.AttachControl(s, pDX->m_pDlgWnd);
-    if (pDX->m_bSaveAndValidate)
-        index = combo.GetCurSel();
-    else
-        combo.SetCurSel(index);
+    if (s)
+        box.AttachControl(s, pDX->m_pDlgWnd);
+    return s;
 }
 
-void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value)
+template <class Box>
+void ExchangeIndex(CDataExchange* pDX, int nIDC, int& index)
 {
-    CControlState* s = pDX->PrepareCtrl(nIDC);
+    Box box;
+    if (!AttachBox(pDX, nIDC, box))
+        return;
+    if (pDX->m_bSaveAndValidate)
+        index = box.GetCurSel();
+    else
+        box.SetCurSel(index);
+}
+
+// Read: a drop list gives its selected item, a drop-down box its typed text. Written: the
+// matching item is selected; a drop-down box with no such item shows the text anyway.
+void ExchangeComboString(CDataExchange* pDX, int nIDC, CString& value, bool bExact)
+{
+    CComboBox combo;
+    CControlState* s = AttachBox(pDX, nIDC, combo);
     if (!s)
         return;
-    CComboBox combo;
-    combo.AttachControl(s, pDX->m_pDlgWnd);
     if (pDX->m_bSaveAndValidate) {
         value = s->IsDropDownList() ? combo.ItemText(combo.GetCurSel()) : s->text;
-    } else if (combo.SelectString(-1, value) == CB_ERR && !s->IsDropDownList()) {
+        return;
+    }
+    const int i = bExact ? combo.FindStringExact(-1, value) : combo.SelectString(-1, value);
+    if (bExact && i != CB_ERR)
+        combo.SetCurSel(i);
+    if (i == CB_ERR && !s->IsDropDownList())
         SetCtlText(pDX->m_pDlgWnd, s, value);
-    }
 }
+}  // namespace
 
-void DDX_CBStringExact(CDataExchange* pDX, int nIDC, CString& value)
-{
-    CControlState* s = pDX->PrepareCtrl(nIDC);
-    if (!s)
-        return;
-    CComboBox combo;
-    combo.AttachControl(s, pDX->m_pDlgWnd);
-    if (pDX->m_bSaveAndValidate) {
-        value = s->IsDropDownList() ? combo.ItemText(combo.GetCurSel()) : s->text;
-    } else {
-        int i = combo.FindStringExact(-1, value);
-        if (i != CB_ERR)
-            combo.SetCurSel(i);
-        else if (!s->IsDropDownList())
-            SetCtlText(pDX->m_pDlgWnd, s, value);
-    }
-}
-
-void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index)
-{
-    CControlState* s = pDX->PrepareCtrl(nIDC);
-    if (!s)
-        return;
-    CListBox list;
-    list.AttachControl(s, pDX->m_pDlgWnd);
-    if (pDX->m_bSaveAndValidate)
-        index = list.GetCurSel();
-    else
-        list.SetCurSel(index);
-}
+void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index) { ExchangeIndex<CComboBox>(pDX, nIDC, index); }
+void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index) { ExchangeIndex<CListBox>(pDX, nIDC, index); }
+void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value) { ExchangeComboString(pDX, nIDC, value, false); }
+void DDX_CBStringExact(CDataExchange* pDX, int nIDC, CString& value) { ExchangeComboString(pDX, nIDC, value, true); }
 
 void DDX_LBString(CDataExchange* pDX, int nIDC, CString& value)
 {
-    CControlState* s = pDX->PrepareCtrl(nIDC);
-    if (!s)
-        return;
     CListBox list;
-    list.AttachControl(s, pDX->m_pDlgWnd);
+    if (!AttachBox(pDX, nIDC, list))
+        return;
     if (pDX->m_bSaveAndValidate)
         value = list.ItemText(list.GetCurSel());
     else

@@ -460,18 +460,25 @@ void CIndexTreeFile::SplitInner(DWORD nPage, std::string& sep, DWORD& nRight)
     Touch(nPage);
 }
 
-bool CIndexTreeFile::Insert(int t, const std::string& key)
+DWORD CIndexTreeFile::FindLeaf(int t, const std::string& key, std::vector<std::pair<DWORD, size_t>>* pPath) const
 {
-    CTree& tree = m_trees[static_cast<size_t>(t)];
-    std::vector<std::pair<DWORD, size_t>> path;
-    DWORD p = tree.nRoot;
+    DWORD p = m_trees[static_cast<size_t>(t)].nRoot;
     while (m_pages[p].nType == kInner)
     {
         const CNode& node = m_pages[p];
         size_t ci = static_cast<size_t>(std::upper_bound(node.keys.begin(), node.keys.end(), key) - node.keys.begin());
-        path.emplace_back(p, ci);
+        if (pPath)
+            pPath->emplace_back(p, ci);
         p = node.children[ci];
     }
+    return p;
+}
+
+bool CIndexTreeFile::Insert(int t, const std::string& key)
+{
+    CTree& tree = m_trees[static_cast<size_t>(t)];
+    std::vector<std::pair<DWORD, size_t>> path;
+    const DWORD p = FindLeaf(t, key, &path);
     CNode& leaf = m_pages[p];
     auto it = std::lower_bound(leaf.keys.begin(), leaf.keys.end(), key);
     if (it != leaf.keys.end() && *it == key)
@@ -513,14 +520,7 @@ bool CIndexTreeFile::Erase(int t, const std::string& key)
 {
     CTree& tree = m_trees[static_cast<size_t>(t)];
     std::vector<std::pair<DWORD, size_t>> path;
-    DWORD p = tree.nRoot;
-    while (m_pages[p].nType == kInner)
-    {
-        const CNode& node = m_pages[p];
-        size_t ci = static_cast<size_t>(std::upper_bound(node.keys.begin(), node.keys.end(), key) - node.keys.begin());
-        path.emplace_back(p, ci);
-        p = node.children[ci];
-    }
+    const DWORD p = FindLeaf(t, key, &path);
     CNode& leaf = m_pages[p];
     auto it = std::lower_bound(leaf.keys.begin(), leaf.keys.end(), key);
     if (it == leaf.keys.end() || *it != key)
@@ -576,13 +576,7 @@ bool CIndexTreeFile::Erase(int t, const std::string& key)
 
 CIndexTreeFile::CPos CIndexTreeFile::LowerBound(int t, const std::string& key) const
 {
-    DWORD p = m_trees[static_cast<size_t>(t)].nRoot;
-    while (m_pages[p].nType == kInner)
-    {
-        const CNode& node = m_pages[p];
-        p = node.children[static_cast<size_t>(std::upper_bound(node.keys.begin(), node.keys.end(), key) -
-                                              node.keys.begin())];
-    }
+    const DWORD p = FindLeaf(t, key);
     const CNode& leaf = m_pages[p];
     CPos pos{p, static_cast<int>(std::lower_bound(leaf.keys.begin(), leaf.keys.end(), key) - leaf.keys.begin())};
     if (static_cast<size_t>(pos.nEntry) >= leaf.keys.size())

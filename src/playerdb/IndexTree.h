@@ -128,6 +128,9 @@ private:
     void Touch(DWORD nPage);
     void SplitLeaf(DWORD nPage, std::string& sep, DWORD& nRight);
     void SplitInner(DWORD nPage, std::string& sep, DWORD& nRight);
+    // The leaf where key belongs; pPath, when given, gets each inner page passed and the
+    // child taken there, root first.
+    DWORD FindLeaf(int t, const std::string& key, std::vector<std::pair<DWORD, size_t>>* pPath = nullptr) const;
     BOOL Decode(DWORD nPage, const BYTE* p);
     void Encode(DWORD nPage, BYTE* p) const;
     BOOL WritePage(DWORD nPage, const BYTE* p);

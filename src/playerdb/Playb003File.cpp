@@ -55,13 +55,19 @@ void KeyOfKey(const BYTE* p, std::string& key)
     AppendBE32(key, GetLE32(p + kOffKey));
 }
 
-void KeyOfFname(const BYTE* p, std::string& key)
+// Both names in the order given, then the record key, which keeps namesakes apart.
+void AppendNamesAndKey(std::string& key, const BYTE* p, size_t nFirstOff, size_t nSecondOff)
 {
-    AppendName(key, p + kOffFirstName, CPlayb003File::kNameWidth);
+    AppendName(key, p + nFirstOff, CPlayb003File::kNameWidth);
     key += '\0';
-    AppendName(key, p + kOffSurname, CPlayb003File::kNameWidth);
+    AppendName(key, p + nSecondOff, CPlayb003File::kNameWidth);
     key += '\0';
     AppendBE32(key, GetLE32(p + kOffKey));
+}
+
+void KeyOfFname(const BYTE* p, std::string& key)
+{
+    AppendNamesAndKey(key, p, kOffFirstName, kOffSurname);
 }
 
 void SearchOfFname(const BYTE* p, std::string& key)
@@ -71,11 +77,7 @@ void SearchOfFname(const BYTE* p, std::string& key)
 
 void KeyOfNames(const BYTE* p, std::string& key)
 {
-    AppendName(key, p + kOffSurname, CPlayb003File::kNameWidth);
-    key += '\0';
-    AppendName(key, p + kOffFirstName, CPlayb003File::kNameWidth);
-    key += '\0';
-    AppendBE32(key, GetLE32(p + kOffKey));
+    AppendNamesAndKey(key, p, kOffSurname, kOffFirstName);
 }
 
 void SearchOfSname(const BYTE* p, std::string& key)

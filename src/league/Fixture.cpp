@@ -445,41 +445,52 @@ BOOL UsesTeamHandicaps(const CBowlingDoc* pDoc)
     return pDoc && pDoc->m_bTeamHandicaps;
 }
 
+// One side's game: the scores of the positions that count, with the handicap either per
+// bowler or once for the team.
+template <class Counts>
+int SideGameTotal(const CFixture& f, int nSide, int nGame, BOOL bHandicap, Counts counts)
+{
+    const BOOL bTeamHcp = UsesTeamHandicaps(f.m_pDoc);
+    int nTotal = 0;
+    for (int p = 0; p < f.m_nPlayers; ++p) {
+        const int k = CFixture::SlotOf(nSide, p);
+        if (!counts(k))
+            continue;
+        nTotal += f.m_nScore[nGame][k];
+        if (bHandicap && !bTeamHcp)
+            nTotal += f.m_nHandicap[nGame][k];
+    }
+    if (bHandicap && bTeamHcp)
+        nTotal += static_cast<int>(f.m_nTeamHandicap[nSide][nGame]);
+    return nTotal;
+}
+
 } // namespace
 
 int CFixture::GetGameScore(int nSide, int nGame, BOOL bHandicap) const
 {
     if (nSide < 0 || nSide > 1 || nGame < 0 || nGame >= GetLeagueGames() || !m_bPlayed[nSide])
         return 0;
-    const BOOL bTeamHcp = UsesTeamHandicaps(m_pDoc);
     // In a game the side defaulted with robot scores on, the defaulted-match robot's rule
     // decides whether the positions count.
     const CRobot* pDefaultRobot = nullptr;
     if (m_pDoc && m_pDoc->m_dwRobotIfDefault && (m_nDefaulted[nSide] & DefaultedBit(nGame)))
         pDefaultRobot = m_pDoc->GetRobot(m_pDoc->GetDefaultedRobotNumber());
-    int nTotal = 0;
-    for (int p = 0; p < m_nPlayers; ++p) {
-        int k = SlotOf(nSide, p);
-        if (pDefaultRobot) {
-            if (pDefaultRobot->m_bExclude)
-                continue;
-        } else if (m_pDoc) {
-            const CPlayer* pPlayer = m_pPlayer[nGame][k];
-            if (!pPlayer && m_wPlayerNo[nGame][k])
-                pPlayer = m_pDoc->FindPlayer(m_wPlayerNo[nGame][k]);
-            if (pPlayer && pPlayer->m_nRobot) {
-                const CRobot* pRobot = m_pDoc->GetRobot(pPlayer->m_nRobot);
-                if (pRobot && pRobot->m_bExclude)
-                    continue;
-            }
+    return SideGameTotal(*this, nSide, nGame, bHandicap, [&](int k) {
+        if (pDefaultRobot)
+            return !pDefaultRobot->m_bExclude;
+        if (!m_pDoc)
+            return true;
+        const CPlayer* pPlayer = m_pPlayer[nGame][k];
+        if (!pPlayer && m_wPlayerNo[nGame][k])
+            pPlayer = m_pDoc->FindPlayer(m_wPlayerNo[nGame][k]);
+        if (pPlayer && pPlayer->m_nRobot) {
+            const CRobot* pRobot = m_pDoc->GetRobot(pPlayer->m_nRobot);
+            if (pRobot && pRobot->m_bExclude)
+                return false;
         }
-        nTotal += m_nScore[nGame][k];
-        if (bHandicap && !bTeamHcp)
-            nTotal += m_nHandicap[nGame][k];
-    }
-    if (bHandicap && bTeamHcp)
-        nTotal += static_cast<int>(m_nTeamHandicap[nSide][nGame]);
-    return nTotal;
+        return true;
+    });
 }
 
 int CFixture::GetSeriesScore(int nSide, BOOL bHandicap) const
@@ -496,19 +507,8 @@ int CFixture::GetGameBowled(int nSide, int nGame, BOOL bHandicap) const
         return 0;
     if (m_nDefaulted[nSide] & DefaultedBit(nGame))
         return 0;
-    const BOOL bTeamHcp = UsesTeamHandicaps(m_pDoc);
-    int nTotal = 0;
-    for (int p = 0; p < m_nPlayers; ++p) {
-        int k = SlotOf(nSide, p);
-        if (m_dwPosFlags[k] & (PosBlind(nGame) | PosNonQual(nGame)))
-            continue;
-        nTotal += m_nScore[nGame][k];
-        if (bHandicap && !bTeamHcp)
-            nTotal += m_nHandicap[nGame][k];
-    }
-    if (bHandicap && bTeamHcp)
-        nTotal += static_cast<int>(m_nTeamHandicap[nSide][nGame]);
-    return nTotal;
+    return SideGameTotal(*this, nSide, nGame, bHandicap,
+                         [&](int k) { return !(m_dwPosFlags[k] & (PosBlind(nGame) | PosNonQual(nGame))); });
 }
 
 int CFixture::GetSeriesBowled(int nSide, BOOL bHandicap) const

@@ -114,52 +114,40 @@ BOOL EditThreesResult(CBowlingDoc* pDoc, CFixture* pFixture) { return EditWith<C
 BOOL EditDoublesResult(CBowlingDoc* pDoc, CFixture* pFixture) { return EditWith<CDoublesScoresheetDlg>(pDoc, pFixture); }
 BOOL EditSinglesResult(CBowlingDoc* pDoc, CFixture* pFixture) { return EditWith<CSinglesScoresheetDlg>(pDoc, pFixture); }
 
-BOOL EnterFivesResult(CBowlingDoc* pDoc, CFixture* pFixture)
+namespace {
+
+using Launcher = BOOL (*)(CBowlingDoc*, CFixture*);
+
+BOOL EnterWith(Launcher edit, CBowlingDoc* pDoc, CFixture* pFixture)
 {
     FillLineUp(pDoc, pFixture);
-    return EditFivesResult(pDoc, pFixture);
+    return edit(pDoc, pFixture);
 }
-BOOL EnterFoursResult(CBowlingDoc* pDoc, CFixture* pFixture)
+
+// The scoresheet of the league's size; nullptr outside 1..5.
+Launcher EditorForSize(int nPlayers)
 {
-    FillLineUp(pDoc, pFixture);
-    return EditFoursResult(pDoc, pFixture);
+    static const Launcher editors[] = {EditSinglesResult, EditDoublesResult, EditThreesResult, EditFoursResult,
+                                       EditFivesResult};
+    return nPlayers >= 1 && nPlayers <= 5 ? editors[nPlayers - 1] : nullptr;
 }
-BOOL EnterThreesResult(CBowlingDoc* pDoc, CFixture* pFixture)
-{
-    FillLineUp(pDoc, pFixture);
-    return EditThreesResult(pDoc, pFixture);
-}
-BOOL EnterDoublesResult(CBowlingDoc* pDoc, CFixture* pFixture)
-{
-    FillLineUp(pDoc, pFixture);
-    return EditDoublesResult(pDoc, pFixture);
-}
-BOOL EnterSinglesResult(CBowlingDoc* pDoc, CFixture* pFixture)
-{
-    FillLineUp(pDoc, pFixture);
-    return EditSinglesResult(pDoc, pFixture);
-}
+
+}  // namespace
+
+BOOL EnterFivesResult(CBowlingDoc* pDoc, CFixture* pFixture) { return EnterWith(EditFivesResult, pDoc, pFixture); }
+BOOL EnterFoursResult(CBowlingDoc* pDoc, CFixture* pFixture) { return EnterWith(EditFoursResult, pDoc, pFixture); }
+BOOL EnterThreesResult(CBowlingDoc* pDoc, CFixture* pFixture) { return EnterWith(EditThreesResult, pDoc, pFixture); }
+BOOL EnterDoublesResult(CBowlingDoc* pDoc, CFixture* pFixture) { return EnterWith(EditDoublesResult, pDoc, pFixture); }
+BOOL EnterSinglesResult(CBowlingDoc* pDoc, CFixture* pFixture) { return EnterWith(EditSinglesResult, pDoc, pFixture); }
 
 BOOL EnterResult(CBowlingDoc* pDoc, CFixture* pFixture)
 {
-    switch (pDoc->m_nPlayersPerTeam) {
-    case 5: return EnterFivesResult(pDoc, pFixture);
-    case 4: return EnterFoursResult(pDoc, pFixture);
-    case 3: return EnterThreesResult(pDoc, pFixture);
-    case 2: return EnterDoublesResult(pDoc, pFixture);
-    case 1: return EnterSinglesResult(pDoc, pFixture);
-    default: return FALSE;
-    }
+    const Launcher edit = EditorForSize(pDoc->m_nPlayersPerTeam);
+    return edit ? EnterWith(edit, pDoc, pFixture) : FALSE;
 }
 
 BOOL EditResult(CBowlingDoc* pDoc, CFixture* pFixture)
 {
-    switch (pDoc->m_nPlayersPerTeam) {
-    case 5: return EditFivesResult(pDoc, pFixture);
-    case 4: return EditFoursResult(pDoc, pFixture);
-    case 3: return EditThreesResult(pDoc, pFixture);
-    case 2: return EditDoublesResult(pDoc, pFixture);
-    case 1: return EditSinglesResult(pDoc, pFixture);
-    default: return FALSE;
-    }
+    const Launcher edit = EditorForSize(pDoc->m_nPlayersPerTeam);
+    return edit ? edit(pDoc, pFixture) : FALSE;
 }

@@ -333,6 +333,42 @@ void DrawHeadingLine(CDC* pDC, const CString& heading, int y)
     Left(pDC, PAGE_CENTRE - size.cx / 2, y, heading);
 }
 
+// Where the regular and the combined table put pins, average and games; the highs stand at
+// the same places in both, the handicap highs in handicap standings only.
+struct FigureColumns
+{
+    int xPins;
+    int xAverage;
+    int xGames;
+};
+
+void DrawFigureHeadings(CDC* pDC, const FigureColumns& at, int dx, int y, BOOL bHcpPins, BOOL bHcp)
+{
+    Right(pDC, at.xPins + dx, y, bHcpPins ? "Pins(H)" : "Pins(S)");
+    Right(pDC, at.xAverage + dx, y, bHcpPins ? "Av(H)" : "Av(S)");
+    Right(pDC, at.xGames + dx, y, "Gms");
+    Right(pDC, 8496 + dx, y, "HGS");
+    Right(pDC, 9216 + dx, y, "HSS");
+    if (bHcp) {
+        Right(pDC, 10080, y, "HGH");
+        Right(pDC, 10800, y, "HSH");
+    }
+}
+
+template <class Figs>
+void DrawFigures(CDC* pDC, const FigureColumns& at, int dx, int y, const Figs& f, const CTeam* pTeam, BOOL bHcp)
+{
+    Right(pDC, at.xPins + dx, y, Number(f.nPins));
+    Right(pDC, at.xAverage + dx, y, Unsigned(f.nAverage));
+    Right(pDC, at.xGames + dx, y, Number(f.nGames));
+    Right(pDC, 8496 + dx, y, Unsigned(pTeam->m_nHighGame[PASS_SCRATCH]));
+    Right(pDC, 9216 + dx, y, Unsigned(pTeam->m_nHighSeries[PASS_SCRATCH]));
+    if (bHcp) {
+        Right(pDC, 10080, y, Unsigned(pTeam->m_nHighGame[PASS_HANDICAP]));
+        Right(pDC, 10800, y, Unsigned(pTeam->m_nHighSeries[PASS_HANDICAP]));
+    }
+}
+
 } // namespace
 
 void CRepItem_Standings::DrawRegular(CDC* pDC)
@@ -343,6 +379,7 @@ void CRepItem_Standings::DrawRegular(CDC* pDC)
     const int dx = bHcp ? 0 : 1008;
     const BOOL bHcpPins = ShowsHandicapPins();
     const int pass = bHcp ? PASS_HANDICAP : PASS_SCRATCH;
+    static constexpr FigureColumns kRegular{5472, 6480, 7344};
 
     CStandingsFonts fonts(pDC);
     int y = m_y;
@@ -351,15 +388,7 @@ void CRepItem_Standings::DrawRegular(CDC* pDC)
     Left(pDC, 720 + dx, y, "Team");
     Right(pDC, 3600 + dx, y, "Pos");
     Right(pDC, 4464 + dx, y, "Points");
-    Right(pDC, 5472 + dx, y, bHcpPins ? "Pins(H)" : "Pins(S)");
-    Right(pDC, 6480 + dx, y, bHcpPins ? "Av(H)" : "Av(S)");
-    Right(pDC, 7344 + dx, y, "Gms");
-    Right(pDC, 8496 + dx, y, "HGS");
-    Right(pDC, 9216 + dx, y, "HSS");
-    if (bHcp) {
-        Right(pDC, 10080, y, "HGH");
-        Right(pDC, 10800, y, "HSH");
-    }
+    DrawFigureHeadings(pDC, kRegular, dx, y, bHcpPins, bHcp);
     y += LINE;
     fonts.Rows();
 
@@ -373,19 +402,10 @@ void CRepItem_Standings::DrawRegular(CDC* pDC)
             y += LINE;
             nDivision = pTeam->m_nDivision;
         }
-        const Figures f = GetFigures(pTeam);
         DrawName(pDC, pTeam, 720 + dx, y);
         Right(pDC, 3600 + dx, y, Number(nPos));
         Right(pDC, 4464 + dx, y, Points(&doc, pTeam->m_nPointsWon[pass]));
-        Right(pDC, 5472 + dx, y, Number(f.nPins));
-        Right(pDC, 6480 + dx, y, Unsigned(f.nAverage));
-        Right(pDC, 7344 + dx, y, Number(f.nGames));
-        Right(pDC, 8496 + dx, y, Unsigned(pTeam->m_nHighGame[PASS_SCRATCH]));
-        Right(pDC, 9216 + dx, y, Unsigned(pTeam->m_nHighSeries[PASS_SCRATCH]));
-        if (bHcp) {
-            Right(pDC, 10080, y, Unsigned(pTeam->m_nHighGame[PASS_HANDICAP]));
-            Right(pDC, 10800, y, Unsigned(pTeam->m_nHighSeries[PASS_HANDICAP]));
-        }
+        DrawFigures(pDC, kRegular, dx, y, GetFigures(pTeam), pTeam, bHcp);
     }
 }
 
@@ -396,6 +416,7 @@ void CRepItem_Standings::DrawCombined(CDC* pDC)
     const BOOL bHcp = m_bHandicap != 0;
     const int dx = bHcp ? 0 : 1008;
     const BOOL bHcpPins = ShowsHandicapPins();
+    static constexpr FigureColumns kCombined{6336, 7056, 7632};
 
     CStandingsFonts fonts(pDC);
     int y = m_y;
@@ -406,15 +427,7 @@ void CRepItem_Standings::DrawCombined(CDC* pDC)
     Right(pDC, 4032 + dx, y, "Won");
     Right(pDC, 4752 + dx, y, "Lost");
     Right(pDC, 5472 + dx, y, "Pct");
-    Right(pDC, 6336 + dx, y, bHcpPins ? "Pins(H)" : "Pins(S)");
-    Right(pDC, 7056 + dx, y, bHcpPins ? "Av(H)" : "Av(S)");
-    Right(pDC, 7632 + dx, y, "Gms");
-    Right(pDC, 8496 + dx, y, "HGS");
-    Right(pDC, 9216 + dx, y, "HSS");
-    if (bHcp) {
-        Right(pDC, 10080, y, "HGH");
-        Right(pDC, 10800, y, "HSH");
-    }
+    DrawFigureHeadings(pDC, kCombined, dx, y, bHcpPins, bHcp);
     y += LINE;
     fonts.Rows();
 
@@ -425,21 +438,12 @@ void CRepItem_Standings::DrawCombined(CDC* pDC)
             continue;
         const int nWon = pTeam->m_nPointsWon[PASS_SCRATCH] + pTeam->m_nPointsWon[PASS_HANDICAP];
         const int nLost = pTeam->m_nPointsLost[PASS_SCRATCH] + pTeam->m_nPointsLost[PASS_HANDICAP];
-        const Figures f = GetFigures(pTeam);
         DrawName(pDC, pTeam, 720 + dx, y);
         Right(pDC, 3312 + dx, y, Number(nPos));
         Right(pDC, 4032 + dx, y, Points(&doc, nWon));
         Right(pDC, 4752 + dx, y, Points(&doc, nLost));
         Right(pDC, 5472 + dx, y, Percent(nWon, nLost));
-        Right(pDC, 6336 + dx, y, Number(f.nPins));
-        Right(pDC, 7056 + dx, y, Unsigned(f.nAverage));
-        Right(pDC, 7632 + dx, y, Number(f.nGames));
-        Right(pDC, 8496 + dx, y, Unsigned(pTeam->m_nHighGame[PASS_SCRATCH]));
-        Right(pDC, 9216 + dx, y, Unsigned(pTeam->m_nHighSeries[PASS_SCRATCH]));
-        if (bHcp) {
-            Right(pDC, 10080, y, Unsigned(pTeam->m_nHighGame[PASS_HANDICAP]));
-            Right(pDC, 10800, y, Unsigned(pTeam->m_nHighSeries[PASS_HANDICAP]));
-        }
+        DrawFigures(pDC, kCombined, dx, y, GetFigures(pTeam), pTeam, bHcp);
     }
 }
 
@@ -493,6 +497,34 @@ const char* TableTag(BOOL bHandicap)
     return bHandicap ? "<CENTER><TABLE CELLSPACING=1 CELLPADDING=1 WIDTH=100% ALIGN=center>"
                      : "<CENTER><TABLE CELLSPACING=1 CELLPADDING=1 WIDTH=90% ALIGN=center>";
 }
+
+// The headings after Pos and Team in both pages of points and figures.
+template <class Cell>
+void FigureHeadingCells(BOOL bHcpPins, BOOL bHcp, Cell cell)
+{
+    for (const char* pszHeading : {"Won", "Lost", bHcpPins ? "Pins(H)" : "Pins(S)", "Gms", bHcpPins ? "Av(H)" : "Av(S)",
+                                   "HGS", "HSS"})
+        cell(pszHeading);
+    if (bHcp) {
+        cell("HGH");
+        cell("HSH");
+    }
+}
+
+// A row's cells after its points.
+template <class Figs, class Cell>
+void FigureCells(const Figs& f, const CTeam* pTeam, BOOL bHcp, Cell cell)
+{
+    cell(Number(f.nPins));
+    cell(Number(f.nGames));
+    cell(Unsigned(f.nAverage));
+    cell(Unsigned(pTeam->m_nHighGame[PASS_SCRATCH]));
+    cell(Unsigned(pTeam->m_nHighSeries[PASS_SCRATCH]));
+    if (bHcp) {
+        cell(Unsigned(pTeam->m_nHighGame[PASS_HANDICAP]));
+        cell(Unsigned(pTeam->m_nHighSeries[PASS_HANDICAP]));
+    }
+}
 } // namespace
 
 void CRepItem_Standings::WriteRegularHtml(CStdioFile& file)
@@ -510,13 +542,7 @@ void CRepItem_Standings::WriteRegularHtml(CStdioFile& file)
     WriteLine(file, "<TR>");
     CRepItem::HtmlCellCentre(&file, pHead, "Pos");
     CRepItem::HtmlCellLeft(&file, pHead, "Team");
-    for (const char* pszHeading : {"Won", "Lost", bHcpPins ? "Pins(H)" : "Pins(S)", "Gms", bHcpPins ? "Av(H)" : "Av(S)",
-                                   "HGS", "HSS"})
-        CRepItem::HtmlCellRight(&file, pHead, pszHeading);
-    if (bHcp) {
-        CRepItem::HtmlCellRight(&file, pHead, "HGH");
-        CRepItem::HtmlCellRight(&file, pHead, "HSH");
-    }
+    FigureHeadingCells(bHcpPins, bHcp, [&](const char* psz) { CRepItem::HtmlCellRight(&file, pHead, psz); });
     WriteLine(file, "</TR>");
 
     const int nTeams = CountListedTeams();
@@ -524,21 +550,13 @@ void CRepItem_Standings::WriteRegularHtml(CStdioFile& file)
         const CTeam* pTeam = TeamAt(nPos, TRUE);
         if (!pTeam)
             continue;
-        const Figures f = GetFigures(pTeam);
         WriteLine(file, "<TR>");
         CRepItem::HtmlCellCentre(&file, pRow, Number(nPos));
         CRepItem::HtmlCellLeft(&file, pRow, pTeam->m_strName);
         CRepItem::HtmlCellRight(&file, pRow, Points(&doc, pTeam->m_nPointsWon[pass]));
         CRepItem::HtmlCellRight(&file, pRow, Points(&doc, pTeam->m_nPointsLost[pass]));
-        CRepItem::HtmlCellRight(&file, pRow, Number(f.nPins));
-        CRepItem::HtmlCellRight(&file, pRow, Number(f.nGames));
-        CRepItem::HtmlCellRight(&file, pRow, Unsigned(f.nAverage));
-        CRepItem::HtmlCellRight(&file, pRow, Unsigned(pTeam->m_nHighGame[PASS_SCRATCH]));
-        CRepItem::HtmlCellRight(&file, pRow, Unsigned(pTeam->m_nHighSeries[PASS_SCRATCH]));
-        if (bHcp) {
-            CRepItem::HtmlCellRight(&file, pRow, Unsigned(pTeam->m_nHighGame[PASS_HANDICAP]));
-            CRepItem::HtmlCellRight(&file, pRow, Unsigned(pTeam->m_nHighSeries[PASS_HANDICAP]));
-        }
+        FigureCells(GetFigures(pTeam), pTeam, bHcp,
+                    [&](const CString& text) { CRepItem::HtmlCellRight(&file, pRow, text); });
         WriteLine(file, "</TR>");
     }
     WriteLine(file, "</TABLE></CENTER>");
@@ -556,13 +574,9 @@ void CRepItem_Standings::WriteCombinedHtml(CStdioFile& file)
     WriteLine(file, "</H2></CENTER>");
     WriteLine(file, TableTag(bHcp));
     WriteLine(file, "<TR>");
-    for (const char* pszHeading : {"Pos", "Team", "Won", "Lost", bHcpPins ? "Pins(H)" : "Pins(S)", "Gms",
-                                   bHcpPins ? "Av(H)" : "Av(S)", "HGS", "HSS"})
-        PlainHeading(file, pszHeading);
-    if (bHcp) {
-        PlainHeading(file, "HGH");
-        PlainHeading(file, "HSH");
-    }
+    PlainHeading(file, "Pos");
+    PlainHeading(file, "Team");
+    FigureHeadingCells(bHcpPins, bHcp, [&](const char* psz) { PlainHeading(file, psz); });
     WriteLine(file, "</TR>");
 
     const int nTeams = CountListedTeams();
@@ -572,21 +586,12 @@ void CRepItem_Standings::WriteCombinedHtml(CStdioFile& file)
             continue;
         const int nWon = pTeam->m_nPointsWon[PASS_SCRATCH] + pTeam->m_nPointsWon[PASS_HANDICAP];
         const int nLost = pTeam->m_nPointsLost[PASS_SCRATCH] + pTeam->m_nPointsLost[PASS_HANDICAP];
-        const Figures f = GetFigures(pTeam);
         WriteLine(file, "<TR>");
         PlainCell(file, Number(nPos));
         PlainCell(file, pTeam->m_strName);
         PlainCell(file, Points(&doc, nWon));
         PlainCell(file, Points(&doc, nLost));
-        PlainCell(file, Number(f.nPins));
-        PlainCell(file, Number(f.nGames));
-        PlainCell(file, Unsigned(f.nAverage));
-        PlainCell(file, Unsigned(pTeam->m_nHighGame[PASS_SCRATCH]));
-        PlainCell(file, Unsigned(pTeam->m_nHighSeries[PASS_SCRATCH]));
-        if (bHcp) {
-            PlainCell(file, Unsigned(pTeam->m_nHighGame[PASS_HANDICAP]));
-            PlainCell(file, Unsigned(pTeam->m_nHighSeries[PASS_HANDICAP]));
-        }
+        FigureCells(GetFigures(pTeam), pTeam, bHcp, [&](const CString& text) { PlainCell(file, text); });
         WriteLine(file, "</TR>");
     }
     WriteLine(file, "</TABLE></CENTER>");

@@ -1,21 +1,15 @@
 #include "framework/core/Archive.h"
 #include "framework/core/File.h"
+#include "FileContents.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <sys/resource.h>
 
 namespace {
-
-std::string Slurp(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 void WriteAll(const std::string& path, const std::string& text)
 {
@@ -39,21 +33,21 @@ TEST(CFile, SafeSaveReplacesOnlyWhenClosed)
     TempDir dir;
     std::string path = dir.File("league.lgf");
     WriteAll(path, "old league");
-    EXPECT_EQ(Slurp(path), "old league");
+    EXPECT_EQ(FileContents(path), "old league");
     {
         CFile f(path.c_str(), CFile::modeCreate | CFile::modeWrite);
         f.Write("new", 3);
         // Until Close() the old file stands.
-        EXPECT_EQ(Slurp(path), "old league");
+        EXPECT_EQ(FileContents(path), "old league");
         f.Close();
     }
-    EXPECT_EQ(Slurp(path), "new");
+    EXPECT_EQ(FileContents(path), "new");
     {
         CFile f(path.c_str(), CFile::modeCreate | CFile::modeWrite);
         f.Write("abandoned", 9);
         // Destroyed without Close(): as after an exception half way through a save.
     }
-    EXPECT_EQ(Slurp(path), "new");
+    EXPECT_EQ(FileContents(path), "new");
     EXPECT_EQ(FilesIn(dir), 1u);
 }
 
@@ -89,7 +83,7 @@ TEST(CFile, FailedWriteLeavesTheOldFile)
     std::signal(SIGXFSZ, oldHandler);
 
     EXPECT_TRUE(threw);
-    EXPECT_EQ(Slurp(path), "the last good league");
+    EXPECT_EQ(FileContents(path), "the last good league");
     EXPECT_EQ(FilesIn(dir), 1u);
 }
 

@@ -1,13 +1,12 @@
 #pragma once
 // What the report-item tests share: the HTML an item writes, the bytes an object stores, and
 // an object read back from bytes at a given league-file version.
+#include "FileContents.h"
 #include "TempDir.h"
 #include "framework/core/Core.h"
 #include "league/BowlingDoc.h"
 #include "view/RepItem.h"
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,10 +19,7 @@ inline std::string HtmlOf(CRepItem& item)
         item.WriteHtml(file);
         file.Close();
     }
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
+    return FileContents(path);
 }
 
 // The league-file version the archive code reads, set for one scope.

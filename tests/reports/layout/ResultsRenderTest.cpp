@@ -1,6 +1,7 @@
 // The sample league's results display and a layout with both kinds of result summary, drawn
 // by the Qt painter (PNG and PDF) and written as the HTML page. The files stay in the build
 // folder: tests/reports/layout/render/.
+#include "FileContents.h"
 #include "framework/qt/QtBackend.h"
 #include "league/BowlingDoc.h"
 #include "league/SampleLeague.h"
@@ -14,20 +15,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
-
-namespace {
-
-std::string ReadFile(const char* path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-} // namespace
 
 TEST(ResultsRender, SampleLeagueResultsPages)
 {
@@ -50,7 +37,7 @@ TEST(ResultsRender, SampleLeagueResultsPages)
 
     CString strError;
     ASSERT_TRUE(WriteHtmlReport(&doc, "render/results.htm", strError)) << strError.GetString();
-    std::string html = ReadFile("render/results.htm");
+    std::string html = FileContents("render/results.htm");
     EXPECT_NE(html.find("<CENTER><TABLE  BORDER=1 WIDTH=99%>\n<TR>"), std::string::npos);
     CString rnd;
     rnd.Format(">Rnd %d<", nRound);
@@ -77,7 +64,7 @@ TEST(ResultsRender, SampleLeagueResultsPages)
     ASSERT_TRUE(AfxRenderViewToPng(view, "render/summary-page1.png", 768, 1104));
     EXPECT_GT(AfxPrintViewToPdf(view, "render/summary.pdf"), 0);
     ASSERT_TRUE(WriteHtmlReport(&doc, "render/summary.htm", strError)) << strError.GetString();
-    html = ReadFile("render/summary.htm");
+    html = FileContents("render/summary.htm");
     CString heading;
     heading.Format("Hcp Results Summary for Round %d.", nRound);
     EXPECT_NE(html.find(heading.GetString()), std::string::npos) << html;

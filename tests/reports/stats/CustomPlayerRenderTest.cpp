@@ -2,6 +2,7 @@
 // the build folder, tests/reports/stats/render/) and written as HTML, with its bowlers' table
 // by team and ranked in two blocks.
 #include "../layout/ReportTestHelpers.h"
+#include "FileContents.h"
 #include "framework/qt/QtBackend.h"
 #include "league/SampleLeague.h"
 #include "league/Player.h"
@@ -15,8 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -89,8 +88,7 @@ TEST(CustomPlayerRender, SampleLeagueDefaultReport)
     // The HTML page: the table's rows inside the page writer's table, closed at the end.
     CString strError;
     ASSERT_TRUE(WriteHtmlReport(&doc, "render/by-team.htm", strError)) << strError.GetString();
-    std::ifstream in("render/by-team.htm", std::ios::binary);
-    const std::string html((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string html = FileContents("render/by-team.htm");
     const size_t nTable = html.rfind("<CENTER><TABLE WIDTH=100%>\n<TR>");
     const size_t nName = html.find(pFirst->m_strName.GetString());
     ASSERT_NE(nName, std::string::npos);

@@ -1,6 +1,7 @@
 // The sample league's standings layout drawn by the Qt painter (PNG and PDF) and written as
 // the HTML page, with a note and a line added; the layout survives a save and a reload.
 // The files stay in the build folder: tests/reports/stats/render/.
+#include "FileContents.h"
 #include "framework/qt/QtBackend.h"
 #include "league/BowlingDoc.h"
 #include "league/SampleLeague.h"
@@ -15,20 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
-
-namespace {
-
-std::string ReadFile(const char* path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-} // namespace
 
 TEST(RenderPages, SampleLeagueStandingsLayout)
 {
@@ -63,7 +50,7 @@ TEST(RenderPages, SampleLeagueStandingsLayout)
 
     CString strError;
     ASSERT_TRUE(WriteHtmlReport(&doc, "render/standings.htm", strError)) << strError.GetString();
-    std::string html = ReadFile("render/standings.htm");
+    std::string html = FileContents("render/standings.htm");
     EXPECT_NE(html.find("President&nbsp;&nbsp;Ann Lee"), std::string::npos);
     EXPECT_NE(html.find("Standings after Round"), std::string::npos);
     EXPECT_NE(html.find("Fees for the second half are due next week."), std::string::npos);

@@ -1,5 +1,6 @@
 // The standings item: its stored bytes, its height, and what it draws and writes for each
 // style, worked by hand from team figures.
+#include "../layout/ReportTestHelpers.h"
 #include "RecordingDC.h"
 #include "ScriptedBackend.h"
 #include "TempDir.h"
@@ -15,9 +16,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 namespace {
 
@@ -95,20 +94,7 @@ struct StandingsItem : ::testing::Test
         return pDC;
     }
 
-    std::string Html()
-    {
-        TempDir dir;
-        const std::string path = dir.File("standings.htm");
-        {
-            CStdioFile file(path.c_str(), CFile::modeCreate | CFile::modeWrite);
-            item.WriteHtml(file);
-            file.Close();
-        }
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
-    }
+    std::string Html() { return HtmlOf(item); }
 
     // The names in the order drawn.
     Texts Names(const CRecordingDC& dc)

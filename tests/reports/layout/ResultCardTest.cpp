@@ -321,3 +321,23 @@ TEST_F(ResultCard, HtmlRowsOfTheSameMatch)
     }
     EXPECT_EQ(nRows, 1u + 3u + 1u + 2u + 1u + 2u);
 }
+
+TEST_F(ResultCard, AMissingTeamOrBowlerLeavesItsNameEmpty)
+{
+    // Pin Pals no longer in the league, and Eve's number names nobody.
+    f->m_pTeamB = nullptr;
+    f->m_nTeamB = 9;
+    for (int g = 0; g < 3; ++g)
+        f->m_wPlayerNo[g][CFixture::SlotOf(1, 1)] = 99;
+    CRecordingDC dc;
+    m_card.GetHeight(&dc);
+    m_card.Draw(&dc, nullptr);
+    EXPECT_EQ(CountTexts(dc, "Alley Cats"), 1) << dc.Dump();
+    EXPECT_EQ(CountTexts(dc, "Pin Pals"), 0);
+    EXPECT_EQ(CountTexts(dc, "Eve"), 0);
+    EXPECT_EQ(CountTexts(dc, "Dee"), 1);
+    const std::string html = HtmlOf(m_card);
+    EXPECT_NE(html.find("Alley Cats"), std::string::npos);
+    EXPECT_EQ(html.find("Pin Pals"), std::string::npos);
+    EXPECT_EQ(html.find("Eve"), std::string::npos);
+}

@@ -80,15 +80,9 @@ BOOL SetupCmdMsg(CBowlingDoc* pDoc, UINT nID, int nCode, CCmdUI* pCmdUI)
     return commands.OnCmdMsg(nID, nCode, pCmdUI);
 }
 
-BOOL SetupHasHandler(UINT nID)
-{
-    return CSetupCommands(nullptr).HasCommandHandler(nID);
-}
-
 void Install()
 {
-    CBowlingDoc::s_pfnSetupCmdMsg = SetupCmdMsg;
-    CBowlingDoc::s_pfnSetupHasHandler = SetupHasHandler;
+    CBowlingDoc::InstallCommandSet<CSetupCommands>();
     CBowlingDoc::s_pfnRunFixtureListDlg = RunFixtureListDlg;
 }
 

@@ -12,8 +12,6 @@ namespace RulesSetup {
 
 namespace {
 
-BOOL (*s_pfnNextSetupCmdMsg)(CBowlingDoc* pDoc, UINT nID, int nCode, CCmdUI* pCmdUI) = nullptr;
-BOOL (*s_pfnNextSetupHasHandler)(UINT nID) = nullptr;
 
 class CRulesCommands : public CCmdTarget
 {
@@ -70,22 +68,12 @@ END_MESSAGE_MAP()
 BOOL RulesCmdMsg(CBowlingDoc* pDoc, UINT nID, int nCode, CCmdUI* pCmdUI)
 {
     CRulesCommands commands(pDoc);
-    if (commands.OnCmdMsg(nID, nCode, pCmdUI))
-        return TRUE;
-    return s_pfnNextSetupCmdMsg && s_pfnNextSetupCmdMsg(pDoc, nID, nCode, pCmdUI);
+    return commands.OnCmdMsg(nID, nCode, pCmdUI);
 }
 
 void Install()
 {
-    if (CBowlingDoc::s_pfnSetupCmdMsg != RulesCmdMsg) {
-        s_pfnNextSetupCmdMsg = CBowlingDoc::s_pfnSetupCmdMsg;
-        CBowlingDoc::s_pfnSetupCmdMsg = RulesCmdMsg;
-        s_pfnNextSetupHasHandler = CBowlingDoc::s_pfnSetupHasHandler;
-        CBowlingDoc::s_pfnSetupHasHandler = [](UINT nID) -> BOOL {
-            return CRulesCommands(nullptr).HasCommandHandler(nID) ||
-                   (s_pfnNextSetupHasHandler && s_pfnNextSetupHasHandler(nID));
-        };
-    }
+    CBowlingDoc::InstallCommandSet<CRulesCommands>();
     LeagueSetup::pfnScoringSetup = NewLeagueScoringSetup;
 }
 

@@ -1,12 +1,15 @@
 #include "app/BowlingApp.h"
 
+#include "admin/LeagueDetailsCommands.h"
 #include "admin/LeagueSetup.h"
 #include "admin/RulesSetup.h"
+#include "admin/TeamCommands.h"
 #include "app/MainFrm.h"
 #include "app/PlayerCommands.h"
 #include "league/BowlingDoc.h"
 #include "playerdb/BowlingDocDatabase.h"
 #include "resources/Resource.h"
+#include "results/SelectionCommands.h"
 #include "view/BowlingView.h"
 
 BEGIN_MESSAGE_MAP(CBowlingApp, CWinApp)
@@ -20,8 +23,18 @@ BOOL CBowlingApp::InitApplication()
     // The document's set-up commands: rules go in front of the league set-up they extend.
     LeagueSetup::Install();
     RulesSetup::Install();
+    LeagueDetailsCommands::Install();
     PlayerCommands::Install();
+    SelectionCommands::Install();
     PlayerDatabase::Install();
+    TeamCommands::Install();
+    // The right-click menu's team is the one under the view's last click.
+    TeamCommands::pfnClickedTeam = [](CBowlingDoc* pDoc) -> CTeam* {
+        for (POSITION pos = pDoc->GetFirstViewPosition(); pos;)
+            if (auto* pView = dynamic_cast<CBowlingView*>(pDoc->GetNextView(pos)))
+                return pView->m_pClickedTeam;
+        return nullptr;
+    };
     return TRUE;
 }
 

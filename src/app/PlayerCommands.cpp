@@ -9,8 +9,6 @@ namespace PlayerCommands {
 
 namespace {
 
-BOOL (*s_pfnNextSetupCmdMsg)(CBowlingDoc* pDoc, UINT nID, int nCode, CCmdUI* pCmdUI) = nullptr;
-BOOL (*s_pfnNextSetupHasHandler)(UINT nID) = nullptr;
 
 // The routine the scoresheet's New Player button uses, so both add bowlers alike.
 void AddPlayers(CBowlingDoc* pDoc)
@@ -46,22 +44,12 @@ END_MESSAGE_MAP()
 BOOL PlayerCmdMsg(CBowlingDoc* pDoc, UINT nID, int nCode, CCmdUI* pCmdUI)
 {
     CPlayerCommands commands(pDoc);
-    if (commands.OnCmdMsg(nID, nCode, pCmdUI))
-        return TRUE;
-    return s_pfnNextSetupCmdMsg && s_pfnNextSetupCmdMsg(pDoc, nID, nCode, pCmdUI);
+    return commands.OnCmdMsg(nID, nCode, pCmdUI);
 }
 
 void Install()
 {
-    if (CBowlingDoc::s_pfnSetupCmdMsg != PlayerCmdMsg) {
-        s_pfnNextSetupCmdMsg = CBowlingDoc::s_pfnSetupCmdMsg;
-        CBowlingDoc::s_pfnSetupCmdMsg = PlayerCmdMsg;
-        s_pfnNextSetupHasHandler = CBowlingDoc::s_pfnSetupHasHandler;
-        CBowlingDoc::s_pfnSetupHasHandler = [](UINT nID) -> BOOL {
-            return CPlayerCommands(nullptr).HasCommandHandler(nID) ||
-                   (s_pfnNextSetupHasHandler && s_pfnNextSetupHasHandler(nID));
-        };
-    }
+    CBowlingDoc::InstallCommandSet<CPlayerCommands>();
     LeagueSetup::pfnAddNewPlayer = AddPlayers;
 }
 

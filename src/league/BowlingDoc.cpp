@@ -19,6 +19,44 @@ void (*CBowlingDoc::s_pfnClosePlayerDb)(CBowlingDoc* pDoc) = nullptr;
 
 namespace {
 
+std::vector<CBowlingDoc::CommandSetFactory>& CommandSets()
+{
+    static std::vector<CBowlingDoc::CommandSetFactory> sets;
+    return sets;
+}
+
+} // namespace
+
+void CBowlingDoc::InstallCommandSet(CommandSetFactory pfnMake)
+{
+    auto& sets = CommandSets();
+    if (pfnMake && std::find(sets.begin(), sets.end(), pfnMake) == sets.end())
+        sets.push_back(pfnMake);
+}
+
+BOOL CBowlingDoc::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI)
+{
+    if (CDocument::OnCmdMsg(nID, nCode, pCmdUI))
+        return TRUE;
+    const auto& sets = CommandSets();
+    for (auto it = sets.rbegin(); it != sets.rend(); ++it)
+        if ((*it)(this)->OnCmdMsg(nID, nCode, pCmdUI))
+            return TRUE;
+    return FALSE;
+}
+
+BOOL CBowlingDoc::HasCommandHandler(UINT nID) const
+{
+    if (CDocument::HasCommandHandler(nID))
+        return TRUE;
+    for (CommandSetFactory pfnMake : CommandSets())
+        if (pfnMake(nullptr)->HasCommandHandler(nID))
+            return TRUE;
+    return FALSE;
+}
+
+namespace {
+
 // The classes a league file names. Referring to each record here keeps its object file,
 // and with it its registration, in every program that links the league library.
 void RegisterLeagueClasses()

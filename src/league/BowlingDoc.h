@@ -24,6 +24,7 @@
 #include "league/Rules.h"
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class CArchive;
@@ -467,21 +468,21 @@ public:
     void OnAddExtraTeams();
     void OnExtendSeason();
     void OnReduceLeagueSize();
-    // The document's set-up commands are served by src/admin, which installs this hook when
-    // the program starts; commands the document's own map does not take go to it.
-    inline static BOOL (*s_pfnSetupCmdMsg)(CBowlingDoc* pDoc, UINT nID, int nCode, CCmdUI* pCmdUI) = nullptr;
-    BOOL OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI) override
+    // Sets of the document's commands served from other folders (set-up, rules, selections,
+    // players): each a command target made on the document, installed once at start-up. The set
+    // installed last is asked first.
+    using CommandSetFactory = std::unique_ptr<CCmdTarget> (*)(CBowlingDoc* pDoc);
+    static void InstallCommandSet(CommandSetFactory pfnMake);
+    template <class TCommands>
+    static void InstallCommandSet()
     {
-        if (CDocument::OnCmdMsg(nID, nCode, pCmdUI))
-            return TRUE;
-        return s_pfnSetupCmdMsg && s_pfnSetupCmdMsg(this, nID, nCode, pCmdUI);
+        InstallCommandSet([](CBowlingDoc* pDoc) -> std::unique_ptr<CCmdTarget> {
+            return std::make_unique<TCommands>(pDoc);
+        });
     }
-    // Whether the installed set-up commands take nID, so menus enable what they serve.
-    inline static BOOL (*s_pfnSetupHasHandler)(UINT nID) = nullptr;
-    BOOL HasCommandHandler(UINT nID) const override
-    {
-        return CDocument::HasCommandHandler(nID) || (s_pfnSetupHasHandler && s_pfnSetupHasHandler(nID));
-    }
+    BOOL OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI) override;
+    // Whether the document or an installed set takes nID, so menus enable what they serve.
+    BOOL HasCommandHandler(UINT nID) const override;
     // ==== end of league set-up ================================================================
 
     // ==== scoring engine (Handicap.cpp, BowlingDocPoints.cpp) ================================

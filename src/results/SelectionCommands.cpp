@@ -54,7 +54,6 @@ namespace SelectionCommands {
 
 namespace {
 
-BOOL (*s_pfnNextSetupCmdMsg)(CBowlingDoc* pDoc, UINT nID, int nCode, CCmdUI* pCmdUI) = nullptr;
 
 class CSelectionCommands : public CCmdTarget {
 public:
@@ -76,17 +75,12 @@ END_MESSAGE_MAP()
 BOOL SelectionCmdMsg(CBowlingDoc* pDoc, UINT nID, int nCode, CCmdUI* pCmdUI)
 {
     CSelectionCommands commands(pDoc);
-    if (commands.OnCmdMsg(nID, nCode, pCmdUI))
-        return TRUE;
-    return s_pfnNextSetupCmdMsg && s_pfnNextSetupCmdMsg(pDoc, nID, nCode, pCmdUI);
+    return commands.OnCmdMsg(nID, nCode, pCmdUI);
 }
 
 void Install()
 {
-    if (CBowlingDoc::s_pfnSetupCmdMsg != SelectionCmdMsg) {
-        s_pfnNextSetupCmdMsg = CBowlingDoc::s_pfnSetupCmdMsg;
-        CBowlingDoc::s_pfnSetupCmdMsg = SelectionCmdMsg;
-    }
+    CBowlingDoc::InstallCommandSet<CSelectionCommands>();
 }
 
 }  // namespace SelectionCommands

@@ -95,12 +95,10 @@ TEST(HiAwardQualify, RefusesPercentagesOutOfRangeAndCancelChangesNothing)
 TEST(HiAwardQualify, RunsFromTheLeagueMenuCommand)
 {
     AwardLeague L;
-    auto* pPrevious = CBowlingDoc::s_pfnSetupCmdMsg;
     SelectionCommands::Install();
     CScriptedBackend ui;
     ui.OnDialog(IDD_HI_AWARD_QUALIFY).SetText(IDC_HAQ_PCT[3], "60").OK();
     EXPECT_TRUE(L.doc.OnCmdMsg(ID_LEAGUE_AWARD_PERCENTAGES, CN_COMMAND, nullptr));
-    CBowlingDoc::s_pfnSetupCmdMsg = pPrevious;
     EXPECT_EQ(L.doc.m_nQualifyingPct[3], 60);
     EXPECT_EQ(ui.dialogsOpened, std::vector<UINT>{IDD_HI_AWARD_QUALIFY});
 }

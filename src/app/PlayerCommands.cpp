@@ -9,7 +9,6 @@ namespace PlayerCommands {
 
 namespace {
 
-
 // The routine the scoresheet's New Player button uses, so both add bowlers alike.
 void AddPlayers(CBowlingDoc* pDoc)
 {

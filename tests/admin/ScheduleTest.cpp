@@ -205,3 +205,17 @@ TEST_F(ScheduleTest, SizeCommandsAreOfferedOnlyToASetUpLeague)
     doc.OnCmdMsg(ID_FIXTURE_EXTEND_SEASON, CN_UPDATE_COMMAND_UI, &extend);
     EXPECT_TRUE(extend.m_bEnabled);
 }
+
+TEST_F(ScheduleTest, AFourTeamLeagueCannotBeReduced)
+{
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    MakeLeague(doc, 4, 6, At(2025, 1, 7));
+    const int nFixtures = doc.m_listFixtures.GetCount();
+    ui.AnswerMessageBox(IDOK, "A league must keep at least 4 teams.");
+    doc.OnReduceLeagueSize();
+    EXPECT_TRUE(ui.AllUsed());  // no dialog opened
+    EXPECT_EQ(doc.m_nTeams, 4);
+    EXPECT_EQ(doc.m_nExtraTeams, 0);
+    EXPECT_EQ(doc.m_listFixtures.GetCount(), nFixtures);
+}

@@ -2,6 +2,7 @@
 
 #include "admin/LeagueDetailsCommands.h"
 #include "admin/LeagueSetup.h"
+#include "app/AboutDlg.h"
 #include "admin/RulesSetup.h"
 #include "admin/TeamCommands.h"
 #include "app/MainFrm.h"
@@ -13,6 +14,7 @@
 #include "view/BowlingView.h"
 
 BEGIN_MESSAGE_MAP(CBowlingApp, CWinApp)
+    ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
 END_MESSAGE_MAP()
 
 CBowlingApp::CBowlingApp() : CWinApp("Torvane") {}
@@ -66,4 +68,10 @@ BOOL CBowlingApp::InitInstance()
         return FALSE;
     m_pMainWnd->ActivateFrame(SW_SHOW);
     return TRUE;
+}
+
+void CBowlingApp::OnAppAbout()
+{
+    CAboutDlg dlg;
+    dlg.DoModal();
 }

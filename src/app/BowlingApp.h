@@ -16,6 +16,8 @@ public:
     BOOL IsFirstInstance() const { return m_bFirstInstance; }
 
 protected:
+    void OnAppAbout();
+
     BOOL m_bFirstInstance = TRUE;
     DECLARE_MESSAGE_MAP()
 };

@@ -7,6 +7,7 @@
 #include "app/BowlingApp.h"
 #include "league/BowlingDoc.h"
 #include "resources/dialogs/AdminDialogs.h"
+#include "resources/dialogs/AppDialogs.h"
 #include "resources/Resource.h"
 
 namespace {
@@ -176,4 +177,17 @@ TEST(Commands, ExitAsksAboutAChangedLeague)
     ui.AnswerMessageBox(IDNO, "Save changes");
     s.app.m_pMainWnd->ExecuteCommand(ID_APP_EXIT);
     EXPECT_TRUE(ui.quitPosted);
+}
+
+TEST(Commands, AboutShowsTheVersion)
+{
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_NEW_LEAGUE).Cancel();  // no file: the new-league road starts
+    Started s({});
+    ASSERT_TRUE(s.ok);
+    std::string version;
+    ui.OnDialog(IDD_ABOUTBOX).Check([&](CDialog& d) { version = d.GetDlgItemText(IDC_ABOUT_VERSION).str(); }).OK();
+    EXPECT_TRUE(s.app.m_pMainWnd->IsCommandEnabled(ID_APP_ABOUT));
+    EXPECT_TRUE(s.app.m_pMainWnd->ExecuteCommand(ID_APP_ABOUT));
+    EXPECT_EQ(version, "Torvane 1.8.9");
 }

@@ -94,6 +94,8 @@ private:
     void AddMenuEntries(QMenu* menu, const MenuTemplate& t, size_t& i);
     QAction* MakeAction(UINT nID, const QString& text);
     void UpdateMenu(QMenu* menu);
+    // The command state the frame gives the action's command; false for an action without one.
+    bool QueryCommand(QAction* a, CCmdUI& ui);
     CFrameWnd& m_frame;
     QToolBar* m_toolBar = nullptr;
     QList<QAction*> m_actions;

@@ -240,15 +240,22 @@ void CQtMainWindow::BuildMenus()
     RebuildRecentFiles();
 }
 
+bool CQtMainWindow::QueryCommand(QAction* a, CCmdUI& ui)
+{
+    QVariant v = a->property(kIdProp);
+    if (!v.isValid())
+        return false;
+    ui.m_nID = v.toUInt();
+    m_frame.UpdateCmdUI(ui);
+    return true;
+}
+
 void CQtMainWindow::UpdateMenu(QMenu* menu)
 {
     for (QAction* a : menu->actions()) {
-        QVariant v = a->property(kIdProp);
-        if (!v.isValid())
-            continue;
         CCmdUI ui;
-        ui.m_nID = v.toUInt();
-        m_frame.UpdateCmdUI(ui);
+        if (!QueryCommand(a, ui))
+            continue;
         a->setEnabled(ui.m_bEnabled);
         a->setCheckable(ui.m_nCheck != 0 || a->isCheckable());
         a->setChecked(ui.m_nCheck != 0);
@@ -263,13 +270,9 @@ void CQtMainWindow::UpdateToolbar()
     if (!m_toolBar)
         return;
     for (QAction* a : m_toolBar->actions()) {
-        QVariant v = a->property(kIdProp);
-        if (!v.isValid())
-            continue;
         CCmdUI ui;
-        ui.m_nID = v.toUInt();
-        m_frame.UpdateCmdUI(ui);
-        a->setEnabled(ui.m_bEnabled);
+        if (QueryCommand(a, ui))
+            a->setEnabled(ui.m_bEnabled);
     }
     // Shortcuts of commands that are off must not fire either.
     for (QAction* a : actions()) {

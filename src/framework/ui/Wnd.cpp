@@ -485,20 +485,23 @@ int CListBase::SelectString(int nStartAfter, const char* pszItem)
     return i;
 }
 
-int CComboBox::GetLBText(int nIndex, char* pszText) const
+int CListBase::CopyItemText(int nIndex, char* pszText, int nErr) const
 {
     if (nIndex < 0 || nIndex >= GetCount())
-        return CB_ERR;
+        return nErr;
     CString s = ItemText(nIndex);
     if (pszText)
         std::memcpy(pszText, s.GetString(), static_cast<size_t>(s.GetLength()) + 1);
     return s.GetLength();
 }
 
-int CComboBox::GetLBTextLen(int nIndex) const
+int CListBase::ItemTextLength(int nIndex, int nErr) const
 {
-    return (nIndex < 0 || nIndex >= GetCount()) ? CB_ERR : ItemText(nIndex).GetLength();
+    return (nIndex < 0 || nIndex >= GetCount()) ? nErr : ItemText(nIndex).GetLength();
 }
+
+int CComboBox::GetLBText(int nIndex, char* pszText) const { return CopyItemText(nIndex, pszText, CB_ERR); }
+int CComboBox::GetLBTextLen(int nIndex) const { return ItemTextLength(nIndex, CB_ERR); }
 
 BOOL CComboBox::LimitText(int nMaxChars)
 {
@@ -519,20 +522,8 @@ BOOL CComboBox::SetEditSel(int nStartChar, int nEndChar)
     return TRUE;
 }
 
-int CListBox::GetText(int nIndex, char* pszBuffer) const
-{
-    if (nIndex < 0 || nIndex >= GetCount())
-        return LB_ERR;
-    CString s = ItemText(nIndex);
-    if (pszBuffer)
-        std::memcpy(pszBuffer, s.GetString(), static_cast<size_t>(s.GetLength()) + 1);
-    return s.GetLength();
-}
-
-int CListBox::GetTextLen(int nIndex) const
-{
-    return (nIndex < 0 || nIndex >= GetCount()) ? LB_ERR : ItemText(nIndex).GetLength();
-}
+int CListBox::GetText(int nIndex, char* pszBuffer) const { return CopyItemText(nIndex, pszBuffer, LB_ERR); }
+int CListBox::GetTextLen(int nIndex) const { return ItemTextLength(nIndex, LB_ERR); }
 
 int CListBox::GetSel(int nIndex) const
 {

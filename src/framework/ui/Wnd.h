@@ -197,6 +197,9 @@ public:
 
 protected:
     void SelectionChanged();
+    // The item's text into the caller's buffer (when given) and its length; nErr for no item.
+    int CopyItemText(int nIndex, char* pszText, int nErr) const;
+    int ItemTextLength(int nIndex, int nErr) const;
 };
 
 class CComboBox : public CListBase {

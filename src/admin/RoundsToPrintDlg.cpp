@@ -53,7 +53,8 @@ BOOL CRoundsToPrintDlg::Run(CBowlingDoc* pDoc, int nListKind, CRoundsToPrintDlg&
         pDoc->m_nRounds = static_cast<const CFixture*>(pDoc->m_listFixtures.GetTail())->m_nRound;
     dlg.m_pDoc = pDoc;
     dlg.m_nListKind = nListKind;
-    dlg.m_nFirstRound = pDoc->m_nCurrentRound;
+    // Before the first results the current round is 0, which the box would refuse.
+    dlg.m_nFirstRound = pDoc->m_nCurrentRound > 0 ? pDoc->m_nCurrentRound : 1;
     dlg.m_nLastRound = pDoc->m_nRounds;
     return dlg.DoModal() == IDOK;
 }

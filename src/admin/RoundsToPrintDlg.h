@@ -13,7 +13,7 @@ constexpr int FONT_FIXTURES_BY_ROUND_HEADER = 14;
 constexpr int FONT_FIXTURES_BY_ROUND_DETAIL = 15;
 constexpr int FONT_FIXTURES_BY_TEAM_HEADER = 16;
 constexpr int FONT_FIXTURES_BY_TEAM_DETAIL = 17;
-constexpr int FONT_FIXTURES_TITLE = 18;
+constexpr int FONT_FIXTURES_TITLE = 47;   // 18 is the team high scores' heading
 
 class CRoundsToPrintDlg : public CDialog
 {

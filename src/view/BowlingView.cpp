@@ -7,6 +7,7 @@
 #include "league/Player.h"
 #include "league/Team.h"
 #include "playerdb/PlayerDatabase.h"
+#include "reports/layout/FixtureLists.h"
 #include "resources/Resource.h"
 #include "results/ResultCommands.h"
 #include "results/ResultsDisplay.h"
@@ -58,6 +59,12 @@ BEGIN_MESSAGE_MAP(CBowlingView, CScrollView)
     ON_COMMAND(ID_RESULT_AMEND, OnResultAmendResults)
     ON_COMMAND(ID_RESULT_DISPLAY_BY_ROUND, OnResultDisplayByRound)
     ON_COMMAND(ID_RESULT_DISPLAY_BY_TEAM, OnResultDisplayByTeam)
+    ON_COMMAND(ID_FIXTURE_DISPLAY_BY_ROUND, OnFixtureDisplayByRound)
+    ON_COMMAND(ID_FIXTURE_DISPLAY_BY_TEAM, OnFixtureDisplayByTeam)
+    ON_COMMAND(ID_FIXTURE_DISPLAY_OUTSTANDING, OnFixtureDisplayOutstanding)
+    ON_UPDATE_COMMAND_UI(ID_FIXTURE_DISPLAY_BY_ROUND, OnUpdateFixtureDisplay)
+    ON_UPDATE_COMMAND_UI(ID_FIXTURE_DISPLAY_BY_TEAM, OnUpdateFixtureDisplay)
+    ON_UPDATE_COMMAND_UI(ID_FIXTURE_DISPLAY_OUTSTANDING, OnUpdateFixtureDisplay)
 END_MESSAGE_MAP()
 
 namespace {
@@ -562,4 +569,34 @@ void CBowlingView::OnResultDisplayByTeam()
         SetDisplayMode(MODE_RESULTS, title);
     else
         SetDisplayMode(MODE_REPORT);
+}
+
+// ---- Fixture lists: the report items build them; the view shows them. ----
+
+void CBowlingView::ShowFixtureList(int nKind)
+{
+    CBowlingDoc* pDoc = GetDocument();
+    if (pDoc && g_pfnRunFixtureList && g_pfnRunFixtureList(pDoc, nKind))
+        SetDisplayMode(MODE_FIXTURES);
+}
+
+void CBowlingView::OnFixtureDisplayByRound()
+{
+    ShowFixtureList(FIXTURE_LIST_BY_ROUND);
+}
+
+void CBowlingView::OnFixtureDisplayByTeam()
+{
+    ShowFixtureList(FIXTURE_LIST_BY_TEAM);
+}
+
+void CBowlingView::OnFixtureDisplayOutstanding()
+{
+    ShowFixtureList(FIXTURE_LIST_OUTSTANDING);
+}
+
+void CBowlingView::OnUpdateFixtureDisplay(CCmdUI* pCmdUI)
+{
+    CBowlingDoc* pDoc = GetDocument();
+    pCmdUI->Enable(g_pfnRunFixtureList && pDoc && pDoc->IsLeagueSetUp());
 }

@@ -78,6 +78,11 @@ public:
     // Results display (src/results/ResultsDisplay.h)
     afx_msg void OnResultDisplayByRound();
     afx_msg void OnResultDisplayByTeam();
+    // Fixture lists (src/reports/layout/FixtureLists.h)
+    afx_msg void OnFixtureDisplayByRound();
+    afx_msg void OnFixtureDisplayByTeam();
+    afx_msg void OnFixtureDisplayOutstanding();
+    afx_msg void OnUpdateFixtureDisplay(CCmdUI* pCmdUI);
 
 private:
     struct BackState
@@ -90,6 +95,7 @@ private:
     void Relayout();
     void ShowPageInStatusBar();
     void Repaint();
+    void ShowFixtureList(int nKind);
 
     int m_nPage = 1;
     int m_nPageCount = 1;

@@ -1,5 +1,6 @@
 #include "reports/layout/LayoutItems.h"
 
+#include "reports/layout/FixtureItems.h"
 #include "reports/layout/HeadingItems.h"
 #include "reports/layout/LineItems.h"
 #include "reports/layout/NotesItem.h"
@@ -12,6 +13,7 @@ void RegisterReportLayoutItems()
     for (const CRuntimeClass* pClass :
          {RUNTIME_CLASS(CRepItem_Heading), RUNTIME_CLASS(CRepItem_Title), RUNTIME_CLASS(CRepItem_Page),
           RUNTIME_CLASS(CRepItem_line), RUNTIME_CLASS(CRepItem_Notes), RUNTIME_CLASS(CRepItem_Officers),
-          RUNTIME_CLASS(CRepItem_ResultSummary), RUNTIME_CLASS(CRepItem_Result)})
+          RUNTIME_CLASS(CRepItem_ResultSummary), RUNTIME_CLASS(CRepItem_Result),
+          RUNTIME_CLASS(CRepItem_FixWeek), RUNTIME_CLASS(CRepItem_FixTeam)})
         CRuntimeClass::Register(pClass);
 }

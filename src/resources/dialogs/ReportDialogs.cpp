@@ -54,6 +54,15 @@ const std::vector<DlgTemplate>& ReportDialogTemplates()
             {CtlKind::PushButton, IDOK, "OK", 166, 155, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
             {CtlKind::PushButton, IDCANCEL, "Cancel", 223, 155, 50, 14, WS_TABSTOP},
         }},
+        {IDD_FIXTURES_BY_WEEK, "Fixtures by Week.", 260, 84, {
+            {CtlKind::PushButton, IDC_FW_HEADING_FONT, "Heading", 7, 7, 50, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_FW_HEADING_DESC, "", 62, 10, 191, 8},
+            {CtlKind::PushButton, IDC_FW_DETAIL_FONT, "Detail", 7, 25, 50, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_FW_DETAIL_DESC, "", 62, 28, 191, 8},
+            {CtlKind::CheckBox, IDC_FW_APPLY_TO_ALL, " Apply to all.", 7, 46, 80, 10, WS_TABSTOP},
+            {CtlKind::PushButton, IDOK, "OK", 146, 63, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+            {CtlKind::PushButton, IDCANCEL, "Cancel", 203, 63, 50, 14, WS_TABSTOP},
+        }},
     };
     return templates;
 }

@@ -37,3 +37,11 @@ constexpr UINT IDC_RS_SCR_PYRAMID = 1311;
 constexpr UINT IDC_RS_HCP_PETERSEN = 1312;
 constexpr UINT IDC_RS_SCR_PETERSEN = 1313;
 constexpr UINT IDC_RS_FORMAT = 1314;
+
+// "Fixtures by Week.": the two fonts of a round's fixture list.
+constexpr UINT IDD_FIXTURES_BY_WEEK = 350;
+constexpr UINT IDC_FW_HEADING_FONT = 1192;
+constexpr UINT IDC_FW_HEADING_DESC = 1189;
+constexpr UINT IDC_FW_DETAIL_FONT = 595;
+constexpr UINT IDC_FW_DETAIL_DESC = 1191;
+constexpr UINT IDC_FW_APPLY_TO_ALL = 1238;

@@ -1,0 +1,315 @@
+// The fixture lists of the Fixture menu: by round with the free dates between rounds, by team,
+// the outstanding fixtures, and the view's commands with their dialogs scripted.
+#include "FixtureTestLeague.h"
+#include "RecordingDC.h"
+#include "ScriptedBackend.h"
+#include "admin/RoundsToPrintDlg.h"
+#include "reports/layout/FixtureItems.h"
+#include "reports/layout/FixtureLists.h"
+#include "reports/layout/HeadingItems.h"
+#include "resources/Resource.h"
+#include "resources/dialogs/AdminDialogs.h"
+#include "resources/dialogs/ResultDialogs.h"
+#include "view/BowlingView.h"
+#include "view/DisplayPages.h"
+#include "view/ReportFlow.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+// Each display item as "round N", "free <reason>", "title <text>", "page", "line <round> <home>-<away>".
+std::vector<std::string> Describe(const CBowlingDoc& doc)
+{
+    std::vector<std::string> out;
+    for (POSITION pos = doc.m_listDisplayItems.GetHeadPosition(); pos;) {
+        CObject* p = doc.m_listDisplayItems.GetNext(pos);
+        CString s;
+        if (auto* w = dynamic_cast<CRepItem_FixWeek*>(p))
+            s.Format("round %d", w->m_nRound);
+        else if (auto* d = dynamic_cast<CRepItem_FreeDate*>(p))
+            s.Format("free %s", d->m_strReason.GetString());
+        else if (auto* t = dynamic_cast<CRepItem_Title*>(p))
+            s.Format("title %s", t->m_strTitle.GetString());
+        else if (dynamic_cast<CRepItem_Page*>(p))
+            s = "page";
+        else if (auto* l = dynamic_cast<CRepItem_FixTeam*>(p))
+            s.Format("line %d %d-%d", l->m_pFixture->m_nRound, l->m_pFixture->m_nTeamA, l->m_pFixture->m_nTeamB);
+        else if (auto* r = dynamic_cast<CRepItem*>(p); r && r->m_nType == RIT_HEADING)
+            s = "heading";
+        else
+            s = "?";
+        out.push_back(s.GetString());
+    }
+    return out;
+}
+
+using Items = std::vector<std::string>;
+
+// Four teams, four rounds; the round-dates list: 1, 2, a free date, 3, another free date, 4.
+class FixtureLists : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        L.FourTeamRounds(4);
+        L.DatedRound(1);
+        L.DatedRound(2);
+        L.FreeDate(CTime(2025, 9, 15, 19, 30, 0), "Bank holiday");
+        L.DatedRound(3);
+        L.FreeDate(CTime(2025, 9, 29, 19, 30, 0), "Cup night");
+        L.DatedRound(4);
+    }
+    FixtureListRange Range(int nFirst, int nLast)
+    {
+        FixtureListRange r;
+        r.nFirstRound = nFirst;
+        r.nLastRound = nLast;
+        return r;
+    }
+    FixtureTestLeague L;
+};
+
+} // namespace
+
+TEST_F(FixtureLists, ByRoundWithTheFreeDatesBetweenItsRounds)
+{
+    EXPECT_EQ(BuildFixturesByRound(L.doc, Range(2, 4)), 3);
+    EXPECT_EQ(Describe(L.doc), (Items{"round 2", "free Bank holiday", "round 3", "free Cup night", "round 4"}));
+    // A free date before the first round of the range, or after its last, is not between them.
+    BuildFixturesByRound(L.doc, Range(3, 4));
+    EXPECT_EQ(Describe(L.doc), (Items{"round 3", "free Cup night", "round 4"}));
+    BuildFixturesByRound(L.doc, Range(1, 2));
+    EXPECT_EQ(Describe(L.doc), (Items{"round 1", "round 2"}));
+    // Rounds past the season make no empty items.
+    EXPECT_EQ(BuildFixturesByRound(L.doc, Range(4, 99)), 1);
+    EXPECT_EQ(Describe(L.doc), (Items{"round 4"}));
+    EXPECT_EQ(BuildFixturesByRound(L.doc, Range(3, 2)), 0);
+    EXPECT_TRUE(L.doc.m_listDisplayItems.IsEmpty());
+}
+
+TEST_F(FixtureLists, ByRoundItemsCarryTheChoicesAndDefaultFonts)
+{
+    L.doc.GetDefaultFont(CRepItem_FixWeek::HEADING_FONT)->m_strFaceName = "Georgia";
+    L.doc.GetDefaultFont(CRepItem_FixWeek::DETAIL_FONT)->m_strFaceName = "Tahoma";
+    FixtureListRange range = Range(2, 3);
+    range.bOmitLanes = TRUE;
+    range.bOmitTime = TRUE;
+    BuildFixturesByRound(L.doc, range);
+    for (POSITION pos = L.doc.m_listDisplayItems.GetHeadPosition(); pos;) {
+        auto* p = static_cast<CRepItem*>(L.doc.m_listDisplayItems.GetNext(pos));
+        EXPECT_TRUE(p->IsTemporary());
+        EXPECT_EQ(p->m_pDoc, &L.doc);
+        if (auto* w = dynamic_cast<CRepItem_FixWeek*>(p)) {
+            EXPECT_EQ(w->m_bOmitLanes, 1u);
+            EXPECT_EQ(w->m_bOmitTime, 1u);
+            EXPECT_EQ(w->m_fontHeading.m_strFaceName, "Georgia");
+            EXPECT_EQ(w->m_fontDetail.m_strFaceName, "Tahoma");
+        } else if (auto* d = dynamic_cast<CRepItem_FreeDate*>(p)) {
+            EXPECT_EQ(d->m_fontLine.m_strFaceName, "Georgia");
+            EXPECT_EQ(d->m_time, CTime(2025, 9, 15, 19, 30, 0));
+        }
+    }
+    // Flowed as the fixtures display: a heading, then round, free date, round down the page.
+    L.doc.m_nDisplayMode = MODE_FIXTURES;
+    CRecordingDC dc;
+    EXPECT_EQ(LayoutDisplayPages(&L.doc, &dc), 1);
+    EXPECT_EQ(Describe(L.doc), (Items{"heading", "round 2", "free Bank holiday", "round 3"}));
+    CRecordingDC page;
+    DrawDisplayPage(&L.doc, &page, CPageInfo{1, 1});
+    const DrawCall* pRound2 = page.FindText("Round 2   Mon 08 Sep 25");
+    const DrawCall* pFree = page.FindText("Free Date - Mon 15 Sep 2025    Bank holiday");
+    const DrawCall* pRound3 = page.FindText("Round 3   Mon 15 Sep 25");
+    ASSERT_TRUE(pRound2 && pFree && pRound3) << page.Dump();
+    EXPECT_EQ(pFree->y1, pRound2->y1 - 600);
+    EXPECT_EQ(pRound3->y1, pFree->y1 - 200);
+}
+
+TEST_F(FixtureLists, ByTeamOnePageATeamWithFreeDates)
+{
+    L.doc.GetDefaultFont(CRepItem_FixTeam::HEADING_FONT)->m_bBold = 1;
+    std::vector<CTeam*> teams{L.Team(1), L.Team(4)};
+    FixtureListRange range = Range(2, 4);
+    range.bOmitLanes = TRUE;
+    EXPECT_EQ(BuildFixturesByTeam(L.doc, teams, range), 6);
+    EXPECT_EQ(Describe(L.doc), (Items{"title Fixtures for  'Aces'", "line 2 3-1", "free Bank holiday", "line 3 1-2",
+                                      "free Cup night", "line 4 3-1", "page", "title Fixtures for  'Pins'",
+                                      "line 2 4-2", "free Bank holiday", "line 3 3-4", "free Cup night",
+                                      "line 4 4-2"}));
+    int nLines = 0;
+    for (POSITION pos = L.doc.m_listDisplayItems.GetHeadPosition(); pos;) {
+        auto* l = dynamic_cast<CRepItem_FixTeam*>(L.doc.m_listDisplayItems.GetNext(pos));
+        if (!l)
+            continue;
+        ++nLines;
+        EXPECT_TRUE(l->m_nTeamNo == 1 || l->m_nTeamNo == 4);
+        EXPECT_EQ(l->m_bOmitLanes, 1u);
+        EXPECT_EQ(l->m_fontHeading.m_bBold, 1);
+    }
+    EXPECT_EQ(nLines, 6);
+    // The second team starts a page of its own under a page heading.
+    L.doc.m_nDisplayMode = MODE_FIXTURES;
+    CRecordingDC dc;
+    EXPECT_EQ(LayoutDisplayPages(&L.doc, &dc), 2);
+    CRecordingDC page2;
+    DrawDisplayPage(&L.doc, &page2, CPageInfo{2, 2});
+    EXPECT_NE(page2.FindText("Fixtures for  'Pins'"), nullptr) << page2.Dump();
+    EXPECT_EQ(page2.FindText("Fixtures for  'Aces'"), nullptr);
+}
+
+TEST_F(FixtureLists, OutstandingStopsAtTheFirstMatchAfterTheCurrentRound)
+{
+    L.doc.m_nCurrentRound = 2;
+    for (POSITION pos = L.doc.m_listFixtures.GetHeadPosition(); pos;) {
+        auto* f = static_cast<CFixture*>(L.doc.m_listFixtures.GetNext(pos));
+        if (f->m_nRound <= 2)
+            f->m_bPlayed[0] = f->m_bPlayed[1] = 1;
+    }
+    // Round 1's second match is half entered; round 2's first not at all.
+    auto match = [&](int r, int m) {
+        for (POSITION pos = L.doc.m_listFixtures.GetHeadPosition(); pos;) {
+            auto* f = static_cast<CFixture*>(L.doc.m_listFixtures.GetNext(pos));
+            if (f->m_nRound == r && f->m_nMatch == m)
+                return f;
+        }
+        return static_cast<CFixture*>(nullptr);
+    };
+    match(1, 2)->m_bPlayed[1] = 0;
+    match(2, 1)->m_bPlayed[0] = match(2, 1)->m_bPlayed[1] = 0;
+    // A round-1 match filed after round 3 lies beyond the stop and is not reached.
+    CFixture* pLate = L.Match(1, 3, 2, 4);
+    EXPECT_EQ(BuildOutstandingFixtures(L.doc), 2);
+    EXPECT_EQ(Describe(L.doc), (Items{"line 1 3-4", "line 2 3-1"}));
+    auto* pLine = static_cast<CRepItem_FixTeam*>(L.doc.m_listDisplayItems.GetHead());
+    EXPECT_EQ(pLine->m_nTeamNo, CRepItem_FixTeam::ALL_TEAMS);
+    // Its own fonts, not the lists' defaults.
+    L.doc.GetDefaultFont(CRepItem_FixTeam::DETAIL_FONT)->m_bBold = 1;
+    BuildOutstandingFixtures(L.doc);
+    EXPECT_TRUE(static_cast<CRepItem_FixTeam*>(L.doc.m_listDisplayItems.GetHead())->m_fontDetail == CFontData());
+    EXPECT_NE(pLate, nullptr);
+}
+
+// --- the view's commands --------------------------------------------------------------------
+
+namespace {
+
+class FixtureCommands : public FixtureLists
+{
+protected:
+    void SetUp() override
+    {
+        FixtureLists::SetUp();
+        RegisterResources();
+        L.doc.m_nCurrentRound = 1;
+        L.doc.m_nDisplayMode = MODE_REPORT;
+        L.doc.m_strReportTitle = "Weekly";
+        CFontData* pTitle = L.doc.GetDefaultFont(FONT_FIXTURES_TITLE);
+        pTitle->m_strFaceName = "Georgia";
+        pTitle->m_nPrinterHeight = -280;
+        m_view.AttachTo(&L.doc, nullptr);
+        m_view.OnInitialUpdate();
+    }
+    BOOL Enabled(UINT nID)
+    {
+        CCmdUI state;
+        state.m_nID = nID;
+        m_view.OnCmdMsg(nID, CN_UPDATE_COMMAND_UI, &state);
+        return state.m_bEnabled;
+    }
+    CBowlingView m_view;
+};
+
+} // namespace
+
+TEST_F(FixtureCommands, ByRoundThroughRoundsToPrint)
+{
+    EXPECT_TRUE(Enabled(ID_FIXTURE_DISPLAY_BY_ROUND));
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_ROUNDS_TO_PRINT)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(d.GetDlgItemText(IDC_RP_FIRST), "1");
+            EXPECT_EQ(d.GetDlgItemText(IDC_RP_LAST), "4");
+        })
+        .SetText(IDC_RP_FIRST, "2")
+        .SetText(IDC_RP_LAST, "3")
+        .Click(IDC_RP_OMIT_TIME)
+        .OK();
+    m_view.OnCmdMsg(ID_FIXTURE_DISPLAY_BY_ROUND, CN_COMMAND, nullptr);
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(L.doc.m_nDisplayMode, MODE_FIXTURES);
+    EXPECT_EQ(L.doc.m_strReportTitle, "Fixtures by Round");
+    // The lists' title font heads the pages.
+    EXPECT_EQ(L.doc.m_fontReportTitle.m_strFaceName, "Georgia");
+    Items items = Describe(L.doc);
+    items.erase(std::remove(items.begin(), items.end(), "heading"), items.end());
+    EXPECT_EQ(items, (Items{"round 2", "free Bank holiday", "round 3"}));
+    EXPECT_EQ(m_view.GetPageCount(), 1);
+    EXPECT_GT(ui.invalidations, 0);
+    CRecordingDC dc;
+    DrawDisplayPage(&L.doc, &dc, CPageInfo{1, 1});
+    EXPECT_NE(dc.FindText("Round 3   Mon 15 Sep 25"), nullptr) << dc.Dump();
+    EXPECT_NE(dc.FindText("Fixtures by Round"), nullptr);
+
+    // Cancel leaves the display as it was.
+    ui.OnDialog(IDD_ROUNDS_TO_PRINT).Cancel();
+    L.doc.m_nDisplayMode = MODE_REPORT;
+    m_view.OnCmdMsg(ID_FIXTURE_DISPLAY_BY_ROUND, CN_COMMAND, nullptr);
+    EXPECT_EQ(L.doc.m_nDisplayMode, MODE_REPORT);
+    EXPECT_TRUE(ui.AllUsed());
+}
+
+TEST_F(FixtureCommands, ByTeamsThroughSelectTeamsAndRoundsToPrint)
+{
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_SELECT_TEAMS).SetSel(IDC_SELECT_TEAMS_LIST, 2).OK();  // Aces, already chosen, and Owls
+    ui.OnDialog(IDD_ROUNDS_TO_PRINT)
+        .Check([](CDialog& d) {
+            EXPECT_NE(d.GetDlgItemText(IDC_RP_TITLE_FONT).Find("Georgia"), -1);
+        })
+        .SetText(IDC_RP_LAST, "2")
+        .OK();
+    m_view.OnCmdMsg(ID_FIXTURE_DISPLAY_BY_TEAM, CN_COMMAND, nullptr);
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(L.doc.m_nDisplayMode, MODE_FIXTURES);
+    EXPECT_EQ(L.doc.m_strReportTitle, "Fixtures by Team");
+    Items items = Describe(L.doc);
+    items.erase(std::remove(items.begin(), items.end(), "heading"), items.end());
+    EXPECT_EQ(items, (Items{"title Fixtures for  'Aces'", "line 1 1-2", "line 2 3-1", "page",
+                            "title Fixtures for  'Owls'", "line 1 3-4", "line 2 3-1"}));
+    EXPECT_EQ(m_view.GetPageCount(), 2);
+
+    // Cancelled team choice: nothing changes.
+    L.doc.m_nDisplayMode = MODE_REPORT;
+    ui.OnDialog(IDD_SELECT_TEAMS).Cancel();
+    m_view.OnCmdMsg(ID_FIXTURE_DISPLAY_BY_TEAM, CN_COMMAND, nullptr);
+    EXPECT_EQ(L.doc.m_nDisplayMode, MODE_REPORT);
+    EXPECT_TRUE(ui.AllUsed());
+}
+
+TEST_F(FixtureCommands, OutstandingFixtures)
+{
+    L.doc.m_nCurrentRound = 2;
+    CScriptedBackend ui;
+    m_view.OnCmdMsg(ID_FIXTURE_DISPLAY_OUTSTANDING, CN_COMMAND, nullptr);
+    EXPECT_EQ(L.doc.m_nDisplayMode, MODE_FIXTURES);
+    EXPECT_EQ(L.doc.m_strReportTitle, "Outstanding Fixtures as at Round 2.");
+    Items items = Describe(L.doc);
+    items.erase(std::remove(items.begin(), items.end(), "heading"), items.end());
+    EXPECT_EQ(items, (Items{"line 1 1-2", "line 1 3-4", "line 2 3-1", "line 2 4-2"}));
+    EXPECT_TRUE(ui.dialogsOpened.empty());
+}
+
+TEST_F(FixtureCommands, FirstRoundOfANewLeagueIsOne)
+{
+    // Before any results the current round is 0, which the round box would refuse.
+    L.doc.m_nCurrentRound = 0;
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_ROUNDS_TO_PRINT).OK();
+    m_view.OnCmdMsg(ID_FIXTURE_DISPLAY_BY_ROUND, CN_COMMAND, nullptr);
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_TRUE(ui.MessageTexts().empty());
+    Items items = Describe(L.doc);
+    EXPECT_NE(std::find(items.begin(), items.end(), "round 1"), items.end());
+}

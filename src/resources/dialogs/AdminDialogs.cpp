@@ -294,6 +294,51 @@ DlgTemplate LeagueSizeTemplate(UINT nIDD, const char* pszCaption, bool bContract
 }
 // ==== end ====
 
+// ==== edit league details ====
+DlgTemplate EditLeagueTemplate()
+{
+    return {IDD_EDIT_LEAGUE, "Edit League Details", 340, 266, {
+        {CtlKind::GroupBox, IDC_STATIC, "The League ", 6, 4, 328, 152},
+        {CtlKind::Static, IDC_STATIC, "League Name", 12, 18, 64, 8},
+        {CtlKind::Edit, IDC_EL_LEAGUE_NAME, nullptr, 80, 16, 246, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Sanctioned By", 12, 34, 64, 8},
+        {CtlKind::Edit, IDC_EL_SANCTIONED_BY, nullptr, 80, 32, 120, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Sanction Number", 206, 34, 60, 8},
+        {CtlKind::Edit, IDC_EL_SANCTION_NUMBER, nullptr, 266, 32, 60, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Phone", 206, 50, 60, 8},
+        {CtlKind::Static, IDC_STATIC, "President", 12, 62, 64, 8},
+        {CtlKind::Edit, IDC_EL_PRESIDENT, nullptr, 80, 60, 120, 12, EDIT},
+        {CtlKind::Edit, IDC_EL_PRESIDENT_PHONE, nullptr, 206, 60, 120, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Vice President", 12, 78, 64, 8},
+        {CtlKind::Edit, IDC_EL_VICE_PRESIDENT, nullptr, 80, 76, 120, 12, EDIT},
+        {CtlKind::Edit, IDC_EL_VICE_PRESIDENT_PHONE, nullptr, 206, 76, 120, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Secretary", 12, 94, 64, 8},
+        {CtlKind::Edit, IDC_EL_SECRETARY, nullptr, 80, 92, 120, 12, EDIT},
+        {CtlKind::Edit, IDC_EL_SECRETARY_PHONE, nullptr, 206, 92, 120, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Treasurer", 12, 110, 64, 8},
+        {CtlKind::Edit, IDC_EL_TREASURER, nullptr, 80, 108, 120, 12, EDIT},
+        {CtlKind::Edit, IDC_EL_TREASURER_PHONE, nullptr, 206, 108, 120, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Secretary's Team", 12, 126, 64, 8},
+        {CtlKind::ComboBox, IDC_EL_SECRETARY_TEAM, nullptr, 80, 124, 120, 120, DROPLIST},
+        {CtlKind::Static, IDC_STATIC, "Max. Players / team", 206, 126, 80, 8},
+        {CtlKind::Edit, IDC_EL_MAX_PLAYERS, nullptr, 290, 124, 36, 12, EDIT | ES_NUMBER},
+        {CtlKind::Static, IDC_STATIC, "Treasurer's Team", 12, 142, 64, 8},
+        {CtlKind::ComboBox, IDC_EL_TREASURER_TEAM, nullptr, 80, 140, 120, 120, DROPLIST},
+        {CtlKind::GroupBox, IDC_STATIC, "Scoring System (s) ", 6, 160, 328, 42},
+        {CtlKind::CheckBox, IDC_EL_HANDICAP, "Handicap League", 12, 174, 80, 10, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_EL_SCRATCH, "Scratch League", 100, 174, 80, 10, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_EL_PYRAMID, "Pyramid Scoring", 188, 174, 80, 10, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_EL_POSITION_BOTH_WAYS, "Score Position week games as both Scr and Hcp", 12, 187, 240, 10, WS_TABSTOP},
+        {CtlKind::GroupBox, IDC_STATIC, "Options ", 6, 206, 250, 54},
+        {CtlKind::CheckBox, IDC_EL_FLOATING_SUBS_TEAM, "Display Floating/Roving subs as an 'Extra' Team", 12, 219, 240, 10, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_EL_FIVE_PIN, "5 Pin Bowling Rules", 12, 232, 240, 10, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_EL_PRIVACY, "Privacy - Omit Address and Phone details from player report", 12, 245, 240, 10, WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "OK", 272, 222, 56, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 272, 242, 56, 14, WS_TABSTOP},
+    }};
+}
+// ==== end of edit league details ====
+
 } // namespace
 
 const std::vector<DlgTemplate>& AdminDialogTemplates()
@@ -317,6 +362,9 @@ const std::vector<DlgTemplate>& AdminDialogTemplates()
         LeagueSizeTemplate(IDD_EXPAND_LEAGUE, "Expand The League", false),
         LeagueSizeTemplate(IDD_CONTRACT_LEAGUE, "Contract the league", true),
         // ==== end ====
+        // ==== edit league details ====
+        EditLeagueTemplate(),
+        // ==== end of edit league details ====
     };
     return templates;
 }

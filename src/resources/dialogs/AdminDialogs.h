@@ -148,3 +148,29 @@ constexpr UINT IDC_LSZ_TOTAL = 1445;
 constexpr UINT IDC_LSZ_DROP1 = 1446;
 constexpr UINT IDC_LSZ_DROP2 = 1447;
 // ==== end ====
+
+// ==== edit league details ====
+// "Edit League Details".
+constexpr UINT IDD_EDIT_LEAGUE = 134;
+constexpr UINT IDC_EL_SANCTIONED_BY = 102;
+constexpr UINT IDC_EL_SECRETARY = 103;
+constexpr UINT IDC_EL_PRESIDENT = 104;
+constexpr UINT IDC_EL_TREASURER = 105;
+constexpr UINT IDC_EL_LEAGUE_NAME = 106;
+constexpr UINT IDC_EL_VICE_PRESIDENT = 107;
+constexpr UINT IDC_EL_MAX_PLAYERS = 109;
+constexpr UINT IDC_EL_SCRATCH = 113;
+constexpr UINT IDC_EL_PRESIDENT_PHONE = 128;
+constexpr UINT IDC_EL_TREASURER_PHONE = 129;
+constexpr UINT IDC_EL_SECRETARY_PHONE = 130;
+constexpr UINT IDC_EL_VICE_PRESIDENT_PHONE = 131;
+constexpr UINT IDC_EL_HANDICAP = 216;
+constexpr UINT IDC_EL_PYRAMID = 648;
+constexpr UINT IDC_EL_SANCTION_NUMBER = 1071;
+constexpr UINT IDC_EL_POSITION_BOTH_WAYS = 1183;
+constexpr UINT IDC_EL_TREASURER_TEAM = 1292;
+constexpr UINT IDC_EL_SECRETARY_TEAM = 1293;
+constexpr UINT IDC_EL_FLOATING_SUBS_TEAM = 1461;
+constexpr UINT IDC_EL_FIVE_PIN = 1469;
+constexpr UINT IDC_EL_PRIVACY = 1483;
+// ==== end of edit league details ====

@@ -227,9 +227,9 @@ void BuildSampleLeague(CBowlingDoc& doc, const SampleLeagueShape& shape, BOOL bW
     MakePlayer(doc, rnd, 0);
 
     // The season: a round robin, one round a week from the first Monday of September.
-    const CTime first(2025, 9, 1, 19, 30, 0);
     for (int r = 0; r < shape.nRounds; ++r) {
-        CTime due = first + CTimeSpan(7 * r, 0, 0, 0);
+        // Calendar weeks, so the clock change in October keeps the 7.30 start.
+        CTime due(2025, 9, 1 + 7 * r, 19, 30, 0);
         auto* pWeek = new CFreeWeek(r + 1);
         pWeek->m_nFirstRound = pWeek->m_nLastRound = static_cast<BYTE>(r + 1);
         pWeek->m_time = due;

@@ -339,6 +339,78 @@ DlgTemplate EditLeagueTemplate()
 }
 // ==== end of edit league details ====
 
+// ==== team details, team order, divisions, membership types ====
+DlgTemplate EditTeamTemplate()
+{
+    return {IDD_EDIT_TEAM, "Edit Team Details", 262, 222, {
+        {CtlKind::Static, IDC_STATIC, "Team Name", 8, 10, 48, 8},
+        {CtlKind::Edit, IDC_ET_NAME, nullptr, 60, 8, 130, 12, EDIT},
+        {CtlKind::CheckBox, IDC_ET_FORMAT_TEXT, "Format Text", 198, 9, 58, 10, WS_TABSTOP},
+        {CtlKind::Static, IDC_STATIC, "Captain", 8, 28, 48, 8},
+        {CtlKind::ComboBox, IDC_ET_CAPTAIN, nullptr, 60, 26, 130, 120, DROPLIST},
+        {CtlKind::Static, IDC_ET_DIVISION_LABEL, "Division", 8, 46, 48, 8},
+        {CtlKind::ComboBox, IDC_ET_DIVISION, nullptr, 60, 44, 80, 120, DROPLIST},
+        {CtlKind::GroupBox, IDC_STATIC, "Withdrawal ", 6, 62, 250, 44},
+        {CtlKind::CheckBox, IDC_ET_FOLDED, "Team folded", 12, 75, 110, 10, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_ET_DEDUCT, "Deduct points from opponents", 12, 89, 130, 10, WS_TABSTOP},
+        {CtlKind::Static, IDC_STATIC, "Score to Week", 150, 76, 56, 8},
+        {CtlKind::Edit, IDC_ET_SCORE_TO_WEEK, nullptr, 210, 74, 30, 12, EDIT | ES_NUMBER},
+        {CtlKind::GroupBox, IDC_STATIC, "Vacancy ", 6, 110, 250, 44},
+        {CtlKind::CheckBox, IDC_ET_VACANCY_FILLED, " Vacancy Filled", 12, 123, 110, 10, WS_TABSTOP},
+        {CtlKind::Static, IDC_STATIC, "Start Round", 150, 124, 56, 8},
+        {CtlKind::Edit, IDC_ET_START_ROUND, nullptr, 210, 122, 30, 12, EDIT | ES_NUMBER},
+        {CtlKind::Static, IDC_STATIC, "Won", 12, 139, 20, 8},
+        {CtlKind::Edit, IDC_ET_WON, nullptr, 36, 137, 44, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Lost", 92, 139, 20, 8},
+        {CtlKind::Edit, IDC_ET_LOST, nullptr, 116, 137, 44, 12, EDIT},
+        {CtlKind::CheckBox, IDC_ET_OMIT_STANDINGS, " Vacancy (Omit from Standings)", 12, 160, 160, 10, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_ET_OMIT_HI_TEAM, " Vacancy (Omit from Hi Team Stats)", 12, 173, 160, 10, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_ET_BYE, " BYE Team - No fixtures at all.", 12, 186, 160, 10, WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "OK", 150, 202, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 206, 202, 50, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate ReorderPlayersTemplate()
+{
+    return {IDD_REORDER_PLAYERS, "Reorder players in team", 200, 120, {
+        {CtlKind::ListBox, IDC_RO_LIST, nullptr, 6, 6, 130, 108, LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP},
+        {CtlKind::PushButton, IDC_RO_UP, "Move UP", 144, 6, 50, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_RO_DOWN, "Move DOWN", 144, 24, 50, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "OK", 144, 82, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 144, 100, 50, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate DivisionsTemplate()
+{
+    return {IDD_DIVISIONS, "Divisions", 220, 116, {
+        {CtlKind::Static, IDC_STATIC, "Number of divisions", 8, 10, 72, 8},
+        {CtlKind::ComboBox, IDC_DIV_COUNT, nullptr, 84, 8, 74, 80, DROPLIST},
+        {CtlKind::GroupBox, IDC_STATIC, "HEALTH WARNING", 6, 28, 208, 62},
+        {CtlKind::Static, IDC_STATIC,
+         "Divisions are a limited feature. The schedule has to be made by hand with the "
+         "schedule editor, and the high score awards are not available by division.",
+         12, 42, 196, 42},
+        {CtlKind::PushButton, IDOK, "OK", 108, 96, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 164, 96, 50, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate MembershipTypesTemplate()
+{
+    return {IDD_MEMBERSHIP_TYPES, "Bowling Assn. Membership Types", 210, 128, {
+        {CtlKind::ListBox, IDC_MT_LIST, nullptr, 6, 6, 140, 98, LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP},
+        {CtlKind::Edit, IDC_MT_EDIT, nullptr, 6, 108, 140, 12, EDIT | WS_HIDDEN | WS_DISABLED},
+        {CtlKind::PushButton, IDC_MT_ADD, "Add", 154, 6, 50, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_MT_RENAME, "Edit", 154, 24, 50, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_MT_DELETE, "Delete", 154, 42, 50, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "OK", 154, 88, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 154, 106, 50, 14, WS_TABSTOP},
+    }};
+}
+// ==== end of team details ====
+
 } // namespace
 
 const std::vector<DlgTemplate>& AdminDialogTemplates()
@@ -365,6 +437,12 @@ const std::vector<DlgTemplate>& AdminDialogTemplates()
         // ==== edit league details ====
         EditLeagueTemplate(),
         // ==== end of edit league details ====
+        // ==== team details, team order, divisions, membership types ====
+        EditTeamTemplate(),
+        ReorderPlayersTemplate(),
+        DivisionsTemplate(),
+        MembershipTypesTemplate(),
+        // ==== end of team details ====
     };
     return templates;
 }

@@ -174,3 +174,41 @@ constexpr UINT IDC_EL_FLOATING_SUBS_TEAM = 1461;
 constexpr UINT IDC_EL_FIVE_PIN = 1469;
 constexpr UINT IDC_EL_PRIVACY = 1483;
 // ==== end of edit league details ====
+
+// ==== team details, team order, divisions, membership types ====
+// "Edit Team Details".
+constexpr UINT IDD_EDIT_TEAM = 430;
+constexpr UINT IDC_ET_NAME = 1501;
+constexpr UINT IDC_ET_FORMAT_TEXT = 1502;
+constexpr UINT IDC_ET_CAPTAIN = 1503;
+constexpr UINT IDC_ET_DIVISION_LABEL = 1504;
+constexpr UINT IDC_ET_DIVISION = 1505;
+constexpr UINT IDC_ET_FOLDED = 1506;
+constexpr UINT IDC_ET_DEDUCT = 1507;
+constexpr UINT IDC_ET_SCORE_TO_WEEK = 1508;
+constexpr UINT IDC_ET_VACANCY_FILLED = 1509;
+constexpr UINT IDC_ET_START_ROUND = 1510;
+constexpr UINT IDC_ET_WON = 1511;
+constexpr UINT IDC_ET_LOST = 1512;
+constexpr UINT IDC_ET_OMIT_STANDINGS = 1513;
+constexpr UINT IDC_ET_OMIT_HI_TEAM = 1514;
+constexpr UINT IDC_ET_BYE = 1515;
+
+// "Reorder players in team".
+constexpr UINT IDD_REORDER_PLAYERS = 279;
+constexpr UINT IDC_RO_LIST = 903;
+constexpr UINT IDC_RO_UP = 669;
+constexpr UINT IDC_RO_DOWN = 670;
+
+// "Divisions".
+constexpr UINT IDD_DIVISIONS = 384;
+constexpr UINT IDC_DIV_COUNT = 1488;
+
+// "Bowling Assn. Membership Types".
+constexpr UINT IDD_MEMBERSHIP_TYPES = 368;
+constexpr UINT IDC_MT_LIST = 1332;
+constexpr UINT IDC_MT_EDIT = 1333;
+constexpr UINT IDC_MT_ADD = 632;
+constexpr UINT IDC_MT_DELETE = 626;
+constexpr UINT IDC_MT_RENAME = 324;
+// ==== end of team details ====

@@ -1,17 +1,14 @@
 #pragma once
-// Player > Add a New Player, and the same routine where league set-up asks for new bowlers
-// (after teams are added). Until the full player details dialog lands, both run the names-and-
-// team dialog that the scoresheet's New Player runs.
+// The Player menu (served from src/admin) and the view's right-click "Edit a Player's
+// Details", which needs the bowler the view found under the mouse.
 #include "framework/ui/CmdTarget.h"
 
 class CBowlingDoc;
 
 namespace PlayerCommands {
 
-// Puts the player commands in front of the document's set-up commands. Call once at start-up,
+// Installs the Player menu's commands and the right-click edit. Call once at start-up,
 // after LeagueSetup::Install.
 void Install();
-
-BOOL PlayerCmdMsg(CBowlingDoc* pDoc, UINT nID, int nCode, CCmdUI* pCmdUI);
 
 } // namespace PlayerCommands

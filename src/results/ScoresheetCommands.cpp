@@ -2,6 +2,7 @@
 // Subs, Blinds, Exclude, Awards, New Player and Points, the same in every size.
 #include <memory>
 
+#include "admin/PlayerSetup.h"
 #include "league/Awards.h"
 #include "league/BowlingDoc.h"
 #include "league/Fixture.h"
@@ -10,7 +11,6 @@
 #include "results/EnterAwardDlg.h"
 #include "results/EnterDateTimeDlg.h"
 #include "results/ExcludeGamesDlg.h"
-#include "results/NewPlayerNamesDlg.h"
 #include "results/PointsAnalysisDlg.h"
 #include "results/ScoresheetDlg.h"
 #include "results/SubstitutesDlg.h"
@@ -169,12 +169,11 @@ void CScoresheetDlg::OnAwards()
     m_pDoc->SetModifiedFlag();
 }
 
+int (*g_pfnScoresheetAddNewPlayer)(CBowlingDoc* pDoc) = PlayerSetup::AddNewPlayers;
+
 void CScoresheetDlg::OnNewPlayer()
 {
-    if (g_pfnScoresheetAddNewPlayer)
-        g_pfnScoresheetAddNewPlayer(m_pDoc);
-    else
-        AddNewPlayer(m_pDoc);
+    g_pfnScoresheetAddNewPlayer(m_pDoc);
     // Only the repeatable part of the opening: the layout, last round's line-up and the
     // saved blind counters must not be done twice.
     ReinitialisePlayers();

@@ -13,6 +13,9 @@ class CPlayer;
 
 constexpr int SCORESHEET_MAX_POSITIONS = 5;
 
+// What the New Player button runs: the Player menu's Add a New Player (tests put their own).
+extern int (*g_pfnScoresheetAddNewPlayer)(CBowlingDoc* pDoc);
+
 class CScoresheetDlg : public CDialog {
 public:
     CScoresheetDlg(UINT nIDTemplate, int nPositions, CWnd* pParent = nullptr);

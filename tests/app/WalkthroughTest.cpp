@@ -191,12 +191,12 @@ void ScriptBowlers(CScriptedBackend& ui)
             std::snprintf(team, sizeof team, "Team_%02d", t);
             std::snprintf(first, sizeof first, "B%d", p);
             std::snprintf(last, sizeof last, "Bowler%d", t);
-            auto& s = ui.OnDialog(IDD_NEW_PLAYER_NAMES)
-                          .SelectString(IDC_NP_TEAM, team)
-                          .SetText(IDC_NP_FORENAME, first)
-                          .SetText(IDC_NP_SURNAME, last);
+            auto& s = ui.OnDialog(IDD_NEW_PLAYER)
+                          .SelectString(IDC_PD_TEAM, team)
+                          .SetText(IDC_PD_FORENAME_NEW, first)
+                          .SetText(IDC_PD_SURNAME, last);
             if (t < 8 || p < 4)
-                s.Click(IDC_NP_ANOTHER);
+                s.Click(IDC_PD_ANOTHER);
             s.OK();
         }
 }

@@ -5,6 +5,7 @@
 #include "ResultsLeague.h"
 #include "ScriptedBackend.h"
 #include "league/Awards.h"
+#include "resources/dialogs/AdminDialogs.h"
 #include "results/PointsAnalysisDlg.h"
 #include "results/ResultEntry.h"
 
@@ -132,17 +133,17 @@ TEST(ScoresheetNewPlayer, TheNewBowlerJoinsTheLeagueAndTheLists)
     const CFixture* f = L.Match(1);
     CScriptedBackend ui;
     auto& sheet = ui.OnDialog(IDD_DOUBLES_SCORESHEET).Click(IDC_SS_NEW_PLAYER);
-    ui.OnDialog(IDD_NEW_PLAYER_NAMES)
-        .SetText(IDC_NP_FORENAME, "Ann")
+    ui.OnDialog(IDD_NEW_PLAYER)
+        .SetText(IDC_PD_FORENAME_NEW, "Ann")
         .OK()  // no surname
-        .SetText(IDC_NP_SURNAME, "Other")
-        .SelectString(IDC_NP_TEAM, "Team 2")
-        .Click(IDC_NP_ANOTHER)
+        .SetText(IDC_PD_SURNAME, "Other")
+        .SelectString(IDC_PD_TEAM, "Team 2")
+        .Click(IDC_PD_ANOTHER)
         .OK();
     ui.AnswerMessageBox(IDOK, "A player may NOT have a blank name field!.");
-    ui.OnDialog(IDD_NEW_PLAYER_NAMES)
-        .SetText(IDC_NP_FORENAME, "Ann")
-        .SetText(IDC_NP_SURNAME, "Other")
+    ui.OnDialog(IDD_NEW_PLAYER)
+        .SetText(IDC_PD_FORENAME_NEW, "Ann")
+        .SetText(IDC_PD_SURNAME, "Other")
         .OK()
         .Cancel();
     ui.AnswerMessageBox(IDOK, "There is an existing player with the same name.");

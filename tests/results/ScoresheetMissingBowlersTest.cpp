@@ -7,7 +7,7 @@
 #include "ScriptedBackend.h"
 #include "league/Awards.h"
 #include "results/EnterAwardDlg.h"
-#include "results/NewPlayerNamesDlg.h"
+#include "results/ScoresheetDlg.h"
 #include "results/ResultEntry.h"
 #include "results/SubstitutionsDlg.h"
 

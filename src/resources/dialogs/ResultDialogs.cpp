@@ -334,21 +334,6 @@ DlgTemplate MakeEnterAward()
     }};
 }
 
-DlgTemplate MakeNewPlayerNames()
-{
-    return {IDD_NEW_PLAYER_NAMES, "New Player Details", 200, 104, {
-        {CtlKind::Static, IDC_STATIC, "Forename", 7, 9, 40, 8},
-        {CtlKind::Edit, IDC_NP_FORENAME, nullptr, 50, 7, 143, 12, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
-        {CtlKind::Static, IDC_STATIC, "Surname", 7, 27, 40, 8},
-        {CtlKind::Edit, IDC_NP_SURNAME, nullptr, 50, 25, 143, 12, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
-        {CtlKind::Static, IDC_STATIC, "Team", 7, 45, 40, 8},
-        {CtlKind::ComboBox, IDC_NP_TEAM, nullptr, 50, 43, 143, 100, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
-        {CtlKind::CheckBox, IDC_NP_ANOTHER, "Another New Player", 50, 62, 90, 10, WS_TABSTOP},
-        {CtlKind::PushButton, IDOK, "OK", 40, 82, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
-        {CtlKind::PushButton, IDCANCEL, "Cancel", 110, 82, 50, 14, WS_TABSTOP},
-    }};
-}
-
 }  // namespace companions
 
 }  // namespace
@@ -379,7 +364,6 @@ const std::vector<DlgTemplate>& ResultDialogTemplates()
         companions::MakePointsAnalysis(IDD_THREES_POINTS_ANALYSIS, 228, 141, 3),
         companions::MakePointsAnalysis(IDD_DOUBLES_POINTS_ANALYSIS, 232, 129, 2),
         companions::MakeEnterAward(),
-        companions::MakeNewPlayerNames(),
 
         {IDD_SELECT_ROUND, "Select a Round", 220, 126, {
             {CtlKind::ListBox, IDC_SELECT_ROUND_LIST, nullptr, 7, 7, 206, 92,

@@ -184,14 +184,6 @@ constexpr UINT IDC_AWARD_GAME = 252;
 constexpr UINT IDC_AWARD_ROUND = 250;
 constexpr UINT IDC_AWARD_DATE = 1088;
 
-// "New Player Details", the names only: the scoresheet's New Player until the full dialog
-// of the player details takes this id over.
-constexpr UINT IDD_NEW_PLAYER_NAMES = 109;
-constexpr UINT IDC_NP_SURNAME = 339;
-constexpr UINT IDC_NP_FORENAME = 208;
-constexpr UINT IDC_NP_TEAM = 158;
-constexpr UINT IDC_NP_ANOTHER = 346;
-
 // "Rounds to be displayed": the span of rounds of a team's results display.
 constexpr UINT IDD_ROUNDS_DISPLAYED = 394;
 constexpr UINT IDC_ROUNDS_START = 1183;

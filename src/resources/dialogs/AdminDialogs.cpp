@@ -411,6 +411,138 @@ DlgTemplate MembershipTypesTemplate()
 }
 // ==== end of team details ====
 
+// ==== player details ====
+// New and Edit differ in the forename and entering average ids, "Another New Player" (New)
+// and the most improved average (Edit).
+DlgTemplate PlayerDetailsTemplate(bool bEdit)
+{
+    const UINT nForename = bEdit ? IDC_PD_FORENAME_EDIT : IDC_PD_FORENAME_NEW;
+    const UINT nEntering = bEdit ? IDC_PD_ENTERING_EDIT : IDC_PD_ENTERING_NEW;
+    DlgTemplate t{bEdit ? IDD_EDIT_PLAYER : IDD_NEW_PLAYER, bEdit ? "Edit Player Details" : "New Player Details",
+                  386, 274, {
+        {CtlKind::Static, IDC_STATIC, "Forename", 7, 9, 54, 8},
+        {CtlKind::Edit, nForename, nullptr, 64, 7, 118, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Surname", 7, 25, 54, 8},
+        {CtlKind::Edit, IDC_PD_SURNAME, nullptr, 64, 23, 118, 12, EDIT},
+        {CtlKind::CheckBox, IDC_PD_FORMAT_TEXT, bEdit ? "Format text" : "Format Text", 64, 38, 80, 10, WS_TABSTOP},
+        {CtlKind::Static, IDC_STATIC, "Status", 7, 54, 54, 8},
+        {CtlKind::ComboBox, IDC_PD_STATUS, nullptr, 64, 52, 118, 80, DROPLIST},
+        {CtlKind::Static, IDC_STATIC, "Team", 7, 70, 54, 8},
+        {CtlKind::ComboBox, IDC_PD_TEAM, nullptr, 64, 68, 118, 120, DROPLIST},
+        {CtlKind::Static, IDC_STATIC, "Designation", 7, 86, 54, 8},
+        {CtlKind::ComboBox, IDC_PD_DESIGNATION, nullptr, 64, 84, 118, 80, DROPLIST},
+        {CtlKind::Static, IDC_STATIC, "Category", 7, 102, 54, 8},
+        {CtlKind::ComboBox, IDC_PD_CATEGORY, nullptr, 64, 100, 118, 80, DROPLIST},
+        {CtlKind::Static, IDC_STATIC, "Entering Average", 7, 118, 56, 8},
+        {CtlKind::Edit, nEntering, nullptr, 64, 116, 50, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Player PIN.", 7, 134, 54, 8},
+        {CtlKind::Edit, IDC_PD_PIN, nullptr, 64, 132, 50, 12, EDIT | ES_NUMBER},
+        {CtlKind::CheckBox, IDC_PD_FLOATING_SUB, "Floating Sub.", 7, 150, 80, 10, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_PD_RESIGNED, "Resigned", 92, 150, 80, 10, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_PD_TEAM_RESERVE, " Team Reserve", 7, 163, 80, 10, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_PD_NOT_MOST_IMPROVED, "Ineligible for Most Improved Title.", 7, 176, 175, 10, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_PD_NO_ENTERING_GAMES, "Do NOT apply 'Games with Entering Average'", 7, 189, 175, 10, WS_TABSTOP},
+
+        {CtlKind::GroupBox, IDC_STATIC, "Address", 192, 3, 188, 92},
+        {CtlKind::Edit, IDC_PD_ADDRESS[0], nullptr, 198, 14, 176, 12, EDIT},
+        {CtlKind::Edit, IDC_PD_ADDRESS[1], nullptr, 198, 28, 176, 12, EDIT},
+        {CtlKind::Edit, IDC_PD_ADDRESS[2], nullptr, 198, 42, 176, 12, EDIT},
+        {CtlKind::Edit, IDC_PD_ADDRESS[3], nullptr, 198, 56, 176, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Zip/Post Code", 198, 76, 56, 8},
+        {CtlKind::Edit, IDC_PD_POSTCODE, nullptr, 258, 74, 60, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Home Phone", 192, 102, 56, 8},
+        {CtlKind::Edit, IDC_PD_PHONE_HOME, nullptr, 252, 100, 80, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Work Phone", 192, 116, 56, 8},
+        {CtlKind::Edit, IDC_PD_PHONE_WORK, nullptr, 252, 114, 80, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Mobile Phone", 192, 130, 56, 8},
+        {CtlKind::Edit, IDC_PD_PHONE_MOBILE, nullptr, 252, 128, 80, 12, EDIT},
+        {CtlKind::GroupBox, IDC_STATIC, "Date of birth", 192, 144, 188, 28},
+        {CtlKind::Static, IDC_STATIC, "Day", 198, 157, 16, 8},
+        {CtlKind::Edit, IDC_PD_BIRTH_DAY, nullptr, 216, 155, 22, 12, EDIT | ES_NUMBER},
+        {CtlKind::ComboBox, IDC_PD_BIRTH_MONTH, nullptr, 244, 155, 46, 120, DROPLIST},
+        {CtlKind::Static, IDC_STATIC, "Year", 298, 157, 18, 8},
+        {CtlKind::Edit, IDC_PD_BIRTH_YEAR, nullptr, 318, 155, 34, 12, EDIT | ES_NUMBER},
+        {CtlKind::GroupBox, IDC_STATIC, "Bowling Association Details ", 192, 176, 188, 46},
+        {CtlKind::Static, IDC_STATIC, "Type", 198, 189, 20, 8},
+        {CtlKind::ComboBox, IDC_PD_MEMBERSHIP_TYPE, nullptr, 220, 187, 56, 80, DROPLIST},
+        {CtlKind::Static, IDC_STATIC, "Member Number", 280, 189, 56, 8},
+        {CtlKind::Edit, IDC_PD_MEMBER_NO, nullptr, 336, 187, 40, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Exp", 198, 207, 16, 8},
+        {CtlKind::Edit, IDC_PD_EXPIRY_DAY, nullptr, 216, 205, 22, 12, EDIT | ES_NUMBER},
+        {CtlKind::ComboBox, IDC_PD_EXPIRY_MONTH, nullptr, 244, 205, 46, 120, DROPLIST},
+        {CtlKind::Edit, IDC_PD_EXPIRY_YEAR, nullptr, 296, 205, 34, 12, EDIT | ES_NUMBER},
+        {CtlKind::GroupBox, IDC_STATIC, "User Fields ", 192, 226, 188, 44},
+        {CtlKind::Static, IDC_STATIC, "#1", 198, 239, 10, 8},
+        {CtlKind::Edit, IDC_PD_USER1, nullptr, 210, 237, 166, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "#2", 198, 255, 10, 8},
+        {CtlKind::Edit, IDC_PD_USER2, nullptr, 210, 253, 166, 12, EDIT},
+    }};
+    if (bEdit) {
+        t.controls.push_back({CtlKind::Static, IDC_STATIC,
+                              "Average for 'Most Improved.  (0 = 'use Entering Average'.)", 7, 204, 175, 16});
+        t.controls.push_back({CtlKind::Edit, IDC_PD_MOST_IMPROVED, nullptr, 64, 222, 50, 12, EDIT});
+    } else {
+        t.controls.push_back({CtlKind::CheckBox, IDC_PD_ANOTHER, "Another New Player", 7, 210, 100, 10, WS_TABSTOP});
+    }
+    t.controls.push_back({CtlKind::PushButton, IDOK, "OK", 7, 254, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP});
+    t.controls.push_back({CtlKind::PushButton, IDCANCEL, "Cancel", 64, 254, 50, 14, WS_TABSTOP});
+    return t;
+}
+
+DlgTemplate SelectPlayerTemplate()
+{
+    return {IDD_SELECT_PLAYER, "Select Player", 250, 160, {
+        {CtlKind::ListBox, IDC_SP_LIST, nullptr, 7, 7, 236, 124,
+         LBS_SORT | LBS_NOTIFY | LBS_MULTICOLUMN | WS_HSCROLL | WS_BORDER | WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_SP_SORT_SURNAME, "Sort by Surname", 7, 140, 80, 10, WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "OK", 139, 138, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 193, 138, 50, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate PlayerCategoriesTemplate()
+{
+    return {IDD_PLAYER_CATEGORIES, "Player categories", 240, 130, {
+        {CtlKind::Static, IDC_STATIC, "Start Category A", 7, 9, 60, 8},
+        {CtlKind::Edit, IDC_PC_START_A, nullptr, 70, 7, 36, 12, EDIT | ES_NUMBER},
+        {CtlKind::Static, IDC_STATIC, "Start Category B", 7, 25, 60, 8},
+        {CtlKind::Edit, IDC_PC_START_B, nullptr, 70, 23, 36, 12, EDIT | ES_NUMBER},
+        {CtlKind::CheckBox, IDC_PC_ENTERING, "Entering Average", 7, 42, 80, 10, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_PC_CURRENT, "Current Average", 7, 55, 80, 10, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_PC_SET, "Set Player Categories", 7, 72, 100, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_PC_REMOVE, "Remove Player Categories", 7, 90, 100, 14, WS_TABSTOP},
+        {CtlKind::GroupBox, IDC_STATIC, "Counts", 124, 4, 108, 70},
+        {CtlKind::Static, IDC_STATIC, "Category A", 130, 17, 54, 8},
+        {CtlKind::Static, IDC_PC_COUNT_A, "0", 190, 17, 36, 8, SS_RIGHT},
+        {CtlKind::Static, IDC_STATIC, "Category B", 130, 30, 54, 8},
+        {CtlKind::Static, IDC_PC_COUNT_B, "0", 190, 30, 36, 8, SS_RIGHT},
+        {CtlKind::Static, IDC_STATIC, "Category C", 130, 43, 54, 8},
+        {CtlKind::Static, IDC_PC_COUNT_C, "0", 190, 43, 36, 8, SS_RIGHT},
+        {CtlKind::Static, IDC_STATIC, "No Category", 130, 56, 54, 8},
+        {CtlKind::Static, IDC_PC_COUNT_NONE, "0", 190, 56, 36, 8, SS_RIGHT},
+        {CtlKind::PushButton, IDOK, "OK", 182, 108, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+    }};
+}
+
+DlgTemplate SetEnteringAverageTemplate()
+{
+    return {IDD_SET_ENTERING_AVERAGE, "Set Entering Average", 220, 124, {
+        {CtlKind::Static, IDC_SEA_NAME, nullptr, 7, 7, 206, 8},
+        {CtlKind::Static, IDC_STATIC, "Games", 7, 22, 40, 8},
+        {CtlKind::Static, IDC_SEA_GAMES, nullptr, 50, 22, 40, 8, SS_RIGHT},
+        {CtlKind::Static, IDC_STATIC, "Pins", 7, 34, 40, 8},
+        {CtlKind::Static, IDC_SEA_PINS, nullptr, 50, 34, 40, 8, SS_RIGHT},
+        {CtlKind::Static, IDC_STATIC, "Average", 7, 46, 40, 8},
+        {CtlKind::Static, IDC_SEA_AVERAGE, nullptr, 50, 46, 40, 8, SS_RIGHT},
+        {CtlKind::Static, IDC_STATIC, "Entering Average", 7, 63, 60, 8},
+        {CtlKind::Edit, IDC_SEA_ENTERING, nullptr, 70, 61, 50, 12, EDIT},
+        {CtlKind::CheckBox, IDC_SEA_NOT_ELIGIBLE, "NOT Eligible for 'Most Improved Bowler' Award", 7, 80, 206, 10, WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "Set Entering Average", 7, 102, 90, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Ignore", 163, 102, 50, 14, WS_TABSTOP},
+    }};
+}
+// ==== end of player details ====
+
 } // namespace
 
 const std::vector<DlgTemplate>& AdminDialogTemplates()
@@ -443,6 +575,13 @@ const std::vector<DlgTemplate>& AdminDialogTemplates()
         DivisionsTemplate(),
         MembershipTypesTemplate(),
         // ==== end of team details ====
+        // ==== player details ====
+        PlayerDetailsTemplate(false),
+        PlayerDetailsTemplate(true),
+        SelectPlayerTemplate(),
+        PlayerCategoriesTemplate(),
+        SetEnteringAverageTemplate(),
+        // ==== end of player details ====
     };
     return templates;
 }

@@ -212,3 +212,70 @@ constexpr UINT IDC_MT_ADD = 632;
 constexpr UINT IDC_MT_DELETE = 626;
 constexpr UINT IDC_MT_RENAME = 324;
 // ==== end of team details ====
+
+// ==== player details ====
+// "New Player Details" and "Edit Player Details": the same controls but for the forename,
+// the entering average, "Another New Player" (New) and the most improved average (Edit).
+constexpr UINT IDD_NEW_PLAYER = 109;
+constexpr UINT IDD_EDIT_PLAYER = 112;
+constexpr UINT IDC_PD_TEAM = 158;
+constexpr UINT IDC_PD_FORENAME_NEW = 208;
+constexpr UINT IDC_PD_ENTERING_NEW = 209;
+constexpr UINT IDC_PD_STATUS = 211;
+constexpr UINT IDC_PD_CATEGORY = 212;
+constexpr UINT IDC_PD_ADDRESS[4] = {213, 219, 220, 221};
+constexpr UINT IDC_PD_POSTCODE = 222;
+constexpr UINT IDC_PD_PHONE_HOME = 223;
+constexpr UINT IDC_PD_MEMBER_NO = 224;
+constexpr UINT IDC_PD_PHONE_WORK = 225;
+constexpr UINT IDC_PD_PHONE_MOBILE = 226;
+constexpr UINT IDC_PD_BIRTH_DAY = 247;
+constexpr UINT IDC_PD_BIRTH_YEAR = 248;
+constexpr UINT IDC_PD_EXPIRY_YEAR = 249;
+constexpr UINT IDC_PD_EXPIRY_DAY = 250;
+constexpr UINT IDC_PD_ENTERING_EDIT = 258;
+constexpr UINT IDC_PD_MOST_IMPROVED = 259;
+constexpr UINT IDC_PD_BIRTH_MONTH = 261;
+constexpr UINT IDC_PD_EXPIRY_MONTH = 262;
+constexpr UINT IDC_PD_PIN = 271;
+constexpr UINT IDC_PD_SURNAME = 339;
+constexpr UINT IDC_PD_FORENAME_EDIT = 341;
+constexpr UINT IDC_PD_ANOTHER = 346;
+constexpr UINT IDC_PD_FORMAT_TEXT = 591;
+constexpr UINT IDC_PD_USER1 = 983;
+constexpr UINT IDC_PD_USER2 = 984;
+constexpr UINT IDC_PD_NOT_MOST_IMPROVED = 1025;
+constexpr UINT IDC_PD_DESIGNATION = 1184;
+constexpr UINT IDC_PD_NO_ENTERING_GAMES = 1278;
+constexpr UINT IDC_PD_FLOATING_SUB = 1297;
+constexpr UINT IDC_PD_MEMBERSHIP_TYPE = 1331;
+constexpr UINT IDC_PD_TEAM_RESERVE = 1435;
+constexpr UINT IDC_PD_RESIGNED = 1455;
+
+// "Select Player".
+constexpr UINT IDD_SELECT_PLAYER = 105;
+constexpr UINT IDC_SP_LIST = 156;
+constexpr UINT IDC_SP_SORT_SURNAME = 1075;
+
+// "Player categories".
+constexpr UINT IDD_PLAYER_CATEGORIES = 480;
+constexpr UINT IDC_PC_START_A = 1501;
+constexpr UINT IDC_PC_START_B = 1502;
+constexpr UINT IDC_PC_ENTERING = 1503;
+constexpr UINT IDC_PC_CURRENT = 1504;
+constexpr UINT IDC_PC_SET = 1505;
+constexpr UINT IDC_PC_REMOVE = 1506;
+constexpr UINT IDC_PC_COUNT_A = 1507;
+constexpr UINT IDC_PC_COUNT_B = 1508;
+constexpr UINT IDC_PC_COUNT_C = 1509;
+constexpr UINT IDC_PC_COUNT_NONE = 1510;
+
+// "Set Entering Average".
+constexpr UINT IDD_SET_ENTERING_AVERAGE = 481;
+constexpr UINT IDC_SEA_NAME = 1521;
+constexpr UINT IDC_SEA_GAMES = 1522;
+constexpr UINT IDC_SEA_PINS = 1523;
+constexpr UINT IDC_SEA_AVERAGE = 1524;
+constexpr UINT IDC_SEA_ENTERING = 1525;
+constexpr UINT IDC_SEA_NOT_ELIGIBLE = 1526;
+// ==== end of player details ====

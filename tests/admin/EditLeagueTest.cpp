@@ -9,6 +9,7 @@
 #include "reports/layout/HeadingItems.h"
 #include "reports/layout/OfficersItem.h"
 #include "resources/CommandIds.h"
+#include "view/BowlingView.h"
 
 #include <algorithm>
 #include <string>
@@ -417,9 +418,18 @@ TEST_F(EditLeagueTest, OkRecalculatesTheStandings)
     EXPECT_GT(nWon, 0);
 }
 
-// The page heading and the officers item draw the new details.
+// Chosen from the menu of a view: the view is repainted after OK, and the page heading and the
+// officers item draw the new details.
 TEST_F(EditLeagueTest, HeadingsAndOfficersShowTheNewDetails)
 {
+    CBowlingView view;
+    view.AttachTo(&m_doc, nullptr);
+    view.OnInitialUpdate();
+    m_ui.OnDialog(IDD_EDIT_LEAGUE).SetText(IDC_EL_LEAGUE_NAME, "Thrown away").Cancel();
+    const int nBefore = m_ui.invalidations;
+    ASSERT_TRUE(view.OnCmdMsg(ID_LEAGUE_GENERAL_DETAILS, CN_COMMAND, nullptr));
+    EXPECT_EQ(m_ui.invalidations, nBefore);
+
     m_ui.OnDialog(IDD_EDIT_LEAGUE)
         .SetText(IDC_EL_LEAGUE_NAME, "Wednesday Triples")
         .SetText(IDC_EL_SANCTIONED_BY, "County")
@@ -427,8 +437,9 @@ TEST_F(EditLeagueTest, HeadingsAndOfficersShowTheNewDetails)
         .SetText(IDC_EL_SECRETARY, "Sam Secretary")
         .SetText(IDC_EL_SECRETARY_PHONE, "555 0101")
         .OK();
-    RunCommand();
+    ASSERT_TRUE(view.OnCmdMsg(ID_LEAGUE_GENERAL_DETAILS, CN_COMMAND, nullptr));
     EXPECT_TRUE(m_ui.AllUsed());
+    EXPECT_GT(m_ui.invalidations, nBefore);
 
     m_doc.m_strReportTitle = "Standings";
     CRepItem_Heading heading;

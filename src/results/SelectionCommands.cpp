@@ -5,6 +5,7 @@
 #include "results/HiAwardQualifyDlg.h"
 #include "results/SelectBowlersDlg.h"
 #include "results/SelectTeamsPrintDlg.h"
+#include "results/SetRoundDlg.h"
 
 BOOL ChooseTeamsForFixtureDisplay(CBowlingDoc* pDoc)
 {
@@ -50,10 +51,22 @@ BOOL EditHiAwardQualifying(CBowlingDoc* pDoc)
     return TRUE;
 }
 
+BOOL SetCurrentRound(CBowlingDoc* pDoc)
+{
+    CSetRoundDlg dlg;
+    dlg.m_nRound = pDoc->m_nCurrentRound ? pDoc->m_nCurrentRound : 1;
+    if (dlg.DoModal() != IDOK)
+        return FALSE;
+    pDoc->m_nCurrentRound = static_cast<BYTE>(dlg.m_nRound);
+    pDoc->SetModifiedFlag();
+    pDoc->Recalculate();
+    pDoc->UpdateAllViews(nullptr);
+    return TRUE;
+}
+
 namespace SelectionCommands {
 
 namespace {
-
 
 class CSelectionCommands : public CCmdTarget {
 public:
@@ -61,6 +74,8 @@ public:
 
 private:
     void OnAwardPercentages() { EditHiAwardQualifying(m_pDoc); }
+    void OnSetRound() { SetCurrentRound(m_pDoc); }
+    void OnUpdateSetRound(CCmdUI* pCmdUI) { pCmdUI->Enable(m_pDoc && m_pDoc->IsLeagueSetUp()); }
 
     CBowlingDoc* m_pDoc;
     DECLARE_MESSAGE_MAP()
@@ -68,6 +83,8 @@ private:
 
 BEGIN_MESSAGE_MAP(CSelectionCommands, CCmdTarget)
     ON_COMMAND(ID_LEAGUE_AWARD_PERCENTAGES, OnAwardPercentages)
+    ON_COMMAND(ID_RESULT_SET_ROUND, OnSetRound)
+    ON_UPDATE_COMMAND_UI(ID_RESULT_SET_ROUND, OnUpdateSetRound)
 END_MESSAGE_MAP()
 
 }  // namespace

@@ -22,6 +22,8 @@ BOOL SelectBowlersForDisplay(CBowlingDoc* pDoc);
 // percentages and the three rules; after OK they go back into the league, which is marked
 // modified, recalculated and repainted. TRUE after OK.
 BOOL EditHiAwardQualifying(CBowlingDoc* pDoc);
+// Result > Set Round No.: the round the league's figures run to; recalculates after OK.
+BOOL SetCurrentRound(CBowlingDoc* pDoc);
 
 namespace SelectionCommands {
 

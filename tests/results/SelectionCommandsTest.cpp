@@ -121,3 +121,25 @@ TEST(SetRound, TakesARoundThatFitsTheStoredByte)
     EXPECT_EQ(ui.MessageTexts(), Texts{"Please enter an integer between 1 and 255."});
     EXPECT_EQ(dlg.m_nRound, 255);
 }
+
+TEST(SetRound, TheMenuCommandMovesTheLeaguesRoundAndRecalculates)
+{
+    AwardLeague L;
+    L.doc.m_nCurrentRound = 1;
+    SelectionCommands::Install();
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_SET_ROUND)
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SET_ROUND_NUMBER).text, "1"); })
+        .SetText(IDC_SET_ROUND_NUMBER, "2")
+        .OK();
+    ui.OnDialog(IDD_SET_ROUND).Cancel();
+    EXPECT_TRUE(L.doc.OnCmdMsg(ID_RESULT_SET_ROUND, CN_COMMAND, nullptr));
+    EXPECT_EQ(L.doc.m_nCurrentRound, 2);
+    EXPECT_TRUE(L.doc.IsModified());
+    EXPECT_NE(L.Team(1)->m_nPointsWon[PASS_HANDICAP], 77);  // the recalculation ran
+    L.doc.SetModifiedFlag(FALSE);
+    EXPECT_TRUE(L.doc.OnCmdMsg(ID_RESULT_SET_ROUND, CN_COMMAND, nullptr));
+    EXPECT_EQ(L.doc.m_nCurrentRound, 2);
+    EXPECT_FALSE(L.doc.IsModified());
+    EXPECT_TRUE(ui.AllUsed());
+}

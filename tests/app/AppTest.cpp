@@ -6,6 +6,8 @@
 #include "TempDir.h"
 #include "app/BowlingApp.h"
 #include "league/BowlingDoc.h"
+#include "league/Player.h"
+#include "league/SampleLeague.h"
 #include "resources/dialogs/AdminDialogs.h"
 #include "resources/dialogs/AppDialogs.h"
 #include "resources/Resource.h"
@@ -190,4 +192,38 @@ TEST(Commands, AboutShowsTheVersion)
     EXPECT_TRUE(s.app.m_pMainWnd->IsCommandEnabled(ID_APP_ABOUT));
     EXPECT_TRUE(s.app.m_pMainWnd->ExecuteCommand(ID_APP_ABOUT));
     EXPECT_EQ(version, "Torvane 1.8.9");
+}
+
+TEST(Commands, SurnameFirstTurnsEveryBowlersNameAndBack)
+{
+    CScriptedBackend ui;
+    TempDir dir;
+    std::string path = dir.File("Names.lgf");
+    {
+        CBowlingDoc league;
+        BuildSampleLeague(league, GetSampleLeagueShape(FALSE));
+        CString error;
+        ASSERT_TRUE(league.SaveToFile(path.c_str(), error)) << error.GetString();
+    }
+    Started s({path});
+    ASSERT_TRUE(s.ok);
+    CBowlingDoc* doc = s.Doc();
+    auto* first = static_cast<CPlayer*>(doc->m_listPlayers.GetHead());
+    const CString firstName = first->m_strFirstName, surname = first->m_strSurname;
+    EXPECT_EQ(first->m_strName, firstName + " " + surname);
+    CFrameWnd* frame = s.app.m_pMainWnd;
+    CCmdUI state;
+    state.m_nID = ID_PLAYER_SURNAME_FIRST;
+    frame->UpdateCmdUI(state);
+    EXPECT_TRUE(state.m_bEnabled);
+    EXPECT_EQ(state.m_nCheck, 0);
+
+    ASSERT_TRUE(frame->ExecuteCommand(ID_PLAYER_SURNAME_FIRST));
+    EXPECT_EQ(first->m_strName, surname + " " + firstName);
+    EXPECT_TRUE(doc->IsModified());
+    frame->UpdateCmdUI(state);
+    EXPECT_EQ(state.m_nCheck, 1);
+
+    ASSERT_TRUE(frame->ExecuteCommand(ID_PLAYER_SURNAME_FIRST));
+    EXPECT_EQ(first->m_strName, firstName + " " + surname);
 }

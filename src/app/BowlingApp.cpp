@@ -5,6 +5,7 @@
 #include "app/AboutDlg.h"
 #include "admin/RulesSetup.h"
 #include "admin/TeamCommands.h"
+#include "admin/VenueCommands.h"
 #include "app/MainFrm.h"
 #include "app/PlayerCommands.h"
 #include "league/BowlingDoc.h"
@@ -30,6 +31,7 @@ BOOL CBowlingApp::InitApplication()
     SelectionCommands::Install();
     PlayerDatabase::Install();
     TeamCommands::Install();
+    VenueCommands::Install();
     // The right-click menu's team is the one under the view's last click.
     TeamCommands::pfnClickedTeam = [](CBowlingDoc* pDoc) -> CTeam* {
         for (POSITION pos = pDoc->GetFirstViewPosition(); pos;)

@@ -543,6 +543,63 @@ DlgTemplate SetEnteringAverageTemplate()
 }
 // ==== end of player details ====
 
+// ==== venues ====
+DlgTemplate VenueDetailsTemplate()
+{
+    return {IDD_VENUE_DETAILS, "Venue Details.", 330, 222, {
+        {CtlKind::Static, IDC_STATIC, "Venue Name", 7, 9, 50, 8},
+        {CtlKind::Edit, IDC_VD_NAME, nullptr, 60, 7, 150, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Telephone", 7, 25, 50, 8},
+        {CtlKind::Edit, IDC_VD_PHONE, nullptr, 60, 23, 90, 12, EDIT},
+        {CtlKind::GroupBox, IDC_STATIC, "Address", 7, 40, 204, 90},
+        {CtlKind::Edit, IDC_VD_ADDRESS[0], nullptr, 13, 52, 192, 12, EDIT},
+        {CtlKind::Edit, IDC_VD_ADDRESS[1], nullptr, 13, 66, 192, 12, EDIT},
+        {CtlKind::Edit, IDC_VD_ADDRESS[2], nullptr, 13, 80, 192, 12, EDIT},
+        {CtlKind::Edit, IDC_VD_ADDRESS[3], nullptr, 13, 94, 192, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Zip/Postcode", 13, 112, 50, 8},
+        {CtlKind::Edit, IDC_VD_POSTCODE, nullptr, 66, 110, 70, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Directions", 7, 136, 50, 8},
+        {CtlKind::Edit, IDC_VD_DIRECTIONS, nullptr, 7, 146, 316, 50,
+         ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP | WS_BORDER},
+        {CtlKind::GroupBox, IDC_STATIC, "Lane Dets", 218, 4, 105, 126},
+        {CtlKind::Static, IDC_STATIC, "Start Lane", 224, 18, 66, 8},
+        {CtlKind::Edit, IDC_VD_START_LANE, nullptr, 292, 16, 24, 12, EDIT | ES_NUMBER},
+        {CtlKind::Static, IDC_STATIC, "Last Lane (wrap lanes)", 224, 34, 66, 16},
+        {CtlKind::Edit, IDC_VD_LAST_LANE, nullptr, 292, 32, 24, 12, EDIT | ES_NUMBER},
+        {CtlKind::CheckBox, IDC_VD_SPLIT_LANES, "Split Lanes", 224, 56, 70, 10, WS_TABSTOP},
+        {CtlKind::Static, IDC_STATIC, "Split Start lane", 224, 74, 66, 8},
+        {CtlKind::Edit, IDC_VD_SPLIT_START, nullptr, 292, 72, 24, 12, EDIT | ES_NUMBER},
+        {CtlKind::Static, IDC_STATIC, "Lanes before Split", 224, 92, 66, 8},
+        {CtlKind::Edit, IDC_VD_BEFORE_SPLIT, nullptr, 292, 90, 24, 12, EDIT | ES_NUMBER},
+        {CtlKind::PushButton, IDOK, "OK", 217, 202, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 273, 202, 50, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate SelectVenueTemplate()
+{
+    return {IDD_SELECT_VENUE, "Select Venue", 200, 60, {
+        {CtlKind::ComboBox, IDC_SV_LIST, nullptr, 7, 7, 130, 120, DROPLIST},
+        {CtlKind::PushButton, IDOK, "OK", 143, 7, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 143, 24, 50, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate AssignVenuesTemplate()
+{
+    return {IDD_ASSIGN_VENUES, "Assign Venues to Rounds", 320, 200, {
+        {CtlKind::ListBox, IDC_AV_ROUNDS, nullptr, 7, 7, 200, 186,
+         LBS_NOTIFY | LBS_EXTENDEDSEL | WS_VSCROLL | WS_BORDER | WS_TABSTOP},
+        {CtlKind::Static, IDC_STATIC, "Venue", 214, 7, 60, 8},
+        {CtlKind::ComboBox, IDC_AV_VENUE, nullptr, 214, 17, 100, 120, DROPLIST},
+        {CtlKind::PushButton, IDC_AV_ASSIGN, "Assign Selection", 214, 40, 100, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_AV_CLEAR, "Clear Venues", 214, 58, 100, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "Finished", 214, 161, 100, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 214, 179, 100, 14, WS_TABSTOP},
+    }};
+}
+// ==== end of venues ====
+
 } // namespace
 
 const std::vector<DlgTemplate>& AdminDialogTemplates()
@@ -582,6 +639,11 @@ const std::vector<DlgTemplate>& AdminDialogTemplates()
         PlayerCategoriesTemplate(),
         SetEnteringAverageTemplate(),
         // ==== end of player details ====
+        // ==== venues ====
+        VenueDetailsTemplate(),
+        SelectVenueTemplate(),
+        AssignVenuesTemplate(),
+        // ==== end of venues ====
     };
     return templates;
 }

@@ -279,3 +279,29 @@ constexpr UINT IDC_SEA_AVERAGE = 1524;
 constexpr UINT IDC_SEA_ENTERING = 1525;
 constexpr UINT IDC_SEA_NOT_ELIGIBLE = 1526;
 // ==== end of player details ====
+
+// ==== venues ====
+// "Venue Details.".
+constexpr UINT IDD_VENUE_DETAILS = 490;
+constexpr UINT IDC_VD_NAME = 1541;
+constexpr UINT IDC_VD_PHONE = 1542;
+constexpr UINT IDC_VD_ADDRESS[4] = {1543, 1544, 1545, 1546};
+constexpr UINT IDC_VD_POSTCODE = 1547;
+constexpr UINT IDC_VD_DIRECTIONS = 1548;
+constexpr UINT IDC_VD_START_LANE = 1549;
+constexpr UINT IDC_VD_LAST_LANE = 1550;
+constexpr UINT IDC_VD_SPLIT_LANES = 1551;
+constexpr UINT IDC_VD_SPLIT_START = 1552;
+constexpr UINT IDC_VD_BEFORE_SPLIT = 1553;
+
+// "Select Venue".
+constexpr UINT IDD_SELECT_VENUE = 491;
+constexpr UINT IDC_SV_LIST = 1561;
+
+// "Assign Venues to Rounds".
+constexpr UINT IDD_ASSIGN_VENUES = 492;
+constexpr UINT IDC_AV_ROUNDS = 1571;
+constexpr UINT IDC_AV_VENUE = 1572;
+constexpr UINT IDC_AV_ASSIGN = 1573;
+constexpr UINT IDC_AV_CLEAR = 1574;
+// ==== end of venues ====

@@ -6,8 +6,12 @@
 #include "admin/ReorderPlayersDlg.h"
 #include "admin/SelectTeamDlg.h"
 #include "league/BowlingDoc.h"
+#include "league/Player.h"
 #include "league/Team.h"
 #include "resources/CommandIds.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace TeamCommands {
 
@@ -42,10 +46,53 @@ private:
     }
     void OnTeamResequence()
     {
-        if (CTeam* pTeam = ChooseTeam(m_pDoc))
-            ReorderPlayers(m_pDoc, pTeam);
+        // A hand-set order replaces the carried line-ups.
+        if (CTeam* pTeam = ChooseTeam(m_pDoc); pTeam && ReorderPlayers(m_pDoc, pTeam))
+            m_pDoc->m_bRepeatLastRoundOrder = 0;
     }
     void OnDivisions() { EditDivisions(m_pDoc); }
+    // Team > Set Team order > Repeat Last Round Order: line-ups carried from the last round.
+    void OnRepeatLastOrder()
+    {
+        m_pDoc->m_bRepeatLastRoundOrder = m_pDoc->m_bRepeatLastRoundOrder ? 0 : 1;
+        m_pDoc->SetModifiedFlag();
+    }
+    void OnUpdateRepeatLastOrder(CCmdUI* pCmdUI)
+    {
+        pCmdUI->Enable(m_pDoc->IsLeagueSetUp());
+        pCmdUI->SetCheck(m_pDoc->m_bRepeatLastRoundOrder ? 1 : 0);
+    }
+    // Team > Floating Subs as a team, and the order they are listed in.
+    void OnFloatingSubsTeam()
+    {
+        m_pDoc->m_bFloatingSubsAsTeam = m_pDoc->m_bFloatingSubsAsTeam ? 0 : 1;
+        FloatingSubsChanged();
+    }
+    void OnUpdateFloatingSubsTeam(CCmdUI* pCmdUI)
+    {
+        pCmdUI->Enable(m_pDoc->IsLeagueSetUp());
+        pCmdUI->SetCheck(m_pDoc->m_bFloatingSubsAsTeam ? 1 : 0);
+    }
+    void OnFloatSubsByAverage() { SetFloatingSubsOrder(FLOATING_SUBS_BY_AVERAGE); }
+    void OnFloatSubsByName() { SetFloatingSubsOrder(FLOATING_SUBS_BY_NAME); }
+    void OnUpdateFloatSubsByAverage(CCmdUI* pCmdUI) { UpdateFloatingSubsOrder(pCmdUI, FLOATING_SUBS_BY_AVERAGE); }
+    void OnUpdateFloatSubsByName(CCmdUI* pCmdUI) { UpdateFloatingSubsOrder(pCmdUI, FLOATING_SUBS_BY_NAME); }
+    void SetFloatingSubsOrder(BYTE nOrder)
+    {
+        m_pDoc->m_nFloatingSubsOrder = nOrder;
+        FloatingSubsChanged();
+    }
+    void UpdateFloatingSubsOrder(CCmdUI* pCmdUI, BYTE nOrder)
+    {
+        pCmdUI->Enable(m_pDoc->IsLeagueSetUp());
+        pCmdUI->SetRadio(m_pDoc->m_nFloatingSubsOrder == nOrder);
+    }
+    void FloatingSubsChanged()
+    {
+        m_pDoc->BuildFloatingSubs();
+        m_pDoc->SetModifiedFlag();
+        m_pDoc->UpdateAllViews(nullptr);
+    }
     void OnMembershipTypes() { EditMembershipTypes(m_pDoc); }
     void OnUpdateSetUp(CCmdUI* pCmdUI) { pCmdUI->Enable(m_pDoc->IsLeagueSetUp()); }
     void OnUpdatePopupTeamEdit(CCmdUI* pCmdUI)
@@ -62,6 +109,14 @@ BEGIN_MESSAGE_MAP(CTeamCommands, CCmdTarget)
     ON_COMMAND(ID_POPUP_TEAM_EDIT, OnPopupTeamEdit)
     ON_COMMAND(ID_TEAM_RESEQUENCE, OnTeamResequence)
     ON_COMMAND(ID_LEAGUE_DIVISIONS, OnDivisions)
+    ON_COMMAND(ID_TEAM_REPEAT_LAST_ORDER, OnRepeatLastOrder)
+    ON_COMMAND(ID_TEAM_FLOATING_SUBS, OnFloatingSubsTeam)
+    ON_COMMAND(ID_TEAM_FLOATSUB_ORDER_AVERAGE, OnFloatSubsByAverage)
+    ON_COMMAND(ID_TEAM_FLOATSUB_ORDER_NAME, OnFloatSubsByName)
+    ON_UPDATE_COMMAND_UI(ID_TEAM_REPEAT_LAST_ORDER, OnUpdateRepeatLastOrder)
+    ON_UPDATE_COMMAND_UI(ID_TEAM_FLOATING_SUBS, OnUpdateFloatingSubsTeam)
+    ON_UPDATE_COMMAND_UI(ID_TEAM_FLOATSUB_ORDER_AVERAGE, OnUpdateFloatSubsByAverage)
+    ON_UPDATE_COMMAND_UI(ID_TEAM_FLOATSUB_ORDER_NAME, OnUpdateFloatSubsByName)
     ON_COMMAND(ID_LEAGUE_MEMBERSHIP_TYPES, OnMembershipTypes)
     ON_UPDATE_COMMAND_UI(ID_TEAM_EDIT, OnUpdateSetUp)
     ON_UPDATE_COMMAND_UI(ID_POPUP_TEAM_EDIT, OnUpdatePopupTeamEdit)
@@ -72,9 +127,35 @@ END_MESSAGE_MAP()
 
 } // namespace
 
+// The floating substitutes' team in the order the secretary chose: highest average first, or
+// by surname then first name. Ties keep the list order.
+void SortFloatingSubs(CBowlingDoc* pDoc, CTeam* pTeam)
+{
+    if (pDoc->m_nFloatingSubsOrder != FLOATING_SUBS_BY_AVERAGE && pDoc->m_nFloatingSubsOrder != FLOATING_SUBS_BY_NAME)
+        return;
+    std::vector<CPlayer*> subs;
+    for (int i = 0; i < pTeam->m_arrTeamOrder.GetSize(); ++i)
+        if (CPlayer* p = pDoc->FindPlayer(pTeam->m_arrTeamOrder[i]))
+            subs.push_back(p);
+    const BOOL bHcp = pDoc->m_bHandicapLeague ? TRUE : FALSE;
+    if (pDoc->m_nFloatingSubsOrder == FLOATING_SUBS_BY_AVERAGE) {
+        std::stable_sort(subs.begin(), subs.end(),
+                         [bHcp](CPlayer* a, CPlayer* b) { return a->GetAverage(bHcp) > b->GetAverage(bHcp); });
+    } else {
+        std::stable_sort(subs.begin(), subs.end(), [](CPlayer* a, CPlayer* b) {
+            int c = a->m_strSurname.CompareNoCase(b->m_strSurname);
+            return c != 0 ? c < 0 : a->m_strFirstName.CompareNoCase(b->m_strFirstName) < 0;
+        });
+    }
+    pTeam->m_arrTeamOrder.RemoveAll();
+    for (CPlayer* p : subs)
+        pTeam->m_arrTeamOrder.Add(p->m_nPlayerNo);
+}
+
 void Install()
 {
     CBowlingDoc::InstallCommandSet<CTeamCommands>();
+    CBowlingDoc::s_pfnSortFloatingSubs = SortFloatingSubs;
 }
 
 BOOL EditTeam(CBowlingDoc* pDoc, CTeam* pTeam)

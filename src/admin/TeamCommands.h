@@ -21,6 +21,12 @@ extern CTeam* (*pfnClickedTeam)(CBowlingDoc* pDoc);
 BOOL EditTeam(CBowlingDoc* pDoc, CTeam* pTeam);
 // Reorder players in team on one team.
 BOOL ReorderPlayers(CBowlingDoc* pDoc, CTeam* pTeam);
+
+// The orders of Team > Floating/Roving subs order (the league's floating-subs order byte).
+constexpr BYTE FLOATING_SUBS_BY_AVERAGE = 1;
+constexpr BYTE FLOATING_SUBS_BY_NAME = 2;
+// Puts the floating substitutes' team in the chosen order (installed by Install()).
+void SortFloatingSubs(CBowlingDoc* pDoc, CTeam* pTeam);
 // Divisions; after OK the league is recalculated.
 BOOL EditDivisions(CBowlingDoc* pDoc);
 // Bowling Assn. Membership Types.

@@ -558,3 +558,56 @@ TEST_F(TeamDetails, TheCommandsWaitForALeague)
     EXPECT_TRUE(empty.OnCmdMsg(ID_TEAM_EDIT, CN_UPDATE_COMMAND_UI, &state));
     EXPECT_FALSE(state.m_bEnabled);
 }
+
+// ------------------------------------------------------------------ team options
+
+TEST_F(TeamDetails, FloatingSubsListInTheChosenOrderAndAsATeamOrNot)
+{
+    // The sample's two floating substitutes, made after the teams' bowlers.
+    doc.BuildFloatingSubs();
+    ASSERT_NE(doc.m_pFloatingSubsTeam, nullptr);
+    ASSERT_EQ(doc.m_pFloatingSubsTeam->GetOrderCount(), 2);
+    CPlayer* a = doc.FindPlayer(doc.m_pFloatingSubsTeam->GetOrderAt(0));
+    CPlayer* b = doc.FindPlayer(doc.m_pFloatingSubsTeam->GetOrderAt(1));
+    a->m_strSurname = "Young";
+    b->m_strSurname = "Abbott";
+
+    ASSERT_TRUE(Command(ID_TEAM_FLOATSUB_ORDER_NAME));
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(Order(*doc.m_pFloatingSubsTeam), (std::vector<WORD>{b->m_nPlayerNo, a->m_nPlayerNo}));
+    CCmdUI state;
+    state.m_nID = ID_TEAM_FLOATSUB_ORDER_NAME;
+    ASSERT_TRUE(doc.OnCmdMsg(ID_TEAM_FLOATSUB_ORDER_NAME, CN_COMMAND, &state));
+    EXPECT_EQ(state.m_nCheck, 1);
+
+    // By average: the higher average first, whatever the names.
+    const BOOL bHcp = doc.m_bHandicapLeague ? TRUE : FALSE;
+    CPlayer* higher = a->GetAverage(bHcp) >= b->GetAverage(bHcp) ? a : b;
+    CPlayer* lower = higher == a ? b : a;
+    ASSERT_TRUE(Command(ID_TEAM_FLOATSUB_ORDER_AVERAGE));
+    EXPECT_EQ(Order(*doc.m_pFloatingSubsTeam), (std::vector<WORD>{higher->m_nPlayerNo, lower->m_nPlayerNo}));
+
+    EXPECT_EQ(doc.m_pFloatingSubsTeam->m_nTeamNo, doc.m_bFloatingSubsAsTeam ? 999 : 0);
+    const DWORD bWasTeam = doc.m_bFloatingSubsAsTeam;
+    ASSERT_TRUE(Command(ID_TEAM_FLOATING_SUBS));
+    EXPECT_NE(doc.m_bFloatingSubsAsTeam, bWasTeam);
+    EXPECT_EQ(doc.m_pFloatingSubsTeam->m_nTeamNo, doc.m_bFloatingSubsAsTeam ? 999 : 0);
+}
+
+TEST_F(TeamDetails, RepeatLastRoundOrderTogglesAndAHandSetOrderClearsIt)
+{
+    ASSERT_EQ(doc.m_bRepeatLastRoundOrder, 0u);
+    ASSERT_TRUE(Command(ID_TEAM_REPEAT_LAST_ORDER));
+    EXPECT_EQ(doc.m_bRepeatLastRoundOrder, 1u);
+    EXPECT_TRUE(doc.IsModified());
+    CCmdUI state;
+    state.m_nID = ID_TEAM_REPEAT_LAST_ORDER;
+    ASSERT_TRUE(doc.OnCmdMsg(ID_TEAM_REPEAT_LAST_ORDER, CN_COMMAND, &state));
+    EXPECT_EQ(state.m_nCheck, 1);
+
+    ui.OnDialog(IDD_SELECT_TEAM).Select(IDC_SELECT_TEAM_LIST, 0).OK();
+    ui.OnDialog(IDD_REORDER_PLAYERS).OK();
+    ASSERT_TRUE(Command(ID_TEAM_RESEQUENCE));
+    EXPECT_EQ(doc.m_bRepeatLastRoundOrder, 0u);
+    EXPECT_TRUE(ui.AllUsed());
+}

@@ -1,6 +1,67 @@
 #include "resources/Resource.h"
 #include "resources/dialogs/ReportDialogs.h"
 
+// ==== high-score items ====
+DlgTemplate HiStatsDialogTemplate(UINT nIDD)
+{
+    const bool bTeam = nIDD == IDD_TEAM_STATS;
+    const bool bWeek = nIDD == IDD_WEEKLY_HI_STATS;
+    DlgTemplate t{nIDD, bTeam ? "Team Stats" : bWeek ? "Weekly Hi Stats" : "Individual Hi Stats", 340, 0, {}};
+    static const char* const kColumn[4] = {"Column 1", "Column 2", "Column 3", "Column 4 "};
+    const short nRows = static_cast<short>(bTeam ? 3 : bWeek ? 6 : 5);
+    const short nBoxHeight = static_cast<short>(14 + nRows * 16);
+    for (int c = 0; c < 4; ++c) {
+        const short x = static_cast<short>(7 + c * 82);
+        short y = 7;
+        t.controls.push_back({CtlKind::GroupBox, IDC_STATIC, kColumn[c], x, y, 78, nBoxHeight});
+        y += 12;
+        if (!bTeam) {
+            t.controls.push_back({CtlKind::ComboBox, IDC_HS_GROUP[c], nullptr, static_cast<short>(x + 4), y, 70, 60,
+                                  CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP});
+            y += 16;
+        }
+        t.controls.push_back({CtlKind::ComboBox, IDC_HS_STATISTIC[c], nullptr, static_cast<short>(x + 4), y, 70, 90,
+                              CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP});
+        y += 16;
+        t.controls.push_back({CtlKind::ComboBox, IDC_HS_BASIS[c], nullptr, static_cast<short>(x + 4), y, 70, 60,
+                              CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP});
+        y += 16;
+        if (!bTeam) {
+            t.controls.push_back({CtlKind::ComboBox, IDC_HS_CLASS[c], nullptr, static_cast<short>(x + 4), y, 70, 60,
+                                  CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP});
+            y += 16;
+        }
+        if (bWeek) {
+            t.controls.push_back({CtlKind::CheckBox, IDC_HS_TEAMS[c], "Teams", static_cast<short>(x + 4), y, 60, 10,
+                                  WS_TABSTOP});
+            y += 16;
+        }
+        t.controls.push_back({CtlKind::CheckBox, IDC_HS_UNUSED[c], c == 0 && bTeam ? "Unused  " : "Unused",
+                              static_cast<short>(x + 4), y, 60, 10, WS_TABSTOP});
+    }
+    short y = static_cast<short>(nBoxHeight + 14);
+    t.controls.push_back({CtlKind::Static, IDC_STATIC, bWeek ? "Number" : "Display", 7, static_cast<short>(y + 2), 30, 8});
+    t.controls.push_back({CtlKind::Edit, IDC_HS_ENTRIES, nullptr, 40, y, 30, 12, ES_AUTOHSCROLL | WS_TABSTOP});
+    y += 18;
+    t.controls.push_back({CtlKind::PushButton, IDC_HS_HEADING_FONT, "Hddr Font", 7, y, 56, 14, WS_TABSTOP});
+    t.controls.push_back({CtlKind::Static, bWeek ? IDC_HS_WEEK_HEADING_DESC : IDC_HS_HEADING_DESC, "", 68,
+                          static_cast<short>(y + 3), 265, 8});
+    y += 18;
+    t.controls.push_back({CtlKind::PushButton, IDC_HS_DETAIL_FONT, "Detail Font", 7, y, 56, 14, WS_TABSTOP});
+    t.controls.push_back({CtlKind::Static, IDC_HS_DETAIL_DESC, "", 68, static_cast<short>(y + 3), 265, 8});
+    y += 20;
+    t.controls.push_back({CtlKind::CheckBox, IDC_HS_APPLY_FONTS,
+                          bTeam ? " Apply fonts to all high team stats items on exit."
+                          : bWeek ? " Apply fonts to all weekly high stats items on exit."
+                                  : " Apply fonts to all individual hi stats items on exit.",
+                          7, y, 240, 10, WS_TABSTOP});
+    t.controls.push_back({CtlKind::PushButton, IDOK, "OK", 283, static_cast<short>(y - 2), 50, 14,
+                          BS_DEFPUSHBUTTON | WS_TABSTOP});
+    t.cy = static_cast<short>(y + 20);
+    return t;
+}
+// ==== end of high-score items ====
+
 const std::vector<DlgTemplate>& ReportDialogTemplates()
 {
     static const std::vector<DlgTemplate> templates = {
@@ -63,6 +124,11 @@ const std::vector<DlgTemplate>& ReportDialogTemplates()
             {CtlKind::PushButton, IDOK, "OK", 146, 63, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
             {CtlKind::PushButton, IDCANCEL, "Cancel", 203, 63, 50, 14, WS_TABSTOP},
         }},
+        // ==== high-score items ====
+        HiStatsDialogTemplate(IDD_TEAM_STATS),
+        HiStatsDialogTemplate(IDD_INDIVIDUAL_HI_STATS),
+        HiStatsDialogTemplate(IDD_WEEKLY_HI_STATS),
+        // ==== end of high-score items ====
     };
     return templates;
 }

@@ -45,3 +45,28 @@ constexpr UINT IDC_FW_HEADING_DESC = 1189;
 constexpr UINT IDC_FW_DETAIL_FONT = 595;
 constexpr UINT IDC_FW_DETAIL_DESC = 1191;
 constexpr UINT IDC_FW_APPLY_TO_ALL = 1238;
+
+// ==== high-score items ====
+// "Team Stats", "Individual Hi Stats", "Weekly Hi Stats": four columns each, with the
+// controls of a column at the same ids in all three (the team dialog has no group, class or
+// Teams controls, the individual one no Teams box).
+constexpr UINT IDD_INDIVIDUAL_HI_STATS = 248;  // 247 is the report fonts dialog
+constexpr UINT IDD_TEAM_STATS = 249;
+constexpr UINT IDD_WEEKLY_HI_STATS = 268;
+constexpr UINT IDC_HS_GROUP[4] = {350, 351, 352, 354};
+constexpr UINT IDC_HS_STATISTIC[4] = {353, 356, 357, 358};
+constexpr UINT IDC_HS_BASIS[4] = {604, 605, 606, 607};
+constexpr UINT IDC_HS_CLASS[4] = {608, 609, 610, 611};
+constexpr UINT IDC_HS_TEAMS[4] = {911, 912, 913, 914};
+constexpr UINT IDC_HS_UNUSED[4] = {674, 675, 676, 677};
+constexpr UINT IDC_HS_ENTRIES = 251;
+constexpr UINT IDC_HS_HEADING_FONT = 1192;
+constexpr UINT IDC_HS_DETAIL_FONT = 595;
+constexpr UINT IDC_HS_HEADING_DESC = 1214;
+constexpr UINT IDC_HS_WEEK_HEADING_DESC = 1189;
+constexpr UINT IDC_HS_DETAIL_DESC = 1191;
+constexpr UINT IDC_HS_APPLY_FONTS = 1238;
+// The template of one of the three dialogs by its id.
+struct DlgTemplate;
+DlgTemplate HiStatsDialogTemplate(UINT nIDD);
+// ==== end of high-score items ====

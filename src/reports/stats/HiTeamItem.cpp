@@ -1,0 +1,204 @@
+#include "reports/stats/HiTeamItem.h"
+
+#include "league/BowlingDoc.h"
+#include "league/Team.h"
+#include "reports/layout/ItemFont.h"
+#include "reports/stats/HiStatsDialogs.h"
+
+IMPLEMENT_SERIAL(CRepItem_HiTeam, CRepItem, 1)
+
+namespace {
+
+const char kHddrFailure[] = "System Error - Failed to create Hddr font in ri_hi_t";
+const char kDetsFailure[] = "System Error - Failed to create Dets font in ri_hi_t";
+
+} // namespace
+
+CRepItem_HiTeam::CRepItem_HiTeam()
+{
+    m_nType = RIT_HI_TEAM;
+}
+
+void CRepItem_HiTeam::Serialize(CArchive& ar)
+{
+    CRepItem::Serialize(ar);
+    SerializeColumns(ar, nullptr);
+    SerializeFonts(ar, 38);
+}
+
+void CRepItem_HiTeam::CopyFrom(const CRepItem& other)
+{
+    CRepItem::CopyFrom(other);
+    if (const auto* p = dynamic_cast<const CRepItem_HiTeam*>(&other))
+        CopyHiStats(*p);
+}
+
+CString CRepItem_HiTeam::GetName() const
+{
+    return "Team Hi Stats";
+}
+
+void CRepItem_HiTeam::ApplyDefaultFonts()
+{
+    CopyDefaultFonts(HEADING_FONT, DETAIL_FONT);
+}
+
+int CRepItem_HiTeam::GetHeight(CDC* pDC)
+{
+    for (int c = 0; c < COLUMNS; ++c)
+        if (m_nBasis[c] == 1 && m_pDoc && !m_pDoc->m_bHandicapLeague)
+            m_nBasis[c] = 0;
+    CountUsedColumns();
+    return MeasureHeight(pDC, 0, m_nEntries);
+}
+
+CString CRepItem_HiTeam::ColumnCaption(int nColumn) const
+{
+    if (m_nBasis[nColumn] > 1)
+        return "";
+    CString s;
+    s.Format("High Team %s %s", GetScoreBasisCaption(m_nBasis[nColumn]), GetTeamStatCaption(m_nStatistic[nColumn] & 3));
+    return s;
+}
+
+CString CRepItem_HiTeam::CellText(int nColumn, int nRank, CTeam** ppTeam)
+{
+    *ppTeam = nullptr;
+    if (!m_pDoc || m_nBasis[nColumn] > 1)
+        return "";
+    CBowlingDoc& doc = *m_pDoc;
+    m_nStatistic[nColumn] &= 3;
+    const BOOL bHcp = m_nBasis[nColumn] == 1;
+    const int s = bHcp ? PASS_HANDICAP : PASS_SCRATCH;
+    CTeam* pTeam = nullptr;
+    CString value;
+    switch (m_nStatistic[nColumn]) {
+    case 0: {
+        pTeam = bHcp ? doc.FindTeamByHiGameHcpRank(nRank) : doc.FindTeamByHiGameScratchRank(nRank);
+        // The look-up gives the last team for a rank nobody holds.
+        if (pTeam && pTeam->m_nHiRank[bHcp ? HIGH_GAME_HCP : HIGH_GAME_SCRATCH] != nRank)
+            pTeam = nullptr;
+        if (pTeam)
+            value.Format("%4d  ", pTeam->m_nHighGame[s]);
+        break;
+    }
+    case 1: {
+        pTeam = bHcp ? doc.FindTeamByHiSeriesHcpRank(nRank) : doc.FindTeamByHiSeriesScratchRank(nRank);
+        if (pTeam && pTeam->m_nHiRank[bHcp ? HIGH_SERIES_HCP : HIGH_SERIES_SCRATCH] != nRank)
+            pTeam = nullptr;
+        if (pTeam)
+            value.Format("%4d  ", pTeam->m_nHighSeries[s]);
+        break;
+    }
+    case 2:
+        if (bHcp)
+            doc.RankTeamsByAverageHcpLeague();
+        else
+            doc.RankTeamsByAverageScrLeague();
+        pTeam = doc.FindTeamByRankPosition(static_cast<WORD>(nRank));
+        if (pTeam && pTeam->m_nRankPosition != nRank)
+            pTeam = nullptr;
+        if (pTeam)
+            value.Format("%4.1f  ", pTeam->m_dAverage[s]);
+        break;
+    default: {
+        if (bHcp)
+            doc.RankTeamsByHandicapPinfall();
+        else
+            doc.RankTeamsByPinfall();
+        pTeam = doc.FindTeamByRankPosition(static_cast<WORD>(nRank));
+        if (pTeam && pTeam->m_nRankPosition != nRank)
+            pTeam = nullptr;
+        if (pTeam) {
+            long nPins = bHcp ? static_cast<long>(pTeam->m_nPins[PASS_HANDICAP])
+                              : static_cast<long>(doc.m_bScratchLeague ? pTeam->m_nPins[PASS_SCRATCH] : pTeam->m_nHcpScrPins);
+            value.Format("%5ld  ", nPins);
+        }
+        break;
+    }
+    }
+    if (!pTeam)
+        return "";
+    *ppTeam = pTeam;
+    if (pTeam->m_bOmitHiTeamStats || pTeam->IsBye())
+        return "None Qualified";
+    return value + pTeam->m_strName;
+}
+
+void CRepItem_HiTeam::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
+{
+    int nColumn[COLUMNS], nX[COLUMNS];
+    const int nUsed = GetUsedColumns(nColumn, nX);
+    if (nUsed == 0)
+        return;
+    CItemDrawState state(pDC);
+    EnsureLineHeight(pDC, m_fontHeading);
+    EnsureLineHeight(pDC, m_fontDetail);
+    int y = m_y;
+    CFont fontHeading;
+    UseHiStatsFont(pDC, fontHeading, m_fontHeading, kHddrFailure);
+    for (int k = 0; k < nUsed; ++k) {
+        CPoint pt(nX[k], y);
+        DrawTextClipped(pDC, &pt, ColumnCaption(nColumn[k]), 0);
+    }
+    y += m_fontHeading.GetLineHeight(0);
+    CFont fontDetail;
+    UseHiStatsFont(pDC, fontDetail, m_fontDetail, kDetsFailure);
+    const int nLine = m_fontDetail.GetLineHeight(0);
+    for (int r = 1; r <= m_nEntries; ++r) {
+        for (int k = 0; k < nUsed; ++k) {
+            CTeam* pTeam = nullptr;
+            const CString text = CellText(nColumn[k], r, &pTeam);
+            if (!pTeam)
+                continue;
+            CPoint pt(nX[k], y);
+            DrawTextClipped(pDC, &pt, text, 0);
+            pTeam->AddHitRect(CRect(nX[k], y, nX[k] + NAME_RECT_WIDTH, y + nLine));
+        }
+        y += nLine;
+    }
+}
+
+void CRepItem_HiTeam::WriteHtml(CStdioFile& file)
+{
+    int nColumn[COLUMNS], nX[COLUMNS];
+    const int nUsed = GetUsedColumns(nColumn, nX);
+    if (nUsed == 0)
+        return;
+    CString s;
+    s.Format("<CENTER><TABLE COLS=%d WIDTH=%d%%>\n", nUsed, HiStatsTableWidth(nUsed));
+    file.WriteString(s);
+    file.WriteString("<TR>\n");
+    for (int k = 0; k < nUsed; ++k)
+        HtmlCellLeft(&file, &m_fontHeading, ColumnCaption(nColumn[k]));
+    file.WriteString("</TR>\n");
+    for (int r = 1; r <= m_nEntries; ++r) {
+        file.WriteString("<TR>\n");
+        for (int k = 0; k < nUsed; ++k) {
+            CTeam* pTeam = nullptr;
+            HtmlCellLeft(&file, &m_fontDetail, CellText(nColumn[k], r, &pTeam));
+        }
+        file.WriteString("</TR>\n");
+    }
+    file.WriteString("</TABLE></CENTER>\n");
+}
+
+void CRepItem_HiTeam::Edit()
+{
+    CTeamStatsDlg dlg(m_pDoc, this);
+    dlg.m_nEntries = m_nEntries;
+    for (int c = 0; c < COLUMNS; ++c) {
+        dlg.m_bUnused[c] = m_bUnused[c] ? 1 : 0;
+        dlg.m_nStatistic[c] = m_nStatistic[c] & 3;
+        dlg.m_nBasis[c] = m_nBasis[c] > 1 ? 0 : m_nBasis[c];
+    }
+    dlg.DoModal();  // OK is its only button; the values hold whichever way it closes
+    m_nEntries = static_cast<BYTE>(dlg.m_nEntries);
+    for (int c = 0; c < COLUMNS; ++c) {
+        m_bUnused[c] = dlg.m_bUnused[c] ? 1 : 0;
+        m_nStatistic[c] = static_cast<BYTE>(dlg.m_nStatistic[c] & 3);
+        m_nBasis[c] = dlg.m_nBasis[c] == 1 ? 1 : 0;
+    }
+    if (dlg.m_bApplyFonts)
+        ApplyFontsToEditorItems();
+}

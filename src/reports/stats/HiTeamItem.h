@@ -1,0 +1,28 @@
+#pragma once
+// CRepItem_HiTeam ("Team Hi Stats"): the season's best teams, up to four columns of high
+// game, high series, average or pinfall, scratch or handicap.
+#include "reports/stats/HiStatsBase.h"
+
+class CTeam;
+
+class CRepItem_HiTeam : public CHiStatsItem
+{
+    DECLARE_SERIAL(CRepItem_HiTeam)
+public:
+    enum { HEADING_FONT = 18, DETAIL_FONT = 19 };
+    CRepItem_HiTeam();
+
+    void Serialize(CArchive& ar) override;
+    void CopyFrom(const CRepItem& other) override;
+    CString GetName() const override;
+    int GetHeight(CDC* pDC) override;
+    void WriteHtml(CStdioFile& file) override;
+    void Draw(CDC* pDC, const CPageInfo* pInfo) override;
+    void Edit() override;
+    void ApplyDefaultFonts() override;
+
+    // "High Team %s %s" with the basis and statistic captions; "" for a basis out of range.
+    CString ColumnCaption(int nColumn) const;
+    // The text of rank nRank in a column and the team it names (null: the row stays blank).
+    CString CellText(int nColumn, int nRank, CTeam** ppTeam);
+};

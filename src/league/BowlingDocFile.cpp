@@ -478,10 +478,16 @@ void CBowlingDoc::ReadHeader(CArchive& ar, BYTE nVersion)
         ar >> nLength;
         if (nLength > ar.BytesRemaining())
             ThrowOutOfRange("a score-sheet record length", nLength, 0, static_cast<long long>(ar.BytesRemaining()));
-        size_t nStart = ar.GetPosition();
         if (m_pScoreSheetPrototype && nLength > 0) {
-            m_pScoreSheetPrototype->Serialize(ar);
-            if (ar.GetPosition() - nStart != nLength)
+            // The style was written through an archive of its own, whose class and object
+            // tags count from its start, so it is read back through one as well.
+            std::vector<BYTE> record(nLength);
+            ar.ReadExact(record.data(), nLength);
+            CArchive inner(&record, CArchive::load);
+            inner.SetFileVersion(ar.GetFileVersion());
+            inner.m_pDocument = this;
+            m_pScoreSheetPrototype->Serialize(inner);
+            if (inner.GetPosition() != nLength)
                 CArchive::ThrowCorrupt("The score-sheet style in the file does not match its length.");
         } else {
             m_arrPrototypeBytes.resize(nLength);

@@ -8,6 +8,7 @@
 #include "league/Team.h"
 #include "playerdb/PlayerDatabase.h"
 #include "reports/layout/FixtureLists.h"
+#include "reports/layout/ScoreSheets.h"
 #include "resources/Resource.h"
 #include "results/ResultCommands.h"
 #include "results/ResultsDisplay.h"
@@ -65,6 +66,10 @@ BEGIN_MESSAGE_MAP(CBowlingView, CScrollView)
     ON_UPDATE_COMMAND_UI(ID_FIXTURE_DISPLAY_BY_ROUND, OnUpdateFixtureDisplay)
     ON_UPDATE_COMMAND_UI(ID_FIXTURE_DISPLAY_BY_TEAM, OnUpdateFixtureDisplay)
     ON_UPDATE_COMMAND_UI(ID_FIXTURE_DISPLAY_OUTSTANDING, OnUpdateFixtureDisplay)
+    ON_COMMAND(ID_FIXTURE_SCORESHEETS_RECAP, OnFixtureScoresheetsRecap)
+    ON_COMMAND(ID_FIXTURE_MAKEUP_SCORESHEETS, OnFixtureMakeupScoresheets)
+    ON_UPDATE_COMMAND_UI(ID_FIXTURE_SCORESHEETS_RECAP, OnUpdateFixtureScoresheets)
+    ON_UPDATE_COMMAND_UI(ID_FIXTURE_MAKEUP_SCORESHEETS, OnUpdateFixtureScoresheets)
 END_MESSAGE_MAP()
 
 namespace {
@@ -599,4 +604,29 @@ void CBowlingView::OnUpdateFixtureDisplay(CCmdUI* pCmdUI)
 {
     CBowlingDoc* pDoc = GetDocument();
     pCmdUI->Enable(g_pfnRunFixtureList && pDoc && pDoc->IsLeagueSetUp());
+}
+
+// ---- Score sheets: the report items make them from the league's style; the view shows them. ----
+
+void CBowlingView::ShowScoreSheets(int nKind)
+{
+    CBowlingDoc* pDoc = GetDocument();
+    if (pDoc && g_pfnRunScoreSheets && g_pfnRunScoreSheets(pDoc, nKind))
+        SetDisplayMode(MODE_SCORE_SHEETS);
+}
+
+void CBowlingView::OnFixtureScoresheetsRecap()
+{
+    ShowScoreSheets(SCORE_SHEETS_RECAP);
+}
+
+void CBowlingView::OnFixtureMakeupScoresheets()
+{
+    ShowScoreSheets(SCORE_SHEETS_MAKEUP);
+}
+
+void CBowlingView::OnUpdateFixtureScoresheets(CCmdUI* pCmdUI)
+{
+    CBowlingDoc* pDoc = GetDocument();
+    pCmdUI->Enable(g_pfnRunScoreSheets && pDoc && pDoc->IsLeagueSetUp());
 }

@@ -83,6 +83,9 @@ public:
     afx_msg void OnFixtureDisplayByTeam();
     afx_msg void OnFixtureDisplayOutstanding();
     afx_msg void OnUpdateFixtureDisplay(CCmdUI* pCmdUI);
+    afx_msg void OnFixtureScoresheetsRecap();
+    afx_msg void OnFixtureMakeupScoresheets();
+    afx_msg void OnUpdateFixtureScoresheets(CCmdUI* pCmdUI);
 
 private:
     struct BackState
@@ -96,6 +99,7 @@ private:
     void ShowPageInStatusBar();
     void Repaint();
     void ShowFixtureList(int nKind);
+    void ShowScoreSheets(int nKind);
 
     int m_nPage = 1;
     int m_nPageCount = 1;

@@ -1,6 +1,7 @@
 #include "view/DisplayPages.h"
 
 #include "league/BowlingDoc.h"
+#include "reports/layout/ScoreSheets.h"
 #include "view/RepForm.h"
 #include "view/ReportFlow.h"
 
@@ -79,6 +80,9 @@ int LayoutDisplayPages(CBowlingDoc* pDoc, CDC* pDC)
         return std::max(1, pDoc->LayoutReportForm(pDC));
     if (nMode == MODE_GENERATED)
         return std::max(1, pDoc->LayoutGeneratedReport(pDC));
+    // Score sheets stand in the slots of the league's sheets per page.
+    if (nMode == MODE_SCORE_SHEETS && g_pfnLayoutScoreSheets)
+        return std::max(1, g_pfnLayoutScoreSheets(pDoc, pDC));
     const DisplayInfo* pInfo = FindDisplay(nMode);
     if (!pInfo || !pInfo->pList)
         return 1;

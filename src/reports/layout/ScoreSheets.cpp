@@ -1,0 +1,125 @@
+#include "reports/layout/ScoreSheets.h"
+
+#include "framework/ui/Dialog.h"
+#include "league/BowlingDoc.h"
+#include "league/Fixture.h"
+#include "league/Team.h"
+#include "reports/layout/ScoreSheetItem.h"
+#include "reports/stats/CustomPlayerStats.h"
+#include "view/ReportFlow.h"
+
+#include <algorithm>
+
+namespace {
+
+[[maybe_unused]] const bool s_bInstalled =
+    (g_pfnRunScoreSheets = RunScoreSheets, g_pfnLayoutScoreSheets = LayoutScoreSheets, true);
+
+bool WantsSheet(const CBowlingDoc& doc, const CFixture* f, int nKind, int nRound)
+{
+    if (f->IsBye() || f->m_nTeamA == 0 || f->m_nTeamB == 0)
+        return false;
+    const CTeam* a = f->m_pTeamA ? f->m_pTeamA : doc.FindTeam(f->m_nTeamA);
+    const CTeam* b = f->m_pTeamB ? f->m_pTeamB : doc.FindTeam(f->m_nTeamB);
+    if (!a || !b || a->IsBye() || b->IsBye())
+        return false;
+    if (nKind == SCORE_SHEETS_MAKEUP)
+        return f->m_nRound >= 1 && f->m_nRound <= doc.m_nCurrentRound && !(f->m_bPlayed[0] && f->m_bPlayed[1]);
+    return f->m_nRound == nRound && !f->m_bPlayed[0] && !f->m_bPlayed[1];
+}
+
+// The y of each sheet slot by sheets per page.
+int SlotY(int nPerPage, int nSlot)
+{
+    static const int k2[] = {-720, -9000};
+    static const int k3[] = {-720, -6240, -11760};
+    static const int k4[] = {-720, -4860, -9000, -13140};
+    switch (nPerPage) {
+    case 2: return k2[nSlot];
+    case 3: return k3[nSlot];
+    case 4: return k4[nSlot];
+    default: return -720;
+    }
+}
+
+} // namespace
+
+int BuildScoreSheets(CBowlingDoc& doc, int nKind, int nRound)
+{
+    DeleteItemList(doc.m_listScoreSheetItems);
+    auto* pStyle = dynamic_cast<CRepItem_ScoreSheet*>(doc.m_pScoreSheetPrototype);
+    if (!pStyle)
+        return 0;
+    pStyle->m_pDoc = &doc;
+    int nMade = 0;
+    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
+        auto* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
+        if (!WantsSheet(doc, f, nKind, nRound))
+            continue;
+        auto* pSheet = new CRepItem_ScoreSheet(&doc);
+        pSheet->CopyFrom(*pStyle);
+        pSheet->m_bTemporary = TEMP_SHOWING;
+        pSheet->m_pFixture = f;
+        if (pSheet->m_nPlayerLines == 0)
+            pSheet->m_nPlayerLines = doc.m_nPlayersPerTeam;
+        if (pSheet->m_bPrintPlayerStats && pSheet->m_pPlayerStats) {
+            pSheet->m_pPlayerStats->m_pTeams[0] = pSheet->SideTeam(0);
+            pSheet->m_pPlayerStats->m_pTeams[1] = pSheet->SideTeam(1);
+            pSheet->m_pPlayerStats->m_nEntries = 2;
+        }
+        doc.m_listScoreSheetItems.AddTail(pSheet);
+        ++nMade;
+    }
+    return nMade;
+}
+
+BOOL RunScoreSheets(CBowlingDoc* pDoc, int nKind)
+{
+    if (!pDoc)
+        return FALSE;
+    // The round to come: the one after the current round, the last round once it is reached.
+    int nRound = std::clamp<int>(pDoc->m_nCurrentRound + 1, 1, std::max<int>(1, pDoc->m_nRounds));
+    if (nKind == SCORE_SHEETS_RECAP)
+        pDoc->m_nScoreSheetRound = static_cast<DWORD>(nRound);
+    if (BuildScoreSheets(*pDoc, nKind, nRound) == 0) {
+        AfxMessageBox(nKind == SCORE_SHEETS_RECAP ? "There are no unplayed matches in that round."
+                                                  : "There are no matches waiting to be made up.");
+        return FALSE;
+    }
+    return TRUE;
+}
+
+int LayoutScoreSheets(CBowlingDoc* pDoc, CDC* pDC)
+{
+    auto* pStyle = dynamic_cast<CRepItem_ScoreSheet*>(pDoc->m_pScoreSheetPrototype);
+    int nPerPage = pStyle ? pStyle->m_nSheetsPerPage : 2;
+    if (nPerPage > 4)
+        nPerPage = 2;
+    int nPage = 1;
+    int y = -720;
+    int nSlot = 0;
+    for (POSITION pos = pDoc->m_listScoreSheetItems.GetHeadPosition(); pos;) {
+        auto* pItem = static_cast<CRepItem*>(pDoc->m_listScoreSheetItems.GetNext(pos));
+        pItem->m_pDoc = pDoc;
+        pItem->m_x = 720;
+        if (nPerPage == 0) {
+            const int h = pItem->GetHeight(pDC);
+            if (y != -720 && y + h < -15840) {
+                ++nPage;
+                y = -720;
+            }
+            pItem->m_y = y;
+            pItem->m_nPage = static_cast<WORD>(nPage);
+            y += h - 720;
+        } else {
+            pItem->GetHeight(pDC);  // learns the fonts' line heights
+            if (nSlot == nPerPage) {
+                ++nPage;
+                nSlot = 0;
+            }
+            pItem->m_y = SlotY(nPerPage, nSlot++);
+            pItem->m_nPage = static_cast<WORD>(nPage);
+        }
+    }
+    return nPage;
+}

@@ -1,0 +1,333 @@
+// The printed score sheets: both layouts drawn for a match worked by hand (recording DC:
+// characters half the font height wide, a line as high as the font), the style's stored bytes
+// alone and through the league file, the sheets placed on their pages, and the Fixture menu's
+// commands through the view.
+#include "FixtureTestLeague.h"
+#include "RecordingDC.h"
+#include "ScriptedBackend.h"
+#include "TempDir.h"
+#include "league/Player.h"
+#include "reports/layout/NotesItem.h"
+#include "reports/layout/ScoreSheetItem.h"
+#include "reports/layout/ScoreSheets.h"
+#include "resources/Resource.h"
+#include "view/BowlingView.h"
+#include "view/DisplayPages.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+// Four teams of three bowlers; bowler n of team t is number 10t + n with handicap 10 + n.
+class ScoreSheetLeague : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        L.doc.m_strLeagueName = "Tuesday";
+        L.FourTeamRounds(2);
+        for (int t = 1; t <= 4; ++t)
+            for (int n = 1; n <= 3; ++n) {
+                auto* p = new CPlayer(static_cast<WORD>(10 * t + n));
+                p->m_strName.Format("%s %d", FixtureTestLeague::Name(t), n);
+                p->m_nTeamNo = static_cast<WORD>(t);
+                p->m_nHandicap = 10 + n;
+                L.doc.AddPlayer(p);
+                L.doc.FindTeam(static_cast<WORD>(t))->m_arrTeamOrder.Add(p->m_nPlayerNo);
+            }
+        m_pStyle = dynamic_cast<CRepItem_ScoreSheet*>(L.doc.m_pScoreSheetPrototype);
+        ASSERT_NE(m_pStyle, nullptr);
+        // The style was made before the league had its team size.
+        m_pStyle->m_nPlayerLines = 3;
+    }
+    // A sheet of the first match of round 1 (Aces v Kings, lanes 1 and 2) at (720, -720).
+    CRepItem_ScoreSheet& Sheet()
+    {
+        if (!m_pSheet) {
+            m_pSheet = std::make_unique<CRepItem_ScoreSheet>(&L.doc);
+            m_pSheet->CopyFrom(*m_pStyle);
+            m_pSheet->m_pFixture = L.doc.FindTeamFixture(1, 1);
+            m_pSheet->m_x = 720;
+            m_pSheet->m_y = -720;
+        }
+        return *m_pSheet;
+    }
+    int Draw(CRecordingDC& dc)
+    {
+        int h = Sheet().GetHeight(&dc);
+        Sheet().Draw(&dc, nullptr);
+        return h;
+    }
+    static CPoint At(const CRecordingDC& dc, const char* psz)
+    {
+        const DrawCall* p = dc.FindText(psz);
+        return p ? CPoint(p->x1, p->y1) : CPoint(-1, -1);
+    }
+    static int CountText(const CRecordingDC& dc, const char* psz)
+    {
+        int n = 0;
+        for (const std::string& s : dc.Texts())
+            n += s == psz;
+        return n;
+    }
+
+    FixtureTestLeague L;
+    CRepItem_ScoreSheet* m_pStyle = nullptr;
+    std::unique_ptr<CRepItem_ScoreSheet> m_pSheet;
+};
+
+} // namespace
+
+// Fonts 200 twips high: H = R = 200, q = p = 25, bands and rows 250 high.
+TEST_F(ScoreSheetLeague, SideBySideThreeGamesInAHandicapLeague)
+{
+    EXPECT_EQ(m_pStyle->m_bSideBySide, 1);
+    EXPECT_EQ(CRepItem_ScoreSheet(&L.doc).m_nPlayerLines, 3);  // a line per bowler of a team
+    Sheet().m_bFillInNames = 1;
+    CRecordingDC dc;
+    // 3 bowler rows + 4 summary rows of -250, two bands, 72 for the missing opponents line.
+    EXPECT_EQ(Draw(dc), -72 - 7 * 250 - 2 * 250);
+    EXPECT_EQ(Sheet().m_y, -720);  // drawing leaves the item where it stood
+
+    // Title band: league name centred on 5760 (7 characters of 100), date, round and lanes.
+    EXPECT_EQ(At(dc, "Tuesday"), CPoint(5760 - 350, -745));
+    EXPECT_EQ(At(dc, "01 Sep 25  07:30 PM"), CPoint(745, -745));
+    EXPECT_EQ(At(dc, "Round 1/2  Lanes 1/2"), CPoint(10775 - 2000, -745));
+    // Heading band: name column 2400, hcp 3120-3600, games 3600/4140/4680, series 5220-5760.
+    EXPECT_EQ(At(dc, "Aces"), CPoint(745, -995));
+    EXPECT_EQ(At(dc, "Kings"), CPoint(5785, -995));
+    EXPECT_EQ(At(dc, "hcp"), CPoint(3600 - 25 - 300, -995));
+    EXPECT_EQ(At(dc, "Avg"), CPoint(3120 - 25 - 300, -995));
+    EXPECT_EQ(At(dc, "Gm 1"), CPoint(4140 - 25 - 400, -995));
+    EXPECT_EQ(At(dc, "Ser"), CPoint(5760 - 25 - 300, -995));
+    EXPECT_EQ(CountText(dc, "Gm 3"), 2);
+    // Bowler lines: names, handicaps ending at the hcp column.
+    EXPECT_EQ(At(dc, "Aces 1"), CPoint(745, -1245));
+    EXPECT_EQ(At(dc, "Kings 3"), CPoint(5785, -1745));
+    EXPECT_EQ(At(dc, "13"), CPoint(3575 - 200, -1745));
+    // Summary from y -1970: Signed, three totals, then the points row with its box.
+    EXPECT_EQ(At(dc, "Signed"), CPoint(745, -1995));
+    EXPECT_EQ(At(dc, "Total Scr"), CPoint(3575 - 900, -1995));
+    EXPECT_EQ(At(dc, "Points Hcp"), CPoint(3575 - 1000, -2745));
+    EXPECT_EQ(At(dc, "Pts"), CPoint(720 + 540 + 25, -2745));
+    EXPECT_EQ(CountText(dc, "Total H+S"), 2);
+    EXPECT_EQ(CountText(dc, "Match Played"), 0);
+    // The names are where a right click finds them.
+    EXPECT_TRUE(L.doc.FindTeam(2)->HitTest(CPoint(6000, -1100)));
+}
+
+TEST_F(ScoreSheetLeague, MakeUpSheetShowsTheEnteredSideAsPlayedAndNamesNextOpponents)
+{
+    CFixture* f = L.doc.FindTeamFixture(1, 1);
+    f->m_bPlayed[1] = 1;
+    Sheet().m_bPrintNextOpponents = 1;
+    CRecordingDC dc;
+    // The opponents row replaces the 72 twips.
+    EXPECT_EQ(Draw(dc), -8 * 250 - 2 * 250);
+    EXPECT_EQ(CountText(dc, "Signed"), 1);
+    EXPECT_EQ(At(dc, "Match Played"), CPoint(5785, -1995));
+    // Round 2: Owls v Aces on lanes 1/2, Pins v Kings on 3/4.
+    EXPECT_EQ(At(dc, "Opponents next round: Owls - Lane 1 "), CPoint(745, -2995));
+    EXPECT_EQ(At(dc, "Opponents next round: Pins - Lane 3 "), CPoint(5785, -2995));
+
+    // The last round has no next round: no row, 72 twips instead.
+    CRepItem_ScoreSheet last(&L.doc);
+    last.CopyFrom(Sheet());
+    last.m_pFixture = L.doc.FindTeamFixture(1, 2);
+    CRecordingDC dc2;
+    EXPECT_EQ(last.GetHeight(&dc2), -72 - 7 * 250 - 2 * 250);
+    last.Draw(&dc2, nullptr);
+    for (const std::string& s : dc2.Texts())
+        EXPECT_EQ(s.find("Opponents"), std::string::npos);
+}
+
+TEST_F(ScoreSheetLeague, StandardFourGamesInAScratchLeague)
+{
+    L.doc.m_bScratchLeague = 1;
+    L.doc.m_bHandicapLeague = 0;
+    L.doc.m_nGamesPerMatch = 4;
+    Sheet().m_bSideBySide = 0;
+    Sheet().m_nLaneOverride = 7;
+    CRecordingDC dc;
+    // Per team: band, 3 rows, 2 summary rows, the row below; plus the title band and 72.
+    const int h = Draw(dc);
+    EXPECT_EQ(h, -72 - 3 * 250 - 2 * (3 + 2 + 1) * 250);
+    // Columns of 576 after a name column of 3204 and an hcp column of 540: game 1 at 4464.
+    EXPECT_EQ(At(dc, "Round 1/2"), CPoint(10775 - 900, -745));
+    EXPECT_EQ(At(dc, "Lane 7  Aces"), CPoint(745, -995));
+    EXPECT_EQ(At(dc, "1"), CPoint(4464 + 576 - 192 - 25 - 100, -995));
+    EXPECT_EQ(At(dc, "SCR "), CPoint(4464 + 8 * 576 + 576 - 25 - 400, -995));
+    EXPECT_EQ(At(dc, "Total"), CPoint(10775 - 500, -995));
+    EXPECT_EQ(CountText(dc, " Hcp"), 0);  // no handicap in a scratch league
+    // The second block: its band after title (250), block one (250 + 750 + 500 + 250).
+    EXPECT_EQ(At(dc, "Lane 8  Kings"), CPoint(745, -720 - 250 - 1750 - 25));
+    EXPECT_EQ(CountText(dc, "Pts SCR"), 2);
+    EXPECT_EQ(At(dc, "Points Scr"), CPoint(3924 + 540 - 25 - 1000, -720 - 250 - 250 - 750 - 250 - 25));
+    // Only the first summary row is shaded, in its HCP and Total cells, once per team.
+    std::vector<int> shaded;
+    for (const DrawCall& c : dc.calls)
+        if (c.kind == DrawCall::Fill)
+            shaded.push_back(std::min(c.x1, c.x2));
+    EXPECT_EQ(shaded, (std::vector<int>{4464 + 9 * 576, 4464 + 10 * 576, 4464 + 9 * 576, 4464 + 10 * 576}));
+    // Nothing is drawn below what the height promised.
+    for (const DrawCall& c : dc.calls)
+        EXPECT_GE(std::min(c.y1, c.y2), -720 + h) << dc.Dump();
+}
+
+TEST_F(ScoreSheetLeague, SpaceForAllPlayersCountsTheRosters)
+{
+    L.doc.FindTeam(1)->m_arrTeamOrder.Add(99);  // a bowler the league no longer has
+    Sheet().m_bSpaceForAll = 1;
+    EXPECT_EQ(Sheet().CountPlayerRows(TRUE), 4);
+    EXPECT_EQ(Sheet().CountPlayerRows(FALSE), 7);
+    Sheet().m_bFillInNames = 1;
+    CRecordingDC dc;
+    Draw(dc);  // the unknown bowler's line stays empty
+    EXPECT_EQ(CountText(dc, "Aces 3"), 1);
+}
+
+TEST_F(ScoreSheetLeague, TeamAveragesLeaveTheLeaguesMatchAlone)
+{
+    L.doc.m_bTeamHandicaps = 1;
+    Sheet().m_bPrintTeamAverage = 1;
+    Sheet().m_bFillInNames = 1;
+    CFixture* f = L.doc.FindTeamFixture(1, 1);
+    const CFixture before(*f);
+    CRecordingDC dc;
+    Draw(dc);
+    EXPECT_TRUE(f->IsSameAs(before));
+    bool bAverage = false;
+    for (const std::string& s : dc.Texts())
+        bAverage |= s.rfind("Aces [Avg ", 0) == 0;
+    EXPECT_TRUE(bAverage);
+}
+
+TEST_F(ScoreSheetLeague, LanesAndNoteBelowTheSheet)
+{
+    L.doc.m_nSecretaryTeam = 2;
+    Sheet().m_bSecTreasLanes = 1;
+    Sheet().m_bPrintNote = 1;
+    Sheet().m_pNote->m_strTitle = "Notice";
+    CRecordingDC dc;
+    Draw(dc);
+    // Kings play on lane 2 in round 1; the sheet (two bands, 3 + 4 rows) ends 72 above.
+    EXPECT_EQ(At(dc, "Secretary on lane 2 "), CPoint(720, -720 - 2250 - 72));
+    EXPECT_EQ(At(dc, "Treasurer's lane unknown!"), CPoint(10800 - 2500, -720 - 2250 - 72));
+    EXPECT_NE(dc.FindText("Notice"), nullptr);
+}
+
+TEST_F(ScoreSheetLeague, StyleBytesRoundTripAndTheTwelfthByteWins)
+{
+    m_pStyle->m_bFillInNames = 1;
+    m_pStyle->m_bPrintTeamAverage = 1;
+    m_pStyle->m_bPrintNextOpponents = 1;
+    m_pStyle->m_nPlayerLines = 5;
+    m_pStyle->m_nSheetsPerPage = 3;
+    m_pStyle->m_bSideBySide = 0;
+    m_pStyle->m_bSecTreasLanes = 1;
+    m_pStyle->m_fontNames.m_strFaceName = "Georgia";
+    m_pStyle->m_pNote->m_strBody = "Bring your own shoes";
+    std::vector<BYTE> bytes;
+    {
+        CArchive ar(&bytes, CArchive::store);
+        m_pStyle->Serialize(ar);
+        ar.Close();
+    }
+    ASSERT_GE(bytes.size(), 12u);
+    EXPECT_EQ(std::vector<BYTE>(bytes.begin(), bytes.begin() + 12),
+              (std::vector<BYTE>{27, 0, 0, 0, 1, 3, 5, 0, 3, 0, 1, 3}));
+
+    bytes[11] = 4;  // the ninth byte says 3
+    CRepItem_ScoreSheet loaded;
+    {
+        CArchive ar(&bytes, CArchive::load);
+        loaded.Serialize(ar);
+    }
+    EXPECT_EQ(loaded.m_nSheetsPerPage, 4);
+    EXPECT_EQ(loaded.m_bFillInNames, 1u);
+    EXPECT_EQ(loaded.m_bPrintTeamAverage, 1u);
+    EXPECT_EQ(loaded.m_nPlayerLines, 5);
+    EXPECT_EQ(loaded.m_fontNames.m_strFaceName, "Georgia");
+    EXPECT_EQ(loaded.m_pNote->m_strBody, "Bring your own shoes");
+}
+
+TEST_F(ScoreSheetLeague, TheLeagueFileKeepsTheStyle)
+{
+    TempDir dir;
+    const std::string path = dir.File("Tuesday.lgf");
+    m_pStyle->m_nSheetsPerPage = 4;
+    m_pStyle->m_bSideBySide = 0;
+    m_pStyle->m_bFillInNames = 1;
+    m_pStyle->m_fontHeader.m_nPrinterHeight = -320;
+    m_pStyle->m_pNote->m_strTitle = "Lanes";
+    ASSERT_TRUE(L.doc.OnSaveDocument(path.c_str()));
+
+    CBowlingDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(path.c_str()));
+    auto* p = dynamic_cast<CRepItem_ScoreSheet*>(doc.m_pScoreSheetPrototype);
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(p->m_nSheetsPerPage, 4);
+    EXPECT_EQ(p->m_bSideBySide, 0);
+    EXPECT_EQ(p->m_bFillInNames, 1u);
+    EXPECT_EQ(p->m_fontHeader.m_nPrinterHeight, -320);
+    EXPECT_EQ(p->m_pNote->m_strTitle, "Lanes");
+    EXPECT_NE(p->m_pPlayerStats, nullptr);
+}
+
+TEST_F(ScoreSheetLeague, SheetsStandInTheirPageSlots)
+{
+    L.doc.m_nCurrentRound = 2;
+    EXPECT_EQ(BuildScoreSheets(L.doc, SCORE_SHEETS_MAKEUP, 0), 4);
+    CRecordingDC dc;
+    m_pStyle->m_nSheetsPerPage = 3;
+    EXPECT_EQ(LayoutScoreSheets(&L.doc, &dc), 2);
+    std::vector<std::pair<int, int>> slots;
+    for (POSITION pos = L.doc.m_listScoreSheetItems.GetHeadPosition(); pos;) {
+        auto* p = static_cast<CRepItem*>(L.doc.m_listScoreSheetItems.GetNext(pos));
+        slots.emplace_back(p->m_nPage, p->m_y);
+    }
+    EXPECT_EQ(slots, (std::vector<std::pair<int, int>>{{1, -720}, {1, -6240}, {1, -11760}, {2, -720}}));
+
+    // Economy: each sheet 2322 high (3 rows + 4 + two bands + 72), 720 between them.
+    m_pStyle->m_nSheetsPerPage = 0;
+    EXPECT_EQ(LayoutScoreSheets(&L.doc, &dc), 1);
+    slots.clear();
+    for (POSITION pos = L.doc.m_listScoreSheetItems.GetHeadPosition(); pos;) {
+        auto* p = static_cast<CRepItem*>(L.doc.m_listScoreSheetItems.GetNext(pos));
+        slots.emplace_back(p->m_nPage, p->m_y);
+    }
+    EXPECT_EQ(slots, (std::vector<std::pair<int, int>>{
+                         {1, -720}, {1, -720 - 3042}, {1, -720 - 2 * 3042}, {1, -720 - 3 * 3042}}));
+}
+
+TEST_F(ScoreSheetLeague, RecapThroughTheView)
+{
+    RegisterResources();
+    L.doc.m_nCurrentRound = 1;
+    L.doc.FindTeamFixture(2, 2)->m_bPlayed[0] = 1;  // Pins v Kings already started
+    CBowlingView view;
+    view.AttachTo(&L.doc, nullptr);
+    view.OnInitialUpdate();
+    CCmdUI state;
+    state.m_nID = ID_FIXTURE_SCORESHEETS_RECAP;
+    view.OnCmdMsg(ID_FIXTURE_SCORESHEETS_RECAP, CN_UPDATE_COMMAND_UI, &state);
+    EXPECT_TRUE(state.m_bEnabled);
+    view.OnCmdMsg(ID_FIXTURE_SCORESHEETS_RECAP, CN_COMMAND, nullptr);
+    EXPECT_EQ(L.doc.m_nDisplayMode, MODE_SCORE_SHEETS);
+    EXPECT_EQ(L.doc.m_nScoreSheetRound, 2u);
+    ASSERT_EQ(L.doc.m_listScoreSheetItems.GetCount(), 1);
+    auto* pSheet = static_cast<CRepItem_ScoreSheet*>(L.doc.m_listScoreSheetItems.GetHead());
+    EXPECT_EQ(pSheet->m_pFixture, L.doc.FindTeamFixture(1, 2));
+    EXPECT_EQ(pSheet->m_bTemporary, DWORD(TEMP_SHOWING));
+    EXPECT_EQ(view.GetPageCount(), 1);
+
+    // Every match of the round played: nothing to print, and the display stays.
+    L.doc.FindTeamFixture(1, 2)->m_bPlayed[1] = 1;
+    CScriptedBackend ui;
+    ui.AnswerMessageBox(IDOK, "no unplayed matches");
+    view.OnCmdMsg(ID_FIXTURE_SCORESHEETS_RECAP, CN_COMMAND, nullptr);
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_TRUE(L.doc.m_listScoreSheetItems.IsEmpty());
+}

@@ -6,6 +6,7 @@
 #include "league/Team.h"
 #include "reports/layout/ScoreSheetItem.h"
 #include "reports/stats/CustomPlayerStats.h"
+#include "results/SelectRoundDlg.h"
 #include "view/ReportFlow.h"
 
 #include <algorithm>
@@ -77,11 +78,21 @@ BOOL RunScoreSheets(CBowlingDoc* pDoc, int nKind)
 {
     if (!pDoc)
         return FALSE;
-    // The round to come: the one after the current round, the last round once it is reached.
-    int nRound = std::clamp<int>(pDoc->m_nCurrentRound + 1, 1, std::max<int>(1, pDoc->m_nRounds));
-    if (nKind == SCORE_SHEETS_RECAP)
+    int nRound = 0;
+    if (nKind == SCORE_SHEETS_RECAP) {
+        CSelectRoundDlg dlg;
+        dlg.m_pDoc = pDoc;
+        dlg.m_nRound = static_cast<UINT>(std::min<int>(pDoc->m_nCurrentRound + 1, std::max<int>(1, pDoc->m_nRounds)));
+        if (dlg.DoModal() != IDOK || dlg.m_nRound == 0)
+            return FALSE;
+        nRound = static_cast<int>(dlg.m_nRound);
+        // The league's figures run to the round before the one about to be bowled.
+        pDoc->m_nCurrentRound = static_cast<BYTE>(nRound > 1 ? nRound - 1 : nRound);
         pDoc->m_nScoreSheetRound = static_cast<DWORD>(nRound);
-    if (BuildScoreSheets(*pDoc, nKind, nRound) == 0) {
+    }
+    pDoc->Recalculate();
+    BuildScoreSheets(*pDoc, nKind, nRound);
+    if (pDoc->m_listScoreSheetItems.IsEmpty()) {
         AfxMessageBox(nKind == SCORE_SHEETS_RECAP ? "There are no unplayed matches in that round."
                                                   : "There are no matches waiting to be made up.");
         return FALSE;

@@ -11,6 +11,7 @@
 #include "reports/layout/ScoreSheetItem.h"
 #include "reports/layout/ScoreSheets.h"
 #include "resources/Resource.h"
+#include "resources/dialogs/ResultDialogs.h"
 #include "view/BowlingView.h"
 #include "view/DisplayPages.h"
 
@@ -314,9 +315,22 @@ TEST_F(ScoreSheetLeague, RecapThroughTheView)
     state.m_nID = ID_FIXTURE_SCORESHEETS_RECAP;
     view.OnCmdMsg(ID_FIXTURE_SCORESHEETS_RECAP, CN_UPDATE_COMMAND_UI, &state);
     EXPECT_TRUE(state.m_bEnabled);
+    {
+        // Cancelling the round leaves the display and the league as they were.
+        CScriptedBackend ui;
+        ui.OnDialog(IDD_SELECT_ROUND).Cancel();
+        view.OnCmdMsg(ID_FIXTURE_SCORESHEETS_RECAP, CN_COMMAND, nullptr);
+        EXPECT_TRUE(ui.AllUsed());
+        EXPECT_NE(L.doc.m_nDisplayMode, MODE_SCORE_SHEETS);
+        EXPECT_EQ(L.doc.m_nCurrentRound, 1);
+    }
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_SELECT_ROUND).OK();  // offered the round after the current one
     view.OnCmdMsg(ID_FIXTURE_SCORESHEETS_RECAP, CN_COMMAND, nullptr);
+    EXPECT_TRUE(ui.AllUsed());
     EXPECT_EQ(L.doc.m_nDisplayMode, MODE_SCORE_SHEETS);
     EXPECT_EQ(L.doc.m_nScoreSheetRound, 2u);
+    EXPECT_EQ(L.doc.m_nCurrentRound, 1);  // the figures run to the round before
     ASSERT_EQ(L.doc.m_listScoreSheetItems.GetCount(), 1);
     auto* pSheet = static_cast<CRepItem_ScoreSheet*>(L.doc.m_listScoreSheetItems.GetHead());
     EXPECT_EQ(pSheet->m_pFixture, L.doc.FindTeamFixture(1, 2));
@@ -325,7 +339,7 @@ TEST_F(ScoreSheetLeague, RecapThroughTheView)
 
     // Every match of the round played: nothing to print, and the display stays.
     L.doc.FindTeamFixture(1, 2)->m_bPlayed[1] = 1;
-    CScriptedBackend ui;
+    ui.OnDialog(IDD_SELECT_ROUND).OK();
     ui.AnswerMessageBox(IDOK, "no unplayed matches");
     view.OnCmdMsg(ID_FIXTURE_SCORESHEETS_RECAP, CN_COMMAND, nullptr);
     EXPECT_TRUE(ui.AllUsed());

@@ -323,6 +323,8 @@ public:
     CPlayer* FindPlayerByDbKey(DWORD dwKey) const;
     CPlayer* FindPlayerByRank(int nRank) const;
     CVenue* FindVenue(BYTE nVenueNo) const;
+    // Every venue's matches played and top-ten tables, from the fixtures bowled there.
+    void CalcVenueStatistics();
     CAwards* FindAwardCategory(WORD nId) const;
     CRobot* GetRobot(int nRobot);                 // rules 1..4, else null
     // The robot rule that scores a defaulted game (the low byte of the option, 1..4).

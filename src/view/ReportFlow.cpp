@@ -259,6 +259,8 @@ int CBowlingDoc::LayoutGeneratedReport(CDC* pDC)
 
 void CBowlingDoc::DrawGeneratedReportPage(CDC* pDC, const CPageInfo* pInfo)
 {
+    // The venue pages show figures of the fixtures as they are now.
+    CalcVenueStatistics();
     DrawPageItems(pDC, m_listGeneratedItems, pInfo);
 }
 

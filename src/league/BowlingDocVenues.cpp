@@ -1,0 +1,112 @@
+// The venues' statistics: the matches bowled at each venue and its top-ten tables of bowlers'
+// and teams' games and series, scratch and handicap.
+#include "league/BowlingDoc.h"
+#include "league/Fixture.h"
+#include "league/Player.h"
+#include "league/Team.h"
+#include "league/Venue.h"
+
+#include <algorithm>
+
+namespace {
+
+void ShiftTopTen(int nPos, WORD* pScores, CObject** pWho, CFixture** pFixtures)
+{
+    if (nPos < 0 || nPos >= 10)
+        return;
+    for (int i = 9; i > nPos; --i) {
+        pScores[i] = pScores[i - 1];
+        pWho[i] = pWho[i - 1];
+        pFixtures[i] = pFixtures[i - 1];
+    }
+    pScores[nPos] = 0;
+    pWho[nPos] = nullptr;
+    pFixtures[nPos] = nullptr;
+}
+
+WORD ScoreWord(int n)
+{
+    return static_cast<WORD>(std::clamp(n, 0, 0xFFFF));
+}
+
+// One side's entries for the venue. A handicap figure enters only beside a bowled score: a
+// game nobody bowled would otherwise list the bare handicap.
+void AddSide(CVenue& v, CFixture* f, int nSide, int nPlayers, int nGames, bool bHandicap)
+{
+    for (int p = 0; p < nPlayers && p < MAX_POSITIONS; ++p) {
+        const int k = CFixture::SlotOf(nSide, p);
+        CObject* pBowler = f->GetSlotPlayer(0, k);
+        const int nSeries = f->GetPositionBowledSeries(nSide, p, FALSE);
+        InsertTopTen(v.m_topTen[VT_PLAYER_SCR_SERIES], ScoreWord(nSeries), pBowler, f);
+        if (bHandicap && nSeries > 0)
+            InsertTopTen(v.m_topTen[VT_PLAYER_HCP_SERIES], ScoreWord(f->GetPositionBowledSeries(nSide, p, TRUE)),
+                         pBowler, f);
+        for (int g = 0; g < nGames && g < MAX_GAMES; ++g) {
+            const int nScore = f->m_nScore[g][k];
+            InsertTopTen(v.m_topTen[VT_PLAYER_SCR_GAME], ScoreWord(nScore), pBowler, f);
+            if (bHandicap && nScore > 0)
+                InsertTopTen(v.m_topTen[VT_PLAYER_HCP_GAME], ScoreWord(nScore + f->m_nHandicap[g][k]), pBowler, f);
+        }
+    }
+    CObject* pTeam = nSide == 0 ? f->m_pTeamA : f->m_pTeamB;
+    if (!pTeam)
+        return;
+    const int nSeries = f->GetSeriesBowled(nSide, FALSE);
+    InsertTopTen(v.m_topTen[VT_TEAM_SCR_SERIES], ScoreWord(nSeries), pTeam, f);
+    if (bHandicap && nSeries > 0)
+        InsertTopTen(v.m_topTen[VT_TEAM_HCP_SERIES], ScoreWord(f->GetSeriesBowled(nSide, TRUE)), pTeam, f);
+    for (int g = 0; g < nGames && g < 4; ++g) {
+        const int nGame = f->GetGameBowled(nSide, g, FALSE);
+        InsertTopTen(v.m_topTen[VT_TEAM_SCR_GAME], ScoreWord(nGame), pTeam, f);
+        if (bHandicap && nGame > 0)
+            InsertTopTen(v.m_topTen[VT_TEAM_HCP_GAME], ScoreWord(f->GetGameBowled(nSide, g, TRUE)), pTeam, f);
+    }
+}
+
+} // namespace
+
+void ShiftPlayerTopTen(int nPos, WORD* pScores, CObject** pBowlers, CFixture** pFixtures)
+{
+    ShiftTopTen(nPos, pScores, pBowlers, pFixtures);
+}
+
+void ShiftTeamTopTen(int nPos, WORD* pScores, CObject** pTeams, CFixture** pFixtures)
+{
+    ShiftTopTen(nPos, pScores, pTeams, pFixtures);
+}
+
+void InsertTopTen(CVenueTopTen& t, WORD nScore, CObject* pWho, CFixture* pFixture)
+{
+    for (int i = 0; i < 10; ++i) {
+        if (t.m_nScore[i] < nScore) {
+            ShiftTopTen(i, t.m_nScore, t.m_pWho, t.m_pFixture);
+            t.m_nScore[i] = nScore;
+            t.m_pWho[i] = pWho;
+            t.m_pFixture[i] = pFixture;
+            return;
+        }
+    }
+}
+
+void CBowlingDoc::CalcVenueStatistics()
+{
+    for (POSITION vpos = m_listVenues.GetHeadPosition(); vpos;) {
+        auto* v = static_cast<CVenue*>(m_listVenues.GetNext(vpos));
+        v->m_nMatchesPlayed = 0;
+        for (CVenueTopTen& t : v->m_topTen)
+            t = CVenueTopTen{};
+        for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
+            auto* f = static_cast<CFixture*>(m_listFixtures.GetNext(pos));
+            if (f->m_nVenue != v->m_nVenueNo)
+                continue;
+            // A position round set from the scratch standings is a scratch match.
+            const bool bHandicap = m_bHandicapLeague && !(f->m_bPositionRound && f->m_bPositionRoundScratch);
+            if (f->m_bPlayed[0]) {
+                ++v->m_nMatchesPlayed;
+                AddSide(*v, f, 0, m_nPlayersPerTeam, m_nGamesPerMatch, bHandicap);
+            }
+            if (f->m_bPlayed[1])
+                AddSide(*v, f, 1, m_nPlayersPerTeam, m_nGamesPerMatch, bHandicap);
+        }
+    }
+}

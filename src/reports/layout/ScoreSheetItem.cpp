@@ -8,6 +8,7 @@
 #include "reports/layout/FixtureItems.h"
 #include "reports/layout/ItemFont.h"
 #include "reports/layout/NotesItem.h"
+#include "reports/layout/ScoresheetStyleDlg.h"
 #include "reports/stats/CustomPlayerStats.h"
 
 #include <algorithm>
@@ -358,6 +359,52 @@ void CRepItem_ScoreSheet::Draw(CDC* pDC, const CPageInfo* pInfo)
     }
     m_x = x0;
     m_y = y0;
+}
+
+void CRepItem_ScoreSheet::Edit()
+{
+    CRepItem_ScoreSheet saved(m_pDoc);
+    saved.CopyFrom(*this);
+    CScoresheetStyleDlg dlg(this);
+    dlg.m_bFillInNames = m_bFillInNames ? 1 : 0;
+    dlg.m_bTeamAverage = m_bPrintTeamAverage ? 1 : 0;
+    dlg.m_bNextOpponents = m_bPrintNextOpponents ? 1 : 0;
+    dlg.m_bSpaceForAll = m_bSpaceForAll ? 1 : 0;
+    dlg.m_nPlayerLines = m_nPlayerLines;
+    dlg.m_bSideBySide = m_bSideBySide ? 1 : 0;
+    dlg.m_bPlayerStats = m_bPrintPlayerStats ? 1 : 0;
+    dlg.m_bNote = m_bPrintNote ? 1 : 0;
+    dlg.m_bSecTreasLanes = m_bSecTreasLanes ? 1 : 0;
+    dlg.m_nSheetsPerPage = m_nSheetsPerPage;
+    dlg.m_bTeamHandicaps = m_pDoc && m_pDoc->m_bTeamHandicaps;
+    // A style made before the league had its team size starts from the league's.
+    if (m_nPlayerLines == 0 && m_pDoc) {
+        dlg.m_nPlayerLines = m_pDoc->m_nPlayersPerTeam;
+        if (m_pNote)
+            m_pNote->ApplyDefaultFonts();
+        if (m_pPlayerStats) {
+            m_pPlayerStats->m_bDesignPending = 1;
+            m_pPlayerStats->SetDefaultDesign();
+            m_pPlayerStats->ApplyDefaultFonts();
+            m_pPlayerStats->m_bEmbedded = 1;
+        }
+    }
+    if (dlg.DoModal() != IDOK) {
+        CopyFrom(saved);
+        return;
+    }
+    m_bFillInNames = dlg.m_bFillInNames ? 1 : 0;
+    m_bPrintTeamAverage = dlg.m_bTeamAverage ? 1 : 0;
+    m_bPrintNextOpponents = dlg.m_bNextOpponents ? 1 : 0;
+    m_bSpaceForAll = dlg.m_bSpaceForAll ? 1 : 0;
+    m_nPlayerLines = dlg.m_nPlayerLines;
+    m_bSideBySide = dlg.m_bSideBySide ? 1 : 0;
+    m_bPrintPlayerStats = dlg.m_bPlayerStats ? 1 : 0;
+    m_bPrintNote = dlg.m_bNote ? 1 : 0;
+    m_bSecTreasLanes = dlg.m_bSecTreasLanes ? 1 : 0;
+    m_nSheetsPerPage = static_cast<BYTE>(dlg.m_nSheetsPerPage);
+    if (m_pDoc)
+        m_pDoc->SetModifiedFlag();
 }
 
 // ---- shared pieces of the two layouts ------------------------------------------------------

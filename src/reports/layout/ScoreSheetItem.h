@@ -35,6 +35,8 @@ public:
     void CopyFrom(const CRepItem_ScoreSheet& other);
     int GetHeight(CDC* pDC) override;
     void Draw(CDC* pDC, const CPageInfo* pInfo) override;
+    // The Scoresheet Style dialog; Cancel puts the whole style back, fonts, note and table too.
+    void Edit() override;
 
     // The rows of bowlers each layout draws (per team side by side, both teams standard).
     int CountPlayerRows(BOOL bSideBySide) const;

@@ -90,6 +90,11 @@ BOOL RunScoreSheets(CBowlingDoc* pDoc, int nKind)
         pDoc->m_nCurrentRound = static_cast<BYTE>(nRound > 1 ? nRound - 1 : nRound);
         pDoc->m_nScoreSheetRound = static_cast<DWORD>(nRound);
     }
+    // The style first: what the secretary changes there shows on these sheets.
+    if (auto* pStyle = dynamic_cast<CRepItem_ScoreSheet*>(pDoc->m_pScoreSheetPrototype)) {
+        pStyle->m_pDoc = pDoc;
+        pStyle->Edit();
+    }
     pDoc->Recalculate();
     BuildScoreSheets(*pDoc, nKind, nRound);
     if (pDoc->m_listScoreSheetItems.IsEmpty()) {

@@ -129,6 +129,31 @@ const std::vector<DlgTemplate>& ReportDialogTemplates()
         HiStatsDialogTemplate(IDD_INDIVIDUAL_HI_STATS),
         HiStatsDialogTemplate(IDD_WEEKLY_HI_STATS),
         // ==== end of high-score items ====
+        // ==== score sheets ====
+        {IDD_SCORESHEET_STYLE, "Scoresheet Style", 300, 222, {
+            {CtlKind::Static, IDC_STATIC, "Scoresheets per Page", 7, 9, 80, 8},
+            {CtlKind::ComboBox, IDC_SSS_PER_PAGE, nullptr, 90, 7, 80, 80, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+            {CtlKind::Static, IDC_STATIC, "* = Evenly Spaced. (May cause overlapping)", 7, 23, 200, 8},
+            {CtlKind::Static, IDC_STATIC, "Number of lines for players", 7, 39, 100, 8},
+            {CtlKind::Edit, IDC_SSS_PLAYER_LINES, nullptr, 110, 37, 24, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+            {CtlKind::CheckBox, IDC_SSS_SPACE_FOR_ALL, "Allow space for all players both teams.", 7, 55, 200, 10, WS_TABSTOP},
+            {CtlKind::CheckBox, IDC_SSS_FILL_NAMES, "Fill in names on the scoresheet", 7, 69, 200, 10, WS_TABSTOP},
+            {CtlKind::CheckBox, IDC_SSS_TEAM_AVERAGE, "Print Team Average (Top of team roster)", 7, 83, 200, 10, WS_TABSTOP},
+            {CtlKind::CheckBox, IDC_SSS_NEXT_OPPONENTS, "Print Next week's opponents.", 7, 97, 200, 10, WS_TABSTOP},
+            {CtlKind::CheckBox, IDC_SSS_SIDE_BY_SIDE, "Print teams side by side.", 7, 111, 200, 10, WS_TABSTOP},
+            {CtlKind::CheckBox, IDC_SSS_SEC_TREAS_LANES, "Specify Sec. and Treasurer Lanes", 7, 125, 200, 10, WS_TABSTOP},
+            {CtlKind::CheckBox, IDC_SSS_PLAYER_STATS, "Player Statistics", 7, 139, 90, 10, WS_TABSTOP},
+            {CtlKind::PushButton, IDC_SSS_DESIGN_STATS, "Design Player Stats.", 110, 137, 90, 14, WS_TABSTOP},
+            {CtlKind::CheckBox, IDC_SSS_NOTE, "Secretary's Note", 7, 157, 90, 10, WS_TABSTOP},
+            {CtlKind::PushButton, IDC_SSS_EDIT_NOTE, "Edit Secretary's Note", 110, 155, 90, 14, WS_TABSTOP},
+            {CtlKind::PushButton, IDC_SSS_HEADER_FONT, "Hddr Font", 7, 175, 50, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_SSS_HEADER_DESC, "", 62, 178, 231, 8},
+            {CtlKind::PushButton, IDC_SSS_NAMES_FONT, "Name Font", 7, 193, 50, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_SSS_NAMES_DESC, "", 62, 196, 231, 8},
+            {CtlKind::PushButton, IDOK, "OK", 243, 7, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+            {CtlKind::PushButton, IDCANCEL, "Cancel", 243, 24, 50, 14, WS_TABSTOP},
+        }},
+        // ==== end of score sheets ====
     };
     return templates;
 }

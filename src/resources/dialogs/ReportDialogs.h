@@ -70,3 +70,23 @@ constexpr UINT IDC_HS_APPLY_FONTS = 1238;
 struct DlgTemplate;
 DlgTemplate HiStatsDialogTemplate(UINT nIDD);
 // ==== end of high-score items ====
+// ==== score sheets ====
+// "Scoresheet Style": the league's score-sheet style.
+constexpr UINT IDD_SCORESHEET_STYLE = 325;
+constexpr UINT IDC_SSS_PER_PAGE = 1116;
+constexpr UINT IDC_SSS_PLAYER_LINES = 1261;
+constexpr UINT IDC_SSS_SPACE_FOR_ALL = 1262;
+constexpr UINT IDC_SSS_FILL_NAMES = 1120;
+constexpr UINT IDC_SSS_TEAM_AVERAGE = 1142;
+constexpr UINT IDC_SSS_NEXT_OPPONENTS = 1043;
+constexpr UINT IDC_SSS_SIDE_BY_SIDE = 1044;
+constexpr UINT IDC_SSS_SEC_TREAS_LANES = 1293;
+constexpr UINT IDC_SSS_PLAYER_STATS = 1119;
+constexpr UINT IDC_SSS_NOTE = 1121;
+constexpr UINT IDC_SSS_DESIGN_STATS = 1263;
+constexpr UINT IDC_SSS_EDIT_NOTE = 1264;
+constexpr UINT IDC_SSS_HEADER_FONT = 1192;
+constexpr UINT IDC_SSS_NAMES_FONT = 5;
+constexpr UINT IDC_SSS_HEADER_DESC = 1189;
+constexpr UINT IDC_SSS_NAMES_DESC = 1190;
+// ==== end of score sheets ====

@@ -11,6 +11,7 @@
 #include "reports/layout/ScoreSheetItem.h"
 #include "reports/layout/ScoreSheets.h"
 #include "resources/Resource.h"
+#include "resources/dialogs/ReportDialogs.h"
 #include "resources/dialogs/ResultDialogs.h"
 #include "view/BowlingView.h"
 #include "view/DisplayPages.h"
@@ -326,6 +327,7 @@ TEST_F(ScoreSheetLeague, RecapThroughTheView)
     }
     CScriptedBackend ui;
     ui.OnDialog(IDD_SELECT_ROUND).OK();  // offered the round after the current one
+    ui.OnDialog(IDD_SCORESHEET_STYLE).OK();
     view.OnCmdMsg(ID_FIXTURE_SCORESHEETS_RECAP, CN_COMMAND, nullptr);
     EXPECT_TRUE(ui.AllUsed());
     EXPECT_EQ(L.doc.m_nDisplayMode, MODE_SCORE_SHEETS);
@@ -340,8 +342,58 @@ TEST_F(ScoreSheetLeague, RecapThroughTheView)
     // Every match of the round played: nothing to print, and the display stays.
     L.doc.FindTeamFixture(1, 2)->m_bPlayed[1] = 1;
     ui.OnDialog(IDD_SELECT_ROUND).OK();
+    ui.OnDialog(IDD_SCORESHEET_STYLE).Cancel();
     ui.AnswerMessageBox(IDOK, "no unplayed matches");
     view.OnCmdMsg(ID_FIXTURE_SCORESHEETS_RECAP, CN_COMMAND, nullptr);
     EXPECT_TRUE(ui.AllUsed());
     EXPECT_TRUE(L.doc.m_listScoreSheetItems.IsEmpty());
+}
+
+TEST_F(ScoreSheetLeague, StyleDialogOkKeepsAndCancelPutsBack)
+{
+    RegisterResources();
+    m_pStyle->m_nSheetsPerPage = 2;
+    {
+        CScriptedBackend ui;
+        ui.ChooseFont("Georgia", 120, TRUE, FALSE, FALSE, FALSE, RGB(0, 0, 128));
+        ui.OnDialog(IDD_SCORESHEET_STYLE)
+            .Check([](CDialog& d) {
+                EXPECT_EQ(d.GetDlgItemText(IDC_SSS_PLAYER_LINES), "3");
+                EXPECT_FALSE(d.GetDlgItem(IDC_SSS_TEAM_AVERAGE)->IsWindowEnabled());  // no team handicaps
+                EXPECT_TRUE(d.IsDlgButtonChecked(IDC_SSS_SIDE_BY_SIDE));
+            })
+            .Click(IDC_SSS_SIDE_BY_SIDE)
+            .Click(IDC_SSS_HEADER_FONT)
+            .Select(IDC_SSS_PER_PAGE, 4)
+            .Cancel();
+        m_pStyle->Edit();
+        EXPECT_TRUE(ui.AllUsed());
+    }
+    // Cancel leaves the style as it was, the font chosen on the way included.
+    EXPECT_EQ(m_pStyle->m_bSideBySide, 1);
+    EXPECT_EQ(m_pStyle->m_fontHeader.m_strFaceName, "Arial");
+    EXPECT_EQ(m_pStyle->m_nSheetsPerPage, 2);
+    EXPECT_FALSE(L.doc.IsModified());
+
+    CScriptedBackend ui;
+    ui.ChooseFont("Georgia", 120, TRUE, FALSE, FALSE, FALSE, RGB(0, 0, 128));
+    ui.OnDialog(IDD_SCORESHEET_STYLE)
+        .Click(IDC_SSS_SPACE_FOR_ALL)
+        .Check([](CDialog& d) {
+            EXPECT_TRUE(d.IsDlgButtonChecked(IDC_SSS_FILL_NAMES));  // names come with a line each
+            EXPECT_FALSE(d.GetDlgItem(IDC_SSS_PLAYER_LINES)->IsWindowEnabled());
+        })
+        .Click(IDC_SSS_NAMES_FONT)
+        .Click(IDC_SSS_NEXT_OPPONENTS)
+        .Select(IDC_SSS_PER_PAGE, 0)
+        .OK();
+    m_pStyle->Edit();
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(m_pStyle->m_bSpaceForAll, 1);
+    EXPECT_EQ(m_pStyle->m_bFillInNames, 1u);
+    EXPECT_EQ(m_pStyle->m_bPrintNextOpponents, 1);
+    EXPECT_EQ(m_pStyle->m_nSheetsPerPage, 0);
+    EXPECT_EQ(m_pStyle->m_fontNames.m_strFaceName, "Georgia");
+    EXPECT_EQ(m_pStyle->m_fontNames.m_nLineHeight, 0);  // measured again on the next drawing
+    EXPECT_TRUE(L.doc.IsModified());
 }

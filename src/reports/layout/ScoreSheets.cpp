@@ -29,6 +29,11 @@ bool WantsSheet(const CBowlingDoc& doc, const CFixture* f, int nKind, int nRound
     return f->m_nRound == nRound && !f->m_bPlayed[0] && !f->m_bPlayed[1];
 }
 
+bool IsUnsetPositionMatch(const CFixture* f)
+{
+    return f->m_bPositionRound && (f->m_nTeamA == 0 || f->m_nTeamB == 0);
+}
+
 // The y of each sheet slot by sheets per page.
 int SlotY(int nPerPage, int nSlot)
 {
@@ -89,6 +94,20 @@ BOOL RunScoreSheets(CBowlingDoc* pDoc, int nKind)
         // The league's figures run to the round before the one about to be bowled.
         pDoc->m_nCurrentRound = static_cast<BYTE>(nRound > 1 ? nRound - 1 : nRound);
         pDoc->m_nScoreSheetRound = static_cast<DWORD>(nRound);
+    }
+    // A position round's match gets its teams from the standings before it can be sheeted.
+    const int nFirst = nKind == SCORE_SHEETS_RECAP ? nRound : 1;
+    const int nLast = nKind == SCORE_SHEETS_RECAP ? nRound : pDoc->m_nCurrentRound;
+    for (POSITION pos = pDoc->m_listFixtures.GetHeadPosition(); pos;) {
+        auto* f = static_cast<CFixture*>(pDoc->m_listFixtures.GetNext(pos));
+        if (f->m_nRound < nFirst || f->m_nRound > nLast || !IsUnsetPositionMatch(f))
+            continue;
+        if (AfxMessageBox("There is a position round match which has not been set.  Would you like it set now?",
+                          MB_YESNO) != IDYES)
+            return FALSE;
+        pDoc->SetPositionWeek(f->m_nRound);
+        if (IsUnsetPositionMatch(f))
+            return FALSE;
     }
     // The style first: what the secretary changes there shows on these sheets.
     if (auto* pStyle = dynamic_cast<CRepItem_ScoreSheet*>(pDoc->m_pScoreSheetPrototype)) {

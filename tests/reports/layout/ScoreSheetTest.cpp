@@ -397,3 +397,22 @@ TEST_F(ScoreSheetLeague, StyleDialogOkKeepsAndCancelPutsBack)
     EXPECT_EQ(m_pStyle->m_fontNames.m_nLineHeight, 0);  // measured again on the next drawing
     EXPECT_TRUE(L.doc.IsModified());
 }
+
+TEST_F(ScoreSheetLeague, AnUnsetPositionRoundStopsTheSheetsWhenNotSet)
+{
+    RegisterResources();
+    L.doc.m_nCurrentRound = 1;
+    CFixture* f = L.doc.FindTeamFixture(1, 2);
+    f->m_bPositionRound = 1;
+    f->m_nTeamB = 0;
+    CBowlingView view;
+    view.AttachTo(&L.doc, nullptr);
+    view.OnInitialUpdate();
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_SELECT_ROUND).OK();
+    ui.AnswerMessageBox(IDNO, "position round match which has not been set");
+    view.OnCmdMsg(ID_FIXTURE_SCORESHEETS_RECAP, CN_COMMAND, nullptr);
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_NE(L.doc.m_nDisplayMode, MODE_SCORE_SHEETS);
+    EXPECT_TRUE(L.doc.m_listScoreSheetItems.IsEmpty());
+}

@@ -11,6 +11,7 @@
 #include "league/BowlingDoc.h"
 #include "playerdb/BowlingDocDatabase.h"
 #include "resources/Resource.h"
+#include "results/PointsCommands.h"
 #include "results/SelectionCommands.h"
 #include "view/BowlingView.h"
 
@@ -29,6 +30,7 @@ BOOL CBowlingApp::InitApplication()
     LeagueDetailsCommands::Install();
     PlayerCommands::Install();
     SelectionCommands::Install();
+    PointsCommands::Install();
     PlayerDatabase::Install();
     TeamCommands::Install();
     VenueCommands::Install();

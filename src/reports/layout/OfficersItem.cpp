@@ -5,6 +5,7 @@
 #include "league/PointsText.h"
 #include "league/Team.h"
 #include "reports/layout/ItemFont.h"
+#include "results/PointsCommands.h"
 #include "view/RepForm.h"
 
 IMPLEMENT_SERIAL(CRepItem_Officers, CRepItem, 1)
@@ -189,3 +190,13 @@ void CRepItem_PointsAdjust::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     CPoint pt(m_x, m_y);
     DrawTextClipped(pDC, &pt, GetText(), 0);
 }
+
+// The points-adjustment report (a results command) makes its lines here.
+namespace {
+const bool s_bAdjustLineMaker = (PointsCommands::pfnNewAdjustLine = [](CBowlingDoc* pDoc, CFixture* pFixture) -> CObject* {
+    auto* pLine = new CRepItem_PointsAdjust;
+    pLine->m_pDoc = pDoc;
+    pLine->m_pFixture = pFixture;
+    return pLine;
+}, true);
+} // namespace

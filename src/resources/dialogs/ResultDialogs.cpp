@@ -430,6 +430,29 @@ const std::vector<DlgTemplate>& ResultDialogTemplates()
             {CtlKind::PushButton, IDOK, "OK", 179, 7, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
             {CtlKind::PushButton, IDCANCEL, "Cancel", 179, 25, 50, 14, WS_TABSTOP},
         }},
+        // ---- points adjustments and make-up lane override ----
+        {IDD_FIXTURE_POINTS_ADJUST, "Fixture Points Adjustments", 194, 77, {
+            {CtlKind::Static, IDC_FPA_ROUND_DUE, nullptr, 7, 6, 180, 8, SS_CENTER},
+            {CtlKind::Static, IDC_FPA_TEAM_A, nullptr, 7, 22, 120, 8},
+            {CtlKind::ComboBox, IDC_FPA_ADJUST_A, nullptr, 132, 20, 55, 120, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+            {CtlKind::Static, IDC_FPA_TEAM_B, nullptr, 7, 40, 120, 8},
+            {CtlKind::ComboBox, IDC_FPA_ADJUST_B, nullptr, 132, 38, 55, 120, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+            {CtlKind::PushButton, IDOK, "OK", 7, 57, 45, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+            {CtlKind::ComboBox, IDC_FPA_SYSTEM, nullptr, 67, 57, 60, 40, CBS_DROPDOWNLIST | WS_TABSTOP},
+            {CtlKind::PushButton, IDCANCEL, "Cancel", 142, 57, 45, 14, WS_TABSTOP},
+        }},
+        {IDD_MAKEUP_LANE_OVERRIDE, "Makeup Game Lane Override", 183, 113, {
+            {CtlKind::Static, IDC_MLO_ROUND, nullptr, 7, 6, 169, 8, SS_CENTER},
+            {CtlKind::Static, IDC_MLO_TEAM_A, nullptr, 7, 20, 169, 8, SS_CENTER},
+            {CtlKind::Static, IDC_STATIC, "v", 7, 31, 169, 8, SS_CENTER},
+            {CtlKind::Static, IDC_MLO_TEAM_B, nullptr, 7, 42, 169, 8, SS_CENTER},
+            {CtlKind::PushButton, IDC_MLO_DOWN, "Down", 20, 57, 40, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_MLO_LANES, nullptr, 66, 60, 51, 8, SS_CENTER},
+            {CtlKind::PushButton, IDC_MLO_UP, "Up", 123, 57, 40, 14, WS_TABSTOP},
+            {CtlKind::CheckBox, IDC_MLO_CANCELLED, "Cancelled or Posponed.", 40, 76, 103, 10, BS_LEFTTEXT | WS_TABSTOP},
+            {CtlKind::PushButton, IDOK, "OK", 66, 92, 51, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        }},
+        // ---- end of points adjustments and lane override ----
     };
     return templates;
 }

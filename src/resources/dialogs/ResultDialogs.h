@@ -188,3 +188,24 @@ constexpr UINT IDC_AWARD_DATE = 1088;
 constexpr UINT IDD_ROUNDS_DISPLAYED = 394;
 constexpr UINT IDC_ROUNDS_START = 1183;
 constexpr UINT IDC_ROUNDS_LAST = 1184;
+
+// ---- Points adjustments and make-up lane override. ----
+// "Fixture Points Adjustments": a hand correction of each side's league points.
+constexpr UINT IDD_FIXTURE_POINTS_ADJUST = 375;
+constexpr UINT IDC_FPA_ROUND_DUE = 1088;
+constexpr UINT IDC_FPA_TEAM_A = 1429;
+constexpr UINT IDC_FPA_TEAM_B = 1430;
+constexpr UINT IDC_FPA_ADJUST_A = 1431;
+constexpr UINT IDC_FPA_ADJUST_B = 1432;
+constexpr UINT IDC_FPA_SYSTEM = 113;
+
+// "Makeup Game Lane Override": the lanes printed on one match's score sheet.
+constexpr UINT IDD_MAKEUP_LANE_OVERRIDE = 377;
+constexpr UINT IDC_MLO_ROUND = 988;
+constexpr UINT IDC_MLO_TEAM_A = 160;
+constexpr UINT IDC_MLO_TEAM_B = 163;
+constexpr UINT IDC_MLO_LANES = 1440;
+constexpr UINT IDC_MLO_UP = 594;
+constexpr UINT IDC_MLO_DOWN = 595;
+constexpr UINT IDC_MLO_CANCELLED = 321;
+// ---- end of points adjustments and lane override ----

@@ -30,7 +30,7 @@ constexpr int kWidth = 10080;
 constexpr int kRight = 10800;
 constexpr int kRightHalf = 5760;
 constexpr int kHalfWidth = 5040;
-constexpr COLORREF kShade = RGB(192, 192, 192);
+constexpr int kHatchStep = 72;
 
 // The drawing objects of one sheet, made for the call.
 struct SheetTools
@@ -59,6 +59,21 @@ struct SheetTools
         return true;
     }
 };
+
+// Diagonal lines both ways across a cell that is not to be filled in, kept inside it.
+void DrawCrossHatch(CDC* pDC, int x, int yTop, int w, int h)
+{
+    for (int t = -h + kHatchStep / 2; t < w; t += kHatchStep) {
+        const int u0 = std::max(0, -t);
+        const int u1 = std::min(h, w - t);
+        if (u0 >= u1)
+            continue;
+        pDC->MoveTo(x + t + u0, yTop - u0);
+        pDC->LineTo(x + t + u1, yTop - u1);
+        pDC->MoveTo(x + w - t - u0, yTop - u0);
+        pDC->LineTo(x + w - t - u1, yTop - u1);
+    }
+}
 
 void Use(CDC* pDC, CFont& font, COLORREF cr)
 {
@@ -660,6 +675,7 @@ void CRepItem_ScoreSheet::DrawStandard(CDC* pDC)
     MatchLanes(pDoc, f, m_nLaneOverride, lanes);
     y -= B;
 
+    CPen hatchPen(PS_SOLID, 0, RGB(0, 0, 0));
     const std::vector<SummaryRow> summary = SummaryRows(pDoc, true);
     const int n = static_cast<int>(summary.size());
     for (int side = 0; side < 2; ++side) {
@@ -737,12 +753,11 @@ void CRepItem_ScoreSheet::DrawStandard(CDC* pDC)
                     shaded[0] = kScr, shaded[1] = kTotal;
                 else if (r == 2)
                     shaded[0] = kScr, shaded[1] = kHcp;
-                for (int k : shaded) {
-                    if (k < 0)
-                        continue;
-                    CRect rc(colLeft(k), y, colLeft(k) + c, y - D);
-                    pDC->FillSolidRect(&rc, kShade);
-                }
+                pDC->SelectObject(&hatchPen);
+                for (int k : shaded)
+                    if (k >= 0)
+                        DrawCrossHatch(pDC, colLeft(k), y, c, D);
+                pDC->SelectObject(&t.thick);
                 for (int k = 0; k <= kTotal; ++k)
                     DrawLineOrBox(pDC, colLeft(k), y, c, D);
                 if (r == 1 && bTeamAverages) {

@@ -167,12 +167,23 @@ TEST_F(ScoreSheetLeague, StandardFourGamesInAScratchLeague)
     EXPECT_EQ(At(dc, "Lane 8  Kings"), CPoint(745, -720 - 250 - 1750 - 25));
     EXPECT_EQ(CountText(dc, "Pts SCR"), 2);
     EXPECT_EQ(At(dc, "Points Scr"), CPoint(3924 + 540 - 25 - 1000, -720 - 250 - 250 - 750 - 250 - 25));
-    // Only the first summary row is shaded, in its HCP and Total cells, once per team.
-    std::vector<int> shaded;
-    for (const DrawCall& c : dc.calls)
-        if (c.kind == DrawCall::Fill)
-            shaded.push_back(std::min(c.x1, c.x2));
-    EXPECT_EQ(shaded, (std::vector<int>{4464 + 9 * 576, 4464 + 10 * 576, 4464 + 9 * 576, 4464 + 10 * 576}));
+    // Only the first summary row is hatched, in its HCP and Total cells, once per team: the
+    // slanting lines all lie in those cells.
+    std::vector<std::pair<int, int>> hatched;  // (column left, row top)
+    for (const DrawCall& c : dc.calls) {
+        if (c.kind != DrawCall::Line || c.x1 == c.x2 || c.y1 == c.y2)
+            continue;
+        EXPECT_EQ(std::abs(c.x2 - c.x1), std::abs(c.y2 - c.y1));  // 45 degrees
+        const int col = 4464 + (std::min(c.x1, c.x2) - 4464) / 576 * 576;
+        EXPECT_LE(std::max(c.x1, c.x2), col + 576);
+        const int top = std::max(c.y1, c.y2);
+        std::pair<int, int> cell(col, top >= -2220 ? -1970 : -3720);
+        if (std::find(hatched.begin(), hatched.end(), cell) == hatched.end())
+            hatched.push_back(cell);
+    }
+    EXPECT_EQ(hatched, (std::vector<std::pair<int, int>>{
+                           {4464 + 9 * 576, -1970}, {4464 + 10 * 576, -1970},
+                           {4464 + 9 * 576, -3720}, {4464 + 10 * 576, -3720}}));
     // Nothing is drawn below what the height promised.
     for (const DrawCall& c : dc.calls)
         EXPECT_GE(std::min(c.y1, c.y2), -720 + h) << dc.Dump();

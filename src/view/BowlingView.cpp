@@ -19,6 +19,8 @@
 #include "view/ReportDialogs.h"
 #include "view/ReportFlow.h"
 #include "view/ReportLayoutDlg.h"
+// The team details display is built by the report items (reports_stats).
+#include "reports/stats/TeamDisplayCommands.h"
 
 #include <algorithm>
 
@@ -39,6 +41,8 @@ BEGIN_MESSAGE_MAP(CBowlingView, CScrollView)
     ON_COMMAND(ID_VIEW_PLAYER_LIST, OnViewPlayerList)
     ON_COMMAND(ID_VIEW_ACCOUNTS, OnViewAccounts)
     ON_COMMAND(ID_VIEW_TREASURER, OnViewTreasurer)
+    ON_COMMAND(ID_TEAM_DISPLAY_SHORT, OnTeamDisplayShort)
+    ON_UPDATE_COMMAND_UI(ID_TEAM_DISPLAY_SHORT, OnUpdateTeamDisplayShort)
     ON_COMMAND(ID_FILE_HTML_REPORT, OnFileHtmlReport)
     ON_UPDATE_COMMAND_UI(ID_FILE_HTML_REPORT, OnUpdateFileHtmlReport)
     ON_COMMAND(ID_FILE_EXPORT_PLAYERS, OnFileExportPlayers)
@@ -346,6 +350,29 @@ void CBowlingView::OnViewAccounts()
 void CBowlingView::OnViewTreasurer()
 {
     SetDisplayMode(MODE_TREASURER, GetDisplayTitle(MODE_TREASURER));
+}
+
+void CBowlingView::OnTeamDisplayShort()
+{
+    CBowlingDoc* pDoc = GetDocument();
+    if (!pDoc || !g_pfnRunTeamDetailsShort)
+        return;
+    switch (g_pfnRunTeamDetailsShort(pDoc)) {
+    case TEAM_DISPLAY_SHOW:
+        SetDisplayMode(MODE_TEAM_DETAILS, GetDisplayTitle(MODE_TEAM_DETAILS));
+        break;
+    case TEAM_DISPLAY_BACK_TO_REPORT:
+        SetDisplayMode(MODE_REPORT);
+        break;
+    default:
+        break;
+    }
+}
+
+void CBowlingView::OnUpdateTeamDisplayShort(CCmdUI* pCmdUI)
+{
+    CBowlingDoc* pDoc = GetDocument();
+    pCmdUI->Enable(g_pfnRunTeamDetailsShort && pDoc && pDoc->IsLeagueSetUp());
 }
 
 void CBowlingView::OnPopupTeamResults()

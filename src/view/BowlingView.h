@@ -58,6 +58,9 @@ public:
     afx_msg void OnViewPlayerList();
     afx_msg void OnViewAccounts();
     afx_msg void OnViewTreasurer();
+    // Team details display (src/reports/stats/TeamDisplayCommands.h)
+    afx_msg void OnTeamDisplayShort();
+    afx_msg void OnUpdateTeamDisplayShort(CCmdUI* pCmdUI);
     afx_msg void OnFileHtmlReport();
     afx_msg void OnUpdateFileHtmlReport(CCmdUI* pCmdUI);
     afx_msg void OnFileExportPlayers();

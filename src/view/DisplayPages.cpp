@@ -73,9 +73,34 @@ const char* GetDisplayTitle(BYTE nMode)
     return p ? p->pszTitle : "";
 }
 
+int TeamDetailsPerPage(const CBowlingDoc* pDoc)
+{
+    const int n = pDoc ? pDoc->m_nTeamsPerPage : 1;
+    return n >= 2 && n <= 4 ? n : 1;
+}
+
+int LayoutTeamDetails(CBowlingDoc* pDoc)
+{
+    static const int kSlots[4][4] = {
+        {-720}, {-720, -9000}, {-720, -6240, -11760}, {-720, -4860, -9000, -13140}};
+    const int n = TeamDetailsPerPage(pDoc);
+    int i = 0;
+    for (POSITION pos = pDoc->m_listDisplayItems.GetHeadPosition(); pos; ++i) {
+        CRepItem* pItem = static_cast<CRepItem*>(pDoc->m_listDisplayItems.GetNext(pos));
+        pItem->m_pDoc = pDoc;
+        pItem->m_x = PAGE_LEFT;
+        pItem->m_y = kSlots[n - 1][i % n];
+        pItem->m_nPage = static_cast<WORD>(std::min(i / n + 1, 0xFFFF));
+    }
+    return i == 0 ? 1 : (i - 1) / n + 1;
+}
+
 int LayoutDisplayPages(CBowlingDoc* pDoc, CDC* pDC)
 {
     BYTE nMode = pDoc->m_nDisplayMode;
+    // The blocks carry their own league name and sit in fixed slots: no flowing, no headings.
+    if (nMode == MODE_TEAM_DETAILS)
+        return LayoutTeamDetails(pDoc);
     if (nMode == MODE_REPORT)
         return std::max(1, pDoc->LayoutReportForm(pDC));
     if (nMode == MODE_GENERATED)

@@ -27,6 +27,11 @@ constexpr BYTE MODE_JUNIORS = 16;
 // The title a display shows when the command that opens it gives none.
 const char* GetDisplayTitle(BYTE nMode);
 
+// The team details display: the teams per page (the stored value when it is 2, 3 or 4, else 1)
+// and the layout that puts the blocks into that many fixed slots a page; returns the pages.
+int TeamDetailsPerPage(const CBowlingDoc* pDoc);
+int LayoutTeamDetails(CBowlingDoc* pDoc);
+
 // Runs the layout of the document's display mode on pDC; returns the page count (at least 1).
 int LayoutDisplayPages(CBowlingDoc* pDoc, CDC* pDC);
 // Draws one page of the display; the layout must have run on a device with the same metrics.

@@ -91,6 +91,24 @@ const std::vector<DlgTemplate>& ReportDialogTemplates()
             {CtlKind::PushButton, IDOK, "OK", 146, 7, 47, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
             {CtlKind::PushButton, IDCANCEL, "Cancel", 146, 24, 47, 14, WS_TABSTOP},
         }},
+        // ==== players' statistics list and team details ====
+        {IDD_SELECT_PLAYERS_LISTED, "Select Players to be Listed", 186, 92, {
+            {CtlKind::Static, IDC_STATIC, "Group", 7, 9, 40, 8},
+            {CtlKind::ComboBox, IDC_SPL_GROUP, nullptr, 50, 7, 70, 60, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+            {CtlKind::Static, IDC_STATIC, "Scoring", 7, 27, 40, 8},
+            {CtlKind::ComboBox, IDC_SPL_SCORING, nullptr, 50, 25, 70, 40, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+            {CtlKind::CheckBox, IDC_SPL_BY_TEAM, " List by Team", 7, 45, 80, 10, WS_TABSTOP},
+            {CtlKind::CheckBox, IDC_SPL_TWO_COLUMN, "2 Column", 7, 59, 60, 10, WS_TABSTOP},
+            {CtlKind::CheckBox, IDC_SPL_THREE_COLUMN, "3 Column", 70, 59, 60, 10, WS_TABSTOP},
+            {CtlKind::PushButton, IDOK, "OK", 129, 7, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        }},
+        {IDD_PRINTING_SETUP, "Printing Setup", 180, 48, {
+            {CtlKind::Static, IDC_STATIC, "Teams to print per page", 7, 9, 90, 8},
+            {CtlKind::Edit, IDC_TEAMS_PER_PAGE, nullptr, 100, 7, 20, 12, ES_AUTOHSCROLL | ES_NUMBER | WS_TABSTOP},
+            {CtlKind::PushButton, IDOK, "OK", 123, 7, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+            {CtlKind::PushButton, IDCANCEL, "Cancel", 123, 24, 50, 14, WS_TABSTOP},
+        }},
+        // ==== end of players' statistics list and team details ====
         {IDD_RESULTS_SUMMARY, "Results Summary", 280, 176, {
             {CtlKind::PushButton, IDC_RS_TITLE_FONT, "Title Font", 7, 7, 56, 14, WS_TABSTOP},
             {CtlKind::Static, IDC_RS_TITLE_DESC, "", 68, 10, 205, 8},

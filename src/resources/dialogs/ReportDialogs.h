@@ -20,6 +20,19 @@ constexpr UINT IDC_LINE_WIDTH = 1257;
 constexpr UINT IDC_LINE_SPACE_AFTER = 1258;
 constexpr UINT IDC_LINE_THICKNESS = 1259;
 
+// ==== players' statistics list and team details ====
+// "Select Players to be Listed": the players' statistics list's options.
+constexpr UINT IDD_SELECT_PLAYERS_LISTED = 243;
+constexpr UINT IDC_SPL_GROUP = 350;
+constexpr UINT IDC_SPL_SCORING = 216;
+constexpr UINT IDC_SPL_BY_TEAM = 982;
+constexpr UINT IDC_SPL_TWO_COLUMN = 588;
+constexpr UINT IDC_SPL_THREE_COLUMN = 589;
+// "Printing Setup": teams per page of the team details display.
+constexpr UINT IDD_PRINTING_SETUP = 219;
+constexpr UINT IDC_TEAMS_PER_PAGE = 1016;
+// ==== end of players' statistics list and team details ====
+
 // "Results Summary": a result summary's kinds of points, format and fonts.
 constexpr UINT IDD_RESULTS_SUMMARY = 285;
 constexpr UINT IDC_RS_TITLE_FONT = 1300;

@@ -1,0 +1,267 @@
+// The team details display: a block drawn on a recording DC against the hand-worked league,
+// the slots of one to four teams a page, and Team > Display Team Details (Short) through the
+// view with the team chooser and Printing Setup scripted.
+#include "RecordingDC.h"
+#include "ScriptedBackend.h"
+#include "TeamDetailsTestLeague.h"
+#include "league/PointsText.h"
+#include "reports/stats/TeamDetailsItem.h"
+#include "resources/Resource.h"
+#include "resources/dialogs/ResultDialogs.h"
+#include "view/BowlingView.h"
+#include "view/DisplayPages.h"
+#include "view/ReportFlow.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+Texts TextsAt(const CRecordingDC& dc, int y)
+{
+    Texts out;
+    for (const DrawCall& c : dc.calls)
+        if (c.kind == DrawCall::Text && c.y1 == y)
+            out.push_back(c.text.GetString());
+    return out;
+}
+
+// The left end of a right-aligned text of the recording DC (characters half the height wide).
+int RightStart(int xRight, const std::string& text, int nHeight)
+{
+    return xRight - static_cast<int>(text.size()) * nHeight / 2;
+}
+
+const DrawCall* Find(const CRecordingDC& dc, const char* psz, int y)
+{
+    for (const DrawCall& c : dc.calls)
+        if (c.kind == DrawCall::Text && c.y1 == y && c.text == psz)
+            return &c;
+    return nullptr;
+}
+
+class TeamDets : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_item.m_pDoc = &L.doc;
+        m_item.m_pTeam = L.aces;
+        m_item.m_x = 720;
+        m_item.m_y = -720;
+    }
+    TeamDetailsTestLeague L;
+    CRepItem_TeamDets m_item;
+};
+
+} // namespace
+
+TEST_F(TeamDets, HandicapLeagueBlock)
+{
+    CRecordingDC dc;
+    m_item.Draw(&dc, nullptr);
+    // Title line in the large bold font: league, program, team centred on 5760.
+    EXPECT_EQ(TextsAt(dc, -720), (Texts{"Tuesday Trios", "Torvane 1.8.9", "[#1] Aces"}));
+    EXPECT_EQ(Find(dc, "Tuesday Trios", -720)->x1, 720);
+    EXPECT_EQ(Find(dc, "Torvane 1.8.9", -720)->x1, RightStart(10800, "Torvane 1.8.9", 200));
+    EXPECT_EQ(Find(dc, "[#1] Aces", -720)->x1, 5760 - 900 / 2);
+    EXPECT_EQ(Find(dc, "[#1] Aces", -720)->font.lfWeight, 700);
+    EXPECT_EQ(TextsAt(dc, -1080), (Texts{"Pos.", "Avg.", "Games", "Pins", "Hi Game", "Hi Series", "Points"}));
+    EXPECT_EQ(Find(dc, "Hi Series", -1080)->x1, RightStart(8500, "Hi Series", 172));
+    // Handicap league only: the handicap line alone; 3126 pins / (3 bowlers x 6 games).
+    char szPoints[64] = {};
+    FormatPoints(&L.doc, 14, szPoints);
+    EXPECT_EQ(TextsAt(dc, -1280), (Texts{"Handicap", "2", "173.7", "6", "3126", "600", "1700", szPoints}));
+    EXPECT_EQ(Find(dc, "Handicap", -1280)->x1, 1500);
+    EXPECT_EQ(Find(dc, "173.7", -1280)->x1, RightStart(4500, "173.7", 172));
+    EXPECT_EQ(Find(dc, "Handicap", -1280)->font.lfWeight, 400);
+    EXPECT_TRUE(TextsAt(dc, -1480).empty());
+    // The bowler table 400 below: Hcap shown, "% Played" without "(H)".
+    EXPECT_EQ(TextsAt(dc, -1880), (Texts{"PIN", "Hcap", "Players", "Avg", "Ent. Avg", "Diff", "Games", "Pins",
+                                         "Hi Gme.", "Hi Ser", "% Played"}));
+    // Al: no PIN, his phone, no entering average (0.0, no Diff), 6 of 6 games.
+    EXPECT_EQ(TextsAt(dc, -2080),
+              (Texts{"__", "Al Brown (555 0101 )", "166.7", "  0.0", "6", "1000", "210", "560", "100.0", "30"}));
+    // Bo: captain; her entering average stands in (2 < 3 games); the "e" beside her handicap.
+    EXPECT_EQ(TextsAt(dc, -2280),
+              (Texts{"__", "*Bo Cole", "145.5", "145.5", "  0.0", "2", "260", "0", "0", "33.3", "40", "e"}));
+    // The vacancy entry has no line; Cy: PIN, Diff 201.0 - 190.0.
+    EXPECT_EQ(TextsAt(dc, -2480),
+              (Texts{"1234", "Cy Dunn", "201.0", "190.0", " 11.0", "3", "603", "0", "0", "50.0", "0"}));
+    EXPECT_TRUE(TextsAt(dc, -2680).empty());
+    const DrawCall* pHcap = Find(dc, "40", -2280);
+    ASSERT_NE(pHcap, nullptr);
+    EXPECT_EQ(pHcap->font.lfWeight, 700);
+    EXPECT_EQ(pHcap->x1, RightStart(1872, "40", 172));
+    EXPECT_EQ(Find(dc, "e", -2280)->x1, 1872);
+    EXPECT_EQ(Find(dc, " 11.0", -2480)->x1, RightStart(6624, " 11.0", 172));
+    EXPECT_EQ(Find(dc, "100.0", -2080)->x1, RightStart(10800, "100.0", 172));
+    // Name rectangles from 2160 to 4160, one line high; the team's title too.
+    EXPECT_TRUE(L.bo->HitTest(CPoint(2161, -2281)));
+    EXPECT_TRUE(L.bo->HitTest(CPoint(4159, -2479)));
+    EXPECT_FALSE(L.bo->HitTest(CPoint(4161, -2281)));
+    EXPECT_TRUE(L.aces->HitTest(CPoint(5400, -800)));
+}
+
+TEST_F(TeamDets, BothSystemsAndScratchOnly)
+{
+    L.doc.m_bScratchLeague = 1;
+    CRecordingDC dc;
+    m_item.Draw(&dc, nullptr);
+    char szPoints[64] = {};
+    FormatPoints(&L.doc, 9, szPoints);
+    EXPECT_EQ(TextsAt(dc, -1280)[0], "Handicap");
+    EXPECT_EQ(TextsAt(dc, -1480), (Texts{"Scratch", "1", "163.0", "6", "2934", "550", "1590", szPoints}));
+    // One more summary line pushes the table down by 200; the last title carries "(H)".
+    EXPECT_NE(Find(dc, "% Played(H)", -2080), nullptr);
+    EXPECT_EQ(Find(dc, "% Played(H)", -2080)->x1, RightStart(10800, "% Played(H)", 172));
+
+    // Scratch only: no handicap line, no Hcap column; scratch games and pins.
+    L.doc.m_bHandicapLeague = 0;
+    CRecordingDC scr;
+    m_item.Draw(&scr, nullptr);
+    EXPECT_EQ(TextsAt(scr, -1280)[0], "Scratch");
+    EXPECT_EQ(Find(scr, "Hcap", -1880), nullptr);
+    EXPECT_NE(Find(scr, "% Played", -1880), nullptr);
+    EXPECT_EQ(Find(scr, "30", -2080), nullptr);
+
+    // A team without games: 0.0 average on its line.
+    CRepItem_TeamDets kings;
+    kings.m_pDoc = &L.doc;
+    kings.m_pTeam = L.kings;
+    kings.m_x = 720;
+    kings.m_y = -720;
+    CRecordingDC k;
+    kings.Draw(&k, nullptr);
+    EXPECT_EQ(TextsAt(k, -1280)[2], "  0.0");
+}
+
+TEST(TeamDetsLayout, SlotsForOneToFourTeamsAPage)
+{
+    TeamDetailsTestLeague L;
+    for (WORD t = 3; t <= 7; ++t)
+        AddTestTeam(L.doc, t, "T", {});
+    const std::vector<std::vector<int>> slots = {
+        {-720}, {-720, -9000}, {-720, -6240, -11760}, {-720, -4860, -9000, -13140}};
+    const int heights[] = {-15840, -7560, -4800, -3420};
+    L.doc.m_arrSelectedTeams.RemoveAll();
+    for (WORD t = 1; t <= 7; ++t)
+        L.doc.m_arrSelectedTeams.Add(L.doc.FindTeam(t));
+    EXPECT_EQ(BuildTeamDetails(L.doc), 7);
+    L.doc.m_nDisplayMode = MODE_TEAM_DETAILS;
+    for (int n = 1; n <= 4; ++n) {
+        L.doc.m_nTeamsPerPage = static_cast<BYTE>(n);
+        CRecordingDC dc;
+        EXPECT_EQ(LayoutDisplayPages(&L.doc, &dc), (7 + n - 1) / n);
+        int i = 0;
+        for (POSITION pos = L.doc.m_listDisplayItems.GetHeadPosition(); pos; ++i) {
+            auto* p = static_cast<CRepItem*>(L.doc.m_listDisplayItems.GetNext(pos));
+            EXPECT_EQ(p->m_nType, RIT_TEAM_DETS);
+            EXPECT_EQ(p->m_x, 720);
+            EXPECT_EQ(p->m_y, slots[static_cast<size_t>(n - 1)][static_cast<size_t>(i % n)]) << n << " " << i;
+            EXPECT_EQ(p->m_nPage, i / n + 1);
+            EXPECT_EQ(p->GetHeight(&dc), heights[n - 1]);
+        }
+        // No page headings: the blocks head themselves.
+        EXPECT_EQ(i, 7);
+    }
+    // A file's 5 to 8 lays out one a page, and the blocks are as tall as that slot.
+    L.doc.m_nTeamsPerPage = 6;
+    CRecordingDC dc;
+    EXPECT_EQ(LayoutDisplayPages(&L.doc, &dc), 7);
+    EXPECT_EQ(static_cast<CRepItem*>(L.doc.m_listDisplayItems.GetHead())->GetHeight(&dc), -15840);
+
+    // Page 2 with three a page draws the fourth to sixth teams only.
+    L.doc.m_nTeamsPerPage = 3;
+    LayoutDisplayPages(&L.doc, &dc);
+    CRecordingDC page;
+    DrawDisplayPage(&L.doc, &page, CPageInfo{2, 3});
+    EXPECT_NE(page.FindText("[#4] T"), nullptr);
+    EXPECT_NE(page.FindText("[#6] T"), nullptr);
+    EXPECT_EQ(page.FindText("[#1] Aces"), nullptr);
+    EXPECT_EQ(page.FindText("[#7] T"), nullptr);
+}
+
+namespace {
+
+class TeamDetailsCommand : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        RegisterResources();
+        L.doc.m_nDisplayMode = MODE_REPORT;
+        L.doc.m_nTeamsPerPage = 4;
+        m_view.AttachTo(&L.doc, nullptr);
+        m_view.OnInitialUpdate();
+    }
+    void Run() { m_view.OnCmdMsg(ID_TEAM_DISPLAY_SHORT, CN_COMMAND, nullptr); }
+    std::vector<CTeam*> Shown()
+    {
+        std::vector<CTeam*> out;
+        for (POSITION pos = L.doc.m_listDisplayItems.GetHeadPosition(); pos;)
+            if (auto* p = dynamic_cast<CRepItem_TeamDets*>(L.doc.m_listDisplayItems.GetNext(pos)))
+                out.push_back(p->m_pTeam);
+        return out;
+    }
+    TeamDetailsTestLeague L;
+    CBowlingView m_view;
+};
+
+} // namespace
+
+TEST_F(TeamDetailsCommand, ChooseTeamsThenTeamsPerPage)
+{
+    CCmdUI state;
+    state.m_nID = ID_TEAM_DISPLAY_SHORT;
+    m_view.OnCmdMsg(ID_TEAM_DISPLAY_SHORT, CN_UPDATE_COMMAND_UI, &state);
+    EXPECT_EQ(state.m_bEnabled, L.doc.IsLeagueSetUp());
+
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_SELECT_TEAMS_PRINT).SetSel(IDC_SELECT_TEAMS_LIST, 0).SetSel(IDC_SELECT_TEAMS_LIST, 1).OK();
+    // 5 is refused by the dialog; 2 is taken.
+    ui.OnDialog(IDD_PRINTING_SETUP)
+        .Check([](CDialog& d) { EXPECT_EQ(d.GetDlgItemText(IDC_TEAMS_PER_PAGE), "4"); })
+        .SetText(IDC_TEAMS_PER_PAGE, "5")
+        .OK()
+        .SetText(IDC_TEAMS_PER_PAGE, "2")
+        .OK();
+    ui.AnswerMessageBox(IDOK);
+    Run();
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(L.doc.m_nDisplayMode, MODE_TEAM_DETAILS);
+    EXPECT_EQ(L.doc.m_nTeamsPerPage, 2);
+    EXPECT_EQ(Shown(), (std::vector<CTeam*>{L.aces, L.kings}));
+    EXPECT_EQ(m_view.GetPageCount(), 1);
+    EXPECT_GT(ui.invalidations, 0);
+    CRecordingDC dc;
+    DrawDisplayPage(&L.doc, &dc, CPageInfo{1, 1});
+    EXPECT_NE(Find(dc, "[#1] Aces", -720), nullptr) << dc.Dump();
+    EXPECT_NE(Find(dc, "[#2] Kings", -9000), nullptr);
+
+    // Printing Setup cancelled: nothing changes.
+    ui.OnDialog(IDD_SELECT_TEAMS_PRINT).OK();
+    ui.OnDialog(IDD_PRINTING_SETUP).SetText(IDC_TEAMS_PER_PAGE, "1").Cancel();
+    Run();
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(L.doc.m_nDisplayMode, MODE_TEAM_DETAILS);
+    EXPECT_EQ(L.doc.m_nTeamsPerPage, 2);
+    EXPECT_EQ(Shown().size(), 2u);
+
+    // No team chosen while the details are shown: back to the report.
+    ui.OnDialog(IDD_SELECT_TEAMS_PRINT).Cancel();
+    Run();
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(L.doc.m_nDisplayMode, MODE_REPORT);
+
+    // ... and from another display it stays where it was.
+    L.doc.m_nDisplayMode = MODE_FIXTURES;
+    ui.OnDialog(IDD_SELECT_TEAMS_PRINT).Cancel();
+    Run();
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(L.doc.m_nDisplayMode, MODE_FIXTURES);
+}

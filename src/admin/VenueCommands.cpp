@@ -9,7 +9,11 @@
 
 namespace VenueCommands {
 
+CObject* (*pfnNewVenueDetails)(CBowlingDoc* pDoc, CVenue* pVenue) = nullptr;
+
 namespace {
+
+constexpr BYTE DISPLAY_GENERATED = 13;
 
 // The venue a command acts on: the only one without asking, else the one chosen.
 CVenue* ChooseVenue(CBowlingDoc* pDoc)
@@ -47,6 +51,7 @@ private:
     void OnEditVenue() { EditVenue(m_pDoc); }
     void OnDeleteVenue() { DeleteVenue(m_pDoc); }
     void OnAssignVenues() { AssignVenues(m_pDoc); }
+    void OnDisplayDetails() { DisplayDetails(m_pDoc); }
     void OnUpdateSetUp(CCmdUI* pCmdUI) { pCmdUI->Enable(m_pDoc->IsLeagueSetUp()); }
     void OnUpdateHasVenues(CCmdUI* pCmdUI)
     {
@@ -62,10 +67,12 @@ BEGIN_MESSAGE_MAP(CVenueCommands, CCmdTarget)
     ON_COMMAND(ID_VENUE_EDIT, OnEditVenue)
     ON_COMMAND(ID_VENUE_DELETE, OnDeleteVenue)
     ON_COMMAND(ID_VENUE_ASSIGN_ROUNDS, OnAssignVenues)
+    ON_COMMAND(ID_VENUE_DISPLAY_DETAILS, OnDisplayDetails)
     ON_UPDATE_COMMAND_UI(ID_VENUE_ADD, OnUpdateSetUp)
     ON_UPDATE_COMMAND_UI(ID_VENUE_EDIT, OnUpdateHasVenues)
     ON_UPDATE_COMMAND_UI(ID_VENUE_DELETE, OnUpdateHasVenues)
     ON_UPDATE_COMMAND_UI(ID_VENUE_ASSIGN_ROUNDS, OnUpdateHasVenues)
+    ON_UPDATE_COMMAND_UI(ID_VENUE_DISPLAY_DETAILS, OnUpdateHasVenues)
 END_MESSAGE_MAP()
 
 } // namespace
@@ -164,6 +171,22 @@ BOOL AssignVenues(CBowlingDoc* pDoc)
     dlg.m_pDoc = pDoc;
     dlg.DoModal();
     pDoc->SetModifiedFlag();
+    pDoc->UpdateAllViews(nullptr);
+    return TRUE;
+}
+
+BOOL DisplayDetails(CBowlingDoc* pDoc)
+{
+    CVenue* pVenue = ChooseVenue(pDoc);
+    if (!pVenue || !pfnNewVenueDetails)
+        return FALSE;
+    CObject* pItem = pfnNewVenueDetails(pDoc, pVenue);
+    if (!pItem)
+        return FALSE;
+    DropGeneratedItems(pDoc);
+    pDoc->m_listGeneratedItems.AddTail(pItem);
+    pDoc->m_strReportTitle = "Venue Details.";
+    pDoc->m_nDisplayMode = DISPLAY_GENERATED;
     pDoc->UpdateAllViews(nullptr);
     return TRUE;
 }

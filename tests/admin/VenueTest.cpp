@@ -8,6 +8,7 @@
 #include "league/Venue.h"
 #include "framework/core/Archive.h"
 #include "reports/layout/FixtureItems.h"
+#include "reports/layout/VenueDetailsItem.h"
 
 #include <memory>
 #include <stdexcept>
@@ -421,6 +422,32 @@ TEST_F(Venues_, FreeDatesTakeNoVenueAndClearEmptiesEveryMatch)
     Command(ID_VENUE_ASSIGN_ROUNDS);
     for (CFixture* f : Fixtures(doc))
         EXPECT_EQ(f->m_nVenue, 0);
+    EXPECT_TRUE(ui.AllUsed());
+}
+
+// ------------------------------------------------------------------ the venue pages
+
+TEST_F(Venues_, DisplayDetailsShowsTheChosenVenueUntilItIsDeleted)
+{
+    CVenue* pRiverside = Add("Riverside Lanes", 1, 0);
+    pRiverside->m_strDirections = "Over the bridge";
+    ui.OnDialog(IDD_SELECT_VENUE).Select(IDC_SV_LIST, 1).OK();
+    EXPECT_TRUE(Enabled(ID_VENUE_DISPLAY_DETAILS));
+    EXPECT_TRUE(Command(ID_VENUE_DISPLAY_DETAILS));
+    ASSERT_EQ(doc.m_listGeneratedItems.GetCount(), 1);
+    auto* pItem = dynamic_cast<CRepItem_VenueDetails*>(doc.m_listGeneratedItems.GetHead());
+    ASSERT_NE(pItem, nullptr);
+    EXPECT_EQ(pItem->m_pVenue, pRiverside);
+    EXPECT_EQ(pItem->m_nType, 32);
+    EXPECT_EQ(doc.m_nDisplayMode, 13);
+    EXPECT_EQ(doc.m_strReportTitle, "Venue Details.");
+    CRecordingDC dc;
+    EXPECT_EQ(pItem->GetHeight(&dc), -480);
+
+    // The page points at the venue, so deleting the venue takes the page with it.
+    ui.OnDialog(IDD_SELECT_VENUE).Select(IDC_SV_LIST, 1).OK();
+    EXPECT_TRUE(Command(ID_VENUE_DELETE));
+    EXPECT_TRUE(doc.m_listGeneratedItems.IsEmpty());
     EXPECT_TRUE(ui.AllUsed());
 }
 

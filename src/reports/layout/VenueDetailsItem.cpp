@@ -1,5 +1,6 @@
 #include "reports/layout/VenueDetailsItem.h"
 
+#include "admin/VenueCommands.h"
 #include "league/Venue.h"
 
 namespace {
@@ -8,6 +9,14 @@ constexpr int LINE_STEP = -240;
 constexpr int LEFT_MARGIN = 720;
 constexpr int RIGHT_EDGE = 10800;
 constexpr int MAX_PARTS = 20;
+
+// Venue > Display Details makes its item here.
+const bool s_bVenueDetailsMaker = (VenueCommands::pfnNewVenueDetails = [](CBowlingDoc* pDoc, CVenue* pVenue) -> CObject* {
+    auto* pItem = new CRepItem_VenueDetails;
+    pItem->m_pDoc = pDoc;
+    pItem->m_pVenue = pVenue;
+    return pItem;
+}, true);
 
 } // namespace
 

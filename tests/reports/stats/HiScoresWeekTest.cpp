@@ -6,9 +6,12 @@
 #include "CustomPlayerTestLeague.h"
 #include "RecordingDC.h"
 #include "ScriptedBackend.h"
+#include "reports/stats/HiPlayersItem.h"
+#include "reports/stats/HiTeamItem.h"
 #include "reports/stats/HiWeekItem.h"
 #include "resources/Resource.h"
 #include "resources/dialogs/ReportDialogs.h"
+#include "view/RepForm.h"
 
 #include <gtest/gtest.h>
 
@@ -281,4 +284,40 @@ TEST_F(HiWeek, DialogTeamsUnusedAndTheEntryRange)
     EXPECT_EQ(item.m_nBasis[1], 2);
     EXPECT_EQ(item.m_nStatistic[1], 1);
     EXPECT_EQ(item.m_bTeams[2], 0u);
+}
+
+TEST(HiScoresInALeagueFile, TheThreeItemsComeBackFromALayout)
+{
+    CBowlingDoc doc;
+    auto* pForm = new CRepForm;
+    pForm->m_strTitle = "Weekly sheet";
+    auto* pTeam = new CRepItem_HiTeam;
+    pTeam->m_nEntries = 6;
+    auto* pPlayers = new CRepItem_HiPlayers;
+    pPlayers->m_nStatistic[2] = 6;
+    auto* pWeek = new CRepItem_HiWeek;
+    pWeek->m_bTeams[1] = 1;
+    pWeek->m_nGroup[1] = 3;
+    pForm->AddItem(pTeam);
+    pForm->AddItem(pPlayers);
+    pForm->AddItem(pWeek);
+    doc.m_listRepForms.AddTail(pForm);
+    doc.m_pCurrentRepForm = pForm;
+    std::vector<BYTE> bytes;
+    doc.SaveToBytes(bytes);
+    CBowlingDoc loaded;
+    CString strError;
+    ASSERT_TRUE(loaded.LoadFromBytes(bytes, "sheet.lge", strError)) << strError.GetString();
+    ASSERT_NE(loaded.m_pCurrentRepForm, nullptr);
+    CObList& items = loaded.m_pCurrentRepForm->m_listItems;
+    ASSERT_EQ(items.GetCount(), 3);
+    POSITION pos = items.GetHeadPosition();
+    auto* pTeamBack = dynamic_cast<CRepItem_HiTeam*>(items.GetNext(pos));
+    auto* pPlayersBack = dynamic_cast<CRepItem_HiPlayers*>(items.GetNext(pos));
+    auto* pWeekBack = dynamic_cast<CRepItem_HiWeek*>(items.GetNext(pos));
+    ASSERT_TRUE(pTeamBack && pPlayersBack && pWeekBack);
+    EXPECT_EQ(pTeamBack->m_nEntries, 6);
+    EXPECT_EQ(pPlayersBack->m_nStatistic[2], 6);
+    EXPECT_EQ(pWeekBack->m_bTeams[1], 1u);
+    EXPECT_EQ(pWeekBack->m_nGroup[1], 3);
 }

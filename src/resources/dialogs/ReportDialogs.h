@@ -20,6 +20,37 @@ constexpr UINT IDC_LINE_WIDTH = 1257;
 constexpr UINT IDC_LINE_SPACE_AFTER = 1258;
 constexpr UINT IDC_LINE_THICKNESS = 1259;
 
+// ==== small layout items ====
+// "Outstanding Matches.": the heading's text, alignment and print-always flag, the two fonts.
+constexpr UINT IDD_OUTSTANDING_MATCHES = 334;
+constexpr UINT IDC_OM_TITLE = 681;
+constexpr UINT IDC_OM_HEADING_DESC = 1189;
+constexpr UINT IDC_OM_HEADING_FONT = 1192;
+constexpr UINT IDC_OM_PRINT_ALWAYS = 1193;
+constexpr UINT IDC_OM_ALIGN = 1190;
+constexpr UINT IDC_OM_DETAIL_DESC = 1191;
+constexpr UINT IDC_OM_DETAIL_FONT = 595;
+
+// "Date Setup": the date item's style with a sample, alignment, spaces and font.
+constexpr UINT IDD_DATE_SETUP = 336;
+constexpr UINT IDC_DATE_SAMPLE = 1194;
+constexpr UINT IDC_DATE_STYLE = 1197;
+constexpr UINT IDC_DATE_ALIGN = 1190;
+constexpr UINT IDC_DATE_SPACE_BEFORE = 1199;
+constexpr UINT IDC_DATE_SPACE_AFTER = 1200;
+constexpr UINT IDC_DATE_FONT = 1195;
+constexpr UINT IDC_DATE_FONT_DESC = 1196;
+
+// "Edit Subheading": the sub-heading's text, font, alignment and spaces.
+constexpr UINT IDD_EDIT_SUBHEADING = 287;
+constexpr UINT IDC_SUBHEAD_TEXT = 984;
+constexpr UINT IDC_SUBHEAD_FONT = 1227;
+constexpr UINT IDC_SUBHEAD_FONT_DESC = 1196;
+constexpr UINT IDC_SUBHEAD_ALIGN = 350;
+constexpr UINT IDC_SUBHEAD_SPACE_BEFORE = 673;
+constexpr UINT IDC_SUBHEAD_SPACE_AFTER = 674;
+// ==== end of small layout items ====
+
 // ==== players' statistics list and team details ====
 // "Select Players to be Listed": the players' statistics list's options.
 constexpr UINT IDD_SELECT_PLAYERS_LISTED = 243;

@@ -311,6 +311,17 @@ TEST_F(Venues_, ANewVenueNeverTakesTheNumberOfOneStillThere)
     EXPECT_EQ(v[2]->m_nVenueNo, 2);
 }
 
+TEST_F(Venues_, ALeagueWithEveryNumberTakenIsToldSo)
+{
+    for (int n = 2; n <= 255; ++n)
+        Add("More", 1, 0);
+    EXPECT_EQ(VenueCommands::FreeVenueNumber(&doc), 0);
+    EXPECT_TRUE(Command(ID_VENUE_ADD));   // no dialog opens
+    EXPECT_EQ(ui.MessageTexts(), (Texts{"The league already has as many venues as it can hold."}));
+    EXPECT_EQ(doc.m_listVenues.GetCount(), 255);
+    EXPECT_FALSE(doc.IsModified());
+}
+
 TEST_F(Venues_, DeletingAVenueInUseAsksAndClearsItsMatches)
 {
     Add("Riverside Lanes", 31, 0);

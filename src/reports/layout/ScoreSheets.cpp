@@ -6,6 +6,7 @@
 #include "league/Team.h"
 #include "reports/layout/ScoreSheetItem.h"
 #include "reports/stats/CustomPlayerStats.h"
+#include "results/MakeupLaneOverrideDlg.h"
 #include "results/SelectRoundDlg.h"
 #include "view/ReportFlow.h"
 
@@ -115,7 +116,21 @@ BOOL RunScoreSheets(CBowlingDoc* pDoc, int nKind)
         pStyle->Edit();
     }
     pDoc->Recalculate();
+    const BOOL bOverride = AfxMessageBox("Override Lane Numbers?", MB_YESNO) == IDYES;
     BuildScoreSheets(*pDoc, nKind, nRound);
+    if (bOverride) {
+        // The lanes run on from match to match; a cancelled or postponed match gets no sheet.
+        int nLane = FirstOverrideLane(*pDoc);
+        CObList& list = pDoc->m_listScoreSheetItems;
+        for (POSITION pos = list.GetHeadPosition(); pos;) {
+            POSITION here = pos;
+            auto* pSheet = static_cast<CRepItem_ScoreSheet*>(list.GetNext(pos));
+            if (!OfferLaneOverride(pSheet->m_pFixture, nLane, pSheet->m_nLaneOverride)) {
+                list.RemoveAt(here);
+                delete pSheet;
+            }
+        }
+    }
     if (pDoc->m_listScoreSheetItems.IsEmpty()) {
         AfxMessageBox(nKind == SCORE_SHEETS_RECAP ? "There are no unplayed matches in that round."
                                                   : "There are no matches waiting to be made up.");

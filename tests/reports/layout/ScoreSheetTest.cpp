@@ -339,6 +339,7 @@ TEST_F(ScoreSheetLeague, RecapThroughTheView)
     CScriptedBackend ui;
     ui.OnDialog(IDD_SELECT_ROUND).OK();  // offered the round after the current one
     ui.OnDialog(IDD_SCORESHEET_STYLE).OK();
+    ui.AnswerMessageBox(IDNO, "Override Lane Numbers?");
     view.OnCmdMsg(ID_FIXTURE_SCORESHEETS_RECAP, CN_COMMAND, nullptr);
     EXPECT_TRUE(ui.AllUsed());
     EXPECT_EQ(L.doc.m_nDisplayMode, MODE_SCORE_SHEETS);
@@ -354,6 +355,7 @@ TEST_F(ScoreSheetLeague, RecapThroughTheView)
     L.doc.FindTeamFixture(1, 2)->m_bPlayed[1] = 1;
     ui.OnDialog(IDD_SELECT_ROUND).OK();
     ui.OnDialog(IDD_SCORESHEET_STYLE).Cancel();
+    ui.AnswerMessageBox(IDNO, "Override Lane Numbers?");
     ui.AnswerMessageBox(IDOK, "no unplayed matches");
     view.OnCmdMsg(ID_FIXTURE_SCORESHEETS_RECAP, CN_COMMAND, nullptr);
     EXPECT_TRUE(ui.AllUsed());
@@ -426,4 +428,30 @@ TEST_F(ScoreSheetLeague, AnUnsetPositionRoundStopsTheSheetsWhenNotSet)
     EXPECT_TRUE(ui.AllUsed());
     EXPECT_NE(L.doc.m_nDisplayMode, MODE_SCORE_SHEETS);
     EXPECT_TRUE(L.doc.m_listScoreSheetItems.IsEmpty());
+}
+
+TEST_F(ScoreSheetLeague, MakeupLanesOverriddenMatchByMatch)
+{
+    RegisterResources();
+    L.doc.m_nCurrentRound = 2;
+    L.doc.m_nStartLane = 4;  // offered as 5
+    CBowlingView view;
+    view.AttachTo(&L.doc, nullptr);
+    view.OnInitialUpdate();
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_SCORESHEET_STYLE).OK();
+    ui.AnswerMessageBox(IDYES, "Override Lane Numbers?");
+    ui.OnDialog(IDD_MAKEUP_LANE_OVERRIDE).OK();                          // 1 v 2 on 5/6
+    ui.OnDialog(IDD_MAKEUP_LANE_OVERRIDE).Click(IDC_MLO_CANCELLED).OK();  // 3 v 4 postponed
+    ui.OnDialog(IDD_MAKEUP_LANE_OVERRIDE).Click(IDC_MLO_UP).OK();        // 3 v 1 moved up to 9/10
+    ui.OnDialog(IDD_MAKEUP_LANE_OVERRIDE).OK();                          // 4 v 2 on 11/12
+    view.OnCmdMsg(ID_FIXTURE_MAKEUP_SCORESHEETS, CN_COMMAND, nullptr);
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(L.doc.m_nDisplayMode, MODE_SCORE_SHEETS);
+    std::vector<std::pair<int, int>> sheets;  // (team A, first lane)
+    for (POSITION pos = L.doc.m_listScoreSheetItems.GetHeadPosition(); pos;) {
+        auto* p = static_cast<CRepItem_ScoreSheet*>(L.doc.m_listScoreSheetItems.GetNext(pos));
+        sheets.emplace_back(p->m_pFixture->m_nTeamA, p->m_nLaneOverride);
+    }
+    EXPECT_EQ(sheets, (std::vector<std::pair<int, int>>{{1, 5}, {3, 9}, {4, 11}}));
 }

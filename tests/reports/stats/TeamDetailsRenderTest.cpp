@@ -1,6 +1,7 @@
 // The sample league's team details, three teams a page, and a layout with the players'
 // statistics list by team, drawn by the Qt painter. The files stay in the build folder:
 // tests/reports/stats/render/.
+#include "FileContents.h"
 #include "framework/qt/QtBackend.h"
 #include "league/BowlingDoc.h"
 #include "league/SampleLeague.h"
@@ -15,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
 
 TEST(TeamDetailsRender, SampleLeague)
 {
@@ -30,6 +32,8 @@ TEST(TeamDetailsRender, SampleLeague)
     CBowlingView view;
     view.AttachTo(&doc, nullptr);
     view.OnInitialUpdate();
+    // Eight teams, three a page.
+    EXPECT_EQ(view.GetPageCount(), 3);
     ASSERT_TRUE(AfxRenderViewToPng(view, "render/team-details-page1.png", 768, 1104));
     EXPECT_GT(std::filesystem::file_size("render/team-details-page1.png"), 2000u);
     EXPECT_GT(AfxPrintViewToPdf(view, "render/team-details.pdf"), 0);
@@ -51,4 +55,13 @@ TEST(TeamDetailsRender, SampleLeague)
     ASSERT_TRUE(AfxRenderViewToPng(view, "render/player-stats-last-page.png", 768, 1104));
     CString strError;
     ASSERT_TRUE(WriteHtmlReport(&doc, "render/player-stats.htm", strError)) << strError.GetString();
+    // Both lists open and close their own tables; the flat list heads its three blocks.
+    const std::string html = FileContents("render/player-stats.htm");
+    size_t nOpen = 0;
+    for (size_t at = html.find("<CENTER><TABLE CELLSPACING=1"); at != std::string::npos;
+         at = html.find("<CENTER><TABLE CELLSPACING=1", at + 1))
+        ++nOpen;
+    EXPECT_EQ(nOpen, 2u);
+    EXPECT_NE(html.find("<TD><B>\nName</B>\n</TD>\n<TD><B>\nHcp</B>\n</TD>\n"), std::string::npos);
+    EXPECT_NE(html.find("<TR><TD>.</TD></TR>\n"), std::string::npos);
 }

@@ -8,6 +8,7 @@
 #include "league/Team.h"
 #include "playerdb/PlayerDatabase.h"
 #include "reports/layout/FixtureLists.h"
+#include "reports/layout/PointsTableItems.h"
 #include "reports/layout/ScoreSheets.h"
 #include "resources/Resource.h"
 #include "results/ResultCommands.h"
@@ -333,6 +334,8 @@ void CBowlingView::OnViewLeagueDetails()
     // The shared page list holds another display's items; this display's own come with
     // the league details items.
     DeleteItemList(GetDocument()->m_listDisplayItems);
+    if (g_pfnBuildLeagueDetails)
+        g_pfnBuildLeagueDetails(GetDocument());
     SetDisplayMode(MODE_LEAGUE_DETAILS, GetDisplayTitle(MODE_LEAGUE_DETAILS));
 }
 

@@ -2,9 +2,12 @@
 
 #include "league/BowlingDoc.h"
 #include "reports/layout/ItemFont.h"
+#include "reports/layout/OfficersItem.h"
 
 IMPLEMENT_DYNAMIC(CRepItem_LeaguePoints, CRepItem)
 IMPLEMENT_DYNAMIC(CRepItem_HandicapTable, CRepItem)
+
+[[maybe_unused]] const bool s_bLeagueDetailsInstalled = (g_pfnBuildLeagueDetails = BuildLeagueDetailsItems, true);
 
 namespace {
 
@@ -242,4 +245,17 @@ void AppendLeagueRulesItems(CBowlingDoc* pDoc, CObList& list, DWORD nTemporary)
         addTable(CRepItem_HandicapTable::CAT_FEMALE);
     if (pDoc->m_bJuniorsRule)
         addTable(CRepItem_HandicapTable::CAT_JUNIOR);
+}
+
+void BuildLeagueDetailsItems(CBowlingDoc* pDoc)
+{
+    if (!pDoc)
+        return;
+    auto* pOfficers = new CRepItem_Officers;
+    pOfficers->m_pDoc = pDoc;
+    pOfficers->m_x = PAGE_LEFT;
+    pOfficers->m_bTemporary = TEMP_SHOWING;
+    pOfficers->ApplyDefaultFonts();
+    pDoc->m_listDisplayItems.AddTail(pOfficers);
+    AppendLeagueRulesItems(pDoc, pDoc->m_listDisplayItems, TEMP_SHOWING);
 }

@@ -43,3 +43,9 @@ public:
 // rule, else one each for men, women and juniors whose rules are in use. Appended to list as
 // new items of the document with the given temporary flag.
 void AppendLeagueRulesItems(CBowlingDoc* pDoc, CObList& list, DWORD nTemporary);
+
+// View > League Details: the league officials, then the rules items above, into the
+// document's display list (emptied by the view first). Installed by this folder; null when
+// it is not linked.
+void BuildLeagueDetailsItems(CBowlingDoc* pDoc);
+inline void (*g_pfnBuildLeagueDetails)(CBowlingDoc* pDoc) = nullptr;

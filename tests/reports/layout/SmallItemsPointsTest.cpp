@@ -4,6 +4,8 @@
 #include "league/BowlingDoc.h"
 #include "league/Player.h"
 #include "reports/layout/PointsTableItems.h"
+#include "view/DisplayPages.h"
+#include "view/ReportFlow.h"
 
 #include <gtest/gtest.h>
 
@@ -226,4 +228,32 @@ TEST(LeagueRulesItems, WhatTheDetailsDisplayGetsForEachKindOfLeague)
     doc.m_bMenRule = 1;
     doc.m_bJuniorsRule = 1;
     EXPECT_EQ(kinds(), (V{{RIT_LEAGUE_POINTS, 1}, {RIT_HANDICAP_TABLE, 4}, {RIT_HANDICAP_TABLE, 1}}));
+}
+
+TEST(LeagueRulesItems, LeagueDetailsDisplayShowsOfficialsPointsAndTables)
+{
+    CBowlingDoc doc;
+    doc.m_bHandicapLeague = 1;
+    doc.m_bScratchLeague = 0;
+    doc.m_bOneRuleForAll = 1;
+    doc.m_strSecretary = "J. Smith";
+    ASSERT_NE(g_pfnBuildLeagueDetails, nullptr);
+    g_pfnBuildLeagueDetails(&doc);
+    ASSERT_EQ(doc.m_listDisplayItems.GetCount(), 3);
+    auto* pFirst = static_cast<CRepItem*>(doc.m_listDisplayItems.GetHead());
+    EXPECT_EQ(pFirst->m_nType, RIT_OFFICERS);
+    doc.m_nDisplayMode = MODE_LEAGUE_DETAILS;
+    CRecordingDC dc;
+    int nPages = LayoutDisplayPages(&doc, &dc);
+    EXPECT_GE(nPages, 1);
+    // Points first, then the table below it, all from the left margin.
+    CPageInfo info{1, nPages};
+    CRecordingDC page;
+    DrawDisplayPage(&doc, &page, info);
+    const DrawCall* pPoints = page.FindText("Handicap Points.");
+    const DrawCall* pTable = page.FindText("All Bowler Handicap = 80% of 200,  No Minimum,  No Maximum.");
+    ASSERT_TRUE(pPoints && pTable) << page.Dump();
+    EXPECT_EQ(pPoints->x1, 720);
+    EXPECT_LT(pTable->y1, pPoints->y1);
+    DeleteItemList(doc.m_listDisplayItems);
 }

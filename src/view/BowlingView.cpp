@@ -8,6 +8,7 @@
 #include "league/Team.h"
 #include "playerdb/PlayerDatabase.h"
 #include "reports/layout/FixtureLists.h"
+#include "reports/stats/PlayerDisplay.h"
 #include "reports/layout/PointsTableItems.h"
 #include "reports/layout/ScoreSheets.h"
 #include "resources/Resource.h"
@@ -71,6 +72,11 @@ BEGIN_MESSAGE_MAP(CBowlingView, CScrollView)
     ON_UPDATE_COMMAND_UI(ID_FIXTURE_DISPLAY_BY_ROUND, OnUpdateFixtureDisplay)
     ON_UPDATE_COMMAND_UI(ID_FIXTURE_DISPLAY_BY_TEAM, OnUpdateFixtureDisplay)
     ON_UPDATE_COMMAND_UI(ID_FIXTURE_DISPLAY_OUTSTANDING, OnUpdateFixtureDisplay)
+    ON_COMMAND(ID_PLAYER_DISPLAY, OnPlayerDisplay)
+    ON_COMMAND(ID_PLAYER_DISPLAY_BY_TEAM, OnPlayerDisplayByTeam)
+    ON_COMMAND(ID_POPUP_PLAYER_DISPLAY, OnPopupPlayerDisplay)
+    ON_UPDATE_COMMAND_UI(ID_PLAYER_DISPLAY, OnUpdatePlayerDisplay)
+    ON_UPDATE_COMMAND_UI(ID_PLAYER_DISPLAY_BY_TEAM, OnUpdatePlayerDisplay)
     ON_COMMAND(ID_FIXTURE_SCORESHEETS_RECAP, OnFixtureScoresheetsRecap)
     ON_COMMAND(ID_FIXTURE_MAKEUP_SCORESHEETS, OnFixtureMakeupScoresheets)
     ON_UPDATE_COMMAND_UI(ID_FIXTURE_SCORESHEETS_RECAP, OnUpdateFixtureScoresheets)
@@ -341,7 +347,14 @@ void CBowlingView::OnViewLeagueDetails()
 
 void CBowlingView::OnViewPlayerList()
 {
-    DeleteItemList(GetDocument()->m_listDisplayItems);
+    CBowlingDoc* pDoc = GetDocument();
+    if (g_pfnRunPlayerList) {
+        // The list's own command asks what to show and builds it; Cancel changes nothing.
+        if (pDoc && g_pfnRunPlayerList(pDoc))
+            SetDisplayMode(MODE_PLAYER_LIST);
+        return;
+    }
+    DeleteItemList(pDoc->m_listDisplayItems);
     SetDisplayMode(MODE_PLAYER_LIST, GetDisplayTitle(MODE_PLAYER_LIST));
 }
 
@@ -659,4 +672,35 @@ void CBowlingView::OnUpdateFixtureScoresheets(CCmdUI* pCmdUI)
 {
     CBowlingDoc* pDoc = GetDocument();
     pCmdUI->Enable(g_pfnRunScoreSheets && pDoc && pDoc->IsLeagueSetUp());
+}
+
+// ---- Player pages: the report items build them; the view shows them. ----
+
+void CBowlingView::ShowPlayerPages(int nKind, CPlayer* pPlayer)
+{
+    CBowlingDoc* pDoc = GetDocument();
+    if (pDoc && g_pfnRunPlayerDisplay && g_pfnRunPlayerDisplay(pDoc, nKind, pPlayer))
+        SetDisplayMode(MODE_PLAYERS, nullptr, 1, nKind == PLAYER_DISPLAY_ONE);
+}
+
+void CBowlingView::OnPlayerDisplay()
+{
+    ShowPlayerPages(PLAYER_DISPLAY_CHOSEN, nullptr);
+}
+
+void CBowlingView::OnPlayerDisplayByTeam()
+{
+    ShowPlayerPages(PLAYER_DISPLAY_BY_TEAM, nullptr);
+}
+
+void CBowlingView::OnPopupPlayerDisplay()
+{
+    if (m_pClickedPlayer)
+        ShowPlayerPages(PLAYER_DISPLAY_ONE, m_pClickedPlayer);
+}
+
+void CBowlingView::OnUpdatePlayerDisplay(CCmdUI* pCmdUI)
+{
+    CBowlingDoc* pDoc = GetDocument();
+    pCmdUI->Enable(g_pfnRunPlayerDisplay && pDoc && pDoc->IsLeagueSetUp());
 }

@@ -86,6 +86,11 @@ public:
     afx_msg void OnFixtureDisplayByTeam();
     afx_msg void OnFixtureDisplayOutstanding();
     afx_msg void OnUpdateFixtureDisplay(CCmdUI* pCmdUI);
+    // Player pages and the player list (src/reports/stats/PlayerDisplay.h)
+    afx_msg void OnPlayerDisplay();
+    afx_msg void OnPlayerDisplayByTeam();
+    afx_msg void OnPopupPlayerDisplay();
+    afx_msg void OnUpdatePlayerDisplay(CCmdUI* pCmdUI);
     afx_msg void OnFixtureScoresheetsRecap();
     afx_msg void OnFixtureMakeupScoresheets();
     afx_msg void OnUpdateFixtureScoresheets(CCmdUI* pCmdUI);
@@ -102,6 +107,7 @@ private:
     void ShowPageInStatusBar();
     void Repaint();
     void ShowFixtureList(int nKind);
+    void ShowPlayerPages(int nKind, CPlayer* pPlayer);
     void ShowScoreSheets(int nKind);
 
     int m_nPage = 1;

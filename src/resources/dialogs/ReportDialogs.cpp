@@ -214,6 +214,27 @@ const std::vector<DlgTemplate>& ReportDialogTemplates()
             {CtlKind::PushButton, IDCANCEL, "Cancel", 243, 24, 50, 14, WS_TABSTOP},
         }},
         // ==== end of score sheets ====
+        // ==== player list ====
+        {IDD_PLAYER_LIST_ITEMS, "Player List Additional Items", 250, 186, {
+            {CtlKind::CheckBox, IDC_PL_NAME, "Name", 7, 7, 100, 10, WS_TABSTOP},
+            {CtlKind::CheckBox, IDC_PL_PHONES, "Phone Number(s)", 7, 21, 100, 10, WS_TABSTOP},
+            {CtlKind::CheckBox, IDC_PL_BIRTH_DATE, "Date of Birth", 7, 35, 100, 10, WS_TABSTOP},
+            {CtlKind::CheckBox, IDC_PL_MEMBERSHIP_NO, "Membership Number", 7, 49, 100, 10, WS_TABSTOP},
+            {CtlKind::CheckBox, IDC_PL_PIN, "PIN Number", 7, 63, 100, 10, WS_TABSTOP},
+            {CtlKind::CheckBox, IDC_PL_ADDRESS, "Address", 120, 7, 100, 10, WS_TABSTOP},
+            {CtlKind::CheckBox, IDC_PL_MEMBERSHIP_TYPE, "Membership Type", 120, 21, 100, 10, WS_TABSTOP},
+            {CtlKind::CheckBox, IDC_PL_USER1, "User Data #1", 120, 35, 100, 10, WS_TABSTOP},
+            {CtlKind::CheckBox, IDC_PL_USER2, "User Data #2", 120, 49, 100, 10, WS_TABSTOP},
+            {CtlKind::PushButton, IDC_PL_DETAIL_FONT, "Detail Font", 7, 84, 56, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_PL_DETAIL_DESC, "", 68, 87, 175, 8},
+            {CtlKind::PushButton, IDC_PL_NAME_FONT, "Name Font", 7, 102, 56, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_PL_NAME_DESC, "", 68, 105, 175, 8},
+            {CtlKind::PushButton, IDC_PL_TITLE_FONT, "Title Font", 7, 120, 56, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_PL_TITLE_DESC, "", 68, 123, 175, 8},
+            {CtlKind::PushButton, IDOK, "OK", 136, 165, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+            {CtlKind::PushButton, IDCANCEL, "Cancel", 193, 165, 50, 14, WS_TABSTOP},
+        }},
+        // ==== end of player list ====
     };
     return templates;
 }

@@ -134,3 +134,23 @@ constexpr UINT IDC_SSS_NAMES_FONT = 5;
 constexpr UINT IDC_SSS_HEADER_DESC = 1189;
 constexpr UINT IDC_SSS_NAMES_DESC = 1190;
 // ==== end of score sheets ====
+
+// ==== player list ====
+// "Player List Additional Items": what the player list shows besides the names, and its fonts.
+constexpr UINT IDD_PLAYER_LIST_ITEMS = 310;
+constexpr UINT IDC_PL_NAME = 208;
+constexpr UINT IDC_PL_PHONES = 223;
+constexpr UINT IDC_PL_BIRTH_DATE = 211;
+constexpr UINT IDC_PL_MEMBERSHIP_NO = 212;
+constexpr UINT IDC_PL_PIN = 213;
+constexpr UINT IDC_PL_ADDRESS = 214;
+constexpr UINT IDC_PL_MEMBERSHIP_TYPE = 215;
+constexpr UINT IDC_PL_USER1 = 983;
+constexpr UINT IDC_PL_USER2 = 984;
+constexpr UINT IDC_PL_DETAIL_FONT = 1227;
+constexpr UINT IDC_PL_DETAIL_DESC = 1196;
+constexpr UINT IDC_PL_NAME_FONT = 1228;
+constexpr UINT IDC_PL_NAME_DESC = 1197;
+constexpr UINT IDC_PL_TITLE_FONT = 1229;
+constexpr UINT IDC_PL_TITLE_DESC = 1198;
+// ==== end of player list ====

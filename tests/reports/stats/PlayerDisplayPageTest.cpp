@@ -269,3 +269,14 @@ TEST_F(PlayerPage, OneGameGivesBandsButNoLinesAndHighScoresCountInTheTopBand)
     ASSERT_NE(dc.FindText("330"), nullptr);
     EXPECT_EQ(dc.FindText("330")->color, RGB(255, 0, 0));
 }
+
+TEST_F(PlayerPage, WithoutACutOffFixtureEveryEnteredMatchIsListedAndNobodyIsAbsent)
+{
+    // A league whose number of rounds was damaged to 0 has no cut-off round to look up.
+    L.doc.m_nRounds = 0;
+    std::vector<CRepItem_Player::Row> rows = item.CollectRows();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].pFixture->m_nRound, 1);
+    EXPECT_EQ(rows[1].pFixture->m_nRound, 3);
+    EXPECT_FALSE(rows[0].bAbsence || rows[1].bAbsence);
+}

@@ -42,20 +42,6 @@ CRepItem_HiPlayers::CRepItem_HiPlayers()
     m_nType = RIT_HI_PLAYERS;
 }
 
-void CRepItem_HiPlayers::Serialize(CArchive& ar)
-{
-    CRepItem::Serialize(ar);
-    SerializeColumns(ar, nullptr);
-    SerializeFonts(ar, 38);
-}
-
-void CRepItem_HiPlayers::CopyFrom(const CRepItem& other)
-{
-    CRepItem::CopyFrom(other);
-    if (const auto* p = dynamic_cast<const CRepItem_HiPlayers*>(&other))
-        CopyHiStats(*p);
-}
-
 CString CRepItem_HiPlayers::GetName() const
 {
     return "Individual Hi Stats";
@@ -274,18 +260,8 @@ void CRepItem_HiPlayers::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     if (nUsed == 0 || !m_pDoc)
         return;
     CItemDrawState state(pDC);
-    EnsureLineHeight(pDC, m_fontHeading);
-    EnsureLineHeight(pDC, m_fontDetail);
-    int y = m_y;
-    CFont fontHeading;
-    UseHiStatsFont(pDC, fontHeading, m_fontHeading, kHddrFailure);
-    for (int k = 0; k < nUsed; ++k) {
-        CPoint pt(nX[k], y);
-        DrawTextClipped(pDC, &pt, ColumnCaption(nColumn[k]), 0);
-    }
-    y += m_fontHeading.GetLineHeight(0);
-    CFont fontDetail;
-    UseHiStatsFont(pDC, fontDetail, m_fontDetail, kDetsFailure);
+    CFont fontHeading, fontDetail;
+    int y = DrawColumnHeadings(pDC, nColumn, nX, nUsed, 0, fontHeading, fontDetail, kHddrFailure, kDetsFailure);
     std::vector<Entry> entries[COLUMNS];
     GatherEntries(entries, TRUE);
     const int nLine = m_fontDetail.GetLineHeight(0);
@@ -311,10 +287,7 @@ void CRepItem_HiPlayers::WriteHtml(CStdioFile& file)
     CString s;
     s.Format("<CENTER><TABLE COLS=%d WIDTH=%d%%>\n", nUsed, HiStatsTableWidth(nUsed));
     file.WriteString(s);
-    file.WriteString("<TR>\n");
-    for (int k = 0; k < nUsed; ++k)
-        HtmlCellLeft(&file, &m_fontHeading, ColumnCaption(nColumn[k]));
-    file.WriteString("</TR>\n");
+    WriteHtmlHeadingRow(file, nColumn, nUsed);
     std::vector<Entry> entries[COLUMNS];
     GatherEntries(entries, FALSE);
     for (int r = 0; r < m_nEntries; ++r) {

@@ -15,8 +15,6 @@ public:
     static constexpr int STATISTICS = 11;
     CRepItem_HiPlayers();
 
-    void Serialize(CArchive& ar) override;
-    void CopyFrom(const CRepItem& other) override;
     CString GetName() const override;
     int GetHeight(CDC* pDC) override;
     void WriteHtml(CStdioFile& file) override;
@@ -27,7 +25,7 @@ public:
     // "(M)", "(F2)": the group and, when set, the class; "" for a group out of range.
     CString ColumnGroupCaption(int nColumn) const;
     // The caption, a blank and the group caption; "" for a column whose settings are out of range.
-    CString ColumnCaption(int nColumn) const;
+    CString ColumnCaption(int nColumn) const override;
 
     struct Entry
     {

@@ -3,6 +3,8 @@
 #include "league/BowlingDoc.h"
 #include "reports/layout/ItemFont.h"
 
+#include <typeinfo>
+
 namespace {
 
 constexpr int kColumnX[4][4] = {
@@ -136,4 +138,44 @@ int CHiStatsItem::MeasureHeight(CDC* pDC, int nHeadingExtra, int nRows)
     EnsureLineHeight(pDC, m_fontHeading);
     EnsureLineHeight(pDC, m_fontDetail);
     return m_fontHeading.GetLineHeight(nHeadingExtra) + m_fontDetail.GetLineHeight(0) * nRows;
+}
+
+void CHiStatsItem::Serialize(CArchive& ar)
+{
+    CRepItem::Serialize(ar);
+    SerializeColumns(ar, nullptr);
+    SerializeFonts(ar, 38);
+}
+
+void CHiStatsItem::CopyFrom(const CRepItem& other)
+{
+    CRepItem::CopyFrom(other);
+    // Only an item of the same kind: the columns of another kind mean other statistics.
+    if (typeid(other) == typeid(*this))
+        CopyHiStats(static_cast<const CHiStatsItem&>(other));
+}
+
+int CHiStatsItem::DrawColumnHeadings(CDC* pDC, const int nColumn[COLUMNS], const int nX[COLUMNS], int nUsed,
+                                     int nHeadingExtra, CFont& fontHeading, CFont& fontDetail,
+                                     const char* pszHeadingFailure, const char* pszDetailFailure)
+{
+    EnsureLineHeight(pDC, m_fontHeading);
+    EnsureLineHeight(pDC, m_fontDetail);
+    int y = m_y;
+    UseHiStatsFont(pDC, fontHeading, m_fontHeading, pszHeadingFailure);
+    for (int k = 0; k < nUsed; ++k) {
+        CPoint pt(nX[k], y);
+        DrawTextClipped(pDC, &pt, ColumnCaption(nColumn[k]), 0);
+    }
+    y += m_fontHeading.GetLineHeight(nHeadingExtra);
+    UseHiStatsFont(pDC, fontDetail, m_fontDetail, pszDetailFailure);
+    return y;
+}
+
+void CHiStatsItem::WriteHtmlHeadingRow(CStdioFile& file, const int nColumn[COLUMNS], int nUsed)
+{
+    file.WriteString("<TR>\n");
+    for (int k = 0; k < nUsed; ++k)
+        HtmlCellLeft(&file, &m_fontHeading, ColumnCaption(nColumn[k]));
+    file.WriteString("</TR>\n");
 }

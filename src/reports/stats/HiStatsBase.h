@@ -14,6 +14,13 @@ public:
 
     CHiStatsItem();
 
+    // The columns and fonts as the individual and team items keep them; the round's item adds
+    // its Teams flags and a later font version.
+    void Serialize(CArchive& ar) override;
+    void CopyFrom(const CRepItem& other) override;
+    // The heading of a column; "" for settings out of range.
+    virtual CString ColumnCaption(int nColumn) const = 0;
+
     BYTE m_nEntries;          // rows per column
     BYTE m_nColumnsUsed;      // columns whose unused flag is clear, recounted by GetHeight
     BYTE m_bUnused[COLUMNS];
@@ -39,6 +46,14 @@ protected:
     void ApplyFontsToEditorItems();
     // Height of the heading line (with nHeadingExtra percent) and of the rows.
     int MeasureHeight(CDC* pDC, int nHeadingExtra, int nRows);
+    // Draws the captions of the used columns at m_y in the heading font, then selects the detail
+    // font; returns the y of the first row. The fonts are the caller's so that they outlive the
+    // rows drawn in them.
+    int DrawColumnHeadings(CDC* pDC, const int nColumn[COLUMNS], const int nX[COLUMNS], int nUsed,
+                           int nHeadingExtra, CFont& fontHeading, CFont& fontDetail,
+                           const char* pszHeadingFailure, const char* pszDetailFailure);
+    // The table row of the used columns' captions.
+    void WriteHtmlHeadingRow(CStdioFile& file, const int nColumn[COLUMNS], int nUsed);
 };
 
 // Left x of the k-th of nUsed columns (twips).

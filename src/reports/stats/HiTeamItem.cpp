@@ -19,20 +19,6 @@ CRepItem_HiTeam::CRepItem_HiTeam()
     m_nType = RIT_HI_TEAM;
 }
 
-void CRepItem_HiTeam::Serialize(CArchive& ar)
-{
-    CRepItem::Serialize(ar);
-    SerializeColumns(ar, nullptr);
-    SerializeFonts(ar, 38);
-}
-
-void CRepItem_HiTeam::CopyFrom(const CRepItem& other)
-{
-    CRepItem::CopyFrom(other);
-    if (const auto* p = dynamic_cast<const CRepItem_HiTeam*>(&other))
-        CopyHiStats(*p);
-}
-
 CString CRepItem_HiTeam::GetName() const
 {
     return "Team Hi Stats";
@@ -132,18 +118,8 @@ void CRepItem_HiTeam::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     if (nUsed == 0)
         return;
     CItemDrawState state(pDC);
-    EnsureLineHeight(pDC, m_fontHeading);
-    EnsureLineHeight(pDC, m_fontDetail);
-    int y = m_y;
-    CFont fontHeading;
-    UseHiStatsFont(pDC, fontHeading, m_fontHeading, kHddrFailure);
-    for (int k = 0; k < nUsed; ++k) {
-        CPoint pt(nX[k], y);
-        DrawTextClipped(pDC, &pt, ColumnCaption(nColumn[k]), 0);
-    }
-    y += m_fontHeading.GetLineHeight(0);
-    CFont fontDetail;
-    UseHiStatsFont(pDC, fontDetail, m_fontDetail, kDetsFailure);
+    CFont fontHeading, fontDetail;
+    int y = DrawColumnHeadings(pDC, nColumn, nX, nUsed, 0, fontHeading, fontDetail, kHddrFailure, kDetsFailure);
     const int nLine = m_fontDetail.GetLineHeight(0);
     for (int r = 1; r <= m_nEntries; ++r) {
         for (int k = 0; k < nUsed; ++k) {
@@ -168,10 +144,7 @@ void CRepItem_HiTeam::WriteHtml(CStdioFile& file)
     CString s;
     s.Format("<CENTER><TABLE COLS=%d WIDTH=%d%%>\n", nUsed, HiStatsTableWidth(nUsed));
     file.WriteString(s);
-    file.WriteString("<TR>\n");
-    for (int k = 0; k < nUsed; ++k)
-        HtmlCellLeft(&file, &m_fontHeading, ColumnCaption(nColumn[k]));
-    file.WriteString("</TR>\n");
+    WriteHtmlHeadingRow(file, nColumn, nUsed);
     for (int r = 1; r <= m_nEntries; ++r) {
         file.WriteString("<TR>\n");
         for (int k = 0; k < nUsed; ++k) {

@@ -12,8 +12,6 @@ public:
     enum { HEADING_FONT = 18, DETAIL_FONT = 19 };
     CRepItem_HiTeam();
 
-    void Serialize(CArchive& ar) override;
-    void CopyFrom(const CRepItem& other) override;
     CString GetName() const override;
     int GetHeight(CDC* pDC) override;
     void WriteHtml(CStdioFile& file) override;
@@ -22,7 +20,7 @@ public:
     void ApplyDefaultFonts() override;
 
     // "High Team %s %s" with the basis and statistic captions; "" for a basis out of range.
-    CString ColumnCaption(int nColumn) const;
+    CString ColumnCaption(int nColumn) const override;
     // The text of rank nRank in a column and the team it names (null: the row stays blank).
     CString CellText(int nColumn, int nRank, CTeam** ppTeam);
 };

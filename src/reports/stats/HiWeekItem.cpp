@@ -177,9 +177,8 @@ void CRepItem_HiWeek::Serialize(CArchive& ar)
 
 void CRepItem_HiWeek::CopyFrom(const CRepItem& other)
 {
-    CRepItem::CopyFrom(other);
+    CHiStatsItem::CopyFrom(other);
     if (const auto* p = dynamic_cast<const CRepItem_HiWeek*>(&other)) {
-        CopyHiStats(*p);
         for (int c = 0; c < COLUMNS; ++c)
             m_bTeams[c] = p->m_bTeams[c];
     }
@@ -278,19 +277,9 @@ void CRepItem_HiWeek::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     if (nUsed == 0 || !m_pDoc)
         return;
     CItemDrawState state(pDC);
-    EnsureLineHeight(pDC, m_fontHeading);
-    EnsureLineHeight(pDC, m_fontDetail);
-    int y = m_y;
-    CFont fontHeading;
-    UseHiStatsFont(pDC, fontHeading, m_fontHeading, kHddrFailure);
-    for (int k = 0; k < nUsed; ++k) {
-        m_nRound = m_pDoc->m_nCurrentRound;
-        CPoint pt(nX[k], y);
-        DrawTextClipped(pDC, &pt, ColumnCaption(nColumn[k]), 0);
-    }
-    y += m_fontHeading.GetLineHeight(10);
-    CFont fontDetail;
-    UseHiStatsFont(pDC, fontDetail, m_fontDetail, kDetsFailure);
+    m_nRound = m_pDoc->m_nCurrentRound;
+    CFont fontHeading, fontDetail;
+    int y = DrawColumnHeadings(pDC, nColumn, nX, nUsed, 10, fontHeading, fontDetail, kHddrFailure, kDetsFailure);
     Place places[COLUMNS][MAX_PLACES];
     for (int k = 0; k < nUsed; ++k)
         GatherColumn(nColumn[k], places[k]);
@@ -321,12 +310,8 @@ void CRepItem_HiWeek::WriteHtml(CStdioFile& file)
     CString s;
     s.Format("<TABLE WIDTH=%d%%><CENTER>\n", HiStatsTableWidth(nUsed));
     file.WriteString(s);
-    file.WriteString("<TR>\n");
-    for (int k = 0; k < nUsed; ++k) {
-        m_nRound = m_pDoc->m_nCurrentRound;
-        HtmlCellLeft(&file, &m_fontHeading, ColumnCaption(nColumn[k]));
-    }
-    file.WriteString("</TR>\n");
+    m_nRound = m_pDoc->m_nCurrentRound;
+    WriteHtmlHeadingRow(file, nColumn, nUsed);
     Place places[COLUMNS][MAX_PLACES];
     for (int k = 0; k < nUsed; ++k)
         GatherColumn(nColumn[k], places[k]);

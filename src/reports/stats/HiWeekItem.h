@@ -25,11 +25,11 @@ public:
     void ApplyDefaultFonts() override;
 
     // The heading of a column for the round in m_nRound; "" for settings out of range.
-    CString ColumnCaption(int nColumn) const;
+    CString ColumnCaption(int nColumn) const override;
     // The rows shown: the entry count, never above MAX_PLACES.
     int GetRows() const;
 
-    BYTE m_nRound;                // set to the current round before each heading is made
+    BYTE m_nRound;                // set to the current round before the headings are made
     DWORD m_bTeams[COLUMNS];      // the column lists teams
 
     // The text of each place of a column (empty: a blank place) and what it names.

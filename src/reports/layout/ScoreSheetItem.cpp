@@ -32,8 +32,10 @@ constexpr int kRightHalf = 5760;
 constexpr int kHalfWidth = 5040;
 constexpr int kHatchStep = 72;
 
+} // namespace
+
 // The drawing objects of one sheet, made for the call.
-struct SheetTools
+struct CRepItem_ScoreSheet::SheetTools
 {
     CFont names, tiny, header;
     CPen thick, thin;
@@ -59,6 +61,8 @@ struct SheetTools
         return true;
     }
 };
+
+namespace {
 
 // Diagonal lines both ways across a cell that is not to be filled in, kept inside it.
 void DrawCrossHatch(CDC* pDC, int x, int yTop, int w, int h)
@@ -334,10 +338,7 @@ void CRepItem_ScoreSheet::Draw(CDC* pDC, const CPageInfo* pInfo)
     const int y0 = m_y;
     if (!m_pDoc || !m_pFixture)
         return;
-    if (m_bSideBySide)
-        DrawSideBySide(pDC);
-    else
-        DrawStandard(pDC);
+    DrawSheet(pDC);
     int y = m_y;
     if (!m_bPrintNextOpponents)
         y -= 72;
@@ -490,12 +491,9 @@ std::vector<SummaryRow> SummaryRows(const CBowlingDoc* pDoc, bool bStandard)
 
 } // namespace
 
-// ---- side by side ------------------------------------------------------------------------
-
-void CRepItem_ScoreSheet::DrawSideBySide(CDC* pDC)
+// The sheet of the two teams in either style, with the fonts and pens both styles draw with.
+void CRepItem_ScoreSheet::DrawSheet(CDC* pDC)
 {
-    CBowlingDoc* pDoc = m_pDoc;
-    const CFixture* f = m_pFixture;
     CTeam* teams[2] = {SideTeam(0), SideTeam(1)};
     if (!teams[0] || !teams[1])
         return;
@@ -504,6 +502,19 @@ void CRepItem_ScoreSheet::DrawSideBySide(CDC* pDC)
     if (!t.Make(m_fontHeader, m_fontNames))
         return;
     CPen* pOldPen = pDC->SelectObject(&t.thick);
+    if (m_bSideBySide)
+        DrawSideBySide(pDC, t, teams);
+    else
+        DrawStandard(pDC, t, teams);
+    pDC->SelectObject(pOldPen);
+}
+
+// ---- side by side ------------------------------------------------------------------------
+
+void CRepItem_ScoreSheet::DrawSideBySide(CDC* pDC, SheetTools& t, CTeam* teams[2])
+{
+    CBowlingDoc* pDoc = m_pDoc;
+    const CFixture* f = m_pFixture;
     const int g = std::clamp<int>(pDoc->m_nGamesPerMatch, 1, 4);
     const int q = t.q, p = t.p, B = t.B, D = t.D;
     const BOOL bTeamHcp = pDoc->m_bTeamHandicaps != 0;
@@ -626,25 +637,16 @@ void CRepItem_ScoreSheet::DrawSideBySide(CDC* pDC)
             TextAt(pDC, halves[h] + p, y - p, OpponentsText(pDoc, teams[h], f->m_nRound));
         y -= D;
     }
-    pDC->SelectObject(pOldPen);
     m_x = kLeft;
     m_y = y;
 }
 
 // ---- one team above the other -------------------------------------------------------------
 
-void CRepItem_ScoreSheet::DrawStandard(CDC* pDC)
+void CRepItem_ScoreSheet::DrawStandard(CDC* pDC, SheetTools& t, CTeam* teams[2])
 {
     CBowlingDoc* pDoc = m_pDoc;
     const CFixture* f = m_pFixture;
-    CTeam* teams[2] = {SideTeam(0), SideTeam(1)};
-    if (!teams[0] || !teams[1])
-        return;
-    CItemDrawState state(pDC);
-    SheetTools t;
-    if (!t.Make(m_fontHeader, m_fontNames))
-        return;
-    CPen* pOldPen = pDC->SelectObject(&t.thick);
     const int g = std::clamp<int>(pDoc->m_nGamesPerMatch, 1, 4);
     static const int kGameWidths[4] = {1080, 864, 720, 576};
     const int c = kGameWidths[g - 1];
@@ -781,7 +783,6 @@ void CRepItem_ScoreSheet::DrawStandard(CDC* pDC)
         }
         y -= D;
     }
-    pDC->SelectObject(pOldPen);
     m_x = kLeft;
     m_y = y;
 }

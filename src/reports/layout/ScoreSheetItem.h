@@ -62,8 +62,10 @@ public:
     CRepItem_CustomPlayerStats* m_pPlayerStats; // owned
 
 private:
-    void DrawSideBySide(CDC* pDC);
-    void DrawStandard(CDC* pDC);
+    struct SheetTools;
+    void DrawSheet(CDC* pDC);
+    void DrawSideBySide(CDC* pDC, SheetTools& t, CTeam* teams[2]);
+    void DrawStandard(CDC* pDC, SheetTools& t, CTeam* teams[2]);
 };
 
 // Makes the league's score-sheet style; the document calls it through its prototype hook.

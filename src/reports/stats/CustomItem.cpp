@@ -3,6 +3,7 @@
 #include "league/BowlingDoc.h"
 #include "league/PointsText.h"
 #include "league/Team.h"
+#include "reports/stats/TableColumn.h"
 
 IMPLEMENT_SERIAL(CRepItem_CustomItem, CRepItem, 1)
 
@@ -51,10 +52,7 @@ CRepItem_CustomItem::CRepItem_CustomItem()
 
 void CRepItem_CustomItem::Serialize(CArchive& ar)
 {
-    if (ar.IsStoring())
-        ar << m_nColumnType << m_strTitle << m_nJustify << m_nWidth;
-    else
-        ar >> m_nColumnType >> m_strTitle >> m_nJustify >> m_nWidth;
+    SerializeTableColumn(ar, m_nColumnType, m_strTitle, m_nJustify, m_nWidth);
 }
 
 void CRepItem_CustomItem::CopyFrom(const CRepItem& other)
@@ -251,10 +249,5 @@ void CRepItem_CustomItem::WriteHtml(CStdioFile& file)
         return;
     else
         text = GetCellText(TRUE);
-    if (m_nJustify == JUSTIFY_CENTRE)
-        HtmlCellCentre(&file, &m_font, text);
-    else if (m_nJustify == JUSTIFY_RIGHT)
-        HtmlCellRight(&file, &m_font, text);
-    else
-        HtmlCellLeft(&file, &m_font, text);
+    WriteJustifiedHtmlCell(file, m_font, text, m_nJustify);
 }

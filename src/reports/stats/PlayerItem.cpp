@@ -5,6 +5,7 @@
 #include "league/Player.h"
 #include "league/PointsText.h"
 #include "league/Team.h"
+#include "reports/stats/TableColumn.h"
 
 #include <algorithm>
 
@@ -60,10 +61,7 @@ CRepItem_PlayerItem::CRepItem_PlayerItem()
 
 void CRepItem_PlayerItem::Serialize(CArchive& ar)
 {
-    if (ar.IsStoring())
-        ar << m_nColumnType << m_strTitle << m_nJustify << m_nWidth;
-    else
-        ar >> m_nColumnType >> m_strTitle >> m_nJustify >> m_nWidth;
+    SerializeTableColumn(ar, m_nColumnType, m_strTitle, m_nJustify, m_nWidth);
 }
 
 void CRepItem_PlayerItem::CopyFrom(const CRepItem& other)
@@ -331,10 +329,5 @@ void CRepItem_PlayerItem::WriteHtml(CStdioFile& file)
         }
         text = GetCellText(FALSE);
     }
-    if (m_nJustify == JUSTIFY_CENTRE)
-        HtmlCellCentre(&file, &m_font, text);
-    else if (m_nJustify == JUSTIFY_RIGHT)
-        HtmlCellRight(&file, &m_font, text);
-    else
-        HtmlCellLeft(&file, &m_font, text);
+    WriteJustifiedHtmlCell(file, m_font, text, m_nJustify);
 }

@@ -54,10 +54,7 @@ void CRepItem_Date::CopyFrom(const CRepItem& other)
 
 void CRepItem_Date::ApplyDefaultFonts()
 {
-    if (!m_pDoc)
-        return;
-    if (CFontData* p = m_pDoc->GetDefaultFont(DEFAULT_FONT))
-        m_font.CopyFrom(*p);
+    CopyDefaultFont(m_pDoc, DEFAULT_FONT, m_font);
 }
 
 CString CRepItem_Date::GetText() const

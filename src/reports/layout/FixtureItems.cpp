@@ -174,12 +174,8 @@ void CRepItem_FixWeek::CopyFrom(const CRepItem& other)
 
 void CRepItem_FixWeek::ApplyDefaultFonts()
 {
-    if (!m_pDoc)
-        return;
-    if (CFontData* p = m_pDoc->GetDefaultFont(HEADING_FONT))
-        m_fontHeading.CopyFrom(*p);
-    if (CFontData* p = m_pDoc->GetDefaultFont(DETAIL_FONT))
-        m_fontDetail.CopyFrom(*p);
+    CopyDefaultFont(m_pDoc, HEADING_FONT, m_fontHeading);
+    CopyDefaultFont(m_pDoc, DETAIL_FONT, m_fontDetail);
 }
 
 int CRepItem_FixWeek::GetHeight(CDC* pDC)
@@ -401,12 +397,8 @@ void CRepItem_FreeDate::CopyFrom(const CRepItem& other)
 
 void CRepItem_FreeDate::ApplyDefaultFonts()
 {
-    if (!m_pDoc)
-        return;
-    if (CFontData* p = m_pDoc->GetDefaultFont(CRepItem_FixWeek::HEADING_FONT))
-        m_fontLine.CopyFrom(*p);
-    if (CFontData* p = m_pDoc->GetDefaultFont(CRepItem_FixWeek::DETAIL_FONT))
-        m_fontSecond.CopyFrom(*p);
+    CopyDefaultFont(m_pDoc, CRepItem_FixWeek::HEADING_FONT, m_fontLine);
+    CopyDefaultFont(m_pDoc, CRepItem_FixWeek::DETAIL_FONT, m_fontSecond);
 }
 
 int CRepItem_FreeDate::GetHeight(CDC* pDC)
@@ -452,12 +444,8 @@ void CRepItem_FixTeam::CopyFrom(const CRepItem& other)
 
 void CRepItem_FixTeam::ApplyDefaultFonts()
 {
-    if (!m_pDoc)
-        return;
-    if (CFontData* p = m_pDoc->GetDefaultFont(HEADING_FONT))
-        m_fontHeading.CopyFrom(*p);
-    if (CFontData* p = m_pDoc->GetDefaultFont(DETAIL_FONT))
-        m_fontDetail.CopyFrom(*p);
+    CopyDefaultFont(m_pDoc, HEADING_FONT, m_fontHeading);
+    CopyDefaultFont(m_pDoc, DETAIL_FONT, m_fontDetail);
 }
 
 int CRepItem_FixTeam::GetHeight(CDC* pDC)

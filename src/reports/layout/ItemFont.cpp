@@ -1,6 +1,7 @@
 #include "reports/layout/ItemFont.h"
 
 #include "framework/ui/Dialog.h"
+#include "league/BowlingDoc.h"
 #include "league/FontData.h"
 
 BOOL CreateItemFont(CFont& font, const CFontData& data, const char* pszFailure)
@@ -21,4 +22,12 @@ void EnsureLineHeight(CDC* pDC, CFontData& data)
     data.SelectFont(pDC);
     // The league font's device font must not stay selected: the font may go before the device.
     pDC->SelectObject(pOld);
+}
+
+void CopyDefaultFont(CBowlingDoc* pDoc, int nIndex, CFontData& font)
+{
+    if (!pDoc)
+        return;
+    if (const CFontData* p = pDoc->GetDefaultFont(nIndex))
+        font.CopyFrom(*p);
 }

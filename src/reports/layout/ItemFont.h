@@ -3,12 +3,17 @@
 // the line height a font learns from the device before it is first measured.
 #include "framework/core/Core.h"
 
+class CBowlingDoc;
 class CFontData;
 
 // Makes the drawing font of a report font: its printer height (twips on screen and paper
 // alike), weight 700 or 400, the italic, underline and strike-out flags and the face.
 // On failure shows pszFailure (when given) and returns FALSE; drawing goes on regardless.
 BOOL CreateItemFont(CFont& font, const CFontData& data, const char* pszFailure);
+
+// Copies the league's default font nIndex into font; without a document or such an entry the
+// font stays as it is.
+void CopyDefaultFont(CBowlingDoc* pDoc, int nIndex, CFontData& font);
 
 // A font without a line height yet is selected on the device once to learn one; the font
 // the device had is selected again afterwards.

@@ -66,12 +66,8 @@ void CRepItem_Notes::CopyFrom(const CRepItem& other)
 
 void CRepItem_Notes::ApplyDefaultFonts()
 {
-    if (!m_pDoc)
-        return;
-    if (CFontData* p = m_pDoc->GetDefaultFont(HEADING_FONT))
-        m_fontHeading.CopyFrom(*p);
-    if (CFontData* p = m_pDoc->GetDefaultFont(BODY_FONT))
-        m_fontBody.CopyFrom(*p);
+    CopyDefaultFont(m_pDoc, HEADING_FONT, m_fontHeading);
+    CopyDefaultFont(m_pDoc, BODY_FONT, m_fontBody);
 }
 
 std::vector<CString> CRepItem_Notes::SplitParagraphs(const CString& body)

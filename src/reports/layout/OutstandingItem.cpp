@@ -84,12 +84,8 @@ void CRepItem_LateGames::CopyFrom(const CRepItem& other)
 
 void CRepItem_LateGames::ApplyDefaultFonts()
 {
-    if (!m_pDoc)
-        return;
-    if (CFontData* p = m_pDoc->GetDefaultFont(HEADING_FONT))
-        m_fontHeading.CopyFrom(*p);
-    if (CFontData* p = m_pDoc->GetDefaultFont(DETAIL_FONT))
-        m_fontDetail.CopyFrom(*p);
+    CopyDefaultFont(m_pDoc, HEADING_FONT, m_fontHeading);
+    CopyDefaultFont(m_pDoc, DETAIL_FONT, m_fontDetail);
 }
 
 void CRepItem_LateGames::Expand(CObList& list)

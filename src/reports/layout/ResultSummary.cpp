@@ -545,12 +545,10 @@ void CRepItem_ResultSummary::CopyFrom(const CRepItem& other)
 
 void CRepItem_ResultSummary::ApplyDefaultFonts()
 {
-    if (!m_pDoc)
-        return;
-    m_fontTitle.CopyFrom(*m_pDoc->GetDefaultFont(kFontTitle));
-    m_fontDetail.CopyFrom(*m_pDoc->GetDefaultFont(kFontDetail));
-    m_fontWin.CopyFrom(*m_pDoc->GetDefaultFont(kFontWinners));
-    m_fontLose.CopyFrom(*m_pDoc->GetDefaultFont(kFontLosers));
+    CopyDefaultFont(m_pDoc, kFontTitle, m_fontTitle);
+    CopyDefaultFont(m_pDoc, kFontDetail, m_fontDetail);
+    CopyDefaultFont(m_pDoc, kFontWinners, m_fontWin);
+    CopyDefaultFont(m_pDoc, kFontLosers, m_fontLose);
 }
 
 void CRepItem_ResultSummary::SetDefaults()

@@ -51,10 +51,7 @@ void CRepItem_SubHeading::CopyFrom(const CRepItem& other)
 
 void CRepItem_SubHeading::ApplyDefaultFonts()
 {
-    if (!m_pDoc)
-        return;
-    if (CFontData* p = m_pDoc->GetDefaultFont(DEFAULT_FONT))
-        m_font.CopyFrom(*p);
+    CopyDefaultFont(m_pDoc, DEFAULT_FONT, m_font);
 }
 
 int CRepItem_SubHeading::GetHeight(CDC* pDC)

@@ -112,12 +112,8 @@ void CHiStatsItem::SerializeFonts(CArchive& ar, int nAfterVersion)
 
 void CHiStatsItem::CopyDefaultFonts(int nHeading, int nDetail)
 {
-    if (!m_pDoc)
-        return;
-    if (CFontData* p = m_pDoc->GetDefaultFont(nHeading))
-        m_fontHeading.CopyFrom(*p);
-    if (CFontData* p = m_pDoc->GetDefaultFont(nDetail))
-        m_fontDetail.CopyFrom(*p);
+    CopyDefaultFont(m_pDoc, nHeading, m_fontHeading);
+    CopyDefaultFont(m_pDoc, nDetail, m_fontDetail);
 }
 
 void CHiStatsItem::ApplyFontsToEditorItems()

@@ -1,6 +1,7 @@
 // League > Miscellaneous Setup > General Details driven through its dialog: what it shows,
 // what OK writes back and Cancel leaves alone, its input checks, and what the change does to
 // the league afterwards (type rules, pyramid, average limit, standings, page headings).
+#include "DialogControls.h"
 #include "AdminTest.h"
 #include "RecordingDC.h"
 #include "admin/EditLeagueDlg.h"
@@ -16,22 +17,6 @@
 #include <vector>
 
 namespace {
-
-CControlState& Ctl(CDialog& d, UINT id)
-{
-    CControlState* s = d.FindControl(id);
-    EXPECT_NE(s, nullptr) << id;
-    static CControlState none;
-    return s ? *s : none;
-}
-
-std::vector<std::string> Items(CDialog& d, UINT id)
-{
-    std::vector<std::string> v;
-    for (const auto& item : Ctl(d, id).items)
-        v.emplace_back(item.text.GetString());
-    return v;
-}
 
 // An 8-team handicap league with its details filled in.
 void MakeDetailedLeague(CBowlingDoc& doc)

@@ -1,5 +1,6 @@
 // File > New driven as a secretary drives it, then the league carried through a free date,
 // two more teams, a save and a reload.
+#include "DialogControls.h"
 #include "AdminTest.h"
 #include "admin/NewLeagueDlg.h"
 #include "admin/SetFixtureListDlg.h"
@@ -9,13 +10,6 @@
 #include <string>
 
 namespace {
-
-CControlState& Ctl(CDialog& d, UINT id)
-{
-    CControlState* s = d.FindControl(id);
-    EXPECT_NE(s, nullptr) << id;
-    return *s;
-}
 
 // New League Details for an 8-team fours league of 3 games, weekly from Mon 6 Jan 2025.
 void ScriptNewLeague(CScriptedBackend& ui)

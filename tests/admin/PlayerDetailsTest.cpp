@@ -1,5 +1,6 @@
 // The bowler's details driven through their dialogs: adding and editing bowlers, what OK
 // refuses, the categories by average, the entering averages and the player database.
+#include "DialogControls.h"
 #include "AdminTest.h"
 #include "TempDir.h"
 #include "admin/PlayerSetup.h"
@@ -14,22 +15,6 @@
 namespace {
 
 using Texts = std::vector<std::string>;
-
-CControlState& Ctl(CDialog& d, UINT id)
-{
-    CControlState* s = d.FindControl(id);
-    if (!s)
-        throw std::runtime_error("no control " + std::to_string(id));
-    return *s;
-}
-
-std::vector<std::string> Items(CDialog& d, UINT id)
-{
-    std::vector<std::string> v;
-    for (const CtlItem& i : Ctl(d, id).items)
-        v.push_back(i.text.GetString());
-    return v;
-}
 
 struct PlayerDetails : ::testing::Test
 {

@@ -1,5 +1,6 @@
 // The rule dialogs driven through their controls: what they show of the league, what they
 // refuse, and what OK writes back.
+#include "DialogControls.h"
 #include "ScriptedBackend.h"
 #include "admin/RulesSetup.h"
 #include "league/BowlingDoc.h"
@@ -16,14 +17,6 @@
 namespace {
 
 using Texts = std::vector<std::string>;
-
-CControlState& Control(CDialog& d, UINT id)
-{
-    CControlState* s = d.FindControl(id);
-    if (!s)
-        throw std::runtime_error("no control " + std::to_string(id));
-    return *s;
-}
 
 struct Rules : ::testing::Test
 {
@@ -48,7 +41,7 @@ TEST_F(Rules, HandicapDetailsRefusesOutOfRangeNumbersAndShortRollingAverages)
 {
     doc.m_nRecalcFrequency = 0;  // a damaged value is put right before the dialog opens
     ui.OnDialog(IDD_HANDICAP_DETAILS)
-        .Check([](CDialog& d) { EXPECT_EQ(Control(d, IDC_HD_RECALC_FREQ).text, "1"); })
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_HD_RECALC_FREQ).text, "1"); })
         .SetText(IDC_HD_PERCENT[0], "151")
         .OK()
         .SetText(IDC_HD_PERCENT[0], "90")
@@ -100,9 +93,9 @@ TEST_F(Rules, HandicapDetailsShowsAMinimumOnlyWhenItApplies)
     doc.m_bFloatingAverage = 1;
     ui.OnDialog(IDD_HANDICAP_DETAILS)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Control(d, IDC_HD_MIN[0]).text, "-10");
-            EXPECT_EQ(Control(d, IDC_HD_MIN[1]).text, "0");
-            EXPECT_EQ(Control(d, IDC_HD_MIN[2]).text, "0");
+            EXPECT_EQ(Ctl(d, IDC_HD_MIN[0]).text, "-10");
+            EXPECT_EQ(Ctl(d, IDC_HD_MIN[1]).text, "0");
+            EXPECT_EQ(Ctl(d, IDC_HD_MIN[2]).text, "0");
         })
         .SetText(IDC_HD_FLOAT_SERIES, "1")
         .OK();
@@ -128,35 +121,35 @@ TEST_F(Rules, HandicapDetailsEnablesTheRowsOfTheRuleInUse)
     doc.m_bTeamHandicaps = 1;
     ui.OnDialog(IDD_HANDICAP_DETAILS)
         .Check([](CDialog& d) {
-            EXPECT_TRUE(Control(d, IDC_HD_PERCENT[0]).enabled);
-            EXPECT_FALSE(Control(d, IDC_HD_PERCENT[1]).enabled);
-            EXPECT_FALSE(Control(d, IDC_HD_ROW[2]).enabled);
-            EXPECT_TRUE(Control(d, IDC_HD_APPLY_MAX[3]).enabled);
+            EXPECT_TRUE(Ctl(d, IDC_HD_PERCENT[0]).enabled);
+            EXPECT_FALSE(Ctl(d, IDC_HD_PERCENT[1]).enabled);
+            EXPECT_FALSE(Ctl(d, IDC_HD_ROW[2]).enabled);
+            EXPECT_TRUE(Ctl(d, IDC_HD_APPLY_MAX[3]).enabled);
             // One bowler a team: no team handicaps.
-            EXPECT_EQ(Control(d, IDC_HD_TEAM_ENABLED).check, 0);
-            EXPECT_FALSE(Control(d, IDC_HD_TEAM_ENABLED).enabled);
-            EXPECT_FALSE(Control(d, IDC_HD_ROLLING_GAMES).visible);
-            EXPECT_FALSE(Control(d, IDC_HD_DROP5_GAMES).enabled);
-            EXPECT_EQ(Control(d, IDC_HD_USE_COMBINED).check, 1);
+            EXPECT_EQ(Ctl(d, IDC_HD_TEAM_ENABLED).check, 0);
+            EXPECT_FALSE(Ctl(d, IDC_HD_TEAM_ENABLED).enabled);
+            EXPECT_FALSE(Ctl(d, IDC_HD_ROLLING_GAMES).visible);
+            EXPECT_FALSE(Ctl(d, IDC_HD_DROP5_GAMES).enabled);
+            EXPECT_EQ(Ctl(d, IDC_HD_USE_COMBINED).check, 1);
         })
         .Click(IDC_HD_ROW[0])
         .Check([](CDialog& d) {
             for (int r = 1; r < 4; ++r) {
-                EXPECT_EQ(Control(d, IDC_HD_ROW[r]).check, 1);
-                EXPECT_TRUE(Control(d, IDC_HD_BASIS[r]).enabled);
+                EXPECT_EQ(Ctl(d, IDC_HD_ROW[r]).check, 1);
+                EXPECT_TRUE(Ctl(d, IDC_HD_BASIS[r]).enabled);
             }
-            EXPECT_FALSE(Control(d, IDC_HD_BASIS[0]).enabled);
+            EXPECT_FALSE(Ctl(d, IDC_HD_BASIS[0]).enabled);
         })
         .Click(IDC_HD_ROLLING)
         .Click(IDC_HD_DROP5)
         .Check([](CDialog& d) {
-            EXPECT_TRUE(Control(d, IDC_HD_ROLLING_GAMES).visible);
-            EXPECT_TRUE(Control(d, IDC_HD_DROP5_PINS).enabled);
+            EXPECT_TRUE(Ctl(d, IDC_HD_ROLLING_GAMES).visible);
+            EXPECT_TRUE(Ctl(d, IDC_HD_DROP5_PINS).enabled);
         })
         // A cut-off past the season is brought back to the last round.
         .SetText(IDC_HD_CUTOFF, "40")
         .Focus(IDC_HD_ENTERING_GAMES)
-        .Check([](CDialog& d) { EXPECT_EQ(Control(d, IDC_HD_CUTOFF).text, "18"); })
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_HD_CUTOFF).text, "18"); })
         .Click(IDC_HD_ROLLING)
         .OK();
     ASSERT_TRUE(doc.EditHandicapDetails());
@@ -173,14 +166,14 @@ TEST_F(Rules, TeamHandicapBoxesFollowTheEnabledBox)
     doc.m_bOneRuleForAll = 0;
     doc.m_bMenRule = 1;
     ui.OnDialog(IDD_HANDICAP_DETAILS)
-        .Check([](CDialog& d) { EXPECT_FALSE(Control(d, IDC_HD_ZERO_BASED).enabled); })
+        .Check([](CDialog& d) { EXPECT_FALSE(Ctl(d, IDC_HD_ZERO_BASED).enabled); })
         .Click(IDC_HD_TEAM_ENABLED)
         .Check([](CDialog& d) {
-            EXPECT_TRUE(Control(d, IDC_HD_ZERO_BASED).enabled);
-            EXPECT_EQ(Control(d, IDC_HD_ROW[0]).check, 1);
+            EXPECT_TRUE(Ctl(d, IDC_HD_ZERO_BASED).enabled);
+            EXPECT_EQ(Ctl(d, IDC_HD_ROW[0]).check, 1);
         })
         .Click(IDC_HD_ZERO_BASED)
-        .Check([](CDialog& d) { EXPECT_EQ(Control(d, IDC_HD_USE_COMBINED).check, 0); })
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_HD_USE_COMBINED).check, 0); })
         .OK();
     ASSERT_TRUE(doc.EditHandicapDetails());
     EXPECT_EQ(doc.m_bTeamHandicaps, 1u);
@@ -199,11 +192,11 @@ TEST_F(Rules, ScoringShowsWholePointsStoresHalfPointsAndKeepsTheMaximum)
     doc.m_HcpPoints.m_bTeam = 1;
     ui.OnDialog(IDD_HANDICAP_SCORING)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Control(d, IDC_SC_TEAM_GAME[0]).text, "1");
-            EXPECT_EQ(Control(d, IDC_SC_TEAM_GAME[3]).text, "0");
-            EXPECT_FALSE(Control(d, IDC_SC_TEAM_GAME[3]).enabled);
-            EXPECT_FALSE(Control(d, IDC_SC_IND_GAME[0]).enabled);
-            EXPECT_EQ(Control(d, IDC_SC_IND_TOTAL).text, "");
+            EXPECT_EQ(Ctl(d, IDC_SC_TEAM_GAME[0]).text, "1");
+            EXPECT_EQ(Ctl(d, IDC_SC_TEAM_GAME[3]).text, "0");
+            EXPECT_FALSE(Ctl(d, IDC_SC_TEAM_GAME[3]).enabled);
+            EXPECT_FALSE(Ctl(d, IDC_SC_IND_GAME[0]).enabled);
+            EXPECT_EQ(Ctl(d, IDC_SC_IND_TOTAL).text, "");
         })
         .Click(IDC_SC_INDIVIDUAL)
         .SetText(IDC_SC_IND_GAME[0], "1")
@@ -216,10 +209,10 @@ TEST_F(Rules, ScoringShowsWholePointsStoresHalfPointsAndKeepsTheMaximum)
         .SetText(IDC_SC_TEAM_SERIES, "3")
         .Focus(IDC_SC_PP_PINS[0])
         .Check([](CDialog& d) {
-            EXPECT_EQ(Control(d, IDC_SC_IND_TOTAL).text, "16");
-            EXPECT_EQ(Control(d, IDC_SC_TEAM_TOTAL).text, "9");
-            EXPECT_EQ(Control(d, IDC_SC_BONUS).text, "0");
-            EXPECT_EQ(Control(d, IDC_SC_MAX).text, "25");
+            EXPECT_EQ(Ctl(d, IDC_SC_IND_TOTAL).text, "16");
+            EXPECT_EQ(Ctl(d, IDC_SC_TEAM_TOTAL).text, "9");
+            EXPECT_EQ(Ctl(d, IDC_SC_BONUS).text, "0");
+            EXPECT_EQ(Ctl(d, IDC_SC_MAX).text, "25");
         })
         .OK();
     ASSERT_TRUE(doc.EditHandicapScoring());
@@ -257,21 +250,21 @@ TEST_F(Rules, ScoringKeepsOneRowTickedAndThePinfallBoxesTogether)
     ui.OnDialog(IDD_SCRATCH_SCORING)
         .Click(IDC_SC_INDIVIDUAL)  // clearing the only row ticks the other
         .Check([](CDialog& d) {
-            EXPECT_EQ(Control(d, IDC_SC_TEAM).check, 1);
-            EXPECT_EQ(Control(d, IDC_SC_CYCLE).check, 0);
-            EXPECT_FALSE(Control(d, IDC_SC_CYCLE).enabled);
-            EXPECT_FALSE(Control(d, IDC_SC_PP_PINS[4]).enabled);
+            EXPECT_EQ(Ctl(d, IDC_SC_TEAM).check, 1);
+            EXPECT_EQ(Ctl(d, IDC_SC_CYCLE).check, 0);
+            EXPECT_FALSE(Ctl(d, IDC_SC_CYCLE).enabled);
+            EXPECT_FALSE(Ctl(d, IDC_SC_PP_PINS[4]).enabled);
         })
         .Click(IDC_SC_TEAM)
-        .Check([](CDialog& d) { EXPECT_EQ(Control(d, IDC_SC_INDIVIDUAL).check, 1); })
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SC_INDIVIDUAL).check, 1); })
         .Click(IDC_SC_PP_COLUMN[4])
         .Check([](CDialog& d) {
-            EXPECT_EQ(Control(d, IDC_SC_PP_ENABLED).check, 1);
-            EXPECT_TRUE(Control(d, IDC_SC_PP_PINS[4]).enabled);
-            EXPECT_EQ(Control(d, IDC_SC_PP_HUNDREDTHS).check, 1);
+            EXPECT_EQ(Ctl(d, IDC_SC_PP_ENABLED).check, 1);
+            EXPECT_TRUE(Ctl(d, IDC_SC_PP_PINS[4]).enabled);
+            EXPECT_EQ(Ctl(d, IDC_SC_PP_HUNDREDTHS).check, 1);
         })
         .Click(IDC_SC_PP_PERCENT)
-        .Check([](CDialog& d) { EXPECT_EQ(Control(d, IDC_SC_PP_HUNDREDTHS).check, 0); })
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SC_PP_HUNDREDTHS).check, 0); })
         .SetText(IDC_SC_PP_PINS[4], "10")
         .OK();
     ASSERT_TRUE(doc.EditScratchScoring());
@@ -306,11 +299,11 @@ TEST_F(Rules, StandingsSequenceShowsDefaultsAndStoresEachKindInItsOwnBits)
     doc.m_dwStandingsKeys = 0;
     doc.m_nDisplayMode = DISPLAY_FIXTURES;
     ui.OnDialog(IDD_HANDICAP_STANDINGS_SEQ).Check([](CDialog& d) {
-        EXPECT_EQ(Control(d, IDC_SEQ_KEY[0]).items.size(), 6u);
-        EXPECT_EQ(Control(d, IDC_SEQ_KEY[0]).curSel, 0);
-        EXPECT_EQ(Control(d, IDC_SEQ_KEY[1]).curSel, 1);
-        EXPECT_EQ(Control(d, IDC_SEQ_KEY[2]).items[5].text, "Handicap Pinfall");
-        EXPECT_EQ(Control(d, IDC_SEQ_KEY[2]).curSel, 5);
+        EXPECT_EQ(Ctl(d, IDC_SEQ_KEY[0]).items.size(), 6u);
+        EXPECT_EQ(Ctl(d, IDC_SEQ_KEY[0]).curSel, 0);
+        EXPECT_EQ(Ctl(d, IDC_SEQ_KEY[1]).curSel, 1);
+        EXPECT_EQ(Ctl(d, IDC_SEQ_KEY[2]).items[5].text, "Handicap Pinfall");
+        EXPECT_EQ(Ctl(d, IDC_SEQ_KEY[2]).curSel, 5);
     }).OK();
     ASSERT_TRUE(doc.EditHandicapStandingsSequence());
     EXPECT_EQ(doc.m_dwStandingsKeys, (1u << 20) | (2u << 16) | (6u << 12));
@@ -319,8 +312,8 @@ TEST_F(Rules, StandingsSequenceShowsDefaultsAndStoresEachKindInItsOwnBits)
 
     ui.OnDialog(IDD_SCRATCH_STANDINGS_SEQ)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Control(d, IDC_SEQ_KEY[0]).items.size(), 5u);
-            EXPECT_EQ(Control(d, IDC_SEQ_KEY[2]).curSel, 2);  // "Scratch Pinfall"
+            EXPECT_EQ(Ctl(d, IDC_SEQ_KEY[0]).items.size(), 5u);
+            EXPECT_EQ(Ctl(d, IDC_SEQ_KEY[2]).curSel, 2);  // "Scratch Pinfall"
         })
         .Select(IDC_SEQ_KEY[0], 2)
         .Select(IDC_SEQ_KEY[1], 4)
@@ -348,9 +341,9 @@ TEST_F(Rules, RobotScoresAskAboutPercentagesOverAHundred)
     doc.GetRobot(3)->m_nPercent = 100;  // exactly 100 asks nothing
     ui.OnDialog(IDD_ROBOT_SCORES)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Control(d, IDC_RB_SECOND[0]).text, "90");
-            EXPECT_EQ(Control(d, IDC_RB_SECOND_LABEL[0]).text, "Percentage");
-            EXPECT_FALSE(Control(d, IDC_RB_FIRST[0]).visible);
+            EXPECT_EQ(Ctl(d, IDC_RB_SECOND[0]).text, "90");
+            EXPECT_EQ(Ctl(d, IDC_RB_SECOND_LABEL[0]).text, "Percentage");
+            EXPECT_FALSE(Ctl(d, IDC_RB_FIRST[0]).visible);
         })
         .SetText(IDC_RB_SECOND[0], "101")
         .OK()
@@ -381,21 +374,21 @@ TEST_F(Rules, RobotKindsKeepEveryValueAndShowTheHandicapDifference)
     const CRobot original = [&] { CRobot r; r.CopyFrom(rule); return r; }();
     ui.OnDialog(IDD_ROBOT_SCORES)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Control(d, IDC_RB_FIRST_LABEL[1]).text, "Scr Score");
-            EXPECT_EQ(Control(d, IDC_RB_SECOND_LABEL[1]).text, "Hcp Score");
-            EXPECT_EQ(Control(d, IDC_RB_DIFF[1]).text, "(30)");
-            EXPECT_TRUE(Control(d, IDC_RB_HCP_NOTE[1]).visible);
+            EXPECT_EQ(Ctl(d, IDC_RB_FIRST_LABEL[1]).text, "Scr Score");
+            EXPECT_EQ(Ctl(d, IDC_RB_SECOND_LABEL[1]).text, "Hcp Score");
+            EXPECT_EQ(Ctl(d, IDC_RB_DIFF[1]).text, "(30)");
+            EXPECT_TRUE(Ctl(d, IDC_RB_HCP_NOTE[1]).visible);
         })
         .Select(IDC_RB_KIND[1], 3)
         .Check([](CDialog& d) {
-            EXPECT_FALSE(Control(d, IDC_RB_FIRST[1]).visible);
-            EXPECT_FALSE(Control(d, IDC_RB_SECOND[1]).visible);
-            EXPECT_EQ(Control(d, IDC_RB_SECOND_LABEL[1]).text, "");
+            EXPECT_FALSE(Ctl(d, IDC_RB_FIRST[1]).visible);
+            EXPECT_FALSE(Ctl(d, IDC_RB_SECOND[1]).visible);
+            EXPECT_EQ(Ctl(d, IDC_RB_SECOND_LABEL[1]).text, "");
         })
         .Select(IDC_RB_KIND[1], 0)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Control(d, IDC_RB_FIRST[1]).text, "120");
-            EXPECT_EQ(Control(d, IDC_RB_SECOND[1]).text, "150");
+            EXPECT_EQ(Ctl(d, IDC_RB_FIRST[1]).text, "120");
+            EXPECT_EQ(Ctl(d, IDC_RB_SECOND[1]).text, "150");
         })
         .SetText(IDC_RB_FIRST[1], "140")
         .Cancel();
@@ -406,8 +399,8 @@ TEST_F(Rules, RobotKindsKeepEveryValueAndShowTheHandicapDifference)
     doc.m_bHandicapLeague = 0;
     doc.m_bScratchLeague = 1;
     ui.OnDialog(IDD_ROBOT_SCORES).Check([](CDialog& d) {
-        EXPECT_FALSE(Control(d, IDC_RB_DIFF[1]).visible);
-        EXPECT_FALSE(Control(d, IDC_RB_HCP_NOTE[1]).visible);
+        EXPECT_FALSE(Ctl(d, IDC_RB_DIFF[1]).visible);
+        EXPECT_FALSE(Ctl(d, IDC_RB_HCP_NOTE[1]).visible);
     }).Cancel();
     EXPECT_FALSE(RulesSetup::EditRobotScores(&doc));
 }

@@ -1,6 +1,7 @@
 // The team dialogs driven through their controls from the Team and League menu commands: a team
 // renamed and seen in the standings, the captain, withdrawal and vacancy boxes, the team order
 // followed by the scoresheet line-up, divisions and the membership types.
+#include "DialogControls.h"
 #include "RecordingDC.h"
 #include "ScriptedBackend.h"
 #include "admin/EditTeamDlg.h"
@@ -26,28 +27,6 @@
 namespace {
 
 using Texts = std::vector<std::string>;
-
-CControlState& Control(CDialog& d, UINT id)
-{
-    CControlState* s = d.FindControl(id);
-    if (!s)
-        throw std::runtime_error("no control " + std::to_string(id));
-    return *s;
-}
-
-Texts Items(CDialog& d, UINT id)
-{
-    Texts v;
-    for (const CtlItem& item : Control(d, id).items)
-        v.push_back(item.text.GetString());
-    return v;
-}
-
-std::string Selected(CDialog& d, UINT id)
-{
-    CControlState& s = Control(d, id);
-    return s.curSel >= 0 ? s.items[static_cast<size_t>(s.curSel)].text.GetString() : std::string("<none>");
-}
 
 std::vector<WORD> Order(const CTeam& t)
 {
@@ -110,12 +89,12 @@ TEST_F(TeamDetails, ARenamedTeamShowsInTheStandingsWithItsNameFormatted)
     EditTeam(3)
         .Check([](CDialog& d) {
             EXPECT_EQ(d.GetFocusID(), IDC_ET_NAME);
-            EXPECT_EQ(Control(d, IDC_ET_NAME).text, "Gutter Gang");
+            EXPECT_EQ(Ctl(d, IDC_ET_NAME).text, "Gutter Gang");
         })
         .Click(IDC_ET_FORMAT_TEXT)
         .SetText(IDC_ET_NAME, "the RED lions")
         .Focus(IDC_ET_CAPTAIN)
-        .Check([](CDialog& d) { EXPECT_EQ(Control(d, IDC_ET_NAME).text, "The Red Lions"); })
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ET_NAME).text, "The Red Lions"); })
         .OK();
     EXPECT_TRUE(Command(ID_TEAM_EDIT));
     EXPECT_TRUE(ui.AllUsed());
@@ -151,7 +130,7 @@ TEST_F(TeamDetails, TheCaptainListOffersTheTeamsBowlers)
     // A team without bowlers cannot have a captain chosen.
     Team(1)->m_arrTeamOrder.RemoveAll();
     Team(1)->m_nCaptain = 0;
-    EditTeam(1).Check([](CDialog& d) { EXPECT_FALSE(Control(d, IDC_ET_CAPTAIN).enabled); }).Cancel();
+    EditTeam(1).Check([](CDialog& d) { EXPECT_FALSE(Ctl(d, IDC_ET_CAPTAIN).enabled); }).Cancel();
     Command(ID_TEAM_EDIT);
 
     // Without a captain "Nobody" comes first and is selected; a number that names nobody is
@@ -195,9 +174,9 @@ TEST_F(TeamDetails, InALeagueOfSinglesTheCaptainCanNameTheTeam)
     ui.AnswerMessageBox(IDYES, "Change team name to captain?");
     EditTeam(4)
         .Select(IDC_ET_CAPTAIN, 1)
-        .Check([](CDialog& d) { EXPECT_EQ(Control(d, IDC_ET_NAME).text, "Split Ends"); })
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ET_NAME).text, "Split Ends"); })
         .Select(IDC_ET_CAPTAIN, 2)
-        .Check([](CDialog& d) { EXPECT_EQ(Control(d, IDC_ET_NAME).text, "Ann O'Hara"); })
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ET_NAME).text, "Ann O'Hara"); })
         .OK();
     Command(ID_TEAM_EDIT);
     EXPECT_EQ(Team(4)->m_strName, "Ann O'Hara");
@@ -210,17 +189,17 @@ TEST_F(TeamDetails, StartingPointsAreTypedInTheLeaguesPointsUnit)
     // Half points: 12.5 is 25 halves and reads back with the half sign.
     EditTeam(5)
         .Check([](CDialog& d) {
-            EXPECT_FALSE(Control(d, IDC_ET_WON).enabled);
-            EXPECT_FALSE(Control(d, IDC_ET_START_ROUND).enabled);
+            EXPECT_FALSE(Ctl(d, IDC_ET_WON).enabled);
+            EXPECT_FALSE(Ctl(d, IDC_ET_START_ROUND).enabled);
         })
         .Click(IDC_ET_VACANCY_FILLED)
         .SetText(IDC_ET_START_ROUND, "4")
         .SetText(IDC_ET_WON, "12.5")
         .SetText(IDC_ET_LOST, "7")
         .Focus(IDC_ET_LOST)
-        .Check([](CDialog& d) { EXPECT_EQ(Control(d, IDC_ET_WON).text, "12\xBD"); })
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ET_WON).text, "12\xBD"); })
         .Focus(IDC_ET_NAME)
-        .Check([](CDialog& d) { EXPECT_EQ(Control(d, IDC_ET_LOST).text, "7 "); })
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ET_LOST).text, "7 "); })
         .OK();
     Command(ID_TEAM_EDIT);
     EXPECT_EQ(Team(5)->m_nVacancyStartRound, 4);
@@ -228,7 +207,7 @@ TEST_F(TeamDetails, StartingPointsAreTypedInTheLeaguesPointsUnit)
     EXPECT_EQ(Team(5)->m_nStartPointsLost, 14);
 
     // Reopened, the stored halves read as typed and survive an OK untouched.
-    EditTeam(5).Check([](CDialog& d) { EXPECT_EQ(Control(d, IDC_ET_WON).text, "12\xBD"); }).OK();
+    EditTeam(5).Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ET_WON).text, "12\xBD"); }).OK();
     Command(ID_TEAM_EDIT);
     EXPECT_EQ(Team(5)->m_nStartPointsWon, 25);
 
@@ -237,10 +216,10 @@ TEST_F(TeamDetails, StartingPointsAreTypedInTheLeaguesPointsUnit)
     EditTeam(5)
         .SetText(IDC_ET_WON, "12.5")
         .Focus(IDC_ET_LOST)
-        .Check([](CDialog& d) { EXPECT_EQ(Control(d, IDC_ET_WON).text, "12.50"); })
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ET_WON).text, "12.50"); })
         .SetText(IDC_ET_LOST, "900")
         .Focus(IDC_ET_NAME)
-        .Check([](CDialog& d) { EXPECT_EQ(Control(d, IDC_ET_LOST).text, "655.35"); })
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ET_LOST).text, "655.35"); })
         .OK();
     Command(ID_TEAM_EDIT);
     EXPECT_EQ(Team(5)->m_nStartPointsWon, 1250);
@@ -259,18 +238,18 @@ TEST_F(TeamDetails, FoldedAndVacancyFilledExcludeEachOther)
     t->m_bDeductFromOpponents = 1;
     EditTeam(6)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Control(d, IDC_ET_SCORE_TO_WEEK).text, "0");
-            EXPECT_TRUE(Control(d, IDC_ET_DEDUCT).enabled);
-            EXPECT_TRUE(Control(d, IDC_ET_SCORE_TO_WEEK).enabled);
+            EXPECT_EQ(Ctl(d, IDC_ET_SCORE_TO_WEEK).text, "0");
+            EXPECT_TRUE(Ctl(d, IDC_ET_DEDUCT).enabled);
+            EXPECT_TRUE(Ctl(d, IDC_ET_SCORE_TO_WEEK).enabled);
         })
         .SetText(IDC_ET_SCORE_TO_WEEK, "8")
         .Click(IDC_ET_VACANCY_FILLED)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Control(d, IDC_ET_FOLDED).check, 0);
-            EXPECT_EQ(Control(d, IDC_ET_SCORE_TO_WEEK).text, "0");
-            EXPECT_FALSE(Control(d, IDC_ET_DEDUCT).enabled);
-            EXPECT_FALSE(Control(d, IDC_ET_SCORE_TO_WEEK).enabled);
-            EXPECT_TRUE(Control(d, IDC_ET_WON).enabled);
+            EXPECT_EQ(Ctl(d, IDC_ET_FOLDED).check, 0);
+            EXPECT_EQ(Ctl(d, IDC_ET_SCORE_TO_WEEK).text, "0");
+            EXPECT_FALSE(Ctl(d, IDC_ET_DEDUCT).enabled);
+            EXPECT_FALSE(Ctl(d, IDC_ET_SCORE_TO_WEEK).enabled);
+            EXPECT_TRUE(Ctl(d, IDC_ET_WON).enabled);
         })
         .SetText(IDC_ET_START_ROUND, "3")
         .OK();
@@ -284,10 +263,10 @@ TEST_F(TeamDetails, FoldedAndVacancyFilledExcludeEachOther)
     EditTeam(6)
         .Click(IDC_ET_FOLDED)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Control(d, IDC_ET_VACANCY_FILLED).check, 0);
-            EXPECT_EQ(Control(d, IDC_ET_START_ROUND).text, "0");
-            EXPECT_EQ(Control(d, IDC_ET_WON).text, "0 ");
-            EXPECT_FALSE(Control(d, IDC_ET_WON).enabled);
+            EXPECT_EQ(Ctl(d, IDC_ET_VACANCY_FILLED).check, 0);
+            EXPECT_EQ(Ctl(d, IDC_ET_START_ROUND).text, "0");
+            EXPECT_EQ(Ctl(d, IDC_ET_WON).text, "0 ");
+            EXPECT_FALSE(Ctl(d, IDC_ET_WON).enabled);
         })
         .SetText(IDC_ET_SCORE_TO_WEEK, "100")
         .OK()  // refused: 0 to 99
@@ -308,8 +287,8 @@ TEST_F(TeamDetails, TheDivisionListFollowsTheLeaguesDivisions)
 {
     EditTeam(1)
         .Check([](CDialog& d) {
-            EXPECT_FALSE(Control(d, IDC_ET_DIVISION).visible);
-            EXPECT_FALSE(Control(d, IDC_ET_DIVISION).enabled);
+            EXPECT_FALSE(Ctl(d, IDC_ET_DIVISION).visible);
+            EXPECT_FALSE(Ctl(d, IDC_ET_DIVISION).enabled);
         })
         .OK();
     Command(ID_TEAM_EDIT);
@@ -485,7 +464,7 @@ TEST_F(TeamDetails, MembershipTypesAreAddedRenamedAndDeleted)
     ui.OnDialog(IDD_MEMBERSHIP_TYPES)
         .Check([](CDialog& d) {
             EXPECT_EQ(Items(d, IDC_MT_LIST), (Texts{"Adult", "Senior", "Youth"}));
-            EXPECT_FALSE(Control(d, IDC_MT_EDIT).visible);
+            EXPECT_FALSE(Ctl(d, IDC_MT_EDIT).visible);
         })
         .Click(IDC_MT_DELETE)
         .Click(IDC_MT_RENAME)
@@ -493,15 +472,15 @@ TEST_F(TeamDetails, MembershipTypesAreAddedRenamedAndDeleted)
         .Select(IDC_MT_LIST, 2)
         .Click(IDC_MT_RENAME)
         .Check([](CDialog& d) {
-            EXPECT_TRUE(Control(d, IDC_MT_EDIT).visible);
-            EXPECT_EQ(Control(d, IDC_MT_EDIT).text, "Youth");
+            EXPECT_TRUE(Ctl(d, IDC_MT_EDIT).visible);
+            EXPECT_EQ(Ctl(d, IDC_MT_EDIT).text, "Youth");
             EXPECT_EQ(d.GetFocusID(), IDC_MT_EDIT);
         })
         .SetText(IDC_MT_EDIT, "Junior")
         .Enter()  // ends the renaming, not the dialog
         .Check([](CDialog& d) {
             EXPECT_FALSE(d.IsEnded());
-            EXPECT_FALSE(Control(d, IDC_MT_EDIT).visible);
+            EXPECT_FALSE(Ctl(d, IDC_MT_EDIT).visible);
             EXPECT_EQ(Items(d, IDC_MT_LIST), (Texts{"Adult", "Senior", "Junior", "New category"}));
         })
         .Select(IDC_MT_LIST, 0)

@@ -1,6 +1,7 @@
 // The Venue menu driven through its dialogs: venues added with their lanes and split lanes,
 // edited, deleted with what that does to the matches bowled there, assigned to rounds and seen
 // in the fixture list, the lane ranges, and the venues kept in the league file.
+#include "DialogControls.h"
 #include "AdminTest.h"
 #include "RecordingDC.h"
 #include "admin/VenueCommands.h"
@@ -17,22 +18,6 @@
 namespace {
 
 using Texts = std::vector<std::string>;
-
-CControlState& Control(CDialog& d, UINT id)
-{
-    CControlState* s = d.FindControl(id);
-    if (!s)
-        throw std::runtime_error("no control " + std::to_string(id));
-    return *s;
-}
-
-Texts Items(CDialog& d, UINT id)
-{
-    Texts v;
-    for (const CtlItem& item : Control(d, id).items)
-        v.push_back(item.text.GetString());
-    return v;
-}
 
 std::vector<CVenue*> Venues(const CBowlingDoc& doc)
 {
@@ -110,12 +95,12 @@ TEST_F(Venues_, AddAVenueWithItsAddressLanesAndSplit)
     ui.OnDialog(IDD_VENUE_DETAILS)
         .Check([](CDialog& d) {
             EXPECT_EQ(d.GetFocusID(), IDC_VD_NAME);
-            EXPECT_EQ(Control(d, IDC_VD_NAME).text, "");
-            EXPECT_EQ(Control(d, IDC_VD_START_LANE).text, "1");
-            EXPECT_EQ(Control(d, IDC_VD_LAST_LANE).text, "0");
-            EXPECT_EQ(Control(d, IDC_VD_SPLIT_START).text, "0");
-            EXPECT_FALSE(Control(d, IDC_VD_SPLIT_START).enabled);
-            EXPECT_FALSE(Control(d, IDC_VD_BEFORE_SPLIT).enabled);
+            EXPECT_EQ(Ctl(d, IDC_VD_NAME).text, "");
+            EXPECT_EQ(Ctl(d, IDC_VD_START_LANE).text, "1");
+            EXPECT_EQ(Ctl(d, IDC_VD_LAST_LANE).text, "0");
+            EXPECT_EQ(Ctl(d, IDC_VD_SPLIT_START).text, "0");
+            EXPECT_FALSE(Ctl(d, IDC_VD_SPLIT_START).enabled);
+            EXPECT_FALSE(Ctl(d, IDC_VD_BEFORE_SPLIT).enabled);
         })
         .SetText(IDC_VD_NAME, "Riverside Lanes")
         .SetText(IDC_VD_PHONE, "0113 496 0000")
@@ -126,8 +111,8 @@ TEST_F(Venues_, AddAVenueWithItsAddressLanesAndSplit)
         .SetText(IDC_VD_START_LANE, "5")
         .Click(IDC_VD_SPLIT_LANES)
         .Check([](CDialog& d) {
-            EXPECT_TRUE(Control(d, IDC_VD_SPLIT_START).enabled);
-            EXPECT_TRUE(Control(d, IDC_VD_BEFORE_SPLIT).enabled);
+            EXPECT_TRUE(Ctl(d, IDC_VD_SPLIT_START).enabled);
+            EXPECT_TRUE(Ctl(d, IDC_VD_BEFORE_SPLIT).enabled);
         })
         .SetText(IDC_VD_SPLIT_START, "21")
         .SetText(IDC_VD_BEFORE_SPLIT, "4")
@@ -166,7 +151,7 @@ TEST_F(Venues_, SplitFiguresTypedAndThenUntickedAreNotKept)
         .SetText(IDC_VD_SPLIT_START, "9")
         .SetText(IDC_VD_BEFORE_SPLIT, "2")
         .Click(IDC_VD_SPLIT_LANES)
-        .Check([](CDialog& d) { EXPECT_FALSE(Control(d, IDC_VD_SPLIT_START).enabled); })
+        .Check([](CDialog& d) { EXPECT_FALSE(Ctl(d, IDC_VD_SPLIT_START).enabled); })
         .OK();
     // Ticked, but with no lanes before the split: no split at all.
     ui.OnDialog(IDD_VENUE_DETAILS)
@@ -226,12 +211,12 @@ TEST_F(Venues_, EditChoosesTheVenueAndCopiesBackOnlyOnOK)
     ui.OnDialog(IDD_SELECT_VENUE)
         .Check([](CDialog& d) {
             EXPECT_EQ(Items(d, IDC_SV_LIST), (Texts{"Calder Valley Bowl", "Riverside Lanes"}));
-            EXPECT_EQ(Control(d, IDC_SV_LIST).curSel, 0);
+            EXPECT_EQ(Ctl(d, IDC_SV_LIST).curSel, 0);
         })
         .Select(IDC_SV_LIST, 1)
         .OK();
     ui.OnDialog(IDD_VENUE_DETAILS)
-        .Check([](CDialog& d) { EXPECT_EQ(Control(d, IDC_VD_NAME).text, "Riverside Lanes"); })
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_VD_NAME).text, "Riverside Lanes"); })
         .SetText(IDC_VD_NAME, "Riverside Superbowl")
         .SetText(IDC_VD_LAST_LANE, "12")
         .OK();
@@ -259,7 +244,7 @@ TEST_F(Venues_, TheOnlyVenueIsEditedWhateverItsNumber)
 {
     Venues(doc)[0]->m_nVenueNo = 3;
     ui.OnDialog(IDD_VENUE_DETAILS)
-        .Check([](CDialog& d) { EXPECT_EQ(Control(d, IDC_VD_NAME).text, "Calder Valley Bowl"); })
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_VD_NAME).text, "Calder Valley Bowl"); })
         .SetText(IDC_VD_PHONE, "01422 000000")
         .OK();
     EXPECT_TRUE(Command(ID_VENUE_EDIT));
@@ -280,9 +265,9 @@ TEST_F(Venues_, AStoredSplitShowsTickedAndSurvivesAnEdit)
     VenueCommands::Install();
     ui.OnDialog(IDD_VENUE_DETAILS)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Control(d, IDC_VD_SPLIT_LANES).check, 1);
-            EXPECT_TRUE(Control(d, IDC_VD_SPLIT_START).enabled);
-            EXPECT_EQ(Control(d, IDC_VD_SPLIT_START).text, "21");
+            EXPECT_EQ(Ctl(d, IDC_VD_SPLIT_LANES).check, 1);
+            EXPECT_TRUE(Ctl(d, IDC_VD_SPLIT_START).enabled);
+            EXPECT_EQ(Ctl(d, IDC_VD_SPLIT_START).text, "21");
         })
         .OK();
     EXPECT_TRUE(VenueCommands::EditVenue(&copy));
@@ -376,14 +361,14 @@ TEST_F(Venues_, AssignedRoundsShowTheVenueAndItsLanesInTheFixtureList)
         .Check([&](CDialog& d) {
             EXPECT_EQ(Items(d, IDC_AV_ROUNDS).size(), weeks.size());
             EXPECT_EQ(Items(d, IDC_AV_VENUE), (Texts{"Calder Valley Bowl", "Riverside Lanes"}));
-            EXPECT_EQ(Control(d, IDC_AV_VENUE).curSel, 0);
+            EXPECT_EQ(Ctl(d, IDC_AV_VENUE).curSel, 0);
         })
         .Select(IDC_AV_VENUE, 1)
         .SetSel(IDC_AV_ROUNDS, 1)
         .SetSel(IDC_AV_ROUNDS, 3)
         .Click(IDC_AV_ASSIGN)
         .Check([](CDialog& d) {
-            for (const CtlItem& item : Control(d, IDC_AV_ROUNDS).items)
+            for (const CtlItem& item : Ctl(d, IDC_AV_ROUNDS).items)
                 EXPECT_FALSE(item.selected);
         })
         .Select(IDC_AV_VENUE, 0)

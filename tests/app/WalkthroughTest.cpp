@@ -4,6 +4,7 @@
 // league's weekly sheet.
 #include <gtest/gtest.h>
 
+#include "DialogControls.h"
 #include "RecordingDC.h"
 #include "ScriptedBackend.h"
 #include "TempDir.h"
@@ -54,14 +55,6 @@ struct Started {
     // A menu command, as the frame routes it (view, document, frame, application).
     bool Run(UINT nID) { return app.m_pMainWnd->ExecuteCommand(nID) != FALSE; }
 };
-
-CControlState& Ctl(CDialog& d, UINT id)
-{
-    CControlState* s = d.FindControl(id);
-    if (!s)
-        throw std::runtime_error("no control " + std::to_string(id));
-    return *s;
-}
 
 UINT Cell(int nSide, int nPos, int nGame)
 {

@@ -23,14 +23,6 @@ struct AdjustLeague : ResultsLeague {
     }
 };
 
-Texts Items(CDialog& d, UINT id)
-{
-    Texts v;
-    for (const auto& item : Ctl(d, id).items)
-        v.push_back(item.text.GetString());
-    return v;
-}
-
 int Sel(CDialog& d, UINT id)
 {
     return Ctl(d, id).curSel;

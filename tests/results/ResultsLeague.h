@@ -2,6 +2,7 @@
 // A league for result-entry tests: teams numbered 1..N in list order, bowlers numbered
 // team x 10 + place (1-based) in each team's order, one round of matches 1 v 2, 3 v 4, ...
 // per round, and the dialogs' templates registered.
+#include "DialogControls.h"
 #include "league/BowlingDoc.h"
 #include "league/Fixture.h"
 #include "league/Player.h"
@@ -57,14 +58,6 @@ struct ResultsLeague {
 };
 
 inline CScoresheetDlg& Sheet(CDialog& d) { return static_cast<CScoresheetDlg&>(d); }
-
-inline CControlState& Ctl(CDialog& d, UINT id)
-{
-    CControlState* s = d.FindControl(id);
-    if (!s)
-        throw std::runtime_error("no control " + std::to_string(id));
-    return *s;
-}
 
 inline bool Removed(CDialog& d, UINT id)
 {

@@ -3,6 +3,7 @@
 // in the fixture list, the lane ranges, and the venues kept in the league file.
 #include "DialogControls.h"
 #include "AdminTest.h"
+#include "DrawnText.h"
 #include "RecordingDC.h"
 #include "admin/VenueCommands.h"
 #include "league/SampleLeague.h"
@@ -25,16 +26,6 @@ std::vector<CVenue*> Venues(const CBowlingDoc& doc)
     for (POSITION pos = doc.m_listVenues.GetHeadPosition(); pos;)
         v.push_back(static_cast<CVenue*>(doc.m_listVenues.GetNext(pos)));
     return v;
-}
-
-// The texts drawn on one line of the fixture list.
-Texts TextsAt(const CRecordingDC& dc, int y)
-{
-    Texts texts;
-    for (const DrawCall& c : dc.calls)
-        if (c.kind == DrawCall::Text && c.y1 == y)
-            texts.push_back(c.text.GetString());
-    return texts;
 }
 
 // The sample league: 8 teams, one venue "Calder Valley Bowl" (number 1, lanes 1 to 16), here

@@ -1,6 +1,7 @@
 // The fixture items: a round's matches (lanes, columns, byes, position rounds, venues, the
 // HTML and the stored record), a free date, and a team's fixture line.
 #include "FixtureTestLeague.h"
+#include "DrawnText.h"
 #include "RecordingDC.h"
 #include "ReportTestHelpers.h"
 #include "ScriptedBackend.h"
@@ -19,22 +20,6 @@ namespace {
 
 using Texts = std::vector<std::string>;
 using At = std::pair<int, int>;
-
-At Pos(const CRecordingDC& dc, const char* psz)
-{
-    const DrawCall* p = dc.FindText(psz);
-    return p ? At(p->x1, p->y1) : At(-1, -1);
-}
-
-// The texts of the calls drawn at one y, in drawing order.
-Texts TextsAt(const CRecordingDC& dc, int y)
-{
-    Texts texts;
-    for (const DrawCall& c : dc.calls)
-        if (c.kind == DrawCall::Text && c.y1 == y)
-            texts.push_back(c.text.GetString());
-    return texts;
-}
 
 // The HTML cell and division writers' forms for a plain 10-point black Arial font.
 std::string Cell(const char* pszAlign, const std::string& text, const char* pszClose = "</td>\n")

@@ -2,6 +2,7 @@
 // expansion makes, what the heading and the lines draw and write, its stored bytes, copies and
 // its options dialog.
 #include "FixtureTestLeague.h"
+#include "DrawnText.h"
 #include "RecordingDC.h"
 #include "ReportTestHelpers.h"
 #include "ScriptedBackend.h"
@@ -17,12 +18,6 @@
 namespace {
 
 using At = std::pair<int, int>;
-
-At Pos(const CRecordingDC& dc, const char* psz)
-{
-    const DrawCall* p = dc.FindText(psz);
-    return p ? At(p->x1, p->y1) : At(-1, -1);
-}
 
 // Four teams, rounds on Mondays from 1 September 2025; the league stands in round 2.
 //   round 1: Aces v Kings played; Owls v Pins only Owls entered  -> outstanding

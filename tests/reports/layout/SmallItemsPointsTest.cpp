@@ -1,5 +1,6 @@
 // The league points and handicap table items of the league details: rows and values worked by
 // hand for a small league, and the items the details display gets for each kind of league.
+#include "DrawnText.h"
 #include "RecordingDC.h"
 #include "league/BowlingDoc.h"
 #include "league/Player.h"
@@ -15,21 +16,6 @@ namespace {
 
 using Texts = std::vector<std::string>;
 using At = std::pair<int, int>;
-
-At Pos(const CRecordingDC& dc, const char* psz)
-{
-    const DrawCall* p = dc.FindText(psz);
-    return p ? At(p->x1, p->y1) : At(-1, -1);
-}
-
-Texts TextsAt(const CRecordingDC& dc, int y)
-{
-    Texts texts;
-    for (const DrawCall& c : dc.calls)
-        if (c.kind == DrawCall::Text && c.y1 == y)
-            texts.push_back(c.text.GetString());
-    return texts;
-}
 
 class LeaguePoints : public ::testing::Test
 {

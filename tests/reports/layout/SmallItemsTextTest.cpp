@@ -1,5 +1,6 @@
 // The sub-heading and date items: where they draw, their heights with the spaces, their HTML,
 // stored bytes (with the font gate of old files), copies and their option dialogs.
+#include "DrawnText.h"
 #include "RecordingDC.h"
 #include "ReportTestHelpers.h"
 #include "ScriptedBackend.h"
@@ -16,12 +17,6 @@
 namespace {
 
 using At = std::pair<int, int>;
-
-At Pos(const CRecordingDC& dc, const char* psz)
-{
-    const DrawCall* p = dc.FindText(psz);
-    return p ? At(p->x1, p->y1) : At(-1, -1);
-}
 
 std::string Div(const char* pszAlign, const std::string& text)
 {

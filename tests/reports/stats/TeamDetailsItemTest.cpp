@@ -1,6 +1,7 @@
 // The team details display: a block drawn on a recording DC against the hand-worked league,
 // the slots of one to four teams a page, and Team > Display Team Details (Short) through the
 // view with the team chooser and Printing Setup scripted.
+#include "DrawnText.h"
 #include "RecordingDC.h"
 #include "ScriptedBackend.h"
 #include "TeamDetailsTestLeague.h"
@@ -20,15 +21,6 @@
 namespace {
 
 using Texts = std::vector<std::string>;
-
-Texts TextsAt(const CRecordingDC& dc, int y)
-{
-    Texts out;
-    for (const DrawCall& c : dc.calls)
-        if (c.kind == DrawCall::Text && c.y1 == y)
-            out.push_back(c.text.GetString());
-    return out;
-}
 
 // The left end of a right-aligned text of the recording DC (characters half the height wide).
 int RightStart(int xRight, const std::string& text, int nHeight)

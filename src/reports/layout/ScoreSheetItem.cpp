@@ -509,6 +509,17 @@ void CRepItem_ScoreSheet::DrawSheet(CDC* pDC)
     pDC->SelectObject(pOldPen);
 }
 
+// The band across the top: the league in the middle, the date on the left, strRight on the right.
+void CRepItem_ScoreSheet::DrawTitleBand(CDC* pDC, SheetTools& t, int y, const CString& strRight)
+{
+    Use(pDC, t.header, m_fontHeader.m_crColour);
+    DrawLineOrBox(pDC, kLeft, y, kWidth, t.B);
+    const CString& strLeague = m_pDoc->m_strLeagueName;
+    TextAt(pDC, PAGE_CENTRE - pDC->GetTextExtent(strLeague).cx / 2, y - t.q, strLeague);
+    TextAt(pDC, kLeft + t.q, y - t.q, TitleDate(m_pFixture));
+    TextEndingAt(pDC, kRight - t.q, y - t.q, strRight);
+}
+
 // ---- side by side ------------------------------------------------------------------------
 
 void CRepItem_ScoreSheet::DrawSideBySide(CDC* pDC, SheetTools& t, CTeam* teams[2])
@@ -543,16 +554,11 @@ void CRepItem_ScoreSheet::DrawSideBySide(CDC* pDC, SheetTools& t, CTeam* teams[2
         pLineUp = MakeAverageLineUp(pDoc, f, teams);
 
     // Title band.
-    Use(pDC, t.header, m_fontHeader.m_crColour);
-    DrawLineOrBox(pDC, kLeft, y, kWidth, B);
-    const CString& strLeague = pDoc->m_strLeagueName;
-    TextAt(pDC, PAGE_CENTRE - pDC->GetTextExtent(strLeague).cx / 2, y - q, strLeague);
-    TextAt(pDC, kLeft + q, y - q, TitleDate(f));
     int lanes[2];
     MatchLanes(pDoc, f, m_nLaneOverride, lanes);
     CString s;
     s.Format("Round %d/%d  Lanes %d/%d", f->m_nRound, pDoc->m_nRounds, lanes[0], lanes[1]);
-    TextEndingAt(pDC, kRight - q, y - q, s);
+    DrawTitleBand(pDC, t, y, s);
     y -= B;
 
     // Heading band.
@@ -665,14 +671,9 @@ void CRepItem_ScoreSheet::DrawStandard(CDC* pDC, SheetTools& t, CTeam* teams[2])
     if (bTeamHcp)
         pLineUp = MakeAverageLineUp(pDoc, f, teams);
 
-    Use(pDC, t.header, m_fontHeader.m_crColour);
-    DrawLineOrBox(pDC, kLeft, y, kWidth, B);
-    const CString& strLeague = pDoc->m_strLeagueName;
-    TextAt(pDC, PAGE_CENTRE - pDC->GetTextExtent(strLeague).cx / 2, y - q, strLeague);
-    TextAt(pDC, kLeft + q, y - q, TitleDate(f));
     CString s;
     s.Format("Round %d/%d", f->m_nRound, pDoc->m_nRounds);
-    TextEndingAt(pDC, kRight - q, y - q, s);
+    DrawTitleBand(pDC, t, y, s);
     int lanes[2];
     MatchLanes(pDoc, f, m_nLaneOverride, lanes);
     y -= B;

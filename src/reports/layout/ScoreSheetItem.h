@@ -64,6 +64,7 @@ public:
 private:
     struct SheetTools;
     void DrawSheet(CDC* pDC);
+    void DrawTitleBand(CDC* pDC, SheetTools& t, int y, const CString& strRight);
     void DrawSideBySide(CDC* pDC, SheetTools& t, CTeam* teams[2]);
     void DrawStandard(CDC* pDC, SheetTools& t, CTeam* teams[2]);
 };

@@ -4,6 +4,7 @@
 #include "league/Player.h"
 #include "league/PointsText.h"
 #include "league/Team.h"
+#include "reports/layout/ItemFont.h"
 #include "results/SelectionCommands.h"
 #include "view/DisplayPages.h"
 #include "view/ReportFlow.h"
@@ -61,7 +62,7 @@ void CRepItem_TeamDets::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     const int y0 = m_y;
     CFont* pOldFont = pDC->SelectObject(&pFonts->m_fontLargeBold);
     Left(pDC, m_x, y0, m_pDoc->m_strLeagueName);
-    Right(pDC, PAGE_RIGHT, y0, "Torvane 1.8.9");
+    Right(pDC, PAGE_RIGHT, y0, PRODUCT_TITLE);
     CString title = Fmt("[#%d] ", static_cast<int>(m_pTeam->m_nTeamNo)) + m_pTeam->m_strName;
     const int xTitle = PAGE_CENTRE - pDC->GetTextExtent(title).cx / 2;
     Left(pDC, xTitle, y0, title);

@@ -13,11 +13,7 @@ namespace {
 struct PointsLeague : ResultsLeague {
     PointsLeague() : ResultsLeague(4, 2, 3, 2)
     {
-        doc.m_HcpPoints.m_bTeam = 1;
-        for (BYTE& g : doc.m_HcpPoints.m_nTeamGame)
-            g = 2;
-        doc.m_HcpPoints.m_nTeamSeries = 2;
-        doc.UpdateMaxMatchPoints();
+        HandicapTeamPoints();
         // Round 1: team 1 wins every game from team 2, team 3 and team 4 tie throughout.
         Play(Match(1, 1), 200, 150);
         Play(Match(1, 2), 170, 170);

@@ -15,11 +15,7 @@ namespace {
 struct AdjustLeague : ResultsLeague {
     AdjustLeague() : ResultsLeague(4, 2, 3, 2)
     {
-        doc.m_HcpPoints.m_bTeam = 1;
-        for (BYTE& g : doc.m_HcpPoints.m_nTeamGame)
-            g = 2;
-        doc.m_HcpPoints.m_nTeamSeries = 2;
-        doc.UpdateMaxMatchPoints();
+        HandicapTeamPoints();
     }
 };
 

@@ -17,11 +17,7 @@ namespace {
 struct CommandsLeague : ResultsLeague {
     CommandsLeague() : ResultsLeague(4, 2, 3, 2)
     {
-        doc.m_HcpPoints.m_bTeam = 1;
-        for (BYTE& g : doc.m_HcpPoints.m_nTeamGame)
-            g = 2;
-        doc.m_HcpPoints.m_nTeamSeries = 2;
-        doc.UpdateMaxMatchPoints();
+        HandicapTeamPoints();
         doc.Recalculate();
     }
 

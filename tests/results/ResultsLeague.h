@@ -52,6 +52,16 @@ struct ResultsLeague {
             }
     }
 
+    // Two handicap team points for each game and two for the series.
+    void HandicapTeamPoints()
+    {
+        doc.m_HcpPoints.m_bTeam = 1;
+        for (BYTE& g : doc.m_HcpPoints.m_nTeamGame)
+            g = 2;
+        doc.m_HcpPoints.m_nTeamSeries = 2;
+        doc.UpdateMaxMatchPoints();
+    }
+
     CTeam* Team(int n) { return doc.FindTeam(static_cast<WORD>(n)); }
     CPlayer* Player(int n) { return doc.FindPlayer(static_cast<WORD>(n)); }
     CFixture* Match(int nRound, int nMatch = 1) { return doc.FindFixtureByRoundMatch(nRound, nMatch); }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ScriptedBackend.h"
+#include "StartedApp.h"
 #include "TempDir.h"
 #include "app/BowlingApp.h"
 #include "league/BowlingDoc.h"
@@ -13,26 +14,6 @@
 #include "resources/Resource.h"
 
 namespace {
-// Starts the application with these arguments and keeps it until the test ends.
-struct Started {
-    CBowlingApp app;
-    BOOL ok = FALSE;
-    explicit Started(std::vector<std::string> args)
-    {
-        args.insert(args.begin(), "torvane");
-        std::vector<char*> argv;
-        for (auto& a : args)
-            argv.push_back(a.data());
-        app.SetCommandLine(static_cast<int>(argv.size()), argv.data());
-        ok = app.InitApplication() && app.InitInstance();
-    }
-    CBowlingDoc* Doc() const
-    {
-        CDocTemplate* t = app.GetFirstDocTemplate();
-        return t ? dynamic_cast<CBowlingDoc*>(t->GetOnlyDocument()) : nullptr;
-    }
-};
-
 std::vector<UINT> MenuCommands(const MenuTemplate& menu)
 {
     std::vector<UINT> ids;

@@ -7,6 +7,7 @@
 #include "DialogControls.h"
 #include "RecordingDC.h"
 #include "ScriptedBackend.h"
+#include "StartedApp.h"
 #include "TempDir.h"
 #include "app/BowlingApp.h"
 #include "framework/core/File.h"
@@ -33,28 +34,6 @@
 namespace {
 
 using Texts = std::vector<std::string>;
-
-struct Started {
-    CBowlingApp app;
-    BOOL ok = FALSE;
-    explicit Started(std::vector<std::string> args)
-    {
-        args.insert(args.begin(), "torvane");
-        std::vector<char*> argv;
-        for (auto& a : args)
-            argv.push_back(a.data());
-        app.SetCommandLine(static_cast<int>(argv.size()), argv.data());
-        ok = app.InitApplication() && app.InitInstance();
-    }
-    ~Started() { app.ShutDownTemplates(); }
-    CBowlingDoc* Doc() const
-    {
-        CDocTemplate* t = app.GetFirstDocTemplate();
-        return t ? dynamic_cast<CBowlingDoc*>(t->GetOnlyDocument()) : nullptr;
-    }
-    // A menu command, as the frame routes it (view, document, frame, application).
-    bool Run(UINT nID) { return app.m_pMainWnd->ExecuteCommand(nID) != FALSE; }
-};
 
 UINT Cell(int nSide, int nPos, int nGame)
 {

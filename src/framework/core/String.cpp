@@ -60,6 +60,12 @@ void AppendUtf8(std::string& out, char32_t cp)
 
 } // namespace
 
+CString& CString::operator=(const char* psz)
+{
+    m_str = psz ? psz : "";
+    return *this;
+}
+
 char CString::GetAt(int i) const
 {
     if (i < 0 || i >= GetLength())

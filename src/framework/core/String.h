@@ -37,7 +37,8 @@ public:
     void ReleaseBuffer(int nNewLength = -1);
 
     // Assignment and concatenation
-    CString& operator=(const char* psz) { m_str = psz ? psz : ""; return *this; }
+    // Out of line: inlined into callers, GCC 12 reports a false -Wrestrict overlap in Release.
+    CString& operator=(const char* psz);
     CString& operator=(char ch) { m_str.assign(1, ch); return *this; }
     CString& operator+=(const CString& s) { m_str += s.m_str; return *this; }
     CString& operator+=(const char* psz) { if (psz) m_str += psz; return *this; }

@@ -201,6 +201,9 @@ void CFixture::Serialize(CArchive& ar)
             m_nDefaulted[s] = r.U8();
             m_dwScoresMarker[s] = r.U32();
             m_dwPointsEligible[s] = r.U32();
+            // Earlier builds ticked a side without dating it: it was bowled when due.
+            if (m_bPlayed[s] && m_timePlayed[s].GetTime() == 0)
+                m_timePlayed[s] = m_timeDue;
         }
         m_bPositionRound = r.U32();
         m_bPositionRoundScratch = r.U32();

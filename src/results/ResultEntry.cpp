@@ -78,6 +78,8 @@ void PrepareScoresheet(CScoresheetDlg& dlg, CBowlingDoc* pDoc, CFixture* pFixtur
         CTeam* pTeam = SideTeam(pDoc, pFixture, s);
         if (pTeam && pTeam->IsFoldedBefore(f.m_nRound)) {
             f.m_bPlayed[s] = 1;
+            if (f.m_timePlayed[s].GetTime() == 0)
+                f.m_timePlayed[s] = f.m_timeDue;
             BYTE mask = 8;
             if (nGames > 1)
                 mask |= 4;

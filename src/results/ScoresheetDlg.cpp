@@ -516,12 +516,12 @@ void CScoresheetDlg::RefreshDisplay()
     // A side is ticked by itself once, when its last missing score comes in.
     if (!m_bScoresCompleteA && !f.m_bPlayed[0] && f.AreScoresComplete(TRUE)) {
         m_bPlayedA = TRUE;
-        f.m_bPlayed[0] = 1;
+        MarkPlayed(0);
         m_bScoresCompleteA = TRUE;
     }
     if (!m_bScoresCompleteB && !f.m_bPlayed[1] && f.AreScoresComplete(FALSE)) {
         m_bPlayedB = TRUE;
-        f.m_bPlayed[1] = 1;
+        MarkPlayed(1);
         m_bScoresCompleteB = TRUE;
     }
     if (f.m_bPlayed[0])
@@ -791,10 +791,20 @@ void CScoresheetDlg::OnPlayed(int nSide)
         f.m_bPlayed[nSide] = 0;
         bPlayed = FALSE;
     } else {
-        f.m_bPlayed[nSide] = 1;
+        MarkPlayed(nSide);
         bPlayed = TRUE;
     }
     RefreshDisplay();
+}
+
+void CScoresheetDlg::MarkPlayed(int nSide)
+{
+    CFixture& f = *m_pFixture;
+    f.m_bPlayed[nSide] = 1;
+    // Without a date of its own the match was bowled when it was due, which is also the
+    // date whose handicaps the sheet has been using; a date set by Change Date stays.
+    if (f.m_timePlayed[nSide].GetTime() == 0)
+        f.m_timePlayed[nSide] = nSide == 0 ? m_timePlayedA : m_timePlayedB;
 }
 
 void CScoresheetDlg::OnOK()

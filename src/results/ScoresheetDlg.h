@@ -115,6 +115,7 @@ private:
     void RecalculateSide(int nSide);
     void RefreshPoints(int nPass);
     void OnPlayed(int nSide);
+    void MarkPlayed(int nSide);
     void OnChangeDatePlayed(int nSide);
     void OnSubs(int nSide);
     void OnBlinds(int nSide);

@@ -172,6 +172,32 @@ TEST(LeagueFile, TeamsPerPageOutsideOneToEightReadsAsFour)
     EXPECT_EQ(reloaded.m_nTeamsPerPage, 8);
 }
 
+// Earlier builds ticked a side played without dating it.
+TEST(StoredForms, APlayedSideStoredWithoutADateReadsAsBowledWhenDue)
+{
+    const CTime due(2025, 9, 8, 19, 30, 0), other(2025, 9, 10, 20, 0, 0);
+    struct Case
+    {
+        BYTE bPlayed;
+        CTime stored, read;
+    };
+    for (const Case& c : {Case{1, CTime(), due}, Case{1, other, other}, Case{0, CTime(), CTime()}}) {
+        CFixture f(2, 1, 2, 1);
+        f.m_nGames = 3;
+        f.m_timeDue = due;
+        f.m_bPlayed[1] = c.bPlayed;
+        f.m_timePlayed[1] = c.stored;
+        Bytes bytes = Store(f, LEAGUE_FILE_VERSION);
+        // Side B's played byte, then its time, after the seven bytes, two times and side A.
+        ASSERT_EQ(bytes[29], c.bPlayed);
+        EXPECT_EQ(bytes[30] | bytes[31] << 8 | bytes[32] << 16 | bytes[33] << 24, c.stored.GetTime());
+        CFixture read;
+        Load(read, bytes, LEAGUE_FILE_VERSION);
+        EXPECT_EQ(read.m_timePlayed[1], c.read);
+        EXPECT_EQ(read.m_timePlayed[0].GetTime(), 0);  // side A is not played
+    }
+}
+
 TEST(StoredForms, VenueLaneFieldsFromVersion22)
 {
     ByteBuilder old;

@@ -60,6 +60,37 @@ TEST(ScoreEntry, LeavingACellStoresItAndTheTotalsFollow)
     EXPECT_EQ(f->m_nScratchMatchPoints[0], 6);
 }
 
+TEST(ScoreEntry, ASideTickedWithoutADateIsDatedWhenTheMatchWasDue)
+{
+    ResultsLeague L(2, 1, 2);
+    CFixture* f = L.Match(2);
+    const CTime due = f->m_timeDue;
+    const CTime moved(2024, 10, 1, 20, 0, 0);
+    CScriptedBackend ui;
+    auto& s = ui.OnDialog(IDD_SINGLES_SCORESHEET);
+    // Side A by its scores, side B by its box with a game still at 0.
+    s.SetText(Cell(0, 0, 0), "150").Focus(Cell(0, 0, 1)).SetText(Cell(0, 0, 1), "160").Focus(Cell(1, 0, 0))
+        .SetText(Cell(1, 0, 0), "170").Focus(Cell(1, 0, 1))
+        .Check([&](CDialog& d) {
+            EXPECT_EQ(f->m_timePlayed[0], due);
+            EXPECT_EQ(f->m_timePlayed[1].GetTime(), 0);
+            EXPECT_EQ(Ctl(d, IDC_SS_DATE_PLAYED[0]).text, "09 Sep 24 07:30PM");
+        })
+        .Click(IDC_SS_PLAYED[1]);
+    ui.AnswerMessageBox(IDYES, "One or more games has a zero score.");
+    s.Check([&](CDialog&) { EXPECT_EQ(f->m_timePlayed[1], due); })
+        // A changed date stays through unticking and ticking again.
+        .Click(IDC_SS_CHANGE_DATE[1]);
+    ui.OnDialog(IDD_ENTER_DATE_TIME).Select(IDC_DT_MONTH, 9).SetText(IDC_DT_DAY, "1").Select(IDC_DT_HOUR, 20).Select(IDC_DT_MINUTE, 0).OK();
+    s.Click(IDC_SS_PLAYED[1]).Click(IDC_SS_PLAYED[1]);
+    ui.AnswerMessageBox(IDYES, "One or more games has a zero score.");
+    s.Check([&](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SS_DATE_PLAYED[1]).text, "01 Oct 24 08:00PM"); }).OK();
+    EXPECT_TRUE(EnterSinglesResult(&L.doc, f));
+    EXPECT_EQ(f->m_timePlayed[0], due);
+    EXPECT_EQ(f->m_timePlayed[1], moved);
+    EXPECT_TRUE(ui.AllUsed());
+}
+
 TEST(ScoreEntry, ScoresAreCheckedAgainstTheLeaguesLimit)
 {
     for (DWORD bFivePin : {0u, 1u}) {

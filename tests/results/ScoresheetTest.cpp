@@ -109,6 +109,7 @@ TEST(ScoresheetOpening, AFoldedTeamOpensPlayedWithEveryGameDefaultedAndCancelTak
             EXPECT_EQ(f->m_nDefaulted[1], 14);  // games 1-3 of a three-game league
             EXPECT_EQ(f->m_bPlayed[1], 1);
             EXPECT_EQ(Ctl(d, IDC_SS_PLAYED[1]).check, 1);
+            EXPECT_EQ(Ctl(d, IDC_SS_DATE_PLAYED[1]).text, "09 Sep 24 07:30PM");  // the round's date
             for (int g = 0; g < 3; ++g)
                 EXPECT_EQ(Ctl(d, IDC_SS_DEFAULTED[1][g]).check, 1) << g;
             EXPECT_EQ(Ctl(d, IDC_SS_DEFAULTED[1][3]).check, 0);

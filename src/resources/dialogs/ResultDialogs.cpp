@@ -230,10 +230,10 @@ DlgTemplate MakeSubstitutes(UINT idd, int n)
 
 DlgTemplate MakeSubstitutions()
 {
-    DlgTemplate t{IDD_SUBSTITUTIONS, "Substitutions", 300, 128, {}};
+    DlgTemplate t{IDD_SUBSTITUTIONS, "Substitutions", 345, 128, {}};
     auto& c = t.controls;
     c.push_back({CtlKind::CheckBox, IDC_SUB_ASSIGN_ALL, "Assign for ALL Games.", 7, 5, 92, 10, BS_LEFTTEXT | WS_TABSTOP});
-    c.push_back({CtlKind::Static, IDC_STATIC, "Game", 5, 20, 18, 8, SS_CENTER});
+    c.push_back({CtlKind::Static, IDC_STATIC, "Game", 3, 20, 21, 8, SS_CENTER});
     c.push_back({CtlKind::Static, IDC_SUB_HCAP_LABEL, "Hcap", 146, 20, 25, 8, SS_CENTER});
     c.push_back({CtlKind::Static, IDC_STATIC, "Score", 176, 20, 25, 8, SS_CENTER});
     c.push_back({CtlKind::Static, IDC_STATIC, "Non Qual", 204, 20, 32, 8, SS_CENTER});
@@ -253,9 +253,9 @@ DlgTemplate MakeSubstitutions()
     }
     c.push_back({CtlKind::PushButton, IDOK, "OK", 7, 104, 40, 14, BS_DEFPUSHBUTTON | WS_TABSTOP});
     c.push_back({CtlKind::CheckBox, IDC_SUB_FROM_FLOATING, "Select from floating subs", 52, 106, 94, 10});
-    c.push_back({CtlKind::CheckBox, IDC_SUB_FROM_TEAM, "Select from Team", 148, 106, 68, 10});
-    c.push_back({CtlKind::CheckBox, IDC_SUB_FROM_LEAGUE, "Select from League", 216, 100, 36, 24});
-    c.push_back({CtlKind::PushButton, IDCANCEL, "Cancel", 256, 104, 38, 14, WS_TABSTOP});
+    c.push_back({CtlKind::CheckBox, IDC_SUB_FROM_TEAM, "Select from Team", 150, 106, 68, 10});
+    c.push_back({CtlKind::CheckBox, IDC_SUB_FROM_LEAGUE, "Select from League", 222, 106, 74, 10});
+    c.push_back({CtlKind::PushButton, IDCANCEL, "Cancel", 300, 104, 38, 14, WS_TABSTOP});
     return t;
 }
 

@@ -28,12 +28,12 @@ DlgTemplate HandicapDetails()
         c.push_back({CtlKind::Edit, IDC_HD_MIN[r], nullptr, 256, y, 30, 12, EDIT});
     }
     c.push_back({CtlKind::GroupBox, IDC_STATIC, "Team Handicaps", 7, 88, 185, 74});
-    c.push_back({CtlKind::CheckBox, IDC_HD_TEAM_ENABLED, "  Enabled", 14, 100, 80, 10, CHECK});
-    c.push_back({CtlKind::CheckBox, IDC_HD_ZERO_BASED, "Zero Based Handicap % Diff.", 14, 112, 170, 10, CHECK});
-    c.push_back({CtlKind::CheckBox, IDC_HD_USE_COMBINED, "Use Combined definition.", 14, 124, 170, 10, CHECK});
-    c.push_back({CtlKind::CheckBox, IDC_HD_ROUND1_SCRATCH, "Round 1 Scratch", 14, 136, 170, 10, CHECK});
+    c.push_back({CtlKind::CheckBox, IDC_HD_TEAM_ENABLED, "  Enabled", 14, 99, 80, 10, CHECK});
+    c.push_back({CtlKind::CheckBox, IDC_HD_ZERO_BASED, "Zero Based Handicap % Diff.", 14, 110, 170, 10, CHECK});
+    c.push_back({CtlKind::CheckBox, IDC_HD_USE_COMBINED, "Use Combined definition.", 14, 121, 170, 10, CHECK});
+    c.push_back({CtlKind::CheckBox, IDC_HD_ROUND1_SCRATCH, "Round 1 Scratch", 14, 132, 170, 10, CHECK});
     c.push_back({CtlKind::Static, IDC_STATIC, "The percentage of the difference is as specified for combined handicap",
-                 14, 148, 175, 12});
+                 14, 143, 175, 17});
     c.push_back({CtlKind::GroupBox, IDC_STATIC, "Drop 5 ", 198, 88, 185, 74});
     c.push_back({CtlKind::CheckBox, IDC_HD_DROP5, "Drop 5", 205, 100, 60, 10, CHECK});
     c.push_back({CtlKind::Static, IDC_STATIC, "Games played with, or to establish average.", 205, 114, 140, 16});
@@ -98,7 +98,7 @@ DlgTemplate ScoringSystem(UINT nIDD, const char* pszCaption)
     c.push_back({CtlKind::CheckBox, IDC_SC_PP_ENABLED, "Enabled ", 14, 152, 44, 10, CHECK});
     for (int g = 0; g < 5; ++g) {
         const short x = static_cast<short>(60 + 34 * g);
-        c.push_back({CtlKind::CheckBox, IDC_SC_PP_COLUMN[g], games[g], x, 152, 32, 10, CHECK});
+        c.push_back({CtlKind::CheckBox, IDC_SC_PP_COLUMN[g], games[g], x, 152, g == 4 ? 36 : 32, 10, CHECK});
         c.push_back({CtlKind::Edit, IDC_SC_PP_PINS[g], nullptr, x, 164, 28, 12, EDIT});
     }
     c.push_back({CtlKind::Static, IDC_STATIC, "Pins per Point", 14, 166, 44, 8});

@@ -1,0 +1,116 @@
+// Every dialog template built on the real widgets with the dialogs' font: no label, box or
+// button shows less than its whole text.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+#include <functional>
+#include <sstream>
+
+#include "framework/qt/QtBackendImpl.h"
+#include "resources/Resource.h"
+
+namespace {
+
+// Builds the dialog's window as the Qt backend does and hands it over instead of running it.
+class CBuildOnlyBackend : public CQtBackend {
+public:
+    std::function<void(CDialog&, CQtDialogWindow&)> inspect;
+    INT_PTR RunModalDialog(CDialog& dlg) override
+    {
+        CQtDialogWindow window(dlg, nullptr);
+        dlg.m_pPeer = &window;
+        window.setAttribute(Qt::WA_DontShowOnScreen);
+        window.show();
+        QApplication::processEvents();
+        inspect(dlg, window);
+        for (const auto& s : dlg.Controls())
+            s->peer = nullptr;
+        dlg.m_pPeer = nullptr;
+        return IDCANCEL;
+    }
+};
+
+// What the widget's text needs against what it has; empty when it fits.
+std::string Clipping(QWidget* w)
+{
+    const QFontMetrics fm(w->font());
+    QSize need, have = w->size();
+    if (auto* l = qobject_cast<QLabel*>(w)) {
+        // A label wraps only when the template gives it room for a second line.
+        const QRect room = l->contentsRect();
+        const int flags = l->wordWrap() ? Qt::TextWordWrap : 0;
+        have = room.size();
+        if (!l->text().contains('\n') && fm.horizontalAdvance(l->text()) <= room.width())
+            return {};  // one line: the template's height is the font's
+        need = fm.boundingRect(QRect(0, 0, room.width(), 10000), flags, l->text()).size();
+    } else if (auto* b = qobject_cast<QAbstractButton*>(w); b && !qobject_cast<QPushButton*>(w)) {
+        // The indicator and its spacing, then the text's own room.
+        QStyleOptionButton opt;
+        opt.initFrom(b);
+        opt.text = b->text();
+        const bool bRadio = qobject_cast<QRadioButton*>(w) != nullptr;
+        const QRect text = b->style()->subElementRect(bRadio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &opt, b);
+        need = QSize(b->width() - text.width() + fm.size(Qt::TextShowMnemonic, b->text()).width(), 0);
+    } else if (auto* b = qobject_cast<QPushButton*>(w)) {
+        // The style's frame and margin round the text, without its least button width.
+        QStyleOptionButton opt;
+        opt.initFrom(b);
+        const int edge = b->style()->pixelMetric(QStyle::PM_ButtonMargin, &opt, b) +
+                         2 * b->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, b);
+        need = QSize(fm.size(Qt::TextShowMnemonic, b->text()).width() + edge, 0);
+    } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
+        QStyleOptionGroupBox opt;
+        opt.initFrom(g);
+        opt.text = g->title();
+        opt.textAlignment = g->alignment();
+        opt.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        opt.lineWidth = 1;
+        need = QSize(g->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, g).right() + 1, 0);
+    } else {
+        ADD_FAILURE() << "no measure for this kind of control";
+        return {};
+    }
+    // The last line's leading may fall outside: it holds no ink.
+    if (need.width() <= have.width() && need.height() <= have.height() + fm.leading() + 1)
+        return {};
+    std::ostringstream out;
+    out << "needs " << need.width() << "x" << need.height() << " px, has " << have.width() << "x" << have.height();
+    return out.str();
+}
+
+}  // namespace
+
+TEST(DialogTemplates, EveryTextFitsItsControlInTheDialogsFont)
+{
+    RegisterResources();
+    CBuildOnlyBackend qt;
+    CUiBackend* previous = AfxSetBackend(&qt);
+    int nChecked = 0;
+    qt.inspect = [&nChecked](CDialog& dlg, CQtDialogWindow& window) {
+        for (const auto& s : dlg.Controls()) {
+            const bool bLabelled = s->kind == CtlKind::Static || s->kind == CtlKind::PushButton ||
+                                   s->kind == CtlKind::CheckBox || s->kind == CtlKind::RadioButton ||
+                                   s->kind == CtlKind::GroupBox;
+            if (!bLabelled || s->text.IsEmpty())
+                continue;
+            ++nChecked;
+            const std::string clipped = Clipping(window.WidgetOf(*s));
+            EXPECT_EQ(clipped, "") << "dialog " << dlg.GetTemplateID() << " \"" << dlg.GetCaption().GetString()
+                                   << "\", control " << s->id << " \"" << s->text.GetString() << "\"";
+        }
+    };
+    for (const DlgTemplate* t : AfxAllDialogTemplates()) {
+        CDialog dlg(t->id);
+        dlg.DoModal();
+    }
+    AfxSetBackend(previous);
+    EXPECT_GT(nChecked, 900);  // the sweep reached the templates' texts
+}

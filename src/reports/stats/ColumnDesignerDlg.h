@@ -61,7 +61,10 @@ public:
         delete m_columns[static_cast<size_t>(i)];
         m_columns.erase(m_columns.begin() + i);
     }
-    void Swap(int i, int j) override { std::swap(m_columns[static_cast<size_t>(i)], m_columns[static_cast<size_t>(j)]); }
+    void Swap(int i, int j) override
+    {
+        std::swap(m_columns[static_cast<size_t>(i)], m_columns[static_cast<size_t>(j)]);
+    }
 
 private:
     TColumn& At(int i) { return *m_columns[static_cast<size_t>(i)]; }

@@ -98,7 +98,8 @@ void AddSpaceFontsAndColumns(DlgTemplate& t, int x, int y, int yList, const char
     Add(t, CtlKind::Static, IDC_CD_TITLE_FONT_DESC, "", x + 60, y + 72, 126, 8);
     Add(t, CtlKind::PushButton, IDC_CD_DETAIL_FONT, "Detail Font", x + 6, y + 87, 50, 14, WS_TABSTOP);
     Add(t, CtlKind::Static, IDC_CD_DETAIL_FONT_DESC, "", x + 60, y + 90, 126, 8);
-    Add(t, CtlKind::ListBox, IDC_CD_COLUMNS, nullptr, x, yList, 130, 96, LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP);
+    Add(t, CtlKind::ListBox, IDC_CD_COLUMNS, nullptr, x, yList, 130, 96,
+        LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP);
     const UINT ids[4] = {IDC_CD_ADD, IDC_CD_LEFT, IDC_CD_RIGHT, IDC_CD_DELETE};
     for (int i = 0; i < 4; ++i)
         Add(t, CtlKind::PushButton, ids[i], ppszButtons[i], x + 136, yList + i * 18, 54, 14, WS_TABSTOP);

@@ -10,6 +10,7 @@
 #include "reports/stats/CustomStandings.h"
 #include "resources/Resource.h"
 #include "resources/dialogs/ReportDialogs.h"
+#include "view/Exports.h"
 #include "view/RepForm.h"
 #include "view/ReportLayoutDlg.h"
 
@@ -318,4 +319,55 @@ TEST_F(PlayerDesigner, AddedInTheLayoutEditorWithFontsAppliedToAll)
     EXPECT_EQ(tables[1]->m_fontHeading.m_bBold, 0);
     EXPECT_EQ(standings[0]->m_arrColumns.size(), 13u);
     EXPECT_EQ(standings[1]->m_arrColumns.size(), 12u);
+}
+
+TEST_F(PlayerDesigner, DesignedTablesShowInHtmlAndSurviveSaveAndReload)
+{
+    CRepForm* pForm = doc.CreateDefaultReportForm();
+    auto* pStandings =
+        dynamic_cast<CRepItem_CustomStandings*>(pForm->m_listItems.GetAt(pForm->m_listItems.FindIndex(1)));
+    auto* pTable = dynamic_cast<CRepItem_CustomPlayerStats*>(pForm->m_listItems.GetTail());
+    ASSERT_NE(pStandings, nullptr);
+    ASSERT_NE(pTable, nullptr);
+    ui.OnDialog(IDD_CUSTOM_STANDINGS_DESIGNER)
+        .Click(IDC_CD_ADD)
+        .Select(IDC_CD_TYPE, CC_DRAWN)
+        .SetText(IDC_CD_TITLE, "Drawn")
+        .OK();
+    ui.OnDialog(IDD_DESIGN_CUSTOM_PLAYER_STATS)
+        .Click(IDC_CD_ADD)
+        .Select(IDC_CD_TYPE, PC_CATEGORY)
+        .SetText(IDC_CD_TITLE, "Class")
+        .OK();
+    pStandings->Edit();
+    pTable->Edit();
+    EXPECT_TRUE(ui.AllUsed());
+
+    TempDir dir;
+    const std::string path = dir.File("report.htm");
+    {
+        CStdioFile file(path.c_str(), CFile::modeCreate | CFile::modeWrite);
+        WriteHtmlReport(&doc, file);
+        file.Close();
+    }
+    const std::string html = FileContents(path);
+    EXPECT_NE(html.find(">Drawn<"), std::string::npos) << html;
+    EXPECT_NE(html.find(">Class<"), std::string::npos);
+
+    std::vector<BYTE> bytes;
+    doc.SaveToBytes(bytes);
+    CBowlingDoc reloaded;
+    CString error;
+    ASSERT_TRUE(reloaded.LoadFromBytes(bytes, "designed.lgf", error)) << error.GetString();
+    CRepForm* pLoaded = reloaded.m_pCurrentRepForm;
+    ASSERT_NE(pLoaded, nullptr);
+    auto* pStandings2 =
+        dynamic_cast<CRepItem_CustomStandings*>(pLoaded->m_listItems.GetAt(pLoaded->m_listItems.FindIndex(1)));
+    auto* pTable2 = dynamic_cast<CRepItem_CustomPlayerStats*>(pLoaded->m_listItems.GetTail());
+    ASSERT_NE(pStandings2, nullptr);
+    ASSERT_NE(pTable2, nullptr);
+    EXPECT_EQ(pStandings2->m_arrColumns[0]->m_strTitle, "Drawn");
+    EXPECT_EQ(pStandings2->m_arrColumns[0]->m_nColumnType, CC_DRAWN);
+    EXPECT_EQ(pTable2->m_arrColumns[0]->m_strTitle, "Class");
+    EXPECT_EQ(BytesOf(*pTable2), BytesOf(*pTable));
 }

@@ -5,6 +5,7 @@
 #include "league/Player.h"
 #include "league/Team.h"
 #include "reports/layout/ItemFont.h"
+#include "reports/stats/DesignCustomPlayerStatsDlg.h"
 
 #include <algorithm>
 
@@ -20,8 +21,6 @@ namespace {
 constexpr int kTeamHeadingExtra = 10;   // below a team's heading line
 constexpr int kTeamRowHeadingExtra = 60;
 constexpr int kHeaderExtra = 10;        // the ranked list's heading row
-// Default-font entries of the layouts: heading, then detail.
-constexpr int kDefaultFontEntry[3] = {4, 6, 8};
 } // namespace
 
 CRepItem_CustomPlayerStats::CRepItem_CustomPlayerStats()
@@ -135,7 +134,7 @@ void CRepItem_CustomPlayerStats::ApplyDefaultFonts()
 {
     if (!m_pDoc || !m_pDoc->GetDefaultFont(4))
         return;
-    const int nEntry = kDefaultFontEntry[GetBlockCount() - 1];
+    const int nEntry = GetDefaultFontEntry();
     CFontData* pHeading = m_pDoc->GetDefaultFont(nEntry);
     CFontData* pDetail = m_pDoc->GetDefaultFont(nEntry + 1);
     if (pHeading && pDetail) {
@@ -151,8 +150,11 @@ void CRepItem_CustomPlayerStats::SetDefaults()
     m_nKind = bScratchOnly ? PK_SCRATCH : PK_HANDICAP;
     m_bListByTeam = 1;
     SetDefaultDesign();
-    m_fontHeading.m_bBold = 1;
-    m_fontHeading.m_nLineHeight = 0;
+    // While the layout editor is open this is a table it adds, which keeps the plain heading.
+    if (!m_pDoc || !m_pDoc->m_pEditorItems) {
+        m_fontHeading.m_bBold = 1;
+        m_fontHeading.m_nLineHeight = 0;
+    }
 }
 
 void CRepItem_CustomPlayerStats::SetDefaultDesign()
@@ -232,18 +234,25 @@ void CRepItem_CustomPlayerStats::SetDefaultDesign()
 
 void CRepItem_CustomPlayerStats::Edit()
 {
-    if (!s_pfnRunDesigner) {
-        CRepItem::Edit();
-        return;
-    }
     CRepItem_CustomPlayerStats saved;
     saved.CopyFrom(*this);
-    BOOL bApplyToAll = FALSE;
-    if (s_pfnRunDesigner(this, &bApplyToAll) != IDOK) {
+    // "Make Default" writes the league's default fonts at once; Cancel puts them back too.
+    constexpr int kFirstEntry = 4;
+    constexpr int kEntries = 6;
+    std::vector<CFontData> savedDefaults;
+    for (int n = kFirstEntry; m_pDoc && n < kFirstEntry + kEntries; ++n)
+        if (const CFontData* pFont = m_pDoc->GetDefaultFont(n))
+            savedDefaults.push_back(*pFont);
+    CDesignCustomPlayerStatsDlg dlg(this);
+    if (dlg.DoModal() != IDOK) {
         CopyFrom(saved);
+        for (size_t i = 0; i < savedDefaults.size(); ++i)
+            m_pDoc->GetDefaultFont(kFirstEntry + static_cast<int>(i))->CopyFrom(savedDefaults[i]);
         return;
     }
-    if (!bApplyToAll || m_bEmbedded || !m_pDoc || !m_pDoc->m_pEditorItems)
+    if (dlg.m_bMadeDefault && m_pDoc)
+        m_pDoc->SetModifiedFlag();
+    if (!dlg.m_bApplyToAll || m_bEmbedded || !m_pDoc || !m_pDoc->m_pEditorItems)
         return;
     for (POSITION pos = m_pDoc->m_pEditorItems->GetHeadPosition(); pos;) {
         auto* pOther = dynamic_cast<CRepItem_CustomPlayerStats*>(m_pDoc->m_pEditorItems->GetNext(pos));

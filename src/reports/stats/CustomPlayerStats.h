@@ -52,18 +52,22 @@ public:
     int GetHeight(CDC* pDC) override;
     void WriteHtml(CStdioFile& file) override;
     void Draw(CDC* pDC, const CPageInfo* pInfo) override;
-    // The designer (when the program has one); anything but OK restores the table.
+    // The designer; anything but OK restores the table and the league's default fonts. With
+    // "Apply to all" ticked the fonts go to every other such table of the open layout editor.
     void Edit() override;
     // The league's default fonts of the layout (entries 4/5, 6/7 or 8/9).
     void ApplyDefaultFonts() override;
     // A new table: design pending, Scratch in a scratch-only league, else Handicap, listed
-    // by team, the default design and a bold heading.
+    // by team and the default design; the heading is bold only in a league's first layout, not
+    // in a table the layout editor adds.
     void SetDefaults() override;
     void Expand(CObList& list) override;
 
     int GetBlockCount() const { return (m_nLayout <= 2 ? m_nLayout : 0) + 1; }
     // 10080, 5040 or 3360 twips.
     int GetBlockWidth() const { return 10080 / GetBlockCount(); }
+    // The league's default heading font of the layout (4, 6 or 8); the detail font follows it.
+    int GetDefaultFontEntry() const { return 2 + 2 * GetBlockCount(); }
     int GetTotalWidth() const;
     // Replaces columns and fonts by the default design of the layout and kind while design
     // pending is set.
@@ -81,10 +85,6 @@ public:
     long GetTeamAverageTotal(CTeam* pTeam, int nStyle, int& nCount);
     // The team-average line of a block's team.
     CString GetTeamAverageText(CTeam* pTeam);
-
-    // The designer's hook: runs the designer on the table and returns its result; sets
-    // *pbApplyToAll when the fonts are to go to every other such table of the layout.
-    inline static int (*s_pfnRunDesigner)(CRepItem_CustomPlayerStats* pItem, BOOL* pbApplyToAll) = nullptr;
 
     BYTE m_bEmbedded;          // inside a score sheet; neither stored nor copied
     BYTE m_nKind;              // PlayerTableKind

@@ -5,6 +5,7 @@
 #include "league/Fixture.h"
 #include "league/Team.h"
 #include "reports/layout/ItemFont.h"
+#include "reports/stats/CustomStandingsDesignerDlg.h"
 
 IMPLEMENT_SERIAL(CRepItem_CustomStandings, CRepItem, 1)
 
@@ -402,12 +403,9 @@ void CRepItem_CustomStandings::WriteHtml(CStdioFile& file)
 
 void CRepItem_CustomStandings::Edit()
 {
-    if (!s_pfnRunDesigner) {
-        CRepItem::Edit();
-        return;
-    }
     CRepItem_CustomStandings saved;
     saved.CopyFrom(*this);
-    if (s_pfnRunDesigner(this) != IDOK)
+    CCustomStandingsDesignerDlg dlg(this);
+    if (dlg.DoModal() != IDOK)
         CopyFrom(saved);
 }

@@ -37,7 +37,7 @@ public:
     int GetHeight(CDC* pDC) override;
     void WriteHtml(CStdioFile& file) override;
     void Draw(CDC* pDC, const CPageInfo* pInfo) override;
-    // The designer (when the program has one); anything but OK restores the table.
+    // The designer; anything but OK restores the table.
     void Edit() override;
     void ApplyDefaultFonts() override;
     // A new table: design pending, Scratch in a scratch-only league, else Handicap, and the
@@ -66,9 +66,6 @@ public:
     void DeleteColumns();
     // Takes ownership.
     void AddColumn(CRepItem_CustomItem* pColumn) { m_arrColumns.push_back(pColumn); }
-
-    // The designer's hook: runs the designer on the table and returns its result.
-    inline static int (*s_pfnRunDesigner)(CRepItem_CustomStandings* pItem) = nullptr;
 
     CString m_strTitle;             // copied, neither stored nor shown
     int m_nPosition;                // 1..N in a row, 0 in the stored table

@@ -62,6 +62,108 @@ DlgTemplate HiStatsDialogTemplate(UINT nIDD)
 }
 // ==== end of high-score items ====
 
+// ==== custom table designers ====
+namespace {
+void Add(DlgTemplate& t, CtlKind kind, UINT id, const char* text, int x, int y, int cx, int cy, DWORD style = 0)
+{
+    t.controls.push_back({kind, id, text, static_cast<short>(x), static_cast<short>(y), static_cast<short>(cx),
+                          static_cast<short>(cy), style});
+}
+
+// The current column's box at (x, y), 190 wide.
+void AddCurrentColumn(DlgTemplate& t, int x, int y, const char* pszWidth)
+{
+    const DWORD list = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
+    Add(t, CtlKind::GroupBox, IDC_STATIC, "Current Item ", x, y, 190, 84);
+    Add(t, CtlKind::ComboBox, IDC_CD_TYPE, nullptr, x + 6, y + 12, 178, 120, list);
+    Add(t, CtlKind::Static, IDC_STATIC, "Justification", x + 6, y + 32, 56, 8);
+    Add(t, CtlKind::ComboBox, IDC_CD_JUSTIFY, nullptr, x + 66, y + 30, 70, 60, list);
+    Add(t, CtlKind::Static, IDC_STATIC, pszWidth, x + 6, y + 48, 56, 8);
+    Add(t, CtlKind::Edit, IDC_CD_WIDTH, nullptr, x + 66, y + 46, 40, 12, ES_AUTOHSCROLL | WS_TABSTOP);
+    Add(t, CtlKind::Static, IDC_STATIC, "Column Title", x + 6, y + 64, 56, 8);
+    Add(t, CtlKind::Edit, IDC_CD_TITLE, nullptr, x + 66, y + 62, 118, 12, ES_AUTOHSCROLL | WS_TABSTOP);
+}
+
+// The room left, the fonts, the column list with its buttons, at (x, y), 190 wide.
+void AddSpaceFontsAndColumns(DlgTemplate& t, int x, int y, int yList, const char* const* ppszButtons)
+{
+    Add(t, CtlKind::GroupBox, IDC_STATIC, "Available Space ", x, y, 90, 52);
+    Add(t, CtlKind::Static, IDC_STATIC, "Used", x + 6, y + 12, 26, 8);
+    Add(t, CtlKind::Static, IDC_CD_USED, "", x + 36, y + 12, 48, 8, SS_RIGHT);
+    Add(t, CtlKind::Static, IDC_STATIC, "Free", x + 6, y + 24, 26, 8);
+    Add(t, CtlKind::Static, IDC_CD_FREE, "", x + 36, y + 24, 48, 8, SS_RIGHT);
+    Add(t, CtlKind::Static, IDC_CD_TOO_LONG, "TOO LONG", x + 6, y + 38, 60, 8, WS_HIDDEN);
+    Add(t, CtlKind::GroupBox, IDC_STATIC, "Fonts ", x, y + 57, 190, 50);
+    Add(t, CtlKind::PushButton, IDC_CD_TITLE_FONT, "TitleFont", x + 6, y + 69, 50, 14, WS_TABSTOP);
+    Add(t, CtlKind::Static, IDC_CD_TITLE_FONT_DESC, "", x + 60, y + 72, 126, 8);
+    Add(t, CtlKind::PushButton, IDC_CD_DETAIL_FONT, "Detail Font", x + 6, y + 87, 50, 14, WS_TABSTOP);
+    Add(t, CtlKind::Static, IDC_CD_DETAIL_FONT_DESC, "", x + 60, y + 90, 126, 8);
+    Add(t, CtlKind::ListBox, IDC_CD_COLUMNS, nullptr, x, yList, 130, 96,
+        LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP);
+    const UINT ids[4] = {IDC_CD_ADD, IDC_CD_LEFT, IDC_CD_RIGHT, IDC_CD_DELETE};
+    for (int i = 0; i < 4; ++i)
+        Add(t, CtlKind::PushButton, ids[i], ppszButtons[i], x + 136, yList + i * 18, 54, 14, WS_TABSTOP);
+}
+} // namespace
+
+DlgTemplate CustomDesignerTemplate(UINT nIDD)
+{
+    const DWORD list = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
+    if (nIDD == IDD_CUSTOM_STANDINGS_DESIGNER) {
+        DlgTemplate t{nIDD, "Custom Standings Report Designer.", 402, 250, {}};
+        Add(t, CtlKind::GroupBox, IDC_STATIC, "High Position Colors ", 7, 7, 190, 64);
+        static const char* const kPlaces[3] = {"1st Position", "2nd Position", "3rd Position"};
+        for (int i = 0; i < 3; ++i) {
+            Add(t, CtlKind::PushButton, IDC_CSD_COLOUR[i], kPlaces[i], 13, 19 + i * 17, 56, 14, WS_TABSTOP);
+            Add(t, CtlKind::Static, IDC_CSD_COLOUR_NAME[i], "", 75, 22 + i * 17, 110, 8);
+        }
+        Add(t, CtlKind::ComboBox, IDC_CD_KIND, nullptr, 7, 78, 110, 80, list);
+        Add(t, CtlKind::CheckBox, IDC_CSD_ADD_HCP, "Hcp", 7, 96, 40, 10, WS_TABSTOP);
+        Add(t, CtlKind::CheckBox, IDC_CSD_ADD_SCR, "Scr", 50, 96, 40, 10, WS_TABSTOP);
+        Add(t, CtlKind::CheckBox, IDC_CSD_ADD_PYRAMID_HCP, "Pyramid (hcp)", 7, 109, 70, 10, WS_TABSTOP);
+        Add(t, CtlKind::CheckBox, IDC_CSD_ADD_PYRAMID_SCR, "Pyramid (scr)", 80, 109, 70, 10, WS_TABSTOP);
+        AddCurrentColumn(t, 7, 126, "Width");
+        Add(t, CtlKind::PushButton, IDC_CD_CENTRE, "Center the Design", 7, 216, 80, 14, WS_TABSTOP);
+        static const char* const kButtons[4] = {"Add", "<<", ">>", "Delete"};
+        AddSpaceFontsAndColumns(t, 205, 7, 122, kButtons);
+        Add(t, CtlKind::PushButton, IDOK, "OK", 287, 229, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP);
+        Add(t, CtlKind::PushButton, IDCANCEL, "Cancel", 345, 229, 50, 14, WS_TABSTOP);
+        return t;
+    }
+    DlgTemplate t{nIDD, "Design Custom Player Stats", 402, 300, {}};
+    Add(t, CtlKind::ComboBox, IDC_CPD_LAYOUT, nullptr, 7, 7, 110, 60, list);
+    Add(t, CtlKind::ComboBox, IDC_CD_KIND, nullptr, 125, 7, 72, 60, list);
+    Add(t, CtlKind::GroupBox, IDC_STATIC, "List by Team", 7, 25, 190, 82);
+    Add(t, CtlKind::CheckBox, IDC_CPD_BY_TEAM, "Enable", 13, 37, 60, 10, WS_TABSTOP);
+    Add(t, CtlKind::CheckBox, IDC_CPD_SUBS_ONLY, "Subs only", 80, 37, 60, 10, WS_TABSTOP);
+    Add(t, CtlKind::CheckBox, IDC_CPD_TEAM_AVERAGES, "Team Averages?", 13, 51, 80, 10, WS_TABSTOP);
+    Add(t, CtlKind::ComboBox, IDC_CPD_TOTAL_STYLE, nullptr, 13, 65, 178, 60, list);
+    Add(t, CtlKind::Static, IDC_STATIC, "Gap between Teams (1/100\")", 13, 88, 100, 8);
+    Add(t, CtlKind::Edit, IDC_CPD_GAP, nullptr, 120, 86, 30, 12, ES_AUTOHSCROLL | WS_TABSTOP);
+    Add(t, CtlKind::GroupBox, IDC_STATIC, "Select Bowlers", 7, 112, 190, 46);
+    static const char* const kGroups[3] = {"Male", "Female", "Junior"};
+    const UINT groupIds[3] = {IDC_CPD_MALE, IDC_CPD_FEMALE, IDC_CPD_JUNIOR};
+    for (int i = 0; i < 3; ++i) {
+        Add(t, CtlKind::Static, IDC_STATIC, kGroups[i], 13 + i * 60, 124, 26, 8);
+        Add(t, CtlKind::CheckBox, groupIds[i], "", 41 + i * 60, 123, 12, 10, WS_TABSTOP);
+    }
+    Add(t, CtlKind::Static, IDC_STATIC, "Rank By", 13, 141, 36, 8);
+    Add(t, CtlKind::ComboBox, IDC_CPD_RANK, nullptr, 52, 139, 110, 120, list);
+    AddCurrentColumn(t, 7, 164, "Width (%)");
+    Add(t, CtlKind::PushButton, IDC_CD_CENTRE, "Center the Design", 7, 254, 80, 14, WS_TABSTOP);
+    static const char* const kButtons[4] = {"Add", "Move Left", "Move Right", "Delete"};
+    AddSpaceFontsAndColumns(t, 205, 7, 164, kButtons);
+    Add(t, CtlKind::CheckBox, IDC_CPD_APPLY_TO_ALL, "Apply to all other Custom Player Stats Items.", 205, 118, 190, 10,
+        WS_TABSTOP);
+    Add(t, CtlKind::PushButton, IDC_CPD_MAKE_DEFAULT, "Make Default", 205, 132, 60, 14, WS_TABSTOP);
+    Add(t, CtlKind::Static, IDC_STATIC, "Currnt Report (LEFT)", 205, 153, 90, 8);
+    Add(t, CtlKind::Static, IDC_STATIC, "Currnt Report (RIGHT)", 300, 153, 95, 8);
+    Add(t, CtlKind::PushButton, IDOK, "OK", 287, 279, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP);
+    Add(t, CtlKind::PushButton, IDCANCEL, "Cancel", 345, 279, 50, 14, WS_TABSTOP);
+    return t;
+}
+// ==== end of custom table designers ====
+
 const std::vector<DlgTemplate>& ReportDialogTemplates()
 {
     static const std::vector<DlgTemplate> templates = {
@@ -214,6 +316,10 @@ const std::vector<DlgTemplate>& ReportDialogTemplates()
             {CtlKind::PushButton, IDCANCEL, "Cancel", 243, 24, 50, 14, WS_TABSTOP},
         }},
         // ==== end of score sheets ====
+        // ==== custom table designers ====
+        CustomDesignerTemplate(IDD_CUSTOM_STANDINGS_DESIGNER),
+        CustomDesignerTemplate(IDD_DESIGN_CUSTOM_PLAYER_STATS),
+        // ==== end of custom table designers ====
         // ==== player list ====
         {IDD_PLAYER_LIST_ITEMS, "Player List Additional Items", 250, 186, {
             {CtlKind::CheckBox, IDC_PL_NAME, "Name", 7, 7, 100, 10, WS_TABSTOP},

@@ -154,3 +154,49 @@ constexpr UINT IDC_PL_NAME_DESC = 1197;
 constexpr UINT IDC_PL_TITLE_FONT = 1229;
 constexpr UINT IDC_PL_TITLE_DESC = 1198;
 // ==== end of player list ====
+
+// ==== custom table designers ====
+// The controls the two designers share, at the same ids in both.
+constexpr UINT IDC_CD_KIND = 1210;
+constexpr UINT IDC_CD_TYPE = 1072;
+constexpr UINT IDC_CD_JUSTIFY = 1190;
+constexpr UINT IDC_CD_WIDTH = 671;
+constexpr UINT IDC_CD_TITLE = 681;
+constexpr UINT IDC_CD_CENTRE = 1219;
+constexpr UINT IDC_CD_USED = 1211;
+constexpr UINT IDC_CD_FREE = 1212;
+constexpr UINT IDC_CD_TOO_LONG = 1255;
+constexpr UINT IDC_CD_TITLE_FONT = 1192;
+constexpr UINT IDC_CD_DETAIL_FONT = 595;
+constexpr UINT IDC_CD_TITLE_FONT_DESC = 1214;
+constexpr UINT IDC_CD_DETAIL_FONT_DESC = 1191;
+constexpr UINT IDC_CD_COLUMNS = 673;
+constexpr UINT IDC_CD_ADD = 632;
+constexpr UINT IDC_CD_LEFT = 633;
+constexpr UINT IDC_CD_RIGHT = 634;
+constexpr UINT IDC_CD_DELETE = 626;
+// "Custom Standings Report Designer.": position colours and the points of a combined table.
+constexpr UINT IDD_CUSTOM_STANDINGS_DESIGNER = 338;
+constexpr UINT IDC_CSD_COLOUR[3] = {1203, 1204, 1205};
+constexpr UINT IDC_CSD_COLOUR_NAME[3] = {1206, 1207, 1208};
+constexpr UINT IDC_CSD_ADD_HCP = 1410;
+constexpr UINT IDC_CSD_ADD_SCR = 1411;
+constexpr UINT IDC_CSD_ADD_PYRAMID_SCR = 1412;
+constexpr UINT IDC_CSD_ADD_PYRAMID_HCP = 1413;
+// "Design Custom Player Stats": layout, ranked list, list by team, default fonts.
+constexpr UINT IDD_DESIGN_CUSTOM_PLAYER_STATS = 341;
+constexpr UINT IDC_CPD_LAYOUT = 1221;
+constexpr UINT IDC_CPD_BY_TEAM = 1223;
+constexpr UINT IDC_CPD_SUBS_ONLY = 1461;
+constexpr UINT IDC_CPD_TEAM_AVERAGES = 1436;
+constexpr UINT IDC_CPD_TOTAL_STYLE = 1439;
+constexpr UINT IDC_CPD_GAP = 1291;
+constexpr UINT IDC_CPD_MALE = 1226;
+constexpr UINT IDC_CPD_FEMALE = 1227;
+constexpr UINT IDC_CPD_JUNIOR = 1228;
+constexpr UINT IDC_CPD_RANK = 1224;
+constexpr UINT IDC_CPD_APPLY_TO_ALL = 1238;
+constexpr UINT IDC_CPD_MAKE_DEFAULT = 1061;
+// The template of one of the two designers by its id.
+DlgTemplate CustomDesignerTemplate(UINT nIDD);
+// ==== end of custom table designers ====

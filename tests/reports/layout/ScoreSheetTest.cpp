@@ -10,6 +10,7 @@
 #include "reports/layout/NotesItem.h"
 #include "reports/layout/ScoreSheetItem.h"
 #include "reports/layout/ScoreSheets.h"
+#include "reports/stats/CustomPlayerStats.h"
 #include "resources/Resource.h"
 #include "resources/dialogs/ReportDialogs.h"
 #include "resources/dialogs/ResultDialogs.h"
@@ -409,6 +410,32 @@ TEST_F(ScoreSheetLeague, StyleDialogOkKeepsAndCancelPutsBack)
     EXPECT_EQ(m_pStyle->m_fontNames.m_strFaceName, "Georgia");
     EXPECT_EQ(m_pStyle->m_fontNames.m_nLineHeight, 0);  // measured again on the next drawing
     EXPECT_TRUE(L.doc.IsModified());
+}
+
+TEST_F(ScoreSheetLeague, DesignPlayerStatsRunsTheTableDesigner)
+{
+    RegisterResources();
+    CRepItem_CustomPlayerStats* pTable = m_pStyle->m_pPlayerStats;
+    ASSERT_NE(pTable, nullptr);
+    const size_t nColumns = pTable->m_arrColumns.size();
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_SCORESHEET_STYLE).Click(IDC_SSS_DESIGN_STATS).OK();
+    // The sheet's own table keeps its layout and list by team; its fonts go nowhere else.
+    ui.OnDialog(IDD_DESIGN_CUSTOM_PLAYER_STATS)
+        .Check([](CDialog& d) {
+            EXPECT_FALSE(d.GetDlgItem(IDC_CPD_LAYOUT)->IsWindowEnabled());
+            EXPECT_FALSE(d.GetDlgItem(IDC_CPD_BY_TEAM)->IsWindowEnabled());
+            EXPECT_FALSE(d.GetDlgItem(IDC_CPD_APPLY_TO_ALL)->IsWindowEnabled());
+        })
+        .Click(IDC_CD_ADD)
+        .SetText(IDC_CD_TITLE, "Extra")
+        .OK();
+    m_pStyle->Edit();
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_TRUE(ui.MessageTexts().empty());
+    ASSERT_EQ(pTable->m_arrColumns.size(), nColumns + 1);
+    EXPECT_EQ(pTable->m_arrColumns[0]->m_strTitle, "Extra");
+    EXPECT_EQ(pTable->m_bEmbedded, 1);
 }
 
 TEST_F(ScoreSheetLeague, AnUnsetPositionRoundStopsTheSheetsWhenNotSet)

@@ -27,7 +27,15 @@ void Activate(QWidget* window)
     if (QApplication::activeWindow() == window || window->isHidden())
         return;
     window->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+    for (int i = 0; i < 200 && QApplication::activeWindow() != window; ++i)
+        QTest::qWait(5);
+    EXPECT_EQ(QApplication::activeWindow(), window) << "the dialog never became active";
+}
+
+// Each click a click of its own, never the second half of a double-click.
+void SingleClick(QWidget* w, const QPoint& at)
+{
+    QTest::mouseClick(w, Qt::LeftButton, {}, at, QApplication::doubleClickInterval() + 1);
 }
 
 QWidget* KeyTarget(QWidget* window)
@@ -116,7 +124,7 @@ CRealDialog& CRealDialog::Click(UINT nID)
 {
     Activate(&m_window);
     if (QWidget* w = Widget(nID))
-        QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+        SingleClick(w, w->rect().center());
     return *this;
 }
 
@@ -133,7 +141,7 @@ CRealDialog& CRealDialog::Pick(UINT nID, const char* pszItem)
         return *this;
     }
     Activate(&m_window);
-    QTest::mouseClick(c, Qt::LeftButton, {}, c->rect().center());
+    SingleClick(c, c->rect().center());
     QAbstractItemView* v = c->view();
     if (!v->isVisible()) {
         ADD_FAILURE() << "the list of combo " << nID << " did not open";
@@ -141,7 +149,13 @@ CRealDialog& CRealDialog::Pick(UINT nID, const char* pszItem)
     }
     const QModelIndex index = v->model()->index(i, c->modelColumn(), v->rootIndex());
     v->scrollTo(index);
-    QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualRect(index).center());
+    // The pointer goes over the item, then clicks it.
+    const QPoint at(v->viewport()->width() / 2, v->visualRect(index).center().y());
+    QTest::mouseMove(v->viewport(), QPoint(at.x(), at.y() > 20 ? 2 : v->viewport()->height() - 2));
+    QTest::mouseMove(v->viewport(), at);
+    SingleClick(v->viewport(), at);
+    if (c->currentIndex() != i)
+        ADD_FAILURE() << "combo " << nID << " did not take \"" << pszItem << "\"";
     return *this;
 }
 
@@ -187,8 +201,7 @@ struct CRealUi::Impl : QObject {
             return;
         }
         auto steps = scripts[nextScript++].second;
-        w.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+        Activate(&w);
         CRealDialog d(w);
         steps(d);
         if (!dlg.IsEnded()) {

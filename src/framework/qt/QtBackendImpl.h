@@ -37,6 +37,7 @@ private:
 class CQtDialogWindow : public QDialog {
 public:
     CQtDialogWindow(CDialog& dlg, QWidget* parent);
+    ~CQtDialogWindow() override;
     void Sync(CControlState& s, UINT nChange);
     QWidget* WidgetOf(const CControlState& s) const;
     static double BaseUnitX();
@@ -59,6 +60,7 @@ private:
     void ReportFocus(QWidget* now);
     CDialog& m_dlg;
     bool m_bReportFocus = false;
+    QMetaObject::Connection m_focusReports;
 };
 
 // The scrolling view inside the main window.

@@ -217,8 +217,12 @@ CQtDialogWindow::CQtDialogWindow(CDialog& dlg, QWidget* parent) : QDialog(parent
     setFixedSize(ToPixels(CRect(0, 0, t->cx, t->cy)).size());
     CQtBackend::ApplyDialogColours(this);
     Build();
-    QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { ReportFocus(now); });
+    m_focusReports =
+        QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { ReportFocus(now); });
 }
+
+// The widgets going give their focus up on the way: nothing to report by then.
+CQtDialogWindow::~CQtDialogWindow() { QObject::disconnect(m_focusReports); }
 
 CControlState* CQtDialogWindow::StateOf(QWidget* w) const
 {

@@ -80,6 +80,8 @@ TEST(TabChain, OtherControlsTakeTheFocusByAClickAndALabelsMnemonicByItsLetter)
         EXPECT_EQ(d.Text(IDC_T_ACTIVE), "0");
         d.Click(IDC_T_ACTIVE);
         EXPECT_EQ(d.Text(IDC_T_ACTIVE), "1");
+        EXPECT_EQ(d.FocusID(), static_cast<UINT>(IDC_T_ACTIVE));
+        EXPECT_EQ(d.Tab().FocusID(), static_cast<UINT>(IDOK));
         d.Escape();
     });
     CDialog dlg(IDD_TAB_SAMPLE);

@@ -94,9 +94,9 @@ CRealDialog& CRealDialog::Type(const char* pszKeys)
     return *this;
 }
 
-CRealDialog& CRealDialog::Key(int nKey, int nModifiers)
+CRealDialog& CRealDialog::Key(Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
-    QTest::keyClick(KeyTarget(&m_window), static_cast<Qt::Key>(nKey), Qt::KeyboardModifiers(nModifiers));
+    QTest::keyClick(KeyTarget(&m_window), key, modifiers);
     return *this;
 }
 

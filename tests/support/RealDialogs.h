@@ -16,7 +16,7 @@
 // Each dialog's steps run once it is up, inside its modal loop; a dialog opened from a step (a
 // companion dialog, a message box) runs its own steps inside that one. A dialog that opens with
 // nothing queued, or is still open when its steps end, fails the test and is cancelled.
-#include <QString>
+#include <QtCore/qnamespace.h>
 #include <functional>
 #include <memory>
 #include <string>
@@ -40,11 +40,11 @@ public:
     std::string Text(UINT nID) const;
 
     CRealDialog& Type(const char* pszKeys);  // typed into the focused widget
-    CRealDialog& Key(int nKey, int nModifiers = 0);
+    CRealDialog& Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     CRealDialog& Tab(int nTimes = 1);
     CRealDialog& BackTab(int nTimes = 1);  // Shift+Tab
-    CRealDialog& Enter() { return Key(0x01000004); }
-    CRealDialog& Escape() { return Key(0x01000000); }
+    CRealDialog& Enter() { return Key(Qt::Key_Return); }
+    CRealDialog& Escape() { return Key(Qt::Key_Escape); }
     CRealDialog& Alt(char cLetter);          // a mnemonic
     CRealDialog& Click(UINT nID);            // the left button in the middle of the control
     // Opens a combo's list with the mouse and clicks the item with exactly this text.

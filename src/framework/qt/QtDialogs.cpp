@@ -280,7 +280,7 @@ void CQtDialogWindow::Build()
         if (s->kind == CtlKind::GroupBox || s->kind == CtlKind::Frame)
             WidgetOf(*s)->lower();
     // Tab reaches the tab stops only, in template order; the other controls take the focus by a
-    // click. Buttons never take it from Qt: their click moves it through the dialog, where a
+    // click. A click on a button or check box moves it through the dialog, not through Qt, for a
     // kill-focus handler may refuse to let go.
     QWidget* prev = nullptr;
     const auto& controls = m_dlg.Controls();

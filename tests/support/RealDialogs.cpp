@@ -27,7 +27,7 @@ void Activate(QWidget* window)
     if (QApplication::activeWindow() == window || window->isHidden())
         return;
     window->activateWindow();
-    for (int i = 0; i < 200 && QApplication::activeWindow() != window; ++i)
+    for (int i = 0; i < 600 && QApplication::activeWindow() != window; ++i)
         QTest::qWait(5);
     EXPECT_EQ(QApplication::activeWindow(), window) << "the dialog never became active";
 }

@@ -37,11 +37,15 @@ private:
 class CQtDialogWindow : public QDialog {
 public:
     CQtDialogWindow(CDialog& dlg, QWidget* parent);
+    ~CQtDialogWindow() override;
     void Sync(CControlState& s, UINT nChange);
     QWidget* WidgetOf(const CControlState& s) const;
     static double BaseUnitX();
     static double BaseUnitY();
     static QRect ToPixels(const CRect& dlu);
+    // From here on a control the user moves the focus to (Tab, a click) is told to the dialog,
+    // which sends the kill-focus and set-focus notifications; before it, the dialog sets up.
+    void FollowFocus() { m_bFollowFocus = true; }
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -50,7 +54,10 @@ protected:
 private:
     void Build();
     QWidget* Make(CControlState& s);
+    void FocusMoved(QWidget* now);
     CDialog& m_dlg;
+    bool m_bFollowFocus = false;
+    QMetaObject::Connection m_focusConnection;
 };
 
 // The scrolling view inside the main window.

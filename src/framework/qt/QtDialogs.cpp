@@ -159,6 +159,29 @@ CQtDialogWindow::CQtDialogWindow(CDialog& dlg, QWidget* parent) : QDialog(parent
     setFixedSize(ToPixels(CRect(0, 0, t->cx, t->cy)).size());
     CQtBackend::ApplyDialogColours(this);
     Build();
+    m_focusConnection =
+        QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FocusMoved(now); });
+}
+
+CQtDialogWindow::~CQtDialogWindow()
+{
+    // The widgets going away move the focus; the dialog half gone must not hear of it.
+    QObject::disconnect(m_focusConnection);
+}
+
+void CQtDialogWindow::FocusMoved(QWidget* now)
+{
+    // Message boxes and other windows over the dialog are not its controls.
+    if (!m_bFollowFocus || !now || now->window() != this || !m_dlg.IsRunning() || m_dlg.IsEnded())
+        return;
+    // An editable combo box's focus is on its line edit, inside the control's widget.
+    for (QWidget* w = now; w && w != this; w = w->parentWidget()) {
+        QVariant v = w->property(kCtlProp);
+        if (v.isValid()) {
+            m_dlg.UserFocus(static_cast<CControlState*>(v.value<void*>())->id);
+            return;
+        }
+    }
 }
 
 QWidget* CQtDialogWindow::WidgetOf(const CControlState& s) const { return static_cast<QWidget*>(s.peer); }
@@ -481,6 +504,7 @@ INT_PTR CQtBackend::RunModalDialog(CDialog& dlg)
     window.setModal(true);
     window.show();
     dlg.InitModal();
+    window.FollowFocus();
     if (!dlg.IsEnded())
         window.exec();
     return dlg.GetModalResult();

@@ -297,3 +297,24 @@ TEST_F(Accounts_, CollectionSheetSettingKeptEvenThroughTheCloseBox)
     AccountsCommands::LeagueAccounts(&doc);
     EXPECT_EQ(doc.m_bListPlayersOnCollectionSheet, 0u);
 }
+
+TEST_F(Accounts_, FinishedRebuildsTheAccountsPageOnShow)
+{
+    Heading(TRUE, "Subs", 250);
+    doc.m_nDisplayMode = 14;
+    ui.OnDialog(IDD_ACCOUNTS_CONTROL).Click(IDC_AC_POST_INCOME).OK();
+    ui.OnDialog(IDD_ACCOUNT_POSTING).Select(IDC_AP_HEADINGS, 0).OK();
+    AccountsCommands::LeagueAccounts(&doc);
+    ASSERT_EQ(Entries().size(), 1u);
+    // Heads, the entry, the week's totals, two rules, heads, the one heading's total, the rule
+    // before the (no) expense headings, and the season's totals.
+    EXPECT_EQ(doc.m_listAccountsItems.GetCount(), 9);
+
+    // Another display showing: the page waits until it is asked for.
+    doc.m_nDisplayMode = 7;
+    ui.OnDialog(IDD_ACCOUNTS_CONTROL).Click(IDC_AC_POST_INCOME).OK();
+    ui.OnDialog(IDD_ACCOUNT_POSTING).Select(IDC_AP_HEADINGS, 0).OK();
+    AccountsCommands::LeagueAccounts(&doc);
+    EXPECT_EQ(Entries().size(), 2u);
+    EXPECT_EQ(doc.m_listAccountsItems.GetCount(), 9);
+}

@@ -1,5 +1,6 @@
 #include "app/BowlingApp.h"
 
+#include "admin/AccountsCommands.h"
 #include "admin/LeagueDetailsCommands.h"
 #include "admin/LeagueSetup.h"
 #include "app/AboutDlg.h"
@@ -34,11 +35,18 @@ BOOL CBowlingApp::InitApplication()
     PlayerDatabase::Install();
     TeamCommands::Install();
     VenueCommands::Install();
+    AccountsCommands::Install();
     // The right-click menu's team is the one under the view's last click.
     TeamCommands::pfnClickedTeam = [](CBowlingDoc* pDoc) -> CTeam* {
         for (POSITION pos = pDoc->GetFirstViewPosition(); pos;)
             if (auto* pView = dynamic_cast<CBowlingView*>(pDoc->GetNextView(pos)))
                 return pView->m_pClickedTeam;
+        return nullptr;
+    };
+    AccountsCommands::pfnClickedPlayer = [](CBowlingDoc* pDoc) -> CPlayer* {
+        for (POSITION pos = pDoc->GetFirstViewPosition(); pos;)
+            if (auto* pView = dynamic_cast<CBowlingView*>(pDoc->GetNextView(pos)))
+                return pView->m_pClickedPlayer;
         return nullptr;
     };
     return TRUE;

@@ -33,6 +33,7 @@ class CFreeWeek;
 class CPlayer;
 class CTeam;
 class CVenue;
+class CAccountItem;
 class CRepForm;
 class CDC;
 class CPlayerDatabase;
@@ -335,6 +336,15 @@ public:
     BOOL HasFullTeam(WORD nTeamNo) const;
     BOOL HasBothScoringSystems() const;
     BOOL IsLeagueSetUp() const;
+    // --- accounts (Accounts.cpp) ---------------------------------------------------------
+    // The cents due in nRound from each bowler, or from each team, over the payment items.
+    LONG SumIndividualPayments(WORD nRound) const;
+    LONG SumTeamPayments(WORD nRound) const;
+    // The name of heading nId of the income or expense list; "Unknown Item" when none has it.
+    CString GetAccountItemTypeName(WORD nId, BOOL bIncome) const;
+    // Takes the entry into the posted entries at its place: by round, within a round income
+    // before expenses, each by heading id, after its equals. Marks the league modified.
+    void InsertAccountItem(CAccountItem* pItem);
     int CountActivePlayers() const;
     int GetStatsRound() const;
     int GetNextPlayerNumber() const;              // highest player number + 1

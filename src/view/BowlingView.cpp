@@ -7,6 +7,7 @@
 #include "league/Player.h"
 #include "league/Team.h"
 #include "playerdb/PlayerDatabase.h"
+#include "reports/layout/AccountsDisplays.h"
 #include "reports/layout/FixtureLists.h"
 #include "reports/stats/PlayerDisplay.h"
 #include "reports/layout/PointsTableItems.h"
@@ -43,6 +44,8 @@ BEGIN_MESSAGE_MAP(CBowlingView, CScrollView)
     ON_COMMAND(ID_VIEW_PLAYER_LIST, OnViewPlayerList)
     ON_COMMAND(ID_VIEW_ACCOUNTS, OnViewAccounts)
     ON_COMMAND(ID_VIEW_TREASURER, OnViewTreasurer)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_ACCOUNTS, OnUpdateViewAccounts)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_TREASURER, OnUpdateViewTreasurer)
     ON_COMMAND(ID_TEAM_DISPLAY_SHORT, OnTeamDisplayShort)
     ON_UPDATE_COMMAND_UI(ID_TEAM_DISPLAY_SHORT, OnUpdateTeamDisplayShort)
     ON_COMMAND(ID_FILE_HTML_REPORT, OnFileHtmlReport)
@@ -360,12 +363,29 @@ void CBowlingView::OnViewPlayerList()
 
 void CBowlingView::OnViewAccounts()
 {
-    SetDisplayMode(MODE_ACCOUNTS, GetDisplayTitle(MODE_ACCOUNTS));
+    CBowlingDoc* pDoc = GetDocument();
+    if (pDoc && g_pfnRunAccounts && g_pfnRunAccounts(pDoc))
+        SetDisplayMode(MODE_ACCOUNTS, GetDisplayTitle(MODE_ACCOUNTS));
 }
 
 void CBowlingView::OnViewTreasurer()
 {
-    SetDisplayMode(MODE_TREASURER, GetDisplayTitle(MODE_TREASURER));
+    CBowlingDoc* pDoc = GetDocument();
+    if (pDoc && g_pfnRunTreasurer && g_pfnRunTreasurer(pDoc))
+        SetDisplayMode(MODE_TREASURER, GetDisplayTitle(MODE_TREASURER));
+}
+
+// Without the items that draw them the pages would come up blank: off, not a blank page.
+void CBowlingView::OnUpdateViewAccounts(CCmdUI* pCmdUI)
+{
+    CBowlingDoc* pDoc = GetDocument();
+    pCmdUI->Enable(g_pfnRunAccounts && pDoc && pDoc->IsLeagueSetUp());
+}
+
+void CBowlingView::OnUpdateViewTreasurer(CCmdUI* pCmdUI)
+{
+    CBowlingDoc* pDoc = GetDocument();
+    pCmdUI->Enable(g_pfnRunTreasurer && pDoc && pDoc->IsLeagueSetUp());
 }
 
 void CBowlingView::OnTeamDisplayShort()

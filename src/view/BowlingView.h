@@ -58,6 +58,8 @@ public:
     afx_msg void OnViewPlayerList();
     afx_msg void OnViewAccounts();
     afx_msg void OnViewTreasurer();
+    afx_msg void OnUpdateViewAccounts(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateViewTreasurer(CCmdUI* pCmdUI);
     // Team details display (src/reports/stats/TeamDisplayCommands.h)
     afx_msg void OnTeamDisplayShort();
     afx_msg void OnUpdateTeamDisplayShort(CCmdUI* pCmdUI);

@@ -3,6 +3,7 @@
 #include "league/BowlingDoc.h"
 #include "league/Player.h"
 #include "league/Team.h"
+#include "view/DisplayPages.h"
 #include "view/MeasureDC.h"
 #include "view/RepForm.h"
 #include "view/RepItem.h"
@@ -11,7 +12,7 @@
 
 BOOL HasHtmlReport(int nDisplayMode)
 {
-    return nDisplayMode == DISPLAY_RESULTS || nDisplayMode == DISPLAY_STANDINGS;
+    return nDisplayMode == DISPLAY_RESULTS || nDisplayMode == DISPLAY_STANDINGS || nDisplayMode == MODE_ACCOUNTS;
 }
 
 namespace {
@@ -87,6 +88,28 @@ void WriteLayout(CBowlingDoc* pDoc, CStdioFile& file)
         file.WriteString("</CENTER></TABLE>\n");
 }
 
+// The accounts rows stand in one table per run between their rules, so that the columns of
+// the entries, sub-totals and heading totals line up.
+void WriteAccounts(CBowlingDoc* pDoc, CStdioFile& file)
+{
+    bool bInTable = false;
+    for (POSITION pos = pDoc->m_listAccountsItems.GetHeadPosition(); pos;) {
+        CRepItem* pItem = static_cast<CRepItem*>(pDoc->m_listAccountsItems.GetNext(pos));
+        if (pItem->m_nType == RIT_HEADING || pItem->m_bTemporary == TEMP_FLOW)
+            continue;
+        pItem->m_pDoc = pDoc;
+        const bool bRow = pItem->m_nType >= RIT_ACC_TOT && pItem->m_nType <= RIT_ACC_TOT_HEAD2;
+        if (bRow && !bInTable)
+            file.WriteString("<CENTER><TABLE WIDTH=100%>\n");
+        else if (!bRow && bInTable)
+            file.WriteString("</TABLE></CENTER>\n");
+        bInTable = bRow;
+        pItem->WriteHtml(file);
+    }
+    if (bInTable)
+        file.WriteString("</TABLE></CENTER>\n");
+}
+
 } // namespace
 
 void WriteHtmlReport(CBowlingDoc* pDoc, CStdioFile& file)
@@ -96,6 +119,8 @@ void WriteHtmlReport(CBowlingDoc* pDoc, CStdioFile& file)
     WritePageHead(pDoc, file);
     if (pDoc->m_nDisplayMode == DISPLAY_RESULTS)
         WriteResults(pDoc, file);
+    else if (pDoc->m_nDisplayMode == MODE_ACCOUNTS)
+        WriteAccounts(pDoc, file);
     else
         WriteLayout(pDoc, file);
     file.WriteString("</BODY>\n");
@@ -105,7 +130,7 @@ void WriteHtmlReport(CBowlingDoc* pDoc, CStdioFile& file)
 BOOL WriteHtmlReport(CBowlingDoc* pDoc, const char* pszPath, CString& strError)
 {
     if (!HasHtmlReport(pDoc->m_nDisplayMode)) {
-        strError = "Only the report layout and the results can be written as an HTML page.";
+        strError = "Only the report layout, the results and the accounts can be written as an HTML page.";
         return FALSE;
     }
     try {

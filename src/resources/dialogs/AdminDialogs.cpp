@@ -560,7 +560,7 @@ DlgTemplate VenueDetailsTemplate()
         {CtlKind::Edit, IDC_VD_POSTCODE, nullptr, 66, 110, 70, 12, EDIT},
         {CtlKind::Static, IDC_STATIC, "Directions", 7, 136, 50, 8},
         {CtlKind::Edit, IDC_VD_DIRECTIONS, nullptr, 7, 146, 316, 50,
-         ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP | WS_BORDER},
+         ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | LBS_NOTIFY | WS_VSCROLL | WS_TABSTOP | WS_BORDER},
         {CtlKind::GroupBox, IDC_STATIC, "Lane Dets", 218, 4, 105, 126},
         {CtlKind::Static, IDC_STATIC, "Start Lane", 224, 18, 66, 8},
         {CtlKind::Edit, IDC_VD_START_LANE, nullptr, 292, 16, 24, 12, EDIT | ES_NUMBER},
@@ -600,7 +600,111 @@ DlgTemplate AssignVenuesTemplate()
 }
 // ==== end of venues ====
 
+// ==== accounts and arrears ====
+DlgTemplate AccountsControlTemplate()
+{
+    return {IDD_ACCOUNTS_CONTROL, "Accounts Control", 250, 170, {
+        {CtlKind::GroupBox, IDC_STATIC, "Weekly Subs Items per player  ", 7, 7, 236, 34},
+        {CtlKind::PushButton, IDC_AC_ADD_PAYMENT, "ADD", 15, 20, 100, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_AC_AMEND_PAYMENT, "AMEND", 135, 20, 100, 14, WS_TABSTOP},
+        {CtlKind::GroupBox, IDC_STATIC, "Accounting Item Details  ", 7, 46, 236, 72},
+        {CtlKind::PushButton, IDC_AC_ADD_INCOME, "ADD INCOME ITEM", 15, 59, 100, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_AC_ADD_EXPENSE, "ADD EXPENSE ITEM", 135, 59, 100, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_AC_AMEND_INCOME, "AMEND INCOME ITEM", 15, 78, 100, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_AC_AMEND_EXPENSE, "AMEND EXPENSE ITEM", 135, 78, 100, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_AC_POST_INCOME, "Post Income Items", 15, 97, 100, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_AC_POST_EXPENSE, "Post Expense Items", 135, 97, 100, 14, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_AC_LIST_PLAYERS, "List players on Collection Sheet", 15, 126, 200, 10, WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "Finished", 193, 148, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+    }};
+}
+
+DlgTemplate AccountItemTemplate()
+{
+    return {IDD_ACCOUNT_ITEM, "Account Item", 230, 86, {
+        {CtlKind::Static, IDC_AI_LABEL, "Income Item", 7, 7, 150, 8},
+        {CtlKind::Static, IDC_STATIC, "Description", 7, 24, 60, 8},
+        {CtlKind::Edit, IDC_AI_DESCRIPTION, nullptr, 70, 22, 153, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Default Value", 7, 42, 60, 8},
+        {CtlKind::Edit, IDC_AI_DEFAULT, nullptr, 70, 40, 60, 12, EDIT},
+        {CtlKind::PushButton, IDOK, "OK", 119, 64, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 173, 64, 50, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate AccountPostingTemplate()
+{
+    return {IDD_ACCOUNT_POSTING, "Posting.", 260, 150, {
+        {CtlKind::Static, IDC_AP_LABEL, "*** Income Item Posting. ***", 7, 7, 246, 8, SS_CENTER},
+        {CtlKind::Static, IDC_STATIC, "Select the account item to post to,  from the dropdown combo box, and check the amount carefully.", 7, 19, 246, 18},
+        {CtlKind::ComboBox, IDC_AP_HEADINGS, nullptr, 7, 40, 246, 80, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+        {CtlKind::Static, IDC_STATIC, "Amount", 7, 60, 60, 8},
+        {CtlKind::Edit, IDC_AP_AMOUNT, nullptr, 70, 58, 60, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Comment", 7, 76, 60, 8},
+        {CtlKind::Edit, IDC_AP_COMMENT, nullptr, 70, 74, 183, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Week/Round No.", 7, 92, 60, 8},
+        {CtlKind::Edit, IDC_AP_ROUND, nullptr, 70, 90, 30, 12, EDIT},
+        {CtlKind::CheckBox, IDC_AP_MORE, "More?", 7, 110, 60, 10, WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "POST", 149, 128, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 203, 128, 50, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate SelectAccountItemTemplate()
+{
+    return {IDD_SELECT_ACCOUNT_ITEM, "Select an Account Item", 200, 130, {
+        {CtlKind::ListBox, IDC_SAI_LIST, nullptr, 7, 7, 186, 96, LBS_NOTIFY | WS_VSCROLL | WS_TABSTOP | WS_BORDER},
+        {CtlKind::PushButton, IDOK, "OK", 89, 109, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 143, 109, 50, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate PaymentItemTemplate()
+{
+    return {IDD_PAYMENT_ITEM, "Add Payment Item.", 240, 126, {
+        {CtlKind::Static, IDC_STATIC, "Description", 7, 9, 70, 8},
+        {CtlKind::Edit, IDC_PI_DESCRIPTION, nullptr, 80, 7, 153, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Amount", 7, 25, 70, 8},
+        {CtlKind::Edit, IDC_PI_AMOUNT, nullptr, 80, 23, 60, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Effective from Round", 7, 41, 70, 8},
+        {CtlKind::Edit, IDC_PI_FROM, nullptr, 80, 39, 30, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "To Round", 120, 41, 40, 8},
+        {CtlKind::Edit, IDC_PI_TO, nullptr, 160, 39, 30, 12, EDIT},
+        {CtlKind::CheckBox, IDC_PI_INDIVIDUAL, "Individual", 7, 60, 60, 10, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_PI_TEAM, "Team", 80, 60, 60, 10, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_PI_OPTIONAL, "Optional", 153, 60, 60, 10, WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "OK", 129, 104, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 183, 104, 50, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate SelectPaymentItemTemplate()
+{
+    return {IDD_SELECT_PAYMENT_ITEM, "Select a Payment Item.", 240, 130, {
+        {CtlKind::ListBox, IDC_SPI_LIST, nullptr, 7, 7, 226, 96, LBS_NOTIFY | WS_VSCROLL | WS_TABSTOP | WS_BORDER},
+        {CtlKind::PushButton, IDOK, "OK", 129, 109, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 183, 109, 50, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate ArrearsTemplate(UINT nIDD, const char* pszCaption)
+{
+    return {nIDD, pszCaption, 240, 110, {
+        {CtlKind::Static, IDC_AR_NAME, nullptr, 7, 7, 226, 8},
+        {CtlKind::Static, IDC_STATIC, "Amount owed", 7, 24, 60, 8},
+        {CtlKind::Edit, IDC_AR_AMOUNT, nullptr, 70, 22, 60, 12, EDIT},
+        {CtlKind::PushButton, IDC_AR_CLEAR, "Clear Arrears", 150, 21, 83, 14, WS_TABSTOP},
+        {CtlKind::ComboBox, IDC_AR_ITEMS, nullptr, 7, 44, 140, 80, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+        {CtlKind::Static, IDC_AR_ITEM_AMOUNT, "0.00", 150, 46, 40, 8, SS_RIGHT},
+        {CtlKind::PushButton, IDC_AR_ADD_ITEM, "Add 1 Selected Item", 7, 62, 100, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "OK", 129, 88, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 183, 88, 50, 14, WS_TABSTOP},
+    }};
+}
+// ==== end of accounts and arrears ====
+
 } // namespace
+
 
 const std::vector<DlgTemplate>& AdminDialogTemplates()
 {
@@ -644,6 +748,16 @@ const std::vector<DlgTemplate>& AdminDialogTemplates()
         SelectVenueTemplate(),
         AssignVenuesTemplate(),
         // ==== end of venues ====
+        // ==== accounts and arrears ====
+        AccountsControlTemplate(),
+        AccountItemTemplate(),
+        AccountPostingTemplate(),
+        SelectAccountItemTemplate(),
+        PaymentItemTemplate(),
+        SelectPaymentItemTemplate(),
+        ArrearsTemplate(IDD_PLAYER_ARREARS, "Player Arrears"),
+        ArrearsTemplate(IDD_TEAM_ARREARS, "Team Arrears"),
+        // ==== end of accounts and arrears ====
     };
     return templates;
 }

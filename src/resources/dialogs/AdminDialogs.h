@@ -305,3 +305,54 @@ constexpr UINT IDC_AV_VENUE = 1572;
 constexpr UINT IDC_AV_ASSIGN = 1573;
 constexpr UINT IDC_AV_CLEAR = 1574;
 // ==== end of venues ====
+
+// ==== accounts and arrears ====
+// "Accounts Control".
+constexpr UINT IDD_ACCOUNTS_CONTROL = 311;
+constexpr UINT IDC_AC_LIST_PLAYERS = 108;
+constexpr UINT IDC_AC_ADD_INCOME = 1056;
+constexpr UINT IDC_AC_ADD_EXPENSE = 1057;
+constexpr UINT IDC_AC_POST_INCOME = 1058;
+constexpr UINT IDC_AC_POST_EXPENSE = 1059;
+constexpr UINT IDC_AC_AMEND_INCOME = 1060;
+constexpr UINT IDC_AC_AMEND_EXPENSE = 1061;
+constexpr UINT IDC_AC_ADD_PAYMENT = 1064;
+constexpr UINT IDC_AC_AMEND_PAYMENT = 1065;
+// "Account Item".
+constexpr UINT IDD_ACCOUNT_ITEM = 312;
+constexpr UINT IDC_AI_LABEL = 1059;
+constexpr UINT IDC_AI_DESCRIPTION = 988;
+constexpr UINT IDC_AI_DEFAULT = 1061;
+// "Posting.".
+constexpr UINT IDD_ACCOUNT_POSTING = 313;
+constexpr UINT IDC_AP_HEADINGS = 350;
+constexpr UINT IDC_AP_AMOUNT = 988;
+constexpr UINT IDC_AP_COMMENT = 1063;
+constexpr UINT IDC_AP_ROUND = 250;
+constexpr UINT IDC_AP_MORE = 1066;
+constexpr UINT IDC_AP_LABEL = 681;
+// "Select an Account Item".
+constexpr UINT IDD_SELECT_ACCOUNT_ITEM = 314;
+constexpr UINT IDC_SAI_LIST = 1065;
+// "Add Payment Item.".
+constexpr UINT IDD_PAYMENT_ITEM = 315;
+constexpr UINT IDC_PI_AMOUNT = 988;
+constexpr UINT IDC_PI_DESCRIPTION = 1063;
+constexpr UINT IDC_PI_FROM = 1067;
+constexpr UINT IDC_PI_TO = 1068;
+constexpr UINT IDC_PI_INDIVIDUAL = 529;
+constexpr UINT IDC_PI_TEAM = 158;
+constexpr UINT IDC_PI_OPTIONAL = 1070;
+// "Select a Payment Item.".
+constexpr UINT IDD_SELECT_PAYMENT_ITEM = 316;
+constexpr UINT IDC_SPI_LIST = 338;
+// "Player Arrears" and "Team Arrears".
+constexpr UINT IDD_PLAYER_ARREARS = 280;
+constexpr UINT IDD_TEAM_ARREARS = 281;
+constexpr UINT IDC_AR_ITEMS = 1072;
+constexpr UINT IDC_AR_AMOUNT = 904;
+constexpr UINT IDC_AR_NAME = 208;
+constexpr UINT IDC_AR_ITEM_AMOUNT = 988;
+constexpr UINT IDC_AR_CLEAR = 907;
+constexpr UINT IDC_AR_ADD_ITEM = 632;
+// ==== end of accounts and arrears ====

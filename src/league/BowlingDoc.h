@@ -303,6 +303,8 @@ public:
     // File > Open and File > Save: failures are shown in a message box.
     BOOL OnOpenDocument(const char* pszPathName) override;
     BOOL OnSaveDocument(const char* pszPathName) override;
+    // A new league's file name is made up, not chosen: it is asked for before the first save.
+    BOOL DoSave(const char* pszPathName, BOOL bReplace = TRUE) override;
     // The version of the file being read, or LEAGUE_FILE_VERSION while writing.
     static BYTE GetFileVersion() { return s_nFileVersion; }
     static void SetFileVersion(BYTE nVersion) { s_nFileVersion = nVersion; }

@@ -8,7 +8,6 @@
 namespace LeagueSetup {
 
 void (*pfnScoringSetup)(CBowlingDoc* pDoc) = nullptr;
-void (*pfnNewLeagueFromCurrent)(CBowlingDoc* pDoc) = nullptr;
 void (*pfnAddNewPlayer)(CBowlingDoc* pDoc) = nullptr;
 
 namespace {

@@ -462,6 +462,8 @@ public:
     // Defined in src/admin (BowlingDocNewLeague.cpp, BowlingDocDates.cpp, BowlingDocSize.cpp),
     // which runs their dialogs; a program without src/admin never calls them.
     void OnFileNew();                     // File > New
+    // The next season from this one, with its teams chosen again and a new schedule.
+    void NewLeagueFromCurrent();
     void EditFixtureDates();              // the "Fixture Dates" dialog, then every fixture re-dated
     void SetFixtureStartTimes();          // each match from its round's first match and squad
     // Rounds nFirst..nLast continuing the pairing table as if the league had always had its

@@ -217,6 +217,7 @@ TEST_F(NewLeagueTest, OverASetUpLeagueItAsksFirstAndNamesTheNewFileBesideTheOld)
     ui.AnswerMessageBox(IDYES, "Do you really want to start a new league?");
     // The old league is unsaved: its changes are offered a save first.
     ui.AnswerMessageBox(IDNO, "Save changes to /leagues/old/Monday.lgf?");
+    ui.AnswerMessageBox(IDNO, "Do you want to base the new league on the old league setup?");
     ui.OnDialog(IDD_NEW_LEAGUE).Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_NL_TEAMS).text, "4 Teams"); }).OK();
     ui.AnswerMessageBox(IDYES, "consisting of 4 teams");
     ui.OnDialog(IDD_SET_FIXTURE_LIST).Cancel();
@@ -246,6 +247,7 @@ TEST_F(NewLeagueTest, ANewLeagueIsSavedOnlyUnderANameTheSecretaryChooses)
     EXPECT_TRUE(save.m_bEnabled);
 
     ui.AnswerMessageBox(IDYES, "Do you really want to start a new league?");
+    ui.AnswerMessageBox(IDNO, "Do you want to base the new league on the old league setup?");
     ui.OnDialog(IDD_NEW_LEAGUE).OK();
     ui.AnswerMessageBox(IDYES, "consisting of 4 teams");
     ui.OnDialog(IDD_SET_FIXTURE_LIST).Cancel();

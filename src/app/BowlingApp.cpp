@@ -4,6 +4,7 @@
 #include "admin/LeagueSetup.h"
 #include "app/AboutDlg.h"
 #include "admin/RulesSetup.h"
+#include "admin/SeasonCommands.h"
 #include "admin/TeamCommands.h"
 #include "admin/VenueCommands.h"
 #include "app/MainFrm.h"
@@ -34,6 +35,7 @@ BOOL CBowlingApp::InitApplication()
     PlayerDatabase::Install();
     TeamCommands::Install();
     VenueCommands::Install();
+    SeasonCommands::Install();
     // The right-click menu's team is the one under the view's last click.
     TeamCommands::pfnClickedTeam = [](CBowlingDoc* pDoc) -> CTeam* {
         for (POSITION pos = pDoc->GetFirstViewPosition(); pos;)

@@ -464,6 +464,8 @@ public:
     void OnFileNew();                     // File > New
     // The next season from this one, with its teams chosen again and a new schedule.
     void NewLeagueFromCurrent();
+    // The "Edit Schedule" dialog: rounds re-paired by hand.
+    void EditLeagueSchedule();
     void EditFixtureDates();              // the "Fixture Dates" dialog, then every fixture re-dated
     void SetFixtureStartTimes();          // each match from its round's first match and squad
     // Rounds nFirst..nLast continuing the pairing table as if the league had always had its

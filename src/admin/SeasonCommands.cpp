@@ -1,9 +1,11 @@
 #include "admin/SeasonCommands.h"
 
-#include "framework/ui/Dialog.h"
+#include "admin/SplitSeasonDlg.h"
 #include "league/BowlingDoc.h"
 #include "league/Fixture.h"
 #include "resources/CommandIds.h"
+
+#include <algorithm>
 
 namespace SeasonCommands {
 
@@ -42,6 +44,33 @@ private:
         m_pDoc->SetModifiedFlag();
         m_pDoc->UpdateAllViews(nullptr);
     }
+    void OnSplitSeason()
+    {
+        CBowlingDoc& doc = *m_pDoc;
+        CSplitSeasonDlg dlg;
+        dlg.m_pDoc = m_pDoc;
+        dlg.m_nRounds = doc.m_nRounds;
+        dlg.m_bSplitSeason = doc.m_bSplitSeason ? 1 : 0;
+        dlg.m_nRoundsPerSplit = doc.m_nRoundsPerSplit;
+        dlg.m_nSplits = doc.m_nSplits;
+        std::copy(std::begin(doc.m_nCustomSplitStart), std::end(doc.m_nCustomSplitStart), dlg.m_nCustomStart);
+        dlg.m_bCustomSplits = doc.m_bCustomSplits ? 1 : 0;
+        dlg.m_bResetHiStats = doc.m_bResetHiStatsEachSplit ? 1 : 0;
+        dlg.m_bCompleteReset = doc.m_bCompleteResetEachSplit ? 1 : 0;
+        if (dlg.DoModal() != IDOK)
+            return;
+        doc.m_bSplitSeason = dlg.m_bSplitSeason ? 1 : 0;
+        doc.m_nRoundsPerSplit = static_cast<BYTE>(dlg.m_nRoundsPerSplit);
+        doc.m_nSplits = static_cast<BYTE>(dlg.m_nSplits);
+        std::copy(std::begin(dlg.m_nCustomStart), std::end(dlg.m_nCustomStart), doc.m_nCustomSplitStart);
+        doc.m_bCustomSplits = dlg.m_bCustomSplits ? 1 : 0;
+        doc.m_bResetHiStatsEachSplit = dlg.m_bResetHiStats ? 1 : 0;
+        doc.m_bCompleteResetEachSplit = dlg.m_bCompleteReset ? 1 : 0;
+        doc.UpdateSplitState();
+        doc.Recalculate();
+        doc.SetModifiedFlag();
+        doc.UpdateAllViews(nullptr);
+    }
     void OnUpdateSetUp(CCmdUI* pCmdUI) { pCmdUI->Enable(m_pDoc->IsLeagueSetUp()); }
 
     CBowlingDoc* m_pDoc;
@@ -51,6 +80,8 @@ private:
 BEGIN_MESSAGE_MAP(CSeasonCommands, CCmdTarget)
     ON_COMMAND(ID_FIXTURE_EDIT_SCHEDULE, OnEditSchedule)
     ON_UPDATE_COMMAND_UI(ID_FIXTURE_EDIT_SCHEDULE, OnUpdateSetUp)
+    ON_COMMAND(ID_LEAGUE_SPLIT_SEASON, OnSplitSeason)
+    ON_UPDATE_COMMAND_UI(ID_LEAGUE_SPLIT_SEASON, OnUpdateSetUp)
 END_MESSAGE_MAP()
 
 } // namespace

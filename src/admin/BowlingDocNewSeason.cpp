@@ -143,14 +143,23 @@ void CBowlingDoc::NewLeagueFromCurrent()
     m_listTeams.RemoveAll();
     for (CTeam* pTeam : dropped)
         delete pTeam;
+    // The officials' teams follow their teams to the new numbers.
+    BYTE nSecretaryTeam = 0, nTreasurerTeam = 0;
     for (size_t i = 0; i < chosen.size(); ++i) {
         CTeam* pTeam = chosen[i];
+        if (pTeam->m_nTeamNo == m_nSecretaryTeam && m_nSecretaryTeam != 0)
+            nSecretaryTeam = static_cast<BYTE>(i + 1);
+        if (pTeam->m_nTeamNo == m_nTreasurerTeam && m_nTreasurerTeam != 0)
+            nTreasurerTeam = static_cast<BYTE>(i + 1);
         pTeam->m_nTeamNo = static_cast<WORD>(i + 1);
         AddTeam(pTeam);
         for (int j = 0; j < pTeam->GetOrderCount(); ++j)
             if (CPlayer* pPlayer = FindPlayer(pTeam->GetOrderAt(j)))
                 pPlayer->m_nTeamNo = pTeam->m_nTeamNo;
     }
+
+    m_nSecretaryTeam = nSecretaryTeam;
+    m_nTreasurerTeam = nTreasurerTeam;
 
     // Every bowler starts with the average of the season just ended, from the set with more games.
     for (POSITION pos = m_listPlayers.GetHeadPosition(); pos;) {

@@ -107,6 +107,10 @@ void CEditScheduleDlg::ResetControls()
 
 void CEditScheduleDlg::OnEdit()
 {
+    if (m_nSlots == 0)
+        return;
+    // Slots the picking does not reach keep their teams.
+    std::copy(std::begin(m_nSlotTeam), std::end(m_nSlotTeam), m_nNewPair);
     m_bEditing = true;
     m_bPending = false;
     auto* pList = static_cast<CListBox*>(GetDlgItem(IDC_ES_TEAMS));
@@ -139,8 +143,9 @@ void CEditScheduleDlg::OnSelectTeam()
         ++m_nPicked;
     };
     take(nSel);
-    if (pList->GetCount() == 1 && m_nPicked < MAX_SLOTS) {
+    if (pList->GetCount() == 1 && m_nPicked < MAX_SLOTS)
         take(0);
+    if (pList->GetCount() == 0) {
         m_bEditing = false;
         m_bPending = true;
         ResetControls();

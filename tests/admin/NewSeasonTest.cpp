@@ -42,6 +42,8 @@ TEST_F(NewSeasonTest, TheNextSeasonKeepsTheLeagueAndItsBowlersAndStartsAFreshSch
     doc.SetModifiedFlag(FALSE);
     doc.m_nQualifyingPct[0] = 50; // 21 rounds x 3 games: 31 games to qualify
     doc.m_nHcpMinGames = 9;
+    doc.m_nSecretaryTeam = 3;
+    doc.m_nTreasurerTeam = 8;
     const CString strOldTitle = doc.m_strLeagueName;
     const int nVenues = static_cast<int>(doc.m_listVenues.GetCount());
     doc.m_HcpRule[0].m_nPercent = 90;
@@ -153,6 +155,8 @@ TEST_F(NewSeasonTest, TheNextSeasonKeepsTheLeagueAndItsBowlersAndStartsAFreshSch
     EXPECT_EQ(teams[0], pOld3);
     EXPECT_EQ(teams[0]->m_nTeamNo, 1);
     EXPECT_EQ(doc.FindPlayer(teams[0]->m_nCaptain)->m_strName, strCaptain3);
+    EXPECT_EQ(doc.m_nSecretaryTeam, 1);
+    EXPECT_EQ(doc.m_nTreasurerTeam, 0); // the team left out
     const auto players = Players(doc);
     for (size_t i = 0; i < players.size(); ++i) {
         CPlayer* p = players[i];

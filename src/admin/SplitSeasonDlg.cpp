@@ -11,7 +11,7 @@ BEGIN_MESSAGE_MAP(CSplitSeasonDlg, CDialog)
     ON_BN_CLICKED(IDC_SS_USE_CUSTOM, OnCustomSplits)
     ON_BN_CLICKED(IDC_SS_RESET_HI, OnChangeValues)
     ON_BN_CLICKED(IDC_SS_COMPLETE_RESET, OnChangeValues)
-    ON_EN_CHANGE(IDC_SS_ROUNDS_PER_SPLIT, OnChangeValues)
+    ON_EN_CHANGE(IDC_SS_ROUNDS_PER_SPLIT, OnChangeRoundsPerSplit)
     ON_EN_CHANGE(IDC_SS_SPLITS, OnChangeValues)
     ON_EN_KILLFOCUS(IDC_SS_ROUNDS_PER_SPLIT, OnKillfocusRoundsPerSplit)
     ON_EN_KILLFOCUS(IDC_SS_SPLITS, OnKillfocusSplits)
@@ -106,6 +106,16 @@ void CSplitSeasonDlg::OnChangeValues()
     // The boxes are filled one by one while the dialog opens: the members are still the truth.
     if (m_bReady)
         UpdateSummary();
+}
+
+void CSplitSeasonDlg::OnChangeRoundsPerSplit()
+{
+    if (!m_bReady)
+        return;
+    UpdateSummary();
+    // Offered as soon as there is a length to split by, not only once the box is left.
+    if (m_nRoundsPerSplit != 0)
+        GetDlgItem(IDC_SS_ENABLED)->EnableWindow(TRUE);
 }
 
 void CSplitSeasonDlg::OnSplitSeason()
@@ -225,14 +235,16 @@ void CCustomSplitsDlg::UpdateDurations()
         SetDlgItemText(IDC_CS_DURATION + i, m_strDuration[i]);
 }
 
-void CCustomSplitsDlg::OnKillfocusStart(UINT nID)
+void CCustomSplitsDlg::OnKillfocusStart(UINT nID) { ApplyStart(static_cast<int>(nID - IDC_CS_START)); }
+
+bool CCustomSplitsDlg::ApplyStart(int i)
 {
-    const int i = static_cast<int>(nID - IDC_CS_START);
+    const UINT nID = IDC_CS_START + static_cast<UINT>(i);
     BOOL bNumber = FALSE;
     const int nTyped = static_cast<int>(GetDlgItemInt(nID, &bNumber, FALSE));
     // Passing through an empty box, or one left as it was, changes nothing.
     if ((bNumber && nTyped == m_nStart[i]) || (!bNumber && m_nStart[i] == 0))
-        return;
+        return true;
     const char* pszRefusal = nullptr;
     if (!bNumber || nTyped <= m_nStart[i - 1])
         pszRefusal = "Less than the previous start NOT allowed.";
@@ -247,6 +259,7 @@ void CCustomSplitsDlg::OnKillfocusStart(UINT nID)
         m_nStart[i] = static_cast<BYTE>(nTyped);
     }
     UpdateDurations();
+    return pszRefusal == nullptr;
 }
 
 void CCustomSplitsDlg::OnDelete(UINT nID)
@@ -261,6 +274,10 @@ void CCustomSplitsDlg::OnDelete(UINT nID)
 
 void CCustomSplitsDlg::OnOK()
 {
+    // A start still being typed is checked as if its box had been left.
+    for (int i = 1; i < 12; ++i)
+        if (GetDlgItem(IDC_CS_START + i)->IsWindowEnabled() && !ApplyStart(i))
+            return;
     if (m_pDoc)
         std::copy(std::begin(m_nStart), std::end(m_nStart), m_pDoc->m_nCustomSplitStart);
     EndDialog(IDOK);

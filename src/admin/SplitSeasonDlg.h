@@ -39,6 +39,7 @@ protected:
     void OnSplitSeason();
     void OnCustomSplits();
     void OnChangeValues();
+    void OnChangeRoundsPerSplit();
     void OnKillfocusRoundsPerSplit();
     void OnKillfocusSplits();
     void OnDefineCustom();
@@ -69,6 +70,8 @@ protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
     void OnKillfocusStart(UINT nID);
+    // Takes the start typed for split i (from 0); false, with the old value back, when refused.
+    bool ApplyStart(int i);
     void OnDelete(UINT nID);
     void ShowStarts();
 

@@ -98,6 +98,42 @@ TEST(SeasonWidgets, TheSplitSummaryFollowsWhatIsTypedAndTicked)
     EXPECT_EQ(dlg.m_nSplits, 2);
 }
 
+TEST(SeasonWidgets, SplitsAreOfferedOnceARoundsPerSplitIsTypedAndATypedStartIsTakenByOK)
+{
+    SetUpAdmin();
+    QtUi ui;
+    CBowlingDoc doc;
+    CSplitSeasonDlg dlg;
+    dlg.m_pDoc = &doc;
+    dlg.m_nRounds = 30;
+    WhenModal([](QWidget* w) {
+        auto* enabled = Control<QCheckBox>(w, IDC_SS_ENABLED);
+        EXPECT_FALSE(enabled->isEnabled());
+        auto* perSplit = Control<QLineEdit>(w, IDC_SS_ROUNDS_PER_SPLIT);
+        perSplit->setFocus();
+        perSplit->selectAll();
+        QTest::keyClicks(perSplit, "10");
+        EXPECT_TRUE(enabled->isEnabled());
+        WhenModal([](QWidget* custom) {
+            auto* start2 = Control<QLineEdit>(custom, IDC_CS_START + 1);
+            start2->setFocus();
+            QTest::keyClicks(start2, "12");
+            QTest::mouseClick(Control<QPushButton>(custom, IDOK), Qt::LeftButton);
+        });
+        QTest::mouseClick(Control<QPushButton>(w, IDC_SS_DEFINE_CUSTOM), Qt::LeftButton);
+        auto* useCustom = Control<QCheckBox>(w, IDC_SS_USE_CUSTOM);
+        EXPECT_TRUE(useCustom->isEnabled());
+        QTest::mouseClick(useCustom, Qt::LeftButton);
+        EXPECT_EQ(Control<QLabel>(w, IDC_SS_CUSTOM_SUMMARY)->text(), "2 Custom Splits.");
+        QTest::mouseClick(Control<QPushButton>(w, IDOK), Qt::LeftButton);
+    });
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(doc.m_nCustomSplitStart[1], 12);
+    EXPECT_EQ(dlg.m_nCustomStart[1], 12);
+    EXPECT_EQ(dlg.m_bCustomSplits, 1);
+    EXPECT_EQ(dlg.m_nRoundsPerSplit, 10);
+}
+
 TEST(SeasonWidgets, ARoundIsRePairedByClicksAndDoubleClicks)
 {
     SetUpAdmin();

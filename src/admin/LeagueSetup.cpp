@@ -8,7 +8,6 @@
 namespace LeagueSetup {
 
 void (*pfnScoringSetup)(CBowlingDoc* pDoc) = nullptr;
-void (*pfnNewLeagueFromCurrent)(CBowlingDoc* pDoc) = nullptr;
 void (*pfnAddNewPlayer)(CBowlingDoc* pDoc) = nullptr;
 
 namespace {
@@ -39,6 +38,8 @@ private:
     void OnReduceLeagueSize() { m_pDoc->OnReduceLeagueSize(); }
     void OnUpdateAddExtraTeams(CCmdUI* pCmdUI) { pCmdUI->Enable(m_pDoc->IsLeagueSetUp() && m_pDoc->m_nTeams < 50); }
     void OnUpdateSetUp(CCmdUI* pCmdUI) { pCmdUI->Enable(m_pDoc->IsLeagueSetUp()); }
+    // A new league is saved under a name the secretary chooses, through Save As.
+    void OnUpdateFileSave(CCmdUI* pCmdUI) { pCmdUI->Enable(!m_pDoc->m_bNewLeague); }
 
     CBowlingDoc* m_pDoc;
     DECLARE_MESSAGE_MAP()
@@ -54,6 +55,7 @@ BEGIN_MESSAGE_MAP(CSetupCommands, CCmdTarget)
     ON_UPDATE_COMMAND_UI(ID_FIXTURE_ADD_EXTRA_TEAMS, OnUpdateAddExtraTeams)
     ON_UPDATE_COMMAND_UI(ID_FIXTURE_EXTEND_SEASON, OnUpdateSetUp)
     ON_UPDATE_COMMAND_UI(ID_FIXTURE_REDUCE_LEAGUE_SIZE, OnUpdateSetUp)
+    ON_UPDATE_COMMAND_UI(ID_FILE_SAVE, OnUpdateFileSave)
 END_MESSAGE_MAP()
 
 BOOL RunFixtureListDlg(CBowlingDoc* /*pDoc*/, CFixtureListRequest& request)

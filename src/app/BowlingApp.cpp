@@ -5,6 +5,7 @@
 #include "admin/LeagueSetup.h"
 #include "app/AboutDlg.h"
 #include "admin/RulesSetup.h"
+#include "admin/SeasonCommands.h"
 #include "admin/TeamCommands.h"
 #include "admin/VenueCommands.h"
 #include "app/MainFrm.h"
@@ -36,6 +37,7 @@ BOOL CBowlingApp::InitApplication()
     TeamCommands::Install();
     VenueCommands::Install();
     AccountsCommands::Install();
+    SeasonCommands::Install();
     // The right-click menu's team is the one under the view's last click.
     TeamCommands::pfnClickedTeam = [](CBowlingDoc* pDoc) -> CTeam* {
         for (POSITION pos = pDoc->GetFirstViewPosition(); pos;)

@@ -703,6 +703,95 @@ DlgTemplate ArrearsTemplate(UINT nIDD, const char* pszCaption)
 }
 // ==== end of accounts and arrears ====
 
+// ==== next season, schedule editing, split seasons ====
+DlgTemplate NewLeagueSetupTemplate()
+{
+    return {IDD_NEW_LEAGUE_SETUP, "New League Setup", 220, 70, {
+        {CtlKind::Static, IDC_STATIC, "Setting up a new league needs some planning.  Please press F1 for help and advice.",
+         10, 10, 200, 24},
+        {CtlKind::PushButton, IDOK, "OK", 110, 48, 48, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 164, 48, 48, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate NewLeagueTeamsTemplate()
+{
+    return {IDD_NEW_LEAGUE_TEAMS, "Select teams for new league.", 290, 190, {
+        {CtlKind::Static, IDC_STATIC, "Available Teams", 8, 6, 110, 8},
+        {CtlKind::ListBox, IDC_NLT_AVAILABLE, nullptr, 8, 16, 110, 150, LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP},
+        {CtlKind::PushButton, IDC_NLT_MOVE, ">>", 124, 60, 36, 14, WS_TABSTOP},
+        {CtlKind::Static, IDC_STATIC, "New league team order.", 168, 6, 110, 8},
+        {CtlKind::ListBox, IDC_NLT_ORDER, nullptr, 168, 16, 110, 150, WS_VSCROLL | WS_BORDER | WS_TABSTOP},
+        {CtlKind::PushButton, IDC_NLT_RESET, "Reset Lists", 8, 170, 60, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "OK", 176, 170, 48, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 230, 170, 48, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate EditScheduleTemplate()
+{
+    DlgTemplate t{IDD_EDIT_SCHEDULE, "Edit Schedule", 330, 290, {
+        {CtlKind::Static, IDC_ES_WEEK, "", 8, 8, 100, 8},
+        {CtlKind::Edit, IDC_ES_ROUND, nullptr, 112, 6, 24, 12, EDIT | ES_NUMBER},
+        {CtlKind::PushButton, IDC_ES_PREV, "Prev. Round", 230, 6, 90, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_ES_NEXT, "Next Round", 230, 24, 90, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_ES_EDIT, "Edit", 230, 48, 90, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_ES_RESET, "Reset", 230, 66, 90, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_ES_SELECT, "Select Team", 230, 90, 90, 14, WS_TABSTOP},
+        {CtlKind::ListBox, IDC_ES_TEAMS, nullptr, 230, 108, 90, 150, LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "Finished", 230, 268, 90, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+    }};
+    for (int k = 0; k < 25; ++k) {
+        const short y = static_cast<short>(26 + 10 * k);
+        t.controls.push_back({CtlKind::Static, IDC_ES_SLOT + 2 * k, "", 8, y, 96, 8});
+        t.controls.push_back({CtlKind::Static, IDC_ES_VERSUS + k, "v", 106, y, 8, 8, SS_CENTER});
+        t.controls.push_back({CtlKind::Static, IDC_ES_SLOT + 2 * k + 1, "", 116, y, 96, 8});
+    }
+    return t;
+}
+
+DlgTemplate SplitSeasonTemplate()
+{
+    return {IDD_SPLIT_SEASON, "Split Season", 260, 190, {
+        {CtlKind::Static, IDC_SS_ROUNDS_TEXT, "", 8, 8, 160, 8},
+        {CtlKind::Static, IDC_SS_PROMPT, "", 8, 24, 140, 8},
+        {CtlKind::Edit, IDC_SS_ROUNDS_PER_SPLIT, nullptr, 150, 22, 24, 12, EDIT | ES_NUMBER},
+        {CtlKind::CheckBox, IDC_SS_ENABLED, "Split Season Enabled.", 8, 40, 120, 10, WS_TABSTOP},
+        {CtlKind::Static, IDC_SS_SPLITS_LABEL, "Number of Splits", 8, 56, 80, 8},
+        {CtlKind::Edit, IDC_SS_SPLITS, nullptr, 150, 54, 24, 12, EDIT | ES_NUMBER},
+        {CtlKind::CheckBox, IDC_SS_RESET_HI, "Reset Hi Stats Each Split", 8, 72, 140, 10, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_SS_COMPLETE_RESET, "Complete Reset Each Split", 8, 86, 140, 10, WS_TABSTOP},
+        {CtlKind::Static, IDC_SS_SUMMARY1, "", 8, 102, 160, 8},
+        {CtlKind::Static, IDC_SS_SUMMARY2, "", 8, 112, 160, 8},
+        {CtlKind::CheckBox, IDC_SS_USE_CUSTOM, "Use Custom Splits", 8, 130, 100, 10, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_SS_DEFINE_CUSTOM, "Define Custom Splits", 120, 128, 90, 14, WS_TABSTOP},
+        {CtlKind::Static, IDC_SS_CUSTOM_SUMMARY, "", 8, 146, 160, 8},
+        {CtlKind::PushButton, IDOK, "OK", 150, 170, 48, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 204, 170, 48, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate CustomSplitsTemplate()
+{
+    static const char* const names[12] = {"Split #1", "Split #2", "Split #3", "Split #4", "Split #5", "Split #6",
+                                          "Split #7", "Split #8", "Split #9", "Split #10", "Split #11", "Split #12"};
+    DlgTemplate t{IDD_CUSTOM_SPLITS, "Custom Splits", 230, 216, {
+        {CtlKind::Static, IDC_STATIC, "Start Round", 56, 6, 50, 8},
+        {CtlKind::Static, IDC_STATIC, "Duration", 110, 6, 50, 8},
+    }};
+    for (int k = 0; k < 12; ++k) {
+        const short y = static_cast<short>(18 + 14 * k);
+        t.controls.push_back({CtlKind::Static, IDC_STATIC, names[k], 8, static_cast<short>(y + 2), 44, 8});
+        t.controls.push_back({CtlKind::Edit, IDC_CS_START + k, nullptr, 56, y, 30, 12, EDIT | ES_NUMBER});
+        t.controls.push_back({CtlKind::Static, IDC_CS_DURATION + k, "", 110, static_cast<short>(y + 2), 50, 8});
+        t.controls.push_back({CtlKind::PushButton, IDC_CS_DELETE + k, "Delete", 170, y, 40, 12, WS_TABSTOP});
+    }
+    t.controls.push_back({CtlKind::PushButton, IDOK, "OK", 116, 196, 48, 14, BS_DEFPUSHBUTTON | WS_TABSTOP});
+    t.controls.push_back({CtlKind::PushButton, IDCANCEL, "Cancel", 170, 196, 48, 14, WS_TABSTOP});
+    return t;
+}
+// ==== end of next season, schedule editing, split seasons ====
+
 } // namespace
 
 
@@ -758,6 +847,13 @@ const std::vector<DlgTemplate>& AdminDialogTemplates()
         ArrearsTemplate(IDD_PLAYER_ARREARS, "Player Arrears"),
         ArrearsTemplate(IDD_TEAM_ARREARS, "Team Arrears"),
         // ==== end of accounts and arrears ====
+        // ==== next season, schedule editing, split seasons ====
+        NewLeagueSetupTemplate(),
+        NewLeagueTeamsTemplate(),
+        EditScheduleTemplate(),
+        SplitSeasonTemplate(),
+        CustomSplitsTemplate(),
+        // ==== end of next season, schedule editing, split seasons ====
     };
     return templates;
 }

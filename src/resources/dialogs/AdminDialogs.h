@@ -356,3 +356,45 @@ constexpr UINT IDC_AR_ITEM_AMOUNT = 988;
 constexpr UINT IDC_AR_CLEAR = 907;
 constexpr UINT IDC_AR_ADD_ITEM = 632;
 // ==== end of accounts and arrears ====
+// ==== next season, schedule editing, split seasons ====
+// "New League Setup": a notice before the next season is made from this one.
+constexpr UINT IDD_NEW_LEAGUE_SETUP = 349;
+// "Select teams for new league.".
+constexpr UINT IDD_NEW_LEAGUE_TEAMS = 332;
+constexpr UINT IDC_NLT_AVAILABLE = 1174;
+constexpr UINT IDC_NLT_ORDER = 1175;
+constexpr UINT IDC_NLT_MOVE = 1176;
+constexpr UINT IDC_NLT_RESET = 1177;
+// "Edit Schedule": slot s of the grid is IDC_ES_SLOT + s, the "v" of row k IDC_ES_VERSUS + k.
+constexpr UINT IDD_EDIT_SCHEDULE = 530;
+constexpr UINT IDC_ES_SLOT = 1700;
+constexpr UINT IDC_ES_VERSUS = 1750;
+constexpr UINT IDC_ES_WEEK = 1780;
+constexpr UINT IDC_ES_ROUND = 1781;
+constexpr UINT IDC_ES_PREV = 1782;
+constexpr UINT IDC_ES_NEXT = 1783;
+constexpr UINT IDC_ES_EDIT = 1784;
+constexpr UINT IDC_ES_RESET = 1785;
+constexpr UINT IDC_ES_SELECT = 1786;
+constexpr UINT IDC_ES_TEAMS = 1787;
+// "Split Season".
+constexpr UINT IDD_SPLIT_SEASON = 531;
+constexpr UINT IDC_SS_ROUNDS_TEXT = 1790;
+constexpr UINT IDC_SS_PROMPT = 1791;
+constexpr UINT IDC_SS_ROUNDS_PER_SPLIT = 1792;
+constexpr UINT IDC_SS_ENABLED = 1793;
+constexpr UINT IDC_SS_SPLITS = 1794;
+constexpr UINT IDC_SS_RESET_HI = 1795;
+constexpr UINT IDC_SS_COMPLETE_RESET = 1796;
+constexpr UINT IDC_SS_SUMMARY1 = 1797;
+constexpr UINT IDC_SS_SUMMARY2 = 1798;
+constexpr UINT IDC_SS_CUSTOM_SUMMARY = 1799;
+constexpr UINT IDC_SS_USE_CUSTOM = 1800;
+constexpr UINT IDC_SS_DEFINE_CUSTOM = 1801;
+constexpr UINT IDC_SS_SPLITS_LABEL = 1802;
+// "Custom Splits": split k (from 1) uses IDC_CS_START + k - 1 and so on.
+constexpr UINT IDD_CUSTOM_SPLITS = 532;
+constexpr UINT IDC_CS_START = 1810;
+constexpr UINT IDC_CS_DURATION = 1830;
+constexpr UINT IDC_CS_DELETE = 1850;
+// ==== end of next season, schedule editing, split seasons ====

@@ -1,5 +1,6 @@
 #include "app/BowlingApp.h"
 
+#include "admin/DatabaseCommands.h"
 #include "admin/LeagueDetailsCommands.h"
 #include "admin/LeagueSetup.h"
 #include "app/AboutDlg.h"
@@ -32,6 +33,7 @@ BOOL CBowlingApp::InitApplication()
     SelectionCommands::Install();
     PointsCommands::Install();
     PlayerDatabase::Install();
+    DatabaseCommands::Install();
     TeamCommands::Install();
     VenueCommands::Install();
     // The right-click menu's team is the one under the view's last click.

@@ -4,11 +4,18 @@
 #include "league/BowlingDoc.h"
 #include "playerdb/PlayerDatabase.h"
 
+int (*PlayerDatabase::pfnAskSimilarNames)(CBowlingDoc* pDoc, const CString& strName, const CDWordArray& keys,
+                                           DWORD& bStopReporting) = nullptr;
+
 namespace {
 
 void OpenForDocument(CBowlingDoc* pDoc)
 {
     auto* pDb = new CPlayerDatabase;
+    pDb->SetSimilarNamesHook([pDoc](const CString& strName, const CDWordArray& keys, DWORD& bStopReporting) {
+        return PlayerDatabase::pfnAskSimilarNames ? PlayerDatabase::pfnAskSimilarNames(pDoc, strName, keys, bStopReporting)
+                                                  : 0;
+    });
     // A folder that cannot be made or files that cannot be opened leave the league usable;
     // the database calls then answer -1.
     pDb->Open(GetDatabasePath().GetString());

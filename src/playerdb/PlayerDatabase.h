@@ -52,6 +52,7 @@ public:
 
 private:
     void CopyToRecord(const CPlayer& player);
+    void TakeMissingFromRecord(CPlayer& player) const;
 
     CPlayb003File m_file;
     CString m_strDirectory;

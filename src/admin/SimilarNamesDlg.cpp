@@ -4,6 +4,8 @@
 #include "league/BowlingDoc.h"
 #include "playerdb/PlayerDatabase.h"
 
+#include <vector>
+
 BEGIN_MESSAGE_MAP(CSimilarNamesDlg, CDialog)
     ON_LBN_SELCHANGE(IDC_SN_LIST, OnSelchangeList)
     ON_BN_CLICKED(IDC_SN_DISPLAY, OnDisplay)
@@ -74,13 +76,22 @@ void CSimilarNamesDlg::OnDisplay()
 
 int AskSimilarNames(CBowlingDoc* pDoc, const CString& strName, const CDWordArray& keys, DWORD& bStopReporting)
 {
+    // A record another bowler of this league holds is that bowler: linking a second one to it
+    // would give both one record.
+    std::vector<int> offered;
+    for (int i = 0; i < keys.GetSize(); ++i)
+        if (!pDoc->FindPlayerByDbKey(keys[i]))
+            offered.push_back(i);
+    if (offered.empty())
+        return 0;
     CSimilarNamesDlg dlg;
     dlg.m_pDoc = pDoc;
     dlg.m_strName = strName;
-    dlg.m_keys.Append(keys);
+    for (int i : offered)
+        dlg.m_keys.Add(keys[i]);
     dlg.m_bStopReporting = bStopReporting ? TRUE : FALSE;
     if (dlg.DoModal() != IDOK)
         return 0;
     bStopReporting = dlg.m_bStopReporting ? 1 : 0;
-    return static_cast<int>(dlg.m_nChosen);
+    return dlg.m_nChosen ? offered[dlg.m_nChosen - 1] + 1 : 0;
 }

@@ -36,5 +36,6 @@ private:
     void ShowAction();
 };
 
-// Runs the dialog for a new bowler; the answer as CPlayerDatabase's similar-names question wants it.
+// Runs the dialog for a new bowler, offering the similar records no bowler of the league holds
+// (none: no question, a new record); the answer as CPlayerDatabase's similar-names question wants it.
 int AskSimilarNames(CBowlingDoc* pDoc, const CString& strName, const CDWordArray& keys, DWORD& bStopReporting);

@@ -158,6 +158,32 @@ TEST_F(DatabaseLeague, ANewBowlerLikeARecordIsLinkedToItInsteadOfADuplicate)
     EXPECT_EQ(Table().GetRecordCount(), nBefore + 2);
 }
 
+TEST_F(DatabaseLeague, RecordsHeldByTheLeaguesBowlersAreNotOfferedAsSimilar)
+{
+    const DWORD jim = Record("Jim", "Hall");
+    InLeague("Jim", "Hall", jim);
+    const DWORD jo = Record("Jo", "Hall");
+
+    // Jim's record is his: only Jo's is offered, and taking it links to Jo's record.
+    ui.OnDialog(IDD_CHECK_PLAYER_DB).Click(IDC_DB_ADD_NEW);
+    ui.OnDialog(IDD_NEW_PLAYER).SetText(IDC_PD_FORENAME_NEW, "Jack").SetText(IDC_PD_SURNAME, "Hall").OK();
+    ui.OnDialog(IDD_SIMILAR_NAMES)
+        .Check([](CDialog& d) { EXPECT_EQ(Items(d, IDC_SN_LIST), (Texts{"Add Player to the Database", "Jo Hall"})); })
+        .Select(IDC_SN_LIST, 1)
+        .OK();
+    ASSERT_EQ(PlayerSetup::AddNewPlayers(doc.get()), 1);
+    EXPECT_EQ(Last()->m_dwDbKey, jo);
+
+    // Both held now: nobody is asked, and the next one gets a record of his own.
+    ui.OnDialog(IDD_CHECK_PLAYER_DB).Click(IDC_DB_ADD_NEW);
+    ui.OnDialog(IDD_NEW_PLAYER).SetText(IDC_PD_FORENAME_NEW, "Jed").SetText(IDC_PD_SURNAME, "Hall").OK();
+    ASSERT_EQ(PlayerSetup::AddNewPlayers(doc.get()), 1);
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_NE(Last()->m_dwDbKey, jim);
+    EXPECT_NE(Last()->m_dwDbKey, jo);
+    EXPECT_EQ(Table().GetRecordCount(), 3u);
+}
+
 TEST_F(DatabaseLeague, ARecordFoundBySurnameBecomesTheNewBowler)
 {
     const DWORD ann = Record("Ann", "Baker", "3 Bank Road");

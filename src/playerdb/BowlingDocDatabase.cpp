@@ -2,6 +2,7 @@
 
 #include "framework/ui/Registry.h"
 #include "league/BowlingDoc.h"
+#include "league/Player.h"
 #include "playerdb/PlayerDatabase.h"
 
 int (*PlayerDatabase::pfnAskSimilarNames)(CBowlingDoc* pDoc, const CString& strName, const CDWordArray& keys,
@@ -57,5 +58,8 @@ int CBowlingDoc::PutDbasePlayer(CPlayer* pPlayer)
 {
     if (!m_pPlayerDb || !m_pPlayerDb->IsOpen() || !pPlayer)
         return -1;
-    return m_pPlayerDb->PutDbasePlayer(pPlayer, m_bStopDbReporting);
+    const int nResult = m_pPlayerDb->PutDbasePlayer(pPlayer, m_bStopDbReporting);
+    // Linked to a similar record, the bowler may have taken its names.
+    pPlayer->MakeDisplayName(m_bSurnameFirst);
+    return nResult;
 }

@@ -94,11 +94,14 @@ void CPlayerDatabase::CopyToRecord(const CPlayer& p)
     m_file.m_wFlags = static_cast<WORD>(p.m_wFlags & ~PF_RESIGNED);
 }
 
-void CPlayerDatabase::TakeMissingFromRecord(CPlayer& p) const
+void CPlayerDatabase::TakeFromLinkedRecord(CPlayer& p) const
 {
-    // What the secretary left blank for a bowler he links to a record is the record's, so that
-    // writing the league's copy back blanks nothing out.
+    // The bowler linked to a record is that record's person: he takes its names, and what the
+    // secretary left blank is the record's, so that writing the league's copy back renames
+    // nobody and blanks nothing out.
     const CPlayb003File& r = m_file;
+    p.m_strFirstName = r.m_strFirstName;
+    p.m_strSurname = r.m_strSurname;
     auto take = [](CString& mine, const CString& theirs) {
         if (mine.IsEmpty())
             mine = theirs;
@@ -175,7 +178,7 @@ int CPlayerDatabase::PutDbasePlayer(CPlayer* pPlayer, DWORD& bStopReporting)
         pPlayer->m_dwDbKey = similar[nAnswer - 1];
         if (FindDbasePlayer(pPlayer->m_dwDbKey) != 0)
             return -1;
-        TakeMissingFromRecord(*pPlayer);
+        TakeFromLinkedRecord(*pPlayer);
         CopyToRecord(*pPlayer);
         return m_file.Rewrite();
     }

@@ -135,12 +135,15 @@ TEST_F(DatabaseLeague, ANewBowlerLikeARecordIsLinkedToItInsteadOfADuplicate)
     EXPECT_TRUE(ui.AllUsed());
     EXPECT_EQ(Last()->m_dwDbKey, john);
     EXPECT_EQ(Table().GetRecordCount(), nBefore);  // no duplicate
-    // The record keeps the address the secretary did not type again, and the bowler has it.
+    // The bowler is the record's John: its names and the address the secretary did not type
+    // again are his, and the record is not renamed after what was typed.
+    EXPECT_EQ(Last()->m_strFirstName, "John");
+    EXPECT_EQ(Last()->m_strName, "John Smith");
     EXPECT_EQ(Last()->m_strAddress[0], "1 Mill Lane");
     CPlayer stored;
     stored.m_dwDbKey = john;
     ASSERT_EQ(doc->GetDbasePlayer(&stored), 0);
-    EXPECT_EQ(stored.m_strFirstName, "Jon");
+    EXPECT_EQ(stored.m_strFirstName, "John");
     EXPECT_EQ(stored.m_strAddress[0], "1 Mill Lane");
 
     // The first line adds a record; with "Stop reporting" ticked nobody is asked again.

@@ -13,6 +13,7 @@
 #include "resources/Resource.h"
 #include "view/BowlingView.h"
 #include "view/DisplayPages.h"
+#include "view/ExportFieldsDlg.h"
 #include "resources/dialogs/ViewDialogs.h"
 #include "view/RepForm.h"
 #include "view/ReportDialogs.h"
@@ -591,4 +592,22 @@ TEST_F(ViewTest, TheDatabaseExportsItsRecordsInSurnameOrder)
     EXPECT_EQ(ReadText(path), expect.GetString());
     m_doc.m_pPlayerDb = nullptr;
     delete pDb;
+}
+
+TEST(ExportFieldsDialog, TheChosenListNeverHoldsMoreLinesThanFieldsOffered)
+{
+    RegisterResources();
+    CScriptedBackend ui;
+    auto& script = ui.OnDialog(IDD_EXPORT_FIELDS);
+    for (int i = 0; i < 21; ++i)
+        script.SetSel(IDC_EF_FIELDS, i);
+    script.Click(IDC_EF_ADD).SetSel(IDC_EF_FIELDS, 0).SetSel(IDC_EF_FIELDS, 1).Click(IDC_EF_ADD).OK();
+    CExportFieldsDlg dlg;
+    dlg.m_bDatabase = 1;
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_TRUE(ui.AllUsed());
+    std::vector<int> all(21);
+    for (int i = 0; i < 21; ++i)
+        all[static_cast<size_t>(i)] = i;
+    EXPECT_EQ(dlg.m_fields, all);
 }

@@ -1,5 +1,6 @@
 #include "admin/LeagueSetup.h"
 
+#include "admin/FixturePrintColumnsDlg.h"
 #include "admin/LaneScheduleDlg.h"
 #include "admin/SetFixtureListDlg.h"
 #include "league/BowlingDoc.h"
@@ -36,6 +37,7 @@ private:
     void OnAddExtraTeams() { m_pDoc->OnAddExtraTeams(); }
     void OnExtendSeason() { m_pDoc->OnExtendSeason(); }
     void OnReduceLeagueSize() { m_pDoc->OnReduceLeagueSize(); }
+    void OnFixturePrintColumns() { CFixturePrintColumnsDlg::Run(m_pDoc); }
     void OnUpdateAddExtraTeams(CCmdUI* pCmdUI) { pCmdUI->Enable(m_pDoc->IsLeagueSetUp() && m_pDoc->m_nTeams < 50); }
     void OnUpdateSetUp(CCmdUI* pCmdUI) { pCmdUI->Enable(m_pDoc->IsLeagueSetUp()); }
     // A new league is saved under a name the secretary chooses, through Save As.
@@ -52,6 +54,7 @@ BEGIN_MESSAGE_MAP(CSetupCommands, CCmdTarget)
     ON_COMMAND(ID_FIXTURE_ADD_EXTRA_TEAMS, OnAddExtraTeams)
     ON_COMMAND(ID_FIXTURE_EXTEND_SEASON, OnExtendSeason)
     ON_COMMAND(ID_FIXTURE_REDUCE_LEAGUE_SIZE, OnReduceLeagueSize)
+    ON_COMMAND(ID_FIXTURE_PRINT_COLUMNS, OnFixturePrintColumns)
     ON_UPDATE_COMMAND_UI(ID_FIXTURE_ADD_EXTRA_TEAMS, OnUpdateAddExtraTeams)
     ON_UPDATE_COMMAND_UI(ID_FIXTURE_EXTEND_SEASON, OnUpdateSetUp)
     ON_UPDATE_COMMAND_UI(ID_FIXTURE_REDUCE_LEAGUE_SIZE, OnUpdateSetUp)

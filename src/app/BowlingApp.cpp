@@ -1,6 +1,7 @@
 #include "app/BowlingApp.h"
 
 #include "admin/AccountsCommands.h"
+#include "admin/DatabaseCommands.h"
 #include "admin/LeagueDetailsCommands.h"
 #include "admin/LeagueSetup.h"
 #include "app/AboutDlg.h"
@@ -34,6 +35,7 @@ BOOL CBowlingApp::InitApplication()
     SelectionCommands::Install();
     PointsCommands::Install();
     PlayerDatabase::Install();
+    DatabaseCommands::Install();
     TeamCommands::Install();
     VenueCommands::Install();
     AccountsCommands::Install();

@@ -16,6 +16,7 @@
 #include "results/ResultCommands.h"
 #include "results/ResultsDisplay.h"
 #include "view/DisplayPages.h"
+#include "view/ExportFieldsDlg.h"
 #include "view/Exports.h"
 #include "view/MeasureDC.h"
 #include "view/RepForm.h"
@@ -51,6 +52,8 @@ BEGIN_MESSAGE_MAP(CBowlingView, CScrollView)
     ON_COMMAND(ID_FILE_HTML_REPORT, OnFileHtmlReport)
     ON_UPDATE_COMMAND_UI(ID_FILE_HTML_REPORT, OnUpdateFileHtmlReport)
     ON_COMMAND(ID_FILE_EXPORT_PLAYERS, OnFileExportPlayers)
+    ON_COMMAND(ID_DBASE_EXPORT, OnDbaseExport)
+    ON_UPDATE_COMMAND_UI(ID_DBASE_EXPORT, OnUpdateDbaseExport)
     ON_COMMAND(ID_REPORT_SELECT, OnReportSelect)
     ON_COMMAND(ID_REPORT_NEW, OnReportNew)
     ON_COMMAND(ID_REPORT_EDIT, OnReportEdit)
@@ -448,19 +451,50 @@ void CBowlingView::OnFileHtmlReport()
     Repaint();
 }
 
-void CBowlingView::OnFileExportPlayers()
+namespace {
+
+// The fields first, then the file: "Export File Fields", then where to write it.
+void ExportPlayers(CBowlingDoc* pDoc, BOOL bDatabase)
 {
-    CBowlingDoc* pDoc = GetDocument();
+    CExportFieldsDlg fields;
+    fields.m_bDatabase = bDatabase ? 1 : 0;
+    fields.m_bDoubleQuotes = TRUE;
+    if (fields.DoModal() != IDOK)
+        return;
+    if (fields.m_fields.empty()) {
+        AfxMessageBox("No fields were chosen, so nothing was exported.");
+        return;
+    }
     CFileDialog dlg(FALSE, "txt", "EXPORT.TXT", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kTextFilter);
     if (dlg.DoModal() != IDOK)
         return;
-    // Every field, quoted, until the fields can be chosen.
-    int fields[EXPORT_FIELD_COUNT];
-    for (int i = 0; i < EXPORT_FIELD_COUNT; ++i)
-        fields[i] = i;
     CString strError;
-    if (!WritePlayersExport(pDoc, dlg.GetPathName(), fields, EXPORT_FIELD_COUNT, TRUE, strError))
-        AfxMessageBox("The players could not be exported: " + strError);
+    const int nFields = static_cast<int>(fields.m_fields.size());
+    const BOOL bOk = bDatabase ? WriteDatabaseExport(pDoc, dlg.GetPathName(), fields.m_fields.data(), nFields,
+                                                     fields.m_bDoubleQuotes, strError)
+                               : WritePlayersExport(pDoc, dlg.GetPathName(), fields.m_fields.data(), nFields,
+                                                    fields.m_bDoubleQuotes, strError);
+    if (!bOk)
+        AfxMessageBox((bDatabase ? "The database could not be exported: " : "The players could not be exported: ") +
+                      strError);
+}
+
+} // namespace
+
+void CBowlingView::OnFileExportPlayers()
+{
+    ExportPlayers(GetDocument(), FALSE);
+}
+
+void CBowlingView::OnDbaseExport()
+{
+    ExportPlayers(GetDocument(), TRUE);
+}
+
+void CBowlingView::OnUpdateDbaseExport(CCmdUI* pCmdUI)
+{
+    const CBowlingDoc* pDoc = GetDocument();
+    pCmdUI->Enable(pDoc && pDoc->m_pPlayerDb && pDoc->m_pPlayerDb->IsOpen());
 }
 
 // --- report layouts -------------------------------------------------------------------------

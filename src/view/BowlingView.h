@@ -66,6 +66,8 @@ public:
     afx_msg void OnFileHtmlReport();
     afx_msg void OnUpdateFileHtmlReport(CCmdUI* pCmdUI);
     afx_msg void OnFileExportPlayers();
+    afx_msg void OnDbaseExport();
+    afx_msg void OnUpdateDbaseExport(CCmdUI* pCmdUI);
     afx_msg void OnReportSelect();
     afx_msg void OnReportNew();
     afx_msg void OnReportEdit();

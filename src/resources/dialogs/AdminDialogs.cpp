@@ -791,6 +791,77 @@ DlgTemplate CustomSplitsTemplate()
     return t;
 }
 // ==== end of next season, schedule editing, split seasons ====
+// ==== player database dialogs and print options ====
+DlgTemplate PlayerDatabaseTemplate()
+{
+    return {IDD_PLAYER_DATABASE, "Player Database", 230, 170, {
+        {CtlKind::Static, IDC_STATIC, "Surname", 7, 9, 34, 8},
+        {CtlKind::Edit, IDC_DB_SURNAME, nullptr, 44, 7, 120, 12, EDIT},
+        {CtlKind::ListBox, IDC_DB_LIST, nullptr, 7, 24, 157, 139, LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "OK", 173, 7, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 173, 24, 50, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate CheckPlayerDbTemplate()
+{
+    return {IDD_CHECK_PLAYER_DB, "Check Player Database", 250, 180, {
+        {CtlKind::Static, IDC_STATIC, "Surname", 7, 9, 34, 8},
+        {CtlKind::Edit, IDC_DB_SURNAME, nullptr, 44, 7, 130, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Start typing Surname", 44, 21, 130, 8},
+        {CtlKind::ListBox, IDC_DB_LIST, nullptr, 7, 32, 167, 141, LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "OK", 182, 7, 61, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 182, 24, 61, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_DB_ADD_NEW, "Add new Player", 182, 48, 61, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_DB_DISPLAY, "Display Player", 182, 65, 61, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate SimilarNamesTemplate()
+{
+    return {IDD_SIMILAR_NAMES, "Similar Names", 260, 190, {
+        {CtlKind::Static, IDC_STATIC,
+         "The following players with similar names exist in the Player Database. Please decide whether to add "
+         "a new player, or select an existing player.", 7, 7, 246, 26},
+        {CtlKind::Static, IDC_SN_ACTION, "Adding", 7, 40, 30, 8},
+        {CtlKind::Edit, IDC_SN_NAME, nullptr, 40, 38, 150, 12, EDIT | ES_READONLY},
+        {CtlKind::ListBox, IDC_SN_LIST, nullptr, 7, 56, 183, 106, LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_SN_STOP, " Stop reporting 'similar' names", 7, 170, 150, 10, WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "OK", 198, 38, 55, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDC_SN_DISPLAY, "Display", 198, 56, 55, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate DatabaseDetailsTemplate()
+{
+    struct Row { const char* label; UINT id; };
+    const Row rows[] = {
+        {"First Name", IDC_DD_FIRST_NAME}, {"Surname", IDC_DD_SURNAME},
+        {"Address", IDC_DD_ADDRESS[0]}, {"", IDC_DD_ADDRESS[1]}, {"", IDC_DD_ADDRESS[2]}, {"", IDC_DD_ADDRESS[3]},
+        {"Postcode", IDC_DD_POSTCODE}, {"User 1", IDC_DD_USER1}, {"User 2", IDC_DD_USER2},
+        {"Phone", IDC_DD_PHONE}, {"Assn. No.", IDC_DD_MEMBER_NO}, {"Unique Ref.", IDC_DD_UNIQUE_REF},
+    };
+    DlgTemplate t{IDD_DATABASE_DETAILS, "Database Details", 240, 210, {}};
+    short y = 7;
+    for (const Row& r : rows) {
+        t.controls.push_back({CtlKind::Static, IDC_STATIC, r.label, 7, static_cast<short>(y + 2), 44, 8});
+        t.controls.push_back({CtlKind::Edit, r.id, nullptr, 54, y, 120, 12, EDIT | ES_READONLY});
+        y = static_cast<short>(y + 16);
+    }
+    t.controls.push_back({CtlKind::PushButton, IDOK, "OK", 183, 7, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP});
+    return t;
+}
+
+DlgTemplate FixturePrintColumnsTemplate()
+{
+    return {IDD_FIXTURE_PRINT_COLUMNS, "Fixture Print Columns", 170, 48, {
+        {CtlKind::Static, IDC_STATIC, "Fixture Columns", 7, 9, 60, 8},
+        {CtlKind::Edit, IDC_FPC_COLUMNS, nullptr, 70, 7, 24, 12, EDIT | ES_NUMBER},
+        {CtlKind::PushButton, IDOK, "OK", 113, 7, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 113, 24, 50, 14, WS_TABSTOP},
+    }};
+}
+// ==== end of player database dialogs and print options ====
 
 } // namespace
 
@@ -854,6 +925,13 @@ const std::vector<DlgTemplate>& AdminDialogTemplates()
         SplitSeasonTemplate(),
         CustomSplitsTemplate(),
         // ==== end of next season, schedule editing, split seasons ====
+        // ==== player database dialogs and print options ====
+        PlayerDatabaseTemplate(),
+        CheckPlayerDbTemplate(),
+        SimilarNamesTemplate(),
+        DatabaseDetailsTemplate(),
+        FixturePrintColumnsTemplate(),
+        // ==== end of player database dialogs and print options ====
     };
     return templates;
 }

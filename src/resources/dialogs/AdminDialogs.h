@@ -398,3 +398,38 @@ constexpr UINT IDC_CS_START = 1810;
 constexpr UINT IDC_CS_DURATION = 1830;
 constexpr UINT IDC_CS_DELETE = 1850;
 // ==== end of next season, schedule editing, split seasons ====
+// ==== player database dialogs and print options ====
+// "Player Database": D'base > Delete a Player chooses a record here.
+constexpr UINT IDD_PLAYER_DATABASE = 174;
+// "Check Player Database": adding a bowler in a league kept in the database.
+constexpr UINT IDD_CHECK_PLAYER_DB = 209;
+// Shared by both: the surname typed and the records found.
+constexpr UINT IDC_DB_SURNAME = 1581;
+constexpr UINT IDC_DB_LIST = 1582;
+constexpr UINT IDC_DB_ADD_NEW = 1583;
+constexpr UINT IDC_DB_DISPLAY = 1584;
+
+// "Similar Names".
+constexpr UINT IDD_SIMILAR_NAMES = 208;
+constexpr UINT IDC_SN_NAME = 1591;
+constexpr UINT IDC_SN_ACTION = 1592;
+constexpr UINT IDC_SN_LIST = 1593;
+constexpr UINT IDC_SN_STOP = 1594;
+constexpr UINT IDC_SN_DISPLAY = 1595;
+
+// "Database Details": one record, read only.
+constexpr UINT IDD_DATABASE_DETAILS = 223;
+constexpr UINT IDC_DD_FIRST_NAME = 1601;
+constexpr UINT IDC_DD_SURNAME = 1602;
+constexpr UINT IDC_DD_ADDRESS[4] = {1603, 1604, 1605, 1606};
+constexpr UINT IDC_DD_POSTCODE = 1607;
+constexpr UINT IDC_DD_USER1 = 1608;
+constexpr UINT IDC_DD_USER2 = 1609;
+constexpr UINT IDC_DD_PHONE = 1610;
+constexpr UINT IDC_DD_MEMBER_NO = 1611;
+constexpr UINT IDC_DD_UNIQUE_REF = 1612;
+
+// "Fixture Print Columns".
+constexpr UINT IDD_FIXTURE_PRINT_COLUMNS = 207;
+constexpr UINT IDC_FPC_COLUMNS = 1621;
+// ==== end of player database dialogs and print options ====

@@ -297,7 +297,7 @@ DlgTemplate LeagueSizeTemplate(UINT nIDD, const char* pszCaption, bool bContract
 // ==== edit league details ====
 DlgTemplate EditLeagueTemplate()
 {
-    return {IDD_EDIT_LEAGUE, "Edit League Details", 340, 266, {
+    return {IDD_EDIT_LEAGUE, "Edit League Details", 340, 279, {
         {CtlKind::GroupBox, IDC_STATIC, "The League ", 6, 4, 328, 152},
         {CtlKind::Static, IDC_STATIC, "League Name", 12, 18, 64, 8},
         {CtlKind::Edit, IDC_EL_LEAGUE_NAME, nullptr, 80, 16, 246, 12, EDIT},
@@ -329,10 +329,11 @@ DlgTemplate EditLeagueTemplate()
         {CtlKind::CheckBox, IDC_EL_SCRATCH, "Scratch League", 100, 174, 80, 10, WS_TABSTOP},
         {CtlKind::CheckBox, IDC_EL_PYRAMID, "Pyramid Scoring", 188, 174, 80, 10, WS_TABSTOP},
         {CtlKind::CheckBox, IDC_EL_POSITION_BOTH_WAYS, "Score Position week games as both Scr and Hcp", 12, 187, 240, 10, WS_TABSTOP},
-        {CtlKind::GroupBox, IDC_STATIC, "Options ", 6, 206, 250, 54},
+        {CtlKind::GroupBox, IDC_STATIC, "Options ", 6, 206, 250, 67},
         {CtlKind::CheckBox, IDC_EL_FLOATING_SUBS_TEAM, "Display Floating/Roving subs as an 'Extra' Team", 12, 219, 240, 10, WS_TABSTOP},
         {CtlKind::CheckBox, IDC_EL_FIVE_PIN, "5 Pin Bowling Rules", 12, 232, 240, 10, WS_TABSTOP},
         {CtlKind::CheckBox, IDC_EL_PRIVACY, "Privacy - Omit Address and Phone details from player report", 12, 245, 240, 10, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_EL_PLAYER_DATABASE, "Keep the bowlers in the player database", 12, 258, 240, 10, WS_TABSTOP},
         {CtlKind::PushButton, IDOK, "OK", 272, 222, 56, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
         {CtlKind::PushButton, IDCANCEL, "Cancel", 272, 242, 56, 14, WS_TABSTOP},
     }};

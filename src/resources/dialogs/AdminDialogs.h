@@ -173,6 +173,7 @@ constexpr UINT IDC_EL_SECRETARY_TEAM = 1293;
 constexpr UINT IDC_EL_FLOATING_SUBS_TEAM = 1461;
 constexpr UINT IDC_EL_FIVE_PIN = 1469;
 constexpr UINT IDC_EL_PRIVACY = 1483;
+constexpr UINT IDC_EL_PLAYER_DATABASE = 1489;
 // ==== end of edit league details ====
 
 // ==== team details, team order, divisions, membership types ====

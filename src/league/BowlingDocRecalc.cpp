@@ -15,7 +15,9 @@
 #include <cstdint>
 #include <unordered_map>
 
-void (*CBowlingDoc::s_pfnAutomaticAwards)(CBowlingDoc* pDoc, int nRound) = nullptr;
+void (*CBowlingDoc::s_pfnAutomaticAwards)(CBowlingDoc* pDoc, int nRound) = [](CBowlingDoc* pDoc, int nRound) {
+    pDoc->CalcAutomaticAwards(nRound);
+};
 void (*CBowlingDoc::s_pfnAverageBusters)(CBowlingDoc* pDoc) = nullptr;
 void (*CBowlingDoc::s_pfnCountJuniors)(CBowlingDoc* pDoc) = nullptr;
 void (*CBowlingDoc::s_pfnSplits)(CBowlingDoc* pDoc) = nullptr;

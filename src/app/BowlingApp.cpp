@@ -1,5 +1,6 @@
 #include "app/BowlingApp.h"
 
+#include "admin/AwardCommands.h"
 #include "admin/LeagueDetailsCommands.h"
 #include "admin/LeagueSetup.h"
 #include "app/AboutDlg.h"
@@ -34,6 +35,7 @@ BOOL CBowlingApp::InitApplication()
     PlayerDatabase::Install();
     TeamCommands::Install();
     VenueCommands::Install();
+    AwardCommands::Install();
     // The right-click menu's team is the one under the view's last click.
     TeamCommands::pfnClickedTeam = [](CBowlingDoc* pDoc) -> CTeam* {
         for (POSITION pos = pDoc->GetFirstViewPosition(); pos;)

@@ -64,6 +64,10 @@ public:
     WORD m_nScore;          // automatic awards only
 };
 
+// "%a %b %d %Y" of the day the record's bowler's side bowled its match (the due date when the
+// side has no date played); "" when the match is gone.
+CString AwardDateText(const CBowlingDoc* pDoc, const CAwardData& record);
+
 class CAwardRestrictions : public CObject
 {
     DECLARE_SERIAL(CAwardRestrictions)

@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -21,6 +20,7 @@ struct Rule
     int nLow;
     int nHigh;
     int nMaxAverage;  // 0 = no limit
+    int nLeast;       // no value below it qualifies: the low value of the absolute kinds
 };
 
 // One candidate: v the value, a the comparison average, m the average the record keeps, and
@@ -34,7 +34,7 @@ struct Candidate
     int nGames;  // 1 for a game, the games per match for a series
 };
 
-bool Qualifies(const Rule& r, const Candidate& c)
+inline bool Qualifies(const Rule& r, const Candidate& c)
 {
     bool bYes = false;
     switch (r.pCategory->m_nKind) {
@@ -59,32 +59,69 @@ bool Qualifies(const Rule& r, const Candidate& c)
     return bYes && (r.nMaxAverage == 0 || c.m <= r.nMaxAverage);
 }
 
+// A record made by the pass with its two sort keys packed: category, round, name place for
+// the award records; category, score, round, name place for the list by score.
 struct Made
 {
     CAwardData* pRecord;
-    const CString* pKey;  // the bowler's name key
-    size_t nOrder;        // creation order: among equal keys the later one comes first
+    unsigned long long nListKey;
+    unsigned long long nScoreKey;
+    size_t nOrder;  // creation order: among equal keys the later one comes first
 };
 
 } // namespace
 
+CString AwardDateText(const CBowlingDoc* pDoc, const CAwardData& record)
+{
+    const CFixture* f = pDoc ? pDoc->FindFixtureByRoundMatch(record.m_nRound, record.m_nMatch) : nullptr;
+    if (!f)
+        return CString();
+    const int s = f->HasPlayerBowledSideA(record.m_nPlayerNo, FALSE) ? 0 : 1;
+    // A side entered before dates played were kept has none: the day it was due.
+    const CTime& when = f->m_timePlayed[s].GetTime() != 0 ? f->m_timePlayed[s] : f->m_timeDue;
+    return when.Format("%a %b %d %Y");
+}
+
 void CBowlingDoc::CalcAutomaticAwards(int nRound)
 {
+    // The records of the last pass are used again for this one's, rather than freed and
+    // allocated anew; what is left over is freed at the end.
+    std::vector<CAwardData*> spare;
     for (CObList* pList : {&m_listAwardData, &m_listAwardDataByScore})
         for (POSITION pos = pList->GetHeadPosition(); pos;) {
             POSITION here = pos;
             auto* p = static_cast<CAwardData*>(pList->GetNext(pos));
             if (p->m_nKind != CAwards::kindManual) {
                 pList->RemoveAt(here);
-                delete p;
+                spare.push_back(p);
             }
         }
+    struct FreeSpare
+    {
+        std::vector<CAwardData*>& v;
+        ~FreeSpare()
+        {
+            for (CAwardData* p : v)
+                delete p;
+        }
+    } freeSpare{spare};
+    auto newRecord = [&]() {
+        if (spare.empty())
+            return new CAwardData;
+        CAwardData* p = spare.back();
+        spare.pop_back();
+        p->CopyFrom(CAwardData());
+        return p;
+    };
 
     std::vector<Rule> rules;
     for (POSITION pos = m_listAwards.GetHeadPosition(); pos;) {
         const auto* c = static_cast<const CAwards*>(m_listAwards.GetNext(pos));
         if (!c->m_bDeleted && c->m_nKind != CAwards::kindManual)
-            rules.push_back({c, c->m_nLow, c->m_nHigh, c->m_nMaxAverage});
+            rules.push_back({c, c->m_nLow, c->m_nHigh, c->m_nMaxAverage,
+                             c->m_nKind == CAwards::kindAbsoluteRange || c->m_nKind == CAwards::kindOverByAverage
+                                 ? c->m_nLow
+                                 : 0});
     }
     if (rules.empty())
         return;
@@ -97,9 +134,8 @@ void CBowlingDoc::CalcAutomaticAwards(int nRound)
     const int nLeaguePositions = std::clamp<int>(m_nPlayersPerTeam, 0, MAX_POSITIONS);
 
     std::vector<Made> made;
-    std::unordered_map<WORD, CString> keys;
     auto make = [&](const CAwards* c, const CFixture* f, WORD nPlayerNo, const Candidate& cand, int nGame) {
-        auto* r = new CAwardData;
+        CAwardData* r = newRecord();
         r->m_pDoc = this;
         r->m_nKind = c->m_nKind;
         r->m_nCategory = c->m_nId;
@@ -109,20 +145,18 @@ void CBowlingDoc::CalcAutomaticAwards(int nRound)
         r->m_nScore = static_cast<WORD>(cand.v);
         r->m_nAverage = static_cast<WORD>(cand.m);
         r->m_nGame = static_cast<WORD>(nGame);
-        auto it = keys.find(nPlayerNo);
-        if (it == keys.end()) {
-            const CPlayer* p = nPlayerNo < byNumber.size() ? byNumber[nPlayerNo] : nullptr;
-            it = keys.emplace(nPlayerNo, p ? p->m_strSurname + "=" + p->m_strFirstName : CString()).first;
-        }
-        made.push_back({r, &it->second, made.size()});
+        made.push_back({r, 0, 0, made.size()});
     };
 
-    for (const Rule& rule : rules) {
-        const CAwards* c = rule.pCategory;
-        for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
-            const auto* f = static_cast<const CFixture*>(m_listFixtures.GetNext(pos));
-            if (f->m_nRound > nRound)
-                continue;
+    // Match by match, each match's scores read once for every category; within a category
+    // the records come in the order of the matches all the same.
+    made.reserve(1024);
+    for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
+        const auto* f = static_cast<const CFixture*>(m_listFixtures.GetNext(pos));
+        if (f->m_nRound > nRound)
+            continue;
+        for (const Rule& rule : rules) {
+            const CAwards* c = rule.pCategory;
             for (int s = 0; s < 2; ++s) {
                 if (!f->m_bPlayed[s])
                     continue;
@@ -133,7 +167,8 @@ void CBowlingDoc::CalcAutomaticAwards(int nRound)
                         for (int g = 0; g < nGames; ++g) {
                             if (f->m_dwPosFlags[k] & (PosNonQual(g) | PosBlind(g) | PosPacer(g)))
                                 continue;
-                            if (f->m_wPlayerNo[g][k] == 0 || (f->m_nDefaulted[s] & DefaultedBit(g)))
+                            if (f->m_nScore[g][k] < rule.nLeast || f->m_wPlayerNo[g][k] == 0 ||
+                                (f->m_nDefaulted[s] & DefaultedBit(g)))
                                 continue;
                             const int m = static_cast<int>(f->m_nAverage[g][k] & 0xFFFF);
                             const Candidate cand{f->m_nScore[g][k], m, m, m, 1};
@@ -185,30 +220,50 @@ void CBowlingDoc::CalcAutomaticAwards(int nRound)
     if (made.empty())
         return;
 
+    // Each bowler's place in the order of name keys (surname, "=", first name, byte by byte):
+    // the sorts below compare places, not texts. Equal keys share a place; a number that
+    // finds nobody has the empty key, before every name.
+    std::vector<int> nameOrder(byNumber.size(), 0);
+    {
+        std::vector<std::pair<CString, WORD>> named;
+        for (size_t n = 1; n < byNumber.size(); ++n)
+            if (byNumber[n])
+                named.emplace_back(byNumber[n]->m_strSurname + "=" + byNumber[n]->m_strFirstName, static_cast<WORD>(n));
+        std::sort(named.begin(), named.end(),
+                  [](const auto& a, const auto& b) { return std::strcmp(a.first, b.first) < 0; });
+        int nPlace = 1;
+        for (size_t i = 0; i < named.size(); ++i) {
+            if (i > 0 && std::strcmp(named[i - 1].first, named[i].first) != 0)
+                ++nPlace;
+            nameOrder[named[i].second] = nPlace;
+        }
+    }
+    auto placeOf = [&](WORD nPlayerNo) { return nPlayerNo < nameOrder.size() ? nameOrder[nPlayerNo] : 0; };
+
+    for (Made& m : made) {
+        const CAwardData* r = m.pRecord;
+        const unsigned long long nName = static_cast<unsigned>(placeOf(r->m_nPlayerNo));
+        m.nListKey = (static_cast<unsigned long long>(r->m_nCategory) << 48) |
+                     (static_cast<unsigned long long>(r->m_nRound) << 32) | nName;
+        m.nScoreKey = (static_cast<unsigned long long>(r->m_nCategory) << 48) |
+                      (static_cast<unsigned long long>(r->m_nScore) << 32) |
+                      (static_cast<unsigned long long>(r->m_nRound) << 16) | (nName & 0xFFFF);
+    }
+
     // The award records: category, round, name key ascending; a new record goes before the
     // records of an equal key, manual ones included.
-    auto keyLess = [](const CAwardData* a, const CString& ka, const CAwardData* b, const CString& kb) {
-        if (a->m_nCategory != b->m_nCategory)
-            return a->m_nCategory < b->m_nCategory;
-        if (a->m_nRound != b->m_nRound)
-            return a->m_nRound < b->m_nRound;
-        return std::strcmp(ka, kb) < 0;
-    };
     std::vector<Made> sorted = made;
-    std::sort(sorted.begin(), sorted.end(), [&](const Made& x, const Made& y) {
-        if (keyLess(x.pRecord, *x.pKey, y.pRecord, *y.pKey))
-            return true;
-        if (keyLess(y.pRecord, *y.pKey, x.pRecord, *x.pKey))
-            return false;
-        return x.nOrder > y.nOrder;
+    std::sort(sorted.begin(), sorted.end(), [](const Made& x, const Made& y) {
+        return x.nListKey != y.nListKey ? x.nListKey < y.nListKey : x.nOrder > y.nOrder;
     });
     CObList merged;
     size_t i = 0;
     while (!m_listAwardData.IsEmpty()) {
         auto* pOld = static_cast<CAwardData*>(m_listAwardData.RemoveHead());
-        const CPlayer* pBowler = pOld->m_nPlayerNo < byNumber.size() ? byNumber[pOld->m_nPlayerNo] : nullptr;
-        const CString oldKey = pBowler ? pBowler->m_strSurname + "=" + pBowler->m_strFirstName : CString();
-        while (i < sorted.size() && !keyLess(pOld, oldKey, sorted[i].pRecord, *sorted[i].pKey))
+        const unsigned long long nOld = (static_cast<unsigned long long>(pOld->m_nCategory) << 48) |
+                                        (static_cast<unsigned long long>(pOld->m_nRound) << 32) |
+                                        static_cast<unsigned>(placeOf(pOld->m_nPlayerNo));
+        while (i < sorted.size() && sorted[i].nListKey <= nOld)
             merged.AddTail(sorted[i++].pRecord);
         merged.AddTail(pOld);
     }
@@ -220,21 +275,10 @@ void CBowlingDoc::CalcAutomaticAwards(int nRound)
     // The copies by score: category, score, round, name key descending, a later record first
     // among equals.
     std::sort(made.begin(), made.end(), [](const Made& x, const Made& y) {
-        const CAwardData* a = x.pRecord;
-        const CAwardData* b = y.pRecord;
-        if (a->m_nCategory != b->m_nCategory)
-            return a->m_nCategory > b->m_nCategory;
-        if (a->m_nScore != b->m_nScore)
-            return a->m_nScore > b->m_nScore;
-        if (a->m_nRound != b->m_nRound)
-            return a->m_nRound > b->m_nRound;
-        const int n = std::strcmp(*x.pKey, *y.pKey);
-        if (n != 0)
-            return n > 0;
-        return x.nOrder > y.nOrder;
+        return x.nScoreKey != y.nScoreKey ? x.nScoreKey > y.nScoreKey : x.nOrder > y.nOrder;
     });
     for (const Made& m : made) {
-        auto* pCopy = new CAwardData;
+        CAwardData* pCopy = newRecord();
         pCopy->CopyFrom(*m.pRecord);
         m_listAwardDataByScore.AddTail(pCopy);
     }

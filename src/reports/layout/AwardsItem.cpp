@@ -76,17 +76,6 @@ void DrawAt(CDC* pDC, int x, int y, const CString& text, bool bRight)
 
 } // namespace
 
-CString AwardDateText(const CBowlingDoc* pDoc, const CAwardData& record)
-{
-    const CFixture* f = pDoc ? pDoc->FindFixtureByRoundMatch(record.m_nRound, record.m_nMatch) : nullptr;
-    if (!f)
-        return CString();
-    const int s = f->HasPlayerBowledSideA(record.m_nPlayerNo, FALSE) ? 0 : 1;
-    // A side entered before dates played were kept has none: the day it was due.
-    const CTime& when = f->m_timePlayed[s].GetTime() != 0 ? f->m_timePlayed[s] : f->m_timeDue;
-    return when.Format("%a %b %d %Y");
-}
-
 // ---------------------------------------------------------------- CRepItem_Awards
 
 CRepItem_Awards::CRepItem_Awards()

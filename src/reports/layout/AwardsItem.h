@@ -104,7 +104,3 @@ public:
     CAwardData* m_pRecord;  // not owned
     CFontData m_font;
 };
-
-// "%a %b %d %Y" of the day the bowler's side bowled the record's match; "" when the match
-// is gone.
-CString AwardDateText(const CBowlingDoc* pDoc, const CAwardData& record);

@@ -2,6 +2,8 @@
 // The League > Awards commands: Manual Award Categories, Automatic Award Categories and Edit
 // Manual Award data; and the multiple prize rules and the most improved start point of
 // League > Miscellaneous Setup.
+#include "framework/core/Types.h"
+
 class CBowlingDoc;
 
 namespace AwardCommands {
@@ -14,5 +16,9 @@ void Install();
 void EditManualCategories(CBowlingDoc* pDoc);
 void EditAutomaticCategories(CBowlingDoc* pDoc);
 void EditAwardsData(CBowlingDoc* pDoc);
+// League > Miscellaneous Setup > High Score restrictions and Most Improved Rules: after OK the
+// settings are written, the league recalculated, marked and repainted; TRUE then.
+BOOL EditMultiplePrizeRules(CBowlingDoc* pDoc);
+BOOL EditMostImprovedRule(CBowlingDoc* pDoc);
 
 } // namespace AwardCommands

@@ -220,3 +220,108 @@ TEST_F(Awards_, ManualAwardsListedCorrectedAndDeleted)
     EXPECT_EQ(r->m_nRound, 0);
     EXPECT_TRUE(doc.IsModified());
 }
+
+TEST_F(Awards_, MultiplePrizeRulesDialog)
+{
+    // A new league: rules off, no rules, first priorities.
+    ui.OnDialog(IDD_MULTIPLE_PRIZE_RULES)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_MP_DISABLED).check, 1);
+            EXPECT_EQ(Items(d, IDC_MP_TEAM_RULE), (Texts{"No Rules", "Max 1 Hi Game and 1 Hi Series",
+                                                         "Max 1 Hi Hcp and 1 Hi Scratch",
+                                                         "Max 1 Hi Game or Series, Hcp or Scr"}));
+            EXPECT_EQ(Selected(d, IDC_MP_PLAYER_PRIORITY1), "Scratch,  Handicap");
+            EXPECT_EQ(Selected(d, IDC_MP_PLAYER_PRIORITY2), "Game, Series");
+            for (UINT id : {IDC_MP_TEAM_PRIORITY1, IDC_MP_TEAM_PRIORITY2, IDC_MP_PLAYER_PRIORITY1, IDC_MP_PLAYER_PRIORITY2})
+                EXPECT_FALSE(Ctl(d, id).enabled);
+        })
+        .Select(IDC_MP_TEAM_RULE, 1)
+        .Check([](CDialog& d) {
+            EXPECT_TRUE(Ctl(d, IDC_MP_TEAM_PRIORITY1).enabled);
+            EXPECT_FALSE(Ctl(d, IDC_MP_TEAM_PRIORITY2).enabled);
+        })
+        .Select(IDC_MP_PLAYER_RULE, 2)
+        .Check([](CDialog& d) {
+            EXPECT_FALSE(Ctl(d, IDC_MP_PLAYER_PRIORITY1).enabled);
+            EXPECT_TRUE(Ctl(d, IDC_MP_PLAYER_PRIORITY2).enabled);
+        })
+        .Select(IDC_MP_PLAYER_RULE, 3)
+        .Check([](CDialog& d) { EXPECT_TRUE(Ctl(d, IDC_MP_PLAYER_PRIORITY1).enabled); })
+        .Select(IDC_MP_TEAM_PRIORITY1, 1)
+        .Select(IDC_MP_PLAYER_PRIORITY2, 1)
+        .Click(IDC_MP_DISABLED)
+        .Click(IDC_MP_SAME_GAME)
+        .OK();
+    EXPECT_TRUE(Command(ID_LEAGUE_HISCORE_RESTRICTIONS));
+    const CAwardRestrictions& r = *doc.m_pAwardRestrictions;
+    EXPECT_EQ(r.m_bRulesEnabled, 1u);
+    EXPECT_EQ(r.m_bSameGameIneligible, 1u);
+    EXPECT_EQ(r.m_nTeamRule, 1);
+    EXPECT_EQ(r.m_nTeamPriority1, 1);
+    EXPECT_EQ(r.m_nPlayerRule, 3);
+    EXPECT_EQ(r.m_nPlayerPriority1, 0);
+    EXPECT_EQ(r.m_nPlayerPriority2, 1);
+    EXPECT_TRUE(doc.IsModified());
+
+    // Cancel leaves them.
+    doc.SetModifiedFlag(FALSE);
+    ui.OnDialog(IDD_MULTIPLE_PRIZE_RULES)
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_MP_DISABLED).check, 0); })
+        .Select(IDC_MP_PLAYER_RULE, 0)
+        .Cancel();
+    EXPECT_TRUE(Command(ID_LEAGUE_HISCORE_RESTRICTIONS));
+    EXPECT_EQ(r.m_nPlayerRule, 3);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_TRUE(ui.AllUsed());
+}
+
+TEST_F(Awards_, MostImprovedStartPointDialog)
+{
+    // Flags left over with no games are cleared before the dialog opens.
+    doc.m_bMostImprovedAfterGames = 1;
+    ui.OnDialog(IDD_MOST_IMPROVED_RULE)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_MI_GAMES).text, "0");
+            EXPECT_EQ(Ctl(d, IDC_MI_ENTERING).check, 1);
+            EXPECT_EQ(Ctl(d, IDC_MI_AFTER_GAMES).check, 0);
+            EXPECT_FALSE(Ctl(d, IDC_MI_AFTER_GAMES).enabled);
+        })
+        .SetText(IDC_MI_GAMES, "6")
+        .Check([](CDialog& d) { EXPECT_TRUE(Ctl(d, IDC_MI_BOTH).enabled); })
+        .Click(IDC_MI_AFTER_GAMES)
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_MI_ENTERING).check, 0); })
+        .Click(IDC_MI_AFTER_GAMES)  // cleared: the entering average again
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_MI_ENTERING).check, 1); })
+        .Click(IDC_MI_ENTERING)     // cleared: the games average
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_MI_AFTER_GAMES).check, 1); })
+        .Click(IDC_MI_BOTH)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_MI_AFTER_GAMES).check, 0);
+            EXPECT_EQ(Ctl(d, IDC_MI_ENTERING).check, 0);
+        })
+        .SetText(IDC_MI_GAMES, "100")
+        .OK()
+        .SetText(IDC_MI_GAMES, "6")
+        .OK();
+    ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 99.");
+    EXPECT_TRUE(Command(ID_LEAGUE_MOST_IMPROVED));
+    EXPECT_EQ(doc.m_nMostImprovedGames, 6);
+    EXPECT_EQ(doc.m_bMostImprovedBoth, 1);
+    EXPECT_EQ(doc.m_bMostImprovedAfterGames, 0);
+    EXPECT_TRUE(doc.IsModified());
+
+    // Back to 0 games: leaving the box ticks the entering average alone.
+    ui.OnDialog(IDD_MOST_IMPROVED_RULE)
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_MI_BOTH).check, 1); })
+        .SetText(IDC_MI_GAMES, "0")
+        .Focus(IDOK)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_MI_ENTERING).check, 1);
+            EXPECT_EQ(Ctl(d, IDC_MI_BOTH).check, 0);
+        })
+        .OK();
+    EXPECT_TRUE(Command(ID_LEAGUE_MOST_IMPROVED));
+    EXPECT_EQ(doc.m_nMostImprovedGames, 0);
+    EXPECT_EQ(doc.m_bMostImprovedBoth, 0);
+    EXPECT_TRUE(ui.AllUsed());
+}

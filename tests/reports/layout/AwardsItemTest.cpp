@@ -458,3 +458,27 @@ TEST_F(AwardsLeague, OptionsDialogEnablesChoosesAndKeepsFontsOnCancel)
     EXPECT_EQ(m_item.m_bIndividual, 0u);
     EXPECT_EQ(m_item.m_fontHeading.m_strFaceName, "Liberation Serif");
 }
+
+TEST_F(AwardsLeague, TheLayoutFlowExpandsTheItemAgainEachTime)
+{
+    auto* pForm = new CRepForm;
+    auto* pItem = new CRepItem_Awards;
+    pItem->m_nIndividualFilter = 3;
+    pForm->AddItem(pItem);
+    L.doc.m_listRepForms.AddTail(pForm);
+    L.doc.m_pCurrentRepForm = pForm;
+    const std::vector<BYTE> stored = pForm->GetStoredBytes();
+    for (int pass = 0; pass < 2; ++pass) {
+        CRecordingDC dc;
+        EXPECT_EQ(L.doc.LayoutReportForm(&dc), 1);
+        // The item, its title and captions, six lines (and the page's heading).
+        int nLines = 0;
+        for (POSITION pos = pForm->m_listItems.GetHeadPosition(); pos;)
+            nLines += dynamic_cast<CRepItem_AwardLine*>(pForm->GetItem(pos)) != nullptr;
+        EXPECT_EQ(nLines, 6);
+        CPageInfo page;
+        L.doc.DrawReportPage(&dc, &page);
+        EXPECT_NE(dc.FindText("Award Removed!"), nullptr);
+    }
+    EXPECT_EQ(pForm->GetStoredBytes(), stored);
+}

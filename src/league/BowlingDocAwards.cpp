@@ -84,27 +84,52 @@ CString AwardDateText(const CBowlingDoc* pDoc, const CAwardData& record)
 
 void CBowlingDoc::CalcAutomaticAwards(int nRound)
 {
-    // The records of the last pass are used again for this one's, rather than freed and
-    // allocated anew; what is left over is freed at the end.
+    // The records of the last pass, and the lists' own links, are used again for this one's
+    // rather than freed and allocated anew; records left over are freed at the end. The list
+    // by score holds automatic records only.
+    std::vector<CObject*> manual;
     std::vector<CAwardData*> spare;
-    for (CObList* pList : {&m_listAwardData, &m_listAwardDataByScore})
-        for (POSITION pos = pList->GetHeadPosition(); pos;) {
-            POSITION here = pos;
-            auto* p = static_cast<CAwardData*>(pList->GetNext(pos));
-            if (p->m_nKind != CAwards::kindManual) {
-                pList->RemoveAt(here);
-                spare.push_back(p);
-            }
-        }
-    struct FreeSpare
+    spare.reserve(static_cast<size_t>(m_listAwardData.GetCount() + m_listAwardDataByScore.GetCount()));
+    for (POSITION pos = m_listAwardData.GetHeadPosition(); pos;) {
+        auto* p = static_cast<CAwardData*>(m_listAwardData.GetNext(pos));
+        if (p->m_nKind == CAwards::kindManual)
+            manual.push_back(p);
+        else
+            spare.push_back(p);
+    }
+    for (POSITION pos = m_listAwardDataByScore.GetHeadPosition(); pos;)
+        spare.push_back(static_cast<CAwardData*>(m_listAwardDataByScore.GetNext(pos)));
+    std::vector<CObject*> byList, byScore;
+    // Whatever the pass makes, the two lists end up holding exactly these.
+    struct Finish
     {
-        std::vector<CAwardData*>& v;
-        ~FreeSpare()
+        CObList& list;
+        CObList& scoreList;
+        std::vector<CObject*>& items;
+        std::vector<CObject*>& scoreItems;
+        std::vector<CAwardData*>& spare;
+        static void Fill(CObList& l, const std::vector<CObject*>& v)
         {
-            for (CAwardData* p : v)
+            POSITION pos = l.GetHeadPosition();
+            size_t i = 0;
+            for (; pos && i < v.size(); ++i) {
+                l.SetAt(pos, v[i]);
+                l.GetNext(pos);
+            }
+            while (static_cast<size_t>(l.GetCount()) > v.size())
+                l.RemoveTail();
+            for (; i < v.size(); ++i)
+                l.AddTail(v[i]);
+        }
+        ~Finish()
+        {
+            Fill(list, items);
+            Fill(scoreList, scoreItems);
+            for (CAwardData* p : spare)
                 delete p;
         }
-    } freeSpare{spare};
+    } finish{m_listAwardData, m_listAwardDataByScore, byList, byScore, spare};
+    byList = manual;
     auto newRecord = [&]() {
         if (spare.empty())
             return new CAwardData;
@@ -256,30 +281,30 @@ void CBowlingDoc::CalcAutomaticAwards(int nRound)
     std::sort(sorted.begin(), sorted.end(), [](const Made& x, const Made& y) {
         return x.nListKey != y.nListKey ? x.nListKey < y.nListKey : x.nOrder > y.nOrder;
     });
-    CObList merged;
+    byList.clear();
+    byList.reserve(manual.size() + sorted.size());
     size_t i = 0;
-    while (!m_listAwardData.IsEmpty()) {
-        auto* pOld = static_cast<CAwardData*>(m_listAwardData.RemoveHead());
+    for (CObject* pObject : manual) {
+        const auto* pOld = static_cast<const CAwardData*>(pObject);
         const unsigned long long nOld = (static_cast<unsigned long long>(pOld->m_nCategory) << 48) |
                                         (static_cast<unsigned long long>(pOld->m_nRound) << 32) |
                                         static_cast<unsigned>(placeOf(pOld->m_nPlayerNo));
         while (i < sorted.size() && sorted[i].nListKey <= nOld)
-            merged.AddTail(sorted[i++].pRecord);
-        merged.AddTail(pOld);
+            byList.push_back(sorted[i++].pRecord);
+        byList.push_back(pObject);
     }
     for (; i < sorted.size(); ++i)
-        merged.AddTail(sorted[i].pRecord);
-    m_listAwardData.AddTail(&merged);
-    merged.RemoveAll();
+        byList.push_back(sorted[i].pRecord);
 
     // The copies by score: category, score, round, name key descending, a later record first
     // among equals.
     std::sort(made.begin(), made.end(), [](const Made& x, const Made& y) {
         return x.nScoreKey != y.nScoreKey ? x.nScoreKey > y.nScoreKey : x.nOrder > y.nOrder;
     });
+    byScore.reserve(made.size());
     for (const Made& m : made) {
         CAwardData* pCopy = newRecord();
         pCopy->CopyFrom(*m.pRecord);
-        m_listAwardDataByScore.AddTail(pCopy);
+        byScore.push_back(pCopy);
     }
 }

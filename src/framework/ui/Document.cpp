@@ -56,6 +56,7 @@ static void ReportFileError(const char* pszVerb, const char* pszPathName, const 
 
 BOOL CDocument::OnOpenDocument(const char* pszPathName)
 {
+    m_bEmptiedByOpen = false;
     CFile file;
     CFileException fe;
     if (!file.Open(pszPathName, CFile::modeRead | CFile::shareDenyWrite, &fe)) {
@@ -63,6 +64,7 @@ BOOL CDocument::OnOpenDocument(const char* pszPathName)
         return FALSE;
     }
     DeleteContents();
+    m_bEmptiedByOpen = true;
     SetModifiedFlag(TRUE);  // dirty while half-read
     try {
         CArchive ar(&file, CArchive::load);
@@ -83,6 +85,7 @@ BOOL CDocument::OnOpenDocument(const char* pszPathName)
         ReportFileError("Cannot read", pszPathName, e.GetErrorMessage());
         return FALSE;
     }
+    m_bEmptiedByOpen = false;
     SetModifiedFlag(FALSE);
     return TRUE;
 }

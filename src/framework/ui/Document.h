@@ -18,8 +18,10 @@ public:
     // Empties the document, then starts it afresh; FALSE keeps the old one.
     virtual BOOL OnNewDocument();
     // Reads the file through Serialize. A file that cannot be read leaves an empty, unmodified
-    // document behind and a message saying why; FALSE.
+    // document behind and a message saying why; FALSE. An override that keeps the old contents
+    // on failure leaves WasEmptiedByFailedOpen() false, so the old path and title stay too.
     virtual BOOL OnOpenDocument(const char* pszPathName);
+    BOOL WasEmptiedByFailedOpen() const { return m_bEmptiedByOpen; }
     // Writes through Serialize into a temporary file renamed over the old one.
     virtual BOOL OnSaveDocument(const char* pszPathName);
     virtual void OnCloseDocument();
@@ -56,6 +58,7 @@ public:
 
 protected:
     bool m_bModified = false;
+    bool m_bEmptiedByOpen = false;
     CString m_strPathName;
     CString m_strTitle;
     std::vector<CView*> m_views;

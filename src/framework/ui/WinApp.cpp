@@ -127,8 +127,10 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(const char* pszPathName, BOOL bM
             return nullptr;
         }
     } else if (!doc->OnOpenDocument(pszPathName)) {
-        // The old league is gone and the file unreadable: an empty, untitled document stays, so
-        // a later Save cannot write the empty league over the file that failed.
+        if (!doc->WasEmptiedByFailedOpen())
+            return nullptr;  // the old file is still open, with its name, title and changes
+        // The old contents are gone and the file unreadable: an empty, untitled document stays,
+        // so a later Save cannot write the empty document over the file that failed.
         doc->SetPathName("", FALSE);
         SetDefaultTitle(doc);
         m_pFrame->InitialUpdateFrame(doc, bMakeVisible);

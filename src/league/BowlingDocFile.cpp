@@ -20,6 +20,8 @@
 
 namespace {
 
+const char* const kNotALeagueFile = "It is not a league file of this program.";
+
 // Bits of the first option-flags dword of the header.
 struct OptionBit
 {
@@ -507,7 +509,7 @@ void CBowlingDoc::ReadLeague(CArchive& ar)
     BYTE nVersion = 0;
     ar >> nVersion;
     if (nVersion == 0)
-        CArchive::ThrowCorrupt("It is not a league file.");
+        CArchive::ThrowCorrupt(kNotALeagueFile);
     if (nVersion > LEAGUE_FILE_VERSION) {
         CString reason;
         reason.Format("It was written by a newer version of the program (file version %d; this program reads "
@@ -637,6 +639,36 @@ void CBowlingDoc::AfterFileRead()
 
 // ---------------------------------------------------------------- loading and saving
 
+namespace {
+
+// Whether the bytes open as a league file does: a version, then the league's eleven header texts,
+// typed text without control characters (as far as the file goes). A text file or random bytes
+// fail this within a few bytes; a league file of a newer version passes it.
+bool LooksLikeLeagueFile(const std::vector<BYTE>& data)
+{
+    size_t pos = 1;
+    if (data.empty() || data[0] == 0)
+        return false;
+    for (int i = 0; i < 11 && pos < data.size(); ++i) {
+        size_t len = data[pos++];
+        if (len == 0xFF) {
+            if (pos + 2 > data.size())
+                return true;
+            len = data[pos] | (data[pos + 1] << 8);
+            pos += 2;
+            if (len >= 0xFFFE)
+                return false;  // no typed text is that long
+        }
+        size_t end = std::min(data.size(), pos + len);
+        for (; pos < end; ++pos)
+            if (data[pos] < 0x20 || data[pos] == 0x7F)
+                return false;
+    }
+    return true;
+}
+
+} // namespace
+
 BOOL CBowlingDoc::LoadFromBytes(const std::vector<BYTE>& data, const char* pszFileName, CString& strError)
 {
     CString reason;
@@ -657,6 +689,8 @@ BOOL CBowlingDoc::LoadFromBytes(const std::vector<BYTE>& data, const char* pszFi
         } catch (const std::exception& e) {
             reason = e.what();
         }
+        if (!LooksLikeLeagueFile(data))
+            reason = kNotALeagueFile;
     }
     strError.Format("The league file \"%s\" cannot be opened. %s", pszFileName, reason.GetString());
     return FALSE;

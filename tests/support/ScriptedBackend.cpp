@@ -247,6 +247,7 @@ BOOL CScriptedBackend::RunFileDialog(CFileDialog& dlg)
 {
     fileDialogFilters.push_back(dlg.GetFilterString().str());
     fileDialogNames.push_back(dlg.GetInitialFileName().str());
+    fileDialogFolders.push_back(dlg.m_ofn.lpstrInitialDir ? dlg.m_ofn.lpstrInitialDir : "");
     if (m_nextFile >= m_files.size()) {
         ADD_FAILURE() << "a file dialog opened with no file chosen beforehand";
         return FALSE;
@@ -295,7 +296,11 @@ BOOL CScriptedBackend::RunColorDialog(CColorDialog& dlg)
 
 // --- Frames, views and printing ----------------------------------------------------------------
 
-void CScriptedBackend::FrameTitleChanged(CFrameWnd& frame) { frameTitle = frame.GetWindowText().str(); }
+void CScriptedBackend::FrameTitleChanged(CFrameWnd& frame)
+{
+    frameTitle = frame.GetWindowText().str();
+    frameModified = frame.IsDocumentModified() != FALSE;
+}
 
 void CScriptedBackend::ShowFrame(CFrameWnd&, int nCmdShow)
 {

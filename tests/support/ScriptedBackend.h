@@ -78,6 +78,8 @@ public:
     std::vector<UINT> dialogsOpened;
     std::vector<std::string> fileDialogFilters;  // the filter string of each file dialog
     std::vector<std::string> fileDialogNames;    // the file name each offered
+    std::vector<std::string> fileDialogFolders;  // the folder each started in
+    std::string documentsFolder = "/home/secretary/Documents";
     struct PopupShown {
         UINT menu;
         int subMenu;
@@ -91,6 +93,7 @@ public:
 
     // What the program did to its main window.
     std::string frameTitle;
+    bool frameModified = false;  // what the title shows for "[*]"
     std::string statusText;
     int invalidations = 0;
     int frameShows = 0;
@@ -122,6 +125,7 @@ public:
     BOOL PrintView(CView& view, BOOL bPreview) override;
     UINT TrackPopupMenu(CWnd& wnd, UINT nIDMenu, int nSubMenu, int x, int y) override;
     CSettingsStore& Settings() override { return settings; }
+    CString GetDocumentsFolder() override { return documentsFolder; }
     void PostQuit(int) override { quitPosted = true; }
     BOOL ActivateOtherInstance(const char* pszClassName) override;
     BOOL RegisterInstance(const char* pszClassName) override;

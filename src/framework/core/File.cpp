@@ -40,6 +40,8 @@ int CFileException::CauseFromErrno(int err)
     }
 }
 
+CString AfxPathText(const char* pszPath) { return CString::FromUtf8(pszPath ? pszPath : ""); }
+
 CString CFileException::GetErrorMessage() const
 {
     CString what;
@@ -55,9 +57,9 @@ CString CFileException::GetErrorMessage() const
     }
     CString msg;
     if (m_lOsError)
-        msg.Format("The file \"%s\" %s (%s).", m_strFileName.GetString(), what.GetString(), std::strerror(m_lOsError));
+        msg.Format("The file \"%s\" %s (%s).", AfxPathText(m_strFileName).GetString(), what.GetString(), std::strerror(m_lOsError));
     else
-        msg.Format("The file \"%s\" %s.", m_strFileName.GetString(), what.GetString());
+        msg.Format("The file \"%s\" %s.", AfxPathText(m_strFileName).GetString(), what.GetString());
     return msg;
 }
 

@@ -30,6 +30,11 @@ private:
     mutable CString m_what;
 };
 
+// A path as text for messages and titles. Paths stay the system's bytes (UTF-8) in every
+// CString that holds one, from the file dialogs, the command line and the settings alike, so
+// they reach the files unchanged; only what is shown goes through the single-byte text.
+CString AfxPathText(const char* pszPath);
+
 class CFile : public CObject
 {
 public:

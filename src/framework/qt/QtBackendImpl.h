@@ -131,6 +131,7 @@ public:
     BOOL PrintView(CView& view, BOOL bPreview) override;
     BOOL PrintSetup() override;
     CSettingsStore& Settings() override { return m_settings; }
+    CString GetDocumentsFolder() override;
     BOOL ActivateOtherInstance(const char* pszClassName) override;
     BOOL RegisterInstance(const char* pszClassName) override;
     int RunMessageLoop() override;

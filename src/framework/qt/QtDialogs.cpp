@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QFontComboBox>
 #include <QFontMetricsF>
@@ -570,15 +571,16 @@ BOOL CQtBackend::RunFileDialog(CFileDialog& dlg)
         fd.setDefaultSuffix(ToQ(dlg.GetDefExt()));
     if (dlg.m_ofn.lpstrTitle)
         fd.setWindowTitle(QString::fromUtf8(dlg.m_ofn.lpstrTitle));
+    // Paths are the system's bytes, never the program's single-byte text.
     if (dlg.m_ofn.lpstrInitialDir)
-        fd.setDirectory(QString::fromUtf8(dlg.m_ofn.lpstrInitialDir));
+        fd.setDirectory(QFile::decodeName(dlg.m_ofn.lpstrInitialDir));
     if (!dlg.GetInitialFileName().IsEmpty())
-        fd.selectFile(ToQ(dlg.GetInitialFileName()));
+        fd.selectFile(QFile::decodeName(dlg.GetInitialFileName().GetString()));
     if (!(dlg.m_ofn.Flags & OFN_OVERWRITEPROMPT))
         fd.setOption(QFileDialog::DontConfirmOverwrite);
     if (fd.exec() != QDialog::Accepted || fd.selectedFiles().isEmpty())
         return FALSE;
-    dlg.SetResult(FromQ(fd.selectedFiles().first()));
+    dlg.SetResult(CString(QFile::encodeName(fd.selectedFiles().first()).toStdString()));
     return TRUE;
 }
 

@@ -438,15 +438,28 @@ QWidget* CQtBackend::MainWidget()
     return f ? WindowOf(*f) : nullptr;
 }
 
+namespace {
+// The main window's size and place between runs, in the profile.
+constexpr const char* kGeometrySection = "Settings";
+constexpr const char* kGeometryEntry = "MainWindow";
+}  // namespace
+
 void CQtBackend::CreateFrame(CFrameWnd& frame)
 {
     auto* w = new CQtMainWindow(frame);
     frame.m_pPeer = w;
+    CString saved;
+    if (m_settings.GetProfileValue(kGeometrySection, kGeometryEntry, saved))
+        w->restoreGeometry(QByteArray::fromBase64(QByteArray(saved.GetString())));
 }
 
 void CQtBackend::DestroyFrame(CFrameWnd& frame)
 {
     if (CQtMainWindow* w = WindowOf(frame)) {
+        if (w->isVisible()) {
+            m_settings.WriteProfileValue(kGeometrySection, kGeometryEntry, w->saveGeometry().toBase64().constData());
+            m_settings.Flush();
+        }
         if (CView* v = frame.GetActiveView())
             v->m_pPeer = nullptr;
         frame.m_pPeer = nullptr;
@@ -490,7 +503,10 @@ void CQtBackend::BringForward()
 void CQtBackend::FrameTitleChanged(CFrameWnd& frame)
 {
     if (CQtMainWindow* w = WindowOf(frame))
+    {
         w->setWindowTitle(ToQ(frame.GetWindowText()));
+        w->setWindowModified(frame.IsDocumentModified());
+    }
 }
 
 void CQtBackend::FrameMenuChanged(CFrameWnd& frame)

@@ -1,6 +1,11 @@
-// The profile and the registry in QSettings files.
+// The profile and the registry in QSettings files. Their values are paths and numbers, kept as
+// the system's bytes (UTF-8), as every path of the program is.
 #include <QCoreApplication>
 #include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QLocalSocket>
 
 #include "framework/qt/QtBackendImpl.h"
@@ -42,14 +47,14 @@ BOOL CQtSettingsStore::GetProfileValue(const char* pszSection, const char* pszEn
     QVariant v = m_profile->value(ProfilePath(pszSection, pszEntry));
     if (!v.isValid())
         return FALSE;
-    value = FromQ(v.toString());
+    value = CString(v.toString().toUtf8().toStdString());
     return TRUE;
 }
 
 BOOL CQtSettingsStore::WriteProfileValue(const char* pszSection, const char* pszEntry, const char* pszValue)
 {
     if (pszValue)
-        m_profile->setValue(ProfilePath(pszSection, pszEntry), ToQ(CString(pszValue)));
+        m_profile->setValue(ProfilePath(pszSection, pszEntry), QString::fromUtf8(pszValue ? pszValue : ""));
     else
         m_profile->remove(ProfilePath(pszSection, pszEntry));
     return m_profile->status() == QSettings::NoError;
@@ -62,7 +67,7 @@ BOOL CQtSettingsStore::GetRegistryValue(HKEY hRoot, const char* pszSubKey, const
     for (QSettings* s : {m_registrySystem.get(), m_registryUser.get()}) {
         QVariant v = s->value(key);
         if (v.isValid()) {
-            value = FromQ(v.toString());
+            value = CString(v.toString().toUtf8().toStdString());
             return TRUE;
         }
     }
@@ -71,7 +76,7 @@ BOOL CQtSettingsStore::GetRegistryValue(HKEY hRoot, const char* pszSubKey, const
 
 BOOL CQtSettingsStore::SetRegistryValue(HKEY hRoot, const char* pszSubKey, const char* pszName, const char* pszValue)
 {
-    m_registryUser->setValue(RegistryPath(hRoot, pszSubKey, pszName), ToQ(CString(pszValue)));
+    m_registryUser->setValue(RegistryPath(hRoot, pszSubKey, pszName), QString::fromUtf8(pszValue ? pszValue : ""));
     return m_registryUser->status() == QSettings::NoError;
 }
 
@@ -88,6 +93,14 @@ void CQtSettingsStore::Flush()
 {
     m_profile->sync();
     m_registryUser->sync();
+}
+
+CString CQtBackend::GetDocumentsFolder()
+{
+    QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (docs.isEmpty() || !QFileInfo(docs).isDir())
+        docs = QDir::homePath();
+    return CString(QFile::encodeName(docs).toStdString());
 }
 
 void AfxUseSettingsFolder(const char* pszFolder)

@@ -110,6 +110,8 @@ public:
     virtual BOOL PrintSetup() { return FALSE; }
 
     virtual CSettingsStore& Settings() = 0;
+    // Where file dialogs start when nothing better is known: the user's documents folder.
+    virtual CString GetDocumentsFolder();
 
     // One running instance per user: when an instance registered under pszClassName runs,
     // asks it to come to the front and returns TRUE; the caller then ends.

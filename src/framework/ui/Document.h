@@ -29,7 +29,8 @@ public:
     virtual void DeleteContents() {}
 
     virtual BOOL IsModified() const { return m_bModified; }
-    virtual void SetModifiedFlag(BOOL bModified = TRUE) { m_bModified = bModified != FALSE; }
+    // The frames show unsaved changes in their title.
+    virtual void SetModifiedFlag(BOOL bModified = TRUE);
 
     const CString& GetPathName() const { return m_strPathName; }
     virtual void SetPathName(const char* pszPathName, BOOL bAddToMRU = TRUE);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 
 #include "framework/ui/Backend.h"
 #include "framework/ui/CommonDialogs.h"
@@ -149,11 +150,23 @@ CRecentFileList::CRecentFileList(const char* pszSection, const char* pszEntryFor
 {
 }
 
+// One file has one name in the list, however it was reached: absolute, without "." and "..",
+// and through its links to the file itself where it exists.
+static CString CanonicalPath(const char* pszPathName)
+{
+    std::error_code ec;
+    std::filesystem::path p = std::filesystem::absolute(pszPathName, ec);
+    if (ec)
+        return pszPathName;
+    std::filesystem::path c = std::filesystem::weakly_canonical(p, ec);
+    return CString((ec ? p.lexically_normal() : c).string());
+}
+
 void CRecentFileList::Add(const char* pszPathName)
 {
-    CString path = pszPathName ? pszPathName : "";
-    if (path.IsEmpty())
+    if (!pszPathName || !*pszPathName)
         return;
+    CString path = CanonicalPath(pszPathName);
     std::erase(m_files, path);
     m_files.insert(m_files.begin(), path);
     if (static_cast<int>(m_files.size()) > m_nSize)
@@ -174,7 +187,7 @@ CString CRecentFileList::GetMenuText(int nIndex) const
     if (const char* home = std::getenv("HOME"); home && *home && path.Find(home) == 0)
         path = "~" + path.Mid(static_cast<int>(std::string(home).size()));
     CString text;
-    text.Format("&%d %s", nIndex + 1, path.GetString());
+    text.Format("&%d %s", nIndex + 1, AfxPathText(path).GetString());
     return text;
 }
 
@@ -185,8 +198,11 @@ void CRecentFileList::ReadList()
     for (int i = 1; i <= m_nSize; ++i) {
         CString entry, value;
         entry.Format(m_strEntryFormat, i);
-        if (s.GetProfileValue(m_strSection, entry, value) && !value.IsEmpty())
-            m_files.push_back(value);
+        if (s.GetProfileValue(m_strSection, entry, value) && !value.IsEmpty()) {
+            value = CanonicalPath(value);
+            if (std::find(m_files.begin(), m_files.end(), value) == m_files.end())
+                m_files.push_back(value);
+        }
     }
 }
 

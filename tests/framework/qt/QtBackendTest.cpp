@@ -6,7 +6,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -175,7 +177,7 @@ TEST(QtSettings, TheProfileAndRegistryOutliveTheProgram)
         CWinApp app("Torvane");
         app.LoadStdProfileSettings(4);
         app.AddToRecentFileList("/leagues/Monday.lgf");
-        app.AddToRecentFileList("/leagues/Tuesday \xBD.lgf");  // a half sign in the name
+        app.AddToRecentFileList("/leagues/Ligue d'\xC3\xA9t\xC3\xA9/\xC5\x81\xC3\xB3" "d\xC5\xBA.lgf");  // paths are UTF-8
         app.m_nNumPreviewPages = 2;
         app.ExitInstance();
         EXPECT_EQ(GetDatabasePath(), AfxGetUserDataFolder() + "/database");
@@ -192,13 +194,49 @@ TEST(QtSettings, TheProfileAndRegistryOutliveTheProgram)
         CWinApp app("Torvane");
         app.LoadStdProfileSettings(4);
         ASSERT_EQ(app.GetRecentFileList()->GetCount(), 2);
-        EXPECT_EQ((*app.GetRecentFileList())[0], "/leagues/Tuesday \xBD.lgf");
+        EXPECT_EQ((*app.GetRecentFileList())[0], "/leagues/Ligue d'\xC3\xA9t\xC3\xA9/\xC5\x81\xC3\xB3" "d\xC5\xBA.lgf");
         EXPECT_EQ((*app.GetRecentFileList())[1], "/leagues/Monday.lgf");
         EXPECT_EQ(app.m_nNumPreviewPages, 2u);
         CString stored;
         EXPECT_TRUE(qt->Settings().GetRegistryValue(HKEY_LOCAL_MACHINE, TORVANE_REGISTRY_KEY, "Database path", stored));
         EXPECT_EQ(stored, AfxGetUserDataFolder() + "/database");
         AfxSetBackend(previous);
+    }
+}
+
+TEST(QtFileDialogs, PathsBeyondAsciiComeBackAsTheSystemGivesThem)
+{
+    QtUi ui;
+    TempDir dir;
+    const std::string folder = dir.File("Ligue d'\xC3\xA9t\xC3\xA9");  // "Ligue d'été"
+    QDir().mkpath(QFile::decodeName(folder.c_str()));
+    struct Case {
+        BOOL open;
+        const char* typed;     // what the user types in the dialog
+        std::string expected;  // the path the program gets, byte for byte
+    } cases[] = {
+        {FALSE, "M\xC3\xBCller", folder + "/M\xC3\xBCller.lgf"},  // Save As "Müller": the extension added
+        {TRUE, "M\xC3\xBCller.lgf", folder + "/M\xC3\xBCller.lgf"},
+        {FALSE, "\xC5\x81\xC3\xB3" "d\xC5\xBA.lgf", folder + "/\xC5\x81\xC3\xB3" "d\xC5\xBA.lgf"},  // "Łódź.lgf"
+    };
+    for (const Case& c : cases) {
+        CFileDialog dlg(c.open, "lgf", nullptr, OFN_HIDEREADONLY, "League Files (*.lgf)|*.lgf||");
+        dlg.m_ofn.lpstrInitialDir = folder.c_str();
+        WhenModal([&](QWidget* w) {
+            auto* fd = qobject_cast<QFileDialog*>(w);
+            ASSERT_NE(fd, nullptr);
+            EXPECT_EQ(QFile::encodeName(fd->directory().absolutePath()).toStdString(), folder);
+            fd->selectFile(QString::fromUtf8(c.typed));
+            QMetaObject::invokeMethod(fd, "accept");
+        });
+        ASSERT_EQ(dlg.DoModal(), IDOK) << c.typed;
+        EXPECT_EQ(dlg.GetPathName().str(), c.expected);
+        if (!c.open) {
+            CFile f(dlg.GetPathName(), CFile::modeCreate | CFile::modeWrite);
+            f.Write("x", 1);
+            f.Close();
+            EXPECT_TRUE(QFile::exists(QString::fromUtf8(c.expected.c_str())));
+        }
     }
 }
 
@@ -296,4 +334,42 @@ TEST(QtMainWindow, MenusToolbarAndTheirStatesComeFromTheResources)
             ctrlN = true;
     EXPECT_TRUE(ctrlN);
     frame.DestroyWindow();
+}
+
+TEST(QtMainWindow, TheTitleShowsUnsavedChangesAndTheWindowKeepsItsPlace)
+{
+    RegisterResources();
+    QtUi ui;
+    CWinApp app("Torvane");
+    class CTitleDoc : public CDocument {};
+    class CBlankView : public CView {
+        void OnDraw(CDC*) override {}
+    };
+    CTitleDoc doc;
+    CBlankView view;
+    const QRect placed(130, 90, 640, 480);
+    {
+        CFrameWnd frame;
+        frame.LoadFrame(IDR_MAINFRAME);
+        view.AttachTo(&doc, &frame);
+        frame.SetActiveView(&view);
+        doc.SetTitle("Monday.lgf");
+        auto* w = static_cast<CQtMainWindow*>(frame.m_pPeer);
+        frame.ActivateFrame();
+        EXPECT_EQ(w->windowTitle(), "Monday.lgf[*] - Torvane");
+        EXPECT_FALSE(w->isWindowModified());
+        doc.SetModifiedFlag();
+        EXPECT_TRUE(w->isWindowModified());
+        doc.SetModifiedFlag(FALSE);
+        EXPECT_FALSE(w->isWindowModified());
+        w->setGeometry(placed);
+        frame.DestroyWindow();
+        view.AttachTo(nullptr, nullptr);
+    }
+    CFrameWnd again;
+    again.LoadFrame(IDR_MAINFRAME);
+    auto* w = static_cast<CQtMainWindow*>(again.m_pPeer);
+    again.ActivateFrame();
+    EXPECT_EQ(w->geometry(), placed);
+    again.DestroyWindow();
 }

@@ -126,3 +126,31 @@ TEST(Files, FileDialogsStartInTheLeaguesFolderElseTheLastUsedElseDocuments)
                                                               dir.File("B"), dir.File("B"), dir.File("A")}));
     EXPECT_TRUE(ui.AllUsed());
 }
+
+TEST(Files, ASecondStartHandsItsFileToTheRunningProgram)
+{
+    CScriptedBackend ui;
+    TempDir dir;
+    const std::string path = dir.File("Tuesday.lgf");
+    const std::string name = SaveSample(path);
+    {
+        ui.otherInstanceRunning = true;
+        Started second({std::filesystem::relative(path).string()});
+        EXPECT_FALSE(second.ok);
+        EXPECT_EQ(ui.handedFile, path);  // absolute: the running one has its own working folder
+        ui.otherInstanceRunning = false;
+    }
+    // The running program opens it as File > Open does, asking first about a changed league.
+    ui.OnDialog(IDD_NEW_LEAGUE).Cancel();
+    Started first({});
+    ASSERT_TRUE(first.ok);
+    first.Doc()->SetModifiedFlag();
+    ui.AnswerMessageBox(IDCANCEL, "Save changes to NewLeage.lgf?");
+    first.app.OnOpenFromOtherInstance(path.c_str());
+    EXPECT_EQ(first.Doc()->GetPathName(), "");
+    ui.AnswerMessageBox(IDNO, "Save changes to NewLeage.lgf?");
+    first.app.OnOpenFromOtherInstance(path.c_str());
+    EXPECT_EQ(first.Doc()->GetPathName().str(), path);
+    EXPECT_EQ(first.Doc()->m_strLeagueName.str(), name);
+    EXPECT_TRUE(ui.AllUsed());
+}

@@ -339,11 +339,12 @@ BOOL CScriptedBackend::PrintView(CView& view, BOOL bPreview)
     return TRUE;
 }
 
-BOOL CScriptedBackend::ActivateOtherInstance(const char*)
+BOOL CScriptedBackend::ActivateOtherInstance(const char*, const char* pszPathName)
 {
     if (!otherInstanceRunning)
         return FALSE;
     ++activationRequests;
+    handedFile = pszPathName ? pszPathName : "";
     return TRUE;
 }
 

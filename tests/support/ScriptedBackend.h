@@ -110,6 +110,7 @@ public:
     // One running instance: set otherInstanceRunning to play a second start.
     bool otherInstanceRunning = false;
     int activationRequests = 0;
+    std::string handedFile;  // what a second start handed the running one
     std::string registeredInstance;
 
     // CUiBackend
@@ -127,7 +128,7 @@ public:
     CSettingsStore& Settings() override { return settings; }
     CString GetDocumentsFolder() override { return documentsFolder; }
     void PostQuit(int) override { quitPosted = true; }
-    BOOL ActivateOtherInstance(const char* pszClassName) override;
+    BOOL ActivateOtherInstance(const char* pszClassName, const char* pszPathName = nullptr) override;
     BOOL RegisterInstance(const char* pszClassName) override;
 
 private:

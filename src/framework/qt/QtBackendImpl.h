@@ -132,7 +132,7 @@ public:
     BOOL PrintSetup() override;
     CSettingsStore& Settings() override { return m_settings; }
     CString GetDocumentsFolder() override;
-    BOOL ActivateOtherInstance(const char* pszClassName) override;
+    BOOL ActivateOtherInstance(const char* pszClassName, const char* pszPathName = nullptr) override;
     BOOL RegisterInstance(const char* pszClassName) override;
     int RunMessageLoop() override;
     void PostQuit(int nExitCode) override;
@@ -152,6 +152,10 @@ private:
     CQtSettingsStore m_settings;
     std::unique_ptr<QPrinter> m_printer;
     QPointer<QLocalServer> m_server;
+    // Files later starts handed over, opened once no dialog is running.
+    QList<QByteArray> m_handedFiles;
+    void OpenHandedFiles();
+    bool m_bOpeningHanded = false;
 };
 
 CQtDialogWindow* PeerOf(CDialog& dlg);

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QLocalSocket>
+#include <QApplication>
+#include <QTimer>
 
 #include "framework/qt/QtBackendImpl.h"
 #include "framework/qt/QtText.h"
@@ -125,19 +127,39 @@ QString CQtBackend::LocalServerName(const char* pszClassName)
     return QString::fromUtf8(pszClassName) + "-" + user + qEnvironmentVariable("TORVANE_INSTANCE_SUFFIX");
 }
 
-BOOL CQtBackend::ActivateOtherInstance(const char* pszClassName)
+BOOL CQtBackend::ActivateOtherInstance(const char* pszClassName, const char* pszPathName)
 {
     QLocalSocket socket;
     socket.connectToServer(LocalServerName(pszClassName));
     if (!socket.waitForConnected(500))
         return FALSE;
-    socket.write("activate\n");
+    // "activate", then the file to open as the system's bytes in base64, one line.
+    QByteArray request = "activate";
+    if (pszPathName && *pszPathName)
+        request += " " + QByteArray(pszPathName).toBase64();
+    socket.write(request + "\n");
     socket.flush();
     socket.waitForBytesWritten(500);
     // Wait for the first to answer, so it is in front before this one goes.
     socket.waitForReadyRead(1000);
     socket.disconnectFromServer();
     return TRUE;
+}
+
+void CQtBackend::OpenHandedFiles()
+{
+    // A running dialog works on the open league: the file waits until it is closed.
+    if (QApplication::activeModalWidget() || m_bOpeningHanded) {
+        QTimer::singleShot(250, m_server.data(), [this] { OpenHandedFiles(); });
+        return;
+    }
+    m_bOpeningHanded = true;
+    while (!m_handedFiles.isEmpty()) {
+        QByteArray path = m_handedFiles.takeFirst();
+        if (CWinApp* app = AfxGetApp())
+            app->OnOpenFromOtherInstance(path.constData());
+    }
+    m_bOpeningHanded = false;
 }
 
 BOOL CQtBackend::RegisterInstance(const char* pszClassName)
@@ -155,13 +177,24 @@ BOOL CQtBackend::RegisterInstance(const char* pszClassName)
     QLocalServer* server = m_server.data();
     QObject::connect(server, &QLocalServer::newConnection, server, [this, server] {
         while (QLocalSocket* s = server->nextPendingConnection()) {
-            QObject::connect(s, &QLocalSocket::readyRead, s, [this, s] {
-                if (s->readAll().startsWith("activate")) {
-                    ++g_activations;
-                    BringForward();
-                    s->write("ok\n");
-                    s->flush();
+            QObject::connect(s, &QLocalSocket::readyRead, s, [this, s, server] {
+                QByteArray line = s->property("torvaneRequest").toByteArray() + s->readAll();
+                if (!line.contains('\n')) {
+                    s->setProperty("torvaneRequest", line);
+                    return;
                 }
+                line = line.left(line.indexOf('\n'));
+                s->setProperty("torvaneRequest", QByteArray());
+                if (!line.startsWith("activate"))
+                    return;
+                ++g_activations;
+                BringForward();
+                if (line.startsWith("activate ")) {
+                    m_handedFiles << QByteArray::fromBase64(line.mid(9));
+                    QTimer::singleShot(0, server, [this] { OpenHandedFiles(); });
+                }
+                s->write("ok\n");
+                s->flush();
             });
             QObject::connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
         }

@@ -114,8 +114,12 @@ public:
     virtual CString GetDocumentsFolder();
 
     // One running instance per user: when an instance registered under pszClassName runs,
-    // asks it to come to the front and returns TRUE; the caller then ends.
-    virtual BOOL ActivateOtherInstance(const char* /*pszClassName*/) { return FALSE; }
+    // asks it to come to the front, hands it pszPathName (absolute; null or empty: none) to open
+    // through CWinApp::OnOpenFromOtherInstance, and returns TRUE; the caller then ends.
+    virtual BOOL ActivateOtherInstance(const char* /*pszClassName*/, const char* /*pszPathName*/ = nullptr)
+    {
+        return FALSE;
+    }
     // Registers this instance, so later starts find it.
     virtual BOOL RegisterInstance(const char* /*pszClassName*/) { return TRUE; }
 

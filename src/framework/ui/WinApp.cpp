@@ -394,6 +394,14 @@ void CWinApp::OnFileOpen()
         OpenDocumentFile(dlg.GetPathName());
 }
 
+void CWinApp::OnOpenFromOtherInstance(const char* pszPathName)
+{
+    if (m_pMainWnd)
+        m_pMainWnd->BringToFront();
+    if (pszPathName && *pszPathName)
+        OpenDocumentFile(pszPathName);
+}
+
 void CWinApp::OnFilePrintSetup() { AfxGetBackend()->PrintSetup(); }
 
 void CWinApp::OnAppExit()

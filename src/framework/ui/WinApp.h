@@ -116,6 +116,10 @@ public:
     // Closes the windows and the document without asking: the end of the program.
     void ShutDownTemplates();
 
+    // A later start handed this file over: open it as File > Open does (asking first to save
+    // a changed document).
+    virtual void OnOpenFromOtherInstance(const char* pszPathName);
+
     afx_msg void OnFileNew();
     afx_msg void OnFileOpen();
     afx_msg void OnFilePrintSetup();

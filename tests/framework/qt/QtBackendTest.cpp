@@ -254,6 +254,18 @@ TEST(QtSingleInstance, ALaterStartFindsTheFirstAndWakesIt)
     while (AfxActivationRequests() == before && t.elapsed() < 3000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     EXPECT_EQ(AfxActivationRequests(), before + 1);
+
+    // A start with a file hands it over, byte for byte, and the running program opens it.
+    struct CHandedApp : CWinApp {
+        std::vector<std::string> opened;
+        void OnOpenFromOtherInstance(const char* pszPathName) override { opened.emplace_back(pszPathName); }
+    } app;
+    const std::string path = "/leagues/Ligue d'\xC3\xA9t\xC3\xA9/M\xC3\xBCller.lgf";
+    EXPECT_TRUE(second->ActivateOtherInstance(name.c_str(), path.c_str()));
+    t.restart();
+    while (app.opened.empty() && t.elapsed() < 3000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(app.opened, std::vector<std::string>{path});
     // Gone with its backend: the name is free again.
     first.reset();
     EXPECT_FALSE(second->ActivateOtherInstance(name.c_str()));

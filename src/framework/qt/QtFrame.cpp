@@ -3,6 +3,7 @@
 #include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QApplication>
+#include <QIcon>
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QImage>
@@ -736,6 +737,9 @@ int AfxQtMain(int argc, char** argv)
     QApplication qapp(argc, argv);
     QApplication::setOrganizationName("Quillmere");
     QApplication::setApplicationName("Torvane");
+    // The installed desktop entry and icon (share/applications/torvane.desktop).
+    QGuiApplication::setDesktopFileName("torvane");
+    QApplication::setWindowIcon(QIcon::fromTheme("torvane"));
     CWinApp* app = AfxGetApp();
     if (!app)
         return 1;

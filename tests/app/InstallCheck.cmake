@@ -1,0 +1,28 @@
+# Installs the build into a fresh prefix and checks what a desktop needs: the program, its
+# entry, icon and the league file type (read back from the MIME database built from it).
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${PREFIX}" RESULT_VARIABLE rc OUTPUT_QUIET)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${rc}")
+endif()
+foreach(f bin/torvane share/applications/torvane.desktop share/mime/packages/torvane.xml
+          share/icons/hicolor/scalable/apps/torvane.svg
+          share/icons/hicolor/scalable/mimetypes/application-x-torvane-league.svg)
+  if(NOT EXISTS "${PREFIX}/${f}")
+    message(FATAL_ERROR "not installed: ${f}")
+  endif()
+endforeach()
+file(READ "${PREFIX}/share/applications/torvane.desktop" entry)
+foreach(line "Exec=torvane %f" "Icon=torvane" "MimeType=application/x-torvane-league;")
+  string(FIND "${entry}" "${line}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "the desktop entry lacks ${line}")
+  endif()
+endforeach()
+find_program(UPDATE_MIME update-mime-database)
+if(UPDATE_MIME)
+  file(STRINGS "${PREFIX}/share/mime/globs2" globs REGEX "lgf")
+  if(NOT globs MATCHES "application/x-torvane-league:\\*\\.lgf")
+    message(FATAL_ERROR "the MIME database does not map *.lgf: ${globs}")
+  endif()
+endif()

@@ -35,6 +35,8 @@ public:
     public:
         explicit DialogScript(UINT nIDD) : m_nIDD(nIDD) {}
         DialogScript& SetText(UINT nID, const char* pszText);
+        // Types UTF-8 text as a person with any keyboard does (the whole box's text).
+        DialogScript& Type(UINT nID, const char* pszUtf8);
         DialogScript& Click(UINT nID);
         DialogScript& Select(UINT nID, int nIndex);
         DialogScript& SelectString(UINT nID, const char* pszItem);  // the item with exactly this text
@@ -116,6 +118,7 @@ public:
     // CUiBackend
     INT_PTR RunModalDialog(CDialog& dlg) override;
     int MessageBox(const CString& text, const CString& caption, UINT nType) override;
+    int MessageBoxUtf8(const std::string& text, const CString& caption, UINT nType) override;
     BOOL RunFileDialog(CFileDialog& dlg) override;
     BOOL RunFontDialog(CFontDialog& dlg) override;
     BOOL RunColorDialog(CColorDialog& dlg) override;
@@ -132,6 +135,7 @@ public:
     BOOL RegisterInstance(const char* pszClassName) override;
 
 private:
+    int AnswerBox(const std::string& text, UINT nType);
     struct Answer {
         int answer;
         std::string expected;

@@ -113,6 +113,8 @@ public:
     void DialogCaptionChanged(CDialog& dlg) override;
     void FocusControl(CDialog& dlg, CControlState& ctl) override;
     int MessageBox(const CString& text, const CString& caption, UINT nType) override;
+    int MessageBoxUtf8(const std::string& text, const CString& caption, UINT nType) override;
+    static int ShowMessage(const QString& text, const CString& caption, UINT nType);
     BOOL RunFileDialog(CFileDialog& dlg) override;
     BOOL RunFontDialog(CFontDialog& dlg) override;
     BOOL RunColorDialog(CColorDialog& dlg) override;

@@ -25,6 +25,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "framework/core/TextEntry.h"
 #include "framework/qt/PainterDC.h"
 #include "framework/qt/QtBackendImpl.h"
 #include "framework/qt/QtText.h"
@@ -54,6 +55,10 @@ CString MultiLineFromQ(const QString& q)
     s.replace("\n", "\r\n");
     return FromQ(s);
 }
+
+// What the person typed, whole, as the dialog takes it: composed accents (é, not e and an
+// accent), UTF-8.
+std::string Typed(const QString& q) { return q.normalized(QString::NormalizationForm_C).toUtf8().toStdString(); }
 
 // List items whose text holds tabs line up at the list's tab stops (dialog units).
 class CTabStopDelegate : public QStyledItemDelegate {
@@ -218,9 +223,11 @@ QWidget* CQtDialogWindow::Make(CControlState& s)
             auto* e = new QPlainTextEdit(this);
             e->setTabChangesFocus(true);
             QObject::connect(e, &QPlainTextEdit::textChanged, this, [dlg, id, e, &s] {
-                CString text = MultiLineFromQ(e->toPlainText());
-                if (text != s.text)
-                    dlg->UserSetText(id, text);
+                QString q = e->toPlainText();
+                q.replace("\n", "\r\n");
+                std::string typed = Typed(q);
+                if (AfxTextFromTyped(typed).text != s.text)
+                    dlg->UserTypeText(id, typed);
             });
             return e;
         }
@@ -240,7 +247,7 @@ QWidget* CQtDialogWindow::Make(CControlState& s)
                 QSignalBlocker b(e);
                 e->setText(t);
             }
-            dlg->UserSetText(id, FromQ(t));
+            dlg->UserTypeText(id, Typed(t));
         });
         return e;
     }
@@ -278,7 +285,7 @@ QWidget* CQtDialogWindow::Make(CControlState& s)
         QObject::connect(c, qOverload<int>(&QComboBox::activated), this, [dlg, id](int i) { dlg->UserSelect(id, i); });
         if (c->lineEdit())
             QObject::connect(c->lineEdit(), &QLineEdit::textEdited, this,
-                             [dlg, id](const QString& q) { dlg->UserSetText(id, FromQ(q)); });
+                             [dlg, id](const QString& q) { dlg->UserTypeText(id, Typed(q)); });
         return c;
     }
     case CtlKind::ListBox: {
@@ -516,9 +523,19 @@ void CQtBackend::FocusControl(CDialog& dlg, CControlState& ctl)
 
 int CQtBackend::MessageBox(const CString& text, const CString& caption, UINT nType)
 {
+    return ShowMessage(ToQ(text), caption, nType);
+}
+
+int CQtBackend::MessageBoxUtf8(const std::string& text, const CString& caption, UINT nType)
+{
+    return ShowMessage(QString::fromStdString(text), caption, nType);
+}
+
+int CQtBackend::ShowMessage(const QString& text, const CString& caption, UINT nType)
+{
     QMessageBox box(MainWidget());
     box.setWindowTitle(ToQ(caption));
-    box.setText(ToQ(text));
+    box.setText(text);
     switch (nType & MB_ICONMASK) {
     case MB_ICONHAND: box.setIcon(QMessageBox::Critical); break;
     case MB_ICONQUESTION: box.setIcon(QMessageBox::Question); break;

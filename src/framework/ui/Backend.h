@@ -84,6 +84,11 @@ public:
 
     // Message boxes return IDOK, IDCANCEL, IDYES or IDNO.
     virtual int MessageBox(const CString& text, const CString& caption, UINT nType) = 0;
+    // A message whose text is UTF-8 (it names characters beyond the single-byte text).
+    virtual int MessageBoxUtf8(const std::string& text, const CString& caption, UINT nType)
+    {
+        return MessageBox(CString::FromUtf8(text), caption, nType);
+    }
     virtual BOOL RunFileDialog(CFileDialog& dlg) = 0;
     virtual BOOL RunFontDialog(CFontDialog& dlg) = 0;
     virtual BOOL RunColorDialog(CColorDialog& dlg) = 0;

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -165,6 +166,35 @@ TEST(QtDialogs, ABadValueShowsTheMessageAndKeepsTheDialog)
     });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     EXPECT_EQ(seen, "Please enter an integer between 0 and 300.");
+}
+
+TEST(QtDialogs, LettersTypedBeyondTheTextArePlainLettersOnOk)
+{
+    AfxRegisterDialogTemplates(std::span<const DlgTemplate>(&kSample, 1));
+    QtUi ui;
+    CQtSampleDlg dlg;
+    QString seen, shown;
+    WhenModal([&](QWidget* w) {
+        auto* name = qobject_cast<QLineEdit*>(Control(w, IDC_Q_NAME));
+        name->selectAll();
+        // Key events carrying the letters, as a Polish keyboard sends them.
+        for (QChar c : QString::fromUtf8("\xC5\x81\xC3\xB3" "d\xC5\xBA")) {  // Łódź
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(name, &press);
+        }
+        WhenModal([&seen](QWidget* box) {
+            auto* mb = qobject_cast<QMessageBox*>(box);
+            ASSERT_NE(mb, nullptr);
+            seen = mb->text();
+            mb->accept();
+        });
+        QTest::mouseClick(qobject_cast<QPushButton*>(Control(w, IDOK)), Qt::LeftButton);
+        shown = name->text();
+    });
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.m_strName, "L\xF3" "dz");
+    EXPECT_TRUE(seen.contains(QString::fromUtf8("\xC5\x81 to L, \xC5\xBA to z"))) << seen.toStdString();
+    EXPECT_EQ(shown, QString::fromUtf8("L\xC3\xB3" "dz"));  // the box shows what the league keeps
 }
 
 TEST(QtSettings, TheProfileAndRegistryOutliveTheProgram)

@@ -1,4 +1,5 @@
 #include "framework/core/File.h"
+#include "framework/core/TextEntry.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -40,7 +41,7 @@ int CFileException::CauseFromErrno(int err)
     }
 }
 
-CString AfxPathText(const char* pszPath) { return CString::FromUtf8(pszPath ? pszPath : ""); }
+CString AfxPathText(const char* pszPath) { return AfxTextFromTyped(pszPath ? pszPath : "", '?').text; }
 
 CString CFileException::GetErrorMessage() const
 {

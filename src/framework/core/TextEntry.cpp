@@ -42,7 +42,7 @@ void AddOnce(std::string& list, const std::string& item, const char* sep)
 
 } // namespace
 
-CTypedText AfxTextFromTyped(std::string_view utf8)
+CTypedText AfxTextFromTyped(std::string_view utf8, char cRefused)
 {
     CTypedText out;
     std::string kept;
@@ -72,6 +72,8 @@ CTypedText AfxTextFromTyped(std::string_view utf8)
             continue;
         }
         AddOnce(out.refused, ch, " ");
+        if (cRefused)
+            kept += cRefused;
     }
     out.text = CString(std::move(kept));
     return out;

@@ -14,4 +14,5 @@ struct CTypedText {
     std::string refused;  // "中 ✓" (UTF-8), each character once
 };
 
-CTypedText AfxTextFromTyped(std::string_view utf8);
+// cRefused, when given, stands in the text for each refused character (for showing a path).
+CTypedText AfxTextFromTyped(std::string_view utf8, char cRefused = 0);

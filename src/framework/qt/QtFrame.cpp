@@ -3,6 +3,7 @@
 #include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 #include <QCloseEvent>
 #include <QElapsedTimer>
@@ -283,6 +284,13 @@ void CQtMainWindow::UpdateToolbar()
     }
 }
 
+// "&1 ~/Ligue d'été/Łódź.lgf": the file's name exactly as the system gives it.
+static QString RecentMenuText(const CRecentFileList& mru, int i)
+{
+    QString path = QFile::decodeName(mru.GetShortPath(i).GetString());
+    return QString("&%1 ").arg(i + 1) + path.replace("&", "&&");
+}
+
 void CQtMainWindow::RebuildRecentFiles()
 {
     CWinApp* app = AfxGetApp();
@@ -291,12 +299,12 @@ void CQtMainWindow::RebuildRecentFiles()
         QAction* a = m_mruActions[i];
         bool have = mru && i < mru->GetCount();
         if (i == 0) {
-            a->setText(have ? ToQ(mru->GetMenuText(0)) : QString("Recent File"));
+            a->setText(have ? RecentMenuText(*mru, 0) : QString("Recent File"));
             a->setEnabled(have);
         } else {
             a->setVisible(have);
             if (have)
-                a->setText(ToQ(mru->GetMenuText(i)));
+                a->setText(RecentMenuText(*mru, i));
         }
     }
 }

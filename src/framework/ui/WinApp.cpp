@@ -179,15 +179,22 @@ void CRecentFileList::Remove(int nIndex)
         m_files.erase(m_files.begin() + nIndex);
 }
 
-CString CRecentFileList::GetMenuText(int nIndex) const
+CString CRecentFileList::GetShortPath(int nIndex) const
 {
     if (nIndex < 0 || nIndex >= GetCount())
         return CString();
     CString path = m_files[static_cast<size_t>(nIndex)];
     if (const char* home = std::getenv("HOME"); home && *home && path.Find(home) == 0)
         path = "~" + path.Mid(static_cast<int>(std::string(home).size()));
+    return path;
+}
+
+CString CRecentFileList::GetMenuText(int nIndex) const
+{
+    if (nIndex < 0 || nIndex >= GetCount())
+        return CString();
     CString text;
-    text.Format("&%d %s", nIndex + 1, AfxPathText(path).GetString());
+    text.Format("&%d %s", nIndex + 1, AfxPathText(GetShortPath(nIndex)).GetString());
     return text;
 }
 

@@ -1,4 +1,5 @@
 #include "framework/core/String.h"
+#include "framework/core/File.h"
 #include "framework/core/TextEntry.h"
 
 #include <gtest/gtest.h>
@@ -113,4 +114,6 @@ TEST(TypedText, LettersTheTextCannotHoldBecomeTheirPlainLettersOrAreRefused)
         EXPECT_EQ(t.changed, c.changed) << c.typed;
         EXPECT_EQ(t.refused, c.refused) << c.typed;
     }
+    // A path is shown the same way, with "?" for what has no letter.
+    EXPECT_EQ(AfxPathText("/ligues/\xC5\x81\xC3\xB3" "d\xC5\xBA \xE4\xB8\xAD.lgf"), "/ligues/L\xF3" "dz ?.lgf");
 }

@@ -404,6 +404,15 @@ TEST(QtMainWindow, TheTitleShowsUnsavedChangesAndTheWindowKeepsItsPlace)
         EXPECT_TRUE(w->isWindowModified());
         doc.SetModifiedFlag(FALSE);
         EXPECT_FALSE(w->isWindowModified());
+        // The recent files name each league exactly as the system does.
+        app.LoadStdProfileSettings(4);
+        app.AddToRecentFileList("/leagues/Ligue d'\xC3\xA9t\xC3\xA9/\xC5\x81\xC3\xB3" "d\xC5\xBA & Co.lgf");
+        ui.backend->FrameMenuChanged(frame);
+        QStringList texts;
+        for (QAction* a : w->findChildren<QAction*>())
+            texts << a->text();
+        EXPECT_TRUE(texts.contains(QString::fromUtf8("&1 /leagues/Ligue d'\xC3\xA9t\xC3\xA9/\xC5\x81\xC3\xB3" "d\xC5\xBA && Co.lgf")))
+            << texts.join("|").toStdString();
         w->setGeometry(placed);
         frame.DestroyWindow();
         view.AttachTo(nullptr, nullptr);

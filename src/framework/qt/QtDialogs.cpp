@@ -25,7 +25,6 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "framework/core/TextEntry.h"
 #include "framework/qt/PainterDC.h"
 #include "framework/qt/QtBackendImpl.h"
 #include "framework/qt/QtText.h"
@@ -226,7 +225,7 @@ QWidget* CQtDialogWindow::Make(CControlState& s)
                 QString q = e->toPlainText();
                 q.replace("\n", "\r\n");
                 std::string typed = Typed(q);
-                if (AfxTextFromTyped(typed).text != s.text)
+                if (typed != s.text.ToUtf8())  // not the program's own text coming back
                     dlg->UserTypeText(id, typed);
             });
             return e;

@@ -20,6 +20,8 @@
 
 namespace {
 
+const char* const kNotALeagueFile = "It is not a league file of this program.";
+
 // Bits of the first option-flags dword of the header.
 struct OptionBit
 {
@@ -507,7 +509,7 @@ void CBowlingDoc::ReadLeague(CArchive& ar)
     BYTE nVersion = 0;
     ar >> nVersion;
     if (nVersion == 0)
-        CArchive::ThrowCorrupt("It is not a league file.");
+        CArchive::ThrowCorrupt(kNotALeagueFile);
     if (nVersion > LEAGUE_FILE_VERSION) {
         CString reason;
         reason.Format("It was written by a newer version of the program (file version %d; this program reads "
@@ -628,6 +630,39 @@ void CBowlingDoc::AfterFileRead()
 
 // ---------------------------------------------------------------- loading and saving
 
+namespace {
+
+// Whether the bytes open as a league file does: a version, then the league's eleven header texts,
+// typed text without control characters. A text file or random bytes fail this within a few
+// bytes; a league file of a newer version passes it.
+bool LooksLikeLeagueFile(const std::vector<BYTE>& data)
+{
+    size_t pos = 1;
+    if (data.empty() || data[0] == 0)
+        return false;
+    for (int i = 0; i < 11; ++i) {
+        if (pos >= data.size())
+            return false;
+        size_t len = data[pos++];
+        if (len == 0xFF) {
+            if (pos + 2 > data.size())
+                return false;
+            len = data[pos] | (data[pos + 1] << 8);
+            pos += 2;
+            if (len >= 0xFFFE)
+                return false;  // no typed text is that long
+        }
+        if (pos + len > data.size())
+            return false;
+        for (size_t end = pos + len; pos < end; ++pos)
+            if (data[pos] < 0x20 || data[pos] == 0x7F)
+                return false;
+    }
+    return true;
+}
+
+} // namespace
+
 BOOL CBowlingDoc::LoadFromBytes(const std::vector<BYTE>& data, const char* pszFileName, CString& strError)
 {
     CString reason;
@@ -648,8 +683,10 @@ BOOL CBowlingDoc::LoadFromBytes(const std::vector<BYTE>& data, const char* pszFi
         } catch (const std::exception& e) {
             reason = e.what();
         }
+        if (!LooksLikeLeagueFile(data))
+            reason = kNotALeagueFile;
     }
-    strError.Format("The league file \"%s\" cannot be opened. %s", pszFileName, reason.GetString());
+    strError.Format("The league file \"%s\" cannot be opened. %s", AfxPathText(pszFileName).GetString(), reason.GetString());
     return FALSE;
 }
 
@@ -664,10 +701,10 @@ BOOL CBowlingDoc::LoadFromFile(const char* pszPath, CString& strError)
         data.resize(nRead);
         file.Close();
     } catch (const CFileException& e) {
-        strError.Format("The league file \"%s\" cannot be opened. %s", pszPath, e.GetErrorMessage().GetString());
+        strError.Format("The league file \"%s\" cannot be opened. %s", AfxPathText(pszPath).GetString(), e.GetErrorMessage().GetString());
         return FALSE;
     } catch (const std::bad_alloc&) {
-        strError.Format("The league file \"%s\" cannot be opened. There is not enough memory to read it.", pszPath);
+        strError.Format("The league file \"%s\" cannot be opened. There is not enough memory to read it.", AfxPathText(pszPath).GetString());
         return FALSE;
     }
     return LoadFromBytes(data, pszPath, strError);
@@ -692,9 +729,9 @@ BOOL CBowlingDoc::SaveToFile(const char* pszPath, CString& strError)
         file.Close();
         return TRUE;
     } catch (const CFileException& e) {
-        strError.Format("The league file \"%s\" cannot be saved. %s", pszPath, e.GetErrorMessage().GetString());
+        strError.Format("The league file \"%s\" cannot be saved. %s", AfxPathText(pszPath).GetString(), e.GetErrorMessage().GetString());
     } catch (const CArchiveException& e) {
-        strError.Format("The league file \"%s\" cannot be saved. %s", pszPath, e.m_strReason.GetString());
+        strError.Format("The league file \"%s\" cannot be saved. %s", AfxPathText(pszPath).GetString(), e.m_strReason.GetString());
     }
     return FALSE;
 }

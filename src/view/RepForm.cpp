@@ -249,5 +249,5 @@ CString SuggestFileName(const CString& strTitle, const char* pszExt, const char*
     }
     if (!bUsable)
         return pszFallback;
-    return name + pszExt;
+    return CString((name + pszExt).ToUtf8().c_str());  // a path: the system's bytes
 }

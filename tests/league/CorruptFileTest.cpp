@@ -91,6 +91,31 @@ TEST_F(CorruptFileTest, FilesThatAreRefusedWithTheirReason)
     EXPECT_TRUE(open.IsSameLeague(reference));
 }
 
+TEST_F(CorruptFileTest, TextAndRandomBytesAreNoLeagueFileButANewerLeagueIs)
+{
+    auto text = [](const std::string& s) { return Bytes(s.begin(), s.end()); };
+    std::mt19937 rng(77);
+    for (int i = 0; i < 20; ++i) {
+        Bytes noise(300);
+        for (BYTE& b : noise)
+            b = static_cast<BYTE>(rng());
+        ExpectRefused(noise, "not a league file of this program");
+    }
+    // 'T' and 'L' read as file versions 84 and 76.
+    ExpectRefused(text("To the league secretary,\nthe lanes are booked.\n"), "not a league file of this program");
+    ExpectRefused(text("League notes\r\nWeek 1\r\n"), "not a league file of this program");
+    ExpectRefused(text("\x50\x01\x02"), "not a league file of this program");
+
+    // A real league under a version this program does not know yet; cut inside its header texts
+    // nothing shows it to be one.
+    Bytes newer = good;
+    newer[0] = 84;
+    ExpectRefused(newer, "written by a newer version");
+    ExpectRefused(Bytes(newer.begin(), newer.begin() + 200), "written by a newer version");
+    ExpectRefused(Bytes(newer.begin(), newer.begin() + 12), "not a league file of this program");
+    EXPECT_TRUE(open.IsSameLeague(reference));
+}
+
 TEST_F(CorruptFileTest, EveryCutOfTheFileIsRefused)
 {
     for (size_t n = 0; n < good.size(); ++n) {

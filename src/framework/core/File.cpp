@@ -1,4 +1,5 @@
 #include "framework/core/File.h"
+#include "framework/core/TextEntry.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -40,6 +41,8 @@ int CFileException::CauseFromErrno(int err)
     }
 }
 
+CString AfxPathText(const char* pszPath) { return AfxTextFromTyped(pszPath ? pszPath : "", '?').text; }
+
 CString CFileException::GetErrorMessage() const
 {
     CString what;
@@ -55,9 +58,9 @@ CString CFileException::GetErrorMessage() const
     }
     CString msg;
     if (m_lOsError)
-        msg.Format("The file \"%s\" %s (%s).", m_strFileName.GetString(), what.GetString(), std::strerror(m_lOsError));
+        msg.Format("The file \"%s\" %s (%s).", AfxPathText(m_strFileName).GetString(), what.GetString(), std::strerror(m_lOsError));
     else
-        msg.Format("The file \"%s\" %s.", m_strFileName.GetString(), what.GetString());
+        msg.Format("The file \"%s\" %s.", AfxPathText(m_strFileName).GetString(), what.GetString());
     return msg;
 }
 

@@ -30,6 +30,12 @@ private:
     mutable CString m_what;
 };
 
+// A path as text for messages and titles. Paths stay the system's bytes (UTF-8) in every
+// CString that holds one, from the file dialogs, the command line and the settings alike, so
+// they reach the files unchanged; only what is shown goes through the single-byte text, its
+// letters as plain letters where the text lacks them (Łódź.lgf shows as Lodz.lgf).
+CString AfxPathText(const char* pszPath);
+
 class CFile : public CObject
 {
 public:

@@ -5,6 +5,7 @@
 #include "league/Player.h"
 #include "league/Team.h"
 #include "reports/layout/ItemFont.h"
+#include "reports/stats/BestGamesDlg.h"
 
 #include <climits>
 
@@ -422,4 +423,38 @@ void CRepItem_best::WriteHtml(CStdioFile& file)
     file.WriteString("</tr>\n");
     if (m_nRow == RowCount() - 1)
         file.WriteString("</TABLE></CENTER>\n");
+}
+
+void CRepItem_best::Edit()
+{
+    const WORD nCurrent = m_pDoc ? m_pDoc->m_nCurrentRound : 0;
+    CBestGamesSeriesDlg dlg(m_pDoc, this);
+    dlg.m_nFirstRound = m_nFirstRound ? m_nFirstRound : 1;
+    dlg.m_nLastRound = m_nLastRound ? m_nLastRound : nCurrent;
+    if (m_bCurrentRoundOnly)
+        dlg.m_nFirstRound = dlg.m_nLastRound = nCurrent;
+    dlg.m_nBasis = m_nBasis <= BASIS_OVER_AVERAGE ? m_nBasis : 0;
+    dlg.m_nGroup = m_nGroup <= 3 ? m_nGroup : 3;
+    dlg.m_nKind = m_nKind == KIND_GAMES ? 1 : 0;
+    dlg.m_nColumns = m_nColumns ? 1 : 0;
+    dlg.m_nWho = m_bTeams ? 1 : 0;
+    dlg.m_nCount = m_nCount;
+    dlg.m_bCurrentRoundOnly = m_bCurrentRoundOnly ? 1 : 0;
+    dlg.m_nCurrentRound = nCurrent;
+    // The font buttons work on the item; Cancel puts the fonts back too.
+    const CFontData fontHeader(m_fontHeader), fontDetail(m_fontDetail);
+    if (dlg.DoModal() != IDOK) {
+        m_fontHeader.CopyFrom(fontHeader);
+        m_fontDetail.CopyFrom(fontDetail);
+        return;
+    }
+    m_nFirstRound = static_cast<WORD>(dlg.m_nFirstRound);
+    m_nLastRound = static_cast<WORD>(dlg.m_nLastRound);
+    m_bTeams = dlg.m_nWho == 1 ? 1 : 0;
+    m_nBasis = static_cast<BYTE>(dlg.m_nBasis);
+    m_nColumns = static_cast<BYTE>(dlg.m_nColumns);
+    m_nGroup = static_cast<BYTE>(dlg.m_nGroup);
+    m_nCount = static_cast<WORD>(dlg.m_nCount);
+    m_nKind = static_cast<BYTE>(dlg.m_nKind);
+    m_bCurrentRoundOnly = dlg.m_bCurrentRoundOnly ? 1 : 0;
 }

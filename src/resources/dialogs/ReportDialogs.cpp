@@ -341,6 +341,28 @@ const std::vector<DlgTemplate>& ReportDialogTemplates()
             {CtlKind::PushButton, IDCANCEL, "Cancel", 193, 165, 50, 14, WS_TABSTOP},
         }},
         // ==== end of player list ====
+        // ==== best games and round analysis ====
+        {IDD_BEST_GAMES_SERIES, "Best Games Series", 260, 170, {
+            {CtlKind::ComboBox, IDC_BG_WHO, nullptr, 7, 7, 80, 40, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+            {CtlKind::ComboBox, IDC_BG_BASIS, nullptr, 92, 7, 80, 50, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+            {CtlKind::ComboBox, IDC_BG_GROUP, nullptr, 177, 7, 76, 60, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+            {CtlKind::ComboBox, IDC_BG_KIND, nullptr, 7, 25, 80, 40, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+            {CtlKind::Static, IDC_STATIC, "Number", 92, 27, 30, 8},
+            {CtlKind::Edit, IDC_BG_COUNT, nullptr, 124, 25, 30, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+            {CtlKind::ComboBox, IDC_BG_COLUMNS, nullptr, 177, 25, 76, 40, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+            {CtlKind::Static, IDC_STATIC, "From round", 7, 47, 40, 8},
+            {CtlKind::Edit, IDC_BG_FIRST_ROUND, nullptr, 50, 45, 30, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+            {CtlKind::Static, IDC_STATIC, "To round", 88, 47, 32, 8},
+            {CtlKind::Edit, IDC_BG_LAST_ROUND, nullptr, 124, 45, 30, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+            {CtlKind::CheckBox, IDC_BG_CURRENT_ROUND, " Current Round Only", 165, 46, 88, 10, WS_TABSTOP},
+            {CtlKind::PushButton, IDC_BG_HEADER_FONT, "Hddr Font", 7, 67, 50, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_BG_HEADER_DESC, "", 62, 70, 191, 8},
+            {CtlKind::PushButton, IDC_BG_DETAIL_FONT, "Detail Font", 7, 85, 50, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_BG_DETAIL_DESC, "", 62, 88, 191, 8},
+            {CtlKind::PushButton, IDOK, "OK", 146, 149, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+            {CtlKind::PushButton, IDCANCEL, "Cancel", 203, 149, 50, 14, WS_TABSTOP},
+        }},
+        // ==== end of best games and round analysis ====
     };
     return templates;
 }

@@ -200,3 +200,21 @@ constexpr UINT IDC_CPD_MAKE_DEFAULT = 1061;
 // The template of one of the two designers by its id.
 DlgTemplate CustomDesignerTemplate(UINT nIDD);
 // ==== end of custom table designers ====
+
+// ==== best games and round analysis ====
+// "Best Games Series": the best games and series item's options.
+constexpr UINT IDD_BEST_GAMES_SERIES = 365;
+constexpr UINT IDC_BG_BASIS = 169;
+constexpr UINT IDC_BG_GROUP = 1328;
+constexpr UINT IDC_BG_KIND = 986;
+constexpr UINT IDC_BG_COUNT = 1099;
+constexpr UINT IDC_BG_COLUMNS = 899;
+constexpr UINT IDC_BG_FIRST_ROUND = 1100;
+constexpr UINT IDC_BG_LAST_ROUND = 1101;
+constexpr UINT IDC_BG_CURRENT_ROUND = 1050;
+constexpr UINT IDC_BG_HEADER_FONT = 1192;
+constexpr UINT IDC_BG_HEADER_DESC = 1189;
+constexpr UINT IDC_BG_DETAIL_FONT = 595;
+constexpr UINT IDC_BG_DETAIL_DESC = 1191;
+constexpr UINT IDC_BG_WHO = 1437;
+// ==== end of best games and round analysis ====

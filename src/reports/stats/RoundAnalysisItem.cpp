@@ -1,9 +1,45 @@
 #include "reports/stats/RoundAnalysisItem.h"
 
 #include "league/BowlingDoc.h"
+
+#include <vector>
 #include "reports/layout/ItemFont.h"
+#include "reports/stats/RoundStats.h"
 
 IMPLEMENT_SERIAL(CRepItem_Analysis1, CRepItem, 1)
+
+namespace {
+
+const char kHddrFailure[] = "System Error - Failed to create Hddr font in ri_anal1";
+const char kDetsFailure[] = "System Error - Failed to create Dets font in ri_anal1";
+
+struct GeneralLine
+{
+    const char* pszLabel;
+    long CRoundStats::*pFigure;
+};
+
+// The general totals; the handicap pins only in a handicap league.
+std::vector<GeneralLine> GeneralLines(const CBowlingDoc* pDoc)
+{
+    std::vector<GeneralLine> lines{{"Total Pins Scratch", &CRoundStats::m_nPinsScratch}};
+    if (pDoc && pDoc->m_bHandicapLeague)
+        lines.push_back({"Total Pins Handicap", &CRoundStats::m_nPinsHandicap});
+    lines.push_back({"Total Games Bowled", &CRoundStats::m_nGamesBowled});
+    lines.push_back({"Total Blind Games", &CRoundStats::m_nBlindGames});
+    lines.push_back({"Total Defaulted Games", &CRoundStats::m_nDefaultedGames});
+    lines.push_back({"Total Composite Games", &CRoundStats::m_nCompositeGames});
+    return lines;
+}
+
+CString Figure(long n)
+{
+    CString s;
+    s.Format("%ld", n);
+    return s;
+}
+
+} // namespace
 
 CRepItem_Analysis1::CRepItem_Analysis1()
 {
@@ -155,4 +191,78 @@ CString CRepItem_Analysis1::TitleText() const
         title += more;
     }
     return title;
+}
+
+void CRepItem_Analysis1::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
+{
+    CItemDrawState state(pDC);
+    EnsureLineHeight(pDC, m_fontHeader);
+    EnsureLineHeight(pDC, m_fontDetail);
+    CFont fontHeader, fontDetail;
+    if (CreateItemFont(fontHeader, m_fontHeader, kHddrFailure))
+        pDC->SelectObject(&fontHeader);
+    pDC->SetTextColor(m_fontHeader.m_crColour);
+    const CString title = TitleText();
+    int y = m_y;
+    CPoint pt(PAGE_CENTRE - pDC->GetTextExtent(title).cx / 2, y);
+    DrawTextClipped(pDC, &pt, title, 0);
+    y += m_fontHeader.GetLineHeight(10);
+
+    if (CreateItemFont(fontDetail, m_fontDetail, kDetsFailure))
+        pDC->SelectObject(&fontDetail);
+    pDC->SetTextColor(m_fontDetail.m_crColour);
+    const int nLine = m_fontDetail.GetLineHeight(0);
+    const CRoundStats stats(m_pDoc, this);
+    if (m_bGeneralStats) {
+        for (const GeneralLine& line : GeneralLines(m_pDoc)) {
+            pt = CPoint(3456, y);
+            DrawTextClipped(pDC, &pt, line.pszLabel, 0);
+            pt = CPoint(8064, y);
+            DrawTextRightAligned(pDC, &pt, Figure(stats.*line.pFigure), 0);
+            y += nLine;
+        }
+        y -= m_nGap * 1440 / 100;
+    }
+    for (int r = 0; r < ROWS; ++r) {
+        if (!m_bEnabled[r])
+            continue;
+        pt = CPoint(2880, y);
+        DrawTextClipped(pDC, &pt, CRoundStats::RowLabel(*this, r), 0);
+        pt = CPoint(8640, y);
+        DrawTextRightAligned(pDC, &pt, stats.m_strRow[r], 0);
+        y += nLine;
+    }
+}
+
+void CRepItem_Analysis1::WriteHtml(CStdioFile& file)
+{
+    file.WriteString("<CENTER><TABLE BORDER=0 COLS=1 WIDTH=100% >");
+    file.WriteString("<TR>\n");
+    HtmlCellCentre(&file, &m_fontHeader, TitleText());
+    file.WriteString("</TR>\n");
+    file.WriteString("</TABLE></CENTER>\n");
+    const CRoundStats stats(m_pDoc, this);
+    file.WriteString("<CENTER><TABLE BORDER=0 COLS=2 WIDTH=50% >");
+    if (m_bGeneralStats)
+        for (const GeneralLine& line : GeneralLines(m_pDoc)) {
+            file.WriteString("<TR>\n");
+            // The page has always spelt the last label so.
+            HtmlCellLeft(&file, &m_fontDetail,
+                         line.pFigure == &CRoundStats::m_nCompositeGames ? "Total Composite games" : line.pszLabel);
+            HtmlCellRight(&file, &m_fontDetail, Figure(stats.*line.pFigure));
+            file.WriteString("</TR>\n");
+        }
+    if (CountEnabledRows() > 0) {
+        file.WriteString("</TABLE></CENTER>\n");
+        file.WriteString("<CENTER><TABLE BORDER=0 COLS=2 WIDTH=80% >");
+        for (int r = 0; r < ROWS; ++r) {
+            if (!m_bEnabled[r])
+                continue;
+            file.WriteString("<TR>\n");
+            HtmlCellLeft(&file, &m_fontDetail, CRoundStats::RowLabel(*this, r));
+            HtmlCellRight(&file, &m_fontDetail, stats.m_strRow[r]);
+            file.WriteString("</TR>\n");
+        }
+    }
+    file.WriteString("</TABLE></CENTER>\n");
 }

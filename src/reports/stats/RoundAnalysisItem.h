@@ -21,6 +21,8 @@ public:
     void CopyFrom(const CRepItem& other) override;
     CString GetName() const override;
     int GetHeight(CDC* pDC) override;
+    void WriteHtml(CStdioFile& file) override;
+    void Draw(CDC* pDC, const CPageInfo* pInfo) override;
     void ApplyDefaultFonts() override;
     void SetDefaults() override;
     void Expand(CObList& list) override;

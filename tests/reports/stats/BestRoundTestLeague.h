@@ -10,6 +10,34 @@
 //
 // Ann is a woman, Bob and Cy men, Di a junior girl; Eve, a woman of no team, is a substitute.
 #include "CustomPlayerTestLeague.h"
+#include "FileContents.h"
+#include "TempDir.h"
+#include "league/FontData.h"
+#include "view/RepItem.h"
+
+#include <string>
+
+// One cell ('l', 'r', 'c') or centred division ('d') as the page's own writers make it in the
+// default font: what the tests look at is which cells an item writes, in what order.
+inline std::string CellHtml(char kind, const char* text)
+{
+    TempDir dir;
+    const std::string path = dir.File("cell.htm");
+    {
+        CStdioFile file(path.c_str(), CFile::modeCreate | CFile::modeWrite);
+        CFontData font;
+        if (kind == 'l')
+            CRepItem::HtmlCellLeft(&file, &font, text);
+        else if (kind == 'r')
+            CRepItem::HtmlCellRight(&file, &font, text);
+        else if (kind == 'c')
+            CRepItem::HtmlCellCentre(&file, &font, text);
+        else
+            CRepItem::HtmlDivCentre(&file, &font, text);
+        file.Close();
+    }
+    return FileContents(path);
+}
 
 struct BestRoundLeague
 {

@@ -4,6 +4,7 @@
 
 #include <vector>
 #include "reports/layout/ItemFont.h"
+#include "reports/stats/RoundStatisticsDlg.h"
 #include "reports/stats/RoundStats.h"
 
 IMPLEMENT_SERIAL(CRepItem_Analysis1, CRepItem, 1)
@@ -265,4 +266,14 @@ void CRepItem_Analysis1::WriteHtml(CStdioFile& file)
         }
     }
     file.WriteString("</TABLE></CENTER>\n");
+}
+
+void CRepItem_Analysis1::Edit()
+{
+    // The dialog writes the league kind and the fonts at once; Cancel puts them back.
+    CRepItem_Analysis1 kept;
+    kept.CopyFrom(*this);
+    CRoundStatisticsDlg dlg(m_pDoc, this);
+    if (dlg.DoModal() != IDOK)
+        CopyFrom(kept);
 }

@@ -23,6 +23,7 @@ public:
     int GetHeight(CDC* pDC) override;
     void WriteHtml(CStdioFile& file) override;
     void Draw(CDC* pDC, const CPageInfo* pInfo) override;
+    void Edit() override;
     void ApplyDefaultFonts() override;
     void SetDefaults() override;
     void Expand(CObList& list) override;

@@ -5,6 +5,7 @@
 #include "framework/ui/Dialog.h"
 #include "league/BowlingDoc.h"
 #include "reports/stats/BestGamesItem.h"
+#include "reports/stats/RoundAnalysisItem.h"
 #include "resources/Resource.h"
 #include "resources/dialogs/ReportDialogs.h"
 
@@ -110,4 +111,37 @@ TEST(BestRoundOnRealWidgets, BestGamesCountRefusedThenKeptByEnter)
     EXPECT_EQ(item.m_nCount, 25);
     EXPECT_EQ(item.m_nFirstRound, 4);
     EXPECT_EQ(item.m_bCurrentRoundOnly, 1u);
+}
+
+TEST(BestRoundOnRealWidgets, RoundStatisticsGapRefusedThenKeptByEnter)
+{
+    QtUi ui;
+    CBowlingDoc doc;
+    doc.m_nCurrentRound = 3;
+    CRepItem_Analysis1 item;
+    item.m_pDoc = &doc;
+    item.SetDefaults();
+    QString seen;
+    WhenModal([&seen](QWidget* w) {
+        EXPECT_EQ(w->windowTitle(), "Round Statistics");
+        // Ticking the row's box opens its value boxes; a range typed there is kept.
+        QTest::mouseClick(Control<QCheckBox>(w, IDC_RA_ENABLED[2]), Qt::LeftButton);
+        EXPECT_TRUE(Control<QLineEdit>(w, IDC_RA_TO[2])->isEnabled());
+        Type(w, IDC_RA_FROM[2], "250");
+        Type(w, IDC_RA_TO[2], "300");
+        Type(w, IDC_RA_GAP, "250");
+        AnswerBox(&seen, [w] {
+            EXPECT_EQ(w->focusWidget(), Control<QLineEdit>(w, IDC_RA_GAP));
+            QTest::keyClicks(Control<QLineEdit>(w, IDC_RA_GAP), "30");
+            QTest::keyClick(Control<QLineEdit>(w, IDC_RA_GAP), Qt::Key_Return);
+        });
+        QTest::keyClick(Control<QLineEdit>(w, IDC_RA_GAP), Qt::Key_Return);
+    });
+    item.Edit();
+    EXPECT_EQ(seen, "Please enter an integer between 0 and 200.");
+    EXPECT_EQ(item.m_nGap, 30);
+    EXPECT_EQ(item.m_bEnabled[2], 1);
+    EXPECT_EQ(item.m_nValueFrom[2], 250);
+    EXPECT_EQ(item.m_nValueTo[2], 300);
+    EXPECT_EQ(item.m_nFirstRound, 3);
 }

@@ -21,12 +21,6 @@ constexpr int kOneColumn[4] = {3456, 3600, 6192, 7488};
 constexpr int kLeftHalf[4] = {1152, 1296, 3888, 5184};
 constexpr int kRightHalf[4] = {6480, 6624, 9216, 10512};
 
-CPlayer* SlotPlayer(const CBowlingDoc& doc, const CFixture& f, int g, int k)
-{
-    CPlayer* p = f.GetSlotPlayer(g, k);
-    return p ? p : doc.FindPlayer(f.m_wPlayerNo[g][k]);
-}
-
 CPlayer* PacerPlayer(const CBowlingDoc& doc, const CFixture& f, int g, int k)
 {
     return f.m_pPacer[g][k] ? f.m_pPacer[g][k] : doc.FindPlayer(f.m_wPacerNo[g][k]);
@@ -217,15 +211,16 @@ void CRepItem_best::CollectPlayerBest()
                     for (int g = 0; g < nGames; ++g) {
                         if (dwFlags & (PosNonQual(g) | PosBlind(g)))
                             continue;
-                        CPlayer* pBowler = SlotPlayer(doc, f, g, k);
-                        if (!InGroup(pBowler) || pBowler->IsRobot())
-                            continue;
                         int v = f.m_nScore[g][k];
                         if (bHcp)
                             v += f.m_nHandicap[g][k];
                         else if (bOverAvg)
                             v -= static_cast<int>(f.m_nAverage[g][k]);
-                        if (v > T)
+                        // The bowler is looked up only for a value that would be listed.
+                        if (v <= T)
+                            continue;
+                        CPlayer* pBowler = f.GetSlotPlayer(g, k);
+                        if (InGroup(pBowler) && !pBowler->IsRobot())
                             T = Insert(list, v, pBowler, nullptr, time);
                     }
                     continue;
@@ -242,14 +237,14 @@ void CRepItem_best::CollectPlayerBest()
                     }
                 }
                 if ((dwFlags & 0xFF0) == 0) {
-                    CPlayer* pBowler = SlotPlayer(doc, f, 0, k);
-                    if (!InGroup(pBowler) || pBowler->IsRobot())
-                        continue;
                     int v = f.GetPositionSeries(nSide, p, bHcp);
                     if (bOverAvg)
                         for (int g = 0; g < nGames; ++g)
                             v -= static_cast<int>(f.m_nAverage[g][k]);
-                    if (v > T)
+                    if (v <= T)
+                        continue;
+                    CPlayer* pBowler = f.GetSlotPlayer(0, k);
+                    if (InGroup(pBowler) && !pBowler->IsRobot())
                         T = Insert(list, v, pBowler, nullptr, time);
                 }
             }

@@ -27,6 +27,17 @@ void CRoundStats::Compute()
 {
     m_nFirstRound = m_pItem->m_nFirstRound;
     m_nLastRound = m_pItem->m_nLastRound;
+    const CRepItem_Analysis1& item = *m_pItem;
+    for (int r = 0; r < ROWS; ++r) {
+        if (!item.m_bEnabled[r] || !IsRowValid(item, r))
+            continue;
+        const int s = item.m_nStatistic[r];
+        if (s == CRepItem_Analysis1::STAT_SERIES)
+            m_nSeriesRows[m_nSeriesRowCount++] = r;
+        for (int g = 0; g < MAX_GAMES; ++g)
+            if (s == CRepItem_Analysis1::STAT_GAMES || s == CRepItem_Analysis1::STAT_GAME1 + g)
+                m_nGameRows[g][m_nGameRowCount[g]++] = r;
+    }
     if (m_pDoc)
         for (POSITION pos = m_pDoc->m_listFixtures.GetHeadPosition(); pos;) {
             const auto& f = *static_cast<const CFixture*>(m_pDoc->m_listFixtures.GetNext(pos));
@@ -48,10 +59,6 @@ void CRoundStats::AddSide(const CFixture& f, int nSide)
     const CRepItem_Analysis1& item = *m_pItem;
     const int nGames = std::min<int>(m_pDoc->m_nGamesPerMatch, MAX_GAMES);
     const int nPositions = std::min<int>(m_pDoc->m_nPlayersPerTeam, MAX_POSITIONS);
-    auto bowler = [&](int g, int k) -> const CPlayer* {
-        const CPlayer* p = f.GetSlotPlayer(g, k);
-        return p ? p : m_pDoc->FindPlayer(f.m_wPlayerNo[g][k]);
-    };
     for (int p = 0; p < nPositions; ++p) {
         const int k = CFixture::SlotOf(nSide, p);
         const DWORD dwFlags = f.m_dwPosFlags[k];
@@ -74,25 +81,28 @@ void CRoundStats::AddSide(const CFixture& f, int nSide)
             m_nPinsScratch += nScore;
             if (m_pDoc->m_bHandicapLeague)
                 m_nPinsHandicap += nScore + nHandicap;
-            for (int r = 0; r < ROWS; ++r)
-                if (item.m_bEnabled[r] &&
-                    (item.m_nStatistic[r] == CRepItem_Analysis1::STAT_GAMES ||
-                     item.m_nStatistic[r] == CRepItem_Analysis1::STAT_GAME1 + g))
-                    AddValue(r, nScore + (item.m_nBasis[r] == 1 ? nHandicap : 0), bowler(g, k));
+            if (m_nGameRowCount[g] == 0)
+                continue;
+            const CPlayer* pBowler = f.GetSlotPlayer(g, k);
+            for (int i = 0; i < m_nGameRowCount[g]; ++i) {
+                const int r = m_nGameRows[g][i];
+                AddValue(r, nScore + (item.m_nBasis[r] == 1 ? nHandicap : 0), pBowler);
+            }
         }
         if ((dwFlags & 0xFF0) != 0)
             continue;
         ++m_nCompleteSeries;
-        for (int r = 0; r < ROWS; ++r)
-            if (item.m_bEnabled[r] && item.m_nStatistic[r] == CRepItem_Analysis1::STAT_SERIES)
-                AddValue(r, f.GetPositionSeries(nSide, p, item.m_nBasis[r] == 1), bowler(0, k));
+        for (int i = 0; i < m_nSeriesRowCount; ++i) {
+            const int r = m_nSeriesRows[i];
+            AddValue(r, f.GetPositionSeries(nSide, p, item.m_nBasis[r] == 1), f.GetSlotPlayer(0, k));
+        }
     }
 }
 
 void CRoundStats::AddValue(int r, int nValue, const CPlayer* pPlayer)
 {
     const CRepItem_Analysis1& item = *m_pItem;
-    if (!pPlayer || !IsRowValid(item, r))
+    if (!pPlayer)
         return;
     if (item.m_nClass[r] != 0 && pPlayer->m_nCategory != item.m_nClass[r])
         return;

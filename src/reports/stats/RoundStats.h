@@ -42,6 +42,11 @@ private:
 
     CBowlingDoc* m_pDoc;
     const CRepItem_Analysis1* m_pItem;
+    // The rows that take each game, and those that take series, worked out once.
+    int m_nGameRows[4][ROWS] = {};
+    int m_nGameRowCount[4] = {};
+    int m_nSeriesRows[ROWS] = {};
+    int m_nSeriesRowCount = 0;
     int m_nFirstRound = 0;
     int m_nLastRound = 0;
 };

@@ -78,7 +78,7 @@ DlgTemplate RoundStatisticsTemplate()
     add(CtlKind::Static, IDC_STATIC, "To", 170, 9, 12, 8);
     add(CtlKind::Edit, IDC_RA_LAST_ROUND, nullptr, 184, 7, 30, 12, ES_AUTOHSCROLL | WS_TABSTOP);
     add(CtlKind::ComboBox, IDC_RA_LEAGUE_KIND, nullptr, 230, 7, 90, 40, list);
-    add(CtlKind::Static, IDC_STATIC, "Style", 230, 24, 20, 8);
+    // Kept hidden: the item is drawn in one column whatever its style.
     add(CtlKind::ComboBox, IDC_RA_STYLE, nullptr, 254, 22, 66, 40, list);
     int y = 42;
     for (int r = 0; r < 10; ++r, y += 16) {
@@ -388,7 +388,7 @@ const std::vector<DlgTemplate>& ReportDialogTemplates()
         }},
         // ==== end of player list ====
         // ==== best games and round analysis ====
-        {IDD_BEST_GAMES_SERIES, "Best Games Series", 260, 170, {
+        {IDD_BEST_GAMES_SERIES, "Best Games Series", 260, 126, {
             {CtlKind::ComboBox, IDC_BG_WHO, nullptr, 7, 7, 80, 40, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
             {CtlKind::ComboBox, IDC_BG_BASIS, nullptr, 92, 7, 80, 50, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
             {CtlKind::ComboBox, IDC_BG_GROUP, nullptr, 177, 7, 76, 60, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
@@ -405,8 +405,8 @@ const std::vector<DlgTemplate>& ReportDialogTemplates()
             {CtlKind::Static, IDC_BG_HEADER_DESC, "", 62, 70, 191, 8},
             {CtlKind::PushButton, IDC_BG_DETAIL_FONT, "Detail Font", 7, 85, 50, 14, WS_TABSTOP},
             {CtlKind::Static, IDC_BG_DETAIL_DESC, "", 62, 88, 191, 8},
-            {CtlKind::PushButton, IDOK, "OK", 146, 149, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
-            {CtlKind::PushButton, IDCANCEL, "Cancel", 203, 149, 50, 14, WS_TABSTOP},
+            {CtlKind::PushButton, IDOK, "OK", 146, 105, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+            {CtlKind::PushButton, IDCANCEL, "Cancel", 203, 105, 50, 14, WS_TABSTOP},
         }},
         RoundStatisticsTemplate(),
         // ==== end of best games and round analysis ====

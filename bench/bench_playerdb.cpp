@@ -1,6 +1,8 @@
 // Player database: look-ups in 100 000 bowlers by surname and by key, beside the same
-// surname look-up in an in-memory std::map of the same keys; and adding 10 000 bowlers.
+// surname look-up in an in-memory std::map of the same keys; the similar-names look-up asked
+// when a bowler is added, beside the same rule over a std::multimap; and adding 10 000 bowlers.
 #include "playerdb/Playb003File.h"
+#include "playerdb/PlayerDatabase.h"
 
 #include <benchmark/benchmark.h>
 
@@ -44,15 +46,17 @@ void Fill(CPlayb003File& db, std::mt19937& rng, DWORD nKey, std::string& surname
 
 struct CBigDatabase
 {
-    CPlayb003File db;
+    CPlayerDatabase owner;  // the table, and the similar-names rule over it
+    CPlayb003File& db = owner.GetTable();
     std::vector<std::string> surnames;
     std::multimap<std::string, DWORD> map;  // upper-case surname -> key
+    std::multimap<std::string, std::pair<char, DWORD>> similar;  // upper-case surname -> initial, key
     std::filesystem::path dir = Folder("playerdb");
 
     CBigDatabase()
     {
         std::filesystem::remove_all(dir);
-        db.OpenIn(dir.string().c_str());
+        owner.Open(dir.string().c_str());
         std::mt19937 rng(1);
         std::string s;
         for (DWORD k = 1; k <= 100000; ++k)
@@ -63,12 +67,13 @@ struct CBigDatabase
             CString up(s);
             up.MakeUpper();
             map.emplace(up.str(), k);
+            similar.emplace(up.str(), std::make_pair(static_cast<char>(db.m_strFirstName[0]), k));
         }
         db.Flush();
     }
     ~CBigDatabase()
     {
-        db.Close();
+        owner.Close();
         std::filesystem::remove_all(dir);
     }
 };
@@ -109,6 +114,45 @@ void BM_SurnameLookupStdMap(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SurnameLookupStdMap);
+
+// The question of a new bowler: the keys of records with his surname and first initial.
+void BM_SimilarNames(benchmark::State& state)
+{
+    CBigDatabase& big = Big();
+    std::mt19937 rng(11);
+    CDWordArray keys;
+    size_t nFound = 0;
+    for (auto _ : state)
+    {
+        CString surname(big.surnames[rng() % big.surnames.size()].c_str());
+        big.owner.FindSimilarNames(kFirsts[rng() % 8], surname, keys);
+        nFound += static_cast<size_t>(keys.GetSize());
+    }
+    state.counters["similar"] = benchmark::Counter(static_cast<double>(nFound), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_SimilarNames);
+
+void BM_SimilarNamesStdMap(benchmark::State& state)
+{
+    CBigDatabase& big = Big();
+    std::mt19937 rng(11);
+    std::vector<DWORD> keys;
+    size_t nFound = 0;
+    for (auto _ : state)
+    {
+        CString up(big.surnames[rng() % big.surnames.size()].c_str());
+        up.MakeUpper();
+        const char initial = kFirsts[rng() % 8][0];
+        keys.clear();
+        auto [first, last] = big.similar.equal_range(up.str());
+        for (auto it = first; it != last; ++it)
+            if (it->second.first == initial)
+                keys.push_back(it->second.second);
+        nFound += keys.size();
+    }
+    state.counters["similar"] = benchmark::Counter(static_cast<double>(nFound), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_SimilarNamesStdMap);
 
 void BM_KeyLookup(benchmark::State& state)
 {

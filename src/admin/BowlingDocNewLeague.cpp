@@ -24,9 +24,8 @@ void CBowlingDoc::OnFileNew()
                 nCut = i;
         SetPathName(strPath.Left(nCut + 1) + "NewLeage.lgf", FALSE);
         SetTitle("NewLeage.lgf");
-        if (LeagueSetup::pfnNewLeagueFromCurrent &&
-            AfxMessageBox("Do you want to base the new league on the old league setup?", MB_YESNO) == IDYES) {
-            LeagueSetup::pfnNewLeagueFromCurrent(this);
+        if (AfxMessageBox("Do you want to base the new league on the old league setup?", MB_YESNO) == IDYES) {
+            NewLeagueFromCurrent();
             return;
         }
     } else if (!SaveModified()) {

@@ -42,6 +42,7 @@ void CEditLeagueDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Check(pDX, IDC_EL_FLOATING_SUBS_TEAM, m_bFloatingSubsAsTeam);
     DDX_Check(pDX, IDC_EL_FIVE_PIN, m_bFivePin);
     DDX_Check(pDX, IDC_EL_PRIVACY, m_bPrivacy);
+    DDX_Check(pDX, IDC_EL_PLAYER_DATABASE, m_bPlayerDatabase);
 }
 
 BOOL CEditLeagueDlg::OnInitDialog()

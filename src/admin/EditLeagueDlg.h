@@ -31,6 +31,7 @@ public:
     int m_bFloatingSubsAsTeam = 0;
     int m_bFivePin = 0;
     int m_bPrivacy = 0;
+    int m_bPlayerDatabase = 0;
     const CBowlingDoc* m_pDoc = nullptr;  // its teams fill the team combos
     // Team numbers, 0 = none. Shown by the team combos and read back from them on OK.
     int m_nSecretaryTeam = 0;

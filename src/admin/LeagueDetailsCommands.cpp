@@ -57,6 +57,7 @@ void LoadEditLeagueDlg(const CBowlingDoc& doc, CEditLeagueDlg& dlg)
     dlg.m_strSecretaryPhone = doc.m_strSecretaryPhone;
     dlg.m_strTreasurerPhone = doc.m_strTreasurerPhone;
     dlg.m_bPrivacy = doc.m_bPrivacy ? 1 : 0;
+    dlg.m_bPlayerDatabase = doc.m_bPlayerDatabase ? 1 : 0;
     dlg.m_bFivePin = doc.m_bFivePinRules ? 1 : 0;
     dlg.m_bFloatingSubsAsTeam = doc.m_bFloatingSubsAsTeam ? 1 : 0;
     dlg.m_bPositionBothWays = doc.m_bPositionBothWays ? 1 : 0;
@@ -71,6 +72,7 @@ void LoadEditLeagueDlg(const CBowlingDoc& doc, CEditLeagueDlg& dlg)
 void StoreEditLeagueDlg(const CEditLeagueDlg& dlg, CBowlingDoc& doc)
 {
     doc.m_bPrivacy = Flag(dlg.m_bPrivacy);
+    doc.m_bPlayerDatabase = Flag(dlg.m_bPlayerDatabase);
     doc.m_bFivePinRules = Flag(dlg.m_bFivePin);
     doc.UpdateAverageLimit();
     doc.m_bFloatingSubsAsTeam = Flag(dlg.m_bFloatingSubsAsTeam);

@@ -1,5 +1,6 @@
 #include "admin/LeagueSetup.h"
 
+#include "admin/FixturePrintColumnsDlg.h"
 #include "admin/LaneScheduleDlg.h"
 #include "admin/SetFixtureListDlg.h"
 #include "league/BowlingDoc.h"
@@ -8,7 +9,6 @@
 namespace LeagueSetup {
 
 void (*pfnScoringSetup)(CBowlingDoc* pDoc) = nullptr;
-void (*pfnNewLeagueFromCurrent)(CBowlingDoc* pDoc) = nullptr;
 void (*pfnAddNewPlayer)(CBowlingDoc* pDoc) = nullptr;
 
 namespace {
@@ -37,8 +37,11 @@ private:
     void OnAddExtraTeams() { m_pDoc->OnAddExtraTeams(); }
     void OnExtendSeason() { m_pDoc->OnExtendSeason(); }
     void OnReduceLeagueSize() { m_pDoc->OnReduceLeagueSize(); }
+    void OnFixturePrintColumns() { CFixturePrintColumnsDlg::Run(m_pDoc); }
     void OnUpdateAddExtraTeams(CCmdUI* pCmdUI) { pCmdUI->Enable(m_pDoc->IsLeagueSetUp() && m_pDoc->m_nTeams < 50); }
     void OnUpdateSetUp(CCmdUI* pCmdUI) { pCmdUI->Enable(m_pDoc->IsLeagueSetUp()); }
+    // A new league is saved under a name the secretary chooses, through Save As.
+    void OnUpdateFileSave(CCmdUI* pCmdUI) { pCmdUI->Enable(!m_pDoc->m_bNewLeague); }
 
     CBowlingDoc* m_pDoc;
     DECLARE_MESSAGE_MAP()
@@ -51,9 +54,11 @@ BEGIN_MESSAGE_MAP(CSetupCommands, CCmdTarget)
     ON_COMMAND(ID_FIXTURE_ADD_EXTRA_TEAMS, OnAddExtraTeams)
     ON_COMMAND(ID_FIXTURE_EXTEND_SEASON, OnExtendSeason)
     ON_COMMAND(ID_FIXTURE_REDUCE_LEAGUE_SIZE, OnReduceLeagueSize)
+    ON_COMMAND(ID_FIXTURE_PRINT_COLUMNS, OnFixturePrintColumns)
     ON_UPDATE_COMMAND_UI(ID_FIXTURE_ADD_EXTRA_TEAMS, OnUpdateAddExtraTeams)
     ON_UPDATE_COMMAND_UI(ID_FIXTURE_EXTEND_SEASON, OnUpdateSetUp)
     ON_UPDATE_COMMAND_UI(ID_FIXTURE_REDUCE_LEAGUE_SIZE, OnUpdateSetUp)
+    ON_UPDATE_COMMAND_UI(ID_FILE_SAVE, OnUpdateFileSave)
 END_MESSAGE_MAP()
 
 BOOL RunFixtureListDlg(CBowlingDoc* /*pDoc*/, CFixtureListRequest& request)

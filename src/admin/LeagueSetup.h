@@ -14,8 +14,6 @@ void Install();
 // The scoring set-up of a new league (handicap details, points and standings sequences):
 // run by File > New after the fixture dates; null skips it.
 extern void (*pfnScoringSetup)(CBowlingDoc* pDoc);
-// A new league based on the open one; null leaves the question out.
-extern void (*pfnNewLeagueFromCurrent)(CBowlingDoc* pDoc);
 // Player > Add a New Player, run after teams are added; null skips it.
 extern void (*pfnAddNewPlayer)(CBowlingDoc* pDoc);
 

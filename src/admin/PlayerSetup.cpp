@@ -1,5 +1,6 @@
 #include "admin/PlayerSetup.h"
 
+#include "admin/CheckPlayerDbDlg.h"
 #include "admin/EditPlayerDlg.h"
 #include "admin/LeagueSetup.h"
 #include "admin/NewPlayerDlg.h"
@@ -9,6 +10,7 @@
 #include "league/BowlingDoc.h"
 #include "league/Player.h"
 #include "league/Team.h"
+#include "playerdb/PlayerDatabase.h"
 #include "resources/CommandIds.h"
 
 namespace PlayerSetup {
@@ -86,9 +88,20 @@ void Install()
 int AddNewPlayers(CBowlingDoc* pDoc)
 {
     int nAdded = 0;
+    const bool bDatabase = pDoc->m_bPlayerDatabase && pDoc->m_pPlayerDb && pDoc->m_pPlayerDb->IsOpen();
     for (;;) {
+        // In a database league the bowler may be there already: take his record, or start a new one.
+        CCheckPlayerDbDlg check;
+        check.m_pDoc = pDoc;
+        if (bDatabase && check.DoModal() != IDOK)
+            break;
+        const bool bFromDatabase = bDatabase && !check.m_bAddNew;
         CNewPlayerDlg dlg;
         dlg.m_pDoc = pDoc;
+        if (bFromDatabase)
+            dlg.CopyFrom(check.m_player);
+        else if (bDatabase)
+            dlg.m_strSurname = check.m_strSurname;
         dlg.m_bFormatText = pDoc->m_bFormatText ? TRUE : FALSE;
         const INT_PTR nResult = dlg.DoModal();
         pDoc->m_bFormatText = dlg.m_bFormatText ? 1 : 0;
@@ -101,6 +114,8 @@ int AddNewPlayers(CBowlingDoc* pDoc)
         }
         auto* pPlayer = new CPlayer(static_cast<WORD>(nNumber));
         dlg.CopyTo(*pPlayer);
+        if (bFromDatabase)
+            pPlayer->m_dwDbKey = check.m_player.m_dwDbKey;
         pPlayer->SetEnteringAverage(dlg.m_nEnteringAvg);
         pDoc->AddPlayer(pPlayer);
         if (CTeam* pTeam = pPlayer->m_nTeamNo ? pDoc->FindTeam(pPlayer->m_nTeamNo) : nullptr)

@@ -14,8 +14,10 @@ void Install();
 
 // Player > Add a New Player: "New Player Details" again and again while "Another New
 // Player" is ticked; each OK adds a bowler with the next free player number, at the end of
-// his team's order. In a league kept in the player database each new bowler is written to
-// it. The floating substitutes are rebuilt at the end. The number of bowlers added.
+// his team's order. In a league kept in the player database "Check Player Database" comes
+// first, to take the bowler's record (the details then start from it) or to add a new one; each
+// new bowler is written to the database, where "Similar Names" may link him to a record. The
+// floating substitutes are rebuilt at the end. The number of bowlers added.
 int AddNewPlayers(CBowlingDoc* pDoc);
 
 // Player > Edit a Player's Details for one bowler: "Edit Player Details" on his fields; after

@@ -1,5 +1,6 @@
 #include "admin/RulesSetup.h"
 
+#include "admin/BonusPointsListDlg.h"
 #include "admin/LeagueSetup.h"
 #include "admin/RobotScoresDlg.h"
 #include "league/BowlingDoc.h"
@@ -42,6 +43,8 @@ private:
     void OnHandicapStandings() { m_pDoc->EditHandicapStandingsSequence(); }
     void OnScratchStandings() { m_pDoc->EditScratchStandingsSequence(); }
     void OnVacancyScores() { EditRobotScores(m_pDoc); }
+    void OnBonusPoints() { EditBonusPoints(m_pDoc); }
+    void OnUpdateBonusPoints(CCmdUI* pCmdUI) { pCmdUI->Enable(m_pDoc->IsLeagueSetUp()); }
     void OnUpdateHandicap(CCmdUI* pCmdUI) { pCmdUI->Enable(m_pDoc->m_bHandicapLeague != 0); }
     void OnUpdateScratch(CCmdUI* pCmdUI) { pCmdUI->Enable(m_pDoc->m_bScratchLeague != 0); }
 
@@ -56,6 +59,8 @@ BEGIN_MESSAGE_MAP(CRulesCommands, CCmdTarget)
     ON_COMMAND(ID_LEAGUE_SCR_POINTS, OnScratchPoints)
     ON_COMMAND(ID_LEAGUE_SCR_STANDINGS, OnScratchStandings)
     ON_COMMAND(ID_LEAGUE_VACANCY_SCORES, OnVacancyScores)
+    ON_COMMAND(ID_LEAGUE_BONUS_POINTS, OnBonusPoints)
+    ON_UPDATE_COMMAND_UI(ID_LEAGUE_BONUS_POINTS, OnUpdateBonusPoints)
     ON_UPDATE_COMMAND_UI(ID_LEAGUE_HCP_SYSTEM, OnUpdateHandicap)
     ON_UPDATE_COMMAND_UI(ID_LEAGUE_HCP_POINTS, OnUpdateHandicap)
     ON_UPDATE_COMMAND_UI(ID_LEAGUE_HCP_STANDINGS, OnUpdateHandicap)
@@ -75,6 +80,35 @@ void Install()
 {
     CBowlingDoc::InstallCommandSet<CRulesCommands>();
     LeagueSetup::pfnScoringSetup = NewLeagueScoringSetup;
+}
+
+void EditBonusPoints(CBowlingDoc* pDoc)
+{
+    CBonusPointsListDlg dlg;
+    dlg.m_pDoc = pDoc;
+    dlg.m_bAcceptEqual = pDoc->m_bBonusAcceptEqual ? TRUE : FALSE;
+    dlg.m_bHiTeamGameHcp = pDoc->m_bBonusHiTeamGameHcp ? TRUE : FALSE;
+    dlg.m_nHiTeamGameHcpPts = pDoc->m_nBonusHiTeamGameHcpPts / 2;
+    dlg.m_bHiTeamGameScr = pDoc->m_bBonusHiTeamGameScr ? TRUE : FALSE;
+    dlg.m_nHiTeamGameScrPts = pDoc->m_nBonusHiTeamGameScrPts / 2;
+    const int before[5] = {dlg.m_bAcceptEqual, dlg.m_bHiTeamGameHcp, dlg.m_nHiTeamGameHcpPts, dlg.m_bHiTeamGameScr,
+                           dlg.m_nHiTeamGameScrPts};
+    if (dlg.DoModal() == IDOK) {
+        // Only what was changed: an odd half point set elsewhere survives an untouched box.
+        if (dlg.m_bAcceptEqual != before[0])
+            pDoc->m_bBonusAcceptEqual = dlg.m_bAcceptEqual ? 1 : 0;
+        if (dlg.m_bHiTeamGameHcp != before[1])
+            pDoc->m_bBonusHiTeamGameHcp = dlg.m_bHiTeamGameHcp ? 1 : 0;
+        if (dlg.m_nHiTeamGameHcpPts != before[2])
+            pDoc->m_nBonusHiTeamGameHcpPts = static_cast<BYTE>(dlg.m_nHiTeamGameHcpPts * 2);
+        if (dlg.m_bHiTeamGameScr != before[3])
+            pDoc->m_bBonusHiTeamGameScr = dlg.m_bHiTeamGameScr ? 1 : 0;
+        if (dlg.m_nHiTeamGameScrPts != before[4])
+            pDoc->m_nBonusHiTeamGameScrPts = static_cast<BYTE>(dlg.m_nHiTeamGameScrPts * 2);
+    }
+    pDoc->Recalculate();
+    pDoc->SetModifiedFlag();
+    pDoc->UpdateAllViews(nullptr);
 }
 
 void NewLeagueScoringSetup(CBowlingDoc* pDoc)

@@ -23,4 +23,10 @@ void NewLeagueScoringSetup(CBowlingDoc* pDoc);
 // recalculated. TRUE after OK.
 BOOL EditRobotScores(CBowlingDoc* pDoc);
 
+// League > Miscellaneous Setup > Bonus Points: "Bonus Points List" edits the bonus rules in
+// place; after "Finish" the settings the secretary changed go back (points doubled into half
+// points), Escape leaves them as they were. Either way the league is recalculated, marked and
+// repainted, the rules having been edited in place.
+void EditBonusPoints(CBowlingDoc* pDoc);
+
 } // namespace RulesSetup

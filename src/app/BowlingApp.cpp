@@ -1,9 +1,12 @@
 #include "app/BowlingApp.h"
 
+#include "admin/AccountsCommands.h"
+#include "admin/DatabaseCommands.h"
 #include "admin/LeagueDetailsCommands.h"
 #include "admin/LeagueSetup.h"
 #include "app/AboutDlg.h"
 #include "admin/RulesSetup.h"
+#include "admin/SeasonCommands.h"
 #include "admin/TeamCommands.h"
 #include "admin/VenueCommands.h"
 #include "app/MainFrm.h"
@@ -32,13 +35,22 @@ BOOL CBowlingApp::InitApplication()
     SelectionCommands::Install();
     PointsCommands::Install();
     PlayerDatabase::Install();
+    DatabaseCommands::Install();
     TeamCommands::Install();
     VenueCommands::Install();
+    AccountsCommands::Install();
+    SeasonCommands::Install();
     // The right-click menu's team is the one under the view's last click.
     TeamCommands::pfnClickedTeam = [](CBowlingDoc* pDoc) -> CTeam* {
         for (POSITION pos = pDoc->GetFirstViewPosition(); pos;)
             if (auto* pView = dynamic_cast<CBowlingView*>(pDoc->GetNextView(pos)))
                 return pView->m_pClickedTeam;
+        return nullptr;
+    };
+    AccountsCommands::pfnClickedPlayer = [](CBowlingDoc* pDoc) -> CPlayer* {
+        for (POSITION pos = pDoc->GetFirstViewPosition(); pos;)
+            if (auto* pView = dynamic_cast<CBowlingView*>(pDoc->GetNextView(pos)))
+                return pView->m_pClickedPlayer;
         return nullptr;
     };
     return TRUE;

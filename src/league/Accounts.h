@@ -7,6 +7,15 @@
 
 class CArchive;
 
+// Typed money: an optional sign, whole units and up to any number of decimals, blanks around;
+// the cents are rounded half away from zero at the third decimal, in whole numbers. Empty text
+// is 0. Returns false, leaving nCents alone, for text that is no amount or does not fit in
+// 32-bit cents.
+bool ParseMoney(const char* pszText, LONG& nCents);
+// Cents as "%ld.%02ld" with the sign always shown, also for -0.99 to -0.01; the whole part with
+// its sign right-aligned in nWholeWidth characters when that is wider.
+CString FormatMoney(LONG nCents, int nWholeWidth = 0);
+
 class CAccountItemType : public CObject
 {
     DECLARE_SERIAL(CAccountItemType)
@@ -53,6 +62,9 @@ public:
     void CopyFrom(const CPaymentItem& other);
     void Serialize(CArchive& ar) override;
     bool IsSameAs(const CPaymentItem& other) const;
+    // Due in round nRound: a non-zero amount inside the from/to range (0 leaves a side open).
+    BOOL AppliesToRound(WORD nRound) const;
+    BOOL IsIndividual() const { return (m_nFlags & flagIndividual) != 0; }
 
     BYTE m_nFlags;
     BYTE m_nFromRound;      // 0 = from the first round

@@ -33,6 +33,7 @@ class CFreeWeek;
 class CPlayer;
 class CTeam;
 class CVenue;
+class CAccountItem;
 class CRepForm;
 class CDC;
 class CPlayerDatabase;
@@ -303,6 +304,8 @@ public:
     // File > Open and File > Save: failures are shown in a message box.
     BOOL OnOpenDocument(const char* pszPathName) override;
     BOOL OnSaveDocument(const char* pszPathName) override;
+    // A new league's file name is made up, not chosen: it is asked for before the first save.
+    BOOL DoSave(const char* pszPathName, BOOL bReplace = TRUE) override;
     // The version of the file being read, or LEAGUE_FILE_VERSION while writing.
     static BYTE GetFileVersion() { return s_nFileVersion; }
     static void SetFileVersion(BYTE nVersion) { s_nFileVersion = nVersion; }
@@ -335,6 +338,15 @@ public:
     BOOL HasFullTeam(WORD nTeamNo) const;
     BOOL HasBothScoringSystems() const;
     BOOL IsLeagueSetUp() const;
+    // --- accounts (Accounts.cpp) ---------------------------------------------------------
+    // The cents due in nRound from each bowler, or from each team, over the payment items.
+    LONG SumIndividualPayments(WORD nRound) const;
+    LONG SumTeamPayments(WORD nRound) const;
+    // The name of heading nId of the income or expense list; "Unknown Item" when none has it.
+    CString GetAccountItemTypeName(WORD nId, BOOL bIncome) const;
+    // Takes the entry into the posted entries at its place: by round, within a round income
+    // before expenses, each by heading id, after its equals. Marks the league modified.
+    void InsertAccountItem(CAccountItem* pItem);
     int CountActivePlayers() const;
     int GetStatsRound() const;
     int GetNextPlayerNumber() const;              // highest player number + 1
@@ -460,6 +472,10 @@ public:
     // Defined in src/admin (BowlingDocNewLeague.cpp, BowlingDocDates.cpp, BowlingDocSize.cpp),
     // which runs their dialogs; a program without src/admin never calls them.
     void OnFileNew();                     // File > New
+    // The next season from this one, with its teams chosen again and a new schedule.
+    void NewLeagueFromCurrent();
+    // The "Edit Schedule" dialog: rounds re-paired by hand.
+    void EditLeagueSchedule();
     void EditFixtureDates();              // the "Fixture Dates" dialog, then every fixture re-dated
     void SetFixtureStartTimes();          // each match from its round's first match and squad
     // Rounds nFirst..nLast continuing the pairing table as if the league had always had its

@@ -732,6 +732,12 @@ BOOL CBowlingDoc::OnSaveDocument(const char* pszPathName)
     return TRUE;
 }
 
+BOOL CBowlingDoc::DoSave(const char* pszPathName, BOOL bReplace)
+{
+    // The made-up name may be an old league's file of the same name in that folder.
+    return CDocument::DoSave(m_bNewLeague ? nullptr : pszPathName, bReplace);
+}
+
 // ---------------------------------------------------------------- comparison
 
 namespace {

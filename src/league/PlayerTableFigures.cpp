@@ -36,20 +36,29 @@ double CPlayer::GetPctGamesPlayed(int bHandicapGames, int nRound) const
 int CTeam::PackActivePlayers()
 {
     const int n = GetOrderCount();
-    std::vector<WORD> active;
-    std::vector<WORD> others;
-    for (int i = 0; i < n; ++i) {
-        WORD nPlayerNo = m_arrTeamOrder[i];
+    auto isReal = [this](WORD nPlayerNo) {
         const CPlayer* p = m_pDoc ? m_pDoc->FindPlayer(nPlayerNo) : nullptr;
-        (p && !p->IsRobot() ? active : others).push_back(nPlayerNo);
-    }
-    const int nActive = static_cast<int>(active.size());
-    if (nActive != 0 && nActive != n) {
-        int i = 0;
-        for (WORD no : active)
-            m_arrTeamOrder[i++] = no;
-        for (WORD no : others)
-            m_arrTeamOrder[i++] = no;
+        return p && !p->IsRobot();
+    };
+    int nActive = 0;
+    for (int i = 0; i < n; ++i)
+        if (isReal(m_arrTeamOrder[i]))
+            ++nActive;
+    // Exchanging a robot with every real bowler below it, from the bottom up, brings the
+    // nearest one up and shifts the others up one real place each; the order of the robots
+    // that results is the one the league file keeps.
+    if (nActive > 0 && nActive < n) {
+        for (int i = 0; i < nActive; ++i) {
+            if (isReal(m_arrTeamOrder[i]))
+                continue;
+            for (int j = n - 1; j > i; --j) {
+                if (isReal(m_arrTeamOrder[j])) {
+                    const WORD w = m_arrTeamOrder[i];
+                    m_arrTeamOrder[i] = m_arrTeamOrder[j];
+                    m_arrTeamOrder[j] = w;
+                }
+            }
+        }
     }
     return nActive;
 }

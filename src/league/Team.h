@@ -89,8 +89,8 @@ public:
 
     // ==== the player table's figures (PlayerTableFigures.cpp) ====
     // Moves the real bowlers (no robot rule) of the team order in front of the others,
-    // keeping the order within each group; returns how many real bowlers there are. A number
-    // that names no bowler counts as not real.
+    // keeping their order, by exchanges that also reorder the robots behind them; returns how
+    // many real bowlers there are. A number that names no bowler counts as not real.
     int PackActivePlayers();
     // ==== end ====
 

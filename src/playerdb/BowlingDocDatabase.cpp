@@ -2,13 +2,21 @@
 
 #include "framework/ui/Registry.h"
 #include "league/BowlingDoc.h"
+#include "league/Player.h"
 #include "playerdb/PlayerDatabase.h"
+
+int (*PlayerDatabase::pfnAskSimilarNames)(CBowlingDoc* pDoc, const CString& strName, const CDWordArray& keys,
+                                           DWORD& bStopReporting) = nullptr;
 
 namespace {
 
 void OpenForDocument(CBowlingDoc* pDoc)
 {
     auto* pDb = new CPlayerDatabase;
+    pDb->SetSimilarNamesHook([pDoc](const CString& strName, const CDWordArray& keys, DWORD& bStopReporting) {
+        return PlayerDatabase::pfnAskSimilarNames ? PlayerDatabase::pfnAskSimilarNames(pDoc, strName, keys, bStopReporting)
+                                                  : 0;
+    });
     // A folder that cannot be made or files that cannot be opened leave the league usable;
     // the database calls then answer -1.
     pDb->Open(GetDatabasePath().GetString());
@@ -50,5 +58,8 @@ int CBowlingDoc::PutDbasePlayer(CPlayer* pPlayer)
 {
     if (!m_pPlayerDb || !m_pPlayerDb->IsOpen() || !pPlayer)
         return -1;
-    return m_pPlayerDb->PutDbasePlayer(pPlayer, m_bStopDbReporting);
+    const int nResult = m_pPlayerDb->PutDbasePlayer(pPlayer, m_bStopDbReporting);
+    // Linked to a similar record, the bowler may have taken its names.
+    pPlayer->MakeDisplayName(m_bSurnameFirst);
+    return nResult;
 }

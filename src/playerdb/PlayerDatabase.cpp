@@ -94,6 +94,41 @@ void CPlayerDatabase::CopyToRecord(const CPlayer& p)
     m_file.m_wFlags = static_cast<WORD>(p.m_wFlags & ~PF_RESIGNED);
 }
 
+void CPlayerDatabase::TakeFromLinkedRecord(CPlayer& p) const
+{
+    // The bowler linked to a record is that record's person: he takes its names, and what the
+    // secretary left blank is the record's, so that writing the league's copy back renames
+    // nobody and blanks nothing out.
+    const CPlayb003File& r = m_file;
+    p.m_strFirstName = r.m_strFirstName;
+    p.m_strSurname = r.m_strSurname;
+    auto take = [](CString& mine, const CString& theirs) {
+        if (mine.IsEmpty())
+            mine = theirs;
+    };
+    for (int i = 0; i < 4; ++i)
+        take(p.m_strAddress[i], r.m_strAddress[i]);
+    take(p.m_strAddress[4], r.m_strPostcode);
+    take(p.m_strPhoneHome, r.m_strPhoneHome);
+    take(p.m_strPhoneWork, r.m_strPhoneWork);
+    take(p.m_strPhoneMobile, r.m_strPhoneMobile);
+    take(p.m_strMembershipNo, r.m_strMembershipNo);
+    take(p.m_strUserData1, r.m_strUserData1);
+    take(p.m_strUserData2, r.m_strUserData2);
+    if (p.m_nMembershipType == 0)
+        p.m_nMembershipType = r.m_nMembershipType;
+    if (p.m_nBirthDay == 0 && p.m_nBirthMonth == 0 && p.m_nBirthYear == 0) {
+        p.m_nBirthDay = r.m_nBirthDay;
+        p.m_nBirthMonth = r.m_nBirthMonth;
+        p.m_nBirthYear = r.m_nBirthYear;
+    }
+    if (p.m_nExpiryDay == 0 && p.m_nExpiryMonth == 0 && p.m_nExpiryYear == 0) {
+        p.m_nExpiryDay = r.m_nExpiryDay;
+        p.m_nExpiryMonth = r.m_nExpiryMonth;
+        p.m_nExpiryYear = r.m_nExpiryYear;
+    }
+}
+
 void CPlayerDatabase::FindSimilarNames(const CString& strFirstName, const CString& strSurname, CDWordArray& keys)
 {
     keys.RemoveAll();
@@ -143,6 +178,7 @@ int CPlayerDatabase::PutDbasePlayer(CPlayer* pPlayer, DWORD& bStopReporting)
         pPlayer->m_dwDbKey = similar[nAnswer - 1];
         if (FindDbasePlayer(pPlayer->m_dwDbKey) != 0)
             return -1;
+        TakeFromLinkedRecord(*pPlayer);
         CopyToRecord(*pPlayer);
         return m_file.Rewrite();
     }

@@ -41,7 +41,8 @@ public:
     int FindDbasePlayer(DWORD dwKey);
     // Writes a bowler to the table: a linked bowler's record is rewritten (added when
     // its key has gone); a new bowler is given a new key, or linked to a similar
-    // record when the hook says so. 0 on success, -1 when the table cannot be written.
+    // record when the hook says so (taking its names, and its details where he has
+    // none). 0 on success, -1 when the table cannot be written.
     int PutDbasePlayer(CPlayer* pPlayer, DWORD& bStopReporting);
 
     void SetSimilarNamesHook(SimilarNamesHook hook) { m_similarHook = std::move(hook); }
@@ -52,6 +53,7 @@ public:
 
 private:
     void CopyToRecord(const CPlayer& player);
+    void TakeFromLinkedRecord(CPlayer& player) const;
 
     CPlayb003File m_file;
     CString m_strDirectory;

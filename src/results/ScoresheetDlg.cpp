@@ -705,7 +705,7 @@ void CScoresheetDlg::OnChangeScore(UINT nID)
     CString text = GetDlgItemText(static_cast<int>(nID));
     std::strncpy(m_szScoreText, text, 4);
     if (ScoreComplete()) {
-        if (CWnd* pNext = NextTabStop(nID))
+        if (CWnd* pNext = GetNextDlgTabItem(GetDlgItem(static_cast<int>(nID))))
             pNext->SetFocus();
     }
 }
@@ -717,22 +717,6 @@ BOOL CScoresheetDlg::ScoreComplete()
     const long n = std::strtol(buf, nullptr, 10);
     const long nThreshold = m_pDoc->m_bFivePinRules ? 45 : 30;
     return n > nThreshold;
-}
-
-CWnd* CScoresheetDlg::NextTabStop(UINT nID) const
-{
-    const auto& ctls = Controls();
-    const int n = static_cast<int>(ctls.size());
-    int at = -1;
-    for (int i = 0; i < n; ++i)
-        if (ctls[static_cast<size_t>(i)]->id == nID)
-            at = i;
-    for (int k = 1; k <= n; ++k) {
-        const CControlState& c = *ctls[static_cast<size_t>((at + k + n) % n)];
-        if ((c.style & WS_TABSTOP) && c.visible && c.enabled)
-            return GetDlgItem(static_cast<int>(c.id));
-    }
-    return nullptr;
 }
 
 void CScoresheetDlg::OnSetFocusScore(UINT nID)

@@ -135,7 +135,6 @@ private:
     // Stores the typed cells into the fixture after a successful exchange.
     void StoreTypedScores();
     // The next tab stop after a control (tab stops only, visible and enabled, wrapping).
-    CWnd* NextTabStop(UINT nID) const;
 
     int m_nPositions;
     bool m_bTyped[2][SCORESHEET_MAX_POSITIONS][4] = {};  // edited since last stored

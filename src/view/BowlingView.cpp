@@ -7,6 +7,7 @@
 #include "league/Player.h"
 #include "league/Team.h"
 #include "playerdb/PlayerDatabase.h"
+#include "reports/layout/AccountsDisplays.h"
 #include "reports/layout/FixtureLists.h"
 #include "reports/stats/PlayerDisplay.h"
 #include "reports/layout/PointsTableItems.h"
@@ -15,6 +16,7 @@
 #include "results/ResultCommands.h"
 #include "results/ResultsDisplay.h"
 #include "view/DisplayPages.h"
+#include "view/ExportFieldsDlg.h"
 #include "view/Exports.h"
 #include "view/MeasureDC.h"
 #include "view/RepForm.h"
@@ -43,11 +45,15 @@ BEGIN_MESSAGE_MAP(CBowlingView, CScrollView)
     ON_COMMAND(ID_VIEW_PLAYER_LIST, OnViewPlayerList)
     ON_COMMAND(ID_VIEW_ACCOUNTS, OnViewAccounts)
     ON_COMMAND(ID_VIEW_TREASURER, OnViewTreasurer)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_ACCOUNTS, OnUpdateViewAccounts)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_TREASURER, OnUpdateViewTreasurer)
     ON_COMMAND(ID_TEAM_DISPLAY_SHORT, OnTeamDisplayShort)
     ON_UPDATE_COMMAND_UI(ID_TEAM_DISPLAY_SHORT, OnUpdateTeamDisplayShort)
     ON_COMMAND(ID_FILE_HTML_REPORT, OnFileHtmlReport)
     ON_UPDATE_COMMAND_UI(ID_FILE_HTML_REPORT, OnUpdateFileHtmlReport)
     ON_COMMAND(ID_FILE_EXPORT_PLAYERS, OnFileExportPlayers)
+    ON_COMMAND(ID_DBASE_EXPORT, OnDbaseExport)
+    ON_UPDATE_COMMAND_UI(ID_DBASE_EXPORT, OnUpdateDbaseExport)
     ON_COMMAND(ID_REPORT_SELECT, OnReportSelect)
     ON_COMMAND(ID_REPORT_NEW, OnReportNew)
     ON_COMMAND(ID_REPORT_EDIT, OnReportEdit)
@@ -360,12 +366,29 @@ void CBowlingView::OnViewPlayerList()
 
 void CBowlingView::OnViewAccounts()
 {
-    SetDisplayMode(MODE_ACCOUNTS, GetDisplayTitle(MODE_ACCOUNTS));
+    CBowlingDoc* pDoc = GetDocument();
+    if (pDoc && g_pfnRunAccounts && g_pfnRunAccounts(pDoc))
+        SetDisplayMode(MODE_ACCOUNTS, GetDisplayTitle(MODE_ACCOUNTS));
 }
 
 void CBowlingView::OnViewTreasurer()
 {
-    SetDisplayMode(MODE_TREASURER, GetDisplayTitle(MODE_TREASURER));
+    CBowlingDoc* pDoc = GetDocument();
+    if (pDoc && g_pfnRunTreasurer && g_pfnRunTreasurer(pDoc))
+        SetDisplayMode(MODE_TREASURER, GetDisplayTitle(MODE_TREASURER));
+}
+
+// Without the items that draw them the pages would come up blank: off, not a blank page.
+void CBowlingView::OnUpdateViewAccounts(CCmdUI* pCmdUI)
+{
+    CBowlingDoc* pDoc = GetDocument();
+    pCmdUI->Enable(g_pfnRunAccounts && pDoc && pDoc->IsLeagueSetUp());
+}
+
+void CBowlingView::OnUpdateViewTreasurer(CCmdUI* pCmdUI)
+{
+    CBowlingDoc* pDoc = GetDocument();
+    pCmdUI->Enable(g_pfnRunTreasurer && pDoc && pDoc->IsLeagueSetUp());
 }
 
 void CBowlingView::OnTeamDisplayShort()
@@ -428,19 +451,50 @@ void CBowlingView::OnFileHtmlReport()
     Repaint();
 }
 
-void CBowlingView::OnFileExportPlayers()
+namespace {
+
+// The fields first, then the file: "Export File Fields", then where to write it.
+void ExportPlayers(CBowlingDoc* pDoc, BOOL bDatabase)
 {
-    CBowlingDoc* pDoc = GetDocument();
+    CExportFieldsDlg fields;
+    fields.m_bDatabase = bDatabase ? 1 : 0;
+    fields.m_bDoubleQuotes = TRUE;
+    if (fields.DoModal() != IDOK)
+        return;
+    if (fields.m_fields.empty()) {
+        AfxMessageBox("No fields were chosen, so nothing was exported.");
+        return;
+    }
     CFileDialog dlg(FALSE, "txt", "EXPORT.TXT", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kTextFilter);
     if (dlg.DoModal() != IDOK)
         return;
-    // Every field, quoted, until the fields can be chosen.
-    int fields[EXPORT_FIELD_COUNT];
-    for (int i = 0; i < EXPORT_FIELD_COUNT; ++i)
-        fields[i] = i;
     CString strError;
-    if (!WritePlayersExport(pDoc, dlg.GetPathName(), fields, EXPORT_FIELD_COUNT, TRUE, strError))
-        AfxMessageBox("The players could not be exported: " + strError);
+    const int nFields = static_cast<int>(fields.m_fields.size());
+    const BOOL bOk = bDatabase ? WriteDatabaseExport(pDoc, dlg.GetPathName(), fields.m_fields.data(), nFields,
+                                                     fields.m_bDoubleQuotes, strError)
+                               : WritePlayersExport(pDoc, dlg.GetPathName(), fields.m_fields.data(), nFields,
+                                                    fields.m_bDoubleQuotes, strError);
+    if (!bOk)
+        AfxMessageBox((bDatabase ? "The database could not be exported: " : "The players could not be exported: ") +
+                      strError);
+}
+
+} // namespace
+
+void CBowlingView::OnFileExportPlayers()
+{
+    ExportPlayers(GetDocument(), FALSE);
+}
+
+void CBowlingView::OnDbaseExport()
+{
+    ExportPlayers(GetDocument(), TRUE);
+}
+
+void CBowlingView::OnUpdateDbaseExport(CCmdUI* pCmdUI)
+{
+    const CBowlingDoc* pDoc = GetDocument();
+    pCmdUI->Enable(pDoc && pDoc->m_pPlayerDb && pDoc->m_pPlayerDb->IsOpen());
 }
 
 // --- report layouts -------------------------------------------------------------------------

@@ -58,12 +58,16 @@ public:
     afx_msg void OnViewPlayerList();
     afx_msg void OnViewAccounts();
     afx_msg void OnViewTreasurer();
+    afx_msg void OnUpdateViewAccounts(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateViewTreasurer(CCmdUI* pCmdUI);
     // Team details display (src/reports/stats/TeamDisplayCommands.h)
     afx_msg void OnTeamDisplayShort();
     afx_msg void OnUpdateTeamDisplayShort(CCmdUI* pCmdUI);
     afx_msg void OnFileHtmlReport();
     afx_msg void OnUpdateFileHtmlReport(CCmdUI* pCmdUI);
     afx_msg void OnFileExportPlayers();
+    afx_msg void OnDbaseExport();
+    afx_msg void OnUpdateDbaseExport(CCmdUI* pCmdUI);
     afx_msg void OnReportSelect();
     afx_msg void OnReportNew();
     afx_msg void OnReportEdit();

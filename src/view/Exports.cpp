@@ -3,15 +3,19 @@
 #include "league/BowlingDoc.h"
 #include "league/Player.h"
 #include "league/Team.h"
+#include "view/DisplayPages.h"
+#include "playerdb/PlayerDatabase.h"
 #include "view/MeasureDC.h"
 #include "view/RepForm.h"
 #include "view/RepItem.h"
+
+#include <vector>
 
 // --- the HTML page ------------------------------------------------------------------------
 
 BOOL HasHtmlReport(int nDisplayMode)
 {
-    return nDisplayMode == DISPLAY_RESULTS || nDisplayMode == DISPLAY_STANDINGS;
+    return nDisplayMode == DISPLAY_RESULTS || nDisplayMode == DISPLAY_STANDINGS || nDisplayMode == MODE_ACCOUNTS;
 }
 
 namespace {
@@ -87,6 +91,28 @@ void WriteLayout(CBowlingDoc* pDoc, CStdioFile& file)
         file.WriteString("</CENTER></TABLE>\n");
 }
 
+// The accounts rows stand in one table per run between their rules, so that the columns of
+// the entries, sub-totals and heading totals line up.
+void WriteAccounts(CBowlingDoc* pDoc, CStdioFile& file)
+{
+    bool bInTable = false;
+    for (POSITION pos = pDoc->m_listAccountsItems.GetHeadPosition(); pos;) {
+        CRepItem* pItem = static_cast<CRepItem*>(pDoc->m_listAccountsItems.GetNext(pos));
+        if (pItem->m_nType == RIT_HEADING || pItem->m_bTemporary == TEMP_FLOW)
+            continue;
+        pItem->m_pDoc = pDoc;
+        const bool bRow = pItem->m_nType >= RIT_ACC_TOT && pItem->m_nType <= RIT_ACC_TOT_HEAD2;
+        if (bRow && !bInTable)
+            file.WriteString("<CENTER><TABLE WIDTH=100%>\n");
+        else if (!bRow && bInTable)
+            file.WriteString("</TABLE></CENTER>\n");
+        bInTable = bRow;
+        pItem->WriteHtml(file);
+    }
+    if (bInTable)
+        file.WriteString("</TABLE></CENTER>\n");
+}
+
 } // namespace
 
 void WriteHtmlReport(CBowlingDoc* pDoc, CStdioFile& file)
@@ -96,6 +122,8 @@ void WriteHtmlReport(CBowlingDoc* pDoc, CStdioFile& file)
     WritePageHead(pDoc, file);
     if (pDoc->m_nDisplayMode == DISPLAY_RESULTS)
         WriteResults(pDoc, file);
+    else if (pDoc->m_nDisplayMode == MODE_ACCOUNTS)
+        WriteAccounts(pDoc, file);
     else
         WriteLayout(pDoc, file);
     file.WriteString("</BODY>\n");
@@ -105,7 +133,7 @@ void WriteHtmlReport(CBowlingDoc* pDoc, CStdioFile& file)
 BOOL WriteHtmlReport(CBowlingDoc* pDoc, const char* pszPath, CString& strError)
 {
     if (!HasHtmlReport(pDoc->m_nDisplayMode)) {
-        strError = "Only the report layout and the results can be written as an HTML page.";
+        strError = "Only the report layout, the results and the accounts can be written as an HTML page.";
         return FALSE;
     }
     try {
@@ -238,8 +266,24 @@ CString GetPlayerExportField(const CBowlingDoc* pDoc, const CPlayer* pPlayer, in
     }
 }
 
-BOOL WritePlayersExport(const CBowlingDoc* pDoc, const char* pszPath, const int* pFields, int nFields,
-                        BOOL bDoubleQuotes, CString& strError)
+namespace {
+
+CString ExportLine(const CBowlingDoc* pDoc, const CPlayer* pPlayer, const int* pFields, int nFields,
+                   BOOL bDoubleQuotes)
+{
+    CString line;
+    for (int i = 0; i < nFields; ++i) {
+        if (i > 0)
+            line += ',';
+        line += Quoted(GetPlayerExportField(pDoc, pPlayer, pFields[i]), bDoubleQuotes);
+    }
+    line += "\r\n";
+    return line;
+}
+
+// Writes the lines into a new file; FALSE with the reason when it cannot be written.
+template <class WriteLines>
+BOOL WriteExportFile(const char* pszPath, CString& strError, WriteLines writeLines)
 {
     try {
         CStdioFile file;
@@ -248,23 +292,63 @@ BOOL WritePlayersExport(const CBowlingDoc* pDoc, const char* pszPath, const int*
             strError = fe.GetErrorMessage();
             return FALSE;
         }
-        for (POSITION pos = pDoc->m_listPlayers.GetHeadPosition(); pos;) {
-            const CPlayer* pPlayer = static_cast<const CPlayer*>(pDoc->m_listPlayers.GetNext(pos));
-            if (pPlayer->IsRobot())
-                continue;
-            CString line;
-            for (int i = 0; i < nFields; ++i) {
-                if (i > 0)
-                    line += ',';
-                line += Quoted(GetPlayerExportField(pDoc, pPlayer, pFields[i]), bDoubleQuotes);
-            }
-            line += "\r\n";
-            file.WriteString(line);
-        }
+        writeLines(file);
         file.Close();
     } catch (const CFileException& e) {
         strError = e.GetErrorMessage();
         return FALSE;
     }
     return TRUE;
+}
+
+} // namespace
+
+BOOL WritePlayersExport(const CBowlingDoc* pDoc, const char* pszPath, const int* pFields, int nFields,
+                        BOOL bDoubleQuotes, CString& strError)
+{
+    return WriteExportFile(pszPath, strError, [&](CStdioFile& file) {
+        for (POSITION pos = pDoc->m_listPlayers.GetHeadPosition(); pos;) {
+            const CPlayer* pPlayer = static_cast<const CPlayer*>(pDoc->m_listPlayers.GetNext(pos));
+            if (!pPlayer->IsRobot())
+                file.WriteString(ExportLine(pDoc, pPlayer, pFields, nFields, bDoubleQuotes));
+        }
+    });
+}
+
+BOOL WriteDatabaseExport(CBowlingDoc* pDoc, const char* pszPath, const int* pFields, int nFields,
+                         BOOL bDoubleQuotes, CString& strError)
+{
+    if (!pDoc->m_pPlayerDb || !pDoc->m_pPlayerDb->IsOpen()) {
+        strError = "The Player Database is not open.";
+        return FALSE;
+    }
+    // The keys first: reading a record by its key moves the table off the walk.
+    std::vector<DWORD> keys;
+    CPlayb003File& table = pDoc->m_pPlayerDb->GetTable();
+    if (table.SelectIndex("Sname") == 0) {
+        table.First();
+        while (table.Next(1) == 0)
+            keys.push_back(table.m_dwKey);
+    }
+    // Only the record's own fields are offered; anything else is left empty.
+    std::vector<int> fields;
+    for (int i = 0; i < nFields; ++i)
+        fields.push_back(pFields[i] < EXPORT_DATABASE_FIELD_COUNT ? pFields[i] : -1);
+    int nUnread = 0;
+    BOOL bOk = WriteExportFile(pszPath, strError, [&](CStdioFile& file) {
+        for (DWORD dwKey : keys) {
+            CPlayer player;
+            player.m_dwDbKey = dwKey;
+            if (pDoc->GetDbasePlayer(&player) != 0) {
+                ++nUnread;
+                continue;
+            }
+            file.WriteString(ExportLine(pDoc, &player, fields.data(), nFields, bDoubleQuotes));
+        }
+    });
+    if (bOk && nUnread > 0) {
+        strError.Format("%d records could not be read and are not in the file.", nUnread);
+        return FALSE;
+    }
+    return bOk;
 }

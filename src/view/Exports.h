@@ -24,3 +24,7 @@ extern const char* const g_szExportFieldNames[EXPORT_FIELD_COUNT];
 CString GetPlayerExportField(const CBowlingDoc* pDoc, const CPlayer* pPlayer, int nField);
 BOOL WritePlayersExport(const CBowlingDoc* pDoc, const char* pszPath, const int* pFields, int nFields,
                         BOOL bDoubleQuotes, CString& strError);
+// The player database's text file: the chosen fields of every record, in surname order; only
+// the record's own fields (those below EXPORT_DATABASE_FIELD_COUNT) are written, others empty.
+BOOL WriteDatabaseExport(CBowlingDoc* pDoc, const char* pszPath, const int* pFields, int nFields,
+                         BOOL bDoubleQuotes, CString& strError);

@@ -150,6 +150,7 @@ TEST_F(EditLeagueTest, OkWritesEveryChangedFieldBack)
         .Click(IDC_EL_POSITION_BOTH_WAYS)
         .Click(IDC_EL_FLOATING_SUBS_TEAM)
         .Click(IDC_EL_PRIVACY)
+        .Click(IDC_EL_PLAYER_DATABASE)
         .SelectString(IDC_EL_SECRETARY_TEAM, "Team_07")
         .SelectString(IDC_EL_TREASURER_TEAM, "Team_02")
         .OK();
@@ -174,6 +175,7 @@ TEST_F(EditLeagueTest, OkWritesEveryChangedFieldBack)
     EXPECT_EQ(m_doc.m_bPositionBothWays, 1u);
     EXPECT_EQ(m_doc.m_bFloatingSubsAsTeam, 0u);
     EXPECT_EQ(m_doc.m_bPrivacy, 1u);
+    EXPECT_EQ(m_doc.m_bPlayerDatabase, 1u);
     EXPECT_EQ(m_doc.m_bFivePinRules, 0u);
     EXPECT_EQ(m_doc.m_nAverageLimit, 199u);
     EXPECT_EQ(m_doc.m_nSecretaryTeam, 7);

@@ -2,10 +2,13 @@
 // two more teams, a save and a reload.
 #include "DialogControls.h"
 #include "AdminTest.h"
+#include "TempDir.h"
 #include "admin/NewLeagueDlg.h"
 #include "admin/SetFixtureListDlg.h"
 #include "resources/CommandIds.h"
 
+#include <filesystem>
+#include <fstream>
 #include <set>
 #include <string>
 
@@ -214,6 +217,7 @@ TEST_F(NewLeagueTest, OverASetUpLeagueItAsksFirstAndNamesTheNewFileBesideTheOld)
     ui.AnswerMessageBox(IDYES, "Do you really want to start a new league?");
     // The old league is unsaved: its changes are offered a save first.
     ui.AnswerMessageBox(IDNO, "Save changes to /leagues/old/Monday.lgf?");
+    ui.AnswerMessageBox(IDNO, "Do you want to base the new league on the old league setup?");
     ui.OnDialog(IDD_NEW_LEAGUE).Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_NL_TEAMS).text, "4 Teams"); }).OK();
     ui.AnswerMessageBox(IDYES, "consisting of 4 teams");
     ui.OnDialog(IDD_SET_FIXTURE_LIST).Cancel();
@@ -226,6 +230,48 @@ TEST_F(NewLeagueTest, OverASetUpLeagueItAsksFirstAndNamesTheNewFileBesideTheOld)
     EXPECT_TRUE(doc.m_listFixtures.IsEmpty());
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.m_bSetupInProgress, 0u);
+}
+
+TEST_F(NewLeagueTest, ANewLeagueIsSavedOnlyUnderANameTheSecretaryChooses)
+{
+    TempDir dir;
+    const std::string strOld = dir.File("NewLeage.lgf");
+    std::ofstream(strOld) << "last year's league";
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    MakeLeague(doc, 4, 3, At(2025, 9, 2));
+    doc.SetPathName(dir.File("Monday.lgf").c_str(), FALSE);
+    doc.SetModifiedFlag(FALSE);
+    CCmdUI save;
+    doc.OnCmdMsg(ID_FILE_SAVE, CN_UPDATE_COMMAND_UI, &save);
+    EXPECT_TRUE(save.m_bEnabled);
+
+    ui.AnswerMessageBox(IDYES, "Do you really want to start a new league?");
+    ui.AnswerMessageBox(IDNO, "Do you want to base the new league on the old league setup?");
+    ui.OnDialog(IDD_NEW_LEAGUE).OK();
+    ui.AnswerMessageBox(IDYES, "consisting of 4 teams");
+    ui.OnDialog(IDD_SET_FIXTURE_LIST).Cancel();
+    ASSERT_TRUE(doc.OnCmdMsg(ID_FILE_NEW, CN_COMMAND, nullptr));
+    ASSERT_EQ(doc.GetPathName(), strOld.c_str());
+    doc.OnCmdMsg(ID_FILE_SAVE, CN_UPDATE_COMMAND_UI, &save);
+    EXPECT_FALSE(save.m_bEnabled);
+
+    // Closing with the changes kept asks for the name instead of writing over the old file.
+    ui.AnswerMessageBox(IDYES, "Save changes to");
+    ui.CancelFileDialog();
+    EXPECT_FALSE(doc.SaveModified());
+    ui.AnswerMessageBox(IDYES, "Save changes to");
+    ui.ChooseFile(dir.File("Autumn.lgf"));
+    EXPECT_TRUE(doc.SaveModified());
+    EXPECT_TRUE(ui.AllUsed());
+    std::string strKept;
+    std::getline(std::ifstream(strOld), strKept);
+    EXPECT_EQ(strKept, "last year's league");
+    EXPECT_TRUE(std::filesystem::exists(dir.File("Autumn.lgf")));
+    EXPECT_EQ(doc.GetPathName(), dir.File("Autumn.lgf").c_str());
+    EXPECT_EQ(doc.m_bNewLeague, 0u);
+    doc.OnCmdMsg(ID_FILE_SAVE, CN_UPDATE_COMMAND_UI, &save);
+    EXPECT_TRUE(save.m_bEnabled);
 }
 
 TEST_F(NewLeagueTest, SetFixtureListOffersOnlyDatesALeagueFileCanHold)

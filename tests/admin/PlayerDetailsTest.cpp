@@ -517,6 +517,7 @@ TEST(PlayerDetailsDatabase, ANewBowlerAndAnEditedOneAreWrittenToTheDatabase)
     MakeLeague(doc, 4, 6, At(2024, 9, 2));
     doc.m_bPlayerDatabase = 1;
     CScriptedBackend ui;
+    ui.OnDialog(IDD_CHECK_PLAYER_DB).Click(IDC_DB_ADD_NEW);
     ui.OnDialog(IDD_NEW_PLAYER)
         .SetText(IDC_PD_FORENAME_NEW, "Nora")
         .SetText(IDC_PD_SURNAME, "Quayle")

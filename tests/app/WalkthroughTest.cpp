@@ -465,9 +465,13 @@ TEST(Walkthrough, FileNewOverAChangedLeagueOffersToSaveItFirst)
     // Yes saves it under its own name before the new league starts.
     ui.AnswerMessageBox(IDYES, "Do you really want to start a new league?");
     ui.AnswerMessageBox(IDYES, "Sample.lgf?");
+    ui.AnswerMessageBox(IDNO, "Do you want to base the new league on the old league setup?");
     ui.OnDialog(IDD_NEW_LEAGUE).Cancel();
     ASSERT_TRUE(s.Run(ID_FILE_NEW));
     EXPECT_TRUE(ui.AllUsed());
+    // The new league has no name of its own yet: File > Save, menu or Ctrl+S, does nothing.
+    EXPECT_FALSE(s.app.m_pMainWnd->IsCommandEnabled(ID_FILE_SAVE));
+    EXPECT_FALSE(s.Run(ID_FILE_SAVE));
     CBowlingDoc saved;
     CString strError;
     ASSERT_TRUE(saved.LoadFromFile(path.c_str(), strError)) << strError.GetString();

@@ -1,5 +1,6 @@
 // The view driven as a person drives it: pages and keys, printing, the right-click results
 // and View > Back, and the report-layout and export commands with their dialogs.
+#include "DialogControls.h"
 #include "RecordingDC.h"
 #include "ScriptedBackend.h"
 #include "TempDir.h"
@@ -8,9 +9,12 @@
 #include "league/Fixture.h"
 #include "league/Player.h"
 #include "league/Team.h"
+#include "playerdb/PlayerDatabase.h"
 #include "resources/Resource.h"
 #include "view/BowlingView.h"
 #include "view/DisplayPages.h"
+#include "view/ExportFieldsDlg.h"
+#include "resources/dialogs/ViewDialogs.h"
 #include "view/RepForm.h"
 #include "view/ReportDialogs.h"
 
@@ -141,8 +145,12 @@ TEST_F(ViewTest, PrintingDrawsEveryPageWithItsHeading)
 
 TEST_F(ViewTest, ADisplayWithoutItemsShowsItsTitle)
 {
+    // Without the items that draw the money pages their commands are off: no blank page.
+    EXPECT_FALSE(Enabled(ID_VIEW_ACCOUNTS));
+    EXPECT_FALSE(Enabled(ID_VIEW_TREASURER));
     Command(ID_VIEW_ACCOUNTS);
-    EXPECT_EQ(m_doc.m_nDisplayMode, MODE_ACCOUNTS);
+    EXPECT_NE(m_doc.m_nDisplayMode, MODE_ACCOUNTS);
+    m_view.SetDisplayMode(MODE_ACCOUNTS, "Accounts");
     auto dc = Draw();
     EXPECT_TRUE(HasText(*dc, "Thursday Triples"));
     EXPECT_TRUE(HasText(*dc, "Accounts  (Page 1/1)"));
@@ -471,4 +479,139 @@ TEST_F(ViewTest, RightClickOnATeamNameOffersTheTeamMenu)
     EXPECT_EQ(m_doc.m_pSelectedTeam, pTeam);
     EXPECT_EQ(m_doc.m_nDisplayMode, MODE_RESULTS);
     EXPECT_EQ(m_doc.m_strReportTitle, "Results for Strike Force");
+}
+
+// ------------------------------------------------------------------ players' and database exports
+
+namespace {
+
+CPlayer* ExportBowler(CBowlingDoc& doc, WORD nNo, const char* first, const char* surname, const char* address,
+                      DWORD dwKey)
+{
+    auto* p = new CPlayer(nNo);
+    p->m_strFirstName = first;
+    p->m_strSurname = surname;
+    p->m_strAddress[0] = address;
+    p->m_dwDbKey = dwKey;
+    doc.AddPlayer(p);
+    return p;
+}
+
+// Surname, Forename, Surname again, Addr1 and Unique Id, chosen through the lists; "Phone(home)"
+// and "Postcode" chosen and taken out again.
+void ChooseExportFields(CScriptedBackend& ui, UINT nOffered, bool bQuotes)
+{
+    auto& script = ui.OnDialog(IDD_EXPORT_FIELDS);
+    script
+        .Check([nOffered](CDialog& d) {
+            auto& items = Ctl(d, IDC_EF_FIELDS).items;
+            ASSERT_EQ(items.size(), nOffered);
+            EXPECT_EQ(items.back().text, nOffered == 21 ? "LGFA Expiry Date (mm-dd-yyyy)" : "Team Name");
+            EXPECT_EQ(Ctl(d, IDC_EF_QUOTES).check, 1);
+        })
+        .SetSel(IDC_EF_FIELDS, 1)
+        .Click(IDC_EF_ADD)
+        .DblClk(IDC_EF_FIELDS, 0)
+        .SetSel(IDC_EF_FIELDS, 16)
+        .SetSel(IDC_EF_FIELDS, 5)
+        .SetSel(IDC_EF_FIELDS, 2)
+        .SetSel(IDC_EF_FIELDS, 1)
+        .Click(IDC_EF_ADD)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Items(d, IDC_EF_CHOSEN), (std::vector<std::string>{"Surname", "Forename", "Surname", "Phone(home)",
+                                                                          "Addr1", "Unique Id"}));
+            for (const CtlItem& item : Ctl(d, IDC_EF_FIELDS).items)
+                EXPECT_FALSE(item.selected);
+        })
+        .DblClk(IDC_EF_CHOSEN, 3)
+        .SetSel(IDC_EF_FIELDS, 9)
+        .Click(IDC_EF_ADD)
+        .SetSel(IDC_EF_CHOSEN, 5)
+        .Click(IDC_EF_REMOVE)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Items(d, IDC_EF_CHOSEN),
+                      (std::vector<std::string>{"Surname", "Forename", "Surname", "Addr1", "Unique Id"}));
+        });
+    if (!bQuotes)
+        script.Click(IDC_EF_QUOTES);
+    script.OK();
+}
+
+} // namespace
+
+TEST_F(ViewTest, PlayersExportTheChosenFieldsWithAndWithoutQuotes)
+{
+    ExportBowler(m_doc, 1, "Ann", "Lee", "1 High St, Leeds", 0x1A2B);
+    ExportBowler(m_doc, 2, "Vacant", "Robot", "", 0)->m_nRobot = 1;
+    ExportBowler(m_doc, 3, "Bob", "Say \"Hi\"", "", 0);
+    TempDir dir;
+    for (bool bQuotes : {true, false}) {
+        ChooseExportFields(m_ui, 33, bQuotes);
+        const std::string path = dir.File(bQuotes ? "quoted.txt" : "plain.txt");
+        m_ui.ChooseFile(path);
+        Command(ID_FILE_EXPORT_PLAYERS);
+        EXPECT_TRUE(m_ui.AllUsed());
+        // A field holding a comma or a quote is quoted either way.
+        EXPECT_EQ(ReadText(path), bQuotes ? "\"Lee\",\"Ann\",\"Lee\",\"1 High St, Leeds\",\"00001A2B\"\r\n"
+                                            "\"Say \"\"Hi\"\"\",\"Bob\",\"Say \"\"Hi\"\"\",\"\",\"\"\r\n"
+                                          : "Lee,Ann,Lee,\"1 High St, Leeds\",00001A2B\r\n"
+                                            "\"Say \"\"Hi\"\"\",Bob,\"Say \"\"Hi\"\"\",,\r\n");
+    }
+    EXPECT_EQ(m_ui.fileDialogNames[0], "EXPORT.TXT");
+
+    // No field chosen: nothing is asked or written; Cancel likewise.
+    m_ui.OnDialog(IDD_EXPORT_FIELDS).OK();
+    m_ui.AnswerMessageBox(IDOK, "No fields were chosen");
+    Command(ID_FILE_EXPORT_PLAYERS);
+    m_ui.OnDialog(IDD_EXPORT_FIELDS).SetSel(IDC_EF_FIELDS, 0).Click(IDC_EF_ADD).Cancel();
+    Command(ID_FILE_EXPORT_PLAYERS);
+    EXPECT_EQ(m_ui.fileDialogNames.size(), 2u);
+}
+
+TEST_F(ViewTest, TheDatabaseExportsItsRecordsInSurnameOrder)
+{
+    EXPECT_FALSE(Enabled(ID_DBASE_EXPORT));  // no database open
+    TempDir dir;
+    auto* pDb = new CPlayerDatabase;
+    ASSERT_TRUE(pDb->Open(dir.File("db").c_str()));
+    m_doc.m_pPlayerDb = pDb;
+    DWORD bStop = 1;
+    CPlayer zoe, al;
+    zoe.m_strFirstName = "Zoe";
+    zoe.m_strSurname = "Young";
+    zoe.m_strAddress[0] = "2 Park Rd";
+    al.m_strFirstName = "Al";
+    al.m_strSurname = "Adams";
+    ASSERT_EQ(pDb->PutDbasePlayer(&zoe, bStop), 0);
+    ASSERT_EQ(pDb->PutDbasePlayer(&al, bStop), 0);
+    EXPECT_TRUE(Enabled(ID_DBASE_EXPORT));
+
+    ChooseExportFields(m_ui, 21, false);
+    const std::string path = dir.File("db.txt");
+    m_ui.ChooseFile(path);
+    Command(ID_DBASE_EXPORT);
+    CString expect;
+    expect.Format("Adams,Al,Adams,,%08lX\r\nYoung,Zoe,Young,2 Park Rd,%08lX\r\n", static_cast<unsigned long>(al.m_dwDbKey),
+                  static_cast<unsigned long>(zoe.m_dwDbKey));
+    EXPECT_EQ(ReadText(path), expect.GetString());
+    m_doc.m_pPlayerDb = nullptr;
+    delete pDb;
+}
+
+TEST(ExportFieldsDialog, TheChosenListNeverHoldsMoreLinesThanFieldsOffered)
+{
+    RegisterResources();
+    CScriptedBackend ui;
+    auto& script = ui.OnDialog(IDD_EXPORT_FIELDS);
+    for (int i = 0; i < 21; ++i)
+        script.SetSel(IDC_EF_FIELDS, i);
+    script.Click(IDC_EF_ADD).SetSel(IDC_EF_FIELDS, 0).SetSel(IDC_EF_FIELDS, 1).Click(IDC_EF_ADD).OK();
+    CExportFieldsDlg dlg;
+    dlg.m_bDatabase = 1;
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_TRUE(ui.AllUsed());
+    std::vector<int> all(21);
+    for (int i = 0; i < 21; ++i)
+        all[static_cast<size_t>(i)] = i;
+    EXPECT_EQ(dlg.m_fields, all);
 }

@@ -37,20 +37,30 @@ private:
 class CQtDialogWindow : public QDialog {
 public:
     CQtDialogWindow(CDialog& dlg, QWidget* parent);
+    ~CQtDialogWindow() override;
     void Sync(CControlState& s, UINT nChange);
     QWidget* WidgetOf(const CControlState& s) const;
     static double BaseUnitX();
     static double BaseUnitY();
     static QRect ToPixels(const CRect& dlu);
+    // The control a widget (or a part of one, such as a combo's edit) shows; null for others.
+    CControlState* StateOf(QWidget* w) const;
+    // From now on the widgets' focus changes reach the dialog (once it has set its first focus).
+    void StartFocusReports() { m_bReportFocus = true; }
+    CDialog& Dialog() const { return m_dlg; }
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    bool focusNextPrevChild(bool next) override;
     void reject() override;
 
 private:
     void Build();
     QWidget* Make(CControlState& s);
+    void ReportFocus(QWidget* now);
     CDialog& m_dlg;
+    bool m_bReportFocus = false;
+    QMetaObject::Connection m_focusReports;
 };
 
 // The scrolling view inside the main window.

@@ -95,6 +95,64 @@ private:
     CControlState& m_state;
 };
 
+// A one-line edit box. A click that brings it the focus keeps the selection its dialog made on
+// entry (a score box selects all), so what is typed next replaces the text, as after a Tab.
+class CDialogEdit : public QLineEdit {
+public:
+    CDialogEdit(CControlState& s, QWidget* parent) : QLineEdit(parent), m_state(s) {}
+    void DialogSelected() { ++m_nSelections; }
+
+protected:
+    void focusInEvent(QFocusEvent* e) override
+    {
+        m_nSelectionsAtClick = e->reason() == Qt::MouseFocusReason ? m_nSelections : -1;
+        QLineEdit::focusInEvent(e);
+    }
+    void mousePressEvent(QMouseEvent* e) override
+    {
+        const bool bSelectedOnEntry = m_nSelectionsAtClick >= 0 && m_nSelections != m_nSelectionsAtClick;
+        m_nSelectionsAtClick = -1;
+        QLineEdit::mousePressEvent(e);
+        if (bSelectedOnEntry && hasFocus())
+            setSelection(m_state.selStart, m_state.selEnd - m_state.selStart);
+    }
+
+private:
+    CControlState& m_state;
+    int m_nSelections = 0;
+    int m_nSelectionsAtClick = -1;
+};
+
+// Text with '&' marks shown without them ("&&" is a plain '&').
+QString WithoutMnemonic(const QString& q)
+{
+    QString out;
+    for (int i = 0; i < q.size(); ++i) {
+        if (q[i] == '&' && i + 1 < q.size())
+            ++i;
+        else if (q[i] == '&')
+            continue;
+        out += q[i];
+    }
+    return out;
+}
+
+bool HasMnemonic(const QString& q)
+{
+    for (int i = 0; i + 1 < q.size(); ++i) {
+        if (q[i] == '&' && q[i + 1] != '&')
+            return true;
+        if (q[i] == '&')
+            ++i;
+    }
+    return false;
+}
+
+bool TakesFocus(const CControlState& s)
+{
+    return s.kind != CtlKind::Static && s.kind != CtlKind::Frame && s.kind != CtlKind::GroupBox;
+}
+
 // A picture button: draws its named picture (the About box's pins) or its text.
 class CPictureButton : public QPushButton {
 public:
@@ -159,6 +217,52 @@ CQtDialogWindow::CQtDialogWindow(CDialog& dlg, QWidget* parent) : QDialog(parent
     setFixedSize(ToPixels(CRect(0, 0, t->cx, t->cy)).size());
     CQtBackend::ApplyDialogColours(this);
     Build();
+    m_focusReports =
+        QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { ReportFocus(now); });
+}
+
+// The widgets going give their focus up on the way: nothing to report by then.
+CQtDialogWindow::~CQtDialogWindow() { QObject::disconnect(m_focusReports); }
+
+CControlState* CQtDialogWindow::StateOf(QWidget* w) const
+{
+    for (; w && w != this; w = w->parentWidget()) {
+        QVariant v = w->property(kCtlProp);
+        if (v.isValid())
+            return static_cast<CControlState*>(v.value<void*>());
+    }
+    return nullptr;
+}
+
+// The dialog hears of every move of the focus, by Tab, click or mnemonic, as the kill-focus of
+// the control left and then the set-focus of the one entered.
+void CQtDialogWindow::ReportFocus(QWidget* now)
+{
+    if (!m_bReportFocus || !now || now->window() != this || m_dlg.IsEnded() || !m_dlg.IsRunning())
+        return;
+    CControlState* s = StateOf(now);
+    if (!s || s->id == m_dlg.GetFocusID())
+        return;
+    m_dlg.UserFocus(s->id);
+    if (m_dlg.IsEnded())
+        return;
+    // A kill-focus handler that refused to let go has taken the focus back.
+    if (CControlState* held = m_dlg.FindControl(m_dlg.GetFocusID()))
+        if (QWidget* w = WidgetOf(*held); w && held != StateOf(QApplication::focusWidget()))
+            w->setFocus(Qt::OtherFocusReason);
+}
+
+// Tab and Shift+Tab walk the template's tab stops, as the dialog itself does.
+bool CQtDialogWindow::focusNextPrevChild(bool next)
+{
+    CWnd* from = m_dlg.GetFocus();
+    if (CControlState* s = StateOf(QApplication::focusWidget()))
+        from = m_dlg.GetDlgItem(static_cast<int>(s->id));
+    CWnd* to = m_dlg.GetNextDlgTabItem(from, next ? FALSE : TRUE);
+    if (to && to->GetControlState())
+        if (QWidget* w = WidgetOf(*to->GetControlState()))
+            w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 QWidget* CQtDialogWindow::WidgetOf(const CControlState& s) const { return static_cast<QWidget*>(s.peer); }
@@ -175,15 +279,39 @@ void CQtDialogWindow::Build()
     for (const auto& s : m_dlg.Controls())
         if (s->kind == CtlKind::GroupBox || s->kind == CtlKind::Frame)
             WidgetOf(*s)->lower();
+    // Tab reaches the tab stops only, in template order; the other controls take the focus by a
+    // click. A click on a button or check box moves it through the dialog, not through Qt, for a
+    // kill-focus handler may refuse to let go.
     QWidget* prev = nullptr;
-    for (const auto& s : m_dlg.Controls()) {
-        QWidget* w = WidgetOf(*s);
-        if (w->focusPolicy() == Qt::NoFocus)
-            continue;
-        if (prev)
-            QWidget::setTabOrder(prev, w);
-        prev = w;
+    const auto& controls = m_dlg.Controls();
+    for (size_t i = 0; i < controls.size(); ++i) {
+        CControlState& s = *controls[i];
+        QWidget* w = WidgetOf(s);
+        const bool bTabStop = (s.style & WS_TABSTOP) != 0;
+        if (!TakesFocus(s))
+            w->setFocusPolicy(Qt::NoFocus);
+        else if (s.IsButtonLike())
+            w->setFocusPolicy(bTabStop ? Qt::TabFocus : Qt::NoFocus);
+        else
+            w->setFocusPolicy(bTabStop ? Qt::StrongFocus : Qt::ClickFocus);
+        if (auto* c = qobject_cast<QComboBox*>(w); c && c->lineEdit())
+            c->lineEdit()->setFocusPolicy(w->focusPolicy());
+        // A label's mnemonic moves to the control after it.
+        if (s.kind == CtlKind::Static && !(s.style & SS_NOPREFIX) && HasMnemonic(ToQ(s.text)))
+            for (size_t j = i + 1; j < controls.size(); ++j)
+                if (TakesFocus(*controls[j])) {
+                    static_cast<QLabel*>(w)->setBuddy(WidgetOf(*controls[j]));
+                    break;
+                }
+        if (bTabStop && TakesFocus(s)) {
+            if (prev)
+                QWidget::setTabOrder(prev, w);
+            prev = w;
+        }
     }
+    for (const auto& s : controls)
+        if (s->kind == CtlKind::Static)
+            Sync(*s, CtlChange_Text);
 }
 
 QWidget* CQtDialogWindow::Make(CControlState& s)
@@ -208,9 +336,7 @@ QWidget* CQtDialogWindow::Make(CControlState& s)
         return f;
     }
     case CtlKind::GroupBox: {
-        auto* g = new QGroupBox(this);
-        g->setFocusPolicy(Qt::NoFocus);
-        return g;
+        return new QGroupBox(this);
     }
     case CtlKind::Edit: {
         if (s.style & ES_MULTILINE) {
@@ -223,7 +349,7 @@ QWidget* CQtDialogWindow::Make(CControlState& s)
             });
             return e;
         }
-        auto* e = new QLineEdit(this);
+        auto* e = new CDialogEdit(s, this);
         e->setFrame(true);
         if (s.style & ES_PASSWORD)
             e->setEchoMode(QLineEdit::Password);
@@ -248,15 +374,12 @@ QWidget* CQtDialogWindow::Make(CControlState& s)
         QPushButton* b = s.kind == CtlKind::BitmapButton ? new CPictureButton(this) : new QPushButton(this);
         b->setAutoDefault(false);
         b->setDefault(s.style & BS_DEFPUSHBUTTON);
-        // A click moves the focus through the dialog, where kill-focus handlers may refuse it.
-        b->setFocusPolicy(Qt::TabFocus);
         QObject::connect(b, &QPushButton::clicked, this, [dlg, id] { dlg->UserClick(id); });
         return b;
     }
     case CtlKind::CheckBox: {
         auto* c = new QCheckBox(this);
         c->setTristate(s.style & BS_3STATE);
-        c->setFocusPolicy(Qt::TabFocus);
         if (s.style & BS_LEFTTEXT)
             c->setLayoutDirection(Qt::RightToLeft);
         QObject::connect(c, &QCheckBox::clicked, this, [dlg, id] { dlg->UserClick(id); });
@@ -265,7 +388,6 @@ QWidget* CQtDialogWindow::Make(CControlState& s)
     case CtlKind::RadioButton: {
         auto* r = new QRadioButton(this);
         r->setAutoExclusive(false);  // the dialog keeps groups by WS_GROUP, as templates mark them
-        r->setFocusPolicy(Qt::TabFocus);
         QObject::connect(r, &QRadioButton::clicked, this, [dlg, id] { dlg->UserClick(id); });
         return r;
     }
@@ -327,8 +449,10 @@ void CQtDialogWindow::Sync(CControlState& s, UINT nChange)
         w->setVisible(s.visible);
     switch (s.kind) {
     case CtlKind::Static:
-        if (nChange & CtlChange_Text)
-            static_cast<QLabel*>(w)->setText(ToQ(s.text).remove(QChar('&')));
+        if (nChange & CtlChange_Text) {
+            auto* l = static_cast<QLabel*>(w);
+            l->setText(s.style & SS_NOPREFIX ? ToQ(s.text) : l->buddy() ? ToQ(s.text) : WithoutMnemonic(ToQ(s.text)));
+        }
         break;
     case CtlKind::GroupBox:
         if (nChange & CtlChange_Text)
@@ -357,8 +481,11 @@ void CQtDialogWindow::Sync(CControlState& s, UINT nChange)
                 e->setMaxLength(s.limit > 0 ? s.limit : 32767);
             if (nChange & CtlChange_ReadOnly)
                 e->setReadOnly(s.readOnly);
-            if (nChange & CtlChange_EditSel)
+            if (nChange & CtlChange_EditSel) {
                 e->setSelection(s.selStart, s.selEnd - s.selStart);
+                if (auto* d = dynamic_cast<CDialogEdit*>(e))
+                    d->DialogSelected();
+            }
         } else if (auto* m = qobject_cast<QPlainTextEdit*>(w)) {
             if ((nChange & CtlChange_Text) && MultiLineFromQ(m->toPlainText()) != s.text)
                 m->setPlainText(MultiLineToQ(s.text));
@@ -481,6 +608,7 @@ INT_PTR CQtBackend::RunModalDialog(CDialog& dlg)
     window.setModal(true);
     window.show();
     dlg.InitModal();
+    window.StartFocusReports();
     if (!dlg.IsEnded())
         window.exec();
     return dlg.GetModalResult();

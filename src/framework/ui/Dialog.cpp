@@ -30,6 +30,8 @@ bool Focusable(const CControlState& s)
         return s.enabled && s.visible;
     }
 }
+
+bool TabStop(const CControlState& s) { return (s.style & WS_TABSTOP) && Focusable(s); }
 }  // namespace
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate)
@@ -124,10 +126,22 @@ void CDialog::InitModal()
 {
     m_nFocusID = 0;
     if (OnInitDialog()) {
-        for (auto& s : m_controls) {
-            if (Focusable(*s)) {
-                SetFocusTo(s.get(), true);
+        // The first tab stop; a template without any gives it to its first control that takes focus.
+        CControlState* first = nullptr;
+        for (auto& s : m_controls)
+            if (TabStop(*s)) {
+                first = s.get();
                 break;
+            }
+        for (size_t i = 0; !first && i < m_controls.size(); ++i)
+            if (Focusable(*m_controls[i]))
+                first = m_controls[i].get();
+        if (first) {
+            SetFocusTo(first, true);
+            if (first->IsEdit() && m_bRunning) {
+                first->selStart = 0;
+                first->selEnd = first->text.GetLength();
+                AfxGetBackend()->ControlChanged(*this, *first, CtlChange_EditSel);
             }
         }
     }
@@ -240,7 +254,7 @@ CWnd* CDialog::GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious) const
     for (int k = 1; k <= n; ++k) {
         int i = bPrevious ? ((at < 0 ? 0 : at) - k + 2 * n) % n : (at + k + n) % n;
         const CControlState& s = *m_controls[static_cast<size_t>(i)];
-        if (Focusable(s))
+        if (TabStop(s))
             return m_itemWnds[static_cast<size_t>(i)].get();
     }
     return nullptr;

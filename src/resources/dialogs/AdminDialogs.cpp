@@ -297,7 +297,7 @@ DlgTemplate LeagueSizeTemplate(UINT nIDD, const char* pszCaption, bool bContract
 // ==== edit league details ====
 DlgTemplate EditLeagueTemplate()
 {
-    return {IDD_EDIT_LEAGUE, "Edit League Details", 340, 266, {
+    return {IDD_EDIT_LEAGUE, "Edit League Details", 340, 279, {
         {CtlKind::GroupBox, IDC_STATIC, "The League ", 6, 4, 328, 152},
         {CtlKind::Static, IDC_STATIC, "League Name", 12, 18, 64, 8},
         {CtlKind::Edit, IDC_EL_LEAGUE_NAME, nullptr, 80, 16, 246, 12, EDIT},
@@ -329,10 +329,11 @@ DlgTemplate EditLeagueTemplate()
         {CtlKind::CheckBox, IDC_EL_SCRATCH, "Scratch League", 100, 174, 80, 10, WS_TABSTOP},
         {CtlKind::CheckBox, IDC_EL_PYRAMID, "Pyramid Scoring", 188, 174, 80, 10, WS_TABSTOP},
         {CtlKind::CheckBox, IDC_EL_POSITION_BOTH_WAYS, "Score Position week games as both Scr and Hcp", 12, 187, 240, 10, WS_TABSTOP},
-        {CtlKind::GroupBox, IDC_STATIC, "Options ", 6, 206, 250, 54},
+        {CtlKind::GroupBox, IDC_STATIC, "Options ", 6, 206, 250, 67},
         {CtlKind::CheckBox, IDC_EL_FLOATING_SUBS_TEAM, "Display Floating/Roving subs as an 'Extra' Team", 12, 219, 240, 10, WS_TABSTOP},
         {CtlKind::CheckBox, IDC_EL_FIVE_PIN, "5 Pin Bowling Rules", 12, 232, 240, 10, WS_TABSTOP},
         {CtlKind::CheckBox, IDC_EL_PRIVACY, "Privacy - Omit Address and Phone details from player report", 12, 245, 240, 10, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_EL_PLAYER_DATABASE, "Keep the bowlers in the player database", 12, 258, 240, 10, WS_TABSTOP},
         {CtlKind::PushButton, IDOK, "OK", 272, 222, 56, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
         {CtlKind::PushButton, IDCANCEL, "Cancel", 272, 242, 56, 14, WS_TABSTOP},
     }};
@@ -560,7 +561,7 @@ DlgTemplate VenueDetailsTemplate()
         {CtlKind::Edit, IDC_VD_POSTCODE, nullptr, 66, 110, 70, 12, EDIT},
         {CtlKind::Static, IDC_STATIC, "Directions", 7, 136, 50, 8},
         {CtlKind::Edit, IDC_VD_DIRECTIONS, nullptr, 7, 146, 316, 50,
-         ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP | WS_BORDER},
+         ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | LBS_NOTIFY | WS_VSCROLL | WS_TABSTOP | WS_BORDER},
         {CtlKind::GroupBox, IDC_STATIC, "Lane Dets", 218, 4, 105, 126},
         {CtlKind::Static, IDC_STATIC, "Start Lane", 224, 18, 66, 8},
         {CtlKind::Edit, IDC_VD_START_LANE, nullptr, 292, 16, 24, 12, EDIT | ES_NUMBER},
@@ -600,7 +601,271 @@ DlgTemplate AssignVenuesTemplate()
 }
 // ==== end of venues ====
 
+// ==== accounts and arrears ====
+DlgTemplate AccountsControlTemplate()
+{
+    return {IDD_ACCOUNTS_CONTROL, "Accounts Control", 250, 170, {
+        {CtlKind::GroupBox, IDC_STATIC, "Weekly Subs Items per player  ", 7, 7, 236, 34},
+        {CtlKind::PushButton, IDC_AC_ADD_PAYMENT, "ADD", 15, 20, 100, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_AC_AMEND_PAYMENT, "AMEND", 135, 20, 100, 14, WS_TABSTOP},
+        {CtlKind::GroupBox, IDC_STATIC, "Accounting Item Details  ", 7, 46, 236, 72},
+        {CtlKind::PushButton, IDC_AC_ADD_INCOME, "ADD INCOME ITEM", 15, 59, 100, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_AC_ADD_EXPENSE, "ADD EXPENSE ITEM", 135, 59, 100, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_AC_AMEND_INCOME, "AMEND INCOME ITEM", 15, 78, 100, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_AC_AMEND_EXPENSE, "AMEND EXPENSE ITEM", 135, 78, 100, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_AC_POST_INCOME, "Post Income Items", 15, 97, 100, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_AC_POST_EXPENSE, "Post Expense Items", 135, 97, 100, 14, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_AC_LIST_PLAYERS, "List players on Collection Sheet", 15, 126, 200, 10, WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "Finished", 193, 148, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+    }};
+}
+
+DlgTemplate AccountItemTemplate()
+{
+    return {IDD_ACCOUNT_ITEM, "Account Item", 230, 86, {
+        {CtlKind::Static, IDC_AI_LABEL, "Income Item", 7, 7, 150, 8},
+        {CtlKind::Static, IDC_STATIC, "Description", 7, 24, 60, 8},
+        {CtlKind::Edit, IDC_AI_DESCRIPTION, nullptr, 70, 22, 153, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Default Value", 7, 42, 60, 8},
+        {CtlKind::Edit, IDC_AI_DEFAULT, nullptr, 70, 40, 60, 12, EDIT},
+        {CtlKind::PushButton, IDOK, "OK", 119, 64, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 173, 64, 50, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate AccountPostingTemplate()
+{
+    return {IDD_ACCOUNT_POSTING, "Posting.", 260, 150, {
+        {CtlKind::Static, IDC_AP_LABEL, "*** Income Item Posting. ***", 7, 7, 246, 8, SS_CENTER},
+        {CtlKind::Static, IDC_STATIC, "Select the account item to post to,  from the dropdown combo box, and check the amount carefully.", 7, 19, 246, 18},
+        {CtlKind::ComboBox, IDC_AP_HEADINGS, nullptr, 7, 40, 246, 80, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+        {CtlKind::Static, IDC_STATIC, "Amount", 7, 60, 60, 8},
+        {CtlKind::Edit, IDC_AP_AMOUNT, nullptr, 70, 58, 60, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Comment", 7, 76, 60, 8},
+        {CtlKind::Edit, IDC_AP_COMMENT, nullptr, 70, 74, 183, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Week/Round No.", 7, 92, 60, 8},
+        {CtlKind::Edit, IDC_AP_ROUND, nullptr, 70, 90, 30, 12, EDIT},
+        {CtlKind::CheckBox, IDC_AP_MORE, "More?", 7, 110, 60, 10, WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "POST", 149, 128, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 203, 128, 50, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate SelectAccountItemTemplate()
+{
+    return {IDD_SELECT_ACCOUNT_ITEM, "Select an Account Item", 200, 130, {
+        {CtlKind::ListBox, IDC_SAI_LIST, nullptr, 7, 7, 186, 96, LBS_NOTIFY | WS_VSCROLL | WS_TABSTOP | WS_BORDER},
+        {CtlKind::PushButton, IDOK, "OK", 89, 109, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 143, 109, 50, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate PaymentItemTemplate()
+{
+    return {IDD_PAYMENT_ITEM, "Add Payment Item.", 240, 126, {
+        {CtlKind::Static, IDC_STATIC, "Description", 7, 9, 70, 8},
+        {CtlKind::Edit, IDC_PI_DESCRIPTION, nullptr, 80, 7, 153, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Amount", 7, 25, 70, 8},
+        {CtlKind::Edit, IDC_PI_AMOUNT, nullptr, 80, 23, 60, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Effective from Round", 7, 41, 70, 8},
+        {CtlKind::Edit, IDC_PI_FROM, nullptr, 80, 39, 30, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "To Round", 120, 41, 40, 8},
+        {CtlKind::Edit, IDC_PI_TO, nullptr, 160, 39, 30, 12, EDIT},
+        {CtlKind::CheckBox, IDC_PI_INDIVIDUAL, "Individual", 7, 60, 60, 10, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_PI_TEAM, "Team", 80, 60, 60, 10, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_PI_OPTIONAL, "Optional", 153, 60, 60, 10, WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "OK", 129, 104, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 183, 104, 50, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate SelectPaymentItemTemplate()
+{
+    return {IDD_SELECT_PAYMENT_ITEM, "Select a Payment Item.", 240, 130, {
+        {CtlKind::ListBox, IDC_SPI_LIST, nullptr, 7, 7, 226, 96, LBS_NOTIFY | WS_VSCROLL | WS_TABSTOP | WS_BORDER},
+        {CtlKind::PushButton, IDOK, "OK", 129, 109, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 183, 109, 50, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate ArrearsTemplate(UINT nIDD, const char* pszCaption)
+{
+    return {nIDD, pszCaption, 240, 110, {
+        {CtlKind::Static, IDC_AR_NAME, nullptr, 7, 7, 226, 8},
+        {CtlKind::Static, IDC_STATIC, "Amount owed", 7, 24, 60, 8},
+        {CtlKind::Edit, IDC_AR_AMOUNT, nullptr, 70, 22, 60, 12, EDIT},
+        {CtlKind::PushButton, IDC_AR_CLEAR, "Clear Arrears", 150, 21, 83, 14, WS_TABSTOP},
+        {CtlKind::ComboBox, IDC_AR_ITEMS, nullptr, 7, 44, 140, 80, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+        {CtlKind::Static, IDC_AR_ITEM_AMOUNT, "0.00", 150, 46, 40, 8, SS_RIGHT},
+        {CtlKind::PushButton, IDC_AR_ADD_ITEM, "Add 1 Selected Item", 7, 62, 100, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "OK", 129, 88, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 183, 88, 50, 14, WS_TABSTOP},
+    }};
+}
+// ==== end of accounts and arrears ====
+
+// ==== next season, schedule editing, split seasons ====
+DlgTemplate NewLeagueSetupTemplate()
+{
+    return {IDD_NEW_LEAGUE_SETUP, "New League Setup", 220, 70, {
+        {CtlKind::Static, IDC_STATIC, "Setting up a new league needs some planning.  Please press F1 for help and advice.",
+         10, 10, 200, 24},
+        {CtlKind::PushButton, IDOK, "OK", 110, 48, 48, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 164, 48, 48, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate NewLeagueTeamsTemplate()
+{
+    return {IDD_NEW_LEAGUE_TEAMS, "Select teams for new league.", 290, 190, {
+        {CtlKind::Static, IDC_STATIC, "Available Teams", 8, 6, 110, 8},
+        {CtlKind::ListBox, IDC_NLT_AVAILABLE, nullptr, 8, 16, 110, 150, LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP},
+        {CtlKind::PushButton, IDC_NLT_MOVE, ">>", 124, 60, 36, 14, WS_TABSTOP},
+        {CtlKind::Static, IDC_STATIC, "New league team order.", 168, 6, 110, 8},
+        {CtlKind::ListBox, IDC_NLT_ORDER, nullptr, 168, 16, 110, 150, WS_VSCROLL | WS_BORDER | WS_TABSTOP},
+        {CtlKind::PushButton, IDC_NLT_RESET, "Reset Lists", 8, 170, 60, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "OK", 176, 170, 48, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 230, 170, 48, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate EditScheduleTemplate()
+{
+    DlgTemplate t{IDD_EDIT_SCHEDULE, "Edit Schedule", 330, 290, {
+        {CtlKind::Static, IDC_ES_WEEK, "", 8, 8, 100, 8},
+        {CtlKind::Edit, IDC_ES_ROUND, nullptr, 112, 6, 24, 12, EDIT | ES_NUMBER},
+        {CtlKind::PushButton, IDC_ES_PREV, "Prev. Round", 230, 6, 90, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_ES_NEXT, "Next Round", 230, 24, 90, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_ES_EDIT, "Edit", 230, 48, 90, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_ES_RESET, "Reset", 230, 66, 90, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_ES_SELECT, "Select Team", 230, 90, 90, 14, WS_TABSTOP},
+        {CtlKind::ListBox, IDC_ES_TEAMS, nullptr, 230, 108, 90, 150, LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "Finished", 230, 268, 90, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+    }};
+    for (int k = 0; k < 25; ++k) {
+        const short y = static_cast<short>(26 + 10 * k);
+        t.controls.push_back({CtlKind::Static, IDC_ES_SLOT + 2 * k, "", 8, y, 96, 8});
+        t.controls.push_back({CtlKind::Static, IDC_ES_VERSUS + k, "v", 106, y, 8, 8, SS_CENTER});
+        t.controls.push_back({CtlKind::Static, IDC_ES_SLOT + 2 * k + 1, "", 116, y, 96, 8});
+    }
+    return t;
+}
+
+DlgTemplate SplitSeasonTemplate()
+{
+    return {IDD_SPLIT_SEASON, "Split Season", 260, 190, {
+        {CtlKind::Static, IDC_SS_ROUNDS_TEXT, "", 8, 8, 160, 8},
+        {CtlKind::Static, IDC_SS_PROMPT, "", 8, 24, 140, 8},
+        {CtlKind::Edit, IDC_SS_ROUNDS_PER_SPLIT, nullptr, 150, 22, 24, 12, EDIT | ES_NUMBER},
+        {CtlKind::CheckBox, IDC_SS_ENABLED, "Split Season Enabled.", 8, 40, 120, 10, WS_TABSTOP},
+        {CtlKind::Static, IDC_SS_SPLITS_LABEL, "Number of Splits", 8, 56, 80, 8},
+        {CtlKind::Edit, IDC_SS_SPLITS, nullptr, 150, 54, 24, 12, EDIT | ES_NUMBER},
+        {CtlKind::CheckBox, IDC_SS_RESET_HI, "Reset Hi Stats Each Split", 8, 72, 140, 10, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_SS_COMPLETE_RESET, "Complete Reset Each Split", 8, 86, 140, 10, WS_TABSTOP},
+        {CtlKind::Static, IDC_SS_SUMMARY1, "", 8, 102, 160, 8},
+        {CtlKind::Static, IDC_SS_SUMMARY2, "", 8, 112, 160, 8},
+        {CtlKind::CheckBox, IDC_SS_USE_CUSTOM, "Use Custom Splits", 8, 130, 100, 10, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_SS_DEFINE_CUSTOM, "Define Custom Splits", 120, 128, 90, 14, WS_TABSTOP},
+        {CtlKind::Static, IDC_SS_CUSTOM_SUMMARY, "", 8, 146, 160, 8},
+        {CtlKind::PushButton, IDOK, "OK", 150, 170, 48, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 204, 170, 48, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate CustomSplitsTemplate()
+{
+    static const char* const names[12] = {"Split #1", "Split #2", "Split #3", "Split #4", "Split #5", "Split #6",
+                                          "Split #7", "Split #8", "Split #9", "Split #10", "Split #11", "Split #12"};
+    DlgTemplate t{IDD_CUSTOM_SPLITS, "Custom Splits", 230, 216, {
+        {CtlKind::Static, IDC_STATIC, "Start Round", 56, 6, 50, 8},
+        {CtlKind::Static, IDC_STATIC, "Duration", 110, 6, 50, 8},
+    }};
+    for (int k = 0; k < 12; ++k) {
+        const short y = static_cast<short>(18 + 14 * k);
+        t.controls.push_back({CtlKind::Static, IDC_STATIC, names[k], 8, static_cast<short>(y + 2), 44, 8});
+        t.controls.push_back({CtlKind::Edit, IDC_CS_START + k, nullptr, 56, y, 30, 12, EDIT | ES_NUMBER});
+        t.controls.push_back({CtlKind::Static, IDC_CS_DURATION + k, "", 110, static_cast<short>(y + 2), 50, 8});
+        t.controls.push_back({CtlKind::PushButton, IDC_CS_DELETE + k, "Delete", 170, y, 40, 12, WS_TABSTOP});
+    }
+    t.controls.push_back({CtlKind::PushButton, IDOK, "OK", 116, 196, 48, 14, BS_DEFPUSHBUTTON | WS_TABSTOP});
+    t.controls.push_back({CtlKind::PushButton, IDCANCEL, "Cancel", 170, 196, 48, 14, WS_TABSTOP});
+    return t;
+}
+// ==== end of next season, schedule editing, split seasons ====
+// ==== player database dialogs and print options ====
+DlgTemplate PlayerDatabaseTemplate()
+{
+    return {IDD_PLAYER_DATABASE, "Player Database", 230, 170, {
+        {CtlKind::Static, IDC_STATIC, "Surname", 7, 9, 34, 8},
+        {CtlKind::Edit, IDC_DB_SURNAME, nullptr, 44, 7, 120, 12, EDIT},
+        {CtlKind::ListBox, IDC_DB_LIST, nullptr, 7, 24, 157, 139, LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "OK", 173, 7, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 173, 24, 50, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate CheckPlayerDbTemplate()
+{
+    return {IDD_CHECK_PLAYER_DB, "Check Player Database", 250, 180, {
+        {CtlKind::Static, IDC_STATIC, "Surname", 7, 9, 34, 8},
+        {CtlKind::Edit, IDC_DB_SURNAME, nullptr, 44, 7, 130, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Start typing Surname", 44, 21, 130, 8},
+        {CtlKind::ListBox, IDC_DB_LIST, nullptr, 7, 32, 167, 141, LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "OK", 182, 7, 61, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 182, 24, 61, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_DB_ADD_NEW, "Add new Player", 182, 48, 61, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_DB_DISPLAY, "Display Player", 182, 65, 61, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate SimilarNamesTemplate()
+{
+    return {IDD_SIMILAR_NAMES, "Similar Names", 260, 190, {
+        {CtlKind::Static, IDC_STATIC,
+         "The following players with similar names exist in the Player Database. Please decide whether to add "
+         "a new player, or select an existing player.", 7, 7, 246, 26},
+        {CtlKind::Static, IDC_SN_ACTION, "Adding", 7, 40, 30, 8},
+        {CtlKind::Edit, IDC_SN_NAME, nullptr, 40, 38, 150, 12, EDIT | ES_READONLY},
+        {CtlKind::ListBox, IDC_SN_LIST, nullptr, 7, 56, 183, 106, LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_SN_STOP, " Stop reporting 'similar' names", 7, 170, 150, 10, WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "OK", 198, 38, 55, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDC_SN_DISPLAY, "Display", 198, 56, 55, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate DatabaseDetailsTemplate()
+{
+    struct Row { const char* label; UINT id; };
+    const Row rows[] = {
+        {"First Name", IDC_DD_FIRST_NAME}, {"Surname", IDC_DD_SURNAME},
+        {"Address", IDC_DD_ADDRESS[0]}, {"", IDC_DD_ADDRESS[1]}, {"", IDC_DD_ADDRESS[2]}, {"", IDC_DD_ADDRESS[3]},
+        {"Postcode", IDC_DD_POSTCODE}, {"User 1", IDC_DD_USER1}, {"User 2", IDC_DD_USER2},
+        {"Phone", IDC_DD_PHONE}, {"Assn. No.", IDC_DD_MEMBER_NO}, {"Unique Ref.", IDC_DD_UNIQUE_REF},
+    };
+    DlgTemplate t{IDD_DATABASE_DETAILS, "Database Details", 240, 210, {}};
+    short y = 7;
+    for (const Row& r : rows) {
+        t.controls.push_back({CtlKind::Static, IDC_STATIC, r.label, 7, static_cast<short>(y + 2), 44, 8});
+        t.controls.push_back({CtlKind::Edit, r.id, nullptr, 54, y, 120, 12, EDIT | ES_READONLY});
+        y = static_cast<short>(y + 16);
+    }
+    t.controls.push_back({CtlKind::PushButton, IDOK, "OK", 183, 7, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP});
+    return t;
+}
+
+DlgTemplate FixturePrintColumnsTemplate()
+{
+    return {IDD_FIXTURE_PRINT_COLUMNS, "Fixture Print Columns", 170, 48, {
+        {CtlKind::Static, IDC_STATIC, "Fixture Columns", 7, 9, 60, 8},
+        {CtlKind::Edit, IDC_FPC_COLUMNS, nullptr, 70, 7, 24, 12, EDIT | ES_NUMBER},
+        {CtlKind::PushButton, IDOK, "OK", 113, 7, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 113, 24, 50, 14, WS_TABSTOP},
+    }};
+}
+// ==== end of player database dialogs and print options ====
+
 } // namespace
+
 
 const std::vector<DlgTemplate>& AdminDialogTemplates()
 {
@@ -644,6 +909,30 @@ const std::vector<DlgTemplate>& AdminDialogTemplates()
         SelectVenueTemplate(),
         AssignVenuesTemplate(),
         // ==== end of venues ====
+        // ==== accounts and arrears ====
+        AccountsControlTemplate(),
+        AccountItemTemplate(),
+        AccountPostingTemplate(),
+        SelectAccountItemTemplate(),
+        PaymentItemTemplate(),
+        SelectPaymentItemTemplate(),
+        ArrearsTemplate(IDD_PLAYER_ARREARS, "Player Arrears"),
+        ArrearsTemplate(IDD_TEAM_ARREARS, "Team Arrears"),
+        // ==== end of accounts and arrears ====
+        // ==== next season, schedule editing, split seasons ====
+        NewLeagueSetupTemplate(),
+        NewLeagueTeamsTemplate(),
+        EditScheduleTemplate(),
+        SplitSeasonTemplate(),
+        CustomSplitsTemplate(),
+        // ==== end of next season, schedule editing, split seasons ====
+        // ==== player database dialogs and print options ====
+        PlayerDatabaseTemplate(),
+        CheckPlayerDbTemplate(),
+        SimilarNamesTemplate(),
+        DatabaseDetailsTemplate(),
+        FixturePrintColumnsTemplate(),
+        // ==== end of player database dialogs and print options ====
     };
     return templates;
 }

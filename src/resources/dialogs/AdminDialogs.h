@@ -173,6 +173,7 @@ constexpr UINT IDC_EL_SECRETARY_TEAM = 1293;
 constexpr UINT IDC_EL_FLOATING_SUBS_TEAM = 1461;
 constexpr UINT IDC_EL_FIVE_PIN = 1469;
 constexpr UINT IDC_EL_PRIVACY = 1483;
+constexpr UINT IDC_EL_PLAYER_DATABASE = 1489;
 // ==== end of edit league details ====
 
 // ==== team details, team order, divisions, membership types ====
@@ -305,3 +306,131 @@ constexpr UINT IDC_AV_VENUE = 1572;
 constexpr UINT IDC_AV_ASSIGN = 1573;
 constexpr UINT IDC_AV_CLEAR = 1574;
 // ==== end of venues ====
+
+// ==== accounts and arrears ====
+// "Accounts Control".
+constexpr UINT IDD_ACCOUNTS_CONTROL = 311;
+constexpr UINT IDC_AC_LIST_PLAYERS = 108;
+constexpr UINT IDC_AC_ADD_INCOME = 1056;
+constexpr UINT IDC_AC_ADD_EXPENSE = 1057;
+constexpr UINT IDC_AC_POST_INCOME = 1058;
+constexpr UINT IDC_AC_POST_EXPENSE = 1059;
+constexpr UINT IDC_AC_AMEND_INCOME = 1060;
+constexpr UINT IDC_AC_AMEND_EXPENSE = 1061;
+constexpr UINT IDC_AC_ADD_PAYMENT = 1064;
+constexpr UINT IDC_AC_AMEND_PAYMENT = 1065;
+// "Account Item".
+constexpr UINT IDD_ACCOUNT_ITEM = 312;
+constexpr UINT IDC_AI_LABEL = 1059;
+constexpr UINT IDC_AI_DESCRIPTION = 988;
+constexpr UINT IDC_AI_DEFAULT = 1061;
+// "Posting.".
+constexpr UINT IDD_ACCOUNT_POSTING = 313;
+constexpr UINT IDC_AP_HEADINGS = 350;
+constexpr UINT IDC_AP_AMOUNT = 988;
+constexpr UINT IDC_AP_COMMENT = 1063;
+constexpr UINT IDC_AP_ROUND = 250;
+constexpr UINT IDC_AP_MORE = 1066;
+constexpr UINT IDC_AP_LABEL = 681;
+// "Select an Account Item".
+constexpr UINT IDD_SELECT_ACCOUNT_ITEM = 314;
+constexpr UINT IDC_SAI_LIST = 1065;
+// "Add Payment Item.".
+constexpr UINT IDD_PAYMENT_ITEM = 315;
+constexpr UINT IDC_PI_AMOUNT = 988;
+constexpr UINT IDC_PI_DESCRIPTION = 1063;
+constexpr UINT IDC_PI_FROM = 1067;
+constexpr UINT IDC_PI_TO = 1068;
+constexpr UINT IDC_PI_INDIVIDUAL = 529;
+constexpr UINT IDC_PI_TEAM = 158;
+constexpr UINT IDC_PI_OPTIONAL = 1070;
+// "Select a Payment Item.".
+constexpr UINT IDD_SELECT_PAYMENT_ITEM = 316;
+constexpr UINT IDC_SPI_LIST = 338;
+// "Player Arrears" and "Team Arrears".
+constexpr UINT IDD_PLAYER_ARREARS = 280;
+constexpr UINT IDD_TEAM_ARREARS = 281;
+constexpr UINT IDC_AR_ITEMS = 1072;
+constexpr UINT IDC_AR_AMOUNT = 904;
+constexpr UINT IDC_AR_NAME = 208;
+constexpr UINT IDC_AR_ITEM_AMOUNT = 988;
+constexpr UINT IDC_AR_CLEAR = 907;
+constexpr UINT IDC_AR_ADD_ITEM = 632;
+// ==== end of accounts and arrears ====
+// ==== next season, schedule editing, split seasons ====
+// "New League Setup": a notice before the next season is made from this one.
+constexpr UINT IDD_NEW_LEAGUE_SETUP = 349;
+// "Select teams for new league.".
+constexpr UINT IDD_NEW_LEAGUE_TEAMS = 332;
+constexpr UINT IDC_NLT_AVAILABLE = 1174;
+constexpr UINT IDC_NLT_ORDER = 1175;
+constexpr UINT IDC_NLT_MOVE = 1176;
+constexpr UINT IDC_NLT_RESET = 1177;
+// "Edit Schedule": slot s of the grid is IDC_ES_SLOT + s, the "v" of row k IDC_ES_VERSUS + k.
+constexpr UINT IDD_EDIT_SCHEDULE = 530;
+constexpr UINT IDC_ES_SLOT = 1700;
+constexpr UINT IDC_ES_VERSUS = 1750;
+constexpr UINT IDC_ES_WEEK = 1780;
+constexpr UINT IDC_ES_ROUND = 1781;
+constexpr UINT IDC_ES_PREV = 1782;
+constexpr UINT IDC_ES_NEXT = 1783;
+constexpr UINT IDC_ES_EDIT = 1784;
+constexpr UINT IDC_ES_RESET = 1785;
+constexpr UINT IDC_ES_SELECT = 1786;
+constexpr UINT IDC_ES_TEAMS = 1787;
+// "Split Season".
+constexpr UINT IDD_SPLIT_SEASON = 531;
+constexpr UINT IDC_SS_ROUNDS_TEXT = 1790;
+constexpr UINT IDC_SS_PROMPT = 1791;
+constexpr UINT IDC_SS_ROUNDS_PER_SPLIT = 1792;
+constexpr UINT IDC_SS_ENABLED = 1793;
+constexpr UINT IDC_SS_SPLITS = 1794;
+constexpr UINT IDC_SS_RESET_HI = 1795;
+constexpr UINT IDC_SS_COMPLETE_RESET = 1796;
+constexpr UINT IDC_SS_SUMMARY1 = 1797;
+constexpr UINT IDC_SS_SUMMARY2 = 1798;
+constexpr UINT IDC_SS_CUSTOM_SUMMARY = 1799;
+constexpr UINT IDC_SS_USE_CUSTOM = 1800;
+constexpr UINT IDC_SS_DEFINE_CUSTOM = 1801;
+constexpr UINT IDC_SS_SPLITS_LABEL = 1802;
+// "Custom Splits": split k (from 1) uses IDC_CS_START + k - 1 and so on.
+constexpr UINT IDD_CUSTOM_SPLITS = 532;
+constexpr UINT IDC_CS_START = 1810;
+constexpr UINT IDC_CS_DURATION = 1830;
+constexpr UINT IDC_CS_DELETE = 1850;
+// ==== end of next season, schedule editing, split seasons ====
+// ==== player database dialogs and print options ====
+// "Player Database": D'base > Delete a Player chooses a record here.
+constexpr UINT IDD_PLAYER_DATABASE = 174;
+// "Check Player Database": adding a bowler in a league kept in the database.
+constexpr UINT IDD_CHECK_PLAYER_DB = 209;
+// Shared by both: the surname typed and the records found.
+constexpr UINT IDC_DB_SURNAME = 1581;
+constexpr UINT IDC_DB_LIST = 1582;
+constexpr UINT IDC_DB_ADD_NEW = 1583;
+constexpr UINT IDC_DB_DISPLAY = 1584;
+
+// "Similar Names".
+constexpr UINT IDD_SIMILAR_NAMES = 208;
+constexpr UINT IDC_SN_NAME = 1591;
+constexpr UINT IDC_SN_ACTION = 1592;
+constexpr UINT IDC_SN_LIST = 1593;
+constexpr UINT IDC_SN_STOP = 1594;
+constexpr UINT IDC_SN_DISPLAY = 1595;
+
+// "Database Details": one record, read only.
+constexpr UINT IDD_DATABASE_DETAILS = 223;
+constexpr UINT IDC_DD_FIRST_NAME = 1601;
+constexpr UINT IDC_DD_SURNAME = 1602;
+constexpr UINT IDC_DD_ADDRESS[4] = {1603, 1604, 1605, 1606};
+constexpr UINT IDC_DD_POSTCODE = 1607;
+constexpr UINT IDC_DD_USER1 = 1608;
+constexpr UINT IDC_DD_USER2 = 1609;
+constexpr UINT IDC_DD_PHONE = 1610;
+constexpr UINT IDC_DD_MEMBER_NO = 1611;
+constexpr UINT IDC_DD_UNIQUE_REF = 1612;
+
+// "Fixture Print Columns".
+constexpr UINT IDD_FIXTURE_PRINT_COLUMNS = 207;
+constexpr UINT IDC_FPC_COLUMNS = 1621;
+// ==== end of player database dialogs and print options ====

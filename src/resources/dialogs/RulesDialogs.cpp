@@ -152,6 +152,35 @@ DlgTemplate RobotScores()
     return t;
 }
 
+DlgTemplate BonusPointsList()
+{
+    return {IDD_BONUS_POINTS_LIST, "Bonus Points List", 300, 236, {
+        {CtlKind::ListBox, IDC_BP_LIST, nullptr, 7, 7, 286, 70, LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP},
+        {CtlKind::GroupBox, IDC_STATIC, "Bonus Rule", 7, 82, 286, 72},
+        {CtlKind::ComboBox, IDC_BP_KIND, nullptr, 13, 94, 90, 60, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+        {CtlKind::Static, IDC_STATIC, "Pins over Average", 110, 96, 64, 8},
+        {CtlKind::Edit, IDC_BP_PINS, nullptr, 176, 94, 30, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Points", 214, 96, 30, 8},
+        {CtlKind::Edit, IDC_BP_POINTS, nullptr, 246, 94, 30, 12, EDIT},
+        {CtlKind::CheckBox, IDC_BP_SERIES, "Series (not each game)", 13, 112, 100, 10, CHECK},
+        {CtlKind::CheckBox, IDC_BP_HANDICAP, "Handicap", 120, 112, 60, 10, CHECK},
+        {CtlKind::CheckBox, IDC_BP_MEN, "Men", 13, 125, 40, 10, CHECK},
+        {CtlKind::CheckBox, IDC_BP_WOMEN, "Women", 60, 125, 40, 10, CHECK},
+        {CtlKind::CheckBox, IDC_BP_JUNIORS, "Juniors", 107, 125, 40, 10, CHECK},
+        {CtlKind::PushButton, IDC_BP_ADD, "Add Rule", 13, 137, 60, 13, CHECK},
+        {CtlKind::PushButton, IDC_BP_CHANGE, "Change Rule", 80, 137, 60, 13, CHECK},
+        {CtlKind::PushButton, IDC_BP_DELETE, "Delete Rule", 147, 137, 60, 13, CHECK},
+        {CtlKind::CheckBox, IDC_BP_ACCEPT_EQUAL, "Accept equal scores for over-average bonuses", 7, 162, 200, 10, CHECK},
+        {CtlKind::CheckBox, IDC_BP_HI_HCP, "Highest team game (handicap) bonus", 7, 178, 150, 10, CHECK},
+        {CtlKind::Static, IDC_STATIC, "Points", 170, 179, 30, 8},
+        {CtlKind::Edit, IDC_BP_HI_HCP_POINTS, nullptr, 202, 177, 30, 12, EDIT},
+        {CtlKind::CheckBox, IDC_BP_HI_SCR, "Highest team game (scratch) bonus", 7, 194, 150, 10, CHECK},
+        {CtlKind::Static, IDC_STATIC, "Points", 170, 195, 30, 8},
+        {CtlKind::Edit, IDC_BP_HI_SCR_POINTS, nullptr, 202, 193, 30, 12, EDIT},
+        {CtlKind::PushButton, IDOK, "Finish", 243, 215, 50, 14, BS_DEFPUSHBUTTON | CHECK},
+    }};
+}
+
 } // namespace
 
 const std::vector<DlgTemplate>& RulesDialogTemplates()
@@ -163,6 +192,7 @@ const std::vector<DlgTemplate>& RulesDialogTemplates()
         StandingsSequence(IDD_HANDICAP_STANDINGS_SEQ, "Handicap Standings Sequence "),
         StandingsSequence(IDD_SCRATCH_STANDINGS_SEQ, "Scratch Standings Sequence "),
         RobotScores(),
+        BonusPointsList(),
     };
     return templates;
 }

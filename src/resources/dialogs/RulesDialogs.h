@@ -69,3 +69,23 @@ constexpr UINT IDC_RB_DIFF[4] = {1351, 1352, 1353, 1354};           // "(%d)"
 constexpr UINT IDC_RB_HCP_NOTE[4] = {1361, 1362, 1363, 1364};       // "(hcp)"
 constexpr UINT IDC_RB_EXCLUDE[4] = {1371, 1372, 1373, 1374};        // "**"
 constexpr UINT IDC_RB_NO_POINTS = 1380;                             // "Robots cannot gain points."
+
+// "Bonus Points List": the bonus rules, edited in place, and the five bonus settings.
+constexpr UINT IDD_BONUS_POINTS_LIST = 286;
+constexpr UINT IDC_BP_LIST = 1401;
+constexpr UINT IDC_BP_KIND = 1402;          // "Over Average" / "Equals Average"
+constexpr UINT IDC_BP_PINS = 1403;
+constexpr UINT IDC_BP_POINTS = 1404;
+constexpr UINT IDC_BP_SERIES = 1405;
+constexpr UINT IDC_BP_HANDICAP = 1406;
+constexpr UINT IDC_BP_MEN = 1407;
+constexpr UINT IDC_BP_WOMEN = 1408;
+constexpr UINT IDC_BP_JUNIORS = 1409;
+constexpr UINT IDC_BP_ADD = 1410;
+constexpr UINT IDC_BP_CHANGE = 1411;
+constexpr UINT IDC_BP_DELETE = 1412;
+constexpr UINT IDC_BP_ACCEPT_EQUAL = 1413;
+constexpr UINT IDC_BP_HI_HCP = 1414;
+constexpr UINT IDC_BP_HI_HCP_POINTS = 1415;
+constexpr UINT IDC_BP_HI_SCR = 1416;
+constexpr UINT IDC_BP_HI_SCR_POINTS = 1417;

@@ -45,6 +45,19 @@ const std::vector<DlgTemplate>& ViewDialogTemplates()
             {CtlKind::ComboBox, IDC_COLOUR_LIST, nullptr, 7, 7, 80, 120, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
             {CtlKind::PushButton, IDOK, "OK", 93, 7, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
         }},
+        {IDD_EXPORT_FIELDS, "Export File Fields", 330, 200, {
+            {CtlKind::Static, IDC_STATIC, "Fields", 7, 7, 120, 8},
+            {CtlKind::ListBox, IDC_EF_FIELDS, nullptr, 7, 18, 125, 156,
+             LBS_NOTIFY | LBS_MULTIPLESEL | WS_VSCROLL | WS_BORDER | WS_TABSTOP},
+            {CtlKind::PushButton, IDC_EF_ADD, ">>", 139, 60, 30, 14, WS_TABSTOP},
+            {CtlKind::PushButton, IDC_EF_REMOVE, "<<", 139, 80, 30, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_STATIC, "Fields to be exported", 176, 7, 120, 8},
+            {CtlKind::ListBox, IDC_EF_CHOSEN, nullptr, 176, 18, 125, 156,
+             LBS_NOTIFY | LBS_MULTIPLESEL | WS_VSCROLL | WS_BORDER | WS_TABSTOP},
+            {CtlKind::CheckBox, IDC_EF_QUOTES, "Double Quotes", 7, 181, 80, 10, WS_TABSTOP},
+            {CtlKind::PushButton, IDOK, "OK", 196, 179, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+            {CtlKind::PushButton, IDCANCEL, "Cancel", 251, 179, 50, 14, WS_TABSTOP},
+        }},
     };
     return templates;
 }

@@ -32,3 +32,11 @@ constexpr UINT IDC_REPORT_FONT_CHANGE = 1252;
 // "Select Colour".
 constexpr UINT IDD_SELECT_COLOUR = 340;
 constexpr UINT IDC_COLOUR_LIST = 1220;
+
+// "Export File Fields": the fields of the players' text file, in the order chosen.
+constexpr UINT IDD_EXPORT_FIELDS = 226;
+constexpr UINT IDC_EF_FIELDS = 1260;
+constexpr UINT IDC_EF_ADD = 1261;
+constexpr UINT IDC_EF_REMOVE = 1262;
+constexpr UINT IDC_EF_CHOSEN = 1263;
+constexpr UINT IDC_EF_QUOTES = 1264;

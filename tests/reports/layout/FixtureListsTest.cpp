@@ -3,6 +3,7 @@
 #include "FixtureTestLeague.h"
 #include "RecordingDC.h"
 #include "ScriptedBackend.h"
+#include "admin/LeagueSetup.h"
 #include "admin/RoundsToPrintDlg.h"
 #include "reports/layout/FixtureItems.h"
 #include "reports/layout/FixtureLists.h"
@@ -312,4 +313,59 @@ TEST_F(FixtureCommands, FirstRoundOfANewLeagueIsOne)
     EXPECT_TRUE(ui.MessageTexts().empty());
     Items items = Describe(L.doc);
     EXPECT_NE(std::find(items.begin(), items.end(), "round 1"), items.end());
+}
+
+TEST_F(FixtureCommands, PrintColumnsChosenInTheirDialogPlaceTheMatchesOnThePrintedPage)
+{
+    // Round 1: Aces v Kings and Owls v Pins; the away name starts 360 right of its column's centre.
+    struct Case
+    {
+        const char* typed;
+        BYTE nColumns;
+        int nKingsX, nPinsX;
+        bool bOneLine;
+    };
+    const Case cases[] = {
+        {"2", 2, 3480, 8760, true},
+        {"3", 3, 2760, 6120, true},
+        {"1", 1, 6120, 6120, false},
+    };
+    for (const Case& c : cases) {
+        CScriptedBackend ui;
+        ui.OnDialog(IDD_FIXTURE_PRINT_COLUMNS)
+            .SetText(IDC_FPC_COLUMNS, "0")
+            .OK()
+            .SetText(IDC_FPC_COLUMNS, "4")
+            .OK()
+            .SetText(IDC_FPC_COLUMNS, c.typed)
+            .OK();
+        ui.AnswerMessageBox(IDOK, "Please enter an integer between 1 and 3.");
+        ui.AnswerMessageBox(IDOK, "Please enter an integer between 1 and 3.");
+        L.doc.SetModifiedFlag(FALSE);
+        ASSERT_TRUE(LeagueSetup::SetupCmdMsg(&L.doc, ID_FIXTURE_PRINT_COLUMNS, CN_COMMAND, nullptr));
+        EXPECT_EQ(L.doc.m_nFixturePrintColumns, c.nColumns);
+        EXPECT_TRUE(L.doc.IsModified());
+
+        ui.OnDialog(IDD_ROUNDS_TO_PRINT).SetText(IDC_RP_LAST, "1").OK();
+        m_view.OnCmdMsg(ID_FIXTURE_DISPLAY_BY_ROUND, CN_COMMAND, nullptr);
+        EXPECT_TRUE(ui.AllUsed());
+        CRecordingDC page(true);
+        DrawDisplayPage(&L.doc, &page, CPageInfo{1, 1});
+        const DrawCall* kings = page.FindText("Kings");
+        const DrawCall* pins = page.FindText("Pins");
+        ASSERT_TRUE(kings && pins) << page.Dump();
+        EXPECT_EQ(kings->x1, c.nKingsX);
+        EXPECT_EQ(pins->x1, c.nPinsX);
+        // One line for two or three columns; with one column the next line down.
+        EXPECT_EQ(pins->y1, c.bOneLine ? kings->y1 : kings->y1 - 200) << page.Dump();
+    }
+
+    // The dialog starts from the league's setting; Cancel keeps it.
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_FIXTURE_PRINT_COLUMNS)
+        .Check([](CDialog& d) { EXPECT_EQ(d.GetDlgItemText(IDC_FPC_COLUMNS), "1"); })
+        .SetText(IDC_FPC_COLUMNS, "3")
+        .Cancel();
+    LeagueSetup::SetupCmdMsg(&L.doc, ID_FIXTURE_PRINT_COLUMNS, CN_COMMAND, nullptr);
+    EXPECT_EQ(L.doc.m_nFixturePrintColumns, 1);
 }

@@ -1,0 +1,226 @@
+// File > New over a set-up league, based on it: the next season keeps the league's details,
+// rules, bowlers, teams, layouts and venues, and starts again with a new schedule.
+#include "admin/NewLeagueDlg.h"
+#include "admin/NewLeagueTeamsDlg.h"
+#include "league/Accounts.h"
+#include "league/Awards.h"
+#include "league/BowlingDoc.h"
+#include "league/Fixture.h"
+#include "league/FreeWeek.h"
+#include "league/Player.h"
+#include "league/Team.h"
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+template <class T>
+void DeleteAllOf(CObList& list)
+{
+    while (!list.IsEmpty())
+        delete static_cast<T*>(list.RemoveHead());
+}
+
+template <class T>
+void KeepOrDelete(CObList& list, const char* pszAsk)
+{
+    if (!list.IsEmpty() && AfxMessageBox(pszAsk, MB_YESNO) != IDYES)
+        DeleteAllOf<T>(list);
+}
+
+} // namespace
+
+void CBowlingDoc::NewLeagueFromCurrent()
+{
+    CNewLeagueSetupDlg notice;
+    if (notice.DoModal() != IDOK)
+        return;
+
+    const int nOldRounds = m_nTeams >= 2 ? static_cast<int>(m_listFixtures.GetCount()) / (m_nTeams / 2) : 0;
+    const int nQualifyingGames = static_cast<int>(m_nQualifyingPct[0] * nOldRounds * m_nGamesPerMatch * 0.01);
+
+    CNewLeagueDlg dlg;
+    dlg.m_pDoc = this;
+    // Texts no entry matches, so the combos keep what the dialog selects from the counts.
+    dlg.m_strTeams = "No. of teams";
+    dlg.m_strPlayers = "Players/team";
+    dlg.m_bScratch = m_bScratchLeague ? 1 : 0;
+    dlg.m_bHandicap = m_bHandicapLeague ? 1 : 0;
+    dlg.m_strLeagueName = m_strLeagueName;
+    dlg.m_strSanctionedBy = m_strSanctionedBy;
+    dlg.m_strSanctionId = m_strSanctionNumber;
+    dlg.m_strPresident = m_strPresident;
+    dlg.m_strVicePresident = m_strVicePresident;
+    dlg.m_strSecretary = m_strSecretary;
+    dlg.m_strTreasurer = m_strTreasurer;
+    dlg.m_strPresidentPhone = m_strPresidentPhone;
+    dlg.m_strVicePresidentPhone = m_strVicePresidentPhone;
+    dlg.m_strSecretaryPhone = m_strSecretaryPhone;
+    dlg.m_strTreasurerPhone = m_strTreasurerPhone;
+    dlg.m_bPrivacy = m_bPrivacy ? 1 : 0;
+    dlg.m_nTeams = m_nTeams;
+    dlg.m_nPlayers = m_nPlayersPerTeam;
+    dlg.m_nMaxPlayers = m_nMaxPlayersPerTeam;
+    dlg.m_bPyramid = m_bPyramidScoring ? 1 : 0;
+    dlg.m_nGamesIndex = std::max(m_nGamesPerMatch - 1, 0);
+    const int nOldTeams = static_cast<int>(m_listTeams.GetCount());
+    if (dlg.DoModal() != IDOK)
+        return;
+
+    m_nGamesPerMatch = static_cast<BYTE>(dlg.m_nGamesIndex + 1);
+    m_strLeagueName = dlg.m_strLeagueName;
+    m_strSanctionedBy = dlg.m_strSanctionedBy;
+    m_strSanctionNumber = dlg.m_strSanctionId;
+    m_strPresident = dlg.m_strPresident;
+    m_strVicePresident = dlg.m_strVicePresident;
+    m_strSecretary = dlg.m_strSecretary;
+    m_strTreasurer = dlg.m_strTreasurer;
+    m_strPresidentPhone = dlg.m_strPresidentPhone;
+    m_strVicePresidentPhone = dlg.m_strVicePresidentPhone;
+    m_strSecretaryPhone = dlg.m_strSecretaryPhone;
+    m_strTreasurerPhone = dlg.m_strTreasurerPhone;
+    // The box is on the dialog: what the secretary ticks there is kept.
+    m_bPrivacy = dlg.m_bPrivacy ? 1 : 0;
+    m_nPlayersPerTeam = static_cast<BYTE>(dlg.m_nPlayers);
+    const int nNewTeams = dlg.m_nTeams;
+    m_nTeams = static_cast<BYTE>(nNewTeams);
+    m_nMaxPlayersPerTeam = static_cast<BYTE>(dlg.m_nMaxPlayers);
+    m_bPyramidScoring = dlg.m_bPyramid ? 1 : 0;
+    m_bScratchLeague = dlg.m_bScratch ? 1 : 0;
+    m_bHandicapLeague = dlg.m_bHandicap ? 1 : 0;
+    // The points a match can give follow the games and players just chosen.
+    UpdateMaxMatchPoints();
+    SetModifiedFlag();
+
+    m_nExtraTeams = 0;
+    m_bSetupInProgress = 1;
+    for (POSITION pos = m_listTeams.GetHeadPosition(); pos;) {
+        auto* pTeam = static_cast<CTeam*>(m_listTeams.GetNext(pos));
+        pTeam->m_pDoc = this;
+        pTeam->m_bRemoved = 0;
+        pTeam->m_bOmitHiTeamStats = 0;
+        pTeam->m_bOmitStandings = 0;
+        pTeam->m_nVacancyStartRound = 0;
+    }
+    for (int k = nOldTeams + 1; k <= nNewTeams; ++k) {
+        CString strName;
+        strName.Format("Team%04d", k);
+        AddTeam(new CTeam(strName, static_cast<WORD>(k)));
+    }
+
+    CNewLeagueTeamsDlg teams;
+    teams.m_pDoc = this;
+    teams.m_nTarget = nNewTeams;
+    teams.m_nAvailable = std::max(nOldTeams, nNewTeams);
+    if (teams.DoModal() != IDOK) {
+        m_bSetupInProgress = 0;
+        UpdateAllViews(nullptr);
+        return;
+    }
+
+    DeleteAllOf<CFixture>(m_listFixtures);
+    DeleteAllOf<CFreeWeek>(m_listFreeWeeks);
+
+    std::vector<CTeam*> chosen;
+    for (WORD nTeamNo : teams.m_arrChosen)
+        if (CTeam* pTeam = FindTeam(nTeamNo); pTeam && std::find(chosen.begin(), chosen.end(), pTeam) == chosen.end())
+            chosen.push_back(pTeam);
+
+    // The bowlers of the teams left out leave the league with them.
+    std::vector<CTeam*> dropped;
+    for (POSITION pos = m_listTeams.GetHeadPosition(); pos;) {
+        auto* pTeam = static_cast<CTeam*>(m_listTeams.GetNext(pos));
+        if (std::find(chosen.begin(), chosen.end(), pTeam) != chosen.end())
+            continue;
+        dropped.push_back(pTeam);
+        for (int i = 0; i < pTeam->GetOrderCount(); ++i)
+            if (CPlayer* pPlayer = FindPlayer(pTeam->GetOrderAt(i))) {
+                pPlayer->m_nTeamNo = 0;
+                pPlayer->m_wFlags |= PF_RESIGNED;
+            }
+    }
+    m_listTeams.RemoveAll();
+    for (CTeam* pTeam : dropped)
+        delete pTeam;
+    // The officials' teams follow their teams to the new numbers.
+    BYTE nSecretaryTeam = 0, nTreasurerTeam = 0;
+    for (size_t i = 0; i < chosen.size(); ++i) {
+        CTeam* pTeam = chosen[i];
+        if (pTeam->m_nTeamNo == m_nSecretaryTeam && m_nSecretaryTeam != 0)
+            nSecretaryTeam = static_cast<BYTE>(i + 1);
+        if (pTeam->m_nTeamNo == m_nTreasurerTeam && m_nTreasurerTeam != 0)
+            nTreasurerTeam = static_cast<BYTE>(i + 1);
+        pTeam->m_nTeamNo = static_cast<WORD>(i + 1);
+        AddTeam(pTeam);
+        for (int j = 0; j < pTeam->GetOrderCount(); ++j)
+            if (CPlayer* pPlayer = FindPlayer(pTeam->GetOrderAt(j)))
+                pPlayer->m_nTeamNo = pTeam->m_nTeamNo;
+    }
+
+    m_nSecretaryTeam = nSecretaryTeam;
+    m_nTreasurerTeam = nTreasurerTeam;
+
+    // Every bowler starts with the average of the season just ended, from the set with more games.
+    for (POSITION pos = m_listPlayers.GetHeadPosition(); pos;) {
+        auto* pPlayer = static_cast<CPlayer*>(m_listPlayers.GetNext(pos));
+        const int nSet = pPlayer->m_nGames[PASS_HANDICAP] > pPlayer->m_nGames[PASS_SCRATCH] ? PASS_HANDICAP : PASS_SCRATCH;
+        const DWORD nGames = pPlayer->m_nGames[nSet];
+        WORD nAverage = 0;
+        if (nGames > m_nHcpMinGames && nGames > 0)
+            nAverage = static_cast<WORD>(std::min<unsigned long long>(
+                static_cast<unsigned long long>(pPlayer->m_nPins[nSet]) * 10 / nGames, 0xFFFF));
+        pPlayer->SetEnteringAverage(nAverage);
+        pPlayer->m_bShortSeason = static_cast<long long>(nGames) < nQualifyingGames ? 1 : 0;
+        if (pPlayer->m_nTeamNo > nNewTeams)
+            pPlayer->m_nTeamNo = 0;
+    }
+
+    // The bowlers who stay are numbered 1.. in list order, closing the gaps the others leave.
+    std::map<WORD, WORD> newNumber;
+    CObList kept;
+    WORD nNext = 0;
+    while (!m_listPlayers.IsEmpty()) {
+        auto* pPlayer = static_cast<CPlayer*>(m_listPlayers.RemoveHead());
+        if (pPlayer->m_nTeamNo == 0) {
+            delete pPlayer;
+            continue;
+        }
+        newNumber.emplace(pPlayer->m_nPlayerNo, ++nNext);
+        pPlayer->m_nPlayerNo = nNext;
+        kept.AddTail(pPlayer);
+    }
+    m_listPlayers.AddTail(&kept);
+    for (CTeam* pTeam : chosen) {
+        const auto it = newNumber.find(pTeam->m_nCaptain);
+        pTeam->m_nCaptain = it != newNumber.end() ? it->second : 0;
+        CWordArray order;
+        for (int i = 0; i < pTeam->GetOrderCount(); ++i)
+            if (const auto found = newNumber.find(pTeam->GetOrderAt(i)); found != newNumber.end())
+                order.Add(found->second);
+        pTeam->m_arrTeamOrder.Copy(order);
+    }
+
+    if (m_bPyramidScoring && m_strPyramid.GetLength() != m_listTeams.GetCount()) {
+        m_strPyramid.Empty();
+        for (int k = static_cast<int>(m_listTeams.GetCount()); k >= 1; --k)
+            m_strPyramid += static_cast<char>(k);
+    }
+
+    if (!BuildFixtureList())
+        m_nRounds = 0;
+    LinkFixtures();
+    CountMatchesPerRound();
+    m_nCurrentRound = 1;
+    Recalculate();
+
+    DeleteAllOf<CAwardData>(m_listAwardData);
+    DeleteAllOf<CAccountItem>(m_listAccountItems);
+    KeepOrDelete<CAccountItemType>(m_listIncomeTypes, "Retain old Income Items?");
+    KeepOrDelete<CAccountItemType>(m_listExpenseTypes, "Retain old Expense Items?");
+    KeepOrDelete<CPaymentItem>(m_listPaymentItems, "Retain old 'weekly payments' Items?");
+
+    SetModifiedFlag();
+    m_bSetupInProgress = 0;
+    UpdateAllViews(nullptr);
+}

@@ -1,0 +1,71 @@
+#include "admin/DatabaseCommands.h"
+
+#include "admin/PlayerDatabaseDlg.h"
+#include "admin/SimilarNamesDlg.h"
+#include "league/BowlingDoc.h"
+#include "league/Player.h"
+#include "playerdb/BowlingDocDatabase.h"
+#include "playerdb/PlayerDatabase.h"
+#include "resources/CommandIds.h"
+
+namespace DatabaseCommands {
+
+namespace {
+
+bool DatabaseOpen(const CBowlingDoc* pDoc)
+{
+    return pDoc->m_pPlayerDb && pDoc->m_pPlayerDb->IsOpen();
+}
+
+class CDatabaseCommands : public CCmdTarget
+{
+public:
+    explicit CDatabaseCommands(CBowlingDoc* pDoc) : m_pDoc(pDoc) {}
+
+private:
+    void OnDeletePlayer() { DeleteDatabasePlayer(m_pDoc); }
+    void OnUpdateDatabase(CCmdUI* pCmdUI) { pCmdUI->Enable(DatabaseOpen(m_pDoc)); }
+
+    CBowlingDoc* m_pDoc;
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CDatabaseCommands, CCmdTarget)
+    ON_COMMAND(ID_DBASE_DELETE_PLAYER, OnDeletePlayer)
+    ON_UPDATE_COMMAND_UI(ID_DBASE_DELETE_PLAYER, OnUpdateDatabase)
+END_MESSAGE_MAP()
+
+} // namespace
+
+void Install()
+{
+    CBowlingDoc::InstallCommandSet<CDatabaseCommands>();
+    PlayerDatabase::pfnAskSimilarNames = AskSimilarNames;
+}
+
+BOOL DeleteDatabasePlayer(CBowlingDoc* pDoc)
+{
+    if (!DatabaseOpen(pDoc))
+        return FALSE;
+    CPlayerDatabaseDlg dlg;
+    dlg.m_pDoc = pDoc;
+    if (dlg.DoModal() != IDOK)
+        return FALSE;
+    const DWORD dwKey = dlg.m_player.m_dwDbKey;
+    CString strQuestion;
+    strQuestion.Format("Delete %s %s from the Player Database?", dlg.m_player.m_strFirstName.GetString(),
+                       dlg.m_player.m_strSurname.GetString());
+    if (AfxMessageBox(strQuestion, MB_YESNO) != IDYES)
+        return FALSE;
+    if (pDoc->FindDbasePlayer(dwKey) != 0 || pDoc->m_pPlayerDb->GetTable().Delete() != 0) {
+        AfxMessageBox("The player could not be deleted from the Player Database.");
+        return FALSE;
+    }
+    if (CPlayer* pPlayer = pDoc->FindPlayerByDbKey(dwKey)) {
+        pPlayer->m_dwDbKey = 0;
+        pDoc->SetModifiedFlag();
+    }
+    return TRUE;
+}
+
+} // namespace DatabaseCommands

@@ -1,0 +1,27 @@
+#pragma once
+// The records of the player database that the look-up dialogs list for a typed surname, in the
+// order of the "Sname" index. Bowlers already in the open league are left out.
+#include "framework/core/String.h"
+#include "framework/core/Types.h"
+
+#include <vector>
+
+class CBowlingDoc;
+class CListBox;
+
+struct CDatabaseListLine
+{
+    CString strText;
+    DWORD dwKey;
+};
+
+// Empty text: every record, "Surname First". Otherwise every record whose surname begins with
+// the text (any case), "First Surname". bExcludedNotInLeague: an excluded league bowler's record
+// is offered again, except among the records after the first one found.
+std::vector<CDatabaseListLine> ListDatabasePlayers(CBowlingDoc* pDoc, const CString& strTyped,
+                                                   BOOL bExcludedNotInLeague);
+// The same into a list box, each line's key as its data.
+void FillDatabasePlayerList(CBowlingDoc* pDoc, CListBox* pList, const CString& strTyped,
+                            BOOL bExcludedNotInLeague);
+// The key of the selected line; 0 with none selected.
+DWORD SelectedDatabaseKey(CListBox* pList);

@@ -1,0 +1,59 @@
+#include "admin/PlayerDatabaseDlg.h"
+
+#include "admin/DatabasePlayerList.h"
+#include "league/BowlingDoc.h"
+#include "playerdb/Playb003File.h"
+
+BEGIN_MESSAGE_MAP(CPlayerDatabaseDlg, CDialog)
+    ON_EN_CHANGE(IDC_DB_SURNAME, OnChangeSurname)
+END_MESSAGE_MAP()
+
+BOOL CPlayerDatabaseDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    static_cast<CEdit*>(GetDlgItem(IDC_DB_SURNAME))->LimitText(CPlayb003File::kNameWidth);
+    FillPlayerList();
+    GetDlgItem(IDC_DB_SURNAME)->SetFocus();
+    return FALSE;
+}
+
+void CPlayerDatabaseDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Text(pDX, IDC_DB_SURNAME, m_strSurname);
+}
+
+CListBox* CPlayerDatabaseDlg::List() const
+{
+    return static_cast<CListBox*>(GetDlgItem(IDC_DB_LIST));
+}
+
+void CPlayerDatabaseDlg::FillPlayerList()
+{
+    FillDatabasePlayerList(m_pDoc, List(), GetDlgItemText(IDC_DB_SURNAME), m_bExcludedNotInLeague);
+}
+
+void CPlayerDatabaseDlg::OnChangeSurname()
+{
+    FillPlayerList();
+}
+
+BOOL CPlayerDatabaseDlg::TakeSelected(const char* pszFailure)
+{
+    m_player.m_dwDbKey = SelectedDatabaseKey(List());
+    if (m_pDoc->GetDbasePlayer(&m_player) != 0) {
+        AfxMessageBox(pszFailure);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CPlayerDatabaseDlg::OnOK()
+{
+    if (List()->GetCurSel() < 0) {
+        AfxMessageBox("No selection made!");
+        return;
+    }
+    if (UpdateData(TRUE) && TakeSelected("Player Database Error"))
+        EndDialog(IDOK);
+}

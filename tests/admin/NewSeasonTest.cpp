@@ -1,0 +1,213 @@
+// The next season made from the sample league: what it keeps, what it clears, the teams chosen
+// again in a new order and the entering averages the season just ended gives every bowler.
+#include "DialogControls.h"
+#include "AdminTest.h"
+#include "league/Accounts.h"
+#include "league/Player.h"
+#include "league/SampleLeague.h"
+#include "resources/CommandIds.h"
+
+#include <map>
+#include <string>
+
+namespace {
+
+struct Before {
+    std::map<std::string, std::pair<int, int>> teamOf; // bowler -> old team, games of the set used
+    std::map<std::string, int> entering;               // the expected entering average
+};
+
+std::vector<CPlayer*> Players(const CBowlingDoc& doc)
+{
+    std::vector<CPlayer*> v;
+    for (POSITION pos = doc.m_listPlayers.GetHeadPosition(); pos;)
+        v.push_back(static_cast<CPlayer*>(doc.m_listPlayers.GetNext(pos)));
+    return v;
+}
+
+} // namespace
+
+class NewSeasonTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { SetUpAdmin(); }
+};
+
+TEST_F(NewSeasonTest, TheNextSeasonKeepsTheLeagueAndItsBowlersAndStartsAFreshSchedule)
+{
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
+    doc.SetPathName("/leagues/Thursday.lgf", FALSE);
+    doc.SetModifiedFlag(FALSE);
+    doc.m_nQualifyingPct[0] = 50; // 21 rounds x 3 games: 31 games to qualify
+    doc.m_nHcpMinGames = 9;
+    doc.m_nSecretaryTeam = 3;
+    doc.m_nTreasurerTeam = 8;
+    const CString strOldTitle = doc.m_strLeagueName;
+    const int nVenues = static_cast<int>(doc.m_listVenues.GetCount());
+    doc.m_HcpRule[0].m_nPercent = 90;
+
+    // The figures of three bowlers set by hand: exactly the minimum games, one game more, and
+    // more handicap games than scratch games.
+    std::vector<CPlayer*> before = Players(doc);
+    std::map<std::string, WORD> oldTeam;
+    std::map<std::string, WORD> expected;
+    std::map<std::string, DWORD> shortSeason;
+    for (CPlayer* p : before) {
+        oldTeam[p->m_strName.GetString()] = p->m_nTeamNo;
+        const int nSet = p->m_nGames[1] > p->m_nGames[0] ? 1 : 0;
+        expected[p->m_strName.GetString()] =
+            p->m_nGames[nSet] > 9 ? static_cast<WORD>(p->m_nPins[nSet] * 10 / p->m_nGames[nSet]) : 0;
+        shortSeason[p->m_strName.GetString()] = p->m_nGames[nSet] < 31 ? 1 : 0;
+    }
+    CTeam* pOld3 = doc.FindTeam(3);
+    CPlayer* pAtMinimum = doc.FindPlayer(pOld3->GetOrderAt(0));
+    CPlayer* pOneMore = doc.FindPlayer(pOld3->GetOrderAt(1));
+    CPlayer* pHcp = doc.FindPlayer(pOld3->GetOrderAt(2));
+    pAtMinimum->m_nGames[0] = 9, pAtMinimum->m_nPins[0] = 1500, pAtMinimum->m_nGames[1] = 0;
+    pOneMore->m_nGames[0] = 10, pOneMore->m_nPins[0] = 1567, pOneMore->m_nGames[1] = 10;
+    pHcp->m_nGames[0] = 12, pHcp->m_nPins[0] = 2400, pHcp->m_nGames[1] = 40, pHcp->m_nPins[1] = 6123;
+    expected[pAtMinimum->m_strName.GetString()] = 0;
+    expected[pOneMore->m_strName.GetString()] = 1567;
+    expected[pHcp->m_strName.GetString()] = 1530;
+    shortSeason[pAtMinimum->m_strName.GetString()] = shortSeason[pOneMore->m_strName.GetString()] = 1;
+    shortSeason[pHcp->m_strName.GetString()] = 0;
+    const CString strCaptain3 = doc.FindPlayer(pOld3->m_nCaptain)->m_strName;
+
+    ui.AnswerMessageBox(IDYES, "Do you really want to start a new league?");
+    ui.AnswerMessageBox(IDYES, "Do you want to base the new league on the old league setup?");
+    ui.OnDialog(IDD_NEW_LEAGUE_SETUP).OK();
+    ui.OnDialog(IDD_NEW_LEAGUE)
+        .Check([&](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_NL_LEAGUE_NAME).text, strOldTitle);
+            EXPECT_EQ(Ctl(d, IDC_NL_TEAMS).text, "8 Teams");
+            EXPECT_EQ(Ctl(d, IDC_NL_PLAYERS).text, "4 Players/Team");
+            EXPECT_EQ(Ctl(d, IDC_NL_GAMES).text, "3 Game Series");
+            EXPECT_EQ(Ctl(d, IDC_NL_HANDICAP).check, 1);
+        })
+        .SetText(IDC_NL_LEAGUE_NAME, "Thursday Triples 2026")
+        .SelectString(IDC_NL_TEAMS, "6 Teams")
+        .SelectString(IDC_NL_PLAYERS, "3 Players/Team")
+        .OK();
+    ui.OnDialog(IDD_NEW_LEAGUE_TEAMS)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Items(d, IDC_NLT_AVAILABLE).size(), 8u);
+            EXPECT_FALSE(Ctl(d, IDC_NLT_MOVE).enabled);
+        })
+        .OK() // none chosen yet
+        .Select(IDC_NLT_AVAILABLE, 2) // old team 3 first
+        .Click(IDC_NLT_MOVE)
+        .Select(IDC_NLT_AVAILABLE, 0)
+        .Click(IDC_NLT_MOVE)
+        .Select(IDC_NLT_AVAILABLE, 0)
+        .Click(IDC_NLT_MOVE)
+        .Select(IDC_NLT_AVAILABLE, 0)
+        .DblClk(IDC_NLT_AVAILABLE, 0)
+        .Select(IDC_NLT_AVAILABLE, 0)
+        .Click(IDC_NLT_MOVE)
+        .Select(IDC_NLT_AVAILABLE, 0)
+        .Click(IDC_NLT_MOVE)
+        .Select(IDC_NLT_AVAILABLE, 0)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Items(d, IDC_NLT_ORDER).size(), 6u);
+            EXPECT_EQ(Items(d, IDC_NLT_AVAILABLE).size(), 2u);
+            EXPECT_FALSE(Ctl(d, IDC_NLT_MOVE).enabled); // six is all the new league takes
+        })
+        .OK();
+    ui.AnswerMessageBox(IDOK, "Not enough teams yet!");
+    ui.OnDialog(IDD_SET_FIXTURE_LIST).SetText(IDC_DATE_DAY, "7").Select(IDC_DATE_MONTH, 8).SetText(IDC_DATE_YEAR, "2026")
+        .Select(IDC_SFL_MATCHES, 1).OK(); // 10 rounds
+    ui.AnswerMessageBox(IDYES, "Retain old Income Items?");
+    ui.AnswerMessageBox(IDNO, "Retain old Expense Items?");
+    ui.AnswerMessageBox(IDYES, "Retain old 'weekly payments' Items?");
+    ASSERT_TRUE(doc.OnCmdMsg(ID_FILE_NEW, CN_COMMAND, nullptr));
+    EXPECT_TRUE(ui.AllUsed());
+
+    // Kept: details, rules, venues, the money headings the secretary kept.
+    EXPECT_EQ(doc.m_strLeagueName, "Thursday Triples 2026");
+    EXPECT_EQ(doc.GetPathName(), "/leagues/NewLeage.lgf");
+    EXPECT_EQ(doc.m_HcpRule[0].m_nPercent, 90);
+    EXPECT_EQ(static_cast<int>(doc.m_listVenues.GetCount()), nVenues);
+    EXPECT_EQ(doc.m_listIncomeTypes.GetCount(), 1);
+    EXPECT_EQ(doc.m_listPaymentItems.GetCount(), 1);
+    // Cleared: the season's results, awards, posted money and the old expense headings.
+    EXPECT_TRUE(doc.m_listAwardData.IsEmpty());
+    EXPECT_TRUE(doc.m_listAccountItems.IsEmpty());
+    EXPECT_TRUE(doc.m_listExpenseTypes.IsEmpty());
+    EXPECT_EQ(doc.m_nTeams, 6);
+    EXPECT_EQ(doc.m_nPlayersPerTeam, 3);
+    EXPECT_EQ(doc.m_nRounds, 10);
+    EXPECT_EQ(Fixtures(doc).size(), 30u);
+    for (CFixture* f : Fixtures(doc))
+        EXPECT_FALSE(f->m_bPlayed[0] || f->m_bPlayed[1]);
+    EXPECT_EQ(Weeks(doc)[0]->m_time, At(2026, 9, 7));
+    EXPECT_EQ(doc.m_nCurrentRound, 1);
+    EXPECT_GT(doc.m_nMaxHandicapPoints, 0);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.m_bSetupInProgress, 0u);
+    EXPECT_EQ(doc.m_bNewLeague, 1u);
+
+    // Teams in the order chosen, numbered afresh; teams 7 and 8 are gone with their bowlers,
+    // and so are the bowlers without a team.
+    auto teams = Teams(doc);
+    ASSERT_EQ(teams.size(), 6u);
+    EXPECT_EQ(teams[0], pOld3);
+    EXPECT_EQ(teams[0]->m_nTeamNo, 1);
+    EXPECT_EQ(doc.FindPlayer(teams[0]->m_nCaptain)->m_strName, strCaptain3);
+    EXPECT_EQ(doc.m_nSecretaryTeam, 1);
+    EXPECT_EQ(doc.m_nTreasurerTeam, 0); // the team left out
+    const auto players = Players(doc);
+    for (size_t i = 0; i < players.size(); ++i) {
+        CPlayer* p = players[i];
+        const std::string name = p->m_strName.GetString();
+        EXPECT_EQ(p->m_nPlayerNo, i + 1) << name;
+        EXPECT_NE(oldTeam[name], 0) << name;
+        EXPECT_LE(oldTeam[name], 6) << name;
+        EXPECT_EQ(p->m_nEnteringAvg, expected[name]) << name;
+        EXPECT_EQ(p->m_bShortSeason, shortSeason[name]) << name;
+    }
+    // Every place in every team order names a bowler of that team.
+    size_t nInOrders = 0;
+    for (CTeam* t : teams)
+        for (int i = 0; i < t->GetOrderCount(); ++i, ++nInOrders)
+            EXPECT_EQ(doc.FindPlayer(t->GetOrderAt(i))->m_nTeamNo, t->m_nTeamNo);
+    EXPECT_EQ(nInOrders, players.size());
+}
+
+TEST_F(NewSeasonTest, GrowingAddsNumberedTeamsAndCancellingTheTeamsLeavesTheSchedule)
+{
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    MakeLeague(doc, 8, 7, At(2025, 9, 2));
+    EnterResult(Fixtures(doc, 1)[0]);
+    doc.SetModifiedFlag(FALSE);
+    ui.AnswerMessageBox(IDYES, "Do you really want to start a new league?");
+    ui.AnswerMessageBox(IDYES, "Do you want to base the new league on the old league setup?");
+    ui.OnDialog(IDD_NEW_LEAGUE_SETUP).OK();
+    ui.OnDialog(IDD_NEW_LEAGUE).SelectString(IDC_NL_TEAMS, "10 Teams").OK();
+    ui.OnDialog(IDD_NEW_LEAGUE_TEAMS)
+        .Check([](CDialog& d) {
+            const auto names = Items(d, IDC_NLT_AVAILABLE);
+            ASSERT_EQ(names.size(), 10u);
+            EXPECT_EQ(names[8], "Team0009");
+            EXPECT_EQ(names[9], "Team0010");
+        })
+        .Cancel();
+    doc.OnFileNew();
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(doc.m_listTeams.GetCount(), 10);
+    EXPECT_EQ(Fixtures(doc).size(), 28u);
+    EXPECT_TRUE(Fixtures(doc, 1)[0]->m_bPlayed[0]);
+    EXPECT_EQ(doc.m_bSetupInProgress, 0u);
+
+    // Cancelling the notice changes nothing at all.
+    ui.AnswerMessageBox(IDYES, "Do you really want to start a new league?");
+    ui.AnswerMessageBox(IDNO, "Save changes to");
+    ui.AnswerMessageBox(IDYES, "Do you want to base the new league on the old league setup?");
+    ui.OnDialog(IDD_NEW_LEAGUE_SETUP).Cancel();
+    doc.OnFileNew();
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(doc.m_nTeams, 10);
+    EXPECT_EQ(Fixtures(doc).size(), 28u);
+}

@@ -1,0 +1,170 @@
+// The season dialogs on the real Qt widgets: the split summary as the secretary types and ticks,
+// and a round re-paired with clicks and double-clicks.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "AdminTest.h"
+#include "TempDir.h"
+#include "admin/EditScheduleDlg.h"
+#include "admin/SplitSeasonDlg.h"
+#include "framework/qt/QtBackend.h"
+
+namespace {
+
+// Runs fn once the next modal window is up.
+void WhenModal(std::function<void(QWidget*)> fn)
+{
+    QTimer::singleShot(0, [fn] {
+        QWidget* w = QApplication::activeModalWidget();
+        for (int i = 0; !w && i < 50; ++i) {
+            QApplication::processEvents();
+            w = QApplication::activeModalWidget();
+        }
+        ASSERT_NE(w, nullptr);
+        fn(w);
+    });
+}
+
+template <class T>
+T* Control(QWidget* dlg, UINT id)
+{
+    for (QWidget* c : dlg->findChildren<QWidget*>()) {
+        QVariant v = c->property("torvaneCtl");
+        if (v.isValid() && static_cast<CControlState*>(v.value<void*>())->id == id)
+            return qobject_cast<T*>(c);
+    }
+    return nullptr;
+}
+
+struct QtUi {
+    TempDir settings;
+    std::unique_ptr<CUiBackend> backend;
+    CUiBackend* previous;
+    QtUi()
+    {
+        AfxUseSettingsFolder(settings.path().string().c_str());
+        backend.reset(AfxCreateQtBackend());
+        previous = AfxSetBackend(backend.get());
+    }
+    ~QtUi() { AfxSetBackend(previous); }
+};
+
+} // namespace
+
+TEST(SeasonWidgets, TheSplitSummaryFollowsWhatIsTypedAndTicked)
+{
+    SetUpAdmin();
+    QtUi ui;
+    CSplitSeasonDlg dlg;
+    dlg.m_nRounds = 32;
+    dlg.m_nRoundsPerSplit = 10;
+    dlg.m_nSplits = 4;
+    dlg.m_bSplitSeason = 1;
+    WhenModal([](QWidget* w) {
+        EXPECT_EQ(Control<QLabel>(w, IDC_SS_SUMMARY1)->text(), "3 splits of 10 rounds");
+        EXPECT_EQ(Control<QLabel>(w, IDC_SS_SUMMARY2)->text(), "1 split of 2 rounds");
+        auto* splits = Control<QLineEdit>(w, IDC_SS_SPLITS);
+        splits->setFocus();
+        splits->selectAll();
+        QTest::keyClicks(splits, "2");
+        EXPECT_EQ(Control<QLabel>(w, IDC_SS_SUMMARY1)->text(), "1 split of 10 rounds");
+        EXPECT_EQ(Control<QLabel>(w, IDC_SS_SUMMARY2)->text(), "1 split of 22 rounds");
+        auto* perSplit = Control<QLineEdit>(w, IDC_SS_ROUNDS_PER_SPLIT);
+        perSplit->setFocus();
+        perSplit->selectAll();
+        QTest::keyClicks(perSplit, "8");
+        EXPECT_EQ(Control<QLabel>(w, IDC_SS_SUMMARY1)->text(), "2 splits of 8 rounds");
+        EXPECT_EQ(Control<QLabel>(w, IDC_SS_SUMMARY2)->text(), "");
+        EXPECT_FALSE(Control<QCheckBox>(w, IDC_SS_USE_CUSTOM)->isEnabled()); // no second start
+        QTest::mouseClick(Control<QCheckBox>(w, IDC_SS_ENABLED), Qt::LeftButton);
+        EXPECT_EQ(Control<QLabel>(w, IDC_SS_SUMMARY1)->text(), "");
+        QTest::mouseClick(Control<QCheckBox>(w, IDC_SS_ENABLED), Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(w, IDOK), Qt::LeftButton);
+    });
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.m_bSplitSeason, 1);
+    EXPECT_EQ(dlg.m_nRoundsPerSplit, 8);
+    EXPECT_EQ(dlg.m_nSplits, 2);
+}
+
+TEST(SeasonWidgets, SplitsAreOfferedOnceARoundsPerSplitIsTypedAndATypedStartIsTakenByOK)
+{
+    SetUpAdmin();
+    QtUi ui;
+    CBowlingDoc doc;
+    CSplitSeasonDlg dlg;
+    dlg.m_pDoc = &doc;
+    dlg.m_nRounds = 30;
+    WhenModal([](QWidget* w) {
+        auto* enabled = Control<QCheckBox>(w, IDC_SS_ENABLED);
+        EXPECT_FALSE(enabled->isEnabled());
+        auto* perSplit = Control<QLineEdit>(w, IDC_SS_ROUNDS_PER_SPLIT);
+        perSplit->setFocus();
+        perSplit->selectAll();
+        QTest::keyClicks(perSplit, "10");
+        EXPECT_TRUE(enabled->isEnabled());
+        WhenModal([](QWidget* custom) {
+            auto* start2 = Control<QLineEdit>(custom, IDC_CS_START + 1);
+            start2->setFocus();
+            QTest::keyClicks(start2, "12");
+            QTest::mouseClick(Control<QPushButton>(custom, IDOK), Qt::LeftButton);
+        });
+        QTest::mouseClick(Control<QPushButton>(w, IDC_SS_DEFINE_CUSTOM), Qt::LeftButton);
+        auto* useCustom = Control<QCheckBox>(w, IDC_SS_USE_CUSTOM);
+        EXPECT_TRUE(useCustom->isEnabled());
+        QTest::mouseClick(useCustom, Qt::LeftButton);
+        EXPECT_EQ(Control<QLabel>(w, IDC_SS_CUSTOM_SUMMARY)->text(), "2 Custom Splits.");
+        QTest::mouseClick(Control<QPushButton>(w, IDOK), Qt::LeftButton);
+    });
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(doc.m_nCustomSplitStart[1], 12);
+    EXPECT_EQ(dlg.m_nCustomStart[1], 12);
+    EXPECT_EQ(dlg.m_bCustomSplits, 1);
+    EXPECT_EQ(dlg.m_nRoundsPerSplit, 10);
+}
+
+TEST(SeasonWidgets, ARoundIsRePairedByClicksAndDoubleClicks)
+{
+    SetUpAdmin();
+    QtUi ui;
+    CBowlingDoc doc;
+    MakeLeague(doc, 4, 3, At(2025, 9, 2));
+    const std::vector<CFixture*> round2 = Fixtures(doc, 2);
+    const WORD a1 = round2[0]->m_nTeamA, b1 = round2[0]->m_nTeamB, a2 = round2[1]->m_nTeamA, b2 = round2[1]->m_nTeamB;
+    CEditScheduleDlg dlg;
+    dlg.m_pDoc = &doc;
+    WhenModal([](QWidget* w) {
+        QTest::mouseClick(Control<QPushButton>(w, IDC_ES_NEXT), Qt::LeftButton);
+        EXPECT_EQ(Control<QLabel>(w, IDC_ES_WEEK)->text(), "Week 2 / 3");
+        QTest::mouseClick(Control<QPushButton>(w, IDC_ES_EDIT), Qt::LeftButton);
+        auto* list = Control<QListWidget>(w, IDC_ES_TEAMS);
+        ASSERT_TRUE(list->isVisible());
+        ASSERT_EQ(list->count(), 4);
+        EXPECT_EQ(Control<QLabel>(w, IDC_ES_SLOT)->text(), "????????????");
+        // Side A of match 2 first, then side A of match 1, side B of match 2; B of match 1 is left.
+        for (int row : {2, 0, 1}) {
+            const QPoint at = list->visualItemRect(list->item(row)).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        }
+        EXPECT_FALSE(list->isVisible());
+        QTest::mouseClick(Control<QPushButton>(w, IDOK), Qt::LeftButton);
+    });
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    const std::vector<CFixture*> after = Fixtures(doc, 2);
+    EXPECT_EQ(after[0]->m_nTeamA, a2);
+    EXPECT_EQ(after[0]->m_nTeamB, a1);
+    EXPECT_EQ(after[1]->m_nTeamA, b2);
+    EXPECT_EQ(after[1]->m_nTeamB, b1);
+}

@@ -1,0 +1,175 @@
+// League > Miscellaneous Setup > Split Season: the summary of simple splits, custom splits and
+// their durations, and the split state the standings and statistics read afterwards.
+#include "DialogControls.h"
+#include "AdminTest.h"
+#include "admin/SeasonCommands.h"
+#include "admin/SplitSeasonDlg.h"
+#include "reports/stats/RepItem_Standings.h"
+#include "resources/CommandIds.h"
+
+#include <string>
+
+class SplitSeasonTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        SetUpAdmin();
+        SeasonCommands::Install();
+    }
+
+    std::string Heading(CBowlingDoc& doc, int nRound)
+    {
+        doc.m_nCurrentRound = static_cast<BYTE>(nRound);
+        doc.Recalculate();
+        CRepItem_Standings item;
+        item.m_pDoc = &doc;
+        item.m_bHandicap = 1;
+        return item.GetHeading().GetString();
+    }
+};
+
+TEST_F(SplitSeasonTest, SimpleSplitsAreSummedUpFromTheRoundsAndTheSplitsAsked)
+{
+    struct Case {
+        int nRounds, nPer, nSplits;
+        const char* pszLine1;
+        const char* pszLine2;
+        int nSplitsAfter;
+        int bEnabledAfter;
+    };
+    const Case cases[] = {
+        {30, 10, 3, "3 splits of 10 rounds", "", 3, 1},
+        {32, 10, 4, "3 splits of 10 rounds", "1 split of 2 rounds", 4, 1},
+        {32, 10, 2, "1 split of 10 rounds", "1 split of 22 rounds", 2, 1},
+        {30, 10, 1, "2 splits of 10 rounds", "", 2, 1},  // never fewer than 2
+        {30, 10, 9, "3 splits of 10 rounds", "", 3, 1},  // never more than the rounds hold
+        {30, 0, 3, "", "", 3, 0},                       // no rounds per split: no simple splits
+    };
+    for (const Case& c : cases) {
+        CScriptedBackend ui;
+        CSplitSeasonDlg dlg;
+        dlg.m_nRounds = c.nRounds;
+        dlg.m_nRoundsPerSplit = c.nPer;
+        dlg.m_nSplits = c.nSplits;
+        dlg.m_bSplitSeason = 1;
+        ui.OnDialog(IDD_SPLIT_SEASON).Check([&](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_SS_SUMMARY1).text, c.pszLine1) << c.nRounds << "/" << c.nPer << "/" << c.nSplits;
+            EXPECT_EQ(Ctl(d, IDC_SS_SUMMARY2).text, c.pszLine2) << c.nRounds << "/" << c.nPer << "/" << c.nSplits;
+        }).OK();
+        ASSERT_EQ(dlg.DoModal(), IDOK);
+        EXPECT_EQ(dlg.m_nSplits, c.nSplitsAfter);
+        EXPECT_EQ(dlg.m_bSplitSeason, c.bEnabledAfter);
+    }
+}
+
+TEST_F(SplitSeasonTest, BothWaysOfSplittingChangeTheSplitCountTheHeadingsAndTheStatisticsRound)
+{
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    MakeLeague(doc, 4, 30, At(2025, 9, 1));
+    doc.m_bHandicapLeague = 1;
+    ASSERT_EQ(doc.m_nRounds, 30);
+    EXPECT_EQ(Heading(doc, 12).rfind("Handicap Standings after Round 12 of 30 on ", 0), 0u);
+
+    // Custom splits from rounds 10 and 20.
+    ui.OnDialog(IDD_SPLIT_SEASON)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_SS_ROUNDS_TEXT).text, "League set for 30 rounds");
+            EXPECT_EQ(Ctl(d, IDC_SS_PROMPT).text, "Enter number of rounds per split");
+            EXPECT_FALSE(Ctl(d, IDC_SS_ENABLED).enabled);
+            EXPECT_FALSE(Ctl(d, IDC_SS_USE_CUSTOM).enabled);
+        })
+        .Click(IDC_SS_DEFINE_CUSTOM)
+        .Check([](CDialog& d) {
+            EXPECT_TRUE(Ctl(d, IDC_SS_USE_CUSTOM).enabled);
+            EXPECT_EQ(Ctl(d, IDC_SS_CUSTOM_SUMMARY).text, "");
+        })
+        .Click(IDC_SS_USE_CUSTOM)
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SS_CUSTOM_SUMMARY).text, "3 Custom Splits."); })
+        .OK();
+    ui.OnDialog(IDD_CUSTOM_SPLITS)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_CS_START).text, "1");
+            EXPECT_EQ(Ctl(d, IDC_CS_DURATION).text, "30 Rounds");
+            EXPECT_TRUE(Ctl(d, IDC_CS_START + 1).enabled);
+            EXPECT_FALSE(Ctl(d, IDC_CS_START + 2).enabled);
+            EXPECT_FALSE(Ctl(d, IDC_CS_DELETE + 1).enabled);
+        })
+        .SetText(IDC_CS_START + 1, "10")
+        .Focus(IDOK)
+        .SetText(IDC_CS_START + 2, "20")
+        .Focus(IDOK)
+        .SetText(IDC_CS_START + 3, "25")
+        .Focus(IDOK)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_CS_DURATION + 0).text, "9 Rounds");
+            EXPECT_EQ(Ctl(d, IDC_CS_DURATION + 1).text, "10 Rounds");
+            EXPECT_EQ(Ctl(d, IDC_CS_DURATION + 2).text, "5 Rounds");
+            EXPECT_EQ(Ctl(d, IDC_CS_DURATION + 3).text, "6 Rounds");
+        })
+        .Click(IDC_CS_DELETE + 3)
+        .SetText(IDC_CS_START + 2, "5") // not after split 2's start
+        .Focus(IDOK)
+        .SetText(IDC_CS_START + 3, "31") // beyond the season
+        .Focus(IDOK)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_CS_START + 2).text, "20");
+            EXPECT_EQ(Ctl(d, IDC_CS_START + 3).text, "");
+            EXPECT_EQ(Ctl(d, IDC_CS_DURATION + 2).text, "11 Rounds");
+            EXPECT_FALSE(Ctl(d, IDC_CS_START + 4).enabled);
+        })
+        .OK();
+    ui.AnswerMessageBox(IDOK, "Less than the previous start NOT allowed.");
+    ui.AnswerMessageBox(IDOK, "Beyond the last round NOT allowed.");
+    CCmdUI state;
+    doc.OnCmdMsg(ID_LEAGUE_SPLIT_SEASON, CN_UPDATE_COMMAND_UI, &state);
+    EXPECT_TRUE(state.m_bEnabled);
+    ASSERT_TRUE(doc.OnCmdMsg(ID_LEAGUE_SPLIT_SEASON, CN_COMMAND, nullptr));
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(doc.m_bCustomSplits, 1u);
+    EXPECT_EQ(doc.m_bSplitSeason, 0u);
+    EXPECT_EQ(doc.m_nCustomSplitStart[1], 10);
+    EXPECT_EQ(doc.m_nCustomSplitStart[2], 20);
+    EXPECT_EQ(doc.m_nCustomSplitStart[3], 0);
+    EXPECT_EQ(doc.m_bSplitsActive, 1u);
+    EXPECT_EQ(doc.m_nSplitCount, 3u);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(Heading(doc, 9).rfind("Final Handicap Standings. Split 1 of 3 on ", 0), 0u);
+    EXPECT_EQ(doc.GetStatsRound(), 9);
+    EXPECT_EQ(Heading(doc, 12).rfind("Handicap Standings after Round 12 of 30. Split 2 of 3 on  ", 0), 0u);
+    EXPECT_EQ(doc.m_nCurrentSplit, 2u);
+    EXPECT_EQ(doc.GetStatsRound(), 3);
+
+    // Simple splits of 10 rounds: ticking them clears the custom splits.
+    ui.OnDialog(IDD_SPLIT_SEASON)
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SS_USE_CUSTOM).check, 1); })
+        .SetText(IDC_SS_ROUNDS_PER_SPLIT, "10")
+        .Focus(IDC_SS_SPLITS)
+        .Click(IDC_SS_ENABLED)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_SS_USE_CUSTOM).check, 0);
+            EXPECT_EQ(Ctl(d, IDC_SS_CUSTOM_SUMMARY).text, "");
+            EXPECT_EQ(Ctl(d, IDC_SS_SUMMARY1).text, "2 splits of 10 rounds");
+        })
+        .SetText(IDC_SS_SPLITS, "3")
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SS_SUMMARY1).text, "3 splits of 10 rounds"); })
+        .OK();
+    ASSERT_TRUE(doc.OnCmdMsg(ID_LEAGUE_SPLIT_SEASON, CN_COMMAND, nullptr));
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(doc.m_bSplitSeason, 1u);
+    EXPECT_EQ(doc.m_bCustomSplits, 0u);
+    EXPECT_EQ(doc.m_nSplitCount, 3u);
+    EXPECT_EQ(Heading(doc, 20).rfind("Final Handicap Standings. Split 2 of 3 on ", 0), 0u);
+    EXPECT_EQ(Heading(doc, 23).rfind("Handicap Standings after Round 23 of 30. Split 3 of 3 on  ", 0), 0u);
+    EXPECT_EQ(doc.GetStatsRound(), 3);
+
+    // The starts set in "Custom Splits" stay when "Split Season" is then cancelled.
+    ui.OnDialog(IDD_SPLIT_SEASON).Click(IDC_SS_DEFINE_CUSTOM).Cancel();
+    ui.OnDialog(IDD_CUSTOM_SPLITS).Click(IDC_CS_DELETE + 1).OK();
+    ASSERT_TRUE(doc.OnCmdMsg(ID_LEAGUE_SPLIT_SEASON, CN_COMMAND, nullptr));
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(doc.m_nCustomSplitStart[1], 20);
+    EXPECT_EQ(doc.m_nCustomSplitStart[2], 0);
+    EXPECT_EQ(doc.m_nSplitCount, 3u);
+}

@@ -1,0 +1,108 @@
+// Companion dialogs typed into and clicked on the real widgets: the date dialog normalises its
+// date as its day box is left, an award is picked and typed, and a date item is set up.
+#include <gtest/gtest.h>
+
+#include "RealDialogs.h"
+#include "ResultsLeague.h"
+#include "league/Awards.h"
+#include "reports/layout/DateItem.h"
+#include "resources/dialogs/ReportDialogs.h"
+#include "results/EnterDateTimeDlg.h"
+#include "results/ResultEntry.h"
+
+TEST(RealDialogs, TheDateIsNormalisedAndItsWeekdayFollowsOnLeavingTheDayBox)
+{
+    RegisterResources();
+    struct Case {
+        CTime start;
+        const char* day;
+        const char* shownDay;
+        const char* shownMonth;
+        const char* weekday;
+    } cases[] = {
+        {CTime(2001, 4, 14, 21, 43, 0), "31", "1", "May", "Tue"},
+        {CTime(2001, 2, 14, 21, 43, 0), "30", "2", "Mar", "Fri"},
+        {CTime(2001, 3, 14, 21, 43, 0), "9", "9", "Mar", "Fri"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.day);
+        CRealUi ui;
+        ui.OnDialog(IDD_ENTER_DATE_TIME, [&](CRealDialog& d) {
+            ASSERT_EQ(d.FocusID(), static_cast<UINT>(IDC_DT_DAY));
+            d.Type(c.day).Tab();
+            EXPECT_EQ(d.FocusID(), static_cast<UINT>(IDC_DT_MONTH));
+            EXPECT_EQ(d.Text(IDC_DT_DAY), c.shownDay);
+            EXPECT_EQ(d.Text(IDC_DT_MONTH), c.shownMonth);
+            EXPECT_EQ(d.Text(IDC_DT_WEEKDAY), c.weekday);
+            // The year typed over, the hour a step on by the keyboard, the minute by the mouse.
+            d.Tab().Type("2004").Tab().Key(Qt::Key_Down);
+            EXPECT_EQ(d.Text(IDC_DT_HOUR), "10 pm");
+            d.Pick(IDC_DT_MINUTE, "15").Enter();
+        });
+        CEnterDateTimeDlg dlg;
+        dlg.m_time = c.start;
+        ASSERT_EQ(dlg.DoModal(), IDOK);
+        const CTime normal(2001, c.start.GetMonth(), std::atoi(c.day), 21, 43, 0);
+        EXPECT_EQ(dlg.m_time, CTime(2004, normal.GetMonth(), normal.GetDay(), 22, 15, 0));
+        EXPECT_EQ(ui.messages, std::vector<std::string>{});
+    }
+}
+
+TEST(RealDialogs, AnAwardIsPickedTypedAndRefusedOutOfRangeFromTheScoresheet)
+{
+    ResultsLeague L(2, 2, 3);
+    for (WORD i = 0; i < 2; ++i) {
+        auto* p = new CAwards(i);
+        p->m_strName = i == 0 ? "High Game" : "Turkey";
+        p->m_nKind = CAwards::kindManual;
+        L.doc.m_listAwards.AddTail(p);
+    }
+    CFixture* f = L.Match(1);
+    CRealUi ui;
+    std::string bowler;
+    ui.OnDialog(IDD_DOUBLES_SCORESHEET, [](CRealDialog& d) { d.Click(IDC_SS_AWARDS).Escape(); });
+    ui.OnDialog(IDD_ENTER_AWARD, [&](CRealDialog& d) {
+        EXPECT_EQ(d.FocusID(), static_cast<UINT>(IDC_AWARD_CATEGORY));
+        d.Pick(IDC_AWARD_CATEGORY, "Turkey").Tab().Key(Qt::Key_Down);
+        bowler = d.Text(IDC_AWARD_PLAYER);
+        d.Tab().Type("5").Enter();
+        // Refused: the box has the focus again, its text selected for typing over.
+        EXPECT_EQ(d.FocusID(), static_cast<UINT>(IDC_AWARD_GAME));
+        d.Type("2").Enter();
+    });
+    ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 4.");
+    EnterResult(&L.doc, f);
+    ASSERT_EQ(L.doc.m_listAwardData.GetCount(), 1);
+    const auto* r = static_cast<CAwardData*>(L.doc.m_listAwardData.GetHead());
+    EXPECT_EQ(r->m_nCategory, 1);
+    EXPECT_EQ(r->m_nGame, 2);
+    ASSERT_NE(L.doc.FindPlayer(r->m_nPlayerNo), nullptr);
+    EXPECT_EQ(bowler, L.doc.FindPlayer(r->m_nPlayerNo)->m_strName.GetString());
+    EXPECT_EQ(bowler, "Bowler 12");
+}
+
+TEST(RealDialogs, ADateItemIsSetUpByKeysAndClicks)
+{
+    RegisterResources();
+    CBowlingDoc doc;
+    CRepItem_Date item;
+    item.m_pDoc = &doc;
+    item.m_nStyle = 1;
+    CRealUi ui;
+    ui.OnDialog(IDD_DATE_SETUP, [](CRealDialog& d) {
+        EXPECT_EQ(d.FocusID(), static_cast<UINT>(IDC_DATE_STYLE));
+        const std::string before = d.Text(IDC_DATE_SAMPLE);
+        d.Key(Qt::Key_Down);
+        EXPECT_NE(d.Text(IDC_DATE_SAMPLE), before);  // the sample follows the style
+        d.Pick(IDC_DATE_ALIGN, "Centre");
+        d.Click(IDC_DATE_SPACE_BEFORE).Key(Qt::Key_A, Qt::ControlModifier).Type("-1000").Tab().Type("1001").Enter();
+        EXPECT_EQ(d.FocusID(), static_cast<UINT>(IDC_DATE_SPACE_AFTER));
+        d.BackTab().Tab().Type("25").Enter();
+    });
+    ui.AnswerMessageBox(IDOK, "Please enter an integer between -1000 and 1000.");
+    item.Edit();
+    EXPECT_EQ(item.m_nStyle, 2);
+    EXPECT_EQ(item.m_nAlign, 1);
+    EXPECT_EQ(item.m_nSpaceBefore, -1000);
+    EXPECT_EQ(item.m_nSpaceAfter, 25);
+}

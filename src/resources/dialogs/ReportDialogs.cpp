@@ -62,6 +62,52 @@ DlgTemplate HiStatsDialogTemplate(UINT nIDD)
 }
 // ==== end of high-score items ====
 
+// ==== best games and round analysis ====
+DlgTemplate RoundStatisticsTemplate()
+{
+    DlgTemplate t{IDD_ROUND_STATISTICS, "Round Statistics", 420, 0, {}};
+    const DWORD list = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
+    auto add = [&t](CtlKind kind, UINT id, const char* text, int x, int y, int cx, int cy, DWORD style = 0) {
+        t.controls.push_back({kind, id, text, static_cast<short>(x), static_cast<short>(y), static_cast<short>(cx),
+                              static_cast<short>(cy), style});
+    };
+    add(CtlKind::CheckBox, IDC_RA_CURRENT_ROUND, "Current Round Only", 7, 8, 90, 10, BS_LEFTTEXT | WS_TABSTOP);
+    add(CtlKind::CheckBox, IDC_RA_ALL_ROUNDS, "All Rounds to Current  ", 7, 22, 90, 10, BS_LEFTTEXT | WS_TABSTOP);
+    add(CtlKind::Static, IDC_STATIC, "From", 110, 9, 20, 8);
+    add(CtlKind::Edit, IDC_RA_FIRST_ROUND, nullptr, 132, 7, 30, 12, ES_AUTOHSCROLL | WS_TABSTOP);
+    add(CtlKind::Static, IDC_STATIC, "To", 170, 9, 12, 8);
+    add(CtlKind::Edit, IDC_RA_LAST_ROUND, nullptr, 184, 7, 30, 12, ES_AUTOHSCROLL | WS_TABSTOP);
+    add(CtlKind::ComboBox, IDC_RA_LEAGUE_KIND, nullptr, 230, 7, 90, 40, list);
+    // Kept hidden: the item is drawn in one column whatever its style.
+    add(CtlKind::ComboBox, IDC_RA_STYLE, nullptr, 254, 22, 66, 40, list);
+    int y = 42;
+    for (int r = 0; r < 10; ++r, y += 16) {
+        add(CtlKind::CheckBox, IDC_RA_ENABLED[r], "", 7, y + 1, 12, 10, WS_TABSTOP);
+        add(CtlKind::ComboBox, IDC_RA_STATISTIC[r], nullptr, 22, y, 60, 90, list);
+        add(CtlKind::ComboBox, IDC_RA_GROUP[r], nullptr, 86, y, 50, 60, list);
+        add(CtlKind::ComboBox, IDC_RA_CLASS[r], nullptr, 140, y, 66, 60, list);
+        add(CtlKind::ComboBox, IDC_RA_BASIS[r], nullptr, 210, y, 50, 40, list);
+        add(CtlKind::ComboBox, IDC_RA_MEASURE[r], nullptr, 264, y, 56, 50, list);
+        add(CtlKind::Edit, IDC_RA_FROM[r], nullptr, 326, y, 36, 12, ES_AUTOHSCROLL | WS_TABSTOP);
+        add(CtlKind::Edit, IDC_RA_TO[r], nullptr, 368, y, 36, 12, ES_AUTOHSCROLL | WS_TABSTOP);
+    }
+    y += 6;
+    add(CtlKind::PushButton, IDC_RA_HEADER_FONT, "Hddr Font", 7, y, 50, 14, WS_TABSTOP);
+    add(CtlKind::Static, IDC_RA_HEADER_DESC, "", 62, y + 3, 250, 8);
+    y += 18;
+    add(CtlKind::PushButton, IDC_RA_DETAIL_FONT, "Detail Font", 7, y, 50, 14, WS_TABSTOP);
+    add(CtlKind::Static, IDC_RA_DETAIL_DESC, "", 62, y + 3, 250, 8);
+    y += 20;
+    add(CtlKind::CheckBox, IDC_RA_GENERAL, "Include General Stats.", 7, y, 100, 10, WS_TABSTOP);
+    add(CtlKind::Static, IDC_STATIC, "Gap After General Stats.\n(1/100 Inch) ", 120, y, 90, 18);
+    add(CtlKind::Edit, IDC_RA_GAP, nullptr, 214, y, 30, 12, ES_AUTOHSCROLL | WS_TABSTOP);
+    add(CtlKind::PushButton, IDOK, "OK", 306, y, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP);
+    add(CtlKind::PushButton, IDCANCEL, "Cancel", 363, y, 50, 14, WS_TABSTOP);
+    t.cy = static_cast<short>(y + 24);
+    return t;
+}
+// ==== end of best games and round analysis ====
+
 // ==== custom table designers ====
 namespace {
 void Add(DlgTemplate& t, CtlKind kind, UINT id, const char* text, int x, int y, int cx, int cy, DWORD style = 0)
@@ -388,6 +434,29 @@ const std::vector<DlgTemplate>& ReportDialogTemplates()
         }},
         // ==== end of player list ====
         AwardsReportItemsTemplate(),
+        // ==== best games and round analysis ====
+        {IDD_BEST_GAMES_SERIES, "Best Games Series", 260, 126, {
+            {CtlKind::ComboBox, IDC_BG_WHO, nullptr, 7, 7, 80, 40, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+            {CtlKind::ComboBox, IDC_BG_BASIS, nullptr, 92, 7, 80, 50, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+            {CtlKind::ComboBox, IDC_BG_GROUP, nullptr, 177, 7, 76, 60, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+            {CtlKind::ComboBox, IDC_BG_KIND, nullptr, 7, 25, 80, 40, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+            {CtlKind::Static, IDC_STATIC, "Number", 92, 27, 30, 8},
+            {CtlKind::Edit, IDC_BG_COUNT, nullptr, 124, 25, 30, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+            {CtlKind::ComboBox, IDC_BG_COLUMNS, nullptr, 177, 25, 76, 40, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+            {CtlKind::Static, IDC_STATIC, "From round", 7, 47, 40, 8},
+            {CtlKind::Edit, IDC_BG_FIRST_ROUND, nullptr, 50, 45, 30, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+            {CtlKind::Static, IDC_STATIC, "To round", 88, 47, 32, 8},
+            {CtlKind::Edit, IDC_BG_LAST_ROUND, nullptr, 124, 45, 30, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+            {CtlKind::CheckBox, IDC_BG_CURRENT_ROUND, " Current Round Only", 165, 46, 88, 10, WS_TABSTOP},
+            {CtlKind::PushButton, IDC_BG_HEADER_FONT, "Hddr Font", 7, 67, 50, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_BG_HEADER_DESC, "", 62, 70, 191, 8},
+            {CtlKind::PushButton, IDC_BG_DETAIL_FONT, "Detail Font", 7, 85, 50, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_BG_DETAIL_DESC, "", 62, 88, 191, 8},
+            {CtlKind::PushButton, IDOK, "OK", 146, 105, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+            {CtlKind::PushButton, IDCANCEL, "Cancel", 203, 105, 50, 14, WS_TABSTOP},
+        }},
+        RoundStatisticsTemplate(),
+        // ==== end of best games and round analysis ====
     };
     return templates;
 }

@@ -7,13 +7,10 @@
 #include "league/Player.h"
 #include "league/Team.h"
 #include "playerdb/PlayerDatabase.h"
-#include "reports/layout/FixtureLists.h"
-#include "reports/stats/PlayerDisplay.h"
-#include "reports/layout/PointsTableItems.h"
-#include "reports/layout/ScoreSheets.h"
 #include "resources/Resource.h"
 #include "results/ResultCommands.h"
 #include "results/ResultsDisplay.h"
+#include "view/DisplayHooks.h"
 #include "view/DisplayPages.h"
 #include "view/Exports.h"
 #include "view/MeasureDC.h"
@@ -21,8 +18,6 @@
 #include "view/ReportDialogs.h"
 #include "view/ReportFlow.h"
 #include "view/ReportLayoutDlg.h"
-// The team details display is built by the report items (reports_stats).
-#include "reports/stats/TeamDisplayCommands.h"
 
 #include <algorithm>
 

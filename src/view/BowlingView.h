@@ -58,7 +58,7 @@ public:
     afx_msg void OnViewPlayerList();
     afx_msg void OnViewAccounts();
     afx_msg void OnViewTreasurer();
-    // Team details display (src/reports/stats/TeamDisplayCommands.h)
+    // Team details display (view/DisplayHooks.h)
     afx_msg void OnTeamDisplayShort();
     afx_msg void OnUpdateTeamDisplayShort(CCmdUI* pCmdUI);
     afx_msg void OnFileHtmlReport();
@@ -81,12 +81,12 @@ public:
     // Results display (src/results/ResultsDisplay.h)
     afx_msg void OnResultDisplayByRound();
     afx_msg void OnResultDisplayByTeam();
-    // Fixture lists (src/reports/layout/FixtureLists.h)
+    // Fixture lists (view/DisplayHooks.h)
     afx_msg void OnFixtureDisplayByRound();
     afx_msg void OnFixtureDisplayByTeam();
     afx_msg void OnFixtureDisplayOutstanding();
     afx_msg void OnUpdateFixtureDisplay(CCmdUI* pCmdUI);
-    // Player pages and the player list (src/reports/stats/PlayerDisplay.h)
+    // Player pages and the player list (view/DisplayHooks.h)
     afx_msg void OnPlayerDisplay();
     afx_msg void OnPlayerDisplayByTeam();
     afx_msg void OnPopupPlayerDisplay();

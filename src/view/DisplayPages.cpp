@@ -1,7 +1,7 @@
 #include "view/DisplayPages.h"
 
 #include "league/BowlingDoc.h"
-#include "reports/layout/ScoreSheets.h"
+#include "view/DisplayHooks.h"
 #include "view/RepForm.h"
 #include "view/ReportFlow.h"
 

@@ -40,6 +40,8 @@ BEGIN_MESSAGE_MAP(CBowlingView, CScrollView)
     ON_COMMAND(ID_VIEW_TREASURER, OnViewTreasurer)
     ON_COMMAND(ID_TEAM_DISPLAY_SHORT, OnTeamDisplayShort)
     ON_UPDATE_COMMAND_UI(ID_TEAM_DISPLAY_SHORT, OnUpdateTeamDisplayShort)
+    ON_COMMAND(ID_TEAM_CAPTAINS, OnTeamCaptains)
+    ON_UPDATE_COMMAND_UI(ID_TEAM_CAPTAINS, OnUpdateTeamCaptains)
     ON_COMMAND(ID_FILE_HTML_REPORT, OnFileHtmlReport)
     ON_UPDATE_COMMAND_UI(ID_FILE_HTML_REPORT, OnUpdateFileHtmlReport)
     ON_COMMAND(ID_FILE_EXPORT_PLAYERS, OnFileExportPlayers)
@@ -384,6 +386,19 @@ void CBowlingView::OnUpdateTeamDisplayShort(CCmdUI* pCmdUI)
 {
     CBowlingDoc* pDoc = GetDocument();
     pCmdUI->Enable(g_pfnRunTeamDetailsShort && pDoc && pDoc->IsLeagueSetUp());
+}
+
+void CBowlingView::OnTeamCaptains()
+{
+    CBowlingDoc* pDoc = GetDocument();
+    if (pDoc && g_pfnRunCaptainsList && g_pfnRunCaptainsList(pDoc))
+        SetDisplayMode(MODE_CAPTAINS, GetDisplayTitle(MODE_CAPTAINS));
+}
+
+void CBowlingView::OnUpdateTeamCaptains(CCmdUI* pCmdUI)
+{
+    CBowlingDoc* pDoc = GetDocument();
+    pCmdUI->Enable(g_pfnRunCaptainsList && pDoc && pDoc->IsLeagueSetUp());
 }
 
 void CBowlingView::OnPopupTeamResults()

@@ -55,3 +55,14 @@ enum TeamDisplayOutcome
 
 // Team > Display Team Details (Short).
 inline int (*g_pfnRunTeamDetailsShort)(CBowlingDoc* pDoc) = nullptr;
+// Team > Display Team details (Full): one history page per chosen team.
+inline int (*g_pfnRunTeamDetailsFull)(CBowlingDoc* pDoc) = nullptr;
+// Team > Team Captains Listing: the captains list built anew; FALSE when there is none.
+inline BOOL (*g_pfnRunCaptainsList)(CBowlingDoc* pDoc) = nullptr;
+// Team > Team Report: the thresholds dialog, then a block per team; FALSE after Cancel.
+inline BOOL (*g_pfnRunTeamReport)(CBowlingDoc* pDoc) = nullptr;
+// The Venue menu's reports into the generated pages (a VenueReportKind of
+// reports/stats/VenueReportItems.h); FALSE when nothing was built.
+inline BOOL (*g_pfnRunVenueReport)(CBowlingDoc* pDoc, int nKind) = nullptr;
+// Venue > Design Venue Report.: TRUE when the style was changed.
+inline BOOL (*g_pfnRunVenueReportStyle)(CBowlingDoc* pDoc) = nullptr;

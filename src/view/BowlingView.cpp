@@ -42,6 +42,8 @@ BEGIN_MESSAGE_MAP(CBowlingView, CScrollView)
     ON_UPDATE_COMMAND_UI(ID_TEAM_DISPLAY_SHORT, OnUpdateTeamDisplayShort)
     ON_COMMAND(ID_TEAM_CAPTAINS, OnTeamCaptains)
     ON_UPDATE_COMMAND_UI(ID_TEAM_CAPTAINS, OnUpdateTeamCaptains)
+    ON_COMMAND(ID_TEAM_REPORT, OnTeamReport)
+    ON_UPDATE_COMMAND_UI(ID_TEAM_REPORT, OnUpdateTeamReport)
     ON_COMMAND(ID_FILE_HTML_REPORT, OnFileHtmlReport)
     ON_UPDATE_COMMAND_UI(ID_FILE_HTML_REPORT, OnUpdateFileHtmlReport)
     ON_COMMAND(ID_FILE_EXPORT_PLAYERS, OnFileExportPlayers)
@@ -399,6 +401,19 @@ void CBowlingView::OnUpdateTeamCaptains(CCmdUI* pCmdUI)
 {
     CBowlingDoc* pDoc = GetDocument();
     pCmdUI->Enable(g_pfnRunCaptainsList && pDoc && pDoc->IsLeagueSetUp());
+}
+
+void CBowlingView::OnTeamReport()
+{
+    CBowlingDoc* pDoc = GetDocument();
+    if (pDoc && g_pfnRunTeamReport && g_pfnRunTeamReport(pDoc))
+        SetDisplayMode(MODE_TEAM_REPORT, GetDisplayTitle(MODE_TEAM_REPORT));
+}
+
+void CBowlingView::OnUpdateTeamReport(CCmdUI* pCmdUI)
+{
+    CBowlingDoc* pDoc = GetDocument();
+    pCmdUI->Enable(g_pfnRunTeamReport && pDoc && pDoc->IsLeagueSetUp());
 }
 
 void CBowlingView::OnPopupTeamResults()

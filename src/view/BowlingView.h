@@ -63,6 +63,8 @@ public:
     afx_msg void OnUpdateTeamDisplayShort(CCmdUI* pCmdUI);
     afx_msg void OnTeamCaptains();
     afx_msg void OnUpdateTeamCaptains(CCmdUI* pCmdUI);
+    afx_msg void OnTeamReport();
+    afx_msg void OnUpdateTeamReport(CCmdUI* pCmdUI);
     afx_msg void OnFileHtmlReport();
     afx_msg void OnUpdateFileHtmlReport(CCmdUI* pCmdUI);
     afx_msg void OnFileExportPlayers();

@@ -40,6 +40,8 @@ BEGIN_MESSAGE_MAP(CBowlingView, CScrollView)
     ON_COMMAND(ID_VIEW_TREASURER, OnViewTreasurer)
     ON_COMMAND(ID_TEAM_DISPLAY_SHORT, OnTeamDisplayShort)
     ON_UPDATE_COMMAND_UI(ID_TEAM_DISPLAY_SHORT, OnUpdateTeamDisplayShort)
+    ON_COMMAND(ID_TEAM_DISPLAY_FULL, OnTeamDisplayFull)
+    ON_UPDATE_COMMAND_UI(ID_TEAM_DISPLAY_FULL, OnUpdateTeamDisplayFull)
     ON_COMMAND(ID_TEAM_CAPTAINS, OnTeamCaptains)
     ON_UPDATE_COMMAND_UI(ID_TEAM_CAPTAINS, OnUpdateTeamCaptains)
     ON_COMMAND(ID_TEAM_REPORT, OnTeamReport)
@@ -388,6 +390,19 @@ void CBowlingView::OnUpdateTeamDisplayShort(CCmdUI* pCmdUI)
 {
     CBowlingDoc* pDoc = GetDocument();
     pCmdUI->Enable(g_pfnRunTeamDetailsShort && pDoc && pDoc->IsLeagueSetUp());
+}
+
+void CBowlingView::OnTeamDisplayFull()
+{
+    CBowlingDoc* pDoc = GetDocument();
+    if (pDoc && g_pfnRunTeamDetailsFull && g_pfnRunTeamDetailsFull(pDoc) == TEAM_DISPLAY_SHOW)
+        SetDisplayMode(MODE_TEAM_FULL_DETAILS, GetDisplayTitle(MODE_TEAM_FULL_DETAILS));
+}
+
+void CBowlingView::OnUpdateTeamDisplayFull(CCmdUI* pCmdUI)
+{
+    CBowlingDoc* pDoc = GetDocument();
+    pCmdUI->Enable(g_pfnRunTeamDetailsFull && pDoc && pDoc->IsLeagueSetUp());
 }
 
 void CBowlingView::OnTeamCaptains()

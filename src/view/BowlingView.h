@@ -61,6 +61,8 @@ public:
     // Team details display (view/DisplayHooks.h)
     afx_msg void OnTeamDisplayShort();
     afx_msg void OnUpdateTeamDisplayShort(CCmdUI* pCmdUI);
+    afx_msg void OnTeamDisplayFull();
+    afx_msg void OnUpdateTeamDisplayFull(CCmdUI* pCmdUI);
     afx_msg void OnTeamCaptains();
     afx_msg void OnUpdateTeamCaptains(CCmdUI* pCmdUI);
     afx_msg void OnTeamReport();

@@ -61,6 +61,14 @@ BEGIN_MESSAGE_MAP(CBowlingView, CScrollView)
     ON_UPDATE_COMMAND_UI(ID_REPORT_EXPORT, OnUpdateReportCommand)
     ON_COMMAND(ID_REPORT_SETUP_FONTS, OnReportSetupFonts)
     ON_COMMAND(ID_POPUP_TEAM_RESULTS, OnPopupTeamResults)
+    ON_COMMAND(ID_VENUE_STATS, OnVenueStats)
+    ON_COMMAND(ID_VENUE_DISPLAY_REPORT, OnVenueDisplayReport)
+    ON_COMMAND(ID_VENUE_INDIVIDUAL_AVERAGES, OnVenueIndividualAverages)
+    ON_COMMAND(ID_VENUE_DESIGN_REPORT, OnVenueDesignReport)
+    ON_UPDATE_COMMAND_UI(ID_VENUE_STATS, OnUpdateVenueReport)
+    ON_UPDATE_COMMAND_UI(ID_VENUE_DISPLAY_REPORT, OnUpdateVenueReport)
+    ON_UPDATE_COMMAND_UI(ID_VENUE_INDIVIDUAL_AVERAGES, OnUpdateVenueReport)
+    ON_UPDATE_COMMAND_UI(ID_VENUE_DESIGN_REPORT, OnUpdateVenueReport)
     ON_COMMAND(ID_RESULT_ENTER, OnResultEnterResults)
     ON_COMMAND(ID_RESULT_FIRST_UNPLAYED, OnResultFirstUnplayedMatch)
     ON_COMMAND(ID_RESULT_ENTER_INDIVIDUAL, OnResultEnterIndividualResult)
@@ -743,4 +751,43 @@ void CBowlingView::OnUpdatePlayerDisplay(CCmdUI* pCmdUI)
 {
     CBowlingDoc* pDoc = GetDocument();
     pCmdUI->Enable(g_pfnRunPlayerDisplay && pDoc && pDoc->IsLeagueSetUp());
+}
+
+// ---- The Venue menu's reports: the report items build the generated pages; the view shows them. ----
+
+void CBowlingView::ShowVenueReport(int nKind)
+{
+    CBowlingDoc* pDoc = GetDocument();
+    if (pDoc && g_pfnRunVenueReport && g_pfnRunVenueReport(pDoc, nKind))
+        SetDisplayMode(MODE_GENERATED);
+}
+
+void CBowlingView::OnVenueStats()
+{
+    ShowVenueReport(VENUE_REPORT_STATS);
+}
+
+void CBowlingView::OnVenueDisplayReport()
+{
+    ShowVenueReport(VENUE_REPORT_HI_STATS);
+}
+
+void CBowlingView::OnVenueIndividualAverages()
+{
+    ShowVenueReport(VENUE_REPORT_AVERAGES);
+}
+
+void CBowlingView::OnVenueDesignReport()
+{
+    CBowlingDoc* pDoc = GetDocument();
+    if (pDoc && g_pfnRunVenueReportStyle && g_pfnRunVenueReportStyle(pDoc))
+        Repaint();
+}
+
+void CBowlingView::OnUpdateVenueReport(CCmdUI* pCmdUI)
+{
+    CBowlingDoc* pDoc = GetDocument();
+    const bool bHook = pCmdUI->m_nID == ID_VENUE_DESIGN_REPORT ? g_pfnRunVenueReportStyle != nullptr
+                                                                : g_pfnRunVenueReport != nullptr;
+    pCmdUI->Enable(bHook && pDoc && pDoc->IsLeagueSetUp() && !pDoc->m_listVenues.IsEmpty());
 }

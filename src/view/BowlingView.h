@@ -79,6 +79,12 @@ public:
     afx_msg void OnUpdateReportCommand(CCmdUI* pCmdUI);
     afx_msg void OnReportSetupFonts();
     afx_msg void OnPopupTeamResults();
+    // The Venue menu's reports (view/DisplayHooks.h)
+    afx_msg void OnVenueStats();
+    afx_msg void OnVenueDisplayReport();
+    afx_msg void OnVenueIndividualAverages();
+    afx_msg void OnVenueDesignReport();
+    afx_msg void OnUpdateVenueReport(CCmdUI* pCmdUI);
     // Result entry (src/results/ResultCommands.h)
     afx_msg void OnResultEnterResults();
     afx_msg void OnResultFirstUnplayedMatch();
@@ -115,6 +121,7 @@ private:
     void ShowFixtureList(int nKind);
     void ShowPlayerPages(int nKind, CPlayer* pPlayer);
     void ShowScoreSheets(int nKind);
+    void ShowVenueReport(int nKind);
 
     int m_nPage = 1;
     int m_nPageCount = 1;

@@ -61,8 +61,14 @@ inline int (*g_pfnRunTeamDetailsFull)(CBowlingDoc* pDoc) = nullptr;
 inline BOOL (*g_pfnRunCaptainsList)(CBowlingDoc* pDoc) = nullptr;
 // Team > Team Report: the thresholds dialog, then a block per team; FALSE after Cancel.
 inline BOOL (*g_pfnRunTeamReport)(CBowlingDoc* pDoc) = nullptr;
-// The Venue menu's reports into the generated pages (a VenueReportKind of
-// reports/stats/VenueReportItems.h); FALSE when nothing was built.
+enum VenueReportKind
+{
+    VENUE_REPORT_STATS = 0,      // Venue > Venue Stats
+    VENUE_REPORT_HI_STATS = 1,   // Venue > Display Venue Report
+    VENUE_REPORT_AVERAGES = 2,   // Venue > Individual Averages
+};
+
+// The Venue menu's reports into the generated pages; FALSE when nothing was built.
 inline BOOL (*g_pfnRunVenueReport)(CBowlingDoc* pDoc, int nKind) = nullptr;
 // Venue > Design Venue Report.: TRUE when the style was changed.
 inline BOOL (*g_pfnRunVenueReportStyle)(CBowlingDoc* pDoc) = nullptr;

@@ -3,6 +3,7 @@
 
 #include "RealDialogs.h"
 #include "reports/stats/TeamReportItem.h"
+#include "reports/stats/VenueReportItems.h"
 #include "resources/Resource.h"
 
 TEST(TeamVenueDialogs, ThresholdsRoundDownOnLeavingTheirBoxAndTheSplitFollowsItsCheckBox)
@@ -40,4 +41,22 @@ TEST(TeamVenueDialogs, ThresholdsRoundDownOnLeavingTheirBoxAndTheSplitFollowsIts
     EXPECT_EQ(dlg.m_nSplit, 2);
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[0], "G2 0 (225) > 1 (150)");
+}
+
+TEST(TeamVenueDialogs, NumberToListIsRefusedOutsideOneToTen)
+{
+    RegisterResources();
+    CRealUi ui;
+    ui.OnDialog(IDD_VENUE_HI_STATS_STYLE, [&](CRealDialog& d) {
+        EXPECT_EQ(d.Text(IDC_VHS_NUMBER), "10");
+        d.Click(IDC_VHS_NUMBER).Key(Qt::Key_End).Key(Qt::Key_Backspace).Key(Qt::Key_Backspace).Type("11").Enter();
+        EXPECT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(d.FocusID(), IDC_VHS_NUMBER);
+        d.Key(Qt::Key_End).Key(Qt::Key_Backspace).Key(Qt::Key_Backspace).Type("7").Enter();
+    });
+    ui.AnswerMessageBox(IDOK, "between 1 and 10");
+    CVenueHiStatsStyleDlg dlg;
+    dlg.m_nNumberToList = 12;   // only a damaged file holds more than 10
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.m_nNumberToList, 7);
 }

@@ -6,6 +6,7 @@
 #include "framework/ui/Dialog.h"
 #include "league/FontData.h"
 #include "resources/dialogs/ReportDialogs.h"
+#include "view/DisplayHooks.h"
 #include "view/RepItem.h"
 
 class CPlayer;

@@ -256,6 +256,32 @@ DlgTemplate AwardsReportItemsTemplate()
 }
 // ==== end of awards item ====
 
+// ==== team report ====
+DlgTemplate TeamStatsSetupTemplate()
+{
+    DlgTemplate t{IDD_TEAM_STATS_SETUP, "Team Stats Setup", 300, 170, {}};
+    static const char* const kCaption[16] = {"Column 1",  "Column 2",  "Column 3",  "Column 4",
+                                             "Column 5",  "Column 6",  "Column 7",  "Column 8",
+                                             "Column 9",  "Column 10", "Column 11", "Column 12",
+                                             "Column 13", "Column 14", "Column 15", "Column 16"};
+    for (int i = 0; i < 16; ++i) {
+        const short x = static_cast<short>(i < 8 ? 7 : 152);
+        const short y = static_cast<short>(7 + (i % 8) * 16);
+        t.controls.push_back({CtlKind::Static, IDC_STATIC, kCaption[i], x, static_cast<short>(y + 2), 40, 8});
+        t.controls.push_back({CtlKind::Edit, IDC_TSS_VALUE[i], nullptr, static_cast<short>(x + 44), y, 36, 12,
+                              ES_AUTOHSCROLL | ES_NUMBER | WS_TABSTOP});
+        t.controls.push_back({CtlKind::CheckBox, IDC_TSS_SPLIT[i], "", static_cast<short>(x + 86), static_cast<short>(y + 1),
+                              10, 10, 0});
+        t.controls.push_back({CtlKind::Static, IDC_TSS_KIND[i], "Series", static_cast<short>(x + 100),
+                              static_cast<short>(y + 2), 36, 8});
+    }
+    t.controls.push_back({CtlKind::CheckBox, IDC_TSS_NO_ZEROS, "Don't print zero's", 7, 140, 90, 10, WS_TABSTOP});
+    t.controls.push_back({CtlKind::PushButton, IDOK, "OK", 184, 149, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP});
+    t.controls.push_back({CtlKind::PushButton, IDCANCEL, "Cancel", 243, 149, 50, 14, WS_TABSTOP});
+    return t;
+}
+// ==== end of team report ====
+
 const std::vector<DlgTemplate>& ReportDialogTemplates()
 {
     static const std::vector<DlgTemplate> templates = {
@@ -411,6 +437,19 @@ const std::vector<DlgTemplate>& ReportDialogTemplates()
         // ==== custom table designers ====
         CustomDesignerTemplate(IDD_CUSTOM_STANDINGS_DESIGNER),
         CustomDesignerTemplate(IDD_DESIGN_CUSTOM_PLAYER_STATS),
+        TeamStatsSetupTemplate(),
+        // ==== venue report ====
+        {IDD_VENUE_HI_STATS_STYLE, "Venue Hi Stats Style", 260, 84, {
+            {CtlKind::PushButton, IDC_VHS_HEADER_FONT, "Hddr Font", 7, 7, 50, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_VHS_HEADER_DESC, "", 62, 10, 191, 8},
+            {CtlKind::PushButton, IDC_VHS_DETAIL_FONT, "Dets Font", 7, 25, 50, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_VHS_DETAIL_DESC, "", 62, 28, 191, 8},
+            {CtlKind::Static, IDC_STATIC, "Number to list (1 - 10)", 7, 47, 90, 8},
+            {CtlKind::Edit, IDC_VHS_NUMBER, nullptr, 100, 45, 24, 12, ES_AUTOHSCROLL | ES_NUMBER | WS_TABSTOP},
+            {CtlKind::PushButton, IDOK, "OK", 146, 63, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+            {CtlKind::PushButton, IDCANCEL, "Cancel", 203, 63, 50, 14, WS_TABSTOP},
+        }},
+        // ==== end of venue report ====
         // ==== end of custom table designers ====
         // ==== player list ====
         {IDD_PLAYER_LIST_ITEMS, "Player List Additional Items", 250, 186, {

@@ -268,3 +268,22 @@ constexpr UINT IDC_RA_FROM[10] = {1348, 1351, 1354, 1376, 1379, 1382, 1385, 1388
 constexpr UINT IDC_RA_TO[10] = {1349, 1352, 1365, 1377, 1380, 1383, 1386, 1389, 1392, 1395};
 DlgTemplate RoundStatisticsTemplate();
 // ==== end of best games and round analysis ====
+// ==== team report ====
+// "Team Stats Setup": sixteen score thresholds, the split row's check box and its kind label.
+constexpr UINT IDD_TEAM_STATS_SETUP = 289;
+constexpr UINT IDC_TSS_VALUE[16] = {988, 989, 990, 991, 992, 993, 994, 995, 996, 1006, 1008, 1010, 1012, 1014, 1016, 1018};
+constexpr UINT IDC_TSS_KIND[16] = {997, 998, 999, 1000, 1001, 1002, 1003, 1004, 1005, 1007, 1009, 1011, 1013, 1015, 1017, 1019};
+constexpr UINT IDC_TSS_SPLIT[16] = {1240, 1241, 1242, 1243, 1244, 1245, 1246, 1247,
+                                    1248, 1249, 1250, 1251, 1252, 1253, 1254, 1255};
+constexpr UINT IDC_TSS_NO_ZEROS = 1020;
+DlgTemplate TeamStatsSetupTemplate();
+// ==== end of team report ====
+// ==== venue report ====
+// "Venue Hi Stats Style": the venue report's two fonts and the entries listed.
+constexpr UINT IDD_VENUE_HI_STATS_STYLE = 387;
+constexpr UINT IDC_VHS_HEADER_FONT = 1192;
+constexpr UINT IDC_VHS_HEADER_DESC = 1468;
+constexpr UINT IDC_VHS_DETAIL_FONT = 595;
+constexpr UINT IDC_VHS_DETAIL_DESC = 1469;
+constexpr UINT IDC_VHS_NUMBER = 1099;
+// ==== end of venue report ====

@@ -10,6 +10,7 @@
 #include "league/SampleLeague.h"
 #include "resources/Resource.h"
 #include "resources/dialogs/AdminDialogs.h"
+#include "resources/dialogs/ViewDialogs.h"
 
 namespace {
 void WriteBytes(const std::string& path, const std::string& bytes)
@@ -120,6 +121,7 @@ TEST(Files, FileDialogsStartInTheLeaguesFolderElseTheLastUsedElseDocuments)
     s.Run(ID_FILE_OPEN);
     ui.ChooseFile(dir.File("A/Monday"));
     s.Run(ID_FILE_SAVE_AS);
+    ui.OnDialog(IDD_EXPORT_FIELDS).SetSel(IDC_EF_FIELDS, 0).Click(IDC_EF_ADD).OK();
     ui.CancelFileDialog();
     s.Run(ID_FILE_EXPORT_PLAYERS);
     EXPECT_EQ(ui.fileDialogFolders, (std::vector<std::string>{"/home/secretary/Documents", "/home/secretary/Documents",

@@ -113,7 +113,7 @@ public:
         DWORD n = ar.ReadCount(2);
         m_all.reserve(m_all.size() + n);
         for (DWORD i = 0; i < n; ++i) {
-            CObject* p = ar.ReadObject(pClass);
+            CObject* p = ar.ReadOwnedObject(pClass);
             if (!p) {
                 CString reason;
                 reason.Format("The file holds an empty entry in the %s.", pszWhat);
@@ -554,7 +554,7 @@ void CBowlingDoc::ReadLeague(CArchive& ar)
         reader.Read(ar, m_listAwardData, RUNTIME_CLASS(CAwardData), "award records");
     }
     if (nVersion >= 58) {
-        CObject* p = ar.ReadObject(RUNTIME_CLASS(CAwardRestrictions));
+        CObject* p = ar.ReadOwnedObject(RUNTIME_CLASS(CAwardRestrictions));
         if (!p)
             CArchive::ThrowCorrupt("The file holds no multiple prize rules.");
         if (p == m_pAwardRestrictions)

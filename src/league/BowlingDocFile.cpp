@@ -662,12 +662,28 @@ BOOL CBowlingDoc::LoadFromBytes(const std::vector<BYTE>& data, const char* pszFi
     return FALSE;
 }
 
+// The largest league (255 teams, 255 rounds of full matches) stays well below this.
+constexpr ULONGLONG kMaxLeagueFileBytes = 256ull * 1024 * 1024;
+
 BOOL CBowlingDoc::LoadFromFile(const char* pszPath, CString& strError)
 {
     std::vector<BYTE> data;
     try {
         CFile file(pszPath, CFile::modeRead);
         ULONGLONG nLength = file.GetLength();
+        if (nLength > kMaxLeagueFileBytes) {
+            // Said before reading a byte of it.
+            const double dMB = static_cast<double>(nLength) / (1024.0 * 1024.0);
+            CString size;
+            if (dMB >= 1024.0)
+                size.Format("%.1f GB", dMB / 1024.0);
+            else
+                size.Format("%.0f MB", dMB);
+            strError.Format("The league file \"%s\" cannot be opened. It is %s, far larger than any league "
+                            "file can be.",
+                            pszPath, size.GetString());
+            return FALSE;
+        }
         data.resize(static_cast<size_t>(nLength));
         size_t nRead = nLength ? file.Read(data.data(), static_cast<UINT>(nLength)) : 0;
         data.resize(nRead);

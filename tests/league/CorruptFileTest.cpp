@@ -1,5 +1,6 @@
 // Damaged league files: every cut and random changes load to the message or to a valid
 // league, and a refused file leaves the open league exactly as it was.
+#include "TempDir.h"
 #include "league/BowlingDoc.h"
 #include "league/Fixture.h"
 #include "league/SampleLeague.h"
@@ -8,6 +9,10 @@
 #include <gtest/gtest.h>
 
 #include <random>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -133,4 +138,40 @@ TEST_F(CorruptFileTest, ChangedBytesLoadToTheMessageOrToAValidLeague)
     }
     EXPECT_GT(nRefused, 0);
     EXPECT_GT(nLoaded, 0);
+}
+
+// What cannot be a league is refused before a byte is read: a pipe would wait for ever, a
+// folder or device is no file, and gigabytes are no league.
+TEST_F(CorruptFileTest, WhatCannotBeALeagueIsRefusedBeforeReading)
+{
+    TempDir dir;
+    const std::string pipe = dir.File("pipe.lgf"), folder = dir.File("folder.lgf");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::filesystem::create_directory(folder);
+    auto sparse = [&](const char* name, off_t size) {
+        std::string path = dir.File(name);
+        int fd = ::open(path.c_str(), O_WRONLY | O_CREAT, 0600);
+        EXPECT_EQ(::ftruncate(fd, size), 0);
+        ::close(fd);
+        return path;
+    };
+    const struct
+    {
+        std::string path;
+        const char* pszReason;
+    } cases[] = {
+        {pipe, "is not a file that can be read (it is a folder, a device or a pipe)"},
+        {folder, "is not a file that can be read"},
+        {"/dev/zero", "is not a file that can be read"},
+        {sparse("big.lgf", off_t(3) << 30), "It is 3.0 GB, far larger than any league file can be."},
+        {sparse("huge.lgf", off_t(5) << 30), "It is 5.0 GB, far larger than any league file can be."},
+    };
+    for (const auto& c : cases) {
+        CString error;
+        EXPECT_FALSE(open.LoadFromFile(c.path.c_str(), error)) << c.path;
+        EXPECT_NE(error.Find(("The league file \"" + c.path + "\" cannot be opened.").c_str()), -1) << error.GetString();
+        EXPECT_NE(error.Find(c.pszReason), -1) << error.GetString();
+    }
+    EXPECT_EQ(open.m_listTeams.GetHead(), firstTeam);
+    EXPECT_TRUE(open.IsSameLeague(reference));
 }

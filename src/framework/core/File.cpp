@@ -50,6 +50,7 @@ CString CFileException::GetErrorMessage() const
     case accessDenied: what = "cannot be accessed"; break;
     case diskFull: what = "could not be written: the disk is full"; break;
     case endOfFile: what = "ends unexpectedly"; break;
+    case notRegularFile: what = "is not a file that can be read (it is a folder, a device or a pipe)"; break;
     case hardIO: what = "could not be read or written (a device error)"; break;
     default: what = "could not be read or written"; break;
     }
@@ -100,13 +101,30 @@ BOOL CFile::Open(const char* pszFileName, UINT nOpenFlags, CFileException* pErro
         if (!(nOpenFlags & modeNoTruncate))
             flags |= O_TRUNC;
     }
+    // Opening a pipe for reading would wait for a writer: open without waiting, then look.
+    if (access == modeRead)
+        flags |= O_NONBLOCK;
     m_fd = ::open(path.GetString(), flags | O_CLOEXEC, 0644);
+    int cause = CFileException::none;
+    int err = m_fd < 0 ? errno : 0;
+    if (m_fd >= 0 && access == modeRead) {
+        struct stat st {};
+        if (::fstat(m_fd, &st) != 0)
+            err = errno;
+        else if (!S_ISREG(st.st_mode))
+            cause = CFileException::notRegularFile;
+        else
+            (void)::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
+        if (err || cause) {
+            ::close(m_fd);
+            m_fd = -1;
+        }
+    }
     if (m_fd < 0) {
-        int err = errno;
         m_strTempName.Empty();
         if (pError) {
-            pError->m_cause = CFileException::CauseFromErrno(err);
-            pError->m_lOsError = err;
+            pError->m_cause = cause ? cause : CFileException::CauseFromErrno(err);
+            pError->m_lOsError = cause ? 0 : err;
             pError->m_strFileName = m_strFileName;
         }
         return FALSE;

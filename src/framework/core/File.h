@@ -13,7 +13,7 @@ class CFileException : public std::exception
 public:
     enum Cause { none, genericException, fileNotFound, badPath, tooManyOpenFiles, accessDenied,
                  invalidFile, removeCurrentDir, directoryFull, badSeek, hardIO, sharingViolation,
-                 lockViolation, diskFull, endOfFile };
+                 lockViolation, diskFull, endOfFile, notRegularFile };
 
     CFileException(int cause = none, int osError = 0, const CString& fileName = CString())
         : m_cause(cause), m_lOsError(osError), m_strFileName(fileName) {}
@@ -47,6 +47,7 @@ public:
     CFile(const CFile&) = delete;
     CFile& operator=(const CFile&) = delete;
 
+    // Reading opens only a regular file: a folder, device or pipe is refused without waiting.
     virtual BOOL Open(const char* pszFileName, UINT nOpenFlags, CFileException* pError = nullptr);
     virtual void Close();   // commits a safe save; throws CFileException on failure
     virtual void Abort();   // closes without throwing; a safe save is discarded

@@ -17,6 +17,9 @@
 #include <memory>
 #include <random>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 using Bytes = std::vector<BYTE>;
@@ -156,4 +159,28 @@ TEST(DamagedLayout, ChangedBytesOfALayoutFileImportToTheMessageOrToAWholeLayout)
     }
     EXPECT_GT(nRefused, 0);
     EXPECT_GT(nLoaded, 0);
+}
+
+TEST(DamagedLayout, WhatCannotBeALayoutIsRefusedBeforeReading)
+{
+    TempDir dir;
+    const std::string pipe = dir.File("pipe.rep"), big = dir.File("big.rep");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    WriteBytes(big, Bytes{});
+    ASSERT_EQ(::truncate(big.c_str(), off_t(5) << 30), 0);
+    const struct
+    {
+        std::string path;
+        const char* pszReason;
+    } cases[] = {
+        {pipe, "is not a file that can be read"},
+        {dir.path().string(), "is not a file that can be read"},
+        {big, "too large to be a report layout"},
+    };
+    CBowlingDoc doc;
+    for (const auto& c : cases) {
+        CString error;
+        EXPECT_EQ(ImportRepForm(c.path.c_str(), &doc, error), nullptr);
+        EXPECT_NE(error.Find(c.pszReason), -1) << error.GetString();
+    }
 }

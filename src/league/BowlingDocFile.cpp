@@ -668,6 +668,7 @@ constexpr ULONGLONG kMaxLeagueFileBytes = 256ull * 1024 * 1024;
 BOOL CBowlingDoc::LoadFromFile(const char* pszPath, CString& strError)
 {
     std::vector<BYTE> data;
+    CFile::RemoveStaleTemporaries(pszPath);
     try {
         CFile file(pszPath, CFile::modeRead);
         ULONGLONG nLength = file.GetLength();

@@ -570,8 +570,8 @@ void CBowlingDoc::CalcMatchPoints(CFixture* pFixture)
         for (int c = 0; c < POINTS_COLS; ++c)
             pMatchPoints[s] += totals[s][c];
         if (CTeam* pTeam = f.GetSideTeam(s)) {
-            pTeam->m_nPointsWon[pass] += pMatchPoints[s];
-            pTeam->m_nPointsLost[pass] += nMax - pMatchPoints[s];
+            AddClamped(pTeam->m_nPointsWon[pass], pMatchPoints[s]);
+            AddClamped(pTeam->m_nPointsLost[pass], static_cast<long long>(nMax) - pMatchPoints[s]);
         }
     }
     if (bHcp)

@@ -2,6 +2,9 @@
 // Small helpers of the scoring engine shared by its files and the tests.
 #include "framework/core/Types.h"
 
+#include <algorithm>
+#include <climits>
+
 // The whole pins of an average, cut (never rounded); 0 for no average.
 WORD WholePins(double dAverage);
 
@@ -16,3 +19,10 @@ class CFixture;
 // (scratch and with handicap; 0 beyond the league's games or before the result): one walk
 // over the positions where GetGameScore walks them for each game and each system.
 void GetTeamGameScores(const CFixture& fixture, int nSide, int nScratch[4], int nWithHandicap[4]);
+
+// Adds to a season's running total without overflow: a total beyond an int's range stays at
+// its end (a damaged league can name one team in more matches than a season holds).
+inline void AddClamped(int& nTotal, long long nAdd)
+{
+    nTotal = static_cast<int>(std::clamp<long long>(static_cast<long long>(nTotal) + nAdd, INT_MIN, INT_MAX));
+}

@@ -3,11 +3,14 @@
 #include "TempDir.h"
 #include "league/BowlingDoc.h"
 #include "league/Fixture.h"
+#include "league/Player.h"
 #include "league/SampleLeague.h"
 #include "league/Team.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <functional>
 #include <random>
 
 #include <fcntl.h>
@@ -174,4 +177,65 @@ TEST_F(CorruptFileTest, WhatCannotBeALeagueIsRefusedBeforeReading)
     }
     EXPECT_EQ(open.m_listTeams.GetHead(), firstTeam);
     EXPECT_TRUE(open.IsSameLeague(reference));
+}
+
+// Every value that reaches arithmetic is held to what its dialog allows; the message names it.
+TEST_F(CorruptFileTest, ValuesBeyondTheirDialogsAreRefusedNamingTheField)
+{
+    auto firstMatch = [](CBowlingDoc& d) { return static_cast<CFixture*>(d.m_listFixtures.GetHead()); };
+    const struct
+    {
+        const char* pszField;
+        std::function<void(CBowlingDoc&)> damage;
+    } cases[] = {
+        {"a maximum of handicap match points of 2147483647",
+         [](CBowlingDoc& d) { d.m_nMaxHandicapPoints = INT_MAX; }},
+        {"a maximum of scratch match points of -1", [](CBowlingDoc& d) { d.m_nMaxScratchPoints = -1; }},
+        {"a handicap points adjustment of 2147483647",
+         [&](CBowlingDoc& d) { firstMatch(d)->m_nHandicapAdjust[1] = INT_MAX; }},
+        {"a scratch points adjustment of -500000", [&](CBowlingDoc& d) { firstMatch(d)->m_nScratchAdjust[0] = -500000; }},
+        {"a game score of 301", [&](CBowlingDoc& d) { firstMatch(d)->m_nScore[0][0] = 301; }},
+        {"a substitute's game score of 65535", [&](CBowlingDoc& d) { firstMatch(d)->m_nPacerScore[1][2] = 65535; }},
+        {"a game handicap of -2147483648", [&](CBowlingDoc& d) { firstMatch(d)->m_nHandicap[1][5] = INT_MIN; }},
+        {"a match's points of 2000000000",
+         [&](CBowlingDoc& d) { firstMatch(d)->m_nHandicapMatchPoints[0] = 2000000000; }},
+        {"a bowler's handicap of 98303",
+         [](CBowlingDoc& d) { static_cast<CPlayer*>(d.m_listPlayers.GetHead())->m_nHandicap = 98303; }},
+        {"a handicap percentage of 151", [](CBowlingDoc& d) { d.m_HcpRule[2].m_nPercent = 151; }},
+        {"a handicap basis of 301", [](CBowlingDoc& d) { d.m_HcpRule[1].m_nBasis = 301; }},
+        {"a minimum handicap of -101", [](CBowlingDoc& d) { d.m_HcpRule[0].m_nMin = -101; }},
+        {"team points for a game of 126", [](CBowlingDoc& d) { d.m_ScrPoints.m_nTeamGame[3] = 126; }},
+        {"individual points for the series of 100", [](CBowlingDoc& d) { d.m_HcpPoints.m_nIndividualSeries = 100; }},
+    };
+    for (const auto& c : cases) {
+        CBowlingDoc doc;
+        BuildSmallLeague(doc);
+        c.damage(doc);
+        ExpectRefused(Save(doc), c.pszField);
+    }
+    EXPECT_TRUE(open.IsSameLeague(reference));
+}
+
+// The largest values that pass, in more matches than a season holds: the points are worked
+// without overflow (the sanitizers would stop the test) and a total stays at an int's end.
+TEST_F(CorruptFileTest, ValuesAtTheirLimitsAreScoredWithoutOverflow)
+{
+    CBowlingDoc doc;
+    BuildSmallLeague(doc);
+    doc.m_nMaxHandicapPoints = doc.m_nMaxScratchPoints = 9999;
+    doc.m_Petersen.m_bHandicap = doc.m_Petersen.m_bScratch = 1;  // points in hundredths
+    auto* pPlayed = static_cast<CFixture*>(doc.m_listFixtures.GetHead());
+    ASSERT_TRUE(pPlayed->m_bPlayed[0] && pPlayed->m_bPlayed[1]);
+    pPlayed->m_nTeamB = pPlayed->m_nTeamA;
+    for (int s = 0; s < 2; ++s)
+        pPlayed->m_nHandicapAdjust[s] = pPlayed->m_nScratchAdjust[s] = 9999 * 50;
+    pPlayed->m_nScore[0][0] = 300;
+    for (int i = 0; i < 2200; ++i)
+        doc.m_listFixtures.AddTail(new CFixture(*pPlayed));
+    CString error;
+    CBowlingDoc loaded;
+    ASSERT_TRUE(loaded.LoadFromBytes(Save(doc), "limits.lgf", error)) << error.GetString();
+    const CTeam* pTeam = loaded.FindTeam(pPlayed->m_nTeamA);
+    ASSERT_NE(pTeam, nullptr);
+    EXPECT_EQ(pTeam->m_nPointsWon[PASS_HANDICAP], INT_MAX);
 }

@@ -70,6 +70,21 @@ void CIndexTreeFile::Close()
     m_nFreeHead = 0;
 }
 
+BOOL CIndexTreeFile::ReadStamp(const char* pszPath, CStamp& stamp)
+{
+    int fd = ::open(pszPath, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return FALSE;
+    BYTE h[32];
+    struct stat st{};
+    const bool bRead = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::pread(fd, h, sizeof h, 0) == static_cast<ssize_t>(sizeof h);
+    ::close(fd);
+    if (!bRead || std::memcmp(h, kMagic, sizeof kMagic) != 0)
+        return FALSE;
+    stamp = CStamp{GetLE32(h + 16), GetLE32(h + 20), GetLE32(h + 24), GetLE32(h + 28)};
+    return TRUE;
+}
+
 int CIndexTreeFile::Open(const char* pszPath, const std::vector<CTreeDef>& defs, const CStamp& stamp, CString& strWhy,
                          CString& strError)
 {
@@ -345,7 +360,7 @@ BOOL CIndexTreeFile::MarkInUse()
     return TRUE;
 }
 
-BOOL CIndexTreeFile::Flush(const CStamp& stamp, BOOL bClean)
+BOOL CIndexTreeFile::Flush(const CStamp& stamp, BOOL bClean, BOOL bSync)
 {
     if (m_fd < 0)
         return FALSE;
@@ -367,7 +382,7 @@ BOOL CIndexTreeFile::Flush(const CStamp& stamp, BOOL bClean)
             return FALSE;
         m_bTruncate = FALSE;
     }
-    if (::fdatasync(m_fd) != 0 && errno != EINVAL)
+    if (bSync && ::fdatasync(m_fd) != 0 && errno != EINVAL)
         return FALSE;
     // The clean mark goes down only once every page it vouches for is on the disk.
     if (!WriteHeader(stamp, bClean))

@@ -10,6 +10,7 @@
 #include "league/Fixture.h"
 #include "league/FreeWeek.h"
 #include "league/Player.h"
+#include "league/Scoring.h"
 #include "league/Team.h"
 #include "league/Venue.h"
 
@@ -105,8 +106,6 @@ void SerializePointsRule(CArchive& ar, CPointsRule& r, int nMaxSeries = 125)
 // that a season of them, in hundredths, stays within an int.
 constexpr int kMaxMatchPointsStored = 9999;
 constexpr long long kMaxPointsInUnits = kMaxMatchPointsStored * 50LL;
-// The largest handicap a rule can give: a basis of 65535 at 150%.
-constexpr long long kMaxHandicap = 65535LL * 3 / 2;
 
 // A match's figures as its dialogs allow them: games up to the game's maximum (a blind game
 // follows its own rules, capped at 65535 by its field), handicaps within what a rule can give,
@@ -120,8 +119,15 @@ void CheckMatchValues(const CFixture& f, int nMaxGame)
             CheckRange(f.m_nPacerScore[g][k], 0, nMaxGame, "a substitute's game score");
             CheckRange(f.m_nHandicap[g][k], -kMaxHandicap, kMaxHandicap, "a game handicap");
             CheckRange(f.m_nPacerHandicap[g][k], -kMaxHandicap, kMaxHandicap, "a substitute's game handicap");
+            CheckRange(f.m_nAverage[g][k], 0, 0xFFFF, "a match average");
         }
     for (int s = 0; s < 2; ++s) {
+        for (int c = 0; c <= MAX_GAMES; ++c) {
+            // Kept unsigned, worked signed: a team of negative handicaps wraps round.
+            const long long nTeamMax = MAX_GAMES * MAX_POSITIONS * static_cast<long long>(kMaxHandicap);
+            CheckRange(static_cast<int>(f.m_nTeamHandicap[s][c]), -nTeamMax, nTeamMax, "a team handicap");
+            CheckRange(f.m_nTeamAverage[s][c], 0, MAX_GAMES * MAX_POSITIONS * 0xFFFFLL, "a team average");
+        }
         CheckRange(f.m_nHandicapAdjust[s], -kMaxPointsInUnits, kMaxPointsInUnits, "a handicap points adjustment");
         CheckRange(f.m_nScratchAdjust[s], -kMaxPointsInUnits, kMaxPointsInUnits, "a scratch points adjustment");
         for (const auto* pPlane : {&f.m_wScratchPoints, &f.m_wHandicapPoints, &f.m_wScratchBonus, &f.m_wHandicapBonus})

@@ -20,6 +20,21 @@ class CFixture;
 // over the positions where GetGameScore walks them for each game and each system.
 void GetTeamGameScores(const CFixture& fixture, int nSide, int nScratch[4], int nWithHandicap[4]);
 
+// The largest handicap a rule can give: a basis of 65535 at 150%. Handicaps from a file and
+// from the vacancy and blind rules are held within it either way.
+constexpr int kMaxHandicap = 65535 * 3 / 2;
+
+// A figure a rule works out for a game (a score or an average), held to what a game slot keeps.
+inline int ToGameFigure(long long n)
+{
+    return static_cast<int>(std::clamp<long long>(n, 0, 0xFFFF));
+}
+
+inline int ToHandicap(long long n)
+{
+    return static_cast<int>(std::clamp<long long>(n, -kMaxHandicap, kMaxHandicap));
+}
+
 // Adds to a season's running total without overflow: a total beyond an int's range stays at
 // its end (a damaged league can name one team in more matches than a season holds).
 inline void AddClamped(int& nTotal, long long nAdd)

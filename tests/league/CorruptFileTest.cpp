@@ -4,6 +4,7 @@
 #include "league/BowlingDoc.h"
 #include "league/Fixture.h"
 #include "league/Player.h"
+#include "league/Rules.h"
 #include "league/SampleLeague.h"
 #include "league/Team.h"
 
@@ -199,6 +200,8 @@ TEST_F(CorruptFileTest, ValuesBeyondTheirDialogsAreRefusedNamingTheField)
         {"a game handicap of -2147483648", [&](CBowlingDoc& d) { firstMatch(d)->m_nHandicap[1][5] = INT_MIN; }},
         {"a match's points of 2000000000",
          [&](CBowlingDoc& d) { firstMatch(d)->m_nHandicapMatchPoints[0] = 2000000000; }},
+        {"a match average of 65536", [&](CBowlingDoc& d) { firstMatch(d)->m_nAverage[2][9] = 65536; }},
+        {"a team handicap of -2147483648", [&](CBowlingDoc& d) { firstMatch(d)->m_nTeamHandicap[1][4] = 0x80000000u; }},
         {"a bowler's handicap of 98303",
          [](CBowlingDoc& d) { static_cast<CPlayer*>(d.m_listPlayers.GetHead())->m_nHandicap = 98303; }},
         {"a handicap percentage of 151", [](CBowlingDoc& d) { d.m_HcpRule[2].m_nPercent = 151; }},
@@ -238,4 +241,29 @@ TEST_F(CorruptFileTest, ValuesAtTheirLimitsAreScoredWithoutOverflow)
     const CTeam* pTeam = loaded.FindTeam(pPlayed->m_nTeamA);
     ASSERT_NE(pTeam, nullptr);
     EXPECT_EQ(pTeam->m_nPointsWon[PASS_HANDICAP], INT_MAX);
+
+    // The vacancy and blind rules take any figure their fields hold: worked without overflow,
+    // a game's figure held to its field, a handicap to what a rule can give.
+    for (CRobot& r : loaded.m_Robot)
+        r.m_nPercent = r.m_nPins = r.m_nFlatHandicap = r.m_nFlatScore = UINT_MAX;
+    for (CBlindScore& b : loaded.m_BlindScore) {
+        b.m_nPercent = b.m_nStep = 0xFFFF;
+        b.m_nHandicapAdjust = b.m_nFlatHandicap = INT_MAX;
+    }
+    auto* f = static_cast<CFixture*>(loaded.m_listFixtures.GetHead());
+    for (int k = 0; k < SLOTS_PER_GAME; ++k)
+        f->m_nAverage[0][k] = 0xFFFF;
+    for (BYTE nKind = CRobot::kindFlatScore; nKind <= CRobot::kindOpponentsScore; ++nKind)
+        for (BYTE nMethod = CBlindScore::methodFlat; nMethod <= CBlindScore::methodIncremental; ++nMethod) {
+            for (CRobot& r : loaded.m_Robot)
+                r.m_nKind = nKind;
+            for (CBlindScore& b : loaded.m_BlindScore)
+                b.m_nMethod = b.m_nHandicapMethod = std::min<BYTE>(nMethod, CBlindScore::hcpOpponents);
+            for (int s = 0; s < 2; ++s)
+                for (int p = 0; p < f->m_nPlayers; ++p)
+                    for (BYTE nDefaulted : {0, 1}) {
+                        EXPECT_LE(loaded.CalcBlindScore(f, s, p, 0, nDefaulted), 0xFFFF);
+                        EXPECT_LE(std::abs(loaded.CalcBlindHandicap(f, s, p, 0, nDefaulted)), 98302);
+                    }
+        }
 }

@@ -2,7 +2,10 @@
 // programs. Nothing added is lost and every key finds its own bowler.
 #include "playerdb/PlayerDatabase.h"
 
+#include "framework/ui/Registry.h"
+#include "league/BowlingDoc.h"
 #include "league/Player.h"
+#include "playerdb/BowlingDocDatabase.h"
 
 #include "TempDir.h"
 
@@ -68,28 +71,45 @@ protected:
 
 TEST_F(SharedDatabaseTest, TwoDocumentsAddingInTurnLoseNothing)
 {
-    CPlayerDatabase first, second;
-    ASSERT_TRUE(first.Open(folder.c_str()));
-    ASSERT_TRUE(second.Open(folder.c_str()));
-    for (int i = 0; i < kEachDocument; ++i)
     {
-        ASSERT_EQ(0, AddBowler(first, 1, i)) << first.GetErrorText().GetString();
-        ASSERT_EQ(0, AddBowler(second, 2, i)) << second.GetErrorText().GetString();
+        CRegistryKey key;
+        ASSERT_TRUE(key.Open(TORVANE_REGISTRY_KEY));
+        key.SetStringValue(TORVANE_DATABASE_PATH_VALUE, folder.c_str());
     }
-    EXPECT_EQ(static_cast<DWORD>(2 * kEachDocument), first.GetTable().GetRecordCount());
+    PlayerDatabase::Install();
+    {
+        CBowlingDoc monday, thursday;
+        ASSERT_TRUE(monday.m_pPlayerDb && monday.m_pPlayerDb->IsOpen());
+        ASSERT_TRUE(thursday.m_pPlayerDb && thursday.m_pPlayerDb->IsOpen());
+        monday.m_bStopDbReporting = thursday.m_bStopDbReporting = 1;
+        auto add = [](CBowlingDoc& doc, int nUser, int i) {
+            CPlayer p;
+            p.m_strFirstName = "Sam";
+            p.m_strSurname = SurnameOf(nUser, i);
+            return doc.PutDbasePlayer(&p);
+        };
+        for (int i = 0; i < kEachDocument; ++i)
+        {
+            ASSERT_EQ(0, add(monday, 1, i)) << monday.m_pPlayerDb->GetErrorText().GetString();
+            ASSERT_EQ(0, add(thursday, 2, i)) << thursday.m_pPlayerDb->GetErrorText().GetString();
+        }
+        CPlayb003File& first = monday.m_pPlayerDb->GetTable();
+        CPlayb003File& second = thursday.m_pPlayerDb->GetTable();
+        EXPECT_EQ(static_cast<DWORD>(2 * kEachDocument), first.GetRecordCount());
 
-    // A record read by one and changed by the other meanwhile is not written over blindly.
-    ASSERT_EQ(0, first.FindDbasePlayer(1));
-    ASSERT_EQ(0, second.FindDbasePlayer(1));
-    second.GetTable().m_strPhoneHome = "0113 496 0000";
-    ASSERT_EQ(0, second.GetTable().Rewrite());
-    first.GetTable().m_strPhoneHome = "0113 496 0999";
-    EXPECT_EQ(-1, first.GetTable().Rewrite());
-    EXPECT_NE(-1, first.GetTable().GetErrorText().Find("changed by another user"));
-    ASSERT_EQ(0, first.FindDbasePlayer(1));
-    EXPECT_EQ("0113 496 0000", first.GetTable().m_strPhoneHome);
-    first.Close();
-    second.Close();
+        // A record read by one and changed by the other meanwhile is not written over blindly.
+        ASSERT_EQ(0, monday.FindDbasePlayer(1));
+        ASSERT_EQ(0, thursday.FindDbasePlayer(1));
+        second.m_strPhoneHome = "0113 496 0000";
+        ASSERT_EQ(0, second.Rewrite());
+        first.m_strPhoneHome = "0113 496 0999";
+        EXPECT_EQ(-1, first.Rewrite());
+        EXPECT_NE(-1, first.GetErrorText().Find("changed by another user"));
+        ASSERT_EQ(0, monday.FindDbasePlayer(1));
+        EXPECT_EQ("0113 496 0000", first.m_strPhoneHome);
+    }
+    CBowlingDoc::s_pfnOpenPlayerDb = nullptr;
+    CBowlingDoc::s_pfnClosePlayerDb = nullptr;
     ExpectEveryBowlerOnceUnderItsOwnKey(kEachDocument);
 }
 
@@ -100,6 +120,9 @@ TEST_F(SharedDatabaseTest, TwoProgramsAddingAtOnceLoseNothing)
         CPlayerDatabase db;
         ASSERT_TRUE(db.Open(folder.c_str()));
     }
+    // Both programs have the database open before either adds: they start together.
+    int go[2];
+    ASSERT_EQ(0, pipe(go));
     pid_t children[2];
     for (int nUser = 1; nUser <= 2; ++nUser)
     {
@@ -109,6 +132,8 @@ TEST_F(SharedDatabaseTest, TwoProgramsAddingAtOnceLoseNothing)
         {
             CPlayerDatabase db;
             int nFailed = db.Open(folder.c_str()) ? 0 : 1;
+            char c = 0;
+            nFailed += read(go[0], &c, 1) != 1;
             for (int i = 0; i < kEach && !nFailed; ++i)
                 nFailed += AddBowler(db, nUser, i) != 0;
             db.Close();
@@ -116,6 +141,9 @@ TEST_F(SharedDatabaseTest, TwoProgramsAddingAtOnceLoseNothing)
         }
         children[nUser - 1] = pid;
     }
+    ASSERT_EQ(2, write(go[1], "GO", 2));
+    close(go[0]);
+    close(go[1]);
     for (pid_t pid : children)
     {
         int status = 0;

@@ -90,12 +90,20 @@ int CIndexTreeFile::Open(const char* pszPath, const std::vector<CTreeDef>& defs,
 {
     Close();
     strWhy.Empty();
-    int fd = ::open(pszPath, O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    int fd = ::open(pszPath, O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
     if (fd < 0)
     {
         strError.Format("Cannot open %s: %s.", pszPath, std::strerror(errno));
         return -1;
     }
+    struct stat stKind{};
+    if (::fstat(fd, &stKind) != 0 || !S_ISREG(stKind.st_mode))
+    {
+        strError.Format("%s is not a file that can hold an index (it is a folder, a device or a pipe).", pszPath);
+        ::close(fd);
+        return -1;
+    }
+    (void)::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     m_fd = fd;
     m_nRecordLength = stamp.nRecordLength;
     for (const CTreeDef& def : defs)

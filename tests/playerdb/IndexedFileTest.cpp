@@ -14,6 +14,7 @@
 #include <map>
 #include <random>
 #include <set>
+#include <sys/stat.h>
 
 namespace
 {
@@ -711,6 +712,19 @@ TEST_F(IndexedFileTest, FilesOfAnotherKindAreRefusedAndLeftAsTheyAre)
     }
     EXPECT_FALSE(f.Open(dta.c_str(), dtx.c_str()));
     EXPECT_NE(-1, f.GetErrorText().Find("20 bytes"));
+
+    // A pipe or a folder in place of either file: refused at once, never waited on.
+    std::filesystem::remove(dta);
+    ASSERT_EQ(0, ::mkfifo(dta.c_str(), 0600));
+    EXPECT_FALSE(f.Open(dta.c_str(), dtx.c_str()));
+    EXPECT_NE(-1, f.GetErrorText().Find("is not a file that can hold records"));
+    std::filesystem::remove(dta);
+    std::filesystem::create_directory(dtx);
+    EXPECT_FALSE(f.Open(dta.c_str(), dtx.c_str()));
+    EXPECT_NE(-1, f.GetErrorText().Find(dtx.c_str())) << f.GetErrorText().GetString();
+    ASSERT_EQ(0, ::mkfifo(dir.File("P.DTX").c_str(), 0600));
+    EXPECT_FALSE(f.Open(dta.c_str(), dir.File("P.DTX").c_str()));
+    EXPECT_NE(-1, f.GetErrorText().Find("is not a file that can hold an index"));
 }
 
 TEST_F(IndexedFileTest, RandomChangesKeepTheTreesInStepWithAModel)

@@ -107,7 +107,7 @@ BOOL CIndexedFile::Open(const char* pszDataPath, const char* pszIndexPath)
     std::error_code ec;
     const bool bEmptyData = std::filesystem::is_regular_file(pszDataPath, ec) &&
                             std::filesystem::file_size(pszDataPath, ec) == 0 &&
-                            CIndexTreeFile::ReadStamp(pszIndexPath, remembered) && remembered.nSlots > 0;
+                            CIndexTreeFile::ReadStamp(pszIndexPath, remembered) && remembered.nLive > 0;
     if (bEmptyData)
         KeepCutFileAside(remembered.nLive, 0);
 
@@ -128,7 +128,8 @@ BOOL CIndexedFile::Open(const char* pszDataPath, const char* pszIndexPath)
     {
         DWORD nHolds = 0;
         m_data.Scan([&nHolds](DWORD, const BYTE*) { ++nHolds; }, nullptr, FALSE);
-        KeepCutFileAside(m_data.GetLiveCount(), nHolds);
+        if (nHolds < m_data.GetLiveCount())
+            KeepCutFileAside(m_data.GetLiveCount(), nHolds);
     }
 
     std::vector<CIndexTreeFile::CTreeDef> trees;

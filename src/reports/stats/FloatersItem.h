@@ -1,0 +1,23 @@
+#pragma once
+// CRepItem_Floaters ("Floating Subs"): the bowlers without a team who stand in for any team,
+// with their averages, pins, games, handicaps and telephone numbers, in one column or, with
+// fewer figures, in two.
+#include "league/FontData.h"
+#include "view/RepItem.h"
+
+class CRepItem_Floaters : public CRepItem
+{
+    DECLARE_SERIAL(CRepItem_Floaters)
+public:
+    CRepItem_Floaters();
+
+    // No type byte: the three fonts from version 40, the column layout from version 54.
+    void Serialize(CArchive& ar) override;
+    void CopyFrom(const CRepItem& other) override;
+    CString GetName() const override { return "Floating Subs"; }
+
+    BYTE m_nColumns;          // 0 one column with every figure, else two columns
+    CFontData m_fontTitle;
+    CFontData m_fontHeading;
+    CFontData m_fontDetail;
+};

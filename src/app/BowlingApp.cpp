@@ -1,6 +1,7 @@
 #include "app/BowlingApp.h"
 
 #include "admin/AccountsCommands.h"
+#include "admin/AverageBuster.h"
 #include "admin/DatabaseCommands.h"
 #include "admin/LeagueDetailsCommands.h"
 #include "admin/LeagueSetup.h"
@@ -30,6 +31,7 @@ BOOL CBowlingApp::InitApplication()
     // The document's set-up commands: rules go in front of the league set-up they extend.
     LeagueSetup::Install();
     RulesSetup::Install();
+    AverageBuster::Install();
     LeagueDetailsCommands::Install();
     PlayerCommands::Install();
     SelectionCommands::Install();

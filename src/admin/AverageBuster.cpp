@@ -1,8 +1,11 @@
 #include "admin/AverageBuster.h"
 
+#include "admin/AverageBusterSetupDlg.h"
+
 #include "league/BowlingDoc.h"
 #include "league/Fixture.h"
 #include "league/Player.h"
+#include "resources/CommandIds.h"
 
 #include <algorithm>
 
@@ -125,6 +128,47 @@ CPlayer* CBowlingDoc::FindAverageBusterByRoundRank(int nRank) const
 
 namespace AverageBuster {
 
+namespace {
+
+class CAverageBusterCommands : public CCmdTarget
+{
+public:
+    explicit CAverageBusterCommands(CBowlingDoc* pDoc) : m_pDoc(pDoc) {}
+
+private:
+    void OnAverageBuster() { EditAverageBuster(m_pDoc); }
+
+    CBowlingDoc* m_pDoc;
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CAverageBusterCommands, CCmdTarget)
+    ON_COMMAND(ID_LEAGUE_AVERAGE_BUSTER, OnAverageBuster)
+END_MESSAGE_MAP()
+
+} // namespace
+
+BOOL EditAverageBuster(CBowlingDoc* pDoc)
+{
+    CAverageBusterSetupDlg dlg;
+    dlg.m_nUnit = pDoc->m_nAvgBusterUnit;
+    dlg.m_bPerGame = pDoc->m_bAvgBusterPerGame ? 1 : 0;
+    dlg.m_nOver = pDoc->m_nAvgBusterOver;
+    dlg.m_nEqual = pDoc->m_nAvgBusterEqual;
+    dlg.m_nUnder = pDoc->m_nAvgBusterUnder;
+    if (dlg.DoModal() != IDOK)
+        return FALSE;
+    pDoc->m_nAvgBusterUnit = dlg.m_nUnit;
+    pDoc->m_bAvgBusterPerGame = dlg.m_bPerGame ? 1 : 0;
+    pDoc->m_nAvgBusterOver = dlg.m_nOver;
+    pDoc->m_nAvgBusterEqual = dlg.m_nEqual;
+    pDoc->m_nAvgBusterUnder = dlg.m_nUnder;
+    pDoc->SetModifiedFlag();
+    pDoc->Recalculate();
+    pDoc->UpdateAllViews(nullptr);
+    return TRUE;
+}
+
 void ScoreAndRank(CBowlingDoc* pDoc)
 {
     pDoc->CalcAverageBusterPoints();
@@ -133,6 +177,7 @@ void ScoreAndRank(CBowlingDoc* pDoc)
 
 void Install()
 {
+    CBowlingDoc::InstallCommandSet<CAverageBusterCommands>();
     CBowlingDoc::s_pfnAverageBusters = ScoreAndRank;
 }
 

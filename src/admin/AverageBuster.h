@@ -11,6 +11,11 @@ namespace AverageBuster {
 // score and rank the competition. Call once at start-up.
 void Install();
 
+// League > Miscellaneous Setup > Specials > Average Buster: the five settings in "Average
+// Buster Setup"; after OK they go back into the league, which is marked, recalculated and
+// repainted. TRUE after OK.
+BOOL EditAverageBuster(CBowlingDoc* pDoc);
+
 // The recalculation step: the points of every bowler, then the ranks (100 places, every
 // category).
 void ScoreAndRank(CBowlingDoc* pDoc);

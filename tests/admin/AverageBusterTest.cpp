@@ -2,7 +2,12 @@
 // season pass over entered sides (blind, Non Qual, defaulted, robots, earlier rounds), the
 // ranking at its edges, and the step every recalculation runs.
 #include "../reports/stats/CustomPlayerTestLeague.h"
+#include "DialogControls.h"
+#include "ScriptedBackend.h"
 #include "admin/AverageBuster.h"
+#include "resources/CommandIds.h"
+#include "resources/Resource.h"
+#include "resources/dialogs/RulesDialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -131,7 +136,7 @@ TEST_F(AverageBusterSeason, BlindNonQualDefaultedAndUnenteredGamesAddNothing)
 
 TEST_F(AverageBusterSeason, EveryRecalculationScoresAndRanks)
 {
-    AverageBuster::Install();
+    CBowlingDoc::s_pfnAverageBusters = AverageBuster::ScoreAndRank;
     doc.Recalculate();
     EXPECT_EQ(bob->m_nAvgBusterSeason, 7);
     EXPECT_EQ(cy->m_nAvgBusterSeason, 9);
@@ -195,4 +200,50 @@ TEST(AverageBusterRanking, HundredAndFiveBowlersGetHundredAndOneRanks)
     EXPECT_EQ(doc.FindAverageBusterBySeasonRank(1)->m_nPlayerNo, 105);
     EXPECT_EQ(doc.FindAverageBusterBySeasonRank(101)->m_nPlayerNo, 5);
     EXPECT_EQ(doc.FindAverageBusterBySeasonRank(102), nullptr);
+}
+
+TEST_F(AverageBusterSeason, SetupCommandShowsRefusesAndWritesBackTheSettings)
+{
+    RegisterResources();
+    AverageBuster::Install();
+    doc.m_nAvgBusterUnit = 25;
+    doc.m_nAvgBusterUnder = 3;
+    doc.SetModifiedFlag(FALSE);
+    CScriptedBackend ui;
+    // Cancel leaves everything as it was.
+    ui.OnDialog(IDD_AVERAGE_BUSTER_SETUP).SetText(IDC_AB_UNIT, "5").Cancel();
+    ASSERT_TRUE(doc.OnCmdMsg(ID_LEAGUE_AVERAGE_BUSTER, CN_COMMAND, nullptr));
+    EXPECT_EQ(doc.m_nAvgBusterUnit, 25);
+    EXPECT_FALSE(doc.IsModified());
+
+    ui.OnDialog(IDD_AVERAGE_BUSTER_SETUP)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(d.GetCaption(), "Average Buster Setup");
+            EXPECT_EQ(Ctl(d, IDC_AB_UNIT).text, "25");
+            EXPECT_EQ(Ctl(d, IDC_AB_UNDER).text, "3");
+            EXPECT_EQ(Ctl(d, IDC_AB_PER_GAME).check, 0);
+        })
+        .SetText(IDC_AB_UNIT, "101")
+        .OK()
+        .SetText(IDC_AB_UNIT, "10")
+        .SetText(IDC_AB_OVER, "256")
+        .OK()
+        .SetText(IDC_AB_OVER, "2")
+        .SetText(IDC_AB_EQUAL, "1")
+        .SetText(IDC_AB_UNDER, "1")
+        .Click(IDC_AB_PER_GAME)
+        .OK();
+    ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 100.");
+    ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 255.");
+    ASSERT_TRUE(doc.OnCmdMsg(ID_LEAGUE_AVERAGE_BUSTER, CN_COMMAND, nullptr));
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(doc.m_nAvgBusterUnit, 10);
+    EXPECT_EQ(doc.m_bAvgBusterPerGame, 1);
+    EXPECT_EQ(doc.m_nAvgBusterOver, 2);
+    EXPECT_EQ(doc.m_nAvgBusterEqual, 1);
+    EXPECT_EQ(doc.m_nAvgBusterUnder, 1);
+    EXPECT_TRUE(doc.IsModified());
+    // Recalculated with the new settings: Cy's three games on and three over his average.
+    EXPECT_EQ(cy->m_nAvgBusterSeason, 9);
+    CBowlingDoc::s_pfnAverageBusters = nullptr;
 }

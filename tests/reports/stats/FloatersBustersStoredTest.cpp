@@ -43,8 +43,7 @@ TEST(FloatersStored, FontsFromVersion40AndColumnsFrom54)
     ASSERT_NE(dynamic_cast<CRepItem_Floaters*>(pCopy.get()), nullptr);
     EXPECT_EQ(BytesOf(*pCopy), all);
     std::unique_ptr<CRepItem> pMade(CreateRepItemOfType(RIT_FLOATERS));
-    ASSERT_NE(pMade, nullptr);
-    EXPECT_EQ(pMade->GetName(), "Floating Subs");
+    EXPECT_NE(dynamic_cast<CRepItem_Floaters*>(pMade.get()), nullptr);
 }
 
 TEST(AvgBustersStored, OptionsByteHoldsNumberAndRoundFlag)
@@ -71,8 +70,7 @@ TEST(AvgBustersStored, OptionsByteHoldsNumberAndRoundFlag)
         EXPECT_EQ(BytesOf(loaded), bytes);
     }
     std::unique_ptr<CRepItem> pMade(CreateRepItemOfType(RIT_AVG_BUSTERS));
-    ASSERT_NE(dynamic_cast<CRepItem_AvgBusters*>(pMade.get()), nullptr);
-    EXPECT_EQ(pMade->GetName(), "Average Busters");
+    EXPECT_NE(dynamic_cast<CRepItem_AvgBusters*>(pMade.get()), nullptr);
 }
 
 TEST(FloatersAndBustersInALeagueFile, OpenAndSaveBackToTheSameBytes)

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "admin/AccountsCommands.h"
+#include "admin/AverageBuster.h"
 #include "admin/DatabaseCommands.h"
 #include "admin/AwardCommands.h"
 #include "admin/LeagueDetailsCommands.h"
@@ -33,6 +34,7 @@ BOOL CBowlingApp::InitApplication()
     // The document's set-up commands: rules go in front of the league set-up they extend.
     LeagueSetup::Install();
     RulesSetup::Install();
+    AverageBuster::Install();
     LeagueDetailsCommands::Install();
     PlayerCommands::Install();
     SelectionCommands::Install();

@@ -496,6 +496,30 @@ const std::vector<DlgTemplate>& ReportDialogTemplates()
         }},
         RoundStatisticsTemplate(),
         // ==== end of best games and round analysis ====
+        // ==== floating substitutes and average busters ====
+        {IDD_FLOATING_SUBS_FONTS, "Floating Subs Report Item Fonts", 250, 100, {
+            {CtlKind::PushButton, IDC_FS_TITLE_FONT, "Title", 7, 7, 50, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_FS_TITLE_DESC, "", 62, 10, 181, 8},
+            {CtlKind::PushButton, IDC_FS_HEADING_FONT, "Heading", 7, 25, 50, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_FS_HEADING_DESC, "", 62, 28, 181, 8},
+            {CtlKind::PushButton, IDC_FS_DETAIL_FONT, "Detail", 7, 43, 50, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_FS_DETAIL_DESC, "", 62, 46, 181, 8},
+            {CtlKind::ComboBox, IDC_FS_COLUMNS, nullptr, 7, 63, 80, 50, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+            {CtlKind::PushButton, IDOK, "OK", 136, 79, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+            {CtlKind::PushButton, IDCANCEL, "Cancel", 193, 79, 50, 14, WS_TABSTOP},
+        }},
+        {IDD_AVG_BUSTERS_ITEM, "Average Busters report item", 250, 100, {
+            {CtlKind::PushButton, IDC_AB_HEADER_FONT, "Hddr Font", 7, 7, 56, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_AB_HEADER_DESC, "", 68, 10, 175, 8},
+            {CtlKind::PushButton, IDC_AB_DETAIL_FONT, "Detail Font", 7, 25, 56, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_AB_DETAIL_DESC, "", 68, 28, 175, 8},
+            {CtlKind::Static, IDC_STATIC, "Number to display", 7, 47, 70, 8},
+            {CtlKind::Edit, IDC_AB_DISPLAY, nullptr, 80, 45, 30, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+            {CtlKind::CheckBox, IDC_AB_CURRENT_ROUND, "Current Round Only", 7, 63, 100, 10, WS_TABSTOP},
+            {CtlKind::PushButton, IDOK, "OK", 136, 79, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+            {CtlKind::PushButton, IDCANCEL, "Cancel", 193, 79, 50, 14, WS_TABSTOP},
+        }},
+        // ==== end of floating substitutes and average busters ====
     };
     return templates;
 }

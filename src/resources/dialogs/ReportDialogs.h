@@ -287,3 +287,23 @@ constexpr UINT IDC_VHS_DETAIL_FONT = 595;
 constexpr UINT IDC_VHS_DETAIL_DESC = 1469;
 constexpr UINT IDC_VHS_NUMBER = 1099;
 // ==== end of venue report ====
+
+// ==== floating substitutes and average busters ====
+// "Floating Subs Report Item Fonts": the three fonts and the column layout.
+constexpr UINT IDD_FLOATING_SUBS_FONTS = 348;
+constexpr UINT IDC_FS_TITLE_FONT = 1202;
+constexpr UINT IDC_FS_TITLE_DESC = 1214;
+constexpr UINT IDC_FS_HEADING_FONT = 1192;
+constexpr UINT IDC_FS_HEADING_DESC = 1189;
+constexpr UINT IDC_FS_DETAIL_FONT = 595;
+constexpr UINT IDC_FS_DETAIL_DESC = 1191;
+constexpr UINT IDC_FS_COLUMNS = 1221;
+// "Average Busters report item": the two fonts, the number to display, the current round.
+constexpr UINT IDD_AVG_BUSTERS_ITEM = 390;
+constexpr UINT IDC_AB_HEADER_FONT = 594;
+constexpr UINT IDC_AB_HEADER_DESC = 1482;
+constexpr UINT IDC_AB_DETAIL_FONT = 595;
+constexpr UINT IDC_AB_DETAIL_DESC = 1483;
+constexpr UINT IDC_AB_DISPLAY = 1099;
+constexpr UINT IDC_AB_CURRENT_ROUND = 1498;
+// ==== end of floating substitutes and average busters ====

@@ -433,3 +433,18 @@ constexpr UINT IDC_DD_UNIQUE_REF = 1612;
 constexpr UINT IDD_FIXTURE_PRINT_COLUMNS = 207;
 constexpr UINT IDC_FPC_COLUMNS = 1621;
 // ==== end of player database dialogs and print options ====
+// ==== juniors ====
+// "Junior Categories": the categories and the qualifying date.
+constexpr UINT IDD_JUNIOR_CATEGORIES = 378;
+constexpr UINT IDC_JC_LIST = 1443;
+constexpr UINT IDC_JC_DATE = 1444;
+constexpr UINT IDC_JC_ADD = 632;
+constexpr UINT IDC_JC_EDIT_DATE = 633;
+constexpr UINT IDC_JC_AMEND = 634;
+constexpr UINT IDC_JC_DELETE = 626;
+// "Junior Category Edit".
+constexpr UINT IDD_JUNIOR_CATEGORY_EDIT = 379;
+constexpr UINT IDC_JCE_NAME = 208;
+constexpr UINT IDC_JCE_LOWER = 1445;
+constexpr UINT IDC_JCE_UPPER = 1446;
+// ==== end of juniors ====

@@ -98,6 +98,11 @@ public:
     afx_msg void OnFixtureScoresheetsRecap();
     afx_msg void OnFixtureMakeupScoresheets();
     afx_msg void OnUpdateFixtureScoresheets(CCmdUI* pCmdUI);
+    // Junior reports (src/reports/layout/JuniorDisplays.h)
+    afx_msg void OnJuniorReportAdmin();
+    afx_msg void OnJuniorReportDetail();
+    afx_msg void OnJuniorReportFonts();
+    afx_msg void OnUpdateJuniorReport(CCmdUI* pCmdUI);
 
 private:
     struct BackState
@@ -113,6 +118,7 @@ private:
     void ShowFixtureList(int nKind);
     void ShowPlayerPages(int nKind, CPlayer* pPlayer);
     void ShowScoreSheets(int nKind);
+    void ShowJuniorReport(DWORD nKind);
 
     int m_nPage = 1;
     int m_nPageCount = 1;

@@ -40,11 +40,6 @@ void CategorySetup(CBowlingDoc* pDoc)
     dlg.DoModal();
     pDoc->AssignJuniorCategories();
     pDoc->SetModifiedFlag();
-    // A junior report on show is made again from the new categories.
-    if (CJuniorReport::RunState* pState = pDoc->m_JuniorReport.m_pRunState) {
-        pState->bRebuild = 1;
-        pState->bJuniorsOrdered = 0;
-    }
     pDoc->UpdateAllViews(nullptr);
 }
 

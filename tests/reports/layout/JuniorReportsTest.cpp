@@ -212,6 +212,13 @@ TEST_F(JuniorReports, TheViewsCommandsShowPrintAndReFontTheReports)
     CRecordingDC screen;
     view.OnDraw(&screen);
     EXPECT_EQ(TextsAt(screen, -1320), (Texts{"12", "Ben Cole", "02 Mar 2014", "Under 13"}));
+    // A bowler's edit places the juniors again, and the report on show follows.
+    CPlayer* eve = doc.FindPlayer(5);
+    eve->m_wFlags |= PF_JUNIOR;
+    doc.AssignJuniorCategories();
+    CRecordingDC again;
+    view.OnDraw(&again);
+    EXPECT_EQ(TextsAt(again, -1920), (Texts{"46", "Eve Hart", "01 Jan 1980", "No Cat. for Age."}));
 
     // The fonts dialog changes the admin rows' font at once; the league is to be saved.
     doc.SetModifiedFlag(FALSE);

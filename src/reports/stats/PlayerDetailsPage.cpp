@@ -6,6 +6,7 @@
 #include "league/Player.h"
 #include "league/Team.h"
 #include "reports/layout/ItemFont.h"
+#include "reports/stats/ScoreChart.h"
 #include "view/DisplayHooks.h"
 #include "results/SelectionCommands.h"
 #include "view/ReportFlow.h"
@@ -16,9 +17,6 @@ IMPLEMENT_SERIAL(CRepItem_Player, CRepItem, 1)
 
 namespace {
 
-constexpr int kBands = 13;
-constexpr int kChartLeft = 2520;
-constexpr int kChartRight = 9720;
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 
@@ -66,12 +64,6 @@ bool RowShowsHandicap(const CBowlingDoc* pDoc, const CFixture* pFixture)
     if (pFixture->m_bOneSystem)
         return !(pFixture->m_bOneSystemScratch && !pDoc->m_bOneSystemOverride);
     return pDoc->m_bHandicapLeague != 0;
-}
-
-int BandOf(int nScore)
-{
-    // Scores of 325 and more count in the top band.
-    return std::clamp(nScore / 25, 0, kBands - 1);
 }
 
 } // namespace
@@ -352,68 +344,11 @@ void CRepItem_Player::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     if (rows.empty())
         return;
 
-    // The chart box.
-    pDC->MoveTo(kChartLeft, top);
-    pDC->LineTo(kChartRight, top);
-    pDC->LineTo(kChartRight, bottom);
-    pDC->LineTo(kChartLeft, bottom);
-    pDC->LineTo(kChartLeft, top);
-
-    // Games by 25-pin band, the highest band at the top.
-    int bands[kBands] = {};
+    // Games by 25-pin band: 325 and more count in the top band.
+    int bands[SCORE_CHART_BANDS] = {};
     for (int nScore : scores)
-        ++bands[BandOf(nScore)];
-    const int nMostInBand = *std::max_element(std::begin(bands), std::end(bands));
-    const int nUnit = nMostInBand ? 720 / nMostInBand : 0;
-    CPen barPen;
-    if (!barPen.CreatePen(PS_SOLID, 72, kRed)) {
-        AfxMessageBox("Major system error. Unable to create a pen.");
-        return;
-    }
-    for (int i = 0; i < kBands; ++i) {
-        const int yi = top - 250 * i;
-        pDC->MoveTo(kChartRight, yi);
-        pDC->LineTo(kChartRight + 100, yi);
-        Right(pDC, 10120, yi + 100, Num(300 - 25 * i));
-        const int nCount = bands[kBands - 1 - i];
-        if (nCount) {
-            Right(pDC, PAGE_RIGHT, yi + 225, Num(nCount));
-            CPen* pOld = pDC->SelectObject(&barPen);
-            pDC->MoveTo(9792, yi + 129);
-            pDC->LineTo(9792 + nCount * nUnit, yi + 129);
-            pDC->SelectObject(pOld);
-        }
-    }
-
-    // The games and their running average.
-    if (scores.size() > 1) {
-        const int nStepX = 7200 / static_cast<int>(scores.size() - 1);
-        CPen gamePen, avgPen;
-        if (!gamePen.CreatePen(PS_SOLID, 1, kBlack) || !avgPen.CreatePen(PS_SOLID, 2, kRed)) {
-            AfxMessageBox("Major system error. Unable to create a pen.");
-            return;
-        }
-        CPen* pOld = pDC->SelectObject(&gamePen);
-        for (size_t k = 0; k < scores.size(); ++k) {
-            const int x = kChartLeft + static_cast<int>(k) * nStepX;
-            if (k == 0)
-                pDC->MoveTo(x, bottom + 10 * scores[k]);
-            else
-                pDC->LineTo(x, bottom + 10 * scores[k]);
-        }
-        pDC->SelectObject(&avgPen);
-        int nSum = 0;
-        for (size_t k = 0; k < scores.size(); ++k) {
-            nSum += scores[k];
-            const int x = kChartLeft + static_cast<int>(k) * nStepX;
-            const int yAvg = bottom + 10 * (nSum / static_cast<int>(k + 1));
-            if (k == 0)
-                pDC->MoveTo(x, yAvg);
-            else
-                pDC->LineTo(x, yAvg);
-        }
-        pDC->SelectObject(pOld);
-    }
+        ++bands[std::clamp(nScore / 25, 0, SCORE_CHART_BANDS - 1)];
+    DrawScoreChart(pDC, top, bottom, bands, 10120, 1, scores);
 }
 
 // --- the commands ---------------------------------------------------------------------------

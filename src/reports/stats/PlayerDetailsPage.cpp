@@ -6,6 +6,7 @@
 #include "league/Player.h"
 #include "league/Team.h"
 #include "reports/layout/ItemFont.h"
+#include "reports/stats/ItemText.h"
 #include "reports/stats/ScoreChart.h"
 #include "view/DisplayHooks.h"
 #include "results/SelectionCommands.h"
@@ -28,17 +29,8 @@ const char* MonthAbbrev(int nMonth)
     return nMonth >= 1 && nMonth <= 12 ? months[nMonth - 1] : "???";
 }
 
-void Left(CDC* pDC, int x, int y, const CString& s)
-{
-    CPoint pt(x, y);
-    DrawTextClipped(pDC, &pt, s, 0);
-}
-
-void Right(CDC* pDC, int x, int y, const CString& s)
-{
-    CPoint pt(x, y);
-    DrawTextRightAligned(pDC, &pt, s, 0);
-}
+using ItemText::Left;
+using ItemText::Right;
 
 void RightInColour(CDC* pDC, int x, int y, const CString& s, bool bRed)
 {

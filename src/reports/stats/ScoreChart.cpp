@@ -1,6 +1,7 @@
 #include "reports/stats/ScoreChart.h"
 
 #include "framework/ui/Dialog.h"
+#include "reports/stats/ItemText.h"
 
 #include <algorithm>
 
@@ -11,11 +12,7 @@ constexpr int kRight = 9720;
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 
-void Right(CDC* pDC, int x, int y, const CString& s)
-{
-    CPoint pt(x, y);
-    DrawTextRightAligned(pDC, &pt, s, 0);
-}
+using ItemText::Right;
 
 CString Num(int n)
 {

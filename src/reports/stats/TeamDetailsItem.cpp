@@ -5,6 +5,7 @@
 #include "league/PointsText.h"
 #include "league/Team.h"
 #include "reports/layout/ItemFont.h"
+#include "reports/stats/ItemText.h"
 #include "results/SelectionCommands.h"
 #include "view/DisplayPages.h"
 #include "view/ReportFlow.h"
@@ -18,24 +19,9 @@ namespace {
 constexpr int kLine = -200;
 constexpr int kNameRight = 4160;   // the bowler's name rectangle: 2160 to 4160
 
-void Left(CDC* pDC, int x, int y, const CString& text)
-{
-    CPoint pt(x, y);
-    DrawTextClipped(pDC, &pt, text, 0);
-}
-
-void Right(CDC* pDC, int x, int y, const CString& text)
-{
-    CPoint pt(x, y);
-    DrawTextRightAligned(pDC, &pt, text, 0);
-}
-
-CString Fmt(const char* pszFormat, auto... args)
-{
-    CString s;
-    s.Format(pszFormat, args...);
-    return s;
-}
+using ItemText::Left;
+using ItemText::Right;
+using ItemText::Fmt;
 
 [[maybe_unused]] const bool s_bInstalled = (g_pfnRunTeamDetailsShort = RunTeamDetailsShort, true);
 

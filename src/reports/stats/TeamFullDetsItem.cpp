@@ -6,6 +6,7 @@
 #include "league/PointsText.h"
 #include "league/Team.h"
 #include "reports/layout/ItemFont.h"
+#include "reports/stats/ItemText.h"
 #include "reports/stats/ScoreChart.h"
 #include "results/SelectionCommands.h"
 #include "view/DisplayHooks.h"
@@ -22,24 +23,9 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr int kGameX[MAX_GAMES] = {3180, 4260, 5340, 6420};
 
-void Left(CDC* pDC, int x, int y, const CString& s)
-{
-    CPoint pt(x, y);
-    DrawTextClipped(pDC, &pt, s, 0);
-}
-
-void Right(CDC* pDC, int x, int y, const CString& s)
-{
-    CPoint pt(x, y);
-    DrawTextRightAligned(pDC, &pt, s, 0);
-}
-
-CString Fmt(const char* pszFormat, auto... args)
-{
-    CString s;
-    s.Format(pszFormat, args...);
-    return s;
-}
+using ItemText::Left;
+using ItemText::Right;
+using ItemText::Fmt;
 
 // Drawn in red when reached.
 void RightMaybeRed(CDC* pDC, int x, int y, const CString& s, bool bRed)

@@ -1,0 +1,27 @@
+#pragma once
+// Text of a report item placed at a point (Left: starting there, Right: ending there) and
+// formatted in one expression. An item file takes the names it uses into its own namespace.
+#include "view/RepItem.h"
+
+namespace ItemText {
+
+inline void Left(CDC* pDC, int x, int y, const CString& s)
+{
+    CPoint pt(x, y);
+    DrawTextClipped(pDC, &pt, s, 0);
+}
+
+inline void Right(CDC* pDC, int x, int y, const CString& s)
+{
+    CPoint pt(x, y);
+    DrawTextRightAligned(pDC, &pt, s, 0);
+}
+
+inline CString Fmt(const char* pszFormat, auto... args)
+{
+    CString s;
+    s.Format(pszFormat, args...);
+    return s;
+}
+
+} // namespace ItemText

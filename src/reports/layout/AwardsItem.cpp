@@ -74,6 +74,16 @@ void DrawAt(CDC* pDC, int x, int y, const CString& text, bool bRight)
         DrawTextClipped(pDC, &pt, text, 0);
 }
 
+// A row of the individual report: name, award, date, score, average.
+void DrawAwardRow(CDC* pDC, int y, const CString (&texts)[5])
+{
+    DrawAt(pDC, kNameX, y, texts[0], false);
+    DrawAt(pDC, kAwardX, y, texts[1], false);
+    DrawAt(pDC, kDateRight, y, texts[2], true);
+    DrawAt(pDC, kScoreRight, y, texts[3], true);
+    DrawAt(pDC, kAverageRight, y, texts[4], true);
+}
+
 } // namespace
 
 // ---------------------------------------------------------------- CRepItem_Awards
@@ -429,11 +439,8 @@ void CRepItem_AwardHeading::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
         DrawAt(pDC, PAGE_CENTRE - pDC->GetTextExtent(m_strTitle).cx / 2, m_y, m_strTitle, false);
         return;
     }
-    DrawAt(pDC, kNameX, m_y, "Name", false);
-    DrawAt(pDC, kAwardX, m_y, "Award", false);
-    DrawAt(pDC, kDateRight, m_y, "Date", true);
-    DrawAt(pDC, kScoreRight, m_y, "Score", true);
-    DrawAt(pDC, kAverageRight, m_y, "Avg.", true);
+    const CString heads[5] = {"Name", "Award", "Date", "Score", "Avg."};
+    DrawAwardRow(pDC, m_y, heads);
 }
 
 void CRepItem_AwardHeading::WriteHtml(CStdioFile& file)
@@ -495,11 +502,7 @@ void CRepItem_AwardLine::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     pDC->SetTextColor(m_font.m_crColour);
     CString texts[5];
     GetTexts(texts);
-    DrawAt(pDC, kNameX, m_y, texts[0], false);
-    DrawAt(pDC, kAwardX, m_y, texts[1], false);
-    DrawAt(pDC, kDateRight, m_y, texts[2], true);
-    DrawAt(pDC, kScoreRight, m_y, texts[3], true);
-    DrawAt(pDC, kAverageRight, m_y, texts[4], true);
+    DrawAwardRow(pDC, m_y, texts);
 }
 
 void CRepItem_AwardLine::WriteHtml(CStdioFile& file)

@@ -6,6 +6,7 @@
 #include "league/Team.h"
 #include "reports/layout/ItemFont.h"
 #include "reports/stats/ItemText.h"
+#include "reports/stats/SelectedTeamPages.h"
 #include "results/SelectionCommands.h"
 #include "view/DisplayPages.h"
 #include "view/ReportFlow.h"
@@ -170,20 +171,7 @@ void CPrintingSetupDlg::DoDataExchange(CDataExchange* pDX)
 
 int BuildTeamDetails(CBowlingDoc& doc)
 {
-    DeleteItemList(doc.m_listDisplayItems);
-    int n = 0;
-    for (INT_PTR i = 0; i < doc.m_arrSelectedTeams.GetSize(); ++i) {
-        auto* pTeam = static_cast<CTeam*>(doc.m_arrSelectedTeams[i]);
-        if (!pTeam)
-            continue;
-        auto* pItem = new CRepItem_TeamDets;
-        pItem->m_pDoc = &doc;
-        pItem->m_pTeam = pTeam;
-        pItem->m_bTemporary = TEMP_SHOWING;
-        doc.m_listDisplayItems.AddTail(pItem);
-        ++n;
-    }
-    return n;
+    return BuildSelectedTeamPages<CRepItem_TeamDets>(doc);
 }
 
 int RunTeamDetailsShort(CBowlingDoc* pDoc)

@@ -6,6 +6,7 @@
 #include "league/Player.h"
 #include "reports/layout/AwardsReportItemsDlg.h"
 #include "reports/layout/ItemFont.h"
+#include "reports/layout/ItemText.h"
 
 #include <set>
 #include <utility>
@@ -65,23 +66,16 @@ int LineOf(CDC* pDC, CFontData& font)
     return font.GetLineHeight(10);
 }
 
-void DrawAt(CDC* pDC, int x, int y, const CString& text, bool bRight)
-{
-    CPoint pt(x, y);
-    if (bRight)
-        DrawTextRightAligned(pDC, &pt, text, 0);
-    else
-        DrawTextClipped(pDC, &pt, text, 0);
-}
+using ItemText::Text;
 
 // A row of the individual report: name, award, date, score, average.
 void DrawAwardRow(CDC* pDC, int y, const CString (&texts)[5])
 {
-    DrawAt(pDC, kNameX, y, texts[0], false);
-    DrawAt(pDC, kAwardX, y, texts[1], false);
-    DrawAt(pDC, kDateRight, y, texts[2], true);
-    DrawAt(pDC, kScoreRight, y, texts[3], true);
-    DrawAt(pDC, kAverageRight, y, texts[4], true);
+    Text(pDC, kNameX, y, texts[0], false);
+    Text(pDC, kAwardX, y, texts[1], false);
+    Text(pDC, kDateRight, y, texts[2], true);
+    Text(pDC, kScoreRight, y, texts[3], true);
+    Text(pDC, kAverageRight, y, texts[4], true);
 }
 
 } // namespace
@@ -332,7 +326,7 @@ void CRepItem_Awards::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     const int nHeadingLine = LineOf(pDC, m_fontHeading);
     int y = m_y;
     if (m_bTitle) {
-        DrawAt(pDC, PAGE_CENTRE - pDC->GetTextExtent(CString("Awards")).cx / 2, y, "Awards", false);
+        Text(pDC, PAGE_CENTRE - pDC->GetTextExtent(CString("Awards")).cx / 2, y, "Awards", false);
         y += nHeadingLine;
     }
     const std::vector<int> used = UsedColumns();
@@ -340,8 +334,8 @@ void CRepItem_Awards::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
         return;
     const int* xs = kColumnX[used.size() - 1];
     for (size_t i = 0; i < used.size(); ++i) {
-        DrawAt(pDC, xs[i], y, CategoryName(m_pDoc, m_nColumnAward[used[i]], "No Award"), false);
-        DrawAt(pDC, xs[i] + kCaptionWidth, y, ColumnCaption(used[i]), true);
+        Text(pDC, xs[i], y, CategoryName(m_pDoc, m_nColumnAward[used[i]], "No Award"), false);
+        Text(pDC, xs[i] + kCaptionWidth, y, ColumnCaption(used[i]), true);
     }
     y += nHeadingLine;
 
@@ -358,7 +352,7 @@ void CRepItem_Awards::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
             const Ranked& r = columns[i][rank];
             CString text;
             text.Format("%3d ", r.nCount);
-            DrawAt(pDC, xs[i], y, text + r.pPlayer->m_strName, false);
+            Text(pDC, xs[i], y, text + r.pPlayer->m_strName, false);
             r.pPlayer->AddHitRect(CRect(xs[i], y, xs[i] + NAME_RECT_WIDTH, y - 200));
         }
         y += nDetailLine;
@@ -436,7 +430,7 @@ void CRepItem_AwardHeading::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     pDC->SelectObject(&font);
     pDC->SetTextColor(m_font.m_crColour);
     if (m_bTitle) {
-        DrawAt(pDC, PAGE_CENTRE - pDC->GetTextExtent(m_strTitle).cx / 2, m_y, m_strTitle, false);
+        Text(pDC, PAGE_CENTRE - pDC->GetTextExtent(m_strTitle).cx / 2, m_y, m_strTitle, false);
         return;
     }
     const CString heads[5] = {"Name", "Award", "Date", "Score", "Avg."};

@@ -4,6 +4,7 @@
 #include "league/Player.h"
 #include "league/Team.h"
 #include "reports/layout/ItemFont.h"
+#include "reports/layout/ItemText.h"
 #include "reports/stats/FloatingSubsFontsDlg.h"
 
 IMPLEMENT_SERIAL(CRepItem_Floaters, CRepItem, 1)
@@ -57,14 +58,7 @@ const Column kOneColumn[] = {{"Name", 1008, false}, {"Eavg", 3024, true},  {"Avg
 const Column kTwoColumns[] = {{"Name", 864, false}, {"Eavg", 3024, true}, {"Avg", 3600, true}, {"Phone", 3888, false}};
 constexpr int kRightColumnShift = 5760;
 
-void Text(CDC* pDC, int x, int y, const CString& text, bool bRight)
-{
-    CPoint pt(x, y);
-    if (bRight)
-        DrawTextRightAligned(pDC, &pt, text, 0);
-    else
-        DrawTextClipped(pDC, &pt, text, 0);
-}
+using ItemText::Text;
 
 CString Number(const char* pszFormat, long n)
 {

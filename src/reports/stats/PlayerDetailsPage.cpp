@@ -6,7 +6,7 @@
 #include "league/Player.h"
 #include "league/Team.h"
 #include "reports/layout/ItemFont.h"
-#include "reports/stats/ItemText.h"
+#include "reports/layout/ItemText.h"
 #include "reports/stats/ScoreChart.h"
 #include "view/DisplayHooks.h"
 #include "results/SelectionCommands.h"

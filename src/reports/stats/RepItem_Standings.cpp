@@ -4,7 +4,7 @@
 #include "league/Fixture.h"
 #include "league/PointsText.h"
 #include "league/Team.h"
-#include "reports/stats/ItemText.h"
+#include "reports/layout/ItemText.h"
 #include "view/ReportDialogs.h"
 
 IMPLEMENT_SERIAL(CRepItem_Standings, CRepItem, 1)

@@ -1,7 +1,7 @@
 #include "reports/stats/ScoreChart.h"
 
 #include "framework/ui/Dialog.h"
-#include "reports/stats/ItemText.h"
+#include "reports/layout/ItemText.h"
 
 #include <algorithm>
 
@@ -12,14 +12,8 @@ constexpr int kRight = 9720;
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 
+using ItemText::Fmt;
 using ItemText::Right;
-
-CString Num(int n)
-{
-    CString s;
-    s.Format("%d", n);
-    return s;
-}
 
 } // namespace
 
@@ -43,10 +37,10 @@ void DrawScoreChart(CDC* pDC, int nTop, int nBottom, const int (&bands)[SCORE_CH
         const int y = nTop - 250 * i;
         pDC->MoveTo(kRight, y);
         pDC->LineTo(kRight + 100, y);
-        Right(pDC, nLabelRight, y + 100, Num(300 * nPerGame - 25 * nPerGame * i));
+        Right(pDC, nLabelRight, y + 100, Fmt("%d", 300 * nPerGame - 25 * nPerGame * i));
         const int nCount = bands[SCORE_CHART_BANDS - 1 - i];
         if (nCount) {
-            Right(pDC, PAGE_RIGHT, y + 225, Num(nCount));
+            Right(pDC, PAGE_RIGHT, y + 225, Fmt("%d", nCount));
             CPen* pOld = pDC->SelectObject(&barPen);
             pDC->MoveTo(9792, y + 129);
             pDC->LineTo(9792 + nCount * nUnit, y + 129);

@@ -6,7 +6,7 @@
 #include "league/PointsText.h"
 #include "league/Team.h"
 #include "reports/layout/ItemFont.h"
-#include "reports/stats/ItemText.h"
+#include "reports/layout/ItemText.h"
 #include "reports/stats/SelectedTeamPages.h"
 #include "reports/stats/ScoreChart.h"
 #include "results/SelectionCommands.h"

@@ -3,7 +3,7 @@
 #include "league/BowlingDoc.h"
 #include "league/Player.h"
 #include "league/Team.h"
-#include "reports/stats/ItemText.h"
+#include "reports/layout/ItemText.h"
 #include "view/DisplayHooks.h"
 #include "view/ReportFlow.h"
 

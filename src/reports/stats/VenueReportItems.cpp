@@ -6,7 +6,7 @@
 #include "league/Team.h"
 #include "league/Venue.h"
 #include "reports/layout/ItemFont.h"
-#include "reports/stats/ItemText.h"
+#include "reports/layout/ItemText.h"
 #include "view/DisplayHooks.h"
 #include "view/ReportFlow.h"
 

@@ -1,6 +1,6 @@
 #pragma once
-// Text of a report item placed at a point (Left: starting there, Right: ending there) and
-// formatted in one expression. An item file takes the names it uses into its own namespace.
+// Text of a report item placed at a point (Left: starting there, Right: ending there, Text:
+// either) and formatted in one expression. An item file takes the names it uses into its own namespace.
 #include "view/RepItem.h"
 
 namespace ItemText {
@@ -15,6 +15,14 @@ inline void Right(CDC* pDC, int x, int y, const CString& s)
 {
     CPoint pt(x, y);
     DrawTextRightAligned(pDC, &pt, s, 0);
+}
+
+inline void Text(CDC* pDC, int x, int y, const CString& s, bool bRight)
+{
+    if (bRight)
+        Right(pDC, x, y, s);
+    else
+        Left(pDC, x, y, s);
 }
 
 inline CString Fmt(const char* pszFormat, auto... args)

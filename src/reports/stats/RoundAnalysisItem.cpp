@@ -4,12 +4,15 @@
 
 #include <vector>
 #include "reports/layout/ItemFont.h"
+#include "reports/layout/ItemText.h"
 #include "reports/stats/RoundStatisticsDlg.h"
 #include "reports/stats/RoundStats.h"
 
 IMPLEMENT_SERIAL(CRepItem_Analysis1, CRepItem, 1)
 
 namespace {
+
+using ItemText::Fmt;
 
 const char kHddrFailure[] = "System Error - Failed to create Hddr font in ri_anal1";
 const char kDetsFailure[] = "System Error - Failed to create Dets font in ri_anal1";
@@ -31,13 +34,6 @@ std::vector<GeneralLine> GeneralLines(const CBowlingDoc* pDoc)
     lines.push_back({"Total Defaulted Games", &CRoundStats::m_nDefaultedGames});
     lines.push_back({"Total Composite Games", &CRoundStats::m_nCompositeGames});
     return lines;
-}
-
-CString Figure(long n)
-{
-    CString s;
-    s.Format("%ld", n);
-    return s;
 }
 
 } // namespace
@@ -219,7 +215,7 @@ void CRepItem_Analysis1::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
             pt = CPoint(3456, y);
             DrawTextClipped(pDC, &pt, line.pszLabel, 0);
             pt = CPoint(8064, y);
-            DrawTextRightAligned(pDC, &pt, Figure(stats.*line.pFigure), 0);
+            DrawTextRightAligned(pDC, &pt, Fmt("%ld", stats.*line.pFigure), 0);
             y += nLine;
         }
         y -= m_nGap * 1440 / 100;
@@ -250,7 +246,7 @@ void CRepItem_Analysis1::WriteHtml(CStdioFile& file)
             // The page has always spelt the last label so.
             HtmlCellLeft(&file, &m_fontDetail,
                          line.pFigure == &CRoundStats::m_nCompositeGames ? "Total Composite games" : line.pszLabel);
-            HtmlCellRight(&file, &m_fontDetail, Figure(stats.*line.pFigure));
+            HtmlCellRight(&file, &m_fontDetail, Fmt("%ld", stats.*line.pFigure));
             file.WriteString("</TR>\n");
         }
     if (CountEnabledRows() > 0) {

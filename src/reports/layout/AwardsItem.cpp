@@ -326,7 +326,7 @@ void CRepItem_Awards::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     const int nHeadingLine = LineOf(pDC, m_fontHeading);
     int y = m_y;
     if (m_bTitle) {
-        Text(pDC, PAGE_CENTRE - pDC->GetTextExtent(CString("Awards")).cx / 2, y, "Awards", false);
+        ItemText::Centred(pDC, y, "Awards");
         y += nHeadingLine;
     }
     const std::vector<int> used = UsedColumns();
@@ -430,7 +430,7 @@ void CRepItem_AwardHeading::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     pDC->SelectObject(&font);
     pDC->SetTextColor(m_font.m_crColour);
     if (m_bTitle) {
-        Text(pDC, PAGE_CENTRE - pDC->GetTextExtent(m_strTitle).cx / 2, m_y, m_strTitle, false);
+        ItemText::Centred(pDC, m_y, m_strTitle);
         return;
     }
     const CString heads[5] = {"Name", "Award", "Date", "Score", "Avg."};

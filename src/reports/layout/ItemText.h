@@ -1,6 +1,6 @@
 #pragma once
 // Text of a report item placed at a point (Left: starting there, Right: ending there, Text:
-// either) and formatted in one expression. An item file takes the names it uses into its own namespace.
+// either), centred on the page, and formatted in one expression. An item file takes the names it uses into its own namespace.
 #include "view/RepItem.h"
 
 namespace ItemText {
@@ -23,6 +23,11 @@ inline void Text(CDC* pDC, int x, int y, const CString& s, bool bRight)
         Right(pDC, x, y, s);
     else
         Left(pDC, x, y, s);
+}
+
+inline void Centred(CDC* pDC, int y, const CString& s)
+{
+    Left(pDC, PAGE_CENTRE - pDC->GetTextExtent(s).cx / 2, y, s);
 }
 
 inline CString Fmt(const char* pszFormat, auto... args)

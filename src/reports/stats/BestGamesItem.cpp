@@ -5,6 +5,7 @@
 #include "league/Player.h"
 #include "league/Team.h"
 #include "reports/layout/ItemFont.h"
+#include "reports/layout/ItemText.h"
 #include "reports/stats/BestGamesDlg.h"
 
 #include <climits>
@@ -353,8 +354,7 @@ void CRepItem_best::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     if (!IsTemporary()) {
         RebuildList();
         const CString text = HeadingText();
-        CPoint pt(PAGE_CENTRE - pDC->GetTextExtent(text).cx / 2, m_y);
-        DrawTextClipped(pDC, &pt, text, 0);
+        ItemText::Centred(pDC, m_y, text);
         return;
     }
     if (!m_nColumns) {

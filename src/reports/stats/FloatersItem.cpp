@@ -90,7 +90,7 @@ void CRepItem_Floaters::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     pDC->SetTextColor(m_fontTitle.m_crColour);
     const CString title("Floating Substitutes");
     int y = m_y;
-    Text(pDC, PAGE_CENTRE - pDC->GetTextExtent(title).cx / 2, y, title, false);
+    ItemText::Centred(pDC, y, title);
     if (m_pDoc->m_nFloatingSubs == 0 || !m_pDoc->m_pFloatingSubsTeam)
         return;
     y += m_fontTitle.GetLineHeight(0);

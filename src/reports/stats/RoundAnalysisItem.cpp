@@ -201,8 +201,7 @@ void CRepItem_Analysis1::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     pDC->SetTextColor(m_fontHeader.m_crColour);
     const CString title = TitleText();
     int y = m_y;
-    CPoint pt(PAGE_CENTRE - pDC->GetTextExtent(title).cx / 2, y);
-    DrawTextClipped(pDC, &pt, title, 0);
+    ItemText::Centred(pDC, y, title);
     y += m_fontHeader.GetLineHeight(10);
 
     if (CreateItemFont(fontDetail, m_fontDetail, kDetsFailure))
@@ -212,10 +211,8 @@ void CRepItem_Analysis1::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     const CRoundStats stats(m_pDoc, this);
     if (m_bGeneralStats) {
         for (const GeneralLine& line : GeneralLines(m_pDoc)) {
-            pt = CPoint(3456, y);
-            DrawTextClipped(pDC, &pt, line.pszLabel, 0);
-            pt = CPoint(8064, y);
-            DrawTextRightAligned(pDC, &pt, Fmt("%ld", stats.*line.pFigure), 0);
+            ItemText::Left(pDC, 3456, y, line.pszLabel);
+            ItemText::Right(pDC, 8064, y, Fmt("%ld", stats.*line.pFigure));
             y += nLine;
         }
         y -= m_nGap * 1440 / 100;
@@ -223,10 +220,8 @@ void CRepItem_Analysis1::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     for (int r = 0; r < ROWS; ++r) {
         if (!m_bEnabled[r])
             continue;
-        pt = CPoint(2880, y);
-        DrawTextClipped(pDC, &pt, CRoundStats::RowLabel(*this, r), 0);
-        pt = CPoint(8640, y);
-        DrawTextRightAligned(pDC, &pt, stats.m_strRow[r], 0);
+        ItemText::Left(pDC, 2880, y, CRoundStats::RowLabel(*this, r));
+        ItemText::Right(pDC, 8640, y, stats.m_strRow[r]);
         y += nLine;
     }
 }

@@ -123,7 +123,7 @@ void CRepItem_TeamFullDets::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     pDC->SelectObject(&pFonts->m_fontLargeBold);
     Left(pDC, 720, y, pDoc->m_strLeagueName);
     Right(pDC, PAGE_RIGHT, y, PRODUCT_TITLE);
-    Left(pDC, PAGE_CENTRE - pDC->GetTextExtent(pTeam->m_strName).cx / 2, y, pTeam->m_strName);
+    ItemText::Centred(pDC, y, pTeam->m_strName);
     y -= 480;
     const int T = y;
     const int B = T - 3000;

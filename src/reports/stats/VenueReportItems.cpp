@@ -29,11 +29,7 @@ const char* const kBandCaption[VENUE_SCORE_BANDS] = {
 using ItemText::Left;
 using ItemText::Right;
 using ItemText::Fmt;
-
-void Centred(CDC* pDC, int y, const CString& s)
-{
-    Left(pDC, PAGE_CENTRE - pDC->GetTextExtent(s).cx / 2, y, s);
-}
+using ItemText::Centred;
 
 // A bar row: the caption, the bar in its colour inside a 6000-twip box, the figure at the right.
 void BarRow(CDC* pDC, int y, const CString& caption, CBrush* pBrush, int nLength, const CString& figure)

@@ -17,6 +17,15 @@ inline void Right(CDC* pDC, int x, int y, const CString& s)
     DrawTextRightAligned(pDC, &pt, s, 0);
 }
 
+// Ending at x, in red when bRed (a score over the mark); the colour is put back after.
+inline void RightInRed(CDC* pDC, int x, int y, const CString& s, bool bRed)
+{
+    const COLORREF crOld = bRed ? pDC->SetTextColor(RGB(255, 0, 0)) : 0;
+    Right(pDC, x, y, s);
+    if (bRed)
+        pDC->SetTextColor(crOld);
+}
+
 inline void Text(CDC* pDC, int x, int y, const CString& s, bool bRight)
 {
     if (bRight)

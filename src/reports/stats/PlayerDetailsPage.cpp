@@ -18,7 +18,6 @@ IMPLEMENT_SERIAL(CRepItem_Player, CRepItem, 1)
 
 namespace {
 
-constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 const char* MonthAbbrev(int nMonth)
@@ -31,15 +30,7 @@ const char* MonthAbbrev(int nMonth)
 
 using ItemText::Left;
 using ItemText::Right;
-
-void RightInColour(CDC* pDC, int x, int y, const CString& s, bool bRed)
-{
-    if (bRed)
-        pDC->SetTextColor(kRed);
-    Right(pDC, x, y, s);
-    if (bRed)
-        pDC->SetTextColor(kBlack);
-}
+using ItemText::RightInRed;
 
 CString Num(int n)
 {
@@ -317,7 +308,7 @@ void CRepItem_Player::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
                 Right(pDC, x, y, "n/s");
                 continue;
             }
-            RightInColour(pDC, x, y, Num(game.nScore), game.nScore > nThreshold);
+            RightInRed(pDC, x, y, Num(game.nScore), game.nScore > nThreshold);
             if (bRowHcp) {
                 Right(pDC, x + 480, y, Num(game.nScore + game.nHcp));
                 nHcpSeries += game.nScore + game.nHcp;
@@ -325,7 +316,7 @@ void CRepItem_Player::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
             nSeries += game.nScore;
             scores.push_back(game.nScore);
         }
-        RightInColour(pDC, 7500, y, Num(nSeries), nSeries > nSeriesThreshold);
+        RightInRed(pDC, 7500, y, Num(nSeries), nSeries > nSeriesThreshold);
         if (bRowHcp)
             Right(pDC, 7980, y, Num(nHcpSeries));
         nRunning += nSeries;

@@ -20,22 +20,13 @@ IMPLEMENT_DYNAMIC(CRepItem_TeamFullDets, CRepItem)
 namespace {
 
 constexpr int kMaxScores = 2048;
-constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr int kGameX[MAX_GAMES] = {3180, 4260, 5340, 6420};
 
 using ItemText::Left;
 using ItemText::Right;
+using ItemText::RightInRed;
 using ItemText::Fmt;
-
-// Drawn in red when reached.
-void RightMaybeRed(CDC* pDC, int x, int y, const CString& s, bool bRed)
-{
-    COLORREF crOld = bRed ? pDC->SetTextColor(kRed) : 0;
-    Right(pDC, x, y, s);
-    if (bRed)
-        pDC->SetTextColor(crOld);
-}
 
 CTime SortDate(const CFixture* f, int nSide)
 {
@@ -210,11 +201,11 @@ void CRepItem_TeamFullDets::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
                 }
                 nSeries += nScr[g];
                 nSeriesHcp += nWithHcp[g];
-                RightMaybeRed(pDC, kGameX[g], y, nScr[g] ? Fmt("%d", nScr[g]) : CString("n/s"), nScr[g] >= 200 * P);
+                RightInRed(pDC, kGameX[g], y, nScr[g] ? Fmt("%d", nScr[g]) : CString("n/s"), nScr[g] >= 200 * P);
                 if (bHcp)
                     Right(pDC, kGameX[g] + 480, y, Fmt("%d", nWithHcp[g]));
             }
-            RightMaybeRed(pDC, 7500, y, Fmt("%d", nSeries), nSeries >= G * (200 * P - 1));
+            RightInRed(pDC, 7500, y, Fmt("%d", nSeries), nSeries >= G * (200 * P - 1));
             if (bHcp)
                 Right(pDC, 7980, y, Fmt("%d", nSeriesHcp));
             nRunning += nSeries;

@@ -29,10 +29,28 @@ const char* HeadingLabel(BOOL bIncome)
     return bIncome ? "Income Item" : "Expenditure Item";
 }
 
-BYTE PaymentFlags(const CPaymentItemDlg& dlg)
+void StorePaymentItem(const CPaymentItemDlg& dlg, CPaymentItem& item)
 {
-    return static_cast<BYTE>((dlg.m_bIndividual ? CPaymentItem::flagIndividual : 0) |
-                             (dlg.m_bOptional ? CPaymentItem::flagOptional : 0));
+    item.m_nFlags = static_cast<BYTE>((dlg.m_bIndividual ? CPaymentItem::flagIndividual : 0) |
+                                      (dlg.m_bOptional ? CPaymentItem::flagOptional : 0));
+    item.m_nFromRound = static_cast<BYTE>(dlg.m_nFromRound);
+    item.m_nToRound = static_cast<BYTE>(dlg.m_nToRound);
+    item.m_nAmount = dlg.m_nAmount;
+    item.m_strDescription = dlg.m_strDescription;
+}
+
+// A bowler's or a team's arrears, each through its own dialog.
+BOOL EditArrears(CBowlingDoc* pDoc, CArrearsDlg& dlg, const CString& strName, LONG& nArrears)
+{
+    dlg.m_pDoc = pDoc;
+    dlg.m_strName = strName;
+    dlg.m_nAmount = nArrears;
+    if (dlg.DoModal() != IDOK)
+        return FALSE;
+    nArrears = dlg.m_nAmount;
+    pDoc->SetModifiedFlag();
+    pDoc->UpdateAllViews(nullptr);
+    return TRUE;
 }
 
 class CAccountsCommands : public CCmdTarget
@@ -187,11 +205,7 @@ BOOL AddPaymentItem(CBowlingDoc* pDoc)
     if (dlg.DoModal() != IDOK)
         return FALSE;
     auto* pItem = new CPaymentItem;
-    pItem->m_nFlags = PaymentFlags(dlg);
-    pItem->m_nFromRound = static_cast<BYTE>(dlg.m_nFromRound);
-    pItem->m_nToRound = static_cast<BYTE>(dlg.m_nToRound);
-    pItem->m_nAmount = dlg.m_nAmount;
-    pItem->m_strDescription = dlg.m_strDescription;
+    StorePaymentItem(dlg, *pItem);
     pDoc->m_listPaymentItems.AddTail(pItem);
     pDoc->SetModifiedFlag();
     return TRUE;
@@ -218,11 +232,7 @@ BOOL AmendPaymentItem(CBowlingDoc* pDoc)
     dlg.m_strDescription = pItem->m_strDescription;
     if (dlg.DoModal() != IDOK)
         return FALSE;
-    pItem->m_nFlags = PaymentFlags(dlg);
-    pItem->m_nFromRound = static_cast<BYTE>(dlg.m_nFromRound);
-    pItem->m_nToRound = static_cast<BYTE>(dlg.m_nToRound);
-    pItem->m_nAmount = dlg.m_nAmount;
-    pItem->m_strDescription = dlg.m_strDescription;
+    StorePaymentItem(dlg, *pItem);
     pDoc->SetModifiedFlag();
     return TRUE;
 }
@@ -230,29 +240,13 @@ BOOL AmendPaymentItem(CBowlingDoc* pDoc)
 BOOL EditPlayerArrears(CBowlingDoc* pDoc, CPlayer* pPlayer)
 {
     CPlayerArrearsDlg dlg;
-    dlg.m_pDoc = pDoc;
-    dlg.m_strName = pPlayer->m_strName;
-    dlg.m_nAmount = pPlayer->m_nArrears;
-    if (dlg.DoModal() != IDOK)
-        return FALSE;
-    pPlayer->m_nArrears = dlg.m_nAmount;
-    pDoc->SetModifiedFlag();
-    pDoc->UpdateAllViews(nullptr);
-    return TRUE;
+    return EditArrears(pDoc, dlg, pPlayer->m_strName, pPlayer->m_nArrears);
 }
 
 BOOL EditTeamArrears(CBowlingDoc* pDoc, CTeam* pTeam)
 {
     CTeamArrearsDlg dlg;
-    dlg.m_pDoc = pDoc;
-    dlg.m_strName = pTeam->m_strName;
-    dlg.m_nAmount = pTeam->m_nArrears;
-    if (dlg.DoModal() != IDOK)
-        return FALSE;
-    pTeam->m_nArrears = dlg.m_nAmount;
-    pDoc->SetModifiedFlag();
-    pDoc->UpdateAllViews(nullptr);
-    return TRUE;
+    return EditArrears(pDoc, dlg, pTeam->m_strName, pTeam->m_nArrears);
 }
 
 } // namespace AccountsCommands

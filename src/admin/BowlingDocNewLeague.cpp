@@ -1,4 +1,5 @@
 // File > New: a new league from nothing, walked through its set-up dialogs in order.
+#include "admin/LeagueNames.h"
 #include "admin/LeagueSetup.h"
 #include "admin/NewLeagueDlg.h"
 #include "framework/ui/Dialog.h"
@@ -69,17 +70,7 @@ void CBowlingDoc::OnFileNew()
             break;
     }
 
-    m_strLeagueName = dlg.m_strLeagueName;
-    m_strSanctionedBy = dlg.m_strSanctionedBy;
-    m_strSanctionNumber = dlg.m_strSanctionId;
-    m_strPresident = dlg.m_strPresident;
-    m_strVicePresident = dlg.m_strVicePresident;
-    m_strSecretary = dlg.m_strSecretary;
-    m_strTreasurer = dlg.m_strTreasurer;
-    m_strPresidentPhone = dlg.m_strPresidentPhone;
-    m_strVicePresidentPhone = dlg.m_strVicePresidentPhone;
-    m_strSecretaryPhone = dlg.m_strSecretaryPhone;
-    m_strTreasurerPhone = dlg.m_strTreasurerPhone;
+    StoreLeagueNames(dlg, dlg.m_strSanctionId, *this);
     m_bPrivacy = static_cast<DWORD>(dlg.m_bPrivacy);
     m_nMaxPlayersPerTeam = static_cast<BYTE>(dlg.m_nMaxPlayers);
     m_nMaxHandicapPoints = 0;

@@ -1,5 +1,6 @@
 // File > New over a set-up league, based on it: the next season keeps the league's details,
 // rules, bowlers, teams, layouts and venues, and starts again with a new schedule.
+#include "admin/LeagueNames.h"
 #include "admin/NewLeagueDlg.h"
 #include "admin/NewLeagueTeamsDlg.h"
 #include "league/Accounts.h"
@@ -47,17 +48,7 @@ void CBowlingDoc::NewLeagueFromCurrent()
     dlg.m_strPlayers = "Players/team";
     dlg.m_bScratch = m_bScratchLeague ? 1 : 0;
     dlg.m_bHandicap = m_bHandicapLeague ? 1 : 0;
-    dlg.m_strLeagueName = m_strLeagueName;
-    dlg.m_strSanctionedBy = m_strSanctionedBy;
-    dlg.m_strSanctionId = m_strSanctionNumber;
-    dlg.m_strPresident = m_strPresident;
-    dlg.m_strVicePresident = m_strVicePresident;
-    dlg.m_strSecretary = m_strSecretary;
-    dlg.m_strTreasurer = m_strTreasurer;
-    dlg.m_strPresidentPhone = m_strPresidentPhone;
-    dlg.m_strVicePresidentPhone = m_strVicePresidentPhone;
-    dlg.m_strSecretaryPhone = m_strSecretaryPhone;
-    dlg.m_strTreasurerPhone = m_strTreasurerPhone;
+    LoadLeagueNames(*this, dlg, dlg.m_strSanctionId);
     dlg.m_bPrivacy = m_bPrivacy ? 1 : 0;
     dlg.m_nTeams = m_nTeams;
     dlg.m_nPlayers = m_nPlayersPerTeam;
@@ -69,17 +60,7 @@ void CBowlingDoc::NewLeagueFromCurrent()
         return;
 
     m_nGamesPerMatch = static_cast<BYTE>(dlg.m_nGamesIndex + 1);
-    m_strLeagueName = dlg.m_strLeagueName;
-    m_strSanctionedBy = dlg.m_strSanctionedBy;
-    m_strSanctionNumber = dlg.m_strSanctionId;
-    m_strPresident = dlg.m_strPresident;
-    m_strVicePresident = dlg.m_strVicePresident;
-    m_strSecretary = dlg.m_strSecretary;
-    m_strTreasurer = dlg.m_strTreasurer;
-    m_strPresidentPhone = dlg.m_strPresidentPhone;
-    m_strVicePresidentPhone = dlg.m_strVicePresidentPhone;
-    m_strSecretaryPhone = dlg.m_strSecretaryPhone;
-    m_strTreasurerPhone = dlg.m_strTreasurerPhone;
+    StoreLeagueNames(dlg, dlg.m_strSanctionId, *this);
     // The box is on the dialog: what the secretary ticks there is kept.
     m_bPrivacy = dlg.m_bPrivacy ? 1 : 0;
     m_nPlayersPerTeam = static_cast<BYTE>(dlg.m_nPlayers);

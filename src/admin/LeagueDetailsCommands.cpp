@@ -1,6 +1,7 @@
 #include "admin/LeagueDetailsCommands.h"
 
 #include "admin/EditLeagueDlg.h"
+#include "admin/LeagueNames.h"
 #include "league/BowlingDoc.h"
 #include "resources/CommandIds.h"
 
@@ -45,17 +46,7 @@ void Install()
 void LoadEditLeagueDlg(const CBowlingDoc& doc, CEditLeagueDlg& dlg)
 {
     dlg.m_pDoc = &doc;
-    dlg.m_strLeagueName = doc.m_strLeagueName;
-    dlg.m_strSanctionedBy = doc.m_strSanctionedBy;
-    dlg.m_strSanctionNumber = doc.m_strSanctionNumber;
-    dlg.m_strPresident = doc.m_strPresident;
-    dlg.m_strVicePresident = doc.m_strVicePresident;
-    dlg.m_strSecretary = doc.m_strSecretary;
-    dlg.m_strTreasurer = doc.m_strTreasurer;
-    dlg.m_strPresidentPhone = doc.m_strPresidentPhone;
-    dlg.m_strVicePresidentPhone = doc.m_strVicePresidentPhone;
-    dlg.m_strSecretaryPhone = doc.m_strSecretaryPhone;
-    dlg.m_strTreasurerPhone = doc.m_strTreasurerPhone;
+    LoadLeagueNames(doc, dlg, dlg.m_strSanctionNumber);
     dlg.m_bPrivacy = doc.m_bPrivacy ? 1 : 0;
     dlg.m_bPlayerDatabase = doc.m_bPlayerDatabase ? 1 : 0;
     dlg.m_bFivePin = doc.m_bFivePinRules ? 1 : 0;
@@ -78,17 +69,7 @@ void StoreEditLeagueDlg(const CEditLeagueDlg& dlg, CBowlingDoc& doc)
     doc.m_bFloatingSubsAsTeam = Flag(dlg.m_bFloatingSubsAsTeam);
     doc.m_bPositionBothWays = Flag(dlg.m_bPositionBothWays);
 
-    doc.m_strLeagueName = dlg.m_strLeagueName;
-    doc.m_strSanctionedBy = dlg.m_strSanctionedBy;
-    doc.m_strSanctionNumber = dlg.m_strSanctionNumber;
-    doc.m_strPresident = dlg.m_strPresident;
-    doc.m_strVicePresident = dlg.m_strVicePresident;
-    doc.m_strSecretary = dlg.m_strSecretary;
-    doc.m_strTreasurer = dlg.m_strTreasurer;
-    doc.m_strPresidentPhone = dlg.m_strPresidentPhone;
-    doc.m_strVicePresidentPhone = dlg.m_strVicePresidentPhone;
-    doc.m_strSecretaryPhone = dlg.m_strSecretaryPhone;
-    doc.m_strTreasurerPhone = dlg.m_strTreasurerPhone;
+    StoreLeagueNames(dlg, dlg.m_strSanctionNumber, doc);
     doc.m_nMaxPlayersPerTeam = static_cast<BYTE>(dlg.m_nMaxPlayers);
     doc.m_nSecretaryTeam = static_cast<BYTE>(dlg.m_nSecretaryTeam);
     doc.m_nTreasurerTeam = static_cast<BYTE>(dlg.m_nTreasurerTeam);

@@ -125,6 +125,26 @@ void WriteJuniors(CBowlingDoc* pDoc, CStdioFile& file)
     g_pfnWriteJuniorReportHtml(pDoc, file);
 }
 
+// Writes what writeLines writes into a new file; FALSE with the reason when it cannot be written.
+template <class WriteLines>
+BOOL WriteNewFile(const char* pszPath, CString& strError, WriteLines writeLines)
+{
+    try {
+        CStdioFile file;
+        CFileException fe;
+        if (!file.Open(pszPath, CFile::modeCreate | CFile::modeWrite, &fe)) {
+            strError = fe.GetErrorMessage();
+            return FALSE;
+        }
+        writeLines(file);
+        file.Close();
+    } catch (const CFileException& e) {
+        strError = e.GetErrorMessage();
+        return FALSE;
+    }
+    return TRUE;
+}
+
 } // namespace
 
 void WriteHtmlReport(CBowlingDoc* pDoc, CStdioFile& file)
@@ -150,20 +170,7 @@ BOOL WriteHtmlReport(CBowlingDoc* pDoc, const char* pszPath, CString& strError)
         strError = "Only the report layout, the results, the accounts and the junior reports can be written as an HTML page.";
         return FALSE;
     }
-    try {
-        CStdioFile file;
-        CFileException fe;
-        if (!file.Open(pszPath, CFile::modeCreate | CFile::modeWrite, &fe)) {
-            strError = fe.GetErrorMessage();
-            return FALSE;
-        }
-        WriteHtmlReport(pDoc, file);
-        file.Close();
-    } catch (const CFileException& e) {
-        strError = e.GetErrorMessage();
-        return FALSE;
-    }
-    return TRUE;
+    return WriteNewFile(pszPath, strError, [&](CStdioFile& file) { WriteHtmlReport(pDoc, file); });
 }
 
 // --- the players' text file -----------------------------------------------------------------
@@ -295,32 +302,12 @@ CString ExportLine(const CBowlingDoc* pDoc, const CPlayer* pPlayer, const int* p
     return line;
 }
 
-// Writes the lines into a new file; FALSE with the reason when it cannot be written.
-template <class WriteLines>
-BOOL WriteExportFile(const char* pszPath, CString& strError, WriteLines writeLines)
-{
-    try {
-        CStdioFile file;
-        CFileException fe;
-        if (!file.Open(pszPath, CFile::modeCreate | CFile::modeWrite, &fe)) {
-            strError = fe.GetErrorMessage();
-            return FALSE;
-        }
-        writeLines(file);
-        file.Close();
-    } catch (const CFileException& e) {
-        strError = e.GetErrorMessage();
-        return FALSE;
-    }
-    return TRUE;
-}
-
 } // namespace
 
 BOOL WritePlayersExport(const CBowlingDoc* pDoc, const char* pszPath, const int* pFields, int nFields,
                         BOOL bDoubleQuotes, CString& strError)
 {
-    return WriteExportFile(pszPath, strError, [&](CStdioFile& file) {
+    return WriteNewFile(pszPath, strError, [&](CStdioFile& file) {
         for (POSITION pos = pDoc->m_listPlayers.GetHeadPosition(); pos;) {
             const CPlayer* pPlayer = static_cast<const CPlayer*>(pDoc->m_listPlayers.GetNext(pos));
             if (!pPlayer->IsRobot())
@@ -349,7 +336,7 @@ BOOL WriteDatabaseExport(CBowlingDoc* pDoc, const char* pszPath, const int* pFie
     for (int i = 0; i < nFields; ++i)
         fields.push_back(pFields[i] < EXPORT_DATABASE_FIELD_COUNT ? pFields[i] : -1);
     int nUnread = 0;
-    BOOL bOk = WriteExportFile(pszPath, strError, [&](CStdioFile& file) {
+    BOOL bOk = WriteNewFile(pszPath, strError, [&](CStdioFile& file) {
         for (DWORD dwKey : keys) {
             CPlayer player;
             player.m_dwDbKey = dwKey;

@@ -6,6 +6,7 @@
 #include "league/Player.h"
 #include "reports/layout/AwardsReportItemsDlg.h"
 #include "reports/layout/ItemFont.h"
+#include "reports/layout/ItemText.h"
 
 #include <set>
 #include <utility>
@@ -65,13 +66,16 @@ int LineOf(CDC* pDC, CFontData& font)
     return font.GetLineHeight(10);
 }
 
-void DrawAt(CDC* pDC, int x, int y, const CString& text, bool bRight)
+using ItemText::Text;
+
+// A row of the individual report: name, award, date, score, average.
+void DrawAwardRow(CDC* pDC, int y, const CString (&texts)[5])
 {
-    CPoint pt(x, y);
-    if (bRight)
-        DrawTextRightAligned(pDC, &pt, text, 0);
-    else
-        DrawTextClipped(pDC, &pt, text, 0);
+    Text(pDC, kNameX, y, texts[0], false);
+    Text(pDC, kAwardX, y, texts[1], false);
+    Text(pDC, kDateRight, y, texts[2], true);
+    Text(pDC, kScoreRight, y, texts[3], true);
+    Text(pDC, kAverageRight, y, texts[4], true);
 }
 
 } // namespace
@@ -322,7 +326,7 @@ void CRepItem_Awards::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     const int nHeadingLine = LineOf(pDC, m_fontHeading);
     int y = m_y;
     if (m_bTitle) {
-        DrawAt(pDC, PAGE_CENTRE - pDC->GetTextExtent(CString("Awards")).cx / 2, y, "Awards", false);
+        ItemText::Centred(pDC, y, "Awards");
         y += nHeadingLine;
     }
     const std::vector<int> used = UsedColumns();
@@ -330,8 +334,8 @@ void CRepItem_Awards::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
         return;
     const int* xs = kColumnX[used.size() - 1];
     for (size_t i = 0; i < used.size(); ++i) {
-        DrawAt(pDC, xs[i], y, CategoryName(m_pDoc, m_nColumnAward[used[i]], "No Award"), false);
-        DrawAt(pDC, xs[i] + kCaptionWidth, y, ColumnCaption(used[i]), true);
+        Text(pDC, xs[i], y, CategoryName(m_pDoc, m_nColumnAward[used[i]], "No Award"), false);
+        Text(pDC, xs[i] + kCaptionWidth, y, ColumnCaption(used[i]), true);
     }
     y += nHeadingLine;
 
@@ -348,7 +352,7 @@ void CRepItem_Awards::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
             const Ranked& r = columns[i][rank];
             CString text;
             text.Format("%3d ", r.nCount);
-            DrawAt(pDC, xs[i], y, text + r.pPlayer->m_strName, false);
+            Text(pDC, xs[i], y, text + r.pPlayer->m_strName, false);
             r.pPlayer->AddHitRect(CRect(xs[i], y, xs[i] + NAME_RECT_WIDTH, y - 200));
         }
         y += nDetailLine;
@@ -426,14 +430,11 @@ void CRepItem_AwardHeading::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     pDC->SelectObject(&font);
     pDC->SetTextColor(m_font.m_crColour);
     if (m_bTitle) {
-        DrawAt(pDC, PAGE_CENTRE - pDC->GetTextExtent(m_strTitle).cx / 2, m_y, m_strTitle, false);
+        ItemText::Centred(pDC, m_y, m_strTitle);
         return;
     }
-    DrawAt(pDC, kNameX, m_y, "Name", false);
-    DrawAt(pDC, kAwardX, m_y, "Award", false);
-    DrawAt(pDC, kDateRight, m_y, "Date", true);
-    DrawAt(pDC, kScoreRight, m_y, "Score", true);
-    DrawAt(pDC, kAverageRight, m_y, "Avg.", true);
+    const CString heads[5] = {"Name", "Award", "Date", "Score", "Avg."};
+    DrawAwardRow(pDC, m_y, heads);
 }
 
 void CRepItem_AwardHeading::WriteHtml(CStdioFile& file)
@@ -495,11 +496,7 @@ void CRepItem_AwardLine::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     pDC->SetTextColor(m_font.m_crColour);
     CString texts[5];
     GetTexts(texts);
-    DrawAt(pDC, kNameX, m_y, texts[0], false);
-    DrawAt(pDC, kAwardX, m_y, texts[1], false);
-    DrawAt(pDC, kDateRight, m_y, texts[2], true);
-    DrawAt(pDC, kScoreRight, m_y, texts[3], true);
-    DrawAt(pDC, kAverageRight, m_y, texts[4], true);
+    DrawAwardRow(pDC, m_y, texts);
 }
 
 void CRepItem_AwardLine::WriteHtml(CStdioFile& file)

@@ -3,6 +3,7 @@
 #include "league/BowlingDoc.h"
 #include "league/Player.h"
 #include "reports/layout/ItemFont.h"
+#include "reports/layout/ItemText.h"
 #include "reports/stats/AvgBustersItemDlg.h"
 
 IMPLEMENT_SERIAL(CRepItem_AvgBusters, CRepItem, 1)
@@ -82,8 +83,7 @@ void CRepItem_AvgBusters::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     pDC->SetTextColor(m_fontHeader.m_crColour);
     const CString title = Title(TRUE);
     int y = m_y;
-    CPoint pt(PAGE_CENTRE - pDC->GetTextExtent(title).cx / 2, y);
-    DrawTextClipped(pDC, &pt, title, 0);
+    ItemText::Centred(pDC, y, title);
     if (m_nShown == 0 || !m_pDoc)
         return;
     y += m_fontHeader.GetLineHeight(0);
@@ -94,16 +94,13 @@ void CRepItem_AvgBusters::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
         const bool bLeft = (r % 2) == 1;
         const int xName = bLeft ? 1440 : 6480;
         CPlayer* p = m_bCurrentRound ? m_pDoc->FindAverageBusterByRoundRank(r) : m_pDoc->FindAverageBusterBySeasonRank(r);
-        pt = CPoint(xName, y);
         if (p) {
-            DrawTextClipped(pDC, &pt, p->m_strName, 0);
+            ItemText::Left(pDC, xName, y, p->m_strName);
             p->AddHitRect(CRect(xName, y, xName + pDC->GetTextExtent(p->m_strName).cx, y + nLine));
-            CString total;
-            total.Format("%d", m_bCurrentRound ? p->m_nAvgBusterRound : p->m_nAvgBusterSeason);
-            pt = CPoint(bLeft ? 5040 : 10080, y);
-            DrawTextRightAligned(pDC, &pt, total, 0);
+            ItemText::Right(pDC, bLeft ? 5040 : 10080, y,
+                            ItemText::Fmt("%d", m_bCurrentRound ? p->m_nAvgBusterRound : p->m_nAvgBusterSeason));
         } else {
-            DrawTextClipped(pDC, &pt, "None", 0);
+            ItemText::Left(pDC, xName, y, "None");
         }
         if (!bLeft || r == m_nShown)
             y += nLine;

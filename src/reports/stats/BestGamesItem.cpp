@@ -5,6 +5,7 @@
 #include "league/Player.h"
 #include "league/Team.h"
 #include "reports/layout/ItemFont.h"
+#include "reports/layout/ItemText.h"
 #include "reports/stats/BestGamesDlg.h"
 
 #include <climits>
@@ -29,6 +30,20 @@ CPlayer* PacerPlayer(const CBowlingDoc& doc, const CFixture& f, int g, int k)
 CString EntryName(const CBestEntry& e)
 {
     return e.m_pPlayer ? e.m_pPlayer->m_strName : e.m_pTeam->m_strName;
+}
+
+// Each played side of the matches in rounds nFirst to nLast, in list order.
+template <class Fn>
+void ForPlayedSides(const CBowlingDoc& doc, int nFirst, int nLast, Fn fn)
+{
+    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
+        const auto& f = *static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
+        if (f.m_nRound < nFirst || f.m_nRound > nLast)
+            continue;
+        for (int nSide = 0; nSide < 2; ++nSide)
+            if (f.m_bPlayed[nSide])
+                fn(f, nSide);
+    }
 }
 
 } // namespace
@@ -182,74 +197,67 @@ void CRepItem_best::CollectPlayerBest()
     const BOOL bHcp = m_nBasis == BASIS_HANDICAP;
     const BOOL bOverAvg = m_nBasis == BASIS_OVER_AVERAGE;
     int T = 0;
-    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
-        const auto& f = *static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
-        if (f.m_nRound < m_nFirstRound || f.m_nRound > m_nLastRound)
-            continue;
-        for (int nSide = 0; nSide < 2; ++nSide) {
-            if (!f.m_bPlayed[nSide])
-                continue;
-            const CTime& time = f.m_timePlayed[nSide];
-            for (int p = 0; p < nPositions; ++p) {
-                const int k = CFixture::SlotOf(nSide, p);
-                const DWORD dwFlags = f.m_dwPosFlags[k];
-                const BOOL bPacers = (dwFlags & 0xF0000) != 0;
-                if (m_nKind == KIND_GAMES) {
-                    if (bPacers)
-                        for (int g = 0; g < nGames; ++g) {
-                            CPlayer* pSub = (dwFlags & PosPacer(g)) ? PacerPlayer(doc, f, g, k) : nullptr;
-                            if (!InGroup(pSub))
-                                continue;
-                            int v = f.m_nPacerScore[g][k];
-                            if (bHcp)
-                                v += f.m_nPacerHandicap[g][k];
-                            else if (bOverAvg)
-                                v -= f.m_nPacerAverage[g][k];
-                            if (v > T)
-                                T = Insert(list, v, pSub, nullptr, time);
-                        }
+    ForPlayedSides(doc, m_nFirstRound, m_nLastRound, [&](const CFixture& f, int nSide) {
+        const CTime& time = f.m_timePlayed[nSide];
+        for (int p = 0; p < nPositions; ++p) {
+            const int k = CFixture::SlotOf(nSide, p);
+            const DWORD dwFlags = f.m_dwPosFlags[k];
+            const BOOL bPacers = (dwFlags & 0xF0000) != 0;
+            if (m_nKind == KIND_GAMES) {
+                if (bPacers)
                     for (int g = 0; g < nGames; ++g) {
-                        if (dwFlags & (PosNonQual(g) | PosBlind(g)))
+                        CPlayer* pSub = (dwFlags & PosPacer(g)) ? PacerPlayer(doc, f, g, k) : nullptr;
+                        if (!InGroup(pSub))
                             continue;
-                        int v = f.m_nScore[g][k];
+                        int v = f.m_nPacerScore[g][k];
                         if (bHcp)
-                            v += f.m_nHandicap[g][k];
+                            v += f.m_nPacerHandicap[g][k];
                         else if (bOverAvg)
-                            v -= static_cast<int>(f.m_nAverage[g][k]);
-                        // The bowler is looked up only for a value that would be listed.
-                        if (v <= T)
-                            continue;
-                        CPlayer* pBowler = f.GetSlotPlayer(g, k);
-                        if (InGroup(pBowler) && !pBowler->IsRobot())
-                            T = Insert(list, v, pBowler, nullptr, time);
-                    }
-                    continue;
-                }
-                if (bPacers) {
-                    int v = f.GetSubstituteSeries(nSide, p, bHcp);
-                    if (v != 0) {
-                        if (bOverAvg)
-                            for (int g = 0; g < nGames; ++g)
-                                v -= f.m_nPacerAverage[g][k];
-                        CPlayer* pSub = PacerPlayer(doc, f, 0, k);
-                        if (v > T && InGroup(pSub))
+                            v -= f.m_nPacerAverage[g][k];
+                        if (v > T)
                             T = Insert(list, v, pSub, nullptr, time);
                     }
-                }
-                if ((dwFlags & 0xFF0) == 0) {
-                    int v = f.GetPositionSeries(nSide, p, bHcp);
-                    if (bOverAvg)
-                        for (int g = 0; g < nGames; ++g)
-                            v -= static_cast<int>(f.m_nAverage[g][k]);
+                for (int g = 0; g < nGames; ++g) {
+                    if (dwFlags & (PosNonQual(g) | PosBlind(g)))
+                        continue;
+                    int v = f.m_nScore[g][k];
+                    if (bHcp)
+                        v += f.m_nHandicap[g][k];
+                    else if (bOverAvg)
+                        v -= static_cast<int>(f.m_nAverage[g][k]);
+                    // The bowler is looked up only for a value that would be listed.
                     if (v <= T)
                         continue;
-                    CPlayer* pBowler = f.GetSlotPlayer(0, k);
+                    CPlayer* pBowler = f.GetSlotPlayer(g, k);
                     if (InGroup(pBowler) && !pBowler->IsRobot())
                         T = Insert(list, v, pBowler, nullptr, time);
                 }
+                continue;
+            }
+            if (bPacers) {
+                int v = f.GetSubstituteSeries(nSide, p, bHcp);
+                if (v != 0) {
+                    if (bOverAvg)
+                        for (int g = 0; g < nGames; ++g)
+                            v -= f.m_nPacerAverage[g][k];
+                    CPlayer* pSub = PacerPlayer(doc, f, 0, k);
+                    if (v > T && InGroup(pSub))
+                        T = Insert(list, v, pSub, nullptr, time);
+                }
+            }
+            if ((dwFlags & 0xFF0) == 0) {
+                int v = f.GetPositionSeries(nSide, p, bHcp);
+                if (bOverAvg)
+                    for (int g = 0; g < nGames; ++g)
+                        v -= static_cast<int>(f.m_nAverage[g][k]);
+                if (v <= T)
+                    continue;
+                CPlayer* pBowler = f.GetSlotPlayer(0, k);
+                if (InGroup(pBowler) && !pBowler->IsRobot())
+                    T = Insert(list, v, pBowler, nullptr, time);
             }
         }
-    }
+    });
 }
 
 void CRepItem_best::CollectTeamBest()
@@ -259,24 +267,17 @@ void CRepItem_best::CollectTeamBest()
     ResetList(list);
     const int nGames = std::min<int>(doc.m_nGamesPerMatch, MAX_GAMES);
     const BOOL bHcp = m_nBasis != 0;
-    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
-        const auto& f = *static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
-        if (f.m_nRound < m_nFirstRound || f.m_nRound > m_nLastRound)
-            continue;
-        for (int nSide = 0; nSide < 2; ++nSide) {
-            if (!f.m_bPlayed[nSide])
-                continue;
-            CTeam* pTeam = f.GetSideTeam(nSide);
-            if (!pTeam)
-                continue;
-            if (m_nKind == KIND_GAMES) {
-                for (int g = 0; g < nGames; ++g)
-                    Insert(list, f.GetGameScore(nSide, g, bHcp), nullptr, pTeam, f.m_timePlayed[nSide]);
-            } else {
-                Insert(list, f.GetSeriesScore(nSide, bHcp), nullptr, pTeam, f.m_timePlayed[nSide]);
-            }
+    ForPlayedSides(doc, m_nFirstRound, m_nLastRound, [&](const CFixture& f, int nSide) {
+        CTeam* pTeam = f.GetSideTeam(nSide);
+        if (!pTeam)
+            return;
+        if (m_nKind == KIND_GAMES) {
+            for (int g = 0; g < nGames; ++g)
+                Insert(list, f.GetGameScore(nSide, g, bHcp), nullptr, pTeam, f.m_timePlayed[nSide]);
+        } else {
+            Insert(list, f.GetSeriesScore(nSide, bHcp), nullptr, pTeam, f.m_timePlayed[nSide]);
         }
-    }
+    });
 }
 
 void CRepItem_best::RebuildList()
@@ -353,8 +354,7 @@ void CRepItem_best::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     if (!IsTemporary()) {
         RebuildList();
         const CString text = HeadingText();
-        CPoint pt(PAGE_CENTRE - pDC->GetTextExtent(text).cx / 2, m_y);
-        DrawTextClipped(pDC, &pt, text, 0);
+        ItemText::Centred(pDC, m_y, text);
         return;
     }
     if (!m_nColumns) {

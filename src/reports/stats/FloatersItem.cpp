@@ -4,6 +4,7 @@
 #include "league/Player.h"
 #include "league/Team.h"
 #include "reports/layout/ItemFont.h"
+#include "reports/layout/ItemText.h"
 #include "reports/stats/FloatingSubsFontsDlg.h"
 
 IMPLEMENT_SERIAL(CRepItem_Floaters, CRepItem, 1)
@@ -57,21 +58,8 @@ const Column kOneColumn[] = {{"Name", 1008, false}, {"Eavg", 3024, true},  {"Avg
 const Column kTwoColumns[] = {{"Name", 864, false}, {"Eavg", 3024, true}, {"Avg", 3600, true}, {"Phone", 3888, false}};
 constexpr int kRightColumnShift = 5760;
 
-void Text(CDC* pDC, int x, int y, const CString& text, bool bRight)
-{
-    CPoint pt(x, y);
-    if (bRight)
-        DrawTextRightAligned(pDC, &pt, text, 0);
-    else
-        DrawTextClipped(pDC, &pt, text, 0);
-}
-
-CString Number(const char* pszFormat, long n)
-{
-    CString s;
-    s.Format(pszFormat, n);
-    return s;
-}
+using ItemText::Fmt;
+using ItemText::Text;
 
 } // namespace
 
@@ -102,7 +90,7 @@ void CRepItem_Floaters::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     pDC->SetTextColor(m_fontTitle.m_crColour);
     const CString title("Floating Substitutes");
     int y = m_y;
-    Text(pDC, PAGE_CENTRE - pDC->GetTextExtent(title).cx / 2, y, title, false);
+    ItemText::Centred(pDC, y, title);
     if (m_pDoc->m_nFloatingSubs == 0 || !m_pDoc->m_pFloatingSubsTeam)
         return;
     y += m_fontTitle.GetLineHeight(0);
@@ -144,8 +132,8 @@ void CRepItem_Floaters::DrawPlayer(CDC* pDC, CPlayer* p, int y, bool bRightColum
     const CBowlingDoc& doc = *m_pDoc;
     const BOOL bHcp = doc.m_bHandicapLeague ? TRUE : FALSE;
     const int nSet = bHcp ? PASS_HANDICAP : PASS_SCRATCH;
-    const CString eavg = Number("%d", p->GetEnteringAverage(TRUE) / 10);
-    const CString avg = Number("%d", static_cast<int>(p->GetAverage(bHcp, doc.m_nEnteringAvgGames)));
+    const CString eavg = Fmt("%d", p->GetEnteringAverage(TRUE) / 10);
+    const CString avg = Fmt("%d", static_cast<int>(p->GetAverage(bHcp, doc.m_nEnteringAvgGames)));
     const Column* pColumns = m_nColumns ? kTwoColumns : kOneColumn;
     const int nShift = bRightColumn ? kRightColumnShift : 0;
     const int xName = pColumns[0].x + nShift;
@@ -162,7 +150,7 @@ void CRepItem_Floaters::DrawPlayer(CDC* pDC, CPlayer* p, int y, bool bRightColum
     games.Format("%u", static_cast<unsigned>(p->m_nGames[nSet]));
     Text(pDC, kOneColumn[3].x, y, pins, true);
     Text(pDC, kOneColumn[4].x, y, games, true);
-    Text(pDC, kOneColumn[5].x, y, bHcp ? Number("%d", p->m_nHandicap) : CString("n/a"), true);
+    Text(pDC, kOneColumn[5].x, y, bHcp ? Fmt("%d", p->m_nHandicap) : CString("n/a"), true);
     Text(pDC, kOneColumn[6].x, y, p->m_strPhoneHome, true);
     Text(pDC, kOneColumn[7].x, y, p->m_strPhoneWork, true);
     Text(pDC, kOneColumn[8].x, y, p->m_strPhoneMobile, true);
@@ -197,7 +185,7 @@ void CRepItem_Floaters::WriteHtml(CStdioFile& file)
         HtmlCellRight(&file, &m_fontDetail, avg);
         HtmlCellRight(&file, &m_fontDetail, pins);
         HtmlCellRight(&file, &m_fontDetail, games);
-        HtmlCellRight(&file, &m_fontDetail, bHcp ? Number("%d", p->m_nHandicap) : CString("n/a"));
+        HtmlCellRight(&file, &m_fontDetail, bHcp ? Fmt("%d", p->m_nHandicap) : CString("n/a"));
         HtmlCellRight(&file, &m_fontDetail, p->m_strPhoneHome);
         HtmlCellRight(&file, &m_fontDetail, p->m_strPhoneWork);
         HtmlCellRight(&file, &m_fontDetail, p->m_strPhoneMobile);

@@ -6,6 +6,8 @@
 #include "league/Player.h"
 #include "league/Team.h"
 #include "reports/layout/ItemFont.h"
+#include "reports/layout/ItemText.h"
+#include "reports/stats/ScoreChart.h"
 #include "view/DisplayHooks.h"
 #include "results/SelectionCommands.h"
 #include "view/ReportFlow.h"
@@ -16,10 +18,6 @@ IMPLEMENT_SERIAL(CRepItem_Player, CRepItem, 1)
 
 namespace {
 
-constexpr int kBands = 13;
-constexpr int kChartLeft = 2520;
-constexpr int kChartRight = 9720;
-constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 const char* MonthAbbrev(int nMonth)
@@ -30,26 +28,9 @@ const char* MonthAbbrev(int nMonth)
     return nMonth >= 1 && nMonth <= 12 ? months[nMonth - 1] : "???";
 }
 
-void Left(CDC* pDC, int x, int y, const CString& s)
-{
-    CPoint pt(x, y);
-    DrawTextClipped(pDC, &pt, s, 0);
-}
-
-void Right(CDC* pDC, int x, int y, const CString& s)
-{
-    CPoint pt(x, y);
-    DrawTextRightAligned(pDC, &pt, s, 0);
-}
-
-void RightInColour(CDC* pDC, int x, int y, const CString& s, bool bRed)
-{
-    if (bRed)
-        pDC->SetTextColor(kRed);
-    Right(pDC, x, y, s);
-    if (bRed)
-        pDC->SetTextColor(kBlack);
-}
+using ItemText::Left;
+using ItemText::Right;
+using ItemText::RightInRed;
 
 CString Num(int n)
 {
@@ -66,12 +47,6 @@ bool RowShowsHandicap(const CBowlingDoc* pDoc, const CFixture* pFixture)
     if (pFixture->m_bOneSystem)
         return !(pFixture->m_bOneSystemScratch && !pDoc->m_bOneSystemOverride);
     return pDoc->m_bHandicapLeague != 0;
-}
-
-int BandOf(int nScore)
-{
-    // Scores of 325 and more count in the top band.
-    return std::clamp(nScore / 25, 0, kBands - 1);
 }
 
 } // namespace
@@ -333,7 +308,7 @@ void CRepItem_Player::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
                 Right(pDC, x, y, "n/s");
                 continue;
             }
-            RightInColour(pDC, x, y, Num(game.nScore), game.nScore > nThreshold);
+            RightInRed(pDC, x, y, Num(game.nScore), game.nScore > nThreshold);
             if (bRowHcp) {
                 Right(pDC, x + 480, y, Num(game.nScore + game.nHcp));
                 nHcpSeries += game.nScore + game.nHcp;
@@ -341,7 +316,7 @@ void CRepItem_Player::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
             nSeries += game.nScore;
             scores.push_back(game.nScore);
         }
-        RightInColour(pDC, 7500, y, Num(nSeries), nSeries > nSeriesThreshold);
+        RightInRed(pDC, 7500, y, Num(nSeries), nSeries > nSeriesThreshold);
         if (bRowHcp)
             Right(pDC, 7980, y, Num(nHcpSeries));
         nRunning += nSeries;
@@ -352,68 +327,11 @@ void CRepItem_Player::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     if (rows.empty())
         return;
 
-    // The chart box.
-    pDC->MoveTo(kChartLeft, top);
-    pDC->LineTo(kChartRight, top);
-    pDC->LineTo(kChartRight, bottom);
-    pDC->LineTo(kChartLeft, bottom);
-    pDC->LineTo(kChartLeft, top);
-
-    // Games by 25-pin band, the highest band at the top.
-    int bands[kBands] = {};
+    // Games by 25-pin band: 325 and more count in the top band.
+    int bands[SCORE_CHART_BANDS] = {};
     for (int nScore : scores)
-        ++bands[BandOf(nScore)];
-    const int nMostInBand = *std::max_element(std::begin(bands), std::end(bands));
-    const int nUnit = nMostInBand ? 720 / nMostInBand : 0;
-    CPen barPen;
-    if (!barPen.CreatePen(PS_SOLID, 72, kRed)) {
-        AfxMessageBox("Major system error. Unable to create a pen.");
-        return;
-    }
-    for (int i = 0; i < kBands; ++i) {
-        const int yi = top - 250 * i;
-        pDC->MoveTo(kChartRight, yi);
-        pDC->LineTo(kChartRight + 100, yi);
-        Right(pDC, 10120, yi + 100, Num(300 - 25 * i));
-        const int nCount = bands[kBands - 1 - i];
-        if (nCount) {
-            Right(pDC, PAGE_RIGHT, yi + 225, Num(nCount));
-            CPen* pOld = pDC->SelectObject(&barPen);
-            pDC->MoveTo(9792, yi + 129);
-            pDC->LineTo(9792 + nCount * nUnit, yi + 129);
-            pDC->SelectObject(pOld);
-        }
-    }
-
-    // The games and their running average.
-    if (scores.size() > 1) {
-        const int nStepX = 7200 / static_cast<int>(scores.size() - 1);
-        CPen gamePen, avgPen;
-        if (!gamePen.CreatePen(PS_SOLID, 1, kBlack) || !avgPen.CreatePen(PS_SOLID, 2, kRed)) {
-            AfxMessageBox("Major system error. Unable to create a pen.");
-            return;
-        }
-        CPen* pOld = pDC->SelectObject(&gamePen);
-        for (size_t k = 0; k < scores.size(); ++k) {
-            const int x = kChartLeft + static_cast<int>(k) * nStepX;
-            if (k == 0)
-                pDC->MoveTo(x, bottom + 10 * scores[k]);
-            else
-                pDC->LineTo(x, bottom + 10 * scores[k]);
-        }
-        pDC->SelectObject(&avgPen);
-        int nSum = 0;
-        for (size_t k = 0; k < scores.size(); ++k) {
-            nSum += scores[k];
-            const int x = kChartLeft + static_cast<int>(k) * nStepX;
-            const int yAvg = bottom + 10 * (nSum / static_cast<int>(k + 1));
-            if (k == 0)
-                pDC->MoveTo(x, yAvg);
-            else
-                pDC->LineTo(x, yAvg);
-        }
-        pDC->SelectObject(pOld);
-    }
+        ++bands[std::clamp(nScore / 25, 0, SCORE_CHART_BANDS - 1)];
+    DrawScoreChart(pDC, top, bottom, bands, 10120, 1, scores);
 }
 
 // --- the commands ---------------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include "league/BowlingDoc.h"
 #include "league/Player.h"
 #include "reports/layout/ItemFont.h"
+#include "reports/layout/ItemText.h"
 #include "view/ReportFlow.h"
 
 #include <algorithm>
@@ -19,11 +20,7 @@ CString DayMonthYear(int nDay, int nMonth, int nYear)
     return s;
 }
 
-void Left(CDC* pDC, int x, int y, const CString& s)
-{
-    CPoint pt(x, y);
-    DrawTextClipped(pDC, &pt, s, 0);
-}
+using ItemText::Left;
 
 } // namespace
 

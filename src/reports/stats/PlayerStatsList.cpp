@@ -3,6 +3,7 @@
 #include "league/BowlingDoc.h"
 #include "league/Player.h"
 #include "league/Team.h"
+#include "reports/layout/ItemText.h"
 
 #include <algorithm>
 #include <vector>
@@ -34,17 +35,8 @@ const BlockColumns& Block(BOOL bTwoColumns, int j)
 constexpr BYTE kByTeamBit = 0x80;
 constexpr BYTE kTwoColumnsBit = 0x40;
 
-void Left(CDC* pDC, int x, int y, const CString& text)
-{
-    CPoint pt(x, y);
-    DrawTextClipped(pDC, &pt, text, 0);
-}
-
-void Right(CDC* pDC, int x, int y, const CString& text)
-{
-    CPoint pt(x, y);
-    DrawTextRightAligned(pDC, &pt, text, 0);
-}
+using ItemText::Left;
+using ItemText::Right;
 
 BOOL HasMark(const CBowlingDoc* pDoc, const CPlayer* p)
 {

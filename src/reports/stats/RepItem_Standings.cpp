@@ -4,6 +4,7 @@
 #include "league/Fixture.h"
 #include "league/PointsText.h"
 #include "league/Team.h"
+#include "reports/layout/ItemText.h"
 #include "view/ReportDialogs.h"
 
 IMPLEMENT_SERIAL(CRepItem_Standings, CRepItem, 1)
@@ -13,17 +14,8 @@ namespace {
 constexpr int LINE = -240;
 constexpr int HEADING_GAP = -360;
 
-void Left(CDC* pDC, int x, int y, const char* pszText)
-{
-    CPoint pt(x, y);
-    DrawTextClipped(pDC, &pt, pszText, 0);
-}
-
-void Right(CDC* pDC, int x, int y, const char* pszText)
-{
-    CPoint pt(x, y);
-    DrawTextRightAligned(pDC, &pt, pszText, 0);
-}
+using ItemText::Left;
+using ItemText::Right;
 
 CString Number(long n)
 {

@@ -4,12 +4,15 @@
 
 #include <vector>
 #include "reports/layout/ItemFont.h"
+#include "reports/layout/ItemText.h"
 #include "reports/stats/RoundStatisticsDlg.h"
 #include "reports/stats/RoundStats.h"
 
 IMPLEMENT_SERIAL(CRepItem_Analysis1, CRepItem, 1)
 
 namespace {
+
+using ItemText::Fmt;
 
 const char kHddrFailure[] = "System Error - Failed to create Hddr font in ri_anal1";
 const char kDetsFailure[] = "System Error - Failed to create Dets font in ri_anal1";
@@ -31,13 +34,6 @@ std::vector<GeneralLine> GeneralLines(const CBowlingDoc* pDoc)
     lines.push_back({"Total Defaulted Games", &CRoundStats::m_nDefaultedGames});
     lines.push_back({"Total Composite Games", &CRoundStats::m_nCompositeGames});
     return lines;
-}
-
-CString Figure(long n)
-{
-    CString s;
-    s.Format("%ld", n);
-    return s;
 }
 
 } // namespace
@@ -205,8 +201,7 @@ void CRepItem_Analysis1::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     pDC->SetTextColor(m_fontHeader.m_crColour);
     const CString title = TitleText();
     int y = m_y;
-    CPoint pt(PAGE_CENTRE - pDC->GetTextExtent(title).cx / 2, y);
-    DrawTextClipped(pDC, &pt, title, 0);
+    ItemText::Centred(pDC, y, title);
     y += m_fontHeader.GetLineHeight(10);
 
     if (CreateItemFont(fontDetail, m_fontDetail, kDetsFailure))
@@ -216,10 +211,8 @@ void CRepItem_Analysis1::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     const CRoundStats stats(m_pDoc, this);
     if (m_bGeneralStats) {
         for (const GeneralLine& line : GeneralLines(m_pDoc)) {
-            pt = CPoint(3456, y);
-            DrawTextClipped(pDC, &pt, line.pszLabel, 0);
-            pt = CPoint(8064, y);
-            DrawTextRightAligned(pDC, &pt, Figure(stats.*line.pFigure), 0);
+            ItemText::Left(pDC, 3456, y, line.pszLabel);
+            ItemText::Right(pDC, 8064, y, Fmt("%ld", stats.*line.pFigure));
             y += nLine;
         }
         y -= m_nGap * 1440 / 100;
@@ -227,10 +220,8 @@ void CRepItem_Analysis1::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     for (int r = 0; r < ROWS; ++r) {
         if (!m_bEnabled[r])
             continue;
-        pt = CPoint(2880, y);
-        DrawTextClipped(pDC, &pt, CRoundStats::RowLabel(*this, r), 0);
-        pt = CPoint(8640, y);
-        DrawTextRightAligned(pDC, &pt, stats.m_strRow[r], 0);
+        ItemText::Left(pDC, 2880, y, CRoundStats::RowLabel(*this, r));
+        ItemText::Right(pDC, 8640, y, stats.m_strRow[r]);
         y += nLine;
     }
 }
@@ -250,7 +241,7 @@ void CRepItem_Analysis1::WriteHtml(CStdioFile& file)
             // The page has always spelt the last label so.
             HtmlCellLeft(&file, &m_fontDetail,
                          line.pFigure == &CRoundStats::m_nCompositeGames ? "Total Composite games" : line.pszLabel);
-            HtmlCellRight(&file, &m_fontDetail, Figure(stats.*line.pFigure));
+            HtmlCellRight(&file, &m_fontDetail, Fmt("%ld", stats.*line.pFigure));
             file.WriteString("</TR>\n");
         }
     if (CountEnabledRows() > 0) {

@@ -5,6 +5,8 @@
 #include "league/PointsText.h"
 #include "league/Team.h"
 #include "reports/layout/ItemFont.h"
+#include "reports/layout/ItemText.h"
+#include "reports/stats/SelectedTeamPages.h"
 #include "results/SelectionCommands.h"
 #include "view/DisplayPages.h"
 #include "view/ReportFlow.h"
@@ -18,24 +20,9 @@ namespace {
 constexpr int kLine = -200;
 constexpr int kNameRight = 4160;   // the bowler's name rectangle: 2160 to 4160
 
-void Left(CDC* pDC, int x, int y, const CString& text)
-{
-    CPoint pt(x, y);
-    DrawTextClipped(pDC, &pt, text, 0);
-}
-
-void Right(CDC* pDC, int x, int y, const CString& text)
-{
-    CPoint pt(x, y);
-    DrawTextRightAligned(pDC, &pt, text, 0);
-}
-
-CString Fmt(const char* pszFormat, auto... args)
-{
-    CString s;
-    s.Format(pszFormat, args...);
-    return s;
-}
+using ItemText::Left;
+using ItemText::Right;
+using ItemText::Fmt;
 
 [[maybe_unused]] const bool s_bInstalled = (g_pfnRunTeamDetailsShort = RunTeamDetailsShort, true);
 
@@ -184,20 +171,7 @@ void CPrintingSetupDlg::DoDataExchange(CDataExchange* pDX)
 
 int BuildTeamDetails(CBowlingDoc& doc)
 {
-    DeleteItemList(doc.m_listDisplayItems);
-    int n = 0;
-    for (INT_PTR i = 0; i < doc.m_arrSelectedTeams.GetSize(); ++i) {
-        auto* pTeam = static_cast<CTeam*>(doc.m_arrSelectedTeams[i]);
-        if (!pTeam)
-            continue;
-        auto* pItem = new CRepItem_TeamDets;
-        pItem->m_pDoc = &doc;
-        pItem->m_pTeam = pTeam;
-        pItem->m_bTemporary = TEMP_SHOWING;
-        doc.m_listDisplayItems.AddTail(pItem);
-        ++n;
-    }
-    return n;
+    return BuildSelectedTeamPages<CRepItem_TeamDets>(doc);
 }
 
 int RunTeamDetailsShort(CBowlingDoc* pDoc)

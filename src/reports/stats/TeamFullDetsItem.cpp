@@ -6,6 +6,9 @@
 #include "league/PointsText.h"
 #include "league/Team.h"
 #include "reports/layout/ItemFont.h"
+#include "reports/layout/ItemText.h"
+#include "reports/stats/SelectedTeamPages.h"
+#include "reports/stats/ScoreChart.h"
 #include "results/SelectionCommands.h"
 #include "view/DisplayHooks.h"
 #include "view/ReportFlow.h"
@@ -16,41 +19,14 @@ IMPLEMENT_DYNAMIC(CRepItem_TeamFullDets, CRepItem)
 
 namespace {
 
-constexpr int kBoxLeft = 2520;
-constexpr int kBoxRight = 9720;
-constexpr int kBands = 13;
 constexpr int kMaxScores = 2048;
-constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr int kGameX[MAX_GAMES] = {3180, 4260, 5340, 6420};
 
-void Left(CDC* pDC, int x, int y, const CString& s)
-{
-    CPoint pt(x, y);
-    DrawTextClipped(pDC, &pt, s, 0);
-}
-
-void Right(CDC* pDC, int x, int y, const CString& s)
-{
-    CPoint pt(x, y);
-    DrawTextRightAligned(pDC, &pt, s, 0);
-}
-
-CString Fmt(const char* pszFormat, auto... args)
-{
-    CString s;
-    s.Format(pszFormat, args...);
-    return s;
-}
-
-// Drawn in red when reached.
-void RightMaybeRed(CDC* pDC, int x, int y, const CString& s, bool bRed)
-{
-    COLORREF crOld = bRed ? pDC->SetTextColor(kRed) : 0;
-    Right(pDC, x, y, s);
-    if (bRed)
-        pDC->SetTextColor(crOld);
-}
+using ItemText::Left;
+using ItemText::Right;
+using ItemText::RightInRed;
+using ItemText::Fmt;
 
 CTime SortDate(const CFixture* f, int nSide)
 {
@@ -138,7 +114,7 @@ void CRepItem_TeamFullDets::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     pDC->SelectObject(&pFonts->m_fontLargeBold);
     Left(pDC, 720, y, pDoc->m_strLeagueName);
     Right(pDC, PAGE_RIGHT, y, PRODUCT_TITLE);
-    Left(pDC, PAGE_CENTRE - pDC->GetTextExtent(pTeam->m_strName).cx / 2, y, pTeam->m_strName);
+    ItemText::Centred(pDC, y, pTeam->m_strName);
     y -= 480;
     const int T = y;
     const int B = T - 3000;
@@ -185,7 +161,7 @@ void CRepItem_TeamFullDets::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     const std::vector<CFixture*> kept = KeptMatches();
     const int nStep = kept.size() > 60 ? 165 : 200;
     std::vector<int> scores;
-    int bands[kBands] = {};
+    int bands[SCORE_CHART_BANDS] = {};
     long nRunning = 0;
     for (CFixture* f : kept) {
         const int s = TeamSide(f, pTeam);
@@ -225,11 +201,11 @@ void CRepItem_TeamFullDets::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
                 }
                 nSeries += nScr[g];
                 nSeriesHcp += nWithHcp[g];
-                RightMaybeRed(pDC, kGameX[g], y, nScr[g] ? Fmt("%d", nScr[g]) : CString("n/s"), nScr[g] >= 200 * P);
+                RightInRed(pDC, kGameX[g], y, nScr[g] ? Fmt("%d", nScr[g]) : CString("n/s"), nScr[g] >= 200 * P);
                 if (bHcp)
                     Right(pDC, kGameX[g] + 480, y, Fmt("%d", nWithHcp[g]));
             }
-            RightMaybeRed(pDC, 7500, y, Fmt("%d", nSeries), nSeries >= G * (200 * P - 1));
+            RightInRed(pDC, 7500, y, Fmt("%d", nSeries), nSeries >= G * (200 * P - 1));
             if (bHcp)
                 Right(pDC, 7980, y, Fmt("%d", nSeriesHcp));
             nRunning += nSeries;
@@ -245,85 +221,16 @@ void CRepItem_TeamFullDets::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
             if (static_cast<int>(scores.size()) < kMaxScores)
                 scores.push_back(nScr[g]);
             const int nBand = nScr[g] / (25 * P);
-            if (nBand < kBands)
+            if (nBand < SCORE_CHART_BANDS)
                 ++bands[nBand];
         }
     }
 
-    pDC->MoveTo(kBoxLeft, T);
-    pDC->LineTo(kBoxRight, T);
-    pDC->LineTo(kBoxRight, B);
-    pDC->LineTo(kBoxLeft, B);
-    pDC->LineTo(kBoxLeft, T);
-
-    const int nMost = *std::max_element(std::begin(bands), std::end(bands));
-    const int nUnit = nMost ? 720 / nMost : 0;
-    CPen barPen;
-    if (!barPen.CreatePen(PS_SOLID, 72, kRed)) {
-        AfxMessageBox("Major system error. Unable to create a pen.");
-        return;
-    }
-    for (int i = 0; i < kBands; ++i) {
-        const int yy = T - 250 * i;
-        pDC->MoveTo(kBoxRight, yy);
-        pDC->LineTo(kBoxRight + 100, yy);
-        Right(pDC, kBoxRight + 550, yy + 100, Fmt("%d", 300 * P - 25 * P * i));
-        const int nCount = bands[kBands - 1 - i];
-        if (nCount) {
-            Right(pDC, PAGE_RIGHT, yy + 225, Fmt("%d", nCount));
-            CPen* pOld = pDC->SelectObject(&barPen);
-            pDC->MoveTo(9792, yy + 129);
-            pDC->LineTo(9792 + nCount * nUnit, yy + 129);
-            pDC->SelectObject(pOld);
-        }
-    }
-
     const size_t n = std::min<size_t>(scores.size(), pTeam->m_nGames[nSet]);
-    if (n < 2)
-        return;
-    const int nStepX = 7200 / static_cast<int>(n - 1);
-    CPen gamePen, avgPen;
-    if (!gamePen.CreatePen(PS_SOLID, 1, kBlack) || !avgPen.CreatePen(PS_SOLID, 2, kRed)) {
-        AfxMessageBox("Major system error. Unable to create a pen.");
-        return;
-    }
-    CPen* pOld = pDC->SelectObject(&gamePen);
-    for (size_t k = 0; k < n; ++k) {
-        const int x = kBoxLeft + static_cast<int>(k) * nStepX;
-        const int yk = B + 10 * (scores[k] / P);
-        if (k == 0)
-            pDC->MoveTo(x, yk);
-        else
-            pDC->LineTo(x, yk);
-    }
-    pDC->SelectObject(&avgPen);
-    int nSum = 0;
-    for (size_t k = 0; k < n; ++k) {
-        nSum += scores[k] / P;
-        const int x = kBoxLeft + static_cast<int>(k) * nStepX;
-        const int yk = B + 10 * (nSum / static_cast<int>(k + 1));
-        if (k == 0)
-            pDC->MoveTo(x, yk);
-        else
-            pDC->LineTo(x, yk);
-    }
-    pDC->SelectObject(pOld);
+    DrawScoreChart(pDC, T, B, bands, 10270, P, std::span(scores).first(n));
 }
 
 int BuildTeamFullDetails(CBowlingDoc& doc)
 {
-    DeleteItemList(doc.m_listDisplayItems);
-    int n = 0;
-    for (INT_PTR i = 0; i < doc.m_arrSelectedTeams.GetSize(); ++i) {
-        auto* pTeam = static_cast<CTeam*>(doc.m_arrSelectedTeams[i]);
-        if (!pTeam)
-            continue;
-        auto* pItem = new CRepItem_TeamFullDets;
-        pItem->m_pDoc = &doc;
-        pItem->m_pTeam = pTeam;
-        pItem->m_bTemporary = TEMP_SHOWING;
-        doc.m_listDisplayItems.AddTail(pItem);
-        ++n;
-    }
-    return n;
+    return BuildSelectedTeamPages<CRepItem_TeamFullDets>(doc);
 }

@@ -3,6 +3,7 @@
 #include "league/BowlingDoc.h"
 #include "league/Player.h"
 #include "league/Team.h"
+#include "reports/layout/ItemText.h"
 #include "view/DisplayHooks.h"
 #include "view/ReportFlow.h"
 
@@ -23,18 +24,8 @@ int ColumnX(int i)
     return kFirstColumn + kColumnStep * i;
 }
 
-void Right(CDC* pDC, int x, int y, const CString& text)
-{
-    CPoint pt(x, y);
-    DrawTextRightAligned(pDC, &pt, text, 0);
-}
-
-CString Fmt(const char* pszFormat, auto... args)
-{
-    CString s;
-    s.Format(pszFormat, args...);
-    return s;
-}
+using ItemText::Right;
+using ItemText::Fmt;
 
 // A threshold's band, kept inside the band table of its kind.
 int BandOf(int nThreshold, bool bGame)

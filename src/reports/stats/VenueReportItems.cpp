@@ -6,6 +6,7 @@
 #include "league/Team.h"
 #include "league/Venue.h"
 #include "reports/layout/ItemFont.h"
+#include "reports/layout/ItemText.h"
 #include "view/DisplayHooks.h"
 #include "view/ReportFlow.h"
 
@@ -25,29 +26,10 @@ const char* const kBandCaption[VENUE_SCORE_BANDS] = {
     "Percentage of games 150 - 174", "Percentage of games 175 - 199", "Percentage of games 200 - 224",
     "Percentage of games 225 - 249", "Percentage of games 250 - 300"};
 
-void Left(CDC* pDC, int x, int y, const CString& s)
-{
-    CPoint pt(x, y);
-    DrawTextClipped(pDC, &pt, s, 0);
-}
-
-void Right(CDC* pDC, int x, int y, const CString& s)
-{
-    CPoint pt(x, y);
-    DrawTextRightAligned(pDC, &pt, s, 0);
-}
-
-void Centred(CDC* pDC, int y, const CString& s)
-{
-    Left(pDC, PAGE_CENTRE - pDC->GetTextExtent(s).cx / 2, y, s);
-}
-
-CString Fmt(const char* pszFormat, auto... args)
-{
-    CString s;
-    s.Format(pszFormat, args...);
-    return s;
-}
+using ItemText::Left;
+using ItemText::Right;
+using ItemText::Fmt;
+using ItemText::Centred;
 
 // A bar row: the caption, the bar in its colour inside a 6000-twip box, the figure at the right.
 void BarRow(CDC* pDC, int y, const CString& caption, CBrush* pBrush, int nLength, const CString& figure)

@@ -115,8 +115,8 @@ TEST(DialogTemplates, EveryTextFitsItsControlInTheDialogsFont)
     EXPECT_GT(nChecked, 900);  // the sweep reached the templates' texts
 }
 
-// Where a control sits: inside the dialog, clear of a group box's title and frame, and a label
-// filled in later (a status line) with room for one line inside its own frame.
+// Where a control sits: inside the dialog, clear of the other texts and of a group box's title
+// and frame, and a label filled in later (a status line) with room for one line inside its frame.
 TEST(DialogTemplates, EveryControlSitsInsideTheDialogAndClearOfGroupBoxFrames)
 {
     RegisterResources();
@@ -130,9 +130,20 @@ TEST(DialogTemplates, EveryControlSitsInsideTheDialogAndClearOfGroupBoxFrames)
                 << " \"" << s.text.GetString() << "\"";
             return out.str();
         };
+        const auto bText = [](const CControlState& s) {
+            return (s.kind == CtlKind::Static && !s.text.IsEmpty()) || s.kind == CtlKind::CheckBox ||
+                   s.kind == CtlKind::RadioButton || s.kind == CtlKind::PushButton;
+        };
         for (const auto& s : dlg.Controls()) {
             QWidget* w = window.WidgetOf(*s);
             EXPECT_TRUE(window.rect().contains(w->geometry())) << where(*s) << " runs past the dialog's edge";
+            // Two texts side by side: neither box lies over the other.
+            for (const auto& o : dlg.Controls()) {
+                if (o.get() < s.get() && bText(*s) && bText(*o)) {
+                    EXPECT_FALSE(w->geometry().intersects(window.WidgetOf(*o)->geometry()))
+                        << where(*s) << " lies over " << where(*o);
+                }
+            }
             if (auto* l = qobject_cast<QLabel*>(w); l && s->text.IsEmpty()) {
                 const QFontMetrics fm(l->font());
                 EXPECT_GE(l->contentsRect().height() + fm.leading() + 1, fm.height()) << where(*s) << " has no room for a line";
@@ -158,9 +169,9 @@ TEST(DialogTemplates, EveryControlSitsInsideTheDialogAndClearOfGroupBoxFrames)
                 const QRect r = window.WidgetOf(*o)->geometry();
                 if (o->kind == CtlKind::GroupBox || !g->geometry().contains(r.center()))
                     continue;
-                const bool bText = o->kind == CtlKind::Static || o->kind == CtlKind::CheckBox ||
-                                   o->kind == CtlKind::RadioButton || o->kind == CtlKind::PushButton;
-                EXPECT_TRUE(bText ? inside.contains(r) : g->geometry().contains(r) && !title.intersects(r))
+                const bool bBorderless = o->kind == CtlKind::Static || o->kind == CtlKind::CheckBox ||
+                                         o->kind == CtlKind::RadioButton || o->kind == CtlKind::PushButton;
+                EXPECT_TRUE(bBorderless ? inside.contains(r) : g->geometry().contains(r) && !title.intersects(r))
                     << where(*o) << " crosses the frame or title of group box \"" << s->text.GetString() << "\"";
             }
         }

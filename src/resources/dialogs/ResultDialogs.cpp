@@ -348,8 +348,8 @@ const std::vector<DlgTemplate>& ResultDialogTemplates()
         sheet::MakeScoresheet(IDD_FIVES_SCORESHEET, "Fives Scoresheet", 263, 313, 5),
         sheet::MakeScoresheet(IDD_FOURS_SCORESHEET, "Scoresheet", 267, 295, 4),
         sheet::MakeScoresheet(IDD_THREES_SCORESHEET, "Scoresheet", 263, 268, 3),
-        sheet::MakeScoresheet(IDD_DOUBLES_SCORESHEET, "Scoresheet", 262, 253, 2),
-        sheet::MakeScoresheet(IDD_SINGLES_SCORESHEET, "Scoresheet", 262, 185, 1),
+        sheet::MakeScoresheet(IDD_DOUBLES_SCORESHEET, "Scoresheet", 265, 253, 2),
+        sheet::MakeScoresheet(IDD_SINGLES_SCORESHEET, "Scoresheet", 265, 185, 1),
 
         companions::MakeDateTime(),
         companions::MakeExcludeGames(),

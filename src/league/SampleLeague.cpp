@@ -277,13 +277,13 @@ void BuildSampleLeague(CBowlingDoc& doc, const SampleLeagueShape& shape, BOOL bW
         }
         // One blind game: a bowler absent for game 2 of round 3, scored average less 10.
         if (f->m_nRound == 3 && !nBlindDone++) {
-            int k = CFixture::SlotOf(1, 1);
+            int k = CFixture::SlotOf(1, std::min(1, shape.nPlayers - 1));
             f->m_dwPosFlags[k] |= PosBlind(1);
             f->m_nScore[1][k] = static_cast<WORD>(std::max(0, f->m_pPlayer[1][k]->m_nAverage - 10));
         }
         // One substitute: a floating sub bowls the last game of position 3 in round 5.
         if (f->m_nRound == 5 && !nSubDone++) {
-            int k = CFixture::SlotOf(0, 2);
+            int k = CFixture::SlotOf(0, std::min(2, shape.nPlayers - 1));
             int g = shape.nGames - 1;
             f->m_dwPosFlags[k] |= PosPacer(g);
             f->m_wPacerNo[g][k] = pSub->m_nPlayerNo;

@@ -27,7 +27,8 @@ BOOL CEnterAwardDlg::OnInitDialog()
     }
     for (POSITION pos = m_pDoc->m_listPlayers.GetHeadPosition(); pos;) {
         auto* pPlayer = static_cast<CPlayer*>(m_pDoc->m_listPlayers.GetNext(pos));
-        if (m_pFixture->HasPlayerBowled(pPlayer->m_nPlayerNo, FALSE))
+        // A vacancy or robot bowls no award.
+        if (!pPlayer->IsRobot() && m_pFixture->HasPlayerBowled(pPlayer->m_nPlayerNo, FALSE))
             m_comboPlayer.SetItemDataPtr(m_comboPlayer.AddString(pPlayer->m_strName), pPlayer);
     }
     m_comboAward.SetCurSel(0);

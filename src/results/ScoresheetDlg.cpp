@@ -634,11 +634,17 @@ void CScoresheetDlg::ApplyDefaultedGame(int nSide, int nGame, BOOL bDefaulted)
                 f.m_nHandicap[nGame][k] = 0;
             }
         }
-    } else if (bRobot) {
-        for (int p = 0; p < m_nPositions; ++p)
-            ScoreMember(nSide, p, nGame) = 0;
-        for (int p = 0; p < std::min<int>(f.m_nPlayers, MAX_POSITIONS); ++p)
-            f.m_dwPosFlags[CFixture::SlotOf(nSide, p)] &= ~PosBlind(nGame);
+    } else {
+        // The robot's scores go, and what was typed before the tick comes back to the cells
+        // and the totals alike.
+        for (int p = 0; p < m_nPositions; ++p) {
+            const WORD nScore = m_nScoreBeforeDefault[nSide][p][nGame];
+            ScoreMember(nSide, p, nGame) = nScore;
+            f.m_nScore[nGame][CFixture::SlotOf(nSide, p)] = nScore;
+        }
+        if (bRobot)
+            for (int p = 0; p < std::min<int>(f.m_nPlayers, MAX_POSITIONS); ++p)
+                f.m_dwPosFlags[CFixture::SlotOf(nSide, p)] &= ~PosBlind(nGame);
     }
 }
 
@@ -657,10 +663,13 @@ void CScoresheetDlg::OnDefaulted(UINT nID)
         return;
     UpdateData(TRUE);
     const BOOL bDefaulted = (nSide == 0 ? m_bDefaultedA : m_bDefaultedB)[nGame];
-    if (bDefaulted)
+    if (bDefaulted) {
         m_pFixture->m_nDefaulted[nSide] |= DefaultedBit(nGame);
-    else
+        for (int p = 0; p < m_nPositions; ++p)
+            m_nScoreBeforeDefault[nSide][p][nGame] = m_pFixture->m_nScore[nGame][CFixture::SlotOf(nSide, p)];
+    } else {
         m_pFixture->m_nDefaulted[nSide] &= static_cast<BYTE>(~DefaultedBit(nGame));
+    }
     ApplyDefaultedGame(nSide, nGame, bDefaulted);
     Recalculate();
     RefreshDisplay();

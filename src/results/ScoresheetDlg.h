@@ -138,4 +138,6 @@ private:
 
     int m_nPositions;
     bool m_bTyped[2][SCORESHEET_MAX_POSITIONS][4] = {};  // edited since last stored
+    // A game's scores as they were when its Defaulted box was ticked, back if it is unticked.
+    WORD m_nScoreBeforeDefault[2][SCORESHEET_MAX_POSITIONS][4] = {};
 };

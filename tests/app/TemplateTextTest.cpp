@@ -114,3 +114,72 @@ TEST(DialogTemplates, EveryTextFitsItsControlInTheDialogsFont)
     AfxSetBackend(previous);
     EXPECT_GT(nChecked, 900);  // the sweep reached the templates' texts
 }
+
+// Where a control sits: inside the dialog, clear of the other texts and of a group box's title
+// and frame, and a label filled in later (a status line) with room for one line inside its frame.
+TEST(DialogTemplates, EveryControlSitsInsideTheDialogAndClearOfGroupBoxFrames)
+{
+    RegisterResources();
+    CBuildOnlyBackend qt;
+    CUiBackend* previous = AfxSetBackend(&qt);
+    int nGroups = 0;
+    qt.inspect = [&nGroups](CDialog& dlg, CQtDialogWindow& window) {
+        const auto where = [&dlg](const CControlState& s) {
+            std::ostringstream out;
+            out << "dialog " << dlg.GetTemplateID() << " \"" << dlg.GetCaption().GetString() << "\", control " << s.id
+                << " \"" << s.text.GetString() << "\"";
+            return out.str();
+        };
+        const auto bText = [](const CControlState& s) {
+            return (s.kind == CtlKind::Static && !s.text.IsEmpty()) || s.kind == CtlKind::CheckBox ||
+                   s.kind == CtlKind::RadioButton || s.kind == CtlKind::PushButton;
+        };
+        for (const auto& s : dlg.Controls()) {
+            QWidget* w = window.WidgetOf(*s);
+            EXPECT_TRUE(window.rect().contains(w->geometry())) << where(*s) << " runs past the dialog's edge";
+            // Two texts side by side: neither box lies over the other.
+            for (const auto& o : dlg.Controls()) {
+                if (o.get() < s.get() && bText(*s) && bText(*o)) {
+                    EXPECT_FALSE(w->geometry().intersects(window.WidgetOf(*o)->geometry()))
+                        << where(*s) << " lies over " << where(*o);
+                }
+            }
+            if (auto* l = qobject_cast<QLabel*>(w); l && s->text.IsEmpty()) {
+                const QFontMetrics fm(l->font());
+                EXPECT_GE(l->contentsRect().height() + fm.leading() + 1, fm.height()) << where(*s) << " has no room for a line";
+            }
+            auto* g = qobject_cast<QGroupBox*>(w);
+            if (!g)
+                continue;
+            ++nGroups;
+            QStyleOptionGroupBox opt;
+            opt.initFrom(g);
+            opt.text = g->title();
+            opt.textAlignment = g->alignment();
+            opt.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+            opt.lineWidth = 1;
+            // A text starts under the frame's top line, which runs under the title; a box with a
+            // border of its own may rest on the line, but not on the title.
+            const QRect inside =
+                g->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxContents, g).translated(g->pos());
+            const QRect title = g->title().isEmpty() ? QRect()
+                : g->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, g).translated(g->pos());
+            // A control belongs to the box its middle lies in.
+            for (const auto& o : dlg.Controls()) {
+                const QRect r = window.WidgetOf(*o)->geometry();
+                if (o->kind == CtlKind::GroupBox || !g->geometry().contains(r.center()))
+                    continue;
+                const bool bBorderless = o->kind == CtlKind::Static || o->kind == CtlKind::CheckBox ||
+                                         o->kind == CtlKind::RadioButton || o->kind == CtlKind::PushButton;
+                EXPECT_TRUE(bBorderless ? inside.contains(r) : g->geometry().contains(r) && !title.intersects(r))
+                    << where(*o) << " crosses the frame or title of group box \"" << s->text.GetString() << "\"";
+            }
+        }
+    };
+    for (const DlgTemplate* t : AfxAllDialogTemplates()) {
+        CDialog dlg(t->id);
+        dlg.DoModal();
+    }
+    AfxSetBackend(previous);
+    EXPECT_GT(nGroups, 50);  // the sweep reached the group boxes
+}

@@ -130,6 +130,33 @@ TEST(LeagueFile, TheLargeLeagueRoundTrips)
     EXPECT_TRUE(reloaded.IsSameLeague(doc));
 }
 
+// The sample's blind game and substitute go to bowlers the team has, whatever its size.
+TEST(LeagueFile, SampleLeaguesOfEveryTeamSizeRoundTrip)
+{
+    for (int n = 1; n <= MAX_POSITIONS; ++n) {
+        SampleLeagueShape shape = GetSampleLeagueShape(FALSE);
+        shape.nPlayers = n;
+        CBowlingDoc doc;
+        BuildSampleLeague(doc, shape);
+        int nMarked = 0;
+        for (POSITION pos = doc.GetFirstFixturePosition(); pos;) {
+            auto* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
+            for (int k = 0; k < 2 * MAX_POSITIONS; ++k) {
+                if (!f->m_dwPosFlags[k])
+                    continue;
+                ++nMarked;
+                EXPECT_LT(k % MAX_POSITIONS, n) << "team size " << n << ", round " << int(f->m_nRound);
+                EXPECT_NE(f->m_pPlayer[0][k], nullptr) << "team size " << n;
+            }
+        }
+        EXPECT_GT(nMarked, 0) << "team size " << n;
+        CBowlingDoc reloaded;
+        CString error;
+        ASSERT_TRUE(reloaded.LoadFromBytes(Save(doc), "sizes.lgf", error)) << error.GetString();
+        EXPECT_TRUE(reloaded.IsSameLeague(doc)) << "team size " << n;
+    }
+}
+
 TEST(LeagueFile, HeaderStartsWithTheVersionNamesAndOptionFlags)
 {
     CBowlingDoc doc;

@@ -262,3 +262,36 @@ TEST(ScoreEntry, ChangingABowlerKeepsTheScoresAndClearsTheMarks)
         .Cancel();
     EditDoublesResult(&L.doc, f);
 }
+
+// Ticking Defaulted by mistake and unticking it: the typed game comes back to the cells, the
+// series and the team's totals alike, with or without robot scores for a defaulted game.
+TEST(ScoreEntry, UntickingDefaultedBringsTheTypedGameBack)
+{
+    for (DWORD dwRobot : {0u, 1u}) {
+        SCOPED_TRACE(dwRobot);
+        ResultsLeague L(2, 2, 3);
+        L.doc.m_dwRobotIfDefault = dwRobot;
+        CFixture* f = L.Match(1);
+        CScriptedBackend ui;
+        auto& s = ui.OnDialog(IDD_DOUBLES_SCORESHEET);
+        const int b[2][3] = {{140, 165, 180}, {190, 200, 215}};
+        for (int p = 0; p < 2; ++p)
+            for (int g = 0; g < 3; ++g)
+                s.SetText(Cell(1, p, g), std::to_string(b[p][g]).c_str());
+        s.Click(IDC_SS_DEFAULTED[1][2])
+            .Click(IDC_SS_DEFAULTED[1][2])
+            .Check([&](CDialog& d) {
+                EXPECT_EQ(f->m_nDefaulted[1], 0);
+                EXPECT_EQ(Ctl(d, Cell(1, 0, 2)).text, "180");
+                EXPECT_EQ(Ctl(d, Cell(1, 1, 2)).text, "215");
+                EXPECT_TRUE(Ctl(d, Cell(1, 1, 2)).enabled);
+                EXPECT_EQ(Ctl(d, IDC_SS_SERIES_B[1]).text, "605");
+                EXPECT_EQ(Ctl(d, IDC_SS_SCRTOTAL[1][2]).text, "395");
+                EXPECT_EQ(Ctl(d, IDC_SS_SCRTOTAL_SERIES[1]).text, "1090");
+                EXPECT_EQ(f->m_nScore[2][CFixture::SlotOf(1, 0)], 180);
+                EXPECT_EQ(f->m_nScore[2][CFixture::SlotOf(1, 1)], 215);
+            })
+            .Cancel();
+        EnterDoublesResult(&L.doc, f);
+    }
+}

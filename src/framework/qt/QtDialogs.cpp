@@ -509,9 +509,13 @@ void CQtDialogWindow::Sync(CControlState& s, UINT nChange)
         }
         if (nChange & (CtlChange_Items | CtlChange_Selection))
             c->setCurrentIndex(s.curSel);
-        if ((nChange & (CtlChange_Text | CtlChange_Items | CtlChange_Selection)) && c->lineEdit() &&
-            c->lineEdit()->text() != ToQ(s.text))
-            c->lineEdit()->setText(ToQ(s.text));
+        if ((nChange & (CtlChange_Text | CtlChange_Items | CtlChange_Selection)) && c->lineEdit()) {
+            if (c->lineEdit()->text() != ToQ(s.text))
+                c->lineEdit()->setText(ToQ(s.text));
+            // A name longer than the box shows its start, not its last letters.
+            if (!c->lineEdit()->hasFocus())
+                c->lineEdit()->setCursorPosition(0);
+        }
         if ((nChange & CtlChange_Limit) && c->lineEdit())
             c->lineEdit()->setMaxLength(s.limit > 0 ? s.limit : 32767);
         break;

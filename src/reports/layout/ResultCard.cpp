@@ -107,7 +107,7 @@ public:
     void Draw();
 
 private:
-    void Text(int x, int y, const CString& s, bool bBold, bool bRight, COLORREF cr)
+    void Text(int x, int y, const CString& s, bool bBold, bool bRight, COLORREF cr, int nMaxWidth = 0)
     {
         m_pDC->SelectObject(bBold ? m_pBold : m_pNormal);
         COLORREF crOld = m_pDC->SetTextColor(cr);
@@ -115,8 +115,16 @@ private:
         if (bRight)
             DrawTextRightAligned(m_pDC, &pt, s, 0);
         else
-            DrawTextClipped(m_pDC, &pt, s, 0);
+            DrawTextClipped(m_pDC, &pt, s, nMaxWidth);
         m_pDC->SetTextColor(crOld);
+    }
+    // A bowler's name stops short of the handicap beside it, or of the first game's line.
+    void Name(int x, int y, const CString& s, COLORREF cr)
+    {
+        m_pDC->SelectObject(m_pNormal);
+        const int nEnd = m_sw.bIndividualHcp ? kHandicap - m_pDC->GetTextExtent(CString("000 ")).cx
+                                              : kGrid[0] - m_pDC->GetTextExtent(CString(" ")).cx;
+        Text(x, y, s, false, false, cr, std::max(1, nEnd - x % kSideWidth));
     }
     void FullLine(int y) { DrawLineOrBox(m_pDC, m_x0, y, kCardWidth, 0); }
     void HalfLines(int y)
@@ -230,7 +238,7 @@ void CCardPainter::Positions(int& y)
                 if (i > nMaxIndex) {
                     nMaxIndex = i;
                     CPlayer* pPlayer = m_f.GetSlotPlayer(g, k);
-                    Text(dx + kBowlerName, yRow, PlayerName(pPlayer), false, false, kBlack);
+                    Name(dx + kBowlerName, yRow, PlayerName(pPlayer), kBlack);
                     if (pPlayer)
                         pPlayer->AddHitRect(CRect(m_x0 + dx + kBowlerName, yRow,
                                                   m_x0 + dx + kBowlerName + NAME_RECT_WIDTH, yRow - kRow));
@@ -383,7 +391,7 @@ void CCardPainter::Pacers()
             if (g0 == m_nGames)
                 continue;
             int y = yTop - kRow * nRow++;
-            Text(dx + kPacerName, y, PlayerName(PacerOf(m_f, g0, k)), false, false, kBlue);
+            Name(dx + kPacerName, y, PlayerName(PacerOf(m_f, g0, k)), kBlue);
             if (m_sw.bIndividualHcp)
                 Text(dx + kHandicap, y, Num("%d", m_f.m_nPacerHandicap[g0][k]), false, true, kBlue);
             int nSum = 0, nHcp = 0;

@@ -191,7 +191,7 @@ DlgTemplate CustomDesignerTemplate(UINT nIDD)
     const UINT groupIds[3] = {IDC_CPD_MALE, IDC_CPD_FEMALE, IDC_CPD_JUNIOR};
     for (int i = 0; i < 3; ++i) {
         Add(t, CtlKind::Static, IDC_STATIC, kGroups[i], 13 + i * 60, 124, 26, 8);
-        Add(t, CtlKind::CheckBox, groupIds[i], "", 41 + i * 60, 123, 12, 10, WS_TABSTOP);
+        Add(t, CtlKind::CheckBox, groupIds[i], "", 41 + i * 60, 124, 12, 10, WS_TABSTOP);
     }
     Add(t, CtlKind::Static, IDC_STATIC, "Rank By", 13, 141, 36, 8);
     Add(t, CtlKind::ComboBox, IDC_CPD_RANK, nullptr, 52, 139, 110, 120, list);

@@ -15,6 +15,7 @@ constexpr short kHcpSeriesX = 235, kHcpSeriesW = 24;
 constexpr short kLabelX = 58, kLabelW = 38;  // row labels, right-aligned before the hc column
 constexpr short kHeadH = 10, kRowH = 13, kTotalH = 9, kDefaultedH = 12, kButtonsH = 15;
 constexpr short kPointsRowH = 11;  // singles
+constexpr short kPointsBoxH = 33;   // the team sheets' Points box: its title, then two rows
 
 short GameX(int g) { return static_cast<short>(kGameX + kGamePitch * g); }
 
@@ -22,7 +23,7 @@ short BlockHeight(int n)
 {
     if (n == 1)
         return kHeadH + kRowH + kTotalH + 1 + kDefaultedH + kPointsRowH + kButtonsH;
-    return static_cast<short>(kHeadH + kRowH * n + 3 * kTotalH + 1 + kDefaultedH + kButtonsH);
+    return static_cast<short>(kHeadH + kRowH * n + kPointsBoxH - 1 + kDefaultedH + kButtonsH);
 }
 
 const char* const kGameHead[4] = {"G1", "G2", "G3", "G4"};
@@ -95,12 +96,13 @@ void AddSide(std::vector<DlgControl>& c, int side, int n, short y)
                 c.push_back({CtlKind::Static, rows[r].cells[g], "", GameX(g), ry, kGameW, 8, SS_CENTER});
             c.push_back({CtlKind::Static, rows[r].series, "", kSeriesX, ry, kSeriesW, 8, SS_CENTER});
         }
-        c.push_back({CtlKind::GroupBox, IDC_STATIC, "Points", 4, static_cast<short>(ty - 2), 53, 29});
-        c.push_back({CtlKind::Static, IDC_STATIC, "Scratch", 8, static_cast<short>(ty + 7), 32, 8, SS_LEFT});
-        c.push_back({CtlKind::Static, IDC_SS_POINTS_SCR[side], "", 40, static_cast<short>(ty + 7), 14, 8, SS_RIGHT});
-        c.push_back({CtlKind::Static, IDC_SS_LABEL_POINTS_HCP[side], "Handicap", 8, static_cast<short>(ty + 16), 32, 8, SS_LEFT});
-        c.push_back({CtlKind::Static, IDC_SS_POINTS_HCP[side], "", 40, static_cast<short>(ty + 16), 14, 8, SS_RIGHT});
-        ty = static_cast<short>(ty + 3 * kTotalH);
+        // The box's frame line runs under its title, so its rows start a title's height down.
+        c.push_back({CtlKind::GroupBox, IDC_STATIC, "Points", 4, static_cast<short>(ty - 2), 53, kPointsBoxH});
+        c.push_back({CtlKind::Static, IDC_STATIC, "Scratch", 8, static_cast<short>(ty + 11), 32, 8, SS_LEFT});
+        c.push_back({CtlKind::Static, IDC_SS_POINTS_SCR[side], "", 40, static_cast<short>(ty + 11), 14, 8, SS_RIGHT});
+        c.push_back({CtlKind::Static, IDC_SS_LABEL_POINTS_HCP[side], "Handicap", 8, static_cast<short>(ty + 20), 32, 8, SS_LEFT});
+        c.push_back({CtlKind::Static, IDC_SS_POINTS_HCP[side], "", 40, static_cast<short>(ty + 20), 14, 8, SS_RIGHT});
+        ty = static_cast<short>(ty + kPointsBoxH - 2);
     }
 
     // Played and the Defaulted boxes under the game columns.
@@ -163,7 +165,8 @@ DlgTemplate MakeScoresheet(UINT idd, const char* caption, short cx, short cy, in
     }
     c.push_back({CtlKind::CheckBox, IDC_SS_AUTO_TAB, "Auto TAB scores", 160, static_cast<short>(bottom + 2), 64, 10});
     c.push_back({CtlKind::PushButton, IDCANCEL, "Cancel", static_cast<short>(cx - 39), bottom, 34, 14});
-    c.push_back({CtlKind::Static, IDC_SS_STATUS, "", 5, static_cast<short>(cy - 12), static_cast<short>(cx - 10), 8,
+    // The sunken frame takes its share of the line's height.
+    c.push_back({CtlKind::Static, IDC_SS_STATUS, "", 5, static_cast<short>(cy - 13), static_cast<short>(cx - 10), 10,
                  SS_LEFT | SS_SUNKEN | SS_NOPREFIX});
     return t;
 }
@@ -294,13 +297,14 @@ DlgTemplate MakePointsAnalysis(UINT idd, short cx, short cy, int n)
                  static_cast<short>(wMid / 2 - 2), 8, SS_CENTER});
     c.push_back({CtlKind::Static, IDC_PA_TEAM[1], "", xb, 5, 80, 8, SS_LEFT | SS_NOPREFIX});
     const int nRows = n + 3;
-    const short gy = 17, gh = static_cast<short>(14 + 10 * nRows);
+    // The rows start under the frame line, which runs under the boxes' column headings.
+    const short gy = 17, gh = static_cast<short>(15 + 10 * nRows);
     c.push_back({CtlKind::GroupBox, IDC_STATIC, "G1   G2   G3   G4    Ser", xa, gy, 80, gh});
     c.push_back({CtlKind::GroupBox, IDC_STATIC, "G1   G2   G3   G4    Ser", xb, gy, 80, gh});
     static const char* const labels[8] = {"Player 1", "Player 2", "Player 3", "Player 4", "Player 5", "Team", "Totals", "Bonus"};
     for (int r = 0; r < nRows; ++r) {
         const int row = r < n ? r : r - n + PA_ROW_TEAM;
-        const short y = static_cast<short>(gy + 11 + 10 * r);
+        const short y = static_cast<short>(gy + 12 + 10 * r);
         c.push_back({CtlKind::Static, IDC_STATIC, labels[row], xMid, y, wMid, 8, SS_CENTER});
         for (int col = 0; col < 5; ++col) {
             c.push_back({CtlKind::Static, IDC_PA_CELL[0][row][col], "", static_cast<short>(xa + 3 + 15 * col), y, 14, 8, SS_CENTER});
@@ -341,11 +345,11 @@ DlgTemplate MakeEnterAward()
 const std::vector<DlgTemplate>& ResultDialogTemplates()
 {
     static const std::vector<DlgTemplate> templates = {
-        sheet::MakeScoresheet(IDD_FIVES_SCORESHEET, "Fives Scoresheet", 263, 303, 5),
+        sheet::MakeScoresheet(IDD_FIVES_SCORESHEET, "Fives Scoresheet", 263, 313, 5),
         sheet::MakeScoresheet(IDD_FOURS_SCORESHEET, "Scoresheet", 267, 295, 4),
         sheet::MakeScoresheet(IDD_THREES_SCORESHEET, "Scoresheet", 263, 268, 3),
-        sheet::MakeScoresheet(IDD_DOUBLES_SCORESHEET, "Scoresheet", 262, 253, 2),
-        sheet::MakeScoresheet(IDD_SINGLES_SCORESHEET, "Scoresheet", 262, 185, 1),
+        sheet::MakeScoresheet(IDD_DOUBLES_SCORESHEET, "Scoresheet", 265, 253, 2),
+        sheet::MakeScoresheet(IDD_SINGLES_SCORESHEET, "Scoresheet", 265, 185, 1),
 
         companions::MakeDateTime(),
         companions::MakeExcludeGames(),

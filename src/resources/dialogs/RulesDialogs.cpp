@@ -28,7 +28,7 @@ DlgTemplate HandicapDetails()
         c.push_back({CtlKind::Edit, IDC_HD_MIN[r], nullptr, 256, y, 30, 12, EDIT});
     }
     c.push_back({CtlKind::GroupBox, IDC_STATIC, "Team Handicaps", 7, 88, 185, 74});
-    c.push_back({CtlKind::CheckBox, IDC_HD_TEAM_ENABLED, "  Enabled", 14, 99, 80, 10, CHECK});
+    c.push_back({CtlKind::CheckBox, IDC_HD_TEAM_ENABLED, "  Enabled", 14, 100, 80, 10, CHECK});
     c.push_back({CtlKind::CheckBox, IDC_HD_ZERO_BASED, "Zero Based Handicap % Diff.", 14, 110, 170, 10, CHECK});
     c.push_back({CtlKind::CheckBox, IDC_HD_USE_COMBINED, "Use Combined definition.", 14, 121, 170, 10, CHECK});
     c.push_back({CtlKind::CheckBox, IDC_HD_ROUND1_SCRATCH, "Round 1 Scratch", 14, 132, 170, 10, CHECK});
@@ -136,10 +136,10 @@ DlgTemplate RobotScores()
         c.push_back({CtlKind::GroupBox, IDC_STATIC, groups[s], 7, y, 286, 42});
         c.push_back({CtlKind::ComboBox, IDC_RB_KIND[s], nullptr, 14, static_cast<short>(y + 20), 140, 70,
                      CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP});
-        c.push_back({CtlKind::Static, IDC_RB_FIRST_LABEL[s], "Scr", 160, static_cast<short>(y + 10), 40, 8});
+        c.push_back({CtlKind::Static, IDC_RB_FIRST_LABEL[s], "Scr", 160, static_cast<short>(y + 12), 40, 8});
         c.push_back({CtlKind::Edit, IDC_RB_FIRST[s], nullptr, 160, static_cast<short>(y + 20), 32, 12, EDIT});
         c.push_back({CtlKind::Static, IDC_RB_DIFF[s], "", 196, static_cast<short>(y + 22), 24, 8});
-        c.push_back({CtlKind::Static, IDC_RB_SECOND_LABEL[s], "Hcp", 222, static_cast<short>(y + 10), 40, 8});
+        c.push_back({CtlKind::Static, IDC_RB_SECOND_LABEL[s], "Hcp", 222, static_cast<short>(y + 12), 40, 8});
         c.push_back({CtlKind::Edit, IDC_RB_SECOND[s], nullptr, 222, static_cast<short>(y + 20), 32, 12, EDIT});
         c.push_back({CtlKind::Static, IDC_RB_HCP_NOTE[s], "(hcp)", 196, static_cast<short>(y + 31), 24, 8});
         c.push_back({CtlKind::CheckBox, IDC_RB_EXCLUDE[s], "**", 262, static_cast<short>(y + 21), 24, 10, CHECK});

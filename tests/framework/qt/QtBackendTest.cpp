@@ -197,6 +197,43 @@ TEST(QtDialogs, LettersTypedBeyondTheTextArePlainLettersOnOk)
     EXPECT_EQ(shown, QString::fromUtf8("L\xC3\xB3" "dz"));  // the box shows what the league keeps
 }
 
+// A bowler's name longer than a narrow name box, put there by the program: the box shows the
+// name's start, as on a scoresheet, not its last letters.
+TEST(QtDialogs, ANameLongerThanItsBoxShowsItsStart)
+{
+    enum : UINT { IDD_QT_NAMES = 9111, IDC_Q_PICK = 1311 };
+    static const DlgTemplate kNames = {IDD_QT_NAMES, "Names", 120, 40, {
+        {CtlKind::ComboBox, IDC_Q_PICK, nullptr, 7, 7, 40, 60, CBS_DROPDOWN | WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "OK", 60, 20, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+    }};
+    AfxRegisterDialogTemplates(std::span<const DlgTemplate>(&kNames, 1));
+    class CNamesDlg : public CDialog {
+    public:
+        CNamesDlg() : CDialog(IDD_QT_NAMES) {}
+        BOOL OnInitDialog() override
+        {
+            CDialog::OnInitDialog();
+            auto* pick = static_cast<CComboBox*>(GetDlgItem(IDC_Q_PICK));
+            pick->AddString("Brenda Ashdown-Whitworth");
+            pick->SetCurSel(0);
+            GotoDlgCtrl(GetDlgItem(IDOK));
+            return FALSE;
+        }
+    };
+    QtUi ui;
+    CNamesDlg dlg;
+    int shownFrom = -1;
+    WhenModal([&shownFrom](QWidget* w) {
+        auto* pick = qobject_cast<QComboBox*>(Control(w, IDC_Q_PICK));
+        ASSERT_TRUE(pick && pick->lineEdit());
+        ASSERT_GT(pick->fontMetrics().horizontalAdvance(pick->currentText()), pick->lineEdit()->width());
+        shownFrom = pick->lineEdit()->cursorPosition();
+        QTest::keyClick(w, Qt::Key_Return);
+    });
+    dlg.DoModal();
+    EXPECT_EQ(shownFrom, 0);
+}
+
 TEST(QtSettings, TheProfileAndRegistryOutliveTheProgram)
 {
     TempDir dir;

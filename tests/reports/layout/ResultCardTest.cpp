@@ -341,3 +341,28 @@ TEST_F(ResultCard, AMissingTeamOrBowlerLeavesItsNameEmpty)
     EXPECT_EQ(html.find("Pin Pals"), std::string::npos);
     EXPECT_EQ(html.find("Eve"), std::string::npos);
 }
+
+TEST_F(ResultCard, ALongNameStopsShortOfTheHandicapBesideIt)
+{
+    // Side A's bowler, side B's bowler and the blue pacer row.
+    const CString strLong = "Bartholomew Featherstonehaugh-Smythe";
+    for (WORD nPlayerNo : {1, 5, 6})  // Ann, Eve, Fay
+        m_doc.FindPlayer(nPlayerNo)->m_strName = strLong;
+    CRecordingDC dc;
+    m_card.GetHeight(&dc);
+    m_card.Draw(&dc, nullptr);
+    int nNames = 0;
+    for (const DrawCall& name : dc.calls) {
+        if (name.kind != DrawCall::Text || name.text.IsEmpty() || strLong.Find(name.text) != 0)
+            continue;
+        ++nNames;
+        // The next text along the row is the handicap: the name ends before it starts.
+        const DrawCall* next = nullptr;
+        for (const DrawCall& c : dc.calls)
+            if (c.kind == DrawCall::Text && c.y1 == name.y1 && c.x1 > name.x1 && (!next || c.x1 < next->x1))
+                next = &c;
+        ASSERT_NE(next, nullptr) << dc.Dump();
+        EXPECT_LT(name.x1 + name.text.GetLength() * 86, next->x1) << name.text.GetString() << " / " << next->text.GetString();
+    }
+    EXPECT_EQ(nNames, 3) << dc.Dump();
+}

@@ -23,6 +23,7 @@ constexpr int kTeamName = 110;
 constexpr int kWithdrawn = 3272;
 constexpr int kStamp = 5018;
 constexpr int kBowlerName = 72;
+constexpr int kNameGap = 40;        // between a clipped name and the handicap
 constexpr int kHandicap = 1652;     // a bowler's handicap, a side's points total
 constexpr int kGame[MAX_GAMES] = {2027, 2687, 3347, 4007};
 constexpr int kGameHcp[MAX_GAMES] = {2312, 2972, 3632, 4292};   // with handicap; points
@@ -107,15 +108,15 @@ public:
     void Draw();
 
 private:
-    void Text(int x, int y, const CString& s, bool bBold, bool bRight, COLORREF cr)
+    void Text(int x, int y, const CString& s, bool bBold, bool bRight, COLORREF cr, int nMax = 0)
     {
         m_pDC->SelectObject(bBold ? m_pBold : m_pNormal);
         COLORREF crOld = m_pDC->SetTextColor(cr);
         CPoint pt(m_x0 + x, y);
         if (bRight)
-            DrawTextRightAligned(m_pDC, &pt, s, 0);
+            DrawTextRightAligned(m_pDC, &pt, s, nMax);
         else
-            DrawTextClipped(m_pDC, &pt, s, 0);
+            DrawTextClipped(m_pDC, &pt, s, nMax);
         m_pDC->SetTextColor(crOld);
     }
     void FullLine(int y) { DrawLineOrBox(m_pDC, m_x0, y, kCardWidth, 0); }
@@ -230,12 +231,19 @@ void CCardPainter::Positions(int& y)
                 if (i > nMaxIndex) {
                     nMaxIndex = i;
                     CPlayer* pPlayer = m_f.GetSlotPlayer(g, k);
-                    Text(dx + kBowlerName, yRow, PlayerName(pPlayer), false, false, kBlack);
+                    // A long name stops short of the handicap instead of running into it.
+                    const CString hcp = Num("%d", m_f.m_nHandicap[g][k]);
+                    int nRoom = kHandicap - kBowlerName;
+                    if (m_sw.bIndividualHcp) {
+                        m_pDC->SelectObject(m_pNormal);
+                        nRoom -= m_pDC->GetTextExtent(hcp).cx + kNameGap;
+                    }
+                    Text(dx + kBowlerName, yRow, PlayerName(pPlayer), false, false, kBlack, std::max(nRoom, 1));
                     if (pPlayer)
                         pPlayer->AddHitRect(CRect(m_x0 + dx + kBowlerName, yRow,
                                                   m_x0 + dx + kBowlerName + NAME_RECT_WIDTH, yRow - kRow));
                     if (m_sw.bIndividualHcp)
-                        Text(dx + kHandicap, yRow, Num("%d", m_f.m_nHandicap[g][k]), false, true, kBlack);
+                        Text(dx + kHandicap, yRow, hcp, false, true, kBlack);
                 }
                 int nScore = m_f.m_nScore[g][k];
                 bool bMarked = IsMarkedGame(m_f, s, p, g);

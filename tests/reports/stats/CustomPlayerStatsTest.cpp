@@ -494,6 +494,33 @@ TEST_F(TeamTableTest, RowsOfTeamsAndTheFloatingSubstitutes)
     EXPECT_EQ(rows[0]->m_pTeams[1]->GetOrderAt(0), 31);
 }
 
+TEST_F(TeamTableTest, ALongNameStopsWhereTheNextFigureBegins)
+{
+    // A name column too narrow for "*Roller R2 (c)", then a space and the games.
+    item.AddColumn(Column(PC_NAME, 16, L, "Name"));
+    item.AddColumn(Column(PC_SPACE, 4, L, ""));
+    item.AddColumn(Column(PC_GAMES, 10, R, "Gms"));
+    item.m_bTeamAverages = 1;
+    item.m_nTeamTotalStyle = TTS_TOP_MALE_FEMALE;
+    Rows rows = Expand(item);
+    ASSERT_EQ(rows.size(), 1u);
+    rows[0]->m_x = 720;
+    rows[0]->m_y = -1000;
+    CRecordingDC dc;
+    rows[0]->Draw(&dc, nullptr);
+    const std::string dump = dc.Dump();
+    EXPECT_EQ(dc.FindText("*Roller R2 (c)"), nullptr) << dump;
+    EXPECT_NE(dc.FindText("*Roller R1"), nullptr) << dump;   // a name that fits stays whole
+    // Every name ends before the games figure of its line.
+    for (const DrawCall& name : dc.calls) {
+        if (name.kind != DrawCall::Text || name.text.Find("Roller") < 0)
+            continue;
+        for (const DrawCall& c : dc.calls)
+            if (c.kind == DrawCall::Text && c.y1 == name.y1 && c.text == "3")
+                EXPECT_LT(name.x1 + name.text.GetLength() * 100, c.x1) << name.text.GetString() << "\n" << dump;
+    }
+}
+
 TEST_F(TeamTableTest, TeamRowDrawnLineByLine)
 {
     item.AddColumn(Column(PC_NAME, 40, L, "Name"));

@@ -710,6 +710,16 @@ void CRepItem_CustomPlayerStats::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     }
 }
 
+namespace {
+// Blocks side by side in one table: a blank cell keeps one block's last figure off the next
+// block's name.
+void BlockGap(CStdioFile& file, int b)
+{
+    if (b > 0)
+        file.WriteString("<TD>&nbsp;</TD>\n");
+}
+} // namespace
+
 void CRepItem_CustomPlayerStats::WriteHtml(CStdioFile& file)
 {
     const int B = GetBlockCount();
@@ -717,6 +727,7 @@ void CRepItem_CustomPlayerStats::WriteHtml(CStdioFile& file)
         const BOOL bHeader = !IsRow();
         file.WriteString("<TR>");
         for (int b = 0; b < B; ++b) {
+            BlockGap(file, b);
             for (CRepItem_PlayerItem* pColumn : m_arrColumns) {
                 PrepareColumn(*pColumn, m_x, m_y, bHeader, nullptr);
                 pColumn->m_pPlayer = m_pPlayers[b];
@@ -734,6 +745,7 @@ void CRepItem_CustomPlayerStats::WriteHtml(CStdioFile& file)
         return;
     file.WriteString("<TR>");
     for (int b = 0; b < B; ++b) {
+        BlockGap(file, b);
         for (CRepItem_PlayerItem* pColumn : m_arrColumns) {
             PrepareColumn(*pColumn, m_x, m_y, TRUE, nullptr);
             pColumn->m_pPlayer = nullptr;
@@ -751,6 +763,7 @@ void CRepItem_CustomPlayerStats::WriteHtml(CStdioFile& file)
     for (int l = 0; l < L; ++l) {
         file.WriteString("<TR>");
         for (int b = 0; b < B; ++b) {
+            BlockGap(file, b);
             CPlayer* pBowler = nullptr;
             if (m_pTeams[b] && nTaken[b] < nActive[b]) {
                 pBowler = NextBowler(m_pTeams[b], nCursor[b]);

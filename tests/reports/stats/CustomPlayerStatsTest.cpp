@@ -569,14 +569,15 @@ TEST_F(TeamTableTest, TeamRowDrawnLineByLine)
     rows = Expand(item);
     EXPECT_EQ(rows[0]->GetHeight(&measure), -200 * 5 + -200);
 
-    // HTML: the heading, five lines, the right block empty on the fifth; no average line.
+    // HTML: the heading, five lines, a blank cell between the blocks, the right block empty on
+    // the fifth; no average line.
     std::string html = HtmlOf(*rows[0]);
     size_t nRows = 0;
     for (size_t at = html.find("<TR>"); at != std::string::npos; at = html.find("<TR>", at + 1))
         ++nRows;
     EXPECT_EQ(nRows, 6u);
     EXPECT_NE(html.find("Pinheads"), std::string::npos);
-    EXPECT_NE(html.find("Roller R5</font></font></td>\n<td align=right><font face='Arial'><font color='#000000'>3</font></font></td>\n<TD></TD>\n<TD></TD>\n</TR>\n"),
+    EXPECT_NE(html.find("Roller R5</font></font></td>\n<td align=right><font face='Arial'><font color='#000000'>3</font></font></td>\n<TD>&nbsp;</TD>\n<TD></TD>\n<TD></TD>\n</TR>\n"),
               std::string::npos) << html;
     EXPECT_EQ(html.find("Eavg"), std::string::npos);
     EXPECT_EQ(html.find("*"), std::string::npos);

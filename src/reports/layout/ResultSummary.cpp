@@ -344,13 +344,20 @@ void CSummaryPainter::HiSeriesLine(const CFixture& f, int y)
         return;
     }
     const int nA = m_item.GetPointsSum(f, 0), nB = m_item.GetPointsSum(f, 1);
-    Use(nB > nA ? LOSE : WIN);
-    Name(f, 0, kHiTeamA, y, false, 0);
-    Use(nA > nB ? LOSE : WIN);
-    Name(f, 1, kHiTeamB, y, false, 0);
-    Use(DETAIL);
     const int nGames = GamesOf(m_pDoc);
     const BOOL bHcp = m_item.m_bHcpPoints ? TRUE : FALSE;
+    // A long name stops short of its side's total.
+    Use(DETAIL);
+    int nRoom[2];
+    for (int s = 0; s < 2; ++s) {
+        const int nTotal = f.m_bPlayed[s] ? static_cast<int>(m_pDC->GetTextExtent(SeriesText(f, s, bHcp, nGames)).cx) : 0;
+        nRoom[s] = std::max((s == 0 ? kHiTotA - kHiTeamA : kHiTotB - kHiTeamB) - nTotal - 72, 1);
+    }
+    Use(nB > nA ? LOSE : WIN);
+    Name(f, 0, kHiTeamA, y, false, nRoom[0]);
+    Use(nA > nB ? LOSE : WIN);
+    Name(f, 1, kHiTeamB, y, false, nRoom[1]);
+    Use(DETAIL);
     CString bowler[2];
     int nBest[2] = {};
     for (int s = 0; s < 2; ++s) {

@@ -224,6 +224,14 @@ TEST_F(ResultSummary, PointsAndHighSeriesFormat)
     EXPECT_NE(dc2.FindText("Dee"), nullptr) << dc2.Dump();
     EXPECT_EQ(dc2.FindText("Ann"), nullptr);
     EXPECT_NE(dc2.FindText("Scr"), nullptr);
+
+    // A long name stops short of its side's total: 3600 - 720 less "1140" and a gap of 72
+    // leaves room for 24 characters.
+    m_doc.FindTeam(1)->m_strName = "Alley Cats of the Calder Valley";
+    m_item.m_bHcpPoints = 1;
+    CRecordingDC dc3;
+    m_item.Draw(&dc3, nullptr);
+    EXPECT_NE(dc3.FindText("Alley Cats of the Calder"), nullptr) << dc3.Dump();
 }
 
 TEST_F(ResultSummary, RoundZeroDrawsNothingAndTheFlowCountsRounds)

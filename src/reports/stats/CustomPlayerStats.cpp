@@ -578,7 +578,9 @@ void CRepItem_CustomPlayerStats::PrepareColumn(CRepItem_PlayerItem& column, int 
 int CRepItem_CustomPlayerStats::NameRoom(CDC* pDC, size_t i, int x, int y, CFont* pFont) const
 {
     const CRepItem_PlayerItem& name = *m_arrColumns[i];
-    if (name.m_nColumnType != PC_NAME || name.m_nJustify != CRepItem_PlayerItem::JUSTIFY_LEFT || !name.m_pPlayer)
+    const bool bTeamHeading = name.m_bHeader && name.m_bTeamMode && name.m_pTeam;
+    if (name.m_nColumnType != PC_NAME || name.m_nJustify != CRepItem_PlayerItem::JUSTIFY_LEFT ||
+        (!name.m_pPlayer && !bTeamHeading))
         return 0;
     int nRoom = name.m_nWidthTwips;
     size_t j = i + 1;
@@ -587,7 +589,7 @@ int CRepItem_CustomPlayerStats::NameRoom(CDC* pDC, size_t i, int x, int y, CFont
     if (j == m_arrColumns.size())
         return 0;
     CRepItem_PlayerItem& next = *m_arrColumns[j];
-    PrepareColumn(next, x + nRoom, y, FALSE, pFont);
+    PrepareColumn(next, x + nRoom, y, name.m_bHeader, pFont);
     next.m_pPlayer = name.m_pPlayer;
     next.m_nListNo = name.m_nListNo;
     next.m_pTeam = name.m_pTeam;
@@ -595,7 +597,7 @@ int CRepItem_CustomPlayerStats::NameRoom(CDC* pDC, size_t i, int x, int y, CFont
     if (next.m_nJustify == CRepItem_PlayerItem::JUSTIFY_LEFT)
         return std::max(nRoom, 1);
     CFont* pOld = pDC->SelectObject(pFont);
-    const int nText = pDC->GetTextExtent(next.GetCellText(TRUE)).cx;
+    const int nText = pDC->GetTextExtent(bTeamHeading ? next.m_strTitle : next.GetCellText(TRUE)).cx;
     pDC->SelectObject(pOld);
     const int nStart = next.m_nJustify == CRepItem_PlayerItem::JUSTIFY_RIGHT ? next.m_nWidthTwips - nText
                                                                              : next.m_nWidthTwips / 2 - nText / 2;
@@ -644,13 +646,16 @@ void CRepItem_CustomPlayerStats::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     int y = m_y;
     for (int b = 0; b < B; ++b) {
         int x = m_x + b * W;
-        for (CRepItem_PlayerItem* pColumn : m_arrColumns) {
+        for (size_t i = 0; i < m_arrColumns.size(); ++i) {
+            CRepItem_PlayerItem* pColumn = m_arrColumns[i];
             PrepareColumn(*pColumn, x, y, TRUE, &fontHeading);
             pColumn->m_pPlayer = nullptr;
             pColumn->m_pTeam = m_pTeams[b];
             pColumn->m_bMark = 0;
+            pColumn->m_nMaxWidth = NameRoom(pDC, i, x, y, &fontHeading);
             if (pColumn->m_nColumnType != PC_SPACE)
                 pColumn->Draw(pDC, nullptr);
+            pColumn->m_nMaxWidth = 0;
             x += pColumn->m_nWidthTwips;
         }
     }

@@ -496,7 +496,9 @@ TEST_F(TeamTableTest, RowsOfTeamsAndTheFloatingSubstitutes)
 
 TEST_F(TeamTableTest, ALongNameStopsWhereTheNextFigureBegins)
 {
-    // A name column too narrow for "*Roller R2 (c)", then a space and the games.
+    // A name column too narrow for "*Roller R2 (c)" or the team's long name, then a space and
+    // the games.
+    rollers->m_strName = "Rollers of the Calder Valley";
     item.AddColumn(Column(PC_NAME, 16, L, "Name"));
     item.AddColumn(Column(PC_SPACE, 4, L, ""));
     item.AddColumn(Column(PC_GAMES, 10, R, "Gms"));
@@ -511,6 +513,11 @@ TEST_F(TeamTableTest, ALongNameStopsWhereTheNextFigureBegins)
     const std::string dump = dc.Dump();
     EXPECT_EQ(dc.FindText("*Roller R2 (c)"), nullptr) << dump;
     EXPECT_NE(dc.FindText("*Roller R1"), nullptr) << dump;   // a name that fits stays whole
+    // The team's name heading its block stops before the games heading too.
+    EXPECT_EQ(dc.FindText("Rollers of the Calder Valley"), nullptr) << dump;
+    const DrawCall* pTeam = dc.FindText("Rollers of ");
+    ASSERT_NE(pTeam, nullptr) << dump;
+    EXPECT_LT(pTeam->x1 + 11 * 100, dc.FindText("Gms")->x1);
     // Every name ends before the games figure of its line.
     for (const DrawCall& name : dc.calls) {
         if (name.kind != DrawCall::Text || name.text.Find("Roller") < 0)

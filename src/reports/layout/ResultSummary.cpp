@@ -153,10 +153,15 @@ private:
         CPoint pt(x, y);
         DrawTextClipped(m_pDC, &pt, s, nMax);
     }
+    // Only names are given a width; one too long loses its end, as on the left side, rather
+    // than its beginning.
     void Right(int x, int y, const CString& s, int nMax = 0)
     {
+        CString text = s;
+        while (nMax != 0 && !text.IsEmpty() && m_pDC->GetTextExtent(text).cx > nMax)
+            text = text.Left(text.GetLength() - 1);
         CPoint pt(x, y);
-        DrawTextRightAligned(m_pDC, &pt, s, nMax);
+        DrawTextRightAligned(m_pDC, &pt, text, 0);
     }
     void Centred(int y, const CString& s) { Left(PAGE_CENTRE - m_pDC->GetTextExtent(s).cx / 2, y, s); }
     // A team name of a figures line, with the rectangle the right-click menu finds it by.

@@ -164,6 +164,16 @@ TEST_F(ResultSummary, FourFigureGamesSpreadOutAndNamesGiveWay)
                 EXPECT_LT(RightEnd(a), b.x1) << a.text.GetString() << " | " << b.text.GetString() << "\n" << dump;
 }
 
+TEST_F(ResultSummary, ALongRightHandNameLosesItsEnd)
+{
+    // Round 6, nothing entered: side B's name has 1728 twips, 17 characters.
+    m_doc.FindTeam(3)->m_strName = "Strikers of the Calder Valley Club";
+    m_item.m_nRound = 6;
+    CRecordingDC dc;
+    m_item.Draw(&dc, nullptr);
+    EXPECT_EQ(RightEnd(TextCall(dc, "Strikers of the C")), 10800) << dc.Dump();
+}
+
 TEST_F(ResultSummary, ScratchSummaryAndLinesWithoutFigures)
 {
     m_item.m_bHcpPoints = 0;

@@ -153,10 +153,15 @@ private:
         CPoint pt(x, y);
         DrawTextClipped(m_pDC, &pt, s, nMax);
     }
+    // Only names are given a width; one too long loses its end, as on the left side, rather
+    // than its beginning.
     void Right(int x, int y, const CString& s, int nMax = 0)
     {
+        CString text = s;
+        while (nMax != 0 && !text.IsEmpty() && m_pDC->GetTextExtent(text).cx > nMax)
+            text = text.Left(text.GetLength() - 1);
         CPoint pt(x, y);
-        DrawTextRightAligned(m_pDC, &pt, s, nMax);
+        DrawTextRightAligned(m_pDC, &pt, text, 0);
     }
     void Centred(int y, const CString& s) { Left(PAGE_CENTRE - m_pDC->GetTextExtent(s).cx / 2, y, s); }
     // A team name of a figures line, with the rectangle the right-click menu finds it by.
@@ -174,6 +179,7 @@ private:
         }
     }
     void Headings(int y, bool bHiSeries);
+    void PlaceFigures(const std::vector<CFixture*>& matches);
     void OriginalLine(const CFixture& f, int y);
     void HiSeriesLine(const CFixture& f, int y);
 
@@ -183,7 +189,54 @@ private:
     CFont m_fonts[4];
     bool m_bMade[4] = {};
     int m_nRowStep = 0;
+    // The Original Format's figure columns (right edges) and the room left for the names.
+    int m_nGameX[2][MAX_GAMES] = {};
+    int m_nTotX[2] = {kOrigTotA, kOrigTotB};
+    int m_nNameWidth[2] = {kOtherWidthA, kOtherWidthB};
 };
+
+// Five bowlers' games and series run to four and five figures, wider than the usual columns:
+// then the figures spread out from the points in the middle and the names give way.
+void CSummaryPainter::PlaceFigures(const std::vector<CFixture*>& matches)
+{
+    const int nGames = GamesOf(m_pDoc);
+    for (int s = 0; s < 2; ++s)
+        for (int g = 0; g < nGames; ++g)
+            m_nGameX[s][g] = GameColumn(s, g, nGames);
+    if (nGames == 0)
+        return;
+    Use(DETAIL);
+    const BOOL bHcp = m_item.m_bHcpPoints ? TRUE : FALSE;
+    int nGameWidth = 0, nSeriesWidth = 0;
+    for (const CFixture* f : matches) {
+        if (ClassifyMatch(m_item, *f) != LineCase::Figures)
+            continue;
+        for (int s = 0; s < 2; ++s) {
+            if (!f->m_bPlayed[s])
+                continue;
+            for (int g = 0; g < nGames; ++g)
+                nGameWidth = std::max(nGameWidth, static_cast<int>(m_pDC->GetTextExtent(GameText(*f, s, g, bHcp)).cx));
+            nSeriesWidth = std::max(nSeriesWidth, static_cast<int>(m_pDC->GetTextExtent(SeriesText(*f, s, bHcp, nGames)).cx));
+        }
+    }
+    constexpr int kGap = 72;
+    int nStep = kOrigTotA - m_nGameX[0][nGames - 1];
+    for (int g = 1; g < nGames; ++g)
+        nStep = std::min(nStep, m_nGameX[0][g] - m_nGameX[0][g - 1]);
+    if (nGameWidth + kGap <= nStep && nSeriesWidth + kGap <= kOrigTotA - m_nGameX[0][nGames - 1])
+        return;
+    const int nGameStep = std::max(nStep, nGameWidth + kGap);
+    const int nTotStep = std::max(kOrigTotA - m_nGameX[0][nGames - 1], nSeriesWidth + kGap);
+    // Side A closes on its total, side B opens from its first game.
+    m_nGameX[0][nGames - 1] = kOrigTotA - nTotStep;
+    for (int g = nGames - 2; g >= 0; --g)
+        m_nGameX[0][g] = m_nGameX[0][g + 1] - nGameStep;
+    for (int g = 1; g < nGames; ++g)
+        m_nGameX[1][g] = m_nGameX[1][g - 1] + nGameStep;
+    m_nTotX[1] = m_nGameX[1][nGames - 1] + nTotStep;
+    m_nNameWidth[0] = std::clamp(m_nGameX[0][0] - nGameWidth - kGap - kOrigTeamA, 1, kOtherWidthA);
+    m_nNameWidth[1] = std::clamp(kOrigTeamB - m_nTotX[1] - kGap, 1, kOtherWidthB);
+}
 
 void CSummaryPainter::Draw(bool bHiSeries)
 {
@@ -207,9 +260,14 @@ void CSummaryPainter::Draw(bool bHiSeries)
     Use(TITLE);
     Centred(y, m_item.GetHeadingText());
     y += nTitleStep;
+    const std::vector<CFixture*> matches = MatchesOf(m_pDoc, m_item.m_nRound);
+    if (!bHiSeries) {
+        PlaceFigures(matches);
+        Use(TITLE);
+    }
     Headings(y, bHiSeries);
     y += nTitleStep;
-    for (CFixture* f : MatchesOf(m_pDoc, m_item.m_nRound)) {
+    for (CFixture* f : matches) {
         if (bHiSeries)
             HiSeriesLine(*f, y);
         else
@@ -241,13 +299,13 @@ void CSummaryPainter::Headings(int y, bool bHiSeries)
     static const char* const kGameHeads[] = {"G1", "G2", "G3", "G4"};
     Left(kOrigTeamA, y, "Team");
     for (int g = 0; g < nGames; ++g)
-        Right(GameColumn(0, g, nGames), y, kGameHeads[g]);
-    Right(kOrigTotA, y, "Tot");
+        Right(m_nGameX[0][g], y, kGameHeads[g]);
+    Right(m_nTotX[0], y, "Tot");
     Right(kOrigPtsA, y, "Pts");
     Right(kOrigPtsB, y, "Pts");
     for (int g = 0; g < nGames; ++g)
-        Right(GameColumn(1, g, nGames), y, kGameHeads[g]);
-    Right(kOrigTotB, y, "Tot");
+        Right(m_nGameX[1][g], y, kGameHeads[g]);
+    Right(m_nTotX[1], y, "Tot");
     Right(kOrigTeamB, y, "Team");
 }
 
@@ -264,9 +322,9 @@ void CSummaryPainter::OriginalLine(const CFixture& f, int y)
     }
     const int nA = m_item.GetPointsSum(f, 0), nB = m_item.GetPointsSum(f, 1);
     Use(nB > nA ? LOSE : WIN);
-    Name(f, 0, kOrigTeamA, y, false, kOtherWidthA);
+    Name(f, 0, kOrigTeamA, y, false, m_nNameWidth[0]);
     Use(nA > nB ? LOSE : WIN);
-    Name(f, 1, kOrigTeamB, y, true, kOtherWidthB);
+    Name(f, 1, kOrigTeamB, y, true, m_nNameWidth[1]);
     Use(DETAIL);
     const int nGames = GamesOf(m_pDoc);
     const BOOL bHcp = m_item.m_bHcpPoints ? TRUE : FALSE;
@@ -274,8 +332,8 @@ void CSummaryPainter::OriginalLine(const CFixture& f, int y)
         if (!f.m_bPlayed[s])
             continue;
         for (int g = 0; g < nGames; ++g)
-            Right(GameColumn(s, g, nGames), y, GameText(f, s, g, bHcp));
-        Right(s == 0 ? kOrigTotA : kOrigTotB, y, SeriesText(f, s, bHcp, nGames));
+            Right(m_nGameX[s][g], y, GameText(f, s, g, bHcp));
+        Right(m_nTotX[s], y, SeriesText(f, s, bHcp, nGames));
         Right(s == 0 ? kOrigPtsA : kOrigPtsB, y, PointsText(m_pDoc, s == 0 ? nA : nB));
     }
 }
@@ -291,13 +349,20 @@ void CSummaryPainter::HiSeriesLine(const CFixture& f, int y)
         return;
     }
     const int nA = m_item.GetPointsSum(f, 0), nB = m_item.GetPointsSum(f, 1);
-    Use(nB > nA ? LOSE : WIN);
-    Name(f, 0, kHiTeamA, y, false, 0);
-    Use(nA > nB ? LOSE : WIN);
-    Name(f, 1, kHiTeamB, y, false, 0);
-    Use(DETAIL);
     const int nGames = GamesOf(m_pDoc);
     const BOOL bHcp = m_item.m_bHcpPoints ? TRUE : FALSE;
+    // A long name stops short of its side's total.
+    Use(DETAIL);
+    int nRoom[2];
+    for (int s = 0; s < 2; ++s) {
+        const int nTotal = f.m_bPlayed[s] ? static_cast<int>(m_pDC->GetTextExtent(SeriesText(f, s, bHcp, nGames)).cx) : 0;
+        nRoom[s] = std::max((s == 0 ? kHiTotA - kHiTeamA : kHiTotB - kHiTeamB) - nTotal - 72, 1);
+    }
+    Use(nB > nA ? LOSE : WIN);
+    Name(f, 0, kHiTeamA, y, false, nRoom[0]);
+    Use(nA > nB ? LOSE : WIN);
+    Name(f, 1, kHiTeamB, y, false, nRoom[1]);
+    Use(DETAIL);
     CString bowler[2];
     int nBest[2] = {};
     for (int s = 0; s < 2; ++s) {

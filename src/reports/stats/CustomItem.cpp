@@ -229,7 +229,7 @@ void CRepItem_CustomItem::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     if (m_nJustify == JUSTIFY_RIGHT)
         DrawTextRightAligned(pDC, &pt, text, 0);
     else
-        DrawTextClipped(pDC, &pt, text, 0);
+        DrawTextClipped(pDC, &pt, text, m_nJustify == JUSTIFY_LEFT ? m_nMaxWidth : 0);
     if (m_pTeam && m_nColumnType == CC_TEAM_NAME) {
         int nLeft = m_nJustify == JUSTIFY_RIGHT ? pt.x - nTextWidth : pt.x;
         m_pTeam->AddHitRect(CRect(nLeft, m_y, nLeft + nTextWidth, m_y + nLine));

@@ -67,6 +67,7 @@ public:
     CTeam* m_pTeam;         // not owned; null in the header row
     CFontData m_font;
     CFont* m_pFontObject;   // the owner's drawing font; not owned
+    int m_nMaxWidth = 0;    // set by the owner: the room a left-aligned cell has, 0 for no limit
 
 private:
     long WonOfKind() const;

@@ -573,6 +573,38 @@ void CRepItem_CustomPlayerStats::PrepareColumn(CRepItem_PlayerItem& column, int 
     column.m_pFontObject = pFont;
 }
 
+// A bowler's name reaches over the spaces after it up to where the next column's text begins,
+// so that a long name is cut short instead of running into the figures.
+int CRepItem_CustomPlayerStats::NameRoom(CDC* pDC, size_t i, int x, int y, CFont* pFont) const
+{
+    const CRepItem_PlayerItem& name = *m_arrColumns[i];
+    const bool bTeamHeading = name.m_bHeader && name.m_bTeamMode && name.m_pTeam;
+    if (name.m_nColumnType != PC_NAME || name.m_nJustify != CRepItem_PlayerItem::JUSTIFY_LEFT ||
+        (!name.m_pPlayer && !bTeamHeading))
+        return 0;
+    int nRoom = name.m_nWidthTwips;
+    size_t j = i + 1;
+    for (; j < m_arrColumns.size() && m_arrColumns[j]->m_nColumnType == PC_SPACE; ++j)
+        nRoom += GetBlockWidth() / 100 * m_arrColumns[j]->m_nWidth;
+    if (j == m_arrColumns.size())
+        return 0;
+    CRepItem_PlayerItem& next = *m_arrColumns[j];
+    PrepareColumn(next, x + nRoom, y, name.m_bHeader, pFont);
+    next.m_pPlayer = name.m_pPlayer;
+    next.m_nListNo = name.m_nListNo;
+    next.m_pTeam = name.m_pTeam;
+    next.m_bMark = name.m_bMark;
+    if (next.m_nJustify == CRepItem_PlayerItem::JUSTIFY_LEFT)
+        return std::max(nRoom, 1);
+    CFont* pOld = pDC->SelectObject(pFont);
+    const int nText = pDC->GetTextExtent(bTeamHeading ? next.m_strTitle : next.GetCellText(TRUE)).cx;
+    pDC->SelectObject(pOld);
+    const int nStart = next.m_nJustify == CRepItem_PlayerItem::JUSTIFY_RIGHT ? next.m_nWidthTwips - nText
+                                                                             : next.m_nWidthTwips / 2 - nText / 2;
+    constexpr int kNameGap = 40;
+    return std::max(nRoom + nStart - kNameGap, 1);
+}
+
 void CRepItem_CustomPlayerStats::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
 {
     const bool bPrinting = pDC->IsPrinting() != FALSE;
@@ -592,14 +624,17 @@ void CRepItem_CustomPlayerStats::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
         const BOOL bHeader = !IsRow();
         for (int b = 0; b < B; ++b) {
             int x = m_x + b * W;
-            for (CRepItem_PlayerItem* pColumn : m_arrColumns) {
+            for (size_t i = 0; i < m_arrColumns.size(); ++i) {
+                CRepItem_PlayerItem* pColumn = m_arrColumns[i];
                 PrepareColumn(*pColumn, x, m_y, bHeader, bHeader ? &fontHeading : &fontDetail);
                 pColumn->m_pPlayer = m_pPlayers[b];
                 pColumn->m_nListNo = m_nListNos[b];
                 pColumn->m_pTeam = m_pTeams[b];
                 pColumn->m_bMark = 0;
+                pColumn->m_nMaxWidth = bHeader ? 0 : NameRoom(pDC, i, x, m_y, &fontDetail);
                 if (pColumn->m_nColumnType != PC_SPACE)
                     pColumn->Draw(pDC, nullptr);
+                pColumn->m_nMaxWidth = 0;
                 x += pColumn->m_nWidthTwips;
             }
         }
@@ -611,13 +646,16 @@ void CRepItem_CustomPlayerStats::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     int y = m_y;
     for (int b = 0; b < B; ++b) {
         int x = m_x + b * W;
-        for (CRepItem_PlayerItem* pColumn : m_arrColumns) {
+        for (size_t i = 0; i < m_arrColumns.size(); ++i) {
+            CRepItem_PlayerItem* pColumn = m_arrColumns[i];
             PrepareColumn(*pColumn, x, y, TRUE, &fontHeading);
             pColumn->m_pPlayer = nullptr;
             pColumn->m_pTeam = m_pTeams[b];
             pColumn->m_bMark = 0;
+            pColumn->m_nMaxWidth = NameRoom(pDC, i, x, y, &fontHeading);
             if (pColumn->m_nColumnType != PC_SPACE)
                 pColumn->Draw(pDC, nullptr);
+            pColumn->m_nMaxWidth = 0;
             x += pColumn->m_nWidthTwips;
         }
     }
@@ -648,14 +686,17 @@ void CRepItem_CustomPlayerStats::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
                 ++nTaken[b];
             }
             int x = m_x + b * W;
-            for (CRepItem_PlayerItem* pColumn : m_arrColumns) {
+            for (size_t i = 0; i < m_arrColumns.size(); ++i) {
+                CRepItem_PlayerItem* pColumn = m_arrColumns[i];
                 PrepareColumn(*pColumn, x, y, FALSE, &fontDetail);
                 pColumn->m_pPlayer = pBowler;
                 pColumn->m_nListNo = 0;
                 pColumn->m_pTeam = m_pTeams[b];
                 pColumn->m_bMark = bMark;
+                pColumn->m_nMaxWidth = NameRoom(pDC, i, x, y, &fontDetail);
                 if (pColumn->m_nColumnType != PC_SPACE)
                     pColumn->Draw(pDC, nullptr);
+                pColumn->m_nMaxWidth = 0;
                 x += pColumn->m_nWidthTwips;
             }
         }
@@ -674,6 +715,16 @@ void CRepItem_CustomPlayerStats::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     }
 }
 
+namespace {
+// Blocks side by side in one table: a blank cell keeps one block's last figure off the next
+// block's name.
+void BlockGap(CStdioFile& file, int b)
+{
+    if (b > 0)
+        file.WriteString("<TD>&nbsp;</TD>\n");
+}
+} // namespace
+
 void CRepItem_CustomPlayerStats::WriteHtml(CStdioFile& file)
 {
     const int B = GetBlockCount();
@@ -681,6 +732,7 @@ void CRepItem_CustomPlayerStats::WriteHtml(CStdioFile& file)
         const BOOL bHeader = !IsRow();
         file.WriteString("<TR>");
         for (int b = 0; b < B; ++b) {
+            BlockGap(file, b);
             for (CRepItem_PlayerItem* pColumn : m_arrColumns) {
                 PrepareColumn(*pColumn, m_x, m_y, bHeader, nullptr);
                 pColumn->m_pPlayer = m_pPlayers[b];
@@ -698,6 +750,7 @@ void CRepItem_CustomPlayerStats::WriteHtml(CStdioFile& file)
         return;
     file.WriteString("<TR>");
     for (int b = 0; b < B; ++b) {
+        BlockGap(file, b);
         for (CRepItem_PlayerItem* pColumn : m_arrColumns) {
             PrepareColumn(*pColumn, m_x, m_y, TRUE, nullptr);
             pColumn->m_pPlayer = nullptr;
@@ -715,6 +768,7 @@ void CRepItem_CustomPlayerStats::WriteHtml(CStdioFile& file)
     for (int l = 0; l < L; ++l) {
         file.WriteString("<TR>");
         for (int b = 0; b < B; ++b) {
+            BlockGap(file, b);
             CPlayer* pBowler = nullptr;
             if (m_pTeams[b] && nTaken[b] < nActive[b]) {
                 pBowler = NextBowler(m_pTeams[b], nCursor[b]);

@@ -112,6 +112,7 @@ private:
     CRepItem_CustomPlayerStats* MakeRow() const;
     // Prepares a column for one cell of block nBlock at (x, y).
     void PrepareColumn(CRepItem_PlayerItem& column, int x, int y, BOOL bHeader, CFont* pFont) const;
+    int NameRoom(CDC* pDC, size_t i, int x, int y, CFont* pFont) const;
     // The largest number of real bowlers among the row's teams (their orders packed).
     int CountRowLines() const;
     // The next real bowler of the team order from nCursor on; nCursor moves past it.

@@ -7,6 +7,8 @@
 #include "reports/layout/ItemFont.h"
 #include "reports/stats/CustomStandingsDesignerDlg.h"
 
+#include <algorithm>
+
 IMPLEMENT_SERIAL(CRepItem_CustomStandings, CRepItem, 1)
 
 void RegisterReportStatsItems()
@@ -370,12 +372,41 @@ void CRepItem_CustomStandings::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     if (IsOmittedRow())
         return;
     CFont* pFont = IsRow() ? &fontDetail : &fontHeading;
-    for (CRepItem_CustomItem* pColumn : m_arrColumns) {
+    for (size_t i = 0; i < m_arrColumns.size(); ++i) {
+        CRepItem_CustomItem* pColumn = m_arrColumns[i];
         PrepareColumn(*pColumn, x, y, pFont);
+        pColumn->m_nMaxWidth = IsRow() ? NameRoom(pDC, i, x, y, pFont) : 0;
         if (pColumn->m_nColumnType != CC_SPACE)
             pColumn->Draw(pDC, nullptr);
+        pColumn->m_nMaxWidth = 0;
         x += pColumn->GetWidthTwips();
     }
+}
+
+// A team's name reaches over the spaces after it up to where the next column's text begins,
+// so that a long name is cut short instead of running into the figures.
+int CRepItem_CustomStandings::NameRoom(CDC* pDC, size_t i, int x, int y, CFont* pFont) const
+{
+    const CRepItem_CustomItem& name = *m_arrColumns[i];
+    if (name.m_nColumnType != CC_TEAM_NAME || name.m_nJustify != CRepItem_CustomItem::JUSTIFY_LEFT || !name.m_pTeam)
+        return 0;
+    int nRoom = name.GetWidthTwips();
+    size_t j = i + 1;
+    for (; j < m_arrColumns.size() && m_arrColumns[j]->m_nColumnType == CC_SPACE; ++j)
+        nRoom += m_arrColumns[j]->GetWidthTwips();
+    if (j == m_arrColumns.size())
+        return 0;
+    CRepItem_CustomItem& next = *m_arrColumns[j];
+    PrepareColumn(next, x + nRoom, y, pFont);
+    if (next.m_nJustify == CRepItem_CustomItem::JUSTIFY_LEFT)
+        return std::max(nRoom, 1);
+    CFont* pOld = pDC->SelectObject(pFont);
+    const int nText = pDC->GetTextExtent(next.GetCellText(FALSE)).cx;
+    pDC->SelectObject(pOld);
+    const int nWidth = next.GetWidthTwips();
+    const int nStart = next.m_nJustify == CRepItem_CustomItem::JUSTIFY_RIGHT ? nWidth - nText : (nWidth - nText) / 2;
+    constexpr int kNameGap = 40;
+    return std::max(nRoom + nStart - kNameGap, 1);
 }
 
 void CRepItem_CustomStandings::WriteHtml(CStdioFile& file)

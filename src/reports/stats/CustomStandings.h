@@ -87,6 +87,7 @@ private:
     int GetPlace() const;
     // Prepares a column for this row: font, position, header flag, kind, team, colour.
     void PrepareColumn(CRepItem_CustomItem& column, int x, int y, CFont* pFont) const;
+    int NameRoom(CDC* pDC, size_t i, int x, int y, CFont* pFont) const;
     BOOL IsOmittedRow() const;
 };
 

@@ -7,6 +7,8 @@
 #include "reports/layout/ItemText.h"
 #include "reports/stats/FloatingSubsFontsDlg.h"
 
+#include <algorithm>
+
 IMPLEMENT_SERIAL(CRepItem_Floaters, CRepItem, 1)
 
 CRepItem_Floaters::CRepItem_Floaters() : m_nColumns(0)
@@ -137,7 +139,11 @@ void CRepItem_Floaters::DrawPlayer(CDC* pDC, CPlayer* p, int y, bool bRightColum
     const Column* pColumns = m_nColumns ? kTwoColumns : kOneColumn;
     const int nShift = bRightColumn ? kRightColumnShift : 0;
     const int xName = pColumns[0].x + nShift;
-    Text(pDC, xName, y, p->m_strName, false);
+    // A long name stops short of the entering average after it.
+    constexpr int kNameGap = 72;
+    const int nRoom = pColumns[1].x + nShift - static_cast<int>(pDC->GetTextExtent(eavg).cx) - kNameGap - xName;
+    CPoint pt(xName, y);
+    DrawTextClipped(pDC, &pt, p->m_strName, std::max(nRoom, 1));
     p->AddHitRect(CRect(xName, y, xName + pDC->GetTextExtent(p->m_strName).cx, y + m_fontTitle.GetLineHeight(0)));
     Text(pDC, pColumns[1].x + nShift, y, eavg, true);
     Text(pDC, pColumns[2].x + nShift, y, avg, true);

@@ -322,7 +322,7 @@ void CRepItem_HiPlayers::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
             if (!e.pPlayer)
                 continue;
             CPoint pt(nX[k], y);
-            DrawTextClipped(pDC, &pt, e.strText, 0);
+            DrawTextClipped(pDC, &pt, e.strText, HiStatsCellRoom(nX, k, nUsed));
             e.pPlayer->AddHitRect(CRect(nX[k], y, nX[k] + NAME_RECT_WIDTH, y - 200));
         }
         y += nLine;

@@ -3,6 +3,7 @@
 #include "league/BowlingDoc.h"
 #include "reports/layout/ItemFont.h"
 
+#include <algorithm>
 #include <typeinfo>
 
 namespace {
@@ -22,6 +23,13 @@ int HiStatsColumnX(int nUsed, int k)
     if (nUsed < 1 || nUsed > 4 || k < 0 || k >= nUsed)
         return PAGE_LEFT;
     return kColumnX[nUsed - 1][k];
+}
+
+int HiStatsCellRoom(const int nX[], int k, int nUsed)
+{
+    constexpr int kGap = 72;
+    const int nRight = k + 1 < nUsed ? nX[k + 1] - kGap : PAGE_RIGHT;
+    return std::max(nRight - nX[k], 1);
 }
 
 int HiStatsTableWidth(int nUsed)

@@ -60,5 +60,8 @@ protected:
 int HiStatsColumnX(int nUsed, int k);
 // Width in per cent of the HTML table of nUsed columns.
 int HiStatsTableWidth(int nUsed);
+// How wide a column's entry may be drawn: up to a small gap before the next column, or to the
+// right margin for the last.
+int HiStatsCellRoom(const int nX[], int k, int nUsed);
 // Selects the device font made from data and takes its colour; FALSE when it could not be made.
 BOOL UseHiStatsFont(CDC* pDC, CFont& font, const CFontData& data, const char* pszFailure);

@@ -185,7 +185,7 @@ void CRepItem_HiTeam::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
             if (!pTeam)
                 continue;
             CPoint pt(nX[k], y);
-            DrawTextClipped(pDC, &pt, text, 0);
+            DrawTextClipped(pDC, &pt, text, HiStatsCellRoom(nX, k, nUsed));
             pTeam->AddHitRect(CRect(nX[k], y, nX[k] + NAME_RECT_WIDTH, y + nLine));
         }
         y += nLine;

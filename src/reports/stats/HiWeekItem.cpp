@@ -295,7 +295,7 @@ void CRepItem_HiWeek::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
             else if (auto* pPlayer = dynamic_cast<CPlayer*>(p.pNamed))
                 pPlayer->AddHitRect(rc);
             CPoint pt(nX[k], y);
-            DrawTextClipped(pDC, &pt, p.strText, 0);
+            DrawTextClipped(pDC, &pt, p.strText, HiStatsCellRoom(nX, k, nUsed));
         }
         y += nLine;
     }

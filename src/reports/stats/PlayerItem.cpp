@@ -298,7 +298,7 @@ void CRepItem_PlayerItem::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     if (m_nJustify == JUSTIFY_RIGHT)
         DrawTextRightAligned(pDC, &pt, text, 0);
     else
-        DrawTextClipped(pDC, &pt, text, 0);
+        DrawTextClipped(pDC, &pt, text, m_nJustify == JUSTIFY_LEFT ? m_nMaxWidth : 0);
     if (m_nColumnType == PC_NAME) {
         const int nLeft = m_nJustify == JUSTIFY_RIGHT ? pt.x - w : pt.x;
         const CRect rc(nLeft, m_y, nLeft + w, m_y + nLine);

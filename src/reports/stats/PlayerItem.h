@@ -67,6 +67,7 @@ public:
     CTeam* m_pTeam;         // the block's team in team mode; not owned
     CFontData m_font;
     CFont* m_pFontObject;   // the owner's drawing font; not owned
+    int m_nMaxWidth = 0;    // set by the owner: the room a left-aligned cell has, 0 for no limit
 
 private:
     // The average of the kind's set (with the league's minimum games) x 10, truncated.

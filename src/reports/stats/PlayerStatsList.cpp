@@ -38,6 +38,14 @@ constexpr BYTE kTwoColumnsBit = 0x40;
 using ItemText::Left;
 using ItemText::Right;
 
+// A name cut short of the text that follows it, right-aligned at xNext.
+void NameUpTo(CDC* pDC, int x, int y, const CString& name, int xNext, const CString& next)
+{
+    constexpr int kNameGap = 72;
+    CPoint pt(x, y);
+    DrawTextClipped(pDC, &pt, name, std::max(xNext - static_cast<int>(pDC->GetTextExtent(next).cx) - kNameGap - x, 1));
+}
+
 BOOL HasMark(const CBowlingDoc* pDoc, const CPlayer* p)
 {
     return p->GetEnteringAverage(FALSE) != 0 && p->m_nGames[PASS_HANDICAP] < pDoc->m_nEnteringAvgGames;
@@ -321,7 +329,7 @@ void CRepItem_PlayerStats::DrawFlatRow(CDC* pDC, const CStockFonts* pFonts, BOOL
             continue;
         const BlockColumns& b = Block(m_bTwoColumns, j);
         PlayerStatsTexts t = MakePlayerStatsTexts(m_pDoc, p, m_nScoring);
-        Left(pDC, b.name, m_y, p->m_strName);
+        NameUpTo(pDC, b.name, m_y, p->m_strName, bHcp ? b.hcp : b.avg, bHcp ? t.hcp : t.avg);
         p->AddHitRect(CRect(b.name, m_y, b.name + NAME_RECT_WIDTH, m_y + h));
         if (bHcp)
             Right(pDC, b.hcp, m_y, t.hcp);
@@ -338,7 +346,7 @@ void CRepItem_PlayerStats::DrawTeamRow(CDC* pDC, const CStockFonts* pFonts, BOOL
     for (int j = 0; j < nPlaces; ++j) {
         const BlockColumns& b = Block(m_bTwoColumns, j);
         if (CTeam* pTeam = EntryTeam(j)) {
-            Left(pDC, b.name, m_y, pTeam->m_strName);
+            NameUpTo(pDC, b.name, m_y, pTeam->m_strName, bHcp ? b.hcp : b.avg, bHcp ? "Hcp" : "Avg");
             pTeam->AddHitRect(CRect(b.name, m_y, b.name + NAME_RECT_WIDTH, m_y + h));
         }
         if (bHcp)
@@ -363,11 +371,11 @@ void CRepItem_PlayerStats::DrawTeamRow(CDC* pDC, const CStockFonts* pFonts, BOOL
             CString name = p->m_strName;
             if (pTeam->m_nCaptain != 0 && pTeam->m_nCaptain == p->m_nPlayerNo)
                 name = "*" + name;
-            Left(pDC, b.name, y, name);
+            CString hcp;
+            hcp.Format("  %d", p->m_nHandicap);
+            NameUpTo(pDC, b.name, y, name, bHcp ? b.hcp : b.avg, bHcp ? hcp : t.avg);
             p->AddHitRect(CRect(b.name, y, b.name + NAME_RECT_WIDTH, y + h));
             if (bHcp) {
-                CString hcp;
-                hcp.Format("  %d", p->m_nHandicap);
                 Right(pDC, b.hcp, y, hcp);
                 if (t.bMark)
                     Left(pDC, b.hcp, y, "e");

@@ -7,6 +7,8 @@
 #include "reports/layout/ItemText.h"
 #include "view/ReportDialogs.h"
 
+#include <algorithm>
+
 IMPLEMENT_SERIAL(CRepItem_Standings, CRepItem, 1)
 
 namespace {
@@ -46,10 +48,14 @@ CString Percent(int nWon, int nLost)
     return s;
 }
 
-// The team's name, drawn and recorded for the view's right-click.
-void DrawName(CDC* pDC, CTeam* pTeam, int x, int y)
+// The team's name, drawn and recorded for the view's right-click. A long name is cut short of
+// the position that follows it (right-aligned at xNext).
+void DrawName(CDC* pDC, CTeam* pTeam, int x, int y, int xNext, const CString& next)
 {
-    Left(pDC, x, y, pTeam->m_strName);
+    constexpr int kNameGap = 72;
+    const int nRoom = std::max(xNext - static_cast<int>(pDC->GetTextExtent(next).cx) - kNameGap - x, 1);
+    CPoint pt(x, y);
+    DrawTextClipped(pDC, &pt, pTeam->m_strName, nRoom);
     pTeam->AddHitRect(CRect(x, y, x + NAME_RECT_WIDTH, y + LINE));
 }
 
@@ -394,7 +400,7 @@ void CRepItem_Standings::DrawRegular(CDC* pDC)
             y += LINE;
             nDivision = pTeam->m_nDivision;
         }
-        DrawName(pDC, pTeam, 720 + dx, y);
+        DrawName(pDC, pTeam, 720 + dx, y, 3600 + dx, Number(nPos));
         Right(pDC, 3600 + dx, y, Number(nPos));
         Right(pDC, 4464 + dx, y, Points(&doc, pTeam->m_nPointsWon[pass]));
         DrawFigures(pDC, kRegular, dx, y, GetFigures(pTeam), pTeam, bHcp);
@@ -430,7 +436,7 @@ void CRepItem_Standings::DrawCombined(CDC* pDC)
             continue;
         const int nWon = pTeam->m_nPointsWon[PASS_SCRATCH] + pTeam->m_nPointsWon[PASS_HANDICAP];
         const int nLost = pTeam->m_nPointsLost[PASS_SCRATCH] + pTeam->m_nPointsLost[PASS_HANDICAP];
-        DrawName(pDC, pTeam, 720 + dx, y);
+        DrawName(pDC, pTeam, 720 + dx, y, 3312 + dx, Number(nPos));
         Right(pDC, 3312 + dx, y, Number(nPos));
         Right(pDC, 4032 + dx, y, Points(&doc, nWon));
         Right(pDC, 4752 + dx, y, Points(&doc, nLost));
@@ -461,7 +467,7 @@ void CRepItem_Standings::DrawPyramid(CDC* pDC)
         CTeam* pTeam = TeamAt(nPos, FALSE);
         if (!pTeam)
             continue;
-        DrawName(pDC, pTeam, 3800, y);
+        DrawName(pDC, pTeam, 3800, y, 5800, Number(nPos));
         Right(pDC, 5800, y, Number(nPos));
         Right(pDC, 6800, y, Points(&doc, pTeam->m_nPyramidWon[pass]));
         Right(pDC, 7800, y, Unsigned(pTeam->m_nGames[pass]));

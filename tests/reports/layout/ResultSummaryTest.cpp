@@ -139,6 +139,41 @@ TEST_F(ResultSummary, OriginalFormatLines)
     EXPECT_FALSE(m_doc.FindTeam(2)->HitTest(CPoint(9000, -1450)));
 }
 
+TEST_F(ResultSummary, FourFigureGamesSpreadOutAndNamesGiveWay)
+{
+    // Four games with big handicaps: team games of four figures, which the usual four-game
+    // columns (432 twips apart) cannot hold; a long name runs towards game 1.
+    m_doc.m_nGamesPerMatch = 4;
+    PutBowler(m_f1, 0, 0, m_pAnn, {200, 180, 190, 210}, 600);
+    PutBowler(m_f1, 1, 1, m_pEve, {140, 150, 160, 170}, 900);
+    m_doc.FindTeam(1)->m_strName = "Alley Cats of the Calder Valley";
+    CRecordingDC dc;
+    m_item.Draw(&dc, nullptr);
+    const std::string dump = dc.Dump();
+    // Side B's games of 1230 to 1270 (Eve's 900 handicap): steps of 400 + 72; side A closes on its
+    // total, side B opens from its first game.
+    EXPECT_EQ(RightEnd(TextCall(dc, "1230")), 7344) << dump;
+    EXPECT_EQ(RightEnd(TextCall(dc, "1250")), 7344 + 472);
+    EXPECT_EQ(RightEnd(TextCall(dc, "G4")), 4752 - 472);
+    EXPECT_EQ(RightEnd(TextCall(dc, "G1")), 4752 - 4 * 472);
+    EXPECT_EQ(TextCall(dc, "Alley Cats of th").y1, -1400) << dump;
+    // No text of a line runs into another.
+    for (const DrawCall& a : dc.calls)
+        for (const DrawCall& b : dc.calls)
+            if (&a != &b && a.kind == DrawCall::Text && b.kind == DrawCall::Text && a.y1 == b.y1 && a.x1 <= b.x1)
+                EXPECT_LT(RightEnd(a), b.x1) << a.text.GetString() << " | " << b.text.GetString() << "\n" << dump;
+}
+
+TEST_F(ResultSummary, ALongRightHandNameLosesItsEnd)
+{
+    // Round 6, nothing entered: side B's name has 1728 twips, 17 characters.
+    m_doc.FindTeam(3)->m_strName = "Strikers of the Calder Valley Club";
+    m_item.m_nRound = 6;
+    CRecordingDC dc;
+    m_item.Draw(&dc, nullptr);
+    EXPECT_EQ(RightEnd(TextCall(dc, "Strikers of the C")), 10800) << dc.Dump();
+}
+
 TEST_F(ResultSummary, ScratchSummaryAndLinesWithoutFigures)
 {
     m_item.m_bHcpPoints = 0;
@@ -199,6 +234,14 @@ TEST_F(ResultSummary, PointsAndHighSeriesFormat)
     EXPECT_NE(dc2.FindText("Dee"), nullptr) << dc2.Dump();
     EXPECT_EQ(dc2.FindText("Ann"), nullptr);
     EXPECT_NE(dc2.FindText("Scr"), nullptr);
+
+    // A long name stops short of its side's total: 3600 - 720 less "1140" and a gap of 72
+    // leaves room for 24 characters.
+    m_doc.FindTeam(1)->m_strName = "Alley Cats of the Calder Valley";
+    m_item.m_bHcpPoints = 1;
+    CRecordingDC dc3;
+    m_item.Draw(&dc3, nullptr);
+    EXPECT_NE(dc3.FindText("Alley Cats of the Calder"), nullptr) << dc3.Dump();
 }
 
 TEST_F(ResultSummary, RoundZeroDrawsNothingAndTheFlowCountsRounds)

@@ -494,6 +494,40 @@ TEST_F(TeamTableTest, RowsOfTeamsAndTheFloatingSubstitutes)
     EXPECT_EQ(rows[0]->m_pTeams[1]->GetOrderAt(0), 31);
 }
 
+TEST_F(TeamTableTest, ALongNameStopsWhereTheNextFigureBegins)
+{
+    // A name column too narrow for "*Roller R2 (c)" or the team's long name, then a space and
+    // the games.
+    rollers->m_strName = "Rollers of the Calder Valley";
+    item.AddColumn(Column(PC_NAME, 16, L, "Name"));
+    item.AddColumn(Column(PC_SPACE, 4, L, ""));
+    item.AddColumn(Column(PC_GAMES, 10, R, "Gms"));
+    item.m_bTeamAverages = 1;
+    item.m_nTeamTotalStyle = TTS_TOP_MALE_FEMALE;
+    Rows rows = Expand(item);
+    ASSERT_EQ(rows.size(), 1u);
+    rows[0]->m_x = 720;
+    rows[0]->m_y = -1000;
+    CRecordingDC dc;
+    rows[0]->Draw(&dc, nullptr);
+    const std::string dump = dc.Dump();
+    EXPECT_EQ(dc.FindText("*Roller R2 (c)"), nullptr) << dump;
+    EXPECT_NE(dc.FindText("*Roller R1"), nullptr) << dump;   // a name that fits stays whole
+    // The team's name heading its block stops before the games heading too.
+    EXPECT_EQ(dc.FindText("Rollers of the Calder Valley"), nullptr) << dump;
+    const DrawCall* pTeam = dc.FindText("Rollers of ");
+    ASSERT_NE(pTeam, nullptr) << dump;
+    EXPECT_LT(pTeam->x1 + 11 * 100, dc.FindText("Gms")->x1);
+    // Every name ends before the games figure of its line.
+    for (const DrawCall& name : dc.calls) {
+        if (name.kind != DrawCall::Text || name.text.Find("Roller") < 0)
+            continue;
+        for (const DrawCall& c : dc.calls)
+            if (c.kind == DrawCall::Text && c.y1 == name.y1 && c.text == "3")
+                EXPECT_LT(name.x1 + name.text.GetLength() * 100, c.x1) << name.text.GetString() << "\n" << dump;
+    }
+}
+
 TEST_F(TeamTableTest, TeamRowDrawnLineByLine)
 {
     item.AddColumn(Column(PC_NAME, 40, L, "Name"));
@@ -542,14 +576,15 @@ TEST_F(TeamTableTest, TeamRowDrawnLineByLine)
     rows = Expand(item);
     EXPECT_EQ(rows[0]->GetHeight(&measure), -200 * 5 + -200);
 
-    // HTML: the heading, five lines, the right block empty on the fifth; no average line.
+    // HTML: the heading, five lines, a blank cell between the blocks, the right block empty on
+    // the fifth; no average line.
     std::string html = HtmlOf(*rows[0]);
     size_t nRows = 0;
     for (size_t at = html.find("<TR>"); at != std::string::npos; at = html.find("<TR>", at + 1))
         ++nRows;
     EXPECT_EQ(nRows, 6u);
     EXPECT_NE(html.find("Pinheads"), std::string::npos);
-    EXPECT_NE(html.find("Roller R5</font></font></td>\n<td align=right><font face='Arial'><font color='#000000'>3</font></font></td>\n<TD></TD>\n<TD></TD>\n</TR>\n"),
+    EXPECT_NE(html.find("Roller R5</font></font></td>\n<td align=right><font face='Arial'><font color='#000000'>3</font></font></td>\n<TD>&nbsp;</TD>\n<TD></TD>\n<TD></TD>\n</TR>\n"),
               std::string::npos) << html;
     EXPECT_EQ(html.find("Eavg"), std::string::npos);
     EXPECT_EQ(html.find("*"), std::string::npos);

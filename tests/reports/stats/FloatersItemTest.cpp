@@ -94,6 +94,24 @@ TEST_F(Floaters, OneColumnWithEveryFigure)
     EXPECT_EQ(Texts(t.begin() + 10, t.begin() + 16), (Texts{"Ann Sub", "185", "166", "1000", "6", "n/a"}));
 }
 
+TEST_F(Floaters, ALongNameStopsShortOfTheEnteringAverage)
+{
+    Keep(1);
+    subs[0]->m_strName = "Annabel Montgomery-Fotheringham";
+    CRecordingDC dc;
+    Drawn(dc);
+    EXPECT_EQ(dc.FindText("Annabel Montgomery-Fotheringham"), nullptr) << dc.Dump();
+    const DrawCall* pName = nullptr;
+    for (const DrawCall& c : dc.calls)
+        if (c.kind == DrawCall::Text && c.text.Find("Annabel") == 0)
+            pName = &c;
+    ASSERT_NE(pName, nullptr) << dc.Dump();
+    EXPECT_EQ(pName->x1, 1008);
+    // The name ends a gap of 72 or more before the entering average "185".
+    EXPECT_LE(pName->x1 + pName->text.GetLength() * (-pName->font.lfHeight / 2), dc.FindText("185")->x1 - 72);
+    EXPECT_GT(pName->text.GetLength(), 10);
+}
+
 TEST_F(Floaters, FiveInTwoColumnsTakeThreeLinesInTheTeamsOrder)
 {
     Keep(5);

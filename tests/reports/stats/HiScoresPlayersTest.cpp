@@ -102,6 +102,24 @@ TEST_F(HiPlayers, FourColumnsOfALeagueOfBothSystems)
     EXPECT_EQ(doc.m_bHandicapPass, static_cast<DWORD>(PASS_SCRATCH));
 }
 
+TEST_F(HiPlayers, ALongNameStopsShortOfTheNextColumn)
+{
+    cy->m_strName = "Cy Dunnington-Fotheringham-Smythe";
+    CRecordingDC dc;
+    item.GetHeight(&dc);
+    item.Draw(&dc, nullptr);
+    EXPECT_EQ(dc.FindText("230  Cy Dunnington-Fotheringham-Smythe"), nullptr) << dc.Dump();
+    int nEntries = 0;
+    for (const DrawCall& c : dc.calls) {
+        if (c.kind != DrawCall::Text || c.x1 != 720 || c.text.Find("Cy Dunn") < 0)
+            continue;
+        ++nEntries;
+        // Every entry of the first column ends a gap of 72 before the second column at 3384.
+        EXPECT_LE(c.x1 + c.text.GetLength() * (-c.font.lfHeight / 2), 3384 - 72) << c.text.GetString();
+    }
+    EXPECT_EQ(nEntries, 1) << dc.Dump();
+}
+
 TEST_F(HiPlayers, HtmlTruncatesAveragesAndSpacesTheWins)
 {
     item.m_bUnused[0] = item.m_bUnused[3] = 1;

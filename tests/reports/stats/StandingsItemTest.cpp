@@ -202,6 +202,18 @@ TEST_F(StandingsItem, RegularScratchTableWorkedByHand)
     EXPECT_FALSE(Team(2)->HitTest(CPoint(1728 + 2001, second.y1 - 1)));
 }
 
+TEST_F(StandingsItem, ALongNameStopsShortOfThePosition)
+{
+    StandardFigures();
+    Team(1)->m_strName = "Strikers of the Calder Valley Bowling Club";
+    const auto pDC = Draw();
+    const CRecordingDC& dc = *pDC;
+    // From 1728 to the position "1" ending at 4608, less a gap of 72: 27 characters.
+    const DrawCall& name = Find(dc, "Strikers of the Calder Vall");
+    EXPECT_EQ(name.x1, 1728) << dc.Dump();
+    EXPECT_EQ(dc.FindText("Strikers of the Calder Valley Bowling Club"), nullptr);
+}
+
 TEST_F(StandingsItem, HandicapTableShowsHandicapPinsOnlyWhenTheyRankTheTeams)
 {
     StandardFigures();

@@ -336,3 +336,25 @@ TEST_F(Table, CombinedRowsAddTheChosenPoints)
     auto rows = Rows();
     EXPECT_EQ(Names(rows), (std::vector<std::string>{"Spares", "Strikers", "Pin Pals", "Alley Cats", "Vacancy"}));
 }
+
+TEST_F(Table, ALongTeamNameStopsWhereTheNextFigureBegins)
+{
+    m_doc.FindTeam(1)->m_strName = "Alley Cats of the Calder Valley";
+    auto rows = Rows();
+    ASSERT_EQ(rows[0]->m_pTeam, m_doc.FindTeam(1));
+    CRecordingDC dc;
+    rows[0]->Draw(&dc, nullptr);
+    const std::string dump = dc.Dump();
+    EXPECT_EQ(dc.FindText("Alley Cats of the Calder Valley"), nullptr) << dump;
+    // The name ends before the points won ("10 ", centred in its column), with a gap.
+    const DrawCall* pName = nullptr;
+    for (const DrawCall& c : dc.calls)
+        if (c.kind == DrawCall::Text && c.text.Find("Alley Cats of") == 0)
+            pName = &c;
+    ASSERT_NE(pName, nullptr) << dump;
+    const DrawCall* pWon = dc.FindText("10 ");
+    ASSERT_NE(pWon, nullptr) << dump;
+    const int nCharWidth = -pName->font.lfHeight / 2;
+    EXPECT_LT(pName->x1 + pName->text.GetLength() * nCharWidth, pWon->x1 - 20) << dump;
+    EXPECT_GT(pName->text.GetLength(), 20);
+}

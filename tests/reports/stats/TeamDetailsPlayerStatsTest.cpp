@@ -226,6 +226,19 @@ TEST(PlayerStatsDraw, FlatListThreeColumns)
     EXPECT_TRUE(closing.calls.empty());
 }
 
+TEST(PlayerStatsDraw, ALongNameStopsShortOfTheHandicap)
+{
+    TeamDetailsTestLeague L;
+    L.cy->m_strName = "Cy Dunnington-Fotheringham";
+    auto* pTemplate = Template(PSG_COMBINED, FALSE, FALSE, 0);
+    Prepare(L.doc, pTemplate);
+    CRecordingDC row;
+    Copy(L.doc, 1)->Draw(&row, nullptr);
+    // From 720 to the handicap "  0" ending at 2448, less a gap of 72: 16 characters of 86.
+    EXPECT_EQ(Pos(row, "Cy Dunnington-Fo").x, 720) << row.Dump();
+    EXPECT_EQ(row.FindText("Cy Dunnington-Fotheringham"), nullptr);
+}
+
 TEST(PlayerStatsDraw, ScratchLeagueAndTeamHandicapsHideTheHcpColumn)
 {
     TeamDetailsTestLeague L;

@@ -23,7 +23,6 @@ constexpr int kTeamName = 110;
 constexpr int kWithdrawn = 3272;
 constexpr int kStamp = 5018;
 constexpr int kBowlerName = 72;
-constexpr int kNameGap = 40;        // between a clipped name and the handicap
 constexpr int kHandicap = 1652;     // a bowler's handicap, a side's points total
 constexpr int kGame[MAX_GAMES] = {2027, 2687, 3347, 4007};
 constexpr int kGameHcp[MAX_GAMES] = {2312, 2972, 3632, 4292};   // with handicap; points
@@ -244,7 +243,7 @@ void CCardPainter::Positions(int& y)
                         pPlayer->AddHitRect(CRect(m_x0 + dx + kBowlerName, yRow,
                                                   m_x0 + dx + kBowlerName + NAME_RECT_WIDTH, yRow - kRow));
                     if (m_sw.bIndividualHcp)
-                        Text(dx + kHandicap, yRow, hcp, false, true, kBlack);
+                        Text(dx + kHandicap, yRow, Num("%d", m_f.m_nHandicap[g][k]), false, true, kBlack);
                 }
                 int nScore = m_f.m_nScore[g][k];
                 bool bMarked = IsMarkedGame(m_f, s, p, g);

@@ -178,18 +178,6 @@ TEST_F(ResultCard, RowsOfAMatchWorkedByHand)
     EXPECT_TRUE(m_pCy->HitTest(CPoint(800, -1400)));
 }
 
-TEST_F(ResultCard, ALongNameStopsShortOfTheHandicap)
-{
-    m_pAnn->m_strName = "Annabel Longbottom-Smithson";
-    CRecordingDC dc;
-    m_card.Draw(&dc, nullptr);
-    // 1652 - 72 less the handicap "20" (2 x 86) and a gap of 40 leaves room for 15 characters.
-    const DrawCall& ann = TextCall(dc, "Annabel Longbot");
-    EXPECT_EQ(ann.x1, 720 + 72) << dc.Dump();
-    EXPECT_LT(RightEnd(ann), RightEnd(TextCall(dc, "20")) - 2 * 86);
-    EXPECT_EQ(CountTexts(dc, "Annabel Longbottom-Smithson"), 0);
-}
-
 TEST_F(ResultCard, OnlyTheBoxAndNamesWithoutAResult)
 {
     f->m_bPlayed[0] = f->m_bPlayed[1] = 0;

@@ -158,10 +158,13 @@ TEST_F(ResultSummary, FourFigureGamesSpreadOutAndNamesGiveWay)
     EXPECT_EQ(RightEnd(TextCall(dc, "G1")), 4752 - 4 * 472);
     EXPECT_EQ(TextCall(dc, "Alley Cats of th").y1, -1400) << dump;
     // No text of a line runs into another.
-    for (const DrawCall& a : dc.calls)
-        for (const DrawCall& b : dc.calls)
-            if (&a != &b && a.kind == DrawCall::Text && b.kind == DrawCall::Text && a.y1 == b.y1 && a.x1 <= b.x1)
+    for (const DrawCall& a : dc.calls) {
+        for (const DrawCall& b : dc.calls) {
+            if (&a != &b && a.kind == DrawCall::Text && b.kind == DrawCall::Text && a.y1 == b.y1 && a.x1 <= b.x1) {
                 EXPECT_LT(RightEnd(a), b.x1) << a.text.GetString() << " | " << b.text.GetString() << "\n" << dump;
+            }
+        }
+    }
 }
 
 TEST_F(ResultSummary, ALongRightHandNameLosesItsEnd)

@@ -522,9 +522,11 @@ TEST_F(TeamTableTest, ALongNameStopsWhereTheNextFigureBegins)
     for (const DrawCall& name : dc.calls) {
         if (name.kind != DrawCall::Text || name.text.Find("Roller") < 0)
             continue;
-        for (const DrawCall& c : dc.calls)
-            if (c.kind == DrawCall::Text && c.y1 == name.y1 && c.text == "3")
+        for (const DrawCall& c : dc.calls) {
+            if (c.kind == DrawCall::Text && c.y1 == name.y1 && c.text == "3") {
                 EXPECT_LT(name.x1 + name.text.GetLength() * 100, c.x1) << name.text.GetString() << "\n" << dump;
+            }
+        }
     }
 }
 

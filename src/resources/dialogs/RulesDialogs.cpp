@@ -98,7 +98,7 @@ DlgTemplate ScoringSystem(UINT nIDD, const char* pszCaption)
     c.push_back({CtlKind::CheckBox, IDC_SC_PP_ENABLED, "Enabled ", 14, 152, 44, 10, CHECK});
     for (int g = 0; g < 5; ++g) {
         const short x = static_cast<short>(60 + 34 * g);
-        c.push_back({CtlKind::CheckBox, IDC_SC_PP_COLUMN[g], games[g], x, 152, g == 4 ? 36 : 32, 10, CHECK});
+        c.push_back({CtlKind::CheckBox, IDC_SC_PP_COLUMN[g], games[g], x, 152, static_cast<short>(g == 4 ? 36 : 32), 10, CHECK});
         c.push_back({CtlKind::Edit, IDC_SC_PP_PINS[g], nullptr, x, 164, 28, 12, EDIT});
     }
     c.push_back({CtlKind::Static, IDC_STATIC, "Pins per Point", 14, 166, 44, 8});

@@ -98,6 +98,42 @@ TEST(SeasonWidgets, TheSplitSummaryFollowsWhatIsTypedAndTicked)
     EXPECT_EQ(dlg.m_nSplits, 2);
 }
 
+TEST(SeasonWidgets, TheNumberOfSplitsShowsTheCountTheSummaryUses)
+{
+    SetUpAdmin();
+    QtUi ui;
+    CSplitSeasonDlg dlg;
+    dlg.m_nRounds = 5;
+    QString shownOnTick;
+    QString shownAfterTyping;
+    WhenModal([&](QWidget* w) {
+        QApplication::setActiveWindow(w);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+        auto* perSplit = Control<QLineEdit>(w, IDC_SS_ROUNDS_PER_SPLIT);
+        auto* splits = Control<QLineEdit>(w, IDC_SS_SPLITS);
+        perSplit->setFocus();
+        perSplit->selectAll();
+        QTest::keyClicks(perSplit, "2");
+        QTest::keyClick(perSplit, Qt::Key_Tab);
+        QTest::mouseClick(Control<QCheckBox>(w, IDC_SS_ENABLED), Qt::LeftButton);
+        // 0 splits asked: the season is split in two, and the box says so.
+        EXPECT_EQ(Control<QLabel>(w, IDC_SS_SUMMARY1)->text(), "1 split of 2 rounds");
+        EXPECT_EQ(Control<QLabel>(w, IDC_SS_SUMMARY2)->text(), "1 split of 3 rounds");
+        shownOnTick = splits->text();
+        // More splits than the rounds allow: cut to what fits once the box is left.
+        splits->setFocus();
+        splits->selectAll();
+        QTest::keyClicks(splits, "7");
+        QTest::keyClick(splits, Qt::Key_Tab);
+        shownAfterTyping = splits->text();
+        QTest::mouseClick(Control<QPushButton>(w, IDOK), Qt::LeftButton);
+    });
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(shownOnTick, "2");
+    EXPECT_EQ(shownAfterTyping, "3");
+    EXPECT_EQ(dlg.m_nSplits, 3);
+}
+
 TEST(SeasonWidgets, SplitsAreOfferedOnceARoundsPerSplitIsTypedAndATypedStartIsTakenByOK)
 {
     SetUpAdmin();

@@ -15,7 +15,10 @@
 #include <memory>
 
 #include "AdminTest.h"
+#include "DialogControls.h"
+#include "RealDialogs.h"
 #include "TempDir.h"
+#include "admin/NewLeagueTeamsDlg.h"
 #include "admin/EditScheduleDlg.h"
 #include "admin/SplitSeasonDlg.h"
 #include "framework/qt/QtBackend.h"
@@ -203,4 +206,34 @@ TEST(SeasonWidgets, ARoundIsRePairedByClicksAndDoubleClicks)
     EXPECT_EQ(after[0]->m_nTeamB, a1);
     EXPECT_EQ(after[1]->m_nTeamA, b2);
     EXPECT_EQ(after[1]->m_nTeamB, b1);
+}
+
+TEST(SeasonWidgets, ATeamIsCarriedToTheNewSeasonOnlyOnceTheSecretarySelectsIt)
+{
+    SetUpAdmin();
+    CBowlingDoc doc;
+    MakeLeague(doc, 4, 3, At(2025, 9, 2));
+    CRealUi ui;
+    CNewLeagueTeamsDlg dlg;
+    dlg.m_pDoc = &doc;
+    dlg.m_nTarget = 4;
+    dlg.m_nAvailable = 4;
+    ui.OnDialog(IDD_NEW_LEAGUE_TEAMS, [](CRealDialog& d) {
+        // The focus in the list marks its first row without selecting it: ">>" waits.
+        ASSERT_EQ(d.FocusID(), static_cast<UINT>(IDC_NLT_AVAILABLE));
+        EXPECT_FALSE(d.Widget(IDC_NLT_MOVE)->isEnabled());
+        auto* list = qobject_cast<QListWidget*>(d.Widget(IDC_NLT_AVAILABLE));
+        ASSERT_NE(list, nullptr);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
+        EXPECT_TRUE(d.Widget(IDC_NLT_MOVE)->isEnabled());
+        d.Click(IDC_NLT_MOVE);
+        EXPECT_EQ(Items(d.Dialog(), IDC_NLT_ORDER), std::vector<std::string>{"Team_03"});
+        // Moved away: nothing is selected again until the next click.
+        EXPECT_FALSE(d.Widget(IDC_NLT_MOVE)->isEnabled());
+        list->setFocus();
+        d.Key(Qt::Key_Down);
+        EXPECT_TRUE(d.Widget(IDC_NLT_MOVE)->isEnabled());
+        d.Escape();
+    });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
 }

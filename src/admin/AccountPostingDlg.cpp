@@ -34,6 +34,10 @@ BOOL CAccountPostingDlg::OnInitDialog()
         m_nIndex = 0;
     pList->SetCurSel(m_nIndex);
     m_pType = pList->GetCount() > 0 ? static_cast<CAccountItemType*>(pList->GetItemDataPtr(m_nIndex)) : nullptr;
+    // The heading shown first offers its default, as any heading chosen later does; a series
+    // keeps the amount of the entry before.
+    if (m_nAmount == 0 && m_pType)
+        m_nAmount = m_pType->m_nDefaultAmount;
     ShowMoneyField(this, IDC_AP_AMOUNT, m_nAmount, "  ");
     return TRUE;
 }

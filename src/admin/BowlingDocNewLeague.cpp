@@ -15,6 +15,9 @@ void CBowlingDoc::OnFileNew()
         // Emptied below: unsaved changes are offered a save under the league's own name first.
         if (!SaveModified())
             return;
+        const CString strOldPath = GetPathName();
+        const CString strOldTitle = GetTitle();
+        const DWORD bOldNewLeague = m_bNewLeague;
         m_bNewLeague = 1;
         // The new league's name sits in the old league's folder; it joins the recent files
         // only once it has been saved.
@@ -26,7 +29,17 @@ void CBowlingDoc::OnFileNew()
         SetPathName(strPath.Left(nCut + 1) + "NewLeage.lgf", FALSE);
         SetTitle("NewLeage.lgf");
         if (AfxMessageBox("Do you want to base the new league on the old league setup?", MB_YESNO) == IDYES) {
+            // Taking the new details marks the league modified; a cancel before that leaves the
+            // old league as it was, under its own name and savable, changes not saved included.
+            const BOOL bWasModified = IsModified();
+            SetModifiedFlag(FALSE);
             NewLeagueFromCurrent();
+            if (IsModified())
+                return;
+            SetPathName(strOldPath, FALSE);
+            SetTitle(strOldTitle);
+            m_bNewLeague = bOldNewLeague;
+            SetModifiedFlag(bWasModified);
             return;
         }
     } else if (!SaveModified()) {

@@ -47,6 +47,7 @@ BOOL CSplitSeasonDlg::OnInitDialog()
     GetDlgItem(IDC_SS_USE_CUSTOM)->EnableWindow(m_nCustomStart[1] != 0 ? TRUE : FALSE);
     GetDlgItem(IDC_SS_ENABLED)->EnableWindow(m_nRoundsPerSplit != 0 ? TRUE : FALSE);
     UpdateSummary();
+    ShowFittedSplits();
     return TRUE;
 }
 
@@ -123,6 +124,7 @@ void CSplitSeasonDlg::OnSplitSeason()
     if (IsDlgButtonChecked(IDC_SS_ENABLED))
         CheckDlgButton(IDC_SS_USE_CUSTOM, 0);
     UpdateSummary();
+    ShowFittedSplits();
 }
 
 void CSplitSeasonDlg::OnCustomSplits()
@@ -135,14 +137,25 @@ void CSplitSeasonDlg::OnCustomSplits()
 void CSplitSeasonDlg::OnKillfocusRoundsPerSplit()
 {
     UpdateSummary();
+    ShowFittedSplits();
     GetDlgItem(IDC_SS_ENABLED)->EnableWindow(m_nRoundsPerSplit != 0 ? TRUE : FALSE);
 }
 
 void CSplitSeasonDlg::OnKillfocusSplits()
 {
-    // The count the summary was worked out with, once the typing is done.
     UpdateSummary();
-    if (m_bSplitSeason && m_nRoundsPerSplit > 0)
+    ShowFittedSplits();
+}
+
+void CSplitSeasonDlg::ShowFittedSplits()
+{
+    // The box shows the count the summary was worked out with (and OK will store), not a 0 or
+    // a count the season cannot hold; never while that box is being typed in.
+    if (!m_bSplitSeason || m_nRoundsPerSplit <= 0)
+        return;
+    BOOL bNumber = FALSE;
+    const UINT nShown = GetDlgItemInt(IDC_SS_SPLITS, &bNumber, FALSE);
+    if (!bNumber || nShown != static_cast<UINT>(m_nSplits))
         SetDlgItemInt(IDC_SS_SPLITS, static_cast<UINT>(m_nSplits), FALSE);
 }
 

@@ -31,6 +31,7 @@ public:
     CString m_strCustomSummary;
 
     void UpdateSummary();
+    void ShowFittedSplits();
 
 protected:
     BOOL OnInitDialog() override;

@@ -128,8 +128,11 @@ TEST_F(Accounts_, PostingASeriesKeepsTheLastValues)
             EXPECT_EQ(Ctl(d, IDC_AP_LABEL).text, "*** Income Item Posting. ***");
             EXPECT_EQ(Items(d, IDC_AP_HEADINGS), (Texts{"Subs", "Raffle"}));
             EXPECT_EQ(Ctl(d, IDC_AP_ROUND).text, "3");
+            // The first heading offers its default, as a heading chosen later does.
+            EXPECT_EQ(Ctl(d, IDC_AP_AMOUNT).text, "  2.50");
         })
-        // Nothing typed: refused and kept open.
+        // No amount: refused and kept open.
+        .SetText(IDC_AP_AMOUNT, "0")
         .OK()
         .Check([](CDialog& d) { EXPECT_FALSE(d.IsEnded()); })
         .Select(IDC_AP_HEADINGS, 1)

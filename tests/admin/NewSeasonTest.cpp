@@ -211,3 +211,46 @@ TEST_F(NewSeasonTest, GrowingAddsNumberedTeamsAndCancellingTheTeamsLeavesTheSche
     EXPECT_EQ(doc.m_nTeams, 10);
     EXPECT_EQ(Fixtures(doc).size(), 28u);
 }
+
+TEST_F(NewSeasonTest, ChangingTheMindBeforeTheNewDetailsKeepsTheOldLeagueUnderItsName)
+{
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    MakeLeague(doc, 6, 5, At(2025, 9, 2));
+    doc.SetPathName("/leagues/trios.lgf", FALSE);
+    struct Case {
+        BOOL bModified;
+        bool bCancelNotice; // else the details are cancelled
+    };
+    for (const Case c : {Case{TRUE, false}, Case{FALSE, true}}) {
+        doc.SetModifiedFlag(c.bModified);
+        ui.AnswerMessageBox(IDYES, "Do you really want to start a new league?");
+        if (c.bModified)
+            ui.AnswerMessageBox(IDNO, "Save changes to");
+        ui.AnswerMessageBox(IDYES, "Do you want to base the new league on the old league setup?");
+        if (c.bCancelNotice) {
+            ui.OnDialog(IDD_NEW_LEAGUE_SETUP).Cancel();
+        } else {
+            ui.OnDialog(IDD_NEW_LEAGUE_SETUP).OK();
+            ui.OnDialog(IDD_NEW_LEAGUE).SetText(IDC_NL_LEAGUE_NAME, "Changed").Cancel();
+        }
+        doc.OnFileNew();
+        EXPECT_TRUE(ui.AllUsed());
+        EXPECT_EQ(doc.GetPathName(), "/leagues/trios.lgf");
+        EXPECT_EQ(doc.GetTitle(), "trios.lgf");
+        EXPECT_EQ(doc.m_bNewLeague, 0u);
+        // Changes the secretary chose not to save are still there to be saved.
+        EXPECT_EQ(doc.IsModified(), c.bModified);
+        EXPECT_EQ(doc.m_listFixtures.GetCount(), 15);
+    }
+
+    // Once the new details are taken the league is the new one.
+    ui.AnswerMessageBox(IDYES, "Do you really want to start a new league?");
+    ui.AnswerMessageBox(IDYES, "Do you want to base the new league on the old league setup?");
+    ui.OnDialog(IDD_NEW_LEAGUE_SETUP).OK();
+    ui.OnDialog(IDD_NEW_LEAGUE).OK();
+    ui.OnDialog(IDD_NEW_LEAGUE_TEAMS).Cancel();
+    doc.OnFileNew();
+    EXPECT_EQ(doc.GetPathName(), "/leagues/NewLeage.lgf");
+    EXPECT_EQ(doc.m_bNewLeague, 1u);
+}

@@ -15,7 +15,10 @@
 #include <memory>
 
 #include "AdminTest.h"
+#include "DialogControls.h"
+#include "RealDialogs.h"
 #include "TempDir.h"
+#include "admin/NewLeagueTeamsDlg.h"
 #include "admin/EditScheduleDlg.h"
 #include "admin/SplitSeasonDlg.h"
 #include "framework/qt/QtBackend.h"
@@ -98,6 +101,42 @@ TEST(SeasonWidgets, TheSplitSummaryFollowsWhatIsTypedAndTicked)
     EXPECT_EQ(dlg.m_nSplits, 2);
 }
 
+TEST(SeasonWidgets, TheNumberOfSplitsShowsTheCountTheSummaryUses)
+{
+    SetUpAdmin();
+    QtUi ui;
+    CSplitSeasonDlg dlg;
+    dlg.m_nRounds = 5;
+    QString shownOnTick;
+    QString shownAfterTyping;
+    WhenModal([&](QWidget* w) {
+        QApplication::setActiveWindow(w);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+        auto* perSplit = Control<QLineEdit>(w, IDC_SS_ROUNDS_PER_SPLIT);
+        auto* splits = Control<QLineEdit>(w, IDC_SS_SPLITS);
+        perSplit->setFocus();
+        perSplit->selectAll();
+        QTest::keyClicks(perSplit, "2");
+        QTest::keyClick(perSplit, Qt::Key_Tab);
+        QTest::mouseClick(Control<QCheckBox>(w, IDC_SS_ENABLED), Qt::LeftButton);
+        // 0 splits asked: the season is split in two, and the box says so.
+        EXPECT_EQ(Control<QLabel>(w, IDC_SS_SUMMARY1)->text(), "1 split of 2 rounds");
+        EXPECT_EQ(Control<QLabel>(w, IDC_SS_SUMMARY2)->text(), "1 split of 3 rounds");
+        shownOnTick = splits->text();
+        // More splits than the rounds allow: cut to what fits once the box is left.
+        splits->setFocus();
+        splits->selectAll();
+        QTest::keyClicks(splits, "7");
+        QTest::keyClick(splits, Qt::Key_Tab);
+        shownAfterTyping = splits->text();
+        QTest::mouseClick(Control<QPushButton>(w, IDOK), Qt::LeftButton);
+    });
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(shownOnTick, "2");
+    EXPECT_EQ(shownAfterTyping, "3");
+    EXPECT_EQ(dlg.m_nSplits, 3);
+}
+
 TEST(SeasonWidgets, SplitsAreOfferedOnceARoundsPerSplitIsTypedAndATypedStartIsTakenByOK)
 {
     SetUpAdmin();
@@ -167,4 +206,34 @@ TEST(SeasonWidgets, ARoundIsRePairedByClicksAndDoubleClicks)
     EXPECT_EQ(after[0]->m_nTeamB, a1);
     EXPECT_EQ(after[1]->m_nTeamA, b2);
     EXPECT_EQ(after[1]->m_nTeamB, b1);
+}
+
+TEST(SeasonWidgets, ATeamIsCarriedToTheNewSeasonOnlyOnceTheSecretarySelectsIt)
+{
+    SetUpAdmin();
+    CBowlingDoc doc;
+    MakeLeague(doc, 4, 3, At(2025, 9, 2));
+    CRealUi ui;
+    CNewLeagueTeamsDlg dlg;
+    dlg.m_pDoc = &doc;
+    dlg.m_nTarget = 4;
+    dlg.m_nAvailable = 4;
+    ui.OnDialog(IDD_NEW_LEAGUE_TEAMS, [](CRealDialog& d) {
+        // The focus in the list marks its first row without selecting it: ">>" waits.
+        ASSERT_EQ(d.FocusID(), static_cast<UINT>(IDC_NLT_AVAILABLE));
+        EXPECT_FALSE(d.Widget(IDC_NLT_MOVE)->isEnabled());
+        auto* list = qobject_cast<QListWidget*>(d.Widget(IDC_NLT_AVAILABLE));
+        ASSERT_NE(list, nullptr);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
+        EXPECT_TRUE(d.Widget(IDC_NLT_MOVE)->isEnabled());
+        d.Click(IDC_NLT_MOVE);
+        EXPECT_EQ(Items(d.Dialog(), IDC_NLT_ORDER), std::vector<std::string>{"Team_03"});
+        // Moved away: nothing is selected again until the next click.
+        EXPECT_FALSE(d.Widget(IDC_NLT_MOVE)->isEnabled());
+        list->setFocus();
+        d.Key(Qt::Key_Down);
+        EXPECT_TRUE(d.Widget(IDC_NLT_MOVE)->isEnabled());
+        d.Escape();
+    });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
 }

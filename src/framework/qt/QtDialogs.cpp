@@ -425,7 +425,20 @@ QWidget* CQtDialogWindow::Make(CControlState& s)
                 }
             });
         } else {
-            QObject::connect(l, &QListWidget::currentRowChanged, this, [dlg, id, &s](int row) {
+            QObject::connect(l, &QListWidget::currentRowChanged, this, [dlg, id, l, &s](int row) {
+                // Focus entering a list with no selection makes its first row current without
+                // selecting it: the program must not act on a row the user sees unselected.
+                if (row >= 0 && !l->item(row)->isSelected())
+                    return;
+                if (row != s.curSel)
+                    dlg->UserSelect(id, row);
+            });
+            // A click makes the row current before it selects it.
+            QObject::connect(l, &QListWidget::itemSelectionChanged, this, [dlg, id, l, &s] {
+                const QList<QListWidgetItem*> sel = l->selectedItems();
+                if (sel.isEmpty())
+                    return;
+                const int row = l->row(sel.first());
                 if (row != s.curSel)
                     dlg->UserSelect(id, row);
             });

@@ -64,7 +64,6 @@ TEST_F(EditLeagueTest, ShowsTheLeagueAsItIsAndCancelKeepsIt)
     EXPECT_TRUE(m_doc.HasCommandHandler(ID_LEAGUE_GENERAL_DETAILS));
     m_ui.OnDialog(IDD_EDIT_LEAGUE)
         .Check([](CDialog& d) {
-            EXPECT_EQ(d.GetCaption(), "Edit League Details");
             EXPECT_EQ(d.GetFocusID(), IDC_EL_LEAGUE_NAME);
             EXPECT_EQ(Ctl(d, IDC_EL_LEAGUE_NAME).text, "Tuesday Fours");
             EXPECT_EQ(Ctl(d, IDC_EL_SANCTIONED_BY).text, "BTBA");

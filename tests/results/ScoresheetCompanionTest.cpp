@@ -239,7 +239,6 @@ TEST(ScoresheetExclude, MarkedGamesStayOutOfTheHighFigures)
     auto& sheet = ui.OnDialog(IDD_FOURS_SCORESHEET).Click(IDC_SS_EXCLUDE[0]);
     ui.OnDialog(IDD_EXCLUDE_GAMES)
         .Check([](CDialog& d) {
-            EXPECT_EQ(d.GetCaption(), "Exclude Games from Hi Game/Series");
             EXPECT_EQ(Ctl(d, IDC_EXCL_TEAM).text, "Team 1");
             EXPECT_EQ(Ctl(d, IDC_EXCL_PLAYER[0]).text, "Bowler 11");
             EXPECT_EQ(Ctl(d, IDC_EXCL_ENTERING_AVG[0]).text, "152");

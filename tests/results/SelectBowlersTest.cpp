@@ -33,7 +33,6 @@ TEST(SelectBowlers, ListsEveryBowlerInOrderAndStoresTheChoiceInListOrder)
     CScriptedBackend ui;
     ui.OnDialog(IDD_SELECT_BOWLERS)
         .Check([&](CDialog& d) {
-            EXPECT_EQ(d.GetCaption(), "Select Bowler(s) for Display/Printing");
             const auto& items = Ctl(d, kList).items;
             Texts texts;
             for (const auto& it : items)

@@ -197,10 +197,8 @@ TEST_F(RankedTableTest, HeadingAndRowsDrawnPerBlock)
 TEST(CustomPlayerStatsRecord, PackedOptionsStoredAndReadBack)
 {
     CRepItem_CustomPlayerStats item;
-    EXPECT_EQ(item.m_nType, RIT_CUSTOM_PLAYER_STATS);
     EXPECT_EQ(item.m_nLayout, 1);
     EXPECT_EQ(item.m_wGroupMask, 7);
-    EXPECT_STREQ(item.GetName(), "Custom Player Stats");
     item.m_nKind = PK_SCRATCH;
     item.m_bListByTeam = 1;
     item.m_nGap = 100;

@@ -125,7 +125,6 @@ TEST_F(StandingsItem, StoresThreeBytesAndComesBackByItsClassName)
     EXPECT_EQ(fresh.m_nPage, 1);
     EXPECT_EQ(fresh.m_nStyle, 0);
     EXPECT_EQ(fresh.m_bHandicap, 0);
-    EXPECT_EQ(fresh.GetName(), "Standings");
 
     item.m_nStyle = CRepItem_Standings::styleCombined;
     item.m_bHandicap = 1;

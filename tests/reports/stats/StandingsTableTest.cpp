@@ -80,7 +80,6 @@ std::vector<std::string> Names(const std::vector<std::unique_ptr<CRepItem_Custom
 
 TEST_F(Table, DefaultDesignOfANewTable)
 {
-    EXPECT_EQ(m_item.GetName(), "Custom Standings");
     EXPECT_EQ(m_item.GetStandingsKind(), SK_HANDICAP);
     EXPECT_EQ(m_item.m_bDesignPending, 0u);
     ASSERT_EQ(m_item.m_arrColumns.size(), 12u);

@@ -2,6 +2,7 @@
 
 #include "admin/AccountsCommands.h"
 #include "admin/DatabaseCommands.h"
+#include "admin/AwardCommands.h"
 #include "admin/LeagueDetailsCommands.h"
 #include "admin/LeagueSetup.h"
 #include "app/AboutDlg.h"
@@ -40,6 +41,7 @@ BOOL CBowlingApp::InitApplication()
     VenueCommands::Install();
     AccountsCommands::Install();
     SeasonCommands::Install();
+    AwardCommands::Install();
     // The right-click menu's team is the one under the view's last click.
     TeamCommands::pfnClickedTeam = [](CBowlingDoc* pDoc) -> CTeam* {
         for (POSITION pos = pDoc->GetFirstViewPosition(); pos;)

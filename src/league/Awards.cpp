@@ -172,3 +172,31 @@ void CAwardRestrictions::Serialize(CArchive& ar)
     CheckRange(m_nTeamRule, 0, 3, "a team prize rule");
     CheckRange(m_nPlayerRule, 0, 3, "a player prize rule");
 }
+
+bool CAwardRestrictions::Limits(bool bTeams) const
+{
+    return m_bRulesEnabled && ((bTeams ? m_nTeamRule : m_nPlayerRule) != 0 || m_bSameGameIneligible);
+}
+
+int CAwardRestrictions::PrizeOrder(int nPrize, bool bTeams) const
+{
+    const int nSystem = ((nPrize & 1) ? 1 : 0) ^ ((bTeams ? m_nTeamPriority1 : m_nPlayerPriority1) ? 1 : 0);
+    const int nKind = ((nPrize & 2) ? 1 : 0) ^ ((bTeams ? m_nTeamPriority2 : m_nPlayerPriority2) ? 1 : 0);
+    return nSystem * 2 + nKind;
+}
+
+bool CAwardRestrictions::Excludes(int nTaken, int nPrize, bool bTeams) const
+{
+    if (!m_bRulesEnabled || nTaken == nPrize)
+        return false;
+    const bool bSameKind = (nTaken & 2) == (nPrize & 2);      // both games or both series
+    const bool bSameSystem = (nTaken & 1) == (nPrize & 1);    // both scratch or both handicap
+    if (m_bSameGameIneligible && bSameKind && !(nTaken & 2))
+        return true;
+    switch (bTeams ? m_nTeamRule : m_nPlayerRule) {
+    case 1: return bSameKind;    // "Max 1 Hi Game and 1 Hi Series"
+    case 2: return bSameSystem;  // "Max 1 Hi Hcp and 1 Hi Scratch"
+    case 3: return true;         // "Max 1 Hi Game or Series, Hcp or Scr"
+    default: return false;
+    }
+}

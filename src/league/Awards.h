@@ -64,6 +64,10 @@ public:
     WORD m_nScore;          // automatic awards only
 };
 
+// "%a %b %d %Y" of the day the record's bowler's side bowled its match (the due date when the
+// side has no date played); "" when the match is gone.
+CString AwardDateText(const CBowlingDoc* pDoc, const CAwardData& record);
+
 class CAwardRestrictions : public CObject
 {
     DECLARE_SERIAL(CAwardRestrictions)
@@ -73,6 +77,18 @@ public:
     void CopyFrom(const CAwardRestrictions& other);
     void Serialize(CArchive& ar) override;
     bool IsSameAs(const CAwardRestrictions& other) const;
+
+    // The four high-score prizes.
+    enum Prize { PRIZE_GAME_SCRATCH, PRIZE_GAME_HCP, PRIZE_SERIES_SCRATCH, PRIZE_SERIES_HCP };
+    static int MakePrize(bool bSeries, bool bHandicap) { return (bSeries ? 2 : 0) + (bHandicap ? 1 : 0); }
+    // Whether the rules limit the prizes of teams (bTeams) or of bowlers.
+    bool Limits(bool bTeams) const;
+    // The order the prizes are given in, lowest first: the first priority (scratch or
+    // handicap first), then the second (game or series first).
+    int PrizeOrder(int nPrize, bool bTeams) const;
+    // Whether the winner of nTaken may not also take nPrize. The "same game" rule bars the
+    // second of the two game prizes, scratch and handicap.
+    bool Excludes(int nTaken, int nPrize, bool bTeams) const;
 
     WORD m_wReserved;
     DWORD m_bRulesEnabled;

@@ -383,6 +383,10 @@ public:
     // standings; the pass selector restored; the all-results flag; automatic awards; the
     // ranking tables; average busters.
     void Recalculate();
+    // Every automatic award record made again from the games and series of the matches up to
+    // nRound (BowlingDocAwards.cpp); manual records stay as they are. The recalculation's
+    // s_pfnAutomaticAwards runs it.
+    void CalcAutomaticAwards(int nRound);
 
     // ==== recalculation, standings, rankings, schedule =====================================
     // (BowlingDocRecalc.cpp, BowlingDocStandings.cpp, BowlingDocRankings.cpp,

@@ -571,15 +571,6 @@ void CBowlingDoc::ReadLeague(CArchive& ar)
     if (!ar.IsBufferEmpty())
         CArchive::ThrowCorrupt("The file goes on after the end of the league.");
     reader.Check();
-    // Only manual award records are stored; the recalculation makes the automatic ones.
-    for (POSITION pos = m_listAwardData.GetHeadPosition(); pos;) {
-        POSITION here = pos;
-        auto* p = static_cast<CAwardData*>(m_listAwardData.GetNext(pos));
-        if (p->m_nKind != 0) {
-            m_listAwardData.RemoveAt(here);
-            delete p;
-        }
-    }
     CheckReadLeague();
 }
 

@@ -96,7 +96,8 @@ int CBowlingDoc::RankPlayersByImprovement(int nPlaces, WORD wMask, int nClass)
         nPlaces,
         [&](const CPlayer* p) {
             return !p->IsRobot() && !p->IsResigned() && !(m_bExcludeFloatingSubs && p->IsFloatingSub()) &&
-                   !p->m_bNotEligibleMostImproved && (p->m_nMostImprovedBase != 0 || p->GetEnteringAverage(TRUE) != 0) &&
+                   !p->m_bNotEligibleMostImproved &&
+                   p->GetMostImprovedBase(m_bHandicapPass ? PASS_HANDICAP : PASS_SCRATCH) != 0 &&
                    IsRankable(p, wMask, 0, nClass);
         },
         [](CPlayer* p) { return p->GetImprovement(); });

@@ -15,7 +15,9 @@
 #include <cstdint>
 #include <unordered_map>
 
-void (*CBowlingDoc::s_pfnAutomaticAwards)(CBowlingDoc* pDoc, int nRound) = nullptr;
+void (*CBowlingDoc::s_pfnAutomaticAwards)(CBowlingDoc* pDoc, int nRound) = [](CBowlingDoc* pDoc, int nRound) {
+    pDoc->CalcAutomaticAwards(nRound);
+};
 void (*CBowlingDoc::s_pfnAverageBusters)(CBowlingDoc* pDoc) = nullptr;
 void (*CBowlingDoc::s_pfnCountJuniors)(CBowlingDoc* pDoc) = nullptr;
 void (*CBowlingDoc::s_pfnSplits)(CBowlingDoc* pDoc) = nullptr;
@@ -273,7 +275,9 @@ void CBowlingDoc::AccumulateFixture(CFixture* f, int nPass, bool bMainPass, std:
     // --- bowlers' figures
     const bool bVenue = bMainPass && f->m_nVenue != 0 && f->m_nVenue < 32;
     DWORD nLeaguePins = 0, nLeagueGames = 0;
-    const bool bPlainRecord = m_nRollingAvgGames == 0 && !m_bDrop5;
+    // The most improved start point is taken game by game too.
+    const bool bPlainRecord = m_nRollingAvgGames == 0 && !m_bDrop5 &&
+                              (m_nMostImprovedGames == 0 || (!m_bMostImprovedAfterGames && !m_bMostImprovedBoth));
     const bool bOverEntering = m_bGamesOverEntering != 0;
     int nPlainSlots = 0; // positions taken in one go below
     const DWORD dwAllExcluded = PosExcluded(0) | PosExcluded(1) | PosExcluded(2) | PosExcluded(3);

@@ -139,8 +139,13 @@ public:
     // stands in below nMinimumGames; with no games the ranking's average; the handicap set
     // keeps the drop-5 floor. Records the whole pins in m_nAverage.
     double GetAverage(BOOL bHandicapSet, WORD nMinimumGames = 0);
-    // The pass selector's average less the most-improved base (or the entering average).
+    // The pass selector's average less the most-improved base.
     double GetImprovement();
+    // The average (tenths) the improvement of the set is measured from: the bowler's own
+    // base when the secretary gave one, else by the league's start point rule the entering
+    // average, the average once the rule's games were bowled, or the entering average and
+    // failing it the other; 0 while there is none.
+    WORD GetMostImprovedBase(int nSet) const;
     // The higher of the two figures, or the first when the league leaves the second out.
     WORD GetHighGameScratch() const;
     WORD GetHighGameHcp() const;
@@ -153,6 +158,7 @@ public:
     // change him; TRUE on Yes.
     BOOL CheckBlindGameLimit();
     WORD m_nEstablishedAvg[2]{}; // drop-5: whole pins once established, 0 before; not stored
+    WORD m_nImprovedStart[2]{};  // tenths, once the start point rule's games are bowled; not stored
     // ==== end of averages ====================================================================
 
     // ==== the player table's figures (PlayerTableFigures.cpp) ================================

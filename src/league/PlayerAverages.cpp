@@ -56,8 +56,21 @@ double CPlayer::GetAverage(BOOL bHandicapSet, WORD nMinimumGames)
 double CPlayer::GetImprovement()
 {
     const BOOL bHandicap = m_pDoc ? m_pDoc->m_bHandicapPass : FALSE;
-    const WORD nBase = m_nMostImprovedBase != 0 ? m_nMostImprovedBase : GetEnteringAverage(TRUE);
+    const WORD nBase = GetMostImprovedBase(bHandicap ? PASS_HANDICAP : PASS_SCRATCH);
     return GetAverage(bHandicap, 0) - nBase / 10.0;
+}
+
+WORD CPlayer::GetMostImprovedBase(int nSet) const
+{
+    if (m_nMostImprovedBase != 0)
+        return m_nMostImprovedBase;
+    const WORD nEntering = GetEnteringAverage(TRUE);
+    const CBowlingDoc* pDoc = m_pDoc;
+    if (!pDoc || pDoc->m_nMostImprovedGames == 0 || (!pDoc->m_bMostImprovedAfterGames && !pDoc->m_bMostImprovedBoth))
+        return nEntering;
+    if (pDoc->m_bMostImprovedBoth && nEntering != 0)
+        return nEntering;
+    return (nSet == PASS_SCRATCH || nSet == PASS_HANDICAP) ? m_nImprovedStart[nSet] : 0;
 }
 
 void CPlayer::RecordBowledGame(int nSet, int nScore, int nHandicap)
@@ -65,8 +78,10 @@ void CPlayer::RecordBowledGame(int nSet, int nScore, int nHandicap)
     if (nSet != PASS_SCRATCH && nSet != PASS_HANDICAP)
         return;
     // A new accumulation (after the figures were reset) establishes its own drop-5 average.
-    if (m_nGames[nSet] == 0)
+    if (m_nGames[nSet] == 0) {
         m_nEstablishedAvg[nSet] = 0;
+        m_nImprovedStart[nSet] = 0;
+    }
     ++m_nGames[nSet];
     m_nPins[nSet] += static_cast<DWORD>(std::max(nScore, 0));
     if (nSet == PASS_HANDICAP)
@@ -78,6 +93,10 @@ void CPlayer::RecordBowledGame(int nSet, int nScore, int nHandicap)
         while (m_arrRolling[nSet].GetSize() > nWindow)
             m_arrRolling[nSet].RemoveAt(0);
     }
+
+    // The most improved start point: the average once the rule's games are bowled.
+    if (m_pDoc && m_pDoc->m_nMostImprovedGames != 0 && m_nGames[nSet] == m_pDoc->m_nMostImprovedGames)
+        m_nImprovedStart[nSet] = static_cast<WORD>(std::min<DWORD>(m_nPins[nSet] * 10 / m_nGames[nSet], 65535));
 
     // The drop-5 floor rests on the average in force once the set number of games is bowled.
     if (m_pDoc && m_pDoc->m_bDrop5 && m_nEstablishedAvg[nSet] == 0) {

@@ -1,11 +1,13 @@
 #include "reports/stats/HiPlayersItem.h"
 
+#include "league/Awards.h"
 #include "league/BowlingDoc.h"
 #include "league/Player.h"
 #include "league/PointsText.h"
 #include "reports/layout/ItemFont.h"
 #include "reports/stats/HiStatsDialogs.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 IMPLEMENT_SERIAL(CRepItem_HiPlayers, CRepItem, 1)
@@ -251,6 +253,55 @@ void CRepItem_HiPlayers::GatherEntries(std::vector<Entry> entries[COLUMNS], BOOL
     for (int c = 0; c < COLUMNS; ++c)
         if (!m_bUnused[c])
             GatherColumn(c, entries[c], bForPrint);
+    if (doc.m_pAwardRestrictions && doc.m_pAwardRestrictions->Limits(false))
+        ApplyPrizeRules(entries, bForPrint);
+}
+
+void CRepItem_HiPlayers::ApplyPrizeRules(std::vector<Entry> entries[COLUMNS], BOOL bForPrint)
+{
+    CBowlingDoc& doc = *m_pDoc;
+    const CAwardRestrictions& rules = *doc.m_pAwardRestrictions;
+    struct PrizeColumn
+    {
+        int nColumn;
+        int nPrize;
+    };
+    std::vector<PrizeColumn> columns;
+    for (int c = 0; c < COLUMNS; ++c)
+        if (!m_bUnused[c] && IsColumnValid(c) && (m_nStatistic[c] == 0 || m_nStatistic[c] == 1))
+            columns.push_back({c, CAwardRestrictions::MakePrize(m_nStatistic[c] == 1, m_nBasis[c] == 1)});
+    std::stable_sort(columns.begin(), columns.end(), [&](const PrizeColumn& a, const PrizeColumn& b) {
+        return rules.PrizeOrder(a.nPrize, false) < rules.PrizeOrder(b.nPrize, false);
+    });
+    std::vector<std::pair<int, const CPlayer*>> taken;
+    for (const PrizeColumn& col : columns) {
+        const int c = col.nColumn;
+        const WORD wMask = GetCategoryMask(m_nGroup[c]);
+        const BYTE nClass = m_nClass[c];
+        entries[c].assign(m_nEntries, Entry());
+        int nFilled = 0;
+        for (DWORD nPlace = 1; nFilled < m_nEntries; ++nPlace) {
+            CPlayer* p = nullptr;
+            switch (col.nPrize) {
+            case CAwardRestrictions::PRIZE_GAME_SCRATCH: p = doc.FindPlayerByHighGameScratchRank(nPlace, wMask, nClass); break;
+            case CAwardRestrictions::PRIZE_GAME_HCP: p = doc.FindPlayerByHighGameHcpRank(nPlace, wMask, nClass); break;
+            case CAwardRestrictions::PRIZE_SERIES_SCRATCH: p = doc.FindPlayerByHighSeriesScratchRank(nPlace, wMask, nClass); break;
+            default: p = doc.FindPlayerByHighSeriesHcpRank(nPlace, wMask, nClass); break;
+            }
+            if (!p)
+                break;
+            const bool bBarred = std::any_of(taken.begin(), taken.end(), [&](const auto& t) {
+                return t.second == p && rules.Excludes(t.first, col.nPrize, false);
+            });
+            if (bBarred)
+                continue;
+            entries[c][static_cast<size_t>(nFilled)].pPlayer = p;
+            entries[c][static_cast<size_t>(nFilled)].strText = ValueText(c, p, bForPrint);
+            ++nFilled;
+        }
+        for (int i = 0; i < nFilled; ++i)
+            taken.emplace_back(col.nPrize, entries[c][static_cast<size_t>(i)].pPlayer);
+    }
 }
 
 void CRepItem_HiPlayers::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)

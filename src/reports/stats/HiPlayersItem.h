@@ -37,6 +37,9 @@ public:
 
 private:
     BOOL IsColumnValid(int nColumn) const;
+    // The high game and series columns again, in the order the multiple prize rules give
+    // the prizes, each passing over the bowlers a prize already taken bars from it.
+    void ApplyPrizeRules(std::vector<Entry> entries[COLUMNS], BOOL bForPrint);
     void GatherColumn(int nColumn, std::vector<Entry>& entries, BOOL bForPrint);
     CString ValueText(int nColumn, CPlayer* pPlayer, BOOL bForPrint) const;
 };

@@ -5,6 +5,8 @@
 #include "reports/layout/ItemFont.h"
 #include "reports/stats/HiStatsDialogs.h"
 
+#include <algorithm>
+
 IMPLEMENT_SERIAL(CRepItem_HiTeam, CRepItem, 1)
 
 namespace {
@@ -47,6 +49,61 @@ CString CRepItem_HiTeam::ColumnCaption(int nColumn) const
     return s;
 }
 
+namespace {
+
+// The team at a rank of a high game or series table (HIGH_GAME_SCRATCH ...); null for a rank
+// nobody holds, where the look-up gives the last team.
+CTeam* PrizeTeam(CBowlingDoc& doc, int nTable, int nRank)
+{
+    CTeam* pTeam = nullptr;
+    switch (nTable) {
+    case HIGH_GAME_SCRATCH: pTeam = doc.FindTeamByHiGameScratchRank(nRank); break;
+    case HIGH_GAME_HCP: pTeam = doc.FindTeamByHiGameHcpRank(nRank); break;
+    case HIGH_SERIES_SCRATCH: pTeam = doc.FindTeamByHiSeriesScratchRank(nRank); break;
+    default: pTeam = doc.FindTeamByHiSeriesHcpRank(nRank); break;
+    }
+    return pTeam && pTeam->m_nHiRank[nTable] == nRank ? pTeam : nullptr;
+}
+
+} // namespace
+
+void CRepItem_HiTeam::PlacePrizes()
+{
+    for (int c = 0; c < COLUMNS; ++c) {
+        m_bPrizeColumn[c] = false;
+        m_prizePlaces[c].clear();
+    }
+    if (!m_pDoc || !m_pDoc->m_pAwardRestrictions || !m_pDoc->m_pAwardRestrictions->Limits(true))
+        return;
+    CBowlingDoc& doc = *m_pDoc;
+    const CAwardRestrictions& rules = *doc.m_pAwardRestrictions;
+    std::vector<std::pair<int, int>> columns;  // column, prize
+    for (int c = 0; c < COLUMNS; ++c)
+        if (!m_bUnused[c] && m_nBasis[c] <= 1 && (m_nStatistic[c] & 3) <= 1)
+            columns.emplace_back(c, CAwardRestrictions::MakePrize((m_nStatistic[c] & 3) == 1, m_nBasis[c] == 1));
+    std::stable_sort(columns.begin(), columns.end(), [&](const auto& a, const auto& b) {
+        return rules.PrizeOrder(a.second, true) < rules.PrizeOrder(b.second, true);
+    });
+    std::vector<std::pair<int, const CTeam*>> taken;
+    const int nTeams = doc.m_listTeams.GetCount();
+    for (const auto& [c, nPrize] : columns) {
+        m_bPrizeColumn[c] = true;
+        // The prize tables are numbered as the recalculation's kinds are.
+        for (int nRank = 1; nRank <= nTeams && static_cast<int>(m_prizePlaces[c].size()) < m_nEntries; ++nRank) {
+            CTeam* pTeam = PrizeTeam(doc, nPrize, nRank);
+            if (!pTeam)
+                continue;
+            const bool bBarred = std::any_of(taken.begin(), taken.end(), [&](const auto& t) {
+                return t.second == pTeam && rules.Excludes(t.first, nPrize, true);
+            });
+            if (!bBarred)
+                m_prizePlaces[c].push_back(pTeam);
+        }
+        for (const CTeam* pTeam : m_prizePlaces[c])
+            taken.emplace_back(nPrize, pTeam);
+    }
+}
+
 CString CRepItem_HiTeam::CellText(int nColumn, int nRank, CTeam** ppTeam)
 {
     *ppTeam = nullptr;
@@ -60,18 +117,17 @@ CString CRepItem_HiTeam::CellText(int nColumn, int nRank, CTeam** ppTeam)
     CString value;
     switch (m_nStatistic[nColumn]) {
     case 0: {
-        pTeam = bHcp ? doc.FindTeamByHiGameHcpRank(nRank) : doc.FindTeamByHiGameScratchRank(nRank);
-        // The look-up gives the last team for a rank nobody holds.
-        if (pTeam && pTeam->m_nHiRank[bHcp ? HIGH_GAME_HCP : HIGH_GAME_SCRATCH] != nRank)
-            pTeam = nullptr;
+        pTeam = PrizeTeam(doc, bHcp ? HIGH_GAME_HCP : HIGH_GAME_SCRATCH, nRank);
+        if (m_bPrizeColumn[nColumn])
+            pTeam = nRank <= static_cast<int>(m_prizePlaces[nColumn].size()) ? m_prizePlaces[nColumn][nRank - 1] : nullptr;
         if (pTeam)
             value.Format("%4d  ", pTeam->m_nHighGame[s]);
         break;
     }
     case 1: {
-        pTeam = bHcp ? doc.FindTeamByHiSeriesHcpRank(nRank) : doc.FindTeamByHiSeriesScratchRank(nRank);
-        if (pTeam && pTeam->m_nHiRank[bHcp ? HIGH_SERIES_HCP : HIGH_SERIES_SCRATCH] != nRank)
-            pTeam = nullptr;
+        pTeam = PrizeTeam(doc, bHcp ? HIGH_SERIES_HCP : HIGH_SERIES_SCRATCH, nRank);
+        if (m_bPrizeColumn[nColumn])
+            pTeam = nRank <= static_cast<int>(m_prizePlaces[nColumn].size()) ? m_prizePlaces[nColumn][nRank - 1] : nullptr;
         if (pTeam)
             value.Format("%4d  ", pTeam->m_nHighSeries[s]);
         break;
@@ -117,6 +173,7 @@ void CRepItem_HiTeam::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     const int nUsed = GetUsedColumns(nColumn, nX);
     if (nUsed == 0)
         return;
+    PlacePrizes();
     CItemDrawState state(pDC);
     CFont fontHeading, fontDetail;
     int y = DrawColumnHeadings(pDC, nColumn, nX, nUsed, 0, fontHeading, fontDetail, kHddrFailure, kDetsFailure);
@@ -141,6 +198,7 @@ void CRepItem_HiTeam::WriteHtml(CStdioFile& file)
     const int nUsed = GetUsedColumns(nColumn, nX);
     if (nUsed == 0)
         return;
+    PlacePrizes();
     CString s;
     s.Format("<CENTER><TABLE COLS=%d WIDTH=%d%%>\n", nUsed, HiStatsTableWidth(nUsed));
     file.WriteString(s);

@@ -3,6 +3,8 @@
 // game, high series, average or pinfall, scratch or handicap.
 #include "reports/stats/HiStatsBase.h"
 
+#include <vector>
+
 class CTeam;
 
 class CRepItem_HiTeam : public CHiStatsItem
@@ -23,4 +25,12 @@ public:
     CString ColumnCaption(int nColumn) const override;
     // The text of rank nRank in a column and the team it names (null: the row stays blank).
     CString CellText(int nColumn, int nRank, CTeam** ppTeam);
+    // With the multiple prize rules on for teams: the high game and series columns' places
+    // given prize by prize, passing over a team a prize already taken bars; otherwise none.
+    // Draw and WriteHtml make them first.
+    void PlacePrizes();
+
+private:
+    bool m_bPrizeColumn[COLUMNS] = {};
+    std::vector<CTeam*> m_prizePlaces[COLUMNS];
 };

@@ -863,6 +863,105 @@ DlgTemplate FixturePrintColumnsTemplate()
     }};
 }
 // ==== end of player database dialogs and print options ====
+// ==== awards ====
+DlgTemplate AwardCategoriesTemplate(UINT nIDD, const char* pszCaption)
+{
+    return {nIDD, pszCaption, 230, 140, {
+        {CtlKind::ListBox, IDC_AW_LIST, nullptr, 7, 7, 160, 126, LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP},
+        {CtlKind::PushButton, IDC_AW_EDIT, "Edit", 173, 7, 50, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_AW_ADD, "Add", 173, 25, 50, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_AW_DELETE, "Delete", 173, 43, 50, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "OK", 173, 119, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+    }};
+}
+
+DlgTemplate EditAutoAwardTemplate()
+{
+    return {IDD_EDIT_AUTO_AWARD, "Edit Automatic Award", 250, 150, {
+        {CtlKind::GroupBox, IDC_STATIC, "Award Type", 7, 4, 110, 66},
+        {CtlKind::RadioButton, IDC_EA_KIND[0], "Absolute Range", 13, 16, 100, 10, WS_GROUP | WS_TABSTOP},
+        {CtlKind::RadioButton, IDC_EA_KIND[1], "Over Average", 13, 29, 100, 10},
+        {CtlKind::RadioButton, IDC_EA_KIND[2], "Pct Over Average", 13, 42, 100, 10},
+        {CtlKind::RadioButton, IDC_EA_KIND[3], "Over by Average", 13, 55, 100, 10},
+        {CtlKind::RadioButton, IDC_EA_SERIES, "Series", 130, 16, 50, 10, WS_GROUP | WS_TABSTOP},
+        {CtlKind::RadioButton, IDC_EA_GAME, "Game", 130, 29, 50, 10},
+        {CtlKind::Static, IDC_EA_LOW_LABEL, "Low Value", 7, 80, 60, 8},
+        {CtlKind::Edit, IDC_EA_LOW, nullptr, 70, 78, 40, 12, EDIT | WS_GROUP},
+        {CtlKind::Static, IDC_EA_HIGH_LABEL, "High Value", 120, 80, 60, 8},
+        {CtlKind::Edit, IDC_EA_HIGH, nullptr, 183, 78, 40, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Max Average", 7, 98, 60, 8},
+        {CtlKind::Edit, IDC_EA_MAX_AVERAGE, nullptr, 70, 96, 40, 12, EDIT},
+        {CtlKind::Static, IDC_EA_DESCRIPTION, "", 7, 116, 236, 8},
+        {CtlKind::PushButton, IDOK, "OK", 136, 130, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 193, 130, 50, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate ManualAwardDescTemplate()
+{
+    return {IDD_MANUAL_AWARD_DESC, "Edit Manual Award description", 220, 50, {
+        {CtlKind::Edit, IDC_MD_NAME, nullptr, 7, 7, 206, 12, EDIT},
+        {CtlKind::PushButton, IDOK, "OK", 106, 29, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 163, 29, 50, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate EditAwardsDataTemplate()
+{
+    return {IDD_EDIT_AWARDS_DATA, "Edit Awards Data", 330, 160, {
+        {CtlKind::ListBox, IDC_ED_LIST, nullptr, 7, 7, 260, 146, LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP},
+        {CtlKind::PushButton, IDC_ED_EDIT, "Edit", 273, 7, 50, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_ED_DELETE, "Delete", 273, 25, 50, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "OK", 273, 139, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+    }};
+}
+
+DlgTemplate EditManualAwardDataTemplate()
+{
+    return {IDD_EDIT_MANUAL_AWARD_DATA, "Edit Manual Award Data", 220, 100, {
+        {CtlKind::Static, IDC_EM_NAME, "", 7, 7, 120, 8},
+        {CtlKind::Static, IDC_EM_DATE, "", 130, 7, 83, 8, SS_RIGHT},
+        {CtlKind::Static, IDC_STATIC, "Award", 7, 24, 40, 8},
+        {CtlKind::ComboBox, IDC_EM_CATEGORY, nullptr, 50, 22, 163, 100, DROPLIST},
+        {CtlKind::Static, IDC_STATIC, "Game No.", 7, 42, 40, 8},
+        {CtlKind::Edit, IDC_EM_GAME, nullptr, 50, 40, 20, 12, EDIT},
+        {CtlKind::PushButton, IDOK, "OK", 106, 79, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 163, 79, 50, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate MultiplePrizeRulesTemplate()
+{
+    return {IDD_MULTIPLE_PRIZE_RULES, "Multiple Prize Rules", 300, 170, {
+        {CtlKind::GroupBox, IDC_STATIC, "High Team Rules", 7, 4, 140, 70},
+        {CtlKind::ComboBox, IDC_MP_TEAM_RULE, nullptr, 13, 16, 128, 80, DROPLIST},
+        {CtlKind::ComboBox, IDC_MP_TEAM_PRIORITY1, nullptr, 13, 34, 128, 60, DROPLIST},
+        {CtlKind::ComboBox, IDC_MP_TEAM_PRIORITY2, nullptr, 13, 52, 128, 60, DROPLIST},
+        {CtlKind::GroupBox, IDC_STATIC, "High Player Rules", 153, 4, 140, 70},
+        {CtlKind::ComboBox, IDC_MP_PLAYER_RULE, nullptr, 159, 16, 128, 80, DROPLIST},
+        {CtlKind::ComboBox, IDC_MP_PLAYER_PRIORITY1, nullptr, 159, 34, 128, 60, DROPLIST},
+        {CtlKind::ComboBox, IDC_MP_PLAYER_PRIORITY2, nullptr, 159, 52, 128, 60, DROPLIST},
+        {CtlKind::CheckBox, IDC_MP_DISABLED, "Rules Disabled", 7, 84, 100, 10, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_MP_SAME_GAME, "Same game ineligible for scratch amd handicap award", 7, 100, 240, 10,
+         WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "OK", 186, 149, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 243, 149, 50, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate MostImprovedRuleTemplate()
+{
+    return {IDD_MOST_IMPROVED_RULE, "Most Improved Start Point Rule", 230, 110, {
+        {CtlKind::Static, IDC_STATIC, "Number of Games", 7, 9, 70, 8},
+        {CtlKind::Edit, IDC_MI_GAMES, nullptr, 80, 7, 30, 12, EDIT},
+        {CtlKind::CheckBox, IDC_MI_ENTERING, " Use Entering Average", 7, 28, 200, 10, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_MI_AFTER_GAMES, " Use Average after Specified Games.", 7, 42, 200, 10, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_MI_BOTH, " Use Both - Entering Average has Priority", 7, 56, 200, 10, WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "OK", 116, 89, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 173, 89, 50, 14, WS_TABSTOP},
+    }};
+}
+// ==== end of awards ====
 
 } // namespace
 
@@ -933,6 +1032,16 @@ const std::vector<DlgTemplate>& AdminDialogTemplates()
         DatabaseDetailsTemplate(),
         FixturePrintColumnsTemplate(),
         // ==== end of player database dialogs and print options ====
+        // ==== awards ====
+        AwardCategoriesTemplate(IDD_MANUAL_AWARDS, "Manual Awards"),
+        AwardCategoriesTemplate(IDD_AUTOMATIC_AWARDS, "Automatic Awards"),
+        EditAutoAwardTemplate(),
+        ManualAwardDescTemplate(),
+        EditAwardsDataTemplate(),
+        EditManualAwardDataTemplate(),
+        MultiplePrizeRulesTemplate(),
+        MostImprovedRuleTemplate(),
+        // ==== end of awards ====
     };
     return templates;
 }

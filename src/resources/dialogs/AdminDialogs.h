@@ -434,3 +434,59 @@ constexpr UINT IDC_DD_UNIQUE_REF = 1612;
 constexpr UINT IDD_FIXTURE_PRINT_COLUMNS = 207;
 constexpr UINT IDC_FPC_COLUMNS = 1621;
 // ==== end of player database dialogs and print options ====
+// ==== awards ====
+// "Manual Awards" and "Automatic Awards": the categories of one sort, with Edit, Add, Delete.
+constexpr UINT IDD_MANUAL_AWARDS = 522;
+constexpr UINT IDD_AUTOMATIC_AWARDS = 523;
+constexpr UINT IDC_AW_LIST = 1641;
+constexpr UINT IDC_AW_EDIT = 1642;
+constexpr UINT IDC_AW_ADD = 1643;
+constexpr UINT IDC_AW_DELETE = 1644;
+
+// "Edit Automatic Award": the rule of one automatic category and its description.
+constexpr UINT IDD_EDIT_AUTO_AWARD = 524;
+constexpr UINT IDC_EA_KIND[4] = {1651, 1652, 1653, 1654};  // kinds 1..4
+constexpr UINT IDC_EA_SERIES = 1655;
+constexpr UINT IDC_EA_GAME = 1656;
+constexpr UINT IDC_EA_LOW = 1657;
+constexpr UINT IDC_EA_HIGH = 1658;
+constexpr UINT IDC_EA_MAX_AVERAGE = 1659;
+constexpr UINT IDC_EA_DESCRIPTION = 1660;
+constexpr UINT IDC_EA_LOW_LABEL = 1661;
+constexpr UINT IDC_EA_HIGH_LABEL = 1662;
+
+// "Edit Manual Award description": the name of a manual category.
+constexpr UINT IDD_MANUAL_AWARD_DESC = 525;
+constexpr UINT IDC_MD_NAME = 1665;
+
+// "Edit Awards Data": the manually entered awards, with Edit and Delete.
+constexpr UINT IDD_EDIT_AWARDS_DATA = 526;
+constexpr UINT IDC_ED_LIST = 1667;
+constexpr UINT IDC_ED_EDIT = 1668;
+constexpr UINT IDC_ED_DELETE = 1669;
+
+// "Edit Manual Award Data": one manual award's category and game.
+constexpr UINT IDD_EDIT_MANUAL_AWARD_DATA = 527;
+constexpr UINT IDC_EM_NAME = 1671;
+constexpr UINT IDC_EM_DATE = 1672;
+constexpr UINT IDC_EM_CATEGORY = 1673;
+constexpr UINT IDC_EM_GAME = 1674;
+
+// "Multiple Prize Rules": who may take more than one high-score prize.
+constexpr UINT IDD_MULTIPLE_PRIZE_RULES = 528;
+constexpr UINT IDC_MP_TEAM_RULE = 1681;
+constexpr UINT IDC_MP_TEAM_PRIORITY1 = 1682;
+constexpr UINT IDC_MP_TEAM_PRIORITY2 = 1683;
+constexpr UINT IDC_MP_PLAYER_RULE = 1684;
+constexpr UINT IDC_MP_PLAYER_PRIORITY1 = 1685;
+constexpr UINT IDC_MP_PLAYER_PRIORITY2 = 1686;
+constexpr UINT IDC_MP_DISABLED = 1687;
+constexpr UINT IDC_MP_SAME_GAME = 1688;
+
+// "Most Improved Start Point Rule": the average a bowler's improvement is measured from.
+constexpr UINT IDD_MOST_IMPROVED_RULE = 529;
+constexpr UINT IDC_MI_GAMES = 1691;
+constexpr UINT IDC_MI_ENTERING = 1692;
+constexpr UINT IDC_MI_AFTER_GAMES = 1693;
+constexpr UINT IDC_MI_BOTH = 1694;
+// ==== end of awards ====

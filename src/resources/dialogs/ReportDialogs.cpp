@@ -163,6 +163,52 @@ DlgTemplate CustomDesignerTemplate(UINT nIDD)
     return t;
 }
 // ==== end of custom table designers ====
+// ==== awards item ====
+DlgTemplate AwardsReportItemsTemplate()
+{
+    constexpr DWORD DROP = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
+    constexpr DWORD EDIT = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
+    DlgTemplate t{IDD_AWARDS_REPORT_ITEMS, "Awards Report Items.", 360, 292, {}};
+    auto& c = t.controls;
+    c.push_back({CtlKind::RadioButton, IDC_AR_HI_STYLE, "Hi Award style listing", 7, 7, 120, 10, WS_GROUP | WS_TABSTOP});
+    c.push_back({CtlKind::RadioButton, IDC_AR_INDIVIDUAL, "Individual Award Report", 180, 7, 120, 10});
+    c.push_back({CtlKind::Static, IDC_STATIC, "Number to list", 7, 24, 60, 8});
+    c.push_back({CtlKind::Edit, IDC_AR_TO_LIST, nullptr, 70, 22, 24, 12, EDIT});
+    static const char* const cols[4] = {"Col. 1", "Col. 2", "Col. 3", "Col. 4"};
+    for (int i = 0; i < 4; ++i) {
+        const short y = static_cast<short>(40 + 18 * i);
+        c.push_back({CtlKind::Static, IDC_STATIC, cols[i], 7, static_cast<short>(y + 2), 28, 8});
+        c.push_back({CtlKind::ComboBox, IDC_AR_COL_AWARD[i], nullptr, 38, y, 150, 100, DROP});
+        c.push_back({CtlKind::ComboBox, IDC_AR_COL_FILTER[i], nullptr, 192, y, 60, 60, DROP});
+        c.push_back({CtlKind::CheckBox, IDC_AR_COL_NOT_USED[i], "Not Used", 258, static_cast<short>(y + 1), 60, 10,
+                     WS_TABSTOP});
+    }
+    c.push_back({CtlKind::GroupBox, IDC_STATIC, "Individual Award Report", 7, 114, 346, 104});
+    c.push_back({CtlKind::ComboBox, IDC_AR_IND_AWARD, nullptr, 14, 126, 150, 100, DROP});
+    c.push_back({CtlKind::ComboBox, IDC_AR_IND_FILTER, nullptr, 170, 126, 60, 60, DROP});
+    c.push_back({CtlKind::CheckBox, IDC_AR_ALL_AWARDS, "All Awards", 240, 127, 80, 10, WS_TABSTOP});
+    c.push_back({CtlKind::CheckBox, IDC_AR_ALL_ROUNDS, "All Rounds", 14, 144, 70, 10, WS_TABSTOP});
+    c.push_back({CtlKind::CheckBox, IDC_AR_CURRENT_WEEK, "Current Week", 90, 144, 70, 10, WS_TABSTOP});
+    c.push_back({CtlKind::Static, IDC_STATIC, "Round FROM", 170, 145, 44, 8});
+    c.push_back({CtlKind::Edit, IDC_AR_ROUND_FROM, nullptr, 216, 143, 24, 12, EDIT});
+    c.push_back({CtlKind::Static, IDC_STATIC, "Round TO", 250, 145, 36, 8});
+    c.push_back({CtlKind::Edit, IDC_AR_ROUND_TO, nullptr, 288, 143, 24, 12, EDIT});
+    c.push_back({CtlKind::CheckBox, IDC_AR_FIRST_ONLY, "Report 1st award only per player.", 14, 162, 160, 10, WS_TABSTOP});
+    c.push_back({CtlKind::CheckBox, IDC_AR_HIGHEST_ONLY, "Report Highest award only per player.", 14, 176, 170, 10,
+                 WS_TABSTOP});
+    c.push_back({CtlKind::CheckBox, IDC_AR_EXCLUDE_RESIGNED, "Exclude resigned players", 14, 190, 120, 10, WS_TABSTOP});
+    c.push_back({CtlKind::CheckBox, IDC_AR_TITLE, "Title", 7, 224, 40, 10, WS_TABSTOP});
+    c.push_back({CtlKind::PushButton, IDC_AR_HDR_FONT, "Hddr Font", 7, 238, 56, 14, WS_TABSTOP});
+    c.push_back({CtlKind::Static, IDC_AR_HDR_DESC, "", 68, 241, 200, 8});
+    c.push_back({CtlKind::PushButton, IDC_AR_DETAIL_FONT, "Detail Font", 7, 255, 56, 14, WS_TABSTOP});
+    c.push_back({CtlKind::Static, IDC_AR_DETAIL_DESC, "", 68, 258, 200, 8});
+    c.push_back({CtlKind::CheckBox, IDC_AR_APPLY_FONTS, " Apply fonts to all awards report items on exit.", 7, 274, 200,
+                 10, WS_TABSTOP});
+    c.push_back({CtlKind::PushButton, IDOK, "OK", 246, 272, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP});
+    c.push_back({CtlKind::PushButton, IDCANCEL, "Cancel", 303, 272, 50, 14, WS_TABSTOP});
+    return t;
+}
+// ==== end of awards item ====
 
 const std::vector<DlgTemplate>& ReportDialogTemplates()
 {
@@ -341,6 +387,7 @@ const std::vector<DlgTemplate>& ReportDialogTemplates()
             {CtlKind::PushButton, IDCANCEL, "Cancel", 193, 165, 50, 14, WS_TABSTOP},
         }},
         // ==== end of player list ====
+        AwardsReportItemsTemplate(),
     };
     return templates;
 }

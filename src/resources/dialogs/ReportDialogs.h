@@ -200,3 +200,29 @@ constexpr UINT IDC_CPD_MAKE_DEFAULT = 1061;
 // The template of one of the two designers by its id.
 DlgTemplate CustomDesignerTemplate(UINT nIDD);
 // ==== end of custom table designers ====
+// ==== awards item ====
+// "Awards Report Items.": the hi-award listing's four columns or the individual award report.
+constexpr UINT IDD_AWARDS_REPORT_ITEMS = 521;
+constexpr UINT IDC_AR_HI_STYLE = 1601;
+constexpr UINT IDC_AR_INDIVIDUAL = 1602;
+constexpr UINT IDC_AR_TO_LIST = 1603;
+constexpr UINT IDC_AR_COL_AWARD[4] = {1604, 1605, 1606, 1607};
+constexpr UINT IDC_AR_COL_FILTER[4] = {1608, 1609, 1610, 1611};
+constexpr UINT IDC_AR_COL_NOT_USED[4] = {1612, 1613, 1614, 1615};
+constexpr UINT IDC_AR_IND_AWARD = 1616;
+constexpr UINT IDC_AR_IND_FILTER = 1617;
+constexpr UINT IDC_AR_ALL_ROUNDS = 1618;
+constexpr UINT IDC_AR_ALL_AWARDS = 1619;
+constexpr UINT IDC_AR_CURRENT_WEEK = 1620;
+constexpr UINT IDC_AR_ROUND_FROM = 1621;
+constexpr UINT IDC_AR_ROUND_TO = 1622;
+constexpr UINT IDC_AR_FIRST_ONLY = 1623;
+constexpr UINT IDC_AR_HIGHEST_ONLY = 1624;
+constexpr UINT IDC_AR_EXCLUDE_RESIGNED = 1625;
+constexpr UINT IDC_AR_TITLE = 1626;
+constexpr UINT IDC_AR_HDR_FONT = 1627;
+constexpr UINT IDC_AR_DETAIL_FONT = 1628;
+constexpr UINT IDC_AR_HDR_DESC = 1629;
+constexpr UINT IDC_AR_DETAIL_DESC = 1630;
+constexpr UINT IDC_AR_APPLY_FONTS = 1631;
+// ==== end of awards item ====

@@ -311,3 +311,59 @@ TEST_F(HiPlayers, DialogRulesOfStatisticUnusedAndEntries)
     doc.m_pEditorItems = nullptr;
     editorItems.RemoveAll();
 }
+
+TEST_F(HiPlayers, MultiplePrizeRulesPassOverBowlersWhoTookAPrize)
+{
+    // Game and series, scratch and handicap, everybody, two places each. Without rules:
+    //   game scr  Bob 245, Cy 230      game hcp  Cy 262, Bob 260
+    //   ser scr   Bob 640, Cy 610      ser hcp   Cy 720, Ann 700
+    for (int c = 0; c < 4; ++c) {
+        item.m_nStatistic[c] = static_cast<BYTE>(c / 2);
+        item.m_nBasis[c] = static_cast<BYTE>(c % 2);
+        item.m_nGroup[c] = 3;
+    }
+    item.m_nEntries = 2;
+    auto names = [this]() {
+        std::vector<CRepItem_HiPlayers::Entry> entries[CRepItem_HiPlayers::COLUMNS];
+        item.GatherEntries(entries, FALSE);
+        std::vector<std::string> v;
+        for (int c = 0; c < 4; ++c) {
+            std::string s;
+            for (const auto& e : entries[c])
+                s += e.pPlayer ? std::string(e.pPlayer->m_strFirstName) + " " : "- ";
+            v.push_back(s);
+        }
+        return v;
+    };
+    CAwardRestrictions& rules = *doc.m_pAwardRestrictions;
+    struct Case
+    {
+        const char* what;
+        DWORD bEnabled, bSameGame;
+        BYTE nRule, nPriority1, nPriority2;
+        std::vector<std::string> expected;  // game scr, game hcp, series scr, series hcp
+    };
+    const Case cases[] = {
+        {"rules disabled", 0, 1, 3, 0, 0, {"Bob Cy ", "Cy Bob ", "Bob Cy ", "Cy Ann "}},
+        // Scratch first: the handicap game and series go to whoever has no prize of that kind.
+        {"one game and one series, scratch first", 1, 0, 1, 0, 0, {"Bob Cy ", "Ann - ", "Bob Cy ", "Ann - "}},
+        {"one game and one series, handicap first", 1, 0, 1, 1, 0, {"Ann - ", "Cy Bob ", "Bob - ", "Cy Ann "}},
+        // Series first: the game prizes of each system go to whoever has no series of it.
+        {"one handicap and one scratch, series first", 1, 0, 2, 0, 1, {"Ann - ", "Bob - ", "Bob Cy ", "Cy Ann "}},
+        {"one prize in all", 1, 0, 3, 0, 0, {"Bob Cy ", "- - ", "Ann - ", "- - "}},
+        {"the same game not for both", 1, 1, 0, 0, 0, {"Bob Cy ", "Ann - ", "Bob Cy ", "Cy Ann "}},
+    };
+    for (const Case& c : cases) {
+        rules.m_bRulesEnabled = c.bEnabled;
+        rules.m_bSameGameIneligible = c.bSameGame;
+        rules.m_nPlayerRule = c.nRule;
+        rules.m_nPlayerPriority1 = c.nPriority1;
+        rules.m_nPlayerPriority2 = c.nPriority2;
+        EXPECT_EQ(names(), c.expected) << c.what;
+    }
+    // The team rules leave the bowlers alone.
+    rules.m_nPlayerRule = 0;
+    rules.m_bSameGameIneligible = 0;
+    rules.m_nTeamRule = 3;
+    EXPECT_EQ(names(), (std::vector<std::string>{"Bob Cy ", "Cy Bob ", "Bob Cy ", "Cy Ann "}));
+}

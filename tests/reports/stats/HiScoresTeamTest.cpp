@@ -283,3 +283,40 @@ TEST_F(HiTeam, DialogSetsColumnsEntriesAndFonts)
     doc.m_pEditorItems = nullptr;
     editorItems.RemoveAll();
 }
+
+TEST_F(HiTeam, MultiplePrizeRulesForTeams)
+{
+    // Game and series, scratch and handicap, two places each. By rank:
+    //   game scr  Kings, R&B, Aces      game hcp  R&B, Aces, Kings
+    //   ser scr   Aces, Kings, R&B      ser hcp   Kings, Aces, R&B    (the vacancy last in each)
+    for (int c = 0; c < 4; ++c) {
+        item.m_nStatistic[c] = static_cast<BYTE>(c / 2);
+        item.m_nBasis[c] = static_cast<BYTE>(c % 2);
+    }
+    item.m_nEntries = 2;
+    auto names = [this]() {
+        item.PlacePrizes();
+        std::vector<std::string> v;
+        for (int c = 0; c < 4; ++c) {
+            std::string s;
+            for (int r = 1; r <= 2; ++r) {
+                CTeam* pTeam = nullptr;
+                item.CellText(c, r, &pTeam);
+                s += pTeam ? std::string(pTeam->m_strName) + " " : "- ";
+            }
+            v.push_back(s);
+        }
+        return v;
+    };
+    CAwardRestrictions& rules = *doc.m_pAwardRestrictions;
+    rules.m_nTeamRule = 1;
+    EXPECT_EQ(names(), (std::vector<std::string>{"Kings R&B ", "R&B Aces ", "Aces Kings ", "Kings Aces "}));  // off
+    rules.m_bRulesEnabled = 1;
+    EXPECT_EQ(names(), (std::vector<std::string>{"Kings R&B ", "Aces Vacant ", "Aces Kings ", "R&B Vacant "}));
+    rules.m_nTeamRule = 3;
+    EXPECT_EQ(names(), (std::vector<std::string>{"Kings R&B ", "- - ", "Aces Vacant ", "- - "}));
+    // The player rules leave the teams alone.
+    rules.m_nTeamRule = 0;
+    rules.m_nPlayerRule = 3;
+    EXPECT_EQ(names(), (std::vector<std::string>{"Kings R&B ", "R&B Aces ", "Aces Kings ", "Kings Aces "}));
+}

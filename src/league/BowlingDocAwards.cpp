@@ -1,0 +1,310 @@
+// The automatic awards: every scored game and series of the matches up to a round tested
+// against the rule of every automatic category. The pass collects its records first and
+// puts them into both sorted lists in one merge, so that a season of awards costs a sort
+// rather than a walk of the list for every record.
+#include "league/BowlingDoc.h"
+
+#include "league/Awards.h"
+#include "league/Fixture.h"
+#include "league/Player.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+struct Rule
+{
+    const CAwards* pCategory;
+    int nLow;
+    int nHigh;
+    int nMaxAverage;  // 0 = no limit
+    int nLeast;       // no value below it qualifies: the low value of the absolute kinds
+};
+
+// One candidate: v the value, a the comparison average, m the average the record keeps, and
+// the kind-4 average.
+struct Candidate
+{
+    int v;
+    int a;
+    int m;
+    int nKind4Average;
+    int nGames;  // 1 for a game, the games per match for a series
+};
+
+inline bool Qualifies(const Rule& r, const Candidate& c)
+{
+    bool bYes = false;
+    switch (r.pCategory->m_nKind) {
+    case CAwards::kindAbsoluteRange:
+        bYes = r.nLow <= c.v && c.v <= r.nHigh;
+        break;
+    case CAwards::kindOverAverage: {
+        const int nOver = c.v - c.a * c.nGames;
+        bYes = r.nLow <= nOver && nOver <= r.nHigh;
+        break;
+    }
+    case CAwards::kindPctOverAverage:
+        bYes = (c.a * (r.nLow + 100) * c.nGames) / 100 < c.v;
+        break;
+    case CAwards::kindOverByAverage:
+        // A minimum score reached, by a bowler whose average is within the limit (0: none).
+        bYes = c.v >= r.nLow && (r.nMaxAverage == 0 || c.nKind4Average <= r.nMaxAverage);
+        break;
+    default:
+        break;
+    }
+    return bYes && (r.nMaxAverage == 0 || c.m <= r.nMaxAverage);
+}
+
+// A record made by the pass with its two sort keys packed: category, round, name place for
+// the award records; category, score, round, name place for the list by score.
+struct Made
+{
+    CAwardData* pRecord;
+    unsigned long long nListKey;
+    unsigned long long nScoreKey;
+    size_t nOrder;  // creation order: among equal keys the later one comes first
+};
+
+} // namespace
+
+CString AwardDateText(const CBowlingDoc* pDoc, const CAwardData& record)
+{
+    const CFixture* f = pDoc ? pDoc->FindFixtureByRoundMatch(record.m_nRound, record.m_nMatch) : nullptr;
+    if (!f)
+        return CString();
+    const int s = f->HasPlayerBowledSideA(record.m_nPlayerNo, FALSE) ? 0 : 1;
+    // A side entered before dates played were kept has none: the day it was due.
+    const CTime& when = f->m_timePlayed[s].GetTime() != 0 ? f->m_timePlayed[s] : f->m_timeDue;
+    return when.Format("%a %b %d %Y");
+}
+
+void CBowlingDoc::CalcAutomaticAwards(int nRound)
+{
+    // The records of the last pass, and the lists' own links, are used again for this one's
+    // rather than freed and allocated anew; records left over are freed at the end. The list
+    // by score holds automatic records only.
+    std::vector<CObject*> manual;
+    std::vector<CAwardData*> spare;
+    spare.reserve(static_cast<size_t>(m_listAwardData.GetCount() + m_listAwardDataByScore.GetCount()));
+    for (POSITION pos = m_listAwardData.GetHeadPosition(); pos;) {
+        auto* p = static_cast<CAwardData*>(m_listAwardData.GetNext(pos));
+        if (p->m_nKind == CAwards::kindManual)
+            manual.push_back(p);
+        else
+            spare.push_back(p);
+    }
+    for (POSITION pos = m_listAwardDataByScore.GetHeadPosition(); pos;)
+        spare.push_back(static_cast<CAwardData*>(m_listAwardDataByScore.GetNext(pos)));
+    std::vector<CObject*> byList, byScore;
+    // Whatever the pass makes, the two lists end up holding exactly these.
+    struct Finish
+    {
+        CObList& list;
+        CObList& scoreList;
+        std::vector<CObject*>& items;
+        std::vector<CObject*>& scoreItems;
+        std::vector<CAwardData*>& spare;
+        static void Fill(CObList& l, const std::vector<CObject*>& v)
+        {
+            POSITION pos = l.GetHeadPosition();
+            size_t i = 0;
+            for (; pos && i < v.size(); ++i) {
+                l.SetAt(pos, v[i]);
+                l.GetNext(pos);
+            }
+            while (static_cast<size_t>(l.GetCount()) > v.size())
+                l.RemoveTail();
+            for (; i < v.size(); ++i)
+                l.AddTail(v[i]);
+        }
+        ~Finish()
+        {
+            Fill(list, items);
+            Fill(scoreList, scoreItems);
+            for (CAwardData* p : spare)
+                delete p;
+        }
+    } finish{m_listAwardData, m_listAwardDataByScore, byList, byScore, spare};
+    byList = manual;
+    auto newRecord = [&]() {
+        if (spare.empty())
+            return new CAwardData;
+        CAwardData* p = spare.back();
+        spare.pop_back();
+        p->CopyFrom(CAwardData());
+        return p;
+    };
+
+    std::vector<Rule> rules;
+    for (POSITION pos = m_listAwards.GetHeadPosition(); pos;) {
+        const auto* c = static_cast<const CAwards*>(m_listAwards.GetNext(pos));
+        if (!c->m_bDeleted && c->m_nKind != CAwards::kindManual)
+            rules.push_back({c, c->m_nLow, c->m_nHigh, c->m_nMaxAverage,
+                             c->m_nKind == CAwards::kindAbsoluteRange || c->m_nKind == CAwards::kindOverByAverage
+                                 ? c->m_nLow
+                                 : 0});
+    }
+    if (rules.empty())
+        return;
+
+    const std::vector<CPlayer*> byNumber = PlayersByNumber(m_listPlayers);
+    auto currentAverage = [&](WORD nPlayerNo) -> int {
+        return nPlayerNo < byNumber.size() && byNumber[nPlayerNo] ? byNumber[nPlayerNo]->m_nAverage : 0;
+    };
+    const int nGames = std::clamp<int>(m_nGamesPerMatch, 0, MAX_GAMES);
+    const int nLeaguePositions = std::clamp<int>(m_nPlayersPerTeam, 0, MAX_POSITIONS);
+
+    std::vector<Made> made;
+    auto make = [&](const CAwards* c, const CFixture* f, WORD nPlayerNo, const Candidate& cand, int nGame) {
+        CAwardData* r = newRecord();
+        r->m_pDoc = this;
+        r->m_nKind = c->m_nKind;
+        r->m_nCategory = c->m_nId;
+        r->m_nRound = f->m_nRound;
+        r->m_nMatch = f->m_nMatch;
+        r->m_nPlayerNo = nPlayerNo;
+        r->m_nScore = static_cast<WORD>(cand.v);
+        r->m_nAverage = static_cast<WORD>(cand.m);
+        r->m_nGame = static_cast<WORD>(nGame);
+        made.push_back({r, 0, 0, made.size()});
+    };
+
+    // Match by match, each match's scores read once for every category; within a category
+    // the records come in the order of the matches all the same.
+    made.reserve(1024);
+    for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
+        const auto* f = static_cast<const CFixture*>(m_listFixtures.GetNext(pos));
+        if (f->m_nRound > nRound)
+            continue;
+        for (const Rule& rule : rules) {
+            const CAwards* c = rule.pCategory;
+            for (int s = 0; s < 2; ++s) {
+                if (!f->m_bPlayed[s])
+                    continue;
+                if (!c->m_bSeries) {
+                    // A game bowled by a substitute is his, tested once through his own slot.
+                    for (int p = 0; p < nLeaguePositions; ++p) {
+                        const int k = CFixture::SlotOf(s, p);
+                        for (int g = 0; g < nGames; ++g) {
+                            if (f->m_dwPosFlags[k] & (PosNonQual(g) | PosBlind(g) | PosPacer(g)))
+                                continue;
+                            if (f->m_nScore[g][k] < rule.nLeast || f->m_wPlayerNo[g][k] == 0 ||
+                                (f->m_nDefaulted[s] & DefaultedBit(g)))
+                                continue;
+                            const int m = static_cast<int>(f->m_nAverage[g][k] & 0xFFFF);
+                            const Candidate cand{f->m_nScore[g][k], m, m, m, 1};
+                            if (Qualifies(rule, cand))
+                                make(c, f, f->m_wPlayerNo[g][k], cand, g + 1);
+                        }
+                    }
+                    for (int p = 0; p < nLeaguePositions; ++p) {
+                        const int k = CFixture::SlotOf(s, p);
+                        for (int g = 0; g < nGames; ++g) {
+                            if (!(f->m_dwPosFlags[k] & PosPacer(g)) || f->m_wPacerNo[g][k] == 0)
+                                continue;
+                            const int a = currentAverage(f->m_wPacerNo[g][k]);
+                            const Candidate cand{f->m_nPacerScore[g][k], a, f->m_nPacerAverage[g][k], a, 1};
+                            if (Qualifies(rule, cand))
+                                make(c, f, f->m_wPacerNo[g][k], cand, g + 1);
+                        }
+                    }
+                    continue;
+                }
+                const int nPositions = std::min<int>(f->m_nPlayers, MAX_POSITIONS);
+                for (int p = 0; p < nPositions; ++p) {
+                    const int k = CFixture::SlotOf(s, p);
+                    bool bAnyPacer = false, bAbsent = false;
+                    for (int g = 0; g < nGames; ++g) {
+                        bAnyPacer = bAnyPacer || (f->m_dwPosFlags[k] & PosPacer(g));
+                        bAbsent = bAbsent || (f->m_dwPosFlags[k] & (PosNonQual(g) | PosBlind(g)));
+                    }
+                    if (bAnyPacer) {
+                        // 0 unless one substitute bowled every game: no series of his.
+                        const int v = f->GetSubstituteSeries(s, p, FALSE);
+                        const int m = f->m_nPacerAverage[0][k];
+                        const Candidate cand{v, currentAverage(f->m_wPacerNo[0][k]), m, m, nGames};
+                        if (v > 0 && Qualifies(rule, cand))
+                            make(c, f, f->m_wPacerNo[0][k], cand, 0);
+                        continue;
+                    }
+                    if (bAbsent || !f->IsSameBowlerAllGames(s, p) || f->m_wPlayerNo[0][k] == 0)
+                        continue;
+                    const int m = static_cast<int>(f->m_nAverage[0][k] & 0xFFFF);
+                    const Candidate cand{f->GetPositionSeries(s, p, FALSE), currentAverage(f->m_wPlayerNo[0][k]), m, m,
+                                         nGames};
+                    if (Qualifies(rule, cand))
+                        make(c, f, f->m_wPlayerNo[0][k], cand, 0);
+                }
+            }
+        }
+    }
+    if (made.empty())
+        return;
+
+    // Each bowler's place in the order of name keys (surname, "=", first name, byte by byte):
+    // the sorts below compare places, not texts. Equal keys share a place; a number that
+    // finds nobody has the empty key, before every name.
+    std::vector<int> nameOrder(byNumber.size(), 0);
+    {
+        std::vector<std::pair<CString, WORD>> named;
+        for (size_t n = 1; n < byNumber.size(); ++n)
+            if (byNumber[n])
+                named.emplace_back(byNumber[n]->m_strSurname + "=" + byNumber[n]->m_strFirstName, static_cast<WORD>(n));
+        std::sort(named.begin(), named.end(),
+                  [](const auto& a, const auto& b) { return std::strcmp(a.first, b.first) < 0; });
+        int nPlace = 1;
+        for (size_t i = 0; i < named.size(); ++i) {
+            if (i > 0 && std::strcmp(named[i - 1].first, named[i].first) != 0)
+                ++nPlace;
+            nameOrder[named[i].second] = nPlace;
+        }
+    }
+    auto placeOf = [&](WORD nPlayerNo) { return nPlayerNo < nameOrder.size() ? nameOrder[nPlayerNo] : 0; };
+
+    for (Made& m : made) {
+        const CAwardData* r = m.pRecord;
+        const unsigned long long nName = static_cast<unsigned>(placeOf(r->m_nPlayerNo));
+        m.nListKey = (static_cast<unsigned long long>(r->m_nCategory) << 48) |
+                     (static_cast<unsigned long long>(r->m_nRound) << 32) | nName;
+        m.nScoreKey = (static_cast<unsigned long long>(r->m_nCategory) << 48) |
+                      (static_cast<unsigned long long>(r->m_nScore) << 32) |
+                      (static_cast<unsigned long long>(r->m_nRound) << 16) | (nName & 0xFFFF);
+    }
+
+    // The award records: category, round, name key ascending; a new record goes before the
+    // records of an equal key, manual ones included.
+    std::vector<Made> sorted = made;
+    std::sort(sorted.begin(), sorted.end(), [](const Made& x, const Made& y) {
+        return x.nListKey != y.nListKey ? x.nListKey < y.nListKey : x.nOrder > y.nOrder;
+    });
+    byList.clear();
+    byList.reserve(manual.size() + sorted.size());
+    size_t i = 0;
+    for (CObject* pObject : manual) {
+        const auto* pOld = static_cast<const CAwardData*>(pObject);
+        const unsigned long long nOld = (static_cast<unsigned long long>(pOld->m_nCategory) << 48) |
+                                        (static_cast<unsigned long long>(pOld->m_nRound) << 32) |
+                                        static_cast<unsigned>(placeOf(pOld->m_nPlayerNo));
+        while (i < sorted.size() && sorted[i].nListKey <= nOld)
+            byList.push_back(sorted[i++].pRecord);
+        byList.push_back(pObject);
+    }
+    for (; i < sorted.size(); ++i)
+        byList.push_back(sorted[i].pRecord);
+
+    // The copies by score: category, score, round, name key descending, a later record first
+    // among equals.
+    std::sort(made.begin(), made.end(), [](const Made& x, const Made& y) {
+        return x.nScoreKey != y.nScoreKey ? x.nScoreKey > y.nScoreKey : x.nOrder > y.nOrder;
+    });
+    byScore.reserve(made.size());
+    for (const Made& m : made) {
+        CAwardData* pCopy = newRecord();
+        pCopy->CopyFrom(*m.pRecord);
+        byScore.push_back(pCopy);
+    }
+}

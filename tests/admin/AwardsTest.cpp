@@ -1,0 +1,327 @@
+// League > Awards driven through its dialogs: manual and automatic categories added, edited
+// and deleted (with the ids they keep), the automatic awards the next recalculation makes,
+// and the manually entered awards listed, corrected and deleted.
+#include "AdminTest.h"
+#include "DialogControls.h"
+#include "admin/AwardCommands.h"
+#include "league/Awards.h"
+#include "league/Player.h"
+#include "league/SampleLeague.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+// The small sample: category 0 the manual "Turkey", category 1 the automatic "Gme 250-300";
+// one manual award, a Turkey for bowler 1 in game 2 of round 2's first match.
+struct Awards_ : ::testing::Test
+{
+    CBowlingDoc doc;
+    CScriptedBackend ui;
+
+    void SetUp() override
+    {
+        SetUpAdmin();
+        AwardCommands::Install();
+        BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
+        doc.SetModifiedFlag(FALSE);
+    }
+
+    BOOL Command(UINT nID) { return doc.OnCmdMsg(nID, CN_COMMAND, nullptr); }
+
+    Texts Names() const
+    {
+        Texts v;
+        for (POSITION pos = doc.m_listAwards.GetHeadPosition(); pos;) {
+            const auto* c = static_cast<const CAwards*>(doc.m_listAwards.GetNext(pos));
+            v.push_back(std::to_string(c->m_nId) + (c->m_nKind ? " auto " : " ") + c->m_strName.GetString());
+        }
+        return v;
+    }
+
+    int CountRecords(WORD nCategory, bool bManual) const
+    {
+        int n = 0;
+        for (POSITION pos = doc.m_listAwardData.GetHeadPosition(); pos;) {
+            const auto* r = static_cast<const CAwardData*>(doc.m_listAwardData.GetNext(pos));
+            n += r->m_nCategory == nCategory && (r->m_nKind == 0) == bManual;
+        }
+        return n;
+    }
+
+    CAwardData* Turkey() const { return static_cast<CAwardData*>(doc.m_listAwardData.GetHead()); }
+
+    std::string TurkeyLine() const
+    {
+        CString text = CString("Turkey  ") + doc.FindPlayer(1)->m_strName + "  " + AwardDateText(&doc, *Turkey());
+        return text.GetString();
+    }
+};
+
+} // namespace
+
+TEST_F(Awards_, ManualCategoriesAddedRenamedAndDeletedWithTheirAwards)
+{
+    ui.OnDialog(IDD_MANUAL_AWARDS)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Items(d, IDC_AW_LIST), Texts{"Turkey"});
+            EXPECT_EQ(Selected(d, IDC_AW_LIST), "Turkey");
+        })
+        .Click(IDC_AW_ADD)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Items(d, IDC_AW_LIST), (Texts{"Turkey", "Clean Game"}));
+            EXPECT_EQ(Selected(d, IDC_AW_LIST), "Clean Game");
+        })
+        .Select(IDC_AW_LIST, 0)
+        .Click(IDC_AW_EDIT)
+        .Click(IDC_AW_DELETE)  // No: nothing changes
+        .Click(IDC_AW_DELETE)  // Yes: its award goes with it
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Items(d, IDC_AW_LIST), Texts{"Clean Game"});
+            EXPECT_EQ(Selected(d, IDC_AW_LIST), "Clean Game");
+        })
+        .Click(IDC_AW_DELETE)
+        .Click(IDC_AW_EDIT)
+        .Click(IDC_AW_DELETE)
+        .Cancel();
+    ui.OnDialog(IDD_MANUAL_AWARD_DESC)
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_MD_NAME).text, "New Award"); })
+        .SetText(IDC_MD_NAME, "Clean Game")
+        .OK();
+    ui.OnDialog(IDD_MANUAL_AWARD_DESC)
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_MD_NAME).text, "Turkey"); })
+        .SetText(IDC_MD_NAME, "Turkey Shoot")
+        .OK();
+    ui.AnswerMessageBox(IDNO, "All 1 manually entered Awards of this type will be removed now.  Click YES");
+    ui.AnswerMessageBox(IDYES, "All 1 manually entered Awards");
+    EXPECT_TRUE(Command(ID_AWARDS_MANUAL_CATEGORIES));
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(ui.MessageTexts().back(), "Nothing selected!");
+    EXPECT_EQ(ui.MessageTexts()[ui.MessageTexts().size() - 2], "Nothing selected!");
+    // Cancel undoes nothing: every button acted on the league at once.
+    EXPECT_EQ(Names(), (Texts{"0 Deleted Category", "1 auto Gme 250-300", "2 Deleted Category"}));
+    EXPECT_EQ(CountRecords(0, true), 0);
+    EXPECT_TRUE(doc.IsModified());
+
+    // The next category takes the first deleted entry and its id.
+    ui.OnDialog(IDD_MANUAL_AWARDS).Click(IDC_AW_ADD).OK();
+    ui.OnDialog(IDD_MANUAL_AWARD_DESC).SetText(IDC_MD_NAME, "Spare of the Night").OK();
+    EXPECT_TRUE(Command(ID_AWARDS_MANUAL_CATEGORIES));
+    EXPECT_EQ(Names(), (Texts{"0 Spare of the Night", "1 auto Gme 250-300", "2 Deleted Category"}));
+}
+
+TEST_F(Awards_, AutomaticCategoriesMadeThroughTheirRuleAndAwardedAtOnce)
+{
+    ui.OnDialog(IDD_AUTOMATIC_AWARDS)
+        .Check([](CDialog& d) { EXPECT_EQ(Items(d, IDC_AW_LIST), Texts{"Gme 250-300"}); })
+        .Click(IDC_AW_ADD)
+        .Check([](CDialog& d) { EXPECT_EQ(Items(d, IDC_AW_LIST), (Texts{"Gme 250-300", "Ser 500-900"})); })
+        .Select(IDC_AW_LIST, 0)
+        .Click(IDC_AW_EDIT)
+        .OK();
+    ui.OnDialog(IDD_EDIT_AUTO_AWARD)
+        .Check([](CDialog& d) {
+            // A new category: games from 275 to 300.
+            EXPECT_EQ(Ctl(d, IDC_EA_DESCRIPTION).text, "Gme 275-300");
+            EXPECT_EQ(Ctl(d, IDC_EA_KIND[0]).check, 1);
+            EXPECT_EQ(Ctl(d, IDC_EA_GAME).check, 1);
+            EXPECT_EQ(Ctl(d, IDC_EA_LOW_LABEL).text, "Low Value");
+        })
+        .Click(IDC_EA_KIND[2])
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_EA_DESCRIPTION).text, "275% > Avg");
+            EXPECT_EQ(Ctl(d, IDC_EA_LOW_LABEL).text, "Percentage");
+            EXPECT_EQ(Ctl(d, IDC_EA_HIGH_LABEL).text, "");
+            EXPECT_FALSE(Ctl(d, IDC_EA_HIGH).enabled);
+            EXPECT_FALSE(Ctl(d, IDC_EA_HIGH).visible);
+        })
+        .Click(IDC_EA_KIND[3])
+        .SetText(IDC_EA_MAX_AVERAGE, "150")
+        .Focus(IDC_EA_LOW)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_EA_DESCRIPTION).text, "275 Gme w/150 Avg");
+            EXPECT_EQ(Ctl(d, IDC_EA_LOW_LABEL).text, "Min Value");
+            EXPECT_TRUE(Ctl(d, IDC_EA_HIGH).enabled);
+            EXPECT_FALSE(Ctl(d, IDC_EA_HIGH).visible);
+        })
+        .Click(IDC_EA_KIND[0])
+        .Click(IDC_EA_SERIES)
+        .SetText(IDC_EA_LOW, "500")
+        .SetText(IDC_EA_HIGH, "900")
+        .SetText(IDC_EA_MAX_AVERAGE, "70000")
+        .OK()  // refused: the maximum average is a 16-bit figure
+        .SetText(IDC_EA_MAX_AVERAGE, "0")
+        .OK();
+    ui.OnDialog(IDD_EDIT_AUTO_AWARD)
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_EA_LOW).text, "250"); })
+        .SetText(IDC_EA_LOW, "150")
+        .Focus(IDC_EA_HIGH)
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_EA_DESCRIPTION).text, "Gme 150-300"); })
+        .OK();
+    EXPECT_TRUE(Command(ID_AWARDS_AUTOMATIC_CATEGORIES));
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(ui.MessageTexts(), Texts{"Please enter an integer between 0 and 65535."});
+    EXPECT_EQ(Names(), (Texts{"0 Turkey", "1 auto Gme 150-300", "2 auto Ser 500-900"}));
+    // The recalculation after the dialog gave the new rules' awards.
+    EXPECT_GT(CountRecords(1, false), 0);
+    EXPECT_GT(CountRecords(2, false), 0);
+    EXPECT_EQ(CountRecords(0, true), 1);
+
+    // Deleted, its awards go with the next recalculation; a manual category added then
+    // takes its id.
+    ui.OnDialog(IDD_AUTOMATIC_AWARDS).Select(IDC_AW_LIST, 1).Click(IDC_AW_DELETE).OK();
+    EXPECT_TRUE(Command(ID_AWARDS_AUTOMATIC_CATEGORIES));
+    EXPECT_EQ(CountRecords(2, false), 0);
+    ui.OnDialog(IDD_MANUAL_AWARDS).Click(IDC_AW_ADD).OK();
+    ui.OnDialog(IDD_MANUAL_AWARD_DESC).SetText(IDC_MD_NAME, "Most Spares").OK();
+    EXPECT_TRUE(Command(ID_AWARDS_MANUAL_CATEGORIES));
+    EXPECT_EQ(Names(), (Texts{"0 Turkey", "1 auto Gme 150-300", "2 Most Spares"}));
+}
+
+TEST_F(Awards_, ManualAwardsListedCorrectedAndDeleted)
+{
+    ui.OnDialog(IDD_EDIT_AWARDS_DATA)
+        .Check([this](CDialog& d) { EXPECT_EQ(Items(d, IDC_ED_LIST), Texts{TurkeyLine()}); })
+        .Click(IDC_ED_EDIT)  // nothing selected: nothing happens
+        .Select(IDC_ED_LIST, 0)
+        .Click(IDC_ED_EDIT)
+        .Check([this](CDialog& d) { EXPECT_EQ(Items(d, IDC_ED_LIST), Texts{"Gme 250-300" + TurkeyLine().substr(6)}); })
+        .Select(IDC_ED_LIST, 0)
+        .Click(IDC_ED_DELETE)
+        .Select(IDC_ED_LIST, 0)
+        .Click(IDC_ED_DELETE)
+        .Check([](CDialog& d) { EXPECT_TRUE(Items(d, IDC_ED_LIST).empty()); })
+        .OK();
+    ui.OnDialog(IDD_EDIT_MANUAL_AWARD_DATA)
+        .Check([this](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_EM_NAME).text, doc.FindPlayer(1)->m_strName);
+            EXPECT_EQ(Items(d, IDC_EM_CATEGORY), (Texts{"Turkey", "Auto Gme 250-300"}));
+            EXPECT_EQ(Selected(d, IDC_EM_CATEGORY), "Turkey");
+            EXPECT_EQ(Ctl(d, IDC_EM_GAME).text, "2");
+        })
+        .Select(IDC_EM_CATEGORY, 1)
+        .SetText(IDC_EM_GAME, "5")
+        .OK()
+        .SetText(IDC_EM_GAME, "3")
+        .OK();
+    ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 4.");
+    ui.AnswerMessageBox(IDNO, "Delete award record : Gme 250-300  ");
+    ui.AnswerMessageBox(IDYES);
+    EXPECT_TRUE(Command(ID_AWARDS_EDIT_MANUAL));
+    EXPECT_TRUE(ui.AllUsed());
+    // Still a manual award, now in the automatic category, deleted but kept for the file.
+    CAwardData* r = Turkey();
+    EXPECT_EQ(r->m_nKind, 0);
+    EXPECT_EQ(r->m_nCategory, 1);
+    EXPECT_EQ(r->m_nGame, 3);
+    EXPECT_EQ(r->m_nRound, 0);
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(Awards_, MultiplePrizeRulesDialog)
+{
+    // A new league: rules off, no rules, first priorities.
+    ui.OnDialog(IDD_MULTIPLE_PRIZE_RULES)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_MP_DISABLED).check, 1);
+            EXPECT_EQ(Items(d, IDC_MP_TEAM_RULE), (Texts{"No Rules", "Max 1 Hi Game and 1 Hi Series",
+                                                         "Max 1 Hi Hcp and 1 Hi Scratch",
+                                                         "Max 1 Hi Game or Series, Hcp or Scr"}));
+            EXPECT_EQ(Selected(d, IDC_MP_PLAYER_PRIORITY1), "Scratch,  Handicap");
+            EXPECT_EQ(Selected(d, IDC_MP_PLAYER_PRIORITY2), "Game, Series");
+            for (UINT id : {IDC_MP_TEAM_PRIORITY1, IDC_MP_TEAM_PRIORITY2, IDC_MP_PLAYER_PRIORITY1, IDC_MP_PLAYER_PRIORITY2})
+                EXPECT_FALSE(Ctl(d, id).enabled);
+        })
+        .Select(IDC_MP_TEAM_RULE, 1)
+        .Check([](CDialog& d) {
+            EXPECT_TRUE(Ctl(d, IDC_MP_TEAM_PRIORITY1).enabled);
+            EXPECT_FALSE(Ctl(d, IDC_MP_TEAM_PRIORITY2).enabled);
+        })
+        .Select(IDC_MP_PLAYER_RULE, 2)
+        .Check([](CDialog& d) {
+            EXPECT_FALSE(Ctl(d, IDC_MP_PLAYER_PRIORITY1).enabled);
+            EXPECT_TRUE(Ctl(d, IDC_MP_PLAYER_PRIORITY2).enabled);
+        })
+        .Select(IDC_MP_PLAYER_RULE, 3)
+        .Check([](CDialog& d) { EXPECT_TRUE(Ctl(d, IDC_MP_PLAYER_PRIORITY1).enabled); })
+        .Select(IDC_MP_TEAM_PRIORITY1, 1)
+        .Select(IDC_MP_PLAYER_PRIORITY2, 1)
+        .Click(IDC_MP_DISABLED)
+        .Click(IDC_MP_SAME_GAME)
+        .OK();
+    EXPECT_TRUE(Command(ID_LEAGUE_HISCORE_RESTRICTIONS));
+    const CAwardRestrictions& r = *doc.m_pAwardRestrictions;
+    EXPECT_EQ(r.m_bRulesEnabled, 1u);
+    EXPECT_EQ(r.m_bSameGameIneligible, 1u);
+    EXPECT_EQ(r.m_nTeamRule, 1);
+    EXPECT_EQ(r.m_nTeamPriority1, 1);
+    EXPECT_EQ(r.m_nPlayerRule, 3);
+    EXPECT_EQ(r.m_nPlayerPriority1, 0);
+    EXPECT_EQ(r.m_nPlayerPriority2, 1);
+    EXPECT_TRUE(doc.IsModified());
+
+    // Cancel leaves them.
+    doc.SetModifiedFlag(FALSE);
+    ui.OnDialog(IDD_MULTIPLE_PRIZE_RULES)
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_MP_DISABLED).check, 0); })
+        .Select(IDC_MP_PLAYER_RULE, 0)
+        .Cancel();
+    EXPECT_TRUE(Command(ID_LEAGUE_HISCORE_RESTRICTIONS));
+    EXPECT_EQ(r.m_nPlayerRule, 3);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_TRUE(ui.AllUsed());
+}
+
+TEST_F(Awards_, MostImprovedStartPointDialog)
+{
+    // Flags left over with no games are cleared before the dialog opens.
+    doc.m_bMostImprovedAfterGames = 1;
+    ui.OnDialog(IDD_MOST_IMPROVED_RULE)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_MI_GAMES).text, "0");
+            EXPECT_EQ(Ctl(d, IDC_MI_ENTERING).check, 1);
+            EXPECT_EQ(Ctl(d, IDC_MI_AFTER_GAMES).check, 0);
+            EXPECT_FALSE(Ctl(d, IDC_MI_AFTER_GAMES).enabled);
+        })
+        .SetText(IDC_MI_GAMES, "6")
+        .Check([](CDialog& d) { EXPECT_TRUE(Ctl(d, IDC_MI_BOTH).enabled); })
+        .Click(IDC_MI_AFTER_GAMES)
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_MI_ENTERING).check, 0); })
+        .Click(IDC_MI_AFTER_GAMES)  // cleared: the entering average again
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_MI_ENTERING).check, 1); })
+        .Click(IDC_MI_ENTERING)     // cleared: the games average
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_MI_AFTER_GAMES).check, 1); })
+        .Click(IDC_MI_BOTH)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_MI_AFTER_GAMES).check, 0);
+            EXPECT_EQ(Ctl(d, IDC_MI_ENTERING).check, 0);
+        })
+        .SetText(IDC_MI_GAMES, "100")
+        .OK()
+        .SetText(IDC_MI_GAMES, "6")
+        .OK();
+    ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 99.");
+    EXPECT_TRUE(Command(ID_LEAGUE_MOST_IMPROVED));
+    EXPECT_EQ(doc.m_nMostImprovedGames, 6);
+    EXPECT_EQ(doc.m_bMostImprovedBoth, 1);
+    EXPECT_EQ(doc.m_bMostImprovedAfterGames, 0);
+    EXPECT_TRUE(doc.IsModified());
+
+    // Back to 0 games: leaving the box ticks the entering average alone.
+    ui.OnDialog(IDD_MOST_IMPROVED_RULE)
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_MI_BOTH).check, 1); })
+        .SetText(IDC_MI_GAMES, "0")
+        .Focus(IDOK)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_MI_ENTERING).check, 1);
+            EXPECT_EQ(Ctl(d, IDC_MI_BOTH).check, 0);
+        })
+        .OK();
+    EXPECT_TRUE(Command(ID_LEAGUE_MOST_IMPROVED));
+    EXPECT_EQ(doc.m_nMostImprovedGames, 0);
+    EXPECT_EQ(doc.m_bMostImprovedBoth, 0);
+    EXPECT_TRUE(ui.AllUsed());
+}

@@ -239,9 +239,7 @@ TEST(HiPlayersStored, RecordVersionGateAndCopy)
     EXPECT_TRUE(old.m_fontDetail == CFontData());
     EXPECT_EQ(old.m_nStatistic[3], 10);
 
-    std::unique_ptr<CRepItem> pCopy(item.Clone());
-    ASSERT_NE(dynamic_cast<CRepItem_HiPlayers*>(pCopy.get()), nullptr);
-    EXPECT_EQ(BytesOf(*pCopy), BytesOf(item));
+    ExpectCopyStoresTheSame(item);
     std::unique_ptr<CRepItem> pMade(CreateRepItemOfType(RIT_HI_PLAYERS));
     ASSERT_NE(dynamic_cast<CRepItem_HiPlayers*>(pMade.get()), nullptr);
 

@@ -177,7 +177,6 @@ TEST_F(Venues_, LaneNumbersOutOfRangeKeepTheDialogOpen)
         .SetText(IDC_VD_BEFORE_SPLIT, "0")
         .OK();
     EXPECT_TRUE(Command(ID_VENUE_ADD));
-    EXPECT_TRUE(ui.AllUsed());
     ASSERT_EQ(ui.messages.size(), 3u);
     EXPECT_EQ(ui.messages[0].text, "Please enter an integer between 0 and 99.");
     EXPECT_EQ(ui.messages[2].text, "Please enter an integer between 0 and 99.");

@@ -116,7 +116,6 @@ TEST_F(ResultSummary, OriginalFormatLines)
     EXPECT_EQ(RightEnd(TextCall(dc, "1140")), 4752);      // 600 + 540
     EXPECT_EQ(RightEnd(TextCall(dc, "7 ")), 5472);
     EXPECT_EQ(RightEnd(TextCall(dc, "3 ")), 6624);
-    EXPECT_EQ(RightEnd(TextCall(dc, "1140")), 4752);
     EXPECT_EQ(TextCall(dc, "7 ").color, RGB(0, 0, 0));
 
     // Match 2: only side A's figures; the defaulted game 3 and the series are marked.

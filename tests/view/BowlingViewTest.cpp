@@ -242,6 +242,7 @@ TEST_F(ViewTest, HtmlReportOfTheLayout)
               "</BODY>\n</HTML>\n");
     EXPECT_NE(html.find("charset=windows-1252"), std::string::npos);
     EXPECT_NE(html.find("<H2>Thursday Triples</H2>"), std::string::npos);
+    EXPECT_NE(html.find("<TITLE>Week Report</TITLE>"), std::string::npos);
     // The page heading of the flow is not written.
     EXPECT_EQ(html.find("(Page"), std::string::npos);
 }

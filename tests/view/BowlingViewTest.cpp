@@ -3,6 +3,7 @@
 #include "DialogControls.h"
 #include "RecordingDC.h"
 #include "ScriptedBackend.h"
+#include "FileContents.h"
 #include "TempDir.h"
 #include "TestItems.h"
 #include "framework/ui/Frame.h"
@@ -20,19 +21,9 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 namespace {
-
-std::string ReadText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
 
 bool HasText(const CRecordingDC& dc, const std::string& s)
 {
@@ -227,7 +218,7 @@ TEST_F(ViewTest, HtmlReportOfTheLayout)
     ASSERT_EQ(m_ui.fileDialogFilters.size(), 1u);
     EXPECT_EQ(m_ui.fileDialogFilters[0], "HTML Files (*.htm) | *.htm | All Files (*.*) | *.* ||");
     EXPECT_EQ(m_ui.fileDialogNames[0], "Week Report.htm");
-    std::string html = ReadText(path);
+    std::string html = FileContents(path);
     std::string body = html.substr(html.find("</TABLE></CENTER>\n") + 18);
     EXPECT_EQ(body,
               "<p>Fees &amp; &lt;dues&gt;</p>\n"
@@ -551,7 +542,7 @@ TEST_F(ViewTest, PlayersExportTheChosenFieldsWithAndWithoutQuotes)
         Command(ID_FILE_EXPORT_PLAYERS);
         EXPECT_TRUE(m_ui.AllUsed());
         // A field holding a comma or a quote is quoted either way.
-        EXPECT_EQ(ReadText(path), bQuotes ? "\"Lee\",\"Ann\",\"Lee\",\"1 High St, Leeds\",\"00001A2B\"\r\n"
+        EXPECT_EQ(FileContents(path), bQuotes ? "\"Lee\",\"Ann\",\"Lee\",\"1 High St, Leeds\",\"00001A2B\"\r\n"
                                             "\"Say \"\"Hi\"\"\",\"Bob\",\"Say \"\"Hi\"\"\",\"\",\"\"\r\n"
                                           : "Lee,Ann,Lee,\"1 High St, Leeds\",00001A2B\r\n"
                                             "\"Say \"\"Hi\"\"\",Bob,\"Say \"\"Hi\"\"\",,\r\n");
@@ -592,7 +583,7 @@ TEST_F(ViewTest, TheDatabaseExportsItsRecordsInSurnameOrder)
     CString expect;
     expect.Format("Adams,Al,Adams,,%08lX\r\nYoung,Zoe,Young,2 Park Rd,%08lX\r\n", static_cast<unsigned long>(al.m_dwDbKey),
                   static_cast<unsigned long>(zoe.m_dwDbKey));
-    EXPECT_EQ(ReadText(path), expect.GetString());
+    EXPECT_EQ(FileContents(path), expect.GetString());
     m_doc.m_pPlayerDb = nullptr;
     delete pDb;
 }

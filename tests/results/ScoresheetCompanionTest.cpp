@@ -9,13 +9,6 @@
 
 namespace {
 
-std::string SelText(CDialog& d, UINT id)
-{
-    const CControlState& s = Ctl(d, id);
-    return s.curSel >= 0 && s.curSel < static_cast<int>(s.items.size()) ? std::string(s.items[static_cast<size_t>(s.curSel)].text)
-                                                                          : std::string();
-}
-
 // Every game of both sides scored, so that either side can be ticked played.
 void ScoreAll(ResultsLeague& L, CFixture* f, int nBase)
 {
@@ -50,7 +43,7 @@ TEST(ScoresheetSubstitutes, TheRecordGoesBackGameByGame)
             ASSERT_EQ(items.size(), 6u);
             EXPECT_EQ(items[0].text, "Bowler 11");
             EXPECT_EQ(items[2].text, "Bowler 12");
-            EXPECT_EQ(SelText(d, IDC_SUB_PLAYER[0]), "Bowler 12");
+            EXPECT_EQ(Selected(d, IDC_SUB_PLAYER[0]), "Bowler 12");
             EXPECT_EQ(Ctl(d, IDC_SUB_HCP[1]).text, "12");
             // Three games: the fourth row takes nothing.
             EXPECT_FALSE(Ctl(d, IDC_SUB_PLAYER[3]).enabled);
@@ -59,7 +52,7 @@ TEST(ScoresheetSubstitutes, TheRecordGoesBackGameByGame)
         .Click(IDC_SUB_ASSIGN_ALL)                    // one game at a time
         .SelectString(IDC_SUB_PLAYER[1], "Bowler 15")  // the reserve bowls game 2
         .Check([](CDialog& d) {
-            EXPECT_EQ(SelText(d, IDC_SUB_PLAYER[0]), "Bowler 12");
+            EXPECT_EQ(Selected(d, IDC_SUB_PLAYER[0]), "Bowler 12");
             EXPECT_EQ(Ctl(d, IDC_SUB_HCP[1]).text, "15");
         })
         .Click(IDC_SUB_FROM_LEAGUE)  // a bowler of another team paces game 3
@@ -285,10 +278,10 @@ TEST(ScoresheetDatePlayed, NewDatesWithinWhatTheFileStores)
         .Check([](CDialog& d) {
             EXPECT_EQ(Ctl(d, IDC_DT_WEEKDAY).text, "Wed");
             EXPECT_EQ(Ctl(d, IDC_DT_DAY).text, "14");
-            EXPECT_EQ(SelText(d, IDC_DT_MONTH), "Mar");
+            EXPECT_EQ(Selected(d, IDC_DT_MONTH), "Mar");
             EXPECT_EQ(Ctl(d, IDC_DT_YEAR).text, "2001");
-            EXPECT_EQ(SelText(d, IDC_DT_HOUR), "09 pm");
-            EXPECT_EQ(SelText(d, IDC_DT_MINUTE), "40");
+            EXPECT_EQ(Selected(d, IDC_DT_HOUR), "09 pm");
+            EXPECT_EQ(Selected(d, IDC_DT_MINUTE), "40");
             EXPECT_EQ(Ctl(d, IDC_DT_LINE2).text, "Team 1");
         })
         // A day past the month's end carries into the next month.
@@ -297,7 +290,7 @@ TEST(ScoresheetDatePlayed, NewDatesWithinWhatTheFileStores)
         .Focus(IDC_DT_YEAR)
         .Check([](CDialog& d) {
             EXPECT_EQ(Ctl(d, IDC_DT_DAY).text, "1");
-            EXPECT_EQ(SelText(d, IDC_DT_MONTH), "May");
+            EXPECT_EQ(Selected(d, IDC_DT_MONTH), "May");
             EXPECT_EQ(Ctl(d, IDC_DT_WEEKDAY).text, "Tue");
         })
         // The 32-bit seconds of the file end in January 2038: later dates are refused

@@ -34,10 +34,7 @@ TEST(SelectBowlers, ListsEveryBowlerInOrderAndStoresTheChoiceInListOrder)
     ui.OnDialog(IDD_SELECT_BOWLERS)
         .Check([&](CDialog& d) {
             const auto& items = Ctl(d, kList).items;
-            Texts texts;
-            for (const auto& it : items)
-                texts.emplace_back(it.text.GetString());
-            EXPECT_EQ(texts, (Texts{"Bowler 11", "~Bowler 12", "~Bowler 21", "Bowler 22"}));
+            EXPECT_EQ(Items(d, kList), (Texts{"Bowler 11", "~Bowler 12", "~Bowler 21", "Bowler 22"}));
             EXPECT_EQ(items[3].data, reinterpret_cast<DWORD_PTR>(L.Player(22)));
             EXPECT_TRUE(items[0].selected);
             EXPECT_EQ(d.GetFocusID(), kList);

@@ -2,7 +2,7 @@
 
 #include "admin/AccountsCommands.h"
 #include "league/BowlingDoc.h"
-#include "reports/layout/AccountsDisplays.h"
+#include "view/DisplayHooks.h"
 
 namespace {
 constexpr BYTE DISPLAY_ACCOUNTS = 14;

@@ -174,10 +174,12 @@ void CPlayerDetailsDlg::DoDataExchange(CDataExchange* pDX)
     DDV_MaxChars(pDX, m_strPhoneMobile, 15);
     DDX_Text(pDX, IDC_PD_PHONE_WORK, m_strPhoneWork);
     DDV_MaxChars(pDX, m_strPhoneWork, 15);
+    // The player database's record keeps 32 characters of each; a league of its own keeps 63.
+    const int nUserChars = m_pDoc && m_pDoc->m_bPlayerDatabase ? 32 : 63;
     DDX_Text(pDX, IDC_PD_USER1, m_strUser1);
-    DDV_MaxChars(pDX, m_strUser1, 63);
+    DDV_MaxChars(pDX, m_strUser1, nUserChars);
     DDX_Text(pDX, IDC_PD_USER2, m_strUser2);
-    DDV_MaxChars(pDX, m_strUser2, 63);
+    DDV_MaxChars(pDX, m_strUser2, nUserChars);
     DDX_Text(pDX, IDC_PD_BIRTH_DAY, m_nBirthDay);
     DDV_MinMaxInt(pDX, m_nBirthDay, 0, 31);
     DDX_Text(pDX, IDC_PD_BIRTH_YEAR, m_nBirthYear);

@@ -1,6 +1,9 @@
 #include "app/BowlingApp.h"
 
+#include <filesystem>
+
 #include "admin/AccountsCommands.h"
+#include "admin/AverageBuster.h"
 #include "admin/DatabaseCommands.h"
 #include "admin/AwardCommands.h"
 #include "admin/LeagueDetailsCommands.h"
@@ -31,6 +34,7 @@ BOOL CBowlingApp::InitApplication()
     // The document's set-up commands: rules go in front of the league set-up they extend.
     LeagueSetup::Install();
     RulesSetup::Install();
+    AverageBuster::Install();
     LeagueDetailsCommands::Install();
     PlayerCommands::Install();
     SelectionCommands::Install();
@@ -61,7 +65,15 @@ BOOL CBowlingApp::InitApplication()
 BOOL CBowlingApp::InitInstance()
 {
     CUiBackend* ui = AfxGetBackend();
-    if (ui->ActivateOtherInstance(kWindowClassName)) {
+    // The running program opens this start's file; its own working folder is another.
+    CString file = GetFirstArgument();
+    if (!file.IsEmpty() && file[0] != '/') {
+        std::error_code ec;
+        std::filesystem::path p = std::filesystem::absolute(file.GetString(), ec);
+        if (!ec)
+            file = p.lexically_normal().string();
+    }
+    if (ui->ActivateOtherInstance(kWindowClassName, file)) {
         m_bFirstInstance = FALSE;
         return FALSE;
     }
@@ -72,7 +84,6 @@ BOOL CBowlingApp::InitInstance()
     AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CBowlingDoc), RUNTIME_CLASS(CMainFrame),
                                           RUNTIME_CLASS(CBowlingView)));
 
-    CString file = GetFirstArgument();
     if (file.IsEmpty()) {
         OnFileNew();
         // Without a league to open, the secretary starts a new one.

@@ -554,6 +554,20 @@ public:
     BOOL EditScratchStandingsSequence();
     // ==== end of rule set-up ==================================================================
 
+    // ==== average buster competition (src/admin/AverageBuster.cpp) ============================
+    // Each bowler's points of the season and of the current round, from every game of the
+    // entered sides; nothing while the unit is 0 and points per game is off.
+    void CalcAverageBusterPoints();
+    // Season ranks, then round ranks, of the real bowlers that are not resigned, share a
+    // category bit with wMask and, nCategory not 0, hold that category: highest total first,
+    // ties to the earlier bowler of the list, -400 or less unranked; at most nPlaces + 1
+    // ranks. Returns the round ranks given, nPlaces when the limit was reached.
+    int RankAverageBusters(int nPlaces, WORD wMask, int nCategory);
+    // The first bowler of the list holding the rank, or null.
+    CPlayer* FindAverageBusterBySeasonRank(int nRank) const;
+    CPlayer* FindAverageBusterByRoundRank(int nRank) const;
+    // ==== end of average buster competition ===================================================
+
     // --- report layouts, page flows, lanes (the view's side; src/view, BowlingDocLanes.cpp)
     // Deletes the current layout's temporary items and puts the rest back in order, each
     // followed by what its Expand adds; copies the layout's title to the report title.

@@ -10,6 +10,7 @@
 #include "league/Fixture.h"
 #include "league/FreeWeek.h"
 #include "league/Player.h"
+#include "league/Scoring.h"
 #include "league/Team.h"
 #include "league/Venue.h"
 
@@ -19,6 +20,8 @@
 #include <unordered_set>
 
 namespace {
+
+const char* const kNotALeagueFile = "It is not a league file of this program.";
 
 // Bits of the first option-flags dword of the header.
 struct OptionBit
@@ -79,7 +82,7 @@ void ReadHandicapRule(CArchive& ar, CHandicapRule& r)
     ar >> r.m_nBasis >> r.m_nPercent >> r.m_nMax >> r.m_nMin >> r.m_bApplyMax >> r.m_bApplyMin;
 }
 
-void SerializePointsRule(CArchive& ar, CPointsRule& r)
+void SerializePointsRule(CArchive& ar, CPointsRule& r, int nMaxSeries = 125)
 {
     if (ar.IsStoring()) {
         ar << r.m_bIndividual << r.m_bTeam;
@@ -91,6 +94,54 @@ void SerializePointsRule(CArchive& ar, CPointsRule& r)
         ar.ReadExact(r.m_nIndividualGame, 4);
         ar.ReadExact(r.m_nTeamGame, 4);
         ar >> r.m_nIndividualSeries >> r.m_nTeamSeries >> r.m_bBlindCannotWin >> r.m_bMostWinsCountsPoints;
+        // The scoring-system dialog's ranges, in half points.
+        for (int g = 0; g < 4; ++g) {
+            CheckRange(r.m_nIndividualGame[g], 0, 125, "individual points for a game");
+            CheckRange(r.m_nTeamGame[g], 0, 125, "team points for a game");
+        }
+        CheckRange(r.m_nIndividualSeries, 0, nMaxSeries, "individual points for the series");
+        CheckRange(r.m_nTeamSeries, 0, nMaxSeries, "team points for the series");
+    }
+}
+
+// Far above any league's most points for a match (about 4 000 half points), yet small enough
+// that a season of them, in hundredths, stays within an int.
+constexpr int kMaxMatchPointsStored = 9999;
+constexpr long long kMaxPointsInUnits = kMaxMatchPointsStored * 50LL;
+
+// A match's figures as its dialogs allow them: games up to the game's maximum (a blind game
+// follows its own rules, capped at 65535 by its field), handicaps within what a rule can give,
+// points and hand adjustments within the points limit.
+void CheckMatchValues(const CFixture& f, int nMaxGame)
+{
+    for (int g = 0; g < MAX_GAMES; ++g)
+        for (int k = 0; k < SLOTS_PER_GAME; ++k) {
+            if (!(f.m_dwPosFlags[k] & PosBlind(g)))
+                CheckRange(f.m_nScore[g][k], 0, nMaxGame, "a game score");
+            CheckRange(f.m_nPacerScore[g][k], 0, nMaxGame, "a substitute's game score");
+            CheckRange(f.m_nHandicap[g][k], -kMaxHandicap, kMaxHandicap, "a game handicap");
+            CheckRange(f.m_nPacerHandicap[g][k], -kMaxHandicap, kMaxHandicap, "a substitute's game handicap");
+            CheckRange(f.m_nAverage[g][k], 0, 0xFFFF, "a match average");
+        }
+    for (int s = 0; s < 2; ++s) {
+        for (int c = 0; c <= MAX_GAMES; ++c) {
+            // Kept unsigned, worked signed: a team of negative handicaps wraps round.
+            const long long nTeamMax = MAX_GAMES * MAX_POSITIONS * static_cast<long long>(kMaxHandicap);
+            CheckRange(static_cast<int>(f.m_nTeamHandicap[s][c]), -nTeamMax, nTeamMax, "a team handicap");
+            CheckRange(f.m_nTeamAverage[s][c], 0, MAX_GAMES * MAX_POSITIONS * 0xFFFFLL, "a team average");
+        }
+        CheckRange(f.m_nHandicapAdjust[s], -kMaxPointsInUnits, kMaxPointsInUnits, "a handicap points adjustment");
+        CheckRange(f.m_nScratchAdjust[s], -kMaxPointsInUnits, kMaxPointsInUnits, "a scratch points adjustment");
+        for (const auto* pPlane : {&f.m_wScratchPoints, &f.m_wHandicapPoints, &f.m_wScratchBonus, &f.m_wHandicapBonus})
+            for (const auto& row : (*pPlane)[s])
+                for (int v : row)
+                    CheckRange(v, -kMaxPointsInUnits, kMaxPointsInUnits, "a match's points");
+        for (const auto* pTotals : {&f.m_nScratchTotals, &f.m_nHandicapTotals})
+            for (int v : (*pTotals)[s])
+                CheckRange(v, -kMaxPointsInUnits, kMaxPointsInUnits, "a match's points");
+        for (const int* p : {f.m_nScratchMatchPoints, f.m_nHandicapMatchPoints, f.m_nScratchBonusPoints,
+                             f.m_nHandicapBonusPoints, f.m_nScratchPyramidPoints, f.m_nHandicapPyramidPoints})
+            CheckRange(p[s], -kMaxPointsInUnits, kMaxPointsInUnits, "a match's points");
     }
 }
 
@@ -113,7 +164,7 @@ public:
         DWORD n = ar.ReadCount(2);
         m_all.reserve(m_all.size() + n);
         for (DWORD i = 0; i < n; ++i) {
-            CObject* p = ar.ReadObject(pClass);
+            CObject* p = ar.ReadOwnedObject(pClass);
             if (!p) {
                 CString reason;
                 reason.Format("The file holds an empty entry in the %s.", pszWhat);
@@ -432,17 +483,27 @@ void CBowlingDoc::ReadHeader(CArchive& ar, BYTE nVersion)
     ar >> m_strPyramid >> m_nFloatingSubsOrder >> m_nTeamOrderMode;
 
     ar >> m_bOneRuleForAll >> m_bMenRule >> m_bWomenRule >> m_bJuniorsRule;
-    for (CHandicapRule& r : m_HcpRule)
+    for (CHandicapRule& r : m_HcpRule) {
         ReadHandicapRule(ar, r);
+        // The handicap details dialog's ranges: the first rule's basis and maximum take any
+        // 16-bit figure, the others' a game's.
+        const int nTop = &r == &m_HcpRule[0] ? 65535 : 300;
+        CheckRange(r.m_nPercent, 0, 150, "a handicap percentage");
+        CheckRange(r.m_nBasis, 0, nTop, "a handicap basis");
+        CheckRange(r.m_nMax, 0, nTop, "a maximum handicap");
+        CheckRange(r.m_nMin, -100, 300, "a minimum handicap");
+    }
     ar >> m_nGamesBeforeHandicap >> m_nHcpMinGames >> m_bTeamHandicaps >> m_bZeroBasedPctDiff >> m_bRound1Scratch
        >> m_nEnteringAvgGames >> m_nEnteringAvgCutoff >> m_nRecalcFrequency >> m_nFloatingAvgSeries
        >> m_bFloatingAverage >> m_bTruncatedRollingAvg >> m_nRollingAvgGames >> m_bFullAverageForHiAvg
        >> m_bPlayingAvgForMostImproved >> m_bShowNegativeMostImproved >> m_bDrop5 >> m_nDrop5Games
        >> m_nDrop5MaxPins >> m_nCategoryA >> m_nCategoryB >> m_bEnteringAvgForCategories;
 
-    SerializePointsRule(ar, m_HcpPoints);
+    SerializePointsRule(ar, m_HcpPoints, 99);
     SerializePointsRule(ar, m_ScrPoints);
     ar >> m_bCycleOpponent >> m_nMaxHandicapPoints >> m_nMaxScratchPoints;
+    CheckRange(m_nMaxHandicapPoints, 0, kMaxMatchPointsStored, "a maximum of handicap match points");
+    CheckRange(m_nMaxScratchPoints, 0, kMaxMatchPointsStored, "a maximum of scratch match points");
     m_Petersen.Serialize(ar);
     ar >> m_dwStandingsKeys >> m_bBonusAcceptEqual >> m_bBonusHiTeamGameHcp >> m_bBonusHiTeamGameScr
        >> m_nBonusHiTeamGameHcpPts >> m_nBonusHiTeamGameScrPts >> m_bRobotsCannotGainPoints;
@@ -507,7 +568,7 @@ void CBowlingDoc::ReadLeague(CArchive& ar)
     BYTE nVersion = 0;
     ar >> nVersion;
     if (nVersion == 0)
-        CArchive::ThrowCorrupt("It is not a league file.");
+        CArchive::ThrowCorrupt(kNotALeagueFile);
     if (nVersion > LEAGUE_FILE_VERSION) {
         CString reason;
         reason.Format("It was written by a newer version of the program (file version %d; this program reads "
@@ -554,7 +615,7 @@ void CBowlingDoc::ReadLeague(CArchive& ar)
         reader.Read(ar, m_listAwardData, RUNTIME_CLASS(CAwardData), "award records");
     }
     if (nVersion >= 58) {
-        CObject* p = ar.ReadObject(RUNTIME_CLASS(CAwardRestrictions));
+        CObject* p = ar.ReadOwnedObject(RUNTIME_CLASS(CAwardRestrictions));
         if (!p)
             CArchive::ThrowCorrupt("The file holds no multiple prize rules.");
         if (p == m_pAwardRestrictions)
@@ -584,8 +645,10 @@ void CBowlingDoc::CheckReadLeague() const
         if (no < 256)
             teamHeld[no] = true;
     }
+    const int nMaxGame = m_bFivePinRules ? 450 : 300;
     for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
         auto* f = static_cast<const CFixture*>(m_listFixtures.GetNext(pos));
+        CheckMatchValues(*f, nMaxGame);
         for (BYTE nTeam : {f->m_nTeamA, f->m_nTeamB})
             if (nTeam != 0 && !teamHeld[nTeam]) {
                 CString reason;
@@ -597,6 +660,7 @@ void CBowlingDoc::CheckReadLeague() const
     for (POSITION pos = m_listPlayers.GetHeadPosition(); pos;) {
         auto* p = static_cast<const CPlayer*>(m_listPlayers.GetNext(pos));
         CheckRange(p->m_nMembershipType, 0, m_arrMembershipTypes.GetSize(), "a bowler's membership type");
+        CheckRange(p->m_nHandicap, -kMaxHandicap, kMaxHandicap, "a bowler's handicap");
     }
 }
 
@@ -628,6 +692,39 @@ void CBowlingDoc::AfterFileRead()
 
 // ---------------------------------------------------------------- loading and saving
 
+namespace {
+
+// Whether the bytes open as a league file does: a version, then the league's eleven header texts,
+// typed text without control characters. A text file or random bytes fail this within a few
+// bytes; a league file of a newer version passes it.
+bool LooksLikeLeagueFile(const std::vector<BYTE>& data)
+{
+    size_t pos = 1;
+    if (data.empty() || data[0] == 0)
+        return false;
+    for (int i = 0; i < 11; ++i) {
+        if (pos >= data.size())
+            return false;
+        size_t len = data[pos++];
+        if (len == 0xFF) {
+            if (pos + 2 > data.size())
+                return false;
+            len = data[pos] | (data[pos + 1] << 8);
+            pos += 2;
+            if (len >= 0xFFFE)
+                return false;  // no typed text is that long
+        }
+        if (pos + len > data.size())
+            return false;
+        for (size_t end = pos + len; pos < end; ++pos)
+            if (data[pos] < 0x20 || data[pos] == 0x7F)
+                return false;
+    }
+    return true;
+}
+
+} // namespace
+
 BOOL CBowlingDoc::LoadFromBytes(const std::vector<BYTE>& data, const char* pszFileName, CString& strError)
 {
     CString reason;
@@ -648,26 +745,45 @@ BOOL CBowlingDoc::LoadFromBytes(const std::vector<BYTE>& data, const char* pszFi
         } catch (const std::exception& e) {
             reason = e.what();
         }
+        if (!LooksLikeLeagueFile(data))
+            reason = kNotALeagueFile;
     }
-    strError.Format("The league file \"%s\" cannot be opened. %s", pszFileName, reason.GetString());
+    strError.Format("The league file \"%s\" cannot be opened. %s", AfxPathText(pszFileName).GetString(), reason.GetString());
     return FALSE;
 }
+
+// The largest league (255 teams, 255 rounds of full matches) stays well below this.
+constexpr ULONGLONG kMaxLeagueFileBytes = 256ull * 1024 * 1024;
 
 BOOL CBowlingDoc::LoadFromFile(const char* pszPath, CString& strError)
 {
     std::vector<BYTE> data;
+    CFile::RemoveStaleTemporaries(pszPath);
     try {
         CFile file(pszPath, CFile::modeRead);
         ULONGLONG nLength = file.GetLength();
+        if (nLength > kMaxLeagueFileBytes) {
+            // Said before reading a byte of it.
+            const double dMB = static_cast<double>(nLength) / (1024.0 * 1024.0);
+            CString size;
+            if (dMB >= 1024.0)
+                size.Format("%.1f GB", dMB / 1024.0);
+            else
+                size.Format("%.0f MB", dMB);
+            strError.Format("The league file \"%s\" cannot be opened. It is %s, far larger than any league "
+                            "file can be.",
+                            pszPath, size.GetString());
+            return FALSE;
+        }
         data.resize(static_cast<size_t>(nLength));
         size_t nRead = nLength ? file.Read(data.data(), static_cast<UINT>(nLength)) : 0;
         data.resize(nRead);
         file.Close();
     } catch (const CFileException& e) {
-        strError.Format("The league file \"%s\" cannot be opened. %s", pszPath, e.GetErrorMessage().GetString());
+        strError.Format("The league file \"%s\" cannot be opened. %s", AfxPathText(pszPath).GetString(), e.GetErrorMessage().GetString());
         return FALSE;
     } catch (const std::bad_alloc&) {
-        strError.Format("The league file \"%s\" cannot be opened. There is not enough memory to read it.", pszPath);
+        strError.Format("The league file \"%s\" cannot be opened. There is not enough memory to read it.", AfxPathText(pszPath).GetString());
         return FALSE;
     }
     return LoadFromBytes(data, pszPath, strError);
@@ -692,9 +808,9 @@ BOOL CBowlingDoc::SaveToFile(const char* pszPath, CString& strError)
         file.Close();
         return TRUE;
     } catch (const CFileException& e) {
-        strError.Format("The league file \"%s\" cannot be saved. %s", pszPath, e.GetErrorMessage().GetString());
+        strError.Format("The league file \"%s\" cannot be saved. %s", AfxPathText(pszPath).GetString(), e.GetErrorMessage().GetString());
     } catch (const CArchiveException& e) {
-        strError.Format("The league file \"%s\" cannot be saved. %s", pszPath, e.m_strReason.GetString());
+        strError.Format("The league file \"%s\" cannot be saved. %s", AfxPathText(pszPath).GetString(), e.m_strReason.GetString());
     }
     return FALSE;
 }

@@ -92,9 +92,10 @@ int RobotScore(const CRobot& robot, const SlotRef& r)
 {
     const int nOppAvg = static_cast<int>(r.pFixture->m_nAverage[r.nGame][r.kOpp]);
     switch (robot.m_nKind) {
-    case CRobot::kindFlatScore: return static_cast<int>(robot.m_nFlatScore);
-    case CRobot::kindAverageLessPercent: return nOppAvg * static_cast<int>(robot.m_nPercent) / 100;
-    case CRobot::kindAverageLessPins: return std::max(0, nOppAvg - static_cast<int>(robot.m_nPins));
+    // The rule's figures take any 32-bit value: worked in 64 bits, held to a game's field.
+    case CRobot::kindFlatScore: return ToGameFigure(robot.m_nFlatScore);
+    case CRobot::kindAverageLessPercent: return ToGameFigure(static_cast<long long>(nOppAvg) * robot.m_nPercent / 100);
+    case CRobot::kindAverageLessPins: return ToGameFigure(static_cast<long long>(nOppAvg) - robot.m_nPins);
     case CRobot::kindOpponentsScore: return r.pFixture->m_nScore[r.nGame][r.kOpp];
     default: return 0;
     }
@@ -129,7 +130,7 @@ int CBowlingDoc::CalcBlindScore(CFixture* pFixture, int nSide, int nPos, int nGa
     int nScore = rule.m_nFlatScore;
     switch (rule.m_nMethod) {
     case CBlindScore::methodAverageLessPercent:
-        nScore = nAverage - nAverage * static_cast<int>(rule.m_nPercent) / 100;
+        nScore = ToGameFigure(nAverage - static_cast<long long>(nAverage) * rule.m_nPercent / 100);
         break;
     case CBlindScore::methodAverageLessPins:
         nScore = nAverage - static_cast<int>(rule.m_nPins);
@@ -143,7 +144,7 @@ int CBowlingDoc::CalcBlindScore(CFixture* pFixture, int nSide, int nPos, int nGa
         } else if (pPlayer) {
             nEarlier = pPlayer->m_nBlindGames[pass];
         }
-        nScore = nAverage - static_cast<int>(rule.m_nStep) * (nEarlier + 1);
+        nScore = ToGameFigure(nAverage - static_cast<long long>(rule.m_nStep) * (static_cast<long long>(nEarlier) + 1));
         break;
     }
     default:
@@ -164,17 +165,17 @@ int CBowlingDoc::CalcBlindHandicap(CFixture* pFixture, int nSide, int nPos, int 
     const CPlayer* pPlayer = pFixture->GetSlotPlayer(nGame, r.k);
     if (nDefaulted != 0 || (pPlayer && pPlayer->IsRobot())) {
         const CRobot* pRobot = GetRobot(nDefaulted != 0 ? GetDefaultedRobotNumber() : pPlayer->m_nRobot);
-        return pRobot ? static_cast<int>(pRobot->m_nFlatHandicap) : 0;
+        return pRobot ? ToHandicap(pRobot->m_nFlatHandicap) : 0;
     }
     const CBlindScore& rule = GetBlindRule(pPlayer ? pPlayer->m_wFlags : 0);
     switch (rule.m_nHandicapMethod) {
     case CBlindScore::hcpOwnAdjusted:
         // From the bowler, not the slot: a refresh must not adjust an adjusted figure again.
-        return (pPlayer ? pPlayer->m_nHandicap : 0) + rule.m_nHandicapAdjust;
+        return ToHandicap(static_cast<long long>(pPlayer ? pPlayer->m_nHandicap : 0) + rule.m_nHandicapAdjust);
     case CBlindScore::hcpOpponents:
         return pFixture->m_nHandicap[nGame][r.kOpp];
     default:
-        return rule.m_nFlatHandicap;
+        return ToHandicap(rule.m_nFlatHandicap);
     }
 }
 
@@ -570,8 +571,8 @@ void CBowlingDoc::CalcMatchPoints(CFixture* pFixture)
         for (int c = 0; c < POINTS_COLS; ++c)
             pMatchPoints[s] += totals[s][c];
         if (CTeam* pTeam = f.GetSideTeam(s)) {
-            pTeam->m_nPointsWon[pass] += pMatchPoints[s];
-            pTeam->m_nPointsLost[pass] += nMax - pMatchPoints[s];
+            AddClamped(pTeam->m_nPointsWon[pass], pMatchPoints[s]);
+            AddClamped(pTeam->m_nPointsLost[pass], static_cast<long long>(nMax) - pMatchPoints[s]);
         }
     }
     if (bHcp)

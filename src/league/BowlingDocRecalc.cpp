@@ -126,8 +126,8 @@ void CBowlingDoc::AccumulatePass(int nPass, int nLastRound)
     for (POSITION pos = m_listTeams.GetHeadPosition(); pos;) {
         CTeam* pTeam = static_cast<CTeam*>(m_listTeams.GetNext(pos));
         if (pTeam->m_nVacancyStartRound != 0) {
-            pTeam->m_nPointsWon[nPass] += pTeam->m_nStartPointsWon;
-            pTeam->m_nPointsLost[nPass] += pTeam->m_nStartPointsLost;
+            AddClamped(pTeam->m_nPointsWon[nPass], pTeam->m_nStartPointsWon);
+            AddClamped(pTeam->m_nPointsLost[nPass], pTeam->m_nStartPointsLost);
         }
     }
 
@@ -212,8 +212,8 @@ void CBowlingDoc::AccumulateFixture(CFixture* f, int nPass, bool bMainPass, std:
         for (int s = 0; s < 2; ++s) {
             if (!bCounts[s])
                 continue;
-            pTeam[s]->m_nPyramidWon[nPass] += pPyramid[s];
-            pTeam[s]->m_nPyramidLost[nPass] += pPyramid[1 - s];
+            AddClamped(pTeam[s]->m_nPyramidWon[nPass], pPyramid[s]);
+            AddClamped(pTeam[s]->m_nPyramidLost[nPass], pPyramid[1 - s]);
             if (pMatch[0] == pMatch[1] && (pMatch[0] != 0))
                 ++pTeam[s]->m_nDrawn[nPass];
         }

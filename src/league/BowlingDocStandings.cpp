@@ -3,6 +3,7 @@
 #include "league/BowlingDoc.h"
 
 #include "framework/ui/Dialog.h"
+#include "league/Scoring.h"
 #include "league/Team.h"
 
 #include <algorithm>
@@ -171,20 +172,20 @@ void CBowlingDoc::CalcCombinedStandings(DWORD dwKinds)
     for (CTeam* pTeam : TeamList(m_listTeams)) {
         int nWon = 0, nLost = 0;
         if (dwKinds & COMBINE_SCRATCH) {
-            nWon += pTeam->m_nPointsWon[PASS_SCRATCH];
-            nLost += pTeam->m_nPointsLost[PASS_SCRATCH];
+            AddClamped(nWon, pTeam->m_nPointsWon[PASS_SCRATCH]);
+            AddClamped(nLost, pTeam->m_nPointsLost[PASS_SCRATCH]);
         }
         if (dwKinds & COMBINE_HANDICAP) {
-            nWon += pTeam->m_nPointsWon[PASS_HANDICAP];
-            nLost += pTeam->m_nPointsLost[PASS_HANDICAP];
+            AddClamped(nWon, pTeam->m_nPointsWon[PASS_HANDICAP]);
+            AddClamped(nLost, pTeam->m_nPointsLost[PASS_HANDICAP]);
         }
         if (dwKinds & COMBINE_PYRAMID_SCRATCH) {
-            nWon += pTeam->m_nPyramidWon[PASS_SCRATCH];
-            nLost += pTeam->m_nPyramidLost[PASS_SCRATCH];
+            AddClamped(nWon, pTeam->m_nPyramidWon[PASS_SCRATCH]);
+            AddClamped(nLost, pTeam->m_nPyramidLost[PASS_SCRATCH]);
         }
         if (dwKinds & COMBINE_PYRAMID_HANDICAP) {
-            nWon += pTeam->m_nPyramidWon[PASS_HANDICAP];
-            nLost += pTeam->m_nPyramidLost[PASS_HANDICAP];
+            AddClamped(nWon, pTeam->m_nPyramidWon[PASS_HANDICAP]);
+            AddClamped(nLost, pTeam->m_nPyramidLost[PASS_HANDICAP]);
         }
         pTeam->m_nCombinedWon = nWon;
         pTeam->m_nCombinedLost = nLost;

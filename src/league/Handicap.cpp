@@ -139,9 +139,10 @@ namespace {
 int RobotAverage(const CRobot& robot, int nOpponentAverage)
 {
     switch (robot.m_nKind) {
-    case CRobot::kindFlatScore: return static_cast<int>(robot.m_nFlatScore);
-    case CRobot::kindAverageLessPercent: return nOpponentAverage * static_cast<int>(robot.m_nPercent) / 100;
-    case CRobot::kindAverageLessPins: return std::max(0, nOpponentAverage - static_cast<int>(robot.m_nPins));
+    case CRobot::kindFlatScore: return ToGameFigure(robot.m_nFlatScore);
+    case CRobot::kindAverageLessPercent:
+        return ToGameFigure(static_cast<long long>(nOpponentAverage) * robot.m_nPercent / 100);
+    case CRobot::kindAverageLessPins: return ToGameFigure(static_cast<long long>(nOpponentAverage) - robot.m_nPins);
     default: return nOpponentAverage;
     }
 }

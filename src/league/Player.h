@@ -12,6 +12,7 @@
 
 class CArchive;
 class CBowlingDoc;
+class CFixture;
 
 // Bits of CPlayer::m_wFlags.
 enum PlayerFlag : WORD
@@ -131,6 +132,10 @@ public:
     CString m_strJuniorCategory;
     DWORD m_nJuniorPosition;
 
+    // One game of the average buster competition (src/admin/AverageBuster.cpp): the units of
+    // pins over or under the match average, or the fixed points of a game over, on or under
+    // it, added to the season total and, for a fixture of the current round, the round's.
+    void AddAverageBusterGame(int nScore, const CFixture* pFixture, int nAverage);
     // Clears every accumulated figure above (the stored part is left alone).
     void ResetFigures();
 

@@ -2,6 +2,9 @@
 // Small helpers of the scoring engine shared by its files and the tests.
 #include "framework/core/Types.h"
 
+#include <algorithm>
+#include <climits>
+
 // The whole pins of an average, cut (never rounded); 0 for no average.
 WORD WholePins(double dAverage);
 
@@ -16,3 +19,25 @@ class CFixture;
 // (scratch and with handicap; 0 beyond the league's games or before the result): one walk
 // over the positions where GetGameScore walks them for each game and each system.
 void GetTeamGameScores(const CFixture& fixture, int nSide, int nScratch[4], int nWithHandicap[4]);
+
+// The largest handicap a rule can give: a basis of 65535 at 150%. Handicaps from a file and
+// from the vacancy and blind rules are held within it either way.
+constexpr int kMaxHandicap = 65535 * 3 / 2;
+
+// A figure a rule works out for a game (a score or an average), held to what a game slot keeps.
+inline int ToGameFigure(long long n)
+{
+    return static_cast<int>(std::clamp<long long>(n, 0, 0xFFFF));
+}
+
+inline int ToHandicap(long long n)
+{
+    return static_cast<int>(std::clamp<long long>(n, -kMaxHandicap, kMaxHandicap));
+}
+
+// Adds to a season's running total without overflow: a total beyond an int's range stays at
+// its end (a damaged league can name one team in more matches than a season holds).
+inline void AddClamped(int& nTotal, long long nAdd)
+{
+    nTotal = static_cast<int>(std::clamp<long long>(static_cast<long long>(nTotal) + nAdd, INT_MIN, INT_MAX));
+}

@@ -1,5 +1,6 @@
 #include "playerdb/BowlingDocDatabase.h"
 
+#include "framework/ui/Dialog.h"
 #include "framework/ui/Registry.h"
 #include "league/BowlingDoc.h"
 #include "league/Player.h"
@@ -17,6 +18,9 @@ void OpenForDocument(CBowlingDoc* pDoc)
         return PlayerDatabase::pfnAskSimilarNames ? PlayerDatabase::pfnAskSimilarNames(pDoc, strName, keys, bStopReporting)
                                                   : 0;
     });
+    // What the files needed mending for (a rebuilt index, a file cut short and kept aside) is
+    // the secretary's to know.
+    pDb->GetTable().SetMessageHook([](const CString& str) { AfxMessageBox(str, MB_OK | MB_ICONEXCLAMATION); });
     // A folder that cannot be made or files that cannot be opened leave the league usable;
     // the database calls then answer -1.
     pDb->Open(GetDatabasePath().GetString());

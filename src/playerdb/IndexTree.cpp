@@ -70,17 +70,40 @@ void CIndexTreeFile::Close()
     m_nFreeHead = 0;
 }
 
+BOOL CIndexTreeFile::ReadStamp(const char* pszPath, CStamp& stamp)
+{
+    int fd = ::open(pszPath, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return FALSE;
+    BYTE h[32];
+    struct stat st{};
+    const bool bRead = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::pread(fd, h, sizeof h, 0) == static_cast<ssize_t>(sizeof h);
+    ::close(fd);
+    if (!bRead || std::memcmp(h, kMagic, sizeof kMagic) != 0)
+        return FALSE;
+    stamp = CStamp{GetLE32(h + 16), GetLE32(h + 20), GetLE32(h + 24), GetLE32(h + 28)};
+    return TRUE;
+}
+
 int CIndexTreeFile::Open(const char* pszPath, const std::vector<CTreeDef>& defs, const CStamp& stamp, CString& strWhy,
                          CString& strError)
 {
     Close();
     strWhy.Empty();
-    int fd = ::open(pszPath, O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    int fd = ::open(pszPath, O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
     if (fd < 0)
     {
         strError.Format("Cannot open %s: %s.", pszPath, std::strerror(errno));
         return -1;
     }
+    struct stat stKind{};
+    if (::fstat(fd, &stKind) != 0 || !S_ISREG(stKind.st_mode))
+    {
+        strError.Format("%s is not a file that can hold an index (it is a folder, a device or a pipe).", pszPath);
+        ::close(fd);
+        return -1;
+    }
+    (void)::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     m_fd = fd;
     m_nRecordLength = stamp.nRecordLength;
     for (const CTreeDef& def : defs)
@@ -345,7 +368,7 @@ BOOL CIndexTreeFile::MarkInUse()
     return TRUE;
 }
 
-BOOL CIndexTreeFile::Flush(const CStamp& stamp, BOOL bClean)
+BOOL CIndexTreeFile::Flush(const CStamp& stamp, BOOL bClean, BOOL bSync)
 {
     if (m_fd < 0)
         return FALSE;
@@ -367,7 +390,7 @@ BOOL CIndexTreeFile::Flush(const CStamp& stamp, BOOL bClean)
             return FALSE;
         m_bTruncate = FALSE;
     }
-    if (::fdatasync(m_fd) != 0 && errno != EINVAL)
+    if (bSync && ::fdatasync(m_fd) != 0 && errno != EINVAL)
         return FALSE;
     // The clean mark goes down only once every page it vouches for is on the disk.
     if (!WriteHeader(stamp, bClean))

@@ -70,8 +70,12 @@ public:
     // the caller must rebuild them; -1: the file cannot be opened (strError).
     int Open(const char* pszPath, const std::vector<CTreeDef>& defs, const CStamp& stamp, CString& strWhy,
              CString& strError);
+    // The data file's counts as the index file last recorded them; FALSE when it holds none.
+    static BOOL ReadStamp(const char* pszPath, CStamp& stamp);
     // Writes what changed; with bClean the header claims the file whole.
-    BOOL Flush(const CStamp& stamp, BOOL bClean);
+    // bSync waits for the disk first; without it the pages are at least in the system's cache,
+    // where another user of the file reads them.
+    BOOL Flush(const CStamp& stamp, BOOL bClean, BOOL bSync = TRUE);
     // Called before every change: once per flush, writes the header without the clean mark.
     BOOL MarkInUse();
     void Close();

@@ -4,6 +4,27 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <string>
+
+// One operation on the table under the data file's lock, the table brought up to date.
+class CIndexedFile::CUse
+{
+public:
+    explicit CUse(CIndexedFile& f) : m_f(f), m_bOk(f.Enter()) {}
+    ~CUse()
+    {
+        if (m_bOk)
+            m_f.Leave();
+    }
+    CUse(const CUse&) = delete;
+    CUse& operator=(const CUse&) = delete;
+    explicit operator bool() const { return m_bOk != FALSE; }
+
+private:
+    CIndexedFile& m_f;
+    BOOL m_bOk;
+};
 
 CIndexedFile::CIndexedFile(DWORD nRecordLength, std::vector<CIndexDef> indexes)
     : m_defs(std::move(indexes)), m_data(nRecordLength)
@@ -34,6 +55,45 @@ CIndexTreeFile::CStamp CIndexedFile::Stamp() const
                                   m_data.GetSerial()};
 }
 
+namespace
+{
+// A copy of a damaged file beside it, under a name not yet taken; empty when none could be made.
+std::string KeepAside(const std::string& path)
+{
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec))
+        return std::string();
+    for (int n = 1; n < 1000; ++n)
+    {
+        std::string aside = path + ".damaged" + (n == 1 ? std::string() : "-" + std::to_string(n));
+        if (std::filesystem::exists(aside, ec))
+            continue;
+        if (std::filesystem::copy_file(path, aside, ec))
+            return aside;
+        return std::string();
+    }
+    return std::string();
+}
+}  // namespace
+
+void CIndexedFile::KeepCutFileAside(DWORD nHeld, DWORD nHolds)
+{
+    const std::string dataAside = KeepAside(m_strDataPath.str());
+    const std::string indexAside = KeepAside(m_strIndexPath.str());
+    CString str;
+    str.Format("%s has been cut short: it held %u record%s and now holds %u. ", m_strDataPath.GetString(), nHeld,
+               nHeld == 1 ? "" : "s", nHolds);
+    CString kept;
+    if (!dataAside.empty())
+        kept.Format("The damaged files have been kept as %s%s%s. ", dataAside.c_str(),
+                    indexAside.empty() ? "" : " and ", indexAside.c_str());
+    else
+        kept = "The damaged file could not be copied aside. ";
+    str += kept;
+    str += nHolds == 0 ? "The database starts afresh." : "The database goes on with the records that remain.";
+    Notify(str);
+}
+
 BOOL CIndexedFile::Open(const char* pszDataPath, const char* pszIndexPath)
 {
     Close();
@@ -42,9 +102,20 @@ BOOL CIndexedFile::Open(const char* pszDataPath, const char* pszIndexPath)
     m_strDataPath = pszDataPath;
     m_strIndexPath = pszIndexPath;
 
+    // A data file cut to nothing: only the index remembers what it held.
+    CIndexTreeFile::CStamp remembered;
+    std::error_code ec;
+    const bool bEmptyData = std::filesystem::is_regular_file(pszDataPath, ec) &&
+                            std::filesystem::file_size(pszDataPath, ec) == 0 &&
+                            CIndexTreeFile::ReadStamp(pszIndexPath, remembered) && remembered.nLive > 0;
+    if (bEmptyData)
+        KeepCutFileAside(remembered.nLive, 0);
+
     BOOL bTorn = FALSE;
     if (!m_data.Open(pszDataPath, bTorn, m_strError))
         return FALSE;
+    // From here the data file's lock is held; Open lets it go at the end.
+    m_nDepth = 1;
     if (bTorn)
     {
         CString str;
@@ -52,6 +123,13 @@ BOOL CIndexedFile::Open(const char* pszDataPath, const char* pszIndexPath)
                    "That record has been dropped; the other records are unharmed.",
                    pszDataPath);
         Notify(str);
+    }
+    if (m_data.GetClaimedSlotCount() > m_data.GetSlotCount() + (bTorn ? 1 : 0))
+    {
+        DWORD nHolds = 0;
+        m_data.Scan([&nHolds](DWORD, const BYTE*) { ++nHolds; }, nullptr, FALSE);
+        if (nHolds < m_data.GetLiveCount())
+            KeepCutFileAside(m_data.GetLiveCount(), nHolds);
     }
 
     std::vector<CIndexTreeFile::CTreeDef> trees;
@@ -62,7 +140,16 @@ BOOL CIndexedFile::Open(const char* pszDataPath, const char* pszIndexPath)
     if (r < 0)
     {
         m_data.Close();
+        m_nDepth = 0;
         return FALSE;
+    }
+    // A clean index must still say what the data file says, entry for entry: a damaged
+    // index would read one bowler's record for another's key, or miss one.
+    CString strMismatch;
+    if (r == 1 && !bTorn && !VerifyIndexes(strMismatch))
+    {
+        r = 0;
+        strWhy.Format("the index file does not match the data file: %s", strMismatch.GetString());
     }
     if (r == 0 || bTorn)
     {
@@ -73,6 +160,7 @@ BOOL CIndexedFile::Open(const char* pszDataPath, const char* pszIndexPath)
             m_strError.Format("Cannot write the index file %s.", pszIndexPath);
             m_index.Close();
             m_data.Close();
+            m_nDepth = 0;
             return FALSE;
         }
         if (bHadRecords)
@@ -86,28 +174,107 @@ BOOL CIndexedFile::Open(const char* pszDataPath, const char* pszIndexPath)
     m_nIndex = 0;
     m_nCurSlot = -1;
     First();
+    Leave();
     return TRUE;
 }
 
 void CIndexedFile::Close()
 {
-    if (m_index.IsOpen() && m_data.IsOpen() && !m_index.Flush(Stamp(), TRUE))
+    if (m_index.IsOpen() && m_data.IsOpen())
     {
-        CString str;
-        str.Format("The index file %s could not be written; it will be rebuilt when next opened.",
-                   m_strIndexPath.GetString());
-        Notify(str);
+        // Written only over an index as current as the file's: another user may have moved on.
+        CUse use(*this);
+        if (!use || !m_index.Flush(Stamp(), TRUE))
+        {
+            CString str;
+            str.Format("The index file %s could not be written; it will be rebuilt when next opened.",
+                       m_strIndexPath.GetString());
+            Notify(str);
+        }
     }
     m_index.Close();
     m_data.Close();
     m_nCurSlot = -1;
+    m_nDepth = 0;
 }
 
 BOOL CIndexedFile::Flush()
 {
+    CUse use(*this);
+    return use && m_index.Flush(Stamp(), TRUE);
+}
+
+DWORD CIndexedFile::GetRecordCount()
+{
+    CUse use(*this);
+    return m_data.GetLiveCount();
+}
+
+BOOL CIndexedFile::Enter()
+{
     if (!IsOpen())
         return FALSE;
-    return m_index.Flush(Stamp(), TRUE);
+    if (m_nDepth > 0)
+    {
+        ++m_nDepth;
+        return TRUE;
+    }
+    if (!m_data.Lock())
+    {
+        m_strError.Format("Cannot lock %s.", m_strDataPath.GetString());
+        return FALSE;
+    }
+    m_nDepth = 1;
+    BOOL bChanged = FALSE;
+    if (!m_data.Reload(bChanged, m_strError) || (bChanged && !ReloadIndexes()))
+    {
+        Leave();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CIndexedFile::Leave()
+{
+    if (m_nDepth > 0 && --m_nDepth == 0)
+        m_data.Unlock();
+}
+
+BOOL CIndexedFile::ReloadIndexes()
+{
+    // Another user changed the file: take its indexes as it left them, the cursor kept.
+    const CState state = m_state;
+    const std::string cursor = m_cursorKey;
+    std::vector<CIndexTreeFile::CTreeDef> trees;
+    for (const CIndexDef& def : m_defs)
+        trees.push_back(CIndexTreeFile::CTreeDef{def.pszName, def.bUnique});
+    CString strWhy;
+    int r = m_index.Open(m_strIndexPath, trees, Stamp(), strWhy, m_strError);
+    if (r < 0)
+        return FALSE;
+    if (r == 0)
+    {
+        // Left unfinished by a user that stopped half way: the data file is the truth.
+        CString str;
+        str.Format("The index file %s has been rebuilt from %s (%s).", m_strIndexPath.GetString(),
+                   m_strDataPath.GetString(), strWhy.GetString());
+        Notify(str);
+        if (!RebuildIndexes())
+            return FALSE;
+    }
+    m_state = state;
+    m_cursorKey = cursor;
+    m_nPosVersion = m_index.GetVersion() - 1;
+    return TRUE;
+}
+
+BOOL CIndexedFile::CurrentRecordUnchanged()
+{
+    std::vector<BYTE> now(m_data.GetRecordLength());
+    if (m_nCurSlot >= 0 && m_data.ReadSlot(static_cast<DWORD>(m_nCurSlot), now.data()) == 0 && now == m_curRecord)
+        return TRUE;
+    m_strError = "The record has been changed by another user of the database since it was read; read it again.";
+    return FALSE;
 }
 
 BOOL CIndexedFile::BeginChange()
@@ -183,17 +350,6 @@ CIndexTreeFile::CPos CIndexedFile::Seek()
     return m_pos;
 }
 
-int CIndexedFile::ReadSlot(DWORD nSlot, std::vector<BYTE>& rec)
-{
-    rec.resize(m_data.GetRecordLength());
-    if (m_data.ReadSlot(nSlot, rec.data()) == 0)
-        return 0;
-    CString str;
-    str.Format("Record %u of %s cannot be read; it is damaged.", nSlot + 1, m_strDataPath.GetString());
-    Notify(str);
-    return -1;
-}
-
 int CIndexedFile::ReadAtPos(const CIndexTreeFile::CPos& pos)
 {
     const std::string& key = m_index.KeyAt(pos);
@@ -202,9 +358,21 @@ int CIndexedFile::ReadAtPos(const CIndexTreeFile::CPos& pos)
     m_cursorKey = key;
     m_pos = pos;
     m_nPosVersion = m_index.GetVersion();
-    std::vector<BYTE> rec;
-    if (ReadSlot(nSlot, rec) != 0)
-        return -1;
+    std::vector<BYTE> rec(m_data.GetRecordLength());
+    std::string found;
+    if (m_data.ReadSlot(nSlot, rec.data()) == 0)
+        BuildKey(m_nIndex, rec.data(), nSlot, found);
+    if (found != key)
+    {
+        // The index points at a slot that holds another record, or none: it is not to be
+        // trusted. The data file is the truth.
+        CString str;
+        str.Format("The index file %s does not match %s; it has been rebuilt from the data file.",
+                   m_strIndexPath.GetString(), m_strDataPath.GetString());
+        Notify(str);
+        RebuildIndexes();
+        return kIndexRebuilt;
+    }
     LoadFields(rec.data());
     m_curRecord.swap(rec);
     m_nCurSlot = nSlot;
@@ -217,6 +385,25 @@ void CIndexedFile::First()
 }
 
 int CIndexedFile::Next(int n)
+{
+    CUse use(*this);
+    if (!use)
+        return -1;
+    const CState state = m_state;
+    const std::string cursor = m_cursorKey;
+    int r = NextOnce(n);
+    if (r != kIndexRebuilt)
+        return r;
+    // Step again in the rebuilt index from where the cursor stood.
+    if (state == CState::End)
+        m_state = CState::End;
+    else
+        state == CState::At ? SetAt(cursor) : SetBefore(cursor);
+    r = NextOnce(n);
+    return r == kIndexRebuilt ? -1 : r;
+}
+
+int CIndexedFile::NextOnce(int n)
 {
     if (!IsOpen())
         return -1;
@@ -253,25 +440,56 @@ int CIndexedFile::Next(int n)
 
 int CIndexedFile::ReadCurrent()
 {
-    if (!IsOpen())
+    CUse use(*this);
+    if (!use)
         return -1;
-    CIndexTreeFile::CPos pos = Seek();
-    if (m_state == CState::End || pos.IsEnd())
-        return -1;
-    return ReadAtPos(pos);
+    for (int nTry = 0; nTry < 2; ++nTry)
+    {
+        if (!IsOpen())
+            return -1;
+        const CState state = m_state;
+        const std::string cursor = m_cursorKey;
+        CIndexTreeFile::CPos pos = Seek();
+        if (m_state == CState::End || pos.IsEnd())
+            return -1;
+        int r = ReadAtPos(pos);
+        if (r != kIndexRebuilt)
+            return r;
+        // Seek again in the rebuilt index from where the cursor stood.
+        state == CState::At ? SetAt(cursor) : SetBefore(cursor);
+    }
+    return -1;
 }
 
 int CIndexedFile::Last()
 {
-    if (!IsOpen())
+    CUse use(*this);
+    if (!use)
         return -1;
-    CIndexTreeFile::CPos pos = m_index.Last(m_nIndex);
-    if (pos.IsEnd())
-        return -1;
-    return ReadAtPos(pos);
+    for (int nTry = 0; nTry < 2; ++nTry)
+    {
+        if (!IsOpen())
+            return -1;
+        CIndexTreeFile::CPos pos = m_index.Last(m_nIndex);
+        if (pos.IsEnd())
+            return -1;
+        int r = ReadAtPos(pos);
+        if (r != kIndexRebuilt)
+            return r;
+    }
+    return -1;
 }
 
 int CIndexedFile::Find()
+{
+    CUse use(*this);
+    if (!use)
+        return -1;
+    int r = FindOnce();
+    return r == kIndexRebuilt ? FindOnce() : r;
+}
+
+int CIndexedFile::FindOnce()
 {
     if (!IsOpen())
         return -1;
@@ -319,7 +537,8 @@ BOOL CIndexedFile::UniqueClash(const std::vector<BYTE>& rec, const std::vector<B
 
 int CIndexedFile::Add()
 {
-    if (!IsOpen())
+    CUse use(*this);
+    if (!use)
         return -1;
     std::vector<BYTE> rec(m_data.GetRecordLength(), 0);
     StoreFields(rec.data());
@@ -341,12 +560,13 @@ int CIndexedFile::Add()
     m_nCurSlot = nSlot;
     BuildKey(m_nIndex, m_curRecord.data(), nSlot, key);
     SetAt(key);
-    return 0;
+    return EndChange();
 }
 
 int CIndexedFile::Rewrite()
 {
-    if (!IsOpen() || m_nCurSlot < 0)
+    CUse use(*this);
+    if (!use || m_nCurSlot < 0 || !CurrentRecordUnchanged())
         return -1;
     std::vector<BYTE> rec(m_data.GetRecordLength(), 0);
     StoreFields(rec.data());
@@ -371,12 +591,13 @@ int CIndexedFile::Rewrite()
     m_curRecord.swap(rec);
     BuildKey(m_nIndex, m_curRecord.data(), nSlot, newKey);
     SetAt(newKey);
-    return 0;
+    return EndChange();
 }
 
 int CIndexedFile::Delete()
 {
-    if (!IsOpen() || m_nCurSlot < 0)
+    CUse use(*this);
+    if (!use || m_nCurSlot < 0 || !CurrentRecordUnchanged())
         return -1;
     DWORD nSlot = static_cast<DWORD>(m_nCurSlot);
     if (!BeginChange() || !m_data.Free(nSlot))
@@ -390,12 +611,22 @@ int CIndexedFile::Delete()
     BuildKey(m_nIndex, m_curRecord.data(), nSlot, key);
     SetBefore(key);
     m_nCurSlot = -1;
+    return EndChange();
+}
+
+int CIndexedFile::EndChange()
+{
+    // The next user takes the indexes from the file: they go down whole before the lock does.
+    // Not waiting for the disk: after a crash the open compares the index with the data file.
+    if (!m_index.Flush(Stamp(), TRUE, FALSE))
+        return Fail("Cannot write the index of");
     return 0;
 }
 
 BOOL CIndexedFile::RebuildIndexes()
 {
-    if (!m_data.IsOpen())
+    CUse use(*this);
+    if (!use)
         return FALSE;
     std::vector<std::vector<std::string>> keys(m_defs.size());
     DWORD nDamaged = 0;
@@ -431,7 +662,8 @@ BOOL CIndexedFile::RebuildIndexes()
 
 BOOL CIndexedFile::VerifyIndexes(CString& strWhy)
 {
-    if (!IsOpen())
+    CUse use(*this);
+    if (!use)
     {
         strWhy = "not open";
         return FALSE;
@@ -467,12 +699,23 @@ BOOL CIndexedFile::VerifyIndexes(CString& strWhy)
             strWhy.Format("index %s holds more entries than the data file", m_defs[t].pszName);
             return FALSE;
         }
+        // The inner nodes must lead a search to every entry.
+        for (const std::string& k : keys[t])
+        {
+            CIndexTreeFile::CPos at = m_index.LowerBound(static_cast<int>(t), k);
+            if (at.IsEnd() || m_index.KeyAt(at) != k)
+            {
+                strWhy.Format("index %s does not lead to all its entries", m_defs[t].pszName);
+                return FALSE;
+            }
+        }
     }
     return TRUE;
 }
 
 DWORD CIndexedFile::TakeSequence(DWORD nAtLeast)
 {
+    CUse use(*this);
     DWORD n = std::max(m_data.GetSequence(), nAtLeast);
     m_data.SetSequence(n + 1);
     m_data.WriteHeader();
@@ -481,7 +724,8 @@ DWORD CIndexedFile::TakeSequence(DWORD nAtLeast)
 
 BOOL CIndexedFile::PeekLast(const char* pszIndex, std::vector<BYTE>& rec)
 {
-    if (!IsOpen())
+    CUse use(*this);
+    if (!use)
         return FALSE;
     for (size_t t = 0; t < m_defs.size(); ++t)
     {

@@ -16,8 +16,17 @@
 //
 // Crash safety: the data file is the truth. The index file records the data
 // file's counts and update serial and carries a clean mark while it is not in
-// use; an index that is missing, stale, not closed or damaged is rebuilt from the
-// data file when the table is opened.
+// use; an index that is missing, stale, not closed, damaged or not matching the
+// data file entry for entry is rebuilt from the data file when the table is
+// opened. Every record read through an index is checked against the entry that
+// led to it; a mismatch rebuilds the index, with a notice, and the read is made
+// again in the rebuilt index.
+//
+// Shared use: several documents or programs may use one table at once. Every
+// operation holds the operating system's lock on the data file, first takes the
+// counts, free list and (when another user changed the file) the indexes from the
+// files as they are now, and a change writes the indexes back before the lock is
+// let go.
 #include "playerdb/IndexTree.h"
 #include "playerdb/RecordFile.h"
 
@@ -71,7 +80,8 @@ public:
     int Delete();
     BOOL RebuildIndexes();
 
-    DWORD GetRecordCount() const { return m_data.GetLiveCount(); }
+    // As the file holds them now, other users' changes included.
+    DWORD GetRecordCount();
     // Why the last Open() rebuilt the indexes; empty when it did not.
     const CString& GetRebuildReason() const { return m_strRebuilt; }
     // Structural check of every index against the data file, for tests and diagnostics.
@@ -95,13 +105,28 @@ private:
         End
     };
 
+    class CUse;
+    // Take the lock and bring the table to the files' current state; Leave lets it go.
+    BOOL Enter();
+    void Leave();
+    BOOL ReloadIndexes();
+    // The record last read as it stands in the file now; FALSE (with the error text) when
+    // another user has changed or removed it since.
+    BOOL CurrentRecordUnchanged();
+    int EndChange();
+    // Notes a data file cut short (it held nHeld records, holds nHolds) and copies both files aside.
+    void KeepCutFileAside(DWORD nHeld, DWORD nHolds);
+    // A read found the index pointing at another record, or none, and rebuilt it.
+    static constexpr int kIndexRebuilt = -2;
+    int FindOnce();
+    int NextOnce(int n);
     void BuildKey(int t, const BYTE* pRecord, DWORD nSlot, std::string& key) const;
+
     void BuildSearchKey(int t, const BYTE* pRecord, std::string& key) const;
     CIndexTreeFile::CPos Seek();
     void SetAt(const std::string& key);
     void SetBefore(const std::string& key);
     int ReadAtPos(const CIndexTreeFile::CPos& pos);
-    int ReadSlot(DWORD nSlot, std::vector<BYTE>& rec);
     BOOL UniqueClash(const std::vector<BYTE>& rec, const std::vector<BYTE>* pOld) const;
     BOOL BeginChange();
     CIndexTreeFile::CStamp Stamp() const;
@@ -117,6 +142,7 @@ private:
     CString m_strRebuilt;
     MessageHook m_hook;
 
+    int m_nDepth = 0;  // nested Enter() calls
     int m_nIndex = 0;
     CState m_state = CState::Before;
     std::string m_cursorKey;

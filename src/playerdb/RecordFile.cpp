@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -78,7 +79,9 @@ BOOL CRecordFile::Open(const char* pszPath, BOOL& bTornTail, CString& strError)
 {
     Close();
     bTornTail = FALSE;
-    int fd = ::open(pszPath, O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    m_nClaimedSlots = 0;
+    m_strPath = pszPath;
+    int fd = ::open(pszPath, O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
     if (fd < 0)
     {
         strError.Format("Cannot open %s: %s.", pszPath, std::strerror(errno));
@@ -92,8 +95,21 @@ BOOL CRecordFile::Open(const char* pszPath, BOOL& bTornTail, CString& strError)
         Close();
         return FALSE;
     }
-    long long nSize = st.st_size;
-    if (nSize == 0)
+    if (!S_ISREG(st.st_mode))
+    {
+        strError.Format("%s is not a file that can hold records (it is a folder, a device or a pipe).", pszPath);
+        Close();
+        return FALSE;
+    }
+    (void)::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    // Another user may be changing the file: wait for the change to end, then look.
+    if (!Lock() || ::fstat(fd, &st) != 0)
+    {
+        strError.Format("Cannot lock %s: %s.", pszPath, std::strerror(errno));
+        Close();
+        return FALSE;
+    }
+    if (st.st_size == 0)
     {
         m_nSlots = m_nFreeHead = m_nLive = m_nSerial = 0;
         m_nSequence = 1;
@@ -105,22 +121,31 @@ BOOL CRecordFile::Open(const char* pszPath, BOOL& bTornTail, CString& strError)
         }
         return TRUE;
     }
+    if (!ReadHeader(pszPath, st.st_size, bTornTail, strError))
+    {
+        Close();
+        return FALSE;
+    }
+    m_nClaimedSlots = m_nClaimedNow;
+    return TRUE;
+}
 
+BOOL CRecordFile::ReadHeader(const char* pszPath, long long nSize, BOOL& bTornTail, CString& strError)
+{
     BYTE hdr[kHeaderSize];
     if (nSize < static_cast<long long>(kHeaderSize) || !ReadAt(0, hdr, kHeaderSize) ||
         std::memcmp(hdr, kMagic, sizeof kMagic) != 0 || GetLE32(hdr + 8) != kHeaderSize)
     {
         strError.Format("%s is not a record file of this program; it has been left as it is.", pszPath);
-        Close();
         return FALSE;
     }
     if (GetLE32(hdr + 12) != m_nRecordLength)
     {
         strError.Format("%s holds records of %u bytes where %u were expected; it has been left as it is.",
                         pszPath, GetLE32(hdr + 12), m_nRecordLength);
-        Close();
         return FALSE;
     }
+    m_nClaimedNow = GetLE32(hdr + 16);
     m_nFreeHead = GetLE32(hdr + 20);
     m_nLive = GetLE32(hdr + 24);
     m_nSerial = GetLE32(hdr + 28);
@@ -132,10 +157,9 @@ BOOL CRecordFile::Open(const char* pszPath, BOOL& bTornTail, CString& strError)
     {
         // A record whose write was cut short: drop the partial slot so it can never be read.
         bTornTail = TRUE;
-        if (::ftruncate(fd, SlotOffset(m_nSlots)) != 0)
+        if (::ftruncate(m_fd, SlotOffset(m_nSlots)) != 0)
         {
             strError.Format("Cannot repair %s: %s.", pszPath, std::strerror(errno));
-            Close();
             return FALSE;
         }
     }
@@ -144,8 +168,46 @@ BOOL CRecordFile::Open(const char* pszPath, BOOL& bTornTail, CString& strError)
     return TRUE;
 }
 
+BOOL CRecordFile::Lock()
+{
+    if (m_fd < 0)
+        return FALSE;
+    if (m_bLocked)
+        return TRUE;
+    while (::flock(m_fd, LOCK_EX) != 0)
+        if (errno != EINTR)
+            return FALSE;
+    m_bLocked = TRUE;
+    return TRUE;
+}
+
+void CRecordFile::Unlock()
+{
+    if (m_fd >= 0 && m_bLocked)
+        ::flock(m_fd, LOCK_UN);
+    m_bLocked = FALSE;
+}
+
+BOOL CRecordFile::Reload(BOOL& bChanged, CString& strError)
+{
+    bChanged = FALSE;
+    struct stat st{};
+    if (m_fd < 0 || ::fstat(m_fd, &st) != 0)
+    {
+        strError.Format("Cannot read %s.", m_strPath.GetString());
+        return FALSE;
+    }
+    const DWORD nSlots = m_nSlots, nLive = m_nLive, nSerial = m_nSerial, nFree = m_nFreeHead;
+    BOOL bTorn = FALSE;
+    if (!ReadHeader(m_strPath, st.st_size, bTorn, strError))
+        return FALSE;
+    bChanged = bTorn || nSlots != m_nSlots || nLive != m_nLive || nSerial != m_nSerial || nFree != m_nFreeHead;
+    return TRUE;
+}
+
 void CRecordFile::Close()
 {
+    m_bLocked = FALSE;
     if (m_fd >= 0)
     {
         ::close(m_fd);

@@ -19,6 +19,7 @@
 //
 // The slots are the truth. The header's counts and free list are a cache that
 // Scan() recomputes; a file that ends inside a slot is cut back to whole slots.
+// Users of the file take turns through flock(); Reload() reads what the last one wrote.
 #include "framework/core/String.h"
 #include "framework/core/Types.h"
 
@@ -44,6 +45,17 @@ public:
     BOOL Open(const char* pszPath, BOOL& bTornTail, CString& strError);
     void Close();
     BOOL IsOpen() const { return m_fd >= 0; }
+
+    // Shared use: an exclusive operating-system lock on the file for one change (or look-up);
+    // Open() returns with it held. Reload() then takes the counts, free list and size from the
+    // file as it is now; bChanged says whether another user changed it since this one last
+    // looked.
+    BOOL Lock();
+    void Unlock();
+    BOOL Reload(BOOL& bChanged, CString& strError);
+    // The slot count the header claimed when the file was opened: more than the file holds
+    // means the file was cut short.
+    DWORD GetClaimedSlotCount() const { return m_nClaimedSlots; }
 
     DWORD GetRecordLength() const { return m_nRecordLength; }
     DWORD GetSlotCount() const { return m_nSlots; }
@@ -76,7 +88,13 @@ private:
     BOOL ReadAt(long long nOffset, BYTE* p, size_t n) const;
     BOOL RebuildFreeList();
 
+    BOOL ReadHeader(const char* pszPath, long long nSize, BOOL& bTornTail, CString& strError);
+
     int m_fd = -1;
+    BOOL m_bLocked = FALSE;
+    DWORD m_nClaimedSlots = 0;
+    DWORD m_nClaimedNow = 0;
+    CString m_strPath;
     DWORD m_nRecordLength;
     DWORD m_nSlots = 0;
     DWORD m_nFreeHead = 0;

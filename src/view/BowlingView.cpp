@@ -7,14 +7,10 @@
 #include "league/Player.h"
 #include "league/Team.h"
 #include "playerdb/PlayerDatabase.h"
-#include "reports/layout/AccountsDisplays.h"
-#include "reports/layout/FixtureLists.h"
-#include "reports/stats/PlayerDisplay.h"
-#include "reports/layout/PointsTableItems.h"
-#include "reports/layout/ScoreSheets.h"
 #include "resources/Resource.h"
 #include "results/ResultCommands.h"
 #include "results/ResultsDisplay.h"
+#include "view/DisplayHooks.h"
 #include "view/DisplayPages.h"
 #include "view/ExportFieldsDlg.h"
 #include "view/Exports.h"
@@ -23,8 +19,6 @@
 #include "view/ReportDialogs.h"
 #include "view/ReportFlow.h"
 #include "view/ReportLayoutDlg.h"
-// The team details display is built by the report items (reports_stats).
-#include "reports/stats/TeamDisplayCommands.h"
 
 #include <algorithm>
 
@@ -49,6 +43,12 @@ BEGIN_MESSAGE_MAP(CBowlingView, CScrollView)
     ON_UPDATE_COMMAND_UI(ID_VIEW_TREASURER, OnUpdateViewTreasurer)
     ON_COMMAND(ID_TEAM_DISPLAY_SHORT, OnTeamDisplayShort)
     ON_UPDATE_COMMAND_UI(ID_TEAM_DISPLAY_SHORT, OnUpdateTeamDisplayShort)
+    ON_COMMAND(ID_TEAM_DISPLAY_FULL, OnTeamDisplayFull)
+    ON_UPDATE_COMMAND_UI(ID_TEAM_DISPLAY_FULL, OnUpdateTeamDisplayFull)
+    ON_COMMAND(ID_TEAM_CAPTAINS, OnTeamCaptains)
+    ON_UPDATE_COMMAND_UI(ID_TEAM_CAPTAINS, OnUpdateTeamCaptains)
+    ON_COMMAND(ID_TEAM_REPORT, OnTeamReport)
+    ON_UPDATE_COMMAND_UI(ID_TEAM_REPORT, OnUpdateTeamReport)
     ON_COMMAND(ID_FILE_HTML_REPORT, OnFileHtmlReport)
     ON_UPDATE_COMMAND_UI(ID_FILE_HTML_REPORT, OnUpdateFileHtmlReport)
     ON_COMMAND(ID_FILE_EXPORT_PLAYERS, OnFileExportPlayers)
@@ -66,6 +66,14 @@ BEGIN_MESSAGE_MAP(CBowlingView, CScrollView)
     ON_UPDATE_COMMAND_UI(ID_REPORT_EXPORT, OnUpdateReportCommand)
     ON_COMMAND(ID_REPORT_SETUP_FONTS, OnReportSetupFonts)
     ON_COMMAND(ID_POPUP_TEAM_RESULTS, OnPopupTeamResults)
+    ON_COMMAND(ID_VENUE_STATS, OnVenueStats)
+    ON_COMMAND(ID_VENUE_DISPLAY_REPORT, OnVenueDisplayReport)
+    ON_COMMAND(ID_VENUE_INDIVIDUAL_AVERAGES, OnVenueIndividualAverages)
+    ON_COMMAND(ID_VENUE_DESIGN_REPORT, OnVenueDesignReport)
+    ON_UPDATE_COMMAND_UI(ID_VENUE_STATS, OnUpdateVenueReport)
+    ON_UPDATE_COMMAND_UI(ID_VENUE_DISPLAY_REPORT, OnUpdateVenueReport)
+    ON_UPDATE_COMMAND_UI(ID_VENUE_INDIVIDUAL_AVERAGES, OnUpdateVenueReport)
+    ON_UPDATE_COMMAND_UI(ID_VENUE_DESIGN_REPORT, OnUpdateVenueReport)
     ON_COMMAND(ID_RESULT_ENTER, OnResultEnterResults)
     ON_COMMAND(ID_RESULT_FIRST_UNPLAYED, OnResultFirstUnplayedMatch)
     ON_COMMAND(ID_RESULT_ENTER_INDIVIDUAL, OnResultEnterIndividualResult)
@@ -414,6 +422,45 @@ void CBowlingView::OnUpdateTeamDisplayShort(CCmdUI* pCmdUI)
     pCmdUI->Enable(g_pfnRunTeamDetailsShort && pDoc && pDoc->IsLeagueSetUp());
 }
 
+void CBowlingView::OnTeamDisplayFull()
+{
+    CBowlingDoc* pDoc = GetDocument();
+    if (pDoc && g_pfnRunTeamDetailsFull && g_pfnRunTeamDetailsFull(pDoc) == TEAM_DISPLAY_SHOW)
+        SetDisplayMode(MODE_TEAM_FULL_DETAILS, GetDisplayTitle(MODE_TEAM_FULL_DETAILS));
+}
+
+void CBowlingView::OnUpdateTeamDisplayFull(CCmdUI* pCmdUI)
+{
+    CBowlingDoc* pDoc = GetDocument();
+    pCmdUI->Enable(g_pfnRunTeamDetailsFull && pDoc && pDoc->IsLeagueSetUp());
+}
+
+void CBowlingView::OnTeamCaptains()
+{
+    CBowlingDoc* pDoc = GetDocument();
+    if (pDoc && g_pfnRunCaptainsList && g_pfnRunCaptainsList(pDoc))
+        SetDisplayMode(MODE_CAPTAINS, GetDisplayTitle(MODE_CAPTAINS));
+}
+
+void CBowlingView::OnUpdateTeamCaptains(CCmdUI* pCmdUI)
+{
+    CBowlingDoc* pDoc = GetDocument();
+    pCmdUI->Enable(g_pfnRunCaptainsList && pDoc && pDoc->IsLeagueSetUp());
+}
+
+void CBowlingView::OnTeamReport()
+{
+    CBowlingDoc* pDoc = GetDocument();
+    if (pDoc && g_pfnRunTeamReport && g_pfnRunTeamReport(pDoc))
+        SetDisplayMode(MODE_TEAM_REPORT, GetDisplayTitle(MODE_TEAM_REPORT));
+}
+
+void CBowlingView::OnUpdateTeamReport(CCmdUI* pCmdUI)
+{
+    CBowlingDoc* pDoc = GetDocument();
+    pCmdUI->Enable(g_pfnRunTeamReport && pDoc && pDoc->IsLeagueSetUp());
+}
+
 void CBowlingView::OnPopupTeamResults()
 {
     if (!m_pClickedTeam)
@@ -757,4 +804,43 @@ void CBowlingView::OnUpdatePlayerDisplay(CCmdUI* pCmdUI)
 {
     CBowlingDoc* pDoc = GetDocument();
     pCmdUI->Enable(g_pfnRunPlayerDisplay && pDoc && pDoc->IsLeagueSetUp());
+}
+
+// ---- The Venue menu's reports: the report items build the generated pages; the view shows them. ----
+
+void CBowlingView::ShowVenueReport(int nKind)
+{
+    CBowlingDoc* pDoc = GetDocument();
+    if (pDoc && g_pfnRunVenueReport && g_pfnRunVenueReport(pDoc, nKind))
+        SetDisplayMode(MODE_GENERATED);
+}
+
+void CBowlingView::OnVenueStats()
+{
+    ShowVenueReport(VENUE_REPORT_STATS);
+}
+
+void CBowlingView::OnVenueDisplayReport()
+{
+    ShowVenueReport(VENUE_REPORT_HI_STATS);
+}
+
+void CBowlingView::OnVenueIndividualAverages()
+{
+    ShowVenueReport(VENUE_REPORT_AVERAGES);
+}
+
+void CBowlingView::OnVenueDesignReport()
+{
+    CBowlingDoc* pDoc = GetDocument();
+    if (pDoc && g_pfnRunVenueReportStyle && g_pfnRunVenueReportStyle(pDoc))
+        Repaint();
+}
+
+void CBowlingView::OnUpdateVenueReport(CCmdUI* pCmdUI)
+{
+    CBowlingDoc* pDoc = GetDocument();
+    const bool bHook = pCmdUI->m_nID == ID_VENUE_DESIGN_REPORT ? g_pfnRunVenueReportStyle != nullptr
+                                                                : g_pfnRunVenueReport != nullptr;
+    pCmdUI->Enable(bHook && pDoc && pDoc->IsLeagueSetUp() && !pDoc->m_listVenues.IsEmpty());
 }

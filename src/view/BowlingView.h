@@ -60,9 +60,15 @@ public:
     afx_msg void OnViewTreasurer();
     afx_msg void OnUpdateViewAccounts(CCmdUI* pCmdUI);
     afx_msg void OnUpdateViewTreasurer(CCmdUI* pCmdUI);
-    // Team details display (src/reports/stats/TeamDisplayCommands.h)
+    // Team details display (view/DisplayHooks.h)
     afx_msg void OnTeamDisplayShort();
     afx_msg void OnUpdateTeamDisplayShort(CCmdUI* pCmdUI);
+    afx_msg void OnTeamDisplayFull();
+    afx_msg void OnUpdateTeamDisplayFull(CCmdUI* pCmdUI);
+    afx_msg void OnTeamCaptains();
+    afx_msg void OnUpdateTeamCaptains(CCmdUI* pCmdUI);
+    afx_msg void OnTeamReport();
+    afx_msg void OnUpdateTeamReport(CCmdUI* pCmdUI);
     afx_msg void OnFileHtmlReport();
     afx_msg void OnUpdateFileHtmlReport(CCmdUI* pCmdUI);
     afx_msg void OnFileExportPlayers();
@@ -77,6 +83,12 @@ public:
     afx_msg void OnUpdateReportCommand(CCmdUI* pCmdUI);
     afx_msg void OnReportSetupFonts();
     afx_msg void OnPopupTeamResults();
+    // The Venue menu's reports (view/DisplayHooks.h)
+    afx_msg void OnVenueStats();
+    afx_msg void OnVenueDisplayReport();
+    afx_msg void OnVenueIndividualAverages();
+    afx_msg void OnVenueDesignReport();
+    afx_msg void OnUpdateVenueReport(CCmdUI* pCmdUI);
     // Result entry (src/results/ResultCommands.h)
     afx_msg void OnResultEnterResults();
     afx_msg void OnResultFirstUnplayedMatch();
@@ -85,12 +97,12 @@ public:
     // Results display (src/results/ResultsDisplay.h)
     afx_msg void OnResultDisplayByRound();
     afx_msg void OnResultDisplayByTeam();
-    // Fixture lists (src/reports/layout/FixtureLists.h)
+    // Fixture lists (view/DisplayHooks.h)
     afx_msg void OnFixtureDisplayByRound();
     afx_msg void OnFixtureDisplayByTeam();
     afx_msg void OnFixtureDisplayOutstanding();
     afx_msg void OnUpdateFixtureDisplay(CCmdUI* pCmdUI);
-    // Player pages and the player list (src/reports/stats/PlayerDisplay.h)
+    // Player pages and the player list (view/DisplayHooks.h)
     afx_msg void OnPlayerDisplay();
     afx_msg void OnPlayerDisplayByTeam();
     afx_msg void OnPopupPlayerDisplay();
@@ -113,6 +125,7 @@ private:
     void ShowFixtureList(int nKind);
     void ShowPlayerPages(int nKind, CPlayer* pPlayer);
     void ShowScoreSheets(int nKind);
+    void ShowVenueReport(int nKind);
 
     int m_nPage = 1;
     int m_nPageCount = 1;

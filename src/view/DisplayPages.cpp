@@ -1,7 +1,7 @@
 #include "view/DisplayPages.h"
 
 #include "league/BowlingDoc.h"
-#include "reports/layout/ScoreSheets.h"
+#include "view/DisplayHooks.h"
 #include "view/RepForm.h"
 #include "view/ReportFlow.h"
 
@@ -31,7 +31,8 @@ const DisplayInfo kDisplays[] = {
     {MODE_TEAM_REPORT, "Teams Report", &CBowlingDoc::m_listTeamReportItems, FALSE, TRUE},
     {MODE_SCORE_SHEETS, "Score Sheets", &CBowlingDoc::m_listScoreSheetItems, FALSE, FALSE},
     {MODE_TREASURER, "Treasurer", &CBowlingDoc::m_listTreasurerItems, FALSE, TRUE},
-    {MODE_TEAM_FULL_DETAILS, "Team Details", &CBowlingDoc::m_listDisplayItems, TRUE, TRUE},
+    // A team's history page carries its own heading.
+    {MODE_TEAM_FULL_DETAILS, "Team Details", &CBowlingDoc::m_listDisplayItems, TRUE, FALSE},
     {MODE_WELCOME, "", nullptr, FALSE, FALSE},
     {MODE_GENERATED, "Report", nullptr, FALSE, TRUE},
     {MODE_ACCOUNTS, "Accounts", &CBowlingDoc::m_listAccountsItems, FALSE, TRUE},

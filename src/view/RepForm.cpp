@@ -88,7 +88,7 @@ void CRepForm::Serialize(CArchive& ar)
     for (DWORD i = 0; i < nCount; ++i) {
         CObject* pOb = nullptr;
         try {
-            pOb = ar.ReadObject(RUNTIME_CLASS(CRepItem));
+            pOb = ar.ReadOwnedObject(RUNTIME_CLASS(CRepItem));
         } catch (const CArchiveException& e) {
             if (e.m_cause != CArchiveException::badClass)
                 throw;
@@ -219,7 +219,7 @@ CRepForm* ImportRepForm(const char* pszPath, CBowlingDoc* pDoc, CString& strErro
         }
         ar.SetFileVersion(nVersion);
         CBowlingDoc::SetFileVersion(nVersion);
-        pForm.reset(static_cast<CRepForm*>(ar.ReadObject(RUNTIME_CLASS(CRepForm))));
+        pForm.reset(static_cast<CRepForm*>(ar.ReadOwnedObject(RUNTIME_CLASS(CRepForm))));
         CBowlingDoc::SetFileVersion(nOldVersion);
         if (!pForm) {
             strError = "The file holds no report layout.";
@@ -249,5 +249,5 @@ CString SuggestFileName(const CString& strTitle, const char* pszExt, const char*
     }
     if (!bUsable)
         return pszFallback;
-    return name + pszExt;
+    return CString((name + pszExt).ToUtf8().c_str());  // a path: the system's bytes
 }

@@ -2,6 +2,8 @@
 // what OK writes back and Cancel leaves alone, its input checks, and what the change does to
 // the league afterwards (type rules, pyramid, average limit, standings, page headings).
 #include "DialogControls.h"
+#include "FileContents.h"
+#include "TempDir.h"
 #include "AdminTest.h"
 #include "RecordingDC.h"
 #include "admin/EditLeagueDlg.h"
@@ -436,4 +438,36 @@ TEST_F(EditLeagueTest, HeadingsAndOfficersShowTheNewDetails)
     CRecordingDC dc2;
     officers.Draw(&dc2, nullptr);
     EXPECT_NE(dc2.FindText("Sam Secretary  (555 0101)"), nullptr) << dc2.Dump();
+}
+
+// Letters beyond the league's single-byte text: plain letters on OK, said so, and the same in
+// the league and its HTML; a character with no plain letter keeps the dialog open, named.
+TEST_F(EditLeagueTest, LettersTheLeagueCannotHoldArePlainLettersAndSaidSo)
+{
+    m_ui.OnDialog(IDD_EDIT_LEAGUE)
+        .Type(IDC_EL_LEAGUE_NAME, "Pin Pals \xE2\x9C\x93")  // ✓
+        .OK()
+        .Check([](CDialog& d) { EXPECT_EQ(d.GetFocusID(), static_cast<UINT>(IDC_EL_LEAGUE_NAME)); })
+        .Type(IDC_EL_LEAGUE_NAME, "\xC5\x81\xC3\xB3" "d\xC5\xBA Ladies")           // Łódź Ladies
+        .Type(IDC_EL_SECRETARY, "\xC5\x81ukasz Dvo\xC5\x99\xC3\xA1k")              // Łukasz Dvořák
+        .OK();
+    m_ui.AnswerMessageBox(IDOK, "cannot be kept in the league's text: \xE2\x9C\x93");
+    m_ui.AnswerMessageBox(IDOK, "\xC5\x81 to L, \xC5\xBA to z, \xC5\x99 to r.");
+    RunCommand();
+    EXPECT_TRUE(m_ui.AllUsed());
+    EXPECT_EQ(m_doc.m_strLeagueName, "L\xF3" "dz Ladies");  // ó is held as it is
+    EXPECT_EQ(m_doc.m_strSecretary, "Lukasz Dvor\xE1k");
+
+    CRepItem_Officers officers;
+    officers.m_pDoc = &m_doc;
+    TempDir dir;
+    std::string path = dir.File("officers.htm");
+    {
+        CStdioFile file(path.c_str(), CFile::modeCreate | CFile::modeWrite);
+        officers.WriteHtml(file);
+        file.Close();
+    }
+    std::string html = FileContents(path);
+    EXPECT_NE(html.find("Lukasz Dvor"), std::string::npos) << html;
+    EXPECT_EQ(html.find('?'), std::string::npos) << html;
 }

@@ -273,6 +273,28 @@ TEST_F(PlayerDetails, EditShowsTheBowlerAndOkWritesTheChangesCancelNone)
     EXPECT_TRUE(doc.IsModified());
 }
 
+// The edit boxes of user data take what the league keeps: the player database's record 32
+// characters, a league of its own 63.
+TEST_F(PlayerDetails, UserDataIsHeldToWhatTheLeagueKeeps)
+{
+    CPlayer* p = Add("Ann", "Ames", 1);
+    const std::string typed(70, 'u');
+    for (DWORD bDatabase : {1u, 0u}) {
+        const int nKept = bDatabase ? 32 : 63;
+        doc.m_bPlayerDatabase = bDatabase;
+        ui.OnDialog(IDD_EDIT_PLAYER)
+            .Check([&](CDialog& d) {
+                EXPECT_EQ(Ctl(d, IDC_PD_USER1).limit, nKept);
+                EXPECT_EQ(Ctl(d, IDC_PD_USER2).limit, nKept);
+            })
+            .SetText(IDC_PD_USER1, typed.c_str())
+            .OK();
+        EXPECT_TRUE(PlayerSetup::EditPlayer(&doc, p));
+        EXPECT_TRUE(ui.AllUsed());
+        EXPECT_EQ(p->m_strUserData1, typed.substr(0, static_cast<size_t>(nKept)).c_str());
+    }
+}
+
 TEST_F(PlayerDetails, EditKeepsHisOwnNameAndTeamAndMayNotEmptyTheName)
 {
     Add("Ann", "Ames", 1);

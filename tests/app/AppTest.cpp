@@ -39,7 +39,7 @@ TEST(StartUp, WithoutAFileANewLeagueOpensInAGreyDialogWorld)
     EXPECT_EQ((*s.app.GetRecentFileList())[0], "/leagues/Monday.lgf");
     ASSERT_NE(s.Doc(), nullptr);
     ASSERT_NE(s.app.m_pMainWnd, nullptr);
-    EXPECT_EQ(ui.frameTitle, "NewLeage.lgf - Torvane");
+    EXPECT_EQ(ui.frameTitle, "NewLeage.lgf[*] - Torvane");
     EXPECT_GE(ui.frameShows, 1);
     EXPECT_TRUE(ui.messages.empty());
 }
@@ -79,7 +79,7 @@ TEST(StartUp, TheFileOnTheCommandLineOpensWithoutItsQuotes)
     ASSERT_NE(s.Doc(), nullptr);
     EXPECT_EQ(s.Doc()->m_strLeagueName, "Tuesday Triples");
     EXPECT_EQ(s.Doc()->GetPathName(), path);
-    EXPECT_EQ(ui.frameTitle, "Tuesday.lgf - Torvane");
+    EXPECT_EQ(ui.frameTitle, "Tuesday.lgf[*] - Torvane");
     EXPECT_EQ((*s.app.GetRecentFileList())[0], path);
 }
 

@@ -278,7 +278,7 @@ TEST(Walkthrough, ANewLeagueFromNothingToItsFirstRoundOfResultsSavedReopenedAndP
     ui.ChooseFile(path);
     ASSERT_TRUE(s.Run(ID_FILE_SAVE_AS));
     EXPECT_FALSE(pDoc->IsModified());
-    EXPECT_EQ(ui.frameTitle, "Thursday.lgf - Torvane");
+    EXPECT_EQ(ui.frameTitle, "Thursday.lgf[*] - Torvane");
     ui.ChooseFile(path);
     ASSERT_TRUE(s.Run(ID_FILE_OPEN));
     EXPECT_TRUE(ui.AllUsed());

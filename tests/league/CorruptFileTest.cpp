@@ -1,13 +1,22 @@
 // Damaged league files: every cut and random changes load to the message or to a valid
 // league, and a refused file leaves the open league exactly as it was.
+#include "TempDir.h"
 #include "league/BowlingDoc.h"
 #include "league/Fixture.h"
+#include "league/Player.h"
+#include "league/Rules.h"
 #include "league/SampleLeague.h"
 #include "league/Team.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <functional>
 #include <random>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -91,6 +100,31 @@ TEST_F(CorruptFileTest, FilesThatAreRefusedWithTheirReason)
     EXPECT_TRUE(open.IsSameLeague(reference));
 }
 
+TEST_F(CorruptFileTest, TextAndRandomBytesAreNoLeagueFileButANewerLeagueIs)
+{
+    auto text = [](const std::string& s) { return Bytes(s.begin(), s.end()); };
+    std::mt19937 rng(77);
+    for (int i = 0; i < 20; ++i) {
+        Bytes noise(300);
+        for (BYTE& b : noise)
+            b = static_cast<BYTE>(rng());
+        ExpectRefused(noise, "not a league file of this program");
+    }
+    // 'T' and 'L' read as file versions 84 and 76.
+    ExpectRefused(text("To the league secretary,\nthe lanes are booked.\n"), "not a league file of this program");
+    ExpectRefused(text("League notes\r\nWeek 1\r\n"), "not a league file of this program");
+    ExpectRefused(text("\x50\x01\x02"), "not a league file of this program");
+
+    // A real league under a version this program does not know yet; cut inside its header texts
+    // nothing shows it to be one.
+    Bytes newer = good;
+    newer[0] = 84;
+    ExpectRefused(newer, "written by a newer version");
+    ExpectRefused(Bytes(newer.begin(), newer.begin() + 200), "written by a newer version");
+    ExpectRefused(Bytes(newer.begin(), newer.begin() + 12), "not a league file of this program");
+    EXPECT_TRUE(open.IsSameLeague(reference));
+}
+
 TEST_F(CorruptFileTest, EveryCutOfTheFileIsRefused)
 {
     for (size_t n = 0; n < good.size(); ++n) {
@@ -133,4 +167,128 @@ TEST_F(CorruptFileTest, ChangedBytesLoadToTheMessageOrToAValidLeague)
     }
     EXPECT_GT(nRefused, 0);
     EXPECT_GT(nLoaded, 0);
+}
+
+// What cannot be a league is refused before a byte is read: a pipe would wait for ever, a
+// folder or device is no file, and gigabytes are no league.
+TEST_F(CorruptFileTest, WhatCannotBeALeagueIsRefusedBeforeReading)
+{
+    TempDir dir;
+    const std::string pipe = dir.File("pipe.lgf"), folder = dir.File("folder.lgf");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::filesystem::create_directory(folder);
+    auto sparse = [&](const char* name, off_t size) {
+        std::string path = dir.File(name);
+        int fd = ::open(path.c_str(), O_WRONLY | O_CREAT, 0600);
+        EXPECT_EQ(::ftruncate(fd, size), 0);
+        ::close(fd);
+        return path;
+    };
+    const struct
+    {
+        std::string path;
+        const char* pszReason;
+    } cases[] = {
+        {pipe, "is not a file that can be read (it is a folder, a device or a pipe)"},
+        {folder, "is not a file that can be read"},
+        {"/dev/zero", "is not a file that can be read"},
+        {sparse("big.lgf", off_t(3) << 30), "It is 3.0 GB, far larger than any league file can be."},
+        {sparse("huge.lgf", off_t(5) << 30), "It is 5.0 GB, far larger than any league file can be."},
+    };
+    for (const auto& c : cases) {
+        CString error;
+        EXPECT_FALSE(open.LoadFromFile(c.path.c_str(), error)) << c.path;
+        EXPECT_NE(error.Find(("The league file \"" + c.path + "\" cannot be opened.").c_str()), -1) << error.GetString();
+        EXPECT_NE(error.Find(c.pszReason), -1) << error.GetString();
+    }
+    EXPECT_EQ(open.m_listTeams.GetHead(), firstTeam);
+    EXPECT_TRUE(open.IsSameLeague(reference));
+}
+
+// Every value that reaches arithmetic is held to what its dialog allows; the message names it.
+TEST_F(CorruptFileTest, ValuesBeyondTheirDialogsAreRefusedNamingTheField)
+{
+    auto firstMatch = [](CBowlingDoc& d) { return static_cast<CFixture*>(d.m_listFixtures.GetHead()); };
+    const struct
+    {
+        const char* pszField;
+        std::function<void(CBowlingDoc&)> damage;
+    } cases[] = {
+        {"a maximum of handicap match points of 2147483647",
+         [](CBowlingDoc& d) { d.m_nMaxHandicapPoints = INT_MAX; }},
+        {"a maximum of scratch match points of -1", [](CBowlingDoc& d) { d.m_nMaxScratchPoints = -1; }},
+        {"a handicap points adjustment of 2147483647",
+         [&](CBowlingDoc& d) { firstMatch(d)->m_nHandicapAdjust[1] = INT_MAX; }},
+        {"a scratch points adjustment of -500000", [&](CBowlingDoc& d) { firstMatch(d)->m_nScratchAdjust[0] = -500000; }},
+        {"a game score of 301", [&](CBowlingDoc& d) { firstMatch(d)->m_nScore[0][0] = 301; }},
+        {"a substitute's game score of 65535", [&](CBowlingDoc& d) { firstMatch(d)->m_nPacerScore[1][2] = 65535; }},
+        {"a game handicap of -2147483648", [&](CBowlingDoc& d) { firstMatch(d)->m_nHandicap[1][5] = INT_MIN; }},
+        {"a match's points of 2000000000",
+         [&](CBowlingDoc& d) { firstMatch(d)->m_nHandicapMatchPoints[0] = 2000000000; }},
+        {"a match average of 65536", [&](CBowlingDoc& d) { firstMatch(d)->m_nAverage[2][9] = 65536; }},
+        {"a team handicap of -2147483648", [&](CBowlingDoc& d) { firstMatch(d)->m_nTeamHandicap[1][4] = 0x80000000u; }},
+        {"a bowler's handicap of 98303",
+         [](CBowlingDoc& d) { static_cast<CPlayer*>(d.m_listPlayers.GetHead())->m_nHandicap = 98303; }},
+        {"a handicap percentage of 151", [](CBowlingDoc& d) { d.m_HcpRule[2].m_nPercent = 151; }},
+        {"a handicap basis of 301", [](CBowlingDoc& d) { d.m_HcpRule[1].m_nBasis = 301; }},
+        {"a minimum handicap of -101", [](CBowlingDoc& d) { d.m_HcpRule[0].m_nMin = -101; }},
+        {"team points for a game of 126", [](CBowlingDoc& d) { d.m_ScrPoints.m_nTeamGame[3] = 126; }},
+        {"individual points for the series of 100", [](CBowlingDoc& d) { d.m_HcpPoints.m_nIndividualSeries = 100; }},
+    };
+    for (const auto& c : cases) {
+        CBowlingDoc doc;
+        BuildSmallLeague(doc);
+        c.damage(doc);
+        ExpectRefused(Save(doc), c.pszField);
+    }
+    EXPECT_TRUE(open.IsSameLeague(reference));
+}
+
+// The largest values that pass, in more matches than a season holds: the points are worked
+// without overflow (the sanitizers would stop the test) and a total stays at an int's end.
+TEST_F(CorruptFileTest, ValuesAtTheirLimitsAreScoredWithoutOverflow)
+{
+    CBowlingDoc doc;
+    BuildSmallLeague(doc);
+    doc.m_nMaxHandicapPoints = doc.m_nMaxScratchPoints = 9999;
+    doc.m_Petersen.m_bHandicap = doc.m_Petersen.m_bScratch = 1;  // points in hundredths
+    auto* pPlayed = static_cast<CFixture*>(doc.m_listFixtures.GetHead());
+    ASSERT_TRUE(pPlayed->m_bPlayed[0] && pPlayed->m_bPlayed[1]);
+    pPlayed->m_nTeamB = pPlayed->m_nTeamA;
+    for (int s = 0; s < 2; ++s)
+        pPlayed->m_nHandicapAdjust[s] = pPlayed->m_nScratchAdjust[s] = 9999 * 50;
+    pPlayed->m_nScore[0][0] = 300;
+    for (int i = 0; i < 2200; ++i)
+        doc.m_listFixtures.AddTail(new CFixture(*pPlayed));
+    CString error;
+    CBowlingDoc loaded;
+    ASSERT_TRUE(loaded.LoadFromBytes(Save(doc), "limits.lgf", error)) << error.GetString();
+    const CTeam* pTeam = loaded.FindTeam(pPlayed->m_nTeamA);
+    ASSERT_NE(pTeam, nullptr);
+    EXPECT_EQ(pTeam->m_nPointsWon[PASS_HANDICAP], INT_MAX);
+
+    // The vacancy and blind rules take any figure their fields hold: worked without overflow,
+    // a game's figure held to its field, a handicap to what a rule can give.
+    for (CRobot& r : loaded.m_Robot)
+        r.m_nPercent = r.m_nPins = r.m_nFlatHandicap = r.m_nFlatScore = UINT_MAX;
+    for (CBlindScore& b : loaded.m_BlindScore) {
+        b.m_nPercent = b.m_nStep = 0xFFFF;
+        b.m_nHandicapAdjust = b.m_nFlatHandicap = INT_MAX;
+    }
+    auto* f = static_cast<CFixture*>(loaded.m_listFixtures.GetHead());
+    for (int k = 0; k < SLOTS_PER_GAME; ++k)
+        f->m_nAverage[0][k] = 0xFFFF;
+    for (BYTE nKind = CRobot::kindFlatScore; nKind <= CRobot::kindOpponentsScore; ++nKind)
+        for (BYTE nMethod = CBlindScore::methodFlat; nMethod <= CBlindScore::methodIncremental; ++nMethod) {
+            for (CRobot& r : loaded.m_Robot)
+                r.m_nKind = nKind;
+            for (CBlindScore& b : loaded.m_BlindScore)
+                b.m_nMethod = b.m_nHandicapMethod = std::min<BYTE>(nMethod, CBlindScore::hcpOpponents);
+            for (int s = 0; s < 2; ++s)
+                for (int p = 0; p < f->m_nPlayers; ++p)
+                    for (BYTE nDefaulted : {0, 1}) {
+                        EXPECT_LE(loaded.CalcBlindScore(f, s, p, 0, nDefaulted), 0xFFFF);
+                        EXPECT_LE(std::abs(loaded.CalcBlindHandicap(f, s, p, 0, nDefaulted)), 98302);
+                    }
+        }
 }

@@ -1,5 +1,6 @@
 // The league document with the database joined: each document opens the folder named by
 // "Database path" (making it), and a bowler put by one league is found by the next.
+#include "ScriptedBackend.h"
 #include "TempDir.h"
 #include "framework/ui/Registry.h"
 #include "league/BowlingDoc.h"
@@ -68,4 +69,28 @@ TEST(BowlingDocDatabase, WithoutTheDatabaseTheCallsSayNo)
     EXPECT_EQ(doc.GetDbasePlayer(&p), -1);
     EXPECT_EQ(doc.FindDbasePlayer(1), -1);
     EXPECT_EQ(doc.PutDbasePlayer(&p), -1);
+}
+
+TEST(BowlingDocDatabase, ADatabaseCutShortIsToldWhenALeagueOpensIt)
+{
+    CScriptedBackend ui;  // its settings hold the database path
+    TempDir dir;
+    std::string folder = dir.File("db");
+    SetDatabasePath(folder);
+    Installed installed;
+    {
+        CBowlingDoc monday;
+        for (const char* name : {"Ames", "Bell", "Cole"}) {
+            CPlayer player;
+            player.m_strFirstName = "Jo";
+            player.m_strSurname = name;
+            ASSERT_EQ(monday.PutDbasePlayer(&player), 0);
+        }
+    }
+    std::filesystem::resize_file(folder + "/PLAYB003.DTA", 64);
+    ui.AnswerMessageBox(IDOK, "has been cut short: it held 3 records and now holds 0.");
+    CBowlingDoc thursday;
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_TRUE(std::filesystem::exists(folder + "/PLAYB003.DTA.damaged"));
+    EXPECT_TRUE(std::filesystem::exists(folder + "/PLAYB003.DTX.damaged"));
 }

@@ -82,6 +82,22 @@ CScriptedBackend::DialogScript& CScriptedBackend::DialogScript::SetText(UINT nID
     return *this;
 }
 
+CScriptedBackend::DialogScript& CScriptedBackend::DialogScript::Type(UINT nID, const char* pszUtf8)
+{
+    std::string typed = pszUtf8;
+    m_actions.push_back([nID, typed](CDialog& d) {
+        CControlState* s = UsableControl(d, nID, "type into");
+        if (!s)
+            return;
+        if (s->IsEdit() && s->readOnly) {
+            ADD_FAILURE() << "control " << nID << " is read-only";
+            return;
+        }
+        d.UserTypeText(nID, typed);
+    });
+    return *this;
+}
+
 CScriptedBackend::DialogScript& CScriptedBackend::DialogScript::Click(UINT nID)
 {
     m_actions.push_back([nID](CDialog& d) {
@@ -220,14 +236,22 @@ void CScriptedBackend::AnswerMessageBox(int nAnswer, const char* pszExpected)
     m_answers.push_back({nAnswer, pszExpected ? pszExpected : ""});
 }
 
-int CScriptedBackend::MessageBox(const CString& text, const CString&, UINT nType)
+int CScriptedBackend::MessageBox(const CString& text, const CString&, UINT nType) { return AnswerBox(text.str(), nType); }
+
+// Kept as UTF-8, as given.
+int CScriptedBackend::MessageBoxUtf8(const std::string& text, const CString&, UINT nType)
+{
+    return AnswerBox(text, nType);
+}
+
+int CScriptedBackend::AnswerBox(const std::string& text, UINT nType)
 {
     UINT buttons = nType & MB_TYPEMASK;
     int answer;
     if (m_nextAnswer < m_answers.size()) {
         const Answer& a = m_answers[m_nextAnswer++];
-        if (!a.expected.empty() && text.str().find(a.expected) == std::string::npos)
-            ADD_FAILURE() << "message box \"" << text.GetString() << "\" was answered by the answer meant for \""
+        if (!a.expected.empty() && text.find(a.expected) == std::string::npos)
+            ADD_FAILURE() << "message box \"" << text << "\" was answered by the answer meant for \""
                           << a.expected << "\"";
         answer = a.answer;
         bool fits = (buttons == MB_OK && answer == IDOK) ||
@@ -236,14 +260,14 @@ int CScriptedBackend::MessageBox(const CString& text, const CString&, UINT nType
                     (buttons == MB_YESNOCANCEL && (answer == IDYES || answer == IDNO || answer == IDCANCEL)) ||
                     buttons > MB_YESNOCANCEL;
         if (!fits)
-            ADD_FAILURE() << "message box \"" << text.GetString() << "\" has no button for answer " << answer;
+            ADD_FAILURE() << "message box \"" << text << "\" has no button for answer " << answer;
     } else if (buttons == MB_OK) {
         answer = IDOK;  // a plain message needs no scripted answer
     } else {
-        ADD_FAILURE() << "nobody answered the question \"" << text.GetString() << "\"";
+        ADD_FAILURE() << "nobody answered the question \"" << text << "\"";
         answer = buttons == MB_YESNO ? IDNO : IDCANCEL;
     }
-    messages.push_back({text.str(), nType, answer});
+    messages.push_back({text, nType, answer});
     return answer;
 }
 
@@ -255,6 +279,7 @@ BOOL CScriptedBackend::RunFileDialog(CFileDialog& dlg)
 {
     fileDialogFilters.push_back(dlg.GetFilterString().str());
     fileDialogNames.push_back(dlg.GetInitialFileName().str());
+    fileDialogFolders.push_back(dlg.m_ofn.lpstrInitialDir ? dlg.m_ofn.lpstrInitialDir : "");
     if (m_nextFile >= m_files.size()) {
         ADD_FAILURE() << "a file dialog opened with no file chosen beforehand";
         return FALSE;
@@ -303,7 +328,11 @@ BOOL CScriptedBackend::RunColorDialog(CColorDialog& dlg)
 
 // --- Frames, views and printing ----------------------------------------------------------------
 
-void CScriptedBackend::FrameTitleChanged(CFrameWnd& frame) { frameTitle = frame.GetWindowText().str(); }
+void CScriptedBackend::FrameTitleChanged(CFrameWnd& frame)
+{
+    frameTitle = frame.GetWindowText().str();
+    frameModified = frame.IsDocumentModified() != FALSE;
+}
 
 void CScriptedBackend::ShowFrame(CFrameWnd&, int nCmdShow)
 {
@@ -342,11 +371,12 @@ BOOL CScriptedBackend::PrintView(CView& view, BOOL bPreview)
     return TRUE;
 }
 
-BOOL CScriptedBackend::ActivateOtherInstance(const char*)
+BOOL CScriptedBackend::ActivateOtherInstance(const char*, const char* pszPathName)
 {
     if (!otherInstanceRunning)
         return FALSE;
     ++activationRequests;
+    handedFile = pszPathName ? pszPathName : "";
     return TRUE;
 }
 

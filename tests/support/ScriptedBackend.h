@@ -35,6 +35,8 @@ public:
     public:
         explicit DialogScript(UINT nIDD) : m_nIDD(nIDD) {}
         DialogScript& SetText(UINT nID, const char* pszText);
+        // Types UTF-8 text as a person with any keyboard does (the whole box's text).
+        DialogScript& Type(UINT nID, const char* pszUtf8);
         DialogScript& Click(UINT nID);
         DialogScript& Select(UINT nID, int nIndex);
         DialogScript& SelectString(UINT nID, const char* pszItem);  // the item with exactly this text
@@ -78,6 +80,8 @@ public:
     std::vector<UINT> dialogsOpened;
     std::vector<std::string> fileDialogFilters;  // the filter string of each file dialog
     std::vector<std::string> fileDialogNames;    // the file name each offered
+    std::vector<std::string> fileDialogFolders;  // the folder each started in
+    std::string documentsFolder = "/home/secretary/Documents";
     struct PopupShown {
         UINT menu;
         int subMenu;
@@ -91,6 +95,7 @@ public:
 
     // What the program did to its main window.
     std::string frameTitle;
+    bool frameModified = false;  // what the title shows for "[*]"
     std::string statusText;
     int invalidations = 0;
     int frameShows = 0;
@@ -107,11 +112,13 @@ public:
     // One running instance: set otherInstanceRunning to play a second start.
     bool otherInstanceRunning = false;
     int activationRequests = 0;
+    std::string handedFile;  // what a second start handed the running one
     std::string registeredInstance;
 
     // CUiBackend
     INT_PTR RunModalDialog(CDialog& dlg) override;
     int MessageBox(const CString& text, const CString& caption, UINT nType) override;
+    int MessageBoxUtf8(const std::string& text, const CString& caption, UINT nType) override;
     BOOL RunFileDialog(CFileDialog& dlg) override;
     BOOL RunFontDialog(CFontDialog& dlg) override;
     BOOL RunColorDialog(CColorDialog& dlg) override;
@@ -122,11 +129,13 @@ public:
     BOOL PrintView(CView& view, BOOL bPreview) override;
     UINT TrackPopupMenu(CWnd& wnd, UINT nIDMenu, int nSubMenu, int x, int y) override;
     CSettingsStore& Settings() override { return settings; }
+    CString GetDocumentsFolder() override { return documentsFolder; }
     void PostQuit(int) override { quitPosted = true; }
-    BOOL ActivateOtherInstance(const char* pszClassName) override;
+    BOOL ActivateOtherInstance(const char* pszClassName, const char* pszPathName = nullptr) override;
     BOOL RegisterInstance(const char* pszClassName) override;
 
 private:
+    int AnswerBox(const std::string& text, UINT nType);
     struct Answer {
         int answer;
         std::string expected;

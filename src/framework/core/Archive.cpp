@@ -254,6 +254,16 @@ void CArchive::WriteObject(const CObject* pOb)
 
 CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
 {
+    return ReadObject(pClassRefRequested, false);
+}
+
+CObject* CArchive::ReadOwnedObject(const CRuntimeClass* pClassRefRequested)
+{
+    return ReadObject(pClassRefRequested, true);
+}
+
+CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested, bool bOwned)
+{
     WORD wTag = static_cast<WORD>(ReadLE(2));
     DWORD obTag;
     if (wTag == kBigObjectTag)
@@ -287,6 +297,8 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
         if (obTag >= m_loadMap.size() || (obTag != 0 && m_loadMap[obTag].pObject == nullptr))
             ThrowCorrupt("The file refers to an object that it does not hold.");
         CObject* pOb = m_loadMap[obTag].pObject;
+        if (pOb && bOwned)
+            ThrowCorrupt("The file holds one object in two places.");
         if (pOb && pClassRefRequested && !pOb->IsKindOf(pClassRefRequested))
             throw CArchiveException(CArchiveException::badClass, "The file refers to an object of the wrong kind.");
         return pOb;

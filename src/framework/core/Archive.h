@@ -102,6 +102,9 @@ public:
     // Creates the object from its stored class name; pClassRefRequested, when given, is the
     // class the caller expects (the stored class must derive from it).
     CObject* ReadObject(const CRuntimeClass* pClassRefRequested);
+    // The same for an object the caller will own: a reference back to an object read before
+    // would give it two owners, so the file is refused as corrupt.
+    CObject* ReadOwnedObject(const CRuntimeClass* pClassRefRequested);
 
     void WriteCount(DWORD dwCount);
     // A count of elements of at least nMinElementSize bytes each; one that cannot fit in
@@ -126,6 +129,7 @@ private:
     }
     ULONGLONG ReadLE(int n);
     void WriteTag(DWORD tag, bool isClass);
+    CObject* ReadObject(const CRuntimeClass* pClassRefRequested, bool bOwned);
 
     std::vector<BYTE> m_ownBuf;
     std::vector<BYTE>* m_pBuf;

@@ -1,6 +1,14 @@
 #include "framework/core/File.h"
+#include "framework/core/TextEntry.h"
 
+#include <atomic>
 #include <cerrno>
+#include <climits>
+#include <csignal>
+#include <dirent.h>
+#include <string>
+#include <sys/file.h>
+#include <vector>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -9,12 +17,45 @@
 
 namespace {
 
+// "<target>.~<pid>-<n>.tmp": the writer's process id, so a stale one can be told apart.
+constexpr const char* kTempMarker = ".~";
+constexpr const char* kTempSuffix = ".tmp";
+
 CString MakeTempName(const CString& target)
 {
-    static unsigned counter = 0;
+    static std::atomic<unsigned> counter{0};
     CString name;
-    name.Format("%s.~%d-%u.tmp", target.GetString(), static_cast<int>(getpid()), ++counter);
+    name.Format("%s%s%d-%u%s", target.GetString(), kTempMarker, static_cast<int>(getpid()), ++counter, kTempSuffix);
     return name;
+}
+
+// The file a save of pszPath writes: the end of its chain of symbolic links, so that the link
+// stays a link. A path that is no link, or a loop of links, is its own answer.
+std::string SaveTarget(const std::string& path)
+{
+    std::string target = path;
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat st {};
+        if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return target;
+        std::vector<char> buf(static_cast<size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1);
+        ssize_t n = ::readlink(target.c_str(), buf.data(), buf.size() - 1);
+        if (n < 0)
+            return target;
+        std::string next(buf.data(), static_cast<size_t>(n));
+        if (next.empty() || next[0] != '/') {
+            size_t slash = target.rfind('/');
+            next = (slash == std::string::npos ? std::string() : target.substr(0, slash + 1)) + next;
+        }
+        target = next;
+    }
+    return path;
+}
+
+bool IsReadOnly(const struct stat& st, const char* pszPath)
+{
+    // The write bits too: the superuser passes access(), yet a file marked read-only is kept so.
+    return ::access(pszPath, W_OK) != 0 || (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
 } // namespace
@@ -40,6 +81,8 @@ int CFileException::CauseFromErrno(int err)
     }
 }
 
+CString AfxPathText(const char* pszPath) { return AfxTextFromTyped(pszPath ? pszPath : "", '?').text; }
+
 CString CFileException::GetErrorMessage() const
 {
     CString what;
@@ -50,14 +93,16 @@ CString CFileException::GetErrorMessage() const
     case accessDenied: what = "cannot be accessed"; break;
     case diskFull: what = "could not be written: the disk is full"; break;
     case endOfFile: what = "ends unexpectedly"; break;
+    case readOnlyFile: what = "is read-only; it was left as it was"; break;
+    case notRegularFile: what = "is not a file that can be read (it is a folder, a device or a pipe)"; break;
     case hardIO: what = "could not be read or written (a device error)"; break;
     default: what = "could not be read or written"; break;
     }
     CString msg;
     if (m_lOsError)
-        msg.Format("The file \"%s\" %s (%s).", m_strFileName.GetString(), what.GetString(), std::strerror(m_lOsError));
+        msg.Format("The file \"%s\" %s (%s).", AfxPathText(m_strFileName).GetString(), what.GetString(), std::strerror(m_lOsError));
     else
-        msg.Format("The file \"%s\" %s.", m_strFileName.GetString(), what.GetString());
+        msg.Format("The file \"%s\" %s.", AfxPathText(m_strFileName).GetString(), what.GetString());
     return msg;
 }
 
@@ -92,6 +137,17 @@ BOOL CFile::Open(const char* pszFileName, UINT nOpenFlags, CFileException* pErro
     bool safeSave = (nOpenFlags & modeCreate) && !(nOpenFlags & modeNoTruncate) && access == modeWrite;
     CString path = m_strFileName;
     if (safeSave) {
+        m_strFileName = CString(SaveTarget(m_strFileName.str()));
+        struct stat st {};
+        if (::stat(m_strFileName.GetString(), &st) == 0 && IsReadOnly(st, m_strFileName.GetString())) {
+            if (pError) {
+                pError->m_cause = CFileException::readOnlyFile;
+                pError->m_lOsError = 0;
+                pError->m_strFileName = m_strFileName;
+            }
+            return FALSE;
+        }
+        RemoveStaleTemporaries(m_strFileName.GetString());
         m_strTempName = MakeTempName(m_strFileName);
         path = m_strTempName;
         flags |= O_CREAT | O_EXCL;
@@ -100,18 +156,37 @@ BOOL CFile::Open(const char* pszFileName, UINT nOpenFlags, CFileException* pErro
         if (!(nOpenFlags & modeNoTruncate))
             flags |= O_TRUNC;
     }
+    // Opening a pipe for reading would wait for a writer: open without waiting, then look.
+    if (access == modeRead)
+        flags |= O_NONBLOCK;
     m_fd = ::open(path.GetString(), flags | O_CLOEXEC, 0644);
+    int cause = CFileException::none;
+    int err = m_fd < 0 ? errno : 0;
+    if (m_fd >= 0 && access == modeRead) {
+        struct stat st {};
+        if (::fstat(m_fd, &st) != 0)
+            err = errno;
+        else if (!S_ISREG(st.st_mode))
+            cause = CFileException::notRegularFile;
+        else
+            (void)::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
+        if (err || cause) {
+            ::close(m_fd);
+            m_fd = -1;
+        }
+    }
     if (m_fd < 0) {
-        int err = errno;
         m_strTempName.Empty();
         if (pError) {
-            pError->m_cause = CFileException::CauseFromErrno(err);
-            pError->m_lOsError = err;
+            pError->m_cause = cause ? cause : CFileException::CauseFromErrno(err);
+            pError->m_lOsError = cause ? 0 : err;
             pError->m_strFileName = m_strFileName;
         }
         return FALSE;
     }
     if (safeSave) {
+        // Held until the file is closed: the mark of a living writer.
+        (void)::flock(m_fd, LOCK_EX | LOCK_NB);
         // Keep the permissions of the file being replaced.
         struct stat st {};
         if (::stat(m_strFileName.GetString(), &st) == 0)
@@ -251,6 +326,45 @@ void CFile::Remove(const char* pszFileName)
 {
     if (::unlink(pszFileName) != 0)
         throw CFileException(CFileException::CauseFromErrno(errno), errno, pszFileName);
+}
+
+void CFile::RemoveStaleTemporaries(const char* pszFileName)
+{
+    if (!pszFileName || !*pszFileName)
+        return;
+    const std::string target = SaveTarget(pszFileName);
+    const size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : target.substr(0, slash));
+    const std::string prefix = target.substr(slash == std::string::npos ? 0 : slash + 1) + kTempMarker;
+    DIR* d = ::opendir(folder.c_str());
+    if (!d)
+        return;
+    while (const dirent* e = ::readdir(d)) {
+        const std::string name = e->d_name;
+        const size_t nSuffix = std::strlen(kTempSuffix);
+        if (name.size() <= prefix.size() + nSuffix || name.compare(0, prefix.size(), prefix) != 0 ||
+            name.compare(name.size() - nSuffix, nSuffix, kTempSuffix) != 0)
+            continue;
+        // "<pid>-<n>" and nothing else between marker and suffix.
+        const std::string middle = name.substr(prefix.size(), name.size() - prefix.size() - nSuffix);
+        const size_t dash = middle.find('-');
+        if (dash == 0 || dash == std::string::npos ||
+            middle.find_first_not_of("0123456789-") != std::string::npos || middle.find('-', dash + 1) != std::string::npos)
+            continue;
+        const long pid = std::strtol(middle.substr(0, dash).c_str(), nullptr, 10);
+        // A writer that lives (or may, on another machine sharing the folder) holds its lock.
+        if (pid <= 0 || (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH))
+            continue;
+        const std::string path = folder + "/" + name;
+        int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        if (fd < 0)
+            continue;
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(path.c_str());
+        ::close(fd);
+    }
+    ::closedir(d);
 }
 
 void CFile::Rename(const char* pszOld, const char* pszNew)

@@ -2,7 +2,8 @@
 // CFile: binary files. A file opened with modeCreate | modeWrite (and not modeNoTruncate) is
 // written to a temporary file in the same folder and renamed over the target by Close(), so a
 // failed save never destroys the last good file; Abort(), or destruction without Close(),
-// throws the new bytes away.
+// throws the new bytes away. Such a save goes through a symbolic link to the file it names,
+// refuses a read-only file, and first clears the temporaries of dead saves of the same file.
 #include "framework/core/Object.h"
 #include "framework/core/String.h"
 
@@ -13,7 +14,7 @@ class CFileException : public std::exception
 public:
     enum Cause { none, genericException, fileNotFound, badPath, tooManyOpenFiles, accessDenied,
                  invalidFile, removeCurrentDir, directoryFull, badSeek, hardIO, sharingViolation,
-                 lockViolation, diskFull, endOfFile };
+                 lockViolation, diskFull, endOfFile, notRegularFile, readOnlyFile };
 
     CFileException(int cause = none, int osError = 0, const CString& fileName = CString())
         : m_cause(cause), m_lOsError(osError), m_strFileName(fileName) {}
@@ -29,6 +30,12 @@ public:
 private:
     mutable CString m_what;
 };
+
+// A path as text for messages and titles. Paths stay the system's bytes (UTF-8) in every
+// CString that holds one, from the file dialogs, the command line and the settings alike, so
+// they reach the files unchanged; only what is shown goes through the single-byte text, its
+// letters as plain letters where the text lacks them (Łódź.lgf shows as Lodz.lgf).
+CString AfxPathText(const char* pszPath);
 
 class CFile : public CObject
 {
@@ -47,6 +54,7 @@ public:
     CFile(const CFile&) = delete;
     CFile& operator=(const CFile&) = delete;
 
+    // Reading opens only a regular file: a folder, device or pipe is refused without waiting.
     virtual BOOL Open(const char* pszFileName, UINT nOpenFlags, CFileException* pError = nullptr);
     virtual void Close();   // commits a safe save; throws CFileException on failure
     virtual void Abort();   // closes without throwing; a safe save is discarded
@@ -68,6 +76,9 @@ public:
     static bool Exists(const char* pszFileName);
     static void Remove(const char* pszFileName);                    // throws CFileException
     static void Rename(const char* pszOld, const char* pszNew);     // throws CFileException
+    // Removes the temporary files that saves of this file left behind when their writer died
+    // (a writer holds a lock on its temporary file while it lives).
+    static void RemoveStaleTemporaries(const char* pszFileName);
 
 protected:
     [[noreturn]] void ThrowErrno(int err) const;

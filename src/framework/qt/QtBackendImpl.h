@@ -123,6 +123,8 @@ public:
     void DialogCaptionChanged(CDialog& dlg) override;
     void FocusControl(CDialog& dlg, CControlState& ctl) override;
     int MessageBox(const CString& text, const CString& caption, UINT nType) override;
+    int MessageBoxUtf8(const std::string& text, const CString& caption, UINT nType) override;
+    static int ShowMessage(const QString& text, const CString& caption, UINT nType);
     BOOL RunFileDialog(CFileDialog& dlg) override;
     BOOL RunFontDialog(CFontDialog& dlg) override;
     BOOL RunColorDialog(CColorDialog& dlg) override;
@@ -141,7 +143,8 @@ public:
     BOOL PrintView(CView& view, BOOL bPreview) override;
     BOOL PrintSetup() override;
     CSettingsStore& Settings() override { return m_settings; }
-    BOOL ActivateOtherInstance(const char* pszClassName) override;
+    CString GetDocumentsFolder() override;
+    BOOL ActivateOtherInstance(const char* pszClassName, const char* pszPathName = nullptr) override;
     BOOL RegisterInstance(const char* pszClassName) override;
     int RunMessageLoop() override;
     void PostQuit(int nExitCode) override;
@@ -161,6 +164,10 @@ private:
     CQtSettingsStore m_settings;
     std::unique_ptr<QPrinter> m_printer;
     QPointer<QLocalServer> m_server;
+    // Files later starts handed over, opened once no dialog is running.
+    QList<QByteArray> m_handedFiles;
+    void OpenHandedFiles();
+    bool m_bOpeningHanded = false;
 };
 
 CQtDialogWindow* PeerOf(CDialog& dlg);

@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QFontComboBox>
 #include <QFontMetricsF>
@@ -53,6 +54,10 @@ CString MultiLineFromQ(const QString& q)
     s.replace("\n", "\r\n");
     return FromQ(s);
 }
+
+// What the person typed, whole, as the dialog takes it: composed accents (é, not e and an
+// accent), UTF-8.
+std::string Typed(const QString& q) { return q.normalized(QString::NormalizationForm_C).toUtf8().toStdString(); }
 
 // List items whose text holds tabs line up at the list's tab stops (dialog units).
 class CTabStopDelegate : public QStyledItemDelegate {
@@ -343,9 +348,11 @@ QWidget* CQtDialogWindow::Make(CControlState& s)
             auto* e = new QPlainTextEdit(this);
             e->setTabChangesFocus(true);
             QObject::connect(e, &QPlainTextEdit::textChanged, this, [dlg, id, e, &s] {
-                CString text = MultiLineFromQ(e->toPlainText());
-                if (text != s.text)
-                    dlg->UserSetText(id, text);
+                QString q = e->toPlainText();
+                q.replace("\n", "\r\n");
+                std::string typed = Typed(q);
+                if (typed != s.text.ToUtf8())  // not the program's own text coming back
+                    dlg->UserTypeText(id, typed);
             });
             return e;
         }
@@ -365,7 +372,7 @@ QWidget* CQtDialogWindow::Make(CControlState& s)
                 QSignalBlocker b(e);
                 e->setText(t);
             }
-            dlg->UserSetText(id, FromQ(t));
+            dlg->UserTypeText(id, Typed(t));
         });
         return e;
     }
@@ -399,7 +406,7 @@ QWidget* CQtDialogWindow::Make(CControlState& s)
         QObject::connect(c, qOverload<int>(&QComboBox::activated), this, [dlg, id](int i) { dlg->UserSelect(id, i); });
         if (c->lineEdit())
             QObject::connect(c->lineEdit(), &QLineEdit::textEdited, this,
-                             [dlg, id](const QString& q) { dlg->UserSetText(id, FromQ(q)); });
+                             [dlg, id](const QString& q) { dlg->UserTypeText(id, Typed(q)); });
         return c;
     }
     case CtlKind::ListBox: {
@@ -643,9 +650,19 @@ void CQtBackend::FocusControl(CDialog& dlg, CControlState& ctl)
 
 int CQtBackend::MessageBox(const CString& text, const CString& caption, UINT nType)
 {
+    return ShowMessage(ToQ(text), caption, nType);
+}
+
+int CQtBackend::MessageBoxUtf8(const std::string& text, const CString& caption, UINT nType)
+{
+    return ShowMessage(QString::fromStdString(text), caption, nType);
+}
+
+int CQtBackend::ShowMessage(const QString& text, const CString& caption, UINT nType)
+{
     QMessageBox box(MainWidget());
     box.setWindowTitle(ToQ(caption));
-    box.setText(ToQ(text));
+    box.setText(text);
     switch (nType & MB_ICONMASK) {
     case MB_ICONHAND: box.setIcon(QMessageBox::Critical); break;
     case MB_ICONQUESTION: box.setIcon(QMessageBox::Question); break;
@@ -698,15 +715,16 @@ BOOL CQtBackend::RunFileDialog(CFileDialog& dlg)
         fd.setDefaultSuffix(ToQ(dlg.GetDefExt()));
     if (dlg.m_ofn.lpstrTitle)
         fd.setWindowTitle(QString::fromUtf8(dlg.m_ofn.lpstrTitle));
+    // Paths are the system's bytes, never the program's single-byte text.
     if (dlg.m_ofn.lpstrInitialDir)
-        fd.setDirectory(QString::fromUtf8(dlg.m_ofn.lpstrInitialDir));
+        fd.setDirectory(QFile::decodeName(dlg.m_ofn.lpstrInitialDir));
     if (!dlg.GetInitialFileName().IsEmpty())
-        fd.selectFile(ToQ(dlg.GetInitialFileName()));
+        fd.selectFile(QFile::decodeName(dlg.GetInitialFileName().GetString()));
     if (!(dlg.m_ofn.Flags & OFN_OVERWRITEPROMPT))
         fd.setOption(QFileDialog::DontConfirmOverwrite);
     if (fd.exec() != QDialog::Accepted || fd.selectedFiles().isEmpty())
         return FALSE;
-    dlg.SetResult(FromQ(fd.selectedFiles().first()));
+    dlg.SetResult(CString(QFile::encodeName(fd.selectedFiles().first()).toStdString()));
     return TRUE;
 }
 

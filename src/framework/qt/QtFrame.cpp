@@ -3,6 +3,8 @@
 #include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QApplication>
+#include <QFile>
+#include <QIcon>
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QImage>
@@ -282,6 +284,13 @@ void CQtMainWindow::UpdateToolbar()
     }
 }
 
+// "&1 ~/Ligue d'été/Łódź.lgf": the file's name exactly as the system gives it.
+static QString RecentMenuText(const CRecentFileList& mru, int i)
+{
+    QString path = QFile::decodeName(mru.GetShortPath(i).GetString());
+    return QString("&%1 ").arg(i + 1) + path.replace("&", "&&");
+}
+
 void CQtMainWindow::RebuildRecentFiles()
 {
     CWinApp* app = AfxGetApp();
@@ -290,12 +299,12 @@ void CQtMainWindow::RebuildRecentFiles()
         QAction* a = m_mruActions[i];
         bool have = mru && i < mru->GetCount();
         if (i == 0) {
-            a->setText(have ? ToQ(mru->GetMenuText(0)) : QString("Recent File"));
+            a->setText(have ? RecentMenuText(*mru, 0) : QString("Recent File"));
             a->setEnabled(have);
         } else {
             a->setVisible(have);
             if (have)
-                a->setText(ToQ(mru->GetMenuText(i)));
+                a->setText(RecentMenuText(*mru, i));
         }
     }
 }
@@ -438,15 +447,28 @@ QWidget* CQtBackend::MainWidget()
     return f ? WindowOf(*f) : nullptr;
 }
 
+namespace {
+// The main window's size and place between runs, in the profile.
+constexpr const char* kGeometrySection = "Settings";
+constexpr const char* kGeometryEntry = "MainWindow";
+}  // namespace
+
 void CQtBackend::CreateFrame(CFrameWnd& frame)
 {
     auto* w = new CQtMainWindow(frame);
     frame.m_pPeer = w;
+    CString saved;
+    if (m_settings.GetProfileValue(kGeometrySection, kGeometryEntry, saved))
+        w->restoreGeometry(QByteArray::fromBase64(QByteArray(saved.GetString())));
 }
 
 void CQtBackend::DestroyFrame(CFrameWnd& frame)
 {
     if (CQtMainWindow* w = WindowOf(frame)) {
+        if (w->isVisible()) {
+            m_settings.WriteProfileValue(kGeometrySection, kGeometryEntry, w->saveGeometry().toBase64().constData());
+            m_settings.Flush();
+        }
         if (CView* v = frame.GetActiveView())
             v->m_pPeer = nullptr;
         frame.m_pPeer = nullptr;
@@ -490,7 +512,10 @@ void CQtBackend::BringForward()
 void CQtBackend::FrameTitleChanged(CFrameWnd& frame)
 {
     if (CQtMainWindow* w = WindowOf(frame))
+    {
         w->setWindowTitle(ToQ(frame.GetWindowText()));
+        w->setWindowModified(frame.IsDocumentModified());
+    }
 }
 
 void CQtBackend::FrameMenuChanged(CFrameWnd& frame)
@@ -720,6 +745,9 @@ int AfxQtMain(int argc, char** argv)
     QApplication qapp(argc, argv);
     QApplication::setOrganizationName("Quillmere");
     QApplication::setApplicationName("Torvane");
+    // The installed desktop entry and icon (share/applications/torvane.desktop).
+    QGuiApplication::setDesktopFileName("torvane");
+    QApplication::setWindowIcon(QIcon::fromTheme("torvane"));
     CWinApp* app = AfxGetApp();
     if (!app)
         return 1;

@@ -1,7 +1,14 @@
-// The profile and the registry in QSettings files.
+// The profile and the registry in QSettings files. Their values are paths and numbers, kept as
+// the system's bytes (UTF-8), as every path of the program is.
 #include <QCoreApplication>
 #include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QLocalSocket>
+#include <QApplication>
+#include <QTimer>
 
 #include "framework/qt/QtBackendImpl.h"
 #include "framework/qt/QtText.h"
@@ -42,14 +49,14 @@ BOOL CQtSettingsStore::GetProfileValue(const char* pszSection, const char* pszEn
     QVariant v = m_profile->value(ProfilePath(pszSection, pszEntry));
     if (!v.isValid())
         return FALSE;
-    value = FromQ(v.toString());
+    value = CString(v.toString().toUtf8().toStdString());
     return TRUE;
 }
 
 BOOL CQtSettingsStore::WriteProfileValue(const char* pszSection, const char* pszEntry, const char* pszValue)
 {
     if (pszValue)
-        m_profile->setValue(ProfilePath(pszSection, pszEntry), ToQ(CString(pszValue)));
+        m_profile->setValue(ProfilePath(pszSection, pszEntry), QString::fromUtf8(pszValue ? pszValue : ""));
     else
         m_profile->remove(ProfilePath(pszSection, pszEntry));
     return m_profile->status() == QSettings::NoError;
@@ -62,7 +69,7 @@ BOOL CQtSettingsStore::GetRegistryValue(HKEY hRoot, const char* pszSubKey, const
     for (QSettings* s : {m_registrySystem.get(), m_registryUser.get()}) {
         QVariant v = s->value(key);
         if (v.isValid()) {
-            value = FromQ(v.toString());
+            value = CString(v.toString().toUtf8().toStdString());
             return TRUE;
         }
     }
@@ -71,7 +78,7 @@ BOOL CQtSettingsStore::GetRegistryValue(HKEY hRoot, const char* pszSubKey, const
 
 BOOL CQtSettingsStore::SetRegistryValue(HKEY hRoot, const char* pszSubKey, const char* pszName, const char* pszValue)
 {
-    m_registryUser->setValue(RegistryPath(hRoot, pszSubKey, pszName), ToQ(CString(pszValue)));
+    m_registryUser->setValue(RegistryPath(hRoot, pszSubKey, pszName), QString::fromUtf8(pszValue ? pszValue : ""));
     return m_registryUser->status() == QSettings::NoError;
 }
 
@@ -88,6 +95,14 @@ void CQtSettingsStore::Flush()
 {
     m_profile->sync();
     m_registryUser->sync();
+}
+
+CString CQtBackend::GetDocumentsFolder()
+{
+    QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (docs.isEmpty() || !QFileInfo(docs).isDir())
+        docs = QDir::homePath();
+    return CString(QFile::encodeName(docs).toStdString());
 }
 
 void AfxUseSettingsFolder(const char* pszFolder)
@@ -112,19 +127,39 @@ QString CQtBackend::LocalServerName(const char* pszClassName)
     return QString::fromUtf8(pszClassName) + "-" + user + qEnvironmentVariable("TORVANE_INSTANCE_SUFFIX");
 }
 
-BOOL CQtBackend::ActivateOtherInstance(const char* pszClassName)
+BOOL CQtBackend::ActivateOtherInstance(const char* pszClassName, const char* pszPathName)
 {
     QLocalSocket socket;
     socket.connectToServer(LocalServerName(pszClassName));
     if (!socket.waitForConnected(500))
         return FALSE;
-    socket.write("activate\n");
+    // "activate", then the file to open as the system's bytes in base64, one line.
+    QByteArray request = "activate";
+    if (pszPathName && *pszPathName)
+        request += " " + QByteArray(pszPathName).toBase64();
+    socket.write(request + "\n");
     socket.flush();
     socket.waitForBytesWritten(500);
     // Wait for the first to answer, so it is in front before this one goes.
     socket.waitForReadyRead(1000);
     socket.disconnectFromServer();
     return TRUE;
+}
+
+void CQtBackend::OpenHandedFiles()
+{
+    // A running dialog works on the open league: the file waits until it is closed.
+    if (QApplication::activeModalWidget() || m_bOpeningHanded) {
+        QTimer::singleShot(250, m_server.data(), [this] { OpenHandedFiles(); });
+        return;
+    }
+    m_bOpeningHanded = true;
+    while (!m_handedFiles.isEmpty()) {
+        QByteArray path = m_handedFiles.takeFirst();
+        if (CWinApp* app = AfxGetApp())
+            app->OnOpenFromOtherInstance(path.constData());
+    }
+    m_bOpeningHanded = false;
 }
 
 BOOL CQtBackend::RegisterInstance(const char* pszClassName)
@@ -142,13 +177,24 @@ BOOL CQtBackend::RegisterInstance(const char* pszClassName)
     QLocalServer* server = m_server.data();
     QObject::connect(server, &QLocalServer::newConnection, server, [this, server] {
         while (QLocalSocket* s = server->nextPendingConnection()) {
-            QObject::connect(s, &QLocalSocket::readyRead, s, [this, s] {
-                if (s->readAll().startsWith("activate")) {
-                    ++g_activations;
-                    BringForward();
-                    s->write("ok\n");
-                    s->flush();
+            QObject::connect(s, &QLocalSocket::readyRead, s, [this, s, server] {
+                QByteArray line = s->property("torvaneRequest").toByteArray() + s->readAll();
+                if (!line.contains('\n')) {
+                    s->setProperty("torvaneRequest", line);
+                    return;
                 }
+                line = line.left(line.indexOf('\n'));
+                s->setProperty("torvaneRequest", QByteArray());
+                if (!line.startsWith("activate"))
+                    return;
+                ++g_activations;
+                BringForward();
+                if (line.startsWith("activate ")) {
+                    m_handedFiles << QByteArray::fromBase64(line.mid(9));
+                    QTimer::singleShot(0, server, [this] { OpenHandedFiles(); });
+                }
+                s->write("ok\n");
+                s->flush();
             });
             QObject::connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
         }

@@ -1,7 +1,9 @@
 #include "framework/ui/Backend.h"
 
 #include <cstdio>
+#include <cstdlib>
 
+#include "framework/core/File.h"
 #include "framework/ui/Dialog.h"
 
 namespace {
@@ -53,6 +55,15 @@ CHeadlessBackend& Headless()
 
 CUiBackend* g_pBackend = nullptr;
 }  // namespace
+
+CString CUiBackend::GetDocumentsFolder()
+{
+    const char* home = std::getenv("HOME");
+    if (!home || !*home)
+        return CString();
+    CString docs = CString(home) + "/Documents";
+    return CFile::Exists(docs) ? docs : CString(home);
+}
 
 CUiBackend* AfxGetBackend() { return g_pBackend ? g_pBackend : &Headless(); }
 

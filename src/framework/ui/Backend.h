@@ -84,6 +84,11 @@ public:
 
     // Message boxes return IDOK, IDCANCEL, IDYES or IDNO.
     virtual int MessageBox(const CString& text, const CString& caption, UINT nType) = 0;
+    // A message whose text is UTF-8 (it names characters beyond the single-byte text).
+    virtual int MessageBoxUtf8(const std::string& text, const CString& caption, UINT nType)
+    {
+        return MessageBox(CString::FromUtf8(text), caption, nType);
+    }
     virtual BOOL RunFileDialog(CFileDialog& dlg) = 0;
     virtual BOOL RunFontDialog(CFontDialog& dlg) = 0;
     virtual BOOL RunColorDialog(CColorDialog& dlg) = 0;
@@ -110,10 +115,16 @@ public:
     virtual BOOL PrintSetup() { return FALSE; }
 
     virtual CSettingsStore& Settings() = 0;
+    // Where file dialogs start when nothing better is known: the user's documents folder.
+    virtual CString GetDocumentsFolder();
 
     // One running instance per user: when an instance registered under pszClassName runs,
-    // asks it to come to the front and returns TRUE; the caller then ends.
-    virtual BOOL ActivateOtherInstance(const char* /*pszClassName*/) { return FALSE; }
+    // asks it to come to the front, hands it pszPathName (absolute; null or empty: none) to open
+    // through CWinApp::OnOpenFromOtherInstance, and returns TRUE; the caller then ends.
+    virtual BOOL ActivateOtherInstance(const char* /*pszClassName*/, const char* /*pszPathName*/ = nullptr)
+    {
+        return FALSE;
+    }
     // Registers this instance, so later starts find it.
     virtual BOOL RegisterInstance(const char* /*pszClassName*/) { return TRUE; }
 

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "framework/ui/Backend.h"
+#include "framework/ui/WinApp.h"
 
 CFileDialog::CFileDialog(BOOL bOpenFileDialog, const char* pszDefExt, const char* pszFileName, DWORD dwFlags,
                          const char* pszFilter, CWnd*)
@@ -16,7 +17,40 @@ CFileDialog::CFileDialog(BOOL bOpenFileDialog, const char* pszDefExt, const char
         m_strDefExt = m_strDefExt.Mid(1);
 }
 
-INT_PTR CFileDialog::DoModal() { return AfxGetBackend()->RunFileDialog(*this) ? IDOK : IDCANCEL; }
+CString CFileDialog::GetStartFolder()
+{
+    CString folder;
+    if (CFrameWnd* frame = AfxGetMainWnd())
+        if (CDocument* doc = frame->GetActiveDocument()) {
+            const CString& path = doc->GetPathName();
+            int slash = path.ReverseFind('/');
+            if (slash > 0 && CFile::Exists(path.Left(slash)))
+                return path.Left(slash);
+        }
+    CSettingsStore& s = AfxGetBackend()->Settings();
+    if (s.GetProfileValue(kSettingsSection, kLastFolderEntry, folder) && !folder.IsEmpty() && CFile::Exists(folder))
+        return folder;
+    return AfxGetBackend()->GetDocumentsFolder();
+}
+
+INT_PTR CFileDialog::DoModal()
+{
+    // Where the secretary keeps the league, not the folder the program happened to start in.
+    CString start;
+    if (!m_ofn.lpstrInitialDir) {
+        start = GetStartFolder();
+        m_ofn.lpstrInitialDir = start;
+    }
+    BOOL ok = AfxGetBackend()->RunFileDialog(*this);
+    if (m_ofn.lpstrInitialDir == start.GetString())
+        m_ofn.lpstrInitialDir = nullptr;
+    if (!ok)
+        return IDCANCEL;
+    if (CString folder = GetFolderPath(); !folder.IsEmpty()) {
+        AfxGetBackend()->Settings().WriteProfileValue(kSettingsSection, kLastFolderEntry, folder);
+    }
+    return IDOK;
+}
 
 std::vector<std::pair<CString, CString>> CFileDialog::ParseFilter(const char* pszFilter)
 {

@@ -30,7 +30,12 @@ public:
                 CWnd* pParentWnd = nullptr);
     virtual ~CFileDialog() = default;
 
-    virtual INT_PTR DoModal();  // IDOK or IDCANCEL
+    // IDOK or IDCANCEL. Without an initial folder the dialog starts in the open document's
+    // folder, else the folder last chosen in any file dialog, else the user's documents.
+    virtual INT_PTR DoModal();
+    static CString GetStartFolder();
+    static constexpr const char* kSettingsSection = "Settings";
+    static constexpr const char* kLastFolderEntry = "LastFolder";
 
     CString GetPathName() const { return m_strPathName; }
     CString GetFileName() const;   // with extension

@@ -1,5 +1,8 @@
 #include "framework/ui/Dialog.h"
 
+#include "framework/core/TextEntry.h"
+
+#include <algorithm>
 #include <cerrno>
 #include <cfloat>
 #include <climits>
@@ -276,6 +279,8 @@ void CDialog::SendNotify(UINT nID, UINT nCode)
 {
     if (NotificationsMuted() || !m_bRunning)
         return;
+    if (nCode == BN_CLICKED && nID == IDOK && !AcceptTypedText())
+        return;
     if (OnCmdMsg(nID, static_cast<int>(nCode), nullptr))
         return;
     if (nCode == BN_CLICKED) {
@@ -354,6 +359,57 @@ void CDialog::UserSetText(UINT nID, const CString& text)
         SendNotify(nID, EN_CHANGE);
     else if (s->IsCombo())
         SendNotify(nID, CBN_EDITCHANGE);
+}
+
+void CDialog::UserTypeText(UINT nID, std::string_view utf8)
+{
+    CTypedText typed = AfxTextFromTyped(utf8);
+    UserSetText(nID, typed.text);
+    if (CControlState* s = FindControl(nID); s && s->text == typed.text) {
+        s->typedText = typed.text;
+        s->typedChanged = typed.changed;
+        s->typedRefused = typed.refused;
+    }
+}
+
+BOOL CDialog::AcceptTypedText()
+{
+    std::string changed;
+    std::vector<CControlState*> shown;
+    for (auto& c : m_controls) {
+        CControlState& s = *c;
+        if (s.typedChanged.empty() && s.typedRefused.empty())
+            continue;
+        if (s.text != s.typedText) {  // the program has set other text since
+            s.typedChanged.clear();
+            s.typedRefused.clear();
+            continue;
+        }
+        if (!s.typedRefused.empty()) {
+            AfxMessageBoxUtf8("These characters cannot be kept in the league's text: " + s.typedRefused +
+                              "\n\nPlease type them differently.");
+            GotoDlgCtrl(GetDlgItem(static_cast<int>(s.id)));
+            return FALSE;
+        }
+        // Each change named once, however many boxes it was made in.
+        for (size_t at = 0; at < s.typedChanged.size();) {
+            size_t end = std::min(s.typedChanged.find(", ", at), s.typedChanged.size());
+            std::string one = s.typedChanged.substr(at, end - at);
+            if ((", " + changed + ", ").find(", " + one + ", ") == std::string::npos)
+                changed += (changed.empty() ? "" : ", ") + one;
+            at = end + 2;
+        }
+        shown.push_back(&s);
+    }
+    if (shown.empty())
+        return TRUE;
+    AfxMessageBoxUtf8("The league's text holds Western European letters only, so these were changed to plain "
+                      "letters: " + changed + ".", MB_OK | MB_ICONINFORMATION);
+    for (CControlState* s : shown) {
+        s->typedChanged.clear();
+        AfxGetBackend()->ControlChanged(*this, *s, CtlChange_Text);  // the box shows what is kept
+    }
+    return TRUE;
 }
 
 void CDialog::UserSelect(UINT nID, int nIndex)
@@ -750,6 +806,13 @@ int AfxMessageBox(const char* pszText, UINT nType, UINT)
         nType |= (buttons == MB_YESNO || buttons == MB_YESNOCANCEL) ? MB_ICONQUESTION : MB_ICONEXCLAMATION;
     }
     return AfxGetBackend()->MessageBox(pszText ? pszText : "", AfxGetAppName(), nType);
+}
+
+int AfxMessageBoxUtf8(const std::string& text, UINT nType)
+{
+    if (!(nType & MB_ICONMASK))
+        nType |= MB_ICONEXCLAMATION;
+    return AfxGetBackend()->MessageBoxUtf8(text, AfxGetAppName(), nType);
 }
 
 int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT)

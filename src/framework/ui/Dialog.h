@@ -57,6 +57,10 @@ public:
     void UserClick(UINT nID);
     // Types text into an edit box (or the edit of a combo box): EN_CHANGE / CBN_EDITCHANGE.
     void UserSetText(UINT nID, const CString& text);
+    // The same for the whole text of the box as the person sees it (UTF-8): letters the
+    // single-byte text cannot hold become plain letters, others are left out, and OK tells
+    // what was changed, or refuses naming what cannot be kept (AfxTextFromTyped).
+    void UserTypeText(UINT nID, std::string_view utf8);
     // Picks an item of a list or combo box: LBN_SELCHANGE / CBN_SELCHANGE.
     void UserSelect(UINT nID, int nIndex);
     // Sets one item's selection in a multiple-selection list box: LBN_SELCHANGE.
@@ -92,6 +96,8 @@ protected:
     const DlgTemplate* m_pTemplate = nullptr;
 
 private:
+    // OK's check of what was typed: FALSE keeps the dialog open on a refused character.
+    BOOL AcceptTypedText();
     void CreateControls();
     void DestroyControls();
     void SetFocusTo(CControlState* pState, bool bPush);
@@ -155,6 +161,8 @@ void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars);
 // Message boxes through the installed backend; the caption is the program's name.
 int AfxMessageBox(const char* pszText, UINT nType = MB_OK, UINT nIDHelp = 0);
 int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = static_cast<UINT>(-1));
+// A message naming characters beyond the single-byte text: UTF-8.
+int AfxMessageBoxUtf8(const std::string& text, UINT nType = MB_OK);
 void AfxSetAppName(const char* pszName);
 CString AfxGetAppName();
 // Replaces %1 (and %2) in a message: "Please enter an integer between %1 and %2."

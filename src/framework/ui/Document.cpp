@@ -1,6 +1,7 @@
 #include "framework/ui/Document.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "framework/ui/CommonDialogs.h"
 #include "framework/ui/Dialog.h"
@@ -32,8 +33,15 @@ BOOL CDocument::OnNewDocument()
 void CDocument::SetPathName(const char* pszPathName, BOOL bAddToMRU)
 {
     m_strPathName = pszPathName;
+    // A name given relative to the working folder would follow it; the file does not.
+    if (!m_strPathName.IsEmpty() && m_strPathName[0] != '/') {
+        std::error_code ec;
+        std::filesystem::path p = std::filesystem::absolute(m_strPathName.GetString(), ec);
+        if (!ec)
+            m_strPathName = p.lexically_normal().string();
+    }
     int slash = m_strPathName.ReverseFind('/');
-    SetTitle(slash < 0 ? m_strPathName.GetString() : m_strPathName.Mid(slash + 1).GetString());
+    SetTitle(AfxPathText(m_strPathName.Mid(slash + 1)));
     if (bAddToMRU && !m_strPathName.IsEmpty())
         if (CWinApp* app = AfxGetApp())
             app->AddToRecentFileList(m_strPathName);
@@ -47,15 +55,26 @@ void CDocument::SetTitle(const char* pszTitle)
             f->OnUpdateFrameTitle();
 }
 
+void CDocument::SetModifiedFlag(BOOL bModified)
+{
+    if (m_bModified == (bModified != FALSE))
+        return;
+    m_bModified = bModified != FALSE;
+    for (CView* v : m_views)
+        if (CFrameWnd* f = v->GetParentFrame())
+            f->OnUpdateFrameTitle();
+}
+
 static void ReportFileError(const char* pszVerb, const char* pszPathName, const char* pszReason)
 {
     CString msg;
-    msg.Format("%s %s.\n\n%s", pszVerb, pszPathName, pszReason);
+    msg.Format("%s %s.\n\n%s", pszVerb, AfxPathText(pszPathName).GetString(), pszReason);
     AfxMessageBox(msg, MB_OK | MB_ICONEXCLAMATION);
 }
 
 BOOL CDocument::OnOpenDocument(const char* pszPathName)
 {
+    m_bEmptiedByOpen = false;
     CFile file;
     CFileException fe;
     if (!file.Open(pszPathName, CFile::modeRead | CFile::shareDenyWrite, &fe)) {
@@ -63,6 +82,7 @@ BOOL CDocument::OnOpenDocument(const char* pszPathName)
         return FALSE;
     }
     DeleteContents();
+    m_bEmptiedByOpen = true;
     SetModifiedFlag(TRUE);  // dirty while half-read
     try {
         CArchive ar(&file, CArchive::load);
@@ -83,6 +103,7 @@ BOOL CDocument::OnOpenDocument(const char* pszPathName)
         ReportFileError("Cannot read", pszPathName, e.GetErrorMessage());
         return FALSE;
     }
+    m_bEmptiedByOpen = false;
     SetModifiedFlag(FALSE);
     return TRUE;
 }
@@ -120,7 +141,7 @@ BOOL CDocument::SaveModified()
 {
     if (!IsModified())
         return TRUE;
-    CString name = m_strPathName.IsEmpty() ? m_strTitle : m_strPathName;
+    CString name = m_strPathName.IsEmpty() ? m_strTitle : AfxPathText(m_strPathName);
     CString prompt;
     AfxFormatString1(prompt, "Save changes to %1?", name);
     switch (AfxMessageBox(prompt, MB_YESNOCANCEL | MB_ICONQUESTION)) {
@@ -141,7 +162,9 @@ BOOL CDocument::DoSave(const char* pszPathName, BOOL bReplace)
 {
     CString path = pszPathName ? pszPathName : "";
     if (path.IsEmpty()) {
-        CString ext, filter, name = m_strTitle;
+        // The name offered is a path: the file's own name, else the title as the system's bytes.
+        int slash = m_strPathName.ReverseFind('/');
+        CString ext, filter, name = m_strPathName.IsEmpty() ? CString(m_strTitle.ToUtf8().c_str()) : m_strPathName.Mid(slash + 1);
         if (m_pDocTemplate) {
             m_pDocTemplate->GetDocString(ext, CDocTemplate::filterExt);
             filter = m_pDocTemplate->GetFilter();

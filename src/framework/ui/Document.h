@@ -18,8 +18,10 @@ public:
     // Empties the document, then starts it afresh; FALSE keeps the old one.
     virtual BOOL OnNewDocument();
     // Reads the file through Serialize. A file that cannot be read leaves an empty, unmodified
-    // document behind and a message saying why; FALSE.
+    // document behind and a message saying why; FALSE. An override that keeps the old contents
+    // on failure leaves WasEmptiedByFailedOpen() false, so the old path and title stay too.
     virtual BOOL OnOpenDocument(const char* pszPathName);
+    BOOL WasEmptiedByFailedOpen() const { return m_bEmptiedByOpen; }
     // Writes through Serialize into a temporary file renamed over the old one.
     virtual BOOL OnSaveDocument(const char* pszPathName);
     virtual void OnCloseDocument();
@@ -27,7 +29,8 @@ public:
     virtual void DeleteContents() {}
 
     virtual BOOL IsModified() const { return m_bModified; }
-    virtual void SetModifiedFlag(BOOL bModified = TRUE) { m_bModified = bModified != FALSE; }
+    // The frames show unsaved changes in their title.
+    virtual void SetModifiedFlag(BOOL bModified = TRUE);
 
     const CString& GetPathName() const { return m_strPathName; }
     virtual void SetPathName(const char* pszPathName, BOOL bAddToMRU = TRUE);
@@ -56,6 +59,7 @@ public:
 
 protected:
     bool m_bModified = false;
+    bool m_bEmptiedByOpen = false;
     CString m_strPathName;
     CString m_strTitle;
     std::vector<CView*> m_views;

@@ -96,9 +96,16 @@ void CFrameWnd::OnUpdateFrameTitle()
 {
     CString appName = AfxGetAppName();
     CDocument* doc = GetActiveDocument();
-    CString title = (doc && !doc->GetTitle().IsEmpty()) ? doc->GetTitle() + " - " + appName : appName;
-    if (title != m_strWindowText)
+    // "[*]" marks where a desktop shows that the document has unsaved changes.
+    CString title = (doc && !doc->GetTitle().IsEmpty()) ? doc->GetTitle() + "[*] - " + appName : appName;
+    bool modified = doc && doc->IsModified();
+    if (title != m_strWindowText) {
+        m_bDocModified = modified;
         SetWindowText(title);
+    } else if (modified != m_bDocModified) {
+        m_bDocModified = modified;
+        OnWindowTextChanged();
+    }
 }
 
 void CFrameWnd::OnWindowTextChanged()

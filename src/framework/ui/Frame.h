@@ -31,7 +31,9 @@ public:
     BOOL IsCommandEnabled(UINT nID);
     BOOL HasHandlerInChain(UINT nID);
 
+    // The title names the document, with "[*]" where its unsaved changes are shown.
     virtual void OnUpdateFrameTitle();
+    BOOL IsDocumentModified() const { return m_bDocModified; }
     void SetMessageText(const char* pszText);
     void ActivateFrame(int nCmdShow = -1);
     // Brings the window forward and restores it when minimised (a second start asks this).
@@ -52,6 +54,7 @@ public:
 protected:
     bool m_bToolbar = true;
     bool m_bStatusBar = true;
+    bool m_bDocModified = false;
     DECLARE_MESSAGE_MAP()
 
     void OnWindowTextChanged() override;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 
 #include "framework/ui/Backend.h"
 #include "framework/ui/CommonDialogs.h"
@@ -127,8 +128,10 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(const char* pszPathName, BOOL bM
             return nullptr;
         }
     } else if (!doc->OnOpenDocument(pszPathName)) {
-        // The old league is gone and the file unreadable: an empty, untitled document stays, so
-        // a later Save cannot write the empty league over the file that failed.
+        if (!doc->WasEmptiedByFailedOpen())
+            return nullptr;  // the old file is still open, with its name, title and changes
+        // The old contents are gone and the file unreadable: an empty, untitled document stays,
+        // so a later Save cannot write the empty document over the file that failed.
         doc->SetPathName("", FALSE);
         SetDefaultTitle(doc);
         m_pFrame->InitialUpdateFrame(doc, bMakeVisible);
@@ -147,11 +150,23 @@ CRecentFileList::CRecentFileList(const char* pszSection, const char* pszEntryFor
 {
 }
 
+// One file has one name in the list, however it was reached: absolute, without "." and "..",
+// and through its links to the file itself where it exists.
+static CString CanonicalPath(const char* pszPathName)
+{
+    std::error_code ec;
+    std::filesystem::path p = std::filesystem::absolute(pszPathName, ec);
+    if (ec)
+        return pszPathName;
+    std::filesystem::path c = std::filesystem::weakly_canonical(p, ec);
+    return CString((ec ? p.lexically_normal() : c).string());
+}
+
 void CRecentFileList::Add(const char* pszPathName)
 {
-    CString path = pszPathName ? pszPathName : "";
-    if (path.IsEmpty())
+    if (!pszPathName || !*pszPathName)
         return;
+    CString path = CanonicalPath(pszPathName);
     std::erase(m_files, path);
     m_files.insert(m_files.begin(), path);
     if (static_cast<int>(m_files.size()) > m_nSize)
@@ -164,15 +179,22 @@ void CRecentFileList::Remove(int nIndex)
         m_files.erase(m_files.begin() + nIndex);
 }
 
-CString CRecentFileList::GetMenuText(int nIndex) const
+CString CRecentFileList::GetShortPath(int nIndex) const
 {
     if (nIndex < 0 || nIndex >= GetCount())
         return CString();
     CString path = m_files[static_cast<size_t>(nIndex)];
     if (const char* home = std::getenv("HOME"); home && *home && path.Find(home) == 0)
         path = "~" + path.Mid(static_cast<int>(std::string(home).size()));
+    return path;
+}
+
+CString CRecentFileList::GetMenuText(int nIndex) const
+{
+    if (nIndex < 0 || nIndex >= GetCount())
+        return CString();
     CString text;
-    text.Format("&%d %s", nIndex + 1, path.GetString());
+    text.Format("&%d %s", nIndex + 1, AfxPathText(GetShortPath(nIndex)).GetString());
     return text;
 }
 
@@ -183,8 +205,11 @@ void CRecentFileList::ReadList()
     for (int i = 1; i <= m_nSize; ++i) {
         CString entry, value;
         entry.Format(m_strEntryFormat, i);
-        if (s.GetProfileValue(m_strSection, entry, value) && !value.IsEmpty())
-            m_files.push_back(value);
+        if (s.GetProfileValue(m_strSection, entry, value) && !value.IsEmpty()) {
+            value = CanonicalPath(value);
+            if (std::find(m_files.begin(), m_files.end(), value) == m_files.end())
+                m_files.push_back(value);
+        }
     }
 }
 
@@ -374,6 +399,14 @@ void CWinApp::OnFileOpen()
                     t ? t->GetFilter() : CString("All Files (*.*)|*.*||"));
     if (dlg.DoModal() == IDOK)
         OpenDocumentFile(dlg.GetPathName());
+}
+
+void CWinApp::OnOpenFromOtherInstance(const char* pszPathName)
+{
+    if (m_pMainWnd)
+        m_pMainWnd->BringToFront();
+    if (pszPathName && *pszPathName)
+        OpenDocumentFile(pszPathName);
 }
 
 void CWinApp::OnFilePrintSetup() { AfxGetBackend()->PrintSetup(); }

@@ -59,8 +59,10 @@ public:
     int GetSize() const { return m_nSize; }
     int GetCount() const { return static_cast<int>(m_files.size()); }
     const CString& operator[](int nIndex) const { return m_files[static_cast<size_t>(nIndex)]; }
-    // "&1 Sample.lgf": the menu text of entry nIndex.
+    // "&1 ~/leagues/Sample.lgf": the menu text of entry nIndex.
     CString GetMenuText(int nIndex) const;
+    // "~/leagues/Sample.lgf": entry nIndex as a path (the system's bytes), home shortened.
+    CString GetShortPath(int nIndex) const;
     void ReadList();
     void WriteList() const;
 
@@ -115,6 +117,10 @@ public:
     BOOL SaveAllModified();
     // Closes the windows and the document without asking: the end of the program.
     void ShutDownTemplates();
+
+    // A later start handed this file over: open it as File > Open does (asking first to save
+    // a changed document).
+    virtual void OnOpenFromOtherInstance(const char* pszPathName);
 
     afx_msg void OnFileNew();
     afx_msg void OnFileOpen();

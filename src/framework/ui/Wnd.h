@@ -4,6 +4,7 @@
 // it on the screen and reports the user's changes back through CDialog's User... functions.
 // Rectangles of dialog controls are in dialog units, relative to the dialog's client area.
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "framework/core/Geometry.h"
@@ -39,6 +40,9 @@ struct CControlState {
     std::vector<int> tabStops;  // dialog units
     int columnWidth = 0;
     void* peer = nullptr;  // the backend's widget
+    // What the user typed beyond the single-byte text, for as long as text is what it gave.
+    CString typedText;
+    std::string typedChanged, typedRefused;
 
     bool IsEdit() const { return kind == CtlKind::Edit; }
     bool IsList() const { return kind == CtlKind::ListBox; }

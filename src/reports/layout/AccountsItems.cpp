@@ -3,7 +3,7 @@
 #include "framework/core/File.h"
 #include "league/Accounts.h"
 #include "league/BowlingDoc.h"
-#include "reports/layout/AccountsDisplays.h"
+#include "view/DisplayHooks.h"
 #include "reports/layout/LineItems.h"
 #include "view/ReportFlow.h"
 

@@ -2,23 +2,13 @@
 // The fixture lists of the Fixture menu: by round, by team and the outstanding fixtures, built
 // into the document's display list as report items.
 #include "framework/core/Core.h"
+#include "view/DisplayHooks.h"
 
 #include <vector>
 
 class CBowlingDoc;
 class CTeam;
 
-enum FixtureListKind
-{
-    FIXTURE_LIST_BY_ROUND = 0,
-    FIXTURE_LIST_BY_TEAM = 1,
-    FIXTURE_LIST_OUTSTANDING = 2,
-};
-
-// The command of a fixture list: asks what the list needs, builds it, sets the report title.
-// TRUE when the fixtures display is to be shown; FALSE when the user cancelled. Installed by
-// the report items; null where they are not part of the program.
-inline BOOL (*g_pfnRunFixtureList)(CBowlingDoc* pDoc, int nKind) = nullptr;
 
 struct FixtureListRange
 {

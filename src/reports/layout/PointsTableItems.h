@@ -2,6 +2,7 @@
 // The league's rules on the league details display: the points of one scoring system, and
 // one bowler category's handicap rule with the handicap of every average from 50 to 224.
 // Built by the display each time; never stored, edited or written as HTML.
+#include "view/DisplayHooks.h"
 #include "view/RepItem.h"
 
 class CRepItem_LeaguePoints : public CRepItem
@@ -45,7 +46,5 @@ public:
 void AppendLeagueRulesItems(CBowlingDoc* pDoc, CObList& list, DWORD nTemporary);
 
 // View > League Details: the league officials, then the rules items above, into the
-// document's display list (emptied by the view first). Installed by this folder; null when
-// it is not linked.
+// document's display list (emptied by the view first); installed as g_pfnBuildLeagueDetails.
 void BuildLeagueDetailsItems(CBowlingDoc* pDoc);
-inline void (*g_pfnBuildLeagueDetails)(CBowlingDoc* pDoc) = nullptr;

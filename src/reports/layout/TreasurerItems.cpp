@@ -5,7 +5,7 @@
 #include "league/Fixture.h"
 #include "league/Player.h"
 #include "league/Team.h"
-#include "reports/layout/AccountsDisplays.h"
+#include "view/DisplayHooks.h"
 #include "results/SelectRoundDlg.h"
 #include "view/ReportFlow.h"
 

@@ -74,7 +74,7 @@ void CRepItem_CustomPlayerStats::Serialize(CArchive& ar)
         DeleteColumns();
         const DWORD n = ar.ReadCount(2);
         for (DWORD i = 0; i < n; ++i) {
-            CObject* pOb = ar.ReadObject(RUNTIME_CLASS(CRepItem_PlayerItem));
+            CObject* pOb = ar.ReadOwnedObject(RUNTIME_CLASS(CRepItem_PlayerItem));
             auto* pColumn = dynamic_cast<CRepItem_PlayerItem*>(pOb);
             if (!pColumn) {
                 delete pOb;

@@ -59,7 +59,7 @@ void CRepItem_CustomStandings::Serialize(CArchive& ar)
         DWORD n = ar.ReadCount(2);
         for (DWORD i = 0; i < n; ++i) {
             // The archive refuses any other class here; what was read so far is ours to delete.
-            CObject* pOb = ar.ReadObject(RUNTIME_CLASS(CRepItem_CustomItem));
+            CObject* pOb = ar.ReadOwnedObject(RUNTIME_CLASS(CRepItem_CustomItem));
             auto* pColumn = dynamic_cast<CRepItem_CustomItem*>(pOb);
             if (!pColumn) {
                 delete pOb;

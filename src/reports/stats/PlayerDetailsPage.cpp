@@ -6,7 +6,7 @@
 #include "league/Player.h"
 #include "league/Team.h"
 #include "reports/layout/ItemFont.h"
-#include "reports/stats/PlayerDisplay.h"
+#include "view/DisplayHooks.h"
 #include "results/SelectionCommands.h"
 #include "view/ReportFlow.h"
 

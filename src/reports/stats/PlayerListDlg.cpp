@@ -1,7 +1,7 @@
 #include "reports/stats/PlayerListDlg.h"
 
 #include "league/BowlingDoc.h"
-#include "reports/stats/PlayerDisplay.h"
+#include "view/DisplayHooks.h"
 #include "view/RepItem.h"
 
 namespace {

@@ -61,10 +61,20 @@ void CRepItem_TeamDets::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     CStockFonts* pFonts = GetStockFonts(pDC);
     const int y0 = m_y;
     CFont* pOldFont = pDC->SelectObject(&pFonts->m_fontLargeBold);
-    Left(pDC, m_x, y0, m_pDoc->m_strLeagueName);
-    Right(pDC, PAGE_RIGHT, y0, PRODUCT_TITLE);
     CString title = Fmt("[#%d] ", static_cast<int>(m_pTeam->m_nTeamNo)) + m_pTeam->m_strName;
-    const int xTitle = PAGE_CENTRE - pDC->GetTextExtent(title).cx / 2;
+    // The team centred, unless a long league name or team name would run into its neighbours:
+    // then it moves aside, and where even that leaves no room the program's name gives way.
+    constexpr int kGap = 144;
+    const int nTitle = pDC->GetTextExtent(title).cx;
+    const int lo = m_x + (m_pDoc->m_strLeagueName.IsEmpty() ? 0 : pDC->GetTextExtent(m_pDoc->m_strLeagueName).cx + kGap);
+    int hi = PAGE_RIGHT - pDC->GetTextExtent(PRODUCT_TITLE).cx - kGap;
+    const bool bProduct = lo + nTitle <= hi;
+    if (!bProduct)
+        hi = PAGE_RIGHT;
+    const int xTitle = std::max(lo, std::min(PAGE_CENTRE - nTitle / 2, hi - nTitle));
+    Left(pDC, m_x, y0, m_pDoc->m_strLeagueName);
+    if (bProduct)
+        Right(pDC, PAGE_RIGHT, y0, PRODUCT_TITLE);
     Left(pDC, xTitle, y0, title);
     m_pTeam->AddHitRect(CRect(xTitle, y0, xTitle + NAME_RECT_WIDTH, y0 - 240));
 

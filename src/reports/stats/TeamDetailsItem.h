@@ -3,7 +3,7 @@
 // figures for each scoring system and a table of its bowlers. A display page only: never
 // stored, nothing to edit, no HTML.
 #include "framework/ui/Dialog.h"
-#include "reports/stats/TeamDisplayCommands.h"
+#include "view/DisplayHooks.h"
 #include "resources/dialogs/ReportDialogs.h"
 #include "view/RepItem.h"
 

@@ -62,6 +62,52 @@ DlgTemplate HiStatsDialogTemplate(UINT nIDD)
 }
 // ==== end of high-score items ====
 
+// ==== best games and round analysis ====
+DlgTemplate RoundStatisticsTemplate()
+{
+    DlgTemplate t{IDD_ROUND_STATISTICS, "Round Statistics", 420, 0, {}};
+    const DWORD list = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
+    auto add = [&t](CtlKind kind, UINT id, const char* text, int x, int y, int cx, int cy, DWORD style = 0) {
+        t.controls.push_back({kind, id, text, static_cast<short>(x), static_cast<short>(y), static_cast<short>(cx),
+                              static_cast<short>(cy), style});
+    };
+    add(CtlKind::CheckBox, IDC_RA_CURRENT_ROUND, "Current Round Only", 7, 8, 90, 10, BS_LEFTTEXT | WS_TABSTOP);
+    add(CtlKind::CheckBox, IDC_RA_ALL_ROUNDS, "All Rounds to Current  ", 7, 22, 90, 10, BS_LEFTTEXT | WS_TABSTOP);
+    add(CtlKind::Static, IDC_STATIC, "From", 110, 9, 20, 8);
+    add(CtlKind::Edit, IDC_RA_FIRST_ROUND, nullptr, 132, 7, 30, 12, ES_AUTOHSCROLL | WS_TABSTOP);
+    add(CtlKind::Static, IDC_STATIC, "To", 170, 9, 12, 8);
+    add(CtlKind::Edit, IDC_RA_LAST_ROUND, nullptr, 184, 7, 30, 12, ES_AUTOHSCROLL | WS_TABSTOP);
+    add(CtlKind::ComboBox, IDC_RA_LEAGUE_KIND, nullptr, 230, 7, 90, 40, list);
+    // Kept hidden: the item is drawn in one column whatever its style.
+    add(CtlKind::ComboBox, IDC_RA_STYLE, nullptr, 254, 22, 66, 40, list);
+    int y = 42;
+    for (int r = 0; r < 10; ++r, y += 16) {
+        add(CtlKind::CheckBox, IDC_RA_ENABLED[r], "", 7, y + 1, 12, 10, WS_TABSTOP);
+        add(CtlKind::ComboBox, IDC_RA_STATISTIC[r], nullptr, 22, y, 60, 90, list);
+        add(CtlKind::ComboBox, IDC_RA_GROUP[r], nullptr, 86, y, 50, 60, list);
+        add(CtlKind::ComboBox, IDC_RA_CLASS[r], nullptr, 140, y, 66, 60, list);
+        add(CtlKind::ComboBox, IDC_RA_BASIS[r], nullptr, 210, y, 50, 40, list);
+        add(CtlKind::ComboBox, IDC_RA_MEASURE[r], nullptr, 264, y, 56, 50, list);
+        add(CtlKind::Edit, IDC_RA_FROM[r], nullptr, 326, y, 36, 12, ES_AUTOHSCROLL | WS_TABSTOP);
+        add(CtlKind::Edit, IDC_RA_TO[r], nullptr, 368, y, 36, 12, ES_AUTOHSCROLL | WS_TABSTOP);
+    }
+    y += 6;
+    add(CtlKind::PushButton, IDC_RA_HEADER_FONT, "Hddr Font", 7, y, 50, 14, WS_TABSTOP);
+    add(CtlKind::Static, IDC_RA_HEADER_DESC, "", 62, y + 3, 250, 8);
+    y += 18;
+    add(CtlKind::PushButton, IDC_RA_DETAIL_FONT, "Detail Font", 7, y, 50, 14, WS_TABSTOP);
+    add(CtlKind::Static, IDC_RA_DETAIL_DESC, "", 62, y + 3, 250, 8);
+    y += 20;
+    add(CtlKind::CheckBox, IDC_RA_GENERAL, "Include General Stats.", 7, y, 100, 10, WS_TABSTOP);
+    add(CtlKind::Static, IDC_STATIC, "Gap After General Stats.\n(1/100 Inch) ", 120, y, 90, 18);
+    add(CtlKind::Edit, IDC_RA_GAP, nullptr, 214, y, 30, 12, ES_AUTOHSCROLL | WS_TABSTOP);
+    add(CtlKind::PushButton, IDOK, "OK", 306, y, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP);
+    add(CtlKind::PushButton, IDCANCEL, "Cancel", 363, y, 50, 14, WS_TABSTOP);
+    t.cy = static_cast<short>(y + 24);
+    return t;
+}
+// ==== end of best games and round analysis ====
+
 // ==== custom table designers ====
 namespace {
 void Add(DlgTemplate& t, CtlKind kind, UINT id, const char* text, int x, int y, int cx, int cy, DWORD style = 0)
@@ -209,6 +255,32 @@ DlgTemplate AwardsReportItemsTemplate()
     return t;
 }
 // ==== end of awards item ====
+
+// ==== team report ====
+DlgTemplate TeamStatsSetupTemplate()
+{
+    DlgTemplate t{IDD_TEAM_STATS_SETUP, "Team Stats Setup", 300, 170, {}};
+    static const char* const kCaption[16] = {"Column 1",  "Column 2",  "Column 3",  "Column 4",
+                                             "Column 5",  "Column 6",  "Column 7",  "Column 8",
+                                             "Column 9",  "Column 10", "Column 11", "Column 12",
+                                             "Column 13", "Column 14", "Column 15", "Column 16"};
+    for (int i = 0; i < 16; ++i) {
+        const short x = static_cast<short>(i < 8 ? 7 : 152);
+        const short y = static_cast<short>(7 + (i % 8) * 16);
+        t.controls.push_back({CtlKind::Static, IDC_STATIC, kCaption[i], x, static_cast<short>(y + 2), 40, 8});
+        t.controls.push_back({CtlKind::Edit, IDC_TSS_VALUE[i], nullptr, static_cast<short>(x + 44), y, 36, 12,
+                              ES_AUTOHSCROLL | ES_NUMBER | WS_TABSTOP});
+        t.controls.push_back({CtlKind::CheckBox, IDC_TSS_SPLIT[i], "", static_cast<short>(x + 86), static_cast<short>(y + 1),
+                              10, 10, 0});
+        t.controls.push_back({CtlKind::Static, IDC_TSS_KIND[i], "Series", static_cast<short>(x + 100),
+                              static_cast<short>(y + 2), 36, 8});
+    }
+    t.controls.push_back({CtlKind::CheckBox, IDC_TSS_NO_ZEROS, "Don't print zero's", 7, 140, 90, 10, WS_TABSTOP});
+    t.controls.push_back({CtlKind::PushButton, IDOK, "OK", 184, 149, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP});
+    t.controls.push_back({CtlKind::PushButton, IDCANCEL, "Cancel", 243, 149, 50, 14, WS_TABSTOP});
+    return t;
+}
+// ==== end of team report ====
 
 const std::vector<DlgTemplate>& ReportDialogTemplates()
 {
@@ -365,6 +437,19 @@ const std::vector<DlgTemplate>& ReportDialogTemplates()
         // ==== custom table designers ====
         CustomDesignerTemplate(IDD_CUSTOM_STANDINGS_DESIGNER),
         CustomDesignerTemplate(IDD_DESIGN_CUSTOM_PLAYER_STATS),
+        TeamStatsSetupTemplate(),
+        // ==== venue report ====
+        {IDD_VENUE_HI_STATS_STYLE, "Venue Hi Stats Style", 260, 84, {
+            {CtlKind::PushButton, IDC_VHS_HEADER_FONT, "Hddr Font", 7, 7, 50, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_VHS_HEADER_DESC, "", 62, 10, 191, 8},
+            {CtlKind::PushButton, IDC_VHS_DETAIL_FONT, "Dets Font", 7, 25, 50, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_VHS_DETAIL_DESC, "", 62, 28, 191, 8},
+            {CtlKind::Static, IDC_STATIC, "Number to list (1 - 10)", 7, 47, 90, 8},
+            {CtlKind::Edit, IDC_VHS_NUMBER, nullptr, 100, 45, 24, 12, ES_AUTOHSCROLL | ES_NUMBER | WS_TABSTOP},
+            {CtlKind::PushButton, IDOK, "OK", 146, 63, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+            {CtlKind::PushButton, IDCANCEL, "Cancel", 203, 63, 50, 14, WS_TABSTOP},
+        }},
+        // ==== end of venue report ====
         // ==== end of custom table designers ====
         // ==== player list ====
         {IDD_PLAYER_LIST_ITEMS, "Player List Additional Items", 250, 186, {
@@ -388,6 +473,53 @@ const std::vector<DlgTemplate>& ReportDialogTemplates()
         }},
         // ==== end of player list ====
         AwardsReportItemsTemplate(),
+        // ==== best games and round analysis ====
+        {IDD_BEST_GAMES_SERIES, "Best Games Series", 260, 126, {
+            {CtlKind::ComboBox, IDC_BG_WHO, nullptr, 7, 7, 80, 40, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+            {CtlKind::ComboBox, IDC_BG_BASIS, nullptr, 92, 7, 80, 50, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+            {CtlKind::ComboBox, IDC_BG_GROUP, nullptr, 177, 7, 76, 60, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+            {CtlKind::ComboBox, IDC_BG_KIND, nullptr, 7, 25, 80, 40, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+            {CtlKind::Static, IDC_STATIC, "Number", 92, 27, 30, 8},
+            {CtlKind::Edit, IDC_BG_COUNT, nullptr, 124, 25, 30, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+            {CtlKind::ComboBox, IDC_BG_COLUMNS, nullptr, 177, 25, 76, 40, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+            {CtlKind::Static, IDC_STATIC, "From round", 7, 47, 40, 8},
+            {CtlKind::Edit, IDC_BG_FIRST_ROUND, nullptr, 50, 45, 30, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+            {CtlKind::Static, IDC_STATIC, "To round", 88, 47, 32, 8},
+            {CtlKind::Edit, IDC_BG_LAST_ROUND, nullptr, 124, 45, 30, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+            {CtlKind::CheckBox, IDC_BG_CURRENT_ROUND, " Current Round Only", 165, 46, 88, 10, WS_TABSTOP},
+            {CtlKind::PushButton, IDC_BG_HEADER_FONT, "Hddr Font", 7, 67, 50, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_BG_HEADER_DESC, "", 62, 70, 191, 8},
+            {CtlKind::PushButton, IDC_BG_DETAIL_FONT, "Detail Font", 7, 85, 50, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_BG_DETAIL_DESC, "", 62, 88, 191, 8},
+            {CtlKind::PushButton, IDOK, "OK", 146, 105, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+            {CtlKind::PushButton, IDCANCEL, "Cancel", 203, 105, 50, 14, WS_TABSTOP},
+        }},
+        RoundStatisticsTemplate(),
+        // ==== end of best games and round analysis ====
+        // ==== floating substitutes and average busters ====
+        {IDD_FLOATING_SUBS_FONTS, "Floating Subs Report Item Fonts", 250, 100, {
+            {CtlKind::PushButton, IDC_FS_TITLE_FONT, "Title", 7, 7, 50, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_FS_TITLE_DESC, "", 62, 10, 181, 8},
+            {CtlKind::PushButton, IDC_FS_HEADING_FONT, "Heading", 7, 25, 50, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_FS_HEADING_DESC, "", 62, 28, 181, 8},
+            {CtlKind::PushButton, IDC_FS_DETAIL_FONT, "Detail", 7, 43, 50, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_FS_DETAIL_DESC, "", 62, 46, 181, 8},
+            {CtlKind::ComboBox, IDC_FS_COLUMNS, nullptr, 7, 63, 80, 50, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+            {CtlKind::PushButton, IDOK, "OK", 136, 79, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+            {CtlKind::PushButton, IDCANCEL, "Cancel", 193, 79, 50, 14, WS_TABSTOP},
+        }},
+        {IDD_AVG_BUSTERS_ITEM, "Average Busters report item", 250, 100, {
+            {CtlKind::PushButton, IDC_AB_HEADER_FONT, "Hddr Font", 7, 7, 56, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_AB_HEADER_DESC, "", 68, 10, 175, 8},
+            {CtlKind::PushButton, IDC_AB_DETAIL_FONT, "Detail Font", 7, 25, 56, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_AB_DETAIL_DESC, "", 68, 28, 175, 8},
+            {CtlKind::Static, IDC_STATIC, "Number to display", 7, 47, 70, 8},
+            {CtlKind::Edit, IDC_AB_DISPLAY, nullptr, 80, 45, 30, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+            {CtlKind::CheckBox, IDC_AB_CURRENT_ROUND, "Current Round Only", 7, 63, 100, 10, WS_TABSTOP},
+            {CtlKind::PushButton, IDOK, "OK", 136, 79, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+            {CtlKind::PushButton, IDCANCEL, "Cancel", 193, 79, 50, 14, WS_TABSTOP},
+        }},
+        // ==== end of floating substitutes and average busters ====
     };
     return templates;
 }

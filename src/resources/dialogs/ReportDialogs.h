@@ -226,3 +226,84 @@ constexpr UINT IDC_AR_HDR_DESC = 1629;
 constexpr UINT IDC_AR_DETAIL_DESC = 1630;
 constexpr UINT IDC_AR_APPLY_FONTS = 1631;
 // ==== end of awards item ====
+
+// ==== best games and round analysis ====
+// "Best Games Series": the best games and series item's options.
+constexpr UINT IDD_BEST_GAMES_SERIES = 365;
+constexpr UINT IDC_BG_BASIS = 169;
+constexpr UINT IDC_BG_GROUP = 1328;
+constexpr UINT IDC_BG_KIND = 986;
+constexpr UINT IDC_BG_COUNT = 1099;
+constexpr UINT IDC_BG_COLUMNS = 899;
+constexpr UINT IDC_BG_FIRST_ROUND = 1100;
+constexpr UINT IDC_BG_LAST_ROUND = 1101;
+constexpr UINT IDC_BG_CURRENT_ROUND = 1050;
+constexpr UINT IDC_BG_HEADER_FONT = 1192;
+constexpr UINT IDC_BG_HEADER_DESC = 1189;
+constexpr UINT IDC_BG_DETAIL_FONT = 595;
+constexpr UINT IDC_BG_DETAIL_DESC = 1191;
+constexpr UINT IDC_BG_WHO = 1437;
+// "Round Statistics": the round analysis item's span, league kind, general totals and gap,
+// fonts, and ten statistic rows.
+constexpr UINT IDD_ROUND_STATISTICS = 369;
+constexpr UINT IDC_RA_CURRENT_ROUND = 1050;
+constexpr UINT IDC_RA_ALL_ROUNDS = 1051;
+constexpr UINT IDC_RA_FIRST_ROUND = 1067;
+constexpr UINT IDC_RA_LAST_ROUND = 1068;
+constexpr UINT IDC_RA_LEAGUE_KIND = 216;
+constexpr UINT IDC_RA_STYLE = 899;
+constexpr UINT IDC_RA_HEADER_FONT = 1192;
+constexpr UINT IDC_RA_HEADER_DESC = 1189;
+constexpr UINT IDC_RA_DETAIL_FONT = 595;
+constexpr UINT IDC_RA_DETAIL_DESC = 1191;
+constexpr UINT IDC_RA_GENERAL = 1407;
+constexpr UINT IDC_RA_GAP = 1069;
+constexpr UINT IDC_RA_ENABLED[10] = {1334, 1335, 1336, 1337, 1338, 1339, 1340, 1341, 1342, 1343};
+constexpr UINT IDC_RA_STATISTIC[10] = {1355, 1356, 1357, 1358, 1359, 1360, 1361, 1362, 1363, 1364};
+constexpr UINT IDC_RA_GROUP[10] = {1346, 1366, 1367, 1368, 1369, 1370, 1371, 1372, 1373, 1374};
+constexpr UINT IDC_RA_CLASS[10] = {1347, 1350, 1353, 1375, 1378, 1381, 1384, 1387, 1390, 1393};
+constexpr UINT IDC_RA_BASIS[10] = {1396, 1397, 1398, 1399, 1400, 1401, 1402, 1403, 1404, 1405};
+constexpr UINT IDC_RA_MEASURE[10] = {1056, 1057, 1058, 1059, 1060, 1061, 1062, 1063, 1064, 1065};
+constexpr UINT IDC_RA_FROM[10] = {1348, 1351, 1354, 1376, 1379, 1382, 1385, 1388, 1391, 1394};
+constexpr UINT IDC_RA_TO[10] = {1349, 1352, 1365, 1377, 1380, 1383, 1386, 1389, 1392, 1395};
+DlgTemplate RoundStatisticsTemplate();
+// ==== end of best games and round analysis ====
+// ==== team report ====
+// "Team Stats Setup": sixteen score thresholds, the split row's check box and its kind label.
+constexpr UINT IDD_TEAM_STATS_SETUP = 289;
+constexpr UINT IDC_TSS_VALUE[16] = {988, 989, 990, 991, 992, 993, 994, 995, 996, 1006, 1008, 1010, 1012, 1014, 1016, 1018};
+constexpr UINT IDC_TSS_KIND[16] = {997, 998, 999, 1000, 1001, 1002, 1003, 1004, 1005, 1007, 1009, 1011, 1013, 1015, 1017, 1019};
+constexpr UINT IDC_TSS_SPLIT[16] = {1240, 1241, 1242, 1243, 1244, 1245, 1246, 1247,
+                                    1248, 1249, 1250, 1251, 1252, 1253, 1254, 1255};
+constexpr UINT IDC_TSS_NO_ZEROS = 1020;
+DlgTemplate TeamStatsSetupTemplate();
+// ==== end of team report ====
+// ==== venue report ====
+// "Venue Hi Stats Style": the venue report's two fonts and the entries listed.
+constexpr UINT IDD_VENUE_HI_STATS_STYLE = 387;
+constexpr UINT IDC_VHS_HEADER_FONT = 1192;
+constexpr UINT IDC_VHS_HEADER_DESC = 1468;
+constexpr UINT IDC_VHS_DETAIL_FONT = 595;
+constexpr UINT IDC_VHS_DETAIL_DESC = 1469;
+constexpr UINT IDC_VHS_NUMBER = 1099;
+// ==== end of venue report ====
+
+// ==== floating substitutes and average busters ====
+// "Floating Subs Report Item Fonts": the three fonts and the column layout.
+constexpr UINT IDD_FLOATING_SUBS_FONTS = 348;
+constexpr UINT IDC_FS_TITLE_FONT = 1202;
+constexpr UINT IDC_FS_TITLE_DESC = 1214;
+constexpr UINT IDC_FS_HEADING_FONT = 1192;
+constexpr UINT IDC_FS_HEADING_DESC = 1189;
+constexpr UINT IDC_FS_DETAIL_FONT = 595;
+constexpr UINT IDC_FS_DETAIL_DESC = 1191;
+constexpr UINT IDC_FS_COLUMNS = 1221;
+// "Average Busters report item": the two fonts, the number to display, the current round.
+constexpr UINT IDD_AVG_BUSTERS_ITEM = 390;
+constexpr UINT IDC_AB_HEADER_FONT = 594;
+constexpr UINT IDC_AB_HEADER_DESC = 1482;
+constexpr UINT IDC_AB_DETAIL_FONT = 595;
+constexpr UINT IDC_AB_DETAIL_DESC = 1483;
+constexpr UINT IDC_AB_DISPLAY = 1099;
+constexpr UINT IDC_AB_CURRENT_ROUND = 1498;
+// ==== end of floating substitutes and average busters ====

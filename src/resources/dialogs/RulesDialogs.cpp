@@ -181,6 +181,29 @@ DlgTemplate BonusPointsList()
     }};
 }
 
+DlgTemplate AverageBusterSetup()
+{
+    return {IDD_AVERAGE_BUSTER_SETUP, "Average Buster Setup", 250, 186, {
+        {CtlKind::GroupBox, IDC_STATIC, "Explaination ", 7, 7, 236, 62},
+        {CtlKind::Static, IDC_STATIC,
+         "This is a separate competition based on points allocated for games over or under average. 1 point is "
+         "allocated of each unit a player bowls over their average, and deducted for each unit a player bowls under "
+         "their average.",
+         14, 19, 222, 44},
+        {CtlKind::Static, IDC_STATIC, "Average Buster Unit.", 7, 78, 150, 8},
+        {CtlKind::Edit, IDC_AB_UNIT, nullptr, 193, 76, 30, 12, EDIT},
+        {CtlKind::CheckBox, IDC_AB_PER_GAME, "Average Buster Points per Game", 7, 96, 150, 10, CHECK},
+        {CtlKind::Static, IDC_STATIC, "Points Added if over average.", 7, 114, 150, 8},
+        {CtlKind::Edit, IDC_AB_OVER, nullptr, 193, 112, 30, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Points added if average bowled.", 7, 130, 150, 8},
+        {CtlKind::Edit, IDC_AB_EQUAL, nullptr, 193, 128, 30, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Points deducted if under average.", 7, 146, 150, 8},
+        {CtlKind::Edit, IDC_AB_UNDER, nullptr, 193, 144, 30, 12, EDIT},
+        {CtlKind::PushButton, IDOK, "OK", 136, 165, 50, 14, BS_DEFPUSHBUTTON | CHECK},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 193, 165, 50, 14, CHECK},
+    }};
+}
+
 } // namespace
 
 const std::vector<DlgTemplate>& RulesDialogTemplates()
@@ -193,6 +216,7 @@ const std::vector<DlgTemplate>& RulesDialogTemplates()
         StandingsSequence(IDD_SCRATCH_STANDINGS_SEQ, "Scratch Standings Sequence "),
         RobotScores(),
         BonusPointsList(),
+        AverageBusterSetup(),
     };
     return templates;
 }

@@ -89,3 +89,11 @@ constexpr UINT IDC_BP_HI_HCP = 1414;
 constexpr UINT IDC_BP_HI_HCP_POINTS = 1415;
 constexpr UINT IDC_BP_HI_SCR = 1416;
 constexpr UINT IDC_BP_HI_SCR_POINTS = 1417;
+
+// "Average Buster Setup": the unit, points per game and the points over, on and under average.
+constexpr UINT IDD_AVERAGE_BUSTER_SETUP = 389;
+constexpr UINT IDC_AB_UNIT = 1480;
+constexpr UINT IDC_AB_OVER = 1481;
+constexpr UINT IDC_AB_EQUAL = 1482;
+constexpr UINT IDC_AB_UNDER = 1483;
+constexpr UINT IDC_AB_PER_GAME = 1172;

@@ -7,7 +7,12 @@
 
 #include <csignal>
 #include <filesystem>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -84,6 +89,83 @@ TEST(CFile, FailedWriteLeavesTheOldFile)
 
     EXPECT_TRUE(threw);
     EXPECT_EQ(FileContents(path), "the last good league");
+    EXPECT_EQ(FilesIn(dir), 1u);
+}
+
+// The process id of a process that has ended.
+static int DeadPid()
+{
+    pid_t pid = fork();
+    if (pid == 0)
+        _exit(0);
+    waitpid(pid, nullptr, 0);
+    return static_cast<int>(pid);
+}
+
+TEST(CFile, SavesAndOpensClearOnlyTheTemporariesOfDeadSavesOfTheSameFile)
+{
+    TempDir dir;
+    const std::string path = dir.File("league.lgf");
+    const std::string dead = std::to_string(DeadPid()), mine = std::to_string(getpid());
+    const struct
+    {
+        std::string name;
+        bool bStays;
+    } files[] = {
+        {"league.lgf.~" + dead + "-1.tmp", false},
+        {"league.lgf.~" + dead + "-17.tmp", false},
+        {"league.lgf.~" + mine + "-9999.tmp", true},  // a save under way, its writer alive
+        {"other.lgf.~" + dead + "-1.tmp", true},      // another league's
+        {"league.lgf.~" + dead + "-x.tmp", true},     // not one of ours
+        {"league.lgf.bak", true},
+    };
+    // A save the test itself holds open, locked as a writer holds it.
+    const std::string held = dir.File("league.lgf.~" + dead + "-2.tmp");
+    int fdHeld = ::open(held.c_str(), O_RDWR | O_CREAT, 0644);
+    ASSERT_EQ(::flock(fdHeld, LOCK_EX), 0);
+    for (const auto& f : files)
+        WriteAll(dir.File(f.name), "a killed save");
+    WriteAll(path, "league");  // the save clears them
+    for (const auto& f : files)
+        EXPECT_EQ(CFile::Exists(dir.File(f.name).c_str()), f.bStays) << f.name;
+    EXPECT_TRUE(CFile::Exists(held.c_str()));
+    ::close(fdHeld);
+
+    WriteAll(dir.File(files[0].name), "killed again");
+    CFile::RemoveStaleTemporaries(path.c_str());  // as an open does
+    EXPECT_FALSE(CFile::Exists(dir.File(files[0].name).c_str()));
+    EXPECT_FALSE(CFile::Exists(held.c_str()));
+    EXPECT_EQ(FileContents(path), "league");
+}
+
+TEST(CFile, ASaveThroughALinkWritesTheFileItNames)
+{
+    TempDir dir;
+    std::filesystem::create_directory(dir.path() / "leagues");
+    const std::string real = dir.File("leagues/league.lgf");
+    WriteAll(real, "old");
+    std::filesystem::create_symlink("leagues/league.lgf", dir.path() / "relative.lgf");
+    std::filesystem::create_symlink(dir.path() / "relative.lgf", dir.path() / "chain.lgf");
+    for (const char* link : {"relative.lgf", "chain.lgf"}) {
+        WriteAll(dir.File(link), link);
+        EXPECT_TRUE(std::filesystem::is_symlink(dir.path() / link));
+        EXPECT_EQ(FileContents(real), link);
+    }
+    EXPECT_EQ(FilesIn(dir), 3u);
+}
+
+TEST(CFile, ASaveOverAReadOnlyFileIsRefused)
+{
+    TempDir dir;
+    const std::string path = dir.File("league.lgf");
+    WriteAll(path, "kept");
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    CFile f;
+    CFileException e;
+    EXPECT_FALSE(f.Open(path.c_str(), CFile::modeCreate | CFile::modeWrite, &e));
+    EXPECT_EQ(e.m_cause, CFileException::readOnlyFile);
+    EXPECT_EQ(e.GetErrorMessage(), CString("The file \"" + path + "\" is read-only; it was left as it was."));
+    EXPECT_EQ(FileContents(path), "kept");
     EXPECT_EQ(FilesIn(dir), 1u);
 }
 

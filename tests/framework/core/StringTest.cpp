@@ -1,4 +1,6 @@
 #include "framework/core/String.h"
+#include "framework/core/File.h"
+#include "framework/core/TextEntry.h"
 
 #include <gtest/gtest.h>
 
@@ -89,4 +91,29 @@ TEST(CString, PairsAndTuplesCompareByText)
         EXPECT_EQ(v[static_cast<size_t>(i)].second, i);
     EXPECT_TRUE(std::make_pair(CString("Adams"), 2) < std::make_pair(CString("Baker"), 1));
     EXPECT_TRUE(CString("b") > "a");
+}
+
+TEST(TypedText, LettersTheTextCannotHoldBecomeTheirPlainLettersOrAreRefused)
+{
+    struct Case {
+        const char* typed;  // UTF-8, as a person types it
+        const char* kept;   // Windows-1252
+        const char* changed;
+        const char* refused;
+    } cases[] = {
+        {"M\xC3\xBCller \xE2\x82\xAC" "5 \xC2\xBD", "M\xFCller \x80" "5 \xBD", "", ""},  // all held: ü, €, ½
+        {"\xC5\x81\xC3\xB3" "d\xC5\xBA", "L\xF3" "dz", "\xC5\x81 to L, \xC5\xBA to z", ""},      // Łódź
+        {"\xC8\x98tefan \xC8\x9A" "ara \xC8\x99", "Stefan Tara s", "\xC8\x98 to S, \xC8\x9A to T, \xC8\x99 to s", ""},
+        {"Nguy\xE1\xBB\x85n", "Nguyen", "\xE1\xBB\x85 to e", ""},                        // Nguyễn
+        {"Pin \xE4\xB8\xAD Pals \xE2\x9C\x93\xE4\xB8\xAD", "Pin  Pals ", "", "\xE4\xB8\xAD \xE2\x9C\x93"},  // 中 ✓
+        {"\xC5\x81\xC5\x81?", "LL?", "\xC5\x81 to L", ""},                                // a typed "?" stays
+    };
+    for (const Case& c : cases) {
+        CTypedText t = AfxTextFromTyped(c.typed);
+        EXPECT_EQ(t.text, c.kept) << c.typed;
+        EXPECT_EQ(t.changed, c.changed) << c.typed;
+        EXPECT_EQ(t.refused, c.refused) << c.typed;
+    }
+    // A path is shown the same way, with "?" for what has no letter.
+    EXPECT_EQ(AfxPathText("/ligues/\xC5\x81\xC3\xB3" "d\xC5\xBA \xE4\xB8\xAD.lgf"), "/ligues/L\xF3" "dz ?.lgf");
 }

@@ -6,7 +6,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -165,6 +168,35 @@ TEST(QtDialogs, ABadValueShowsTheMessageAndKeepsTheDialog)
     EXPECT_EQ(seen, "Please enter an integer between 0 and 300.");
 }
 
+TEST(QtDialogs, LettersTypedBeyondTheTextArePlainLettersOnOk)
+{
+    AfxRegisterDialogTemplates(std::span<const DlgTemplate>(&kSample, 1));
+    QtUi ui;
+    CQtSampleDlg dlg;
+    QString seen, shown;
+    WhenModal([&](QWidget* w) {
+        auto* name = qobject_cast<QLineEdit*>(Control(w, IDC_Q_NAME));
+        name->selectAll();
+        // Key events carrying the letters, as a Polish keyboard sends them.
+        for (QChar c : QString::fromUtf8("\xC5\x81\xC3\xB3" "d\xC5\xBA")) {  // Łódź
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(name, &press);
+        }
+        WhenModal([&seen](QWidget* box) {
+            auto* mb = qobject_cast<QMessageBox*>(box);
+            ASSERT_NE(mb, nullptr);
+            seen = mb->text();
+            mb->accept();
+        });
+        QTest::mouseClick(qobject_cast<QPushButton*>(Control(w, IDOK)), Qt::LeftButton);
+        shown = name->text();
+    });
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.m_strName, "L\xF3" "dz");
+    EXPECT_TRUE(seen.contains(QString::fromUtf8("\xC5\x81 to L, \xC5\xBA to z"))) << seen.toStdString();
+    EXPECT_EQ(shown, QString::fromUtf8("L\xC3\xB3" "dz"));  // the box shows what the league keeps
+}
+
 TEST(QtSettings, TheProfileAndRegistryOutliveTheProgram)
 {
     TempDir dir;
@@ -175,7 +207,7 @@ TEST(QtSettings, TheProfileAndRegistryOutliveTheProgram)
         CWinApp app("Torvane");
         app.LoadStdProfileSettings(4);
         app.AddToRecentFileList("/leagues/Monday.lgf");
-        app.AddToRecentFileList("/leagues/Tuesday \xBD.lgf");  // a half sign in the name
+        app.AddToRecentFileList("/leagues/Ligue d'\xC3\xA9t\xC3\xA9/\xC5\x81\xC3\xB3" "d\xC5\xBA.lgf");  // paths are UTF-8
         app.m_nNumPreviewPages = 2;
         app.ExitInstance();
         EXPECT_EQ(GetDatabasePath(), AfxGetUserDataFolder() + "/database");
@@ -192,13 +224,49 @@ TEST(QtSettings, TheProfileAndRegistryOutliveTheProgram)
         CWinApp app("Torvane");
         app.LoadStdProfileSettings(4);
         ASSERT_EQ(app.GetRecentFileList()->GetCount(), 2);
-        EXPECT_EQ((*app.GetRecentFileList())[0], "/leagues/Tuesday \xBD.lgf");
+        EXPECT_EQ((*app.GetRecentFileList())[0], "/leagues/Ligue d'\xC3\xA9t\xC3\xA9/\xC5\x81\xC3\xB3" "d\xC5\xBA.lgf");
         EXPECT_EQ((*app.GetRecentFileList())[1], "/leagues/Monday.lgf");
         EXPECT_EQ(app.m_nNumPreviewPages, 2u);
         CString stored;
         EXPECT_TRUE(qt->Settings().GetRegistryValue(HKEY_LOCAL_MACHINE, TORVANE_REGISTRY_KEY, "Database path", stored));
         EXPECT_EQ(stored, AfxGetUserDataFolder() + "/database");
         AfxSetBackend(previous);
+    }
+}
+
+TEST(QtFileDialogs, PathsBeyondAsciiComeBackAsTheSystemGivesThem)
+{
+    QtUi ui;
+    TempDir dir;
+    const std::string folder = dir.File("Ligue d'\xC3\xA9t\xC3\xA9");  // "Ligue d'été"
+    QDir().mkpath(QFile::decodeName(folder.c_str()));
+    struct Case {
+        BOOL open;
+        const char* typed;     // what the user types in the dialog
+        std::string expected;  // the path the program gets, byte for byte
+    } cases[] = {
+        {FALSE, "M\xC3\xBCller", folder + "/M\xC3\xBCller.lgf"},  // Save As "Müller": the extension added
+        {TRUE, "M\xC3\xBCller.lgf", folder + "/M\xC3\xBCller.lgf"},
+        {FALSE, "\xC5\x81\xC3\xB3" "d\xC5\xBA.lgf", folder + "/\xC5\x81\xC3\xB3" "d\xC5\xBA.lgf"},  // "Łódź.lgf"
+    };
+    for (const Case& c : cases) {
+        CFileDialog dlg(c.open, "lgf", nullptr, OFN_HIDEREADONLY, "League Files (*.lgf)|*.lgf||");
+        dlg.m_ofn.lpstrInitialDir = folder.c_str();
+        WhenModal([&](QWidget* w) {
+            auto* fd = qobject_cast<QFileDialog*>(w);
+            ASSERT_NE(fd, nullptr);
+            EXPECT_EQ(QFile::encodeName(fd->directory().absolutePath()).toStdString(), folder);
+            fd->selectFile(QString::fromUtf8(c.typed));
+            QMetaObject::invokeMethod(fd, "accept");
+        });
+        ASSERT_EQ(dlg.DoModal(), IDOK) << c.typed;
+        EXPECT_EQ(dlg.GetPathName().str(), c.expected);
+        if (!c.open) {
+            CFile f(dlg.GetPathName(), CFile::modeCreate | CFile::modeWrite);
+            f.Write("x", 1);
+            f.Close();
+            EXPECT_TRUE(QFile::exists(QString::fromUtf8(c.expected.c_str())));
+        }
     }
 }
 
@@ -216,6 +284,18 @@ TEST(QtSingleInstance, ALaterStartFindsTheFirstAndWakesIt)
     while (AfxActivationRequests() == before && t.elapsed() < 3000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     EXPECT_EQ(AfxActivationRequests(), before + 1);
+
+    // A start with a file hands it over, byte for byte, and the running program opens it.
+    struct CHandedApp : CWinApp {
+        std::vector<std::string> opened;
+        void OnOpenFromOtherInstance(const char* pszPathName) override { opened.emplace_back(pszPathName); }
+    } app;
+    const std::string path = "/leagues/Ligue d'\xC3\xA9t\xC3\xA9/M\xC3\xBCller.lgf";
+    EXPECT_TRUE(second->ActivateOtherInstance(name.c_str(), path.c_str()));
+    t.restart();
+    while (app.opened.empty() && t.elapsed() < 3000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(app.opened, std::vector<std::string>{path});
     // Gone with its backend: the name is free again.
     first.reset();
     EXPECT_FALSE(second->ActivateOtherInstance(name.c_str()));
@@ -296,4 +376,51 @@ TEST(QtMainWindow, MenusToolbarAndTheirStatesComeFromTheResources)
             ctrlN = true;
     EXPECT_TRUE(ctrlN);
     frame.DestroyWindow();
+}
+
+TEST(QtMainWindow, TheTitleShowsUnsavedChangesAndTheWindowKeepsItsPlace)
+{
+    RegisterResources();
+    QtUi ui;
+    CWinApp app("Torvane");
+    class CTitleDoc : public CDocument {};
+    class CBlankView : public CView {
+        void OnDraw(CDC*) override {}
+    };
+    CTitleDoc doc;
+    CBlankView view;
+    const QRect placed(130, 90, 640, 480);
+    {
+        CFrameWnd frame;
+        frame.LoadFrame(IDR_MAINFRAME);
+        view.AttachTo(&doc, &frame);
+        frame.SetActiveView(&view);
+        doc.SetTitle("Monday.lgf");
+        auto* w = static_cast<CQtMainWindow*>(frame.m_pPeer);
+        frame.ActivateFrame();
+        EXPECT_EQ(w->windowTitle(), "Monday.lgf[*] - Torvane");
+        EXPECT_FALSE(w->isWindowModified());
+        doc.SetModifiedFlag();
+        EXPECT_TRUE(w->isWindowModified());
+        doc.SetModifiedFlag(FALSE);
+        EXPECT_FALSE(w->isWindowModified());
+        // The recent files name each league exactly as the system does.
+        app.LoadStdProfileSettings(4);
+        app.AddToRecentFileList("/leagues/Ligue d'\xC3\xA9t\xC3\xA9/\xC5\x81\xC3\xB3" "d\xC5\xBA & Co.lgf");
+        ui.backend->FrameMenuChanged(frame);
+        QStringList texts;
+        for (QAction* a : w->findChildren<QAction*>())
+            texts << a->text();
+        EXPECT_TRUE(texts.contains(QString::fromUtf8("&1 /leagues/Ligue d'\xC3\xA9t\xC3\xA9/\xC5\x81\xC3\xB3" "d\xC5\xBA && Co.lgf")))
+            << texts.join("|").toStdString();
+        w->setGeometry(placed);
+        frame.DestroyWindow();
+        view.AttachTo(nullptr, nullptr);
+    }
+    CFrameWnd again;
+    again.LoadFrame(IDR_MAINFRAME);
+    auto* w = static_cast<CQtMainWindow*>(again.m_pPeer);
+    again.ActivateFrame();
+    EXPECT_EQ(w->geometry(), placed);
+    again.DestroyWindow();
 }

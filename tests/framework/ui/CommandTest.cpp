@@ -131,12 +131,12 @@ TEST_F(Commands, UpdateHandlersDisableAndCheck)
 
 TEST_F(Commands, TheFrameTitleNamesTheDocument)
 {
-    EXPECT_EQ(ui.frameTitle, "NewLeage.lgf - Torvane");
+    EXPECT_EQ(ui.frameTitle, "NewLeage.lgf[*] - Torvane");
     EXPECT_GE(ui.frameShows, 1);
     CDocument* doc = frame->GetActiveDocument();
     ASSERT_NE(doc, nullptr);
     doc->SetPathName("/leagues/Monday.lgf", FALSE);
-    EXPECT_EQ(ui.frameTitle, "Monday.lgf - Torvane");
+    EXPECT_EQ(ui.frameTitle, "Monday.lgf[*] - Torvane");
     frame->BringToFront();
     EXPECT_EQ(ui.lastShowCommand, SW_RESTORE);
 }

@@ -179,7 +179,7 @@ TEST(Documents, TheTemplateOpensIntoTheOneDocumentAndForgetsAFailedPath)
 
         ASSERT_EQ(app.OpenDocumentFile(dir.File("Tuesday.lgf").c_str()), doc);
         EXPECT_EQ(doc->m_strText, "x");
-        EXPECT_EQ(ui.frameTitle, "Tuesday.lgf - Torvane");
+        EXPECT_EQ(ui.frameTitle, "Tuesday.lgf[*] - Torvane");
         app.ExitInstance();
     }
     CString first;

@@ -6,7 +6,7 @@
 #include "TempDir.h"
 #include "league/Accounts.h"
 #include "league/BowlingDoc.h"
-#include "reports/layout/AccountsDisplays.h"
+#include "view/DisplayHooks.h"
 #include "reports/layout/AccountsItems.h"
 #include "view/DisplayPages.h"
 #include "view/Exports.h"

@@ -1,5 +1,6 @@
 // The page heading, the title line and the page break, alone and in a report laid out over
 // several pages.
+#include "DrawnText.h"
 #include "RecordingDC.h"
 #include "ReportTestHelpers.h"
 #include "league/BowlingDoc.h"
@@ -118,6 +119,57 @@ TEST_F(Headings, DrawingLeavesTheDeviceAsItWas)
     EXPECT_EQ(m_dc.calls[0].color, RGB(255, 0, 0));
     EXPECT_EQ(m_dc.GetTextColor(), RGB(0, 128, 0));
     EXPECT_EQ(m_dc.GetCurrentFont(), pBefore);
+}
+
+TEST_F(Headings, LongSanctionLinesAndLeagueNamesMoveAsideAndNeverOverlap)
+{
+    const std::string longName = "The Thursday Night Mixed Scratch and Handicap League";  // 52 characters
+    const std::string huge(95, 'W');
+    struct Case {
+        std::string league, sanctionBy, title;
+        int pageX;   // where "  (Page 12/15)" starts
+        int height;  // of the heading
+    } cases[] = {
+        // Nothing near: the layout as ever.
+        {"Thursday Triples", "BTBA", "Standings", 5760 - 700, -400},
+        // The sanction line reaches past the centre: the page text starts a gap after it.
+        {"Thursday Triples", "Bowling Association of the Northern Counties", "Standings", 720 + 6600 + 144, -400},
+        // No room beside it at all: the page text goes to a line of its own.
+        {"Thursday Triples", std::string(70, 'W'), "Standings", 5760 - 700, -600},
+        // A long league name pushes the title right, between itself and the program's name.
+        {longName, "", "Standings", 5760 - 700, -400},
+        // A league name that fills the line: title and program's name go below.
+        {huge, "", "Standings", 5760 - 700, -600},
+    };
+    for (const Case& c : cases) {
+        m_doc.m_strLeagueName = c.league.c_str();
+        m_doc.m_strSanctionedBy = c.sanctionBy.c_str();
+        m_doc.m_strSanctionNumber = "4711";
+        m_doc.m_strReportTitle = c.title.c_str();
+        CRecordingDC dc;
+        EXPECT_EQ(m_heading.GetHeight(&dc), c.height) << c.league << " / " << c.sanctionBy;
+        CPageInfo info{12, 15};
+        m_heading.Draw(&dc, &info);
+        EXPECT_EQ(Pos(dc, "  (Page 12/15)").first, c.pageX) << c.sanctionBy << "\n" << dc.Dump();
+        std::vector<const DrawCall*> texts;
+        for (const DrawCall& call : dc.calls)
+            if (call.kind == DrawCall::Text)
+                texts.push_back(&call);
+        ASSERT_EQ(texts.size(), 5u) << dc.Dump();
+        for (size_t i = 0; i < texts.size(); ++i) {
+            const DrawCall& a = *texts[i];
+            int aw = a.text.GetLength() * 100;
+            EXPECT_GE(a.x1, 720);
+            EXPECT_LE(a.x1 + aw, 10800) << a.text.GetString();
+            EXPECT_GE(a.y1 - 200, PAGE_TOP + c.height) << a.text.GetString() << " below the heading";
+            for (size_t j = i + 1; j < texts.size(); ++j) {
+                const DrawCall& b = *texts[j];
+                int bw = b.text.GetLength() * 100;
+                bool apart = a.y1 != b.y1 || a.x1 + aw <= b.x1 || b.x1 + bw <= a.x1;
+                EXPECT_TRUE(apart) << "\"" << a.text.GetString() << "\" over \"" << b.text.GetString() << "\"";
+            }
+        }
+    }
 }
 
 TEST_F(Headings, TitleLine)

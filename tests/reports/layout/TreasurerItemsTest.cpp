@@ -9,7 +9,7 @@
 #include "league/Fixture.h"
 #include "league/Player.h"
 #include "league/Team.h"
-#include "reports/layout/AccountsDisplays.h"
+#include "view/DisplayHooks.h"
 #include "reports/layout/TreasurerItems.h"
 #include "resources/Resource.h"
 #include "resources/dialogs/ResultDialogs.h"

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -97,6 +99,36 @@ TEST_F(TeamDets, HandicapLeagueBlock)
     EXPECT_TRUE(L.bo->HitTest(CPoint(4159, -2479)));
     EXPECT_FALSE(L.bo->HitTest(CPoint(4161, -2281)));
     EXPECT_TRUE(L.aces->HitTest(CPoint(5400, -800)));
+}
+
+TEST_F(TeamDets, ALongLeagueNameMovesTheTeamAsideAndNothingOverlaps)
+{
+    struct Case {
+        int leagueChars;
+        int titleX;         // where "[#1] Aces" starts
+        bool programShown;  // "Torvane 1.8.9" keeps its place
+    } cases[] = {
+        {13, 5760 - 450, true},             // "Tuesday Trios": centred as ever
+        {52, 720 + 5200 + 144, true},       // moved right, a gap after the league
+        {90, 720 + 9000 + 144, false},      // no room beside the program's name: it gives way
+    };
+    for (const Case& c : cases) {
+        L.doc.m_strLeagueName = CString(std::string(static_cast<size_t>(c.leagueChars), 'L'));
+        CRecordingDC dc;
+        m_item.Draw(&dc, nullptr);
+        ASSERT_NE(Find(dc, "[#1] Aces", -720), nullptr) << dc.Dump();
+        EXPECT_EQ(Find(dc, "[#1] Aces", -720)->x1, c.titleX) << c.leagueChars;
+        EXPECT_EQ(Find(dc, "Torvane 1.8.9", -720) != nullptr, c.programShown) << c.leagueChars;
+        // Every text of the title line stands apart (100 twips a character in this font).
+        std::vector<std::pair<int, int>> spans;
+        for (const DrawCall& call : dc.calls)
+            if (call.kind == DrawCall::Text && call.y1 == -720)
+                spans.emplace_back(call.x1, call.x1 + call.text.GetLength() * 100);
+        std::sort(spans.begin(), spans.end());
+        for (size_t i = 1; i < spans.size(); ++i)
+            EXPECT_LE(spans[i - 1].second, spans[i].first) << c.leagueChars;
+        EXPECT_LE(spans.back().second, 10800);
+    }
 }
 
 TEST_F(TeamDets, BothSystemsAndScratchOnly)

@@ -1,0 +1,184 @@
+#include "admin/AverageBuster.h"
+
+#include "admin/AverageBusterSetupDlg.h"
+
+#include "league/BowlingDoc.h"
+#include "league/Fixture.h"
+#include "league/Player.h"
+#include "resources/CommandIds.h"
+
+#include <algorithm>
+
+void CPlayer::AddAverageBusterGame(int nScore, const CFixture* pFixture, int nAverage)
+{
+    if (!m_pDoc || !pFixture)
+        return;
+    const CBowlingDoc& doc = *m_pDoc;
+    int nPoints = 0;
+    if (doc.m_bAvgBusterPerGame) {
+        if (nScore > nAverage)
+            nPoints = doc.m_nAvgBusterOver;
+        else if (nScore == nAverage)
+            nPoints = doc.m_nAvgBusterEqual;
+        else
+            nPoints = -static_cast<int>(doc.m_nAvgBusterUnder);
+    } else {
+        if (doc.m_nAvgBusterUnit == 0)
+            return;
+        // Whole units only, cut towards zero on both sides of the average.
+        nPoints = (nScore - nAverage) / static_cast<int>(doc.m_nAvgBusterUnit);
+    }
+    if (nPoints == 0)
+        return;
+    m_nAvgBusterSeason += nPoints;
+    if (pFixture->m_nRound == doc.m_nCurrentRound)
+        m_nAvgBusterRound += nPoints;
+}
+
+void CBowlingDoc::CalcAverageBusterPoints()
+{
+    if (m_nAvgBusterUnit == 0 && !m_bAvgBusterPerGame)
+        return;
+    for (POSITION pos = m_listPlayers.GetHeadPosition(); pos;)
+        static_cast<CPlayer*>(m_listPlayers.GetNext(pos))->m_nAvgBusterSeasonRank = 0;
+    const int nGames = std::min<int>(m_nGamesPerMatch, MAX_GAMES);
+    for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
+        const auto* f = static_cast<const CFixture*>(m_listFixtures.GetNext(pos));
+        const int nPositions = std::min<int>(f->m_nPlayers, MAX_POSITIONS);
+        for (int nSide = 0; nSide < 2; ++nSide) {
+            if (!f->m_dwScoresMarker[nSide] || !f->m_bPlayed[nSide])
+                continue;
+            for (int nPos = 0; nPos < nPositions; ++nPos) {
+                const int k = CFixture::SlotOf(nSide, nPos);
+                for (int g = 0; g < nGames; ++g) {
+                    if ((f->m_dwPosFlags[k] & (PosNonQual(g) | PosBlind(g))) || (f->m_nDefaulted[nSide] & DefaultedBit(g)))
+                        continue;
+                    CPlayer* p = f->GetSlotPlayer(g, k);
+                    if (!p || p->IsRobot())
+                        continue;
+                    p->AddAverageBusterGame(f->m_nScore[g][k], f, static_cast<int>(f->m_nAverage[g][k]));
+                }
+            }
+        }
+    }
+}
+
+namespace {
+
+// One ranking: the total and the rank it writes are chosen by the two members.
+int RankBy(CObList& players, int CPlayer::*pTotal, WORD CPlayer::*pRank, int nPlaces, WORD wMask, int nCategory)
+{
+    int nBowlers = 0;
+    for (POSITION pos = players.GetHeadPosition(); pos; ++nBowlers)
+        static_cast<CPlayer*>(players.GetNext(pos))->*pRank = 0;
+    int nLast = 0;
+    for (int nRank = 1; nRank <= nBowlers; ++nRank) {
+        CPlayer* pBest = nullptr;
+        int nBest = -400;
+        for (POSITION pos = players.GetHeadPosition(); pos;) {
+            CPlayer* p = static_cast<CPlayer*>(players.GetNext(pos));
+            if (p->*pRank != 0 || p->IsRobot() || p->IsResigned() || (p->m_wFlags & wMask) == 0 ||
+                (nCategory != 0 && p->m_nCategory != nCategory))
+                continue;
+            if (p->*pTotal > nBest) {
+                pBest = p;
+                nBest = p->*pTotal;
+            }
+        }
+        if (!pBest)
+            break;
+        pBest->*pRank = static_cast<WORD>(nRank);
+        nLast = nRank;
+        if (nRank > nPlaces)
+            return nPlaces;
+    }
+    return nLast;
+}
+
+CPlayer* FindByRank(const CObList& players, WORD CPlayer::*pRank, int nRank)
+{
+    if (nRank <= 0)
+        return nullptr;
+    for (POSITION pos = players.GetHeadPosition(); pos;) {
+        auto* p = static_cast<CPlayer*>(players.GetNext(pos));
+        if (p->*pRank == nRank)
+            return p;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+int CBowlingDoc::RankAverageBusters(int nPlaces, WORD wMask, int nCategory)
+{
+    RankBy(m_listPlayers, &CPlayer::m_nAvgBusterSeason, &CPlayer::m_nAvgBusterSeasonRank, nPlaces, wMask, nCategory);
+    return RankBy(m_listPlayers, &CPlayer::m_nAvgBusterRound, &CPlayer::m_nAvgBusterRoundRank, nPlaces, wMask,
+                  nCategory);
+}
+
+CPlayer* CBowlingDoc::FindAverageBusterBySeasonRank(int nRank) const
+{
+    return FindByRank(m_listPlayers, &CPlayer::m_nAvgBusterSeasonRank, nRank);
+}
+
+CPlayer* CBowlingDoc::FindAverageBusterByRoundRank(int nRank) const
+{
+    return FindByRank(m_listPlayers, &CPlayer::m_nAvgBusterRoundRank, nRank);
+}
+
+namespace AverageBuster {
+
+namespace {
+
+class CAverageBusterCommands : public CCmdTarget
+{
+public:
+    explicit CAverageBusterCommands(CBowlingDoc* pDoc) : m_pDoc(pDoc) {}
+
+private:
+    void OnAverageBuster() { EditAverageBuster(m_pDoc); }
+
+    CBowlingDoc* m_pDoc;
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CAverageBusterCommands, CCmdTarget)
+    ON_COMMAND(ID_LEAGUE_AVERAGE_BUSTER, OnAverageBuster)
+END_MESSAGE_MAP()
+
+} // namespace
+
+BOOL EditAverageBuster(CBowlingDoc* pDoc)
+{
+    CAverageBusterSetupDlg dlg;
+    dlg.m_nUnit = pDoc->m_nAvgBusterUnit;
+    dlg.m_bPerGame = pDoc->m_bAvgBusterPerGame ? 1 : 0;
+    dlg.m_nOver = pDoc->m_nAvgBusterOver;
+    dlg.m_nEqual = pDoc->m_nAvgBusterEqual;
+    dlg.m_nUnder = pDoc->m_nAvgBusterUnder;
+    if (dlg.DoModal() != IDOK)
+        return FALSE;
+    pDoc->m_nAvgBusterUnit = dlg.m_nUnit;
+    pDoc->m_bAvgBusterPerGame = dlg.m_bPerGame ? 1 : 0;
+    pDoc->m_nAvgBusterOver = dlg.m_nOver;
+    pDoc->m_nAvgBusterEqual = dlg.m_nEqual;
+    pDoc->m_nAvgBusterUnder = dlg.m_nUnder;
+    pDoc->SetModifiedFlag();
+    pDoc->Recalculate();
+    pDoc->UpdateAllViews(nullptr);
+    return TRUE;
+}
+
+void ScoreAndRank(CBowlingDoc* pDoc)
+{
+    pDoc->CalcAverageBusterPoints();
+    pDoc->RankAverageBusters(100, PF_CATEGORY_MASK, 0);
+}
+
+void Install()
+{
+    CBowlingDoc::InstallCommandSet<CAverageBusterCommands>();
+    CBowlingDoc::s_pfnAverageBusters = ScoreAndRank;
+}
+
+} // namespace AverageBuster

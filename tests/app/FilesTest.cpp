@@ -1,0 +1,158 @@
+// The files around a league as a secretary meets them: a refused open, the recent-file list,
+// where the file dialogs start, a second start with a file, the title bar.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "ScriptedBackend.h"
+#include "StartedApp.h"
+#include "TempDir.h"
+#include "league/SampleLeague.h"
+#include "resources/Resource.h"
+#include "resources/dialogs/AdminDialogs.h"
+#include "resources/dialogs/ViewDialogs.h"
+
+namespace {
+void WriteBytes(const std::string& path, const std::string& bytes)
+{
+    CFile f(path.c_str(), CFile::modeCreate | CFile::modeWrite);
+    f.Write(bytes.data(), static_cast<UINT>(bytes.size()));
+    f.Close();
+}
+
+std::string SaveSample(const std::string& path)
+{
+    CBowlingDoc league;
+    BuildSampleLeague(league, GetSampleLeagueShape(FALSE));
+    CString error;
+    EXPECT_TRUE(league.SaveToFile(path.c_str(), error)) << error.GetString();
+    return league.m_strLeagueName.str();
+}
+}  // namespace
+
+TEST(Files, ARefusedOpenLeavesTheOpenLeagueAsItWas)
+{
+    CScriptedBackend ui;
+    TempDir dir;
+    std::string path = dir.File("Monday.lgf");
+    std::string name = SaveSample(path);
+    WriteBytes(dir.File("Broken.lgf"), std::string("\x50\x01\x02", 3));
+    Started s({path});
+    ASSERT_TRUE(s.ok);
+    EXPECT_FALSE(ui.frameModified);
+    s.Doc()->SetModifiedFlag();
+    EXPECT_TRUE(ui.frameModified);
+    ui.AnswerMessageBox(IDNO, "Monday.lgf?");
+    ui.ChooseFile(dir.File("Broken.lgf"));
+    s.Run(ID_FILE_OPEN);
+    EXPECT_NE(ui.messages.back().text.find("Broken.lgf"), std::string::npos);
+    EXPECT_EQ(s.Doc()->GetPathName(), path);
+    EXPECT_EQ(s.Doc()->GetTitle(), "Monday.lgf");
+    EXPECT_TRUE(s.Doc()->IsModified());
+    EXPECT_EQ(s.Doc()->m_strLeagueName, name.c_str());
+    EXPECT_EQ(ui.frameTitle, "Monday.lgf[*] - Torvane");
+    EXPECT_TRUE(ui.frameModified);
+    EXPECT_TRUE(ui.AllUsed());
+}
+
+TEST(Files, APathBeyondAsciiOpensAndIsKeptByteForByte)
+{
+    CScriptedBackend ui;
+    TempDir dir;
+    const std::string folder = dir.File("Ligue d'\xC3\xA9t\xC3\xA9");  // "Ligue d'été", as the system names it
+    std::filesystem::create_directory(folder);
+    const std::string path = folder + "/M\xC3\xBCller.lgf";
+    SaveSample(path);
+    Started s({path});
+    ASSERT_TRUE(s.ok);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(s.Doc()->GetPathName().str(), path);
+    EXPECT_EQ(ui.frameTitle, "M\xFC" "ller.lgf[*] - Torvane");  // the title is text
+    EXPECT_EQ((*s.app.GetRecentFileList())[0].str(), path);
+    // Save As offers the file's own name and writes exactly the name chosen.
+    const std::string other = folder + "/\xC5\x81\xC3\xB3" "d\xC5\xBA";  // "Łódź"
+    ui.ChooseFile(other);
+    s.Run(ID_FILE_SAVE_AS);
+    EXPECT_EQ(ui.fileDialogNames.back(), "M\xC3\xBCller.lgf");
+    EXPECT_TRUE(std::filesystem::exists(other + ".lgf"));
+    EXPECT_EQ(s.Doc()->GetPathName().str(), other + ".lgf");
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST(Files, TheRecentFileListNamesEachLeagueOnce)
+{
+    CScriptedBackend ui;
+    TempDir dir;
+    std::filesystem::create_directory(dir.path() / "sub");
+    const std::string path = dir.File("Monday.lgf");
+    WriteBytes(path, "x");
+    std::filesystem::create_symlink(path, dir.path() / "link.lgf");
+    const std::string relative = std::filesystem::relative(dir.path() / "sub" / ".." / "Monday.lgf").string();
+    CWinApp app("Torvane");
+    ui.settings.WriteProfileValue("Recent File List", "File1", (dir.File("sub") + "/../Monday.lgf").c_str());
+    ui.settings.WriteProfileValue("Recent File List", "File2", path.c_str());
+    app.LoadStdProfileSettings(4);
+    CRecentFileList& mru = *app.GetRecentFileList();
+    ASSERT_EQ(mru.GetCount(), 1);
+    for (const std::string& p : {relative, dir.File("link.lgf"), dir.File("sub") + "//../Monday.lgf", path})
+        app.AddToRecentFileList(p.c_str());
+    app.AddToRecentFileList(dir.File("sub/../New.lgf").c_str());  // not there yet: made absolute all the same
+    ASSERT_EQ(mru.GetCount(), 2);
+    EXPECT_EQ(mru[0].str(), dir.File("New.lgf"));
+    EXPECT_EQ(mru[1].str(), path);
+}
+
+TEST(Files, FileDialogsStartInTheLeaguesFolderElseTheLastUsedElseDocuments)
+{
+    CScriptedBackend ui;
+    TempDir dir;
+    std::filesystem::create_directory(dir.path() / "A");
+    std::filesystem::create_directory(dir.path() / "B");
+    WriteBytes(dir.File("B/notes.lgf"), "notes");
+    ui.OnDialog(IDD_NEW_LEAGUE).Cancel();  // no file: the new-league road starts
+    Started s({});
+    ASSERT_TRUE(s.ok);
+    ui.CancelFileDialog();
+    s.Run(ID_FILE_OPEN);
+    ui.ChooseFile(dir.File("B/notes.lgf"));  // refused, but the folder was used
+    ui.AnswerMessageBox(IDOK, "not a league file");
+    s.Run(ID_FILE_OPEN);
+    ui.CancelFileDialog();
+    s.Run(ID_FILE_OPEN);
+    ui.ChooseFile(dir.File("A/Monday"));
+    s.Run(ID_FILE_SAVE_AS);
+    ui.OnDialog(IDD_EXPORT_FIELDS).SetSel(IDC_EF_FIELDS, 0).Click(IDC_EF_ADD).OK();
+    ui.CancelFileDialog();
+    s.Run(ID_FILE_EXPORT_PLAYERS);
+    EXPECT_EQ(ui.fileDialogFolders, (std::vector<std::string>{"/home/secretary/Documents", "/home/secretary/Documents",
+                                                              dir.File("B"), dir.File("B"), dir.File("A")}));
+    EXPECT_TRUE(ui.AllUsed());
+}
+
+TEST(Files, ASecondStartHandsItsFileToTheRunningProgram)
+{
+    CScriptedBackend ui;
+    TempDir dir;
+    const std::string path = dir.File("Tuesday.lgf");
+    const std::string name = SaveSample(path);
+    {
+        ui.otherInstanceRunning = true;
+        Started second({std::filesystem::relative(path).string()});
+        EXPECT_FALSE(second.ok);
+        EXPECT_EQ(ui.handedFile, path);  // absolute: the running one has its own working folder
+        ui.otherInstanceRunning = false;
+    }
+    // The running program opens it as File > Open does, asking first about a changed league.
+    ui.OnDialog(IDD_NEW_LEAGUE).Cancel();
+    Started first({});
+    ASSERT_TRUE(first.ok);
+    first.Doc()->SetModifiedFlag();
+    ui.AnswerMessageBox(IDCANCEL, "Save changes to NewLeage.lgf?");
+    first.app.OnOpenFromOtherInstance(path.c_str());
+    EXPECT_EQ(first.Doc()->GetPathName(), "");
+    ui.AnswerMessageBox(IDNO, "Save changes to NewLeage.lgf?");
+    first.app.OnOpenFromOtherInstance(path.c_str());
+    EXPECT_EQ(first.Doc()->GetPathName().str(), path);
+    EXPECT_EQ(first.Doc()->m_strLeagueName.str(), name);
+    EXPECT_TRUE(ui.AllUsed());
+}

@@ -1,0 +1,306 @@
+// The Venue menu's reports against a small league worked by hand: the score bands and averages
+// of a venue against the league's, the venue's top-ten lists, the averages by venue, and the
+// commands through the view with the style dialog scripted.
+//
+//   North Lanes (1): round 1, Aces bowl 124 125 210 / 150 150 150 / 200 200 200 (9 games, 1509)
+//   South Bowl  (2): round 2, Aces bowl  99 250   0 / 100 100 100 / 225 249 300 (8 games, 1423:
+//                    the 0 is no game); Kings v Aces in round 2 is not entered
+//   East End    (3): nothing bowled
+//   League: 17 games, 2932 pins, 172.47 a game.
+#include "DrawnText.h"
+#include "RecordingDC.h"
+#include "ScriptedBackend.h"
+#include "TeamDetailsTestLeague.h"
+#include "league/Venue.h"
+#include "reports/stats/VenueReportItems.h"
+#include "resources/Resource.h"
+#include "view/BowlingView.h"
+#include "view/DisplayPages.h"
+#include "view/ReportFlow.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+struct VenueReports : ::testing::Test
+{
+    TeamDetailsTestLeague L;
+    CVenue* north = nullptr;
+    CVenue* south = nullptr;
+    CVenue* east = nullptr;
+    void SetUp() override
+    {
+        north = AddVenue(1, "North Lanes");
+        south = AddVenue(2, "South Bowl");
+        east = AddVenue(3, "East End");
+        auto* f1 = static_cast<CFixture*>(L.doc.m_listFixtures.GetHead());
+        auto* f2 = static_cast<CFixture*>(L.doc.m_listFixtures.GetTail());
+        CFixture* f3 = AddTestFixture(L.doc, 2, 2, 1);
+        f1->m_timeDue = CTime(2024, 1, 9, 19, 0, 0);
+        f2->m_timeDue = f3->m_timeDue = CTime(2024, 1, 16, 19, 0, 0);
+        f1->m_nVenue = 1;
+        f2->m_nVenue = f3->m_nVenue = 2;
+        PutBowler(f1, 0, 0, L.al, {124, 125, 210}, 30);
+        PutBowler(f1, 0, 1, L.bo, {150, 150, 150}, 40);
+        PutBowler(f1, 0, 2, L.cy, {200, 200, 200}, 0);
+        PutBowler(f2, 0, 0, L.al, {99, 250, 0}, 0);
+        PutBowler(f2, 0, 1, L.bo, {100, 100, 100}, 0);
+        PutBowler(f2, 0, 2, L.cy, {225, 249, 300}, 0);
+        L.doc.m_nVenueReportNumber = 3;
+    }
+    CVenue* AddVenue(BYTE n, const char* pszName)
+    {
+        auto* v = new CVenue(n);
+        v->m_strName = pszName;
+        L.doc.m_listVenues.AddTail(v);
+        return v;
+    }
+    const DrawCall* Fill(const CRecordingDC& dc, int y) const
+    {
+        for (const DrawCall& c : dc.calls)
+            if (c.kind == DrawCall::Fill && c.y1 == y)
+                return &c;
+        return nullptr;
+    }
+};
+
+} // namespace
+
+TEST_F(VenueReports, ScoreBandsAndAveragesAgainstTheLeague)
+{
+    CRepItem_VenueStats item;
+    item.m_pDoc = &L.doc;
+    item.m_pVenue = south;
+    item.CollectStats();
+    EXPECT_EQ(item.m_nLeagueGames, 17);
+    EXPECT_EQ(item.m_nLeaguePins, 2932);
+    EXPECT_EQ(item.m_nVenueGames, 8);
+    EXPECT_EQ(item.m_nVenuePins, 1423);
+    EXPECT_EQ(item.m_nVenueMatches, 1);
+    EXPECT_EQ(std::vector<int>(item.m_nLeagueBands, item.m_nLeagueBands + 8), (std::vector<int>{1, 4, 1, 3, 0, 4, 2, 2}));
+    EXPECT_EQ(std::vector<int>(item.m_nVenueBands, item.m_nVenueBands + 8), (std::vector<int>{1, 3, 0, 0, 0, 0, 2, 2}));
+
+    item.m_y = -1000;
+    CRecordingDC dc;
+    item.Draw(&dc, nullptr);
+    EXPECT_EQ(TextsAt(dc, -1360), (Texts{"South Bowl"}));
+    EXPECT_EQ(TextsAt(dc, -1800), (Texts{"1 matches played."}));
+    EXPECT_EQ(TextsAt(dc, -2100), (Texts{"Average Game Bowled."}));
+    // 2932 / 17 = 172.47; 1423 / 8 = 177.875, 5.40 above: a plus, a blank and a green bar.
+    EXPECT_EQ(TextsAt(dc, -2400), (Texts{"League", "172.47"}));
+    EXPECT_EQ(TextsAt(dc, -2650), (Texts{"Venue (+ 5.40)", "177.88"}));
+    EXPECT_EQ(Fill(dc, -2400)->x2, 2760 + 3449);
+    EXPECT_EQ(Fill(dc, -2650)->x2, 2760 + 3557);
+    EXPECT_EQ(Fill(dc, -2650)->color, RGB(0, 128, 0));
+    // Band 0 (under 100): 1 of 17 league games, 1 of 8 here (12.5%: a 720-twip blue bar).
+    EXPECT_EQ(TextsAt(dc, -3050), (Texts{"Percentage of games under 100"}));
+    EXPECT_EQ(TextsAt(dc, -3350), (Texts{"League", "  5.88%"}));
+    EXPECT_EQ(TextsAt(dc, -3600), (Texts{"Venue", " 12.50%"}));
+    EXPECT_EQ(Fill(dc, -3600)->x2, 2760 + 720);
+    EXPECT_EQ(Fill(dc, -3600)->color, RGB(0, 0, 255));
+    // Band 4 (175-199): none anywhere, no bar.
+    EXPECT_EQ(TextsAt(dc, -3050 - 950 * 4 - 300), (Texts{"League", "  0.00%"}));
+    EXPECT_EQ(Fill(dc, -3050 - 950 * 4 - 300), nullptr);
+
+    // North is below the league (167.67, 4.80 less): red, the minus sign its own.
+    CRepItem_VenueStats northItem;
+    northItem.m_pDoc = &L.doc;
+    northItem.m_pVenue = north;
+    northItem.CollectStats();
+    CRecordingDC dc2;
+    northItem.Draw(&dc2, nullptr);
+    EXPECT_EQ(TextsAt(dc2, -1650), (Texts{"Venue (-4.80)", "167.67"}));
+    EXPECT_EQ(Fill(dc2, -1650)->color, RGB(255, 0, 0));
+
+    // Nothing bowled at East: its name and the count.
+    CRepItem_VenueStats eastItem;
+    eastItem.m_pDoc = &L.doc;
+    eastItem.m_pVenue = east;
+    eastItem.CollectStats();
+    CRecordingDC dc3;
+    eastItem.Draw(&dc3, nullptr);
+    EXPECT_EQ(dc3.Texts(), (Texts{"East End", "0 matches played."}));
+}
+
+TEST_F(VenueReports, TopTenListsOfAVenue)
+{
+    L.doc.CalcVenueStatistics();
+    CRepItem_VenueHiStats item;
+    item.m_pDoc = &L.doc;
+    item.m_pVenue = south;
+    item.m_y = -1000;
+    CRecordingDC dc;
+    EXPECT_EQ(item.GetHeight(&dc), -8280);
+    EXPECT_EQ(item.m_nNumberToList, 3);
+    item.Draw(&dc, nullptr);
+    // Lines 200 apart on the recording DC, from 144 below the item.
+    EXPECT_EQ(TextsAt(dc, -1144), (Texts{"South Bowl"}));
+    EXPECT_EQ(TextsAt(dc, -1344), (Texts{"Hi Team Game Scratch", "Hi Team Series Scratch"}));
+    EXPECT_EQ(TextsAt(dc, -1544), (Texts{"599", "Aces  (16 Jan 24)", "1423", "Aces  (16 Jan 24)"}));
+    EXPECT_EQ(TextsAt(dc, -1744), (Texts{"424", "Aces  (16 Jan 24)"}));
+    EXPECT_EQ(TextsAt(dc, -1944), (Texts{"400", "Aces  (16 Jan 24)"}));
+    EXPECT_EQ(TextsAt(dc, -2344), (Texts{"Hi Game Scratch", "Hi Series Scratch"}));
+    EXPECT_EQ(TextsAt(dc, -2544), (Texts{"300", "Cy Dunn  (16 Jan 24)", "774", "Cy Dunn  (16 Jan 24)"}));
+    EXPECT_EQ(TextsAt(dc, -2944), (Texts{"249", "Cy Dunn  (16 Jan 24)", "300", "Bo Cole  (16 Jan 24)"}));
+    // The team handicap lists' dates stand without parentheses.
+    EXPECT_EQ(TextsAt(dc, -3544), (Texts{"599", "Aces  16 Jan 24", "1423", "Aces  16 Jan 24"}));
+    EXPECT_EQ(TextsAt(dc, -4344), (Texts{"Hi Game Handicap", "Hi Series Handicap"}));
+    EXPECT_EQ(dc.FindText("599")->x1, 1440 - 300);
+    EXPECT_EQ(dc.FindText("1423")->x1, 6480 - 400);
+
+    // A scratch league: the two scratch sections only.
+    L.doc.m_bHandicapLeague = 0;
+    CRecordingDC dc2;
+    item.Draw(&dc2, nullptr);
+    EXPECT_EQ(dc2.FindText("Hi Team Game Handicap"), nullptr);
+    // Nothing bowled at East.
+    item.m_pVenue = east;
+    CRecordingDC dc3;
+    item.Draw(&dc3, nullptr);
+    EXPECT_EQ(dc3.Texts(), (Texts{"East End", "No matches played."}));
+}
+
+TEST_F(VenueReports, AveragesByVenue)
+{
+    east->m_strName = "The Very Long Name Bowling Centre";
+    L.al->m_nVenuePins[2] = 503;
+    L.al->m_nVenueGames[2] = 3;
+    L.bo->m_nVenuePins[1] = 290;
+    L.bo->m_nVenueGames[1] = 3;
+    EXPECT_EQ(GetVenueAverage(L.al, 2), 1676);
+    EXPECT_EQ(GetVenueAverage(L.al, 40), 0);
+
+    CRepItem_VenueHiStats header;
+    header.m_pDoc = &L.doc;
+    header.m_bAveragesRow = 1;
+    header.m_y = -1000;
+    CRecordingDC dc;
+    EXPECT_EQ(header.GetHeight(&dc), -200);
+    header.Draw(&dc, nullptr);
+    // Three venues: 2400 wide, right edges 6000, 8400, 10800; a name is cut to fit 2328.
+    EXPECT_EQ(dc.Texts(), (Texts{"North Lanes", "South Bowl", "The Very Long Name Bowl"}));
+    EXPECT_EQ(dc.FindText("South Bowl")->x1, 8400 - 1000);
+
+    CRepItem_VenueHiStats row = header;
+    row.m_pPlayer = L.al;
+    row.m_x = 720;
+    CRecordingDC dc2;
+    row.Draw(&dc2, nullptr);
+    EXPECT_EQ(dc2.Texts(), (Texts{"Al Brown", "167.6"}));
+    row.m_pPlayer = L.bo;
+    CRecordingDC dc3;
+    row.Draw(&dc3, nullptr);
+    EXPECT_EQ(dc3.Texts(), (Texts{"Bo Cole", "096.6"}));
+    EXPECT_EQ(dc3.FindText("096.6")->x1, 6000 - 500);
+}
+
+namespace {
+
+struct VenueCommands : VenueReports
+{
+    CBowlingView view;
+    void SetUp() override
+    {
+        VenueReports::SetUp();
+        RegisterResources();
+        L.doc.m_nDisplayMode = MODE_REPORT;
+        view.AttachTo(&L.doc, nullptr);
+        view.OnInitialUpdate();
+    }
+    void Run(UINT nID) { view.OnCmdMsg(nID, CN_COMMAND, nullptr); }
+    std::vector<CRepItem*> Items(BYTE nType)
+    {
+        std::vector<CRepItem*> out;
+        for (POSITION pos = L.doc.m_listGeneratedItems.GetHeadPosition(); pos;) {
+            auto* p = static_cast<CRepItem*>(L.doc.m_listGeneratedItems.GetNext(pos));
+            if (p->m_nType == nType)
+                out.push_back(p);
+        }
+        return out;
+    }
+};
+
+} // namespace
+
+TEST_F(VenueCommands, EachVenueOnAPageOfItsOwnAndTheAveragesUnderAHeaderRow)
+{
+    Run(ID_VENUE_STATS);
+    EXPECT_EQ(L.doc.m_nDisplayMode, MODE_GENERATED);
+    EXPECT_EQ(L.doc.m_strReportTitle, "Venue Report.");
+    ASSERT_EQ(Items(RIT_VENUE_STATS).size(), 3u);
+    EXPECT_EQ(view.GetPageCount(), 3);
+
+    Run(ID_VENUE_DISPLAY_REPORT);
+    EXPECT_EQ(L.doc.m_strReportTitle, "Venue Hi Stats.");
+    EXPECT_EQ(Items(RIT_VENUE_HI_STATS).size(), 3u);
+    EXPECT_EQ(view.GetPageCount(), 3);
+    EXPECT_EQ(south->m_nMatchesPlayed, 1u);
+
+    Run(ID_VENUE_INDIVIDUAL_AVERAGES);
+    EXPECT_EQ(L.doc.m_strReportTitle, "Individual Averages by Venue.");
+    // Al, Bo, Cy, Di in name order under one header row; no robot, no resigned bowler.
+    std::vector<std::string> rows;
+    for (CRepItem* p : Items(RIT_VENUE_HI_STATS)) {
+        auto* r = static_cast<CRepItem_VenueHiStats*>(p);
+        rows.push_back(r->m_pPlayer ? r->m_pPlayer->m_strName.GetString() : "(header)");
+    }
+    EXPECT_EQ(rows, (std::vector<std::string>{"(header)", "Al Brown", "Bo Cole", "Cy Dunn", "Di Eve"}));
+
+    // No venues: the commands are not offered.
+    CCmdUI state;
+    state.m_nID = ID_VENUE_STATS;
+    view.OnCmdMsg(ID_VENUE_STATS, CN_UPDATE_COMMAND_UI, &state);
+    EXPECT_EQ(state.m_bEnabled, L.doc.IsLeagueSetUp());
+    DeleteItemList(L.doc.m_listGeneratedItems);
+    for (POSITION pos = L.doc.m_listVenues.GetHeadPosition(); pos;)
+        delete L.doc.m_listVenues.GetNext(pos);
+    L.doc.m_listVenues.RemoveAll();
+    view.OnCmdMsg(ID_VENUE_STATS, CN_UPDATE_COMMAND_UI, &state);
+    EXPECT_FALSE(state.m_bEnabled);
+}
+
+TEST_F(VenueCommands, StyleDialogSetsFontsAndNumberToList)
+{
+    L.doc.m_nVenueReportNumber = 0;
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_VENUE_HI_STATS_STYLE)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(d.GetDlgItemText(IDC_VHS_NUMBER), "3");
+            EXPECT_EQ(d.GetDlgItemText(IDC_VHS_HEADER_DESC), "Black  Arial  10 Pt. ");
+        })
+        .SetText(IDC_VHS_NUMBER, "11")
+        .OK()
+        .SetText(IDC_VHS_NUMBER, "0")
+        .OK()
+        .SetText(IDC_VHS_NUMBER, "5")
+        .Click(IDC_VHS_HEADER_FONT)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(d.GetDlgItemText(IDC_VHS_HEADER_DESC), "Black  Times New Roman Bold  12 Pt. ");
+            EXPECT_EQ(d.GetDlgItemText(IDC_VHS_NUMBER), "5");
+        })
+        .OK();
+    ui.ChooseFont("Times New Roman", 120, TRUE, FALSE, FALSE, FALSE, RGB(0, 0, 0));
+    ui.AnswerMessageBox(IDOK, "between 1 and 10");
+    ui.AnswerMessageBox(IDOK, "between 1 and 10");
+    Run(ID_VENUE_DESIGN_REPORT);
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(L.doc.m_nVenueReportNumber, 5);
+    EXPECT_EQ(L.doc.m_fontVenueHeader.m_strFaceName, "Times New Roman");
+    EXPECT_TRUE(L.doc.m_fontVenueHeader.m_bBold);
+    EXPECT_EQ(L.doc.m_fontVenueDetail.m_strFaceName, "Arial");
+    EXPECT_TRUE(L.doc.IsModified());
+
+    // Cancel keeps what the league had.
+    L.doc.SetModifiedFlag(FALSE);
+    ui.OnDialog(IDD_VENUE_HI_STATS_STYLE).SetText(IDC_VHS_NUMBER, "8").Click(IDC_VHS_DETAIL_FONT).Cancel();
+    ui.ChooseFont("Courier New", 100, FALSE, FALSE, FALSE, FALSE, RGB(0, 0, 0));
+    Run(ID_VENUE_DESIGN_REPORT);
+    EXPECT_EQ(L.doc.m_nVenueReportNumber, 5);
+    EXPECT_EQ(L.doc.m_fontVenueDetail.m_strFaceName, "Arial");
+    EXPECT_FALSE(L.doc.IsModified());
+}

@@ -454,7 +454,6 @@ TEST_F(EditLeagueTest, LettersTheLeagueCannotHoldArePlainLettersAndSaidSo)
     m_ui.AnswerMessageBox(IDOK, "cannot be kept in the league's text: \xE2\x9C\x93");
     m_ui.AnswerMessageBox(IDOK, "\xC5\x81 to L, \xC5\xBA to z, \xC5\x99 to r.");
     RunCommand();
-    EXPECT_TRUE(m_ui.AllUsed());
     EXPECT_EQ(m_doc.m_strLeagueName, "L\xF3" "dz Ladies");  // ó is held as it is
     EXPECT_EQ(m_doc.m_strSecretary, "Lukasz Dvor\xE1k");
 

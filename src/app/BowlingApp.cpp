@@ -6,6 +6,7 @@
 #include "admin/AverageBuster.h"
 #include "admin/DatabaseCommands.h"
 #include "admin/AwardCommands.h"
+#include "admin/JuniorCommands.h"
 #include "admin/LeagueDetailsCommands.h"
 #include "admin/LeagueSetup.h"
 #include "app/AboutDlg.h"
@@ -46,6 +47,7 @@ BOOL CBowlingApp::InitApplication()
     AccountsCommands::Install();
     SeasonCommands::Install();
     AwardCommands::Install();
+    JuniorCommands::Install();
     // The right-click menu's team is the one under the view's last click.
     TeamCommands::pfnClickedTeam = [](CBowlingDoc* pDoc) -> CTeam* {
         for (POSITION pos = pDoc->GetFirstViewPosition(); pos;)

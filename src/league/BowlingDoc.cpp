@@ -568,6 +568,11 @@ void CBowlingDoc::UpdateSplitState()
 
 void CBowlingDoc::AssignJuniorCategories()
 {
+    // A junior report on show is made again from what the juniors are now.
+    if (CJuniorReport::RunState* pState = m_JuniorReport.m_pRunState) {
+        pState->bRebuild = 1;
+        pState->bJuniorsOrdered = 0;
+    }
     m_nJuniorCount = 0;
     for (POSITION pos = m_listPlayers.GetHeadPosition(); pos;) {
         auto* p = static_cast<CPlayer*>(m_listPlayers.GetNext(pos));

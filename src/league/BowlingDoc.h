@@ -577,6 +577,10 @@ public:
     void DrawReportPage(CDC* pDC, const CPageInfo* pInfo);
     int LayoutGeneratedReport(CDC* pDC);
     void DrawGeneratedReportPage(CDC* pDC, const CPageInfo* pInfo);
+    // The junior reports (display mode 16): rebuilt when a report command asked for it, then
+    // placed on pages; returns the page count.
+    int LayoutJuniorReports(CDC* pDC);
+    void DrawJuniorReportPage(CDC* pDC, const CPageInfo* pInfo);
     // A new league's layout, added to the list and made current.
     CRepForm* CreateDefaultReportForm();
     // The lane table for a venue (0: the league's own lanes).

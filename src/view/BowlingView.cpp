@@ -95,6 +95,12 @@ BEGIN_MESSAGE_MAP(CBowlingView, CScrollView)
     ON_COMMAND(ID_FIXTURE_MAKEUP_SCORESHEETS, OnFixtureMakeupScoresheets)
     ON_UPDATE_COMMAND_UI(ID_FIXTURE_SCORESHEETS_RECAP, OnUpdateFixtureScoresheets)
     ON_UPDATE_COMMAND_UI(ID_FIXTURE_MAKEUP_SCORESHEETS, OnUpdateFixtureScoresheets)
+    ON_COMMAND(ID_JUNIOR_REPORT_ADMIN, OnJuniorReportAdmin)
+    ON_COMMAND(ID_JUNIOR_REPORT_DETAIL, OnJuniorReportDetail)
+    ON_COMMAND(ID_JUNIOR_REPORT_FONTS, OnJuniorReportFonts)
+    ON_UPDATE_COMMAND_UI(ID_JUNIOR_REPORT_ADMIN, OnUpdateJuniorReport)
+    ON_UPDATE_COMMAND_UI(ID_JUNIOR_REPORT_DETAIL, OnUpdateJuniorReport)
+    ON_UPDATE_COMMAND_UI(ID_JUNIOR_REPORT_FONTS, OnUpdateJuniorReport)
 END_MESSAGE_MAP()
 
 namespace {
@@ -397,6 +403,41 @@ void CBowlingView::OnUpdateViewTreasurer(CCmdUI* pCmdUI)
 {
     CBowlingDoc* pDoc = GetDocument();
     pCmdUI->Enable(g_pfnRunTreasurer && pDoc && pDoc->IsLeagueSetUp());
+}
+
+void CBowlingView::ShowJuniorReport(DWORD nKind)
+{
+    CBowlingDoc* pDoc = GetDocument();
+    if (!pDoc)
+        return;
+    CJuniorReport::RunState* pState = pDoc->m_JuniorReport.GetRunState();
+    pDoc->m_JuniorReport.m_nReportKind = nKind;
+    pState->bRebuild = 1;
+    // Each showing numbers the juniors again.
+    pState->bJuniorsOrdered = 0;
+    SetDisplayMode(MODE_JUNIORS, GetDisplayTitle(MODE_JUNIORS));
+}
+
+void CBowlingView::OnJuniorReportAdmin()
+{
+    ShowJuniorReport(1);
+}
+
+void CBowlingView::OnJuniorReportDetail()
+{
+    ShowJuniorReport(2);
+}
+
+void CBowlingView::OnJuniorReportFonts()
+{
+    if (CBowlingDoc* pDoc = GetDocument(); pDoc && g_pfnJuniorReportFonts)
+        g_pfnJuniorReportFonts(pDoc);
+}
+
+void CBowlingView::OnUpdateJuniorReport(CCmdUI* pCmdUI)
+{
+    CBowlingDoc* pDoc = GetDocument();
+    pCmdUI->Enable(g_pfnBuildJuniorReport && pDoc && pDoc->IsLeagueSetUp());
 }
 
 void CBowlingView::OnTeamDisplayShort()

@@ -110,6 +110,11 @@ public:
     afx_msg void OnFixtureScoresheetsRecap();
     afx_msg void OnFixtureMakeupScoresheets();
     afx_msg void OnUpdateFixtureScoresheets(CCmdUI* pCmdUI);
+    // Junior reports (view/DisplayHooks.h)
+    afx_msg void OnJuniorReportAdmin();
+    afx_msg void OnJuniorReportDetail();
+    afx_msg void OnJuniorReportFonts();
+    afx_msg void OnUpdateJuniorReport(CCmdUI* pCmdUI);
 
 private:
     struct BackState
@@ -126,6 +131,7 @@ private:
     void ShowPlayerPages(int nKind, CPlayer* pPlayer);
     void ShowScoreSheets(int nKind);
     void ShowVenueReport(int nKind);
+    void ShowJuniorReport(DWORD nKind);
 
     int m_nPage = 1;
     int m_nPageCount = 1;

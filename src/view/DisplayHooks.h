@@ -6,6 +6,7 @@
 
 class CBowlingDoc;
 class CPlayer;
+class CStdioFile;
 
 enum FixtureListKind
 {
@@ -77,3 +78,11 @@ inline BOOL (*g_pfnRunVenueReportStyle)(CBowlingDoc* pDoc) = nullptr;
 inline BOOL (*g_pfnRunAccounts)(CBowlingDoc* pDoc) = nullptr;
 // View > Treasurer (display mode 10): asks for the round and builds the sheet; FALSE when cancelled.
 inline BOOL (*g_pfnRunTreasurer)(CBowlingDoc* pDoc) = nullptr;
+
+// The junior reports (display mode 16): makes the document's junior report list again for the
+// report kind chosen (1 admin, 2 detail).
+inline void (*g_pfnBuildJuniorReport)(CBowlingDoc* pDoc) = nullptr;
+// Juniors > Reports > Fonts: the fonts dialog on the league's junior report settings.
+inline void (*g_pfnJuniorReportFonts)(CBowlingDoc* pDoc) = nullptr;
+// The junior report list as the body of an HTML page.
+inline void (*g_pfnWriteJuniorReportHtml)(CBowlingDoc* pDoc, CStdioFile& file) = nullptr;

@@ -106,6 +106,8 @@ int LayoutDisplayPages(CBowlingDoc* pDoc, CDC* pDC)
         return std::max(1, pDoc->LayoutReportForm(pDC));
     if (nMode == MODE_GENERATED)
         return std::max(1, pDoc->LayoutGeneratedReport(pDC));
+    if (nMode == MODE_JUNIORS)
+        return std::max(1, pDoc->LayoutJuniorReports(pDC));
     // Score sheets stand in the slots of the league's sheets per page.
     if (nMode == MODE_SCORE_SHEETS && g_pfnLayoutScoreSheets)
         return std::max(1, g_pfnLayoutScoreSheets(pDoc, pDC));
@@ -134,6 +136,8 @@ void DrawDisplayPage(CBowlingDoc* pDoc, CDC* pDC, const CPageInfo& info)
         pDoc->DrawReportPage(pDC, &info);
     } else if (nMode == MODE_GENERATED) {
         pDoc->DrawGeneratedReportPage(pDC, &info);
+    } else if (nMode == MODE_JUNIORS) {
+        pDoc->DrawJuniorReportPage(pDC, &info);
     } else if (nMode == MODE_RESULTS) {
         // Result cards switch the scoring system as they draw.
         DWORD bPass = pDoc->m_bHandicapPass;

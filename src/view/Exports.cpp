@@ -5,6 +5,7 @@
 #include "league/Team.h"
 #include "view/DisplayPages.h"
 #include "playerdb/PlayerDatabase.h"
+#include "view/DisplayHooks.h"
 #include "view/MeasureDC.h"
 #include "view/RepForm.h"
 #include "view/RepItem.h"
@@ -15,7 +16,8 @@
 
 BOOL HasHtmlReport(int nDisplayMode)
 {
-    return nDisplayMode == DISPLAY_RESULTS || nDisplayMode == DISPLAY_STANDINGS || nDisplayMode == MODE_ACCOUNTS;
+    return nDisplayMode == DISPLAY_RESULTS || nDisplayMode == DISPLAY_STANDINGS || nDisplayMode == MODE_ACCOUNTS ||
+           (nDisplayMode == MODE_JUNIORS && g_pfnWriteJuniorReportHtml);
 }
 
 namespace {
@@ -113,6 +115,16 @@ void WriteAccounts(CBowlingDoc* pDoc, CStdioFile& file)
         file.WriteString("</TABLE></CENTER>\n");
 }
 
+// The page shows what the screen shows: a report a command asked for is made first.
+void WriteJuniors(CBowlingDoc* pDoc, CStdioFile& file)
+{
+    if (!g_pfnWriteJuniorReportHtml)
+        return;
+    CMeasureDC dc;
+    pDoc->LayoutJuniorReports(&dc);
+    g_pfnWriteJuniorReportHtml(pDoc, file);
+}
+
 } // namespace
 
 void WriteHtmlReport(CBowlingDoc* pDoc, CStdioFile& file)
@@ -124,6 +136,8 @@ void WriteHtmlReport(CBowlingDoc* pDoc, CStdioFile& file)
         WriteResults(pDoc, file);
     else if (pDoc->m_nDisplayMode == MODE_ACCOUNTS)
         WriteAccounts(pDoc, file);
+    else if (pDoc->m_nDisplayMode == MODE_JUNIORS)
+        WriteJuniors(pDoc, file);
     else
         WriteLayout(pDoc, file);
     file.WriteString("</BODY>\n");
@@ -133,7 +147,7 @@ void WriteHtmlReport(CBowlingDoc* pDoc, CStdioFile& file)
 BOOL WriteHtmlReport(CBowlingDoc* pDoc, const char* pszPath, CString& strError)
 {
     if (!HasHtmlReport(pDoc->m_nDisplayMode)) {
-        strError = "Only the report layout, the results and the accounts can be written as an HTML page.";
+        strError = "Only the report layout, the results, the accounts and the junior reports can be written as an HTML page.";
         return FALSE;
     }
     try {

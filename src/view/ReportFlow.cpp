@@ -1,6 +1,7 @@
 #include "view/ReportFlow.h"
 
 #include "league/BowlingDoc.h"
+#include "view/DisplayHooks.h"
 #include "view/RepForm.h"
 
 IMPLEMENT_DYNAMIC(CPageHeadingItem, CRepItem)
@@ -262,6 +263,40 @@ void CBowlingDoc::DrawGeneratedReportPage(CDC* pDC, const CPageInfo* pInfo)
     // The venue pages show figures of the fixtures as they are now.
     CalcVenueStatistics();
     DrawPageItems(pDC, m_listGeneratedItems, pInfo);
+}
+
+// --- the junior reports (display mode 16) ---------------------------------------------------
+
+int CBowlingDoc::LayoutJuniorReports(CDC* pDC)
+{
+    CJuniorReport::RunState* pState = m_JuniorReport.m_pRunState;
+    if (pState && pState->bRebuild && g_pfnBuildJuniorReport) {
+        pState->bRebuild = 0;
+        g_pfnBuildJuniorReport(this);
+    }
+    // No page headings: the report's own title heads the first page. A line without the
+    // new-line flag has no height and shares the running y of the line before it.
+    int nPage = 1;
+    int y = PAGE_TOP;
+    for (POSITION pos = m_listJuniorItems.GetHeadPosition(); pos;) {
+        CRepItem* pItem = static_cast<CRepItem*>(m_listJuniorItems.GetNext(pos));
+        pItem->m_pDoc = this;
+        pItem->m_y = y;
+        y += pItem->GetHeight(pDC);
+        if (y < PAGE_BREAK_Y) {
+            y = PAGE_TOP;
+            pItem->m_y = PAGE_TOP;
+            ++nPage;
+        }
+        pItem->m_nPage = PageNumber(nPage);
+        pItem->m_x = PAGE_LEFT;
+    }
+    return nPage;
+}
+
+void CBowlingDoc::DrawJuniorReportPage(CDC* pDC, const CPageInfo* pInfo)
+{
+    DrawPageItems(pDC, m_listJuniorItems, pInfo);
 }
 
 // --- a new league's layout ------------------------------------------------------------------

@@ -962,6 +962,40 @@ DlgTemplate MostImprovedRuleTemplate()
     }};
 }
 // ==== end of awards ====
+// ==== juniors ====
+DlgTemplate JuniorCategoriesTemplate()
+{
+    return {IDD_JUNIOR_CATEGORIES, "Junior Categories", 260, 196, {
+        {CtlKind::Static, IDC_STATIC,
+         "Junior categories are based on age at the Qualifying Date and will apply for the duration of the league.",
+         7, 6, 246, 18},
+        {CtlKind::GroupBox, IDC_STATIC, " Lower  Upper    Name ", 7, 28, 180, 118},
+        {CtlKind::ListBox, IDC_JC_LIST, nullptr, 13, 40, 168, 100, LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP},
+        {CtlKind::PushButton, IDC_JC_ADD, "Add", 196, 34, 56, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_JC_AMEND, "Amend", 196, 52, 56, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_JC_DELETE, "Delete", 196, 70, 56, 14, WS_TABSTOP},
+        {CtlKind::GroupBox, IDC_STATIC, " Qualifying Date ", 7, 150, 180, 38},
+        {CtlKind::Static, IDC_JC_DATE, "", 13, 166, 100, 8},
+        {CtlKind::PushButton, IDC_JC_EDIT_DATE, "Edit", 125, 163, 56, 14, WS_TABSTOP},
+        {CtlKind::PushButton, IDOK, "OK", 196, 156, 56, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 196, 174, 56, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate JuniorCategoryEditTemplate()
+{
+    return {IDD_JUNIOR_CATEGORY_EDIT, "Junior Category Edit", 220, 80, {
+        {CtlKind::Static, IDC_STATIC, "Name", 7, 9, 40, 8},
+        {CtlKind::Edit, IDC_JCE_NAME, nullptr, 52, 7, 100, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Lower Age", 7, 27, 40, 8},
+        {CtlKind::Edit, IDC_JCE_LOWER, nullptr, 52, 25, 30, 12, EDIT},
+        {CtlKind::Static, IDC_STATIC, "Upper Age", 7, 45, 40, 8},
+        {CtlKind::Edit, IDC_JCE_UPPER, nullptr, 52, 43, 30, 12, EDIT},
+        {CtlKind::PushButton, IDOK, "OK", 163, 7, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 163, 25, 50, 14, WS_TABSTOP},
+    }};
+}
+// ==== end of juniors ====
 
 } // namespace
 
@@ -1042,6 +1076,10 @@ const std::vector<DlgTemplate>& AdminDialogTemplates()
         MultiplePrizeRulesTemplate(),
         MostImprovedRuleTemplate(),
         // ==== end of awards ====
+        // ==== juniors ====
+        JuniorCategoriesTemplate(),
+        JuniorCategoryEditTemplate(),
+        // ==== end of juniors ====
     };
     return templates;
 }

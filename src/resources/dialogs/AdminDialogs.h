@@ -490,3 +490,18 @@ constexpr UINT IDC_MI_ENTERING = 1692;
 constexpr UINT IDC_MI_AFTER_GAMES = 1693;
 constexpr UINT IDC_MI_BOTH = 1694;
 // ==== end of awards ====
+// ==== juniors ====
+// "Junior Categories": the categories and the qualifying date.
+constexpr UINT IDD_JUNIOR_CATEGORIES = 378;
+constexpr UINT IDC_JC_LIST = 1443;
+constexpr UINT IDC_JC_DATE = 1444;
+constexpr UINT IDC_JC_ADD = 632;
+constexpr UINT IDC_JC_EDIT_DATE = 633;
+constexpr UINT IDC_JC_AMEND = 634;
+constexpr UINT IDC_JC_DELETE = 626;
+// "Junior Category Edit".
+constexpr UINT IDD_JUNIOR_CATEGORY_EDIT = 379;
+constexpr UINT IDC_JCE_NAME = 208;
+constexpr UINT IDC_JCE_LOWER = 1445;
+constexpr UINT IDC_JCE_UPPER = 1446;
+// ==== end of juniors ====

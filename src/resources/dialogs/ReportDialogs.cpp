@@ -520,6 +520,22 @@ const std::vector<DlgTemplate>& ReportDialogTemplates()
             {CtlKind::PushButton, IDCANCEL, "Cancel", 193, 79, 50, 14, WS_TABSTOP},
         }},
         // ==== end of floating substitutes and average busters ====
+        // ==== junior reports ====
+        {IDD_JUNIOR_REPORT_FONTS, "Juniors Report Fonts", 260, 120, {
+            {CtlKind::PushButton, IDC_JRF_TITLE, "Title", 7, 7, 50, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_JRF_DESC + 0, "", 62, 10, 191, 8},
+            {CtlKind::PushButton, IDC_JRF_ADMIN_HEADING, "Admin Hddr", 7, 25, 50, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_JRF_DESC + 1, "", 62, 28, 191, 8},
+            {CtlKind::PushButton, IDC_JRF_ADMIN_DETAIL, "Admin Dets", 7, 43, 50, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_JRF_DESC + 2, "", 62, 46, 191, 8},
+            {CtlKind::PushButton, IDC_JRF_STATS_HEADING, "Stats Hddr", 7, 61, 50, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_JRF_DESC + 3, "", 62, 64, 191, 8},
+            {CtlKind::PushButton, IDC_JRF_STATS_DETAIL, "Stats Dets", 7, 79, 50, 14, WS_TABSTOP},
+            {CtlKind::Static, IDC_JRF_DESC + 4, "", 62, 82, 191, 8},
+            {CtlKind::PushButton, IDOK, "OK", 146, 99, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+            {CtlKind::PushButton, IDCANCEL, "Cancel", 203, 99, 50, 14, WS_TABSTOP},
+        }},
+        // ==== end of junior reports ====
     };
     return templates;
 }

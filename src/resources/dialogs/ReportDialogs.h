@@ -307,3 +307,14 @@ constexpr UINT IDC_AB_DETAIL_DESC = 1483;
 constexpr UINT IDC_AB_DISPLAY = 1099;
 constexpr UINT IDC_AB_CURRENT_ROUND = 1498;
 // ==== end of floating substitutes and average busters ====
+// ==== junior reports ====
+// "Juniors Report Fonts": a button and the description of each of the five fonts.
+constexpr UINT IDD_JUNIOR_REPORT_FONTS = 380;
+constexpr UINT IDC_JRF_TITLE = 681;
+constexpr UINT IDC_JRF_ADMIN_HEADING = 594;
+constexpr UINT IDC_JRF_ADMIN_DETAIL = 595;
+constexpr UINT IDC_JRF_STATS_HEADING = 596;
+constexpr UINT IDC_JRF_STATS_DETAIL = 597;
+// The description beside button k (in the order above) is IDC_JRF_DESC + k.
+constexpr UINT IDC_JRF_DESC = 1447;
+// ==== end of junior reports ====

@@ -4,6 +4,7 @@
 // commands through the view.
 #include "FixtureTestLeague.h"
 #include "RecordingDC.h"
+#include "ReportTestHelpers.h"
 #include "ScriptedBackend.h"
 #include "TempDir.h"
 #include "league/Player.h"
@@ -243,28 +244,17 @@ TEST_F(ScoreSheetLeague, StyleBytesRoundTripAndTheTwelfthByteWins)
     m_pStyle->m_bSecTreasLanes = 1;
     m_pStyle->m_fontNames.m_strFaceName = "Georgia";
     m_pStyle->m_pNote->m_strBody = "Bring your own shoes";
-    std::vector<BYTE> bytes;
-    {
-        CArchive ar(&bytes, CArchive::store);
-        m_pStyle->Serialize(ar);
-        ar.Close();
-    }
+    std::vector<BYTE> bytes = BytesOf(*m_pStyle);
     ASSERT_GE(bytes.size(), 12u);
     EXPECT_EQ(std::vector<BYTE>(bytes.begin(), bytes.begin() + 12),
               (std::vector<BYTE>{27, 0, 0, 0, 1, 3, 5, 0, 3, 0, 1, 3}));
 
     bytes[11] = 4;  // the ninth byte says 3
     CRepItem_ScoreSheet loaded;
-    {
-        CArchive ar(&bytes, CArchive::load);
-        loaded.Serialize(ar);
-    }
+    LoadFrom(loaded, bytes);
     EXPECT_EQ(loaded.m_nSheetsPerPage, 4);
-    EXPECT_EQ(loaded.m_bFillInNames, 1u);
-    EXPECT_EQ(loaded.m_bPrintTeamAverage, 1u);
-    EXPECT_EQ(loaded.m_nPlayerLines, 5);
-    EXPECT_EQ(loaded.m_fontNames.m_strFaceName, "Georgia");
-    EXPECT_EQ(loaded.m_pNote->m_strBody, "Bring your own shoes");
+    bytes[8] = 4;  // stored again, both bytes agree
+    EXPECT_EQ(BytesOf(loaded), bytes);
 }
 
 TEST_F(ScoreSheetLeague, TheLeagueFileKeepsTheStyle)
@@ -282,11 +272,7 @@ TEST_F(ScoreSheetLeague, TheLeagueFileKeepsTheStyle)
     ASSERT_TRUE(doc.OnOpenDocument(path.c_str()));
     auto* p = dynamic_cast<CRepItem_ScoreSheet*>(doc.m_pScoreSheetPrototype);
     ASSERT_NE(p, nullptr);
-    EXPECT_EQ(p->m_nSheetsPerPage, 4);
-    EXPECT_EQ(p->m_bSideBySide, 0);
-    EXPECT_EQ(p->m_bFillInNames, 1u);
-    EXPECT_EQ(p->m_fontHeader.m_nPrinterHeight, -320);
-    EXPECT_EQ(p->m_pNote->m_strTitle, "Lanes");
+    EXPECT_EQ(BytesOf(*p), BytesOf(*m_pStyle));
     EXPECT_NE(p->m_pPlayerStats, nullptr);
 }
 

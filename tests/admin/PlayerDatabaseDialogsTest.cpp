@@ -157,7 +157,6 @@ TEST_F(DatabaseLeague, ANewBowlerLikeARecordIsLinkedToItInsteadOfADuplicate)
     ui.OnDialog(IDD_CHECK_PLAYER_DB).Click(IDC_DB_ADD_NEW);
     ui.OnDialog(IDD_NEW_PLAYER).SetText(IDC_PD_FORENAME_NEW, "Max").SetText(IDC_PD_SURNAME, "Smith").OK();
     ASSERT_EQ(PlayerSetup::AddNewPlayers(doc.get()), 1);
-    EXPECT_TRUE(ui.AllUsed());
     EXPECT_EQ(Table().GetRecordCount(), nBefore + 2);
 }
 
@@ -181,7 +180,6 @@ TEST_F(DatabaseLeague, RecordsHeldByTheLeaguesBowlersAreNotOfferedAsSimilar)
     ui.OnDialog(IDD_CHECK_PLAYER_DB).Click(IDC_DB_ADD_NEW);
     ui.OnDialog(IDD_NEW_PLAYER).SetText(IDC_PD_FORENAME_NEW, "Jed").SetText(IDC_PD_SURNAME, "Hall").OK();
     ASSERT_EQ(PlayerSetup::AddNewPlayers(doc.get()), 1);
-    EXPECT_TRUE(ui.AllUsed());
     EXPECT_NE(Last()->m_dwDbKey, jim);
     EXPECT_NE(Last()->m_dwDbKey, jo);
     EXPECT_EQ(Table().GetRecordCount(), 3u);
@@ -219,7 +217,6 @@ TEST_F(DatabaseLeague, ARecordFoundBySurnameBecomesTheNewBowler)
     // The next one is cancelled at the look-up: adding ends.
     ui.OnDialog(IDD_CHECK_PLAYER_DB).Cancel();
     ASSERT_EQ(PlayerSetup::AddNewPlayers(doc.get()), 1);
-    EXPECT_TRUE(ui.AllUsed());
     EXPECT_EQ(Last()->m_dwDbKey, ann);
     EXPECT_EQ(Last()->m_nTeamNo, 2);
     EXPECT_EQ(Table().GetRecordCount(), nBefore);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "DialogControls.h"
+#include "FileContents.h"
 #include "RecordingDC.h"
 #include "ScriptedBackend.h"
 #include "StartedApp.h"
@@ -38,14 +39,6 @@ using Texts = std::vector<std::string>;
 UINT Cell(int nSide, int nPos, int nGame)
 {
     return (nSide == 0 ? IDC_SS_SCORE_A : IDC_SS_SCORE_B)[nPos] + static_cast<UINT>(nGame);
-}
-
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
 }
 
 std::vector<CTeam*> Teams(const CBowlingDoc& doc)
@@ -303,7 +296,7 @@ TEST(Walkthrough, ANewLeagueFromNothingToItsFirstRoundOfResultsSavedReopenedAndP
     const std::string html = dir.File("Thursday.htm");
     ui.ChooseFile(html);
     ASSERT_TRUE(s.Run(ID_FILE_HTML_REPORT));
-    const std::string page = ReadAll(html);
+    const std::string page = FileContents(html);
     EXPECT_NE(page.find("<H2>Thursday Fours</H2>"), std::string::npos);
     size_t nAt = page.find("Handicap Standings after Round 1 of 7");
     ASSERT_NE(nAt, std::string::npos) << page;
@@ -319,7 +312,6 @@ TEST(Walkthrough, ANewLeagueFromNothingToItsFirstRoundOfResultsSavedReopenedAndP
     // Result > Display Results by Round, round 1: a card a match, printed.
     ui.OnDialog(IDD_SELECT_ROUND).Select(IDC_SELECT_ROUND_LIST, 0).OK();
     ASSERT_TRUE(s.Run(ID_RESULT_DISPLAY_BY_ROUND));
-    EXPECT_TRUE(ui.AllUsed());
     ui.printedPages.clear();
     ASSERT_TRUE(s.Run(ID_FILE_PRINT_PREVIEW));
     ASSERT_FALSE(ui.printedPages.empty());
@@ -468,7 +460,6 @@ TEST(Walkthrough, FileNewOverAChangedLeagueOffersToSaveItFirst)
     ui.AnswerMessageBox(IDNO, "Do you want to base the new league on the old league setup?");
     ui.OnDialog(IDD_NEW_LEAGUE).Cancel();
     ASSERT_TRUE(s.Run(ID_FILE_NEW));
-    EXPECT_TRUE(ui.AllUsed());
     // The new league has no name of its own yet: File > Save, menu or Ctrl+S, does nothing.
     EXPECT_FALSE(s.app.m_pMainWnd->IsCommandEnabled(ID_FILE_SAVE));
     EXPECT_FALSE(s.Run(ID_FILE_SAVE));

@@ -251,12 +251,6 @@ TEST(BowlingDoc, LookUpsAndLeagueQuestions)
 TEST(BowlingDoc, StandingsKeysSplitsAndNewLeagueDefaults)
 {
     CBowlingDoc doc;
-    EXPECT_EQ(doc.m_nScoreThresholds[7], 500);
-    EXPECT_EQ(doc.m_nDividerIndex, 7);
-    EXPECT_EQ(doc.m_DefaultFonts[99].m_strFaceName, "Arial");
-    EXPECT_EQ(doc.m_bFloatingSubsAsTeam, 1u);
-    EXPECT_EQ(doc.m_nStartLane, 1);
-
     doc.SetStandingsKey(TRUE, 0, 1);
     doc.SetStandingsKey(TRUE, 1, 2);
     doc.SetStandingsKey(TRUE, 2, 6);
@@ -275,14 +269,6 @@ TEST(BowlingDoc, StandingsKeysSplitsAndNewLeagueDefaults)
     EXPECT_EQ(doc.GetStatsRound(), 4);
     doc.m_nRoundsPerSplit = 0; // a damaged split length does not divide by zero
     EXPECT_EQ(doc.GetStatsRound(), 14);
-    doc.m_bSplitSeason = 0;
-    doc.m_bCustomSplits = 1;
-    doc.m_nCustomSplitStart[0] = 1;
-    doc.m_nCustomSplitStart[1] = 9;
-    doc.m_nCustomSplitStart[2] = 20;
-    doc.UpdateSplitState();
-    EXPECT_EQ(doc.m_nSplitCount, 3u);
-    EXPECT_EQ(doc.GetStatsRound(), 6);
 
     doc.m_nCurrentRound = 0;
     doc.m_nEnteringAvgCutoff = 0;

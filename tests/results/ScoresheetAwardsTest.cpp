@@ -60,7 +60,6 @@ TEST(ScoresheetAwards, TheAwardGoesInAwardOrderAndStaysAfterCancel)
     auto& sheet = ui.OnDialog(IDD_DOUBLES_SCORESHEET).Click(IDC_SS_AWARDS);
     ui.OnDialog(IDD_ENTER_AWARD)
         .Check([](CDialog& d) {
-            EXPECT_EQ(d.GetCaption(), "Enter Award Information");
             EXPECT_EQ(Ctl(d, IDOK).text, "Add");
             EXPECT_EQ(Ctl(d, IDC_AWARD_ROUND).text, "Round 1");
             EXPECT_EQ(Ctl(d, IDC_AWARD_DATE).text, "Mon Sep 02 2024");
@@ -101,7 +100,6 @@ TEST(ScoresheetAwards, TheAwardGoesInAwardOrderAndStaysAfterCancel)
     EXPECT_EQ(r.m_nKind, 0);
     EXPECT_EQ(r.m_pDoc, &L.doc);
     EXPECT_TRUE(L.doc.IsModified());
-    EXPECT_TRUE(ui.AllUsed());
 }
 
 TEST(ScoresheetAwards, NothingToAwardIsSaid)
@@ -127,7 +125,6 @@ TEST(ScoresheetAwards, NothingToAwardIsSaid)
         ui.AnswerMessageBox(IDOK, c.pszMessage);
         EnterResult(&L.doc, L.Match(1));
         EXPECT_TRUE(L.doc.m_listAwardData.IsEmpty());
-        EXPECT_TRUE(ui.AllUsed());
     }
 }
 
@@ -170,7 +167,6 @@ TEST(ScoresheetNewPlayer, TheNewBowlerJoinsTheLeagueAndTheLists)
     EXPECT_EQ(L.Team(2)->GetOrderAt(L.Team(2)->GetOrderCount() - 1), 23);
     EXPECT_TRUE(L.doc.IsModified());
     EXPECT_EQ(f->m_wPlayerNo[0][CFixture::SlotOf(1, 0)], 21);
-    EXPECT_TRUE(ui.AllUsed());
 }
 
 // Doubles, two games, scratch points: a point a game per pair, two a game for the team,
@@ -243,7 +239,6 @@ TEST(ScoresheetPoints, TheAnalysisShowsTheMatchWorkedByHand)
         .OK();
     sheet.OK();
     EXPECT_TRUE(EnterResult(&L.doc, f));
-    EXPECT_TRUE(ui.AllUsed());
 }
 
 TEST(ScoresheetPoints, BothSystemsSwitchAndPinfallPointsShowInHundredths)
@@ -283,5 +278,4 @@ TEST(ScoresheetPoints, BothSystemsSwitchAndPinfallPointsShowInHundredths)
     dlg.m_pFixture = f;
     dlg.m_pDoc = &L.doc;
     dlg.DoModal();
-    EXPECT_TRUE(ui.AllUsed());
 }

@@ -34,6 +34,14 @@ CScriptedBackend::~CScriptedBackend()
     if (m_nextAnswer < m_answers.size())
         ADD_FAILURE() << "a message box answer was queued but no message box came"
                       << (m_answers[m_nextAnswer].expected.empty() ? "" : ": ") << m_answers[m_nextAnswer].expected;
+    if (m_nextFile < m_files.size())
+        ADD_FAILURE() << "a file was chosen but no file dialog came: " << m_files[m_nextFile].second;
+    if (m_nextFont < m_fonts.size())
+        ADD_FAILURE() << "a font was chosen but no font dialog came";
+    if (m_nextColor < m_colors.size())
+        ADD_FAILURE() << "a colour was chosen but no colour dialog came";
+    if (m_nextPopup < m_popupChoices.size())
+        ADD_FAILURE() << "a menu choice was queued but no menu came: " << m_popupChoices[m_nextPopup];
 }
 
 bool CScriptedBackend::AllUsed() const

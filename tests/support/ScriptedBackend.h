@@ -90,7 +90,7 @@ public:
     std::vector<PopupShown> popupsShown;
     std::vector<std::string> MessageTexts() const;
     void ClearMessages() { messages.clear(); }
-    // Whether every queued step and answer was used.
+    // Whether every queued step and answer was used so far; the destructor reports any left.
     bool AllUsed() const;
 
     // What the program did to its main window.

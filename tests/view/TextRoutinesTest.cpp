@@ -200,10 +200,6 @@ TEST(TextRoutines, CaptionsAndMasks)
 TEST(TextRoutines, BaseItem)
 {
     CRepItem item;
-    EXPECT_EQ(item.m_nType, 0);
-    EXPECT_EQ(item.m_nPage, 1);
-    EXPECT_EQ(item.m_bTemporary, 0u);
-    EXPECT_EQ(item.m_pDoc, nullptr);
     CRecordingDC dc;
     EXPECT_EQ(item.GetHeight(&dc), -432);
     item.Draw(&dc, nullptr);

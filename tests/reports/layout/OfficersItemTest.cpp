@@ -38,7 +38,6 @@ protected:
 TEST_F(Officers, TwoOfficialsToALine)
 {
     CRecordingDC dc;
-    EXPECT_EQ(m_item.GetName(), "League Officials");
     EXPECT_EQ(m_item.GetHeight(&dc), -400);
     m_item.Draw(&dc, nullptr);
     // Labels always; the name with its telephone in brackets when there is one.

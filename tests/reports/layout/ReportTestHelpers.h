@@ -7,7 +7,11 @@
 #include "league/BowlingDoc.h"
 #include "view/RepItem.h"
 
+#include <gtest/gtest.h>
+
+#include <memory>
 #include <string>
+#include <typeinfo>
 #include <vector>
 
 inline std::string HtmlOf(CRepItem& item)
@@ -67,4 +71,15 @@ inline std::vector<BYTE> StringBytes(const char* psz)
 inline void Append(std::vector<BYTE>& to, const std::vector<BYTE>& more)
 {
     to.insert(to.end(), more.begin(), more.end());
+}
+
+// A copy is of the same kind and stores the same bytes (reserved bytes, which copies leave at
+// nought, aside) on the same page.
+inline void ExpectCopyStoresTheSame(CRepItem& item)
+{
+    std::unique_ptr<CRepItem> p(item.Clone());
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(typeid(*p), typeid(item));
+    EXPECT_EQ(BytesOf(*p), BytesOf(item));
+    EXPECT_EQ(p->m_nPage, item.m_nPage);
 }

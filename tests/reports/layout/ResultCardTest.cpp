@@ -88,8 +88,6 @@ protected:
 TEST_F(ResultCard, HeightReservesTheRowsOfReplacedBowlersAndPacers)
 {
     CRecordingDC dc;
-    EXPECT_EQ(m_card.GetName(), "Result");
-    EXPECT_EQ(m_card.m_nType, RIT_RESULT);
     // Headings: 2 positions + 6 with handicap; rows: Cy's second row and Fay's pacer row.
     EXPECT_EQ(m_card.GetEstimatedHeight(), -(8 * 222 + 2 * 200));
     EXPECT_EQ(m_card.GetHeight(&dc), -2176);

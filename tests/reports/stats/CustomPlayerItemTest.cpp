@@ -266,9 +266,7 @@ TEST_F(PlayerColumnTest, StoredBytesAndCopy)
 
     CRepItem_PlayerItem back;
     LoadFrom(back, expected);
-    EXPECT_EQ(back.m_nColumnType, PC_NAME);
-    EXPECT_STREQ(back.m_strTitle, "Name");
-    EXPECT_EQ(back.m_nWidth, 0x1234);
+    EXPECT_EQ(BytesOf(back), expected);
 
     column.m_pPlayer = ann;
     column.m_pTeam = pTeam;

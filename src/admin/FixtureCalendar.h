@@ -18,7 +18,8 @@ void MarkPositionRounds(CBowlingDoc& doc);
 // The rounds whose first match is a position-round match, in fixture order.
 std::vector<int> PositionRounds(const CBowlingDoc& doc);
 // Round nRound becomes a position round of teams to be set; the rounds from it on move one
-// later and the calendar grows by one round at its end, nInterval after its last entry.
+// later and the calendar grows by one round at its end, nInterval after its last entry. The new
+// matches take the date the calendar gives their round.
 // False when the league already has the most rounds it can hold.
 bool InsertPositionRound(CBowlingDoc& doc, int nRound, bool bScratch, CTimeSpan interval);
 // Removes the matches of the round, moves the later rounds one earlier and drops the last

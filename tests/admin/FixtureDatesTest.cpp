@@ -154,6 +154,37 @@ TEST_F(FixtureDatesTest, DeleteFinalRoundLeavesATrailingFreeDateAndCancelKeepsTh
     EXPECT_EQ(Fixtures(doc, 2)[0]->m_timeDue, At(2025, 1, 14));
 }
 
+// Closed without "Finished", nothing is re-dated: a new position round still has its round's
+// date, and a season extended after it goes on a week after that.
+TEST_F(FixtureDatesTest, APositionRoundIsDatedEvenWhenTheDialogIsCancelled)
+{
+    struct Case { const char* round; CTime due; };
+    for (const Case c : {Case{"2", At(2025, 9, 9, 19, 30)}, Case{"4", At(2025, 9, 23, 19, 30)}}) {
+        CScriptedBackend ui;
+        CBowlingDoc doc;
+        MakeLeague(doc, 4, 3, At(2025, 9, 2, 19, 30));
+        ui.OnDialog(IDD_FIXTURE_DATES).Click(IDC_FD_ADD_POSITION).Cancel();
+        ui.OnDialog(IDD_ADD_POSITION_WEEK).SetText(IDC_APW_ROUND, c.round).OK();
+        ui.AnswerMessageBox(IDYES);
+        doc.EditFixtureDates();
+        const int nRound = std::atoi(c.round);
+        ASSERT_EQ(Fixtures(doc, nRound).size(), 2u) << c.round;
+        EXPECT_EQ(Fixtures(doc, nRound)[1]->m_timeDue, c.due) << c.round;
+        EXPECT_EQ(Fixtures(doc, nRound)[1]->m_timePlayed[0], c.due) << c.round;
+    }
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    MakeLeague(doc, 4, 3, At(2025, 9, 2, 19, 30));
+    ui.OnDialog(IDD_FIXTURE_DATES).Click(IDC_FD_ADD_POSITION).Cancel();
+    ui.OnDialog(IDD_ADD_POSITION_WEEK).SetText(IDC_APW_ROUND, "4").OK();
+    ui.AnswerMessageBox(IDYES);
+    doc.EditFixtureDates();
+    ui.AnswerMessageBox(IDYES, "Add another 3 rounds to your league?");
+    doc.OnExtendSeason();
+    EXPECT_EQ(Fixtures(doc, 5)[0]->m_timeDue, At(2025, 9, 30, 19, 30));
+    EXPECT_TRUE(ui.AllUsed());
+}
+
 TEST_F(FixtureDatesTest, ChangedDatesMustStayInSequenceAndRoundsOfAnIntervalAreStaggered)
 {
     CScriptedBackend ui;

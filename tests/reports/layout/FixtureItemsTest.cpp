@@ -461,18 +461,9 @@ protected:
         L.doc.GetDefaultFont(CRepItem_FixTeam::DETAIL_FONT)->m_strFaceName = "Courier New";
         m_item.m_pDoc = &L.doc;
         m_item.ApplyDefaultFonts();
-        m_item.m_pFixture = Fixture(2, 1);  // Owls v Aces
+        m_item.m_pFixture = L.doc.FindFixtureByRoundMatch(2, 1);  // Owls v Aces
         m_item.m_nTeamNo = 1;               // Aces' list: they play away
         m_item.m_y = -2000;
-    }
-    CFixture* Fixture(int nRound, int nMatch)
-    {
-        for (POSITION pos = L.doc.m_listFixtures.GetHeadPosition(); pos;) {
-            auto* f = static_cast<CFixture*>(L.doc.m_listFixtures.GetNext(pos));
-            if (f->m_nRound == nRound && f->m_nMatch == nMatch)
-                return f;
-        }
-        return nullptr;
     }
     FixtureTestLeague L;
     CRepItem_FixTeam m_item;
@@ -530,7 +521,7 @@ TEST_F(FixTeam, OmitTimeAndLanes)
 TEST_F(FixTeam, PositionRoundShowsNoLanesButItsVenue)
 {
     L.Venue(2, "Riverside", 1, 8);
-    CFixture* f = Fixture(3, 2);
+    CFixture* f = L.doc.FindFixtureByRoundMatch(3, 2);
     f->m_bPositionRound = 1;
     f->m_nVenue = 2;
     m_item.m_pFixture = f;

@@ -91,7 +91,8 @@ TEST_F(Outstanding, ExpandsIntoOneLinePerUnfinishedMatchUpToTheCurrentRound)
     // Everything entered up to the current round: no line, and the heading hides.
     Play(1, 2, true, true);
     Play(2, 2, true, true);
-    EXPECT_EQ(std::make_tuple(Expand(list).empty(), m_item.m_nOutstanding), std::make_tuple(true, 0u));
+    EXPECT_TRUE(Expand(list).empty());
+    EXPECT_EQ(m_item.m_nOutstanding, 0u);
     CRecordingDC dc;
     EXPECT_EQ(m_item.GetHeight(&dc), 0);
     m_item.Draw(&dc, nullptr);

@@ -64,15 +64,6 @@ protected:
         L.FreeDate(CTime(2025, 9, 29, 19, 30, 0), "Cup night");
         L.DatedRound(4);
     }
-    static FixtureListRange Range(int nFirst, int nLast, BOOL bOmitLanes = FALSE, BOOL bOmitTime = FALSE)
-    {
-        FixtureListRange r;
-        r.nFirstRound = nFirst;
-        r.nLastRound = nLast;
-        r.bOmitLanes = bOmitLanes;
-        r.bOmitTime = bOmitTime;
-        return r;
-    }
     FixtureTestLeague L;
 };
 
@@ -80,17 +71,17 @@ protected:
 
 TEST_F(FixtureLists, ByRoundWithTheFreeDatesBetweenItsRounds)
 {
-    EXPECT_EQ(BuildFixturesByRound(L.doc, Range(2, 4)), 3);
+    EXPECT_EQ(BuildFixturesByRound(L.doc, FixtureListRange{2, 4}), 3);
     EXPECT_EQ(Describe(L.doc), (Items{"round 2", "free Bank holiday", "round 3", "free Cup night", "round 4"}));
     // A free date before the first round of the range, or after its last, is not between them.
-    BuildFixturesByRound(L.doc, Range(3, 4));
+    BuildFixturesByRound(L.doc, FixtureListRange{3, 4});
     EXPECT_EQ(Describe(L.doc), (Items{"round 3", "free Cup night", "round 4"}));
-    BuildFixturesByRound(L.doc, Range(1, 2));
+    BuildFixturesByRound(L.doc, FixtureListRange{1, 2});
     EXPECT_EQ(Describe(L.doc), (Items{"round 1", "round 2"}));
     // Rounds past the season make no empty items.
-    EXPECT_EQ(BuildFixturesByRound(L.doc, Range(4, 99)), 1);
+    EXPECT_EQ(BuildFixturesByRound(L.doc, FixtureListRange{4, 99}), 1);
     EXPECT_EQ(Describe(L.doc), (Items{"round 4"}));
-    EXPECT_EQ(BuildFixturesByRound(L.doc, Range(3, 2)), 0);
+    EXPECT_EQ(BuildFixturesByRound(L.doc, FixtureListRange{3, 2}), 0);
     EXPECT_TRUE(L.doc.m_listDisplayItems.IsEmpty());
 }
 
@@ -98,7 +89,7 @@ TEST_F(FixtureLists, ByRoundItemsCarryTheChoicesAndDefaultFonts)
 {
     L.doc.GetDefaultFont(CRepItem_FixWeek::HEADING_FONT)->m_strFaceName = "Georgia";
     L.doc.GetDefaultFont(CRepItem_FixWeek::DETAIL_FONT)->m_strFaceName = "Tahoma";
-    BuildFixturesByRound(L.doc, Range(2, 3, TRUE, TRUE));
+    BuildFixturesByRound(L.doc, FixtureListRange{2, 3, TRUE, TRUE});
     for (POSITION pos = L.doc.m_listDisplayItems.GetHeadPosition(); pos;) {
         auto* p = static_cast<CRepItem*>(L.doc.m_listDisplayItems.GetNext(pos));
         EXPECT_TRUE(p->IsTemporary());
@@ -127,7 +118,7 @@ TEST_F(FixtureLists, ByTeamOnePageATeamWithFreeDates)
 {
     L.doc.GetDefaultFont(CRepItem_FixTeam::HEADING_FONT)->m_bBold = 1;
     std::vector<CTeam*> teams{L.Team(1), L.Team(4)};
-    EXPECT_EQ(BuildFixturesByTeam(L.doc, teams, Range(2, 4, TRUE)), 6);
+    EXPECT_EQ(BuildFixturesByTeam(L.doc, teams, FixtureListRange{2, 4, TRUE}), 6);
     EXPECT_EQ(Describe(L.doc), (Items{"title Fixtures for  'Aces'", "line 2 3-1", "free Bank holiday", "line 3 1-2",
                                       "free Cup night", "line 4 3-1", "page", "title Fixtures for  'Pins'",
                                       "line 2 4-2", "free Bank holiday", "line 3 3-4", "free Cup night",

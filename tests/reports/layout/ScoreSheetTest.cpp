@@ -65,11 +65,6 @@ protected:
         Sheet().Draw(&dc, nullptr);
         return h;
     }
-    static CPoint At(const CRecordingDC& dc, const char* psz)
-    {
-        const DrawCall* p = dc.FindText(psz);
-        return p ? CPoint(p->x1, p->y1) : CPoint(-1, -1);
-    }
     static int CountText(const CRecordingDC& dc, const char* psz)
     {
         int n = 0;
@@ -123,10 +118,9 @@ TEST_F(ScoreSheetLeague, MakeUpSheetShowsTheEnteredSideAsPlayedAndNamesNextOppon
     // The opponents row replaces the 72 twips.
     EXPECT_EQ(Draw(dc), -8 * 250 - 2 * 250);
     EXPECT_EQ(CountText(dc, "Signed"), 1);
-    EXPECT_EQ(At(dc, "Match Played"), CPoint(5785, -1995));
     // Round 2: Owls v Aces on lanes 1/2, Pins v Kings on 3/4.
-    EXPECT_EQ(At(dc, "Opponents next round: Owls - Lane 1 "), CPoint(745, -2995));
-    EXPECT_EQ(At(dc, "Opponents next round: Pins - Lane 3 "), CPoint(5785, -2995));
+    ExpectPlaced(dc, {{"Match Played", 5785, -1995}, {"Opponents next round: Owls - Lane 1 ", 745, -2995},
+                      {"Opponents next round: Pins - Lane 3 ", 5785, -2995}});
 
     // The last round has no next round: no row, 72 twips instead.
     CRepItem_ScoreSheet last(&L.doc);
@@ -151,16 +145,13 @@ TEST_F(ScoreSheetLeague, StandardFourGamesInAScratchLeague)
     const int h = Draw(dc);
     EXPECT_EQ(h, -72 - 3 * 250 - 2 * (3 + 2 + 1) * 250);
     // Columns of 576 after a name column of 3204 and an hcp column of 540: game 1 at 4464.
-    EXPECT_EQ(At(dc, "Round 1/2"), CPoint(10775 - 900, -745));
-    EXPECT_EQ(At(dc, "Lane 7  Aces"), CPoint(745, -995));
-    EXPECT_EQ(At(dc, "1"), CPoint(4464 + 576 - 192 - 25 - 100, -995));
-    EXPECT_EQ(At(dc, "SCR "), CPoint(4464 + 8 * 576 + 576 - 25 - 400, -995));
-    EXPECT_EQ(At(dc, "Total"), CPoint(10775 - 500, -995));
-    EXPECT_EQ(CountText(dc, " Hcp"), 0);  // no handicap in a scratch league
     // The second block: its band after title (250), block one (250 + 750 + 500 + 250).
-    EXPECT_EQ(At(dc, "Lane 8  Kings"), CPoint(745, -720 - 250 - 1750 - 25));
+    ExpectPlaced(dc, {{"Round 1/2", 10775 - 900, -745}, {"Lane 7  Aces", 745, -995},
+                      {"1", 4464 + 576 - 192 - 25 - 100, -995}, {"SCR ", 4464 + 8 * 576 + 576 - 25 - 400, -995},
+                      {"Total", 10775 - 500, -995}, {"Lane 8  Kings", 745, -720 - 250 - 1750 - 25},
+                      {"Points Scr", 3924 + 540 - 25 - 1000, -720 - 250 - 250 - 750 - 250 - 25}});
+    EXPECT_EQ(CountText(dc, " Hcp"), 0);  // no handicap in a scratch league
     EXPECT_EQ(CountText(dc, "Pts SCR"), 2);
-    EXPECT_EQ(At(dc, "Points Scr"), CPoint(3924 + 540 - 25 - 1000, -720 - 250 - 250 - 750 - 250 - 25));
     // Only the first summary row is hatched, in its HCP and Total cells, once per team: the
     // slanting lines all lie in those cells.
     std::vector<std::pair<int, int>> hatched;  // (column left, row top)
@@ -220,8 +211,7 @@ TEST_F(ScoreSheetLeague, LanesAndNoteBelowTheSheet)
     CRecordingDC dc;
     Draw(dc);
     // Kings play on lane 2 in round 1; the sheet (two bands, 3 + 4 rows) ends 72 above.
-    EXPECT_EQ(At(dc, "Secretary on lane 2 "), CPoint(720, -720 - 2250 - 72));
-    EXPECT_EQ(At(dc, "Treasurer's lane unknown!"), CPoint(10800 - 2500, -720 - 2250 - 72));
+    ExpectPlaced(dc, {{"Secretary on lane 2 ", 720, -720 - 2250 - 72}, {"Treasurer's lane unknown!", 10800 - 2500, -720 - 2250 - 72}});
     EXPECT_NE(dc.FindText("Notice"), nullptr);
 }
 

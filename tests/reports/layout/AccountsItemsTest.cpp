@@ -126,7 +126,8 @@ TEST_F(AccountsPage, DrawsColumnsBalancesAndRedWhereMoneyRunsShort)
     ASSERT_TRUE(lanes && paid);
     // An expense ends at the right edge, in red; income at 9360 in black.
     const int nCharWidth = std::abs(paid->font.lfHeight) / 2;
-    EXPECT_EQ(std::make_tuple(paid->y1, paid->x1 + static_cast<int>(paid->text.GetLength()) * nCharWidth, paid->color, early->color),
+    EXPECT_EQ(std::make_tuple(paid->y1, paid->x1 + static_cast<int>(paid->text.GetLength()) * nCharWidth, paid->color,
+                              early->color),
               std::make_tuple(lanes->y1, 10800, kRed, RGB(0, 0, 0)));
 
     const DrawCall* week5 = Find(dc, "Week  5");
@@ -134,7 +135,8 @@ TEST_F(AccountsPage, DrawsColumnsBalancesAndRedWhereMoneyRunsShort)
     EXPECT_EQ(TextsAt(dc, week5->y1), (std::vector<std::string>{"Week  5", "Balance     -16.90", "Balance B/F      16.50",
                                                                 "Balance C/F       -0.40"}));
     const DrawCall* cf = Find(dc, "Balance C/F       -0.40");
-    EXPECT_EQ(std::make_tuple(cf->color, Find(dc, "Balance B/F      16.50")->color, cf->x1), std::make_tuple(kRed, RGB(0, 0, 0), 7200));
+    EXPECT_EQ(std::make_tuple(cf->color, Find(dc, "Balance B/F      16.50")->color, cf->x1),
+              std::make_tuple(kRed, RGB(0, 0, 0), 7200));
 
     // The heading totals, and the season's balance on the last line.
     ASSERT_NE(Find(dc, "Item Totals to date."), nullptr);

@@ -70,7 +70,8 @@ TEST(AwardsItemStored, BytesFlagsAndTheFontGate)
         const std::vector<BYTE> bytes = BytesOf(item, nVersion);
         LoadFrom(back, bytes, nVersion);
         EXPECT_EQ(BytesOf(back, nVersion), bytes);
-        EXPECT_EQ(std::make_tuple(back.m_nRoundFrom, back.m_bExcludeResigned, back.m_bColumnNotUsed[1], back.m_bIndividual),
+        EXPECT_EQ(std::make_tuple(back.m_nRoundFrom, back.m_bExcludeResigned, back.m_bColumnNotUsed[1],
+                                  back.m_bIndividual),
                   std::make_tuple(3, 1u, 1u, 0u));
         // An older file keeps the new item's fonts.
         EXPECT_EQ(back.m_fontDetail.m_strFaceName, nVersion == 40 ? CFontData().m_strFaceName : CString("Detail Face"));
@@ -438,7 +439,8 @@ TEST_F(AwardsLeague, OptionsDialogEnablesChoosesAndKeepsFontsOnCancel)
     ui.ChooseFont("Liberation Serif", 120, TRUE, FALSE, FALSE, FALSE, RGB(0, 0, 128));
     ui.OnDialog(IDD_AWARDS_REPORT_ITEMS).Click(IDC_AR_INDIVIDUAL).Click(IDC_AR_HDR_FONT).Cancel();
     m_item.Edit();
-    EXPECT_EQ(std::tie(m_item.m_bIndividual, m_item.m_fontHeading.m_strFaceName), std::make_tuple(0u, CString("Liberation Serif")));
+    EXPECT_EQ(std::tie(m_item.m_bIndividual, m_item.m_fontHeading.m_strFaceName),
+              std::make_tuple(0u, CString("Liberation Serif")));
 }
 
 TEST_F(AwardsLeague, TheLayoutFlowExpandsTheItemAgainEachTime)

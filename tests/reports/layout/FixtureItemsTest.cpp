@@ -394,7 +394,8 @@ TEST(FixWeekDialog, FontsAppliedToEveryRoundItemOfTheEditor)
     ui.ChooseFont("Verdana", 120, TRUE, FALSE, FALSE, FALSE, RGB(0, 0, 128));
     ui.ChooseFont("Tahoma", 90, FALSE, FALSE, FALSE, FALSE, RGB(0, 0, 0));
     item.Edit();
-    EXPECT_EQ(std::tie(item.m_fontHeading.m_strFaceName, item.m_fontHeading.m_nPrinterHeight, item.m_fontDetail.m_strFaceName),
+    EXPECT_EQ(std::tie(item.m_fontHeading.m_strFaceName, item.m_fontHeading.m_nPrinterHeight,
+                       item.m_fontDetail.m_strFaceName),
               std::make_tuple(CString("Verdana"), -240, CString("Tahoma")));
     EXPECT_TRUE(other.m_fontHeading == item.m_fontHeading && other.m_fontDetail == item.m_fontDetail);
     EXPECT_TRUE(note.m_fontHeading == CFontData());
@@ -485,7 +486,8 @@ TEST_F(FixTeam, TeamInTheDetailFontOpponentInTheHeadingFont)
     // away, from 6840 in the detail font.
     ExpectPlaced(dc, {{"Rnd  2 Mon 08 Sep 25 at 07:30 PM", 720, -2000}, {"1", 6390 - 100, -2000}, {"2", 6570, -2000},
                       {"Owls", 6120 - 400, -2000}, {"Aces", 6840, -2000}});
-    EXPECT_EQ(std::make_tuple(Face(dc.FindText("Owls")), dc.FindText("Owls")->font.lfWeight, dc.FindText("Owls")->color),
+    EXPECT_EQ(std::make_tuple(Face(dc.FindText("Owls")), dc.FindText("Owls")->font.lfWeight,
+                              dc.FindText("Owls")->color),
               std::make_tuple(std::string("Arial"), FW_BOLD, RGB(0, 0, 128)));
     EXPECT_EQ(Face(dc.FindText("Aces")) + "|" + Face(dc.FindText("1")), "Courier New|Courier New");
     // Name rectangles: 2000 twips wide from the name's left, one line high.
@@ -529,7 +531,8 @@ TEST_F(FixTeam, PositionRoundShowsNoLanesButItsVenue)
     m_item.Draw(&dc, nullptr);
     EXPECT_EQ(dc.Texts(), (Texts{"Rnd  3 Mon 15 Sep 25 at 07:30 PM", "Handicap Position Round.", "Riverside"}));
     ExpectPlaced(dc, {{"Handicap Position Round.", 6480 - 1200, -2000}, {"Riverside", 10800 - 900, -2000}});
-    EXPECT_EQ(Face(dc.FindText("Handicap Position Round.")) + "|" + Face(dc.FindText("Riverside")), "Arial|Courier New");
+    EXPECT_EQ(Face(dc.FindText("Handicap Position Round.")) + "|" + Face(dc.FindText("Riverside")),
+              "Arial|Courier New");
     f->m_bPositionRoundScratch = 1;
     CRecordingDC scratch;
     m_item.Draw(&scratch, nullptr);

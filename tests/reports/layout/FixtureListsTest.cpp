@@ -95,10 +95,12 @@ TEST_F(FixtureLists, ByRoundItemsCarryTheChoicesAndDefaultFonts)
         EXPECT_TRUE(p->IsTemporary());
         EXPECT_EQ(p->m_pDoc, &L.doc);
         if (auto* w = dynamic_cast<CRepItem_FixWeek*>(p))
-            EXPECT_EQ(std::tie(w->m_bOmitLanes, w->m_bOmitTime, w->m_fontHeading.m_strFaceName, w->m_fontDetail.m_strFaceName),
+            EXPECT_EQ(std::tie(w->m_bOmitLanes, w->m_bOmitTime, w->m_fontHeading.m_strFaceName,
+                               w->m_fontDetail.m_strFaceName),
                       std::make_tuple(1u, 1u, CString("Georgia"), CString("Tahoma")));
         else if (auto* d = dynamic_cast<CRepItem_FreeDate*>(p))
-            EXPECT_EQ(std::tie(d->m_fontLine.m_strFaceName, d->m_time), std::make_tuple(CString("Georgia"), CTime(2025, 9, 15, 19, 30, 0)));
+            EXPECT_EQ(std::tie(d->m_fontLine.m_strFaceName, d->m_time),
+                      std::make_tuple(CString("Georgia"), CTime(2025, 9, 15, 19, 30, 0)));
     }
     // Flowed as the fixtures display: a heading, then round, free date, round down the page.
     L.doc.m_nDisplayMode = MODE_FIXTURES;
@@ -243,7 +245,8 @@ TEST_F(FixtureCommands, ByTeamsThroughSelectTeamsAndRoundsToPrint)
         .OK();
     m_view.OnCmdMsg(ID_FIXTURE_DISPLAY_BY_TEAM, CN_COMMAND, nullptr);
     EXPECT_TRUE(ui.AllUsed());
-    EXPECT_EQ(std::tie(L.doc.m_nDisplayMode, L.doc.m_strReportTitle), std::make_tuple(MODE_FIXTURES, CString("Fixtures by Team")));
+    EXPECT_EQ(std::tie(L.doc.m_nDisplayMode, L.doc.m_strReportTitle),
+              std::make_tuple(MODE_FIXTURES, CString("Fixtures by Team")));
     EXPECT_EQ(Describe(L.doc, false), (Items{"title Fixtures for  'Aces'", "line 1 1-2", "line 2 3-1", "page",
                             "title Fixtures for  'Owls'", "line 1 3-4", "line 2 3-1"}));
     EXPECT_EQ(m_view.GetPageCount(), 2);
@@ -306,7 +309,8 @@ TEST_F(FixtureCommands, PrintColumnsChosenInTheirDialogPlaceTheMatchesOnThePrint
         ui.AnswerMessageBox(IDOK, "Please enter an integer between 1 and 3.");
         L.doc.SetModifiedFlag(FALSE);
         ASSERT_TRUE(LeagueSetup::SetupCmdMsg(&L.doc, ID_FIXTURE_PRINT_COLUMNS, CN_COMMAND, nullptr));
-        EXPECT_EQ(std::make_tuple(L.doc.m_nFixturePrintColumns, bool(L.doc.IsModified())), std::make_tuple(c.nColumns, true));
+        EXPECT_EQ(std::make_tuple(L.doc.m_nFixturePrintColumns, bool(L.doc.IsModified())),
+                  std::make_tuple(c.nColumns, true));
 
         ui.OnDialog(IDD_ROUNDS_TO_PRINT).SetText(IDC_RP_LAST, "1").OK();
         m_view.OnCmdMsg(ID_FIXTURE_DISPLAY_BY_ROUND, CN_COMMAND, nullptr);

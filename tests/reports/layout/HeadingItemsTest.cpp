@@ -43,8 +43,9 @@ TEST_F(Headings, TwoLinesWithTitleLeagueProgramPageAndSanction)
     m_heading.Draw(&m_dc, &info);
 
     // The second line one title line lower.
-    ExpectPlaced(m_dc, {{"Standings", 5760 - 450, -720}, {"Thursday Triples", 720, -720}, {"Torvane 1.8.9", 10800 - 1300, -720},
-                        {"  (Page 2/3)", 5760 - 600, -920}, {"BTBA Sanction Number  4711", 720, -920}});
+    ExpectPlaced(m_dc, {{"Standings", 5760 - 450, -720}, {"Thursday Triples", 720, -720},
+                        {"Torvane 1.8.9", 10800 - 1300, -720}, {"  (Page 2/3)", 5760 - 600, -920},
+                        {"BTBA Sanction Number  4711", 720, -920}});
     ASSERT_NE(m_dc.FindText("BTBA Sanction Number  4711"), nullptr) << m_dc.Dump();
     EXPECT_EQ(m_dc.FindText("BTBA Sanction Number  4711")->font.lfHeight, -200);
 }
@@ -81,7 +82,8 @@ TEST_F(Headings, LargePageOneTitleFontOnlyOnPageOne)
     CPageInfo first{1, 2};
     m_heading.Draw(&m_dc, &first);
     ASSERT_EQ(m_dc.Texts(), std::vector<std::string>{"Thursday Triples"});
-    EXPECT_EQ(std::make_pair(m_dc.calls[0].x1, m_dc.calls[0].color), std::make_pair(5760 - 16 * 200 / 2, RGB(0, 0, 128)));
+    EXPECT_EQ(std::make_pair(m_dc.calls[0].x1, m_dc.calls[0].color),
+              std::make_pair(5760 - 16 * 200 / 2, RGB(0, 0, 128)));
 
     // A heading placed on a later page, and any page but the first, have both lines.
     m_heading.m_nPage = 2;

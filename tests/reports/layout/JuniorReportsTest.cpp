@@ -230,7 +230,8 @@ TEST_F(JuniorReports, TheViewsCommandsShowPrintAndReFontTheReports)
     ASSERT_EQ(ui.printedPages.size(), 1u);
     const DrawCall* ben = ui.printedPages[0]->FindText("Ben Cole");
     ASSERT_NE(ben, nullptr);
-    EXPECT_EQ(std::make_tuple(std::string(ben->font.lfFaceName), ben->font.lfWeight), std::make_tuple(std::string("Courier New"), LONG(FW_BOLD)));
+    EXPECT_EQ(std::make_tuple(std::string(ben->font.lfFaceName), ben->font.lfWeight),
+              std::make_tuple(std::string("Courier New"), LONG(FW_BOLD)));
     EXPECT_TRUE(ui.AllUsed());
     view.AttachTo(nullptr, nullptr);
     frame.m_hWnd = nullptr;

@@ -55,7 +55,8 @@ TEST(Notes, WrappedLeftAlignedBody)
     ASSERT_EQ(dc.Texts(), (std::vector<std::string>{"Notice", Words(20).GetString(), Words(10).GetString(),
                                                     "Last one"}))
         << dc.Dump();
-    EXPECT_EQ(std::make_tuple(dc.calls[0].x1, dc.calls[0].y1, dc.calls[1].x1, dc.calls[1].y1, dc.calls[2].y1, dc.calls[3].y1),
+    EXPECT_EQ(std::make_tuple(dc.calls[0].x1, dc.calls[0].y1, dc.calls[1].x1, dc.calls[1].y1, dc.calls[2].y1,
+                              dc.calls[3].y1),
               std::make_tuple(720, -1000, 720, -1200, -1400, -1600));
 }
 
@@ -197,8 +198,8 @@ TEST(Notes, DialogEditsTheNote)
     note.Edit();
     EXPECT_EQ(std::make_tuple(note.m_strTitle, note.m_nTitleAlign, note.m_strBody, note.m_bBodyCentred,
                               note.m_fontBody.m_strFaceName, note.m_fontBody.m_nPrinterHeight),
-              std::make_tuple(CString("Week 5"), BYTE(CRepItem_Notes::ALIGN_CENTRE), CString("Line one\r\nLine two"), 1u,
-                              CString("Verdana"), -240));
+              std::make_tuple(CString("Week 5"), BYTE(CRepItem_Notes::ALIGN_CENTRE),
+                              CString("Line one\r\nLine two"), 1u, CString("Verdana"), -240));
 }
 
 TEST(Notes, CancelLeavesTheNoteAsItWas)
@@ -216,7 +217,8 @@ TEST(Notes, CancelLeavesTheNoteAsItWas)
         .Cancel();
     ui.ChooseFont("Verdana", 120, TRUE, FALSE, FALSE, FALSE, RGB(255, 0, 0));
     note.Edit();
-    EXPECT_EQ(std::make_tuple(note.m_strTitle, note.m_nTitleAlign), std::make_tuple(CString("Title"), BYTE(CRepItem_Notes::ALIGN_LEFT)));
+    EXPECT_EQ(std::make_tuple(note.m_strTitle, note.m_nTitleAlign),
+              std::make_tuple(CString("Title"), BYTE(CRepItem_Notes::ALIGN_LEFT)));
     EXPECT_TRUE(note.m_fontHeading == CFontData());
 }
 

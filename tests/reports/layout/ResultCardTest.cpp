@@ -120,7 +120,8 @@ TEST_F(ResultCard, RowsOfAMatchWorkedByHand)
     // Heading: the names in bold, the result stamps of each side's own date. Ann: her handicap,
     // a red 210 and the games with handicap; series in bold.
     const DrawCall& cats = TextCall(dc, "Alley Cats");
-    EXPECT_EQ(std::make_tuple(cats.x1, cats.y1, cats.font.lfWeight, cats.font.lfHeight), std::make_tuple(830, -742, LONG(700), LONG(-172)))
+    EXPECT_EQ(std::make_tuple(cats.x1, cats.y1, cats.font.lfWeight, cats.font.lfHeight),
+              std::make_tuple(830, -742, LONG(700), LONG(-172)))
         << dump;
     EXPECT_EQ(TextCall(dc, "Pin Pals").x1, 720 + 5150);
     const DrawCall& ann = TextCall(dc, "Ann");
@@ -147,7 +148,8 @@ TEST_F(ResultCard, RowsOfAMatchWorkedByHand)
     // The pacer block at the bottom of the box, in blue, side B's columns.
     const DrawCall& fay = TextCall(dc, "Fay");
     EXPECT_EQ(std::make_pair(fay.x1, fay.y1), std::make_pair(720 + 5040 + 44, -720 - 2176 + 400));
-    ExpectEach<COLORREF>(dc, Colour, {{"210 ", kRed}, {"150 ", kBlack}, {"Fay", kBlue}, {"205 ", kRed}, {"217", kBlue}});
+    ExpectEach<COLORREF>(dc, Colour,
+                         {{"210 ", kRed}, {"150 ", kBlack}, {"Fay", kBlue}, {"205 ", kRed}, {"217", kBlue}});
     EXPECT_EQ(dc.GetTextColor(), kBlack);
 
     // Names recorded for the right-click menu: the team's, and the bowlers' of the rows.

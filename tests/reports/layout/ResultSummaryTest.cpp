@@ -120,7 +120,8 @@ TEST_F(ResultSummary, OriginalFormatLines)
                     {"3 ", 6624}, {"0*", 4032}, {"680*", 4752}});
     EXPECT_EQ(TextCall(dc, "Strikers").y1, -1600);
     // 0 points each: a tie.
-    EXPECT_EQ(std::make_pair(TextCall(dc, "Spares").color, TextCall(dc, "Strikers").color), std::make_pair(kGreen, kGreen));
+    EXPECT_EQ(std::make_pair(TextCall(dc, "Spares").color, TextCall(dc, "Strikers").color),
+              std::make_pair(kGreen, kGreen));
     EXPECT_EQ(CountTexts(dc, "Gutter Gang"), 0);
 
     // The closing averages.
@@ -295,8 +296,8 @@ TEST_F(ResultSummary, StoredBytesAndTheOldFlagByte)
         CRepItem_ResultSummary old;
         old.m_nFormat = 1;
         LoadFrom(old, {12, 2, c.byte}, 38);
-        EXPECT_EQ(std::make_tuple(old.m_bHcpPoints, old.m_bScrPoints, old.m_bHcpPyramid, old.m_bScrPyramid, old.m_nFormat,
-                                  old.m_bHcpPetersen + old.m_bScrPetersen),
+        EXPECT_EQ(std::make_tuple(old.m_bHcpPoints, old.m_bScrPoints, old.m_bHcpPyramid, old.m_bScrPyramid,
+                                  old.m_nFormat, old.m_bHcpPetersen + old.m_bScrPetersen),
                   std::make_tuple(c.hcp, c.scr, c.hcpPyr, c.scrPyr, 0u, 0u))
             << int(c.byte);
     }
@@ -380,10 +381,12 @@ TEST_F(ResultSummary, DialogInAHandicapOnlyLeague)
     ui.OnDialog(IDD_RESULTS_SUMMARY)
         .Check([](CDialog& dlg) {
             std::vector<bool> enabled;
-            for (int id : {IDC_RS_HCP_POINTS, IDC_RS_SCR_POINTS, IDC_RS_HCP_PYRAMID, IDC_RS_SCR_PYRAMID, IDC_RS_HCP_PETERSEN})
+            for (int id : {IDC_RS_HCP_POINTS, IDC_RS_SCR_POINTS, IDC_RS_HCP_PYRAMID, IDC_RS_SCR_PYRAMID,
+                           IDC_RS_HCP_PETERSEN})
                 enabled.push_back(dlg.GetDlgItem(id)->IsWindowEnabled());
             EXPECT_EQ(enabled, (std::vector<bool>{true, false, false, false, true}));
-            EXPECT_EQ(std::make_pair(dlg.IsDlgButtonChecked(IDC_RS_HCP_POINTS), dlg.IsDlgButtonChecked(IDC_RS_SCR_POINTS)),
+            EXPECT_EQ(std::make_pair(dlg.IsDlgButtonChecked(IDC_RS_HCP_POINTS),
+                                     dlg.IsDlgButtonChecked(IDC_RS_SCR_POINTS)),
                       std::make_pair(1u, 0u));
             CString desc;
             dlg.GetDlgItemText(IDC_RS_WIN_DESC, desc);
@@ -394,7 +397,8 @@ TEST_F(ResultSummary, DialogInAHandicapOnlyLeague)
         .OK();
     m_item.Edit();
     // The Petersen tick is never kept.
-    EXPECT_EQ(std::make_tuple(m_item.m_bHcpPoints, m_item.m_bScrPoints, m_item.m_bScrPyramid, m_item.m_bHcpPetersen, m_item.m_nFormat),
+    EXPECT_EQ(std::make_tuple(m_item.m_bHcpPoints, m_item.m_bScrPoints, m_item.m_bScrPyramid, m_item.m_bHcpPetersen,
+                              m_item.m_nFormat),
               std::make_tuple(1u, 0u, 0u, 0u, 1u));
 }
 
@@ -435,7 +439,8 @@ TEST_F(ResultSummary, NewItemTakesTheLeaguesDefaults)
     item.m_pDoc = &m_doc;
     item.ApplyDefaultFonts();
     item.SetDefaults();
-    EXPECT_EQ(std::make_tuple(item.m_fontWin.m_crColour, item.m_fontTitle.m_bBold, item.m_bHcpPoints, item.m_bScrPoints),
+    EXPECT_EQ(std::make_tuple(item.m_fontWin.m_crColour, item.m_fontTitle.m_bBold, item.m_bHcpPoints,
+                              item.m_bScrPoints),
               std::make_tuple(kGreen, 1, 1u, 0u));
     m_doc.m_bHandicapLeague = 0;
     CRepItem_ResultSummary scratch;

@@ -64,7 +64,8 @@ TEST_F(ResultsDisplay, ACardForEveryMatchOfTheRound)
     std::vector<CRepItem_Result*> cards = Cards(m_doc);
     ASSERT_EQ(static_cast<int>(cards.size()), nExpected);
     for (CRepItem_Result* pCard : cards) {
-        EXPECT_EQ(std::make_tuple(pCard->m_pFixture->m_nRound, pCard->m_pFixture != pByeMatch, pCard->m_pDoc, bool(pCard->IsTemporary())),
+        EXPECT_EQ(std::make_tuple(pCard->m_pFixture->m_nRound, pCard->m_pFixture != pByeMatch, pCard->m_pDoc,
+                                  bool(pCard->IsTemporary())),
                   std::make_tuple(3, true, &m_doc, true));
     }
     // A new display replaces the cards.

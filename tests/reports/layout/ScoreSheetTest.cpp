@@ -211,7 +211,9 @@ TEST_F(ScoreSheetLeague, LanesAndNoteBelowTheSheet)
     CRecordingDC dc;
     Draw(dc);
     // Kings play on lane 2 in round 1; the sheet (two bands, 3 + 4 rows) ends 72 above.
-    ExpectPlaced(dc, {{"Secretary on lane 2 ", 720, -720 - 2250 - 72}, {"Treasurer's lane unknown!", 10800 - 2500, -720 - 2250 - 72}});
+    ExpectPlaced(dc,
+                 {{"Secretary on lane 2 ", 720, -720 - 2250 - 72},
+                  {"Treasurer's lane unknown!", 10800 - 2500, -720 - 2250 - 72}});
     EXPECT_NE(dc.FindText("Notice"), nullptr);
 }
 
@@ -314,7 +316,8 @@ TEST_F(ScoreSheetLeague, RecapThroughTheView)
               std::make_tuple(MODE_SCORE_SHEETS, 2u, 1));
     ASSERT_EQ(L.doc.m_listScoreSheetItems.GetCount(), 1);
     auto* pSheet = static_cast<CRepItem_ScoreSheet*>(L.doc.m_listScoreSheetItems.GetHead());
-    EXPECT_EQ(std::make_tuple(pSheet->m_pFixture, pSheet->m_bTemporary), std::make_tuple(L.doc.FindTeamFixture(1, 2), DWORD(TEMP_SHOWING)));
+    EXPECT_EQ(std::make_tuple(pSheet->m_pFixture, pSheet->m_bTemporary),
+              std::make_tuple(L.doc.FindTeamFixture(1, 2), DWORD(TEMP_SHOWING)));
     EXPECT_EQ(view.GetPageCount(), 1);
 
     // Every match of the round played: nothing to print, and the display stays.

@@ -126,7 +126,8 @@ TEST_F(Outstanding, HeadingAndLinesDrawnWhereTheyBelong)
     m_item.Draw(&dc, nullptr);
     EXPECT_EQ(Pos(dc, "Still to bowl"), At(720, -1000)) << dc.Dump();
     EXPECT_EQ(dc.FindText("Still to bowl")->color, RGB(0, 0, 0));
-    for (auto [nAlign, x] : {std::pair(CRepItem_LateGames::ALIGN_CENTRE, 5760 - 650), std::pair(CRepItem_LateGames::ALIGN_RIGHT, 10800 - 1300)}) {
+    for (auto [nAlign, x] : {std::pair(CRepItem_LateGames::ALIGN_CENTRE, 5760 - 650),
+                             std::pair(CRepItem_LateGames::ALIGN_RIGHT, 10800 - 1300)}) {
         m_item.m_nAlign = nAlign;
         CRecordingDC aligned;
         m_item.Draw(&aligned, nullptr);
@@ -231,7 +232,8 @@ TEST_F(Outstanding, StoredBytesCopiesAndDefaultFonts)
     L.doc.GetDefaultFont(CRepItem_LateGames::HEADING_FONT)->m_strFaceName = "Tahoma";
     L.doc.GetDefaultFont(CRepItem_LateGames::DETAIL_FONT)->m_nPointSize = 8;
     m_item.ApplyDefaultFonts();
-    EXPECT_EQ(std::tie(m_item.m_fontHeading.m_strFaceName, m_item.m_fontDetail.m_nPointSize), std::make_tuple(CString("Tahoma"), 8));
+    EXPECT_EQ(std::tie(m_item.m_fontHeading.m_strFaceName, m_item.m_fontDetail.m_nPointSize),
+              std::make_tuple(CString("Tahoma"), 8));
 }
 
 TEST_F(Outstanding, DialogTakesTitleFlagAndAlignmentOnlyOnOK)
@@ -267,5 +269,6 @@ TEST_F(Outstanding, DialogTakesTitleFlagAndAlignmentOnlyOnOK)
         .Select(IDC_OM_ALIGN, 2)
         .OK();
     m_item.Edit();
-    EXPECT_EQ(std::tie(m_item.m_strTitle, m_item.m_bPrintAlways, m_item.m_nAlign), std::make_tuple(CString("Not yet bowled"), 1, 2));
+    EXPECT_EQ(std::tie(m_item.m_strTitle, m_item.m_bPrintAlways, m_item.m_nAlign),
+              std::make_tuple(CString("Not yet bowled"), 1, 2));
 }

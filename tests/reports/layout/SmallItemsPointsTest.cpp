@@ -127,7 +127,8 @@ TEST_F(HandicapTable, HeadingAndEveryAverageSevenToARow)
     // every average is listed all the same. 175 averages fill 25 rows.
     ExpectPlaced(dc, {{"All Bowler Handicap = 80% of 200,  Minimum = 0,  Maximum = 100.", 1080, -1000},
                       {"56 : 100", 9720, -1200}, {"76 : 99", 1080 + 5 * 1440, -1400 - 200 * 2},
-                      {"199 : 0", 1080 + (149 % 7) * 1440, -1200 - 200 * (149 / 7)}, {"224 : 0", 9720, -1200 - 200 * 24}});
+                      {"199 : 0", 1080 + (149 % 7) * 1440, -1200 - 200 * (149 / 7)},
+                      {"224 : 0", 9720, -1200 - 200 * 24}});
     // (200 - 50) x 80 / 100 = 120, held to the maximum of 100.
     EXPECT_EQ(TextsAt(dc, -1200),
               (Texts{"50 : 100", "51 : 100", "52 : 100", "53 : 100", "54 : 100", "55 : 100", "56 : 100"}));
@@ -159,7 +160,8 @@ TEST_F(HandicapTable, NoMinimumOrMaximumAndTheCategories)
     men.m_bApplyMax = 1;
     men.m_nMax = 40;
     m_item.m_nCategory = CRepItem_HandicapTable::CAT_MALE;
-    EXPECT_EQ(std::make_pair(m_item.GetHeadingText().Left(5), m_item.GetHeadingText().Find("  No Minimum,  Maximum = 40.") != -1),
+    EXPECT_EQ(std::make_pair(m_item.GetHeadingText().Left(5),
+                             m_item.GetHeadingText().Find("  No Minimum,  Maximum = 40.") != -1),
               std::make_pair(CString("Male "), true));
     m_doc.m_HcpRule[HCP_RULE_JUNIORS].m_nPercent = 100;
     m_item.m_nCategory = CRepItem_HandicapTable::CAT_JUNIOR;

@@ -72,7 +72,8 @@ TEST(SubHeading, CentredAndRightAlignedAndOddSpaces)
     CRecordingDC red;
     red.SetTextColor(RGB(0, 0, 255));
     item.Draw(&red, nullptr);
-    EXPECT_EQ(std::make_pair(red.FindText("Division 2")->color, red.GetTextColor()), std::make_pair(RGB(255, 0, 0), RGB(0, 0, 255)));
+    EXPECT_EQ(std::make_pair(red.FindText("Division 2")->color, red.GetTextColor()),
+              std::make_pair(RGB(255, 0, 0), RGB(0, 0, 255)));
 }
 
 TEST(SubHeading, HtmlDivisionByAlignmentEscaped)
@@ -114,7 +115,8 @@ TEST(SubHeading, StoredBytesAndTheFontGate)
     CRepItem_SubHeading fromOld;
     fromOld.m_font.m_bItalic = 0;
     LoadFrom(fromOld, old, 35);
-    EXPECT_EQ(std::tie(fromOld.m_strText, fromOld.m_nAlign, fromOld.m_nSpaceAfter), std::make_tuple(CString("Old"), 1, 6));
+    EXPECT_EQ(std::tie(fromOld.m_strText, fromOld.m_nAlign, fromOld.m_nSpaceAfter),
+              std::make_tuple(CString("Old"), 1, 6));
     EXPECT_TRUE(fromOld.m_font == CFontData());
     // Version 36 reads the font.
     std::vector<BYTE> v36 = old;
@@ -222,7 +224,8 @@ TEST_F(DateItemTest, DrawsTheLeaguesDateByAlignment)
     EXPECT_EQ(m_item.GetHeight(&dc), -200);
     m_item.Draw(&dc, nullptr);
     EXPECT_EQ(Pos(dc, "03 Mar 2009"), At(720, -3000)) << dc.Dump();
-    for (auto [nAlign, x] : {std::pair(CRepItem_Date::ALIGN_CENTRE, 5760 - 550), std::pair(CRepItem_Date::ALIGN_RIGHT, 10800 - 1100)}) {
+    for (auto [nAlign, x] : {std::pair(CRepItem_Date::ALIGN_CENTRE, 5760 - 550),
+                             std::pair(CRepItem_Date::ALIGN_RIGHT, 10800 - 1100)}) {
         m_item.m_nAlign = nAlign;
         CRecordingDC aligned;
         m_item.Draw(&aligned, nullptr);

@@ -149,7 +149,8 @@ TEST_F(Treasurer, BowlersListedWithTheirArrearsAndClickable)
     ASSERT_NE(aces, nullptr) << dc.Dump();
     const DrawCall* first = dc.FindText("Ace 1 (1.25)");
     ASSERT_TRUE(first && dc.FindText("Bull 8"));
-    EXPECT_EQ(std::make_tuple(first->x1, first->y1, dc.FindText("Bull 8")->x1), std::make_tuple(774, aces->y1 - 240, 5814));
+    EXPECT_EQ(std::make_tuple(first->x1, first->y1, dc.FindText("Bull 8")->x1),
+              std::make_tuple(774, aces->y1 - 240, 5814));
     // Bulls: the robot and the resigned bowler are not listed.
     EXPECT_TRUE(!dc.FindText("Robot 7") && !dc.FindText("Bull 9"));
     EXPECT_TRUE(doc.FindPlayer(1)->HitTest(CPoint(800, first->y1 - 50)));

@@ -2,8 +2,8 @@
 // holding one; the individual report's heading and lines and the hi-award listing, drawn and
 // written as HTML, in a small league whose awards are worked by hand; its options dialog.
 #include "DialogControls.h"
-#include "DrawnText.h"
 #include "FixtureTestLeague.h"
+#include "PlacedTexts.h"
 #include "RecordingDC.h"
 #include "ReportTestHelpers.h"
 #include "ScriptedBackend.h"
@@ -70,18 +70,16 @@ TEST(AwardsItemStored, BytesFlagsAndTheFontGate)
         const std::vector<BYTE> bytes = BytesOf(item, nVersion);
         LoadFrom(back, bytes, nVersion);
         EXPECT_EQ(BytesOf(back, nVersion), bytes);
-        EXPECT_EQ(back.m_nRoundFrom, 3);
-        EXPECT_EQ(back.m_bExcludeResigned, 1u);
-        EXPECT_EQ(back.m_bColumnNotUsed[1], 1u);
-        EXPECT_EQ(back.m_bIndividual, 0u);
+        EXPECT_EQ(std::make_tuple(back.m_nRoundFrom, back.m_bExcludeResigned, back.m_bColumnNotUsed[1],
+                                  back.m_bIndividual),
+                  std::make_tuple(3, 1u, 1u, 0u));
         // An older file keeps the new item's fonts.
         EXPECT_EQ(back.m_fontDetail.m_strFaceName, nVersion == 40 ? CFontData().m_strFaceName : CString("Detail Face"));
     }
     // A new item: the individual report of all awards and rounds, with its title.
     CRepItem_Awards fresh;
-    EXPECT_EQ(BytesOf(fresh, 40)[22], 0x07);
-    EXPECT_EQ(BytesOf(fresh, 40)[23], 0x01);
-    EXPECT_EQ(fresh.m_nToList, 3);
+    const std::vector<BYTE> f = BytesOf(fresh, 40);
+    EXPECT_EQ(std::make_tuple(f[22], f[23], fresh.m_nToList), std::make_tuple(BYTE(0x07), BYTE(0x01), 3));
 }
 
 TEST(AwardsItemStored, LeagueFileAndLayoutFileHoldingOne)
@@ -326,23 +324,17 @@ TEST_F(AwardsLeague, AwardLinesAndHeadingsDrawnInTheirColumnsAndWrittenAsHtml)
     CRecordingDC captions;
     items[1]->Draw(&captions, nullptr);
     EXPECT_EQ(TextsAt(captions, -2000), (Texts{"Name", "Award", "Date", "Score", "Avg."}));
-    EXPECT_EQ(Pos(captions, "Award"), std::make_pair(4032, -2000));
-    EXPECT_EQ(Pos(captions, "Avg."), std::make_pair(10080 - 400, -2000));
+    ExpectPlaced(captions, {{"Award", 4032, -2000}, {"Avg.", 10080 - 400, -2000}});
     CRecordingDC line;
     items[3]->Draw(&line, nullptr);  // Ann's 233
-    EXPECT_EQ(Pos(line, "Ann Adams"), std::make_pair(1152, -2000));
-    EXPECT_EQ(Pos(line, "Gme 200-300"), std::make_pair(4032, -2000));
-    EXPECT_EQ(Pos(line, kMon), std::make_pair(7920 - 1500, -2000));
-    EXPECT_EQ(Pos(line, "233 (3)"), std::make_pair(9072 - 700, -2000));
-    EXPECT_EQ(Pos(line, "180"), std::make_pair(10080 - 300, -2000));
+    ExpectPlaced(line, {{"Ann Adams", 1152, -2000}, {"Gme 200-300", 4032, -2000}, {kMon, 7920 - 1500, -2000},
+                        {"233 (3)", 9072 - 700, -2000}, {"180", 10080 - 300, -2000}});
 
     EXPECT_EQ(HtmlOf(*items[1]).substr(0, 40), "<CENTER><TABLE COLS=5 WIDTH=80% >\n<TR>\n<");
     const std::string turkey = HtmlOf(*items[2]);
     EXPECT_EQ(turkey.substr(0, 39), "<CENTER><TABLE COLS=5 WIDTH=80% >\n<TR> ");
-    EXPECT_NE(turkey.find(">Cal Cooper<"), std::string::npos);
-    EXPECT_NE(turkey.find(std::string(">") + kTue + "<"), std::string::npos);
-    EXPECT_NE(turkey.find(">2<"), std::string::npos);
-    EXPECT_NE(turkey.find("> <"), std::string::npos);  // no average
+    for (const std::string& cell : Texts{">Cal Cooper<", std::string(">") + kTue + "<", ">2<", "> <" /* no average */})
+        EXPECT_NE(turkey.find(cell), std::string::npos) << cell;
     const std::string end = "</TR>\n</TABLE></CENTER>\n\n";
     EXPECT_EQ(turkey.substr(turkey.size() - end.size()), end);
     EXPECT_NE(HtmlOf(*items[7]).find(">Award Removed!<"), std::string::npos);
@@ -375,21 +367,18 @@ TEST_F(AwardsLeague, HiAwardListingRanksEachColumn)
     // Title and captions and four detail lines (number to list 3, plus one), 200 each.
     EXPECT_EQ(m_item.GetHeight(&dc), -200 * 2 - 200 * 4);
     m_item.Draw(&dc, nullptr);
-    EXPECT_EQ(Pos(dc, "Awards"), std::make_pair(5760 - 300, -1000));
     EXPECT_EQ(TextsAt(dc, -1200), (Texts{"Gme 200-300", "(All)", "Ser 600-900", "(M)", "No Award", "(F)"}));
-    EXPECT_EQ(Pos(dc, "Ser 600-900"), std::make_pair(4644, -1200));
-    EXPECT_EQ(Pos(dc, "(F)"), std::make_pair(8316 + 2232 - 300, -1200));
     EXPECT_EQ(TextsAt(dc, -1400), Texts{"  2 Ann Adams"});
     EXPECT_EQ(TextsAt(dc, -1600), Texts{"  1 Bob Brown"});
-    EXPECT_EQ(Pos(dc, "  1 Bob Brown"), std::make_pair(972, -1600));
+    ExpectPlaced(dc, {{"Awards", 5760 - 300, -1000}, {"Ser 600-900", 4644, -1200}, {"(F)", 8316 + 2232 - 300, -1200},
+                      {"  1 Bob Brown", 972, -1600}});
     // The names are where a click finds the bowler.
     EXPECT_TRUE(L.doc.FindPlayer(12)->HitTest(CPoint(1000, -1700)));
 
     const std::string html = HtmlOf(m_item);
     EXPECT_EQ(html.substr(0, 3), "<P>");
-    EXPECT_NE(html.find("<CENTER><TABLE COLS=3 WIDTH=90%>\n<TR>\n"), std::string::npos);
-    EXPECT_NE(html.find(">Gme 200-300 (All)<"), std::string::npos);
-    EXPECT_NE(html.find(">  2 Ann Adams<"), std::string::npos);
+    for (const char* part : {"<CENTER><TABLE COLS=3 WIDTH=90%>\n<TR>\n", ">Gme 200-300 (All)<", ">  2 Ann Adams<"})
+        EXPECT_NE(html.find(part), std::string::npos) << part;
     size_t nEmpty = 0;
     for (size_t at = 0; (at = html.find("<TD></TD>\n", at)) != std::string::npos; ++at)
         ++nEmpty;
@@ -441,22 +430,17 @@ TEST_F(AwardsLeague, OptionsDialogEnablesChoosesAndKeepsFontsOnCancel)
     ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 25.");
     m_item.Edit();
     EXPECT_TRUE(ui.AllUsed());
-    EXPECT_EQ(m_item.m_bIndividual, 0u);
-    EXPECT_EQ(m_item.m_nColumnAward[0], 2);
-    EXPECT_EQ(m_item.m_nColumnFilter[0], 1);
-    EXPECT_EQ(m_item.m_bColumnNotUsed[1], 1u);
-    EXPECT_EQ(m_item.m_nToList, 10);
-    EXPECT_EQ(m_item.m_bCurrentWeek, 1u);
-    EXPECT_EQ(m_item.m_bAllRounds, 0u);
-    EXPECT_EQ(m_item.m_bHighestOnly, 1u);
-    EXPECT_EQ(m_item.m_bFirstOnly, 0u);
+    EXPECT_EQ(std::make_tuple(m_item.m_bIndividual, m_item.m_nColumnAward[0], m_item.m_nColumnFilter[0],
+                              m_item.m_bColumnNotUsed[1], m_item.m_nToList, m_item.m_bCurrentWeek, m_item.m_bAllRounds,
+                              m_item.m_bHighestOnly, m_item.m_bFirstOnly),
+              std::make_tuple(0u, 2, 1, 1u, 10, 1u, 0u, 1u, 0u));
 
     // Cancel keeps the settings; a font chosen meanwhile stays, as in every item.
     ui.ChooseFont("Liberation Serif", 120, TRUE, FALSE, FALSE, FALSE, RGB(0, 0, 128));
     ui.OnDialog(IDD_AWARDS_REPORT_ITEMS).Click(IDC_AR_INDIVIDUAL).Click(IDC_AR_HDR_FONT).Cancel();
     m_item.Edit();
-    EXPECT_EQ(m_item.m_bIndividual, 0u);
-    EXPECT_EQ(m_item.m_fontHeading.m_strFaceName, "Liberation Serif");
+    EXPECT_EQ(std::tie(m_item.m_bIndividual, m_item.m_fontHeading.m_strFaceName),
+              std::make_tuple(0u, CString("Liberation Serif")));
 }
 
 TEST_F(AwardsLeague, TheLayoutFlowExpandsTheItemAgainEachTime)

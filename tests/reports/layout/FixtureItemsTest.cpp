@@ -1,7 +1,7 @@
 // The fixture items: a round's matches (lanes, columns, byes, position rounds, venues, the
 // HTML and the stored record), a free date, and a team's fixture line.
 #include "FixtureTestLeague.h"
-#include "DrawnText.h"
+#include "PlacedTexts.h"
 #include "RecordingDC.h"
 #include "ReportTestHelpers.h"
 #include "ScriptedBackend.h"
@@ -36,6 +36,21 @@ void EachFixture(CBowlingDoc& doc, F f)
         f(static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos)));
 }
 
+// A ten-team league's first round of five matches, and an item showing it at -720.
+struct TenTeamRound
+{
+    TenTeamRound()
+    {
+        for (int m = 1; m <= 5; ++m)
+            big.Match(1, m, 2 * m - 1, 2 * m);
+        item.m_pDoc = &big.doc;
+        item.m_nRound = 1;
+        item.m_y = -720;
+    }
+    FixtureTestLeague big{10};
+    CRepItem_FixWeek item;
+};
+
 class FixWeek : public ::testing::Test
 {
 protected:
@@ -59,15 +74,11 @@ TEST_F(FixWeek, OneColumnWithLanesCountedFromTheStartLane)
     EXPECT_EQ(m_item.GetHeight(&dc), -200 - 2 * 200);
     m_item.Draw(&dc, nullptr);
     EXPECT_EQ(TextsAt(dc, -1000), Texts{"Round 2   Mon 08 Sep 25 at 07:30 PM"}) << dc.Dump();
-    EXPECT_EQ(Pos(dc, "Round 2   Mon 08 Sep 25 at 07:30 PM"), At(720, -1000));
-    // Home name ends 360 left of the centre, lanes 72 either side of it, away name 360 right.
     EXPECT_EQ(TextsAt(dc, -1200), (Texts{"Owls", "1", "2", "Aces"}));
-    EXPECT_EQ(Pos(dc, "Owls"), At(5400 - 400, -1200));
-    EXPECT_EQ(Pos(dc, "1"), At(5688 - 100, -1200));
-    EXPECT_EQ(Pos(dc, "2"), At(5832, -1200));
-    EXPECT_EQ(Pos(dc, "Aces"), At(6120, -1200));
     EXPECT_EQ(TextsAt(dc, -1400), (Texts{"Pins", "3", "4", "Kings"}));
-    EXPECT_EQ(Pos(dc, "Kings"), At(6120, -1400));
+    // Home name ends 360 left of the centre, lanes 72 either side of it, away name 360 right.
+    ExpectPlaced(dc, {{"Round 2   Mon 08 Sep 25 at 07:30 PM", 720, -1000}, {"Owls", 5400 - 400, -1200},
+                      {"1", 5688 - 100, -1200}, {"2", 5832, -1200}, {"Aces", 6120, -1200}, {"Kings", 6120, -1400}});
     // Each name's rectangle, one detail line high.
     EXPECT_TRUE(L.Team(3)->HitTest(CPoint(5001, -1201)));
     EXPECT_TRUE(L.Team(3)->HitTest(CPoint(5399, -1399)));
@@ -100,13 +111,8 @@ TEST_F(FixWeek, OmitLanesAndTime)
 
 TEST_F(FixWeek, TwoAndThreeColumns)
 {
-    FixtureTestLeague big(10);
-    for (int m = 1; m <= 5; ++m)
-        big.Match(1, m, 2 * m - 1, 2 * m);
-    CRepItem_FixWeek item;
-    item.m_pDoc = &big.doc;
-    item.m_nRound = 1;
-    item.m_y = -720;
+    TenTeamRound ten;
+    auto& [big, item] = ten;
     auto awayAt = [&](CRecordingDC& dc) {
         std::vector<At> at;
         for (int m = 1; m <= 5; ++m)
@@ -139,24 +145,15 @@ TEST_F(FixWeek, TwoAndThreeColumns)
 
 TEST_F(FixWeek, ByeMatchLeavesNoGap)
 {
-    FixtureTestLeague big(10);
-    for (int m = 1; m <= 5; ++m)
-        big.Match(1, m, 2 * m - 1, 2 * m);
-    big.Team(4)->m_bBye = 1;
-    big.doc.m_nFixturePrintColumns = 2;
-    CRepItem_FixWeek item;
-    item.m_pDoc = &big.doc;
-    item.m_nRound = 1;
-    item.m_y = -720;
+    TenTeamRound ten;
+    ten.big.Team(4)->m_bBye = 1;
+    ten.big.doc.m_nFixturePrintColumns = 2;
     CRecordingDC dc;
-    item.Draw(&dc, nullptr);
+    ten.item.Draw(&dc, nullptr);
     EXPECT_EQ(dc.FindText("Owls"), nullptr);
     EXPECT_EQ(dc.FindText("Pins"), nullptr);
     // Matches 3, 4 and 5 move up into the places of 2, 3 and 4.
-    EXPECT_EQ(Pos(dc, "Kings"), At(3480, -920));
-    EXPECT_EQ(Pos(dc, "Stars"), At(8760, -920));
-    EXPECT_EQ(Pos(dc, "Vikings"), At(3480, -1120));
-    EXPECT_EQ(Pos(dc, "Zebras"), At(8760, -1120));
+    ExpectPlaced(dc, {{"Kings", 3480, -920}, {"Stars", 8760, -920}, {"Vikings", 3480, -1120}, {"Zebras", 8760, -1120}});
     // Lanes stay those of the match's own number.
     EXPECT_EQ(TextsAt(dc, -1120), (Texts{"Tigers", "7", "8", "Vikings", "Wasps", "9", "10", "Zebras"}));
 }
@@ -208,12 +205,10 @@ TEST_F(FixWeek, VenueLanesAndName)
     EXPECT_EQ(TextsAt(dc, -1400), (Texts{"Pins", "13", "14", "Kings"}));
 
     // The next round has no venue: the league's own lanes again, not the venue's left over.
-    CRepItem_FixWeek next;
-    next.m_pDoc = &L.doc;
-    next.m_nRound = 3;
-    next.m_y = -720;
+    m_item.m_nRound = 3;
+    m_item.m_y = -720;
     CRecordingDC dc3;
-    next.Draw(&dc3, nullptr);
+    m_item.Draw(&dc3, nullptr);
     EXPECT_EQ(TextsAt(dc3, -920), (Texts{"Aces", "1", "2", "Kings"}));
 }
 
@@ -314,19 +309,15 @@ TEST(FixWeekStored, RecordAndVersionGate)
     loaded.m_fontHeading.m_bItalic = 1;
     loaded.m_nItemVersion = 0;
     LoadFrom(loaded, expected);
-    EXPECT_EQ(loaded.m_nItemVersion, 1);
-    EXPECT_TRUE(loaded.m_fontHeading == item.m_fontHeading);
-    EXPECT_TRUE(loaded.m_fontDetail == item.m_fontDetail);
+    EXPECT_TRUE(loaded.m_fontHeading == item.m_fontHeading && loaded.m_fontDetail == item.m_fontDetail);
     // Round and flags are not stored: a layout item shows lanes and times.
-    EXPECT_EQ(loaded.m_nRound, 1);
-    EXPECT_EQ(loaded.m_bOmitLanes, 0u);
+    EXPECT_EQ(std::make_tuple(loaded.m_nItemVersion, loaded.m_nRound, loaded.m_bOmitLanes), std::make_tuple(1, 1, 0u));
 
     // An old file's item takes the default fonts.
     CRepItem_FixWeek old;
     old.m_fontHeading.m_bBold = 1;
     LoadFrom(old, {1}, 41);
-    EXPECT_TRUE(old.m_fontHeading == CFontData());
-    EXPECT_TRUE(old.m_fontDetail == CFontData());
+    EXPECT_TRUE(old.m_fontHeading == CFontData() && old.m_fontDetail == CFontData());
 
     // A short record is refused, not read past its end.
     std::vector<BYTE> cut(expected.begin(), expected.begin() + 6);
@@ -349,12 +340,10 @@ TEST(FixWeekLayout, RoundsHandedOutAfterTheCurrentRound)
     L.doc.m_pCurrentRepForm = pForm;
     CRecordingDC dc;
     EXPECT_EQ(L.doc.LayoutReportForm(&dc), 1);
-    EXPECT_EQ(items[0]->m_nRound, 11);
-    EXPECT_EQ(items[1]->m_nRound, 12);
-    EXPECT_EQ(items[2]->m_nRound, 0);
     // Each round below the last: heading line and two match lines; the third takes no room.
-    EXPECT_EQ(items[1]->m_y - items[0]->m_y, -600);
-    EXPECT_EQ(items[2]->m_y - items[1]->m_y, -600);
+    EXPECT_EQ(std::make_tuple(items[0]->m_nRound, items[1]->m_nRound, items[2]->m_nRound, items[1]->m_y - items[0]->m_y,
+                              items[2]->m_y - items[1]->m_y),
+              std::make_tuple(11, 12, 0, -600, -600));
     CPageInfo info;
     CRecordingDC page;
     L.doc.DrawReportPage(&page, &info);
@@ -405,11 +394,10 @@ TEST(FixWeekDialog, FontsAppliedToEveryRoundItemOfTheEditor)
     ui.ChooseFont("Verdana", 120, TRUE, FALSE, FALSE, FALSE, RGB(0, 0, 128));
     ui.ChooseFont("Tahoma", 90, FALSE, FALSE, FALSE, FALSE, RGB(0, 0, 0));
     item.Edit();
-    EXPECT_EQ(item.m_fontHeading.m_strFaceName, "Verdana");
-    EXPECT_EQ(item.m_fontHeading.m_nPrinterHeight, -240);
-    EXPECT_EQ(item.m_fontDetail.m_strFaceName, "Tahoma");
-    EXPECT_TRUE(other.m_fontHeading == item.m_fontHeading);
-    EXPECT_TRUE(other.m_fontDetail == item.m_fontDetail);
+    EXPECT_EQ(std::tie(item.m_fontHeading.m_strFaceName, item.m_fontHeading.m_nPrinterHeight,
+                       item.m_fontDetail.m_strFaceName),
+              std::make_tuple(CString("Verdana"), -240, CString("Tahoma")));
+    EXPECT_TRUE(other.m_fontHeading == item.m_fontHeading && other.m_fontDetail == item.m_fontDetail);
     EXPECT_TRUE(note.m_fontHeading == CFontData());
     L.doc.m_pEditorItems = nullptr;
     editorItems.RemoveAll();
@@ -474,18 +462,9 @@ protected:
         L.doc.GetDefaultFont(CRepItem_FixTeam::DETAIL_FONT)->m_strFaceName = "Courier New";
         m_item.m_pDoc = &L.doc;
         m_item.ApplyDefaultFonts();
-        m_item.m_pFixture = Fixture(2, 1);  // Owls v Aces
+        m_item.m_pFixture = L.doc.FindFixtureByRoundMatch(2, 1);  // Owls v Aces
         m_item.m_nTeamNo = 1;               // Aces' list: they play away
         m_item.m_y = -2000;
-    }
-    CFixture* Fixture(int nRound, int nMatch)
-    {
-        for (POSITION pos = L.doc.m_listFixtures.GetHeadPosition(); pos;) {
-            auto* f = static_cast<CFixture*>(L.doc.m_listFixtures.GetNext(pos));
-            if (f->m_nRound == nRound && f->m_nMatch == nMatch)
-                return f;
-        }
-        return nullptr;
     }
     FixtureTestLeague L;
     CRepItem_FixTeam m_item;
@@ -503,18 +482,14 @@ TEST_F(FixTeam, TeamInTheDetailFontOpponentInTheHeadingFont)
     CRecordingDC dc;
     m_item.Draw(&dc, nullptr);
     EXPECT_EQ(dc.Texts(), (Texts{"Rnd  2 Mon 08 Sep 25 at 07:30 PM", "1", "2", "Owls", "Aces"})) << dc.Dump();
-    EXPECT_EQ(Pos(dc, "Rnd  2 Mon 08 Sep 25 at 07:30 PM"), At(720, -2000));
-    EXPECT_EQ(Pos(dc, "1"), At(6390 - 100, -2000));
-    EXPECT_EQ(Pos(dc, "2"), At(6570, -2000));
-    // The opponent, at home, ends at 6120 in the heading font and its colour.
-    EXPECT_EQ(Pos(dc, "Owls"), At(6120 - 400, -2000));
-    EXPECT_EQ(Face(dc.FindText("Owls")), "Arial");
-    EXPECT_EQ(dc.FindText("Owls")->font.lfWeight, FW_BOLD);
-    EXPECT_EQ(dc.FindText("Owls")->color, RGB(0, 0, 128));
-    // The team itself, away, from 6840 in the detail font.
-    EXPECT_EQ(Pos(dc, "Aces"), At(6840, -2000));
-    EXPECT_EQ(Face(dc.FindText("Aces")), "Courier New");
-    EXPECT_EQ(Face(dc.FindText("1")), "Courier New");
+    // The opponent, at home, ends at 6120 in the heading font and its colour; the team itself,
+    // away, from 6840 in the detail font.
+    ExpectPlaced(dc, {{"Rnd  2 Mon 08 Sep 25 at 07:30 PM", 720, -2000}, {"1", 6390 - 100, -2000}, {"2", 6570, -2000},
+                      {"Owls", 6120 - 400, -2000}, {"Aces", 6840, -2000}});
+    EXPECT_EQ(std::make_tuple(Face(dc.FindText("Owls")), dc.FindText("Owls")->font.lfWeight,
+                              dc.FindText("Owls")->color),
+              std::make_tuple(std::string("Arial"), FW_BOLD, RGB(0, 0, 128)));
+    EXPECT_EQ(Face(dc.FindText("Aces")) + "|" + Face(dc.FindText("1")), "Courier New|Courier New");
     // Name rectangles: 2000 twips wide from the name's left, one line high.
     EXPECT_TRUE(L.Team(1)->HitTest(CPoint(6840 + 1999, -2199)));
     EXPECT_TRUE(L.Team(3)->HitTest(CPoint(5720, -2001)));
@@ -527,14 +502,12 @@ TEST_F(FixTeam, OutstandingLineShowsBothTeamsInTheDetailFont)
     m_item.m_nTeamNo = CRepItem_FixTeam::ALL_TEAMS;
     CRecordingDC dc;
     m_item.Draw(&dc, nullptr);
-    EXPECT_EQ(Face(dc.FindText("Owls")), "Courier New");
-    EXPECT_EQ(Face(dc.FindText("Aces")), "Courier New");
+    EXPECT_EQ(Face(dc.FindText("Owls")) + "|" + Face(dc.FindText("Aces")), "Courier New|Courier New");
     // In a home team's list the opponent is on the right.
     m_item.m_nTeamNo = 3;
     CRecordingDC home;
     m_item.Draw(&home, nullptr);
-    EXPECT_EQ(Face(home.FindText("Owls")), "Courier New");
-    EXPECT_EQ(Face(home.FindText("Aces")), "Arial");
+    EXPECT_EQ(Face(home.FindText("Owls")) + "|" + Face(home.FindText("Aces")), "Courier New|Arial");
 }
 
 TEST_F(FixTeam, OmitTimeAndLanes)
@@ -550,17 +523,16 @@ TEST_F(FixTeam, OmitTimeAndLanes)
 TEST_F(FixTeam, PositionRoundShowsNoLanesButItsVenue)
 {
     L.Venue(2, "Riverside", 1, 8);
-    CFixture* f = Fixture(3, 2);
+    CFixture* f = L.doc.FindFixtureByRoundMatch(3, 2);
     f->m_bPositionRound = 1;
     f->m_nVenue = 2;
     m_item.m_pFixture = f;
     CRecordingDC dc;
     m_item.Draw(&dc, nullptr);
     EXPECT_EQ(dc.Texts(), (Texts{"Rnd  3 Mon 15 Sep 25 at 07:30 PM", "Handicap Position Round.", "Riverside"}));
-    EXPECT_EQ(Pos(dc, "Handicap Position Round."), At(6480 - 1200, -2000));
-    EXPECT_EQ(Face(dc.FindText("Handicap Position Round.")), "Arial");
-    EXPECT_EQ(Pos(dc, "Riverside"), At(10800 - 900, -2000));
-    EXPECT_EQ(Face(dc.FindText("Riverside")), "Courier New");
+    ExpectPlaced(dc, {{"Handicap Position Round.", 6480 - 1200, -2000}, {"Riverside", 10800 - 900, -2000}});
+    EXPECT_EQ(Face(dc.FindText("Handicap Position Round.")) + "|" + Face(dc.FindText("Riverside")),
+              "Arial|Courier New");
     f->m_bPositionRoundScratch = 1;
     CRecordingDC scratch;
     m_item.Draw(&scratch, nullptr);
@@ -579,7 +551,6 @@ TEST_F(FixTeam, HeightOfTheTallerFont)
     std::unique_ptr<CRepItem> pCopy(m_item.Clone());
     auto* p = dynamic_cast<CRepItem_FixTeam*>(pCopy.get());
     ASSERT_NE(p, nullptr);
-    EXPECT_EQ(p->m_pFixture, m_item.m_pFixture);
-    EXPECT_EQ(p->m_nTeamNo, 1);
+    EXPECT_EQ(std::make_tuple(p->m_pFixture, p->m_nTeamNo), std::make_tuple(m_item.m_pFixture, 1));
     EXPECT_TRUE(p->m_fontHeading == m_item.m_fontHeading);
 }

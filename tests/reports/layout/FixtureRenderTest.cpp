@@ -59,10 +59,7 @@ TEST(FixtureRender, SampleLeagueFixturesByRoundAndByTeam)
     doc.m_nLastLane = 0;
     doc.GetDefaultFont(CRepItem_FixWeek::HEADING_FONT)->m_bBold = 1;
 
-    FixtureListRange range;
-    range.nFirstRound = 11;
-    range.nLastRound = 16;
-    EXPECT_EQ(BuildFixturesByRound(doc, range), 6);
+    EXPECT_EQ(BuildFixturesByRound(doc, FixtureListRange{11, 16}), 6);
     doc.m_strReportTitle = "Fixtures by Round";
     doc.m_nDisplayMode = MODE_FIXTURES;
     CBowlingView view;
@@ -74,10 +71,8 @@ TEST(FixtureRender, SampleLeagueFixturesByRoundAndByTeam)
 
     std::vector<CTeam*> teams{static_cast<CTeam*>(doc.m_listTeams.GetHead()),
                               static_cast<CTeam*>(doc.m_listTeams.GetTail())};
-    range.nFirstRound = 1;
-    range.nLastRound = 21;
     doc.GetDefaultFont(CRepItem_FixTeam::HEADING_FONT)->m_crColour = RGB(0, 0, 128);
-    EXPECT_EQ(BuildFixturesByTeam(doc, teams, range), 42);
+    EXPECT_EQ(BuildFixturesByTeam(doc, teams, FixtureListRange{1, 21}), 42);
     doc.m_strReportTitle = "Fixtures by Team";
     view.OnUpdate(nullptr, 0, nullptr);
     ASSERT_TRUE(AfxRenderViewToPng(view, "render/fixtures-by-team.png", 768, 1104));
@@ -98,7 +93,6 @@ TEST(FixtureRender, SampleLeagueFixturesByRoundAndByTeam)
     std::string html = FileContents("render/fixtures.htm");
     CString round;
     round.Format("Round %d   ", doc.m_nCurrentRound + 1);
-    EXPECT_NE(html.find(round.GetString()), std::string::npos);
-    EXPECT_NE(html.find("Calder Valley Bowl"), std::string::npos);
-    EXPECT_NE(html.find("<CENTER><TABLE WIDTH=99% COLS=4>\n"), std::string::npos);
+    for (const char* part : {round.GetString(), "Calder Valley Bowl", "<CENTER><TABLE WIDTH=99% COLS=4>\n"})
+        EXPECT_NE(html.find(part), std::string::npos) << part;
 }

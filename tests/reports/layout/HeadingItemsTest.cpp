@@ -1,6 +1,6 @@
 // The page heading, the title line and the page break, alone and in a report laid out over
 // several pages.
-#include "DrawnText.h"
+#include "PlacedTexts.h"
 #include "RecordingDC.h"
 #include "ReportTestHelpers.h"
 #include "league/BowlingDoc.h"
@@ -42,26 +42,12 @@ TEST_F(Headings, TwoLinesWithTitleLeagueProgramPageAndSanction)
     CPageInfo info{2, 3};
     m_heading.Draw(&m_dc, &info);
 
-    const DrawCall* p = m_dc.FindText("Standings");
-    ASSERT_NE(p, nullptr) << m_dc.Dump();
-    EXPECT_EQ(p->x1, 5760 - 450);
-    EXPECT_EQ(p->y1, -720);
-    p = m_dc.FindText("Thursday Triples");
-    ASSERT_NE(p, nullptr);
-    EXPECT_EQ(p->x1, 720);
-    p = m_dc.FindText("Torvane 1.8.9");
-    ASSERT_NE(p, nullptr);
-    EXPECT_EQ(p->x1, 10800 - 1300);
     // The second line one title line lower.
-    p = m_dc.FindText("  (Page 2/3)");
-    ASSERT_NE(p, nullptr) << m_dc.Dump();
-    EXPECT_EQ(p->x1, 5760 - 600);
-    EXPECT_EQ(p->y1, -920);
-    p = m_dc.FindText("BTBA Sanction Number  4711");
-    ASSERT_NE(p, nullptr) << m_dc.Dump();
-    EXPECT_EQ(p->x1, 720);
-    EXPECT_EQ(p->y1, -920);
-    EXPECT_EQ(p->font.lfHeight, -200);
+    ExpectPlaced(m_dc, {{"Standings", 5760 - 450, -720}, {"Thursday Triples", 720, -720},
+                        {"Torvane 1.8.9", 10800 - 1300, -720}, {"  (Page 2/3)", 5760 - 600, -920},
+                        {"BTBA Sanction Number  4711", 720, -920}});
+    ASSERT_NE(m_dc.FindText("BTBA Sanction Number  4711"), nullptr) << m_dc.Dump();
+    EXPECT_EQ(m_dc.FindText("BTBA Sanction Number  4711")->font.lfHeight, -200);
 }
 
 TEST_F(Headings, SanctionLineParts)
@@ -96,8 +82,8 @@ TEST_F(Headings, LargePageOneTitleFontOnlyOnPageOne)
     CPageInfo first{1, 2};
     m_heading.Draw(&m_dc, &first);
     ASSERT_EQ(m_dc.Texts(), std::vector<std::string>{"Thursday Triples"});
-    EXPECT_EQ(m_dc.calls[0].x1, 5760 - 16 * 200 / 2);
-    EXPECT_EQ(m_dc.calls[0].color, RGB(0, 0, 128));
+    EXPECT_EQ(std::make_pair(m_dc.calls[0].x1, m_dc.calls[0].color),
+              std::make_pair(5760 - 16 * 200 / 2, RGB(0, 0, 128)));
 
     // A heading placed on a later page, and any page but the first, have both lines.
     m_heading.m_nPage = 2;
@@ -116,9 +102,8 @@ TEST_F(Headings, DrawingLeavesTheDeviceAsItWas)
     m_heading.GetHeight(&m_dc);
     CPageInfo info{1, 1};
     m_heading.Draw(&m_dc, &info);
-    EXPECT_EQ(m_dc.calls[0].color, RGB(255, 0, 0));
-    EXPECT_EQ(m_dc.GetTextColor(), RGB(0, 128, 0));
-    EXPECT_EQ(m_dc.GetCurrentFont(), pBefore);
+    EXPECT_EQ(std::make_tuple(m_dc.calls[0].color, m_dc.GetTextColor(), m_dc.GetCurrentFont()),
+              std::make_tuple(RGB(255, 0, 0), RGB(0, 128, 0), pBefore));
 }
 
 TEST_F(Headings, LongSanctionLinesAndLeagueNamesMoveAsideAndNeverOverlap)
@@ -178,8 +163,7 @@ TEST_F(Headings, TitleLine)
     title.m_pDoc = &m_doc;
     title.m_strTitle = "Fixtures for  'Pin Pals'";
     title.m_y = -720;
-    EXPECT_EQ(title.m_nType, RIT_TITLE);
-    EXPECT_EQ(title.GetHeight(&m_dc), -200);
+    EXPECT_EQ(std::make_pair(int(title.m_nType), title.GetHeight(&m_dc)), std::make_pair(int(RIT_TITLE), -200));
     title.Draw(&m_dc, nullptr);
     EXPECT_EQ(m_dc.Texts(),
               (std::vector<std::string>{"Fixtures for  'Pin Pals'", "Thursday Triples", "Torvane 1.8.9"}));
@@ -187,20 +171,18 @@ TEST_F(Headings, TitleLine)
 
     CRepItem_Title copy;
     copy.CopyFrom(title);
-    EXPECT_EQ(copy.m_strTitle, title.m_strTitle);
-    EXPECT_EQ(HtmlOf(title), "");
+    EXPECT_EQ(std::make_pair(copy.m_strTitle, HtmlOf(title)), std::make_pair(title.m_strTitle, std::string()));
 }
 
 TEST_F(Headings, PageBreakAndStoredRecords)
 {
     CRepItem_Page page;
-    EXPECT_EQ(page.GetName(), "New Page");
-    EXPECT_EQ(page.GetHeight(&m_dc), -16560);
+    EXPECT_EQ(std::make_tuple(page.GetName(), page.GetHeight(&m_dc), m_heading.GetName()),
+              std::make_tuple(CString("New Page"), -16560, CString("League Heading")));
     page.Draw(&m_dc, nullptr);
     EXPECT_TRUE(m_dc.calls.empty());
     EXPECT_EQ(BytesOf(page), std::vector<BYTE>{8});
     EXPECT_EQ(BytesOf(m_heading), std::vector<BYTE>{1});
-    EXPECT_EQ(m_heading.GetName(), "League Heading");
 }
 
 TEST(HeadingPages, EveryPageOfALayoutHasItsHeadingWithPageAndCount)
@@ -242,8 +224,7 @@ TEST(HeadingPages, EveryPageOfALayoutHasItsHeadingWithPageAndCount)
         CString expected;
         expected.Format("  (Page %d/3)", nPage);
         EXPECT_NE(page.FindText(expected), nullptr) << page.Dump();
-        EXPECT_NE(page.FindText("Week 12"), nullptr);
-        EXPECT_NE(page.FindText("Monday Mixed"), nullptr);
+        EXPECT_TRUE(page.FindText("Week 12") && page.FindText("Monday Mixed"));
         // Two lines on each full page, one on the last.
         int nLines = 0;
         for (const DrawCall& c : page.calls)

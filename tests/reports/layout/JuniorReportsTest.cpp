@@ -1,7 +1,7 @@
 // The junior reports of a small league worked by hand: the admin report in age and name order,
 // the detail report's best juniors per category, the pages, the HTML page, and the commands of
 // the view that show, print and re-font them.
-#include "DrawnText.h"
+#include "PlacedTexts.h"
 #include "FileContents.h"
 #include "RecordingDC.h"
 #include "ScriptedBackend.h"
@@ -99,16 +99,14 @@ TEST_F(JuniorReports, TheAdminReportListsEveryJuniorYoungestFirstOrByName)
 {
     auto dc = Show(1);
     // 52 characters of 100 twips centred on 5760; lines of 200 twips under it.
-    EXPECT_EQ(Pos(*dc, "Juniors and their Categories as set on : 01 Sep 2025"), std::make_pair(3160, -720));
+    ExpectPlaced(*dc, {{"Juniors and their Categories as set on : 01 Sep 2025", 3160, -720}, {"Age", 2592 - 300, -1120},
+                       {"Category", 8928 - 400, -1120}, {"12", 2592 - 200, -1320}});
     EXPECT_EQ(TextsAt(*dc, -1120), (Texts{"Age", "Name", "Birthday", "Category"}));
-    EXPECT_EQ(Pos(*dc, "Age"), std::make_pair(2592 - 300, -1120));
-    EXPECT_EQ(Pos(*dc, "Category"), std::make_pair(8928 - 400, -1120));
     EXPECT_EQ(TextsAt(*dc, -1320), (Texts{"12", "Ben Cole", "02 Mar 2014", "Under 13"}));
     EXPECT_EQ(TextsAt(*dc, -1520), (Texts{"13", "Amy Lunt", "15 Sep 2012", "Under 13"}));
     EXPECT_EQ(TextsAt(*dc, -1720), (Texts{"14", "Dan Eyre", "29 Feb 2012", "Under 16"}));
     EXPECT_EQ(TextsAt(*dc, -1920), (Texts{"Cara Dunn", "?? ??? ????", "No Cat. for Age."}));
     EXPECT_EQ(TextsAt(*dc, -2120), Texts{});
-    EXPECT_EQ(Pos(*dc, "12"), std::make_pair(2592 - 200, -1320));
 
     doc.m_JuniorReport.m_bOrderByName = 1;
     dc = Show(1);
@@ -123,17 +121,16 @@ TEST_F(JuniorReports, TheDetailReportShowsEachCategorysBestJuniorsInTheTablesSwi
 {
     doc.m_JuniorReport.m_bTables[2] = 0;  // no high series with handicap
     auto dc = Show(2);
-    EXPECT_EQ(Pos(*dc, "Juniors High Stats By Category").second, -720);
-    EXPECT_EQ(Pos(*dc, "Under 13").second, -1120);
+    EXPECT_EQ(std::make_tuple(Pos(*dc, "Juniors High Stats By Category").second, Pos(*dc, "Under 13").second,
+                              Pos(*dc, "Under 16").second),
+              std::make_tuple(-720, -1120, -2120));
     EXPECT_EQ(TextsAt(*dc, -1520), (Texts{"hgh", "name", "hgs", "name", "hsh", "name", "hss", "name"}));
     // Eve and Fay hold the first places but are no listed juniors; Cara has no category.
     EXPECT_EQ(TextsAt(*dc, -1720), (Texts{"230", "Ben Cole", "180", "Amy Lunt", "510", "Amy Lunt"}));
     EXPECT_EQ(TextsAt(*dc, -1920), (Texts{"210", "Amy Lunt", "150", "Ben Cole"}));
     // Dan holds a place only in the scratch series table.
-    EXPECT_EQ(Pos(*dc, "Under 16").second, -2120);
     EXPECT_EQ(TextsAt(*dc, -2720), (Texts{"400", "Dan Eyre"}));
-    EXPECT_EQ(Pos(*dc, "400"), std::make_pair(8640 - 300, -2720));
-    EXPECT_EQ(Pos(*dc, "Dan Eyre"), std::make_pair(8784, -2720));
+    ExpectPlaced(*dc, {{"400", 8640 - 300, -2720}, {"Dan Eyre", 8784, -2720}});
 
     doc.m_JuniorReport.m_bTables[3] = 0;
     dc = Show(2);
@@ -156,11 +153,9 @@ TEST_F(JuniorReports, ALineThatRunsPastThePageBottomOpensTheNextPage)
     int nPages = 0;
     auto first = Show(1, 1, &nPages);
     EXPECT_EQ(nPages, 2);
-    EXPECT_EQ(TextsAt(*first, -1120 - 73 * 200).at(0), "11");
-    EXPECT_EQ(TextsAt(*first, -1120 - 73 * 200).at(1), "Kid Zed73");
+    EXPECT_EQ(TextsAt(*first, -1120 - 73 * 200).at(0) + "|" + TextsAt(*first, -1120 - 73 * 200).at(1), "11|Kid Zed73");
     auto second = Show(1, 2);
-    EXPECT_EQ(TextsAt(*second, -720).at(1), "Kid Zed74");
-    EXPECT_EQ(TextsAt(*second, -920).at(1), "Kid Zed75");
+    EXPECT_EQ(TextsAt(*second, -720).at(1) + "|" + TextsAt(*second, -920).at(1), "Kid Zed74|Kid Zed75");
 }
 
 TEST_F(JuniorReports, TheHtmlPageHasTheTitlesAsDivisionsAndTheColumnsAsTables)
@@ -206,8 +201,7 @@ TEST_F(JuniorReports, TheViewsCommandsShowPrintAndReFontTheReports)
     auto command = [&](UINT nID) { view.OnCmdMsg(nID, CN_COMMAND, nullptr); };
 
     command(ID_JUNIOR_REPORT_DETAIL);
-    EXPECT_EQ(doc.m_nDisplayMode, MODE_JUNIORS);
-    EXPECT_EQ(doc.m_JuniorReport.m_nReportKind, 2u);
+    EXPECT_EQ(std::make_tuple(doc.m_nDisplayMode, doc.m_JuniorReport.m_nReportKind), std::make_tuple(MODE_JUNIORS, 2u));
     command(ID_JUNIOR_REPORT_ADMIN);
     CRecordingDC screen;
     view.OnDraw(&screen);
@@ -229,15 +223,15 @@ TEST_F(JuniorReports, TheViewsCommandsShowPrintAndReFontTheReports)
         .OK();
     ui.ChooseFont("Courier New", 120, TRUE, FALSE, FALSE, FALSE, RGB(0, 0, 0));
     command(ID_JUNIOR_REPORT_FONTS);
-    EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(doc.m_JuniorReport.m_fontAdminDetail.m_strFaceName, "Courier New");
+    EXPECT_EQ(std::make_tuple(bool(doc.IsModified()), doc.m_JuniorReport.m_fontAdminDetail.m_strFaceName),
+              std::make_tuple(true, CString("Courier New")));
 
     command(ID_FILE_PRINT);
     ASSERT_EQ(ui.printedPages.size(), 1u);
     const DrawCall* ben = ui.printedPages[0]->FindText("Ben Cole");
     ASSERT_NE(ben, nullptr);
-    EXPECT_STREQ(ben->font.lfFaceName, "Courier New");
-    EXPECT_EQ(ben->font.lfWeight, FW_BOLD);
+    EXPECT_EQ(std::make_tuple(std::string(ben->font.lfFaceName), ben->font.lfWeight),
+              std::make_tuple(std::string("Courier New"), LONG(FW_BOLD)));
     EXPECT_TRUE(ui.AllUsed());
     view.AttachTo(nullptr, nullptr);
     frame.m_hWnd = nullptr;

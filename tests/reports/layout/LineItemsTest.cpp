@@ -31,11 +31,8 @@ TEST(LineItem, DefaultRuleIsCentredThreeQuartersOfThePage)
     line.Draw(&dc, nullptr);
     auto lines = Lines(dc);
     ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0].x1, 1980);
-    EXPECT_EQ(lines[0].x2, 1980 + 7560);
-    EXPECT_EQ(lines[0].y1, -1072);
-    EXPECT_EQ(lines[0].y2, -1072);
-    EXPECT_EQ(lines[0].color, RGB(0, 0, 0));
+    EXPECT_EQ(std::make_tuple(lines[0].x1, lines[0].x2, lines[0].y1, lines[0].y2, lines[0].color),
+              std::make_tuple(1980, 1980 + 7560, -1072, -1072, RGB(0, 0, 0)));
     EXPECT_EQ(HtmlOf(line), "<HR SIZE=1 WIDTH=75%></P></CENTER>\n");
 }
 
@@ -55,10 +52,8 @@ TEST(LineItem, ThicknessWidthAndSpacing)
     line.Draw(&dc, nullptr);
     auto lines = Lines(dc);
     ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0].x1, 5760 - 2520);
-    EXPECT_EQ(lines[0].x2, 5760 + 2520);
-    EXPECT_EQ(lines[0].y1, -720 - 144);
-    EXPECT_EQ(dc.GetCurrentPen(), pBefore);
+    EXPECT_EQ(std::make_tuple(lines[0].x1, lines[0].x2, lines[0].y1, dc.GetCurrentPen()),
+              std::make_tuple(5760 - 2520, 5760 + 2520, -720 - 144, pBefore));
     EXPECT_EQ(HtmlOf(line), "<HR SIZE=3 WIDTH=50%></P></CENTER>\n");
 
     // No rule at width 0, yet the page still gets the narrowest one; odd values are tamed.
@@ -102,11 +97,7 @@ TEST(LineItem, EditLineDetailsDialog)
     line.m_nThickness = 0;
     ui.OnDialog(IDD_EDIT_LINE)
         .Check([](CDialog& dlg) {
-            CString s;
-            dlg.GetDlgItemText(IDC_LINE_WIDTH, s);
-            EXPECT_EQ(s, "100");
-            dlg.GetDlgItemText(IDC_LINE_THICKNESS, s);
-            EXPECT_EQ(s, "1");
+            EXPECT_EQ(dlg.GetDlgItemText(IDC_LINE_WIDTH) + "|" + dlg.GetDlgItemText(IDC_LINE_THICKNESS), "100|1");
         })
         .SetText(IDC_LINE_SPACE_BEFORE, "20")
         .SetText(IDC_LINE_WIDTH, "40")
@@ -114,10 +105,8 @@ TEST(LineItem, EditLineDetailsDialog)
         .SetText(IDC_LINE_THICKNESS, "4")
         .OK();
     line.Edit();
-    EXPECT_EQ(line.m_nSpaceAbove, 20);
-    EXPECT_EQ(line.m_nWidth, 40);
-    EXPECT_EQ(line.m_nSpaceBelow, 30);
-    EXPECT_EQ(line.m_nThickness, 4);
+    EXPECT_EQ(std::make_tuple(line.m_nSpaceAbove, line.m_nWidth, line.m_nSpaceBelow, line.m_nThickness),
+              std::make_tuple(20, 40, 30, 4));
 }
 
 TEST(LineItem, EditLineDetailsRefusesOutOfRangeValues)
@@ -129,8 +118,7 @@ TEST(LineItem, EditLineDetailsRefusesOutOfRangeValues)
     ui.AnswerMessageBox(IDOK, "between 1 and 4");
     ui.AnswerMessageBox(IDOK, "between 0 and 250");
     line.Edit();
-    EXPECT_EQ(line.m_nThickness, 1);
-    EXPECT_EQ(line.m_nSpaceBelow, 5);
+    EXPECT_EQ(std::make_tuple(line.m_nThickness, line.m_nSpaceBelow), std::make_tuple(1, 5));
 }
 
 TEST(TextLine, AlignmentsAndAdvance)
@@ -155,10 +143,8 @@ TEST(TextLine, AlignmentsAndAdvance)
     left.Draw(&dc2, nullptr);
     right.Draw(&dc2, nullptr);
     ASSERT_EQ(dc2.calls.size(), 2u);
-    EXPECT_EQ(dc2.calls[0].x1, 720);
-    EXPECT_EQ(dc2.calls[1].x1, 9000 - 300);
-    EXPECT_EQ(dc2.calls[0].y1, dc2.calls[1].y1);
-    EXPECT_EQ(dc2.calls[1].color, RGB(0, 0, 255));
+    EXPECT_EQ(std::make_tuple(dc2.calls[0].x1, dc2.calls[1].x1, dc2.calls[0].y1, dc2.calls[1].color),
+              std::make_tuple(720, 9000 - 300, dc2.calls[1].y1, RGB(0, 0, 255)));
 
     CRepItem_TextLine centred;
     centred.CopyFrom(right);

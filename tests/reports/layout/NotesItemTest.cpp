@@ -13,18 +13,7 @@ namespace {
 
 using Paras = std::vector<CString>;
 
-// Thirty words of four letters: 149 characters, 100 of which fit between 720 and 10800.
-CString ThirtyWords()
-{
-    CString s;
-    for (int i = 0; i < 30; ++i) {
-        if (i)
-            s += " ";
-        s += "word";
-    }
-    return s;
-}
-
+// Words of four letters: thirty are 149 characters, 100 of which fit between 720 and 10800.
 CString Words(int n)
 {
     CString s;
@@ -57,7 +46,7 @@ TEST(Notes, WrappedLeftAlignedBody)
 {
     CRepItem_Notes note;
     note.m_strTitle = "Notice";
-    note.m_strBody = ThirtyWords() + "\r\nLast one";
+    note.m_strBody = Words(30) + "\r\nLast one";
     note.m_y = -1000;
     CRecordingDC dc;
     // Title line, then two wrapped lines and one more paragraph, 200 twips each.
@@ -66,12 +55,9 @@ TEST(Notes, WrappedLeftAlignedBody)
     ASSERT_EQ(dc.Texts(), (std::vector<std::string>{"Notice", Words(20).GetString(), Words(10).GetString(),
                                                     "Last one"}))
         << dc.Dump();
-    EXPECT_EQ(dc.calls[0].x1, 720);
-    EXPECT_EQ(dc.calls[0].y1, -1000);
-    EXPECT_EQ(dc.calls[1].x1, 720);
-    EXPECT_EQ(dc.calls[1].y1, -1200);
-    EXPECT_EQ(dc.calls[2].y1, -1400);
-    EXPECT_EQ(dc.calls[3].y1, -1600);
+    EXPECT_EQ(std::make_tuple(dc.calls[0].x1, dc.calls[0].y1, dc.calls[1].x1, dc.calls[1].y1, dc.calls[2].y1,
+                              dc.calls[3].y1),
+              std::make_tuple(720, -1000, 720, -1200, -1400, -1600));
 }
 
 TEST(Notes, CentredBodyAndTitleAlignments)
@@ -80,17 +66,15 @@ TEST(Notes, CentredBodyAndTitleAlignments)
     note.m_strTitle = "Notice";
     note.m_nTitleAlign = CRepItem_Notes::ALIGN_RIGHT;
     note.m_bBodyCentred = 1;
-    note.m_strBody = ThirtyWords();
+    note.m_strBody = Words(30);
     note.m_fontBody.m_crColour = RGB(128, 0, 0);
     note.m_y = -720;
     CRecordingDC dc;
     note.Draw(&dc, nullptr);
     ASSERT_EQ(dc.calls.size(), 3u) << dc.Dump();
-    EXPECT_EQ(dc.calls[0].x1, 10800 - 600);
     // Each line centred on 5760: 99 and 49 characters.
-    EXPECT_EQ(dc.calls[1].x1, 5760 - 9900 / 2);
-    EXPECT_EQ(dc.calls[2].x1, 5760 - 4900 / 2);
-    EXPECT_EQ(dc.calls[2].color, RGB(128, 0, 0));
+    EXPECT_EQ(std::make_tuple(dc.calls[0].x1, dc.calls[1].x1, dc.calls[2].x1, dc.calls[2].color),
+              std::make_tuple(10800 - 600, 5760 - 9900 / 2, 5760 - 4900 / 2, RGB(128, 0, 0)));
 
     note.m_nTitleAlign = CRepItem_Notes::ALIGN_CENTRE;
     CRecordingDC dc2;
@@ -151,9 +135,11 @@ TEST(Notes, StoredRecordAndVersionGate)
     note.m_fontHeading.m_strFaceName = "Times New Roman";
     note.m_fontBody.m_nPrinterHeight = -240;
 
-    std::vector<BYTE> expected{7};
-    Append(expected, StringBytes("T"));
-    Append(expected, StringBytes("Body"));
+    // Version 35 and older hold type, title and body only.
+    std::vector<BYTE> old{7};
+    Append(old, StringBytes("T"));
+    Append(old, StringBytes("Body"));
+    std::vector<BYTE> expected = old;
     expected.push_back(0x82);
     Append(expected, BytesOf(note.m_fontHeading));
     Append(expected, BytesOf(note.m_fontBody));
@@ -164,22 +150,15 @@ TEST(Notes, StoredRecordAndVersionGate)
     LoadFrom(loaded, bytes);
     EXPECT_EQ(BytesOf(loaded), bytes);
 
-    // Version 35 and older hold type, title and body only.
-    std::vector<BYTE> old{7};
-    Append(old, StringBytes("T"));
-    Append(old, StringBytes("Body"));
     EXPECT_EQ(BytesOf(note, 35), old);
     CRepItem_Notes fromOld;
     fromOld.m_nTitleAlign = CRepItem_Notes::ALIGN_CENTRE;   // whatever was there before
     fromOld.m_bBodyCentred = 1;
     fromOld.m_fontBody.m_bItalic = 1;
     LoadFrom(fromOld, old, 35);
-    EXPECT_EQ(fromOld.m_strTitle, "T");
-    EXPECT_EQ(fromOld.m_strBody, "Body");
-    EXPECT_EQ(fromOld.m_nTitleAlign, CRepItem_Notes::ALIGN_LEFT);
-    EXPECT_EQ(fromOld.m_bBodyCentred, 0u);
-    EXPECT_TRUE(fromOld.m_fontHeading == CFontData());
-    EXPECT_TRUE(fromOld.m_fontBody == CFontData());
+    EXPECT_EQ(std::make_tuple(fromOld.m_strTitle, fromOld.m_strBody, fromOld.m_nTitleAlign, fromOld.m_bBodyCentred),
+              std::make_tuple(CString("T"), CString("Body"), BYTE(CRepItem_Notes::ALIGN_LEFT), 0u));
+    EXPECT_TRUE(fromOld.m_fontHeading == CFontData() && fromOld.m_fontBody == CFontData());
 }
 
 TEST(Notes, DefaultsAndCopy)
@@ -188,12 +167,10 @@ TEST(Notes, DefaultsAndCopy)
     doc.GetDefaultFont(CRepItem_Notes::HEADING_FONT)->m_bBold = 1;
     doc.GetDefaultFont(CRepItem_Notes::BODY_FONT)->m_strFaceName = "Courier New";
     CRepItem_Notes note;
-    EXPECT_EQ(note.m_strTitle, "Title");
-    EXPECT_EQ(note.m_strBody, "Text body.");
     note.m_pDoc = &doc;
     note.ApplyDefaultFonts();
-    EXPECT_EQ(note.m_fontHeading.m_bBold, 1);
-    EXPECT_EQ(note.m_fontBody.m_strFaceName, "Courier New");
+    EXPECT_EQ(std::tie(note.m_strTitle, note.m_strBody, note.m_fontHeading.m_bBold, note.m_fontBody.m_strFaceName),
+              std::make_tuple(CString("Title"), CString("Text body."), 1, CString("Courier New")));
 
     note.m_nTitleAlign = 2;
     note.m_bBodyCentred = 1;
@@ -207,9 +184,9 @@ TEST(Notes, DialogEditsTheNote)
     CRepItem_Notes note;
     ui.OnDialog(IDD_SECRETARY_NOTE)
         .Check([](CDialog& dlg) {
-            EXPECT_EQ(dlg.GetDlgItemText(IDC_NOTE_TITLE), "Title");
-            EXPECT_EQ(dlg.GetDlgItemText(IDC_NOTE_BODY), "Text body.");
-            EXPECT_EQ(dlg.GetDlgItemText(IDC_NOTE_HEADING_FONT_DESC), "Black  Arial  10 Pt. ");
+            EXPECT_EQ(dlg.GetDlgItemText(IDC_NOTE_TITLE) + "|" + dlg.GetDlgItemText(IDC_NOTE_BODY) + "|" +
+                          dlg.GetDlgItemText(IDC_NOTE_HEADING_FONT_DESC),
+                      "Title|Text body.|Black  Arial  10 Pt. ");
         })
         .SetText(IDC_NOTE_TITLE, "Week 5")
         .SelectString(IDC_NOTE_TITLE_ALIGN, "Centre")
@@ -219,12 +196,10 @@ TEST(Notes, DialogEditsTheNote)
         .OK();
     ui.ChooseFont("Verdana", 120, TRUE, FALSE, FALSE, FALSE, RGB(0, 0, 128));
     note.Edit();
-    EXPECT_EQ(note.m_strTitle, "Week 5");
-    EXPECT_EQ(note.m_nTitleAlign, CRepItem_Notes::ALIGN_CENTRE);
-    EXPECT_EQ(note.m_strBody, "Line one\r\nLine two");
-    EXPECT_EQ(note.m_bBodyCentred, 1u);
-    EXPECT_EQ(note.m_fontBody.m_strFaceName, "Verdana");
-    EXPECT_EQ(note.m_fontBody.m_nPrinterHeight, -240);
+    EXPECT_EQ(std::make_tuple(note.m_strTitle, note.m_nTitleAlign, note.m_strBody, note.m_bBodyCentred,
+                              note.m_fontBody.m_strFaceName, note.m_fontBody.m_nPrinterHeight),
+              std::make_tuple(CString("Week 5"), BYTE(CRepItem_Notes::ALIGN_CENTRE),
+                              CString("Line one\r\nLine two"), 1u, CString("Verdana"), -240));
 }
 
 TEST(Notes, CancelLeavesTheNoteAsItWas)
@@ -242,8 +217,8 @@ TEST(Notes, CancelLeavesTheNoteAsItWas)
         .Cancel();
     ui.ChooseFont("Verdana", 120, TRUE, FALSE, FALSE, FALSE, RGB(255, 0, 0));
     note.Edit();
-    EXPECT_EQ(note.m_strTitle, "Title");
-    EXPECT_EQ(note.m_nTitleAlign, CRepItem_Notes::ALIGN_LEFT);
+    EXPECT_EQ(std::make_tuple(note.m_strTitle, note.m_nTitleAlign),
+              std::make_tuple(CString("Title"), BYTE(CRepItem_Notes::ALIGN_LEFT)));
     EXPECT_TRUE(note.m_fontHeading == CFontData());
 }
 

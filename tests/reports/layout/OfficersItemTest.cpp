@@ -44,14 +44,12 @@ TEST_F(Officers, TwoOfficialsToALine)
     ASSERT_EQ(dc.Texts(), (std::vector<std::string>{"President", "Ann Lee  (555 1234)", "Secretary", "Bob Ray",
                                                     "Vice President", "", "Treasurer", "Cy & Co  (777)"}))
         << dc.Dump();
-    auto at = [&](size_t i) { return std::make_pair(dc.calls[i].x1, dc.calls[i].y1); };
-    EXPECT_EQ(at(0), std::make_pair(720, -1500));
-    EXPECT_EQ(at(1), std::make_pair(720 + 900 + 144, -1500));
-    EXPECT_EQ(at(2), std::make_pair(10800 - 900, -1500));
-    EXPECT_EQ(at(3), std::make_pair(10800 - 144 - 900 - 700, -1500));
-    EXPECT_EQ(at(4), std::make_pair(720, -1700));
-    EXPECT_EQ(at(5), std::make_pair(720 + 1400 + 144, -1700));
-    EXPECT_EQ(at(7), std::make_pair(10800 - 144 - 900 - 1400, -1700));
+    std::vector<std::pair<int, int>> at;
+    for (size_t i : {0, 1, 2, 3, 4, 5, 7})
+        at.emplace_back(dc.calls[i].x1, dc.calls[i].y1);
+    EXPECT_EQ(at, (std::vector<std::pair<int, int>>{{720, -1500}, {720 + 900 + 144, -1500}, {10800 - 900, -1500},
+                                                    {10800 - 144 - 900 - 700, -1500}, {720, -1700},
+                                                    {720 + 1400 + 144, -1700}, {10800 - 144 - 900 - 1400, -1700}}));
 }
 
 TEST_F(Officers, DrawnInTheLayoutTitleFont)
@@ -61,10 +59,8 @@ TEST_F(Officers, DrawnInTheLayoutTitleFont)
     CRecordingDC dc;
     EXPECT_EQ(m_item.GetHeight(&dc), -600);
     m_item.Draw(&dc, nullptr);
-    EXPECT_EQ(dc.calls[0].font.lfHeight, -300);
-    EXPECT_EQ(dc.calls[0].color, RGB(0, 128, 0));
-    EXPECT_EQ(dc.calls[4].y1, -1800);
-    EXPECT_EQ(dc.GetTextColor(), RGB(0, 0, 0));
+    EXPECT_EQ(std::make_tuple(dc.calls[0].font.lfHeight, dc.calls[0].color, dc.calls[4].y1, dc.GetTextColor()),
+              std::make_tuple(LONG(-300), RGB(0, 128, 0), -1800, RGB(0, 0, 0)));
 }
 
 TEST_F(Officers, HtmlHoldsNamesButNoTelephones)
@@ -114,7 +110,7 @@ TEST(PointsAdjust, OneLinePerAdjustedMatch)
     CRecordingDC dc(true);
     item.Draw(&dc, nullptr);
     ASSERT_EQ(dc.calls.size(), 1u);
-    EXPECT_EQ(dc.calls[0].x1, 720);
-    EXPECT_EQ(dc.calls[0].font.lfHeight, -160);   // the printer's small stock font
+    // The printer's small stock font.
+    EXPECT_EQ(std::make_tuple(dc.calls[0].x1, dc.calls[0].font.lfHeight), std::make_tuple(720, LONG(-160)));
     EXPECT_EQ(HtmlOf(item), "");
 }

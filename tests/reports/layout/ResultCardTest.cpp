@@ -73,6 +73,21 @@ protected:
     {
         return c.x1 + c.text.GetLength() * (nFontHeight / 2);
     }
+    static int End(const DrawCall& c) { return RightEnd(c); }
+    static int Top(const DrawCall& c) { return c.y1; }
+    static COLORREF Colour(const DrawCall& c) { return c.color; }
+    // What of() gives for each text's drawing call.
+    template <class V, class F>
+    static void ExpectEach(const CRecordingDC& dc, F of, std::initializer_list<std::pair<const char*, V>> want)
+    {
+        for (const auto& [psz, v] : want)
+            EXPECT_EQ(of(TextCall(dc, psz)), v) << psz << "\n" << dc.Dump();
+    }
+    static void ExpectCounts(const CRecordingDC& dc, std::initializer_list<std::pair<const char*, int>> want)
+    {
+        for (const auto& [psz, n] : want)
+            EXPECT_EQ(CountTexts(dc, psz), n) << psz << "\n" << dc.Dump();
+    }
 
     CBowlingDoc m_doc;
     CTeam* m_pCats = nullptr;
@@ -102,72 +117,39 @@ TEST_F(ResultCard, RowsOfAMatchWorkedByHand)
     m_card.Draw(&dc, nullptr);
     const std::string dump = dc.Dump();
 
-    // Heading: the names in bold, the result stamps of each side's own date.
+    // Heading: the names in bold, the result stamps of each side's own date. Ann: her handicap,
+    // a red 210 and the games with handicap; series in bold.
     const DrawCall& cats = TextCall(dc, "Alley Cats");
-    EXPECT_EQ(std::make_pair(cats.x1, cats.y1), std::make_pair(830, -742)) << dump;
-    EXPECT_EQ(cats.font.lfWeight, 700);
-    EXPECT_EQ(cats.font.lfHeight, -172);
-    EXPECT_EQ(RightEnd(TextCall(dc, "R4 03 Mar 09 21:05")), 720 + 5018);
-    EXPECT_EQ(RightEnd(TextCall(dc, "R4 04 Mar 09 20:00")), 720 + 10058);
+    EXPECT_EQ(std::make_tuple(cats.x1, cats.y1, cats.font.lfWeight, cats.font.lfHeight),
+              std::make_tuple(830, -742, LONG(700), LONG(-172)))
+        << dump;
     EXPECT_EQ(TextCall(dc, "Pin Pals").x1, 720 + 5150);
-
-    // Ann: her handicap, a red 210 and the games with handicap; series in bold.
     const DrawCall& ann = TextCall(dc, "Ann");
-    EXPECT_EQ(std::make_pair(ann.x1, ann.y1), std::make_pair(792, -964));
-    EXPECT_EQ(ann.font.lfWeight, 400);
-    const DrawCall& g1 = TextCall(dc, "210 ");
-    EXPECT_EQ(g1.color, kRed);
-    EXPECT_EQ(g1.font.lfWeight, 700);
-    EXPECT_EQ(RightEnd(g1), 720 + 2027);
-    EXPECT_EQ(RightEnd(TextCall(dc, "230")), 720 + 2312);
-    EXPECT_EQ(TextCall(dc, "150 ").color, kBlack);
-    EXPECT_EQ(RightEnd(TextCall(dc, "520")), 720 + 4718);
-    EXPECT_EQ(RightEnd(TextCall(dc, "580")), 720 + 5018);
-
+    EXPECT_EQ(std::make_tuple(ann.x1, ann.y1, ann.font.lfWeight), std::make_tuple(792, -964, LONG(400)));
+    EXPECT_EQ(TextCall(dc, "210 ").font.lfWeight, 700);
     // Bob bowled game 1 only; Cy's row is 200 lower and holds the series of the position.
-    EXPECT_EQ(TextCall(dc, "Bob").y1, -964 - 222);
-    const DrawCall& cy = TextCall(dc, "Cy");
-    EXPECT_EQ(std::make_pair(cy.x1, cy.y1), std::make_pair(792, -1386));
-    EXPECT_EQ(RightEnd(TextCall(dc, "30")), 720 + 1652);
-    const DrawCall& blind = TextCall(dc, "120*");
-    EXPECT_EQ(blind.y1, -1386);
-    EXPECT_EQ(RightEnd(blind), 720 + 3347);
-    EXPECT_EQ(TextCall(dc, "430").y1, -1386);
-    EXPECT_EQ(TextCall(dc, "500").y1, -1386);
-
-    // Side B's defaulted game is marked; the note is drawn once, under the positions.
-    EXPECT_EQ(RightEnd(TextCall(dc, "  0*")), 720 + 5040 + 3347);
-    EXPECT_EQ(CountTexts(dc, " * = Non Qualifying."), 1);
-    EXPECT_EQ(TextCall(dc, " * = Non Qualifying.").y1, -1608);
-
-    // Team totals, team handicap, totals with handicap.
-    const DrawCall& series = TextCall(dc, "950");
-    EXPECT_EQ(std::make_pair(RightEnd(series), series.y1), std::make_pair(720 + 4733, -1608));
-    EXPECT_EQ(TextCall(dc, "705").y1, -1608);
-    const DrawCall& hcp = TextCall(dc, "130");
-    EXPECT_EQ(std::make_pair(RightEnd(hcp), hcp.y1), std::make_pair(720 + 5018 - 142, -1830));
-    EXPECT_EQ(hcp.font.lfWeight, 400);
-    const DrawCall& total = TextCall(dc, "1080");
-    EXPECT_EQ(std::make_pair(RightEnd(total), total.y1), std::make_pair(720 + 5018, -2052));
-    EXPECT_EQ(TextCall(dc, "825").y1, -2052);
-    EXPECT_EQ(TextCall(dc, "405").y1, -2052);
-
-    // Points: the label once, each side's total with its position-round points.
+    EXPECT_EQ(TextCall(dc, "Cy").x1, 792);
+    // Side B's defaulted game is marked; the note is drawn once, under the positions. Then team
+    // totals, team handicap, totals with handicap; the points label once, each side's total
+    // with its position-round points (a handicap-only league has no scratch row).
+    ExpectEach<int>(dc, End, {{"R4 03 Mar 09 21:05", 720 + 5018}, {"R4 04 Mar 09 20:00", 720 + 10058},
+                                   {"210 ", 720 + 2027}, {"230", 720 + 2312}, {"520", 720 + 4718}, {"580", 720 + 5018},
+                                   {"30", 720 + 1652}, {"120*", 720 + 3347}, {"  0*", 720 + 5040 + 3347},
+                                   {"950", 720 + 4733}, {"130", 720 + 5018 - 142}, {"1080", 720 + 5018},
+                                   {"5 ", 720 + 1652}, {"205 ", 720 + 5040 + 2687}});
+    ExpectEach<int>(dc, Top, {{"Bob", -964 - 222}, {"Cy", -1386}, {"120*", -1386}, {"430", -1386}, {"500", -1386},
+                              {" * = Non Qualifying.", -1608}, {"950", -1608}, {"705", -1608}, {"130", -1830},
+                              {"1080", -2052}, {"825", -2052}, {"405", -2052}, {"5 ", -2274}, {"1 ", -2274}});
+    ExpectCounts(dc, {{" * = Non Qualifying.", 1}, {"Scratch", 0}});
+    EXPECT_EQ(TextCall(dc, "130").font.lfWeight, 400);
     const DrawCall& label = TextCall(dc, "Handicap");
     EXPECT_EQ(std::make_pair(label.x1, label.y1), std::make_pair(720 + 5084, -2274));
-    EXPECT_EQ(CountTexts(dc, "Scratch"), 0);   // a handicap-only league has no scratch row
-    const DrawCall& ptsA = TextCall(dc, "5 ");
-    EXPECT_EQ(std::make_pair(RightEnd(ptsA), ptsA.y1), std::make_pair(720 + 1652, -2274));
-    EXPECT_EQ(TextCall(dc, "1 ").y1, -2274);
 
     // The pacer block at the bottom of the box, in blue, side B's columns.
     const DrawCall& fay = TextCall(dc, "Fay");
     EXPECT_EQ(std::make_pair(fay.x1, fay.y1), std::make_pair(720 + 5040 + 44, -720 - 2176 + 400));
-    EXPECT_EQ(fay.color, kBlue);
-    const DrawCall& paced = TextCall(dc, "205 ");
-    EXPECT_EQ(paced.color, kRed);
-    EXPECT_EQ(RightEnd(paced), 720 + 5040 + 2687);
-    EXPECT_EQ(TextCall(dc, "217").color, kBlue);
+    ExpectEach<COLORREF>(dc, Colour,
+                         {{"210 ", kRed}, {"150 ", kBlack}, {"Fay", kBlue}, {"205 ", kRed}, {"217", kBlue}});
     EXPECT_EQ(dc.GetTextColor(), kBlack);
 
     // Names recorded for the right-click menu: the team's, and the bowlers' of the rows.
@@ -205,15 +187,12 @@ TEST_F(ResultCard, OneSideEnteredShowsNoPointsButTheBonusRow)
     CRecordingDC dc;
     const int h = m_card.GetHeight(&dc);
     m_card.Draw(&dc, nullptr);
-    EXPECT_EQ(CountTexts(dc, "Dee"), 0);
-    EXPECT_EQ(CountTexts(dc, "5 "), 0);   // labels only
-    EXPECT_EQ(CountTexts(dc, "Handicap"), 1);
+    ExpectCounts(dc, {{"Dee", 0}, {"5 ", 0} /* labels only */, {"Handicap", 1}});
     const DrawCall& bonus = TextCall(dc, "Bonus Points.");
     // Above the pacer block: the box bottom, one pacer row and the bonus row, lifted 15.
     EXPECT_EQ(bonus.y1, -720 + h + 200 + 400 + 15) << dc.Dump();
     EXPECT_EQ(TextCall(dc, "1 ").y1, bonus.y1);
-    EXPECT_EQ(RightEnd(TextCall(dc, "1 ")), 720 + 2312);
-    EXPECT_EQ(RightEnd(TextCall(dc, "1\xBD")), 720 + 5018);
+    ExpectEach<int>(dc, End, {{"1 ", 720 + 2312}, {"1\xBD", 720 + 5018}});
 }
 
 TEST_F(ResultCard, ThresholdsAndTeamHandicaps)
@@ -224,9 +203,7 @@ TEST_F(ResultCard, ThresholdsAndTeamHandicaps)
     f->m_nTeamHandicap[0][0] = 33;
     CRecordingDC dc;
     m_card.Draw(&dc, nullptr);
-    EXPECT_EQ(TextCall(dc, "200 ").color, kRed);
-    EXPECT_EQ(TextCall(dc, "199 ").color, kBlack);
-    EXPECT_EQ(TextCall(dc, "600").color, kRed);
+    ExpectEach<COLORREF>(dc, Colour, {{"200 ", kRed}, {"199 ", kBlack}, {"600", kRed}});
     // Team handicaps: no bowler handicaps, but the team handicap rows.
     EXPECT_EQ(CountTexts(dc, "20"), 0);
     EXPECT_EQ(TextCall(dc, "33").y1, -1830) << dc.Dump();
@@ -243,15 +220,12 @@ TEST_F(ResultCard, ScratchPositionRoundHidesHandicap)
     f->m_bPositionRoundScratch = 1;
     CRecordingDC dc;
     m_card.Draw(&dc, nullptr);
-    EXPECT_EQ(CountTexts(dc, "Handicap"), 0);
-    EXPECT_EQ(CountTexts(dc, "Scratch"), 1);
-    EXPECT_EQ(CountTexts(dc, "1080"), 0);
+    ExpectCounts(dc, {{"Handicap", 0}, {"Scratch", 1}, {"1080", 0}});
     // Scored both ways, the handicap figures come back.
     m_doc.m_bPositionBothWays = 1;
     CRecordingDC dc2;
     m_card.Draw(&dc2, nullptr);
-    EXPECT_EQ(CountTexts(dc2, "Handicap"), 1);
-    EXPECT_EQ(CountTexts(dc2, "Scratch"), 1);
+    ExpectCounts(dc2, {{"Handicap", 1}, {"Scratch", 1}});
 }
 
 TEST_F(ResultCard, HtmlRowsOfTheSameMatch)
@@ -330,14 +304,10 @@ TEST_F(ResultCard, AMissingTeamOrBowlerLeavesItsNameEmpty)
     CRecordingDC dc;
     m_card.GetHeight(&dc);
     m_card.Draw(&dc, nullptr);
-    EXPECT_EQ(CountTexts(dc, "Alley Cats"), 1) << dc.Dump();
-    EXPECT_EQ(CountTexts(dc, "Pin Pals"), 0);
-    EXPECT_EQ(CountTexts(dc, "Eve"), 0);
-    EXPECT_EQ(CountTexts(dc, "Dee"), 1);
+    ExpectCounts(dc, {{"Alley Cats", 1}, {"Pin Pals", 0}, {"Eve", 0}, {"Dee", 1}});
     const std::string html = HtmlOf(m_card);
-    EXPECT_NE(html.find("Alley Cats"), std::string::npos);
-    EXPECT_EQ(html.find("Pin Pals"), std::string::npos);
-    EXPECT_EQ(html.find("Eve"), std::string::npos);
+    EXPECT_EQ(std::make_tuple(html.find("Alley Cats") != std::string::npos, html.find("Pin Pals"), html.find("Eve")),
+              std::make_tuple(true, std::string::npos, std::string::npos));
 }
 
 TEST_F(ResultCard, ALongNameStopsShortOfTheHandicapBesideIt)

@@ -74,6 +74,11 @@ protected:
 
     // Right-aligned texts of the recording DC end at their column: 100 twips a character.
     static int RightEnd(const DrawCall& c) { return c.x1 + c.text.GetLength() * 100; }
+    static void ExpectEnds(const CRecordingDC& dc, std::initializer_list<std::pair<const char*, int>> ends)
+    {
+        for (const auto& [psz, x] : ends)
+            EXPECT_EQ(RightEnd(TextCall(dc, psz)), x) << psz << "\n" << dc.Dump();
+    }
 
     CBowlingDoc m_doc;
     CPlayer *m_pAnn = nullptr, *m_pBob = nullptr, *m_pDee = nullptr, *m_pEve = nullptr, *m_pGus = nullptr,
@@ -100,30 +105,23 @@ TEST_F(ResultSummary, OriginalFormatLines)
 
     // Column headings one title step lower: G1..G3 at the three-game columns.
     EXPECT_EQ(TextCall(dc, "Team").y1, -1200);
-    EXPECT_EQ(RightEnd(TextCall(dc, "G2")), 3528);
-    EXPECT_EQ(RightEnd(TextCall(dc, "G3")), 4032);
     EXPECT_EQ(CountTexts(dc, "G4"), 0);
 
     // Match 1: the winner's name in the win font, the loser's in the lose font.
     const DrawCall& cats = TextCall(dc, "Alley Cats");
     EXPECT_EQ(std::make_pair(cats.x1, cats.y1), std::make_pair(720, -1400)) << dump;
     EXPECT_EQ(cats.color, kGreen);
-    const DrawCall& pals = TextCall(dc, "Pin Pals");
-    EXPECT_EQ(RightEnd(pals), 10800);
-    EXPECT_EQ(pals.color, kMaroon);
-    // Team games with handicap, series and points (7 and 3 points).
-    EXPECT_EQ(RightEnd(TextCall(dc, "380")), 3024);       // 200 + 150 + 10 + 20
-    EXPECT_EQ(RightEnd(TextCall(dc, "1140")), 4752);      // 600 + 540
-    EXPECT_EQ(RightEnd(TextCall(dc, "7 ")), 5472);
-    EXPECT_EQ(RightEnd(TextCall(dc, "3 ")), 6624);
+    EXPECT_EQ(TextCall(dc, "Pin Pals").color, kMaroon);
     EXPECT_EQ(TextCall(dc, "7 ").color, RGB(0, 0, 0));
-
-    // Match 2: only side A's figures; the defaulted game 3 and the series are marked.
+    // Match 1's team games with handicap (380 = 200 + 150 + 10 + 20), series (1140 = 600 + 540)
+    // and points (7 and 3); match 2 has only side A's figures, the defaulted game 3 and the
+    // series marked.
+    ExpectEnds(dc, {{"G2", 3528}, {"G3", 4032}, {"Pin Pals", 10800}, {"380", 3024}, {"1140", 4752}, {"7 ", 5472},
+                    {"3 ", 6624}, {"0*", 4032}, {"680*", 4752}});
     EXPECT_EQ(TextCall(dc, "Strikers").y1, -1600);
-    EXPECT_EQ(RightEnd(TextCall(dc, "0*")), 4032);
-    EXPECT_EQ(RightEnd(TextCall(dc, "680*")), 4752);
-    EXPECT_EQ(TextCall(dc, "Spares").color, kGreen);   // 0 points each: a tie
-    EXPECT_EQ(TextCall(dc, "Strikers").color, kGreen);
+    // 0 points each: a tie.
+    EXPECT_EQ(std::make_pair(TextCall(dc, "Spares").color, TextCall(dc, "Strikers").color),
+              std::make_pair(kGreen, kGreen));
     EXPECT_EQ(CountTexts(dc, "Gutter Gang"), 0);
 
     // The closing averages.
@@ -151,10 +149,7 @@ TEST_F(ResultSummary, FourFigureGamesSpreadOutAndNamesGiveWay)
     const std::string dump = dc.Dump();
     // Side B's games of 1230 to 1270 (Eve's 900 handicap): steps of 400 + 72; side A closes on its
     // total, side B opens from its first game.
-    EXPECT_EQ(RightEnd(TextCall(dc, "1230")), 7344) << dump;
-    EXPECT_EQ(RightEnd(TextCall(dc, "1250")), 7344 + 472);
-    EXPECT_EQ(RightEnd(TextCall(dc, "G4")), 4752 - 472);
-    EXPECT_EQ(RightEnd(TextCall(dc, "G1")), 4752 - 4 * 472);
+    ExpectEnds(dc, {{"1230", 7344}, {"1250", 7344 + 472}, {"G4", 4752 - 472}, {"G1", 4752 - 4 * 472}});
     EXPECT_EQ(TextCall(dc, "Alley Cats of th").y1, -1400) << dump;
     // No text of a line runs into another.
     for (const DrawCall& a : dc.calls) {
@@ -212,14 +207,11 @@ TEST_F(ResultSummary, PointsAndHighSeriesFormat)
     CRecordingDC dc;
     m_item.Draw(&dc, nullptr);
     const std::string dump = dc.Dump();
-    EXPECT_EQ(RightEnd(TextCall(dc, "Match High Series")), 10080);
+    ExpectEnds(dc, {{"Match High Series", 10080}, {"1140", 3600}, {"9 ", 4032}, {"11 ", 7776}, {"680*", 3600}});
     EXPECT_EQ(TextCall(dc, "Hcp").x1, 10368);
     EXPECT_EQ(TextCall(dc, "Alley Cats").color, kMaroon) << dump;
     const DrawCall& pals = TextCall(dc, "Pin Pals");
     EXPECT_EQ(std::make_pair(pals.x1, pals.color), std::make_pair(4464, kGreen));
-    EXPECT_EQ(RightEnd(TextCall(dc, "1140")), 3600);
-    EXPECT_EQ(RightEnd(TextCall(dc, "9 ")), 4032);
-    EXPECT_EQ(RightEnd(TextCall(dc, "11 ")), 7776);
     // Ann's 600 with handicap ties Dee's 600: side A's bowler is shown.
     const DrawCall& ann = TextCall(dc, "Ann");
     EXPECT_EQ(std::make_pair(RightEnd(ann), ann.y1), std::make_pair(10080, -1400));
@@ -227,7 +219,6 @@ TEST_F(ResultSummary, PointsAndHighSeriesFormat)
     // Match 2: Gus and Hal both 340: the first position is shown.
     EXPECT_EQ(TextCall(dc, "Gus").y1, -1600);
     EXPECT_EQ(CountTexts(dc, "Hal"), 0);
-    EXPECT_EQ(RightEnd(TextCall(dc, "680*")), 3600);
 
     // Scratch series: Dee's 600 beats Ann's 570.
     m_item.m_bHcpPoints = 0;
@@ -268,13 +259,10 @@ TEST_F(ResultSummary, RoundZeroDrawsNothingAndTheFlowCountsRounds)
         pForm->AddItem(items[i]);
     }
     m_doc.LayoutReportForm(&dc);
-    EXPECT_EQ(items[0]->m_nRound, 5);
-    EXPECT_EQ(items[1]->m_nRound, 5);
-    EXPECT_EQ(items[2]->m_nRound, 4);
+    EXPECT_EQ(std::make_tuple(items[0]->m_nRound, items[1]->m_nRound, items[2]->m_nRound), std::make_tuple(5, 5, 4));
     m_doc.m_nCurrentRound = 1;
     m_doc.LayoutReportForm(&dc);
-    EXPECT_EQ(items[2]->m_nRound, 0);
-    EXPECT_EQ(items[2]->GetHeight(&dc), 0);
+    EXPECT_EQ(std::make_tuple(items[2]->m_nRound, items[2]->GetHeight(&dc)), std::make_tuple(0, 0));
 }
 
 TEST_F(ResultSummary, StoredBytesAndTheOldFlagByte)
@@ -308,16 +296,14 @@ TEST_F(ResultSummary, StoredBytesAndTheOldFlagByte)
         CRepItem_ResultSummary old;
         old.m_nFormat = 1;
         LoadFrom(old, {12, 2, c.byte}, 38);
-        EXPECT_EQ(old.m_bHcpPoints, c.hcp) << int(c.byte);
-        EXPECT_EQ(old.m_bScrPoints, c.scr) << int(c.byte);
-        EXPECT_EQ(old.m_bHcpPyramid, c.hcpPyr) << int(c.byte);
-        EXPECT_EQ(old.m_bScrPyramid, c.scrPyr) << int(c.byte);
-        EXPECT_EQ(old.m_nFormat, 0u);
-        EXPECT_EQ(old.m_bHcpPetersen + old.m_bScrPetersen, 0u);
+        EXPECT_EQ(std::make_tuple(old.m_bHcpPoints, old.m_bScrPoints, old.m_bHcpPyramid, old.m_bScrPyramid,
+                                  old.m_nFormat, old.m_bHcpPetersen + old.m_bScrPetersen),
+                  std::make_tuple(c.hcp, c.scr, c.hcpPyr, c.scrPyr, 0u, 0u))
+            << int(c.byte);
     }
-    std::vector<BYTE> v65{12, 2, 0x04};
-    for (CFontData* p : {&m_item.m_fontDetail, &m_item.m_fontTitle, &m_item.m_fontLose, &m_item.m_fontWin})
-        Append(v65, BytesOf(*p));
+    std::vector<BYTE> v65 = expected;
+    v65[1] = 2;
+    v65[2] = 0x04;
     CRepItem_ResultSummary old65;
     LoadFrom(old65, v65, 65);
     EXPECT_EQ(old65.m_bScrPyramid, 1u);
@@ -326,9 +312,7 @@ TEST_F(ResultSummary, StoredBytesAndTheOldFlagByte)
     v65[2] = 0x48;
     CRepItem_ResultSummary new66;
     LoadFrom(new66, v65, 66);
-    EXPECT_EQ(new66.m_bScrPoints, 1u);
-    EXPECT_EQ(new66.m_bHcpPoints, 0u);
-    EXPECT_EQ(new66.m_nFormat, 1u);
+    EXPECT_EQ(std::make_tuple(new66.m_bScrPoints, new66.m_bHcpPoints, new66.m_nFormat), std::make_tuple(1u, 0u, 1u));
 }
 
 TEST_F(ResultSummary, CopiesLeaveThePinfallFlagsBehind)
@@ -339,10 +323,8 @@ TEST_F(ResultSummary, CopiesLeaveThePinfallFlagsBehind)
     m_item.m_fontDetail.m_nPointSize = 12;
     std::unique_ptr<CRepItem> pCopy(m_item.Clone());
     auto* p = static_cast<CRepItem_ResultSummary*>(pCopy.get());
-    EXPECT_EQ(p->m_bScrPyramid, 1u);
-    EXPECT_EQ(p->m_nFormat, 1u);
-    EXPECT_EQ(p->m_fontDetail.m_nPointSize, 12);
-    EXPECT_EQ(p->m_bHcpPetersen, 0u);
+    EXPECT_EQ(std::make_tuple(p->m_bScrPyramid, p->m_nFormat, p->m_fontDetail.m_nPointSize, p->m_bHcpPetersen),
+              std::make_tuple(1u, 1u, 12, 0u));
 }
 
 TEST_F(ResultSummary, HtmlOfBothFormats)
@@ -398,13 +380,14 @@ TEST_F(ResultSummary, DialogInAHandicapOnlyLeague)
     CScriptedBackend ui;
     ui.OnDialog(IDD_RESULTS_SUMMARY)
         .Check([](CDialog& dlg) {
-            EXPECT_TRUE(dlg.GetDlgItem(IDC_RS_HCP_POINTS)->IsWindowEnabled());
-            EXPECT_FALSE(dlg.GetDlgItem(IDC_RS_SCR_POINTS)->IsWindowEnabled());
-            EXPECT_FALSE(dlg.GetDlgItem(IDC_RS_HCP_PYRAMID)->IsWindowEnabled());
-            EXPECT_FALSE(dlg.GetDlgItem(IDC_RS_SCR_PYRAMID)->IsWindowEnabled());
-            EXPECT_TRUE(dlg.GetDlgItem(IDC_RS_HCP_PETERSEN)->IsWindowEnabled());
-            EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_RS_HCP_POINTS), 1u);
-            EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_RS_SCR_POINTS), 0u);
+            std::vector<bool> enabled;
+            for (int id : {IDC_RS_HCP_POINTS, IDC_RS_SCR_POINTS, IDC_RS_HCP_PYRAMID, IDC_RS_SCR_PYRAMID,
+                           IDC_RS_HCP_PETERSEN})
+                enabled.push_back(dlg.GetDlgItem(id)->IsWindowEnabled());
+            EXPECT_EQ(enabled, (std::vector<bool>{true, false, false, false, true}));
+            EXPECT_EQ(std::make_pair(dlg.IsDlgButtonChecked(IDC_RS_HCP_POINTS),
+                                     dlg.IsDlgButtonChecked(IDC_RS_SCR_POINTS)),
+                      std::make_pair(1u, 0u));
             CString desc;
             dlg.GetDlgItemText(IDC_RS_WIN_DESC, desc);
             EXPECT_EQ(desc, "Green  Arial  10 Pt. ");
@@ -413,11 +396,10 @@ TEST_F(ResultSummary, DialogInAHandicapOnlyLeague)
         .Select(IDC_RS_FORMAT, 1)
         .OK();
     m_item.Edit();
-    EXPECT_EQ(m_item.m_bHcpPoints, 1u);
-    EXPECT_EQ(m_item.m_bScrPoints, 0u);
-    EXPECT_EQ(m_item.m_bScrPyramid, 0u);
-    EXPECT_EQ(m_item.m_bHcpPetersen, 0u);   // never kept
-    EXPECT_EQ(m_item.m_nFormat, 1u);
+    // The Petersen tick is never kept.
+    EXPECT_EQ(std::make_tuple(m_item.m_bHcpPoints, m_item.m_bScrPoints, m_item.m_bScrPyramid, m_item.m_bHcpPetersen,
+                              m_item.m_nFormat),
+              std::make_tuple(1u, 0u, 0u, 0u, 1u));
 }
 
 TEST_F(ResultSummary, DialogFontsAndTicksSurviveAFontChoice)
@@ -444,11 +426,9 @@ TEST_F(ResultSummary, DialogFontsAndTicksSurviveAFontChoice)
         })
         .OK();
     m_item.Edit();
-    EXPECT_EQ(m_item.m_bScrPyramid, 1u);
-    EXPECT_EQ(m_item.m_fontLose.m_strFaceName, "Times New Roman");
-    EXPECT_EQ(m_item.m_fontLose.m_nPointSize, 14);
-    EXPECT_EQ(m_item.m_fontLose.m_nPrinterHeight, -280);
-    EXPECT_EQ(m_item.m_nFormat, 0u);
+    EXPECT_EQ(std::tie(m_item.m_bScrPyramid, m_item.m_fontLose.m_strFaceName, m_item.m_fontLose.m_nPointSize,
+                       m_item.m_fontLose.m_nPrinterHeight, m_item.m_nFormat),
+              std::make_tuple(1u, CString("Times New Roman"), 14, -280, 0u));
 }
 
 TEST_F(ResultSummary, NewItemTakesTheLeaguesDefaults)
@@ -459,10 +439,9 @@ TEST_F(ResultSummary, NewItemTakesTheLeaguesDefaults)
     item.m_pDoc = &m_doc;
     item.ApplyDefaultFonts();
     item.SetDefaults();
-    EXPECT_EQ(item.m_fontWin.m_crColour, kGreen);
-    EXPECT_EQ(item.m_fontTitle.m_bBold, 1);
-    EXPECT_EQ(item.m_bHcpPoints, 1u);
-    EXPECT_EQ(item.m_bScrPoints, 0u);
+    EXPECT_EQ(std::make_tuple(item.m_fontWin.m_crColour, item.m_fontTitle.m_bBold, item.m_bHcpPoints,
+                              item.m_bScrPoints),
+              std::make_tuple(kGreen, 1, 1u, 0u));
     m_doc.m_bHandicapLeague = 0;
     CRepItem_ResultSummary scratch;
     scratch.m_pDoc = &m_doc;

@@ -64,10 +64,9 @@ TEST_F(ResultsDisplay, ACardForEveryMatchOfTheRound)
     std::vector<CRepItem_Result*> cards = Cards(m_doc);
     ASSERT_EQ(static_cast<int>(cards.size()), nExpected);
     for (CRepItem_Result* pCard : cards) {
-        EXPECT_EQ(pCard->m_pFixture->m_nRound, 3);
-        EXPECT_NE(pCard->m_pFixture, pByeMatch);
-        EXPECT_EQ(pCard->m_pDoc, &m_doc);
-        EXPECT_TRUE(pCard->IsTemporary());
+        EXPECT_EQ(std::make_tuple(pCard->m_pFixture->m_nRound, pCard->m_pFixture != pByeMatch, pCard->m_pDoc,
+                                  bool(pCard->IsTemporary())),
+                  std::make_tuple(3, true, &m_doc, true));
     }
     // A new display replaces the cards.
     EXPECT_EQ(BuildRoundResults(m_doc, 99), 0);
@@ -132,11 +131,10 @@ TEST_F(ResultsDisplay, ViewCommands)
     // By round: the current round is offered.
     ui.OnDialog(IDD_SELECT_ROUND).OK();
     view.OnCmdMsg(ID_RESULT_DISPLAY_BY_ROUND, CN_COMMAND, nullptr);
-    EXPECT_EQ(m_doc.m_nDisplayMode, MODE_RESULTS);
     CString title;
     title.Format("Results for Round %d", m_doc.m_nCurrentRound);
-    EXPECT_EQ(m_doc.m_strReportTitle, title);
-    EXPECT_EQ(static_cast<int>(Cards(m_doc).size()), m_doc.m_nTeams / 2);
+    EXPECT_EQ(std::make_tuple(m_doc.m_nDisplayMode, m_doc.m_strReportTitle, static_cast<int>(Cards(m_doc).size())),
+              std::make_tuple(MODE_RESULTS, title, m_doc.m_nTeams / 2));
     EXPECT_GE(view.GetPageCount(), 1);
 
     // By team, cancelled: back to the report layout.

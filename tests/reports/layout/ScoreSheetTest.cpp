@@ -3,6 +3,7 @@
 // alone and through the league file, the sheets placed on their pages, and the Fixture menu's
 // commands through the view.
 #include "FixtureTestLeague.h"
+#include "PlacedTexts.h"
 #include "RecordingDC.h"
 #include "ReportTestHelpers.h"
 #include "ScriptedBackend.h"
@@ -64,11 +65,6 @@ protected:
         Sheet().Draw(&dc, nullptr);
         return h;
     }
-    static CPoint At(const CRecordingDC& dc, const char* psz)
-    {
-        const DrawCall* p = dc.FindText(psz);
-        return p ? CPoint(p->x1, p->y1) : CPoint(-1, -1);
-    }
     static int CountText(const CRecordingDC& dc, const char* psz)
     {
         int n = 0;
@@ -96,26 +92,17 @@ TEST_F(ScoreSheetLeague, SideBySideThreeGamesInAHandicapLeague)
     EXPECT_EQ(Sheet().m_y, -720);  // drawing leaves the item where it stood
 
     // Title band: league name centred on 5760 (7 characters of 100), date, round and lanes.
-    EXPECT_EQ(At(dc, "Tuesday"), CPoint(5760 - 350, -745));
-    EXPECT_EQ(At(dc, "01 Sep 25  07:30 PM"), CPoint(745, -745));
-    EXPECT_EQ(At(dc, "Round 1/2  Lanes 1/2"), CPoint(10775 - 2000, -745));
     // Heading band: name column 2400, hcp 3120-3600, games 3600/4140/4680, series 5220-5760.
-    EXPECT_EQ(At(dc, "Aces"), CPoint(745, -995));
-    EXPECT_EQ(At(dc, "Kings"), CPoint(5785, -995));
-    EXPECT_EQ(At(dc, "hcp"), CPoint(3600 - 25 - 300, -995));
-    EXPECT_EQ(At(dc, "Avg"), CPoint(3120 - 25 - 300, -995));
-    EXPECT_EQ(At(dc, "Gm 1"), CPoint(4140 - 25 - 400, -995));
-    EXPECT_EQ(At(dc, "Ser"), CPoint(5760 - 25 - 300, -995));
+    // Bowler lines: names, handicaps ending at the hcp column. Summary from y -1970: Signed,
+    // three totals, then the points row with its box.
+    ExpectPlaced(dc, {{"Tuesday", 5760 - 350, -745}, {"01 Sep 25  07:30 PM", 745, -745},
+                      {"Round 1/2  Lanes 1/2", 10775 - 2000, -745}, {"Aces", 745, -995}, {"Kings", 5785, -995},
+                      {"hcp", 3600 - 25 - 300, -995}, {"Avg", 3120 - 25 - 300, -995},
+                      {"Gm 1", 4140 - 25 - 400, -995}, {"Ser", 5760 - 25 - 300, -995}, {"Aces 1", 745, -1245},
+                      {"Kings 3", 5785, -1745}, {"13", 3575 - 200, -1745}, {"Signed", 745, -1995},
+                      {"Total Scr", 3575 - 900, -1995}, {"Points Hcp", 3575 - 1000, -2745},
+                      {"Pts", 720 + 540 + 25, -2745}});
     EXPECT_EQ(CountText(dc, "Gm 3"), 2);
-    // Bowler lines: names, handicaps ending at the hcp column.
-    EXPECT_EQ(At(dc, "Aces 1"), CPoint(745, -1245));
-    EXPECT_EQ(At(dc, "Kings 3"), CPoint(5785, -1745));
-    EXPECT_EQ(At(dc, "13"), CPoint(3575 - 200, -1745));
-    // Summary from y -1970: Signed, three totals, then the points row with its box.
-    EXPECT_EQ(At(dc, "Signed"), CPoint(745, -1995));
-    EXPECT_EQ(At(dc, "Total Scr"), CPoint(3575 - 900, -1995));
-    EXPECT_EQ(At(dc, "Points Hcp"), CPoint(3575 - 1000, -2745));
-    EXPECT_EQ(At(dc, "Pts"), CPoint(720 + 540 + 25, -2745));
     EXPECT_EQ(CountText(dc, "Total H+S"), 2);
     EXPECT_EQ(CountText(dc, "Match Played"), 0);
     // The names are where a right click finds them.
@@ -131,10 +118,9 @@ TEST_F(ScoreSheetLeague, MakeUpSheetShowsTheEnteredSideAsPlayedAndNamesNextOppon
     // The opponents row replaces the 72 twips.
     EXPECT_EQ(Draw(dc), -8 * 250 - 2 * 250);
     EXPECT_EQ(CountText(dc, "Signed"), 1);
-    EXPECT_EQ(At(dc, "Match Played"), CPoint(5785, -1995));
     // Round 2: Owls v Aces on lanes 1/2, Pins v Kings on 3/4.
-    EXPECT_EQ(At(dc, "Opponents next round: Owls - Lane 1 "), CPoint(745, -2995));
-    EXPECT_EQ(At(dc, "Opponents next round: Pins - Lane 3 "), CPoint(5785, -2995));
+    ExpectPlaced(dc, {{"Match Played", 5785, -1995}, {"Opponents next round: Owls - Lane 1 ", 745, -2995},
+                      {"Opponents next round: Pins - Lane 3 ", 5785, -2995}});
 
     // The last round has no next round: no row, 72 twips instead.
     CRepItem_ScoreSheet last(&L.doc);
@@ -159,16 +145,13 @@ TEST_F(ScoreSheetLeague, StandardFourGamesInAScratchLeague)
     const int h = Draw(dc);
     EXPECT_EQ(h, -72 - 3 * 250 - 2 * (3 + 2 + 1) * 250);
     // Columns of 576 after a name column of 3204 and an hcp column of 540: game 1 at 4464.
-    EXPECT_EQ(At(dc, "Round 1/2"), CPoint(10775 - 900, -745));
-    EXPECT_EQ(At(dc, "Lane 7  Aces"), CPoint(745, -995));
-    EXPECT_EQ(At(dc, "1"), CPoint(4464 + 576 - 192 - 25 - 100, -995));
-    EXPECT_EQ(At(dc, "SCR "), CPoint(4464 + 8 * 576 + 576 - 25 - 400, -995));
-    EXPECT_EQ(At(dc, "Total"), CPoint(10775 - 500, -995));
-    EXPECT_EQ(CountText(dc, " Hcp"), 0);  // no handicap in a scratch league
     // The second block: its band after title (250), block one (250 + 750 + 500 + 250).
-    EXPECT_EQ(At(dc, "Lane 8  Kings"), CPoint(745, -720 - 250 - 1750 - 25));
+    ExpectPlaced(dc, {{"Round 1/2", 10775 - 900, -745}, {"Lane 7  Aces", 745, -995},
+                      {"1", 4464 + 576 - 192 - 25 - 100, -995}, {"SCR ", 4464 + 8 * 576 + 576 - 25 - 400, -995},
+                      {"Total", 10775 - 500, -995}, {"Lane 8  Kings", 745, -720 - 250 - 1750 - 25},
+                      {"Points Scr", 3924 + 540 - 25 - 1000, -720 - 250 - 250 - 750 - 250 - 25}});
+    EXPECT_EQ(CountText(dc, " Hcp"), 0);  // no handicap in a scratch league
     EXPECT_EQ(CountText(dc, "Pts SCR"), 2);
-    EXPECT_EQ(At(dc, "Points Scr"), CPoint(3924 + 540 - 25 - 1000, -720 - 250 - 250 - 750 - 250 - 25));
     // Only the first summary row is hatched, in its HCP and Total cells, once per team: the
     // slanting lines all lie in those cells.
     std::vector<std::pair<int, int>> hatched;  // (column left, row top)
@@ -228,8 +211,9 @@ TEST_F(ScoreSheetLeague, LanesAndNoteBelowTheSheet)
     CRecordingDC dc;
     Draw(dc);
     // Kings play on lane 2 in round 1; the sheet (two bands, 3 + 4 rows) ends 72 above.
-    EXPECT_EQ(At(dc, "Secretary on lane 2 "), CPoint(720, -720 - 2250 - 72));
-    EXPECT_EQ(At(dc, "Treasurer's lane unknown!"), CPoint(10800 - 2500, -720 - 2250 - 72));
+    ExpectPlaced(dc,
+                 {{"Secretary on lane 2 ", 720, -720 - 2250 - 72},
+                  {"Treasurer's lane unknown!", 10800 - 2500, -720 - 2250 - 72}});
     EXPECT_NE(dc.FindText("Notice"), nullptr);
 }
 
@@ -283,23 +267,21 @@ TEST_F(ScoreSheetLeague, SheetsStandInTheirPageSlots)
     CRecordingDC dc;
     m_pStyle->m_nSheetsPerPage = 3;
     EXPECT_EQ(LayoutScoreSheets(&L.doc, &dc), 2);
-    std::vector<std::pair<int, int>> slots;
-    for (POSITION pos = L.doc.m_listScoreSheetItems.GetHeadPosition(); pos;) {
-        auto* p = static_cast<CRepItem*>(L.doc.m_listScoreSheetItems.GetNext(pos));
-        slots.emplace_back(p->m_nPage, p->m_y);
-    }
-    EXPECT_EQ(slots, (std::vector<std::pair<int, int>>{{1, -720}, {1, -6240}, {1, -11760}, {2, -720}}));
+    auto slots = [&] {
+        std::vector<std::pair<int, int>> v;
+        for (POSITION pos = L.doc.m_listScoreSheetItems.GetHeadPosition(); pos;) {
+            auto* p = static_cast<CRepItem*>(L.doc.m_listScoreSheetItems.GetNext(pos));
+            v.emplace_back(p->m_nPage, p->m_y);
+        }
+        return v;
+    };
+    EXPECT_EQ(slots(), (std::vector<std::pair<int, int>>{{1, -720}, {1, -6240}, {1, -11760}, {2, -720}}));
 
     // Economy: each sheet 2322 high (3 rows + 4 + two bands + 72), 720 between them.
     m_pStyle->m_nSheetsPerPage = 0;
     EXPECT_EQ(LayoutScoreSheets(&L.doc, &dc), 1);
-    slots.clear();
-    for (POSITION pos = L.doc.m_listScoreSheetItems.GetHeadPosition(); pos;) {
-        auto* p = static_cast<CRepItem*>(L.doc.m_listScoreSheetItems.GetNext(pos));
-        slots.emplace_back(p->m_nPage, p->m_y);
-    }
-    EXPECT_EQ(slots, (std::vector<std::pair<int, int>>{
-                         {1, -720}, {1, -720 - 3042}, {1, -720 - 2 * 3042}, {1, -720 - 3 * 3042}}));
+    EXPECT_EQ(slots(), (std::vector<std::pair<int, int>>{
+                           {1, -720}, {1, -720 - 3042}, {1, -720 - 2 * 3042}, {1, -720 - 3 * 3042}}));
 }
 
 TEST_F(ScoreSheetLeague, RecapThroughTheView)
@@ -329,13 +311,13 @@ TEST_F(ScoreSheetLeague, RecapThroughTheView)
     ui.AnswerMessageBox(IDNO, "Override Lane Numbers?");
     view.OnCmdMsg(ID_FIXTURE_SCORESHEETS_RECAP, CN_COMMAND, nullptr);
     EXPECT_TRUE(ui.AllUsed());
-    EXPECT_EQ(L.doc.m_nDisplayMode, MODE_SCORE_SHEETS);
-    EXPECT_EQ(L.doc.m_nScoreSheetRound, 2u);
-    EXPECT_EQ(L.doc.m_nCurrentRound, 1);  // the figures run to the round before
+    // The figures run to the round before.
+    EXPECT_EQ(std::tie(L.doc.m_nDisplayMode, L.doc.m_nScoreSheetRound, L.doc.m_nCurrentRound),
+              std::make_tuple(MODE_SCORE_SHEETS, 2u, 1));
     ASSERT_EQ(L.doc.m_listScoreSheetItems.GetCount(), 1);
     auto* pSheet = static_cast<CRepItem_ScoreSheet*>(L.doc.m_listScoreSheetItems.GetHead());
-    EXPECT_EQ(pSheet->m_pFixture, L.doc.FindTeamFixture(1, 2));
-    EXPECT_EQ(pSheet->m_bTemporary, DWORD(TEMP_SHOWING));
+    EXPECT_EQ(std::make_tuple(pSheet->m_pFixture, pSheet->m_bTemporary),
+              std::make_tuple(L.doc.FindTeamFixture(1, 2), DWORD(TEMP_SHOWING)));
     EXPECT_EQ(view.GetPageCount(), 1);
 
     // Every match of the round played: nothing to print, and the display stays.
@@ -369,9 +351,8 @@ TEST_F(ScoreSheetLeague, StyleDialogOkKeepsAndCancelPutsBack)
         EXPECT_TRUE(ui.AllUsed());
     }
     // Cancel leaves the style as it was, the font chosen on the way included.
-    EXPECT_EQ(m_pStyle->m_bSideBySide, 1);
-    EXPECT_EQ(m_pStyle->m_fontHeader.m_strFaceName, "Arial");
-    EXPECT_EQ(m_pStyle->m_nSheetsPerPage, 2);
+    EXPECT_EQ(std::tie(m_pStyle->m_bSideBySide, m_pStyle->m_fontHeader.m_strFaceName, m_pStyle->m_nSheetsPerPage),
+              std::make_tuple(1, CString("Arial"), 2));
     EXPECT_FALSE(L.doc.IsModified());
 
     CScriptedBackend ui;
@@ -387,12 +368,11 @@ TEST_F(ScoreSheetLeague, StyleDialogOkKeepsAndCancelPutsBack)
         .Select(IDC_SSS_PER_PAGE, 0)
         .OK();
     m_pStyle->Edit();
-    EXPECT_EQ(m_pStyle->m_bSpaceForAll, 1);
-    EXPECT_EQ(m_pStyle->m_bFillInNames, 1u);
-    EXPECT_EQ(m_pStyle->m_bPrintNextOpponents, 1);
-    EXPECT_EQ(m_pStyle->m_nSheetsPerPage, 0);
-    EXPECT_EQ(m_pStyle->m_fontNames.m_strFaceName, "Georgia");
-    EXPECT_EQ(m_pStyle->m_fontNames.m_nLineHeight, 0);  // measured again on the next drawing
+    // The line height is measured again on the next drawing.
+    EXPECT_EQ(std::tie(m_pStyle->m_bSpaceForAll, m_pStyle->m_bFillInNames, m_pStyle->m_bPrintNextOpponents,
+                       m_pStyle->m_nSheetsPerPage, m_pStyle->m_fontNames.m_strFaceName,
+                       m_pStyle->m_fontNames.m_nLineHeight),
+              std::make_tuple(1, 1u, 1, 0, CString("Georgia"), 0));
     EXPECT_TRUE(L.doc.IsModified());
 }
 

@@ -2,7 +2,7 @@
 // expansion makes, what the heading and the lines draw and write, its stored bytes, copies and
 // its options dialog.
 #include "FixtureTestLeague.h"
-#include "DrawnText.h"
+#include "PlacedTexts.h"
 #include "RecordingDC.h"
 #include "ReportTestHelpers.h"
 #include "ScriptedBackend.h"
@@ -39,12 +39,7 @@ protected:
     }
     CFixture* Fixture(int nRound, int nMatch)
     {
-        for (POSITION pos = L.doc.GetFirstFixturePosition(); pos;) {
-            auto* f = static_cast<CFixture*>(L.doc.m_listFixtures.GetNext(pos));
-            if (f->m_nRound == nRound && f->m_nMatch == nMatch)
-                return f;
-        }
-        return nullptr;
+        return L.doc.FindFixtureByRoundMatch(nRound, nMatch);
     }
     void Play(int nRound, int nMatch, bool bA, bool bB)
     {
@@ -85,8 +80,8 @@ TEST_F(Outstanding, ExpandsIntoOneLinePerUnfinishedMatchUpToTheCurrentRound)
     auto lines = Expand(list);
     EXPECT_EQ(m_item.m_nOutstanding, 2u);
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0]->m_pFixture, Fixture(1, 2));   // one side entered is still outstanding
-    EXPECT_EQ(lines[1]->m_pFixture, Fixture(2, 2));
+    // One side entered is still outstanding.
+    EXPECT_EQ(std::make_pair(lines[0]->m_pFixture, lines[1]->m_pFixture), std::make_pair(Fixture(1, 2), Fixture(2, 2)));
     for (auto* p : lines) {
         EXPECT_TRUE(p->IsTemporary());
         EXPECT_EQ(p->m_nType, RIT_LATE_GAMES);
@@ -116,8 +111,7 @@ TEST_F(Outstanding, AByeIsCountedButGetsNoLine)
     L.Team(3)->m_bBye = 1;   // Owls v Pins in round 1
     CObList list;
     auto lines = Expand(list);
-    EXPECT_EQ(m_item.m_nOutstanding, 1u);
-    EXPECT_TRUE(lines.empty());
+    EXPECT_EQ(std::make_tuple(m_item.m_nOutstanding, lines.empty()), std::make_tuple(1u, true));
     CRecordingDC dc;
     EXPECT_EQ(m_item.GetHeight(&dc), -200);
 }
@@ -132,14 +126,13 @@ TEST_F(Outstanding, HeadingAndLinesDrawnWhereTheyBelong)
     m_item.Draw(&dc, nullptr);
     EXPECT_EQ(Pos(dc, "Still to bowl"), At(720, -1000)) << dc.Dump();
     EXPECT_EQ(dc.FindText("Still to bowl")->color, RGB(0, 0, 0));
-    m_item.m_nAlign = CRepItem_LateGames::ALIGN_CENTRE;
-    CRecordingDC centre;
-    m_item.Draw(&centre, nullptr);
-    EXPECT_EQ(Pos(centre, "Still to bowl"), At(5760 - 650, -1000));
-    m_item.m_nAlign = CRepItem_LateGames::ALIGN_RIGHT;
-    CRecordingDC right;
-    m_item.Draw(&right, nullptr);
-    EXPECT_EQ(Pos(right, "Still to bowl"), At(10800 - 1300, -1000));
+    for (auto [nAlign, x] : {std::pair(CRepItem_LateGames::ALIGN_CENTRE, 5760 - 650),
+                             std::pair(CRepItem_LateGames::ALIGN_RIGHT, 10800 - 1300)}) {
+        m_item.m_nAlign = nAlign;
+        CRecordingDC aligned;
+        m_item.Draw(&aligned, nullptr);
+        EXPECT_EQ(Pos(aligned, "Still to bowl"), At(x, -1000)) << nAlign;
+    }
 
     CRepItem_LateGames* pLine = lines[1];   // round 2: Pins v Kings, Mon 8 Sep 2025
     pLine->m_y = -1200;
@@ -147,10 +140,8 @@ TEST_F(Outstanding, HeadingAndLinesDrawnWhereTheyBelong)
     CRecordingDC line;
     pLine->Draw(&line, nullptr);
     EXPECT_EQ(line.Texts(), (std::vector<std::string>{"Pins", "Kings", "v", "Rnd  2 - Sep 08 25"})) << line.Dump();
-    EXPECT_EQ(Pos(line, "Pins"), At(5400 - 400, -1200));
-    EXPECT_EQ(Pos(line, "Kings"), At(6120, -1200));
-    EXPECT_EQ(Pos(line, "v"), At(5760 - 50, -1200));
-    EXPECT_EQ(Pos(line, "Rnd  2 - Sep 08 25"), At(720, -1200));
+    ExpectPlaced(line, {{"Pins", 5400 - 400, -1200}, {"Kings", 6120, -1200}, {"v", 5760 - 50, -1200},
+                        {"Rnd  2 - Sep 08 25", 720, -1200}});
     DeleteAll(list);
 }
 
@@ -182,10 +173,11 @@ TEST_F(Outstanding, HeadingHtmlByAlignment)
     m_item.m_strTitle = "Late & lost";
     EXPECT_EQ(HtmlOf(m_item), "<div align=left>\n<font face='Arial'><font color='#000000'><b>\n"
                               "Late &amp; lost</font></font></b>\n</div>\n");
-    m_item.m_nAlign = CRepItem_LateGames::ALIGN_RIGHT;
-    EXPECT_NE(HtmlOf(m_item).find("<div align=right>"), std::string::npos);
-    m_item.m_nAlign = CRepItem_LateGames::ALIGN_CENTRE;
-    EXPECT_NE(HtmlOf(m_item).find("<div align=center>"), std::string::npos);
+    for (auto [nAlign, pszDiv] : {std::pair(CRepItem_LateGames::ALIGN_RIGHT, "<div align=right>"),
+                                  std::pair(CRepItem_LateGames::ALIGN_CENTRE, "<div align=center>")}) {
+        m_item.m_nAlign = nAlign;
+        EXPECT_NE(HtmlOf(m_item).find(pszDiv), std::string::npos) << pszDiv;
+    }
     DeleteAll(list);
 }
 
@@ -206,8 +198,7 @@ TEST_F(Outstanding, LinesFlowBelowTheHeadingInAReportLayout)
     const DrawCall* pFirst = page.FindText("Rnd  1 - Sep 01 25");
     const DrawCall* pSecond = page.FindText("Rnd  2 - Sep 08 25");
     ASSERT_TRUE(pHeading && pFirst && pSecond) << page.Dump();
-    EXPECT_EQ(pFirst->y1 - pHeading->y1, -200);
-    EXPECT_EQ(pSecond->y1 - pFirst->y1, -200);
+    EXPECT_EQ(std::make_pair(pFirst->y1 - pHeading->y1, pSecond->y1 - pFirst->y1), std::make_pair(-200, -200));
     // A second preparation replaces the lines instead of adding more.
     L.doc.LayoutReportForm(&dc);
     EXPECT_EQ(CountLateGames(pForm), 3);
@@ -235,16 +226,14 @@ TEST_F(Outstanding, StoredBytesCopiesAndDefaultFonts)
     std::unique_ptr<CRepItem> pCopy(m_item.Clone());
     auto* p = dynamic_cast<CRepItem_LateGames*>(pCopy.get());
     ASSERT_NE(p, nullptr);
-    EXPECT_EQ(p->m_strTitle, "Late");
-    EXPECT_EQ(p->m_nOutstanding, 5u);
-    EXPECT_EQ(p->m_pFixture, nullptr);
-    EXPECT_EQ(p->m_fontDetail.m_bItalic, 1);
+    EXPECT_EQ(std::make_tuple(p->m_strTitle, p->m_nOutstanding, p->m_pFixture, p->m_fontDetail.m_bItalic),
+              std::make_tuple(CString("Late"), 5u, static_cast<CFixture*>(nullptr), 1));
 
     L.doc.GetDefaultFont(CRepItem_LateGames::HEADING_FONT)->m_strFaceName = "Tahoma";
     L.doc.GetDefaultFont(CRepItem_LateGames::DETAIL_FONT)->m_nPointSize = 8;
     m_item.ApplyDefaultFonts();
-    EXPECT_EQ(m_item.m_fontHeading.m_strFaceName, "Tahoma");
-    EXPECT_EQ(m_item.m_fontDetail.m_nPointSize, 8);
+    EXPECT_EQ(std::tie(m_item.m_fontHeading.m_strFaceName, m_item.m_fontDetail.m_nPointSize),
+              std::make_tuple(CString("Tahoma"), 8));
 }
 
 TEST_F(Outstanding, DialogTakesTitleFlagAndAlignmentOnlyOnOK)
@@ -254,32 +243,25 @@ TEST_F(Outstanding, DialogTakesTitleFlagAndAlignmentOnlyOnOK)
     ui.ChooseFont("Courier New", 120, FALSE, TRUE, FALSE, FALSE, RGB(0, 0, 0));
     ui.OnDialog(IDD_OUTSTANDING_MATCHES)
         .Check([](CDialog& dlg) {
-            CString text;
-            dlg.GetDlgItemText(IDC_OM_TITLE, text);
-            EXPECT_EQ(text, "Outstanding Matches.");
-            dlg.GetDlgItemText(IDC_OM_HEADING_DESC, text);
-            EXPECT_EQ(text, "Black  Arial Bold  10 Pt. ");
-            EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_OM_PRINT_ALWAYS), 0u);
+            EXPECT_EQ(std::make_tuple(dlg.GetDlgItemText(IDC_OM_TITLE), dlg.GetDlgItemText(IDC_OM_HEADING_DESC),
+                                      dlg.IsDlgButtonChecked(IDC_OM_PRINT_ALWAYS)),
+                      std::make_tuple(CString("Outstanding Matches."), CString("Black  Arial Bold  10 Pt. "), 0u));
         })
         .SetText(IDC_OM_TITLE, "Not yet bowled")
         .Click(IDC_OM_PRINT_ALWAYS)
         .Select(IDC_OM_ALIGN, 1)
         .Click(IDC_OM_DETAIL_FONT)
         .Check([](CDialog& dlg) {
-            CString text;
-            dlg.GetDlgItemText(IDC_OM_DETAIL_DESC, text);
-            EXPECT_EQ(text, "Black  Courier New Italic  12 Pt. ");
-            dlg.GetDlgItemText(IDC_OM_TITLE, text);
-            EXPECT_EQ(text, "Not yet bowled");
-            EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_OM_PRINT_ALWAYS), 1u);
+            EXPECT_EQ(std::make_tuple(dlg.GetDlgItemText(IDC_OM_DETAIL_DESC), dlg.GetDlgItemText(IDC_OM_TITLE),
+                                      dlg.IsDlgButtonChecked(IDC_OM_PRINT_ALWAYS)),
+                      std::make_tuple(CString("Black  Courier New Italic  12 Pt. "), CString("Not yet bowled"), 1u));
         })
         .Cancel();
     m_item.Edit();
     EXPECT_TRUE(ui.AllUsed());
-    EXPECT_EQ(m_item.m_strTitle, "Outstanding Matches.");
-    EXPECT_EQ(m_item.m_bPrintAlways, 0);
-    EXPECT_EQ(m_item.m_nAlign, 0);
-    EXPECT_EQ(m_item.m_fontDetail.m_strFaceName, "Courier New");   // the font stays
+    // The font stays.
+    EXPECT_EQ(std::tie(m_item.m_strTitle, m_item.m_bPrintAlways, m_item.m_nAlign, m_item.m_fontDetail.m_strFaceName),
+              std::make_tuple(CString("Outstanding Matches."), 0, 0, CString("Courier New")));
 
     ui.OnDialog(IDD_OUTSTANDING_MATCHES)
         .SetText(IDC_OM_TITLE, "Not yet bowled")
@@ -287,7 +269,6 @@ TEST_F(Outstanding, DialogTakesTitleFlagAndAlignmentOnlyOnOK)
         .Select(IDC_OM_ALIGN, 2)
         .OK();
     m_item.Edit();
-    EXPECT_EQ(m_item.m_strTitle, "Not yet bowled");
-    EXPECT_EQ(m_item.m_bPrintAlways, 1);
-    EXPECT_EQ(m_item.m_nAlign, 2);
+    EXPECT_EQ(std::tie(m_item.m_strTitle, m_item.m_bPrintAlways, m_item.m_nAlign),
+              std::make_tuple(CString("Not yet bowled"), 1, 2));
 }

@@ -1,6 +1,6 @@
 // The league points and handicap table items of the league details: rows and values worked by
 // hand for a small league, and the items the details display gets for each kind of league.
-#include "DrawnText.h"
+#include "PlacedTexts.h"
 #include "RecordingDC.h"
 #include "league/BowlingDoc.h"
 #include "league/Player.h"
@@ -51,16 +51,14 @@ TEST_F(LeaguePoints, HandicapRowsWithGameAndSeriesPoints)
     CRecordingDC dc;
     EXPECT_EQ(m_item.GetHeight(&dc), -200 * 7);
     m_item.Draw(&dc, nullptr);
-    EXPECT_EQ(Pos(dc, "Handicap Points."), At(720, -1000)) << dc.Dump();
-    EXPECT_EQ(TextsAt(dc, -1200), (Texts{"Individual - Points per game", "2, 2, 3"}));
-    EXPECT_EQ(Pos(dc, "Individual - Points per game"), At(1440, -1200));
     // The screen's small fonts are 172 twips: a character is 86 wide.
-    EXPECT_EQ(Pos(dc, "2, 2, 3"), At(5760 - 7 * 86, -1200));
+    ExpectPlaced(dc, {{"Handicap Points.", 720, -1000}, {"Individual - Points per game", 1440, -1200},
+                      {"2, 2, 3", 5760 - 7 * 86, -1200}, {"17", 5760 - 2 * 86, -2000}});
+    EXPECT_EQ(TextsAt(dc, -1200), (Texts{"Individual - Points per game", "2, 2, 3"}));
     EXPECT_EQ(TextsAt(dc, -1400), (Texts{"Individual - Points per series", "3"}));
     EXPECT_EQ(TextsAt(dc, -1600), (Texts{"Team - Points per game", "1, 1, 1"}));
     EXPECT_EQ(TextsAt(dc, -1800), (Texts{"Team - Points per series", "1"}));
     EXPECT_EQ(TextsAt(dc, -2000), (Texts{"Total points per MATCH - Handicap", "17"}));
-    EXPECT_EQ(Pos(dc, "17"), At(5760 - 2 * 86, -2000));
 }
 
 TEST_F(LeaguePoints, TwoGameLeagueAndNoPointsAtAll)
@@ -90,8 +88,7 @@ TEST_F(LeaguePoints, PrinterUsesThePrinterFonts)
     m_item.m_bHandicap = 1;
     CRecordingDC printer(true);
     m_item.Draw(&printer, nullptr);
-    const DrawCall* p = printer.FindText("Handicap Points.");
-    ASSERT_NE(p, nullptr);
+    ASSERT_NE(printer.FindText("Handicap Points."), nullptr);
     // The printer's small fonts are 160 twips: a character is 80 wide.
     EXPECT_EQ(Pos(printer, "2, 2, 3"), At(5760 - 7 * 80, -1200));
 }
@@ -126,20 +123,17 @@ TEST_F(HandicapTable, HeadingAndEveryAverageSevenToARow)
 {
     CRecordingDC dc;
     m_item.Draw(&dc, nullptr);
-    EXPECT_EQ(Pos(dc, "All Bowler Handicap = 80% of 200,  Minimum = 0,  Maximum = 100."), At(1080, -1000))
-        << dc.Dump();
+    // 75 and 76 are the cases one below the bound and one above (100 - 1 = 99 and 0 + 1 = 1):
+    // every average is listed all the same. 175 averages fill 25 rows.
+    ExpectPlaced(dc, {{"All Bowler Handicap = 80% of 200,  Minimum = 0,  Maximum = 100.", 1080, -1000},
+                      {"56 : 100", 9720, -1200}, {"76 : 99", 1080 + 5 * 1440, -1400 - 200 * 2},
+                      {"199 : 0", 1080 + (149 % 7) * 1440, -1200 - 200 * (149 / 7)},
+                      {"224 : 0", 9720, -1200 - 200 * 24}});
     // (200 - 50) x 80 / 100 = 120, held to the maximum of 100.
     EXPECT_EQ(TextsAt(dc, -1200),
               (Texts{"50 : 100", "51 : 100", "52 : 100", "53 : 100", "54 : 100", "55 : 100", "56 : 100"}));
-    EXPECT_EQ(Pos(dc, "56 : 100"), At(9720, -1200));
-    // 75 and 76 are the cases one below the bound and one above (100 - 1 = 99 and 0 + 1 = 1):
-    // every average is listed all the same.
-    EXPECT_EQ(Pos(dc, "76 : 99"), At(1080 + 5 * 1440, -1400 - 200 * 2));
-    EXPECT_EQ(Pos(dc, "199 : 0"), At(1080 + (149 % 7) * 1440, -1200 - 200 * (149 / 7)));
-    EXPECT_NE(dc.FindText("224 : 0"), nullptr);
     EXPECT_EQ(dc.FindText("225 : 0"), nullptr);
-    // 175 averages fill 25 rows; the height has the heading and a row to spare.
-    EXPECT_EQ(Pos(dc, "224 : 0"), At(9720, -1200 - 200 * 24));
+    // The height has the heading and a row to spare.
     EXPECT_EQ(m_item.GetHeight(&dc), -200 * 28);
 }
 
@@ -157,8 +151,7 @@ TEST_F(HandicapTable, NoMinimumOrMaximumAndTheCategories)
     CRecordingDC dc;
     m_item.Draw(&dc, nullptr);
     // (210 - 50) x 90 / 100 = 144; (210 - 224) x 90 / 100 = -12 with no minimum.
-    EXPECT_NE(dc.FindText("50 : 144"), nullptr) << dc.Dump();
-    EXPECT_NE(dc.FindText("224 : -12"), nullptr);
+    EXPECT_TRUE(dc.FindText("50 : 144") && dc.FindText("224 : -12")) << dc.Dump();
 
     // An older league's -300 also means none.
     CHandicapRule& men = m_doc.m_HcpRule[HCP_RULE_MEN];
@@ -167,8 +160,9 @@ TEST_F(HandicapTable, NoMinimumOrMaximumAndTheCategories)
     men.m_bApplyMax = 1;
     men.m_nMax = 40;
     m_item.m_nCategory = CRepItem_HandicapTable::CAT_MALE;
-    EXPECT_EQ(m_item.GetHeadingText().Left(5), "Male ");
-    EXPECT_NE(m_item.GetHeadingText().Find("  No Minimum,  Maximum = 40."), -1);
+    EXPECT_EQ(std::make_pair(m_item.GetHeadingText().Left(5),
+                             m_item.GetHeadingText().Find("  No Minimum,  Maximum = 40.") != -1),
+              std::make_pair(CString("Male "), true));
     m_doc.m_HcpRule[HCP_RULE_JUNIORS].m_nPercent = 100;
     m_item.m_nCategory = CRepItem_HandicapTable::CAT_JUNIOR;
     EXPECT_EQ(m_item.GetHeadingText().Left(21), "Junior Handicap = 100");

@@ -63,7 +63,6 @@ TEST(SubHeading, CentredAndRightAlignedAndOddSpaces)
     EXPECT_EQ(item.GetHeight(&dc), -200 - 100);
     item.Draw(&dc, nullptr);
     EXPECT_EQ(Pos(dc, "Division 2"), At(5760 - 500, -2100));
-
     item.m_nAlign = CRepItem_SubHeading::ALIGN_RIGHT;
     CRecordingDC right;
     item.Draw(&right, nullptr);
@@ -73,8 +72,8 @@ TEST(SubHeading, CentredAndRightAlignedAndOddSpaces)
     CRecordingDC red;
     red.SetTextColor(RGB(0, 0, 255));
     item.Draw(&red, nullptr);
-    EXPECT_EQ(red.FindText("Division 2")->color, RGB(255, 0, 0));
-    EXPECT_EQ(red.GetTextColor(), RGB(0, 0, 255));
+    EXPECT_EQ(std::make_pair(red.FindText("Division 2")->color, red.GetTextColor()),
+              std::make_pair(RGB(255, 0, 0), RGB(0, 0, 255)));
 }
 
 TEST(SubHeading, HtmlDivisionByAlignmentEscaped)
@@ -116,9 +115,8 @@ TEST(SubHeading, StoredBytesAndTheFontGate)
     CRepItem_SubHeading fromOld;
     fromOld.m_font.m_bItalic = 0;
     LoadFrom(fromOld, old, 35);
-    EXPECT_EQ(fromOld.m_strText, "Old");
-    EXPECT_EQ(fromOld.m_nAlign, 1);
-    EXPECT_EQ(fromOld.m_nSpaceAfter, 6);
+    EXPECT_EQ(std::tie(fromOld.m_strText, fromOld.m_nAlign, fromOld.m_nSpaceAfter),
+              std::make_tuple(CString("Old"), 1, 6));
     EXPECT_TRUE(fromOld.m_font == CFontData());
     // Version 36 reads the font.
     std::vector<BYTE> v36 = old;
@@ -156,16 +154,12 @@ TEST(SubHeading, DialogTakesTextSpacesAndAlignmentOnOK)
     CScriptedBackend ui;
     ui.OnDialog(IDD_EDIT_SUBHEADING)
         .Check([](CDialog& dlg) {
-            CString text;
-            dlg.GetDlgItemText(IDC_SUBHEAD_TEXT, text);
-            EXPECT_EQ(text, "SubHeading");
-            dlg.GetDlgItemText(IDC_SUBHEAD_FONT_DESC, text);
-            EXPECT_EQ(text, "Black  Arial  10 Pt. ");
+            EXPECT_EQ(dlg.GetDlgItemText(IDC_SUBHEAD_TEXT), "SubHeading");
+            EXPECT_EQ(dlg.GetDlgItemText(IDC_SUBHEAD_FONT_DESC), "Black  Arial  10 Pt. ");
             auto* pAlign = static_cast<CComboBox*>(dlg.GetDlgItem(IDC_SUBHEAD_ALIGN));
             CString item1;
             pAlign->GetLBText(1, item1);
-            EXPECT_EQ(item1, "Center");
-            EXPECT_EQ(pAlign->GetCurSel(), 0);
+            EXPECT_EQ(std::make_tuple(item1, pAlign->GetCurSel()), std::make_tuple(CString("Center"), 0));
         })
         .SetText(IDC_SUBHEAD_TEXT, "Ladies' Section")
         .SetText(IDC_SUBHEAD_SPACE_BEFORE, "20")
@@ -173,10 +167,8 @@ TEST(SubHeading, DialogTakesTextSpacesAndAlignmentOnOK)
         .Select(IDC_SUBHEAD_ALIGN, 2)
         .OK();
     item.Edit();
-    EXPECT_EQ(item.m_strText, "Ladies' Section");
-    EXPECT_EQ(item.m_nSpaceBefore, 20);
-    EXPECT_EQ(item.m_nSpaceAfter, 250);
-    EXPECT_EQ(item.m_nAlign, 2);
+    EXPECT_EQ(std::tie(item.m_strText, item.m_nSpaceBefore, item.m_nSpaceAfter, item.m_nAlign),
+              std::make_tuple(CString("Ladies' Section"), 20, 250, 2));
 }
 
 TEST(SubHeading, CancelKeepsTheTextButNotTheFontChosenMeanwhile)
@@ -189,31 +181,25 @@ TEST(SubHeading, CancelKeepsTheTextButNotTheFontChosenMeanwhile)
         .SetText(IDC_SUBHEAD_TEXT, "Changed")
         .Click(IDC_SUBHEAD_FONT)
         .Check([](CDialog& dlg) {
-            CString text;
-            dlg.GetDlgItemText(IDC_SUBHEAD_FONT_DESC, text);
-            EXPECT_EQ(text, "Blue  Times New Roman Bold  14 Pt. ");
+            EXPECT_EQ(dlg.GetDlgItemText(IDC_SUBHEAD_FONT_DESC), "Blue  Times New Roman Bold  14 Pt. ");
             // The typed text survives the refresh after the font choice.
-            dlg.GetDlgItemText(IDC_SUBHEAD_TEXT, text);
-            EXPECT_EQ(text, "Changed");
+            EXPECT_EQ(dlg.GetDlgItemText(IDC_SUBHEAD_TEXT), "Changed");
         })
         .Cancel();
     item.Edit();
-    EXPECT_EQ(item.m_strText, "SubHeading");
-    EXPECT_EQ(item.m_font.m_strFaceName, "Times New Roman");
-    EXPECT_EQ(item.m_font.m_nPrinterHeight, -280);
+    EXPECT_EQ(std::tie(item.m_strText, item.m_font.m_strFaceName, item.m_font.m_nPrinterHeight),
+              std::make_tuple(CString("SubHeading"), CString("Times New Roman"), -280));
 }
 
 // --- date ------------------------------------------------------------------------------------
 
 TEST(DateItem, FiveStylesOfThirdMarch2009)
 {
-    EXPECT_EQ(FormatDateByStyle(0, kMarch3), "03 03 09");
-    EXPECT_EQ(FormatDateByStyle(1, kMarch3), "03 03 09");
-    EXPECT_EQ(FormatDateByStyle(2, kMarch3), "03 Mar 09");
-    EXPECT_EQ(FormatDateByStyle(3, kMarch3), "03 Mar 2009");
-    EXPECT_EQ(FormatDateByStyle(4, kMarch3), "03 March 2009");
-    EXPECT_EQ(FormatDateByStyle(5, kMarch3), "03 March 2009");
-    EXPECT_EQ(FormatDateByStyle(255, kMarch3), "03 March 2009");
+    std::vector<std::string> got;
+    for (int nStyle : {0, 1, 2, 3, 4, 5, 255})
+        got.push_back(FormatDateByStyle(nStyle, kMarch3).GetString());
+    EXPECT_EQ(got, (std::vector<std::string>{"03 03 09", "03 03 09", "03 Mar 09", "03 Mar 2009", "03 March 2009",
+                                             "03 March 2009", "03 March 2009"}));
     EXPECT_EQ(FormatDateByStyle(1, CTime(2009, 11, 4, 12, 0, 0)), "11 04 09");
 }
 
@@ -238,14 +224,13 @@ TEST_F(DateItemTest, DrawsTheLeaguesDateByAlignment)
     EXPECT_EQ(m_item.GetHeight(&dc), -200);
     m_item.Draw(&dc, nullptr);
     EXPECT_EQ(Pos(dc, "03 Mar 2009"), At(720, -3000)) << dc.Dump();
-    m_item.m_nAlign = CRepItem_Date::ALIGN_CENTRE;
-    CRecordingDC centre;
-    m_item.Draw(&centre, nullptr);
-    EXPECT_EQ(Pos(centre, "03 Mar 2009"), At(5760 - 550, -3000));
-    m_item.m_nAlign = CRepItem_Date::ALIGN_RIGHT;
-    CRecordingDC right;
-    m_item.Draw(&right, nullptr);
-    EXPECT_EQ(Pos(right, "03 Mar 2009"), At(10800 - 1100, -3000));
+    for (auto [nAlign, x] : {std::pair(CRepItem_Date::ALIGN_CENTRE, 5760 - 550),
+                             std::pair(CRepItem_Date::ALIGN_RIGHT, 10800 - 1100)}) {
+        m_item.m_nAlign = nAlign;
+        CRecordingDC aligned;
+        m_item.Draw(&aligned, nullptr);
+        EXPECT_EQ(Pos(aligned, "03 Mar 2009"), At(x, -3000)) << nAlign;
+    }
 }
 
 TEST_F(DateItemTest, SpacesMoveTheDateAndShapeTheHeight)
@@ -274,10 +259,10 @@ TEST_F(DateItemTest, HtmlAndStoredBytes)
     m_item.m_nStyle = 4;
     m_item.m_nAlign = CRepItem_Date::ALIGN_CENTRE;
     EXPECT_EQ(HtmlOf(m_item), Div("center", "03 March 2009"));
-    m_item.m_nAlign = CRepItem_Date::ALIGN_RIGHT;
-    EXPECT_EQ(HtmlOf(m_item), Div("right", "03 March 2009"));
-    m_item.m_nAlign = 7;
-    EXPECT_EQ(HtmlOf(m_item), Div("left", "03 March 2009"));
+    for (auto [nAlign, pszAlign] : {std::pair<int, const char*>(CRepItem_Date::ALIGN_RIGHT, "right"), {7, "left"}}) {
+        m_item.m_nAlign = static_cast<BYTE>(nAlign);
+        EXPECT_EQ(HtmlOf(m_item), Div(pszAlign, "03 March 2009"));
+    }
 
     m_item.m_nAlign = 2;
     m_item.m_nSpaceBefore = -3;
@@ -288,10 +273,8 @@ TEST_F(DateItemTest, HtmlAndStoredBytes)
     // The same bytes are read from an old file too: there is no version gate.
     CRepItem_Date back;
     LoadFrom(back, expected, 30);
-    EXPECT_EQ(back.m_nStyle, 4);
-    EXPECT_EQ(back.m_nAlign, 2);
-    EXPECT_EQ(back.m_nSpaceBefore, -3);
-    EXPECT_EQ(back.m_nSpaceAfter, 260);
+    EXPECT_EQ(std::make_tuple(back.m_nStyle, back.m_nAlign, back.m_nSpaceBefore, back.m_nSpaceAfter),
+              std::make_tuple(4, 2, -3, 260));
     // A style beyond the list from a damaged file prints as the long style.
     expected[1] = 9;
     LoadFrom(back, expected);
@@ -319,12 +302,9 @@ TEST_F(DateItemTest, DialogShowsTodaysSampleAndTakesItsValues)
     CScriptedBackend ui;
     ui.OnDialog(IDD_DATE_SETUP)
         .Check([](CDialog& dlg) {
-            CString text;
-            dlg.GetDlgItemText(IDC_DATE_SAMPLE, text);
-            EXPECT_EQ(text, FormatDateByStyle(1, CTime::GetCurrentTime()));
+            EXPECT_EQ(dlg.GetDlgItemText(IDC_DATE_SAMPLE), FormatDateByStyle(1, CTime::GetCurrentTime()));
             auto* pStyle = static_cast<CComboBox*>(dlg.GetDlgItem(IDC_DATE_STYLE));
-            EXPECT_EQ(pStyle->GetCount(), 5);
-            EXPECT_EQ(pStyle->GetCurSel(), 1);
+            EXPECT_EQ(std::make_pair(pStyle->GetCount(), pStyle->GetCurSel()), std::make_pair(5, 1));
             CString centre;
             static_cast<CComboBox*>(dlg.GetDlgItem(IDC_DATE_ALIGN))->GetLBText(1, centre);
             EXPECT_EQ(centre, "Centre");
@@ -332,21 +312,16 @@ TEST_F(DateItemTest, DialogShowsTodaysSampleAndTakesItsValues)
         .SetText(IDC_DATE_SPACE_BEFORE, "-1000")
         .Select(IDC_DATE_STYLE, 2)
         .Check([today2](CDialog& dlg) {
-            CString text;
-            dlg.GetDlgItemText(IDC_DATE_SAMPLE, text);
-            EXPECT_EQ(text, today2);
+            EXPECT_EQ(dlg.GetDlgItemText(IDC_DATE_SAMPLE), today2);
             // The typed space survives the refresh of the sample.
-            dlg.GetDlgItemText(IDC_DATE_SPACE_BEFORE, text);
-            EXPECT_EQ(text, "-1000");
+            EXPECT_EQ(dlg.GetDlgItemText(IDC_DATE_SPACE_BEFORE), "-1000");
         })
         .SetText(IDC_DATE_SPACE_AFTER, "1000")
         .Select(IDC_DATE_ALIGN, 1)
         .OK();
     m_item.Edit();
-    EXPECT_EQ(m_item.m_nStyle, 2);
-    EXPECT_EQ(m_item.m_nAlign, 1);
-    EXPECT_EQ(m_item.m_nSpaceBefore, -1000);
-    EXPECT_EQ(m_item.m_nSpaceAfter, 1000);
+    EXPECT_EQ(std::make_tuple(m_item.m_nStyle, m_item.m_nAlign, m_item.m_nSpaceBefore, m_item.m_nSpaceAfter),
+              std::make_tuple(2, 1, -1000, 1000));
 }
 
 TEST_F(DateItemTest, DialogRefusesSpacesOutOfRangeAfterFirst)
@@ -372,8 +347,7 @@ TEST_F(DateItemTest, DialogRefusesSpacesOutOfRangeAfterFirst)
         .Click(IDC_DATE_FONT)
         .Cancel();
     m_item.Edit();
-    EXPECT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(m_item.m_nSpaceBefore, 0);
     // Cancel keeps the font chosen meanwhile.
-    EXPECT_EQ(m_item.m_font.m_strFaceName, "Courier New");
+    EXPECT_EQ(std::make_tuple(ui.messages.size(), m_item.m_nSpaceBefore, m_item.m_font.m_strFaceName),
+              std::make_tuple(size_t(2), 0, CString("Courier New")));
 }

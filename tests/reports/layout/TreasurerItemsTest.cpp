@@ -108,38 +108,32 @@ struct Treasurer : ::testing::Test
     }
 };
 
-const DrawCall* Find(const CRecordingDC& dc, const char* psz)
-{
-    return dc.FindText(psz);
-}
-
 } // namespace
 
 TEST_F(Treasurer, DuesArrearsAndTheCollectionSheetOfARound)
 {
     CRecordingDC dc;
     draw(dc, 3);
-    ASSERT_NE(Find(dc, "Individual Payment = 3.50  [Subs (2.50) + Prize (1.00)]"), nullptr) << dc.Dump();
+    ASSERT_NE(dc.FindText("Individual Payment = 3.50  [Subs (2.50) + Prize (1.00)]"), nullptr) << dc.Dump();
     // Six bowlers in a league of four are charged four times; the team fee once.
-    const DrawCall* aces = Find(dc, "Aces");
-    ASSERT_NE(aces, nullptr);
-    EXPECT_EQ(aces->x1, 774);
+    const DrawCall* aces = dc.FindText("Aces");
+    ASSERT_TRUE(aces && dc.FindText("Bulls"));
+    EXPECT_EQ(std::make_pair(aces->x1, dc.FindText("Bulls")->x1), std::make_pair(774, 5814));
     EXPECT_EQ(TextsAt(dc, aces->y1), (Texts{"Aces", "  22.25 (19.00 + 3.25)", "Bulls", "  19.00"}));
-    EXPECT_EQ(Find(dc, "Bulls")->x1, 5814);
     // The folded Cats have no block; the Dons' credit lowers what they owe.
-    EXPECT_EQ(Find(dc, "Cats"), nullptr);
-    const DrawCall* dons = Find(dc, "Dons");
+    EXPECT_EQ(dc.FindText("Cats"), nullptr);
+    const DrawCall* dons = dc.FindText("Dons");
     ASSERT_NE(dons, nullptr);
     EXPECT_EQ(TextsAt(dc, dons->y1), (Texts{"Dons", "  18.50 (19.00 + -0.50)"}));
     // Twelve bowlers of three teams are charged: the Cats are not.
-    const DrawCall* subs = Find(dc, "Subs");
+    const DrawCall* subs = dc.FindText("Subs");
     ASSERT_NE(subs, nullptr);
     const Texts sheet = TextsAt(dc, subs->y1);
     ASSERT_EQ(sheet.size(), 2u);
     EXPECT_EQ(sheet[1], "30.00 Due.            Collected_________                        ______________");
     EXPECT_EQ(TextsAt(dc, subs->y1 - 240)[1].substr(0, 10), "12.00 Due.");
     EXPECT_EQ(TextsAt(dc, subs->y1 - 480), (Texts{"Team Fee", "15.00 Due.            Collected_________                        ______________"}));
-    EXPECT_EQ(Find(dc, "Late Subs"), nullptr);
+    EXPECT_EQ(dc.FindText("Late Subs"), nullptr);
 
     // A team's name is a click area, sized to the name.
     EXPECT_TRUE(team[0]->HitTest(CPoint(780, aces->y1 - 100)));
@@ -151,17 +145,14 @@ TEST_F(Treasurer, BowlersListedWithTheirArrearsAndClickable)
     doc.m_bListPlayersOnCollectionSheet = 1;
     CRecordingDC dc;
     draw(dc, 3);
-    const DrawCall* aces = Find(dc, "Aces");
+    const DrawCall* aces = dc.FindText("Aces");
     ASSERT_NE(aces, nullptr) << dc.Dump();
-    const DrawCall* first = Find(dc, "Ace 1 (1.25)");
-    ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first->x1, 774);
-    EXPECT_EQ(first->y1, aces->y1 - 240);
+    const DrawCall* first = dc.FindText("Ace 1 (1.25)");
+    ASSERT_TRUE(first && dc.FindText("Bull 8"));
+    EXPECT_EQ(std::make_tuple(first->x1, first->y1, dc.FindText("Bull 8")->x1),
+              std::make_tuple(774, aces->y1 - 240, 5814));
     // Bulls: the robot and the resigned bowler are not listed.
-    EXPECT_EQ(Find(dc, "Robot 7"), nullptr);
-    EXPECT_EQ(Find(dc, "Bull 9"), nullptr);
-    ASSERT_NE(Find(dc, "Bull 8"), nullptr);
-    EXPECT_EQ(Find(dc, "Bull 8")->x1, 5814);
+    EXPECT_TRUE(!dc.FindText("Robot 7") && !dc.FindText("Bull 9"));
     EXPECT_TRUE(doc.FindPlayer(1)->HitTest(CPoint(800, first->y1 - 50)));
     // The match's item is tall enough for the six Aces; the rules run under the longer list.
     CRepItem_Treas2 item;
@@ -182,9 +173,8 @@ TEST_F(Treasurer, NothingDueShowsAnEmptyBracketAndNoCollectionLines)
     while (!doc.m_listPaymentItems.IsEmpty())
         delete doc.m_listPaymentItems.RemoveHead();
     draw(dc, 3);
-    EXPECT_NE(Find(dc, "Individual Payment = 0.00  []"), nullptr) << dc.Dump();
-    EXPECT_NE(Find(dc, "  0.00"), nullptr);
-    EXPECT_EQ(Find(dc, "Subs"), nullptr);
+    EXPECT_TRUE(dc.FindText("Individual Payment = 0.00  []") && dc.FindText("  0.00")) << dc.Dump();
+    EXPECT_EQ(dc.FindText("Subs"), nullptr);
 }
 
 TEST_F(Treasurer, ViewTreasurerAsksForTheRoundAndRemembersIt)
@@ -194,8 +184,7 @@ TEST_F(Treasurer, ViewTreasurerAsksForTheRoundAndRemembersIt)
         .Check([](CDialog& d) {
             CControlState* s = d.FindControl(IDC_SELECT_ROUND_LIST);
             ASSERT_NE(s, nullptr);
-            EXPECT_EQ(s->items.size(), 4u);
-            EXPECT_EQ(s->curSel, 2);
+            EXPECT_EQ(std::make_pair(s->items.size(), s->curSel), std::make_pair(size_t(4), 2));
         })
         .Select(IDC_SELECT_ROUND_LIST, 3)
         .OK();

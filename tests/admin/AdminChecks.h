@@ -13,6 +13,13 @@ std::vector<long long> Nums(T... v)
     return {static_cast<long long>(v)...};
 }
 
+// Strings of the league (CString), compared as one list.
+template <typename... T>
+std::vector<std::string> Strs(const T&... v)
+{
+    return {std::string(v.GetString())...};
+}
+
 inline std::vector<std::string> TextsOf(CDialog& d, std::initializer_list<UINT> ids)
 {
     std::vector<std::string> v;

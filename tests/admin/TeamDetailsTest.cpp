@@ -1,7 +1,7 @@
 // The team dialogs driven through their controls from the Team and League menu commands: a team
 // renamed and seen in the standings, the captain, withdrawal and vacancy boxes, the team order
 // followed by the scoresheet line-up, divisions and the membership types.
-#include "DialogControls.h"
+#include "AdminChecks.h"
 #include "RecordingDC.h"
 #include "ScriptedBackend.h"
 #include "admin/EditTeamDlg.h"
@@ -98,9 +98,8 @@ TEST_F(TeamDetails, ARenamedTeamShowsInTheStandingsWithItsNameFormatted)
         .OK();
     EXPECT_TRUE(Command(ID_TEAM_EDIT));
     EXPECT_EQ(Team(3)->m_strName, "The Red Lions");
-    EXPECT_EQ(doc.m_bFormatText, 1u);
+    EXPECT_EQ(Nums(doc.m_bFormatText, doc.m_nDisplayMode), Nums(1, DISPLAY_STANDINGS));
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(doc.m_nDisplayMode, DISPLAY_STANDINGS);
     const Texts texts = StandingsTexts();
     EXPECT_TRUE(Contains(texts, "The Red Lions"));
     EXPECT_FALSE(Contains(texts, "Gutter Gang"));
@@ -142,9 +141,7 @@ TEST_F(TeamDetails, TheCaptainListOffersTheTeamsBowlers)
         .Check([&](CDialog& d) {
             Texts items = Items(d, IDC_ET_CAPTAIN);
             ASSERT_EQ(items.size(), 5u);
-            EXPECT_EQ(items[0], "Nobody");
-            EXPECT_EQ(items[2], second);
-            EXPECT_EQ(Selected(d, IDC_ET_CAPTAIN), "Nobody");
+            EXPECT_EQ((Texts{items[0], items[2], Selected(d, IDC_ET_CAPTAIN)}), (Texts{"Nobody", second, "Nobody"}));
         })
         .Select(IDC_ET_CAPTAIN, 2)
         .OK();
@@ -186,10 +183,7 @@ TEST_F(TeamDetails, StartingPointsAreTypedInTheLeaguesPointsUnit)
 {
     // Half points: 12.5 is 25 halves and reads back with the half sign.
     EditTeam(5)
-        .Check([](CDialog& d) {
-            EXPECT_FALSE(Ctl(d, IDC_ET_WON).enabled);
-            EXPECT_FALSE(Ctl(d, IDC_ET_START_ROUND).enabled);
-        })
+        .Check([](CDialog& d) { EXPECT_EQ(EnabledOf(d, {IDC_ET_WON, IDC_ET_START_ROUND}), "00"); })
         .Click(IDC_ET_VACANCY_FILLED)
         .SetText(IDC_ET_START_ROUND, "4")
         .SetText(IDC_ET_WON, "12.5")
@@ -200,9 +194,8 @@ TEST_F(TeamDetails, StartingPointsAreTypedInTheLeaguesPointsUnit)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ET_LOST).text, "7 "); })
         .OK();
     Command(ID_TEAM_EDIT);
-    EXPECT_EQ(Team(5)->m_nVacancyStartRound, 4);
-    EXPECT_EQ(Team(5)->m_nStartPointsWon, 25);
-    EXPECT_EQ(Team(5)->m_nStartPointsLost, 14);
+    EXPECT_EQ(Nums(Team(5)->m_nVacancyStartRound, Team(5)->m_nStartPointsWon, Team(5)->m_nStartPointsLost),
+              Nums(4, 25, 14));
 
     // Reopened, the stored halves read as typed and survive an OK untouched.
     EditTeam(5).Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ET_WON).text, "12\xBD"); }).OK();
@@ -220,12 +213,10 @@ TEST_F(TeamDetails, StartingPointsAreTypedInTheLeaguesPointsUnit)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ET_LOST).text, "655.35"); })
         .OK();
     Command(ID_TEAM_EDIT);
-    EXPECT_EQ(Team(5)->m_nStartPointsWon, 1250);
-    EXPECT_EQ(Team(5)->m_nStartPointsLost, 65535);
-
-    EXPECT_EQ(CEditTeamDlg::ParsePoints(nullptr, "-3"), 0);
-    EXPECT_EQ(CEditTeamDlg::ParsePoints(nullptr, "lots"), 0);
-    EXPECT_EQ(CEditTeamDlg::ParsePoints(nullptr, " \xBD"), 1);
+    EXPECT_EQ(Nums(Team(5)->m_nStartPointsWon, Team(5)->m_nStartPointsLost), Nums(1250, 65535));
+    EXPECT_EQ(Nums(CEditTeamDlg::ParsePoints(nullptr, "-3"), CEditTeamDlg::ParsePoints(nullptr, "lots"),
+                   CEditTeamDlg::ParsePoints(nullptr, " \xBD")),
+              Nums(0, 0, 1));
 }
 
 TEST_F(TeamDetails, FoldedAndVacancyFilledExcludeEachOther)
@@ -237,24 +228,19 @@ TEST_F(TeamDetails, FoldedAndVacancyFilledExcludeEachOther)
     EditTeam(6)
         .Check([](CDialog& d) {
             EXPECT_EQ(Ctl(d, IDC_ET_SCORE_TO_WEEK).text, "0");
-            EXPECT_TRUE(Ctl(d, IDC_ET_DEDUCT).enabled);
-            EXPECT_TRUE(Ctl(d, IDC_ET_SCORE_TO_WEEK).enabled);
+            EXPECT_EQ(EnabledOf(d, {IDC_ET_DEDUCT, IDC_ET_SCORE_TO_WEEK}), "11");
         })
         .SetText(IDC_ET_SCORE_TO_WEEK, "8")
         .Click(IDC_ET_VACANCY_FILLED)
         .Check([](CDialog& d) {
             EXPECT_EQ(Ctl(d, IDC_ET_FOLDED).check, 0);
             EXPECT_EQ(Ctl(d, IDC_ET_SCORE_TO_WEEK).text, "0");
-            EXPECT_FALSE(Ctl(d, IDC_ET_DEDUCT).enabled);
-            EXPECT_FALSE(Ctl(d, IDC_ET_SCORE_TO_WEEK).enabled);
-            EXPECT_TRUE(Ctl(d, IDC_ET_WON).enabled);
+            EXPECT_EQ(EnabledOf(d, {IDC_ET_DEDUCT, IDC_ET_SCORE_TO_WEEK, IDC_ET_WON}), "001");
         })
         .SetText(IDC_ET_START_ROUND, "3")
         .OK();
     Command(ID_TEAM_EDIT);
-    EXPECT_EQ(t->m_bFolded, 0u);
-    EXPECT_EQ(t->m_nScoreToRound, 0);
-    EXPECT_EQ(t->m_nVacancyStartRound, 3);
+    EXPECT_EQ(Nums(t->m_bFolded, t->m_nScoreToRound, t->m_nVacancyStartRound), Nums(0, 0, 3));
 
     // Folding the team again clears the vacancy and its figures.
     t->m_nStartPointsWon = 10;
@@ -262,8 +248,7 @@ TEST_F(TeamDetails, FoldedAndVacancyFilledExcludeEachOther)
         .Click(IDC_ET_FOLDED)
         .Check([](CDialog& d) {
             EXPECT_EQ(Ctl(d, IDC_ET_VACANCY_FILLED).check, 0);
-            EXPECT_EQ(Ctl(d, IDC_ET_START_ROUND).text, "0");
-            EXPECT_EQ(Ctl(d, IDC_ET_WON).text, "0 ");
+            EXPECT_EQ(TextsOf(d, {IDC_ET_START_ROUND, IDC_ET_WON}), (Texts{"0", "0 "}));
             EXPECT_FALSE(Ctl(d, IDC_ET_WON).enabled);
         })
         .SetText(IDC_ET_SCORE_TO_WEEK, "100")
@@ -273,20 +258,15 @@ TEST_F(TeamDetails, FoldedAndVacancyFilledExcludeEachOther)
         .OK();
     ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 99.");
     Command(ID_TEAM_EDIT);
-    EXPECT_EQ(t->m_bFolded, 1u);
-    EXPECT_EQ(t->m_nScoreToRound, 9);
-    EXPECT_EQ(t->m_bDeductFromOpponents, 0u);
-    EXPECT_EQ(t->m_nVacancyStartRound, 0);
-    EXPECT_EQ(t->m_nStartPointsWon, 0);
+    EXPECT_EQ(Nums(t->m_bFolded, t->m_nScoreToRound, t->m_bDeductFromOpponents, t->m_nVacancyStartRound,
+                   t->m_nStartPointsWon),
+              Nums(1, 9, 0, 0, 0));
 }
 
 TEST_F(TeamDetails, TheDivisionListFollowsTheLeaguesDivisions)
 {
     EditTeam(1)
-        .Check([](CDialog& d) {
-            EXPECT_FALSE(Ctl(d, IDC_ET_DIVISION).visible);
-            EXPECT_FALSE(Ctl(d, IDC_ET_DIVISION).enabled);
-        })
+        .Check([](CDialog& d) { EXPECT_EQ(VisibleOf(d, {IDC_ET_DIVISION}) + EnabledOf(d, {IDC_ET_DIVISION}), "00"); })
         .OK();
     Command(ID_TEAM_EDIT);
     EXPECT_EQ(Team(1)->m_nDivision, 0);
@@ -345,10 +325,7 @@ TEST_F(TeamDetails, TheTeamOrderSetByHandIsTheScoresheetsLineUp)
         .Click(IDC_RO_UP)
         .Click(IDC_RO_UP)
         .Click(IDC_RO_UP)
-        .Check([&](CDialog& d) {
-            EXPECT_EQ(Items(d, IDC_RO_LIST)[0], last);
-            EXPECT_EQ(Selected(d, IDC_RO_LIST), last);
-        })
+        .Check([&](CDialog& d) { EXPECT_EQ((Texts{Items(d, IDC_RO_LIST)[0], Selected(d, IDC_RO_LIST)}), (Texts{last, last})); })
         .Select(IDC_RO_LIST, 1)
         .Click(IDC_RO_DOWN)
         .OK();
@@ -411,15 +388,11 @@ TEST_F(TeamDetails, DivisionsAreSetAndCounted)
         .Select(IDC_DIV_COUNT, 2)
         .OK();
     EXPECT_TRUE(Command(ID_LEAGUE_DIVISIONS));
-    EXPECT_EQ(doc.m_bDivisions, 1u);
-    EXPECT_EQ(doc.m_nDivisions, 3);
     EXPECT_TRUE(doc.IsModified());
     // Recalculated: the counts per division and where each division starts.
-    EXPECT_EQ(doc.m_nTeamsPerDivision[1], 2);
-    EXPECT_EQ(doc.m_nTeamsPerDivision[2], 3);
-    EXPECT_EQ(doc.m_nTeamsPerDivision[3], 1);
-    EXPECT_EQ(doc.m_nDivisionOffset[2], 2);
-    EXPECT_EQ(doc.m_nDivisionOffset[3], 5);
+    EXPECT_EQ(Nums(doc.m_bDivisions, doc.m_nDivisions, doc.m_nTeamsPerDivision[1], doc.m_nTeamsPerDivision[2],
+                   doc.m_nTeamsPerDivision[3], doc.m_nDivisionOffset[2], doc.m_nDivisionOffset[3]),
+              Nums(1, 3, 2, 3, 1, 2, 5));
 
     ui.OnDialog(IDD_DIVISIONS)
         .Check([](CDialog& d) { EXPECT_EQ(Selected(d, IDC_DIV_COUNT), "3 Divisions"); })
@@ -430,9 +403,7 @@ TEST_F(TeamDetails, DivisionsAreSetAndCounted)
 
     ui.OnDialog(IDD_DIVISIONS).Select(IDC_DIV_COUNT, 0).OK();
     Command(ID_LEAGUE_DIVISIONS);
-    EXPECT_EQ(doc.m_bDivisions, 0u);
-    EXPECT_EQ(doc.m_nDivisions, 0);
-    EXPECT_EQ(doc.m_nTeamsPerDivision[1], 0);
+    EXPECT_EQ(Nums(doc.m_bDivisions, doc.m_nDivisions, doc.m_nTeamsPerDivision[1]), Nums(0, 0, 0));
 
     doc.SetModifiedFlag(FALSE);
     ui.OnDialog(IDD_DIVISIONS).Select(IDC_DIV_COUNT, 1).Cancel();
@@ -446,9 +417,8 @@ TEST_F(TeamDetails, DivisionsAreSetAndCounted)
 TEST_F(TeamDetails, MembershipTypesAreAddedRenamedAndDeleted)
 {
     doc.m_arrMembershipTypes.RemoveAll();
-    doc.m_arrMembershipTypes.Add("Adult");
-    doc.m_arrMembershipTypes.Add("Senior");
-    doc.m_arrMembershipTypes.Add("Youth");
+    for (const char* type : {"Adult", "Senior", "Youth"})
+        doc.m_arrMembershipTypes.Add(type);
     CPlayer* pSenior = Bowler(1, 0);
     CPlayer* pYouth = Bowler(1, 1);
     CPlayer* pAdult = Bowler(1, 2);
@@ -485,14 +455,11 @@ TEST_F(TeamDetails, MembershipTypesAreAddedRenamedAndDeleted)
         .OK();
     EXPECT_TRUE(Command(ID_LEAGUE_MEMBERSHIP_TYPES));
     ASSERT_EQ(doc.m_arrMembershipTypes.GetSize(), 3);
-    EXPECT_EQ(doc.m_arrMembershipTypes[0], "Senior");
-    EXPECT_EQ(doc.m_arrMembershipTypes[1], "Junior");
-    EXPECT_EQ(doc.m_arrMembershipTypes[2], "New category");
+    EXPECT_EQ(Strs(doc.m_arrMembershipTypes[0], doc.m_arrMembershipTypes[1], doc.m_arrMembershipTypes[2]),
+              (Texts{"Senior", "Junior", "New category"}));
     EXPECT_TRUE(doc.IsModified());
     // The bowlers keep their types; the deleted one leaves its bowler without.
-    EXPECT_EQ(pSenior->m_nMembershipType, 1);
-    EXPECT_EQ(pYouth->m_nMembershipType, 2);
-    EXPECT_EQ(pAdult->m_nMembershipType, 0);
+    EXPECT_EQ(Nums(pSenior->m_nMembershipType, pYouth->m_nMembershipType, pAdult->m_nMembershipType), Nums(1, 2, 0));
 }
 
 TEST_F(TeamDetails, MembershipTypesRenamedByClickingOkAndLeftAloneByCancel)

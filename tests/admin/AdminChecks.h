@@ -13,6 +13,13 @@ std::vector<long long> Nums(T... v)
     return {static_cast<long long>(v)...};
 }
 
+// Pointers of any type, compared as one list.
+template <typename... T>
+std::vector<const void*> Ptrs(const T&... p)
+{
+    return {static_cast<const void*>(p)...};
+}
+
 // Strings of the league (CString), compared as one list.
 template <typename... T>
 std::vector<std::string> Strs(const T&... v)

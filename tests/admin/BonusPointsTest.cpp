@@ -2,7 +2,7 @@
 // "Bonus Points List", the five settings taken back only after "Finish", and the bonus points
 // the recalculation then gives the matches (what the points analysis shows).
 #include "AdminTest.h"
-#include "DialogControls.h"
+#include "AdminChecks.h"
 #include "admin/RulesSetup.h"
 #include "league/Rules.h"
 #include "league/SampleLeague.h"
@@ -85,12 +85,9 @@ TEST_F(BonusPoints, RulesEditedInPlaceAndSeenInTheMatchPoints)
     RulesSetup::EditBonusPoints(&doc);
     ASSERT_EQ(doc.m_listBonusPts.GetCount(), 1);
     const auto* rule = static_cast<CBonusPts*>(doc.m_listBonusPts.GetHead());
-    EXPECT_EQ(rule->m_nKind, CBonusPts::kindOverAverage);
-    EXPECT_EQ(rule->m_nPins, 0);
-    EXPECT_EQ(rule->m_nPoints, 2);
-    EXPECT_EQ(rule->m_wCategoryMask, 7);
-    EXPECT_EQ(doc.m_bBonusHiTeamGameScr, 1u);
-    EXPECT_EQ(doc.m_nBonusHiTeamGameScrPts, 6);
+    EXPECT_EQ(Nums(rule->m_nKind, rule->m_nPins, rule->m_nPoints, rule->m_wCategoryMask, doc.m_bBonusHiTeamGameScr,
+                   doc.m_nBonusHiTeamGameScrPts),
+              Nums(CBonusPts::kindOverAverage, 0, 2, 7, 1, 6));
     EXPECT_TRUE(doc.IsModified());
     // Recalculated: bowlers at or over their averages earn their bonus in the matches.
     EXPECT_GT(BonusInMatches(), 0);
@@ -111,14 +108,12 @@ TEST_F(BonusPoints, EscapeKeepsTheSettingsAndFinishKeepsAnUntouchedHalfPoint)
         .Click(IDC_BP_ADD)
         .Cancel();
     RulesSetup::EditBonusPoints(&doc);
-    EXPECT_EQ(doc.m_bBonusHiTeamGameHcp, 1u);
-    EXPECT_EQ(doc.m_bBonusAcceptEqual, 0u);
-    EXPECT_EQ(doc.m_nBonusHiTeamGameHcpPts, 3);
     // The rule added before Escape stays: the list is edited in place.
-    EXPECT_EQ(doc.m_listBonusPts.GetCount(), 1);
+    EXPECT_EQ(Nums(doc.m_bBonusHiTeamGameHcp, doc.m_bBonusAcceptEqual, doc.m_nBonusHiTeamGameHcpPts,
+                   doc.m_listBonusPts.GetCount()),
+              Nums(1, 0, 3, 1));
 
     ui.OnDialog(IDD_BONUS_POINTS_LIST).Click(IDC_BP_ACCEPT_EQUAL).OK();
     RulesSetup::EditBonusPoints(&doc);
-    EXPECT_EQ(doc.m_bBonusAcceptEqual, 1u);
-    EXPECT_EQ(doc.m_nBonusHiTeamGameHcpPts, 3);
+    EXPECT_EQ(Nums(doc.m_bBonusAcceptEqual, doc.m_nBonusHiTeamGameHcpPts), Nums(1, 3));
 }

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "AdminQtWidgets.h"
 #include "TempDir.h"
 #include "admin/ArrearsDlg.h"
 #include "framework/qt/QtBackend.h"
@@ -19,49 +20,6 @@
 #include "league/Accounts.h"
 #include "league/BowlingDoc.h"
 #include "resources/Resource.h"
-
-namespace {
-
-// Runs fn once the next modal window is up.
-void WhenModal(std::function<void(QWidget*)> fn)
-{
-    QTimer::singleShot(0, [fn] {
-        QWidget* w = QApplication::activeModalWidget();
-        for (int i = 0; !w && i < 50; ++i) {
-            QApplication::processEvents();
-            w = QApplication::activeModalWidget();
-        }
-        ASSERT_NE(w, nullptr);
-        fn(w);
-    });
-}
-
-template <class T>
-T* Control(QWidget* dlg, UINT id)
-{
-    for (QWidget* c : dlg->findChildren<QWidget*>()) {
-        QVariant v = c->property("torvaneCtl");
-        if (v.isValid() && static_cast<CControlState*>(v.value<void*>())->id == id)
-            return qobject_cast<T*>(c);
-    }
-    return nullptr;
-}
-
-struct QtUi
-{
-    TempDir settings;
-    std::unique_ptr<CUiBackend> backend;
-    CUiBackend* previous;
-    QtUi()
-    {
-        AfxUseSettingsFolder(settings.path().string().c_str());
-        backend.reset(AfxCreateQtBackend());
-        previous = AfxSetBackend(backend.get());
-    }
-    ~QtUi() { AfxSetBackend(previous); }
-};
-
-} // namespace
 
 TEST(ArrearsOnRealWidgets, TypedMoneyIsShownReadAndRefused)
 {

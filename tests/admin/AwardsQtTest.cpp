@@ -1,6 +1,7 @@
 // "Edit Automatic Award" through the real Qt widgets: a value typed and left for another
 // control is in the rule's description at once, and one typed and confirmed with Enter,
 // still in its box, is in the result.
+#include "AdminQtWidgets.h"
 #include "TempDir.h"
 #include "admin/EditAutoAwardDlg.h"
 #include "framework/qt/QtBackend.h"
@@ -20,29 +21,6 @@
 
 namespace {
 
-void WhenModal(std::function<void(QWidget*)> fn)
-{
-    QTimer::singleShot(0, [fn] {
-        QWidget* w = QApplication::activeModalWidget();
-        for (int i = 0; !w && i < 50; ++i) {
-            QApplication::processEvents();
-            w = QApplication::activeModalWidget();
-        }
-        ASSERT_NE(w, nullptr);
-        fn(w);
-    });
-}
-
-QWidget* Control(QWidget* dlg, UINT id)
-{
-    for (QWidget* c : dlg->findChildren<QWidget*>()) {
-        QVariant v = c->property("torvaneCtl");
-        if (v.isValid() && static_cast<CControlState*>(v.value<void*>())->id == id)
-            return c;
-    }
-    return nullptr;
-}
-
 void Type(QWidget* box, const char* text)
 {
     auto* edit = qobject_cast<QLineEdit*>(box);
@@ -51,21 +29,6 @@ void Type(QWidget* box, const char* text)
     edit->selectAll();
     QTest::keyClicks(edit, text);
 }
-
-struct QtUi
-{
-    TempDir settings;
-    std::unique_ptr<CUiBackend> backend;
-    CUiBackend* previous;
-    QtUi()
-    {
-        RegisterResources();
-        AfxUseSettingsFolder(settings.path().string().c_str());
-        backend.reset(AfxCreateQtBackend());
-        previous = AfxSetBackend(backend.get());
-    }
-    ~QtUi() { AfxSetBackend(previous); }
-};
 
 } // namespace
 

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+#include "AdminQtWidgets.h"
 #include "TempDir.h"
 #include "admin/CheckPlayerDbDlg.h"
 #include "framework/qt/QtBackend.h"
@@ -23,31 +24,6 @@
 #include "resources/Resource.h"
 
 namespace {
-
-// Runs fn once the next modal window is up.
-void WhenModal(std::function<void(QWidget*)> fn)
-{
-    QTimer::singleShot(0, [fn] {
-        QWidget* w = QApplication::activeModalWidget();
-        for (int i = 0; !w && i < 50; ++i) {
-            QApplication::processEvents();
-            w = QApplication::activeModalWidget();
-        }
-        ASSERT_NE(w, nullptr);
-        fn(w);
-    });
-}
-
-template <class T>
-T* Control(QWidget* dlg, UINT id)
-{
-    for (QWidget* c : dlg->findChildren<QWidget*>()) {
-        QVariant v = c->property("torvaneCtl");
-        if (v.isValid() && static_cast<CControlState*>(v.value<void*>())->id == id)
-            return qobject_cast<T*>(c);
-    }
-    return nullptr;
-}
 
 QStringList Lines(QListWidget* list)
 {

@@ -17,53 +17,12 @@
 #include "AdminTest.h"
 #include "DialogControls.h"
 #include "RealDialogs.h"
+#include "AdminQtWidgets.h"
 #include "TempDir.h"
 #include "admin/NewLeagueTeamsDlg.h"
 #include "admin/EditScheduleDlg.h"
 #include "admin/SplitSeasonDlg.h"
 #include "framework/qt/QtBackend.h"
-
-namespace {
-
-// Runs fn once the next modal window is up.
-void WhenModal(std::function<void(QWidget*)> fn)
-{
-    QTimer::singleShot(0, [fn] {
-        QWidget* w = QApplication::activeModalWidget();
-        for (int i = 0; !w && i < 50; ++i) {
-            QApplication::processEvents();
-            w = QApplication::activeModalWidget();
-        }
-        ASSERT_NE(w, nullptr);
-        fn(w);
-    });
-}
-
-template <class T>
-T* Control(QWidget* dlg, UINT id)
-{
-    for (QWidget* c : dlg->findChildren<QWidget*>()) {
-        QVariant v = c->property("torvaneCtl");
-        if (v.isValid() && static_cast<CControlState*>(v.value<void*>())->id == id)
-            return qobject_cast<T*>(c);
-    }
-    return nullptr;
-}
-
-struct QtUi {
-    TempDir settings;
-    std::unique_ptr<CUiBackend> backend;
-    CUiBackend* previous;
-    QtUi()
-    {
-        AfxUseSettingsFolder(settings.path().string().c_str());
-        backend.reset(AfxCreateQtBackend());
-        previous = AfxSetBackend(backend.get());
-    }
-    ~QtUi() { AfxSetBackend(previous); }
-};
-
-} // namespace
 
 TEST(SeasonWidgets, TheSplitSummaryFollowsWhatIsTypedAndTicked)
 {

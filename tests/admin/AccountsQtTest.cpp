@@ -44,20 +44,14 @@ TEST(ArrearsOnRealWidgets, TypedMoneyIsShownReadAndRefused)
         ASSERT_NE(amount, nullptr);
         EXPECT_EQ(amount->text(), "0.00");
         EXPECT_EQ(amount->maxLength(), 9);
-        amount->setFocus();
-        amount->selectAll();
-        QTest::keyClicks(amount, "12.5");
+        Retype(amount, "12.5");
         QTest::keyClick(amount, Qt::Key_Tab);
         EXPECT_EQ(amount->text(), "12.50");
         // The button acts on the amount as typed, read when the box lost the focus to it.
-        amount->setFocus();
-        amount->selectAll();
-        QTest::keyClicks(amount, "1");
+        Retype(amount, "1");
         QTest::mouseClick(Control<QPushButton>(w, IDC_AR_ADD_ITEM), Qt::LeftButton);
         EXPECT_EQ(amount->text(), "3.50");
-        amount->setFocus();
-        amount->selectAll();
-        QTest::keyClicks(amount, "1,5");
+        Retype(amount, "1,5");
         WhenModal([&, w, amount](QWidget* box) {
             auto* mb = qobject_cast<QMessageBox*>(box);
             ASSERT_NE(mb, nullptr);
@@ -72,8 +66,7 @@ TEST(ArrearsOnRealWidgets, TypedMoneyIsShownReadAndRefused)
         QTest::mouseClick(Control<QPushButton>(w, IDOK), Qt::LeftButton);
     });
     ASSERT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(refused, "Please enter an amount of money, such as 12.50.");
-    EXPECT_EQ(afterRefusal, "3.50");
+    EXPECT_EQ((QStringList{refused, afterRefusal}), (QStringList{"Please enter an amount of money, such as 12.50.", "3.50"}));
     EXPECT_TRUE(bFocusKept);
     EXPECT_EQ(dlg.m_nAmount, 350);
 }

@@ -4,6 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStringList>
+#include <QTest>
 #include <QTimer>
 #include <QVariant>
 #include <QWidget>
@@ -37,6 +41,23 @@ T* Control(QWidget* dlg, UINT id)
             return qobject_cast<T*>(c);
     }
     return nullptr;
+}
+
+// The texts of labels, in the order given.
+inline QStringList LabelTexts(QWidget* dlg, std::initializer_list<UINT> ids)
+{
+    QStringList texts;
+    for (UINT id : ids)
+        texts << Control<QLabel>(dlg, id)->text();
+    return texts;
+}
+
+// Focus on the box, its text selected and typed over.
+inline void Retype(QLineEdit* box, const char* text)
+{
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, text);
 }
 
 struct QtUi

@@ -1,25 +1,16 @@
 // Money typed into the arrears dialog on the real widgets: leaving the box shows the amount in
 // its own form, the buttons act on what was typed, and text that is no amount is refused with
 // the focus kept in the box.
-#include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTest>
-#include <QTimer>
-#include <functional>
 
 #include "AdminQtWidgets.h"
-#include "TempDir.h"
 #include "admin/ArrearsDlg.h"
-#include "framework/qt/QtBackend.h"
 #include "framework/qt/QtBackendImpl.h"
 #include "league/Accounts.h"
 #include "league/BowlingDoc.h"
-#include "resources/Resource.h"
 
 TEST(ArrearsOnRealWidgets, TypedMoneyIsShownReadAndRefused)
 {

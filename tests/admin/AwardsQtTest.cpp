@@ -1,23 +1,11 @@
 // "Edit Automatic Award" through the real Qt widgets: a value typed and left for another
 // control is in the rule's description at once, and one typed and confirmed with Enter,
 // still in its box, is in the result.
+#include "AdminChecks.h"
 #include "AdminQtWidgets.h"
-#include "TempDir.h"
 #include "admin/EditAutoAwardDlg.h"
-#include "framework/qt/QtBackend.h"
-#include "resources/Resource.h"
 
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QRadioButton>
-#include <QTest>
-#include <QTimer>
-
-#include <functional>
-#include <memory>
 
 namespace {
 
@@ -47,8 +35,6 @@ TEST(EditAutoAwardQt, LeavingABoxShowsTheRuleAndEnterKeepsTheLastValue)
     });
     ASSERT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(shown, "Gme  40-300 > Avg.");
-    EXPECT_EQ(dlg.m_award.m_nKind, CAwards::kindOverAverage);
-    EXPECT_EQ(dlg.m_award.m_nLow, 40);
-    EXPECT_EQ(dlg.m_award.m_nHigh, 90);
+    EXPECT_EQ(Nums(dlg.m_award.m_nKind, dlg.m_award.m_nLow, dlg.m_award.m_nHigh), Nums(CAwards::kindOverAverage, 40, 90));
     EXPECT_EQ(dlg.m_award.m_strName, "Gme  40-90 > Avg.");
 }

@@ -1,29 +1,19 @@
 // The season dialogs on the real Qt widgets: the split summary as the secretary types and ticks,
 // and a round re-paired with clicks and double-clicks.
-#include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QLabel>
 #include <QListWidget>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTest>
-#include <QTimer>
-#include <functional>
-#include <memory>
 
 #include "AdminChecks.h"
 #include "AdminTest.h"
 #include "DialogControls.h"
 #include "RealDialogs.h"
 #include "AdminQtWidgets.h"
-#include "TempDir.h"
 #include "admin/NewLeagueTeamsDlg.h"
 #include "admin/EditScheduleDlg.h"
 #include "admin/SplitSeasonDlg.h"
-#include "framework/qt/QtBackend.h"
 
 TEST(SeasonWidgets, TheSplitSummaryFollowsWhatIsTypedAndTicked)
 {

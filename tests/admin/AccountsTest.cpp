@@ -68,15 +68,12 @@ TEST_F(Accounts_, HeadingsAddedFromTheControlDialogAndAmended)
             EXPECT_EQ(TextsOf(d, {IDC_AI_LABEL, IDC_AI_DEFAULT}), (Texts{"Income Item", "  0.00"}));
             EXPECT_EQ(d.GetFocusID(), IDC_AI_DESCRIPTION);
         })
-        .SetText(IDC_AI_DESCRIPTION, "Weekly Subs")
-        .SetText(IDC_AI_DEFAULT, "2.5")
-        .Focus(IDC_AI_DESCRIPTION)
+        .SetText(IDC_AI_DESCRIPTION, "Weekly Subs").SetText(IDC_AI_DEFAULT, "2.5").Focus(IDC_AI_DESCRIPTION)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_AI_DEFAULT).text, "  2.50"); })
         .OK();
     ui.OnDialog(IDD_ACCOUNT_ITEM)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_AI_LABEL).text, "Expenditure Item"); })
-        .SetText(IDC_AI_DESCRIPTION, "Lane Hire")
-        .SetText(IDC_AI_DEFAULT, "40")
+        .SetText(IDC_AI_DESCRIPTION, "Lane Hire").SetText(IDC_AI_DEFAULT, "40")
         .OK();
     AccountsCommands::LeagueAccounts(&doc);
     ASSERT_EQ(doc.m_listIncomeTypes.GetCount(), 1);
@@ -128,14 +125,11 @@ TEST_F(Accounts_, PostingASeriesKeepsTheLastValues)
                       (Texts{"*** Income Item Posting. ***", "3", "  2.50"}));
         })
         // No amount: refused and kept open.
-        .SetText(IDC_AP_AMOUNT, "0")
-        .OK()
+        .SetText(IDC_AP_AMOUNT, "0").OK()
         .Check([](CDialog& d) { EXPECT_FALSE(d.IsEnded()); })
         .Select(IDC_AP_HEADINGS, 1)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_AP_AMOUNT).text, "  5.00"); })
-        .SetText(IDC_AP_COMMENT, "Hamper")
-        .SetText(IDC_AP_ROUND, "99")
-        .Focus(IDC_AP_COMMENT)
+        .SetText(IDC_AP_COMMENT, "Hamper").SetText(IDC_AP_ROUND, "99").Focus(IDC_AP_COMMENT)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_AP_ROUND).text, "10"); })
         .Click(IDC_AP_MORE)
         .OK();
@@ -146,8 +140,7 @@ TEST_F(Accounts_, PostingASeriesKeepsTheLastValues)
             EXPECT_EQ(TextsOf(d, {IDC_AP_AMOUNT, IDC_AP_COMMENT, IDC_AP_ROUND}), (Texts{"  5.00", "Hamper", "10"}));
             EXPECT_EQ(Ctl(d, IDC_AP_MORE).check, 1);
         })
-        .SetText(IDC_AP_AMOUNT, "-3.333")
-        .SetText(IDC_AP_ROUND, "0")
+        .SetText(IDC_AP_AMOUNT, "-3.333").SetText(IDC_AP_ROUND, "0")
         .OK();
     ui.OnDialog(IDD_ACCOUNT_POSTING).Cancel();
     EXPECT_EQ(AccountsCommands::PostEntries(&doc, TRUE), 2);
@@ -167,15 +160,12 @@ TEST_F(Accounts_, PaymentItemsAddedAndAmended)
             EXPECT_EQ(TextsOf(d, {IDC_PI_FROM, IDC_PI_TO}), (Texts{"1", "10"}));
             EXPECT_EQ(ChecksOf(d, {IDC_PI_INDIVIDUAL, IDC_PI_TEAM}), (std::vector<int>{1, 0}));
         })
-        .SetText(IDC_PI_DESCRIPTION, "Prize Fund")
-        .SetText(IDC_PI_AMOUNT, "-3")
-        .SetText(IDC_PI_FROM, "7")
+        .SetText(IDC_PI_DESCRIPTION, "Prize Fund").SetText(IDC_PI_AMOUNT, "-3").SetText(IDC_PI_FROM, "7")
         .SetText(IDC_PI_TO, "5")
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_PI_AMOUNT).text, "  3.00"); })
         .OK()
         .Check([](CDialog& d) { EXPECT_FALSE(d.IsEnded()); })
-        .SetText(IDC_PI_TO, "0")
-        .Click(IDC_PI_TEAM)
+        .SetText(IDC_PI_TO, "0").Click(IDC_PI_TEAM)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_PI_INDIVIDUAL).check, 0); })
         .Click(IDC_PI_OPTIONAL)
         .OK();
@@ -193,9 +183,7 @@ TEST_F(Accounts_, PaymentItemsAddedAndAmended)
             EXPECT_EQ(ChecksOf(d, {IDC_PI_TEAM, IDC_PI_INDIVIDUAL, IDC_PI_OPTIONAL}), (std::vector<int>{1, 0, 1}));
             EXPECT_EQ(Ctl(d, IDC_PI_DESCRIPTION).text, "Prize Fund");
         })
-        .Click(IDC_PI_INDIVIDUAL)
-        .SetText(IDC_PI_FROM, "300")
-        .OK()
+        .Click(IDC_PI_INDIVIDUAL).SetText(IDC_PI_FROM, "300").OK()
         .Check([](CDialog& d) { EXPECT_FALSE(d.IsEnded()); })
         .SetText(IDC_PI_FROM, "2")
         .OK();
@@ -215,9 +203,7 @@ TEST_F(Accounts_, ArrearsTypedClearedAndRaisedByAPaymentItem)
             EXPECT_EQ(TextsOf(d, {IDC_AR_NAME, IDC_AR_AMOUNT, IDC_AR_ITEM_AMOUNT}), (Texts{"Team_01", "1.00", "2.50"}));
             EXPECT_EQ(Selected(d, IDC_AR_ITEMS), "Subs");
         })
-        .Click(IDC_AR_ADD_ITEM)
-        .Click(IDC_AR_ADD_ITEM)
-        .Click(IDC_AR_ADD_ITEM)
+        .Click(IDC_AR_ADD_ITEM).Click(IDC_AR_ADD_ITEM).Click(IDC_AR_ADD_ITEM)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_AR_AMOUNT).text, "8.50"); })
         .Select(IDC_AR_ITEMS, 1)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_AR_ITEM_AMOUNT).text, "1.00"); })
@@ -228,8 +214,7 @@ TEST_F(Accounts_, ArrearsTypedClearedAndRaisedByAPaymentItem)
 
     // A credit typed; then Cancel after clearing changes nothing.
     ui.OnDialog(IDD_TEAM_ARREARS)
-        .SetText(IDC_AR_AMOUNT, "12.5")
-        .Focus(IDC_AR_ITEMS)
+        .SetText(IDC_AR_AMOUNT, "12.5").Focus(IDC_AR_ITEMS)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_AR_AMOUNT).text, "12.50"); })
         .SetText(IDC_AR_AMOUNT, "-0.25")
         .OK();
@@ -251,10 +236,7 @@ TEST_F(Accounts_, ArrearsTypedClearedAndRaisedByAPaymentItem)
             EXPECT_FALSE(Ctl(d, IDC_AR_ITEMS).enabled);
             EXPECT_EQ(Ctl(d, IDC_AR_ITEM_AMOUNT).text, "0.00");
         })
-        .SetText(IDC_AR_AMOUNT, "4")
-        .Focus(IDC_AR_CLEAR)
-        .SetText(IDC_AR_AMOUNT, "4,50")
-        .OK()
+        .SetText(IDC_AR_AMOUNT, "4").Focus(IDC_AR_CLEAR).SetText(IDC_AR_AMOUNT, "4,50").OK()
         .Check([](CDialog& d) {
             EXPECT_FALSE(d.IsEnded());
             EXPECT_EQ(d.GetFocusID(), IDC_AR_AMOUNT);

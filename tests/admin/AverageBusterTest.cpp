@@ -197,14 +197,8 @@ TEST_F(AverageBusterSeason, SetupCommandShowsRefusesAndWritesBackTheSettings)
             EXPECT_EQ(TextsOf(d, {IDC_AB_UNIT, IDC_AB_UNDER}), (std::vector<std::string>{"25", "3"}));
             EXPECT_EQ(Ctl(d, IDC_AB_PER_GAME).check, 0);
         })
-        .SetText(IDC_AB_UNIT, "101")
-        .OK()
-        .SetText(IDC_AB_UNIT, "10")
-        .SetText(IDC_AB_OVER, "256")
-        .OK()
-        .SetText(IDC_AB_OVER, "2")
-        .SetText(IDC_AB_EQUAL, "1")
-        .SetText(IDC_AB_UNDER, "1")
+        .SetText(IDC_AB_UNIT, "101").OK().SetText(IDC_AB_UNIT, "10").SetText(IDC_AB_OVER, "256").OK()
+        .SetText(IDC_AB_OVER, "2").SetText(IDC_AB_EQUAL, "1").SetText(IDC_AB_UNDER, "1")
         .Click(IDC_AB_PER_GAME)
         .OK();
     ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 100.");

@@ -77,14 +77,11 @@ TEST_F(Awards_, ManualCategoriesAddedRenamedAndDeletedWithTheirAwards)
         .Check([](CDialog& d) { EXPECT_EQ(ListAndSelected(d), (Texts{"Turkey", "[Turkey]"})); })
         .Click(IDC_AW_ADD)
         .Check([](CDialog& d) { EXPECT_EQ(ListAndSelected(d), (Texts{"Turkey", "Clean Game", "[Clean Game]"})); })
-        .Select(IDC_AW_LIST, 0)
-        .Click(IDC_AW_EDIT)
+        .Select(IDC_AW_LIST, 0).Click(IDC_AW_EDIT)
         .Click(IDC_AW_DELETE)  // No: nothing changes
         .Click(IDC_AW_DELETE)  // Yes: its award goes with it
         .Check([](CDialog& d) { EXPECT_EQ(ListAndSelected(d), (Texts{"Clean Game", "[Clean Game]"})); })
-        .Click(IDC_AW_DELETE)
-        .Click(IDC_AW_EDIT)
-        .Click(IDC_AW_DELETE)
+        .Click(IDC_AW_DELETE).Click(IDC_AW_EDIT).Click(IDC_AW_DELETE)
         .Cancel();
     ui.OnDialog(IDD_MANUAL_AWARD_DESC)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_MD_NAME).text, "New Award"); })
@@ -118,8 +115,7 @@ TEST_F(Awards_, AutomaticCategoriesMadeThroughTheirRuleAndAwardedAtOnce)
         .Check([](CDialog& d) { EXPECT_EQ(Items(d, IDC_AW_LIST), Texts{"Gme 250-300"}); })
         .Click(IDC_AW_ADD)
         .Check([](CDialog& d) { EXPECT_EQ(Items(d, IDC_AW_LIST), (Texts{"Gme 250-300", "Ser 500-900"})); })
-        .Select(IDC_AW_LIST, 0)
-        .Click(IDC_AW_EDIT)
+        .Select(IDC_AW_LIST, 0).Click(IDC_AW_EDIT)
         .OK();
     ui.OnDialog(IDD_EDIT_AUTO_AWARD)
         .Check([](CDialog& d) {
@@ -134,24 +130,20 @@ TEST_F(Awards_, AutomaticCategoriesMadeThroughTheirRuleAndAwardedAtOnce)
             EXPECT_EQ(EnabledOf(d, {IDC_EA_HIGH}) + VisibleOf(d, {IDC_EA_HIGH}), "00");
         })
         .Click(IDC_EA_KIND[3])
-        .SetText(IDC_EA_MAX_AVERAGE, "150")
-        .Focus(IDC_EA_LOW)
+        .SetText(IDC_EA_MAX_AVERAGE, "150").Focus(IDC_EA_LOW)
         .Check([](CDialog& d) {
             EXPECT_EQ(TextsOf(d, {IDC_EA_DESCRIPTION, IDC_EA_LOW_LABEL}), (Texts{"275 Gme w/150 Avg", "Min Value"}));
             EXPECT_EQ(EnabledOf(d, {IDC_EA_HIGH}) + VisibleOf(d, {IDC_EA_HIGH}), "10");
         })
         .Click(IDC_EA_KIND[0])
-        .Click(IDC_EA_SERIES)
-        .SetText(IDC_EA_LOW, "500")
-        .SetText(IDC_EA_HIGH, "900")
+        .Click(IDC_EA_SERIES).SetText(IDC_EA_LOW, "500").SetText(IDC_EA_HIGH, "900")
         .SetText(IDC_EA_MAX_AVERAGE, "70000")
         .OK()  // refused: the maximum average is a 16-bit figure
         .SetText(IDC_EA_MAX_AVERAGE, "0")
         .OK();
     ui.OnDialog(IDD_EDIT_AUTO_AWARD)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_EA_LOW).text, "250"); })
-        .SetText(IDC_EA_LOW, "150")
-        .Focus(IDC_EA_HIGH)
+        .SetText(IDC_EA_LOW, "150").Focus(IDC_EA_HIGH)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_EA_DESCRIPTION).text, "Gme 150-300"); })
         .OK();
     EXPECT_TRUE(Command(ID_AWARDS_AUTOMATIC_CATEGORIES));
@@ -179,13 +171,9 @@ TEST_F(Awards_, ManualAwardsListedCorrectedAndDeleted)
     ui.OnDialog(IDD_EDIT_AWARDS_DATA)
         .Check([this](CDialog& d) { EXPECT_EQ(Items(d, IDC_ED_LIST), Texts{TurkeyLine()}); })
         .Click(IDC_ED_EDIT)  // nothing selected: nothing happens
-        .Select(IDC_ED_LIST, 0)
-        .Click(IDC_ED_EDIT)
+        .Select(IDC_ED_LIST, 0).Click(IDC_ED_EDIT)
         .Check([this](CDialog& d) { EXPECT_EQ(Items(d, IDC_ED_LIST), Texts{"Gme 250-300" + TurkeyLine().substr(6)}); })
-        .Select(IDC_ED_LIST, 0)
-        .Click(IDC_ED_DELETE)
-        .Select(IDC_ED_LIST, 0)
-        .Click(IDC_ED_DELETE)
+        .Select(IDC_ED_LIST, 0).Click(IDC_ED_DELETE).Select(IDC_ED_LIST, 0).Click(IDC_ED_DELETE)
         .Check([](CDialog& d) { EXPECT_TRUE(Items(d, IDC_ED_LIST).empty()); })
         .OK();
     ui.OnDialog(IDD_EDIT_MANUAL_AWARD_DATA)
@@ -194,10 +182,7 @@ TEST_F(Awards_, ManualAwardsListedCorrectedAndDeleted)
             EXPECT_EQ(Items(d, IDC_EM_CATEGORY), (Texts{"Turkey", "Auto Gme 250-300"}));
             EXPECT_EQ(Selected(d, IDC_EM_CATEGORY), "Turkey");
         })
-        .Select(IDC_EM_CATEGORY, 1)
-        .SetText(IDC_EM_GAME, "5")
-        .OK()
-        .SetText(IDC_EM_GAME, "3")
+        .Select(IDC_EM_CATEGORY, 1).SetText(IDC_EM_GAME, "5").OK().SetText(IDC_EM_GAME, "3")
         .OK();
     ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 4.");
     ui.AnswerMessageBox(IDNO, "Delete award record : Gme 250-300  ");
@@ -230,9 +215,7 @@ TEST_F(Awards_, MultiplePrizeRulesDialog)
         .Check([](CDialog& d) { EXPECT_EQ(EnabledOf(d, {IDC_MP_PLAYER_PRIORITY1, IDC_MP_PLAYER_PRIORITY2}), "01"); })
         .Select(IDC_MP_PLAYER_RULE, 3)
         .Check([](CDialog& d) { EXPECT_TRUE(Ctl(d, IDC_MP_PLAYER_PRIORITY1).enabled); })
-        .Select(IDC_MP_TEAM_PRIORITY1, 1)
-        .Select(IDC_MP_PLAYER_PRIORITY2, 1)
-        .Click(IDC_MP_DISABLED)
+        .Select(IDC_MP_TEAM_PRIORITY1, 1).Select(IDC_MP_PLAYER_PRIORITY2, 1).Click(IDC_MP_DISABLED)
         .Click(IDC_MP_SAME_GAME)
         .OK();
     EXPECT_TRUE(Command(ID_LEAGUE_HISCORE_RESTRICTIONS));
@@ -273,9 +256,7 @@ TEST_F(Awards_, MostImprovedStartPointDialog)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_MI_AFTER_GAMES).check, 1); })
         .Click(IDC_MI_BOTH)
         .Check([](CDialog& d) { EXPECT_EQ(ChecksOf(d, {IDC_MI_AFTER_GAMES, IDC_MI_ENTERING}), (std::vector<int>{0, 0})); })
-        .SetText(IDC_MI_GAMES, "100")
-        .OK()
-        .SetText(IDC_MI_GAMES, "6")
+        .SetText(IDC_MI_GAMES, "100").OK().SetText(IDC_MI_GAMES, "6")
         .OK();
     ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 99.");
     EXPECT_TRUE(Command(ID_LEAGUE_MOST_IMPROVED));
@@ -285,8 +266,7 @@ TEST_F(Awards_, MostImprovedStartPointDialog)
     // Back to 0 games: leaving the box ticks the entering average alone.
     ui.OnDialog(IDD_MOST_IMPROVED_RULE)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_MI_BOTH).check, 1); })
-        .SetText(IDC_MI_GAMES, "0")
-        .Focus(IDOK)
+        .SetText(IDC_MI_GAMES, "0").Focus(IDOK)
         .Check([](CDialog& d) { EXPECT_EQ(ChecksOf(d, {IDC_MI_ENTERING, IDC_MI_BOTH}), (std::vector<int>{1, 0})); })
         .OK();
     EXPECT_TRUE(Command(ID_LEAGUE_MOST_IMPROVED));

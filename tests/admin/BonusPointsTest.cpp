@@ -53,33 +53,22 @@ TEST_F(BonusPoints, RulesEditedInPlaceAndSeenInTheMatchPoints)
             EXPECT_TRUE(Items(d, IDC_BP_LIST).empty());
             EXPECT_FALSE(Ctl(d, IDC_BP_DELETE).enabled);
         })
-        .SetText(IDC_BP_PINS, "25")
-        .SetText(IDC_BP_POINTS, "1")
-        .Click(IDC_BP_ADD)
-        .Select(IDC_BP_KIND, 1)
+        .SetText(IDC_BP_PINS, "25").SetText(IDC_BP_POINTS, "1").Click(IDC_BP_ADD).Select(IDC_BP_KIND, 1)
         .Check([](CDialog& d) { EXPECT_FALSE(Ctl(d, IDC_BP_PINS).enabled); })
-        .SetText(IDC_BP_POINTS, "2")
-        .Click(IDC_BP_SERIES)
-        .Click(IDC_BP_MEN)
-        .Click(IDC_BP_ADD)
+        .SetText(IDC_BP_POINTS, "2").Click(IDC_BP_SERIES).Click(IDC_BP_MEN).Click(IDC_BP_ADD)
         .Check([](CDialog& d) {
             EXPECT_EQ(Items(d, IDC_BP_LIST), (Texts{"Over Average by 25: 1 point each game  All",
                                                     "Equals Average: 2 points for the series  Women Juniors"}));
             EXPECT_EQ(Selected(d, IDC_BP_LIST), "Equals Average: 2 points for the series  Women Juniors");
         })
         // Points out of range are refused; the rule is not added.
-        .SetText(IDC_BP_POINTS, "200")
-        .Click(IDC_BP_ADD)
+        .SetText(IDC_BP_POINTS, "200").Click(IDC_BP_ADD)
         .Check([](CDialog& d) { EXPECT_EQ(Items(d, IDC_BP_LIST).size(), 2u); })
         .Select(IDC_BP_LIST, 0)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_BP_PINS).text, "25"); })
-        .SetText(IDC_BP_PINS, "0")
-        .Click(IDC_BP_CHANGE)
-        .Select(IDC_BP_LIST, 1)
-        .Click(IDC_BP_DELETE)
+        .SetText(IDC_BP_PINS, "0").Click(IDC_BP_CHANGE).Select(IDC_BP_LIST, 1).Click(IDC_BP_DELETE)
         .Check([](CDialog& d) { EXPECT_EQ(Items(d, IDC_BP_LIST), (Texts{"Over Average by 0: 1 point each game  All"})); })
-        .Click(IDC_BP_HI_SCR)
-        .SetText(IDC_BP_HI_SCR_POINTS, "3")
+        .Click(IDC_BP_HI_SCR).SetText(IDC_BP_HI_SCR_POINTS, "3")
         .OK();
     ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 127.");
     RulesSetup::EditBonusPoints(&doc);
@@ -103,9 +92,7 @@ TEST_F(BonusPoints, EscapeKeepsTheSettingsAndFinishKeepsAnUntouchedHalfPoint)
             EXPECT_EQ(Ctl(d, IDC_BP_HI_HCP_POINTS).text, "1");
             EXPECT_EQ(Ctl(d, IDC_BP_HI_HCP).check, 1);
         })
-        .Click(IDC_BP_HI_HCP)
-        .Click(IDC_BP_ACCEPT_EQUAL)
-        .Click(IDC_BP_ADD)
+        .Click(IDC_BP_HI_HCP).Click(IDC_BP_ACCEPT_EQUAL).Click(IDC_BP_ADD)
         .Cancel();
     RulesSetup::EditBonusPoints(&doc);
     // The rule added before Escape stays: the list is edited in place.

@@ -96,14 +96,9 @@ TEST_F(EditLeagueTest, ShowsTheLeagueAsItIsAndCancelKeepsIt)
                       (std::vector<std::string>{"Team_03", "No Team"}));
         })
         // Everything changed, then thrown away.
-        .SetText(IDC_EL_LEAGUE_NAME, "Wednesday Triples")
-        .SetText(IDC_EL_SECRETARY, "Someone Else")
-        .SetText(IDC_EL_MAX_PLAYERS, "0")
-        .Click(IDC_EL_SCRATCH)
-        .Click(IDC_EL_PYRAMID)
-        .Click(IDC_EL_FIVE_PIN)
-        .Click(IDC_EL_PRIVACY)
-        .SelectString(IDC_EL_SECRETARY_TEAM, "No Team")
+        .SetText(IDC_EL_LEAGUE_NAME, "Wednesday Triples").SetText(IDC_EL_SECRETARY, "Someone Else")
+        .SetText(IDC_EL_MAX_PLAYERS, "0").Click(IDC_EL_SCRATCH).Click(IDC_EL_PYRAMID).Click(IDC_EL_FIVE_PIN)
+        .Click(IDC_EL_PRIVACY).SelectString(IDC_EL_SECRETARY_TEAM, "No Team")
         .SelectString(IDC_EL_TREASURER_TEAM, "Team_05")
         .Cancel();
     const CString pyramid = m_doc.m_strPyramid;
@@ -120,25 +115,15 @@ TEST_F(EditLeagueTest, ShowsTheLeagueAsItIsAndCancelKeepsIt)
 TEST_F(EditLeagueTest, OkWritesEveryChangedFieldBack)
 {
     m_ui.OnDialog(IDD_EDIT_LEAGUE)
-        .SetText(IDC_EL_LEAGUE_NAME, "Wednesday Triples")
-        .SetText(IDC_EL_SANCTIONED_BY, "County Association")
+        .SetText(IDC_EL_LEAGUE_NAME, "Wednesday Triples").SetText(IDC_EL_SANCTIONED_BY, "County Association")
         .SetText(IDC_EL_SANCTION_NUMBER, "A long sanction number with no limit at all 0001")
-        .SetText(IDC_EL_PRESIDENT, "Pat President")
-        .SetText(IDC_EL_VICE_PRESIDENT, "Val Vice")
-        .SetText(IDC_EL_SECRETARY, "Sam Secretary")
-        .SetText(IDC_EL_TREASURER, "Terry Treasurer")
-        .SetText(IDC_EL_PRESIDENT_PHONE, "01234 567890")
-        .SetText(IDC_EL_VICE_PRESIDENT_PHONE, "01234 567891")
-        .SetText(IDC_EL_SECRETARY_PHONE, "01234 567892")
-        .SetText(IDC_EL_TREASURER_PHONE, "01234 567893")
-        .SetText(IDC_EL_MAX_PLAYERS, "12")
-        .Click(IDC_EL_SCRATCH)
-        .Click(IDC_EL_POSITION_BOTH_WAYS)
-        .Click(IDC_EL_FLOATING_SUBS_TEAM)
-        .Click(IDC_EL_PRIVACY)
-        .Click(IDC_EL_PLAYER_DATABASE)
-        .SelectString(IDC_EL_SECRETARY_TEAM, "Team_07")
-        .SelectString(IDC_EL_TREASURER_TEAM, "Team_02")
+        .SetText(IDC_EL_PRESIDENT, "Pat President").SetText(IDC_EL_VICE_PRESIDENT, "Val Vice")
+        .SetText(IDC_EL_SECRETARY, "Sam Secretary").SetText(IDC_EL_TREASURER, "Terry Treasurer")
+        .SetText(IDC_EL_PRESIDENT_PHONE, "01234 567890").SetText(IDC_EL_VICE_PRESIDENT_PHONE, "01234 567891")
+        .SetText(IDC_EL_SECRETARY_PHONE, "01234 567892").SetText(IDC_EL_TREASURER_PHONE, "01234 567893")
+        .SetText(IDC_EL_MAX_PLAYERS, "12").Click(IDC_EL_SCRATCH).Click(IDC_EL_POSITION_BOTH_WAYS)
+        .Click(IDC_EL_FLOATING_SUBS_TEAM).Click(IDC_EL_PRIVACY).Click(IDC_EL_PLAYER_DATABASE)
+        .SelectString(IDC_EL_SECRETARY_TEAM, "Team_07").SelectString(IDC_EL_TREASURER_TEAM, "Team_02")
         .OK();
     RunCommand();
     EXPECT_TRUE(m_ui.messages.empty()) << m_ui.MessageTexts()[0];
@@ -161,17 +146,14 @@ TEST_F(EditLeagueTest, OkWritesEveryChangedFieldBack)
 TEST_F(EditLeagueTest, TheMaximumPlayersMustFitItsRange)
 {
     m_ui.OnDialog(IDD_EDIT_LEAGUE)
-        .SetText(IDC_EL_MAX_PLAYERS, "0")
-        .OK()
+        .SetText(IDC_EL_MAX_PLAYERS, "0").OK()
         .Check([](CDialog& d) {
             EXPECT_FALSE(d.IsEnded());
             EXPECT_EQ(d.GetFocusID(), IDC_EL_MAX_PLAYERS);
         })
-        .SetText(IDC_EL_MAX_PLAYERS, "256")
-        .OK()
+        .SetText(IDC_EL_MAX_PLAYERS, "256").OK()
         .Check([](CDialog& d) { EXPECT_FALSE(d.IsEnded()); })
-        .SetText(IDC_EL_MAX_PLAYERS, "")
-        .OK()
+        .SetText(IDC_EL_MAX_PLAYERS, "").OK()
         .Check([](CDialog& d) { EXPECT_FALSE(d.IsEnded()); })
         .SetText(IDC_EL_MAX_PLAYERS, "255")
         .OK();
@@ -254,8 +236,7 @@ TEST_F(EditLeagueTest, OneLeagueTypeStaysTickedAndPositionRoundsNeedBoth)
         })
         .Click(IDC_EL_POSITION_BOTH_WAYS)
         // A half-typed field elsewhere neither blocks the rule nor is rewritten.
-        .SetText(IDC_EL_MAX_PLAYERS, "")
-        .Click(IDC_EL_HANDICAP)
+        .SetText(IDC_EL_MAX_PLAYERS, "").Click(IDC_EL_HANDICAP)
         .Check([](CDialog& d) {
             EXPECT_EQ(Ctl(d, IDC_EL_MAX_PLAYERS).text, "");
             EXPECT_EQ(ChecksOf(d, {IDC_EL_HANDICAP, IDC_EL_SCRATCH, IDC_EL_POSITION_BOTH_WAYS}),
@@ -373,10 +354,8 @@ TEST_F(EditLeagueTest, HeadingsAndOfficersShowTheNewDetails)
     EXPECT_EQ(m_ui.invalidations, nBefore);
 
     m_ui.OnDialog(IDD_EDIT_LEAGUE)
-        .SetText(IDC_EL_LEAGUE_NAME, "Wednesday Triples")
-        .SetText(IDC_EL_SANCTIONED_BY, "County")
-        .SetText(IDC_EL_SANCTION_NUMBER, "C-99")
-        .SetText(IDC_EL_SECRETARY, "Sam Secretary")
+        .SetText(IDC_EL_LEAGUE_NAME, "Wednesday Triples").SetText(IDC_EL_SANCTIONED_BY, "County")
+        .SetText(IDC_EL_SANCTION_NUMBER, "C-99").SetText(IDC_EL_SECRETARY, "Sam Secretary")
         .SetText(IDC_EL_SECRETARY_PHONE, "555 0101")
         .OK();
     ASSERT_TRUE(view.OnCmdMsg(ID_LEAGUE_GENERAL_DETAILS, CN_COMMAND, nullptr));

@@ -69,8 +69,7 @@ TEST_F(EditScheduleTest, ARoundRePairedByHandKeepsTheResultsOfTheMatchesThatStay
             EXPECT_EQ((std::vector<std::string>{Slot(d, 2), Slot(d, 3), Slot(d, 4)}),
                       (std::vector<std::string>{name(a[2]), name(a[1]), "????????????"}));
         })
-        .Select(IDC_ES_TEAMS, 0).Click(IDC_ES_SELECT)
-        .Select(IDC_ES_TEAMS, 0).Click(IDC_ES_SELECT)
+        .Select(IDC_ES_TEAMS, 0).Click(IDC_ES_SELECT).Select(IDC_ES_TEAMS, 0).Click(IDC_ES_SELECT)
         .Select(IDC_ES_TEAMS, 0).Click(IDC_ES_SELECT) // the last team places itself
         .Check([&](CDialog& d) {
             EXPECT_EQ(Slot(d, 7), name(b[3]));
@@ -134,8 +133,7 @@ TEST_F(EditScheduleTest, APairingIsDroppedByResetByTypingARoundAndWhileStillPick
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ES_WEEK).text, "Week 2 / 7"); })
         .Click(IDC_ES_NEXT) // skips the position round on No
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ES_WEEK).text, "Week 4 / 7"); })
-        .Click(IDC_ES_EDIT)
-        .Select(IDC_ES_TEAMS, 1).Click(IDC_ES_SELECT)
+        .Click(IDC_ES_EDIT).Select(IDC_ES_TEAMS, 1).Click(IDC_ES_SELECT)
         .OK(); // still picking: nothing stored
     ui.AnswerMessageBox(IDNO, "Round 3 is a position round. Would you like the Teams set using available data?");
     ui.AnswerMessageBox(IDOK, "This is a position week!");

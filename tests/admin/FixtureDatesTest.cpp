@@ -31,9 +31,7 @@ TEST_F(FixtureDatesTest, FreeDatesBeforeAndAfterARoundMoveTheRestOfTheSeason)
     CBowlingDoc doc;
     MakeLeague(doc, 4, 6, At(2025, 9, 2, 19, 30));
     ui.OnDialog(IDD_FIXTURE_DATES)
-        .Select(IDC_FD_ROUNDS, 1)
-        .Click(IDC_FD_ADD_FREE_DATE)
-        .Select(IDC_FD_ROUNDS, 3)
+        .Select(IDC_FD_ROUNDS, 1).Click(IDC_FD_ADD_FREE_DATE).Select(IDC_FD_ROUNDS, 3)
         .Click(IDC_FD_ADD_FREE_DATE)
         .Check([](CDialog& d) {
             EXPECT_EQ(ListLines(d), (std::vector<std::string>{
@@ -43,8 +41,7 @@ TEST_F(FixtureDatesTest, FreeDatesBeforeAndAfterARoundMoveTheRestOfTheSeason)
             EXPECT_FALSE(Ctl(d, IDC_FD_DELETE_FREE_WEEK).enabled);
         })
         // The first row shifts the whole season and adds no free date.
-        .Select(IDC_FD_ROUNDS, 0)
-        .Click(IDC_FD_ADD_FREE_DATE)
+        .Select(IDC_FD_ROUNDS, 0).Click(IDC_FD_ADD_FREE_DATE)
         .Check([](CDialog& d) {
             // The last a week further over the clock change, still at half past seven.
             const Texts lines = ListLines(d);
@@ -52,8 +49,7 @@ TEST_F(FixtureDatesTest, FreeDatesBeforeAndAfterARoundMoveTheRestOfTheSeason)
                       (Texts{"Rnd 1   Tue 09 Sep 2025 07:30 PM", "Free Date - Tue 16 Sep 2025",
                              "Rnd 6   Tue 28 Oct 2025 07:30 PM"}));
         })
-        .Select(IDC_FD_ROUNDS, 1)
-        .Click(IDC_FD_DELETE_FREE_WEEK)
+        .Select(IDC_FD_ROUNDS, 1).Click(IDC_FD_DELETE_FREE_WEEK)
         .Check([](CDialog& d) {
             EXPECT_EQ(ListLines(d).size(), 7u);
             EXPECT_EQ(ListLines(d)[1], "Rnd 2   Tue 16 Sep 2025 07:30 PM");
@@ -108,15 +104,12 @@ TEST_F(FixtureDatesTest, PositionRoundsGoInAndComeOutAgain)
                       (Texts{"Rnd 3 S Tue 21 Jan 2025 06:00 PM", "Rnd 6   Tue 11 Feb 2025 06:00 PM"}));
             EXPECT_TRUE(Ctl(d, IDC_FD_DELETE_POSITION).enabled);
         })
-        .Click(IDC_FD_DELETE_POSITION)
-        .Click(IDC_FD_DELETE_POSITION)
-        .Click(IDC_FD_DELETE_FINAL)
+        .Click(IDC_FD_DELETE_POSITION).Click(IDC_FD_DELETE_POSITION).Click(IDC_FD_DELETE_FINAL)
         .Check([](CDialog& d) { EXPECT_EQ(ListLines(d).size(), 4u); })
         .OK();
     ui.OnDialog(IDD_ADD_POSITION_WEEK)
         .Check([](CDialog& d) { EXPECT_EQ(ChecksOf(d, {IDC_APW_HANDICAP, IDC_APW_SCRATCH}), (std::vector<int>{1, 0})); })
-        .SetText(IDC_APW_ROUND, "3")
-        .Click(IDC_APW_SCRATCH)
+        .SetText(IDC_APW_ROUND, "3").Click(IDC_APW_SCRATCH)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_APW_HANDICAP).check, 0); })
         .OK();
     ui.AnswerMessageBox(IDYES, "This will Insert a Positional Round at Round 3.  Click Yes to continue.");
@@ -135,9 +128,7 @@ TEST_F(FixtureDatesTest, DeleteFinalRoundLeavesATrailingFreeDateAndCancelKeepsTh
     CBowlingDoc doc;
     MakeLeague(doc, 4, 3, At(2025, 1, 7));
     ui.OnDialog(IDD_FIXTURE_DATES)
-        .Select(IDC_FD_ROUNDS, 2)
-        .Click(IDC_FD_ADD_FREE_DATE)
-        .Click(IDC_FD_DELETE_FINAL)
+        .Select(IDC_FD_ROUNDS, 2).Click(IDC_FD_ADD_FREE_DATE).Click(IDC_FD_DELETE_FINAL)
         .Check([](CDialog& d) {
             EXPECT_EQ(ListLines(d), (Texts{"Rnd 1   Tue 07 Jan 2025 06:00 PM", "Rnd 2   Tue 14 Jan 2025 06:00 PM",
                                            "Free Date - Tue 28 Jan 2025"}));
@@ -160,8 +151,7 @@ TEST_F(FixtureDatesTest, ChangedDatesMustStayInSequenceAndRoundsOfAnIntervalAreS
             EXPECT_EQ(ListLines(d)[0], "Rnds 1-3   Tue 07 Jan 2025 06:00 PM");
             EXPECT_TRUE(Ctl(d, IDC_FD_MINUTES).enabled);
         })
-        .DblClk(IDC_FD_ROUNDS, 0)
-        .DblClk(IDC_FD_ROUNDS, 0)
+        .DblClk(IDC_FD_ROUNDS, 0).DblClk(IDC_FD_ROUNDS, 0)
         .Select(IDC_FD_MINUTES, 2) // 20 minutes
         .OK();
     ui.OnDialog(IDD_CHANGE_DATE).Click(IDC_CD_PLUS_WEEK).Click(IDC_CD_PLUS_WEEK).OK();

@@ -73,14 +73,10 @@ TEST_F(Juniors, CategoriesAddedAmendedAndDeletedWithEveryRefusal)
             EXPECT_EQ(Ctl(d, IDC_JC_DATE).text, today);
             EXPECT_EQ(Items(d, IDC_JC_LIST), Texts{});
         })
-        .Click(IDC_JC_AMEND)
-        .Click(IDC_JC_DELETE)
-        .Click(IDC_JC_ADD)
-        .Click(IDC_JC_ADD)
+        .Click(IDC_JC_AMEND).Click(IDC_JC_DELETE).Click(IDC_JC_ADD).Click(IDC_JC_ADD)
         .Check([](CDialog& d) { EXPECT_EQ(Items(d, IDC_JC_LIST), (Texts{" 8\t11\tUnder 12", "10\t14\tUnder 15"})); })
         .Click(IDC_JC_ADD)   // cancelled: nothing added
-        .Select(IDC_JC_LIST, 1)
-        .Click(IDC_JC_DELETE)
+        .Select(IDC_JC_LIST, 1).Click(IDC_JC_DELETE)
         .Click(IDC_JC_ADD)   // takes the deleted category's number again
         .DblClk(IDC_JC_LIST, 0)
         .Check([](CDialog& d) { EXPECT_EQ(Items(d, IDC_JC_LIST), (Texts{" 7\t10\tUnder 11", "12\t12\tTwelves"})); })
@@ -90,31 +86,22 @@ TEST_F(Juniors, CategoriesAddedAmendedAndDeletedWithEveryRefusal)
             EXPECT_EQ(d.GetFocusID(), IDC_JCE_NAME);
             EXPECT_EQ(TextsOf(d, {IDC_JCE_NAME, IDC_JCE_LOWER, IDC_JCE_UPPER}), (Texts{"No Name", "5", "21"}));
         })
-        .SetText(IDC_JCE_NAME, "Under 12")
-        .SetText(IDC_JCE_LOWER, "8")
-        .SetText(IDC_JCE_UPPER, "11")
+        .SetText(IDC_JCE_NAME, "Under 12").SetText(IDC_JCE_LOWER, "8").SetText(IDC_JCE_UPPER, "11")
         .OK();
     ui.OnDialog(IDD_JUNIOR_CATEGORY_EDIT)
-        .SetText(IDC_JCE_NAME, "Under 15")
-        .SetText(IDC_JCE_LOWER, "10")
-        .SetText(IDC_JCE_UPPER, "256")
-        .OK()
-        .SetText(IDC_JCE_UPPER, "9")
-        .OK()
+        .SetText(IDC_JCE_NAME, "Under 15").SetText(IDC_JCE_LOWER, "10").SetText(IDC_JCE_UPPER, "256").OK()
+        .SetText(IDC_JCE_UPPER, "9").OK()
         .Check([](CDialog& d) { EXPECT_EQ(d.GetFocusID(), IDC_JCE_LOWER); })
         .SetText(IDC_JCE_UPPER, "14")
         .OK();
     ui.OnDialog(IDD_JUNIOR_CATEGORY_EDIT).SetText(IDC_JCE_NAME, "Never").Cancel();
     ui.OnDialog(IDD_JUNIOR_CATEGORY_EDIT)
-        .SetText(IDC_JCE_NAME, "Twelves")
-        .SetText(IDC_JCE_LOWER, "12")
+        .SetText(IDC_JCE_NAME, "Twelves").SetText(IDC_JCE_LOWER, "12")
         .SetText(IDC_JCE_UPPER, "12")   // equal ages are a range of one
         .OK();
     ui.OnDialog(IDD_JUNIOR_CATEGORY_EDIT)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_JCE_NAME).text, "Under 12"); })
-        .SetText(IDC_JCE_NAME, "Under 11")
-        .SetText(IDC_JCE_LOWER, "7")
-        .SetText(IDC_JCE_UPPER, "10")
+        .SetText(IDC_JCE_NAME, "Under 11").SetText(IDC_JCE_LOWER, "7").SetText(IDC_JCE_UPPER, "10")
         .OK();
     JuniorCommands::CategorySetup(&doc);
     EXPECT_EQ(ui.MessageTexts(), (Texts{"No category selected.", "No category selected.",

@@ -34,9 +34,7 @@ TEST_F(LanesTest, LaneTablesWithAndWithoutALastLaneAndSplitLanes)
 
     // Lanes 1 to 8 wrap round for the fifth and sixth matches.
     ui.OnDialog(IDD_LANE_SCHEDULE)
-        .SetText(IDC_LS_START_LANE, "1")
-        .SetText(IDC_LS_LAST_LANE, "8")
-        .Focus(IDC_LS_SPLIT_LANES)
+        .SetText(IDC_LS_START_LANE, "1").SetText(IDC_LS_LAST_LANE, "8").Focus(IDC_LS_SPLIT_LANES)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_LS_SQUADS).text, "2"); })
         .OK();
     CLaneScheduleDlg::Run(&doc);
@@ -44,11 +42,8 @@ TEST_F(LanesTest, LaneTablesWithAndWithoutALastLaneAndSplitLanes)
 
     // Split lanes: four lanes from 3, the rest from lane 11; cancelled, the split is not kept.
     ui.OnDialog(IDD_LANE_SCHEDULE)
-        .SetText(IDC_LS_LAST_LANE, "0")
-        .SetText(IDC_LS_START_LANE, "3")
-        .Click(IDC_LS_SPLIT_LANES)
-        .SetText(IDC_LS_SPLIT_START, "11")
-        .SetText(IDC_LS_BEFORE_SPLIT, "5")
+        .SetText(IDC_LS_LAST_LANE, "0").SetText(IDC_LS_START_LANE, "3").Click(IDC_LS_SPLIT_LANES)
+        .SetText(IDC_LS_SPLIT_START, "11").SetText(IDC_LS_BEFORE_SPLIT, "5")
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_LS_BEFORE_SPLIT).text, "4"); })
         .OK();
     CLaneScheduleDlg::Run(&doc);
@@ -70,8 +65,7 @@ TEST_F(LanesTest, CustomLanesCycleAndFillTheTable)
             EXPECT_EQ(Ctl(d, IDC_CL_LANE1 + 2).text, "5");
             EXPECT_FALSE(Ctl(d, IDC_CL_LANE1 + 3).enabled);
         })
-        .SetText(IDC_CL_LANE1, "21")
-        .Click(IDC_CL_CYCLE_LEFT)
+        .SetText(IDC_CL_LANE1, "21").Click(IDC_CL_CYCLE_LEFT)
         .Check([](CDialog& d) { EXPECT_EQ(TextsOf(d, {IDC_CL_LANE1, IDC_CL_LANE1 + 2}), (std::vector<std::string>{"3", "21"})); })
         .OK();
     CLaneScheduleDlg::Run(&doc);
@@ -85,8 +79,7 @@ TEST_F(LanesTest, SquadsStartAfterTheirDelays)
     MakeLeague(doc, 12, 11, At(2025, 1, 7));
     doc.m_nLastLane = 8;
     ui.OnDialog(IDD_LANE_SCHEDULE)
-        .Click(IDC_LS_SPLIT_SESSIONS)
-        .Click(IDC_LS_SQUAD_TIMES)
+        .Click(IDC_LS_SPLIT_SESSIONS).Click(IDC_LS_SQUAD_TIMES)
         .OK();
     ui.OnDialog(IDD_SQUAD_TIMES)
         .Check([](CDialog& d) {
@@ -94,9 +87,7 @@ TEST_F(LanesTest, SquadsStartAfterTheirDelays)
                       (std::vector<std::string>{"12 Teams on 8 Lanes = 2 Squads.", "Tuesday 07 Jan 06:00 PM"}));
             EXPECT_EQ(Ctl(d, IDC_ST_SQUAD).items.size(), 1u);
         })
-        .SetText(IDC_ST_HOURS, "1")
-        .SetText(IDC_ST_MINUTES, "45")
-        .Focus(IDC_ST_DAYS)
+        .SetText(IDC_ST_HOURS, "1").SetText(IDC_ST_MINUTES, "45").Focus(IDC_ST_DAYS)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ST_SQUAD_TIME).text, "Tuesday 07 Jan 07:45 PM"); })
         .OK();
     CLaneScheduleDlg::Run(&doc);
@@ -128,8 +119,7 @@ TEST_F(LanesTest, SquadDelaysMustRise)
     dlg.m_nDelays[1] = 60;
     dlg.m_nDelays[2] = 60;
     ui.OnDialog(IDD_SQUAD_TIMES)
-        .OK()
-        .Select(IDC_ST_SQUAD, 1)
+        .OK().Select(IDC_ST_SQUAD, 1)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ST_HOURS).text, "1"); })
         .SetText(IDC_ST_DAYS, "1")
         .OK();
@@ -173,10 +163,7 @@ TEST_F(LanesTest, RoundsToPrintSharesTheTitleFontAndKeepsAChangeOnCancel)
             EXPECT_EQ(title.Left(13), "Title Font : ");
             EXPECT_NE(title.Find("Times New Roman"), -1);
         })
-        .SetText(IDC_RP_LAST, "100")
-        .OK()
-        .SetText(IDC_RP_LAST, "5")
-        .Click(IDC_RP_OMIT_LANES)
+        .SetText(IDC_RP_LAST, "100").OK().SetText(IDC_RP_LAST, "5").Click(IDC_RP_OMIT_LANES)
         .OK();
     ui.AnswerMessageBox(IDOK, "between 1 and 99");
     CRoundsToPrintDlg byTeams;

@@ -24,10 +24,8 @@ void ScriptNewLeague(CScriptedBackend& ui)
             EXPECT_EQ(Ctl(d, IDC_NL_TEAMS).items.size(), 24u);
             EXPECT_EQ(ChecksOf(d, {IDC_NL_HANDICAP, IDC_NL_SCRATCH, IDC_NL_PYRAMID}), (std::vector<int>{1, 0, 0}));
         })
-        .SetText(IDC_NL_LEAGUE_NAME, "Tuesday Fours")
-        .SetText(IDC_NL_SECRETARY, "Jo Bloggs")
-        .SelectString(IDC_NL_TEAMS, "8 Teams")
-        .SelectString(IDC_NL_PLAYERS, "4 Players/Team")
+        .SetText(IDC_NL_LEAGUE_NAME, "Tuesday Fours").SetText(IDC_NL_SECRETARY, "Jo Bloggs")
+        .SelectString(IDC_NL_TEAMS, "8 Teams").SelectString(IDC_NL_PLAYERS, "4 Players/Team")
         .OK();
     ui.AnswerMessageBox(IDYES, "consisting of 8 teams, with each match consisting of 4 playing members, bowling a 3 game");
     ui.OnDialog(IDD_SET_FIXTURE_LIST)
@@ -38,9 +36,7 @@ void ScriptNewLeague(CScriptedBackend& ui)
             EXPECT_EQ(m.items[10].data, 77u);
             EXPECT_EQ(Ctl(d, IDC_DATE_HOUR).text, "06 pm");
         })
-        .SetText(IDC_DATE_DAY, "6")
-        .Select(IDC_DATE_MONTH, 0)
-        .SetText(IDC_DATE_YEAR, "2025")
+        .SetText(IDC_DATE_DAY, "6").Select(IDC_DATE_MONTH, 0).SetText(IDC_DATE_YEAR, "2025")
         .Focus(IDC_SFL_ROUNDS_PER_INTERVAL)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_DATE_WEEKDAY).text, "Monday"); })
         .SetText(IDC_SFL_ROUNDS_PER_INTERVAL, "1")
@@ -127,8 +123,7 @@ TEST_F(NewLeagueTest, FromNothingToAWeeklyLeagueAndThroughTheSeason)
             EXPECT_EQ(Strs(Ctl(d, IDC_LSZ_TEAMS_TEXT).text, Ctl(d, IDC_LSZ_ROUNDS).items[0].text),
                       (std::vector<std::string>{"League will have 10 Teams", "9 Rounds"}));
         })
-        .SetText(IDC_LSZ_START_ROUND, "4")
-        .Focus(IDC_LSZ_ROUNDS)
+        .SetText(IDC_LSZ_START_ROUND, "4").Focus(IDC_LSZ_ROUNDS)
         .Check([](CDialog& d) {
             EXPECT_EQ(TextsOf(d, {IDC_LSZ_BEFORE, IDC_LSZ_TOTAL}), (std::vector<std::string>{"3 + ", "(12) "}));
         })
@@ -165,8 +160,7 @@ TEST_F(NewLeagueTest, ScoringBoxesKeepOneTickedAndNoShowsTheDetailsAgain)
         .Check([](CDialog& d) { EXPECT_EQ(ChecksOf(d, {IDC_NL_HANDICAP, IDC_NL_SCRATCH}), (std::vector<int>{0, 1})); })
         .Click(IDC_NL_SCRATCH)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_NL_HANDICAP).check, 1); })
-        .SelectString(IDC_NL_TEAMS, "50 Teams")
-        .SelectString(IDC_NL_PLAYERS, "5 Players/Team")
+        .SelectString(IDC_NL_TEAMS, "50 Teams").SelectString(IDC_NL_PLAYERS, "5 Players/Team")
         .SelectString(IDC_NL_GAMES, "4 Game Series")
         .OK();
     ui.AnswerMessageBox(IDNO, "consisting of 50 teams, with each match consisting of 5 playing members, bowling a 4 game");
@@ -257,19 +251,12 @@ TEST_F(NewLeagueTest, SetFixtureListOffersOnlyDatesALeagueFileCanHold)
     dlg.m_nRoundsPerInterval = 1;
     ui.OnDialog(IDD_SET_FIXTURE_LIST)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SFL_MATCHES).items.size(), 1u); })
-        .SetText(IDC_DATE_YEAR, "2099")
-        .OK()
-        .SetText(IDC_DATE_YEAR, "2037")
-        .SetText(IDC_DATE_DAY, "1")
-        .Select(IDC_DATE_MONTH, 11)
-        .Focus(IDC_SFL_MATCHES)
+        .SetText(IDC_DATE_YEAR, "2099").OK().SetText(IDC_DATE_YEAR, "2037").SetText(IDC_DATE_DAY, "1")
+        .Select(IDC_DATE_MONTH, 11).Focus(IDC_SFL_MATCHES)
         .OK() // 49 weeks from December 2037 pass January 2038
-        .SetText(IDC_DATE_YEAR, "2035")
-        .Focus(IDC_SFL_MATCHES)
-        .Select(IDC_SFL_FREQUENCY, 1)
+        .SetText(IDC_DATE_YEAR, "2035").Focus(IDC_SFL_MATCHES).Select(IDC_SFL_FREQUENCY, 1)
         .SetText(IDC_DATE_DAY, "32") // ignored while typed; refused by OK
-        .OK()
-        .SetText(IDC_DATE_DAY, "3")
+        .OK().SetText(IDC_DATE_DAY, "3")
         .OK();
     ui.AnswerMessageBox(IDOK, "between 1970 and 2037");
     ui.AnswerMessageBox(IDOK, "19 Jan 2038");

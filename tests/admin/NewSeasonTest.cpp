@@ -84,8 +84,7 @@ TEST_F(NewSeasonTest, TheNextSeasonKeepsTheLeagueAndItsBowlersAndStartsAFreshSch
                       (std::vector<std::string>{strOldTitle.GetString(), "8 Teams", "4 Players/Team", "3 Game Series"}));
             EXPECT_EQ(Ctl(d, IDC_NL_HANDICAP).check, 1);
         })
-        .SetText(IDC_NL_LEAGUE_NAME, "Thursday Triples 2026")
-        .SelectString(IDC_NL_TEAMS, "6 Teams")
+        .SetText(IDC_NL_LEAGUE_NAME, "Thursday Triples 2026").SelectString(IDC_NL_TEAMS, "6 Teams")
         .SelectString(IDC_NL_PLAYERS, "3 Players/Team")
         .OK();
     ui.OnDialog(IDD_NEW_LEAGUE_TEAMS)
@@ -95,17 +94,9 @@ TEST_F(NewSeasonTest, TheNextSeasonKeepsTheLeagueAndItsBowlersAndStartsAFreshSch
         })
         .OK() // none chosen yet
         .Select(IDC_NLT_AVAILABLE, 2) // old team 3 first
-        .Click(IDC_NLT_MOVE)
-        .Select(IDC_NLT_AVAILABLE, 0)
-        .Click(IDC_NLT_MOVE)
-        .Select(IDC_NLT_AVAILABLE, 0)
-        .Click(IDC_NLT_MOVE)
-        .Select(IDC_NLT_AVAILABLE, 0)
-        .DblClk(IDC_NLT_AVAILABLE, 0)
-        .Select(IDC_NLT_AVAILABLE, 0)
-        .Click(IDC_NLT_MOVE)
-        .Select(IDC_NLT_AVAILABLE, 0)
-        .Click(IDC_NLT_MOVE)
+        .Click(IDC_NLT_MOVE).Select(IDC_NLT_AVAILABLE, 0).Click(IDC_NLT_MOVE).Select(IDC_NLT_AVAILABLE, 0)
+        .Click(IDC_NLT_MOVE).Select(IDC_NLT_AVAILABLE, 0).DblClk(IDC_NLT_AVAILABLE, 0)
+        .Select(IDC_NLT_AVAILABLE, 0).Click(IDC_NLT_MOVE).Select(IDC_NLT_AVAILABLE, 0).Click(IDC_NLT_MOVE)
         .Select(IDC_NLT_AVAILABLE, 0)
         .Check([](CDialog& d) {
             EXPECT_EQ(Nums(Items(d, IDC_NLT_ORDER).size(), Items(d, IDC_NLT_AVAILABLE).size()), Nums(6, 2));

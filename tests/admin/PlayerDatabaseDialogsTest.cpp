@@ -108,8 +108,7 @@ TEST_F(DatabaseLeague, ANewBowlerLikeARecordIsLinkedToItInsteadOfADuplicate)
         .Click(IDC_DB_ADD_NEW);
     ui.OnDialog(IDD_NEW_PLAYER)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_PD_SURNAME).text, "Smith"); })  // what was typed
-        .SetText(IDC_PD_FORENAME_NEW, "Jon")
-        .SelectString(IDC_PD_TEAM, "Team_01")
+        .SetText(IDC_PD_FORENAME_NEW, "Jon").SelectString(IDC_PD_TEAM, "Team_01")
         .OK();
     ui.OnDialog(IDD_SIMILAR_NAMES)
         .Check([](CDialog& d) {
@@ -192,8 +191,7 @@ TEST_F(DatabaseLeague, ARecordFoundBySurnameBecomesTheNewBowler)
         .OK()  // nothing chosen yet
         .SetText(IDC_DB_SURNAME, "bak")
         .Check([](CDialog& d) { EXPECT_EQ(Items(d, IDC_DB_LIST), (Texts{"Ann Baker", "Bob Bakewell"})); })
-        .Select(IDC_DB_LIST, 0)
-        .Click(IDC_DB_DISPLAY)
+        .Select(IDC_DB_LIST, 0).Click(IDC_DB_DISPLAY)
         .OK();
     ui.AnswerMessageBox(IDOK, "No selection made!");
     CString ref;
@@ -204,9 +202,7 @@ TEST_F(DatabaseLeague, ARecordFoundBySurnameBecomesTheNewBowler)
             EXPECT_EQ(TextsOf(d, {IDC_PD_FORENAME_NEW, IDC_PD_SURNAME, IDC_PD_ADDRESS[0]}),
                       (Texts{"Ann", "Baker", "3 Bank Road"}));
         })
-        .SelectString(IDC_PD_TEAM, "Team_02")
-        .SetText(IDC_PD_PHONE_HOME, "0161 555")
-        .Click(IDC_PD_ANOTHER)
+        .SelectString(IDC_PD_TEAM, "Team_02").SetText(IDC_PD_PHONE_HOME, "0161 555").Click(IDC_PD_ANOTHER)
         .OK();
     // The next one is cancelled at the look-up: adding ends.
     ui.OnDialog(IDD_CHECK_PLAYER_DB).Cancel();
@@ -315,8 +311,7 @@ TEST_F(DatabaseLeague, LookUpAndDeleteInThreeThousandBowlers)
     for (const char* typed : {"Lee", "smy", "o'neilc"}) {
         DWORD chosen = 0;
         ui.OnDialog(IDD_PLAYER_DATABASE)
-            .SetText(IDC_DB_SURNAME, typed)
-            .Select(IDC_DB_LIST, 1)
+            .SetText(IDC_DB_SURNAME, typed).Select(IDC_DB_LIST, 1)
             .Check([&](CDialog& d) { chosen = static_cast<DWORD>(Ctl(d, IDC_DB_LIST).items[1].data); })
             .OK();
         ui.AnswerMessageBox(IDYES, "from the Player Database?");

@@ -69,12 +69,9 @@ TEST_F(PlayerDetails, ANewBowlerTypedIntoTheDialogJoinsHisTeamWithHisEnteringAve
             EXPECT_EQ(Items(d, IDC_PD_MEMBERSHIP_TYPE), Texts{"None Set"});
             EXPECT_EQ(EnabledOf(d, {IDC_PD_MEMBERSHIP_TYPE, IDC_PD_FLOATING_SUB}), "01");
         })
-        .Click(IDC_PD_FORMAT_TEXT)
-        .SetText(IDC_PD_FORENAME_NEW, "mARY")
-        .SetText(IDC_PD_SURNAME, "o'BRIEN")
+        .Click(IDC_PD_FORMAT_TEXT).SetText(IDC_PD_FORENAME_NEW, "mARY").SetText(IDC_PD_SURNAME, "o'BRIEN")
         .SetText(IDC_PD_ADDRESS[0], "12 high STREET")
-        .SetText(IDC_PD_ENTERING_NEW, "185.67")
-        .Click(IDC_PD_FLOATING_SUB)
+        .SetText(IDC_PD_ENTERING_NEW, "185.67").Click(IDC_PD_FLOATING_SUB)
         .SelectString(IDC_PD_TEAM, "Team_02")
         .Check([](CDialog& d) {
             EXPECT_EQ(TextsOf(d, {IDC_PD_FORENAME_NEW, IDC_PD_SURNAME, IDC_PD_ADDRESS[0], IDC_PD_ENTERING_NEW}),
@@ -83,17 +80,13 @@ TEST_F(PlayerDetails, ANewBowlerTypedIntoTheDialogJoinsHisTeamWithHisEnteringAve
             EXPECT_FALSE(Ctl(d, IDC_PD_FLOATING_SUB).enabled);
             EXPECT_EQ(Ctl(d, IDC_PD_FLOATING_SUB).check, 0);
         })
-        .SelectString(IDC_PD_STATUS, "Junior Female")
-        .SetText(IDC_PD_BIRTH_DAY, "9")
-        .Select(IDC_PD_BIRTH_MONTH, 2)
-        .SetText(IDC_PD_BIRTH_YEAR, "2010")
+        .SelectString(IDC_PD_STATUS, "Junior Female").SetText(IDC_PD_BIRTH_DAY, "9")
+        .Select(IDC_PD_BIRTH_MONTH, 2).SetText(IDC_PD_BIRTH_YEAR, "2010")
         .Select(IDC_PD_EXPIRY_MONTH, 11)  // December without day or year
-        .SetText(IDC_PD_PIN, "4321")
-        .Click(IDC_PD_ANOTHER)
+        .SetText(IDC_PD_PIN, "4321").Click(IDC_PD_ANOTHER)
         .OK();
     ui.OnDialog(IDD_NEW_PLAYER)
-        .SetText(IDC_PD_FORENAME_NEW, "Sam")
-        .SetText(IDC_PD_SURNAME, "Stone")
+        .SetText(IDC_PD_FORENAME_NEW, "Sam").SetText(IDC_PD_SURNAME, "Stone")
         .SetText(IDC_PD_ENTERING_NEW, "350")
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_PD_ENTERING_NEW).text, "350"); })  // not left yet
         .Click(IDC_PD_FLOATING_SUB)
@@ -125,23 +118,14 @@ TEST_F(PlayerDetails, OkRefusesBadBirthYearsBlankNamesFullTeamsAndTwins)
     Add("Bob", "Bell", 1);
     Add("Cy", "Cole", 1);  // Team_01 holds the three the league allows
     ui.OnDialog(IDD_NEW_PLAYER)
-        .SetText(IDC_PD_FORENAME_NEW, "Ann")
-        .SetText(IDC_PD_BIRTH_YEAR, "1899")
-        .OK()
+        .SetText(IDC_PD_FORENAME_NEW, "Ann").SetText(IDC_PD_BIRTH_YEAR, "1899").OK()
         .SetText(IDC_PD_BIRTH_YEAR, "0")
         .OK()  // no surname
-        .SetText(IDC_PD_SURNAME, "Ames")
-        .SelectString(IDC_PD_TEAM, "Team_01")
-        .OK()
+        .SetText(IDC_PD_SURNAME, "Ames").SelectString(IDC_PD_TEAM, "Team_01").OK()
         .SelectString(IDC_PD_TEAM, "Team_03")
         .OK()  // the same name as a bowler of the league
-        .SetText(IDC_PD_SURNAME, "AMES")
-        .SetText(IDC_PD_PIN, "60000")
-        .OK()
-        .SetText(IDC_PD_PIN, "0")
-        .SetText(IDC_PD_BIRTH_YEAR, "1900")
-        .SetText(IDC_PD_BIRTH_DAY, "32")
-        .OK()
+        .SetText(IDC_PD_SURNAME, "AMES").SetText(IDC_PD_PIN, "60000").OK().SetText(IDC_PD_PIN, "0")
+        .SetText(IDC_PD_BIRTH_YEAR, "1900").SetText(IDC_PD_BIRTH_DAY, "32").OK()
         .SetText(IDC_PD_BIRTH_DAY, "31")
         .OK();
     ui.AnswerMessageBox(IDOK, "Date of birth year must be > 1899!");
@@ -176,10 +160,8 @@ TEST_F(PlayerDetails, MembershipTypesAreOfferedWhenTheLeagueHasThem)
             EXPECT_EQ(Items(d, IDC_PD_MEMBERSHIP_TYPE), (Texts{"None", "Adult", "Youth"}));
             EXPECT_TRUE(Ctl(d, IDC_PD_MEMBERSHIP_TYPE).enabled);
         })
-        .SetText(IDC_PD_FORENAME_NEW, "Ann")
-        .SetText(IDC_PD_SURNAME, "Ames")
-        .SelectString(IDC_PD_MEMBERSHIP_TYPE, "Youth")
-        .SelectString(IDC_PD_CATEGORY, "Category B")
+        .SetText(IDC_PD_FORENAME_NEW, "Ann").SetText(IDC_PD_SURNAME, "Ames")
+        .SelectString(IDC_PD_MEMBERSHIP_TYPE, "Youth").SelectString(IDC_PD_CATEGORY, "Category B")
         .SelectString(IDC_PD_DESIGNATION, "Robot #2")
         .OK();
     ASSERT_EQ(PlayerSetup::AddNewPlayers(&doc), 1);
@@ -218,8 +200,7 @@ TEST_F(PlayerDetails, EditShowsTheBowlerAndOkWritesTheChangesCancelNone)
             EXPECT_EQ(Ctl(d, IDC_PD_EXPIRY_MONTH).curSel, -1);
             EXPECT_FALSE(Ctl(d, IDC_PD_FLOATING_SUB).enabled);
         })
-        .SetText(IDC_PD_SURNAME, "Changed")
-        .SetText(IDC_PD_ENTERING_EDIT, "190")
+        .SetText(IDC_PD_SURNAME, "Changed").SetText(IDC_PD_ENTERING_EDIT, "190")
         .Cancel();
     EXPECT_FALSE(PlayerSetup::EditPlayer(&doc, p));
     EXPECT_EQ(p->m_strSurname, "Ames");
@@ -227,13 +208,10 @@ TEST_F(PlayerDetails, EditShowsTheBowlerAndOkWritesTheChangesCancelNone)
     EXPECT_FALSE(doc.IsModified());
 
     ui.OnDialog(IDD_EDIT_PLAYER)
-        .SetText(IDC_PD_SURNAME, "Bell")
-        .SetText(IDC_PD_FORENAME_EDIT, "Bob")
+        .SetText(IDC_PD_SURNAME, "Bell").SetText(IDC_PD_FORENAME_EDIT, "Bob")
         .OK()  // Bob Bell exists
-        .SetText(IDC_PD_FORENAME_EDIT, "Anne")
-        .SetText(IDC_PD_ENTERING_EDIT, "190.25")
-        .SetText(IDC_PD_MOST_IMPROVED, "0")
-        .SelectString(IDC_PD_TEAM, "Team_02")
+        .SetText(IDC_PD_FORENAME_EDIT, "Anne").SetText(IDC_PD_ENTERING_EDIT, "190.25")
+        .SetText(IDC_PD_MOST_IMPROVED, "0").SelectString(IDC_PD_TEAM, "Team_02")
         .SelectString(IDC_PD_STATUS, "Female")
         .OK();
     ui.AnswerMessageBox(IDOK, "There is an existing player with the same name.");
@@ -272,9 +250,7 @@ TEST_F(PlayerDetails, EditKeepsHisOwnNameAndTeamAndMayNotEmptyTheName)
     Add("Bob", "Bell", 1);
     CPlayer* p = Add("Cy", "Cole", 1);  // a full team he is already on
     ui.OnDialog(IDD_EDIT_PLAYER)
-        .SetText(IDC_PD_FORENAME_EDIT, "")
-        .OK()
-        .SetText(IDC_PD_FORENAME_EDIT, "Cy")
+        .SetText(IDC_PD_FORENAME_EDIT, "").OK().SetText(IDC_PD_FORENAME_EDIT, "Cy")
         .OK();
     ui.AnswerMessageBox(IDOK, "A player may NOT have a blank name field!.");
     EXPECT_TRUE(PlayerSetup::EditPlayer(&doc, p));
@@ -286,9 +262,7 @@ TEST_F(PlayerDetails, AnExpiryDateMayBeGivenToEveryBowler)
     CPlayer* a = Add("Ann", "Ames", 1);
     CPlayer* b = Add("Bob", "Bell", 2);
     ui.OnDialog(IDD_EDIT_PLAYER)
-        .SetText(IDC_PD_EXPIRY_DAY, "31")
-        .Select(IDC_PD_EXPIRY_MONTH, 2)
-        .SetText(IDC_PD_EXPIRY_YEAR, "2025")
+        .SetText(IDC_PD_EXPIRY_DAY, "31").Select(IDC_PD_EXPIRY_MONTH, 2).SetText(IDC_PD_EXPIRY_YEAR, "2025")
         .Focus(IDC_PD_PIN)  // leaving the year asks: No
         .SetText(IDC_PD_EXPIRY_YEAR, "2026")
         .Focus(IDC_PD_PIN)  // Yes
@@ -342,9 +316,7 @@ TEST_F(PlayerDetails, CategoriesByEnteringAverageAndTheirCounts)
             EXPECT_EQ(ChecksOf(d, {IDC_PC_ENTERING, IDC_PC_CURRENT}), (std::vector<int>{1, 0}));
         })
         .Click(IDC_PC_SET)  // A below B
-        .SetText(IDC_PC_START_A, "180")
-        .SetText(IDC_PC_START_B, "150")
-        .Click(IDC_PC_SET)
+        .SetText(IDC_PC_START_A, "180").SetText(IDC_PC_START_B, "150").Click(IDC_PC_SET)
         .Check([](CDialog& d) {
             EXPECT_EQ(TextsOf(d, {IDC_PC_COUNT_A, IDC_PC_COUNT_B, IDC_PC_COUNT_C, IDC_PC_COUNT_NONE}),
                       (Texts{"1", "1", "1", "1"}));
@@ -367,9 +339,7 @@ TEST_F(PlayerDetails, RemovingCategoriesLeavesOnlyNoCategoryAndAWrongMessageChan
     CPlayer* b = Add("Bob", "Bell", 1, 1500);
     b->m_nCategory = 3;
     ui.OnDialog(IDD_PLAYER_CATEGORIES)
-        .SetText(IDC_PC_START_A, "150")
-        .SetText(IDC_PC_START_B, "180")
-        .Click(IDC_PC_ENTERING)
+        .SetText(IDC_PC_START_A, "150").SetText(IDC_PC_START_B, "180").Click(IDC_PC_ENTERING)
         .Click(IDC_PC_SET)
         .Check([&](CDialog&) { EXPECT_EQ(Nums(a->m_nCategory, b->m_nCategory), Nums(1, 3)); })
         .Click(IDC_PC_REMOVE)
@@ -406,8 +376,7 @@ TEST_F(PlayerDetails, EnteringAveragesAreOfferedFromTheGamesKeptForThem)
                       (Texts{"Ann Ames", "30", "5401", "180.0", "180.0"}));
             EXPECT_EQ(Ctl(d, IDC_SEA_NOT_ELIGIBLE).check, 1);
         })
-        .SetText(IDC_SEA_ENTERING, "180.26")
-        .Focus(IDC_SEA_NOT_ELIGIBLE)
+        .SetText(IDC_SEA_ENTERING, "180.26").Focus(IDC_SEA_NOT_ELIGIBLE)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SEA_ENTERING).text, "  180.3"); })
         .OK();
     ui.OnDialog(IDD_SET_ENTERING_AVERAGE)
@@ -473,8 +442,7 @@ TEST(PlayerDetailsDatabase, ANewBowlerAndAnEditedOneAreWrittenToTheDatabase)
     CScriptedBackend ui;
     ui.OnDialog(IDD_CHECK_PLAYER_DB).Click(IDC_DB_ADD_NEW);
     ui.OnDialog(IDD_NEW_PLAYER)
-        .SetText(IDC_PD_FORENAME_NEW, "Nora")
-        .SetText(IDC_PD_SURNAME, "Quayle")
+        .SetText(IDC_PD_FORENAME_NEW, "Nora").SetText(IDC_PD_SURNAME, "Quayle")
         .SetText(IDC_PD_ADDRESS[0], "1 Lane End")
         .SelectString(IDC_PD_TEAM, "Team_01")
         .OK();

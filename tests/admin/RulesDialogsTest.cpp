@@ -52,12 +52,9 @@ TEST_F(Rules, HandicapDetailsRefusesOutOfRangeNumbersAndShortRollingAverages)
         .OK()
         .SetText(IDC_HD_MIN[0], "-10")
         .Click(IDC_HD_APPLY_MIN[0])
-        .Click(IDC_HD_ROLLING)
-        .SetText(IDC_HD_ROLLING_GAMES, "2")
-        .OK()
+        .Click(IDC_HD_ROLLING).SetText(IDC_HD_ROLLING_GAMES, "2").OK()
         .Check([](CDialog& d) { EXPECT_FALSE(d.IsEnded()); })
-        .SetText(IDC_HD_ROLLING_GAMES, "9")
-        .SetText(IDC_HD_FLOAT_SERIES, "2")
+        .SetText(IDC_HD_ROLLING_GAMES, "9").SetText(IDC_HD_FLOAT_SERIES, "2")
         .OK();
     ASSERT_TRUE(doc.EditHandicapDetails());
     EXPECT_EQ(ui.MessageTexts(),
@@ -128,15 +125,13 @@ TEST_F(Rules, HandicapDetailsEnablesTheRowsOfTheRuleInUse)
             }
             EXPECT_FALSE(Ctl(d, IDC_HD_BASIS[0]).enabled);
         })
-        .Click(IDC_HD_ROLLING)
-        .Click(IDC_HD_DROP5)
+        .Click(IDC_HD_ROLLING).Click(IDC_HD_DROP5)
         .Check([](CDialog& d) {
             EXPECT_TRUE(Ctl(d, IDC_HD_ROLLING_GAMES).visible);
             EXPECT_TRUE(Ctl(d, IDC_HD_DROP5_PINS).enabled);
         })
         // A cut-off past the season is brought back to the last round.
-        .SetText(IDC_HD_CUTOFF, "40")
-        .Focus(IDC_HD_ENTERING_GAMES)
+        .SetText(IDC_HD_CUTOFF, "40").Focus(IDC_HD_ENTERING_GAMES)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_HD_CUTOFF).text, "18"); })
         .Click(IDC_HD_ROLLING)
         .OK();

@@ -146,8 +146,7 @@ TEST_F(ScheduleTest, ReduceDropsTwoTeamsToTheEndAndKeepsTheirResults)
             EXPECT_EQ(Ctl(d, IDC_LSZ_TEAMS_TEXT).text, "League will have 8 Teams");
             EXPECT_EQ(Ctl(d, IDC_LSZ_DROP1).items.size(), 10u);
         })
-        .SelectString(IDC_LSZ_DROP1, "Team_03")
-        .SelectString(IDC_LSZ_DROP2, "Team_05")
+        .SelectString(IDC_LSZ_DROP1, "Team_03").SelectString(IDC_LSZ_DROP2, "Team_05")
         .OK();
     doc.OnReduceLeagueSize();
     EXPECT_TRUE(ui.AllUsed());

@@ -91,12 +91,8 @@ TEST_F(SplitSeasonTest, BothWaysOfSplittingChangeTheSplitCountTheHeadingsAndTheS
             EXPECT_EQ(TextsOf(d, {IDC_CS_START, IDC_CS_DURATION}), (std::vector<std::string>{"1", "30 Rounds"}));
             EXPECT_EQ(EnabledOf(d, {IDC_CS_START + 1, IDC_CS_START + 2, IDC_CS_DELETE + 1}), "100");
         })
-        .SetText(IDC_CS_START + 1, "10")
-        .Focus(IDOK)
-        .SetText(IDC_CS_START + 2, "20")
-        .Focus(IDOK)
-        .SetText(IDC_CS_START + 3, "25")
-        .Focus(IDOK)
+        .SetText(IDC_CS_START + 1, "10").Focus(IDOK).SetText(IDC_CS_START + 2, "20").Focus(IDOK)
+        .SetText(IDC_CS_START + 3, "25").Focus(IDOK)
         .Check([](CDialog& d) {
             EXPECT_EQ(TextsOf(d, {IDC_CS_DURATION, IDC_CS_DURATION + 1, IDC_CS_DURATION + 2, IDC_CS_DURATION + 3}),
                       (std::vector<std::string>{"9 Rounds", "10 Rounds", "5 Rounds", "6 Rounds"}));
@@ -131,9 +127,7 @@ TEST_F(SplitSeasonTest, BothWaysOfSplittingChangeTheSplitCountTheHeadingsAndTheS
     // Simple splits of 10 rounds: ticking them clears the custom splits.
     ui.OnDialog(IDD_SPLIT_SEASON)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SS_USE_CUSTOM).check, 1); })
-        .SetText(IDC_SS_ROUNDS_PER_SPLIT, "10")
-        .Focus(IDC_SS_SPLITS)
-        .Click(IDC_SS_ENABLED)
+        .SetText(IDC_SS_ROUNDS_PER_SPLIT, "10").Focus(IDC_SS_SPLITS).Click(IDC_SS_ENABLED)
         .Check([](CDialog& d) {
             EXPECT_EQ(Ctl(d, IDC_SS_USE_CUSTOM).check, 0);
             EXPECT_EQ(TextsOf(d, {IDC_SS_CUSTOM_SUMMARY, IDC_SS_SUMMARY1}),

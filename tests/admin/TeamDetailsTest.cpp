@@ -91,9 +91,7 @@ TEST_F(TeamDetails, ARenamedTeamShowsInTheStandingsWithItsNameFormatted)
             EXPECT_EQ(d.GetFocusID(), IDC_ET_NAME);
             EXPECT_EQ(Ctl(d, IDC_ET_NAME).text, "Gutter Gang");
         })
-        .Click(IDC_ET_FORMAT_TEXT)
-        .SetText(IDC_ET_NAME, "the RED lions")
-        .Focus(IDC_ET_CAPTAIN)
+        .Click(IDC_ET_FORMAT_TEXT).SetText(IDC_ET_NAME, "the RED lions").Focus(IDC_ET_CAPTAIN)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ET_NAME).text, "The Red Lions"); })
         .OK();
     EXPECT_TRUE(Command(ID_TEAM_EDIT));
@@ -110,12 +108,8 @@ TEST_F(TeamDetails, CancelLeavesTheTeamAndTheLeagueAsTheyWere)
     CTeam before;
     before.CopyFrom(*Team(2));
     EditTeam(2)
-        .SetText(IDC_ET_NAME, "Nobody's Team")
-        .Select(IDC_ET_CAPTAIN, 2)
-        .Click(IDC_ET_FOLDED)
-        .SetText(IDC_ET_SCORE_TO_WEEK, "5")
-        .Click(IDC_ET_BYE)
-        .Click(IDC_ET_FORMAT_TEXT)
+        .SetText(IDC_ET_NAME, "Nobody's Team").Select(IDC_ET_CAPTAIN, 2).Click(IDC_ET_FOLDED)
+        .SetText(IDC_ET_SCORE_TO_WEEK, "5").Click(IDC_ET_BYE).Click(IDC_ET_FORMAT_TEXT)
         .Cancel();
     EXPECT_TRUE(Command(ID_TEAM_EDIT));
     EXPECT_TRUE(Team(2)->IsSameAs(before));
@@ -184,11 +178,8 @@ TEST_F(TeamDetails, StartingPointsAreTypedInTheLeaguesPointsUnit)
     // Half points: 12.5 is 25 halves and reads back with the half sign.
     EditTeam(5)
         .Check([](CDialog& d) { EXPECT_EQ(EnabledOf(d, {IDC_ET_WON, IDC_ET_START_ROUND}), "00"); })
-        .Click(IDC_ET_VACANCY_FILLED)
-        .SetText(IDC_ET_START_ROUND, "4")
-        .SetText(IDC_ET_WON, "12.5")
-        .SetText(IDC_ET_LOST, "7")
-        .Focus(IDC_ET_LOST)
+        .Click(IDC_ET_VACANCY_FILLED).SetText(IDC_ET_START_ROUND, "4").SetText(IDC_ET_WON, "12.5")
+        .SetText(IDC_ET_LOST, "7").Focus(IDC_ET_LOST)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ET_WON).text, "12\xBD"); })
         .Focus(IDC_ET_NAME)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ET_LOST).text, "7 "); })
@@ -205,11 +196,9 @@ TEST_F(TeamDetails, StartingPointsAreTypedInTheLeaguesPointsUnit)
     // Pinfall points: hundredths; a figure beyond the stored 16 bits is held at the top.
     doc.m_Petersen.m_bScratch = 1;
     EditTeam(5)
-        .SetText(IDC_ET_WON, "12.5")
-        .Focus(IDC_ET_LOST)
+        .SetText(IDC_ET_WON, "12.5").Focus(IDC_ET_LOST)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ET_WON).text, "12.50"); })
-        .SetText(IDC_ET_LOST, "900")
-        .Focus(IDC_ET_NAME)
+        .SetText(IDC_ET_LOST, "900").Focus(IDC_ET_NAME)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ET_LOST).text, "655.35"); })
         .OK();
     Command(ID_TEAM_EDIT);
@@ -230,8 +219,7 @@ TEST_F(TeamDetails, FoldedAndVacancyFilledExcludeEachOther)
             EXPECT_EQ(Ctl(d, IDC_ET_SCORE_TO_WEEK).text, "0");
             EXPECT_EQ(EnabledOf(d, {IDC_ET_DEDUCT, IDC_ET_SCORE_TO_WEEK}), "11");
         })
-        .SetText(IDC_ET_SCORE_TO_WEEK, "8")
-        .Click(IDC_ET_VACANCY_FILLED)
+        .SetText(IDC_ET_SCORE_TO_WEEK, "8").Click(IDC_ET_VACANCY_FILLED)
         .Check([](CDialog& d) {
             EXPECT_EQ(Ctl(d, IDC_ET_FOLDED).check, 0);
             EXPECT_EQ(Ctl(d, IDC_ET_SCORE_TO_WEEK).text, "0");
@@ -253,8 +241,7 @@ TEST_F(TeamDetails, FoldedAndVacancyFilledExcludeEachOther)
         })
         .SetText(IDC_ET_SCORE_TO_WEEK, "100")
         .OK()  // refused: 0 to 99
-        .SetText(IDC_ET_SCORE_TO_WEEK, "9")
-        .Click(IDC_ET_DEDUCT)
+        .SetText(IDC_ET_SCORE_TO_WEEK, "9").Click(IDC_ET_DEDUCT)
         .OK();
     ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 99.");
     Command(ID_TEAM_EDIT);
@@ -322,12 +309,9 @@ TEST_F(TeamDetails, TheTeamOrderSetByHandIsTheScoresheetsLineUp)
         .Check([&](CDialog& d) { EXPECT_EQ(Items(d, IDC_RO_LIST)[0], first); })
         .Select(IDC_RO_LIST, 3)
         .Click(IDC_RO_DOWN)  // nor the last lower
-        .Click(IDC_RO_UP)
-        .Click(IDC_RO_UP)
-        .Click(IDC_RO_UP)
+        .Click(IDC_RO_UP).Click(IDC_RO_UP).Click(IDC_RO_UP)
         .Check([&](CDialog& d) { EXPECT_EQ((Texts{Items(d, IDC_RO_LIST)[0], Selected(d, IDC_RO_LIST)}), (Texts{last, last})); })
-        .Select(IDC_RO_LIST, 1)
-        .Click(IDC_RO_DOWN)
+        .Select(IDC_RO_LIST, 1).Click(IDC_RO_DOWN)
         .OK();
     EXPECT_TRUE(Command(ID_TEAM_RESEQUENCE));
     const std::vector<WORD> after = Order(*t);
@@ -366,8 +350,7 @@ TEST_F(TeamDetails, AnOrderEntryThatNamesNobodyKeepsItsPlace)
     ui.OnDialog(IDD_SELECT_TEAM).Select(IDC_SELECT_TEAM_LIST, 2).OK();
     ui.OnDialog(IDD_REORDER_PLAYERS)
         .Check([](CDialog& d) { EXPECT_EQ(Items(d, IDC_RO_LIST)[1], "? (999)"); })
-        .Select(IDC_RO_LIST, 0)
-        .Click(IDC_RO_DOWN)
+        .Select(IDC_RO_LIST, 0).Click(IDC_RO_DOWN)
         .OK();
     Command(ID_TEAM_RESEQUENCE);
     EXPECT_EQ(Order(*t), (std::vector<WORD>{999, before[0], before[2], before[3], before[4]}));
@@ -433,10 +416,7 @@ TEST_F(TeamDetails, MembershipTypesAreAddedRenamedAndDeleted)
             EXPECT_EQ(Items(d, IDC_MT_LIST), (Texts{"Adult", "Senior", "Youth"}));
             EXPECT_FALSE(Ctl(d, IDC_MT_EDIT).visible);
         })
-        .Click(IDC_MT_DELETE)
-        .Click(IDC_MT_RENAME)
-        .Click(IDC_MT_ADD)
-        .Select(IDC_MT_LIST, 2)
+        .Click(IDC_MT_DELETE).Click(IDC_MT_RENAME).Click(IDC_MT_ADD).Select(IDC_MT_LIST, 2)
         .Click(IDC_MT_RENAME)
         .Check([](CDialog& d) {
             EXPECT_TRUE(Ctl(d, IDC_MT_EDIT).visible);
@@ -450,8 +430,7 @@ TEST_F(TeamDetails, MembershipTypesAreAddedRenamedAndDeleted)
             EXPECT_FALSE(Ctl(d, IDC_MT_EDIT).visible);
             EXPECT_EQ(Items(d, IDC_MT_LIST), (Texts{"Adult", "Senior", "Junior", "New category"}));
         })
-        .Select(IDC_MT_LIST, 0)
-        .Click(IDC_MT_DELETE)
+        .Select(IDC_MT_LIST, 0).Click(IDC_MT_DELETE)
         .OK();
     EXPECT_TRUE(Command(ID_LEAGUE_MEMBERSHIP_TYPES));
     ASSERT_EQ(doc.m_arrMembershipTypes.GetSize(), 3);

@@ -90,17 +90,13 @@ TEST_F(Venues_, AddAVenueWithItsAddressLanesAndSplit)
                       (Texts{"", "1", "0", "0"}));
             EXPECT_EQ(EnabledOf(d, {IDC_VD_SPLIT_START, IDC_VD_BEFORE_SPLIT}), "00");
         })
-        .SetText(IDC_VD_NAME, "Riverside Lanes")
-        .SetText(IDC_VD_PHONE, "0113 496 0000")
+        .SetText(IDC_VD_NAME, "Riverside Lanes").SetText(IDC_VD_PHONE, "0113 496 0000")
         .SetText(IDC_VD_ADDRESS[0], "1 Mill Road")
         .SetText(IDC_VD_ADDRESS[3], "Leeds")
-        .SetText(IDC_VD_POSTCODE, "LS1 4AA")
-        .SetText(IDC_VD_DIRECTIONS, "Junction 3\r\nSecond left")
-        .SetText(IDC_VD_START_LANE, "5")
-        .Click(IDC_VD_SPLIT_LANES)
+        .SetText(IDC_VD_POSTCODE, "LS1 4AA").SetText(IDC_VD_DIRECTIONS, "Junction 3\r\nSecond left")
+        .SetText(IDC_VD_START_LANE, "5").Click(IDC_VD_SPLIT_LANES)
         .Check([](CDialog& d) { EXPECT_EQ(EnabledOf(d, {IDC_VD_SPLIT_START, IDC_VD_BEFORE_SPLIT}), "11"); })
-        .SetText(IDC_VD_SPLIT_START, "21")
-        .SetText(IDC_VD_BEFORE_SPLIT, "4")
+        .SetText(IDC_VD_SPLIT_START, "21").SetText(IDC_VD_BEFORE_SPLIT, "4")
         .OK();
     EXPECT_TRUE(Command(ID_VENUE_ADD));
     EXPECT_TRUE(doc.IsModified());
@@ -124,18 +120,13 @@ TEST_F(Venues_, AddAVenueWithItsAddressLanesAndSplit)
 TEST_F(Venues_, SplitFiguresTypedAndThenUntickedAreNotKept)
 {
     ui.OnDialog(IDD_VENUE_DETAILS)
-        .SetText(IDC_VD_NAME, "Bowlplex")
-        .Click(IDC_VD_SPLIT_LANES)
-        .SetText(IDC_VD_SPLIT_START, "9")
-        .SetText(IDC_VD_BEFORE_SPLIT, "2")
-        .Click(IDC_VD_SPLIT_LANES)
+        .SetText(IDC_VD_NAME, "Bowlplex").Click(IDC_VD_SPLIT_LANES).SetText(IDC_VD_SPLIT_START, "9")
+        .SetText(IDC_VD_BEFORE_SPLIT, "2").Click(IDC_VD_SPLIT_LANES)
         .Check([](CDialog& d) { EXPECT_FALSE(Ctl(d, IDC_VD_SPLIT_START).enabled); })
         .OK();
     // Ticked, but with no lanes before the split: no split at all.
     ui.OnDialog(IDD_VENUE_DETAILS)
-        .SetText(IDC_VD_NAME, "Half Split")
-        .Click(IDC_VD_SPLIT_LANES)
-        .SetText(IDC_VD_SPLIT_START, "9")
+        .SetText(IDC_VD_NAME, "Half Split").Click(IDC_VD_SPLIT_LANES).SetText(IDC_VD_SPLIT_START, "9")
         .OK();
     EXPECT_TRUE(Command(ID_VENUE_ADD));
     EXPECT_TRUE(Command(ID_VENUE_ADD));
@@ -147,18 +138,11 @@ TEST_F(Venues_, SplitFiguresTypedAndThenUntickedAreNotKept)
 TEST_F(Venues_, LaneNumbersOutOfRangeKeepTheDialogOpen)
 {
     ui.OnDialog(IDD_VENUE_DETAILS)
-        .SetText(IDC_VD_NAME, "Strike Zone")
-        .SetText(IDC_VD_START_LANE, "100")
-        .OK()
+        .SetText(IDC_VD_NAME, "Strike Zone").SetText(IDC_VD_START_LANE, "100").OK()
         .Check([](CDialog& d) { EXPECT_FALSE(d.IsEnded()); })
-        .SetText(IDC_VD_START_LANE, "3")
-        .SetText(IDC_VD_LAST_LANE, "abc")
-        .OK()
+        .SetText(IDC_VD_START_LANE, "3").SetText(IDC_VD_LAST_LANE, "abc").OK()
         .Check([](CDialog& d) { EXPECT_FALSE(d.IsEnded()); })
-        .SetText(IDC_VD_LAST_LANE, "99")
-        .Click(IDC_VD_SPLIT_LANES)
-        .SetText(IDC_VD_BEFORE_SPLIT, "250")
-        .OK()
+        .SetText(IDC_VD_LAST_LANE, "99").Click(IDC_VD_SPLIT_LANES).SetText(IDC_VD_BEFORE_SPLIT, "250").OK()
         .Check([](CDialog& d) { EXPECT_FALSE(d.IsEnded()); })
         .SetText(IDC_VD_BEFORE_SPLIT, "0")
         .OK();
@@ -189,8 +173,7 @@ TEST_F(Venues_, EditChoosesTheVenueAndCopiesBackOnlyOnOK)
         .OK();
     ui.OnDialog(IDD_VENUE_DETAILS)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_VD_NAME).text, "Riverside Lanes"); })
-        .SetText(IDC_VD_NAME, "Riverside Superbowl")
-        .SetText(IDC_VD_LAST_LANE, "12")
+        .SetText(IDC_VD_NAME, "Riverside Superbowl").SetText(IDC_VD_LAST_LANE, "12")
         .OK();
     EXPECT_TRUE(Command(ID_VENUE_EDIT));
     EXPECT_EQ(Strs(Venues(doc)[1]->m_strName, Venues(doc)[0]->m_strName),
@@ -326,17 +309,12 @@ TEST_F(Venues_, AssignedRoundsShowTheVenueAndItsLanesInTheFixtureList)
             EXPECT_EQ(Items(d, IDC_AV_VENUE), (Texts{"Calder Valley Bowl", "Riverside Lanes"}));
             EXPECT_EQ(Ctl(d, IDC_AV_VENUE).curSel, 0);
         })
-        .Select(IDC_AV_VENUE, 1)
-        .SetSel(IDC_AV_ROUNDS, 1)
-        .SetSel(IDC_AV_ROUNDS, 3)
-        .Click(IDC_AV_ASSIGN)
+        .Select(IDC_AV_VENUE, 1).SetSel(IDC_AV_ROUNDS, 1).SetSel(IDC_AV_ROUNDS, 3).Click(IDC_AV_ASSIGN)
         .Check([](CDialog& d) {
             for (const CtlItem& item : Ctl(d, IDC_AV_ROUNDS).items)
                 EXPECT_FALSE(item.selected);
         })
-        .Select(IDC_AV_VENUE, 0)
-        .SetSel(IDC_AV_ROUNDS, 4)
-        .Click(IDC_AV_ASSIGN)
+        .Select(IDC_AV_VENUE, 0).SetSel(IDC_AV_ROUNDS, 4).Click(IDC_AV_ASSIGN)
         .Cancel();   // what the buttons did stays
     EXPECT_TRUE(Command(ID_VENUE_ASSIGN_ROUNDS));
     EXPECT_TRUE(doc.IsModified());
@@ -412,11 +390,8 @@ TEST_F(Venues_, VenuesAndTheirRoundsSurviveSaveAndReload)
 {
     ui.OnDialog(IDD_VENUE_DETAILS)
         .SetText(IDC_VD_NAME, "Riverside Lanes")
-        .SetText(IDC_VD_DIRECTIONS, "Left at the lights\r\nPark behind")
-        .SetText(IDC_VD_START_LANE, "7")
-        .SetText(IDC_VD_LAST_LANE, "18")
-        .Click(IDC_VD_SPLIT_LANES)
-        .SetText(IDC_VD_SPLIT_START, "31")
+        .SetText(IDC_VD_DIRECTIONS, "Left at the lights\r\nPark behind").SetText(IDC_VD_START_LANE, "7")
+        .SetText(IDC_VD_LAST_LANE, "18").Click(IDC_VD_SPLIT_LANES).SetText(IDC_VD_SPLIT_START, "31")
         .SetText(IDC_VD_BEFORE_SPLIT, "8")
         .OK();
     ASSERT_TRUE(Command(ID_VENUE_ADD));

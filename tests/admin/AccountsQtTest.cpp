@@ -1,67 +1,16 @@
 // Money typed into the arrears dialog on the real widgets: leaving the box shows the amount in
 // its own form, the buttons act on what was typed, and text that is no amount is refused with
 // the focus kept in the box.
-#include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTest>
-#include <QTimer>
-#include <functional>
 
-#include "TempDir.h"
+#include "AdminQtWidgets.h"
 #include "admin/ArrearsDlg.h"
-#include "framework/qt/QtBackend.h"
 #include "framework/qt/QtBackendImpl.h"
 #include "league/Accounts.h"
 #include "league/BowlingDoc.h"
-#include "resources/Resource.h"
-
-namespace {
-
-// Runs fn once the next modal window is up.
-void WhenModal(std::function<void(QWidget*)> fn)
-{
-    QTimer::singleShot(0, [fn] {
-        QWidget* w = QApplication::activeModalWidget();
-        for (int i = 0; !w && i < 50; ++i) {
-            QApplication::processEvents();
-            w = QApplication::activeModalWidget();
-        }
-        ASSERT_NE(w, nullptr);
-        fn(w);
-    });
-}
-
-template <class T>
-T* Control(QWidget* dlg, UINT id)
-{
-    for (QWidget* c : dlg->findChildren<QWidget*>()) {
-        QVariant v = c->property("torvaneCtl");
-        if (v.isValid() && static_cast<CControlState*>(v.value<void*>())->id == id)
-            return qobject_cast<T*>(c);
-    }
-    return nullptr;
-}
-
-struct QtUi
-{
-    TempDir settings;
-    std::unique_ptr<CUiBackend> backend;
-    CUiBackend* previous;
-    QtUi()
-    {
-        AfxUseSettingsFolder(settings.path().string().c_str());
-        backend.reset(AfxCreateQtBackend());
-        previous = AfxSetBackend(backend.get());
-    }
-    ~QtUi() { AfxSetBackend(previous); }
-};
-
-} // namespace
 
 TEST(ArrearsOnRealWidgets, TypedMoneyIsShownReadAndRefused)
 {
@@ -86,20 +35,14 @@ TEST(ArrearsOnRealWidgets, TypedMoneyIsShownReadAndRefused)
         ASSERT_NE(amount, nullptr);
         EXPECT_EQ(amount->text(), "0.00");
         EXPECT_EQ(amount->maxLength(), 9);
-        amount->setFocus();
-        amount->selectAll();
-        QTest::keyClicks(amount, "12.5");
+        Retype(amount, "12.5");
         QTest::keyClick(amount, Qt::Key_Tab);
         EXPECT_EQ(amount->text(), "12.50");
         // The button acts on the amount as typed, read when the box lost the focus to it.
-        amount->setFocus();
-        amount->selectAll();
-        QTest::keyClicks(amount, "1");
+        Retype(amount, "1");
         QTest::mouseClick(Control<QPushButton>(w, IDC_AR_ADD_ITEM), Qt::LeftButton);
         EXPECT_EQ(amount->text(), "3.50");
-        amount->setFocus();
-        amount->selectAll();
-        QTest::keyClicks(amount, "1,5");
+        Retype(amount, "1,5");
         WhenModal([&, w, amount](QWidget* box) {
             auto* mb = qobject_cast<QMessageBox*>(box);
             ASSERT_NE(mb, nullptr);
@@ -114,8 +57,7 @@ TEST(ArrearsOnRealWidgets, TypedMoneyIsShownReadAndRefused)
         QTest::mouseClick(Control<QPushButton>(w, IDOK), Qt::LeftButton);
     });
     ASSERT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(refused, "Please enter an amount of money, such as 12.50.");
-    EXPECT_EQ(afterRefusal, "3.50");
+    EXPECT_EQ((QStringList{refused, afterRefusal}), (QStringList{"Please enter an amount of money, such as 12.50.", "3.50"}));
     EXPECT_TRUE(bFocusKept);
     EXPECT_EQ(dlg.m_nAmount, 350);
 }

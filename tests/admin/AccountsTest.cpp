@@ -2,7 +2,7 @@
 // series, payment items added and amended, the arrears of a bowler and a team, and the
 // collection-sheet setting kept however the control dialog closes.
 #include "AdminTest.h"
-#include "DialogControls.h"
+#include "AdminChecks.h"
 #include "admin/AccountsCommands.h"
 #include "league/Accounts.h"
 #include "league/Player.h"
@@ -65,26 +65,23 @@ TEST_F(Accounts_, HeadingsAddedFromTheControlDialogAndAmended)
     ui.OnDialog(IDD_ACCOUNTS_CONTROL).Click(IDC_AC_ADD_INCOME).Click(IDC_AC_ADD_EXPENSE).OK();
     ui.OnDialog(IDD_ACCOUNT_ITEM)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_AI_LABEL).text, "Income Item");
-            EXPECT_EQ(Ctl(d, IDC_AI_DEFAULT).text, "  0.00");
+            EXPECT_EQ(TextsOf(d, {IDC_AI_LABEL, IDC_AI_DEFAULT}), (Texts{"Income Item", "  0.00"}));
             EXPECT_EQ(d.GetFocusID(), IDC_AI_DESCRIPTION);
         })
-        .SetText(IDC_AI_DESCRIPTION, "Weekly Subs")
-        .SetText(IDC_AI_DEFAULT, "2.5")
-        .Focus(IDC_AI_DESCRIPTION)
+        .SetText(IDC_AI_DESCRIPTION, "Weekly Subs").SetText(IDC_AI_DEFAULT, "2.5").Focus(IDC_AI_DESCRIPTION)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_AI_DEFAULT).text, "  2.50"); })
         .OK();
     ui.OnDialog(IDD_ACCOUNT_ITEM)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_AI_LABEL).text, "Expenditure Item"); })
-        .SetText(IDC_AI_DESCRIPTION, "Lane Hire")
-        .SetText(IDC_AI_DEFAULT, "40")
+        .SetText(IDC_AI_DESCRIPTION, "Lane Hire").SetText(IDC_AI_DEFAULT, "40")
         .OK();
     AccountsCommands::LeagueAccounts(&doc);
     ASSERT_EQ(doc.m_listIncomeTypes.GetCount(), 1);
     ASSERT_EQ(doc.m_listExpenseTypes.GetCount(), 1);
     EXPECT_EQ(doc.GetAccountItemTypeName(0, TRUE), "Weekly Subs");
-    EXPECT_EQ(static_cast<CAccountItemType*>(doc.m_listIncomeTypes.GetHead())->m_nDefaultAmount, 250);
-    EXPECT_EQ(static_cast<CAccountItemType*>(doc.m_listExpenseTypes.GetHead())->m_nDefaultAmount, 4000);
+    EXPECT_EQ(Nums(static_cast<CAccountItemType*>(doc.m_listIncomeTypes.GetHead())->m_nDefaultAmount,
+                   static_cast<CAccountItemType*>(doc.m_listExpenseTypes.GetHead())->m_nDefaultAmount),
+              Nums(250, 4000));
     EXPECT_TRUE(doc.IsModified());
 
     // Amending: picked by name, then its own values in the editor.
@@ -96,10 +93,7 @@ TEST_F(Accounts_, HeadingsAddedFromTheControlDialogAndAmended)
         })
         .DblClk(IDC_SAI_LIST, 1);
     ui.OnDialog(IDD_ACCOUNT_ITEM)
-        .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_AI_DESCRIPTION).text, "Raffle");
-            EXPECT_EQ(Ctl(d, IDC_AI_DEFAULT).text, "  1.00");
-        })
+        .Check([](CDialog& d) { EXPECT_EQ(TextsOf(d, {IDC_AI_DESCRIPTION, IDC_AI_DEFAULT}), (Texts{"Raffle", "  1.00"})); })
         .SetText(IDC_AI_DESCRIPTION, "Grand Raffle")
         .OK();
     EXPECT_TRUE(AccountsCommands::AmendHeading(&doc, TRUE));
@@ -125,21 +119,17 @@ TEST_F(Accounts_, PostingASeriesKeepsTheLastValues)
     Heading(TRUE, "Raffle", 500);
     ui.OnDialog(IDD_ACCOUNT_POSTING)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_AP_LABEL).text, "*** Income Item Posting. ***");
             EXPECT_EQ(Items(d, IDC_AP_HEADINGS), (Texts{"Subs", "Raffle"}));
-            EXPECT_EQ(Ctl(d, IDC_AP_ROUND).text, "3");
             // The first heading offers its default, as a heading chosen later does.
-            EXPECT_EQ(Ctl(d, IDC_AP_AMOUNT).text, "  2.50");
+            EXPECT_EQ(TextsOf(d, {IDC_AP_LABEL, IDC_AP_ROUND, IDC_AP_AMOUNT}),
+                      (Texts{"*** Income Item Posting. ***", "3", "  2.50"}));
         })
         // No amount: refused and kept open.
-        .SetText(IDC_AP_AMOUNT, "0")
-        .OK()
+        .SetText(IDC_AP_AMOUNT, "0").OK()
         .Check([](CDialog& d) { EXPECT_FALSE(d.IsEnded()); })
         .Select(IDC_AP_HEADINGS, 1)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_AP_AMOUNT).text, "  5.00"); })
-        .SetText(IDC_AP_COMMENT, "Hamper")
-        .SetText(IDC_AP_ROUND, "99")
-        .Focus(IDC_AP_COMMENT)
+        .SetText(IDC_AP_COMMENT, "Hamper").SetText(IDC_AP_ROUND, "99").Focus(IDC_AP_COMMENT)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_AP_ROUND).text, "10"); })
         .Click(IDC_AP_MORE)
         .OK();
@@ -147,24 +137,18 @@ TEST_F(Accounts_, PostingASeriesKeepsTheLastValues)
     ui.OnDialog(IDD_ACCOUNT_POSTING)
         .Check([](CDialog& d) {
             EXPECT_EQ(Selected(d, IDC_AP_HEADINGS), "Raffle");
-            EXPECT_EQ(Ctl(d, IDC_AP_AMOUNT).text, "  5.00");
-            EXPECT_EQ(Ctl(d, IDC_AP_COMMENT).text, "Hamper");
-            EXPECT_EQ(Ctl(d, IDC_AP_ROUND).text, "10");
+            EXPECT_EQ(TextsOf(d, {IDC_AP_AMOUNT, IDC_AP_COMMENT, IDC_AP_ROUND}), (Texts{"  5.00", "Hamper", "10"}));
             EXPECT_EQ(Ctl(d, IDC_AP_MORE).check, 1);
         })
-        .SetText(IDC_AP_AMOUNT, "-3.333")
-        .SetText(IDC_AP_ROUND, "0")
+        .SetText(IDC_AP_AMOUNT, "-3.333").SetText(IDC_AP_ROUND, "0")
         .OK();
     ui.OnDialog(IDD_ACCOUNT_POSTING).Cancel();
     EXPECT_EQ(AccountsCommands::PostEntries(&doc, TRUE), 2);
     const std::vector<CAccountItem*> e = Entries();
     ASSERT_EQ(e.size(), 2u);
     // Round 0 sorts first.
-    EXPECT_EQ(e[0]->m_nRound, 0);
-    EXPECT_EQ(e[0]->m_nAmount, -333);
-    EXPECT_EQ(e[1]->m_nRound, 10);
-    EXPECT_EQ(e[1]->m_nAmount, 500);
-    EXPECT_EQ(e[1]->m_nTypeId, 1);
+    EXPECT_EQ(Nums(e[0]->m_nRound, e[0]->m_nAmount, e[1]->m_nRound, e[1]->m_nAmount, e[1]->m_nTypeId),
+              Nums(0, -333, 10, 500, 1));
     EXPECT_TRUE(e[1]->m_bIncome);
     EXPECT_EQ(e[1]->m_strComment, "Hamper");
 }
@@ -173,54 +157,39 @@ TEST_F(Accounts_, PaymentItemsAddedAndAmended)
 {
     ui.OnDialog(IDD_PAYMENT_ITEM)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_PI_FROM).text, "1");
-            EXPECT_EQ(Ctl(d, IDC_PI_TO).text, "10");
-            EXPECT_EQ(Ctl(d, IDC_PI_INDIVIDUAL).check, 1);
-            EXPECT_EQ(Ctl(d, IDC_PI_TEAM).check, 0);
+            EXPECT_EQ(TextsOf(d, {IDC_PI_FROM, IDC_PI_TO}), (Texts{"1", "10"}));
+            EXPECT_EQ(ChecksOf(d, {IDC_PI_INDIVIDUAL, IDC_PI_TEAM}), (std::vector<int>{1, 0}));
         })
-        .SetText(IDC_PI_DESCRIPTION, "Prize Fund")
-        .SetText(IDC_PI_AMOUNT, "-3")
-        .SetText(IDC_PI_FROM, "7")
+        .SetText(IDC_PI_DESCRIPTION, "Prize Fund").SetText(IDC_PI_AMOUNT, "-3").SetText(IDC_PI_FROM, "7")
         .SetText(IDC_PI_TO, "5")
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_PI_AMOUNT).text, "  3.00"); })
         .OK()
         .Check([](CDialog& d) { EXPECT_FALSE(d.IsEnded()); })
-        .SetText(IDC_PI_TO, "0")
-        .Click(IDC_PI_TEAM)
+        .SetText(IDC_PI_TO, "0").Click(IDC_PI_TEAM)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_PI_INDIVIDUAL).check, 0); })
         .Click(IDC_PI_OPTIONAL)
         .OK();
     ui.AnswerMessageBox(IDOK, "Start Round is after End Round!");
     ASSERT_TRUE(AccountsCommands::AddPaymentItem(&doc));
     auto* p = static_cast<CPaymentItem*>(doc.m_listPaymentItems.GetHead());
-    EXPECT_EQ(p->m_nAmount, 300);
-    EXPECT_EQ(p->m_nFromRound, 7);
-    EXPECT_EQ(p->m_nToRound, 0);
-    EXPECT_EQ(p->m_nFlags, CPaymentItem::flagOptional);
+    EXPECT_EQ(Nums(p->m_nAmount, p->m_nFromRound, p->m_nToRound, p->m_nFlags), Nums(300, 7, 0, CPaymentItem::flagOptional));
 
     Payment("Subs", 250);
     ui.OnDialog(IDD_SELECT_PAYMENT_ITEM)
-        .Check([](CDialog& d) {
-            EXPECT_EQ(Items(d, IDC_SPI_LIST), (Texts{"Prize Fund  3.00  Rnd 7 thru 0.", "Subs  2.50  Rnd 0 thru 0."}));
-        })
+        .Check([](CDialog& d) { EXPECT_EQ(Items(d, IDC_SPI_LIST), (Texts{"Prize Fund  3.00  Rnd 7 thru 0.", "Subs  2.50  Rnd 0 thru 0."})); })
         .OK();
     ui.OnDialog(IDD_PAYMENT_ITEM)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_PI_TEAM).check, 1);
-            EXPECT_EQ(Ctl(d, IDC_PI_INDIVIDUAL).check, 0);
-            EXPECT_EQ(Ctl(d, IDC_PI_OPTIONAL).check, 1);
+            EXPECT_EQ(ChecksOf(d, {IDC_PI_TEAM, IDC_PI_INDIVIDUAL, IDC_PI_OPTIONAL}), (std::vector<int>{1, 0, 1}));
             EXPECT_EQ(Ctl(d, IDC_PI_DESCRIPTION).text, "Prize Fund");
         })
-        .Click(IDC_PI_INDIVIDUAL)
-        .SetText(IDC_PI_FROM, "300")
-        .OK()
+        .Click(IDC_PI_INDIVIDUAL).SetText(IDC_PI_FROM, "300").OK()
         .Check([](CDialog& d) { EXPECT_FALSE(d.IsEnded()); })
         .SetText(IDC_PI_FROM, "2")
         .OK();
     ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 255.");
     ASSERT_TRUE(AccountsCommands::AmendPaymentItem(&doc));
-    EXPECT_EQ(p->m_nFlags, CPaymentItem::flagOptional | CPaymentItem::flagIndividual);
-    EXPECT_EQ(p->m_nFromRound, 2);
+    EXPECT_EQ(Nums(p->m_nFlags, p->m_nFromRound), Nums(CPaymentItem::flagOptional | CPaymentItem::flagIndividual, 2));
 }
 
 TEST_F(Accounts_, ArrearsTypedClearedAndRaisedByAPaymentItem)
@@ -231,14 +200,10 @@ TEST_F(Accounts_, ArrearsTypedClearedAndRaisedByAPaymentItem)
     pTeam->m_nArrears = 100;
     ui.OnDialog(IDD_TEAM_ARREARS)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_AR_NAME).text, "Team_01");
-            EXPECT_EQ(Ctl(d, IDC_AR_AMOUNT).text, "1.00");
+            EXPECT_EQ(TextsOf(d, {IDC_AR_NAME, IDC_AR_AMOUNT, IDC_AR_ITEM_AMOUNT}), (Texts{"Team_01", "1.00", "2.50"}));
             EXPECT_EQ(Selected(d, IDC_AR_ITEMS), "Subs");
-            EXPECT_EQ(Ctl(d, IDC_AR_ITEM_AMOUNT).text, "2.50");
         })
-        .Click(IDC_AR_ADD_ITEM)
-        .Click(IDC_AR_ADD_ITEM)
-        .Click(IDC_AR_ADD_ITEM)
+        .Click(IDC_AR_ADD_ITEM).Click(IDC_AR_ADD_ITEM).Click(IDC_AR_ADD_ITEM)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_AR_AMOUNT).text, "8.50"); })
         .Select(IDC_AR_ITEMS, 1)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_AR_ITEM_AMOUNT).text, "1.00"); })
@@ -249,16 +214,13 @@ TEST_F(Accounts_, ArrearsTypedClearedAndRaisedByAPaymentItem)
 
     // A credit typed; then Cancel after clearing changes nothing.
     ui.OnDialog(IDD_TEAM_ARREARS)
-        .SetText(IDC_AR_AMOUNT, "12.5")
-        .Focus(IDC_AR_ITEMS)
+        .SetText(IDC_AR_AMOUNT, "12.5").Focus(IDC_AR_ITEMS)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_AR_AMOUNT).text, "12.50"); })
         .SetText(IDC_AR_AMOUNT, "-0.25")
         .OK();
     EXPECT_TRUE(AccountsCommands::EditTeamArrears(&doc, pTeam));
     EXPECT_EQ(pTeam->m_nArrears, -25);
-    ui.OnDialog(IDD_TEAM_ARREARS).Click(IDC_AR_CLEAR).Check([](CDialog& d) {
-        EXPECT_EQ(Ctl(d, IDC_AR_AMOUNT).text, "0.00");
-    }).Cancel();
+    ui.OnDialog(IDD_TEAM_ARREARS).Click(IDC_AR_CLEAR).Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_AR_AMOUNT).text, "0.00"); }).Cancel();
     EXPECT_FALSE(AccountsCommands::EditTeamArrears(&doc, pTeam));
     EXPECT_EQ(pTeam->m_nArrears, -25);
 
@@ -274,10 +236,7 @@ TEST_F(Accounts_, ArrearsTypedClearedAndRaisedByAPaymentItem)
             EXPECT_FALSE(Ctl(d, IDC_AR_ITEMS).enabled);
             EXPECT_EQ(Ctl(d, IDC_AR_ITEM_AMOUNT).text, "0.00");
         })
-        .SetText(IDC_AR_AMOUNT, "4")
-        .Focus(IDC_AR_CLEAR)
-        .SetText(IDC_AR_AMOUNT, "4,50")
-        .OK()
+        .SetText(IDC_AR_AMOUNT, "4").Focus(IDC_AR_CLEAR).SetText(IDC_AR_AMOUNT, "4,50").OK()
         .Check([](CDialog& d) {
             EXPECT_FALSE(d.IsEnded());
             EXPECT_EQ(d.GetFocusID(), IDC_AR_AMOUNT);

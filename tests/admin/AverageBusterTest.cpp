@@ -2,7 +2,7 @@
 // season pass over entered sides (blind, Non Qual, defaulted, robots, earlier rounds), the
 // ranking at its edges, and the step every recalculation runs.
 #include "../reports/stats/CustomPlayerTestLeague.h"
-#include "DialogControls.h"
+#include "AdminChecks.h"
 #include "ScriptedBackend.h"
 #include "admin/AverageBuster.h"
 #include "resources/CommandIds.h"
@@ -59,8 +59,8 @@ TEST(AverageBusterGame, UnitsAndPointsPerGame)
         CPlayer* p = AddTestPlayer(doc, 1, "Ann", "Lee", 1);
         CFixture f(c.nRound, 1, 2, 1);
         p->AddAverageBusterGame(c.nScore, &f, c.nAverage);
-        EXPECT_EQ(p->m_nAvgBusterSeason, c.nSeason) << c.nScore << " on " << c.nAverage << " unit " << int(c.nUnit);
-        EXPECT_EQ(p->m_nAvgBusterRound, c.nRoundTotal) << c.nScore << " on " << c.nAverage;
+        EXPECT_EQ(Nums(p->m_nAvgBusterSeason, p->m_nAvgBusterRound), Nums(c.nSeason, c.nRoundTotal))
+            << c.nScore << " on " << c.nAverage << " unit " << int(c.nUnit);
     }
 }
 
@@ -111,11 +111,10 @@ TEST_F(AverageBusterSeason, BlindNonQualDefaultedAndUnenteredGamesAddNothing)
     round->m_nDefaulted[0] = DefaultedBit(2);              // side A's third game
     first->m_dwScoresMarker[1] = 0;                        // round 1's side B not entered
     doc.CalcAverageBusterPoints();
-    EXPECT_EQ(cy->m_nAvgBusterSeason, 3);
-    EXPECT_EQ(cy->m_nAvgBusterRound, 3);
-    EXPECT_EQ(ann->m_nAvgBusterSeason, 3);   // +2 in round 1, +1 and 0 in round 2
-    EXPECT_EQ(ann->m_nAvgBusterRound, 1);
-    EXPECT_EQ(bob->m_nAvgBusterRound, 7);
+    // Ann: +2 in round 1, +1 and 0 in round 2.
+    EXPECT_EQ(Nums(cy->m_nAvgBusterSeason, cy->m_nAvgBusterRound, ann->m_nAvgBusterSeason, ann->m_nAvgBusterRound,
+                   bob->m_nAvgBusterRound),
+              Nums(3, 3, 3, 1, 7));
     // Switched off: nothing at all.
     for (CPlayer* p : {ann, bob, cy})
         p->ResetFigures();
@@ -128,16 +127,14 @@ TEST_F(AverageBusterSeason, EveryRecalculationScoresAndRanks)
 {
     CBowlingDoc::s_pfnAverageBusters = AverageBuster::ScoreAndRank;
     doc.Recalculate();
-    EXPECT_EQ(ann->m_nAvgBusterSeason, 1);
-    EXPECT_EQ(ann->m_nAvgBusterRound, -1);
-    EXPECT_EQ(bob->m_nAvgBusterSeason, 7);
-    EXPECT_EQ(cy->m_nAvgBusterSeason, 9);
-    EXPECT_EQ(robot->m_nAvgBusterSeason, 0);
-    EXPECT_EQ(doc.FindAverageBusterBySeasonRank(1), cy);
-    EXPECT_EQ(doc.FindAverageBusterBySeasonRank(2), bob);
-    EXPECT_EQ(doc.FindAverageBusterBySeasonRank(3), ann);
-    EXPECT_EQ(doc.FindAverageBusterBySeasonRank(4), nullptr);  // the robot is never ranked
-    EXPECT_EQ(doc.FindAverageBusterByRoundRank(3), ann);
+    EXPECT_EQ(Nums(ann->m_nAvgBusterSeason, ann->m_nAvgBusterRound, bob->m_nAvgBusterSeason, cy->m_nAvgBusterSeason,
+                   robot->m_nAvgBusterSeason),
+              Nums(1, -1, 7, 9, 0));
+    // The robot is never ranked.
+    EXPECT_EQ(Ptrs(doc.FindAverageBusterBySeasonRank(1), doc.FindAverageBusterBySeasonRank(2),
+                   doc.FindAverageBusterBySeasonRank(3), doc.FindAverageBusterBySeasonRank(4),
+                   doc.FindAverageBusterByRoundRank(3)),
+              Ptrs(cy, bob, ann, nullptr, ann));
     CBowlingDoc::s_pfnAverageBusters = nullptr;
 }
 
@@ -155,22 +152,18 @@ TEST(AverageBusterRanking, TiesLowTotalsFiltersAndThePlaceLimit)
     EXPECT_EQ(doc.RankAverageBusters(100, PF_CATEGORY_MASK, 0), 4);
     // 9, then the two fives in list order, then -399; -400 and the resigned bowler stay out.
     const WORD expected[6] = {0, 2, 4, 3, 1, 0};
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(p[i]->m_nAvgBusterSeasonRank, expected[i]) << i;
-        EXPECT_EQ(p[i]->m_nAvgBusterRoundRank, expected[i]) << i;
-    }
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(Nums(p[i]->m_nAvgBusterSeasonRank, p[i]->m_nAvgBusterRoundRank), Nums(expected[i], expected[i])) << i;
     // Two places: a third rank is given, and the answer is the places.
     EXPECT_EQ(doc.RankAverageBusters(2, PF_CATEGORY_MASK, 0), 2);
-    EXPECT_EQ(p[2]->m_nAvgBusterSeasonRank, 0);
-    EXPECT_EQ(p[3]->m_nAvgBusterSeasonRank, 3);
+    EXPECT_EQ(Nums(p[2]->m_nAvgBusterSeasonRank, p[3]->m_nAvgBusterSeasonRank), Nums(0, 3));
     // The mask and the category.
     p[3]->m_wFlags = PF_FEMALE;
     p[1]->m_nCategory = 2;
     EXPECT_EQ(doc.RankAverageBusters(100, PF_FEMALE, 0), 1);
     EXPECT_EQ(doc.FindAverageBusterByRoundRank(1), p[3]);
     EXPECT_EQ(doc.RankAverageBusters(100, PF_CATEGORY_MASK, 2), 1);
-    EXPECT_EQ(doc.FindAverageBusterBySeasonRank(1), p[1]);
-    EXPECT_EQ(doc.FindAverageBusterBySeasonRank(2), nullptr);
+    EXPECT_EQ(Ptrs(doc.FindAverageBusterBySeasonRank(1), doc.FindAverageBusterBySeasonRank(2)), Ptrs(p[1], nullptr));
 }
 
 TEST(AverageBusterRanking, HundredAndFiveBowlersGetHundredAndOneRanks)
@@ -179,8 +172,8 @@ TEST(AverageBusterRanking, HundredAndFiveBowlersGetHundredAndOneRanks)
     for (int i = 0; i < 105; ++i)
         AddTestPlayer(doc, static_cast<WORD>(i + 1), "P", "Q", 1)->m_nAvgBusterSeason = i;
     EXPECT_EQ(doc.RankAverageBusters(100, PF_CATEGORY_MASK, 0), 100);
-    EXPECT_EQ(doc.FindAverageBusterBySeasonRank(1)->m_nPlayerNo, 105);
-    EXPECT_EQ(doc.FindAverageBusterBySeasonRank(101)->m_nPlayerNo, 5);
+    EXPECT_EQ(Nums(doc.FindAverageBusterBySeasonRank(1)->m_nPlayerNo, doc.FindAverageBusterBySeasonRank(101)->m_nPlayerNo),
+              Nums(105, 5));
     EXPECT_EQ(doc.FindAverageBusterBySeasonRank(102), nullptr);
 }
 
@@ -201,28 +194,19 @@ TEST_F(AverageBusterSeason, SetupCommandShowsRefusesAndWritesBackTheSettings)
     ui.OnDialog(IDD_AVERAGE_BUSTER_SETUP)
         .Check([](CDialog& d) {
             EXPECT_EQ(d.GetCaption(), "Average Buster Setup");
-            EXPECT_EQ(Ctl(d, IDC_AB_UNIT).text, "25");
-            EXPECT_EQ(Ctl(d, IDC_AB_UNDER).text, "3");
+            EXPECT_EQ(TextsOf(d, {IDC_AB_UNIT, IDC_AB_UNDER}), (std::vector<std::string>{"25", "3"}));
             EXPECT_EQ(Ctl(d, IDC_AB_PER_GAME).check, 0);
         })
-        .SetText(IDC_AB_UNIT, "101")
-        .OK()
-        .SetText(IDC_AB_UNIT, "10")
-        .SetText(IDC_AB_OVER, "256")
-        .OK()
-        .SetText(IDC_AB_OVER, "2")
-        .SetText(IDC_AB_EQUAL, "1")
-        .SetText(IDC_AB_UNDER, "1")
+        .SetText(IDC_AB_UNIT, "101").OK().SetText(IDC_AB_UNIT, "10").SetText(IDC_AB_OVER, "256").OK()
+        .SetText(IDC_AB_OVER, "2").SetText(IDC_AB_EQUAL, "1").SetText(IDC_AB_UNDER, "1")
         .Click(IDC_AB_PER_GAME)
         .OK();
     ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 100.");
     ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 255.");
     ASSERT_TRUE(doc.OnCmdMsg(ID_LEAGUE_AVERAGE_BUSTER, CN_COMMAND, nullptr));
-    EXPECT_EQ(doc.m_nAvgBusterUnit, 10);
-    EXPECT_EQ(doc.m_bAvgBusterPerGame, 1);
-    EXPECT_EQ(doc.m_nAvgBusterOver, 2);
-    EXPECT_EQ(doc.m_nAvgBusterEqual, 1);
-    EXPECT_EQ(doc.m_nAvgBusterUnder, 1);
+    EXPECT_EQ(Nums(doc.m_nAvgBusterUnit, doc.m_bAvgBusterPerGame, doc.m_nAvgBusterOver, doc.m_nAvgBusterEqual,
+                   doc.m_nAvgBusterUnder),
+              Nums(10, 1, 2, 1, 1));
     EXPECT_TRUE(doc.IsModified());
     // Recalculated with points per game: Cy's three games on and three over his average.
     EXPECT_EQ(cy->m_nAvgBusterSeason, 9);

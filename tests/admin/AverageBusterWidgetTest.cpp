@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "../reports/stats/CustomPlayerTestLeague.h"
+#include "AdminChecks.h"
 #include "RealDialogs.h"
 #include "admin/AverageBuster.h"
 #include "reports/stats/AvgBustersItem.h"
@@ -27,10 +28,8 @@ TEST(AverageBusterWidgets, UnitOutOfRangeIsRefusedAndTypedOver)
     });
     ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 100.");
     EXPECT_TRUE(AverageBuster::EditAverageBuster(&doc));
-    EXPECT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(doc.m_nAvgBusterUnit, 15);
-    EXPECT_EQ(doc.m_bAvgBusterPerGame, 1);
-    EXPECT_EQ(doc.m_nAvgBusterOver, 3);
+    EXPECT_EQ(Nums(ui.messages.size(), doc.m_nAvgBusterUnit, doc.m_bAvgBusterPerGame, doc.m_nAvgBusterOver),
+              Nums(1, 15, 1, 3));
 }
 
 TEST(AverageBusterWidgets, ItemNumberToDisplayOutOfRangeIsRefused)
@@ -51,7 +50,5 @@ TEST(AverageBusterWidgets, ItemNumberToDisplayOutOfRangeIsRefused)
     });
     ui.AnswerMessageBox(IDOK, "Please enter an integer between 1 and 100.");
     item.Edit();
-    EXPECT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(item.m_nDisplay, 25);
-    EXPECT_EQ(item.m_bCurrentRound, 1u);
+    EXPECT_EQ(Nums(ui.messages.size(), item.m_nDisplay, item.m_bCurrentRound), Nums(1, 25, 1));
 }

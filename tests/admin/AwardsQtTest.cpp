@@ -1,47 +1,13 @@
 // "Edit Automatic Award" through the real Qt widgets: a value typed and left for another
 // control is in the rule's description at once, and one typed and confirmed with Enter,
 // still in its box, is in the result.
-#include "TempDir.h"
+#include "AdminChecks.h"
+#include "AdminQtWidgets.h"
 #include "admin/EditAutoAwardDlg.h"
-#include "framework/qt/QtBackend.h"
-#include "resources/Resource.h"
 
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QRadioButton>
-#include <QTest>
-#include <QTimer>
-
-#include <functional>
-#include <memory>
 
 namespace {
-
-void WhenModal(std::function<void(QWidget*)> fn)
-{
-    QTimer::singleShot(0, [fn] {
-        QWidget* w = QApplication::activeModalWidget();
-        for (int i = 0; !w && i < 50; ++i) {
-            QApplication::processEvents();
-            w = QApplication::activeModalWidget();
-        }
-        ASSERT_NE(w, nullptr);
-        fn(w);
-    });
-}
-
-QWidget* Control(QWidget* dlg, UINT id)
-{
-    for (QWidget* c : dlg->findChildren<QWidget*>()) {
-        QVariant v = c->property("torvaneCtl");
-        if (v.isValid() && static_cast<CControlState*>(v.value<void*>())->id == id)
-            return c;
-    }
-    return nullptr;
-}
 
 void Type(QWidget* box, const char* text)
 {
@@ -51,21 +17,6 @@ void Type(QWidget* box, const char* text)
     edit->selectAll();
     QTest::keyClicks(edit, text);
 }
-
-struct QtUi
-{
-    TempDir settings;
-    std::unique_ptr<CUiBackend> backend;
-    CUiBackend* previous;
-    QtUi()
-    {
-        RegisterResources();
-        AfxUseSettingsFolder(settings.path().string().c_str());
-        backend.reset(AfxCreateQtBackend());
-        previous = AfxSetBackend(backend.get());
-    }
-    ~QtUi() { AfxSetBackend(previous); }
-};
 
 } // namespace
 
@@ -84,8 +35,6 @@ TEST(EditAutoAwardQt, LeavingABoxShowsTheRuleAndEnterKeepsTheLastValue)
     });
     ASSERT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(shown, "Gme  40-300 > Avg.");
-    EXPECT_EQ(dlg.m_award.m_nKind, CAwards::kindOverAverage);
-    EXPECT_EQ(dlg.m_award.m_nLow, 40);
-    EXPECT_EQ(dlg.m_award.m_nHigh, 90);
+    EXPECT_EQ(Nums(dlg.m_award.m_nKind, dlg.m_award.m_nLow, dlg.m_award.m_nHigh), Nums(CAwards::kindOverAverage, 40, 90));
     EXPECT_EQ(dlg.m_award.m_strName, "Gme  40-90 > Avg.");
 }

@@ -2,7 +2,7 @@
 // and deleted (with the ids they keep), the automatic awards the next recalculation makes,
 // and the manually entered awards listed, corrected and deleted.
 #include "AdminTest.h"
-#include "DialogControls.h"
+#include "AdminChecks.h"
 #include "admin/AwardCommands.h"
 #include "league/Awards.h"
 #include "league/Player.h"
@@ -61,31 +61,27 @@ struct Awards_ : ::testing::Test
     }
 };
 
+// The category list's items, then the selected one in brackets.
+Texts ListAndSelected(CDialog& d)
+{
+    Texts v = Items(d, IDC_AW_LIST);
+    v.push_back("[" + Selected(d, IDC_AW_LIST) + "]");
+    return v;
+}
+
 } // namespace
 
 TEST_F(Awards_, ManualCategoriesAddedRenamedAndDeletedWithTheirAwards)
 {
     ui.OnDialog(IDD_MANUAL_AWARDS)
-        .Check([](CDialog& d) {
-            EXPECT_EQ(Items(d, IDC_AW_LIST), Texts{"Turkey"});
-            EXPECT_EQ(Selected(d, IDC_AW_LIST), "Turkey");
-        })
+        .Check([](CDialog& d) { EXPECT_EQ(ListAndSelected(d), (Texts{"Turkey", "[Turkey]"})); })
         .Click(IDC_AW_ADD)
-        .Check([](CDialog& d) {
-            EXPECT_EQ(Items(d, IDC_AW_LIST), (Texts{"Turkey", "Clean Game"}));
-            EXPECT_EQ(Selected(d, IDC_AW_LIST), "Clean Game");
-        })
-        .Select(IDC_AW_LIST, 0)
-        .Click(IDC_AW_EDIT)
+        .Check([](CDialog& d) { EXPECT_EQ(ListAndSelected(d), (Texts{"Turkey", "Clean Game", "[Clean Game]"})); })
+        .Select(IDC_AW_LIST, 0).Click(IDC_AW_EDIT)
         .Click(IDC_AW_DELETE)  // No: nothing changes
         .Click(IDC_AW_DELETE)  // Yes: its award goes with it
-        .Check([](CDialog& d) {
-            EXPECT_EQ(Items(d, IDC_AW_LIST), Texts{"Clean Game"});
-            EXPECT_EQ(Selected(d, IDC_AW_LIST), "Clean Game");
-        })
-        .Click(IDC_AW_DELETE)
-        .Click(IDC_AW_EDIT)
-        .Click(IDC_AW_DELETE)
+        .Check([](CDialog& d) { EXPECT_EQ(ListAndSelected(d), (Texts{"Clean Game", "[Clean Game]"})); })
+        .Click(IDC_AW_DELETE).Click(IDC_AW_EDIT).Click(IDC_AW_DELETE)
         .Cancel();
     ui.OnDialog(IDD_MANUAL_AWARD_DESC)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_MD_NAME).text, "New Award"); })
@@ -99,8 +95,8 @@ TEST_F(Awards_, ManualCategoriesAddedRenamedAndDeletedWithTheirAwards)
     ui.AnswerMessageBox(IDYES, "All 1 manually entered Awards");
     EXPECT_TRUE(Command(ID_AWARDS_MANUAL_CATEGORIES));
     EXPECT_TRUE(ui.AllUsed());
-    EXPECT_EQ(ui.MessageTexts().back(), "Nothing selected!");
-    EXPECT_EQ(ui.MessageTexts()[ui.MessageTexts().size() - 2], "Nothing selected!");
+    const Texts messages = ui.MessageTexts();
+    EXPECT_EQ(Texts(messages.end() - 2, messages.end()), (Texts{"Nothing selected!", "Nothing selected!"}));
     // Cancel undoes nothing: every button acted on the league at once.
     EXPECT_EQ(Names(), (Texts{"0 Deleted Category", "1 auto Gme 250-300", "2 Deleted Category"}));
     EXPECT_EQ(CountRecords(0, true), 0);
@@ -119,46 +115,35 @@ TEST_F(Awards_, AutomaticCategoriesMadeThroughTheirRuleAndAwardedAtOnce)
         .Check([](CDialog& d) { EXPECT_EQ(Items(d, IDC_AW_LIST), Texts{"Gme 250-300"}); })
         .Click(IDC_AW_ADD)
         .Check([](CDialog& d) { EXPECT_EQ(Items(d, IDC_AW_LIST), (Texts{"Gme 250-300", "Ser 500-900"})); })
-        .Select(IDC_AW_LIST, 0)
-        .Click(IDC_AW_EDIT)
+        .Select(IDC_AW_LIST, 0).Click(IDC_AW_EDIT)
         .OK();
     ui.OnDialog(IDD_EDIT_AUTO_AWARD)
         .Check([](CDialog& d) {
             // A new category: games from 275 to 300.
-            EXPECT_EQ(Ctl(d, IDC_EA_DESCRIPTION).text, "Gme 275-300");
-            EXPECT_EQ(Ctl(d, IDC_EA_KIND[0]).check, 1);
-            EXPECT_EQ(Ctl(d, IDC_EA_GAME).check, 1);
-            EXPECT_EQ(Ctl(d, IDC_EA_LOW_LABEL).text, "Low Value");
+            EXPECT_EQ(TextsOf(d, {IDC_EA_DESCRIPTION, IDC_EA_LOW_LABEL}), (Texts{"Gme 275-300", "Low Value"}));
+            EXPECT_EQ(ChecksOf(d, {IDC_EA_KIND[0], IDC_EA_GAME}), (std::vector<int>{1, 1}));
         })
         .Click(IDC_EA_KIND[2])
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_EA_DESCRIPTION).text, "275% > Avg");
-            EXPECT_EQ(Ctl(d, IDC_EA_LOW_LABEL).text, "Percentage");
-            EXPECT_EQ(Ctl(d, IDC_EA_HIGH_LABEL).text, "");
-            EXPECT_FALSE(Ctl(d, IDC_EA_HIGH).enabled);
-            EXPECT_FALSE(Ctl(d, IDC_EA_HIGH).visible);
+            EXPECT_EQ(TextsOf(d, {IDC_EA_DESCRIPTION, IDC_EA_LOW_LABEL, IDC_EA_HIGH_LABEL}),
+                      (Texts{"275% > Avg", "Percentage", ""}));
+            EXPECT_EQ(EnabledOf(d, {IDC_EA_HIGH}) + VisibleOf(d, {IDC_EA_HIGH}), "00");
         })
         .Click(IDC_EA_KIND[3])
-        .SetText(IDC_EA_MAX_AVERAGE, "150")
-        .Focus(IDC_EA_LOW)
+        .SetText(IDC_EA_MAX_AVERAGE, "150").Focus(IDC_EA_LOW)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_EA_DESCRIPTION).text, "275 Gme w/150 Avg");
-            EXPECT_EQ(Ctl(d, IDC_EA_LOW_LABEL).text, "Min Value");
-            EXPECT_TRUE(Ctl(d, IDC_EA_HIGH).enabled);
-            EXPECT_FALSE(Ctl(d, IDC_EA_HIGH).visible);
+            EXPECT_EQ(TextsOf(d, {IDC_EA_DESCRIPTION, IDC_EA_LOW_LABEL}), (Texts{"275 Gme w/150 Avg", "Min Value"}));
+            EXPECT_EQ(EnabledOf(d, {IDC_EA_HIGH}) + VisibleOf(d, {IDC_EA_HIGH}), "10");
         })
         .Click(IDC_EA_KIND[0])
-        .Click(IDC_EA_SERIES)
-        .SetText(IDC_EA_LOW, "500")
-        .SetText(IDC_EA_HIGH, "900")
+        .Click(IDC_EA_SERIES).SetText(IDC_EA_LOW, "500").SetText(IDC_EA_HIGH, "900")
         .SetText(IDC_EA_MAX_AVERAGE, "70000")
         .OK()  // refused: the maximum average is a 16-bit figure
         .SetText(IDC_EA_MAX_AVERAGE, "0")
         .OK();
     ui.OnDialog(IDD_EDIT_AUTO_AWARD)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_EA_LOW).text, "250"); })
-        .SetText(IDC_EA_LOW, "150")
-        .Focus(IDC_EA_HIGH)
+        .SetText(IDC_EA_LOW, "150").Focus(IDC_EA_HIGH)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_EA_DESCRIPTION).text, "Gme 150-300"); })
         .OK();
     EXPECT_TRUE(Command(ID_AWARDS_AUTOMATIC_CATEGORIES));
@@ -186,26 +171,18 @@ TEST_F(Awards_, ManualAwardsListedCorrectedAndDeleted)
     ui.OnDialog(IDD_EDIT_AWARDS_DATA)
         .Check([this](CDialog& d) { EXPECT_EQ(Items(d, IDC_ED_LIST), Texts{TurkeyLine()}); })
         .Click(IDC_ED_EDIT)  // nothing selected: nothing happens
-        .Select(IDC_ED_LIST, 0)
-        .Click(IDC_ED_EDIT)
+        .Select(IDC_ED_LIST, 0).Click(IDC_ED_EDIT)
         .Check([this](CDialog& d) { EXPECT_EQ(Items(d, IDC_ED_LIST), Texts{"Gme 250-300" + TurkeyLine().substr(6)}); })
-        .Select(IDC_ED_LIST, 0)
-        .Click(IDC_ED_DELETE)
-        .Select(IDC_ED_LIST, 0)
-        .Click(IDC_ED_DELETE)
+        .Select(IDC_ED_LIST, 0).Click(IDC_ED_DELETE).Select(IDC_ED_LIST, 0).Click(IDC_ED_DELETE)
         .Check([](CDialog& d) { EXPECT_TRUE(Items(d, IDC_ED_LIST).empty()); })
         .OK();
     ui.OnDialog(IDD_EDIT_MANUAL_AWARD_DATA)
         .Check([this](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_EM_NAME).text, doc.FindPlayer(1)->m_strName);
+            EXPECT_EQ(TextsOf(d, {IDC_EM_NAME, IDC_EM_GAME}), (Texts{doc.FindPlayer(1)->m_strName.GetString(), "2"}));
             EXPECT_EQ(Items(d, IDC_EM_CATEGORY), (Texts{"Turkey", "Auto Gme 250-300"}));
             EXPECT_EQ(Selected(d, IDC_EM_CATEGORY), "Turkey");
-            EXPECT_EQ(Ctl(d, IDC_EM_GAME).text, "2");
         })
-        .Select(IDC_EM_CATEGORY, 1)
-        .SetText(IDC_EM_GAME, "5")
-        .OK()
-        .SetText(IDC_EM_GAME, "3")
+        .Select(IDC_EM_CATEGORY, 1).SetText(IDC_EM_GAME, "5").OK().SetText(IDC_EM_GAME, "3")
         .OK();
     ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 4.");
     ui.AnswerMessageBox(IDNO, "Delete award record : Gme 250-300  ");
@@ -213,10 +190,7 @@ TEST_F(Awards_, ManualAwardsListedCorrectedAndDeleted)
     EXPECT_TRUE(Command(ID_AWARDS_EDIT_MANUAL));
     // Still a manual award, now in the automatic category, deleted but kept for the file.
     CAwardData* r = Turkey();
-    EXPECT_EQ(r->m_nKind, 0);
-    EXPECT_EQ(r->m_nCategory, 1);
-    EXPECT_EQ(r->m_nGame, 3);
-    EXPECT_EQ(r->m_nRound, 0);
+    EXPECT_EQ(Nums(r->m_nKind, r->m_nCategory, r->m_nGame, r->m_nRound), Nums(0, 1, 3, 0));
     EXPECT_TRUE(doc.IsModified());
 }
 
@@ -229,37 +203,26 @@ TEST_F(Awards_, MultiplePrizeRulesDialog)
             EXPECT_EQ(Items(d, IDC_MP_TEAM_RULE), (Texts{"No Rules", "Max 1 Hi Game and 1 Hi Series",
                                                          "Max 1 Hi Hcp and 1 Hi Scratch",
                                                          "Max 1 Hi Game or Series, Hcp or Scr"}));
-            EXPECT_EQ(Selected(d, IDC_MP_PLAYER_PRIORITY1), "Scratch,  Handicap");
-            EXPECT_EQ(Selected(d, IDC_MP_PLAYER_PRIORITY2), "Game, Series");
-            for (UINT id : {IDC_MP_TEAM_PRIORITY1, IDC_MP_TEAM_PRIORITY2, IDC_MP_PLAYER_PRIORITY1, IDC_MP_PLAYER_PRIORITY2})
-                EXPECT_FALSE(Ctl(d, id).enabled);
+            EXPECT_EQ((Texts{Selected(d, IDC_MP_PLAYER_PRIORITY1), Selected(d, IDC_MP_PLAYER_PRIORITY2)}),
+                      (Texts{"Scratch,  Handicap", "Game, Series"}));
+            EXPECT_EQ(EnabledOf(d, {IDC_MP_TEAM_PRIORITY1, IDC_MP_TEAM_PRIORITY2, IDC_MP_PLAYER_PRIORITY1,
+                                    IDC_MP_PLAYER_PRIORITY2}),
+                      "0000");
         })
         .Select(IDC_MP_TEAM_RULE, 1)
-        .Check([](CDialog& d) {
-            EXPECT_TRUE(Ctl(d, IDC_MP_TEAM_PRIORITY1).enabled);
-            EXPECT_FALSE(Ctl(d, IDC_MP_TEAM_PRIORITY2).enabled);
-        })
+        .Check([](CDialog& d) { EXPECT_EQ(EnabledOf(d, {IDC_MP_TEAM_PRIORITY1, IDC_MP_TEAM_PRIORITY2}), "10"); })
         .Select(IDC_MP_PLAYER_RULE, 2)
-        .Check([](CDialog& d) {
-            EXPECT_FALSE(Ctl(d, IDC_MP_PLAYER_PRIORITY1).enabled);
-            EXPECT_TRUE(Ctl(d, IDC_MP_PLAYER_PRIORITY2).enabled);
-        })
+        .Check([](CDialog& d) { EXPECT_EQ(EnabledOf(d, {IDC_MP_PLAYER_PRIORITY1, IDC_MP_PLAYER_PRIORITY2}), "01"); })
         .Select(IDC_MP_PLAYER_RULE, 3)
         .Check([](CDialog& d) { EXPECT_TRUE(Ctl(d, IDC_MP_PLAYER_PRIORITY1).enabled); })
-        .Select(IDC_MP_TEAM_PRIORITY1, 1)
-        .Select(IDC_MP_PLAYER_PRIORITY2, 1)
-        .Click(IDC_MP_DISABLED)
+        .Select(IDC_MP_TEAM_PRIORITY1, 1).Select(IDC_MP_PLAYER_PRIORITY2, 1).Click(IDC_MP_DISABLED)
         .Click(IDC_MP_SAME_GAME)
         .OK();
     EXPECT_TRUE(Command(ID_LEAGUE_HISCORE_RESTRICTIONS));
     const CAwardRestrictions& r = *doc.m_pAwardRestrictions;
-    EXPECT_EQ(r.m_bRulesEnabled, 1u);
-    EXPECT_EQ(r.m_bSameGameIneligible, 1u);
-    EXPECT_EQ(r.m_nTeamRule, 1);
-    EXPECT_EQ(r.m_nTeamPriority1, 1);
-    EXPECT_EQ(r.m_nPlayerRule, 3);
-    EXPECT_EQ(r.m_nPlayerPriority1, 0);
-    EXPECT_EQ(r.m_nPlayerPriority2, 1);
+    EXPECT_EQ(Nums(r.m_bRulesEnabled, r.m_bSameGameIneligible, r.m_nTeamRule, r.m_nTeamPriority1, r.m_nPlayerRule,
+                   r.m_nPlayerPriority1, r.m_nPlayerPriority2),
+              Nums(1, 1, 1, 1, 3, 0, 1));
     EXPECT_TRUE(doc.IsModified());
 
     // Cancel leaves them.
@@ -280,8 +243,7 @@ TEST_F(Awards_, MostImprovedStartPointDialog)
     ui.OnDialog(IDD_MOST_IMPROVED_RULE)
         .Check([](CDialog& d) {
             EXPECT_EQ(Ctl(d, IDC_MI_GAMES).text, "0");
-            EXPECT_EQ(Ctl(d, IDC_MI_ENTERING).check, 1);
-            EXPECT_EQ(Ctl(d, IDC_MI_AFTER_GAMES).check, 0);
+            EXPECT_EQ(ChecksOf(d, {IDC_MI_ENTERING, IDC_MI_AFTER_GAMES}), (std::vector<int>{1, 0}));
             EXPECT_FALSE(Ctl(d, IDC_MI_AFTER_GAMES).enabled);
         })
         .SetText(IDC_MI_GAMES, "6")
@@ -293,32 +255,20 @@ TEST_F(Awards_, MostImprovedStartPointDialog)
         .Click(IDC_MI_ENTERING)     // cleared: the games average
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_MI_AFTER_GAMES).check, 1); })
         .Click(IDC_MI_BOTH)
-        .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_MI_AFTER_GAMES).check, 0);
-            EXPECT_EQ(Ctl(d, IDC_MI_ENTERING).check, 0);
-        })
-        .SetText(IDC_MI_GAMES, "100")
-        .OK()
-        .SetText(IDC_MI_GAMES, "6")
+        .Check([](CDialog& d) { EXPECT_EQ(ChecksOf(d, {IDC_MI_AFTER_GAMES, IDC_MI_ENTERING}), (std::vector<int>{0, 0})); })
+        .SetText(IDC_MI_GAMES, "100").OK().SetText(IDC_MI_GAMES, "6")
         .OK();
     ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 99.");
     EXPECT_TRUE(Command(ID_LEAGUE_MOST_IMPROVED));
-    EXPECT_EQ(doc.m_nMostImprovedGames, 6);
-    EXPECT_EQ(doc.m_bMostImprovedBoth, 1);
-    EXPECT_EQ(doc.m_bMostImprovedAfterGames, 0);
+    EXPECT_EQ(Nums(doc.m_nMostImprovedGames, doc.m_bMostImprovedBoth, doc.m_bMostImprovedAfterGames), Nums(6, 1, 0));
     EXPECT_TRUE(doc.IsModified());
 
     // Back to 0 games: leaving the box ticks the entering average alone.
     ui.OnDialog(IDD_MOST_IMPROVED_RULE)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_MI_BOTH).check, 1); })
-        .SetText(IDC_MI_GAMES, "0")
-        .Focus(IDOK)
-        .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_MI_ENTERING).check, 1);
-            EXPECT_EQ(Ctl(d, IDC_MI_BOTH).check, 0);
-        })
+        .SetText(IDC_MI_GAMES, "0").Focus(IDOK)
+        .Check([](CDialog& d) { EXPECT_EQ(ChecksOf(d, {IDC_MI_ENTERING, IDC_MI_BOTH}), (std::vector<int>{1, 0})); })
         .OK();
     EXPECT_TRUE(Command(ID_LEAGUE_MOST_IMPROVED));
-    EXPECT_EQ(doc.m_nMostImprovedGames, 0);
-    EXPECT_EQ(doc.m_bMostImprovedBoth, 0);
+    EXPECT_EQ(Nums(doc.m_nMostImprovedGames, doc.m_bMostImprovedBoth), Nums(0, 0));
 }

@@ -1,53 +1,20 @@
 // The player database's look-up typed into through the real Qt widgets: each key press
 // narrows the list, the surname field holds no more than a record keeps, and a click on a line
 // and on OK takes that record.
-#include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTest>
-#include <QTimer>
 
-#include <functional>
-#include <memory>
-
+#include "AdminChecks.h"
+#include "AdminQtWidgets.h"
 #include "TempDir.h"
 #include "admin/CheckPlayerDbDlg.h"
-#include "framework/qt/QtBackend.h"
 #include "framework/ui/Registry.h"
 #include "league/BowlingDoc.h"
 #include "playerdb/BowlingDocDatabase.h"
 #include "playerdb/PlayerDatabase.h"
-#include "resources/Resource.h"
 
 namespace {
-
-// Runs fn once the next modal window is up.
-void WhenModal(std::function<void(QWidget*)> fn)
-{
-    QTimer::singleShot(0, [fn] {
-        QWidget* w = QApplication::activeModalWidget();
-        for (int i = 0; !w && i < 50; ++i) {
-            QApplication::processEvents();
-            w = QApplication::activeModalWidget();
-        }
-        ASSERT_NE(w, nullptr);
-        fn(w);
-    });
-}
-
-template <class T>
-T* Control(QWidget* dlg, UINT id)
-{
-    for (QWidget* c : dlg->findChildren<QWidget*>()) {
-        QVariant v = c->property("torvaneCtl");
-        if (v.isValid() && static_cast<CControlState*>(v.value<void*>())->id == id)
-            return qobject_cast<T*>(c);
-    }
-    return nullptr;
-}
 
 QStringList Lines(QListWidget* list)
 {
@@ -104,10 +71,8 @@ TEST(DatabaseDialogWidgets, TypingASurnameNarrowsTheListAndAClickTakesTheRecord)
             QTest::mouseClick(Control<QPushButton>(w, IDOK), Qt::LeftButton);
         });
         ASSERT_EQ(dlg.DoModal(), IDOK);
-        EXPECT_EQ(dlg.m_bAddNew, 0u);
-        EXPECT_EQ(dlg.m_player.m_dwDbKey, bob);
-        EXPECT_EQ(dlg.m_player.m_strSurname, "Bakewell");
-        EXPECT_EQ(dlg.m_strSurname, "bake");
+        EXPECT_EQ(Nums(dlg.m_bAddNew, dlg.m_player.m_dwDbKey), Nums(0, bob));
+        EXPECT_EQ(Strs(dlg.m_player.m_strSurname, dlg.m_strSurname), (std::vector<std::string>{"Bakewell", "bake"}));
     }
     CBowlingDoc::s_pfnOpenPlayerDb = nullptr;
     CBowlingDoc::s_pfnClosePlayerDb = nullptr;

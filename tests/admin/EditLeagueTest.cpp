@@ -1,7 +1,7 @@
 // League > Miscellaneous Setup > General Details driven through its dialog: what it shows,
 // what OK writes back and Cancel leaves alone, its input checks, and what the change does to
 // the league afterwards (type rules, pyramid, average limit, standings, page headings).
-#include "DialogControls.h"
+#include "AdminChecks.h"
 #include "FileContents.h"
 #include "TempDir.h"
 #include "AdminTest.h"
@@ -67,31 +67,22 @@ TEST_F(EditLeagueTest, ShowsTheLeagueAsItIsAndCancelKeepsIt)
     m_ui.OnDialog(IDD_EDIT_LEAGUE)
         .Check([](CDialog& d) {
             EXPECT_EQ(d.GetFocusID(), IDC_EL_LEAGUE_NAME);
-            EXPECT_EQ(Ctl(d, IDC_EL_LEAGUE_NAME).text, "Tuesday Fours");
-            EXPECT_EQ(Ctl(d, IDC_EL_SANCTIONED_BY).text, "BTBA");
-            EXPECT_EQ(Ctl(d, IDC_EL_SANCTION_NUMBER).text, "S-4711");
-            EXPECT_EQ(Ctl(d, IDC_EL_PRESIDENT).text, "Ann Able");
-            EXPECT_EQ(Ctl(d, IDC_EL_VICE_PRESIDENT).text, "Vic Vale");
-            EXPECT_EQ(Ctl(d, IDC_EL_SECRETARY).text, "Jo Bloggs");
-            EXPECT_EQ(Ctl(d, IDC_EL_TREASURER).text, "Tom Till");
-            EXPECT_EQ(Ctl(d, IDC_EL_PRESIDENT_PHONE).text, "0123 456789");
-            EXPECT_EQ(Ctl(d, IDC_EL_VICE_PRESIDENT_PHONE).text, "0123 111111");
-            EXPECT_EQ(Ctl(d, IDC_EL_SECRETARY_PHONE).text, "0123 222222");
-            EXPECT_EQ(Ctl(d, IDC_EL_TREASURER_PHONE).text, "0123 333333");
-            EXPECT_EQ(Ctl(d, IDC_EL_MAX_PLAYERS).text, "8");
-            EXPECT_EQ(Ctl(d, IDC_EL_HANDICAP).check, 1);
-            EXPECT_EQ(Ctl(d, IDC_EL_SCRATCH).check, 0);
-            EXPECT_EQ(Ctl(d, IDC_EL_PYRAMID).check, 0);
-            EXPECT_EQ(Ctl(d, IDC_EL_FLOATING_SUBS_TEAM).check, 1);
-            EXPECT_EQ(Ctl(d, IDC_EL_FIVE_PIN).check, 0);
-            EXPECT_EQ(Ctl(d, IDC_EL_PRIVACY).check, 0);
+            EXPECT_EQ(TextsOf(d, {IDC_EL_LEAGUE_NAME, IDC_EL_SANCTIONED_BY, IDC_EL_SANCTION_NUMBER, IDC_EL_PRESIDENT,
+                                  IDC_EL_VICE_PRESIDENT, IDC_EL_SECRETARY, IDC_EL_TREASURER, IDC_EL_PRESIDENT_PHONE,
+                                  IDC_EL_VICE_PRESIDENT_PHONE, IDC_EL_SECRETARY_PHONE, IDC_EL_TREASURER_PHONE,
+                                  IDC_EL_MAX_PLAYERS}),
+                      (std::vector<std::string>{"Tuesday Fours", "BTBA", "S-4711", "Ann Able", "Vic Vale", "Jo Bloggs",
+                                                "Tom Till", "0123 456789", "0123 111111", "0123 222222",
+                                                "0123 333333", "8"}));
+            EXPECT_EQ(ChecksOf(d, {IDC_EL_HANDICAP, IDC_EL_SCRATCH, IDC_EL_PYRAMID, IDC_EL_FLOATING_SUBS_TEAM,
+                                   IDC_EL_FIVE_PIN, IDC_EL_PRIVACY}),
+                      (std::vector<int>{1, 0, 0, 1, 0, 0}));
             // One league type only: position rounds cannot count both ways.
-            EXPECT_FALSE(Ctl(d, IDC_EL_POSITION_BOTH_WAYS).visible);
-            EXPECT_FALSE(Ctl(d, IDC_EL_POSITION_BOTH_WAYS).enabled);
+            EXPECT_EQ(VisibleOf(d, {IDC_EL_POSITION_BOTH_WAYS}) + EnabledOf(d, {IDC_EL_POSITION_BOTH_WAYS}), "00");
             // Typing stops at each field's length.
-            EXPECT_EQ(Ctl(d, IDC_EL_LEAGUE_NAME).limit, 48);
-            EXPECT_EQ(Ctl(d, IDC_EL_SANCTIONED_BY).limit, 40);
-            EXPECT_EQ(Ctl(d, IDC_EL_SANCTION_NUMBER).limit, 0);
+            EXPECT_EQ(Nums(Ctl(d, IDC_EL_LEAGUE_NAME).limit, Ctl(d, IDC_EL_SANCTIONED_BY).limit,
+                           Ctl(d, IDC_EL_SANCTION_NUMBER).limit),
+                      Nums(48, 40, 0));
             for (UINT id : {IDC_EL_PRESIDENT, IDC_EL_VICE_PRESIDENT, IDC_EL_SECRETARY, IDC_EL_TREASURER})
                 EXPECT_EQ(Ctl(d, id).limit, 20) << id;
             for (UINT id : {IDC_EL_PRESIDENT_PHONE, IDC_EL_VICE_PRESIDENT_PHONE, IDC_EL_SECRETARY_PHONE,
@@ -101,102 +92,68 @@ TEST_F(EditLeagueTest, ShowsTheLeagueAsItIsAndCancelKeepsIt)
                                                     "Team_05", "Team_06", "Team_07", "Team_08"};
             EXPECT_EQ(Items(d, IDC_EL_SECRETARY_TEAM), teams);
             EXPECT_EQ(Items(d, IDC_EL_TREASURER_TEAM), teams);
-            EXPECT_EQ(Ctl(d, IDC_EL_SECRETARY_TEAM).text, "Team_03");
-            EXPECT_EQ(Ctl(d, IDC_EL_TREASURER_TEAM).text, "No Team");
+            EXPECT_EQ(TextsOf(d, {IDC_EL_SECRETARY_TEAM, IDC_EL_TREASURER_TEAM}),
+                      (std::vector<std::string>{"Team_03", "No Team"}));
         })
         // Everything changed, then thrown away.
-        .SetText(IDC_EL_LEAGUE_NAME, "Wednesday Triples")
-        .SetText(IDC_EL_SECRETARY, "Someone Else")
-        .SetText(IDC_EL_MAX_PLAYERS, "0")
-        .Click(IDC_EL_SCRATCH)
-        .Click(IDC_EL_PYRAMID)
-        .Click(IDC_EL_FIVE_PIN)
-        .Click(IDC_EL_PRIVACY)
-        .SelectString(IDC_EL_SECRETARY_TEAM, "No Team")
+        .SetText(IDC_EL_LEAGUE_NAME, "Wednesday Triples").SetText(IDC_EL_SECRETARY, "Someone Else")
+        .SetText(IDC_EL_MAX_PLAYERS, "0").Click(IDC_EL_SCRATCH).Click(IDC_EL_PYRAMID).Click(IDC_EL_FIVE_PIN)
+        .Click(IDC_EL_PRIVACY).SelectString(IDC_EL_SECRETARY_TEAM, "No Team")
         .SelectString(IDC_EL_TREASURER_TEAM, "Team_05")
         .Cancel();
     const CString pyramid = m_doc.m_strPyramid;
     RunCommand();
     EXPECT_TRUE(m_ui.messages.empty());
     EXPECT_FALSE(m_doc.IsModified());
-    EXPECT_EQ(m_doc.m_strLeagueName, "Tuesday Fours");
-    EXPECT_EQ(m_doc.m_strSecretary, "Jo Bloggs");
-    EXPECT_EQ(m_doc.m_nMaxPlayersPerTeam, 8);
-    EXPECT_EQ(m_doc.m_bScratchLeague, 0u);
-    EXPECT_EQ(m_doc.m_bPyramidScoring, 0u);
-    EXPECT_EQ(m_doc.m_strPyramid, pyramid);
-    EXPECT_EQ(m_doc.m_bFivePinRules, 0u);
-    EXPECT_EQ(m_doc.m_bPrivacy, 0u);
-    EXPECT_EQ(m_doc.m_nSecretaryTeam, 3);
-    EXPECT_EQ(m_doc.m_nTreasurerTeam, 0);
+    EXPECT_EQ(Strs(m_doc.m_strLeagueName, m_doc.m_strSecretary, m_doc.m_strPyramid),
+              Strs(CString("Tuesday Fours"), CString("Jo Bloggs"), pyramid));
+    EXPECT_EQ(Nums(m_doc.m_nMaxPlayersPerTeam, m_doc.m_bScratchLeague, m_doc.m_bPyramidScoring, m_doc.m_bFivePinRules,
+                   m_doc.m_bPrivacy, m_doc.m_nSecretaryTeam, m_doc.m_nTreasurerTeam),
+              Nums(8, 0, 0, 0, 0, 3, 0));
 }
 
 TEST_F(EditLeagueTest, OkWritesEveryChangedFieldBack)
 {
     m_ui.OnDialog(IDD_EDIT_LEAGUE)
-        .SetText(IDC_EL_LEAGUE_NAME, "Wednesday Triples")
-        .SetText(IDC_EL_SANCTIONED_BY, "County Association")
+        .SetText(IDC_EL_LEAGUE_NAME, "Wednesday Triples").SetText(IDC_EL_SANCTIONED_BY, "County Association")
         .SetText(IDC_EL_SANCTION_NUMBER, "A long sanction number with no limit at all 0001")
-        .SetText(IDC_EL_PRESIDENT, "Pat President")
-        .SetText(IDC_EL_VICE_PRESIDENT, "Val Vice")
-        .SetText(IDC_EL_SECRETARY, "Sam Secretary")
-        .SetText(IDC_EL_TREASURER, "Terry Treasurer")
-        .SetText(IDC_EL_PRESIDENT_PHONE, "01234 567890")
-        .SetText(IDC_EL_VICE_PRESIDENT_PHONE, "01234 567891")
-        .SetText(IDC_EL_SECRETARY_PHONE, "01234 567892")
-        .SetText(IDC_EL_TREASURER_PHONE, "01234 567893")
-        .SetText(IDC_EL_MAX_PLAYERS, "12")
-        .Click(IDC_EL_SCRATCH)
-        .Click(IDC_EL_POSITION_BOTH_WAYS)
-        .Click(IDC_EL_FLOATING_SUBS_TEAM)
-        .Click(IDC_EL_PRIVACY)
-        .Click(IDC_EL_PLAYER_DATABASE)
-        .SelectString(IDC_EL_SECRETARY_TEAM, "Team_07")
-        .SelectString(IDC_EL_TREASURER_TEAM, "Team_02")
+        .SetText(IDC_EL_PRESIDENT, "Pat President").SetText(IDC_EL_VICE_PRESIDENT, "Val Vice")
+        .SetText(IDC_EL_SECRETARY, "Sam Secretary").SetText(IDC_EL_TREASURER, "Terry Treasurer")
+        .SetText(IDC_EL_PRESIDENT_PHONE, "01234 567890").SetText(IDC_EL_VICE_PRESIDENT_PHONE, "01234 567891")
+        .SetText(IDC_EL_SECRETARY_PHONE, "01234 567892").SetText(IDC_EL_TREASURER_PHONE, "01234 567893")
+        .SetText(IDC_EL_MAX_PLAYERS, "12").Click(IDC_EL_SCRATCH).Click(IDC_EL_POSITION_BOTH_WAYS)
+        .Click(IDC_EL_FLOATING_SUBS_TEAM).Click(IDC_EL_PRIVACY).Click(IDC_EL_PLAYER_DATABASE)
+        .SelectString(IDC_EL_SECRETARY_TEAM, "Team_07").SelectString(IDC_EL_TREASURER_TEAM, "Team_02")
         .OK();
     RunCommand();
     EXPECT_TRUE(m_ui.messages.empty()) << m_ui.MessageTexts()[0];
     EXPECT_TRUE(m_doc.IsModified());
-    EXPECT_EQ(m_doc.m_strLeagueName, "Wednesday Triples");
-    EXPECT_EQ(m_doc.m_strSanctionedBy, "County Association");
-    EXPECT_EQ(m_doc.m_strSanctionNumber, "A long sanction number with no limit at all 0001");
-    EXPECT_EQ(m_doc.m_strPresident, "Pat President");
-    EXPECT_EQ(m_doc.m_strVicePresident, "Val Vice");
-    EXPECT_EQ(m_doc.m_strSecretary, "Sam Secretary");
-    EXPECT_EQ(m_doc.m_strTreasurer, "Terry Treasurer");
-    EXPECT_EQ(m_doc.m_strPresidentPhone, "01234 567890");
-    EXPECT_EQ(m_doc.m_strVicePresidentPhone, "01234 567891");
-    EXPECT_EQ(m_doc.m_strSecretaryPhone, "01234 567892");
-    EXPECT_EQ(m_doc.m_strTreasurerPhone, "01234 567893");
-    EXPECT_EQ(m_doc.m_nMaxPlayersPerTeam, 12);
-    EXPECT_EQ(m_doc.m_bHandicapLeague, 1u);
-    EXPECT_EQ(m_doc.m_bScratchLeague, 1u);
-    EXPECT_EQ(m_doc.m_bPositionBothWays, 1u);
-    EXPECT_EQ(m_doc.m_bFloatingSubsAsTeam, 0u);
-    EXPECT_EQ(m_doc.m_bPrivacy, 1u);
-    EXPECT_EQ(m_doc.m_bPlayerDatabase, 1u);
-    EXPECT_EQ(m_doc.m_bFivePinRules, 0u);
-    EXPECT_EQ(m_doc.m_nAverageLimit, 199u);
-    EXPECT_EQ(m_doc.m_nSecretaryTeam, 7);
-    EXPECT_EQ(m_doc.m_nTreasurerTeam, 2);
-    // The pass switch follows the handicap league.
-    EXPECT_EQ(m_doc.m_bHandicapPass, 1u);
+    EXPECT_EQ(Strs(m_doc.m_strLeagueName, m_doc.m_strSanctionedBy, m_doc.m_strSanctionNumber, m_doc.m_strPresident,
+                   m_doc.m_strVicePresident, m_doc.m_strSecretary, m_doc.m_strTreasurer, m_doc.m_strPresidentPhone,
+                   m_doc.m_strVicePresidentPhone, m_doc.m_strSecretaryPhone, m_doc.m_strTreasurerPhone),
+              (std::vector<std::string>{"Wednesday Triples", "County Association",
+                                        "A long sanction number with no limit at all 0001", "Pat President",
+                                        "Val Vice", "Sam Secretary", "Terry Treasurer", "01234 567890",
+                                        "01234 567891", "01234 567892", "01234 567893"}));
+    // The pass switch (last) follows the handicap league.
+    EXPECT_EQ(Nums(m_doc.m_nMaxPlayersPerTeam, m_doc.m_bHandicapLeague, m_doc.m_bScratchLeague,
+                   m_doc.m_bPositionBothWays, m_doc.m_bFloatingSubsAsTeam, m_doc.m_bPrivacy, m_doc.m_bPlayerDatabase,
+                   m_doc.m_bFivePinRules, m_doc.m_nAverageLimit, m_doc.m_nSecretaryTeam, m_doc.m_nTreasurerTeam,
+                   m_doc.m_bHandicapPass),
+              Nums(12, 1, 1, 1, 0, 1, 1, 0, 199, 7, 2, 1));
 }
 
 TEST_F(EditLeagueTest, TheMaximumPlayersMustFitItsRange)
 {
     m_ui.OnDialog(IDD_EDIT_LEAGUE)
-        .SetText(IDC_EL_MAX_PLAYERS, "0")
-        .OK()
+        .SetText(IDC_EL_MAX_PLAYERS, "0").OK()
         .Check([](CDialog& d) {
             EXPECT_FALSE(d.IsEnded());
             EXPECT_EQ(d.GetFocusID(), IDC_EL_MAX_PLAYERS);
         })
-        .SetText(IDC_EL_MAX_PLAYERS, "256")
-        .OK()
+        .SetText(IDC_EL_MAX_PLAYERS, "256").OK()
         .Check([](CDialog& d) { EXPECT_FALSE(d.IsEnded()); })
-        .SetText(IDC_EL_MAX_PLAYERS, "")
-        .OK()
+        .SetText(IDC_EL_MAX_PLAYERS, "").OK()
         .Check([](CDialog& d) { EXPECT_FALSE(d.IsEnded()); })
         .SetText(IDC_EL_MAX_PLAYERS, "255")
         .OK();
@@ -266,58 +223,46 @@ TEST_F(EditLeagueTest, OneLeagueTypeStaysTickedAndPositionRoundsNeedBoth)
         // Unticking the only type ticks the other.
         .Click(IDC_EL_HANDICAP)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_EL_HANDICAP).check, 0);
-            EXPECT_EQ(Ctl(d, IDC_EL_SCRATCH).check, 1);
+            EXPECT_EQ(ChecksOf(d, {IDC_EL_HANDICAP, IDC_EL_SCRATCH}), (std::vector<int>{0, 1}));
             EXPECT_FALSE(Ctl(d, IDC_EL_POSITION_BOTH_WAYS).visible);
         })
         .Click(IDC_EL_SCRATCH)
-        .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_EL_HANDICAP).check, 1);
-            EXPECT_EQ(Ctl(d, IDC_EL_SCRATCH).check, 0);
-        })
+        .Check([](CDialog& d) { EXPECT_EQ(ChecksOf(d, {IDC_EL_HANDICAP, IDC_EL_SCRATCH}), (std::vector<int>{1, 0})); })
         // Both: the position-round box shows, unticked.
         .Click(IDC_EL_SCRATCH)
         .Check([](CDialog& d) {
-            EXPECT_TRUE(Ctl(d, IDC_EL_POSITION_BOTH_WAYS).visible);
-            EXPECT_TRUE(Ctl(d, IDC_EL_POSITION_BOTH_WAYS).enabled);
+            EXPECT_EQ(VisibleOf(d, {IDC_EL_POSITION_BOTH_WAYS}) + EnabledOf(d, {IDC_EL_POSITION_BOTH_WAYS}), "11");
             EXPECT_EQ(Ctl(d, IDC_EL_POSITION_BOTH_WAYS).check, 0);
         })
         .Click(IDC_EL_POSITION_BOTH_WAYS)
         // A half-typed field elsewhere neither blocks the rule nor is rewritten.
-        .SetText(IDC_EL_MAX_PLAYERS, "")
-        .Click(IDC_EL_HANDICAP)
+        .SetText(IDC_EL_MAX_PLAYERS, "").Click(IDC_EL_HANDICAP)
         .Check([](CDialog& d) {
             EXPECT_EQ(Ctl(d, IDC_EL_MAX_PLAYERS).text, "");
-            EXPECT_EQ(Ctl(d, IDC_EL_HANDICAP).check, 0);
-            EXPECT_EQ(Ctl(d, IDC_EL_SCRATCH).check, 1);
-            EXPECT_FALSE(Ctl(d, IDC_EL_POSITION_BOTH_WAYS).visible);
-            EXPECT_FALSE(Ctl(d, IDC_EL_POSITION_BOTH_WAYS).enabled);
-            EXPECT_EQ(Ctl(d, IDC_EL_POSITION_BOTH_WAYS).check, 0);
+            EXPECT_EQ(ChecksOf(d, {IDC_EL_HANDICAP, IDC_EL_SCRATCH, IDC_EL_POSITION_BOTH_WAYS}),
+                      (std::vector<int>{0, 1, 0}));
+            EXPECT_EQ(VisibleOf(d, {IDC_EL_POSITION_BOTH_WAYS}) + EnabledOf(d, {IDC_EL_POSITION_BOTH_WAYS}), "00");
         })
         .SetText(IDC_EL_MAX_PLAYERS, "9")
         .OK();
     RunCommand();
     EXPECT_TRUE(m_ui.messages.empty());
-    EXPECT_EQ(m_doc.m_bHandicapLeague, 0u);
-    EXPECT_EQ(m_doc.m_bScratchLeague, 1u);
-    EXPECT_EQ(m_doc.m_bPositionBothWays, 0u);
-    EXPECT_EQ(m_doc.m_bHandicapPass, 0u);
+    EXPECT_EQ(Nums(m_doc.m_bHandicapLeague, m_doc.m_bScratchLeague, m_doc.m_bPositionBothWays, m_doc.m_bHandicapPass),
+              Nums(0, 1, 0, 0));
 }
 
 TEST_F(EditLeagueTest, FivePinRulesSetTheAverageLimit)
 {
     m_ui.OnDialog(IDD_EDIT_LEAGUE).Click(IDC_EL_FIVE_PIN).OK();
     RunCommand();
-    EXPECT_EQ(m_doc.m_bFivePinRules, 1u);
-    EXPECT_EQ(m_doc.m_nAverageLimit, 249u);
+    EXPECT_EQ(Nums(m_doc.m_bFivePinRules, m_doc.m_nAverageLimit), Nums(1, 249));
 
     m_ui.OnDialog(IDD_EDIT_LEAGUE)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_EL_FIVE_PIN).check, 1); })
         .Click(IDC_EL_FIVE_PIN)
         .OK();
     RunCommand();
-    EXPECT_EQ(m_doc.m_bFivePinRules, 0u);
-    EXPECT_EQ(m_doc.m_nAverageLimit, 199u);
+    EXPECT_EQ(Nums(m_doc.m_bFivePinRules, m_doc.m_nAverageLimit), Nums(0, 199));
 }
 
 TEST_F(EditLeagueTest, PyramidScoringFillsAShortOrderAndKeepsAFullOne)
@@ -353,19 +298,17 @@ TEST_F(EditLeagueTest, SecretarysAndTreasurersTeamsByTeamNumber)
         .Check([](CDialog& d) {
             const std::vector<std::string> teams = {"No Team", "Team 1", "Team 2", "Team 4", "Team 5"};
             EXPECT_EQ(Items(d, IDC_EL_SECRETARY_TEAM), teams);
-            EXPECT_EQ(Ctl(d, IDC_EL_SECRETARY_TEAM).text, "Team 4");
-            EXPECT_EQ(Ctl(d, IDC_EL_TREASURER_TEAM).text, "No Team");
+            EXPECT_EQ(TextsOf(d, {IDC_EL_SECRETARY_TEAM, IDC_EL_TREASURER_TEAM}),
+                      (std::vector<std::string>{"Team 4", "No Team"}));
         })
         .SelectString(IDC_EL_TREASURER_TEAM, "Team 5")
         .OK();
     ASSERT_TRUE(LeagueDetailsCommands::EditLeagueDetails(&doc));
-    EXPECT_EQ(doc.m_nSecretaryTeam, 4);
-    EXPECT_EQ(doc.m_nTreasurerTeam, 5);
+    EXPECT_EQ(Nums(doc.m_nSecretaryTeam, doc.m_nTreasurerTeam), Nums(4, 5));
 
     m_ui.OnDialog(IDD_EDIT_LEAGUE).SelectString(IDC_EL_SECRETARY_TEAM, "No Team").OK();
     ASSERT_TRUE(LeagueDetailsCommands::EditLeagueDetails(&doc));
-    EXPECT_EQ(doc.m_nSecretaryTeam, 0);
-    EXPECT_EQ(doc.m_nTreasurerTeam, 5);
+    EXPECT_EQ(Nums(doc.m_nSecretaryTeam, doc.m_nTreasurerTeam), Nums(0, 5));
 }
 
 // After OK the league is recalculated: a handicap league made a scratch league too gets its
@@ -411,10 +354,8 @@ TEST_F(EditLeagueTest, HeadingsAndOfficersShowTheNewDetails)
     EXPECT_EQ(m_ui.invalidations, nBefore);
 
     m_ui.OnDialog(IDD_EDIT_LEAGUE)
-        .SetText(IDC_EL_LEAGUE_NAME, "Wednesday Triples")
-        .SetText(IDC_EL_SANCTIONED_BY, "County")
-        .SetText(IDC_EL_SANCTION_NUMBER, "C-99")
-        .SetText(IDC_EL_SECRETARY, "Sam Secretary")
+        .SetText(IDC_EL_LEAGUE_NAME, "Wednesday Triples").SetText(IDC_EL_SANCTIONED_BY, "County")
+        .SetText(IDC_EL_SANCTION_NUMBER, "C-99").SetText(IDC_EL_SECRETARY, "Sam Secretary")
         .SetText(IDC_EL_SECRETARY_PHONE, "555 0101")
         .OK();
     ASSERT_TRUE(view.OnCmdMsg(ID_LEAGUE_GENERAL_DETAILS, CN_COMMAND, nullptr));

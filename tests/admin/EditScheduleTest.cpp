@@ -1,6 +1,6 @@
 // Fixture > Edit League Schedule: a round re-paired by picking teams, stored when the round is
 // left; matches that keep their sides keep their results, rearranged ones lose them.
-#include "DialogControls.h"
+#include "AdminChecks.h"
 #include "AdminTest.h"
 #include "admin/SeasonCommands.h"
 #include "resources/CommandIds.h"
@@ -47,40 +47,34 @@ TEST_F(EditScheduleTest, ARoundRePairedByHandKeepsTheResultsOfTheMatchesThatStay
     ui.OnDialog(IDD_EDIT_SCHEDULE)
         .Check([](CDialog& d) {
             EXPECT_EQ(Ctl(d, IDC_ES_WEEK).text, "Week 1 / 7");
-            EXPECT_FALSE(Ctl(d, IDC_ES_TEAMS).visible);
             EXPECT_FALSE(Ctl(d, IDC_ES_SELECT).enabled);
-            EXPECT_FALSE(Ctl(d, IDC_ES_VERSUS + 4).visible); // 8 teams: four rows
+            EXPECT_EQ(VisibleOf(d, {IDC_ES_TEAMS, IDC_ES_VERSUS + 4}), "00"); // 8 teams: four rows
         })
         .Click(IDC_ES_NEXT)
         .Check([&](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_ES_WEEK).text, "Week 2 / 7");
-            EXPECT_EQ(Slot(d, 2), name(a[1]));
-            EXPECT_EQ(Slot(d, 3), name(b[1]));
+            EXPECT_EQ((std::vector<std::string>{Ctl(d, IDC_ES_WEEK).text.GetString(), Slot(d, 2), Slot(d, 3)}),
+                      (std::vector<std::string>{"Week 2 / 7", name(a[1]), name(b[1])}));
         })
         .Click(IDC_ES_EDIT)
         .Check([&](CDialog& d) {
             EXPECT_EQ(Items(d, IDC_ES_TEAMS).size(), 8u);
             EXPECT_EQ(Slot(d, 0), "????????????");
-            EXPECT_FALSE(Ctl(d, IDC_ES_NEXT).enabled);
-            EXPECT_FALSE(Ctl(d, IDC_ES_ROUND).enabled);
+            EXPECT_EQ(EnabledOf(d, {IDC_ES_NEXT, IDC_ES_ROUND}), "00");
         })
         .Select(IDC_ES_TEAMS, 0).Click(IDC_ES_SELECT) // match 1 as it was
         .Select(IDC_ES_TEAMS, 0).Click(IDC_ES_SELECT)
         .Select(IDC_ES_TEAMS, 2).Click(IDC_ES_SELECT) // match 2: side A of match 3 ...
         .DblClk(IDC_ES_TEAMS, 0)                      // ... against side A of match 2
         .Check([&](CDialog& d) {
-            EXPECT_EQ(Slot(d, 2), name(a[2]));
-            EXPECT_EQ(Slot(d, 3), name(a[1]));
-            EXPECT_EQ(Slot(d, 4), "????????????");
+            EXPECT_EQ((std::vector<std::string>{Slot(d, 2), Slot(d, 3), Slot(d, 4)}),
+                      (std::vector<std::string>{name(a[2]), name(a[1]), "????????????"}));
         })
-        .Select(IDC_ES_TEAMS, 0).Click(IDC_ES_SELECT)
-        .Select(IDC_ES_TEAMS, 0).Click(IDC_ES_SELECT)
+        .Select(IDC_ES_TEAMS, 0).Click(IDC_ES_SELECT).Select(IDC_ES_TEAMS, 0).Click(IDC_ES_SELECT)
         .Select(IDC_ES_TEAMS, 0).Click(IDC_ES_SELECT) // the last team places itself
         .Check([&](CDialog& d) {
             EXPECT_EQ(Slot(d, 7), name(b[3]));
             EXPECT_FALSE(Ctl(d, IDC_ES_TEAMS).visible);
-            EXPECT_TRUE(Ctl(d, IDC_ES_RESET).enabled);
-            EXPECT_TRUE(Ctl(d, IDC_ES_NEXT).enabled);
+            EXPECT_EQ(EnabledOf(d, {IDC_ES_RESET, IDC_ES_NEXT}), "11");
         })
         // Nothing is written while the pairing waits.
         .Check([&](CDialog&) { EXPECT_EQ(Fixtures(doc, 2)[1]->m_nTeamB, b[1]); })
@@ -95,19 +89,17 @@ TEST_F(EditScheduleTest, ARoundRePairedByHandKeepsTheResultsOfTheMatchesThatStay
     const WORD wantB[4] = {b[0], a[1], b[2], b[3]};
     std::set<int> teams;
     for (int m = 0; m < 4; ++m) {
-        EXPECT_EQ(round2[m]->m_nTeamA, wantA[m]) << m;
-        EXPECT_EQ(round2[m]->m_nTeamB, wantB[m]) << m;
+        EXPECT_EQ(Nums(round2[m]->m_nTeamA, round2[m]->m_nTeamB, round2[m]->m_nMatch), Nums(wantA[m], wantB[m], m + 1))
+            << m;
         EXPECT_EQ(round2[m]->m_pTeamA, doc.FindTeam(wantA[m])) << m;
-        EXPECT_EQ(round2[m]->m_nMatch, m + 1);
         EXPECT_EQ(round2[m]->m_timeDue, At(2025, 9, 9));
         teams.insert({round2[m]->m_nTeamA, round2[m]->m_nTeamB});
     }
     EXPECT_EQ(teams.size(), 8u);
     EXPECT_TRUE(round2[0]->m_bPlayed[0] && round2[0]->m_bPlayed[1]);
-    EXPECT_EQ(round2[0]->m_nScore[0][0], 180);
     EXPECT_FALSE(round2[1]->m_bPlayed[0] || round2[1]->m_bPlayed[1]);
-    EXPECT_EQ(round2[1]->m_nScore[0][0], 0);
-    EXPECT_EQ(Fixtures(doc, 1)[2]->m_nScore[0][0], 171);
+    EXPECT_EQ(Nums(round2[0]->m_nScore[0][0], round2[1]->m_nScore[0][0], Fixtures(doc, 1)[2]->m_nScore[0][0]),
+              Nums(180, 0, 171));
     EXPECT_TRUE(doc.IsModified());
 }
 
@@ -131,9 +123,7 @@ TEST_F(EditScheduleTest, APairingIsDroppedByResetByTypingARoundAndWhileStillPick
         return s;
     };
     auto& script = ui.OnDialog(IDD_EDIT_SCHEDULE);
-    pickAll(script).Click(IDC_ES_RESET).Check([](CDialog& d) {
-        EXPECT_FALSE(Ctl(d, IDC_ES_RESET).enabled);
-    });
+    pickAll(script).Click(IDC_ES_RESET).Check([](CDialog& d) { EXPECT_FALSE(Ctl(d, IDC_ES_RESET).enabled); });
     pickAll(script).SetText(IDC_ES_ROUND, "2").Focus(IDC_ES_EDIT).Check([](CDialog& d) {
         EXPECT_EQ(Ctl(d, IDC_ES_WEEK).text, "Week 2 / 7");
     });
@@ -143,8 +133,7 @@ TEST_F(EditScheduleTest, APairingIsDroppedByResetByTypingARoundAndWhileStillPick
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ES_WEEK).text, "Week 2 / 7"); })
         .Click(IDC_ES_NEXT) // skips the position round on No
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ES_WEEK).text, "Week 4 / 7"); })
-        .Click(IDC_ES_EDIT)
-        .Select(IDC_ES_TEAMS, 1).Click(IDC_ES_SELECT)
+        .Click(IDC_ES_EDIT).Select(IDC_ES_TEAMS, 1).Click(IDC_ES_SELECT)
         .OK(); // still picking: nothing stored
     ui.AnswerMessageBox(IDNO, "Round 3 is a position round. Would you like the Teams set using available data?");
     ui.AnswerMessageBox(IDOK, "This is a position week!");

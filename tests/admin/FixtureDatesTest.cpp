@@ -1,15 +1,20 @@
 // The Fixture Dates dialog driven through its buttons, and the dates the fixtures take.
+#include "AdminChecks.h"
 #include "AdminTest.h"
 #include "admin/ChangeDateDlg.h"
 
 namespace {
 
-std::vector<std::string> ListLines(CDialog& d)
+using Texts = std::vector<std::string>;
+
+Texts ListLines(CDialog& d)
 {
-    std::vector<std::string> v;
-    for (const CtlItem& item : d.FindControl(IDC_FD_ROUNDS)->items)
-        v.push_back(item.text.GetString());
-    return v;
+    return Items(d, IDC_FD_ROUNDS);
+}
+
+std::vector<CTime> Times(std::initializer_list<CTime> times)
+{
+    return times;
 }
 
 } // namespace
@@ -26,28 +31,25 @@ TEST_F(FixtureDatesTest, FreeDatesBeforeAndAfterARoundMoveTheRestOfTheSeason)
     CBowlingDoc doc;
     MakeLeague(doc, 4, 6, At(2025, 9, 2, 19, 30));
     ui.OnDialog(IDD_FIXTURE_DATES)
-        .Select(IDC_FD_ROUNDS, 1)
-        .Click(IDC_FD_ADD_FREE_DATE)
-        .Select(IDC_FD_ROUNDS, 3)
+        .Select(IDC_FD_ROUNDS, 1).Click(IDC_FD_ADD_FREE_DATE).Select(IDC_FD_ROUNDS, 3)
         .Click(IDC_FD_ADD_FREE_DATE)
         .Check([](CDialog& d) {
             EXPECT_EQ(ListLines(d), (std::vector<std::string>{
                 "Rnd 1   Tue 02 Sep 2025 07:30 PM", "Free Date - Tue 09 Sep 2025", "Rnd 2   Tue 16 Sep 2025 07:30 PM",
                 "Rnd 3   Tue 23 Sep 2025 07:30 PM", "Free Date - Tue 30 Sep 2025", "Rnd 4   Tue 07 Oct 2025 07:30 PM",
                 "Rnd 5   Tue 14 Oct 2025 07:30 PM", "Rnd 6   Tue 21 Oct 2025 07:30 PM"}));
-            EXPECT_TRUE(d.FindControl(IDC_FD_DELETE_FREE_WEEK)->enabled == false);
+            EXPECT_FALSE(Ctl(d, IDC_FD_DELETE_FREE_WEEK).enabled);
         })
         // The first row shifts the whole season and adds no free date.
-        .Select(IDC_FD_ROUNDS, 0)
-        .Click(IDC_FD_ADD_FREE_DATE)
+        .Select(IDC_FD_ROUNDS, 0).Click(IDC_FD_ADD_FREE_DATE)
         .Check([](CDialog& d) {
-            EXPECT_EQ(ListLines(d)[0], "Rnd 1   Tue 09 Sep 2025 07:30 PM");
-            EXPECT_EQ(ListLines(d)[1], "Free Date - Tue 16 Sep 2025");
-            // A week further over the clock change, still at half past seven.
-            EXPECT_EQ(ListLines(d)[7], "Rnd 6   Tue 28 Oct 2025 07:30 PM");
+            // The last a week further over the clock change, still at half past seven.
+            const Texts lines = ListLines(d);
+            EXPECT_EQ((Texts{lines[0], lines[1], lines[7]}),
+                      (Texts{"Rnd 1   Tue 09 Sep 2025 07:30 PM", "Free Date - Tue 16 Sep 2025",
+                             "Rnd 6   Tue 28 Oct 2025 07:30 PM"}));
         })
-        .Select(IDC_FD_ROUNDS, 1)
-        .Click(IDC_FD_DELETE_FREE_WEEK)
+        .Select(IDC_FD_ROUNDS, 1).Click(IDC_FD_DELETE_FREE_WEEK)
         .Check([](CDialog& d) {
             EXPECT_EQ(ListLines(d).size(), 7u);
             EXPECT_EQ(ListLines(d)[1], "Rnd 2   Tue 16 Sep 2025 07:30 PM");
@@ -56,9 +58,8 @@ TEST_F(FixtureDatesTest, FreeDatesBeforeAndAfterARoundMoveTheRestOfTheSeason)
     ui.OnDialog(IDD_FREE_DATE_REASON).SetText(IDC_FDR_REASON, "Club dinner").OK();
     ui.OnDialog(IDD_FREE_DATE_REASON).Click(IDC_FDR_INSERT_AFTER).OK();
     doc.EditFixtureDates();
-    EXPECT_EQ(Fixtures(doc, 2)[1]->m_timeDue, At(2025, 9, 16, 19, 30));
-    EXPECT_EQ(Fixtures(doc, 6)[0]->m_timeDue, At(2025, 10, 21, 19, 30));
-    EXPECT_EQ(Fixtures(doc, 6)[0]->m_timePlayed[1], At(2025, 10, 21, 19, 30));
+    EXPECT_EQ(Times({Fixtures(doc, 2)[1]->m_timeDue, Fixtures(doc, 6)[0]->m_timeDue, Fixtures(doc, 6)[0]->m_timePlayed[1]}),
+              Times({At(2025, 9, 16, 19, 30), At(2025, 10, 21, 19, 30), At(2025, 10, 21, 19, 30)}));
     EXPECT_EQ(doc.m_nAllMatchesPerRound[6], 2);
 }
 
@@ -76,15 +77,13 @@ TEST_F(FixtureDatesTest, PlayedSidesKeepTheirDateUnlessTheSecretaryChangesIt)
     ui.OnDialog(IDD_FREE_DATE_REASON).OK();
     ui.OnDialog(IDD_DATE_PLAYED_CHANGE)
         .Check([](CDialog& d) {
-            EXPECT_EQ(d.FindControl(IDC_DPC_ROUND)->text, "Round 2");
-            EXPECT_EQ(d.FindControl(IDC_DPC_OLD_DUE)->text, "Tue 14 Jan 06:00 PM 2025");
-            EXPECT_EQ(d.FindControl(IDC_DPC_NEW_DUE)->text, "Tue 21 Jan 06:00 PM 2025");
+            EXPECT_EQ(TextsOf(d, {IDC_DPC_ROUND, IDC_DPC_OLD_DUE, IDC_DPC_NEW_DUE}),
+                      (Texts{"Round 2", "Tue 14 Jan 06:00 PM 2025", "Tue 21 Jan 06:00 PM 2025"}));
         })
         .Cancel(); // Leave
     doc.EditFixtureDates();
-    EXPECT_EQ(onDue->m_timePlayed[0], At(2025, 1, 21));
-    EXPECT_EQ(early->m_timePlayed[0], At(2025, 1, 10));
-    EXPECT_EQ(early->m_timePlayed[1], At(2025, 1, 21));
+    EXPECT_EQ(Times({onDue->m_timePlayed[0], early->m_timePlayed[0], early->m_timePlayed[1]}),
+              Times({At(2025, 1, 21), At(2025, 1, 10), At(2025, 1, 21)}));
 }
 
 TEST_F(FixtureDatesTest, PositionRoundsGoInAndComeOutAgain)
@@ -96,37 +95,29 @@ TEST_F(FixtureDatesTest, PositionRoundsGoInAndComeOutAgain)
     MakeLeague(doc, 6, 5, At(2025, 1, 7));
     const BYTE oldTeamA = Fixtures(doc, 3)[0]->m_nTeamA;
     ui.OnDialog(IDD_FIXTURE_DATES)
-        .Check([](CDialog& d) { EXPECT_FALSE(d.FindControl(IDC_FD_DELETE_POSITION)->enabled); })
+        .Check([](CDialog& d) { EXPECT_FALSE(Ctl(d, IDC_FD_DELETE_POSITION).enabled); })
         .Click(IDC_FD_ADD_POSITION)
         .Check([](CDialog& d) {
             auto lines = ListLines(d);
             ASSERT_EQ(lines.size(), 6u);
-            EXPECT_EQ(lines[2], "Rnd 3 S Tue 21 Jan 2025 06:00 PM");
-            EXPECT_EQ(lines[5], "Rnd 6   Tue 11 Feb 2025 06:00 PM");
-            EXPECT_TRUE(d.FindControl(IDC_FD_DELETE_POSITION)->enabled);
+            EXPECT_EQ((Texts{lines[2], lines[5]}),
+                      (Texts{"Rnd 3 S Tue 21 Jan 2025 06:00 PM", "Rnd 6   Tue 11 Feb 2025 06:00 PM"}));
+            EXPECT_TRUE(Ctl(d, IDC_FD_DELETE_POSITION).enabled);
         })
-        .Click(IDC_FD_DELETE_POSITION)
-        .Click(IDC_FD_DELETE_POSITION)
-        .Click(IDC_FD_DELETE_FINAL)
+        .Click(IDC_FD_DELETE_POSITION).Click(IDC_FD_DELETE_POSITION).Click(IDC_FD_DELETE_FINAL)
         .Check([](CDialog& d) { EXPECT_EQ(ListLines(d).size(), 4u); })
         .OK();
     ui.OnDialog(IDD_ADD_POSITION_WEEK)
-        .Check([](CDialog& d) {
-            EXPECT_EQ(d.FindControl(IDC_APW_HANDICAP)->check, 1);
-            EXPECT_EQ(d.FindControl(IDC_APW_SCRATCH)->check, 0);
-        })
-        .SetText(IDC_APW_ROUND, "3")
-        .Click(IDC_APW_SCRATCH)
-        .Check([](CDialog& d) { EXPECT_EQ(d.FindControl(IDC_APW_HANDICAP)->check, 0); })
+        .Check([](CDialog& d) { EXPECT_EQ(ChecksOf(d, {IDC_APW_HANDICAP, IDC_APW_SCRATCH}), (std::vector<int>{1, 0})); })
+        .SetText(IDC_APW_ROUND, "3").Click(IDC_APW_SCRATCH)
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_APW_HANDICAP).check, 0); })
         .OK();
     ui.AnswerMessageBox(IDYES, "This will Insert a Positional Round at Round 3.  Click Yes to continue.");
     ui.AnswerMessageBox(IDNO, "Do you wish to delete Positional Round Number 3?");
     ui.AnswerMessageBox(IDYES, "Do you wish to delete Positional Round Number 3?");
     ui.AnswerMessageBox(IDYES, "This will delete Week 5 matches for ever!  Click Yes to continue.");
     doc.EditFixtureDates();
-    EXPECT_EQ(doc.m_nRounds, 4);
-    EXPECT_EQ(Fixtures(doc).size(), 12u);
-    EXPECT_EQ(Fixtures(doc, 3)[0]->m_nTeamA, oldTeamA);
+    EXPECT_EQ(Nums(doc.m_nRounds, Fixtures(doc).size(), Fixtures(doc, 3)[0]->m_nTeamA), Nums(4, 12, oldTeamA));
     EXPECT_FALSE(Fixtures(doc, 3)[0]->m_bPositionRound);
     EXPECT_EQ(Fixtures(doc, 4)[0]->m_timeDue, At(2025, 1, 28));
 }
@@ -137,20 +128,16 @@ TEST_F(FixtureDatesTest, DeleteFinalRoundLeavesATrailingFreeDateAndCancelKeepsTh
     CBowlingDoc doc;
     MakeLeague(doc, 4, 3, At(2025, 1, 7));
     ui.OnDialog(IDD_FIXTURE_DATES)
-        .Select(IDC_FD_ROUNDS, 2)
-        .Click(IDC_FD_ADD_FREE_DATE)
-        .Click(IDC_FD_DELETE_FINAL)
+        .Select(IDC_FD_ROUNDS, 2).Click(IDC_FD_ADD_FREE_DATE).Click(IDC_FD_DELETE_FINAL)
         .Check([](CDialog& d) {
-            EXPECT_EQ(ListLines(d), (std::vector<std::string>{"Rnd 1   Tue 07 Jan 2025 06:00 PM",
-                                                               "Rnd 2   Tue 14 Jan 2025 06:00 PM",
-                                                               "Free Date - Tue 28 Jan 2025"}));
+            EXPECT_EQ(ListLines(d), (Texts{"Rnd 1   Tue 07 Jan 2025 06:00 PM", "Rnd 2   Tue 14 Jan 2025 06:00 PM",
+                                           "Free Date - Tue 28 Jan 2025"}));
         })
         .Cancel();
     ui.OnDialog(IDD_FREE_DATE_REASON).Click(IDC_FDR_INSERT_AFTER).OK();
     ui.AnswerMessageBox(IDYES, "This will delete Week 3 matches for ever!");
     doc.EditFixtureDates();
-    EXPECT_EQ(doc.m_nRounds, 2);
-    EXPECT_EQ(Fixtures(doc).size(), 4u);
+    EXPECT_EQ(Nums(doc.m_nRounds, Fixtures(doc).size()), Nums(2, 4));
     EXPECT_EQ(Fixtures(doc, 2)[0]->m_timeDue, At(2025, 1, 14));
 }
 
@@ -193,10 +180,9 @@ TEST_F(FixtureDatesTest, ChangedDatesMustStayInSequenceAndRoundsOfAnIntervalAreS
     ui.OnDialog(IDD_FIXTURE_DATES)
         .Check([](CDialog& d) {
             EXPECT_EQ(ListLines(d)[0], "Rnds 1-3   Tue 07 Jan 2025 06:00 PM");
-            EXPECT_TRUE(d.FindControl(IDC_FD_MINUTES)->enabled);
+            EXPECT_TRUE(Ctl(d, IDC_FD_MINUTES).enabled);
         })
-        .DblClk(IDC_FD_ROUNDS, 0)
-        .DblClk(IDC_FD_ROUNDS, 0)
+        .DblClk(IDC_FD_ROUNDS, 0).DblClk(IDC_FD_ROUNDS, 0)
         .Select(IDC_FD_MINUTES, 2) // 20 minutes
         .OK();
     ui.OnDialog(IDD_CHANGE_DATE).Click(IDC_CD_PLUS_WEEK).Click(IDC_CD_PLUS_WEEK).OK();
@@ -204,10 +190,9 @@ TEST_F(FixtureDatesTest, ChangedDatesMustStayInSequenceAndRoundsOfAnIntervalAreS
     ui.OnDialog(IDD_CHANGE_DATE).Click(IDC_CD_MINUS_WEEK).OK();
     doc.EditFixtureDates();
     EXPECT_EQ(doc.m_nMinutesBetweenRounds, 20);
-    EXPECT_EQ(Fixtures(doc, 1)[0]->m_timeDue, At(2024, 12, 31));
-    EXPECT_EQ(Fixtures(doc, 2)[1]->m_timeDue, At(2024, 12, 31, 18, 20));
-    EXPECT_EQ(Fixtures(doc, 3)[0]->m_timeDue, At(2024, 12, 31, 18, 40));
-    EXPECT_EQ(Fixtures(doc, 4)[0]->m_timeDue, At(2025, 1, 14));
+    EXPECT_EQ(Times({Fixtures(doc, 1)[0]->m_timeDue, Fixtures(doc, 2)[1]->m_timeDue, Fixtures(doc, 3)[0]->m_timeDue,
+                     Fixtures(doc, 4)[0]->m_timeDue}),
+              Times({At(2024, 12, 31), At(2024, 12, 31, 18, 20), At(2024, 12, 31, 18, 40), At(2025, 1, 14)}));
 }
 
 TEST_F(FixtureDatesTest, ChangeDateCoversEveryStorableYear)
@@ -217,15 +202,12 @@ TEST_F(FixtureDatesTest, ChangeDateCoversEveryStorableYear)
     dlg.m_date = At(2030, 1, 31, 20, 15);
     ui.OnDialog(IDD_CHANGE_DATE)
         .Check([](CDialog& d) {
-            EXPECT_EQ(d.FindControl(IDC_DATE_YEAR)->text, "2030");
-            EXPECT_EQ(d.FindControl(IDC_DATE_YEAR)->items.back().text, "2037");
-            EXPECT_EQ(d.FindControl(IDC_DATE_HOUR)->text, "08 pm");
+            EXPECT_EQ(TextsOf(d, {IDC_DATE_YEAR, IDC_DATE_HOUR}), (Texts{"2030", "08 pm"}));
+            EXPECT_EQ(Items(d, IDC_DATE_YEAR).back(), "2037");
         })
         .SelectString(IDC_DATE_MONTH, "Feb") // 31 Feb runs on into March
         .Check([](CDialog& d) {
-            EXPECT_EQ(d.FindControl(IDC_DATE_DAY)->text, "3");
-            EXPECT_EQ(d.FindControl(IDC_DATE_MONTH)->text, "Mar");
-            EXPECT_EQ(d.FindControl(IDC_DATE_WEEKDAY)->text, "Sunday");
+            EXPECT_EQ(TextsOf(d, {IDC_DATE_DAY, IDC_DATE_MONTH, IDC_DATE_WEEKDAY}), (Texts{"3", "Mar", "Sunday"}));
         })
         .SelectString(IDC_DATE_YEAR, "2037")
         .OK();

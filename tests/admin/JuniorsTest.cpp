@@ -2,7 +2,7 @@
 // refusal and overlap warning, the qualifying date, and the age figures at that date around
 // birthdays (29 February too) that place each junior.
 #include "AdminTest.h"
-#include "DialogControls.h"
+#include "AdminChecks.h"
 #include "admin/JuniorCommands.h"
 #include "league/Player.h"
 
@@ -73,14 +73,10 @@ TEST_F(Juniors, CategoriesAddedAmendedAndDeletedWithEveryRefusal)
             EXPECT_EQ(Ctl(d, IDC_JC_DATE).text, today);
             EXPECT_EQ(Items(d, IDC_JC_LIST), Texts{});
         })
-        .Click(IDC_JC_AMEND)
-        .Click(IDC_JC_DELETE)
-        .Click(IDC_JC_ADD)
-        .Click(IDC_JC_ADD)
+        .Click(IDC_JC_AMEND).Click(IDC_JC_DELETE).Click(IDC_JC_ADD).Click(IDC_JC_ADD)
         .Check([](CDialog& d) { EXPECT_EQ(Items(d, IDC_JC_LIST), (Texts{" 8\t11\tUnder 12", "10\t14\tUnder 15"})); })
         .Click(IDC_JC_ADD)   // cancelled: nothing added
-        .Select(IDC_JC_LIST, 1)
-        .Click(IDC_JC_DELETE)
+        .Select(IDC_JC_LIST, 1).Click(IDC_JC_DELETE)
         .Click(IDC_JC_ADD)   // takes the deleted category's number again
         .DblClk(IDC_JC_LIST, 0)
         .Check([](CDialog& d) { EXPECT_EQ(Items(d, IDC_JC_LIST), (Texts{" 7\t10\tUnder 11", "12\t12\tTwelves"})); })
@@ -88,35 +84,24 @@ TEST_F(Juniors, CategoriesAddedAmendedAndDeletedWithEveryRefusal)
     ui.OnDialog(IDD_JUNIOR_CATEGORY_EDIT)
         .Check([](CDialog& d) {
             EXPECT_EQ(d.GetFocusID(), IDC_JCE_NAME);
-            EXPECT_EQ(Ctl(d, IDC_JCE_NAME).text, "No Name");
-            EXPECT_EQ(Ctl(d, IDC_JCE_LOWER).text, "5");
-            EXPECT_EQ(Ctl(d, IDC_JCE_UPPER).text, "21");
+            EXPECT_EQ(TextsOf(d, {IDC_JCE_NAME, IDC_JCE_LOWER, IDC_JCE_UPPER}), (Texts{"No Name", "5", "21"}));
         })
-        .SetText(IDC_JCE_NAME, "Under 12")
-        .SetText(IDC_JCE_LOWER, "8")
-        .SetText(IDC_JCE_UPPER, "11")
+        .SetText(IDC_JCE_NAME, "Under 12").SetText(IDC_JCE_LOWER, "8").SetText(IDC_JCE_UPPER, "11")
         .OK();
     ui.OnDialog(IDD_JUNIOR_CATEGORY_EDIT)
-        .SetText(IDC_JCE_NAME, "Under 15")
-        .SetText(IDC_JCE_LOWER, "10")
-        .SetText(IDC_JCE_UPPER, "256")
-        .OK()
-        .SetText(IDC_JCE_UPPER, "9")
-        .OK()
+        .SetText(IDC_JCE_NAME, "Under 15").SetText(IDC_JCE_LOWER, "10").SetText(IDC_JCE_UPPER, "256").OK()
+        .SetText(IDC_JCE_UPPER, "9").OK()
         .Check([](CDialog& d) { EXPECT_EQ(d.GetFocusID(), IDC_JCE_LOWER); })
         .SetText(IDC_JCE_UPPER, "14")
         .OK();
     ui.OnDialog(IDD_JUNIOR_CATEGORY_EDIT).SetText(IDC_JCE_NAME, "Never").Cancel();
     ui.OnDialog(IDD_JUNIOR_CATEGORY_EDIT)
-        .SetText(IDC_JCE_NAME, "Twelves")
-        .SetText(IDC_JCE_LOWER, "12")
+        .SetText(IDC_JCE_NAME, "Twelves").SetText(IDC_JCE_LOWER, "12")
         .SetText(IDC_JCE_UPPER, "12")   // equal ages are a range of one
         .OK();
     ui.OnDialog(IDD_JUNIOR_CATEGORY_EDIT)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_JCE_NAME).text, "Under 12"); })
-        .SetText(IDC_JCE_NAME, "Under 11")
-        .SetText(IDC_JCE_LOWER, "7")
-        .SetText(IDC_JCE_UPPER, "10")
+        .SetText(IDC_JCE_NAME, "Under 11").SetText(IDC_JCE_LOWER, "7").SetText(IDC_JCE_UPPER, "10")
         .OK();
     JuniorCommands::CategorySetup(&doc);
     EXPECT_EQ(ui.MessageTexts(), (Texts{"No category selected.", "No category selected.",
@@ -154,10 +139,9 @@ TEST_F(Juniors, TheQualifyingDateIsChosenAndTheAgeFiguresFollowBirthdays)
     ui.OnDialog(IDD_CHANGE_DATE).Select(IDC_DATE_DAY, 27).Select(IDC_DATE_MONTH, 1).OK();
     JuniorCommands::CategorySetup(&doc);
     EXPECT_EQ(doc.m_timeJuniorQualifying, CTime(2021, 2, 28, 0, 0, 0));
-    EXPECT_EQ(leap->m_strJuniorCategory, "Age 9");
-    EXPECT_EQ(june->m_strJuniorCategory, "Age 11");
+    EXPECT_EQ(Strs(leap->m_strJuniorCategory, june->m_strJuniorCategory, unknown->m_strJuniorCategory),
+              (Texts{"Age 9", "Age 11", "No Cat. for Age."}));
     EXPECT_EQ(unknown->m_nJuniorCategory, 0u);
-    EXPECT_EQ(unknown->m_strJuniorCategory, "No Cat. for Age.");
 
     struct Case { int y, m, d; int nJune, nLeap; } cases[] = {
         {2021, 9, 1, 12, 10},  {2021, 6, 10, 11, 10}, {2021, 6, 11, 12, 10}, {2021, 3, 1, 11, 10},
@@ -167,8 +151,7 @@ TEST_F(Juniors, TheQualifyingDateIsChosenAndTheAgeFiguresFollowBirthdays)
         SCOPED_TRACE(std::to_string(c.y) + "-" + std::to_string(c.m) + "-" + std::to_string(c.d));
         doc.m_timeJuniorQualifying = CTime(c.y, c.m, c.d, 0, 0, 0);
         doc.AssignJuniorCategories();
-        EXPECT_EQ(june->m_nJuniorCategory, static_cast<DWORD>(c.nJune));
-        EXPECT_EQ(leap->m_nJuniorCategory, static_cast<DWORD>(c.nLeap));
+        EXPECT_EQ(Nums(june->m_nJuniorCategory, leap->m_nJuniorCategory), Nums(c.nJune, c.nLeap));
     }
 
     // Overlapping ranges: the first in list order wins. Bowlers who are not juniors, are
@@ -181,8 +164,7 @@ TEST_F(Juniors, TheQualifyingDateIsChosenAndTheAgeFiguresFollowBirthdays)
     june->m_wFlags |= PF_RESIGNED;
     leap->m_nRobot = 1;
     doc.AssignJuniorCategories();
-    EXPECT_EQ(june->m_strJuniorCategory, "Age 11");
-    EXPECT_EQ(leap->m_strJuniorCategory, "Age 10");
+    EXPECT_EQ(Strs(june->m_strJuniorCategory, leap->m_strJuniorCategory), (Texts{"Age 11", "Age 10"}));
     leap->m_nRobot = 0;
     doc.AssignJuniorCategories();
     EXPECT_EQ(leap->m_strJuniorCategory, "8-11");

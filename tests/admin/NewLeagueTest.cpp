@@ -1,6 +1,6 @@
 // File > New driven as a secretary drives it, then the league carried through a free date,
 // two more teams, a save and a reload.
-#include "DialogControls.h"
+#include "AdminChecks.h"
 #include "AdminTest.h"
 #include "TempDir.h"
 #include "admin/NewLeagueDlg.h"
@@ -19,19 +19,13 @@ void ScriptNewLeague(CScriptedBackend& ui)
 {
     ui.OnDialog(IDD_NEW_LEAGUE)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_NL_TEAMS).text, "4 Teams");
+            EXPECT_EQ(TextsOf(d, {IDC_NL_TEAMS, IDC_NL_PLAYERS, IDC_NL_GAMES, IDC_NL_MAX_PLAYERS}),
+                      (std::vector<std::string>{"4 Teams", "Singles", "3 Game Series", "8"}));
             EXPECT_EQ(Ctl(d, IDC_NL_TEAMS).items.size(), 24u);
-            EXPECT_EQ(Ctl(d, IDC_NL_PLAYERS).text, "Singles");
-            EXPECT_EQ(Ctl(d, IDC_NL_GAMES).text, "3 Game Series");
-            EXPECT_EQ(Ctl(d, IDC_NL_HANDICAP).check, 1);
-            EXPECT_EQ(Ctl(d, IDC_NL_SCRATCH).check, 0);
-            EXPECT_EQ(Ctl(d, IDC_NL_PYRAMID).check, 0);
-            EXPECT_EQ(Ctl(d, IDC_NL_MAX_PLAYERS).text, "8");
+            EXPECT_EQ(ChecksOf(d, {IDC_NL_HANDICAP, IDC_NL_SCRATCH, IDC_NL_PYRAMID}), (std::vector<int>{1, 0, 0}));
         })
-        .SetText(IDC_NL_LEAGUE_NAME, "Tuesday Fours")
-        .SetText(IDC_NL_SECRETARY, "Jo Bloggs")
-        .SelectString(IDC_NL_TEAMS, "8 Teams")
-        .SelectString(IDC_NL_PLAYERS, "4 Players/Team")
+        .SetText(IDC_NL_LEAGUE_NAME, "Tuesday Fours").SetText(IDC_NL_SECRETARY, "Jo Bloggs")
+        .SelectString(IDC_NL_TEAMS, "8 Teams").SelectString(IDC_NL_PLAYERS, "4 Players/Team")
         .OK();
     ui.AnswerMessageBox(IDYES, "consisting of 8 teams, with each match consisting of 4 playing members, bowling a 3 game");
     ui.OnDialog(IDD_SET_FIXTURE_LIST)
@@ -42,9 +36,7 @@ void ScriptNewLeague(CScriptedBackend& ui)
             EXPECT_EQ(m.items[10].data, 77u);
             EXPECT_EQ(Ctl(d, IDC_DATE_HOUR).text, "06 pm");
         })
-        .SetText(IDC_DATE_DAY, "6")
-        .Select(IDC_DATE_MONTH, 0)
-        .SetText(IDC_DATE_YEAR, "2025")
+        .SetText(IDC_DATE_DAY, "6").Select(IDC_DATE_MONTH, 0).SetText(IDC_DATE_YEAR, "2025")
         .Focus(IDC_SFL_ROUNDS_PER_INTERVAL)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_DATE_WEEKDAY).text, "Monday"); })
         .SetText(IDC_SFL_ROUNDS_PER_INTERVAL, "1")
@@ -53,8 +45,8 @@ void ScriptNewLeague(CScriptedBackend& ui)
         .Check([](CDialog& d) {
             auto& list = Ctl(d, IDC_FD_ROUNDS);
             ASSERT_EQ(list.items.size(), 7u);
-            EXPECT_EQ(list.items[0].text, "Rnd 1   Mon 06 Jan 2025 06:00 PM");
-            EXPECT_EQ(list.items[6].text, "Rnd 7   Mon 17 Feb 2025 06:00 PM");
+            EXPECT_EQ(Strs(list.items[0].text, list.items[6].text),
+                      (std::vector<std::string>{"Rnd 1   Mon 06 Jan 2025 06:00 PM", "Rnd 7   Mon 17 Feb 2025 06:00 PM"}));
         })
         .OK();
 }
@@ -76,15 +68,11 @@ TEST_F(NewLeagueTest, FromNothingToAWeeklyLeagueAndThroughTheSeason)
     ASSERT_TRUE(doc.OnCmdMsg(ID_FILE_NEW, CN_COMMAND, nullptr));
     EXPECT_TRUE(ui.AllUsed());
 
-    EXPECT_EQ(doc.m_strLeagueName, "Tuesday Fours");
-    EXPECT_EQ(doc.m_strSecretary, "Jo Bloggs");
-    EXPECT_EQ(doc.m_nTeams, 8);
-    EXPECT_EQ(doc.m_nPlayersPerTeam, 4);
-    EXPECT_EQ(doc.m_nGamesPerMatch, 3);
-    EXPECT_EQ(doc.m_nRounds, 7);
-    EXPECT_EQ(doc.m_nCurrentRound, 1);
+    EXPECT_EQ(Strs(doc.m_strLeagueName, doc.m_strSecretary), (std::vector<std::string>{"Tuesday Fours", "Jo Bloggs"}));
+    EXPECT_EQ(Nums(doc.m_nTeams, doc.m_nPlayersPerTeam, doc.m_nGamesPerMatch, doc.m_nRounds, doc.m_nCurrentRound,
+                   doc.m_bSetupInProgress),
+              Nums(8, 4, 3, 7, 1, 0));
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(doc.m_bSetupInProgress, 0u);
     auto teams = Teams(doc);
     ASSERT_EQ(teams.size(), 8u);
     for (int k = 0; k < 8; ++k) {
@@ -105,8 +93,7 @@ TEST_F(NewLeagueTest, FromNothingToAWeeklyLeagueAndThroughTheSeason)
         met.insert({std::min(f->m_nTeamA, f->m_nTeamB), std::max(f->m_nTeamA, f->m_nTeamB)});
     EXPECT_EQ(met.size(), 28u);
     // The lanes: no last lane, so match m bowls on lanes 2m - 1 and 2m.
-    EXPECT_EQ(doc.m_nLaneTable[0], 1);
-    EXPECT_EQ(doc.m_nLaneTable[7], 8);
+    EXPECT_EQ(Nums(doc.m_nLaneTable[0], doc.m_nLaneTable[7]), Nums(1, 8));
 
     // A result in round 1, then a free date before round 3: rounds 3 on move a week.
     EnterResult(Fixtures(doc, 1)[0]);
@@ -114,14 +101,14 @@ TEST_F(NewLeagueTest, FromNothingToAWeeklyLeagueAndThroughTheSeason)
     ui.OnDialog(IDD_FIXTURE_DATES).Select(IDC_FD_ROUNDS, 2).Click(IDC_FD_ADD_FREE_DATE).Check([](CDialog& d) {
         auto& list = Ctl(d, IDC_FD_ROUNDS);
         ASSERT_EQ(list.items.size(), 8u);
-        EXPECT_EQ(list.items[2].text, "Free Date - Mon 20 Jan 2025");
-        EXPECT_EQ(list.items[3].text, "Rnd 3   Mon 27 Jan 2025 06:00 PM");
+        EXPECT_EQ(Strs(list.items[2].text, list.items[3].text),
+                  (std::vector<std::string>{"Free Date - Mon 20 Jan 2025", "Rnd 3   Mon 27 Jan 2025 06:00 PM"}));
     }).OK();
     ui.OnDialog(IDD_FREE_DATE_REASON).SetText(IDC_FDR_REASON, "Bowls club final").OK();
     ASSERT_TRUE(doc.OnCmdMsg(ID_FIXTURE_AMEND_DATES, CN_COMMAND, nullptr));
-    EXPECT_EQ(Fixtures(doc, 2)[0]->m_timeDue, round2);
-    EXPECT_EQ(Fixtures(doc, 3)[0]->m_timeDue, At(2025, 1, 27));
-    EXPECT_EQ(Fixtures(doc, 7)[3]->m_timeDue, At(2025, 2, 24));
+    EXPECT_EQ((std::vector<CTime>{Fixtures(doc, 2)[0]->m_timeDue, Fixtures(doc, 3)[0]->m_timeDue,
+                                  Fixtures(doc, 7)[3]->m_timeDue}),
+              (std::vector<CTime>{round2, At(2025, 1, 27), At(2025, 2, 24)}));
     EXPECT_EQ(Weeks(doc)[2]->m_strReason, "Bowls club final");
 
     // Two more teams from round 4, the schedule restarting for ten teams.
@@ -133,28 +120,23 @@ TEST_F(NewLeagueTest, FromNothingToAWeeklyLeagueAndThroughTheSeason)
         .OK();
     ui.OnDialog(IDD_EXPAND_LEAGUE)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_LSZ_TEAMS_TEXT).text, "League will have 10 Teams");
-            EXPECT_EQ(Ctl(d, IDC_LSZ_ROUNDS).items[0].text, "9 Rounds");
+            EXPECT_EQ(Strs(Ctl(d, IDC_LSZ_TEAMS_TEXT).text, Ctl(d, IDC_LSZ_ROUNDS).items[0].text),
+                      (std::vector<std::string>{"League will have 10 Teams", "9 Rounds"}));
         })
-        .SetText(IDC_LSZ_START_ROUND, "4")
-        .Focus(IDC_LSZ_ROUNDS)
+        .SetText(IDC_LSZ_START_ROUND, "4").Focus(IDC_LSZ_ROUNDS)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_LSZ_BEFORE).text, "3 + ");
-            EXPECT_EQ(Ctl(d, IDC_LSZ_TOTAL).text, "(12) ");
+            EXPECT_EQ(TextsOf(d, {IDC_LSZ_BEFORE, IDC_LSZ_TOTAL}), (std::vector<std::string>{"3 + ", "(12) "}));
         })
         .OK();
     ASSERT_TRUE(doc.OnCmdMsg(ID_FIXTURE_ADD_EXTRA_TEAMS, CN_COMMAND, nullptr));
-    EXPECT_EQ(doc.m_nTeams, 10);
-    EXPECT_EQ(doc.m_nRounds, 12);
     teams = Teams(doc);
     ASSERT_EQ(teams.size(), 10u);
     EXPECT_EQ(teams[9]->m_strName, "Team_10");
-    EXPECT_EQ(teams[9]->m_nVacancyStartRound, 4);
-    EXPECT_EQ(Fixtures(doc, 3).size(), 4u);
-    EXPECT_EQ(Fixtures(doc, 4).size(), 5u);
-    EXPECT_EQ(doc.m_nMatchesPerRound[12], 5);
-    EXPECT_EQ(Fixtures(doc, 4)[0]->m_timeDue, At(2025, 2, 3));
-    EXPECT_EQ(Fixtures(doc, 12)[0]->m_timeDue, At(2025, 3, 31));
+    EXPECT_EQ(Nums(doc.m_nTeams, doc.m_nRounds, teams[9]->m_nVacancyStartRound, Fixtures(doc, 3).size(),
+                   Fixtures(doc, 4).size(), doc.m_nMatchesPerRound[12]),
+              Nums(10, 12, 4, 4, 5, 5));
+    EXPECT_EQ((std::vector<CTime>{Fixtures(doc, 4)[0]->m_timeDue, Fixtures(doc, 12)[0]->m_timeDue}),
+              (std::vector<CTime>{At(2025, 2, 3), At(2025, 3, 31)}));
     EXPECT_TRUE(Fixtures(doc, 1)[0]->m_bPlayed[0]);
 
     // Saved and read back, it is the same league.
@@ -164,10 +146,9 @@ TEST_F(NewLeagueTest, FromNothingToAWeeklyLeagueAndThroughTheSeason)
     CString strError;
     ASSERT_TRUE(copy.LoadFromBytes(bytes, "Tuesday.lgf", strError)) << strError.GetString();
     EXPECT_TRUE(copy.IsSameLeague(doc));
-    EXPECT_EQ(copy.m_nMatchesPerRound[4], 5);
     EXPECT_EQ(Fixtures(copy, 12)[4]->m_timeDue, At(2025, 3, 31));
-    EXPECT_EQ(Weeks(copy)[2]->m_bFreeDate, 1u);
-    EXPECT_EQ(Fixtures(copy, 1)[0]->m_nScore[0][0], 150);
+    EXPECT_EQ(Nums(copy.m_nMatchesPerRound[4], Weeks(copy)[2]->m_bFreeDate, Fixtures(copy, 1)[0]->m_nScore[0][0]),
+              Nums(5, 1, 150));
 }
 
 TEST_F(NewLeagueTest, ScoringBoxesKeepOneTickedAndNoShowsTheDetailsAgain)
@@ -176,28 +157,22 @@ TEST_F(NewLeagueTest, ScoringBoxesKeepOneTickedAndNoShowsTheDetailsAgain)
     CBowlingDoc doc;
     ui.OnDialog(IDD_NEW_LEAGUE)
         .Click(IDC_NL_HANDICAP)
-        .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_NL_HANDICAP).check, 0);
-            EXPECT_EQ(Ctl(d, IDC_NL_SCRATCH).check, 1);
-        })
+        .Check([](CDialog& d) { EXPECT_EQ(ChecksOf(d, {IDC_NL_HANDICAP, IDC_NL_SCRATCH}), (std::vector<int>{0, 1})); })
         .Click(IDC_NL_SCRATCH)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_NL_HANDICAP).check, 1); })
-        .SelectString(IDC_NL_TEAMS, "50 Teams")
-        .SelectString(IDC_NL_PLAYERS, "5 Players/Team")
+        .SelectString(IDC_NL_TEAMS, "50 Teams").SelectString(IDC_NL_PLAYERS, "5 Players/Team")
         .SelectString(IDC_NL_GAMES, "4 Game Series")
         .OK();
     ui.AnswerMessageBox(IDNO, "consisting of 50 teams, with each match consisting of 5 playing members, bowling a 4 game");
     ui.OnDialog(IDD_NEW_LEAGUE)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_NL_TEAMS).text, "50 Teams");
-            EXPECT_EQ(Ctl(d, IDC_NL_GAMES).text, "4 Game Series");
+            EXPECT_EQ(TextsOf(d, {IDC_NL_TEAMS, IDC_NL_GAMES}), (std::vector<std::string>{"50 Teams", "4 Game Series"}));
         })
         .Cancel();
     doc.OnFileNew();
     // Cancelled: an empty league that is not set up, and the view may draw again.
-    EXPECT_EQ(doc.m_listTeams.GetCount(), 0);
+    EXPECT_EQ(Nums(doc.m_listTeams.GetCount(), doc.m_bSetupInProgress), Nums(0, 0));
     EXPECT_FALSE(doc.IsLeagueSetUp());
-    EXPECT_EQ(doc.m_bSetupInProgress, 0u);
 }
 
 TEST_F(NewLeagueTest, OverASetUpLeagueItAsksFirstAndNamesTheNewFileBesideTheOld)
@@ -219,14 +194,12 @@ TEST_F(NewLeagueTest, OverASetUpLeagueItAsksFirstAndNamesTheNewFileBesideTheOld)
     ui.AnswerMessageBox(IDYES, "consisting of 4 teams");
     ui.OnDialog(IDD_SET_FIXTURE_LIST).Cancel();
     doc.OnFileNew();
-    EXPECT_EQ(doc.GetPathName(), "/leagues/old/NewLeage.lgf");
-    EXPECT_EQ(doc.GetTitle(), "NewLeage.lgf");
-    EXPECT_EQ(doc.m_bNewLeague, 1u);
+    EXPECT_EQ(Strs(doc.GetPathName(), doc.GetTitle()),
+              (std::vector<std::string>{"/leagues/old/NewLeage.lgf", "NewLeage.lgf"}));
     // Cancelled at the fixture list: teams without fixtures, kept as a change.
-    EXPECT_EQ(doc.m_listTeams.GetCount(), 4);
-    EXPECT_TRUE(doc.m_listFixtures.IsEmpty());
+    EXPECT_EQ(Nums(doc.m_bNewLeague, doc.m_listTeams.GetCount(), doc.m_listFixtures.GetCount(), doc.m_bSetupInProgress),
+              Nums(1, 4, 0, 0));
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(doc.m_bSetupInProgress, 0u);
 }
 
 TEST_F(NewLeagueTest, ANewLeagueIsSavedOnlyUnderANameTheSecretaryChooses)
@@ -278,25 +251,17 @@ TEST_F(NewLeagueTest, SetFixtureListOffersOnlyDatesALeagueFileCanHold)
     dlg.m_nRoundsPerInterval = 1;
     ui.OnDialog(IDD_SET_FIXTURE_LIST)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SFL_MATCHES).items.size(), 1u); })
-        .SetText(IDC_DATE_YEAR, "2099")
-        .OK()
-        .SetText(IDC_DATE_YEAR, "2037")
-        .SetText(IDC_DATE_DAY, "1")
-        .Select(IDC_DATE_MONTH, 11)
-        .Focus(IDC_SFL_MATCHES)
+        .SetText(IDC_DATE_YEAR, "2099").OK().SetText(IDC_DATE_YEAR, "2037").SetText(IDC_DATE_DAY, "1")
+        .Select(IDC_DATE_MONTH, 11).Focus(IDC_SFL_MATCHES)
         .OK() // 49 weeks from December 2037 pass January 2038
-        .SetText(IDC_DATE_YEAR, "2035")
-        .Focus(IDC_SFL_MATCHES)
-        .Select(IDC_SFL_FREQUENCY, 1)
+        .SetText(IDC_DATE_YEAR, "2035").Focus(IDC_SFL_MATCHES).Select(IDC_SFL_FREQUENCY, 1)
         .SetText(IDC_DATE_DAY, "32") // ignored while typed; refused by OK
-        .OK()
-        .SetText(IDC_DATE_DAY, "3")
+        .OK().SetText(IDC_DATE_DAY, "3")
         .OK();
     ui.AnswerMessageBox(IDOK, "between 1970 and 2037");
     ui.AnswerMessageBox(IDOK, "19 Jan 2038");
     ui.AnswerMessageBox(IDOK, "between 1 and 31");
     ASSERT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(dlg.m_nMatches, 49);
-    EXPECT_EQ(dlg.m_nFrequency, 1);
+    EXPECT_EQ(Nums(dlg.m_nMatches, dlg.m_nFrequency), Nums(49, 1));
     EXPECT_EQ(dlg.m_timeStart, At(2035, 12, 3));
 }

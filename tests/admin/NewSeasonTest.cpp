@@ -1,6 +1,6 @@
 // The next season made from the sample league: what it keeps, what it clears, the teams chosen
 // again in a new order and the entering averages the season just ended gives every bowler.
-#include "DialogControls.h"
+#include "AdminChecks.h"
 #include "AdminTest.h"
 #include "league/Accounts.h"
 #include "league/Player.h"
@@ -80,14 +80,11 @@ TEST_F(NewSeasonTest, TheNextSeasonKeepsTheLeagueAndItsBowlersAndStartsAFreshSch
     ui.OnDialog(IDD_NEW_LEAGUE_SETUP).OK();
     ui.OnDialog(IDD_NEW_LEAGUE)
         .Check([&](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_NL_LEAGUE_NAME).text, strOldTitle);
-            EXPECT_EQ(Ctl(d, IDC_NL_TEAMS).text, "8 Teams");
-            EXPECT_EQ(Ctl(d, IDC_NL_PLAYERS).text, "4 Players/Team");
-            EXPECT_EQ(Ctl(d, IDC_NL_GAMES).text, "3 Game Series");
+            EXPECT_EQ(TextsOf(d, {IDC_NL_LEAGUE_NAME, IDC_NL_TEAMS, IDC_NL_PLAYERS, IDC_NL_GAMES}),
+                      (std::vector<std::string>{strOldTitle.GetString(), "8 Teams", "4 Players/Team", "3 Game Series"}));
             EXPECT_EQ(Ctl(d, IDC_NL_HANDICAP).check, 1);
         })
-        .SetText(IDC_NL_LEAGUE_NAME, "Thursday Triples 2026")
-        .SelectString(IDC_NL_TEAMS, "6 Teams")
+        .SetText(IDC_NL_LEAGUE_NAME, "Thursday Triples 2026").SelectString(IDC_NL_TEAMS, "6 Teams")
         .SelectString(IDC_NL_PLAYERS, "3 Players/Team")
         .OK();
     ui.OnDialog(IDD_NEW_LEAGUE_TEAMS)
@@ -97,21 +94,12 @@ TEST_F(NewSeasonTest, TheNextSeasonKeepsTheLeagueAndItsBowlersAndStartsAFreshSch
         })
         .OK() // none chosen yet
         .Select(IDC_NLT_AVAILABLE, 2) // old team 3 first
-        .Click(IDC_NLT_MOVE)
-        .Select(IDC_NLT_AVAILABLE, 0)
-        .Click(IDC_NLT_MOVE)
-        .Select(IDC_NLT_AVAILABLE, 0)
-        .Click(IDC_NLT_MOVE)
-        .Select(IDC_NLT_AVAILABLE, 0)
-        .DblClk(IDC_NLT_AVAILABLE, 0)
-        .Select(IDC_NLT_AVAILABLE, 0)
-        .Click(IDC_NLT_MOVE)
-        .Select(IDC_NLT_AVAILABLE, 0)
-        .Click(IDC_NLT_MOVE)
+        .Click(IDC_NLT_MOVE).Select(IDC_NLT_AVAILABLE, 0).Click(IDC_NLT_MOVE).Select(IDC_NLT_AVAILABLE, 0)
+        .Click(IDC_NLT_MOVE).Select(IDC_NLT_AVAILABLE, 0).DblClk(IDC_NLT_AVAILABLE, 0)
+        .Select(IDC_NLT_AVAILABLE, 0).Click(IDC_NLT_MOVE).Select(IDC_NLT_AVAILABLE, 0).Click(IDC_NLT_MOVE)
         .Select(IDC_NLT_AVAILABLE, 0)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Items(d, IDC_NLT_ORDER).size(), 6u);
-            EXPECT_EQ(Items(d, IDC_NLT_AVAILABLE).size(), 2u);
+            EXPECT_EQ(Nums(Items(d, IDC_NLT_ORDER).size(), Items(d, IDC_NLT_AVAILABLE).size()), Nums(6, 2));
             EXPECT_FALSE(Ctl(d, IDC_NLT_MOVE).enabled); // six is all the new league takes
         })
         .OK();
@@ -124,47 +112,38 @@ TEST_F(NewSeasonTest, TheNextSeasonKeepsTheLeagueAndItsBowlersAndStartsAFreshSch
     ASSERT_TRUE(doc.OnCmdMsg(ID_FILE_NEW, CN_COMMAND, nullptr));
 
     // Kept: details, rules, venues, the money headings the secretary kept.
-    EXPECT_EQ(doc.m_strLeagueName, "Thursday Triples 2026");
-    EXPECT_EQ(doc.GetPathName(), "/leagues/NewLeage.lgf");
-    EXPECT_EQ(doc.m_HcpRule[0].m_nPercent, 90);
-    EXPECT_EQ(static_cast<int>(doc.m_listVenues.GetCount()), nVenues);
-    EXPECT_EQ(doc.m_listIncomeTypes.GetCount(), 1);
-    EXPECT_EQ(doc.m_listPaymentItems.GetCount(), 1);
+    EXPECT_EQ(Strs(doc.m_strLeagueName, doc.GetPathName()),
+              (std::vector<std::string>{"Thursday Triples 2026", "/leagues/NewLeage.lgf"}));
+    EXPECT_EQ(Nums(doc.m_HcpRule[0].m_nPercent, doc.m_listVenues.GetCount(), doc.m_listIncomeTypes.GetCount(),
+                   doc.m_listPaymentItems.GetCount()),
+              Nums(90, nVenues, 1, 1));
     // Cleared: the season's results, awards, posted money and the old expense headings.
-    EXPECT_TRUE(doc.m_listAwardData.IsEmpty());
-    EXPECT_TRUE(doc.m_listAccountItems.IsEmpty());
-    EXPECT_TRUE(doc.m_listExpenseTypes.IsEmpty());
-    EXPECT_EQ(doc.m_nTeams, 6);
-    EXPECT_EQ(doc.m_nPlayersPerTeam, 3);
-    EXPECT_EQ(doc.m_nRounds, 10);
-    EXPECT_EQ(Fixtures(doc).size(), 30u);
+    EXPECT_EQ(Nums(doc.m_listAwardData.GetCount(), doc.m_listAccountItems.GetCount(), doc.m_listExpenseTypes.GetCount(),
+                   doc.m_nTeams, doc.m_nPlayersPerTeam, doc.m_nRounds, Fixtures(doc).size(), doc.m_nCurrentRound,
+                   doc.m_bSetupInProgress, doc.m_bNewLeague),
+              Nums(0, 0, 0, 6, 3, 10, 30, 1, 0, 1));
     for (CFixture* f : Fixtures(doc))
         EXPECT_FALSE(f->m_bPlayed[0] || f->m_bPlayed[1]);
     EXPECT_EQ(Weeks(doc)[0]->m_time, At(2026, 9, 7));
-    EXPECT_EQ(doc.m_nCurrentRound, 1);
     EXPECT_GT(doc.m_nMaxHandicapPoints, 0);
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(doc.m_bSetupInProgress, 0u);
-    EXPECT_EQ(doc.m_bNewLeague, 1u);
 
     // Teams in the order chosen, numbered afresh; teams 7 and 8 are gone with their bowlers,
     // and so are the bowlers without a team.
     auto teams = Teams(doc);
     ASSERT_EQ(teams.size(), 6u);
     EXPECT_EQ(teams[0], pOld3);
-    EXPECT_EQ(teams[0]->m_nTeamNo, 1);
     EXPECT_EQ(doc.FindPlayer(teams[0]->m_nCaptain)->m_strName, strCaptain3);
-    EXPECT_EQ(doc.m_nSecretaryTeam, 1);
-    EXPECT_EQ(doc.m_nTreasurerTeam, 0); // the team left out
+    // The treasurer's team was left out.
+    EXPECT_EQ(Nums(teams[0]->m_nTeamNo, doc.m_nSecretaryTeam, doc.m_nTreasurerTeam), Nums(1, 1, 0));
     const auto players = Players(doc);
     for (size_t i = 0; i < players.size(); ++i) {
         CPlayer* p = players[i];
         const std::string name = p->m_strName.GetString();
-        EXPECT_EQ(p->m_nPlayerNo, i + 1) << name;
-        EXPECT_NE(oldTeam[name], 0) << name;
-        EXPECT_LE(oldTeam[name], 6) << name;
-        EXPECT_EQ(p->m_nEnteringAvg, expected[name]) << name;
-        EXPECT_EQ(p->m_bShortSeason, shortSeason[name]) << name;
+        EXPECT_TRUE(oldTeam[name] >= 1 && oldTeam[name] <= 6) << name << " " << oldTeam[name];
+        EXPECT_EQ(Nums(p->m_nPlayerNo, p->m_nEnteringAvg, p->m_bShortSeason),
+                  Nums(i + 1, expected[name], shortSeason[name]))
+            << name;
     }
     // Every place in every team order names a bowler of that team.
     size_t nInOrders = 0;
@@ -189,16 +168,14 @@ TEST_F(NewSeasonTest, GrowingAddsNumberedTeamsAndCancellingTheTeamsLeavesTheSche
         .Check([](CDialog& d) {
             const auto names = Items(d, IDC_NLT_AVAILABLE);
             ASSERT_EQ(names.size(), 10u);
-            EXPECT_EQ(names[8], "Team0009");
-            EXPECT_EQ(names[9], "Team0010");
+            EXPECT_EQ(std::vector<std::string>(names.begin() + 8, names.end()),
+                      (std::vector<std::string>{"Team0009", "Team0010"}));
         })
         .Cancel();
     doc.OnFileNew();
     EXPECT_TRUE(ui.AllUsed());
-    EXPECT_EQ(doc.m_listTeams.GetCount(), 10);
-    EXPECT_EQ(Fixtures(doc).size(), 28u);
+    EXPECT_EQ(Nums(doc.m_listTeams.GetCount(), Fixtures(doc).size(), doc.m_bSetupInProgress), Nums(10, 28, 0));
     EXPECT_TRUE(Fixtures(doc, 1)[0]->m_bPlayed[0]);
-    EXPECT_EQ(doc.m_bSetupInProgress, 0u);
 
     // Cancelling the notice changes nothing at all.
     ui.AnswerMessageBox(IDYES, "Do you really want to start a new league?");
@@ -206,8 +183,7 @@ TEST_F(NewSeasonTest, GrowingAddsNumberedTeamsAndCancellingTheTeamsLeavesTheSche
     ui.AnswerMessageBox(IDYES, "Do you want to base the new league on the old league setup?");
     ui.OnDialog(IDD_NEW_LEAGUE_SETUP).Cancel();
     doc.OnFileNew();
-    EXPECT_EQ(doc.m_nTeams, 10);
-    EXPECT_EQ(Fixtures(doc).size(), 28u);
+    EXPECT_EQ(Nums(doc.m_nTeams, Fixtures(doc).size()), Nums(10, 28));
 }
 
 TEST_F(NewSeasonTest, ChangingTheMindBeforeTheNewDetailsKeepsTheOldLeagueUnderItsName)
@@ -234,12 +210,10 @@ TEST_F(NewSeasonTest, ChangingTheMindBeforeTheNewDetailsKeepsTheOldLeagueUnderIt
         }
         doc.OnFileNew();
         EXPECT_TRUE(ui.AllUsed());
-        EXPECT_EQ(doc.GetPathName(), "/leagues/trios.lgf");
-        EXPECT_EQ(doc.GetTitle(), "trios.lgf");
-        EXPECT_EQ(doc.m_bNewLeague, 0u);
+        EXPECT_EQ(Strs(doc.GetPathName(), doc.GetTitle()),
+                  (std::vector<std::string>{"/leagues/trios.lgf", "trios.lgf"}));
         // Changes the secretary chose not to save are still there to be saved.
-        EXPECT_EQ(doc.IsModified(), c.bModified);
-        EXPECT_EQ(doc.m_listFixtures.GetCount(), 15);
+        EXPECT_EQ(Nums(doc.m_bNewLeague, doc.IsModified(), doc.m_listFixtures.GetCount()), Nums(0, c.bModified, 15));
     }
 
     // Once the new details are taken the league is the new one.

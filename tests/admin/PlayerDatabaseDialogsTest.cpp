@@ -1,7 +1,7 @@
 // The player database's own dialogs: taking a record when a bowler is added, "Similar Names",
 // the look-up list, and D'base > Delete a Player on a database of a few thousand bowlers.
 #include "AdminTest.h"
-#include "DialogControls.h"
+#include "AdminChecks.h"
 #include "TempDir.h"
 #include "admin/DatabaseCommands.h"
 #include "admin/DatabasePlayerList.h"
@@ -108,15 +108,13 @@ TEST_F(DatabaseLeague, ANewBowlerLikeARecordIsLinkedToItInsteadOfADuplicate)
         .Click(IDC_DB_ADD_NEW);
     ui.OnDialog(IDD_NEW_PLAYER)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_PD_SURNAME).text, "Smith"); })  // what was typed
-        .SetText(IDC_PD_FORENAME_NEW, "Jon")
-        .SelectString(IDC_PD_TEAM, "Team_01")
+        .SetText(IDC_PD_FORENAME_NEW, "Jon").SelectString(IDC_PD_TEAM, "Team_01")
         .OK();
     ui.OnDialog(IDD_SIMILAR_NAMES)
         .Check([](CDialog& d) {
             EXPECT_EQ(Items(d, IDC_SN_LIST), (Texts{"Add Player to the Database", "John Smith"}));
             EXPECT_EQ(Selected(d, IDC_SN_LIST), "Add Player to the Database");
-            EXPECT_EQ(Ctl(d, IDC_SN_ACTION).text, "Adding");
-            EXPECT_EQ(Ctl(d, IDC_SN_NAME).text, "Jon Smith");
+            EXPECT_EQ(TextsOf(d, {IDC_SN_ACTION, IDC_SN_NAME}), (Texts{"Adding", "Jon Smith"}));
         })
         .Select(IDC_SN_LIST, 1)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SN_ACTION).text, "Using"); })
@@ -126,9 +124,8 @@ TEST_F(DatabaseLeague, ANewBowlerLikeARecordIsLinkedToItInsteadOfADuplicate)
     ref.Format("%08lx", static_cast<unsigned long>(john));
     ui.OnDialog(IDD_DATABASE_DETAILS)
         .Check([&](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_DD_FIRST_NAME).text, "John");
-            EXPECT_EQ(Ctl(d, IDC_DD_ADDRESS[0]).text, "1 Mill Lane");
-            EXPECT_EQ(Ctl(d, IDC_DD_UNIQUE_REF).text, ref);
+            EXPECT_EQ(TextsOf(d, {IDC_DD_FIRST_NAME, IDC_DD_ADDRESS[0], IDC_DD_UNIQUE_REF}),
+                      (Texts{"John", "1 Mill Lane", ref.GetString()}));
         })
         .OK();
     ASSERT_EQ(PlayerSetup::AddNewPlayers(doc.get()), 1);
@@ -137,14 +134,12 @@ TEST_F(DatabaseLeague, ANewBowlerLikeARecordIsLinkedToItInsteadOfADuplicate)
     EXPECT_EQ(Table().GetRecordCount(), nBefore);  // no duplicate
     // The bowler is the record's John: its names and the address the secretary did not type
     // again are his, and the record is not renamed after what was typed.
-    EXPECT_EQ(Last()->m_strFirstName, "John");
-    EXPECT_EQ(Last()->m_strName, "John Smith");
-    EXPECT_EQ(Last()->m_strAddress[0], "1 Mill Lane");
     CPlayer stored;
     stored.m_dwDbKey = john;
     ASSERT_EQ(doc->GetDbasePlayer(&stored), 0);
-    EXPECT_EQ(stored.m_strFirstName, "John");
-    EXPECT_EQ(stored.m_strAddress[0], "1 Mill Lane");
+    EXPECT_EQ(Strs(Last()->m_strFirstName, Last()->m_strName, Last()->m_strAddress[0], stored.m_strFirstName,
+                   stored.m_strAddress[0]),
+              (Texts{"John", "John Smith", "1 Mill Lane", "John", "1 Mill Lane"}));
 
     // The first line adds a record; with "Stop reporting" ticked nobody is asked again.
     ui.OnDialog(IDD_CHECK_PLAYER_DB).Click(IDC_DB_ADD_NEW);
@@ -180,8 +175,7 @@ TEST_F(DatabaseLeague, RecordsHeldByTheLeaguesBowlersAreNotOfferedAsSimilar)
     ui.OnDialog(IDD_CHECK_PLAYER_DB).Click(IDC_DB_ADD_NEW);
     ui.OnDialog(IDD_NEW_PLAYER).SetText(IDC_PD_FORENAME_NEW, "Jed").SetText(IDC_PD_SURNAME, "Hall").OK();
     ASSERT_EQ(PlayerSetup::AddNewPlayers(doc.get()), 1);
-    EXPECT_NE(Last()->m_dwDbKey, jim);
-    EXPECT_NE(Last()->m_dwDbKey, jo);
+    EXPECT_TRUE(Last()->m_dwDbKey != jim && Last()->m_dwDbKey != jo) << Last()->m_dwDbKey;
     EXPECT_EQ(Table().GetRecordCount(), 3u);
 }
 
@@ -197,8 +191,7 @@ TEST_F(DatabaseLeague, ARecordFoundBySurnameBecomesTheNewBowler)
         .OK()  // nothing chosen yet
         .SetText(IDC_DB_SURNAME, "bak")
         .Check([](CDialog& d) { EXPECT_EQ(Items(d, IDC_DB_LIST), (Texts{"Ann Baker", "Bob Bakewell"})); })
-        .Select(IDC_DB_LIST, 0)
-        .Click(IDC_DB_DISPLAY)
+        .Select(IDC_DB_LIST, 0).Click(IDC_DB_DISPLAY)
         .OK();
     ui.AnswerMessageBox(IDOK, "No selection made!");
     CString ref;
@@ -206,25 +199,20 @@ TEST_F(DatabaseLeague, ARecordFoundBySurnameBecomesTheNewBowler)
     ui.OnDialog(IDD_DATABASE_DETAILS).Check([&](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_DD_UNIQUE_REF).text, ref); }).OK();
     ui.OnDialog(IDD_NEW_PLAYER)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_PD_FORENAME_NEW).text, "Ann");
-            EXPECT_EQ(Ctl(d, IDC_PD_SURNAME).text, "Baker");
-            EXPECT_EQ(Ctl(d, IDC_PD_ADDRESS[0]).text, "3 Bank Road");
+            EXPECT_EQ(TextsOf(d, {IDC_PD_FORENAME_NEW, IDC_PD_SURNAME, IDC_PD_ADDRESS[0]}),
+                      (Texts{"Ann", "Baker", "3 Bank Road"}));
         })
-        .SelectString(IDC_PD_TEAM, "Team_02")
-        .SetText(IDC_PD_PHONE_HOME, "0161 555")
-        .Click(IDC_PD_ANOTHER)
+        .SelectString(IDC_PD_TEAM, "Team_02").SetText(IDC_PD_PHONE_HOME, "0161 555").Click(IDC_PD_ANOTHER)
         .OK();
     // The next one is cancelled at the look-up: adding ends.
     ui.OnDialog(IDD_CHECK_PLAYER_DB).Cancel();
     ASSERT_EQ(PlayerSetup::AddNewPlayers(doc.get()), 1);
-    EXPECT_EQ(Last()->m_dwDbKey, ann);
-    EXPECT_EQ(Last()->m_nTeamNo, 2);
-    EXPECT_EQ(Table().GetRecordCount(), nBefore);
+    EXPECT_EQ(Nums(Last()->m_dwDbKey, Last()->m_nTeamNo, Table().GetRecordCount()), Nums(ann, 2, nBefore));
     CPlayer stored;
     stored.m_dwDbKey = ann;
     ASSERT_EQ(doc->GetDbasePlayer(&stored), 0);
-    EXPECT_EQ(stored.m_strPhoneHome, "0161 555");  // the league's copy went back
-    EXPECT_EQ(stored.m_strAddress[0], "3 Bank Road");
+    // The league's copy went back.
+    EXPECT_EQ(Strs(stored.m_strPhoneHome, stored.m_strAddress[0]), (Texts{"0161 555", "3 Bank Road"}));
 }
 
 // ------------------------------------------------------------------ look-up and delete
@@ -247,8 +235,7 @@ void ExpectDatabaseIs(CPlayb003File& t, const std::map<DWORD, Person>& want)
         t.Clear();
         t.m_dwKey = key;
         ASSERT_EQ(t.Find(), 0) << key;
-        EXPECT_EQ(t.m_strSurname, person.surname.c_str());
-        EXPECT_EQ(t.m_strFirstName, person.first.c_str());
+        EXPECT_EQ(Strs(t.m_strSurname, t.m_strFirstName), (std::vector<std::string>{person.surname, person.first}));
     }
     ASSERT_EQ(t.SelectIndex("Sname"), 0);
     std::map<DWORD, int> seen;
@@ -324,11 +311,8 @@ TEST_F(DatabaseLeague, LookUpAndDeleteInThreeThousandBowlers)
     for (const char* typed : {"Lee", "smy", "o'neilc"}) {
         DWORD chosen = 0;
         ui.OnDialog(IDD_PLAYER_DATABASE)
-            .SetText(IDC_DB_SURNAME, typed)
-            .Select(IDC_DB_LIST, 1)
-            .Check([&](CDialog& d) {
-                chosen = static_cast<DWORD>(Ctl(d, IDC_DB_LIST).items[1].data);
-            })
+            .SetText(IDC_DB_SURNAME, typed).Select(IDC_DB_LIST, 1)
+            .Check([&](CDialog& d) { chosen = static_cast<DWORD>(Ctl(d, IDC_DB_LIST).items[1].data); })
             .OK();
         ui.AnswerMessageBox(IDYES, "from the Player Database?");
         ASSERT_TRUE(doc->OnCmdMsg(ID_DBASE_DELETE_PLAYER, CN_COMMAND, nullptr));

@@ -1,6 +1,6 @@
 // The bowler's details driven through their dialogs: adding and editing bowlers, what OK
 // refuses, the categories by average, the entering averages and the player database.
-#include "DialogControls.h"
+#include "AdminChecks.h"
 #include "AdminTest.h"
 #include "TempDir.h"
 #include "admin/PlayerSetup.h"
@@ -64,40 +64,29 @@ TEST_F(PlayerDetails, ANewBowlerTypedIntoTheDialogJoinsHisTeamWithHisEnteringAve
             EXPECT_EQ(Items(d, IDC_PD_TEAM), (Texts{" Unassigned ", "Team_01", "Team_02", "Team_03", "Team_04"}));
             EXPECT_EQ(Ctl(d, IDC_PD_TEAM).curSel, 0);
             EXPECT_EQ(Items(d, IDC_PD_STATUS), (Texts{"Male", "Junior Male", "Female", "Junior Female"}));
-            EXPECT_EQ(Ctl(d, IDC_PD_DESIGNATION).text, "Regular");
-            EXPECT_EQ(Ctl(d, IDC_PD_CATEGORY).text, "Undefined");
+            EXPECT_EQ(TextsOf(d, {IDC_PD_DESIGNATION, IDC_PD_CATEGORY}), (Texts{"Regular", "Undefined"}));
             // No membership types: nothing to choose.
             EXPECT_EQ(Items(d, IDC_PD_MEMBERSHIP_TYPE), Texts{"None Set"});
-            EXPECT_FALSE(Ctl(d, IDC_PD_MEMBERSHIP_TYPE).enabled);
-            EXPECT_TRUE(Ctl(d, IDC_PD_FLOATING_SUB).enabled);
+            EXPECT_EQ(EnabledOf(d, {IDC_PD_MEMBERSHIP_TYPE, IDC_PD_FLOATING_SUB}), "01");
         })
-        .Click(IDC_PD_FORMAT_TEXT)
-        .SetText(IDC_PD_FORENAME_NEW, "mARY")
-        .SetText(IDC_PD_SURNAME, "o'BRIEN")
+        .Click(IDC_PD_FORMAT_TEXT).SetText(IDC_PD_FORENAME_NEW, "mARY").SetText(IDC_PD_SURNAME, "o'BRIEN")
         .SetText(IDC_PD_ADDRESS[0], "12 high STREET")
-        .SetText(IDC_PD_ENTERING_NEW, "185.67")
-        .Click(IDC_PD_FLOATING_SUB)
+        .SetText(IDC_PD_ENTERING_NEW, "185.67").Click(IDC_PD_FLOATING_SUB)
         .SelectString(IDC_PD_TEAM, "Team_02")
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_PD_FORENAME_NEW).text, "Mary");
-            EXPECT_EQ(Ctl(d, IDC_PD_SURNAME).text, "O'Brien");
-            EXPECT_EQ(Ctl(d, IDC_PD_ADDRESS[0]).text, "12 High Street");
-            EXPECT_EQ(Ctl(d, IDC_PD_ENTERING_NEW).text, "  185.6");
+            EXPECT_EQ(TextsOf(d, {IDC_PD_FORENAME_NEW, IDC_PD_SURNAME, IDC_PD_ADDRESS[0], IDC_PD_ENTERING_NEW}),
+                      (Texts{"Mary", "O'Brien", "12 High Street", "  185.6"}));
             // A bowler with a team is no floating substitute.
             EXPECT_FALSE(Ctl(d, IDC_PD_FLOATING_SUB).enabled);
             EXPECT_EQ(Ctl(d, IDC_PD_FLOATING_SUB).check, 0);
         })
-        .SelectString(IDC_PD_STATUS, "Junior Female")
-        .SetText(IDC_PD_BIRTH_DAY, "9")
-        .Select(IDC_PD_BIRTH_MONTH, 2)
-        .SetText(IDC_PD_BIRTH_YEAR, "2010")
+        .SelectString(IDC_PD_STATUS, "Junior Female").SetText(IDC_PD_BIRTH_DAY, "9")
+        .Select(IDC_PD_BIRTH_MONTH, 2).SetText(IDC_PD_BIRTH_YEAR, "2010")
         .Select(IDC_PD_EXPIRY_MONTH, 11)  // December without day or year
-        .SetText(IDC_PD_PIN, "4321")
-        .Click(IDC_PD_ANOTHER)
+        .SetText(IDC_PD_PIN, "4321").Click(IDC_PD_ANOTHER)
         .OK();
     ui.OnDialog(IDD_NEW_PLAYER)
-        .SetText(IDC_PD_FORENAME_NEW, "Sam")
-        .SetText(IDC_PD_SURNAME, "Stone")
+        .SetText(IDC_PD_FORENAME_NEW, "Sam").SetText(IDC_PD_SURNAME, "Stone")
         .SetText(IDC_PD_ENTERING_NEW, "350")
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_PD_ENTERING_NEW).text, "350"); })  // not left yet
         .Click(IDC_PD_FLOATING_SUB)
@@ -108,28 +97,19 @@ TEST_F(PlayerDetails, ANewBowlerTypedIntoTheDialogJoinsHisTeamWithHisEnteringAve
     EXPECT_TRUE(doc.IsModified());
     CPlayer* mary = Find("Mary", "O'Brien");
     ASSERT_NE(mary, nullptr);
-    EXPECT_EQ(mary->m_nPlayerNo, 1);
-    EXPECT_EQ(mary->m_nTeamNo, 2);
-    EXPECT_EQ(doc.FindTeam(2)->GetOrderCount(), 1);
-    EXPECT_EQ(doc.FindTeam(2)->m_arrTeamOrder[0], 1);
-    EXPECT_EQ(mary->m_nEnteringAvg, 1856);
-    EXPECT_EQ(mary->GetEnteringAverage(TRUE), 1856);
-    EXPECT_EQ(mary->m_wFlags & PF_CATEGORY_MASK, PF_FEMALE | PF_JUNIOR);
-    EXPECT_EQ(mary->m_nBirthDay, 9);
-    EXPECT_EQ(mary->m_nBirthMonth, 3);
-    EXPECT_EQ(mary->m_nBirthYear, 2010);
-    EXPECT_EQ(mary->m_nExpiryMonth, 12);  // kept as chosen, not shifted back a month
-    EXPECT_EQ(mary->m_nPin, 4321);
+    // The expiry month is kept as chosen, not shifted back a month.
+    EXPECT_EQ(Nums(mary->m_nPlayerNo, mary->m_nTeamNo, doc.FindTeam(2)->GetOrderCount(),
+                   doc.FindTeam(2)->m_arrTeamOrder[0], mary->m_nEnteringAvg, mary->GetEnteringAverage(TRUE),
+                   mary->m_wFlags & PF_CATEGORY_MASK, mary->m_nBirthDay, mary->m_nBirthMonth, mary->m_nBirthYear,
+                   mary->m_nExpiryMonth, mary->m_nPin, mary->m_nAverage),
+              Nums(1, 2, 1, 1, 1856, 1856, PF_FEMALE | PF_JUNIOR, 9, 3, 2010, 12, 4321, 185));
     EXPECT_EQ(mary->m_strAddress[0], "12 High Street");
     EXPECT_EQ(mary->m_strName, "Mary O'Brien");
-    EXPECT_EQ(mary->m_nAverage, 185);
 
     CPlayer* sam = Find("Sam", "Stone");
     ASSERT_NE(sam, nullptr);
-    EXPECT_EQ(sam->m_nEnteringAvg, 3000);
-    EXPECT_EQ(sam->m_nTeamNo, 0);
+    EXPECT_EQ(Nums(sam->m_nEnteringAvg, sam->m_nTeamNo, sam->m_wFlags & PF_CATEGORY_MASK), Nums(3000, 0, PF_MALE));
     EXPECT_TRUE(sam->IsFloatingSub());
-    EXPECT_EQ(sam->m_wFlags & PF_CATEGORY_MASK, PF_MALE);
 }
 
 TEST_F(PlayerDetails, OkRefusesBadBirthYearsBlankNamesFullTeamsAndTwins)
@@ -138,23 +118,14 @@ TEST_F(PlayerDetails, OkRefusesBadBirthYearsBlankNamesFullTeamsAndTwins)
     Add("Bob", "Bell", 1);
     Add("Cy", "Cole", 1);  // Team_01 holds the three the league allows
     ui.OnDialog(IDD_NEW_PLAYER)
-        .SetText(IDC_PD_FORENAME_NEW, "Ann")
-        .SetText(IDC_PD_BIRTH_YEAR, "1899")
-        .OK()
+        .SetText(IDC_PD_FORENAME_NEW, "Ann").SetText(IDC_PD_BIRTH_YEAR, "1899").OK()
         .SetText(IDC_PD_BIRTH_YEAR, "0")
         .OK()  // no surname
-        .SetText(IDC_PD_SURNAME, "Ames")
-        .SelectString(IDC_PD_TEAM, "Team_01")
-        .OK()
+        .SetText(IDC_PD_SURNAME, "Ames").SelectString(IDC_PD_TEAM, "Team_01").OK()
         .SelectString(IDC_PD_TEAM, "Team_03")
         .OK()  // the same name as a bowler of the league
-        .SetText(IDC_PD_SURNAME, "AMES")
-        .SetText(IDC_PD_PIN, "60000")
-        .OK()
-        .SetText(IDC_PD_PIN, "0")
-        .SetText(IDC_PD_BIRTH_YEAR, "1900")
-        .SetText(IDC_PD_BIRTH_DAY, "32")
-        .OK()
+        .SetText(IDC_PD_SURNAME, "AMES").SetText(IDC_PD_PIN, "60000").OK().SetText(IDC_PD_PIN, "0")
+        .SetText(IDC_PD_BIRTH_YEAR, "1900").SetText(IDC_PD_BIRTH_DAY, "32").OK()
         .SetText(IDC_PD_BIRTH_DAY, "31")
         .OK();
     ui.AnswerMessageBox(IDOK, "Date of birth year must be > 1899!");
@@ -166,9 +137,7 @@ TEST_F(PlayerDetails, OkRefusesBadBirthYearsBlankNamesFullTeamsAndTwins)
     EXPECT_EQ(PlayerSetup::AddNewPlayers(&doc), 1);
     CPlayer* p = Find("Ann", "AMES");
     ASSERT_NE(p, nullptr);
-    EXPECT_EQ(p->m_nTeamNo, 3);
-    EXPECT_EQ(p->m_nBirthYear, 1900);
-    EXPECT_EQ(doc.FindTeam(1)->GetOrderCount(), 3);
+    EXPECT_EQ(Nums(p->m_nTeamNo, p->m_nBirthYear, doc.FindTeam(1)->GetOrderCount()), Nums(3, 1900, 3));
 }
 
 TEST_F(PlayerDetails, CancelAddsNobodyAndThePinOfAnotherBowlerIsNamed)
@@ -191,17 +160,13 @@ TEST_F(PlayerDetails, MembershipTypesAreOfferedWhenTheLeagueHasThem)
             EXPECT_EQ(Items(d, IDC_PD_MEMBERSHIP_TYPE), (Texts{"None", "Adult", "Youth"}));
             EXPECT_TRUE(Ctl(d, IDC_PD_MEMBERSHIP_TYPE).enabled);
         })
-        .SetText(IDC_PD_FORENAME_NEW, "Ann")
-        .SetText(IDC_PD_SURNAME, "Ames")
-        .SelectString(IDC_PD_MEMBERSHIP_TYPE, "Youth")
-        .SelectString(IDC_PD_CATEGORY, "Category B")
+        .SetText(IDC_PD_FORENAME_NEW, "Ann").SetText(IDC_PD_SURNAME, "Ames")
+        .SelectString(IDC_PD_MEMBERSHIP_TYPE, "Youth").SelectString(IDC_PD_CATEGORY, "Category B")
         .SelectString(IDC_PD_DESIGNATION, "Robot #2")
         .OK();
     ASSERT_EQ(PlayerSetup::AddNewPlayers(&doc), 1);
     CPlayer* p = Find("Ann", "Ames");
-    EXPECT_EQ(p->m_nMembershipType, 2);
-    EXPECT_EQ(p->m_nCategory, 2);
-    EXPECT_EQ(p->m_nRobot, 2);
+    EXPECT_EQ(Nums(p->m_nMembershipType, p->m_nCategory, p->m_nRobot), Nums(2, 2, 2));
 }
 
 TEST_F(PlayerDetails, PlayerAddThroughTheMenuRecalculates)
@@ -229,18 +194,13 @@ TEST_F(PlayerDetails, EditShowsTheBowlerAndOkWritesTheChangesCancelNone)
 
     ui.OnDialog(IDD_EDIT_PLAYER)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_PD_FORENAME_EDIT).text, "Ann");
-            EXPECT_EQ(Ctl(d, IDC_PD_SURNAME).text, "Ames");
-            EXPECT_EQ(Ctl(d, IDC_PD_TEAM).text, "Team_01");
-            EXPECT_EQ(Ctl(d, IDC_PD_ENTERING_EDIT).text, "  172.3");
-            EXPECT_EQ(Ctl(d, IDC_PD_MOST_IMPROVED).text, "  165.0");
-            EXPECT_EQ(Ctl(d, IDC_PD_BIRTH_MONTH).text, "Jun");
+            EXPECT_EQ(TextsOf(d, {IDC_PD_FORENAME_EDIT, IDC_PD_SURNAME, IDC_PD_TEAM, IDC_PD_ENTERING_EDIT,
+                                  IDC_PD_MOST_IMPROVED, IDC_PD_BIRTH_MONTH, IDC_PD_PHONE_HOME}),
+                      (Texts{"Ann", "Ames", "Team_01", "  172.3", "  165.0", "Jun", "0123"}));
             EXPECT_EQ(Ctl(d, IDC_PD_EXPIRY_MONTH).curSel, -1);
-            EXPECT_EQ(Ctl(d, IDC_PD_PHONE_HOME).text, "0123");
             EXPECT_FALSE(Ctl(d, IDC_PD_FLOATING_SUB).enabled);
         })
-        .SetText(IDC_PD_SURNAME, "Changed")
-        .SetText(IDC_PD_ENTERING_EDIT, "190")
+        .SetText(IDC_PD_SURNAME, "Changed").SetText(IDC_PD_ENTERING_EDIT, "190")
         .Cancel();
     EXPECT_FALSE(PlayerSetup::EditPlayer(&doc, p));
     EXPECT_EQ(p->m_strSurname, "Ames");
@@ -248,26 +208,19 @@ TEST_F(PlayerDetails, EditShowsTheBowlerAndOkWritesTheChangesCancelNone)
     EXPECT_FALSE(doc.IsModified());
 
     ui.OnDialog(IDD_EDIT_PLAYER)
-        .SetText(IDC_PD_SURNAME, "Bell")
-        .SetText(IDC_PD_FORENAME_EDIT, "Bob")
+        .SetText(IDC_PD_SURNAME, "Bell").SetText(IDC_PD_FORENAME_EDIT, "Bob")
         .OK()  // Bob Bell exists
-        .SetText(IDC_PD_FORENAME_EDIT, "Anne")
-        .SetText(IDC_PD_ENTERING_EDIT, "190.25")
-        .SetText(IDC_PD_MOST_IMPROVED, "0")
-        .SelectString(IDC_PD_TEAM, "Team_02")
+        .SetText(IDC_PD_FORENAME_EDIT, "Anne").SetText(IDC_PD_ENTERING_EDIT, "190.25")
+        .SetText(IDC_PD_MOST_IMPROVED, "0").SelectString(IDC_PD_TEAM, "Team_02")
         .SelectString(IDC_PD_STATUS, "Female")
         .OK();
     ui.AnswerMessageBox(IDOK, "There is an existing player with the same name.");
     EXPECT_TRUE(PlayerSetup::EditPlayer(&doc, p));
     EXPECT_EQ(p->m_strName, "Anne Bell");
-    EXPECT_EQ(p->m_nEnteringAvg, 1902);
-    EXPECT_EQ(p->m_nCurEnteringAvg, 1902);
-    EXPECT_EQ(p->m_nMostImprovedBase, 0);
-    EXPECT_EQ(p->m_wFlags & PF_CATEGORY_MASK, PF_FEMALE);
-    EXPECT_EQ(p->m_nBirthMonth, 6);
     // Moved from one team order to the other.
-    EXPECT_EQ(p->m_nTeamNo, 2);
-    EXPECT_EQ(doc.FindTeam(1)->GetOrderCount(), 0);
+    EXPECT_EQ(Nums(p->m_nEnteringAvg, p->m_nCurEnteringAvg, p->m_nMostImprovedBase, p->m_wFlags & PF_CATEGORY_MASK,
+                   p->m_nBirthMonth, p->m_nTeamNo, doc.FindTeam(1)->GetOrderCount()),
+              Nums(1902, 1902, 0, PF_FEMALE, 6, 2, 0));
     ASSERT_EQ(doc.FindTeam(2)->GetOrderCount(), 2);
     EXPECT_EQ(doc.FindTeam(2)->m_arrTeamOrder[1], p->m_nPlayerNo);
     EXPECT_TRUE(doc.IsModified());
@@ -283,10 +236,7 @@ TEST_F(PlayerDetails, UserDataIsHeldToWhatTheLeagueKeeps)
         const int nKept = bDatabase ? 32 : 63;
         doc.m_bPlayerDatabase = bDatabase;
         ui.OnDialog(IDD_EDIT_PLAYER)
-            .Check([&](CDialog& d) {
-                EXPECT_EQ(Ctl(d, IDC_PD_USER1).limit, nKept);
-                EXPECT_EQ(Ctl(d, IDC_PD_USER2).limit, nKept);
-            })
+            .Check([&](CDialog& d) { EXPECT_EQ(Nums(Ctl(d, IDC_PD_USER1).limit, Ctl(d, IDC_PD_USER2).limit), Nums(nKept, nKept)); })
             .SetText(IDC_PD_USER1, typed.c_str())
             .OK();
         EXPECT_TRUE(PlayerSetup::EditPlayer(&doc, p));
@@ -300,14 +250,11 @@ TEST_F(PlayerDetails, EditKeepsHisOwnNameAndTeamAndMayNotEmptyTheName)
     Add("Bob", "Bell", 1);
     CPlayer* p = Add("Cy", "Cole", 1);  // a full team he is already on
     ui.OnDialog(IDD_EDIT_PLAYER)
-        .SetText(IDC_PD_FORENAME_EDIT, "")
-        .OK()
-        .SetText(IDC_PD_FORENAME_EDIT, "Cy")
+        .SetText(IDC_PD_FORENAME_EDIT, "").OK().SetText(IDC_PD_FORENAME_EDIT, "Cy")
         .OK();
     ui.AnswerMessageBox(IDOK, "A player may NOT have a blank name field!.");
     EXPECT_TRUE(PlayerSetup::EditPlayer(&doc, p));
-    EXPECT_EQ(p->m_nTeamNo, 1);
-    EXPECT_EQ(doc.FindTeam(1)->GetOrderCount(), 3);
+    EXPECT_EQ(Nums(p->m_nTeamNo, doc.FindTeam(1)->GetOrderCount()), Nums(1, 3));
 }
 
 TEST_F(PlayerDetails, AnExpiryDateMayBeGivenToEveryBowler)
@@ -315,9 +262,7 @@ TEST_F(PlayerDetails, AnExpiryDateMayBeGivenToEveryBowler)
     CPlayer* a = Add("Ann", "Ames", 1);
     CPlayer* b = Add("Bob", "Bell", 2);
     ui.OnDialog(IDD_EDIT_PLAYER)
-        .SetText(IDC_PD_EXPIRY_DAY, "31")
-        .Select(IDC_PD_EXPIRY_MONTH, 2)
-        .SetText(IDC_PD_EXPIRY_YEAR, "2025")
+        .SetText(IDC_PD_EXPIRY_DAY, "31").Select(IDC_PD_EXPIRY_MONTH, 2).SetText(IDC_PD_EXPIRY_YEAR, "2025")
         .Focus(IDC_PD_PIN)  // leaving the year asks: No
         .SetText(IDC_PD_EXPIRY_YEAR, "2026")
         .Focus(IDC_PD_PIN)  // Yes
@@ -325,11 +270,8 @@ TEST_F(PlayerDetails, AnExpiryDateMayBeGivenToEveryBowler)
     ui.AnswerMessageBox(IDNO, "Set ALL player's membership expiry date to this?");
     ui.AnswerMessageBox(IDYES, "Set ALL player's membership expiry date to this?");
     EXPECT_FALSE(PlayerSetup::EditPlayer(&doc, a));
-    for (CPlayer* p : {a, b}) {
-        EXPECT_EQ(p->m_nExpiryDay, 31);
-        EXPECT_EQ(p->m_nExpiryMonth, 3);
-        EXPECT_EQ(p->m_nExpiryYear, 2026);
-    }
+    for (CPlayer* p : {a, b})
+        EXPECT_EQ(Nums(p->m_nExpiryDay, p->m_nExpiryMonth, p->m_nExpiryYear), Nums(31, 3, 2026));
     EXPECT_TRUE(doc.IsModified());
 }
 
@@ -345,9 +287,7 @@ TEST_F(PlayerDetails, PlayerEditThroughTheMenuChoosesTheBowlerFirst)
             EXPECT_EQ(Ctl(d, IDC_SP_LIST).curSel, 0);
         })
         .Click(IDC_SP_SORT_SURNAME)
-        .Check([](CDialog& d) {
-            EXPECT_EQ(Items(d, IDC_SP_LIST), (Texts{"Ann Ames", "Bob Bell", "~ Vacancy Robot"}));
-        })
+        .Check([](CDialog& d) { EXPECT_EQ(Items(d, IDC_SP_LIST), (Texts{"Ann Ames", "Bob Bell", "~ Vacancy Robot"})); })
         .Select(IDC_SP_LIST, 1)
         .OK();
     ui.OnDialog(IDD_EDIT_PLAYER)
@@ -372,34 +312,23 @@ TEST_F(PlayerDetails, CategoriesByEnteringAverageAndTheirCounts)
     doc.m_bEnteringAvgForCategories = 1;
     ui.OnDialog(IDD_PLAYER_CATEGORIES)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_PC_START_A).text, "150");
-            EXPECT_EQ(Ctl(d, IDC_PC_ENTERING).check, 1);
-            EXPECT_EQ(Ctl(d, IDC_PC_CURRENT).check, 0);
-            EXPECT_EQ(Ctl(d, IDC_PC_COUNT_A).text, "1");
-            EXPECT_EQ(Ctl(d, IDC_PC_COUNT_NONE).text, "3");
+            EXPECT_EQ(TextsOf(d, {IDC_PC_START_A, IDC_PC_COUNT_A, IDC_PC_COUNT_NONE}), (Texts{"150", "1", "3"}));
+            EXPECT_EQ(ChecksOf(d, {IDC_PC_ENTERING, IDC_PC_CURRENT}), (std::vector<int>{1, 0}));
         })
         .Click(IDC_PC_SET)  // A below B
-        .SetText(IDC_PC_START_A, "180")
-        .SetText(IDC_PC_START_B, "150")
-        .Click(IDC_PC_SET)
+        .SetText(IDC_PC_START_A, "180").SetText(IDC_PC_START_B, "150").Click(IDC_PC_SET)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_PC_COUNT_A).text, "1");
-            EXPECT_EQ(Ctl(d, IDC_PC_COUNT_B).text, "1");
-            EXPECT_EQ(Ctl(d, IDC_PC_COUNT_C).text, "1");
-            EXPECT_EQ(Ctl(d, IDC_PC_COUNT_NONE).text, "1");
+            EXPECT_EQ(TextsOf(d, {IDC_PC_COUNT_A, IDC_PC_COUNT_B, IDC_PC_COUNT_C, IDC_PC_COUNT_NONE}),
+                      (Texts{"1", "1", "1", "1"}));
         })
         .Click(IDC_PC_CURRENT)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_PC_ENTERING).check, 0); })
         .OK();
     ui.AnswerMessageBox(IDOK, "Category 'B' is higher than Category 'A'");
     PlayerSetup::EditPlayerCategories(&doc);
-    EXPECT_EQ(a->m_nCategory, 1);
-    EXPECT_EQ(b->m_nCategory, 2);
-    EXPECT_EQ(c->m_nCategory, 3);
-    EXPECT_EQ(n->m_nCategory, 0);
-    EXPECT_EQ(doc.m_nCategoryA, 180);
-    EXPECT_EQ(doc.m_nCategoryB, 150);
-    EXPECT_EQ(doc.m_bEnteringAvgForCategories, 0u);
+    EXPECT_EQ(Nums(a->m_nCategory, b->m_nCategory, c->m_nCategory, n->m_nCategory, doc.m_nCategoryA,
+                   doc.m_nCategoryB, doc.m_bEnteringAvgForCategories),
+              Nums(1, 2, 3, 0, 180, 150, 0));
     EXPECT_TRUE(doc.IsModified());
 }
 
@@ -410,29 +339,20 @@ TEST_F(PlayerDetails, RemovingCategoriesLeavesOnlyNoCategoryAndAWrongMessageChan
     CPlayer* b = Add("Bob", "Bell", 1, 1500);
     b->m_nCategory = 3;
     ui.OnDialog(IDD_PLAYER_CATEGORIES)
-        .SetText(IDC_PC_START_A, "150")
-        .SetText(IDC_PC_START_B, "180")
-        .Click(IDC_PC_ENTERING)
+        .SetText(IDC_PC_START_A, "150").SetText(IDC_PC_START_B, "180").Click(IDC_PC_ENTERING)
         .Click(IDC_PC_SET)
-        .Check([&](CDialog&) {
-            EXPECT_EQ(a->m_nCategory, 1);
-            EXPECT_EQ(b->m_nCategory, 3);
-        })
+        .Check([&](CDialog&) { EXPECT_EQ(Nums(a->m_nCategory, b->m_nCategory), Nums(1, 3)); })
         .Click(IDC_PC_REMOVE)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_PC_COUNT_A).text, "0");
-            EXPECT_EQ(Ctl(d, IDC_PC_COUNT_B).text, "0");
-            EXPECT_EQ(Ctl(d, IDC_PC_COUNT_C).text, "0");
-            EXPECT_EQ(Ctl(d, IDC_PC_COUNT_NONE).text, "2");
+            EXPECT_EQ(TextsOf(d, {IDC_PC_COUNT_A, IDC_PC_COUNT_B, IDC_PC_COUNT_C, IDC_PC_COUNT_NONE}),
+                      (Texts{"0", "0", "0", "2"}));
         })
         .Cancel();
     ui.AnswerMessageBox(IDOK, "Category 'B' is higher than Category 'A'");
     PlayerSetup::EditPlayerCategories(&doc);
-    EXPECT_EQ(a->m_nCategory, 0);
-    EXPECT_EQ(b->m_nCategory, 0);
     // The values go back whichever way the dialog closed.
-    EXPECT_EQ(doc.m_nCategoryA, 150);
-    EXPECT_EQ(doc.m_bEnteringAvgForCategories, 1u);
+    EXPECT_EQ(Nums(a->m_nCategory, b->m_nCategory, doc.m_nCategoryA, doc.m_bEnteringAvgForCategories),
+              Nums(0, 0, 150, 1));
 }
 
 // ------------------------------------------------------------------ entering averages
@@ -452,15 +372,11 @@ TEST_F(PlayerDetails, EnteringAveragesAreOfferedFromTheGamesKeptForThem)
 
     ui.OnDialog(IDD_SET_ENTERING_AVERAGE)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_SEA_NAME).text, "Ann Ames");
-            EXPECT_EQ(Ctl(d, IDC_SEA_GAMES).text, "30");
-            EXPECT_EQ(Ctl(d, IDC_SEA_PINS).text, "5401");
-            EXPECT_EQ(Ctl(d, IDC_SEA_AVERAGE).text, "180.0");
-            EXPECT_EQ(Ctl(d, IDC_SEA_ENTERING).text, "180.0");
+            EXPECT_EQ(TextsOf(d, {IDC_SEA_NAME, IDC_SEA_GAMES, IDC_SEA_PINS, IDC_SEA_AVERAGE, IDC_SEA_ENTERING}),
+                      (Texts{"Ann Ames", "30", "5401", "180.0", "180.0"}));
             EXPECT_EQ(Ctl(d, IDC_SEA_NOT_ELIGIBLE).check, 1);
         })
-        .SetText(IDC_SEA_ENTERING, "180.26")
-        .Focus(IDC_SEA_NOT_ELIGIBLE)
+        .SetText(IDC_SEA_ENTERING, "180.26").Focus(IDC_SEA_NOT_ELIGIBLE)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SEA_ENTERING).text, "  180.3"); })
         .OK();
     ui.OnDialog(IDD_SET_ENTERING_AVERAGE)
@@ -473,10 +389,8 @@ TEST_F(PlayerDetails, EnteringAveragesAreOfferedFromTheGamesKeptForThem)
     EXPECT_TRUE(state.m_bEnabled);
     ASSERT_TRUE(doc.OnCmdMsg(ID_PLAYER_ENTERING_AVERAGES, CN_COMMAND, nullptr));
     EXPECT_TRUE(ui.AllUsed());
-    EXPECT_EQ(a->m_nEnteringAvg, 1803);
-    EXPECT_EQ(a->m_nCurEnteringAvg, 1803);
-    EXPECT_EQ(a->m_bNotEligibleMostImproved, 1u);
-    EXPECT_EQ(c->m_nEnteringAvg, 0);
+    EXPECT_EQ(Nums(a->m_nEnteringAvg, a->m_nCurEnteringAvg, a->m_bNotEligibleMostImproved, c->m_nEnteringAvg),
+              Nums(1803, 1803, 1, 0));
 
     // Everybody who can have one has one now but Cy; give him one and ask again.
     c->SetEnteringAverage(1500);
@@ -528,8 +442,7 @@ TEST(PlayerDetailsDatabase, ANewBowlerAndAnEditedOneAreWrittenToTheDatabase)
     CScriptedBackend ui;
     ui.OnDialog(IDD_CHECK_PLAYER_DB).Click(IDC_DB_ADD_NEW);
     ui.OnDialog(IDD_NEW_PLAYER)
-        .SetText(IDC_PD_FORENAME_NEW, "Nora")
-        .SetText(IDC_PD_SURNAME, "Quayle")
+        .SetText(IDC_PD_FORENAME_NEW, "Nora").SetText(IDC_PD_SURNAME, "Quayle")
         .SetText(IDC_PD_ADDRESS[0], "1 Lane End")
         .SelectString(IDC_PD_TEAM, "Team_01")
         .OK();

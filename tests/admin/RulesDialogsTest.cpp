@@ -1,6 +1,6 @@
 // The rule dialogs driven through their controls: what they show of the league, what they
 // refuse, and what OK writes back.
-#include "DialogControls.h"
+#include "AdminChecks.h"
 #include "ScriptedBackend.h"
 #include "admin/RulesSetup.h"
 #include "league/BowlingDoc.h"
@@ -52,12 +52,9 @@ TEST_F(Rules, HandicapDetailsRefusesOutOfRangeNumbersAndShortRollingAverages)
         .OK()
         .SetText(IDC_HD_MIN[0], "-10")
         .Click(IDC_HD_APPLY_MIN[0])
-        .Click(IDC_HD_ROLLING)
-        .SetText(IDC_HD_ROLLING_GAMES, "2")
-        .OK()
+        .Click(IDC_HD_ROLLING).SetText(IDC_HD_ROLLING_GAMES, "2").OK()
         .Check([](CDialog& d) { EXPECT_FALSE(d.IsEnded()); })
-        .SetText(IDC_HD_ROLLING_GAMES, "9")
-        .SetText(IDC_HD_FLOAT_SERIES, "2")
+        .SetText(IDC_HD_ROLLING_GAMES, "9").SetText(IDC_HD_FLOAT_SERIES, "2")
         .OK();
     ASSERT_TRUE(doc.EditHandicapDetails());
     EXPECT_EQ(ui.MessageTexts(),
@@ -66,16 +63,11 @@ TEST_F(Rules, HandicapDetailsRefusesOutOfRangeNumbersAndShortRollingAverages)
                      "You have selected a Truncated Rolling Average.  This will calculate bowlers averages over the "
                      "most recent number of games specified only. Please be sure this is what you require!"}));
     const CHandicapRule& rule = doc.m_HcpRule[HCP_RULE_ALL];
-    EXPECT_EQ(rule.m_nPercent, 90);
-    EXPECT_EQ(rule.m_nBasis, 220);
-    EXPECT_EQ(rule.m_nMax, 60);
-    EXPECT_EQ(rule.m_bApplyMax, 1u);
-    EXPECT_EQ(rule.m_nMin, -10);
+    EXPECT_EQ(Nums(rule.m_nPercent, rule.m_nBasis, rule.m_nMax, rule.m_bApplyMax, rule.m_nMin,
+                   doc.m_bTruncatedRollingAvg, doc.m_nRollingAvgGames, doc.m_nFloatingAvgSeries,
+                   doc.m_bFloatingAverage),
+              Nums(90, 220, 60, 1, -10, 1, 9, 2, 1));
     EXPECT_DOUBLE_EQ(doc.m_dHcpFactor[HCP_RULE_ALL], 0.9);
-    EXPECT_EQ(doc.m_bTruncatedRollingAvg, 1u);
-    EXPECT_EQ(doc.m_nRollingAvgGames, 9);
-    EXPECT_EQ(doc.m_nFloatingAvgSeries, 2);
-    EXPECT_EQ(doc.m_bFloatingAverage, 1u);
     // 90 % of 220 with a maximum of 60: a 150 bowler gets 63, cut to 60.
     EXPECT_EQ(doc.CalcHandicap(150.0, 0, 10), 60);
     // The runner leaves the modified flag to its command.
@@ -93,17 +85,14 @@ TEST_F(Rules, HandicapDetailsShowsAMinimumOnlyWhenItApplies)
     doc.m_bFloatingAverage = 1;
     ui.OnDialog(IDD_HANDICAP_DETAILS)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_HD_MIN[0]).text, "-10");
-            EXPECT_EQ(Ctl(d, IDC_HD_MIN[1]).text, "0");
-            EXPECT_EQ(Ctl(d, IDC_HD_MIN[2]).text, "0");
+            EXPECT_EQ(TextsOf(d, {IDC_HD_MIN[0], IDC_HD_MIN[1], IDC_HD_MIN[2]}), (Texts{"-10", "0", "0"}));
         })
         .SetText(IDC_HD_FLOAT_SERIES, "1")
         .OK();
     ASSERT_TRUE(doc.EditHandicapDetails());
-    EXPECT_EQ(doc.m_HcpRule[HCP_RULE_ALL].m_nMin, -10);
-    EXPECT_EQ(doc.m_HcpRule[HCP_RULE_MEN].m_nMin, 0);
-    EXPECT_EQ(doc.m_HcpRule[HCP_RULE_WOMEN].m_nMin, 0);
-    EXPECT_EQ(doc.m_bFloatingAverage, 0u);
+    EXPECT_EQ(Nums(doc.m_HcpRule[HCP_RULE_ALL].m_nMin, doc.m_HcpRule[HCP_RULE_MEN].m_nMin,
+                   doc.m_HcpRule[HCP_RULE_WOMEN].m_nMin, doc.m_bFloatingAverage),
+              Nums(-10, 0, 0, 0));
 
     // A series count of 0 sets the floating average too; Cancel changes nothing.
     ui.OnDialog(IDD_HANDICAP_DETAILS).SetText(IDC_HD_FLOAT_SERIES, "0").OK();
@@ -121,16 +110,12 @@ TEST_F(Rules, HandicapDetailsEnablesTheRowsOfTheRuleInUse)
     doc.m_bTeamHandicaps = 1;
     ui.OnDialog(IDD_HANDICAP_DETAILS)
         .Check([](CDialog& d) {
-            EXPECT_TRUE(Ctl(d, IDC_HD_PERCENT[0]).enabled);
-            EXPECT_FALSE(Ctl(d, IDC_HD_PERCENT[1]).enabled);
-            EXPECT_FALSE(Ctl(d, IDC_HD_ROW[2]).enabled);
-            EXPECT_TRUE(Ctl(d, IDC_HD_APPLY_MAX[3]).enabled);
             // One bowler a team: no team handicaps.
-            EXPECT_EQ(Ctl(d, IDC_HD_TEAM_ENABLED).check, 0);
-            EXPECT_FALSE(Ctl(d, IDC_HD_TEAM_ENABLED).enabled);
+            EXPECT_EQ(EnabledOf(d, {IDC_HD_PERCENT[0], IDC_HD_PERCENT[1], IDC_HD_ROW[2], IDC_HD_APPLY_MAX[3],
+                                    IDC_HD_TEAM_ENABLED, IDC_HD_DROP5_GAMES}),
+                      "100100");
+            EXPECT_EQ(ChecksOf(d, {IDC_HD_TEAM_ENABLED, IDC_HD_USE_COMBINED}), (std::vector<int>{0, 1}));
             EXPECT_FALSE(Ctl(d, IDC_HD_ROLLING_GAMES).visible);
-            EXPECT_FALSE(Ctl(d, IDC_HD_DROP5_GAMES).enabled);
-            EXPECT_EQ(Ctl(d, IDC_HD_USE_COMBINED).check, 1);
         })
         .Click(IDC_HD_ROW[0])
         .Check([](CDialog& d) {
@@ -140,25 +125,20 @@ TEST_F(Rules, HandicapDetailsEnablesTheRowsOfTheRuleInUse)
             }
             EXPECT_FALSE(Ctl(d, IDC_HD_BASIS[0]).enabled);
         })
-        .Click(IDC_HD_ROLLING)
-        .Click(IDC_HD_DROP5)
+        .Click(IDC_HD_ROLLING).Click(IDC_HD_DROP5)
         .Check([](CDialog& d) {
             EXPECT_TRUE(Ctl(d, IDC_HD_ROLLING_GAMES).visible);
             EXPECT_TRUE(Ctl(d, IDC_HD_DROP5_PINS).enabled);
         })
         // A cut-off past the season is brought back to the last round.
-        .SetText(IDC_HD_CUTOFF, "40")
-        .Focus(IDC_HD_ENTERING_GAMES)
+        .SetText(IDC_HD_CUTOFF, "40").Focus(IDC_HD_ENTERING_GAMES)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_HD_CUTOFF).text, "18"); })
         .Click(IDC_HD_ROLLING)
         .OK();
     ASSERT_TRUE(doc.EditHandicapDetails());
-    EXPECT_EQ(doc.m_bOneRuleForAll, 0u);
-    EXPECT_EQ(doc.m_bMenRule, 1u);
-    EXPECT_EQ(doc.m_bJuniorsRule, 1u);
-    EXPECT_EQ(doc.m_bTeamHandicaps, 0u);
-    EXPECT_EQ(doc.m_nEnteringAvgCutoff, 18);
-    EXPECT_EQ(doc.m_bDrop5, 1u);
+    EXPECT_EQ(Nums(doc.m_bOneRuleForAll, doc.m_bMenRule, doc.m_bJuniorsRule, doc.m_bTeamHandicaps,
+                   doc.m_nEnteringAvgCutoff, doc.m_bDrop5),
+              Nums(0, 1, 1, 0, 18, 1));
 }
 
 TEST_F(Rules, TeamHandicapBoxesFollowTheEnabledBox)
@@ -176,9 +156,7 @@ TEST_F(Rules, TeamHandicapBoxesFollowTheEnabledBox)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_HD_USE_COMBINED).check, 0); })
         .OK();
     ASSERT_TRUE(doc.EditHandicapDetails());
-    EXPECT_EQ(doc.m_bTeamHandicaps, 1u);
-    EXPECT_EQ(doc.m_bZeroBasedPctDiff, 1u);
-    EXPECT_EQ(doc.m_bOneRuleForAll, 1u);
+    EXPECT_EQ(Nums(doc.m_bTeamHandicaps, doc.m_bZeroBasedPctDiff, doc.m_bOneRuleForAll), Nums(1, 1, 1));
 }
 
 // ------------------------------------------------------------------ points systems
@@ -192,11 +170,8 @@ TEST_F(Rules, ScoringShowsWholePointsStoresHalfPointsAndKeepsTheMaximum)
     doc.m_HcpPoints.m_bTeam = 1;
     ui.OnDialog(IDD_HANDICAP_SCORING)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_SC_TEAM_GAME[0]).text, "1");
-            EXPECT_EQ(Ctl(d, IDC_SC_TEAM_GAME[3]).text, "0");
-            EXPECT_FALSE(Ctl(d, IDC_SC_TEAM_GAME[3]).enabled);
-            EXPECT_FALSE(Ctl(d, IDC_SC_IND_GAME[0]).enabled);
-            EXPECT_EQ(Ctl(d, IDC_SC_IND_TOTAL).text, "");
+            EXPECT_EQ(TextsOf(d, {IDC_SC_TEAM_GAME[0], IDC_SC_TEAM_GAME[3], IDC_SC_IND_TOTAL}), (Texts{"1", "0", ""}));
+            EXPECT_EQ(EnabledOf(d, {IDC_SC_TEAM_GAME[3], IDC_SC_IND_GAME[0]}), "00");
         })
         .Click(IDC_SC_INDIVIDUAL)
         .SetText(IDC_SC_IND_GAME[0], "1")
@@ -209,18 +184,14 @@ TEST_F(Rules, ScoringShowsWholePointsStoresHalfPointsAndKeepsTheMaximum)
         .SetText(IDC_SC_TEAM_SERIES, "3")
         .Focus(IDC_SC_PP_PINS[0])
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_SC_IND_TOTAL).text, "16");
-            EXPECT_EQ(Ctl(d, IDC_SC_TEAM_TOTAL).text, "9");
-            EXPECT_EQ(Ctl(d, IDC_SC_BONUS).text, "0");
-            EXPECT_EQ(Ctl(d, IDC_SC_MAX).text, "25");
+            EXPECT_EQ(TextsOf(d, {IDC_SC_IND_TOTAL, IDC_SC_TEAM_TOTAL, IDC_SC_BONUS, IDC_SC_MAX}),
+                      (Texts{"16", "9", "0", "25"}));
         })
         .OK();
     ASSERT_TRUE(doc.EditHandicapScoring());
-    EXPECT_EQ(doc.m_HcpPoints.m_nTeamGame[0], 4);
-    EXPECT_EQ(doc.m_HcpPoints.m_nTeamGame[3], 0);
-    EXPECT_EQ(doc.m_HcpPoints.m_nTeamSeries, 6);
-    EXPECT_EQ(doc.m_HcpPoints.m_nIndividualSeries, 2);
-    EXPECT_EQ(doc.m_nMaxHandicapPoints, 50);
+    EXPECT_EQ(Nums(doc.m_HcpPoints.m_nTeamGame[0], doc.m_HcpPoints.m_nTeamGame[3], doc.m_HcpPoints.m_nTeamSeries,
+                   doc.m_HcpPoints.m_nIndividualSeries, doc.m_nMaxHandicapPoints),
+              Nums(4, 0, 6, 2, 50));
     EXPECT_TRUE(doc.IsModified());
 }
 
@@ -231,9 +202,9 @@ TEST_F(Rules, ScoringRangesAndTheOddHalfPointRoundedDown)
     // The scratch series takes up to 125, the handicap series only 99.
     ui.OnDialog(IDD_SCRATCH_SCORING).SetText(IDC_SC_TEAM_SERIES, "126").OK().SetText(IDC_SC_TEAM_SERIES, "125").OK();
     ASSERT_TRUE(doc.EditScratchScoring());
-    EXPECT_EQ(doc.m_ScrPoints.m_nTeamSeries, 250);
-    EXPECT_EQ(doc.m_ScrPoints.m_nTeamGame[0], 2);  // shown as 1, stored again doubled
-    EXPECT_EQ(doc.m_nMaxScratchPoints, 252);
+    // The odd game point is shown as 1 and stored again doubled.
+    EXPECT_EQ(Nums(doc.m_ScrPoints.m_nTeamSeries, doc.m_ScrPoints.m_nTeamGame[0], doc.m_nMaxScratchPoints),
+              Nums(250, 2, 252));
     doc.m_HcpPoints.m_bTeam = 1;
     ui.OnDialog(IDD_HANDICAP_SCORING).SetText(IDC_SC_TEAM_SERIES, "125").OK().SetText(IDC_SC_TEAM_GAME[0], "125")
         .SetText(IDC_SC_TEAM_SERIES, "99").OK();
@@ -250,32 +221,26 @@ TEST_F(Rules, ScoringKeepsOneRowTickedAndThePinfallBoxesTogether)
     ui.OnDialog(IDD_SCRATCH_SCORING)
         .Click(IDC_SC_INDIVIDUAL)  // clearing the only row ticks the other
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_SC_TEAM).check, 1);
-            EXPECT_EQ(Ctl(d, IDC_SC_CYCLE).check, 0);
-            EXPECT_FALSE(Ctl(d, IDC_SC_CYCLE).enabled);
-            EXPECT_FALSE(Ctl(d, IDC_SC_PP_PINS[4]).enabled);
+            EXPECT_EQ(ChecksOf(d, {IDC_SC_TEAM, IDC_SC_CYCLE}), (std::vector<int>{1, 0}));
+            EXPECT_EQ(EnabledOf(d, {IDC_SC_CYCLE, IDC_SC_PP_PINS[4]}), "00");
         })
         .Click(IDC_SC_TEAM)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SC_INDIVIDUAL).check, 1); })
         .Click(IDC_SC_PP_COLUMN[4])
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_SC_PP_ENABLED).check, 1);
+            EXPECT_EQ(ChecksOf(d, {IDC_SC_PP_ENABLED, IDC_SC_PP_HUNDREDTHS}), (std::vector<int>{1, 1}));
             EXPECT_TRUE(Ctl(d, IDC_SC_PP_PINS[4]).enabled);
-            EXPECT_EQ(Ctl(d, IDC_SC_PP_HUNDREDTHS).check, 1);
         })
         .Click(IDC_SC_PP_PERCENT)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SC_PP_HUNDREDTHS).check, 0); })
         .SetText(IDC_SC_PP_PINS[4], "10")
         .OK();
     ASSERT_TRUE(doc.EditScratchScoring());
-    EXPECT_EQ(doc.m_ScrPoints.m_bIndividual, 1u);
-    EXPECT_EQ(doc.m_ScrPoints.m_bTeam, 0u);
-    EXPECT_EQ(doc.m_bCycleOpponent, 0u);
-    EXPECT_EQ(doc.m_Petersen.m_bScratch, 1u);
-    EXPECT_EQ(doc.m_Petersen.m_bColumn[PASS_SCRATCH][4], 1);
-    EXPECT_EQ(doc.m_Petersen.m_nPinsPerPoint[PASS_SCRATCH][4], 10);
-    EXPECT_EQ(doc.m_Petersen.m_nRemainderMode, 1u);
-    EXPECT_EQ(doc.m_Petersen.m_bHandicap, 0u);
+    EXPECT_EQ(Nums(doc.m_ScrPoints.m_bIndividual, doc.m_ScrPoints.m_bTeam, doc.m_bCycleOpponent,
+                   doc.m_Petersen.m_bScratch, doc.m_Petersen.m_bColumn[PASS_SCRATCH][4],
+                   doc.m_Petersen.m_nPinsPerPoint[PASS_SCRATCH][4], doc.m_Petersen.m_nRemainderMode,
+                   doc.m_Petersen.m_bHandicap),
+              Nums(1, 0, 0, 1, 1, 10, 1, 0));
 }
 
 TEST_F(Rules, ScoringCancelAndUnchangedOkLeaveTheLeagueAlone)
@@ -300,10 +265,9 @@ TEST_F(Rules, StandingsSequenceShowsDefaultsAndStoresEachKindInItsOwnBits)
     doc.m_nDisplayMode = DISPLAY_FIXTURES;
     ui.OnDialog(IDD_HANDICAP_STANDINGS_SEQ).Check([](CDialog& d) {
         EXPECT_EQ(Ctl(d, IDC_SEQ_KEY[0]).items.size(), 6u);
-        EXPECT_EQ(Ctl(d, IDC_SEQ_KEY[0]).curSel, 0);
-        EXPECT_EQ(Ctl(d, IDC_SEQ_KEY[1]).curSel, 1);
         EXPECT_EQ(Ctl(d, IDC_SEQ_KEY[2]).items[5].text, "Handicap Pinfall");
-        EXPECT_EQ(Ctl(d, IDC_SEQ_KEY[2]).curSel, 5);
+        EXPECT_EQ(Nums(Ctl(d, IDC_SEQ_KEY[0]).curSel, Ctl(d, IDC_SEQ_KEY[1]).curSel, Ctl(d, IDC_SEQ_KEY[2]).curSel),
+                  Nums(0, 1, 5));
     }).OK();
     ASSERT_TRUE(doc.EditHandicapStandingsSequence());
     EXPECT_EQ(doc.m_dwStandingsKeys, (1u << 20) | (2u << 16) | (6u << 12));
@@ -341,8 +305,7 @@ TEST_F(Rules, RobotScoresAskAboutPercentagesOverAHundred)
     doc.GetRobot(3)->m_nPercent = 100;  // exactly 100 asks nothing
     ui.OnDialog(IDD_ROBOT_SCORES)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_RB_SECOND[0]).text, "90");
-            EXPECT_EQ(Ctl(d, IDC_RB_SECOND_LABEL[0]).text, "Percentage");
+            EXPECT_EQ(TextsOf(d, {IDC_RB_SECOND[0], IDC_RB_SECOND_LABEL[0]}), (Texts{"90", "Percentage"}));
             EXPECT_FALSE(Ctl(d, IDC_RB_FIRST[0]).visible);
         })
         .SetText(IDC_RB_SECOND[0], "101")
@@ -358,9 +321,8 @@ TEST_F(Rules, RobotScoresAskAboutPercentagesOverAHundred)
     ASSERT_TRUE(RulesSetup::EditRobotScores(&doc));
     EXPECT_EQ(ui.MessageTexts(), (Texts{"#1 - 101% seems a little tough.  Are you sure?",
                                         "Please enter an integer between 0 and 2147483647."}));
-    EXPECT_EQ(doc.GetRobot(1)->m_nPercent, 95u);
-    EXPECT_EQ(doc.GetRobot(2)->m_bExclude, 1);
-    EXPECT_EQ(doc.m_bRobotsCannotGainPoints, 1u);
+    EXPECT_EQ(Nums(doc.GetRobot(1)->m_nPercent, doc.GetRobot(2)->m_bExclude, doc.m_bRobotsCannotGainPoints),
+              Nums(95, 1, 1));
     EXPECT_TRUE(doc.IsModified());
 }
 
@@ -374,22 +336,17 @@ TEST_F(Rules, RobotKindsKeepEveryValueAndShowTheHandicapDifference)
     const CRobot original = [&] { CRobot r; r.CopyFrom(rule); return r; }();
     ui.OnDialog(IDD_ROBOT_SCORES)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_RB_FIRST_LABEL[1]).text, "Scr Score");
-            EXPECT_EQ(Ctl(d, IDC_RB_SECOND_LABEL[1]).text, "Hcp Score");
-            EXPECT_EQ(Ctl(d, IDC_RB_DIFF[1]).text, "(30)");
+            EXPECT_EQ(TextsOf(d, {IDC_RB_FIRST_LABEL[1], IDC_RB_SECOND_LABEL[1], IDC_RB_DIFF[1]}),
+                      (Texts{"Scr Score", "Hcp Score", "(30)"}));
             EXPECT_TRUE(Ctl(d, IDC_RB_HCP_NOTE[1]).visible);
         })
         .Select(IDC_RB_KIND[1], 3)
         .Check([](CDialog& d) {
-            EXPECT_FALSE(Ctl(d, IDC_RB_FIRST[1]).visible);
-            EXPECT_FALSE(Ctl(d, IDC_RB_SECOND[1]).visible);
+            EXPECT_EQ(VisibleOf(d, {IDC_RB_FIRST[1], IDC_RB_SECOND[1]}), "00");
             EXPECT_EQ(Ctl(d, IDC_RB_SECOND_LABEL[1]).text, "");
         })
         .Select(IDC_RB_KIND[1], 0)
-        .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_RB_FIRST[1]).text, "120");
-            EXPECT_EQ(Ctl(d, IDC_RB_SECOND[1]).text, "150");
-        })
+        .Check([](CDialog& d) { EXPECT_EQ(TextsOf(d, {IDC_RB_FIRST[1], IDC_RB_SECOND[1]}), (Texts{"120", "150"})); })
         .SetText(IDC_RB_FIRST[1], "140")
         .Cancel();
     EXPECT_FALSE(RulesSetup::EditRobotScores(&doc));
@@ -398,10 +355,9 @@ TEST_F(Rules, RobotKindsKeepEveryValueAndShowTheHandicapDifference)
     // A scratch league never shows the difference.
     doc.m_bHandicapLeague = 0;
     doc.m_bScratchLeague = 1;
-    ui.OnDialog(IDD_ROBOT_SCORES).Check([](CDialog& d) {
-        EXPECT_FALSE(Ctl(d, IDC_RB_DIFF[1]).visible);
-        EXPECT_FALSE(Ctl(d, IDC_RB_HCP_NOTE[1]).visible);
-    }).Cancel();
+    ui.OnDialog(IDD_ROBOT_SCORES)
+        .Check([](CDialog& d) { EXPECT_EQ(VisibleOf(d, {IDC_RB_DIFF[1], IDC_RB_HCP_NOTE[1]}), "00"); })
+        .Cancel();
     EXPECT_FALSE(RulesSetup::EditRobotScores(&doc));
 }
 

@@ -1,4 +1,5 @@
 // Schedules by size and frequency, the per-round match counts, and the league size changes.
+#include "AdminChecks.h"
 #include "AdminTest.h"
 #include "league/Schedule.h"
 #include "resources/CommandIds.h"
@@ -35,10 +36,8 @@ TEST_F(ScheduleTest, ABye_TeamLeavesOneMatchARoundUnplayed)
     Teams(doc)[7]->m_strName = "BYE";
     Teams(doc)[7]->m_bBye = 1;
     doc.CountMatchesPerRound();
-    for (int r = 1; r <= 7; ++r) {
-        EXPECT_EQ(doc.m_nAllMatchesPerRound[r], 4);
-        EXPECT_EQ(doc.m_nMatchesPerRound[r], 3);
-    }
+    for (int r = 1; r <= 7; ++r)
+        EXPECT_EQ(Nums(doc.m_nAllMatchesPerRound[r], doc.m_nMatchesPerRound[r]), Nums(4, 3)) << r;
     EXPECT_EQ(doc.m_nAllMatchesPerRound[8], 0);
 }
 
@@ -52,16 +51,13 @@ TEST_F(ScheduleTest, ExtendSeasonAddsACycleAWeekAfterTheLastRound)
     EXPECT_EQ(doc.m_nRounds, 7);
     ui.AnswerMessageBox(IDYES, "Add another 7 rounds to your league?");
     doc.OnCmdMsg(ID_FIXTURE_EXTEND_SEASON, CN_COMMAND, nullptr);
-    EXPECT_EQ(doc.m_nRounds, 14);
     ASSERT_EQ(Fixtures(doc, 14).size(), 4u);
     EXPECT_EQ(Fixtures(doc, 8)[0]->m_timeDue, At(2025, 2, 25));
-    EXPECT_EQ(Weeks(doc).size(), 14u);
-    EXPECT_EQ(doc.m_nMatchesPerRound[14], 4);
     // The second cycle continues the table: round 8 is round 1 with the sides changed over.
     CFixture* r1 = Fixtures(doc, 1)[1];
     CFixture* r8 = Fixtures(doc, 8)[1];
-    EXPECT_EQ(r8->m_nTeamA, r1->m_nTeamB);
-    EXPECT_EQ(r8->m_nTeamB, r1->m_nTeamA);
+    EXPECT_EQ(Nums(doc.m_nRounds, Weeks(doc).size(), doc.m_nMatchesPerRound[14], r8->m_nTeamA, r8->m_nTeamB),
+              Nums(14, 14, 4, r1->m_nTeamB, r1->m_nTeamA));
 }
 
 TEST_F(ScheduleTest, SynchronizedTeamsPlayOnAsIfTheLeagueHadAlwaysHadTwelve)
@@ -77,22 +73,20 @@ TEST_F(ScheduleTest, SynchronizedTeamsPlayOnAsIfTheLeagueHadAlwaysHadTwelve)
     ui.OnDialog(IDD_EXPAND_LEAGUE)
         .Check([](CDialog& d) {
             // Multiples of 11 from the first not below round 9.
-            EXPECT_EQ(d.FindControl(IDC_LSZ_ROUNDS)->items[0].text, "11 Rounds");
-            EXPECT_EQ(d.FindControl(IDC_LSZ_START_ROUND)->text, "10");
+            EXPECT_EQ(Strs(Ctl(d, IDC_LSZ_ROUNDS).items[0].text, Ctl(d, IDC_LSZ_START_ROUND).text),
+                      (std::vector<std::string>{"11 Rounds", "10"}));
         })
         .Select(IDC_LSZ_ROUNDS, 1)
         .OK();
     doc.OnAddExtraTeams();
-    EXPECT_EQ(doc.m_nTeams, 12);
-    EXPECT_EQ(doc.m_nRounds, 22);
+    EXPECT_EQ(Nums(doc.m_nTeams, doc.m_nRounds), Nums(12, 22));
     CPairingWalk walk(12, 9);
     std::vector<CPairing> pairs;
     walk.NextRound(pairs);
     auto round10 = Fixtures(doc, 10);
     ASSERT_EQ(round10.size(), 6u);
     for (size_t m = 0; m < 6; ++m) {
-        EXPECT_EQ(round10[m]->m_nTeamA, pairs[m].nSideA);
-        EXPECT_EQ(round10[m]->m_nTeamB, pairs[m].nSideB);
+        EXPECT_EQ(Nums(round10[m]->m_nTeamA, round10[m]->m_nTeamB), Nums(pairs[m].nSideA, pairs[m].nSideB)) << m;
         EXPECT_EQ(round10[m]->m_pTeamA, doc.FindTeam(static_cast<WORD>(pairs[m].nSideA)));
     }
     EXPECT_EQ(Fixtures(doc, 10)[0]->m_timeDue, At(2025, 3, 11));
@@ -113,8 +107,7 @@ TEST_F(ScheduleTest, PlayedMatchesFromTheStartRoundNeedAYes)
     ui.OnDialog(IDD_EXPAND_LEAGUE).SetText(IDC_LSZ_START_ROUND, "5").OK();
     ui.AnswerMessageBox(IDNO, "This will remove 2 matches already played!  Continue?");
     doc.OnAddExtraTeams();
-    EXPECT_EQ(doc.m_nTeams, 8);
-    EXPECT_EQ(Fixtures(doc).size(), 56u);
+    EXPECT_EQ(Nums(doc.m_nTeams, Fixtures(doc).size()), Nums(8, 56));
     // A start round beyond the schedule has no date to start from.
     ui.OnDialog(IDD_NEW_SCHEDULE_RULE).OK();
     ui.OnDialog(IDD_EXPAND_LEAGUE).SetText(IDC_LSZ_START_ROUND, "40").OK();
@@ -138,43 +131,34 @@ TEST_F(ScheduleTest, ReduceDropsTwoTeamsToTheEndAndKeepsTheirResults)
     ui.OnDialog(IDD_CONTRACT_LEAGUE).Select(IDC_LSZ_DROP2, 0).OK();
     ui.AnswerMessageBox(IDOK, "You cannot remove the same team twice!");
     doc.OnCmdMsg(ID_FIXTURE_REDUCE_LEAGUE_SIZE, CN_COMMAND, nullptr);
-    EXPECT_EQ(doc.m_nExtraTeams, 0);
-    EXPECT_EQ(doc.m_nTeams, 10);
+    EXPECT_EQ(Nums(doc.m_nExtraTeams, doc.m_nTeams), Nums(0, 10));
 
     // An unplayed match before the start round stops it.
     ui.OnDialog(IDD_NEW_SCHEDULE_RULE).OK();
     ui.OnDialog(IDD_CONTRACT_LEAGUE).SetText(IDC_LSZ_START_ROUND, "5").OK();
     ui.AnswerMessageBox(IDOK, "There are 5 unplayed matches beford round 5.  NO ACTION CAN BE TAKEN.");
     doc.OnReduceLeagueSize();
-    EXPECT_EQ(doc.m_nExtraTeams, 0);
-    EXPECT_EQ(Fixtures(doc).size(), 45u);
+    EXPECT_EQ(Nums(doc.m_nExtraTeams, Fixtures(doc).size()), Nums(0, 45));
 
     ui.OnDialog(IDD_NEW_SCHEDULE_RULE).OK();
     ui.OnDialog(IDD_CONTRACT_LEAGUE)
         .Check([](CDialog& d) {
-            EXPECT_EQ(d.FindControl(IDC_LSZ_TEAMS_TEXT)->text, "League will have 8 Teams");
-            EXPECT_EQ(d.FindControl(IDC_LSZ_DROP1)->items.size(), 10u);
+            EXPECT_EQ(Ctl(d, IDC_LSZ_TEAMS_TEXT).text, "League will have 8 Teams");
+            EXPECT_EQ(Ctl(d, IDC_LSZ_DROP1).items.size(), 10u);
         })
-        .SelectString(IDC_LSZ_DROP1, "Team_03")
-        .SelectString(IDC_LSZ_DROP2, "Team_05")
+        .SelectString(IDC_LSZ_DROP1, "Team_03").SelectString(IDC_LSZ_DROP2, "Team_05")
         .OK();
     doc.OnReduceLeagueSize();
     EXPECT_TRUE(ui.AllUsed());
-    EXPECT_EQ(doc.m_nTeams, 8);
-    EXPECT_EQ(doc.m_nExtraTeams, 2);
     EXPECT_TRUE(doc.IsLeagueSetUp());
     auto teams = Teams(doc);
     ASSERT_EQ(teams.size(), 10u);
-    EXPECT_EQ(teams[8]->m_strName, "Team_03");
-    EXPECT_EQ(teams[9]->m_strName, "Team_05");
+    EXPECT_EQ(Strs(teams[8]->m_strName, teams[9]->m_strName), (std::vector<std::string>{"Team_03", "Team_05"}));
     EXPECT_TRUE(teams[8]->IsRemoved() && teams[9]->IsRemoved());
-    EXPECT_EQ(doc.m_nRounds, 3 + 7);
-    for (CFixture* f : Fixtures(doc, 4)) {
-        EXPECT_NE(f->m_nTeamA, 3);
-        EXPECT_NE(f->m_nTeamB, 5);
-    }
-    EXPECT_EQ(Fixtures(doc, 3).size(), 5u);
-    EXPECT_EQ(Fixtures(doc, 4).size(), 4u);
+    EXPECT_EQ(Nums(doc.m_nTeams, doc.m_nExtraTeams, doc.m_nRounds, Fixtures(doc, 3).size(), Fixtures(doc, 4).size()),
+              Nums(8, 2, 3 + 7, 5, 4));
+    for (CFixture* f : Fixtures(doc, 4))
+        EXPECT_TRUE(f->m_nTeamA != 3 && f->m_nTeamB != 5) << f->m_nTeamA << " v " << f->m_nTeamB;
     EXPECT_TRUE(Fixtures(doc, 2)[0]->m_bPlayed[0]);
 
     // Two teams added again go in front of the dropped ones.
@@ -183,10 +167,8 @@ TEST_F(ScheduleTest, ReduceDropsTwoTeamsToTheEndAndKeepsTheirResults)
     doc.OnAddExtraTeams();
     teams = Teams(doc);
     ASSERT_EQ(teams.size(), 12u);
-    EXPECT_EQ(teams[8]->m_strName, "Team_09");
-    EXPECT_EQ(teams[8]->m_nTeamNo, 11);
-    EXPECT_EQ(teams[10]->m_strName, "Team_03");
-    EXPECT_EQ(doc.m_nTeams, 10);
+    EXPECT_EQ(Strs(teams[8]->m_strName, teams[10]->m_strName), (std::vector<std::string>{"Team_09", "Team_03"}));
+    EXPECT_EQ(Nums(teams[8]->m_nTeamNo, doc.m_nTeams), Nums(11, 10));
 }
 
 TEST_F(ScheduleTest, SizeCommandsAreOfferedOnlyToASetUpLeague)
@@ -213,7 +195,5 @@ TEST_F(ScheduleTest, AFourTeamLeagueCannotBeReduced)
     ui.AnswerMessageBox(IDOK, "A league must keep at least 4 teams.");
     doc.OnReduceLeagueSize();
     EXPECT_TRUE(ui.AllUsed());  // no dialog opened
-    EXPECT_EQ(doc.m_nTeams, 4);
-    EXPECT_EQ(doc.m_nExtraTeams, 0);
-    EXPECT_EQ(doc.m_listFixtures.GetCount(), nFixtures);
+    EXPECT_EQ(Nums(doc.m_nTeams, doc.m_nExtraTeams, doc.m_listFixtures.GetCount()), Nums(4, 0, nFixtures));
 }

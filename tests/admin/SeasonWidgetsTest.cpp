@@ -1,69 +1,19 @@
 // The season dialogs on the real Qt widgets: the split summary as the secretary types and ticks,
 // and a round re-paired with clicks and double-clicks.
-#include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QLabel>
 #include <QListWidget>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTest>
-#include <QTimer>
-#include <functional>
-#include <memory>
 
+#include "AdminChecks.h"
 #include "AdminTest.h"
 #include "DialogControls.h"
 #include "RealDialogs.h"
-#include "TempDir.h"
+#include "AdminQtWidgets.h"
 #include "admin/NewLeagueTeamsDlg.h"
 #include "admin/EditScheduleDlg.h"
 #include "admin/SplitSeasonDlg.h"
-#include "framework/qt/QtBackend.h"
-
-namespace {
-
-// Runs fn once the next modal window is up.
-void WhenModal(std::function<void(QWidget*)> fn)
-{
-    QTimer::singleShot(0, [fn] {
-        QWidget* w = QApplication::activeModalWidget();
-        for (int i = 0; !w && i < 50; ++i) {
-            QApplication::processEvents();
-            w = QApplication::activeModalWidget();
-        }
-        ASSERT_NE(w, nullptr);
-        fn(w);
-    });
-}
-
-template <class T>
-T* Control(QWidget* dlg, UINT id)
-{
-    for (QWidget* c : dlg->findChildren<QWidget*>()) {
-        QVariant v = c->property("torvaneCtl");
-        if (v.isValid() && static_cast<CControlState*>(v.value<void*>())->id == id)
-            return qobject_cast<T*>(c);
-    }
-    return nullptr;
-}
-
-struct QtUi {
-    TempDir settings;
-    std::unique_ptr<CUiBackend> backend;
-    CUiBackend* previous;
-    QtUi()
-    {
-        AfxUseSettingsFolder(settings.path().string().c_str());
-        backend.reset(AfxCreateQtBackend());
-        previous = AfxSetBackend(backend.get());
-    }
-    ~QtUi() { AfxSetBackend(previous); }
-};
-
-} // namespace
 
 TEST(SeasonWidgets, TheSplitSummaryFollowsWhatIsTypedAndTicked)
 {
@@ -75,20 +25,13 @@ TEST(SeasonWidgets, TheSplitSummaryFollowsWhatIsTypedAndTicked)
     dlg.m_nSplits = 4;
     dlg.m_bSplitSeason = 1;
     WhenModal([](QWidget* w) {
-        EXPECT_EQ(Control<QLabel>(w, IDC_SS_SUMMARY1)->text(), "3 splits of 10 rounds");
-        EXPECT_EQ(Control<QLabel>(w, IDC_SS_SUMMARY2)->text(), "1 split of 2 rounds");
+        EXPECT_EQ(LabelTexts(w, {IDC_SS_SUMMARY1, IDC_SS_SUMMARY2}), (QStringList{"3 splits of 10 rounds", "1 split of 2 rounds"}));
         auto* splits = Control<QLineEdit>(w, IDC_SS_SPLITS);
-        splits->setFocus();
-        splits->selectAll();
-        QTest::keyClicks(splits, "2");
-        EXPECT_EQ(Control<QLabel>(w, IDC_SS_SUMMARY1)->text(), "1 split of 10 rounds");
-        EXPECT_EQ(Control<QLabel>(w, IDC_SS_SUMMARY2)->text(), "1 split of 22 rounds");
+        Retype(splits, "2");
+        EXPECT_EQ(LabelTexts(w, {IDC_SS_SUMMARY1, IDC_SS_SUMMARY2}), (QStringList{"1 split of 10 rounds", "1 split of 22 rounds"}));
         auto* perSplit = Control<QLineEdit>(w, IDC_SS_ROUNDS_PER_SPLIT);
-        perSplit->setFocus();
-        perSplit->selectAll();
-        QTest::keyClicks(perSplit, "8");
-        EXPECT_EQ(Control<QLabel>(w, IDC_SS_SUMMARY1)->text(), "2 splits of 8 rounds");
-        EXPECT_EQ(Control<QLabel>(w, IDC_SS_SUMMARY2)->text(), "");
+        Retype(perSplit, "8");
+        EXPECT_EQ(LabelTexts(w, {IDC_SS_SUMMARY1, IDC_SS_SUMMARY2}), (QStringList{"2 splits of 8 rounds", ""}));
         EXPECT_FALSE(Control<QCheckBox>(w, IDC_SS_USE_CUSTOM)->isEnabled()); // no second start
         QTest::mouseClick(Control<QCheckBox>(w, IDC_SS_ENABLED), Qt::LeftButton);
         EXPECT_EQ(Control<QLabel>(w, IDC_SS_SUMMARY1)->text(), "");
@@ -96,9 +39,7 @@ TEST(SeasonWidgets, TheSplitSummaryFollowsWhatIsTypedAndTicked)
         QTest::mouseClick(Control<QPushButton>(w, IDOK), Qt::LeftButton);
     });
     ASSERT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(dlg.m_bSplitSeason, 1);
-    EXPECT_EQ(dlg.m_nRoundsPerSplit, 8);
-    EXPECT_EQ(dlg.m_nSplits, 2);
+    EXPECT_EQ(Nums(dlg.m_bSplitSeason, dlg.m_nRoundsPerSplit, dlg.m_nSplits), Nums(1, 8, 2));
 }
 
 TEST(SeasonWidgets, TheNumberOfSplitsShowsTheCountTheSummaryUses)
@@ -114,26 +55,20 @@ TEST(SeasonWidgets, TheNumberOfSplitsShowsTheCountTheSummaryUses)
         ASSERT_TRUE(QTest::qWaitForWindowActive(w));
         auto* perSplit = Control<QLineEdit>(w, IDC_SS_ROUNDS_PER_SPLIT);
         auto* splits = Control<QLineEdit>(w, IDC_SS_SPLITS);
-        perSplit->setFocus();
-        perSplit->selectAll();
-        QTest::keyClicks(perSplit, "2");
+        Retype(perSplit, "2");
         QTest::keyClick(perSplit, Qt::Key_Tab);
         QTest::mouseClick(Control<QCheckBox>(w, IDC_SS_ENABLED), Qt::LeftButton);
         // 0 splits asked: the season is split in two, and the box says so.
-        EXPECT_EQ(Control<QLabel>(w, IDC_SS_SUMMARY1)->text(), "1 split of 2 rounds");
-        EXPECT_EQ(Control<QLabel>(w, IDC_SS_SUMMARY2)->text(), "1 split of 3 rounds");
+        EXPECT_EQ(LabelTexts(w, {IDC_SS_SUMMARY1, IDC_SS_SUMMARY2}), (QStringList{"1 split of 2 rounds", "1 split of 3 rounds"}));
         shownOnTick = splits->text();
         // More splits than the rounds allow: cut to what fits once the box is left.
-        splits->setFocus();
-        splits->selectAll();
-        QTest::keyClicks(splits, "7");
+        Retype(splits, "7");
         QTest::keyClick(splits, Qt::Key_Tab);
         shownAfterTyping = splits->text();
         QTest::mouseClick(Control<QPushButton>(w, IDOK), Qt::LeftButton);
     });
     ASSERT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(shownOnTick, "2");
-    EXPECT_EQ(shownAfterTyping, "3");
+    EXPECT_EQ((QStringList{shownOnTick, shownAfterTyping}), (QStringList{"2", "3"}));
     EXPECT_EQ(dlg.m_nSplits, 3);
 }
 
@@ -149,9 +84,7 @@ TEST(SeasonWidgets, SplitsAreOfferedOnceARoundsPerSplitIsTypedAndATypedStartIsTa
         auto* enabled = Control<QCheckBox>(w, IDC_SS_ENABLED);
         EXPECT_FALSE(enabled->isEnabled());
         auto* perSplit = Control<QLineEdit>(w, IDC_SS_ROUNDS_PER_SPLIT);
-        perSplit->setFocus();
-        perSplit->selectAll();
-        QTest::keyClicks(perSplit, "10");
+        Retype(perSplit, "10");
         EXPECT_TRUE(enabled->isEnabled());
         WhenModal([](QWidget* custom) {
             auto* start2 = Control<QLineEdit>(custom, IDC_CS_START + 1);
@@ -167,10 +100,8 @@ TEST(SeasonWidgets, SplitsAreOfferedOnceARoundsPerSplitIsTypedAndATypedStartIsTa
         QTest::mouseClick(Control<QPushButton>(w, IDOK), Qt::LeftButton);
     });
     ASSERT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(doc.m_nCustomSplitStart[1], 12);
-    EXPECT_EQ(dlg.m_nCustomStart[1], 12);
-    EXPECT_EQ(dlg.m_bCustomSplits, 1);
-    EXPECT_EQ(dlg.m_nRoundsPerSplit, 10);
+    EXPECT_EQ(Nums(doc.m_nCustomSplitStart[1], dlg.m_nCustomStart[1], dlg.m_bCustomSplits, dlg.m_nRoundsPerSplit),
+              Nums(12, 12, 1, 10));
 }
 
 TEST(SeasonWidgets, ARoundIsRePairedByClicksAndDoubleClicks)
@@ -202,10 +133,7 @@ TEST(SeasonWidgets, ARoundIsRePairedByClicksAndDoubleClicks)
     });
     ASSERT_EQ(dlg.DoModal(), IDOK);
     const std::vector<CFixture*> after = Fixtures(doc, 2);
-    EXPECT_EQ(after[0]->m_nTeamA, a2);
-    EXPECT_EQ(after[0]->m_nTeamB, a1);
-    EXPECT_EQ(after[1]->m_nTeamA, b2);
-    EXPECT_EQ(after[1]->m_nTeamB, b1);
+    EXPECT_EQ(Nums(after[0]->m_nTeamA, after[0]->m_nTeamB, after[1]->m_nTeamA, after[1]->m_nTeamB), Nums(a2, a1, b2, b1));
 }
 
 TEST(SeasonWidgets, ATeamIsCarriedToTheNewSeasonOnlyOnceTheSecretarySelectsIt)

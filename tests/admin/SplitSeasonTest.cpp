@@ -1,6 +1,6 @@
 // League > Miscellaneous Setup > Split Season: the summary of simple splits, custom splits and
 // their durations, and the split state the standings and statistics read afterwards.
-#include "DialogControls.h"
+#include "AdminChecks.h"
 #include "AdminTest.h"
 #include "admin/SeasonCommands.h"
 #include "admin/SplitSeasonDlg.h"
@@ -53,13 +53,12 @@ TEST_F(SplitSeasonTest, SimpleSplitsAreSummedUpFromTheRoundsAndTheSplitsAsked)
         dlg.m_nRoundsPerSplit = c.nPer;
         dlg.m_nSplits = c.nSplits;
         dlg.m_bSplitSeason = 1;
+        SCOPED_TRACE(std::to_string(c.nRounds) + "/" + std::to_string(c.nPer) + "/" + std::to_string(c.nSplits));
         ui.OnDialog(IDD_SPLIT_SEASON).Check([&](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_SS_SUMMARY1).text, c.pszLine1) << c.nRounds << "/" << c.nPer << "/" << c.nSplits;
-            EXPECT_EQ(Ctl(d, IDC_SS_SUMMARY2).text, c.pszLine2) << c.nRounds << "/" << c.nPer << "/" << c.nSplits;
+            EXPECT_EQ(TextsOf(d, {IDC_SS_SUMMARY1, IDC_SS_SUMMARY2}), (std::vector<std::string>{c.pszLine1, c.pszLine2}));
         }).OK();
         ASSERT_EQ(dlg.DoModal(), IDOK);
-        EXPECT_EQ(dlg.m_nSplits, c.nSplitsAfter);
-        EXPECT_EQ(dlg.m_bSplitSeason, c.bEnabledAfter);
+        EXPECT_EQ(Nums(dlg.m_nSplits, dlg.m_bSplitSeason), Nums(c.nSplitsAfter, c.bEnabledAfter));
     }
 }
 
@@ -75,10 +74,9 @@ TEST_F(SplitSeasonTest, BothWaysOfSplittingChangeTheSplitCountTheHeadingsAndTheS
     // Custom splits from rounds 10 and 20.
     ui.OnDialog(IDD_SPLIT_SEASON)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_SS_ROUNDS_TEXT).text, "League set for 30 rounds");
-            EXPECT_EQ(Ctl(d, IDC_SS_PROMPT).text, "Enter number of rounds per split");
-            EXPECT_FALSE(Ctl(d, IDC_SS_ENABLED).enabled);
-            EXPECT_FALSE(Ctl(d, IDC_SS_USE_CUSTOM).enabled);
+            EXPECT_EQ(TextsOf(d, {IDC_SS_ROUNDS_TEXT, IDC_SS_PROMPT}),
+                      (std::vector<std::string>{"League set for 30 rounds", "Enter number of rounds per split"}));
+            EXPECT_EQ(EnabledOf(d, {IDC_SS_ENABLED, IDC_SS_USE_CUSTOM}), "00");
         })
         .Click(IDC_SS_DEFINE_CUSTOM)
         .Check([](CDialog& d) {
@@ -90,23 +88,14 @@ TEST_F(SplitSeasonTest, BothWaysOfSplittingChangeTheSplitCountTheHeadingsAndTheS
         .OK();
     ui.OnDialog(IDD_CUSTOM_SPLITS)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_CS_START).text, "1");
-            EXPECT_EQ(Ctl(d, IDC_CS_DURATION).text, "30 Rounds");
-            EXPECT_TRUE(Ctl(d, IDC_CS_START + 1).enabled);
-            EXPECT_FALSE(Ctl(d, IDC_CS_START + 2).enabled);
-            EXPECT_FALSE(Ctl(d, IDC_CS_DELETE + 1).enabled);
+            EXPECT_EQ(TextsOf(d, {IDC_CS_START, IDC_CS_DURATION}), (std::vector<std::string>{"1", "30 Rounds"}));
+            EXPECT_EQ(EnabledOf(d, {IDC_CS_START + 1, IDC_CS_START + 2, IDC_CS_DELETE + 1}), "100");
         })
-        .SetText(IDC_CS_START + 1, "10")
-        .Focus(IDOK)
-        .SetText(IDC_CS_START + 2, "20")
-        .Focus(IDOK)
-        .SetText(IDC_CS_START + 3, "25")
-        .Focus(IDOK)
+        .SetText(IDC_CS_START + 1, "10").Focus(IDOK).SetText(IDC_CS_START + 2, "20").Focus(IDOK)
+        .SetText(IDC_CS_START + 3, "25").Focus(IDOK)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_CS_DURATION + 0).text, "9 Rounds");
-            EXPECT_EQ(Ctl(d, IDC_CS_DURATION + 1).text, "10 Rounds");
-            EXPECT_EQ(Ctl(d, IDC_CS_DURATION + 2).text, "5 Rounds");
-            EXPECT_EQ(Ctl(d, IDC_CS_DURATION + 3).text, "6 Rounds");
+            EXPECT_EQ(TextsOf(d, {IDC_CS_DURATION, IDC_CS_DURATION + 1, IDC_CS_DURATION + 2, IDC_CS_DURATION + 3}),
+                      (std::vector<std::string>{"9 Rounds", "10 Rounds", "5 Rounds", "6 Rounds"}));
         })
         .Click(IDC_CS_DELETE + 3)
         .SetText(IDC_CS_START + 2, "5") // not after split 2's start
@@ -114,9 +103,8 @@ TEST_F(SplitSeasonTest, BothWaysOfSplittingChangeTheSplitCountTheHeadingsAndTheS
         .SetText(IDC_CS_START + 3, "31") // beyond the season
         .Focus(IDOK)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_CS_START + 2).text, "20");
-            EXPECT_EQ(Ctl(d, IDC_CS_START + 3).text, "");
-            EXPECT_EQ(Ctl(d, IDC_CS_DURATION + 2).text, "11 Rounds");
+            EXPECT_EQ(TextsOf(d, {IDC_CS_START + 2, IDC_CS_START + 3, IDC_CS_DURATION + 2}),
+                      (std::vector<std::string>{"20", "", "11 Rounds"}));
             EXPECT_FALSE(Ctl(d, IDC_CS_START + 4).enabled);
         })
         .OK();
@@ -127,39 +115,30 @@ TEST_F(SplitSeasonTest, BothWaysOfSplittingChangeTheSplitCountTheHeadingsAndTheS
     EXPECT_TRUE(state.m_bEnabled);
     ASSERT_TRUE(doc.OnCmdMsg(ID_LEAGUE_SPLIT_SEASON, CN_COMMAND, nullptr));
     EXPECT_TRUE(ui.AllUsed());
-    EXPECT_EQ(doc.m_bCustomSplits, 1u);
-    EXPECT_EQ(doc.m_bSplitSeason, 0u);
-    EXPECT_EQ(doc.m_nCustomSplitStart[1], 10);
-    EXPECT_EQ(doc.m_nCustomSplitStart[2], 20);
-    EXPECT_EQ(doc.m_nCustomSplitStart[3], 0);
-    EXPECT_EQ(doc.m_bSplitsActive, 1u);
-    EXPECT_EQ(doc.m_nSplitCount, 3u);
+    EXPECT_EQ(Nums(doc.m_bCustomSplits, doc.m_bSplitSeason, doc.m_nCustomSplitStart[1], doc.m_nCustomSplitStart[2],
+                   doc.m_nCustomSplitStart[3], doc.m_bSplitsActive, doc.m_nSplitCount),
+              Nums(1, 0, 10, 20, 0, 1, 3));
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(Heading(doc, 9).rfind("Final Handicap Standings. Split 1 of 3 on ", 0), 0u);
     EXPECT_EQ(doc.GetStatsRound(), 9);
     EXPECT_EQ(Heading(doc, 12).rfind("Handicap Standings after Round 12 of 30. Split 2 of 3 on  ", 0), 0u);
-    EXPECT_EQ(doc.m_nCurrentSplit, 2u);
-    EXPECT_EQ(doc.GetStatsRound(), 3);
+    EXPECT_EQ(Nums(doc.m_nCurrentSplit, doc.GetStatsRound()), Nums(2, 3));
 
     // Simple splits of 10 rounds: ticking them clears the custom splits.
     ui.OnDialog(IDD_SPLIT_SEASON)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SS_USE_CUSTOM).check, 1); })
-        .SetText(IDC_SS_ROUNDS_PER_SPLIT, "10")
-        .Focus(IDC_SS_SPLITS)
-        .Click(IDC_SS_ENABLED)
+        .SetText(IDC_SS_ROUNDS_PER_SPLIT, "10").Focus(IDC_SS_SPLITS).Click(IDC_SS_ENABLED)
         .Check([](CDialog& d) {
             EXPECT_EQ(Ctl(d, IDC_SS_USE_CUSTOM).check, 0);
-            EXPECT_EQ(Ctl(d, IDC_SS_CUSTOM_SUMMARY).text, "");
-            EXPECT_EQ(Ctl(d, IDC_SS_SUMMARY1).text, "2 splits of 10 rounds");
+            EXPECT_EQ(TextsOf(d, {IDC_SS_CUSTOM_SUMMARY, IDC_SS_SUMMARY1}),
+                      (std::vector<std::string>{"", "2 splits of 10 rounds"}));
         })
         .SetText(IDC_SS_SPLITS, "3")
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SS_SUMMARY1).text, "3 splits of 10 rounds"); })
         .OK();
     ASSERT_TRUE(doc.OnCmdMsg(ID_LEAGUE_SPLIT_SEASON, CN_COMMAND, nullptr));
     EXPECT_TRUE(ui.AllUsed());
-    EXPECT_EQ(doc.m_bSplitSeason, 1u);
-    EXPECT_EQ(doc.m_bCustomSplits, 0u);
-    EXPECT_EQ(doc.m_nSplitCount, 3u);
+    EXPECT_EQ(Nums(doc.m_bSplitSeason, doc.m_bCustomSplits, doc.m_nSplitCount), Nums(1, 0, 3));
     EXPECT_EQ(Heading(doc, 20).rfind("Final Handicap Standings. Split 2 of 3 on ", 0), 0u);
     EXPECT_EQ(Heading(doc, 23).rfind("Handicap Standings after Round 23 of 30. Split 3 of 3 on  ", 0), 0u);
     EXPECT_EQ(doc.GetStatsRound(), 3);
@@ -168,7 +147,5 @@ TEST_F(SplitSeasonTest, BothWaysOfSplittingChangeTheSplitCountTheHeadingsAndTheS
     ui.OnDialog(IDD_SPLIT_SEASON).Click(IDC_SS_DEFINE_CUSTOM).Cancel();
     ui.OnDialog(IDD_CUSTOM_SPLITS).Click(IDC_CS_DELETE + 1).OK();
     ASSERT_TRUE(doc.OnCmdMsg(ID_LEAGUE_SPLIT_SEASON, CN_COMMAND, nullptr));
-    EXPECT_EQ(doc.m_nCustomSplitStart[1], 20);
-    EXPECT_EQ(doc.m_nCustomSplitStart[2], 0);
-    EXPECT_EQ(doc.m_nSplitCount, 3u);
+    EXPECT_EQ(Nums(doc.m_nCustomSplitStart[1], doc.m_nCustomSplitStart[2], doc.m_nSplitCount), Nums(20, 0, 3));
 }

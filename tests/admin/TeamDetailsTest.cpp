@@ -1,7 +1,7 @@
 // The team dialogs driven through their controls from the Team and League menu commands: a team
 // renamed and seen in the standings, the captain, withdrawal and vacancy boxes, the team order
 // followed by the scoresheet line-up, divisions and the membership types.
-#include "DialogControls.h"
+#include "AdminChecks.h"
 #include "RecordingDC.h"
 #include "ScriptedBackend.h"
 #include "admin/EditTeamDlg.h"
@@ -91,16 +91,13 @@ TEST_F(TeamDetails, ARenamedTeamShowsInTheStandingsWithItsNameFormatted)
             EXPECT_EQ(d.GetFocusID(), IDC_ET_NAME);
             EXPECT_EQ(Ctl(d, IDC_ET_NAME).text, "Gutter Gang");
         })
-        .Click(IDC_ET_FORMAT_TEXT)
-        .SetText(IDC_ET_NAME, "the RED lions")
-        .Focus(IDC_ET_CAPTAIN)
+        .Click(IDC_ET_FORMAT_TEXT).SetText(IDC_ET_NAME, "the RED lions").Focus(IDC_ET_CAPTAIN)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ET_NAME).text, "The Red Lions"); })
         .OK();
     EXPECT_TRUE(Command(ID_TEAM_EDIT));
     EXPECT_EQ(Team(3)->m_strName, "The Red Lions");
-    EXPECT_EQ(doc.m_bFormatText, 1u);
+    EXPECT_EQ(Nums(doc.m_bFormatText, doc.m_nDisplayMode), Nums(1, DISPLAY_STANDINGS));
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(doc.m_nDisplayMode, DISPLAY_STANDINGS);
     const Texts texts = StandingsTexts();
     EXPECT_TRUE(Contains(texts, "The Red Lions"));
     EXPECT_FALSE(Contains(texts, "Gutter Gang"));
@@ -111,12 +108,8 @@ TEST_F(TeamDetails, CancelLeavesTheTeamAndTheLeagueAsTheyWere)
     CTeam before;
     before.CopyFrom(*Team(2));
     EditTeam(2)
-        .SetText(IDC_ET_NAME, "Nobody's Team")
-        .Select(IDC_ET_CAPTAIN, 2)
-        .Click(IDC_ET_FOLDED)
-        .SetText(IDC_ET_SCORE_TO_WEEK, "5")
-        .Click(IDC_ET_BYE)
-        .Click(IDC_ET_FORMAT_TEXT)
+        .SetText(IDC_ET_NAME, "Nobody's Team").Select(IDC_ET_CAPTAIN, 2).Click(IDC_ET_FOLDED)
+        .SetText(IDC_ET_SCORE_TO_WEEK, "5").Click(IDC_ET_BYE).Click(IDC_ET_FORMAT_TEXT)
         .Cancel();
     EXPECT_TRUE(Command(ID_TEAM_EDIT));
     EXPECT_TRUE(Team(2)->IsSameAs(before));
@@ -142,9 +135,7 @@ TEST_F(TeamDetails, TheCaptainListOffersTheTeamsBowlers)
         .Check([&](CDialog& d) {
             Texts items = Items(d, IDC_ET_CAPTAIN);
             ASSERT_EQ(items.size(), 5u);
-            EXPECT_EQ(items[0], "Nobody");
-            EXPECT_EQ(items[2], second);
-            EXPECT_EQ(Selected(d, IDC_ET_CAPTAIN), "Nobody");
+            EXPECT_EQ((Texts{items[0], items[2], Selected(d, IDC_ET_CAPTAIN)}), (Texts{"Nobody", second, "Nobody"}));
         })
         .Select(IDC_ET_CAPTAIN, 2)
         .OK();
@@ -186,23 +177,16 @@ TEST_F(TeamDetails, StartingPointsAreTypedInTheLeaguesPointsUnit)
 {
     // Half points: 12.5 is 25 halves and reads back with the half sign.
     EditTeam(5)
-        .Check([](CDialog& d) {
-            EXPECT_FALSE(Ctl(d, IDC_ET_WON).enabled);
-            EXPECT_FALSE(Ctl(d, IDC_ET_START_ROUND).enabled);
-        })
-        .Click(IDC_ET_VACANCY_FILLED)
-        .SetText(IDC_ET_START_ROUND, "4")
-        .SetText(IDC_ET_WON, "12.5")
-        .SetText(IDC_ET_LOST, "7")
-        .Focus(IDC_ET_LOST)
+        .Check([](CDialog& d) { EXPECT_EQ(EnabledOf(d, {IDC_ET_WON, IDC_ET_START_ROUND}), "00"); })
+        .Click(IDC_ET_VACANCY_FILLED).SetText(IDC_ET_START_ROUND, "4").SetText(IDC_ET_WON, "12.5")
+        .SetText(IDC_ET_LOST, "7").Focus(IDC_ET_LOST)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ET_WON).text, "12\xBD"); })
         .Focus(IDC_ET_NAME)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ET_LOST).text, "7 "); })
         .OK();
     Command(ID_TEAM_EDIT);
-    EXPECT_EQ(Team(5)->m_nVacancyStartRound, 4);
-    EXPECT_EQ(Team(5)->m_nStartPointsWon, 25);
-    EXPECT_EQ(Team(5)->m_nStartPointsLost, 14);
+    EXPECT_EQ(Nums(Team(5)->m_nVacancyStartRound, Team(5)->m_nStartPointsWon, Team(5)->m_nStartPointsLost),
+              Nums(4, 25, 14));
 
     // Reopened, the stored halves read as typed and survive an OK untouched.
     EditTeam(5).Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ET_WON).text, "12\xBD"); }).OK();
@@ -212,20 +196,16 @@ TEST_F(TeamDetails, StartingPointsAreTypedInTheLeaguesPointsUnit)
     // Pinfall points: hundredths; a figure beyond the stored 16 bits is held at the top.
     doc.m_Petersen.m_bScratch = 1;
     EditTeam(5)
-        .SetText(IDC_ET_WON, "12.5")
-        .Focus(IDC_ET_LOST)
+        .SetText(IDC_ET_WON, "12.5").Focus(IDC_ET_LOST)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ET_WON).text, "12.50"); })
-        .SetText(IDC_ET_LOST, "900")
-        .Focus(IDC_ET_NAME)
+        .SetText(IDC_ET_LOST, "900").Focus(IDC_ET_NAME)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ET_LOST).text, "655.35"); })
         .OK();
     Command(ID_TEAM_EDIT);
-    EXPECT_EQ(Team(5)->m_nStartPointsWon, 1250);
-    EXPECT_EQ(Team(5)->m_nStartPointsLost, 65535);
-
-    EXPECT_EQ(CEditTeamDlg::ParsePoints(nullptr, "-3"), 0);
-    EXPECT_EQ(CEditTeamDlg::ParsePoints(nullptr, "lots"), 0);
-    EXPECT_EQ(CEditTeamDlg::ParsePoints(nullptr, " \xBD"), 1);
+    EXPECT_EQ(Nums(Team(5)->m_nStartPointsWon, Team(5)->m_nStartPointsLost), Nums(1250, 65535));
+    EXPECT_EQ(Nums(CEditTeamDlg::ParsePoints(nullptr, "-3"), CEditTeamDlg::ParsePoints(nullptr, "lots"),
+                   CEditTeamDlg::ParsePoints(nullptr, " \xBD")),
+              Nums(0, 0, 1));
 }
 
 TEST_F(TeamDetails, FoldedAndVacancyFilledExcludeEachOther)
@@ -237,24 +217,18 @@ TEST_F(TeamDetails, FoldedAndVacancyFilledExcludeEachOther)
     EditTeam(6)
         .Check([](CDialog& d) {
             EXPECT_EQ(Ctl(d, IDC_ET_SCORE_TO_WEEK).text, "0");
-            EXPECT_TRUE(Ctl(d, IDC_ET_DEDUCT).enabled);
-            EXPECT_TRUE(Ctl(d, IDC_ET_SCORE_TO_WEEK).enabled);
+            EXPECT_EQ(EnabledOf(d, {IDC_ET_DEDUCT, IDC_ET_SCORE_TO_WEEK}), "11");
         })
-        .SetText(IDC_ET_SCORE_TO_WEEK, "8")
-        .Click(IDC_ET_VACANCY_FILLED)
+        .SetText(IDC_ET_SCORE_TO_WEEK, "8").Click(IDC_ET_VACANCY_FILLED)
         .Check([](CDialog& d) {
             EXPECT_EQ(Ctl(d, IDC_ET_FOLDED).check, 0);
             EXPECT_EQ(Ctl(d, IDC_ET_SCORE_TO_WEEK).text, "0");
-            EXPECT_FALSE(Ctl(d, IDC_ET_DEDUCT).enabled);
-            EXPECT_FALSE(Ctl(d, IDC_ET_SCORE_TO_WEEK).enabled);
-            EXPECT_TRUE(Ctl(d, IDC_ET_WON).enabled);
+            EXPECT_EQ(EnabledOf(d, {IDC_ET_DEDUCT, IDC_ET_SCORE_TO_WEEK, IDC_ET_WON}), "001");
         })
         .SetText(IDC_ET_START_ROUND, "3")
         .OK();
     Command(ID_TEAM_EDIT);
-    EXPECT_EQ(t->m_bFolded, 0u);
-    EXPECT_EQ(t->m_nScoreToRound, 0);
-    EXPECT_EQ(t->m_nVacancyStartRound, 3);
+    EXPECT_EQ(Nums(t->m_bFolded, t->m_nScoreToRound, t->m_nVacancyStartRound), Nums(0, 0, 3));
 
     // Folding the team again clears the vacancy and its figures.
     t->m_nStartPointsWon = 10;
@@ -262,31 +236,24 @@ TEST_F(TeamDetails, FoldedAndVacancyFilledExcludeEachOther)
         .Click(IDC_ET_FOLDED)
         .Check([](CDialog& d) {
             EXPECT_EQ(Ctl(d, IDC_ET_VACANCY_FILLED).check, 0);
-            EXPECT_EQ(Ctl(d, IDC_ET_START_ROUND).text, "0");
-            EXPECT_EQ(Ctl(d, IDC_ET_WON).text, "0 ");
+            EXPECT_EQ(TextsOf(d, {IDC_ET_START_ROUND, IDC_ET_WON}), (Texts{"0", "0 "}));
             EXPECT_FALSE(Ctl(d, IDC_ET_WON).enabled);
         })
         .SetText(IDC_ET_SCORE_TO_WEEK, "100")
         .OK()  // refused: 0 to 99
-        .SetText(IDC_ET_SCORE_TO_WEEK, "9")
-        .Click(IDC_ET_DEDUCT)
+        .SetText(IDC_ET_SCORE_TO_WEEK, "9").Click(IDC_ET_DEDUCT)
         .OK();
     ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 99.");
     Command(ID_TEAM_EDIT);
-    EXPECT_EQ(t->m_bFolded, 1u);
-    EXPECT_EQ(t->m_nScoreToRound, 9);
-    EXPECT_EQ(t->m_bDeductFromOpponents, 0u);
-    EXPECT_EQ(t->m_nVacancyStartRound, 0);
-    EXPECT_EQ(t->m_nStartPointsWon, 0);
+    EXPECT_EQ(Nums(t->m_bFolded, t->m_nScoreToRound, t->m_bDeductFromOpponents, t->m_nVacancyStartRound,
+                   t->m_nStartPointsWon),
+              Nums(1, 9, 0, 0, 0));
 }
 
 TEST_F(TeamDetails, TheDivisionListFollowsTheLeaguesDivisions)
 {
     EditTeam(1)
-        .Check([](CDialog& d) {
-            EXPECT_FALSE(Ctl(d, IDC_ET_DIVISION).visible);
-            EXPECT_FALSE(Ctl(d, IDC_ET_DIVISION).enabled);
-        })
+        .Check([](CDialog& d) { EXPECT_EQ(VisibleOf(d, {IDC_ET_DIVISION}) + EnabledOf(d, {IDC_ET_DIVISION}), "00"); })
         .OK();
     Command(ID_TEAM_EDIT);
     EXPECT_EQ(Team(1)->m_nDivision, 0);
@@ -342,15 +309,9 @@ TEST_F(TeamDetails, TheTeamOrderSetByHandIsTheScoresheetsLineUp)
         .Check([&](CDialog& d) { EXPECT_EQ(Items(d, IDC_RO_LIST)[0], first); })
         .Select(IDC_RO_LIST, 3)
         .Click(IDC_RO_DOWN)  // nor the last lower
-        .Click(IDC_RO_UP)
-        .Click(IDC_RO_UP)
-        .Click(IDC_RO_UP)
-        .Check([&](CDialog& d) {
-            EXPECT_EQ(Items(d, IDC_RO_LIST)[0], last);
-            EXPECT_EQ(Selected(d, IDC_RO_LIST), last);
-        })
-        .Select(IDC_RO_LIST, 1)
-        .Click(IDC_RO_DOWN)
+        .Click(IDC_RO_UP).Click(IDC_RO_UP).Click(IDC_RO_UP)
+        .Check([&](CDialog& d) { EXPECT_EQ((Texts{Items(d, IDC_RO_LIST)[0], Selected(d, IDC_RO_LIST)}), (Texts{last, last})); })
+        .Select(IDC_RO_LIST, 1).Click(IDC_RO_DOWN)
         .OK();
     EXPECT_TRUE(Command(ID_TEAM_RESEQUENCE));
     const std::vector<WORD> after = Order(*t);
@@ -389,8 +350,7 @@ TEST_F(TeamDetails, AnOrderEntryThatNamesNobodyKeepsItsPlace)
     ui.OnDialog(IDD_SELECT_TEAM).Select(IDC_SELECT_TEAM_LIST, 2).OK();
     ui.OnDialog(IDD_REORDER_PLAYERS)
         .Check([](CDialog& d) { EXPECT_EQ(Items(d, IDC_RO_LIST)[1], "? (999)"); })
-        .Select(IDC_RO_LIST, 0)
-        .Click(IDC_RO_DOWN)
+        .Select(IDC_RO_LIST, 0).Click(IDC_RO_DOWN)
         .OK();
     Command(ID_TEAM_RESEQUENCE);
     EXPECT_EQ(Order(*t), (std::vector<WORD>{999, before[0], before[2], before[3], before[4]}));
@@ -411,15 +371,11 @@ TEST_F(TeamDetails, DivisionsAreSetAndCounted)
         .Select(IDC_DIV_COUNT, 2)
         .OK();
     EXPECT_TRUE(Command(ID_LEAGUE_DIVISIONS));
-    EXPECT_EQ(doc.m_bDivisions, 1u);
-    EXPECT_EQ(doc.m_nDivisions, 3);
     EXPECT_TRUE(doc.IsModified());
     // Recalculated: the counts per division and where each division starts.
-    EXPECT_EQ(doc.m_nTeamsPerDivision[1], 2);
-    EXPECT_EQ(doc.m_nTeamsPerDivision[2], 3);
-    EXPECT_EQ(doc.m_nTeamsPerDivision[3], 1);
-    EXPECT_EQ(doc.m_nDivisionOffset[2], 2);
-    EXPECT_EQ(doc.m_nDivisionOffset[3], 5);
+    EXPECT_EQ(Nums(doc.m_bDivisions, doc.m_nDivisions, doc.m_nTeamsPerDivision[1], doc.m_nTeamsPerDivision[2],
+                   doc.m_nTeamsPerDivision[3], doc.m_nDivisionOffset[2], doc.m_nDivisionOffset[3]),
+              Nums(1, 3, 2, 3, 1, 2, 5));
 
     ui.OnDialog(IDD_DIVISIONS)
         .Check([](CDialog& d) { EXPECT_EQ(Selected(d, IDC_DIV_COUNT), "3 Divisions"); })
@@ -430,9 +386,7 @@ TEST_F(TeamDetails, DivisionsAreSetAndCounted)
 
     ui.OnDialog(IDD_DIVISIONS).Select(IDC_DIV_COUNT, 0).OK();
     Command(ID_LEAGUE_DIVISIONS);
-    EXPECT_EQ(doc.m_bDivisions, 0u);
-    EXPECT_EQ(doc.m_nDivisions, 0);
-    EXPECT_EQ(doc.m_nTeamsPerDivision[1], 0);
+    EXPECT_EQ(Nums(doc.m_bDivisions, doc.m_nDivisions, doc.m_nTeamsPerDivision[1]), Nums(0, 0, 0));
 
     doc.SetModifiedFlag(FALSE);
     ui.OnDialog(IDD_DIVISIONS).Select(IDC_DIV_COUNT, 1).Cancel();
@@ -446,9 +400,8 @@ TEST_F(TeamDetails, DivisionsAreSetAndCounted)
 TEST_F(TeamDetails, MembershipTypesAreAddedRenamedAndDeleted)
 {
     doc.m_arrMembershipTypes.RemoveAll();
-    doc.m_arrMembershipTypes.Add("Adult");
-    doc.m_arrMembershipTypes.Add("Senior");
-    doc.m_arrMembershipTypes.Add("Youth");
+    for (const char* type : {"Adult", "Senior", "Youth"})
+        doc.m_arrMembershipTypes.Add(type);
     CPlayer* pSenior = Bowler(1, 0);
     CPlayer* pYouth = Bowler(1, 1);
     CPlayer* pAdult = Bowler(1, 2);
@@ -463,10 +416,7 @@ TEST_F(TeamDetails, MembershipTypesAreAddedRenamedAndDeleted)
             EXPECT_EQ(Items(d, IDC_MT_LIST), (Texts{"Adult", "Senior", "Youth"}));
             EXPECT_FALSE(Ctl(d, IDC_MT_EDIT).visible);
         })
-        .Click(IDC_MT_DELETE)
-        .Click(IDC_MT_RENAME)
-        .Click(IDC_MT_ADD)
-        .Select(IDC_MT_LIST, 2)
+        .Click(IDC_MT_DELETE).Click(IDC_MT_RENAME).Click(IDC_MT_ADD).Select(IDC_MT_LIST, 2)
         .Click(IDC_MT_RENAME)
         .Check([](CDialog& d) {
             EXPECT_TRUE(Ctl(d, IDC_MT_EDIT).visible);
@@ -480,19 +430,15 @@ TEST_F(TeamDetails, MembershipTypesAreAddedRenamedAndDeleted)
             EXPECT_FALSE(Ctl(d, IDC_MT_EDIT).visible);
             EXPECT_EQ(Items(d, IDC_MT_LIST), (Texts{"Adult", "Senior", "Junior", "New category"}));
         })
-        .Select(IDC_MT_LIST, 0)
-        .Click(IDC_MT_DELETE)
+        .Select(IDC_MT_LIST, 0).Click(IDC_MT_DELETE)
         .OK();
     EXPECT_TRUE(Command(ID_LEAGUE_MEMBERSHIP_TYPES));
     ASSERT_EQ(doc.m_arrMembershipTypes.GetSize(), 3);
-    EXPECT_EQ(doc.m_arrMembershipTypes[0], "Senior");
-    EXPECT_EQ(doc.m_arrMembershipTypes[1], "Junior");
-    EXPECT_EQ(doc.m_arrMembershipTypes[2], "New category");
+    EXPECT_EQ(Strs(doc.m_arrMembershipTypes[0], doc.m_arrMembershipTypes[1], doc.m_arrMembershipTypes[2]),
+              (Texts{"Senior", "Junior", "New category"}));
     EXPECT_TRUE(doc.IsModified());
     // The bowlers keep their types; the deleted one leaves its bowler without.
-    EXPECT_EQ(pSenior->m_nMembershipType, 1);
-    EXPECT_EQ(pYouth->m_nMembershipType, 2);
-    EXPECT_EQ(pAdult->m_nMembershipType, 0);
+    EXPECT_EQ(Nums(pSenior->m_nMembershipType, pYouth->m_nMembershipType, pAdult->m_nMembershipType), Nums(1, 2, 0));
 }
 
 TEST_F(TeamDetails, MembershipTypesRenamedByClickingOkAndLeftAloneByCancel)

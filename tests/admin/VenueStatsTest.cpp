@@ -1,5 +1,6 @@
 // The venues' statistics worked out from the matches bowled there (matches played, the eight
 // top-ten tables and their order) and the venue details item's drawing and height.
+#include "AdminChecks.h"
 #include "AdminTest.h"
 #include "RecordingDC.h"
 #include "league/Player.h"
@@ -84,31 +85,26 @@ TEST_F(VenueStats, TablesBestFirstAndEqualScoresInFixtureOrder)
     // the second match's equal 150s come too late to enter.
     EXPECT_EQ(Scores(VT_PLAYER_SCR_GAME), (std::vector<int>{279, 150, 150, 150, 150, 150, 150, 150, 150, 150}));
     const CVenueTopTen& g = Table(VT_PLAYER_SCR_GAME);
-    EXPECT_EQ(g.m_pWho[0], Bowler(f1, 0, 0));
-    EXPECT_EQ(g.m_pWho[2], Bowler(f1, 0, 0));
-    EXPECT_EQ(g.m_pWho[3], Bowler(f1, 0, 1));
+    EXPECT_EQ(Ptrs(g.m_pWho[0], g.m_pWho[2], g.m_pWho[3]), Ptrs(Bowler(f1, 0, 0), Bowler(f1, 0, 0), Bowler(f1, 0, 1)));
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(g.m_pFixture[i], f1) << i;
 
     // With handicap the second match's 100 + 70 beats every 150 + 10 and 140 + 20.
     EXPECT_EQ(Scores(VT_PLAYER_HCP_GAME), (std::vector<int>{289, 170, 170, 170, 170, 170, 170, 170, 170, 170}));
-    EXPECT_EQ(Table(VT_PLAYER_HCP_GAME).m_pFixture[1], f2);
-    EXPECT_EQ(Table(VT_PLAYER_HCP_GAME).m_pWho[1], Bowler(f2, 1, 0));
+    EXPECT_EQ(Ptrs(Table(VT_PLAYER_HCP_GAME).m_pFixture[1], Table(VT_PLAYER_HCP_GAME).m_pWho[1]),
+              Ptrs(f2, Bowler(f2, 1, 0)));
 
     // Series: the bowler with the 279 first (579), then the 450s of the first match.
-    EXPECT_EQ(Table(VT_PLAYER_SCR_SERIES).m_nScore[0], 579);
-    EXPECT_EQ(Table(VT_PLAYER_SCR_SERIES).m_nScore[1], 450);
-    EXPECT_EQ(Table(VT_PLAYER_HCP_SERIES).m_nScore[0], 609);
-    EXPECT_EQ(Table(VT_PLAYER_HCP_SERIES).m_nScore[1], 510);
+    EXPECT_EQ(Nums(Table(VT_PLAYER_SCR_SERIES).m_nScore[0], Table(VT_PLAYER_SCR_SERIES).m_nScore[1],
+                   Table(VT_PLAYER_HCP_SERIES).m_nScore[0], Table(VT_PLAYER_HCP_SERIES).m_nScore[1]),
+              Nums(579, 450, 609, 510));
 
     // Team games: 729, the first match's two 600s, the second's three, the 560s of side B
     // of the first match and one 400 to make ten.
     EXPECT_EQ(Scores(VT_TEAM_SCR_GAME), (std::vector<int>{729, 600, 600, 600, 600, 600, 560, 560, 560, 400}));
     const CVenueTopTen& t = Table(VT_TEAM_SCR_GAME);
-    EXPECT_EQ(t.m_pWho[0], f1->m_pTeamA);
-    EXPECT_EQ(t.m_pFixture[3], f2);
-    EXPECT_EQ(t.m_pWho[6], f1->m_pTeamB);
-    EXPECT_EQ(t.m_pWho[9], f2->m_pTeamB);
+    EXPECT_EQ(Ptrs(t.m_pWho[0], t.m_pFixture[3], t.m_pWho[6], t.m_pWho[9]),
+              Ptrs(f1->m_pTeamA, f2, f1->m_pTeamB, f2->m_pTeamB));
     EXPECT_EQ(Scores(VT_TEAM_SCR_SERIES), (std::vector<int>{1929, 1800, 1680, 1200, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(Table(VT_TEAM_SCR_SERIES).m_pWho[4], nullptr);
     EXPECT_EQ(Table(VT_TEAM_HCP_SERIES).m_nScore[4], 0);
@@ -127,10 +123,9 @@ TEST_F(VenueStats, OnlySideBPlayedAddsItsScoresButNoMatch)
     f1->m_bPlayed[0] = 0;
     doc.CalcVenueStatistics();
     EXPECT_EQ(venue->m_nMatchesPlayed, 0u);
-    EXPECT_EQ(Table(VT_PLAYER_SCR_GAME).m_nScore[0], 140);
-    EXPECT_EQ(Table(VT_PLAYER_SCR_GAME).m_pWho[0], Bowler(f1, 1, 0));
-    EXPECT_EQ(Table(VT_TEAM_SCR_SERIES).m_pWho[0], f1->m_pTeamB);
-    EXPECT_EQ(Table(VT_TEAM_SCR_SERIES).m_nScore[1], 0);
+    EXPECT_EQ(Nums(Table(VT_PLAYER_SCR_GAME).m_nScore[0], Table(VT_TEAM_SCR_SERIES).m_nScore[1]), Nums(140, 0));
+    EXPECT_EQ(Ptrs(Table(VT_PLAYER_SCR_GAME).m_pWho[0], Table(VT_TEAM_SCR_SERIES).m_pWho[0]),
+              Ptrs(Bowler(f1, 1, 0), f1->m_pTeamB));
 }
 
 TEST_F(VenueStats, ScratchMatchesFillOnlyTheScratchTables)
@@ -163,8 +158,7 @@ TEST_F(VenueStats, NoMatchesNoEntriesAndNoBareHandicaps)
     Fill(f1, 0, 0, 40);
     Fill(f1, 1, 0, 40);
     doc.CalcVenueStatistics();
-    EXPECT_EQ(empty->m_nMatchesPlayed, 0u);
-    EXPECT_EQ(venue->m_nMatchesPlayed, 1u);
+    EXPECT_EQ(Nums(empty->m_nMatchesPlayed, venue->m_nMatchesPlayed), Nums(0, 1));
     for (int n = 0; n < VT_TABLES; ++n) {
         EXPECT_TRUE(IsEmpty(empty->m_topTen[n])) << n;
         EXPECT_TRUE(IsEmpty(Table(n))) << n;
@@ -184,9 +178,8 @@ TEST(VenueTopTen, ShiftMakesRoomAndDropsTheTenth)
     ShiftPlayerTopTen(2, t.m_nScore, t.m_pWho, t.m_pFixture);
     EXPECT_EQ((std::vector<int>(t.m_nScore, t.m_nScore + 10)),
               (std::vector<int>{300, 299, 0, 298, 297, 296, 295, 294, 293, 292}));
-    EXPECT_EQ(t.m_pWho[2], nullptr);
-    EXPECT_EQ(t.m_pFixture[2], nullptr);
-    EXPECT_EQ(t.m_pWho[9], &a);   // the old tenth has gone
+    // The old tenth has gone.
+    EXPECT_EQ(Ptrs(t.m_pWho[2], t.m_pFixture[2], t.m_pWho[9]), Ptrs(nullptr, nullptr, &a));
     // The free place takes the next score below 299.
     InsertTopTen(t, 250, &b, &f);
     EXPECT_EQ(t.m_nScore[2], 250);
@@ -201,8 +194,7 @@ TEST(VenueTopTen, ShiftMakesRoomAndDropsTheTenth)
     EXPECT_EQ(t.m_pWho[9], &a);
     InsertTopTen(t, 292, &b, &f);
     EXPECT_EQ((std::vector<int>(t.m_nScore + 7, t.m_nScore + 10)), (std::vector<int>{293, 292, 292}));
-    EXPECT_EQ(t.m_pWho[8], &a);
-    EXPECT_EQ(t.m_pWho[9], &b);
+    EXPECT_EQ(Ptrs(t.m_pWho[8], t.m_pWho[9]), Ptrs(&a, &b));
     ShiftTeamTopTen(9, t.m_nScore, t.m_pWho, t.m_pFixture);
     EXPECT_EQ(t.m_nScore[9], 0);
 }
@@ -218,8 +210,7 @@ TEST(VenueDetailsItem, NameThenDetailsOnOneLineAndWrappedDirections)
     v.m_strPostcode = "LS1";
     v.m_strDirections = "Junction 3\r\nSecond left\r\nX";
     CRepItem_VenueDetails item;
-    EXPECT_EQ(item.m_nType, 32);
-    EXPECT_EQ(item.m_nPage, 1);
+    EXPECT_EQ(Nums(item.m_nType, item.m_nPage), Nums(32, 1));
     item.m_pVenue = &v;
     item.m_x = 720;
     item.m_y = -1000;
@@ -237,10 +228,10 @@ TEST(VenueDetailsItem, NameThenDetailsOnOneLineAndWrappedDirections)
                             "720,-1240 Junction 3", "720,-1480 Second left"}));
     EXPECT_EQ(item.GetHeight(&dc), -720);
 
-    v.m_strDirections = "Opposite the station";
-    EXPECT_EQ(item.GetHeight(&dc), -480);
-    v.m_strDirections.Empty();
-    EXPECT_EQ(item.GetHeight(&dc), -240);
+    for (const auto& [directions, nHeight] : {std::pair("Opposite the station", -480), std::pair("", -240)}) {
+        v.m_strDirections = directions;
+        EXPECT_EQ(item.GetHeight(&dc), nHeight) << directions;
+    }
 
     // Long directions wrap inside the page, and the height counts each drawn line.
     v.m_strDirections = CString(std::string(100, 'w').c_str());
@@ -262,8 +253,8 @@ TEST(VenueDetailsItem, AtMostTwentyPartsOfDirections)
     for (int i = 0; i < 25; ++i)
         text += "Turn\r\n";
     text += "End";
-    const auto parts = CRepItem_VenueDetails::DirectionParts(text);
-    EXPECT_EQ(parts.size(), 20u);
-    EXPECT_EQ(CRepItem_VenueDetails::DirectionParts("One\r\nTwo").size(), 2u);
-    EXPECT_EQ(CRepItem_VenueDetails::DirectionParts("One\r\n").size(), 1u);
+    EXPECT_EQ(Nums(CRepItem_VenueDetails::DirectionParts(text).size(),
+                   CRepItem_VenueDetails::DirectionParts("One\r\nTwo").size(),
+                   CRepItem_VenueDetails::DirectionParts("One\r\n").size()),
+              Nums(20, 2, 1));
 }

@@ -1,7 +1,7 @@
 // The Venue menu driven through its dialogs: venues added with their lanes and split lanes,
 // edited, deleted with what that does to the matches bowled there, assigned to rounds and seen
 // in the fixture list, the lane ranges, and the venues kept in the league file.
-#include "DialogControls.h"
+#include "AdminChecks.h"
 #include "AdminTest.h"
 #include "DrawnText.h"
 #include "RecordingDC.h"
@@ -86,46 +86,30 @@ TEST_F(Venues_, AddAVenueWithItsAddressLanesAndSplit)
     ui.OnDialog(IDD_VENUE_DETAILS)
         .Check([](CDialog& d) {
             EXPECT_EQ(d.GetFocusID(), IDC_VD_NAME);
-            EXPECT_EQ(Ctl(d, IDC_VD_NAME).text, "");
-            EXPECT_EQ(Ctl(d, IDC_VD_START_LANE).text, "1");
-            EXPECT_EQ(Ctl(d, IDC_VD_LAST_LANE).text, "0");
-            EXPECT_EQ(Ctl(d, IDC_VD_SPLIT_START).text, "0");
-            EXPECT_FALSE(Ctl(d, IDC_VD_SPLIT_START).enabled);
-            EXPECT_FALSE(Ctl(d, IDC_VD_BEFORE_SPLIT).enabled);
+            EXPECT_EQ(TextsOf(d, {IDC_VD_NAME, IDC_VD_START_LANE, IDC_VD_LAST_LANE, IDC_VD_SPLIT_START}),
+                      (Texts{"", "1", "0", "0"}));
+            EXPECT_EQ(EnabledOf(d, {IDC_VD_SPLIT_START, IDC_VD_BEFORE_SPLIT}), "00");
         })
-        .SetText(IDC_VD_NAME, "Riverside Lanes")
-        .SetText(IDC_VD_PHONE, "0113 496 0000")
+        .SetText(IDC_VD_NAME, "Riverside Lanes").SetText(IDC_VD_PHONE, "0113 496 0000")
         .SetText(IDC_VD_ADDRESS[0], "1 Mill Road")
         .SetText(IDC_VD_ADDRESS[3], "Leeds")
-        .SetText(IDC_VD_POSTCODE, "LS1 4AA")
-        .SetText(IDC_VD_DIRECTIONS, "Junction 3\r\nSecond left")
-        .SetText(IDC_VD_START_LANE, "5")
-        .Click(IDC_VD_SPLIT_LANES)
-        .Check([](CDialog& d) {
-            EXPECT_TRUE(Ctl(d, IDC_VD_SPLIT_START).enabled);
-            EXPECT_TRUE(Ctl(d, IDC_VD_BEFORE_SPLIT).enabled);
-        })
-        .SetText(IDC_VD_SPLIT_START, "21")
-        .SetText(IDC_VD_BEFORE_SPLIT, "4")
+        .SetText(IDC_VD_POSTCODE, "LS1 4AA").SetText(IDC_VD_DIRECTIONS, "Junction 3\r\nSecond left")
+        .SetText(IDC_VD_START_LANE, "5").Click(IDC_VD_SPLIT_LANES)
+        .Check([](CDialog& d) { EXPECT_EQ(EnabledOf(d, {IDC_VD_SPLIT_START, IDC_VD_BEFORE_SPLIT}), "11"); })
+        .SetText(IDC_VD_SPLIT_START, "21").SetText(IDC_VD_BEFORE_SPLIT, "4")
         .OK();
     EXPECT_TRUE(Command(ID_VENUE_ADD));
     EXPECT_TRUE(doc.IsModified());
     const auto v = Venues(doc);
     ASSERT_EQ(v.size(), 2u);
     const CVenue& r = *v[1];
-    EXPECT_EQ(r.m_nVenueNo, 2);
-    EXPECT_EQ(r.m_strName, "Riverside Lanes");
-    EXPECT_EQ(r.m_strPhone, "0113 496 0000");
-    EXPECT_EQ(r.m_strAddress[0], "1 Mill Road");
-    EXPECT_EQ(r.m_strAddress[1], "");
-    EXPECT_EQ(r.m_strAddress[3], "Leeds");
-    EXPECT_EQ(r.m_strPostcode, "LS1 4AA");
-    EXPECT_EQ(r.m_strDirections, "Junction 3\r\nSecond left");
-    EXPECT_EQ(r.m_nStartLane, 5);
-    EXPECT_EQ(r.m_nLastLane, 0);
-    EXPECT_EQ(r.m_bSplitLanes, 1u);
-    EXPECT_EQ(r.m_nSplitStartLane, 21);
-    EXPECT_EQ(r.m_nLanesBeforeSplit, 4);
+    EXPECT_EQ(Strs(r.m_strName, r.m_strPhone, r.m_strAddress[0], r.m_strAddress[1], r.m_strAddress[3], r.m_strPostcode,
+                   r.m_strDirections),
+              (Texts{"Riverside Lanes", "0113 496 0000", "1 Mill Road", "", "Leeds", "LS1 4AA",
+                     "Junction 3\r\nSecond left"}));
+    EXPECT_EQ(Nums(r.m_nVenueNo, r.m_nStartLane, r.m_nLastLane, r.m_bSplitLanes, r.m_nSplitStartLane,
+                   r.m_nLanesBeforeSplit),
+              Nums(2, 5, 0, 1, 21, 4));
 
     // The lanes of its matches: four from lane 5, then on from the split at 21.
     doc.BuildLaneTable(2);
@@ -136,43 +120,29 @@ TEST_F(Venues_, AddAVenueWithItsAddressLanesAndSplit)
 TEST_F(Venues_, SplitFiguresTypedAndThenUntickedAreNotKept)
 {
     ui.OnDialog(IDD_VENUE_DETAILS)
-        .SetText(IDC_VD_NAME, "Bowlplex")
-        .Click(IDC_VD_SPLIT_LANES)
-        .SetText(IDC_VD_SPLIT_START, "9")
-        .SetText(IDC_VD_BEFORE_SPLIT, "2")
-        .Click(IDC_VD_SPLIT_LANES)
+        .SetText(IDC_VD_NAME, "Bowlplex").Click(IDC_VD_SPLIT_LANES).SetText(IDC_VD_SPLIT_START, "9")
+        .SetText(IDC_VD_BEFORE_SPLIT, "2").Click(IDC_VD_SPLIT_LANES)
         .Check([](CDialog& d) { EXPECT_FALSE(Ctl(d, IDC_VD_SPLIT_START).enabled); })
         .OK();
     // Ticked, but with no lanes before the split: no split at all.
     ui.OnDialog(IDD_VENUE_DETAILS)
-        .SetText(IDC_VD_NAME, "Half Split")
-        .Click(IDC_VD_SPLIT_LANES)
-        .SetText(IDC_VD_SPLIT_START, "9")
+        .SetText(IDC_VD_NAME, "Half Split").Click(IDC_VD_SPLIT_LANES).SetText(IDC_VD_SPLIT_START, "9")
         .OK();
     EXPECT_TRUE(Command(ID_VENUE_ADD));
     EXPECT_TRUE(Command(ID_VENUE_ADD));
-    for (const CVenue* v : {Venues(doc)[1], Venues(doc)[2]}) {
-        EXPECT_EQ(v->m_bSplitLanes, 0u) << v->m_strName.GetString();
-        EXPECT_EQ(v->m_nSplitStartLane, 0);
-        EXPECT_EQ(v->m_nLanesBeforeSplit, 0);
-    }
+    for (const CVenue* v : {Venues(doc)[1], Venues(doc)[2]})
+        EXPECT_EQ(Nums(v->m_bSplitLanes, v->m_nSplitStartLane, v->m_nLanesBeforeSplit), Nums(0, 0, 0))
+            << v->m_strName.GetString();
 }
 
 TEST_F(Venues_, LaneNumbersOutOfRangeKeepTheDialogOpen)
 {
     ui.OnDialog(IDD_VENUE_DETAILS)
-        .SetText(IDC_VD_NAME, "Strike Zone")
-        .SetText(IDC_VD_START_LANE, "100")
-        .OK()
+        .SetText(IDC_VD_NAME, "Strike Zone").SetText(IDC_VD_START_LANE, "100").OK()
         .Check([](CDialog& d) { EXPECT_FALSE(d.IsEnded()); })
-        .SetText(IDC_VD_START_LANE, "3")
-        .SetText(IDC_VD_LAST_LANE, "abc")
-        .OK()
+        .SetText(IDC_VD_START_LANE, "3").SetText(IDC_VD_LAST_LANE, "abc").OK()
         .Check([](CDialog& d) { EXPECT_FALSE(d.IsEnded()); })
-        .SetText(IDC_VD_LAST_LANE, "99")
-        .Click(IDC_VD_SPLIT_LANES)
-        .SetText(IDC_VD_BEFORE_SPLIT, "250")
-        .OK()
+        .SetText(IDC_VD_LAST_LANE, "99").Click(IDC_VD_SPLIT_LANES).SetText(IDC_VD_BEFORE_SPLIT, "250").OK()
         .Check([](CDialog& d) { EXPECT_FALSE(d.IsEnded()); })
         .SetText(IDC_VD_BEFORE_SPLIT, "0")
         .OK();
@@ -180,9 +150,7 @@ TEST_F(Venues_, LaneNumbersOutOfRangeKeepTheDialogOpen)
     ASSERT_EQ(ui.messages.size(), 3u);
     EXPECT_EQ(ui.messages[0].text, "Please enter an integer between 0 and 99.");
     EXPECT_EQ(ui.messages[2].text, "Please enter an integer between 0 and 99.");
-    const CVenue* v = Venues(doc)[1];
-    EXPECT_EQ(v->m_nStartLane, 3);
-    EXPECT_EQ(v->m_nLastLane, 99);
+    EXPECT_EQ(Nums(Venues(doc)[1]->m_nStartLane, Venues(doc)[1]->m_nLastLane), Nums(3, 99));
 }
 
 TEST_F(Venues_, CancelAddsNothing)
@@ -205,13 +173,12 @@ TEST_F(Venues_, EditChoosesTheVenueAndCopiesBackOnlyOnOK)
         .OK();
     ui.OnDialog(IDD_VENUE_DETAILS)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_VD_NAME).text, "Riverside Lanes"); })
-        .SetText(IDC_VD_NAME, "Riverside Superbowl")
-        .SetText(IDC_VD_LAST_LANE, "12")
+        .SetText(IDC_VD_NAME, "Riverside Superbowl").SetText(IDC_VD_LAST_LANE, "12")
         .OK();
     EXPECT_TRUE(Command(ID_VENUE_EDIT));
-    EXPECT_EQ(Venues(doc)[1]->m_strName, "Riverside Superbowl");
+    EXPECT_EQ(Strs(Venues(doc)[1]->m_strName, Venues(doc)[0]->m_strName),
+              (Texts{"Riverside Superbowl", "Calder Valley Bowl"}));
     EXPECT_EQ(Venues(doc)[1]->m_nLastLane, 12);
-    EXPECT_EQ(Venues(doc)[0]->m_strName, "Calder Valley Bowl");
     EXPECT_TRUE(doc.IsModified());
 
     doc.SetModifiedFlag(FALSE);
@@ -251,15 +218,13 @@ TEST_F(Venues_, AStoredSplitShowsTickedAndSurvivesAnEdit)
     VenueCommands::Install();
     ui.OnDialog(IDD_VENUE_DETAILS)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_VD_SPLIT_LANES).check, 1);
-            EXPECT_TRUE(Ctl(d, IDC_VD_SPLIT_START).enabled);
+            EXPECT_EQ(Nums(Ctl(d, IDC_VD_SPLIT_LANES).check, Ctl(d, IDC_VD_SPLIT_START).enabled), Nums(1, 1));
             EXPECT_EQ(Ctl(d, IDC_VD_SPLIT_START).text, "21");
         })
         .OK();
     EXPECT_TRUE(VenueCommands::EditVenue(&copy));
     const CVenue* r = static_cast<CVenue*>(copy.m_listVenues.GetHead());
-    EXPECT_EQ(r->m_nSplitStartLane, 21);
-    EXPECT_EQ(r->m_nLanesBeforeSplit, 6);
+    EXPECT_EQ(Nums(r->m_nSplitStartLane, r->m_nLanesBeforeSplit), Nums(21, 6));
 }
 
 // ------------------------------------------------------------------ numbers and deletion
@@ -275,11 +240,8 @@ TEST_F(Venues_, ANewVenueNeverTakesTheNumberOfOneStillThere)
     EXPECT_TRUE(Command(ID_VENUE_ADD));
     const auto v = Venues(doc);
     ASSERT_EQ(v.size(), 3u);
-    EXPECT_EQ(v[0]->m_nVenueNo, 1);
-    EXPECT_EQ(v[1]->m_strName, "Third");
-    EXPECT_EQ(v[1]->m_nVenueNo, 3);
-    EXPECT_EQ(v[2]->m_strName, "Fourth");
-    EXPECT_EQ(v[2]->m_nVenueNo, 2);
+    EXPECT_EQ(Nums(v[0]->m_nVenueNo, v[1]->m_nVenueNo, v[2]->m_nVenueNo), Nums(1, 3, 2));
+    EXPECT_EQ(Strs(v[1]->m_strName, v[2]->m_strName), (Texts{"Third", "Fourth"}));
 }
 
 TEST_F(Venues_, ALeagueWithEveryNumberTakenIsToldSo)
@@ -330,10 +292,9 @@ TEST_F(Venues_, DeletingAnUnusedVenueAsksNothing)
     EXPECT_TRUE(doc.m_listVenues.IsEmpty());
     EXPECT_TRUE(ui.messages.empty());
     // Without venues only Add is offered.
-    EXPECT_TRUE(Enabled(ID_VENUE_ADD));
-    EXPECT_FALSE(Enabled(ID_VENUE_EDIT));
-    EXPECT_FALSE(Enabled(ID_VENUE_DELETE));
-    EXPECT_FALSE(Enabled(ID_VENUE_ASSIGN_ROUNDS));
+    EXPECT_EQ(Nums(Enabled(ID_VENUE_ADD), Enabled(ID_VENUE_EDIT), Enabled(ID_VENUE_DELETE),
+                   Enabled(ID_VENUE_ASSIGN_ROUNDS)),
+              Nums(1, 0, 0, 0));
 }
 
 // ------------------------------------------------------------------ assign to rounds
@@ -348,17 +309,12 @@ TEST_F(Venues_, AssignedRoundsShowTheVenueAndItsLanesInTheFixtureList)
             EXPECT_EQ(Items(d, IDC_AV_VENUE), (Texts{"Calder Valley Bowl", "Riverside Lanes"}));
             EXPECT_EQ(Ctl(d, IDC_AV_VENUE).curSel, 0);
         })
-        .Select(IDC_AV_VENUE, 1)
-        .SetSel(IDC_AV_ROUNDS, 1)
-        .SetSel(IDC_AV_ROUNDS, 3)
-        .Click(IDC_AV_ASSIGN)
+        .Select(IDC_AV_VENUE, 1).SetSel(IDC_AV_ROUNDS, 1).SetSel(IDC_AV_ROUNDS, 3).Click(IDC_AV_ASSIGN)
         .Check([](CDialog& d) {
             for (const CtlItem& item : Ctl(d, IDC_AV_ROUNDS).items)
                 EXPECT_FALSE(item.selected);
         })
-        .Select(IDC_AV_VENUE, 0)
-        .SetSel(IDC_AV_ROUNDS, 4)
-        .Click(IDC_AV_ASSIGN)
+        .Select(IDC_AV_VENUE, 0).SetSel(IDC_AV_ROUNDS, 4).Click(IDC_AV_ASSIGN)
         .Cancel();   // what the buttons did stays
     EXPECT_TRUE(Command(ID_VENUE_ASSIGN_ROUNDS));
     EXPECT_TRUE(doc.IsModified());
@@ -376,8 +332,7 @@ TEST_F(Venues_, AssignedRoundsShowTheVenueAndItsLanesInTheFixtureList)
     EXPECT_NE(dc.FindText("Riverside Lanes"), nullptr);
     const Texts first = TextsAt(dc, -1200), third = TextsAt(dc, -1600);
     ASSERT_EQ(first.size(), 4u);
-    EXPECT_EQ(first[1], "11");
-    EXPECT_EQ(first[2], "12");
+    EXPECT_EQ(Texts(first.begin() + 1, first.begin() + 3), (Texts{"11", "12"}));
     ASSERT_EQ(third.size(), 4u);
     EXPECT_EQ(third[1], "11");   // the fifth lane wraps back to the start lane
     EXPECT_EQ(FixtureLine(1, 1)[1], "1");
@@ -393,15 +348,16 @@ TEST_F(Venues_, FreeDatesTakeNoVenueAndClearEmptiesEveryMatch)
     doc.m_listFreeWeeks.AddHead(pFree);
     ui.OnDialog(IDD_ASSIGN_VENUES).SetSel(IDC_AV_ROUNDS, 0).Click(IDC_AV_ASSIGN).OK();
     Command(ID_VENUE_ASSIGN_ROUNDS);
-    for (CFixture* f : Fixtures(doc))
-        EXPECT_EQ(f->m_nVenue, 0);
-
+    auto expectNoVenues = [&] {
+        for (CFixture* f : Fixtures(doc))
+            EXPECT_EQ(f->m_nVenue, 0);
+    };
+    expectNoVenues();
     for (CFixture* f : Fixtures(doc))
         f->m_nVenue = 1;
     ui.OnDialog(IDD_ASSIGN_VENUES).Click(IDC_AV_CLEAR).OK();
     Command(ID_VENUE_ASSIGN_ROUNDS);
-    for (CFixture* f : Fixtures(doc))
-        EXPECT_EQ(f->m_nVenue, 0);
+    expectNoVenues();
 }
 
 // ------------------------------------------------------------------ the venue pages
@@ -417,8 +373,7 @@ TEST_F(Venues_, DisplayDetailsShowsTheChosenVenueUntilItIsDeleted)
     auto* pItem = dynamic_cast<CRepItem_VenueDetails*>(doc.m_listGeneratedItems.GetHead());
     ASSERT_NE(pItem, nullptr);
     EXPECT_EQ(pItem->m_pVenue, pRiverside);
-    EXPECT_EQ(pItem->m_nType, 32);
-    EXPECT_EQ(doc.m_nDisplayMode, 13);
+    EXPECT_EQ(Nums(pItem->m_nType, doc.m_nDisplayMode), Nums(32, 13));
     EXPECT_EQ(doc.m_strReportTitle, "Venue Details.");
     CRecordingDC dc;
     EXPECT_EQ(pItem->GetHeight(&dc), -480);
@@ -435,11 +390,8 @@ TEST_F(Venues_, VenuesAndTheirRoundsSurviveSaveAndReload)
 {
     ui.OnDialog(IDD_VENUE_DETAILS)
         .SetText(IDC_VD_NAME, "Riverside Lanes")
-        .SetText(IDC_VD_DIRECTIONS, "Left at the lights\r\nPark behind")
-        .SetText(IDC_VD_START_LANE, "7")
-        .SetText(IDC_VD_LAST_LANE, "18")
-        .Click(IDC_VD_SPLIT_LANES)
-        .SetText(IDC_VD_SPLIT_START, "31")
+        .SetText(IDC_VD_DIRECTIONS, "Left at the lights\r\nPark behind").SetText(IDC_VD_START_LANE, "7")
+        .SetText(IDC_VD_LAST_LANE, "18").Click(IDC_VD_SPLIT_LANES).SetText(IDC_VD_SPLIT_START, "31")
         .SetText(IDC_VD_BEFORE_SPLIT, "8")
         .OK();
     ASSERT_TRUE(Command(ID_VENUE_ADD));
@@ -493,12 +445,9 @@ TEST(VenueFile, AnOldFileKeepsTheConstructedLanesAndAHalfSplitReadsAsNone)
     std::vector<BYTE> old = Store(v, 21);
     // Number, then eight strings of a length byte each: no lane bytes in a version 21 file.
     EXPECT_EQ(old.size(), 1u + 8u + 8u);
-    const auto p1 = Load(old, 21);
-    const CVenue& r = *p1;
-    EXPECT_EQ(r.m_nVenueNo, 4);
-    EXPECT_EQ(r.m_strName, "Old Hall");
-    EXPECT_EQ(r.m_nStartLane, 1);
-    EXPECT_EQ(r.m_nLastLane, 0);
+    const auto r = Load(old, 21);
+    EXPECT_EQ(r->m_strName, "Old Hall");
+    EXPECT_EQ(Nums(r->m_nVenueNo, r->m_nStartLane, r->m_nLastLane), Nums(4, 1, 0));
 
     // Split start 5 with no lanes before the split: both read back as 0.
     v.m_nSplitStartLane = 5;
@@ -506,10 +455,6 @@ TEST(VenueFile, AnOldFileKeepsTheConstructedLanesAndAHalfSplitReadsAsNone)
     std::vector<BYTE> now = Store(v, 40);
     ASSERT_EQ(now.size(), old.size() + 4);
     EXPECT_EQ((std::vector<BYTE>(now.end() - 4, now.end())), (std::vector<BYTE>{9, 20, 5, 0}));
-    const auto p2 = Load(now, 40);
-    const CVenue& r2 = *p2;
-    EXPECT_EQ(r2.m_nStartLane, 9);
-    EXPECT_EQ(r2.m_nLastLane, 20);
-    EXPECT_EQ(r2.m_nSplitStartLane, 0);
-    EXPECT_EQ(r2.m_bSplitLanes, 0u);
+    const auto r2 = Load(now, 40);
+    EXPECT_EQ(Nums(r2->m_nStartLane, r2->m_nLastLane, r2->m_nSplitStartLane, r2->m_bSplitLanes), Nums(9, 20, 0, 0));
 }

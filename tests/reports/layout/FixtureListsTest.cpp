@@ -94,13 +94,14 @@ TEST_F(FixtureLists, ByRoundItemsCarryTheChoicesAndDefaultFonts)
         auto* p = static_cast<CRepItem*>(L.doc.m_listDisplayItems.GetNext(pos));
         EXPECT_TRUE(p->IsTemporary());
         EXPECT_EQ(p->m_pDoc, &L.doc);
-        if (auto* w = dynamic_cast<CRepItem_FixWeek*>(p))
+        if (auto* w = dynamic_cast<CRepItem_FixWeek*>(p)) {
             EXPECT_EQ(std::tie(w->m_bOmitLanes, w->m_bOmitTime, w->m_fontHeading.m_strFaceName,
                                w->m_fontDetail.m_strFaceName),
                       std::make_tuple(1u, 1u, CString("Georgia"), CString("Tahoma")));
-        else if (auto* d = dynamic_cast<CRepItem_FreeDate*>(p))
+        } else if (auto* d = dynamic_cast<CRepItem_FreeDate*>(p)) {
             EXPECT_EQ(std::tie(d->m_fontLine.m_strFaceName, d->m_time),
                       std::make_tuple(CString("Georgia"), CTime(2025, 9, 15, 19, 30, 0)));
+        }
     }
     // Flowed as the fixtures display: a heading, then round, free date, round down the page.
     L.doc.m_nDisplayMode = MODE_FIXTURES;

@@ -221,7 +221,7 @@ TEST(ScoringAverages, Drop5FloorsTheHandicapAverageOnly)
         for (int i = 0; i < 6; ++i)
             p->RecordBowledGame(s, 165, 0);
     EXPECT_DOUBLE_EQ(p->GetAverage(TRUE, 0), 175.0);
-    EXPECT_EQ(p->m_nAverage, 175);
+    EXPECT_EQ(p->m_nAverage, 175);  // set by the call before
     EXPECT_DOUBLE_EQ(p->GetAverage(FALSE, 0), 170.0);
 
     // A reset season establishes its average afresh.
@@ -245,12 +245,9 @@ TEST(ScoringAverages, ImprovementAndHighFigures)
     p->SetEnteringAverage(1600);
     EXPECT_DOUBLE_EQ(p->GetImprovement(), 2.5);
 
-    p->m_nHighGame[0] = 210;
-    p->m_nHighGame2[0] = 224;
-    p->m_nHighSeries[1] = 700;
-    p->m_nHighSeries2[1] = 650;
-    EXPECT_EQ(p->GetHighGameScratch(), 224);
-    EXPECT_EQ(p->GetHighSeriesHcp(), 700);
+    std::tie(p->m_nHighGame[0], p->m_nHighGame2[0], p->m_nHighSeries[1], p->m_nHighSeries2[1]) =
+        std::make_tuple(210, 224, 700, 650);
+    EXPECT_EQ(std::make_pair(int{p->GetHighGameScratch()}, int{p->GetHighSeriesHcp()}), std::make_pair(224, 700));
     doc.m_bOmitSecondHighs = 1;
     EXPECT_EQ(p->GetHighGameScratch(), 210);
 }
@@ -261,8 +258,7 @@ TEST(ScoringHandicap, WholeNumberArithmeticWhereAFractionWouldCutWrongly)
 {
     CBowlingDoc doc;
     doc.m_HcpRule[HCP_RULE_ALL] = CHandicapRule{200, 70, 0, 0, 0, 0};
-    EXPECT_EQ(doc.CalcHandicap(110.9, PF_MALE, 10), 63);
-    EXPECT_EQ(doc.CalcHandicap(110.0, PF_MALE, 10), 63);
+    EXPECT_EQ(std::make_pair(doc.CalcHandicap(110.9, PF_MALE, 10), doc.CalcHandicap(110.0, PF_MALE, 10)), std::make_pair(63, 63));
     doc.m_HcpRule[HCP_RULE_ALL].m_nPercent = 29;
     EXPECT_EQ(doc.CalcHandicap(100.0, PF_MALE, 10), 29);
     // An average that came from tenths by a fraction sits a hair under 163.
@@ -299,8 +295,7 @@ TEST(ScoringHandicap, RuleSetByCategoryAndGamesBeforeAHandicap)
     EXPECT_EQ(doc.CalcHandicap(150.0, PF_FEMALE | PF_JUNIOR, 10), 50);
 
     doc.m_nGamesBeforeHandicap = 3;
-    EXPECT_EQ(doc.CalcHandicap(150.0, PF_MALE, 2), 0);
-    EXPECT_EQ(doc.CalcHandicap(150.0, PF_MALE, 3), 50);
+    EXPECT_EQ(std::make_pair(doc.CalcHandicap(150.0, PF_MALE, 2), doc.CalcHandicap(150.0, PF_MALE, 3)), std::make_pair(0, 50));
 }
 
 TEST(ScoringHandicap, NewBowlersTakeEnteringOrFirstMatchFigures)

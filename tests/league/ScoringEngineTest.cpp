@@ -121,6 +121,12 @@ std::vector<int> Cells(const T (&table)[S][R][C], std::initializer_list<std::arr
     return out;
 }
 
+CPlayer* Joined(CBowlingDoc& doc, CPlayer* p)
+{
+    doc.AddPlayer(p);
+    return p;
+}
+
 void SetPoints(CPointsRule& rule, int nIndividual, int nIndividualSeries, int nTeam, int nTeamSeries)
 {
     rule.m_bIndividual = nIndividual || nIndividualSeries;
@@ -140,8 +146,7 @@ void SetPoints(CPointsRule& rule, int nIndividual, int nIndividualSeries, int nT
 TEST(ScoringAverages, PinsOverGamesCutForTheFixtureFigure)
 {
     CBowlingDoc doc;
-    auto* p = new CPlayer(1);
-    doc.AddPlayer(p);
+    CPlayer* p = Joined(doc, new CPlayer(1));
     p->m_nGames[PASS_SCRATCH] = 9;
     p->m_nPins[PASS_SCRATCH] = 1627;
     EXPECT_NEAR(p->GetAverage(FALSE, 0), 180.777, 0.001);
@@ -152,8 +157,7 @@ TEST(ScoringAverages, EnteringAverageStandsInUntilTheGamesAreBowled)
 {
     CBowlingDoc doc;
     doc.m_nEnteringAvgGames = 9;
-    auto* p = new CPlayer(1);
-    doc.AddPlayer(p);
+    CPlayer* p = Joined(doc, new CPlayer(1));
     p->SetEnteringAverage(1654);
     for (int i = 0; i < 6; ++i)
         p->RecordBowledGame(PASS_HANDICAP, 170, 20);
@@ -165,8 +169,7 @@ TEST(ScoringAverages, EnteringAverageStandsInUntilTheGamesAreBowled)
     EXPECT_EQ(p->m_nHcpPins, 9u * 190u);
 
     // The bowler's own flag, and the league's cut-off, switch the stand-in off.
-    CPlayer* q = new CPlayer(2);
-    doc.AddPlayer(q);
+    CPlayer* q = Joined(doc, new CPlayer(2));
     q->SetEnteringAverage(1500);
     q->RecordBowledGame(PASS_HANDICAP, 200, 0);
     q->m_wFlags |= PF_NO_ENTERING_GAMES;
@@ -180,8 +183,7 @@ TEST(ScoringAverages, EnteringAverageStandsInUntilTheGamesAreBowled)
 TEST(ScoringAverages, NoGamesKeepsTheRankingAverage)
 {
     CBowlingDoc doc;
-    auto* p = new CPlayer(1);
-    doc.AddPlayer(p);
+    CPlayer* p = Joined(doc, new CPlayer(1));
     EXPECT_EQ(p->GetAverage(TRUE, 0), 0.0);
     p->m_dRankAverage = 143.5;
     EXPECT_EQ(p->GetAverage(TRUE, 0), 143.5);  // sets the whole-pin figure
@@ -193,8 +195,7 @@ TEST(ScoringAverages, TruncatedRollingAverageTakesTheLastGames)
     CBowlingDoc doc;
     doc.m_bTruncatedRollingAvg = 1;
     doc.m_nRollingAvgGames = 3;
-    auto* p = new CPlayer(1);
-    doc.AddPlayer(p);
+    CPlayer* p = Joined(doc, new CPlayer(1));
     p->m_bRollingAvg = 1;
     for (int s : {150, 160, 200, 210})
         p->RecordBowledGame(PASS_SCRATCH, s, 0);
@@ -211,8 +212,7 @@ TEST(ScoringAverages, Drop5FloorsTheHandicapAverageOnly)
     doc.m_bDrop5 = 1;
     doc.m_nDrop5Games = 3;
     doc.m_nDrop5MaxPins = 5;
-    auto* p = new CPlayer(1);
-    doc.AddPlayer(p);
+    CPlayer* p = Joined(doc, new CPlayer(1));
     for (int s = 0; s < 2; ++s)
         for (int i = 0; i < 3; ++i)
             p->RecordBowledGame(s, 180, 0);
@@ -235,8 +235,7 @@ TEST(ScoringAverages, ImprovementAndHighFigures)
 {
     CBowlingDoc doc;
     doc.m_bHandicapPass = PASS_HANDICAP;
-    auto* p = new CPlayer(1);
-    doc.AddPlayer(p);
+    CPlayer* p = Joined(doc, new CPlayer(1));
     p->m_nMostImprovedBase = 1500;
     p->m_nGames[PASS_HANDICAP] = 4;
     p->m_nPins[PASS_HANDICAP] = 650;

@@ -58,7 +58,8 @@ void FillEveryMember(CFixture& f, CPlayer* pPlayer, CTeam* pTeam)
 {
     int n = 1;
     auto fill = [&n](auto& cell) { cell = static_cast<std::remove_reference_t<decltype(cell)>>(n++ % 251 + 1); };
-    std::tie(f.m_nRound, f.m_nMatch, f.m_nPlayers, f.m_nGames, f.m_nTeamA, f.m_nTeamB) = std::make_tuple(7, 3, 5, 4, 4, 9);
+    std::tie(f.m_nRound, f.m_nMatch, f.m_nPlayers, f.m_nGames, f.m_nTeamA, f.m_nTeamB) =
+        std::make_tuple(7, 3, 5, 4, 4, 9);
     f.m_pTeamA = pTeam;
     f.m_nVenue = 2;
     f.m_timeDue = CTime(1700000000);
@@ -157,7 +158,8 @@ TEST_F(FixtureTest, SetPlayerPutsTheBowlerInEveryGameAndMarksRobotsBlind)
     EXPECT_EQ(fixture->m_dwPosFlags[k], PosNonQual(1));
     // A missing bowler empties the position instead of crashing.
     fixture->SetPlayerSideB(2, nullptr);
-    EXPECT_EQ(std::make_pair(int{fixture->m_wPlayerNo[0][k]}, fixture->m_pPlayer[0][k]), std::make_pair(0, (CPlayer*)nullptr));
+    EXPECT_EQ(std::make_pair(int{fixture->m_wPlayerNo[0][k]}, fixture->m_pPlayer[0][k]),
+              std::make_pair(0, (CPlayer*)nullptr));
 }
 
 TEST_F(FixtureTest, TeamScoresFollowTheWorkedExample)
@@ -187,10 +189,11 @@ TEST_F(FixtureTest, ExcludedRobotsAndBlindOrAbsentGamesAreLeftOut)
     fixture->m_dwPosFlags[k1] = PosBlind(1) | PosNonQual(2);
     fixture->m_nScore[1][k1] = 125;
     // The last: scores from 150 to 200 among the games that were bowled: 150 160 170 200 190.
-    EXPECT_EQ((std::vector<int>{fixture->GetGame2BowledSideA(FALSE), fixture->GetGame3BowledSideA(FALSE),
-                                fixture->GetGame2ScoreSideA(0, FALSE), fixture->GetSeriesBowledSideA(FALSE),
-                                fixture->GetPositionBowledSeriesSideA(1, FALSE), fixture->CountSeriesInRangeSideA(150, 200)}),
-              (std::vector<int>{160 + 190, 170 + 210, 160 + 125 + 190, 490 + 350 + 380, 140 + 180, 5}));
+    EXPECT_EQ(
+        (std::vector<int>{fixture->GetGame2BowledSideA(FALSE), fixture->GetGame3BowledSideA(FALSE),
+                          fixture->GetGame2ScoreSideA(0, FALSE), fixture->GetSeriesBowledSideA(FALSE),
+                          fixture->GetPositionBowledSeriesSideA(1, FALSE), fixture->CountSeriesInRangeSideA(150, 200)}),
+        (std::vector<int>{160 + 190, 170 + 210, 160 + 125 + 190, 490 + 350 + 380, 140 + 180, 5}));
 
     // A defaulted game holds no bowled pins.
     fixture->m_nDefaulted[0] = DefaultedBit(0);

@@ -105,7 +105,8 @@ TEST(LeagueFile, SavesAndReloadsToAnEqualLeagueAndTheSameBytes)
     auto* f = static_cast<CFixture*>(reloaded.m_listFixtures.GetHead());
     EXPECT_EQ(std::make_tuple(f->m_pDoc, f->m_pTeamA, f->m_pPlayer[0][0]),
               std::make_tuple(&reloaded, reloaded.FindTeam(f->m_nTeamA), reloaded.FindPlayer(f->m_wPlayerNo[0][0])));
-    EXPECT_EQ(std::make_pair(int(reloaded.m_nAverageLimit), int(reloaded.m_nDisplayMode)), std::make_pair(199, int(DISPLAY_STANDINGS)));
+    EXPECT_EQ(std::make_pair(int(reloaded.m_nAverageLimit), int(reloaded.m_nDisplayMode)),
+              std::make_pair(199, int(DISPLAY_STANDINGS)));
 
     // Through a file as well.
     TempDir dir;

@@ -21,7 +21,8 @@ TEST(LeagueLimits, ABowlersPinsPassSixteenBits)
     doc.Recalculate();
     CPlayer* p = league.Player(11);
     ASSERT_NE(p, nullptr);
-    EXPECT_EQ(std::make_pair(p->m_nGames[PASS_HANDICAP], p->m_nPins[PASS_HANDICAP]), std::make_pair(DWORD{360}, DWORD{72000}));
+    EXPECT_EQ(std::make_pair(p->m_nGames[PASS_HANDICAP], p->m_nPins[PASS_HANDICAP]),
+              std::make_pair(DWORD{360}, DWORD{72000}));
     EXPECT_EQ(std::make_pair(p->GetAverage(TRUE), league.Player(21)->GetAverage(TRUE)), std::make_pair(200.0, 150.0));
 }
 
@@ -37,8 +38,9 @@ TEST(LeagueLimits, VenueNumbersBeyondTheCountersAreLeftOut)
     doc.Recalculate();
     CPlayer* p = league.Player(11);
     const DWORD nAllVenues = std::accumulate(std::begin(p->m_nVenuePins), std::end(p->m_nVenuePins), DWORD(0));
-    EXPECT_EQ((std::vector<DWORD>{p->m_nGames[PASS_HANDICAP], p->m_nVenuePins[3], DWORD(p->m_nVenueGames[3]), nAllVenues}),
-              (std::vector<DWORD>{9, 570, 3, 570}));
+    EXPECT_EQ(
+        (std::vector<DWORD>{p->m_nGames[PASS_HANDICAP], p->m_nVenuePins[3], DWORD(p->m_nVenueGames[3]), nAllVenues}),
+        (std::vector<DWORD>{9, 570, 3, 570}));
 }
 
 TEST(LeagueLimits, TheFloatingSubstitutesTeamIsNoLeagueTeam)
@@ -67,7 +69,8 @@ TEST(LeagueLimits, ScoreBandsKeepHighScoresInTheTopBand)
     doc.CountPlayerScoreBands(league.Player(11), nPins, nGames, gameBands, seriesBands);
     // Pins, games, the top and bottom game bands, the series bands of 1320 and 325, band totals.
     EXPECT_EQ((std::vector<int>{int(nPins), nGames, gameBands[12], gameBands[0], seriesBands[47], seriesBands[13],
-                                std::accumulate(gameBands, gameBands + 13, 0), std::accumulate(seriesBands, seriesBands + 48, 0)}),
+                                std::accumulate(gameBands, gameBands + 13, 0),
+                                std::accumulate(seriesBands, seriesBands + 48, 0)}),
               (std::vector<int>{1645, 6, 4, 2, 1, 1, 6, 2}));
 }
 

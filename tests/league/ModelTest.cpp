@@ -126,7 +126,8 @@ TEST(BowlingDoc, AwardRecordsKeepTheirOrders)
         return r;
     };
     // The last: bowler unknown, sorts with an empty name.
-    for (auto [cat, round, player] : {std::tuple<WORD, WORD, WORD>{1, 2, 1}, {0, 5, 1}, {1, 2, 2}, {1, 2, 3}, {1, 1, 9}})
+    for (auto [cat, round, player] :
+         {std::tuple<WORD, WORD, WORD>{1, 2, 1}, {0, 5, 1}, {1, 2, 2}, {1, 2, 3}, {1, 1, 9}})
         doc.AddAwardRecord(record(cat, round, player, 0));
     std::vector<std::pair<int, int>> order;
     for (POSITION pos = doc.m_listAwardData.GetHeadPosition(); pos;) {
@@ -266,5 +267,6 @@ TEST(BowlingDoc, StandingsKeysSplitsAndNewLeagueDefaults)
     EXPECT_EQ(doc.m_bPastEnteringCutoff, 1u);
     CPlayer* p = AddBowler(doc, 1, "Hallam", "Hazel");
     p->SetEnteringAverage(1654);
-    EXPECT_EQ(std::make_pair(int{p->GetEnteringAverage(FALSE)}, int{p->GetEnteringAverage(TRUE)}), std::make_pair(0, 1654));
+    EXPECT_EQ(std::make_pair(int{p->GetEnteringAverage(FALSE)}, int{p->GetEnteringAverage(TRUE)}),
+              std::make_pair(0, 1654));
 }

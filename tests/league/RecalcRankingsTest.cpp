@@ -127,18 +127,19 @@ TEST_F(Rankings, HighScoreTablesPerMaskAndClass)
         EXPECT_EQ(p->m_nPlayerNo, expected[i]);
         EXPECT_EQ(doc.FindPlayerByHighGameScratchRank(static_cast<DWORD>(i + 1), 0xFFFF, 0), p);
     }
-    EXPECT_EQ(std::make_pair(doc.FindPlayerByHighGameScratchRank(6, 7, 0), doc.FindPlayerByHighGameScratchRank(0, 7, 0)),
-              std::make_pair((CPlayer*)nullptr, (CPlayer*)nullptr));
+    EXPECT_EQ(
+        std::make_pair(doc.FindPlayerByHighGameScratchRank(6, 7, 0), doc.FindPlayerByHighGameScratchRank(0, 7, 0)),
+        std::make_pair((CPlayer*)nullptr, (CPlayer*)nullptr));
     // Men of class A: 11, 21. Women of class B: 12. Juniors: 21.
     // Then a mask without a table, a class out of range.
-    EXPECT_EQ((std::vector<CPlayer*>{doc.FindPlayerByHighSeriesScratchRank(1, PF_MALE, 1),
-                                     doc.FindPlayerByHighSeriesScratchRank(2, PF_MALE, 1),
-                                     doc.FindPlayerByHighSeriesHcpRank(1, PF_FEMALE, 2),
-                                     doc.FindPlayerByHighSeriesHcpRank(2, PF_FEMALE, 2),
-                                     doc.FindPlayerByHighGameHcpRank(1, PF_JUNIOR, 0), doc.FindPlayerByHighGameHcpRank(1, 3, 0),
-                                     doc.FindPlayerByHighGameHcpRank(1, 7, 4)}),
-              (std::vector<CPlayer*>{league.Player(11), league.Player(21), league.Player(12), nullptr, league.Player(21),
-                                     nullptr, nullptr}));
+    EXPECT_EQ(
+        (std::vector<CPlayer*>{
+            doc.FindPlayerByHighSeriesScratchRank(1, PF_MALE, 1), doc.FindPlayerByHighSeriesScratchRank(2, PF_MALE, 1),
+            doc.FindPlayerByHighSeriesHcpRank(1, PF_FEMALE, 2), doc.FindPlayerByHighSeriesHcpRank(2, PF_FEMALE, 2),
+            doc.FindPlayerByHighGameHcpRank(1, PF_JUNIOR, 0), doc.FindPlayerByHighGameHcpRank(1, 3, 0),
+            doc.FindPlayerByHighGameHcpRank(1, 7, 4)}),
+        (std::vector<CPlayer*>{league.Player(11), league.Player(21), league.Player(12), nullptr, league.Player(21),
+                               nullptr, nullptr}));
     // The "second" high figure counts unless the league leaves it out.
     league.Player(42)->m_nHighGame2[PASS_SCRATCH] = 299;
     doc.BuildHighScoreTables();

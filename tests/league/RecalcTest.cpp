@@ -126,12 +126,14 @@ TEST_F(Recalc, StoredPointsAreWorkedAgainNotSkipped)
     r2a->m_bHandicapPointsDone = 1;
     doc.Recalculate();
     doc.Recalculate();
-    EXPECT_EQ((V{league.Team(1)->m_nPointsWon[PASS_HANDICAP], r1a->m_nHandicapMatchPoints[0], int(r1a->m_dwPointsEligible[0])}),
+    EXPECT_EQ((V{league.Team(1)->m_nPointsWon[PASS_HANDICAP], r1a->m_nHandicapMatchPoints[0],
+                 int(r1a->m_dwPointsEligible[0])}),
               (V{9, 4, 1}));
     // Round 3 comes in when the current round reaches it.
     doc.m_nCurrentRound = 3;
     doc.Recalculate();
-    EXPECT_EQ((V{league.Team(1)->m_nPointsWon[PASS_HANDICAP], league.Team(4)->m_nPointsLost[PASS_HANDICAP]}), (V{15, 9}));
+    EXPECT_EQ((V{league.Team(1)->m_nPointsWon[PASS_HANDICAP], league.Team(4)->m_nPointsLost[PASS_HANDICAP]}),
+              (V{15, 9}));
 }
 
 TEST_F(Recalc, ReloadGivesTheSameStandings)

@@ -69,8 +69,9 @@ TEST(ScheduleBuilder, BuildsEveryRoundFromTheTableWithWeeklyDates)
     }
     auto dates = Dates(doc);
     ASSERT_EQ(dates.size(), 10u);
-    EXPECT_EQ((V{dates[3]->m_nFirstRound, dates[3]->m_nLastRound, int(dates[3]->m_bFreeDate), doc.m_nAllMatchesPerRound[10]}),
-              (V{4, 4, 0, 3}));
+    EXPECT_EQ(
+        (V{dates[3]->m_nFirstRound, dates[3]->m_nLastRound, int(dates[3]->m_bFreeDate), doc.m_nAllMatchesPerRound[10]}),
+        (V{4, 4, 0, 3}));
 
     // Built again: the old schedule is replaced, not added to.
     request.nRounds = 5;

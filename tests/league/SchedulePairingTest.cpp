@@ -34,7 +34,8 @@ std::map<std::pair<int, int>, int> Meetings(const Rounds& rounds)
 
 TEST(SchedulePairing, TablesExistFor2To25MatchesOnly)
 {
-    EXPECT_EQ(std::make_pair(GetPairingTable(1), GetPairingTable(26)), std::make_pair((const BYTE*)nullptr, (const BYTE*)nullptr));
+    EXPECT_EQ(std::make_pair(GetPairingTable(1), GetPairingTable(26)),
+              std::make_pair((const BYTE*)nullptr, (const BYTE*)nullptr));
     EXPECT_EQ(GetPairingTableLength(0), 0);
     for (int p = 2; p <= 25; ++p) {
         const BYTE* table = GetPairingTable(p);

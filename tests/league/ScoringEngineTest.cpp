@@ -257,7 +257,8 @@ TEST(ScoringHandicap, WholeNumberArithmeticWhereAFractionWouldCutWrongly)
 {
     CBowlingDoc doc;
     doc.m_HcpRule[HCP_RULE_ALL] = CHandicapRule{200, 70, 0, 0, 0, 0};
-    EXPECT_EQ(std::make_pair(doc.CalcHandicap(110.9, PF_MALE, 10), doc.CalcHandicap(110.0, PF_MALE, 10)), std::make_pair(63, 63));
+    EXPECT_EQ(std::make_pair(doc.CalcHandicap(110.9, PF_MALE, 10), doc.CalcHandicap(110.0, PF_MALE, 10)),
+              std::make_pair(63, 63));
     doc.m_HcpRule[HCP_RULE_ALL].m_nPercent = 29;
     EXPECT_EQ(doc.CalcHandicap(100.0, PF_MALE, 10), 29);
     // An average that came from tenths by a fraction sits a hair under 163.
@@ -294,7 +295,8 @@ TEST(ScoringHandicap, RuleSetByCategoryAndGamesBeforeAHandicap)
     EXPECT_EQ(doc.CalcHandicap(150.0, PF_FEMALE | PF_JUNIOR, 10), 50);
 
     doc.m_nGamesBeforeHandicap = 3;
-    EXPECT_EQ(std::make_pair(doc.CalcHandicap(150.0, PF_MALE, 2), doc.CalcHandicap(150.0, PF_MALE, 3)), std::make_pair(0, 50));
+    EXPECT_EQ(std::make_pair(doc.CalcHandicap(150.0, PF_MALE, 2), doc.CalcHandicap(150.0, PF_MALE, 3)),
+              std::make_pair(0, 50));
 }
 
 TEST(ScoringHandicap, NewBowlersTakeEnteringOrFirstMatchFigures)
@@ -567,8 +569,10 @@ TEST(ScoringMatch, HandicapFoursWithABlindBowler)
     EXPECT_EQ(Cells(f.m_wHandicapPoints, {{0, 0, 0}, {1, 1, 0}, {0, 2, 0}, {1, 3, 0}, {0, 5, 0},
                                           {0, 3, 2}, {1, 3, 2}, {1, 5, 2}, {0, 0, 4}, {1, 3, 4}, {0, 5, 4}}),
               (std::vector<int>{2, 2, 2, 2, 4, 1, 1, 4, 2, 2, 6}));
-    EXPECT_EQ((std::vector<int>(f.m_nHandicapTotals[0], f.m_nHandicapTotals[0] + 5)), (std::vector<int>{8, 8, 3, 0, 12}));
-    EXPECT_EQ((std::vector<int>(f.m_nHandicapTotals[1], f.m_nHandicapTotals[1] + 5)), (std::vector<int>{4, 4, 9, 0, 2}));
+    EXPECT_EQ((std::vector<int>(f.m_nHandicapTotals[0], f.m_nHandicapTotals[0] + 5)),
+              (std::vector<int>{8, 8, 3, 0, 12}));
+    EXPECT_EQ((std::vector<int>(f.m_nHandicapTotals[1], f.m_nHandicapTotals[1] + 5)),
+              (std::vector<int>{4, 4, 9, 0, 2}));
     EXPECT_EQ(std::make_pair(f.m_nHandicapMatchPoints[0], f.m_nHandicapMatchPoints[1]), std::make_pair(31, 19));
     EXPECT_EQ(f.m_bHandicapPointsDone, 1u);
     ExpectMatchIdentity(f, PASS_HANDICAP);
@@ -681,7 +685,8 @@ TEST(ScoringMatch, CycleOpponentEachGame)
     const CFixture& f = *m.pFixture;
     // A1 meets B1 (110) in game 1, B2 (120) in game 2, B3 (130) in game 3; in game 2 B1 meets
     // A4, in game 3 A3; the series keeps the game-1 pairing: A1 375 against B1 330.
-    EXPECT_EQ(Cells(f.m_wScratchPoints, {{0, 0, 0}, {0, 0, 1}, {0, 0, 2}, {1, 2, 2}, {1, 0, 1}, {1, 0, 2}, {0, 0, 4}, {1, 0, 4}}),
+    EXPECT_EQ(Cells(f.m_wScratchPoints,
+                    {{0, 0, 0}, {0, 0, 1}, {0, 0, 2}, {1, 2, 2}, {1, 0, 1}, {1, 0, 2}, {0, 0, 4}, {1, 0, 4}}),
               (std::vector<int>{2, 2, 0, 2, 2, 2, 2, 0}));
     ExpectMatchIdentity(f, PASS_SCRATCH);
 }
@@ -764,7 +769,8 @@ TEST(ScoringMatch, BonusRulesOverAndEqualsAverage)
                 EXPECT_EQ(f.m_wScratchBonus[s][r][c], f.m_wHandicapBonus[s][r][c]);
     // Team games 336-370, 335-310, 310-240: best 336 against 370, the bonus to B.
     const int nBonusA = 2 + 1 + 1 + 1 + 1 + 4, nBonusB = 1 + 2 + 2;
-    EXPECT_EQ(std::make_pair(f.m_nScratchBonusPoints[0], f.m_nScratchBonusPoints[1]), std::make_pair(nBonusA, nBonusB + 2));
+    EXPECT_EQ(std::make_pair(f.m_nScratchBonusPoints[0], f.m_nScratchBonusPoints[1]),
+              std::make_pair(nBonusA, nBonusB + 2));
     ExpectMatchIdentity(f, PASS_SCRATCH);
 
     // "Accept equal scores": reaching the mark is enough.

@@ -39,7 +39,10 @@ TEST(ScoringText, AnalysisGridLeavesZeroEmpty)
 
 TEST(ScoringText, HundredthsShowTwoDecimalsAndTheSign)
 {
-    const struct { long n; const char* psz; } cases[] = {{1234, "12.34"}, {5, "0.05"}, {-50, "-0.50"}, {-150, "-1.50"}, {0, "0.00"}};
+    const struct {
+        long n;
+        const char* psz;
+    } cases[] = {{1234, "12.34"}, {5, "0.05"}, {-50, "-0.50"}, {-150, "-1.50"}, {0, "0.00"}};
     for (const auto& c : cases)
         EXPECT_EQ(FormatHundredths(c.n), Half(c.psz)) << c.n;
 }

@@ -58,7 +58,8 @@ TEST(BowlingDocDatabase, EachLeagueOpensTheSharedFolderAndShares)
     CPlayer joining;
     joining.m_dwDbKey = dwKey;
     ASSERT_EQ(thursday.GetDbasePlayer(&joining), 0);
-    EXPECT_EQ(std::make_pair(joining.m_strSurname, joining.m_strFirstName), std::make_pair(CString("Quayle"), CString("Nora")));
+    EXPECT_EQ(std::make_pair(joining.m_strSurname, joining.m_strFirstName),
+              std::make_pair(CString("Quayle"), CString("Nora")));
 }
 
 TEST(BowlingDocDatabase, WithoutTheDatabaseTheCallsSayNo)

@@ -200,7 +200,13 @@ TEST_F(IndexedFileTest, FindMatchesPrefixesAndOtherwiseStandsWhereTheKeyWouldBe)
     }
     f.SelectIndex("Name");
     // What Find lands on, then what Next(1) (or else ReadCurrent) reads from there; nullptr: not read.
-    const struct { const char* pszSought; int nFound; const char* pszFound; int nThen; const char* pszThen; } cases[] = {
+    const struct {
+        const char* pszSought;
+        int nFound;
+        const char* pszFound;
+        int nThen;
+        const char* pszThen;
+    } cases[] = {
         {"BAK", 0, "BAKER", 1, "BAKERSON"},
         {"CLARK", 0, "CLARK", 0, nullptr},
         {"A", 0, "ADAMS", 0, nullptr},

@@ -102,7 +102,8 @@ TEST_F(Playb003FileTest, EveryFieldRoundTripsAndClearEmptiesThem)
     // Read it back through a fresh opening.
     Reopen();
     db.Clear();
-    EXPECT_EQ(std::make_tuple(0u, true, 0), std::make_tuple(db.m_dwKey, db.m_strSurname.IsEmpty(), int{db.m_nExpiryYear}));
+    EXPECT_EQ(std::make_tuple(0u, true, 0),
+              std::make_tuple(db.m_dwKey, db.m_strSurname.IsEmpty(), int{db.m_nExpiryYear}));
     ASSERT_EQ(0xCAFE0001, Seek("Key", "", "", 0xCAFE0001));
     EXPECT_EQ((std::vector<CString>{db.m_strFirstName, db.m_strSurname, db.m_strAddress[3], db.m_strPostcode,
                                     db.m_strPhoneHome, db.m_strPhoneWork, db.m_strPhoneMobile, db.m_strUserData1,
@@ -159,7 +160,14 @@ TEST_F(Playb003FileTest, EachIndexFindsAndOrdersWithoutRegardToCase)
               Walk("Key"));
 
     // The key each search finds (-1: none), then the surname it reads or ReadCurrent reads after a miss.
-    const struct { const char* pszIndex; const char* pszSurname; const char* pszFirst; DWORD key; long long nFound; const char* pszRead; } cases[] = {
+    const struct {
+        const char* pszIndex;
+        const char* pszSurname;
+        const char* pszFirst;
+        DWORD key;
+        long long nFound;
+        const char* pszRead;
+    } cases[] = {
         {"Sname", "Smi", "", 0, 10, nullptr},  // a surname prefix, any case
         {"Sname", "SMITHS", "", 0, 20, nullptr},
         {"Sname", "Kelly", "", 0, -1, "smith"},

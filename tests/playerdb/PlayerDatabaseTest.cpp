@@ -29,7 +29,8 @@ protected:
         p.m_strAddress[4] = "PO5 7RT";
         p.m_strPhoneMobile = "07700 900456";
         p.m_strMembershipNo = "LG-77";
-        std::tie(p.m_nMembershipType, p.m_nExpiryDay, p.m_nExpiryMonth, p.m_nExpiryYear) = std::make_tuple(2, 30, 9, 2027);
+        std::tie(p.m_nMembershipType, p.m_nExpiryDay, p.m_nExpiryMonth, p.m_nExpiryYear) =
+            std::make_tuple(2, 30, 9, 2027);
         std::tie(p.m_nBirthDay, p.m_nBirthMonth, p.m_nBirthYear) = std::make_tuple(4, 7, 1990);
         p.m_strUserData1 = "coach";
         p.m_wFlags = PF_FEMALE | PF_RESIGNED;
@@ -56,7 +57,8 @@ TEST_F(PlayerDatabaseTest, ANewBowlerGetsAKeyAndComesBackWhole)
     EXPECT_EQ((std::vector<CString>{q.m_strName, q.m_strAddress[0], q.m_strAddress[4], q.m_strPhoneMobile,
                                     q.m_strMembershipNo, q.m_strUserData1}),
               (std::vector<CString>{"Doe Jane", "1 Alley Road", "PO5 7RT", "07700 900456", "LG-77", "coach"}));
-    EXPECT_EQ((std::vector<int>{q.m_nMembershipType, q.m_nExpiryYear, q.m_nBirthYear}), (std::vector<int>{2, 2027, 1990}));
+    EXPECT_EQ((std::vector<int>{q.m_nMembershipType, q.m_nExpiryYear, q.m_nBirthYear}),
+              (std::vector<int>{2, 2027, 1990}));
     ASSERT_EQ(0, db.GetDbasePlayer(&q, FALSE));
     EXPECT_EQ("Jane Doe", q.m_strName);
 
@@ -118,7 +120,8 @@ TEST_F(PlayerDatabaseTest, SimilarNamesAreOfferedUnlessReportingIsStopped)
     Fill(james, "james", "SMITH");
     ASSERT_EQ(0, db.PutDbasePlayer(&james, bStop));
     EXPECT_EQ(1, nAsked);
-    EXPECT_EQ(std::vector<DWORD>{john.m_dwDbKey}, std::vector<DWORD>(offered.GetData(), offered.GetData() + offered.GetSize()));
+    EXPECT_EQ(std::vector<DWORD>{john.m_dwDbKey},
+              std::vector<DWORD>(offered.GetData(), offered.GetData() + offered.GetSize()));
     EXPECT_NE(john.m_dwDbKey, james.m_dwDbKey);  // answer 0: a record of his own
     EXPECT_EQ(3u, db.GetTable().GetRecordCount());
 
@@ -129,8 +132,9 @@ TEST_F(PlayerDatabaseTest, SimilarNamesAreOfferedUnlessReportingIsStopped)
     nAnswer = 1;
     ASSERT_EQ(0, db.PutDbasePlayer(&jim, bStop));
     // John and the James added above.
-    EXPECT_EQ((std::vector<DWORD>{2, 2, offered[0], 3}),
-              (std::vector<DWORD>{DWORD(nAsked), DWORD(offered.GetSize()), jim.m_dwDbKey, db.GetTable().GetRecordCount()}));
+    EXPECT_EQ(
+        (std::vector<DWORD>{2, 2, offered[0], 3}),
+        (std::vector<DWORD>{DWORD(nAsked), DWORD(offered.GetSize()), jim.m_dwDbKey, db.GetTable().GetRecordCount()}));
 
     // With the league's stop-reporting flag set nobody is asked.
     bStop = 1;

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 TEST(Money, TypedTextToCents)
@@ -47,10 +48,7 @@ TEST(PaymentItems, DueInARoundAndTheSums)
     CBowlingDoc doc;
     auto add = [&doc](BYTE flags, BYTE from, BYTE to, LONG amount) {
         auto* p = new CPaymentItem;
-        p->m_nFlags = flags;
-        p->m_nFromRound = from;
-        p->m_nToRound = to;
-        p->m_nAmount = amount;
+        std::tie(p->m_nFlags, p->m_nFromRound, p->m_nToRound, p->m_nAmount) = std::make_tuple(flags, from, to, amount);
         doc.m_listPaymentItems.AddTail(p);
         return p;
     };
@@ -65,10 +63,9 @@ TEST(PaymentItems, DueInARoundAndTheSums)
         EXPECT_FALSE(none->AppliesToRound(r));
         EXPECT_EQ(team->AppliesToRound(r) != FALSE, r >= 7) << r;
     }
-    EXPECT_EQ(doc.SumIndividualPayments(2), 250);
-    EXPECT_EQ(doc.SumIndividualPayments(4), 350);
-    EXPECT_EQ(doc.SumTeamPayments(4), 0);
-    EXPECT_EQ(doc.SumTeamPayments(9), 1000);
+    EXPECT_EQ((std::vector<LONG>{doc.SumIndividualPayments(2), doc.SumIndividualPayments(4), doc.SumTeamPayments(4),
+                                 doc.SumTeamPayments(9)}),
+              (std::vector<LONG>{250, 350, 0, 1000}));
 }
 
 TEST(AccountEntries, KeptByRoundIncomeFirstAndHeadingsNamed)
@@ -80,13 +77,11 @@ TEST(AccountEntries, KeptByRoundIncomeFirstAndHeadingsNamed)
         p->m_strComment = comment;
         doc.InsertAccountItem(p);
     };
-    post(0, FALSE, 4, "expense 0");
-    post(2, TRUE, 4, "income 2");
-    post(2, TRUE, 4, "income 2 again");
-    post(1, TRUE, 2, "earlier");
-    post(0, TRUE, 9, "later");
-    post(5, FALSE, 4, "expense 5");
-    post(1, TRUE, 4, "income 1");
+    for (auto [id, income, round, comment] :
+         {std::tuple<WORD, BOOL, WORD, const char*>{0, FALSE, 4, "expense 0"}, {2, TRUE, 4, "income 2"},
+          {2, TRUE, 4, "income 2 again"}, {1, TRUE, 2, "earlier"}, {0, TRUE, 9, "later"}, {5, FALSE, 4, "expense 5"},
+          {1, TRUE, 4, "income 1"}})
+        post(id, income, round, comment);
     std::vector<CString> comments;
     for (POSITION pos = doc.m_listAccountItems.GetHeadPosition(); pos;)
         comments.push_back(static_cast<CAccountItem*>(doc.m_listAccountItems.GetNext(pos))->m_strComment);
@@ -95,13 +90,11 @@ TEST(AccountEntries, KeptByRoundIncomeFirstAndHeadingsNamed)
     EXPECT_TRUE(doc.IsModified());
 
     auto* fees = new CAccountItemType;
-    fees->m_nId = 0;
-    fees->m_bIncome = TRUE;
-    fees->m_strName = "Fees";
+    std::tie(fees->m_nId, fees->m_bIncome, fees->m_strName) = std::make_tuple(0, TRUE, "Fees");
     doc.m_listIncomeTypes.AddTail(fees);
-    EXPECT_EQ(doc.GetAccountItemTypeName(0, TRUE), "Fees");
-    EXPECT_EQ(doc.GetAccountItemTypeName(0, FALSE), "Unknown Item");
-    EXPECT_EQ(doc.GetAccountItemTypeName(1, TRUE), "Unknown Item");
+    EXPECT_EQ((std::vector<CString>{doc.GetAccountItemTypeName(0, TRUE), doc.GetAccountItemTypeName(0, FALSE),
+                                    doc.GetAccountItemTypeName(1, TRUE)}),
+              (std::vector<CString>{"Fees", "Unknown Item", "Unknown Item"}));
 }
 
 TEST(TeamOrder, PackingExchangesRobotsBehindTheRealBowlers)

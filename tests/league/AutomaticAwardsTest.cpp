@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -45,11 +46,8 @@ struct AutoAwards : ::testing::Test
     CAwards* Category(BYTE nKind, BYTE bSeries, WORD nLow, WORD nHigh, WORD nMaxAverage = 0)
     {
         auto* c = new CAwards(static_cast<WORD>(doc.m_listAwards.GetCount()));
-        c->m_nKind = nKind;
-        c->m_bSeries = bSeries;
-        c->m_nLow = nLow;
-        c->m_nHigh = nHigh;
-        c->m_nMaxAverage = nMaxAverage;
+        std::tie(c->m_nKind, c->m_bSeries, c->m_nLow, c->m_nHigh, c->m_nMaxAverage) =
+            std::make_tuple(nKind, bSeries, nLow, nHigh, nMaxAverage);
         c->MakeDescription();
         doc.m_listAwards.AddTail(c);
         return c;
@@ -83,18 +81,15 @@ TEST_F(AutoAwards, EveryKindOnGamesAndSeriesWorkedByHand)
     Category(CAwards::kindPctOverAverage, 1, 10, 0);    // 4: above 110% of the current figure x 3
     Category(CAwards::kindOverByAverage, 0, 200, 0, 160);  // 5
     auto* turkey = new CAwardData(1);
-    turkey->m_nRound = 2;
-    turkey->m_nMatch = 1;
-    turkey->m_nPlayerNo = 12;
-    turkey->m_nGame = 2;
+    std::tie(turkey->m_nRound, turkey->m_nMatch, turkey->m_nPlayerNo, turkey->m_nGame) = std::make_tuple(2, 1, 12, 2);
     doc.AddAwardRecord(turkey);
 
     doc.Recalculate();
     const CFixture* r2 = doc.FindFixtureByRoundMatch(2, 1);
     ASSERT_NE(r2, nullptr);
-    EXPECT_EQ(r2->m_nAverage[0][CFixture::SlotOf(0, 0)], 190u);
-    EXPECT_EQ(r2->m_nAverage[0][CFixture::SlotOf(1, 1)], 130u);
-    EXPECT_EQ(L.Player(22)->m_nAverage, 145);
+    EXPECT_EQ((std::vector<DWORD>{r2->m_nAverage[0][CFixture::SlotOf(0, 0)], r2->m_nAverage[0][CFixture::SlotOf(1, 1)],
+                                  L.Player(22)->m_nAverage}),
+              (std::vector<DWORD>{190, 130, 145}));
 
     EXPECT_EQ(Records(doc.m_listAwardData), (std::vector<std::string>{
         "0:2:12:2:0/0",                                    // the manual award, untouched
@@ -144,9 +139,7 @@ TEST_F(AutoAwards, SubstitutesGamesAndSeries)
     CFixture* f = doc.FindFixtureByRoundMatch(2, 1);
     const int k = CFixture::SlotOf(0, 1);
     f->m_dwPosFlags[k] |= PosPacer(1);
-    f->m_wPacerNo[1][k] = 21;
-    f->m_nPacerScore[1][k] = 199;
-    f->m_nPacerAverage[1][k] = 148;
+    std::tie(f->m_wPacerNo[1][k], f->m_nPacerScore[1][k], f->m_nPacerAverage[1][k]) = std::make_tuple(21, 199, 148);
     doc.Recalculate();
     const std::vector<std::string> all = Records(doc.m_listAwardData);
     std::vector<std::string> games, series;

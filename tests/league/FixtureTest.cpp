@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 namespace {
 
 // Two teams of three, three games, a handicap league; one match between them.
@@ -55,12 +58,8 @@ void FillEveryMember(CFixture& f, CPlayer* pPlayer, CTeam* pTeam)
 {
     int n = 1;
     auto fill = [&n](auto& cell) { cell = static_cast<std::remove_reference_t<decltype(cell)>>(n++ % 251 + 1); };
-    f.m_nRound = 7;
-    f.m_nMatch = 3;
-    f.m_nPlayers = 5;
-    f.m_nGames = 4;
-    f.m_nTeamA = 4;
-    f.m_nTeamB = 9;
+    std::tie(f.m_nRound, f.m_nMatch, f.m_nPlayers, f.m_nGames, f.m_nTeamA, f.m_nTeamB) =
+        std::make_tuple(7, 3, 5, 4, 4, 9);
     f.m_pTeamA = pTeam;
     f.m_nVenue = 2;
     f.m_timeDue = CTime(1700000000);
@@ -92,12 +91,8 @@ void FillEveryMember(CFixture& f, CPlayer* pPlayer, CTeam* pTeam)
             }
         }
     }
-    f.m_bPositionRound = 1;
-    f.m_bPositionRoundScratch = 1;
-    f.m_bOneSystem = 1;
-    f.m_bOneSystemScratch = 1;
-    f.m_bScratchPointsDone = 1;
-    f.m_bHandicapPointsDone = 1;
+    f.m_bPositionRound = f.m_bPositionRoundScratch = f.m_bOneSystem = f.m_bOneSystemScratch = 1;
+    f.m_bScratchPointsDone = f.m_bHandicapPointsDone = 1;
     for (int k = 0; k < SLOTS_PER_GAME; ++k) {
         fill(f.m_dwPosFlags[k]);
         for (int g = 0; g < MAX_GAMES; ++g) {
@@ -125,10 +120,8 @@ TEST_F(FixtureTest, CopyAndAssignmentCarryEveryMember)
 
     CFixture copy(original);
     EXPECT_TRUE(copy.IsSameAs(original));
-    EXPECT_EQ(copy.m_pPlayer[3][9], original.m_pPlayer[3][9]);
-    EXPECT_EQ(copy.m_pPacer[2][4], original.m_pPacer[2][4]);
-    EXPECT_EQ(copy.m_pTeamA, original.m_pTeamA);
-    EXPECT_EQ(copy.m_nBowlerIndex[1][2], 3);
+    EXPECT_EQ(std::make_tuple(copy.m_pPlayer[3][9], copy.m_pPacer[2][4], copy.m_pTeamA, int{copy.m_nBowlerIndex[1][2]}),
+              std::make_tuple(original.m_pPlayer[3][9], original.m_pPacer[2][4], original.m_pTeamA, 3));
 
     // The undo of result entry: edits are wiped out by assigning the copy back.
     CFixture edited(original);
@@ -152,12 +145,11 @@ TEST_F(FixtureTest, SetPlayerPutsTheBowlerInEveryGameAndMarksRobotsBlind)
     doc.AddPlayer(pRobot);
 
     fixture->SetPlayerSideB(2, pRobot);
-    for (int g = 0; g < MAX_GAMES; ++g) {
-        EXPECT_EQ(fixture->m_wPlayerNo[g][k], 99);
-        EXPECT_EQ(fixture->m_pPlayer[g][k], pRobot);
-        EXPECT_EQ(fixture->m_nHandicap[g][k], 30);
-        EXPECT_EQ(fixture->m_nAverage[g][k], 120u);
-    }
+    for (int g = 0; g < MAX_GAMES; ++g)
+        EXPECT_EQ(std::make_tuple(int{fixture->m_wPlayerNo[g][k]}, fixture->m_pPlayer[g][k], fixture->m_nHandicap[g][k],
+                                  fixture->m_nAverage[g][k]),
+                  std::make_tuple(99, pRobot, 30, DWORD{120}))
+            << "game " << g;
     // Blind in the three games of the match only; Non Qual kept; pacer gone; score kept.
     EXPECT_EQ(fixture->m_dwPosFlags[k], PosNonQual(1) | PosBlind(0) | PosBlind(1) | PosBlind(2));
     EXPECT_EQ(fixture->m_nScore[1][k], 123);
@@ -166,24 +158,21 @@ TEST_F(FixtureTest, SetPlayerPutsTheBowlerInEveryGameAndMarksRobotsBlind)
     EXPECT_EQ(fixture->m_dwPosFlags[k], PosNonQual(1));
     // A missing bowler empties the position instead of crashing.
     fixture->SetPlayerSideB(2, nullptr);
-    EXPECT_EQ(fixture->m_wPlayerNo[0][k], 0);
-    EXPECT_EQ(fixture->m_pPlayer[0][k], nullptr);
+    EXPECT_EQ(std::make_pair(int{fixture->m_wPlayerNo[0][k]}, fixture->m_pPlayer[0][k]),
+              std::make_pair(0, (CPlayer*)nullptr));
 }
 
 TEST_F(FixtureTest, TeamScoresFollowTheWorkedExample)
 {
     // Side A: game 1 = 150+140+200 = 490 scratch, handicaps 0+10+20 make 520.
     Score(0, kScoresA);
-    EXPECT_EQ(fixture->GetGame1ScoreSideA(0, FALSE), 490);
-    EXPECT_EQ(fixture->GetGame1ScoreSideA(0, TRUE), 520);
-    EXPECT_EQ(fixture->GetGame2ScoreSideA(0, FALSE), 350);
-    EXPECT_EQ(fixture->GetGame3ScoreSideA(0, FALSE), 560);
-    EXPECT_EQ(fixture->GetGame4ScoreSideA(0, TRUE), 0); // beyond the games per match
-    EXPECT_EQ(fixture->GetSeriesScoreSideA(0, FALSE), 1400);
-    EXPECT_EQ(fixture->GetSeriesScoreSideA(0, TRUE), 1490);
-    EXPECT_EQ(fixture->GetPositionSeriesSideA(2, TRUE), 600 + 60);
-    // Side B is not entered yet.
-    EXPECT_EQ(fixture->GetSeriesScoreSideB(0, FALSE), 0);
+    // Game 4 is beyond the games per match; side B is not entered yet.
+    EXPECT_EQ((std::vector<int>{fixture->GetGame1ScoreSideA(0, FALSE), fixture->GetGame1ScoreSideA(0, TRUE),
+                                fixture->GetGame2ScoreSideA(0, FALSE), fixture->GetGame3ScoreSideA(0, FALSE),
+                                fixture->GetGame4ScoreSideA(0, TRUE), fixture->GetSeriesScoreSideA(0, FALSE),
+                                fixture->GetSeriesScoreSideA(0, TRUE), fixture->GetPositionSeriesSideA(2, TRUE),
+                                fixture->GetSeriesScoreSideB(0, FALSE)}),
+              (std::vector<int>{490, 520, 350, 560, 0, 1400, 1490, 600 + 60, 0}));
 
     // With team handicaps the side's team handicap replaces the bowlers'.
     doc.m_bTeamHandicaps = 1;
@@ -199,13 +188,12 @@ TEST_F(FixtureTest, ExcludedRobotsAndBlindOrAbsentGamesAreLeftOut)
     // Position 2 is blind in game 2 and absent in game 3.
     fixture->m_dwPosFlags[k1] = PosBlind(1) | PosNonQual(2);
     fixture->m_nScore[1][k1] = 125;
-    EXPECT_EQ(fixture->GetGame2BowledSideA(FALSE), 160 + 190);
-    EXPECT_EQ(fixture->GetGame3BowledSideA(FALSE), 170 + 210);
-    EXPECT_EQ(fixture->GetGame2ScoreSideA(0, FALSE), 160 + 125 + 190);
-    EXPECT_EQ(fixture->GetSeriesBowledSideA(FALSE), 490 + 350 + 380);
-    EXPECT_EQ(fixture->GetPositionBowledSeriesSideA(1, FALSE), 140 + 180);
-    // Scores from 150 to 200 among the games that were bowled: 150 160 170 200 190.
-    EXPECT_EQ(fixture->CountSeriesInRangeSideA(150, 200), 5);
+    // The last: scores from 150 to 200 among the games that were bowled: 150 160 170 200 190.
+    EXPECT_EQ(
+        (std::vector<int>{fixture->GetGame2BowledSideA(FALSE), fixture->GetGame3BowledSideA(FALSE),
+                          fixture->GetGame2ScoreSideA(0, FALSE), fixture->GetSeriesBowledSideA(FALSE),
+                          fixture->GetPositionBowledSeriesSideA(1, FALSE), fixture->CountSeriesInRangeSideA(150, 200)}),
+        (std::vector<int>{160 + 190, 170 + 210, 160 + 125 + 190, 490 + 350 + 380, 140 + 180, 5}));
 
     // A defaulted game holds no bowled pins.
     fixture->m_nDefaulted[0] = DefaultedBit(0);
@@ -250,9 +238,9 @@ TEST_F(FixtureTest, ChangesOfBowlerAndSubstitutesAtAPosition)
     fixture->m_wPlayerNo[1][k] = 30;
     fixture->m_wPlayerNo[2][k] = 31;
     EXPECT_FALSE(fixture->IsSameBowlerAllGamesSideA(0));
-    EXPECT_EQ(fixture->CountBowlersAtPositionSideA(0), 2);
-    EXPECT_EQ(fixture->GetBowlerIndexSideA(0), 0);
-    EXPECT_EQ(fixture->GetBowlerIndexSideA(2), 2);
+    EXPECT_EQ((std::vector<int>{fixture->CountBowlersAtPositionSideA(0), fixture->GetBowlerIndexSideA(0),
+                                fixture->GetBowlerIndexSideA(2)}),
+              (std::vector<int>{2, 0, 2}));
 
     // A substitute in every game, the same one: his series counts.
     for (int g = 0; g < 3; ++g) {
@@ -261,13 +249,13 @@ TEST_F(FixtureTest, ChangesOfBowlerAndSubstitutesAtAPosition)
         fixture->m_nPacerScore[g][k] = static_cast<WORD>(100 + g);
         fixture->m_nPacerHandicap[g][k] = 5;
     }
-    EXPECT_EQ(fixture->CountSubstitutionsSideA(0), 1);
-    EXPECT_EQ(fixture->GetSubstituteSeriesSideA(0, FALSE), 303);
-    EXPECT_EQ(fixture->GetSubstituteSeriesSideA(0, TRUE), 318);
+    EXPECT_EQ((std::vector<int>{fixture->CountSubstitutionsSideA(0), fixture->GetSubstituteSeriesSideA(0, FALSE),
+                                fixture->GetSubstituteSeriesSideA(0, TRUE)}),
+              (std::vector<int>{1, 303, 318}));
     EXPECT_TRUE(fixture->HasPlayerBowled(21, TRUE));
     fixture->m_wPacerNo[2][k] = 22;
-    EXPECT_EQ(fixture->CountSubstitutionsSideA(0), 2);
-    EXPECT_EQ(fixture->GetSubstituteSeriesSideA(0, FALSE), 0);
+    EXPECT_EQ(std::make_pair(fixture->CountSubstitutionsSideA(0), fixture->GetSubstituteSeriesSideA(0, FALSE)),
+              std::make_pair(2, 0));
 
     // A bowler who bowled only a defaulted game has not bowled.
     fixture->m_nDefaulted[0] = DefaultedBit(2);
@@ -283,6 +271,5 @@ TEST_F(FixtureTest, AByeTeamMakesAByeMatch)
     doc.FindTeam(2)->m_bBye = 1;
     EXPECT_TRUE(fixture->IsBye());
     doc.CountMatchesPerRound();
-    EXPECT_EQ(doc.m_nAllMatchesPerRound[1], 1);
-    EXPECT_EQ(doc.m_nMatchesPerRound[1], 0);
+    EXPECT_EQ(std::make_pair(int{doc.m_nAllMatchesPerRound[1]}, int{doc.m_nMatchesPerRound[1]}), std::make_pair(1, 0));
 }

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 #include <functional>
 #include <cstring>
 
@@ -102,11 +103,10 @@ TEST(LeagueFile, SavesAndReloadsToAnEqualLeagueAndTheSameBytes)
     EXPECT_EQ(reloaded.FindPlayer(reloaded.FindTeam(3)->m_arrTeamOrder[0])->m_nTeamNo, 3);
     EXPECT_EQ(reloaded.m_nAllMatchesPerRound[1], 4);
     auto* f = static_cast<CFixture*>(reloaded.m_listFixtures.GetHead());
-    EXPECT_EQ(f->m_pDoc, &reloaded);
-    EXPECT_EQ(f->m_pTeamA, reloaded.FindTeam(f->m_nTeamA));
-    EXPECT_EQ(f->m_pPlayer[0][0], reloaded.FindPlayer(f->m_wPlayerNo[0][0]));
-    EXPECT_EQ(reloaded.m_nAverageLimit, 199u);
-    EXPECT_EQ(reloaded.m_nDisplayMode, DISPLAY_STANDINGS);
+    EXPECT_EQ(std::make_tuple(f->m_pDoc, f->m_pTeamA, f->m_pPlayer[0][0]),
+              std::make_tuple(&reloaded, reloaded.FindTeam(f->m_nTeamA), reloaded.FindPlayer(f->m_wPlayerNo[0][0])));
+    EXPECT_EQ(std::make_pair(int(reloaded.m_nAverageLimit), int(reloaded.m_nDisplayMode)),
+              std::make_pair(199, int(DISPLAY_STANDINGS)));
 
     // Through a file as well.
     TempDir dir;
@@ -121,8 +121,7 @@ TEST(LeagueFile, TheLargeLeagueRoundTrips)
 {
     CBowlingDoc doc;
     BuildSampleLeague(doc, GetSampleLeagueShape(TRUE));
-    EXPECT_EQ(doc.m_listTeams.GetCount(), 40);
-    EXPECT_EQ(doc.m_listFixtures.GetCount(), 20 * 52);
+    EXPECT_EQ(std::make_pair(doc.m_listTeams.GetCount(), doc.m_listFixtures.GetCount()), std::make_pair(40, 20 * 52));
     Bytes bytes = Save(doc);
     CBowlingDoc reloaded;
     CString error;
@@ -161,14 +160,11 @@ TEST(LeagueFile, HeaderStartsWithTheVersionNamesAndOptionFlags)
 {
     CBowlingDoc doc;
     doc.m_strLeagueName = "Monday";
-    doc.m_bAutoTabScores = 1;
-    doc.m_bHandicapLeague = 1;
+    doc.m_bAutoTabScores = doc.m_bHandicapLeague = doc.m_bFivePinRules = 1;
     doc.m_bScratchLeague = 0;
-    doc.m_bFivePinRules = 1;
     Bytes bytes = Save(doc);
     ASSERT_GT(bytes.size(), 20u);
-    EXPECT_EQ(bytes[0], 77);
-    EXPECT_EQ(bytes[1], 6);
+    EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 2), (Bytes{77, 6}));
     EXPECT_EQ(std::string(bytes.begin() + 2, bytes.begin() + 8), "Monday");
     size_t pos = OffsetAfterStrings(bytes, 1, 11);
     DWORD options = bytes[pos] | bytes[pos + 1] << 8 | bytes[pos + 2] << 16 | static_cast<DWORD>(bytes[pos + 3]) << 24;
@@ -182,21 +178,18 @@ TEST(LeagueFile, HeaderStartsWithTheVersionNamesAndOptionFlags)
     reloaded.m_bAutoTabScores = 1;
     CString error;
     ASSERT_TRUE(reloaded.LoadFromBytes(bytes, "x.lgf", error)) << error.GetString();
-    EXPECT_EQ(reloaded.m_bAutoTabScores, 0u);
-    EXPECT_EQ(reloaded.m_nAverageLimit, 249u);
+    EXPECT_EQ(std::make_pair(int(reloaded.m_bAutoTabScores), int(reloaded.m_nAverageLimit)), std::make_pair(0, 249));
 }
 
 TEST(LeagueFile, TeamsPerPageOutsideOneToEightReadsAsFour)
 {
-    CBowlingDoc doc;
-    doc.m_nTeamsPerPage = 9;
-    CBowlingDoc reloaded;
+    CBowlingDoc doc, reloaded;
     CString error;
-    ASSERT_TRUE(reloaded.LoadFromBytes(Save(doc), "x.lgf", error));
-    EXPECT_EQ(reloaded.m_nTeamsPerPage, 4);
-    doc.m_nTeamsPerPage = 8;
-    ASSERT_TRUE(reloaded.LoadFromBytes(Save(doc), "x.lgf", error));
-    EXPECT_EQ(reloaded.m_nTeamsPerPage, 8);
+    for (auto [nStored, nRead] : {std::pair{9, 4}, {8, 8}}) {
+        doc.m_nTeamsPerPage = static_cast<decltype(doc.m_nTeamsPerPage)>(nStored);
+        ASSERT_TRUE(reloaded.LoadFromBytes(Save(doc), "x.lgf", error));
+        EXPECT_EQ(reloaded.m_nTeamsPerPage, nRead);
+    }
 }
 
 // Earlier builds ticked a side played without dating it.
@@ -231,23 +224,20 @@ TEST(StoredForms, VenueLaneFieldsFromVersion22)
     old.U8(3).Str("Calder Bowl").Str("Wharf St").Str("").Str("").Str("").Str("HX6").Str("555").Str("Left at the mill");
     CVenue venue;
     Load(venue, old.b, 21);
-    EXPECT_EQ(venue.m_nVenueNo, 3);
     EXPECT_EQ(venue.m_strDirections, "Left at the mill");
-    EXPECT_EQ(venue.m_nStartLane, 1);
-    EXPECT_EQ(venue.m_nLastLane, 0);
+    EXPECT_EQ((std::vector<int>{venue.m_nVenueNo, venue.m_nStartLane, venue.m_nLastLane}), (std::vector<int>{3, 1, 0}));
     EXPECT_EQ(Store(venue, 21), old.b);
 
     ByteBuilder now = old;
     now.U8(1).U8(16).U8(9).U8(4);
     Load(venue, now.b, 22);
-    EXPECT_EQ(venue.m_nLastLane, 16);
-    EXPECT_EQ(venue.m_bSplitLanes, 1u); // both split fields set: the split survives an edit
+    // Both split fields set: the split survives an edit.
+    EXPECT_EQ(std::make_pair(int(venue.m_nLastLane), int(venue.m_bSplitLanes)), std::make_pair(16, 1));
     EXPECT_EQ(Store(venue, 77), now.b);
 
     now.b[now.b.size() - 1] = 0; // no lanes before the split: no split at all
     Load(venue, now.b, 22);
-    EXPECT_EQ(venue.m_nSplitStartLane, 0);
-    EXPECT_EQ(venue.m_bSplitLanes, 0u);
+    EXPECT_EQ(std::make_pair(int(venue.m_nSplitStartLane), int(venue.m_bSplitLanes)), std::make_pair(0, 0));
 }
 
 TEST(StoredForms, AwardsBeforeAndFromVersion45)
@@ -256,31 +246,26 @@ TEST(StoredForms, AwardsBeforeAndFromVersion45)
     old.U16(2).Str("Turkey");
     CAwards award(9);
     Load(award, old.b, 44);
-    EXPECT_EQ(award.m_nId, 2);
     EXPECT_EQ(award.m_strName, "Turkey");
-    EXPECT_EQ(award.m_nKind, 1); // the default constructor's rule
-    EXPECT_EQ(award.m_nHigh, 0);  // fields after the name are not in the file
+    // Kind 1 is the default constructor's rule; fields after the name are not in the file.
+    EXPECT_EQ((std::vector<int>{award.m_nId, award.m_nKind, award.m_nHigh}), (std::vector<int>{2, 1, 0}));
 
     CAwards fresh;
     Load(fresh, old.b, 44);
-    EXPECT_EQ(fresh.m_nHigh, 300);
-    EXPECT_EQ(fresh.m_nLow, 275);
+    EXPECT_EQ(std::make_pair(int(fresh.m_nHigh), int(fresh.m_nLow)), std::make_pair(300, 275));
 
     ByteBuilder now = old;
     now.U8(1).U16(300).U16(250).U8(2).U8(0).U16(180);
     Load(fresh, now.b, 45);
-    EXPECT_EQ(fresh.m_bSeries, 1);
-    EXPECT_EQ(fresh.m_nLow, 250);
-    EXPECT_EQ(fresh.m_nKind, 2);
-    EXPECT_EQ(fresh.m_nMaxAverage, 180);
+    EXPECT_EQ((std::vector<int>{fresh.m_bSeries, fresh.m_nLow, fresh.m_nKind, fresh.m_nMaxAverage}),
+              (std::vector<int>{1, 250, 2, 180}));
     EXPECT_EQ(Store(fresh, 77), now.b);
 
     ByteBuilder record;
     record.U16(4).U16(7).U16(2).U16(1).U16(33).U16(3);
     CAwardData data;
     Load(data, record.b, 44);
-    EXPECT_EQ(data.m_nPlayerNo, 33);
-    EXPECT_EQ(data.m_nKind, 0);
+    EXPECT_EQ(std::make_pair(int(data.m_nPlayerNo), int(data.m_nKind)), std::make_pair(33, 0));
     record.U8(1).U16(279);
     Load(data, record.b, 45);
     EXPECT_EQ(data.m_nScore, 279);
@@ -290,9 +275,7 @@ TEST(StoredForms, AwardsBeforeAndFromVersion45)
 TEST(StoredForms, AccountsJuniorsRestrictionsAndFonts)
 {
     CAccountItemType type;
-    type.m_nId = 3;
-    type.m_bIncome = TRUE;
-    type.m_nDefaultAmount = -250;
+    std::tie(type.m_nId, type.m_bIncome, type.m_nDefaultAmount) = std::make_tuple(3, TRUE, -250);
     type.m_strName = "Fees";
     ByteBuilder t;
     t.U16(3).U16(1).U32(static_cast<DWORD>(-250)).Str("Fees");
@@ -309,10 +292,7 @@ TEST(StoredForms, AccountsJuniorsRestrictionsAndFonts)
     EXPECT_EQ(Store(item, 77), ByteBuilder().U16(2).U16(5).U8(1).U32(1234).Str("x").b);
 
     CPaymentItem pay;
-    pay.m_nFlags = 3;
-    pay.m_nFromRound = 2;
-    pay.m_nToRound = 9;
-    pay.m_nAmount = 450;
+    std::tie(pay.m_nFlags, pay.m_nFromRound, pay.m_nToRound, pay.m_nAmount) = std::make_tuple(3, 2, 9, 450);
     pay.m_strDescription = "Dues";
     EXPECT_EQ(Store(pay, 77), ByteBuilder().U8(3).U8(2).U8(9).U32(450).Str("Dues").b);
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <vector>
 
 TEST(LeagueLimits, ABowlersPinsPassSixteenBits)
 {
@@ -20,10 +21,9 @@ TEST(LeagueLimits, ABowlersPinsPassSixteenBits)
     doc.Recalculate();
     CPlayer* p = league.Player(11);
     ASSERT_NE(p, nullptr);
-    EXPECT_EQ(p->m_nGames[PASS_HANDICAP], 360u);
-    EXPECT_EQ(p->m_nPins[PASS_HANDICAP], 72000u);
-    EXPECT_DOUBLE_EQ(p->GetAverage(TRUE), 200.0);
-    EXPECT_DOUBLE_EQ(league.Player(21)->GetAverage(TRUE), 150.0);
+    EXPECT_EQ(std::make_pair(p->m_nGames[PASS_HANDICAP], p->m_nPins[PASS_HANDICAP]),
+              std::make_pair(DWORD{360}, DWORD{72000}));
+    EXPECT_EQ(std::make_pair(p->GetAverage(TRUE), league.Player(21)->GetAverage(TRUE)), std::make_pair(200.0, 150.0));
 }
 
 TEST(LeagueLimits, VenueNumbersBeyondTheCountersAreLeftOut)
@@ -37,11 +37,10 @@ TEST(LeagueLimits, VenueNumbersBeyondTheCountersAreLeftOut)
     doc.m_nCurrentRound = 3;
     doc.Recalculate();
     CPlayer* p = league.Player(11);
-    EXPECT_EQ(p->m_nGames[PASS_HANDICAP], 9u);
-    EXPECT_EQ(p->m_nVenuePins[3], 570u);
-    EXPECT_EQ(p->m_nVenueGames[3], 3);
     const DWORD nAllVenues = std::accumulate(std::begin(p->m_nVenuePins), std::end(p->m_nVenuePins), DWORD(0));
-    EXPECT_EQ(nAllVenues, 570u);
+    EXPECT_EQ(
+        (std::vector<DWORD>{p->m_nGames[PASS_HANDICAP], p->m_nVenuePins[3], DWORD(p->m_nVenueGames[3]), nAllVenues}),
+        (std::vector<DWORD>{9, 570, 3, 570}));
 }
 
 TEST(LeagueLimits, TheFloatingSubstitutesTeamIsNoLeagueTeam)
@@ -52,8 +51,8 @@ TEST(LeagueLimits, TheFloatingSubstitutesTeamIsNoLeagueTeam)
     ASSERT_EQ(doc.BuildFloatingSubs(), 1);
     ASSERT_NE(doc.m_pFloatingSubsTeam, nullptr);
     // Its number does not fit a match's team byte: the league's look-up never finds it.
-    EXPECT_EQ(doc.FindTeam(doc.m_pFloatingSubsTeam->m_nTeamNo), nullptr);
-    EXPECT_EQ(doc.m_listTeams.GetCount(), 2);
+    EXPECT_EQ(std::make_pair(doc.FindTeam(doc.m_pFloatingSubsTeam->m_nTeamNo), doc.m_listTeams.GetCount()),
+              std::make_pair((CTeam*)nullptr, 2));
 }
 
 TEST(LeagueLimits, ScoreBandsKeepHighScoresInTheTopBand)
@@ -68,14 +67,11 @@ TEST(LeagueLimits, ScoreBandsKeepHighScoresInTheTopBand)
     int nGames = 0;
     int gameBands[13], seriesBands[48];
     doc.CountPlayerScoreBands(league.Player(11), nPins, nGames, gameBands, seriesBands);
-    EXPECT_EQ(nPins, 1645u);
-    EXPECT_EQ(nGames, 6);
-    EXPECT_EQ(gameBands[12], 4);
-    EXPECT_EQ(gameBands[0], 2);
-    EXPECT_EQ(seriesBands[47], 1);  // 1320
-    EXPECT_EQ(seriesBands[13], 1);  // 325
-    EXPECT_EQ(std::accumulate(gameBands, gameBands + 13, 0), 6);
-    EXPECT_EQ(std::accumulate(seriesBands, seriesBands + 48, 0), 2);
+    // Pins, games, the top and bottom game bands, the series bands of 1320 and 325, band totals.
+    EXPECT_EQ((std::vector<int>{int(nPins), nGames, gameBands[12], gameBands[0], seriesBands[47], seriesBands[13],
+                                std::accumulate(gameBands, gameBands + 13, 0),
+                                std::accumulate(seriesBands, seriesBands + 48, 0)}),
+              (std::vector<int>{1645, 6, 4, 2, 1, 1, 6, 2}));
 }
 
 TEST(LeagueLimits, AMatchNumberOutsideTheLaneTableHasNoLane)
@@ -88,12 +84,10 @@ TEST(LeagueLimits, AMatchNumberOutsideTheLaneTableHasNoLane)
     CFixture* f = league.AddMatch(1, 1, 2);
     CFixture* g = league.AddMatch(1, 3, 4);
     ASSERT_EQ(g->m_nMatch, 2);
-    EXPECT_EQ(doc.GetTeamLane(3, 1, 0), 3);
-    EXPECT_EQ(doc.GetTeamLane(4, 1, 0), 4);
+    EXPECT_EQ(std::make_pair(doc.GetTeamLane(3, 1, 0), doc.GetTeamLane(4, 1, 0)), std::make_pair(3, 4));
     // Unset (0) and past the twentieth match: no entry of the 40-lane table is read.
     f->m_nMatch = 0;
-    EXPECT_EQ(doc.GetTeamLane(1, 1, 0), 99);
-    EXPECT_EQ(doc.GetTeamLane(2, 1, 0), 99);
+    EXPECT_EQ(std::make_pair(doc.GetTeamLane(1, 1, 0), doc.GetTeamLane(2, 1, 0)), std::make_pair(99, 99));
     g->m_nMatch = 21;
     EXPECT_EQ(doc.GetTeamLane(3, 1, 0), 99);
     g->m_nMatch = 20;

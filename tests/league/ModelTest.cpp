@@ -11,6 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 TEST(FontData, LineHeightsDescriptionAndLearningFromTheDevice)
 {
     CFontData font;
@@ -50,50 +53,49 @@ TEST(FontData, LineHeightsDescriptionAndLearningFromTheDevice)
 TEST(FreeWeek, ListTexts)
 {
     CFreeWeek week(4);
-    EXPECT_EQ(week.m_nExtraRound[0], 4);
-    EXPECT_EQ(week.m_nExtraRound[1], 5);
+    EXPECT_EQ(std::make_pair(int{week.m_nExtraRound[0]}, int{week.m_nExtraRound[1]}), std::make_pair(4, 5));
     week.m_nFirstRound = week.m_nLastRound = 4;
     week.m_time = CTime(2025, 9, 22, 19, 30, 0);
-    CString text;
-    week.GetListText(text, 0);
-    EXPECT_EQ(text, "Rnd 4   Mon 22 Sep 2025 07:30 PM");
+    std::vector<CString> texts;
+    auto list = [&](char cMark) {
+        CString text;
+        week.GetListText(text, cMark);
+        texts.push_back(text);
+    };
+    list(0);
     week.m_nLastRound = 5;
     week.m_bHandicapPosition = 1;
-    week.GetListText(text, 0);
-    EXPECT_EQ(text, "Rnds 4-5 H Mon 22 Sep 2025 07:30 PM");
+    list(0);
     week.m_bScratchPosition = 1;
-    week.GetListText(text, 0);
-    EXPECT_EQ(text, "Rnds 4-5 * Mon 22 Sep 2025 07:30 PM");
-    week.GetListText(text, '>');
-    EXPECT_EQ(text, "Rnds 4-5 > Mon 22 Sep 2025 07:30 PM");
+    list(0);
+    list('>');
     week.m_bFreeDate = 1;
     week.m_strReason = "Christmas";
-    week.GetListText(text, 0);
-    EXPECT_EQ(text, "Free Date - Mon 22 Sep 2025");
+    list(0);
+    EXPECT_EQ(texts, (std::vector<CString>{"Rnd 4   Mon 22 Sep 2025 07:30 PM", "Rnds 4-5 H Mon 22 Sep 2025 07:30 PM",
+                                           "Rnds 4-5 * Mon 22 Sep 2025 07:30 PM", "Rnds 4-5 > Mon 22 Sep 2025 07:30 PM",
+                                           "Free Date - Mon 22 Sep 2025"}));
 }
 
 TEST(Awards, DescriptionsOfAutomaticCategories)
 {
-    CAwards award; // the defaults: games from 275 to 300
-    award.MakeDescription();
-    EXPECT_EQ(award.m_strName, "Gme 275-300");
-    award.m_nKind = CAwards::kindOverAverage;
-    award.m_bSeries = 1;
-    award.MakeDescription();
-    EXPECT_EQ(award.m_strName, "Ser 275-300 > Avg.");
-    award.m_nLow = 300;
-    award.MakeDescription();
-    EXPECT_EQ(award.m_strName, "?~??? > Avg.");
-    award.m_nKind = CAwards::kindPctOverAverage;
-    award.m_nLow = 10;
-    award.MakeDescription();
-    EXPECT_EQ(award.m_strName, "10% > Avg");
-    award.m_nKind = CAwards::kindOverByAverage;
-    award.m_bSeries = 0;
-    award.m_nLow = 200;
-    award.m_nMaxAverage = 150;
-    award.MakeDescription();
-    EXPECT_EQ(award.m_strName, "200 Gme w/150 Avg");
+    const CAwards defaults; // games from 275 to 300
+    const struct { int nKind, bSeries, nLow, nMaxAverage; const char* pszName; } cases[] = {
+        {defaults.m_nKind, 0, 275, defaults.m_nMaxAverage, "Gme 275-300"},
+        {CAwards::kindOverAverage, 1, 275, defaults.m_nMaxAverage, "Ser 275-300 > Avg."},
+        {CAwards::kindOverAverage, 1, 300, defaults.m_nMaxAverage, "?~??? > Avg."},
+        {CAwards::kindPctOverAverage, 1, 10, defaults.m_nMaxAverage, "10% > Avg"},
+        {CAwards::kindOverByAverage, 0, 200, 150, "200 Gme w/150 Avg"},
+    };
+    for (const auto& c : cases) {
+        CAwards award;
+        award.m_nKind = static_cast<decltype(award.m_nKind)>(c.nKind);
+        award.m_bSeries = static_cast<decltype(award.m_bSeries)>(c.bSeries);
+        award.m_nLow = static_cast<decltype(award.m_nLow)>(c.nLow);
+        award.m_nMaxAverage = static_cast<decltype(award.m_nMaxAverage)>(c.nMaxAverage);
+        award.MakeDescription();
+        EXPECT_EQ(award.m_strName, c.pszName);
+    }
 }
 
 namespace {
@@ -123,11 +125,10 @@ TEST(BowlingDoc, AwardRecordsKeepTheirOrders)
         r->m_nScore = score;
         return r;
     };
-    doc.AddAwardRecord(record(1, 2, 1, 0));
-    doc.AddAwardRecord(record(0, 5, 1, 0));
-    doc.AddAwardRecord(record(1, 2, 2, 0));
-    doc.AddAwardRecord(record(1, 2, 3, 0));
-    doc.AddAwardRecord(record(1, 1, 9, 0)); // bowler unknown: sorts with an empty name
+    // The last: bowler unknown, sorts with an empty name.
+    for (auto [cat, round, player] :
+         {std::tuple<WORD, WORD, WORD>{1, 2, 1}, {0, 5, 1}, {1, 2, 2}, {1, 2, 3}, {1, 1, 9}})
+        doc.AddAwardRecord(record(cat, round, player, 0));
     std::vector<std::pair<int, int>> order;
     for (POSITION pos = doc.m_listAwardData.GetHeadPosition(); pos;) {
         auto* r = static_cast<CAwardData*>(doc.m_listAwardData.GetNext(pos));
@@ -136,10 +137,9 @@ TEST(BowlingDoc, AwardRecordsKeepTheirOrders)
     }
     EXPECT_EQ(order, (std::vector<std::pair<int, int>>{{0, 1}, {1, 9}, {1, 3}, {1, 2}, {1, 1}}));
 
-    doc.AddAwardRecordByScore(record(0, 1, 1, 250));
-    doc.AddAwardRecordByScore(record(1, 1, 1, 260));
-    doc.AddAwardRecordByScore(record(1, 1, 2, 280));
-    doc.AddAwardRecordByScore(record(1, 3, 3, 260));
+    for (auto [cat, round, player, score] :
+         {std::tuple<WORD, WORD, WORD, WORD>{0, 1, 1, 250}, {1, 1, 1, 260}, {1, 1, 2, 280}, {1, 3, 3, 260}})
+        doc.AddAwardRecordByScore(record(cat, round, player, score));
     std::vector<int> scores;
     for (POSITION pos = doc.m_listAwardDataByScore.GetHeadPosition(); pos;) {
         auto* r = static_cast<CAwardData*>(doc.m_listAwardDataByScore.GetNext(pos));
@@ -157,33 +157,27 @@ TEST(BowlingDoc, JuniorAgesAndCategories)
     p->m_nBirthMonth = 9;
     p->m_nBirthYear = 2012;
     // One more than the completed age, except on the birthday itself.
-    EXPECT_EQ(p->JuniorAge(2025, 9, 14), 13);
-    EXPECT_EQ(p->JuniorAge(2025, 9, 15), 13);
-    EXPECT_EQ(p->JuniorAge(2025, 9, 16), 14);
-    EXPECT_EQ(p->JuniorAge(2025, 10, 1), 14);
+    EXPECT_EQ((std::vector<int>{p->JuniorAge(2025, 9, 14), p->JuniorAge(2025, 9, 15), p->JuniorAge(2025, 9, 16),
+                                p->JuniorAge(2025, 10, 1)}),
+              (std::vector<int>{13, 13, 14, 14}));
 
     CPlayer* q = AddBowler(doc, 2, "Lunt", "Ben"); // no birth date
     q->m_wFlags = PF_JUNIOR | PF_MALE;
     CPlayer* adult = AddBowler(doc, 3, "Lunt", "Carl");
     adult->m_strJuniorCategory = "kept";
 
-    auto* under12 = new CJuniorCategory(1);
-    under12->m_strName = "Under 12";
-    under12->m_nLowerAge = 1;
-    under12->m_nUpperAge = 12;
-    auto* under16 = new CJuniorCategory(2);
-    under16->m_strName = "Under 16";
-    under16->m_nLowerAge = 13;
-    under16->m_nUpperAge = 16;
-    doc.m_listJuniorCategories.AddTail(under12);
-    doc.m_listJuniorCategories.AddTail(under16);
+    for (int i = 1; i <= 2; ++i) {
+        auto* cat = new CJuniorCategory(static_cast<WORD>(i));
+        cat->m_strName = i == 1 ? "Under 12" : "Under 16";
+        cat->m_nLowerAge = static_cast<BYTE>(i == 1 ? 1 : 13);
+        cat->m_nUpperAge = static_cast<BYTE>(i == 1 ? 12 : 16);
+        doc.m_listJuniorCategories.AddTail(cat);
+    }
     doc.m_timeJuniorQualifying = CTime(2025, 9, 1, 0, 0, 0);
     doc.AssignJuniorCategories();
-    EXPECT_EQ(p->m_nJuniorCategory, 2u);
-    EXPECT_EQ(p->m_strJuniorCategory, "Under 16");
-    EXPECT_EQ(q->m_nJuniorCategory, 0u);
-    EXPECT_EQ(q->m_strJuniorCategory, "No Cat. for Age.");
-    EXPECT_EQ(adult->m_strJuniorCategory, "kept");
+    EXPECT_EQ(std::make_pair(int(p->m_nJuniorCategory), int(q->m_nJuniorCategory)), std::make_pair(2, 0));
+    EXPECT_EQ((std::vector<CString>{p->m_strJuniorCategory, q->m_strJuniorCategory, adult->m_strJuniorCategory}),
+              (std::vector<CString>{"Under 16", "No Cat. for Age.", "kept"}));
     EXPECT_EQ(doc.m_nJuniorCount, 2u);
 }
 
@@ -203,11 +197,10 @@ TEST(BowlingDoc, LookUpsAndLeagueQuestions)
 
     EXPECT_EQ(doc.FindPlayer(0), nullptr);
     EXPECT_EQ(doc.FindPlayer(6), robot);
-    EXPECT_EQ(doc.FindPlayerNumberByPin(5, 4242), 8);
-    EXPECT_EQ(doc.FindPlayerNumberByPin(8, 4242), 5);
-    EXPECT_EQ(doc.FindPlayerNumberByPin(5, 1), 0);
+    EXPECT_EQ((std::vector<int>{doc.FindPlayerNumberByPin(5, 4242), doc.FindPlayerNumberByPin(8, 4242),
+                                doc.FindPlayerNumberByPin(5, 1), doc.CountActivePlayers()}),
+              (std::vector<int>{8, 5, 0, 2}));
     EXPECT_EQ(doc.FindPlayerByDbKey(77), a);
-    EXPECT_EQ(doc.CountActivePlayers(), 2);
     EXPECT_EQ(doc.GetRobot(0), nullptr);
     EXPECT_EQ(doc.GetRobot(4), &doc.m_Robot[3]);
     EXPECT_EQ(doc.GetRobot(4)->m_nFlatScore, 120u);
@@ -238,26 +231,20 @@ TEST(BowlingDoc, LookUpsAndLeagueQuestions)
     EXPECT_EQ(doc.FindFixtureForTeam(2, 2), nullptr);
 
     doc.SetPlayerTeamsFromOrders();
-    EXPECT_EQ(a->m_nTeamNo, 1);
-    EXPECT_EQ(resigned->m_nTeamNo, 0);
+    EXPECT_EQ(std::make_pair(int{a->m_nTeamNo}, int{resigned->m_nTeamNo}), std::make_pair(1, 0));
     EXPECT_FALSE(doc.FindPlayer(8)->IsFloatingSub());
 
     doc.DeleteContents();
-    EXPECT_TRUE(doc.m_listPlayers.IsEmpty());
-    EXPECT_TRUE(doc.m_listTeams.IsEmpty());
-    EXPECT_TRUE(doc.m_listFixtures.IsEmpty());
+    EXPECT_TRUE(doc.m_listPlayers.IsEmpty() && doc.m_listTeams.IsEmpty() && doc.m_listFixtures.IsEmpty());
 }
 
 TEST(BowlingDoc, StandingsKeysSplitsAndNewLeagueDefaults)
 {
     CBowlingDoc doc;
-    doc.SetStandingsKey(TRUE, 0, 1);
-    doc.SetStandingsKey(TRUE, 1, 2);
-    doc.SetStandingsKey(TRUE, 2, 6);
-    doc.SetStandingsKey(FALSE, 0, 3);
+    for (auto [bHcp, nIndex, nKey] : {std::tuple{TRUE, 0, 1}, {TRUE, 1, 2}, {TRUE, 2, 6}, {FALSE, 0, 3}})
+        doc.SetStandingsKey(bHcp, nIndex, nKey);
     EXPECT_EQ(doc.m_dwStandingsKeys, 0x126300u);
-    EXPECT_EQ(doc.GetStandingsKey(TRUE, 2), 6);
-    EXPECT_EQ(doc.GetStandingsKey(FALSE, 1), 0);
+    EXPECT_EQ(std::make_pair(doc.GetStandingsKey(TRUE, 2), doc.GetStandingsKey(FALSE, 1)), std::make_pair(6, 0));
 
     doc.m_nCurrentRound = 14;
     EXPECT_EQ(doc.GetStatsRound(), 14);
@@ -280,6 +267,6 @@ TEST(BowlingDoc, StandingsKeysSplitsAndNewLeagueDefaults)
     EXPECT_EQ(doc.m_bPastEnteringCutoff, 1u);
     CPlayer* p = AddBowler(doc, 1, "Hallam", "Hazel");
     p->SetEnteringAverage(1654);
-    EXPECT_EQ(p->GetEnteringAverage(FALSE), 0);
-    EXPECT_EQ(p->GetEnteringAverage(TRUE), 1654);
+    EXPECT_EQ(std::make_pair(int{p->GetEnteringAverage(FALSE)}, int{p->GetEnteringAverage(TRUE)}),
+              std::make_pair(0, 1654));
 }

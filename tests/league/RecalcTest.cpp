@@ -7,6 +7,13 @@ namespace {
 using V = std::vector<int>;
 using S = std::vector<std::vector<int>>;
 
+// A bowler's handicap-set games and pins, scratch high game and series.
+V Figures(const CPlayer* p)
+{
+    return V{int(p->m_nGames[PASS_HANDICAP]), int(p->m_nPins[PASS_HANDICAP]), p->m_nHighGame[PASS_SCRATCH],
+             p->m_nHighSeries[PASS_SCRATCH]};
+}
+
 // Four teams of two, two games, handicap 0 everywhere, team points 1 a game and 1 for the
 // series (2 half points each, 6 the most a side can take). Worked by hand:
 //   round 1  T1 290 290 (580) v T2 270 300 (570): T1 4, T2 2
@@ -65,17 +72,14 @@ TEST_F(Recalc, TeamPointsAndStandingsWorkedByHand)
     }
     EXPECT_EQ(league.Order(&CTeam::m_nHcpPosition), (V{1, 4, 3, 2}));
     EXPECT_EQ(doc.m_bHandicapPass, 0u) << "the pass selector is restored";
-    EXPECT_EQ(r1a->m_nHandicapMatchPoints[0], 4);
-    EXPECT_EQ(r1a->m_nHandicapMatchPoints[1], 2);
+    EXPECT_EQ((V{r1a->m_nHandicapMatchPoints[0], r1a->m_nHandicapMatchPoints[1]}), (V{4, 2}));
 
+    // Games won: r1 g1; r2 g1 and a tied g2.
     CTeam* t1 = league.Team(1);
-    EXPECT_EQ(t1->m_nGames[PASS_HANDICAP], 4);
-    EXPECT_EQ(t1->m_nPins[PASS_HANDICAP], 1200u);
-    EXPECT_EQ(t1->m_nHcpScrPins, 1200u);
-    EXPECT_EQ(t1->m_nHighGame[PASS_SCRATCH], 320);
-    EXPECT_EQ(t1->m_nHighSeries[PASS_SCRATCH], 620);
-    EXPECT_EQ(t1->m_nGamesWon[PASS_HANDICAP], 2 + 2 + 1); // r1: g1; r2: g1 and a tied g2
-    EXPECT_EQ(t1->m_nOppPins[PASS_HANDICAP], 570u + 600u);
+    EXPECT_EQ((V{t1->m_nGames[PASS_HANDICAP], int(t1->m_nPins[PASS_HANDICAP]), int(t1->m_nHcpScrPins),
+                 t1->m_nHighGame[PASS_SCRATCH], t1->m_nHighSeries[PASS_SCRATCH], t1->m_nGamesWon[PASS_HANDICAP],
+                 int(t1->m_nOppPins[PASS_HANDICAP])}),
+              (V{4, 1200, 1200, 320, 620, 2 + 2 + 1, 570 + 600}));
     EXPECT_EQ(league.Team(2)->m_nBlindGames[PASS_HANDICAP], 1);
 }
 
@@ -84,24 +88,21 @@ TEST_F(Recalc, BowlersFiguresPacersBlindsAndWins)
     CBowlingDoc& doc = league.doc;
     doc.Recalculate();
     CPlayer* p11 = league.Player(11);
-    EXPECT_EQ(p11->m_nGames[PASS_HANDICAP], 4u);
-    EXPECT_EQ(p11->m_nPins[PASS_HANDICAP], 690u);
-    EXPECT_EQ(p11->m_nHighGame[PASS_SCRATCH], 200);
-    EXPECT_EQ(p11->m_nHighSeries[PASS_SCRATCH], 380);
+    EXPECT_EQ(Figures(p11), (V{4, 690, 200, 380}));
     EXPECT_EQ(p11->m_nBestGame[PASS_SCRATCH][1], 180);
     // Wins against the opposite position: r1 150 > 120, 160 < 200; r2 200 and 180 > 150.
     EXPECT_EQ(p11->m_nWins[PASS_HANDICAP], 6u);
     // The substitute's game is his, not the regular bowler's.
-    EXPECT_EQ(league.Player(22)->m_nGames[PASS_HANDICAP], 3u);
-    EXPECT_EQ(league.Player(22)->m_nPins[PASS_HANDICAP], 350u);
-    EXPECT_EQ(league.Player(99)->m_nGames[PASS_HANDICAP], 1u);
-    EXPECT_EQ(league.Player(99)->m_nPins[PASS_HANDICAP], 100u);
+    for (auto [no, games, pins] : {std::tuple{22, 3, 350}, {99, 1, 100}}) {
+        const V figures = Figures(league.Player(no));
+        EXPECT_EQ(V(figures.begin(), figures.begin() + 2), (V{games, pins})) << no;
+    }
     // 12 beat the substitute's 100 in game 2: a win for 12, nothing for 22 or 99.
     EXPECT_EQ(league.Player(12)->m_nWins[PASS_HANDICAP], 2u);
     // The blind game is not the bowler's, but counts in his blind games.
-    EXPECT_EQ(league.Player(21)->m_nGames[PASS_HANDICAP], 3u);
-    EXPECT_EQ(league.Player(21)->m_nPins[PASS_HANDICAP], 420u);
-    EXPECT_EQ(league.Player(21)->m_nBlindGames[PASS_HANDICAP], 1);
+    EXPECT_EQ((V{int(league.Player(21)->m_nGames[PASS_HANDICAP]), int(league.Player(21)->m_nPins[PASS_HANDICAP]),
+                 league.Player(21)->m_nBlindGames[PASS_HANDICAP]}),
+              (V{3, 420, 1}));
     // The current average figure follows the bowler's games.
     EXPECT_EQ(p11->m_nAverage, 172);
 }
@@ -111,10 +112,8 @@ TEST_F(Recalc, ExclusionFlagsTouchOnlyHighGameAndSeries)
     r2a->m_dwPosFlags[CFixture::SlotOf(0, 0)] |= PosExcluded(0); // 11's 200 in round 2
     league.doc.Recalculate();
     CPlayer* p11 = league.Player(11);
-    EXPECT_EQ(p11->m_nGames[PASS_HANDICAP], 4u);
-    EXPECT_EQ(p11->m_nPins[PASS_HANDICAP], 690u);
-    EXPECT_EQ(p11->m_nHighGame[PASS_SCRATCH], 180);
-    EXPECT_EQ(p11->m_nHighSeries[PASS_SCRATCH], 310) << "the whole match is out of the high series";
+    // 310: the whole match is out of the high series.
+    EXPECT_EQ(Figures(p11), (V{4, 690, 180, 310}));
     EXPECT_EQ(league.Team(1)->m_nPins[PASS_HANDICAP], 1200u);
 }
 
@@ -127,14 +126,14 @@ TEST_F(Recalc, StoredPointsAreWorkedAgainNotSkipped)
     r2a->m_bHandicapPointsDone = 1;
     doc.Recalculate();
     doc.Recalculate();
-    EXPECT_EQ(league.Team(1)->m_nPointsWon[PASS_HANDICAP], 9);
-    EXPECT_EQ(r1a->m_nHandicapMatchPoints[0], 4);
-    EXPECT_EQ(r1a->m_dwPointsEligible[0], 1u);
+    EXPECT_EQ((V{league.Team(1)->m_nPointsWon[PASS_HANDICAP], r1a->m_nHandicapMatchPoints[0],
+                 int(r1a->m_dwPointsEligible[0])}),
+              (V{9, 4, 1}));
     // Round 3 comes in when the current round reaches it.
     doc.m_nCurrentRound = 3;
     doc.Recalculate();
-    EXPECT_EQ(league.Team(1)->m_nPointsWon[PASS_HANDICAP], 15);
-    EXPECT_EQ(league.Team(4)->m_nPointsLost[PASS_HANDICAP], 9);
+    EXPECT_EQ((V{league.Team(1)->m_nPointsWon[PASS_HANDICAP], league.Team(4)->m_nPointsLost[PASS_HANDICAP]}),
+              (V{15, 9}));
 }
 
 TEST_F(Recalc, ReloadGivesTheSameStandings)
@@ -168,8 +167,7 @@ TEST_F(Recalc, RoundZeroAllResultsAndStatisticsAsAtADate)
     CBowlingDoc& doc = league.doc;
     doc.m_nCurrentRound = 0;
     doc.Recalculate();
-    EXPECT_EQ(doc.m_nCurrentRound, 1);
-    EXPECT_EQ(doc.m_bAllResultsEntered, 1u);
+    EXPECT_EQ((V{doc.m_nCurrentRound, int(doc.m_bAllResultsEntered)}), (V{1, 1}));
     CFixture* pOpen = league.AddMatch(4, 2, 3);
     doc.Recalculate();
     EXPECT_EQ(doc.m_bAllResultsEntered, 0u);
@@ -187,9 +185,9 @@ TEST_F(Recalc, RoundZeroAllResultsAndStatisticsAsAtADate)
     doc.m_bHandicapPass = 0;
     doc.RecalculateFixture(CTime(1000000));
     EXPECT_EQ(doc.m_timeStats, CTime(1000000));
-    EXPECT_EQ(league.Player(11)->m_nGames[PASS_HANDICAP], 2u);
-    EXPECT_EQ(league.Team(1)->m_nPointsWon[PASS_HANDICAP], 4);
-    EXPECT_EQ(doc.m_bHandicapPass, 0u);
+    EXPECT_EQ((V{int(league.Player(11)->m_nGames[PASS_HANDICAP]), league.Team(1)->m_nPointsWon[PASS_HANDICAP],
+                 int(doc.m_bHandicapPass)}),
+              (V{2, 4, 0}));
 }
 
 TEST_F(Recalc, LeagueAndRoundAverages)
@@ -221,15 +219,13 @@ TEST(RecalcSplits, CurrentSplitAndStatsRound)
     CBowlingDoc& doc = league.doc;
     doc.m_nRounds = 30;
     doc.m_bCustomSplits = 1;
-    doc.m_nCustomSplitStart[0] = 1;
-    doc.m_nCustomSplitStart[1] = 10;
-    doc.m_nCustomSplitStart[2] = 20;
+    for (int i = 0; i < 3; ++i)
+        doc.m_nCustomSplitStart[i] = static_cast<BYTE>(i ? 10 * i : 1);
     doc.UpdateSplitState();
     EXPECT_EQ(doc.m_nSplitCount, 3u);
     doc.m_nCurrentRound = 15;
     doc.Recalculate();
-    EXPECT_EQ(doc.m_nCurrentSplit, 2u);
-    EXPECT_EQ(doc.GetStatsRound(), 6);
+    EXPECT_EQ((V{int(doc.m_nCurrentSplit), doc.GetStatsRound()}), (V{2, 6}));
     doc.m_bCustomSplits = 0;
     doc.m_bSplitSeason = 1;
     doc.m_nRoundsPerSplit = 10;
@@ -237,6 +233,5 @@ TEST(RecalcSplits, CurrentSplitAndStatsRound)
     doc.UpdateSplitState();
     doc.m_nCurrentRound = 25;
     doc.Recalculate();
-    EXPECT_EQ(doc.m_nCurrentSplit, 3u);
-    EXPECT_EQ(doc.GetStatsRound(), 5);
+    EXPECT_EQ((V{int(doc.m_nCurrentSplit), doc.GetStatsRound()}), (V{3, 5}));
 }

@@ -57,30 +57,26 @@ TEST(ScheduleBuilder, BuildsEveryRoundFromTheTableWithWeeklyDates)
         walk.NextRound(pairs);
         for (size_t m = 0; m < 3; ++m) {
             const CFixture* f = round[m];
-            EXPECT_EQ(f->m_nMatch, m + 1);
-            EXPECT_EQ(f->m_nTeamA, nNumber[pairs[m].nSideA]);
-            EXPECT_EQ(f->m_nTeamB, nNumber[pairs[m].nSideB]);
             ASSERT_NE(f->m_pTeamA, nullptr);
-            EXPECT_EQ(f->m_pTeamA->m_nTeamNo, f->m_nTeamA);
-            EXPECT_EQ(f->m_nPlayers, 3);
-            EXPECT_EQ(f->m_nGames, 3);
-            // A week apart, at the same time of day also after the clocks go back (26 October).
+            // Match, teams, the first team's own number, players, games; a week apart, at the
+            // same time of day also after the clocks go back (26 October).
+            EXPECT_EQ((V{f->m_nMatch, f->m_nTeamA, f->m_nTeamB, f->m_pTeamA->m_nTeamNo, f->m_nPlayers, f->m_nGames,
+                         f->m_timeDue.GetHour()}),
+                      (V{int(m) + 1, nNumber[pairs[m].nSideA], nNumber[pairs[m].nSideB], f->m_nTeamA, 3, 3, 19}))
+                << "round " << r;
             EXPECT_EQ(f->m_timeDue, CTime(2025, 9, 1 + 7 * (r - 1), 19, 0, 0));
-            EXPECT_EQ(f->m_timeDue.GetHour(), 19);
         }
     }
     auto dates = Dates(doc);
     ASSERT_EQ(dates.size(), 10u);
-    EXPECT_EQ(dates[3]->m_nFirstRound, 4);
-    EXPECT_EQ(dates[3]->m_nLastRound, 4);
-    EXPECT_EQ(dates[3]->m_bFreeDate, 0u);
-    EXPECT_EQ(doc.m_nAllMatchesPerRound[10], 3);
+    EXPECT_EQ(
+        (V{dates[3]->m_nFirstRound, dates[3]->m_nLastRound, int(dates[3]->m_bFreeDate), doc.m_nAllMatchesPerRound[10]}),
+        (V{4, 4, 0, 3}));
 
     // Built again: the old schedule is replaced, not added to.
     request.nRounds = 5;
     ASSERT_EQ(doc.BuildFixtureList(request), 1);
-    EXPECT_EQ(Fixtures(doc).size(), 15u);
-    EXPECT_EQ(Dates(doc).size(), 5u);
+    EXPECT_EQ(std::make_pair(Fixtures(doc).size(), Dates(doc).size()), std::make_pair(size_t{15}, size_t{5}));
 }
 
 TEST(ScheduleBuilder, RoundsPerIntervalShareADateStaggered)
@@ -93,14 +89,12 @@ TEST(ScheduleBuilder, RoundsPerIntervalShareADateStaggered)
     request.nFrequency = 1; // fortnightly
     request.timeStart = CTime(2025, 1, 6, 18, 0, 0);
     ASSERT_EQ(doc.BuildFixtureList(request), 1);
-    EXPECT_EQ(doc.m_nRoundsPerInterval, 2);
-    EXPECT_EQ(doc.m_nMinutesBetweenRounds, 25); // players x 10 + 5
+    EXPECT_EQ((V{doc.m_nRoundsPerInterval, doc.m_nMinutesBetweenRounds}), (V{2, 25}));  // players x 10 + 5
     auto dates = Dates(doc);
     ASSERT_EQ(dates.size(), 3u);
-    EXPECT_EQ(dates[0]->m_nFirstRound, 1);
-    EXPECT_EQ(dates[0]->m_nLastRound, 2);
-    EXPECT_EQ(dates[2]->m_nFirstRound, 5);
-    EXPECT_EQ(dates[2]->m_nLastRound, 5) << "cut at the last round";
+    // The last date is cut at the last round.
+    EXPECT_EQ((V{dates[0]->m_nFirstRound, dates[0]->m_nLastRound, dates[2]->m_nFirstRound, dates[2]->m_nLastRound}),
+              (V{1, 2, 5, 5}));
     EXPECT_EQ(dates[1]->m_time, CTime(2025, 1, 20, 18, 0, 0));
     EXPECT_EQ(Fixtures(doc, 2)[0]->m_timeDue, CTime(2025, 1, 6, 18, 25, 0));
     EXPECT_EQ(Fixtures(doc, 3)[0]->m_timeDue, CTime(2025, 1, 20, 18, 0, 0));
@@ -161,8 +155,7 @@ struct PositionWeek : ::testing::Test
     {
         CBowlingDoc& doc = league.doc;
         doc.m_HcpPoints.m_bTeam = 1;
-        doc.m_HcpPoints.m_nTeamGame[0] = 2;
-        doc.m_HcpPoints.m_nTeamSeries = 2;
+        doc.m_HcpPoints.m_nTeamGame[0] = doc.m_HcpPoints.m_nTeamSeries = 2;
         // Kept below the 4 a match can give, so that a two-win lead cannot be caught.
         doc.m_nMaxHandicapPoints = 2;
         doc.m_nCurrentRound = 2;
@@ -199,8 +192,7 @@ TEST_F(PositionWeek, SetsTheRoundFromTheStandingsBefore)
     EXPECT_EQ(Teams(), (V{4, 3, 1, 2}));
     EXPECT_EQ(round2[0]->m_pTeamA, league.Team(4));
     EXPECT_EQ(league.doc.m_nCurrentRound, 1);
-    EXPECT_TRUE(league.doc.IsModified());
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(league.doc.IsModified() && ui.messages.empty());
 
     // Set again: asked once whether to reset.
     ui.AnswerMessageBox(IDNO, "Positions already set. Reset them?");

@@ -34,8 +34,8 @@ std::map<std::pair<int, int>, int> Meetings(const Rounds& rounds)
 
 TEST(SchedulePairing, TablesExistFor2To25MatchesOnly)
 {
-    EXPECT_EQ(GetPairingTable(1), nullptr);
-    EXPECT_EQ(GetPairingTable(26), nullptr);
+    EXPECT_EQ(std::make_pair(GetPairingTable(1), GetPairingTable(26)),
+              std::make_pair((const BYTE*)nullptr, (const BYTE*)nullptr));
     EXPECT_EQ(GetPairingTableLength(0), 0);
     for (int p = 2; p <= 25; ++p) {
         const BYTE* table = GetPairingTable(p);
@@ -73,8 +73,7 @@ TEST(SchedulePairing, EveryPairMeetsEvenlyAndNobodyTwiceInARound)
                     EXPECT_NE(p.nSideA, p.nSideB);
                     EXPECT_GE(std::min(p.nSideA, p.nSideB), 1);
                     EXPECT_LE(std::max(p.nSideA, p.nSideB), nTeams) << "bye left in";
-                    EXPECT_TRUE(seen.insert(p.nSideA).second) << nTeams << " teams";
-                    EXPECT_TRUE(seen.insert(p.nSideB).second) << nTeams << " teams";
+                    EXPECT_TRUE(seen.insert(p.nSideA).second & seen.insert(p.nSideB).second) << nTeams << " teams";
                 }
                 // Everybody plays, but one team sits out when the count is odd.
                 EXPECT_EQ(static_cast<int>(seen.size()), nTeams - nTeams % 2);
@@ -144,10 +143,8 @@ TEST(SchedulePairing, ContinuedWalkMatchesAWalkFromTheStart)
             const auto& a = all[static_cast<size_t>(nBefore + r)];
             const auto& b = tail[static_cast<size_t>(r)];
             ASSERT_EQ(a.size(), b.size());
-            for (size_t k = 0; k < a.size(); ++k) {
-                EXPECT_EQ(a[k].nSideA, b[k].nSideA);
-                EXPECT_EQ(a[k].nSideB, b[k].nSideB);
-            }
+            for (size_t k = 0; k < a.size(); ++k)
+                EXPECT_EQ(std::make_pair(a[k].nSideA, a[k].nSideB), std::make_pair(b[k].nSideA, b[k].nSideB));
         }
     }
 }
@@ -169,6 +166,5 @@ TEST(SchedulePairing, OddTeamCountGivesEachTeamOneByeACycle)
     ASSERT_EQ(byes.size(), 7u);
     for (const auto& [team, n] : byes)
         EXPECT_EQ(n, 1) << team;
-    EXPECT_FALSE(CPairingWalk(2).IsValid());
-    EXPECT_FALSE(CPairingWalk(51).IsValid());
+    EXPECT_FALSE(CPairingWalk(2).IsValid() || CPairingWalk(51).IsValid());
 }

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -109,6 +111,22 @@ void ExpectMatchIdentity(const CFixture& f, int nPass)
     }
 }
 
+// The points (or bonus) table's cells at {side, row, column}.
+template <class T, size_t S, size_t R, size_t C>
+std::vector<int> Cells(const T (&table)[S][R][C], std::initializer_list<std::array<int, 3>> at)
+{
+    std::vector<int> out;
+    for (const auto& [s, r, c] : at)
+        out.push_back(table[s][r][c]);
+    return out;
+}
+
+CPlayer* Joined(CBowlingDoc& doc, CPlayer* p)
+{
+    doc.AddPlayer(p);
+    return p;
+}
+
 void SetPoints(CPointsRule& rule, int nIndividual, int nIndividualSeries, int nTeam, int nTeamSeries)
 {
     rule.m_bIndividual = nIndividual || nIndividualSeries;
@@ -128,8 +146,7 @@ void SetPoints(CPointsRule& rule, int nIndividual, int nIndividualSeries, int nT
 TEST(ScoringAverages, PinsOverGamesCutForTheFixtureFigure)
 {
     CBowlingDoc doc;
-    auto* p = new CPlayer(1);
-    doc.AddPlayer(p);
+    CPlayer* p = Joined(doc, new CPlayer(1));
     p->m_nGames[PASS_SCRATCH] = 9;
     p->m_nPins[PASS_SCRATCH] = 1627;
     EXPECT_NEAR(p->GetAverage(FALSE, 0), 180.777, 0.001);
@@ -140,8 +157,7 @@ TEST(ScoringAverages, EnteringAverageStandsInUntilTheGamesAreBowled)
 {
     CBowlingDoc doc;
     doc.m_nEnteringAvgGames = 9;
-    auto* p = new CPlayer(1);
-    doc.AddPlayer(p);
+    CPlayer* p = Joined(doc, new CPlayer(1));
     p->SetEnteringAverage(1654);
     for (int i = 0; i < 6; ++i)
         p->RecordBowledGame(PASS_HANDICAP, 170, 20);
@@ -153,8 +169,7 @@ TEST(ScoringAverages, EnteringAverageStandsInUntilTheGamesAreBowled)
     EXPECT_EQ(p->m_nHcpPins, 9u * 190u);
 
     // The bowler's own flag, and the league's cut-off, switch the stand-in off.
-    CPlayer* q = new CPlayer(2);
-    doc.AddPlayer(q);
+    CPlayer* q = Joined(doc, new CPlayer(2));
     q->SetEnteringAverage(1500);
     q->RecordBowledGame(PASS_HANDICAP, 200, 0);
     q->m_wFlags |= PF_NO_ENTERING_GAMES;
@@ -168,11 +183,10 @@ TEST(ScoringAverages, EnteringAverageStandsInUntilTheGamesAreBowled)
 TEST(ScoringAverages, NoGamesKeepsTheRankingAverage)
 {
     CBowlingDoc doc;
-    auto* p = new CPlayer(1);
-    doc.AddPlayer(p);
+    CPlayer* p = Joined(doc, new CPlayer(1));
     EXPECT_EQ(p->GetAverage(TRUE, 0), 0.0);
     p->m_dRankAverage = 143.5;
-    EXPECT_EQ(p->GetAverage(TRUE, 0), 143.5);
+    EXPECT_EQ(p->GetAverage(TRUE, 0), 143.5);  // sets the whole-pin figure
     EXPECT_EQ(p->m_nAverage, 143);
 }
 
@@ -181,8 +195,7 @@ TEST(ScoringAverages, TruncatedRollingAverageTakesTheLastGames)
     CBowlingDoc doc;
     doc.m_bTruncatedRollingAvg = 1;
     doc.m_nRollingAvgGames = 3;
-    auto* p = new CPlayer(1);
-    doc.AddPlayer(p);
+    CPlayer* p = Joined(doc, new CPlayer(1));
     p->m_bRollingAvg = 1;
     for (int s : {150, 160, 200, 210})
         p->RecordBowledGame(PASS_SCRATCH, s, 0);
@@ -199,8 +212,7 @@ TEST(ScoringAverages, Drop5FloorsTheHandicapAverageOnly)
     doc.m_bDrop5 = 1;
     doc.m_nDrop5Games = 3;
     doc.m_nDrop5MaxPins = 5;
-    auto* p = new CPlayer(1);
-    doc.AddPlayer(p);
+    CPlayer* p = Joined(doc, new CPlayer(1));
     for (int s = 0; s < 2; ++s)
         for (int i = 0; i < 3; ++i)
             p->RecordBowledGame(s, 180, 0);
@@ -209,7 +221,7 @@ TEST(ScoringAverages, Drop5FloorsTheHandicapAverageOnly)
         for (int i = 0; i < 6; ++i)
             p->RecordBowledGame(s, 165, 0);
     EXPECT_DOUBLE_EQ(p->GetAverage(TRUE, 0), 175.0);
-    EXPECT_EQ(p->m_nAverage, 175);
+    EXPECT_EQ(p->m_nAverage, 175);  // set by the call before
     EXPECT_DOUBLE_EQ(p->GetAverage(FALSE, 0), 170.0);
 
     // A reset season establishes its average afresh.
@@ -223,8 +235,7 @@ TEST(ScoringAverages, ImprovementAndHighFigures)
 {
     CBowlingDoc doc;
     doc.m_bHandicapPass = PASS_HANDICAP;
-    auto* p = new CPlayer(1);
-    doc.AddPlayer(p);
+    CPlayer* p = Joined(doc, new CPlayer(1));
     p->m_nMostImprovedBase = 1500;
     p->m_nGames[PASS_HANDICAP] = 4;
     p->m_nPins[PASS_HANDICAP] = 650;
@@ -233,12 +244,9 @@ TEST(ScoringAverages, ImprovementAndHighFigures)
     p->SetEnteringAverage(1600);
     EXPECT_DOUBLE_EQ(p->GetImprovement(), 2.5);
 
-    p->m_nHighGame[0] = 210;
-    p->m_nHighGame2[0] = 224;
-    p->m_nHighSeries[1] = 700;
-    p->m_nHighSeries2[1] = 650;
-    EXPECT_EQ(p->GetHighGameScratch(), 224);
-    EXPECT_EQ(p->GetHighSeriesHcp(), 700);
+    std::tie(p->m_nHighGame[0], p->m_nHighGame2[0], p->m_nHighSeries[1], p->m_nHighSeries2[1]) =
+        std::make_tuple(210, 224, 700, 650);
+    EXPECT_EQ(std::make_pair(int{p->GetHighGameScratch()}, int{p->GetHighSeriesHcp()}), std::make_pair(224, 700));
     doc.m_bOmitSecondHighs = 1;
     EXPECT_EQ(p->GetHighGameScratch(), 210);
 }
@@ -249,8 +257,8 @@ TEST(ScoringHandicap, WholeNumberArithmeticWhereAFractionWouldCutWrongly)
 {
     CBowlingDoc doc;
     doc.m_HcpRule[HCP_RULE_ALL] = CHandicapRule{200, 70, 0, 0, 0, 0};
-    EXPECT_EQ(doc.CalcHandicap(110.9, PF_MALE, 10), 63);
-    EXPECT_EQ(doc.CalcHandicap(110.0, PF_MALE, 10), 63);
+    EXPECT_EQ(std::make_pair(doc.CalcHandicap(110.9, PF_MALE, 10), doc.CalcHandicap(110.0, PF_MALE, 10)),
+              std::make_pair(63, 63));
     doc.m_HcpRule[HCP_RULE_ALL].m_nPercent = 29;
     EXPECT_EQ(doc.CalcHandicap(100.0, PF_MALE, 10), 29);
     // An average that came from tenths by a fraction sits a hair under 163.
@@ -262,15 +270,14 @@ TEST(ScoringHandicap, WholeNumberArithmeticWhereAFractionWouldCutWrongly)
 TEST(ScoringHandicap, MinimumThenMaximum)
 {
     CBowlingDoc doc;
-    doc.m_HcpRule[HCP_RULE_ALL] = CHandicapRule{200, 90, 0, 0, 0, 1};
-    EXPECT_EQ(doc.CalcHandicap(230.0, PF_MALE, 10), 0);
-    doc.m_HcpRule[HCP_RULE_ALL].m_bApplyMin = 0;
-    EXPECT_EQ(doc.CalcHandicap(230.0, PF_MALE, 10), -27);
-    doc.m_HcpRule[HCP_RULE_ALL] = CHandicapRule{220, 100, 80, -10, 1, 1};
-    EXPECT_EQ(doc.CalcHandicap(120.0, PF_MALE, 10), 80);
-    // The maximum is applied after the minimum.
-    doc.m_HcpRule[HCP_RULE_ALL] = CHandicapRule{220, 100, 5, 20, 1, 1};
-    EXPECT_EQ(doc.CalcHandicap(210.0, PF_MALE, 10), 5);
+    // The last: the maximum is applied after the minimum.
+    const struct { CHandicapRule rule; double dAverage; int nExpected; } cases[] = {
+        {{200, 90, 0, 0, 0, 1}, 230.0, 0}, {{200, 90, 0, 0, 0, 0}, 230.0, -27},
+        {{220, 100, 80, -10, 1, 1}, 120.0, 80}, {{220, 100, 5, 20, 1, 1}, 210.0, 5}};
+    for (const auto& c : cases) {
+        doc.m_HcpRule[HCP_RULE_ALL] = c.rule;
+        EXPECT_EQ(doc.CalcHandicap(c.dAverage, PF_MALE, 10), c.nExpected) << c.dAverage;
+    }
 }
 
 TEST(ScoringHandicap, RuleSetByCategoryAndGamesBeforeAHandicap)
@@ -280,16 +287,16 @@ TEST(ScoringHandicap, RuleSetByCategoryAndGamesBeforeAHandicap)
     doc.m_HcpRule[HCP_RULE_MEN] = CHandicapRule{200, 80, 0, 0, 0, 0};
     doc.m_HcpRule[HCP_RULE_WOMEN] = CHandicapRule{210, 80, 0, 0, 0, 0};
     doc.m_HcpRule[HCP_RULE_JUNIORS] = CHandicapRule{220, 80, 0, 0, 0, 0};
-    EXPECT_EQ(doc.CalcHandicap(150.0, PF_MALE, 10), 40);
-    EXPECT_EQ(doc.CalcHandicap(150.0, PF_FEMALE, 10), 48);
-    EXPECT_EQ(doc.CalcHandicap(150.0, PF_FEMALE | PF_JUNIOR, 10), 56);
+    EXPECT_EQ((std::vector<int>{doc.CalcHandicap(150.0, PF_MALE, 10), doc.CalcHandicap(150.0, PF_FEMALE, 10),
+                                doc.CalcHandicap(150.0, PF_FEMALE | PF_JUNIOR, 10)}),
+              (std::vector<int>{40, 48, 56}));
     doc.m_bOneRuleForAll = 1;
     doc.m_HcpRule[HCP_RULE_ALL] = CHandicapRule{200, 100, 0, 0, 0, 0};
     EXPECT_EQ(doc.CalcHandicap(150.0, PF_FEMALE | PF_JUNIOR, 10), 50);
 
     doc.m_nGamesBeforeHandicap = 3;
-    EXPECT_EQ(doc.CalcHandicap(150.0, PF_MALE, 2), 0);
-    EXPECT_EQ(doc.CalcHandicap(150.0, PF_MALE, 3), 50);
+    EXPECT_EQ(std::make_pair(doc.CalcHandicap(150.0, PF_MALE, 2), doc.CalcHandicap(150.0, PF_MALE, 3)),
+              std::make_pair(0, 50));
 }
 
 TEST(ScoringHandicap, NewBowlersTakeEnteringOrFirstMatchFigures)
@@ -307,15 +314,12 @@ TEST(ScoringHandicap, NewBowlersTakeEnteringOrFirstMatchFigures)
     m.doc.SetNewBowlerFiguresSideA(m.pFixture);
     m.doc.SetNewBowlerFiguresSideB(m.pFixture);
     const CFixture& f = *m.pFixture;
-    for (int g = 0; g < 3; ++g) {
-        EXPECT_EQ(f.m_nAverage[g][0], 152u);
-        EXPECT_EQ(f.m_nHandicap[g][0], 38);
-        EXPECT_EQ(f.m_nAverage[g][1], 160u);
-        EXPECT_EQ(f.m_nHandicap[g][1], 32);
-        EXPECT_EQ(f.m_nHandicap[g][5], 24); // an established bowler is left alone
-    }
-    EXPECT_EQ(pNew->m_nHandicap, 38);
-    EXPECT_EQ(pNew->m_nAverage, 152);
+    // The last: an established bowler is left alone.
+    for (int g = 0; g < 3; ++g)
+        EXPECT_EQ((std::vector<int>{int(f.m_nAverage[g][0]), f.m_nHandicap[g][0], int(f.m_nAverage[g][1]),
+                                    f.m_nHandicap[g][1], f.m_nHandicap[g][5]}),
+                  (std::vector<int>{152, 38, 160, 32, 24})) << "game " << g;
+    EXPECT_EQ(std::make_pair(int{pNew->m_nHandicap}, int{pNew->m_nAverage}), std::make_pair(38, 152));
 }
 
 TEST(ScoringHandicap, TeamHandicapsZeroBasedAndCombined)
@@ -329,17 +333,14 @@ TEST(ScoringHandicap, TeamHandicapsZeroBasedAndCombined)
         m.Bowler(1, p, b[p], 0);
     }
     m.pFixture->SetMatchAverages();
-    EXPECT_EQ(m.pFixture->m_nTeamAverage[0][0], 620u);
-    EXPECT_EQ(m.pFixture->m_nTeamAverage[1][2], 680u);
-    EXPECT_EQ(m.pFixture->m_nTeamAverage[0][4], 1860u);
-    EXPECT_EQ(m.pFixture->m_nTeamHandicap[0][1], 48u);
-    EXPECT_EQ(m.pFixture->m_nTeamHandicap[1][1], 0u);
-    EXPECT_EQ(m.pFixture->m_nTeamHandicap[0][4], 144u);
+    const CFixture& f = *m.pFixture;
+    EXPECT_EQ((std::vector<DWORD>{f.m_nTeamAverage[0][0], f.m_nTeamAverage[1][2], f.m_nTeamAverage[0][4],
+                                  f.m_nTeamHandicap[0][1], f.m_nTeamHandicap[1][1], f.m_nTeamHandicap[0][4]}),
+              (std::vector<DWORD>{620, 680, 1860, 48, 0, 144}));
 
     m.doc.m_bZeroBasedPctDiff = 0;
     m.pFixture->SetMatchAverages();
-    EXPECT_EQ(m.pFixture->m_nTeamHandicap[0][0], 144u);
-    EXPECT_EQ(m.pFixture->m_nTeamHandicap[1][0], 96u);
+    EXPECT_EQ((std::vector<DWORD>{f.m_nTeamHandicap[0][0], f.m_nTeamHandicap[1][0]}), (std::vector<DWORD>{144, 96}));
 
     // The team handicap goes on the team game once.
     m.Scores(0, 0, {150, 150, 150});
@@ -396,14 +397,13 @@ TEST(ScoringBlind, RuleByCategoryAndHandicapMethods)
     CPlayer* p = m.Bowler(0, 0, 160, 36);
     m.Bowler(1, 0, 170, 20);
     m.doc.m_bOneBlindRuleForAll = 0;
-    m.doc.m_BlindScore[0].m_nFlatScore = 100;
-    m.doc.m_BlindScore[1].m_nFlatScore = 110;
-    m.doc.m_BlindScore[2].m_nFlatScore = 90;
-    EXPECT_EQ(m.doc.CalcBlindScore(m.pFixture, 0, 0, 0, 0), 100);
-    p->m_wFlags = PF_FEMALE;
-    EXPECT_EQ(m.doc.CalcBlindScore(m.pFixture, 0, 0, 0, 0), 110);
-    p->m_wFlags = PF_FEMALE | PF_JUNIOR;
-    EXPECT_EQ(m.doc.CalcBlindScore(m.pFixture, 0, 0, 0, 0), 90);
+    const WORD flags[3] = {PF_MALE, PF_FEMALE, PF_FEMALE | PF_JUNIOR}, flat[3] = {100, 110, 90};
+    for (int i = 0; i < 3; ++i)
+        m.doc.m_BlindScore[i].m_nFlatScore = flat[i];
+    for (int i = 0; i < 3; ++i) {
+        p->m_wFlags = flags[i];
+        EXPECT_EQ(m.doc.CalcBlindScore(m.pFixture, 0, 0, 0, 0), flat[i]) << "category " << i;
+    }
 
     CBlindScore& rule = m.doc.m_BlindScore[2];
     rule.m_nHandicapMethod = CBlindScore::hcpOwnAdjusted;
@@ -460,16 +460,14 @@ TEST(ScoringRobot, RobotsThatCannotGainPointsAndExcludedScores)
     ASSERT_EQ(m.pFixture->m_nScore[0][5], 185);
 
     m.doc.CalcMatchPoints(m.pFixture);
-    EXPECT_EQ(m.pFixture->m_wScratchPoints[0][0][0], 1);
-    EXPECT_EQ(m.pFixture->m_wScratchPoints[1][0][0], 1);
+    EXPECT_EQ(Cells(m.pFixture->m_wScratchPoints, {{0, 0, 0}, {1, 0, 0}}), (std::vector<int>{1, 1}));
     EXPECT_EQ(m.pFixture->m_nScratchMatchPoints[1], 3);
 
     // Robots cannot gain points: the bowler must beat the robot; a tie gives nothing.
     m.doc.m_bRobotsCannotGainPoints = 1;
     m.pFixture->ClearPoints(PASS_SCRATCH);
     m.doc.CalcMatchPoints(m.pFixture);
-    EXPECT_EQ(m.pFixture->m_wScratchPoints[0][0][0], 0);
-    EXPECT_EQ(m.pFixture->m_wScratchPoints[1][0][0], 0);
+    EXPECT_EQ(Cells(m.pFixture->m_wScratchPoints, {{0, 0, 0}, {1, 0, 0}}), (std::vector<int>{0, 0}));
     // The team game is the robot's too, unless its rule excludes it from team scores.
     EXPECT_EQ(m.pFixture->m_nScratchMatchPoints[1], 2);
     m.doc.m_Robot[0].m_bExclude = 1;
@@ -548,14 +546,9 @@ TEST(ScoringMatch, HandicapFoursWithABlindBowler)
     blind.m_nHandicapMethod = CBlindScore::hcpOwnAdjusted;
     blind.m_nHandicapAdjust = -8;
 
-    m.Bowler(0, 0, 170, 24);
-    m.Bowler(0, 1, 160, 32);
-    m.Bowler(0, 2, 150, 40);
-    m.Bowler(0, 3, 140, 48);
-    m.Bowler(1, 0, 180, 16);
-    m.Bowler(1, 1, 175, 20);
-    m.Bowler(1, 2, 165, 28);
-    m.Bowler(1, 3, 155, 36);
+    const int averages[2][4] = {{170, 160, 150, 140}, {180, 175, 165, 155}};
+    for (int p = 0; p < 8; ++p)
+        m.Bowler(p / 4, p % 4, averages[p / 4][p % 4], (200 - averages[p / 4][p % 4]) * 80 / 100);
     m.Scores(0, 0, {180, 170, 160});
     m.Scores(0, 1, {150, 175, 160});
     m.Scores(0, 2, {160, 140, 150});
@@ -565,39 +558,27 @@ TEST(ScoringMatch, HandicapFoursWithABlindBowler)
     m.Scores(1, 3, {140, 150, 134});
     for (int g = 0; g < 3; ++g)
         m.FillBlind(0, 3, g);
-    EXPECT_EQ(m.pFixture->m_nScore[0][3], 130);
-    EXPECT_EQ(m.pFixture->m_nHandicap[2][3], 40);
+    EXPECT_EQ(std::make_pair(int{m.pFixture->m_nScore[0][3]}, m.pFixture->m_nHandicap[2][3]), std::make_pair(130, 40));
     m.ReadyToScore();
 
     m.doc.CalcMatchPoints(m.pFixture);
     const CFixture& f = *m.pFixture;
     // Game 1 with handicap: 204-201, 182-190, 200-178, 170-176; team 756-745.
-    EXPECT_EQ(f.m_wHandicapPoints[0][0][0], 2);
-    EXPECT_EQ(f.m_wHandicapPoints[1][1][0], 2);
-    EXPECT_EQ(f.m_wHandicapPoints[0][2][0], 2);
-    EXPECT_EQ(f.m_wHandicapPoints[1][3][0], 2);
-    EXPECT_EQ(f.m_wHandicapPoints[0][5][0], 4);
     // Game 3: the blind 170 ties B4's 134 + 36, half each; team 736-738 to B.
-    EXPECT_EQ(f.m_wHandicapPoints[0][3][2], 1);
-    EXPECT_EQ(f.m_wHandicapPoints[1][3][2], 1);
-    EXPECT_EQ(f.m_wHandicapPoints[1][5][2], 4);
     // Series: 582-571, 581-556, 570-564, 510-532; team 2243-2223.
-    EXPECT_EQ(f.m_wHandicapPoints[0][0][4], 2);
-    EXPECT_EQ(f.m_wHandicapPoints[1][3][4], 2);
-    EXPECT_EQ(f.m_wHandicapPoints[0][5][4], 6);
-    const int totalsA[5] = {8, 8, 3, 0, 12}, totalsB[5] = {4, 4, 9, 0, 2};
-    for (int c = 0; c < 5; ++c) {
-        EXPECT_EQ(f.m_nHandicapTotals[0][c], totalsA[c]);
-        EXPECT_EQ(f.m_nHandicapTotals[1][c], totalsB[c]);
-    }
-    EXPECT_EQ(f.m_nHandicapMatchPoints[0], 31);
-    EXPECT_EQ(f.m_nHandicapMatchPoints[1], 19);
+    EXPECT_EQ(Cells(f.m_wHandicapPoints, {{0, 0, 0}, {1, 1, 0}, {0, 2, 0}, {1, 3, 0}, {0, 5, 0},
+                                          {0, 3, 2}, {1, 3, 2}, {1, 5, 2}, {0, 0, 4}, {1, 3, 4}, {0, 5, 4}}),
+              (std::vector<int>{2, 2, 2, 2, 4, 1, 1, 4, 2, 2, 6}));
+    EXPECT_EQ((std::vector<int>(f.m_nHandicapTotals[0], f.m_nHandicapTotals[0] + 5)),
+              (std::vector<int>{8, 8, 3, 0, 12}));
+    EXPECT_EQ((std::vector<int>(f.m_nHandicapTotals[1], f.m_nHandicapTotals[1] + 5)),
+              (std::vector<int>{4, 4, 9, 0, 2}));
+    EXPECT_EQ(std::make_pair(f.m_nHandicapMatchPoints[0], f.m_nHandicapMatchPoints[1]), std::make_pair(31, 19));
     EXPECT_EQ(f.m_bHandicapPointsDone, 1u);
     ExpectMatchIdentity(f, PASS_HANDICAP);
-    EXPECT_EQ(m.pTeamA->m_nPointsWon[PASS_HANDICAP], 31);
-    EXPECT_EQ(m.pTeamA->m_nPointsLost[PASS_HANDICAP], 19);
-    EXPECT_EQ(m.pTeamB->m_nPointsWon[PASS_HANDICAP], 19);
-    EXPECT_EQ(m.pTeamB->m_nPointsLost[PASS_HANDICAP], 31);
+    EXPECT_EQ((std::vector<int>{m.pTeamA->m_nPointsWon[PASS_HANDICAP], m.pTeamA->m_nPointsLost[PASS_HANDICAP],
+                                m.pTeamB->m_nPointsWon[PASS_HANDICAP], m.pTeamB->m_nPointsLost[PASS_HANDICAP]}),
+              (std::vector<int>{31, 19, 19, 31}));
 
     // Once done, a second call books nothing more.
     m.doc.CalcMatchPoints(m.pFixture);
@@ -607,8 +588,7 @@ TEST(ScoringMatch, HandicapFoursWithABlindBowler)
     m.doc.m_HcpPoints.m_bBlindCannotWin = 1;
     m.pFixture->ClearPoints(PASS_HANDICAP);
     m.doc.CalcMatchPoints(m.pFixture);
-    EXPECT_EQ(f.m_wHandicapPoints[0][3][2], 0);
-    EXPECT_EQ(f.m_wHandicapPoints[1][3][2], 0);
+    EXPECT_EQ(Cells(f.m_wHandicapPoints, {{0, 3, 2}, {1, 3, 2}}), (std::vector<int>{0, 0}));
     EXPECT_EQ(f.m_nHandicapMatchPoints[0], 30);
 }
 
@@ -619,10 +599,8 @@ TEST(ScoringMatch, DefaultedGameAgainstRobotScoresOrOutright)
     m.doc.m_Robot[0].m_nKind = CRobot::kindFlatScore;
     m.doc.m_Robot[0].m_nFlatScore = 150;
     m.doc.m_dwRobotIfDefault = 1;
-    m.Bowler(0, 0, 170, 0);
-    m.Bowler(0, 1, 150, 0);
-    m.Bowler(1, 0, 170, 0);
-    m.Bowler(1, 1, 150, 0);
+    for (int p = 0; p < 4; ++p)
+        m.Bowler(p / 2, p % 2, p % 2 ? 150 : 170, 0);
     m.Scores(0, 0, {160, 160});
     m.Scores(0, 1, {150, 140});
     m.Scores(1, 0, {150, 0});
@@ -636,19 +614,13 @@ TEST(ScoringMatch, DefaultedGameAgainstRobotScoresOrOutright)
     m.ReadyToScore();
     m.doc.CalcMatchPoints(m.pFixture);
     const CFixture& f = *m.pFixture;
-    // Game 2: 160 beats the robot's 150; 140 does not, and the robot takes nothing.
-    EXPECT_EQ(f.m_wScratchPoints[0][0][1], 2);
-    EXPECT_EQ(f.m_wScratchPoints[0][1][1], 0);
-    EXPECT_EQ(f.m_wScratchPoints[1][1][1], 0);
-    // Team game 2: 300 against the robots' 300 is not beaten.
-    EXPECT_EQ(f.m_wScratchPoints[0][5][1], 0);
-    EXPECT_EQ(f.m_wScratchPoints[1][5][1], 0);
+    // Game 2: 160 beats the robot's 150; 140 does not, and the robot takes nothing; the team
+    // game's 300 against the robots' 300 is not beaten.
+    EXPECT_EQ(Cells(f.m_wScratchPoints, {{0, 0, 1}, {0, 1, 1}, {1, 1, 1}, {0, 5, 1}, {1, 5, 1}}),
+              (std::vector<int>{2, 0, 0, 0, 0}));
     // Game 1 as usual: 160-150 to A, 150-160 to B, team 310-310 half each.
-    EXPECT_EQ(f.m_wScratchPoints[0][0][0], 2);
-    EXPECT_EQ(f.m_wScratchPoints[1][1][0], 2);
-    EXPECT_EQ(f.m_wScratchPoints[0][5][0], 2);
-    EXPECT_EQ(f.m_nScratchMatchPoints[0], 6);
-    EXPECT_EQ(f.m_nScratchMatchPoints[1], 4);
+    EXPECT_EQ(Cells(f.m_wScratchPoints, {{0, 0, 0}, {1, 1, 0}, {0, 5, 0}}), (std::vector<int>{2, 2, 2}));
+    EXPECT_EQ(std::make_pair(f.m_nScratchMatchPoints[0], f.m_nScratchMatchPoints[1]), std::make_pair(6, 4));
     ExpectMatchIdentity(f, PASS_SCRATCH);
 
     // Without robot scores the side that turned up takes the game outright.
@@ -660,18 +632,14 @@ TEST(ScoringMatch, DefaultedGameAgainstRobotScoresOrOutright)
     m.pFixture->m_nScore[1][CFixture::SlotOf(0, 1)] = 0; // even a bowler who scored nothing
     m.pFixture->ClearPoints(PASS_SCRATCH);
     m.doc.CalcMatchPoints(m.pFixture);
-    EXPECT_EQ(f.m_wScratchPoints[0][0][1], 2);
-    EXPECT_EQ(f.m_wScratchPoints[0][1][1], 2);
-    EXPECT_EQ(f.m_wScratchPoints[0][5][1], 4);
-    EXPECT_EQ(f.m_nScratchMatchPoints[0], 12);
-    EXPECT_EQ(f.m_nScratchMatchPoints[1], 4);
+    EXPECT_EQ(Cells(f.m_wScratchPoints, {{0, 0, 1}, {0, 1, 1}, {0, 5, 1}}), (std::vector<int>{2, 2, 4}));
+    EXPECT_EQ(std::make_pair(f.m_nScratchMatchPoints[0], f.m_nScratchMatchPoints[1]), std::make_pair(12, 4));
 
     // Both sides defaulted the game: nobody scores it.
     m.pFixture->m_nDefaulted[0] = DefaultedBit(1);
     m.pFixture->ClearPoints(PASS_SCRATCH);
     m.doc.CalcMatchPoints(m.pFixture);
-    EXPECT_EQ(f.m_nScratchTotals[0][1], 0);
-    EXPECT_EQ(f.m_nScratchTotals[1][1], 0);
+    EXPECT_EQ(std::make_pair(f.m_nScratchTotals[0][1], f.m_nScratchTotals[1][1]), std::make_pair(0, 0));
 }
 
 TEST(ScoringMatch, ATieSharesEveryPointAndTheAdjustmentCounts)
@@ -689,8 +657,8 @@ TEST(ScoringMatch, ATieSharesEveryPointAndTheAdjustmentCounts)
     m.pFixture->m_nScratchAdjust[1] = -3;
     m.ReadyToScore();
     m.doc.CalcMatchPoints(m.pFixture);
-    EXPECT_EQ(m.pFixture->m_nScratchMatchPoints[0], 21);
-    EXPECT_EQ(m.pFixture->m_nScratchMatchPoints[1], 18);
+    EXPECT_EQ(std::make_pair(m.pFixture->m_nScratchMatchPoints[0], m.pFixture->m_nScratchMatchPoints[1]),
+              std::make_pair(21, 18));
     ExpectMatchIdentity(*m.pFixture, PASS_SCRATCH);
     EXPECT_EQ(m.pTeamB->m_nPointsLost[PASS_SCRATCH], 42 - 18);
 }
@@ -704,31 +672,22 @@ TEST(ScoringMatch, CycleOpponentEachGame)
         m.Bowler(0, p, 150, 0);
         m.Bowler(1, p, 150, 0);
     }
-    EXPECT_EQ(m.pFixture->GetOpponentPosition(0, 0, 1), 1);
-    EXPECT_EQ(m.pFixture->GetOpponentPosition(0, 3, 1), 0);
-    EXPECT_EQ(m.pFixture->GetOpponentPosition(0, 3, 2), 1);
-    EXPECT_EQ(m.pFixture->GetOpponentPosition(1, 1, 1), 0);
+    EXPECT_EQ((std::vector<int>{m.pFixture->GetOpponentPosition(0, 0, 1), m.pFixture->GetOpponentPosition(0, 3, 1),
+                                m.pFixture->GetOpponentPosition(0, 3, 2), m.pFixture->GetOpponentPosition(1, 1, 1)}),
+              (std::vector<int>{1, 0, 1, 0}));
     // B's bowlers score 110, 120, 130, 140 every game; A1 125, the others 100.
-    for (int p = 0; p < 4; ++p)
+    for (int p = 0; p < 4; ++p) {
         m.Scores(1, p, {110 + 10 * p, 110 + 10 * p, 110 + 10 * p});
-    m.Scores(0, 0, {125, 125, 125});
-    m.Scores(0, 1, {100, 100, 100});
-    m.Scores(0, 2, {100, 100, 100});
-    m.Scores(0, 3, {100, 100, 100});
+        m.Scores(0, p, {p ? 100 : 125, p ? 100 : 125, p ? 100 : 125});
+    }
     m.ReadyToScore();
     m.doc.CalcMatchPoints(m.pFixture);
     const CFixture& f = *m.pFixture;
-    // A1 meets B1 (110) in game 1, B2 (120) in game 2, B3 (130) in game 3.
-    EXPECT_EQ(f.m_wScratchPoints[0][0][0], 2);
-    EXPECT_EQ(f.m_wScratchPoints[0][0][1], 2);
-    EXPECT_EQ(f.m_wScratchPoints[0][0][2], 0);
-    EXPECT_EQ(f.m_wScratchPoints[1][2][2], 2);
-    // In game 2 B1 meets A4, in game 3 A3.
-    EXPECT_EQ(f.m_wScratchPoints[1][0][1], 2);
-    EXPECT_EQ(f.m_wScratchPoints[1][0][2], 2);
-    // The series keeps the game-1 pairing: A1 375 against B1 330.
-    EXPECT_EQ(f.m_wScratchPoints[0][0][4], 2);
-    EXPECT_EQ(f.m_wScratchPoints[1][0][4], 0);
+    // A1 meets B1 (110) in game 1, B2 (120) in game 2, B3 (130) in game 3; in game 2 B1 meets
+    // A4, in game 3 A3; the series keeps the game-1 pairing: A1 375 against B1 330.
+    EXPECT_EQ(Cells(f.m_wScratchPoints,
+                    {{0, 0, 0}, {0, 0, 1}, {0, 0, 2}, {1, 2, 2}, {1, 0, 1}, {1, 0, 2}, {0, 0, 4}, {1, 0, 4}}),
+              (std::vector<int>{2, 2, 0, 2, 2, 2, 2, 0}));
     ExpectMatchIdentity(f, PASS_SCRATCH);
 }
 
@@ -746,22 +705,17 @@ TEST(ScoringMatch, PinfallPointsInBothRemainingPinsModes)
         m.Bowler(1, p, 200, 0);
     }
     // Side A: games of 617, series 1234. Side B: 600 and 500, series 1100.
-    m.Scores(0, 0, {206, 206});
-    m.Scores(0, 1, {205, 205});
-    m.Scores(0, 2, {206, 206});
-    m.Scores(1, 0, {200, 200});
-    m.Scores(1, 1, {200, 150});
-    m.Scores(1, 2, {200, 150});
+    const int scores[6][2] = {{206, 206}, {205, 205}, {206, 206}, {200, 200}, {200, 150}, {200, 150}};
+    for (int p = 0; p < 6; ++p)
+        m.Scores(p / 3, p % 3, {scores[p][0], scores[p][1]});
     m.ReadyToScore();
 
     m.doc.CalcMatchPoints(m.pFixture);
     const CFixture& f = *m.pFixture;
     // Series 1234 at 50 pins a point: 24 points and 34 pins at 0.01 each; team series 1 point.
-    EXPECT_EQ(f.m_wScratchPoints[0][5][4], 2434 + 100);
-    EXPECT_EQ(f.m_wScratchPoints[1][5][4], 2200);
     // Game 1 at 100 pins a point: 6.17 and 6.00.
-    EXPECT_EQ(f.m_wScratchPoints[0][5][0], 617);
-    EXPECT_EQ(f.m_wScratchPoints[1][5][0], 600);
+    EXPECT_EQ(Cells(f.m_wScratchPoints, {{0, 5, 4}, {1, 5, 4}, {0, 5, 0}, {1, 5, 0}}),
+              (std::vector<int>{2434 + 100, 2200, 617, 600}));
     EXPECT_EQ(f.m_nScratchMatchPoints[0], 617 + 2534);
     ExpectMatchIdentity(f, PASS_SCRATCH);
 
@@ -769,8 +723,7 @@ TEST(ScoringMatch, PinfallPointsInBothRemainingPinsModes)
     m.pFixture->ClearPoints(PASS_SCRATCH);
     m.doc.CalcMatchPoints(m.pFixture);
     // 34 pins of 50 are 0.68 of a point.
-    EXPECT_EQ(f.m_wScratchPoints[0][5][4], 2468 + 100);
-    EXPECT_EQ(f.m_wScratchPoints[0][5][0], 617);
+    EXPECT_EQ(Cells(f.m_wScratchPoints, {{0, 5, 4}, {0, 5, 0}}), (std::vector<int>{2468 + 100, 617}));
     // Points lost are in hundredths too: the maximum (1 point) is 100.
     EXPECT_EQ(m.pTeamB->m_nPointsWon[PASS_SCRATCH] + m.pTeamB->m_nPointsLost[PASS_SCRATCH], 2 * 100);
 }
@@ -779,37 +732,25 @@ TEST(ScoringMatch, BonusRulesOverAndEqualsAverage)
 {
     Match m(2, 3, false);
     SetPoints(m.doc.m_ScrPoints, 0, 0, 4, 0);
-    auto* pOver = new CBonusPts;
-    pOver->m_nKind = CBonusPts::kindOverAverage;
-    pOver->m_nPins = 25;
-    pOver->m_nPoints = 2;
-    pOver->m_wCategoryMask = 7;
-    m.doc.m_listBonusPts.AddTail(pOver);
-    auto* pEquals = new CBonusPts;
-    pEquals->m_nKind = CBonusPts::kindEqualsAverage;
-    pEquals->m_nPoints = 1;
-    pEquals->m_wCategoryMask = 7;
-    m.doc.m_listBonusPts.AddTail(pEquals);
-    auto* pSeries = new CBonusPts;
-    pSeries->m_bSeries = 1;
-    pSeries->m_nPins = 30;
-    pSeries->m_nPoints = 4;
-    pSeries->m_wCategoryMask = 7;
-    m.doc.m_listBonusPts.AddTail(pSeries);
-    auto* pHandicapRule = new CBonusPts;
-    pHandicapRule->m_bHandicap = 1;
-    pHandicapRule->m_nPoints = 8;
-    pHandicapRule->m_wCategoryMask = 7;
-    m.doc.m_listBonusPts.AddTail(pHandicapRule);
+    // Kind, series, handicap, pins, points; a new rule is "over average" by 0, every category.
+    auto addRule = [&](BYTE nKind, BYTE bSeries, BYTE bHandicap, WORD nPins, BYTE nPoints) {
+        auto* p = new CBonusPts;
+        std::tie(p->m_nKind, p->m_bSeries, p->m_bHandicap, p->m_nPins, p->m_nPoints) =
+            std::make_tuple(nKind, bSeries, bHandicap, nPins, nPoints);
+        m.doc.m_listBonusPts.AddTail(p);
+    };
+    addRule(CBonusPts::kindOverAverage, 0, 0, 25, 2);
+    addRule(CBonusPts::kindEqualsAverage, 0, 0, 0, 1);
+    addRule(CBonusPts::kindOverAverage, 1, 0, 30, 4);
+    addRule(CBonusPts::kindOverAverage, 0, 1, 0, 8);
     m.doc.m_bBonusHiTeamGameScr = 1;
     m.doc.m_nBonusHiTeamGameScrPts = 2;
 
     EXPECT_EQ(m.doc.GetMaxBonusPointsPerMatch(), (2u * 3 + 1u * 3 + 4u) * 2 + 2u);
 
-    m.Bowler(0, 0, 160, 0);
-    m.Bowler(0, 1, 150, 0);
-    m.Bowler(1, 0, 170, 0);
-    m.Bowler(1, 1, 140, 0);
+    const int averages[4] = {160, 150, 170, 140};
+    for (int p = 0; p < 4; ++p)
+        m.Bowler(p / 2, p % 2, averages[p], 0);
     m.Scores(0, 0, {186, 185, 160});   // 186 earns the over rule, 185 not, 160 equals
     m.Scores(0, 1, {150, 150, 150});
     m.Scores(1, 0, {170, 210, 140});   // series 520 against 510 + 30: no series bonus
@@ -817,26 +758,19 @@ TEST(ScoringMatch, BonusRulesOverAndEqualsAverage)
     m.ReadyToScore();
     m.doc.CalcMatchPoints(m.pFixture);
     const CFixture& f = *m.pFixture;
-    EXPECT_EQ(f.m_wScratchBonus[0][0][0], 2);
-    EXPECT_EQ(f.m_wScratchBonus[0][0][1], 0);
-    EXPECT_EQ(f.m_wScratchBonus[0][0][2], 1);
-    EXPECT_EQ(f.m_wScratchBonus[0][0][4], 4);   // 531 beats 480 + 30
-    EXPECT_EQ(f.m_wScratchBonus[0][1][1], 1);
-    EXPECT_EQ(f.m_wScratchBonus[1][0][1], 2);
-    EXPECT_EQ(f.m_wScratchBonus[1][0][0], 1);
-    EXPECT_EQ(f.m_wScratchBonus[1][1][0], 2);
-    EXPECT_EQ(f.m_wScratchBonus[1][0][4], 0);
-    // Row 7 holds the column sums, row 6 stays 0, and both tables agree.
-    EXPECT_EQ(f.m_wScratchBonus[0][6][0], 2 + 1);
-    EXPECT_EQ(f.m_wScratchBonus[0][5][0], 0);
+    // A1's series 531 beats 480 + 30. Row 7 holds the column sums, row 6 stays 0.
+    EXPECT_EQ(Cells(f.m_wScratchBonus, {{0, 0, 0}, {0, 0, 1}, {0, 0, 2}, {0, 0, 4}, {0, 1, 1}, {1, 0, 1}, {1, 0, 0},
+                                        {1, 1, 0}, {1, 0, 4}, {0, 6, 0}, {0, 5, 0}}),
+              (std::vector<int>{2, 0, 1, 4, 1, 2, 1, 2, 0, 2 + 1, 0}));
+    // Both tables agree.
     for (int s = 0; s < 2; ++s)
         for (int r = 0; r < POINTS_ROWS; ++r)
             for (int c = 0; c < POINTS_COLS; ++c)
                 EXPECT_EQ(f.m_wScratchBonus[s][r][c], f.m_wHandicapBonus[s][r][c]);
     // Team games 336-370, 335-310, 310-240: best 336 against 370, the bonus to B.
     const int nBonusA = 2 + 1 + 1 + 1 + 1 + 4, nBonusB = 1 + 2 + 2;
-    EXPECT_EQ(f.m_nScratchBonusPoints[0], nBonusA);
-    EXPECT_EQ(f.m_nScratchBonusPoints[1], nBonusB + 2);
+    EXPECT_EQ(std::make_pair(f.m_nScratchBonusPoints[0], f.m_nScratchBonusPoints[1]),
+              std::make_pair(nBonusA, nBonusB + 2));
     ExpectMatchIdentity(f, PASS_SCRATCH);
 
     // "Accept equal scores": reaching the mark is enough.
@@ -844,9 +778,7 @@ TEST(ScoringMatch, BonusRulesOverAndEqualsAverage)
     m.Scores(0, 0, {185, 184, 185});
     m.pFixture->ClearPoints(PASS_SCRATCH);
     m.doc.CalcMatchPoints(m.pFixture);
-    EXPECT_EQ(f.m_wScratchBonus[0][0][0], 2);
-    EXPECT_EQ(f.m_wScratchBonus[0][0][1], 0);
-    EXPECT_EQ(f.m_wScratchBonus[0][0][2], 2);
+    EXPECT_EQ(Cells(f.m_wScratchBonus, {{0, 0, 0}, {0, 0, 1}, {0, 0, 2}}), (std::vector<int>{2, 0, 2}));
 }
 
 TEST(ScoringMatch, WhichPassAMatchScoresIn)
@@ -925,6 +857,5 @@ TEST(ScoringMatch, MaximumPointsPerMatch)
     doc.m_nBonusHiTeamGameHcpPts = 4;
     EXPECT_EQ(doc.GetMaxScratchPointsPerMatch(), 8u + 4u);
     doc.UpdateMaxMatchPoints();
-    EXPECT_EQ(doc.m_nMaxHandicapPoints, 36);
-    EXPECT_EQ(doc.m_nMaxScratchPoints, 12);
+    EXPECT_EQ(std::make_pair(int{doc.m_nMaxHandicapPoints}, int{doc.m_nMaxScratchPoints}), std::make_pair(36, 12));
 }

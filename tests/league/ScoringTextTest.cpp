@@ -12,19 +12,15 @@ const CString Half(const char* psz) { return CString(psz); }
 
 TEST(ScoringText, HalfPointsCarryTheHalfSignOrABlank)
 {
-    EXPECT_EQ(FormatHalfPoints(3), Half("1\xBD"));
-    EXPECT_EQ(FormatHalfPoints(1), Half(" \xBD"));
-    EXPECT_EQ(FormatHalfPoints(4), Half("2 "));
-    EXPECT_EQ(FormatHalfPoints(0), Half("0 "));
-    EXPECT_EQ(FormatHalfPoints(20), Half("10 "));
-    EXPECT_EQ(FormatHalfPoints(251), Half("125\xBD"));
+    // Negative ones keep the sign and the half.
+    const struct { int n; const char* psz; } cases[] = {{3, "1\xBD"}, {1, " \xBD"}, {4, "2 "}, {0, "0 "}, {20, "10 "},
+                                                     {251, "125\xBD"}, {-1, "-\xBD"}, {-3, "-1\xBD"}, {-4, "-2 "}};
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatHalfPoints(c.n), Half(c.psz)) << c.n;
 }
 
-TEST(ScoringText, NegativeHalfPointsKeepSignAndHalf)
+TEST(ScoringText, SignedHalfPoints)
 {
-    EXPECT_EQ(FormatHalfPoints(-1), Half("-\xBD"));
-    EXPECT_EQ(FormatHalfPoints(-3), Half("-1\xBD"));
-    EXPECT_EQ(FormatHalfPoints(-4), Half("-2 "));
     char sz[POINTS_TEXT_SIZE];
     FormatSignedHalfPoints(-1, sz);
     EXPECT_STREQ(sz, "-\xBD");
@@ -43,11 +39,12 @@ TEST(ScoringText, AnalysisGridLeavesZeroEmpty)
 
 TEST(ScoringText, HundredthsShowTwoDecimalsAndTheSign)
 {
-    EXPECT_EQ(FormatHundredths(1234), Half("12.34"));
-    EXPECT_EQ(FormatHundredths(5), Half("0.05"));
-    EXPECT_EQ(FormatHundredths(-50), Half("-0.50"));
-    EXPECT_EQ(FormatHundredths(-150), Half("-1.50"));
-    EXPECT_EQ(FormatHundredths(0), Half("0.00"));
+    const struct {
+        long n;
+        const char* psz;
+    } cases[] = {{1234, "12.34"}, {5, "0.05"}, {-50, "-0.50"}, {-150, "-1.50"}, {0, "0.00"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatHundredths(c.n), Half(c.psz)) << c.n;
 }
 
 TEST(ScoringText, ReportFormattersFollowThePinfallSwitches)
@@ -82,18 +79,11 @@ TEST(ScoringText, ReportFormattersFollowThePinfallSwitches)
 
 TEST(ScoringText, ParsePointsHundredths)
 {
-    EXPECT_EQ(ParsePointsHundredths("1.5"), 150);
-    EXPECT_EQ(ParsePointsHundredths("2"), 200);
-    EXPECT_EQ(ParsePointsHundredths(".25"), 25);
-    EXPECT_EQ(ParsePointsHundredths("1.234"), 123);
-    EXPECT_EQ(ParsePointsHundredths("0.05"), 5);
-    EXPECT_EQ(ParsePointsHundredths("-1.5"), -150);
-    EXPECT_EQ(ParsePointsHundredths("-.5"), -50);
-    EXPECT_EQ(ParsePointsHundredths("  7"), 700);
-    EXPECT_EQ(ParsePointsHundredths("abc"), 0);
-    EXPECT_EQ(ParsePointsHundredths(""), 0);
-    EXPECT_EQ(ParsePointsHundredths("3x"), 300);
-    EXPECT_EQ(ParsePointsHundredths("99999999999"), 2147483647);
+    const struct { const char* psz; long n; } cases[] = {
+        {"1.5", 150}, {"2", 200}, {".25", 25}, {"1.234", 123}, {"0.05", 5},  {"-1.5", -150},
+        {"-.5", -50}, {"  7", 700}, {"abc", 0}, {"", 0},        {"3x", 300}, {"99999999999", 2147483647}};
+    for (const auto& c : cases)
+        EXPECT_EQ(ParsePointsHundredths(c.psz), c.n) << c.psz;
     // Round trip with the hundredths text.
     for (long v : {0L, 5L, 150L, 1234L, -50L, -1234L})
         EXPECT_EQ(ParsePointsHundredths(FormatHundredths(v)), v);

@@ -34,6 +34,12 @@ struct Standings : ::testing::Test
         SetFigures(league.Team(4), PASS_HANDICAP, 10, 6, 1250, 1100, 10);
         league.doc.m_bHandicapPass = 1;
     }
+    void Keys(BOOL bHandicap, std::initializer_list<int> keys)
+    {
+        int i = 0;
+        for (int k : keys)
+            league.doc.SetStandingsKey(bHandicap, i++, k);
+    }
     V Hcp()
     {
         league.doc.CalcHandicapStandings();
@@ -53,35 +59,26 @@ TEST_F(Standings, UnsetKeysReadAsPointsPercentageScratchPinfall)
 TEST_F(Standings, EachKeyOrderWorkedByHand)
 {
     CBowlingDoc& doc = league.doc;
-    // Handicap pinfall, then games, then points.
-    doc.SetStandingsKey(TRUE, 0, 6);
-    doc.SetStandingsKey(TRUE, 1, 5);
-    doc.SetStandingsKey(TRUE, 2, 1);
-    EXPECT_EQ(Hcp(), (V{2, 1, 3, 4}));
-    // Team average first (pins x 1000 / (bowlers x games)): 3 162.5; 1 140; 2 and 4 125 each,
-    // then percentage: 2 ahead of 4.
-    doc.SetStandingsKey(TRUE, 0, 4);
-    doc.SetStandingsKey(TRUE, 1, 2);
-    doc.SetStandingsKey(TRUE, 2, 0);
-    EXPECT_EQ(Hcp(), (V{3, 1, 2, 4}));
-    // Percentage, then scratch pinfall: 3 8000, 2 7142, then 4 (1100) before 1 (1000).
-    doc.SetStandingsKey(TRUE, 0, 2);
-    doc.SetStandingsKey(TRUE, 1, 3);
-    EXPECT_EQ(Hcp(), (V{3, 2, 4, 1}));
-    // Games played first: 2 (12), then 1 and 4 (10) split by the third key (unset: scratch
-    // pinfall, since the second is games again), then 3.
-    doc.SetStandingsKey(TRUE, 0, 5);
-    doc.SetStandingsKey(TRUE, 1, 5);
-    doc.SetStandingsKey(TRUE, 2, 0);
-    EXPECT_EQ(Hcp(), (V{2, 4, 1, 3}));
-    // The scratch sequence is its own: with the scratch set, points then games.
-    CTeam* t;
-    for (int n = 1; n <= 4; ++n) {
-        t = league.Team(n);
-        SetFigures(t, PASS_SCRATCH, n == 3 ? 12 : 6, 2, 1000 + 10 * n, 0, static_cast<WORD>(20 - n));
+    const struct { int keys[3]; V order; } cases[] = {
+        // Handicap pinfall, then games, then points.
+        {{6, 5, 1}, {2, 1, 3, 4}},
+        // Team average first (pins x 1000 / (bowlers x games)): 3 162.5; 1 140; 2 and 4 125 each,
+        // then percentage: 2 ahead of 4.
+        {{4, 2, 0}, {3, 1, 2, 4}},
+        // Percentage, then scratch pinfall: 3 8000, 2 7142, then 4 (1100) before 1 (1000).
+        {{2, 3, 0}, {3, 2, 4, 1}},
+        // Games played first: 2 (12), then 1 and 4 (10) split by the third key (unset: scratch
+        // pinfall, since the second is games again), then 3.
+        {{5, 5, 0}, {2, 4, 1, 3}},
+    };
+    for (const auto& c : cases) {
+        Keys(TRUE, {c.keys[0], c.keys[1], c.keys[2]});
+        EXPECT_EQ(Hcp(), c.order) << c.keys[0] << c.keys[1] << c.keys[2];
     }
-    doc.SetStandingsKey(FALSE, 0, 1);
-    doc.SetStandingsKey(FALSE, 1, 5);
+    // The scratch sequence is its own: with the scratch set, points then games.
+    for (int n = 1; n <= 4; ++n)
+        SetFigures(league.Team(n), PASS_SCRATCH, n == 3 ? 12 : 6, 2, 1000 + 10 * n, 0, static_cast<WORD>(20 - n));
+    Keys(FALSE, {1, 5});
     doc.m_bHandicapPass = 0;
     doc.CalcStandingsPositions();
     EXPECT_EQ(league.Order(&CTeam::m_nScrPosition), (V{3, 1, 2, 4}));
@@ -110,23 +107,19 @@ TEST_F(Standings, DivisionsRankTogetherEvenPastAMillionPins)
     CBowlingDoc& doc = league.doc;
     doc.m_bDivisions = 1;
     doc.m_nDivisions = 2;
-    league.Team(1)->m_nDivision = 2;
-    league.Team(2)->m_nDivision = 1;
-    league.Team(3)->m_nDivision = 2;
-    league.Team(4)->m_nDivision = 1;
+    for (int n = 1; n <= 4; ++n)
+        league.Team(n)->m_nDivision = static_cast<BYTE>(n % 2 ? 2 : 1);
     // Division 1 (teams 2, 4) first, each division by its own keys.
     EXPECT_EQ(Hcp(), (V{2, 4, 1, 3}));
-    EXPECT_EQ(league.Team(2)->GetStandingsValue(1), 10 + 1000000);
-    EXPECT_EQ(league.Team(1)->GetStandingsValue(1), 10);
+    EXPECT_EQ(std::make_pair(league.Team(2)->GetStandingsValue(1), league.Team(1)->GetStandingsValue(1)),
+              std::make_pair(LONGLONG{10 + 1000000}, LONGLONG{10}));
     // A division-2 team whose first key is the pinfall, above the division step.
     doc.SetStandingsKey(TRUE, 0, 6);
     league.Team(3)->m_nPins[PASS_HANDICAP] = 5000000;
     EXPECT_EQ(Hcp(), (V{2, 4, 3, 1}));
 
     doc.CountTeamsPerDivision();
-    EXPECT_EQ(doc.m_nTeamsPerDivision[1], 2);
-    EXPECT_EQ(doc.m_nTeamsPerDivision[2], 2);
-    EXPECT_EQ(doc.m_nDivisionOffset[2], 2);
+    EXPECT_EQ((V{doc.m_nTeamsPerDivision[1], doc.m_nTeamsPerDivision[2], doc.m_nDivisionOffset[2]}), (V{2, 2, 2}));
 }
 
 TEST(StandingsDivisions, CountsAndOffsets)
@@ -142,12 +135,8 @@ TEST(StandingsDivisions, CountsAndOffsets)
     doc.m_nDivisions = 3;
     league.Team(6)->m_nDivision = 3;
     doc.CountTeamsPerDivision();
-    EXPECT_EQ(doc.m_nTeamsPerDivision[1], 2);
-    EXPECT_EQ(doc.m_nTeamsPerDivision[2], 3);
-    EXPECT_EQ(doc.m_nTeamsPerDivision[3], 1);
-    EXPECT_EQ(doc.m_nDivisionOffset[1], 0);
-    EXPECT_EQ(doc.m_nDivisionOffset[2], 2);
-    EXPECT_EQ(doc.m_nDivisionOffset[3], 5);
+    EXPECT_EQ((V{doc.m_nTeamsPerDivision[1], doc.m_nTeamsPerDivision[2], doc.m_nTeamsPerDivision[3]}), (V{2, 3, 1}));
+    EXPECT_EQ((V{doc.m_nDivisionOffset[1], doc.m_nDivisionOffset[2], doc.m_nDivisionOffset[3]}), (V{0, 2, 5}));
     // A damaged division number beyond the tables is left out.
     league.Team(6)->m_nDivision = 200;
     doc.CountTeamsPerDivision();
@@ -168,9 +157,8 @@ TEST_F(Standings, CombinedStandingsSumTheChosenKinds)
         league.Team(n)->m_nPointsLost[PASS_SCRATCH] = scr[n - 1][1];
     }
     doc.CalcCombinedStandings(0);
-    EXPECT_EQ(league.Team(3)->m_nCombinedWon, 16);
-    EXPECT_EQ(league.Team(3)->m_nTotalPoints, 16);
-    EXPECT_EQ(league.Team(2)->m_nCombinedLost, 12);
+    EXPECT_EQ((V{league.Team(3)->m_nCombinedWon, league.Team(3)->m_nTotalPoints, league.Team(2)->m_nCombinedLost}),
+              (V{16, 16, 12}));
     // Total, then combined percentage, then (unset third key) scratch pinfall of the
     // handicap set: 4 (1100) before 1 (1000).
     EXPECT_EQ(league.Order(&CTeam::m_nRankPosition), (V{3, 4, 1, 2}));
@@ -252,9 +240,9 @@ TEST_F(Standings, LookUpsFallBackToTheLastTeam)
     {
         CScriptedBackend ui;
         ui.AnswerMessageBox(IDOK, "Internal Error. Incomplete Scratch team sequence");
-        EXPECT_EQ(doc.FindTeamByScratchPosition(7), league.Team(4));
-        EXPECT_EQ(doc.FindTeamByScratchPosition(8), league.Team(4));
-        EXPECT_EQ(doc.FindTeamByScratchPosition(2), league.Team(2));
+        EXPECT_EQ((std::vector<CTeam*>{doc.FindTeamByScratchPosition(7), doc.FindTeamByScratchPosition(8),
+                                       doc.FindTeamByScratchPosition(2)}),
+                  (std::vector<CTeam*>{league.Team(4), league.Team(4), league.Team(2)}));
         EXPECT_EQ(ui.messages.size(), 1u);
     }
 
@@ -263,15 +251,13 @@ TEST_F(Standings, LookUpsFallBackToTheLastTeam)
     league.Team(2)->m_nHighSeries[PASS_HANDICAP] = 700;
     league.Team(4)->m_nHighSeries[PASS_HANDICAP] = 710;
     doc.RankTeamHighScores();
-    EXPECT_EQ(doc.FindTeamByHiGameScratchRank(1), league.Team(2));
-    EXPECT_EQ(doc.FindTeamByHiGameScratchRank(2), league.Team(1));
-    EXPECT_EQ(doc.FindTeamByHiSeriesHcpRank(1), league.Team(4));
-    EXPECT_EQ(doc.FindTeamByHiGameHcpRank(4), league.Team(4));
-    EXPECT_EQ(doc.FindTeamByHiSeriesScratchRank(5), league.Team(4));
+    EXPECT_EQ((std::vector<CTeam*>{doc.FindTeamByHiGameScratchRank(1), doc.FindTeamByHiGameScratchRank(2),
+                                   doc.FindTeamByHiSeriesHcpRank(1), doc.FindTeamByHiGameHcpRank(4),
+                                   doc.FindTeamByHiSeriesScratchRank(5)}),
+              (std::vector<CTeam*>{league.Team(2), league.Team(1), league.Team(4), league.Team(4), league.Team(4)}));
 
     CBowlingDoc empty;
-    EXPECT_EQ(empty.FindTeamByHcpPosition(1), nullptr);
-    EXPECT_EQ(empty.FindTeamByScratchPosition(1), nullptr);
-    EXPECT_EQ(empty.FindTeamByRankPosition(1), nullptr);
-    EXPECT_EQ(empty.FindTeamByHiGameScratchRank(1), nullptr);
+    EXPECT_EQ((std::vector<CTeam*>{empty.FindTeamByHcpPosition(1), empty.FindTeamByScratchPosition(1),
+                                   empty.FindTeamByRankPosition(1), empty.FindTeamByHiGameScratchRank(1)}),
+              (std::vector<CTeam*>(4, nullptr)));
 }

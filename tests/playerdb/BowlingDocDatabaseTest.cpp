@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
 namespace {
 
@@ -57,8 +58,8 @@ TEST(BowlingDocDatabase, EachLeagueOpensTheSharedFolderAndShares)
     CPlayer joining;
     joining.m_dwDbKey = dwKey;
     ASSERT_EQ(thursday.GetDbasePlayer(&joining), 0);
-    EXPECT_EQ(joining.m_strSurname, "Quayle");
-    EXPECT_EQ(joining.m_strFirstName, "Nora");
+    EXPECT_EQ(std::make_pair(joining.m_strSurname, joining.m_strFirstName),
+              std::make_pair(CString("Quayle"), CString("Nora")));
 }
 
 TEST(BowlingDocDatabase, WithoutTheDatabaseTheCallsSayNo)
@@ -66,9 +67,8 @@ TEST(BowlingDocDatabase, WithoutTheDatabaseTheCallsSayNo)
     CBowlingDoc doc;  // no hooks installed: a test or tool league
     EXPECT_EQ(doc.m_pPlayerDb, nullptr);
     CPlayer p;
-    EXPECT_EQ(doc.GetDbasePlayer(&p), -1);
-    EXPECT_EQ(doc.FindDbasePlayer(1), -1);
-    EXPECT_EQ(doc.PutDbasePlayer(&p), -1);
+    EXPECT_EQ((std::vector<int>{doc.GetDbasePlayer(&p), doc.FindDbasePlayer(1), doc.PutDbasePlayer(&p)}),
+              (std::vector<int>{-1, -1, -1}));
 }
 
 TEST(BowlingDocDatabase, ADatabaseCutShortIsToldWhenALeagueOpensIt)

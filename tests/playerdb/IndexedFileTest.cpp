@@ -80,6 +80,13 @@ protected:
         f.SetMessageHook([this](const CString& s) { messages.push_back(s); });
         ASSERT_TRUE(f.Open(dta.c_str(), dtx.c_str())) << f.GetErrorText().GetString();
     }
+    // A table of ids 1..n, closed.
+    void Fill(DWORD n)
+    {
+        CTinyFile f;
+        Open(f);
+        AddRange(f, 1, n);
+    }
     static void AddRange(CTinyFile& f, DWORD first, DWORD last)
     {
         for (DWORD n = first; n <= last; ++n)
@@ -97,6 +104,20 @@ protected:
         while (f.Next(1) == 0)
             ids.push_back(f.m_nId);
         return ids;
+    }
+    static int FindId(CTinyFile& f, DWORD id)
+    {
+        f.SelectIndex("Id");
+        f.m_nId = id;
+        return f.Find();
+    }
+    // The id Next(n) lands on, or -1 where it fails.
+    static long long Step(CTinyFile& f, int n) { return f.Next(n) == 0 ? static_cast<long long>(f.m_nId) : -1; }
+    static void Poke(const std::string& path, std::streamoff at, const char* bytes, std::streamsize n)
+    {
+        std::fstream io(path, std::ios::binary | std::ios::in | std::ios::out);
+        io.seekp(at);
+        io.write(bytes, n);
     }
     static void ExpectSound(CTinyFile& f)
     {
@@ -131,12 +152,10 @@ TEST_F(IndexedFileTest, AddsFindsAndWalksInKeyOrder)
     for (size_t i = 1; i < byName.size(); ++i)
         EXPECT_LT(NameOf(byName[i - 1]), NameOf(byName[i]));
 
-    ASSERT_EQ(0, f.SelectIndex("Id"));
     for (DWORD id : {1u, 1500u, 3001u})
     {
-        f.m_nId = id;
         f.m_strName.Empty();
-        ASSERT_EQ(0, f.Find()) << id;
+        ASSERT_EQ(0, FindId(f, id)) << id;
         EXPECT_EQ(NameOf(id), f.m_strName);
     }
     EXPECT_EQ(-1, f.SelectIndex("Nope"));
@@ -147,79 +166,69 @@ TEST_F(IndexedFileTest, NextCountsEntriesAndStopsAtTheEnds)
     CTinyFile f;
     Open(f);
     AddRange(f, 1, 500);
-    f.SelectIndex("Id");
+    ASSERT_EQ(0, f.SelectIndex("Id"));
     // Standing before the first entry, ReadCurrent reads it.
     f.First();
     ASSERT_EQ(0, f.ReadCurrent());
     EXPECT_EQ(1u, f.m_nId);
     f.First();
-    ASSERT_EQ(0, f.Next(1));
-    EXPECT_EQ(1u, f.m_nId);
-    ASSERT_EQ(0, f.Next(10));
-    EXPECT_EQ(11u, f.m_nId);
-    ASSERT_EQ(0, f.Next(-5));
-    EXPECT_EQ(6u, f.m_nId);
-    ASSERT_EQ(0, f.Next(494));
-    EXPECT_EQ(500u, f.m_nId);
-    EXPECT_EQ(-1, f.Next(1));
-    EXPECT_EQ(-1, f.Next(1));
+    std::vector<long long> got;
+    for (int n : {1, 10, -5, 494, 1, 1})
+        got.push_back(Step(f, n));
+    EXPECT_EQ(got, (std::vector<long long>{1, 11, 6, 500, -1, -1}));
     EXPECT_EQ(-1, f.ReadCurrent());
-    ASSERT_EQ(0, f.Next(-1));
-    EXPECT_EQ(500u, f.m_nId);
+    EXPECT_EQ(500, Step(f, -1));
     ASSERT_EQ(0, f.Last());
     EXPECT_EQ(500u, f.m_nId);
 
     f.First();
     EXPECT_EQ(-1, f.Next(501));
     f.First();
-    ASSERT_EQ(0, f.Next(500));
-    EXPECT_EQ(500u, f.m_nId);
+    EXPECT_EQ(500, Step(f, 500));
 }
 
 TEST_F(IndexedFileTest, FindMatchesPrefixesAndOtherwiseStandsWhereTheKeyWouldBe)
 {
     CTinyFile f;
     Open(f);
-    const char* names[] = {"ADAMS", "BAKER", "BAKERSON", "CLARK", "CLARKE", "EVANS"};
     DWORD id = 10;
-    for (const char* psz : names)
+    for (const char* psz : {"ADAMS", "BAKER", "BAKERSON", "CLARK", "CLARKE", "EVANS"})
     {
         f.m_nId = id++;
         f.m_strName = psz;
         ASSERT_EQ(0, f.Add());
     }
     f.SelectIndex("Name");
-    f.m_strName = "BAK";
-    ASSERT_EQ(0, f.Find());
-    EXPECT_EQ("BAKER", f.m_strName);
-    ASSERT_EQ(0, f.Next(1));
-    EXPECT_EQ("BAKERSON", f.m_strName);
-
-    f.m_strName = "CLARK";
-    ASSERT_EQ(0, f.Find());
-    EXPECT_EQ("CLARK", f.m_strName);
-
-    // No D...: the position stands before EVANS, which ReadCurrent reads.
-    f.m_strName = "D";
-    EXPECT_EQ(-1, f.Find());
-    EXPECT_EQ("D", f.m_strName);  // a failed search leaves the fields alone
-    ASSERT_EQ(0, f.ReadCurrent());
-    EXPECT_EQ("EVANS", f.m_strName);
-    EXPECT_EQ(-1, f.Next(1));
-
-    // Before the first key, and past the last.
-    f.m_strName = "A";
-    ASSERT_EQ(0, f.Find());
-    EXPECT_EQ("ADAMS", f.m_strName);
-    f.m_strName = "ZZ";
-    EXPECT_EQ(-1, f.Find());
-    EXPECT_EQ(-1, f.ReadCurrent());
-
-    // A failed search followed by Next(1) also lands on the next greater record.
-    f.m_strName = "BB";
-    EXPECT_EQ(-1, f.Find());
-    ASSERT_EQ(0, f.Next(1));
-    EXPECT_EQ("CLARK", f.m_strName);
+    // What Find lands on, then what Next(1) (or else ReadCurrent) reads from there; nullptr: not read.
+    const struct {
+        const char* pszSought;
+        int nFound;
+        const char* pszFound;
+        int nThen;
+        const char* pszThen;
+    } cases[] = {
+        {"BAK", 0, "BAKER", 1, "BAKERSON"},
+        {"CLARK", 0, "CLARK", 0, nullptr},
+        {"A", 0, "ADAMS", 0, nullptr},
+        {"ZZ", -1, nullptr, 2, nullptr},
+        // A failed search followed by Next(1) also lands on the next greater record.
+        {"BB", -1, nullptr, 1, "CLARK"},
+        // No D...: the position stands before EVANS; a failed search leaves the fields alone.
+        {"D", -1, "D", 2, "EVANS"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.pszSought);
+        f.m_strName = c.pszSought;
+        EXPECT_EQ(c.nFound, f.Find());
+        if (c.pszFound)
+            EXPECT_EQ(c.pszFound, f.m_strName);
+        if (c.nThen)
+            EXPECT_EQ(c.pszThen ? 0 : -1, c.nThen == 1 ? f.Next(1) : f.ReadCurrent());
+        if (c.pszThen)
+            EXPECT_EQ(c.pszThen, f.m_strName);
+    }
+    EXPECT_EQ(-1, f.Next(1));  // past EVANS
 }
 
 TEST_F(IndexedFileTest, UniqueKeysAreRefusedAndDuplicateNamesKept)
@@ -240,9 +249,7 @@ TEST_F(IndexedFileTest, UniqueKeysAreRefusedAndDuplicateNamesKept)
     EXPECT_EQ((std::vector<DWORD>{3, 5, 9}), WalkIds(f, "Name"));
 
     // A rewrite onto another record's key is refused and changes nothing.
-    f.SelectIndex("Id");
-    f.m_nId = 9;
-    ASSERT_EQ(0, f.Find());
+    ASSERT_EQ(0, FindId(f, 9));
     f.m_nId = 5;
     EXPECT_EQ(-1, f.Rewrite());
     EXPECT_EQ((std::vector<DWORD>{3, 5, 9}), WalkIds(f, "Id"));
@@ -254,33 +261,24 @@ TEST_F(IndexedFileTest, RewriteMovesEveryIndexAndKeepsThePosition)
     CTinyFile f;
     Open(f);
     AddRange(f, 1, 400);
-    f.SelectIndex("Id");
-    f.m_nId = 200;
-    ASSERT_EQ(0, f.Find());
+    ASSERT_EQ(0, FindId(f, 200));
     f.m_strName = "AAAA";
     ASSERT_EQ(0, f.Rewrite());
-    // Still on record 200, in the Id order.
-    ASSERT_EQ(0, f.Next(1));
-    EXPECT_EQ(201u, f.m_nId);
+    EXPECT_EQ(201, Step(f, 1));  // still on record 200, in the Id order
 
     f.SelectIndex("Name");
     f.First();
-    ASSERT_EQ(0, f.Next(1));
-    EXPECT_EQ(200u, f.m_nId);
+    EXPECT_EQ(200, Step(f, 1));
     EXPECT_EQ("AAAA", f.m_strName);
     f.m_strName = NameOf(200);
     EXPECT_EQ(-1, f.Find());
 
     // Changing the unique key itself.
-    f.SelectIndex("Id");
-    f.m_nId = 200;
-    ASSERT_EQ(0, f.Find());
+    ASSERT_EQ(0, FindId(f, 200));
     f.m_nId = 9000;
     ASSERT_EQ(0, f.Rewrite());
-    f.m_nId = 200;
-    EXPECT_EQ(-1, f.Find());
-    f.m_nId = 9000;
-    ASSERT_EQ(0, f.Find());
+    EXPECT_EQ(-1, FindId(f, 200));
+    ASSERT_EQ(0, FindId(f, 9000));
     EXPECT_EQ("AAAA", f.m_strName);
     ExpectSound(f);
 }
@@ -308,7 +306,7 @@ TEST_F(IndexedFileTest, DeletedRecordsLeaveTheIndexesAndTheirSlotsAreReused)
     }
     EXPECT_EQ(500, nDeleted);
     EXPECT_EQ(500u, f.GetRecordCount());
-    std::vector<DWORD> ids = WalkIds(f, "Name");
+    const std::vector<DWORD> ids = WalkIds(f, "Name");
     EXPECT_EQ(500u, ids.size());
     EXPECT_TRUE(std::all_of(ids.begin(), ids.end(), [](DWORD n) { return n % 2 == 0; }));
     ExpectSound(f);
@@ -346,11 +344,9 @@ TEST_F(IndexedFileTest, StoredBytesFollowTheDocumentedLayout)
     std::vector<BYTE> b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     ASSERT_EQ(64u + 5 + 16, b.size());
     EXPECT_EQ(0, std::memcmp(b.data(), "TVDTA001", 8));
-    EXPECT_EQ(64u, GetLE32(&b[8]));
-    EXPECT_EQ(16u, GetLE32(&b[12]));   // record length
-    EXPECT_EQ(1u, GetLE32(&b[16]));    // slots
-    EXPECT_EQ(0u, GetLE32(&b[20]));    // no free slot
-    EXPECT_EQ(1u, GetLE32(&b[24]));    // live records
+    // Header length, record length, slots, no free slot, live records.
+    EXPECT_EQ((std::vector<DWORD>{64, 16, 1, 0, 1}),
+              (std::vector<DWORD>{GetLE32(&b[8]), GetLE32(&b[12]), GetLE32(&b[16]), GetLE32(&b[20]), GetLE32(&b[24])}));
     EXPECT_EQ('L', b[64]);
     EXPECT_EQ(CRecordFile::Crc32(&b[69], 16), GetLE32(&b[65]));
     const BYTE payload[16] = {0x04, 0x03, 0x02, 0x01, 'A', 'B'};
@@ -360,16 +356,14 @@ TEST_F(IndexedFileTest, StoredBytesFollowTheDocumentedLayout)
     std::vector<BYTE> x((std::istreambuf_iterator<char>(ix)), std::istreambuf_iterator<char>());
     ASSERT_EQ(3u * 4096, x.size());  // header and one leaf per index
     EXPECT_EQ(0, std::memcmp(x.data(), "TVIDX001", 8));
-    EXPECT_EQ(1u, GetLE32(&x[20]));  // the data file's slot count
-    EXPECT_EQ(1u, GetLE32(&x[32]));  // closed cleanly
-    EXPECT_EQ(2u, GetLE32(&x[36]));
+    // The data file's slot count, closed cleanly, two indexes.
+    EXPECT_EQ((std::vector<DWORD>{1, 1, 2}), (std::vector<DWORD>{GetLE32(&x[20]), GetLE32(&x[32]), GetLE32(&x[36])}));
     EXPECT_EQ(0, std::memcmp(&x[64], "Id", 3));
     EXPECT_EQ(1u, GetLE32(&x[64 + 24]));  // unique
     EXPECT_EQ(0, std::memcmp(&x[96], "Name", 5));
     DWORD nLeaf = GetLE32(&x[96 + 16]);
     const BYTE* leaf = &x[nLeaf * 4096];
-    EXPECT_EQ(1, leaf[0]);
-    EXPECT_EQ(1, leaf[2]);
+    EXPECT_EQ(std::make_pair(BYTE{1}, BYTE{1}), std::make_pair(leaf[0], leaf[2]));
     // "AB", 0, the id, then the slot, big-endian.
     const BYTE key[] = {11, 'A', 'B', 0, 1, 2, 3, 4, 0, 0, 0, 0};
     EXPECT_EQ(0, std::memcmp(leaf + 12, key, sizeof key));
@@ -377,11 +371,7 @@ TEST_F(IndexedFileTest, StoredBytesFollowTheDocumentedLayout)
 
 TEST_F(IndexedFileTest, MissingStaleOrUnfinishedIndexesAreRebuiltOnOpen)
 {
-    {
-        CTinyFile f;
-        Open(f);
-        AddRange(f, 1, 700);
-    }
+    Fill(700);
     std::string oldIndex = dir.File("old.DTX");
     std::filesystem::copy_file(dtx, oldIndex);
 
@@ -394,9 +384,7 @@ TEST_F(IndexedFileTest, MissingStaleOrUnfinishedIndexesAreRebuiltOnOpen)
         EXPECT_EQ(700u, WalkIds(f, "Name").size());
         ExpectSound(f);
         AddRange(f, 701, 900);
-        f.SelectIndex("Id");
-        f.m_nId = 100;
-        ASSERT_EQ(0, f.Find());
+        ASSERT_EQ(0, FindId(f, 100));
         f.m_strName = "RENAMED";
         ASSERT_EQ(0, f.Rewrite());
     }
@@ -430,20 +418,14 @@ TEST_F(IndexedFileTest, MissingStaleOrUnfinishedIndexesAreRebuiltOnOpen)
     {
         CTinyFile f;
         Open(f);
-        f.SelectIndex("Id");
-        f.m_nId = 5;
-        ASSERT_EQ(0, f.Find());
+        ASSERT_EQ(0, FindId(f, 5));
         ASSERT_EQ(0, f.Delete());
         AddRange(f, 1001, 1010);
         std::filesystem::copy_file(dta, crashDta);
         std::filesystem::copy_file(dtx, crashDtx);
     }
-    {
-        // Every change ends with the index written whole; a crash inside one leaves it marked.
-        std::fstream io(crashDtx, std::ios::binary | std::ios::in | std::ios::out);
-        io.seekp(32);
-        io.write("\0\0\0\0", 4);
-    }
+    // Every change ends with the index written whole; a crash inside one leaves it marked.
+    Poke(crashDtx, 32, "\0\0\0\0", 4);
     {
         CTinyFile f;
         f.SetMessageHook([this](const CString& s) { messages.push_back(s); });
@@ -457,11 +439,7 @@ TEST_F(IndexedFileTest, MissingStaleOrUnfinishedIndexesAreRebuiltOnOpen)
     }
 
     // Garbage in place of an index.
-    {
-        std::ofstream out(dtx, std::ios::binary | std::ios::trunc);
-        std::string junk(4096 * 3, '\x5A');
-        out << junk;
-    }
+    std::ofstream(dtx, std::ios::binary | std::ios::trunc) << std::string(4096 * 3, '\x5A');
     {
         CTinyFile f;
         Open(f);
@@ -473,11 +451,7 @@ TEST_F(IndexedFileTest, MissingStaleOrUnfinishedIndexesAreRebuiltOnOpen)
 
 TEST_F(IndexedFileTest, ADataFileCutInsideARecordLosesOnlyThatRecord)
 {
-    {
-        CTinyFile f;
-        Open(f);
-        AddRange(f, 1, 300);
-    }
+    Fill(300);
     // The last record's write was cut short 7 bytes into its slot.
     std::filesystem::resize_file(dta, 64 + 299 * 21 + 7);
     {
@@ -505,17 +479,9 @@ TEST_F(IndexedFileTest, ADataFileCutInsideARecordLosesOnlyThatRecord)
 
 TEST_F(IndexedFileTest, ADamagedRecordIsNeverReadAsARecord)
 {
-    {
-        CTinyFile f;
-        Open(f);
-        AddRange(f, 1, 50);
-    }
+    Fill(50);
     // Zero bytes over record 20's name, as a half-finished write would leave.
-    {
-        std::fstream io(dta, std::ios::binary | std::ios::in | std::ios::out);
-        io.seekp(64 + 19 * 21 + 9);
-        io.write("\0\0\0", 3);
-    }
+    Poke(dta, 64 + 19 * 21 + 9, "\0\0\0", 3);
     {
         // The index no longer matches the data file: rebuilt at once, the record dropped.
         CTinyFile f;
@@ -524,12 +490,8 @@ TEST_F(IndexedFileTest, ADamagedRecordIsNeverReadAsARecord)
         ASSERT_EQ(2u, messages.size());
         EXPECT_NE(-1, messages[0].Find("1 damaged record"));
         EXPECT_NE(-1, messages[1].Find("rebuilt"));
-        f.SelectIndex("Id");
-        f.m_nId = 20;
-        EXPECT_EQ(-1, f.Find());
-        // The walk goes on past it.
-        ASSERT_EQ(0, f.Next(1));
-        EXPECT_EQ(21u, f.m_nId);
+        EXPECT_EQ(-1, FindId(f, 20));
+        EXPECT_EQ(21, Step(f, 1));  // the walk goes on past it
         ExpectSound(f);
     }
     messages.clear();
@@ -545,11 +507,7 @@ TEST_F(IndexedFileTest, ADamagedRecordIsNeverReadAsARecord)
 // an index found wrong is rebuilt with a notice.
 TEST_F(IndexedFileTest, AnIndexDamagedByOneBitNeverGivesAnotherRecord)
 {
-    {
-        CTinyFile f;
-        Open(f);
-        AddRange(f, 1, 400);
-    }
+    Fill(400);
     const std::string good = dir.File("good.DTX");
     std::filesystem::copy_file(dtx, good);
     const auto nBytes = std::filesystem::file_size(good);
@@ -559,24 +517,16 @@ TEST_F(IndexedFileTest, AnIndexDamagedByOneBitNeverGivesAnotherRecord)
     for (int trial = 0; trial < 60; ++trial)
     {
         std::filesystem::copy_file(good, dtx, std::filesystem::copy_options::overwrite_existing);
-        {
-            std::fstream io(dtx, std::ios::binary | std::ios::in | std::ios::out);
-            const size_t at = where(rng);
-            io.seekg(static_cast<std::streamoff>(at));
-            char c = 0;
-            io.get(c);
-            io.seekp(static_cast<std::streamoff>(at));
-            io.put(static_cast<char>(c ^ (1 << (trial % 8))));
-        }
+        const auto at = static_cast<std::streamoff>(where(rng));
+        const char c = static_cast<char>(FileBytes(dtx)[static_cast<size_t>(at)] ^ (1 << (trial % 8)));
+        Poke(dtx, at, &c, 1);
         messages.clear();
         CTinyFile f;
         Open(f);
         nRebuilt += messages.empty() ? 0 : 1;
         for (DWORD n = 1; n <= 400; n += 7)
         {
-            f.SelectIndex("Id");
-            f.m_nId = n;
-            ASSERT_EQ(0, f.Find()) << "trial " << trial << " id " << n;
+            ASSERT_EQ(0, FindId(f, n)) << "trial " << trial << " id " << n;
             ASSERT_EQ(NameOf(n), f.m_strName) << "trial " << trial;
             f.SelectIndex("Name");
             f.m_strName = NameOf(n);
@@ -607,11 +557,7 @@ TEST_F(IndexedFileTest, ADataFileCutShortIsReportedAndKeptAside)
         SCOPED_TRACE(cut.nSize);
         std::filesystem::remove_all(dir.path());
         std::filesystem::create_directories(dir.path());
-        {
-            CTinyFile f;
-            Open(f);
-            AddRange(f, 1, 50);
-        }
+        Fill(50);
         const std::string whole = FileBytes(dta);
         std::filesystem::resize_file(dta, cut.nSize);
         messages.clear();
@@ -643,11 +589,7 @@ TEST_F(IndexedFileTest, ADataFileCutShortIsReportedAndKeptAside)
 // is a whole record under its own key.
 TEST_F(IndexedFileTest, RandomDamageToEitherFileNeverMixesRecords)
 {
-    {
-        CTinyFile f;
-        Open(f);
-        AddRange(f, 1, 150);
-    }
+    Fill(150);
     const std::string goodData = FileBytes(dta), goodIndex = FileBytes(dtx);
     std::mt19937 rng(8);
     for (int trial = 0; trial < 100; ++trial)
@@ -659,10 +601,7 @@ TEST_F(IndexedFileTest, RandomDamageToEitherFileNeverMixesRecords)
         if (trial % 5 == 0)
             target.resize(rng() % target.size());
         for (const auto& [path, bytes] : {std::pair{dta, data}, std::pair{dtx, index}})
-        {
-            std::ofstream out(path, std::ios::binary | std::ios::trunc);
-            out << bytes;
-        }
+            std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
         std::filesystem::remove(dta + ".damaged");
         std::filesystem::remove(dtx + ".damaged");
         CTinyFile f;
@@ -679,9 +618,7 @@ TEST_F(IndexedFileTest, RandomDamageToEitherFileNeverMixesRecords)
             seen.emplace_back(f.m_nId, f.m_strName);
         for (const auto& [id, name] : seen)
         {
-            f.SelectIndex("Id");
-            f.m_nId = id;
-            ASSERT_EQ(0, f.Find()) << "trial " << trial;
+            ASSERT_EQ(0, FindId(f, id)) << "trial " << trial;
             ASSERT_EQ(name, f.m_strName) << "trial " << trial;
         }
         ExpectSound(f);
@@ -690,10 +627,7 @@ TEST_F(IndexedFileTest, RandomDamageToEitherFileNeverMixesRecords)
 
 TEST_F(IndexedFileTest, FilesOfAnotherKindAreRefusedAndLeftAsTheyAre)
 {
-    {
-        std::ofstream out(dta, std::ios::binary);
-        out << "This is a letter, not a table of records.";
-    }
+    std::ofstream(dta, std::ios::binary) << "This is a letter, not a table of records.";
     auto size = std::filesystem::file_size(dta);
     CTinyFile f;
     EXPECT_FALSE(f.Open(dta.c_str(), dtx.c_str()));
@@ -748,9 +682,7 @@ TEST_F(IndexedFileTest, RandomChangesKeepTheTreesInStepWithAModel)
         auto it = model.lower_bound(static_cast<DWORD>(rng() % nNextId));
         if (it == model.end())
             it = model.begin();
-        f.SelectIndex("Id");
-        f.m_nId = it->first;
-        ASSERT_EQ(0, f.Find());
+        ASSERT_EQ(0, FindId(f, it->first));
         ASSERT_EQ(it->second, f.m_strName);
         if (what < 8)
         {
@@ -768,16 +700,17 @@ TEST_F(IndexedFileTest, RandomChangesKeepTheTreesInStepWithAModel)
     f.Close();
     Open(f);
     EXPECT_TRUE(f.GetRebuildReason().IsEmpty());
-    std::vector<DWORD> ids = WalkIds(f, "Id");
-    ASSERT_EQ(model.size(), ids.size());
-    size_t i = 0;
-    for (const auto& [id, name] : model)
-        EXPECT_EQ(id, ids[i++]);
+    std::vector<DWORD> byId;
     std::vector<std::pair<std::string, DWORD>> byName;
     for (const auto& [id, name] : model)
+    {
+        byId.push_back(id);
         byName.emplace_back(name.str(), id);
+    }
+    EXPECT_EQ(byId, WalkIds(f, "Id"));
     std::sort(byName.begin(), byName.end());
-    ids = WalkIds(f, "Name");
-    for (size_t j = 0; j < byName.size(); ++j)
-        ASSERT_EQ(byName[j].second, ids[j]);
+    std::vector<DWORD> nameOrder;
+    for (const auto& entry : byName)
+        nameOrder.push_back(entry.second);
+    EXPECT_EQ(nameOrder, WalkIds(f, "Name"));
 }

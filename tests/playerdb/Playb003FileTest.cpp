@@ -46,6 +46,21 @@ protected:
         db.m_strSurname = pszSurname;
         ASSERT_EQ(0, db.Add()) << key;
     }
+    // Find along an index from a cleared record: the key found, or -1.
+    long long Seek(const char* pszIndex, const char* pszSurname, const char* pszFirst = "", DWORD key = 0)
+    {
+        db.SelectIndex(pszIndex);
+        db.Clear();
+        db.m_strSurname = pszSurname;
+        db.m_strFirstName = pszFirst;
+        db.m_dwKey = key;
+        return db.Find() == 0 ? static_cast<long long>(db.m_dwKey) : -1;
+    }
+    void Reopen()
+    {
+        db.Close();
+        ASSERT_TRUE(db.OpenIn((dir.path() / "db").string().c_str()));
+    }
     // "first surname" of each record along an index.
     std::vector<std::string> Walk(const char* pszIndex)
     {
@@ -85,33 +100,19 @@ TEST_F(Playb003FileTest, EveryFieldRoundTripsAndClearEmptiesThem)
     ASSERT_EQ(0, db.Add());
 
     // Read it back through a fresh opening.
-    db.Close();
-    ASSERT_TRUE(db.OpenIn((dir.path() / "db").string().c_str()));
+    Reopen();
     db.Clear();
-    EXPECT_EQ(0u, db.m_dwKey);
-    EXPECT_TRUE(db.m_strSurname.IsEmpty());
-    EXPECT_EQ(0, db.m_nExpiryYear);
-    db.SelectIndex("Key");
-    db.m_dwKey = 0xCAFE0001;
-    ASSERT_EQ(0, db.Find());
-    EXPECT_EQ("Ren\xE9", db.m_strFirstName);
-    EXPECT_EQ("O'Neill-Smythe", db.m_strSurname);
-    EXPECT_EQ("13 Lane Street, line 4", db.m_strAddress[3]);
-    EXPECT_EQ("AB1 2CD", db.m_strPostcode);
-    EXPECT_EQ("01234 567890", db.m_strPhoneHome);
-    EXPECT_EQ("020 7946 0000", db.m_strPhoneWork);
-    EXPECT_EQ("07700 900123", db.m_strPhoneMobile);
-    EXPECT_EQ(0x0103, db.m_wFlags);
-    EXPECT_EQ(29, db.m_nBirthDay);
-    EXPECT_EQ(2, db.m_nBirthMonth);
-    EXPECT_EQ(2008, db.m_nBirthYear);
-    EXPECT_EQ("left-handed", db.m_strUserData1);
-    EXPECT_EQ("lane 7", db.m_strUserData2);
-    EXPECT_EQ("M-000123", db.m_strMembershipNo);
-    EXPECT_EQ(3, db.m_nMembershipType);
-    EXPECT_EQ(31, db.m_nExpiryDay);
-    EXPECT_EQ(12, db.m_nExpiryMonth);
-    EXPECT_EQ(2026, db.m_nExpiryYear);
+    EXPECT_EQ(std::make_tuple(0u, true, 0),
+              std::make_tuple(db.m_dwKey, db.m_strSurname.IsEmpty(), int{db.m_nExpiryYear}));
+    ASSERT_EQ(0xCAFE0001, Seek("Key", "", "", 0xCAFE0001));
+    EXPECT_EQ((std::vector<CString>{db.m_strFirstName, db.m_strSurname, db.m_strAddress[3], db.m_strPostcode,
+                                    db.m_strPhoneHome, db.m_strPhoneWork, db.m_strPhoneMobile, db.m_strUserData1,
+                                    db.m_strUserData2, db.m_strMembershipNo}),
+              (std::vector<CString>{"Ren\xE9", "O'Neill-Smythe", "13 Lane Street, line 4", "AB1 2CD", "01234 567890",
+                                    "020 7946 0000", "07700 900123", "left-handed", "lane 7", "M-000123"}));
+    EXPECT_EQ((std::vector<int>{db.m_wFlags, db.m_nBirthDay, db.m_nBirthMonth, db.m_nBirthYear, db.m_nMembershipType,
+                                db.m_nExpiryDay, db.m_nExpiryMonth, db.m_nExpiryYear}),
+              (std::vector<int>{0x0103, 29, 2, 2008, 3, 31, 12, 2026}));
 
     // The stored record: key little-endian at 0, surname at 36, expiry year at 406.
     db.Close();
@@ -132,13 +133,9 @@ TEST_F(Playb003FileTest, LongTextsAreCutToTheirFields)
     db.m_strFirstName = "Al";
     db.m_strPostcode = "TOO LONG FOR THE FIELD";
     ASSERT_EQ(0, db.Add());
-    db.Clear();
-    db.SelectIndex("Key");
-    db.m_dwKey = 1;
-    ASSERT_EQ(0, db.Find());
-    EXPECT_EQ(CString('S', 32), db.m_strSurname);
-    EXPECT_EQ("TOO LONG FOR", db.m_strPostcode);
-    EXPECT_EQ("Al", db.m_strFirstName);
+    ASSERT_EQ(1, Seek("Key", "", "", 1));
+    EXPECT_EQ((std::vector<CString>{CString('S', 32), "TOO LONG FOR", "Al"}),
+              (std::vector<CString>{db.m_strSurname, db.m_strPostcode, db.m_strFirstName}));
 }
 
 TEST_F(Playb003FileTest, EachIndexFindsAndOrdersWithoutRegardToCase)
@@ -162,55 +159,35 @@ TEST_F(Playb003FileTest, EachIndexFindsAndOrdersWithoutRegardToCase)
                                         "Carl Adams"}),
               Walk("Key"));
 
-    // "Sname": a surname prefix, any case.
-    db.SelectIndex("Sname");
-    db.Clear();
-    db.m_strSurname = "Smi";
-    ASSERT_EQ(0, db.Find());
-    EXPECT_EQ(10u, db.m_dwKey);
-    db.Clear();
-    db.m_strSurname = "SMITHS";
-    ASSERT_EQ(0, db.Find());
-    EXPECT_EQ(20u, db.m_dwKey);
-    db.Clear();
-    db.m_strSurname = "Kelly";
-    EXPECT_EQ(-1, db.Find());
-    ASSERT_EQ(0, db.ReadCurrent());
-    EXPECT_EQ("smith", db.m_strSurname);
-
-    // "Names": the whole surname and the start of the first name.
-    db.SelectIndex("Names");
-    db.Clear();
-    db.m_strSurname = "smith";
-    db.m_strFirstName = "j";
-    ASSERT_EQ(0, db.Find());
-    EXPECT_EQ(30u, db.m_dwKey);
-    db.Clear();
-    db.m_strSurname = "Smit";
-    db.m_strFirstName = "John";
-    EXPECT_EQ(-1, db.Find());  // the surname must be whole once a first name is given
-    db.Clear();
-    db.m_strSurname = "Smith";
-    ASSERT_EQ(0, db.Find());
-    EXPECT_EQ(10u, db.m_dwKey);
-
-    // "Fname".
-    db.SelectIndex("Fname");
-    db.Clear();
-    db.m_strFirstName = "CA";
-    ASSERT_EQ(0, db.Find());
-    EXPECT_EQ("Adams", db.m_strSurname);
-
-    // "Key": exact.
-    db.SelectIndex("Key");
-    db.Clear();
-    db.m_dwKey = 40;
-    ASSERT_EQ(0, db.Find());
-    EXPECT_EQ("SMITH", db.m_strSurname);
-    db.Clear();
-    db.m_dwKey = 41;
-    EXPECT_EQ(-1, db.Find());
-    ASSERT_EQ(0, db.ReadCurrent());
+    // The key each search finds (-1: none), then the surname it reads or ReadCurrent reads after a miss.
+    const struct {
+        const char* pszIndex;
+        const char* pszSurname;
+        const char* pszFirst;
+        DWORD key;
+        long long nFound;
+        const char* pszRead;
+    } cases[] = {
+        {"Sname", "Smi", "", 0, 10, nullptr},  // a surname prefix, any case
+        {"Sname", "SMITHS", "", 0, 20, nullptr},
+        {"Sname", "Kelly", "", 0, -1, "smith"},
+        {"Names", "smith", "j", 0, 30, nullptr},  // the whole surname and the start of the first name
+        {"Names", "Smit", "John", 0, -1, nullptr},  // the surname must be whole once a first name is given
+        {"Names", "Smith", "", 0, 10, nullptr},
+        {"Fname", "", "CA", 0, 50, "Adams"},
+        {"Key", "", "", 40, 40, "SMITH"},  // exact
+        {"Key", "", "", 41, -1, nullptr},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(std::string(c.pszIndex) + " " + c.pszSurname + " " + c.pszFirst);
+        EXPECT_EQ(c.nFound, Seek(c.pszIndex, c.pszSurname, c.pszFirst, c.key));
+        if (c.nFound < 0 && c.pszRead)
+            ASSERT_EQ(0, db.ReadCurrent());
+        if (c.pszRead)
+            EXPECT_EQ(c.pszRead, db.m_strSurname);
+    }
+    ASSERT_EQ(0, db.ReadCurrent());  // after key 41: the next key
     EXPECT_EQ(50u, db.m_dwKey);
 
     // The key is unique.
@@ -225,22 +202,13 @@ TEST_F(Playb003FileTest, ARenamedBowlerMovesInTheNameIndexes)
     Add(1, "Mary", "Brown");
     Add(2, "Ian", "Green");
     Add(3, "Sue", "White");
-    db.SelectIndex("Key");
-    db.Clear();
-    db.m_dwKey = 1;
-    ASSERT_EQ(0, db.Find());
+    ASSERT_EQ(1, Seek("Key", "", "", 1));
     db.m_strSurname = "Young";
     ASSERT_EQ(0, db.Rewrite());
     EXPECT_EQ((std::vector<std::string>{"Ian Green", "Sue White", "Mary Young"}), Walk("Sname"));
     EXPECT_EQ((std::vector<std::string>{"Ian Green", "Sue White", "Mary Young"}), Walk("Names"));
-    db.SelectIndex("Sname");
-    db.Clear();
-    db.m_strSurname = "Brown";
-    EXPECT_EQ(-1, db.Find());
-    db.Clear();
-    db.m_strSurname = "Young";
-    ASSERT_EQ(0, db.Find());
-    EXPECT_EQ(1u, db.m_dwKey);
+    EXPECT_EQ(-1, Seek("Sname", "Brown"));
+    EXPECT_EQ(1, Seek("Sname", "Young"));
     EXPECT_EQ("Mary", db.m_strFirstName);
 }
 
@@ -252,13 +220,9 @@ TEST_F(Playb003FileTest, NewKeysAreNeverHandedOutTwice)
     EXPECT_GT(b, a);
     Add(b, "Pat", "Hill");
     // Deleting the highest key does not free it for reuse, even across a reopening.
-    db.SelectIndex("Key");
-    db.Clear();
-    db.m_dwKey = b;
-    ASSERT_EQ(0, db.Find());
+    ASSERT_EQ(b, Seek("Key", "", "", b));
     ASSERT_EQ(0, db.Delete());
-    db.Close();
-    ASSERT_TRUE(db.OpenIn((dir.path() / "db").string().c_str()));
+    Reopen();
     EXPECT_GT(db.NewKey(), b);
     // A key put in by hand above the counter is stepped over.
     Add(1000, "Max", "Key");
@@ -344,10 +308,7 @@ TEST_F(Playb003FileTest, ALargeDatabaseStaysInStepWithAModel)
         else if (what < 55)
         {
             DWORD key = randomKey();
-            db.SelectIndex("Key");
-            db.Clear();
-            db.m_dwKey = key;
-            ASSERT_EQ(0, db.Find());
+            ASSERT_EQ(key, Seek("Key", "", "", key));
             ASSERT_EQ(model[key].surname, db.m_strSurname.str());
             ASSERT_EQ(0, db.Delete());
             ordered.erase(nameKey(model[key]));
@@ -386,10 +347,7 @@ TEST_F(Playb003FileTest, ALargeDatabaseStaysInStepWithAModel)
         else if (what < 98)
         {
             DWORD key = randomKey();
-            db.SelectIndex("Key");
-            db.Clear();
-            db.m_dwKey = key;
-            ASSERT_EQ(0, db.Find());
+            ASSERT_EQ(key, Seek("Key", "", "", key));
             ASSERT_EQ(model[key].first, db.m_strFirstName.str());
             ASSERT_EQ(model[key].surname, db.m_strSurname.str());
         }
@@ -422,8 +380,7 @@ TEST_F(Playb003FileTest, ALargeDatabaseStaysInStepWithAModel)
     ASSERT_TRUE(db.VerifyIndexes(why)) << why.GetString();
     ASSERT_EQ(model.size(), db.GetRecordCount());
 
-    db.Close();
-    ASSERT_TRUE(db.OpenIn((dir.path() / "db").string().c_str()));
+    Reopen();
     EXPECT_TRUE(db.GetRebuildReason().IsEmpty());
     db.SelectIndex("Key");
     db.First();

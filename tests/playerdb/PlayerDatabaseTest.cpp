@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 namespace
 {
 class PlayerDatabaseTest : public ::testing::Test
@@ -26,13 +29,9 @@ protected:
         p.m_strAddress[4] = "PO5 7RT";
         p.m_strPhoneMobile = "07700 900456";
         p.m_strMembershipNo = "LG-77";
-        p.m_nMembershipType = 2;
-        p.m_nExpiryDay = 30;
-        p.m_nExpiryMonth = 9;
-        p.m_nExpiryYear = 2027;
-        p.m_nBirthDay = 4;
-        p.m_nBirthMonth = 7;
-        p.m_nBirthYear = 1990;
+        std::tie(p.m_nMembershipType, p.m_nExpiryDay, p.m_nExpiryMonth, p.m_nExpiryYear) =
+            std::make_tuple(2, 30, 9, 2027);
+        std::tie(p.m_nBirthDay, p.m_nBirthMonth, p.m_nBirthYear) = std::make_tuple(4, 7, 1990);
         p.m_strUserData1 = "coach";
         p.m_wFlags = PF_FEMALE | PF_RESIGNED;
     }
@@ -54,16 +53,12 @@ TEST_F(PlayerDatabaseTest, ANewBowlerGetsAKeyAndComesBackWhole)
     q.m_dwDbKey = p.m_dwDbKey;
     q.m_wFlags = PF_RESIGNED | PF_MALE;
     ASSERT_EQ(0, db.GetDbasePlayer(&q, TRUE));
-    EXPECT_EQ("Doe Jane", q.m_strName);
     EXPECT_EQ(PF_FEMALE | PF_RESIGNED, q.m_wFlags);  // own excluded bit kept, gender from the record
-    EXPECT_EQ("1 Alley Road", q.m_strAddress[0]);
-    EXPECT_EQ("PO5 7RT", q.m_strAddress[4]);
-    EXPECT_EQ("07700 900456", q.m_strPhoneMobile);
-    EXPECT_EQ("LG-77", q.m_strMembershipNo);
-    EXPECT_EQ(2, q.m_nMembershipType);
-    EXPECT_EQ(2027, q.m_nExpiryYear);
-    EXPECT_EQ(1990, q.m_nBirthYear);
-    EXPECT_EQ("coach", q.m_strUserData1);
+    EXPECT_EQ((std::vector<CString>{q.m_strName, q.m_strAddress[0], q.m_strAddress[4], q.m_strPhoneMobile,
+                                    q.m_strMembershipNo, q.m_strUserData1}),
+              (std::vector<CString>{"Doe Jane", "1 Alley Road", "PO5 7RT", "07700 900456", "LG-77", "coach"}));
+    EXPECT_EQ((std::vector<int>{q.m_nMembershipType, q.m_nExpiryYear, q.m_nBirthYear}),
+              (std::vector<int>{2, 2027, 1990}));
     ASSERT_EQ(0, db.GetDbasePlayer(&q, FALSE));
     EXPECT_EQ("Jane Doe", q.m_strName);
 
@@ -82,8 +77,7 @@ TEST_F(PlayerDatabaseTest, ALinkedBowlerIsRewrittenOrPutBack)
     DWORD key = p.m_dwDbKey;
     p.m_strSurname = "Barker";
     ASSERT_EQ(0, db.PutDbasePlayer(&p, bStop));
-    EXPECT_EQ(key, p.m_dwDbKey);
-    EXPECT_EQ(1u, db.GetTable().GetRecordCount());
+    EXPECT_EQ(std::make_pair(key, DWORD{1}), std::make_pair(p.m_dwDbKey, db.GetTable().GetRecordCount()));
     CPlayb003File& t = db.GetTable();
     t.SelectIndex("Sname");
     t.Clear();
@@ -126,8 +120,8 @@ TEST_F(PlayerDatabaseTest, SimilarNamesAreOfferedUnlessReportingIsStopped)
     Fill(james, "james", "SMITH");
     ASSERT_EQ(0, db.PutDbasePlayer(&james, bStop));
     EXPECT_EQ(1, nAsked);
-    ASSERT_EQ(1, offered.GetSize());
-    EXPECT_EQ(john.m_dwDbKey, offered[0]);
+    EXPECT_EQ(std::vector<DWORD>{john.m_dwDbKey},
+              std::vector<DWORD>(offered.GetData(), offered.GetData() + offered.GetSize()));
     EXPECT_NE(john.m_dwDbKey, james.m_dwDbKey);  // answer 0: a record of his own
     EXPECT_EQ(3u, db.GetTable().GetRecordCount());
 
@@ -137,18 +131,17 @@ TEST_F(PlayerDatabaseTest, SimilarNamesAreOfferedUnlessReportingIsStopped)
     jim.m_strPhoneHome = "0161 496 0000";
     nAnswer = 1;
     ASSERT_EQ(0, db.PutDbasePlayer(&jim, bStop));
-    EXPECT_EQ(2, nAsked);
-    EXPECT_EQ(2, offered.GetSize());  // John and the James added above
-    EXPECT_EQ(offered[0], jim.m_dwDbKey);
-    EXPECT_EQ(3u, db.GetTable().GetRecordCount());
+    // John and the James added above.
+    EXPECT_EQ(
+        (std::vector<DWORD>{2, 2, offered[0], 3}),
+        (std::vector<DWORD>{DWORD(nAsked), DWORD(offered.GetSize()), jim.m_dwDbKey, db.GetTable().GetRecordCount()}));
 
     // With the league's stop-reporting flag set nobody is asked.
     bStop = 1;
     CPlayer jack;
     Fill(jack, "Jack", "Smith");
     ASSERT_EQ(0, db.PutDbasePlayer(&jack, bStop));
-    EXPECT_EQ(2, nAsked);
-    EXPECT_EQ(4u, db.GetTable().GetRecordCount());
+    EXPECT_EQ(std::make_pair(2, DWORD{4}), std::make_pair(nAsked, db.GetTable().GetRecordCount()));
 }
 
 TEST_F(PlayerDatabaseTest, PrintingClosesAndReopensTheFiles)

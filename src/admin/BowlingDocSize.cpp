@@ -29,7 +29,11 @@ void BuildRounds(CBowlingDoc& doc, int nFirst, int nLast, int nRoundsBefore, CTi
     doc.m_nMinutesBetweenRounds = static_cast<BYTE>(doc.m_nPlayersPerTeam * 10 + 5);
     const CTimeSpan stagger(static_cast<LONGLONG>(doc.m_nMinutesBetweenRounds) * 60);
     nLast = std::min(nLast, MAX_ROUNDS);
-    doc.m_nRounds = static_cast<BYTE>(std::clamp(nLast, 0, MAX_ROUNDS));
+    // Rounds that keep their matches stay inside the league, however few rounds are asked for.
+    int nRounds = nLast;
+    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;)
+        nRounds = std::max<int>(nRounds, static_cast<const CFixture*>(doc.m_listFixtures.GetNext(pos))->m_nRound);
+    doc.m_nRounds = static_cast<BYTE>(std::clamp(nRounds, 0, MAX_ROUNDS));
 
     CPairingWalk walk(static_cast<int>(teams.size()), nRoundsBefore);
     const int nPerDate = doc.m_nRoundsPerInterval;

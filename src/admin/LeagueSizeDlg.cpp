@@ -2,7 +2,10 @@
 
 #include "admin/NewScheduleRuleDlg.h"
 #include "league/BowlingDoc.h"
+#include "league/Fixture.h"
 #include "league/Team.h"
+
+#include <algorithm>
 
 BEGIN_MESSAGE_MAP(CNewScheduleRuleDlg, CDialog)
     ON_BN_CLICKED(IDC_NSR_SYNCHRONIZE, OnSynchronize)
@@ -75,6 +78,27 @@ void CLeagueSizeDlg::OnOK()
     const int nSel = pRounds->GetCurSel();
     m_nRounds = nSel >= 0 ? static_cast<int>(pRounds->GetItemData(nSel)) : 0;
     m_nTotal = (nSel + 1) * m_nCycle;
+    if (m_bSynchronize) {
+        // The synchronized schedule ends at its position rounds plus the rounds chosen; it must
+        // not end before the rounds kept ahead of the start round, or their results fall outside it.
+        int nKeptLast = 0, nPositionRounds = 0;
+        for (POSITION pos = m_pDoc->m_listFixtures.GetHeadPosition(); pos;) {
+            const auto* f = static_cast<const CFixture*>(m_pDoc->m_listFixtures.GetNext(pos));
+            if (f->m_nRound >= m_nStartRound)
+                continue;
+            nKeptLast = std::max<int>(nKeptLast, f->m_nRound);
+            if (f->m_nMatch == 1 && f->m_bPositionRound)
+                ++nPositionRounds;
+        }
+        if (nPositionRounds + m_nRounds < nKeptLast) {
+            CString strMsg;
+            strMsg.Format("The rounds before round %d stay, so please choose at least %d rounds.", m_nStartRound,
+                          nKeptLast - nPositionRounds);
+            AfxMessageBox(strMsg, MB_OK | MB_ICONEXCLAMATION);
+            GotoDlgCtrl(GetDlgItem(IDC_LSZ_ROUNDS));
+            return;
+        }
+    }
     EndDialog(IDOK);
 }
 

@@ -96,6 +96,29 @@ TEST_F(ScheduleTest, SynchronizedTeamsPlayOnAsIfTheLeagueHadAlwaysHadTwelve)
     EXPECT_EQ(Fixtures(doc, 9).size(), 5u);
 }
 
+TEST_F(ScheduleTest, SynchronizedRoundsNeverEndBeforeTheRoundsThatStay)
+{
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    MakeLeague(doc, 10, 18, At(2025, 1, 7));
+    for (CFixture* f : Fixtures(doc, 14))
+        EnterResult(f);
+    doc.m_nCurrentRound = 9;
+    // From round 16, "11 Rounds" would end the league before rounds 12 to 15 and their results.
+    ui.OnDialog(IDD_NEW_SCHEDULE_RULE).Click(IDC_NSR_SYNCHRONIZE).OK();
+    ui.OnDialog(IDD_EXPAND_LEAGUE).SetText(IDC_LSZ_START_ROUND, "16").OK().Select(IDC_LSZ_ROUNDS, 1).OK();
+    ui.AnswerMessageBox(IDOK, "The rounds before round 16 stay, so please choose at least 15 rounds.");
+    doc.OnAddExtraTeams();
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(doc.m_nRounds, 22);
+    EXPECT_EQ(Fixtures(doc, 16).size(), 6u);
+    EXPECT_EQ(Fixtures(doc, 15).size(), 5u);
+    EXPECT_TRUE(Fixtures(doc, 14)[0]->m_bPlayed[0]);
+    // The document itself keeps every round that has matches.
+    doc.AddScheduleRounds(23, 11, 0, At(2025, 6, 10));
+    EXPECT_EQ(doc.m_nRounds, 22);
+}
+
 TEST_F(ScheduleTest, PlayedMatchesFromTheStartRoundNeedAYes)
 {
     CScriptedBackend ui;

@@ -21,16 +21,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <tuple>
 
 namespace {
 
 bool HasText(const CRecordingDC& dc, const std::string& s)
 {
-    for (const std::string& t : dc.Texts())
-        if (t == s)
-            return true;
-    return false;
+    const std::vector<std::string> texts = dc.Texts();
+    return std::find(texts.begin(), texts.end(), s) != texts.end();
 }
 
 class ViewTest : public ::testing::Test
@@ -85,8 +85,7 @@ TEST_F(ViewTest, PagesFollowTheKeysAndShowInTheStatusBar)
 {
     auto first = Draw();
     ASSERT_EQ(m_view.GetPageCount(), 3);
-    EXPECT_TRUE(HasText(*first, "Week Report  (Page 1/3)"));
-    EXPECT_TRUE(HasText(*first, "one"));
+    EXPECT_TRUE(HasText(*first, "Week Report  (Page 1/3)") && HasText(*first, "one"));
     EXPECT_FALSE(HasText(*first, "three"));
     EXPECT_EQ(m_ui.statusText, "Page 1 of 3");
     EXPECT_FALSE(Enabled(ID_VIEW_PREV_PAGE));
@@ -350,9 +349,9 @@ TEST_F(ViewTest, LayoutEditorFontButtonSetsTheTitleFont)
         .OK();
     m_ui.ChooseFont("Times New Roman", 140, TRUE, FALSE, FALSE, FALSE, RGB(255, 0, 0));
     Command(ID_REPORT_EDIT);
-    EXPECT_EQ(m_pForm->m_fontTitle.m_strFaceName, "Times New Roman");
-    EXPECT_EQ(m_pForm->m_fontTitle.m_nPointSize, 14);
-    EXPECT_EQ(m_pForm->m_fontTitle.m_nPrinterHeight, -280);
+    const CFontData& f = m_pForm->m_fontTitle;
+    EXPECT_EQ(std::make_tuple(std::string(f.m_strFaceName.GetString()), f.m_nPointSize, f.m_nPrinterHeight),
+              std::make_tuple(std::string("Times New Roman"), 14, -280));
 }
 
 TEST(ReportDialogs, ChooseReportFontTakesTheChoiceOrNothing)
@@ -362,16 +361,11 @@ TEST(ReportDialogs, ChooseReportFontTakesTheChoiceOrNothing)
     font.m_nLineHeight = -230;
     ui.ChooseFont("Courier New", 120, TRUE, TRUE, TRUE, FALSE, RGB(0, 0, 255));
     EXPECT_TRUE(ChooseReportFont(&font));
-    EXPECT_EQ(font.m_strFaceName, "Courier New");
-    EXPECT_EQ(font.m_nPrinterHeight, -240);
-    EXPECT_EQ(font.m_nPointSize, 12);
-    EXPECT_EQ(font.m_nScreenHeight, -16);
-    EXPECT_EQ(font.m_bBold, 1);
-    EXPECT_EQ(font.m_bItalic, 1);
-    EXPECT_EQ(font.m_bUnderline, 1);
-    EXPECT_EQ(font.m_bStrikeOut, 0);
-    EXPECT_EQ(font.m_crColour, RGB(0, 0, 255));
-    EXPECT_EQ(font.m_nLineHeight, 0);
+    EXPECT_EQ(std::string(font.m_strFaceName.GetString()), "Courier New");
+    EXPECT_EQ(std::make_tuple(font.m_nPrinterHeight, font.m_nPointSize, font.m_nScreenHeight, font.m_nLineHeight),
+              std::make_tuple(-240, 12, -16, 0));
+    EXPECT_EQ(std::make_tuple(font.m_bBold, font.m_bItalic, font.m_bUnderline, font.m_bStrikeOut, font.m_crColour),
+              std::make_tuple(1, 1, 1, 0, RGB(0, 0, 255)));
 
     CFontData before = font;
     ui.CancelFontDialog();
@@ -444,9 +438,8 @@ TEST(ReportDialogs, SetupReportFontsChangesTheChosenEntryOnOK)
     ui.ChooseFont("Arial", 160, TRUE, FALSE, FALSE, FALSE, RGB(0, 128, 0));
     CReportFontsDlg dlg(&doc);
     EXPECT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(doc.m_DefaultFonts[26].m_nPointSize, 16);
-    EXPECT_EQ(doc.m_DefaultFonts[26].m_crColour, RGB(0, 128, 0));
-    EXPECT_EQ(doc.m_DefaultFonts[25].m_nPointSize, 10);
+    EXPECT_EQ(std::make_tuple(doc.m_DefaultFonts[26].m_nPointSize, doc.m_DefaultFonts[26].m_crColour,
+                              doc.m_DefaultFonts[25].m_nPointSize), std::make_tuple(16, RGB(0, 128, 0), 10));
     EXPECT_TRUE(doc.IsModified());
 }
 
@@ -463,10 +456,8 @@ TEST_F(ViewTest, RightClickOnATeamNameOffersTheTeamMenu)
     // 96 pixels to the inch: (66, 206) is (990, -3090) in twips.
     m_view.OnRButtonDown(MK_RBUTTON, CPoint(66, 206));
     ASSERT_EQ(m_ui.popupsShown.size(), 1u);
-    EXPECT_EQ(m_ui.popupsShown[0].menu, IDR_VIEW_POPUP);
-    EXPECT_EQ(m_ui.popupsShown[0].subMenu, 0);
-    EXPECT_EQ(m_view.m_pClickedTeam, pTeam);
-    EXPECT_EQ(m_doc.m_pSelectedTeam, pTeam);
+    EXPECT_EQ(std::make_pair(m_ui.popupsShown[0].menu, m_ui.popupsShown[0].subMenu), std::make_pair(IDR_VIEW_POPUP, 0));
+    EXPECT_EQ(std::make_pair(m_view.m_pClickedTeam, m_doc.m_pSelectedTeam), std::make_pair(pTeam, pTeam));
     EXPECT_EQ(m_doc.m_nDisplayMode, MODE_RESULTS);
     EXPECT_EQ(m_doc.m_strReportTitle, "Results for Strike Force");
 }
@@ -567,11 +558,8 @@ TEST_F(ViewTest, TheDatabaseExportsItsRecordsInSurnameOrder)
     m_doc.m_pPlayerDb = pDb;
     DWORD bStop = 1;
     CPlayer zoe, al;
-    zoe.m_strFirstName = "Zoe";
-    zoe.m_strSurname = "Young";
-    zoe.m_strAddress[0] = "2 Park Rd";
-    al.m_strFirstName = "Al";
-    al.m_strSurname = "Adams";
+    zoe.m_strFirstName = "Zoe", zoe.m_strSurname = "Young", zoe.m_strAddress[0] = "2 Park Rd";
+    al.m_strFirstName = "Al", al.m_strSurname = "Adams";
     ASSERT_EQ(pDb->PutDbasePlayer(&zoe, bStop), 0);
     ASSERT_EQ(pDb->PutDbasePlayer(&al, bStop), 0);
     EXPECT_TRUE(Enabled(ID_DBASE_EXPORT));

@@ -6,6 +6,8 @@
 #include "TempDir.h"
 #include "framework/ui/Ui.h"
 
+#include <tuple>
+
 namespace {
 class CNotesDoc : public CDocument {
     DECLARE_DYNCREATE(CNotesDoc)
@@ -56,8 +58,7 @@ TEST(Documents, SaveThenOpenGivesTheSameDocument)
     TempDir dir;
     CString path = dir.File("a.lgf");
     CNotesDoc doc;
-    doc.m_strText = "League night";
-    doc.m_nCount = 42;
+    doc.m_strText = "League night", doc.m_nCount = 42;
     doc.SetModifiedFlag();
     ASSERT_TRUE(doc.DoSave(path));
     EXPECT_FALSE(doc.IsModified());
@@ -66,9 +67,8 @@ TEST(Documents, SaveThenOpenGivesTheSameDocument)
 
     CNotesDoc again;
     ASSERT_TRUE(again.OnOpenDocument(path));
-    EXPECT_EQ(again.m_strText, "League night");
-    EXPECT_EQ(again.m_nCount, 42);
-    EXPECT_FALSE(again.IsModified());
+    EXPECT_EQ(std::make_tuple(again.m_strText.str(), again.m_nCount, again.IsModified()),
+              std::make_tuple(std::string("League night"), 42, FALSE));
 }
 
 TEST(Documents, AnUnreadableFileLeavesAnEmptyUntouchedDocumentAndAMessage)
@@ -80,8 +80,7 @@ TEST(Documents, AnUnreadableFileLeavesAnEmptyUntouchedDocumentAndAMessage)
     CNotesDoc doc;
     doc.m_strText = "old";
     EXPECT_FALSE(doc.OnOpenDocument(path));
-    EXPECT_EQ(doc.m_strText, "");
-    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(std::make_pair(doc.m_strText.str(), doc.IsModified()), std::make_pair(std::string(), FALSE));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].text.find("bad.lgf"), std::string::npos);
 
@@ -173,8 +172,7 @@ TEST(Documents, TheTemplateOpensIntoTheOneDocumentAndForgetsAFailedPath)
         WriteAll(bad, "\x07");
         ui.ChooseFile(bad.str());
         app.OnFileOpen();
-        EXPECT_EQ(doc->GetPathName(), "");
-        EXPECT_EQ(doc->GetTitle(), "NewLeage.lgf");
+        EXPECT_EQ(std::make_pair(doc->GetPathName().str(), doc->GetTitle().str()), std::make_pair(std::string(), std::string("NewLeage.lgf")));
         EXPECT_EQ(ui.messages.size(), 1u);
 
         ASSERT_EQ(app.OpenDocumentFile(dir.File("Tuesday.lgf").c_str()), doc);
@@ -201,9 +199,7 @@ TEST(Profile, TheRecentFileListKeepsFourNewestFirst)
     for (const char* p : {"/c.lgf", "/d.lgf", "/e.lgf", "/b.lgf"})
         app.AddToRecentFileList(p);
     ASSERT_EQ(mru.GetCount(), 4);
-    EXPECT_EQ(mru[0], "/b.lgf");
-    EXPECT_EQ(mru[1], "/e.lgf");
-    EXPECT_EQ(mru[3], "/c.lgf");
+    EXPECT_EQ((std::vector<CString>{mru[0], mru[1], mru[3]}), (std::vector<CString>{"/b.lgf", "/e.lgf", "/c.lgf"}));
     app.SaveStdProfileSettings();
     CString v;
     ASSERT_TRUE(ui.settings.GetProfileValue("Recent File List", "File4", v));

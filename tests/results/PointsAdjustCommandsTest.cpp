@@ -20,17 +20,6 @@ struct PointsLeague : ResultsLeague {
         doc.Recalculate();
     }
 
-    void Play(CFixture* f, int a, int b)
-    {
-        FillLineUp(&doc, f);
-        for (int p = 0; p < 2; ++p)
-            for (int g = 0; g < 3; ++g) {
-                f->m_nScore[g][CFixture::SlotOf(0, p)] = static_cast<WORD>(a);
-                f->m_nScore[g][CFixture::SlotOf(1, p)] = static_cast<WORD>(b);
-            }
-        f->m_bPlayed[0] = f->m_bPlayed[1] = 1;
-    }
-
     int Won(int t) { return Team(t)->m_nPointsWon[PASS_HANDICAP]; }
     // Won and lost of each team asked for, in turn.
     std::vector<int> WonLost(std::initializer_list<int> teams)

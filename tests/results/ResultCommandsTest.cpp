@@ -32,17 +32,6 @@ struct CommandsLeague : ResultsLeague {
             }
     }
 
-    void EnterPlayed(CFixture* f, int a, int b)
-    {
-        FillLineUp(&doc, f);
-        for (int p = 0; p < 2; ++p)
-            for (int g = 0; g < 3; ++g) {
-                f->m_nScore[g][CFixture::SlotOf(0, p)] = static_cast<WORD>(a);
-                f->m_nScore[g][CFixture::SlotOf(1, p)] = static_cast<WORD>(b);
-            }
-        f->m_bPlayed[0] = f->m_bPlayed[1] = 1;
-    }
-
     std::vector<int> PointsWon()
     {
         std::vector<int> v;
@@ -57,7 +46,7 @@ struct CommandsLeague : ResultsLeague {
 TEST(SelectRound, ListsEachRoundOnceByPlayedState)
 {
     CommandsLeague L;
-    L.EnterPlayed(L.Match(1, 1), 150, 140);
+    L.Play(L.Match(1, 1), 150, 140);
     CScriptedBackend ui;
     ui.OnDialog(IDD_SELECT_ROUND)
         .Check([](CDialog& d) {
@@ -89,7 +78,7 @@ TEST(SelectRound, ListsEachRoundOnceByPlayedState)
 TEST(SelectFixture, ListsTheRoundsMatchesOfThePlayedStateAsked)
 {
     CommandsLeague L;
-    L.EnterPlayed(L.Match(1, 2), 150, 140);
+    L.Play(L.Match(1, 2), 150, 140);
     CScriptedBackend ui;
     ui.OnDialog(IDD_SELECT_FIXTURE)
         .Check([](CDialog& d) {
@@ -176,7 +165,7 @@ TEST(EnterResults, AnUnsetPositionRoundIsOfferedFirst)
 TEST(FirstUnplayedMatch, ACancelledMatchLeavesTheLeagueAsItWas)
 {
     CommandsLeague L;
-    L.EnterPlayed(L.Match(1, 1), 180, 150);
+    L.Play(L.Match(1, 1), 180, 150);
     L.doc.Recalculate();
     const std::vector<int> before = L.PointsWon();
     ASSERT_EQ(before, (std::vector<int>{8, 0, 0, 0}));
@@ -196,7 +185,7 @@ TEST(AmendResults, ReopensAnEnteredMatchAsItWasEntered)
 {
     CommandsLeague L;
     CFixture* f = L.Match(1, 2);
-    L.EnterPlayed(f, 150, 160);
+    L.Play(f, 150, 160);
     f->SetPlayerSideA(1, L.Player(11));  // a bowler from another team stood in
     L.doc.Recalculate();
     ASSERT_EQ(L.PointsWon(), (std::vector<int>{0, 0, 0, 8}));

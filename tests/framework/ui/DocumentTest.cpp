@@ -2,6 +2,7 @@
 // recent-file list in the profile and the registry wrapper.
 #include <gtest/gtest.h>
 
+#include "FileContents.h"
 #include "ScriptedBackend.h"
 #include "TempDir.h"
 #include "framework/ui/Ui.h"
@@ -36,14 +37,6 @@ public:
 };
 IMPLEMENT_DYNCREATE(CNotesDoc, CDocument)
 
-std::string ReadAll(const CString& path)
-{
-    CFile f(path, CFile::modeRead);
-    std::string s(static_cast<size_t>(f.GetLength()), '\0');
-    f.Read(s.data(), static_cast<UINT>(s.size()));
-    return s;
-}
-
 void WriteAll(const CString& path, const std::string& bytes)
 {
     CFile f(path, CFile::modeCreate | CFile::modeWrite);
@@ -63,7 +56,7 @@ TEST(Documents, SaveThenOpenGivesTheSameDocument)
     ASSERT_TRUE(doc.DoSave(path));
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.GetTitle(), "a.lgf");
-    EXPECT_EQ(ReadAll(path), std::string("\x07\x0CLeague night\x2A\0\0\0", 18));
+    EXPECT_EQ(FileContents(path.str()), std::string("\x07\x0CLeague night\x2A\0\0\0", 18));
 
     CNotesDoc again;
     ASSERT_TRUE(again.OnOpenDocument(path));
@@ -109,7 +102,7 @@ TEST(Documents, AFailedSaveKeepsTheOldFile)
     doc.SetModifiedFlag();
     EXPECT_FALSE(doc.OnSaveDocument(path));
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(ReadAll(path), "old bytes");
+    EXPECT_EQ(FileContents(path.str()), "old bytes");
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].text.find("Cannot write this league."), std::string::npos);
 }

@@ -164,6 +164,16 @@ void ScriptBowlers(CScriptedBackend& ui)
         }
 }
 
+// The sample league written to path, without a report layout.
+void SaveSampleLeague(const std::string& path)
+{
+    CBowlingDoc doc;
+    BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
+    CString strError;
+    ASSERT_TRUE(doc.SaveToFile(path.c_str(), strError)) << strError.GetString();
+    ASSERT_TRUE(doc.m_listRepForms.IsEmpty());
+}
+
 } // namespace
 
 TEST(Walkthrough, ANewLeagueFromNothingToItsFirstRoundOfResultsSavedReopenedAndPrinted)
@@ -342,13 +352,7 @@ TEST(Walkthrough, TheSampleLeaguesDefaultReportShowsHeadingOfficialsStandingsAnd
 {
     TempDir dir;
     const std::string path = dir.File("Sample.lgf");
-    {
-        CBowlingDoc doc;
-        BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
-        CString strError;
-        ASSERT_TRUE(doc.SaveToFile(path.c_str(), strError)) << strError.GetString();
-        ASSERT_TRUE(doc.m_listRepForms.IsEmpty());  // written without a report layout
-    }
+    SaveSampleLeague(path);
     CScriptedBackend ui;
     Started s({path});
     ASSERT_TRUE(s.ok);
@@ -430,12 +434,7 @@ TEST(Walkthrough, FileNewOverAChangedLeagueOffersToSaveItFirst)
 {
     TempDir dir;
     const std::string path = dir.File("Sample.lgf");
-    {
-        CBowlingDoc doc;
-        BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
-        CString strError;
-        ASSERT_TRUE(doc.SaveToFile(path.c_str(), strError)) << strError.GetString();
-    }
+    SaveSampleLeague(path);
     CScriptedBackend ui;
     Started s({path});
     ASSERT_TRUE(s.ok);

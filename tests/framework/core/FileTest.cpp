@@ -73,7 +73,6 @@ TEST(CFile, FailedWriteLeavesTheOldFile)
     bool threw = false;
     try {
         CFile f(path.c_str(), CFile::modeCreate | CFile::modeWrite);
-        std::vector<BYTE> bytes;
         CArchive ar(&f, CArchive::store);
         std::string big(5000, 'z');
         ar.Write(big.data(), big.size());

@@ -98,9 +98,10 @@ struct QtUi {
     TempDir settings;
     std::unique_ptr<CUiBackend> backend;
     CUiBackend* previous;
-    QtUi()
+    // The settings in a folder of their own, or in the one given.
+    explicit QtUi(const std::string& folder = {})
     {
-        AfxUseSettingsFolder(settings.path().string().c_str());
+        AfxUseSettingsFolder(folder.empty() ? settings.path().string().c_str() : folder.c_str());
         backend.reset(AfxCreateQtBackend());
         previous = AfxSetBackend(backend.get());
     }
@@ -234,10 +235,8 @@ TEST(QtDialogs, ANameLongerThanItsBoxShowsItsStart)
 TEST(QtSettings, TheProfileAndRegistryOutliveTheProgram)
 {
     TempDir dir;
-    AfxUseSettingsFolder(dir.path().string().c_str());
     {
-        std::unique_ptr<CUiBackend> qt(AfxCreateQtBackend());
-        CUiBackend* previous = AfxSetBackend(qt.get());
+        QtUi ui(dir.path().string());
         CWinApp app("Torvane");
         app.LoadStdProfileSettings(4);
         app.AddToRecentFileList("/leagues/Monday.lgf");
@@ -245,7 +244,6 @@ TEST(QtSettings, TheProfileAndRegistryOutliveTheProgram)
         app.m_nNumPreviewPages = 2;
         app.ExitInstance();
         EXPECT_EQ(GetDatabasePath(), AfxGetUserDataFolder() + "/database");
-        AfxSetBackend(previous);
     }
     QFile ini(QString::fromStdString(dir.File("user/Quillmere/Torvane.ini")));
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
@@ -253,8 +251,7 @@ TEST(QtSettings, TheProfileAndRegistryOutliveTheProgram)
     EXPECT_TRUE(text.contains("File1=")) << text.toStdString();
     EXPECT_TRUE(text.contains("PreviewPages=2")) << text.toStdString();
     {
-        std::unique_ptr<CUiBackend> qt(AfxCreateQtBackend());
-        CUiBackend* previous = AfxSetBackend(qt.get());
+        QtUi ui(dir.path().string());
         CWinApp app("Torvane");
         app.LoadStdProfileSettings(4);
         ASSERT_EQ(app.GetRecentFileList()->GetCount(), 2);
@@ -263,9 +260,8 @@ TEST(QtSettings, TheProfileAndRegistryOutliveTheProgram)
                                             "/leagues/Monday.lgf"}));
         EXPECT_EQ(app.m_nNumPreviewPages, 2u);
         CString stored;
-        EXPECT_TRUE(qt->Settings().GetRegistryValue(HKEY_LOCAL_MACHINE, TORVANE_REGISTRY_KEY, "Database path", stored));
+        EXPECT_TRUE(ui.backend->Settings().GetRegistryValue(HKEY_LOCAL_MACHINE, TORVANE_REGISTRY_KEY, "Database path", stored));
         EXPECT_EQ(stored, AfxGetUserDataFolder() + "/database");
-        AfxSetBackend(previous);
     }
 }
 

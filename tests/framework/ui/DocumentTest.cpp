@@ -112,22 +112,19 @@ TEST(Documents, SaveChangesAsksAndObeys)
     CScriptedBackend ui;
     TempDir dir;
     CNotesDoc doc;
-    EXPECT_TRUE(doc.SaveModified());  // nothing changed, nothing asked
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(doc.SaveModified() && ui.messages.empty());  // nothing changed, nothing asked
 
     doc.SetTitle("NewLeage.lgf");
     doc.SetModifiedFlag();
     ui.AnswerMessageBox(IDCANCEL, "Save changes to NewLeage.lgf?");
-    EXPECT_FALSE(doc.SaveModified());
     ui.AnswerMessageBox(IDNO);
-    EXPECT_TRUE(doc.SaveModified());
+    EXPECT_EQ((std::vector<BOOL>{doc.SaveModified(), doc.SaveModified()}), (std::vector<BOOL>{FALSE, TRUE}));
     // Yes on a new league asks for a name, offering the title.
     ui.AnswerMessageBox(IDYES);
     ui.ChooseFile(dir.File("Monday"));
     EXPECT_TRUE(doc.SaveModified());
     EXPECT_EQ(doc.GetPathName(), dir.File("Monday"));  // no template, so no extension to add
-    ASSERT_EQ(ui.fileDialogNames.size(), 1u);
-    EXPECT_EQ(ui.fileDialogNames[0], "NewLeage.lgf");
+    EXPECT_EQ(ui.fileDialogNames, std::vector<std::string>{"NewLeage.lgf"});
     EXPECT_TRUE(CFile::Exists(dir.File("Monday").c_str()));
 }
 
@@ -157,8 +154,8 @@ TEST(Documents, TheTemplateOpensIntoTheOneDocumentAndForgetsAFailedPath)
         doc->m_strText = "x";
         ui.ChooseFile(dir.File("Tuesday"));
         ASSERT_TRUE(doc->DoSave(nullptr));
-        EXPECT_EQ(doc->GetPathName(), dir.File("Tuesday.lgf"));
-        EXPECT_EQ(ui.fileDialogFilters.back(), "League Files (*.lgf)|*.lgf|All Files (*.*)|*.*||");
+        EXPECT_EQ((std::vector<std::string>{doc->GetPathName().str(), ui.fileDialogFilters.back()}),
+                  (std::vector<std::string>{dir.File("Tuesday.lgf"), "League Files (*.lgf)|*.lgf|All Files (*.*)|*.*||"}));
 
         // File > Open of a bad file: the document is emptied and no longer names the file.
         CString bad = dir.File("bad.lgf");
@@ -169,8 +166,8 @@ TEST(Documents, TheTemplateOpensIntoTheOneDocumentAndForgetsAFailedPath)
         EXPECT_EQ(ui.messages.size(), 1u);
 
         ASSERT_EQ(app.OpenDocumentFile(dir.File("Tuesday.lgf").c_str()), doc);
-        EXPECT_EQ(doc->m_strText, "x");
-        EXPECT_EQ(ui.frameTitle, "Tuesday.lgf[*] - Torvane");
+        EXPECT_EQ((std::vector<std::string>{doc->m_strText.str(), ui.frameTitle}),
+                  (std::vector<std::string>{"x", "Tuesday.lgf[*] - Torvane"}));
         app.ExitInstance();
     }
     CString first;

@@ -13,6 +13,8 @@
 #include "resources/dialogs/AppDialogs.h"
 #include "resources/Resource.h"
 
+#include <tuple>
+
 namespace {
 std::vector<UINT> MenuCommands(const MenuTemplate& menu)
 {
@@ -32,8 +34,7 @@ TEST(StartUp, WithoutAFileANewLeagueOpensInAGreyDialogWorld)
     Started s({});
     ASSERT_TRUE(s.ok);
     EXPECT_EQ(ui.registeredInstance, "NewTorvane");
-    EXPECT_EQ(s.app.GetDialogBkColor(), RGB(192, 192, 192));
-    EXPECT_EQ(s.app.GetDialogTextColor(), RGB(0, 0, 0));
+    EXPECT_EQ(std::make_pair(s.app.GetDialogBkColor(), s.app.GetDialogTextColor()), std::make_pair(RGB(192, 192, 192), RGB(0, 0, 0)));
     ASSERT_NE(s.app.GetRecentFileList(), nullptr);
     EXPECT_EQ(s.app.GetRecentFileList()->GetSize(), 4);
     EXPECT_EQ((*s.app.GetRecentFileList())[0], "/leagues/Monday.lgf");
@@ -49,11 +50,10 @@ TEST(StartUp, ASecondStartWakesTheFirstAndEnds)
     CScriptedBackend ui;
     ui.otherInstanceRunning = true;
     Started s({});
-    EXPECT_FALSE(s.ok);
-    EXPECT_FALSE(s.app.IsFirstInstance());
+    EXPECT_EQ((std::vector<bool>{s.ok, static_cast<bool>(s.app.IsFirstInstance()), s.app.m_pMainWnd != nullptr,
+                                 ui.registeredInstance.empty()}),
+              (std::vector<bool>{false, false, false, true}));
     EXPECT_EQ(ui.activationRequests, 1);
-    EXPECT_EQ(s.app.m_pMainWnd, nullptr);
-    EXPECT_TRUE(ui.registeredInstance.empty());
     // Its profile stays untouched: it never read it.
     s.app.ExitInstance();
     CString v;
@@ -77,10 +77,9 @@ TEST(StartUp, TheFileOnTheCommandLineOpensWithoutItsQuotes)
     Started s({"\"" + path + "\""});
     ASSERT_TRUE(s.ok);
     ASSERT_NE(s.Doc(), nullptr);
-    EXPECT_EQ(s.Doc()->m_strLeagueName, "Tuesday Triples");
-    EXPECT_EQ(s.Doc()->GetPathName(), path);
-    EXPECT_EQ(ui.frameTitle, "Tuesday.lgf[*] - Torvane");
-    EXPECT_EQ((*s.app.GetRecentFileList())[0], path);
+    EXPECT_EQ((std::vector<std::string>{s.Doc()->m_strLeagueName.str(), s.Doc()->GetPathName().str(), ui.frameTitle,
+                                        (*s.app.GetRecentFileList())[0].str()}),
+              (std::vector<std::string>{"Tuesday Triples", path, "Tuesday.lgf[*] - Torvane", path}));
 }
 
 TEST(StartUp, AnUnreadableFileIsReportedAndAnEmptyLeagueStays)
@@ -98,8 +97,7 @@ TEST(StartUp, AnUnreadableFileIsReportedAndAnEmptyLeagueStays)
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].text.find("Broken.lgf"), std::string::npos);
     ASSERT_NE(s.Doc(), nullptr);
-    EXPECT_EQ(s.Doc()->GetPathName(), "");
-    EXPECT_FALSE(s.Doc()->IsModified());
+    EXPECT_EQ(std::make_pair(s.Doc()->GetPathName().str(), s.Doc()->IsModified()), std::make_pair(std::string(), FALSE));
 }
 
 TEST(Commands, EveryMenuCommandIsThereAndTheUnbuiltOnesAreDisabled)
@@ -123,8 +121,7 @@ TEST(Commands, EveryMenuCommandIsThereAndTheUnbuiltOnesAreDisabled)
     for (UINT id : inMenu) {
         if (frame->HasHandlerInChain(id))
             continue;
-        EXPECT_FALSE(frame->IsCommandEnabled(id)) << id;
-        EXPECT_FALSE(frame->ExecuteCommand(id)) << id;
+        EXPECT_FALSE(frame->IsCommandEnabled(id) || frame->ExecuteCommand(id)) << id;
     }
     // The framework's own are live.
     for (UINT id : {ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
@@ -142,9 +139,8 @@ TEST(Commands, TheToolbarHasSixteenButtonsInTwentyPlaces)
     EXPECT_EQ(std::count_if(tb->buttons.begin(), tb->buttons.end(), [](const ToolbarButton& b) { return b.id == ID_SEPARATOR; }), 4);
     const AcceleratorTable* acc = AfxFindAccelerators(IDR_MAINFRAME);
     ASSERT_NE(acc, nullptr);
-    EXPECT_EQ(std::string(acc->keys[0].keys), "Ctrl+N");
-    EXPECT_EQ(acc->keys[0].id, ID_FILE_NEW);
-    EXPECT_EQ(ID_FILE_NEW, 57600u);
+    EXPECT_EQ(std::make_tuple(std::string(acc->keys[0].keys), acc->keys[0].id, ID_FILE_NEW),
+              std::make_tuple(std::string("Ctrl+N"), UINT(ID_FILE_NEW), 57600u));
 }
 
 TEST(Commands, ExitAsksAboutAChangedLeague)
@@ -155,11 +151,14 @@ TEST(Commands, ExitAsksAboutAChangedLeague)
     ASSERT_TRUE(s.ok);
     s.Doc()->SetModifiedFlag();
     ui.AnswerMessageBox(IDCANCEL, "Save changes to NewLeage.lgf?");
-    s.app.m_pMainWnd->ExecuteCommand(ID_APP_EXIT);
-    EXPECT_FALSE(ui.quitPosted);
-    ui.AnswerMessageBox(IDNO, "Save changes");
-    s.app.m_pMainWnd->ExecuteCommand(ID_APP_EXIT);
-    EXPECT_TRUE(ui.quitPosted);
+    std::vector<bool> quit;
+    for (int answer : {IDCANCEL, IDNO}) {
+        if (answer == IDNO)
+            ui.AnswerMessageBox(IDNO, "Save changes");
+        s.app.m_pMainWnd->ExecuteCommand(ID_APP_EXIT);
+        quit.push_back(ui.quitPosted);
+    }
+    EXPECT_EQ(quit, (std::vector<bool>{false, true}));
 }
 
 TEST(Commands, AboutShowsTheVersion)
@@ -170,8 +169,7 @@ TEST(Commands, AboutShowsTheVersion)
     ASSERT_TRUE(s.ok);
     std::string version;
     ui.OnDialog(IDD_ABOUTBOX).Check([&](CDialog& d) { version = d.GetDlgItemText(IDC_ABOUT_VERSION).str(); }).OK();
-    EXPECT_TRUE(s.app.m_pMainWnd->IsCommandEnabled(ID_APP_ABOUT));
-    EXPECT_TRUE(s.app.m_pMainWnd->ExecuteCommand(ID_APP_ABOUT));
+    EXPECT_TRUE(s.app.m_pMainWnd->IsCommandEnabled(ID_APP_ABOUT) && s.app.m_pMainWnd->ExecuteCommand(ID_APP_ABOUT));
     EXPECT_EQ(version, "Torvane 1.8.9");
 }
 
@@ -196,14 +194,12 @@ TEST(Commands, SurnameFirstTurnsEveryBowlersNameAndBack)
     CCmdUI state;
     state.m_nID = ID_PLAYER_SURNAME_FIRST;
     frame->UpdateCmdUI(state);
-    EXPECT_TRUE(state.m_bEnabled);
-    EXPECT_EQ(state.m_nCheck, 0);
+    EXPECT_EQ(std::make_pair(static_cast<bool>(state.m_bEnabled), static_cast<int>(state.m_nCheck)), std::make_pair(true, 0));
 
     ASSERT_TRUE(frame->ExecuteCommand(ID_PLAYER_SURNAME_FIRST));
-    EXPECT_EQ(first->m_strName, surname + " " + firstName);
-    EXPECT_TRUE(doc->IsModified());
     frame->UpdateCmdUI(state);
-    EXPECT_EQ(state.m_nCheck, 1);
+    EXPECT_EQ(std::make_tuple(first->m_strName, doc->IsModified(), static_cast<int>(state.m_nCheck)),
+              std::make_tuple(surname + " " + firstName, TRUE, 1));
 
     ASSERT_TRUE(frame->ExecuteCommand(ID_PLAYER_SURNAME_FIRST));
     EXPECT_EQ(first->m_strName, firstName + " " + surname);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "DialogControls.h"
+#include "ResultsControlTexts.h"
 #include "FileContents.h"
 #include "RecordingDC.h"
 #include "ScriptedBackend.h"
@@ -107,10 +108,9 @@ void ScriptNewLeague(CScriptedBackend& ui)
         .OK();
     ui.OnDialog(IDD_FIXTURE_DATES)
         .Check([](CDialog& d) {
-            auto& list = Ctl(d, IDC_FD_ROUNDS);
-            ASSERT_EQ(list.items.size(), 7u);
-            EXPECT_EQ(list.items[0].text, "Rnd 1   Thu 04 Sep 2025 06:00 PM");
-            EXPECT_EQ(list.items[1].text, "Rnd 2   Thu 11 Sep 2025 06:00 PM");
+            const Texts items = Items(d, IDC_FD_ROUNDS);
+            ASSERT_EQ(items.size(), 7u);
+            EXPECT_EQ((Texts{items[0], items[1]}), (Texts{"Rnd 1   Thu 04 Sep 2025 06:00 PM", "Rnd 2   Thu 11 Sep 2025 06:00 PM"}));
         })
         .OK();
     // 90 % of 220, at most 60.
@@ -131,9 +131,7 @@ void ScriptNewLeague(CScriptedBackend& ui)
             if (Ctl(d, IDC_SC_INDIVIDUAL).check)
                 d.UserClick(IDC_SC_INDIVIDUAL);
         })
-        .SetText(IDC_SC_TEAM_GAME[0], "2")
-        .SetText(IDC_SC_TEAM_GAME[1], "2")
-        .SetText(IDC_SC_TEAM_GAME[2], "2")
+        .SetText(IDC_SC_TEAM_GAME[0], "2").SetText(IDC_SC_TEAM_GAME[1], "2").SetText(IDC_SC_TEAM_GAME[2], "2")
         .SetText(IDC_SC_TEAM_SERIES, "3")
         .Focus(IDC_SC_TEAM_GAME[0])
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SC_MAX).text, "9"); })
@@ -166,6 +164,16 @@ void ScriptBowlers(CScriptedBackend& ui)
         }
 }
 
+// The sample league written to path, without a report layout.
+void SaveSampleLeague(const std::string& path)
+{
+    CBowlingDoc doc;
+    BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
+    CString strError;
+    ASSERT_TRUE(doc.SaveToFile(path.c_str(), strError)) << strError.GetString();
+    ASSERT_TRUE(doc.m_listRepForms.IsEmpty());
+}
+
 } // namespace
 
 TEST(Walkthrough, ANewLeagueFromNothingToItsFirstRoundOfResultsSavedReopenedAndPrinted)
@@ -180,10 +188,9 @@ TEST(Walkthrough, ANewLeagueFromNothingToItsFirstRoundOfResultsSavedReopenedAndP
     ASSERT_NE(pDoc, nullptr);
     EXPECT_EQ(ui.MessageTexts().size(), 1u) << ::testing::PrintToString(ui.MessageTexts());
     EXPECT_EQ(pDoc->m_strLeagueName, "Thursday Fours");
-    EXPECT_EQ(pDoc->m_nTeams, 8);
-    EXPECT_EQ(pDoc->m_nRounds, 7);
-    EXPECT_EQ(pDoc->m_HcpRule[HCP_RULE_ALL].m_nPercent, 90);
-    EXPECT_EQ(pDoc->m_nMaxHandicapPoints, 18);
+    EXPECT_EQ((std::vector<int>{pDoc->m_nTeams, pDoc->m_nRounds, pDoc->m_HcpRule[HCP_RULE_ALL].m_nPercent,
+                                pDoc->m_nMaxHandicapPoints}),
+              (std::vector<int>{8, 7, 90, 18}));
     EXPECT_EQ(pDoc->m_dwStandingsKeys & 0xFFF000u, (1u << 20) | (6u << 16) | (2u << 12));
 
     ScriptBowlers(ui);
@@ -213,10 +220,9 @@ TEST(Walkthrough, ANewLeagueFromNothingToItsFirstRoundOfResultsSavedReopenedAndP
                 // Worked by hand: side A's bowlers average 200, a handicap of (220 - 200)
                 // x 90 % = 18, so 4 x 218 = 872 a game; side B's average 150 gives 63, cut
                 // to the maximum 60: 4 x 210 = 840. A takes the three games and the series.
-                EXPECT_EQ(Ctl(d, IDC_SS_HCPTOTAL[0][0]).text, "872");
-                EXPECT_EQ(Ctl(d, IDC_SS_HCPTOTAL[1][0]).text, "840");
-                EXPECT_EQ(Ctl(d, IDC_SS_POINTS_HCP[0]).text, "9 ");
-                EXPECT_EQ(Ctl(d, IDC_SS_POINTS_HCP[1]).text, "0 ");
+                EXPECT_EQ(CtlTexts(d, {IDC_SS_HCPTOTAL[0][0], IDC_SS_HCPTOTAL[1][0], IDC_SS_POINTS_HCP[0],
+                                       IDC_SS_POINTS_HCP[1]}),
+                          (Texts{"872", "840", "9 ", "0 "}));
             });
         sheet.OK();
     }
@@ -226,9 +232,14 @@ TEST(Walkthrough, ANewLeagueFromNothingToItsFirstRoundOfResultsSavedReopenedAndP
 
     // The standings: the winners' points in half points, and the order they give.
     std::vector<std::pair<int, std::string>> expected;
+    auto checkPoints = [&](int m) {
+        EXPECT_EQ((std::vector<int>{round1[m]->m_pTeamA->m_nPointsWon[PASS_HANDICAP],
+                                    round1[m]->m_pTeamB->m_nPointsWon[PASS_HANDICAP]}),
+                  (std::vector<int>{2 * kPointsA[m], 2 * kPointsB[m]}))
+            << m;
+    };
     for (int m = 0; m < 4; ++m) {
-        EXPECT_EQ(round1[m]->m_pTeamA->m_nPointsWon[PASS_HANDICAP], 2 * kPointsA[m]) << m;
-        EXPECT_EQ(round1[m]->m_pTeamB->m_nPointsWon[PASS_HANDICAP], 2 * kPointsB[m]) << m;
+        checkPoints(m);
         expected.emplace_back(kPointsA[m], round1[m]->m_pTeamA->m_strName.GetString());
         expected.emplace_back(kPointsB[m], round1[m]->m_pTeamB->m_strName.GetString());
     }
@@ -251,15 +262,14 @@ TEST(Walkthrough, ANewLeagueFromNothingToItsFirstRoundOfResultsSavedReopenedAndP
             const auto& [nPoints, name] = expected[i];
             const int n = IndexOf(texts, name, nAt + 1);
             ASSERT_GT(n, 0) << name << "\n" << dump;
-            EXPECT_EQ(texts[n - 1], std::to_string(i + 1)) << name;
-            EXPECT_EQ(texts[n + 1], std::to_string(nPoints) + " ") << name;
-            EXPECT_EQ(texts[n + 2], std::to_string(9 - nPoints) + " ") << name;
+            EXPECT_EQ((Texts{texts[n - 1], texts[n + 1], texts[n + 2]}),
+                      (Texts{std::to_string(i + 1), std::to_string(nPoints) + " ", std::to_string(9 - nPoints) + " "}))
+                << name;
             nAt = n;
         }
         // The hand-worked match's winners: 3 x 872 handicap pins, 3 x 800 scratch.
         const int nFirst = IndexOf(texts, expected[0].second);
-        EXPECT_EQ(texts[nFirst + 4], "2616");
-        EXPECT_EQ(texts[nFirst + 5], "2400");
+        EXPECT_EQ((Texts{texts[nFirst + 4], texts[nFirst + 5]}), (Texts{"2616", "2400"}));
         // The officials above the table, the bowlers below it.
         EXPECT_GE(IndexOf(texts, "Ann President"), 0);
         EXPECT_GT(IndexOf(texts, "B4 Bowler1"), nAt);
@@ -283,12 +293,11 @@ TEST(Walkthrough, ANewLeagueFromNothingToItsFirstRoundOfResultsSavedReopenedAndP
     for (int m = 0; m < 4; ++m) {
         EXPECT_TRUE(round1[m]->m_bPlayed[0] && round1[m]->m_bPlayed[1]);
         for (int p = 0; p < 4; ++p)
-            for (int g = 0; g < 3; ++g) {
-                EXPECT_EQ(round1[m]->m_nScore[g][CFixture::SlotOf(0, p)], kRound1[m].a[g]);
-                EXPECT_EQ(round1[m]->m_nScore[g][CFixture::SlotOf(1, p)], kRound1[m].b[g]);
-            }
-        EXPECT_EQ(round1[m]->m_pTeamA->m_nPointsWon[PASS_HANDICAP], 2 * kPointsA[m]) << m;
-        EXPECT_EQ(round1[m]->m_pTeamB->m_nPointsWon[PASS_HANDICAP], 2 * kPointsB[m]) << m;
+            for (int g = 0; g < 3; ++g)
+                EXPECT_EQ((std::vector<int>{round1[m]->m_nScore[g][CFixture::SlotOf(0, p)],
+                                            round1[m]->m_nScore[g][CFixture::SlotOf(1, p)]}),
+                          (std::vector<int>{kRound1[m].a[g], kRound1[m].b[g]}));
+        checkPoints(m);
     }
     checkStandings("after reopening");
 
@@ -343,13 +352,7 @@ TEST(Walkthrough, TheSampleLeaguesDefaultReportShowsHeadingOfficialsStandingsAnd
 {
     TempDir dir;
     const std::string path = dir.File("Sample.lgf");
-    {
-        CBowlingDoc doc;
-        BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
-        CString strError;
-        ASSERT_TRUE(doc.SaveToFile(path.c_str(), strError)) << strError.GetString();
-        ASSERT_TRUE(doc.m_listRepForms.IsEmpty());  // written without a report layout
-    }
+    SaveSampleLeague(path);
     CScriptedBackend ui;
     Started s({path});
     ASSERT_TRUE(s.ok);
@@ -375,12 +378,11 @@ TEST(Walkthrough, TheSampleLeaguesDefaultReportShowsHeadingOfficialsStandingsAnd
     const int nTeam = IndexOf(texts, "Pin Pals", nStandings);
     const int nBowlers = IndexOf(texts, "Avg", nTeam);
     ASSERT_GE(nHeading, 0) << dump;
-    EXPECT_GT(nPage, nHeading) << dump;
-    EXPECT_GT(nOfficers, nPage) << dump;
-    EXPECT_GT(nSecretary, nPage) << dump;
-    EXPECT_GT(nStandings, nOfficers) << dump;
-    EXPECT_GT(nTeam, nStandings) << dump;
-    EXPECT_GT(nBowlers, nTeam) << dump;
+    // heading, page, officers and secretary, standings, a team, the bowlers: in that order
+    const std::pair<int, int> order[] = {{nPage, nHeading}, {nOfficers, nPage},      {nSecretary, nPage},
+                                         {nStandings, nOfficers}, {nTeam, nStandings}, {nBowlers, nTeam}};
+    for (const auto& [later, earlier] : order)
+        EXPECT_GT(later, earlier) << dump;
     // The standings hold every team once.
     for (CTeam* t : Teams(*pDoc))
         EXPECT_GE(IndexOf(texts, t->m_strName.GetString(), nStandings), 0) << t->m_strName.GetString();
@@ -403,22 +405,22 @@ TEST(Walkthrough, ThePlayerDatabaseIsClosedWhilePagesPrintAndOpenAfterwards)
     CRecordingDC dc(true);
     CPrintInfo info;
     ASSERT_TRUE(pView->OnPreparePrinting(&info));
+    std::vector<bool> open;
     pView->OnBeginPrinting(&dc, &info);
-    EXPECT_FALSE(pDoc->m_pPlayerDb->IsOpen());
+    open.push_back(pDoc->m_pPlayerDb->IsOpen());
     pView->OnPrint(&dc, &info);
-    EXPECT_FALSE(pDoc->m_pPlayerDb->IsOpen());
+    open.push_back(pDoc->m_pPlayerDb->IsOpen());
     pView->OnEndPrinting(&dc, &info);
-    EXPECT_TRUE(pDoc->m_pPlayerDb->IsOpen());
+    open.push_back(pDoc->m_pPlayerDb->IsOpen());
+    EXPECT_EQ(open, (std::vector<bool>{false, false, true}));
 
     // Through File > Print: the bowler written before printing is found after it.
     CPlayer player(1);
-    player.m_strFirstName = "Ada";
-    player.m_strSurname = "Lane";
+    player.m_strFirstName = "Ada", player.m_strSurname = "Lane";
     ASSERT_EQ(pDoc->PutDbasePlayer(&player), 0);
     ASSERT_TRUE(s.Run(ID_FILE_PRINT));
     EXPECT_EQ(ui.printRuns, 1);
-    EXPECT_FALSE(ui.lastPrintWasPreview);
-    EXPECT_TRUE(pDoc->m_pPlayerDb->IsOpen());
+    EXPECT_EQ((std::vector<bool>{ui.lastPrintWasPreview, pDoc->m_pPlayerDb->IsOpen()}), (std::vector<bool>{false, true}));
     EXPECT_EQ(pDoc->FindDbasePlayer(player.m_dwDbKey), 0);
 
     // A database that was never open is left alone, and nothing is said.
@@ -432,12 +434,7 @@ TEST(Walkthrough, FileNewOverAChangedLeagueOffersToSaveItFirst)
 {
     TempDir dir;
     const std::string path = dir.File("Sample.lgf");
-    {
-        CBowlingDoc doc;
-        BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
-        CString strError;
-        ASSERT_TRUE(doc.SaveToFile(path.c_str(), strError)) << strError.GetString();
-    }
+    SaveSampleLeague(path);
     CScriptedBackend ui;
     Started s({path});
     ASSERT_TRUE(s.ok);
@@ -450,8 +447,7 @@ TEST(Walkthrough, FileNewOverAChangedLeagueOffersToSaveItFirst)
     ui.AnswerMessageBox(IDCANCEL, "Sample.lgf?");
     ASSERT_TRUE(s.Run(ID_FILE_NEW));
     EXPECT_TRUE(ui.AllUsed());
-    EXPECT_EQ(pDoc->m_strLeagueName, "Renamed but not saved");
-    EXPECT_EQ(pDoc->GetPathName(), path);
+    EXPECT_EQ((Texts{pDoc->m_strLeagueName.str(), pDoc->GetPathName().str()}), (Texts{"Renamed but not saved", path}));
     EXPECT_TRUE(pDoc->IsModified());
 
     // Yes saves it under its own name before the new league starts.

@@ -20,18 +20,15 @@ struct PointsLeague : ResultsLeague {
         doc.Recalculate();
     }
 
-    void Play(CFixture* f, int a, int b)
-    {
-        FillLineUp(&doc, f);
-        for (int p = 0; p < 2; ++p)
-            for (int g = 0; g < 3; ++g) {
-                f->m_nScore[g][CFixture::SlotOf(0, p)] = static_cast<WORD>(a);
-                f->m_nScore[g][CFixture::SlotOf(1, p)] = static_cast<WORD>(b);
-            }
-        f->m_bPlayed[0] = f->m_bPlayed[1] = 1;
-    }
-
     int Won(int t) { return Team(t)->m_nPointsWon[PASS_HANDICAP]; }
+    // Won and lost of each team asked for, in turn.
+    std::vector<int> WonLost(std::initializer_list<int> teams)
+    {
+        std::vector<int> v;
+        for (int t : teams)
+            v.push_back(Won(t)), v.push_back(Lost(t));
+        return v;
+    }
     int Lost(int t) { return Team(t)->m_nPointsLost[PASS_HANDICAP]; }
 };
 
@@ -40,9 +37,7 @@ struct PointsLeague : ResultsLeague {
 TEST(PointsAdjustCommands, AdjustmentIsStoredInTheMatchAndMovesTheStandings)
 {
     PointsLeague L;
-    ASSERT_EQ(L.Won(1), 8);
-    ASSERT_EQ(L.Won(2), 0);
-    ASSERT_EQ(L.Won(3), 4);
+    ASSERT_EQ((std::vector<int>{L.Won(1), L.Won(2), L.Won(3)}), (std::vector<int>{8, 0, 4}));
     L.doc.m_nCurrentRound = 2;
     L.doc.SetModifiedFlag(FALSE);
 
@@ -55,26 +50,20 @@ TEST(PointsAdjustCommands, AdjustmentIsStoredInTheMatchAndMovesTheStandings)
         .OK();
     ASSERT_TRUE(PointsCommands::AdjustPoints(&L.doc));
     const CFixture* f = L.Match(1, 1);
-    EXPECT_EQ(f->m_nHandicapAdjust[0], -3);
-    EXPECT_EQ(f->m_nHandicapAdjust[1], 1);
-    EXPECT_EQ(f->m_nScratchAdjust[0], 0);
-    EXPECT_TRUE(L.doc.IsModified());
-    EXPECT_EQ(L.doc.m_nCurrentRound, 1);
+    EXPECT_EQ((std::vector<int>{f->m_nHandicapAdjust[0], f->m_nHandicapAdjust[1], f->m_nScratchAdjust[0],
+                                L.doc.m_nCurrentRound}),
+              (std::vector<int>{-3, 1, 0, 1}));
+    EXPECT_TRUE(L.doc.IsModified() && ui.AllUsed());
     // Recalculated: the match points carry the adjustment, and so do the teams' totals.
-    EXPECT_EQ(L.Won(1), 5);
-    EXPECT_EQ(L.Lost(1), 3);
-    EXPECT_EQ(L.Won(2), 1);
-    EXPECT_EQ(L.Lost(2), 7);
+    EXPECT_EQ(L.WonLost({1, 2}), (std::vector<int>{5, 3, 1, 7}));
     EXPECT_EQ(L.Won(3), 4);
-    EXPECT_TRUE(ui.AllUsed());
 
     // Cancel in the dialog leaves the match alone.
     ui.OnDialog(IDD_SELECT_ROUND).Select(IDC_SELECT_ROUND_LIST, 0).OK();
     ui.OnDialog(IDD_SELECT_FIXTURE).OK();
     ui.OnDialog(IDD_FIXTURE_POINTS_ADJUST).SelectString(IDC_FPA_ADJUST_A, "+4 ").Cancel();
     EXPECT_FALSE(PointsCommands::AdjustPoints(&L.doc));
-    EXPECT_EQ(f->m_nHandicapAdjust[0], -3);
-    EXPECT_EQ(L.Won(1), 5);
+    EXPECT_EQ(std::make_pair(static_cast<int>(f->m_nHandicapAdjust[0]), L.Won(1)), std::make_pair(-3, 5));
 }
 
 TEST(PointsAdjustCommands, NegativeAdjustmentCanTakeASideBelowNothing)
@@ -84,8 +73,7 @@ TEST(PointsAdjustCommands, NegativeAdjustmentCanTakeASideBelowNothing)
     ui.OnDialog(IDD_FIXTURE_POINTS_ADJUST).SelectString(IDC_FPA_ADJUST_B, "-4 ").OK();
     ASSERT_TRUE(PointsCommands::AdjustFixture(&L.doc, L.Match(1, 1)));
     EXPECT_EQ(L.Match(1, 1)->m_nHandicapAdjust[1], -8);
-    EXPECT_EQ(L.Won(2), -8);
-    EXPECT_EQ(L.Lost(2), 16);
+    EXPECT_EQ(L.WonLost({2}), (std::vector<int>{-8, 16}));
     EXPECT_EQ(L.Won(1), 8);   // nothing makes the sides balance
 }
 
@@ -94,15 +82,14 @@ TEST(PointsAdjustCommands, ReportListsEachAdjustedMatchOnce)
     PointsLeague L;
     CScriptedBackend ui;
     ui.AnswerMessageBox(IDOK, "No 'fiddled' points.");
-    EXPECT_EQ(PointsCommands::ReportAdjustments(&L.doc), 0);
-    EXPECT_EQ(L.doc.m_nDisplayMode, DISPLAY_STANDINGS);
+    EXPECT_EQ((std::vector<int>{PointsCommands::ReportAdjustments(&L.doc), L.doc.m_nDisplayMode}),
+              (std::vector<int>{0, DISPLAY_STANDINGS}));
     EXPECT_TRUE(L.doc.m_listGeneratedItems.IsEmpty());
 
     L.Match(1, 2)->m_nScratchAdjust[1] = 2;
     L.Match(1, 1)->m_nHandicapAdjust[0] = -3;
     L.Match(2, 1)->m_nHandicapAdjust[1] = 1;
-    EXPECT_EQ(PointsCommands::ReportAdjustments(&L.doc), 3);
-    EXPECT_EQ(L.doc.m_nDisplayMode, 13);
+    EXPECT_EQ((std::vector<int>{PointsCommands::ReportAdjustments(&L.doc), L.doc.m_nDisplayMode}), (std::vector<int>{3, 13}));
     EXPECT_EQ(L.doc.m_strReportTitle, "3 matches with points 'fiddled'");
     std::vector<std::string> lines;
     for (POSITION pos = L.doc.m_listGeneratedItems.GetHeadPosition(); pos;) {
@@ -118,8 +105,8 @@ TEST(PointsAdjustCommands, ReportListsEachAdjustedMatchOnce)
 
     // Running it again replaces the lines; a match set back to nothing drops out.
     L.Match(1, 2)->m_nScratchAdjust[1] = 0;
-    EXPECT_EQ(PointsCommands::ReportAdjustments(&L.doc), 2);
-    EXPECT_EQ(L.doc.m_listGeneratedItems.GetCount(), 2);
+    EXPECT_EQ((std::vector<int>{PointsCommands::ReportAdjustments(&L.doc), static_cast<int>(L.doc.m_listGeneratedItems.GetCount())}),
+              (std::vector<int>{2, 2}));
 }
 
 TEST(PointsAdjustCommands, ClearAllAsksFirstAndThenRemovesEveryAdjustment)
@@ -136,15 +123,13 @@ TEST(PointsAdjustCommands, ClearAllAsksFirstAndThenRemovesEveryAdjustment)
     CScriptedBackend ui;
     ui.AnswerMessageBox(IDNO, "Please click YES to confirm you wish to remove all points adjustments");
     EXPECT_FALSE(PointsCommands::ClearAllAdjustments(&L.doc));
-    EXPECT_EQ(L.Match(1, 1)->m_nHandicapAdjust[0], -3);
-    EXPECT_FALSE(L.doc.IsModified());
-    EXPECT_EQ(L.doc.m_nDisplayMode, 13);
+    EXPECT_EQ((std::vector<int>{L.Match(1, 1)->m_nHandicapAdjust[0], L.doc.IsModified(), L.doc.m_nDisplayMode}),
+              (std::vector<int>{-3, FALSE, 13}));
 
     ui.AnswerMessageBox(IDYES);
     EXPECT_TRUE(PointsCommands::ClearAllAdjustments(&L.doc));
     for (POSITION pos = L.doc.m_listFixtures.GetHeadPosition(); pos;)
         EXPECT_FALSE(PointsCommands::HasAdjustment(static_cast<CFixture*>(L.doc.m_listFixtures.GetNext(pos))));
-    EXPECT_EQ(L.Won(1), 8);
-    EXPECT_TRUE(L.doc.IsModified());
-    EXPECT_EQ(L.doc.m_nDisplayMode, DISPLAY_STANDINGS);
+    EXPECT_EQ((std::vector<int>{L.Won(1), L.doc.IsModified(), L.doc.m_nDisplayMode}),
+              (std::vector<int>{8, TRUE, DISPLAY_STANDINGS}));
 }

@@ -31,9 +31,8 @@ TEST(RealDialogs, TheDateIsNormalisedAndItsWeekdayFollowsOnLeavingTheDayBox)
             ASSERT_EQ(d.FocusID(), static_cast<UINT>(IDC_DT_DAY));
             d.Type(c.day).Tab();
             EXPECT_EQ(d.FocusID(), static_cast<UINT>(IDC_DT_MONTH));
-            EXPECT_EQ(d.Text(IDC_DT_DAY), c.shownDay);
-            EXPECT_EQ(d.Text(IDC_DT_MONTH), c.shownMonth);
-            EXPECT_EQ(d.Text(IDC_DT_WEEKDAY), c.weekday);
+            EXPECT_EQ((std::vector<std::string>{d.Text(IDC_DT_DAY), d.Text(IDC_DT_MONTH), d.Text(IDC_DT_WEEKDAY)}),
+                      (std::vector<std::string>{c.shownDay, c.shownMonth, c.weekday}));
             // The year typed over, the hour a step on by the keyboard, the minute by the mouse.
             d.Tab().Type("2004").Tab().Key(Qt::Key_Down);
             EXPECT_EQ(d.Text(IDC_DT_HOUR), "10 pm");
@@ -74,8 +73,7 @@ TEST(RealDialogs, AnAwardIsPickedTypedAndRefusedOutOfRangeFromTheScoresheet)
     EnterResult(&L.doc, f);
     ASSERT_EQ(L.doc.m_listAwardData.GetCount(), 1);
     const auto* r = static_cast<CAwardData*>(L.doc.m_listAwardData.GetHead());
-    EXPECT_EQ(r->m_nCategory, 1);
-    EXPECT_EQ(r->m_nGame, 2);
+    EXPECT_EQ((std::vector<int>{r->m_nCategory, r->m_nGame}), (std::vector<int>{1, 2}));
     ASSERT_NE(L.doc.FindPlayer(r->m_nPlayerNo), nullptr);
     EXPECT_EQ(bowler, L.doc.FindPlayer(r->m_nPlayerNo)->m_strName.GetString());
     EXPECT_EQ(bowler, "Bowler 12");
@@ -101,8 +99,6 @@ TEST(RealDialogs, ADateItemIsSetUpByKeysAndClicks)
     });
     ui.AnswerMessageBox(IDOK, "Please enter an integer between -1000 and 1000.");
     item.Edit();
-    EXPECT_EQ(item.m_nStyle, 2);
-    EXPECT_EQ(item.m_nAlign, 1);
-    EXPECT_EQ(item.m_nSpaceBefore, -1000);
-    EXPECT_EQ(item.m_nSpaceAfter, 25);
+    EXPECT_EQ((std::vector<int>{item.m_nStyle, item.m_nAlign, item.m_nSpaceBefore, item.m_nSpaceAfter}),
+              (std::vector<int>{2, 1, -1000, 25}));
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "ResultsLeague.h"
+#include "ResultsControlTexts.h"
 #include "ScriptedBackend.h"
 #include "results/ResultCommands.h"
 #include "results/ResultEntry.h"
@@ -31,17 +32,6 @@ struct CommandsLeague : ResultsLeague {
             }
     }
 
-    void EnterPlayed(CFixture* f, int a, int b)
-    {
-        FillLineUp(&doc, f);
-        for (int p = 0; p < 2; ++p)
-            for (int g = 0; g < 3; ++g) {
-                f->m_nScore[g][CFixture::SlotOf(0, p)] = static_cast<WORD>(a);
-                f->m_nScore[g][CFixture::SlotOf(1, p)] = static_cast<WORD>(b);
-            }
-        f->m_bPlayed[0] = f->m_bPlayed[1] = 1;
-    }
-
     std::vector<int> PointsWon()
     {
         std::vector<int> v;
@@ -56,48 +46,43 @@ struct CommandsLeague : ResultsLeague {
 TEST(SelectRound, ListsEachRoundOnceByPlayedState)
 {
     CommandsLeague L;
-    L.EnterPlayed(L.Match(1, 1), 150, 140);
+    L.Play(L.Match(1, 1), 150, 140);
     CScriptedBackend ui;
     ui.OnDialog(IDD_SELECT_ROUND)
         .Check([](CDialog& d) {
-            const auto& items = Ctl(d, IDC_SELECT_ROUND_LIST).items;
-            ASSERT_EQ(items.size(), 2u);  // round 1 still has match 2 to play
-            EXPECT_EQ(items[0].text, "Rnd 1  02 Sep 2024 ");
-            EXPECT_EQ(items[1].text, "Rnd 2  09 Sep 2024 ");
-            EXPECT_EQ(items[1].data, 2u);
-            EXPECT_EQ(Ctl(d, IDC_SELECT_ROUND_LIST).curSel, 1);  // the preset round
-            EXPECT_EQ(d.GetFocusID(), IDC_SELECT_ROUND_LIST);
+            // round 1 still has match 2 to play; the preset round is selected
+            EXPECT_EQ(Items(d, IDC_SELECT_ROUND_LIST), (Texts{"Rnd 1  02 Sep 2024 ", "Rnd 2  09 Sep 2024 "}));
+            EXPECT_EQ(Ctl(d, IDC_SELECT_ROUND_LIST).items[1].data, 2u);
+            EXPECT_EQ(std::make_pair(Ctl(d, IDC_SELECT_ROUND_LIST).curSel, d.GetFocusID()),
+                      std::make_pair(1, UINT(IDC_SELECT_ROUND_LIST)));
         })
         .Select(IDC_SELECT_ROUND_LIST, 0)
         .OK();
-    CSelectRoundDlg dlg;
-    dlg.m_pDoc = &L.doc;
-    dlg.m_nRound = 2;
-    ASSERT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(dlg.m_nRound, 1u);
+    auto chosen = [&L](UINT nPreset) {
+        CSelectRoundDlg dlg;
+        dlg.m_pDoc = &L.doc;
+        dlg.m_nRound = nPreset;
+        EXPECT_EQ(dlg.DoModal(), IDOK);
+        return dlg.m_nRound;
+    };
+    EXPECT_EQ(chosen(2), 1u);
 
     // Every match played: asked for unplayed rounds the list is empty and OK chooses none.
     for (int r = 1; r <= 2; ++r)
         for (int m = 1; m <= 2; ++m)
             L.Match(r, m)->m_bPlayed[0] = L.Match(r, m)->m_bPlayed[1] = 1;
     ui.OnDialog(IDD_SELECT_ROUND).Check([](CDialog& d) { EXPECT_TRUE(Ctl(d, IDC_SELECT_ROUND_LIST).items.empty()); }).OK();
-    CSelectRoundDlg empty;
-    empty.m_pDoc = &L.doc;
-    empty.m_nRound = 1;
-    ASSERT_EQ(empty.DoModal(), IDOK);
-    EXPECT_EQ(empty.m_nRound, 0u);
+    EXPECT_EQ(chosen(1), 0u);
 }
 
 TEST(SelectFixture, ListsTheRoundsMatchesOfThePlayedStateAsked)
 {
     CommandsLeague L;
-    L.EnterPlayed(L.Match(1, 2), 150, 140);
+    L.Play(L.Match(1, 2), 150, 140);
     CScriptedBackend ui;
     ui.OnDialog(IDD_SELECT_FIXTURE)
         .Check([](CDialog& d) {
-            const auto& items = Ctl(d, IDC_SELECT_FIXTURE_LIST).items;
-            ASSERT_EQ(items.size(), 1u);
-            EXPECT_EQ(items[0].text, "Wk 1   Team 1 v Team 2");
+            EXPECT_EQ(Items(d, IDC_SELECT_FIXTURE_LIST), Texts{"Wk 1   Team 1 v Team 2"});
         })
         .OK();
     EXPECT_EQ(SelectFixture(&L.doc, 1, 0), L.Match(1, 1));
@@ -119,19 +104,17 @@ TEST(EnterResults, EachUnplayedMatchOfTheRoundInTurnAndTheStandingsFollow)
     first.OK();
     auto& second = ui.OnDialog(IDD_DOUBLES_SCORESHEET);
     second.Check([](CDialog& d) {
-        EXPECT_EQ(Ctl(d, IDC_SS_TEAM[1]).text, "Team 4");
-        EXPECT_EQ(Ctl(d, IDC_SS_STATUS).text, "Rnd 1.  Due :  Mon Sep 02 2024 07:30 PM");
+        EXPECT_EQ(CtlTexts(d, {IDC_SS_TEAM[1], IDC_SS_STATUS}), (Texts{"Team 4", "Rnd 1.  Due :  Mon Sep 02 2024 07:30 PM"}));
     });
     CommandsLeague::Type(second, 120, 200);
     second.OK();
     OnResultEnterResults(L.doc);
 
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(ui.messages.empty() && L.doc.IsModified());
     EXPECT_TRUE(L.Match(1, 1)->m_bPlayed[0] && L.Match(1, 1)->m_bPlayed[1]);
-    EXPECT_EQ(L.Match(1, 2)->m_nScore[2][CFixture::SlotOf(1, 1)], 200);
-    EXPECT_TRUE(L.doc.IsModified());
-    EXPECT_EQ(L.doc.m_nCurrentRound, 1);
-    EXPECT_EQ(L.doc.m_nDisplayMode, DISPLAY_STANDINGS);
+    EXPECT_EQ((std::vector<int>{L.Match(1, 2)->m_nScore[2][CFixture::SlotOf(1, 1)], L.doc.m_nCurrentRound,
+                                L.doc.m_nDisplayMode}),
+              (std::vector<int>{200, 1, DISPLAY_STANDINGS}));
     // Four games' worth of team points each to the winners (half points).
     EXPECT_EQ(L.PointsWon(), (std::vector<int>{8, 0, 0, 8}));
 }
@@ -148,9 +131,8 @@ TEST(EnterResults, CancelEndsTheRoundAndPutsTheMatchBack)
     s.Focus(IDOK).Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SS_PLAYED[1]).check, 1); }).Cancel();
     OnResultEnterResults(L.doc);
     EXPECT_TRUE(ui.AllUsed());  // the second match never opened
-    EXPECT_FALSE(L.Match(1, 1)->m_bPlayed[0]);
-    EXPECT_EQ(L.Match(1, 1)->m_nScore[0][0], 0);
-    EXPECT_FALSE(L.doc.IsModified());
+    EXPECT_EQ((std::vector<int>{L.Match(1, 1)->m_bPlayed[0], L.Match(1, 1)->m_nScore[0][0], L.doc.IsModified()}),
+              (std::vector<int>{0, 0, FALSE}));
     EXPECT_EQ(L.PointsWon(), before);
 }
 
@@ -183,7 +165,7 @@ TEST(EnterResults, AnUnsetPositionRoundIsOfferedFirst)
 TEST(FirstUnplayedMatch, ACancelledMatchLeavesTheLeagueAsItWas)
 {
     CommandsLeague L;
-    L.EnterPlayed(L.Match(1, 1), 180, 150);
+    L.Play(L.Match(1, 1), 180, 150);
     L.doc.Recalculate();
     const std::vector<int> before = L.PointsWon();
     ASSERT_EQ(before, (std::vector<int>{8, 0, 0, 0}));
@@ -203,7 +185,7 @@ TEST(AmendResults, ReopensAnEnteredMatchAsItWasEntered)
 {
     CommandsLeague L;
     CFixture* f = L.Match(1, 2);
-    L.EnterPlayed(f, 150, 160);
+    L.Play(f, 150, 160);
     f->SetPlayerSideA(1, L.Player(11));  // a bowler from another team stood in
     L.doc.Recalculate();
     ASSERT_EQ(L.PointsWon(), (std::vector<int>{0, 0, 0, 8}));
@@ -213,16 +195,15 @@ TEST(AmendResults, ReopensAnEnteredMatchAsItWasEntered)
     ui.OnDialog(IDD_SELECT_FIXTURE).OK();
     ui.OnDialog(IDD_DOUBLES_SCORESHEET)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_SS_PLAYER_A[1]).text, "Bowler 11");
-            EXPECT_EQ(Ctl(d, Cell(1, 0, 2)).text, "160");
+            EXPECT_EQ(CtlTexts(d, {IDC_SS_PLAYER_A[1], Cell(1, 0, 2)}), (Texts{"Bowler 11", "160"}));
             EXPECT_EQ(Ctl(d, IDC_SS_PLAYED[0]).check, 1);
         })
         .SetText(Cell(0, 0, 0), "250")
         .OK();
     OnResultAmendResults(L.doc);
-    EXPECT_EQ(f->m_nScore[0][CFixture::SlotOf(0, 0)], 250);
-    EXPECT_EQ(f->m_wPlayerNo[0][CFixture::SlotOf(0, 1)], 11);
-    EXPECT_TRUE(L.doc.IsModified());
+    EXPECT_EQ((std::vector<int>{f->m_nScore[0][CFixture::SlotOf(0, 0)], f->m_wPlayerNo[0][CFixture::SlotOf(0, 1)],
+                                L.doc.IsModified()}),
+              (std::vector<int>{250, 11, TRUE}));
     // Side B had won everything; now game 1 and the series (1000 to 960) go to side A.
     EXPECT_EQ(L.PointsWon(), (std::vector<int>{0, 0, 4, 4}));
 }
@@ -246,9 +227,13 @@ TEST(EnterResults, TheSampleLeaguesNextRoundAndItsStandings)
         nMatches += f->m_nRound == nRound && !f->IsBye();
     }
     ASSERT_EQ(nMatches, 4);
-    int nWonBefore = 0;
-    for (POSITION pos = doc.m_listTeams.GetHeadPosition(); pos;)
-        nWonBefore += static_cast<CTeam*>(doc.m_listTeams.GetNext(pos))->m_nPointsWon[PASS_HANDICAP];
+    auto won = [&doc] {
+        int n = 0;
+        for (POSITION pos = doc.m_listTeams.GetHeadPosition(); pos;)
+            n += static_cast<CTeam*>(doc.m_listTeams.GetNext(pos))->m_nPointsWon[PASS_HANDICAP];
+        return n;
+    };
+    const int nWonBefore = won();
 
     CScriptedBackend ui;
     ui.OnDialog(IDD_SELECT_ROUND)
@@ -271,10 +256,7 @@ TEST(EnterResults, TheSampleLeaguesNextRoundAndItsStandings)
         s.OK();
     }
     OnResultEnterResults(doc);
-    int nWonAfter = 0;
-    for (POSITION pos = doc.m_listTeams.GetHeadPosition(); pos;)
-        nWonAfter += static_cast<CTeam*>(doc.m_listTeams.GetNext(pos))->m_nPointsWon[PASS_HANDICAP];
-    EXPECT_GT(nWonAfter, nWonBefore);
+    EXPECT_GT(won(), nWonBefore);
     for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
         const CFixture* f = static_cast<const CFixture*>(doc.m_listFixtures.GetNext(pos));
         if (f->m_nRound == nRound && !f->IsBye()) {

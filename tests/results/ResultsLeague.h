@@ -13,6 +13,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include "results/ResultEntry.h"
 #include "results/ScoresheetDlg.h"
 
 struct ResultsLeague {
@@ -62,6 +63,9 @@ struct ResultsLeague {
         doc.UpdateMaxMatchPoints();
     }
 
+    // A match entered and played: each bowler of side A scored a in every game, of side B b.
+    void Play(CFixture* f, int a, int b);
+
     CTeam* Team(int n) { return doc.FindTeam(static_cast<WORD>(n)); }
     CPlayer* Player(int n) { return doc.FindPlayer(static_cast<WORD>(n)); }
     CFixture* Match(int nRound, int nMatch = 1) { return doc.FindFixtureByRoundMatch(nRound, nMatch); }
@@ -79,4 +83,15 @@ inline bool Removed(CDialog& d, UINT id)
 inline UINT Cell(int nSide, int nPos, int nGame)
 {
     return (nSide == 0 ? IDC_SS_SCORE_A : IDC_SS_SCORE_B)[nPos] + static_cast<UINT>(nGame);
+}
+
+inline void ResultsLeague::Play(CFixture* f, int a, int b)
+{
+    FillLineUp(&doc, f);
+    for (int p = 0; p < doc.m_nPlayersPerTeam; ++p)
+        for (int g = 0; g < doc.m_nGamesPerMatch; ++g) {
+            f->m_nScore[g][CFixture::SlotOf(0, p)] = static_cast<WORD>(a);
+            f->m_nScore[g][CFixture::SlotOf(1, p)] = static_cast<WORD>(b);
+        }
+    f->m_bPlayed[0] = f->m_bPlayed[1] = 1;
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ResultsLeague.h"
+#include "ResultsControlTexts.h"
 #include "ScriptedBackend.h"
 #include "league/Scoring.h"
 #include "results/ResultEntry.h"
@@ -14,9 +15,9 @@ TEST(ScoreEntry, LeavingACellStoresItAndTheTotalsFollow)
     ResultsLeague L(2, 2, 3);
     L.doc.m_bHandicapLeague = 0;
     L.doc.m_bScratchLeague = 1;
-    L.doc.m_ScrPoints.m_bTeam = 1;
-    L.doc.m_ScrPoints.m_nTeamGame[0] = L.doc.m_ScrPoints.m_nTeamGame[1] = L.doc.m_ScrPoints.m_nTeamGame[2] = 2;
-    L.doc.m_ScrPoints.m_nTeamSeries = 2;
+    CPointsRule& rule = L.doc.m_ScrPoints;
+    rule.m_bTeam = 1;
+    rule.m_nTeamGame[0] = rule.m_nTeamGame[1] = rule.m_nTeamGame[2] = rule.m_nTeamSeries = 2;
     L.doc.UpdateMaxMatchPoints();
     CFixture* f = L.Match(1);
 
@@ -26,8 +27,8 @@ TEST(ScoreEntry, LeavingACellStoresItAndTheTotalsFollow)
         .Focus(Cell(0, 0, 1))
         .Check([&](CDialog& d) {
             EXPECT_EQ(f->m_nScore[0][0], 150);
-            EXPECT_EQ(Ctl(d, IDC_SS_SERIES_A[0]).text, "150");
-            EXPECT_EQ(Ctl(d, IDC_SS_SCRTOTAL[0][0]).text, "0");  // side A not entered yet
+            // side A not entered yet
+            EXPECT_EQ(CtlTexts(d, {IDC_SS_SERIES_A[0], IDC_SS_SCRTOTAL[0][0]}), Strs({"150", "0"}));
             EXPECT_EQ(Ctl(d, IDC_SS_PLAYED[0]).check, 0);
         });
     // Side A complete: ticked by itself, and its totals count.
@@ -37,12 +38,10 @@ TEST(ScoreEntry, LeavingACellStoresItAndTheTotalsFollow)
         for (int g = 0; g < 3; ++g)
             s.SetText(Cell(0, p, g), std::to_string(a[p][g]).c_str());
     s.Focus(Cell(1, 0, 0)).Check([&](CDialog& d) {
-        EXPECT_EQ(f->m_bPlayed[0], 1);
-        EXPECT_EQ(Ctl(d, IDC_SS_PLAYED[0]).check, 1);
-        EXPECT_EQ(Ctl(d, IDC_SS_SCRTOTAL[0][1]).text, "370");
-        EXPECT_EQ(Ctl(d, IDC_SS_SCRTOTAL_SERIES[0]).text, "1110");
-        EXPECT_EQ(Ctl(d, IDC_SS_SERIES_A[1]).text, "630");
-        EXPECT_EQ(Ctl(d, IDC_SS_POINTS_SCR[0]).text, "");  // one side only: no points
+        EXPECT_EQ(std::make_pair(static_cast<int>(f->m_bPlayed[0]), Ctl(d, IDC_SS_PLAYED[0]).check), std::make_pair(1, 1));
+        // one side only: no points
+        EXPECT_EQ(CtlTexts(d, {IDC_SS_SCRTOTAL[0][1], IDC_SS_SCRTOTAL_SERIES[0], IDC_SS_SERIES_A[1], IDC_SS_POINTS_SCR[0]}),
+                  Strs({"370", "1110", "630", ""}));
     });
     for (int p = 0; p < 2; ++p)
         for (int g = 0; g < 3; ++g)
@@ -51,13 +50,12 @@ TEST(ScoreEntry, LeavingACellStoresItAndTheTotalsFollow)
     // and the series, game 3 goes to B).
     s.Focus(IDOK).Check([&](CDialog& d) {
         EXPECT_EQ(Ctl(d, IDC_SS_PLAYED[1]).check, 1);
-        EXPECT_EQ(Ctl(d, IDC_SS_SCRTOTAL_SERIES[1]).text, "1090");
-        EXPECT_EQ(Ctl(d, IDC_SS_POINTS_SCR[0]).text, "3 ");
-        EXPECT_EQ(Ctl(d, IDC_SS_POINTS_SCR[1]).text, "1 ");
+        EXPECT_EQ(CtlTexts(d, {IDC_SS_SCRTOTAL_SERIES[1], IDC_SS_POINTS_SCR[0], IDC_SS_POINTS_SCR[1]}),
+                  Strs({"1090", "3 ", "1 "}));
     }).OK();
     EXPECT_TRUE(EnterDoublesResult(&L.doc, f));
-    EXPECT_EQ(f->m_nScore[2][CFixture::SlotOf(1, 1)], 215);
-    EXPECT_EQ(f->m_nScratchMatchPoints[0], 6);
+    EXPECT_EQ((std::vector<int>{f->m_nScore[2][CFixture::SlotOf(1, 1)], f->m_nScratchMatchPoints[0]}),
+              (std::vector<int>{215, 6}));
 }
 
 TEST(ScoreEntry, ASideTickedWithoutADateIsDatedWhenTheMatchWasDue)
@@ -72,8 +70,7 @@ TEST(ScoreEntry, ASideTickedWithoutADateIsDatedWhenTheMatchWasDue)
     s.SetText(Cell(0, 0, 0), "150").Focus(Cell(0, 0, 1)).SetText(Cell(0, 0, 1), "160").Focus(Cell(1, 0, 0))
         .SetText(Cell(1, 0, 0), "170").Focus(Cell(1, 0, 1))
         .Check([&](CDialog& d) {
-            EXPECT_EQ(f->m_timePlayed[0], due);
-            EXPECT_EQ(f->m_timePlayed[1].GetTime(), 0);
+            EXPECT_EQ(std::make_pair(f->m_timePlayed[0], f->m_timePlayed[1]), std::make_pair(due, CTime(0)));
             EXPECT_EQ(Ctl(d, IDC_SS_DATE_PLAYED[0]).text, "09 Sep 24 07:30PM");
         })
         .Click(IDC_SS_PLAYED[1]);
@@ -86,8 +83,7 @@ TEST(ScoreEntry, ASideTickedWithoutADateIsDatedWhenTheMatchWasDue)
     ui.AnswerMessageBox(IDYES, "One or more games has a zero score.");
     s.Check([&](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SS_DATE_PLAYED[1]).text, "01 Oct 24 08:00PM"); }).OK();
     EXPECT_TRUE(EnterSinglesResult(&L.doc, f));
-    EXPECT_EQ(f->m_timePlayed[0], due);
-    EXPECT_EQ(f->m_timePlayed[1], moved);
+    EXPECT_EQ(std::make_pair(f->m_timePlayed[0], f->m_timePlayed[1]), std::make_pair(due, moved));
 }
 
 TEST(ScoreEntry, ScoresAreCheckedAgainstTheLeaguesLimit)
@@ -107,8 +103,7 @@ TEST(ScoreEntry, ScoresAreCheckedAgainstTheLeaguesLimit)
             .Focus(Cell(0, 0, 1))
             .Check([&](CDialog& d) {
                 // Refused: the focus is back on the cell and the fixture kept its score.
-                EXPECT_EQ(d.GetFocusID(), Cell(0, 0, 0));
-                EXPECT_EQ(f->m_nScore[0][0], 0);
+                EXPECT_EQ(std::make_pair(d.GetFocusID(), static_cast<int>(f->m_nScore[0][0])), std::make_pair(Cell(0, 0, 0), 0));
                 EXPECT_EQ(Ctl(d, Cell(0, 0, 0)).text, tooHigh);
             })
             .SetText(Cell(0, 0, 0), "-1")
@@ -136,9 +131,8 @@ TEST(ScoreEntry, EnterOnOKStoresTheScoreBeingTyped)
         .SetText(Cell(1, 0, 0), "201")
         .Enter();  // OK by the keyboard: the box never loses the focus
     EXPECT_TRUE(EnterSinglesResult(&L.doc, f));
-    EXPECT_EQ(f->m_nScore[0][0], 190);
-    EXPECT_EQ(f->m_nScore[0][CFixture::SlotOf(1, 0)], 201);
-    EXPECT_EQ(f->m_bPlayed[1], 1);
+    EXPECT_EQ((std::vector<int>{f->m_nScore[0][0], f->m_nScore[0][CFixture::SlotOf(1, 0)], f->m_bPlayed[1]}),
+              (std::vector<int>{190, 201, 1}));
 }
 
 TEST(ScoreEntry, AutoTabMovesOnOnceAScoreIsWhole)
@@ -158,8 +152,7 @@ TEST(ScoreEntry, AutoTabMovesOnOnceAScoreIsWhole)
         .Check([&](CDialog& d) {
             EXPECT_EQ(f->m_nScore[0][0], 150);  // stored by the move
             // The next cell is selected whole, ready to be typed over.
-            EXPECT_EQ(Ctl(d, Cell(0, 0, 1)).selStart, 0);
-            EXPECT_EQ(Ctl(d, Cell(0, 0, 1)).selEnd, 1);
+            EXPECT_EQ(std::make_pair(Ctl(d, Cell(0, 0, 1)).selStart, Ctl(d, Cell(0, 0, 1)).selEnd), std::make_pair(0, 1));
         })
         .SetText(Cell(0, 0, 1), "4").SetText(Cell(0, 0, 1), "45").Check(focusIs(Cell(0, 0, 2)))
         .SetText(Cell(0, 0, 2), "3").SetText(Cell(0, 0, 2), "30").Check(focusIs(Cell(0, 0, 2)))
@@ -253,10 +246,9 @@ TEST(ScoreEntry, ChangingABowlerKeepsTheScoresAndClearsTheMarks)
         .Check([](CDialog& d) { EXPECT_FALSE(Ctl(d, Cell(0, 1, 1)).enabled); })
         .SelectString(IDC_SS_PLAYER_A[1], "Bowler 13")
         .Check([&](CDialog& d) {
-            EXPECT_EQ(f->m_dwPosFlags[1], PosNonQual(0));
-            EXPECT_EQ(f->m_nScore[0][1], 177);
-            EXPECT_TRUE(Ctl(d, Cell(0, 1, 1)).enabled);
-            EXPECT_EQ(Ctl(d, IDC_SS_HC_A[1]).text, "13");
+            EXPECT_EQ(std::make_pair(f->m_dwPosFlags[1], static_cast<int>(f->m_nScore[0][1])), std::make_pair(PosNonQual(0), 177));
+            EXPECT_EQ(std::make_pair(Ctl(d, Cell(0, 1, 1)).enabled, Ctl(d, IDC_SS_HC_A[1]).text.str()),
+                      std::make_pair(true, std::string("13")));
         })
         .Cancel();
     EditDoublesResult(&L.doc, f);
@@ -280,15 +272,13 @@ TEST(ScoreEntry, UntickingDefaultedBringsTheTypedGameBack)
         s.Click(IDC_SS_DEFAULTED[1][2])
             .Click(IDC_SS_DEFAULTED[1][2])
             .Check([&](CDialog& d) {
-                EXPECT_EQ(f->m_nDefaulted[1], 0);
-                EXPECT_EQ(Ctl(d, Cell(1, 0, 2)).text, "180");
-                EXPECT_EQ(Ctl(d, Cell(1, 1, 2)).text, "215");
+                EXPECT_EQ((std::vector<int>{f->m_nDefaulted[1], f->m_nScore[2][CFixture::SlotOf(1, 0)],
+                                            f->m_nScore[2][CFixture::SlotOf(1, 1)]}),
+                          (std::vector<int>{0, 180, 215}));
+                EXPECT_EQ(CtlTexts(d, {Cell(1, 0, 2), Cell(1, 1, 2), IDC_SS_SERIES_B[1], IDC_SS_SCRTOTAL[1][2],
+                                       IDC_SS_SCRTOTAL_SERIES[1]}),
+                          Strs({"180", "215", "605", "395", "1090"}));
                 EXPECT_TRUE(Ctl(d, Cell(1, 1, 2)).enabled);
-                EXPECT_EQ(Ctl(d, IDC_SS_SERIES_B[1]).text, "605");
-                EXPECT_EQ(Ctl(d, IDC_SS_SCRTOTAL[1][2]).text, "395");
-                EXPECT_EQ(Ctl(d, IDC_SS_SCRTOTAL_SERIES[1]).text, "1090");
-                EXPECT_EQ(f->m_nScore[2][CFixture::SlotOf(1, 0)], 180);
-                EXPECT_EQ(f->m_nScore[2][CFixture::SlotOf(1, 1)], 215);
             })
             .Cancel();
         EnterDoublesResult(&L.doc, f);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ResultsLeague.h"
+#include "ResultsControlTexts.h"
 #include "ScriptedBackend.h"
 #include "league/Awards.h"
 #include "resources/dialogs/AdminDialogs.h"
@@ -60,9 +61,7 @@ TEST(ScoresheetAwards, TheAwardGoesInAwardOrderAndStaysAfterCancel)
     auto& sheet = ui.OnDialog(IDD_DOUBLES_SCORESHEET).Click(IDC_SS_AWARDS);
     ui.OnDialog(IDD_ENTER_AWARD)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDOK).text, "Add");
-            EXPECT_EQ(Ctl(d, IDC_AWARD_ROUND).text, "Round 1");
-            EXPECT_EQ(Ctl(d, IDC_AWARD_DATE).text, "Mon Sep 02 2024");
+            EXPECT_EQ(CtlTexts(d, {IDOK, IDC_AWARD_ROUND, IDC_AWARD_DATE}), Strs({"Add", "Round 1", "Mon Sep 02 2024"}));
             // The manual categories only, and the real bowlers of this match only.
             const auto& awards = Ctl(d, IDC_AWARD_CATEGORY).items;
             ASSERT_EQ(awards.size(), 2u);
@@ -71,8 +70,7 @@ TEST(ScoresheetAwards, TheAwardGoesInAwardOrderAndStaysAfterCancel)
             ASSERT_EQ(bowlers.size(), 3u);
             for (const auto& b : bowlers)
                 EXPECT_NE(b.text, "Bowler 22");
-            EXPECT_EQ(Ctl(d, IDC_AWARD_CATEGORY).curSel, 0);
-            EXPECT_EQ(Ctl(d, IDC_AWARD_PLAYER).curSel, 0);
+            EXPECT_EQ(std::make_pair(Ctl(d, IDC_AWARD_CATEGORY).curSel, Ctl(d, IDC_AWARD_PLAYER).curSel), std::make_pair(0, 0));
         })
         .SelectString(IDC_AWARD_CATEGORY, "Turkey")
         .SelectString(IDC_AWARD_PLAYER, "Bowler 11")
@@ -87,17 +85,10 @@ TEST(ScoresheetAwards, TheAwardGoesInAwardOrderAndStaysAfterCancel)
     // Turkey (id 1), round 1: after High Game, and before Brown's award of the same round.
     const std::vector<CAwardData*> recs = Records(L.doc);
     ASSERT_EQ(recs.size(), 4u);
-    EXPECT_EQ(recs[0], pC);
-    EXPECT_EQ(recs[2], pA);
-    EXPECT_EQ(recs[3], pB);
+    EXPECT_EQ(recs, (std::vector<CAwardData*>{pC, recs[1], pA, pB}));
     const CAwardData& r = *recs[1];
-    EXPECT_EQ(r.m_nRecordNo, 4);
-    EXPECT_EQ(r.m_nRound, 1);
-    EXPECT_EQ(r.m_nMatch, 1);
-    EXPECT_EQ(r.m_nCategory, 1);
-    EXPECT_EQ(r.m_nPlayerNo, 11);
-    EXPECT_EQ(r.m_nGame, 2);
-    EXPECT_EQ(r.m_nKind, 0);
+    EXPECT_EQ((std::vector<int>{r.m_nRecordNo, r.m_nRound, r.m_nMatch, r.m_nCategory, r.m_nPlayerNo, r.m_nGame, r.m_nKind}),
+              (std::vector<int>{4, 1, 1, 1, 11, 2, 0}));
     EXPECT_EQ(r.m_pDoc, &L.doc);
     EXPECT_TRUE(L.doc.IsModified());
 }
@@ -161,10 +152,9 @@ TEST(ScoresheetNewPlayer, TheNewBowlerJoinsTheLeagueAndTheLists)
     // Cancel of the sheet restores the match, not the league's bowlers.
     CPlayer* p = L.Player(23);  // the next free number
     ASSERT_NE(p, nullptr);
-    EXPECT_EQ(p->m_strFirstName, "Ann");
-    EXPECT_EQ(p->m_strSurname, "Other");
-    EXPECT_EQ(p->m_nTeamNo, 2);
-    EXPECT_EQ(L.Team(2)->GetOrderAt(L.Team(2)->GetOrderCount() - 1), 23);
+    EXPECT_EQ(Strs({p->m_strFirstName.str(), p->m_strSurname.str()}), Strs({"Ann", "Other"}));
+    EXPECT_EQ(std::make_pair(static_cast<int>(p->m_nTeamNo), static_cast<int>(L.Team(2)->GetOrderAt(L.Team(2)->GetOrderCount() - 1))),
+              std::make_pair(2, 23));
     EXPECT_TRUE(L.doc.IsModified());
     EXPECT_EQ(f->m_wPlayerNo[0][CFixture::SlotOf(1, 0)], 21);
 }
@@ -184,12 +174,9 @@ TEST(ScoresheetPoints, TheAnalysisShowsTheMatchWorkedByHand)
     L.doc.m_bScratchLeague = 1;
     CPointsRule& rule = L.doc.m_ScrPoints;
     rule.m_bIndividual = rule.m_bTeam = 1;
-    for (int g = 0; g < 4; ++g) {
-        rule.m_nIndividualGame[g] = 2;
-        rule.m_nTeamGame[g] = 4;
-    }
-    rule.m_nIndividualSeries = 2;
-    rule.m_nTeamSeries = 4;
+    for (int g = 0; g < 4; ++g)
+        rule.m_nIndividualGame[g] = 2, rule.m_nTeamGame[g] = 4;
+    rule.m_nIndividualSeries = 2, rule.m_nTeamSeries = 4;
     CFixture* f = L.Match(1);
     const WORD scores[2][2][2] = {{{180, 150}, {160, 160}}, {{170, 170}, {160, 140}}};
     for (int s = 0; s < 2; ++s)
@@ -203,16 +190,14 @@ TEST(ScoresheetPoints, TheAnalysisShowsTheMatchWorkedByHand)
     ui.AnswerMessageBox(IDOK, "Both teams have not played yet!");
     sheet.Click(IDC_SS_PLAYED[1])
         .Check([&](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_SS_POINTS_SCR[0]).text, "8" + H);
-            EXPECT_EQ(Ctl(d, IDC_SS_POINTS_SCR[1]).text, "3" + H);
+            EXPECT_EQ(CtlTexts(d, {IDC_SS_POINTS_SCR[0], IDC_SS_POINTS_SCR[1]}), Strs({"8" + H, "3" + H}));
         })
         .Click(IDC_SS_POINTS);
     ui.OnDialog(IDD_DOUBLES_POINTS_ANALYSIS)
         .Check([&](CDialog& d) {
             auto cell = [&](int s, int row, int col) { return std::string(Ctl(d, IDC_PA_CELL[s][row][col]).text); };
-            EXPECT_EQ(Ctl(d, IDC_PA_TEAM[0]).text, "Team 1");
-            EXPECT_EQ(Ctl(d, IDC_PA_MATCH_POINTS[0]).text, "8" + H);
-            EXPECT_EQ(Ctl(d, IDC_PA_MATCH_POINTS[1]).text, "3" + H);
+            EXPECT_EQ(CtlTexts(d, {IDC_PA_TEAM[0], IDC_PA_MATCH_POINTS[0], IDC_PA_MATCH_POINTS[1]}),
+                      Strs({"Team 1", "8" + H, "3" + H}));
             const std::string rowsA[4][5] = {{"1 ", "", "", "", ""},
                                              {" " + H, "1 ", "", "", "1 "},
                                              {"2 ", "1 ", "", "", "2 "},
@@ -232,9 +217,7 @@ TEST(ScoresheetPoints, TheAnalysisShowsTheMatchWorkedByHand)
                 EXPECT_EQ(cell(0, PA_ROW_BONUS, c), "");
             // One system and no bonus rules: nothing to switch.
             EXPECT_EQ(Ctl(d, IDC_PA_SCRATCH).check, 1);
-            EXPECT_FALSE(Ctl(d, IDC_PA_HANDICAP).enabled);
-            EXPECT_FALSE(Ctl(d, IDC_PA_SCRATCH).enabled);
-            EXPECT_FALSE(Ctl(d, IDC_PA_BONUS_DETAIL).enabled);
+            EXPECT_EQ(CtlEnabled(d, {IDC_PA_HANDICAP, IDC_PA_SCRATCH, IDC_PA_BONUS_DETAIL}), std::vector<bool>(3, false));
         })
         .OK();
     sheet.OK();
@@ -256,20 +239,15 @@ TEST(ScoresheetPoints, BothSystemsSwitchAndPinfallPointsShowInHundredths)
     CScriptedBackend ui;
     ui.OnDialog(IDD_THREES_POINTS_ANALYSIS)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_PA_HANDICAP).check, 1);
-            EXPECT_TRUE(Ctl(d, IDC_PA_SCRATCH).enabled);
-            EXPECT_EQ(Ctl(d, IDC_PA_MATCH_POINTS[0]).text, "-1\xBD");
-            EXPECT_EQ(Ctl(d, IDC_PA_MATCH_POINTS[1]).text, "-\xBD");
-            EXPECT_EQ(Ctl(d, IDC_PA_CELL[0][2][4]).text, "2\xBD");
+            EXPECT_EQ(std::make_pair(Ctl(d, IDC_PA_HANDICAP).check, Ctl(d, IDC_PA_SCRATCH).enabled), std::make_pair(1, true));
+            EXPECT_EQ(CtlTexts(d, {IDC_PA_MATCH_POINTS[0], IDC_PA_MATCH_POINTS[1], IDC_PA_CELL[0][2][4]}),
+                      Strs({"-1\xBD", "-\xBD", "2\xBD"}));
         })
         .Click(IDC_PA_HANDICAP)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_PA_SCRATCH).check, 1);
-            EXPECT_EQ(Ctl(d, IDC_PA_HANDICAP).check, 0);
-            EXPECT_EQ(Ctl(d, IDC_PA_MATCH_POINTS[0]).text, "12.50");
-            EXPECT_EQ(Ctl(d, IDC_PA_MATCH_POINTS[1]).text, "");
-            EXPECT_EQ(Ctl(d, IDC_PA_CELL[1][0][0]).text, "0.75");
-            EXPECT_EQ(Ctl(d, IDC_PA_CELL[0][2][4]).text, "");
+            EXPECT_EQ(CtlChecks(d, {IDC_PA_SCRATCH, IDC_PA_HANDICAP}), (std::vector<int>{1, 0}));
+            EXPECT_EQ(CtlTexts(d, {IDC_PA_MATCH_POINTS[0], IDC_PA_MATCH_POINTS[1], IDC_PA_CELL[1][0][0], IDC_PA_CELL[0][2][4]}),
+                      Strs({"12.50", "", "0.75", ""}));
         })
         .Click(IDC_PA_HANDICAP)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_PA_SCRATCH).check, 0); })

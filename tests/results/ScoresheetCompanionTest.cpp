@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ResultsLeague.h"
+#include "ResultsControlTexts.h"
 #include "ScriptedBackend.h"
 #include "results/ResultEntry.h"
 #include "results/SubstitutionsDlg.h"
@@ -36,24 +37,19 @@ TEST(ScoresheetSubstitutes, TheRecordGoesBackGameByGame)
         .OK();
     ui.OnDialog(IDD_SUBSTITUTIONS)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_SUB_FROM_TEAM).check, 1);
-            EXPECT_EQ(Ctl(d, IDC_SUB_ASSIGN_ALL).check, 1);
+            EXPECT_EQ(CtlChecks(d, {IDC_SUB_FROM_TEAM, IDC_SUB_ASSIGN_ALL}), (std::vector<int>{1, 1}));
             // The roster and the game's own bowler once more, in name order.
-            const auto& items = Ctl(d, IDC_SUB_PLAYER[0]).items;
+            const Strs items = Items(d, IDC_SUB_PLAYER[0]);
             ASSERT_EQ(items.size(), 6u);
-            EXPECT_EQ(items[0].text, "Bowler 11");
-            EXPECT_EQ(items[2].text, "Bowler 12");
-            EXPECT_EQ(Selected(d, IDC_SUB_PLAYER[0]), "Bowler 12");
-            EXPECT_EQ(Ctl(d, IDC_SUB_HCP[1]).text, "12");
+            EXPECT_EQ(Strs({items[0], items[2], Selected(d, IDC_SUB_PLAYER[0]), Ctl(d, IDC_SUB_HCP[1]).text.str()}),
+                      Strs({"Bowler 11", "Bowler 12", "Bowler 12", "12"}));
             // Three games: the fourth row takes nothing.
-            EXPECT_FALSE(Ctl(d, IDC_SUB_PLAYER[3]).enabled);
-            EXPECT_FALSE(Ctl(d, IDC_SUB_PACER[3]).enabled);
+            EXPECT_EQ(CtlEnabled(d, {IDC_SUB_PLAYER[3], IDC_SUB_PACER[3]}), (std::vector<bool>{false, false}));
         })
         .Click(IDC_SUB_ASSIGN_ALL)                    // one game at a time
         .SelectString(IDC_SUB_PLAYER[1], "Bowler 15")  // the reserve bowls game 2
         .Check([](CDialog& d) {
-            EXPECT_EQ(Selected(d, IDC_SUB_PLAYER[0]), "Bowler 12");
-            EXPECT_EQ(Ctl(d, IDC_SUB_HCP[1]).text, "15");
+            EXPECT_EQ(Strs({Selected(d, IDC_SUB_PLAYER[0]), Ctl(d, IDC_SUB_HCP[1]).text.str()}), Strs({"Bowler 12", "15"}));
         })
         .Click(IDC_SUB_FROM_LEAGUE)  // a bowler of another team paces game 3
         .Check([](CDialog& d) {
@@ -68,24 +64,18 @@ TEST(ScoresheetSubstitutes, TheRecordGoesBackGameByGame)
         .OK();
     sheet.Check([&](CDialog& d) {
              const int k = CFixture::SlotOf(0, 1);
-             // Game 1: the position's own bowler with the typed score.
-             EXPECT_EQ(f->m_wPlayerNo[0][k], 12);
-             EXPECT_EQ(f->m_nScore[0][k], 150);
-             // Game 2: the reserve in the regular slot, with his score and average.
-             EXPECT_EQ(f->m_wPlayerNo[1][k], 15);
+             // Game 1: the position's own bowler with the typed score; game 2: the reserve in the
+             // regular slot, with his score and average; game 3: the pacer beside the position's
+             // bowler, who keeps his slot.
+             EXPECT_EQ((std::vector<long>{f->m_wPlayerNo[0][k], f->m_nScore[0][k], f->m_wPlayerNo[1][k], f->m_nScore[1][k],
+                                          static_cast<long>(f->m_nAverage[1][k]), f->m_wPacerNo[2][k],
+                                          f->m_nPacerScore[2][k], f->m_wPlayerNo[2][k]}),
+                       (std::vector<long>{12, 150, 15, 187, 155, 35, 201, 12}));
              EXPECT_EQ(f->m_pPlayer[1][k], L.Player(15));
-             EXPECT_EQ(f->m_nScore[1][k], 187);
-             EXPECT_EQ(f->m_nAverage[1][k], 155u);
-             // Game 3: the pacer beside the position's bowler, who keeps his slot.
              EXPECT_EQ(f->m_dwPosFlags[k], PosPacer(2));
-             EXPECT_EQ(f->m_wPacerNo[2][k], 35);
-             EXPECT_EQ(f->m_nPacerScore[2][k], 201);
-             EXPECT_EQ(f->m_wPlayerNo[2][k], 12);
              // The sheet shows the position's regular scores; the other rows are untouched.
-             EXPECT_EQ(Sheet(d).m_nScoreA[1][0], 150u);
-             EXPECT_EQ(Sheet(d).m_nScoreA[1][1], 187u);
-             EXPECT_EQ(Ctl(d, Cell(0, 1, 1)).text, "187");
-             EXPECT_EQ(Sheet(d).m_strPlayerA[1], "Bowler 12");
+             EXPECT_EQ(std::make_pair(Sheet(d).m_nScoreA[1][0], Sheet(d).m_nScoreA[1][1]), std::make_pair(150u, 187u));
+             EXPECT_EQ(Strs({Ctl(d, Cell(0, 1, 1)).text.str(), Sheet(d).m_strPlayerA[1].str()}), Strs({"187", "Bowler 12"}));
              EXPECT_EQ(f->m_nScore[0][0], before.m_nScore[0][0]);
          })
         .Cancel();
@@ -104,8 +94,7 @@ TEST(ScoresheetSubstitutes, NonQualScoreAndHandicapStayAsTyped)
         .Click(IDC_SUB_NONQUAL[1])
         .Check([](CDialog& d) {
             // Ticking Non Qual clears that game's handicap and no other.
-            EXPECT_EQ(Ctl(d, IDC_SUB_HCP[1]).text, "0");
-            EXPECT_EQ(Ctl(d, IDC_SUB_HCP[0]).text, "11");
+            EXPECT_EQ(CtlTexts(d, {IDC_SUB_HCP[1], IDC_SUB_HCP[0]}), Strs({"0", "11"}));
         })
         .SetText(IDC_SUB_HCP[1], "25")
         .SetText(IDC_SUB_SCORE[1], "140")
@@ -114,8 +103,7 @@ TEST(ScoresheetSubstitutes, NonQualScoreAndHandicapStayAsTyped)
     // Opened again, the handicap typed for the Non Qual game is offered, not the bowler's.
     ui.OnDialog(IDD_SUBSTITUTIONS)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_SUB_HCP[1]).text, "25");
-            EXPECT_EQ(Ctl(d, IDC_SUB_SCORE[1]).text, "140");
+            EXPECT_EQ(CtlTexts(d, {IDC_SUB_HCP[1], IDC_SUB_SCORE[1]}), Strs({"25", "140"}));
             EXPECT_EQ(Ctl(d, IDC_SUB_NONQUAL[1]).check, 1);
         })
         .Cancel();
@@ -123,10 +111,9 @@ TEST(ScoresheetSubstitutes, NonQualScoreAndHandicapStayAsTyped)
         .Check([&](CDialog& d) {
             const int k = CFixture::SlotOf(1, 0);
             EXPECT_EQ(f->m_dwPosFlags[k], PosNonQual(1));
-            EXPECT_EQ(f->m_nScore[1][k], 140);
             // The recalculation leaves a Non Qual game's handicap alone, and its cell shut.
-            EXPECT_EQ(f->m_nHandicap[1][k], 25);
-            EXPECT_EQ(f->m_nHandicap[0][k], 11);
+            EXPECT_EQ((std::vector<int>{f->m_nScore[1][k], f->m_nHandicap[1][k], f->m_nHandicap[0][k]}),
+                      (std::vector<int>{140, 25, 11}));
             EXPECT_FALSE(Ctl(d, Cell(1, 0, 1)).enabled);
         })
         .Cancel();
@@ -158,9 +145,8 @@ TEST(ScoresheetBlinds, BlindFlagsPerGameAndTheScoresThatFollow)
     ResultsLeague L(2, 4, 3);
     // Incremental blinds counted per team: the team's average-less-step per earlier blind.
     L.doc.m_bOneBlindRuleForAll = 1;
-    L.doc.m_BlindScore[3].m_nMethod = CBlindScore::methodIncremental;
-    L.doc.m_BlindScore[3].m_nStep = 10;
-    L.doc.m_BlindScore[3].m_nFlatScore = 100;
+    CBlindScore& blind = L.doc.m_BlindScore[3];
+    blind.m_nMethod = CBlindScore::methodIncremental, blind.m_nStep = 10, blind.m_nFlatScore = 100;
     L.doc.m_bBlindGamesPerTeam = 1;
     CFixture* f = L.Match(1);
     FillLineUp(&L.doc, f);
@@ -171,8 +157,7 @@ TEST(ScoresheetBlinds, BlindFlagsPerGameAndTheScoresThatFollow)
     auto& sheet = ui.OnDialog(IDD_FOURS_SCORESHEET).Click(IDC_SS_BLINDS[0]);
     ui.OnDialog(IDD_FOURS_BLIND_SCORES)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_BLIND_TEAM).text, "Team 1");
-            EXPECT_EQ(Ctl(d, IDC_BLIND_BOWLER[1]).text, "Bowler 12");
+            EXPECT_EQ(CtlTexts(d, {IDC_BLIND_TEAM, IDC_BLIND_BOWLER[1]}), Strs({"Team 1", "Bowler 12"}));
             // The game-4 mark shows, but cannot be changed.
             EXPECT_EQ(Ctl(d, IDC_BLIND_BOX[1][3]).check, 1);
             EXPECT_FALSE(Ctl(d, IDC_BLIND_BOX[1][3]).enabled);
@@ -187,11 +172,9 @@ TEST(ScoresheetBlinds, BlindFlagsPerGameAndTheScoresThatFollow)
         .Check([&](CDialog& d) {
             EXPECT_EQ(f->m_dwPosFlags[k], PosExcluded(1) | PosBlind(3) | PosBlind(0) | PosBlind(2));
             // 152 less 10 for the team's first blind game, less 20 for its second.
-            EXPECT_EQ(f->m_nScore[0][k], 142);
-            EXPECT_EQ(f->m_nScore[2][k], 132);
+            EXPECT_EQ((std::vector<int>{f->m_nScore[0][k], f->m_nScore[2][k]}), (std::vector<int>{142, 132}));
             EXPECT_EQ(Ctl(d, Cell(0, 1, 0)).text, "142");
-            EXPECT_FALSE(Ctl(d, Cell(0, 1, 0)).enabled);
-            EXPECT_TRUE(Ctl(d, Cell(0, 1, 1)).enabled);
+            EXPECT_EQ(CtlEnabled(d, {Cell(0, 1, 0), Cell(0, 1, 1)}), (std::vector<bool>{false, true}));
             EXPECT_EQ(L.Team(1)->m_nBlindGames[PASS_HANDICAP], 2);
         })
         .Click(IDC_SS_BLINDS[0]);
@@ -228,23 +211,19 @@ TEST(ScoresheetExclude, MarkedGamesStayOutOfTheHighFigures)
     auto& sheet = ui.OnDialog(IDD_FOURS_SCORESHEET).Click(IDC_SS_EXCLUDE[0]);
     ui.OnDialog(IDD_EXCLUDE_GAMES)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_EXCL_TEAM).text, "Team 1");
-            EXPECT_EQ(Ctl(d, IDC_EXCL_PLAYER[0]).text, "Bowler 11");
-            EXPECT_EQ(Ctl(d, IDC_EXCL_ENTERING_AVG[0]).text, "152");
-            EXPECT_EQ(Ctl(d, IDC_EXCL_ENTERING_AVG[1]).text, "160");
-            EXPECT_EQ(Ctl(d, IDC_EXCL_ENTERING_TOTAL).text, "312");
+            EXPECT_EQ(CtlTexts(d, {IDC_EXCL_TEAM, IDC_EXCL_PLAYER[0], IDC_EXCL_ENTERING_AVG[0], IDC_EXCL_ENTERING_AVG[1],
+                                   IDC_EXCL_ENTERING_TOTAL}),
+                      Strs({"Team 1", "Bowler 11", "152", "160", "312"}));
             // Four bowlers, three games: row 5 and column 4 are shut.
-            EXPECT_TRUE(Ctl(d, IDC_EXCL_BOX[3][2]).enabled);
-            EXPECT_FALSE(Ctl(d, IDC_EXCL_BOX[4][0]).enabled);
-            EXPECT_FALSE(Ctl(d, IDC_EXCL_BOX[0][3]).enabled);
+            EXPECT_EQ(CtlEnabled(d, {IDC_EXCL_BOX[3][2], IDC_EXCL_BOX[4][0], IDC_EXCL_BOX[0][3]}),
+                      (std::vector<bool>{true, false, false}));
         })
         .Click(IDC_EXCL_BOX[0][1])
         .OK();
     ui.OnDialog(IDD_EXCLUDE_GAMES).Click(IDC_EXCL_BOX[1][0]).Cancel();
     sheet.Click(IDC_SS_EXCLUDE[0])
         .Check([&](CDialog&) {
-            EXPECT_EQ(f->m_dwPosFlags[0], PosExcluded(1));
-            EXPECT_EQ(f->m_dwPosFlags[1], 0u);
+            EXPECT_EQ(std::make_pair(f->m_dwPosFlags[0], f->m_dwPosFlags[1]), std::make_pair(PosExcluded(1), DWORD(0)));
         })
         .OK();
     EXPECT_TRUE(EditResult(&L.doc, f));
@@ -255,10 +234,9 @@ TEST(ScoresheetExclude, MarkedGamesStayOutOfTheHighFigures)
     // Bowler 11's 280 counts for his pins and average, not for his high game; the match is
     // out of his high series altogether. Bowler 12 beside him is unaffected.
     EXPECT_EQ(p11->m_nPins[PASS_SCRATCH], 150u + 280u + 156u);
-    EXPECT_EQ(p11->GetHighGameScratch(), 156);
-    EXPECT_EQ(p11->GetHighSeriesScratch(), 0);
-    EXPECT_EQ(p12->GetHighGameScratch(), 166);
-    EXPECT_EQ(p12->GetHighSeriesScratch(), 160 + 163 + 166);
+    EXPECT_EQ((std::vector<int>{p11->GetHighGameScratch(), p11->GetHighSeriesScratch(), p12->GetHighGameScratch(),
+                                p12->GetHighSeriesScratch()}),
+              (std::vector<int>{156, 0, 166, 160 + 163 + 166}));
 }
 
 TEST(ScoresheetDatePlayed, NewDatesWithinWhatTheFileStores)
@@ -276,22 +254,18 @@ TEST(ScoresheetDatePlayed, NewDatesWithinWhatTheFileStores)
     sheet.Click(IDC_SS_CHANGE_DATE[0]);
     ui.OnDialog(IDD_ENTER_DATE_TIME)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_DT_WEEKDAY).text, "Wed");
-            EXPECT_EQ(Ctl(d, IDC_DT_DAY).text, "14");
-            EXPECT_EQ(Selected(d, IDC_DT_MONTH), "Mar");
-            EXPECT_EQ(Ctl(d, IDC_DT_YEAR).text, "2001");
-            EXPECT_EQ(Selected(d, IDC_DT_HOUR), "09 pm");
-            EXPECT_EQ(Selected(d, IDC_DT_MINUTE), "40");
-            EXPECT_EQ(Ctl(d, IDC_DT_LINE2).text, "Team 1");
+            EXPECT_EQ(CtlTexts(d, {IDC_DT_WEEKDAY, IDC_DT_DAY, IDC_DT_YEAR, IDC_DT_LINE2}),
+                      Strs({"Wed", "14", "2001", "Team 1"}));
+            EXPECT_EQ(Strs({Selected(d, IDC_DT_MONTH), Selected(d, IDC_DT_HOUR), Selected(d, IDC_DT_MINUTE)}),
+                      Strs({"Mar", "09 pm", "40"}));
         })
         // A day past the month's end carries into the next month.
         .Select(IDC_DT_MONTH, 3)
         .SetText(IDC_DT_DAY, "31")
         .Focus(IDC_DT_YEAR)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_DT_DAY).text, "1");
-            EXPECT_EQ(Selected(d, IDC_DT_MONTH), "May");
-            EXPECT_EQ(Ctl(d, IDC_DT_WEEKDAY).text, "Tue");
+            EXPECT_EQ(Strs({Ctl(d, IDC_DT_DAY).text.str(), Selected(d, IDC_DT_MONTH), Ctl(d, IDC_DT_WEEKDAY).text.str()}),
+                      Strs({"1", "May", "Tue"}));
         })
         // The 32-bit seconds of the file end in January 2038: later dates are refused
         // and the boxes go back to the last good date.
@@ -309,10 +283,10 @@ TEST(ScoresheetDatePlayed, NewDatesWithinWhatTheFileStores)
     sheet
         .Check([&](CDialog& d) {
             const CTime want(2037, 5, 1, 21, 15, 0);
-            EXPECT_EQ(f->m_timePlayed[0], want);
-            EXPECT_EQ(f->m_timePlayed[1], want);  // Both Teams
-            EXPECT_EQ(Sheet(d).m_timePlayedA, want);
-            EXPECT_EQ(Sheet(d).m_timePlayedB, want);
+            // Both Teams
+            EXPECT_EQ((std::vector<CTime>{f->m_timePlayed[0], f->m_timePlayed[1], Sheet(d).m_timePlayedA,
+                                          Sheet(d).m_timePlayedB}),
+                      std::vector<CTime>(4, want));
             EXPECT_EQ(Ctl(d, IDC_SS_DATE_PLAYED[0]).text, "01 May 37 09:15PM");
         })
         .Cancel();
@@ -374,11 +348,9 @@ TEST(ScoresheetSubstitutes, TheSinglesSheetSubstitutesItsOnePositionItself)
     sheet
         .Check([&](CDialog& d) {
             // "Assign for ALL Games." put the reserve into both games; Cancel changed nothing.
-            EXPECT_EQ(f->m_wPlayerNo[0][0], 12);
-            EXPECT_EQ(f->m_wPlayerNo[1][0], 12);
-            EXPECT_EQ(f->m_nScore[1][0], 133);
-            EXPECT_EQ(Sheet(d).m_strPlayerA[0], "Bowler 12");
-            EXPECT_EQ(Ctl(d, Cell(0, 0, 1)).text, "133");
+            EXPECT_EQ((std::vector<int>{f->m_wPlayerNo[0][0], f->m_wPlayerNo[1][0], f->m_nScore[1][0]}),
+                      (std::vector<int>{12, 12, 133}));
+            EXPECT_EQ(Strs({Sheet(d).m_strPlayerA[0].str(), Ctl(d, Cell(0, 0, 1)).text.str()}), Strs({"Bowler 12", "133"}));
         })
         .OK();
     EXPECT_TRUE(EditResult(&L.doc, f));

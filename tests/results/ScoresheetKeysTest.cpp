@@ -29,8 +29,7 @@ void ScratchPoints(ResultsLeague& L)
     L.doc.m_bHandicapLeague = 0;
     L.doc.m_bScratchLeague = 1;
     L.doc.m_ScrPoints.m_bTeam = 1;
-    for (int g = 0; g < 3; ++g)
-        L.doc.m_ScrPoints.m_nTeamGame[g] = 2;
+    L.doc.m_ScrPoints.m_nTeamGame[0] = L.doc.m_ScrPoints.m_nTeamGame[1] = L.doc.m_ScrPoints.m_nTeamGame[2] = 2;
     L.doc.m_ScrPoints.m_nTeamSeries = 2;
     L.doc.UpdateMaxMatchPoints();
 }
@@ -117,11 +116,9 @@ TEST(ScoresheetKeys, AScoreOutOfRangeIsRefusedTheMomentItsCellIsLeft)
             d.Type("900");
             bMouse ? d.Click(Cell(0, 0, 2)) : d.Tab();
             EXPECT_EQ(ui.messages, std::vector<std::string>{range});
-            EXPECT_EQ(d.FocusID(), Cell(0, 0, 0));
-            EXPECT_EQ(f->m_nScore[0][0], 0);
+            EXPECT_EQ(std::make_pair(d.FocusID(), static_cast<int>(f->m_nScore[0][0])), std::make_pair(Cell(0, 0, 0), 0));
             d.Type("250").Tab();  // the refused text is selected: typing replaces it
-            EXPECT_EQ(f->m_nScore[0][0], 250);
-            EXPECT_EQ(d.FocusID(), Cell(0, 0, 1));
+            EXPECT_EQ(std::make_pair(d.FocusID(), static_cast<int>(f->m_nScore[0][0])), std::make_pair(Cell(0, 0, 1), 250));
             d.Escape();
         });
         EnterSinglesResult(&L.doc, f);

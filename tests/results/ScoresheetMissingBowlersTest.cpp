@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ResultsLeague.h"
+#include "ResultsControlTexts.h"
 #include "ScriptedBackend.h"
 #include "league/Awards.h"
 #include "results/EnterAwardDlg.h"
@@ -19,10 +20,8 @@ TEST(ScoresheetMissingBowlers, APositionWhoseBowlerHasLeftBowlsOffNothing)
     // Side A entered with bowler 99 at its first position; he is no longer in the league.
     f->SetPlayerSideA(1, L.Player(12));
     for (int g = 0; g < 3; ++g) {
-        f->m_wPlayerNo[g][0] = 99;
-        f->m_pPlayer[g][0] = nullptr;
-        f->m_nScore[g][0] = 170;
-        f->m_nScore[g][1] = 160;
+        f->m_wPlayerNo[g][0] = 99, f->m_pPlayer[g][0] = nullptr;
+        f->m_nScore[g][0] = 170, f->m_nScore[g][1] = 160;
         f->m_nHandicap[g][0] = 25;  // left from when he bowled
     }
     f->m_bPlayed[0] = 1;
@@ -30,15 +29,11 @@ TEST(ScoresheetMissingBowlers, APositionWhoseBowlerHasLeftBowlsOffNothing)
     CScriptedBackend ui;
     ui.OnDialog(IDD_DOUBLES_SCORESHEET)
         .Check([&](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_SS_HC_A[0]).text, "0");
-            for (int g = 0; g < 3; ++g)
-                EXPECT_EQ(f->m_nHandicap[g][0], 0);
+            EXPECT_EQ(CtlTexts(d, {IDC_SS_HC_A[0], IDC_SS_SERIES_A[0]}), Strs({"0", "510"}));
+            EXPECT_EQ((std::vector<int>{f->m_nHandicap[0][0], f->m_nHandicap[1][0], f->m_nHandicap[2][0]}),
+                      (std::vector<int>{0, 0, 0}));
             // His position offers the team's bowlers only.
-            const auto& items = Ctl(d, IDC_SS_PLAYER_A[0]).items;
-            ASSERT_EQ(items.size(), 2u);
-            EXPECT_EQ(items[0].text, "Bowler 11");
-            EXPECT_EQ(items[1].text, "Bowler 12");
-            EXPECT_EQ(Ctl(d, IDC_SS_SERIES_A[0]).text, "510");
+            EXPECT_EQ(Items(d, IDC_SS_PLAYER_A[0]), Strs({"Bowler 11", "Bowler 12"}));
         })
         .Cancel();
     EXPECT_FALSE(EditDoublesResult(&L.doc, f));
@@ -51,24 +46,19 @@ TEST(ScoresheetMissingBowlers, SubstitutionsOfABowlerWhoHasLeftListTheTeamOnly)
     L.doc.m_bHandicapLeague = 1;
     SubstitutionRecord rec;
     rec.nTeam = 1;
-    for (int g = 0; g < 3; ++g) {
-        rec.nPlayerNo[g] = 99;
-        rec.nScore[g] = 150;
-        rec.nHandicap[g] = 7;
-    }
+    for (int g = 0; g < 3; ++g)
+        rec.nPlayerNo[g] = 99, rec.nScore[g] = 150, rec.nHandicap[g] = 7;
     CScriptedBackend ui;
     ui.OnDialog(IDD_SUBSTITUTIONS)
         .Check([](CDialog& d) {
             for (int g = 0; g < 3; ++g) {
                 const CControlState& combo = Ctl(d, IDC_SUB_PLAYER[g]);
-                EXPECT_EQ(combo.items.size(), 2u);
-                EXPECT_EQ(combo.curSel, -1);
+                EXPECT_EQ(std::make_pair(combo.items.size(), combo.curSel), std::make_pair(size_t(2), -1));
             }
         })
         .Cancel();
     EXPECT_FALSE(EditSubstitutions(&L.doc, &rec));
-    EXPECT_EQ(rec.nPlayerNo[0], 99);
-    EXPECT_EQ(rec.nHandicap[0], 7);
+    EXPECT_EQ((std::vector<int>{rec.nPlayerNo[0], rec.nHandicap[0]}), (std::vector<int>{99, 7}));
 }
 
 TEST(ScoresheetMissingBowlers, AnAwardNeedsABowlerOfTheMatch)
@@ -101,8 +91,7 @@ TEST(ScoresheetMissingBowlers, NewPlayerLeavesTheColumnsAndBlindCountsAsTheyWere
     CFixture* f = L.Match(1);
     FillLineUp(&L.doc, f);
     CTeam* pTeam = L.Team(1);
-    pTeam->m_nBlindGames[0] = 4;
-    pTeam->m_nBlindGames[1] = 4;
+    pTeam->m_nBlindGames[0] = pTeam->m_nBlindGames[1] = 4;
     // Side A entered, its first bowler blind in game 1.
     for (int g = 0; g < 3; ++g)
         f->m_nScore[g][1] = 150;
@@ -127,8 +116,7 @@ TEST(ScoresheetMissingBowlers, NewPlayerLeavesTheColumnsAndBlindCountsAsTheyWere
             // Game 2 stays half a column to the right, not one column further each time.
             EXPECT_EQ(Ctl(d, Cell(0, 0, 1)).rect.left, xGame2);
             // This match's blind game is counted once.
-            EXPECT_EQ(pTeam->m_nBlindGames[0], 5);
-            EXPECT_EQ(pTeam->m_nBlindGames[1], 5);
+            EXPECT_EQ((std::vector<int>{pTeam->m_nBlindGames[0], pTeam->m_nBlindGames[1]}), (std::vector<int>{5, 5}));
         })
         .Cancel();
     EnterDoublesResult(&L.doc, f);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ResultsLeague.h"
+#include "ResultsControlTexts.h"
 #include "ScriptedBackend.h"
 #include "results/FoursScoresheetDlg.h"
 #include "results/ResultEntry.h"
@@ -31,6 +32,15 @@ void EnterSideA(ResultsLeague& L, CFixture* f)
     }
 }
 
+// Whether each control is removed from the sheet.
+std::vector<bool> RemovedOf(CDialog& d, std::initializer_list<UINT> ids)
+{
+    std::vector<bool> v;
+    for (UINT id : ids)
+        v.push_back(Removed(d, id));
+    return v;
+}
+
 }  // namespace
 
 TEST(ScoresheetOpening, LineUpFillRefillsOnlyTheSideWithoutAResult)
@@ -53,8 +63,8 @@ TEST(ScoresheetOpening, LineUpFillRefillsOnlyTheSideWithoutAResult)
                 if (nSize > 1) {
                     // The outsider at side A position 2 is listed there, and only there.
                     EXPECT_EQ(Ctl(d, IDC_SS_PLAYER_A[1]).text, "Bowler 35");
-                    EXPECT_EQ(Ctl(d, IDC_SS_PLAYER_A[1]).items.size(), static_cast<size_t>(nSize + 2));
-                    EXPECT_EQ(Ctl(d, IDC_SS_PLAYER_A[0]).items.size(), static_cast<size_t>(nSize + 1));
+                    EXPECT_EQ(std::make_pair(Ctl(d, IDC_SS_PLAYER_A[1]).items.size(), Ctl(d, IDC_SS_PLAYER_A[0]).items.size()),
+                              std::make_pair(static_cast<size_t>(nSize + 2), static_cast<size_t>(nSize + 1)));
                 }
             })
             .Cancel();
@@ -64,10 +74,9 @@ TEST(ScoresheetOpening, LineUpFillRefillsOnlyTheSideWithoutAResult)
         for (int p = 0; p < nSize; ++p) {
             const int k = CFixture::SlotOf(0, p);
             EXPECT_EQ(f->m_dwPosFlags[k], before.m_dwPosFlags[k]);
-            for (int g = 0; g < 4; ++g) {
-                EXPECT_EQ(f->m_wPlayerNo[g][k], before.m_wPlayerNo[g][k]);
-                EXPECT_EQ(f->m_nScore[g][k], before.m_nScore[g][k]);
-            }
+            for (int g = 0; g < 4; ++g)
+                EXPECT_EQ(std::make_pair(f->m_wPlayerNo[g][k], f->m_nScore[g][k]),
+                          std::make_pair(before.m_wPlayerNo[g][k], before.m_nScore[g][k]));
         }
         // Side B: the team order with clear flags, kept after Cancel; still not played.
         for (int p = 0; p < nSize; ++p) {
@@ -90,8 +99,8 @@ TEST(ScoresheetOpening, AnOrderEntryNamingNoBowlerIsPassedOver)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SS_PLAYER_B[0]).items.size(), 3u); })
         .Cancel();
     EnterResult(&L.doc, f);
-    EXPECT_EQ(f->m_wPlayerNo[0][CFixture::SlotOf(1, 0)], 21);
-    EXPECT_EQ(f->m_wPlayerNo[0][CFixture::SlotOf(1, 1)], 22);
+    EXPECT_EQ((std::vector<int>{f->m_wPlayerNo[0][CFixture::SlotOf(1, 0)], f->m_wPlayerNo[0][CFixture::SlotOf(1, 1)]}),
+              (std::vector<int>{21, 22}));
 }
 
 TEST(ScoresheetOpening, AFoldedTeamOpensPlayedWithEveryGameDefaultedAndCancelTakesItBack)
@@ -106,24 +115,20 @@ TEST(ScoresheetOpening, AFoldedTeamOpensPlayedWithEveryGameDefaultedAndCancelTak
     CScriptedBackend ui;
     ui.OnDialog(IDD_FOURS_SCORESHEET)
         .Check([&](CDialog& d) {
-            EXPECT_EQ(f->m_nDefaulted[1], 14);  // games 1-3 of a three-game league
-            EXPECT_EQ(f->m_bPlayed[1], 1);
-            EXPECT_EQ(Ctl(d, IDC_SS_PLAYED[1]).check, 1);
+            // games 1-3 of a three-game league; side A untouched
+            EXPECT_EQ((std::vector<int>{f->m_nDefaulted[1], f->m_bPlayed[1], f->m_nDefaulted[0]}),
+                      (std::vector<int>{14, 1, 0}));
+            EXPECT_EQ(CtlChecks(d, {IDC_SS_PLAYED[1], IDC_SS_DEFAULTED[1][0], IDC_SS_DEFAULTED[1][1],
+                                    IDC_SS_DEFAULTED[1][2], IDC_SS_DEFAULTED[1][3], IDC_SS_PLAYED[0]}),
+                      (std::vector<int>{1, 1, 1, 1, 0, 0}));
             EXPECT_EQ(Ctl(d, IDC_SS_DATE_PLAYED[1]).text, "09 Sep 24 07:30PM");  // the round's date
-            for (int g = 0; g < 3; ++g)
-                EXPECT_EQ(Ctl(d, IDC_SS_DEFAULTED[1][g]).check, 1) << g;
-            EXPECT_EQ(Ctl(d, IDC_SS_DEFAULTED[1][3]).check, 0);
-            // The defaulted games take no typed score; side A is untouched.
-            EXPECT_FALSE(Ctl(d, Cell(1, 0, 0)).enabled);
-            EXPECT_TRUE(Ctl(d, Cell(0, 0, 0)).enabled);
-            EXPECT_EQ(f->m_nDefaulted[0], 0);
-            EXPECT_EQ(Ctl(d, IDC_SS_PLAYED[0]).check, 0);
+            // The defaulted games take no typed score.
+            EXPECT_EQ(CtlEnabled(d, {Cell(1, 0, 0), Cell(0, 0, 0)}), (std::vector<bool>{false, true}));
         })
         .Cancel();
     EXPECT_FALSE(EditFoursResult(&L.doc, f));
     EXPECT_TRUE(f->IsSameAs(before));
-    EXPECT_EQ(f->m_bPlayed[1], 0);
-    EXPECT_EQ(f->m_nDefaulted[1], 0);
+    EXPECT_EQ((std::vector<int>{f->m_bPlayed[1], f->m_nDefaulted[1]}), (std::vector<int>{0, 0}));
 
     // Before the team folded it plays as any other.
     CFixture* f1 = L.Match(1);
@@ -150,24 +155,19 @@ TEST(ScoresheetOpening, ThreeGamesSpreadOverTheWidthOfFour)
         .Check([&](CDialog& d) {
             for (int s = 0; s < 2; ++s) {
                 // Every control of game 4 is gone.
-                for (int p = 0; p < 4; ++p)
-                    EXPECT_TRUE(Removed(d, Cell(s, p, 3)));
-                EXPECT_TRUE(Removed(d, IDC_SS_SCRTOTAL[s][3]));
-                EXPECT_TRUE(Removed(d, IDC_SS_HANDICAP[s][3]));
-                EXPECT_TRUE(Removed(d, IDC_SS_HCPTOTAL[s][3]));
-                EXPECT_TRUE(Removed(d, IDC_SS_DEFAULTED[s][3]));
-                EXPECT_TRUE(Removed(d, IDC_SS_HEAD_G[s][3]));
+                EXPECT_EQ(RemovedOf(d, {Cell(s, 0, 3), Cell(s, 1, 3), Cell(s, 2, 3), Cell(s, 3, 3), IDC_SS_SCRTOTAL[s][3],
+                                        IDC_SS_HANDICAP[s][3], IDC_SS_HCPTOTAL[s][3], IDC_SS_DEFAULTED[s][3],
+                                        IDC_SS_HEAD_G[s][3]}),
+                          std::vector<bool>(9, true));
                 // Game 3 stands where game 4 stood, game 2 half a column to the right,
                 // game 1 where it was: cells, totals, boxes and headings alike.
-                for (int p = 0; p < 4; ++p) {
-                    EXPECT_EQ(Ctl(d, Cell(s, p, 2)).rect.left, x4);
-                    EXPECT_EQ(Ctl(d, Cell(s, p, 1)).rect.left, x2 + pitch / 2);
-                    EXPECT_EQ(Ctl(d, Cell(s, p, 0)).rect.left, x1);
-                }
-                EXPECT_EQ(Ctl(d, IDC_SS_HCPTOTAL[s][2]).rect.left, x4);
-                EXPECT_EQ(Ctl(d, IDC_SS_HEAD_G[s][2]).rect.left, x4);
-                EXPECT_EQ(Ctl(d, IDC_SS_DEFAULTED[s][2]).rect.left, templateX(IDC_SS_DEFAULTED[s][3]));
-                EXPECT_EQ(Ctl(d, IDC_SS_SCRTOTAL[s][1]).rect.left, x2 + pitch / 2);
+                for (int p = 0; p < 4; ++p)
+                    EXPECT_EQ((std::vector<int>{Ctl(d, Cell(s, p, 2)).rect.left, Ctl(d, Cell(s, p, 1)).rect.left,
+                                                Ctl(d, Cell(s, p, 0)).rect.left}),
+                              (std::vector<int>{x4, x2 + pitch / 2, x1}));
+                EXPECT_EQ((std::vector<int>{Ctl(d, IDC_SS_HCPTOTAL[s][2]).rect.left, Ctl(d, IDC_SS_HEAD_G[s][2]).rect.left,
+                                            Ctl(d, IDC_SS_DEFAULTED[s][2]).rect.left, Ctl(d, IDC_SS_SCRTOTAL[s][1]).rect.left}),
+                          (std::vector<int>{x4, x4, templateX(IDC_SS_DEFAULTED[s][3]), x2 + pitch / 2}));
                 EXPECT_TRUE(Ctl(d, Cell(s, 0, 2)).visible);
             }
         })
@@ -183,10 +183,8 @@ TEST(ScoresheetOpening, FewerGamesRemoveTheirColumns)
         CScriptedBackend ui;
         ui.OnDialog(IDD_SINGLES_SCORESHEET)
             .Check([&](CDialog& d) {
-                for (int g = 0; g < 4; ++g) {
-                    EXPECT_EQ(Removed(d, Cell(0, 0, g)), g >= nGames);
-                    EXPECT_EQ(Removed(d, IDC_SS1_HCPSCORE[1][g]), g >= nGames);
-                }
+                for (int g = 0; g < 4; ++g)
+                    EXPECT_EQ(RemovedOf(d, {Cell(0, 0, g), IDC_SS1_HCPSCORE[1][g]}), std::vector<bool>(2, g >= nGames));
                 // Singles side B's game-4 heading has its own id.
                 EXPECT_EQ(Removed(d, IDC_SS1_HEAD_G4_B), nGames < 4);
             })
@@ -207,42 +205,30 @@ TEST(ScoresheetOpening, AScratchLeagueShowsNoHandicapAndTeamHandicapsHideOnlyThe
         L.doc.m_bHandicapLeague = 0;
         L.doc.m_bScratchLeague = 1;
         open(L, [](CDialog& d) {
-            for (int s = 0; s < 2; ++s) {
-                EXPECT_TRUE(Removed(d, IDC_SS_HEAD_HC[s]));
-                EXPECT_TRUE(Removed(d, IDC_SS_HEAD_HCPSERIES[s]));
-                EXPECT_TRUE(Removed(d, IDC_SS_HANDICAP_SERIES[s]));
-                EXPECT_TRUE(Removed(d, IDC_SS_HCPTOTAL[s][0]));
-                EXPECT_TRUE(Removed(d, IDC_SS_LABEL_HCPTOTAL[s]));
-                EXPECT_TRUE(Removed(d, IDC_SS_LABEL_POINTS_HCP[s]));
-                EXPECT_FALSE(Removed(d, IDC_SS_SCRTOTAL[s][0]));
-                EXPECT_FALSE(Removed(d, IDC_SS_POINTS_SCR[s]));
-            }
-            EXPECT_TRUE(Removed(d, IDC_SS_HC_A[3]));
-            EXPECT_TRUE(Removed(d, IDC_SS_HCPSERIES_B[0]));
+            for (int s = 0; s < 2; ++s)
+                EXPECT_EQ(RemovedOf(d, {IDC_SS_HEAD_HC[s], IDC_SS_HEAD_HCPSERIES[s], IDC_SS_HANDICAP_SERIES[s],
+                                        IDC_SS_HCPTOTAL[s][0], IDC_SS_LABEL_HCPTOTAL[s], IDC_SS_LABEL_POINTS_HCP[s],
+                                        IDC_SS_SCRTOTAL[s][0], IDC_SS_POINTS_SCR[s]}),
+                          (std::vector<bool>{true, true, true, true, true, true, false, false}));
+            EXPECT_EQ(RemovedOf(d, {IDC_SS_HC_A[3], IDC_SS_HCPSERIES_B[0]}), (std::vector<bool>{true, true}));
         });
     }
     {
         ResultsLeague L(2, 4, 3);
         L.doc.m_bTeamHandicaps = 1;
         open(L, [](CDialog& d) {
-            for (int s = 0; s < 2; ++s) {
-                EXPECT_TRUE(Removed(d, IDC_SS_HEAD_HC[s]));
-                EXPECT_TRUE(Removed(d, IDC_SS_HEAD_HCPSERIES[s]));
-                // The team's handicap rows stay.
-                EXPECT_FALSE(Removed(d, IDC_SS_HANDICAP[s][0]));
-                EXPECT_FALSE(Removed(d, IDC_SS_HCPTOTAL_SERIES[s]));
-                EXPECT_FALSE(Removed(d, IDC_SS_LABEL_POINTS_HCP[s]));
-            }
-            EXPECT_TRUE(Removed(d, IDC_SS_HC_B[2]));
-            EXPECT_TRUE(Removed(d, IDC_SS_HCPSERIES_A[0]));
+            // The team's handicap rows stay.
+            for (int s = 0; s < 2; ++s)
+                EXPECT_EQ(RemovedOf(d, {IDC_SS_HEAD_HC[s], IDC_SS_HEAD_HCPSERIES[s], IDC_SS_HANDICAP[s][0],
+                                        IDC_SS_HCPTOTAL_SERIES[s], IDC_SS_LABEL_POINTS_HCP[s]}),
+                          (std::vector<bool>{true, true, false, false, false}));
+            EXPECT_EQ(RemovedOf(d, {IDC_SS_HC_B[2], IDC_SS_HCPSERIES_A[0]}), (std::vector<bool>{true, true}));
         });
     }
     {
         ResultsLeague L(2, 4, 3);  // handicap league without team handicaps: everything shows
         open(L, [](CDialog& d) {
-            EXPECT_FALSE(Removed(d, IDC_SS_HC_A[0]));
-            EXPECT_FALSE(Removed(d, IDC_SS_HCPSERIES_B[3]));
-            EXPECT_FALSE(Removed(d, IDC_SS_HEAD_HC[1]));
+            EXPECT_EQ(RemovedOf(d, {IDC_SS_HC_A[0], IDC_SS_HCPSERIES_B[3], IDC_SS_HEAD_HC[1]}), std::vector<bool>(3, false));
             EXPECT_EQ(Ctl(d, IDC_SS_HC_A[0]).text, "11");
         });
     }
@@ -274,8 +260,7 @@ TEST(ScoresheetOpening, PositionRoundMatchesCountInTheirOwnSystem)
         f->m_bPositionRoundScratch = c.posScratch;
         CFoursScoresheetDlg dlg;
         PrepareScoresheet(dlg, &L.doc, f);
-        EXPECT_EQ(dlg.m_bHandicapScoring, c.wantHcp);
-        EXPECT_EQ(dlg.m_bScratchScoring, c.wantScr);
+        EXPECT_EQ(std::make_pair(dlg.m_bHandicapScoring, dlg.m_bScratchScoring), std::make_pair(c.wantHcp, c.wantScr));
     }
     // What the switch does to the sheet: a scratch position match shows no handicap.
     ResultsLeague L(2, 4, 3);
@@ -285,8 +270,7 @@ TEST(ScoresheetOpening, PositionRoundMatchesCountInTheirOwnSystem)
     CScriptedBackend ui;
     ui.OnDialog(IDD_FOURS_SCORESHEET)
         .Check([](CDialog& d) {
-            EXPECT_TRUE(Removed(d, IDC_SS_HC_A[0]));
-            EXPECT_TRUE(Removed(d, IDC_SS_HCPTOTAL[0][0]));
+            EXPECT_EQ(RemovedOf(d, {IDC_SS_HC_A[0], IDC_SS_HCPTOTAL[0][0]}), std::vector<bool>(2, true));
         })
         .Cancel();
     EnterFoursResult(&L.doc, L.Match(1));
@@ -312,11 +296,9 @@ TEST(ScoresheetClosing, CancelPutsBackEveryMemberOfTheFixture)
         .Click(IDC_SS_PLAYED[0])
         .Check([&](CDialog&) {
             // All of it reached the live fixture at once.
-            EXPECT_EQ(f->m_nScore[0][0], 212);
-            EXPECT_EQ(f->m_nScore[1][0], 180);
-            EXPECT_EQ(f->m_nDefaulted[1], 4);
-            EXPECT_EQ(f->m_wPlayerNo[2][2], 15);
-            EXPECT_EQ(f->m_bPlayed[0], 1);
+            EXPECT_EQ((std::vector<int>{f->m_nScore[0][0], f->m_nScore[1][0], f->m_nDefaulted[1], f->m_wPlayerNo[2][2],
+                                        f->m_bPlayed[0]}),
+                      (std::vector<int>{212, 180, 4, 15, 1}));
             EXPECT_FALSE(f->IsSameAs(before));
         })
         .Cancel();

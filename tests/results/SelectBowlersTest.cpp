@@ -36,8 +36,7 @@ TEST(SelectBowlers, ListsEveryBowlerInOrderAndStoresTheChoiceInListOrder)
             const auto& items = Ctl(d, kList).items;
             EXPECT_EQ(Items(d, kList), (Texts{"Bowler 11", "~Bowler 12", "~Bowler 21", "Bowler 22"}));
             EXPECT_EQ(items[3].data, reinterpret_cast<DWORD_PTR>(L.Player(22)));
-            EXPECT_TRUE(items[0].selected);
-            EXPECT_EQ(d.GetFocusID(), kList);
+            EXPECT_EQ(std::make_pair(items[0].selected, d.GetFocusID()), std::make_pair(true, kList));
         })
         .SetSel(kList, 3)
         .SetSel(kList, 1)
@@ -56,8 +55,7 @@ TEST(SelectBowlers, NothingSelectedStaysOpenCancelChangesNothing)
         .Check([](CDialog& d) { EXPECT_FALSE(d.IsEnded()); })
         .SetSel(kList, 1)
         .Cancel();
-    EXPECT_FALSE(SelectBowlersForDisplay(&L.doc));
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_FALSE(SelectBowlersForDisplay(&L.doc) || !ui.messages.empty());
     EXPECT_EQ(L.Selected(), std::vector<int>{22});
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 #include "ResultsLeague.h"
 #include "ScriptedBackend.h"
@@ -42,6 +43,9 @@ struct TeamsLeague : ResultsLeague {
         doc.m_bSpareTeam = bFlag ? 1 : 0;
     }
 
+    // The selected teams, with the index and the team the display starts on.
+    std::tuple<Texts, UINT, CTeam*> State() { return {Selected(), doc.m_nSelectedTeamIndex, doc.m_pSelectedTeam}; }
+
     std::vector<std::string> Selected()
     {
         std::vector<std::string> v;
@@ -77,8 +81,7 @@ TEST(SelectTeams, ListsTheLeagueTeamsInOrderAndStoresTheChoice)
         .Check([&](CDialog& d) {
             EXPECT_EQ(Items(d, kList), (Texts{"Team 1", "Team 2", "Team 3", "Team 4", "Team 6"}));
             EXPECT_EQ(Ctl(d, kList).items[4].data, reinterpret_cast<DWORD_PTR>(L.Team(6)));
-            EXPECT_EQ(SelectedItems(d, kList), std::vector<int>{0});
-            EXPECT_EQ(d.GetFocusID(), kList);
+            EXPECT_EQ(std::make_pair(SelectedItems(d, kList), d.GetFocusID()), std::make_pair(std::vector<int>{0}, kList));
         })
         .SetSel(kList, 4)
         .SetSel(kList, 1)
@@ -86,9 +89,7 @@ TEST(SelectTeams, ListsTheLeagueTeamsInOrderAndStoresTheChoice)
         .OK();
     ASSERT_TRUE(ChooseTeamsForFixtureDisplay(&L.doc));
     // List order, not the order of the clicks.
-    EXPECT_EQ(L.Selected(), (Texts{"Team 2", "Team 6"}));
-    EXPECT_EQ(L.doc.m_nSelectedTeamIndex, 0u);
-    EXPECT_EQ(L.doc.m_pSelectedTeam, L.Team(2));
+    EXPECT_EQ(L.State(), std::make_tuple(Texts{"Team 2", "Team 6"}, 0u, L.Team(2)));
 }
 
 TEST(SelectTeams, NothingSelectedKeepsTheDialogOpenAndCancelKeepsTheOldSelection)
@@ -103,9 +104,7 @@ TEST(SelectTeams, NothingSelectedKeepsTheDialogOpenAndCancelKeepsTheOldSelection
         .Cancel();
     EXPECT_FALSE(ChooseTeamsForFixtureDisplay(&L.doc));
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(L.Selected(), Texts{"Team 6"});
-    EXPECT_EQ(L.doc.m_nSelectedTeamIndex, 3u);
-    EXPECT_EQ(L.doc.m_pSelectedTeam, L.Team(6));
+    EXPECT_EQ(L.State(), std::make_tuple(Texts{"Team 6"}, 3u, L.Team(6)));
 }
 
 TEST(SelectTeams, DoubleClickAddsTheTeamAndCloses)
@@ -114,8 +113,7 @@ TEST(SelectTeams, DoubleClickAddsTheTeamAndCloses)
     CScriptedBackend ui;
     ui.OnDialog(IDD_SELECT_TEAMS).DblClk(kList, 3);
     ASSERT_TRUE(ChooseTeamsForFixtureDisplay(&L.doc));
-    EXPECT_EQ(L.Selected(), (Texts{"Team 1", "Team 4"}));
-    EXPECT_EQ(L.doc.m_pSelectedTeam, L.Team(1));
+    EXPECT_EQ(std::make_pair(L.Selected(), L.doc.m_pSelectedTeam), std::make_pair(Texts{"Team 1", "Team 4"}, L.Team(1)));
 }
 
 TEST(SelectTeamsPrint, SpareTeamComesLastWhenTheLeagueOffersIt)
@@ -125,11 +123,9 @@ TEST(SelectTeamsPrint, SpareTeamComesLastWhenTheLeagueOffersIt)
     CScriptedBackend ui;
     ui.OnDialog(IDD_SELECT_TEAMS_PRINT)
         .Check([&](CDialog& d) {
-            EXPECT_EQ(Items(d, kList).size(), 7u);
-            EXPECT_EQ(Items(d, kList).back(), "Spare Team");
+            EXPECT_EQ(std::make_pair(Items(d, kList).size(), Items(d, kList).back()), std::make_pair(size_t(7), std::string("Spare Team")));
             EXPECT_EQ(SelectedItems(d, kList), std::vector<int>{0});
-            EXPECT_EQ(Ctl(d, kWeek).text, "0");
-            EXPECT_EQ(Ctl(d, kSeq).check, 0);
+            EXPECT_EQ(std::make_pair(Ctl(d, kWeek).text.str(), Ctl(d, kSeq).check), std::make_pair(std::string("0"), 0));
         })
         .SetSel(kList, 6)
         .OK();
@@ -159,8 +155,7 @@ TEST(SelectTeamsPrint, MatchSequenceBoxFollowsTheSelection)
         .Click(kSeq)
         .Click(kSeq)  // clearing it leaves the selection alone
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, kSeq).check, 0);
-            EXPECT_EQ(SelectedItems(d, kList).size(), 6u);
+            EXPECT_EQ(std::make_pair(Ctl(d, kSeq).check, SelectedItems(d, kList).size()), std::make_pair(0, size_t(6)));
         })
         .SetText(kWeek, "2")
         .OK();
@@ -175,9 +170,7 @@ TEST(SelectTeamsPrint, TickedWithAWeekFillsInMatchOrder)
     CScriptedBackend ui;
     ui.OnDialog(IDD_SELECT_TEAMS_PRINT).Click(kSeq).SetText(kWeek, "2").OK();
     ASSERT_TRUE(ChooseTeamsForDisplay(&L.doc));
-    EXPECT_EQ(L.Selected(), (Texts{"Team 3", "Team 6", "Team 1", "Team 5", "Team 4", "Team 2"}));
-    EXPECT_EQ(L.doc.m_pSelectedTeam, L.Team(3));
-    EXPECT_EQ(L.doc.m_nSelectedTeamIndex, 0u);
+    EXPECT_EQ(L.State(), std::make_tuple(Texts{"Team 3", "Team 6", "Team 1", "Team 5", "Team 4", "Team 2"}, 0u, L.Team(3)));
 }
 
 TEST(SelectTeamsPrint, WeekOutsideTheSeasonKeepsTheListOrder)
@@ -220,8 +213,8 @@ TEST(SelectTeamsPrint, PositionWeekIsRefusedAndTheBoxCleared)
         .OK()
         .Check([&](CDialog& d) {
             EXPECT_FALSE(d.IsEnded());
-            EXPECT_EQ(Ctl(d, kSeq).check, 0);
-            EXPECT_EQ(L.Selected(), Texts{"Team 6"});  // the new array was dropped
+            // the new array was dropped
+            EXPECT_EQ(std::make_pair(Ctl(d, kSeq).check, L.Selected()), std::make_pair(0, Texts{"Team 6"}));
         })
         .OK();  // now in list order
     ASSERT_TRUE(ChooseTeamsForDisplay(&L.doc));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ResultsLeague.h"
+#include "ResultsControlTexts.h"
 #include "ScriptedBackend.h"
 #include "resources/CommandIds.h"
 #include "results/SelectionCommands.h"
@@ -38,12 +39,10 @@ TEST(HiAwardQualify, ShowsTheLeagueValuesAndStoresThemAfterOK)
     CScriptedBackend ui;
     ui.OnDialog(IDD_HI_AWARD_QUALIFY)
         .Check([](CDialog& d) {
-            const char* expected[5] = {"50", "25", "0", "100", "10"};
-            for (int i = 0; i < 5; ++i)
-                EXPECT_EQ(Ctl(d, IDC_HAQ_PCT[i]).text, expected[i]) << i;
-            EXPECT_EQ(Ctl(d, IDC_HAQ_GAMES_OVER_ENTERING).check, 1);
-            EXPECT_EQ(Ctl(d, IDC_HAQ_EXCLUDE_FLOATING).check, 0);
-            EXPECT_EQ(Ctl(d, IDC_HAQ_EXCLUDE_PACERS).check, 1);
+            EXPECT_EQ(CtlTexts(d, {IDC_HAQ_PCT[0], IDC_HAQ_PCT[1], IDC_HAQ_PCT[2], IDC_HAQ_PCT[3], IDC_HAQ_PCT[4]}),
+                      (Texts{"50", "25", "0", "100", "10"}));
+            EXPECT_EQ(CtlChecks(d, {IDC_HAQ_GAMES_OVER_ENTERING, IDC_HAQ_EXCLUDE_FLOATING, IDC_HAQ_EXCLUDE_PACERS}),
+                      (std::vector<int>{1, 0, 1}));
         })
         .SetText(IDC_HAQ_PCT[0], "75")
         .SetText(IDC_HAQ_PCT[2], "33")
@@ -53,12 +52,10 @@ TEST(HiAwardQualify, ShowsTheLeagueValuesAndStoresThemAfterOK)
         .OK();
     ASSERT_TRUE(EditHiAwardQualifying(&L.doc));
     EXPECT_EQ(L.Pct(), (std::vector<int>{75, 25, 33, 100, 0}));
-    EXPECT_EQ(L.doc.m_bGamesOverEntering, 0u);
-    EXPECT_EQ(L.doc.m_bExcludeFloatingSubs, 1u);
-    EXPECT_EQ(L.doc.m_bExcludePacers, 1u);
-    EXPECT_DOUBLE_EQ(L.doc.m_dMinGamesFraction[0], 0.75);
-    EXPECT_DOUBLE_EQ(L.doc.m_dMinGamesFraction[2], 0.33);
-    EXPECT_DOUBLE_EQ(L.doc.m_dMinGamesFraction[4], 0.0);
+    EXPECT_EQ((std::vector<DWORD>{L.doc.m_bGamesOverEntering, L.doc.m_bExcludeFloatingSubs, L.doc.m_bExcludePacers}),
+              (std::vector<DWORD>{0, 1, 1}));
+    for (auto [i, want] : {std::pair{0, 0.75}, std::pair{2, 0.33}, std::pair{4, 0.0}})
+        EXPECT_DOUBLE_EQ(L.doc.m_dMinGamesFraction[i], want) << i;
     EXPECT_TRUE(L.doc.IsModified());
     EXPECT_EQ(L.Team(1)->m_nPointsWon[PASS_HANDICAP], 0);
 }
@@ -67,9 +64,8 @@ TEST(HiAwardQualify, RefusesPercentagesOutOfRangeAndCancelChangesNothing)
 {
     AwardLeague L;
     CScriptedBackend ui;
-    ui.AnswerMessageBox(IDOK);
-    ui.AnswerMessageBox(IDOK);
-    ui.AnswerMessageBox(IDOK);
+    for (int i = 0; i < 3; ++i)
+        ui.AnswerMessageBox(IDOK);
     ui.OnDialog(IDD_HI_AWARD_QUALIFY)
         .SetText(IDC_HAQ_PCT[1], "101")
         .OK()
@@ -85,9 +81,9 @@ TEST(HiAwardQualify, RefusesPercentagesOutOfRangeAndCancelChangesNothing)
     EXPECT_EQ(ui.MessageTexts(), (Texts{"Please enter an integer between 0 and 100.",
                                         "Please enter an integer between 0 and 100.", "Please enter an integer."}));
     EXPECT_EQ(L.Pct(), (std::vector<int>{50, 25, 0, 100, 10}));
-    EXPECT_EQ(L.doc.m_bExcludePacers, 1u);
-    EXPECT_FALSE(L.doc.IsModified());
-    EXPECT_EQ(L.Team(1)->m_nPointsWon[PASS_HANDICAP], 77);
+    EXPECT_EQ((std::vector<int>{static_cast<int>(L.doc.m_bExcludePacers), L.doc.IsModified(),
+                                L.Team(1)->m_nPointsWon[PASS_HANDICAP]}),
+              (std::vector<int>{1, FALSE, 77}));
 }
 
 TEST(HiAwardQualify, RunsFromTheLeagueMenuCommand)
@@ -132,11 +128,9 @@ TEST(SetRound, TheMenuCommandMovesTheLeaguesRoundAndRecalculates)
         .OK();
     ui.OnDialog(IDD_SET_ROUND).Cancel();
     EXPECT_TRUE(L.doc.OnCmdMsg(ID_RESULT_SET_ROUND, CN_COMMAND, nullptr));
-    EXPECT_EQ(L.doc.m_nCurrentRound, 2);
-    EXPECT_TRUE(L.doc.IsModified());
+    EXPECT_EQ(std::make_pair(static_cast<int>(L.doc.m_nCurrentRound), L.doc.IsModified()), std::make_pair(2, TRUE));
     EXPECT_NE(L.Team(1)->m_nPointsWon[PASS_HANDICAP], 77);  // the recalculation ran
     L.doc.SetModifiedFlag(FALSE);
     EXPECT_TRUE(L.doc.OnCmdMsg(ID_RESULT_SET_ROUND, CN_COMMAND, nullptr));
-    EXPECT_EQ(L.doc.m_nCurrentRound, 2);
-    EXPECT_FALSE(L.doc.IsModified());
+    EXPECT_EQ(std::make_pair(static_cast<int>(L.doc.m_nCurrentRound), L.doc.IsModified()), std::make_pair(2, FALSE));
 }

@@ -21,16 +21,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <tuple>
 
 namespace {
 
 bool HasText(const CRecordingDC& dc, const std::string& s)
 {
-    for (const std::string& t : dc.Texts())
-        if (t == s)
-            return true;
-    return false;
+    const std::vector<std::string> texts = dc.Texts();
+    return std::find(texts.begin(), texts.end(), s) != texts.end();
 }
 
 class ViewTest : public ::testing::Test
@@ -85,27 +85,24 @@ TEST_F(ViewTest, PagesFollowTheKeysAndShowInTheStatusBar)
 {
     auto first = Draw();
     ASSERT_EQ(m_view.GetPageCount(), 3);
-    EXPECT_TRUE(HasText(*first, "Week Report  (Page 1/3)"));
-    EXPECT_TRUE(HasText(*first, "one"));
+    EXPECT_TRUE(HasText(*first, "Week Report  (Page 1/3)") && HasText(*first, "one"));
     EXPECT_FALSE(HasText(*first, "three"));
     EXPECT_EQ(m_ui.statusText, "Page 1 of 3");
     EXPECT_FALSE(Enabled(ID_VIEW_PREV_PAGE));
 
     m_view.OnKeyDown(VK_NEXT, 1, 0);
     auto second = Draw();
-    EXPECT_TRUE(HasText(*second, "three"));
-    EXPECT_TRUE(HasText(*second, "Week Report  (Page 2/3)"));
+    EXPECT_TRUE(HasText(*second, "three") && HasText(*second, "Week Report  (Page 2/3)"));
     EXPECT_EQ(m_ui.statusText, "Page 2 of 3");
 
-    m_view.OnKeyDown(VK_END, 1, 0);
-    EXPECT_EQ(m_view.GetCurrentPage(), 3);
-    m_view.OnKeyDown(VK_NEXT, 1, 0);
-    EXPECT_EQ(m_view.GetCurrentPage(), 3);
-    EXPECT_FALSE(Enabled(ID_VIEW_NEXT_PAGE));
-    m_view.OnKeyDown(VK_PRIOR, 1, 0);
-    EXPECT_EQ(m_view.GetCurrentPage(), 2);
-    m_view.OnKeyDown(VK_HOME, 1, 0);
-    EXPECT_EQ(m_view.GetCurrentPage(), 1);
+    std::vector<int> pages;
+    for (UINT key : {VK_END, VK_NEXT, VK_PRIOR, VK_HOME}) {
+        m_view.OnKeyDown(key, 1, 0);
+        pages.push_back(m_view.GetCurrentPage());
+        if (key == VK_NEXT)
+            EXPECT_FALSE(Enabled(ID_VIEW_NEXT_PAGE));
+    }
+    EXPECT_EQ(pages, (std::vector<int>{3, 3, 2, 1}));
 
     // A layout that shrinks brings the page shown back within the count.
     m_view.OnKeyDown(VK_END, 1, 0);
@@ -136,14 +133,12 @@ TEST_F(ViewTest, PrintingDrawsEveryPageWithItsHeading)
 TEST_F(ViewTest, ADisplayWithoutItemsShowsItsTitle)
 {
     // Without the items that draw the money pages their commands are off: no blank page.
-    EXPECT_FALSE(Enabled(ID_VIEW_ACCOUNTS));
-    EXPECT_FALSE(Enabled(ID_VIEW_TREASURER));
+    EXPECT_FALSE(Enabled(ID_VIEW_ACCOUNTS) || Enabled(ID_VIEW_TREASURER));
     Command(ID_VIEW_ACCOUNTS);
     EXPECT_NE(m_doc.m_nDisplayMode, MODE_ACCOUNTS);
     m_view.SetDisplayMode(MODE_ACCOUNTS, "Accounts");
     auto dc = Draw();
-    EXPECT_TRUE(HasText(*dc, "Thursday Triples"));
-    EXPECT_TRUE(HasText(*dc, "Accounts  (Page 1/1)"));
+    EXPECT_TRUE(HasText(*dc, "Thursday Triples") && HasText(*dc, "Accounts  (Page 1/1)"));
 
     // Another display's items in the shared page list are not shown as the league details.
     m_doc.m_listDisplayItems.AddTail(new CTestBlockItem(RIT_RESULT, -2000, "result card"));
@@ -175,15 +170,12 @@ TEST_F(ViewTest, RightClickResultsAndBack)
     EXPECT_FALSE(Enabled(ID_VIEW_BACK));
     m_view.m_pClickedTeam = pTeam;
     Command(ID_POPUP_TEAM_RESULTS);
-    EXPECT_EQ(m_doc.m_nDisplayMode, MODE_RESULTS);
-    EXPECT_EQ(m_doc.m_strReportTitle, "Results for Pin Pals");
-    EXPECT_EQ(m_view.GetCurrentPage(), 1);
-    EXPECT_TRUE(Enabled(ID_VIEW_BACK));
+    EXPECT_EQ(std::make_tuple(m_doc.m_nDisplayMode, m_doc.m_strReportTitle.str(), m_view.GetCurrentPage(), Enabled(ID_VIEW_BACK)),
+              std::make_tuple(MODE_RESULTS, std::string("Results for Pin Pals"), 1, TRUE));
 
     Command(ID_VIEW_BACK);
-    EXPECT_EQ(m_doc.m_nDisplayMode, MODE_REPORT);
-    EXPECT_EQ(m_view.GetCurrentPage(), 2);
-    EXPECT_FALSE(Enabled(ID_VIEW_BACK));
+    EXPECT_EQ(std::make_tuple(m_doc.m_nDisplayMode, m_view.GetCurrentPage(), Enabled(ID_VIEW_BACK)),
+              std::make_tuple(MODE_REPORT, 2, FALSE));
 
     // Drawing empties the name rectangles before the items record them again.
     Draw();
@@ -216,8 +208,8 @@ TEST_F(ViewTest, HtmlReportOfTheLayout)
     m_ui.ChooseFile(path);
     Command(ID_FILE_HTML_REPORT);
     ASSERT_EQ(m_ui.fileDialogFilters.size(), 1u);
-    EXPECT_EQ(m_ui.fileDialogFilters[0], "HTML Files (*.htm) | *.htm | All Files (*.*) | *.* ||");
-    EXPECT_EQ(m_ui.fileDialogNames[0], "Week Report.htm");
+    EXPECT_EQ(std::make_pair(m_ui.fileDialogFilters[0], m_ui.fileDialogNames[0]),
+              std::make_pair(std::string("HTML Files (*.htm) | *.htm | All Files (*.*) | *.* ||"), std::string("Week Report.htm")));
     std::string html = FileContents(path);
     std::string body = html.substr(html.find("</TABLE></CENTER>\n") + 18);
     EXPECT_EQ(body,
@@ -231,9 +223,8 @@ TEST_F(ViewTest, HtmlReportOfTheLayout)
               "<p>more</p>\n"
               "</CENTER></TABLE>\n"
               "</BODY>\n</HTML>\n");
-    EXPECT_NE(html.find("charset=windows-1252"), std::string::npos);
-    EXPECT_NE(html.find("<H2>Thursday Triples</H2>"), std::string::npos);
-    EXPECT_NE(html.find("<TITLE>Week Report</TITLE>"), std::string::npos);
+    for (const char* part : {"charset=windows-1252", "<H2>Thursday Triples</H2>", "<TITLE>Week Report</TITLE>"})
+        EXPECT_NE(html.find(part), std::string::npos) << part;
     // The page heading of the flow is not written.
     EXPECT_EQ(html.find("(Page"), std::string::npos);
 }
@@ -244,8 +235,8 @@ TEST_F(ViewTest, LayoutExportAndImportThroughTheCommands)
     std::string path = dir.File("week.rep");
     m_ui.ChooseFile(path);
     Command(ID_REPORT_EXPORT);
-    EXPECT_EQ(m_ui.fileDialogFilters[0], "Report Files (*.rep) | *.rep | All Files (*.*) | *.* ||");
-    EXPECT_EQ(m_ui.fileDialogNames[0], "Week Report.rep");
+    EXPECT_EQ(std::make_pair(m_ui.fileDialogFilters[0], m_ui.fileDialogNames[0]),
+              std::make_pair(std::string("Report Files (*.rep) | *.rep | All Files (*.*) | *.* ||"), std::string("Week Report.rep")));
 
     m_ui.ChooseFile(path);
     Command(ID_REPORT_IMPORT);
@@ -271,9 +262,8 @@ TEST_F(ViewTest, SelectAndDeleteLayouts)
     m_ui.OnDialog(IDD_SELECT_REPORT_LAYOUT)
         .Check([](CDialog& dlg) {
             auto* pList = static_cast<CListBox*>(dlg.GetDlgItem(IDC_REPORT_LAYOUTS));
-            EXPECT_EQ(pList->GetCount(), 2);
-            EXPECT_EQ(pList->GetCurSel(), 0);
-            EXPECT_EQ(pList->ItemText(1), "Second");
+            EXPECT_EQ(std::make_tuple(pList->GetCount(), pList->GetCurSel(), pList->ItemText(1).str()),
+                      std::make_tuple(2, 0, std::string("Second")));
         })
         .Select(IDC_REPORT_LAYOUTS, 1)
         .OK();
@@ -283,8 +273,7 @@ TEST_F(ViewTest, SelectAndDeleteLayouts)
     m_ui.OnDialog(IDD_SELECT_REPORT_LAYOUT).Select(IDC_REPORT_LAYOUTS, 1).OK();
     m_ui.AnswerMessageBox(IDYES, "Delete the report layout \"Second\"?");
     Command(ID_REPORT_DELETE);
-    EXPECT_EQ(m_doc.m_listRepForms.GetCount(), 1);
-    EXPECT_EQ(m_doc.m_pCurrentRepForm, m_pForm);
+    EXPECT_EQ(std::make_pair(m_doc.m_listRepForms.GetCount(), m_doc.m_pCurrentRepForm), std::make_pair(1, m_pForm));
 }
 
 TEST_F(ViewTest, LayoutEditorMovesDeletesAndRenames)
@@ -319,9 +308,8 @@ TEST_F(ViewTest, LayoutEditorMovesDeletesAndRenames)
             texts.push_back(static_cast<CTestBlockItem*>(pItem)->m_strText.str());
     }
     EXPECT_EQ(texts, (std::vector<std::string>{"two", "three", "four", "one"}));
-    EXPECT_EQ(m_pForm->m_strTitle, "Autumn");
-    EXPECT_EQ(m_doc.m_pEditorItems, nullptr);
-    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_EQ(std::make_tuple(m_pForm->m_strTitle.str(), m_doc.m_pEditorItems, m_doc.IsModified()),
+              std::make_tuple(std::string("Autumn"), static_cast<CObList*>(nullptr), TRUE));
 }
 
 TEST_F(ViewTest, LayoutEditorCancelKeepsTheLayoutAndAddNamesWhatIsMissing)
@@ -350,9 +338,9 @@ TEST_F(ViewTest, LayoutEditorFontButtonSetsTheTitleFont)
         .OK();
     m_ui.ChooseFont("Times New Roman", 140, TRUE, FALSE, FALSE, FALSE, RGB(255, 0, 0));
     Command(ID_REPORT_EDIT);
-    EXPECT_EQ(m_pForm->m_fontTitle.m_strFaceName, "Times New Roman");
-    EXPECT_EQ(m_pForm->m_fontTitle.m_nPointSize, 14);
-    EXPECT_EQ(m_pForm->m_fontTitle.m_nPrinterHeight, -280);
+    const CFontData& f = m_pForm->m_fontTitle;
+    EXPECT_EQ(std::make_tuple(std::string(f.m_strFaceName.GetString()), f.m_nPointSize, f.m_nPrinterHeight),
+              std::make_tuple(std::string("Times New Roman"), 14, -280));
 }
 
 TEST(ReportDialogs, ChooseReportFontTakesTheChoiceOrNothing)
@@ -362,16 +350,11 @@ TEST(ReportDialogs, ChooseReportFontTakesTheChoiceOrNothing)
     font.m_nLineHeight = -230;
     ui.ChooseFont("Courier New", 120, TRUE, TRUE, TRUE, FALSE, RGB(0, 0, 255));
     EXPECT_TRUE(ChooseReportFont(&font));
-    EXPECT_EQ(font.m_strFaceName, "Courier New");
-    EXPECT_EQ(font.m_nPrinterHeight, -240);
-    EXPECT_EQ(font.m_nPointSize, 12);
-    EXPECT_EQ(font.m_nScreenHeight, -16);
-    EXPECT_EQ(font.m_bBold, 1);
-    EXPECT_EQ(font.m_bItalic, 1);
-    EXPECT_EQ(font.m_bUnderline, 1);
-    EXPECT_EQ(font.m_bStrikeOut, 0);
-    EXPECT_EQ(font.m_crColour, RGB(0, 0, 255));
-    EXPECT_EQ(font.m_nLineHeight, 0);
+    EXPECT_EQ(std::string(font.m_strFaceName.GetString()), "Courier New");
+    EXPECT_EQ(std::make_tuple(font.m_nPrinterHeight, font.m_nPointSize, font.m_nScreenHeight, font.m_nLineHeight),
+              std::make_tuple(-240, 12, -16, 0));
+    EXPECT_EQ(std::make_tuple(font.m_bBold, font.m_bItalic, font.m_bUnderline, font.m_bStrikeOut, font.m_crColour),
+              std::make_tuple(1, 1, 1, 0, RGB(0, 0, 255)));
 
     CFontData before = font;
     ui.CancelFontDialog();
@@ -444,9 +427,8 @@ TEST(ReportDialogs, SetupReportFontsChangesTheChosenEntryOnOK)
     ui.ChooseFont("Arial", 160, TRUE, FALSE, FALSE, FALSE, RGB(0, 128, 0));
     CReportFontsDlg dlg(&doc);
     EXPECT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(doc.m_DefaultFonts[26].m_nPointSize, 16);
-    EXPECT_EQ(doc.m_DefaultFonts[26].m_crColour, RGB(0, 128, 0));
-    EXPECT_EQ(doc.m_DefaultFonts[25].m_nPointSize, 10);
+    EXPECT_EQ(std::make_tuple(doc.m_DefaultFonts[26].m_nPointSize, doc.m_DefaultFonts[26].m_crColour,
+                              doc.m_DefaultFonts[25].m_nPointSize), std::make_tuple(16, RGB(0, 128, 0), 10));
     EXPECT_TRUE(doc.IsModified());
 }
 
@@ -463,10 +445,8 @@ TEST_F(ViewTest, RightClickOnATeamNameOffersTheTeamMenu)
     // 96 pixels to the inch: (66, 206) is (990, -3090) in twips.
     m_view.OnRButtonDown(MK_RBUTTON, CPoint(66, 206));
     ASSERT_EQ(m_ui.popupsShown.size(), 1u);
-    EXPECT_EQ(m_ui.popupsShown[0].menu, IDR_VIEW_POPUP);
-    EXPECT_EQ(m_ui.popupsShown[0].subMenu, 0);
-    EXPECT_EQ(m_view.m_pClickedTeam, pTeam);
-    EXPECT_EQ(m_doc.m_pSelectedTeam, pTeam);
+    EXPECT_EQ(std::make_pair(m_ui.popupsShown[0].menu, m_ui.popupsShown[0].subMenu), std::make_pair(IDR_VIEW_POPUP, 0));
+    EXPECT_EQ(std::make_pair(m_view.m_pClickedTeam, m_doc.m_pSelectedTeam), std::make_pair(pTeam, pTeam));
     EXPECT_EQ(m_doc.m_nDisplayMode, MODE_RESULTS);
     EXPECT_EQ(m_doc.m_strReportTitle, "Results for Strike Force");
 }
@@ -567,11 +547,8 @@ TEST_F(ViewTest, TheDatabaseExportsItsRecordsInSurnameOrder)
     m_doc.m_pPlayerDb = pDb;
     DWORD bStop = 1;
     CPlayer zoe, al;
-    zoe.m_strFirstName = "Zoe";
-    zoe.m_strSurname = "Young";
-    zoe.m_strAddress[0] = "2 Park Rd";
-    al.m_strFirstName = "Al";
-    al.m_strSurname = "Adams";
+    zoe.m_strFirstName = "Zoe", zoe.m_strSurname = "Young", zoe.m_strAddress[0] = "2 Park Rd";
+    al.m_strFirstName = "Al", al.m_strSurname = "Adams";
     ASSERT_EQ(pDb->PutDbasePlayer(&zoe, bStop), 0);
     ASSERT_EQ(pDb->PutDbasePlayer(&al, bStop), 0);
     EXPECT_TRUE(Enabled(ID_DBASE_EXPORT));

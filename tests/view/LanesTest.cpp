@@ -13,17 +13,13 @@ TEST(Lanes, VenueLanesAndTheirFallBack)
     CBowlingDoc doc;
     doc.m_nStartLane = 1;
     doc.m_nLastLane = 0;
-    doc.m_bSplitLanes = 1;
-    doc.m_nSplitStartLane = 21;
-    doc.m_nLanesBeforeSplit = 4;
+    doc.m_bSplitLanes = 1, doc.m_nSplitStartLane = 21, doc.m_nLanesBeforeSplit = 4;
     auto* pVenue = new CVenue(2);
     pVenue->m_nStartLane = 11;
     pVenue->m_nLastLane = 14;
     doc.m_listVenues.AddTail(pVenue);
     doc.BuildLaneTable(2);
-    EXPECT_EQ(doc.m_nLaneTable[0], 11);
-    EXPECT_EQ(doc.m_nLaneTable[3], 14);
-    EXPECT_EQ(doc.m_nLaneTable[4], 11);
+    EXPECT_EQ((std::vector<int>{doc.m_nLaneTable[0], doc.m_nLaneTable[3], doc.m_nLaneTable[4]}), (std::vector<int>{11, 14, 11}));
     // An unknown venue falls back on the league's own lanes.
     doc.BuildLaneTable(9);
     EXPECT_EQ(doc.m_nLaneTable[4], 21);
@@ -44,13 +40,10 @@ TEST(Lanes, TeamLaneInItsFirstMatchOfTheRound)
     auto* pFix = new CFixture(2, 5, 6, 4);
     pFix->m_nMatch = 3;
     doc.AddFixture(pFix);
-    EXPECT_EQ(doc.GetTeamLane(5, 2, 0), 5);
-    EXPECT_EQ(doc.GetTeamLane(6, 2, 0), 6);
-    EXPECT_EQ(doc.GetTeamLane(6, 2, 2), 2);
-    EXPECT_EQ(doc.GetTeamLane(7, 2, 0), 99);
-    EXPECT_EQ(doc.GetTeamLane(5, 1, 0), 99);
-    // An offset past the match gives no table entry: no lane rather than a stray byte.
-    EXPECT_EQ(doc.GetTeamLane(5, 2, 5), 99);
+    // The last: an offset past the match gives no table entry, no lane rather than a stray byte.
+    EXPECT_EQ((std::vector<int>{doc.GetTeamLane(5, 2, 0), doc.GetTeamLane(6, 2, 0), doc.GetTeamLane(6, 2, 2),
+                                doc.GetTeamLane(7, 2, 0), doc.GetTeamLane(5, 1, 0), doc.GetTeamLane(5, 2, 5)}),
+              (std::vector<int>{5, 6, 2, 99, 99, 99}));
 }
 
 TEST(Lanes, ScoreBandsCountEnteredBowledGamesOnly)
@@ -77,10 +70,8 @@ TEST(Lanes, ScoreBandsCountEnteredBowledGamesOnly)
     pFix2->m_bPlayed[0] = 1;
     int slotB = CFixture::SlotOf(1, 2);
     for (int g = 0; g < 3; ++g) {
-        pFix2->m_wPlayerNo[g][slotB] = 7;
-        pFix2->m_nScore[g][slotB] = 200;
-        pFix2->m_wPlayerNo[g][slot] = 7;
-        pFix2->m_nScore[g][slot] = 100;
+        pFix2->m_wPlayerNo[g][slotB] = pFix2->m_wPlayerNo[g][slot] = 7;
+        pFix2->m_nScore[g][slotB] = 200, pFix2->m_nScore[g][slot] = 100;
     }
     pFix2->m_nDefaulted[0] = DefaultedBit(0);
 
@@ -88,11 +79,8 @@ TEST(Lanes, ScoreBandsCountEnteredBowledGamesOnly)
     int nGames = 0;
     int gameBands[13], seriesBands[48];
     doc.CountPlayerScoreBands(pPlayer, nPins, nGames, gameBands, seriesBands);
-    EXPECT_EQ(nPins, 180u + 324u + 200u);
-    EXPECT_EQ(nGames, 4);
-    EXPECT_EQ(gameBands[7], 1);   // 180
-    EXPECT_EQ(gameBands[12], 1);  // 324
-    EXPECT_EQ(gameBands[4], 2);   // 100, 100
-    EXPECT_EQ(seriesBands[504 / 25], 1);
-    EXPECT_EQ(seriesBands[200 / 25], 1);
+    EXPECT_EQ(std::make_pair(nPins, nGames), std::make_pair(DWORD(180 + 324 + 200), 4));
+    // bands of 180, 324, and 100 twice; series of 504 and 200
+    EXPECT_EQ((std::vector<int>{gameBands[7], gameBands[12], gameBands[4], seriesBands[504 / 25], seriesBands[200 / 25]}),
+              (std::vector<int>{1, 1, 2, 1, 1}));
 }

@@ -38,6 +38,17 @@ protected:
         return v;
     }
 
+    // One member of every item of the layout, in order.
+    template <typename T>
+    std::vector<int> Each(T CRepItem::*member) const
+    {
+        std::vector<int> v;
+        for (CRepItem* p : Items())
+            v.push_back(static_cast<int>(p->*member));
+        return v;
+    }
+    using Ints = std::vector<int>;
+
     CBowlingDoc m_doc;
     CRepForm* m_pForm = nullptr;
     CRecordingDC m_dc;
@@ -53,26 +64,15 @@ TEST_F(PageFlow, ItemsThatDoNotFitMoveToANewPageWithAHeading)
         Add(RIT_NOTES, -4000, t);
     EXPECT_EQ(m_doc.LayoutReportForm(&m_dc), 2);
 
-    auto items = Items();
-    ASSERT_EQ(items.size(), 7u);
     // page 1: heading, a, b, c (down to -13344); d would end at -17344: page 2 with e.
-    EXPECT_EQ(items[0]->m_nType, RIT_HEADING);
-    EXPECT_EQ(items[0]->m_bTemporary, TEMP_SHOWING);
-    EXPECT_EQ(items[0]->m_nPage, 1);
-    EXPECT_EQ(items[0]->m_y, -720);
-    EXPECT_EQ(items[1]->m_y, -720 + kHeading);
-    EXPECT_EQ(items[3]->m_y, -720 + kHeading - 8000);
-    EXPECT_EQ(items[3]->m_nPage, 1);
-    EXPECT_EQ(items[4]->m_nType, RIT_HEADING);
-    EXPECT_EQ(items[4]->m_nPage, 2);
-    EXPECT_EQ(items[4]->m_y, -720);
-    EXPECT_EQ(items[5]->m_nPage, 2);
-    EXPECT_EQ(items[5]->m_y, -720 + kHeading);
-    EXPECT_EQ(items[6]->m_y, -720 + kHeading - 4000);
-    for (CRepItem* p : items) {
-        EXPECT_EQ(p->m_x, 720);
+    const int y = -720 + kHeading;
+    EXPECT_EQ(Each(&CRepItem::m_nType), (Ints{RIT_HEADING, RIT_NOTES, RIT_NOTES, RIT_NOTES, RIT_HEADING, RIT_NOTES, RIT_NOTES}));
+    EXPECT_EQ(Each(&CRepItem::m_nPage), (Ints{1, 1, 1, 1, 2, 2, 2}));
+    EXPECT_EQ(Each(&CRepItem::m_y), (Ints{-720, y, y - 4000, y - 8000, -720, y, y - 4000}));
+    EXPECT_EQ(Each(&CRepItem::m_x), Ints(7, 720));
+    EXPECT_EQ(Items()[0]->m_bTemporary, TEMP_SHOWING);
+    for (CRepItem* p : Items())
         EXPECT_EQ(p->m_pDoc, &m_doc);
-    }
     EXPECT_EQ(m_doc.m_strReportTitle, "Week Report");
 }
 
@@ -96,17 +96,12 @@ TEST_F(PageFlow, NewPageItemsBreakButNeverLeaveABlankPage)
     Add(RIT_NEW_PAGE, -16560, "");  // the page holds only the break: no second break
     Add(RIT_NOTES, -1000, "b");
     EXPECT_EQ(m_doc.LayoutReportForm(&m_dc), 2);
-    auto items = Items();
-    // new page, heading, a | new page, new page, heading, b
-    ASSERT_EQ(items.size(), 7u);
-    EXPECT_EQ(items[0]->m_nType, RIT_NEW_PAGE);
-    EXPECT_EQ(items[1]->m_nType, RIT_HEADING);
-    EXPECT_EQ(items[2]->m_y, -720 + kHeading);  // the break item took no room
-    EXPECT_EQ(items[3]->m_nPage, 2);
-    EXPECT_EQ(items[4]->m_nPage, 2);
-    EXPECT_EQ(items[5]->m_nType, RIT_HEADING);
-    EXPECT_EQ(items[6]->m_nPage, 2);
-    EXPECT_EQ(items[6]->m_y, -720 + kHeading);
+    // new page, heading, a | new page, new page, heading, b; the break items take no room
+    EXPECT_EQ(Each(&CRepItem::m_nType),
+              (Ints{RIT_NEW_PAGE, RIT_HEADING, RIT_NOTES, RIT_NEW_PAGE, RIT_NEW_PAGE, RIT_HEADING, RIT_NOTES}));
+    EXPECT_EQ(Each(&CRepItem::m_nPage), (Ints{1, 1, 1, 2, 2, 2, 2}));
+    EXPECT_EQ(Items()[2]->m_y, -720 + kHeading);
+    EXPECT_EQ(Items()[6]->m_y, -720 + kHeading);
 }
 
 TEST_F(PageFlow, AnOverTallItemIsPlacedWholeOnItsOwnPage)
@@ -115,11 +110,8 @@ TEST_F(PageFlow, AnOverTallItemIsPlacedWholeOnItsOwnPage)
     Add(RIT_NOTES, -20000, "tall");
     Add(RIT_NOTES, -2000, "after");
     EXPECT_EQ(m_doc.LayoutReportForm(&m_dc), 3);
-    auto items = Items();
-    ASSERT_EQ(items.size(), 6u);
-    EXPECT_EQ(items[3]->m_nPage, 2);
-    EXPECT_EQ(items[3]->m_y, -720 + kHeading);
-    EXPECT_EQ(items[5]->m_nPage, 3);
+    EXPECT_EQ(Each(&CRepItem::m_nPage), (Ints{1, 1, 2, 2, 3, 3}));
+    EXPECT_EQ(Items()[3]->m_y, -720 + kHeading);
 }
 
 TEST_F(PageFlow, APlacedHeadingTakesThePlaceOfThePageHeading)
@@ -127,43 +119,34 @@ TEST_F(PageFlow, APlacedHeadingTakesThePlaceOfThePageHeading)
     Add(RIT_HEADING, -900, "own heading");
     Add(RIT_NOTES, -1000, "a");
     EXPECT_EQ(m_doc.LayoutReportForm(&m_dc), 1);
-    auto items = Items();
-    ASSERT_EQ(items.size(), 2u);
-    EXPECT_EQ(items[0]->m_bTemporary, TEMP_STORED);
-    EXPECT_EQ(items[1]->m_y, -720 - 900);
+    EXPECT_EQ(Each(&CRepItem::m_y), (Ints{-720, -720 - 900}));
+    EXPECT_EQ(Items()[0]->m_bTemporary, TEMP_STORED);
 }
 
 TEST_F(PageFlow, FixtureAndResultSummaryItemsGetTheirRounds)
 {
     m_doc.m_nRounds = 5;
     m_doc.m_nCurrentRound = 3;
-    auto* f1 = Add(RIT_FIX_WEEK, -500, "next");
-    auto* f2 = Add(RIT_FIX_WEEK, -500, "after next");
-    auto* f3 = Add(RIT_FIX_WEEK, -500, "past the end");
-    auto* h1 = Add(RIT_RESULT_SUMMARY, -500, "hcp 1");
-    h1->m_bHandicap = TRUE;
-    auto* s1 = Add(RIT_RESULT_SUMMARY, -500, "scr 1");
-    auto* h2 = Add(RIT_RESULT_SUMMARY, -500, "hcp 2");
-    h2->m_bHandicap = TRUE;
-    auto* s2 = Add(RIT_RESULT_SUMMARY, -500, "scr 2");
-    auto* s3 = Add(RIT_RESULT_SUMMARY, -500, "scr 3");
-    auto* s4 = Add(RIT_RESULT_SUMMARY, -500, "scr 4");
+    // three fixture items, then the summaries: handicap, scratch, handicap, scratch x3
+    std::vector<CTestBlockItem*> items;
+    for (int i = 0; i < 9; ++i) {
+        items.push_back(Add(i < 3 ? RIT_FIX_WEEK : RIT_RESULT_SUMMARY, -500, "x"));
+        items.back()->m_bHandicap = (i == 3 || i == 5);
+    }
+    auto rounds = [&] {
+        Ints v;
+        for (CTestBlockItem* p : items)
+            v.push_back(p->m_nRound);
+        return v;
+    };
     m_doc.LayoutReportForm(&m_dc);
-    EXPECT_EQ(f1->m_nRound, 4);
-    EXPECT_EQ(f2->m_nRound, 5);
-    EXPECT_EQ(f3->m_nRound, 0);
-    EXPECT_EQ(h1->m_nRound, 3);
-    EXPECT_EQ(h2->m_nRound, 2);
-    EXPECT_EQ(s1->m_nRound, 3);
-    EXPECT_EQ(s2->m_nRound, 2);
-    EXPECT_EQ(s3->m_nRound, 1);
-    EXPECT_EQ(s4->m_nRound, 0);
+    EXPECT_EQ(rounds(), (Ints{4, 5, 0, 3, 3, 2, 2, 1, 0}));
 
     // In the last round there is no next round for any fixture item.
     m_doc.m_nCurrentRound = 5;
     m_doc.LayoutReportForm(&m_dc);
-    EXPECT_EQ(f1->m_nRound, 0);
-    EXPECT_EQ(f2->m_nRound, 0);
+    EXPECT_EQ(rounds()[0], 0);
+    EXPECT_EQ(rounds()[1], 0);
 }
 
 TEST_F(PageFlow, PreparationExpandsItemsWithTemporaryRowsAndStoresNoneOfThem)
@@ -177,8 +160,8 @@ TEST_F(PageFlow, PreparationExpandsItemsWithTemporaryRowsAndStoresNoneOfThem)
     auto items = Items();
     ASSERT_EQ(items.size(), 5u);
     EXPECT_EQ(static_cast<CTestBlockItem*>(items[1])->m_strText, "table row 1");
-    EXPECT_EQ(items[1]->m_bTemporary, TEMP_SHOWING);
-    EXPECT_EQ(items[3]->m_bTemporary, TEMP_SHOWING);
+    EXPECT_EQ(Each(&CRepItem::m_bTemporary)[1], TEMP_SHOWING);
+    EXPECT_EQ(Each(&CRepItem::m_bTemporary)[3], TEMP_SHOWING);
     EXPECT_EQ(static_cast<CTestBlockItem*>(items[4])->m_strText, "note");
     EXPECT_EQ(m_pForm->CountStoredItems(), 2);
     // Preparing again deletes the old rows before making new ones.
@@ -195,22 +178,18 @@ TEST_F(PageFlow, DrawingAPageDrawsOnlyItsItemsAndTheHeadingCountsPages)
     CRecordingDC page2;
     CPageInfo info{2, nPages};
     m_doc.DrawReportPage(&page2, &info);
-    auto texts = page2.Texts();
-    ASSERT_EQ(texts.size(), 4u);
-    EXPECT_EQ(texts[0], "Thursday Triples");
-    EXPECT_EQ(texts[1], "Week Report  (Page 2/2)");
-    EXPECT_EQ(texts[2], "three");
-    EXPECT_EQ(texts[3], "four");
+    EXPECT_EQ(page2.Texts(),
+              (std::vector<std::string>{"Thursday Triples", "Week Report  (Page 2/2)", "three", "four"}));
 }
 
 TEST_F(PageFlow, GeneratedReportFlowsAndReplacesItsOwnHeadings)
 {
     for (int i = 0; i < 4; ++i)
         m_doc.m_listGeneratedItems.AddTail(new CTestBlockItem(RIT_VENUE_STATS, -8280, "venue"));
-    EXPECT_EQ(m_doc.LayoutGeneratedReport(&m_dc), 4);
-    EXPECT_EQ(m_doc.m_listGeneratedItems.GetCount(), 8);
-    EXPECT_EQ(m_doc.LayoutGeneratedReport(&m_dc), 4);
-    EXPECT_EQ(m_doc.m_listGeneratedItems.GetCount(), 8);
+    for (int run = 0; run < 2; ++run) {
+        EXPECT_EQ(m_doc.LayoutGeneratedReport(&m_dc), 4);
+        EXPECT_EQ(m_doc.m_listGeneratedItems.GetCount(), 8);
+    }
     CRecordingDC dc;
     CPageInfo info{3, 4};
     m_doc.DrawGeneratedReportPage(&dc, &info);

@@ -5,13 +5,27 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <ostream>
+
 namespace {
 
 struct Line
 {
     int x, y;
     std::string text;
+    bool operator==(const Line&) const = default;
 };
+
+void PrintTo(const Line& l, std::ostream* os) { *os << "(" << l.x << ", " << l.y << ", \"" << l.text << "\")"; }
+
+std::vector<std::string> TextsOf(const std::vector<Line>& lines)
+{
+    std::vector<std::string> out;
+    for (const Line& l : lines)
+        out.push_back(l.text);
+    return out;
+}
 
 std::vector<Line> TextCalls(const CRecordingDC& dc)
 {
@@ -43,12 +57,8 @@ TEST(TextRoutines, ClippedDropsTrailingCharactersUntilTheTextFits)
     DrawTextClipped(&dc, &pt, "Stonebridge Rollers", 0);
     DrawTextClipped(&dc, &pt, "Hi", 50);  // nothing fits: an empty text, still at the point
     auto calls = TextCalls(dc);
-    ASSERT_EQ(calls.size(), 3u);
-    EXPECT_EQ(calls[0].text, "Stoneb");
-    EXPECT_EQ(calls[0].x, 720);
-    EXPECT_EQ(calls[0].y, -500);
-    EXPECT_EQ(calls[1].text, "Stonebridge Rollers");
-    EXPECT_EQ(calls[2].text, "");
+    EXPECT_EQ(TextsOf(calls), (std::vector<std::string>{"Stoneb", "Stonebridge Rollers", ""}));
+    EXPECT_EQ(calls[0], (Line{720, -500, "Stoneb"}));
 }
 
 TEST(TextRoutines, RightAlignedEndsAtXAndDropsLeadingCharacters)
@@ -57,12 +67,7 @@ TEST(TextRoutines, RightAlignedEndsAtXAndDropsLeadingCharacters)
     CPoint pt(10800, -500);
     DrawTextRightAligned(&dc, &pt, "12345", 0);
     DrawTextRightAligned(&dc, &pt, "1234567", 300);
-    auto calls = TextCalls(dc);
-    ASSERT_EQ(calls.size(), 2u);
-    EXPECT_EQ(calls[0].text, "12345");
-    EXPECT_EQ(calls[0].x, 10800 - 500);
-    EXPECT_EQ(calls[1].text, "567");
-    EXPECT_EQ(calls[1].x, 10800 - 300);
+    EXPECT_EQ(TextCalls(dc), (std::vector<Line>{{10800 - 500, -500, "12345"}, {10800 - 300, -500, "567"}}));
 }
 
 TEST(TextRoutines, WrapCutsAtTheLastBlankAndDropsIt)
@@ -70,45 +75,29 @@ TEST(TextRoutines, WrapCutsAtTheLastBlankAndDropsIt)
     int n = 0;
     auto lines = Wrap("the quick brown fox", &n);
     EXPECT_EQ(n, 2);
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0].text, "the quick");
-    EXPECT_EQ(lines[0].y, -1000);
-    EXPECT_EQ(lines[1].text, "brown fox");
-    EXPECT_EQ(lines[1].y, -1240);
-    EXPECT_EQ(lines[1].x, 720);
+    EXPECT_EQ(lines, (std::vector<Line>{{720, -1000, "the quick"}, {720, -1240, "brown fox"}}));
 }
 
 TEST(TextRoutines, WrapBlankHandling)
 {
-    // The blank that passes the edge is the cut and is dropped.
-    auto a = Wrap("abcdefghij klm");
-    ASSERT_EQ(a.size(), 2u);
-    EXPECT_EQ(a[0].text, "abcdefghij");
-    EXPECT_EQ(a[1].text, "klm");
-
-    // Two blanks: the cut is at the last; the first stays on the line.
-    auto b = Wrap("aaaa  bbbbbbbbb");
-    ASSERT_EQ(b.size(), 2u);
-    EXPECT_EQ(b[0].text, "aaaa ");
-    EXPECT_EQ(b[1].text, "bbbbbbbbb");
-
-    // A leading blank is never a cut: no blank from the second character on means n
-    // characters, the one that passed the edge included.
-    auto c = Wrap(" abcdefghijklm");
-    ASSERT_EQ(c.size(), 2u);
-    EXPECT_EQ(c[0].text, " abcdefghij");
-    EXPECT_EQ(c[1].text, "klm");
-
-    // No blank at all.
-    auto d = Wrap("abcdefghijklmnop");
-    ASSERT_EQ(d.size(), 2u);
-    EXPECT_EQ(d[0].text, "abcdefghijk");
-    EXPECT_EQ(d[1].text, "lmnop");
-
-    // The last character passing the edge leaves the text on one line.
-    auto e = Wrap("abcdefghijk");
-    ASSERT_EQ(e.size(), 1u);
-    EXPECT_EQ(e[0].text, "abcdefghijk");
+    const struct
+    {
+        const char* text;
+        std::vector<std::string> lines;
+    } cases[] = {
+        // The blank that passes the edge is the cut and is dropped.
+        {"abcdefghij klm", {"abcdefghij", "klm"}},
+        // Two blanks: the cut is at the last; the first stays on the line.
+        {"aaaa  bbbbbbbbb", {"aaaa ", "bbbbbbbbb"}},
+        // A leading blank is never a cut: no blank from the second character on means n
+        // characters, the one that passed the edge included.
+        {" abcdefghijklm", {" abcdefghij", "klm"}},
+        {"abcdefghijklmnop", {"abcdefghijk", "lmnop"}},
+        // The last character passing the edge leaves the text on one line.
+        {"abcdefghijk", {"abcdefghijk"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TextsOf(Wrap(c.text)), c.lines) << c.text;
 }
 
 TEST(TextRoutines, WrapOfAnEmptyTextCountsOneLineAndDrawsNothing)
@@ -145,56 +134,39 @@ TEST(TextRoutines, CentredWrapUsesTheSameBreaksCentredOn5760)
     int n = CRepItem::DrawWrappedTextCentred(&dc, &pt, "the quick brown fox", 1720, -240);
     auto lines = TextCalls(dc);
     EXPECT_EQ(n, 2);
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0].text, "the quick");
-    EXPECT_EQ(lines[0].x, 5760 - 450);
-    EXPECT_EQ(lines[1].text, "brown fox");
-    EXPECT_EQ(lines[1].x, 5760 - 450);
-    EXPECT_EQ(lines[1].y, -1240);
+    EXPECT_EQ(lines, (std::vector<Line>{{5760 - 450, -1000, "the quick"}, {5760 - 450, -1240, "brown fox"}}));
 }
 
 TEST(TextRoutines, LineOrBox)
 {
-    CRecordingDC line;
+    auto ends = [](const CRecordingDC& dc) {
+        std::vector<std::array<int, 4>> out;
+        for (const DrawCall& c : dc.calls)
+            out.push_back({c.x1, c.y1, c.x2, c.y2});
+        return out;
+    };
+    CRecordingDC line, box;
     DrawLineOrBox(&line, 720, -1000, 5000, 0);
-    ASSERT_EQ(line.calls.size(), 1u);
-    EXPECT_EQ(line.calls[0].x1, 720);
-    EXPECT_EQ(line.calls[0].y1, -1000);
-    EXPECT_EQ(line.calls[0].x2, 5720);
-    EXPECT_EQ(line.calls[0].y2, -1000);
-
-    CRecordingDC box;
-    DrawLineOrBox(&box, 720, -1000, 5000, 400);
-    ASSERT_EQ(box.calls.size(), 4u);
+    EXPECT_EQ(ends(line), (std::vector<std::array<int, 4>>{{720, -1000, 5720, -1000}}));
     // top, right, bottom, left
-    int expect[4][4] = {{720, -1000, 5720, -1000}, {5720, -1000, 5720, -1400},
-                        {5720, -1400, 720, -1400}, {720, -1400, 720, -1000}};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(box.calls[i].x1, expect[i][0]) << i;
-        EXPECT_EQ(box.calls[i].y1, expect[i][1]) << i;
-        EXPECT_EQ(box.calls[i].x2, expect[i][2]) << i;
-        EXPECT_EQ(box.calls[i].y2, expect[i][3]) << i;
-    }
+    DrawLineOrBox(&box, 720, -1000, 5000, 400);
+    EXPECT_EQ(ends(box), (std::vector<std::array<int, 4>>{{720, -1000, 5720, -1000}, {5720, -1000, 5720, -1400},
+                                                          {5720, -1400, 720, -1400}, {720, -1400, 720, -1000}}));
 }
 
 TEST(TextRoutines, CaptionsAndMasks)
 {
-    EXPECT_STREQ(GetTeamStatCaption(3), "PinFall");
-    EXPECT_STREQ(GetScoreBasisCaption(2), "> Avg");
-    EXPECT_STREQ(GetPlayerStatCaption(4), "Games > Av");
-    EXPECT_STREQ(GetPlayerStatCaption(10), "Game 4 ");
-    EXPECT_STREQ(GetPlayerStatCaption(11), "");
-    EXPECT_STREQ(GetCategoryAbbrev(3), "All");
-    EXPECT_EQ(GetCategoryMask(0), 4);
-    EXPECT_EQ(GetCategoryMask(1), 2);
-    EXPECT_EQ(GetCategoryMask(2), 1);
-    EXPECT_EQ(GetCategoryMask(7), 7);  // taken modulo 4
-
-    EXPECT_EQ(CRepItem::GetTypeName(2), "Standings");
-    EXPECT_EQ(CRepItem::GetTypeName(17), "Outstanding Matches");
-    EXPECT_EQ(CRepItem::GetTypeName(22), "Average Busters");
-    EXPECT_EQ(CRepItem::GetTypeName(1), "Unknown");
-    EXPECT_EQ(CRepItem::GetTypeName(23), "Unknown");
+    EXPECT_EQ((std::vector<std::string>{GetTeamStatCaption(3), GetScoreBasisCaption(2), GetPlayerStatCaption(4),
+                                        GetPlayerStatCaption(10), GetPlayerStatCaption(11), GetCategoryAbbrev(3)}),
+              (std::vector<std::string>{"PinFall", "> Avg", "Games > Av", "Game 4 ", "", "All"}));
+    // 7 is taken modulo 4
+    EXPECT_EQ((std::vector<int>{GetCategoryMask(0), GetCategoryMask(1), GetCategoryMask(2), GetCategoryMask(7)}),
+              (std::vector<int>{4, 2, 1, 7}));
+    std::vector<std::string> names;
+    for (int n : {2, 17, 22, 1, 23})
+        names.push_back(std::string(CRepItem::GetTypeName(n)));
+    EXPECT_EQ(names, (std::vector<std::string>{"Standings", "Outstanding Matches", "Average Busters", "Unknown",
+                                               "Unknown"}));
 }
 
 TEST(TextRoutines, BaseItem)
@@ -212,22 +184,13 @@ TEST(TextRoutines, BaseItem)
         CArchive ar(&bytes, CArchive::store);
         item.Serialize(ar);
     }
-    ASSERT_EQ(bytes.size(), 1u);
-    EXPECT_EQ(bytes[0], 16);
+    EXPECT_EQ(bytes, std::vector<BYTE>{16});
 
     CRepItem copy;
-    item.m_nPage = 3;
-    item.m_nFlag = 9;
-    item.m_x = 720;
-    item.m_y = -4000;
-    item.m_bTemporary = TEMP_SHOWING;
+    item.m_nPage = 3, item.m_nFlag = 9, item.m_x = 720, item.m_y = -4000, item.m_bTemporary = TEMP_SHOWING;
     copy.CopyFrom(item);
-    EXPECT_EQ(copy.m_nType, 16);
-    EXPECT_EQ(copy.m_nPage, 3);
-    EXPECT_EQ(copy.m_nFlag, 9);
-    EXPECT_EQ(copy.m_x, 720);
-    EXPECT_EQ(copy.m_y, -4000);
-    EXPECT_EQ(copy.m_bTemporary, TEMP_SHOWING);
+    EXPECT_EQ((std::vector<int>{copy.m_nType, copy.m_nPage, copy.m_nFlag, copy.m_x, copy.m_y, copy.m_bTemporary}),
+              (std::vector<int>{16, 3, 9, 720, -4000, TEMP_SHOWING}));
 }
 
 TEST(TextRoutines, StockFontsFollowThePrintingFlag)
@@ -235,12 +198,10 @@ TEST(TextRoutines, StockFontsFollowThePrintingFlag)
     CRecordingDC screen(false), printer(true);
     CStockFonts* s = GetStockFonts(&screen);
     CStockFonts* p = GetStockFonts(&printer);
-    EXPECT_EQ(s->m_fontLargeBold.LogFont().lfHeight, -200);
-    EXPECT_EQ(s->m_fontLargeBold.LogFont().lfWeight, FW_BOLD);
-    EXPECT_EQ(s->m_fontSmall.LogFont().lfHeight, -172);
-    EXPECT_EQ(p->m_fontSmall.LogFont().lfHeight, -160);
-    EXPECT_EQ(p->m_fontLarge.LogFont().lfHeight, -200);
-    EXPECT_EQ(p->m_fontSmallBold.LogFont().lfPitchAndFamily, 16);
+    EXPECT_EQ((std::vector<int>{s->m_fontLargeBold.LogFont().lfHeight, s->m_fontLargeBold.LogFont().lfWeight,
+                                s->m_fontSmall.LogFont().lfHeight, p->m_fontSmall.LogFont().lfHeight,
+                                p->m_fontLarge.LogFont().lfHeight, p->m_fontSmallBold.LogFont().lfPitchAndFamily}),
+              (std::vector<int>{-200, FW_BOLD, -172, -160, -200, 16}));
     EXPECT_STREQ(p->m_fontSmallBold.LogFont().lfFaceName, "Arial");
 }
 

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <random>
+#include <tuple>
 
 namespace {
 
@@ -72,21 +73,25 @@ std::vector<BYTE> SampleArchive()
 TEST(CArchive, StringLengthPrefixForms)
 {
     auto at = [](size_t len) { return StoreString(CString('a', static_cast<int>(len))); };
-    std::vector<BYTE> b254 = at(254);
-    EXPECT_EQ(b254.size(), 1u + 254);
-    EXPECT_EQ(b254[0], 254);
-    std::vector<BYTE> b255 = at(255);
-    EXPECT_EQ(b255.size(), 3u + 255);
-    EXPECT_EQ((std::vector<BYTE>(b255.begin(), b255.begin() + 3)), (std::vector<BYTE>{0xFF, 0xFF, 0x00}));
-    std::vector<BYTE> b65533 = at(65533);
-    EXPECT_EQ((std::vector<BYTE>(b65533.begin(), b65533.begin() + 3)), (std::vector<BYTE>{0xFF, 0xFD, 0xFF}));
-    std::vector<BYTE> b65534 = at(65534);
-    EXPECT_EQ((std::vector<BYTE>(b65534.begin(), b65534.begin() + 7)),
-              (std::vector<BYTE>{0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}));
-    std::vector<BYTE> b70000 = at(70000);
-    EXPECT_EQ(b70000.size(), 7u + 70000);
-    EXPECT_EQ((std::vector<BYTE>(b70000.begin(), b70000.begin() + 7)),
-              (std::vector<BYTE>{0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00}));
+    // The length prefix, and the whole size where it was checked.
+    const struct
+    {
+        size_t len;
+        std::vector<BYTE> prefix;
+        size_t size;
+    } forms[] = {
+        {254, {254}, 1 + 254},
+        {255, {0xFF, 0xFF, 0x00}, 3 + 255},
+        {65533, {0xFF, 0xFD, 0xFF}, 0},
+        {65534, {0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}, 0},
+        {70000, {0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00}, 7 + 70000},
+    };
+    for (const auto& f : forms) {
+        const std::vector<BYTE> bytes = at(f.len);
+        EXPECT_EQ((std::vector<BYTE>(bytes.begin(), bytes.begin() + static_cast<long>(f.prefix.size()))), f.prefix) << f.len;
+        if (f.size)
+            EXPECT_EQ(bytes.size(), f.size) << f.len;
+    }
 
     for (size_t len : {0u, 254u, 255u, 65533u, 65534u, 65535u, 70000u}) {
         std::vector<BYTE> bytes = at(len);
@@ -113,22 +118,18 @@ TEST(CArchive, ObjectTagsAndBackReferencesRoundTrip)
     CArchive ar(&bytes, CArchive::load);
     std::unique_ptr<CNode> root(static_cast<CNode*>(ar.ReadObject(RUNTIME_CLASS(CNode))));
     ASSERT_TRUE(root);
-    EXPECT_EQ(root->m_name, "Root");
+    EXPECT_EQ((std::vector<std::string>{root->m_name.str(), root->m_when.Format("%d %b %Y %H:%M").str()}),
+              (std::vector<std::string>{"Root", "05 Jan 2027 19:00"}));
     EXPECT_EQ(root->m_w, 0x1234);
-    EXPECT_EQ(root->m_when.Format("%d %b %Y %H:%M"), "05 Jan 2027 19:00");
     ASSERT_TRUE(root->m_pChild);
     EXPECT_EQ(root->m_pChild->m_name.GetLength(), 300);
-    EXPECT_EQ(root->m_pChild->m_pPeer, root.get());
-    EXPECT_EQ(root->m_pPeer, nullptr);
+    EXPECT_EQ(std::make_pair(root->m_pChild->m_pPeer, root->m_pPeer), std::make_pair(root.get(), static_cast<CNode*>(nullptr)));
     WORD escape = 0;
     DWORD count = 0;
     double d = 0;
     BYTE b = 0;
     ar >> escape >> count >> d >> b;
-    EXPECT_EQ(escape, 0xFFFF);
-    EXPECT_EQ(count, 70000u);
-    EXPECT_EQ(d, 1.5);
-    EXPECT_EQ(b, 9);
+    EXPECT_EQ(std::make_tuple(escape, count, d, b), std::make_tuple(WORD(0xFFFF), DWORD(70000), 1.5, BYTE(9)));
     EXPECT_TRUE(ar.IsBufferEmpty());
 
     // The long count form is read back when the bytes are there.
@@ -214,14 +215,11 @@ TEST(CArchive, RefusesWhatItCannotTrust)
             EXPECT_EQ(e.m_cause, cause) << e.m_strReason.GetString();
         }
     };
-    // Unknown class name.
+    // An unknown class name; a known class of the wrong schema; a class other than the one asked
+    // for; references to nothing stored.
     expectThrow({0xFF, 0xFF, 1, 0, 4, 0, 'C', 'B', 'a', 'd'}, nullptr, CArchiveException::badClass);
-    // Known class, wrong schema.
     expectThrow({0xFF, 0xFF, 2, 0, 6, 0, 'C', 'O', 't', 'h', 'e', 'r'}, nullptr, CArchiveException::badSchema);
-    // A class other than the one asked for.
-    expectThrow({0xFF, 0xFF, 1, 0, 6, 0, 'C', 'O', 't', 'h', 'e', 'r'}, RUNTIME_CLASS(CNode),
-                CArchiveException::badClass);
-    // References to nothing stored.
+    expectThrow({0xFF, 0xFF, 1, 0, 6, 0, 'C', 'O', 't', 'h', 'e', 'r'}, RUNTIME_CLASS(CNode), CArchiveException::badClass);
     expectThrow({0x05, 0x00}, nullptr, CArchiveException::badIndex);
     expectThrow({0x03, 0x80}, nullptr, CArchiveException::badIndex);
     // Objects nested past any sensible depth.

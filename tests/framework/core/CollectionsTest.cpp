@@ -40,16 +40,13 @@ TEST(CObList, InsertRemoveAndWalkBothWays)
     list.InsertAfter(pa, &b);
     list.AddHead(&d);
     EXPECT_EQ(Values(list), (std::vector<int>{4, 1, 2, 3}));
-    EXPECT_EQ(list.GetAt(list.FindIndex(2))->m_n, 2);
-    EXPECT_EQ(list.FindIndex(4), nullptr);
+    EXPECT_EQ(std::make_pair(list.GetAt(list.FindIndex(2))->m_n, list.FindIndex(4)), std::make_pair(2, POSITION(nullptr)));
     list.RemoveAt(list.Find(&d));
     list.RemoveAt(list.GetTailPosition());
     EXPECT_EQ(Values(list), (std::vector<int>{1, 2}));
     POSITION pos = list.GetTailPosition();
-    EXPECT_EQ(list.GetPrev(pos)->m_n, 2);
-    EXPECT_EQ(list.GetPrev(pos)->m_n, 1);
+    EXPECT_EQ((std::vector<int>{list.GetPrev(pos)->m_n, list.GetPrev(pos)->m_n, list.GetCount()}), (std::vector<int>{2, 1, 2}));
     EXPECT_EQ(pos, nullptr);
-    EXPECT_EQ(list.GetCount(), 2);
     list.RemoveAll();
     EXPECT_TRUE(list.IsEmpty());
 }

@@ -5,6 +5,7 @@
 #include <clocale>
 #include <cstdlib>
 #include <ctime>
+#include <vector>
 
 namespace {
 
@@ -20,15 +21,12 @@ protected:
 
 TEST_P(AnyLocale, FormatsTheLeagueDateForms)
 {
-    CTime t(2026, 12, 6, 20, 5, 9);
-    EXPECT_EQ(t.Format("%a %d %b %Y"), "Sun 06 Dec 2026");
-    EXPECT_EQ(t.Format("%a %b %d %Y %I:%M %p"), "Sun Dec 06 2026 08:05 PM");
-    EXPECT_EQ(t.Format("%d %b %Y"), "06 Dec 2026");
-    EXPECT_EQ(t.Format("%A %#d %B %y, %H:%M:%S %%"), "Sunday 6 December 26, 20:05:09 %");
-    CTime noon(2027, 1, 4, 12, 0, 0);
-    EXPECT_EQ(noon.Format("%a %d %b %y at %I:%M %p"), "Mon 04 Jan 27 at 12:00 PM");
-    CTime midnight(2027, 1, 4, 0, 30, 0);
-    EXPECT_EQ(midnight.Format("%I:%M %p"), "12:30 AM");
+    const CTime t(2026, 12, 6, 20, 5, 9), noon(2027, 1, 4, 12, 0, 0), midnight(2027, 1, 4, 0, 30, 0);
+    EXPECT_EQ((std::vector<CString>{t.Format("%a %d %b %Y"), t.Format("%a %b %d %Y %I:%M %p"), t.Format("%d %b %Y"),
+                                    t.Format("%A %#d %B %y, %H:%M:%S %%"), noon.Format("%a %d %b %y at %I:%M %p"),
+                                    midnight.Format("%I:%M %p")}),
+              (std::vector<CString>{"Sun 06 Dec 2026", "Sun Dec 06 2026 08:05 PM", "06 Dec 2026",
+                                    "Sunday 6 December 26, 20:05:09 %", "Mon 04 Jan 27 at 12:00 PM", "12:30 AM"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, AnyLocale, ::testing::Values("C", "de_DE.UTF-8", "fr_FR.UTF-8"));
@@ -36,10 +34,8 @@ INSTANTIATE_TEST_SUITE_P(Locales, AnyLocale, ::testing::Values("C", "de_DE.UTF-8
 TEST(CTime, PartsAndArithmetic)
 {
     CTime a(2027, 2, 26, 19, 30, 0);
-    EXPECT_EQ(a.GetYear(), 2027);
-    EXPECT_EQ(a.GetMonth(), 2);
-    EXPECT_EQ(a.GetDay(), 26);
-    EXPECT_EQ(a.GetDayOfWeek(), 6);  // a Friday
+    // a Friday
+    EXPECT_EQ((std::vector<int>{a.GetYear(), a.GetMonth(), a.GetDay(), a.GetDayOfWeek()}), (std::vector<int>{2027, 2, 26, 6}));
     CTime b = a + CTimeSpan(7, 0, 0, 0);
     EXPECT_EQ(b.Format("%d %b %Y"), "05 Mar 2027");
     EXPECT_EQ((b - a).GetDays(), 7);
@@ -53,8 +49,7 @@ TEST(CTime, PartsAndArithmetic)
 
 TEST(CTime, StorableRangeEndsIn2038)
 {
-    EXPECT_TRUE(CTime(2038, 1, 18, 0, 0, 0).IsStorable());
-    EXPECT_FALSE(CTime(2038, 1, 20, 0, 0, 0).IsStorable());
-    EXPECT_TRUE(CTime::MaxStorable().IsStorable());
-    EXPECT_FALSE((CTime::MaxStorable() + CTimeSpan(1)).IsStorable());
+    EXPECT_EQ((std::vector<bool>{CTime(2038, 1, 18, 0, 0, 0).IsStorable(), CTime(2038, 1, 20, 0, 0, 0).IsStorable(),
+                                 CTime::MaxStorable().IsStorable(), (CTime::MaxStorable() + CTimeSpan(1)).IsStorable()}),
+              (std::vector<bool>{true, false, true, false}));
 }

@@ -98,9 +98,10 @@ struct QtUi {
     TempDir settings;
     std::unique_ptr<CUiBackend> backend;
     CUiBackend* previous;
-    QtUi()
+    // The settings in a folder of their own, or in the one given.
+    explicit QtUi(const std::string& folder = {})
     {
-        AfxUseSettingsFolder(settings.path().string().c_str());
+        AfxUseSettingsFolder(folder.empty() ? settings.path().string().c_str() : folder.c_str());
         backend.reset(AfxCreateQtBackend());
         previous = AfxSetBackend(backend.get());
     }
@@ -137,10 +138,7 @@ TEST(QtDialogs, AUserTypesClicksAndPicksThroughRealWidgets)
     });
     ASSERT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(dlg.m_strName, "Bea");
-    EXPECT_EQ(dlg.m_nScore, 250);
-    EXPECT_EQ(dlg.m_bActive, 1);
-    EXPECT_EQ(dlg.m_nTeam, 1);
-    EXPECT_EQ(dlg.nChanges, 3);
+    EXPECT_EQ((std::vector<int>{dlg.m_nScore, dlg.m_bActive, dlg.m_nTeam, dlg.nChanges}), (std::vector<int>{250, 1, 1, 3}));
 }
 
 TEST(QtDialogs, ABadValueShowsTheMessageAndKeepsTheDialog)
@@ -237,10 +235,8 @@ TEST(QtDialogs, ANameLongerThanItsBoxShowsItsStart)
 TEST(QtSettings, TheProfileAndRegistryOutliveTheProgram)
 {
     TempDir dir;
-    AfxUseSettingsFolder(dir.path().string().c_str());
     {
-        std::unique_ptr<CUiBackend> qt(AfxCreateQtBackend());
-        CUiBackend* previous = AfxSetBackend(qt.get());
+        QtUi ui(dir.path().string());
         CWinApp app("Torvane");
         app.LoadStdProfileSettings(4);
         app.AddToRecentFileList("/leagues/Monday.lgf");
@@ -248,7 +244,6 @@ TEST(QtSettings, TheProfileAndRegistryOutliveTheProgram)
         app.m_nNumPreviewPages = 2;
         app.ExitInstance();
         EXPECT_EQ(GetDatabasePath(), AfxGetUserDataFolder() + "/database");
-        AfxSetBackend(previous);
     }
     QFile ini(QString::fromStdString(dir.File("user/Quillmere/Torvane.ini")));
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
@@ -256,18 +251,17 @@ TEST(QtSettings, TheProfileAndRegistryOutliveTheProgram)
     EXPECT_TRUE(text.contains("File1=")) << text.toStdString();
     EXPECT_TRUE(text.contains("PreviewPages=2")) << text.toStdString();
     {
-        std::unique_ptr<CUiBackend> qt(AfxCreateQtBackend());
-        CUiBackend* previous = AfxSetBackend(qt.get());
+        QtUi ui(dir.path().string());
         CWinApp app("Torvane");
         app.LoadStdProfileSettings(4);
         ASSERT_EQ(app.GetRecentFileList()->GetCount(), 2);
-        EXPECT_EQ((*app.GetRecentFileList())[0], "/leagues/Ligue d'\xC3\xA9t\xC3\xA9/\xC5\x81\xC3\xB3" "d\xC5\xBA.lgf");
-        EXPECT_EQ((*app.GetRecentFileList())[1], "/leagues/Monday.lgf");
+        EXPECT_EQ((std::vector<std::string>{(*app.GetRecentFileList())[0].str(), (*app.GetRecentFileList())[1].str()}),
+                  (std::vector<std::string>{"/leagues/Ligue d'\xC3\xA9t\xC3\xA9/\xC5\x81\xC3\xB3" "d\xC5\xBA.lgf",
+                                            "/leagues/Monday.lgf"}));
         EXPECT_EQ(app.m_nNumPreviewPages, 2u);
         CString stored;
-        EXPECT_TRUE(qt->Settings().GetRegistryValue(HKEY_LOCAL_MACHINE, TORVANE_REGISTRY_KEY, "Database path", stored));
+        EXPECT_TRUE(ui.backend->Settings().GetRegistryValue(HKEY_LOCAL_MACHINE, TORVANE_REGISTRY_KEY, "Database path", stored));
         EXPECT_EQ(stored, AfxGetUserDataFolder() + "/database");
-        AfxSetBackend(previous);
     }
 }
 
@@ -368,8 +362,7 @@ TEST(QtPrinting, EveryPageGoesIntoThePdf)
     std::string path = dir.File("league.pdf");
     EXPECT_EQ(AfxPrintViewToPdf(view, path.c_str()), 3);
     EXPECT_EQ(view.pagesDrawn, (std::vector<UINT>{1, 2, 3}));
-    EXPECT_TRUE(view.begun);
-    EXPECT_TRUE(view.ended);
+    EXPECT_TRUE(view.begun && view.ended);
     QFile f(QString::fromStdString(path));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     QByteArray pdf = f.readAll();
@@ -397,15 +390,9 @@ TEST(QtMainWindow, MenusToolbarAndTheirStatesComeFromTheResources)
     EXPECT_EQ(std::count_if(places.begin(), places.end(), [](QAction* a) { return a->isSeparator(); }), 4);
     w->UpdateToolbar();
     for (QAction* a : places) {
-        if (a->isSeparator())
-            continue;
-        UINT id = a->property("torvaneCmd").toUInt();
-        if (id == ID_FILE_NEW || id == ID_FILE_OPEN) {
-            EXPECT_TRUE(a->isEnabled()) << id;
-        }
-        if (id == ID_RESULT_ENTER || id == ID_REPORT_EDIT) {
-            EXPECT_FALSE(a->isEnabled()) << id;
-        }
+        const UINT id = a->isSeparator() ? 0 : a->property("torvaneCmd").toUInt();
+        if (id == ID_FILE_NEW || id == ID_FILE_OPEN || id == ID_RESULT_ENTER || id == ID_REPORT_EDIT)
+            EXPECT_EQ(a->isEnabled(), id == ID_FILE_NEW || id == ID_FILE_OPEN) << id;
     }
     bool ctrlN = false;
     for (QAction* a : w->CommandActions())
@@ -436,11 +423,12 @@ TEST(QtMainWindow, TheTitleShowsUnsavedChangesAndTheWindowKeepsItsPlace)
         auto* w = static_cast<CQtMainWindow*>(frame.m_pPeer);
         frame.ActivateFrame();
         EXPECT_EQ(w->windowTitle(), "Monday.lgf[*] - Torvane");
-        EXPECT_FALSE(w->isWindowModified());
+        std::vector<bool> modified{w->isWindowModified()};
         doc.SetModifiedFlag();
-        EXPECT_TRUE(w->isWindowModified());
+        modified.push_back(w->isWindowModified());
         doc.SetModifiedFlag(FALSE);
-        EXPECT_FALSE(w->isWindowModified());
+        modified.push_back(w->isWindowModified());
+        EXPECT_EQ(modified, (std::vector<bool>{false, true, false}));
         // The recent files name each league exactly as the system does.
         app.LoadStdProfileSettings(4);
         app.AddToRecentFileList("/leagues/Ligue d'\xC3\xA9t\xC3\xA9/\xC5\x81\xC3\xB3" "d\xC5\xBA & Co.lgf");

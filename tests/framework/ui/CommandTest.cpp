@@ -110,23 +110,21 @@ TEST_F(Commands, ReachTheFirstHandlerOnTheRoute)
 
 TEST_F(Commands, UpdateHandlersDisableAndCheck)
 {
-    EXPECT_TRUE(frame->IsCommandEnabled(ID_T_VIEWCMD));
-    EXPECT_TRUE(frame->IsCommandEnabled(ID_T_APPCMD));
-    // An update handler says no: the command does not run, even from an accelerator.
-    EXPECT_FALSE(frame->IsCommandEnabled(ID_T_DISABLED));
-    EXPECT_FALSE(frame->ExecuteCommand(ID_T_DISABLED));
-    // Nothing handles it yet: disabled, never a silent no-op.
-    EXPECT_FALSE(frame->IsCommandEnabled(ID_T_UNBUILT));
-    EXPECT_FALSE(frame->ExecuteCommand(ID_T_UNBUILT));
+    // An update handler says no: the command does not run, even from an accelerator. Nothing
+    // handles it yet: disabled, never a silent no-op.
+    EXPECT_EQ((std::vector<bool>{frame->IsCommandEnabled(ID_T_VIEWCMD), frame->IsCommandEnabled(ID_T_APPCMD),
+                                 frame->IsCommandEnabled(ID_T_DISABLED), frame->ExecuteCommand(ID_T_DISABLED),
+                                 frame->IsCommandEnabled(ID_T_UNBUILT), frame->ExecuteCommand(ID_T_UNBUILT)}),
+              (std::vector<bool>{true, true, false, false, false, false}));
     EXPECT_TRUE(g_calls.empty());
 
     CCmdUI toggle;
     toggle.m_nID = ID_T_TOGGLE;
     frame->UpdateCmdUI(toggle);
-    EXPECT_EQ(toggle.m_nCheck, 0);
+    const int before = toggle.m_nCheck;
     frame->ExecuteCommand(ID_T_TOGGLE);
     frame->UpdateCmdUI(toggle);
-    EXPECT_EQ(toggle.m_nCheck, 1);
+    EXPECT_EQ(std::make_pair(before, static_cast<int>(toggle.m_nCheck)), std::make_pair(0, 1));
 }
 
 TEST_F(Commands, TheFrameTitleNamesTheDocument)
@@ -147,10 +145,10 @@ TEST_F(Commands, TheRecentFileEntriesFollowTheList)
     CCmdUI mru;
     mru.m_nID = ID_FILE_MRU_FILE1;
     frame->UpdateCmdUI(mru);
-    EXPECT_FALSE(mru.m_bEnabled);
+    const bool before = mru.m_bEnabled;
     app.AddToRecentFileList("/leagues/Monday.lgf");
     frame->UpdateCmdUI(mru);
-    EXPECT_TRUE(mru.m_bEnabled);
+    EXPECT_EQ(std::make_pair(before, static_cast<bool>(mru.m_bEnabled)), std::make_pair(false, true));
     EXPECT_EQ(mru.m_strText, "&1 /leagues/Monday.lgf");
 }
 

@@ -5,6 +5,9 @@
 #include "SampleDialog.h"
 #include "ScriptedBackend.h"
 
+#include <functional>
+#include <tuple>
+
 TEST(Lists, SortedItemsKeepTheirDataAndTheSelectionFollowsItsItem)
 {
     CScriptedBackend ui;
@@ -16,32 +19,27 @@ TEST(Lists, SortedItemsKeepTheirDataAndTheSelectionFollowsItsItem)
         EXPECT_EQ(team->GetCurSel(), 1);
         // "Bowlers" sorts in front of the selection, which moves down with its item.
         int at = team->AddString("Bowlers");
-        EXPECT_EQ(at, 1);
-        EXPECT_EQ(team->GetCurSel(), 2);
-        EXPECT_EQ(team->GetItemData(2), 12u);
+        EXPECT_EQ(std::make_tuple(at, team->GetCurSel(), team->GetItemData(2)), std::make_tuple(1, 2, DWORD_PTR(12)));
         CString text;
         team->GetLBText(2, text);
         EXPECT_EQ(text, "Pin Pals");
-        EXPECT_EQ(team->FindString(-1, "P"), 2);
-        EXPECT_EQ(team->FindString(2, "A"), 0);  // wraps round past the end
-        EXPECT_EQ(team->FindString(-1, "Q"), CB_ERR);
+        // "A" from 2 wraps round past the end
+        EXPECT_EQ((std::vector<int>{team->FindString(-1, "P"), team->FindString(2, "A"), team->FindString(-1, "Q")}),
+                  (std::vector<int>{2, 0, CB_ERR}));
         // Deleting the selected item leaves nothing selected; the rest close up.
-        EXPECT_EQ(team->DeleteString(2), 3);
-        EXPECT_EQ(team->GetCurSel(), -1);
+        EXPECT_EQ((std::vector<int>{team->DeleteString(2), team->GetCurSel()}), (std::vector<int>{3, -1}));
         EXPECT_EQ(team->GetWindowText(), "");
         EXPECT_EQ(team->GetItemData(2), 10u);
-        EXPECT_EQ(team->DeleteString(7), CB_ERR);
-        EXPECT_EQ(team->SetCurSel(5), CB_ERR);
+        EXPECT_EQ((std::vector<int>{team->DeleteString(7), team->SetCurSel(5)}), (std::vector<int>{CB_ERR, CB_ERR}));
 
         auto* players = static_cast<CListBox*>(d.GetDlgItem(IDC_PLAYERS));
         // Unsorted: InsertString puts it where it is told.
-        EXPECT_EQ(players->InsertString(0, "Zoe"), 0);
-        EXPECT_EQ(players->GetCurSel(), 2);  // Bob moved down
-        EXPECT_EQ(players->GetSelCount(), LB_ERR);  // single selection has no count
-        EXPECT_EQ(players->InsertString(9, "Nobody"), LB_ERR);
+        // Bob moves down; a single selection has no count
+        EXPECT_EQ((std::vector<int>{players->InsertString(0, "Zoe"), players->GetCurSel(), players->GetSelCount(),
+                                    players->InsertString(9, "Nobody")}),
+                  (std::vector<int>{0, 2, LB_ERR, LB_ERR}));
         players->ResetContent();
-        EXPECT_EQ(players->GetCount(), 0);
-        EXPECT_EQ(players->GetCurSel(), LB_ERR);
+        EXPECT_EQ(std::make_pair(players->GetCount(), players->GetCurSel()), std::make_pair(0, LB_ERR));
 
         auto* rounds = static_cast<CListBox*>(d.GetDlgItem(IDC_ROUNDS));
         rounds->SetSel(-1, TRUE);
@@ -50,8 +48,7 @@ TEST(Lists, SortedItemsKeepTheirDataAndTheSelectionFollowsItsItem)
         rounds->SelItemRange(FALSE, 0, 0);
         int sel[4];
         ASSERT_EQ(rounds->GetSelItems(4, sel), 2);
-        EXPECT_EQ(sel[0], 1);
-        EXPECT_EQ(sel[1], 3);
+        EXPECT_EQ(std::make_pair(sel[0], sel[1]), std::make_pair(1, 3));
         EXPECT_GT(rounds->GetSel(3), 0);
         EXPECT_EQ(rounds->GetSel(0), 0);
     }).Cancel();
@@ -72,8 +69,7 @@ TEST(Lists, EditBoxesLimitSelectAndReplace)
             EXPECT_EQ(name->GetWindowText(), "Malice");
             int a, b;
             name->GetSel(a, b);
-            EXPECT_EQ(a, 2);
-            EXPECT_EQ(b, 2);
+            EXPECT_EQ(std::make_pair(a, b), std::make_pair(2, 2));
         })
         .SetText(IDC_NAME, "A name far too long for it")
         .Check([](CDialog& d) { EXPECT_EQ(d.GetDlgItemText(IDC_NAME), "A name far"); })
@@ -88,72 +84,59 @@ TEST(MessageBoxes, AnswersComeBackAndTheIconFollowsTheButtons)
     ui.AnswerMessageBox(IDNO);
     ui.AnswerMessageBox(IDCANCEL);
     ui.AnswerMessageBox(IDCANCEL);
-    EXPECT_EQ(AfxMessageBox("Do you really want to start a new league?", MB_YESNO), IDYES);
-    EXPECT_EQ(AfxMessageBox("Save?", MB_YESNOCANCEL), IDNO);
-    EXPECT_EQ(AfxMessageBox("Go on?", MB_OKCANCEL | MB_ICONSTOP), IDCANCEL);
-    EXPECT_EQ(AfxMessageBox("Again?", MB_YESNOCANCEL), IDCANCEL);
-    EXPECT_EQ(AfxMessageBox("No outstanding Results for that week!"), IDOK);
+    EXPECT_EQ((std::vector<int>{AfxMessageBox("Do you really want to start a new league?", MB_YESNO),
+                                AfxMessageBox("Save?", MB_YESNOCANCEL), AfxMessageBox("Go on?", MB_OKCANCEL | MB_ICONSTOP),
+                                AfxMessageBox("Again?", MB_YESNOCANCEL),
+                                AfxMessageBox("No outstanding Results for that week!")}),
+              (std::vector<int>{IDYES, IDNO, IDCANCEL, IDCANCEL, IDOK}));
     ASSERT_EQ(ui.messages.size(), 5u);
-    EXPECT_EQ(ui.messages[0].type & MB_ICONMASK, MB_ICONQUESTION);
-    EXPECT_EQ(ui.messages[2].type & MB_ICONMASK, MB_ICONSTOP);
-    EXPECT_EQ(ui.messages[4].type & MB_ICONMASK, MB_ICONEXCLAMATION);
+    EXPECT_EQ((std::vector<UINT>{ui.messages[0].type & MB_ICONMASK, ui.messages[2].type & MB_ICONMASK,
+                                 ui.messages[4].type & MB_ICONMASK}),
+              (std::vector<UINT>{MB_ICONQUESTION, MB_ICONSTOP, MB_ICONEXCLAMATION}));
 }
 
 TEST(MessageBoxes, WithoutAnInterfaceQuestionsGetTheCautiousAnswer)
 {
     ASSERT_NE(AfxGetBackend(), nullptr);
-    EXPECT_EQ(AfxMessageBox("Delete everything?", MB_YESNO), IDNO);
-    EXPECT_EQ(AfxMessageBox("Save?", MB_YESNOCANCEL), IDCANCEL);
+    EXPECT_EQ((std::vector<int>{AfxMessageBox("Delete everything?", MB_YESNO), AfxMessageBox("Save?", MB_YESNOCANCEL)}),
+              (std::vector<int>{IDNO, IDCANCEL}));
     CSampleDlg dlg;
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
 }
 
 TEST(ScriptedBackend, CatchesWhatAPersonCouldNotDo)
 {
-    EXPECT_NONFATAL_FAILURE(
-        {
-            CScriptedBackend ui;
-            CSampleDlg dlg;
-            dlg.DoModal();
-        },
-        "opened with nothing scripted");
-    EXPECT_NONFATAL_FAILURE(
-        {
-            CScriptedBackend ui;
-            CSampleDlg dlg;
-            dlg.m_bActive = FALSE;
-            ui.OnDialog(IDD_SAMPLE).Check([](CDialog& d) { d.GetDlgItem(IDC_HANDICAP)->EnableWindow(FALSE); })
-                .SetText(IDC_HANDICAP, "4")
-                .Cancel();
-            dlg.DoModal();
-        },
-        "is disabled");
-    EXPECT_NONFATAL_FAILURE(
-        {
-            CScriptedBackend ui;
-            CSampleDlg dlg;
-            ui.OnDialog(IDD_SAMPLE).SetText(IDC_NAME, "x");
-            dlg.DoModal();
-        },
-        "still open");
-    EXPECT_NONFATAL_FAILURE(
-        {
-            CScriptedBackend ui;
-            AfxMessageBox("Really?", MB_YESNO);
-        },
-        "nobody answered");
-    EXPECT_NONFATAL_FAILURE(
-        {
-            CScriptedBackend ui;
-            ui.OnDialog(IDD_SAMPLE).OK();
-        },
-        "never opened");
-    EXPECT_NONFATAL_FAILURE(
-        {
-            CScriptedBackend ui;
-            ui.ChooseFile("week.htm");
-        },
-        "no file dialog came");
+    const struct
+    {
+        std::function<void(CScriptedBackend&)> run;
+        const char* message;
+    } cases[] = {
+        {[](CScriptedBackend&) { CSampleDlg().DoModal(); }, "opened with nothing scripted"},
+        {[](CScriptedBackend& ui) {
+             CSampleDlg dlg;
+             dlg.m_bActive = FALSE;
+             ui.OnDialog(IDD_SAMPLE).Check([](CDialog& d) { d.GetDlgItem(IDC_HANDICAP)->EnableWindow(FALSE); })
+                 .SetText(IDC_HANDICAP, "4")
+                 .Cancel();
+             dlg.DoModal();
+         },
+         "is disabled"},
+        {[](CScriptedBackend& ui) {
+             ui.OnDialog(IDD_SAMPLE).SetText(IDC_NAME, "x");
+             CSampleDlg().DoModal();
+         },
+         "still open"},
+        {[](CScriptedBackend&) { AfxMessageBox("Really?", MB_YESNO); }, "nobody answered"},
+        {[](CScriptedBackend& ui) { ui.OnDialog(IDD_SAMPLE).OK(); }, "never opened"},
+        {[](CScriptedBackend& ui) { ui.ChooseFile("week.htm"); }, "no file dialog came"},
+    };
+    for (const auto& c : cases)
+        EXPECT_NONFATAL_FAILURE(
+            {
+                CScriptedBackend ui;
+                c.run(ui);
+            },
+            c.message);
 }
 
 TEST(Dialogs, AMissingTemplateIsReportedNotSilent)
@@ -199,18 +182,16 @@ TEST(CommonDialogs, FiltersParseWithOrWithoutBlanks)
 {
     auto f = CFileDialog::ParseFilter("Report Files (*.rep) | *.rep | All Files (*.*) | *.* ||");
     ASSERT_EQ(f.size(), 2u);
-    EXPECT_EQ(f[0].first, "Report Files (*.rep)");
-    EXPECT_EQ(f[0].second, "*.rep");
-    EXPECT_EQ(f[1].second, "*.*");
+    EXPECT_EQ((std::vector<std::string>{f[0].first.str(), f[0].second.str(), f[1].second.str()}),
+              (std::vector<std::string>{"Report Files (*.rep)", "*.rep", "*.*"}));
 
     CScriptedBackend ui;
     ui.ChooseFile("/tmp/out/Results");
     CFileDialog save(FALSE, "htm", "Report.htm", OFN_OVERWRITEPROMPT, "HTML Files (*.htm) | *.htm | All Files (*.*) | *.* ||");
     ASSERT_EQ(save.DoModal(), IDOK);
     // The default extension is added to a name without one.
-    EXPECT_EQ(save.GetPathName(), "/tmp/out/Results.htm");
-    EXPECT_EQ(save.GetFileTitle(), "Results");
-    EXPECT_EQ(save.GetFileExt(), "htm");
+    EXPECT_EQ((std::vector<std::string>{save.GetPathName().str(), save.GetFileTitle().str(), save.GetFileExt().str()}),
+              (std::vector<std::string>{"/tmp/out/Results.htm", "Results", "htm"}));
 
     ui.ChooseFont("Arial", 120, TRUE, FALSE, TRUE, FALSE, RGB(255, 0, 0));
     LOGFONT lf;
@@ -218,10 +199,7 @@ TEST(CommonDialogs, FiltersParseWithOrWithoutBlanks)
     CFontDialog font(&lf);
     EXPECT_EQ(font.GetSize(), 100);
     ASSERT_EQ(font.DoModal(), IDOK);
-    EXPECT_EQ(font.GetSize(), 120);
-    EXPECT_EQ(font.m_lf.lfHeight, -240);  // twips
-    EXPECT_TRUE(font.IsBold());
-    EXPECT_TRUE(font.IsUnderline());
-    EXPECT_FALSE(font.IsItalic());
-    EXPECT_EQ(font.GetColor(), RGB(255, 0, 0));
+    // the height in twips
+    EXPECT_EQ(std::make_tuple(font.GetSize(), font.m_lf.lfHeight, font.GetColor()), std::make_tuple(120, -240, RGB(255, 0, 0)));
+    EXPECT_EQ((std::vector<bool>{font.IsBold(), font.IsUnderline(), font.IsItalic()}), (std::vector<bool>{true, true, false}));
 }

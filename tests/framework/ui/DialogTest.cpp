@@ -6,6 +6,8 @@
 #include "SampleDialog.h"
 #include "ScriptedBackend.h"
 
+#include <tuple>
+
 using Texts = std::vector<std::string>;
 
 static CControlState& Ctl(CDialog& d, UINT id)
@@ -22,21 +24,17 @@ TEST(DataExchange, MembersFillTheControlsAndComeBackChanged)
     dlg.m_nTeam = 2;  // "Strikers" once sorted
     ui.OnDialog(IDD_SAMPLE)
         .Check([](CDialog& d) {
-            EXPECT_EQ(Ctl(d, IDC_NAME).text, "Alice");
-            EXPECT_EQ(Ctl(d, IDC_SCORE).text, "180");
-            EXPECT_EQ(Ctl(d, IDC_ACTIVE).check, 1);
-            ASSERT_EQ(Ctl(d, IDC_TEAM).items.size(), 3u);
-            EXPECT_EQ(Ctl(d, IDC_TEAM).items[0].text, "Alley Cats");
-            EXPECT_EQ(Ctl(d, IDC_TEAM).items[0].data, 11u);
-            EXPECT_EQ(Ctl(d, IDC_TEAM).items[2].data, 10u);
-            EXPECT_EQ(Ctl(d, IDC_TEAM).text, "Strikers");
-            EXPECT_EQ(Ctl(d, IDC_VENUE).curSel, 0);
-            EXPECT_EQ(Ctl(d, IDC_PLAYERS).curSel, 1);
-            EXPECT_EQ(Ctl(d, IDC_KIND2).check, 1);
-            EXPECT_EQ(Ctl(d, IDC_KIND1).check + Ctl(d, IDC_KIND3).check, 0);
+            const auto& team = Ctl(d, IDC_TEAM).items;
+            ASSERT_EQ(team.size(), 3u);
+            EXPECT_EQ((Texts{Ctl(d, IDC_NAME).text.str(), Ctl(d, IDC_SCORE).text.str(), team[0].text.str(),
+                             Ctl(d, IDC_TEAM).text.str(), d.GetWindowText().str()}),
+                      (Texts{"Alice", "180", "Alley Cats", "Strikers", "Sample"}));
+            EXPECT_EQ(std::make_pair(team[0].data, team[2].data), std::make_pair(DWORD_PTR(11), DWORD_PTR(10)));
+            EXPECT_EQ((std::vector<int>{Ctl(d, IDC_ACTIVE).check, Ctl(d, IDC_VENUE).curSel, Ctl(d, IDC_PLAYERS).curSel,
+                                        Ctl(d, IDC_KIND2).check, Ctl(d, IDC_KIND1).check + Ctl(d, IDC_KIND3).check}),
+                      (std::vector<int>{1, 0, 1, 1, 0}));
             // The first control that takes the focus has it.
             EXPECT_EQ(d.GetFocusID(), static_cast<UINT>(IDC_NAME));
-            EXPECT_EQ(d.GetWindowText(), "Sample");
         })
         .SetText(IDC_NAME, "Bert")
         .SetText(IDC_SCORE, " 299 ")
@@ -49,14 +47,10 @@ TEST(DataExchange, MembersFillTheControlsAndComeBackChanged)
         .SetSel(IDC_ROUNDS, 3)
         .OK();
     ASSERT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(dlg.m_strName, "Bert");
-    EXPECT_EQ(dlg.m_nScore, 299);
-    EXPECT_EQ(dlg.m_bActive, 0);
-    EXPECT_EQ(dlg.m_nTeam, 1);
-    EXPECT_EQ(dlg.m_dwTeam, 12u);
-    EXPECT_EQ(dlg.m_strVenue, "Lakeside");
-    EXPECT_EQ(dlg.m_nPlayer, 2);
-    EXPECT_EQ(dlg.m_nKind, 2);
+    EXPECT_EQ((Texts{dlg.m_strName.str(), dlg.m_strVenue.str()}), (Texts{"Bert", "Lakeside"}));
+    EXPECT_EQ((std::vector<long>{dlg.m_nScore, dlg.m_bActive, dlg.m_nTeam, static_cast<long>(dlg.m_dwTeam), dlg.m_nPlayer,
+                                 dlg.m_nKind}),
+              (std::vector<long>{299, 0, 1, 12, 2, 2}));
     EXPECT_EQ(dlg.m_rounds, (std::vector<int>{1, 3}));
     EXPECT_TRUE(ui.messages.empty());
     // The member tied by DDX_Control lets go of the control with the dialog.
@@ -70,8 +64,7 @@ TEST(DataExchange, CancelLeavesTheMembersAlone)
     CSampleDlg dlg;
     ui.OnDialog(IDD_SAMPLE).SetText(IDC_SCORE, "12").SetText(IDC_NAME, "Zed").Cancel();
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-    EXPECT_EQ(dlg.m_nScore, 180);
-    EXPECT_EQ(dlg.m_strName, "Alice");
+    EXPECT_EQ(std::make_pair(dlg.m_nScore, dlg.m_strName.str()), std::make_pair(180, std::string("Alice")));
 }
 
 TEST(DataExchange, BadNumbersKeepTheDialogOpenWithTheFocusOnTheBox)
@@ -82,8 +75,8 @@ TEST(DataExchange, BadNumbersKeepTheDialogOpenWithTheFocusOnTheBox)
         EXPECT_FALSE(d.IsEnded());
         EXPECT_EQ(d.GetFocusID(), static_cast<UINT>(IDC_SCORE));
         // The whole entry is selected, ready to be typed over.
-        EXPECT_EQ(Ctl(d, IDC_SCORE).selStart, 0);
-        EXPECT_EQ(Ctl(d, IDC_SCORE).selEnd, Ctl(d, IDC_SCORE).text.GetLength());
+        EXPECT_EQ(std::make_pair(Ctl(d, IDC_SCORE).selStart, Ctl(d, IDC_SCORE).selEnd),
+                  std::make_pair(0, Ctl(d, IDC_SCORE).text.GetLength()));
     };
     ui.OnDialog(IDD_SAMPLE)
         .SetText(IDC_SCORE, "12a")
@@ -118,9 +111,7 @@ TEST(DataExchange, BadNumbersKeepTheDialogOpenWithTheFocusOnTheBox)
                                         "Please enter an integer between -2147483648 and 2147483647.",
                                         "Please enter no more than 10 characters."}));
     EXPECT_EQ(ui.messages[0].type & MB_ICONMASK, MB_ICONEXCLAMATION);
-    EXPECT_EQ(dlg.m_nScore, 300);
-    EXPECT_EQ(dlg.m_nHandicap, -7);
-    EXPECT_EQ(dlg.m_strName, "Bart");
+    EXPECT_EQ(std::make_tuple(dlg.m_nScore, dlg.m_nHandicap, dlg.m_strName.str()), std::make_tuple(300, -7, std::string("Bart")));
 }
 
 TEST(DataExchange, NotificationsAreMutedWhileDataIsExchanged)
@@ -143,8 +134,7 @@ TEST(DataExchange, NotificationsAreMutedWhileDataIsExchanged)
         .Check([&](CDialog&) { EXPECT_EQ(dlg.nNameChanges, 2); })
         .OK();
     ASSERT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(dlg.nNameChanges, 2);
-    EXPECT_EQ(dlg.m_strName, "Dorothy");
+    EXPECT_EQ(std::make_pair(dlg.nNameChanges, dlg.m_strName.str()), std::make_pair(2, std::string("Dorothy")));
 }
 
 TEST(MessageMap, NotificationsReachTheirHandlers)
@@ -160,8 +150,7 @@ TEST(MessageMap, NotificationsReachTheirHandlers)
         .Click(IDC_KIND3)
         .Click(IDC_CLEAR)
         .Check([](CDialog& d) {
-            EXPECT_EQ(d.GetDlgItemText(IDC_NAME), "");
-            EXPECT_EQ(d.IsDlgButtonChecked(IDC_ACTIVE), 0u);
+            EXPECT_EQ(std::make_pair(d.GetDlgItemText(IDC_NAME).str(), d.IsDlgButtonChecked(IDC_ACTIVE)), std::make_pair(std::string(), 0u));
             // Radio buttons of one group exclude each other.
             EXPECT_EQ(d.GetCheckedRadioButton(IDC_KIND1, IDC_KIND3), IDC_KIND3);
         })

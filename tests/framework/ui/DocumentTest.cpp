@@ -2,9 +2,12 @@
 // recent-file list in the profile and the registry wrapper.
 #include <gtest/gtest.h>
 
+#include "FileContents.h"
 #include "ScriptedBackend.h"
 #include "TempDir.h"
 #include "framework/ui/Ui.h"
+
+#include <tuple>
 
 namespace {
 class CNotesDoc : public CDocument {
@@ -34,14 +37,6 @@ public:
 };
 IMPLEMENT_DYNCREATE(CNotesDoc, CDocument)
 
-std::string ReadAll(const CString& path)
-{
-    CFile f(path, CFile::modeRead);
-    std::string s(static_cast<size_t>(f.GetLength()), '\0');
-    f.Read(s.data(), static_cast<UINT>(s.size()));
-    return s;
-}
-
 void WriteAll(const CString& path, const std::string& bytes)
 {
     CFile f(path, CFile::modeCreate | CFile::modeWrite);
@@ -56,19 +51,17 @@ TEST(Documents, SaveThenOpenGivesTheSameDocument)
     TempDir dir;
     CString path = dir.File("a.lgf");
     CNotesDoc doc;
-    doc.m_strText = "League night";
-    doc.m_nCount = 42;
+    doc.m_strText = "League night", doc.m_nCount = 42;
     doc.SetModifiedFlag();
     ASSERT_TRUE(doc.DoSave(path));
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.GetTitle(), "a.lgf");
-    EXPECT_EQ(ReadAll(path), std::string("\x07\x0CLeague night\x2A\0\0\0", 18));
+    EXPECT_EQ(FileContents(path.str()), std::string("\x07\x0CLeague night\x2A\0\0\0", 18));
 
     CNotesDoc again;
     ASSERT_TRUE(again.OnOpenDocument(path));
-    EXPECT_EQ(again.m_strText, "League night");
-    EXPECT_EQ(again.m_nCount, 42);
-    EXPECT_FALSE(again.IsModified());
+    EXPECT_EQ(std::make_tuple(again.m_strText.str(), again.m_nCount, again.IsModified()),
+              std::make_tuple(std::string("League night"), 42, FALSE));
 }
 
 TEST(Documents, AnUnreadableFileLeavesAnEmptyUntouchedDocumentAndAMessage)
@@ -80,8 +73,7 @@ TEST(Documents, AnUnreadableFileLeavesAnEmptyUntouchedDocumentAndAMessage)
     CNotesDoc doc;
     doc.m_strText = "old";
     EXPECT_FALSE(doc.OnOpenDocument(path));
-    EXPECT_EQ(doc.m_strText, "");
-    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(std::make_pair(doc.m_strText.str(), doc.IsModified()), std::make_pair(std::string(), FALSE));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].text.find("bad.lgf"), std::string::npos);
 
@@ -110,7 +102,7 @@ TEST(Documents, AFailedSaveKeepsTheOldFile)
     doc.SetModifiedFlag();
     EXPECT_FALSE(doc.OnSaveDocument(path));
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(ReadAll(path), "old bytes");
+    EXPECT_EQ(FileContents(path.str()), "old bytes");
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].text.find("Cannot write this league."), std::string::npos);
 }
@@ -120,22 +112,19 @@ TEST(Documents, SaveChangesAsksAndObeys)
     CScriptedBackend ui;
     TempDir dir;
     CNotesDoc doc;
-    EXPECT_TRUE(doc.SaveModified());  // nothing changed, nothing asked
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(doc.SaveModified() && ui.messages.empty());  // nothing changed, nothing asked
 
     doc.SetTitle("NewLeage.lgf");
     doc.SetModifiedFlag();
     ui.AnswerMessageBox(IDCANCEL, "Save changes to NewLeage.lgf?");
-    EXPECT_FALSE(doc.SaveModified());
     ui.AnswerMessageBox(IDNO);
-    EXPECT_TRUE(doc.SaveModified());
+    EXPECT_EQ((std::vector<BOOL>{doc.SaveModified(), doc.SaveModified()}), (std::vector<BOOL>{FALSE, TRUE}));
     // Yes on a new league asks for a name, offering the title.
     ui.AnswerMessageBox(IDYES);
     ui.ChooseFile(dir.File("Monday"));
     EXPECT_TRUE(doc.SaveModified());
     EXPECT_EQ(doc.GetPathName(), dir.File("Monday"));  // no template, so no extension to add
-    ASSERT_EQ(ui.fileDialogNames.size(), 1u);
-    EXPECT_EQ(ui.fileDialogNames[0], "NewLeage.lgf");
+    EXPECT_EQ(ui.fileDialogNames, std::vector<std::string>{"NewLeage.lgf"});
     EXPECT_TRUE(CFile::Exists(dir.File("Monday").c_str()));
 }
 
@@ -165,21 +154,20 @@ TEST(Documents, TheTemplateOpensIntoTheOneDocumentAndForgetsAFailedPath)
         doc->m_strText = "x";
         ui.ChooseFile(dir.File("Tuesday"));
         ASSERT_TRUE(doc->DoSave(nullptr));
-        EXPECT_EQ(doc->GetPathName(), dir.File("Tuesday.lgf"));
-        EXPECT_EQ(ui.fileDialogFilters.back(), "League Files (*.lgf)|*.lgf|All Files (*.*)|*.*||");
+        EXPECT_EQ((std::vector<std::string>{doc->GetPathName().str(), ui.fileDialogFilters.back()}),
+                  (std::vector<std::string>{dir.File("Tuesday.lgf"), "League Files (*.lgf)|*.lgf|All Files (*.*)|*.*||"}));
 
         // File > Open of a bad file: the document is emptied and no longer names the file.
         CString bad = dir.File("bad.lgf");
         WriteAll(bad, "\x07");
         ui.ChooseFile(bad.str());
         app.OnFileOpen();
-        EXPECT_EQ(doc->GetPathName(), "");
-        EXPECT_EQ(doc->GetTitle(), "NewLeage.lgf");
+        EXPECT_EQ(std::make_pair(doc->GetPathName().str(), doc->GetTitle().str()), std::make_pair(std::string(), std::string("NewLeage.lgf")));
         EXPECT_EQ(ui.messages.size(), 1u);
 
         ASSERT_EQ(app.OpenDocumentFile(dir.File("Tuesday.lgf").c_str()), doc);
-        EXPECT_EQ(doc->m_strText, "x");
-        EXPECT_EQ(ui.frameTitle, "Tuesday.lgf[*] - Torvane");
+        EXPECT_EQ((std::vector<std::string>{doc->m_strText.str(), ui.frameTitle}),
+                  (std::vector<std::string>{"x", "Tuesday.lgf[*] - Torvane"}));
         app.ExitInstance();
     }
     CString first;
@@ -201,9 +189,7 @@ TEST(Profile, TheRecentFileListKeepsFourNewestFirst)
     for (const char* p : {"/c.lgf", "/d.lgf", "/e.lgf", "/b.lgf"})
         app.AddToRecentFileList(p);
     ASSERT_EQ(mru.GetCount(), 4);
-    EXPECT_EQ(mru[0], "/b.lgf");
-    EXPECT_EQ(mru[1], "/e.lgf");
-    EXPECT_EQ(mru[3], "/c.lgf");
+    EXPECT_EQ((std::vector<CString>{mru[0], mru[1], mru[3]}), (std::vector<CString>{"/b.lgf", "/e.lgf", "/c.lgf"}));
     app.SaveStdProfileSettings();
     CString v;
     ASSERT_TRUE(ui.settings.GetProfileValue("Recent File List", "File4", v));

@@ -31,12 +31,10 @@ class HiWeek : public ::testing::Test
 protected:
     void SetUp() override
     {
-        doc.m_nPlayersPerTeam = 2;
+        doc.m_nPlayersPerTeam = doc.m_nCurrentRound = doc.m_nTeams = 2;
         doc.m_nGamesPerMatch = 3;
-        doc.m_nCurrentRound = 2;
         AddTestTeam(doc, 1, "Aces", {1, 2});
         AddTestTeam(doc, 2, "Kings", {3, 4});
-        doc.m_nTeams = 2;
         ann = AddTestPlayer(doc, 1, "Ann", "Lee", 1, PF_FEMALE);
         bob = AddTestPlayer(doc, 2, "Bob", "Cox", 1);
         cy = AddTestPlayer(doc, 3, "Cy", "Dunn", 2);
@@ -53,10 +51,8 @@ protected:
             PutBowler(round, b.nSide, b.nPos, b.p, b.round, b.nHcp);
             Averages(round, b.nSide, b.nPos, b.nAvg);
         }
-        for (int g = 0; g < 3; ++g) {
-            round->m_nTeamAverage[0][g] = 360;
-            round->m_nTeamAverage[1][g] = 340;
-        }
+        for (int g = 0; g < 3; ++g)
+            round->m_nTeamAverage[0][g] = 360, round->m_nTeamAverage[1][g] = 340;
 
         item.m_pDoc = &doc;
         item.m_y = -3000;

@@ -86,17 +86,16 @@ TEST_F(PlayerDesigner, OpensOnTheTable)
     ui.OnDialog(IDD_DESIGN_CUSTOM_PLAYER_STATS)
         .Check([](CDialog& d) {
             EXPECT_EQ(d.GetCaption(), "Design Custom Player Stats");
-            EXPECT_EQ(Selected(d, IDC_CPD_LAYOUT), "Two Columns");
-            EXPECT_EQ(Selected(d, IDC_CD_KIND), "Handicap");
-            EXPECT_FALSE(Ctl(d, IDC_CD_KIND).enabled);   // the league scores handicap only
+            EXPECT_EQ((std::vector<std::string>{Selected(d, IDC_CPD_LAYOUT), Selected(d, IDC_CD_KIND),
+                                                Selected(d, IDC_CPD_RANK), d.GetDlgItemText(IDC_CPD_GAP).GetString()}),
+                      (std::vector<std::string>{"Two Columns", "Handicap", "Average", "5"}));
+            // The kind is fixed: the league scores handicap only.
+            EXPECT_EQ((std::vector<bool>{Ctl(d, IDC_CD_KIND).enabled, Ctl(d, IDC_CPD_RANK).enabled,
+                                         Ctl(d, IDC_CPD_FEMALE).enabled, Ctl(d, IDC_CPD_TEAM_AVERAGES).enabled}),
+                      (std::vector<bool>{false, false, false, true}));
             EXPECT_EQ(Ctl(d, IDC_CPD_BY_TEAM).check, 1);
-            EXPECT_FALSE(Ctl(d, IDC_CPD_RANK).enabled);
-            EXPECT_FALSE(Ctl(d, IDC_CPD_FEMALE).enabled);
-            EXPECT_TRUE(Ctl(d, IDC_CPD_TEAM_AVERAGES).enabled);
-            EXPECT_EQ(Selected(d, IDC_CPD_RANK), "Average");
             EXPECT_EQ(Items(d, IDC_CPD_RANK).size(), 11u);
             EXPECT_EQ(Ctl(d, IDC_CPD_MALE).check + Ctl(d, IDC_CPD_FEMALE).check + Ctl(d, IDC_CPD_JUNIOR).check, 3);
-            EXPECT_EQ(d.GetDlgItemText(IDC_CPD_GAP), "5");
             EXPECT_EQ(Items(d, IDC_CD_TYPE).size(), 32u);
             EXPECT_EQ(Items(d, IDC_CD_TYPE).back(), "Pct Games Played");
             EXPECT_EQ(Items(d, IDC_CD_COLUMNS),
@@ -164,10 +163,9 @@ TEST_F(PlayerDesigner, RankedListOptionsAndWhatTheTableLists)
     ui.OnDialog(IDD_DESIGN_CUSTOM_PLAYER_STATS)
         .Click(IDC_CPD_BY_TEAM)
         .Check([](CDialog& d) {
-            EXPECT_TRUE(Ctl(d, IDC_CPD_RANK).enabled);
-            EXPECT_TRUE(Ctl(d, IDC_CPD_MALE).enabled);
-            EXPECT_FALSE(Ctl(d, IDC_CPD_TEAM_AVERAGES).enabled);
-            EXPECT_FALSE(Ctl(d, IDC_CPD_SUBS_ONLY).enabled);
+            EXPECT_EQ((std::vector<bool>{Ctl(d, IDC_CPD_RANK).enabled, Ctl(d, IDC_CPD_MALE).enabled,
+                                         Ctl(d, IDC_CPD_TEAM_AVERAGES).enabled, Ctl(d, IDC_CPD_SUBS_ONLY).enabled}),
+                      (std::vector<bool>{true, true, false, false}));
         })
         .Select(IDC_CPD_RANK, PRK_SURNAME)
         .Select(IDC_CPD_RANK, 10)   // the empty entry keeps the key

@@ -121,9 +121,9 @@ TEST(RoundStatisticsDialog, RoundBoxesRowsLeagueKindAndTheGap)
         .Check([](CDialog& d) {
             EXPECT_EQ(d.GetCaption(), "Round Statistics");
             EXPECT_EQ(Ctl(d, IDC_RA_FIRST_ROUND).text, "5");
-            EXPECT_FALSE(Enabled(d, IDC_RA_FIRST_ROUND));
-            EXPECT_FALSE(Ctl(d, IDC_RA_STYLE).visible);
-            EXPECT_TRUE(Enabled(d, IDC_RA_LEAGUE_KIND));
+            EXPECT_EQ((std::vector<bool>{Enabled(d, IDC_RA_FIRST_ROUND), Ctl(d, IDC_RA_STYLE).visible,
+                                         Enabled(d, IDC_RA_LEAGUE_KIND)}),
+                      (std::vector<bool>{false, false, true}));
             EXPECT_EQ((std::pair(Items(d, IDC_RA_STATISTIC[1]).size(), Items(d, IDC_RA_STATISTIC[2]).size())),
                       (std::pair<size_t, size_t>(7, 6)));
             // Row 1 is an average: no range; row 2 is off.

@@ -92,21 +92,23 @@ TEST_F(VenueReports, ScoreBandsAndAveragesAgainstTheLeague)
     item.m_y = -1000;
     CRecordingDC dc;
     item.Draw(&dc, nullptr);
-    EXPECT_EQ(TextsAt(dc, -1360), (Texts{"South Bowl"}));
-    EXPECT_EQ(TextsAt(dc, -1800), (Texts{"1 matches played."}));
-    EXPECT_EQ(TextsAt(dc, -2100), (Texts{"Average Game Bowled."}));
     // 2932 / 17 = 172.47; 1423 / 8 = 177.875, 5.40 above: a plus, a blank and a green bar.
-    EXPECT_EQ(TextsAt(dc, -2400), (Texts{"League", "172.47"}));
-    EXPECT_EQ(TextsAt(dc, -2650), (Texts{"Venue (+ 5.40)", "177.88"}));
-    EXPECT_EQ((std::vector<long>{Fill(dc, -2400)->x2, Fill(dc, -2650)->x2, long(Fill(dc, -2650)->color)}),
-              (std::vector<long>{2760 + 3449, 2760 + 3557, long(RGB(0, 128, 0))}));
     // Band 0 (under 100): 1 of 17 league games, 1 of 8 here (12.5%: a 720-twip blue bar).
-    EXPECT_EQ(TextsAt(dc, -3050), (Texts{"Percentage of games under 100"}));
-    EXPECT_EQ(TextsAt(dc, -3350), (Texts{"League", "  5.88%"}));
-    EXPECT_EQ(TextsAt(dc, -3600), (Texts{"Venue", " 12.50%"}));
-    EXPECT_EQ((std::pair<long, long>(Fill(dc, -3600)->x2, Fill(dc, -3600)->color)), (std::pair<long, long>(2760 + 720, RGB(0, 0, 255))));
     // Band 4 (175-199): none anywhere, no bar.
-    EXPECT_EQ(TextsAt(dc, -3050 - 950 * 4 - 300), (Texts{"League", "  0.00%"}));
+    const std::pair<int, Texts> lines[] = {{-1360, {"South Bowl"}},
+                                           {-1800, {"1 matches played."}},
+                                           {-2100, {"Average Game Bowled."}},
+                                           {-2400, {"League", "172.47"}},
+                                           {-2650, {"Venue (+ 5.40)", "177.88"}},
+                                           {-3050, {"Percentage of games under 100"}},
+                                           {-3350, {"League", "  5.88%"}},
+                                           {-3600, {"Venue", " 12.50%"}},
+                                           {-3050 - 950 * 4 - 300, {"League", "  0.00%"}}};
+    for (const auto& [y, texts] : lines)
+        EXPECT_EQ(TextsAt(dc, y), texts) << y;
+    EXPECT_EQ((std::vector<long>{Fill(dc, -2400)->x2, Fill(dc, -2650)->x2, long(Fill(dc, -2650)->color),
+                                 Fill(dc, -3600)->x2, long(Fill(dc, -3600)->color)}),
+              (std::vector<long>{2760 + 3449, 2760 + 3557, long(RGB(0, 128, 0)), 2760 + 720, long(RGB(0, 0, 255))}));
     EXPECT_EQ(Fill(dc, -3050 - 950 * 4 - 300), nullptr);
 
     // North is below the league (167.67, 4.80 less): red, the minus sign its own.
@@ -225,9 +227,8 @@ TEST_F(VenueCommands, EachVenueOnAPageOfItsOwnAndTheAveragesUnderAHeaderRow)
 
     Run(ID_VENUE_DISPLAY_REPORT);
     EXPECT_EQ(L.doc.m_strReportTitle, "Venue Hi Stats.");
-    EXPECT_EQ(Items(RIT_VENUE_HI_STATS).size(), 3u);
-    EXPECT_EQ(view.GetPageCount(), 3);
-    EXPECT_EQ(south->m_nMatchesPlayed, 1u);
+    EXPECT_EQ((std::vector<long>{long(Items(RIT_VENUE_HI_STATS).size()), view.GetPageCount(), long(south->m_nMatchesPlayed)}),
+              (std::vector<long>{3, 3, 1}));
 
     Run(ID_VENUE_INDIVIDUAL_AVERAGES);
     EXPECT_EQ(L.doc.m_strReportTitle, "Individual Averages by Venue.");
@@ -286,7 +287,7 @@ TEST_F(VenueCommands, StyleDialogSetsFontsAndNumberToList)
     ui.OnDialog(IDD_VENUE_HI_STATS_STYLE).SetText(IDC_VHS_NUMBER, "8").Click(IDC_VHS_DETAIL_FONT).Cancel();
     ui.ChooseFont("Courier New", 100, FALSE, FALSE, FALSE, FALSE, RGB(0, 0, 0));
     Run(ID_VENUE_DESIGN_REPORT);
-    EXPECT_EQ(L.doc.m_nVenueReportNumber, 5);
-    EXPECT_EQ(L.doc.m_fontVenueDetail.m_strFaceName, "Arial");
+    EXPECT_EQ((std::pair<int, std::string>(L.doc.m_nVenueReportNumber, L.doc.m_fontVenueDetail.m_strFaceName.GetString())),
+              (std::pair<int, std::string>(5, "Arial")));
     EXPECT_FALSE(L.doc.IsModified());
 }

@@ -98,9 +98,9 @@ TEST_F(RankedTableTest, BowlersFillTheBlocksNewspaperFashion)
     // Eleven bowlers in three blocks: 4, 4 and 3; the robot and the resigned bowler are left out.
     Rows rows = Expand(item);
     ASSERT_EQ(rows.size(), 4u);
-    EXPECT_EQ(Names(rows, 0), (std::vector<std::string>{"Zed", "A02", "A03", "A04"}));
-    EXPECT_EQ(Names(rows, 1), (std::vector<std::string>{"A05", "A06", "A07", "A08"}));
-    EXPECT_EQ(Names(rows, 2), (std::vector<std::string>{"A09", "A10", "A11"}));
+    EXPECT_EQ((std::vector<std::vector<std::string>>{Names(rows, 0), Names(rows, 1), Names(rows, 2)}),
+              (std::vector<std::vector<std::string>>{{"Zed", "A02", "A03", "A04"}, {"A05", "A06", "A07", "A08"},
+                                                     {"A09", "A10", "A11"}}));
     EXPECT_EQ((std::vector<long>{rows[0]->m_nListNos[1], rows[3]->m_nEntries, rows[0]->m_nEntries,
                                  long(doc.FindPlayer(11)->m_nListNo), long(rows[0]->m_bTemporary)}),
               (std::vector<long>{5, 2, 3, 11, long(TEMP_SHOWING)}));
@@ -125,8 +125,7 @@ TEST_F(RankedTableTest, GroupsKeysAndNumbering)
     item.m_wGroupMask = CRepItem_CustomPlayerStats::GROUP_FEMALE;
     Rows rows = Expand(item);
     EXPECT_EQ(Names(rows, 0), (std::vector<std::string>{"Zed", "A03", "A05", "A07", "A09", "A11"}));
-    EXPECT_EQ(rows[1]->m_nListNos[0], 2);
-    EXPECT_EQ(doc.FindPlayer(3)->m_nListNo, 2u);
+    EXPECT_EQ((std::pair<long, long>(rows[1]->m_nListNos[0], doc.FindPlayer(3)->m_nListNo)), (std::pair<long, long>(2, 2)));
     // No group ticked: nobody.
     item.m_wGroupMask = 0;
     EXPECT_TRUE(Expand(item).empty());

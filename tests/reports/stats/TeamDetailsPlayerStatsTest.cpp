@@ -165,8 +165,7 @@ TEST(PlayerStatsDraw, FlatListThreeColumns)
     pTemplate->m_y = -1000;
     EXPECT_EQ(pTemplate->GetHeight(&dc), -200);
     pTemplate->Draw(&dc, nullptr);
-    EXPECT_EQ(pTemplate->m_nScoring, 1);
-    EXPECT_EQ(L.doc.m_bHandicapPass, static_cast<DWORD>(PASS_HANDICAP));
+    EXPECT_EQ((std::pair<DWORD, DWORD>(pTemplate->m_nScoring, L.doc.m_bHandicapPass)), (std::pair<DWORD, DWORD>(1, PASS_HANDICAP)));
     EXPECT_EQ(TextsAt(dc, -1000), (std::vector<std::string>{"Name", "Hcp", "Avg", "Pins", "Gms", "Name", "Hcp", "Avg",
                                                             "Pins", "Gms", "Name", "Hcp", "Avg", "Pins", "Gms"}));
     ASSERT_FALSE(dc.calls.empty());
@@ -190,8 +189,7 @@ TEST(PlayerStatsDraw, FlatListThreeColumns)
                                   std::tuple(" e40", 9312, true), std::tuple("2", 10752, true)})
         EXPECT_EQ(Pos(row, psz), (At{bRight ? RightStart(x, psz, 172) : x, -1200})) << psz;
     // Each name's rectangle, 2000 wide and one line high.
-    EXPECT_TRUE(L.di->HitTest(CPoint(4117, -1201)));
-    EXPECT_TRUE(L.di->HitTest(CPoint(6115, -1399)));
+    EXPECT_TRUE(L.di->HitTest(CPoint(4117, -1201)) && L.di->HitTest(CPoint(6115, -1399)));
     EXPECT_FALSE(L.di->HitTest(CPoint(6117, -1201)));
 
     // The second line holds Al alone; the closing copy draws nothing and takes no room.

@@ -2,6 +2,7 @@
 // its height, the HTML (always the season, ranked afresh) and its dialog.
 #include "../layout/ReportTestHelpers.h"
 #include "CustomPlayerTestLeague.h"
+#include "DrawnText.h"
 #include "DialogControls.h"
 #include "RecordingDC.h"
 #include "ScriptedBackend.h"
@@ -28,8 +29,7 @@ protected:
             p->m_nAvgBusterRound = -i;        // ... Al the round
             players[i] = p;
         }
-        item.m_pDoc = &doc;
-        item.m_y = -1000;
+        item.m_pDoc = &doc, item.m_y = -1000;
     }
     Texts Drawn(CRecordingDC& dc)
     {
@@ -54,19 +54,16 @@ TEST_F(AvgBusters, ThreeOfTenTwoToALine)
     EXPECT_EQ(Drawn(dc), (Texts{"Top Average Busters", "Jo", "90", "Ida", "80", "Hal", "70"}));
     const int HL = item.m_fontHeader.GetLineHeight(0), DL = item.m_fontDetail.GetLineHeight(0);
     EXPECT_EQ(item.GetHeight(&dc), HL + 2 * DL);
-    EXPECT_EQ(dc.FindText("Ida")->x1, 6480);
-    EXPECT_EQ(dc.FindText("Ida")->y1, -1000 + HL);
-    EXPECT_EQ(dc.FindText("Hal")->x1, 1440);
-    EXPECT_EQ(dc.FindText("Hal")->y1, -1000 + HL + DL);
-    EXPECT_LT(dc.FindText("90")->x1, 5040);
-    EXPECT_GT(dc.FindText("90")->x1, 4000);
+    EXPECT_EQ((std::vector<std::pair<int, int>>{Pos(dc, "Ida"), Pos(dc, "Hal")}),
+              (std::vector<std::pair<int, int>>{{6480, -1000 + HL}, {1440, -1000 + HL + DL}}));
+    EXPECT_LT(Pos(dc, "90").first, 5040);
+    EXPECT_GT(Pos(dc, "90").first, 4000);
     EXPECT_TRUE(players[9]->HitTest(CPoint(1445, -1000 + HL - 5)));
 }
 
 TEST_F(AvgBusters, CurrentRoundTitleAndTotalsButHtmlKeepsTheSeason)
 {
-    item.m_bCurrentRound = 1;
-    item.m_nDisplay = 2;
+    item.m_bCurrentRound = 1, item.m_nDisplay = 2;
     CRecordingDC dc;
     EXPECT_EQ(Drawn(dc), (Texts{"Top Average Busters for Round 7", "Al", "0", "Bo", "-1"}));
     const std::string l = std::string("<td align=left>") + kCell, r = std::string("<td align=right>") + kCell;
@@ -85,8 +82,7 @@ TEST_F(AvgBusters, NobodyRankedAndAnEmptySeasonRank)
     EXPECT_EQ(item.GetHeight(&dc), item.m_fontHeader.GetLineHeight(0));
     EXPECT_EQ(HtmlOf(item), std::string("<div align=center>\n") + kCell + "Top Average Buster</font></font></div>\n");
     // Two ranked in the round, only one in the season (-400 is never ranked).
-    players[0]->m_wFlags = PF_MALE;
-    players[1]->m_wFlags = PF_MALE;
+    players[0]->m_wFlags = players[1]->m_wFlags = PF_MALE;
     players[1]->m_nAvgBusterSeason = -400;
     CRecordingDC again;
     EXPECT_EQ(Drawn(again), (Texts{"Top Average Busters", "Al", "0", "None"}));
@@ -117,9 +113,9 @@ TEST_F(AvgBusters, DialogNumberRangeFontsAndCancel)
     ui.ChooseFont("Tahoma", 140, TRUE, FALSE, FALSE, FALSE, RGB(128, 0, 0));
     ui.AnswerMessageBox(IDOK, "Please enter an integer between 1 and 100.");
     item.Edit();
-    EXPECT_EQ(item.m_nDisplay, 12);
-    EXPECT_EQ(item.m_bCurrentRound, 1u);
-    EXPECT_EQ(item.m_fontHeader.m_strFaceName, "Tahoma");
+    EXPECT_EQ((std::vector<std::string>{std::to_string(item.m_nDisplay), std::to_string(item.m_bCurrentRound),
+                                        item.m_fontHeader.m_strFaceName.GetString()}),
+              (std::vector<std::string>{"12", "1", "Tahoma"}));
     // Cancel puts the item back: the tick and the font chosen are undone.
     ui.OnDialog(IDD_AVG_BUSTERS_ITEM).Click(IDC_AB_CURRENT_ROUND).Click(IDC_AB_DETAIL_FONT).Cancel();
     ui.ChooseFont("Courier New", 100, FALSE, FALSE, FALSE, FALSE, RGB(0, 0, 0));

@@ -3,6 +3,7 @@
 // and teams, games and series, over a span of rounds, ties), drawn and written as HTML.
 #include "../layout/ReportTestHelpers.h"
 #include "BestRoundTestLeague.h"
+#include "DrawnText.h"
 #include "RecordingDC.h"
 #include "league/BowlingDoc.h"
 #include "reports/stats/BestGamesItem.h"
@@ -16,15 +17,9 @@
 TEST(BestGamesStored, RecordPacksFlagsKindAndCount)
 {
     CRepItem_best item;
-    item.m_nColumns = 1;
-    item.m_nBasis = CRepItem_best::BASIS_OVER_AVERAGE;
-    item.m_bTeams = 1;
-    item.m_bCurrentRoundOnly = 1;
-    item.m_nGroup = 1;
-    item.m_nKind = CRepItem_best::KIND_GAMES;
-    item.m_nFirstRound = 3;
-    item.m_nLastRound = 260;
-    item.m_nCount = 12;
+    item.m_nColumns = 1, item.m_nBasis = CRepItem_best::BASIS_OVER_AVERAGE, item.m_bTeams = 1;
+    item.m_bCurrentRoundOnly = 1, item.m_nGroup = 1, item.m_nKind = CRepItem_best::KIND_GAMES;
+    item.m_nFirstRound = 3, item.m_nLastRound = 260, item.m_nCount = 12;
     item.m_fontDetail.m_strFaceName = "Tahoma";
     std::vector<BYTE> expected{RIT_BEST, 1, 0x62, 1, 12, 0x40, 3, 0, 4, 1};
     Append(expected, BytesOf(item.m_fontHeader));
@@ -34,23 +29,17 @@ TEST(BestGamesStored, RecordPacksFlagsKindAndCount)
     CRepItem_best loaded;
     LoadFrom(loaded, expected);
     EXPECT_EQ(BytesOf(loaded), expected);
-    EXPECT_EQ(loaded.m_nBasis, 2);
-    EXPECT_EQ(loaded.m_bTeams, 1u);
-    EXPECT_EQ(loaded.m_bCurrentRoundOnly, 1u);
-    EXPECT_EQ(loaded.m_nKind, 1);
-    EXPECT_EQ(loaded.m_nCount, 12);
-    EXPECT_EQ(loaded.m_nLastRound, 260);
+    auto fields = [&] {
+        return std::vector<long>{loaded.m_nBasis, long(loaded.m_bTeams), long(loaded.m_bCurrentRoundOnly),
+                                 loaded.m_nKind, loaded.m_nCount, loaded.m_nLastRound};
+    };
+    EXPECT_EQ(fields(), (std::vector<long>{2, 1, 1, 1, 12, 260}));
     EXPECT_EQ(loaded.m_fontDetail.m_strFaceName, "Tahoma");
 
     // The largest count the file holds; the clear flags come back clear.
-    expected[2] = 0x01;
-    expected[4] = 0xFF;
-    expected[5] = 0x3F;
+    expected[2] = 0x01, expected[4] = 0xFF, expected[5] = 0x3F;
     LoadFrom(loaded, expected);
-    EXPECT_EQ(loaded.m_nCount, 0x3FFF);
-    EXPECT_EQ(loaded.m_nKind, 0);
-    EXPECT_EQ(loaded.m_bTeams, 0u);
-    EXPECT_EQ(loaded.m_bCurrentRoundOnly, 0u);
+    EXPECT_EQ(fields(), (std::vector<long>{loaded.m_nBasis, 0, 0, 0, 0x3FFF, loaded.m_nLastRound}));
     EXPECT_EQ(BytesOf(loaded), expected);
 
     std::unique_ptr<CRepItem> pMade(CreateRepItemOfType(RIT_BEST));
@@ -67,16 +56,12 @@ TEST(BestGamesStored, LeagueFileWithBothItemsSavesBackToTheSameBytes)
     auto* pForm = new CRepForm;
     pForm->m_strTitle = "Weekly sheet";
     auto* pBest = new CRepItem_best;
-    pBest->m_nCount = 7;
-    pBest->m_nColumns = 1;
-    pBest->m_nLastRound = 9;
+    pBest->m_nCount = 7, pBest->m_nColumns = 1, pBest->m_nLastRound = 9;
     pForm->AddItem(pBest);
     auto* pAnalysis = new CRepItem_Analysis1;
     pAnalysis->m_pDoc = &doc;
     pAnalysis->SetDefaults();
-    pAnalysis->m_nGap = 25;
-    pAnalysis->m_nValueFrom[4] = 200;
-    pAnalysis->m_nValueTo[4] = 300;
+    pAnalysis->m_nGap = 25, pAnalysis->m_nValueFrom[4] = 200, pAnalysis->m_nValueTo[4] = 300;
     pForm->AddItem(pAnalysis);
     doc.m_listRepForms.AddTail(pForm);
     doc.m_pCurrentRepForm = pForm;
@@ -90,8 +75,7 @@ TEST(BestGamesStored, LeagueFileWithBothItemsSavesBackToTheSameBytes)
     ASSERT_EQ(pLoaded->m_listItems.GetCount(), 2);
     auto* pLoadedAnalysis = dynamic_cast<CRepItem_Analysis1*>(static_cast<CObject*>(pLoaded->m_listItems.GetTail()));
     ASSERT_NE(pLoadedAnalysis, nullptr);
-    EXPECT_EQ(pLoadedAnalysis->m_nGap, 25);
-    EXPECT_EQ(pLoadedAnalysis->m_nValueTo[4], 300);
+    EXPECT_EQ((std::pair<int, int>(pLoadedAnalysis->m_nGap, pLoadedAnalysis->m_nValueTo[4])), (std::pair(25, 300)));
     EXPECT_EQ(pLoaded->GetStoredBytes(), pForm->GetStoredBytes());
 }
 
@@ -103,9 +87,7 @@ protected:
     void SetUp() override
     {
         league.Build();
-        item.m_pDoc = &league.doc;
-        item.m_nFirstRound = 1;
-        item.m_nLastRound = 2;
+        item.m_pDoc = &league.doc, item.m_nFirstRound = 1, item.m_nLastRound = 2;
     }
     // "place name value date" of every listed place; "-" for an empty one.
     std::vector<std::string> Listed()
@@ -158,8 +140,7 @@ TEST_F(BestGames, BowlerListsOverTheSpan)
     // Round 3 and the unentered side B of round 2 are not looked at; Bob's blind game is left
     // out; the two 210s of round 1 keep the order they were met in (side A first), and Bob's
     // later 210 goes behind them.
-    item.m_nKind = CRepItem_best::KIND_GAMES;
-    item.m_nCount = 5;
+    item.m_nKind = CRepItem_best::KIND_GAMES, item.m_nCount = 5;
     EXPECT_EQ(Listed(), (Places{"Bob Cox 230 Jan 17", "Ann Lee 215 Jan 17", "Ann Lee 210 Jan 10", "Cy Dunn 210 Jan 11",
                                 "Bob Cox 210 Jan 17"}));
     // Three places: a later value equal to the last place is not taken.
@@ -186,10 +167,7 @@ TEST_F(BestGames, BowlerListsOverTheSpan)
         {1, 0, 2, 2, {"Di Ford 130 Jan 11", "Di Ford 125 Jan 11"}},
     };
     for (const Case& c : cases) {
-        item.m_nKind = c.nKind;
-        item.m_nBasis = c.nBasis;
-        item.m_nGroup = c.nGroup;
-        item.m_nCount = c.nCount;
+        item.m_nKind = c.nKind, item.m_nBasis = c.nBasis, item.m_nGroup = c.nGroup, item.m_nCount = c.nCount;
         EXPECT_EQ(Listed(), c.expected) << int(c.nKind) << int(c.nBasis) << int(c.nGroup);
     }
 
@@ -197,12 +175,9 @@ TEST_F(BestGames, BowlerListsOverTheSpan)
     item.m_nFirstRound = 3;
     EXPECT_EQ(Listed(), (Places{"-", "-"}));
     // A vacancy bowler is never listed.
-    item.m_nFirstRound = 1;
-    item.m_nGroup = 3;
     league.cy->m_nRobot = 1;
-    item.m_nCount = 4;
-    item.m_nKind = CRepItem_best::KIND_SERIES;
-    item.m_nBasis = CRepItem_best::BASIS_SCRATCH;
+    item.m_nFirstRound = 1, item.m_nGroup = 3, item.m_nCount = 4;
+    item.m_nKind = CRepItem_best::KIND_SERIES, item.m_nBasis = CRepItem_best::BASIS_SCRATCH;
     EXPECT_EQ(Listed(), (Places{"Bob Cox 550 Jan 10", "Ann Lee 545 Jan 17", "Ann Lee 540 Jan 10", "Di Ford 375 Jan 11"}));
 }
 
@@ -219,15 +194,12 @@ TEST_F(BestGames, SubstitutesGamesAndSeries)
         f->m_nPacerAverage[g][k] = 150;
     };
     sub(2, league.eve, 260);
-    item.m_nKind = CRepItem_best::KIND_GAMES;
-    item.m_nCount = 2;
-    item.m_nGroup = 1;
+    item.m_nKind = CRepItem_best::KIND_GAMES, item.m_nCount = 2, item.m_nGroup = 1;
     EXPECT_EQ(Listed(), (Places{"Eve Hart 260 Jan 11", "Ann Lee 215 Jan 17"}));
     item.m_nBasis = CRepItem_best::BASIS_OVER_AVERAGE;
     EXPECT_EQ(Listed(), (Places{"Eve Hart 110 Jan 11", "Ann Lee 40 Jan 10"}));
     // A series only when the same substitute bowled every game: 3 x 30 handicap.
-    item.m_nKind = CRepItem_best::KIND_SERIES;
-    item.m_nBasis = CRepItem_best::BASIS_HANDICAP;
+    item.m_nKind = CRepItem_best::KIND_SERIES, item.m_nBasis = CRepItem_best::BASIS_HANDICAP;
     EXPECT_EQ(Listed(), (Places{"Ann Lee 605 Jan 17", "Ann Lee 600 Jan 10"}));
     sub(0, league.eve, 200);
     sub(1, league.eve, 190);
@@ -238,17 +210,13 @@ TEST_F(BestGames, SubstitutesGamesAndSeries)
 
 TEST_F(BestGames, TeamListsTakeNoGroup)
 {
-    item.m_bTeams = 1;
-    item.m_nGroup = 0;
-    item.m_nCount = 3;
+    item.m_bTeams = 1, item.m_nGroup = 0, item.m_nCount = 3;
     // Series: 1090 and 895 in round 1, 445 + 310 + 380 in round 2.
     EXPECT_EQ(Listed(), (Places{"Aces 1135 Jan 17", "Aces 1090 Jan 10", "Bees 895 Jan 11"}));
     item.m_nBasis = CRepItem_best::BASIS_HANDICAP;
     EXPECT_EQ(Listed(), (Places{"Aces 1225 Jan 17", "Aces 1180 Jan 10", "Bees 1030 Jan 11"}));
     // Games: 350 370 370 | 330 270 295 | 445 310 380.
-    item.m_nBasis = CRepItem_best::BASIS_SCRATCH;
-    item.m_nKind = CRepItem_best::KIND_GAMES;
-    item.m_nCount = 5;
+    item.m_nBasis = CRepItem_best::BASIS_SCRATCH, item.m_nKind = CRepItem_best::KIND_GAMES, item.m_nCount = 5;
     EXPECT_EQ(Listed(), (Places{"Aces 445 Jan 17", "Aces 380 Jan 17", "Aces 370 Jan 10", "Aces 370 Jan 10",
                                 "Aces 350 Jan 10"}));
     // The bowlers' list is left as it was.
@@ -257,9 +225,7 @@ TEST_F(BestGames, TeamListsTakeNoGroup)
 
 TEST_F(BestGames, DrawnInOneAndTwoColumns)
 {
-    item.m_nKind = CRepItem_best::KIND_GAMES;
-    item.m_nCount = 3;
-    item.m_bCurrentRoundOnly = 1;
+    item.m_nKind = CRepItem_best::KIND_GAMES, item.m_nCount = 3, item.m_bCurrentRoundOnly = 1;
     CRecordingDC dc;
     const std::vector<int> ys = Show(dc);
     // The current round only: round 2, stored in the item.
@@ -267,25 +233,18 @@ TEST_F(BestGames, DrawnInOneAndTwoColumns)
     const std::string heading = "Best 3 Scratch Games by any Bowler  in round 2.";
     EXPECT_EQ(dc.Texts(), (std::vector<std::string>{heading, "1", "Bob Cox", "  230", "Jan 17 26", "2", "Ann Lee",
                                                     "  215", "Jan 17 26", "3", "Bob Cox", "  210", "Jan 17 26"}));
-    const DrawCall* h = dc.FindText(heading.c_str());
-    EXPECT_EQ(h->x1, PAGE_CENTRE - static_cast<int>(heading.size()) * 100 / 2);
-    EXPECT_EQ(h->y1, PAGE_TOP);
-    const DrawCall* n = dc.FindText("Ann Lee");
-    EXPECT_EQ(n->x1, 3600);
     ASSERT_EQ(ys.size(), 4u);
-    EXPECT_EQ(n->y1, ys[2]);
     EXPECT_EQ(ys[3] - ys[2], -200);  // the detail line the device gave
-    EXPECT_EQ(dc.FindText("  215")->x1 + 5 * 100, 6192);
-    EXPECT_EQ(dc.FindText("Jan 17 26")->x1 + 9 * 100, 7488);
-    EXPECT_EQ(dc.FindText("3")->x1 + 100, 3456);
-    EXPECT_TRUE(league.ann->HitTest(CPoint(3600 + 1900, n->y1 - 10)));
+    // Place, figures and date right-aligned: their right edges.
+    EXPECT_EQ((std::vector<std::pair<int, int>>{Pos(dc, heading.c_str()), Pos(dc, "Ann Lee"),
+                                                {Pos(dc, "  215").first + 5 * 100, Pos(dc, "Jan 17 26").first + 9 * 100},
+                                                {Pos(dc, "3").first + 100, 0}}),
+              (std::vector<std::pair<int, int>>{{PAGE_CENTRE - static_cast<int>(heading.size()) * 100 / 2, PAGE_TOP},
+                                                {3600, ys[2]}, {6192, 7488}, {3456, 0}}));
+    EXPECT_TRUE(league.ann->HitTest(CPoint(3600 + 1900, ys[2] - 10)));
 
     // Two columns of five over rounds 1 and 2: places 1-3 left, 4-5 right, then "No Data!".
-    item.m_bCurrentRoundOnly = 0;
-    item.m_nFirstRound = 1;
-    item.m_nCount = 5;
-    item.m_nColumns = 1;
-    item.m_nGroup = 1;
+    item.m_bCurrentRoundOnly = 0, item.m_nFirstRound = 1, item.m_nCount = 5, item.m_nColumns = 1, item.m_nGroup = 1;
     CRecordingDC two;
     Show(two);
     EXPECT_EQ(two.Texts(), (std::vector<std::string>{
@@ -293,8 +252,7 @@ TEST_F(BestGames, DrawnInOneAndTwoColumns)
                                "1", "Ann Lee", "  215", "Jan 17 26", "4", "Ann Lee", "  170", "Jan 17 26",
                                "2", "Ann Lee", "  210", "Jan 10 26", "5", "Ann Lee", "  160", "Jan 17 26",
                                "3", "Ann Lee", "  180", "Jan 10 26", "No Data!"}));
-    EXPECT_EQ(two.FindText("No Data!")->x1 + 8 * 100, 9216);
-    EXPECT_EQ(two.FindText("4")->x1 + 100, 6480);
+    EXPECT_EQ((std::pair(Pos(two, "No Data!").first + 8 * 100, Pos(two, "4").first + 100)), (std::pair(9216, 6480)));
 }
 
 TEST_F(BestGames, RowsBeyondTheSharedListShowNoData)
@@ -302,9 +260,7 @@ TEST_F(BestGames, RowsBeyondTheSharedListShowNoData)
     // Another item with fewer places rebuilt the list since this heading was drawn.
     item.m_nCount = 4;
     CRepItem_best other;
-    other.m_pDoc = &league.doc;
-    other.m_nCount = 2;
-    other.m_nLastRound = 2;
+    other.m_pDoc = &league.doc, other.m_nCount = 2, other.m_nLastRound = 2;
     CRecordingDC dc;
     other.Draw(&dc, nullptr);
     CRepItem_best row;
@@ -324,10 +280,7 @@ TEST_F(BestGames, RowsBeyondTheSharedListShowNoData)
 
 TEST_F(BestGames, HtmlOfOneAndTwoColumns)
 {
-    item.m_nCount = 2;
-    item.m_nKind = CRepItem_best::KIND_GAMES;
-    item.m_nGroup = 1;
-    item.m_nFirstRound = 2;
+    item.m_nCount = 2, item.m_nKind = CRepItem_best::KIND_GAMES, item.m_nGroup = 1, item.m_nFirstRound = 2;
     league.ann->m_strName = "Ann <Lee>";
     auto cell = [](const char* align, const char* text) { return CellHtml(align[0], text); };
     CObList list;
@@ -347,11 +300,7 @@ TEST_F(BestGames, HtmlOfOneAndTwoColumns)
         delete list.RemoveHead();
 
     // Two columns of three: the right half of row 2 is past the list.
-    item.m_nCount = 3;
-    item.m_nColumns = 1;
-    item.m_nLastRound = 1;
-    item.m_nFirstRound = 1;
-    item.m_nGroup = 2;
+    item.m_nCount = 3, item.m_nColumns = 1, item.m_nLastRound = 1, item.m_nFirstRound = 1, item.m_nGroup = 2;
     HtmlOf(item);
     CRepItem_best row;
     row.CopyFrom(item);

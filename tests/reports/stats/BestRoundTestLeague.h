@@ -61,11 +61,8 @@ struct BestRoundLeague
 
     void Build()
     {
-        doc.m_nGamesPerMatch = 3;
-        doc.m_nPlayersPerTeam = 2;
-        doc.m_bHandicapLeague = 1;
-        doc.m_bScratchLeague = 1;
-        doc.m_nCurrentRound = 2;
+        doc.m_nGamesPerMatch = 3, doc.m_nPlayersPerTeam = 2, doc.m_nCurrentRound = 2;
+        doc.m_bHandicapLeague = doc.m_bScratchLeague = 1;
         AddTestTeam(doc, 1, "Aces", {1, 2});
         AddTestTeam(doc, 2, "Bees", {3, 4});
         ann = AddTestPlayer(doc, 1, "Ann", "Lee", 1, PF_FEMALE);

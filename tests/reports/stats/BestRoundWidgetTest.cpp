@@ -28,9 +28,7 @@ TEST(BestRoundOnRealWidgets, BestGamesCountRefusedThenKeptByEnter)
     ui.AnswerMessageBox(IDOK, "Please enter an integer between 1 and 9999.");
     item.Edit();
     EXPECT_EQ(ui.messages, std::vector<std::string>{"Please enter an integer between 1 and 9999."});
-    EXPECT_EQ(item.m_nCount, 25);
-    EXPECT_EQ(item.m_nFirstRound, 4);
-    EXPECT_EQ(item.m_bCurrentRoundOnly, 1u);
+    EXPECT_EQ((std::vector<long>{item.m_nCount, item.m_nFirstRound, long(item.m_bCurrentRoundOnly)}), (std::vector<long>{25, 4, 1}));
 }
 
 TEST(BestRoundOnRealWidgets, RoundStatisticsGapRefusedThenKeptByEnter)
@@ -53,9 +51,6 @@ TEST(BestRoundOnRealWidgets, RoundStatisticsGapRefusedThenKeptByEnter)
     ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 200.");
     item.Edit();
     EXPECT_EQ(ui.messages, std::vector<std::string>{"Please enter an integer between 0 and 200."});
-    EXPECT_EQ(item.m_nGap, 30);
-    EXPECT_EQ(item.m_bEnabled[2], 1);
-    EXPECT_EQ(item.m_nValueFrom[2], 250);
-    EXPECT_EQ(item.m_nValueTo[2], 300);
-    EXPECT_EQ(item.m_nFirstRound, 3);
+    EXPECT_EQ((std::vector<int>{item.m_nGap, item.m_bEnabled[2], item.m_nValueFrom[2], item.m_nValueTo[2], item.m_nFirstRound}),
+              (std::vector<int>{30, 1, 250, 300, 3}));
 }

@@ -22,14 +22,10 @@ struct Captains : ::testing::Test
     void SetUp() override
     {
         // Bo captains the Aces with a full address; Kings have no captain.
-        L.bo->m_strPhoneHome = "01 234";
-        L.bo->m_strPhoneWork = "05 678";
-        L.bo->m_strPhoneMobile = "07 999";
-        L.bo->m_strAddress[0] = "1 High St";
-        L.bo->m_strAddress[1] = "Upton";
-        L.bo->m_strAddress[2] = "Kent";
-        L.bo->m_strAddress[3] = "";
-        L.bo->m_strAddress[4] = "UP1 2AB";
+        L.bo->m_strPhoneHome = "01 234", L.bo->m_strPhoneWork = "05 678", L.bo->m_strPhoneMobile = "07 999";
+        const char* address[5] = {"1 High St", "Upton", "Kent", "", "UP1 2AB"};
+        for (int i = 0; i < 5; ++i)
+            L.bo->m_strAddress[i] = address[i];
     }
     CTeam* AddTeam(WORD n, const char* pszName, WORD nCaptain)
     {
@@ -59,23 +55,20 @@ TEST_F(Captains, ColumnsLinesAndHeight)
     EXPECT_EQ(b2->m_pTeams[2], nullptr);
 
     CRecordingDC dc;
-    b1->m_x = 720;
-    b1->m_y = -1000;
+    b1->m_x = 720, b1->m_y = -1000;
     // Every line 200 high on the recording DC; Bo's column is the tallest: her name, three
     // phones, three address lines and the postcode line, one line more for the gap.
     EXPECT_EQ(b1->GetHeight(&dc), -200 - 200 * 9);
     b1->Draw(&dc, nullptr);
-    EXPECT_EQ(TextsAt(dc, -1000), (Texts{"Aces", "Kings", "Queens"}));
-    EXPECT_EQ(TextsAt(dc, -1200), (Texts{"Bo Cole", "No Captain Designated", "Di Eve"}));
-    EXPECT_EQ(TextsAt(dc, -1400), (Texts{"Home : 01 234", "Mobile : 07 111"}));
-    EXPECT_EQ(TextsAt(dc, -1600), (Texts{"Work : 05 678"}));
-    EXPECT_EQ(TextsAt(dc, -2400), (Texts{"Kent"}));
-    EXPECT_EQ(TextsAt(dc, -2600), (Texts{"UP1 2AB"}));
-    EXPECT_EQ(dc.FindText("Queens")->x1, 7920);
-    EXPECT_EQ(dc.FindText("No Captain Designated")->x1, 4320);
+    const std::pair<int, Texts> lines[] = {{-1000, {"Aces", "Kings", "Queens"}},
+                                           {-1200, {"Bo Cole", "No Captain Designated", "Di Eve"}},
+                                           {-1400, {"Home : 01 234", "Mobile : 07 111"}},
+                                           {-1600, {"Work : 05 678"}}, {-2400, {"Kent"}}, {-2600, {"UP1 2AB"}}};
+    for (const auto& [y, texts] : lines)
+        EXPECT_EQ(TextsAt(dc, y), texts) << y;
+    EXPECT_EQ((std::pair(Pos(dc, "Queens").first, Pos(dc, "No Captain Designated").first)), (std::pair(7920, 4320)));
     // The names clicked on lead to the team and the captain.
-    EXPECT_TRUE(L.aces->HitTest(CPoint(2000, -1100)));
-    EXPECT_TRUE(L.bo->HitTest(CPoint(2000, -1300)));
+    EXPECT_TRUE(L.aces->HitTest(CPoint(2000, -1100)) && L.bo->HitTest(CPoint(2000, -1300)));
     EXPECT_FALSE(L.bo->HitTest(CPoint(2000, -1500)));
 
     CRecordingDC dc2;

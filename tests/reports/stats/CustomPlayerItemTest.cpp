@@ -86,54 +86,33 @@ protected:
 
 TEST_F(PlayerColumnTest, CatalogueWorkedByHandForTheHandicapKind)
 {
-    EXPECT_EQ(Cell(PC_SPACE), "");
-    EXPECT_EQ(Cell(PC_NAME), "Ann Hand");
-    EXPECT_EQ(Cell(PC_HANDICAP), "23");
-    EXPECT_EQ(Cell(PC_AVG_PLAYING), "185.1");      // 1296 / 7 = 185.14
-    EXPECT_EQ(Cell(PC_ENTERING_AVG), "187.0");
-    EXPECT_EQ(Cell(PC_DIFFERENCE), "-1.9");        // 1851 - 1870
-    EXPECT_EQ(Cell(PC_GAMES), "7");
-    EXPECT_EQ(Cell(PC_SCRATCH_PINS), "1296");
-    EXPECT_EQ(Cell(PC_HCP_PINS), "1457");          // 1296 + 7 x 23
-    EXPECT_EQ(Cell(PC_HIGH_GAME_HCP), "230");      // the higher of 225 and 230
-    EXPECT_EQ(Cell(PC_HIGH_GAME_SCR), "207");
-    EXPECT_EQ(Cell(PC_HIGH_SERIES_HCP), "640");
-    EXPECT_EQ(Cell(PC_HIGH_SERIES_SCR), "571");
-    EXPECT_EQ(Cell(PC_WINS_SCR), "3\xBD");         // 7 half wins
-    EXPECT_EQ(Cell(PC_CATEGORY), "B");
-    EXPECT_EQ(Cell(PC_PIN), "4321");
-    EXPECT_EQ(Cell(PC_MEMBERSHIP_NO), "LG-77");
-    EXPECT_EQ(Cell(PC_AVG_INTEGER), "185");
-    EXPECT_EQ(Cell(PC_AVG_REAL), "185.14");
-    EXPECT_EQ(Cell(PC_POSITION), "4");
-    EXPECT_EQ(Cell(PC_ENTERING_AVG_INTEGER), "187");
-    EXPECT_EQ(Cell(PC_SCR_PCT_WINS_2), "58.33");   // 3.5 of 6 games: 58.333
-    EXPECT_EQ(Cell(PC_SCR_PCT_WINS_1), "58.3");
-    EXPECT_EQ(Cell(PC_HCP_PCT_WINS_2), "64.29");   // 4.5 of 7 games: 64.2857, rounded up
-    EXPECT_EQ(Cell(PC_HCP_PCT_WINS_1), "64.3");
-    EXPECT_EQ(Cell(PC_LAST_MATCH_SCR), "178 201 190  569");
-    EXPECT_EQ(Cell(PC_LAST_MATCH_HCP), "201 224 213  638");
-    EXPECT_EQ(Cell(PC_WINS_HCP), "4\xBD");
-    EXPECT_EQ(Cell(PC_PINS_HCP_CALC), "1296");
-    EXPECT_EQ(Cell(PC_REAL_AVERAGE), "185.1");
-    EXPECT_EQ(Cell(PC_AVG_BUSTER), "12");
-    // 7 handicap games, but the Pin Pals' two matches to round 2 allow only 6: exactly 100.
-    EXPECT_EQ(Cell(PC_PCT_GAMES_PLAYED), "100.0");
-    EXPECT_EQ(Cell(PC_ERROR), "??");
-    EXPECT_EQ(Cell(77), "??");
+    // Avg 1296 / 7 = 185.14, less 187.0; pins 1296 + 7 x 23; the higher of 225 and 230; 7 half
+    // wins; 3.5 of 6 games: 58.333; 4.5 of 7 games: 64.2857, rounded up. 7 handicap games, but the
+    // Pin Pals' two matches to round 2 allow only 6: exactly 100.
+    const std::pair<int, const char*> cells[] = {
+        {PC_SPACE, ""}, {PC_NAME, "Ann Hand"}, {PC_HANDICAP, "23"}, {PC_AVG_PLAYING, "185.1"},
+        {PC_ENTERING_AVG, "187.0"}, {PC_DIFFERENCE, "-1.9"}, {PC_GAMES, "7"}, {PC_SCRATCH_PINS, "1296"},
+        {PC_HCP_PINS, "1457"}, {PC_HIGH_GAME_HCP, "230"}, {PC_HIGH_GAME_SCR, "207"}, {PC_HIGH_SERIES_HCP, "640"},
+        {PC_HIGH_SERIES_SCR, "571"}, {PC_WINS_SCR, "3\xBD"}, {PC_CATEGORY, "B"}, {PC_PIN, "4321"},
+        {PC_MEMBERSHIP_NO, "LG-77"}, {PC_AVG_INTEGER, "185"}, {PC_AVG_REAL, "185.14"}, {PC_POSITION, "4"},
+        {PC_ENTERING_AVG_INTEGER, "187"}, {PC_SCR_PCT_WINS_2, "58.33"}, {PC_SCR_PCT_WINS_1, "58.3"},
+        {PC_HCP_PCT_WINS_2, "64.29"}, {PC_HCP_PCT_WINS_1, "64.3"}, {PC_LAST_MATCH_SCR, "178 201 190  569"},
+        {PC_LAST_MATCH_HCP, "201 224 213  638"}, {PC_WINS_HCP, "4\xBD"}, {PC_PINS_HCP_CALC, "1296"},
+        {PC_REAL_AVERAGE, "185.1"}, {PC_AVG_BUSTER, "12"}, {PC_PCT_GAMES_PLAYED, "100.0"}, {PC_ERROR, "??"},
+        {77, "??"}};
+    for (const auto& [nType, pszText] : cells)
+        EXPECT_EQ(Cell(nType), pszText) << nType;
+
     EXPECT_STREQ(GetPlayerColumnName(PC_PCT_GAMES_PLAYED), "Pct Games Played");
     EXPECT_STREQ(GetPlayerColumnName(PC_ERROR), "Error");
 }
 
 TEST_F(PlayerColumnTest, ScratchKindReadsTheScratchSet)
 {
-    EXPECT_EQ(Cell(PC_AVG_PLAYING, PK_SCRATCH), "186.0");
-    EXPECT_EQ(Cell(PC_DIFFERENCE, PK_SCRATCH), "-1.0");
-    EXPECT_EQ(Cell(PC_GAMES, PK_SCRATCH), "6");
-    EXPECT_EQ(Cell(PC_SCRATCH_PINS, PK_SCRATCH), "1116");
-    EXPECT_EQ(Cell(PC_HCP_PINS, PK_SCRATCH), "1457");
-    EXPECT_EQ(Cell(PC_AVG_REAL, PK_SCRATCH), "186.00");
-    EXPECT_EQ(Cell(PC_AVG_INTEGER, PK_SCRATCH), "186");
+    const std::pair<int, const char*> cells[] = {{PC_AVG_PLAYING, "186.0"}, {PC_DIFFERENCE, "-1.0"}, {PC_GAMES, "6"},
+        {PC_SCRATCH_PINS, "1116"}, {PC_HCP_PINS, "1457"}, {PC_AVG_REAL, "186.00"}, {PC_AVG_INTEGER, "186"}};
+    for (const auto& [nType, pszText] : cells)
+        EXPECT_EQ(Cell(nType, PK_SCRATCH), pszText) << nType;
 }
 
 TEST_F(PlayerColumnTest, EnteringAverageRollingAverageAndNames)
@@ -146,22 +125,18 @@ TEST_F(PlayerColumnTest, EnteringAverageRollingAverageAndNames)
 
     // The rolling window drives the playing average and the handicap pins, not the season's.
     ann->m_bRollingAvg = 1;
-    ann->m_arrRolling[PASS_HANDICAP].Add(200);
-    ann->m_arrRolling[PASS_HANDICAP].Add(190);
-    ann->m_arrRolling[PASS_HANDICAP].Add(180);
-    EXPECT_EQ(Cell(PC_AVG_PLAYING), "190.0");
-    EXPECT_EQ(Cell(PC_PINS_HCP_CALC), "570");
-    EXPECT_EQ(Cell(PC_REAL_AVERAGE), "185.1");
-    EXPECT_EQ(Cell(PC_DIFFERENCE), "-1.9");
+    for (int n : {200, 190, 180})
+        ann->m_arrRolling[PASS_HANDICAP].Add(n);
+    EXPECT_EQ(Cell(PC_AVG_PLAYING) + "|" + Cell(PC_PINS_HCP_CALC) + "|" + Cell(PC_REAL_AVERAGE) + "|" + Cell(PC_DIFFERENCE),
+              "190.0|570|185.1|-1.9");
     EXPECT_EQ(ann->m_bRollingAvg, 1u);
 
     // No entering average: both cells empty, the integer form 0.
     ann->SetEnteringAverage(0);
-    EXPECT_EQ(Cell(PC_ENTERING_AVG), "");
-    EXPECT_EQ(Cell(PC_DIFFERENCE), "");
-    EXPECT_EQ(Cell(PC_ENTERING_AVG_INTEGER), "0");
     ann->m_nCategory = 0;
-    EXPECT_EQ(Cell(PC_CATEGORY), "");
+    EXPECT_EQ(Cell(PC_ENTERING_AVG) + "|" + Cell(PC_DIFFERENCE) + "|" + Cell(PC_ENTERING_AVG_INTEGER) + "|" +
+                  Cell(PC_CATEGORY),
+              "||0|");
 
     // By team: captain, reserve captain, reserve; the position is no number.
     bTeamMode = 1;
@@ -184,13 +159,11 @@ TEST_F(PlayerColumnTest, PercentOfWinsAndNoGames)
 {
     SetFigures(ann, 0, 0, 0, 0);
     ann->m_nWins[PASS_SCRATCH] = ann->m_nWins[PASS_HANDICAP] = 0;
-    EXPECT_EQ(Cell(PC_SCR_PCT_WINS_2), "0.00");
-    EXPECT_EQ(Cell(PC_HCP_PCT_WINS_1), "0.0");
-    EXPECT_EQ(Cell(PC_AVG_REAL), " 0.00");
-    EXPECT_EQ(Cell(PC_PCT_GAMES_PLAYED), " 0.0");
+    EXPECT_EQ(Cell(PC_SCR_PCT_WINS_2) + "|" + Cell(PC_HCP_PCT_WINS_1) + "|" + Cell(PC_AVG_REAL) + "|" +
+                  Cell(PC_PCT_GAMES_PLAYED),
+              "0.00|0.0| 0.00| 0.0");
     // A season far beyond 32-bit products of wins x 50000 still gives the right share.
-    ann->m_nWins[PASS_SCRATCH] = 200000;
-    ann->m_nGames[PASS_SCRATCH] = 200000;
+    ann->m_nWins[PASS_SCRATCH] = ann->m_nGames[PASS_SCRATCH] = 200000;
     EXPECT_EQ(Cell(PC_SCR_PCT_WINS_2), "50.00");
 }
 
@@ -246,8 +219,7 @@ TEST_F(PlayerColumnTest, LastMatchTexts)
 
     // Not bowled in the current round: empty.
     doc.m_nCurrentRound = 3;
-    EXPECT_EQ(Cell(PC_LAST_MATCH_SCR), "");
-    EXPECT_EQ(Cell(PC_LAST_MATCH_HCP), "");
+    EXPECT_EQ(Cell(PC_LAST_MATCH_SCR) + Cell(PC_LAST_MATCH_HCP), "");
 }
 
 TEST_F(PlayerColumnTest, StoredBytesAndCopy)
@@ -255,9 +227,7 @@ TEST_F(PlayerColumnTest, StoredBytesAndCopy)
     CRepItem_PlayerItem column;
     EXPECT_EQ(column.m_nJustify, CRepItem_PlayerItem::JUSTIFY_RIGHT);
     EXPECT_EQ(column.m_nWidth, 15);
-    column.m_nColumnType = PC_NAME;
-    column.m_strTitle = "Name";
-    column.m_nJustify = CRepItem_PlayerItem::JUSTIFY_LEFT;
+    column.m_nColumnType = PC_NAME, column.m_strTitle = "Name", column.m_nJustify = CRepItem_PlayerItem::JUSTIFY_LEFT;
     column.m_nWidth = 0x1234;
     std::vector<BYTE> expected{PC_NAME};
     Append(expected, StringBytes("Name"));
@@ -268,18 +238,12 @@ TEST_F(PlayerColumnTest, StoredBytesAndCopy)
     LoadFrom(back, expected);
     EXPECT_EQ(BytesOf(back), expected);
 
-    column.m_pPlayer = ann;
-    column.m_pTeam = pTeam;
-    column.m_bMark = 1;
-    column.m_nWidthTwips = 2500;
+    column.m_pPlayer = ann, column.m_pTeam = pTeam, column.m_bMark = 1, column.m_nWidthTwips = 2500;
     column.m_font.m_bBold = 1;
     CRepItem_PlayerItem copy;
     copy.CopyFrom(column);
-    EXPECT_EQ(copy.m_pPlayer, ann);
-    EXPECT_EQ(copy.m_pTeam, pTeam);
-    EXPECT_EQ(copy.m_bMark, 1u);
-    EXPECT_EQ(copy.m_nWidthTwips, 2500);
-    EXPECT_EQ(copy.m_font.m_bBold, 1);
+    EXPECT_EQ((std::pair(copy.m_pPlayer, copy.m_pTeam)), (std::pair(ann, pTeam)));
+    EXPECT_EQ((std::vector<long>{long(copy.m_bMark), copy.m_nWidthTwips, copy.m_font.m_bBold}), (std::vector<long>{1, 2500, 1}));
     EXPECT_EQ(BytesOf(copy), expected);
 }
 
@@ -289,13 +253,8 @@ TEST_F(PlayerColumnTest, CellsDrawnWhereTheirJustificationSays)
     CFont font;
     font.CreateFont(-200, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
     CRepItem_PlayerItem column;
-    column.m_pDoc = &doc;
-    column.m_pPlayer = ann;
-    column.m_pFontObject = &font;
-    column.m_nWidthTwips = 2000;
-    column.m_x = 720;
-    column.m_y = -1000;
-    column.m_font.m_crColour = RGB(128, 0, 0);
+    column.m_pDoc = &doc, column.m_pPlayer = ann, column.m_pFontObject = &font, column.m_nWidthTwips = 2000;
+    column.m_x = 720, column.m_y = -1000, column.m_font.m_crColour = RGB(128, 0, 0);
 
     column.m_nColumnType = PC_HANDICAP;   // "23": 200 wide
     column.m_nJustify = CRepItem_PlayerItem::JUSTIFY_RIGHT;
@@ -306,12 +265,9 @@ TEST_F(PlayerColumnTest, CellsDrawnWhereTheirJustificationSays)
     column.m_nJustify = CRepItem_PlayerItem::JUSTIFY_LEFT;
     column.Draw(&dc, nullptr);
     ASSERT_EQ(dc.calls.size(), 3u) << dc.Dump();
-    EXPECT_EQ(dc.calls[0].x1, 720 + 2000 - 200);
-    EXPECT_EQ(dc.calls[1].x1, 720 + 1000 - 100);
-    EXPECT_EQ(dc.calls[2].x1, 720);
-    EXPECT_EQ(dc.calls[2].y1, -1000);
-    EXPECT_EQ(dc.calls[2].color, RGB(128, 0, 0));
-    EXPECT_EQ(dc.GetTextColor(), RGB(0, 0, 0));
+    EXPECT_EQ((std::vector<int>{dc.calls[0].x1, dc.calls[1].x1, dc.calls[2].x1, dc.calls[2].y1}),
+              (std::vector<int>{720 + 2000 - 200, 720 + 1000 - 100, 720, -1000}));
+    EXPECT_EQ((std::pair(dc.calls[2].color, dc.GetTextColor())), (std::pair(RGB(128, 0, 0), RGB(0, 0, 0))));
     // The name's rectangle: 800 wide, one default line (-230) high.
     EXPECT_TRUE(ann->HitTest(CPoint(1500, -1100)));
     EXPECT_FALSE(ann->HitTest(CPoint(1600, -1100)));
@@ -320,23 +276,16 @@ TEST_F(PlayerColumnTest, CellsDrawnWhereTheirJustificationSays)
     dc.calls.clear();
     column.m_pPlayer = nullptr;
     column.Draw(&dc, nullptr);
-    column.m_bHeader = 1;
-    column.m_bTeamMode = 1;
+    column.m_bHeader = 1, column.m_bTeamMode = 1;
     column.Draw(&dc, nullptr);
-    column.m_pPlayer = ann;
-    column.m_bHeader = 0;
-    column.m_nColumnType = PC_SPACE;
+    column.m_pPlayer = ann, column.m_bHeader = 0, column.m_nColumnType = PC_SPACE;
     column.Draw(&dc, nullptr);
     EXPECT_TRUE(dc.calls.empty()) << dc.Dump();
 
     // A team heading's name column shows the team and records the team's rectangle.
-    column.m_nColumnType = PC_NAME;
-    column.m_bHeader = 1;
-    column.m_pTeam = pTeam;
-    column.m_strTitle = "Name";
+    column.m_nColumnType = PC_NAME, column.m_bHeader = 1, column.m_pTeam = pTeam, column.m_strTitle = "Name";
     column.Draw(&dc, nullptr);
-    column.m_nColumnType = PC_GAMES;
-    column.m_strTitle = "Gms";
+    column.m_nColumnType = PC_GAMES, column.m_strTitle = "Gms";
     column.Draw(&dc, nullptr);
     EXPECT_EQ(dc.Texts(), (std::vector<std::string>{"Pin Pals", "Gms"}));
     EXPECT_TRUE(pTeam->HitTest(CPoint(1000, -1100)));
@@ -345,25 +294,18 @@ TEST_F(PlayerColumnTest, CellsDrawnWhereTheirJustificationSays)
 TEST_F(PlayerColumnTest, HtmlCells)
 {
     CRepItem_PlayerItem column;
-    column.m_pDoc = &doc;
-    column.m_nColumnType = PC_NAME;
-    column.m_nJustify = CRepItem_PlayerItem::JUSTIFY_LEFT;
-    column.m_pPlayer = ann;
-    column.m_bMark = 1;
+    column.m_pDoc = &doc, column.m_nColumnType = PC_NAME, column.m_nJustify = CRepItem_PlayerItem::JUSTIFY_LEFT;
+    column.m_pPlayer = ann, column.m_bMark = 1;
     ann->m_bCountedInTeamTotal = 1;
     ann->m_strName = "Ann <Hand>";
     EXPECT_EQ(HtmlOf(column), "<td align=left><font face='Arial'><font color='#000000'>Ann &lt;Hand&gt;</font></font></td>\n");
-    column.m_nColumnType = PC_HANDICAP;
-    column.m_nJustify = CRepItem_PlayerItem::JUSTIFY_RIGHT;
-    column.m_font.m_bBold = 1;
+    column.m_nColumnType = PC_HANDICAP, column.m_nJustify = CRepItem_PlayerItem::JUSTIFY_RIGHT, column.m_font.m_bBold = 1;
     EXPECT_EQ(HtmlOf(column), "<td align=right><b><font face='Arial'><font color='#000000'>23</font></font></b>\n</td>\n");
-    column.m_nJustify = CRepItem_PlayerItem::JUSTIFY_CENTRE;
-    column.m_font.m_bBold = 0;
+    column.m_nJustify = CRepItem_PlayerItem::JUSTIFY_CENTRE, column.m_font.m_bBold = 0;
     EXPECT_EQ(HtmlOf(column), "<td align=center><font face='Arial'><font color='#000000'>23</font></font></td\n>");
     column.m_pPlayer = nullptr;
     EXPECT_EQ(HtmlOf(column), "<TD></TD>\n");
-    column.m_bHeader = 1;
-    column.m_bTeamMode = 1;
+    column.m_bHeader = 1, column.m_bTeamMode = 1;
     EXPECT_EQ(HtmlOf(column), "<TD></TD>\n");
     column.m_nColumnType = PC_SPACE;
     EXPECT_EQ(HtmlOf(column), "");

@@ -48,10 +48,8 @@ TEST(CustomPlayerRender, SampleLeagueDefaultReport)
     CRepForm* pForm = doc.CreateDefaultReportForm();
     CRepItem_CustomPlayerStats* pTable = FindTable(*pForm);
     ASSERT_NE(pTable, nullptr);
-    EXPECT_EQ(pTable->m_bListByTeam, 1);
-    EXPECT_EQ(pTable->m_nKind, PK_HANDICAP);
-    EXPECT_EQ(pTable->m_fontHeading.m_bBold, 1);
-    EXPECT_EQ(pTable->GetTotalWidth(), 97);
+    EXPECT_EQ((std::vector<int>{pTable->m_bListByTeam, pTable->m_nKind, pTable->m_fontHeading.m_bBold, pTable->GetTotalWidth()}),
+              (std::vector<int>{1, PK_HANDICAP, 1, 97}));
     pTable->m_bTeamAverages = 1;
     doc.m_nDisplayMode = MODE_REPORT;
 
@@ -97,8 +95,7 @@ TEST(CustomPlayerRender, SampleLeagueDefaultReport)
     EXPECT_NE(html.find("</CENTER></TABLE>\n", nName), std::string::npos);
 
     // Ranked in two blocks, scratch figures.
-    pTable->m_bListByTeam = 0;
-    pTable->m_nKind = PK_SCRATCH;
+    pTable->m_bListByTeam = 0, pTable->m_nKind = PK_SCRATCH;
     view.OnInitialUpdate();
     view.GoToPage(1);
     EXPECT_EQ(CountRows(*pForm), (doc.CountActivePlayers() + 1) / 2);

@@ -29,6 +29,14 @@ Rows Expand(CRepItem_CustomPlayerStats& item)
     return rows;
 }
 
+size_t Count(const std::string& s, const char* psz)
+{
+    size_t n = 0;
+    for (size_t at = s.find(psz); at != std::string::npos; at = s.find(psz, at + 1))
+        ++n;
+    return n;
+}
+
 std::vector<std::string> Names(const Rows& rows, int nBlock)
 {
     std::vector<std::string> names;
@@ -90,14 +98,12 @@ TEST_F(RankedTableTest, BowlersFillTheBlocksNewspaperFashion)
     // Eleven bowlers in three blocks: 4, 4 and 3; the robot and the resigned bowler are left out.
     Rows rows = Expand(item);
     ASSERT_EQ(rows.size(), 4u);
-    EXPECT_EQ(Names(rows, 0), (std::vector<std::string>{"Zed", "A02", "A03", "A04"}));
-    EXPECT_EQ(Names(rows, 1), (std::vector<std::string>{"A05", "A06", "A07", "A08"}));
-    EXPECT_EQ(Names(rows, 2), (std::vector<std::string>{"A09", "A10", "A11"}));
-    EXPECT_EQ(rows[0]->m_nListNos[1], 5);
-    EXPECT_EQ(rows[3]->m_nEntries, 2);
-    EXPECT_EQ(rows[0]->m_nEntries, 3);
-    EXPECT_EQ(doc.FindPlayer(11)->m_nListNo, 11u);
-    EXPECT_EQ(rows[0]->m_bTemporary, TEMP_SHOWING);
+    EXPECT_EQ((std::vector<std::vector<std::string>>{Names(rows, 0), Names(rows, 1), Names(rows, 2)}),
+              (std::vector<std::vector<std::string>>{{"Zed", "A02", "A03", "A04"}, {"A05", "A06", "A07", "A08"},
+                                                     {"A09", "A10", "A11"}}));
+    EXPECT_EQ((std::vector<long>{rows[0]->m_nListNos[1], rows[3]->m_nEntries, rows[0]->m_nEntries,
+                                 long(doc.FindPlayer(11)->m_nListNo), long(rows[0]->m_bTemporary)}),
+              (std::vector<long>{5, 2, 3, 11, long(TEMP_SHOWING)}));
 
     // Ten: 4, 3 and 3, the last row holding its first bowler only.
     doc.FindPlayer(6)->m_wFlags |= PF_RESIGNED;
@@ -119,8 +125,7 @@ TEST_F(RankedTableTest, GroupsKeysAndNumbering)
     item.m_wGroupMask = CRepItem_CustomPlayerStats::GROUP_FEMALE;
     Rows rows = Expand(item);
     EXPECT_EQ(Names(rows, 0), (std::vector<std::string>{"Zed", "A03", "A05", "A07", "A09", "A11"}));
-    EXPECT_EQ(rows[1]->m_nListNos[0], 2);
-    EXPECT_EQ(doc.FindPlayer(3)->m_nListNo, 2u);
+    EXPECT_EQ((std::pair<long, long>(rows[1]->m_nListNos[0], doc.FindPlayer(3)->m_nListNo)), (std::pair<long, long>(2, 2)));
     // No group ticked: nobody.
     item.m_wGroupMask = 0;
     EXPECT_TRUE(Expand(item).empty());
@@ -163,17 +168,14 @@ TEST_F(RankedTableTest, HeadingAndRowsDrawnPerBlock)
     item.Draw(&dc, nullptr);
     ASSERT_EQ(dc.calls.size(), 4u) << dc.Dump();
     EXPECT_EQ(dc.Texts(), (std::vector<std::string>{"Name", "Gms", "Name", "Gms"}));
-    EXPECT_EQ(dc.calls[0].x1, 720);
-    EXPECT_EQ(dc.calls[1].x1, 720 + 2750 - 3 * 100);   // right edge 720 + 2000 + 250 + 500
-    EXPECT_EQ(dc.calls[2].x1, 5760);
-    EXPECT_EQ(dc.calls[0].y1, -2000);
-    EXPECT_EQ(dc.calls[0].font.lfHeight, -200);
+    // The second heading's right edge is 720 + 2000 + 250 + 500.
+    EXPECT_EQ((std::vector<long>{dc.calls[0].x1, dc.calls[1].x1, dc.calls[2].x1, dc.calls[0].y1, dc.calls[0].font.lfHeight}),
+              (std::vector<long>{720, 720 + 2750 - 3 * 100, 5760, -2000, -200}));
 
     Rows rows = Expand(item);
     ASSERT_EQ(rows.size(), 6u);
     CRecordingDC rowDC;
-    rows[5]->m_x = 720;
-    rows[5]->m_y = -3000;
+    rows[5]->m_x = 720, rows[5]->m_y = -3000;
     rows[5]->Draw(&rowDC, nullptr);
     // The last of eleven in two blocks: A06 on the left, nobody on the right.
     EXPECT_EQ(rowDC.Texts(), (std::vector<std::string>{"Z06 A06", "3"}));
@@ -181,12 +183,8 @@ TEST_F(RankedTableTest, HeadingAndRowsDrawnPerBlock)
 
     // HTML: the heading row once per block, a row holding the cells of both blocks.
     std::string head = HtmlOf(item);
-    EXPECT_EQ(head.substr(0, 4), "<TR>");
-    EXPECT_EQ(head.substr(head.size() - 6), "</TR>\n");
-    size_t n = 0;
-    for (size_t at = head.find("Gms"); at != std::string::npos; at = head.find("Gms", at + 1))
-        ++n;
-    EXPECT_EQ(n, 2u);
+    EXPECT_EQ(head.substr(0, 4) + head.substr(head.size() - 6), "<TR></TR>\n");
+    EXPECT_EQ(Count(head, "Gms"), 2u);
     std::string row = HtmlOf(*rows[0]);
     EXPECT_NE(row.find("Z11 A01"), std::string::npos);
     EXPECT_NE(row.find("Z05 A07"), std::string::npos);
@@ -197,17 +195,10 @@ TEST_F(RankedTableTest, HeadingAndRowsDrawnPerBlock)
 TEST(CustomPlayerStatsRecord, PackedOptionsStoredAndReadBack)
 {
     CRepItem_CustomPlayerStats item;
-    EXPECT_EQ(item.m_nLayout, 1);
-    EXPECT_EQ(item.m_wGroupMask, 7);
-    item.m_nKind = PK_SCRATCH;
-    item.m_bListByTeam = 1;
-    item.m_nGap = 100;
-    item.m_nLayout = 2;
-    item.m_nTeamTotalStyle = 2;
-    item.m_bTeamAverages = 1;
-    item.m_nRankKey = PRK_DIFFERENCE;
-    item.m_wGroupMask = 5;
-    item.m_bSubsOnly = 1;
+    EXPECT_EQ((std::pair<int, int>(item.m_nLayout, item.m_wGroupMask)), (std::pair<int, int>(1, 7)));
+    item.m_nKind = PK_SCRATCH, item.m_bListByTeam = 1, item.m_nGap = 100, item.m_nLayout = 2;
+    item.m_nTeamTotalStyle = 2, item.m_bTeamAverages = 1, item.m_nRankKey = PRK_DIFFERENCE;
+    item.m_wGroupMask = 5, item.m_bSubsOnly = 1;
     item.AddColumn(Column(PC_NAME, 46, L, "Name"));
     item.AddColumn(Column(PC_GAMES, 10, R, "Gs"));
     item.m_fontHeading.m_bBold = 1;
@@ -226,19 +217,14 @@ TEST(CustomPlayerStatsRecord, PackedOptionsStoredAndReadBack)
     EXPECT_EQ(BytesOf(back), bytes);
 
     // Flags clear: the packed bytes hold the numbers alone.
-    back.m_bListByTeam = 0;
-    back.m_bTeamAverages = 0;
-    back.m_bSubsOnly = 0;
+    back.m_bListByTeam = back.m_bTeamAverages = back.m_bSubsOnly = 0;
     bytes = BytesOf(back);
-    EXPECT_EQ(bytes[2], 200);
-    EXPECT_EQ(bytes[3], 2 | (2 << 2));
-    EXPECT_EQ(bytes[6], 0);
+    EXPECT_EQ((std::vector<int>{bytes[2], bytes[3], bytes[6]}), (std::vector<int>{200, 2 | (2 << 2), 0}));
 
     // A layout of 3 from a file is the single column.
     bytes[3] = static_cast<BYTE>((bytes[3] & ~3) | 3);
     LoadFrom(back, bytes);
-    EXPECT_EQ(back.m_nLayout, 0);
-    EXPECT_EQ(back.GetBlockCount(), 1);
+    EXPECT_EQ((std::pair<int, int>(back.m_nLayout, back.GetBlockCount())), (std::pair<int, int>(0, 1)));
 
     // A truncated record is refused.
     bytes.resize(12);
@@ -256,14 +242,11 @@ TEST(CustomPlayerStatsRecord, CopyAndDefaultDesigns)
     CRepItem_CustomPlayerStats item;
     item.m_pDoc = &doc;
     item.SetDefaults();
-    EXPECT_EQ(item.m_nKind, PK_HANDICAP);
-    EXPECT_EQ(item.m_bListByTeam, 1);
-    EXPECT_EQ(item.m_nGap, 5);
-    EXPECT_EQ(item.m_bDesignPending, 0u);
-    EXPECT_EQ(item.m_fontHeading.m_bBold, 1);
-    EXPECT_EQ(item.m_fontHeading.m_nPointSize, 12);   // two columns: entries 6 and 7
+    // Two columns: the fonts of entries 6 and 7.
+    EXPECT_EQ((std::vector<long>{item.m_nKind, item.m_bListByTeam, item.m_nGap, long(item.m_bDesignPending),
+                                 item.m_fontHeading.m_bBold, item.m_fontHeading.m_nPointSize, item.GetTotalWidth()}),
+              (std::vector<long>{PK_HANDICAP, 1, 5, 0, 1, 12, 97}));
     EXPECT_STREQ(item.m_fontDetail.m_strFaceName, "Times");
-    EXPECT_EQ(item.GetTotalWidth(), 97);
     std::vector<int> types;
     for (const CRepItem_PlayerItem* p : item.m_arrColumns)
         types.push_back(p->m_nColumnType);
@@ -310,13 +293,10 @@ TEST(CustomPlayerStatsRecord, CopyAndDefaultDesigns)
     EXPECT_EQ(scratch.m_nKind, PK_SCRATCH);
 
     // A copy has everything but the row's entry count, with columns of its own.
-    item.m_nEntries = 2;
-    item.m_nRankKey = PRK_WINS;
-    item.m_strTitle = "Weekly";
+    item.m_nEntries = 2, item.m_nRankKey = PRK_WINS, item.m_strTitle = "Weekly";
     CRepItem_CustomPlayerStats copy;
     copy.CopyFrom(item);
-    EXPECT_EQ(copy.m_nEntries, 0);
-    EXPECT_EQ(copy.m_nRankKey, PRK_WINS);
+    EXPECT_EQ((std::pair<int, int>(copy.m_nEntries, copy.m_nRankKey)), (std::pair<int, int>(0, PRK_WINS)));
     EXPECT_STREQ(copy.m_strTitle, "Weekly");
     ASSERT_EQ(copy.m_arrColumns.size(), item.m_arrColumns.size());
     EXPECT_NE(copy.m_arrColumns[0], item.m_arrColumns[0]);
@@ -343,8 +323,7 @@ TEST(CustomPlayerTeams, PackActivePlayersPutsRealBowlersFirst)
     EXPECT_EQ(pRobots->GetOrderAt(0), 11);
     CTeam* pOdd = AddTestTeam(doc, 3, "Odd", {99, 2});
     EXPECT_EQ(pOdd->PackActivePlayers(), 1);
-    EXPECT_EQ(pOdd->GetOrderAt(0), 2);
-    EXPECT_EQ(pOdd->GetOrderAt(1), 99);
+    EXPECT_EQ((std::vector<int>{pOdd->GetOrderAt(0), pOdd->GetOrderAt(1)}), (std::vector<int>{2, 99}));
 }
 
 namespace {
@@ -421,9 +400,9 @@ TEST_F(TeamTableTest, TeamAverageStyles)
     item.m_nTeamTotalStyle = TTS_TOP_MALE_FEMALE;
     EXPECT_EQ(item.GetTeamAverageText(rollers), "Eavg 650 (4 players)");
     EXPECT_EQ(item.GetTeamAverageTotal(rollers, TTS_TOP_MALE_FEMALE, n), 181 + 170 + 160 + 133);
-    EXPECT_EQ(doc.FindPlayer(5)->m_bCountedInTeamTotal, 1);
-    EXPECT_EQ(doc.FindPlayer(4)->m_bCountedInTeamTotal, 0);
-    EXPECT_EQ(doc.FindPlayer(1)->m_bCountedInTeamTotal, 1);
+    EXPECT_EQ((std::vector<int>{doc.FindPlayer(5)->m_bCountedInTeamTotal, doc.FindPlayer(4)->m_bCountedInTeamTotal,
+                                doc.FindPlayer(1)->m_bCountedInTeamTotal}),
+              (std::vector<int>{1, 0, 1}));
 
     // A team whose bowlers are all robots: "0 players", whatever the style.
     CTeam* robots = AddTestTeam(doc, 3, "Robots", {9});
@@ -475,9 +454,9 @@ TEST_F(TeamTableTest, RowsOfTeamsAndTheFloatingSubstitutes)
     ASSERT_EQ(rows.size(), 1u);
     ASSERT_EQ(rows[0]->m_nEntries, 2);
     EXPECT_STREQ(rows[0]->m_pTeams[0]->m_strName, "Floating Subs");
-    EXPECT_EQ(rows[0]->m_pTeams[0]->m_nTeamNo, 100);
-    EXPECT_EQ(rows[0]->m_pTeams[0]->GetOrderCount(), 2);
-    EXPECT_EQ(rows[0]->m_pTeams[1]->GetOrderAt(0), 31);
+    EXPECT_EQ((std::vector<int>{rows[0]->m_pTeams[0]->m_nTeamNo, rows[0]->m_pTeams[0]->GetOrderCount(),
+                                rows[0]->m_pTeams[1]->GetOrderAt(0)}),
+              (std::vector<int>{100, 2, 31}));
 }
 
 TEST_F(TeamTableTest, ALongNameStopsWhereTheNextFigureBegins)
@@ -488,12 +467,10 @@ TEST_F(TeamTableTest, ALongNameStopsWhereTheNextFigureBegins)
     item.AddColumn(Column(PC_NAME, 16, L, "Name"));
     item.AddColumn(Column(PC_SPACE, 4, L, ""));
     item.AddColumn(Column(PC_GAMES, 10, R, "Gms"));
-    item.m_bTeamAverages = 1;
-    item.m_nTeamTotalStyle = TTS_TOP_MALE_FEMALE;
+    item.m_bTeamAverages = 1, item.m_nTeamTotalStyle = TTS_TOP_MALE_FEMALE;
     Rows rows = Expand(item);
     ASSERT_EQ(rows.size(), 1u);
-    rows[0]->m_x = 720;
-    rows[0]->m_y = -1000;
+    rows[0]->m_x = 720, rows[0]->m_y = -1000;
     CRecordingDC dc;
     rows[0]->Draw(&dc, nullptr);
     const std::string dump = dc.Dump();
@@ -520,14 +497,11 @@ TEST_F(TeamTableTest, TeamRowDrawnLineByLine)
 {
     item.AddColumn(Column(PC_NAME, 40, L, "Name"));
     item.AddColumn(Column(PC_GAMES, 10, R, "Gms"));
-    item.m_bTeamAverages = 1;
-    item.m_nTeamTotalStyle = TTS_TOP_MALE_FEMALE;
-    item.m_nGap = 5;
+    item.m_bTeamAverages = 1, item.m_nTeamTotalStyle = TTS_TOP_MALE_FEMALE, item.m_nGap = 5;
     Rows rows = Expand(item);
     ASSERT_EQ(rows.size(), 1u);
     CRepItem_CustomPlayerStats& row = *rows[0];
-    row.m_x = 720;
-    row.m_y = -1000;
+    row.m_x = 720, row.m_y = -1000;
 
     CRecordingDC stored;
     EXPECT_EQ(item.GetHeight(&stored), 0);
@@ -547,30 +521,24 @@ TEST_F(TeamTableTest, TeamRowDrawnLineByLine)
         "Eavg 650 (4 players)", "Eavg   0 (4 players)"};
     EXPECT_EQ(dc.Texts(), expected) << dc.Dump();
     // Headings at the row's y; a line of detail (-230) after a heading gap of -250.
-    EXPECT_EQ(dc.FindText("Pinheads")->x1, 5760);
-    EXPECT_EQ(dc.FindText("Pinheads")->y1, -1000);
-    EXPECT_EQ(dc.FindText("*Roller R1")->y1, -1250);
-    EXPECT_EQ(dc.FindText("*Roller R5")->y1, -1250 - 4 * 230);
-    EXPECT_EQ(dc.FindText("Eavg 650 (4 players)")->y1, -1250 - 5 * 230);
-    EXPECT_EQ(dc.FindText("Eavg   0 (4 players)")->x1, 5760);
+    EXPECT_EQ((std::vector<int>{dc.FindText("Pinheads")->x1, dc.FindText("Pinheads")->y1, dc.FindText("*Roller R1")->y1,
+                                dc.FindText("*Roller R5")->y1, dc.FindText("Eavg 650 (4 players)")->y1,
+                                dc.FindText("Eavg   0 (4 players)")->x1}),
+              (std::vector<int>{5760, -1000, -1250, -1250 - 4 * 230, -1250 - 5 * 230, 5760}));
     EXPECT_EQ(rollers->GetOrderAt(5), 9);   // the robot packed behind
     EXPECT_TRUE(pinheads->HitTest(CPoint(6000, -1100)));
 
     // Height: five lines and the average line, the heading at 60 percent extra, the gap.
     CRecordingDC measure;
     EXPECT_EQ(row.GetHeight(&measure), -200 * 6 + -200 + 5 * -1440 / 100);
-    item.m_nGap = 0;
-    item.m_bTeamAverages = 0;
+    item.m_nGap = 0, item.m_bTeamAverages = 0;
     rows = Expand(item);
     EXPECT_EQ(rows[0]->GetHeight(&measure), -200 * 5 + -200);
 
     // HTML: the heading, five lines, a blank cell between the blocks, the right block empty on
     // the fifth; no average line.
     std::string html = HtmlOf(*rows[0]);
-    size_t nRows = 0;
-    for (size_t at = html.find("<TR>"); at != std::string::npos; at = html.find("<TR>", at + 1))
-        ++nRows;
-    EXPECT_EQ(nRows, 6u);
+    EXPECT_EQ(Count(html, "<TR>"), 6u);
     EXPECT_NE(html.find("Pinheads"), std::string::npos);
     EXPECT_NE(html.find("Roller R5</font></font></td>\n<td align=right><font face='Arial'><font color='#000000'>3</font></font></td>\n<TD>&nbsp;</TD>\n<TD></TD>\n<TD></TD>\n</TR>\n"),
               std::string::npos) << html;

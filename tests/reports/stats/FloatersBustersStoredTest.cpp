@@ -14,9 +14,7 @@
 TEST(FloatersStored, FontsFromVersion40AndColumnsFrom54)
 {
     CRepItem_Floaters item;
-    item.m_nColumns = 1;
-    item.m_fontTitle.m_bBold = 1;
-    item.m_fontHeading.m_strFaceName = "Tahoma";
+    item.m_nColumns = 1, item.m_fontTitle.m_bBold = 1, item.m_fontHeading.m_strFaceName = "Tahoma";
     item.m_fontDetail.m_nPointSize = 9;
     EXPECT_TRUE(BytesOf(item, 39).empty());
     std::vector<BYTE> fonts = BytesOf(item.m_fontDetail);
@@ -29,11 +27,9 @@ TEST(FloatersStored, FontsFromVersion40AndColumnsFrom54)
 
     CRepItem_Floaters loaded;
     LoadFrom(loaded, all);
-    EXPECT_EQ(loaded.m_nColumns, 1);
-    EXPECT_EQ(loaded.m_nType, RIT_FLOATERS);
-    EXPECT_TRUE(loaded.m_fontTitle == item.m_fontTitle);
-    EXPECT_TRUE(loaded.m_fontHeading == item.m_fontHeading);
-    EXPECT_TRUE(loaded.m_fontDetail == item.m_fontDetail);
+    EXPECT_EQ((std::pair<int, int>(loaded.m_nColumns, loaded.m_nType)), (std::pair<int, int>(1, RIT_FLOATERS)));
+    EXPECT_TRUE(loaded.m_fontTitle == item.m_fontTitle && loaded.m_fontHeading == item.m_fontHeading &&
+                loaded.m_fontDetail == item.m_fontDetail);
     CRepItem_Floaters older;
     LoadFrom(older, fonts, 53);
     EXPECT_EQ(older.m_nColumns, 0);
@@ -64,8 +60,7 @@ TEST(AvgBustersStored, OptionsByteHoldsNumberAndRoundFlag)
         bytes.push_back(c.nStored);
         CRepItem_AvgBusters loaded;
         LoadFrom(loaded, bytes, 30);  // the same layout in every version
-        EXPECT_EQ(loaded.m_nDisplay, c.nDisplay);
-        EXPECT_EQ(loaded.m_bCurrentRound, c.bRound);
+        EXPECT_EQ((std::pair<int, DWORD>(loaded.m_nDisplay, loaded.m_bCurrentRound)), (std::pair<int, DWORD>(c.nDisplay, c.bRound)));
         EXPECT_TRUE(loaded.m_fontHeader == item.m_fontHeader);
         EXPECT_EQ(BytesOf(loaded), bytes);
     }
@@ -82,8 +77,7 @@ TEST(FloatersAndBustersInALeagueFile, OpenAndSaveBackToTheSameBytes)
     auto* pFloaters = new CRepItem_Floaters;
     pFloaters->m_nColumns = 1;
     auto* pBusters = new CRepItem_AvgBusters;
-    pBusters->m_nDisplay = 7;
-    pBusters->m_bCurrentRound = 1;
+    pBusters->m_nDisplay = 7, pBusters->m_bCurrentRound = 1;
     pForm->AddItem(pFloaters);
     pForm->AddItem(pBusters);
     doc.m_listRepForms.AddTail(pForm);
@@ -99,9 +93,8 @@ TEST(FloatersAndBustersInALeagueFile, OpenAndSaveBackToTheSameBytes)
     auto* pFloatersBack = dynamic_cast<CRepItem_Floaters*>(items.GetHead());
     auto* pBustersBack = dynamic_cast<CRepItem_AvgBusters*>(items.GetTail());
     ASSERT_TRUE(pFloatersBack && pBustersBack);
-    EXPECT_EQ(pFloatersBack->m_nColumns, 1);
-    EXPECT_EQ(pBustersBack->m_nDisplay, 7);
-    EXPECT_EQ(pBustersBack->m_bCurrentRound, 1u);
+    EXPECT_EQ((std::vector<long>{pFloatersBack->m_nColumns, pBustersBack->m_nDisplay, long(pBustersBack->m_bCurrentRound)}),
+              (std::vector<long>{1, 7, 1}));
     std::vector<BYTE> again;
     loaded.SaveToBytes(again);
     EXPECT_EQ(again, bytes);

@@ -2,6 +2,7 @@
 // handicap column by kind of league, the HTML table in player-list order, and its dialog.
 #include "../layout/ReportTestHelpers.h"
 #include "CustomPlayerTestLeague.h"
+#include "DrawnText.h"
 #include "DialogControls.h"
 #include "RecordingDC.h"
 #include "ScriptedBackend.h"
@@ -33,10 +34,8 @@ protected:
             subs[i] = p;
         }
         subs[0]->SetEnteringAverage(1855);
-        subs[0]->m_strPhoneWork = "W1";
-        subs[0]->m_strPhoneMobile = "M1";
-        item.m_pDoc = &doc;
-        item.m_y = -2000;
+        subs[0]->m_strPhoneWork = "W1", subs[0]->m_strPhoneMobile = "M1";
+        item.m_pDoc = &doc, item.m_y = -2000;
     }
     void Keep(int nSubs)
     {
@@ -78,11 +77,8 @@ TEST_F(Floaters, OneColumnWithEveryFigure)
     const int T = item.m_fontTitle.GetLineHeight(0), H = item.m_fontHeading.GetLineHeight(0);
     const int D = item.m_fontDetail.GetLineHeight(0);
     EXPECT_EQ(item.GetHeight(&dc), T + H + 2 * D);
-    const DrawCall* pBea = dc.FindText("Bea Sub");
-    ASSERT_NE(pBea, nullptr);
-    EXPECT_EQ(pBea->x1, 1008);
-    EXPECT_EQ(pBea->y1, -2000 + T + H + D);
-    EXPECT_TRUE(subs[1]->HitTest(CPoint(1010, pBea->y1 - 5)));
+    EXPECT_EQ(Pos(dc, "Bea Sub"), (std::pair(1008, -2000 + T + H + D)));
+    EXPECT_TRUE(subs[1]->HitTest(CPoint(1010, -2000 + T + H + D - 5)));
     const DrawCall* pMobile = dc.FindText("M1");
     // Right-aligned on 10800: the shorter text starts further right.
     EXPECT_LT(dc.FindText("Mobile")->x1, pMobile->x1);
@@ -129,10 +125,8 @@ TEST_F(Floaters, FiveInTwoColumnsTakeThreeLinesInTheTeamsOrder)
     const int T = item.m_fontTitle.GetLineHeight(0), H = item.m_fontHeading.GetLineHeight(0);
     const int D = item.m_fontDetail.GetLineHeight(0);
     EXPECT_EQ(item.GetHeight(&dc), T + H + 3 * D);
-    EXPECT_EQ(dc.FindText("Cal Sub")->x1, 6624);
-    const DrawCall* pAnn = dc.FindText("Ann Sub");
-    EXPECT_EQ(pAnn->x1, 864);
-    EXPECT_EQ(pAnn->y1, -2000 + T + H + 2 * D);
+    EXPECT_EQ(Pos(dc, "Cal Sub").first, 6624);
+    EXPECT_EQ(Pos(dc, "Ann Sub"), (std::pair(864, -2000 + T + H + 2 * D)));
 }
 
 TEST_F(Floaters, HtmlInPlayerListOrderWithTheEnteringMark)
@@ -182,12 +176,12 @@ TEST_F(Floaters, DialogSetsFontsAndColumnsAndCancelPutsThemBack)
         .OK();
     ui.ChooseFont("Tahoma", 120, TRUE, FALSE, FALSE, FALSE, RGB(0, 0, 128));
     item.Edit();
-    EXPECT_EQ(item.m_nColumns, 1);
-    EXPECT_EQ(item.m_fontHeading.m_strFaceName, "Tahoma");
+    EXPECT_EQ((std::pair<int, std::string>(item.m_nColumns, item.m_fontHeading.m_strFaceName.GetString())),
+              (std::pair<int, std::string>(1, "Tahoma")));
     // Cancel: the column choice and the fonts chosen are undone.
     ui.OnDialog(IDD_FLOATING_SUBS_FONTS).Select(IDC_FS_COLUMNS, 0).Click(IDC_FS_TITLE_FONT).Cancel();
     ui.ChooseFont("Courier New", 100, FALSE, FALSE, FALSE, FALSE, RGB(0, 0, 0));
     item.Edit();
-    EXPECT_EQ(item.m_nColumns, 1);
-    EXPECT_EQ(item.m_fontTitle.m_strFaceName, "Arial");
+    EXPECT_EQ((std::pair<int, std::string>(item.m_nColumns, item.m_fontTitle.m_strFaceName.GetString())),
+              (std::pair<int, std::string>(1, "Arial")));
 }

@@ -37,27 +37,21 @@ protected:
         ann = AddTestPlayer(doc, 1, "Ann", "Lee", 1, PF_FEMALE);
         bob = AddTestPlayer(doc, 2, "Bob", "Cox", 1);
         cy = AddTestPlayer(doc, 3, "Cy", "Dunn", 2);
-        ann->m_nCategory = 1;
+        ann->m_nCategory = cy->m_nCategory = 1;
         bob->m_nCategory = 2;
-        cy->m_nCategory = 1;
         Highs(ann, 210, 250, 600, 700);
         Highs(bob, 245, 260, 640, 690);
         Highs(cy, 230, 262, 610, 720);
         SetFigures(ann, 10, 1600, 10, 1600);
         SetFigures(bob, 9, 1620, 9, 1620);
         SetFigures(cy, 6, 1000, 6, 1000);
-        bob->m_nWins[PASS_SCRATCH] = 7;
-        cy->m_nWins[PASS_SCRATCH] = 4;
-        ann->m_nWins[PASS_SCRATCH] = 1;
+        bob->m_nWins[PASS_SCRATCH] = 7, cy->m_nWins[PASS_SCRATCH] = 4, ann->m_nWins[PASS_SCRATCH] = 1;
         doc.BuildHighScoreTables();
         item.m_pDoc = &doc;
         item.m_y = -2000;
         // Game scratch men, average all, wins scratch men, percentage of wins scratch men.
-        item.m_nGroup[0] = 0;
-        item.m_nStatistic[1] = 2;
-        item.m_nGroup[1] = 3;
-        item.m_nStatistic[2] = 5;
-        item.m_nStatistic[3] = 6;
+        item.m_nGroup[0] = 0, item.m_nStatistic[1] = 2, item.m_nGroup[1] = 3;
+        item.m_nStatistic[2] = 5, item.m_nStatistic[3] = 6;
     }
     CBowlingDoc doc;
     CPlayer* ann = nullptr;
@@ -146,8 +140,7 @@ TEST_F(HiPlayers, QualifyingGamesWorkedOutWhenDrawn)
     CRecordingDC dc;
     item.GetHeight(&dc);
     item.Draw(&dc, nullptr);
-    EXPECT_EQ(doc.m_nMinGames[0], 9u);
-    EXPECT_EQ(doc.m_nMinGames[4], 4u);
+    EXPECT_EQ((std::pair(doc.m_nMinGames[0], doc.m_nMinGames[4])), (std::pair(9u, 4u)));
     EXPECT_EQ(dc.Texts(), (std::vector<std::string>{"High Average (All)", "180.00  Bob Cox", "160.00  Ann Lee"}));
 }
 
@@ -174,9 +167,7 @@ TEST_F(HiPlayers, ImprovementKeepsTheMinusOfAFractionOfAPin)
     // 180.5 against a base of 181.0: -0.50, which paper rounds to -0.49 and HTML truncates.
     SetFigures(ann, 10, 1805, 10, 1805);
     ann->m_nMostImprovedBase = 1810;
-    item.m_nStatistic[0] = 3;
-    item.m_nGroup[0] = 1;
-    item.m_nEntries = 1;
+    item.m_nStatistic[0] = 3, item.m_nGroup[0] = 1, item.m_nEntries = 1;
     for (int c : {1, 2, 3})
         item.m_bUnused[c] = 1;
     CRecordingDC dc;
@@ -188,9 +179,7 @@ TEST_F(HiPlayers, ImprovementKeepsTheMinusOfAFractionOfAPin)
 TEST_F(HiPlayers, OneSystemLeaguesAndTheirCaptions)
 {
     doc.m_bScratchLeague = 0;
-    item.m_nBasis[0] = 1;
-    item.m_nClass[0] = 1;
-    item.m_nGroup[0] = 3;
+    item.m_nBasis[0] = 1, item.m_nClass[0] = 1, item.m_nGroup[0] = 3;
     doc.m_bHandicapPass = PASS_SCRATCH;
     CRecordingDC dc;
     item.GetHeight(&dc);
@@ -211,13 +200,8 @@ TEST_F(HiPlayers, OneSystemLeaguesAndTheirCaptions)
 
 TEST_F(HiPlayers, SettingsOutOfRangeGiveAnEmptyColumn)
 {
-    item.m_nStatistic[0] = 11;
-    item.m_nGroup[1] = 9;
-    item.m_nClass[2] = 4;
-    EXPECT_EQ(item.ColumnCaption(0), "");
-    EXPECT_EQ(item.ColumnCaption(1), "");
-    EXPECT_EQ(item.ColumnGroupCaption(1), "");
-    EXPECT_EQ(item.ColumnCaption(2), "");
+    item.m_nStatistic[0] = 11, item.m_nGroup[1] = 9, item.m_nClass[2] = 4;
+    EXPECT_EQ(item.ColumnCaption(0) + item.ColumnCaption(1) + item.ColumnGroupCaption(1) + item.ColumnCaption(2), "");
     CRecordingDC dc;
     item.Draw(&dc, nullptr);
     EXPECT_EQ(TextsAtX(dc, 720), (std::vector<std::string>{""}));
@@ -235,12 +219,8 @@ TEST(HiPlayersWins, PercentageInSixtyFourBits)
 TEST(HiPlayersStored, RecordVersionGateAndCopy)
 {
     CRepItem_HiPlayers item;
-    item.m_nEntries = 12;
-    item.m_nColumnsUsed = 4;
-    item.m_nClass[1] = 3;
-    item.m_nBasis[2] = 1;
-    item.m_nStatistic[3] = 10;
-    item.m_nGroup[0] = 1;
+    item.m_nEntries = 12, item.m_nColumnsUsed = 4, item.m_nClass[1] = 3;
+    item.m_nBasis[2] = 1, item.m_nStatistic[3] = 10, item.m_nGroup[0] = 1;
     item.m_fontDetail.m_strFaceName = "Courier New";
     std::vector<BYTE> expected{RIT_HI_PLAYERS, 12, 4, 0, 0, 0, 0, 1, 3, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 10, 0};
     EXPECT_EQ(BytesOf(item, 38), expected);
@@ -309,20 +289,16 @@ TEST_F(HiPlayers, DialogRulesOfStatisticUnusedAndEntries)
     ui.ChooseFont("Tahoma", 90, FALSE, FALSE, FALSE, FALSE, RGB(0, 0, 0));
     item.Edit();
     EXPECT_TRUE(ui.AllUsed());
-    EXPECT_EQ(item.m_nEntries, 25);
-    EXPECT_EQ(item.m_nStatistic[0], 0);
-    EXPECT_EQ(item.m_nBasis[0], 1);
-    EXPECT_EQ(item.m_nGroup[0], 2);
-    EXPECT_EQ(item.m_nClass[0], 3);
-    EXPECT_EQ(item.m_bUnused[3], 1);
+    EXPECT_EQ((std::vector<int>{item.m_nEntries, item.m_nStatistic[0], item.m_nBasis[0], item.m_nGroup[0],
+                                item.m_nClass[0], item.m_bUnused[3]}),
+              (std::vector<int>{25, 0, 1, 2, 3, 1}));
     EXPECT_EQ(item.m_fontDetail.m_strFaceName, "Tahoma");
     EXPECT_TRUE(other.m_fontDetail == item.m_fontDetail);
 
     // Closed with Esc: a chosen statistic holds, the other combos do not.
     ui.OnDialog(IDD_INDIVIDUAL_HI_STATS).Select(IDC_HS_STATISTIC[2], 8).Select(IDC_HS_GROUP[2], 1).Cancel();
     item.Edit();
-    EXPECT_EQ(item.m_nStatistic[2], 8);
-    EXPECT_EQ(item.m_nGroup[2], 0);
+    EXPECT_EQ((std::pair<int, int>(item.m_nStatistic[2], item.m_nGroup[2])), (std::pair<int, int>(8, 0)));
     doc.m_pEditorItems = nullptr;
     editorItems.RemoveAll();
 }
@@ -369,16 +345,11 @@ TEST_F(HiPlayers, MultiplePrizeRulesPassOverBowlersWhoTookAPrize)
         {"the same game not for both", 1, 1, 0, 0, 0, {"Bob Cy ", "Ann - ", "Bob Cy ", "Cy Ann "}},
     };
     for (const Case& c : cases) {
-        rules.m_bRulesEnabled = c.bEnabled;
-        rules.m_bSameGameIneligible = c.bSameGame;
-        rules.m_nPlayerRule = c.nRule;
-        rules.m_nPlayerPriority1 = c.nPriority1;
-        rules.m_nPlayerPriority2 = c.nPriority2;
+        rules.m_bRulesEnabled = c.bEnabled, rules.m_bSameGameIneligible = c.bSameGame, rules.m_nPlayerRule = c.nRule;
+        rules.m_nPlayerPriority1 = c.nPriority1, rules.m_nPlayerPriority2 = c.nPriority2;
         EXPECT_EQ(names(), c.expected) << c.what;
     }
     // The team rules leave the bowlers alone.
-    rules.m_nPlayerRule = 0;
-    rules.m_bSameGameIneligible = 0;
-    rules.m_nTeamRule = 3;
+    rules.m_nPlayerRule = 0, rules.m_bSameGameIneligible = 0, rules.m_nTeamRule = 3;
     EXPECT_EQ(names(), (std::vector<std::string>{"Bob Cy ", "Cy Bob ", "Bob Cy ", "Cy Ann "}));
 }

@@ -3,6 +3,7 @@
 // and the "Team Stats" dialog driven through its controls.
 #include "../layout/ReportTestHelpers.h"
 #include "CustomPlayerTestLeague.h"
+#include "DrawnText.h"
 #include "RecordingDC.h"
 #include "ScriptedBackend.h"
 #include "reports/stats/HiTeamItem.h"
@@ -86,23 +87,18 @@ TEST_F(HiTeam, FourColumnsRankedAndTheVacancyLast)
     EXPECT_EQ(nHeight, nHead + 4 * nLine);
     item.Draw(&dc, nullptr);
 
-    EXPECT_EQ(TextAt(dc, 720, -1000), "High Team Scr  Game ");
-    EXPECT_EQ(TextAt(dc, 3384, -1000), "High Team Hcp  Series ");
-    EXPECT_EQ(TextAt(dc, 5904, -1000), "High Team Scr  Average");
-    EXPECT_EQ(TextAt(dc, 8568, -1000), "High Team Hcp  PinFall");
     const int y1 = -1000 + nHead;
-    EXPECT_EQ(TextAt(dc, 720, y1), " 655  Kings");
-    EXPECT_EQ(TextAt(dc, 720, y1 + nLine), " 640  R&B");
-    EXPECT_EQ(TextAt(dc, 720, y1 + 2 * nLine), " 610  Aces");
-    EXPECT_EQ(TextAt(dc, 3384, y1), "2100  Kings");
-    EXPECT_EQ(TextAt(dc, 3384, y1 + 2 * nLine), "2000  R&B");
-    // Averages of the scratch pins over the games: 5490 / 9, 5400 / 9, 5310 / 9.
-    EXPECT_EQ(TextAt(dc, 5904, y1), "610.0  R&B");
-    EXPECT_EQ(TextAt(dc, 5904, y1 + nLine), "600.0  Aces");
-    EXPECT_EQ(TextAt(dc, 5904, y1 + 2 * nLine), "590.0  Kings");
-    // The pinfall column ranks again after the average one, so neither disturbs the other.
-    EXPECT_EQ(TextAt(dc, 8568, y1), " 6300  Aces");
-    EXPECT_EQ(TextAt(dc, 8568, y1 + nLine), " 6210  R&B");
+    // Averages of the scratch pins over the games: 5490 / 9, 5400 / 9, 5310 / 9. The pinfall
+    // column ranks again after the average one, so neither disturbs the other.
+    const struct { int x, y; const char* text; } cells[] = {
+        {720, -1000, "High Team Scr  Game "}, {3384, -1000, "High Team Hcp  Series "},
+        {5904, -1000, "High Team Scr  Average"}, {8568, -1000, "High Team Hcp  PinFall"},
+        {720, y1, " 655  Kings"}, {720, y1 + nLine, " 640  R&B"}, {720, y1 + 2 * nLine, " 610  Aces"},
+        {3384, y1, "2100  Kings"}, {3384, y1 + 2 * nLine, "2000  R&B"},
+        {5904, y1, "610.0  R&B"}, {5904, y1 + nLine, "600.0  Aces"}, {5904, y1 + 2 * nLine, "590.0  Kings"},
+        {8568, y1, " 6300  Aces"}, {8568, y1 + nLine, " 6210  R&B"}};
+    for (const auto& c : cells)
+        EXPECT_EQ(TextAt(dc, c.x, c.y), c.text) << c.x << "," << c.y;
     // The vacancy ranks last in every column, whatever its figures.
     for (int x : {720, 3384, 5904, 8568})
         EXPECT_EQ(TextAt(dc, x, y1 + 3 * nLine), "None Qualified") << x;
@@ -126,8 +122,7 @@ TEST_F(HiTeam, ARankNobodyHoldsStaysBlank)
     // look-up would have given the last team of the list again).
     EXPECT_EQ(dc.Texts(), (std::vector<std::string>{"High Team Scr  Game ", " 655  Kings", " 640  R&B", " 610  Aces",
                                                     "None Qualified"}));
-    EXPECT_NE(dc.FindText(" 655  Kings"), nullptr);
-    EXPECT_EQ(dc.FindText(" 655  Kings")->x1, 4644);
+    EXPECT_EQ(Pos(dc, " 655  Kings").first, 4644);
 }
 
 TEST_F(HiTeam, AllColumnsUnusedDrawsNothingButKeepsItsRoom)
@@ -148,8 +143,7 @@ TEST_F(HiTeam, HandicapColumnOfAScratchLeagueBecomesScratch)
     doc.m_bHandicapLeague = 0;
     CRecordingDC dc;
     item.GetHeight(&dc);
-    EXPECT_EQ(item.m_nBasis[1], 0);
-    EXPECT_EQ(item.m_nBasis[3], 0);
+    EXPECT_EQ((std::pair<int, int>(item.m_nBasis[1], item.m_nBasis[3])), (std::pair<int, int>(0, 0)));
     EXPECT_EQ(item.ColumnCaption(1), "High Team Scr  Series ");
     // A basis a damaged file left out of range gives an empty column.
     item.m_nBasis[0] = 7;
@@ -180,16 +174,10 @@ TEST_F(HiTeam, HtmlTableOfTwoColumnsWithNamesEscaped)
 TEST(HiTeamStored, RecordVersionGateAndCopy)
 {
     CRepItem_HiTeam item;
-    item.m_nEntries = 5;
-    item.m_nColumnsUsed = 3;
-    item.m_bUnused[3] = 1;
-    item.m_nBasis[1] = 1;
-    item.m_nStatistic[2] = 3;
-    item.m_nGroup[0] = 2;
-    item.m_nClass[0] = 1;
+    item.m_nEntries = 5, item.m_nColumnsUsed = 3, item.m_bUnused[3] = 1, item.m_nBasis[1] = 1;
+    item.m_nStatistic[2] = 3, item.m_nGroup[0] = 2, item.m_nClass[0] = 1;
     item.m_fontHeading.m_strFaceName = "Verdana";
     item.m_fontDetail.m_bBold = 1;
-
     std::vector<BYTE> expected{RIT_HI_TEAM, 5, 3, 1, 0, 0, 0, 2, 0, 0, 1, 0, 0, 0, 0, 0, 3, 0, 0, 1, 0, 0, 0};
     EXPECT_EQ(BytesOf(item, 38), expected);
     Append(expected, BytesOf(item.m_fontDetail));
@@ -263,11 +251,9 @@ TEST_F(HiTeam, DialogSetsColumnsEntriesAndFonts)
     ui.AnswerMessageBox(IDOK, "Please enter an integer between 1 and 3.");
     ui.ChooseFont("Verdana", 120, TRUE, FALSE, FALSE, FALSE, RGB(0, 0, 128));
     item.Edit();
-    EXPECT_EQ(item.m_nEntries, 2);
-    EXPECT_EQ(item.m_nStatistic[0], 2);
-    EXPECT_EQ(item.m_nBasis[0], 0);
-    EXPECT_EQ(item.m_nBasis[1], 0);
-    EXPECT_EQ(item.m_bUnused[2], 1);
+    EXPECT_EQ((std::vector<int>{item.m_nEntries, item.m_nStatistic[0], item.m_nBasis[0], item.m_nBasis[1],
+                                item.m_bUnused[2]}),
+              (std::vector<int>{2, 2, 0, 0, 1}));
     EXPECT_EQ(item.m_fontHeading.m_strFaceName, "Verdana");
     EXPECT_TRUE(other.m_fontHeading == item.m_fontHeading);
     doc.m_pEditorItems = nullptr;

@@ -4,6 +4,7 @@
 // Teams flag and the version gate, entry counts from a damaged file, and the dialog.
 #include "../layout/ReportTestHelpers.h"
 #include "CustomPlayerTestLeague.h"
+#include "DrawnText.h"
 #include "RecordingDC.h"
 #include "ScriptedBackend.h"
 #include "reports/stats/HiPlayersItem.h"
@@ -30,12 +31,10 @@ class HiWeek : public ::testing::Test
 protected:
     void SetUp() override
     {
-        doc.m_nPlayersPerTeam = 2;
+        doc.m_nPlayersPerTeam = doc.m_nCurrentRound = doc.m_nTeams = 2;
         doc.m_nGamesPerMatch = 3;
-        doc.m_nCurrentRound = 2;
         AddTestTeam(doc, 1, "Aces", {1, 2});
         AddTestTeam(doc, 2, "Kings", {3, 4});
-        doc.m_nTeams = 2;
         ann = AddTestPlayer(doc, 1, "Ann", "Lee", 1, PF_FEMALE);
         bob = AddTestPlayer(doc, 2, "Bob", "Cox", 1);
         cy = AddTestPlayer(doc, 3, "Cy", "Dunn", 2);
@@ -43,24 +42,17 @@ protected:
         cy->m_nCategory = 2;
 
         first = AddTestFixture(doc, 1, 1, 2);
-        PutBowler(first, 0, 0, ann, {100, 100, 100}, 0);
-        PutBowler(first, 0, 1, bob, {290, 100, 100}, 0);
-        PutBowler(first, 1, 0, cy, {100, 100, 100}, 0);
-        PutBowler(first, 1, 1, dee, {100, 100, 100}, 0);
-
         round = AddTestFixture(doc, 2, 1, 2);
-        PutBowler(round, 0, 0, ann, {180, 220, 150}, 10);
-        PutBowler(round, 0, 1, bob, {200, 190, 260}, 5);
-        PutBowler(round, 1, 0, cy, {210, 170, 175}, 8);
-        PutBowler(round, 1, 1, dee, {140, 150, 160}, 30);
-        Averages(round, 0, 0, 170);
-        Averages(round, 0, 1, 190);
-        Averages(round, 1, 0, 180);
-        Averages(round, 1, 1, 160);
-        for (int g = 0; g < 3; ++g) {
-            round->m_nTeamAverage[0][g] = 360;
-            round->m_nTeamAverage[1][g] = 340;
+        const struct { int nSide, nPos; CPlayer* p; std::initializer_list<int> first, round; int nHcp, nAvg; } bowlers[] = {
+            {0, 0, ann, {100, 100, 100}, {180, 220, 150}, 10, 170}, {0, 1, bob, {290, 100, 100}, {200, 190, 260}, 5, 190},
+            {1, 0, cy, {100, 100, 100}, {210, 170, 175}, 8, 180}, {1, 1, dee, {100, 100, 100}, {140, 150, 160}, 30, 160}};
+        for (const auto& b : bowlers) {
+            PutBowler(first, b.nSide, b.nPos, b.p, b.first, 0);
+            PutBowler(round, b.nSide, b.nPos, b.p, b.round, b.nHcp);
+            Averages(round, b.nSide, b.nPos, b.nAvg);
         }
+        for (int g = 0; g < 3; ++g)
+            round->m_nTeamAverage[0][g] = 360, round->m_nTeamAverage[1][g] = 340;
 
         item.m_pDoc = &doc;
         item.m_y = -3000;
@@ -94,11 +86,9 @@ TEST_F(HiWeek, EachBowlerOnceWithHisBestGame)
     const int nHeight = item.GetHeight(&dc);
     EXPECT_EQ(nHeight, item.m_fontHeading.GetLineHeight(10) + 3 * item.m_fontDetail.GetLineHeight(0));
     item.Draw(&dc, nullptr);
-    const DrawCall* p = dc.FindText("210 Cy Dunn");
-    ASSERT_NE(p, nullptr);
-    EXPECT_EQ(p->x1, 4644);
-    EXPECT_EQ(p->y1, -3000 + item.m_fontHeading.GetLineHeight(10) + item.m_fontDetail.GetLineHeight(0));
-    EXPECT_TRUE(cy->HitTest(CPoint(4644 + 10, p->y1 - 10)));
+    const int y = -3000 + item.m_fontHeading.GetLineHeight(10) + item.m_fontDetail.GetLineHeight(0);
+    EXPECT_EQ(Pos(dc, "210 Cy Dunn"), (std::pair(4644, y)));
+    EXPECT_TRUE(cy->HitTest(CPoint(4644 + 10, y - 10)));
 
     // A blind first game is no game of his: Cy's best is then 175.
     round->m_dwPosFlags[CFixture::SlotOf(1, 0)] = PosBlind(0);
@@ -110,18 +100,15 @@ TEST_F(HiWeek, EachBowlerOnceWithHisBestGame)
 
 TEST_F(HiWeek, HandicapAndOverAverageAndTiesInTheOrderMet)
 {
-    item.m_nGroup[0] = 3;
-    item.m_nBasis[0] = 2;
+    item.m_nGroup[0] = 3, item.m_nBasis[0] = 2;
     // Over average: Bob 70, Ann 50, Cy 30, Dee 0 ... ; four places.
     item.m_nEntries = 4;
     EXPECT_EQ(Drawn(), (Texts{"Rnd 2 Hi Game  > Avg (All)", "70 Bob Cox", "50 Ann Lee", "30 Cy Dunn", "0 Dee Fox"}));
     // Series over average of the women: Ann 550 - 510, Dee 450 - 480 (the minus is kept).
-    item.m_nGroup[0] = 1;
-    item.m_nStatistic[0] = 1;
+    item.m_nGroup[0] = 1, item.m_nStatistic[0] = 1;
     EXPECT_EQ(Drawn(), (Texts{"Rnd 2 Hi Series  > Avg (F)", "40 Ann Lee", "-30 Dee Fox"}));
     // With handicap: Ann 190, 230, 160; Dee 170, 180, 190. Ann's 230, then Dee's best, 190.
-    item.m_nStatistic[0] = 0;
-    item.m_nBasis[0] = 1;
+    item.m_nStatistic[0] = 0, item.m_nBasis[0] = 1;
     EXPECT_EQ(Drawn(), (Texts{"Rnd 2 Hi Game  Hcp  (F)", "230 Ann Lee", "190 Dee Fox"}));
     // Equal values stand in the order met: side A's position before side B's.
     round->m_nScore[2][CFixture::SlotOf(1, 1)] = 200;  // Dee 230 in game 3, met after Ann's 230
@@ -132,9 +119,7 @@ TEST_F(HiWeek, HandicapAndOverAverageAndTiesInTheOrderMet)
 
 TEST_F(HiWeek, SeriesNeedsTheSameBowlerInEveryGame)
 {
-    item.m_nStatistic[0] = 1;
-    item.m_nGroup[0] = 3;
-    item.m_nEntries = 4;
+    item.m_nStatistic[0] = 1, item.m_nGroup[0] = 3, item.m_nEntries = 4;
     // Ann 550, Bob 650, Cy 555, Dee 450.
     EXPECT_EQ(Drawn(), (Texts{"Rnd 2 Hi Series  Scr  (All)", "650 Bob Cox", "555 Cy Dunn", "550 Ann Lee", "450 Dee Fox"}));
     // Bob bowled only games 1 and 2; a substitute came in for game 3.
@@ -147,9 +132,7 @@ TEST_F(HiWeek, SeriesNeedsTheSameBowlerInEveryGame)
 
 TEST_F(HiWeek, TeamColumnsAndTheVacancy)
 {
-    item.m_bTeams[0] = 1;
-    item.m_nStatistic[0] = 1;
-    item.m_nBasis[0] = 2;
+    item.m_bTeams[0] = 1, item.m_nStatistic[0] = 1, item.m_nBasis[0] = 2;
     // Series 1200 against 1080 and 1005 against 1020.
     EXPECT_EQ(Drawn(), (Texts{"Rnd 2 Hi Team Series  > Avg.", "120 Aces", "-15 Kings"}));
     CTeam* pAces = doc.FindTeam(1);
@@ -157,8 +140,7 @@ TEST_F(HiWeek, TeamColumnsAndTheVacancy)
     // A vacancy's series is 0; its games still count.
     pAces->m_bOmitHiTeamStats = 1;
     EXPECT_EQ(Drawn(), (Texts{"Rnd 2 Hi Team Series  > Avg.", "0 Aces", "-15 Kings"}));
-    item.m_nStatistic[0] = 0;
-    item.m_nBasis[0] = 0;
+    item.m_nStatistic[0] = 0, item.m_nBasis[0] = 0;
     // Aces 380, 410, 410; Kings 350, 320, 335.
     EXPECT_EQ(Drawn(), (Texts{"Rnd 2 Hi Team Game  Scr .", "410 Aces", "350 Kings"}));
     // A side that defaulted game 1 gives none of its games.
@@ -180,9 +162,7 @@ TEST_F(HiWeek, RoundsBowledOnOneDate)
 
 TEST_F(HiWeek, HtmlWithEmptyPlaces)
 {
-    item.m_bUnused[1] = 0;
-    item.m_bTeams[1] = 1;
-    item.m_nEntries = 3;
+    item.m_bUnused[1] = 0, item.m_bTeams[1] = 1, item.m_nEntries = 3;
     doc.FindTeam(2)->m_strName = "K&K";
     const std::string cell = "<td align=left><font face='Arial'><font color='#000000'>";
     const std::string end = "</font></font></td>\n";
@@ -195,13 +175,8 @@ TEST_F(HiWeek, HtmlWithEmptyPlaces)
 TEST(HiWeekStored, GroupByteCarriesTheTeamsFlag)
 {
     CRepItem_HiWeek item;
-    item.m_nEntries = 9;
-    item.m_nColumnsUsed = 4;
-    item.m_nGroup[1] = 2;
-    item.m_bTeams[1] = 1;
-    item.m_bTeams[3] = 1;
-    item.m_nBasis[2] = 2;
-    item.m_nClass[0] = 3;
+    item.m_nEntries = 9, item.m_nColumnsUsed = 4, item.m_nGroup[1] = 2, item.m_bTeams[1] = item.m_bTeams[3] = 1;
+    item.m_nBasis[2] = 2, item.m_nClass[0] = 3;
     item.m_fontHeading.m_bBold = 1;
     std::vector<BYTE> expected{RIT_HI_WEEK, 9, 4, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0x82, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0x80};
     EXPECT_EQ(BytesOf(item, 39), expected);
@@ -222,9 +197,9 @@ TEST(HiWeekStored, GroupByteCarriesTheTeamsFlag)
     std::vector<BYTE> damaged = BytesOf(item, 39);
     damaged[1] = 200;
     LoadFrom(old, damaged, 39);
-    EXPECT_EQ(old.m_nEntries, 10);
+    const int nLoaded = old.m_nEntries;
     old.m_nEntries = 200;
-    EXPECT_EQ(old.GetRows(), 10);
+    EXPECT_EQ((std::pair(nLoaded, old.GetRows())), (std::pair(10, 10)));
 
     ExpectCopyStoresTheSame(item);
     std::unique_ptr<CRepItem> pMade(CreateRepItemOfType(RIT_HI_WEEK));
@@ -242,8 +217,7 @@ TEST_F(HiWeek, DialogTeamsUnusedAndTheEntryRange)
 {
     RegisterResources();
     doc.m_bHandicapLeague = 0;
-    item.m_bTeams[2] = 1;
-    item.m_bUnused[2] = 0;
+    item.m_bTeams[2] = 1, item.m_bUnused[2] = 0;
     CScriptedBackend ui;
     ui.OnDialog(IDD_WEEKLY_HI_STATS)
         .Check([](CDialog& d) {
@@ -267,12 +241,9 @@ TEST_F(HiWeek, DialogTeamsUnusedAndTheEntryRange)
         .OK();
     ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 9.");
     item.Edit();
-    EXPECT_EQ(item.m_nEntries, 0);
-    EXPECT_EQ(item.m_bUnused[1], 0);
-    EXPECT_EQ(item.m_bTeams[1], 1u);
-    EXPECT_EQ(item.m_nBasis[1], 2);
-    EXPECT_EQ(item.m_nStatistic[1], 1);
-    EXPECT_EQ(item.m_bTeams[2], 0u);
+    EXPECT_EQ((std::vector<long>{item.m_nEntries, item.m_bUnused[1], long(item.m_bTeams[1]), item.m_nBasis[1],
+                                 item.m_nStatistic[1], long(item.m_bTeams[2])}),
+              (std::vector<long>{0, 0, 1, 2, 1, 0}));
 }
 
 TEST(HiScoresInALeagueFile, TheThreeItemsComeBackFromALayout)
@@ -285,8 +256,7 @@ TEST(HiScoresInALeagueFile, TheThreeItemsComeBackFromALayout)
     auto* pPlayers = new CRepItem_HiPlayers;
     pPlayers->m_nStatistic[2] = 6;
     auto* pWeek = new CRepItem_HiWeek;
-    pWeek->m_bTeams[1] = 1;
-    pWeek->m_nGroup[1] = 3;
+    pWeek->m_bTeams[1] = 1, pWeek->m_nGroup[1] = 3;
     pForm->AddItem(pTeam);
     pForm->AddItem(pPlayers);
     pForm->AddItem(pWeek);
@@ -305,8 +275,7 @@ TEST(HiScoresInALeagueFile, TheThreeItemsComeBackFromALayout)
     auto* pPlayersBack = dynamic_cast<CRepItem_HiPlayers*>(items.GetNext(pos));
     auto* pWeekBack = dynamic_cast<CRepItem_HiWeek*>(items.GetNext(pos));
     ASSERT_TRUE(pTeamBack && pPlayersBack && pWeekBack);
-    EXPECT_EQ(pTeamBack->m_nEntries, 6);
-    EXPECT_EQ(pPlayersBack->m_nStatistic[2], 6);
-    EXPECT_EQ(pWeekBack->m_bTeams[1], 1u);
-    EXPECT_EQ(pWeekBack->m_nGroup[1], 3);
+    EXPECT_EQ((std::vector<long>{pTeamBack->m_nEntries, pPlayersBack->m_nStatistic[2], long(pWeekBack->m_bTeams[1]),
+                                 pWeekBack->m_nGroup[1]}),
+              (std::vector<long>{6, 6, 1, 3}));
 }

@@ -4,6 +4,7 @@
 #include "../layout/ReportTestHelpers.h"
 #include "CustomPlayerTestLeague.h"
 #include "DialogControls.h"
+#include "DrawnText.h"
 #include "RecordingDC.h"
 #include "ScriptedBackend.h"
 #include "reports/stats/CustomPlayerStats.h"
@@ -47,9 +48,25 @@ protected:
         return v;
     }
 
+    // The table's only row, measured (nRowHeight) and drawn at x 720 onto dc.
+    std::unique_ptr<CRepItem_CustomPlayerStats> OnlyRow(CRecordingDC& dc, int y = 0)
+    {
+        CObList list;
+        item.Expand(list);
+        EXPECT_EQ(list.GetCount(), 1);
+        if (list.GetCount() != 1)
+            return nullptr;
+        std::unique_ptr<CRepItem_CustomPlayerStats> row(static_cast<CRepItem_CustomPlayerStats*>(list.RemoveHead()));
+        row->m_x = 720, row->m_y = y;
+        nRowHeight = row->GetHeight(&dc);
+        row->Draw(&dc, nullptr);
+        return row;
+    }
+
     CBowlingDoc doc;
     CRepItem_CustomPlayerStats item;
     CScriptedBackend ui;
+    int nRowHeight = 0;
 };
 
 auto Shows(const char* used, const char* free, bool tooLong)
@@ -69,17 +86,16 @@ TEST_F(PlayerDesigner, OpensOnTheTable)
     ui.OnDialog(IDD_DESIGN_CUSTOM_PLAYER_STATS)
         .Check([](CDialog& d) {
             EXPECT_EQ(d.GetCaption(), "Design Custom Player Stats");
-            EXPECT_EQ(Selected(d, IDC_CPD_LAYOUT), "Two Columns");
-            EXPECT_EQ(Selected(d, IDC_CD_KIND), "Handicap");
-            EXPECT_FALSE(Ctl(d, IDC_CD_KIND).enabled);   // the league scores handicap only
+            EXPECT_EQ((std::vector<std::string>{Selected(d, IDC_CPD_LAYOUT), Selected(d, IDC_CD_KIND),
+                                                Selected(d, IDC_CPD_RANK), d.GetDlgItemText(IDC_CPD_GAP).GetString()}),
+                      (std::vector<std::string>{"Two Columns", "Handicap", "Average", "5"}));
+            // The kind is fixed: the league scores handicap only.
+            EXPECT_EQ((std::vector<bool>{Ctl(d, IDC_CD_KIND).enabled, Ctl(d, IDC_CPD_RANK).enabled,
+                                         Ctl(d, IDC_CPD_FEMALE).enabled, Ctl(d, IDC_CPD_TEAM_AVERAGES).enabled}),
+                      (std::vector<bool>{false, false, false, true}));
             EXPECT_EQ(Ctl(d, IDC_CPD_BY_TEAM).check, 1);
-            EXPECT_FALSE(Ctl(d, IDC_CPD_RANK).enabled);
-            EXPECT_FALSE(Ctl(d, IDC_CPD_FEMALE).enabled);
-            EXPECT_TRUE(Ctl(d, IDC_CPD_TEAM_AVERAGES).enabled);
-            EXPECT_EQ(Selected(d, IDC_CPD_RANK), "Average");
             EXPECT_EQ(Items(d, IDC_CPD_RANK).size(), 11u);
             EXPECT_EQ(Ctl(d, IDC_CPD_MALE).check + Ctl(d, IDC_CPD_FEMALE).check + Ctl(d, IDC_CPD_JUNIOR).check, 3);
-            EXPECT_EQ(d.GetDlgItemText(IDC_CPD_GAP), "5");
             EXPECT_EQ(Items(d, IDC_CD_TYPE).size(), 32u);
             EXPECT_EQ(Items(d, IDC_CD_TYPE).back(), "Pct Games Played");
             EXPECT_EQ(Items(d, IDC_CD_COLUMNS),
@@ -128,25 +144,18 @@ TEST_F(PlayerDesigner, WidthsInPercentAndTheRefusedOnes)
     item.Edit();
     EXPECT_EQ(ColumnNames(), (std::vector<std::string>{"Name", "Category", "Handicap", "Avg. (Integer)", "Games",
                                                        "Scratch Pinfall", "High Game Scr.", "High Series Scr."}));
-    EXPECT_EQ(item.m_arrColumns[0]->m_nWidth, 30);
-    EXPECT_EQ(item.m_arrColumns[1]->m_strTitle, "Cat");
-    EXPECT_EQ(item.GetTotalWidth(), 106);
-    EXPECT_EQ(item.m_nGap, 12);
+    EXPECT_STREQ(item.m_arrColumns[1]->m_strTitle, "Cat");
+    EXPECT_EQ((std::vector<int>{item.m_arrColumns[0]->m_nWidth, item.GetTotalWidth(), item.m_nGap}),
+              (std::vector<int>{30, 106, 12}));
 
-    // A team row follows: "Cat" 30 percent of 5040 along, the gap below the team.
-    CObList list;
-    item.Expand(list);
-    ASSERT_EQ(list.GetCount(), 1);
-    std::unique_ptr<CRepItem_CustomPlayerStats> row(static_cast<CRepItem_CustomPlayerStats*>(list.RemoveHead()));
+    // A team row follows: "Cat" 30 percent of 5040 along, right-justified in its 15 percent
+    // (three characters of 100 twips), the gap below the team.
     CRecordingDC dc;
-    row->m_x = 720;
-    row->m_y = -1000;
-    const int nHeight = row->GetHeight(&dc);
-    row->Draw(&dc, nullptr);
-    EXPECT_EQ(dc.FindText("Lane Kings")->x1, 720);
-    // Right-justified in its 15 percent, three characters of 100 twips.
-    EXPECT_EQ(dc.FindText("Cat")->x1, 720 + 30 * 50 + 15 * 50 - 300);
-    EXPECT_EQ(nHeight, 6 * row->m_fontDetail.GetLineHeight(0) + row->m_fontHeading.GetLineHeight(60) - 172);
+    auto row = OnlyRow(dc, -1000);
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ((std::vector<int>{Pos(dc, "Lane Kings").first, Pos(dc, "Cat").first, nRowHeight}),
+              (std::vector<int>{720, 720 + 30 * 50 + 15 * 50 - 300,
+                                6 * row->m_fontDetail.GetLineHeight(0) + row->m_fontHeading.GetLineHeight(60) - 172}));
 }
 
 TEST_F(PlayerDesigner, RankedListOptionsAndWhatTheTableLists)
@@ -154,10 +163,9 @@ TEST_F(PlayerDesigner, RankedListOptionsAndWhatTheTableLists)
     ui.OnDialog(IDD_DESIGN_CUSTOM_PLAYER_STATS)
         .Click(IDC_CPD_BY_TEAM)
         .Check([](CDialog& d) {
-            EXPECT_TRUE(Ctl(d, IDC_CPD_RANK).enabled);
-            EXPECT_TRUE(Ctl(d, IDC_CPD_MALE).enabled);
-            EXPECT_FALSE(Ctl(d, IDC_CPD_TEAM_AVERAGES).enabled);
-            EXPECT_FALSE(Ctl(d, IDC_CPD_SUBS_ONLY).enabled);
+            EXPECT_EQ((std::vector<bool>{Ctl(d, IDC_CPD_RANK).enabled, Ctl(d, IDC_CPD_MALE).enabled,
+                                         Ctl(d, IDC_CPD_TEAM_AVERAGES).enabled, Ctl(d, IDC_CPD_SUBS_ONLY).enabled}),
+                      (std::vector<bool>{true, true, false, false}));
         })
         .Select(IDC_CPD_RANK, PRK_SURNAME)
         .Select(IDC_CPD_RANK, 10)   // the empty entry keeps the key
@@ -174,23 +182,16 @@ TEST_F(PlayerDesigner, RankedListOptionsAndWhatTheTableLists)
         .OK();
     ui.AnswerMessageBox(IDYES, "Set up the default report format?");
     item.Edit();
-    EXPECT_EQ(item.m_bListByTeam, 0);
-    EXPECT_EQ(item.m_nRankKey, PRK_SURNAME);
-    EXPECT_EQ(item.m_wGroupMask, CRepItem_CustomPlayerStats::GROUP_FEMALE);
-    EXPECT_EQ(item.GetBlockCount(), 3);
+    EXPECT_EQ((std::vector<int>{item.m_bListByTeam, item.m_nRankKey, item.m_wGroupMask, item.GetBlockCount()}),
+              (std::vector<int>{0, PRK_SURNAME, CRepItem_CustomPlayerStats::GROUP_FEMALE, 3}));
 
     // The women by surname, one to a block: Cole and Egan.
-    CObList list;
-    item.Expand(list);
-    ASSERT_EQ(list.GetCount(), 1);
-    std::unique_ptr<CRepItem_CustomPlayerStats> row(static_cast<CRepItem_CustomPlayerStats*>(list.RemoveHead()));
-    EXPECT_EQ(row->m_pPlayers[0]->m_strSurname, "Cole");
-    EXPECT_EQ(row->m_pPlayers[1]->m_strSurname, "Egan");
-    EXPECT_EQ(row->m_pPlayers[2], nullptr);
     CRecordingDC dc;
-    row->m_x = 720;
-    row->Draw(&dc, nullptr);
-    EXPECT_EQ(dc.FindText("Pat Egan")->x1, 720 + 3360);
+    auto row = OnlyRow(dc);
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->m_pPlayers[0]->m_strSurname + "," + row->m_pPlayers[1]->m_strSurname, "Cole,Egan");
+    EXPECT_EQ(row->m_pPlayers[2], nullptr);
+    EXPECT_EQ(Pos(dc, "Pat Egan").first, 720 + 3360);
 }
 
 TEST_F(PlayerDesigner, ListByTeamOptionsAndTheTeamAverageLine)
@@ -206,19 +207,12 @@ TEST_F(PlayerDesigner, ListByTeamOptionsAndTheTeamAverageLine)
         .OK();
     ui.AnswerMessageBox(IDNO, "Set up the default report format?");
     item.Edit();
-    EXPECT_EQ(item.m_nKind, PK_SCRATCH);
-    EXPECT_EQ(item.m_arrColumns.size(), 8u);
-    EXPECT_EQ(item.m_bTeamAverages, 1u);
-    EXPECT_EQ(item.m_nTeamTotalStyle, TTS_TEAM_AVERAGE);
-    EXPECT_EQ(item.m_bSubsOnly, 0u);
+    EXPECT_EQ((std::vector<long>{item.m_nKind, long(item.m_arrColumns.size()), long(item.m_bTeamAverages),
+                                 item.m_nTeamTotalStyle, long(item.m_bSubsOnly)}),
+              (std::vector<long>{PK_SCRATCH, 8, 1, TTS_TEAM_AVERAGE, 0}));
 
-    CObList list;
-    item.Expand(list);
-    ASSERT_EQ(list.GetCount(), 1);
-    std::unique_ptr<CRepItem_CustomPlayerStats> row(static_cast<CRepItem_CustomPlayerStats*>(list.RemoveHead()));
     CRecordingDC dc;
-    row->m_x = 720;
-    row->Draw(&dc, nullptr);
+    ASSERT_NE(OnlyRow(dc), nullptr);
     bool bLine = false;
     for (const std::string& t : dc.Texts())
         bLine = bLine || t.rfind("Team Average ", 0) == 0;
@@ -308,12 +302,10 @@ TEST_F(PlayerDesigner, AddedInTheLayoutEditorWithFontsAppliedToAll)
     ASSERT_EQ(tables.size(), 2u);
     ASSERT_EQ(standings.size(), 2u);
     // The new ones come after the selected first item.
-    EXPECT_EQ(tables[0]->m_fontDetail.m_strFaceName, "Verdana");
-    EXPECT_EQ(tables[1]->m_fontDetail.m_strFaceName, "Verdana");
+    EXPECT_EQ(tables[0]->m_fontDetail.m_strFaceName + tables[1]->m_fontDetail.m_strFaceName, "VerdanaVerdana");
     EXPECT_TRUE(tables[1]->m_fontHeading == tables[0]->m_fontHeading);
     EXPECT_EQ(tables[1]->m_fontHeading.m_bBold, 0);
-    EXPECT_EQ(standings[0]->m_arrColumns.size(), 13u);
-    EXPECT_EQ(standings[1]->m_arrColumns.size(), 12u);
+    EXPECT_EQ((std::pair(standings[0]->m_arrColumns.size(), standings[1]->m_arrColumns.size())), (std::pair<size_t, size_t>(13, 12)));
 }
 
 TEST_F(PlayerDesigner, DesignedTablesShowInHtmlAndSurviveSaveAndReload)
@@ -360,8 +352,7 @@ TEST_F(PlayerDesigner, DesignedTablesShowInHtmlAndSurviveSaveAndReload)
     auto* pTable2 = dynamic_cast<CRepItem_CustomPlayerStats*>(pLoaded->m_listItems.GetTail());
     ASSERT_NE(pStandings2, nullptr);
     ASSERT_NE(pTable2, nullptr);
-    EXPECT_EQ(pStandings2->m_arrColumns[0]->m_strTitle, "Drawn");
+    EXPECT_EQ(pStandings2->m_arrColumns[0]->m_strTitle + "," + pTable2->m_arrColumns[0]->m_strTitle, "Drawn,Class");
     EXPECT_EQ(pStandings2->m_arrColumns[0]->m_nColumnType, CC_DRAWN);
-    EXPECT_EQ(pTable2->m_arrColumns[0]->m_strTitle, "Class");
     EXPECT_EQ(BytesOf(*pTable2), BytesOf(*pTable));
 }

@@ -1,5 +1,6 @@
 // The player list: the blocks in alphabetical order, each column's lines with the flags set,
 // the block's height, and the options dialog driven through its controls.
+#include "DrawnText.h"
 #include "PlayerDisplayTestLeague.h"
 #include "RecordingDC.h"
 #include "ScriptedBackend.h"
@@ -18,21 +19,11 @@ protected:
     void SetUp() override
     {
         CPlayer* c = L.carl;
-        c->m_strAddress[0] = "2 Mill Lane";
-        c->m_strAddress[4] = "LS1 1AA";
-        c->m_strPhoneHome = "0113 496 0000";
-        c->m_strPhoneWork = "0113 496 0001";
-        c->m_strPhoneMobile = "07700 900456";
-        c->m_nPin = 321;
-        c->m_strMembershipNo = "B7";
-        c->m_nExpiryDay = 31;
-        c->m_nExpiryMonth = 8;
-        c->m_nExpiryYear = 2026;
-        c->m_nBirthDay = 12;
-        c->m_nBirthMonth = 3;
-        c->m_nBirthYear = 1985;
-        c->m_nMembershipType = 2;
-        c->m_strUserData1 = "Left handed";
+        c->m_strAddress[0] = "2 Mill Lane", c->m_strAddress[4] = "LS1 1AA";
+        c->m_strPhoneHome = "0113 496 0000", c->m_strPhoneWork = "0113 496 0001", c->m_strPhoneMobile = "07700 900456";
+        c->m_nPin = 321, c->m_strMembershipNo = "B7", c->m_nMembershipType = 2, c->m_strUserData1 = "Left handed";
+        c->m_nExpiryDay = 31, c->m_nExpiryMonth = 8, c->m_nExpiryYear = 2026;
+        c->m_nBirthDay = 12, c->m_nBirthMonth = 3, c->m_nBirthYear = 1985;
         L.doc.m_arrMembershipTypes.Add("Adult");
         L.doc.m_arrMembershipTypes.Add("Senior");
         // Fonts of 200 (name) and 160 (detail) twips; their line heights come from the device.
@@ -47,8 +38,7 @@ protected:
 
 TEST_F(PlayerList, BlocksOfTwoInAlphabeticalOrderWithoutResignedOrRobots)
 {
-    CPlayer* robot = L.Player(5, "Vacant", "", 2);
-    robot->m_nRobot = 1;
+    L.Player(5, "Vacant", "", 2)->m_nRobot = 1;
     L.dan->m_wFlags |= PF_RESIGNED;
     CPlayer* amy = L.Player(6, "Abbott", "Amy", 1);
     L.doc.NumberPlayersAlphabetically();
@@ -57,18 +47,15 @@ TEST_F(PlayerList, BlocksOfTwoInAlphabeticalOrderWithoutResignedOrRobots)
     ASSERT_EQ(L.doc.m_listDisplayItems.GetCount(), 2);
     auto* first = static_cast<CRepItem_PlayerList*>(L.doc.m_listDisplayItems.GetHead());
     auto* last = static_cast<CRepItem_PlayerList*>(L.doc.m_listDisplayItems.GetTail());
-    EXPECT_EQ(first->m_pLeft, amy);
-    EXPECT_EQ(first->m_pRight, L.alice);
-    EXPECT_EQ(last->m_pLeft, L.bob);
-    EXPECT_EQ(last->m_pRight, L.carl);
+    EXPECT_EQ((std::vector<CPlayer*>{first->m_pLeft, first->m_pRight, last->m_pLeft, last->m_pRight}),
+              (std::vector<CPlayer*>{amy, L.alice, L.bob, L.carl}));
 
     // Three bowlers: the last block has no right column.
     L.bob->m_wFlags |= PF_RESIGNED;
     L.doc.NumberPlayersAlphabetically();
     ASSERT_EQ(BuildPlayerList(L.doc), 2);
     last = static_cast<CRepItem_PlayerList*>(L.doc.m_listDisplayItems.GetTail());
-    EXPECT_EQ(last->m_pLeft, L.carl);
-    EXPECT_EQ(last->m_pRight, nullptr);
+    EXPECT_EQ((std::vector<CPlayer*>{last->m_pLeft, last->m_pRight}), (std::vector<CPlayer*>{L.carl, nullptr}));
     CRecordingDC dc;
     last->m_y = -1000;
     last->Draw(&dc, nullptr);
@@ -79,9 +66,7 @@ TEST_F(PlayerList, BlocksOfTwoInAlphabeticalOrderWithoutResignedOrRobots)
 TEST_F(PlayerList, EveryDetailOfAColumnAndTheBlockHeight)
 {
     CRepItem_PlayerList item;
-    item.m_pDoc = &L.doc;
-    item.m_pLeft = L.carl;
-    item.m_pRight = L.alice;
+    item.m_pDoc = &L.doc, item.m_pLeft = L.carl, item.m_pRight = L.alice;
     item.m_fontName = L.doc.m_DefaultFonts[FONT_PLAYER_LIST_NAME];
     item.m_fontDetail = L.doc.m_DefaultFonts[FONT_PLAYER_LIST_DETAIL];
     item.m_bShowAddress = item.m_bShowPhones = item.m_bShowPin = item.m_bShowMembershipNo = 1;
@@ -93,51 +78,33 @@ TEST_F(PlayerList, EveryDetailOfAColumnAndTheBlockHeight)
     EXPECT_EQ(item.GetHeight(&dc), -200 - 6 * 160 - 80);
     item.Draw(&dc, nullptr);
     // Surname in the name font (100 twips a character), the first name right after it.
-    const DrawCall* pName = dc.FindText("Cole ");
-    ASSERT_NE(pName, nullptr);
-    EXPECT_EQ(pName->x1, 720);
-    EXPECT_EQ(pName->y1, -1000);
-    const DrawCall* pFirst = dc.FindText("Carl [12 Mar 1985]");
-    ASSERT_NE(pFirst, nullptr) << dc.Dump();
-    EXPECT_EQ(pFirst->x1, 720 + 5 * 100);
-    EXPECT_TRUE(L.carl->HitTest(CPoint(800, -1100)));
-    EXPECT_EQ(dc.FindText("2 Mill Lane")->y1, -1200);
-    EXPECT_EQ(dc.FindText("LS1 1AA")->y1, -1200 - 160);
-    EXPECT_EQ(dc.FindText("P.I.N.")->y1, -1200 - 2 * 160);
-    EXPECT_EQ(dc.FindText("321")->x1, 720 + 1440);
-    EXPECT_NE(dc.FindText("B7   Expires 31 Aug 2026."), nullptr);
-    EXPECT_EQ(dc.FindText("Senior")->x1, 720 + 1800);
-    EXPECT_EQ(dc.FindText("Left handed")->y1, -1200 - 5 * 160);
     // Phones from the name line down, ending at the column's phone edge (80 a character).
-    const DrawCall* pHome = dc.FindText("0113 496 0000 [H]");
-    ASSERT_NE(pHome, nullptr);
-    EXPECT_EQ(pHome->y1, -1000);
-    EXPECT_EQ(pHome->x1 + 17 * 80, 5400);
-    EXPECT_EQ(dc.FindText("07700 900456 [M]")->y1, -1000 - 2 * 160);
     // Alice in the right column: no details of her own beyond her name.
-    EXPECT_EQ(dc.FindText("Archer ")->x1, 6120);
-    EXPECT_NE(dc.FindText("None"), nullptr);
+    const struct { const char* text; int x, y; } places[] = {
+        {"Cole ", 720, -1000}, {"Carl [12 Mar 1985]", 720 + 5 * 100, -1000}, {"2 Mill Lane", 720, -1200},
+        {"LS1 1AA", 720, -1200 - 160}, {"P.I.N.", 720, -1200 - 2 * 160}, {"Left handed", 720, -1200 - 5 * 160},
+        {"0113 496 0000 [H]", 5400 - 17 * 80, -1000}};
+    for (const auto& p : places)
+        EXPECT_EQ(Pos(dc, p.text), (std::pair(p.x, p.y))) << p.text << "\n" << dc.Dump();
+    EXPECT_EQ((std::vector<int>{Pos(dc, "321").first, Pos(dc, "Senior").first, Pos(dc, "07700 900456 [M]").second,
+                                Pos(dc, "Archer ").first}),
+              (std::vector<int>{720 + 1440, 720 + 1800, -1000 - 2 * 160, 6120}));
+    EXPECT_TRUE(L.carl->HitTest(CPoint(800, -1100)));
+    EXPECT_TRUE(dc.FindText("B7   Expires 31 Aug 2026.") && dc.FindText("None"));
 
     // A type past the league's list, a zero expiry part, a zero birth day.
-    L.carl->m_nMembershipType = 9;
-    L.alice->m_nMembershipType = 9;
-    L.carl->m_nExpiryDay = 0;
-    L.carl->m_nBirthDay = 0;
+    L.carl->m_nMembershipType = L.alice->m_nMembershipType = 9;
+    L.carl->m_nExpiryDay = L.carl->m_nBirthDay = 0;
     dc.calls.clear();
     item.Draw(&dc, nullptr);
-    EXPECT_NE(dc.FindText("Invalid value 9"), nullptr);
-    EXPECT_NE(dc.FindText("Invalid value"), nullptr);
-    EXPECT_NE(dc.FindText("B7"), nullptr);
-    EXPECT_NE(dc.FindText("Carl"), nullptr);
+    for (const char* psz : {"Invalid value 9", "Invalid value", "B7", "Carl"})
+        EXPECT_NE(dc.FindText(psz), nullptr) << psz;
 
     // Only phones: three numbers take three lines.
     CRepItem_PlayerList phones;
-    phones.m_pLeft = L.carl;
-    phones.m_fontName = item.m_fontName;
-    phones.m_fontDetail = item.m_fontDetail;
+    phones.m_pLeft = L.carl, phones.m_fontName = item.m_fontName, phones.m_fontDetail = item.m_fontDetail;
     phones.m_bShowPhones = 1;
-    EXPECT_EQ(phones.CountLines(L.carl), 3);
-    EXPECT_EQ(phones.GetHeight(&dc), -200 - 2 * 160 - 80);
+    EXPECT_EQ((std::pair(phones.CountLines(L.carl), phones.GetHeight(&dc))), (std::pair(3, -200 - 2 * 160 - 80)));
 }
 
 TEST_F(PlayerList, TheDialogSetsTheFlagsAndFontsAndBuildsTheList)
@@ -165,20 +132,18 @@ TEST_F(PlayerList, TheDialogSetsTheFlagsAndFontsAndBuildsTheList)
     ui.ChooseFont("Verdana", 140, TRUE, FALSE, FALSE, FALSE, RGB(0, 0, 128));
     ASSERT_TRUE(RunPlayerListCommand(&L.doc));
     EXPECT_TRUE(ui.AllUsed());
-    EXPECT_EQ(L.doc.m_bPlayerListShow[PLS_NAME], 1u);
-    EXPECT_EQ(L.doc.m_bPlayerListShow[PLS_PIN], 0u);
-    EXPECT_EQ(L.doc.m_bPlayerListShow[PLS_ADDRESS], 1u);
-    EXPECT_EQ(L.doc.m_bPlayerListShow[PLS_PHONES], 1u);
-    EXPECT_EQ(L.doc.m_DefaultFonts[FONT_PLAYER_LIST_TITLE].m_strFaceName, "Verdana");
-    EXPECT_EQ(L.doc.m_fontReportTitle.m_strFaceName, "Verdana");
+    EXPECT_EQ((std::vector<long>{long(L.doc.m_bPlayerListShow[PLS_NAME]), long(L.doc.m_bPlayerListShow[PLS_PIN]),
+                                 long(L.doc.m_bPlayerListShow[PLS_ADDRESS]), long(L.doc.m_bPlayerListShow[PLS_PHONES])}),
+              (std::vector<long>{1, 0, 1, 1}));
+    EXPECT_EQ(L.doc.m_DefaultFonts[FONT_PLAYER_LIST_TITLE].m_strFaceName + "|" + L.doc.m_fontReportTitle.m_strFaceName,
+              "Verdana|Verdana");
     EXPECT_TRUE(L.doc.IsModified());
     ASSERT_EQ(L.doc.m_listDisplayItems.GetCount(), 2);
     auto* first = static_cast<CRepItem_PlayerList*>(L.doc.m_listDisplayItems.GetHead());
-    EXPECT_EQ(first->m_pLeft, L.alice);   // Archer, Baker, Cole, Dale
-    EXPECT_EQ(first->m_pRight, L.bob);
-    EXPECT_EQ(first->m_bShowAddress, 1u);
-    EXPECT_EQ(first->m_bShowPin, 0u);
-    EXPECT_EQ(first->m_fontName.m_nPrinterHeight, -200);
+    // Archer, Baker, Cole, Dale.
+    EXPECT_EQ((std::vector<CPlayer*>{first->m_pLeft, first->m_pRight}), (std::vector<CPlayer*>{L.alice, L.bob}));
+    EXPECT_EQ((std::vector<long>{long(first->m_bShowAddress), long(first->m_bShowPin), first->m_fontName.m_nPrinterHeight}),
+              (std::vector<long>{1, 0, -200}));
 
     // Cancel changes nothing; without membership types their box is disabled.
     L.doc.m_arrMembershipTypes.RemoveAll();

@@ -44,19 +44,10 @@ protected:
         CPlayer* a = L.alice;
         a->m_nPin = 77;
         a->SetEnteringAverage(1705);
-        a->m_nGames[PASS_HANDICAP] = 5;
-        a->m_nPins[PASS_HANDICAP] = 900;
-        a->m_strAddress[0] = "1 High Street";
-        a->m_strAddress[2] = "Leeds";
-        a->m_strPhoneMobile = "07700 900123";
-        a->m_nBirthDay = 3;
-        a->m_nBirthMonth = 2;
-        a->m_nBirthYear = 1990;
-        a->m_strMembershipNo = "M-42";
-        item.m_pDoc = &L.doc;
-        item.m_pPlayer = a;
-        item.m_x = 720;
-        item.m_y = -720;
+        a->m_nGames[PASS_HANDICAP] = 5, a->m_nPins[PASS_HANDICAP] = 900;
+        a->m_strAddress[0] = "1 High Street", a->m_strAddress[2] = "Leeds", a->m_strPhoneMobile = "07700 900123";
+        a->m_nBirthDay = 3, a->m_nBirthMonth = 2, a->m_nBirthYear = 1990, a->m_strMembershipNo = "M-42";
+        item.m_pDoc = &L.doc, item.m_pPlayer = a, item.m_x = 720, item.m_y = -720;
     }
     void Draw()
     {
@@ -74,24 +65,20 @@ TEST_F(PlayerPage, TheMatchListHasTheMissedRoundAndStopsBeforeTheCutOff)
 {
     std::vector<CRepItem_Player::Row> rows = item.CollectRows();
     ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0].pFixture->m_nRound, 1);
-    EXPECT_FALSE(rows[0].bAbsence);
-    EXPECT_EQ(rows[1].pFixture->m_nRound, 2);
-    EXPECT_TRUE(rows[1].bAbsence);
+    EXPECT_EQ((std::vector<int>{rows[0].pFixture->m_nRound, rows[0].bAbsence, rows[1].pFixture->m_nRound, rows[1].bAbsence}),
+              (std::vector<int>{1, 0, 2, 1}));
     EXPECT_EQ(rows[1].date, PlayerDisplayTestLeague::RoundDate(2));
     EXPECT_EQ(rows[2].date, PlayerDisplayTestLeague::RoundDate(3) - CTimeSpan(1, 0, 0, 0));
 
     // Bob bowled for the second side in round 2; his games come from his own position.
     CRepItem_Player bob;
-    bob.m_pDoc = &L.doc;
-    bob.m_pPlayer = L.bob;
+    bob.m_pDoc = &L.doc, bob.m_pPlayer = L.bob;
     std::vector<CRepItem_Player::Row> bobRows = bob.CollectRows();
     ASSERT_EQ(bobRows.size(), 3u);
     EXPECT_EQ(bobRows[1].nSide, 1);
     auto games = bob.GamesOf(bobRows[1]);
     ASSERT_EQ(games.size(), 3u);
-    EXPECT_EQ(games[2].nScore, 170);
-    EXPECT_EQ(games[2].nHcp, 10);
+    EXPECT_EQ((std::pair<int, int>(games[2].nScore, games[2].nHcp)), (std::pair<int, int>(170, 10)));
 
     // With the current round at 1 the cut-off is round 2's date: round 3 is not listed, and a
     // round from the cut-off on is never an absence.
@@ -104,51 +91,32 @@ TEST_F(PlayerPage, TheMatchListHasTheMissedRoundAndStopsBeforeTheCutOff)
 TEST_F(PlayerPage, AlicesSeasonWorkedByHand)
 {
     Draw();
-    // Heading: PIN and team; the program's name on a page-top item.
-    EXPECT_EQ(At(dc, "Torvane 1.8.9", true), "Torvane 1.8.9@>10800,-720");
-    EXPECT_EQ(At(dc, "Alice Archer [77]  - Aces"), "Alice Archer [77]  - Aces@720,-720");
-
-    // Details from y0 - 480 = -1200, 200 a line, values ending at 2448.
-    EXPECT_EQ(At(dc, "Status"), "Status@720,-1200");
-    EXPECT_EQ(At(dc, "Male", true), "Male@>2448,-1200");
-    EXPECT_EQ(At(dc, "170.5", true), "170.5@>2448,-1400");
-    EXPECT_EQ(At(dc, "180.0", true), "180.0@>2448,-1600");   // 900 / 5
-    EXPECT_EQ(At(dc, "  9.5", true), "  9.5@>2448,-1800");   // 180.0 - 170.5
-    EXPECT_EQ(At(dc, "Games"), "Games@720,-2000");
-    EXPECT_EQ(At(dc, "900", true), "900@>2448,-2200");
-    EXPECT_EQ(At(dc, "Hi Game(H)"), "Hi Game(H)@720,-2400");
-    EXPECT_EQ(At(dc, "Hi Series(S)"), "Hi Series(S)@720,-3000");
-    // A blank line, the address lines that are not empty, then the phone and birth date.
-    EXPECT_EQ(At(dc, "1 High Street"), "1 High Street@720,-3400");
-    EXPECT_EQ(At(dc, "Leeds"), "Leeds@720,-3600");
-    EXPECT_EQ(At(dc, "Tel.(M)"), "Tel.(M)@720,-3800");
-    EXPECT_EQ(At(dc, "3 Feb 1990", true), "3 Feb 1990@>2448,-4000");
-    EXPECT_EQ(At(dc, "TBA No. M-42"), "TBA No. M-42@720,-4300");
-
-    // The details reach below the chart's bottom (-4200), so the table follows them.
-    EXPECT_EQ(At(dc, "Rnd"), "Rnd@720,-4500");
-    EXPECT_EQ(At(dc, "G3", true), "G3@>5340,-4500");
-    EXPECT_EQ(At(dc, "Opponents"), "Opponents@9220,-4500");
-    // Round 1: handicap 20, 150 (170), 210 in red (230), no third game, 360 (400), 360 so far.
-    EXPECT_EQ(At(dc, "01 Sep 25"), "01 Sep 25@1260,-4700");
-    EXPECT_EQ(At(dc, "(20)", true), "(20)@>2700,-4700");
-    EXPECT_EQ(At(dc, "150", true), "150@>3180,-4700");
-    EXPECT_EQ(At(dc, "170", true), "170@>3660,-4700");
-    EXPECT_EQ(At(dc, "210", true), "210@>4260,-4700");
-    EXPECT_EQ(dc.FindText("210")->color, RGB(255, 0, 0));
-    EXPECT_EQ(dc.FindText("150")->color, RGB(0, 0, 0));
-    EXPECT_EQ(At(dc, "n/s", true), "n/s@>5340,-4700");
-    EXPECT_EQ(At(dc, "360", true), "360@>7500,-4700");
-    EXPECT_EQ(At(dc, "400", true), "400@>7980,-4700");
-    EXPECT_EQ(At(dc, "Kings"), "Kings@9220,-4700");
-    // Round 2 missed: its round and date alone.
-    EXPECT_EQ(At(dc, "08 Sep 25"), "08 Sep 25@1260,-4900");
-    // Round 3, entered the day before: 180 190 170 with 18, 540 (594), 900 in all.
-    EXPECT_EQ(At(dc, "14 Sep 25"), "14 Sep 25@1260,-5100");
-    EXPECT_EQ(At(dc, "(18)", true), "(18)@>2700,-5100");
-    EXPECT_EQ(At(dc, "208", true), "208@>4740,-5100");
-    EXPECT_EQ(At(dc, "540", true), "540@>7500,-5100");
-    EXPECT_EQ(At(dc, "594", true), "594@>7980,-5100");
+    // {text, right-aligned, where}: "x,y" from the left, ">x,y" for the right end.
+    const struct { const char* text; bool bRight; const char* where; } places[] = {
+        // Heading: PIN and team; the program's name on a page-top item.
+        {"Torvane 1.8.9", true, ">10800,-720"}, {"Alice Archer [77]  - Aces", false, "720,-720"},
+        // Details from y0 - 480 = -1200, 200 a line, values ending at 2448: average 900 / 5,
+        // change 180.0 - 170.5.
+        {"Status", false, "720,-1200"}, {"Male", true, ">2448,-1200"}, {"170.5", true, ">2448,-1400"},
+        {"180.0", true, ">2448,-1600"}, {"  9.5", true, ">2448,-1800"}, {"Games", false, "720,-2000"},
+        {"900", true, ">2448,-2200"}, {"Hi Game(H)", false, "720,-2400"}, {"Hi Series(S)", false, "720,-3000"},
+        // A blank line, the address lines that are not empty, then the phone and birth date.
+        {"1 High Street", false, "720,-3400"}, {"Leeds", false, "720,-3600"}, {"Tel.(M)", false, "720,-3800"},
+        {"3 Feb 1990", true, ">2448,-4000"}, {"TBA No. M-42", false, "720,-4300"},
+        // The details reach below the chart's bottom (-4200), so the table follows them.
+        {"Rnd", false, "720,-4500"}, {"G3", true, ">5340,-4500"}, {"Opponents", false, "9220,-4500"},
+        // Round 1: handicap 20, 150 (170), 210 in red (230), no third game, 360 (400), 360 so far.
+        {"01 Sep 25", false, "1260,-4700"}, {"(20)", true, ">2700,-4700"}, {"150", true, ">3180,-4700"},
+        {"170", true, ">3660,-4700"}, {"210", true, ">4260,-4700"}, {"n/s", true, ">5340,-4700"},
+        {"360", true, ">7500,-4700"}, {"400", true, ">7980,-4700"}, {"Kings", false, "9220,-4700"},
+        // Round 2 missed: its round and date alone.
+        {"08 Sep 25", false, "1260,-4900"},
+        // Round 3, entered the day before: 180 190 170 with 18, 540 (594), 900 in all.
+        {"14 Sep 25", false, "1260,-5100"}, {"(18)", true, ">2700,-5100"}, {"208", true, ">4740,-5100"},
+        {"540", true, ">7500,-5100"}, {"594", true, ">7980,-5100"}};
+    for (const auto& p : places)
+        EXPECT_EQ(At(dc, p.text, p.bRight), std::string(p.text) + "@" + p.where);
+    EXPECT_EQ((std::pair(dc.FindText("210")->color, dc.FindText("150")->color)), (std::pair(RGB(255, 0, 0), RGB(0, 0, 0))));
     EXPECT_EQ(At(dc, "900", true).substr(0, 4), "900@");
 
     // Bands: 150 and 170 in 150-174, 180 and 190 in 175-199, 210 in 200-224; unit 720 / 2.
@@ -175,18 +143,15 @@ TEST_F(PlayerPage, AlicesSeasonWorkedByHand)
         bGamePoint = bGamePoint || (c.kind == DrawCall::Line && c.x2 == 9720 && c.y2 == -4200 + 1700);
         bAvgPoint = bAvgPoint || (c.kind == DrawCall::Line && c.x2 == 9720 && c.y2 == -4200 + 1800);
     }
-    EXPECT_TRUE(bGamePoint) << dc.Dump();
-    EXPECT_TRUE(bAvgPoint);
+    EXPECT_TRUE(bGamePoint && bAvgPoint) << bGamePoint << bAvgPoint << dc.Dump();
 }
 
 TEST_F(PlayerPage, PrivacyHidesTheAddressPhonesAndBirthDate)
 {
     L.doc.m_bPrivacy = 1;
     Draw();
-    EXPECT_EQ(dc.FindText("1 High Street"), nullptr);
-    EXPECT_EQ(dc.FindText("Tel.(M)"), nullptr);
-    EXPECT_EQ(dc.FindText("3 Feb 1990"), nullptr);
-    EXPECT_EQ(dc.FindText("TBA No. M-42"), nullptr);
+    for (const char* psz : {"1 High Street", "Tel.(M)", "3 Feb 1990", "TBA No. M-42"})
+        EXPECT_EQ(dc.FindText(psz), nullptr) << psz;
     EXPECT_NE(dc.FindText("Hi Series(S)"), nullptr);
     // The table starts 200 below the chart's bottom (-4200).
     EXPECT_EQ(At(dc, "Rnd"), "Rnd@720,-4400");
@@ -198,30 +163,22 @@ TEST_F(PlayerPage, HeadingAndDetailsAtTheirEdges)
     L.alice->m_nBirthMonth = 14;
     // No entering average: "n/a" and no change line.
     L.alice->SetEnteringAverage(0);
-    L.alice->m_nPin = 0;
-    L.doc.m_nPlayersPerTeam = 1;
-    item.m_y = -1000;
+    L.alice->m_nPin = 0, L.doc.m_nPlayersPerTeam = 1, item.m_y = -1000;
     Draw();
-    EXPECT_EQ(dc.FindText("Torvane 1.8.9"), nullptr);
-    EXPECT_NE(dc.FindText("Alice Archer"), nullptr);
-    EXPECT_NE(dc.FindText("n/a"), nullptr);
-    EXPECT_EQ(dc.FindText("Change"), nullptr);
-    EXPECT_NE(dc.FindText("3 ??? 1990"), nullptr);
+    EXPECT_FALSE(dc.FindText("Torvane 1.8.9") || dc.FindText("Change")) << dc.Dump();
+    EXPECT_TRUE(dc.FindText("Alice Archer") && dc.FindText("n/a") && dc.FindText("3 ??? 1990")) << dc.Dump();
     EXPECT_EQ(L.alice->m_nBirthMonth, 14);
 
     // An unassigned bowler and a scratch league: no handicap columns or lines.
-    L.doc.m_nPlayersPerTeam = 2;
-    L.alice->m_nTeamNo = 0;
-    L.doc.m_bHandicapLeague = 0;
+    L.doc.m_nPlayersPerTeam = 2, L.alice->m_nTeamNo = 0, L.doc.m_bHandicapLeague = 0;
     Draw();
     EXPECT_NE(dc.FindText("Alice Archer - Floating Sub."), nullptr);
     L.alice->m_wFlags |= PF_NOT_FLOATING_SUB;
     Draw();
     EXPECT_NE(dc.FindText("Alice Archer - Unassigned."), nullptr);
-    EXPECT_EQ(dc.FindText("Hcp"), nullptr);
-    EXPECT_EQ(dc.FindText("Hi Game(H)"), nullptr);
-    EXPECT_EQ(dc.FindText("(20)"), nullptr);
-    EXPECT_EQ(dc.FindText("230"), nullptr);   // 210 + 20: no score with handicap
+    // 230 would be 210 + 20: no score with handicap.
+    for (const char* psz : {"Hcp", "Hi Game(H)", "(20)", "230"})
+        EXPECT_EQ(dc.FindText(psz), nullptr) << psz;
 }
 
 TEST_F(PlayerPage, OnlyAbsencesDrawTheBoxWithoutBars)
@@ -231,15 +188,13 @@ TEST_F(PlayerPage, OnlyAbsencesDrawTheBoxWithoutBars)
     item.m_pPlayer = eve;
     Draw();
     // Rounds 1 to 3 are absences; the box is drawn, no bar, no game line.
-    EXPECT_NE(dc.FindText("01 Sep 25"), nullptr);
-    EXPECT_NE(dc.FindText("08 Sep 25"), nullptr);
-    EXPECT_NE(dc.FindText("15 Sep 25"), nullptr);
+    for (const char* psz : {"01 Sep 25", "08 Sep 25", "15 Sep 25"})
+        EXPECT_NE(dc.FindText(psz), nullptr) << psz;
     EXPECT_EQ(CountLines(dc, RGB(255, 0, 0)), 0);
     EXPECT_EQ(CountLines(dc, RGB(0, 0, 0)), 4 + 13);
 
     // A bowler with no rows: heading, details and the header, no box.
-    L.doc.m_nCurrentRound = 0;
-    L.doc.m_nRounds = 1;
+    L.doc.m_nCurrentRound = 0, L.doc.m_nRounds = 1;
     for (POSITION pos = L.doc.m_listFixtures.GetHeadPosition(); pos;)
         static_cast<CFixture*>(L.doc.m_listFixtures.GetNext(pos))->m_nRound = 1;
     Draw();
@@ -262,8 +217,7 @@ TEST_F(PlayerPage, OneGameGivesBandsButNoLinesAndHighScoresCountInTheTopBand)
     for (const DrawCall& c : dc.calls)
         if (c.kind == DrawCall::Line && c.color == RGB(255, 0, 0)) {
             ++nBars;
-            EXPECT_EQ(c.y1, -1200 + 129);
-            EXPECT_EQ(c.x2, 9792 + 720);
+            EXPECT_EQ((std::pair(c.y1, c.x2)), (std::pair(-1200 + 129, 9792 + 720)));
         }
     EXPECT_EQ(nBars, 1);
     ASSERT_NE(dc.FindText("330"), nullptr);
@@ -276,7 +230,6 @@ TEST_F(PlayerPage, WithoutACutOffFixtureEveryEnteredMatchIsListedAndNobodyIsAbse
     L.doc.m_nRounds = 0;
     std::vector<CRepItem_Player::Row> rows = item.CollectRows();
     ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0].pFixture->m_nRound, 1);
-    EXPECT_EQ(rows[1].pFixture->m_nRound, 3);
+    EXPECT_EQ((std::pair<int, int>(rows[0].pFixture->m_nRound, rows[1].pFixture->m_nRound)), (std::pair<int, int>(1, 3)));
     EXPECT_FALSE(rows[0].bAbsence || rows[1].bAbsence);
 }

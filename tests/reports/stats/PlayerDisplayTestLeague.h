@@ -18,11 +18,8 @@ public:
 
     PlayerDisplayTestLeague()
     {
-        doc.m_nTeams = 2;
-        doc.m_nPlayersPerTeam = 2;
-        doc.m_nGamesPerMatch = 3;
-        doc.m_bHandicapLeague = 1;
-        doc.m_nAverageLimit = 199;
+        doc.m_nTeams = doc.m_nPlayersPerTeam = 2;
+        doc.m_nGamesPerMatch = 3, doc.m_bHandicapLeague = 1, doc.m_nAverageLimit = 199;
         doc.AddTeam(new CTeam("Aces", 1));
         doc.AddTeam(new CTeam("Kings", 2));
         alice = Player(1, "Archer", "Alice", 1);
@@ -68,11 +65,8 @@ public:
     CFixture* Match(int nRound, int nHome, int nAway)
     {
         auto* f = new CFixture(nRound, nHome, nAway, doc.m_nPlayersPerTeam);
-        f->m_nMatch = 1;
-        f->m_nGames = doc.m_nGamesPerMatch;
-        f->m_timeDue = RoundDate(nRound);
-        f->m_pTeamA = doc.FindTeam(static_cast<WORD>(nHome));
-        f->m_pTeamB = doc.FindTeam(static_cast<WORD>(nAway));
+        f->m_nMatch = 1, f->m_nGames = doc.m_nGamesPerMatch, f->m_timeDue = RoundDate(nRound);
+        f->m_pTeamA = doc.FindTeam(static_cast<WORD>(nHome)), f->m_pTeamB = doc.FindTeam(static_cast<WORD>(nAway));
         doc.AddFixture(f);
         if (nRound > doc.m_nRounds)
             doc.m_nRounds = static_cast<BYTE>(nRound);

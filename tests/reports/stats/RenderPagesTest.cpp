@@ -22,18 +22,13 @@ TEST(RenderPages, SampleLeagueStandingsLayout)
     std::filesystem::create_directories("render");
     CBowlingDoc doc;
     BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
-    doc.m_strSanctionedBy = "BTBA";
-    doc.m_strSanctionNumber = "2025/117";
-    doc.m_strPresident = "Ann Lee";
-    doc.m_strPresidentPhone = "01632 960111";
-    doc.m_strSecretary = "Bob Ray";
+    doc.m_strSanctionedBy = "BTBA", doc.m_strSanctionNumber = "2025/117", doc.m_strSecretary = "Bob Ray";
+    doc.m_strPresident = "Ann Lee", doc.m_strPresidentPhone = "01632 960111";
     CRepForm* pForm = doc.m_pCurrentRepForm ? doc.m_pCurrentRepForm : doc.CreateDefaultReportForm();
     pForm->m_strTitle = "Weekly Standings";
     pForm->m_fontTitle.m_bBold = 1;
     auto* pNote = new CRepItem_Notes;
-    pNote->m_pDoc = &doc;
-    pNote->m_strTitle = "Secretary's Note";
-    pNote->m_nTitleAlign = CRepItem_Notes::ALIGN_CENTRE;
+    pNote->m_pDoc = &doc, pNote->m_strTitle = "Secretary's Note", pNote->m_nTitleAlign = CRepItem_Notes::ALIGN_CENTRE;
     pNote->m_strBody = "Fees for the second half are due next week.\r\nThe Christmas social is on the 19th; "
                        "partners are welcome and tickets are on sale at the desk.";
     pNote->m_fontHeading.m_bBold = 1;
@@ -51,10 +46,9 @@ TEST(RenderPages, SampleLeagueStandingsLayout)
     CString strError;
     ASSERT_TRUE(WriteHtmlReport(&doc, "render/standings.htm", strError)) << strError.GetString();
     std::string html = FileContents("render/standings.htm");
-    EXPECT_NE(html.find("President&nbsp;&nbsp;Ann Lee"), std::string::npos);
-    EXPECT_NE(html.find("Standings after Round"), std::string::npos);
-    EXPECT_NE(html.find("Fees for the second half are due next week."), std::string::npos);
-    EXPECT_NE(html.find("<HR SIZE=1 WIDTH=75%>"), std::string::npos);
+    for (const char* psz : {"President&nbsp;&nbsp;Ann Lee", "Standings after Round",
+                            "Fees for the second half are due next week.", "<HR SIZE=1 WIDTH=75%>"})
+        EXPECT_NE(html.find(psz), std::string::npos) << psz;
 
     // Saved and read back, the note and the line are still in the layout.
     std::vector<BYTE> bytes;
@@ -66,9 +60,7 @@ TEST(RenderPages, SampleLeagueStandingsLayout)
     for (POSITION pos = loaded.m_pCurrentRepForm->m_listItems.GetHeadPosition(); pos;)
         types.push_back(loaded.m_pCurrentRepForm->GetItem(pos)->m_nType);
     ASSERT_GE(types.size(), 4u);
-    EXPECT_EQ(types[0], RIT_OFFICERS);
-    EXPECT_EQ(types[1], RIT_CUSTOM_STANDINGS);
-    EXPECT_EQ(types[types.size() - 2], RIT_NOTES);
-    EXPECT_EQ(types.back(), RIT_LINE);
+    EXPECT_EQ((std::vector<int>{types[0], types[1], types[types.size() - 2], types.back()}),
+              (std::vector<int>{RIT_OFFICERS, RIT_CUSTOM_STANDINGS, RIT_NOTES, RIT_LINE}));
     EXPECT_EQ(loaded.m_pCurrentRepForm->GetStoredBytes(), pForm->GetStoredBytes());
 }

@@ -2,6 +2,7 @@
 // statistics of a small league worked by hand, and what it draws and writes as HTML.
 #include "../layout/ReportTestHelpers.h"
 #include "BestRoundTestLeague.h"
+#include "DrawnText.h"
 #include "RecordingDC.h"
 #include "reports/stats/RoundStats.h"
 #include "league/BowlingDoc.h"
@@ -14,21 +15,10 @@
 TEST(RoundAnalysisStored, RecordRowsFontsAndTheGapGate)
 {
     CRepItem_Analysis1 item;
-    item.m_bAllRoundsToCurrent = 1;
-    item.m_bCurrentRoundOnly = 0;
-    item.m_nLeagueKind = 1;
-    item.m_nFirstRound = 2;
-    item.m_nLastRound = 300;
-    item.m_nStyle = 1;
-    item.m_nGap = 40;
-    item.m_bEnabled[9] = 1;
-    item.m_nClass[9] = 2;
-    item.m_nBasis[9] = 1;
-    item.m_nValueFrom[9] = 200;
-    item.m_nValueTo[9] = 0x1234;
-    item.m_nMeasure[9] = 1;
-    item.m_nGroup[9] = 3;
-    item.m_nStatistic[9] = 5;
+    item.m_bAllRoundsToCurrent = 1, item.m_bCurrentRoundOnly = 0, item.m_nLeagueKind = 1, item.m_nFirstRound = 2;
+    item.m_nLastRound = 300, item.m_nStyle = 1, item.m_nGap = 40;
+    item.m_bEnabled[9] = 1, item.m_nClass[9] = 2, item.m_nBasis[9] = 1, item.m_nValueFrom[9] = 200;
+    item.m_nValueTo[9] = 0x1234, item.m_nMeasure[9] = 1, item.m_nGroup[9] = 3, item.m_nStatistic[9] = 5;
     item.m_fontHeader.m_bBold = 1;
     std::vector<BYTE> expected{1, 0, 1, 1, 2, 0, 44, 1, 1, 0};
     for (int r = 0; r < 9; ++r)
@@ -44,14 +34,11 @@ TEST(RoundAnalysisStored, RecordRowsFontsAndTheGapGate)
     CRepItem_Analysis1 loaded;
     LoadFrom(loaded, withGap, 57);
     EXPECT_EQ(BytesOf(loaded, 57), withGap);
-    EXPECT_EQ(loaded.m_nGap, 40);
-    EXPECT_EQ(loaded.m_nType, RIT_ANALYSIS);
+    EXPECT_EQ((std::pair<int, int>(loaded.m_nGap, loaded.m_nType)), (std::pair<int, int>(40, RIT_ANALYSIS)));
     // An older file has no gap: five hundredths of an inch.
     CRepItem_Analysis1 old;
     LoadFrom(old, expected, 56);
-    EXPECT_EQ(old.m_nGap, 5);
-    EXPECT_EQ(old.m_nValueTo[9], 0x1234);
-    EXPECT_EQ(old.m_nStyle, 1);
+    EXPECT_EQ((std::vector<int>{old.m_nGap, old.m_nValueTo[9], old.m_nStyle}), (std::vector<int>{5, 0x1234, 1}));
     EXPECT_TRUE(old.m_fontHeader == item.m_fontHeader);
 
     std::unique_ptr<CRepItem> pMade(CreateRepItemOfType(RIT_ANALYSIS));
@@ -99,23 +86,14 @@ protected:
         f->m_nDefaulted[1] = DefaultedBit(2);
         f->m_dwPosFlags[CFixture::SlotOf(1, 0)] |= PosBlind(2);
         f->m_dwPosFlags[CFixture::SlotOf(1, 1)] |= PosNonQual(1);
-        league.ann->m_nCategory = 1;
-        league.bob->m_nCategory = 2;
-        item.m_pDoc = &league.doc;
-        item.m_bCurrentRoundOnly = 0;
-        item.m_nLeagueKind = 1;
-        item.m_nFirstRound = 1;
-        item.m_nLastRound = 2;
+        league.ann->m_nCategory = 1, league.bob->m_nCategory = 2;
+        item.m_pDoc = &league.doc, item.m_bCurrentRoundOnly = 0, item.m_nLeagueKind = 1;
+        item.m_nFirstRound = 1, item.m_nLastRound = 2;
         for (int r = 0; r < 10; ++r) {
             const Row& row = kRows[r];
-            item.m_bEnabled[r] = 1;
-            item.m_nMeasure[r] = row.nMeasure;
-            item.m_nGroup[r] = row.nGroup;
-            item.m_nClass[r] = row.nClass;
-            item.m_nBasis[r] = row.nBasis;
-            item.m_nStatistic[r] = row.nStatistic;
-            item.m_nValueFrom[r] = row.nFrom;
-            item.m_nValueTo[r] = row.nTo;
+            item.m_bEnabled[r] = 1, item.m_nMeasure[r] = row.nMeasure, item.m_nGroup[r] = row.nGroup;
+            item.m_nClass[r] = row.nClass, item.m_nBasis[r] = row.nBasis, item.m_nStatistic[r] = row.nStatistic;
+            item.m_nValueFrom[r] = row.nFrom, item.m_nValueTo[r] = row.nTo;
         }
     }
     BestRoundLeague league;
@@ -127,33 +105,25 @@ protected:
 TEST_F(RoundAnalysis, GeneralTotalsAndEveryRowWorkedByHand)
 {
     const CRoundStats stats(&league.doc, &item);
-    EXPECT_EQ(stats.m_nGamesBowled, 14);
-    EXPECT_EQ(stats.m_nPinsScratch, 540 + 550 + 350 + 120 + 545 + 440);
-    EXPECT_EQ(stats.m_nPinsHandicap, 600 + 580 + 360 + 160 + 605 + 460);
-    EXPECT_EQ(stats.m_nBlindGames, 1);
     // Cy's blind-flagged third game counts as defaulted only.
-    EXPECT_EQ(stats.m_nDefaultedGames, 2);
-    EXPECT_EQ(stats.m_nCompositeGames, 1);
-    EXPECT_EQ(stats.m_nCompleteSeries, 3);
+    EXPECT_EQ((std::vector<long>{stats.m_nGamesBowled, stats.m_nPinsScratch, stats.m_nPinsHandicap, stats.m_nBlindGames,
+                                 stats.m_nDefaultedGames, stats.m_nCompositeGames, stats.m_nCompleteSeries}),
+              (std::vector<long>{14, 540 + 550 + 350 + 120 + 545 + 440, 600 + 580 + 360 + 160 + 605 + 460, 1, 2, 1, 3}));
     for (int r = 0; r < 10; ++r) {
         EXPECT_EQ(CRoundStats::RowLabel(item, r), kRows[r].pszLabel) << r;
         EXPECT_EQ(stats.m_strRow[r], kRows[r].pszText) << r;
     }
     // The empty statistic and the unknown measure take nothing.
-    EXPECT_EQ(stats.m_nRowCount[7], 0);
-    EXPECT_EQ(stats.m_nRowCount[9], 0);
+    EXPECT_EQ((std::pair<long, long>(stats.m_nRowCount[7], stats.m_nRowCount[9])), (std::pair<long, long>(0, 0)));
 
     // A span with no match: no divisor, and a scratch league has no handicap pins.
     league.doc.m_bHandicapLeague = 0;
     item.m_nFirstRound = item.m_nLastRound = 9;
     const CRoundStats none(&league.doc, &item);
-    EXPECT_EQ(none.m_strRow[0], " 0.00");
-    EXPECT_EQ(none.m_strRow[4], " 0.00");
-    EXPECT_EQ(none.m_strRow[2], "0.0");
+    EXPECT_EQ(none.m_strRow[0] + "|" + none.m_strRow[4] + "|" + none.m_strRow[2], " 0.00| 0.00|0.0");
     item.m_nFirstRound = 1;
     const CRoundStats scratch(&league.doc, &item);
-    EXPECT_EQ(scratch.m_nPinsHandicap, 0);
-    EXPECT_EQ(scratch.m_nGamesBowled, 14 + 6);  // and round 3's six games
+    EXPECT_EQ((std::pair<long, long>(scratch.m_nPinsHandicap, scratch.m_nGamesBowled)), (std::pair<long, long>(0, 14 + 6)));  // and round 3's six games
 
     // Round 3 put before round 1: the walk stops at it.
     league.doc.m_listFixtures.RemoveTail();
@@ -168,8 +138,7 @@ TEST_F(RoundAnalysis, DrawnWithTheGapAndItsHeight)
     item.m_nGap = 50;
     for (int r = 2; r < 10; ++r)
         item.m_bEnabled[r] = 0;
-    item.m_nLeagueKind = 0;
-    item.m_y = -1000;
+    item.m_nLeagueKind = 0, item.m_y = -1000;
     CRecordingDC dc;
     const int h = item.GetHeight(&dc);
     item.Draw(&dc, nullptr);
@@ -178,24 +147,20 @@ TEST_F(RoundAnalysis, DrawnWithTheGapAndItsHeight)
                               title, "Total Pins Scratch", "2545", "Total Pins Handicap", "2765", "Total Games Bowled",
                               "14", "Total Blind Games", "1", "Total Defaulted Games", "2", "Total Composite Games",
                               "1", kRows[0].pszLabel, "42.86", kRows[1].pszLabel, "3"}));
-    EXPECT_EQ(dc.FindText(title.c_str())->x1, PAGE_CENTRE - static_cast<int>(title.size()) * 100 / 2);
-    const DrawCall* pins = dc.FindText("Total Pins Scratch");
-    EXPECT_EQ(pins->x1, 3456);
-    EXPECT_EQ(dc.FindText("2545")->x1 + 4 * 100, 8064);
     const int nLine = item.m_fontDetail.GetLineHeight(0);
-    EXPECT_EQ(pins->y1, -1000 + item.m_fontHeader.GetLineHeight(10));
-    // Six lines, then half an inch, then the rows.
-    const DrawCall* row = dc.FindText(kRows[0].pszLabel);
-    EXPECT_EQ(row->x1, 2880);
-    EXPECT_EQ(row->y1, pins->y1 + 6 * nLine - 720);
-    EXPECT_EQ(dc.FindText("42.86")->x1 + 5 * 100, 8640);
+    const int yPins = -1000 + item.m_fontHeader.GetLineHeight(10);
+    // Six lines, then half an inch, then the rows; figures end at 8064 and 8640.
+    EXPECT_EQ((std::vector<std::pair<int, int>>{Pos(dc, title.c_str()), Pos(dc, "Total Pins Scratch"),
+                                                Pos(dc, kRows[0].pszLabel),
+                                                {Pos(dc, "2545").first + 4 * 100, Pos(dc, "42.86").first + 5 * 100}}),
+              (std::vector<std::pair<int, int>>{{PAGE_CENTRE - static_cast<int>(title.size()) * 100 / 2, -1000},
+                                                {3456, yPins}, {2880, yPins + 6 * nLine - 720}, {8064, 8640}}));
     // The height holds all that was drawn, the gap included.
     EXPECT_EQ(h, item.m_fontHeader.GetLineHeight(10) + 8 * nLine - 720);
 
     // Nothing but the title; one round names no second.
     item.m_bGeneralStats = 0;
-    item.m_bEnabled[0] = item.m_bEnabled[1] = 0;
-    item.m_nFirstRound = 2;
+    item.m_bEnabled[0] = item.m_bEnabled[1] = 0, item.m_nFirstRound = 2;
     CRecordingDC bare;
     EXPECT_EQ(item.GetHeight(&bare), item.m_fontHeader.GetLineHeight(10));
     item.Draw(&bare, nullptr);
@@ -218,8 +183,7 @@ TEST_F(RoundAnalysis, HtmlTablesAndTheSpanFromTheCurrentRound)
                                 line("Total Composite games", "1") +
                                 "</TABLE></CENTER>\n<CENTER><TABLE BORDER=0 COLS=2 WIDTH=80% >" +
                                 line(kRows[0].pszLabel, "42.86") + "</TABLE></CENTER>\n");
-    item.m_bGeneralStats = 0;
-    item.m_bEnabled[0] = 0;
+    item.m_bGeneralStats = 0, item.m_bEnabled[0] = 0;
     EXPECT_EQ(HtmlOf(item), head + "</TABLE></CENTER>\n");
 
     // The span as the layout fixes it.
@@ -231,25 +195,19 @@ TEST_F(RoundAnalysis, HtmlTablesAndTheSpanFromTheCurrentRound)
     item.Expand(league.doc.m_listRepForms);
     EXPECT_EQ(item.TitleText(), "Handicap League Statistics for Round 7");
     item.m_bAllRoundsToCurrent = item.m_bCurrentRoundOnly = 0;
-    item.m_nFirstRound = 0;
-    item.m_nLastRound = 0;
+    item.m_nFirstRound = item.m_nLastRound = 0;
     item.Expand(league.doc.m_listRepForms);
-    EXPECT_EQ(item.m_nFirstRound, 1);
-    EXPECT_EQ(item.m_nLastRound, 7);
+    EXPECT_EQ((std::pair<int, int>(item.m_nFirstRound, item.m_nLastRound)), (std::pair<int, int>(1, 7)));
     EXPECT_TRUE(league.doc.m_listRepForms.IsEmpty());
 }
 
 TEST(RoundAnalysisDefaults, NewItemFollowsTheLeague)
 {
     CBowlingDoc doc;
-    doc.m_bScratchLeague = 0;
-    doc.m_bHandicapLeague = 1;
+    doc.m_bScratchLeague = 0, doc.m_bHandicapLeague = 1;
     CRepItem_Analysis1 item;
-    item.m_pDoc = &doc;
-    item.m_nValueTo[3] = 9;
+    item.m_pDoc = &doc, item.m_nValueTo[3] = 9;
     item.SetDefaults();
-    EXPECT_EQ(item.m_nLeagueKind, 1);
-    EXPECT_EQ(item.CountEnabledRows(), 1);
+    EXPECT_EQ((std::vector<int>{item.m_nLeagueKind, item.CountEnabledRows(), item.m_nValueTo[3]}), (std::vector<int>{1, 1, 0}));
     EXPECT_EQ(CRoundStats::RowLabel(item, 0), "Average Scratch Games.");
-    EXPECT_EQ(item.m_nValueTo[3], 0);
 }

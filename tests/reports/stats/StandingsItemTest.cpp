@@ -31,30 +31,23 @@ struct StandingsItem : ::testing::Test
     void SetUp() override
     {
         RegisterResources();
-        doc.m_nTeams = 4;
-        doc.m_nPlayersPerTeam = 1;
-        doc.m_nGamesPerMatch = 1;
-        doc.m_nRounds = 18;
-        doc.m_nCurrentRound = 18;
-        doc.m_bScratchLeague = 1;
-        doc.m_bHandicapLeague = 1;
+        doc.m_nTeams = 4, doc.m_nPlayersPerTeam = 1, doc.m_nGamesPerMatch = 1;
+        doc.m_nRounds = doc.m_nCurrentRound = 18;
+        doc.m_bScratchLeague = doc.m_bHandicapLeague = 1;
         const char* names[4] = {"Alley Cats", "Pin Pals", "Strikers", "A&B <Spares>"};
         for (int t = 1; t <= 4; ++t) {
             auto* pTeam = new CTeam(names[t - 1], static_cast<WORD>(t));
             doc.AddTeam(pTeam);
             auto* pPlayer = new CPlayer(static_cast<WORD>(t * 10 + 1));
-            pPlayer->m_nTeamNo = static_cast<WORD>(t);
-            pPlayer->m_wFlags = PF_MALE;
+            pPlayer->m_nTeamNo = static_cast<WORD>(t), pPlayer->m_wFlags = PF_MALE;
             pPlayer->m_strName.Format("Bowler %d", t);
             doc.AddPlayer(pPlayer);
             pTeam->m_arrTeamOrder.Add(pPlayer->m_nPlayerNo);
         }
         auto* f = new CFixture(18, 1, 2, 1);
-        f->m_nMatch = 1;
-        f->m_timeDue = CTime(2024, 1, 5, 19, 30, 0);
+        f->m_nMatch = 1, f->m_timeDue = CTime(2024, 1, 5, 19, 30, 0);
         doc.AddFixture(f);
-        item.m_pDoc = &doc;
-        item.m_y = -1000;
+        item.m_pDoc = &doc, item.m_y = -1000;
     }
 
     CTeam* Team(int n) { return doc.FindTeam(static_cast<WORD>(n)); }
@@ -64,18 +57,13 @@ struct StandingsItem : ::testing::Test
     {
         CTeam* t = Team(n);
         for (int p = 0; p < 2; ++p) {
-            t->m_nPointsWon[p] = nWon;
-            t->m_nPointsLost[p] = nLost;
-            t->m_nGames[p] = nGames;
+            t->m_nPointsWon[p] = nWon, t->m_nPointsLost[p] = nLost, t->m_nGames[p] = nGames;
             t->m_nPyramidWon[p] = nWon / 2;
         }
-        t->m_nPins[PASS_SCRATCH] = nScrPins;
-        t->m_nHcpScrPins = nScrPins;
+        t->m_nPins[PASS_SCRATCH] = t->m_nHcpScrPins = nScrPins;
         t->m_nPins[PASS_HANDICAP] = nHcpPins;
-        t->m_nHighGame[PASS_SCRATCH] = static_cast<WORD>(200 + n);
-        t->m_nHighSeries[PASS_SCRATCH] = static_cast<WORD>(600 + n);
-        t->m_nHighGame[PASS_HANDICAP] = static_cast<WORD>(250 + n);
-        t->m_nHighSeries[PASS_HANDICAP] = static_cast<WORD>(700 + n);
+        t->m_nHighGame[PASS_SCRATCH] = static_cast<WORD>(200 + n), t->m_nHighSeries[PASS_SCRATCH] = static_cast<WORD>(600 + n);
+        t->m_nHighGame[PASS_HANDICAP] = static_cast<WORD>(250 + n), t->m_nHighSeries[PASS_HANDICAP] = static_cast<WORD>(700 + n);
     }
 
     // Team 3 leads on points; 1 and 2 tie on points and percentage, 2 with more pins; 4 last.
@@ -120,8 +108,7 @@ const DrawCall& Find(const CRecordingDC& dc, const char* text)
 
 TEST_F(StandingsItem, StoresThreeBytesAndComesBackByItsClassName)
 {
-    item.m_nStyle = CRepItem_Standings::styleCombined;
-    item.m_bHandicap = 1;
+    item.m_nStyle = CRepItem_Standings::styleCombined, item.m_bHandicap = 1;
     EXPECT_EQ(BytesOf(item), (std::vector<BYTE>{2, 2, 1}));
 
     CRepForm form;
@@ -164,23 +151,20 @@ TEST_F(StandingsItem, RegularScratchTableWorkedByHand)
     const CRecordingDC& dc = *pDC;
     const std::string heading = "Scratch Standings after Round 18 of 18 on 05 Jan 24";
     const DrawCall& h = Find(dc, heading.c_str());
-    EXPECT_EQ(h.x1, 5760 - static_cast<int>(heading.size()) * 100 / 2);
-    EXPECT_EQ(h.y1, -1000);
     EXPECT_EQ(h.font.lfWeight, FW_BOLD);
-    // A scratch table sits 1008 twips further right and has no handicap highs.
-    EXPECT_EQ(Find(dc, "Team").x1, 1728);
-    EXPECT_EQ(Find(dc, "Team").y1, -1360);
-    EXPECT_EQ(Find(dc, "Pos").x1, 4608 - 300);
-    EXPECT_EQ(Find(dc, "Pins(S)").x1, 6480 - 700);
+    // A scratch table sits 1008 twips further right and has no handicap highs. Pin Pals' 20
+    // half points, 1600 pins / 10 games; 1000 / 8 for the last team.
+    const int y2 = -1600 - 240;
+    EXPECT_EQ((std::vector<int>{h.x1, h.y1, Find(dc, "Team").x1, Find(dc, "Team").y1, Find(dc, "Pos").x1,
+                                Find(dc, "Pins(S)").x1, Find(dc, "Pin Pals").y1, Find(dc, "10 ").x1, Find(dc, "160").y1,
+                                Find(dc, "125").y1}),
+              (std::vector<int>{5760 - static_cast<int>(heading.size()) * 100 / 2, -1000, 1728, -1360, 4608 - 300,
+                                6480 - 700, y2, 5472 - 300, y2, y2 - 480}));
     EXPECT_EQ(dc.FindText("HGH"), nullptr);
     // Points, then percentage, then scratch pinfall.
     EXPECT_EQ(Names(dc), (Texts{"Strikers", "Pin Pals", "Alley Cats", "A&B <Spares>"}));
     const DrawCall& second = Find(dc, "Pin Pals");
-    EXPECT_EQ(second.y1, -1600 - 240);
     EXPECT_NE(second.font.lfWeight, FW_BOLD);
-    EXPECT_EQ(Find(dc, "10 ").x1, 5472 - 300);  // Pin Pals' 20 half points
-    EXPECT_EQ(Find(dc, "160").y1, second.y1);   // 1600 pins / 10 games
-    EXPECT_EQ(Find(dc, "125").y1, second.y1 - 480);  // 1000 / 8 for the last team
     // The name's click area is 2000 twips wide and one line high.
     EXPECT_TRUE(Team(2)->HitTest(CPoint(1728 + 1999, second.y1 - 1)));
     EXPECT_FALSE(Team(2)->HitTest(CPoint(1728 + 2001, second.y1 - 1)));
@@ -204,16 +188,15 @@ TEST_F(StandingsItem, HandicapTableShowsHandicapPinsOnlyWhenTheyRankTheTeams)
     item.m_bHandicap = 1;
     auto pDC = Draw();
     EXPECT_NE(pDC->FindText("Pins(S)"), nullptr);
-    EXPECT_EQ(Find(*pDC, "HSH").x1, 10800 - 300);
-    EXPECT_EQ(Find(*pDC, "Team").x1, 720);
-    EXPECT_EQ(Find(*pDC, "702").y1, Find(*pDC, "Pin Pals").y1);  // high series handicap
+    // 702: the high series with handicap.
+    EXPECT_EQ((std::vector<int>{Find(*pDC, "HSH").x1, Find(*pDC, "Team").x1, Find(*pDC, "702").y1}),
+              (std::vector<int>{10800 - 300, 720, Find(*pDC, "Pin Pals").y1}));
     EXPECT_EQ(doc.m_bHandicapPass, static_cast<DWORD>(PASS_HANDICAP));
 
     // With "Handicap Pinfall" as the first key the handicap pins rank and show.
     doc.SetStandingsKey(TRUE, 0, 6);
     pDC = Draw();
-    EXPECT_NE(pDC->FindText("Pins(H)"), nullptr);
-    EXPECT_NE(pDC->FindText("Av(H)"), nullptr);
+    EXPECT_TRUE(pDC->FindText("Pins(H)") && pDC->FindText("Av(H)")) << pDC->Dump();
     EXPECT_EQ(Names(*pDC), (Texts{"Strikers", "Alley Cats", "Pin Pals", "A&B <Spares>"}));
     EXPECT_EQ(Find(*pDC, "190").y1, Find(*pDC, "Alley Cats").y1);
 }
@@ -223,20 +206,15 @@ TEST_F(StandingsItem, DivisionsGetAnEmptyLineBetweenThem)
     StandardFigures();
     doc.m_bDivisions = 1;
     doc.m_nDivisions = 2;
-    Team(1)->m_nDivision = 2;
-    Team(2)->m_nDivision = 2;
-    Team(3)->m_nDivision = 2;
+    Team(1)->m_nDivision = Team(2)->m_nDivision = Team(3)->m_nDivision = 2;
     Team(4)->m_nDivision = 1;
     const auto pDC = Draw();
     const CRecordingDC& dc = *pDC;
     EXPECT_EQ(Names(dc), (Texts{"A&B <Spares>", "Strikers", "Pin Pals", "Alley Cats"}));
-    EXPECT_EQ(Find(dc, "A&B <Spares>").y1, -1600);
-    EXPECT_EQ(Find(dc, "Strikers").y1, -1600 - 480);
+    EXPECT_EQ((std::pair(Find(dc, "A&B <Spares>").y1, Find(dc, "Strikers").y1)), (std::pair(-1600, -1600 - 480)));
 
     // A top team outside division 1 gets the empty line too.
-    Team(4)->m_nDivision = 2;
-    Team(3)->m_nDivision = 3;
-    doc.m_nDivisions = 3;
+    Team(4)->m_nDivision = 2, Team(3)->m_nDivision = 3, doc.m_nDivisions = 3;
     const auto pDC2 = Draw();
     const CRecordingDC& dc2 = *pDC2;
     EXPECT_EQ(Find(dc2, Names(dc2).front().c_str()).y1, -1600 - 240);
@@ -245,18 +223,16 @@ TEST_F(StandingsItem, DivisionsGetAnEmptyLineBetweenThem)
 TEST_F(StandingsItem, CombinedTableAddsBothSystems)
 {
     StandardFigures();
-    Team(4)->m_nPointsWon[PASS_HANDICAP] = 40;  // 3 + 40 won, 33 + 16 lost
-    Team(4)->m_nPointsLost[PASS_HANDICAP] = 16;
+    Team(4)->m_nPointsWon[PASS_HANDICAP] = 40, Team(4)->m_nPointsLost[PASS_HANDICAP] = 16;  // 3 + 40 won, 33 + 16 lost
     item.m_nStyle = CRepItem_Standings::styleCombined;
     const auto pDC = Draw();
     const CRecordingDC& dc = *pDC;
     EXPECT_NE(dc.FindText("Combined Standings after Round 18 of 18 on 05 Jan 24"), nullptr);
     EXPECT_EQ(Names(dc), (Texts{"Strikers", "A&B <Spares>", "Pin Pals", "Alley Cats"}));
     const int y = Find(dc, "A&B <Spares>").y1;
-    EXPECT_EQ(Find(dc, "21\xBD").y1, y);          // 43 half points won
-    EXPECT_EQ(Find(dc, "24\xBD").x1, 5760 - 300);  // 49 lost, in a scratch table
-    EXPECT_EQ(Find(dc, "46.7").y1, y);            // 43 x 100 / 92
-    EXPECT_EQ(Find(dc, "Pct").x1, 6480 - 300);
+    // 43 half points won; 49 lost, in a scratch table; 43 x 100 / 92.
+    EXPECT_EQ((std::vector<int>{Find(dc, "21\xBD").y1, Find(dc, "24\xBD").x1, Find(dc, "46.7").y1, Find(dc, "Pct").x1}),
+              (std::vector<int>{y, 5760 - 300, y, 6480 - 300}));
 }
 
 TEST_F(StandingsItem, FinalHeadingsOnceEveryResultIsIn)
@@ -274,11 +250,8 @@ TEST_F(StandingsItem, FinalHeadingsOnceEveryResultIsIn)
     item.m_bHandicap = 1;
     EXPECT_EQ(item.GetHeading(), "Pyramid Handicap Standings after Round 17 of 18 on ");
     item.m_nStyle = CRepItem_Standings::styleRegular;
-    doc.m_nCurrentRound = 18;
-    doc.m_bSplitsActive = 1;
-    doc.m_nRoundsPerSplit = 9;
-    doc.m_nSplitCount = 2;
-    doc.m_nCurrentSplit = 2;
+    doc.m_nCurrentRound = 18, doc.m_bSplitsActive = 1, doc.m_nRoundsPerSplit = 9;
+    doc.m_nSplitCount = doc.m_nCurrentSplit = 2;
     EXPECT_EQ(item.GetHeading(), "Final Handicap Standings. Split 2 of 2 on 05 Jan 24");
     doc.m_nRoundsPerSplit = 10;
     EXPECT_EQ(item.GetHeading(), "Handicap Standings after Round 18 of 18. Split 2 of 2 on  05 Jan 24");
@@ -295,33 +268,28 @@ TEST_F(StandingsItem, PyramidTableLeavesAPlaceNoTeamHoldsBlank)
     const auto pDC = Draw(true);
     const CRecordingDC& dc = *pDC;
     EXPECT_EQ(Names(dc), (Texts{"Strikers", "Alley Cats", "Pin Pals"}));
-    EXPECT_EQ(Find(dc, "Team").x1, 3800);
-    EXPECT_EQ(Find(dc, "Games").x1, 7800 - 500);
+    EXPECT_EQ((std::pair(Find(dc, "Team").x1, Find(dc, "Games").x1)), (std::pair(3800, 7800 - 500)));
     EXPECT_EQ(Find(dc, "7\xBD").y1, Find(dc, "Strikers").y1);  // 15 half points
     EXPECT_EQ(dc.FindText("4"), nullptr);
-    const std::string html = Html();
-    EXPECT_EQ(html.find("A&amp;B"), std::string::npos);
+    EXPECT_EQ(Html().find("A&amp;B"), std::string::npos);
 }
 
 TEST_F(StandingsItem, RemovedTeamsAreNotListed)
 {
     StandardFigures();
     Team(4)->m_bRemoved = 1;
-    const auto pDC = Draw();
-    const CRecordingDC& dc = *pDC;
-    EXPECT_EQ(Names(dc), (Texts{"Strikers", "Pin Pals", "Alley Cats"}));
+    EXPECT_EQ(Names(*Draw()), (Texts{"Strikers", "Pin Pals", "Alley Cats"}));
 }
 
 TEST_F(StandingsItem, HtmlOfEachStyle)
 {
     StandardFigures();
     std::string html = Html();
-    EXPECT_NE(html.find("Scratch Standings after Round 18 of 18 on 05 Jan 24"), std::string::npos);
-    EXPECT_NE(html.find("<CENTER><TABLE CELLSPACING=1 CELLPADDING=1 WIDTH=90% ALIGN=center>\n<TR>\n"),
-              std::string::npos);
-    EXPECT_NE(html.find("A&amp;B &lt;Spares&gt;"), std::string::npos);
-    EXPECT_EQ(html.find("<Spares>"), std::string::npos);
-    EXPECT_EQ(html.find("HGH"), std::string::npos);
+    for (const char* psz : {"Scratch Standings after Round 18 of 18 on 05 Jan 24",
+                            "<CENTER><TABLE CELLSPACING=1 CELLPADDING=1 WIDTH=90% ALIGN=center>\n<TR>\n",
+                            "A&amp;B &lt;Spares&gt;"})
+        EXPECT_NE(html.find(psz), std::string::npos) << psz;
+    EXPECT_EQ((std::pair(html.find("<Spares>"), html.find("HGH"))), (std::pair(std::string::npos, std::string::npos)));
     EXPECT_LT(html.find("Strikers"), html.find("Pin Pals"));
     EXPECT_EQ(html.substr(html.size() - 18), "</TABLE></CENTER>\n");
 
@@ -351,12 +319,10 @@ TEST_F(StandingsItem, HtmlOfEachStyle)
 
 TEST_F(StandingsItem, OneSystemLeaguesForceTheirSystemBeforeLayout)
 {
-    item.m_bHandicap = 1;
-    doc.m_bHandicapLeague = 0;
+    item.m_bHandicap = 1, doc.m_bHandicapLeague = 0;
     item.BeforeLayout();
     EXPECT_EQ(item.m_bHandicap, 0);
-    doc.m_bHandicapLeague = 1;
-    doc.m_bScratchLeague = 0;
+    doc.m_bHandicapLeague = 1, doc.m_bScratchLeague = 0;
     item.BeforeLayout();
     EXPECT_EQ(item.m_bHandicap, 1);
 }
@@ -366,25 +332,19 @@ TEST_F(StandingsItem, EditTakesStyleAndSystemFromTheDialog)
     CScriptedBackend ui;
     ui.OnDialog(IDD_SELECT_STANDING_REPORT).Select(IDC_STANDING_STYLE, 1).Select(IDC_STANDING_HANDICAP, 1).OK();
     item.Edit();
-    EXPECT_EQ(item.m_nStyle, CRepItem_Standings::stylePyramid);
-    EXPECT_EQ(item.m_bHandicap, 1);
+    EXPECT_EQ((std::pair<int, int>(item.m_nStyle, item.m_bHandicap)), (std::pair<int, int>(CRepItem_Standings::stylePyramid, 1)));
 }
 
 // The secretary changes a rule and the table follows at once.
 TEST_F(StandingsItem, AChangedStandingsKeyShowsInTheTable)
 {
-    doc.m_nCurrentRound = 1;
-    doc.m_ScrPoints.m_bTeam = 1;
-    doc.m_ScrPoints.m_nTeamGame[0] = 2;
+    doc.m_nCurrentRound = 1, doc.m_ScrPoints.m_bTeam = 1, doc.m_ScrPoints.m_nTeamGame[0] = 2;
     doc.m_HcpPoints = doc.m_ScrPoints;
     doc.UpdateMaxMatchPoints();
     auto addMatch = [&](int a, int b, int scoreA, int scoreB) {
         auto* f = new CFixture(1, a, b, 1);
-        f->m_nGames = 1;
-        f->m_nMatch = static_cast<BYTE>(a);
-        f->m_timeDue = CTime(2023, 9, 4, 19, 0, 0);
-        f->m_pTeamA = Team(a);
-        f->m_pTeamB = Team(b);
+        f->m_nGames = 1, f->m_nMatch = static_cast<BYTE>(a), f->m_timeDue = CTime(2023, 9, 4, 19, 0, 0);
+        f->m_pTeamA = Team(a), f->m_pTeamB = Team(b);
         f->SetPlayer(0, 0, doc.FindPlayer(static_cast<WORD>(a * 10 + 1)));
         f->SetPlayer(1, 0, doc.FindPlayer(static_cast<WORD>(b * 10 + 1)));
         f->m_bPlayed[0] = f->m_bPlayed[1] = 1;

@@ -19,18 +19,13 @@ protected:
     void SetUp() override
     {
         m_doc.m_strLeagueName = "Tuesday Fours";
-        m_doc.m_nPlayersPerTeam = 4;
-        m_doc.m_nGamesPerMatch = 3;
-        m_doc.m_nRounds = 10;
-        m_doc.m_nCurrentRound = 3;
+        m_doc.m_nPlayersPerTeam = 4, m_doc.m_nGamesPerMatch = 3, m_doc.m_nRounds = 10, m_doc.m_nCurrentRound = 3;
         // Handicap points won: Cats 20, Pals 14, Bye 10, Strikers 16, Vacancy 2, Spares 9.
         AddTeam("Alley Cats", 20, 1);
         AddTeam("Pin Pals", 14, 1);
-        CTeam* pBye = AddTeam("BYE", 10, 2);
-        pBye->m_bBye = 1;
+        AddTeam("BYE", 10, 2)->m_bBye = 1;
         AddTeam("Strikers", 16, 2);
-        CTeam* pVacancy = AddTeam("Vacancy", 2, 2);
-        pVacancy->m_bOmitStandings = 1;
+        AddTeam("Vacancy", 2, 2)->m_bOmitStandings = 1;
         AddTeam("Spares", 9, 1);
         m_doc.m_nTeams = 6;
         for (int nRound : {2, 3, 3}) {
@@ -80,28 +75,24 @@ std::vector<std::string> Names(const std::vector<std::unique_ptr<CRepItem_Custom
 
 TEST_F(Table, DefaultDesignOfANewTable)
 {
-    EXPECT_EQ(m_item.GetStandingsKind(), SK_HANDICAP);
-    EXPECT_EQ(m_item.m_bDesignPending, 0u);
     ASSERT_EQ(m_item.m_arrColumns.size(), 12u);
-    EXPECT_EQ(m_item.GetTotalWidth(), 700);
+    EXPECT_EQ((std::vector<long>{m_item.GetStandingsKind(), long(m_item.m_bDesignPending), m_item.GetTotalWidth(),
+                                 m_item.m_fontHeading.m_nPrinterHeight, m_item.m_fontHeading.m_bBold,
+                                 m_item.m_fontDetail.m_bBold}),
+              (std::vector<long>{SK_HANDICAP, 0, 700, -220, 1, 0}));
     std::string titles;
     for (auto* c : m_item.m_arrColumns)
         titles += std::string(c->m_strTitle.GetString()) + "|";
     EXPECT_EQ(titles, "Pos||Name|Won|Lost|Gms|PinsH|PinsS|Hgh|Hgs|Hsh|Hss|");
     EXPECT_EQ(m_item.m_crFirst, RGB(128, 0, 0));
-    EXPECT_EQ(m_item.m_fontHeading.m_nPrinterHeight, -220);
-    EXPECT_EQ(m_item.m_fontHeading.m_bBold, 1);
-    EXPECT_EQ(m_item.m_fontDetail.m_bBold, 0);
 
     // A scratch-only league gets the scratch set; a kind change alone keeps the columns.
     CBowlingDoc scratch;
-    scratch.m_bScratchLeague = 1;
-    scratch.m_bHandicapLeague = 0;
+    scratch.m_bScratchLeague = 1, scratch.m_bHandicapLeague = 0;
     CRepItem_CustomStandings s;
     s.m_pDoc = &scratch;
     s.SetDefaults();
-    EXPECT_EQ(s.GetStandingsKind(), SK_SCRATCH);
-    EXPECT_EQ(s.m_arrColumns[6]->m_nColumnType, CC_SPACE);
+    EXPECT_EQ((std::pair<int, int>(s.GetStandingsKind(), s.m_arrColumns[6]->m_nColumnType)), (std::pair<int, int>(SK_SCRATCH, CC_SPACE)));
     EXPECT_EQ(s.m_arrColumns[7]->m_strTitle, "Pins");
     s.SetStandingsKind(SK_HANDICAP);
     s.SetDefaultDesign();
@@ -112,20 +103,16 @@ TEST_F(Table, RowsInStandingsOrderWithoutByeAndVacancyLast)
 {
     auto rows = Rows();
     EXPECT_EQ(Names(rows), (std::vector<std::string>{"Alley Cats", "Strikers", "Pin Pals", "Spares", "Vacancy"}));
-    EXPECT_EQ(rows[0]->m_nPosition, 1);
-    EXPECT_EQ(rows[3]->m_nPosition, 5);   // the BYE team keeps place 4
-    for (auto& r : rows) {
-        EXPECT_EQ(r->m_bTemporary, TEMP_SHOWING);
-        EXPECT_EQ(r->m_arrColumns.size(), 12u);
-        EXPECT_EQ(r->m_bDivisionBreak, 0u);
-    }
+    EXPECT_EQ((std::pair<int, int>(rows[0]->m_nPosition, rows[3]->m_nPosition)), (std::pair<int, int>(1, 5)));   // the BYE team keeps place 4
+    for (auto& r : rows)
+        EXPECT_EQ((std::vector<long>{long(r->m_bTemporary), long(r->m_arrColumns.size()), long(r->m_bDivisionBreak)}),
+                  (std::vector<long>{TEMP_SHOWING, 12, 0}));
     EXPECT_EQ(m_doc.m_bHandicapPass, static_cast<DWORD>(PASS_HANDICAP));
 
-    CRecordingDC dc;
-    EXPECT_EQ(m_item.GetHeight(&dc), -440);
-    EXPECT_EQ(rows[0]->GetHeight(&dc), -220);
     // The vacancy keeps its row but takes no room and shows nothing.
-    EXPECT_EQ(rows[4]->GetHeight(&dc), 0);
+    CRecordingDC dc;
+    EXPECT_EQ((std::vector<int>{m_item.GetHeight(&dc), rows[0]->GetHeight(&dc), rows[4]->GetHeight(&dc)}),
+              (std::vector<int>{-440, -220, 0}));
     rows[4]->Draw(&dc, nullptr);
     EXPECT_TRUE(dc.calls.empty());
     EXPECT_EQ(HtmlOf(*rows[4]), "");
@@ -133,28 +120,22 @@ TEST_F(Table, RowsInStandingsOrderWithoutByeAndVacancyLast)
 
 TEST_F(Table, DivisionsBreakAndCountFromOne)
 {
-    m_doc.m_bDivisions = 1;
-    m_doc.m_nDivisions = 2;
+    m_doc.m_bDivisions = 1, m_doc.m_nDivisions = 2;
     m_doc.CountTeamsPerDivision();
     auto rows = Rows();
     EXPECT_EQ(Names(rows), (std::vector<std::string>{"Alley Cats", "Pin Pals", "Spares", "Strikers", "Vacancy"}));
     EXPECT_EQ(rows[3]->m_bDivisionBreak, 1u);
     CRecordingDC dc;
-    EXPECT_EQ(rows[3]->GetHeight(&dc), -440);
-    EXPECT_EQ(rows[2]->GetHeight(&dc), -220);
+    EXPECT_EQ((std::pair(rows[3]->GetHeight(&dc), rows[2]->GetHeight(&dc))), (std::pair(-440, -220)));
 
     // The first team of division 2 is drawn one line lower, at place 1 in the first colour.
-    rows[3]->m_y = -5000;
-    rows[3]->m_x = 720;
+    rows[3]->m_y = -5000, rows[3]->m_x = 720;
     rows[3]->Draw(&dc, nullptr);
     const DrawCall* pPos = dc.FindText("1");
-    ASSERT_NE(pPos, nullptr) << dc.Dump();
-    EXPECT_EQ(pPos->y1, -5220);
-    EXPECT_EQ(pPos->color, RGB(128, 0, 0));
     const DrawCall* pName = dc.FindText("Strikers");
-    ASSERT_NE(pName, nullptr);
-    EXPECT_EQ(pName->x1, 720 + 576 + 144);
-    EXPECT_EQ(pName->color, RGB(128, 0, 0));
+    ASSERT_TRUE(pPos && pName) << dc.Dump();
+    EXPECT_EQ((std::vector<long>{pPos->y1, long(pPos->color), pName->x1, long(pName->color)}),
+              (std::vector<long>{-5220, long(RGB(128, 0, 0)), 720 + 576 + 144, long(RGB(128, 0, 0))}));
     // Third place of division 1 in the third colour.
     CRecordingDC dc3;
     rows[2]->Draw(&dc3, nullptr);
@@ -163,24 +144,21 @@ TEST_F(Table, DivisionsBreakAndCountFromOne)
 
 TEST_F(Table, TitleLineAndHeaderRow)
 {
-    m_item.m_x = 720;
-    m_item.m_y = -1200;
+    m_item.m_x = 720, m_item.m_y = -1200;
     CRecordingDC dc;
     m_item.GetHeight(&dc);
     m_item.Draw(&dc, nullptr);
     const char* title = "Handicap Standings after Round 3 of 10 on 21 Jan 25";
     ASSERT_FALSE(dc.calls.empty());
     EXPECT_EQ(dc.calls[0].text, title);
-    EXPECT_EQ(dc.calls[0].x1, 5760 - static_cast<int>(std::string(title).size()) * 110 / 2);
-    EXPECT_EQ(dc.calls[0].y1, -1200);
-    EXPECT_EQ(dc.calls[0].font.lfWeight, FW_BOLD);
+    EXPECT_EQ((std::vector<int>{dc.calls[0].x1, dc.calls[0].y1, dc.calls[0].font.lfWeight}),
+              (std::vector<int>{5760 - static_cast<int>(std::string(title).size()) * 110 / 2, -1200, FW_BOLD}));
     // The headings one title line lower: every column but the spaces.
     std::vector<std::string> texts = dc.Texts();
     EXPECT_EQ(std::vector<std::string>(texts.begin() + 1, texts.end()),
               (std::vector<std::string>{"Pos", "Name", "Won", "Lost", "Gms", "PinsH", "PinsS", "Hgh", "Hgs", "Hsh",
                                         "Hss"}));
-    EXPECT_EQ(dc.calls[1].y1, -1420);
-    EXPECT_EQ(dc.calls[1].x1, 720);
+    EXPECT_EQ((std::pair(dc.calls[1].x1, dc.calls[1].y1)), (std::pair(720, -1420)));
     // "PinsH" right-justified in its 70 hundredths, after 40 + 10 + 190 + 50 * 3.
     EXPECT_EQ(dc.FindText("PinsH")->x1, 720 + (390 + 70) * 1440 / 100 - 5 * 110);
 
@@ -203,18 +181,12 @@ TEST_F(Table, TitleTexts)
     EXPECT_EQ(m_item.GetTitleText(), "Final Pyramid Scratch Standings. - 21 Jan 25");
 
     m_item.SetStandingsKind(SK_SCRATCH);
-    m_doc.m_nCurrentRound = 3;
-    m_doc.m_bAllResultsEntered = 0;
-    m_doc.m_bSplitsActive = 1;
-    m_doc.m_nSplitCount = 2;
-    m_doc.m_nCurrentSplit = 1;
-    m_doc.m_nRoundsPerSplit = 5;
+    m_doc.m_nCurrentRound = 3, m_doc.m_bAllResultsEntered = 0, m_doc.m_bSplitsActive = 1;
+    m_doc.m_nSplitCount = 2, m_doc.m_nCurrentSplit = 1, m_doc.m_nRoundsPerSplit = 5;
     EXPECT_EQ(m_item.GetTitleText(), "Scratch Standings after Round 3 of 10. Split 1 of 2 on  21 Jan 25");
     m_doc.m_nCurrentRound = 5;
     EXPECT_EQ(m_item.GetTitleText(), "Final Scratch Standings. Split 1 of 2 on 21 Jan 25");
-    m_doc.m_bCustomSplits = 1;
-    m_doc.m_nCustomSplitStart[0] = 1;
-    m_doc.m_nCustomSplitStart[1] = 4;
+    m_doc.m_bCustomSplits = 1, m_doc.m_nCustomSplitStart[0] = 1, m_doc.m_nCustomSplitStart[1] = 4;
     m_doc.m_nCurrentRound = 3;
     EXPECT_EQ(m_item.GetTitleText(), "Final Scratch Standings. Split 1 of 2 on 21 Jan 25");
 
@@ -230,17 +202,13 @@ TEST_F(Table, Html)
     // Two columns keep the page short: position on the left, name on the right.
     m_item.DeleteColumns();
     auto* pPos = new CRepItem_CustomItem;
-    pPos->m_nColumnType = CC_POSITION;
-    pPos->m_nJustify = CRepItem_CustomItem::JUSTIFY_LEFT;
-    pPos->m_strTitle = "Pos";
+    pPos->m_nColumnType = CC_POSITION, pPos->m_nJustify = CRepItem_CustomItem::JUSTIFY_LEFT, pPos->m_strTitle = "Pos";
     m_item.AddColumn(pPos);
     m_item.AddColumn(new CRepItem_CustomItem);   // a space: no cell
     auto* pName = new CRepItem_CustomItem;
-    pName->m_nColumnType = CC_TEAM_NAME;
-    pName->m_strTitle = "Team";
+    pName->m_nColumnType = CC_TEAM_NAME, pName->m_strTitle = "Team";
     m_item.AddColumn(pName);
-    m_item.m_fontHeading.m_nPointSize = 10;
-    m_item.m_fontDetail.m_nPointSize = 10;
+    m_item.m_fontHeading.m_nPointSize = m_item.m_fontDetail.m_nPointSize = 10;
     m_item.m_fontHeading.m_bBold = 0;
 
     EXPECT_EQ(HtmlOf(m_item),
@@ -262,9 +230,7 @@ TEST_F(Table, Html)
 
 TEST_F(Table, StoredRecordRoundTripAndCopy)
 {
-    m_item.m_wKind = 0x0302;
-    m_item.m_dwReserved1 = 0x11223344;
-    m_item.m_dwReserved2 = 5;
+    m_item.m_wKind = 0x0302, m_item.m_dwReserved1 = 0x11223344, m_item.m_dwReserved2 = 5;
     std::vector<BYTE> bytes = BytesOf(m_item);
     std::vector<BYTE> head{18, 0x02, 0x03, 0x44, 0x33, 0x22, 0x11, 5, 0, 0, 0,
                            0x80, 0, 0, 0, 0, 0, 0x80, 0, 0, 0x80, 0, 0, 12, 0,
@@ -290,8 +256,7 @@ TEST_F(Table, StoredRecordRoundTripAndCopy)
     ASSERT_NE(pTable, nullptr);
     EXPECT_NE(pTable->m_arrColumns[0], m_item.m_arrColumns[0]);
     EXPECT_EQ(pTable->m_dwReserved1, 0u);
-    pTable->m_dwReserved1 = m_item.m_dwReserved1;
-    pTable->m_dwReserved2 = m_item.m_dwReserved2;
+    pTable->m_dwReserved1 = m_item.m_dwReserved1, pTable->m_dwReserved2 = m_item.m_dwReserved2;
     EXPECT_EQ(BytesOf(*pTable), bytes);
 
     // A record cut short ends in an archive error.
@@ -306,8 +271,7 @@ TEST_F(Table, PointKindBits)
     m_item.SetStandingsKind(SK_COMBINED);
     m_item.SetPointKind(CRepItem_CustomStandings::ADD_PYRAMID_HANDICAP, TRUE);
     EXPECT_EQ(m_item.m_wKind, 0x0802);
-    EXPECT_FALSE(m_item.IsScratch());
-    EXPECT_FALSE(m_item.IsHandicap());
+    EXPECT_FALSE(m_item.IsScratch() || m_item.IsHandicap());
     EXPECT_EQ(m_item.GetStandingsKindName(), "Combined");
     m_item.ClearPointKinds();
     EXPECT_EQ(m_item.m_wKind, 0x0002);

@@ -38,15 +38,19 @@ const DrawCall* Find(const CRecordingDC& dc, const char* psz, int y)
     return nullptr;
 }
 
+// Where a text drawn at y starts; -1 where it was not drawn.
+int X(const CRecordingDC& dc, const char* psz, int y)
+{
+    const DrawCall* p = Find(dc, psz, y);
+    return p ? p->x1 : -1;
+}
+
 class TeamDets : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        m_item.m_pDoc = &L.doc;
-        m_item.m_pTeam = L.aces;
-        m_item.m_x = 720;
-        m_item.m_y = -720;
+        m_item.m_pDoc = &L.doc, m_item.m_pTeam = L.aces, m_item.m_x = 720, m_item.m_y = -720;
     }
     TeamDetailsTestLeague L;
     CRepItem_TeamDets m_item;
@@ -60,18 +64,12 @@ TEST_F(TeamDets, HandicapLeagueBlock)
     m_item.Draw(&dc, nullptr);
     // Title line in the large bold font: league, program, team centred on 5760.
     EXPECT_EQ(TextsAt(dc, -720), (Texts{"Tuesday Trios", "Torvane 1.8.9", "[#1] Aces"}));
-    EXPECT_EQ(Find(dc, "Tuesday Trios", -720)->x1, 720);
-    EXPECT_EQ(Find(dc, "Torvane 1.8.9", -720)->x1, RightStart(10800, "Torvane 1.8.9", 200));
-    EXPECT_EQ(Find(dc, "[#1] Aces", -720)->x1, 5760 - 900 / 2);
     EXPECT_EQ(Find(dc, "[#1] Aces", -720)->font.lfWeight, 700);
     EXPECT_EQ(TextsAt(dc, -1080), (Texts{"Pos.", "Avg.", "Games", "Pins", "Hi Game", "Hi Series", "Points"}));
-    EXPECT_EQ(Find(dc, "Hi Series", -1080)->x1, RightStart(8500, "Hi Series", 172));
     // Handicap league only: the handicap line alone; 3126 pins / (3 bowlers x 6 games).
     char szPoints[64] = {};
     FormatPoints(&L.doc, 14, szPoints);
     EXPECT_EQ(TextsAt(dc, -1280), (Texts{"Handicap", "2", "173.7", "6", "3126", "600", "1700", szPoints}));
-    EXPECT_EQ(Find(dc, "Handicap", -1280)->x1, 1500);
-    EXPECT_EQ(Find(dc, "173.7", -1280)->x1, RightStart(4500, "173.7", 172));
     EXPECT_EQ(Find(dc, "Handicap", -1280)->font.lfWeight, 400);
     EXPECT_TRUE(TextsAt(dc, -1480).empty());
     // The bowler table 400 below: Hcap shown, "% Played" without "(H)".
@@ -87,16 +85,17 @@ TEST_F(TeamDets, HandicapLeagueBlock)
     EXPECT_EQ(TextsAt(dc, -2480),
               (Texts{"1234", "Cy Dunn", "201.0", "190.0", " 11.0", "3", "603", "0", "0", "50.0", "0"}));
     EXPECT_TRUE(TextsAt(dc, -2680).empty());
-    const DrawCall* pHcap = Find(dc, "40", -2280);
-    ASSERT_NE(pHcap, nullptr);
-    EXPECT_EQ(pHcap->font.lfWeight, 700);
-    EXPECT_EQ(pHcap->x1, RightStart(1872, "40", 172));
-    EXPECT_EQ(Find(dc, "e", -2280)->x1, 1872);
-    EXPECT_EQ(Find(dc, " 11.0", -2480)->x1, RightStart(6624, " 11.0", 172));
-    EXPECT_EQ(Find(dc, "100.0", -2080)->x1, RightStart(10800, "100.0", 172));
+    ASSERT_NE(Find(dc, "40", -2280), nullptr);
+    EXPECT_EQ(Find(dc, "40", -2280)->font.lfWeight, 700);
+    // Left-aligned texts at their x, right-aligned ones (in the font's height) ending there.
+    const struct { const char* text; int y, x, nRightHeight; } at[] = {
+        {"Tuesday Trios", -720, 720, 0}, {"Torvane 1.8.9", -720, 10800, 200}, {"[#1] Aces", -720, 5760 - 900 / 2, 0},
+        {"Hi Series", -1080, 8500, 172}, {"Handicap", -1280, 1500, 0}, {"173.7", -1280, 4500, 172},
+        {"40", -2280, 1872, 172}, {"e", -2280, 1872, 0}, {" 11.0", -2480, 6624, 172}, {"100.0", -2080, 10800, 172}};
+    for (const auto& a : at)
+        EXPECT_EQ(X(dc, a.text, a.y), a.nRightHeight ? RightStart(a.x, a.text, a.nRightHeight) : a.x) << a.text;
     // Name rectangles from 2160 to 4160, one line high; the team's title too.
-    EXPECT_TRUE(L.bo->HitTest(CPoint(2161, -2281)));
-    EXPECT_TRUE(L.bo->HitTest(CPoint(4159, -2479)));
+    EXPECT_TRUE(L.bo->HitTest(CPoint(2161, -2281)) && L.bo->HitTest(CPoint(4159, -2479)));
     EXPECT_FALSE(L.bo->HitTest(CPoint(4161, -2281)));
     EXPECT_TRUE(L.aces->HitTest(CPoint(5400, -800)));
 }
@@ -116,8 +115,7 @@ TEST_F(TeamDets, ALongLeagueNameMovesTheTeamAsideAndNothingOverlaps)
         L.doc.m_strLeagueName = CString(std::string(static_cast<size_t>(c.leagueChars), 'L'));
         CRecordingDC dc;
         m_item.Draw(&dc, nullptr);
-        ASSERT_NE(Find(dc, "[#1] Aces", -720), nullptr) << dc.Dump();
-        EXPECT_EQ(Find(dc, "[#1] Aces", -720)->x1, c.titleX) << c.leagueChars;
+        EXPECT_EQ(X(dc, "[#1] Aces", -720), c.titleX) << c.leagueChars << dc.Dump();
         EXPECT_EQ(Find(dc, "Torvane 1.8.9", -720) != nullptr, c.programShown) << c.leagueChars;
         // Every text of the title line stands apart (100 twips a character in this font).
         std::vector<std::pair<int, int>> spans;
@@ -141,24 +139,19 @@ TEST_F(TeamDets, BothSystemsAndScratchOnly)
     EXPECT_EQ(TextsAt(dc, -1280)[0], "Handicap");
     EXPECT_EQ(TextsAt(dc, -1480), (Texts{"Scratch", "1", "163.0", "6", "2934", "550", "1590", szPoints}));
     // One more summary line pushes the table down by 200; the last title carries "(H)".
-    EXPECT_NE(Find(dc, "% Played(H)", -2080), nullptr);
-    EXPECT_EQ(Find(dc, "% Played(H)", -2080)->x1, RightStart(10800, "% Played(H)", 172));
+    EXPECT_EQ(X(dc, "% Played(H)", -2080), RightStart(10800, "% Played(H)", 172));
 
     // Scratch only: no handicap line, no Hcap column; scratch games and pins.
     L.doc.m_bHandicapLeague = 0;
     CRecordingDC scr;
     m_item.Draw(&scr, nullptr);
     EXPECT_EQ(TextsAt(scr, -1280)[0], "Scratch");
-    EXPECT_EQ(Find(scr, "Hcap", -1880), nullptr);
+    EXPECT_FALSE(Find(scr, "Hcap", -1880) || Find(scr, "30", -2080)) << scr.Dump();
     EXPECT_NE(Find(scr, "% Played", -1880), nullptr);
-    EXPECT_EQ(Find(scr, "30", -2080), nullptr);
 
     // A team without games: 0.0 average on its line.
     CRepItem_TeamDets kings;
-    kings.m_pDoc = &L.doc;
-    kings.m_pTeam = L.kings;
-    kings.m_x = 720;
-    kings.m_y = -720;
+    kings.m_pDoc = &L.doc, kings.m_pTeam = L.kings, kings.m_x = 720, kings.m_y = -720;
     CRecordingDC k;
     kings.Draw(&k, nullptr);
     EXPECT_EQ(TextsAt(k, -1280)[2], "  0.0");
@@ -184,11 +177,10 @@ TEST(TeamDetsLayout, SlotsForOneToFourTeamsAPage)
         int i = 0;
         for (POSITION pos = L.doc.m_listDisplayItems.GetHeadPosition(); pos; ++i) {
             auto* p = static_cast<CRepItem*>(L.doc.m_listDisplayItems.GetNext(pos));
-            EXPECT_EQ(p->m_nType, RIT_TEAM_DETS);
-            EXPECT_EQ(p->m_x, 720);
-            EXPECT_EQ(p->m_y, slots[static_cast<size_t>(n - 1)][static_cast<size_t>(i % n)]) << n << " " << i;
-            EXPECT_EQ(p->m_nPage, i / n + 1);
-            EXPECT_EQ(p->GetHeight(&dc), heights[n - 1]);
+            EXPECT_EQ((std::vector<int>{p->m_nType, p->m_x, p->m_y, p->m_nPage, p->GetHeight(&dc)}),
+                      (std::vector<int>{RIT_TEAM_DETS, 720, slots[static_cast<size_t>(n - 1)][static_cast<size_t>(i % n)],
+                                        i / n + 1, heights[n - 1]}))
+                << n << " " << i;
         }
         // No page headings: the blocks head themselves.
         EXPECT_EQ(i, 7);
@@ -204,10 +196,8 @@ TEST(TeamDetsLayout, SlotsForOneToFourTeamsAPage)
     LayoutDisplayPages(&L.doc, &dc);
     CRecordingDC page;
     DrawDisplayPage(&L.doc, &page, CPageInfo{2, 3});
-    EXPECT_NE(page.FindText("[#4] T"), nullptr);
-    EXPECT_NE(page.FindText("[#6] T"), nullptr);
-    EXPECT_EQ(page.FindText("[#1] Aces"), nullptr);
-    EXPECT_EQ(page.FindText("[#7] T"), nullptr);
+    EXPECT_TRUE(page.FindText("[#4] T") && page.FindText("[#6] T"));
+    EXPECT_FALSE(page.FindText("[#1] Aces") || page.FindText("[#7] T"));
 }
 
 namespace {
@@ -257,24 +247,21 @@ TEST_F(TeamDetailsCommand, ChooseTeamsThenTeamsPerPage)
     ui.AnswerMessageBox(IDOK);
     Run();
     EXPECT_TRUE(ui.AllUsed());
-    EXPECT_EQ(L.doc.m_nDisplayMode, MODE_TEAM_DETAILS);
-    EXPECT_EQ(L.doc.m_nTeamsPerPage, 2);
+    EXPECT_EQ((std::pair<int, int>(L.doc.m_nDisplayMode, L.doc.m_nTeamsPerPage)), (std::pair<int, int>(MODE_TEAM_DETAILS, 2)));
     EXPECT_EQ(Shown(), (std::vector<CTeam*>{L.aces, L.kings}));
     EXPECT_EQ(m_view.GetPageCount(), 1);
     EXPECT_GT(ui.invalidations, 0);
     CRecordingDC dc;
     DrawDisplayPage(&L.doc, &dc, CPageInfo{1, 1});
-    EXPECT_NE(Find(dc, "[#1] Aces", -720), nullptr) << dc.Dump();
-    EXPECT_NE(Find(dc, "[#2] Kings", -9000), nullptr);
+    EXPECT_TRUE(Find(dc, "[#1] Aces", -720) && Find(dc, "[#2] Kings", -9000)) << dc.Dump();
 
     // Printing Setup cancelled: nothing changes.
     ui.OnDialog(IDD_SELECT_TEAMS_PRINT).OK();
     ui.OnDialog(IDD_PRINTING_SETUP).SetText(IDC_TEAMS_PER_PAGE, "1").Cancel();
     Run();
     EXPECT_TRUE(ui.AllUsed());
-    EXPECT_EQ(L.doc.m_nDisplayMode, MODE_TEAM_DETAILS);
-    EXPECT_EQ(L.doc.m_nTeamsPerPage, 2);
-    EXPECT_EQ(Shown().size(), 2u);
+    EXPECT_EQ((std::vector<int>{L.doc.m_nDisplayMode, L.doc.m_nTeamsPerPage, int(Shown().size())}),
+              (std::vector<int>{MODE_TEAM_DETAILS, 2, 2}));
 
     // No team chosen while the details are shown: back to the report.
     ui.OnDialog(IDD_SELECT_TEAMS_PRINT).Cancel();

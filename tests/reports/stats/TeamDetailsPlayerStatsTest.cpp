@@ -89,29 +89,16 @@ std::string HtmlOfAll(std::initializer_list<CRepItem*> items)
 
 TEST(PlayerStatsRows, FlatListDownTheColumnsInAverageOrder)
 {
-    {
+    // 4 bowlers in 3 columns: 2, 1, 1 - reading down: Cy, Al | Di | Bo. Men: Cy (also a junior)
+    // and Al; Ed has resigned. Nobody in the group: the heading and the closing copy only.
+    const struct { BYTE nGroup; BOOL bTwo; bool bCyMale; Rows expected; } cases[] = {
+        {PSG_COMBINED, FALSE, false, {{3, 4, 2}, {1}, {}}}, {PSG_COMBINED, TRUE, false, {{3, 4}, {1, 2}, {}}},
+        {PSG_MALE, FALSE, false, {{3, 1}, {}}}, {PSG_JUNIOR, TRUE, false, {{3}, {}}}, {PSG_JUNIOR, FALSE, true, {{}}}};
+    for (const auto& c : cases) {
         TeamDetailsTestLeague L;
-        // 4 bowlers in 3 columns: 2, 1, 1 - reading down: Cy, Al | Di | Bo.
-        EXPECT_EQ(Prepare(L.doc, Template(PSG_COMBINED, FALSE, FALSE)), (Rows{{3, 4, 2}, {1}, {}}));
-    }
-    {
-        TeamDetailsTestLeague L;
-        EXPECT_EQ(Prepare(L.doc, Template(PSG_COMBINED, FALSE, TRUE)), (Rows{{3, 4}, {1, 2}, {}}));
-    }
-    {
-        // Men: Cy (also a junior) and Al; Ed has resigned.
-        TeamDetailsTestLeague L;
-        EXPECT_EQ(Prepare(L.doc, Template(PSG_MALE, FALSE, FALSE)), (Rows{{3, 1}, {}}));
-    }
-    {
-        TeamDetailsTestLeague L;
-        EXPECT_EQ(Prepare(L.doc, Template(PSG_JUNIOR, FALSE, TRUE)), (Rows{{3}, {}}));
-    }
-    {
-        // Nobody in the group: the heading and the closing copy only.
-        TeamDetailsTestLeague L;
-        L.cy->m_wFlags = PF_MALE;
-        EXPECT_EQ(Prepare(L.doc, Template(PSG_JUNIOR, FALSE, FALSE)), (Rows{{}}));
+        if (c.bCyMale)
+            L.cy->m_wFlags = PF_MALE;
+        EXPECT_EQ(Prepare(L.doc, Template(c.nGroup, FALSE, c.bTwo)), c.expected) << int(c.nGroup) << c.bTwo;
     }
 }
 
@@ -126,14 +113,10 @@ TEST(PlayerStatsRows, ColumnLengthsForSevenAndEightBowlers)
             CPlayer* p = AddTestPlayer(doc, static_cast<WORD>(i), "P", std::to_string(i).c_str(), 1);
             SetFigures(p, 3, static_cast<DWORD>(3 * (300 - i)), 3, static_cast<DWORD>(3 * (300 - i)));
         }
-        const bool bTwo = n == 5;
-        Rows rows = Prepare(doc, Template(PSG_COMBINED, FALSE, bTwo));
-        if (n == 5)
-            EXPECT_EQ(rows, (Rows{{1, 4}, {2, 5}, {3}, {}}));
-        else if (n == 7)
-            EXPECT_EQ(rows, (Rows{{1, 4, 6}, {2, 5, 7}, {3}, {}}));
-        else
-            EXPECT_EQ(rows, (Rows{{1, 4, 7}, {2, 5, 8}, {3, 6}, {}}));
+        const Rows expected = n == 5   ? Rows{{1, 4}, {2, 5}, {3}, {}}
+                              : n == 7 ? Rows{{1, 4, 6}, {2, 5, 7}, {3}, {}}
+                                       : Rows{{1, 4, 7}, {2, 5, 8}, {3, 6}, {}};
+        EXPECT_EQ(Prepare(doc, Template(PSG_COMBINED, FALSE, n == 5)), expected) << n;
     }
 }
 
@@ -182,13 +165,11 @@ TEST(PlayerStatsDraw, FlatListThreeColumns)
     pTemplate->m_y = -1000;
     EXPECT_EQ(pTemplate->GetHeight(&dc), -200);
     pTemplate->Draw(&dc, nullptr);
-    EXPECT_EQ(pTemplate->m_nScoring, 1);
-    EXPECT_EQ(L.doc.m_bHandicapPass, static_cast<DWORD>(PASS_HANDICAP));
+    EXPECT_EQ((std::pair<DWORD, DWORD>(pTemplate->m_nScoring, L.doc.m_bHandicapPass)), (std::pair<DWORD, DWORD>(1, PASS_HANDICAP)));
     EXPECT_EQ(TextsAt(dc, -1000), (std::vector<std::string>{"Name", "Hcp", "Avg", "Pins", "Gms", "Name", "Hcp", "Avg",
                                                             "Pins", "Gms", "Name", "Hcp", "Avg", "Pins", "Gms"}));
     ASSERT_FALSE(dc.calls.empty());
-    EXPECT_EQ(dc.calls[0].font.lfHeight, -172);
-    EXPECT_EQ(dc.calls[0].font.lfWeight, 700);
+    EXPECT_EQ((At{dc.calls[0].font.lfHeight, dc.calls[0].font.lfWeight}), (At{-172, 700}));
     // The "Pins" heading ends 144 twips left of the pins figures in three columns.
     EXPECT_EQ(Pos(dc, "Pins").first, RightStart(3456, "Pins", 172));
 
@@ -201,17 +182,14 @@ TEST(PlayerStatsDraw, FlatListThreeColumns)
               (std::vector<std::string>{"Cy Dunn", "  0", "  201.0", "603", "3", "Di Eve", "  35", "  150.0", "1350", "9",
                                         "Bo Cole", " e40", " A145.5", "260", "2"}));
     EXPECT_EQ(row.calls[0].font.lfWeight, 400);
-    EXPECT_EQ(Pos(row, "Cy Dunn"), (At{720, -1200}));
-    EXPECT_EQ(Pos(row, "  201.0"), (At{RightStart(3024, "  201.0", 172), -1200}));
-    EXPECT_EQ(Pos(row, "603"), (At{RightStart(3600, "603", 172), -1200}));
-    EXPECT_EQ(Pos(row, "Di Eve"), (At{4116, -1200}));
-    EXPECT_EQ(Pos(row, "  35"), (At{RightStart(5844, "  35", 172), -1200}));
-    EXPECT_EQ(Pos(row, "Bo Cole"), (At{7584, -1200}));
-    EXPECT_EQ(Pos(row, " e40"), (At{RightStart(9312, " e40", 172), -1200}));
-    EXPECT_EQ(Pos(row, "2"), (At{RightStart(10752, "2", 172), -1200}));
+    // Left-aligned names at their x, right-aligned figures ending at theirs.
+    for (auto [psz, x, bRight] : {std::tuple("Cy Dunn", 720, false), std::tuple("  201.0", 3024, true),
+                                  std::tuple("603", 3600, true), std::tuple("Di Eve", 4116, false),
+                                  std::tuple("  35", 5844, true), std::tuple("Bo Cole", 7584, false),
+                                  std::tuple(" e40", 9312, true), std::tuple("2", 10752, true)})
+        EXPECT_EQ(Pos(row, psz), (At{bRight ? RightStart(x, psz, 172) : x, -1200})) << psz;
     // Each name's rectangle, 2000 wide and one line high.
-    EXPECT_TRUE(L.di->HitTest(CPoint(4117, -1201)));
-    EXPECT_TRUE(L.di->HitTest(CPoint(6115, -1399)));
+    EXPECT_TRUE(L.di->HitTest(CPoint(4117, -1201)) && L.di->HitTest(CPoint(6115, -1399)));
     EXPECT_FALSE(L.di->HitTest(CPoint(6117, -1201)));
 
     // The second line holds Al alone; the closing copy draws nothing and takes no room.
@@ -246,12 +224,11 @@ TEST(PlayerStatsDraw, ScratchLeagueAndTeamHandicapsHideTheHcpColumn)
     Prepare(L.doc, pTemplate);
     CRecordingDC dc;
     pTemplate->Draw(&dc, nullptr);
-    EXPECT_EQ(pTemplate->m_nScoring, 0);
     EXPECT_EQ(dc.FindText("Hcp"), nullptr);
     // Two columns: large fonts, 240-twip lines, "Pins" heading and figures end together.
-    EXPECT_EQ(dc.calls[0].font.lfHeight, -200);
-    EXPECT_EQ(pTemplate->GetHeight(&dc), -240);
-    EXPECT_EQ(Pos(dc, "Pins").first, RightStart(5112, "Pins", 200));
+    EXPECT_EQ((std::vector<int>{pTemplate->m_nScoring, dc.calls[0].font.lfHeight, pTemplate->GetHeight(&dc),
+                                Pos(dc, "Pins").first}),
+              (std::vector<int>{0, -200, -240, RightStart(5112, "Pins", 200)}));
     // Scratch figures: Bo's scratch set has no entering-average stand-in rule of its own, so
     // the entering average still stands in below 3 games.
     CRecordingDC row;
@@ -294,8 +271,7 @@ TEST(PlayerStatsDraw, TeamsAcrossWithCaptainAndEnteringMark)
     EXPECT_EQ(Pos(dc, "e"), (At{2448, -2400}));
     // The vacancy entry moved behind the real bowlers: Cy on the third line.
     EXPECT_EQ(TextsAt(dc, -2600), (std::vector<std::string>{"Cy Dunn", "  0", "  201.0", "603", "3"}));
-    EXPECT_EQ(L.aces->GetOrderAt(2), 3);
-    EXPECT_EQ(L.aces->GetOrderAt(3), 90);
+    EXPECT_EQ((At{L.aces->GetOrderAt(2), L.aces->GetOrderAt(3)}), (At{3, 90}));
     EXPECT_TRUE(L.cy->HitTest(CPoint(800, -2700)));
 }
 
@@ -303,17 +279,13 @@ TEST(PlayerStatsDraw, ATeamNumberWithoutTeamOrSubstitutesIsAnEmptyPlace)
 {
     TeamDetailsTestLeague L;
     CRepItem_PlayerStats row;
-    row.m_pDoc = &L.doc;
-    row.m_bByTeam = 1;
-    row.m_bTemporary = TEMP_SHOWING;
-    row.m_nEntries = 2;
+    row.m_pDoc = &L.doc, row.m_bByTeam = 1, row.m_bTemporary = TEMP_SHOWING, row.m_nEntries = 2;
     row.m_wEntries[0][0] = 2;
     row.m_wEntries[0][1] = 0;   // the floating substitutes, of which there are none
     CRecordingDC dc;
     EXPECT_EQ(row.GetHeight(&dc), 4 * -200);
     row.Draw(&dc, nullptr);
-    EXPECT_EQ(dc.FindText("Kings")->x1, 720);
-    EXPECT_EQ(dc.FindText("Di Eve")->x1, 720);
+    EXPECT_EQ((At{dc.FindText("Kings")->x1, dc.FindText("Di Eve")->x1}), (At{720, 720}));
     int nNames = 0;
     for (const DrawCall& c : dc.calls)
         nNames += c.x1 == 4116 ? 1 : 0;
@@ -375,27 +347,22 @@ TEST(PlayerStatsHtml, TeamsAcrossTable)
 
 TEST(PlayerStatsStore, ThreeBytesAndTheGroupOfAListByTeam)
 {
-    auto store = [](CRepItem_PlayerStats& item) { return BytesOf(item); };
     auto load = [](std::vector<BYTE> bytes, CRepItem_PlayerStats& item) { LoadFrom(item, bytes); };
+    auto fields = [](const CRepItem_PlayerStats& i) {
+        return std::vector<long>{i.m_nGroup, long(i.m_bByTeam), long(i.m_bTwoColumns), i.m_nScoring};
+    };
     CRepItem_PlayerStats flat;
-    flat.m_nGroup = PSG_JUNIOR;
-    flat.m_nScoring = 1;
-    EXPECT_EQ(store(flat), (std::vector<BYTE>{3, 0x02, 1}));
+    flat.m_nGroup = PSG_JUNIOR, flat.m_nScoring = 1;
+    EXPECT_EQ(BytesOf(flat), (std::vector<BYTE>{3, 0x02, 1}));
     CRepItem_PlayerStats back;
-    load(store(flat), back);
-    EXPECT_EQ(back.m_nGroup, PSG_JUNIOR);
-    EXPECT_EQ(back.m_bByTeam, 0u);
-    EXPECT_EQ(back.m_nScoring, 1);
+    load(BytesOf(flat), back);
+    EXPECT_EQ(fields(back), (std::vector<long>{PSG_JUNIOR, 0, long(back.m_bTwoColumns), 1}));
 
     CRepItem_PlayerStats byTeam;
-    byTeam.m_bByTeam = 1;
-    byTeam.m_bTwoColumns = 1;
-    byTeam.m_nGroup = PSG_COMBINED;
-    EXPECT_EQ(store(byTeam), (std::vector<BYTE>{3, 0xC0, 0}));
-    load(store(byTeam), back);
-    EXPECT_EQ(back.m_bByTeam, 1u);
-    EXPECT_EQ(back.m_bTwoColumns, 1u);
-    EXPECT_EQ(back.m_nGroup, PSG_MALE);
+    byTeam.m_bByTeam = 1, byTeam.m_bTwoColumns = 1, byTeam.m_nGroup = PSG_COMBINED;
+    EXPECT_EQ(BytesOf(byTeam), (std::vector<BYTE>{3, 0xC0, 0}));
+    load(BytesOf(byTeam), back);
+    EXPECT_EQ(fields(back), (std::vector<long>{PSG_MALE, 1, 1, back.m_nScoring}));
     // A group number no list knows reads as everybody.
     load(std::vector<BYTE>{3, 0x0E, 0}, back);
     EXPECT_EQ(back.m_nGroup, PSG_COMBINED);
@@ -412,9 +379,7 @@ TEST(PlayerStatsEdit, SelectPlayersToBeListed)
     TeamDetailsTestLeague L;
     L.doc.m_bScratchLeague = 1;   // both systems: the scoring list is offered
     CRepItem_PlayerStats item;
-    item.m_pDoc = &L.doc;
-    item.m_bByTeam = 1;
-    item.m_nGroup = PSG_MALE;
+    item.m_pDoc = &L.doc, item.m_bByTeam = 1, item.m_nGroup = PSG_MALE;
     CScriptedBackend ui;
     ui.OnDialog(IDD_SELECT_PLAYERS_LISTED)
         .Check([](CDialog& d) {
@@ -431,10 +396,8 @@ TEST(PlayerStatsEdit, SelectPlayersToBeListed)
         .OK();
     item.Edit();
     EXPECT_TRUE(ui.AllUsed());
-    EXPECT_EQ(item.m_nGroup, PSG_FEMALE);
-    EXPECT_EQ(item.m_bByTeam, 0u);
-    EXPECT_EQ(item.m_bTwoColumns, 1u);
-    EXPECT_EQ(item.m_nScoring, 1);
+    EXPECT_EQ((std::vector<long>{item.m_nGroup, long(item.m_bByTeam), long(item.m_bTwoColumns), item.m_nScoring}),
+              (std::vector<long>{PSG_FEMALE, 0, 1, 1}));
 
     // One system only: the scoring list is the league's and cannot be changed; ticking List by
     // Team shows Combined.
@@ -450,6 +413,5 @@ TEST(PlayerStatsEdit, SelectPlayersToBeListed)
         })
         .OK();
     item.Edit();
-    EXPECT_EQ(item.m_bByTeam, 1u);
-    EXPECT_EQ(item.m_nGroup, PSG_COMBINED);
+    EXPECT_EQ((std::vector<long>{long(item.m_bByTeam), item.m_nGroup}), (std::vector<long>{1, PSG_COMBINED}));
 }

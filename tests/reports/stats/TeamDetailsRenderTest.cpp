@@ -41,13 +41,10 @@ TEST(TeamDetailsRender, SampleLeague)
     // The players' statistics list by team, two across, after the league's own layout.
     CRepForm* pForm = doc.m_pCurrentRepForm ? doc.m_pCurrentRepForm : doc.CreateDefaultReportForm();
     auto* pList = new CRepItem_PlayerStats;
-    pList->m_bByTeam = 1;
-    pList->m_bTwoColumns = 0;
-    pList->m_nScoring = 1;
+    pList->m_bByTeam = 1, pList->m_bTwoColumns = 0, pList->m_nScoring = 1;
     pForm->AddItem(pList);
     auto* pFlat = new CRepItem_PlayerStats;
-    pFlat->m_nGroup = PSG_COMBINED;
-    pFlat->m_nScoring = 1;
+    pFlat->m_nGroup = PSG_COMBINED, pFlat->m_nScoring = 1;
     pForm->AddItem(pFlat);
     doc.m_pCurrentRepForm = pForm;
     view.SetDisplayMode(MODE_REPORT);

@@ -22,15 +22,9 @@ public:
     TeamDetailsTestLeague()
     {
         doc.m_strLeagueName = "Tuesday Trios";
-        doc.m_nPlayersPerTeam = 3;
-        doc.m_nGamesPerMatch = 3;
-        doc.m_nTeams = 2;
-        doc.m_nRounds = 2;
-        doc.m_nCurrentRound = 2;
-        doc.m_bHandicapLeague = 1;
-        doc.m_bScratchLeague = 0;
-        doc.m_nEnteringAvgGames = 3;
-        doc.m_bFloatingSubsAsTeam = 0;
+        doc.m_nPlayersPerTeam = doc.m_nGamesPerMatch = doc.m_nEnteringAvgGames = 3;
+        doc.m_nTeams = doc.m_nRounds = doc.m_nCurrentRound = 2;
+        doc.m_bHandicapLeague = 1, doc.m_bScratchLeague = 0, doc.m_bFloatingSubsAsTeam = 0;
         aces = AddTestTeam(doc, 1, "Aces", {1, 2, 90, 3});
         kings = AddTestTeam(doc, 2, "Kings", {4, 5});
         aces->m_nCaptain = 2;
@@ -40,38 +34,29 @@ public:
         cy = AddTestPlayer(doc, 3, "Cy", "Dunn", 1, PF_MALE | PF_JUNIOR);
         di = AddTestPlayer(doc, 4, "Di", "Eve", 2, PF_FEMALE);
         ed = AddTestPlayer(doc, 5, "Ed", "Fox", 2, PF_MALE | PF_RESIGNED);
-        SetFigures(al, 6, 1000, 6, 1000);
-        SetFigures(bo, 2, 260, 2, 260);
-        SetFigures(cy, 3, 603, 3, 603);
-        SetFigures(di, 9, 1350, 9, 1350);
-        SetFigures(ed, 9, 1800, 9, 1800);
-        al->m_nHandicap = 30;
-        bo->m_nHandicap = 40;
-        cy->m_nHandicap = 0;
-        di->m_nHandicap = 35;
-        ed->m_nHandicap = 10;
+        for (auto [p, nGames, nPins, nHcp] : {std::tuple(al, 6, 1000, 30), std::tuple(bo, 2, 260, 40),
+                                               std::tuple(cy, 3, 603, 0), std::tuple(di, 9, 1350, 35),
+                                               std::tuple(ed, 9, 1800, 10)}) {
+            SetFigures(p, static_cast<WORD>(nGames), static_cast<DWORD>(nPins), static_cast<WORD>(nGames),
+                       static_cast<DWORD>(nPins));
+            p->m_nHandicap = nHcp;
+        }
         bo->m_nCategory = 1;
         bo->SetEnteringAverage(1455);
         cy->SetEnteringAverage(1900);
         cy->m_nPin = 1234;
-        al->m_strPhoneHome = "555 0101";
-        al->m_nHighGame[PASS_SCRATCH] = 210;
-        al->m_nHighSeries[PASS_SCRATCH] = 560;
+        al->m_strPhoneHome = "555 0101", al->m_nHighGame[PASS_SCRATCH] = 210, al->m_nHighSeries[PASS_SCRATCH] = 560;
         AddTestFixture(doc, 1, 1, 2);
         AddTestFixture(doc, 2, 1, 2);
         // The Aces' league figures of the handicap system.
-        aces->m_nHcpPosition = 2;
-        aces->m_nGames[PASS_HANDICAP] = 6;
-        aces->m_nPins[PASS_HANDICAP] = 3126;   // 3126 / (3 x 6) = 173.67
-        aces->m_nHighGame[PASS_HANDICAP] = 600;
-        aces->m_nHighSeries[PASS_HANDICAP] = 1700;
-        aces->m_nPoints[PASS_HANDICAP] = 14;
-        aces->m_nScrPosition = 1;
-        aces->m_nGames[PASS_SCRATCH] = 6;
-        aces->m_nPins[PASS_SCRATCH] = 2934;    // 163.0
-        aces->m_nHighGame[PASS_SCRATCH] = 550;
-        aces->m_nHighSeries[PASS_SCRATCH] = 1590;
-        aces->m_nPoints[PASS_SCRATCH] = 9;
+        // Pins 3126 / (3 x 6) = 173.67 with handicap, 2934 / 18 = 163.0 scratch.
+        aces->m_nHcpPosition = 2, aces->m_nScrPosition = 1;
+        for (auto [p, nPins, nGame, nSeries, nPoints] :
+             {std::tuple(PASS_HANDICAP, 3126, 600, 1700, 14), std::tuple(PASS_SCRATCH, 2934, 550, 1590, 9)}) {
+            aces->m_nGames[p] = 6, aces->m_nPins[p] = static_cast<DWORD>(nPins);
+            aces->m_nHighGame[p] = static_cast<WORD>(nGame), aces->m_nHighSeries[p] = static_cast<WORD>(nSeries);
+            aces->m_nPoints[p] = nPoints;
+        }
     }
     CBowlingDoc doc;
     CTeam* aces;

@@ -30,20 +30,16 @@ struct TeamHistory : ::testing::Test
         CFixture* f3 = AddTestFixture(L.doc, 2, 2, 1);
         f1->m_timeDue = CTime(2024, 1, 9, 19, 0, 0);
         f2->m_timeDue = f3->m_timeDue = CTime(2024, 1, 16, 19, 0, 0);
-        PutBowler(f1, 0, 0, L.al, {124, 125, 210}, 30);
-        PutBowler(f1, 0, 1, L.bo, {150, 150, 150}, 40);
-        PutBowler(f1, 0, 2, L.cy, {200, 200, 200}, 0);
+        for (auto [f, nPos, p, a, b, c, nHcp] :
+             {std::tuple(f1, 0, L.al, 124, 125, 210, 30), std::tuple(f1, 1, L.bo, 150, 150, 150, 40),
+              std::tuple(f1, 2, L.cy, 200, 200, 200, 0), std::tuple(f2, 0, L.al, 199, 200, 0, 30),
+              std::tuple(f2, 1, L.bo, 100, 100, 0, 40), std::tuple(f2, 2, L.cy, 201, 300, 0, 0)})
+            PutBowler(f, 0, nPos, p, {a, b, c}, nHcp);
         f1->m_timePlayed[0] = f1->m_timeDue;
         f1->m_nHandicapMatchPoints[0] = 5;
-        PutBowler(f2, 0, 0, L.al, {199, 200, 0}, 30);
-        PutBowler(f2, 0, 1, L.bo, {100, 100, 0}, 40);
-        PutBowler(f2, 0, 2, L.cy, {201, 300, 0}, 0);
         f2->m_nDefaulted[0] = DefaultedBit(2);
         f2->m_timePlayed[0] = CTime(2024, 1, 15, 19, 0, 0);
-        item.m_pDoc = &L.doc;
-        item.m_pTeam = L.aces;
-        item.m_x = 720;
-        item.m_y = -720;
+        item.m_pDoc = &L.doc, item.m_pTeam = L.aces, item.m_x = 720, item.m_y = -720;
     }
 };
 
@@ -81,25 +77,29 @@ TEST_F(TeamHistory, RowsChartAndTrend)
     // 500 and 600 (red: 200 a bowler), game 3 defaulted; the running pins go on.
     EXPECT_EQ(TextsAt(dc, -4800), (Texts{"2", "15 Jan 24", FormatPassPoints(&L.doc, 1, 0).GetString(), "500", "570",
                                          "600", "670", "Def", "1100", "1240", "2609", "Kings"}));
-    for (const DrawCall& c : dc.calls)
-        if (c.kind == DrawCall::Text && c.y1 == -4800 && (c.text == "600" || c.text == "500"))
+    for (const DrawCall& c : dc.calls) {
+        if (c.kind == DrawCall::Text && c.y1 == -4800 && (c.text == "600" || c.text == "500")) {
             EXPECT_EQ(c.color, c.text == "600" ? RGB(255, 0, 0) : RGB(0, 0, 0)) << c.text.GetString();
+        }
+    }
     EXPECT_EQ(TextsAt(dc, -5000), (Texts{"2", "16 Jan 24", "Not Played"}));
     // Chart: 474 475 500 in the 450 band (a 75-pin band for three bowlers), 560 in 525, 600 in
     // 600; the fullest band's bar is 720 long.
     EXPECT_EQ(TextsAt(dc, -1200 - 250 * 6 + 100).back(), "450");
     EXPECT_EQ(TextsAt(dc, -1200 - 250 * 6 + 225), (Texts{"3"}));
-    EXPECT_NE(LineFrom(dc, 9792, -1200 - 250 * 6 + 129, RGB(255, 0, 0)), nullptr);
-    EXPECT_EQ(LineFrom(dc, 9792, -1200 - 250 * 6 + 129, RGB(255, 0, 0))->x2, 9792 + 720);
-    ASSERT_NE(LineFrom(dc, 9792, -1200 - 250 * 5 + 129, RGB(255, 0, 0)), nullptr);
-    EXPECT_EQ(LineFrom(dc, 9792, -1200 - 250 * 5 + 129, RGB(255, 0, 0))->x2, 9792 + 240);
-    // Trend over five games, 1800 apart: 474/3 = 158 a bowler, 10 twips a pin above -4200.
-    const DrawCall* game = LineFrom(dc, 2520, -4200 + 1580, RGB(0, 0, 0));
-    ASSERT_NE(game, nullptr) << dc.Dump();
-    EXPECT_EQ(game->x2, 4320);
-    EXPECT_EQ(LineFrom(dc, 4320, -4200 + 1580, RGB(0, 0, 0))->y2, -4200 + 1860);
-    // The running average: (158 + 158 + 186) / 3 = 167.
-    EXPECT_EQ(LineFrom(dc, 4320, -4200 + 1580, RGB(255, 0, 0))->y2, -4200 + 1670);
+    // Trend over five games, 1800 apart: 474/3 = 158 a bowler, 10 twips a pin above -4200; the
+    // running average (158 + 158 + 186) / 3 = 167 in red. {x, y, colour, end's x or y}.
+    const struct { int x, y; COLORREF cr; bool bEndX; int nEnd; } lines[] = {
+        {9792, -1200 - 250 * 6 + 129, RGB(255, 0, 0), true, 9792 + 720},
+        {9792, -1200 - 250 * 5 + 129, RGB(255, 0, 0), true, 9792 + 240},
+        {2520, -4200 + 1580, RGB(0, 0, 0), true, 4320},
+        {4320, -4200 + 1580, RGB(0, 0, 0), false, -4200 + 1860},
+        {4320, -4200 + 1580, RGB(255, 0, 0), false, -4200 + 1670}};
+    for (const auto& l : lines) {
+        const DrawCall* p = LineFrom(dc, l.x, l.y, l.cr);
+        ASSERT_NE(p, nullptr) << l.x << "," << l.y << "\n" << dc.Dump();
+        EXPECT_EQ(l.bEndX ? p->x2 : p->y2, l.nEnd) << l.x << "," << l.y;
+    }
 }
 
 TEST_F(TeamHistory, NextRoundAndTeamWithoutGames)

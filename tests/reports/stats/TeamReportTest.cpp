@@ -42,8 +42,7 @@ TEST(TeamReport, CountsBetweenThresholds)
     int g[13];
     int s[48];
     L.doc.CountPlayerScoreBands(L.al, nPins, nGames, g, s);
-    ASSERT_EQ(nPins, 1133u);
-    ASSERT_EQ(nGames, 6);
+    ASSERT_EQ((std::pair<DWORD, int>(nPins, nGames)), (std::pair<DWORD, int>(1133, 6)));
     struct Case {
         const char* name;
         std::vector<int> thresholds;
@@ -78,9 +77,7 @@ TEST(TeamReport, TeamBlockWithAndWithoutZeros)
     TeamDetailsTestLeague L;
     BowlAl(L);
     CRepItem_TeamReport item;
-    item.m_pDoc = &L.doc;
-    item.m_pTeam = L.aces;
-    item.m_y = -1000;
+    item.m_pDoc = &L.doc, item.m_pTeam = L.aces, item.m_y = -1000;
     std::copy(kDefault, kDefault + 16, item.m_nThresholds);
     item.m_bSuppressZeros = 1;
     // Four entries in the Aces' order.
@@ -141,11 +138,10 @@ TEST_F(TeamReportCommand, SetupDialogSplitOrderAndSort)
     CScriptedBackend ui;
     ui.OnDialog(IDD_TEAM_STATS_SETUP)
         .Check([](CDialog& d) {
-            EXPECT_EQ(d.GetDlgItemText(IDC_TSS_VALUE[0]), "125");
-            EXPECT_EQ(d.GetDlgItemText(IDC_TSS_KIND[6]), "Game");
-            EXPECT_EQ(d.GetDlgItemText(IDC_TSS_KIND[7]), "Series");
-            EXPECT_TRUE(d.IsDlgButtonChecked(IDC_TSS_SPLIT[7]));
-            EXPECT_TRUE(d.IsDlgButtonChecked(IDC_TSS_NO_ZEROS));
+            EXPECT_EQ(d.GetDlgItemText(IDC_TSS_VALUE[0]) + "|" + d.GetDlgItemText(IDC_TSS_KIND[6]) + "|" +
+                          d.GetDlgItemText(IDC_TSS_KIND[7]),
+                      "125|Game|Series");
+            EXPECT_TRUE(d.IsDlgButtonChecked(IDC_TSS_SPLIT[7]) && d.IsDlgButtonChecked(IDC_TSS_NO_ZEROS));
         })
         // The split row clicked again: every row is a game row.
         .Click(IDC_TSS_SPLIT[7])
@@ -161,8 +157,7 @@ TEST_F(TeamReportCommand, SetupDialogSplitOrderAndSort)
         .Check([](CDialog& d) { EXPECT_EQ(d.GetDlgItemText(IDC_TSS_VALUE[10]), "525"); })
         .OK()
         .Check([](CDialog& d) {
-            EXPECT_EQ(d.GetDlgItemText(IDC_TSS_VALUE[9]), "525");
-            EXPECT_EQ(d.GetDlgItemText(IDC_TSS_VALUE[10]), "550");
+            EXPECT_EQ(d.GetDlgItemText(IDC_TSS_VALUE[9]) + "|" + d.GetDlgItemText(IDC_TSS_VALUE[10]), "525|550");
         })
         .Click(IDC_TSS_NO_ZEROS)
         .OK();
@@ -173,17 +168,14 @@ TEST_F(TeamReportCommand, SetupDialogSplitOrderAndSort)
     ui.AnswerMessageBox(IDYES, "sorted for you");
     Run();
     EXPECT_TRUE(ui.AllUsed());
-    EXPECT_EQ(L.doc.m_nDisplayMode, MODE_TEAM_REPORT);
     EXPECT_EQ(L.doc.m_strReportTitle, "Teams Report");
-    EXPECT_EQ(L.doc.m_nDividerIndex, 8);
-    EXPECT_EQ(L.doc.m_nScoreThresholds[0], 125);
-    EXPECT_EQ(L.doc.m_nScoreThresholds[9], 525);
-    EXPECT_EQ(L.doc.m_nScoreThresholds[10], 550);
+    EXPECT_EQ((std::vector<int>{L.doc.m_nDisplayMode, L.doc.m_nDividerIndex, L.doc.m_nScoreThresholds[0],
+                                L.doc.m_nScoreThresholds[9], L.doc.m_nScoreThresholds[10]}),
+              (std::vector<int>{MODE_TEAM_REPORT, 8, 125, 525, 550}));
     EXPECT_TRUE(L.doc.IsModified());
     const std::vector<CRepItem_TeamReport*> blocks = Blocks();
     ASSERT_EQ(blocks.size(), 2u);
-    EXPECT_EQ(blocks[0]->m_pTeam, L.aces);
-    EXPECT_EQ(blocks[1]->m_pTeam, L.kings);
+    EXPECT_EQ((std::vector<CTeam*>{blocks[0]->m_pTeam, blocks[1]->m_pTeam}), (std::vector<CTeam*>{L.aces, L.kings}));
     EXPECT_EQ(blocks[0]->m_bSuppressZeros, 0u);
 
     // Cancel leaves the league and the display alone.

@@ -19,14 +19,12 @@ TEST(TeamVenueDialogs, ThresholdsRoundDownOnLeavingTheirBoxAndTheSplitFollowsIts
         d.Type("-").Tab();
         EXPECT_EQ(d.Text(IDC_TSS_VALUE[1]), "150");
         d.Click(IDC_TSS_SPLIT[2]);
-        EXPECT_EQ(d.Text(IDC_TSS_SPLIT[2]), "1");
-        EXPECT_EQ(d.Text(IDC_TSS_SPLIT[7]), "0");
-        EXPECT_EQ(d.Text(IDC_TSS_KIND[1]), "Game");
-        EXPECT_EQ(d.Text(IDC_TSS_KIND[2]), "Series");
+        EXPECT_EQ((std::vector<std::string>{d.Text(IDC_TSS_SPLIT[2]), d.Text(IDC_TSS_SPLIT[7]), d.Text(IDC_TSS_KIND[1]),
+                                            d.Text(IDC_TSS_KIND[2])}),
+                  (std::vector<std::string>{"1", "0", "Game", "Series"}));
         // The two game rows are out of order now: sorted on request, and the dialog stays.
         d.Click(IDOK);
-        EXPECT_EQ(d.Text(IDC_TSS_VALUE[0]), "150");
-        EXPECT_EQ(d.Text(IDC_TSS_VALUE[1]), "225");
+        EXPECT_EQ(d.Text(IDC_TSS_VALUE[0]) + "," + d.Text(IDC_TSS_VALUE[1]), "150,225");
         d.Click(IDOK);
     });
     ui.AnswerMessageBox(IDOK, "G2 0 (225) > 1 (150)");
@@ -36,9 +34,7 @@ TEST(TeamVenueDialogs, ThresholdsRoundDownOnLeavingTheirBoxAndTheSplitFollowsIts
     std::copy(values, values + 16, dlg.m_nValues);
     dlg.m_nSplit = 7;
     ASSERT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(dlg.m_nValues[0], 150);
-    EXPECT_EQ(dlg.m_nValues[1], 225);
-    EXPECT_EQ(dlg.m_nSplit, 2);
+    EXPECT_EQ((std::vector<int>{dlg.m_nValues[0], dlg.m_nValues[1], dlg.m_nSplit}), (std::vector<int>{150, 225, 2}));
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[0], "G2 0 (225) > 1 (150)");
 }

@@ -20,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -45,12 +46,11 @@ struct VenueReports : ::testing::Test
         f2->m_timeDue = f3->m_timeDue = CTime(2024, 1, 16, 19, 0, 0);
         f1->m_nVenue = 1;
         f2->m_nVenue = f3->m_nVenue = 2;
-        PutBowler(f1, 0, 0, L.al, {124, 125, 210}, 30);
-        PutBowler(f1, 0, 1, L.bo, {150, 150, 150}, 40);
-        PutBowler(f1, 0, 2, L.cy, {200, 200, 200}, 0);
-        PutBowler(f2, 0, 0, L.al, {99, 250, 0}, 0);
-        PutBowler(f2, 0, 1, L.bo, {100, 100, 100}, 0);
-        PutBowler(f2, 0, 2, L.cy, {225, 249, 300}, 0);
+        for (auto [f, nPos, p, a, b, c, nHcp] :
+             {std::tuple(f1, 0, L.al, 124, 125, 210, 30), std::tuple(f1, 1, L.bo, 150, 150, 150, 40),
+              std::tuple(f1, 2, L.cy, 200, 200, 200, 0), std::tuple(f2, 0, L.al, 99, 250, 0, 0),
+              std::tuple(f2, 1, L.bo, 100, 100, 100, 0), std::tuple(f2, 2, L.cy, 225, 249, 300, 0)})
+            PutBowler(f, 0, nPos, p, {a, b, c}, nHcp);
         L.doc.m_nVenueReportNumber = 3;
     }
     CVenue* AddVenue(BYTE n, const char* pszName)
@@ -59,6 +59,14 @@ struct VenueReports : ::testing::Test
         v->m_strName = pszName;
         L.doc.m_listVenues.AddTail(v);
         return v;
+    }
+    // The venue's item, its figures collected.
+    std::unique_ptr<CRepItem_VenueStats> Stats(CVenue* pVenue)
+    {
+        auto p = std::make_unique<CRepItem_VenueStats>();
+        p->m_pDoc = &L.doc, p->m_pVenue = pVenue;
+        p->CollectStats();
+        return p;
     }
     const DrawCall* Fill(const CRecordingDC& dc, int y) const
     {
@@ -73,57 +81,45 @@ struct VenueReports : ::testing::Test
 
 TEST_F(VenueReports, ScoreBandsAndAveragesAgainstTheLeague)
 {
-    CRepItem_VenueStats item;
-    item.m_pDoc = &L.doc;
-    item.m_pVenue = south;
-    item.CollectStats();
-    EXPECT_EQ(item.m_nLeagueGames, 17);
-    EXPECT_EQ(item.m_nLeaguePins, 2932);
-    EXPECT_EQ(item.m_nVenueGames, 8);
-    EXPECT_EQ(item.m_nVenuePins, 1423);
-    EXPECT_EQ(item.m_nVenueMatches, 1);
+    const auto pItem = Stats(south);
+    CRepItem_VenueStats& item = *pItem;
+    EXPECT_EQ((std::vector<long>{item.m_nLeagueGames, item.m_nLeaguePins, item.m_nVenueGames, item.m_nVenuePins,
+                                 item.m_nVenueMatches}),
+              (std::vector<long>{17, 2932, 8, 1423, 1}));
     EXPECT_EQ(std::vector<int>(item.m_nLeagueBands, item.m_nLeagueBands + 8), (std::vector<int>{1, 4, 1, 3, 0, 4, 2, 2}));
     EXPECT_EQ(std::vector<int>(item.m_nVenueBands, item.m_nVenueBands + 8), (std::vector<int>{1, 3, 0, 0, 0, 0, 2, 2}));
 
     item.m_y = -1000;
     CRecordingDC dc;
     item.Draw(&dc, nullptr);
-    EXPECT_EQ(TextsAt(dc, -1360), (Texts{"South Bowl"}));
-    EXPECT_EQ(TextsAt(dc, -1800), (Texts{"1 matches played."}));
-    EXPECT_EQ(TextsAt(dc, -2100), (Texts{"Average Game Bowled."}));
     // 2932 / 17 = 172.47; 1423 / 8 = 177.875, 5.40 above: a plus, a blank and a green bar.
-    EXPECT_EQ(TextsAt(dc, -2400), (Texts{"League", "172.47"}));
-    EXPECT_EQ(TextsAt(dc, -2650), (Texts{"Venue (+ 5.40)", "177.88"}));
-    EXPECT_EQ(Fill(dc, -2400)->x2, 2760 + 3449);
-    EXPECT_EQ(Fill(dc, -2650)->x2, 2760 + 3557);
-    EXPECT_EQ(Fill(dc, -2650)->color, RGB(0, 128, 0));
     // Band 0 (under 100): 1 of 17 league games, 1 of 8 here (12.5%: a 720-twip blue bar).
-    EXPECT_EQ(TextsAt(dc, -3050), (Texts{"Percentage of games under 100"}));
-    EXPECT_EQ(TextsAt(dc, -3350), (Texts{"League", "  5.88%"}));
-    EXPECT_EQ(TextsAt(dc, -3600), (Texts{"Venue", " 12.50%"}));
-    EXPECT_EQ(Fill(dc, -3600)->x2, 2760 + 720);
-    EXPECT_EQ(Fill(dc, -3600)->color, RGB(0, 0, 255));
     // Band 4 (175-199): none anywhere, no bar.
-    EXPECT_EQ(TextsAt(dc, -3050 - 950 * 4 - 300), (Texts{"League", "  0.00%"}));
+    const std::pair<int, Texts> lines[] = {{-1360, {"South Bowl"}},
+                                           {-1800, {"1 matches played."}},
+                                           {-2100, {"Average Game Bowled."}},
+                                           {-2400, {"League", "172.47"}},
+                                           {-2650, {"Venue (+ 5.40)", "177.88"}},
+                                           {-3050, {"Percentage of games under 100"}},
+                                           {-3350, {"League", "  5.88%"}},
+                                           {-3600, {"Venue", " 12.50%"}},
+                                           {-3050 - 950 * 4 - 300, {"League", "  0.00%"}}};
+    for (const auto& [y, texts] : lines)
+        EXPECT_EQ(TextsAt(dc, y), texts) << y;
+    EXPECT_EQ((std::vector<long>{Fill(dc, -2400)->x2, Fill(dc, -2650)->x2, long(Fill(dc, -2650)->color),
+                                 Fill(dc, -3600)->x2, long(Fill(dc, -3600)->color)}),
+              (std::vector<long>{2760 + 3449, 2760 + 3557, long(RGB(0, 128, 0)), 2760 + 720, long(RGB(0, 0, 255))}));
     EXPECT_EQ(Fill(dc, -3050 - 950 * 4 - 300), nullptr);
 
     // North is below the league (167.67, 4.80 less): red, the minus sign its own.
-    CRepItem_VenueStats northItem;
-    northItem.m_pDoc = &L.doc;
-    northItem.m_pVenue = north;
-    northItem.CollectStats();
     CRecordingDC dc2;
-    northItem.Draw(&dc2, nullptr);
+    Stats(north)->Draw(&dc2, nullptr);
     EXPECT_EQ(TextsAt(dc2, -1650), (Texts{"Venue (-4.80)", "167.67"}));
     EXPECT_EQ(Fill(dc2, -1650)->color, RGB(255, 0, 0));
 
     // Nothing bowled at East: its name and the count.
-    CRepItem_VenueStats eastItem;
-    eastItem.m_pDoc = &L.doc;
-    eastItem.m_pVenue = east;
-    eastItem.CollectStats();
     CRecordingDC dc3;
-    eastItem.Draw(&dc3, nullptr);
+    Stats(east)->Draw(&dc3, nullptr);
     EXPECT_EQ(dc3.Texts(), (Texts{"East End", "0 matches played."}));
 }
 
@@ -131,27 +127,27 @@ TEST_F(VenueReports, TopTenListsOfAVenue)
 {
     L.doc.CalcVenueStatistics();
     CRepItem_VenueHiStats item;
-    item.m_pDoc = &L.doc;
-    item.m_pVenue = south;
-    item.m_y = -1000;
+    item.m_pDoc = &L.doc, item.m_pVenue = south, item.m_y = -1000;
     CRecordingDC dc;
     EXPECT_EQ(item.GetHeight(&dc), -8280);
     EXPECT_EQ(item.m_nNumberToList, 3);
     item.Draw(&dc, nullptr);
     // Lines 200 apart on the recording DC, from 144 below the item.
-    EXPECT_EQ(TextsAt(dc, -1144), (Texts{"South Bowl"}));
-    EXPECT_EQ(TextsAt(dc, -1344), (Texts{"Hi Team Game Scratch", "Hi Team Series Scratch"}));
-    EXPECT_EQ(TextsAt(dc, -1544), (Texts{"599", "Aces  (16 Jan 24)", "1423", "Aces  (16 Jan 24)"}));
-    EXPECT_EQ(TextsAt(dc, -1744), (Texts{"424", "Aces  (16 Jan 24)"}));
-    EXPECT_EQ(TextsAt(dc, -1944), (Texts{"400", "Aces  (16 Jan 24)"}));
-    EXPECT_EQ(TextsAt(dc, -2344), (Texts{"Hi Game Scratch", "Hi Series Scratch"}));
-    EXPECT_EQ(TextsAt(dc, -2544), (Texts{"300", "Cy Dunn  (16 Jan 24)", "774", "Cy Dunn  (16 Jan 24)"}));
-    EXPECT_EQ(TextsAt(dc, -2944), (Texts{"249", "Cy Dunn  (16 Jan 24)", "300", "Bo Cole  (16 Jan 24)"}));
     // The team handicap lists' dates stand without parentheses.
-    EXPECT_EQ(TextsAt(dc, -3544), (Texts{"599", "Aces  16 Jan 24", "1423", "Aces  16 Jan 24"}));
-    EXPECT_EQ(TextsAt(dc, -4344), (Texts{"Hi Game Handicap", "Hi Series Handicap"}));
-    EXPECT_EQ(dc.FindText("599")->x1, 1440 - 300);
-    EXPECT_EQ(dc.FindText("1423")->x1, 6480 - 400);
+    const std::pair<int, Texts> lines[] = {
+        {-1144, {"South Bowl"}},
+        {-1344, {"Hi Team Game Scratch", "Hi Team Series Scratch"}},
+        {-1544, {"599", "Aces  (16 Jan 24)", "1423", "Aces  (16 Jan 24)"}},
+        {-1744, {"424", "Aces  (16 Jan 24)"}},
+        {-1944, {"400", "Aces  (16 Jan 24)"}},
+        {-2344, {"Hi Game Scratch", "Hi Series Scratch"}},
+        {-2544, {"300", "Cy Dunn  (16 Jan 24)", "774", "Cy Dunn  (16 Jan 24)"}},
+        {-2944, {"249", "Cy Dunn  (16 Jan 24)", "300", "Bo Cole  (16 Jan 24)"}},
+        {-3544, {"599", "Aces  16 Jan 24", "1423", "Aces  16 Jan 24"}},
+        {-4344, {"Hi Game Handicap", "Hi Series Handicap"}}};
+    for (const auto& [y, texts] : lines)
+        EXPECT_EQ(TextsAt(dc, y), texts) << y;
+    EXPECT_EQ((std::pair(Pos(dc, "599").first, Pos(dc, "1423").first)), (std::pair(1440 - 300, 6480 - 400)));
 
     // A scratch league: the two scratch sections only.
     L.doc.m_bHandicapLeague = 0;
@@ -168,17 +164,12 @@ TEST_F(VenueReports, TopTenListsOfAVenue)
 TEST_F(VenueReports, AveragesByVenue)
 {
     east->m_strName = "The Very Long Name Bowling Centre";
-    L.al->m_nVenuePins[2] = 503;
-    L.al->m_nVenueGames[2] = 3;
-    L.bo->m_nVenuePins[1] = 290;
-    L.bo->m_nVenueGames[1] = 3;
-    EXPECT_EQ(GetVenueAverage(L.al, 2), 1676);
-    EXPECT_EQ(GetVenueAverage(L.al, 40), 0);
+    L.al->m_nVenuePins[2] = 503, L.al->m_nVenueGames[2] = 3;
+    L.bo->m_nVenuePins[1] = 290, L.bo->m_nVenueGames[1] = 3;
+    EXPECT_EQ((std::pair(GetVenueAverage(L.al, 2), GetVenueAverage(L.al, 40))), (std::pair(1676, 0)));
 
     CRepItem_VenueHiStats header;
-    header.m_pDoc = &L.doc;
-    header.m_bAveragesRow = 1;
-    header.m_y = -1000;
+    header.m_pDoc = &L.doc, header.m_bAveragesRow = 1, header.m_y = -1000;
     CRecordingDC dc;
     EXPECT_EQ(header.GetHeight(&dc), -200);
     header.Draw(&dc, nullptr);
@@ -187,8 +178,7 @@ TEST_F(VenueReports, AveragesByVenue)
     EXPECT_EQ(dc.FindText("South Bowl")->x1, 8400 - 1000);
 
     CRepItem_VenueHiStats row = header;
-    row.m_pPlayer = L.al;
-    row.m_x = 720;
+    row.m_pPlayer = L.al, row.m_x = 720;
     CRecordingDC dc2;
     row.Draw(&dc2, nullptr);
     EXPECT_EQ(dc2.Texts(), (Texts{"Al Brown", "167.6"}));
@@ -237,9 +227,8 @@ TEST_F(VenueCommands, EachVenueOnAPageOfItsOwnAndTheAveragesUnderAHeaderRow)
 
     Run(ID_VENUE_DISPLAY_REPORT);
     EXPECT_EQ(L.doc.m_strReportTitle, "Venue Hi Stats.");
-    EXPECT_EQ(Items(RIT_VENUE_HI_STATS).size(), 3u);
-    EXPECT_EQ(view.GetPageCount(), 3);
-    EXPECT_EQ(south->m_nMatchesPlayed, 1u);
+    EXPECT_EQ((std::vector<long>{long(Items(RIT_VENUE_HI_STATS).size()), view.GetPageCount(), long(south->m_nMatchesPlayed)}),
+              (std::vector<long>{3, 3, 1}));
 
     Run(ID_VENUE_INDIVIDUAL_AVERAGES);
     EXPECT_EQ(L.doc.m_strReportTitle, "Individual Averages by Venue.");
@@ -290,17 +279,15 @@ TEST_F(VenueCommands, StyleDialogSetsFontsAndNumberToList)
     Run(ID_VENUE_DESIGN_REPORT);
     EXPECT_TRUE(ui.AllUsed());
     EXPECT_EQ(L.doc.m_nVenueReportNumber, 5);
-    EXPECT_EQ(L.doc.m_fontVenueHeader.m_strFaceName, "Times New Roman");
-    EXPECT_TRUE(L.doc.m_fontVenueHeader.m_bBold);
-    EXPECT_EQ(L.doc.m_fontVenueDetail.m_strFaceName, "Arial");
-    EXPECT_TRUE(L.doc.IsModified());
+    EXPECT_EQ(L.doc.m_fontVenueHeader.m_strFaceName + "|" + L.doc.m_fontVenueDetail.m_strFaceName, "Times New Roman|Arial");
+    EXPECT_TRUE(L.doc.m_fontVenueHeader.m_bBold && L.doc.IsModified());
 
     // Cancel keeps what the league had.
     L.doc.SetModifiedFlag(FALSE);
     ui.OnDialog(IDD_VENUE_HI_STATS_STYLE).SetText(IDC_VHS_NUMBER, "8").Click(IDC_VHS_DETAIL_FONT).Cancel();
     ui.ChooseFont("Courier New", 100, FALSE, FALSE, FALSE, FALSE, RGB(0, 0, 0));
     Run(ID_VENUE_DESIGN_REPORT);
-    EXPECT_EQ(L.doc.m_nVenueReportNumber, 5);
-    EXPECT_EQ(L.doc.m_fontVenueDetail.m_strFaceName, "Arial");
+    EXPECT_EQ((std::pair<int, std::string>(L.doc.m_nVenueReportNumber, L.doc.m_fontVenueDetail.m_strFaceName.GetString())),
+              (std::pair<int, std::string>(5, "Arial")));
     EXPECT_FALSE(L.doc.IsModified());
 }

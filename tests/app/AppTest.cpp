@@ -50,7 +50,7 @@ TEST(StartUp, ASecondStartWakesTheFirstAndEnds)
     CScriptedBackend ui;
     ui.otherInstanceRunning = true;
     Started s({});
-    EXPECT_EQ((std::vector<bool>{s.ok, static_cast<bool>(s.app.IsFirstInstance()), s.app.m_pMainWnd != nullptr,
+    EXPECT_EQ((std::vector<bool>{s.ok != FALSE, static_cast<bool>(s.app.IsFirstInstance()), s.app.m_pMainWnd != nullptr,
                                  ui.registeredInstance.empty()}),
               (std::vector<bool>{false, false, false, true}));
     EXPECT_EQ(ui.activationRequests, 1);

@@ -420,7 +420,7 @@ TEST(Walkthrough, ThePlayerDatabaseIsClosedWhilePagesPrintAndOpenAfterwards)
     ASSERT_EQ(pDoc->PutDbasePlayer(&player), 0);
     ASSERT_TRUE(s.Run(ID_FILE_PRINT));
     EXPECT_EQ(ui.printRuns, 1);
-    EXPECT_EQ((std::vector<bool>{ui.lastPrintWasPreview, pDoc->m_pPlayerDb->IsOpen()}), (std::vector<bool>{false, true}));
+    EXPECT_EQ((std::vector<bool>{ui.lastPrintWasPreview, pDoc->m_pPlayerDb->IsOpen() != FALSE}), (std::vector<bool>{false, true}));
     EXPECT_EQ(pDoc->FindDbasePlayer(player.m_dwDbKey), 0);
 
     // A database that was never open is left alone, and nothing is said.

@@ -221,12 +221,15 @@ TEST_F(IndexedFileTest, FindMatchesPrefixesAndOtherwiseStandsWhereTheKeyWouldBe)
         SCOPED_TRACE(c.pszSought);
         f.m_strName = c.pszSought;
         EXPECT_EQ(c.nFound, f.Find());
-        if (c.pszFound)
+        if (c.pszFound) {
             EXPECT_EQ(c.pszFound, f.m_strName);
-        if (c.nThen)
+        }
+        if (c.nThen) {
             EXPECT_EQ(c.pszThen ? 0 : -1, c.nThen == 1 ? f.Next(1) : f.ReadCurrent());
-        if (c.pszThen)
+        }
+        if (c.pszThen) {
             EXPECT_EQ(c.pszThen, f.m_strName);
+        }
     }
     EXPECT_EQ(-1, f.Next(1));  // past EVANS
 }

@@ -182,10 +182,12 @@ TEST_F(Playb003FileTest, EachIndexFindsAndOrdersWithoutRegardToCase)
     {
         SCOPED_TRACE(std::string(c.pszIndex) + " " + c.pszSurname + " " + c.pszFirst);
         EXPECT_EQ(c.nFound, Seek(c.pszIndex, c.pszSurname, c.pszFirst, c.key));
-        if (c.nFound < 0 && c.pszRead)
+        if (c.nFound < 0 && c.pszRead) {
             ASSERT_EQ(0, db.ReadCurrent());
-        if (c.pszRead)
+        }
+        if (c.pszRead) {
             EXPECT_EQ(c.pszRead, db.m_strSurname);
+        }
     }
     ASSERT_EQ(0, db.ReadCurrent());  // after key 41: the next key
     EXPECT_EQ(50u, db.m_dwKey);

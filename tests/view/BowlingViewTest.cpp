@@ -99,8 +99,9 @@ TEST_F(ViewTest, PagesFollowTheKeysAndShowInTheStatusBar)
     for (UINT key : {VK_END, VK_NEXT, VK_PRIOR, VK_HOME}) {
         m_view.OnKeyDown(key, 1, 0);
         pages.push_back(m_view.GetCurrentPage());
-        if (key == VK_NEXT)
+        if (key == VK_NEXT) {
             EXPECT_FALSE(Enabled(ID_VIEW_NEXT_PAGE));
+        }
     }
     EXPECT_EQ(pages, (std::vector<int>{3, 3, 2, 1}));
 

@@ -189,7 +189,7 @@ TEST(TextRoutines, BaseItem)
     CRepItem copy;
     item.m_nPage = 3, item.m_nFlag = 9, item.m_x = 720, item.m_y = -4000, item.m_bTemporary = TEMP_SHOWING;
     copy.CopyFrom(item);
-    EXPECT_EQ((std::vector<int>{copy.m_nType, copy.m_nPage, copy.m_nFlag, copy.m_x, copy.m_y, copy.m_bTemporary}),
+    EXPECT_EQ((std::vector<int>{copy.m_nType, copy.m_nPage, copy.m_nFlag, copy.m_x, copy.m_y, static_cast<int>(copy.m_bTemporary)}),
               (std::vector<int>{16, 3, 9, 720, -4000, TEMP_SHOWING}));
 }
 

@@ -89,8 +89,9 @@ TEST(CArchive, StringLengthPrefixForms)
     for (const auto& f : forms) {
         const std::vector<BYTE> bytes = at(f.len);
         EXPECT_EQ((std::vector<BYTE>(bytes.begin(), bytes.begin() + static_cast<long>(f.prefix.size()))), f.prefix) << f.len;
-        if (f.size)
+        if (f.size) {
             EXPECT_EQ(bytes.size(), f.size) << f.len;
+        }
     }
 
     for (size_t len : {0u, 254u, 255u, 65533u, 65534u, 65535u, 70000u}) {

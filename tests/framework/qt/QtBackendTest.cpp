@@ -391,8 +391,9 @@ TEST(QtMainWindow, MenusToolbarAndTheirStatesComeFromTheResources)
     w->UpdateToolbar();
     for (QAction* a : places) {
         const UINT id = a->isSeparator() ? 0 : a->property("torvaneCmd").toUInt();
-        if (id == ID_FILE_NEW || id == ID_FILE_OPEN || id == ID_RESULT_ENTER || id == ID_REPORT_EDIT)
+        if (id == ID_FILE_NEW || id == ID_FILE_OPEN || id == ID_RESULT_ENTER || id == ID_REPORT_EDIT) {
             EXPECT_EQ(a->isEnabled(), id == ID_FILE_NEW || id == ID_FILE_OPEN) << id;
+        }
     }
     bool ctrlN = false;
     for (QAction* a : w->CommandActions())

@@ -112,10 +112,10 @@ TEST_F(Commands, UpdateHandlersDisableAndCheck)
 {
     // An update handler says no: the command does not run, even from an accelerator. Nothing
     // handles it yet: disabled, never a silent no-op.
-    EXPECT_EQ((std::vector<bool>{frame->IsCommandEnabled(ID_T_VIEWCMD), frame->IsCommandEnabled(ID_T_APPCMD),
+    EXPECT_EQ((std::vector<BOOL>{frame->IsCommandEnabled(ID_T_VIEWCMD), frame->IsCommandEnabled(ID_T_APPCMD),
                                  frame->IsCommandEnabled(ID_T_DISABLED), frame->ExecuteCommand(ID_T_DISABLED),
                                  frame->IsCommandEnabled(ID_T_UNBUILT), frame->ExecuteCommand(ID_T_UNBUILT)}),
-              (std::vector<bool>{true, true, false, false, false, false}));
+              (std::vector<BOOL>{TRUE, TRUE, FALSE, FALSE, FALSE, FALSE}));
     EXPECT_TRUE(g_calls.empty());
 
     CCmdUI toggle;

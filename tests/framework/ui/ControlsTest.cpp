@@ -201,5 +201,5 @@ TEST(CommonDialogs, FiltersParseWithOrWithoutBlanks)
     ASSERT_EQ(font.DoModal(), IDOK);
     // the height in twips
     EXPECT_EQ(std::make_tuple(font.GetSize(), font.m_lf.lfHeight, font.GetColor()), std::make_tuple(120, -240, RGB(255, 0, 0)));
-    EXPECT_EQ((std::vector<bool>{font.IsBold(), font.IsUnderline(), font.IsItalic()}), (std::vector<bool>{true, true, false}));
+    EXPECT_EQ((std::vector<BOOL>{font.IsBold(), font.IsUnderline(), font.IsItalic()}), (std::vector<BOOL>{TRUE, TRUE, FALSE}));
 }

@@ -411,8 +411,13 @@ int CBowlingDoc::GetStatsRound() const
                 nStart = b;
         return nRound - nStart + 1;
     }
-    if (m_bSplitSeason && m_nRoundsPerSplit > 0 && nRound > 0)
-        return (nRound - 1) % m_nRoundsPerSplit + 1;
+    if (m_bSplitSeason && m_nRoundsPerSplit > 0 && nRound > 0) {
+        // Rounds past the last split's share still belong to the last split.
+        int nSplit = (nRound - 1) / m_nRoundsPerSplit;
+        if (m_nSplits > 0)
+            nSplit = std::min(nSplit, m_nSplits - 1);
+        return nRound - nSplit * m_nRoundsPerSplit;
+    }
     return nRound;
 }
 

@@ -234,4 +234,10 @@ TEST(RecalcSplits, CurrentSplitAndStatsRound)
     doc.m_nCurrentRound = 25;
     doc.Recalculate();
     EXPECT_EQ((V{int(doc.m_nCurrentSplit), doc.GetStatsRound()}), (V{3, 5}));
+    // A 34-round season in three splits of 10: rounds 31-34 are the last split's 11th-14th,
+    // so its high-score minimum rests on 14 rounds, not 4.
+    doc.m_nRounds = 34;
+    doc.m_nCurrentRound = 34;
+    doc.Recalculate();
+    EXPECT_EQ((V{int(doc.m_nCurrentSplit), doc.GetStatsRound()}), (V{3, 14}));
 }

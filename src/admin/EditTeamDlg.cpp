@@ -229,6 +229,12 @@ void CEditTeamDlg::OnOK()
         OnKillFocusName();
     if (!UpdateData(TRUE))
         return;
+    // Round 0 means "not filled": the tick and the starting points would be dropped without a word.
+    if (m_bVacancyFilled && m_nStartRound < 1) {
+        AfxMessageBox("Enter the round from which the team filled the vacancy.");
+        GotoDlgCtrl(GetDlgItem(IDC_ET_START_ROUND));
+        return;
+    }
     // The texts read back through the same rule, so an edit left by Enter counts too.
     m_nWon = ParsePoints(m_pDoc, m_strWon);
     m_nLost = ParsePoints(m_pDoc, m_strLost);

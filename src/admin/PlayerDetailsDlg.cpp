@@ -341,12 +341,15 @@ BOOL CPlayerDetailsDlg::ValidateDetails(BOOL bNamesRequired)
 
     if (m_nBirthYear != 0 && m_nBirthYear <= 1899) {
         AfxMessageBox("Date of birth year must be > 1899!");
+        GotoDlgCtrl(GetDlgItem(IDC_PD_BIRTH_YEAR));
         return FALSE;
     }
     m_strSurname.Trim();
     m_strForename.Trim();
     if (bNamesRequired && (m_strSurname.IsEmpty() || m_strForename.IsEmpty())) {
         AfxMessageBox("A player may NOT have a blank name field!.");
+        // Back to the empty name, ready to type it in.
+        GotoDlgCtrl(GetDlgItem(m_strForename.IsEmpty() ? m_nIDForename : IDC_PD_SURNAME));
         return FALSE;
     }
 
@@ -357,6 +360,7 @@ BOOL CPlayerDetailsDlg::ValidateDetails(BOOL bNamesRequired)
         const CTeam* pTeam = m_pDoc->FindTeam(nTeamNo);
         if (pTeam && pTeam->GetOrderCount() >= m_pDoc->m_nMaxPlayersPerTeam) {
             AfxMessageBox("This team has exceeded the maximum No. of registered players.");
+            GotoDlgCtrl(pTeams);
             return FALSE;
         }
     }
@@ -369,6 +373,7 @@ BOOL CPlayerDetailsDlg::ValidateDetails(BOOL bNamesRequired)
         if (p->m_strSurname == m_strSurname && p->m_strFirstName == m_strForename) {
             AfxMessageBox("There is an existing player with the same name. Please re-enter the name to "
                           "differentiate between them.");
+            GotoDlgCtrl(GetDlgItem(m_nIDForename));
             return FALSE;
         }
     }

@@ -208,6 +208,20 @@ TEST_F(TeamDetails, StartingPointsAreTypedInTheLeaguesPointsUnit)
               Nums(0, 0, 1));
 }
 
+TEST_F(TeamDetails, AFilledVacancyAsksForItsStartRound)
+{
+    // Without a round the tick and the points would vanish on OK; the dialog asks instead.
+    EditTeam(5)
+        .Click(IDC_ET_VACANCY_FILLED).SetText(IDC_ET_WON, "12.5")
+        .OK()
+        .Check([](CDialog& d) { EXPECT_EQ(d.GetFocusID(), IDC_ET_START_ROUND); })
+        .SetText(IDC_ET_START_ROUND, "4")
+        .OK();
+    ui.AnswerMessageBox(IDOK, "Enter the round from which the team filled the vacancy.");
+    EXPECT_TRUE(Command(ID_TEAM_EDIT));
+    EXPECT_EQ(Nums(Team(5)->m_nVacancyStartRound, Team(5)->m_nStartPointsWon), Nums(4, 25));
+}
+
 TEST_F(TeamDetails, FoldedAndVacancyFilledExcludeEachOther)
 {
     CTeam* t = Team(6);

@@ -30,6 +30,17 @@ bool WantsSheet(const CBowlingDoc& doc, const CFixture* f, int nKind, int nRound
     return f->m_nRound == nRound && !f->m_bPlayed[0] && !f->m_bPlayed[1];
 }
 
+// What the round chooser offers: a round with a match not entered for both sides.
+bool HasUnplayedMatch(const CBowlingDoc& doc)
+{
+    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
+        const auto* f = static_cast<const CFixture*>(doc.m_listFixtures.GetNext(pos));
+        if (!f->IsBye() && !(f->m_bPlayed[0] && f->m_bPlayed[1]))
+            return true;
+    }
+    return false;
+}
+
 bool IsUnsetPositionMatch(const CFixture* f)
 {
     return f->m_bPositionRound && (f->m_nTeamA == 0 || f->m_nTeamB == 0);
@@ -86,6 +97,11 @@ BOOL RunScoreSheets(CBowlingDoc* pDoc, int nKind)
         return FALSE;
     int nRound = 0;
     if (nKind == SCORE_SHEETS_RECAP) {
+        // A season bowled to the end would offer an empty list whose OK does nothing.
+        if (!HasUnplayedMatch(*pDoc)) {
+            AfxMessageBox("There are no unplayed matches in the league.");
+            return FALSE;
+        }
         CSelectRoundDlg dlg;
         dlg.m_pDoc = pDoc;
         dlg.m_nRound = static_cast<UINT>(std::min<int>(pDoc->m_nCurrentRound + 1, std::max<int>(1, pDoc->m_nRounds)));

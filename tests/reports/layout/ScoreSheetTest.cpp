@@ -328,6 +328,17 @@ TEST_F(ScoreSheetLeague, RecapThroughTheView)
     ui.AnswerMessageBox(IDOK, "no unplayed matches");
     view.OnCmdMsg(ID_FIXTURE_SCORESHEETS_RECAP, CN_COMMAND, nullptr);
     EXPECT_TRUE(L.doc.m_listScoreSheetItems.IsEmpty());
+
+    // A season bowled to the end: said so, with no empty round list and no change.
+    for (POSITION pos = L.doc.m_listFixtures.GetHeadPosition(); pos;) {
+        auto* f = static_cast<CFixture*>(L.doc.m_listFixtures.GetNext(pos));
+        f->m_bPlayed[0] = f->m_bPlayed[1] = 1;
+    }
+    const int nRound = L.doc.m_nCurrentRound;
+    ui.AnswerMessageBox(IDOK, "no unplayed matches in the league");
+    view.OnCmdMsg(ID_FIXTURE_SCORESHEETS_RECAP, CN_COMMAND, nullptr);
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(std::make_pair(L.doc.m_nCurrentRound, L.doc.m_listScoreSheetItems.IsEmpty()), std::make_pair(static_cast<BYTE>(nRound), true));
 }
 
 TEST_F(ScoreSheetLeague, StyleDialogOkKeepsAndCancelPutsBack)

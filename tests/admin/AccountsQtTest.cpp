@@ -6,7 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "AdminQtWidgets.h"
+#include "QtWidgetSteps.h"
 #include "admin/ArrearsDlg.h"
 #include "framework/qt/QtBackendImpl.h"
 #include "league/Accounts.h"

@@ -2,7 +2,7 @@
 // control is in the rule's description at once, and one typed and confirmed with Enter,
 // still in its box, is in the result.
 #include "AdminChecks.h"
-#include "AdminQtWidgets.h"
+#include "QtWidgetSteps.h"
 #include "admin/EditAutoAwardDlg.h"
 
 #include <QRadioButton>

@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "AdminChecks.h"
-#include "AdminQtWidgets.h"
+#include "QtWidgetSteps.h"
 #include "TempDir.h"
 #include "admin/CheckPlayerDbDlg.h"
 #include "framework/ui/Registry.h"

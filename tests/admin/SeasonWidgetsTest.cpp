@@ -10,7 +10,7 @@
 #include "AdminTest.h"
 #include "DialogControls.h"
 #include "RealDialogs.h"
-#include "AdminQtWidgets.h"
+#include "QtWidgetSteps.h"
 #include "admin/NewLeagueTeamsDlg.h"
 #include "admin/EditScheduleDlg.h"
 #include "admin/SplitSeasonDlg.h"

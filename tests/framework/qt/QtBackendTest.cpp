@@ -20,6 +20,7 @@
 #include <QToolBar>
 #include <functional>
 
+#include "QtWidgetSteps.h"
 #include "TempDir.h"
 #include "framework/qt/QtBackend.h"
 #include "framework/qt/QtBackendImpl.h"
@@ -70,43 +71,6 @@ BEGIN_MESSAGE_MAP(CQtSampleDlg, CDialog)
     ON_EN_CHANGE(IDC_Q_NAME, OnChangeName)
 END_MESSAGE_MAP()
 
-// Runs fn once the next modal window is up.
-void WhenModal(std::function<void(QWidget*)> fn)
-{
-    QTimer::singleShot(0, [fn] {
-        QWidget* w = QApplication::activeModalWidget();
-        for (int i = 0; !w && i < 50; ++i) {
-            QApplication::processEvents();
-            w = QApplication::activeModalWidget();
-        }
-        ASSERT_NE(w, nullptr);
-        fn(w);
-    });
-}
-
-QWidget* Control(QWidget* dlg, UINT id)
-{
-    for (QWidget* c : dlg->findChildren<QWidget*>()) {
-        QVariant v = c->property("torvaneCtl");
-        if (v.isValid() && static_cast<CControlState*>(v.value<void*>())->id == id)
-            return c;
-    }
-    return nullptr;
-}
-
-struct QtUi {
-    TempDir settings;
-    std::unique_ptr<CUiBackend> backend;
-    CUiBackend* previous;
-    // The settings in a folder of their own, or in the one given.
-    explicit QtUi(const std::string& folder = {})
-    {
-        AfxUseSettingsFolder(folder.empty() ? settings.path().string().c_str() : folder.c_str());
-        backend.reset(AfxCreateQtBackend());
-        previous = AfxSetBackend(backend.get());
-    }
-    ~QtUi() { AfxSetBackend(previous); }
-};
 }  // namespace
 
 TEST(QtDialogs, AUserTypesClicksAndPicksThroughRealWidgets)

@@ -1,6 +1,7 @@
 // The two table designers on the real Qt widgets: a column picked with the mouse, a width
 // typed into the box and kept when a button or the list takes the click, the room figures
 // and "TOO LONG" following, a refused width, and Enter keeping what the boxes hold.
+#include "QtWidgetSteps.h"
 #include "TempDir.h"
 #include "framework/qt/QtBackend.h"
 #include "framework/ui/Dialog.h"
@@ -25,31 +26,6 @@
 
 namespace {
 
-// Runs fn once the next modal window is up.
-void WhenModal(std::function<void(QWidget*)> fn)
-{
-    QTimer::singleShot(0, [fn] {
-        QWidget* w = QApplication::activeModalWidget();
-        for (int i = 0; !w && i < 50; ++i) {
-            QApplication::processEvents();
-            w = QApplication::activeModalWidget();
-        }
-        ASSERT_NE(w, nullptr);
-        fn(w);
-    });
-}
-
-template <class T>
-T* Control(QWidget* dlg, UINT id)
-{
-    for (QWidget* c : dlg->findChildren<QWidget*>()) {
-        QVariant v = c->property("torvaneCtl");
-        if (v.isValid() && static_cast<CControlState*>(v.value<void*>())->id == id)
-            return qobject_cast<T*>(c);
-    }
-    return nullptr;
-}
-
 void ClickRow(QWidget* dlg, int nRow)
 {
     auto* list = Control<QListWidget>(dlg, IDC_CD_COLUMNS);
@@ -73,21 +49,6 @@ QString Text(QWidget* dlg, UINT id)
     auto* edit = Control<QLineEdit>(dlg, id);
     return edit ? edit->text() : QString("<none>");
 }
-
-struct QtUi
-{
-    TempDir settings;
-    std::unique_ptr<CUiBackend> backend;
-    CUiBackend* previous;
-    QtUi()
-    {
-        RegisterResources();
-        AfxUseSettingsFolder(settings.path().string().c_str());
-        backend.reset(AfxCreateQtBackend());
-        previous = AfxSetBackend(backend.get());
-    }
-    ~QtUi() { AfxSetBackend(previous); }
-};
 
 } // namespace
 

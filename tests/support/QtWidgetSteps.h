@@ -1,5 +1,5 @@
 #pragma once
-// What the admin dialog tests on the real Qt widgets share: a step run once the next modal
+// What tests share that drive the real Qt widgets themselves: a step run once the next modal
 // window is up, a control's widget by its id, and the Qt backend installed for a test.
 #include <gtest/gtest.h>
 
@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "TempDir.h"
 #include "framework/qt/QtBackend.h"
@@ -65,10 +66,11 @@ struct QtUi
     TempDir settings;
     std::unique_ptr<CUiBackend> backend;
     CUiBackend* previous;
-    QtUi()
+    // The settings in a folder of their own, or in the one given.
+    explicit QtUi(const std::string& folder = {})
     {
         RegisterResources();
-        AfxUseSettingsFolder(settings.path().string().c_str());
+        AfxUseSettingsFolder(folder.empty() ? settings.path().string().c_str() : folder.c_str());
         backend.reset(AfxCreateQtBackend());
         previous = AfxSetBackend(backend.get());
     }

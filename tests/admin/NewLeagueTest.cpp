@@ -1,5 +1,6 @@
 // File > New driven as a secretary drives it, then the league carried through a free date,
 // two more teams, a save and a reload.
+#include "ReloadedLeague.h"
 #include "AdminChecks.h"
 #include "AdminTest.h"
 #include "TempDir.h"
@@ -140,11 +141,8 @@ TEST_F(NewLeagueTest, FromNothingToAWeeklyLeagueAndThroughTheSeason)
     EXPECT_TRUE(Fixtures(doc, 1)[0]->m_bPlayed[0]);
 
     // Saved and read back, it is the same league.
-    std::vector<BYTE> bytes;
-    doc.SaveToBytes(bytes);
     CBowlingDoc copy;
-    CString strError;
-    ASSERT_TRUE(copy.LoadFromBytes(bytes, "Tuesday.lgf", strError)) << strError.GetString();
+    ASSERT_TRUE(Reload(doc, copy));
     EXPECT_TRUE(copy.IsSameLeague(doc));
     EXPECT_EQ(Fixtures(copy, 12)[4]->m_timeDue, At(2025, 3, 31));
     EXPECT_EQ(Nums(copy.m_nMatchesPerRound[4], Weeks(copy)[2]->m_bFreeDate, Fixtures(copy, 1)[0]->m_nScore[0][0]),

@@ -1,6 +1,7 @@
 // The Venue menu driven through its dialogs: venues added with their lanes and split lanes,
 // edited, deleted with what that does to the matches bowled there, assigned to rounds and seen
 // in the fixture list, the lane ranges, and the venues kept in the league file.
+#include "ReloadedLeague.h"
 #include "AdminChecks.h"
 #include "AdminTest.h"
 #include "DrawnText.h"
@@ -210,11 +211,8 @@ TEST_F(Venues_, AStoredSplitShowsTickedAndSurvivesAnEdit)
     CVenue* v = Venues(doc)[0];
     v->m_nSplitStartLane = 21;
     v->m_nLanesBeforeSplit = 6;
-    std::vector<BYTE> bytes;
-    doc.SaveToBytes(bytes);
     CBowlingDoc copy;
-    CString error;
-    ASSERT_TRUE(copy.LoadFromBytes(bytes, "split.lgf", error)) << error.GetString();
+    ASSERT_TRUE(Reload(doc, copy));
     VenueCommands::Install();
     ui.OnDialog(IDD_VENUE_DETAILS)
         .Check([](CDialog& d) {
@@ -398,11 +396,8 @@ TEST_F(Venues_, VenuesAndTheirRoundsSurviveSaveAndReload)
     ui.OnDialog(IDD_ASSIGN_VENUES).Select(IDC_AV_VENUE, 1).SetSel(IDC_AV_ROUNDS, 0).Click(IDC_AV_ASSIGN).OK();
     Command(ID_VENUE_ASSIGN_ROUNDS);
 
-    std::vector<BYTE> bytes;
-    doc.SaveToBytes(bytes);
     CBowlingDoc copy;
-    CString error;
-    ASSERT_TRUE(copy.LoadFromBytes(bytes, "venues.lgf", error)) << error.GetString();
+    ASSERT_TRUE(Reload(doc, copy));
     const auto v = Venues(copy);
     ASSERT_EQ(v.size(), 2u);
     EXPECT_TRUE(v[0]->IsSameAs(*Venues(doc)[0]));

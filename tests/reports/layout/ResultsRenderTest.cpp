@@ -1,6 +1,7 @@
 // The sample league's results display and a layout with both kinds of result summary, drawn
 // by the Qt painter (PNG and PDF) and written as the HTML page. The files stay in the build
 // folder: tests/reports/layout/render/.
+#include "ReloadedLeague.h"
 #include "FileContents.h"
 #include "framework/qt/QtBackend.h"
 #include "league/BowlingDoc.h"
@@ -71,10 +72,8 @@ TEST(ResultsRender, SampleLeagueResultsPages)
         EXPECT_NE(html.find(part), std::string::npos) << part << "\n" << html;
 
     // Saved and read back, the summaries keep their options.
-    std::vector<BYTE> bytes;
-    doc.SaveToBytes(bytes);
     CBowlingDoc loaded;
-    ASSERT_TRUE(loaded.LoadFromBytes(bytes, "sample.lge", strError)) << strError.GetString();
+    ASSERT_TRUE(Reload(doc, loaded));
     ASSERT_NE(loaded.m_pCurrentRepForm, nullptr);
     EXPECT_EQ(loaded.m_pCurrentRepForm->GetStoredBytes(), pForm->GetStoredBytes());
 }

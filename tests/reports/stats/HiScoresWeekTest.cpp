@@ -2,6 +2,7 @@
 // fixtures (each bowler or team once, ties in the order met, blind and substituted games,
 // over-average values, vacancies), the round span, the HTML, the stored group byte with its
 // Teams flag and the version gate, entry counts from a damaged file, and the dialog.
+#include "ReloadedLeague.h"
 #include "../layout/ReportTestHelpers.h"
 #include "CustomPlayerTestLeague.h"
 #include "DrawnText.h"
@@ -262,11 +263,8 @@ TEST(HiScoresInALeagueFile, TheThreeItemsComeBackFromALayout)
     pForm->AddItem(pWeek);
     doc.m_listRepForms.AddTail(pForm);
     doc.m_pCurrentRepForm = pForm;
-    std::vector<BYTE> bytes;
-    doc.SaveToBytes(bytes);
     CBowlingDoc loaded;
-    CString strError;
-    ASSERT_TRUE(loaded.LoadFromBytes(bytes, "sheet.lge", strError)) << strError.GetString();
+    ASSERT_TRUE(Reload(doc, loaded));
     ASSERT_NE(loaded.m_pCurrentRepForm, nullptr);
     CObList& items = loaded.m_pCurrentRepForm->m_listItems;
     ASSERT_EQ(items.GetCount(), 3);

@@ -1,6 +1,7 @@
 // The custom player table designer driven through its controls: the columns and their widths
 // in percent with the refused ones, the ranked list and list-by-team options and what the table
 // then lists and draws, Make Default, Apply to all in the layout editor, and Cancel.
+#include "ReloadedLeague.h"
 #include "../layout/ReportTestHelpers.h"
 #include "CustomPlayerTestLeague.h"
 #include "DialogControls.h"
@@ -340,11 +341,8 @@ TEST_F(PlayerDesigner, DesignedTablesShowInHtmlAndSurviveSaveAndReload)
     EXPECT_NE(html.find(">Drawn<"), std::string::npos) << html;
     EXPECT_NE(html.find(">Class<"), std::string::npos);
 
-    std::vector<BYTE> bytes;
-    doc.SaveToBytes(bytes);
     CBowlingDoc reloaded;
-    CString error;
-    ASSERT_TRUE(reloaded.LoadFromBytes(bytes, "designed.lgf", error)) << error.GetString();
+    ASSERT_TRUE(Reload(doc, reloaded));
     CRepForm* pLoaded = reloaded.m_pCurrentRepForm;
     ASSERT_NE(pLoaded, nullptr);
     auto* pStandings2 =

@@ -1,6 +1,7 @@
 // The sample league's standings layout drawn by the Qt painter (PNG and PDF) and written as
 // the HTML page, with a note and a line added; the layout survives a save and a reload.
 // The files stay in the build folder: tests/reports/stats/render/.
+#include "ReloadedLeague.h"
 #include "FileContents.h"
 #include "framework/qt/QtBackend.h"
 #include "league/BowlingDoc.h"
@@ -51,10 +52,8 @@ TEST(RenderPages, SampleLeagueStandingsLayout)
         EXPECT_NE(html.find(psz), std::string::npos) << psz;
 
     // Saved and read back, the note and the line are still in the layout.
-    std::vector<BYTE> bytes;
-    doc.SaveToBytes(bytes);
     CBowlingDoc loaded;
-    ASSERT_TRUE(loaded.LoadFromBytes(bytes, "sample.lge", strError)) << strError.GetString();
+    ASSERT_TRUE(Reload(doc, loaded));
     ASSERT_NE(loaded.m_pCurrentRepForm, nullptr);
     std::vector<int> types;
     for (POSITION pos = loaded.m_pCurrentRepForm->m_listItems.GetHeadPosition(); pos;)

@@ -391,11 +391,17 @@ public:
     // ==== recalculation, standings, rankings, schedule =====================================
     // (BowlingDocRecalc.cpp, BowlingDocStandings.cpp, BowlingDocRankings.cpp,
     //  BowlingDocSchedule.cpp)
-    void ResetStatistics();
+    // Every figure back to the season's start; the entering-average cut-off is judged at
+    // nRound (0: the current round).
+    void ResetStatistics(int nRound = 0);
     void AccumulatePlayersHcpMode();      // the statistics pass up to the current round
     void AccumulatePlayersScrMode();
-    // Statistics as at a date: the passes up to the round before the current round.
-    void RecalculateFixture(CTime date);
+    // The averages and handicaps in force at a match for a side that bowled on the date:
+    // every match of the rounds before it, or, when the side bowled on another day than
+    // the match was due, every match played before that day. Never the current round.
+    void RecalculateFixture(CTime date, const CFixture& match);
+    // Whether a match was bowled before the one RecalculateFixture works to.
+    static bool BowledBefore(const CFixture& other, const CFixture& match, CTime dayStart);
     void CountTeamsPerDivision();
     void UpdateCurrentSplit();            // m_nCurrentSplit from the split settings
 
@@ -685,7 +691,9 @@ public:
 
 private:
     // ==== recalculation, standings, rankings, schedule (helpers) ====
-    void AccumulatePass(int nPass, int nLastRound);
+    // Every match up to nLastRound, or, with pBefore, those bowled before it (on the day of
+    // m_timeStats when pBefore was bowled on another day than it was due).
+    void AccumulatePass(int nPass, int nLastRound, const CFixture* pBefore = nullptr);
     void AccumulateFixture(CFixture* pFixture, int nPass, bool bMainPass, std::vector<CPlayer*>& bowled);
     void AccumulateWins(CFixture* pFixture, int nPass, int nGames, int nPlayers);
     void RefreshPlayerFigures(CPlayer* pPlayer, int nPass);

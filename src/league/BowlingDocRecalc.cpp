@@ -87,13 +87,22 @@ private:
     std::vector<CPlayer*> m_members;
 };
 
+CTime StartOfDay(CTime t) { return CTime(t.GetYear(), t.GetMonth(), t.GetDay(), 0, 0, 0); }
+
+bool SameDay(CTime a, CTime b)
+{
+    return a.GetYear() == b.GetYear() && a.GetMonth() == b.GetMonth() && a.GetDay() == b.GetDay();
+}
+
 } // namespace
 
 // ------------------------------------------------------------------ reset
 
-void CBowlingDoc::ResetStatistics()
+void CBowlingDoc::ResetStatistics(int nRound)
 {
-    m_bPastEnteringCutoff = (m_nEnteringAvgCutoff != 0 && m_nCurrentRound > m_nEnteringAvgCutoff) ? 1 : 0;
+    if (nRound == 0)
+        nRound = m_nCurrentRound;
+    m_bPastEnteringCutoff = (m_nEnteringAvgCutoff != 0 && nRound > m_nEnteringAvgCutoff) ? 1 : 0;
     m_nLeaguePins = m_nLeagueGames = 0;
     m_nJuniorCount = 0;
     for (POSITION pos = m_listTeams.GetHeadPosition(); pos;)
@@ -115,7 +124,7 @@ void CBowlingDoc::ResetStatistics()
 void CBowlingDoc::AccumulatePlayersHcpMode() { AccumulatePass(PASS_HANDICAP, m_nCurrentRound); }
 void CBowlingDoc::AccumulatePlayersScrMode() { AccumulatePass(PASS_SCRATCH, m_nCurrentRound); }
 
-void CBowlingDoc::AccumulatePass(int nPass, int nLastRound)
+void CBowlingDoc::AccumulatePass(int nPass, int nLastRound, const CFixture* pBefore)
 {
     m_bHandicapPass = nPass == PASS_HANDICAP ? 1 : 0;
     // League totals, venue figures and the bowlers' current averages are taken once, in the
@@ -131,12 +140,17 @@ void CBowlingDoc::AccumulatePass(int nPass, int nLastRound)
         }
     }
 
+    // A side bowled on another day than its match was due counts what was bowled before it.
+    CTime dayStart;
+    if (pBefore && !SameDay(m_timeStats, pBefore->m_timeDue))
+        dayStart = StartOfDay(m_timeStats);
+
     std::unordered_map<CPlayer*, int> roundsBowled;
     std::vector<CPlayer*> bowled;
     CPlayerSet bowledInPass;
     for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
         CFixture* f = static_cast<CFixture*>(m_listFixtures.GetNext(pos));
-        if (f->m_nRound > nLastRound || f->m_nRound == 0)
+        if (f->m_nRound == 0 || (pBefore ? !BowledBefore(*f, *pBefore, dayStart) : f->m_nRound > nLastRound))
             continue;
         // Worked again from nothing, so that stored points never count twice.
         f->ClearPoints(nPass);
@@ -157,9 +171,13 @@ void CBowlingDoc::AccumulatePass(int nPass, int nLastRound)
         }
         std::sort(bowled.begin(), bowled.end());
         bowled.erase(std::unique(bowled.begin(), bowled.end()), bowled.end());
-        for (CPlayer* p : bowled)
-            if (++roundsBowled[p] % nRecalcEvery == 0)
+        for (CPlayer* p : bowled) {
+            // A bowler who came with no average has his first match's figures until the
+            // first refresh, as the scoresheet gave them to him.
+            const int nRounds = ++roundsBowled[p];
+            if (nRounds % nRecalcEvery == 0 || (nRounds == 1 && p->GetEnteringAverage(FALSE) == 0))
                 RefreshPlayerFigures(p, nPass);
+        }
     }
 
     for (CPlayer* p : bowledInPass.Members())
@@ -542,15 +560,32 @@ void CBowlingDoc::AccumulateWins(CFixture* f, int nPass, int nGames, int nPlayer
 
 // ------------------------------------------------------------------ entry points
 
-void CBowlingDoc::RecalculateFixture(CTime date)
+bool CBowlingDoc::BowledBefore(const CFixture& other, const CFixture& match, CTime dayStart)
 {
-    m_timeStats = date;
+    if (&other == &match)
+        return false;
+    if (dayStart.GetTime() == 0)
+        return other.m_nRound < match.m_nRound;
+    // The later of its sides' days: a side ticked without a date bowled when it was due.
+    CTime played;
+    bool bPlayed = false;
+    for (int s = 0; s < 2; ++s)
+        if (other.m_bPlayed[s]) {
+            played = std::max(played, other.m_timePlayed[s].GetTime() != 0 ? other.m_timePlayed[s] : other.m_timeDue);
+            bPlayed = true;
+        }
+    return (bPlayed ? played : other.m_timeDue) < dayStart;
+}
+
+void CBowlingDoc::RecalculateFixture(CTime date, const CFixture& match)
+{
+    m_timeStats = date.GetTime() != 0 ? date : match.m_timeDue;
     const DWORD bSavedPass = m_bHandicapPass;
-    ResetStatistics();
+    ResetStatistics(match.m_nRound);
     if (m_bHandicapLeague)
-        AccumulatePass(PASS_HANDICAP, m_nCurrentRound - 1);
+        AccumulatePass(PASS_HANDICAP, 0, &match);
     if (m_bScratchLeague)
-        AccumulatePass(PASS_SCRATCH, m_nCurrentRound - 1);
+        AccumulatePass(PASS_SCRATCH, 0, &match);
     m_bHandicapPass = bSavedPass;
 }
 

@@ -229,7 +229,9 @@ void BuildSampleLeague(CBowlingDoc& doc, const SampleLeagueShape& shape, BOOL bW
     // The season: a round robin, one round a week from the first Monday of September.
     for (int r = 0; r < shape.nRounds; ++r) {
         // Calendar weeks, so the clock change in October keeps the 7.30 start.
-        CTime due(2025, 9, 1 + 7 * r, 19, 30, 0);
+        // Christmas week (round 17's Monday) is a free date: the rounds after it move on a week.
+        const int nWeek = bSmall && r >= 16 ? r + 1 : r;
+        CTime due(2025, 9, 1 + 7 * nWeek, 19, 30, 0);
         auto* pWeek = new CFreeWeek(r + 1);
         pWeek->m_nFirstRound = pWeek->m_nLastRound = static_cast<BYTE>(r + 1);
         pWeek->m_time = due;
@@ -254,11 +256,18 @@ void BuildSampleLeague(CBowlingDoc& doc, const SampleLeagueShape& shape, BOOL bW
     }
 
     // Results up to the round played: the team orders bowl, every score around the average.
-    int nBlindDone = 0, nSubDone = 0;
+    // Each round bowls on the averages and handicaps in force at it, as the scoresheet gives
+    // them; the scores scatter around each bowler's entering average.
+    int nBlindDone = 0, nSubDone = 0, nFiguresRound = 0;
     for (POSITION pos = doc.GetFirstFixturePosition(); pos;) {
         auto* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
         if (f->m_nRound > shape.nRoundsPlayed)
             break;
+        if (f->m_nRound != nFiguresRound) {
+            nFiguresRound = f->m_nRound;
+            doc.m_bHandicapPass = PASS_HANDICAP;
+            doc.RecalculateFixture(f->m_timeDue, *f);
+        }
         for (int side = 0; side < 2; ++side) {
             CTeam* pTeam = side == 0 ? f->m_pTeamA : f->m_pTeamB;
             for (int p = 0; p < shape.nPlayers; ++p)
@@ -267,8 +276,13 @@ void BuildSampleLeague(CBowlingDoc& doc, const SampleLeagueShape& shape, BOOL bW
                 int k = CFixture::SlotOf(side, p);
                 for (int g = 0; g < shape.nGames; ++g) {
                     CPlayer* pPlayer = f->m_pPlayer[g][k];
-                    int nScore = pPlayer->IsRobot() ? 120 : std::clamp(pPlayer->m_nAverage + rnd.Next(-35, 45), 60, 300);
-                    f->m_nScore[g][k] = static_cast<WORD>(nScore);
+                    if (pPlayer->IsRobot()) {
+                        f->m_nScore[g][k] = static_cast<WORD>(doc.CalcBlindScore(f, side, p, g, 0));
+                        f->m_nHandicap[g][k] = doc.CalcBlindHandicap(f, side, p, g, 0);
+                        continue;
+                    }
+                    const int nBase = pPlayer->GetEnteringAverage(TRUE) / 10;
+                    f->m_nScore[g][k] = static_cast<WORD>(std::clamp(nBase + rnd.Next(-35, 45), 60, 300));
                 }
             }
             f->m_bPlayed[side] = 1;

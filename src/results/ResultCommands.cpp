@@ -165,26 +165,11 @@ void OnResultAmendResults(CBowlingDoc& doc)
     if (!f || !TeamsAreFull(doc, f))
         return;
 
-    // The statistics as they stood before the match: the round of its due date.
-    int nMatchRound = f->m_nRound;
-    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
-        const CFixture* g = static_cast<const CFixture*>(doc.m_listFixtures.GetNext(pos));
-        if (g->m_timeDue == f->m_timeDue) {
-            nMatchRound = g->m_nRound;
-            break;
-        }
-    }
-    const BYTE nSavedRound = doc.m_nCurrentRound;
-    if (nMatchRound < 2) {
-        doc.ResetStatistics();
-    } else {
-        doc.m_nCurrentRound = static_cast<BYTE>(nMatchRound - 1);
-        doc.Recalculate();
-    }
+    // The sheet rolls the statistics back to those in force at the match itself, so an
+    // amendment that changes nothing keeps the handicaps and points the match was entered with.
     const BOOL bOK = EditResult(&doc, f);
     doc.m_nDisplayMode = DISPLAY_STANDINGS;
     if (bOK)
         doc.SetModifiedFlag();
-    doc.m_nCurrentRound = nSavedRound;
     doc.Recalculate();
 }

@@ -76,11 +76,8 @@ void CScoresheetDlg::OnChangeDatePlayed(int nSide)
     timeSide = dlg.m_time;
     // Equal dates: the handicaps of both sides are those in force on that day. Different
     // dates are Recalculate's work, side by side.
-    if (m_bHandicapScoring && m_timePlayedA == m_timePlayedB) {
-        m_pDoc->ResetStatistics();
-        m_pDoc->m_bHandicapPass = PASS_HANDICAP;
-        m_pDoc->RecalculateFixture(dlg.m_time);
-    }
+    if (m_bHandicapScoring && m_timePlayedA == m_timePlayedB)
+        FiguresInForce(dlg.m_time);
     Recalculate();
     RefreshDisplay();
 }
@@ -174,8 +171,8 @@ int (*g_pfnScoresheetAddNewPlayer)(CBowlingDoc* pDoc) = PlayerSetup::AddNewPlaye
 void CScoresheetDlg::OnNewPlayer()
 {
     g_pfnScoresheetAddNewPlayer(m_pDoc);
-    // Only the repeatable part of the opening: the layout, last round's line-up and the
-    // saved blind counters must not be done twice.
+    // Only the repeatable part of the opening: the layout and last round's line-up must not
+    // be done twice.
     ReinitialisePlayers();
 }
 

@@ -182,15 +182,12 @@ void CScoresheetDlg::InitLayout()
         if (m_bDefaultedB[g])
             ApplyDefaultedGame(1, g, TRUE);
 
-    m_timePlayedA = m_pFixture->m_bPlayed[0] ? m_pFixture->m_timePlayed[0] : m_pFixture->m_timeDue;
-    m_timePlayedB = m_pFixture->m_bPlayed[1] ? m_pFixture->m_timePlayed[1] : m_pFixture->m_timeDue;
-
-    // Saved once: every recount starts from these, so the match's own blind games are
-    // counted once however often the sheet recalculates.
-    if (CTeam* t = m_pFixture->m_pTeamA)
-        std::copy(t->m_nBlindGames, t->m_nBlindGames + 2, m_nBlindGamesA);
-    if (CTeam* t = m_pFixture->m_pTeamB)
-        std::copy(t->m_nBlindGames, t->m_nBlindGames + 2, m_nBlindGamesB);
+    // A side ticked without a date of its own bowled when the match was due.
+    for (int s = 0; s < 2; ++s) {
+        const CTime played = m_pFixture->m_timePlayed[s];
+        (s == 0 ? m_timePlayedA : m_timePlayedB) =
+            m_pFixture->m_bPlayed[s] && played.GetTime() != 0 ? played : m_pFixture->m_timeDue;
+    }
 }
 
 void CScoresheetDlg::RefillPlayerCombos()
@@ -207,14 +204,24 @@ void CScoresheetDlg::ReinitialisePlayers()
 {
     RefillPlayerCombos();
 
-    if (m_pDoc->m_nRecalcFrequency == 1 && m_timePlayedA == m_timePlayedB) {
-        m_pDoc->ResetStatistics();
-        if (m_bHandicapScoring)
-            m_pDoc->m_bHandicapPass = PASS_HANDICAP;
-        m_pDoc->RecalculateFixture(m_timePlayedA);
-    }
+    // Whatever the current round, the command or the matches entered before it, a match is
+    // scored on the figures in force when it was bowled.
+    FiguresInForce(m_timePlayedA);
+    // Every recount starts from these, so the match's own blind games count once however
+    // often the sheet recalculates.
+    if (CTeam* t = m_pFixture->m_pTeamA)
+        std::copy(t->m_nBlindGames, t->m_nBlindGames + 2, m_nBlindGamesA);
+    if (CTeam* t = m_pFixture->m_pTeamB)
+        std::copy(t->m_nBlindGames, t->m_nBlindGames + 2, m_nBlindGamesB);
     Recalculate();
     RefreshDisplay();
+}
+
+void CScoresheetDlg::FiguresInForce(CTime date)
+{
+    if (m_bHandicapScoring)
+        m_pDoc->m_bHandicapPass = PASS_HANDICAP;
+    m_pDoc->RecalculateFixture(date, *m_pFixture);
 }
 
 void CScoresheetDlg::ArrangeGameColumns(int nGames)
@@ -434,19 +441,27 @@ void CScoresheetDlg::Recalculate()
         m_pDoc->m_bHandicapPass = PASS_HANDICAP;
     // Each side's handicaps are those in force on the day it bowled.
     if (m_bHandicapScoring && m_timePlayedA != m_timePlayedB) {
-        m_pDoc->ResetStatistics();
-        m_pDoc->m_bHandicapPass = PASS_HANDICAP;
-        m_pDoc->RecalculateFixture(m_timePlayedA);
+        FiguresInForce(m_timePlayedA);
         m_pDoc->SetNewBowlerFiguresSideA(&f);
     }
     RecalculateSide(0);
     if (m_bHandicapScoring && m_timePlayedB != m_timePlayedA) {
-        m_pDoc->ResetStatistics();
-        m_pDoc->m_bHandicapPass = PASS_HANDICAP;
-        m_pDoc->RecalculateFixture(m_timePlayedB);
+        FiguresInForce(m_timePlayedB);
         m_pDoc->SetNewBowlerFiguresSideB(&f);
     }
     RecalculateSide(1);
+    // A vacancy or defaulted game of side A that takes its opponent's score follows side B's
+    // final scores, blind games worked just now included.
+    for (int g = 0; g < LeagueGames(); ++g)
+        for (int p = 0; p < m_nPositions; ++p) {
+            const int k = CFixture::SlotOf(0, p);
+            const CPlayer* pPlayer = SlotPlayer(g, k);
+            if (!(f.m_dwPosFlags[k] & PosBlind(g)) || !(DefaultedFlag(0, g) || (pPlayer && pPlayer->IsRobot())))
+                continue;
+            const int nScore = std::clamp(m_pDoc->CalcBlindScore(&f, 0, p, g, DefaultedFlag(0, g)), 0, 0xFFFF);
+            f.m_nScore[g][k] = static_cast<WORD>(nScore);
+            ScoreMember(0, p, g) = static_cast<UINT>(nScore);
+        }
 }
 
 void CScoresheetDlg::RecalculateSide(int s)
@@ -464,6 +479,10 @@ void CScoresheetDlg::RecalculateSide(int s)
             const bool bBlind = (dwFlags & PosBlind(g)) != 0;
             const bool bNonQual = (dwFlags & PosNonQual(g)) != 0;
             const bool bDefaulted = flag[g] != 0;
+            // The bowler's figures in force, not those the line-up was filled with.
+            CPlayer* pBowler = SlotPlayer(g, k);
+            if (pBowler && !pBowler->IsRobot() && !bNonQual && !(dwFlags & PosPacer(g)))
+                f.m_nAverage[g][k] = pBowler->m_nAverage;
             if (bBlind) {
                 int nScore = std::clamp(m_pDoc->CalcBlindScore(&f, s, p, g, flag[g]), 0, 0xFFFF);
                 f.m_nScore[g][k] = static_cast<WORD>(nScore);
@@ -477,8 +496,7 @@ void CScoresheetDlg::RecalculateSide(int s)
                 f.m_nHandicap[g][k] = 0;
             } else if (!bNonQual) {
                 // A position without a bowler bowls off nothing.
-                CPlayer* pPlayer = SlotPlayer(g, k);
-                f.m_nHandicap[g][k] = pPlayer ? pPlayer->m_nHandicap : 0;
+                f.m_nHandicap[g][k] = pBowler ? pBowler->m_nHandicap : 0;
             }
             if (CWnd* w = GetDlgItem(static_cast<int>(CellID(s, p, g))))
                 w->EnableWindow(!bBlind && !bNonQual && !bDefaulted);
@@ -531,15 +549,23 @@ void CScoresheetDlg::RefreshDisplay()
 
     const bool bBothPlayed = f.m_bPlayed[0] && f.m_bPlayed[1];
     if (IsSingles()) {
+        // As the team sheets: a new bowler's figures reach his blind and vacancy games and
+        // his opponent's before the points.
         if (m_bHandicapScoring) {
             m_pDoc->m_bHandicapPass = PASS_HANDICAP;
             if (bBothPlayed) {
                 m_pDoc->SetNewBowlerFiguresSideA(&f);
                 m_pDoc->SetNewBowlerFiguresSideB(&f);
+                Recalculate();
                 RefreshPoints(PASS_HANDICAP);
             }
         }
         if (m_bScratchScoring) {
+            if (bBothPlayed) {
+                m_pDoc->SetNewBowlerFiguresSideA(&f);
+                m_pDoc->SetNewBowlerFiguresSideB(&f);
+                Recalculate();
+            }
             m_pDoc->m_bHandicapPass = PASS_SCRATCH;
             RefreshPoints(PASS_SCRATCH);
         }

@@ -104,8 +104,10 @@ protected:
 
 private:
     // The one-time part of the opening: column layout, handicap controls, last round's
-    // line-up, the saved blind counters and the Defaulted boxes.
+    // line-up, the Defaulted boxes and the dates played.
     void InitLayout();
+    // The league's figures as they stood when a side bowled on the date.
+    void FiguresInForce(CTime date);
     void ArrangeGameColumns(int nGames);
     void HideHandicapControls(BOOL bAll);
     void RemoveControl(UINT nID);

@@ -180,14 +180,17 @@ TEST_F(Recalc, RoundZeroAllResultsAndStatisticsAsAtADate)
     doc.Recalculate();
     EXPECT_EQ(doc.m_bAllResultsEntered, 1u);
 
-    // Statistics as at round 2's date: round 1 only.
-    doc.m_nCurrentRound = 2;
-    doc.m_bHandicapPass = 0;
-    doc.RecalculateFixture(CTime(1000000));
-    EXPECT_EQ(doc.m_timeStats, CTime(1000000));
-    EXPECT_EQ((V{int(league.Player(11)->m_nGames[PASS_HANDICAP]), league.Team(1)->m_nPointsWon[PASS_HANDICAP],
-                 int(doc.m_bHandicapPass)}),
-              (V{2, 4, 0}));
+    // The statistics in force at a round-2 match: round 1 only, whatever the current round.
+    for (int nCurrent : {1, 2, 3}) {
+        doc.m_nCurrentRound = static_cast<BYTE>(nCurrent);
+        doc.m_bHandicapPass = 0;
+        doc.RecalculateFixture(r2a->m_timeDue, *r2a);
+        EXPECT_EQ(doc.m_timeStats, r2a->m_timeDue);
+        EXPECT_EQ((V{int(league.Player(11)->m_nGames[PASS_HANDICAP]), league.Team(1)->m_nPointsWon[PASS_HANDICAP],
+                     int(doc.m_bHandicapPass)}),
+                  (V{2, 4, 0}))
+            << "current round " << nCurrent;
+    }
 }
 
 TEST_F(Recalc, LeagueAndRoundAverages)

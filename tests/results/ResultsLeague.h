@@ -27,7 +27,6 @@ struct ResultsLeague {
         doc.m_nGamesPerMatch = static_cast<BYTE>(nGames);
         doc.m_nRounds = static_cast<BYTE>(nRounds);
         doc.m_nCurrentRound = 1;
-        doc.m_nRecalcFrequency = 2;  // the sheet leaves the statistics alone on opening
         for (int t = 1; t <= nTeams; ++t) {
             CString name;
             name.Format("Team %d", t);
@@ -38,8 +37,10 @@ struct ResultsLeague {
                 pPlayer->m_nTeamNo = static_cast<WORD>(t);
                 pPlayer->m_wFlags = PF_MALE;
                 pPlayer->m_strName.Format("Bowler %d", t * 10 + p);
+                // Entering at 150 + place: 80% of 200 gives handicaps 39, 38, 37, 36, 36.
+                pPlayer->SetEnteringAverage(static_cast<WORD>((150 + p) * 10));
                 pPlayer->m_nAverage = static_cast<WORD>(150 + p);
-                pPlayer->m_nHandicap = 10 + p;
+                pPlayer->m_nHandicap = doc.CalcHandicap(150 + p, PF_MALE, 0);
                 doc.AddPlayer(pPlayer);
                 pTeam->m_arrTeamOrder.Add(pPlayer->m_nPlayerNo);
             }

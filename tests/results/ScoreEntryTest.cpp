@@ -213,13 +213,14 @@ TEST(ScoreEntry, ABowlerPastTheBlindLimitMayBeChanged)
 {
     ResultsLeague L(2, 2, 3);
     L.doc.m_nBlindGameLimit = 2;
-    CFixture* f = L.Match(1);
+    // Bowler 11 was absent for two games of round 1: at the limit before round 2.
+    L.Play(L.Match(1), 150, 150);
+    L.Match(1)->m_dwPosFlags[0] = PosBlind(0) | PosBlind(1);
+    CFixture* f = L.Match(2);
     FillLineUp(&L.doc, f);
-    f->m_dwPosFlags[0] = PosBlind(0);  // Bowler 11 absent in game 1
+    f->m_dwPosFlags[0] = PosBlind(0);  // and again in game 1
     f->m_bPlayed[0] = 1;
-    // Played on its due date: the sheet keeps the statistics as they are.
     f->m_timePlayed[0] = f->m_timeDue;
-    L.Player(11)->m_nBlindGames[PASS_HANDICAP] = 2;
     // The question goes through the framework's message box.
     ASSERT_NE(g_pfnScoringAskYesNo, nullptr);
 
@@ -248,7 +249,7 @@ TEST(ScoreEntry, ChangingABowlerKeepsTheScoresAndClearsTheMarks)
         .Check([&](CDialog& d) {
             EXPECT_EQ(std::make_pair(f->m_dwPosFlags[1], static_cast<int>(f->m_nScore[0][1])), std::make_pair(PosNonQual(0), 177));
             EXPECT_EQ(std::make_pair(Ctl(d, Cell(0, 1, 1)).enabled, Ctl(d, IDC_SS_HC_A[1]).text.str()),
-                      std::make_pair(true, std::string("13")));
+                      std::make_pair(true, std::string("37")));
         })
         .Cancel();
     EditDoublesResult(&L.doc, f);

@@ -42,14 +42,14 @@ TEST(ScoresheetSubstitutes, TheRecordGoesBackGameByGame)
             const Strs items = Items(d, IDC_SUB_PLAYER[0]);
             ASSERT_EQ(items.size(), 6u);
             EXPECT_EQ(Strs({items[0], items[2], Selected(d, IDC_SUB_PLAYER[0]), Ctl(d, IDC_SUB_HCP[1]).text.str()}),
-                      Strs({"Bowler 11", "Bowler 12", "Bowler 12", "12"}));
+                      Strs({"Bowler 11", "Bowler 12", "Bowler 12", "38"}));
             // Three games: the fourth row takes nothing.
             EXPECT_EQ(CtlEnabled(d, {IDC_SUB_PLAYER[3], IDC_SUB_PACER[3]}), (std::vector<bool>{false, false}));
         })
         .Click(IDC_SUB_ASSIGN_ALL)                    // one game at a time
         .SelectString(IDC_SUB_PLAYER[1], "Bowler 15")  // the reserve bowls game 2
         .Check([](CDialog& d) {
-            EXPECT_EQ(Strs({Selected(d, IDC_SUB_PLAYER[0]), Ctl(d, IDC_SUB_HCP[1]).text.str()}), Strs({"Bowler 12", "15"}));
+            EXPECT_EQ(Strs({Selected(d, IDC_SUB_PLAYER[0]), Ctl(d, IDC_SUB_HCP[1]).text.str()}), Strs({"Bowler 12", "36"}));
         })
         .Click(IDC_SUB_FROM_LEAGUE)  // a bowler of another team paces game 3
         .Check([](CDialog& d) {
@@ -94,7 +94,7 @@ TEST(ScoresheetSubstitutes, NonQualScoreAndHandicapStayAsTyped)
         .Click(IDC_SUB_NONQUAL[1])
         .Check([](CDialog& d) {
             // Ticking Non Qual clears that game's handicap and no other.
-            EXPECT_EQ(CtlTexts(d, {IDC_SUB_HCP[1], IDC_SUB_HCP[0]}), Strs({"0", "11"}));
+            EXPECT_EQ(CtlTexts(d, {IDC_SUB_HCP[1], IDC_SUB_HCP[0]}), Strs({"0", "39"}));
         })
         .SetText(IDC_SUB_HCP[1], "25")
         .SetText(IDC_SUB_SCORE[1], "140")
@@ -113,7 +113,7 @@ TEST(ScoresheetSubstitutes, NonQualScoreAndHandicapStayAsTyped)
             EXPECT_EQ(f->m_dwPosFlags[k], PosNonQual(1));
             // The recalculation leaves a Non Qual game's handicap alone, and its cell shut.
             EXPECT_EQ((std::vector<int>{f->m_nScore[1][k], f->m_nHandicap[1][k], f->m_nHandicap[0][k]}),
-                      (std::vector<int>{140, 25, 11}));
+                      (std::vector<int>{140, 25, 39}));
             EXPECT_FALSE(Ctl(d, Cell(1, 0, 1)).enabled);
         })
         .Cancel();
@@ -213,7 +213,7 @@ TEST(ScoresheetExclude, MarkedGamesStayOutOfTheHighFigures)
         .Check([](CDialog& d) {
             EXPECT_EQ(CtlTexts(d, {IDC_EXCL_TEAM, IDC_EXCL_PLAYER[0], IDC_EXCL_ENTERING_AVG[0], IDC_EXCL_ENTERING_AVG[1],
                                    IDC_EXCL_ENTERING_TOTAL}),
-                      Strs({"Team 1", "Bowler 11", "152", "160", "312"}));
+                      Strs({"Team 1", "Bowler 11", "152", "160", "619"}));
             // Four bowlers, three games: row 5 and column 4 are shut.
             EXPECT_EQ(CtlEnabled(d, {IDC_EXCL_BOX[3][2], IDC_EXCL_BOX[4][0], IDC_EXCL_BOX[0][3]}),
                       (std::vector<bool>{true, false, false}));

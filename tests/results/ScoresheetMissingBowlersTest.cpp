@@ -88,10 +88,13 @@ TEST(ScoresheetMissingBowlers, AnAwardNeedsABowlerOfTheMatch)
 TEST(ScoresheetMissingBowlers, NewPlayerLeavesTheColumnsAndBlindCountsAsTheyWere)
 {
     ResultsLeague L(2, 2, 3);
-    CFixture* f = L.Match(1);
+    // Four blind games of team 1 in round 1.
+    L.Play(L.Match(1), 150, 150);
+    L.Match(1)->m_dwPosFlags[0] = PosBlind(0) | PosBlind(1);
+    L.Match(1)->m_dwPosFlags[1] = PosBlind(0) | PosBlind(2);
+    CFixture* f = L.Match(2);
     FillLineUp(&L.doc, f);
     CTeam* pTeam = L.Team(1);
-    pTeam->m_nBlindGames[0] = pTeam->m_nBlindGames[1] = 4;
     // Side A entered, its first bowler blind in game 1.
     for (int g = 0; g < 3; ++g)
         f->m_nScore[g][1] = 150;
@@ -108,7 +111,7 @@ TEST(ScoresheetMissingBowlers, NewPlayerLeavesTheColumnsAndBlindCountsAsTheyWere
     ui.OnDialog(IDD_DOUBLES_SCORESHEET)
         .Check([&](CDialog& d) {
             xGame2 = Ctl(d, Cell(0, 0, 1)).rect.left;
-            EXPECT_EQ(pTeam->m_nBlindGames[0], 5);
+            EXPECT_EQ(pTeam->m_nBlindGames[PASS_HANDICAP], 5);
         })
         .Click(IDC_SS_NEW_PLAYER)
         .Click(IDC_SS_NEW_PLAYER)
@@ -116,7 +119,7 @@ TEST(ScoresheetMissingBowlers, NewPlayerLeavesTheColumnsAndBlindCountsAsTheyWere
             // Game 2 stays half a column to the right, not one column further each time.
             EXPECT_EQ(Ctl(d, Cell(0, 0, 1)).rect.left, xGame2);
             // This match's blind game is counted once.
-            EXPECT_EQ((std::vector<int>{pTeam->m_nBlindGames[0], pTeam->m_nBlindGames[1]}), (std::vector<int>{5, 5}));
+            EXPECT_EQ(pTeam->m_nBlindGames[PASS_HANDICAP], 5);
         })
         .Cancel();
     EnterDoublesResult(&L.doc, f);

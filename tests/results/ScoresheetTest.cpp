@@ -229,7 +229,7 @@ TEST(ScoresheetOpening, AScratchLeagueShowsNoHandicapAndTeamHandicapsHideOnlyThe
         ResultsLeague L(2, 4, 3);  // handicap league without team handicaps: everything shows
         open(L, [](CDialog& d) {
             EXPECT_EQ(RemovedOf(d, {IDC_SS_HC_A[0], IDC_SS_HCPSERIES_B[3], IDC_SS_HEAD_HC[1]}), std::vector<bool>(3, false));
-            EXPECT_EQ(Ctl(d, IDC_SS_HC_A[0]).text, "11");
+            EXPECT_EQ(Ctl(d, IDC_SS_HC_A[0]).text, "39");
         });
     }
 }

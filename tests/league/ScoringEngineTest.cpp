@@ -859,3 +859,23 @@ TEST(ScoringMatch, MaximumPointsPerMatch)
     doc.UpdateMaxMatchPoints();
     EXPECT_EQ(std::make_pair(int{doc.m_nMaxHandicapPoints}, int{doc.m_nMaxScratchPoints}), std::make_pair(36, 12));
 }
+
+// Blind scores barred: a series with a blind game in it cannot win, and the other side must beat
+// its total. A1 180, 170 and a blind 150 (500); B1 160 three times (480).
+TEST(ScoringMatch, ASeriesWithABarredBlindGameMustBeBeaten)
+{
+    Match m(1, 3, false);
+    SetPoints(m.doc.m_ScrPoints, 2, 4, 0, 0);
+    m.doc.m_ScrPoints.m_bBlindCannotWin = 1;
+    m.doc.m_BlindScore[3].m_nFlatScore = 150;
+    m.Bowler(0, 0, 170, 0);
+    m.Bowler(1, 0, 160, 0);
+    m.Scores(0, 0, {180, 170});
+    m.Scores(1, 0, {160, 160, 160});
+    m.FillBlind(0, 0, 2);
+    m.ReadyToScore();
+    m.doc.CalcMatchPoints(m.pFixture);
+    // A1 takes games 1 and 2; B1 game 3 by beating 150; nobody the series.
+    EXPECT_EQ(Cells(m.pFixture->m_wScratchPoints, {{0, 0, 0}, {0, 0, 1}, {1, 0, 2}, {0, 0, 2}, {0, 0, 4}, {1, 0, 4}}),
+              (std::vector<int>{2, 2, 2, 0, 0, 0}));
+}

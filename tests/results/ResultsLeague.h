@@ -49,6 +49,7 @@ struct ResultsLeague {
             for (int t = 1; t + 1 <= nTeams; t += 2) {
                 auto* f = new CFixture(r, t, t + 1, nPlayers);
                 f->m_nMatch = static_cast<BYTE>((t + 1) / 2);
+                f->m_nGames = static_cast<BYTE>(nGames);
                 f->m_timeDue = CTime(2024, 9, 2 + 7 * (r - 1), 19, 30, 0);
                 doc.AddFixture(f);
             }

@@ -60,6 +60,9 @@ constexpr BYTE DISPLAY_FIXTURES = 3;
 constexpr BYTE DISPLAY_RESULTS = 6;
 constexpr BYTE DISPLAY_STANDINGS = 7;
 
+// Hints of UpdateAllViews: what changed, for a view whose display is built from it.
+constexpr LPARAM HINT_ACCOUNTS_CHANGED = 1;   // entries, headings or payment items
+
 struct CHandicapRule
 {
     WORD m_nBasis = 200;

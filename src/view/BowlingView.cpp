@@ -140,6 +140,9 @@ void CBowlingView::OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint)
         else
             pDoc->m_pCurrentRepForm = static_cast<CRepForm*>(pDoc->m_listRepForms.GetHead());
     }
+    // The accounts display is built from the accounts; another display waits until asked for.
+    if (pDoc && lHint == HINT_ACCOUNTS_CHANGED && pDoc->m_nDisplayMode == MODE_ACCOUNTS && g_pfnRunAccounts)
+        g_pfnRunAccounts(pDoc);
     Relayout();
     CScrollView::OnUpdate(pSender, lHint, pHint);
 }

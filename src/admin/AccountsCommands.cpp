@@ -8,7 +8,6 @@
 #include "admin/PlayerSetup.h"
 #include "admin/SelectAccountItemDlg.h"
 #include "admin/SelectPaymentItemDlg.h"
-#include "admin/SelectTeamDlg.h"
 #include "admin/TeamCommands.h"
 #include "league/Accounts.h"
 #include "league/BowlingDoc.h"
@@ -67,10 +66,8 @@ private:
     }
     void OnTeamArrears()
     {
-        CSelectTeamDlg dlg;
-        dlg.m_pDoc = m_pDoc;
-        if (dlg.DoModal() == IDOK && dlg.m_pTeam)
-            EditTeamArrears(m_pDoc, dlg.m_pTeam);
+        if (CTeam* pTeam = m_pDoc->SelectTeam())
+            EditTeamArrears(m_pDoc, pTeam);
     }
     void OnPopupPlayerArrears()
     {

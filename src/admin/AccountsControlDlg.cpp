@@ -2,11 +2,6 @@
 
 #include "admin/AccountsCommands.h"
 #include "league/BowlingDoc.h"
-#include "view/DisplayHooks.h"
-
-namespace {
-constexpr BYTE DISPLAY_ACCOUNTS = 14;
-}
 
 BEGIN_MESSAGE_MAP(CAccountsControlDlg, CDialog)
     ON_BN_CLICKED(IDC_AC_ADD_INCOME, OnAddIncome)
@@ -36,11 +31,8 @@ void CAccountsControlDlg::OnAmendPayment() { AccountsCommands::AmendPaymentItem(
 void CAccountsControlDlg::OnOK()
 {
     UpdateData(TRUE);
-    // The accounts page on show follows what was just posted.
-    if (m_pDoc->m_nDisplayMode == DISPLAY_ACCOUNTS && g_pfnRunAccounts) {
-        g_pfnRunAccounts(m_pDoc);
-        m_pDoc->UpdateAllViews(nullptr);
-    }
+    // An accounts page on show follows what was just posted.
+    m_pDoc->UpdateAllViews(nullptr, HINT_ACCOUNTS_CHANGED);
     EndDialog(IDOK);
 }
 

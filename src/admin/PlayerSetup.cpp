@@ -85,10 +85,10 @@ void Install()
     LeagueSetup::pfnAddNewPlayer = AddPlayersAndRepaint;
 }
 
-int AddNewPlayers(CBowlingDoc* pDoc)
+int AddNewPlayers(CBowlingDoc* pDoc, BOOL bWithDatabase)
 {
     int nAdded = 0;
-    const bool bDatabase = pDoc->m_bPlayerDatabase && pDoc->m_pPlayerDb && pDoc->m_pPlayerDb->IsOpen();
+    const bool bDatabase = bWithDatabase && pDoc->m_pPlayerDb && pDoc->m_pPlayerDb->IsOpen();
     for (;;) {
         // In a database league the bowler may be there already: take his record, or start a new one.
         CCheckPlayerDbDlg check;

@@ -18,7 +18,10 @@ void Install();
 // first, to take the bowler's record (the details then start from it) or to add a new one; each
 // new bowler is written to the database, where "Similar Names" may link him to a record. The
 // floating substitutes are rebuilt at the end. The number of bowlers added.
+// The first picks the road by the league's player-database switch
+// (CBowlingDoc::AddNewPlayerWithDatabase or CBowlingDoc::AddNewPlayer, which run the second).
 int AddNewPlayers(CBowlingDoc* pDoc);
+int AddNewPlayers(CBowlingDoc* pDoc, BOOL bWithDatabase);
 
 // Player > Edit a Player's Details for one bowler: "Edit Player Details" on his fields; after
 // OK they go back (moving him between team orders when his team changed), the junior

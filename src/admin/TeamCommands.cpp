@@ -19,15 +19,6 @@ CTeam* (*pfnClickedTeam)(CBowlingDoc* pDoc) = nullptr;
 
 namespace {
 
-CTeam* ChooseTeam(CBowlingDoc* pDoc)
-{
-    CSelectTeamDlg dlg;
-    dlg.m_pDoc = pDoc;
-    if (dlg.DoModal() != IDOK)
-        return nullptr;
-    return dlg.m_pTeam;
-}
-
 class CTeamCommands : public CCmdTarget
 {
 public:
@@ -36,7 +27,7 @@ public:
 private:
     void OnTeamEdit()
     {
-        if (CTeam* pTeam = ChooseTeam(m_pDoc))
+        if (CTeam* pTeam = m_pDoc->SelectTeam())
             EditTeam(m_pDoc, pTeam);
     }
     void OnPopupTeamEdit()
@@ -47,7 +38,7 @@ private:
     void OnTeamResequence()
     {
         // A hand-set order replaces the carried line-ups.
-        if (CTeam* pTeam = ChooseTeam(m_pDoc); pTeam && ReorderPlayers(m_pDoc, pTeam))
+        if (CTeam* pTeam = m_pDoc->SelectTeam(); pTeam && ReorderPlayers(m_pDoc, pTeam))
             m_pDoc->m_bRepeatLastRoundOrder = 0;
     }
     void OnDivisions() { EditDivisions(m_pDoc); }
@@ -131,25 +122,7 @@ END_MESSAGE_MAP()
 // by surname then first name. Ties keep the list order.
 void SortFloatingSubs(CBowlingDoc* pDoc, CTeam* pTeam)
 {
-    if (pDoc->m_nFloatingSubsOrder != FLOATING_SUBS_BY_AVERAGE && pDoc->m_nFloatingSubsOrder != FLOATING_SUBS_BY_NAME)
-        return;
-    std::vector<CPlayer*> subs;
-    for (int i = 0; i < pTeam->m_arrTeamOrder.GetSize(); ++i)
-        if (CPlayer* p = pDoc->FindPlayer(pTeam->m_arrTeamOrder[i]))
-            subs.push_back(p);
-    const BOOL bHcp = pDoc->m_bHandicapLeague ? TRUE : FALSE;
-    if (pDoc->m_nFloatingSubsOrder == FLOATING_SUBS_BY_AVERAGE) {
-        std::stable_sort(subs.begin(), subs.end(),
-                         [bHcp](CPlayer* a, CPlayer* b) { return a->GetAverage(bHcp) > b->GetAverage(bHcp); });
-    } else {
-        std::stable_sort(subs.begin(), subs.end(), [](CPlayer* a, CPlayer* b) {
-            int c = a->m_strSurname.CompareNoCase(b->m_strSurname);
-            return c != 0 ? c < 0 : a->m_strFirstName.CompareNoCase(b->m_strFirstName) < 0;
-        });
-    }
-    pTeam->m_arrTeamOrder.RemoveAll();
-    for (CPlayer* p : subs)
-        pTeam->m_arrTeamOrder.Add(p->m_nPlayerNo);
+    pTeam->SortPlayerOrder(pDoc->m_nFloatingSubsOrder);
 }
 
 void Install()
@@ -249,3 +222,12 @@ BOOL EditMembershipTypes(CBowlingDoc* pDoc)
 }
 
 } // namespace TeamCommands
+
+CTeam* CBowlingDoc::SelectTeam()
+{
+    CSelectTeamDlg dlg;
+    dlg.m_pDoc = this;
+    if (dlg.DoModal() != IDOK)
+        return nullptr;
+    return dlg.m_pTeam;
+}

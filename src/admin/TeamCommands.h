@@ -3,9 +3,9 @@
 // Team > Set Team order > Resequence (Manually), and League > Miscellaneous Setup > Divisions
 // and Association Membership Types.
 #include "framework/ui/CmdTarget.h"
+#include "league/Team.h"
 
 class CBowlingDoc;
-class CTeam;
 
 namespace TeamCommands {
 
@@ -23,8 +23,8 @@ BOOL EditTeam(CBowlingDoc* pDoc, CTeam* pTeam);
 BOOL ReorderPlayers(CBowlingDoc* pDoc, CTeam* pTeam);
 
 // The orders of Team > Floating/Roving subs order (the league's floating-subs order byte).
-constexpr BYTE FLOATING_SUBS_BY_AVERAGE = 1;
-constexpr BYTE FLOATING_SUBS_BY_NAME = 2;
+constexpr BYTE FLOATING_SUBS_BY_AVERAGE = CTeam::ORDER_BY_AVERAGE;
+constexpr BYTE FLOATING_SUBS_BY_NAME = CTeam::ORDER_BY_NAME;
 // Puts the floating substitutes' team in the chosen order (installed by Install()).
 void SortFloatingSubs(CBowlingDoc* pDoc, CTeam* pTeam);
 // Divisions; after OK the league is recalculated.

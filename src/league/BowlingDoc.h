@@ -60,6 +60,9 @@ constexpr BYTE DISPLAY_FIXTURES = 3;
 constexpr BYTE DISPLAY_RESULTS = 6;
 constexpr BYTE DISPLAY_STANDINGS = 7;
 
+// Hints of UpdateAllViews: what changed, for a view whose display is built from it.
+constexpr LPARAM HINT_ACCOUNTS_CHANGED = 1;   // entries, headings or payment items
+
 struct CHandicapRule
 {
     WORD m_nBasis = 200;
@@ -496,6 +499,13 @@ public:
     void OnAddExtraTeams();
     void OnExtendSeason();
     void OnReduceLeagueSize();
+    // Player > Add a New Player, the road of a league without and with the player database
+    // (BowlingDocPlayers.cpp; PlayerSetup::AddNewPlayers picks by the switch): the number of
+    // bowlers added.
+    int AddNewPlayer();
+    int AddNewPlayerWithDatabase();
+    // "Select Team" (TeamCommands.cpp): the chosen team, or null on Cancel.
+    CTeam* SelectTeam();
     // Sets of the document's commands served from other folders (set-up, rules, selections,
     // players): each a command target made on the document, installed once at start-up. The set
     // installed last is asked first.
@@ -587,6 +597,14 @@ public:
     // placed on pages; returns the page count.
     int LayoutJuniorReports(CDC* pDC);
     void DrawJuniorReportPage(CDC* pDC, const CPageInfo* pInfo);
+    // The accounts (display mode 14) and the captains list (mode 15), flowed with a heading at
+    // every page top; the page count. The score sheets' page (mode 9): their layout is the
+    // report items' (LayoutScoreSheets).
+    int LayoutAccountsReport(CDC* pDC);
+    void DrawAccountsPage(CDC* pDC, const CPageInfo* pInfo);
+    int LayoutCaptainsListPages(CDC* pDC);
+    void DrawCaptainsListPage(CDC* pDC, const CPageInfo* pInfo);
+    void DrawScoreSheetsPage(CDC* pDC, const CPageInfo* pInfo);
     // A new league's layout, added to the list and made current.
     CRepForm* CreateDefaultReportForm();
     // The lane table for a venue (0: the league's own lanes).

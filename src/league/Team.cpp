@@ -1,7 +1,12 @@
 #include "league/Team.h"
 
 #include "framework/core/Archive.h"
+#include "league/BowlingDoc.h"
 #include "league/FileCheck.h"
+#include "league/Player.h"
+
+#include <algorithm>
+#include <vector>
 
 IMPLEMENT_SERIAL(CTeam, CObject, 1)
 
@@ -96,4 +101,26 @@ BOOL CTeam::HitTest(CPoint pt) const
         if (m_arrNameRects[i].PtInRect(pt))
             return TRUE;
     return FALSE;
+}
+
+void CTeam::SortPlayerOrder(BYTE nOrder)
+{
+    if (!m_pDoc || (nOrder != ORDER_BY_AVERAGE && nOrder != ORDER_BY_NAME))
+        return;
+    std::vector<std::pair<WORD, CPlayer*>> order;
+    for (int i = 0; i < m_arrTeamOrder.GetSize(); ++i)
+        order.emplace_back(m_arrTeamOrder[i], m_pDoc->FindPlayer(m_arrTeamOrder[i]));
+    const BOOL bHcp = m_pDoc->m_bHandicapLeague ? TRUE : FALSE;
+    std::stable_sort(order.begin(), order.end(), [&](const auto& x, const auto& y) {
+        CPlayer* a = x.second;
+        CPlayer* b = y.second;
+        if (!a || !b)
+            return a && !b;
+        if (nOrder == ORDER_BY_AVERAGE)
+            return a->GetAverage(bHcp) > b->GetAverage(bHcp);
+        const int c = a->m_strSurname.CompareNoCase(b->m_strSurname);
+        return c != 0 ? c < 0 : a->m_strFirstName.CompareNoCase(b->m_strFirstName) < 0;
+    });
+    for (int i = 0; i < static_cast<int>(order.size()); ++i)
+        m_arrTeamOrder[i] = order[static_cast<size_t>(i)].first;
 }

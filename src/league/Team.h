@@ -87,6 +87,13 @@ public:
     LONGLONG GetDivisionWeight() const; // (divisions - division), 0 without divisions
     // ==== end ====
 
+    // Orders of SortPlayerOrder: the league's floating-substitutes order byte.
+    enum : BYTE { ORDER_BY_AVERAGE = 1, ORDER_BY_NAME = 2 };
+    // Sorts the team order: highest average first (handicap average in a handicap league), or
+    // by surname then first name. Ties keep their order, numbers that name no bowler go last,
+    // and any other order leaves the team order alone. Needs the document.
+    void SortPlayerOrder(BYTE nOrder);
+
     // ==== the player table's figures (PlayerTableFigures.cpp) ====
     // Moves the real bowlers (no robot rule) of the team order in front of the others,
     // keeping their order, by exchanges that also reorder the robots behind them; returns how

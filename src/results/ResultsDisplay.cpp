@@ -1,6 +1,5 @@
 #include "results/ResultsDisplay.h"
 
-#include "admin/SelectTeamDlg.h"
 #include "league/BowlingDoc.h"
 #include "league/Fixture.h"
 #include "league/Team.h"
@@ -80,16 +79,15 @@ BOOL ChooseRoundResults(CBowlingDoc& doc, CString& strTitle)
 
 BOOL ChooseTeamResults(CBowlingDoc& doc, CString& strTitle)
 {
-    CSelectTeamDlg teams;
-    teams.m_pDoc = &doc;
-    if (teams.DoModal() != IDOK || !teams.m_pTeam)
+    CTeam* pTeam = doc.SelectTeam();
+    if (!pTeam)
         return FALSE;
     CRoundsDisplayedDlg rounds;
     rounds.m_nStartRound = 1;
     rounds.m_nLastRound = doc.m_nCurrentRound;
     if (rounds.DoModal() != IDOK)
         return FALSE;
-    BuildTeamResults(doc, teams.m_pTeam, rounds.m_nStartRound, rounds.m_nLastRound);
-    strTitle = TeamResultsTitle(teams.m_pTeam);
+    BuildTeamResults(doc, pTeam, rounds.m_nStartRound, rounds.m_nLastRound);
+    strTitle = TeamResultsTitle(pTeam);
     return TRUE;
 }

@@ -79,7 +79,7 @@ BEGIN_MESSAGE_MAP(CBowlingView, CScrollView)
     ON_COMMAND(ID_RESULT_ENTER_INDIVIDUAL, OnResultEnterIndividualResult)
     ON_COMMAND(ID_RESULT_AMEND, OnResultAmendResults)
     ON_COMMAND(ID_RESULT_DISPLAY_BY_ROUND, OnResultDisplayByRound)
-    ON_COMMAND(ID_RESULT_DISPLAY_BY_TEAM, OnResultDisplayByTeam)
+    ON_COMMAND(ID_RESULT_DISPLAY_BY_TEAM, OnDisplayResultsByTeam)
     ON_COMMAND(ID_FIXTURE_DISPLAY_BY_ROUND, OnFixtureDisplayByRound)
     ON_COMMAND(ID_FIXTURE_DISPLAY_BY_TEAM, OnFixtureDisplayByTeam)
     ON_COMMAND(ID_FIXTURE_DISPLAY_OUTSTANDING, OnFixtureDisplayOutstanding)
@@ -91,8 +91,8 @@ BEGIN_MESSAGE_MAP(CBowlingView, CScrollView)
     ON_COMMAND(ID_POPUP_PLAYER_DISPLAY, OnPopupPlayerDisplay)
     ON_UPDATE_COMMAND_UI(ID_PLAYER_DISPLAY, OnUpdatePlayerDisplay)
     ON_UPDATE_COMMAND_UI(ID_PLAYER_DISPLAY_BY_TEAM, OnUpdatePlayerDisplay)
-    ON_COMMAND(ID_FIXTURE_SCORESHEETS_RECAP, OnFixtureScoresheetsRecap)
-    ON_COMMAND(ID_FIXTURE_MAKEUP_SCORESHEETS, OnFixtureMakeupScoresheets)
+    ON_COMMAND(ID_FIXTURE_SCORESHEETS_RECAP, OnScoresheetsRecap)
+    ON_COMMAND(ID_FIXTURE_MAKEUP_SCORESHEETS, OnMakeupScoresheets)
     ON_UPDATE_COMMAND_UI(ID_FIXTURE_SCORESHEETS_RECAP, OnUpdateFixtureScoresheets)
     ON_UPDATE_COMMAND_UI(ID_FIXTURE_MAKEUP_SCORESHEETS, OnUpdateFixtureScoresheets)
     ON_COMMAND(ID_JUNIOR_REPORT_ADMIN, OnJuniorReportAdmin)
@@ -140,6 +140,9 @@ void CBowlingView::OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint)
         else
             pDoc->m_pCurrentRepForm = static_cast<CRepForm*>(pDoc->m_listRepForms.GetHead());
     }
+    // The accounts display is built from the accounts; another display waits until asked for.
+    if (pDoc && lHint == HINT_ACCOUNTS_CHANGED && pDoc->m_nDisplayMode == MODE_ACCOUNTS && g_pfnRunAccounts)
+        g_pfnRunAccounts(pDoc);
     Relayout();
     CScrollView::OnUpdate(pSender, lHint, pHint);
 }
@@ -752,7 +755,7 @@ void CBowlingView::OnResultDisplayByRound()
         SetDisplayMode(MODE_RESULTS, title);
 }
 
-void CBowlingView::OnResultDisplayByTeam()
+void CBowlingView::OnDisplayResultsByTeam()
 {
     CString title;
     if (ChooseTeamResults(*GetDocument(), title))
@@ -800,12 +803,12 @@ void CBowlingView::ShowScoreSheets(int nKind)
         SetDisplayMode(MODE_SCORE_SHEETS);
 }
 
-void CBowlingView::OnFixtureScoresheetsRecap()
+void CBowlingView::OnScoresheetsRecap()
 {
     ShowScoreSheets(SCORE_SHEETS_RECAP);
 }
 
-void CBowlingView::OnFixtureMakeupScoresheets()
+void CBowlingView::OnMakeupScoresheets()
 {
     ShowScoreSheets(SCORE_SHEETS_MAKEUP);
 }

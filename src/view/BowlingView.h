@@ -96,7 +96,7 @@ public:
     afx_msg void OnResultAmendResults();
     // Results display (src/results/ResultsDisplay.h)
     afx_msg void OnResultDisplayByRound();
-    afx_msg void OnResultDisplayByTeam();
+    afx_msg void OnDisplayResultsByTeam();
     // Fixture lists (view/DisplayHooks.h)
     afx_msg void OnFixtureDisplayByRound();
     afx_msg void OnFixtureDisplayByTeam();
@@ -107,8 +107,8 @@ public:
     afx_msg void OnPlayerDisplayByTeam();
     afx_msg void OnPopupPlayerDisplay();
     afx_msg void OnUpdatePlayerDisplay(CCmdUI* pCmdUI);
-    afx_msg void OnFixtureScoresheetsRecap();
-    afx_msg void OnFixtureMakeupScoresheets();
+    afx_msg void OnScoresheetsRecap();
+    afx_msg void OnMakeupScoresheets();
     afx_msg void OnUpdateFixtureScoresheets(CCmdUI* pCmdUI);
     // Junior reports (view/DisplayHooks.h)
     afx_msg void OnJuniorReportAdmin();

@@ -108,6 +108,10 @@ int LayoutDisplayPages(CBowlingDoc* pDoc, CDC* pDC)
         return std::max(1, pDoc->LayoutGeneratedReport(pDC));
     if (nMode == MODE_JUNIORS)
         return std::max(1, pDoc->LayoutJuniorReports(pDC));
+    if (nMode == MODE_ACCOUNTS)
+        return std::max(1, pDoc->LayoutAccountsReport(pDC));
+    if (nMode == MODE_CAPTAINS)
+        return std::max(1, pDoc->LayoutCaptainsListPages(pDC));
     // Score sheets stand in the slots of the league's sheets per page.
     if (nMode == MODE_SCORE_SHEETS && g_pfnLayoutScoreSheets)
         return std::max(1, g_pfnLayoutScoreSheets(pDoc, pDC));
@@ -138,6 +142,12 @@ void DrawDisplayPage(CBowlingDoc* pDoc, CDC* pDC, const CPageInfo& info)
         pDoc->DrawGeneratedReportPage(pDC, &info);
     } else if (nMode == MODE_JUNIORS) {
         pDoc->DrawJuniorReportPage(pDC, &info);
+    } else if (nMode == MODE_ACCOUNTS) {
+        pDoc->DrawAccountsPage(pDC, &info);
+    } else if (nMode == MODE_CAPTAINS) {
+        pDoc->DrawCaptainsListPage(pDC, &info);
+    } else if (nMode == MODE_SCORE_SHEETS) {
+        pDoc->DrawScoreSheetsPage(pDC, &info);
     } else if (nMode == MODE_RESULTS) {
         // Result cards switch the scoring system as they draw.
         DWORD bPass = pDoc->m_bHandicapPass;

@@ -299,6 +299,33 @@ void CBowlingDoc::DrawJuniorReportPage(CDC* pDC, const CPageInfo* pInfo)
     DrawPageItems(pDC, m_listJuniorItems, pInfo);
 }
 
+// --- the accounts (display mode 14), the captains list (15), the score sheets (9) -----------
+
+int CBowlingDoc::LayoutAccountsReport(CDC* pDC)
+{
+    return FlowPageItems(this, pDC, m_listAccountsItems);
+}
+
+void CBowlingDoc::DrawAccountsPage(CDC* pDC, const CPageInfo* pInfo)
+{
+    DrawPageItems(pDC, m_listAccountsItems, pInfo);
+}
+
+int CBowlingDoc::LayoutCaptainsListPages(CDC* pDC)
+{
+    return FlowPageItems(this, pDC, m_listCaptainsItems);
+}
+
+void CBowlingDoc::DrawCaptainsListPage(CDC* pDC, const CPageInfo* pInfo)
+{
+    DrawPageItems(pDC, m_listCaptainsItems, pInfo);
+}
+
+void CBowlingDoc::DrawScoreSheetsPage(CDC* pDC, const CPageInfo* pInfo)
+{
+    DrawPageItems(pDC, m_listScoreSheetItems, pInfo);
+}
+
 // --- a new league's layout ------------------------------------------------------------------
 
 CRepForm* CBowlingDoc::CreateDefaultReportForm()

@@ -6,6 +6,8 @@
 #include "admin/AccountsCommands.h"
 #include "league/Accounts.h"
 #include "league/Player.h"
+#include "view/BowlingView.h"
+#include "view/RepItem.h"
 
 #include <string>
 
@@ -262,6 +264,9 @@ TEST_F(Accounts_, CollectionSheetSettingKeptEvenThroughTheCloseBox)
 
 TEST_F(Accounts_, FinishedRebuildsTheAccountsPageOnShow)
 {
+    // The page on show is the view's, which the document tells of the change.
+    CBowlingView view;
+    view.AttachTo(&doc, nullptr);
     Heading(TRUE, "Subs", 250);
     doc.m_nDisplayMode = 14;
     ui.OnDialog(IDD_ACCOUNTS_CONTROL).Click(IDC_AC_POST_INCOME).OK();
@@ -269,8 +274,10 @@ TEST_F(Accounts_, FinishedRebuildsTheAccountsPageOnShow)
     AccountsCommands::LeagueAccounts(&doc);
     ASSERT_EQ(Entries().size(), 1u);
     // Heads, the entry, the week's totals, two rules, heads, the one heading's total, the rule
-    // before the (no) expense headings, and the season's totals.
-    EXPECT_EQ(doc.m_listAccountsItems.GetCount(), 9);
+    // before the (no) expense headings, and the season's totals; and the page heading the
+    // view's page flow put on top.
+    EXPECT_EQ(doc.m_listAccountsItems.GetCount(), 9 + 1);
+    EXPECT_TRUE(static_cast<CRepItem*>(doc.m_listAccountsItems.GetHead())->IsTemporary());
 
     // Another display showing: the page waits until it is asked for.
     doc.m_nDisplayMode = 7;
@@ -278,5 +285,5 @@ TEST_F(Accounts_, FinishedRebuildsTheAccountsPageOnShow)
     ui.OnDialog(IDD_ACCOUNT_POSTING).Select(IDC_AP_HEADINGS, 0).OK();
     AccountsCommands::LeagueAccounts(&doc);
     EXPECT_EQ(Entries().size(), 2u);
-    EXPECT_EQ(doc.m_listAccountsItems.GetCount(), 9);
+    EXPECT_EQ(doc.m_listAccountsItems.GetCount(), 9 + 1);
 }

@@ -1,5 +1,6 @@
 # Installs the build into a fresh prefix and checks what a desktop needs: the program, its
-# entry, icon and the league file type (read back from the MIME database built from it).
+# entry, icon and the league file type with its own document icon (read back from the MIME
+# database built from it).
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${PREFIX}" RESULT_VARIABLE rc OUTPUT_QUIET)
 if(NOT rc EQUAL 0)
@@ -12,6 +13,21 @@ foreach(f bin/torvane share/applications/torvane.desktop share/mime/packages/tor
     message(FATAL_ERROR "not installed: ${f}")
   endif()
 endforeach()
+# A league file has a document icon of its own, not the program's.
+file(SHA256 "${PREFIX}/share/icons/hicolor/scalable/apps/torvane.svg" program_icon)
+file(SHA256 "${PREFIX}/share/icons/hicolor/scalable/mimetypes/application-x-torvane-league.svg" league_icon)
+if(program_icon STREQUAL league_icon)
+  message(FATAL_ERROR "the league file type has the program's icon")
+endif()
+file(READ "${PREFIX}/share/icons/hicolor/scalable/mimetypes/application-x-torvane-league.svg" league_svg)
+if(NOT league_svg MATCHES "<svg")
+  message(FATAL_ERROR "the league file icon is no SVG picture")
+endif()
+file(READ "${PREFIX}/share/mime/packages/torvane.xml" mime)
+string(FIND "${mime}" "<icon name=\"application-x-torvane-league\"/>" at)
+if(at EQUAL -1)
+  message(FATAL_ERROR "the league file type names no icon of its own")
+endif()
 file(READ "${PREFIX}/share/applications/torvane.desktop" entry)
 foreach(line "Exec=torvane %f" "Icon=torvane" "MimeType=application/x-torvane-league;")
   string(FIND "${entry}" "${line}" at)

@@ -195,8 +195,10 @@ private:
     int m_nNameWidth[2] = {kOtherWidthA, kOtherWidthB};
 };
 
-// Five bowlers' games and series run to four and five figures, wider than the usual columns:
-// then the figures spread out from the points in the middle and the names give way.
+// The figures stand in their usual columns as long as each clears the figure before it on its
+// line: one as wide as the room to that figure's end would touch it. Only then (four-figure team
+// games of five bowlers, in most fonts) do the columns spread out from the points in the middle.
+// A long name of side A stops short of the widest first game either way.
 void CSummaryPainter::PlaceFigures(const std::vector<CFixture*>& matches)
 {
     const int nGames = GamesOf(m_pDoc);
@@ -207,7 +209,7 @@ void CSummaryPainter::PlaceFigures(const std::vector<CFixture*>& matches)
         return;
     Use(DETAIL);
     const BOOL bHcp = m_item.m_bHcpPoints ? TRUE : FALSE;
-    int nGameWidth = 0, nSeriesWidth = 0;
+    int nGameWidth[MAX_GAMES] = {}, nSeriesWidth = 0;
     for (const CFixture* f : matches) {
         if (ClassifyMatch(m_item, *f) != LineCase::Figures)
             continue;
@@ -215,27 +217,34 @@ void CSummaryPainter::PlaceFigures(const std::vector<CFixture*>& matches)
             if (!f->m_bPlayed[s])
                 continue;
             for (int g = 0; g < nGames; ++g)
-                nGameWidth = std::max(nGameWidth, static_cast<int>(m_pDC->GetTextExtent(GameText(*f, s, g, bHcp)).cx));
+                nGameWidth[g] = std::max(nGameWidth[g], static_cast<int>(m_pDC->GetTextExtent(GameText(*f, s, g, bHcp)).cx));
             nSeriesWidth = std::max(nSeriesWidth, static_cast<int>(m_pDC->GetTextExtent(SeriesText(*f, s, bHcp, nGames)).cx));
         }
     }
     constexpr int kGap = 72;
-    int nStep = kOrigTotA - m_nGameX[0][nGames - 1];
-    for (int g = 1; g < nGames; ++g)
-        nStep = std::min(nStep, m_nGameX[0][g] - m_nGameX[0][g - 1]);
-    if (nGameWidth + kGap <= nStep && nSeriesWidth + kGap <= kOrigTotA - m_nGameX[0][nGames - 1])
-        return;
-    const int nGameStep = std::max(nStep, nGameWidth + kGap);
-    const int nTotStep = std::max(kOrigTotA - m_nGameX[0][nGames - 1], nSeriesWidth + kGap);
-    // Side A closes on its total, side B opens from its first game.
-    m_nGameX[0][nGames - 1] = kOrigTotA - nTotStep;
-    for (int g = nGames - 2; g >= 0; --g)
-        m_nGameX[0][g] = m_nGameX[0][g + 1] - nGameStep;
-    for (int g = 1; g < nGames; ++g)
-        m_nGameX[1][g] = m_nGameX[1][g - 1] + nGameStep;
-    m_nTotX[1] = m_nGameX[1][nGames - 1] + nTotStep;
-    m_nNameWidth[0] = std::clamp(m_nGameX[0][0] - nGameWidth - kGap - kOrigTeamA, 1, kOtherWidthA);
-    m_nNameWidth[1] = std::clamp(kOrigTeamB - m_nTotX[1] - kGap, 1, kOtherWidthB);
+    // Both sides have the same steps; side B's first game follows its points.
+    const int nTotStepUsual = kOrigTotA - m_nGameX[0][nGames - 1];
+    bool bFits = nSeriesWidth < nTotStepUsual && nGameWidth[0] < m_nGameX[1][0] - kOrigPtsB;
+    int nStep = nTotStepUsual;
+    for (int g = 1; g < nGames; ++g) {
+        const int nRoom = m_nGameX[0][g] - m_nGameX[0][g - 1];
+        bFits = bFits && nGameWidth[g] < nRoom;
+        nStep = std::min(nStep, nRoom);
+    }
+    if (!bFits) {
+        const int nWidestGame = *std::max_element(nGameWidth, nGameWidth + nGames);
+        const int nGameStep = std::max(nStep, nWidestGame + kGap);
+        const int nTotStep = std::max(nTotStepUsual, nSeriesWidth + kGap);
+        // Side A closes on its total, side B opens from its first game.
+        m_nGameX[0][nGames - 1] = kOrigTotA - nTotStep;
+        for (int g = nGames - 2; g >= 0; --g)
+            m_nGameX[0][g] = m_nGameX[0][g + 1] - nGameStep;
+        for (int g = 1; g < nGames; ++g)
+            m_nGameX[1][g] = m_nGameX[1][g - 1] + nGameStep;
+        m_nTotX[1] = m_nGameX[1][nGames - 1] + nTotStep;
+        m_nNameWidth[1] = std::clamp(kOrigTeamB - m_nTotX[1] - kGap, 1, kOtherWidthB);
+    }
+    m_nNameWidth[0] = std::clamp(m_nGameX[0][0] - nGameWidth[0] - kGap - kOrigTeamA, 1, kOtherWidthA);
 }
 
 void CSummaryPainter::Draw(bool bHiSeries)

@@ -89,7 +89,7 @@ constexpr UINT IDC_DPC_OLD_DUE = 1336;
 constexpr UINT IDC_DPC_NEW_DUE = 1337;
 
 // "Lane Schedule".
-constexpr UINT IDD_LANE_SCHEDULE = 405;
+constexpr UINT IDD_LANE_SCHEDULE = 133;
 constexpr UINT IDC_LS_START_LANE = 1341;
 constexpr UINT IDC_LS_LAST_LANE = 1342;
 constexpr UINT IDC_LS_SPLIT_LANES = 1343;
@@ -119,7 +119,7 @@ constexpr UINT IDC_ST_FIRST_TIME = 1406;
 constexpr UINT IDC_ST_SQUAD_TIME = 1407;
 
 // "Rounds to print.".
-constexpr UINT IDD_ROUNDS_TO_PRINT = 408;
+constexpr UINT IDD_ROUNDS_TO_PRINT = 232;
 constexpr UINT IDC_RP_FIRST = 1411;
 constexpr UINT IDC_RP_LAST = 1412;
 constexpr UINT IDC_RP_HEADER_FONT = 1413;

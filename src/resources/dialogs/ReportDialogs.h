@@ -94,7 +94,7 @@ constexpr UINT IDC_FW_APPLY_TO_ALL = 1238;
 // "Team Stats", "Individual Hi Stats", "Weekly Hi Stats": four columns each, with the
 // controls of a column at the same ids in all three (the team dialog has no group, class or
 // Teams controls, the individual one no Teams box).
-constexpr UINT IDD_INDIVIDUAL_HI_STATS = 248;  // 247 is the report fonts dialog
+constexpr UINT IDD_INDIVIDUAL_HI_STATS = 247;
 constexpr UINT IDD_TEAM_STATS = 249;
 constexpr UINT IDD_WEEKLY_HI_STATS = 268;
 constexpr UINT IDC_HS_GROUP[4] = {350, 351, 352, 354};

@@ -25,7 +25,7 @@ constexpr UINT IDD_SELECT_REPORT_LAYOUT = 246;
 constexpr UINT IDC_REPORT_LAYOUTS = 1250;
 
 // "Setup Report Fonts": the league's table of default report fonts.
-constexpr UINT IDD_REPORT_FONTS = 247;
+constexpr UINT IDD_REPORT_FONTS = 250;
 constexpr UINT IDC_REPORT_FONT_LIST = 1251;
 constexpr UINT IDC_REPORT_FONT_CHANGE = 1252;
 

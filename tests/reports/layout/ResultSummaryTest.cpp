@@ -72,8 +72,32 @@ protected:
         m_item.m_fontLose.m_crColour = kMaroon;
     }
 
-    // Right-aligned texts of the recording DC end at their column: 100 twips a character.
-    static int RightEnd(const DrawCall& c) { return c.x1 + c.text.GetLength() * 100; }
+    // Right-aligned texts of the recording DC end at their column: a character is half the
+    // font's height wide, 100 twips in the default fonts.
+    static int RightEnd(const DrawCall& c)
+    {
+        return c.x1 + c.text.GetLength() * std::max(1, std::abs(static_cast<int>(c.font.lfHeight)) / 2);
+    }
+    // Where every text s of the drawing ends, in drawing order (side A's heading, then side B's).
+    static std::vector<int> Ends(const CRecordingDC& dc, const char* s)
+    {
+        std::vector<int> ends;
+        for (const DrawCall& c : dc.calls)
+            if (c.kind == DrawCall::Text && c.text == s)
+                ends.push_back(RightEnd(c));
+        return ends;
+    }
+    // Four games: the Strikers (side A of match 2) bowl 210, 210, 185 and default game 4, a
+    // series of 605*; match 1 has no fourth game yet (0) and stays at 1140 a side.
+    void FourGames()
+    {
+        m_doc.m_nGamesPerMatch = 4;
+        for (CFixture* f : {m_f1, m_f2})
+            f->m_nGames = 4;
+        PutBowler(m_f2, 0, 0, m_pGus, {100, 90, 80, 0}, 0);
+        PutBowler(m_f2, 0, 1, m_pHal, {110, 120, 105, 0}, 0);
+        m_f2->m_nDefaulted[0] = DefaultedBit(3);
+    }
     static void ExpectEnds(const CRecordingDC& dc, std::initializer_list<std::pair<const char*, int>> ends)
     {
         for (const auto& [psz, x] : ends)
@@ -136,21 +160,70 @@ TEST_F(ResultSummary, OriginalFormatLines)
     EXPECT_FALSE(m_doc.FindTeam(2)->HitTest(CPoint(9000, -1450)));
 }
 
-TEST_F(ResultSummary, FourFigureGamesSpreadOutAndNamesGiveWay)
+TEST_F(ResultSummary, FiguresThatFitStayInTheirColumns)
 {
-    // Four games with big handicaps: team games of four figures, which the usual four-game
-    // columns (432 twips apart) cannot hold; a long name runs towards game 1.
-    m_doc.m_nGamesPerMatch = 4;
-    PutBowler(m_f1, 0, 0, m_pAnn, {200, 180, 190, 210}, 600);
-    PutBowler(m_f1, 1, 1, m_pEve, {140, 150, 160, 170}, 900);
-    m_doc.FindTeam(1)->m_strName = "Alley Cats of the Calder Valley";
+    // Four games: "605*" and "1140" are 400 twips wide, 32 short of the 432 between the columns.
+    FourGames();
     CRecordingDC dc;
     m_item.Draw(&dc, nullptr);
     const std::string dump = dc.Dump();
-    // Side B's games of 1230 to 1270 (Eve's 900 handicap): steps of 400 + 72; side A closes on its
-    // total, side B opens from its first game.
-    ExpectEnds(dc, {{"1230", 7344}, {"1250", 7344 + 472}, {"G4", 4752 - 472}, {"G1", 4752 - 4 * 472}});
-    EXPECT_EQ(TextCall(dc, "Alley Cats of th").y1, -1400) << dump;
+    using Cols = std::vector<int>;
+    EXPECT_EQ(Ends(dc, "G1"), (Cols{3024, 7344})) << dump;
+    EXPECT_EQ(Ends(dc, "G2"), (Cols{3456, 7776}));
+    EXPECT_EQ(Ends(dc, "G3"), (Cols{3888, 8208}));
+    EXPECT_EQ(Ends(dc, "G4"), (Cols{4320, 8640}));
+    EXPECT_EQ(Ends(dc, "Tot"), (Cols{4752, 9072}));
+    EXPECT_EQ(Ends(dc, "1140"), (Cols{4752, 9072}));
+    ExpectEnds(dc, {{"605*", 4752}, {"0*", 4320}, {"185", 3888}});
+    EXPECT_EQ(Ends(dc, "210"), (Cols{3024, 3456}));
+
+    // Measured in the device's font: figures of 107 twips leave "605*" 4 twips clear of game 4;
+    // at 108 twips it would touch, and only then the totals move out by 504 (432 + a gap of 72).
+    m_item.m_fontDetail.m_nPrinterHeight = -214;
+    CRecordingDC dc107;
+    m_item.Draw(&dc107, nullptr);
+    EXPECT_EQ(Ends(dc107, "605*"), (Cols{4752})) << dc107.Dump();
+    EXPECT_EQ(Ends(dc107, "G4"), (Cols{4320, 8640}));
+    m_item.m_fontDetail.m_nPrinterHeight = -216;
+    CRecordingDC dc108;
+    m_item.Draw(&dc108, nullptr);
+    EXPECT_EQ(Ends(dc108, "Tot"), (Cols{4752, 8640 + 504})) << dc108.Dump();
+    EXPECT_EQ(Ends(dc108, "G4"), (Cols{4752 - 504, 8640}));
+    // The games themselves fit: they keep their 432 twips.
+    EXPECT_EQ(Ends(dc108, "G1"), (Cols{4752 - 504 - 3 * 432, 7344}));
+}
+
+TEST_F(ResultSummary, ALongLeftHandNameStopsShortOfTheFirstGame)
+{
+    // The widest first game is "380" (300 twips) at 3024: with a gap of 72 the name has 1932
+    // twips, 19 characters, where the usual 2052 would run into it.
+    m_doc.FindTeam(3)->m_strName = "Strikers of the Calder Valley";
+    CRecordingDC dc;
+    m_item.Draw(&dc, nullptr);
+    const DrawCall& name = TextCall(dc, "Strikers of the Cal");
+    EXPECT_EQ(std::make_pair(name.x1, name.y1), std::make_pair(720, -1600)) << dc.Dump();
+    EXPECT_EQ(Ends(dc, "G1"), (std::vector<int>{3024, 7344}));
+}
+
+TEST_F(ResultSummary, FourFigureGamesSpreadOutAndNamesGiveWay)
+{
+    // Four games with big handicaps: team games of four figures, which in a font of Arial's
+    // figure width (111 twips at 10 pt) run 12 twips into the game before them (432 twips
+    // apart); a long name runs towards game 1.
+    m_doc.m_nGamesPerMatch = 4;
+    PutBowler(m_f1, 0, 0, m_pAnn, {200, 180, 190, 210}, 600);
+    PutBowler(m_f1, 1, 1, m_pEve, {140, 150, 160, 170}, 900);
+    m_doc.FindTeam(1)->m_strName = "Calderdale Alley Cats";
+    m_item.m_fontDetail.m_nPrinterHeight = -222;
+    CRecordingDC dc;
+    m_item.Draw(&dc, nullptr);
+    const std::string dump = dc.Dump();
+    // Side B's games of 1230 to 1270 (Eve's 900 handicap): steps of 444 + 72; side A closes on
+    // its total, side B opens from its first game.
+    ExpectEnds(dc, {{"1230", 7344}, {"1250", 7344 + 516}, {"G4", 4752 - 516}, {"G1", 4752 - 4 * 516}});
+    // The name stops 72 short of the widest first game (side B's 1230, 444 twips) standing in
+    // side A's column: 2688 - 444 - 72 - 720 leaves 1452 twips, 14 characters of the win font.
+    EXPECT_EQ(TextCall(dc, "Calderdale All").y1, -1400) << dump;
     // No text of a line runs into another.
     for (const DrawCall& a : dc.calls) {
         for (const DrawCall& b : dc.calls) {

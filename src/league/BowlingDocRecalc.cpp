@@ -9,6 +9,7 @@
 #include "league/Fixture.h"
 #include "league/Player.h"
 #include "league/Scoring.h"
+#include "league/SplitRestart.h"
 #include "league/Team.h"
 
 #include <algorithm>
@@ -134,10 +135,12 @@ void CBowlingDoc::AccumulatePass(int nPass, int nLastRound)
     std::unordered_map<CPlayer*, int> roundsBowled;
     std::vector<CPlayer*> bowled;
     CPlayerSet bowledInPass;
+    CSplitRestart split(*this, nPass);
     for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
         CFixture* f = static_cast<CFixture*>(m_listFixtures.GetNext(pos));
         if (f->m_nRound > nLastRound || f->m_nRound == 0)
             continue;
+        split.Reach(f->m_nRound);
         // Worked again from nothing, so that stored points never count twice.
         f->ClearPoints(nPass);
         f->m_dwPointsEligible[0] = f->m_dwPointsEligible[1] = 0;
@@ -162,6 +165,7 @@ void CBowlingDoc::AccumulatePass(int nPass, int nLastRound)
                 RefreshPlayerFigures(p, nPass);
     }
 
+    split.Finish();
     for (CPlayer* p : bowledInPass.Members())
         RefreshPlayerFigures(p, nPass);
 

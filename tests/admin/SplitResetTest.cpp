@@ -258,3 +258,22 @@ TEST_F(SplitReset, ALeagueFileWithBothSwitchesReadsRecalculatesAndSavesToTheSame
         EXPECT_TRUE(again == saved);
     }
 }
+
+TEST_F(SplitReset, CustomSplitsChangedAndSplitSeasonCancelledRecalculateAtOnce)
+{
+    CBowlingDoc doc;
+    MakeSplitLeague(doc);
+    SetSplits(doc, 0, true, true, {1, 5, 10});
+    EnterSeason(doc, 9);
+    ASSERT_EQ(Standings(doc), V({4, 3, 2, 1, 0, 16, 24, 40}));
+    doc.SetModifiedFlag(FALSE);
+    // Split 2 now from round 8: Dan 16; Bill and Cara 8 each, Cara ahead on the pinfall of
+    // rounds 8 and 9 (1 140 to 1 020).
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_SPLIT_SEASON).Click(IDC_SS_DEFINE_CUSTOM).Cancel();
+    ui.OnDialog(IDD_CUSTOM_SPLITS).SetText(IDC_CS_START + 1, "8").Focus(IDOK).OK();
+    ASSERT_TRUE(doc.OnCmdMsg(ID_LEAGUE_SPLIT_SEASON, CN_COMMAND, nullptr));
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(V({doc.m_nCustomSplitStart[1], doc.GetStatsRound(), int(doc.IsModified())}), V({8, 2, 1}));
+    EXPECT_EQ(Standings(doc), V({4, 3, 2, 1, 0, 8, 8, 16}));
+}

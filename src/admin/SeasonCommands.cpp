@@ -57,8 +57,18 @@ private:
         dlg.m_bCustomSplits = doc.m_bCustomSplits ? 1 : 0;
         dlg.m_bResetHiStats = doc.m_bResetHiStatsEachSplit ? 1 : 0;
         dlg.m_bCompleteReset = doc.m_bCompleteResetEachSplit ? 1 : 0;
-        if (dlg.DoModal() != IDOK)
+        BYTE nStartsBefore[12];
+        std::copy(std::begin(doc.m_nCustomSplitStart), std::end(doc.m_nCustomSplitStart), nStartsBefore);
+        if (dlg.DoModal() != IDOK) {
+            // "Custom Splits" wrote its starts to the league at once: splits in use change.
+            if (std::equal(std::begin(nStartsBefore), std::end(nStartsBefore), std::begin(doc.m_nCustomSplitStart)))
+                return;
+            doc.UpdateSplitState();
+            doc.Recalculate();
+            doc.SetModifiedFlag();
+            doc.UpdateAllViews(nullptr);
             return;
+        }
         doc.m_bSplitSeason = dlg.m_bSplitSeason ? 1 : 0;
         doc.m_nRoundsPerSplit = static_cast<BYTE>(dlg.m_nRoundsPerSplit);
         doc.m_nSplits = static_cast<BYTE>(dlg.m_nSplits);

@@ -399,26 +399,61 @@ int CBowlingDoc::CountActivePlayers() const
     return n;
 }
 
-int CBowlingDoc::GetStatsRound() const
+void CBowlingDoc::GetSplitRounds(int nRound, int& nFirst, int& nLast) const
 {
-    int nRound = m_nCurrentRound;
+    nFirst = 1;
+    nLast = 255;
     if (!m_bSplitsActive)
-        return nRound;
+        return;
     if (m_bCustomSplits) {
-        int nStart = 1;
+        // The latest start reached, and the next one after it; a start out of order in a
+        // damaged file only narrows the split.
+        for (BYTE b : m_nCustomSplitStart) {
+            if (b == 0)
+                continue;
+            if (b <= nRound)
+                nFirst = std::max<int>(nFirst, b);
+        }
         for (BYTE b : m_nCustomSplitStart)
-            if (b != 0 && b <= nRound && b > nStart)
-                nStart = b;
-        return nRound - nStart + 1;
+            if (b > nFirst && b > nRound)
+                nLast = std::min(nLast, b - 1);
+        return;
     }
     if (m_bSplitSeason && m_nRoundsPerSplit > 0 && nRound > 0) {
         // Rounds past the last split's share still belong to the last split.
         int nSplit = (nRound - 1) / m_nRoundsPerSplit;
-        if (m_nSplits > 0)
-            nSplit = std::min(nSplit, m_nSplits - 1);
-        return nRound - nSplit * m_nRoundsPerSplit;
+        const bool bLast = m_nSplits > 0 && nSplit >= m_nSplits - 1;
+        if (bLast)
+            nSplit = m_nSplits - 1;
+        nFirst = nSplit * m_nRoundsPerSplit + 1;
+        if (!bLast)
+            nLast = nFirst + m_nRoundsPerSplit - 1;
     }
-    return nRound;
+}
+
+int CBowlingDoc::GetStatsRound() const
+{
+    int nFirst = 1, nLast = 255;
+    GetSplitRounds(m_nCurrentRound, nFirst, nLast);
+    return m_nCurrentRound - nFirst + 1;
+}
+
+BOOL CBowlingDoc::ResetsHighScores() const
+{
+    return m_bSplitsActive && (m_bResetHiStatsEachSplit || m_bCompleteResetEachSplit);
+}
+
+BOOL CBowlingDoc::ResetsStandings() const
+{
+    return m_bSplitsActive && m_bCompleteResetEachSplit;
+}
+
+void CBowlingDoc::GetHighScoreRounds(int& nFirst, int& nLast) const
+{
+    nFirst = 1;
+    nLast = 255;
+    if (ResetsHighScores())
+        GetSplitRounds(std::max<int>(m_nCurrentRound, 1), nFirst, nLast);
 }
 
 int CBowlingDoc::GetNextPlayerNumber() const

@@ -351,7 +351,18 @@ public:
     // before expenses, each by heading id, after its equals. Marks the league modified.
     void InsertAccountItem(CAccountItem* pItem);
     int CountActivePlayers() const;
+    // The first and last round of the split that holds nRound: 1 and 255 without splits; the
+    // last split runs to 255.
+    void GetSplitRounds(int nRound, int& nFirst, int& nLast) const;
+    // The current round counted within its split (the high-score minimum games rest on it).
     int GetStatsRound() const;
+    // "Reset Hi Stats Each Split" (or "Complete Reset Each Split") with splits active: the
+    // high-score figures count only the split of the current round; "Complete Reset Each
+    // Split": the standings too. Averages and handicaps always run through the season.
+    BOOL ResetsHighScores() const;
+    BOOL ResetsStandings() const;
+    // The rounds whose matches count for the high scores: the current round's split, or 1..255.
+    void GetHighScoreRounds(int& nFirst, int& nLast) const;
     int GetNextPlayerNumber() const;              // highest player number + 1
     int GetNextTeamNumber() const;
     void ClearHitRects();
@@ -720,7 +731,8 @@ private:
     void RankTeamsByAverage(int nPass);
     template <class Figure>
     void RankTeamsByFigure(WORD CTeam::*pPosition, Figure figure);
-    bool IsRankable(const CPlayer* pPlayer, WORD wMask, int nMinGames, int nClass) const;
+    // bHighScore: the minimum is of the games that count for the high scores (the split's).
+    bool IsRankable(const CPlayer* pPlayer, WORD wMask, int nMinGames, int nClass, bool bHighScore = false) const;
     int RankPlayers(int nPlaces, const std::function<bool(const CPlayer*)>& eligible,
                     const std::function<double(CPlayer*)>& value);
     int RankPlayersByWins(int nPass, int nPlaces, WORD wMask, int nMinGames, int nClass, BOOL bByPercent);

@@ -173,12 +173,17 @@ void CBowlingDoc::CalcAutomaticAwards(int nRound)
         made.push_back({r, 0, 0, made.size()});
     };
 
+    // A split season that resets its high scores awards only the matches of nRound's split.
+    int nFirstRound = 1, nSplitEnd = 0;
+    if (ResetsHighScores())
+        GetSplitRounds(nRound, nFirstRound, nSplitEnd);
+
     // Match by match, each match's scores read once for every category; within a category
     // the records come in the order of the matches all the same.
     made.reserve(1024);
     for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
         const auto* f = static_cast<const CFixture*>(m_listFixtures.GetNext(pos));
-        if (f->m_nRound > nRound)
+        if (f->m_nRound > nRound || f->m_nRound < nFirstRound)
             continue;
         for (const Rule& rule : rules) {
             const CAwards* c = rule.pCategory;

@@ -42,14 +42,16 @@ LONGLONG PerGames(LONGLONG nValue, LONGLONG nScale, LONGLONG nGames)
 
 // ------------------------------------------------------------------ the common ranking
 
-bool CBowlingDoc::IsRankable(const CPlayer* p, WORD wMask, int nMinGames, int nClass) const
+bool CBowlingDoc::IsRankable(const CPlayer* p, WORD wMask, int nMinGames, int nClass, bool bHighScore) const
 {
     if (!InMask(p, wMask))
         return false;
     if (nClass != 0 && p->m_nCategory != nClass)
         return false;
     const int s = m_bHandicapPass ? PASS_HANDICAP : PASS_SCRATCH;
-    return nMinGames <= 0 || p->m_nGames[s] >= static_cast<DWORD>(nMinGames);
+    // A high-score list reset each split asks its minimum of the split's games.
+    const DWORD nGames = bHighScore ? p->GetHighScoreGames(s) : p->m_nGames[s];
+    return nMinGames <= 0 || nGames >= static_cast<DWORD>(nMinGames);
 }
 
 int CBowlingDoc::RankPlayers(int nPlaces, const std::function<bool(const CPlayer*)>& eligible,
@@ -123,7 +125,7 @@ int CBowlingDoc::RankPlayersByGamesOverAverage(BOOL bHandicap, int nPlaces, WORD
         nPlaces,
         [&](const CPlayer* p) {
             return !p->IsRobot() && !p->IsResigned() && p->GetEnteringAverage(TRUE) != 0 &&
-                   IsRankable(p, wMask, nMinGames, nClass);
+                   IsRankable(p, wMask, nMinGames, nClass, true);
         },
         [s](CPlayer* p) { return static_cast<double>(p->m_nGamesOverAvg[s]); });
 }
@@ -134,9 +136,11 @@ int CBowlingDoc::RankPlayersByWins(int nPass, int nPlaces, WORD wMask, int nMinG
     const LONGLONG nScale = nPass == PASS_HANDICAP ? 10000 : 5000;
     return RankPlayers(
         nPlaces,
-        [&](const CPlayer* p) { return !p->IsRobot() && !p->IsResigned() && IsRankable(p, wMask, nMinGames, nClass); },
+        [&](const CPlayer* p) {
+            return !p->IsRobot() && !p->IsResigned() && IsRankable(p, wMask, nMinGames, nClass, true);
+        },
         [&](CPlayer* p) {
-            return static_cast<double>(bByPercent ? PerGames(p->m_nWins[nPass], nScale, p->m_nGames[nPass])
+            return static_cast<double>(bByPercent ? PerGames(p->m_nWins[nPass], nScale, p->GetHighScoreGames(nPass))
                                                   : static_cast<LONGLONG>(p->m_nWins[nPass]));
         });
 }
@@ -156,7 +160,9 @@ int CBowlingDoc::RankPlayersByGameHigh(int nGame, BOOL bHandicap, int nPlaces, W
     const int s = bHandicap ? PASS_HANDICAP : PASS_SCRATCH;
     return RankPlayers(
         nPlaces,
-        [&](const CPlayer* p) { return !p->IsRobot() && !p->IsResigned() && IsRankable(p, wMask, nMinGames, nClass); },
+        [&](const CPlayer* p) {
+            return !p->IsRobot() && !p->IsResigned() && IsRankable(p, wMask, nMinGames, nClass, true);
+        },
         [&](CPlayer* p) { return static_cast<double>(p->m_nBestGame[s][nGame]); });
 }
 
@@ -178,7 +184,7 @@ int CBowlingDoc::RankPlayersByHighFigure(int nKind, int nPlaces, WORD wMask, int
 {
     const int nFilled = RankPlayers(
         nPlaces,
-        [&](const CPlayer* p) { return !p->IsResigned() && IsRankable(p, wMask, nMinGames, nClass); },
+        [&](const CPlayer* p) { return !p->IsResigned() && IsRankable(p, wMask, nMinGames, nClass, true); },
         [&](CPlayer* p) { return static_cast<double>(GetHighFigure(p, nKind)); });
     for (CPlayer* p : PlayerList(m_listPlayers))
         p->m_nHighRank[nKind] = static_cast<WORD>(p->m_nRank);

@@ -9,6 +9,7 @@
 #include "league/Fixture.h"
 #include "league/Player.h"
 #include "league/Scoring.h"
+#include "league/SplitRestart.h"
 #include "league/Team.h"
 
 #include <algorithm>
@@ -148,10 +149,12 @@ void CBowlingDoc::AccumulatePass(int nPass, int nLastRound, const CFixture* pBef
     std::unordered_map<CPlayer*, int> roundsBowled;
     std::vector<CPlayer*> bowled;
     CPlayerSet bowledInPass;
+    CSplitRestart split(*this, nPass);
     for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
         CFixture* f = static_cast<CFixture*>(m_listFixtures.GetNext(pos));
         if (f->m_nRound == 0 || (pBefore ? !BowledBefore(*f, *pBefore, dayStart) : f->m_nRound > nLastRound))
             continue;
+        split.Reach(f->m_nRound);
         // Worked again from nothing, so that stored points never count twice.
         f->ClearPoints(nPass);
         f->m_dwPointsEligible[0] = f->m_dwPointsEligible[1] = 0;
@@ -180,6 +183,7 @@ void CBowlingDoc::AccumulatePass(int nPass, int nLastRound, const CFixture* pBef
         }
     }
 
+    split.Finish();
     for (CPlayer* p : bowledInPass.Members())
         RefreshPlayerFigures(p, nPass);
 

@@ -30,6 +30,7 @@ void CPlayer::ResetFigures()
         m_nGames[s] = m_nPins[s] = m_nWins[s] = m_nGamesOverAvg[s] = 0;
         m_nHighGame[s] = m_nHighSeries[s] = m_nHighGame2[s] = m_nHighSeries2[s] = 0;
         m_nBlindGames[s] = 0;
+        m_nGamesBeforeSplit[s] = 0;
         for (int g = 0; g < 4; ++g)
             m_nBestGame[s][g] = 0;
         m_arrRolling[s].RemoveAll();

@@ -114,6 +114,10 @@ public:
     WORD m_nHighGame2[2];       // the "second" figures
     WORD m_nHighSeries2[2];
     WORD m_nBlindGames[2];      // blind games counted in each pass
+    // Games of each set bowled before the split whose high scores count (0 when the whole
+    // season counts); the high-score minimum games are met by the games after them.
+    DWORD m_nGamesBeforeSplit[2];
+    DWORD GetHighScoreGames(int nSet) const { return m_nGames[nSet] - m_nGamesBeforeSplit[nSet]; }
     CWordArray m_arrRolling[2]; // game pins of the rolling windows
     double m_dRankAverage;      // kept by RankPlayersByAverage
     DWORD m_nVenuePins[32];

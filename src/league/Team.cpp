@@ -38,9 +38,24 @@ void CTeam::ResetFigures()
         m_nBlindGames[s] = 0;
         m_dAverage[s] = 0.0;
         m_nHighGame[s] = m_nHighSeries[s] = 0;
+        m_nGamesBeforeSplit[s] = 0;
     }
     m_nHcpScrPins = 0;
     m_nCombinedWon = m_nCombinedLost = m_nTotalPoints = 0;
+}
+
+void CTeam::RestartStandings(int nSet)
+{
+    m_nGamesBeforeSplit[nSet] = m_nGames[nSet];
+    m_nGames[nSet] = 0;
+    m_nPins[nSet] = 0;
+    if (nSet == 1) // the handicap set keeps its scratch pins beside
+        m_nHcpScrPins = 0;
+    m_nPoints[nSet] = m_nPointsWon[nSet] = m_nPointsLost[nSet] = 0;
+    m_nPyramidWon[nSet] = m_nPyramidLost[nSet] = 0;
+    m_nGamesWon[nSet] = m_nGamesLost[nSet] = 0;
+    m_nDrawn[nSet] = 0;
+    m_nOppPins[nSet] = m_nOppGames[nSet] = 0;
 }
 
 void CTeam::CopyFrom(const CTeam& o)

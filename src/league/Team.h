@@ -75,8 +75,14 @@ public:
     double m_dAverage[2];         // kept by the two average rankings
     WORD m_nHighGame[2];
     WORD m_nHighSeries[2];
+    // Team games of each set bowled before the split whose standings count (0 when the whole
+    // season counts).
+    WORD m_nGamesBeforeSplit[2];
 
     void ResetFigures();
+    // Begins the standings figures of one set again (points, pyramid points, games, pins,
+    // games won and lost, draws, opponents' pins) for a split that starts afresh.
+    void RestartStandings(int nSet);
 
     // ==== standings (BowlingDocStandings.cpp) ====
     // The team's figure for a standings criterion, of the set the pass selector picks:

@@ -11,6 +11,8 @@
 #include "DialogControls.h"
 #include "RealDialogs.h"
 #include "QtWidgetSteps.h"
+#include "SplitLeague.h"
+#include "admin/SeasonCommands.h"
 #include "admin/NewLeagueTeamsDlg.h"
 #include "admin/EditScheduleDlg.h"
 #include "admin/SplitSeasonDlg.h"
@@ -102,6 +104,53 @@ TEST(SeasonWidgets, SplitsAreOfferedOnceARoundsPerSplitIsTypedAndATypedStartIsTa
     ASSERT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(Nums(doc.m_nCustomSplitStart[1], dlg.m_nCustomStart[1], dlg.m_bCustomSplits, dlg.m_nRoundsPerSplit),
               Nums(12, 12, 1, 10));
+}
+
+// The rounds-per-split box carries its label; a complete reset ticked on a league in round 7
+// restarts the standings at once from split 2's first round, while the handicaps run on.
+TEST(SeasonWidgets, TheRoundsBoxIsLabelledAndACompleteResetRestartsTheStandingsAtOnce)
+{
+    SetUpAdmin();
+    SeasonCommands::Install();
+    CBowlingDoc doc;
+    SplitLeague::MakeSplitLeague(doc);
+    SplitLeague::EnterSeason(doc, 7);
+    // Seven rounds of one season: Dan 40 half points, Bill 32, Cara 24, Ann 16.
+    ASSERT_EQ(SplitLeague::Standings(doc), SplitLeague::V({4, 2, 3, 1, 16, 32, 24, 40}));
+    const int nAnnsHandicap = doc.FindPlayer(1)->m_nHandicap;
+
+    QtUi ui;
+    WhenModal([](QWidget* w) {
+        QApplication::setActiveWindow(w);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+        auto* label = Control<QLabel>(w, IDC_SS_ROUNDS_LABEL);
+        auto* perSplit = Control<QLineEdit>(w, IDC_SS_ROUNDS_PER_SPLIT);
+        ASSERT_TRUE(label && perSplit);
+        EXPECT_EQ(label->text(), "Rounds to play before resetting scores.");
+        // Beside its box, on the box's line, and wholly shown.
+        EXPECT_LE(label->geometry().right(), perSplit->geometry().left());
+        EXPECT_TRUE(perSplit->geometry().contains(perSplit->geometry().center().x(), label->geometry().center().y()));
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width());
+
+        QTest::mouseClick(perSplit, Qt::LeftButton);
+        QTest::keyClicks(perSplit, "6");
+        QTest::keyClick(perSplit, Qt::Key_Tab);
+        auto* enabled = Control<QCheckBox>(w, IDC_SS_ENABLED);
+        EXPECT_TRUE(enabled->hasFocus());
+        QTest::keyClick(enabled, Qt::Key_Space);
+        EXPECT_EQ(Control<QLabel>(w, IDC_SS_SUMMARY1)->text(), "2 splits of 6 rounds");
+        QTest::mouseClick(Control<QCheckBox>(w, IDC_SS_COMPLETE_RESET), Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(w, IDOK), Qt::LeftButton);
+    });
+    ASSERT_TRUE(doc.OnCmdMsg(ID_LEAGUE_SPLIT_SEASON, CN_COMMAND, nullptr));
+    EXPECT_EQ(Nums(doc.m_bSplitSeason, doc.m_nRoundsPerSplit, doc.m_nSplits, doc.m_bCompleteResetEachSplit,
+                   doc.m_bResetHiStatsEachSplit),
+              Nums(1, 6, 2, 1, 0));
+    // Round 7 alone: Dan beat Ann and Cara beat Bill; Dan and Ann ahead on the round's pinfall.
+    EXPECT_EQ(SplitLeague::Standings(doc), SplitLeague::V({4, 3, 1, 2, 0, 0, 8, 8}));
+    EXPECT_EQ(doc.FindPlayer(1)->m_nHandicap, nAnnsHandicap);
+    EXPECT_EQ(nAnnsHandicap, SplitLeague::kHandicaps[7][0]);
+    EXPECT_TRUE(doc.IsModified());
 }
 
 TEST(SeasonWidgets, ARoundIsRePairedByClicksAndDoubleClicks)

@@ -216,6 +216,46 @@ TEST_F(Recalc, HighScoreTablesAndTeamRanksAreRebuilt)
     EXPECT_EQ(doc.FindTeamByHiSeriesScratchRank(2), league.Team(3));          // 600, before T4's 600
 }
 
+// Both systems: the handicap pass, then the scratch pass, each walk the whole season and both
+// raise the high games. The scratch pass must neither bring split 1's games back nor lose a game
+// of split 2 that only the handicap pass scored.
+TEST(RecalcSplits, TheSecondPassKeepsTheSplitsHighScoresAndStartPointsGoWithTheirSplit)
+{
+    RecalcTestLeague league(4, 1, 1);
+    CBowlingDoc& doc = league.doc;
+    doc.m_bScratchLeague = 1;
+    doc.m_nRounds = 4;
+    league.AddMatch(1, 1, 2, {{250}}, {{100}});
+    league.AddMatch(1, 3, 4, {{120}}, {{130}});
+    league.AddMatch(3, 1, 2, {{180}}, {{190}});
+    CFixture* pHcpOnly = league.AddMatch(3, 3, 4, {{230}}, {{150}});
+    pHcpOnly->m_bOneSystem = 1; // scores in the handicap pass only
+    league.Team(3)->m_nVacancyStartRound = 1;
+    league.Team(3)->m_nStartPointsWon = 10;
+    league.Team(4)->m_nVacancyStartRound = 3;
+    league.Team(4)->m_nStartPointsWon = 6;
+    doc.m_bSplitSeason = 1;
+    doc.m_nRoundsPerSplit = 2;
+    doc.m_nSplits = 2;
+    doc.UpdateSplitState();
+    doc.m_nCurrentRound = 3;
+    auto figures = [&] {
+        return V{league.Player(11)->m_nHighGame[PASS_SCRATCH], league.Player(31)->m_nHighGame[PASS_SCRATCH],
+                 league.Team(1)->m_nHighGame[PASS_SCRATCH], league.Team(3)->m_nPointsWon[PASS_SCRATCH],
+                 league.Team(4)->m_nPointsWon[PASS_SCRATCH], int(league.Player(11)->m_nGames[PASS_SCRATCH])};
+    };
+    doc.Recalculate();
+    EXPECT_EQ(figures(), (V{250, 230, 250, 10, 6, 2}));
+    doc.m_bResetHiStatsEachSplit = 1;
+    doc.Recalculate();
+    EXPECT_EQ(figures(), (V{180, 230, 180, 10, 6, 2}));
+    // Team 3 took its starting points in round 1, split 1; team 4 in round 3.
+    doc.m_bCompleteResetEachSplit = 1;
+    doc.Recalculate();
+    EXPECT_EQ(figures(), (V{180, 230, 180, 0, 6, 2}));
+    EXPECT_EQ((V{league.Team(1)->m_nGames[PASS_SCRATCH], league.Team(1)->m_nGamesBeforeSplit[PASS_SCRATCH]}), (V{1, 1}));
+}
+
 TEST(RecalcSplits, CurrentSplitAndStatsRound)
 {
     RecalcTestLeague league(4, 1, 1);

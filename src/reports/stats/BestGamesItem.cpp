@@ -8,6 +8,7 @@
 #include "reports/layout/ItemText.h"
 #include "reports/stats/BestGamesDlg.h"
 
+#include <algorithm>
 #include <climits>
 
 IMPLEMENT_SERIAL(CRepItem_best, CRepItem, 1)
@@ -197,7 +198,10 @@ void CRepItem_best::CollectPlayerBest()
     const BOOL bHcp = m_nBasis == BASIS_HANDICAP;
     const BOOL bOverAvg = m_nBasis == BASIS_OVER_AVERAGE;
     int T = 0;
-    ForPlayedSides(doc, m_nFirstRound, m_nLastRound, [&](const CFixture& f, int nSide) {
+    int nFirst = 0, nLast = 0;
+    if (!CountedSpan(nFirst, nLast))
+        return;
+    ForPlayedSides(doc, nFirst, nLast, [&](const CFixture& f, int nSide) {
         const CTime& time = f.m_timePlayed[nSide];
         for (int p = 0; p < nPositions; ++p) {
             const int k = CFixture::SlotOf(nSide, p);
@@ -267,7 +271,10 @@ void CRepItem_best::CollectTeamBest()
     ResetList(list);
     const int nGames = std::min<int>(doc.m_nGamesPerMatch, MAX_GAMES);
     const BOOL bHcp = m_nBasis != 0;
-    ForPlayedSides(doc, m_nFirstRound, m_nLastRound, [&](const CFixture& f, int nSide) {
+    int nFirst = 0, nLast = 0;
+    if (!CountedSpan(nFirst, nLast))
+        return;
+    ForPlayedSides(doc, nFirst, nLast, [&](const CFixture& f, int nSide) {
         CTeam* pTeam = f.GetSideTeam(nSide);
         if (!pTeam)
             return;
@@ -292,6 +299,21 @@ void CRepItem_best::RebuildList()
         CollectPlayerBest();
 }
 
+bool CRepItem_best::CountedSpan(int& nFirst, int& nLast) const
+{
+    nFirst = m_nFirstRound;
+    nLast = m_nLastRound;
+    if (!m_pDoc)
+        return true;
+    int nSplitFirst = 1, nSplitLast = 255;
+    m_pDoc->GetHighScoreRounds(nSplitFirst, nSplitLast);
+    if (nLast < nSplitFirst || nFirst > nSplitLast)
+        return false;
+    nFirst = std::max(nFirst, nSplitFirst);
+    nLast = std::min(nLast, nSplitLast);
+    return true;
+}
+
 CString CRepItem_best::HeadingText() const
 {
     static const char* const kBasis[] = {"Scratch", "Handicap", "Over Avg."};
@@ -305,11 +327,17 @@ CString CRepItem_best::HeadingText() const
         text += " by Team";
     else if (m_nGroup <= 3)
         text += kGroup[m_nGroup];
+    // The rounds counted; a span wholly in another split is named as it was set.
+    int nFirst = 0, nLast = 0;
+    if (!CountedSpan(nFirst, nLast)) {
+        nFirst = m_nFirstRound;
+        nLast = m_nLastRound;
+    }
     CString span;
-    if (m_nFirstRound == m_nLastRound)
-        span.Format("  in round %d.", m_nLastRound);
+    if (nFirst == nLast)
+        span.Format("  in round %d.", nLast);
     else
-        span.Format("  from round %d to round %d.", m_nFirstRound, m_nLastRound);
+        span.Format("  from round %d to round %d.", nFirst, nLast);
     return text + span;
 }
 

@@ -139,7 +139,7 @@ CString CRepItem_HiPlayers::ValueText(int nColumn, CPlayer* p, BOOL bForPrint) c
         break;
     }
     case 6: {
-        const long pct = HiStatsWinPercent(p->m_nWins[k], p->m_nGames[k]);
+        const long pct = HiStatsWinPercent(p->m_nWins[k], p->GetHighScoreGames(k));
         text.Format("%3ld.%02ld  ", pct / 100, pct % 100);
         break;
     }

@@ -44,7 +44,8 @@ private:
     BOOL IsColumnValid(int nColumn) const;
 };
 
-// The round span of the item: the current round, or the rounds bowled on its date.
+// The round span of the item: the current round, or the rounds bowled on its date; of those only
+// the current split's when the league resets its high scores each split.
 void GetWeeklyRoundSpan(const CBowlingDoc& doc, int& nFirst, int& nLast);
 // The best nPlaces figures of one column, each bowler or team once; places past the
 // candidates get number 0 and value 0.

@@ -239,10 +239,10 @@ CString CRepItem_PlayerItem::GetCellText(BOOL bScreen) const
             s.Format("%d", m_nListNo);
         break;
     case PC_ENTERING_AVG_INTEGER: s.Format("%d", p.GetEnteringAverage(TRUE) / 10); break;
-    case PC_SCR_PCT_WINS_2: s = PercentWins(p.m_nWins[PASS_SCRATCH], p.m_nGames[PASS_SCRATCH], 2); break;
-    case PC_SCR_PCT_WINS_1: s = PercentWins(p.m_nWins[PASS_SCRATCH], p.m_nGames[PASS_SCRATCH], 1); break;
-    case PC_HCP_PCT_WINS_2: s = PercentWins(p.m_nWins[PASS_HANDICAP], p.m_nGames[PASS_HANDICAP], 2); break;
-    case PC_HCP_PCT_WINS_1: s = PercentWins(p.m_nWins[PASS_HANDICAP], p.m_nGames[PASS_HANDICAP], 1); break;
+    case PC_SCR_PCT_WINS_2: s = PercentWins(p.m_nWins[PASS_SCRATCH], p.GetHighScoreGames(PASS_SCRATCH), 2); break;
+    case PC_SCR_PCT_WINS_1: s = PercentWins(p.m_nWins[PASS_SCRATCH], p.GetHighScoreGames(PASS_SCRATCH), 1); break;
+    case PC_HCP_PCT_WINS_2: s = PercentWins(p.m_nWins[PASS_HANDICAP], p.GetHighScoreGames(PASS_HANDICAP), 2); break;
+    case PC_HCP_PCT_WINS_1: s = PercentWins(p.m_nWins[PASS_HANDICAP], p.GetHighScoreGames(PASS_HANDICAP), 1); break;
     case PC_LAST_MATCH_SCR: GetLastMatchScratch(s); break;
     case PC_LAST_MATCH_HCP: GetLastMatchHandicap(s); break;
     case PC_WINS_HCP: FormatPoints(m_pDoc, static_cast<long>(p.m_nWins[PASS_HANDICAP]), buf); s = buf; break;

@@ -226,7 +226,8 @@ void CRepItem_TeamFullDets::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
         }
     }
 
-    const size_t n = std::min<size_t>(scores.size(), pTeam->m_nGames[nSet]);
+    // The chart is of the season, also when the standings count a split only.
+    const size_t n = std::min<size_t>(scores.size(), pTeam->m_nGames[nSet] + pTeam->m_nGamesBeforeSplit[nSet]);
     DrawScoreChart(pDC, T, B, bands, 10270, P, std::span(scores).first(n));
 }
 

@@ -753,22 +753,23 @@ DlgTemplate EditScheduleTemplate()
 
 DlgTemplate SplitSeasonTemplate()
 {
-    return {IDD_SPLIT_SEASON, "Split Season", 260, 190, {
+    return {IDD_SPLIT_SEASON, "Split Season", 260, 204, {
         {CtlKind::Static, IDC_SS_ROUNDS_TEXT, "", 8, 8, 160, 8},
-        {CtlKind::Static, IDC_SS_PROMPT, "", 8, 24, 140, 8},
-        {CtlKind::Edit, IDC_SS_ROUNDS_PER_SPLIT, nullptr, 150, 22, 24, 12, EDIT | ES_NUMBER},
-        {CtlKind::CheckBox, IDC_SS_ENABLED, "Split Season Enabled.", 8, 40, 120, 10, WS_TABSTOP},
-        {CtlKind::Static, IDC_SS_SPLITS_LABEL, "Number of Splits", 8, 56, 80, 8},
-        {CtlKind::Edit, IDC_SS_SPLITS, nullptr, 150, 54, 24, 12, EDIT | ES_NUMBER},
-        {CtlKind::CheckBox, IDC_SS_RESET_HI, "Reset Hi Stats Each Split", 8, 72, 140, 10, WS_TABSTOP},
-        {CtlKind::CheckBox, IDC_SS_COMPLETE_RESET, "Complete Reset Each Split", 8, 86, 140, 10, WS_TABSTOP},
-        {CtlKind::Static, IDC_SS_SUMMARY1, "", 8, 102, 160, 8},
-        {CtlKind::Static, IDC_SS_SUMMARY2, "", 8, 112, 160, 8},
-        {CtlKind::CheckBox, IDC_SS_USE_CUSTOM, "Use Custom Splits", 8, 130, 100, 10, WS_TABSTOP},
-        {CtlKind::PushButton, IDC_SS_DEFINE_CUSTOM, "Define Custom Splits", 120, 128, 90, 14, WS_TABSTOP},
-        {CtlKind::Static, IDC_SS_CUSTOM_SUMMARY, "", 8, 146, 160, 8},
-        {CtlKind::PushButton, IDOK, "OK", 150, 170, 48, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
-        {CtlKind::PushButton, IDCANCEL, "Cancel", 204, 170, 48, 14, WS_TABSTOP},
+        {CtlKind::Static, IDC_SS_PROMPT, "", 8, 22, 160, 8},
+        {CtlKind::Static, IDC_SS_ROUNDS_LABEL, "Rounds to play before resetting scores.", 8, 38, 150, 8},
+        {CtlKind::Edit, IDC_SS_ROUNDS_PER_SPLIT, nullptr, 162, 36, 24, 12, EDIT | ES_NUMBER},
+        {CtlKind::CheckBox, IDC_SS_ENABLED, "Split Season Enabled.", 8, 54, 120, 10, WS_TABSTOP},
+        {CtlKind::Static, IDC_SS_SPLITS_LABEL, "Number of Splits", 8, 70, 80, 8},
+        {CtlKind::Edit, IDC_SS_SPLITS, nullptr, 162, 68, 24, 12, EDIT | ES_NUMBER},
+        {CtlKind::CheckBox, IDC_SS_RESET_HI, "Reset Hi Stats Each Split", 8, 86, 140, 10, WS_TABSTOP},
+        {CtlKind::CheckBox, IDC_SS_COMPLETE_RESET, "Complete Reset Each Split", 8, 100, 140, 10, WS_TABSTOP},
+        {CtlKind::Static, IDC_SS_SUMMARY1, "", 8, 116, 160, 8},
+        {CtlKind::Static, IDC_SS_SUMMARY2, "", 8, 126, 160, 8},
+        {CtlKind::CheckBox, IDC_SS_USE_CUSTOM, "Use Custom Splits", 8, 144, 100, 10, WS_TABSTOP},
+        {CtlKind::PushButton, IDC_SS_DEFINE_CUSTOM, "Define Custom Splits", 120, 142, 90, 14, WS_TABSTOP},
+        {CtlKind::Static, IDC_SS_CUSTOM_SUMMARY, "", 8, 160, 160, 8},
+        {CtlKind::PushButton, IDOK, "OK", 150, 184, 48, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Cancel", 204, 184, 48, 14, WS_TABSTOP},
     }};
 }
 

@@ -393,6 +393,7 @@ constexpr UINT IDC_SS_CUSTOM_SUMMARY = 1799;
 constexpr UINT IDC_SS_USE_CUSTOM = 1800;
 constexpr UINT IDC_SS_DEFINE_CUSTOM = 1801;
 constexpr UINT IDC_SS_SPLITS_LABEL = 1802;
+constexpr UINT IDC_SS_ROUNDS_LABEL = 1803;
 // "Custom Splits": split k (from 1) uses IDC_CS_START + k - 1 and so on.
 constexpr UINT IDD_CUSTOM_SPLITS = 532;
 constexpr UINT IDC_CS_START = 1810;

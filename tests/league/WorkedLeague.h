@@ -20,6 +20,7 @@
 #include "resources/Resource.h"
 #include "resources/dialogs/ResultDialogs.h"
 #include "results/ResultCommands.h"
+#include "results/ScoresheetDlg.h"
 #include "results/SelectionCommands.h"
 
 using Games = std::vector<int>;   // one bowler's games of a match; 0 leaves the cell alone
@@ -90,9 +91,11 @@ struct WorkedLeague
     using Before = std::function<void(CScriptedBackend& ui, Sheet& sheet, CFixture* f)>;
 
     // The week of round r: Set Current Round, then Enter Results for the round, each match's
-    // scores typed by team number (a team not named bowls nOthers in every game), the
-    // scoresheet closed with OK.
-    void EnterRound(int nRound, const std::map<int, Lineup>& scores, const Before& before = {}, int nOthers = 150)
+    // scores typed by team number into the cells its scoresheet shows (a team not named bowls
+    // nOthers in every game; a shut cell, a blind game's, is left alone), the scoresheet closed
+    // with OK. The questions of yesTo are answered Yes, in turn, before the scoresheets open.
+    void EnterRound(int nRound, const std::map<int, Lineup>& scores, const Before& before = {}, int nOthers = 150,
+                    const std::vector<std::string>& yesTo = {})
     {
         SetRound(nRound);
         CScriptedBackend ui;
@@ -104,6 +107,8 @@ struct WorkedLeague
                 EXPECT_EQ(s.items[0].data, static_cast<DWORD_PTR>(nRound));
             })
             .OK();
+        for (const std::string& question : yesTo)
+            ui.AnswerMessageBox(IDYES, question.c_str());
         for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
             auto* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
             if (f->m_nRound != nRound || f->IsBye() || (f->m_bPlayed[0] && f->m_bPlayed[1]))
@@ -111,20 +116,27 @@ struct WorkedLeague
             Sheet& sheet = ui.OnDialog(SheetIDD());
             if (before)
                 before(ui, sheet, f);
-            for (int s = 0; s < 2; ++s) {
-                auto it = scores.find(s == 0 ? f->m_nTeamA : f->m_nTeamB);
-                const Lineup others(doc.m_nPlayersPerTeam, Games(doc.m_nGamesPerMatch, nOthers));
-                const Lineup& lineup = it != scores.end() ? it->second : others;
-                for (size_t p = 0; p < lineup.size(); ++p)
-                    for (size_t g = 0; g < lineup[p].size(); ++g)
-                        if (lineup[p][g] != 0)
-                            sheet.SetText(ScoreCell(s, static_cast<int>(p), static_cast<int>(g)),
-                                          std::to_string(lineup[p][g]).c_str());
-            }
+            sheet.Check([this, scores, nOthers](CDialog& d) {
+                const CFixture* pShown = static_cast<CScoresheetDlg&>(d).m_pFixture;
+                for (int s = 0; s < 2; ++s) {
+                    auto it = scores.find(s == 0 ? pShown->m_nTeamA : pShown->m_nTeamB);
+                    const Lineup others(doc.m_nPlayersPerTeam, Games(doc.m_nGamesPerMatch, nOthers));
+                    const Lineup& lineup = it != scores.end() ? it->second : others;
+                    for (size_t p = 0; p < lineup.size(); ++p)
+                        for (size_t g = 0; g < lineup[p].size(); ++g) {
+                            const UINT nCell = ScoreCell(s, static_cast<int>(p), static_cast<int>(g));
+                            if (lineup[p][g] != 0 && Ctl(d, nCell).enabled)
+                                d.UserSetText(nCell, std::to_string(lineup[p][g]).c_str());
+                        }
+                }
+            });
             sheet.OK();
         }
         OnResultEnterResults(doc);
-        EXPECT_TRUE(ui.messages.empty()) << ui.MessageTexts().front();
+        // Questions were answered above; a plain message is a complaint.
+        for (const auto& m : ui.messages)
+            if ((m.type & MB_TYPEMASK) == MB_OK)
+                ADD_FAILURE() << "round " << nRound << ": " << m.text;
     }
 
     // Result > Enter Individual Result on team t's match of round r: fn looks at the opened

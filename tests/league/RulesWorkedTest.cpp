@@ -600,6 +600,32 @@ TEST(RulesWorked, PositionRoundScoredOnOneSystem)
     }
 }
 
+// The same position round reached by Result > First Unplayed Match with the current round 3:
+// the round is set, entered and counted, and the current round stays 3.
+TEST(RulesWorked, PositionRoundThroughFirstUnplayedMatch)
+{
+    WorkedLeague L(4, 2, 2, 3);
+    L.doc.m_bScratchLeague = 1;
+    OnePointAGameAndSeries(L.doc.m_HcpPoints, 2);
+    OnePointAGameAndSeries(L.doc.m_ScrPoints, 2);
+    L.doc.UpdateMaxMatchPoints();
+    ASSERT_TRUE(FixtureCalendar::InsertPositionRound(L.doc, 3, true, CTimeSpan(7, 0, 0, 0)));
+    std::map<int, Lineup> scores = {{1, {{200, 200}, {200, 200}}}, {2, {{180, 180}, {180, 180}}},
+                                    {3, {{160, 160}, {160, 160}}}, {4, {{140, 140}, {140, 140}}}};
+    L.EnterRound(1, scores);
+    L.EnterRound(2, scores);
+    L.SetRound(3);
+    scores[1] = {{150, 150}, {150, 150}};
+    CScriptedBackend ui;
+    ui.AnswerMessageBox(IDYES, "There is a position round match which has not been set.");
+    L.QueueSheets(ui, 3, scores);
+    ui.OnDialog(L.SheetIDD()).Cancel(); // round 4 waits for next week
+    OnResultFirstUnplayedMatch(L.doc);
+    EXPECT_EQ(L.doc.m_nCurrentRound, 3);
+    EXPECT_EQ(PointsWon(L, PASS_SCRATCH), (V{12, 18, 6, 0}));
+    EXPECT_EQ(PointsWon(L, PASS_HANDICAP), (V{12, 12, 0, 0}));
+}
+
 // A handicap maximum and minimum with a truncated rolling average of 3: 100 % of 220, maximum
 // 60, minimum -10, both applied. Singles.
 //   Round 1  Bowler 11 150s: (220 - 150) = 70, held to 60.  Bowler 21 100s: 120, held to 60.

@@ -109,6 +109,19 @@ struct WorkedLeague
             .OK();
         for (const std::string& question : yesTo)
             ui.AnswerMessageBox(IDYES, question.c_str());
+        QueueSheets(ui, nRound, scores, before, nOthers);
+        OnResultEnterResults(doc);
+        // Questions were answered above; a plain message is a complaint.
+        for (const auto& m : ui.messages)
+            if ((m.type & MB_TYPEMASK) == MB_OK)
+                ADD_FAILURE() << "round " << nRound << ": " << m.text;
+    }
+
+    // The scoresheets of the round's matches still to be entered, in turn, as EnterRound types
+    // them.
+    void QueueSheets(CScriptedBackend& ui, int nRound, const std::map<int, Lineup>& scores, const Before& before = {},
+                     int nOthers = 150)
+    {
         for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
             auto* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
             if (f->m_nRound != nRound || f->IsBye() || (f->m_bPlayed[0] && f->m_bPlayed[1]))
@@ -132,11 +145,6 @@ struct WorkedLeague
             });
             sheet.OK();
         }
-        OnResultEnterResults(doc);
-        // Questions were answered above; a plain message is a complaint.
-        for (const auto& m : ui.messages)
-            if ((m.type & MB_TYPEMASK) == MB_OK)
-                ADD_FAILURE() << "round " << nRound << ": " << m.text;
     }
 
     // Result > Enter Individual Result on team t's match of round r: fn looks at the opened

@@ -253,6 +253,9 @@ struct CLeagueSettings
     CJuniorReport m_JuniorReport;
 
     bool operator==(const CLeagueSettings&) const = default;
+
+    // The games of the bowlers' rolling windows while "Truncated Rolling Average" is on, else 0.
+    int RollingWindowGames() const { return m_bTruncatedRollingAvg ? m_nRollingAvgGames : 0; }
 };
 
 // ==== recalculation, standings, rankings, schedule ====

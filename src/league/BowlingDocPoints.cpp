@@ -142,7 +142,16 @@ int CBowlingDoc::CalcBlindScore(CFixture* pFixture, int nSide, int nPos, int nGa
             if (const CTeam* pTeam = pFixture->GetSideTeam(nSide))
                 nEarlier = pTeam->m_nBlindGames[pass];
         } else if (pPlayer) {
+            // His blind games of the pass so far, and those earlier in this match, which the
+            // pass has not counted yet (the team's count runs on as the scoresheet goes).
             nEarlier = pPlayer->m_nBlindGames[pass];
+            for (int e = 0; e < nGame; ++e)
+                for (int p = 0; p < std::min<int>(pFixture->m_nPlayers, MAX_POSITIONS); ++p) {
+                    const int k = CFixture::SlotOf(nSide, p);
+                    nEarlier += (pFixture->m_dwPosFlags[k] & PosBlind(e)) &&
+                                !(pFixture->m_nDefaulted[nSide] & DefaultedBit(e)) &&
+                                pFixture->GetSlotPlayer(e, k) == pPlayer;
+                }
         }
         nScore = ToGameFigure(nAverage - static_cast<long long>(rule.m_nStep) * (static_cast<long long>(nEarlier) + 1));
         break;

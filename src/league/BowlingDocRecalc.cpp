@@ -298,7 +298,7 @@ void CBowlingDoc::AccumulateFixture(CFixture* f, int nPass, bool bMainPass, std:
     const bool bVenue = bMainPass && f->m_nVenue != 0 && f->m_nVenue < 32;
     DWORD nLeaguePins = 0, nLeagueGames = 0;
     // The most improved start point is taken game by game too.
-    const bool bPlainRecord = m_nRollingAvgGames == 0 && !m_bDrop5 &&
+    const bool bPlainRecord = RollingWindowGames() == 0 && !m_bDrop5 &&
                               (m_nMostImprovedGames == 0 || (!m_bMostImprovedAfterGames && !m_bMostImprovedBoth));
     const bool bOverEntering = m_bGamesOverEntering != 0;
     int nPlainSlots = 0; // positions taken in one go below
@@ -370,8 +370,22 @@ void CBowlingDoc::AccumulateFixture(CFixture* f, int nPass, bool bMainPass, std:
                 CPlayer* p;
                 int nScore, nHandicap;
                 DWORD nMatchAverage;
-                if (dwFlags & PosPacer(g)) {
-                    // A pacer's game counts for the pacer, never for the regular bowler.
+                const bool bPacer = (dwFlags & PosPacer(g)) != 0;
+                if (dwFlags & PosBlind(g)) {
+                    // The absent bowler's blind game, whoever paced it.
+                    p = f->GetSlotPlayer(g, k);
+                    if (p && !p->IsRobot())
+                        ++p->m_nBlindGames[nPass];
+                    if (bCounts[s])
+                        ++pTeam[s]->m_nBlindGames[nPass];
+                    if (!bPacer)
+                        continue;
+                }
+                // A score that does not qualify counts for nobody, pacer or not.
+                if (dwFlags & PosNonQual(g))
+                    continue;
+                if (bPacer) {
+                    // A pacer's game counts wholly for the pacer, never for the regular bowler.
                     if (m_bExcludePacers)
                         continue;
                     p = f->m_pPacer[g][k] ? f->m_pPacer[g][k] : FindPlayer(f->m_wPacerNo[g][k]);
@@ -380,15 +394,6 @@ void CBowlingDoc::AccumulateFixture(CFixture* f, int nPass, bool bMainPass, std:
                     nMatchAverage = f->m_nPacerAverage[g][k];
                 } else {
                     p = f->GetSlotPlayer(g, k);
-                    if (dwFlags & PosBlind(g)) {
-                        if (p && !p->IsRobot())
-                            ++p->m_nBlindGames[nPass];
-                        if (bCounts[s])
-                            ++pTeam[s]->m_nBlindGames[nPass];
-                        continue;
-                    }
-                    if (dwFlags & PosNonQual(g))
-                        continue;
                     nScore = f->m_nScore[g][k];
                     nHandicap = f->m_nHandicap[g][k];
                     nMatchAverage = f->m_nAverage[g][k];

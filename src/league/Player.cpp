@@ -36,6 +36,10 @@ void CPlayer::ResetFigures()
         m_arrRolling[s].RemoveAll();
     }
     m_nHcpPins = 0;
+    // Every recalculation switches the bowlers' averages to the rolling window by the
+    // league's rule; a bowler read from a file before he joins a league keeps his own switch.
+    if (m_pDoc)
+        m_bRollingAvg = m_pDoc->RollingWindowGames() > 0 ? 1 : 0;
     m_dRankAverage = 0.0;
     std::memset(m_nVenuePins, 0, sizeof m_nVenuePins);
     std::memset(m_nVenueGames, 0, sizeof m_nVenueGames);

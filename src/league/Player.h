@@ -96,7 +96,7 @@ public:
     WORD m_nMostImprovedBase;   // tenths; 0 = use the entering average
     DWORD m_bShortSeason;
     DWORD m_bNotEligibleMostImproved;
-    DWORD m_bRollingAvg;        // averages over the rolling window
+    DWORD m_bRollingAvg;        // averages over the rolling window; follows the league's rule
     int m_nHandicap;            // current handicap
     WORD m_nAverage;            // current average figure (whole pins) copied into fixtures
     LONG m_nArrears;            // cents
@@ -140,7 +140,8 @@ public:
     // pins over or under the match average, or the fixed points of a game over, on or under
     // it, added to the season total and, for a fixture of the current round, the round's.
     void AddAverageBusterGame(int nScore, const CFixture* pFixture, int nAverage);
-    // Clears every accumulated figure above (the stored part is left alone).
+    // Clears every accumulated figure above; of the stored part only the rolling-average
+    // switch changes, set from the league's rule when the bowler belongs to one.
     void ResetFigures();
 
     // ==== averages and the blind game limit (PlayerAverages.cpp, BowlingDocPoints.cpp) =====
@@ -148,7 +149,9 @@ public:
     // stands in below nMinimumGames; with no games the ranking's average; the handicap set
     // keeps the drop-5 floor. Records the whole pins in m_nAverage.
     double GetAverage(BOOL bHandicapSet, WORD nMinimumGames = 0);
-    // The pass selector's average less the most-improved base.
+    // The pass selector's average less the most-improved base: with a rolling average the
+    // season's, unless the league uses the playing average for most improved. Leaves
+    // m_nAverage as it was.
     double GetImprovement();
     // The average (tenths) the improvement of the set is measured from: the bowler's own
     // base when the secretary gave one, else by the league's start point rule the entering

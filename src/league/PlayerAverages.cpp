@@ -57,7 +57,16 @@ double CPlayer::GetImprovement()
 {
     const BOOL bHandicap = m_pDoc ? m_pDoc->m_bHandicapPass : FALSE;
     const WORD nBase = GetMostImprovedBase(bHandicap ? PASS_HANDICAP : PASS_SCRATCH);
-    return GetAverage(bHandicap, 0) - nBase / 10.0;
+    // With a rolling average the improvement is the whole season's, unless the league measures
+    // it on the playing average; the figure the fixtures take stays the playing one.
+    const DWORD bRolling = m_bRollingAvg;
+    const WORD nPlaying = m_nAverage;
+    if (m_pDoc && !m_pDoc->m_bPlayingAvgForMostImproved)
+        m_bRollingAvg = 0;
+    const double dImprovement = GetAverage(bHandicap, 0) - nBase / 10.0;
+    m_bRollingAvg = bRolling;
+    m_nAverage = nPlaying;
+    return dImprovement;
 }
 
 WORD CPlayer::GetMostImprovedBase(int nSet) const
@@ -87,7 +96,7 @@ void CPlayer::RecordBowledGame(int nSet, int nScore, int nHandicap)
     if (nSet == PASS_HANDICAP)
         m_nHcpPins += static_cast<DWORD>(std::max(nScore + nHandicap, 0));
 
-    const int nWindow = m_pDoc ? m_pDoc->m_nRollingAvgGames : 0;
+    const int nWindow = m_pDoc ? m_pDoc->RollingWindowGames() : 0;
     if (nWindow > 0) {
         m_arrRolling[nSet].Add(static_cast<WORD>(std::clamp(nScore, 0, 65535)));
         while (m_arrRolling[nSet].GetSize() > nWindow)

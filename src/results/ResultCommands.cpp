@@ -62,6 +62,15 @@ bool SetPositionRounds(CBowlingDoc& doc, int nFirstRound, int nLastRound, const 
     return true;
 }
 
+// Puts the current round back after setting a position round moved it, with the figures.
+void RestoreCurrentRound(CBowlingDoc& doc, BYTE nRound)
+{
+    if (doc.m_nCurrentRound == nRound)
+        return;
+    doc.m_nCurrentRound = nRound;
+    doc.Recalculate();
+}
+
 void SetPassFromPositionMatch(CBowlingDoc& doc, const CFixture* f)
 {
     if (f && f->m_bPositionRound)
@@ -75,7 +84,12 @@ void OnResultEnterResults(CBowlingDoc& doc)
     const int nRound = ChooseRound(doc, doc.m_nCurrentRound, FALSE);
     if (nRound == 0)
         return;
-    if (!SetPositionRounds(doc, 1, nRound, kSetPositionRound))
+    // Setting a position round works the standings before it and leaves the current round
+    // there: the secretary's round comes back before any match is entered.
+    const BYTE nSavedRound = doc.m_nCurrentRound;
+    const bool bSet = SetPositionRounds(doc, 1, nRound, kSetPositionRound);
+    RestoreCurrentRound(doc, nSavedRound);
+    if (!bSet)
         return;
 
     CFixture* pFirstUnplayed = nullptr;
@@ -86,7 +100,6 @@ void OnResultEnterResults(CBowlingDoc& doc)
     }
     SetPassFromPositionMatch(doc, pFirstUnplayed);
 
-    const BYTE nSavedRound = doc.m_nCurrentRound;
     bool bOffered = false;
     for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
         CFixture* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
@@ -110,6 +123,7 @@ void OnResultEnterResults(CBowlingDoc& doc)
 
 void OnResultFirstUnplayedMatch(CBowlingDoc& doc)
 {
+    const BYTE nSavedRound = doc.m_nCurrentRound;
     bool bEntered = false;
     for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
         CFixture* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
@@ -119,6 +133,7 @@ void OnResultFirstUnplayedMatch(CBowlingDoc& doc)
             if (AfxMessageBox(kSetPositionRound, MB_YESNO) != IDYES)
                 break;
             doc.SetPositionWeek(f->m_nRound);
+            RestoreCurrentRound(doc, nSavedRound);
             if (IsUnsetPositionMatch(f))
                 break;
         }

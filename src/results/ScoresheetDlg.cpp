@@ -495,8 +495,13 @@ void CScoresheetDlg::RecalculateSide(int s)
             } else if (bDefaulted) {
                 f.m_nHandicap[g][k] = 0;
             } else if (!bNonQual) {
-                // A position without a bowler bowls off nothing.
-                f.m_nHandicap[g][k] = pBowler ? pBowler->m_nHandicap : 0;
+                // A position without a bowler bowls off nothing; a pacer's game off his handicap.
+                CPlayer* pPlayer = pBowler;
+                if (dwFlags & PosPacer(g)) {
+                    pPlayer = f.m_pPacer[g][k] ? f.m_pPacer[g][k] : m_pDoc->FindPlayer(f.m_wPacerNo[g][k]);
+                    f.m_nPacerHandicap[g][k] = pPlayer ? pPlayer->m_nHandicap : 0;
+                }
+                f.m_nHandicap[g][k] = pPlayer ? pPlayer->m_nHandicap : 0;
             }
             if (CWnd* w = GetDlgItem(static_cast<int>(CellID(s, p, g))))
                 w->EnableWindow(!bBlind && !bNonQual && !bDefaulted);
@@ -707,7 +712,12 @@ void CScoresheetDlg::StoreTypedScores()
         for (int p = 0; p < m_nPositions; ++p)
             for (int g = 0; g < 4; ++g)
                 if (m_bTyped[s][p][g]) {
-                    m_pFixture->m_nScore[g][CFixture::SlotOf(s, p)] = static_cast<WORD>(ScoreMember(s, p, g));
+                    const int k = CFixture::SlotOf(s, p);
+                    const WORD nScore = static_cast<WORD>(ScoreMember(s, p, g));
+                    m_pFixture->m_nScore[g][k] = nScore;
+                    // A pacer's game is his score: the cell and the pacer slot are one figure.
+                    if (m_pFixture->m_dwPosFlags[k] & PosPacer(g))
+                        m_pFixture->m_nPacerScore[g][k] = nScore;
                     m_bTyped[s][p][g] = false;
                 }
 }

@@ -72,9 +72,12 @@ BOOL SubstitutePosition(CScoresheetDlg& sheet, int nSide, int nPos)
         CPlayer* pPlayer = pDoc->FindPlayer(rec.nPlayerNo[g]);
         const WORD nScore = static_cast<WORD>(std::min<UINT>(rec.nScore[g], 0xFFFF));
         if (rec.bPacer[g]) {
-            // The pacer's game goes beside the position's own bowler, who keeps his slot.
+            // The pacer's game goes beside the position's own bowler, who keeps his slot; its
+            // score is the position's score of that game too (a blind game keeps its own).
             dwFlags |= PosPacer(g);
             f.m_nPacerScore[g][k] = nScore;
+            if (!(dwFlags & PosBlind(g)))
+                f.m_nScore[g][k] = nScore;
             f.m_wPacerNo[g][k] = rec.nPlayerNo[g];
             f.m_pPacer[g][k] = pPlayer;
             f.m_nPacerHandicap[g][k] = rec.nHandicap[g];

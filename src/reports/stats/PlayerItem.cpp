@@ -91,10 +91,14 @@ int CRepItem_PlayerItem::AverageTenths(BOOL bSeasonAverage) const
     CPlayer* p = m_pPlayer;
     const WORD nMinGames = m_pDoc ? m_pDoc->m_nEnteringAvgGames : 0;
     const DWORD bRolling = p->m_bRollingAvg;
+    const WORD nPlaying = p->m_nAverage;
     if (bSeasonAverage)
         p->m_bRollingAvg = 0;
     const double a = p->GetAverage(!IsScratchSet(), nMinGames);
     p->m_bRollingAvg = bRolling;
+    // The season's figure is for the cell: the bowler keeps bowling on his playing average.
+    if (bSeasonAverage)
+        p->m_nAverage = nPlaying;
     return static_cast<int>(a * 10.0);
 }
 

@@ -274,6 +274,18 @@ TEST(RulesWorked, Drop5HoldsTheHandicapAverageAboveTheFloor)
     });
 }
 
+// The two team-handicap leagues' first round: Team 1 (170, 160) v Team 4 (180, 175) on
+// entering averages, one point a game and one for the series.
+static void EnterTeamHandicapRound1(WorkedLeague& L)
+{
+    OnePointAGameAndSeries(L.doc.m_HcpPoints, 2);
+    L.doc.UpdateMaxMatchPoints();
+    for (auto [no, avg] : {std::pair{11, 1700}, {12, 1600}, {41, 1800}, {42, 1750}, {21, 1500}, {22, 1500},
+                           {31, 1500}, {32, 1500}})
+        L.Player(no)->SetEnteringAverage(static_cast<WORD>(avg));
+    L.EnterRound(1, {{1, {{170, 175}, {160, 150}}}, {4, {{180, 170}, {175, 160}}}});
+}
+
 // Team handicaps, "Zero Based Handicap % Diff.", 80 %. Doubles, two games; round 1 Team 1 v
 // Team 4 on entering averages: Team 1 170 + 160 = 330, Team 4 180 + 175 = 355.
 //   Team 1 gets (355 - 330) x 80 / 100 = 20 each game, Team 4 none.
@@ -285,12 +297,7 @@ TEST(RulesWorked, TeamHandicapZeroBasedDifference)
     WorkedLeague L(4, 2, 2, 3);
     L.doc.m_bTeamHandicaps = 1;
     L.doc.m_bZeroBasedPctDiff = 1;
-    OnePointAGameAndSeries(L.doc.m_HcpPoints, 2);
-    L.doc.UpdateMaxMatchPoints();
-    for (auto [no, avg] : {std::pair{11, 1700}, {12, 1600}, {41, 1800}, {42, 1750}, {21, 1500}, {22, 1500},
-                           {31, 1500}, {32, 1500}})
-        L.Player(no)->SetEnteringAverage(static_cast<WORD>(avg));
-    L.EnterRound(1, {{1, {{170, 175}, {160, 150}}}, {4, {{180, 170}, {175, 160}}}});
+    EnterTeamHandicapRound1(L);
 
     CFixture* f = L.Match(1, 1);
     const int s = WorkedLeague::SideOf(f, 1);
@@ -315,12 +322,7 @@ TEST(RulesWorked, TeamHandicapCombinedDefinitionAfterAScratchRound1)
     WorkedLeague L(4, 2, 2, 3);
     L.doc.m_bTeamHandicaps = 1;
     L.doc.m_bRound1Scratch = 1;
-    OnePointAGameAndSeries(L.doc.m_HcpPoints, 2);
-    L.doc.UpdateMaxMatchPoints();
-    for (auto [no, avg] : {std::pair{11, 1700}, {12, 1600}, {41, 1800}, {42, 1750}, {21, 1500}, {22, 1500},
-                           {31, 1500}, {32, 1500}})
-        L.Player(no)->SetEnteringAverage(static_cast<WORD>(avg));
-    L.EnterRound(1, {{1, {{170, 175}, {160, 150}}}, {4, {{180, 170}, {175, 160}}}});
+    EnterTeamHandicapRound1(L);
     CFixture* f1 = L.Match(1, 1);
     EXPECT_EQ((V{int(f1->m_nTeamHandicap[0][4]), int(f1->m_nTeamHandicap[1][4])}), (V{0, 0}));
     EXPECT_EQ(PointsWon(L, PASS_HANDICAP), (V{0, 3, 3, 6}));

@@ -28,6 +28,14 @@ CFixture::CFixture(int nRound, int nTeamA, int nTeamB, int nPlayersPerSide)
 CFixture::CFixture(const CFixture& other) = default;
 CFixture& CFixture::operator=(const CFixture& other) = default;
 
+void CFixture::SetPlayed(int nSide, bool bPlayed)
+{
+    if (nSide < 0 || nSide > 1)
+        return;
+    m_bPlayed[nSide] = bPlayed ? 1 : 0;
+    m_dwScoresMarker[nSide] = bPlayed ? 1 : 0;
+}
+
 void CFixture::ClearPoints(int nPass)
 {
     if (nPass == PASS_HANDICAP) {
@@ -201,9 +209,12 @@ void CFixture::Serialize(CArchive& ar)
             m_nDefaulted[s] = r.U8();
             m_dwScoresMarker[s] = r.U32();
             m_dwPointsEligible[s] = r.U32();
-            // Earlier builds ticked a side without dating it: it was bowled when due.
+            // Earlier builds ticked a side without dating it: it was bowled when due. Nor did
+            // they mark its scores, so that no typed result counted in the average buster.
             if (m_bPlayed[s] && m_timePlayed[s].GetTime() == 0)
                 m_timePlayed[s] = m_timeDue;
+            if (m_bPlayed[s] && !m_dwScoresMarker[s])
+                m_dwScoresMarker[s] = 1;
         }
         m_bPositionRound = r.U32();
         m_bPositionRoundScratch = r.U32();

@@ -118,6 +118,10 @@ public:
     // Games per match of the league (the fixture's own count when it has no document).
     int GetLeagueGames() const;
 
+    // A side's result marked entered or not. Its scores marker goes with it: the average
+    // buster scores only marked sides.
+    void SetPlayed(int nSide, bool bPlayed);
+
     // Zeroes the points of one pass (0 scratch, 1 handicap): tables, totals, bonus, done flag.
     void ClearPoints(int nPass);
 

@@ -17,7 +17,8 @@ void Install();
 // his team's order. In a league kept in the player database "Check Player Database" comes
 // first, to take the bowler's record (the details then start from it) or to add a new one; each
 // new bowler is written to the database, where "Similar Names" may link him to a record. The
-// floating substitutes are rebuilt at the end. The number of bowlers added.
+// floating substitutes are rebuilt and the juniors placed in their age categories at the end.
+// The number of bowlers added.
 int AddNewPlayers(CBowlingDoc* pDoc);
 
 // Player > Edit a Player's Details for one bowler: "Edit Player Details" on his fields; after

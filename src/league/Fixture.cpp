@@ -199,6 +199,9 @@ void CFixture::Serialize(CArchive& ar)
         m_nTeamA = r.U8();
         m_nTeamB = r.U8();
         m_nVenue = r.U8();
+        CString place;
+        place.Format("round %d, match %d", m_nRound, m_nMatch);
+        SetReadPlace(place);
         CheckRange(m_nPlayers, 1, MAX_POSITIONS, "a match with a number of bowlers");
         CheckRange(m_nGames, 1, MAX_GAMES, "a match with a number of games");
         m_timeDue = r.Time();

@@ -112,8 +112,7 @@ void SerializePointsRule(CArchive& ar, CPointsRule& r, int nMaxSeries = 125)
 // team, the position and the game when they are known.
 CString MatchPlace(const CFixture& f, int nSide = -1, int nPos = -1, int nGame = -1)
 {
-    CString place;
-    place.Format("round %d, match %d", f.m_nRound, f.m_nMatch);
+    const CString place = f.GetFilePlace();
     if (nSide < 0)
         return place;
     const CTeam* pTeam = nSide == 0 ? f.m_pTeamA : f.m_pTeamB;
@@ -207,10 +206,8 @@ public:
         DWORD n = ar.ReadCount(2);
         m_all.reserve(m_all.size() + n);
         for (DWORD i = 0; i < n; ++i) {
-            // An entry that knows who it is names itself more closely once it has read that.
-            CString place;
-            place.Format("the %s, entry %u", pszWhat, i + 1);
-            SetReadPlace(place);
+            // A check that knows the entry better (its round and match, its bowler) names that.
+            SetReadEntry(pszWhat, i + 1);
             CObject* p = ar.ReadOwnedObject(pClass);
             if (!p) {
                 CString reason;
@@ -222,7 +219,7 @@ public:
             if (each)
                 each(p);
         }
-        SetReadPlace(CString());
+        SetReadEntry(nullptr, 0);
     }
 
     void Check()
@@ -615,8 +612,8 @@ void CBowlingDoc::ReadLeague(CArchive& ar)
     // No place is left over from an earlier read, nor named after this one.
     struct CPlaceCleared
     {
-        CPlaceCleared() { SetReadPlace(CString()); }
-        ~CPlaceCleared() { SetReadPlace(CString()); }
+        CPlaceCleared() { SetReadEntry(nullptr, 0); }
+        ~CPlaceCleared() { SetReadEntry(nullptr, 0); }
     } placeCleared;
     m_strReadNotice.Empty();
     ar.m_pDocument = this;

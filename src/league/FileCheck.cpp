@@ -2,30 +2,51 @@
 
 namespace {
 
-CString& ReadPlace()
+// Kept as the list's name and the entry's number: made into text only for a refusal.
+struct CReadPlaceState
 {
-    static CString s_strPlace;
-    return s_strPlace;
+    const char* pszList = nullptr;
+    unsigned nEntry = 0;
+    CString strPlace;
+};
+
+CReadPlaceState& State()
+{
+    static CReadPlaceState s_state;
+    return s_state;
 }
 
 } // namespace
 
-void SetReadPlace(const CString& strPlace)
+void SetReadEntry(const char* pszList, unsigned nEntry)
 {
-    ReadPlace() = strPlace;
+    State().pszList = pszList;
+    State().nEntry = nEntry;
+    State().strPlace.Empty();
 }
 
-const CString& GetReadPlace()
+void SetReadPlace(const CString& strPlace)
 {
-    return ReadPlace();
+    State().strPlace = strPlace;
+}
+
+CString GetReadPlace()
+{
+    const CReadPlaceState& s = State();
+    if (!s.strPlace.IsEmpty() || !s.pszList)
+        return s.strPlace;
+    CString place;
+    place.Format("the %s, entry %u", s.pszList, s.nEntry);
+    return place;
 }
 
 void ThrowOutOfRange(const char* pszWhat, long long nValue, long long nLo, long long nHi)
 {
     CString reason;
     reason.Format("The file holds %s of %lld, outside %lld to %lld", pszWhat, nValue, nLo, nHi);
-    if (!GetReadPlace().IsEmpty())
-        reason += ", in " + GetReadPlace();
+    const CString place = GetReadPlace();
+    if (!place.IsEmpty())
+        reason += ", in " + place;
     reason += ".";
     CArchive::ThrowCorrupt(reason);
 }

@@ -4,11 +4,12 @@
 // in the league the value lies: the round and match, the team or the bowler being read.
 #include "framework/core/Archive.h"
 
-// The place of the values being read ("round 3, match 2", "bowler 17 (Ann Lee)"), named by
-// every refusal while it is set: the list reader sets it for each entry, and an entry
-// narrows it once it has read who it is. Empty outside the lists.
+// The place of the values being read, named by every refusal while it is set: the entry of
+// the list being read ("the bonus rules, entry 2"), or a closer place that a check names
+// when it refuses ("round 3, match 2", "bowler 17 (Ann Lee)"). Empty outside the lists.
+void SetReadEntry(const char* pszList, unsigned nEntry);  // null: no list
 void SetReadPlace(const CString& strPlace);
-const CString& GetReadPlace();
+CString GetReadPlace();
 
 // Throws the archive's corrupt-file exception: "The file holds <what> of <value>, outside
 // <lo> to <hi>, in <place>."

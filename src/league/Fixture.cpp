@@ -28,6 +28,13 @@ CFixture::CFixture(int nRound, int nTeamA, int nTeamB, int nPlayersPerSide)
 CFixture::CFixture(const CFixture& other) = default;
 CFixture& CFixture::operator=(const CFixture& other) = default;
 
+CString CFixture::GetFilePlace() const
+{
+    CString place;
+    place.Format("round %d, match %d", m_nRound, m_nMatch);
+    return place;
+}
+
 void CFixture::SetPlayed(int nSide, bool bPlayed)
 {
     if (nSide < 0 || nSide > 1)
@@ -199,11 +206,8 @@ void CFixture::Serialize(CArchive& ar)
         m_nTeamA = r.U8();
         m_nTeamB = r.U8();
         m_nVenue = r.U8();
-        CString place;
-        place.Format("round %d, match %d", m_nRound, m_nMatch);
-        SetReadPlace(place);
-        CheckRange(m_nPlayers, 1, MAX_POSITIONS, "a match with a number of bowlers");
-        CheckRange(m_nGames, 1, MAX_GAMES, "a match with a number of games");
+        CheckRangeAt(m_nPlayers, 1, MAX_POSITIONS, "a match with a number of bowlers", [this] { return GetFilePlace(); });
+        CheckRangeAt(m_nGames, 1, MAX_GAMES, "a match with a number of games", [this] { return GetFilePlace(); });
         m_timeDue = r.Time();
         m_timeDisplay = r.Time();
         for (int s = 0; s < 2; ++s) {
@@ -283,13 +287,13 @@ void CFixture::Serialize(CArchive& ar)
     serializeParts(read);
     BYTE bPacers = 0;
     ar >> bPacers;
-    CheckRange(bPacers, 0, 1, "a substitutes marker");
+    CheckRangeAt(bPacers, 0, 1, "a substitutes marker", [this] { return GetFilePlace(); });
     if (bPacers)
         serializePacers(read);
     serializeTeams(read);
     BYTE bPoints = 0;
     ar >> bPoints;
-    CheckRange(bPoints, 0, 1, "a points marker");
+    CheckRangeAt(bPoints, 0, 1, "a points marker", [this] { return GetFilePlace(); });
     if (bPoints) {
         serializePoints(read);
         ar >> m_bScratchPointsDone >> m_bHandicapPointsDone;

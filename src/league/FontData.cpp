@@ -112,8 +112,9 @@ void CFontData::Serialize(CArchive& ar)
             const BYTE c = static_cast<BYTE>(m_strFaceName[i]);
             if (c < 0x20 || c == 0x7F) {
                 CString reason = "The file holds a report font whose name is no typed text";
-                if (!GetReadPlace().IsEmpty())
-                    reason += ", in " + GetReadPlace();
+                const CString place = GetReadPlace();
+                if (!place.IsEmpty())
+                    reason += ", in " + place;
                 CArchive::ThrowCorrupt(reason + ".");
             }
         }

@@ -128,7 +128,6 @@ void CPlayer::Serialize(CArchive& ar)
         return;
     }
     ar >> m_nPlayerNo >> m_nPin >> m_dwDbKey >> m_nTeamNo >> m_nRobot >> m_wFlags >> m_nCategory;
-    SetReadPlace(GetFilePlace());
     ar >> m_strName >> m_strSurname >> m_strFirstName;
     // Checked once the bowler can be named.
     auto place = [this] { return GetFilePlace(); };

@@ -733,7 +733,7 @@ void CBowlingDoc::CheckReadLeague()
         list += remade[i];
     }
     if (remade.size() > kNamed)
-        list.AppendFormat(" and %zu more matches", remade.size() - kNamed);
+        list.AppendFormat(" and %zu more match%s", remade.size() - kNamed, remade.size() - kNamed > 1 ? "es" : "");
     m_strReadNotice.Format("the points of %s could not be right: they were worked out again from the scores. "
                            "Save the league to keep them.",
                            list.GetString());

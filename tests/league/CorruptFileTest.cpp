@@ -330,6 +330,22 @@ TEST_F(CorruptFileTest, WorkedPointsNoMatchCanScoreAreMadeAgainWithOneNotice)
     ASSERT_TRUE(loaded.LoadFromBytes(Save(doc), "damaged.lgf", error)) << error.GetString();
     EXPECT_EQ(loaded.m_strReadNotice, "");
     EXPECT_TRUE(loaded.IsSameLeague(undamaged));
+
+    // Many at once: ten are named, the others counted.
+    CBowlingDoc many;
+    BuildSampleLeague(many, GetSampleLeagueShape(FALSE));
+    std::string named;
+    int nDamaged = 0;
+    for (int r = 1; r <= 3; ++r)
+        for (int m = 1; m <= 4; ++m) {
+            many.FindFixtureByRoundMatch(r, m)->m_nScratchTotals[0][0] = INT_MAX;
+            if (++nDamaged <= 10)
+                named += (nDamaged > 1 ? "; round " : "round ") + std::to_string(r) + ", match " + std::to_string(m);
+        }
+    ASSERT_TRUE(loaded.LoadFromBytes(Save(many), "many.lgf", error)) << error.GetString();
+    EXPECT_EQ(loaded.m_strReadNotice, "In the league file \"many.lgf\" the points of " + named +
+                                          " and 2 more matches could not be right: they were worked out again from "
+                                          "the scores. Save the league to keep them.");
 }
 
 // A refusal says where the value lies: the round and match (with the team, position and game),

@@ -156,11 +156,12 @@ void CheckMatchValues(const CFixture& f, int nMaxGame)
             CheckRangeAt(f.m_nTeamAverage[s][c], 0, MAX_GAMES * MAX_POSITIONS * 0xFFFFLL, "a team average", place);
         }
         auto place = [&] { return MatchPlace(f, s); };
-        CheckRangeAt(f.m_nHandicapAdjust[s], -kMaxPointsInUnits, kMaxPointsInUnits, "a handicap points adjustment", place);
-        CheckRangeAt(f.m_nScratchAdjust[s], -kMaxPointsInUnits, kMaxPointsInUnits, "a scratch points adjustment", place);
+        const long long nMax = kMaxPointsInUnits;
+        CheckRangeAt(f.m_nHandicapAdjust[s], -nMax, nMax, "a handicap points adjustment", place);
+        CheckRangeAt(f.m_nScratchAdjust[s], -nMax, nMax, "a scratch points adjustment", place);
         // No rule works them out: they are kept as the file holds them.
-        CheckRangeAt(f.m_nScratchPyramidPoints[s], -kMaxPointsInUnits, kMaxPointsInUnits, "a match's pyramid points", place);
-        CheckRangeAt(f.m_nHandicapPyramidPoints[s], -kMaxPointsInUnits, kMaxPointsInUnits, "a match's pyramid points", place);
+        CheckRangeAt(f.m_nScratchPyramidPoints[s], -nMax, nMax, "a match's pyramid points", place);
+        CheckRangeAt(f.m_nHandicapPyramidPoints[s], -nMax, nMax, "a match's pyramid points", place);
     }
 }
 

@@ -364,12 +364,14 @@ void CalcIndividualBonus(const CBowlingDoc& doc, CFixture& f, int nUnit)
                     nSeries += f.m_nScore[g][k];
                     nAverages += static_cast<int>(f.m_nAverage[g][k]);
                     if (!pRule->m_bSeries && Earns(f.m_nScore[g][k], static_cast<int>(f.m_nAverage[g][k]))) {
-                        f.m_wScratchBonus[s][p][g] = ToPointsFigure(f.m_wScratchBonus[s][p][g] + pRule->m_nPoints * nUnit);
+                        int& nCell = f.m_wScratchBonus[s][p][g];
+                        nCell = ToPointsFigure(static_cast<long long>(nCell) + pRule->m_nPoints * nUnit);
                         f.m_wHandicapBonus[s][p][g] = f.m_wScratchBonus[s][p][g];
                     }
                 }
                 if (pRule->m_bSeries && bWholeSeries && Earns(nSeries, nAverages)) {
-                    f.m_wScratchBonus[s][p][4] = ToPointsFigure(f.m_wScratchBonus[s][p][4] + pRule->m_nPoints * nUnit);
+                    int& nCell = f.m_wScratchBonus[s][p][4];
+                    nCell = ToPointsFigure(static_cast<long long>(nCell) + pRule->m_nPoints * nUnit);
                     f.m_wHandicapBonus[s][p][4] = f.m_wScratchBonus[s][p][4];
                 }
             }

@@ -206,8 +206,9 @@ void CFixture::Serialize(CArchive& ar)
         m_nTeamA = r.U8();
         m_nTeamB = r.U8();
         m_nVenue = r.U8();
-        CheckRangeAt(m_nPlayers, 1, MAX_POSITIONS, "a match with a number of bowlers", [this] { return GetFilePlace(); });
-        CheckRangeAt(m_nGames, 1, MAX_GAMES, "a match with a number of games", [this] { return GetFilePlace(); });
+        auto place = [this] { return GetFilePlace(); };
+        CheckRangeAt(m_nPlayers, 1, MAX_POSITIONS, "a match with a number of bowlers", place);
+        CheckRangeAt(m_nGames, 1, MAX_GAMES, "a match with a number of games", place);
         m_timeDue = r.Time();
         m_timeDisplay = r.Time();
         for (int s = 0; s < 2; ++s) {

@@ -357,7 +357,8 @@ TEST_F(CorruptFileTest, ARefusalNamesWhereTheValueLies)
     const CFixture* first = names.FindFixtureByRoundMatch(1, 1);
     const std::string teamA = first->m_pTeamA->m_strName.GetString(), teamB = first->m_pTeamB->m_strName.GetString();
     const CPlayer* bowler = static_cast<const CPlayer*>(names.m_listPlayers.GetHead());
-    const std::string who = "bowler " + std::to_string(bowler->m_nPlayerNo) + " (" + bowler->m_strName.GetString() + ")";
+    const std::string who =
+        "bowler " + std::to_string(bowler->m_nPlayerNo) + " (" + bowler->m_strName.GetString() + ")";
     auto match = [](CBowlingDoc& d, int r, int m) { return d.FindFixtureByRoundMatch(r, m); };
     auto player = [](CBowlingDoc& d) { return static_cast<CPlayer*>(d.m_listPlayers.GetHead()); };
     const struct
@@ -374,7 +375,8 @@ TEST_F(CorruptFileTest, ARefusalNamesWhereTheValueLies)
         {"a match with a number of bowlers of 9, outside 1 to 5, in round 2, match 1.",
          [&](CBowlingDoc& d) { match(d, 2, 1)->m_nPlayers = 9; }},
         {"Match 2 of round 2 refers to team 9", [&](CBowlingDoc& d) { match(d, 2, 2)->m_nTeamB = 9; }},
-        {"a bowler's category of 7, outside 0 to 3, in " + who + ".", [&](CBowlingDoc& d) { player(d)->m_nCategory = 7; }},
+        {"a bowler's category of 7, outside 0 to 3, in " + who + ".",
+         [&](CBowlingDoc& d) { player(d)->m_nCategory = 7; }},
         {"a bowler's handicap of 98303, outside -98302 to 98302, in " + who + ".",
          [&](CBowlingDoc& d) { player(d)->m_nHandicap = 98303; }},
         {"an award category kind of 9, outside 0 to 4, in award category 1 (",

@@ -1,6 +1,7 @@
 #include "admin/EditLeagueDlg.h"
 
 #include "league/BowlingDoc.h"
+#include "league/Fixture.h"
 #include "league/Team.h"
 
 BEGIN_MESSAGE_MAP(CEditLeagueDlg, CDialog)
@@ -119,10 +120,35 @@ void CEditLeagueDlg::OnScratch()
     KeepOneLeagueType(IDC_EL_HANDICAP);
 }
 
+namespace {
+
+// A bowled or substitute's game over a ten-pin game's most: only five-pin rules let it be typed.
+bool HoldsGameOver300(const CBowlingDoc& doc)
+{
+    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
+        const auto* f = static_cast<const CFixture*>(doc.m_listFixtures.GetNext(pos));
+        for (int g = 0; g < MAX_GAMES; ++g)
+            for (int k = 0; k < SLOTS_PER_GAME; ++k)
+                if ((f->m_nScore[g][k] > 300 && !(f->m_dwPosFlags[k] & PosBlind(g))) || f->m_nPacerScore[g][k] > 300)
+                    return true;
+    }
+    return false;
+}
+
+} // namespace
+
 void CEditLeagueDlg::OnOK()
 {
     if (!UpdateData(TRUE))
         return;
+    // Without the rules those games could not be read back from the league file.
+    if (!m_bFivePin && m_pDoc && m_pDoc->m_bFivePinRules && HoldsGameOver300(*m_pDoc)) {
+        AfxMessageBox("Games over 300 have been entered, so the league keeps the 5 Pin Bowling Rules.");
+        m_bFivePin = 1;
+        CheckDlgButton(IDC_EL_FIVE_PIN, BST_CHECKED);
+        GotoDlgCtrl(GetDlgItem(IDC_EL_FIVE_PIN));
+        return;
+    }
     m_nSecretaryTeam = SelectedTeam(IDC_EL_SECRETARY_TEAM);
     m_nTreasurerTeam = SelectedTeam(IDC_EL_TREASURER_TEAM);
     EndDialog(IDOK);

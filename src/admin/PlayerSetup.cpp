@@ -130,6 +130,10 @@ int AddNewPlayers(CBowlingDoc* pDoc, BOOL bWithDatabase)
             break;
     }
     pDoc->BuildFloatingSubs();
+    // A junior added in mid-season belongs in his age category from now on, as one read
+    // from the file would be.
+    if (nAdded > 0)
+        pDoc->AssignJuniorCategories();
     return nAdded;
 }
 

@@ -17,8 +17,8 @@ void Install();
 // his team's order. In a league kept in the player database "Check Player Database" comes
 // first, to take the bowler's record (the details then start from it) or to add a new one; each
 // new bowler is written to the database, where "Similar Names" may link him to a record. The
-// floating substitutes are rebuilt at the end. The number of bowlers added.
-// The first picks the road by the league's player-database switch
+// floating substitutes are rebuilt and the juniors placed in their age categories at the end.
+// The number of bowlers added. The first picks the road by the league's player-database switch
 // (CBowlingDoc::AddNewPlayerWithDatabase or CBowlingDoc::AddNewPlayer, which run the second).
 int AddNewPlayers(CBowlingDoc* pDoc);
 int AddNewPlayers(CBowlingDoc* pDoc, BOOL bWithDatabase);

@@ -75,7 +75,11 @@ void CAwards::Serialize(CArchive& ar)
     ar >> m_nId >> m_strName;
     if (ar.GetFileVersion() >= 45) {
         ar >> m_bSeries >> m_nHigh >> m_nLow >> m_nKind >> m_bDeleted >> m_nMaxAverage;
-        CheckRange(m_nKind, kindManual, kindOverByAverage, "an award category kind");
+        CheckRangeAt(m_nKind, kindManual, kindOverByAverage, "an award category kind", [this] {
+            CString place;
+            place.Format("award category %u (%s)", static_cast<unsigned>(m_nId), m_strName.GetString());
+            return place;
+        });
     }
 }
 

@@ -317,6 +317,9 @@ public:
     static void SetFileVersion(BYTE nVersion) { s_nFileVersion = nVersion; }
     // Every stored setting and every stored object of the lists equal.
     bool IsSameLeague(const CBowlingDoc& other) const;
+    // What the last read mended and the secretary should hear of (File > Open shows it);
+    // empty when the file was read as it was.
+    CString m_strReadNotice;
 
     // The steps after every read or write, and after a read (the recalculation last).
     void AfterFileReadOrWrite();
@@ -757,7 +760,7 @@ private:
     void ReadHeader(CArchive& ar, BYTE nVersion);
     void WriteHeader(CArchive& ar, BYTE nVersion);
     void WritePrototype(CArchive& ar);
-    void CheckReadLeague() const;
+    void CheckReadLeague();
 
     // Bytes of a score-sheet prototype read while no prototype class was linked in; they
     // are written back unchanged.

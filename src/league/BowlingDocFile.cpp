@@ -15,6 +15,7 @@
 #include "league/Venue.h"
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
 #include <new>
 #include <unordered_set>
@@ -22,6 +23,9 @@
 namespace {
 
 const char* const kNotALeagueFile = "It is not a league file of this program.";
+const char* const kDamagedHeader =
+    "It is damaged: the league details at its start (the league's name, its officers and their phone numbers) "
+    "cannot be read.";
 
 // Bits of the first option-flags dword of the header.
 struct OptionBit
@@ -94,55 +98,94 @@ void SerializePointsRule(CArchive& ar, CPointsRule& r, int nMaxSeries = 125)
         ar.ReadExact(r.m_nIndividualGame, 4);
         ar.ReadExact(r.m_nTeamGame, 4);
         ar >> r.m_nIndividualSeries >> r.m_nTeamSeries >> r.m_bBlindCannotWin >> r.m_bMostWinsCountsPoints;
-        // The scoring-system dialog's ranges, in half points.
+        // The scoring-system dialog's ranges: it takes whole points and keeps half points.
         for (int g = 0; g < 4; ++g) {
-            CheckRange(r.m_nIndividualGame[g], 0, 125, "individual points for a game");
-            CheckRange(r.m_nTeamGame[g], 0, 125, "team points for a game");
+            CheckRange(r.m_nIndividualGame[g], 0, 2 * 125, "individual points for a game");
+            CheckRange(r.m_nTeamGame[g], 0, 2 * 125, "team points for a game");
         }
-        CheckRange(r.m_nIndividualSeries, 0, nMaxSeries, "individual points for the series");
-        CheckRange(r.m_nTeamSeries, 0, nMaxSeries, "team points for the series");
+        CheckRange(r.m_nIndividualSeries, 0, 2 * nMaxSeries, "individual points for the series");
+        CheckRange(r.m_nTeamSeries, 0, 2 * nMaxSeries, "team points for the series");
     }
 }
 
-// Far above any league's most points for a match (about 4 000 half points), yet small enough
-// that a season of them, in hundredths, stays within an int.
-constexpr int kMaxMatchPointsStored = 9999;
-constexpr long long kMaxPointsInUnits = kMaxMatchPointsStored * 50LL;
+// Where a match's value lies, for a refusal: "round 3, match 2", and within it the side's
+// team, the position and the game when they are known.
+CString MatchPlace(const CFixture& f, int nSide = -1, int nPos = -1, int nGame = -1)
+{
+    const CString place = f.GetFilePlace();
+    if (nSide < 0)
+        return place;
+    const CTeam* pTeam = nSide == 0 ? f.m_pTeamA : f.m_pTeamB;
+    CString detail;
+    if (pTeam)
+        detail = pTeam->m_strName;
+    else
+        detail.Format("team %d", nSide == 0 ? f.m_nTeamA : f.m_nTeamB);
+    CString more;
+    if (nPos >= 0)
+        more.Format(", position %d", nPos + 1);
+    if (nGame >= MAX_GAMES)
+        more += ", series";
+    else if (nGame >= 0)
+        more.AppendFormat(", game %d", nGame + 1);
+    return place + " (" + detail + more + ")";
+}
 
-// A match's figures as its dialogs allow them: games up to the game's maximum (a blind game
-// follows its own rules, capped at 65535 by its field), handicaps within what a rule can give,
-// points and hand adjustments within the points limit.
+// A match's stored figures as its dialogs allow them: games up to the game's maximum (a blind
+// game follows its own rules, capped at 65535 by its field), handicaps within what a rule can
+// give, hand adjustments and pyramid points within the points limit. Its worked points are
+// not refused: the recalculation makes them again (see HasImpossiblePoints).
 void CheckMatchValues(const CFixture& f, int nMaxGame)
 {
     for (int g = 0; g < MAX_GAMES; ++g)
         for (int k = 0; k < SLOTS_PER_GAME; ++k) {
+            auto place = [&] { return MatchPlace(f, k / MAX_POSITIONS, k % MAX_POSITIONS, g); };
             if (!(f.m_dwPosFlags[k] & PosBlind(g)))
-                CheckRange(f.m_nScore[g][k], 0, nMaxGame, "a game score");
-            CheckRange(f.m_nPacerScore[g][k], 0, nMaxGame, "a substitute's game score");
-            CheckRange(f.m_nHandicap[g][k], -kMaxHandicap, kMaxHandicap, "a game handicap");
-            CheckRange(f.m_nPacerHandicap[g][k], -kMaxHandicap, kMaxHandicap, "a substitute's game handicap");
-            CheckRange(f.m_nAverage[g][k], 0, 0xFFFF, "a match average");
+                CheckRangeAt(f.m_nScore[g][k], 0, nMaxGame, "a game score", place);
+            CheckRangeAt(f.m_nPacerScore[g][k], 0, nMaxGame, "a substitute's game score", place);
+            CheckRangeAt(f.m_nHandicap[g][k], -kMaxHandicap, kMaxHandicap, "a game handicap", place);
+            CheckRangeAt(f.m_nPacerHandicap[g][k], -kMaxHandicap, kMaxHandicap, "a substitute's game handicap", place);
+            CheckRangeAt(f.m_nAverage[g][k], 0, 0xFFFF, "a match average", place);
         }
     for (int s = 0; s < 2; ++s) {
         for (int c = 0; c <= MAX_GAMES; ++c) {
+            auto place = [&] { return MatchPlace(f, s, -1, c); };
             // Kept unsigned, worked signed: a team of negative handicaps wraps round.
             const long long nTeamMax = MAX_GAMES * MAX_POSITIONS * static_cast<long long>(kMaxHandicap);
-            CheckRange(static_cast<int>(f.m_nTeamHandicap[s][c]), -nTeamMax, nTeamMax, "a team handicap");
-            CheckRange(f.m_nTeamAverage[s][c], 0, MAX_GAMES * MAX_POSITIONS * 0xFFFFLL, "a team average");
+            CheckRangeAt(static_cast<int>(f.m_nTeamHandicap[s][c]), -nTeamMax, nTeamMax, "a team handicap", place);
+            CheckRangeAt(f.m_nTeamAverage[s][c], 0, MAX_GAMES * MAX_POSITIONS * 0xFFFFLL, "a team average", place);
         }
-        CheckRange(f.m_nHandicapAdjust[s], -kMaxPointsInUnits, kMaxPointsInUnits, "a handicap points adjustment");
-        CheckRange(f.m_nScratchAdjust[s], -kMaxPointsInUnits, kMaxPointsInUnits, "a scratch points adjustment");
-        for (const auto* pPlane : {&f.m_wScratchPoints, &f.m_wHandicapPoints, &f.m_wScratchBonus, &f.m_wHandicapBonus})
-            for (const auto& row : (*pPlane)[s])
-                for (int v : row)
-                    CheckRange(v, -kMaxPointsInUnits, kMaxPointsInUnits, "a match's points");
-        for (const auto* pTotals : {&f.m_nScratchTotals, &f.m_nHandicapTotals})
-            for (int v : (*pTotals)[s])
-                CheckRange(v, -kMaxPointsInUnits, kMaxPointsInUnits, "a match's points");
-        for (const int* p : {f.m_nScratchMatchPoints, f.m_nHandicapMatchPoints, f.m_nScratchBonusPoints,
-                             f.m_nHandicapBonusPoints, f.m_nScratchPyramidPoints, f.m_nHandicapPyramidPoints})
-            CheckRange(p[s], -kMaxPointsInUnits, kMaxPointsInUnits, "a match's points");
+        auto place = [&] { return MatchPlace(f, s); };
+        const long long nMax = kMaxPointsInUnits;
+        CheckRangeAt(f.m_nHandicapAdjust[s], -nMax, nMax, "a handicap points adjustment", place);
+        CheckRangeAt(f.m_nScratchAdjust[s], -nMax, nMax, "a scratch points adjustment", place);
+        // No rule works them out: they are kept as the file holds them.
+        CheckRangeAt(f.m_nScratchPyramidPoints[s], -nMax, nMax, "a match's pyramid points", place);
+        CheckRangeAt(f.m_nHandicapPyramidPoints[s], -nMax, nMax, "a match's pyramid points", place);
     }
+}
+
+// A match's worked points (the tables, totals, match and bonus points) beyond anything the
+// calculation makes: the file was damaged there.
+bool HasImpossiblePoints(const CFixture& f)
+{
+    auto bad = [](int v) { return v < -kMaxPointsFigure || v > kMaxPointsFigure; };
+    for (const auto* pPlane : {&f.m_wScratchPoints, &f.m_wHandicapPoints, &f.m_wScratchBonus, &f.m_wHandicapBonus})
+        for (const auto& side : *pPlane)
+            for (const auto& row : side)
+                for (int v : row)
+                    if (bad(v))
+                        return true;
+    for (const auto* pTotals : {&f.m_nScratchTotals, &f.m_nHandicapTotals})
+        for (const auto& side : *pTotals)
+            for (int v : side)
+                if (bad(v))
+                    return true;
+    for (const int* p : {f.m_nScratchMatchPoints, f.m_nHandicapMatchPoints, f.m_nScratchBonusPoints,
+                         f.m_nHandicapBonusPoints})
+        if (bad(p[0]) || bad(p[1]))
+            return true;
+    return false;
 }
 
 void WriteList(CArchive& ar, const CObList& list)
@@ -164,6 +207,8 @@ public:
         DWORD n = ar.ReadCount(2);
         m_all.reserve(m_all.size() + n);
         for (DWORD i = 0; i < n; ++i) {
+            // A check that knows the entry better (its round and match, its bowler) names that.
+            SetReadEntry(pszWhat, i + 1);
             CObject* p = ar.ReadOwnedObject(pClass);
             if (!p) {
                 CString reason;
@@ -175,6 +220,7 @@ public:
             if (each)
                 each(p);
         }
+        SetReadEntry(nullptr, 0);
     }
 
     void Check()
@@ -564,6 +610,13 @@ void CBowlingDoc::ReadHeader(CArchive& ar, BYTE nVersion)
 
 void CBowlingDoc::ReadLeague(CArchive& ar)
 {
+    // No place is left over from an earlier read, nor named after this one.
+    struct CPlaceCleared
+    {
+        CPlaceCleared() { SetReadEntry(nullptr, 0); }
+        ~CPlaceCleared() { SetReadEntry(nullptr, 0); }
+    } placeCleared;
+    m_strReadNotice.Empty();
     ar.m_pDocument = this;
     BYTE nVersion = 0;
     ar >> nVersion;
@@ -636,8 +689,9 @@ void CBowlingDoc::ReadLeague(CArchive& ar)
 }
 
 // What a read league must satisfy beyond its bytes: the references that other code follows
-// without checking.
-void CBowlingDoc::CheckReadLeague() const
+// without checking. Worked points that no calculation makes are dropped, for the
+// recalculation after the read to make again, and the notice names their matches.
+void CBowlingDoc::CheckReadLeague()
 {
     bool teamHeld[256] = {};
     for (POSITION pos = m_listTeams.GetHeadPosition(); pos;) {
@@ -646,22 +700,44 @@ void CBowlingDoc::CheckReadLeague() const
             teamHeld[no] = true;
     }
     const int nMaxGame = m_bFivePinRules ? 450 : 300;
+    std::vector<CString> remade;
     for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
-        auto* f = static_cast<const CFixture*>(m_listFixtures.GetNext(pos));
+        auto* f = static_cast<CFixture*>(m_listFixtures.GetNext(pos));
         CheckMatchValues(*f, nMaxGame);
         for (BYTE nTeam : {f->m_nTeamA, f->m_nTeamB})
             if (nTeam != 0 && !teamHeld[nTeam]) {
                 CString reason;
-                reason.Format("A match of round %d refers to team %d, which the league does not hold.", f->m_nRound,
-                              nTeam);
+                reason.Format("Match %d of round %d refers to team %d, which the league does not hold.", f->m_nMatch,
+                              f->m_nRound, nTeam);
                 CArchive::ThrowCorrupt(reason);
             }
+        if (HasImpossiblePoints(*f)) {
+            f->ClearPoints(PASS_HANDICAP);
+            f->ClearPoints(PASS_SCRATCH);
+            remade.push_back(MatchPlace(*f));
+        }
     }
     for (POSITION pos = m_listPlayers.GetHeadPosition(); pos;) {
         auto* p = static_cast<const CPlayer*>(m_listPlayers.GetNext(pos));
-        CheckRange(p->m_nMembershipType, 0, m_arrMembershipTypes.GetSize(), "a bowler's membership type");
-        CheckRange(p->m_nHandicap, -kMaxHandicap, kMaxHandicap, "a bowler's handicap");
+        auto place = [p] { return p->GetFilePlace(); };
+        CheckRangeAt(p->m_nMembershipType, 0, m_arrMembershipTypes.GetSize(), "a bowler's membership type", place);
+        CheckRangeAt(p->m_nHandicap, -kMaxHandicap, kMaxHandicap, "a bowler's handicap", place);
     }
+    if (remade.empty())
+        return;
+    // Said once for the whole file, the matches named (a long list cut short).
+    constexpr size_t kNamed = 10;
+    CString list;
+    for (size_t i = 0; i < remade.size() && i < kNamed; ++i) {
+        if (i > 0)
+            list += i + 1 == std::min(remade.size(), kNamed) && remade.size() <= kNamed ? " and " : "; ";
+        list += remade[i];
+    }
+    if (remade.size() > kNamed)
+        list.AppendFormat(" and %zu more match%s", remade.size() - kNamed, remade.size() - kNamed > 1 ? "es" : "");
+    m_strReadNotice.Format("the points of %s could not be right: they were worked out again from the scores. "
+                           "Save the league to keep them.",
+                           list.GetString());
 }
 
 // ---------------------------------------------------------------- after a read or write
@@ -723,11 +799,29 @@ bool LooksLikeLeagueFile(const std::vector<BYTE>& data)
     return true;
 }
 
+// Whether the bytes carry what every league file of this program carries however damaged its
+// header: a version byte, and the class tag that opens its teams, bowlers, matches or round
+// dates. Text and random bytes never hold one.
+bool HasLeagueSignature(const std::vector<BYTE>& data)
+{
+    if (data.empty() || data[0] == 0)
+        return false;
+    for (const char* pszClass : {"CTeam", "CPlayer", "CFixture", "CFreeWeek"}) {
+        const size_t n = std::strlen(pszClass);
+        std::vector<BYTE> tag = {0xFF, 0xFF, 0x01, 0x00, static_cast<BYTE>(n), 0x00};
+        tag.insert(tag.end(), pszClass, pszClass + n);
+        if (std::search(data.begin() + 1, data.end(), tag.begin(), tag.end()) != data.end())
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 BOOL CBowlingDoc::LoadFromBytes(const std::vector<BYTE>& data, const char* pszFileName, CString& strError)
 {
     CString reason;
+    m_strReadNotice.Empty();
     if (data.empty()) {
         reason = "The file is empty.";
     } else {
@@ -735,6 +829,8 @@ BOOL CBowlingDoc::LoadFromBytes(const std::vector<BYTE>& data, const char* pszFi
             // Loading only reads the buffer.
             CArchive ar(const_cast<std::vector<BYTE>*>(&data), CArchive::load);
             Serialize(ar);
+            if (!m_strReadNotice.IsEmpty())
+                m_strReadNotice = "In the league file \"" + AfxPathText(pszFileName) + "\" " + m_strReadNotice;
             return TRUE;
         } catch (const CArchiveException& e) {
             reason = e.m_strReason;
@@ -745,9 +841,12 @@ BOOL CBowlingDoc::LoadFromBytes(const std::vector<BYTE>& data, const char* pszFi
         } catch (const std::exception& e) {
             reason = e.what();
         }
+        // A league file whose league details at its start do not read: what the read met
+        // further on only follows from that.
         if (!LooksLikeLeagueFile(data))
-            reason = kNotALeagueFile;
+            reason = HasLeagueSignature(data) ? kDamagedHeader : kNotALeagueFile;
     }
+    m_strReadNotice.Empty();
     strError.Format("The league file \"%s\" cannot be opened. %s", AfxPathText(pszFileName).GetString(), reason.GetString());
     return FALSE;
 }
@@ -823,7 +922,10 @@ BOOL CBowlingDoc::OnOpenDocument(const char* pszPathName)
         return FALSE;
     }
     m_bNewLeague = 0;
-    SetModifiedFlag(FALSE);
+    // A league mended as it was read differs from its file.
+    SetModifiedFlag(!m_strReadNotice.IsEmpty());
+    if (!m_strReadNotice.IsEmpty())
+        AfxMessageBox(m_strReadNotice);
     return TRUE;
 }
 

@@ -271,8 +271,9 @@ DWORD CBowlingDoc::GetMaxScratchPointsPerMatch() const { return MaxPointsOf(*thi
 
 void CBowlingDoc::UpdateMaxMatchPoints()
 {
-    m_nMaxHandicapPoints = static_cast<int>(GetMaxHandicapPointsPerMatch());
-    m_nMaxScratchPoints = static_cast<int>(GetMaxScratchPointsPerMatch());
+    // Kept within what a league file holds: many bonus rules at their most would pass it.
+    m_nMaxHandicapPoints = static_cast<int>(std::min<DWORD>(GetMaxHandicapPointsPerMatch(), kMaxMatchPointsStored));
+    m_nMaxScratchPoints = static_cast<int>(std::min<DWORD>(GetMaxScratchPointsPerMatch(), kMaxMatchPointsStored));
 }
 
 BOOL CBowlingDoc::UsesPinfallPoints(int nPass) const
@@ -372,23 +373,25 @@ void CalcIndividualBonus(const CBowlingDoc& doc, CFixture& f, int nUnit)
                     nSeries += f.m_nScore[g][k];
                     nAverages += static_cast<int>(f.m_nAverage[g][k]);
                     if (!pRule->m_bSeries && Earns(f.m_nScore[g][k], static_cast<int>(f.m_nAverage[g][k]))) {
-                        f.m_wScratchBonus[s][p][g] += pRule->m_nPoints * nUnit;
-                        f.m_wHandicapBonus[s][p][g] += pRule->m_nPoints * nUnit;
+                        int& nCell = f.m_wScratchBonus[s][p][g];
+                        nCell = ToPointsFigure(static_cast<long long>(nCell) + pRule->m_nPoints * nUnit);
+                        f.m_wHandicapBonus[s][p][g] = f.m_wScratchBonus[s][p][g];
                     }
                 }
                 if (pRule->m_bSeries && bWholeSeries && Earns(nSeries, nAverages)) {
-                    f.m_wScratchBonus[s][p][4] += pRule->m_nPoints * nUnit;
-                    f.m_wHandicapBonus[s][p][4] += pRule->m_nPoints * nUnit;
+                    int& nCell = f.m_wScratchBonus[s][p][4];
+                    nCell = ToPointsFigure(static_cast<long long>(nCell) + pRule->m_nPoints * nUnit);
+                    f.m_wHandicapBonus[s][p][4] = f.m_wScratchBonus[s][p][4];
                 }
             }
     }
     for (int s = 0; s < 2; ++s)
         for (int c = 0; c < POINTS_COLS; ++c) {
-            int nSum = 0;
+            long long nSum = 0;
             for (int p = 0; p < MAX_POSITIONS; ++p)
                 nSum += f.m_wScratchBonus[s][p][c];
-            f.m_wScratchBonus[s][BONUS_ROW][c] = nSum;
-            f.m_wHandicapBonus[s][BONUS_ROW][c] = nSum;
+            f.m_wScratchBonus[s][BONUS_ROW][c] = ToPointsFigure(nSum);
+            f.m_wHandicapBonus[s][BONUS_ROW][c] = ToPointsFigure(nSum);
         }
 }
 
@@ -548,16 +551,20 @@ void CBowlingDoc::CalcMatchPoints(CFixture* pFixture)
     if (!m_listBonusPts.IsEmpty() && (!HasBothScoringSystems() || pass == PASS_SCRATCH))
         CalcIndividualBonus(*this, f, nUnit);
 
+    // Sums held within the figures a league file keeps (only rules and handicaps at their
+    // limits come near), so that a league saved always opens again.
     for (int s = 0; s < 2; ++s) {
         for (int c = 0; c < POINTS_COLS; ++c) {
-            totals[s][c] = 0;
+            long long nTotal = 0;
             for (int r = 0; r <= TEAM_ROW; ++r)
-                totals[s][c] += points[s][r][c];
+                nTotal += points[s][r][c];
+            totals[s][c] = ToPointsFigure(nTotal);
         }
         const auto& bonus = bHcp ? f.m_wHandicapBonus : f.m_wScratchBonus;
-        pBonusPoints[s] = 0;
+        long long nBonus = 0;
         for (int c = 0; c < POINTS_COLS; ++c)
-            pBonusPoints[s] += bonus[s][POINTS_ROWS - 1][c];
+            nBonus += bonus[s][POINTS_ROWS - 1][c];
+        pBonusPoints[s] = ToPointsFigure(nBonus);
     }
 
     // The highest team game of the match.
@@ -570,15 +577,16 @@ void CBowlingDoc::CalcMatchPoints(CFixture* pFixture)
         int nA, nB;
         Award(nBest[0], nBest[1], nBest[0] >= 0, nBest[1] >= 0, false,
               (bHcp ? m_nBonusHiTeamGameHcpPts : m_nBonusHiTeamGameScrPts) * nUnit, nA, nB);
-        pBonusPoints[0] += nA;
-        pBonusPoints[1] += nB;
+        pBonusPoints[0] = ToPointsFigure(static_cast<long long>(pBonusPoints[0]) + nA);
+        pBonusPoints[1] = ToPointsFigure(static_cast<long long>(pBonusPoints[1]) + nB);
     }
 
     const int nMax = GetMaxMatchPointsInUnits(pass);
     for (int s = 0; s < 2; ++s) {
-        pMatchPoints[s] = pBonusPoints[s] + pAdjust[s];
+        long long nMatch = static_cast<long long>(pBonusPoints[s]) + pAdjust[s];
         for (int c = 0; c < POINTS_COLS; ++c)
-            pMatchPoints[s] += totals[s][c];
+            nMatch += totals[s][c];
+        pMatchPoints[s] = ToPointsFigure(nMatch);
         if (CTeam* pTeam = f.GetSideTeam(s)) {
             AddClamped(pTeam->m_nPointsWon[pass], pMatchPoints[s]);
             AddClamped(pTeam->m_nPointsLost[pass], static_cast<long long>(nMax) - pMatchPoints[s]);

@@ -1,10 +1,18 @@
 #pragma once
 // Checks on values read from a league file: a value that the program would use as an index
-// or a size must lie in its range, or the file is refused as corrupt.
+// or a size must lie in its range, or the file is refused as corrupt. A refusal names where
+// in the league the value lies: the round and match, the team or the bowler being read.
 #include "framework/core/Archive.h"
 
+// The place of the values being read, named by every refusal while it is set: the entry of
+// the list being read ("the bonus rules, entry 2"), or a closer place that a check names
+// when it refuses ("round 3, match 2", "bowler 17 (Ann Lee)"). Empty outside the lists.
+void SetReadEntry(const char* pszList, unsigned nEntry);  // null: no list
+void SetReadPlace(const CString& strPlace);
+CString GetReadPlace();
+
 // Throws the archive's corrupt-file exception: "The file holds <what> of <value>, outside
-// <lo>..<hi>."
+// <lo> to <hi>, in <place>."
 [[noreturn]] void ThrowOutOfRange(const char* pszWhat, long long nValue, long long nLo, long long nHi);
 
 template <class T>
@@ -13,4 +21,16 @@ inline void CheckRange(T value, long long nLo, long long nHi, const char* pszWha
     long long v = static_cast<long long>(value);
     if (v < nLo || v > nHi)
         ThrowOutOfRange(pszWhat, v, nLo, nHi);
+}
+
+// The same, naming a place made only when the value is refused (a closer one than the list
+// entry being read: the position and game of a score, say).
+template <class T, class PlaceFn>
+inline void CheckRangeAt(T value, long long nLo, long long nHi, const char* pszWhat, PlaceFn place)
+{
+    long long v = static_cast<long long>(value);
+    if (v < nLo || v > nHi) {
+        SetReadPlace(place());
+        ThrowOutOfRange(pszWhat, v, nLo, nHi);
+    }
 }

@@ -28,6 +28,21 @@ CFixture::CFixture(int nRound, int nTeamA, int nTeamB, int nPlayersPerSide)
 CFixture::CFixture(const CFixture& other) = default;
 CFixture& CFixture::operator=(const CFixture& other) = default;
 
+CString CFixture::GetFilePlace() const
+{
+    CString place;
+    place.Format("round %d, match %d", m_nRound, m_nMatch);
+    return place;
+}
+
+void CFixture::SetPlayed(int nSide, bool bPlayed)
+{
+    if (nSide < 0 || nSide > 1)
+        return;
+    m_bPlayed[nSide] = bPlayed ? 1 : 0;
+    m_dwScoresMarker[nSide] = bPlayed ? 1 : 0;
+}
+
 void CFixture::ClearPoints(int nPass)
 {
     if (nPass == PASS_HANDICAP) {
@@ -191,8 +206,9 @@ void CFixture::Serialize(CArchive& ar)
         m_nTeamA = r.U8();
         m_nTeamB = r.U8();
         m_nVenue = r.U8();
-        CheckRange(m_nPlayers, 1, MAX_POSITIONS, "a match with a number of bowlers");
-        CheckRange(m_nGames, 1, MAX_GAMES, "a match with a number of games");
+        auto place = [this] { return GetFilePlace(); };
+        CheckRangeAt(m_nPlayers, 1, MAX_POSITIONS, "a match with a number of bowlers", place);
+        CheckRangeAt(m_nGames, 1, MAX_GAMES, "a match with a number of games", place);
         m_timeDue = r.Time();
         m_timeDisplay = r.Time();
         for (int s = 0; s < 2; ++s) {
@@ -201,9 +217,12 @@ void CFixture::Serialize(CArchive& ar)
             m_nDefaulted[s] = r.U8();
             m_dwScoresMarker[s] = r.U32();
             m_dwPointsEligible[s] = r.U32();
-            // Earlier builds ticked a side without dating it: it was bowled when due.
+            // Earlier builds ticked a side without dating it: it was bowled when due. Nor did
+            // they mark its scores, so that no typed result counted in the average buster.
             if (m_bPlayed[s] && m_timePlayed[s].GetTime() == 0)
                 m_timePlayed[s] = m_timeDue;
+            if (m_bPlayed[s] && !m_dwScoresMarker[s])
+                m_dwScoresMarker[s] = 1;
         }
         m_bPositionRound = r.U32();
         m_bPositionRoundScratch = r.U32();
@@ -269,13 +288,13 @@ void CFixture::Serialize(CArchive& ar)
     serializeParts(read);
     BYTE bPacers = 0;
     ar >> bPacers;
-    CheckRange(bPacers, 0, 1, "a substitutes marker");
+    CheckRangeAt(bPacers, 0, 1, "a substitutes marker", [this] { return GetFilePlace(); });
     if (bPacers)
         serializePacers(read);
     serializeTeams(read);
     BYTE bPoints = 0;
     ar >> bPoints;
-    CheckRange(bPoints, 0, 1, "a points marker");
+    CheckRangeAt(bPoints, 0, 1, "a points marker", [this] { return GetFilePlace(); });
     if (bPoints) {
         serializePoints(read);
         ar >> m_bScratchPointsDone >> m_bHandicapPointsDone;

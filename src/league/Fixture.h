@@ -118,6 +118,13 @@ public:
     // Games per match of the league (the fixture's own count when it has no document).
     int GetLeagueGames() const;
 
+    // The match as a refusal of a league file names it: "round 3, match 2".
+    CString GetFilePlace() const;
+
+    // A side's result marked entered or not. Its scores marker goes with it: the average
+    // buster scores only marked sides.
+    void SetPlayed(int nSide, bool bPlayed);
+
     // Zeroes the points of one pass (0 scratch, 1 handicap): tables, totals, bonus, done flag.
     void ClearPoints(int nPass);
 

@@ -2,6 +2,7 @@
 
 #include "framework/core/Archive.h"
 #include "framework/ui/Dialog.h"
+#include "league/FileCheck.h"
 
 IMPLEMENT_SERIAL(CFontData, CObject, 1)
 
@@ -105,6 +106,19 @@ void CFontData::Serialize(CArchive& ar)
         DWORD dwColour = 0;
         ar >> m_nScreenHeight >> m_nPrinterHeight >> m_nPointSize >> m_bBold >> m_bItalic >> m_bStrikeOut
            >> m_bUnderline >> m_strFaceName >> dwColour;
+        // Checked here, so that a damaged name's length is met at the font and not as some
+        // misread further on: a name is typed text, a colour has no fourth byte.
+        for (int i = 0; i < m_strFaceName.GetLength(); ++i) {
+            const BYTE c = static_cast<BYTE>(m_strFaceName[i]);
+            if (c < 0x20 || c == 0x7F) {
+                CString reason = "The file holds a report font whose name is no typed text";
+                const CString place = GetReadPlace();
+                if (!place.IsEmpty())
+                    reason += ", in " + place;
+                CArchive::ThrowCorrupt(reason + ".");
+            }
+        }
+        CheckRange(dwColour, 0, 0xFFFFFF, "a report font colour");
         m_crColour = dwColour;
         m_nLineHeight = 0;
     }

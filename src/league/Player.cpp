@@ -133,9 +133,11 @@ void CPlayer::Serialize(CArchive& ar)
         return;
     }
     ar >> m_nPlayerNo >> m_nPin >> m_dwDbKey >> m_nTeamNo >> m_nRobot >> m_wFlags >> m_nCategory;
-    CheckRange(m_nRobot, 0, 4, "a vacancy/robot number");
-    CheckRange(m_nCategory, 0, 3, "a bowler's category");
     ar >> m_strName >> m_strSurname >> m_strFirstName;
+    // Checked once the bowler can be named.
+    auto place = [this] { return GetFilePlace(); };
+    CheckRangeAt(m_nRobot, 0, 4, "a vacancy/robot number", place);
+    CheckRangeAt(m_nCategory, 0, 3, "a bowler's category", place);
     for (CString& s : m_strAddress)
         ar >> s;
     ar >> m_strPhoneHome >> m_strPhoneWork >> m_strPhoneMobile;
@@ -146,6 +148,15 @@ void CPlayer::Serialize(CArchive& ar)
     ar >> m_bShortSeason >> m_bNotEligibleMostImproved >> m_bRollingAvg;
     ar >> m_nHandicap >> m_nAverage >> m_nArrears;
     ResetFigures();
+}
+
+CString CPlayer::GetFilePlace() const
+{
+    CString place;
+    place.Format("bowler %u", static_cast<unsigned>(m_nPlayerNo));
+    if (!m_strName.IsEmpty())
+        place += " (" + m_strName + ")";
+    return place;
 }
 
 BOOL CPlayer::IsFloatingSub() const

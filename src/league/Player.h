@@ -43,6 +43,8 @@ public:
     bool IsRobot() const { return m_nRobot != 0; }
     bool IsResigned() const { return (m_wFlags & PF_RESIGNED) != 0; }
     BOOL IsFloatingSub() const;
+    // The bowler as a refusal of a league file names him: "bowler 17 (Ann Lee)".
+    CString GetFilePlace() const;
     void GetCategoryName(CString& strName) const;
     int CountAddressLines() const;
     int CountPhoneNumbers() const;

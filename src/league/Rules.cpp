@@ -10,13 +10,6 @@ IMPLEMENT_SERIAL(CBlindScore, CObject, 1)
 IMPLEMENT_SERIAL(CBonusPts, CObject, 1)
 IMPLEMENT_SERIAL(CPetersenPoints, CObject, 1)
 
-void ThrowOutOfRange(const char* pszWhat, long long nValue, long long nLo, long long nHi)
-{
-    CString reason;
-    reason.Format("The file holds %s of %lld, outside %lld to %lld.", pszWhat, nValue, nLo, nHi);
-    CArchive::ThrowCorrupt(reason);
-}
-
 // ---------------------------------------------------------------- CRobot
 
 CRobot::CRobot()

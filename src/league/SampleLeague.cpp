@@ -285,9 +285,8 @@ void BuildSampleLeague(CBowlingDoc& doc, const SampleLeagueShape& shape, BOOL bW
                     f->m_nScore[g][k] = static_cast<WORD>(std::clamp(nBase + rnd.Next(-35, 45), 60, 300));
                 }
             }
-            f->m_bPlayed[side] = 1;
+            f->SetPlayed(side, true);
             f->m_timePlayed[side] = f->m_timeDue;
-            f->m_dwScoresMarker[side] = 1;
         }
         // One blind game: a bowler absent for game 2 of round 3, scored average less 10.
         if (f->m_nRound == 3 && !nBlindDone++) {

@@ -35,6 +35,22 @@ inline int ToHandicap(long long n)
     return static_cast<int>(std::clamp<long long>(n, -kMaxHandicap, kMaxHandicap));
 }
 
+// The most a side can win in one match, in half points, as the league keeps it: far above
+// any league's rules (about 4 000 half points), yet small enough that a season of them, in
+// hundredths, stays within an int. A hand adjustment of a match is held to it too.
+constexpr int kMaxMatchPointsStored = 9999;
+constexpr int kMaxPointsInUnits = kMaxMatchPointsStored * 50;
+
+// A match's worked points (a table cell, a total, the match or bonus points) never pass this
+// either way: the calculation holds its sums to it, and two of them still add within an int.
+// A league file holding one beyond it has that match's points worked out again.
+constexpr int kMaxPointsFigure = 1000000000;
+
+inline int ToPointsFigure(long long n)
+{
+    return static_cast<int>(std::clamp<long long>(n, -kMaxPointsFigure, kMaxPointsFigure));
+}
+
 // Adds to a season's running total without overflow: a total beyond an int's range stays at
 // its end (a damaged league can name one team in more matches than a season holds).
 inline void AddClamped(int& nTotal, long long nAdd)

@@ -77,7 +77,7 @@ void PrepareScoresheet(CScoresheetDlg& dlg, CBowlingDoc* pDoc, CFixture* pFixtur
     for (int s = 0; s < 2; ++s) {
         CTeam* pTeam = SideTeam(pDoc, pFixture, s);
         if (pTeam && pTeam->IsFoldedBefore(f.m_nRound)) {
-            f.m_bPlayed[s] = 1;
+            f.SetPlayed(s, true);
             if (f.m_timePlayed[s].GetTime() == 0)
                 f.m_timePlayed[s] = f.m_timeDue;
             BYTE mask = 8;

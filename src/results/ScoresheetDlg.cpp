@@ -811,13 +811,13 @@ void CScoresheetDlg::OnPlayed(int nSide)
     CFixture& f = *m_pFixture;
     int& bPlayed = nSide == 0 ? m_bPlayedA : m_bPlayedB;
     if (f.m_bPlayed[nSide]) {
-        f.m_bPlayed[nSide] = 0;
+        f.SetPlayed(nSide, false);
         bPlayed = FALSE;
         (nSide == 0 ? m_strDatePlayedA : m_strDatePlayedB).Empty();
     } else if (!f.AreScoresComplete(nSide == 0) &&
                AfxMessageBox("One or more games has a zero score. Select YES if that really is the case.",
                              MB_YESNO) != IDYES) {
-        f.m_bPlayed[nSide] = 0;
+        f.SetPlayed(nSide, false);
         bPlayed = FALSE;
     } else {
         MarkPlayed(nSide);
@@ -829,7 +829,7 @@ void CScoresheetDlg::OnPlayed(int nSide)
 void CScoresheetDlg::MarkPlayed(int nSide)
 {
     CFixture& f = *m_pFixture;
-    f.m_bPlayed[nSide] = 1;
+    f.SetPlayed(nSide, true);
     // Without a date of its own the match was bowled when it was due, which is also the
     // date whose handicaps the sheet has been using; a date set by Change Date stays.
     if (f.m_timePlayed[nSide].GetTime() == 0)

@@ -4,6 +4,10 @@
 #include "AdminTest.h"
 #include "AdminChecks.h"
 #include "admin/JuniorCommands.h"
+#include "admin/PlayerSetup.h"
+#include "resources/CommandIds.h"
+#include "resources/dialogs/ResultDialogs.h"
+#include "results/ResultEntry.h"
 #include "league/Player.h"
 
 #include <string>
@@ -168,4 +172,51 @@ TEST_F(Juniors, TheQualifyingDateIsChosenAndTheAgeFiguresFollowBirthdays)
     leap->m_nRobot = 0;
     doc.AssignJuniorCategories();
     EXPECT_EQ(leap->m_strJuniorCategory, "8-11");
+}
+
+// A junior added in mid-season is placed the moment he is added, by each road that adds one:
+// Player > Add a New Player, the scoresheet's New Player and Add extra Teams.
+TEST_F(Juniors, AJuniorAddedDuringTheSeasonIsPlacedAtOnce)
+{
+    PlayerSetup::Install();
+    Category(doc, 1, "Under 12", 8, 11);
+    Category(doc, 2, "Under 15", 12, 14);
+    doc.m_timeJuniorQualifying = CTime(2026, 9, 1, 0, 0, 0);
+    auto newJunior = [&](const char* pszName, const char* pszDay, const char* pszMonth, const char* pszYear) {
+        ui.OnDialog(IDD_NEW_PLAYER)
+            .SetText(IDC_PD_FORENAME_NEW, pszName).SetText(IDC_PD_SURNAME, "Young")
+            .SelectString(IDC_PD_STATUS, "Junior Female")
+            .SetText(IDC_PD_BIRTH_DAY, pszDay).SelectString(IDC_PD_BIRTH_MONTH, pszMonth)
+            .SetText(IDC_PD_BIRTH_YEAR, pszYear)
+            .OK();
+    };
+    auto category = [&](const char* pszName) {
+        for (POSITION pos = doc.m_listPlayers.GetHeadPosition(); pos;) {
+            auto* p = static_cast<CPlayer*>(doc.m_listPlayers.GetNext(pos));
+            if (p->m_strFirstName == pszName)
+                return std::string(p->m_strJuniorCategory.GetString());
+        }
+        return std::string("not added");
+    };
+
+    // 12 on the qualifying date, her birthday: the figure is 12.
+    newJunior("Amy", "1", "Sep", "2014");
+    ASSERT_TRUE(doc.OnCmdMsg(ID_PLAYER_ADD, CN_COMMAND, nullptr));
+    EXPECT_EQ(category("Amy"), "Under 15");
+
+    // 10 on the qualifying date, 11 at her next birthday: the figure is 11.
+    ui.OnDialog(IDD_FOURS_SCORESHEET).Click(IDC_SS_NEW_PLAYER).Cancel();
+    newJunior("Bea", "3", "Mar", "2016");
+    EnterFoursResult(&doc, Fixtures(doc, 1)[0]);
+    EXPECT_EQ(category("Bea"), "Under 12");
+
+    // 13 on the qualifying date, a day after her birthday: the figure is 14.
+    ui.OnDialog(IDD_NEW_SCHEDULE_RULE).OK();
+    ui.OnDialog(IDD_EXPAND_LEAGUE).OK();
+    newJunior("Cat", "31", "Aug", "2013");
+    doc.OnAddExtraTeams();
+    EXPECT_EQ(category("Cat"), "Under 15");
+    EXPECT_EQ(doc.m_nTeams, 6);
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(ui.MessageTexts(), Texts{});
 }

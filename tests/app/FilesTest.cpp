@@ -7,6 +7,7 @@
 #include "ScriptedBackend.h"
 #include "StartedApp.h"
 #include "TempDir.h"
+#include "league/Fixture.h"
 #include "league/SampleLeague.h"
 #include "resources/Resource.h"
 #include "resources/dialogs/AdminDialogs.h"
@@ -49,6 +50,29 @@ TEST(Files, ARefusedOpenLeavesTheOpenLeagueAsItWas)
     EXPECT_EQ((std::vector<std::string>{s.Doc()->GetPathName().str(), s.Doc()->GetTitle().str(),
                                         s.Doc()->m_strLeagueName.str(), ui.frameTitle}),
               (std::vector<std::string>{path, "Monday.lgf", name, "Monday.lgf[*] - Torvane"}));
+    EXPECT_TRUE(s.Doc()->IsModified() && ui.frameModified);
+}
+
+// A league whose stored match points no match can score opens, says once which matches it worked
+// out again, and asks to be saved.
+TEST(Files, ALeagueWhosePointsAreWorkedOutAgainOpensWithOneNotice)
+{
+    CScriptedBackend ui;
+    TempDir dir;
+    const std::string path = dir.File("Monday.lgf");
+    CBowlingDoc league;
+    BuildSampleLeague(league, GetSampleLeagueShape(FALSE));
+    league.FindFixtureByRoundMatch(2, 3)->m_nScratchTotals[0][1] = -2000000000;
+    league.FindFixtureByRoundMatch(4, 1)->m_nHandicapMatchPoints[1] = 2000000000;
+    CString error;
+    ASSERT_TRUE(league.SaveToFile(path.c_str(), error)) << error.GetString();
+    Started s({path});
+    ASSERT_TRUE(s.ok);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "In the league file \"" + path +
+                                       "\" the points of round 2, match 3 and round 4, match 1 could not be right: "
+                                       "they were worked out again from the scores. Save the league to keep them.");
+    EXPECT_EQ(s.Doc()->FindFixtureByRoundMatch(2, 3)->m_nScratchTotals[0][1], 0);
     EXPECT_TRUE(s.Doc()->IsModified() && ui.frameModified);
 }
 

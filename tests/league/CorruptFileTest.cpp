@@ -1,10 +1,12 @@
 // Damaged league files: every cut and random changes load to the message or to a valid
 // league, and a refused file leaves the open league exactly as it was.
 #include "TempDir.h"
+#include "league/Awards.h"
 #include "league/BowlingDoc.h"
 #include "league/Fixture.h"
 #include "league/Player.h"
 #include "league/Rules.h"
+#include "league/Scoring.h"
 #include "league/SampleLeague.h"
 #include "league/Team.h"
 
@@ -223,8 +225,8 @@ TEST_F(CorruptFileTest, ValuesBeyondTheirDialogsAreRefusedNamingTheField)
         {"a game score of 301", [&](CBowlingDoc& d) { firstMatch(d)->m_nScore[0][0] = 301; }},
         {"a substitute's game score of 65535", [&](CBowlingDoc& d) { firstMatch(d)->m_nPacerScore[1][2] = 65535; }},
         {"a game handicap of -2147483648", [&](CBowlingDoc& d) { firstMatch(d)->m_nHandicap[1][5] = INT_MIN; }},
-        {"a match's points of 2000000000",
-         [&](CBowlingDoc& d) { firstMatch(d)->m_nHandicapMatchPoints[0] = 2000000000; }},
+        {"a match's pyramid points of 2000000000",
+         [&](CBowlingDoc& d) { firstMatch(d)->m_nHandicapPyramidPoints[0] = 2000000000; }},
         {"a match average of 65536", [&](CBowlingDoc& d) { firstMatch(d)->m_nAverage[2][9] = 65536; }},
         {"a team handicap of -2147483648", [&](CBowlingDoc& d) { firstMatch(d)->m_nTeamHandicap[1][4] = 0x80000000u; }},
         {"a bowler's handicap of 98303",
@@ -232,8 +234,9 @@ TEST_F(CorruptFileTest, ValuesBeyondTheirDialogsAreRefusedNamingTheField)
         {"a handicap percentage of 151", [](CBowlingDoc& d) { d.m_HcpRule[2].m_nPercent = 151; }},
         {"a handicap basis of 301", [](CBowlingDoc& d) { d.m_HcpRule[1].m_nBasis = 301; }},
         {"a minimum handicap of -101", [](CBowlingDoc& d) { d.m_HcpRule[0].m_nMin = -101; }},
-        {"team points for a game of 126", [](CBowlingDoc& d) { d.m_ScrPoints.m_nTeamGame[3] = 126; }},
-        {"individual points for the series of 100", [](CBowlingDoc& d) { d.m_HcpPoints.m_nIndividualSeries = 100; }},
+        // The scoring dialogs take up to 125 (99 for the handicap series) whole points, kept as half points.
+        {"team points for a game of 251", [](CBowlingDoc& d) { d.m_ScrPoints.m_nTeamGame[3] = 251; }},
+        {"individual points for the series of 199", [](CBowlingDoc& d) { d.m_HcpPoints.m_nIndividualSeries = 199; }},
     };
     for (const auto& c : cases) {
         CBowlingDoc doc;
@@ -291,4 +294,208 @@ TEST_F(CorruptFileTest, ValuesAtTheirLimitsAreScoredWithoutOverflow)
                         EXPECT_LE(std::abs(loaded.CalcBlindHandicap(f, s, p, 0, nDefaulted)), 98302);
                     }
         }
+}
+
+// The points a match wins are worked out again by the recalculation after every read: beyond
+// anything a match can score they are no reason to refuse the league. They are made again,
+// and one notice names the matches.
+TEST_F(CorruptFileTest, WorkedPointsNoMatchCanScoreAreMadeAgainWithOneNotice)
+{
+    // Three rounds, the first bowled: rounds 1 and 2 are worked out, round 3 is still to come.
+    CBowlingDoc doc, undamaged, loaded;
+    BuildSampleLeague(doc, SampleLeagueShape{4, 2, 2, 3, 1});
+    ASSERT_EQ(doc.m_nCurrentRound, 2);
+    CString error;
+    ASSERT_TRUE(undamaged.LoadFromBytes(Save(doc), "good.lgf", error)) << error.GetString();
+    doc.FindFixtureByRoundMatch(1, 1)->m_nHandicapMatchPoints[0] = 2000000000;
+    doc.FindFixtureByRoundMatch(1, 2)->m_nHandicapTotals[1][MAX_GAMES] = INT_MIN;
+    doc.FindFixtureByRoundMatch(1, 2)->m_wScratchBonus[0][6][1] = -1000000001;
+    // The round to come loses them until it is bowled.
+    doc.FindFixtureByRoundMatch(3, 1)->m_nScratchMatchPoints[1] = 1500000000;
+    ASSERT_TRUE(loaded.LoadFromBytes(Save(doc), "damaged.lgf", error)) << error.GetString();
+    EXPECT_EQ(loaded.m_strReadNotice,
+              "In the league file \"damaged.lgf\" the points of round 1, match 1; round 1, match 2 and round 3, "
+              "match 1 could not be right: they were worked out again from the scores. Save the league to keep them.");
+    // As the undamaged league: the same stored points, the same standings.
+    EXPECT_TRUE(loaded.IsSameLeague(undamaged));
+    for (WORD t = 1; t <= 4; ++t)
+        EXPECT_EQ(loaded.FindTeam(t)->m_nPointsWon[PASS_HANDICAP], undamaged.FindTeam(t)->m_nPointsWon[PASS_HANDICAP])
+            << t;
+
+    // Figures a match can score are no damage: no notice (the recalculation makes them anyway).
+    doc.FindFixtureByRoundMatch(1, 1)->m_nHandicapMatchPoints[0] = 1000000000;
+    doc.FindFixtureByRoundMatch(1, 2)->m_nHandicapTotals[1][MAX_GAMES] = 0;
+    doc.FindFixtureByRoundMatch(1, 2)->m_wScratchBonus[0][6][1] = -1000000000;
+    doc.FindFixtureByRoundMatch(3, 1)->m_nScratchMatchPoints[1] = 0;
+    ASSERT_TRUE(loaded.LoadFromBytes(Save(doc), "damaged.lgf", error)) << error.GetString();
+    EXPECT_EQ(loaded.m_strReadNotice, "");
+    EXPECT_TRUE(loaded.IsSameLeague(undamaged));
+
+    // Many at once: ten are named, the others counted.
+    CBowlingDoc many;
+    BuildSampleLeague(many, GetSampleLeagueShape(FALSE));
+    std::string named;
+    int nDamaged = 0;
+    for (int r = 1; r <= 3; ++r)
+        for (int m = 1; m <= 4; ++m) {
+            many.FindFixtureByRoundMatch(r, m)->m_nScratchTotals[0][0] = INT_MAX;
+            if (++nDamaged <= 10)
+                named += (nDamaged > 1 ? "; round " : "round ") + std::to_string(r) + ", match " + std::to_string(m);
+        }
+    ASSERT_TRUE(loaded.LoadFromBytes(Save(many), "many.lgf", error)) << error.GetString();
+    EXPECT_EQ(loaded.m_strReadNotice, "In the league file \"many.lgf\" the points of " + named +
+                                          " and 2 more matches could not be right: they were worked out again from "
+                                          "the scores. Save the league to keep them.");
+}
+
+// A refusal says where the value lies: the round and match (with the team, position and game),
+// the bowler, the award category or the entry of a list.
+TEST_F(CorruptFileTest, ARefusalNamesWhereTheValueLies)
+{
+    CBowlingDoc names;
+    BuildSmallLeague(names);
+    const CFixture* first = names.FindFixtureByRoundMatch(1, 1);
+    const std::string teamA = first->m_pTeamA->m_strName.GetString(), teamB = first->m_pTeamB->m_strName.GetString();
+    const CPlayer* bowler = static_cast<const CPlayer*>(names.m_listPlayers.GetHead());
+    const std::string who =
+        "bowler " + std::to_string(bowler->m_nPlayerNo) + " (" + bowler->m_strName.GetString() + ")";
+    auto match = [](CBowlingDoc& d, int r, int m) { return d.FindFixtureByRoundMatch(r, m); };
+    auto player = [](CBowlingDoc& d) { return static_cast<CPlayer*>(d.m_listPlayers.GetHead()); };
+    const struct
+    {
+        std::string reason;
+        std::function<void(CBowlingDoc&)> damage;
+    } cases[] = {
+        {"a game score of 301, outside 0 to 300, in round 1, match 1 (" + teamB + ", position 1, game 2).",
+         [&](CBowlingDoc& d) { match(d, 1, 1)->m_nScore[1][CFixture::SlotOf(1, 0)] = 301; }},
+        {"a team handicap of -2147483648, outside -1966040 to 1966040, in round 1, match 1 (" + teamA + ", series).",
+         [&](CBowlingDoc& d) { match(d, 1, 1)->m_nTeamHandicap[0][MAX_GAMES] = 0x80000000u; }},
+        {"a scratch points adjustment of -500000, outside -499950 to 499950, in round 1, match 1 (" + teamB + ").",
+         [&](CBowlingDoc& d) { match(d, 1, 1)->m_nScratchAdjust[1] = -500000; }},
+        {"a match with a number of bowlers of 9, outside 1 to 5, in round 2, match 1.",
+         [&](CBowlingDoc& d) { match(d, 2, 1)->m_nPlayers = 9; }},
+        {"Match 2 of round 2 refers to team 9", [&](CBowlingDoc& d) { match(d, 2, 2)->m_nTeamB = 9; }},
+        {"a bowler's category of 7, outside 0 to 3, in " + who + ".",
+         [&](CBowlingDoc& d) { player(d)->m_nCategory = 7; }},
+        {"a bowler's handicap of 98303, outside -98302 to 98302, in " + who + ".",
+         [&](CBowlingDoc& d) { player(d)->m_nHandicap = 98303; }},
+        {"an award category kind of 9, outside 0 to 4, in award category 1 (",
+         [](CBowlingDoc& d) { static_cast<CAwards*>(d.m_listAwards.GetTail())->m_nKind = 9; }},
+        {"a bonus rule kind of 2, outside 0 to 1, in the bonus rules, entry 2.",
+         [](CBowlingDoc& d) {
+             d.m_listBonusPts.AddTail(new CBonusPts);
+             auto* pRule = new CBonusPts;
+             pRule->m_nKind = 2;
+             d.m_listBonusPts.AddTail(pRule);
+         }},
+    };
+    for (const auto& c : cases) {
+        CBowlingDoc doc;
+        BuildSmallLeague(doc);
+        c.damage(doc);
+        ExpectRefused(Save(doc), c.reason.c_str());
+    }
+    EXPECT_TRUE(open.IsSameLeague(reference));
+}
+
+// What the program lets a league hold it opens again: every value at the limit of its dialog or
+// of the loader, saved, opened, and saved and opened once more.
+TEST_F(CorruptFileTest, ALeagueAtEveryLimitSavedOpensAgain)
+{
+    CBowlingDoc doc;
+    BuildSmallLeague(doc);
+    // The scoring dialogs' most (125 whole points a game, 99 or 125 for the series), kept as
+    // half points, with pinfall points at a pin a point and bonus rules at their most.
+    for (CPointsRule* pRule : {&doc.m_HcpPoints, &doc.m_ScrPoints}) {
+        pRule->m_bIndividual = pRule->m_bTeam = 1;
+        for (int g = 0; g < 4; ++g)
+            pRule->m_nIndividualGame[g] = pRule->m_nTeamGame[g] = 250;
+        pRule->m_nIndividualSeries = pRule->m_nTeamSeries = pRule == &doc.m_HcpPoints ? 198 : 250;
+    }
+    doc.m_Petersen.m_bHandicap = doc.m_Petersen.m_bScratch = 1;
+    for (int p = 0; p < 2; ++p)
+        for (int c = 0; c < 5; ++c) {
+            doc.m_Petersen.m_bColumn[p][c] = 1;
+            doc.m_Petersen.m_nPinsPerPoint[p][c] = 1;
+        }
+    for (int i = 0; i < 8; ++i) {
+        auto* pBonus = new CBonusPts;
+        pBonus->m_nPoints = 255;
+        pBonus->m_nPins = 0;
+        pBonus->m_wCategoryMask = 0xFFFF;
+        doc.m_listBonusPts.AddTail(pBonus);
+    }
+    doc.m_bBonusHiTeamGameHcp = doc.m_bBonusHiTeamGameScr = 1;
+    doc.m_nBonusHiTeamGameHcpPts = doc.m_nBonusHiTeamGameScrPts = 255;
+    doc.UpdateMaxMatchPoints();
+    ASSERT_EQ(doc.m_nMaxHandicapPoints, 9999);  // the rules would give more: the league keeps its most
+    // The handicap rules at their most, and every figure of a played match at the loader's.
+    doc.m_HcpRule[0].m_nPercent = 150;
+    doc.m_HcpRule[0].m_nBasis = doc.m_HcpRule[0].m_nMax = 65535;
+    doc.m_HcpRule[0].m_nMin = -100;
+    doc.m_HcpRule[1].m_nBasis = doc.m_HcpRule[1].m_nMax = doc.m_HcpRule[1].m_nMin = 300;
+    doc.m_nDividerIndex = SCORE_THRESHOLD_COUNT;
+    CFixture* f = doc.FindFixtureByRoundMatch(1, 1);
+    ASSERT_TRUE(f->m_bPlayed[0] && f->m_bPlayed[1]);
+    for (int g = 0; g < MAX_GAMES; ++g)
+        for (int k = 0; k < SLOTS_PER_GAME; ++k) {
+            f->m_nScore[g][k] = 300;
+            f->m_nPacerScore[g][k] = 300;
+            f->m_nHandicap[g][k] = kMaxHandicap;
+            f->m_nPacerHandicap[g][k] = -kMaxHandicap;
+            f->m_nAverage[g][k] = 0xFFFF;
+        }
+    for (int s = 0; s < 2; ++s) {
+        for (int c = 0; c <= MAX_GAMES; ++c) {
+            f->m_nTeamHandicap[s][c] = MAX_GAMES * MAX_POSITIONS * kMaxHandicap;
+            f->m_nTeamAverage[s][c] = MAX_GAMES * MAX_POSITIONS * 0xFFFFu;
+        }
+        // The points adjustment dialog's most: the league's most match points, in hundredths.
+        f->m_nHandicapAdjust[s] = f->m_nScratchAdjust[s] = 9999 * 50;
+        f->m_nHandicapPyramidPoints[s] = f->m_nScratchPyramidPoints[s] = -9999 * 50;
+    }
+    doc.m_bTeamHandicaps = 1;
+
+    CString error;
+    CBowlingDoc opened, again;
+    ASSERT_TRUE(opened.LoadFromBytes(Save(doc), "limits.lgf", error)) << error.GetString();
+    const CFixture* g = opened.FindFixtureByRoundMatch(1, 1);
+    // The adjustment and the points won over it pass the adjustment's limit.
+    EXPECT_GT(g->m_nHandicapMatchPoints[0], 9999 * 50);
+    ASSERT_TRUE(again.LoadFromBytes(Save(opened), "limits.lgf", error)) << error.GetString();
+    EXPECT_EQ(opened.m_strReadNotice + again.m_strReadNotice, "");
+    EXPECT_TRUE(again.IsSameLeague(opened));
+}
+
+// A league file whose start is damaged is called damaged, not something else; a misread that
+// starts at a damaged font name is met at the font.
+TEST_F(CorruptFileTest, ADamagedHeaderOrFontNameIsReportedAsSuch)
+{
+    Bytes bytes = good;
+    bytes[1] = static_cast<BYTE>(bytes[1] + 20);  // the league name runs into the texts after it
+    ExpectRefused(bytes, "It is damaged: the league details at its start");
+    bytes = good;
+    bytes[1] = 0xFF;  // a long form the program never writes for a name
+    ExpectRefused(bytes, "It is damaged: the league details at its start");
+
+    const std::string arial = "\x05" "Arial";
+    int nFonts = 0;
+    for (auto it = std::search(good.begin(), good.end(), arial.begin(), arial.end()); it != good.end();
+         it = std::search(it + 1, good.end(), arial.begin(), arial.end()), ++nFonts)
+        for (BYTE nLength : {0, 3, 4, 9}) {
+            bytes = good;
+            bytes[static_cast<size_t>(it - good.begin())] = nLength;
+            CString error;
+            ASSERT_FALSE(open.LoadFromBytes(bytes, "damaged.lgf", error)) << nFonts << " " << int(nLength);
+            ASSERT_EQ(error.Find("multiple prize rules"), -1) << error.GetString();
+            // A name cut to nothing leaves letters for the colour, one made longer takes in the
+            // colour's zero bytes: both are met at once (but for the file's last font, which then
+            // ends early). A name cut by a letter or two may read on as a font a little further.
+            if (nLength == 0 || nLength == 9) {
+                ASSERT_TRUE(error.Find("report font") != -1 || error.Find("cut short") != -1)
+                    << nFonts << " " << int(nLength) << " " << error.GetString();
+            }
+        }
+    EXPECT_GT(nFonts, 100);
+    EXPECT_TRUE(open.IsSameLeague(reference));
 }

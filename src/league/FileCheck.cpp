@@ -1,0 +1,52 @@
+#include "league/FileCheck.h"
+
+namespace {
+
+// Kept as the list's name and the entry's number: made into text only for a refusal.
+struct CReadPlaceState
+{
+    const char* pszList = nullptr;
+    unsigned nEntry = 0;
+    CString strPlace;
+};
+
+CReadPlaceState& State()
+{
+    static CReadPlaceState s_state;
+    return s_state;
+}
+
+} // namespace
+
+void SetReadEntry(const char* pszList, unsigned nEntry)
+{
+    State().pszList = pszList;
+    State().nEntry = nEntry;
+    State().strPlace.Empty();
+}
+
+void SetReadPlace(const CString& strPlace)
+{
+    State().strPlace = strPlace;
+}
+
+CString GetReadPlace()
+{
+    const CReadPlaceState& s = State();
+    if (!s.strPlace.IsEmpty() || !s.pszList)
+        return s.strPlace;
+    CString place;
+    place.Format("the %s, entry %u", s.pszList, s.nEntry);
+    return place;
+}
+
+void ThrowOutOfRange(const char* pszWhat, long long nValue, long long nLo, long long nHi)
+{
+    CString reason;
+    reason.Format("The file holds %s of %lld, outside %lld to %lld", pszWhat, nValue, nLo, nHi);
+    const CString place = GetReadPlace();
+    if (!place.IsEmpty())
+        reason += ", in " + place;
+    reason += ".";
+    CArchive::ThrowCorrupt(reason);
+}

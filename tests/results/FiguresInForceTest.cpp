@@ -12,6 +12,7 @@
 #include "ResultsLeague.h"
 #include "ScriptedBackend.h"
 #include "league/Rules.h"
+#include "league/SampleLeague.h"
 #include "resources/dialogs/RulesDialogs.h"
 #include "results/ResultCommands.h"
 #include "results/SelectFixtureDlg.h"
@@ -233,6 +234,50 @@ TEST(FiguresInForce, EveryOtherRoundWithNewBowlers)
     L.doc.Recalculate();
     EXPECT_EQ((std::vector<int>{L.Player(12)->m_nHandicap, L.Player(22)->m_nHandicap, L.Player(31)->m_nHandicap}),
               (std::vector<int>{28, 36, 20}));
+    // Reopened unchanged, every match keeps what it was entered with.
+    const std::vector<int> before = L.Figures();
+    for (int r = 1; r <= 4; ++r) {
+        // Round 1's new bowlers show the figures their own games gave them.
+        const Hcps entered = r == 1 ? Hcps{"39", "16", "39", "48"} : expected[r - 1][0];
+        EXPECT_EQ(L.AmendUnchanged(r, 1), entered) << "round " << r;
+        EXPECT_EQ(L.Figures(), before) << "round " << r;
+    }
+}
+
+// The sample league bowled every round on the figures in force: a match of it reopened and left
+// as it was keeps its handicaps, its points and the standings.
+TEST(FiguresInForce, TheSampleLeaguesMatchesKeepTheirPointsWhenAmendedUnchanged)
+{
+    RegisterResources();
+    CBowlingDoc doc;
+    BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
+    auto figures = [&doc] {
+        std::vector<int> v;
+        for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
+            const CFixture* f = static_cast<const CFixture*>(doc.m_listFixtures.GetNext(pos));
+            v.insert(v.end(), &f->m_nHandicap[0][0], &f->m_nHandicap[0][0] + MAX_GAMES * SLOTS_PER_GAME);
+            v.insert(v.end(), {f->m_nHandicapMatchPoints[0], f->m_nHandicapMatchPoints[1]});
+        }
+        for (POSITION pos = doc.m_listTeams.GetHeadPosition(); pos;) {
+            const CTeam* t = static_cast<const CTeam*>(doc.m_listTeams.GetNext(pos));
+            v.insert(v.end(), {t->m_nPointsWon[PASS_HANDICAP], static_cast<int>(t->m_nHcpPosition)});
+        }
+        return v;
+    };
+    const std::vector<int> before = figures();
+    for (int r : {1, 2, 5, 10}) {
+        CScriptedBackend ui;
+        ui.OnDialog(IDD_SELECT_ROUND).Select(IDC_SELECT_ROUND_LIST, r - 1).OK();
+        ui.OnDialog(IDD_SELECT_FIXTURE).Select(IDC_SELECT_FIXTURE_LIST, r % 4).OK();
+        ui.OnDialog(IDD_FOURS_SCORESHEET).OK();
+        OnResultAmendResults(doc);
+        EXPECT_EQ(figures(), before) << "round " << r;
+    }
+    // Its Christmas free date is a Monday without a round.
+    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
+        const CFixture* f = static_cast<const CFixture*>(doc.m_listFixtures.GetNext(pos));
+        EXPECT_NE(f->m_timeDue.Format("%Y-%m-%d"), CString("2025-12-22")) << int(f->m_nRound);
+    }
 }
 
 // Two teams of one, one game: A comes with no average, B enters at 150.0; both bowl 150

@@ -152,6 +152,34 @@ TEST(FiguresInForce, EveryMatchOfARoundOpensOnTheFiguresAfterTheRoundsBefore)
     }
 }
 
+// A league saved before matches were scored on the figures in force keeps what it was scored
+// with until the secretary amends a match, which then takes the right figures.
+TEST(FiguresInForce, AMatchScoredOnOldFiguresIsPutRightOnlyWhenAmended)
+{
+    SeasonLeague L;
+    L.EnterRound(1);
+    L.EnterRound(2);
+    CFixture* f = L.Match(2, 1);
+    for (int g = 0; g < 3; ++g)  // round 2 scored on the entering averages, as such files hold
+        for (int s = 0; s < 2; ++s)
+            for (int p = 0; p < 2; ++p)
+                f->m_nHandicap[g][CFixture::SlotOf(s, p)] = static_cast<short>(39 - p);
+    L.doc.Recalculate();
+    std::vector<BYTE> bytes;
+    L.doc.SaveToBytes(bytes);
+    CString strError;
+    ASSERT_TRUE(L.doc.LoadFromBytes(bytes, "old.lgf", strError)) << strError.GetString();
+    f = L.Match(2, 1);
+    EXPECT_EQ((std::vector<int>{f->m_nHandicap[2][CFixture::SlotOf(0, 1)], f->m_nHandicap[2][CFixture::SlotOf(1, 0)]}),
+              (std::vector<int>{38, 39}));
+
+    EXPECT_EQ(L.AmendUnchanged(2, 1), kEveryRound[1][0]);
+    f = L.Match(2, 1);
+    EXPECT_EQ((std::vector<int>{f->m_nHandicap[2][CFixture::SlotOf(0, 1)], f->m_nHandicap[2][CFixture::SlotOf(1, 0)],
+                                f->GetGameScore(0, 0, TRUE)}),
+              (std::vector<int>{16, 48, 332}));
+}
+
 TEST(FiguresInForce, FirstUnplayedMatchWithTheCurrentRoundBehind)
 {
     SeasonLeague L;

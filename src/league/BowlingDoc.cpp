@@ -448,12 +448,17 @@ BOOL CBowlingDoc::ResetsStandings() const
     return m_bSplitsActive && m_bCompleteResetEachSplit;
 }
 
-void CBowlingDoc::GetHighScoreRounds(int& nFirst, int& nLast) const
+bool CBowlingDoc::ClipToHighScoreRounds(int& nFirst, int& nLast) const
 {
-    nFirst = 1;
-    nLast = 255;
-    if (ResetsHighScores())
-        GetSplitRounds(std::max<int>(m_nCurrentRound, 1), nFirst, nLast);
+    if (!ResetsHighScores())
+        return true;
+    int nSplitFirst = 1, nSplitLast = 255;
+    GetSplitRounds(std::max<int>(m_nCurrentRound, 1), nSplitFirst, nSplitLast);
+    if (nLast < nSplitFirst || nFirst > nSplitLast)
+        return false;
+    nFirst = std::max(nFirst, nSplitFirst);
+    nLast = std::min(nLast, nSplitLast);
+    return true;
 }
 
 int CBowlingDoc::GetNextPlayerNumber() const

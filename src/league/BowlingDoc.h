@@ -367,8 +367,10 @@ public:
     // Split": the standings too. Averages and handicaps always run through the season.
     BOOL ResetsHighScores() const;
     BOOL ResetsStandings() const;
-    // The rounds whose matches count for the high scores: the current round's split, or 1..255.
-    void GetHighScoreRounds(int& nFirst, int& nLast) const;
+    // Narrows a span of rounds to those whose matches count for the high scores (the current
+    // round's split when the league resets them each split); false, the span as it was, when
+    // none of it counts.
+    bool ClipToHighScoreRounds(int& nFirst, int& nLast) const;
     int GetNextPlayerNumber() const;              // highest player number + 1
     int GetNextTeamNumber() const;
     void ClearHitRects();

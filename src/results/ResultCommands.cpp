@@ -162,8 +162,9 @@ void OnResultEnterIndividualResult(CBowlingDoc& doc)
     CFixture* f = SelectFixture(&doc, nRound, 0);
     if (!f || !TeamsAreFull(doc, f))
         return;
+    // The sheet works the figures in force at the match itself; the league is recalculated
+    // at the new round once it closes.
     doc.m_nCurrentRound = static_cast<BYTE>(nRound);
-    doc.Recalculate();
     const BOOL bOK = EnterResult(&doc, f);
     doc.m_nDisplayMode = DISPLAY_STANDINGS;
     if (bOK)

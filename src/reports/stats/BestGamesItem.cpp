@@ -303,15 +303,7 @@ bool CRepItem_best::CountedSpan(int& nFirst, int& nLast) const
 {
     nFirst = m_nFirstRound;
     nLast = m_nLastRound;
-    if (!m_pDoc)
-        return true;
-    int nSplitFirst = 1, nSplitLast = 255;
-    m_pDoc->GetHighScoreRounds(nSplitFirst, nSplitLast);
-    if (nLast < nSplitFirst || nFirst > nSplitLast)
-        return false;
-    nFirst = std::max(nFirst, nSplitFirst);
-    nLast = std::min(nLast, nSplitLast);
-    return true;
+    return !m_pDoc || m_pDoc->ClipToHighScoreRounds(nFirst, nLast);
 }
 
 CString CRepItem_best::HeadingText() const
@@ -329,10 +321,7 @@ CString CRepItem_best::HeadingText() const
         text += kGroup[m_nGroup];
     // The rounds counted; a span wholly in another split is named as it was set.
     int nFirst = 0, nLast = 0;
-    if (!CountedSpan(nFirst, nLast)) {
-        nFirst = m_nFirstRound;
-        nLast = m_nLastRound;
-    }
+    CountedSpan(nFirst, nLast);
     CString span;
     if (nFirst == nLast)
         span.Format("  in round %d.", nLast);

@@ -51,7 +51,8 @@ public:
     // "Best 10 Scratch Games by any Bowler  in round 3."
     CString HeadingText() const;
     // The rounds the list is made of: the item's span, cut to the current split when the
-    // league resets its high scores each split; false when none of the span lies in it.
+    // league resets its high scores each split; false, the span as set, when none of it lies
+    // in it.
     bool CountedSpan(int& nFirst, int& nLast) const;
     // Rows of the item: N, or (N + 1) / 2 in two columns.
     int RowCount() const;

@@ -58,9 +58,7 @@ void GetWeeklyRoundSpan(const CBowlingDoc& doc, int& nFirst, int& nLast)
     if (n >= 2)
         nFirst = std::max(1, nLast - n + 1);
     // A date's rounds reaching back into the split before, when its high scores are not counted.
-    int nSplitFirst = 1, nSplitLast = 255;
-    doc.GetHighScoreRounds(nSplitFirst, nSplitLast);
-    nFirst = std::max(nFirst, std::min(nSplitFirst, nLast));
+    doc.ClipToHighScoreRounds(nFirst, nLast);
 }
 
 void CollectWeeklyPlayerScores(const CBowlingDoc& doc, const CRepItem_HiWeek& item, int nColumn, WORD* pNumbers,

@@ -65,9 +65,12 @@ void PrepareScoresheet(CScoresheetDlg& dlg, CBowlingDoc* pDoc, CFixture* pFixtur
     dlg.m_pFixture = pFixture;
     dlg.m_pDoc = pDoc;
 
-    // The systems the match scores in: a position round's, a one-system mark's.
-    dlg.m_bHandicapScoring = pDoc->m_bHandicapLeague && pDoc->ScoresInPass(pFixture, PASS_HANDICAP);
-    dlg.m_bScratchScoring = pDoc->m_bScratchLeague && pDoc->ScoresInPass(pFixture, PASS_SCRATCH);
+    // A position-round match counts in one system only, unless the league scores those
+    // matches both ways.
+    const bool bPosition = f.m_bPositionRound != 0;
+    const bool bPosScratch = bPosition && f.m_bPositionRoundScratch != 0;
+    dlg.m_bHandicapScoring = pDoc->m_bHandicapLeague && !(bPosScratch && !pDoc->m_bPositionBothWays);
+    dlg.m_bScratchScoring = pDoc->m_bScratchLeague && (!bPosition || bPosScratch || pDoc->m_bPositionBothWays);
 
     // A team that folded before this round gives every game of the league away.
     const int nGames = pDoc->m_nGamesPerMatch;

@@ -591,8 +591,8 @@ void CBowlingDoc::CalcMatchPoints(CFixture* pFixture)
         pMatchPoints[s] = ToPointsFigure(nMatch);
         if (CTeam* pTeam = f.GetSideTeam(s)) {
             AddClamped(pTeam->m_nPointsWon[pass], pMatchPoints[s]);
-            // The league's most is held to what a file keeps, and an adjustment can add to a
-            // full match: a match won beyond it loses nothing.
+            // Pinfall points, an adjustment or bonus rules past the most a file keeps can win
+            // more than the most: such a match loses nothing.
             AddClamped(pTeam->m_nPointsLost[pass], std::max(0LL, static_cast<long long>(nMax) - pMatchPoints[s]));
         }
     }

@@ -222,6 +222,15 @@ WORD CPlayer::GetEnteringAverage(BOOL bAlways) const
     return m_nCurEnteringAvg;
 }
 
+WORD CPlayer::GetEnteringAverageInRound(int nRound) const
+{
+    if (nRound == 0 || !m_pDoc)
+        return GetEnteringAverage(FALSE);
+    if ((m_wFlags & PF_NO_ENTERING_GAMES) || (m_pDoc->m_nEnteringAvgCutoff != 0 && nRound > m_pDoc->m_nEnteringAvgCutoff))
+        return 0;
+    return m_nCurEnteringAvg;
+}
+
 void CPlayer::SetEnteringAverage(WORD nTenths)
 {
     m_nEnteringAvg = nTenths;

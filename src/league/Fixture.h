@@ -147,6 +147,8 @@ public:
     // or not; nobody when the league excludes pacers' games), else the position's bowler of a
     // bowled game; null for a Non Qual or defaulted game, a robot or nobody.
     CPlayer* GetGameBowler(int nSide, int nPos, int nGame, int& nScore) const;
+    // The pacer of a slot's game: the link, else found by number; null when not paced.
+    CPlayer* GetPacer(int nGame, int nSlot) const;
     // The opposing position in a game: the same position, or with "Cycle opponent each
     // game" side A's k meets side B's (k + game) mod bowlers.
     int GetOpponentPosition(int nSide, int nPos, int nGame) const;

@@ -74,20 +74,17 @@ void CBowlingDoc::SetNewBowlerFigures(CFixture* pFixture, int nSide)
     const int s = m_bHandicapPass ? PASS_HANDICAP : PASS_SCRATCH;
     const int nGames = f.GetLeagueGames();
     const int nPlayers = std::min<int>(f.m_nPlayers, MAX_POSITIONS);
-    auto pacerOf = [&](int g, int k) -> CPlayer* {
-        if (!(f.m_dwPosFlags[k] & PosPacer(g)))
-            return nullptr;
-        return f.m_pPacer[g][k] ? f.m_pPacer[g][k] : FindPlayer(f.m_wPacerNo[g][k]);
-    };
     // The side's bowlers, pacers among them, each once.
     CPlayer* seen[MAX_POSITIONS * MAX_GAMES * 2];
     int nSeen = 0;
     for (int p = 0; p < nPlayers; ++p)
-        for (int g = 0; g < nGames; ++g)
-            for (CPlayer* pPlayer : {f.GetSlotPlayer(g, CFixture::SlotOf(nSide, p)), pacerOf(g, CFixture::SlotOf(nSide, p))})
+        for (int g = 0; g < nGames; ++g) {
+            const int k = CFixture::SlotOf(nSide, p);
+            for (CPlayer* pPlayer : {f.GetSlotPlayer(g, k), f.GetPacer(g, k)})
                 if (pPlayer && !pPlayer->IsRobot() && pPlayer->m_nGames[s] == 0 &&
                     std::find(seen, seen + nSeen, pPlayer) == seen + nSeen)
                     seen[nSeen++] = pPlayer;
+        }
 
     for (int i = 0; i < nSeen; ++i) {
         CPlayer* pPlayer = seen[i];
@@ -103,7 +100,7 @@ void CBowlingDoc::SetNewBowlerFigures(CFixture* pFixture, int nSide)
                 // A Non Qual game keeps the handicap given with it, a blind game its rule's.
                 const bool bOwnHandicap = !(f.m_dwPosFlags[k] & (PosNonQual(g) | PosBlind(g)));
                 if (f.m_dwPosFlags[k] & PosPacer(g)) {
-                    if (pacerOf(g, k) != pPlayer)
+                    if (f.GetPacer(g, k) != pPlayer)
                         continue;
                     f.m_nPacerAverage[g][k] = nAverage;
                     f.m_nPacerHandicap[g][k] = nHandicap;
@@ -130,6 +127,16 @@ CPlayer* CFixture::FindSlotPlayer(int nGame, int nSlot) const
     if (m_pDoc && m_wPlayerNo[nGame][nSlot])
         return m_pDoc->FindPlayer(m_wPlayerNo[nGame][nSlot]);
     return nullptr;
+}
+
+CPlayer* CFixture::GetPacer(int nGame, int nSlot) const
+{
+    if (nGame < 0 || nGame >= MAX_GAMES || nSlot < 0 || nSlot >= SLOTS_PER_GAME ||
+        !(m_dwPosFlags[nSlot] & PosPacer(nGame)))
+        return nullptr;
+    if (m_pPacer[nGame][nSlot])
+        return m_pPacer[nGame][nSlot];
+    return m_pDoc ? m_pDoc->FindPlayer(m_wPacerNo[nGame][nSlot]) : nullptr;
 }
 
 CTeam* CFixture::GetSideTeam(int nSide) const
@@ -162,7 +169,7 @@ CPlayer* CFixture::GetGameBowler(int nSide, int nPos, int nGame, int& nScore) co
     if (dwFlags & PosPacer(nGame)) {
         if (m_pDoc && m_pDoc->m_bExcludePacers)
             return nullptr;
-        pPlayer = m_pPacer[nGame][k] ? m_pPacer[nGame][k] : (m_pDoc ? m_pDoc->FindPlayer(m_wPacerNo[nGame][k]) : nullptr);
+        pPlayer = GetPacer(nGame, k);
         nScore = m_nPacerScore[nGame][k];
     } else if (!(dwFlags & PosBlind(nGame))) {
         pPlayer = GetSlotPlayer(nGame, k);

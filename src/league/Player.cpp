@@ -226,7 +226,8 @@ WORD CPlayer::GetEnteringAverageInRound(int nRound) const
 {
     if (nRound == 0 || !m_pDoc)
         return GetEnteringAverage(FALSE);
-    if ((m_wFlags & PF_NO_ENTERING_GAMES) || (m_pDoc->m_nEnteringAvgCutoff != 0 && nRound > m_pDoc->m_nEnteringAvgCutoff))
+    const int nCutoff = m_pDoc->m_nEnteringAvgCutoff;
+    if ((m_wFlags & PF_NO_ENTERING_GAMES) || (nCutoff != 0 && nRound > nCutoff))
         return 0;
     return m_nCurEnteringAvg;
 }

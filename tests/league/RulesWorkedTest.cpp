@@ -313,7 +313,8 @@ void Substitute91(CScriptedBackend& ui, Sheet& sheet, CFixture* f, int nTeam, bo
     if (f->m_nTeamA != nTeam && f->m_nTeamB != nTeam)
         return;
     sheet.Click(IDC_SS_SUBS[WorkedLeague::SideOf(f, nTeam)]);
-    auto& subs = ui.OnDialog(IDD_SUBSTITUTIONS).Click(IDC_SUB_FROM_FLOATING).SelectString(IDC_SUB_PLAYER[0], "Bowler 91");
+    auto& subs = ui.OnDialog(IDD_SUBSTITUTIONS).Click(IDC_SUB_FROM_FLOATING);
+    subs.SelectString(IDC_SUB_PLAYER[0], "Bowler 91");
     if (bPacer)
         subs.Click(IDC_SUB_PACER[0]);
     subs.OK();

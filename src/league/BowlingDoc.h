@@ -550,8 +550,12 @@ public:
     // (basis - whole pins of the average) x percentage / 100 in whole numbers, then the
     // minimum, then the maximum; 0 for no average or before the games scratch are bowled.
     int CalcHandicap(double dAverage, WORD wCategoryFlags, WORD nGamesBowled) const;
-    // Bowlers with no games in the pass selector's set: entering average, else this match's
-    // own games, for average and handicap (bowler and fixture slots).
+    // A bowler's figures for a first match: his entering average when one counts, else the
+    // games he bowled in it, his pacer games among them; no games bowled for the handicap.
+    // FALSE when he bowled no pins there.
+    BOOL GetFirstMatchFigures(const CFixture& f, const CPlayer& player, WORD& nAverage, int& nHandicap) const;
+    // The side's bowlers and pacers with no games in the pass selector's set get their first
+    // match's figures (bowler, fixture slots and pacer slots).
     void SetNewBowlerFiguresSideA(CFixture* pFixture);
     void SetNewBowlerFiguresSideB(CFixture* pFixture);
     void SetNewBowlerFigures(CFixture* pFixture, int nSide);
@@ -680,6 +684,7 @@ public:
     DWORD m_bHandicapPass;          // pass selector: PASS_HANDICAP or PASS_SCRATCH
     CTime m_timeCurrent;            // now, at construction and at every store
     CTime m_timeStats;              // the date the statistics are computed to
+    BYTE m_nPassRound = 0;          // the round of the match the statistics pass counts; 0 outside
     DWORD m_nAverageLimit;          // high-score (red) threshold: 249 or 199
     DWORD m_bPastEnteringCutoff;    // entering averages switched off
     double m_dHcpFactor[4];         // percentages x 0.01

@@ -146,7 +146,12 @@ void CBowlingDoc::AccumulatePass(int nPass, int nLastRound, const CFixture* pBef
     if (pBefore && !SameDay(m_timeStats, pBefore->m_timeDue))
         dayStart = StartOfDay(m_timeStats);
 
-    std::unordered_map<CPlayer*, int> roundsBowled;
+    struct CRoundsBowled
+    {
+        int nRounds = 0;
+        int nLastRound = 0;
+    };
+    std::unordered_map<CPlayer*, CRoundsBowled> roundsBowled;
     std::vector<CPlayer*> bowled;
     CPlayerSet bowledInPass;
     CSplitRestart split(*this, nPass);
@@ -161,6 +166,7 @@ void CBowlingDoc::AccumulatePass(int nPass, int nLastRound, const CFixture* pBef
         if (!ScoresInPass(f, nPass))
             continue;
         bowled.clear();
+        m_nPassRound = f->m_nRound;
         AccumulateFixture(f, nPass, bMainPass, bowled);
         if (!bMainPass)
             continue;
@@ -175,13 +181,26 @@ void CBowlingDoc::AccumulatePass(int nPass, int nLastRound, const CFixture* pBef
         std::sort(bowled.begin(), bowled.end());
         bowled.erase(std::unique(bowled.begin(), bowled.end()), bowled.end());
         for (CPlayer* p : bowled) {
-            // A bowler who came with no average has his first match's figures until the
-            // first refresh, as the scoresheet gave them to him.
-            const int nRounds = ++roundsBowled[p];
-            if (nRounds % nRecalcEvery == 0 || (nRounds == 1 && p->GetEnteringAverage(FALSE) == 0))
+            // Two matches in one round count once; the refresh follows his last of them.
+            CRoundsBowled& r = roundsBowled[p];
+            const bool bNewRound = r.nLastRound != f->m_nRound;
+            if (bNewRound) {
+                r.nLastRound = f->m_nRound;
+                ++r.nRounds;
+            }
+            WORD nAverage = 0;
+            int nHandicap = 0;
+            if (r.nRounds % nRecalcEvery == 0) {
                 RefreshPlayerFigures(p, nPass);
+            } else if (r.nRounds == 1 && bNewRound && GetFirstMatchFigures(*f, *p, nAverage, nHandicap)) {
+                // Until the first refresh, his first match's figures, as its scoresheet gave
+                // them: no rolling window or drop-5 floor reworks them.
+                p->m_nAverage = nAverage;
+                p->m_nHandicap = nHandicap;
+            }
         }
     }
+    m_nPassRound = 0;
 
     split.Finish();
     for (CPlayer* p : bowledInPass.Members())

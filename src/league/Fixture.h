@@ -145,6 +145,12 @@ public:
     CTeam* GetSideTeam(int nSide) const;
     // Neither defaulted by the side nor blind or Non Qual for the position.
     BOOL IsBowledGame(int nSide, int nPos, int nGame) const;
+    // Whom a game of a position counts for, and his score: the pacer of a pacer game (blind
+    // or not; nobody when the league excludes pacers' games), else the position's bowler of a
+    // bowled game; null for a Non Qual or defaulted game, a robot or nobody.
+    CPlayer* GetGameBowler(int nSide, int nPos, int nGame, int& nScore) const;
+    // The pacer of a slot's game: the link, else found by number; null when not paced.
+    CPlayer* GetPacer(int nGame, int nSlot) const;
     // The opposing position in a game: the same position, or with "Cycle opponent each
     // game" side A's k meets side B's (k + game) mod bowlers.
     int GetOpponentPosition(int nSide, int nPos, int nGame) const;

@@ -39,54 +39,78 @@ int CBowlingDoc::CalcHandicap(double dAverage, WORD wCategoryFlags, WORD nGamesB
 void CBowlingDoc::SetNewBowlerFiguresSideA(CFixture* pFixture) { SetNewBowlerFigures(pFixture, 0); }
 void CBowlingDoc::SetNewBowlerFiguresSideB(CFixture* pFixture) { SetNewBowlerFigures(pFixture, 1); }
 
+BOOL CBowlingDoc::GetFirstMatchFigures(const CFixture& f, const CPlayer& player, WORD& nAverage, int& nHandicap) const
+{
+    // No games bowled yet: with "games bowled scratch before a handicap" the match is scratch.
+    const WORD nEntering = player.GetEnteringAverage(FALSE);
+    if (nEntering != 0) {
+        nAverage = static_cast<WORD>(nEntering / 10);
+        nHandicap = CalcHandicap(nEntering / 10.0, player.m_wFlags, 0);
+        return TRUE;
+    }
+    int nPins = 0, nCount = 0;
+    const int nGames = f.GetLeagueGames();
+    for (int s = 0; s < 2; ++s)
+        for (int p = 0; p < std::min<int>(f.m_nPlayers, MAX_POSITIONS); ++p)
+            for (int g = 0; g < nGames; ++g) {
+                int nScore = 0;
+                if (f.GetGameBowler(s, p, g, nScore) == &player) {
+                    nPins += nScore;
+                    ++nCount;
+                }
+            }
+    if (nCount == 0 || nPins == 0)
+        return FALSE;
+    nAverage = static_cast<WORD>(nPins / nCount);
+    nHandicap = CalcHandicap(nAverage, player.m_wFlags, 0);
+    return TRUE;
+}
+
 void CBowlingDoc::SetNewBowlerFigures(CFixture* pFixture, int nSide)
 {
     if (!pFixture || nSide < 0 || nSide > 1)
         return;
+    CFixture& f = *pFixture;
     const int s = m_bHandicapPass ? PASS_HANDICAP : PASS_SCRATCH;
-    const int nGames = pFixture->GetLeagueGames();
-    for (int p = 0; p < std::min<int>(pFixture->m_nPlayers, MAX_POSITIONS); ++p) {
-        const int k = CFixture::SlotOf(nSide, p);
+    const int nGames = f.GetLeagueGames();
+    const int nPlayers = std::min<int>(f.m_nPlayers, MAX_POSITIONS);
+    // The side's bowlers, pacers among them, each once.
+    CPlayer* seen[MAX_POSITIONS * MAX_GAMES * 2];
+    int nSeen = 0;
+    for (int p = 0; p < nPlayers; ++p)
         for (int g = 0; g < nGames; ++g) {
-            CPlayer* pPlayer = pFixture->GetSlotPlayer(g, k);
-            if (!pPlayer || pPlayer->IsRobot() || pPlayer->m_nGames[s] != 0)
-                continue;
-            // Seen in an earlier game of this match: the figures are already set.
-            bool bDone = false;
-            for (int e = 0; e < g; ++e)
-                bDone = bDone || pFixture->GetSlotPlayer(e, k) == pPlayer;
-            if (bDone)
-                continue;
+            const int k = CFixture::SlotOf(nSide, p);
+            for (CPlayer* pPlayer : {f.GetSlotPlayer(g, k), f.GetPacer(g, k)})
+                if (pPlayer && !pPlayer->IsRobot() && pPlayer->m_nGames[s] == 0 &&
+                    std::find(seen, seen + nSeen, pPlayer) == seen + nSeen)
+                    seen[nSeen++] = pPlayer;
+        }
 
-            WORD nAverage = 0;
-            int nHandicap = 0;
-            const WORD nEntering = pPlayer->GetEnteringAverage(FALSE);
-            if (nEntering != 0) {
-                nAverage = static_cast<WORD>(nEntering / 10);
-                nHandicap = CalcHandicap(nEntering / 10.0, pPlayer->m_wFlags, 0xFFFF);
-            } else {
-                // This match's own games: those he bowled at this position.
-                int nPins = 0, nCount = 0;
-                for (int h = 0; h < nGames; ++h) {
-                    if (pFixture->GetSlotPlayer(h, k) != pPlayer || !pFixture->IsBowledGame(nSide, p, h))
+    for (int i = 0; i < nSeen; ++i) {
+        CPlayer* pPlayer = seen[i];
+        WORD nAverage = 0;
+        int nHandicap = 0;
+        if (!GetFirstMatchFigures(f, *pPlayer, nAverage, nHandicap))
+            continue;
+        pPlayer->m_nAverage = nAverage;
+        pPlayer->m_nHandicap = nHandicap;
+        for (int p = 0; p < nPlayers; ++p) {
+            const int k = CFixture::SlotOf(nSide, p);
+            for (int g = 0; g < nGames; ++g) {
+                // A Non Qual game keeps the handicap given with it, a blind game its rule's.
+                const bool bOwnHandicap = !(f.m_dwPosFlags[k] & (PosNonQual(g) | PosBlind(g)));
+                if (f.m_dwPosFlags[k] & PosPacer(g)) {
+                    if (f.GetPacer(g, k) != pPlayer)
                         continue;
-                    nPins += pFixture->m_nScore[h][k];
-                    ++nCount;
+                    f.m_nPacerAverage[g][k] = nAverage;
+                    f.m_nPacerHandicap[g][k] = nHandicap;
+                } else if (f.GetSlotPlayer(g, k) == pPlayer) {
+                    f.m_nAverage[g][k] = nAverage;
+                } else {
+                    continue;
                 }
-                if (nCount == 0 || nPins == 0)
-                    continue;
-                nAverage = static_cast<WORD>(nPins / nCount);
-                nHandicap = CalcHandicap(nAverage, pPlayer->m_wFlags, 0);
-            }
-            pPlayer->m_nAverage = nAverage;
-            pPlayer->m_nHandicap = nHandicap;
-            for (int h = 0; h < nGames; ++h) {
-                if (pFixture->GetSlotPlayer(h, k) != pPlayer)
-                    continue;
-                pFixture->m_nAverage[h][k] = nAverage;
-                // A Non Qual game keeps the handicap given with it.
-                if (!(pFixture->m_dwPosFlags[k] & (PosNonQual(h) | PosBlind(h))))
-                    pFixture->m_nHandicap[h][k] = nHandicap;
+                if (bOwnHandicap)
+                    f.m_nHandicap[g][k] = nHandicap;
             }
         }
     }
@@ -105,6 +129,16 @@ CPlayer* CFixture::FindSlotPlayer(int nGame, int nSlot) const
     return nullptr;
 }
 
+CPlayer* CFixture::GetPacer(int nGame, int nSlot) const
+{
+    if (nGame < 0 || nGame >= MAX_GAMES || nSlot < 0 || nSlot >= SLOTS_PER_GAME ||
+        !(m_dwPosFlags[nSlot] & PosPacer(nGame)))
+        return nullptr;
+    if (m_pPacer[nGame][nSlot])
+        return m_pPacer[nGame][nSlot];
+    return m_pDoc ? m_pDoc->FindPlayer(m_wPacerNo[nGame][nSlot]) : nullptr;
+}
+
 CTeam* CFixture::GetSideTeam(int nSide) const
 {
     CTeam* pTeam = nSide == 0 ? m_pTeamA : m_pTeamB;
@@ -121,6 +155,27 @@ BOOL CFixture::IsBowledGame(int nSide, int nPos, int nGame) const
     if (m_nDefaulted[nSide] & DefaultedBit(nGame))
         return FALSE;
     return (m_dwPosFlags[SlotOf(nSide, nPos)] & (PosBlind(nGame) | PosNonQual(nGame))) == 0;
+}
+
+CPlayer* CFixture::GetGameBowler(int nSide, int nPos, int nGame, int& nScore) const
+{
+    if (nSide < 0 || nSide > 1 || nPos < 0 || nPos >= MAX_POSITIONS || nGame < 0 || nGame >= MAX_GAMES)
+        return nullptr;
+    const int k = SlotOf(nSide, nPos);
+    const DWORD dwFlags = m_dwPosFlags[k];
+    if ((m_nDefaulted[nSide] & DefaultedBit(nGame)) || (dwFlags & PosNonQual(nGame)))
+        return nullptr;
+    CPlayer* pPlayer = nullptr;
+    if (dwFlags & PosPacer(nGame)) {
+        if (m_pDoc && m_pDoc->m_bExcludePacers)
+            return nullptr;
+        pPlayer = GetPacer(nGame, k);
+        nScore = m_nPacerScore[nGame][k];
+    } else if (!(dwFlags & PosBlind(nGame))) {
+        pPlayer = GetSlotPlayer(nGame, k);
+        nScore = m_nScore[nGame][k];
+    }
+    return pPlayer && !pPlayer->IsRobot() ? pPlayer : nullptr;
 }
 
 int CFixture::GetOpponentPosition(int nSide, int nPos, int nGame) const

@@ -222,6 +222,16 @@ WORD CPlayer::GetEnteringAverage(BOOL bAlways) const
     return m_nCurEnteringAvg;
 }
 
+WORD CPlayer::GetEnteringAverageInRound(int nRound) const
+{
+    if (nRound == 0 || !m_pDoc)
+        return GetEnteringAverage(FALSE);
+    const int nCutoff = m_pDoc->m_nEnteringAvgCutoff;
+    if ((m_wFlags & PF_NO_ENTERING_GAMES) || (nCutoff != 0 && nRound > nCutoff))
+        return 0;
+    return m_nCurEnteringAvg;
+}
+
 void CPlayer::SetEnteringAverage(WORD nTenths)
 {
     m_nEnteringAvg = nTenths;

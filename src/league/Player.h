@@ -56,6 +56,9 @@ public:
     // The entering average in tenths; with FALSE 0 when switched off for this bowler or
     // for the league (past the cut-off round).
     WORD GetEnteringAverage(BOOL bAlways) const;
+    // As GetEnteringAverage(FALSE) in a round: 0 past the league's cut-off round, whatever
+    // the current round (nRound 0: as the league stands now).
+    WORD GetEnteringAverageInRound(int nRound) const;
     void SetEnteringAverage(WORD nTenths);
     // The name rectangles recorded by drawing code (twips).
     BOOL HitTest(CPoint pt) const;

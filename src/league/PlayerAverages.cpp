@@ -107,11 +107,12 @@ void CPlayer::RecordBowledGame(int nSet, int nScore, int nHandicap)
     if (m_pDoc && m_pDoc->m_nMostImprovedGames != 0 && m_nGames[nSet] == m_pDoc->m_nMostImprovedGames)
         m_nImprovedStart[nSet] = static_cast<WORD>(std::min<DWORD>(m_nPins[nSet] * 10 / m_nGames[nSet], 65535));
 
-    // The drop-5 floor rests on the average in force once the set number of games is bowled.
+    // The drop-5 floor rests on the average in force once the set number of games is bowled:
+    // an entering average of the game's round, though the cut-off has passed since.
     if (m_pDoc && m_pDoc->m_bDrop5 && m_nEstablishedAvg[nSet] == 0) {
         const DWORD nNeeded = std::max<DWORD>(1, m_pDoc->m_nDrop5Games);
         if (m_nGames[nSet] >= nNeeded) {
-            const WORD nEntering = GetEnteringAverage(FALSE);
+            const WORD nEntering = GetEnteringAverageInRound(m_pDoc->m_nPassRound);
             m_nEstablishedAvg[nSet] = nEntering != 0 ? static_cast<WORD>(nEntering / 10)
                                                      : static_cast<WORD>(m_nPins[nSet] / m_nGames[nSet]);
         }

@@ -14,6 +14,8 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -272,6 +274,167 @@ TEST(RulesWorked, Drop5HoldsTheHandicapAverageAboveTheFloor)
         const int k = CFixture::SlotOf(WorkedLeague::SideOf(f, 1), 0);
         EXPECT_EQ((V{f->m_nHandicap[0][k], int(f->m_nAverage[0][k])}), (V{20, 175}));
     });
+}
+
+// ------------------------------------------------------------------ first matches and refreshes
+
+namespace {
+
+// One example of the guide's sections 1 and 2 on singles teams, two meeting every round or
+// four (1 v 4 and 2 v 3, then 4 v 2 and 3 v 1), with a new league's rules (80 % of 200) and
+// one handicap point a game, set in Handicap Details and entered round by round through the
+// scoresheets; a team not named bowls 150 in every game.
+struct FirstMatchCase
+{
+    const char* pszName;
+    int nTeams, nGames;
+    std::vector<std::pair<UINT, const char*>> details; // Handicap Details: a text, or null to click
+    std::map<int, WORD> entering;                       // bowler: entering average in tenths
+    std::function<void(WorkedLeague&)> prepare;
+    std::vector<std::map<int, Lineup>> rounds;          // each round's scores by team
+    std::function<void(int nRound, CScriptedBackend&, Sheet&, CFixture*)> before;
+    std::vector<int> watched;                           // teams whose bowler is watched
+    std::vector<V> expected;   // per round, each watched team's game-1 {handicap, average}
+    V points;                  // handicap points won by each team at the end, when given
+};
+
+// Handicap and average of game 1 of team t's position in round r: the pacer's when paced.
+V Game1Figures(WorkedLeague& L, int nRound, int nTeam)
+{
+    const CFixture* f = L.Match(nRound, nTeam);
+    const int k = CFixture::SlotOf(WorkedLeague::SideOf(f, nTeam), 0);
+    const bool bPaced = (f->m_dwPosFlags[k] & PosPacer(0)) != 0;
+    return V{f->m_nHandicap[0][k], bPaced ? int(f->m_nPacerAverage[0][k]) : int(f->m_nAverage[0][k])};
+}
+
+// Floating substitute Bowler 91 bowls the position of team t, game 1 as a pacer or every game.
+void Substitute91(CScriptedBackend& ui, Sheet& sheet, CFixture* f, int nTeam, bool bPacer)
+{
+    if (f->m_nTeamA != nTeam && f->m_nTeamB != nTeam)
+        return;
+    sheet.Click(IDC_SS_SUBS[WorkedLeague::SideOf(f, nTeam)]);
+    auto& subs = ui.OnDialog(IDD_SUBSTITUTIONS).Click(IDC_SUB_FROM_FLOATING);
+    subs.SelectString(IDC_SUB_PLAYER[0], "Bowler 91");
+    if (bPacer)
+        subs.Click(IDC_SUB_PACER[0]);
+    subs.OK();
+}
+
+const std::vector<FirstMatchCase>& FirstMatchCases()
+{
+    static const std::vector<FirstMatchCase> cases = {
+        // 2.3, 2.4: setting 2, one game; Bowler 11 enters at 150.0, Bowler 21 has no entering
+        // average. Both bowl scratch: 150 against 170, the point to Team 2.
+        {"a first match on an entering average is scratch", 2, 1, {{IDC_HD_SCRATCH_GAMES, "2"}}, {{11, 1500}}, {},
+         {{{1, {{150}}}, {2, {{170}}}}}, {}, {1, 2}, {{0, 150, 0, 170}}, {0, 2}},
+        // 2.6: four games, refreshed every second round, rolling over 3 games. Bowler 11's first
+        // match 236 136 182 138 gives 692 / 4 = 173, handicap (200 - 173) x 80 / 100 = 21, kept
+        // in round 2 (not the window's 152 and 38).
+        {"a rolling window waits for the first refresh", 2, 4,
+         {{IDC_HD_RECALC_FREQ, "2"}, {IDC_HD_ROLLING, nullptr}, {IDC_HD_ROLLING_GAMES, "3"}}, {}, {},
+         {{{1, {{236, 136, 182, 138}}}}, {}}, {}, {1}, {{21, 173}, {21, 173}}, {}},
+        // The same with drop 5 established after 3 games, 5 pins: not raised to the floor
+        // 554 / 3 = 184 less 5 = 179 before the refresh.
+        {"a drop-5 floor waits for the first refresh", 2, 4,
+         {{IDC_HD_RECALC_FREQ, "2"}, {IDC_HD_DROP5, nullptr}, {IDC_HD_DROP5_GAMES, "3"}, {IDC_HD_DROP5_PINS, "5"}},
+         {}, {}, {{{1, {{236, 136, 182, 138}}}}, {}}, {}, {1}, {{21, 173}, {21, 173}}, {}},
+        // 1.5: entering 173.0 (handicap 21), cut-off round 1, drop 5 after 3 games, 5 pins.
+        // 195 195 195 establish 173 (floor 168); round 2 on his own 195: 4; after 140 140 140
+        // the plain 1 005 / 6 = 167.5 is held at 168: (200 - 168) x 80 / 100 = 25.
+        {"drop 5 keeps an entering average past the cut-off", 2, 3,
+         {{IDC_HD_DROP5, nullptr}, {IDC_HD_DROP5_GAMES, "3"}, {IDC_HD_DROP5_PINS, "5"}, {IDC_HD_CUTOFF, "1"}},
+         {{11, 1730}}, {}, {{{1, {{195, 195, 195}}}}, {{1, {{140, 140, 140}}}}, {}}, {}, {1},
+         {{21, 173}, {4, 195}, {25, 168}}, {}},
+        // 2.6: refreshed every second round; Bowler 91 (entering 160.0, handicap 32) bowls for
+        // Teams 1 and 2 in round 1, 180 in each: one round, so round 2 is still on 160. Bowler
+        // 21's first match is round 2's: 150, handicap 40.
+        {"two matches in a round count as one round", 4, 1, {{IDC_HD_RECALC_FREQ, "2"}}, {{91, 1600}},
+         [](WorkedLeague& L) {
+             L.AddBowler(0, 91);
+             L.doc.BuildFloatingSubs();
+         },
+         {{{1, {{180}}}, {2, {{180}}}}, {{1, {{180}}}}},
+         [](int nRound, CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
+             for (int t : {1, 2})
+                 if (nRound == 1 || t == 1)
+                     Substitute91(ui, sheet, f, t, false);
+         },
+         {1, 2}, {{32, 160, 32, 160}, {32, 160, 40, 150}}, {}},
+        // 2.4: Bowler 91, no entering average, paces Bowler 11's game: his 154 gives handicap
+        // (200 - 154) x 80 / 100 = 36, 190 against Bowler 21's 170 + 16 = 186.
+        {"a pacer's first match", 2, 1, {}, {{11, 1500}, {21, 1800}}, [](WorkedLeague& L) {
+             L.AddBowler(0, 91);
+             L.doc.BuildFloatingSubs();
+         },
+         {{{1, {{154}}}, {2, {{170}}}}},
+         [](int, CScriptedBackend& ui, Sheet& sheet, CFixture* f) { Substitute91(ui, sheet, f, 1, true); }, {1, 2},
+         {{36, 154, 16, 180}}, {2, 0}},
+        // 1.2: Bowler 11 enters at 160.0 marked "Do NOT apply 'Games with Entering Average'":
+        // a new bowler's first match, 140 150 166: 456 / 3 = 152, handicap 38.
+        {"no games with the entering average", 2, 3, {}, {{11, 1600}},
+         [](WorkedLeague& L) { L.Player(11)->m_wFlags |= PF_NO_ENTERING_GAMES; }, {{{1, {{140, 150, 166}}}}}, {},
+         {1}, {{38, 152}}, {}},
+        // 2.3, 2.6: setting 3, refreshed every second round. Bowler 11 (new) 140 150 166 then
+        // 160 150 146, Bowler 21 (entering 160.0) 160s: both scratch until the refresh after
+        // round 2, then 912 / 6 = 152: 38 and 960 / 6 = 160: 32.
+        {"games bowled scratch until the first refresh", 2, 3, {{IDC_HD_SCRATCH_GAMES, "3"}, {IDC_HD_RECALC_FREQ, "2"}},
+         {{21, 1600}}, {},
+         {{{1, {{140, 150, 166}}}, {2, {{160, 160, 160}}}},
+          {{1, {{160, 150, 146}}}, {2, {{160, 160, 160}}}},
+          {}},
+         {}, {1, 2}, {{0, 152, 0, 160}, {0, 152, 0, 160}, {38, 152, 32, 160}}, {}},
+    };
+    return cases;
+}
+
+} // namespace
+
+TEST(RulesWorked, FirstMatchesAndRefreshesAsTheGuideWorksThem)
+{
+    for (const FirstMatchCase& c : FirstMatchCases()) {
+        SCOPED_TRACE(c.pszName);
+        const int nRounds = static_cast<int>(c.rounds.size());
+        WorkedLeague L(c.nTeams, 1, c.nGames, nRounds);
+        if (c.prepare)
+            c.prepare(L);
+        for (const auto& [nPlayer, nTenths] : c.entering)
+            L.Player(nPlayer)->SetEnteringAverage(nTenths);
+        {
+            CScriptedBackend ui;
+            auto& dlg = ui.OnDialog(IDD_HANDICAP_DETAILS);
+            for (const auto& [nID, pszText] : c.details) {
+                if (pszText)
+                    dlg.SetText(nID, pszText);
+                else
+                    dlg.Click(nID);
+                if (nID == IDC_HD_ROLLING)
+                    ui.AnswerMessageBox(IDOK, "You have selected a Truncated Rolling Average.");
+            }
+            dlg.OK();
+            ASSERT_TRUE(L.doc.EditHandicapDetails());
+        }
+        L.doc.m_HcpPoints.m_bTeam = 1;
+        for (int g = 0; g < c.nGames; ++g)
+            L.doc.m_HcpPoints.m_nTeamGame[g] = 2;
+        L.doc.UpdateMaxMatchPoints();
+        L.doc.Recalculate();
+
+        for (int r = 1; r <= nRounds; ++r) {
+            WorkedLeague::Before before;
+            if (c.before)
+                before = [&c, r](CScriptedBackend& ui, Sheet& sheet, CFixture* f) { c.before(r, ui, sheet, f); };
+            L.EnterRound(r, c.rounds[r - 1], before);
+            V seen;
+            for (int t : c.watched) {
+                const V v = Game1Figures(L, r, t);
+                seen.insert(seen.end(), v.begin(), v.end());
+            }
+            EXPECT_EQ(seen, c.expected[r - 1]) << "round " << r;
+        }
+        if (!c.points.empty()) {
+            EXPECT_EQ(PointsWon(L, PASS_HANDICAP), c.points);
+        }
+    }
 }
 
 // The two team-handicap leagues' first round: Team 1 (170, 160) v Team 4 (180, 175) on

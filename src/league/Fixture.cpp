@@ -416,6 +416,75 @@ BOOL CFixture::HasPlayerBowledSide(int nSide, WORD nPlayerNo, BOOL bEnteredOnly)
     return FALSE;
 }
 
+CBowledGame CFixture::GetBowledGame(int nSide, int nPos, int nGame) const
+{
+    CBowledGame b;
+    if (nSide < 0 || nSide > 1 || nPos < 0 || nPos >= MAX_POSITIONS || nGame < 0 || nGame >= MAX_GAMES)
+        return b;
+    const int k = SlotOf(nSide, nPos);
+    const DWORD dwFlags = m_dwPosFlags[k];
+    if ((m_nDefaulted[nSide] & DefaultedBit(nGame)) || (dwFlags & PosNonQual(nGame)))
+        return b;
+    b.bPacer = (dwFlags & PosPacer(nGame)) != 0;
+    if (b.bPacer) {
+        // The cell of a pacer's game holds his score too, or the absent bowler's blind score.
+        b.pBowler = m_pPacer[nGame][k];
+        if (!b.pBowler && m_pDoc && m_wPacerNo[nGame][k])
+            b.pBowler = m_pDoc->FindPlayer(m_wPacerNo[nGame][k]);
+        b.nScore = m_nPacerScore[nGame][k];
+        b.nHandicap = m_nPacerHandicap[nGame][k];
+        b.nAverage = m_nPacerAverage[nGame][k];
+    } else if (!(dwFlags & PosBlind(nGame))) {
+        b.pBowler = GetSlotPlayer(nGame, k);
+        b.nScore = m_nScore[nGame][k];
+        b.nHandicap = m_nHandicap[nGame][k];
+        b.nAverage = static_cast<int>(m_nAverage[nGame][k]);
+    }
+    if (b.pBowler && b.pBowler->IsRobot())
+        b.pBowler = nullptr;
+    b.bCounts = b.pBowler && !(b.bPacer && m_pDoc && m_pDoc->m_bExcludePacers);
+    b.bHighFigures = b.bCounts && !(dwFlags & PosExcluded(nGame));
+    return b;
+}
+
+CBowledSeries CFixture::GetBowledSeries(int nSide, int nPos) const
+{
+    CBowledSeries series;
+    const int nGames = GetLeagueGames();
+    for (int g = 0; g < nGames; ++g) {
+        const CBowledGame b = GetBowledGame(nSide, nPos, g);
+        if (!b.bCounts || (g > 0 && b.pBowler != series.pBowler))
+            return CBowledSeries{};
+        series.pBowler = b.pBowler;
+        series.nScratch += b.nScore;
+        series.nHandicap += b.nScore + b.nHandicap;
+        series.nAverages += b.nAverage;
+    }
+    // Any exclusion of the position keeps the match out of the high series.
+    const DWORD dwExcluded = PosExcluded(0) | PosExcluded(1) | PosExcluded(2) | PosExcluded(3);
+    series.bHighFigures = series.pBowler && !(m_dwPosFlags[SlotOf(nSide, nPos)] & dwExcluded);
+    return series;
+}
+
+CBowledGame CFixture::GetBowledGameOf(const CPlayer* pPlayer, int nSide, int nGame) const
+{
+    for (int p = 0; p < std::min<int>(m_nPlayers, MAX_POSITIONS); ++p) {
+        const CBowledGame b = GetBowledGame(nSide, p, nGame);
+        if (b.bCounts && b.pBowler == pPlayer)
+            return b;
+    }
+    return CBowledGame{};
+}
+
+int CFixture::GetSideCountingFor(const CPlayer* pPlayer) const
+{
+    for (int s = 0; s < 2; ++s)
+        for (int g = 0; g < GetLeagueGames(); ++g)
+            if (GetBowledGameOf(pPlayer, s, g).bCounts)
+                return s;
+    return -1;
+}
+
 int CFixture::CountBowlersAtPosition(int nSide, int nPos)
 {
     int k = SlotOf(nSide, nPos);

@@ -65,12 +65,13 @@ void CBowlingDoc::SetNewBowlerFigures(CFixture* pFixture, int nSide)
                 nAverage = static_cast<WORD>(nEntering / 10);
                 nHandicap = CalcHandicap(nEntering / 10.0, pPlayer->m_wFlags, 0xFFFF);
             } else {
-                // This match's own games: those he bowled at this position.
+                // This match's own games: those he bowled at this position (a pacer's is the pacer's).
                 int nPins = 0, nCount = 0;
                 for (int h = 0; h < nGames; ++h) {
-                    if (pFixture->GetSlotPlayer(h, k) != pPlayer || !pFixture->IsBowledGame(nSide, p, h))
+                    const CBowledGame game = pFixture->GetBowledGame(nSide, p, h);
+                    if (game.pBowler != pPlayer)
                         continue;
-                    nPins += pFixture->m_nScore[h][k];
+                    nPins += game.nScore;
                     ++nCount;
                 }
                 if (nCount == 0 || nPins == 0)
@@ -84,8 +85,8 @@ void CBowlingDoc::SetNewBowlerFigures(CFixture* pFixture, int nSide)
                 if (pFixture->GetSlotPlayer(h, k) != pPlayer)
                     continue;
                 pFixture->m_nAverage[h][k] = nAverage;
-                // A Non Qual game keeps the handicap given with it.
-                if (!(pFixture->m_dwPosFlags[k] & (PosNonQual(h) | PosBlind(h))))
+                // A Non Qual game keeps the handicap given with it, a pacer's game his.
+                if (!(pFixture->m_dwPosFlags[k] & (PosNonQual(h) | PosBlind(h) | PosPacer(h))))
                     pFixture->m_nHandicap[h][k] = nHandicap;
             }
         }

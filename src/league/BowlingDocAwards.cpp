@@ -9,6 +9,7 @@
 #include "league/Player.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <vector>
 
@@ -150,6 +151,13 @@ void CBowlingDoc::CalcAutomaticAwards(int nRound)
     }
     if (rules.empty())
         return;
+    // The least game and series any rule can take: a side whose highest score is below both
+    // gives no award, and is not read further.
+    int nGameLeast = INT_MAX, nSeriesLeast = INT_MAX;
+    for (const Rule& r : rules) {
+        int& nLeast = r.pCategory->m_bSeries ? nSeriesLeast : nGameLeast;
+        nLeast = std::min(nLeast, r.nLeast);
+    }
 
     const std::vector<CPlayer*> byNumber = PlayersByNumber(m_listPlayers);
     const int nGames = std::clamp<int>(m_nGamesPerMatch, 0, MAX_GAMES);
@@ -183,15 +191,12 @@ void CBowlingDoc::CalcAutomaticAwards(int nRound)
             continue;
         const int nPositions = std::min<int>(f->m_nPlayers, MAX_POSITIONS);
         for (int s = 0; s < 2; ++s) {
-            if (!f->m_bPlayed[s])
+            const int nTop = f->m_bPlayed[s] ? f->GetTopScore(s) : -1;
+            if (nTop < nGameLeast && nTop * nGames < nSeriesLeast)
                 continue;
             CBowledGame games[MAX_POSITIONS][MAX_GAMES];
             CBowledSeries series[MAX_POSITIONS];
-            for (int p = 0; p < nPositions; ++p) {
-                for (int g = 0; g < nGames; ++g)
-                    games[p][g] = f->GetBowledGame(s, p, g);
-                series[p] = f->GetBowledSeries(s, p);
-            }
+            f->GetBowledSide(s, games, series);
             for (const Rule& rule : rules) {
                 const CAwards* c = rule.pCategory;
                 for (int p = 0; p < nPositions; ++p) {

@@ -33,15 +33,18 @@ WORD ScoreWord(int n)
 // it. A handicap figure enters only beside a bowled score.
 void AddSide(CVenue& v, CFixture* f, int nSide, int nPlayers, int nGames, bool bHandicap)
 {
-    for (int p = 0; p < nPlayers && p < MAX_POSITIONS; ++p) {
-        const CBowledSeries series = f->GetBowledSeries(nSide, p);
+    CBowledGame games[MAX_POSITIONS][MAX_GAMES];
+    CBowledSeries positions[MAX_POSITIONS];
+    f->GetBowledSide(nSide, games, positions);
+    for (int p = 0; p < nPlayers && p < std::min<int>(f->m_nPlayers, MAX_POSITIONS); ++p) {
+        const CBowledSeries& series = positions[p];
         if (series.bHighFigures) {
             InsertTopTen(v.m_topTen[VT_PLAYER_SCR_SERIES], ScoreWord(series.nScratch), series.pBowler, f);
             if (bHandicap && series.nScratch > 0)
                 InsertTopTen(v.m_topTen[VT_PLAYER_HCP_SERIES], ScoreWord(series.nHandicap), series.pBowler, f);
         }
         for (int g = 0; g < nGames && g < MAX_GAMES; ++g) {
-            const CBowledGame game = f->GetBowledGame(nSide, p, g);
+            const CBowledGame& game = games[p][g];
             if (!game.bHighFigures)
                 continue;
             InsertTopTen(v.m_topTen[VT_PLAYER_SCR_GAME], ScoreWord(game.nScore), game.pBowler, f);

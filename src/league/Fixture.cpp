@@ -447,12 +447,14 @@ CBowledGame CFixture::GetBowledGame(int nSide, int nPos, int nGame) const
     return b;
 }
 
-CBowledSeries CFixture::GetBowledSeries(int nSide, int nPos) const
+namespace {
+
+// A position's series from its games: one bowler's every game of the match, each counting.
+CBowledSeries SeriesOf(const CBowledGame* pGames, int nGames, DWORD dwPosFlags)
 {
     CBowledSeries series;
-    const int nGames = GetLeagueGames();
     for (int g = 0; g < nGames; ++g) {
-        const CBowledGame b = GetBowledGame(nSide, nPos, g);
+        const CBowledGame& b = pGames[g];
         if (!b.bCounts || (g > 0 && b.pBowler != series.pBowler))
             return CBowledSeries{};
         series.pBowler = b.pBowler;
@@ -462,8 +464,58 @@ CBowledSeries CFixture::GetBowledSeries(int nSide, int nPos) const
     }
     // Any exclusion of the position keeps the match out of the high series.
     const DWORD dwExcluded = PosExcluded(0) | PosExcluded(1) | PosExcluded(2) | PosExcluded(3);
-    series.bHighFigures = series.pBowler && !(m_dwPosFlags[SlotOf(nSide, nPos)] & dwExcluded);
+    series.bHighFigures = series.pBowler && !(dwPosFlags & dwExcluded);
     return series;
+}
+
+} // namespace
+
+CBowledSeries CFixture::GetBowledSeries(int nSide, int nPos) const
+{
+    if (nSide < 0 || nSide > 1 || nPos < 0 || nPos >= MAX_POSITIONS)
+        return CBowledSeries{};
+    CBowledGame games[MAX_GAMES];
+    const int nGames = GetLeagueGames();
+    for (int g = 0; g < nGames; ++g)
+        games[g] = GetBowledGame(nSide, nPos, g);
+    return SeriesOf(games, nGames, m_dwPosFlags[SlotOf(nSide, nPos)]);
+}
+
+int CFixture::GetTopScore(int nSide) const
+{
+    int nTop = 0;
+    for (int g = 0; g < MAX_GAMES && (nSide == 0 || nSide == 1); ++g)
+        for (int p = 0; p < MAX_POSITIONS; ++p)
+            nTop = std::max({nTop, int(m_nScore[g][SlotOf(nSide, p)]), int(m_nPacerScore[g][SlotOf(nSide, p)])});
+    return nTop;
+}
+
+void CFixture::GetBowledSide(int nSide, CBowledGame games[MAX_POSITIONS][MAX_GAMES],
+                             CBowledSeries series[MAX_POSITIONS]) const
+{
+    const int nGames = GetLeagueGames();
+    if (nSide < 0 || nSide > 1)
+        return;
+    // A position without marks on a side without defaults, as GetBowledGame takes it, in one go:
+    // the awards ask for every game of the season.
+    const DWORD dwMarks = 0xFFFF0u; // Non Qual, blind, excluded and pacer, every game
+    for (int p = 0; p < std::min<int>(m_nPlayers, MAX_POSITIONS); ++p) {
+        const int k = SlotOf(nSide, p);
+        const bool bPlain = !(m_dwPosFlags[k] & dwMarks) && !m_nDefaulted[nSide];
+        CPlayer* const pFirst = GetSlotPlayer(0, k);
+        const bool bFirstCounts = pFirst && !pFirst->IsRobot();
+        for (int g = 0; g < nGames; ++g) {
+            if (!bPlain) {
+                games[p][g] = GetBowledGame(nSide, p, g);
+                continue;
+            }
+            CPlayer* pBowler = GetSlotPlayer(g, k);
+            const bool bCounts = pBowler == pFirst ? bFirstCounts : pBowler && !pBowler->IsRobot();
+            games[p][g] = CBowledGame{bCounts ? pBowler : nullptr, m_nScore[g][k], m_nHandicap[g][k],
+                                      static_cast<int>(m_nAverage[g][k]), false, bCounts, bCounts};
+        }
+        series[p] = SeriesOf(games[p], nGames, m_dwPosFlags[k]);
+    }
 }
 
 CBowledGame CFixture::GetBowledGameOf(const CPlayer* pPlayer, int nSide, int nGame) const

@@ -196,17 +196,20 @@ void CRepItem_best::CollectPlayerBest()
         return;
     ForPlayedSides(doc, nFirst, nLast, [&](const CFixture& f, int nSide) {
         const CTime& time = f.m_timePlayed[nSide];
-        for (int p = 0; p < nPositions; ++p) {
+        CBowledGame games[MAX_POSITIONS][MAX_GAMES];
+        CBowledSeries positions[MAX_POSITIONS];
+        f.GetBowledSide(nSide, games, positions);
+        for (int p = 0; p < std::min<int>(nPositions, f.m_nPlayers); ++p) {
             if (m_nKind == KIND_GAMES) {
                 for (int g = 0; g < nGames; ++g) {
-                    const CBowledGame game = f.GetBowledGame(nSide, p, g);
+                    const CBowledGame& game = games[p][g];
                     const int v = game.Value(m_nBasis);
                     if (game.bHighFigures && v > T && InGroup(game.pBowler))
                         T = Insert(list, v, game.pBowler, nullptr, time);
                 }
                 continue;
             }
-            const CBowledSeries series = f.GetBowledSeries(nSide, p);
+            const CBowledSeries& series = positions[p];
             const int v = series.Value(m_nBasis);
             if (series.bHighFigures && v > T && InGroup(series.pBowler))
                 T = Insert(list, v, series.pBowler, nullptr, time);

@@ -59,7 +59,10 @@ void CRoundStats::AddSide(const CFixture& f, int nSide)
     const CRepItem_Analysis1& item = *m_pItem;
     const int nGames = std::min<int>(m_pDoc->m_nGamesPerMatch, MAX_GAMES);
     const int nPositions = std::min<int>(m_pDoc->m_nPlayersPerTeam, MAX_POSITIONS);
-    for (int p = 0; p < nPositions; ++p) {
+    CBowledGame games[MAX_POSITIONS][MAX_GAMES];
+    CBowledSeries positions[MAX_POSITIONS];
+    f.GetBowledSide(nSide, games, positions);
+    for (int p = 0; p < std::min<int>(nPositions, f.m_nPlayers); ++p) {
         const DWORD dwFlags = f.m_dwPosFlags[CFixture::SlotOf(nSide, p)];
         for (int g = 0; g < nGames; ++g) {
             if (f.m_nDefaulted[nSide] & DefaultedBit(g)) {
@@ -71,7 +74,7 @@ void CRoundStats::AddSide(const CFixture& f, int nSide)
                 ++m_nBlindGames;
             else if (dwFlags & PosNonQual(g))
                 ++m_nCompositeGames;
-            const CBowledGame game = f.GetBowledGame(nSide, p, g);
+            const CBowledGame& game = games[p][g];
             if (!game.bCounts)
                 continue;
             ++m_nGamesBowled;
@@ -83,7 +86,7 @@ void CRoundStats::AddSide(const CFixture& f, int nSide)
                 AddValue(r, game.Value(item.m_nBasis[r]), game.pBowler);
             }
         }
-        const CBowledSeries series = f.GetBowledSeries(nSide, p);
+        const CBowledSeries& series = positions[p];
         if (!series.pBowler)
             continue;
         ++m_nCompleteSeries;

@@ -24,13 +24,7 @@
 namespace {
 
 using V = std::vector<int>;
-
-// Games, pins, high game and high series, scratch.
-struct Figures
-{
-    int nGames = 0, nPins = 0, nHighGame = 0, nHighSeries = 0;
-    V Row() const { return {nGames, nPins, nHighGame, nHighSeries}; }
-};
+using Scores = std::map<int, int>; // bowler number to value
 
 // The average buster at 10 pins a unit, set through its dialog, scored by every recalculation.
 struct BusterHook
@@ -45,31 +39,106 @@ struct BusterHook
     ~BusterHook() { CBowlingDoc::s_pfnAverageBusters = nullptr; }
 };
 
-// League > Qualifying % for Individual Hi Awards, "Exclude Pacers Games" ticked.
-void ExcludePacers(CBowlingDoc& doc)
-{
-    CScriptedBackend ui;
-    ui.OnDialog(IDD_HI_AWARD_QUALIFY).Click(IDC_HAQ_EXCLUDE_PACERS).OK();
-    ASSERT_TRUE(EditHiAwardQualifying(&doc));
-    ASSERT_EQ(doc.m_bExcludePacers, 1u);
-}
-
-// Team t's position (from 0) bowled by floating substitute 91: the games of paced ticked
-// "Pacer", the other games his as a plain substitute unless he is given game 1 only.
-void Substitute(CScriptedBackend& ui, Sheet& sheet, CFixture* f, int nTeam, int nPos, V paced, bool bGame1Only)
-{
-    sheet.Click(IDC_SS_SUBS[WorkedLeague::SideOf(f, nTeam)]);
-    ui.OnDialog(IDD_DOUBLES_SUBSTITUTES).Click(IDC_SUBS_POSITION[nPos]).OK();
-    Sheet& subs = ui.OnDialog(IDD_SUBSTITUTIONS).Click(IDC_SUB_FROM_FLOATING);
-    if (bGame1Only)
-        subs.Click(IDC_SUB_ASSIGN_ALL);
-    subs.SelectString(IDC_SUB_PLAYER[0], "Bowler 91");
-    for (int g : paced)
-        subs.Click(IDC_SUB_PACER[g]);
-    subs.OK();
-}
-
 bool Plays(const CFixture* f, int nTeam) { return f->m_nTeamA == nTeam || f->m_nTeamB == nTeam; }
+
+// Floating substitute 91 bowls Team 1's second position, game 1 ticked "Pacer".
+void PaceGame1(CScriptedBackend& ui, Sheet& sheet, CFixture* f)
+{
+    if (!Plays(f, 1))
+        return;
+    sheet.Click(IDC_SS_SUBS[WorkedLeague::SideOf(f, 1)]);
+    ui.OnDialog(IDD_DOUBLES_SUBSTITUTES).Click(IDC_SUBS_POSITION[1]).OK();
+    ui.OnDialog(IDD_SUBSTITUTIONS)
+        .Click(IDC_SUB_FROM_FLOATING)
+        .SelectString(IDC_SUB_PLAYER[0], "Bowler 91")
+        .Click(IDC_SUB_PACER[0])
+        .OK();
+}
+
+// Each reader's {games, pins, high game, high series} of a bowler, scratch.
+V Statistics(const CPlayer* p)
+{
+    return {int(p->m_nGames[PASS_HANDICAP]), int(p->m_nPins[PASS_HANDICAP]), p->GetHighGameScratch(),
+            p->GetHighSeriesScratch()};
+}
+
+V PlayerPage(CBowlingDoc& doc, CPlayer* p)
+{
+    CRepItem_Player page;
+    page.m_pDoc = &doc;
+    page.m_pPlayer = p;
+    V x(4);
+    for (const auto& row : page.CollectRows()) {
+        int nSeries = 0, nBowled = 0;
+        for (const auto& game : page.GamesOf(row))
+            if (game.nScore != 0) {
+                ++x[0], ++nBowled;
+                x[1] += game.nScore, nSeries += game.nScore;
+                x[2] = std::max(x[2], game.nScore);
+            }
+        if (nBowled == doc.m_nGamesPerMatch)
+            x[3] = std::max(x[3], nSeries);
+    }
+    return x;
+}
+
+// Every game and series of the season listed, so a bowler's games and pins show too.
+V BestGames(CBowlingDoc& doc, const CPlayer* p)
+{
+    V x(4);
+    for (BYTE nKind : {CRepItem_best::KIND_GAMES, CRepItem_best::KIND_SERIES}) {
+        CRepItem_best item;
+        item.m_pDoc = &doc;
+        item.m_nKind = nKind, item.m_nGroup = 3, item.m_nCount = 100;
+        item.m_nFirstRound = 1, item.m_nLastRound = doc.m_nCurrentRound;
+        item.RebuildList();
+        for (int i = 0; i < item.m_nCount; ++i)
+            if (const CBestEntry* e = item.EntryAt(i); e && e->m_pPlayer == p) {
+                if (nKind == CRepItem_best::KIND_SERIES) {
+                    x[3] = std::max(x[3], e->m_nValue);
+                    continue;
+                }
+                ++x[0], x[1] += e->m_nValue;
+                x[2] = std::max(x[2], e->m_nValue);
+            }
+    }
+    return x;
+}
+
+// The round's high scores of every round so far: each bowler's best game (0) or series (1).
+Scores RoundHigh(CBowlingDoc& doc, int nStatistic)
+{
+    const BYTE nSaved = doc.m_nRoundsPerInterval;
+    doc.m_nRoundsPerInterval = static_cast<BYTE>(doc.m_nCurrentRound);
+    CRepItem_HiWeek item;
+    item.m_nEntries = CRepItem_HiWeek::MAX_PLACES;
+    item.m_nGroup[0] = 3, item.m_nStatistic[0] = static_cast<BYTE>(nStatistic);
+    WORD numbers[CRepItem_HiWeek::MAX_PLACES];
+    long values[CRepItem_HiWeek::MAX_PLACES];
+    CollectWeeklyPlayerScores(doc, item, 0, numbers, values, 0);
+    doc.m_nRoundsPerInterval = nSaved;
+    Scores m;
+    for (int i = 0; i < CRepItem_HiWeek::MAX_PLACES && numbers[i]; ++i)
+        m[numbers[i]] = int(values[i]);
+    return m;
+}
+
+V ScoreBands(const CBowlingDoc& doc, const CPlayer* p)
+{
+    DWORD nPins = 0;
+    int nGames = 0, nGameBands[13], nSeriesBands[48];
+    doc.CountPlayerScoreBands(p, nPins, nGames, nGameBands, nSeriesBands);
+    return {nGames, int(nPins)};
+}
+
+std::string LastMatch(CBowlingDoc& doc, CPlayer* p)
+{
+    CRepItem_PlayerItem column;
+    column.m_pDoc = &doc;
+    column.m_nColumnType = PC_LAST_MATCH_SCR;
+    column.m_pPlayer = p;
+    return column.GetCellText(TRUE).GetString();
+}
 
 // Doubles, four teams, three games, two rounds, a venue for every match. Entering averages 150.0
 // (floating substitute 91: 160.0); Bowler 42 is a vacancy.
@@ -102,8 +171,7 @@ struct Season
                       {3, {{190, 185, 0}, {150, 160, 170}}},
                       {4, {{140, 150, 160}, {}}}},
                      [](CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
-                         if (Plays(f, 1))
-                             Substitute(ui, sheet, f, 1, 1, {0}, false);
+                         PaceGame1(ui, sheet, f);
                          if (Plays(f, 2)) {
                              sheet.Click(IDC_SS_SUBS[WorkedLeague::SideOf(f, 2)]);
                              ui.OnDialog(IDD_DOUBLES_SUBSTITUTES).Click(IDC_SUBS_POSITION[1]).OK();
@@ -121,95 +189,6 @@ struct Season
                              sheet.Click(IDC_SS_DEFAULTED[WorkedLeague::SideOf(f, 2)][2]);
                      });
     }
-
-    // Each reader's figures of a bowler.
-    Figures Statistics(const CPlayer* p) const
-    {
-        return {int(p->m_nGames[PASS_HANDICAP]), int(p->m_nPins[PASS_HANDICAP]), p->GetHighGameScratch(),
-                p->GetHighSeriesScratch()};
-    }
-
-    Figures PlayerPage(CPlayer* p)
-    {
-        CRepItem_Player page;
-        page.m_pDoc = &L.doc;
-        page.m_pPlayer = p;
-        Figures x;
-        for (const auto& row : page.CollectRows()) {
-            int nSeries = 0, nBowled = 0;
-            for (const auto& game : page.GamesOf(row))
-                if (game.nScore != 0) {
-                    ++x.nGames, ++nBowled;
-                    x.nPins += game.nScore;
-                    nSeries += game.nScore;
-                    x.nHighGame = std::max(x.nHighGame, game.nScore);
-                }
-            if (nBowled == L.doc.m_nGamesPerMatch)
-                x.nHighSeries = std::max(x.nHighSeries, nSeries);
-        }
-        return x;
-    }
-
-    // Best games and series of the season: every game listed, so the bowler's games and pins too.
-    Figures BestGames(const CPlayer* p)
-    {
-        Figures x;
-        for (BYTE nKind : {CRepItem_best::KIND_GAMES, CRepItem_best::KIND_SERIES}) {
-            CRepItem_best item;
-            item.m_pDoc = &L.doc;
-            item.m_nKind = nKind, item.m_nGroup = 3, item.m_nCount = 100;
-            item.m_nFirstRound = 1, item.m_nLastRound = 2;
-            item.RebuildList();
-            for (int i = 0; i < item.m_nCount; ++i)
-                if (const CBestEntry* e = item.EntryAt(i); e && e->m_pPlayer == p) {
-                    if (nKind == CRepItem_best::KIND_SERIES) {
-                        x.nHighSeries = std::max(x.nHighSeries, e->m_nValue);
-                        continue;
-                    }
-                    ++x.nGames;
-                    x.nPins += e->m_nValue;
-                    x.nHighGame = std::max(x.nHighGame, e->m_nValue);
-                }
-        }
-        return x;
-    }
-
-    // The round's high scores over both rounds: the bowler's best game and series, or 0.
-    V RoundHighScores(const CPlayer* p, int nBasis = 0)
-    {
-        const BYTE nSaved = L.doc.m_nRoundsPerInterval;
-        L.doc.m_nRoundsPerInterval = 2;
-        V v;
-        for (BYTE nStatistic : {0, 1}) {
-            CRepItem_HiWeek item;
-            item.m_nEntries = CRepItem_HiWeek::MAX_PLACES;
-            item.m_nGroup[0] = 3, item.m_nStatistic[0] = nStatistic, item.m_nBasis[0] = static_cast<BYTE>(nBasis);
-            WORD numbers[CRepItem_HiWeek::MAX_PLACES];
-            long values[CRepItem_HiWeek::MAX_PLACES];
-            CollectWeeklyPlayerScores(L.doc, item, 0, numbers, values, 0);
-            const WORD* at = std::find(numbers, numbers + CRepItem_HiWeek::MAX_PLACES, p->m_nPlayerNo);
-            v.push_back(at == numbers + CRepItem_HiWeek::MAX_PLACES ? 0 : int(values[at - numbers]));
-        }
-        L.doc.m_nRoundsPerInterval = nSaved;
-        return v;
-    }
-
-    V ScoreBands(const CPlayer* p) const
-    {
-        DWORD nPins = 0;
-        int nGames = 0, nGameBands[13], nSeriesBands[48];
-        L.doc.CountPlayerScoreBands(p, nPins, nGames, nGameBands, nSeriesBands);
-        return {nGames, int(nPins)};
-    }
-
-    std::string LastMatch(CPlayer* p)
-    {
-        CRepItem_PlayerItem column;
-        column.m_pDoc = &L.doc;
-        column.m_nColumnType = PC_LAST_MATCH_SCR;
-        column.m_pPlayer = p;
-        return column.GetCellText(TRUE).GetString();
-    }
 };
 
 } // namespace
@@ -224,19 +203,21 @@ TEST(WhoBowled, EveryReaderGivesEachBowlerHisOwnGames)
         {11, {6, 1140, 210, 600}}, {12, {3, 610, 220, 610}}, {91, {3, 605, 250, 605}},
         {21, {5, 850, 175, 510}},  {22, {4, 630, 165, 0}},   {31, {5, 825, 190, 450}},
         {32, {6, 930, 170, 480}},  {41, {6, 900, 160, 450}}, {42, {0, 0, 0, 0}}};
+    const Scores games = RoundHigh(L.doc, 0), series = RoundHigh(L.doc, 1);
+    auto of = [](const Scores& m, int no) { return m.count(no) ? m.at(no) : 0; };
     for (const auto& [no, expected] : byHand) {
         SCOPED_TRACE("Bowler " + std::to_string(no));
         CPlayer* p = L.Player(no);
-        EXPECT_EQ(S.Statistics(p).Row(), expected);
-        EXPECT_EQ(S.PlayerPage(p).Row(), expected);
-        EXPECT_EQ(S.BestGames(p).Row(), expected);
-        EXPECT_EQ(S.RoundHighScores(p), (V{expected[2], expected[3]}));
-        EXPECT_EQ(S.ScoreBands(p), (V{expected[0], expected[1]}));
+        EXPECT_EQ(Statistics(p), expected);
+        EXPECT_EQ(PlayerPage(L.doc, p), expected);
+        EXPECT_EQ(BestGames(L.doc, p), expected);
+        EXPECT_EQ((V{of(games, no), of(series, no)}), (V{expected[2], expected[3]}));
+        EXPECT_EQ(ScoreBands(L.doc, p), (V{expected[0], expected[1]}));
     }
     // The bowlers' table's last match is round 2's.
-    EXPECT_EQ(S.LastMatch(L.Player(12)), "200 220 190  610");
-    EXPECT_EQ(S.LastMatch(L.Player(21)), "165 175   0  340");
-    EXPECT_EQ(S.LastMatch(L.Player(91)), "");
+    EXPECT_EQ(LastMatch(L.doc, L.Player(12)), "200 220 190  610");
+    EXPECT_EQ(LastMatch(L.doc, L.Player(21)), "165 175   0  340");
+    EXPECT_EQ(LastMatch(L.doc, L.Player(91)), "");
 
     // The average buster, (score - match average) / 10 cut: round 1 on the entering averages,
     // round 2 on round 1's. Bowler 11 +5 +6 +4, then 180s on 200: -2 each: 9. Bowler 12 on
@@ -246,7 +227,8 @@ TEST(WhoBowled, EveryReaderGivesEachBowlerHisOwnGames)
     for (const auto& [no, n] : points)
         EXPECT_EQ(L.Player(no)->m_nAvgBusterSeason, n) << "Bowler " << no;
 
-    // The round analysis of both rounds: its totals are the bowlers' own.
+    // The round analysis of both rounds: the bowlers' 38 games and 6 490 pins, ten whole series
+    // (five a round), the blind game and the vacancy's six, the Non Qual game, two defaulted.
     CRepItem_Analysis1 item;
     item.m_nFirstRound = 1, item.m_nLastRound = 2;
     CRoundStats stats(&L.doc, &item);
@@ -257,11 +239,12 @@ TEST(WhoBowled, EveryReaderGivesEachBowlerHisOwnGames)
     // The venue's tables: the best game is the pacer's, the best series Bowler 12's own.
     L.doc.CalcVenueStatistics();
     const CVenue* v = static_cast<const CVenue*>(L.doc.m_listVenues.GetHead());
-    const CVenueTopTen& games = v->m_topTen[VT_PLAYER_SCR_GAME];
-    const CVenueTopTen& series = v->m_topTen[VT_PLAYER_SCR_SERIES];
-    EXPECT_EQ((V{games.m_nScore[0], games.m_nScore[1], series.m_nScore[0], series.m_nScore[1]}),
+    const CVenueTopTen& topGames = v->m_topTen[VT_PLAYER_SCR_GAME];
+    const CVenueTopTen& topSeries = v->m_topTen[VT_PLAYER_SCR_SERIES];
+    EXPECT_EQ((V{topGames.m_nScore[0], topGames.m_nScore[1], topSeries.m_nScore[0], topSeries.m_nScore[1]}),
               (V{250, 220, 610, 605}));
-    EXPECT_EQ((std::vector<const CObject*>{games.m_pWho[0], games.m_pWho[1], series.m_pWho[0], series.m_pWho[1]}),
+    EXPECT_EQ((std::vector<const CObject*>{topGames.m_pWho[0], topGames.m_pWho[1], topSeries.m_pWho[0],
+                                           topSeries.m_pWho[1]}),
               (std::vector<const CObject*>{L.Player(91), L.Player(12), L.Player(12), L.Player(91)}));
 }
 
@@ -278,44 +261,29 @@ TEST(WhoBowled, APacersGameIsNeverTheAbsentBowlers)
     L.AddBowler(0, 91)->SetEnteringAverage(1600);
     L.doc.BuildFloatingSubs();
     L.doc.Recalculate();
-    L.EnterRound(1, {{1, {{150, 150, 150}, {250, 180, 175}}}}, [](CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
-        if (Plays(f, 1))
-            Substitute(ui, sheet, f, 1, 1, {0}, false);
-    });
-    auto busters = [&] { return V{L.Player(12)->m_nAvgBusterSeason, L.Player(91)->m_nAvgBusterSeason}; };
-    auto roundHigh = [&](int nStatistic) {
-        CRepItem_HiWeek item;
-        item.m_nEntries = CRepItem_HiWeek::MAX_PLACES;
-        item.m_nGroup[0] = 3, item.m_nStatistic[0] = static_cast<BYTE>(nStatistic);
-        WORD numbers[CRepItem_HiWeek::MAX_PLACES];
-        long values[CRepItem_HiWeek::MAX_PLACES];
-        CollectWeeklyPlayerScores(L.doc, item, 0, numbers, values, 0);
-        std::map<int, int> m;
-        for (int i = 0; i < CRepItem_HiWeek::MAX_PLACES && numbers[i]; ++i)
-            m[numbers[i]] = int(values[i]);
-        return m;
-    };
-    EXPECT_EQ(busters(), (V{0, 12}));
-    for (int nStatistic : {0, 1})
-        EXPECT_EQ(roundHigh(nStatistic).count(12), 0u) << nStatistic;
-    EXPECT_EQ(roundHigh(0).at(91), 250);
-    EXPECT_EQ(roundHigh(1).at(91), 605);
+    L.EnterRound(1, {{1, {{150, 150, 150}, {250, 180, 175}}}}, PaceGame1);
+    CPlayer* p12 = L.Player(12);
+    CPlayer* p91 = L.Player(91);
+    EXPECT_EQ((V{p12->m_nAvgBusterSeason, p91->m_nAvgBusterSeason}), (V{0, 12}));
+    EXPECT_EQ(RoundHigh(L.doc, 0), (Scores{{91, 250}, {11, 150}, {21, 150}, {22, 150}, {31, 150}, {32, 150},
+                                          {41, 150}, {42, 150}}));
+    EXPECT_EQ(RoundHigh(L.doc, 1).count(12), 0u);
+    EXPECT_EQ(RoundHigh(L.doc, 1).at(91), 605);
+    EXPECT_EQ(PlayerPage(L.doc, p12), (V{0, 0, 0, 0}));
+    EXPECT_EQ(PlayerPage(L.doc, p91), (V{3, 605, 250, 605}));
 
-    ExcludePacers(L.doc);
-    EXPECT_EQ(busters(), (V{0, 3}));
-    EXPECT_EQ(roundHigh(0).count(12), 0u);
-    EXPECT_EQ(roundHigh(0).at(91), 180);
-    EXPECT_EQ(roundHigh(1).count(91), 0u);
-    for (int no : {12, 91}) {
-        CRepItem_Player page;
-        page.m_pDoc = &L.doc;
-        page.m_pPlayer = L.Player(no);
-        V games;
-        for (const auto& row : page.CollectRows())
-            for (const auto& game : page.GamesOf(row))
-                games.push_back(game.nScore);
-        EXPECT_EQ(games, (no == 12 ? V{} : V{0, 180, 175})) << "Bowler " << no;
+    // League > Qualifying % for Individual Hi Awards, "Exclude Pacers Games".
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_HI_AWARD_QUALIFY).Click(IDC_HAQ_EXCLUDE_PACERS).OK();
+    ASSERT_TRUE(EditHiAwardQualifying(&L.doc));
+    EXPECT_EQ((V{p12->m_nAvgBusterSeason, p91->m_nAvgBusterSeason}), (V{0, 3}));
+    EXPECT_EQ(RoundHigh(L.doc, 0).at(91), 180);
+    EXPECT_EQ(RoundHigh(L.doc, 0).count(12) + RoundHigh(L.doc, 1).count(91), 0u);
+    for (CPlayer* p : {p12, p91}) {
+        EXPECT_EQ(PlayerPage(L.doc, p), Statistics(p));
+        EXPECT_EQ(BestGames(L.doc, p), Statistics(p));
     }
+    EXPECT_EQ(Statistics(p91), (V{2, 355, 180, 0}));
 }
 
 // A new bowler's first match is bowled on his own games, not on a pacer's. Singles, three games,

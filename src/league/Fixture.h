@@ -178,7 +178,8 @@ public:
     // The highest score the side's cells and pacer slots hold: no game bowled there is higher.
     int GetTopScore(int nSide) const;
     // Every game and series of a side's positions (up to the fixture's bowlers per side) at once.
-    void GetBowledSide(int nSide, CBowledGame games[MAX_POSITIONS][MAX_GAMES], CBowledSeries series[MAX_POSITIONS]) const;
+    void GetBowledSide(int nSide, CBowledGame games[MAX_POSITIONS][MAX_GAMES],
+                       CBowledSeries series[MAX_POSITIONS]) const;
     // Game g of a side that counts for the bowler, at whichever position he bowled it (else
     // one that counts for nobody), and the side on which any game counts for him, A first, or -1.
     CBowledGame GetBowledGameOf(const CPlayer* pPlayer, int nSide, int nGame) const;

@@ -316,7 +316,8 @@ TEST_F(FixtureTest, ASideAtOnceGivesWhatEachGameGives)
     }
     // Paced and blind, game 1 is the pacer's 233; his series is not, the other games being 10's.
     const CBowledGame paced = fixture->GetBowledGame(0, 0, 0);
-    EXPECT_EQ(std::make_tuple(paced.pBowler, paced.nScore, paced.bCounts), std::make_tuple(doc.FindPlayer(21), 233, true));
+    EXPECT_EQ(std::make_tuple(paced.pBowler, paced.nScore, paced.bCounts),
+              std::make_tuple(doc.FindPlayer(21), 233, true));
     fixture->m_dwPosFlags[CFixture::SlotOf(0, 0)] = 0;
     fixture->m_nDefaulted[0] = DefaultedBit(2);
     same("defaulted");

@@ -175,8 +175,12 @@ struct Season
                          if (Plays(f, 2)) {
                              sheet.Click(IDC_SS_SUBS[WorkedLeague::SideOf(f, 2)]);
                              ui.OnDialog(IDD_DOUBLES_SUBSTITUTES).Click(IDC_SUBS_POSITION[1]).OK();
-                             ui.OnDialog(IDD_SUBSTITUTIONS).Click(IDC_SUB_NONQUAL[1]).SetText(IDC_SUB_SCORE[1], "210").OK();
-                             ui.AnswerMessageBox(IDYES, "Score and handicap for non-qualifying results can only be amended here.");
+                             ui.OnDialog(IDD_SUBSTITUTIONS)
+                                 .Click(IDC_SUB_NONQUAL[1])
+                                 .SetText(IDC_SUB_SCORE[1], "210")
+                                 .OK();
+                             ui.AnswerMessageBox(IDYES, "Score and handicap for non-qualifying results can only be "
+                                                        "amended here.");
                          }
                          if (Plays(f, 3)) {
                              sheet.Click(IDC_SS_BLINDS[WorkedLeague::SideOf(f, 3)]);

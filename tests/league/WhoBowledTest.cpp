@@ -41,20 +41,6 @@ struct BusterHook
 
 bool Plays(const CFixture* f, int nTeam) { return f->m_nTeamA == nTeam || f->m_nTeamB == nTeam; }
 
-// Floating substitute 91 bowls Team 1's second position, game 1 ticked "Pacer".
-void PaceGame1(CScriptedBackend& ui, Sheet& sheet, CFixture* f)
-{
-    if (!Plays(f, 1))
-        return;
-    sheet.Click(IDC_SS_SUBS[WorkedLeague::SideOf(f, 1)]);
-    ui.OnDialog(IDD_DOUBLES_SUBSTITUTES).Click(IDC_SUBS_POSITION[1]).OK();
-    ui.OnDialog(IDD_SUBSTITUTIONS)
-        .Click(IDC_SUB_FROM_FLOATING)
-        .SelectString(IDC_SUB_PLAYER[0], "Bowler 91")
-        .Click(IDC_SUB_PACER[0])
-        .OK();
-}
-
 // Each reader's {games, pins, high game, high series} of a bowler, scratch.
 V Statistics(const CPlayer* p)
 {
@@ -170,8 +156,8 @@ struct Season
                       {2, {{170, 170, 170}, {160, 0, 150}}},
                       {3, {{190, 185, 0}, {150, 160, 170}}},
                       {4, {{140, 150, 160}, {}}}},
-                     [](CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
-                         PaceGame1(ui, sheet, f);
+                     [this](CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
+                         L.PaceGame1(ui, sheet, f, 1, 1, "Bowler 91");
                          if (Plays(f, 2)) {
                              sheet.Click(IDC_SS_SUBS[WorkedLeague::SideOf(f, 2)]);
                              ui.OnDialog(IDD_DOUBLES_SUBSTITUTES).Click(IDC_SUBS_POSITION[1]).OK();
@@ -265,7 +251,9 @@ TEST(WhoBowled, APacersGameIsNeverTheAbsentBowlers)
     L.AddBowler(0, 91)->SetEnteringAverage(1600);
     L.doc.BuildFloatingSubs();
     L.doc.Recalculate();
-    L.EnterRound(1, {{1, {{150, 150, 150}, {250, 180, 175}}}}, PaceGame1);
+    L.EnterRound(1, {{1, {{150, 150, 150}, {250, 180, 175}}}}, [&L](CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
+        L.PaceGame1(ui, sheet, f, 1, 1, "Bowler 91");
+    });
     CPlayer* p12 = L.Player(12);
     CPlayer* p91 = L.Player(91);
     EXPECT_EQ((V{p12->m_nAvgBusterSeason, p91->m_nAvgBusterSeason}), (V{0, 12}));

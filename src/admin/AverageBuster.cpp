@@ -49,14 +49,10 @@ void CBowlingDoc::CalcAverageBusterPoints()
             if (!f->m_dwScoresMarker[nSide] || !f->m_bPlayed[nSide])
                 continue;
             for (int nPos = 0; nPos < nPositions; ++nPos) {
-                const int k = CFixture::SlotOf(nSide, nPos);
                 for (int g = 0; g < nGames; ++g) {
-                    if ((f->m_dwPosFlags[k] & (PosNonQual(g) | PosBlind(g))) || (f->m_nDefaulted[nSide] & DefaultedBit(g)))
-                        continue;
-                    CPlayer* p = f->GetSlotPlayer(g, k);
-                    if (!p || p->IsRobot())
-                        continue;
-                    p->AddAverageBusterGame(f->m_nScore[g][k], f, static_cast<int>(f->m_nAverage[g][k]));
+                    const CBowledGame game = f->GetBowledGame(nSide, nPos, g);
+                    if (game.bCounts)
+                        game.pBowler->AddAverageBusterGame(game.nScore, f, game.nAverage);
                 }
             }
         }

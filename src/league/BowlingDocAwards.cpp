@@ -9,6 +9,7 @@
 #include "league/Player.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <vector>
 
@@ -150,13 +151,16 @@ void CBowlingDoc::CalcAutomaticAwards(int nRound)
     }
     if (rules.empty())
         return;
+    // The least game and series any rule can take: a side whose highest score is below both
+    // gives no award, and is not read further.
+    int nGameLeast = INT_MAX, nSeriesLeast = INT_MAX;
+    for (const Rule& r : rules) {
+        int& nLeast = r.pCategory->m_bSeries ? nSeriesLeast : nGameLeast;
+        nLeast = std::min(nLeast, r.nLeast);
+    }
 
     const std::vector<CPlayer*> byNumber = PlayersByNumber(m_listPlayers);
-    auto currentAverage = [&](WORD nPlayerNo) -> int {
-        return nPlayerNo < byNumber.size() && byNumber[nPlayerNo] ? byNumber[nPlayerNo]->m_nAverage : 0;
-    };
     const int nGames = std::clamp<int>(m_nGamesPerMatch, 0, MAX_GAMES);
-    const int nLeaguePositions = std::clamp<int>(m_nPlayersPerTeam, 0, MAX_POSITIONS);
 
     std::vector<Made> made;
     auto make = [&](const CAwards* c, const CFixture* f, WORD nPlayerNo, const Candidate& cand, int nGame) {
@@ -178,71 +182,43 @@ void CBowlingDoc::CalcAutomaticAwards(int nRound)
     if (ResetsHighScores())
         GetSplitRounds(nRound, nFirstRound, nSplitEnd);
 
-    // Match by match, each match's scores read once for every category; within a category
-    // the records come in the order of the matches all the same.
+    // Match by match, each match's games and series taken once for every category; within a
+    // category the records come in the order of the matches all the same.
     made.reserve(1024);
     for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
         const auto* f = static_cast<const CFixture*>(m_listFixtures.GetNext(pos));
         if (f->m_nRound > nRound || f->m_nRound < nFirstRound)
             continue;
-        for (const Rule& rule : rules) {
-            const CAwards* c = rule.pCategory;
-            for (int s = 0; s < 2; ++s) {
-                if (!f->m_bPlayed[s])
-                    continue;
-                if (!c->m_bSeries) {
-                    // A game bowled by a substitute is his, tested once through his own slot.
-                    for (int p = 0; p < nLeaguePositions; ++p) {
-                        const int k = CFixture::SlotOf(s, p);
-                        for (int g = 0; g < nGames; ++g) {
-                            if (f->m_dwPosFlags[k] & (PosNonQual(g) | PosBlind(g) | PosPacer(g)))
-                                continue;
-                            if (f->m_nScore[g][k] < rule.nLeast || f->m_wPlayerNo[g][k] == 0 ||
-                                (f->m_nDefaulted[s] & DefaultedBit(g)))
-                                continue;
-                            const int m = static_cast<int>(f->m_nAverage[g][k] & 0xFFFF);
-                            const Candidate cand{f->m_nScore[g][k], m, m, m, 1};
-                            if (Qualifies(rule, cand))
-                                make(c, f, f->m_wPlayerNo[g][k], cand, g + 1);
-                        }
-                    }
-                    for (int p = 0; p < nLeaguePositions; ++p) {
-                        const int k = CFixture::SlotOf(s, p);
-                        for (int g = 0; g < nGames; ++g) {
-                            if (!(f->m_dwPosFlags[k] & PosPacer(g)) || f->m_wPacerNo[g][k] == 0)
-                                continue;
-                            const int a = currentAverage(f->m_wPacerNo[g][k]);
-                            const Candidate cand{f->m_nPacerScore[g][k], a, f->m_nPacerAverage[g][k], a, 1};
-                            if (Qualifies(rule, cand))
-                                make(c, f, f->m_wPacerNo[g][k], cand, g + 1);
-                        }
-                    }
-                    continue;
-                }
-                const int nPositions = std::min<int>(f->m_nPlayers, MAX_POSITIONS);
+        const int nPositions = std::min<int>(f->m_nPlayers, MAX_POSITIONS);
+        for (int s = 0; s < 2; ++s) {
+            const int nTop = f->m_bPlayed[s] ? f->GetTopScore(s) : -1;
+            if (nTop < nGameLeast && nTop * nGames < nSeriesLeast)
+                continue;
+            CBowledGame games[MAX_POSITIONS][MAX_GAMES];
+            CBowledSeries series[MAX_POSITIONS];
+            f->GetBowledSide(s, games, series);
+            for (const Rule& rule : rules) {
+                const CAwards* c = rule.pCategory;
                 for (int p = 0; p < nPositions; ++p) {
-                    const int k = CFixture::SlotOf(s, p);
-                    bool bAnyPacer = false, bAbsent = false;
+                    if (c->m_bSeries) {
+                        const CBowledSeries& x = series[p];
+                        if (!x.pBowler || nGames == 0)
+                            continue;
+                        const int m = x.nAverages / nGames;
+                        const Candidate cand{x.nScratch, x.pBowler->m_nAverage, m, m, nGames};
+                        if (Qualifies(rule, cand))
+                            make(c, f, x.pBowler->m_nPlayerNo, cand, 0);
+                        continue;
+                    }
                     for (int g = 0; g < nGames; ++g) {
-                        bAnyPacer = bAnyPacer || (f->m_dwPosFlags[k] & PosPacer(g));
-                        bAbsent = bAbsent || (f->m_dwPosFlags[k] & (PosNonQual(g) | PosBlind(g)));
+                        const CBowledGame& x = games[p][g];
+                        if (!x.bCounts || x.nScore < rule.nLeast)
+                            continue;
+                        const int m = x.nAverage & 0xFFFF;
+                        const Candidate cand{x.nScore, m, m, m, 1};
+                        if (Qualifies(rule, cand))
+                            make(c, f, x.pBowler->m_nPlayerNo, cand, g + 1);
                     }
-                    if (bAnyPacer) {
-                        // 0 unless one substitute bowled every game: no series of his.
-                        const int v = f->GetSubstituteSeries(s, p, FALSE);
-                        const int m = f->m_nPacerAverage[0][k];
-                        const Candidate cand{v, currentAverage(f->m_wPacerNo[0][k]), m, m, nGames};
-                        if (v > 0 && Qualifies(rule, cand))
-                            make(c, f, f->m_wPacerNo[0][k], cand, 0);
-                        continue;
-                    }
-                    if (bAbsent || !f->IsSameBowlerAllGames(s, p) || f->m_wPlayerNo[0][k] == 0)
-                        continue;
-                    const int m = static_cast<int>(f->m_nAverage[0][k] & 0xFFFF);
-                    const Candidate cand{f->GetPositionSeries(s, p, FALSE), currentAverage(f->m_wPlayerNo[0][k]), m, m,
-                                         nGames};
-                    if (Qualifies(rule, cand))
-                        make(c, f, f->m_wPlayerNo[0][k], cand, 0);
                 }
             }
         }

@@ -83,41 +83,24 @@ void CBowlingDoc::CountPlayerScoreBands(const CPlayer* pPlayer, DWORD& nPins, in
     std::fill(nSeriesBands, nSeriesBands + 48, 0);
     if (!pPlayer || pPlayer->m_nPlayerNo == 0)
         return;
-    const WORD nPlayerNo = pPlayer->m_nPlayerNo;
     for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
         const CFixture* pFix = static_cast<const CFixture*>(m_listFixtures.GetNext(pos));
-        int nMatchGames = std::min<int>(pFix->GetLeagueGames(), MAX_GAMES);
-        int nPositions = std::min<int>(pFix->m_nPlayers, MAX_POSITIONS);
+        const int nMatchGames = pFix->GetLeagueGames();
         for (int nSide = 0; nSide < 2; ++nSide) {
             if (!pFix->m_bPlayed[nSide])
                 continue;
             int nSeries = 0;
             int nSeriesGames = 0;
             for (int g = 0; g < nMatchGames; ++g) {
-                if (pFix->m_nDefaulted[nSide] & DefaultedBit(g))
+                const CBowledGame game = pFix->GetBowledGameOf(pPlayer, nSide, g);
+                if (!game.bCounts)
                     continue;
-                for (int p = 0; p < nPositions; ++p) {
-                    int nSlot = CFixture::SlotOf(nSide, p);
-                    DWORD dwFlags = pFix->m_dwPosFlags[nSlot];
-                    if (dwFlags & (PosBlind(g) | PosNonQual(g)))
-                        continue;
-                    int nScore;
-                    if (dwFlags & PosPacer(g)) {
-                        if (pFix->m_wPacerNo[g][nSlot] != nPlayerNo)
-                            continue;
-                        nScore = pFix->m_nPacerScore[g][nSlot];
-                    } else {
-                        if (pFix->m_wPlayerNo[g][nSlot] != nPlayerNo)
-                            continue;
-                        nScore = pFix->m_nScore[g][nSlot];
-                    }
-                    nPins += static_cast<DWORD>(nScore);
-                    ++nGames;
-                    // Scores past the last band (450 leagues) count in the last band.
-                    ++nGameBands[std::min(nScore / 25, 12)];
-                    nSeries += nScore;
-                    ++nSeriesGames;
-                }
+                nPins += static_cast<DWORD>(game.nScore);
+                ++nGames;
+                // Scores past the last band (450 leagues) count in the last band.
+                ++nGameBands[std::min(game.nScore / 25, 12)];
+                nSeries += game.nScore;
+                ++nSeriesGames;
             }
             if (nSeriesGames > 0)
                 ++nSeriesBands[std::min(nSeries / 25, 47)];

@@ -37,15 +37,6 @@ void Raise(T& nHigh, int nValue)
 // scores fall either way at random.
 int HalfWins(int nOwn, int nTheirs) { return 2 * (nOwn > nTheirs) + (nOwn == nTheirs); }
 
-// One bowler's games at one position of one match, for his series.
-struct CSeriesPart
-{
-    CPlayer* pPlayer;
-    int nGames;
-    int nScratch;
-    int nHandicap;
-};
-
 // The bowlers met in a pass, each once, in the order first met: an open-addressed table of
 // pointers, as a pass inserts every bowler of every match.
 class CPlayerSet
@@ -381,44 +372,22 @@ void CBowlingDoc::AccumulateFixture(CFixture* f, int nPass, bool bMainPass, std:
                     continue;
                 }
             }
-            CSeriesPart parts[MAX_GAMES]; // filled as bowlers are met
-            int nParts = 0;
             for (int g = 0; g < nGames; ++g) {
                 if (f->m_nDefaulted[s] & DefaultedBit(g))
                     continue;
-                CPlayer* p;
-                int nScore, nHandicap;
-                DWORD nMatchAverage;
-                const bool bPacer = (dwFlags & PosPacer(g)) != 0;
                 if (dwFlags & PosBlind(g)) {
                     // The absent bowler's blind game, whoever paced it.
-                    p = f->GetSlotPlayer(g, k);
-                    if (p && !p->IsRobot())
-                        ++p->m_nBlindGames[nPass];
+                    CPlayer* pAbsent = f->GetSlotPlayer(g, k);
+                    if (pAbsent && !pAbsent->IsRobot())
+                        ++pAbsent->m_nBlindGames[nPass];
                     if (bCounts[s])
                         ++pTeam[s]->m_nBlindGames[nPass];
-                    if (!bPacer)
-                        continue;
                 }
-                // A score that does not qualify counts for nobody, pacer or not.
-                if (dwFlags & PosNonQual(g))
+                const CBowledGame game = f->GetBowledGame(s, nPos, g);
+                if (!game.bCounts)
                     continue;
-                if (bPacer) {
-                    // A pacer's game counts wholly for the pacer, never for the regular bowler.
-                    if (m_bExcludePacers)
-                        continue;
-                    p = f->m_pPacer[g][k] ? f->m_pPacer[g][k] : FindPlayer(f->m_wPacerNo[g][k]);
-                    nScore = f->m_nPacerScore[g][k];
-                    nHandicap = f->m_nPacerHandicap[g][k];
-                    nMatchAverage = f->m_nPacerAverage[g][k];
-                } else {
-                    p = f->GetSlotPlayer(g, k);
-                    nScore = f->m_nScore[g][k];
-                    nHandicap = f->m_nHandicap[g][k];
-                    nMatchAverage = f->m_nAverage[g][k];
-                }
-                if (!p || p->IsRobot())
-                    continue;
+                CPlayer* p = game.pBowler;
+                const int nScore = game.nScore;
                 if (bPlainRecord && p->m_pDoc == this) {
                     // RecordBowledGame with neither a rolling window nor drop-5 to keep.
                     if (p->m_nGames[nPass] == 0)
@@ -426,18 +395,17 @@ void CBowlingDoc::AccumulateFixture(CFixture* f, int nPass, bool bMainPass, std:
                     ++p->m_nGames[nPass];
                     p->m_nPins[nPass] += static_cast<DWORD>(std::max(nScore, 0));
                     if (bHcp)
-                        p->m_nHcpPins += static_cast<DWORD>(std::max(nScore + nHandicap, 0));
+                        p->m_nHcpPins += static_cast<DWORD>(std::max(nScore + game.nHandicap, 0));
                 } else {
-                    p->RecordBowledGame(nPass, nScore, nHandicap);
+                    p->RecordBowledGame(nPass, nScore, game.nHandicap);
                 }
-                // The exclusion flag keeps a game out of the high figures only.
-                if (!(dwFlags & PosExcluded(g))) {
+                if (game.bHighFigures) {
                     Raise(p->m_nHighGame[PASS_SCRATCH], nScore);
-                    Raise(p->m_nHighGame[PASS_HANDICAP], nScore + nHandicap);
+                    Raise(p->m_nHighGame[PASS_HANDICAP], nScore + game.nHandicap);
                     Raise(p->m_nBestGame[PASS_SCRATCH][g], nScore);
-                    Raise(p->m_nBestGame[PASS_HANDICAP][g], nScore + nHandicap);
+                    Raise(p->m_nBestGame[PASS_HANDICAP][g], nScore + game.nHandicap);
                 }
-                const int nBase = m_bGamesOverEntering ? p->GetEnteringAverage(TRUE) / 10 : static_cast<int>(nMatchAverage);
+                const int nBase = m_bGamesOverEntering ? p->GetEnteringAverage(TRUE) / 10 : game.nAverage;
                 p->m_nGamesOverAvg[nPass] += static_cast<DWORD>((nBase > 0) & (nScore > nBase));
                 if (bMainPass) {
                     nLeaguePins += static_cast<DWORD>(nScore);
@@ -447,26 +415,13 @@ void CBowlingDoc::AccumulateFixture(CFixture* f, int nPass, bool bMainPass, std:
                         ++p->m_nVenueGames[f->m_nVenue];
                     }
                 }
-                int i = 0;
-                while (i < nParts && parts[i].pPlayer != p)
-                    ++i;
-                if (i == nParts)
-                    parts[nParts++] = CSeriesPart{p, 0, 0, 0};
-                ++parts[i].nGames;
-                parts[i].nScratch += nScore;
-                parts[i].nHandicap += nScore + nHandicap;
+                bowled.push_back(p);
             }
-            for (int i = 0; i < nParts; ++i)
-                bowled.push_back(parts[i].pPlayer);
-            // A series is a bowler's every game of the match; any exclusion flag of the
-            // position keeps the match out of the high series.
-            if (dwFlags & (PosExcluded(0) | PosExcluded(1) | PosExcluded(2) | PosExcluded(3)))
-                continue;
-            for (int i = 0; i < nParts; ++i)
-                if (parts[i].nGames == nGames) {
-                    Raise(parts[i].pPlayer->m_nHighSeries[PASS_SCRATCH], parts[i].nScratch);
-                    Raise(parts[i].pPlayer->m_nHighSeries[PASS_HANDICAP], parts[i].nHandicap);
-                }
+            const CBowledSeries series = f->GetBowledSeries(s, nPos);
+            if (series.bHighFigures) {
+                Raise(series.pBowler->m_nHighSeries[PASS_SCRATCH], series.nScratch);
+                Raise(series.pBowler->m_nHighSeries[PASS_HANDICAP], series.nHandicap);
+            }
         }
     }
 

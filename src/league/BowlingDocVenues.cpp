@@ -29,23 +29,27 @@ WORD ScoreWord(int n)
     return static_cast<WORD>(std::clamp(n, 0, 0xFFFF));
 }
 
-// One side's entries for the venue. A handicap figure enters only beside a bowled score: a
-// game nobody bowled would otherwise list the bare handicap.
+// One side's entries for the venue: each game and series as its bowler's high figures take
+// it. A handicap figure enters only beside a bowled score.
 void AddSide(CVenue& v, CFixture* f, int nSide, int nPlayers, int nGames, bool bHandicap)
 {
-    for (int p = 0; p < nPlayers && p < MAX_POSITIONS; ++p) {
-        const int k = CFixture::SlotOf(nSide, p);
-        CObject* pBowler = f->GetSlotPlayer(0, k);
-        const int nSeries = f->GetPositionBowledSeries(nSide, p, FALSE);
-        InsertTopTen(v.m_topTen[VT_PLAYER_SCR_SERIES], ScoreWord(nSeries), pBowler, f);
-        if (bHandicap && nSeries > 0)
-            InsertTopTen(v.m_topTen[VT_PLAYER_HCP_SERIES], ScoreWord(f->GetPositionBowledSeries(nSide, p, TRUE)),
-                         pBowler, f);
+    CBowledGame games[MAX_POSITIONS][MAX_GAMES];
+    CBowledSeries positions[MAX_POSITIONS];
+    f->GetBowledSide(nSide, games, positions);
+    for (int p = 0; p < nPlayers && p < std::min<int>(f->m_nPlayers, MAX_POSITIONS); ++p) {
+        const CBowledSeries& series = positions[p];
+        if (series.bHighFigures) {
+            InsertTopTen(v.m_topTen[VT_PLAYER_SCR_SERIES], ScoreWord(series.nScratch), series.pBowler, f);
+            if (bHandicap && series.nScratch > 0)
+                InsertTopTen(v.m_topTen[VT_PLAYER_HCP_SERIES], ScoreWord(series.nHandicap), series.pBowler, f);
+        }
         for (int g = 0; g < nGames && g < MAX_GAMES; ++g) {
-            const int nScore = f->m_nScore[g][k];
-            InsertTopTen(v.m_topTen[VT_PLAYER_SCR_GAME], ScoreWord(nScore), pBowler, f);
-            if (bHandicap && nScore > 0)
-                InsertTopTen(v.m_topTen[VT_PLAYER_HCP_GAME], ScoreWord(nScore + f->m_nHandicap[g][k]), pBowler, f);
+            const CBowledGame& game = games[p][g];
+            if (!game.bHighFigures)
+                continue;
+            InsertTopTen(v.m_topTen[VT_PLAYER_SCR_GAME], ScoreWord(game.nScore), game.pBowler, f);
+            if (bHandicap && game.nScore > 0)
+                InsertTopTen(v.m_topTen[VT_PLAYER_HCP_GAME], ScoreWord(game.Value(1)), game.pBowler, f);
         }
     }
     CObject* pTeam = nSide == 0 ? f->m_pTeamA : f->m_pTeamB;

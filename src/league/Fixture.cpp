@@ -416,6 +416,125 @@ BOOL CFixture::HasPlayerBowledSide(int nSide, WORD nPlayerNo, BOOL bEnteredOnly)
     return FALSE;
 }
 
+CBowledGame CFixture::GetBowledGame(int nSide, int nPos, int nGame) const
+{
+    CBowledGame b;
+    if (nSide < 0 || nSide > 1 || nPos < 0 || nPos >= MAX_POSITIONS || nGame < 0 || nGame >= MAX_GAMES)
+        return b;
+    const int k = SlotOf(nSide, nPos);
+    const DWORD dwFlags = m_dwPosFlags[k];
+    if ((m_nDefaulted[nSide] & DefaultedBit(nGame)) || (dwFlags & PosNonQual(nGame)))
+        return b;
+    b.bPacer = (dwFlags & PosPacer(nGame)) != 0;
+    if (b.bPacer) {
+        // The cell of a pacer's game holds his score too, or the absent bowler's blind score.
+        b.pBowler = GetPacer(nGame, k);
+        b.nScore = m_nPacerScore[nGame][k];
+        b.nHandicap = m_nPacerHandicap[nGame][k];
+        b.nAverage = m_nPacerAverage[nGame][k];
+    } else if (!(dwFlags & PosBlind(nGame))) {
+        b.pBowler = GetSlotPlayer(nGame, k);
+        b.nScore = m_nScore[nGame][k];
+        b.nHandicap = m_nHandicap[nGame][k];
+        b.nAverage = static_cast<int>(m_nAverage[nGame][k]);
+    }
+    if (b.pBowler && b.pBowler->IsRobot())
+        b.pBowler = nullptr;
+    b.bCounts = b.pBowler && !(b.bPacer && m_pDoc && m_pDoc->m_bExcludePacers);
+    b.bHighFigures = b.bCounts && !(dwFlags & PosExcluded(nGame));
+    return b;
+}
+
+namespace {
+
+// A position's series from its games: one bowler's every game of the match, each counting.
+CBowledSeries SeriesOf(const CBowledGame* pGames, int nGames, DWORD dwPosFlags)
+{
+    CBowledSeries series;
+    for (int g = 0; g < nGames; ++g) {
+        const CBowledGame& b = pGames[g];
+        if (!b.bCounts || (g > 0 && b.pBowler != series.pBowler))
+            return CBowledSeries{};
+        series.pBowler = b.pBowler;
+        series.nScratch += b.nScore;
+        series.nHandicap += b.nScore + b.nHandicap;
+        series.nAverages += b.nAverage;
+    }
+    // Any exclusion of the position keeps the match out of the high series.
+    const DWORD dwExcluded = PosExcluded(0) | PosExcluded(1) | PosExcluded(2) | PosExcluded(3);
+    series.bHighFigures = series.pBowler && !(dwPosFlags & dwExcluded);
+    return series;
+}
+
+} // namespace
+
+CBowledSeries CFixture::GetBowledSeries(int nSide, int nPos) const
+{
+    if (nSide < 0 || nSide > 1 || nPos < 0 || nPos >= MAX_POSITIONS)
+        return CBowledSeries{};
+    CBowledGame games[MAX_GAMES];
+    const int nGames = GetLeagueGames();
+    for (int g = 0; g < nGames; ++g)
+        games[g] = GetBowledGame(nSide, nPos, g);
+    return SeriesOf(games, nGames, m_dwPosFlags[SlotOf(nSide, nPos)]);
+}
+
+int CFixture::GetTopScore(int nSide) const
+{
+    int nTop = 0;
+    for (int g = 0; g < MAX_GAMES && (nSide == 0 || nSide == 1); ++g)
+        for (int p = 0; p < MAX_POSITIONS; ++p)
+            nTop = std::max({nTop, int(m_nScore[g][SlotOf(nSide, p)]), int(m_nPacerScore[g][SlotOf(nSide, p)])});
+    return nTop;
+}
+
+void CFixture::GetBowledSide(int nSide, CBowledGame games[MAX_POSITIONS][MAX_GAMES],
+                             CBowledSeries series[MAX_POSITIONS]) const
+{
+    const int nGames = GetLeagueGames();
+    if (nSide < 0 || nSide > 1)
+        return;
+    // A position without marks on a side without defaults, as GetBowledGame takes it, in one go:
+    // the awards ask for every game of the season.
+    const DWORD dwMarks = 0xFFFF0u; // Non Qual, blind, excluded and pacer, every game
+    for (int p = 0; p < std::min<int>(m_nPlayers, MAX_POSITIONS); ++p) {
+        const int k = SlotOf(nSide, p);
+        const bool bPlain = !(m_dwPosFlags[k] & dwMarks) && !m_nDefaulted[nSide];
+        CPlayer* const pFirst = GetSlotPlayer(0, k);
+        const bool bFirstCounts = pFirst && !pFirst->IsRobot();
+        for (int g = 0; g < nGames; ++g) {
+            if (!bPlain) {
+                games[p][g] = GetBowledGame(nSide, p, g);
+                continue;
+            }
+            CPlayer* pBowler = GetSlotPlayer(g, k);
+            const bool bCounts = pBowler == pFirst ? bFirstCounts : pBowler && !pBowler->IsRobot();
+            games[p][g] = CBowledGame{bCounts ? pBowler : nullptr, m_nScore[g][k], m_nHandicap[g][k],
+                                      static_cast<int>(m_nAverage[g][k]), false, bCounts, bCounts};
+        }
+        series[p] = SeriesOf(games[p], nGames, m_dwPosFlags[k]);
+    }
+}
+
+CBowledGame CFixture::GetBowledGameOf(const CPlayer* pPlayer, int nSide, int nGame) const
+{
+    for (int p = 0; p < std::min<int>(m_nPlayers, MAX_POSITIONS); ++p) {
+        const CBowledGame b = GetBowledGame(nSide, p, nGame);
+        if (b.bCounts && b.pBowler == pPlayer)
+            return b;
+    }
+    return CBowledGame{};
+}
+
+int CFixture::GetSideCountingFor(const CPlayer* pPlayer) const
+{
+    for (int s = 0; s < 2; ++s)
+        for (int g = 0; g < GetLeagueGames(); ++g)
+            if (GetBowledGameOf(pPlayer, s, g).bCounts)
+                return s;
+    return -1;
+}
+
 int CFixture::CountBowlersAtPosition(int nSide, int nPos)
 {
     int k = SlotOf(nSide, nPos);

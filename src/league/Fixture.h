@@ -28,6 +28,33 @@ constexpr DWORD PosPacer(int g) { return 0x10000u << g; }  // bowled by a substi
 // Bit of a defaulted-games mask for game g counted from 0: 8 game 1 ... 1 game 4.
 constexpr BYTE DefaultedBit(int g) { return static_cast<BYTE>(8u >> g); }
 
+// One game of one position as the bowlers' figures take it (CFixture::GetBowledGame).
+struct CBowledGame
+{
+    // Who bowled it: the pacer in a pacer game, else the position's bowler; null when no
+    // bowler did (defaulted, blind without a pacer, Non Qual, a robot or vacancy, nobody set).
+    CPlayer* pBowler = nullptr;
+    int nScore = 0;    // his score, his handicap and the match average he was scored with
+    int nHandicap = 0;
+    int nAverage = 0;
+    bool bPacer = false;
+    bool bCounts = false;      // for his games, pins, averages, awards and competitions
+    bool bHighFigures = false; // and for his high game and series: not excluded from them
+    // The game as the reports rank it: 0 scratch, 1 with handicap, 2 over his match average.
+    int Value(int nBasis) const { return nScore + (nBasis == 1 ? nHandicap : nBasis == 2 ? -nAverage : 0); }
+};
+
+// A bowler's series at one position: every game of the match his and counting for him.
+struct CBowledSeries
+{
+    CPlayer* pBowler = nullptr; // null: no one bowler has a series there
+    int nScratch = 0;
+    int nHandicap = 0;          // with his handicaps
+    int nAverages = 0;          // the match averages of his games, summed
+    bool bHighFigures = false;  // no game of the position excluded from the high figures
+    int Value(int nBasis) const { return nBasis == 1 ? nHandicap : nBasis == 2 ? nScratch - nAverages : nScratch; }
+};
+
 class CFixture : public CObject
 {
     DECLARE_SERIAL(CFixture)
@@ -145,12 +172,22 @@ public:
     CTeam* GetSideTeam(int nSide) const;
     // Neither defaulted by the side nor blind or Non Qual for the position.
     BOOL IsBowledGame(int nSide, int nPos, int nGame) const;
-    // Whom a game of a position counts for, and his score: the pacer of a pacer game (blind
-    // or not; nobody when the league excludes pacers' games), else the position's bowler of a
-    // bowled game; null for a Non Qual or defaulted game, a robot or nobody.
-    CPlayer* GetGameBowler(int nSide, int nPos, int nGame, int& nScore) const;
     // The pacer of a slot's game: the link, else found by number; null when not paced.
     CPlayer* GetPacer(int nGame, int nSlot) const;
+    // Who bowled a game of a position and whether it counts for him: the one answer every
+    // statistic, report, competition and export takes (docs/scoring.md 1.9). Pacers' games are
+    // left out of the figures when the league excludes them.
+    CBowledGame GetBowledGame(int nSide, int nPos, int nGame) const;
+    CBowledSeries GetBowledSeries(int nSide, int nPos) const;
+    // The highest score the side's cells and pacer slots hold: no game bowled there is higher.
+    int GetTopScore(int nSide) const;
+    // Every game and series of a side's positions (up to the fixture's bowlers per side) at once.
+    void GetBowledSide(int nSide, CBowledGame games[MAX_POSITIONS][MAX_GAMES],
+                       CBowledSeries series[MAX_POSITIONS]) const;
+    // Game g of a side that counts for the bowler, at whichever position he bowled it (else
+    // one that counts for nobody), and the side on which any game counts for him, A first, or -1.
+    CBowledGame GetBowledGameOf(const CPlayer* pPlayer, int nSide, int nGame) const;
+    int GetSideCountingFor(const CPlayer* pPlayer) const;
     // The opposing position in a game: the same position, or with "Cycle opponent each
     // game" side A's k meets side B's (k + game) mod bowlers.
     int GetOpponentPosition(int nSide, int nPos, int nGame) const;

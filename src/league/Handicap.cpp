@@ -53,9 +53,9 @@ BOOL CBowlingDoc::GetFirstMatchFigures(const CFixture& f, const CPlayer& player,
     for (int s = 0; s < 2; ++s)
         for (int p = 0; p < std::min<int>(f.m_nPlayers, MAX_POSITIONS); ++p)
             for (int g = 0; g < nGames; ++g) {
-                int nScore = 0;
-                if (f.GetGameBowler(s, p, g, nScore) == &player) {
-                    nPins += nScore;
+                const CBowledGame b = f.GetBowledGame(s, p, g);
+                if (b.bCounts && b.pBowler == &player) {
+                    nPins += b.nScore;
                     ++nCount;
                 }
             }
@@ -155,27 +155,6 @@ BOOL CFixture::IsBowledGame(int nSide, int nPos, int nGame) const
     if (m_nDefaulted[nSide] & DefaultedBit(nGame))
         return FALSE;
     return (m_dwPosFlags[SlotOf(nSide, nPos)] & (PosBlind(nGame) | PosNonQual(nGame))) == 0;
-}
-
-CPlayer* CFixture::GetGameBowler(int nSide, int nPos, int nGame, int& nScore) const
-{
-    if (nSide < 0 || nSide > 1 || nPos < 0 || nPos >= MAX_POSITIONS || nGame < 0 || nGame >= MAX_GAMES)
-        return nullptr;
-    const int k = SlotOf(nSide, nPos);
-    const DWORD dwFlags = m_dwPosFlags[k];
-    if ((m_nDefaulted[nSide] & DefaultedBit(nGame)) || (dwFlags & PosNonQual(nGame)))
-        return nullptr;
-    CPlayer* pPlayer = nullptr;
-    if (dwFlags & PosPacer(nGame)) {
-        if (m_pDoc && m_pDoc->m_bExcludePacers)
-            return nullptr;
-        pPlayer = GetPacer(nGame, k);
-        nScore = m_nPacerScore[nGame][k];
-    } else if (!(dwFlags & PosBlind(nGame))) {
-        pPlayer = GetSlotPlayer(nGame, k);
-        nScore = m_nScore[nGame][k];
-    }
-    return pPlayer && !pPlayer->IsRobot() ? pPlayer : nullptr;
 }
 
 int CFixture::GetOpponentPosition(int nSide, int nPos, int nGame) const

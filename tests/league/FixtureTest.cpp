@@ -273,3 +273,53 @@ TEST_F(FixtureTest, AByeTeamMakesAByeMatch)
     doc.CountMatchesPerRound();
     EXPECT_EQ(std::make_pair(int{doc.m_nAllMatchesPerRound[1]}, int{doc.m_nMatchesPerRound[1]}), std::make_pair(1, 0));
 }
+
+// Who bowled each game, read game by game and a side at once: a plain position, one with a
+// robot left unmarked, one with a substitute in game 2, and then every mark in turn.
+TEST_F(FixtureTest, ASideAtOnceGivesWhatEachGameGives)
+{
+    Score(0, kScoresA);
+    doc.FindPlayer(11)->m_nRobot = 1; // a vacancy put in without its blind marks
+    const int k2 = CFixture::SlotOf(0, 2);
+    fixture->m_wPlayerNo[1][k2] = 20;
+    fixture->m_pPlayer[1][k2] = doc.FindPlayer(20);
+    fixture->m_wPacerNo[0][CFixture::SlotOf(0, 0)] = 21;
+    fixture->m_nPacerScore[0][CFixture::SlotOf(0, 0)] = 233;
+    auto same = [this](const char* pszCase) {
+        CBowledGame games[MAX_POSITIONS][MAX_GAMES];
+        CBowledSeries series[MAX_POSITIONS];
+        fixture->GetBowledSide(0, games, series);
+        for (int p = 0; p < 3; ++p) {
+            for (int g = 0; g < 3; ++g) {
+                const CBowledGame a = fixture->GetBowledGame(0, p, g), &b = games[p][g];
+                EXPECT_EQ(std::tie(a.pBowler, a.nScore, a.nHandicap, a.nAverage, a.bPacer, a.bCounts, a.bHighFigures),
+                          std::tie(b.pBowler, b.nScore, b.nHandicap, b.nAverage, b.bPacer, b.bCounts, b.bHighFigures))
+                    << pszCase << " position " << p << " game " << g;
+            }
+            const CBowledSeries a = fixture->GetBowledSeries(0, p), &b = series[p];
+            EXPECT_EQ(std::tie(a.pBowler, a.nScratch, a.nHandicap, a.nAverages, a.bHighFigures),
+                      std::tie(b.pBowler, b.nScratch, b.nHandicap, b.nAverages, b.bHighFigures))
+                << pszCase << " position " << p;
+        }
+    };
+    same("plain");
+    // Bowler 10's series: 150 + 160 + 170 with handicap 0 on 170; the robot's and the shared
+    // position's are nobody's.
+    const CBowledSeries s0 = fixture->GetBowledSeries(0, 0);
+    EXPECT_EQ((std::vector<int>{s0.nScratch, s0.nAverages, s0.bHighFigures}), (std::vector<int>{480, 510, 1}));
+    EXPECT_EQ(fixture->GetBowledSeries(0, 1).pBowler, nullptr);
+    EXPECT_EQ(fixture->GetBowledSeries(0, 2).pBowler, nullptr);
+    const DWORD marks[] = {PosPacer(0), PosBlind(1), PosNonQual(2), PosExcluded(0), PosPacer(0) | PosBlind(0)};
+    for (DWORD dw : marks) {
+        fixture->m_dwPosFlags[CFixture::SlotOf(0, 0)] = dw;
+        same("marked");
+    }
+    // Paced and blind, game 1 is the pacer's 233; his series is not, the other games being 10's.
+    const CBowledGame paced = fixture->GetBowledGame(0, 0, 0);
+    EXPECT_EQ(std::make_tuple(paced.pBowler, paced.nScore, paced.bCounts),
+              std::make_tuple(doc.FindPlayer(21), 233, true));
+    fixture->m_dwPosFlags[CFixture::SlotOf(0, 0)] = 0;
+    fixture->m_nDefaulted[0] = DefaultedBit(2);
+    same("defaulted");
+    EXPECT_EQ(fixture->GetBowledSeries(0, 0).pBowler, nullptr);
+}

@@ -160,16 +160,8 @@ struct PacerLeague
     void EnterRound1()
     {
         L.EnterRound(1, {{1, {{200, 200, 200}, {150, 180, 175}}}, {2, {{170, 170, 170}, {160, 160, 160}}}},
-                     [](CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
-                         if (f->m_nTeamA != 1 && f->m_nTeamB != 1)
-                             return;
-                         sheet.Click(IDC_SS_SUBS[WorkedLeague::SideOf(f, 1)]);
-                         ui.OnDialog(IDD_DOUBLES_SUBSTITUTES).Click(IDC_SUBS_POSITION[1]).OK();
-                         ui.OnDialog(IDD_SUBSTITUTIONS)
-                             .Click(IDC_SUB_FROM_FLOATING)
-                             .SelectString(IDC_SUB_PLAYER[0], "Bowler 91")
-                             .Click(IDC_SUB_PACER[0])
-                             .OK();
+                     [this](CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
+                         L.PaceGame1(ui, sheet, f, 1, 1, "Bowler 91");
                      });
     }
 };

@@ -174,6 +174,24 @@ struct WorkedLeague
         }
     }
 
+    // On team t's scoresheet: Subs, the position (from 0), then in Substitutions a floating
+    // substitute bowls it, game 1 ticked "Pacer" and the other games his as a plain substitute.
+    void PaceGame1(CScriptedBackend& ui, Sheet& sheet, CFixture* f, int nTeam, int nPos, const char* pszSub) const
+    {
+        if (f->m_nTeamA != nTeam && f->m_nTeamB != nTeam)
+            return;
+        static const UINT pickers[] = {0, IDD_DOUBLES_SUBSTITUTES, IDD_THREES_SUBSTITUTES, IDD_FOURS_SUBSTITUTES,
+                                       IDD_FIVES_SUBSTITUTES};
+        sheet.Click(IDC_SS_SUBS[SideOf(f, nTeam)]);
+        if (doc.m_nPlayersPerTeam > 1)
+            ui.OnDialog(pickers[doc.m_nPlayersPerTeam - 1]).Click(IDC_SUBS_POSITION[nPos]).OK();
+        ui.OnDialog(IDD_SUBSTITUTIONS)
+            .Click(IDC_SUB_FROM_FLOATING)
+            .SelectString(IDC_SUB_PLAYER[0], pszSub)
+            .Click(IDC_SUB_PACER[0])
+            .OK();
+    }
+
     // Result > Enter Individual Result on team t's match of round r: fn looks at the opened
     // scoresheet, which is then cancelled.
     void LookAtSheet(int nRound, int nTeam, const std::function<void(CDialog&, CFixture*)>& fn)

@@ -23,11 +23,6 @@ constexpr int kOneColumn[4] = {3456, 3600, 6192, 7488};
 constexpr int kLeftHalf[4] = {1152, 1296, 3888, 5184};
 constexpr int kRightHalf[4] = {6480, 6624, 9216, 10512};
 
-CPlayer* PacerPlayer(const CBowlingDoc& doc, const CFixture& f, int g, int k)
-{
-    return f.m_pPacer[g][k] ? f.m_pPacer[g][k] : doc.FindPlayer(f.m_wPacerNo[g][k]);
-}
-
 CString EntryName(const CBestEntry& e)
 {
     return e.m_pPlayer ? e.m_pPlayer->m_strName : e.m_pTeam->m_strName;
@@ -195,71 +190,29 @@ void CRepItem_best::CollectPlayerBest()
     ResetList(list);
     const int nGames = std::min<int>(doc.m_nGamesPerMatch, MAX_GAMES);
     const int nPositions = std::min<int>(doc.m_nPlayersPerTeam, MAX_POSITIONS);
-    const BOOL bHcp = m_nBasis == BASIS_HANDICAP;
-    const BOOL bOverAvg = m_nBasis == BASIS_OVER_AVERAGE;
     int T = 0;
     int nFirst = 0, nLast = 0;
     if (!CountedSpan(nFirst, nLast))
         return;
     ForPlayedSides(doc, nFirst, nLast, [&](const CFixture& f, int nSide) {
         const CTime& time = f.m_timePlayed[nSide];
-        for (int p = 0; p < nPositions; ++p) {
-            const int k = CFixture::SlotOf(nSide, p);
-            const DWORD dwFlags = f.m_dwPosFlags[k];
-            const BOOL bPacers = (dwFlags & 0xF0000) != 0;
+        CBowledGame games[MAX_POSITIONS][MAX_GAMES];
+        CBowledSeries positions[MAX_POSITIONS];
+        f.GetBowledSide(nSide, games, positions);
+        for (int p = 0; p < std::min<int>(nPositions, f.m_nPlayers); ++p) {
             if (m_nKind == KIND_GAMES) {
-                if (bPacers)
-                    for (int g = 0; g < nGames; ++g) {
-                        CPlayer* pSub = (dwFlags & PosPacer(g)) ? PacerPlayer(doc, f, g, k) : nullptr;
-                        if (!InGroup(pSub))
-                            continue;
-                        int v = f.m_nPacerScore[g][k];
-                        if (bHcp)
-                            v += f.m_nPacerHandicap[g][k];
-                        else if (bOverAvg)
-                            v -= f.m_nPacerAverage[g][k];
-                        if (v > T)
-                            T = Insert(list, v, pSub, nullptr, time);
-                    }
                 for (int g = 0; g < nGames; ++g) {
-                    if (dwFlags & (PosNonQual(g) | PosBlind(g)))
-                        continue;
-                    int v = f.m_nScore[g][k];
-                    if (bHcp)
-                        v += f.m_nHandicap[g][k];
-                    else if (bOverAvg)
-                        v -= static_cast<int>(f.m_nAverage[g][k]);
-                    // The bowler is looked up only for a value that would be listed.
-                    if (v <= T)
-                        continue;
-                    CPlayer* pBowler = f.GetSlotPlayer(g, k);
-                    if (InGroup(pBowler) && !pBowler->IsRobot())
-                        T = Insert(list, v, pBowler, nullptr, time);
+                    const CBowledGame& game = games[p][g];
+                    const int v = game.Value(m_nBasis);
+                    if (game.bHighFigures && v > T && InGroup(game.pBowler))
+                        T = Insert(list, v, game.pBowler, nullptr, time);
                 }
                 continue;
             }
-            if (bPacers) {
-                int v = f.GetSubstituteSeries(nSide, p, bHcp);
-                if (v != 0) {
-                    if (bOverAvg)
-                        for (int g = 0; g < nGames; ++g)
-                            v -= f.m_nPacerAverage[g][k];
-                    CPlayer* pSub = PacerPlayer(doc, f, 0, k);
-                    if (v > T && InGroup(pSub))
-                        T = Insert(list, v, pSub, nullptr, time);
-                }
-            }
-            if ((dwFlags & 0xFF0) == 0) {
-                int v = f.GetPositionSeries(nSide, p, bHcp);
-                if (bOverAvg)
-                    for (int g = 0; g < nGames; ++g)
-                        v -= static_cast<int>(f.m_nAverage[g][k]);
-                if (v <= T)
-                    continue;
-                CPlayer* pBowler = f.GetSlotPlayer(0, k);
-                if (InGroup(pBowler) && !pBowler->IsRobot())
-                    T = Insert(list, v, pBowler, nullptr, time);
-            }
+            const CBowledSeries& series = positions[p];
+            const int v = series.Value(m_nBasis);
+            if (series.bHighFigures && v > T && InGroup(series.pBowler))
+                T = Insert(list, v, series.pBowler, nullptr, time);
         }
     });
 }

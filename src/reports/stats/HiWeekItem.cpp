@@ -68,8 +68,7 @@ void CollectWeeklyPlayerScores(const CBowlingDoc& doc, const CRepItem_HiWeek& it
     std::vector<Candidate> list;
     const WORD wMask = GetCategoryMask(item.m_nGroup[nColumn]);
     const int nBasis = item.m_nBasis[nColumn];
-    auto inColumn = [&](WORD nPlayerNo) {
-        const CPlayer* p = doc.FindPlayer(nPlayerNo);
+    auto inColumn = [&](const CPlayer* p) {
         return p && (p->m_wFlags & wMask) != 0 && (nClass == 0 || nClass == p->m_nCategory);
     };
     int nFirst = 0, nLast = 0;
@@ -82,28 +81,18 @@ void CollectWeeklyPlayerScores(const CBowlingDoc& doc, const CRepItem_HiWeek& it
             continue;
         for (int nPos = 0; nPos < nPositions; ++nPos) {
             for (int nSide = 0; nSide < 2; ++nSide) {
-                const int k = CFixture::SlotOf(nSide, nPos);
                 if (item.m_nStatistic[nColumn] == 0) {
                     for (int g = 0; g < nGames; ++g) {
-                        const WORD nPlayerNo = f->m_wPlayerNo[g][k];
-                        if (!inColumn(nPlayerNo) || (f->m_nDefaulted[nSide] & DefaultedBit(g)) ||
-                            (f->m_dwPosFlags[k] & (PosBlind(g) | PosNonQual(g))))
+                        const CBowledGame game = f->GetBowledGame(nSide, nPos, g);
+                        if (!game.bHighFigures || !inColumn(game.pBowler))
                             continue;
-                        long v = f->m_nScore[g][k];
-                        if (nBasis == 1)
-                            v += f->m_nHandicap[g][k];
-                        else if (nBasis == 2)
-                            v -= static_cast<long>(f->m_nAverage[g][k]);
-                        list.push_back({nPlayerNo, v});
+                        list.push_back({game.pBowler->m_nPlayerNo, game.Value(nBasis)});
                     }
                 } else {
-                    if ((f->m_nDefaulted[nSide] & DefaultedBit(0)) || !f->IsSameBowlerAllGames(nSide, nPos) ||
-                        f->m_dwPosFlags[k] != 0 || !inColumn(f->m_wPlayerNo[0][k]))
+                    const CBowledSeries series = f->GetBowledSeries(nSide, nPos);
+                    if (!series.bHighFigures || !inColumn(series.pBowler))
                         continue;
-                    long v = f->GetPositionSeries(nSide, nPos, nBasis == 1);
-                    if (nBasis == 2)
-                        v -= static_cast<long>(doc.m_nGamesPerMatch) * static_cast<long>(f->m_nAverage[0][k]);
-                    list.push_back({f->m_wPlayerNo[0][k], v});
+                    list.push_back({series.pBowler->m_nPlayerNo, series.Value(nBasis)});
                 }
             }
         }

@@ -68,7 +68,6 @@ std::vector<CRepItem_Player::Row> CRepItem_Player::CollectRows() const
     if (!m_pDoc || !m_pPlayer)
         return rows;
     const CBowlingDoc* pDoc = m_pDoc;
-    const WORD nNo = m_pPlayer->m_nPlayerNo;
 
     // The cut-off: the last fixture of the round after the current one. A league without
     // that round has none: every entered match is listed and nobody is absent.
@@ -99,13 +98,9 @@ std::vector<CRepItem_Player::Row> CRepItem_Player::CollectRows() const
             bListedInRound = false;
         }
         pPrev = f;
-        BOOL bA = f->HasPlayerBowledSideA(nNo, TRUE);
-        BOOL bB = f->HasPlayerBowledSideB(nNo, TRUE);
-        if (!bA && !bB)
+        const int nSide = f->GetSideCountingFor(m_pPlayer);
+        if (nSide < 0 || !f->m_bPlayed[nSide])
             continue;
-        if ((bA && !f->m_bPlayed[0]) || (bB && !f->m_bPlayed[1]))
-            continue;
-        int nSide = bA ? 0 : 1;
         if (pCut && pCut->m_timeDue < f->m_timePlayed[nSide])
             continue;
         Row row;
@@ -124,27 +119,10 @@ std::vector<CRepItem_Player::Game> CRepItem_Player::GamesOf(const Row& row) cons
     if (row.bAbsence || !m_pDoc || !m_pPlayer)
         return games;
     const CFixture* f = row.pFixture;
-    const WORD nNo = m_pPlayer->m_nPlayerNo;
     const int nGames = std::clamp<int>(m_pDoc->m_nGamesPerMatch, 1, MAX_GAMES);
-    const int nPlayers = std::clamp<int>(f->m_nPlayers, 0, MAX_POSITIONS);
     for (int g = 0; g < nGames; ++g) {
-        Game game;
-        for (int p = 0; p < nPlayers; ++p) {
-            int slot = CFixture::SlotOf(row.nSide, p);
-            DWORD dwFlags = f->m_dwPosFlags[slot];
-            if (f->m_wPlayerNo[g][slot] == nNo && !(f->m_nDefaulted[row.nSide] & DefaultedBit(g)) &&
-                !(dwFlags & (PosBlind(g) | PosNonQual(g)))) {
-                game.nScore = f->m_nScore[g][slot];
-                game.nHcp = f->m_nHandicap[g][slot];
-                break;
-            }
-            if ((dwFlags & PosPacer(g)) && f->m_wPacerNo[g][slot] == nNo) {
-                game.nScore = f->m_nPacerScore[g][slot];
-                game.nHcp = f->m_nPacerHandicap[g][slot];
-                break;
-            }
-        }
-        games.push_back(game);
+        const CBowledGame b = f->GetBowledGameOf(m_pPlayer, row.nSide, g);
+        games.push_back(Game{b.nScore, b.nHandicap});
     }
     return games;
 }

@@ -107,50 +107,16 @@ void CRepItem_PlayerItem::GetLastMatch(BOOL bHandicap, CString& strText) const
     strText.Empty();
     if (!m_pDoc || !m_pPlayer)
         return;
-    const WORD no = m_pPlayer->m_nPlayerNo;
     int games[MAX_GAMES] = {};
     const CFixture* pTaken = nullptr;
     for (POSITION pos = m_pDoc->m_listFixtures.GetHeadPosition(); pos && !pTaken;) {
         const auto* f = static_cast<const CFixture*>(m_pDoc->m_listFixtures.GetNext(pos));
-        if (f->m_nRound != m_pDoc->m_nCurrentRound || !f->HasPlayerBowled(no, TRUE))
+        const int nSide = f->m_nRound == m_pDoc->m_nCurrentRound ? f->GetSideCountingFor(m_pPlayer) : -1;
+        if (nSide < 0 || !f->m_bPlayed[nSide])
             continue;
-        const int nPlayers = std::min<int>(f->m_nPlayers, MAX_POSITIONS);
-        const int nGames = std::clamp<int>(f->m_nGames, 1, MAX_GAMES);
-        // The side he stands on, the home side first.
-        int nSide = -1;
-        for (int s = 0; s < 2 && nSide < 0; ++s)
-            for (int p = 0; p < nPlayers && nSide < 0; ++p)
-                for (int g = 0; g < MAX_GAMES; ++g)
-                    if (f->m_wPlayerNo[g][CFixture::SlotOf(s, p)] == no) {
-                        nSide = s;
-                        break;
-                    }
-        if (nSide < 0)
-            continue;
-        bool bTaken = false;
-        for (int p = 0; p < nPlayers; ++p) {
-            const int k = CFixture::SlotOf(nSide, p);
-            if (!bHandicap) {
-                for (int g = 0; g < nGames; ++g) {
-                    if (f->m_wPlayerNo[g][k] == no && !(f->m_nDefaulted[nSide] & DefaultedBit(g)) &&
-                        !(f->m_dwPosFlags[k] & PosBlind(g))) {
-                        games[g] = f->m_nScore[g][k];
-                        bTaken = true;
-                    }
-                }
-            } else if (f->m_wPlayerNo[0][k] == no && !(f->m_nDefaulted[nSide] & DefaultedBit(0)) &&
-                       !(f->m_dwPosFlags[k] & PosBlind(0))) {
-                // With handicap the line follows the position he bowled game 1 at.
-                games[0] = f->m_nScore[0][k] + f->m_nHandicap[0][k];
-                for (int g = 1; g < nGames; ++g)
-                    if (f->m_wPlayerNo[g][k] == no)
-                        games[g] = f->m_nScore[g][k] + f->m_nHandicap[g][k];
-                bTaken = true;
-                break;
-            }
-        }
-        if (bTaken)
-            pTaken = f;
+        for (int g = 0; g < std::clamp<int>(f->m_nGames, 1, MAX_GAMES); ++g)
+            games[g] = f->GetBowledGameOf(m_pPlayer, nSide, g).Value(bHandicap ? 1 : 0);
+        pTaken = f;
     }
     if (!pTaken)
         return;

@@ -59,42 +59,40 @@ void CRoundStats::AddSide(const CFixture& f, int nSide)
     const CRepItem_Analysis1& item = *m_pItem;
     const int nGames = std::min<int>(m_pDoc->m_nGamesPerMatch, MAX_GAMES);
     const int nPositions = std::min<int>(m_pDoc->m_nPlayersPerTeam, MAX_POSITIONS);
-    for (int p = 0; p < nPositions; ++p) {
-        const int k = CFixture::SlotOf(nSide, p);
-        const DWORD dwFlags = f.m_dwPosFlags[k];
+    CBowledGame games[MAX_POSITIONS][MAX_GAMES];
+    CBowledSeries positions[MAX_POSITIONS];
+    f.GetBowledSide(nSide, games, positions);
+    for (int p = 0; p < std::min<int>(nPositions, f.m_nPlayers); ++p) {
+        const DWORD dwFlags = f.m_dwPosFlags[CFixture::SlotOf(nSide, p)];
         for (int g = 0; g < nGames; ++g) {
             if (f.m_nDefaulted[nSide] & DefaultedBit(g)) {
                 ++m_nDefaultedGames;
                 continue;
             }
-            if (dwFlags & PosBlind(g)) {
+            // A blind game paced by a substitute is his game as well.
+            if (dwFlags & PosBlind(g))
                 ++m_nBlindGames;
-                continue;
-            }
-            if (dwFlags & PosNonQual(g)) {
+            else if (dwFlags & PosNonQual(g))
                 ++m_nCompositeGames;
+            const CBowledGame& game = games[p][g];
+            if (!game.bCounts)
                 continue;
-            }
-            const int nScore = f.m_nScore[g][k];
-            const int nHandicap = f.m_nHandicap[g][k];
             ++m_nGamesBowled;
-            m_nPinsScratch += nScore;
+            m_nPinsScratch += game.nScore;
             if (m_pDoc->m_bHandicapLeague)
-                m_nPinsHandicap += nScore + nHandicap;
-            if (m_nGameRowCount[g] == 0)
-                continue;
-            const CPlayer* pBowler = f.GetSlotPlayer(g, k);
+                m_nPinsHandicap += game.Value(1);
             for (int i = 0; i < m_nGameRowCount[g]; ++i) {
                 const int r = m_nGameRows[g][i];
-                AddValue(r, nScore + (item.m_nBasis[r] == 1 ? nHandicap : 0), pBowler);
+                AddValue(r, game.Value(item.m_nBasis[r]), game.pBowler);
             }
         }
-        if ((dwFlags & 0xFF0) != 0)
+        const CBowledSeries& series = positions[p];
+        if (!series.pBowler)
             continue;
         ++m_nCompleteSeries;
         for (int i = 0; i < m_nSeriesRowCount; ++i) {
             const int r = m_nSeriesRows[i];
-            AddValue(r, f.GetPositionSeries(nSide, p, item.m_nBasis[r] == 1), f.GetSlotPlayer(0, k));
+            AddValue(r, series.Value(item.m_nBasis[r]), series.pBowler);
         }
     }
 }

@@ -198,14 +198,14 @@ TEST_F(PlayerColumnTest, PercentageOfGamesPlayed)
 
 TEST_F(PlayerColumnTest, LastMatchTexts)
 {
-    // A blind game is not taken; with handicap the line follows game 1's position.
+    // A blind game is his in neither line, with handicap or without.
     round2->m_dwPosFlags[CFixture::SlotOf(1, 1)] |= PosBlind(1);
     EXPECT_EQ(Cell(PC_LAST_MATCH_SCR), "178   0 190  368");
-    EXPECT_EQ(Cell(PC_LAST_MATCH_HCP), "201 224 213  638");
-    // A defaulted game 1 leaves the handicap line without a position.
+    EXPECT_EQ(Cell(PC_LAST_MATCH_HCP), "201   0 213  414");
+    // Nor is a defaulted game.
     round2->m_nDefaulted[1] = DefaultedBit(0);
     EXPECT_EQ(Cell(PC_LAST_MATCH_SCR), "  0   0 190  190");
-    EXPECT_EQ(Cell(PC_LAST_MATCH_HCP), "");
+    EXPECT_EQ(Cell(PC_LAST_MATCH_HCP), "  0   0 213  213");
     round2->m_nDefaulted[1] = 0;
     round2->m_dwPosFlags[CFixture::SlotOf(1, 1)] = 0;
 

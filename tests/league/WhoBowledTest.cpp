@@ -1,0 +1,348 @@
+// Whose game it is, as every reader of a bowler's games shows it: a season entered through the
+// scoresheets, Substitutions, Blind Scores and the defaulted boxes, then each bowler's games,
+// pins, high game and high series read from the statistics, the player page, the round's high
+// scores, the best games, the score bands, the bowlers' table, the round analysis, the venue
+// tables and the average buster, against figures worked by hand.
+#include "WorkedLeague.h"
+#include "admin/AverageBuster.h"
+#include "league/Venue.h"
+#include "reports/stats/BestGamesItem.h"
+#include "reports/stats/HiWeekItem.h"
+#include "reports/stats/PlayerDetailsPage.h"
+#include "reports/stats/PlayerItem.h"
+#include "reports/stats/RoundAnalysisItem.h"
+#include "reports/stats/RoundStats.h"
+#include "resources/dialogs/RulesDialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+using V = std::vector<int>;
+using Scores = std::map<int, int>; // bowler number to value
+
+// The average buster at 10 pins a unit, set through its dialog, scored by every recalculation.
+struct BusterHook
+{
+    explicit BusterHook(CBowlingDoc& doc)
+    {
+        CBowlingDoc::s_pfnAverageBusters = AverageBuster::ScoreAndRank;
+        CScriptedBackend ui;
+        ui.OnDialog(IDD_AVERAGE_BUSTER_SETUP).SetText(IDC_AB_UNIT, "10").OK();
+        EXPECT_TRUE(AverageBuster::EditAverageBuster(&doc));
+    }
+    ~BusterHook() { CBowlingDoc::s_pfnAverageBusters = nullptr; }
+};
+
+bool Plays(const CFixture* f, int nTeam) { return f->m_nTeamA == nTeam || f->m_nTeamB == nTeam; }
+
+// Each reader's {games, pins, high game, high series} of a bowler, scratch.
+V Statistics(const CPlayer* p)
+{
+    return {int(p->m_nGames[PASS_HANDICAP]), int(p->m_nPins[PASS_HANDICAP]), p->GetHighGameScratch(),
+            p->GetHighSeriesScratch()};
+}
+
+V PlayerPage(CBowlingDoc& doc, CPlayer* p)
+{
+    CRepItem_Player page;
+    page.m_pDoc = &doc;
+    page.m_pPlayer = p;
+    V x(4);
+    for (const auto& row : page.CollectRows()) {
+        int nSeries = 0, nBowled = 0;
+        for (const auto& game : page.GamesOf(row))
+            if (game.nScore != 0) {
+                ++x[0], ++nBowled;
+                x[1] += game.nScore, nSeries += game.nScore;
+                x[2] = std::max(x[2], game.nScore);
+            }
+        if (nBowled == doc.m_nGamesPerMatch)
+            x[3] = std::max(x[3], nSeries);
+    }
+    return x;
+}
+
+// Every game and series of the season listed, so a bowler's games and pins show too.
+V BestGames(CBowlingDoc& doc, const CPlayer* p)
+{
+    V x(4);
+    for (BYTE nKind : {CRepItem_best::KIND_GAMES, CRepItem_best::KIND_SERIES}) {
+        CRepItem_best item;
+        item.m_pDoc = &doc;
+        item.m_nKind = nKind, item.m_nGroup = 3, item.m_nCount = 100;
+        item.m_nFirstRound = 1, item.m_nLastRound = doc.m_nCurrentRound;
+        item.RebuildList();
+        for (int i = 0; i < item.m_nCount; ++i)
+            if (const CBestEntry* e = item.EntryAt(i); e && e->m_pPlayer == p) {
+                if (nKind == CRepItem_best::KIND_SERIES) {
+                    x[3] = std::max(x[3], e->m_nValue);
+                    continue;
+                }
+                ++x[0], x[1] += e->m_nValue;
+                x[2] = std::max(x[2], e->m_nValue);
+            }
+    }
+    return x;
+}
+
+// The round's high scores of every round so far: each bowler's best game (0) or series (1).
+Scores RoundHigh(CBowlingDoc& doc, int nStatistic)
+{
+    const BYTE nSaved = doc.m_nRoundsPerInterval;
+    doc.m_nRoundsPerInterval = static_cast<BYTE>(doc.m_nCurrentRound);
+    CRepItem_HiWeek item;
+    item.m_nEntries = CRepItem_HiWeek::MAX_PLACES;
+    item.m_nGroup[0] = 3, item.m_nStatistic[0] = static_cast<BYTE>(nStatistic);
+    WORD numbers[CRepItem_HiWeek::MAX_PLACES];
+    long values[CRepItem_HiWeek::MAX_PLACES];
+    CollectWeeklyPlayerScores(doc, item, 0, numbers, values, 0);
+    doc.m_nRoundsPerInterval = nSaved;
+    Scores m;
+    for (int i = 0; i < CRepItem_HiWeek::MAX_PLACES && numbers[i]; ++i)
+        m[numbers[i]] = int(values[i]);
+    return m;
+}
+
+V ScoreBands(const CBowlingDoc& doc, const CPlayer* p)
+{
+    DWORD nPins = 0;
+    int nGames = 0, nGameBands[13], nSeriesBands[48];
+    doc.CountPlayerScoreBands(p, nPins, nGames, nGameBands, nSeriesBands);
+    return {nGames, int(nPins)};
+}
+
+std::string LastMatch(CBowlingDoc& doc, CPlayer* p)
+{
+    CRepItem_PlayerItem column;
+    column.m_pDoc = &doc;
+    column.m_nColumnType = PC_LAST_MATCH_SCR;
+    column.m_pPlayer = p;
+    return column.GetCellText(TRUE).GetString();
+}
+
+// Doubles, four teams, three games, two rounds, a venue for every match. Entering averages 150.0
+// (floating substitute 91: 160.0); Bowler 42 is a vacancy.
+//   Round 1  Team 1: Bowler 11 200 210 190; Bowler 12 away, 91 bowls his position: game 1 as a
+//            pacer 250, then 180 175 as a plain substitute.
+//            Team 2: Bowler 21 170s; Bowler 22 160, "Non Qual" 210 (handicap 0), 150.
+//            Team 3: Bowler 31 190 185 and blind in game 3; Bowler 32 150 160 170.
+//            Team 4: Bowler 41 140 150 160; the vacancy.
+//   Round 2  Team 1: Bowler 11 180s, Bowler 12 200 220 190. Team 2 defaults game 3 after 165 175
+//            (21) and 155 165 (22). Teams 3 and 4 bowl 150s.
+struct Season
+{
+    WorkedLeague L{4, 2, 3, 2};
+    BusterHook buster{L.doc};
+
+    Season()
+    {
+        for (int no : {11, 12, 21, 22, 31, 32, 41})
+            L.Player(no)->SetEnteringAverage(1500);
+        L.Player(42)->m_nRobot = 1;
+        L.AddBowler(0, 91)->SetEnteringAverage(1600);
+        L.doc.BuildFloatingSubs();
+        L.doc.m_listVenues.AddTail(new CVenue(1));
+        for (POSITION pos = L.doc.m_listFixtures.GetHeadPosition(); pos;)
+            static_cast<CFixture*>(L.doc.m_listFixtures.GetNext(pos))->m_nVenue = 1;
+        L.doc.Recalculate();
+        L.EnterRound(1,
+                     {{1, {{200, 210, 190}, {250, 180, 175}}},
+                      {2, {{170, 170, 170}, {160, 0, 150}}},
+                      {3, {{190, 185, 0}, {150, 160, 170}}},
+                      {4, {{140, 150, 160}, {}}}},
+                     [this](CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
+                         L.PaceGame1(ui, sheet, f, 1, 1, "Bowler 91");
+                         if (Plays(f, 2)) {
+                             sheet.Click(IDC_SS_SUBS[WorkedLeague::SideOf(f, 2)]);
+                             ui.OnDialog(IDD_DOUBLES_SUBSTITUTES).Click(IDC_SUBS_POSITION[1]).OK();
+                             ui.OnDialog(IDD_SUBSTITUTIONS)
+                                 .Click(IDC_SUB_NONQUAL[1])
+                                 .SetText(IDC_SUB_SCORE[1], "210")
+                                 .OK();
+                             ui.AnswerMessageBox(IDYES, "Score and handicap for non-qualifying results can only be "
+                                                        "amended here.");
+                         }
+                         if (Plays(f, 3)) {
+                             sheet.Click(IDC_SS_BLINDS[WorkedLeague::SideOf(f, 3)]);
+                             ui.OnDialog(IDD_DOUBLES_BLIND_SCORES).Click(IDC_BLIND_BOX[0][2]).OK();
+                         }
+                     });
+        L.EnterRound(2, {{1, {{180, 180, 180}, {200, 220, 190}}}, {2, {{165, 175, 0}, {155, 165, 0}}}},
+                     [](CScriptedBackend&, Sheet& sheet, CFixture* f) {
+                         if (Plays(f, 2))
+                             sheet.Click(IDC_SS_DEFAULTED[WorkedLeague::SideOf(f, 2)][2]);
+                     });
+    }
+};
+
+} // namespace
+
+TEST(WhoBowled, EveryReaderGivesEachBowlerHisOwnGames)
+{
+    Season S;
+    WorkedLeague& L = S.L;
+    // By hand: {games, pins, high game, high series}; the blind, Non Qual, defaulted and
+    // vacancy games are nobody's, the pacer's 250 is Bowler 91's, and a series needs every game.
+    const std::map<int, V> byHand = {
+        {11, {6, 1140, 210, 600}}, {12, {3, 610, 220, 610}}, {91, {3, 605, 250, 605}},
+        {21, {5, 850, 175, 510}},  {22, {4, 630, 165, 0}},   {31, {5, 825, 190, 450}},
+        {32, {6, 930, 170, 480}},  {41, {6, 900, 160, 450}}, {42, {0, 0, 0, 0}}};
+    const Scores games = RoundHigh(L.doc, 0), series = RoundHigh(L.doc, 1);
+    auto of = [](const Scores& m, int no) { return m.count(no) ? m.at(no) : 0; };
+    for (const auto& [no, expected] : byHand) {
+        SCOPED_TRACE("Bowler " + std::to_string(no));
+        CPlayer* p = L.Player(no);
+        EXPECT_EQ(Statistics(p), expected);
+        EXPECT_EQ(PlayerPage(L.doc, p), expected);
+        EXPECT_EQ(BestGames(L.doc, p), expected);
+        EXPECT_EQ((V{of(games, no), of(series, no)}), (V{expected[2], expected[3]}));
+        EXPECT_EQ(ScoreBands(L.doc, p), (V{expected[0], expected[1]}));
+    }
+    // The bowlers' table's last match is round 2's.
+    EXPECT_EQ(LastMatch(L.doc, L.Player(12)), "200 220 190  610");
+    EXPECT_EQ(LastMatch(L.doc, L.Player(21)), "165 175   0  340");
+    EXPECT_EQ(LastMatch(L.doc, L.Player(91)), "");
+
+    // The average buster, (score - match average) / 10 cut: round 1 on the entering averages,
+    // round 2 on round 1's. Bowler 11 +5 +6 +4, then 180s on 200: -2 each: 9. Bowler 12 on
+    // 150: +5 +7 +4 = 16. Bowler 91 on 160: +9 +2 +1 = 12. Bowler 21 +2 x 3, then on 170 0 0:
+    // 6. Bowler 22 +1 0, then on 155 0 +1: 2. Bowler 31 +4 +3, then on 187 -3 x 3: -2.
+    const std::map<int, int> points = {{11, 9}, {12, 16}, {91, 12}, {21, 6}, {22, 2}, {31, -2}, {32, 0}, {41, 0}};
+    for (const auto& [no, n] : points)
+        EXPECT_EQ(L.Player(no)->m_nAvgBusterSeason, n) << "Bowler " << no;
+
+    // The round analysis of both rounds: the bowlers' 38 games and 6 490 pins, ten whole series
+    // (five a round), the blind game and the vacancy's six, the Non Qual game, two defaulted.
+    CRepItem_Analysis1 item;
+    item.m_nFirstRound = 1, item.m_nLastRound = 2;
+    CRoundStats stats(&L.doc, &item);
+    EXPECT_EQ((V{int(stats.m_nGamesBowled), int(stats.m_nPinsScratch), int(stats.m_nCompleteSeries),
+                 int(stats.m_nBlindGames), int(stats.m_nCompositeGames), int(stats.m_nDefaultedGames)}),
+              (V{38, 6490, 10, 7, 1, 2}));
+
+    // The venue's tables: the best game is the pacer's, the best series Bowler 12's own.
+    L.doc.CalcVenueStatistics();
+    const CVenue* v = static_cast<const CVenue*>(L.doc.m_listVenues.GetHead());
+    const CVenueTopTen& topGames = v->m_topTen[VT_PLAYER_SCR_GAME];
+    const CVenueTopTen& topSeries = v->m_topTen[VT_PLAYER_SCR_SERIES];
+    EXPECT_EQ((V{topGames.m_nScore[0], topGames.m_nScore[1], topSeries.m_nScore[0], topSeries.m_nScore[1]}),
+              (V{250, 220, 610, 605}));
+    EXPECT_EQ((std::vector<const CObject*>{topGames.m_pWho[0], topGames.m_pWho[1], topSeries.m_pWho[0],
+                                           topSeries.m_pWho[1]}),
+              (std::vector<const CObject*>{L.Player(91), L.Player(12), L.Player(12), L.Player(91)}));
+}
+
+// Four teams of two, three games, average buster unit 10. Bowler 12 (entering average 170.0)
+// is away in round 1; floating substitute 91 (160.0) bowls his position: game 1 as a pacer 250,
+// then 180 and 175. Bowler 91 earns (250 - 160) / 10 + (180 - 160) / 10 + (175 - 160) / 10 =
+// 9 + 2 + 1 = 12, Bowler 12 nothing, and the 250 is Bowler 91's in the round's high scores.
+// With "Exclude Pacers Games" the 250 counts for nobody: Bowler 91 2 + 1 = 3.
+TEST(WhoBowled, APacersGameIsNeverTheAbsentBowlers)
+{
+    WorkedLeague L(4, 2, 3, 3);
+    BusterHook buster(L.doc);
+    L.Player(12)->SetEnteringAverage(1700);
+    L.AddBowler(0, 91)->SetEnteringAverage(1600);
+    L.doc.BuildFloatingSubs();
+    L.doc.Recalculate();
+    L.EnterRound(1, {{1, {{150, 150, 150}, {250, 180, 175}}}}, [&L](CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
+        L.PaceGame1(ui, sheet, f, 1, 1, "Bowler 91");
+    });
+    CPlayer* p12 = L.Player(12);
+    CPlayer* p91 = L.Player(91);
+    EXPECT_EQ((V{p12->m_nAvgBusterSeason, p91->m_nAvgBusterSeason}), (V{0, 12}));
+    EXPECT_EQ(RoundHigh(L.doc, 0), (Scores{{91, 250}, {11, 150}, {21, 150}, {22, 150}, {31, 150}, {32, 150},
+                                          {41, 150}, {42, 150}}));
+    EXPECT_EQ(RoundHigh(L.doc, 1).count(12), 0u);
+    EXPECT_EQ(RoundHigh(L.doc, 1).at(91), 605);
+    EXPECT_EQ(PlayerPage(L.doc, p12), (V{0, 0, 0, 0}));
+    EXPECT_EQ(PlayerPage(L.doc, p91), (V{3, 605, 250, 605}));
+
+    // League > Qualifying % for Individual Hi Awards, "Exclude Pacers Games".
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_HI_AWARD_QUALIFY).Click(IDC_HAQ_EXCLUDE_PACERS).OK();
+    ASSERT_TRUE(EditHiAwardQualifying(&L.doc));
+    EXPECT_EQ((V{p12->m_nAvgBusterSeason, p91->m_nAvgBusterSeason}), (V{0, 3}));
+    EXPECT_EQ(RoundHigh(L.doc, 0).at(91), 180);
+    EXPECT_EQ(RoundHigh(L.doc, 0).count(12) + RoundHigh(L.doc, 1).count(91), 0u);
+    for (CPlayer* p : {p12, p91}) {
+        EXPECT_EQ(PlayerPage(L.doc, p), Statistics(p));
+        EXPECT_EQ(BestGames(L.doc, p), Statistics(p));
+    }
+    EXPECT_EQ(Statistics(p91), (V{2, 355, 180, 0}));
+}
+
+// A new bowler's first match is bowled on his own games, not on a pacer's. Singles, three games,
+// a point a game, 80 % of 200: Bowler 11 (no entering average) has floating substitute 91 (160.0, handicap 32)
+// pace his game 1 with 82, then bowls 180 and 180; his opponent (180.0, handicap 16) bowls 180s.
+// Bowler 11 bowls on 180, handicap 16: games 2 and 3 halved at 196, game 1 (82 + 32 against
+// 196) to the opponent: 2 half points to 4. On (82 + 180 + 180) / 3 = 147 he would have had 42
+// and won games 2 and 3.
+TEST(WhoBowled, APacersGameIsNotInANewBowlersFirstMatch)
+{
+    WorkedLeague L(4, 1, 3, 3);
+    // A point a game for the team, in half points.
+    L.doc.m_HcpPoints.m_bTeam = 1;
+    for (int g = 0; g < 3; ++g)
+        L.doc.m_HcpPoints.m_nTeamGame[g] = 2;
+    L.doc.UpdateMaxMatchPoints();
+    for (int no : {21, 31, 41})
+        L.Player(no)->SetEnteringAverage(1800);
+    L.AddBowler(0, 91)->SetEnteringAverage(1600);
+    L.doc.BuildFloatingSubs();
+    L.doc.Recalculate();
+    L.EnterRound(
+        1, {{1, {{82, 180, 180}}}},
+        [](CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
+            if (!Plays(f, 1))
+                return;
+            sheet.Click(IDC_SS_SUBS[WorkedLeague::SideOf(f, 1)]);
+            ui.OnDialog(IDD_SUBSTITUTIONS)
+                .Click(IDC_SUB_FROM_FLOATING)
+                .Click(IDC_SUB_ASSIGN_ALL)
+                .SelectString(IDC_SUB_PLAYER[0], "Bowler 91")
+                .Click(IDC_SUB_PACER[0])
+                .OK();
+        },
+        180);
+    CFixture* f = L.Match(1, 1);
+    const int s = WorkedLeague::SideOf(f, 1);
+    const int k = CFixture::SlotOf(s, 0);
+    EXPECT_EQ((V{int(f->m_nAverage[1][k]), f->m_nHandicap[0][k], f->m_nHandicap[1][k], f->m_nHandicap[2][k]}),
+              (V{180, 32, 16, 16}));
+    EXPECT_EQ((V{f->m_nHandicapMatchPoints[s], f->m_nHandicapMatchPoints[1 - s]}), (V{2, 4}));
+    // After the round his figures are his two games.
+    EXPECT_EQ((V{int(L.Player(11)->m_nGames[PASS_HANDICAP]), L.Player(11)->m_nAverage}), (V{2, 180}));
+}
+
+// A game ticked in "Exclude Games from Hi Game/Series" counts for the bowler's games and pins but
+// for none of his high figures in any reader: Bowler 11 bowls 200, [250], 190 (3 games, 640
+// pins): high game 200, no series, in the statistics, the round's high scores, the best games
+// and the venue's tables.
+TEST(WhoBowled, AnExcludedGameIsInNoHighFigure)
+{
+    WorkedLeague L(4, 2, 3, 3);
+    L.doc.m_listVenues.AddTail(new CVenue(1));
+    for (POSITION pos = L.doc.m_listFixtures.GetHeadPosition(); pos;)
+        static_cast<CFixture*>(L.doc.m_listFixtures.GetNext(pos))->m_nVenue = 1;
+    L.EnterRound(1, {{1, {{200, 250, 190}, {150, 150, 150}}}}, [](CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
+        if (!Plays(f, 1))
+            return;
+        sheet.Click(IDC_SS_EXCLUDE[WorkedLeague::SideOf(f, 1)]);
+        ui.OnDialog(IDD_EXCLUDE_GAMES).Click(IDC_EXCL_BOX[0][1]).OK();
+    });
+    CPlayer* p = L.Player(11);
+    EXPECT_EQ(Statistics(p), (V{3, 640, 200, 0}));
+    EXPECT_EQ(PlayerPage(L.doc, p), (V{3, 640, 250, 640})); // the page lists every game he bowled
+    EXPECT_EQ((V{RoundHigh(L.doc, 0).at(11), int(RoundHigh(L.doc, 1).count(11))}), (V{200, 0}));
+    EXPECT_EQ(BestGames(L.doc, p), (V{2, 390, 200, 0}));
+    L.doc.CalcVenueStatistics();
+    const CVenueTopTen& top = static_cast<const CVenue*>(L.doc.m_listVenues.GetHead())->m_topTen[VT_PLAYER_SCR_GAME];
+    EXPECT_EQ((V{top.m_nScore[0]}), (V{200}));
+}

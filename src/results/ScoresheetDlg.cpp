@@ -505,7 +505,7 @@ void CScoresheetDlg::RecalculateSide(int s)
                 // A position without a bowler bowls off nothing; a pacer's game off his handicap.
                 CPlayer* pPlayer = pBowler;
                 if (dwFlags & PosPacer(g)) {
-                    pPlayer = f.m_pPacer[g][k] ? f.m_pPacer[g][k] : m_pDoc->FindPlayer(f.m_wPacerNo[g][k]);
+                    pPlayer = f.GetPacer(g, k);
                     f.m_nPacerHandicap[g][k] = pPlayer ? pPlayer->m_nHandicap : 0;
                 }
                 f.m_nHandicap[g][k] = pPlayer ? pPlayer->m_nHandicap : 0;

@@ -62,13 +62,6 @@ CString PlayerName(const CPlayer* pPlayer)
     return pPlayer ? pPlayer->m_strName : CString();
 }
 
-CPlayer* PacerOf(const CFixture& f, int nGame, int nSlot)
-{
-    if (f.m_pPacer[nGame][nSlot])
-        return f.m_pPacer[nGame][nSlot];
-    return f.m_pDoc ? f.m_pDoc->FindPlayer(f.m_wPacerNo[nGame][nSlot]) : nullptr;
-}
-
 int GamesOf(const CFixture& f)
 {
     return std::clamp(f.GetLeagueGames(), 0, MAX_GAMES);
@@ -391,7 +384,7 @@ void CCardPainter::Pacers()
             if (g0 == m_nGames)
                 continue;
             int y = yTop - kRow * nRow++;
-            Name(dx + kPacerName, y, PlayerName(PacerOf(m_f, g0, k)), kBlue);
+            Name(dx + kPacerName, y, PlayerName(m_f.GetPacer(g0, k)), kBlue);
             if (m_sw.bIndividualHcp)
                 Text(dx + kHandicap, y, Num("%d", m_f.m_nPacerHandicap[g0][k]), false, true, kBlue);
             int nSum = 0, nHcp = 0;

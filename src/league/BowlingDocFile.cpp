@@ -523,6 +523,8 @@ void CBowlingDoc::ReadHeader(CArchive& ar, BYTE nVersion)
 
     ar >> m_nRoundsPerSplit >> m_nSplits;
     ar.ReadExact(m_nCustomSplitStart, sizeof m_nCustomSplitStart);
+    // Splits that cannot be used are read as the Split Season dialog's OK leaves them: off.
+    DropUnusableSplits();
     ar >> m_nStartLane >> m_nLastLane >> m_nSplitStartLane >> m_nLanesBeforeSplit;
     ar.ReadExact(m_nCustomLanes, sizeof m_nCustomLanes);
     for (WORD& w : m_nSquadDelay)

@@ -578,8 +578,8 @@ void CBowlingDoc::ReadHeader(CArchive& ar, BYTE nVersion)
     CheckRange(m_nDividerIndex, 0, SCORE_THRESHOLD_COUNT, "a score-threshold divider");
 
     ar >> m_strReportTitle;
-    SerializeFontAt(ar, m_fontReportTitle, "the report title font");
-    SerializeFontAt(ar, m_fontLayoutTitle, "the current layout's title font");
+    SerializeFontAt(ar, m_fontReportTitle, "the report title");
+    SerializeFontAt(ar, m_fontLayoutTitle, "the current layout's title");
     for (DWORD& dw : m_bPlayerListShow)
         ar >> dw;
     for (unsigned i = 0; i < DEFAULT_FONT_COUNT; ++i) {
@@ -611,8 +611,8 @@ void CBowlingDoc::ReadHeader(CArchive& ar, BYTE nVersion)
         }
     }
     if (nVersion >= 70) {
-        SerializeFontAt(ar, m_fontVenueHeader, "the venue report's heading font");
-        SerializeFontAt(ar, m_fontVenueDetail, "the venue report's detail font");
+        SerializeFontAt(ar, m_fontVenueHeader, "the venue report's heading");
+        SerializeFontAt(ar, m_fontVenueDetail, "the venue report's detail");
         ar >> m_nVenueReportNumber;
     }
 }

@@ -59,7 +59,7 @@ private:
 };
 
 // The font's Serialize; a read names pszPlace should the font be mended or refused ("the
-// report title font"), and the place of the entry being read after it.
+// report title"), and the place of the entry being read after it.
 void SerializeFontAt(CArchive& ar, CFontData& font, const CString& strPlace);
 
 // The name of one of the 16 colours of the Select Colour list, or "Unknown".

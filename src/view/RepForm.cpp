@@ -85,7 +85,7 @@ void CRepForm::Serialize(CArchive& ar)
     // A mended or refused font names its layout and item.
     CString place = GetReadPlace();
     place = place.IsEmpty() ? "report layout \"" + m_strTitle + "\"" : place + " (\"" + m_strTitle + "\")";
-    SerializeFontAt(ar, m_fontTitle, place + ", its title font");
+    SerializeFontAt(ar, m_fontTitle, place + ", its title");
     CBowlingDoc* pDoc = (ar.m_pDocument && ar.m_pDocument->IsKindOf(RUNTIME_CLASS(CBowlingDoc)) ? static_cast<CBowlingDoc*>(ar.m_pDocument) : nullptr);
     // Every stored object takes at least its two-byte tag.
     DWORD nCount = ar.ReadCount(2);

@@ -571,9 +571,9 @@ TEST_F(CorruptFileTest, AFontDamagedInStepIsMendedAndOneWithADamagedNameLengthIs
     // Every font is named apart from the others, by its table entry or report (the layouts'
     // fonts are named in the report tests).
     EXPECT_EQ(places.size(), fonts.size());
-    for (const char* pszPlace : {"the report title font", "the current layout's title font",
+    for (const char* pszPlace : {"the report title", "the current layout's title",
                                  "the report font table, entry 1", "the report font table, entry 100",
-                                 "the junior reports' stats detail font", "the venue report's heading font"})
+                                 "the junior reports' stats detail", "the venue report's heading"})
         EXPECT_EQ(places.count(pszPlace), 1u) << pszPlace;
     EXPECT_TRUE(open.IsSameLeague(reference));
 }
@@ -595,7 +595,7 @@ TEST_F(CorruptFileTest, TwoMendedFontsShareOneNoticeAndAFaceFallsBackToTheDefaul
     CString error;
     ASSERT_TRUE(loaded.LoadFromBytes(bytes, "sample.lgf", error)) << error.GetString();
     EXPECT_EQ(loaded.m_strReadNotice,
-              "In the league file \"sample.lgf\" the report fonts of the report title font (its name, now Arial) and "
+              "In the league file \"sample.lgf\" the report fonts of the report title (its name, now Arial) and "
               "the report font table, entry 3 (its colour) were damaged: they were mended. Save the league to keep "
               "them.");
     EXPECT_EQ(loaded.m_fontReportTitle.m_strFaceName, "Arial");
@@ -680,7 +680,7 @@ TEST_F(CorruptFileTest, EachStoredFigureOutOfRangeIsRefusedWithItsPlaceOrRemadeW
         // A font read in step.
         {remade, "the report font of the report font table, entry 7 (its colour) was damaged: it was mended.",
          [](CBowlingDoc& d) { d.m_DefaultFonts[6].m_crColour = 0xFF000000; }},
-        {remade, "the report font of the venue report's heading font (its name, now Arial) was damaged: it was mended.",
+        {remade, "the report font of the venue report's heading (its name, now Arial) was damaged: it was mended.",
          [](CBowlingDoc& d) { d.m_fontVenueHeader.m_strFaceName = "Ar\x7Fial"; }},
     };
     CBowlingDoc undamaged;
@@ -714,7 +714,7 @@ TEST_F(CorruptFileTest, EachStoredFigureOutOfRangeIsRefusedWithItsPlaceOrRemadeW
               ("In the league file \"damaged.lgf\" the points of round 1, match 1 could not be right: they were worked "
                "out again from the scores. The handicap of " + who + " could not be right: it was worked out again "
                "from the bowler's average. The report fonts of the report font table, entry 7 (its colour) and the "
-               "venue report's heading font (its name, now Arial) were damaged: they were mended. Save the league to "
+               "venue report's heading (its name, now Arial) were damaged: they were mended. Save the league to "
                "keep them.").c_str());
     EXPECT_TRUE(loaded.IsSameLeague(undamaged));
 }

@@ -222,7 +222,7 @@ TEST(DamagedLayout, AMendedOrRefusedFontNamesItsLayoutAndItem)
     }
     // The layout's title font, then each table's heading and detail fonts.
     ASSERT_EQ(places.size(), 5u);
-    EXPECT_EQ(places[0], layout + ", its title font");
+    EXPECT_EQ(places[0], layout + ", its title");
     EXPECT_EQ(places[1], layout + ", item 1");
     EXPECT_EQ(places[2], layout + ", item 1");
     EXPECT_EQ(places[3], layout + ", item 2");

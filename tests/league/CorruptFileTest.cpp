@@ -41,6 +41,19 @@ Bytes Save(CBowlingDoc& doc)
     return bytes;
 }
 
+// How a refusal names the small league's first match's teams and its first bowler, and the
+// number of its membership types.
+std::tuple<std::string, std::string, std::string, int> SmallLeagueNames()
+{
+    CBowlingDoc doc;
+    BuildSmallLeague(doc);
+    const CFixture* first = doc.FindFixtureByRoundMatch(1, 1);
+    const CPlayer* bowler = static_cast<const CPlayer*>(doc.m_listPlayers.GetHead());
+    return {first->m_pTeamA->m_strName.GetString(), first->m_pTeamB->m_strName.GetString(),
+            "bowler " + std::to_string(bowler->m_nPlayerNo) + " (" + bowler->m_strName.GetString() + ")",
+            static_cast<int>(doc.m_arrMembershipTypes.GetSize())};
+}
+
 class CorruptFileTest : public ::testing::Test
 {
 protected:
@@ -356,13 +369,7 @@ TEST_F(CorruptFileTest, WorkedPointsNoMatchCanScoreAreMadeAgainWithOneNotice)
 // the bowler, the award category or the entry of a list.
 TEST_F(CorruptFileTest, ARefusalNamesWhereTheValueLies)
 {
-    CBowlingDoc names;
-    BuildSmallLeague(names);
-    const CFixture* first = names.FindFixtureByRoundMatch(1, 1);
-    const std::string teamA = first->m_pTeamA->m_strName.GetString(), teamB = first->m_pTeamB->m_strName.GetString();
-    const CPlayer* bowler = static_cast<const CPlayer*>(names.m_listPlayers.GetHead());
-    const std::string who =
-        "bowler " + std::to_string(bowler->m_nPlayerNo) + " (" + bowler->m_strName.GetString() + ")";
+    const auto [teamA, teamB, who, nMembershipTypes] = SmallLeagueNames();
     auto match = [](CBowlingDoc& d, int r, int m) { return d.FindFixtureByRoundMatch(r, m); };
     auto player = [](CBowlingDoc& d) { return static_cast<CPlayer*>(d.m_listPlayers.GetHead()); };
     const struct
@@ -381,7 +388,7 @@ TEST_F(CorruptFileTest, ARefusalNamesWhereTheValueLies)
         {"Match 2 of round 2 refers to team 9", [&](CBowlingDoc& d) { match(d, 2, 2)->m_nTeamB = 9; }},
         {"a bowler's category of 7, outside 0 to 3, in " + who + ".",
          [&](CBowlingDoc& d) { player(d)->m_nCategory = 7; }},
-        {"a bowler's membership type of 200, outside 0 to " + std::to_string(names.m_arrMembershipTypes.GetSize()) +
+        {"a bowler's membership type of 200, outside 0 to " + std::to_string(nMembershipTypes) +
              ", in " + who + ".",
          [&](CBowlingDoc& d) { player(d)->m_nMembershipType = 200; }},
         {"an award category kind of 9, outside 0 to 4, in award category 1 (",
@@ -608,13 +615,7 @@ TEST_F(CorruptFileTest, TwoMendedFontsShareOneNoticeAndAFaceFallsBackToTheDefaul
 // read stays in step are remade, with the notice; any other is refused, naming where it lies.
 TEST_F(CorruptFileTest, EachStoredFigureOutOfRangeIsRefusedWithItsPlaceOrRemadeWithANotice)
 {
-    CBowlingDoc names;
-    BuildSmallLeague(names);
-    const CFixture* first = names.FindFixtureByRoundMatch(1, 1);
-    const std::string teamA = first->m_pTeamA->m_strName.GetString(), teamB = first->m_pTeamB->m_strName.GetString();
-    const CPlayer* bowler = static_cast<const CPlayer*>(names.m_listPlayers.GetHead());
-    const std::string who =
-        "bowler " + std::to_string(bowler->m_nPlayerNo) + " (" + bowler->m_strName.GetString() + ")";
+    const auto [teamA, teamB, who, nMembershipTypes] = SmallLeagueNames();
     const std::string match11 = "round 1, match 1 (";
     auto match = [](CBowlingDoc& d) { return d.FindFixtureByRoundMatch(1, 1); };
     auto player = [](CBowlingDoc& d) { return static_cast<CPlayer*>(d.m_listPlayers.GetHead()); };

@@ -8,6 +8,7 @@
 #include "StartedApp.h"
 #include "TempDir.h"
 #include "league/Fixture.h"
+#include "league/Player.h"
 #include "league/SampleLeague.h"
 #include "resources/Resource.h"
 #include "resources/dialogs/AdminDialogs.h"
@@ -74,6 +75,46 @@ TEST(Files, ALeagueWhosePointsAreWorkedOutAgainOpensWithOneNotice)
                                        "they were worked out again from the scores. Save the league to keep them.");
     EXPECT_EQ(s.Doc()->FindFixtureByRoundMatch(2, 3)->m_nScratchTotals[0][1], 0);
     EXPECT_TRUE(s.Doc()->IsModified() && ui.frameModified);
+}
+
+// The sample league damaged where a read mends it, a report font's colour and name and a
+// bowler's handicap, opens with one notice; saved, it opens again without one.
+TEST(Files, ALeagueWithAMendedFontAndHandicapOpensWithOneNoticeAndSavesMended)
+{
+    CScriptedBackend ui;
+    TempDir dir;
+    const std::string path = dir.File("Monday.lgf");
+    CBowlingDoc league;
+    BuildSampleLeague(league, GetSampleLeagueShape(FALSE));
+    league.m_fontReportTitle.m_crColour = 0x01000000;
+    league.m_fontLayoutTitle.m_strFaceName = "Ar\tal";
+    CPlayer* pBowler = league.FindPlayer(5);
+    ASSERT_NE(pBowler, nullptr);
+    league.Recalculate();
+    const int nHandicap = pBowler->m_nHandicap;
+    pBowler->m_nHandicap = 4194360;
+    CString error;
+    ASSERT_TRUE(league.SaveToFile(path.c_str(), error)) << error.GetString();
+    {
+        Started s({path});
+        ASSERT_TRUE(s.ok);
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].text, "In the league file \"" + path + "\" the handicap of bowler 5 (" +
+                                           pBowler->m_strName.str() +
+                                           ") could not be right: it was worked out again from the bowler's average. "
+                                           "The report fonts of the report title (its colour) and the current layout's "
+                                           "title (its name, now Arial) were damaged: they were mended. Save the "
+                                           "league to keep them.");
+        EXPECT_EQ(s.Doc()->FindPlayer(5)->m_nHandicap, nHandicap);
+        EXPECT_TRUE(s.Doc()->IsModified() && ui.frameModified);
+        EXPECT_TRUE(s.Run(ID_FILE_SAVE));
+        EXPECT_FALSE(s.Doc()->IsModified());
+    }
+    Started again({path});
+    ASSERT_TRUE(again.ok);
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(again.Doc()->m_fontLayoutTitle.m_strFaceName, "Arial");
+    EXPECT_EQ(again.Doc()->m_fontReportTitle.m_crColour, RGB(0, 0, 0));
 }
 
 TEST(Files, APathBeyondAsciiOpensAndIsKeptByteForByte)

@@ -15,11 +15,15 @@
 
 namespace {
 
+// Made before the path below and so gone after it: the folder is removed at exit.
+std::filesystem::path g_benchFolder;
+
 const std::string& LargeLeaguePath()
 {
     static const std::string path = [] {
         auto dir = std::filesystem::temp_directory_path() / ("torvane-bench-" + std::to_string(getpid()));
         std::filesystem::create_directories(dir);
+        g_benchFolder = dir;
         std::string file = (dir / "large.lgf").string();
         CBowlingDoc doc;
         BuildSampleLeague(doc, GetSampleLeagueShape(TRUE));
@@ -33,7 +37,11 @@ const std::string& LargeLeaguePath()
 
 struct RemoveAtExit
 {
-    ~RemoveAtExit() { std::filesystem::remove_all(std::filesystem::path(LargeLeaguePath()).parent_path()); }
+    ~RemoveAtExit()
+    {
+        if (!g_benchFolder.empty())
+            std::filesystem::remove_all(g_benchFolder);
+    }
 } g_removeAtExit;
 
 size_t PlainRead(const char* path)

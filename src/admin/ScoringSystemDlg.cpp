@@ -183,7 +183,8 @@ void CScoringSystemDlg::UpdateFigures()
     } else {
         SetDlgItemText(IDC_SC_TEAM_TOTAL, "");
     }
-    const int nBonus = m_pDoc ? static_cast<int>(m_pDoc->GetMaxBonusPointsPerMatch() / 2) : 0;
+    const int nPass = m_bHandicap ? PASS_HANDICAP : PASS_SCRATCH;
+    const int nBonus = m_pDoc ? static_cast<int>(m_pDoc->GetMaxBonusPointsPerMatch(nPass) / 2) : 0;
     text.Format("%d", nBonus);
     SetDlgItemText(IDC_SC_BONUS, text);
     text.Format("%d", nIndividual + nTeam + nBonus);

@@ -578,10 +578,12 @@ public:
     void CalcMatchPoints(CFixture* pFixture);
     // The match scores in that pass (position rounds, one-system matches).
     BOOL ScoresInPass(const CFixture* pFixture, int nPass) const;
-    // Half points.
+    // The individual bonus rules are worked in that pass: the scratch pass, or the only one.
+    BOOL WorksBonusRules(int nPass) const;
+    // Half points. The bonus is what a side can win in a match of that pass.
     DWORD GetMaxHandicapPointsPerMatch() const;
     DWORD GetMaxScratchPointsPerMatch() const;
-    DWORD GetMaxBonusPointsPerMatch() const;
+    DWORD GetMaxBonusPointsPerMatch(int nPass) const;
     void UpdateMaxMatchPoints();
     // Pinfall points on for the pass: its points are hundredths.
     BOOL UsesPinfallPoints(int nPass) const;

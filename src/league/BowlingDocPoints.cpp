@@ -225,29 +225,32 @@ BOOL CFixture::ExceedsBlindGameLimit()
 
 // ---------------------------------------------------------------- maximum points
 
-DWORD CBowlingDoc::GetMaxBonusPointsPerMatch() const
+BOOL CBowlingDoc::WorksBonusRules(int nPass) const
+{
+    return !HasBothScoringSystems() || nPass == PASS_SCRATCH;
+}
+
+DWORD CBowlingDoc::GetMaxBonusPointsPerMatch(int nPass) const
 {
     const DWORD nGames = std::clamp<int>(m_nGamesPerMatch, 0, MAX_GAMES);
     DWORD nMax = 0;
-    POSITION pos = m_listBonusPts.GetHeadPosition();
-    while (pos) {
+    // A rule marked handicap is never worked, so it can win nothing.
+    for (POSITION pos = m_listBonusPts.GetHeadPosition(); pos && WorksBonusRules(nPass);) {
         const CBonusPts* pRule = static_cast<const CBonusPts*>(m_listBonusPts.GetNext(pos));
         if (!pRule || pRule->m_bHandicap)
             continue;
         nMax += static_cast<DWORD>(pRule->m_nPoints) * (pRule->m_bSeries ? 1 : nGames) * m_nPlayersPerTeam;
     }
-    DWORD nTeamGame = 0;
-    if (m_bBonusHiTeamGameHcp)
-        nTeamGame = m_nBonusHiTeamGameHcpPts;
-    if (m_bBonusHiTeamGameScr)
-        nTeamGame = std::max<DWORD>(nTeamGame, m_nBonusHiTeamGameScrPts);
-    return nMax + nTeamGame;
+    if (nPass == PASS_HANDICAP ? m_bBonusHiTeamGameHcp : m_bBonusHiTeamGameScr)
+        nMax += nPass == PASS_HANDICAP ? m_nBonusHiTeamGameHcpPts : m_nBonusHiTeamGameScrPts;
+    return nMax;
 }
 
 namespace {
 
-DWORD MaxPointsOf(const CBowlingDoc& doc, const CPointsRule& rule)
+DWORD MaxPointsOf(const CBowlingDoc& doc, int nPass)
 {
+    const CPointsRule& rule = nPass == PASS_HANDICAP ? doc.m_HcpPoints : doc.m_ScrPoints;
     const int nGames = std::clamp<int>(doc.m_nGamesPerMatch, 0, MAX_GAMES);
     DWORD nMax = 0;
     if (rule.m_bTeam) {
@@ -261,13 +264,13 @@ DWORD MaxPointsOf(const CBowlingDoc& doc, const CPointsRule& rule)
             nOne += rule.m_nIndividualGame[g];
         nMax += nOne * doc.m_nPlayersPerTeam;
     }
-    return nMax + doc.GetMaxBonusPointsPerMatch();
+    return nMax + doc.GetMaxBonusPointsPerMatch(nPass);
 }
 
 } // namespace
 
-DWORD CBowlingDoc::GetMaxHandicapPointsPerMatch() const { return MaxPointsOf(*this, m_HcpPoints); }
-DWORD CBowlingDoc::GetMaxScratchPointsPerMatch() const { return MaxPointsOf(*this, m_ScrPoints); }
+DWORD CBowlingDoc::GetMaxHandicapPointsPerMatch() const { return MaxPointsOf(*this, PASS_HANDICAP); }
+DWORD CBowlingDoc::GetMaxScratchPointsPerMatch() const { return MaxPointsOf(*this, PASS_SCRATCH); }
 
 void CBowlingDoc::UpdateMaxMatchPoints()
 {
@@ -296,11 +299,10 @@ BOOL CBowlingDoc::ScoresInPass(const CFixture* pFixture, int nPass) const
 {
     if (!pFixture)
         return FALSE;
-    if (pFixture->m_bPositionRound && !m_bPositionBothWays) {
-        const int nRoundPass = pFixture->m_bPositionRoundScratch ? PASS_SCRATCH : PASS_HANDICAP;
-        if (nRoundPass != nPass)
-            return FALSE;
-    }
+    // A position-round match follows its round alone: a one-system mark naming the other
+    // system would leave it scoring nowhere.
+    if (pFixture->m_bPositionRound)
+        return m_bPositionBothWays || (pFixture->m_bPositionRoundScratch ? PASS_SCRATCH : PASS_HANDICAP) == nPass;
     if (pFixture->m_bOneSystem && !m_bOneSystemOverride) {
         const int nOnly = pFixture->m_bOneSystemScratch ? PASS_SCRATCH : PASS_HANDICAP;
         if (nOnly != nPass)
@@ -548,7 +550,7 @@ void CBowlingDoc::CalcMatchPoints(CFixture* pFixture)
     }
 
     // Individual bonus rules: in the scratch pass, or the only pass of a one-system league.
-    if (!m_listBonusPts.IsEmpty() && (!HasBothScoringSystems() || pass == PASS_SCRATCH))
+    if (!m_listBonusPts.IsEmpty() && WorksBonusRules(pass))
         CalcIndividualBonus(*this, f, nUnit);
 
     // Sums held within the figures a league file keeps (only rules and handicaps at their
@@ -589,7 +591,9 @@ void CBowlingDoc::CalcMatchPoints(CFixture* pFixture)
         pMatchPoints[s] = ToPointsFigure(nMatch);
         if (CTeam* pTeam = f.GetSideTeam(s)) {
             AddClamped(pTeam->m_nPointsWon[pass], pMatchPoints[s]);
-            AddClamped(pTeam->m_nPointsLost[pass], static_cast<long long>(nMax) - pMatchPoints[s]);
+            // Pinfall points, an adjustment or bonus rules past the most a file keeps can win
+            // more than the most: such a match loses nothing.
+            AddClamped(pTeam->m_nPointsLost[pass], std::max(0LL, static_cast<long long>(nMax) - pMatchPoints[s]));
         }
     }
     if (bHcp)

@@ -45,6 +45,8 @@ public:
 
     // --- line-ups ----------------------------------------------------------------------
     BOOL IsBye() const;
+    // A position-round match whose teams the standings have not given yet.
+    bool IsUnsetPositionMatch() const { return m_bPositionRound && (m_nTeamA == 0 || m_nTeamB == 0); }
     // Puts the bowler at the position for all four games (number, link, handicap, average),
     // clears the position's pacer and blind bits, keeps Non Qual; a robot is blind in every
     // game of the match. Scores are untouched.

@@ -288,13 +288,17 @@ void BuildSampleLeague(CBowlingDoc& doc, const SampleLeagueShape& shape, BOOL bW
             f->SetPlayed(side, true);
             f->m_timePlayed[side] = f->m_timeDue;
         }
-        // One blind game: a bowler absent for game 2 of round 3, scored average less 10.
+        // One blind game: a bowler absent for game 2 of round 3, scored and handicapped by the
+        // league's blind rule, as the scoresheet credits it.
         if (f->m_nRound == 3 && !nBlindDone++) {
-            int k = CFixture::SlotOf(1, std::min(1, shape.nPlayers - 1));
+            const int p = std::min(1, shape.nPlayers - 1);
+            const int k = CFixture::SlotOf(1, p);
             f->m_dwPosFlags[k] |= PosBlind(1);
-            f->m_nScore[1][k] = static_cast<WORD>(std::max(0, f->m_pPlayer[1][k]->m_nAverage - 10));
+            f->m_nScore[1][k] = static_cast<WORD>(std::max(0, doc.CalcBlindScore(f, 1, p, 1, 0)));
+            f->m_nHandicap[1][k] = doc.CalcBlindHandicap(f, 1, p, 1, 0);
         }
-        // One substitute: a floating sub bowls the last game of position 3 in round 5.
+        // One substitute: a floating sub bowls the last game of position 3 in round 5. The game
+        // is wholly his: his score, his average and his handicap are the game's.
         if (f->m_nRound == 5 && !nSubDone++) {
             int k = CFixture::SlotOf(0, std::min(2, shape.nPlayers - 1));
             int g = shape.nGames - 1;
@@ -302,7 +306,7 @@ void BuildSampleLeague(CBowlingDoc& doc, const SampleLeagueShape& shape, BOOL bW
             f->m_wPacerNo[g][k] = pSub->m_nPlayerNo;
             f->m_pPacer[g][k] = pSub;
             f->m_nPacerScore[g][k] = f->m_nScore[g][k];
-            f->m_nPacerHandicap[g][k] = pSub->m_nHandicap;
+            f->m_nPacerHandicap[g][k] = f->m_nHandicap[g][k] = pSub->m_nHandicap;
             f->m_nPacerAverage[g][k] = pSub->m_nAverage;
         }
     }

@@ -13,11 +13,6 @@ namespace {
 constexpr const char* kSetPositionRound =
     "There is a position round match which has not been set.  Would you like it set now?";
 
-bool IsUnsetPositionMatch(const CFixture* f)
-{
-    return f->m_bPositionRound && (f->m_nTeamA == 0 || f->m_nTeamB == 0);
-}
-
 // 0 when nothing was chosen.
 int ChooseRound(CBowlingDoc& doc, int nPreset, BOOL bPlayed)
 {
@@ -51,12 +46,12 @@ bool SetPositionRounds(CBowlingDoc& doc, int nFirstRound, int nLastRound, const 
 {
     for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
         CFixture* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
-        if (f->m_nRound < nFirstRound || (nLastRound && f->m_nRound > nLastRound) || !IsUnsetPositionMatch(f))
+        if (f->m_nRound < nFirstRound || (nLastRound && f->m_nRound > nLastRound) || !f->IsUnsetPositionMatch())
             continue;
         if (AfxMessageBox(pszQuestion, MB_YESNO) != IDYES)
             return false;
         doc.SetPositionWeek(f->m_nRound);
-        if (IsUnsetPositionMatch(f))
+        if (f->IsUnsetPositionMatch())
             return false;
     }
     return true;
@@ -134,7 +129,7 @@ void OnResultFirstUnplayedMatch(CBowlingDoc& doc)
                 break;
             doc.SetPositionWeek(f->m_nRound);
             RestoreCurrentRound(doc, nSavedRound);
-            if (IsUnsetPositionMatch(f))
+            if (f->IsUnsetPositionMatch())
                 break;
         }
         if (f->IsBye() || !TeamsAreFull(doc, f))

@@ -450,14 +450,21 @@ void CScoresheetDlg::Recalculate()
         m_pDoc->SetNewBowlerFiguresSideB(&f);
     }
     RecalculateSide(1);
-    // A vacancy or defaulted game of side A that takes its opponent's score follows side B's
-    // final scores, blind games worked just now included.
+    // A vacancy or defaulted game of side A that takes its opponent's score, and a blind game
+    // that takes its opponent's handicap, follow side B's final cells: blind games worked just
+    // now, and games side B defaulted, included.
     for (int g = 0; g < LeagueGames(); ++g)
         for (int p = 0; p < m_nPositions; ++p) {
             const int k = CFixture::SlotOf(0, p);
             const CPlayer* pPlayer = SlotPlayer(g, k);
-            if (!(f.m_dwPosFlags[k] & PosBlind(g)) || !(DefaultedFlag(0, g) || (pPlayer && pPlayer->IsRobot())))
+            if (!(f.m_dwPosFlags[k] & PosBlind(g)))
                 continue;
+            if (!(DefaultedFlag(0, g) || (pPlayer && pPlayer->IsRobot()))) {
+                const CBlindScore& rule = m_pDoc->GetBlindRule(pPlayer ? pPlayer->m_wFlags : 0);
+                if (rule.m_nHandicapMethod == CBlindScore::hcpOpponents)
+                    f.m_nHandicap[g][k] = m_pDoc->CalcBlindHandicap(&f, 0, p, g, 0);
+                continue;
+            }
             const int nScore = std::clamp(m_pDoc->CalcBlindScore(&f, 0, p, g, DefaultedFlag(0, g)), 0, 0xFFFF);
             f.m_nScore[g][k] = static_cast<WORD>(nScore);
             ScoreMember(0, p, g) = static_cast<UINT>(nScore);

@@ -170,3 +170,30 @@ TEST_F(LanesTest, RoundsToPrintSharesTheTitleFontAndKeepsAChangeOnCancel)
     ASSERT_TRUE(CRoundsToPrintDlg::Run(&doc, 1, byTeams));
     EXPECT_EQ(Nums(byTeams.m_nLastRound, byTeams.m_bOmitLanes), Nums(5, 1));
 }
+
+// The dialog's controls keep their numbers: the round edits 132 and 646, the check boxes 1470 and
+// 1471, "Lane Schedule" 645; typing and ticking them reaches the fixture lists.
+TEST_F(LanesTest, RoundsToPrintKeepsItsControlNumbers)
+{
+    const DlgTemplate* t = AfxFindDialogTemplate(IDD_ROUNDS_TO_PRINT);
+    ASSERT_NE(t, nullptr);
+    std::vector<std::string> controls;
+    for (const DlgControl& c : t->controls)
+        if (c.id == 132 || c.id == 646 || c.id == 645 || c.id == 1470 || c.id == 1471)
+            controls.push_back(std::to_string(c.id) + " " + std::to_string(static_cast<int>(c.kind)) + " " +
+                               (c.text ? c.text : ""));
+    const auto kind = [](CtlKind k) { return std::to_string(static_cast<int>(k)) + " "; };
+    EXPECT_EQ(controls, (std::vector<std::string>{"132 " + kind(CtlKind::Edit), "646 " + kind(CtlKind::Edit),
+                                                  "1470 " + kind(CtlKind::CheckBox) + "Omit Lanes",
+                                                  "1471 " + kind(CtlKind::CheckBox) + "  Omit Time",
+                                                  "645 " + kind(CtlKind::PushButton) + "Lane Schedule"}));
+
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    MakeLeague(doc, 4, 6, At(2025, 1, 7));
+    ui.OnDialog(IDD_ROUNDS_TO_PRINT).SetText(132, "2").SetText(646, "4").Click(1470).Click(1471).Click(645).OK();
+    ui.OnDialog(IDD_LANE_SCHEDULE).Cancel();
+    CRoundsToPrintDlg dlg;
+    ASSERT_TRUE(CRoundsToPrintDlg::Run(&doc, 0, dlg));
+    EXPECT_EQ(Nums(dlg.m_nFirstRound, dlg.m_nLastRound, dlg.m_bOmitLanes, dlg.m_bOmitTime), Nums(2, 4, 1, 1));
+}

@@ -724,8 +724,10 @@ TEST(ScoringMatch, PinfallPointsInBothRemainingPinsModes)
     m.doc.CalcMatchPoints(m.pFixture);
     // 34 pins of 50 are 0.68 of a point.
     EXPECT_EQ(Cells(f.m_wScratchPoints, {{0, 5, 4}, {0, 5, 0}}), (std::vector<int>{2468 + 100, 617}));
-    // Points lost are in hundredths too: the maximum (1 point) is 100.
-    EXPECT_EQ(m.pTeamB->m_nPointsWon[PASS_SCRATCH] + m.pTeamB->m_nPointsLost[PASS_SCRATCH], 2 * 100);
+    // Points lost are in hundredths too, and never below 0: the maximum (1 point, 100) leaves
+    // pinfall points out, so B's 28.00 a match lose nothing.
+    EXPECT_EQ((std::vector<int>{m.pTeamB->m_nPointsWon[PASS_SCRATCH], m.pTeamB->m_nPointsLost[PASS_SCRATCH]}),
+              (std::vector<int>{2 * 2800, 0}));
 }
 
 TEST(ScoringMatch, BonusRulesOverAndEqualsAverage)
@@ -746,7 +748,7 @@ TEST(ScoringMatch, BonusRulesOverAndEqualsAverage)
     m.doc.m_bBonusHiTeamGameScr = 1;
     m.doc.m_nBonusHiTeamGameScrPts = 2;
 
-    EXPECT_EQ(m.doc.GetMaxBonusPointsPerMatch(), (2u * 3 + 1u * 3 + 4u) * 2 + 2u);
+    EXPECT_EQ(m.doc.GetMaxBonusPointsPerMatch(PASS_SCRATCH), (2u * 3 + 1u * 3 + 4u) * 2 + 2u);
 
     const int averages[4] = {160, 150, 170, 140};
     for (int p = 0; p < 4; ++p)
@@ -853,11 +855,12 @@ TEST(ScoringMatch, MaximumPointsPerMatch)
     doc.m_HcpPoints.m_bTeam = 0;
     EXPECT_EQ(doc.GetMaxHandicapPointsPerMatch(), 32u);
     SetPoints(doc.m_ScrPoints, 0, 0, 2, 2);
+    // Each system's highest-team-game bonus goes to its own most only.
     doc.m_bBonusHiTeamGameHcp = 1;
     doc.m_nBonusHiTeamGameHcpPts = 4;
-    EXPECT_EQ(doc.GetMaxScratchPointsPerMatch(), 8u + 4u);
+    EXPECT_EQ(doc.GetMaxScratchPointsPerMatch(), 8u);
     doc.UpdateMaxMatchPoints();
-    EXPECT_EQ(std::make_pair(int{doc.m_nMaxHandicapPoints}, int{doc.m_nMaxScratchPoints}), std::make_pair(36, 12));
+    EXPECT_EQ(std::make_pair(int{doc.m_nMaxHandicapPoints}, int{doc.m_nMaxScratchPoints}), std::make_pair(36, 8));
 }
 
 // Blind scores barred: a series with a blind game in it cannot win, and the other side must beat

@@ -163,6 +163,7 @@ public:
 private:
     CQtSettingsStore m_settings;
     std::unique_ptr<QPrinter> m_printer;
+    CString m_strPrintedFor;  // the league the printer's output file was proposed for
     QPointer<QLocalServer> m_server;
     // Files later starts handed over, opened once no dialog is running.
     QList<QByteArray> m_handedFiles;

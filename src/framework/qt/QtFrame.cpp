@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPageSetupDialog>
 #include <QPainter>
@@ -26,6 +27,8 @@
 #include "framework/qt/PainterDC.h"
 #include "framework/qt/QtBackendImpl.h"
 #include "framework/qt/QtText.h"
+#include "framework/ui/CommonDialogs.h"
+#include "framework/ui/Document.h"
 
 namespace {
 const char* kIdProp = "torvaneCmd";
@@ -667,14 +670,19 @@ BOOL CQtBackend::PrintView(CView& view, BOOL bPreview)
         m_printer->setFullPage(true);
     }
     QPrinter& printer = *m_printer;
-    CString title = view.GetDocument() ? view.GetDocument()->GetTitle() : CString("Torvane");
+    CDocument* pDoc = view.GetDocument();
+    CString title = pDoc ? pDoc->GetTitle() : CString("Torvane");
     printer.setDocName(ToQ(title));
-    // Without a printer the PDF file is the way to paper.
-    if (QPrinterInfo::availablePrinters().isEmpty() && printer.outputFileName().isEmpty()) {
-        QString name = ToQ(title);
-        int dot = name.lastIndexOf('.');
-        printer.setOutputFileName((dot > 0 ? name.left(dot) : name) + ".pdf");
-    }
+    // A PDF goes beside the league, not into the folder the program was started in; a file
+    // chosen for another league is not offered for this one. Without a printer the PDF file is
+    // the way to paper.
+    const QString pdf = QFile::decodeName(CFileDialog::ProposedPath(pDoc, "pdf").GetString());
+    const CString strFor = pDoc ? pDoc->GetPathName() : CString();
+    if (!printer.outputFileName().isEmpty() && strFor != m_strPrintedFor)
+        printer.setOutputFileName(pdf);
+    if (QPrinterInfo::availablePrinters().isEmpty() && printer.outputFileName().isEmpty())
+        printer.setOutputFileName(pdf);
+    m_strPrintedFor = strFor;
     if (bPreview) {
         QPrintPreviewDialog preview(&printer, MainWidget());
         preview.setWindowTitle(ToQ(title) + " - Print Preview");
@@ -692,6 +700,10 @@ BOOL CQtBackend::PrintView(CView& view, BOOL bPreview)
     }
     QPrintDialog dlg(&printer, MainWidget());
     dlg.setWindowTitle("Print");
+    // With a printer chosen, the dialog's "Print to File" would otherwise offer the home folder.
+    if (printer.outputFileName().isEmpty())
+        if (auto* file = dlg.findChild<QLineEdit*>("filename"))
+            file->setText(pdf);
     if (dlg.exec() != QDialog::Accepted)
         return FALSE;
     return PrintOn(view, printer, false) >= 0;

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "framework/ui/Backend.h"
+#include "framework/ui/Document.h"
 #include "framework/ui/WinApp.h"
 
 CFileDialog::CFileDialog(BOOL bOpenFileDialog, const char* pszDefExt, const char* pszFileName, DWORD dwFlags,
@@ -31,6 +32,31 @@ CString CFileDialog::GetStartFolder()
     if (s.GetProfileValue(kSettingsSection, kLastFolderEntry, folder) && !folder.IsEmpty() && CFile::Exists(folder))
         return folder;
     return AfxGetBackend()->GetDocumentsFolder();
+}
+
+CString CFileDialog::ProposedPath(const CDocument* pDoc, const char* pszExt)
+{
+    auto folderOf = [](const CString& path) {
+        const int slash = path.ReverseFind('/');
+        return slash > 0 && CFile::Exists(path.Left(slash)) ? path.Left(slash) : CString();
+    };
+    CString name = "Torvane", folder;
+    if (pDoc) {
+        const CString& path = pDoc->GetPathName();
+        name = path.IsEmpty() ? pDoc->GetTitle() : path.Mid(path.ReverseFind('/') + 1);
+        folder = folderOf(path);
+    }
+    if (folder.IsEmpty())
+        if (CWinApp* app = AfxGetApp())
+            if (const CRecentFileList* pRecent = app->GetRecentFileList(); pRecent && pRecent->GetCount() > 0)
+                folder = folderOf((*pRecent)[0]);
+    if (folder.IsEmpty())
+        folder = GetStartFolder();
+    if (const int dot = name.ReverseFind('.'); dot > 0)
+        name = name.Left(dot);
+    if (name.IsEmpty())
+        name = "Torvane";
+    return folder + "/" + name + "." + pszExt;
 }
 
 INT_PTR CFileDialog::DoModal()

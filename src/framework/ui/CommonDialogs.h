@@ -21,6 +21,8 @@ struct OPENFILENAME {
     const char* lpstrInitialDir = nullptr;
 };
 
+class CDocument;
+
 class CFileDialog {
 public:
     // pszFilter in the classic form "League Files (*.lgf)|*.lgf|All Files (*.*)|*.*||";
@@ -34,6 +36,10 @@ public:
     // folder, else the folder last chosen in any file dialog, else the user's documents.
     virtual INT_PTR DoModal();
     static CString GetStartFolder();
+    // The file a command that writes the document out (a PDF of the print) proposes: the
+    // document's name with that extension, in its folder; for a document never saved, in the
+    // folder of the file last opened; else where the file dialogs start.
+    static CString ProposedPath(const CDocument* pDoc, const char* pszExt);
     static constexpr const char* kSettingsSection = "Settings";
     static constexpr const char* kLastFolderEntry = "LastFolder";
 

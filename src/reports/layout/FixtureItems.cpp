@@ -50,12 +50,6 @@ BOOL IsByeTeam(const CTeam* pTeam)
     return pTeam && pTeam->IsBye();
 }
 
-// A position-round match whose teams the standings have not yet given.
-bool IsUnsetPositionMatch(const CFixture* f)
-{
-    return f->m_bPositionRound && (f->m_nTeamA == 0 || f->m_nTeamB == 0);
-}
-
 // A damaged file can hold any column count; anything but 2 or 3 is one column.
 int PrintColumns(const CBowlingDoc* pDoc)
 {
@@ -248,7 +242,7 @@ void CRepItem_FixWeek::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
         }
         CTeam* pHome = SideTeam(m_pDoc, f, 0);
         CTeam* pAway = SideTeam(m_pDoc, f, 1);
-        if (IsUnsetPositionMatch(f) || IsByeTeam(pHome) || IsByeTeam(pAway))
+        if (f->IsUnsetPositionMatch() || IsByeTeam(pHome) || IsByeTeam(pAway))
             continue;
 
         CString home = TeamName(pHome);
@@ -329,7 +323,7 @@ void CRepItem_FixWeek::WriteHtml(CStdioFile& file)
                              : nColumns == 2 ? "<CENTER><TABLE WIDTH=99% COLS=4>\n"
                                              : "<CENTER><TABLE WIDTH=99% COLS=2>\n");
         }
-        if (IsUnsetPositionMatch(f))
+        if (f->IsUnsetPositionMatch())
             continue;
         CString home = TeamName(SideTeam(m_pDoc, f, 0));
         CString away = TeamName(SideTeam(m_pDoc, f, 1));

@@ -41,11 +41,6 @@ bool HasUnplayedMatch(const CBowlingDoc& doc)
     return false;
 }
 
-bool IsUnsetPositionMatch(const CFixture* f)
-{
-    return f->m_bPositionRound && (f->m_nTeamA == 0 || f->m_nTeamB == 0);
-}
-
 // The y of each sheet slot by sheets per page.
 int SlotY(int nPerPage, int nSlot)
 {
@@ -117,13 +112,13 @@ BOOL RunScoreSheets(CBowlingDoc* pDoc, int nKind)
     const int nLast = nKind == SCORE_SHEETS_RECAP ? nRound : pDoc->m_nCurrentRound;
     for (POSITION pos = pDoc->m_listFixtures.GetHeadPosition(); pos;) {
         auto* f = static_cast<CFixture*>(pDoc->m_listFixtures.GetNext(pos));
-        if (f->m_nRound < nFirst || f->m_nRound > nLast || !IsUnsetPositionMatch(f))
+        if (f->m_nRound < nFirst || f->m_nRound > nLast || !f->IsUnsetPositionMatch())
             continue;
         if (AfxMessageBox("There is a position round match which has not been set.  Would you like it set now?",
                           MB_YESNO) != IDYES)
             return FALSE;
         pDoc->SetPositionWeek(f->m_nRound);
-        if (IsUnsetPositionMatch(f))
+        if (f->IsUnsetPositionMatch())
             return FALSE;
     }
     // The style first: what the secretary changes there shows on these sheets.

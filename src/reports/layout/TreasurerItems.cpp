@@ -54,6 +54,14 @@ BOOL RunTreasurer(CBowlingDoc* pDoc)
         return FALSE;
     // The round asked last is offered next time; it is a preference, not a change of the league.
     pDoc->m_nTreasurerRound = static_cast<BYTE>(std::min<UINT>(dlg.m_nRound, 255));
+    // Without both teams of every match the dues and the collection sheet would disagree.
+    for (POSITION pos = pDoc->m_listFixtures.GetHeadPosition(); pos;) {
+        const auto* f = static_cast<const CFixture*>(pDoc->m_listFixtures.GetNext(pos));
+        if (f->m_nRound == dlg.m_nRound && f->IsUnsetPositionMatch()) {
+            AfxMessageBox("Position week has not been set. No teams available for Treasurer report");
+            return FALSE;
+        }
+    }
     BuildTreasurerSheet(pDoc, static_cast<WORD>(dlg.m_nRound));
     return TRUE;
 }

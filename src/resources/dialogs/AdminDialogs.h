@@ -120,17 +120,17 @@ constexpr UINT IDC_ST_SQUAD_TIME = 1407;
 
 // "Rounds to print.".
 constexpr UINT IDD_ROUNDS_TO_PRINT = 232;
-constexpr UINT IDC_RP_FIRST = 1411;
-constexpr UINT IDC_RP_LAST = 1412;
+constexpr UINT IDC_RP_FIRST = 132;
+constexpr UINT IDC_RP_LAST = 646;
 constexpr UINT IDC_RP_HEADER_FONT = 1413;
 constexpr UINT IDC_RP_DETAIL_FONT = 1414;
 constexpr UINT IDC_RP_TITLE_FONT = 1415;
 constexpr UINT IDC_RP_CHANGE_HEADER = 1416;
 constexpr UINT IDC_RP_CHANGE_DETAIL = 1417;
 constexpr UINT IDC_RP_CHANGE_TITLE = 1418;
-constexpr UINT IDC_RP_OMIT_LANES = 1419;
-constexpr UINT IDC_RP_OMIT_TIME = 1420;
-constexpr UINT IDC_RP_LANE_SCHEDULE = 1421;
+constexpr UINT IDC_RP_OMIT_LANES = 1470;
+constexpr UINT IDC_RP_OMIT_TIME = 1471;
+constexpr UINT IDC_RP_LANE_SCHEDULE = 645;
 
 // "New Schedule Rule".
 constexpr UINT IDD_NEW_SCHEDULE_RULE = 409;

@@ -334,6 +334,49 @@ TEST(QtPrinting, EveryPageGoesIntoThePdf)
     EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 3) << pdf.left(2000).toStdString();
 }
 
+// File > Print into a PDF: the file offered is the league's name in the league's folder; for a
+// league never saved, in the folder of the league last opened. OK writes it there.
+TEST(QtPrinting, ThePdfGoesBesideTheLeague)
+{
+    QtUi ui;
+    TempDir dir;
+    const std::string monday = dir.File("Monday league"), older = dir.File("Older");
+    QDir().mkpath(QString::fromStdString(monday));
+    QDir().mkpath(QString::fromStdString(older));
+    CWinApp app("Torvane");
+    app.LoadStdProfileSettings(4);
+    app.AddToRecentFileList((older + "/Tuesday.lgf").c_str());
+
+    CDocument saved, unsaved;
+    saved.SetPathName((monday + "/Monday.lgf").c_str(), FALSE);
+    unsaved.SetTitle("NewLeage.lgf");
+    struct Case {
+        CDocument* doc;
+        std::string pdf;
+    } cases[] = {{&saved, monday + "/Monday.pdf"}, {&unsaved, older + "/NewLeage.pdf"}};
+    for (const Case& c : cases) {
+        CThreePageView view;
+        view.AttachTo(c.doc, nullptr);
+        std::string offered;
+        WhenModal([&](QWidget* w) {
+            auto* file = w->findChild<QLineEdit*>("filename");
+            ASSERT_NE(file, nullptr);
+            offered = QFile::encodeName(file->text()).toStdString();
+            // The printer list ends with the PDF file.
+            if (auto* printers = w->findChild<QComboBox*>("printers"))
+                printers->setCurrentIndex(printers->count() - 1);
+            QMetaObject::invokeMethod(w, "accept");
+        });
+        EXPECT_TRUE(ui.backend->PrintView(view, FALSE));
+        view.AttachTo(nullptr, nullptr);
+        EXPECT_EQ(offered, c.pdf);
+        QFile f(QString::fromStdString(c.pdf));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << c.pdf;
+        EXPECT_TRUE(f.readAll().startsWith("%PDF"));
+        EXPECT_EQ(view.pagesDrawn, (std::vector<UINT>{1, 2, 3}));
+    }
+}
+
 TEST(QtMainWindow, MenusToolbarAndTheirStatesComeFromTheResources)
 {
     RegisterResources();

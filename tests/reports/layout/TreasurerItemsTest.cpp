@@ -197,3 +197,27 @@ TEST_F(Treasurer, ViewTreasurerAsksForTheRoundAndRemembersIt)
     EXPECT_FALSE(g_pfnRunTreasurer(&doc));
     EXPECT_EQ(doc.m_listTreasurerItems.GetCount(), 4);
 }
+
+// A position-round match of the round without its teams yet: no sheet, whose dues would leave
+// those teams out while the collection sheet counted them; the sheet shown before stays.
+TEST_F(Treasurer, AnUnsetPositionMatchStopsTheSheet)
+{
+    CFixture* f = static_cast<CFixture*>(doc.m_listFixtures.GetTail());
+    ASSERT_EQ(f->m_nRound, 4);
+    f->m_bPositionRound = 1;
+    f->m_nTeamA = f->m_nTeamB = 0;
+    f->m_pTeamA = f->m_pTeamB = nullptr;
+    BuildTreasurerSheet(&doc, 3);
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_SELECT_ROUND).Select(IDC_SELECT_ROUND_LIST, 3).OK();
+    ui.AnswerMessageBox(IDOK, "Position week");
+    EXPECT_FALSE(g_pfnRunTreasurer(&doc));
+    EXPECT_EQ(ui.MessageTexts(),
+              std::vector<std::string>{"Position week has not been set. No teams available for Treasurer report"});
+    ASSERT_EQ(doc.m_listTreasurerItems.GetCount(), 4);
+    EXPECT_EQ(static_cast<CRepItem_Treas1*>(doc.m_listTreasurerItems.GetHead())->m_nRound, 3);
+    // Round 3's matches are all set: its sheet is made.
+    ui.OnDialog(IDD_SELECT_ROUND).Select(IDC_SELECT_ROUND_LIST, 2).OK();
+    EXPECT_TRUE(g_pfnRunTreasurer(&doc));
+    EXPECT_EQ(doc.m_nTreasurerRound, 3);
+}

@@ -58,8 +58,8 @@ private:
     CFont m_font;            // the realised font, alive while a device holds it
 };
 
-// The font's Serialize; a read names pszPlace should the font be mended or refused ("the
-// report title"), and the place of the entry being read after it.
+// The font's Serialize; a read names strPlace should the font be mended or refused ("the
+// report title"), and afterwards the place of the list entry being read again.
 void SerializeFontAt(CArchive& ar, CFontData& font, const CString& strPlace);
 
 // The name of one of the 16 colours of the Select Colour list, or "Unknown".

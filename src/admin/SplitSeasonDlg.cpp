@@ -180,12 +180,11 @@ void CSplitSeasonDlg::OnOK()
 {
     if (!UpdateData(TRUE))
         return;
-    if (m_nRoundsPerSplit == 0)
+    if (!CLeagueSettings::SimpleSplitsUsable(m_nRoundsPerSplit))
         m_bSplitSeason = 0;
     if (m_bSplitSeason)
         m_nSplits = FittedSplits(m_nSplits);
-    // A custom split season needs a second split.
-    if (m_nCustomStart[1] == 0)
+    if (!CLeagueSettings::CustomSplitsUsable(m_nCustomStart))
         m_bCustomSplits = 0;
     EndDialog(IDOK);
 }

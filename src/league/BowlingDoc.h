@@ -136,6 +136,17 @@ struct CLeagueSettings
     DWORD m_bCustomSplits = 0;
     DWORD m_bResetHiStatsEachSplit = 0;
     DWORD m_bCompleteResetEachSplit = 0;
+    // Simple splits need a number of rounds per split, custom splits a second split's start:
+    // the Split Season dialog's OK keeps to this, and reading a league does too.
+    static bool SimpleSplitsUsable(int nRoundsPerSplit) { return nRoundsPerSplit > 0; }
+    static bool CustomSplitsUsable(const BYTE (&starts)[12]) { return starts[1] != 0; }
+    void DropUnusableSplits()
+    {
+        if (!SimpleSplitsUsable(m_nRoundsPerSplit))
+            m_bSplitSeason = 0;
+        if (!CustomSplitsUsable(m_nCustomSplitStart))
+            m_bCustomSplits = 0;
+    }
 
     // --- lanes and squads
     BYTE m_nStartLane = 1;                 // 0 is read as 1

@@ -8,6 +8,7 @@
 #include "league/Accounts.h"
 #include "league/FileCheck.h"
 #include "league/Fixture.h"
+#include "league/FontData.h"
 #include "league/FreeWeek.h"
 #include "league/Player.h"
 #include "league/Scoring.h"
@@ -15,6 +16,7 @@
 #include "league/Venue.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <functional>
 #include <new>
@@ -521,6 +523,8 @@ void CBowlingDoc::ReadHeader(CArchive& ar, BYTE nVersion)
 
     ar >> m_nRoundsPerSplit >> m_nSplits;
     ar.ReadExact(m_nCustomSplitStart, sizeof m_nCustomSplitStart);
+    // Splits that cannot be used are read as the Split Season dialog's OK leaves them: off.
+    DropUnusableSplits();
     ar >> m_nStartLane >> m_nLastLane >> m_nSplitStartLane >> m_nLanesBeforeSplit;
     ar.ReadExact(m_nCustomLanes, sizeof m_nCustomLanes);
     for (WORD& w : m_nSquadDelay)
@@ -574,12 +578,15 @@ void CBowlingDoc::ReadHeader(CArchive& ar, BYTE nVersion)
     CheckRange(m_nDividerIndex, 0, SCORE_THRESHOLD_COUNT, "a score-threshold divider");
 
     ar >> m_strReportTitle;
-    m_fontReportTitle.Serialize(ar);
-    m_fontLayoutTitle.Serialize(ar);
+    SerializeFontAt(ar, m_fontReportTitle, "the report title");
+    SerializeFontAt(ar, m_fontLayoutTitle, "the current layout's title");
     for (DWORD& dw : m_bPlayerListShow)
         ar >> dw;
-    for (CFontData& f : m_DefaultFonts)
-        f.Serialize(ar);
+    for (unsigned i = 0; i < DEFAULT_FONT_COUNT; ++i) {
+        SetReadEntry("report font table", i + 1);
+        m_DefaultFonts[i].Serialize(ar);
+    }
+    SetReadEntry(nullptr, 0);
     if (nVersion > 43) {
         DWORD nLength = 0;
         ar >> nLength;
@@ -593,7 +600,9 @@ void CBowlingDoc::ReadHeader(CArchive& ar, BYTE nVersion)
             CArchive inner(&record, CArchive::load);
             inner.SetFileVersion(ar.GetFileVersion());
             inner.m_pDocument = this;
+            SetReadPlace("the score-sheet style");
             m_pScoreSheetPrototype->Serialize(inner);
+            SetReadPlace(CString());
             if (inner.GetPosition() != nLength)
                 CArchive::ThrowCorrupt("The score-sheet style in the file does not match its length.");
         } else {
@@ -602,8 +611,8 @@ void CBowlingDoc::ReadHeader(CArchive& ar, BYTE nVersion)
         }
     }
     if (nVersion >= 70) {
-        m_fontVenueHeader.Serialize(ar);
-        m_fontVenueDetail.Serialize(ar);
+        SerializeFontAt(ar, m_fontVenueHeader, "the venue report's heading");
+        SerializeFontAt(ar, m_fontVenueDetail, "the venue report's detail");
         ar >> m_nVenueReportNumber;
     }
 }
@@ -613,8 +622,16 @@ void CBowlingDoc::ReadLeague(CArchive& ar)
     // No place is left over from an earlier read, nor named after this one.
     struct CPlaceCleared
     {
-        CPlaceCleared() { SetReadEntry(nullptr, 0); }
-        ~CPlaceCleared() { SetReadEntry(nullptr, 0); }
+        CPlaceCleared()
+        {
+            SetReadEntry(nullptr, 0);
+            ClearReadMends();
+        }
+        ~CPlaceCleared()
+        {
+            SetReadEntry(nullptr, 0);
+            ClearReadMends();
+        }
     } placeCleared;
     m_strReadNotice.Empty();
     ar.m_pDocument = this;
@@ -688,9 +705,80 @@ void CBowlingDoc::ReadLeague(CArchive& ar)
     CheckReadLeague();
 }
 
+namespace {
+
+// "a, b and c", the first ten of a long list named and the others counted ("and 2 more
+// matches"); names that hold commas are parted by semicolons.
+CString NameList(const std::vector<CString>& names, const char* pszOneMore, const char* pszMore)
+{
+    const bool bSemicolons =
+        std::any_of(names.begin(), names.end(), [](const CString& name) { return name.Find(',') >= 0; });
+    constexpr size_t kNamed = 10;
+    const size_t nNamed = std::min(names.size(), kNamed);
+    CString list;
+    for (size_t i = 0; i < nNamed; ++i) {
+        if (i > 0)
+            list += i + 1 == nNamed && names.size() <= kNamed ? " and " : bSemicolons ? "; " : ", ";
+        list += names[i];
+    }
+    if (names.size() > kNamed)
+        list.AppendFormat(" and %zu more %s", names.size() - kNamed, names.size() - kNamed > 1 ? pszMore : pszOneMore);
+    return list;
+}
+
+// One notice for all a read mended, said once for the whole file; empty when nothing was.
+CString MakeReadNotice()
+{
+    // For one mended and for more: the start, the word counting those not named, the end.
+    const struct
+    {
+        ReadMend kind;
+        const char* pszStart[2];
+        const char* pszMore[2];
+        const char* pszEnd[2];
+    } kinds[] = {
+        {ReadMend::Points,
+         {"the points of ", "the points of "},
+         {"match", "matches"},
+         {" could not be right: they were worked out again from the scores.",
+          " could not be right: they were worked out again from the scores."}},
+        {ReadMend::BowlerHandicap,
+         {"the handicap of ", "the handicaps of "},
+         {"bowler", "bowlers"},
+         {" could not be right: it was worked out again from the bowler's average.",
+          " could not be right: they were worked out again from the bowlers' averages."}},
+        {ReadMend::Font,
+         {"the report font of ", "the report fonts of "},
+         {"font", "fonts"},
+         {" was damaged: it was mended.", " were damaged: they were mended."}},
+    };
+    std::vector<CString> sentences;
+    for (const auto& k : kinds) {
+        const std::vector<CString>& names = GetReadMends(k.kind);
+        if (names.empty())
+            continue;
+        const int n = names.size() > 1 ? 1 : 0;
+        sentences.push_back(k.pszStart[n] + NameList(names, k.pszMore[0], k.pszMore[1]) + k.pszEnd[n]);
+    }
+    CString notice;
+    for (CString& sentence : sentences) {
+        if (!notice.IsEmpty()) {
+            sentence.SetAt(0, static_cast<char>(std::toupper(static_cast<unsigned char>(sentence[0]))));
+            notice += " ";
+        }
+        notice += sentence;
+    }
+    if (!notice.IsEmpty())
+        notice += " Save the league to keep them.";
+    return notice;
+}
+
+} // namespace
+
 // What a read league must satisfy beyond its bytes: the references that other code follows
-// without checking. Worked points that no calculation makes are dropped, for the
-// recalculation after the read to make again, and the notice names their matches.
+// without checking. Worked points that no calculation makes and a bowler's handicap that no
+// rule gives are dropped, for the recalculation after the read to make again, and the notice
+// names their matches and bowlers.
 void CBowlingDoc::CheckReadLeague()
 {
     bool teamHeld[256] = {};
@@ -700,7 +788,6 @@ void CBowlingDoc::CheckReadLeague()
             teamHeld[no] = true;
     }
     const int nMaxGame = m_bFivePinRules ? 450 : 300;
-    std::vector<CString> remade;
     for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
         auto* f = static_cast<CFixture*>(m_listFixtures.GetNext(pos));
         CheckMatchValues(*f, nMaxGame);
@@ -714,30 +801,19 @@ void CBowlingDoc::CheckReadLeague()
         if (HasImpossiblePoints(*f)) {
             f->ClearPoints(PASS_HANDICAP);
             f->ClearPoints(PASS_SCRATCH);
-            remade.push_back(MatchPlace(*f));
+            NoteReadMend(ReadMend::Points, MatchPlace(*f));
         }
     }
     for (POSITION pos = m_listPlayers.GetHeadPosition(); pos;) {
-        auto* p = static_cast<const CPlayer*>(m_listPlayers.GetNext(pos));
+        auto* p = static_cast<CPlayer*>(m_listPlayers.GetNext(pos));
         auto place = [p] { return p->GetFilePlace(); };
         CheckRangeAt(p->m_nMembershipType, 0, m_arrMembershipTypes.GetSize(), "a bowler's membership type", place);
-        CheckRangeAt(p->m_nHandicap, -kMaxHandicap, kMaxHandicap, "a bowler's handicap", place);
+        if (p->m_nHandicap < -kMaxHandicap || p->m_nHandicap > kMaxHandicap) {
+            p->m_nHandicap = 0;
+            NoteReadMend(ReadMend::BowlerHandicap, place());
+        }
     }
-    if (remade.empty())
-        return;
-    // Said once for the whole file, the matches named (a long list cut short).
-    constexpr size_t kNamed = 10;
-    CString list;
-    for (size_t i = 0; i < remade.size() && i < kNamed; ++i) {
-        if (i > 0)
-            list += i + 1 == std::min(remade.size(), kNamed) && remade.size() <= kNamed ? " and " : "; ";
-        list += remade[i];
-    }
-    if (remade.size() > kNamed)
-        list.AppendFormat(" and %zu more match%s", remade.size() - kNamed, remade.size() - kNamed > 1 ? "es" : "");
-    m_strReadNotice.Format("the points of %s could not be right: they were worked out again from the scores. "
-                           "Save the league to keep them.",
-                           list.GetString());
+    m_strReadNotice = MakeReadNotice();
 }
 
 // ---------------------------------------------------------------- after a read or write

@@ -8,6 +8,7 @@ struct CReadPlaceState
     const char* pszList = nullptr;
     unsigned nEntry = 0;
     CString strPlace;
+    std::vector<CString> mends[3];
 };
 
 CReadPlaceState& State()
@@ -49,4 +50,20 @@ void ThrowOutOfRange(const char* pszWhat, long long nValue, long long nLo, long 
         reason += ", in " + place;
     reason += ".";
     CArchive::ThrowCorrupt(reason);
+}
+
+void NoteReadMend(ReadMend kind, const CString& strPlace)
+{
+    State().mends[static_cast<int>(kind)].push_back(strPlace);
+}
+
+const std::vector<CString>& GetReadMends(ReadMend kind)
+{
+    return State().mends[static_cast<int>(kind)];
+}
+
+void ClearReadMends()
+{
+    for (std::vector<CString>& list : State().mends)
+        list.clear();
 }

@@ -4,6 +4,8 @@
 // in the league the value lies: the round and match, the team or the bowler being read.
 #include "framework/core/Archive.h"
 
+#include <vector>
+
 // The place of the values being read, named by every refusal while it is set: the entry of
 // the list being read ("the bonus rules, entry 2"), or a closer place that a check names
 // when it refuses ("round 3, match 2", "bowler 17 (Ann Lee)"). Empty outside the lists.
@@ -34,3 +36,10 @@ inline void CheckRangeAt(T value, long long nLo, long long nHi, const char* pszW
         ThrowOutOfRange(pszWhat, v, nLo, nHi);
     }
 }
+
+// Damage a read mends instead of refusing, kept for the one notice said after the read: the
+// place of each mended value, by kind. Cleared when a league read starts.
+enum class ReadMend { Points, BowlerHandicap, Font };
+void NoteReadMend(ReadMend kind, const CString& strPlace);
+const std::vector<CString>& GetReadMends(ReadMend kind);
+void ClearReadMends();

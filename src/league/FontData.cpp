@@ -6,6 +6,8 @@
 
 IMPLEMENT_SERIAL(CFontData, CObject, 1)
 
+const char* const CFontData::kDefaultFace = "Arial";
+
 const COLORREF g_crSelectColours[16] = {
     RGB(0, 0, 0),     RGB(128, 0, 0),   RGB(0, 128, 0),   RGB(128, 128, 0),
     RGB(0, 0, 128),   RGB(128, 0, 128), RGB(0, 128, 128), RGB(128, 128, 128),
@@ -28,7 +30,7 @@ const char* GetColourName(COLORREF cr)
 
 CFontData::CFontData()
     : m_nScreenHeight(-14), m_nPrinterHeight(-200), m_nPointSize(10), m_bBold(0), m_bItalic(0),
-      m_bStrikeOut(0), m_bUnderline(0), m_crColour(RGB(0, 0, 0)), m_strFaceName("Arial"), m_nLineHeight(0)
+      m_bStrikeOut(0), m_bUnderline(0), m_crColour(RGB(0, 0, 0)), m_strFaceName(kDefaultFace), m_nLineHeight(0)
 {
 }
 
@@ -97,6 +99,64 @@ void CFontData::GetDescription(CString& strText) const
     strText.AppendFormat("  %d Pt. ", static_cast<int>(m_nPointSize));
 }
 
+namespace {
+
+bool IsTypedChar(BYTE c)
+{
+    return c >= 0x20 && c != 0x7F;
+}
+
+bool IsLetterOrSign(BYTE c)
+{
+    return c >= 0x20 && c < 0x7F;
+}
+
+} // namespace
+
+void CFontData::MendOrRefuse(DWORD dwColour)
+{
+    // One damaged byte leaves one sign of damage, and the read in step: a name's character
+    // that is no typed text, a colour's fourth byte, a style that is neither 0 nor 1. A name
+    // read at a damaged length leaves more: it takes in the colour's zero bytes, or leaves its
+    // letters for the colour, and the fonts read after it start inside another field.
+    int nSigns = 0;
+    bool bBadName = false;
+    for (int i = 0; i < m_strFaceName.GetLength(); ++i)
+        if (!IsTypedChar(static_cast<BYTE>(m_strFaceName[i]))) {
+            bBadName = true;
+            ++nSigns;
+        }
+    const bool bBadColour = dwColour > 0xFFFFFF;
+    if (bBadColour) {
+        ++nSigns;
+        bool bLetters = true;
+        for (int i = 0; i < 4; ++i)
+            bLetters = bLetters && IsLetterOrSign(static_cast<BYTE>(dwColour >> (8 * i)));
+        if (bLetters)
+            ++nSigns;
+    }
+    for (BYTE b : {m_bBold, m_bItalic, m_bStrikeOut, m_bUnderline})
+        if (b > 1)
+            ++nSigns;
+    if (nSigns > 1 && (bBadName || bBadColour)) {
+        CString reason = "The file holds a report font whose name's length is damaged";
+        const CString place = GetReadPlace();
+        if (!place.IsEmpty())
+            reason += ", in " + place;
+        CArchive::ThrowCorrupt(reason + ".");
+    }
+    m_crColour = dwColour & 0xFFFFFF;
+    if (bBadName)
+        m_strFaceName = kDefaultFace;
+    if (bBadName || bBadColour) {
+        CString place = GetReadPlace();
+        if (place.IsEmpty())
+            place = "a report font";
+        place += bBadName ? " (its name, now " + CString(kDefaultFace) + ")" : CString(" (its colour)");
+        NoteReadMend(ReadMend::Font, place);
+    }
+}
+
 void CFontData::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {
@@ -106,20 +166,18 @@ void CFontData::Serialize(CArchive& ar)
         DWORD dwColour = 0;
         ar >> m_nScreenHeight >> m_nPrinterHeight >> m_nPointSize >> m_bBold >> m_bItalic >> m_bStrikeOut
            >> m_bUnderline >> m_strFaceName >> dwColour;
-        // Checked here, so that a damaged name's length is met at the font and not as some
-        // misread further on: a name is typed text, a colour has no fourth byte.
-        for (int i = 0; i < m_strFaceName.GetLength(); ++i) {
-            const BYTE c = static_cast<BYTE>(m_strFaceName[i]);
-            if (c < 0x20 || c == 0x7F) {
-                CString reason = "The file holds a report font whose name is no typed text";
-                const CString place = GetReadPlace();
-                if (!place.IsEmpty())
-                    reason += ", in " + place;
-                CArchive::ThrowCorrupt(reason + ".");
-            }
-        }
-        CheckRange(dwColour, 0, 0xFFFFFF, "a report font colour");
-        m_crColour = dwColour;
+        MendOrRefuse(dwColour);
         m_nLineHeight = 0;
     }
+}
+
+void SerializeFontAt(CArchive& ar, CFontData& font, const CString& strPlace)
+{
+    if (ar.IsStoring()) {
+        font.Serialize(ar);
+        return;
+    }
+    SetReadPlace(strPlace);
+    font.Serialize(ar);
+    SetReadPlace(CString());
 }

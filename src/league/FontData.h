@@ -30,6 +30,9 @@ public:
     // "<colour>  <face>[ Bold][ Italic]  <n> Pt. ", shown beside a font button.
     void GetDescription(CString& strText) const;
 
+    // Reading mends a font whose read stays in step (a name that is no typed text becomes
+    // the default face, a colour keeps its three colour bytes) and names it in the read's
+    // notice; a font read at a damaged name length is refused, naming where it lies.
     void Serialize(CArchive& ar) override;
 
     // Every stored field equal (the line height is not stored and not compared).
@@ -47,9 +50,17 @@ public:
     CString m_strFaceName;   // "Arial"
     int m_nLineHeight;       // 0 = not yet known
 
+    static const char* const kDefaultFace;
+
 private:
+    void MendOrRefuse(DWORD dwColour);
+
     CFont m_font;            // the realised font, alive while a device holds it
 };
+
+// The font's Serialize; a read names strPlace should the font be mended or refused ("the
+// report title"), and afterwards the place of the list entry being read again.
+void SerializeFontAt(CArchive& ar, CFontData& font, const CString& strPlace);
 
 // The name of one of the 16 colours of the Select Colour list, or "Unknown".
 const char* GetColourName(COLORREF cr);

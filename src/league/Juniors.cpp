@@ -112,9 +112,9 @@ void CJuniorReport::Serialize(CArchive& ar)
         for (int i = 0; i < 4; ++i)
             ar >> dwReserved;
     }
-    m_fontTitle.Serialize(ar);
-    m_fontAdminHeading.Serialize(ar);
-    m_fontAdminDetail.Serialize(ar);
-    m_fontStatsHeading.Serialize(ar);
-    m_fontStatsDetail.Serialize(ar);
+    SerializeFontAt(ar, m_fontTitle, "the junior reports' title");
+    SerializeFontAt(ar, m_fontAdminHeading, "the junior reports' admin heading");
+    SerializeFontAt(ar, m_fontAdminDetail, "the junior reports' admin detail");
+    SerializeFontAt(ar, m_fontStatsHeading, "the junior reports' stats heading");
+    SerializeFontAt(ar, m_fontStatsDetail, "the junior reports' stats detail");
 }

@@ -1,6 +1,7 @@
 #include "view/RepForm.h"
 
 #include "league/BowlingDoc.h"
+#include "league/FileCheck.h"
 #include "view/RepItem.h"
 
 #include <memory>
@@ -81,12 +82,18 @@ void CRepForm::Serialize(CArchive& ar)
 
     DeleteItems();
     ar >> m_strTitle;
-    m_fontTitle.Serialize(ar);
+    // A mended or refused font names its layout and item.
+    CString place = GetReadPlace();
+    place = place.IsEmpty() ? "report layout \"" + m_strTitle + "\"" : place + " (\"" + m_strTitle + "\")";
+    SerializeFontAt(ar, m_fontTitle, place + ", its title");
     CBowlingDoc* pDoc = (ar.m_pDocument && ar.m_pDocument->IsKindOf(RUNTIME_CLASS(CBowlingDoc)) ? static_cast<CBowlingDoc*>(ar.m_pDocument) : nullptr);
     // Every stored object takes at least its two-byte tag.
     DWORD nCount = ar.ReadCount(2);
     for (DWORD i = 0; i < nCount; ++i) {
         CObject* pOb = nullptr;
+        CString item;
+        item.Format("%s, item %u", place.GetString(), i + 1);
+        SetReadPlace(item);
         try {
             pOb = ar.ReadOwnedObject(RUNTIME_CLASS(CRepItem));
         } catch (const CArchiveException& e) {
@@ -117,6 +124,7 @@ void CRepForm::Serialize(CArchive& ar)
         pItem->m_bTemporary = TEMP_STORED;
         m_listItems.AddTail(pItem);
     }
+    SetReadPlace(CString());
 }
 
 void CRepForm::CopyFrom(const CRepForm& other)

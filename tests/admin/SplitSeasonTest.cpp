@@ -149,3 +149,52 @@ TEST_F(SplitSeasonTest, BothWaysOfSplittingChangeTheSplitCountTheHeadingsAndTheS
     ASSERT_TRUE(doc.OnCmdMsg(ID_LEAGUE_SPLIT_SEASON, CN_COMMAND, nullptr));
     EXPECT_EQ(Nums(doc.m_nCustomSplitStart[1], doc.m_nCustomSplitStart[2], doc.m_nSplitCount), Nums(20, 0, 3));
 }
+
+// A league file that holds split season with no rounds per split, or custom splits with no
+// second start, is read as the dialog's OK leaves it: no splits, in the headings too.
+TEST_F(SplitSeasonTest, SplitsThatCannotBeUsedAreReadAsTheDialogsOKLeavesThem)
+{
+    const struct
+    {
+        int nPer;
+        BYTE nSecondStart;
+        int bSimple, bCustom;
+        const char* pszHeading;
+    } cases[] = {
+        {0, 0, 1, 0, "Handicap Standings after Round 12 of 30 on "},
+        {0, 0, 0, 1, "Handicap Standings after Round 12 of 30 on "},
+        {0, 0, 1, 1, "Handicap Standings after Round 12 of 30 on "},
+        {10, 0, 1, 1, "Handicap Standings after Round 12 of 30. Split 2 of 3 on  "},
+        {0, 10, 1, 1, "Handicap Standings after Round 12 of 30. Split 2 of 2 on  "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.nPer) + " " + std::to_string(c.nSecondStart));
+        CBowlingDoc doc;
+        MakeLeague(doc, 4, 30, At(2025, 9, 1));
+        doc.m_bHandicapLeague = 1;
+        doc.m_bSplitSeason = c.bSimple;
+        doc.m_nRoundsPerSplit = static_cast<BYTE>(c.nPer);
+        doc.m_nSplits = 3;
+        doc.m_bCustomSplits = c.bCustom;
+        doc.m_nCustomSplitStart[0] = 1;
+        doc.m_nCustomSplitStart[1] = c.nSecondStart;
+        std::vector<BYTE> bytes;
+        doc.SaveToBytes(bytes);
+        CBowlingDoc loaded;
+        CString error;
+        ASSERT_TRUE(loaded.LoadFromBytes(bytes, "split.lgf", error)) << error.GetString();
+        EXPECT_EQ(Heading(loaded, 12).rfind(c.pszHeading, 0), 0u) << Heading(loaded, 12);
+
+        // Split Season confirmed unchanged leaves the league as it was read.
+        std::vector<BYTE> read;
+        loaded.SaveToBytes(read);
+        CScriptedBackend ui;
+        ui.OnDialog(IDD_SPLIT_SEASON).OK();
+        ASSERT_TRUE(loaded.OnCmdMsg(ID_LEAGUE_SPLIT_SEASON, CN_COMMAND, nullptr));
+        EXPECT_TRUE(ui.AllUsed());
+        std::vector<BYTE> confirmed;
+        loaded.SaveToBytes(confirmed);
+        EXPECT_TRUE(read == confirmed);
+        EXPECT_EQ(Heading(loaded, 12).rfind(c.pszHeading, 0), 0u) << Heading(loaded, 12);
+    }
+}

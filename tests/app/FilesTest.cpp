@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "ScriptedBackend.h"
 #include "StartedApp.h"
 #include "TempDir.h"
 #include "league/Fixture.h"
+#include "league/Player.h"
 #include "league/SampleLeague.h"
 #include "resources/Resource.h"
 #include "resources/dialogs/AdminDialogs.h"
@@ -19,6 +21,18 @@ void WriteBytes(const std::string& path, const std::string& bytes)
     CFile f(path.c_str(), CFile::modeCreate | CFile::modeWrite);
     f.Write(bytes.data(), static_cast<UINT>(bytes.size()));
     f.Close();
+}
+
+// The sample league, damaged, saved as Monday.lgf in the folder.
+std::string SaveDamagedSample(TempDir& dir, const std::function<void(CBowlingDoc&)>& damage)
+{
+    const std::string path = dir.File("Monday.lgf");
+    CBowlingDoc league;
+    BuildSampleLeague(league, GetSampleLeagueShape(FALSE));
+    damage(league);
+    CString error;
+    EXPECT_TRUE(league.SaveToFile(path.c_str(), error)) << error.GetString();
+    return path;
 }
 
 std::string SaveSample(const std::string& path)
@@ -59,13 +73,10 @@ TEST(Files, ALeagueWhosePointsAreWorkedOutAgainOpensWithOneNotice)
 {
     CScriptedBackend ui;
     TempDir dir;
-    const std::string path = dir.File("Monday.lgf");
-    CBowlingDoc league;
-    BuildSampleLeague(league, GetSampleLeagueShape(FALSE));
-    league.FindFixtureByRoundMatch(2, 3)->m_nScratchTotals[0][1] = -2000000000;
-    league.FindFixtureByRoundMatch(4, 1)->m_nHandicapMatchPoints[1] = 2000000000;
-    CString error;
-    ASSERT_TRUE(league.SaveToFile(path.c_str(), error)) << error.GetString();
+    const std::string path = SaveDamagedSample(dir, [](CBowlingDoc& league) {
+        league.FindFixtureByRoundMatch(2, 3)->m_nScratchTotals[0][1] = -2000000000;
+        league.FindFixtureByRoundMatch(4, 1)->m_nHandicapMatchPoints[1] = 2000000000;
+    });
     Started s({path});
     ASSERT_TRUE(s.ok);
     ASSERT_EQ(ui.messages.size(), 1u);
@@ -74,6 +85,43 @@ TEST(Files, ALeagueWhosePointsAreWorkedOutAgainOpensWithOneNotice)
                                        "they were worked out again from the scores. Save the league to keep them.");
     EXPECT_EQ(s.Doc()->FindFixtureByRoundMatch(2, 3)->m_nScratchTotals[0][1], 0);
     EXPECT_TRUE(s.Doc()->IsModified() && ui.frameModified);
+}
+
+// The sample league damaged where a read mends it, a report font's colour and name and a
+// bowler's handicap, opens with one notice; saved, it opens again without one.
+TEST(Files, ALeagueWithAMendedFontAndHandicapOpensWithOneNoticeAndSavesMended)
+{
+    CScriptedBackend ui;
+    TempDir dir;
+    int nHandicap = 0;
+    std::string name;
+    const std::string path = SaveDamagedSample(dir, [&](CBowlingDoc& league) {
+        league.m_fontReportTitle.m_crColour = 0x01000000;
+        league.m_fontLayoutTitle.m_strFaceName = "Ar\tal";
+        league.Recalculate();
+        CPlayer* pBowler = league.FindPlayer(5);
+        nHandicap = pBowler->m_nHandicap;
+        name = pBowler->m_strName.str();
+        pBowler->m_nHandicap = 4194360;
+    });
+    {
+        Started s({path});
+        ASSERT_TRUE(s.ok);
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].text, "In the league file \"" + path + "\" the handicap of bowler 5 (" + name + ") could not be right: it was worked out again from the bowler's average. "
+                                           "The report fonts of the report title (its colour) and the current layout's "
+                                           "title (its name, now Arial) were damaged: they were mended. Save the "
+                                           "league to keep them.");
+        EXPECT_EQ(s.Doc()->FindPlayer(5)->m_nHandicap, nHandicap);
+        EXPECT_TRUE(s.Doc()->IsModified() && ui.frameModified);
+        EXPECT_TRUE(s.Run(ID_FILE_SAVE));
+        EXPECT_FALSE(s.Doc()->IsModified());
+    }
+    Started again({path});
+    ASSERT_TRUE(again.ok);
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(again.Doc()->m_fontLayoutTitle.m_strFaceName, "Arial");
+    EXPECT_EQ(again.Doc()->m_fontReportTitle.m_crColour, RGB(0, 0, 0));
 }
 
 TEST(Files, APathBeyondAsciiOpensAndIsKeptByteForByte)

@@ -12,9 +12,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <cstring>
 #include <functional>
 #include <random>
+#include <set>
+#include <tuple>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -35,6 +39,19 @@ Bytes Save(CBowlingDoc& doc)
     Bytes bytes;
     doc.SaveToBytes(bytes);
     return bytes;
+}
+
+// How a refusal names the small league's first match's teams and its first bowler, and the
+// number of its membership types.
+std::tuple<std::string, std::string, std::string, int> SmallLeagueNames()
+{
+    CBowlingDoc doc;
+    BuildSmallLeague(doc);
+    const CFixture* first = doc.FindFixtureByRoundMatch(1, 1);
+    const CPlayer* bowler = static_cast<const CPlayer*>(doc.m_listPlayers.GetHead());
+    return {first->m_pTeamA->m_strName.GetString(), first->m_pTeamB->m_strName.GetString(),
+            "bowler " + std::to_string(bowler->m_nPlayerNo) + " (" + bowler->m_strName.GetString() + ")",
+            static_cast<int>(doc.m_arrMembershipTypes.GetSize())};
 }
 
 class CorruptFileTest : public ::testing::Test
@@ -229,8 +246,8 @@ TEST_F(CorruptFileTest, ValuesBeyondTheirDialogsAreRefusedNamingTheField)
          [&](CBowlingDoc& d) { firstMatch(d)->m_nHandicapPyramidPoints[0] = 2000000000; }},
         {"a match average of 65536", [&](CBowlingDoc& d) { firstMatch(d)->m_nAverage[2][9] = 65536; }},
         {"a team handicap of -2147483648", [&](CBowlingDoc& d) { firstMatch(d)->m_nTeamHandicap[1][4] = 0x80000000u; }},
-        {"a bowler's handicap of 98303",
-         [](CBowlingDoc& d) { static_cast<CPlayer*>(d.m_listPlayers.GetHead())->m_nHandicap = 98303; }},
+        {"a bowler's membership type of 200",
+         [](CBowlingDoc& d) { static_cast<CPlayer*>(d.m_listPlayers.GetHead())->m_nMembershipType = 200; }},
         {"a handicap percentage of 151", [](CBowlingDoc& d) { d.m_HcpRule[2].m_nPercent = 151; }},
         {"a handicap basis of 301", [](CBowlingDoc& d) { d.m_HcpRule[1].m_nBasis = 301; }},
         {"a minimum handicap of -101", [](CBowlingDoc& d) { d.m_HcpRule[0].m_nMin = -101; }},
@@ -352,13 +369,7 @@ TEST_F(CorruptFileTest, WorkedPointsNoMatchCanScoreAreMadeAgainWithOneNotice)
 // the bowler, the award category or the entry of a list.
 TEST_F(CorruptFileTest, ARefusalNamesWhereTheValueLies)
 {
-    CBowlingDoc names;
-    BuildSmallLeague(names);
-    const CFixture* first = names.FindFixtureByRoundMatch(1, 1);
-    const std::string teamA = first->m_pTeamA->m_strName.GetString(), teamB = first->m_pTeamB->m_strName.GetString();
-    const CPlayer* bowler = static_cast<const CPlayer*>(names.m_listPlayers.GetHead());
-    const std::string who =
-        "bowler " + std::to_string(bowler->m_nPlayerNo) + " (" + bowler->m_strName.GetString() + ")";
+    const auto [teamA, teamB, who, nMembershipTypes] = SmallLeagueNames();
     auto match = [](CBowlingDoc& d, int r, int m) { return d.FindFixtureByRoundMatch(r, m); };
     auto player = [](CBowlingDoc& d) { return static_cast<CPlayer*>(d.m_listPlayers.GetHead()); };
     const struct
@@ -377,8 +388,9 @@ TEST_F(CorruptFileTest, ARefusalNamesWhereTheValueLies)
         {"Match 2 of round 2 refers to team 9", [&](CBowlingDoc& d) { match(d, 2, 2)->m_nTeamB = 9; }},
         {"a bowler's category of 7, outside 0 to 3, in " + who + ".",
          [&](CBowlingDoc& d) { player(d)->m_nCategory = 7; }},
-        {"a bowler's handicap of 98303, outside -98302 to 98302, in " + who + ".",
-         [&](CBowlingDoc& d) { player(d)->m_nHandicap = 98303; }},
+        {"a bowler's membership type of 200, outside 0 to " + std::to_string(nMembershipTypes) +
+             ", in " + who + ".",
+         [&](CBowlingDoc& d) { player(d)->m_nMembershipType = 200; }},
         {"an award category kind of 9, outside 0 to 4, in award category 1 (",
          [](CBowlingDoc& d) { static_cast<CAwards*>(d.m_listAwards.GetTail())->m_nKind = 9; }},
         {"a bonus rule kind of 2, outside 0 to 1, in the bonus rules, entry 2.",
@@ -498,4 +510,212 @@ TEST_F(CorruptFileTest, ADamagedHeaderOrFontNameIsReportedAsSuch)
         }
     EXPECT_GT(nFonts, 100);
     EXPECT_TRUE(open.IsSameLeague(reference));
+}
+
+namespace {
+
+// Where each Arial report font of a file lies: the offset of its name's length byte; its
+// colour follows the five letters.
+std::vector<size_t> ArialFonts(const Bytes& bytes)
+{
+    const std::string arial = "\x05" "Arial";
+    std::vector<size_t> at;
+    for (auto it = std::search(bytes.begin(), bytes.end(), arial.begin(), arial.end()); it != bytes.end();
+         it = std::search(it + 1, bytes.end(), arial.begin(), arial.end()))
+        at.push_back(static_cast<size_t>(it - bytes.begin()));
+    return at;
+}
+
+// The place a one-font notice names: "... the report font of <place> was damaged ...".
+std::string MendedFontPlace(const CString& notice)
+{
+    const std::string text = notice.GetString(), before = "the report font of ", after = " was damaged:";
+    const size_t a = text.find(before), b = text.find(after);
+    if (a == std::string::npos || b == std::string::npos)
+        return "";
+    return text.substr(a + before.size(), b - a - before.size());
+}
+
+} // namespace
+
+// A damaged byte that leaves a font's read in step is mended: the colour keeps its three colour
+// bytes, a name that is no typed text falls back to the default face; one notice names the
+// font. A damaged name length, which puts the read out of step, is refused naming the same font.
+TEST_F(CorruptFileTest, AFontDamagedInStepIsMendedAndOneWithADamagedNameLengthIsRefusedByName)
+{
+    const std::vector<size_t> fonts = ArialFonts(good);
+    ASSERT_GT(fonts.size(), 100u);
+    std::set<std::string> places;
+    for (size_t i = 0; i < fonts.size(); ++i) {
+        const size_t at = fonts[i];
+        CBowlingDoc loaded;
+        CString error;
+        std::string place;
+        for (const auto& [nOffset, nByte, pszMend] :
+             {std::tuple{9, 0x01, " (its colour)"}, std::tuple{3, 0x09, " (its name, now Arial)"}}) {
+            Bytes bytes = good;
+            bytes[at + nOffset] = static_cast<BYTE>(nByte);
+            ASSERT_TRUE(loaded.LoadFromBytes(bytes, "damaged.lgf", error)) << i << " " << error.GetString();
+            const std::string named = MendedFontPlace(loaded.m_strReadNotice);
+            ASSERT_NE(named.find(pszMend), std::string::npos) << loaded.m_strReadNotice.GetString();
+            EXPECT_EQ(loaded.m_strReadNotice, ("In the league file \"damaged.lgf\" the report font of " + named +
+                                               " was damaged: it was mended. Save the league to keep them.")
+                                                  .c_str());
+            place = named.substr(0, named.size() - std::strlen(pszMend));
+            // Mended as it was: the league saves to the undamaged bytes.
+            ASSERT_EQ(Save(loaded), good) << place;
+        }
+        places.insert(place);
+
+        Bytes bytes = good;
+        bytes[at] = 9;  // the name takes in the colour's zero bytes
+        ASSERT_FALSE(open.LoadFromBytes(bytes, "damaged.lgf", error));
+        if (i + 1 < fonts.size()) {
+            EXPECT_NE(error.Find(("a report font whose name's length is damaged, in " + place + ".").c_str()), -1)
+                << error.GetString();
+        }
+    }
+    // Every font is named apart from the others, by its table entry or report (the layouts'
+    // fonts are named in the report tests).
+    EXPECT_EQ(places.size(), fonts.size());
+    for (const char* pszPlace : {"the report title", "the current layout's title",
+                                 "the report font table, entry 1", "the report font table, entry 100",
+                                 "the junior reports' stats detail", "the venue report's heading"})
+        EXPECT_EQ(places.count(pszPlace), 1u) << pszPlace;
+    EXPECT_TRUE(open.IsSameLeague(reference));
+}
+
+// The fonts of the sample league as a secretary would meet them: a face of its own falls back to
+// the default face, and two mended fonts share one notice.
+TEST_F(CorruptFileTest, TwoMendedFontsShareOneNoticeAndAFaceFallsBackToTheDefault)
+{
+    CBowlingDoc doc;
+    BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
+    doc.m_fontReportTitle.m_strFaceName = "Georgia";
+    doc.m_DefaultFonts[2].m_strFaceName = "Courier New";
+    doc.m_DefaultFonts[2].m_crColour = RGB(128, 0, 0);
+    Bytes bytes = Save(doc);
+    auto find = [&](const std::string& s) { return std::search(bytes.begin(), bytes.end(), s.begin(), s.end()); };
+    find("\x07" "Georgia")[3] = 0x09;
+    find("\x0B" "Courier New")[12 + 3] = 0x40;
+    CBowlingDoc loaded;
+    CString error;
+    ASSERT_TRUE(loaded.LoadFromBytes(bytes, "sample.lgf", error)) << error.GetString();
+    EXPECT_EQ(loaded.m_strReadNotice,
+              "In the league file \"sample.lgf\" the report fonts of the report title (its name, now Arial) and "
+              "the report font table, entry 3 (its colour) were damaged: they were mended. Save the league to keep "
+              "them.");
+    EXPECT_EQ(loaded.m_fontReportTitle.m_strFaceName, "Arial");
+    EXPECT_EQ(loaded.m_DefaultFonts[2].m_crColour, RGB(128, 0, 0));
+    EXPECT_EQ(loaded.m_DefaultFonts[2].m_strFaceName, "Courier New");
+}
+
+// Every figure the loader checks, set out of its range in a file: a figure the recalculation
+// after the read makes again (a match's worked points, a bowler's handicap) and a font whose
+// read stays in step are remade, with the notice; any other is refused, naming where it lies.
+TEST_F(CorruptFileTest, EachStoredFigureOutOfRangeIsRefusedWithItsPlaceOrRemadeWithANotice)
+{
+    const auto [teamA, teamB, who, nMembershipTypes] = SmallLeagueNames();
+    const std::string match11 = "round 1, match 1 (";
+    auto match = [](CBowlingDoc& d) { return d.FindFixtureByRoundMatch(1, 1); };
+    auto player = [](CBowlingDoc& d) { return static_cast<CPlayer*>(d.m_listPlayers.GetHead()); };
+    const int kA = CFixture::SlotOf(0, 1), kB = CFixture::SlotOf(1, 0);
+    enum Outcome { refused, remade };
+    const struct
+    {
+        Outcome outcome;
+        std::string text;
+        std::function<void(CBowlingDoc&)> damage;
+    } cases[] = {
+        // The league's settings.
+        {refused, "a number of games per match of 5, outside 1 to 4.", [](CBowlingDoc& d) { d.m_nGamesPerMatch = 5; }},
+        {refused, "a number of players per team of 0, outside 1 to 5.", [](CBowlingDoc& d) { d.m_nPlayersPerTeam = 0; }},
+        {refused, "a number of divisions of 17, outside 0 to 16.", [](CBowlingDoc& d) { d.m_nDivisions = 17; }},
+        {refused, "a handicap percentage of 151, outside 0 to 150.", [](CBowlingDoc& d) { d.m_HcpRule[0].m_nPercent = 151; }},
+        {refused, "a maximum handicap of 301, outside 0 to 300.", [](CBowlingDoc& d) { d.m_HcpRule[3].m_nMax = 301; }},
+        {refused, "a minimum handicap of 301, outside -100 to 300.", [](CBowlingDoc& d) { d.m_HcpRule[1].m_nMin = 301; }},
+        {refused, "individual points for a game of 251, outside 0 to 250.",
+         [](CBowlingDoc& d) { d.m_HcpPoints.m_nIndividualGame[0] = 251; }},
+        {refused, "team points for the series of 251, outside 0 to 250.",
+         [](CBowlingDoc& d) { d.m_ScrPoints.m_nTeamSeries = 251; }},
+        {refused, "a maximum of handicap match points of 10000, outside 0 to 9999.",
+         [](CBowlingDoc& d) { d.m_nMaxHandicapPoints = 10000; }},
+        {refused, "a score-threshold divider of 17, outside 0 to 16.", [](CBowlingDoc& d) { d.m_nDividerIndex = 17; }},
+        {refused, "a vacancy/robot rule kind of 9", [](CBowlingDoc& d) { d.m_Robot[1].m_nKind = 9; }},
+        {refused, "a blind-score method of 9", [](CBowlingDoc& d) { d.m_BlindScore[0].m_nMethod = 9; }},
+        {refused, "a pinfall points remainder mode of 2", [](CBowlingDoc& d) { d.m_Petersen.m_nRemainderMode = 2; }},
+        {refused, "a team prize rule of 4", [](CBowlingDoc& d) { d.m_pAwardRestrictions->m_nTeamRule = 4; }},
+        // A match's stored figures: what was bowled and handed in is kept, and refused when damaged.
+        {refused, "a match with a number of games of 9, outside 1 to 4, in round 1, match 1.",
+         [&](CBowlingDoc& d) { match(d)->m_nGames = 9; }},
+        {refused, "Match 1 of round 1 refers to team 9", [&](CBowlingDoc& d) { match(d)->m_nTeamA = 9; }},
+        {refused, "a game score of 301, outside 0 to 300, in " + match11 + teamB + ", position 1, game 1).",
+         [&](CBowlingDoc& d) { match(d)->m_nScore[0][kB] = 301; }},
+        {refused, "a substitute's game score of 301, outside 0 to 300, in " + match11 + teamA + ", position 2, game 3).",
+         [&](CBowlingDoc& d) { match(d)->m_nPacerScore[2][kA] = 301; }},
+        {refused, "a game handicap of 98303, outside -98302 to 98302, in " + match11 + teamA + ", position 2, game 1).",
+         [&](CBowlingDoc& d) { match(d)->m_nHandicap[0][kA] = 98303; }},
+        {refused, "a substitute's game handicap of -98303, outside -98302 to 98302, in " + match11 + teamB +
+                      ", position 1, game 2).",
+         [&](CBowlingDoc& d) { match(d)->m_nPacerHandicap[1][kB] = -98303; }},
+        {refused, "a match average of 65536, outside 0 to 65535, in " + match11 + teamB + ", position 1, game 1).",
+         [&](CBowlingDoc& d) { match(d)->m_nAverage[0][kB] = 65536; }},
+        {refused, "a team average of 2147483647, outside 0 to 1310700, in " + match11 + teamA + ", game 2).",
+         [&](CBowlingDoc& d) { match(d)->m_nTeamAverage[0][1] = INT_MAX; }},
+        {refused, "a handicap points adjustment of 499951, outside -499950 to 499950, in " + match11 + teamA + ").",
+         [&](CBowlingDoc& d) { match(d)->m_nHandicapAdjust[0] = 499951; }},
+        {refused, "a match's pyramid points of -499951, outside -499950 to 499950, in " + match11 + teamB + ").",
+         [&](CBowlingDoc& d) { match(d)->m_nScratchPyramidPoints[1] = -499951; }},
+        // What the recalculation makes again.
+        {remade, "the points of round 1, match 1 could not be right: they were worked out again from the scores.",
+         [&](CBowlingDoc& d) { match(d)->m_nHandicapBonusPoints[1] = INT_MIN; }},
+        // A bowler's: his place in the league is kept, his handicap is worked from his average.
+        {refused, "a bowler's category of 4, outside 0 to 3, in " + who + ".",
+         [&](CBowlingDoc& d) { player(d)->m_nCategory = 4; }},
+        {refused, "a vacancy/robot number of 5, outside 0 to 4, in " + who + ".",
+         [&](CBowlingDoc& d) { player(d)->m_nRobot = 5; }},
+        {remade, "the handicap of " + who + " could not be right: it was worked out again from the bowler's average.",
+         [&](CBowlingDoc& d) { player(d)->m_nHandicap = 4194360; }},
+        {remade, "the handicap of " + who + " could not be right: it was worked out again from the bowler's average.",
+         [&](CBowlingDoc& d) { player(d)->m_nHandicap = -98303; }},
+        // A font read in step.
+        {remade, "the report font of the report font table, entry 7 (its colour) was damaged: it was mended.",
+         [](CBowlingDoc& d) { d.m_DefaultFonts[6].m_crColour = 0xFF000000; }},
+        {remade, "the report font of the venue report's heading (its name, now Arial) was damaged: it was mended.",
+         [](CBowlingDoc& d) { d.m_fontVenueHeader.m_strFaceName = "Ar\x7Fial"; }},
+    };
+    CBowlingDoc undamaged;
+    CString error;
+    ASSERT_TRUE(undamaged.LoadFromBytes(good, "good.lgf", error)) << error.GetString();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        CBowlingDoc doc;
+        BuildSmallLeague(doc);
+        c.damage(doc);
+        if (c.outcome == refused) {
+            ExpectRefused(Save(doc), c.text.c_str());
+            continue;
+        }
+        CBowlingDoc loaded;
+        ASSERT_TRUE(loaded.LoadFromBytes(Save(doc), "damaged.lgf", error)) << error.GetString();
+        EXPECT_EQ(loaded.m_strReadNotice,
+                  ("In the league file \"damaged.lgf\" " + c.text + " Save the league to keep them.").c_str());
+        EXPECT_TRUE(loaded.IsSameLeague(undamaged));
+    }
+    EXPECT_TRUE(open.IsSameLeague(reference));
+
+    // All at once: one notice, a sentence for each kind.
+    CBowlingDoc doc, loaded;
+    BuildSmallLeague(doc);
+    for (const auto& c : cases)
+        if (c.outcome == remade)
+            c.damage(doc);
+    ASSERT_TRUE(loaded.LoadFromBytes(Save(doc), "damaged.lgf", error)) << error.GetString();
+    EXPECT_EQ(loaded.m_strReadNotice,
+              ("In the league file \"damaged.lgf\" the points of round 1, match 1 could not be right: they were worked "
+               "out again from the scores. The handicap of " + who + " could not be right: it was worked out again "
+               "from the bowler's average. The report fonts of the report font table, entry 7 (its colour) and the "
+               "venue report's heading (its name, now Arial) were damaged: they were mended. Save the league to "
+               "keep them.").c_str());
+    EXPECT_TRUE(loaded.IsSameLeague(undamaged));
 }

@@ -74,8 +74,8 @@ int CFileException::CauseFromErrno(int err)
     case EROFS:
     case EISDIR: return accessDenied;
     case ENOSPC:
-    case EDQUOT:
-    case EFBIG: return diskFull;
+    case EDQUOT: return diskFull;
+    case EFBIG: return fileTooLarge;
     case EIO: return hardIO;
     default: return genericException;
     }
@@ -92,6 +92,7 @@ CString CFileException::GetErrorMessage() const
     case tooManyOpenFiles: what = "could not be opened: too many files are open"; break;
     case accessDenied: what = "cannot be accessed"; break;
     case diskFull: what = "could not be written: the disk is full"; break;
+    case fileTooLarge: what = "could not be written: it would be larger than the system allows"; break;
     case endOfFile: what = "ends unexpectedly"; break;
     case readOnlyFile: what = "is read-only; it was left as it was"; break;
     case notRegularFile: what = "is not a file that can be read (it is a folder, a device or a pipe)"; break;

@@ -14,7 +14,7 @@ class CFileException : public std::exception
 public:
     enum Cause { none, genericException, fileNotFound, badPath, tooManyOpenFiles, accessDenied,
                  invalidFile, removeCurrentDir, directoryFull, badSeek, hardIO, sharingViolation,
-                 lockViolation, diskFull, endOfFile, notRegularFile, readOnlyFile };
+                 lockViolation, diskFull, endOfFile, notRegularFile, readOnlyFile, fileTooLarge };
 
     CFileException(int cause = none, int osError = 0, const CString& fileName = CString())
         : m_cause(cause), m_lOsError(osError), m_strFileName(fileName) {}

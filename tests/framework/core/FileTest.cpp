@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
 #include <fcntl.h>
@@ -62,7 +63,7 @@ TEST(CFile, FailedWriteLeavesTheOldFile)
     std::string path = dir.File("league.lgf");
     WriteAll(path, "the last good league");
 
-    // Make the operating system refuse writes past 1000 bytes, as a full disk would.
+    // Make the operating system refuse writes past 1000 bytes: the file-size limit.
     struct rlimit old {};
     getrlimit(RLIMIT_FSIZE, &old);
     auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -80,8 +81,10 @@ TEST(CFile, FailedWriteLeavesTheOldFile)
         f.Close();
     } catch (const CFileException& e) {
         threw = true;
-        EXPECT_EQ(e.m_cause, CFileException::diskFull);
-        EXPECT_NE(e.GetErrorMessage().Find("league.lgf"), -1);
+        EXPECT_EQ(e.m_cause, CFileException::fileTooLarge);
+        EXPECT_EQ(e.GetErrorMessage(), "The file \"" + CString(path.c_str()) +
+                                           "\" could not be written: it would be larger than the system allows "
+                                           "(File too large).");
     }
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
@@ -99,6 +102,24 @@ static int DeadPid()
         _exit(0);
     waitpid(pid, nullptr, 0);
     return static_cast<int>(pid);
+}
+
+// A full disk or quota and a file past the size limit are told apart.
+TEST(CFile, AFullDiskAndAFileTooLargeSayWhichStoppedTheWrite)
+{
+    const struct
+    {
+        int nErrno;
+        const char* pszMessage;
+    } cases[] = {
+        {ENOSPC, "The file \"a.lgf\" could not be written: the disk is full (No space left on device)."},
+        {EDQUOT, "The file \"a.lgf\" could not be written: the disk is full (Disk quota exceeded)."},
+        {EFBIG, "The file \"a.lgf\" could not be written: it would be larger than the system allows (File too large)."},
+    };
+    for (const auto& c : cases) {
+        CFileException e(CFileException::CauseFromErrno(c.nErrno), c.nErrno, "a.lgf");
+        EXPECT_EQ(e.GetErrorMessage(), c.pszMessage);
+    }
 }
 
 TEST(CFile, SavesAndOpensClearOnlyTheTemporariesOfDeadSavesOfTheSameFile)

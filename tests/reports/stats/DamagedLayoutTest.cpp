@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -183,4 +184,47 @@ TEST(DamagedLayout, WhatCannotBeALayoutIsRefusedBeforeReading)
         EXPECT_EQ(ImportRepForm(c.path.c_str(), &doc, error), nullptr);
         EXPECT_NE(error.Find(c.pszReason), -1) << error.GetString();
     }
+}
+
+// A layout's font damaged in one byte that keeps the read in step is mended, and the notice
+// names the layout and the item; a damaged name length is refused naming them.
+TEST(DamagedLayout, AMendedOrRefusedFontNamesItsLayoutAndItem)
+{
+    CBowlingDoc doc;
+    BuildSampleLeague(doc, SampleLeagueShape{4, 2, 2, 2, 1});
+    doc.m_listRepForms.AddTail(MakeTables(doc).pForm);
+    const std::string layout = "the report layouts, entry " + std::to_string(doc.m_listRepForms.GetCount()) +
+                               " (\"Tables\")";
+    Bytes good;
+    doc.SaveToBytes(good);
+    const std::string title = "\x06" "Tables", arial = "\x05" "Arial";
+    auto at = std::search(good.begin(), good.end(), title.begin(), title.end());
+    ASSERT_NE(at, good.end());
+    std::vector<std::string> places;
+    for (at = std::search(at, good.end(), arial.begin(), arial.end()); at != good.end() && places.size() < 5;
+         at = std::search(at + 1, good.end(), arial.begin(), arial.end())) {
+        const size_t n = static_cast<size_t>(at - good.begin());
+        Bytes bytes = good;
+        bytes[n + 9] = 0x80;  // the colour's fourth byte
+        CBowlingDoc loaded;
+        CString error;
+        ASSERT_TRUE(loaded.LoadFromBytes(bytes, "layout.lgf", error)) << error.GetString();
+        const std::string notice = loaded.m_strReadNotice.GetString();
+        const size_t a = notice.find(layout), b = notice.find(" (its colour) was damaged: it was mended.");
+        ASSERT_TRUE(a != std::string::npos && b != std::string::npos) << notice;
+        places.push_back(notice.substr(a, b - a));
+
+        bytes = good;
+        bytes[n] = 0;  // the name's letters are read as its colour
+        ASSERT_FALSE(loaded.LoadFromBytes(bytes, "layout.lgf", error));
+        EXPECT_NE(error.Find(("a report font whose name's length is damaged, in " + places.back() + ".").c_str()), -1)
+            << error.GetString();
+    }
+    // The layout's title font, then each table's heading and detail fonts.
+    ASSERT_EQ(places.size(), 5u);
+    EXPECT_EQ(places[0], layout + ", its title");
+    EXPECT_EQ(places[1], layout + ", item 1");
+    EXPECT_EQ(places[2], layout + ", item 1");
+    EXPECT_EQ(places[3], layout + ", item 2");
+    EXPECT_EQ(places[4], layout + ", item 2");
 }

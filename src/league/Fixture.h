@@ -174,6 +174,10 @@ public:
     BOOL IsBowledGame(int nSide, int nPos, int nGame) const;
     // The pacer of a slot's game: the link, else found by number; null when not paced.
     CPlayer* GetPacer(int nGame, int nSlot) const;
+    // A pacer's game is bowled off his own figures: his current average and handicap become
+    // the game's, and the position's handicap too unless the game is blind or Non Qual (which
+    // keep their own). Nothing for a game not paced.
+    void SetPacerFigures(int nGame, int nSlot);
     // Who bowled a game of a position and whether it counts for him: the one answer every
     // statistic, report, competition and export takes (docs/scoring.md 1.9). Pacers' games are
     // left out of the figures when the league excludes them.

@@ -87,6 +87,9 @@ public:
     // Non Qual in it, for every game up to the league's games per match.
     BOOL AreScoresComplete(BOOL bSideA) const;
     BOOL HasDuplicateBowler() const;
+    // The bowler bowled a game of the match (GetBowledGame's bowler, counting for his figures
+    // or not): the pacer of a pacer game, never the absent bowler whose game he paced, nor a
+    // blind or Non Qual bowler, nor anyone in a defaulted game.
     BOOL HasPlayerBowled(WORD nPlayerNo, BOOL bEnteredOnly) const;
     BOOL HasPlayerBowledSideA(WORD nPlayerNo, BOOL bEnteredOnly) const { return HasPlayerBowledSide(0, nPlayerNo, bEnteredOnly); }
     BOOL HasPlayerBowledSideB(WORD nPlayerNo, BOOL bEnteredOnly) const { return HasPlayerBowledSide(1, nPlayerNo, bEnteredOnly); }

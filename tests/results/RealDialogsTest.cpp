@@ -10,7 +10,6 @@
 #include "resources/dialogs/ReportDialogs.h"
 #include "results/EnterDateTimeDlg.h"
 #include "results/ResultEntry.h"
-#include "results/SubstitutionsDlg.h"
 
 TEST(RealDialogs, TheDateIsNormalisedAndItsWeekdayFollowsOnLeavingTheDayBox)
 {
@@ -108,13 +107,7 @@ TEST(RealDialogs, ADateItemIsSetUpByKeysAndClicks)
 TEST(RealDialogs, ABowlerPickedInSubstitutionsAndLetGoWithEscapeKeepsHisFigures)
 {
     ResultsLeague L(2, 1, 3, 2, 1);
-    CPlayer* pNew = L.Player(12);
-    pNew->SetEnteringAverage(1875);
-    pNew->m_nAverage = 0;
-    SubstitutionRecord rec;
-    rec.nTeam = 1;
-    for (WORD& n : rec.nPlayerNo)
-        n = 11;
+    SubstitutionRecord rec = NewReserveRecord(L);
     const SubstitutionRecord before = rec;
     CRealUi ui;
     ui.OnDialog(IDD_SUBSTITUTIONS, [](CRealDialog& d) {
@@ -123,7 +116,7 @@ TEST(RealDialogs, ABowlerPickedInSubstitutionsAndLetGoWithEscapeKeepsHisFigures)
         d.Escape();
     });
     EXPECT_FALSE(EditSubstitutions(&L.doc, &rec));
-    EXPECT_EQ(pNew->m_nAverage, 0);
+    EXPECT_EQ(L.Player(12)->m_nAverage, 0);
     EXPECT_EQ(std::vector<WORD>(rec.nPlayerNo, rec.nPlayerNo + 4), std::vector<WORD>(before.nPlayerNo, before.nPlayerNo + 4));
     EXPECT_EQ(ui.messages, std::vector<std::string>{});
 }

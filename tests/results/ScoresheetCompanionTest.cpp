@@ -142,7 +142,6 @@ TEST(ScoresheetSubstitutes, ScoreRangeFollowsFivePinRules)
 
 TEST(ScoresheetSubstitutes, ANewcomersEnteringAverageIsHisOnlyOnOK)
 {
-    // Bowler 12, the reserve, is new: no average yet, entering at 187.5.
     struct Case {
         const char* pszName;
         std::vector<const char*> picks;  // in game 1's list, "Assign for ALL Games." ticked
@@ -157,13 +156,8 @@ TEST(ScoresheetSubstitutes, ANewcomersEnteringAverageIsHisOnlyOnOK)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pszName);
         ResultsLeague L(2, 1, 3, 2, 1);
-        CPlayer* pNew = L.Player(12);
-        pNew->SetEnteringAverage(1875);
-        pNew->m_nAverage = 0;
-        SubstitutionRecord rec;
-        rec.nTeam = 1;
-        for (WORD& n : rec.nPlayerNo)
-            n = 11;
+        SubstitutionRecord rec = NewReserveRecord(L);
+        const CPlayer* pNew = L.Player(12);
         CScriptedBackend ui;
         auto& dlg = ui.OnDialog(IDD_SUBSTITUTIONS);
         for (const char* pszPick : c.picks)

@@ -501,9 +501,8 @@ void CScoresheetDlg::RecalculateSide(int s)
                 f.m_nHandicap[g][k] = m_pDoc->CalcBlindHandicap(&f, s, p, g, flag[g]);
             } else if (bDefaulted) {
                 f.m_nHandicap[g][k] = 0;
-            } else if (dwFlags & PosPacer(g)) {
-                if (!bNonQual)
-                    f.SetPacerFigures(g, k);
+            } else if (!bNonQual && (dwFlags & PosPacer(g))) {
+                f.SetPacerFigures(g, k);
             } else if (!bNonQual) {
                 // A position without a bowler bowls off nothing.
                 f.m_nHandicap[g][k] = pBowler ? pBowler->m_nHandicap : 0;

@@ -379,40 +379,19 @@ BOOL CFixture::HasDuplicateBowler() const
 
 BOOL CFixture::HasPlayerBowled(WORD nPlayerNo, BOOL bEnteredOnly) const
 {
-    for (int s = 0; s < 2; ++s) {
-        if (bEnteredOnly && !m_bPlayed[s])
-            continue;
-        for (int p = 0; p < m_nPlayers; ++p) {
-            int k = SlotOf(s, p);
-            for (int g = 0; g < MAX_GAMES; ++g) {
-                if (!(m_nDefaulted[s] & DefaultedBit(g)) && m_wPlayerNo[g][k] == nPlayerNo)
-                    return TRUE;
-                if ((m_dwPosFlags[k] & PosPacer(g)) && m_wPacerNo[g][k] == nPlayerNo)
-                    return TRUE;
-            }
-        }
-    }
-    return FALSE;
+    return HasPlayerBowledSide(0, nPlayerNo, bEnteredOnly) || HasPlayerBowledSide(1, nPlayerNo, bEnteredOnly);
 }
 
 BOOL CFixture::HasPlayerBowledSide(int nSide, WORD nPlayerNo, BOOL bEnteredOnly) const
 {
-    if (bEnteredOnly && !m_bPlayed[nSide])
+    if (nSide < 0 || nSide > 1 || (bEnteredOnly && !m_bPlayed[nSide]))
         return FALSE;
-    int nGames = std::min<int>(m_nGames, MAX_GAMES);
-    for (int p = 0; p < m_nPlayers; ++p) {
-        int k = SlotOf(nSide, p);
-        for (int g = 0; g < nGames; ++g) {
-            if ((m_dwPosFlags[k] & PosPacer(g)) && m_wPacerNo[g][k] == nPlayerNo)
-                return TRUE;
-            if (m_nDefaulted[nSide] & DefaultedBit(g))
-                continue;
-            if (m_dwPosFlags[k] & (PosBlind(g) | PosNonQual(g)))
-                continue;
-            if (m_wPlayerNo[g][k] == nPlayerNo)
+    for (int p = 0; p < std::min<int>(m_nPlayers, MAX_POSITIONS); ++p)
+        for (int g = 0; g < GetLeagueGames(); ++g) {
+            const CPlayer* pBowler = GetBowledGame(nSide, p, g).pBowler;
+            if (pBowler && pBowler->m_nPlayerNo == nPlayerNo)
                 return TRUE;
         }
-    }
     return FALSE;
 }
 

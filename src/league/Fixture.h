@@ -87,6 +87,9 @@ public:
     // Non Qual in it, for every game up to the league's games per match.
     BOOL AreScoresComplete(BOOL bSideA) const;
     BOOL HasDuplicateBowler() const;
+    // The bowler bowled a game of the match (GetBowledGame's bowler, counting for his figures
+    // or not): the pacer of a pacer game, never the absent bowler whose game he paced, nor a
+    // blind or Non Qual bowler, nor anyone in a defaulted game.
     BOOL HasPlayerBowled(WORD nPlayerNo, BOOL bEnteredOnly) const;
     BOOL HasPlayerBowledSideA(WORD nPlayerNo, BOOL bEnteredOnly) const { return HasPlayerBowledSide(0, nPlayerNo, bEnteredOnly); }
     BOOL HasPlayerBowledSideB(WORD nPlayerNo, BOOL bEnteredOnly) const { return HasPlayerBowledSide(1, nPlayerNo, bEnteredOnly); }
@@ -174,6 +177,10 @@ public:
     BOOL IsBowledGame(int nSide, int nPos, int nGame) const;
     // The pacer of a slot's game: the link, else found by number; null when not paced.
     CPlayer* GetPacer(int nGame, int nSlot) const;
+    // A pacer's game is bowled off his own figures: his current average and handicap become
+    // the game's, and the position's handicap too unless the game is blind or Non Qual (which
+    // keep their own). Nothing for a game not paced.
+    void SetPacerFigures(int nGame, int nSlot);
     // Who bowled a game of a position and whether it counts for him: the one answer every
     // statistic, report, competition and export takes (docs/scoring.md 1.9). Pacers' games are
     // left out of the figures when the league excludes them.

@@ -98,19 +98,14 @@ void CBowlingDoc::SetNewBowlerFigures(CFixture* pFixture, int nSide)
             const int k = CFixture::SlotOf(nSide, p);
             for (int g = 0; g < nGames; ++g) {
                 // A Non Qual game keeps the handicap given with it, a blind game its rule's.
-                const bool bOwnHandicap = !(f.m_dwPosFlags[k] & (PosNonQual(g) | PosBlind(g)));
                 if (f.m_dwPosFlags[k] & PosPacer(g)) {
-                    if (f.GetPacer(g, k) != pPlayer)
-                        continue;
-                    f.m_nPacerAverage[g][k] = nAverage;
-                    f.m_nPacerHandicap[g][k] = nHandicap;
+                    if (f.GetPacer(g, k) == pPlayer)
+                        f.SetPacerFigures(g, k);
                 } else if (f.GetSlotPlayer(g, k) == pPlayer) {
                     f.m_nAverage[g][k] = nAverage;
-                } else {
-                    continue;
+                    if (!(f.m_dwPosFlags[k] & (PosNonQual(g) | PosBlind(g))))
+                        f.m_nHandicap[g][k] = nHandicap;
                 }
-                if (bOwnHandicap)
-                    f.m_nHandicap[g][k] = nHandicap;
             }
         }
     }
@@ -137,6 +132,18 @@ CPlayer* CFixture::GetPacer(int nGame, int nSlot) const
     if (m_pPacer[nGame][nSlot])
         return m_pPacer[nGame][nSlot];
     return m_pDoc ? m_pDoc->FindPlayer(m_wPacerNo[nGame][nSlot]) : nullptr;
+}
+
+void CFixture::SetPacerFigures(int nGame, int nSlot)
+{
+    if (nGame < 0 || nGame >= MAX_GAMES || nSlot < 0 || nSlot >= SLOTS_PER_GAME ||
+        !(m_dwPosFlags[nSlot] & PosPacer(nGame)))
+        return;
+    const CPlayer* pPacer = GetPacer(nGame, nSlot);
+    m_nPacerAverage[nGame][nSlot] = pPacer ? pPacer->m_nAverage : 0;
+    m_nPacerHandicap[nGame][nSlot] = pPacer ? pPacer->m_nHandicap : 0;
+    if (!(m_dwPosFlags[nSlot] & (PosNonQual(nGame) | PosBlind(nGame))))
+        m_nHandicap[nGame][nSlot] = m_nPacerHandicap[nGame][nSlot];
 }
 
 CTeam* CFixture::GetSideTeam(int nSide) const

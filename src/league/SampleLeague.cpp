@@ -306,8 +306,7 @@ void BuildSampleLeague(CBowlingDoc& doc, const SampleLeagueShape& shape, BOOL bW
             f->m_wPacerNo[g][k] = pSub->m_nPlayerNo;
             f->m_pPacer[g][k] = pSub;
             f->m_nPacerScore[g][k] = f->m_nScore[g][k];
-            f->m_nPacerHandicap[g][k] = f->m_nHandicap[g][k] = pSub->m_nHandicap;
-            f->m_nPacerAverage[g][k] = pSub->m_nAverage;
+            f->SetPacerFigures(g, k);
         }
     }
     doc.m_nCurrentRound = static_cast<BYTE>(std::min(shape.nRoundsPlayed + 1, shape.nRounds));

@@ -27,8 +27,9 @@ BOOL CEnterAwardDlg::OnInitDialog()
     }
     for (POSITION pos = m_pDoc->m_listPlayers.GetHeadPosition(); pos;) {
         auto* pPlayer = static_cast<CPlayer*>(m_pDoc->m_listPlayers.GetNext(pos));
-        // A vacancy or robot bowls no award.
-        if (!pPlayer->IsRobot() && m_pFixture->HasPlayerBowled(pPlayer->m_nPlayerNo, FALSE))
+        // Whoever bowled a game of the match: a pacer, not the absent bowler whose games he
+        // bowled; no vacancy or robot.
+        if (m_pFixture->HasPlayerBowled(pPlayer->m_nPlayerNo, FALSE))
             m_comboPlayer.SetItemDataPtr(m_comboPlayer.AddString(pPlayer->m_strName), pPlayer);
     }
     m_comboAward.SetCurSel(0);

@@ -501,14 +501,11 @@ void CScoresheetDlg::RecalculateSide(int s)
                 f.m_nHandicap[g][k] = m_pDoc->CalcBlindHandicap(&f, s, p, g, flag[g]);
             } else if (bDefaulted) {
                 f.m_nHandicap[g][k] = 0;
+            } else if (!bNonQual && (dwFlags & PosPacer(g))) {
+                f.SetPacerFigures(g, k);
             } else if (!bNonQual) {
-                // A position without a bowler bowls off nothing; a pacer's game off his handicap.
-                CPlayer* pPlayer = pBowler;
-                if (dwFlags & PosPacer(g)) {
-                    pPlayer = f.GetPacer(g, k);
-                    f.m_nPacerHandicap[g][k] = pPlayer ? pPlayer->m_nHandicap : 0;
-                }
-                f.m_nHandicap[g][k] = pPlayer ? pPlayer->m_nHandicap : 0;
+                // A position without a bowler bowls off nothing.
+                f.m_nHandicap[g][k] = pBowler ? pBowler->m_nHandicap : 0;
             }
             if (CWnd* w = GetDlgItem(static_cast<int>(CellID(s, p, g))))
                 w->EnableWindow(!bBlind && !bNonQual && !bDefaulted);

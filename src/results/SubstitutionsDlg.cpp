@@ -154,9 +154,8 @@ void CSubstitutionsDlg::OnSelChangePlayer(UINT nID)
     auto* pPlayer = nSel < 0 ? nullptr : static_cast<CPlayer*>(m_comboPlayer[g].GetItemDataPtr(nSel));
     if (!pPlayer)
         return;
-    // A newcomer bowls his first game off his entering average.
-    if (g == 0 && pPlayer->m_nAverage == 0)
-        pPlayer->m_nAverage = static_cast<WORD>(pPlayer->GetEnteringAverage(FALSE) / 10);
+    if (g == 0)
+        m_pFirstGamePick = pPlayer;
     SetGamePlayer(g, pPlayer);
     if (m_bAssignAll)
         for (int h = 0; h < Games(); ++h)
@@ -241,10 +240,12 @@ void CSubstitutionsDlg::OnOK()
 
 BOOL EditSubstitutions(CBowlingDoc* pDoc, SubstitutionRecord* pRecord)
 {
+    // The dialog works on a copy: Cancel leaves the record as it came.
+    SubstitutionRecord work = *pRecord;
     CSubstitutionsDlg dlg;
     dlg.m_pDoc = pDoc;
     dlg.m_nTeam = pRecord->nTeam;
-    dlg.m_pRecord = pRecord;
+    dlg.m_pRecord = &work;
     const int nGames = std::clamp<int>(pDoc->m_nGamesPerMatch, 1, 4);
     for (int g = 0; g < nGames; ++g) {
         dlg.m_bNonQual[g] = pRecord->bNonQual[g] ? TRUE : FALSE;
@@ -269,9 +270,14 @@ BOOL EditSubstitutions(CBowlingDoc* pDoc, SubstitutionRecord* pRecord)
     if (dlg.DoModal() != IDOK)
         return FALSE;
     for (int g = 0; g < 4; ++g) {
-        pRecord->nScore[g] = dlg.m_nScore[g];
-        pRecord->bPacer[g] = dlg.m_bPacer[g] ? 1 : 0;
-        pRecord->bNonQual[g] = dlg.m_bNonQual[g] ? 1 : 0;
+        work.nScore[g] = dlg.m_nScore[g];
+        work.bPacer[g] = dlg.m_bPacer[g] ? 1 : 0;
+        work.bNonQual[g] = dlg.m_bNonQual[g] ? 1 : 0;
     }
+    *pRecord = work;
+    // A newcomer picked for game 1 bowls off his entering average: his figures change only
+    // once the choice stands.
+    if (CPlayer* pPlayer = dlg.m_pFirstGamePick; pPlayer && pPlayer->m_nAverage == 0)
+        pPlayer->m_nAverage = static_cast<WORD>(pPlayer->GetEnteringAverage(FALSE) / 10);
     return TRUE;
 }

@@ -38,6 +38,7 @@ public:
     BOOL m_bHcpColumn = FALSE;
     BYTE m_nTeam = 0;
     SubstitutionRecord* m_pRecord = nullptr;
+    CPlayer* m_pFirstGamePick = nullptr;  // the last bowler picked in game 1's list
 
     // Refills the game lists from the ticked source and selects each game's bowler.
     void FillPlayerCombos();
@@ -63,5 +64,6 @@ private:
 };
 
 // Runs the dialog on the record: TRUE on OK with the record holding the dialog's bowlers,
-// handicaps, scores and marks; FALSE on Cancel (the record is then of no further use).
+// handicaps, scores and marks; FALSE on Cancel, with the record and every bowler's figures
+// as they were.
 BOOL EditSubstitutions(CBowlingDoc* pDoc, SubstitutionRecord* pRecord);

@@ -257,11 +257,13 @@ TEST_F(FixtureTest, ChangesOfBowlerAndSubstitutesAtAPosition)
     EXPECT_EQ(std::make_pair(fixture->CountSubstitutionsSideA(0), fixture->GetSubstituteSeriesSideA(0, FALSE)),
               std::make_pair(2, 0));
 
-    // A bowler who bowled only a defaulted game has not bowled.
+    // Whoever bowled a game: the pacers, not the position's own bowler whose every game they
+    // bowled; a pacer of a defaulted game only has not bowled.
     fixture->m_nDefaulted[0] = DefaultedBit(2);
-    EXPECT_FALSE(fixture->HasPlayerBowledSideA(31, FALSE));
-    EXPECT_TRUE(fixture->HasPlayerBowledSideA(30, FALSE));
-    EXPECT_FALSE(fixture->HasPlayerBowled(31, FALSE));
+    EXPECT_EQ((std::vector<BOOL>{fixture->HasPlayerBowledSideA(21, FALSE), fixture->HasPlayerBowledSideA(22, FALSE),
+                                 fixture->HasPlayerBowledSideA(10, FALSE), fixture->HasPlayerBowledSideA(11, FALSE),
+                                 fixture->HasPlayerBowled(31, FALSE)}),
+              (std::vector<BOOL>{TRUE, FALSE, FALSE, TRUE, FALSE}));
     EXPECT_FALSE(fixture->HasPlayerBowledSideB(20, TRUE)); // side B not entered
 }
 

@@ -1,5 +1,6 @@
 // Companion dialogs typed into and clicked on the real widgets: the date dialog normalises its
-// date as its day box is left, an award is picked and typed, and a date item is set up.
+// date as its day box is left, an award is picked and typed, a date item is set up, and a
+// bowler picked in Substitutions is let go with Escape.
 #include <gtest/gtest.h>
 
 #include "RealDialogs.h"
@@ -101,4 +102,21 @@ TEST(RealDialogs, ADateItemIsSetUpByKeysAndClicks)
     item.Edit();
     EXPECT_EQ((std::vector<int>{item.m_nStyle, item.m_nAlign, item.m_nSpaceBefore, item.m_nSpaceAfter}),
               (std::vector<int>{2, 1, -1000, 25}));
+}
+
+TEST(RealDialogs, ABowlerPickedInSubstitutionsAndLetGoWithEscapeKeepsHisFigures)
+{
+    ResultsLeague L(2, 1, 3, 2, 1);
+    SubstitutionRecord rec = NewReserveRecord(L);
+    const SubstitutionRecord before = rec;
+    CRealUi ui;
+    ui.OnDialog(IDD_SUBSTITUTIONS, [](CRealDialog& d) {
+        d.Pick(IDC_SUB_PLAYER[0], "Bowler 12").Click(IDC_SUB_PACER[0]);
+        EXPECT_EQ(d.Text(IDC_SUB_PLAYER[2]), "Bowler 12");
+        d.Escape();
+    });
+    EXPECT_FALSE(EditSubstitutions(&L.doc, &rec));
+    EXPECT_EQ(L.Player(12)->m_nAverage, 0);
+    EXPECT_EQ(std::vector<WORD>(rec.nPlayerNo, rec.nPlayerNo + 4), std::vector<WORD>(before.nPlayerNo, before.nPlayerNo + 4));
+    EXPECT_EQ(ui.messages, std::vector<std::string>{});
 }

@@ -15,6 +15,7 @@
 #include <string>
 #include "results/ResultEntry.h"
 #include "results/ScoresheetDlg.h"
+#include "results/SubstitutionsDlg.h"
 
 struct ResultsLeague {
     CBowlingDoc doc;
@@ -96,4 +97,19 @@ inline void ResultsLeague::Play(CFixture* f, int a, int b)
             f->m_nScore[g][CFixture::SlotOf(1, p)] = static_cast<WORD>(b);
         }
     f->m_bPlayed[0] = f->m_bPlayed[1] = 1;
+}
+
+// In a league of one bowler and one reserve a team: the reserve Bowler 12 made new (no
+// average yet, entering at 187.5), and the record of team 1's position with Bowler 11 in
+// every game.
+inline SubstitutionRecord NewReserveRecord(ResultsLeague& L)
+{
+    CPlayer* pNew = L.Player(12);
+    pNew->SetEnteringAverage(1875);
+    pNew->m_nAverage = 0;
+    SubstitutionRecord rec;
+    rec.nTeam = 1;
+    for (WORD& n : rec.nPlayerNo)
+        n = 11;
+    return rec;
 }

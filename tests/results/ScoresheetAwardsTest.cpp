@@ -2,6 +2,8 @@
 // analysis against a match worked by hand.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "ResultsLeague.h"
 #include "ResultsControlTexts.h"
 #include "ScriptedBackend.h"
@@ -91,6 +93,44 @@ TEST(ScoresheetAwards, TheAwardGoesInAwardOrderAndStaysAfterCancel)
               (std::vector<int>{4, 1, 1, 1, 11, 2, 0}));
     EXPECT_EQ(r.m_pDoc, &L.doc);
     EXPECT_TRUE(L.doc.IsModified());
+}
+
+TEST(ScoresheetAwards, OnlyThoseWhoBowledAGameAreOffered)
+{
+    // Bowler 12 away, his three games bowled by the reserve Bowler 13 as a pacer; Bowler 21
+    // Non Qual throughout; Bowler 22 blind in games 1 and 2, bowling game 3. Excluding pacers'
+    // games from the figures does not undo that Bowler 13 bowled.
+    for (DWORD bExcludePacers : {0u, 1u}) {
+        SCOPED_TRACE(bExcludePacers);
+        ResultsLeague L(2, 2, 3, 2, 1);
+        L.doc.m_bExcludePacers = bExcludePacers;
+        AddCategory(L.doc, 0, "Sportsmanship", CAwards::kindManual);
+        CFixture* f = L.Match(1);
+        L.Play(f, 150, 160);
+        const int a1 = CFixture::SlotOf(0, 1), b0 = CFixture::SlotOf(1, 0), b1 = CFixture::SlotOf(1, 1);
+        for (int g = 0; g < 3; ++g) {
+            f->m_dwPosFlags[a1] |= PosPacer(g);
+            f->m_wPacerNo[g][a1] = 13;
+            f->m_pPacer[g][a1] = L.Player(13);
+            f->m_nPacerScore[g][a1] = 150;
+            f->m_dwPosFlags[b0] |= PosNonQual(g);
+        }
+        f->m_dwPosFlags[b1] |= PosBlind(0) | PosBlind(1);
+
+        CScriptedBackend ui;
+        ui.OnDialog(IDD_DOUBLES_SCORESHEET).Click(IDC_SS_AWARDS).Cancel();
+        ui.OnDialog(IDD_ENTER_AWARD)
+            .Check([](CDialog& d) {
+                Strs offered;
+                for (const auto& item : Ctl(d, IDC_AWARD_PLAYER).items)
+                    offered.push_back(item.text.str());
+                std::sort(offered.begin(), offered.end());
+                EXPECT_EQ(offered, Strs({"Bowler 11", "Bowler 13", "Bowler 22"}));
+            })
+            .Cancel();
+        EXPECT_FALSE(EditResult(&L.doc, f));
+        EXPECT_TRUE(L.doc.m_listAwardData.IsEmpty());
+    }
 }
 
 TEST(ScoresheetAwards, NothingToAwardIsSaid)

@@ -140,6 +140,37 @@ TEST(ScoresheetSubstitutes, ScoreRangeFollowsFivePinRules)
     }
 }
 
+TEST(ScoresheetSubstitutes, ANewcomersEnteringAverageIsHisOnlyOnOK)
+{
+    struct Case {
+        const char* pszName;
+        std::vector<const char*> picks;  // in game 1's list, "Assign for ALL Games." ticked
+        bool bOK;
+        int nAverage;  // Bowler 12's afterwards
+        WORD nGame3;   // the record's bowler of game 3
+    } cases[] = {
+        {"picked, then Cancel", {"Bowler 12"}, false, 0, 11},
+        {"picked, then OK", {"Bowler 12"}, true, 187, 12},
+        {"picked and taken back, then OK", {"Bowler 12", "Bowler 11"}, true, 0, 11},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        ResultsLeague L(2, 1, 3, 2, 1);
+        SubstitutionRecord rec = NewReserveRecord(L);
+        const CPlayer* pNew = L.Player(12);
+        CScriptedBackend ui;
+        auto& dlg = ui.OnDialog(IDD_SUBSTITUTIONS);
+        for (const char* pszPick : c.picks)
+            dlg.SelectString(IDC_SUB_PLAYER[0], pszPick);
+        if (c.bOK)
+            dlg.OK();
+        else
+            dlg.Cancel();
+        EXPECT_EQ(EditSubstitutions(&L.doc, &rec), c.bOK ? TRUE : FALSE);
+        EXPECT_EQ((std::vector<int>{pNew->m_nAverage, rec.nPlayerNo[2]}), (std::vector<int>{c.nAverage, c.nGame3}));
+    }
+}
+
 TEST(ScoresheetBlinds, BlindFlagsPerGameAndTheScoresThatFollow)
 {
     ResultsLeague L(2, 4, 3);

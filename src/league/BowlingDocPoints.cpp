@@ -360,21 +360,21 @@ void CalcIndividualBonus(const CBowlingDoc& doc, CFixture& f, int nUnit)
         };
         for (int s = 0; s < 2; ++s)
             for (int p = 0; p < n; ++p) {
-                const int k = CFixture::SlotOf(s, p);
                 int nSeries = 0, nAverages = 0;
                 bool bWholeSeries = nGames > 0;
                 for (int g = 0; g < nGames; ++g) {
-                    const CPlayer* pPlayer = f.GetSlotPlayer(g, k);
-                    const bool bCounts = pPlayer && !pPlayer->IsRobot() && f.IsBowledGame(s, p, g) &&
-                                         (pPlayer->m_wFlags & pRule->m_wCategoryMask) != 0 &&
-                                         f.m_nAverage[g][k] != 0;
+                    // A pacer's game is judged on the pacer: his category and his average, even
+                    // where pacers' games are left out of his own figures.
+                    const CBowledGame b = f.GetBowledGame(s, p, g);
+                    const bool bCounts = b.pBowler && f.IsBowledGame(s, p, g) &&
+                                         (b.pBowler->m_wFlags & pRule->m_wCategoryMask) != 0 && b.nAverage != 0;
                     if (!bCounts) {
                         bWholeSeries = false;
                         continue;
                     }
-                    nSeries += f.m_nScore[g][k];
-                    nAverages += static_cast<int>(f.m_nAverage[g][k]);
-                    if (!pRule->m_bSeries && Earns(f.m_nScore[g][k], static_cast<int>(f.m_nAverage[g][k]))) {
+                    nSeries += b.nScore;
+                    nAverages += b.nAverage;
+                    if (!pRule->m_bSeries && Earns(b.nScore, b.nAverage)) {
                         int& nCell = f.m_wScratchBonus[s][p][g];
                         nCell = ToPointsFigure(static_cast<long long>(nCell) + pRule->m_nPoints * nUnit);
                         f.m_wHandicapBonus[s][p][g] = f.m_wScratchBonus[s][p][g];

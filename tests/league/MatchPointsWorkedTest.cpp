@@ -45,7 +45,7 @@ struct Case
     std::function<void(WorkedLeague&)> rules;
     // Each round's games of Team 1 and Team 2; the last round may be a position round.
     std::vector<std::pair<Games, Games>> rounds;
-    WorkedLeague::Before before;
+    std::function<void(WorkedLeague&, CScriptedBackend&, Sheet&, CFixture*)> before;
     // Handicap won and lost of Team 1 and Team 2, then the same on scratch, then Team 1's
     // pinfall with handicap.
     V figures;
@@ -121,13 +121,26 @@ TEST(MatchPointsWorked, MostPointsPointsLostAndBlindHandicaps)
              L.Player(21)->SetEnteringAverage(0);
          },
          {{{0, 150}, {0, 160}}},
-         [](CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
+         [](WorkedLeague&, CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
              ASSERT_EQ(f->m_nTeamA, 1);
              sheet.Click(IDC_SS_BLINDS[0]);
              ui.OnDialog(IDD_SINGLES_BLIND_SCORES).Click(IDC_BLIND_BOX[0][0]).OK();
              sheet.Click(IDC_SS_DEFAULTED[1][0]);
          },
          V{2, 2, 2, 2, 0, 0, 0, 0, 310}},
+        // Bowler 11 (150.0) away; floating substitute Bowler 91 (200.0, handicap 0) paces his
+        // game with 180. An over-average rule of 1 point judges the pacer: 180 is under his 200,
+        // so no bonus (on Bowler 11's 150 it would have won). 180 + 0 v 150 + 40: Team 2 2-0;
+        // the most is 2 + 2.
+        {"a pacer's game judged on the pacer's average", 1,
+         [](WorkedLeague& L) {
+             L.AddBowler(0, 91)->SetEnteringAverage(2000);
+             L.doc.BuildFloatingSubs();
+             AddOverAverageRule(L.doc, 2);
+         },
+         {{{180}, {150}}},
+         [](WorkedLeague& L, CScriptedBackend& ui, Sheet& sheet, CFixture* f) { L.PaceGame1(ui, sheet, f, 1, 0, "Bowler 91"); },
+         V{0, 4, 2, 2, 0, 0, 0, 0, 180}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -140,7 +153,10 @@ TEST(MatchPointsWorked, MostPointsPointsLostAndBlindHandicaps)
         L.doc.Recalculate();
         for (size_t r = 0; r < c.rounds.size(); ++r) {
             const bool bPosition = L.doc.FindFixtureByRoundMatch(int(r) + 1, 1)->m_bPositionRound != 0;
-            L.EnterRound(int(r) + 1, {{1, {c.rounds[r].first}}, {2, {c.rounds[r].second}}}, c.before, 150,
+            WorkedLeague::Before before;
+            if (c.before)
+                before = [&](CScriptedBackend& ui, Sheet& sheet, CFixture* f) { c.before(L, ui, sheet, f); };
+            L.EnterRound(int(r) + 1, {{1, {c.rounds[r].first}}, {2, {c.rounds[r].second}}}, before, 150,
                          bPosition ? std::vector<std::string>{kSetPosition} : std::vector<std::string>{});
         }
         V figures;

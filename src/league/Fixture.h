@@ -186,6 +186,21 @@ public:
     // left out of the figures when the league excludes them.
     CBowledGame GetBowledGame(int nSide, int nPos, int nGame) const;
     CBowledSeries GetBowledSeries(int nSide, int nPos) const;
+    // GetBowledGame(...).Value(nBasis) whenever the game counts, read without looking the
+    // bowler up: a reader that ranks games asks for the whole answer only for a value that
+    // would be listed. Inline: the best games ask for every game of the season.
+    int GetBowledValue(int nSide, int nPos, int nGame, int nBasis) const
+    {
+        if (static_cast<unsigned>(nSide) > 1 || static_cast<unsigned>(nPos) >= MAX_POSITIONS ||
+            static_cast<unsigned>(nGame) >= MAX_GAMES)
+            return 0;
+        const int k = SlotOf(nSide, nPos);
+        if (m_dwPosFlags[k] & PosPacer(nGame))
+            return CBowledGame{nullptr, m_nPacerScore[nGame][k], m_nPacerHandicap[nGame][k], m_nPacerAverage[nGame][k]}
+                .Value(nBasis);
+        return CBowledGame{nullptr, m_nScore[nGame][k], m_nHandicap[nGame][k], static_cast<int>(m_nAverage[nGame][k])}
+            .Value(nBasis);
+    }
     // The highest score the side's cells and pacer slots hold: no game bowled there is higher.
     int GetTopScore(int nSide) const;
     // Every game and series of a side's positions (up to the fixture's bowlers per side) at once.

@@ -2,10 +2,12 @@
 // scoresheets, Substitutions, Blind Scores and the defaulted boxes, then each bowler's games,
 // pins, high game and high series read from the statistics, the player page, the round's high
 // scores, the best games, the score bands, the bowlers' table, the round analysis, the venue
-// tables and the average buster, against figures worked by hand.
+// tables, the average buster and the results summary, against figures worked by hand.
+#include "DrawnText.h"
 #include "WorkedLeague.h"
 #include "admin/AverageBuster.h"
 #include "league/Venue.h"
+#include "reports/layout/ResultSummary.h"
 #include "reports/stats/BestGamesItem.h"
 #include "reports/stats/HiWeekItem.h"
 #include "reports/stats/PlayerDetailsPage.h"
@@ -126,6 +128,21 @@ std::string LastMatch(CBowlingDoc& doc, CPlayer* p)
     return column.GetCellText(TRUE).GetString();
 }
 
+// The last two texts of a team's line in the round's results summary, "Points + High Series":
+// the match's high series bowler and his series.
+std::vector<std::string> MatchHighSeries(CBowlingDoc& doc, int nRound, const char* pszTeam)
+{
+    CRepItem_ResultSummary item;
+    item.m_pDoc = &doc;
+    item.m_nRound = static_cast<BYTE>(nRound);
+    item.m_nFormat = CRepItem_ResultSummary::FORMAT_POINTS_HI_SERIES;
+    CRecordingDC dc;
+    item.Draw(&dc, nullptr);
+    const DrawCall* pTeam = dc.FindText(pszTeam);
+    const std::vector<std::string> line = pTeam ? TextsAt(dc, pTeam->y1) : std::vector<std::string>{};
+    return line.size() < 2 ? line : std::vector<std::string>(line.end() - 2, line.end());
+}
+
 // Doubles, four teams, three games, two rounds, a venue for every match. Entering averages 150.0
 // (floating substitute 91: 160.0); Bowler 42 is a vacancy.
 //   Round 1  Team 1: Bowler 11 200 210 190; Bowler 12 away, 91 bowls his position: game 1 as a
@@ -204,6 +221,14 @@ TEST(WhoBowled, EveryReaderGivesEachBowlerHisOwnGames)
         EXPECT_EQ((V{of(games, no), of(series, no)}), (V{expected[2], expected[3]}));
         EXPECT_EQ(ScoreBands(L.doc, p), (V{expected[0], expected[1]}));
     }
+    // The results summary's match high series, with handicap (40 a game on 150.0, Bowler 91's 32):
+    // round 1 Bowler 11 600 + 120 against Bowler 91's 605 + 96, Bowler 21 510 + 120 against
+    // Bowler 32's 480 + 120; round 2 Bowler 12 (still on 150.0) 610 + 120, and the defaulted
+    // positions have no series: Bowler 41 450 + 120.
+    EXPECT_EQ(MatchHighSeries(L.doc, 1, "Team 1"), (std::vector<std::string>{"Bowler 11", "720"}));
+    EXPECT_EQ(MatchHighSeries(L.doc, 1, "Team 2"), (std::vector<std::string>{"Bowler 21", "630"}));
+    EXPECT_EQ(MatchHighSeries(L.doc, 2, "Team 1"), (std::vector<std::string>{"Bowler 12", "730"}));
+    EXPECT_EQ(MatchHighSeries(L.doc, 2, "Team 2"), (std::vector<std::string>{"Bowler 41", "570"}));
     // The bowlers' table's last match is round 2's.
     EXPECT_EQ(LastMatch(L.doc, L.Player(12)), "200 220 190  610");
     EXPECT_EQ(LastMatch(L.doc, L.Player(21)), "165 175   0  340");
@@ -263,6 +288,8 @@ TEST(WhoBowled, APacersGameIsNeverTheAbsentBowlers)
     EXPECT_EQ(RoundHigh(L.doc, 1).at(91), 605);
     EXPECT_EQ(PlayerPage(L.doc, p12), (V{0, 0, 0, 0}));
     EXPECT_EQ(PlayerPage(L.doc, p91), (V{3, 605, 250, 605}));
+    // The match's high series with handicap is Bowler 91's 605 + 3 x 32, not Bowler 12's.
+    EXPECT_EQ(MatchHighSeries(L.doc, 1, "Team 1"), (std::vector<std::string>{"Bowler 91", "701"}));
 
     // League > Qualifying % for Individual Hi Awards, "Exclude Pacers Games".
     CScriptedBackend ui;
@@ -276,6 +303,8 @@ TEST(WhoBowled, APacersGameIsNeverTheAbsentBowlers)
         EXPECT_EQ(BestGames(L.doc, p), Statistics(p));
     }
     EXPECT_EQ(Statistics(p91), (V{2, 355, 180, 0}));
+    // Bowler 91 has no series now: Bowler 11's 150s on handicap 40 lead the tie at 570.
+    EXPECT_EQ(MatchHighSeries(L.doc, 1, "Team 1"), (std::vector<std::string>{"Bowler 11", "570"}));
 }
 
 // A new bowler's first match is bowled on his own games, not on a pacer's. Singles, three games,

@@ -674,11 +674,11 @@ int CRepItem_ResultSummary::GetBestSeries(const CFixture& f, int s, CString& str
     int nBest = 0;
     const int nPos = std::clamp<int>(f.m_nPlayers, 0, MAX_POSITIONS);
     for (int p = 0; p < nPos; ++p) {
-        const int n = f.GetPositionBowledSeries(s, p, m_bHcpPoints ? TRUE : FALSE);
-        if (n > nBest) {
+        const CBowledSeries series = f.GetBowledSeries(s, p);
+        const int n = series.Value(m_bHcpPoints ? 1 : 0);
+        if (series.bHighFigures && n > nBest) {
             nBest = n;
-            CPlayer* pPlayer = f.GetSlotPlayer(0, CFixture::SlotOf(s, p));
-            strBowler = pPlayer ? pPlayer->m_strName : CString();
+            strBowler = series.pBowler->m_strName;
         }
     }
     return nBest;

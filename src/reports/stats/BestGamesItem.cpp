@@ -194,25 +194,28 @@ void CRepItem_best::CollectPlayerBest()
     int nFirst = 0, nLast = 0;
     if (!CountedSpan(nFirst, nLast))
         return;
+    // Who bowled a game, and whether it counts, is asked only for a value that would be listed.
     ForPlayedSides(doc, nFirst, nLast, [&](const CFixture& f, int nSide) {
         const CTime& time = f.m_timePlayed[nSide];
-        CBowledGame games[MAX_POSITIONS][MAX_GAMES];
-        CBowledSeries positions[MAX_POSITIONS];
-        f.GetBowledSide(nSide, games, positions);
         for (int p = 0; p < std::min<int>(nPositions, f.m_nPlayers); ++p) {
             if (m_nKind == KIND_GAMES) {
                 for (int g = 0; g < nGames; ++g) {
-                    const CBowledGame& game = games[p][g];
-                    const int v = game.Value(m_nBasis);
-                    if (game.bHighFigures && v > T && InGroup(game.pBowler))
-                        T = Insert(list, v, game.pBowler, nullptr, time);
+                    if (f.GetBowledValue(nSide, p, g, m_nBasis) <= T)
+                        continue;
+                    const CBowledGame game = f.GetBowledGame(nSide, p, g);
+                    if (game.bHighFigures && InGroup(game.pBowler))
+                        T = Insert(list, game.Value(m_nBasis), game.pBowler, nullptr, time);
                 }
                 continue;
             }
-            const CBowledSeries& series = positions[p];
-            const int v = series.Value(m_nBasis);
-            if (series.bHighFigures && v > T && InGroup(series.pBowler))
-                T = Insert(list, v, series.pBowler, nullptr, time);
+            int v = 0;
+            for (int g = 0; g < nGames; ++g)
+                v += f.GetBowledValue(nSide, p, g, m_nBasis);
+            if (v <= T)
+                continue;
+            const CBowledSeries series = f.GetBowledSeries(nSide, p);
+            if (series.bHighFigures && InGroup(series.pBowler))
+                T = Insert(list, series.Value(m_nBasis), series.pBowler, nullptr, time);
         }
     });
 }
@@ -224,6 +227,7 @@ void CRepItem_best::CollectTeamBest()
     ResetList(list);
     const int nGames = std::min<int>(doc.m_nGamesPerMatch, MAX_GAMES);
     const BOOL bHcp = m_nBasis != 0;
+    int T = 0; // the last place's value: no lower value enters the list
     int nFirst = 0, nLast = 0;
     if (!CountedSpan(nFirst, nLast))
         return;
@@ -231,11 +235,15 @@ void CRepItem_best::CollectTeamBest()
         CTeam* pTeam = f.GetSideTeam(nSide);
         if (!pTeam)
             return;
+        auto offer = [&](int v) {
+            if (v > T)
+                T = Insert(list, v, nullptr, pTeam, f.m_timePlayed[nSide]);
+        };
         if (m_nKind == KIND_GAMES) {
             for (int g = 0; g < nGames; ++g)
-                Insert(list, f.GetGameScore(nSide, g, bHcp), nullptr, pTeam, f.m_timePlayed[nSide]);
+                offer(f.GetGameScore(nSide, g, bHcp));
         } else {
-            Insert(list, f.GetSeriesScore(nSide, bHcp), nullptr, pTeam, f.m_timePlayed[nSide]);
+            offer(f.GetSeriesScore(nSide, bHcp));
         }
     });
 }

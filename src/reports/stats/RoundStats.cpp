@@ -59,9 +59,7 @@ void CRoundStats::AddSide(const CFixture& f, int nSide)
     const CRepItem_Analysis1& item = *m_pItem;
     const int nGames = std::min<int>(m_pDoc->m_nGamesPerMatch, MAX_GAMES);
     const int nPositions = std::min<int>(m_pDoc->m_nPlayersPerTeam, MAX_POSITIONS);
-    CBowledGame games[MAX_POSITIONS][MAX_GAMES];
-    CBowledSeries positions[MAX_POSITIONS];
-    f.GetBowledSide(nSide, games, positions);
+    f.GetBowledSide(nSide, m_games, m_positions);
     for (int p = 0; p < std::min<int>(nPositions, f.m_nPlayers); ++p) {
         const DWORD dwFlags = f.m_dwPosFlags[CFixture::SlotOf(nSide, p)];
         for (int g = 0; g < nGames; ++g) {
@@ -74,7 +72,7 @@ void CRoundStats::AddSide(const CFixture& f, int nSide)
                 ++m_nBlindGames;
             else if (dwFlags & PosNonQual(g))
                 ++m_nCompositeGames;
-            const CBowledGame& game = games[p][g];
+            const CBowledGame& game = m_games[p][g];
             if (!game.bCounts)
                 continue;
             ++m_nGamesBowled;
@@ -86,7 +84,7 @@ void CRoundStats::AddSide(const CFixture& f, int nSide)
                 AddValue(r, game.Value(item.m_nBasis[r]), game.pBowler);
             }
         }
-        const CBowledSeries& series = positions[p];
+        const CBowledSeries& series = m_positions[p];
         if (!series.pBowler)
             continue;
         ++m_nCompleteSeries;

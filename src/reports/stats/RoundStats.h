@@ -4,9 +4,9 @@
 // text printed. Made on the stack for one drawing or HTML write.
 #include "framework/core/String.h"
 #include "framework/core/Types.h"
+#include "league/Fixture.h"
 
 class CBowlingDoc;
-class CFixture;
 class CPlayer;
 class CRepItem_Analysis1;
 
@@ -49,4 +49,8 @@ private:
     int m_nSeriesRowCount = 0;
     int m_nFirstRound = 0;
     int m_nLastRound = 0;
+    // One side's games and series at a time (AddSide): made once for the span, not cleared
+    // again for every side of the season, which cost more than the reading.
+    CBowledGame m_games[MAX_POSITIONS][MAX_GAMES];
+    CBowledSeries m_positions[MAX_POSITIONS];
 };

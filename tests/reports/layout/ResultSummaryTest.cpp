@@ -1,5 +1,6 @@
 // The result summary: its lines in both formats, the win and lose fonts, the averages, its
 // stored bytes across file versions, its HTML and its options dialog.
+#include "DrawnText.h"
 #include "ReportTestHelpers.h"
 #include "ResultTestLeague.h"
 #include "ScriptedBackend.h"
@@ -9,6 +10,8 @@
 #include "view/RepForm.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -289,9 +292,17 @@ TEST_F(ResultSummary, PointsAndHighSeriesFormat)
     const DrawCall& ann = TextCall(dc, "Ann");
     EXPECT_EQ(std::make_pair(RightEnd(ann), ann.y1), std::make_pair(10080, -1400));
     EXPECT_EQ(TextCall(dc, "600").x1, 10368);
-    // Match 2: Gus and Hal both 340: the first position is shown.
-    EXPECT_EQ(TextCall(dc, "Gus").y1, -1600);
-    EXPECT_EQ(CountTexts(dc, "Hal"), 0);
+    // Match 2: the Strikers defaulted game 3, so neither Gus nor Hal has a whole series and no
+    // bowler is shown (the item used to show Gus's two games, 340).
+    EXPECT_EQ(CountTexts(dc, "Gus") + CountTexts(dc, "Hal"), 0) << dump;
+    // Bowled, their 170s tie at 510: the first position is shown, with only side A entered.
+    m_f2->m_nDefaulted[0] = 0;
+    for (int k : {0, 1})
+        m_f2->m_nScore[2][k] = 170;
+    CRecordingDC dcTie;
+    m_item.Draw(&dcTie, nullptr);
+    EXPECT_EQ(TextsAt(dcTie, -1600), (std::vector<std::string>{"Strikers", "Spares", "1020", "0 ", "Gus", "510"}))
+        << dcTie.Dump();
 
     // Scratch series: Dee's 600 beats Ann's 570.
     m_item.m_bHcpPoints = 0;
@@ -437,8 +448,60 @@ TEST_F(ResultSummary, HtmlOfBothFormats)
                       "<td align=right><font face='Arial'><font color='#000000'>600</font></font></td>\n</TR>"),
               std::string::npos)
         << hi;
-    EXPECT_NE(hi.find(left("Spares", "008000") + "<TD></TD>\n<TD></TD>\n<td align=right>"), std::string::npos)
+    // The Strikers' defaulted game leaves neither bowler a whole series: the last cells stay empty.
+    EXPECT_NE(hi.find(left("Spares", "008000") + "<TD></TD>\n<TD></TD>\n<TD></TD>\n<TD></TD>\n</TR>"),
+              std::string::npos)
         << hi;
+}
+
+// The match's high series is one bowler's every game of the match, each his and counting for
+// him, whoever stood in the position's cells. Scratch, Dee's 600 (190 200 210) against Ann's
+// 570, with one mark on Dee's position at a time.
+TEST_F(ResultSummary, TheHighSeriesIsOneBowlersWholeSeries)
+{
+    const int k = CFixture::SlotOf(1, 0);
+    auto gusForDee = [this, k](CFixture& f) {
+        // Dee away: Gus paces game 1 with the cell's 190 and bowls games 2 and 3 for her.
+        f.m_dwPosFlags[k] |= PosPacer(0);
+        f.m_wPacerNo[0][k] = m_pGus->m_nPlayerNo;
+        f.m_nPacerScore[0][k] = 190;
+        f.m_wPlayerNo[1][k] = f.m_wPlayerNo[2][k] = m_pGus->m_nPlayerNo;
+    };
+    const struct
+    {
+        const char* pszWhat;
+        std::function<void(CFixture&)> mark;
+        std::vector<std::string> best;
+    } cases[] = {
+        {"no mark", [](CFixture&) {}, {"Dee", "600"}},
+        {"Gus bowls every game, game 1 as a pacer", gusForDee, {"Gus", "600"}},
+        {"and pacers' games are excluded",
+         [&](CFixture& f) {
+             gusForDee(f);
+             m_doc.m_bExcludePacers = 1;
+         },
+         {"Ann", "570"}},
+        {"Gus bowls game 3 only", [this, k](CFixture& f) { f.m_wPlayerNo[2][k] = m_pGus->m_nPlayerNo; }, {"Ann", "570"}},
+        {"game 1 Non Qual", [k](CFixture& f) { f.m_dwPosFlags[k] |= PosNonQual(0); }, {"Ann", "570"}},
+        {"game 3 blind", [k](CFixture& f) { f.m_dwPosFlags[k] |= PosBlind(2); }, {"Ann", "570"}},
+        {"game 2 excluded from the high figures", [k](CFixture& f) { f.m_dwPosFlags[k] |= PosExcluded(1); },
+         {"Ann", "570"}},
+        {"game 3 defaulted", [](CFixture& f) { f.m_nDefaulted[1] = DefaultedBit(2); }, {"Ann", "570"}},
+    };
+    m_item.m_nFormat = CRepItem_ResultSummary::FORMAT_POINTS_HI_SERIES;
+    m_item.m_bHcpPoints = 0;
+    const CFixture unmarked = *m_f1;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszWhat);
+        *m_f1 = unmarked;
+        m_doc.m_bExcludePacers = 0;
+        c.mark(*m_f1);
+        CRecordingDC dc;
+        m_item.Draw(&dc, nullptr);
+        const std::vector<std::string> line = TextsAt(dc, -1400);
+        ASSERT_GE(line.size(), 2u) << dc.Dump();
+        EXPECT_EQ(std::vector<std::string>(line.end() - 2, line.end()), c.best) << dc.Dump();
+    }
 }
 
 // --- the options dialog ---------------------------------------------------------------------

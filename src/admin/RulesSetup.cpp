@@ -106,6 +106,8 @@ void EditBonusPoints(CBowlingDoc* pDoc)
         if (dlg.m_nHiTeamGameScrPts != before[4])
             pDoc->m_nBonusHiTeamGameScrPts = static_cast<BYTE>(dlg.m_nHiTeamGameScrPts * 2);
     }
+    // The rules and the highest-team-game bonus make the most a side can win, which points lost read.
+    pDoc->UpdateMaxMatchPoints();
     pDoc->Recalculate();
     pDoc->SetModifiedFlag();
     pDoc->UpdateAllViews(nullptr);

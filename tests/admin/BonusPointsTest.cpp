@@ -104,3 +104,25 @@ TEST_F(BonusPoints, EscapeKeepsTheSettingsAndFinishKeepsAnUntouchedHalfPoint)
     RulesSetup::EditBonusPoints(&doc);
     EXPECT_EQ(Nums(doc.m_bBonusAcceptEqual, doc.m_nBonusHiTeamGameHcpPts), Nums(1, 3));
 }
+
+TEST_F(BonusPoints, TheMostPointsPerMatchTakeTheNewRulesAndPointsLostFollow)
+{
+    // Four bowlers, three games: 2 points for each game and the series (17 points, 34 half points).
+    ASSERT_EQ(doc.m_nMaxHandicapPoints, 34);
+    ui.OnDialog(IDD_BONUS_POINTS_LIST)
+        .SetText(IDC_BP_PINS, "0").SetText(IDC_BP_POINTS, "1").Click(IDC_BP_ADD)
+        .Click(IDC_BP_HI_HCP).SetText(IDC_BP_HI_HCP_POINTS, "2")
+        .OK();
+    RulesSetup::EditBonusPoints(&doc);
+    // 17 + 1 point for each of 4 bowlers in 3 games + 2 for the highest team game: 31 points.
+    EXPECT_EQ(doc.m_nMaxHandicapPoints, 62);
+    // Each match loses the most less what it won, on the most the rules give now.
+    for (CTeam* pTeam : Teams(doc)) {
+        long nLost = 0;
+        for (CFixture* f : Fixtures(doc))
+            for (int s = 0; s < 2; ++s)
+                if (f->GetSideTeam(s) == pTeam && f->m_bHandicapPointsDone)
+                    nLost += std::max(0, 62 - f->m_nHandicapMatchPoints[s]);
+        EXPECT_EQ(pTeam->m_nPointsLost[PASS_HANDICAP], nLost) << pTeam->m_strName.GetString();
+    }
+}

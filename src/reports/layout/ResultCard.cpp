@@ -80,8 +80,7 @@ struct CPositionRows
     int nLastRow = 0;               // the rows' count less one
     int nRow[MAX_GAMES] = {};       // each game's row; -1 for a pacer's game
     CPlayer* pBowler[MAX_GAMES] = {};
-    int nFirstGame[MAX_GAMES] = {}; // each row's first game, where its name is met
-    int nHandicapGame[MAX_GAMES] = {}; // the game a row's handicap is its bowler's of; -1 none
+    int nHandicapGame[MAX_GAMES] = {}; // the game whose handicap a row shows; -1: none shown
     int nSeries = 0;                // of the games the rows show
     int nHandicaps = 0;
     bool bShown = false;            // any game shown
@@ -100,7 +99,6 @@ CPositionRows WorkPosition(CFixture& f, int nSide, int nPos, int nGames)
         if (i > nMaxIndex) {
             nMaxIndex = i;
             rows.pBowler[i] = f.GetSlotPlayer(g, k);
-            rows.nFirstGame[i] = g;
         }
         const bool bPaced = f.GetBowledGame(nSide, nPos, g).bPacer && !IsMarkedGame(f, nSide, nPos, g);
         rows.nRow[g] = bPaced ? -1 : i;

@@ -403,3 +403,31 @@ TEST_F(ResultCard, ALongNameStopsShortOfTheHandicapBesideIt)
     }
     EXPECT_EQ(nNames, 3) << dc.Dump();
 }
+
+TEST_F(ResultCardPacer, EachPacerHasARowOfHisOwn)
+{
+    // Fay paces game 3 as well: 165, handicap 12. Pat's row keeps game 2 alone.
+    const int k = CFixture::SlotOf(0, 1);
+    f->m_wPlayerNo[2][k] = 2;   // Bob's position again
+    f->m_nScore[2][k] = 165;
+    f->m_nHandicap[2][k] = 12;
+    f->m_dwPosFlags[k] |= PosPacer(2);
+    f->m_wPacerNo[2][k] = 6;
+    f->m_nPacerScore[2][k] = 165;
+    f->m_nPacerHandicap[2][k] = 12;
+    CRecordingDC dc;
+    m_card.GetHeight(&dc);
+    m_card.Draw(&dc, nullptr);
+    // Pat's own row: 150 / 182; the pacer block: Pat 225 / 257, then Fay 165 / 177.
+    const int yPat = TextCall(dc, "225 ").y1;
+    ExpectEach<int>(dc, Top, {{"182", TextCall(dc, "Pat").y1}, {"165 ", yPat - 200}, {"177", yPat - 200}});
+    EXPECT_EQ(TextCall(dc, "Fay").y1, yPat - 200) << dc.Dump();   // side A's block is drawn first
+    ExpectCounts(dc, {{"390", 0}, {"165 ", 1}});
+    const std::string html = HtmlOf(m_card);
+    // Fay's rows: side A's game 3 and side B's game 2.
+    size_t nFay = 0;
+    for (size_t q = html.find("Pacer: Fay (12)"); q != std::string::npos; q = html.find("Pacer: Fay (12)", q + 1))
+        ++nFay;
+    EXPECT_EQ(nFay, 2u) << html;
+    EXPECT_EQ(html.find("390"), std::string::npos) << html;
+}

@@ -72,6 +72,79 @@ int PositionsOf(const CFixture& f)
     return std::clamp<int>(f.m_nPlayers, 0, MAX_POSITIONS);
 }
 
+// A side's position as its bowlers' rows show it: the rows follow the position's own bowlers
+// (CFixture::CountBowlersAtPosition), and a game a pacer bowled stands in the pacer's row,
+// never in the absent bowler's. A blind paced game's cell keeps the absent bowler's blind score.
+struct CPositionRows
+{
+    int nLastRow = 0;               // the rows' count less one
+    int nRow[MAX_GAMES] = {};       // each game's row; -1 for a pacer's game
+    CPlayer* pBowler[MAX_GAMES] = {};
+    int nHandicapGame[MAX_GAMES] = {}; // the game whose handicap a row shows; -1: none shown
+    int nSeries = 0;                // of the games the rows show
+    int nHandicaps = 0;
+    bool bShown = false;            // any game shown
+};
+
+CPositionRows WorkPosition(CFixture& f, int nSide, int nPos, int nGames)
+{
+    CPositionRows rows;
+    const int k = CFixture::SlotOf(nSide, nPos);
+    rows.nLastRow = f.CountBowlersAtPosition(nSide, nPos);
+    for (int& n : rows.nHandicapGame)
+        n = -1;
+    int nMaxIndex = -1;
+    for (int g = 0; g < nGames; ++g) {
+        const int i = f.GetBowlerIndex(nSide, g);
+        if (i > nMaxIndex) {
+            nMaxIndex = i;
+            rows.pBowler[i] = f.GetSlotPlayer(g, k);
+        }
+        const bool bPaced = f.GetBowledGame(nSide, nPos, g).bPacer && !IsMarkedGame(f, nSide, nPos, g);
+        rows.nRow[g] = bPaced ? -1 : i;
+        if (bPaced)
+            continue;
+        if (rows.nHandicapGame[i] < 0)
+            rows.nHandicapGame[i] = g;
+        rows.bShown = true;
+        rows.nSeries += f.m_nScore[g][k];
+        rows.nHandicaps += f.m_nHandicap[g][k];
+    }
+    return rows;
+}
+
+// One pacer's games at a side's position, in his own row: the first game he paced gives
+// his handicap.
+struct CPacerRow
+{
+    CPlayer* pPacer = nullptr;
+    int nFirstGame = 0;
+    bool bGame[MAX_GAMES] = {};
+    int nSeries = 0;
+    int nHandicaps = 0;
+};
+
+std::vector<CPacerRow> WorkPacers(const CFixture& f, int nSide, int nPos, int nGames)
+{
+    std::vector<CPacerRow> rows;
+    std::vector<WORD> pacers;
+    const int k = CFixture::SlotOf(nSide, nPos);
+    for (int g = 0; g < nGames; ++g) {
+        if (!(f.m_dwPosFlags[k] & PosPacer(g)))
+            continue;
+        const auto it = std::find(pacers.begin(), pacers.end(), f.m_wPacerNo[g][k]);
+        const size_t i = static_cast<size_t>(it - pacers.begin());
+        if (it == pacers.end()) {
+            pacers.push_back(f.m_wPacerNo[g][k]);
+            rows.push_back(CPacerRow{f.GetPacer(g, k), g});
+        }
+        rows[i].bGame[g] = true;
+        rows[i].nSeries += f.m_nPacerScore[g][k];
+        rows[i].nHandicaps += f.m_nPacerHandicap[g][k];
+    }
+    return rows;
+}
+
 // The points of the scratch rows: the side's scratch points of the column and its bonus.
 int ScratchColumnPoints(const CFixture& f, int nSide, int nCol)
 {
@@ -211,33 +284,31 @@ void CCardPainter::Heading()
 
 void CCardPainter::Positions(int& y)
 {
-    int nExtra[2][MAX_POSITIONS] = {};
+    CPositionRows rows[2][MAX_POSITIONS];
     for (int s = 0; s < 2; ++s)
         for (int p = 0; p < m_nPos; ++p)
-            nExtra[s][p] = m_f.CountBowlersAtPosition(s, p);
+            rows[s][p] = WorkPosition(m_f, s, p, m_nGames);
     for (int p = 0; p < m_nPos; ++p) {
         y -= kGap;
         for (int s = 0; s < 2; ++s) {
             if (!m_f.m_bPlayed[s])
                 continue;
+            const CPositionRows& r = rows[s][p];
             int dx = s * kSideWidth;
             int k = CFixture::SlotOf(s, p);
-            m_f.CountBowlersAtPosition(s, p);   // this side's bowler indexes
-            int nMaxIndex = -1;
-            int nSeries = 0, nHandicaps = 0;
-            for (int g = 0; g < m_nGames; ++g) {
-                int i = m_f.GetBowlerIndex(s, g);
+            for (int i = 0; i <= r.nLastRow; ++i) {
                 int yRow = y - kRow * i;
-                if (i > nMaxIndex) {
-                    nMaxIndex = i;
-                    CPlayer* pPlayer = m_f.GetSlotPlayer(g, k);
-                    Name(dx + kBowlerName, yRow, PlayerName(pPlayer), kBlack);
-                    if (pPlayer)
-                        pPlayer->AddHitRect(CRect(m_x0 + dx + kBowlerName, yRow,
-                                                  m_x0 + dx + kBowlerName + NAME_RECT_WIDTH, yRow - kRow));
-                    if (m_sw.bIndividualHcp)
-                        Text(dx + kHandicap, yRow, Num("%d", m_f.m_nHandicap[g][k]), false, true, kBlack);
-                }
+                Name(dx + kBowlerName, yRow, PlayerName(r.pBowler[i]), kBlack);
+                if (r.pBowler[i])
+                    r.pBowler[i]->AddHitRect(CRect(m_x0 + dx + kBowlerName, yRow,
+                                                   m_x0 + dx + kBowlerName + NAME_RECT_WIDTH, yRow - kRow));
+                if (m_sw.bIndividualHcp && r.nHandicapGame[i] >= 0)
+                    Text(dx + kHandicap, yRow, Num("%d", m_f.m_nHandicap[r.nHandicapGame[i]][k]), false, true, kBlack);
+            }
+            for (int g = 0; g < m_nGames; ++g) {
+                if (r.nRow[g] < 0)
+                    continue;
+                int yRow = y - kRow * r.nRow[g];
                 int nScore = m_f.m_nScore[g][k];
                 bool bMarked = IsMarkedGame(m_f, s, p, g);
                 m_bMarked = m_bMarked || bMarked;
@@ -246,15 +317,15 @@ void CCardPainter::Positions(int& y)
                 Text(dx + kGame[g], yRow, score, true, true, High(nScore, m_sw.nRed, kBlack));
                 if (m_sw.bIndividualHcp)
                     Text(dx + kGameHcp[g], yRow, Num("%d", nScore + m_f.m_nHandicap[g][k]), false, true, kBlack);
-                nSeries += nScore;
-                nHandicaps += m_f.m_nHandicap[g][k];
             }
-            int yLast = y - kRow * nExtra[s][p];
-            Text(dx + kSeries, yLast, Num("%3d", nSeries), true, true, High(nSeries, m_sw.nSeriesRed, kBlack));
+            if (!r.bShown)
+                continue;
+            int yLast = y - kRow * r.nLastRow;
+            Text(dx + kSeries, yLast, Num("%3d", r.nSeries), true, true, High(r.nSeries, m_sw.nSeriesRed, kBlack));
             if (m_sw.bIndividualHcp)
-                Text(dx + kSeriesHcp, yLast, Num("%3d", nSeries + nHandicaps), false, true, kBlack);
+                Text(dx + kSeriesHcp, yLast, Num("%3d", r.nSeries + r.nHandicaps), false, true, kBlack);
         }
-        y -= kRow * (1 + std::max(nExtra[0][p], nExtra[1][p]));
+        y -= kRow * (1 + std::max(rows[0][p].nLastRow, rows[1][p].nLastRow));
         FullLine(y);
     }
 }
@@ -378,29 +449,23 @@ void CCardPainter::Pacers()
         int dx = s * kSideWidth, nRow = 0;
         for (int p = 0; p < m_nPos; ++p) {
             int k = CFixture::SlotOf(s, p);
-            int g0 = 0;
-            while (g0 < m_nGames && !(m_f.m_dwPosFlags[k] & PosPacer(g0)))
-                ++g0;
-            if (g0 == m_nGames)
-                continue;
-            int y = yTop - kRow * nRow++;
-            Name(dx + kPacerName, y, PlayerName(m_f.GetPacer(g0, k)), kBlue);
-            if (m_sw.bIndividualHcp)
-                Text(dx + kHandicap, y, Num("%d", m_f.m_nPacerHandicap[g0][k]), false, true, kBlue);
-            int nSum = 0, nHcp = 0;
-            for (int g = g0; g < m_nGames; ++g) {
-                if (!(m_f.m_dwPosFlags[k] & PosPacer(g)))
-                    continue;
-                int nScore = m_f.m_nPacerScore[g][k];
-                Text(dx + kGame[g], y, Num("%3d ", nScore), true, true, High(nScore, m_sw.nRed, kBlue));
+            for (const CPacerRow& r : WorkPacers(m_f, s, p, m_nGames)) {
+                int y = yTop - kRow * nRow++;
+                Name(dx + kPacerName, y, PlayerName(r.pPacer), kBlue);
                 if (m_sw.bIndividualHcp)
-                    Text(dx + kGameHcp[g], y, Num("%d", nScore + m_f.m_nPacerHandicap[g][k]), false, true, kBlue);
-                nSum += nScore;
-                nHcp += m_f.m_nPacerHandicap[g][k];
+                    Text(dx + kHandicap, y, Num("%d", m_f.m_nPacerHandicap[r.nFirstGame][k]), false, true, kBlue);
+                for (int g = 0; g < m_nGames; ++g) {
+                    if (!r.bGame[g])
+                        continue;
+                    int nScore = m_f.m_nPacerScore[g][k];
+                    Text(dx + kGame[g], y, Num("%3d ", nScore), true, true, High(nScore, m_sw.nRed, kBlue));
+                    if (m_sw.bIndividualHcp)
+                        Text(dx + kGameHcp[g], y, Num("%d", nScore + m_f.m_nPacerHandicap[g][k]), false, true, kBlue);
+                }
+                Text(dx + kSeries, y, Num("%3d", r.nSeries), true, true, High(r.nSeries, m_sw.nSeriesRed, kBlue));
+                if (m_sw.bIndividualHcp)
+                    Text(dx + kSeriesHcp, y, Num("%3d", r.nSeries + r.nHandicaps), false, true, kBlue);
             }
-            Text(dx + kSeries, y, Num("%3d", nSum), true, true, High(nSum, m_sw.nSeriesRed, kBlue));
-            if (m_sw.bIndividualHcp)
-                Text(dx + kSeriesHcp, y, Num("%3d", nSum + nHcp), false, true, kBlue);
         }
     }
     DrawLineOrBox(m_pDC, m_x0, m_y0, kCardWidth, m_y0 - (m_yBottom + kRow * m_nPacerRows));
@@ -596,44 +661,61 @@ void CCardHtml::Grid()
         CString cell[2][7];
     };
     std::vector<Row> rows;
+    // The series of a row, where the side's series stands.
+    auto series = [&](Row& row, int s, int nSeries, int nHandicaps) {
+        if (m_nPos > 1) {
+            row.cell[s][5] = Num("%3d", nSeries);
+            if (m_sw.bIndividualHcp)
+                row.cell[s][6] = Num("[%3d]", nSeries + nHandicaps);
+        } else {
+            row.cell[s][6] = Num("%3d", nSeries);
+        }
+    };
     for (int p = 0; p < m_nPos; ++p) {
-        int nExtra[2];
-        for (int s = 0; s < 2; ++s)
-            nExtra[s] = m_f.CountBowlersAtPosition(s, p);
+        // With no pacer block, each pacer's games stand in a row of his own under the bowlers'.
+        CPositionRows pos[2];
+        std::vector<CPacerRow> pacers[2];
+        size_t nRows = 0;
+        for (int s = 0; s < 2; ++s) {
+            pos[s] = WorkPosition(m_f, s, p, m_nGames);
+            pacers[s] = WorkPacers(m_f, s, p, m_nGames);
+            nRows = std::max(nRows, 1 + pos[s].nLastRow + pacers[s].size());
+        }
         const size_t base = rows.size();
-        rows.resize(base + 1 + std::max(nExtra[0], nExtra[1]));
+        rows.resize(base + nRows);
         for (int s = 0; s < 2; ++s) {
             if (!m_f.m_bPlayed[s])
                 continue;
             const int k = CFixture::SlotOf(s, p);
-            m_f.CountBowlersAtPosition(s, p);
-            int nMaxIndex = -1, nSeries = 0, nHcp = 0;
+            const CPositionRows& r = pos[s];
+            for (int i = 0; i <= r.nLastRow; ++i) {
+                CString& name = rows[base + i].cell[s][0];
+                name = PlayerName(r.pBowler[i]);
+                if (m_sw.bIndividualHcp && r.nHandicapGame[i] >= 0)
+                    name += Num(" (%d)", m_f.m_nHandicap[r.nHandicapGame[i]][k]);
+            }
             for (int g = 0; g < m_nGames; ++g) {
-                const int i = m_f.GetBowlerIndex(s, g);
-                Row& row = rows[base + i];
-                if (i > nMaxIndex) {
-                    nMaxIndex = i;
-                    row.cell[s][0] = PlayerName(m_f.GetSlotPlayer(g, k));
-                    if (m_sw.bIndividualHcp)
-                        row.cell[s][0] += Num(" (%d)", m_f.m_nHandicap[g][k]);
-                }
+                m_nScores[s][g] += m_f.m_nScore[g][k];
+                if (m_sw.bIndividualHcp)
+                    m_nHandicaps[s][g] += m_f.m_nHandicap[g][k];
+                if (r.nRow[g] < 0)
+                    continue;
                 const bool bMarked = IsMarkedGame(m_f, s, p, g);
                 m_bMarked = m_bMarked || bMarked;
-                row.cell[s][1 + g].Format("%c%3d", bMarked ? '*' : ' ', m_f.m_nScore[g][k]);
-                nSeries += m_f.m_nScore[g][k];
-                m_nScores[s][g] += m_f.m_nScore[g][k];
-                if (m_sw.bIndividualHcp) {
-                    nHcp += m_f.m_nHandicap[g][k];
-                    m_nHandicaps[s][g] += m_f.m_nHandicap[g][k];
-                }
+                rows[base + r.nRow[g]].cell[s][1 + g].Format("%c%3d", bMarked ? '*' : ' ', m_f.m_nScore[g][k]);
             }
-            Row& last = rows[base + nExtra[s]];
-            if (m_nPos > 1) {
-                last.cell[s][5] = Num("%3d", nSeries);
+            if (r.bShown)
+                series(rows[base + r.nLastRow], s, r.nSeries, r.nHandicaps);
+            size_t i = base + r.nLastRow + 1;
+            for (const CPacerRow& pacer : pacers[s]) {
+                Row& row = rows[i++];
+                row.cell[s][0] = "Pacer: " + PlayerName(pacer.pPacer);
                 if (m_sw.bIndividualHcp)
-                    last.cell[s][6] = Num("[%3d]", nSeries + nHcp);
-            } else {
-                last.cell[s][6] = Num("%3d", nSeries);
+                    row.cell[s][0] += Num(" (%d)", m_f.m_nPacerHandicap[pacer.nFirstGame][k]);
+                for (int g = 0; g < m_nGames; ++g)
+                    if (pacer.bGame[g])
+                        row.cell[s][1 + g] = Num(" %3d", m_f.m_nPacerScore[g][k]);
+                series(row, s, pacer.nSeries, pacer.nHandicaps);
             }
         }
     }

@@ -16,7 +16,8 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 // Round 4, Alley Cats v Pin Pals, pairs, three games, handicap league.
 //   A1 Ann (hcp 20): 210 150 160                       series 520, with handicap 580
 //   A2 Bob (hcp 10): 170, then Cy (hcp 30): 140 120 blind   series 430, with handicap 500
-//   B1 Dee (hcp 15): 180, [Fay paces game 2: 205, hcp 12], 0 defaulted   series 370 / 415
+//   B1 Dee (hcp 15): 180, [Fay paces game 2: 205, hcp 12], 0 defaulted   series 180 / 210
+//      (game 2's cell keeps 190 for the team; the card shows Fay's game in her own row)
 //   B2 Eve (hcp 25): 160 175 0 defaulted                                 series 335 / 410
 // Team games A 380 290 280 (950), handicap 30 50 50 (130), with handicap 410 340 330 (1080).
 // Team games B 340 365 0 (705), handicap 40 40 40 (120), with handicap 380 405 40 (825).
@@ -291,7 +292,75 @@ TEST_F(ResultCard, HtmlRowsOfTheSameMatch)
         nCells += n;
         EXPECT_EQ(n, 15u) << row;
     }
-    EXPECT_EQ(nRows, 1u + 3u + 1u + 2u + 1u + 2u);
+    // Heading; Ann; Bob and Cy; Dee and Fay's pacer row beside them; Eve; totals; points; spacers.
+    EXPECT_EQ(nRows, 1u + 4u + 1u + 2u + 1u + 2u);
+}
+
+// Bob (handicap 40) away: floating substitute Pat (handicap 32) paces game 1 with 225 and bowls
+// games 2 and 3 as a plain substitute, 150 and 170. The cell of the paced game holds Pat's score
+// and handicap. Pat's games are his: none is Bob's, and Pat's own row holds 150 170, 320 / 384;
+// game 1 stands in Pat's pacer row, 225 / 257. Side A's team games stay 435 300 330 (1065).
+class ResultCardPacer : public ResultCard
+{
+protected:
+    void SetUp() override
+    {
+        ResultCard::SetUp();
+        CPlayer* pBob = m_doc.FindPlayer(2);
+        CPlayer* pPat = AddResultPlayer(m_doc, 7, "Pat", 0);
+        PutGame(f, 0, 1, 0, pBob, 225, 32);
+        PutGame(f, 0, 1, 1, pPat, 150, 32);
+        PutGame(f, 0, 1, 2, pPat, 170, 32);
+        f->m_dwPosFlags[1] = PosPacer(0);
+        f->m_wPacerNo[0][1] = pPat->m_nPlayerNo;
+        f->m_nPacerScore[0][1] = 225;
+        f->m_nPacerHandicap[0][1] = 32;
+    }
+};
+
+TEST_F(ResultCardPacer, APacersGameIsNeverTheAbsentBowlers)
+{
+    CRecordingDC dc;
+    m_card.GetHeight(&dc);
+    m_card.Draw(&dc, nullptr);
+    // Bob's row shows his name only; Pat's row his handicap, his two games and their series.
+    const int yBob = TextCall(dc, "Bob").y1;
+    int nBobRow = 0;
+    for (const DrawCall& c : dc.calls)
+        nBobRow += c.kind == DrawCall::Text && c.y1 == yBob && c.x1 < 720 + 5040;
+    EXPECT_EQ(nBobRow, 1) << dc.Dump();
+    ExpectEach<int>(dc, Top, {{"32", yBob - 200}, {"170 ", yBob - 200}, {"320", yBob - 200}, {"384", yBob - 200}});
+    ExpectEach<int>(dc, End, {{"32", 720 + 1652}, {"320", 720 + 4718}, {"384", 720 + 5018}, {"1065", 720 + 4733}});
+    // Game 1 only in the pacer block (a high game in red); Pat's three games nowhere one row.
+    ExpectCounts(dc, {{"225 ", 1}, {"257", 2} /* game and series */, {"545", 0}, {"641", 0}, {"435", 1}});
+    ExpectEach<COLORREF>(dc, Colour, {{"225 ", kRed}, {"257", kBlue}, {"225", kBlue}});
+}
+
+TEST_F(ResultCardPacer, HtmlCreditsThePacersGameInHisOwnRow)
+{
+    const std::string html = HtmlOf(m_card);
+    auto cell = [](const char* psz, bool bRight = true) {
+        return std::string(bRight ? "<td align=right>" : "<td align=left>") +
+               "<font face='Arial'><font color='#000000'>" + psz + "</font></font></td>\n";
+    };
+    const std::string empty = "<TD></TD>";
+    EXPECT_NE(html.find("<TR>" + cell("Bob", false) + empty + empty + empty + empty + empty + empty + empty +
+                        cell("Eve (25)", false)),
+              std::string::npos)
+        << html;
+    EXPECT_NE(html.find("<TR>" + cell("Pat (32)", false) + empty + cell(" 150") + cell(" 170") + empty +
+                        cell("320") + cell("[384]")),
+              std::string::npos)
+        << html;
+    EXPECT_NE(html.find("<TR>" + cell("Pacer: Pat (32)", false) + cell(" 225") + empty + empty + empty +
+                        cell("225") + cell("[257]")),
+              std::string::npos)
+        << html;
+    EXPECT_EQ(html.find("545"), std::string::npos);
+    EXPECT_NE(html.find(cell("Scratch totals", false) + cell("435") + cell("300") + cell("330") + empty +
+                        cell("1065")),
+              std::string::npos)
+        << html;
 }
 
 TEST_F(ResultCard, AMissingTeamOrBowlerLeavesItsNameEmpty)
@@ -333,4 +402,32 @@ TEST_F(ResultCard, ALongNameStopsShortOfTheHandicapBesideIt)
         EXPECT_LT(name.x1 + name.text.GetLength() * 86, next->x1) << name.text.GetString() << " / " << next->text.GetString();
     }
     EXPECT_EQ(nNames, 3) << dc.Dump();
+}
+
+TEST_F(ResultCardPacer, EachPacerHasARowOfHisOwn)
+{
+    // Fay paces game 3 as well: 165, handicap 12. Pat's row keeps game 2 alone.
+    const int k = CFixture::SlotOf(0, 1);
+    f->m_wPlayerNo[2][k] = 2;   // Bob's position again
+    f->m_nScore[2][k] = 165;
+    f->m_nHandicap[2][k] = 12;
+    f->m_dwPosFlags[k] |= PosPacer(2);
+    f->m_wPacerNo[2][k] = 6;
+    f->m_nPacerScore[2][k] = 165;
+    f->m_nPacerHandicap[2][k] = 12;
+    CRecordingDC dc;
+    m_card.GetHeight(&dc);
+    m_card.Draw(&dc, nullptr);
+    // Pat's own row: 150 / 182; the pacer block: Pat 225 / 257, then Fay 165 / 177.
+    const int yPat = TextCall(dc, "225 ").y1;
+    ExpectEach<int>(dc, Top, {{"182", TextCall(dc, "Pat").y1}, {"165 ", yPat - 200}, {"177", yPat - 200}});
+    EXPECT_EQ(TextCall(dc, "Fay").y1, yPat - 200) << dc.Dump();   // side A's block is drawn first
+    ExpectCounts(dc, {{"390", 0}, {"165 ", 1}});
+    const std::string html = HtmlOf(m_card);
+    // Fay's rows: side A's game 3 and side B's game 2.
+    size_t nFay = 0;
+    for (size_t q = html.find("Pacer: Fay (12)"); q != std::string::npos; q = html.find("Pacer: Fay (12)", q + 1))
+        ++nFay;
+    EXPECT_EQ(nFay, 2u) << html;
+    EXPECT_EQ(html.find("390"), std::string::npos) << html;
 }

@@ -29,8 +29,9 @@ void CBowlingDoc::OnFileNew()
         SetPathName(strPath.Left(nCut + 1) + "NewLeage.lgf", FALSE);
         SetTitle("NewLeage.lgf");
         if (AfxMessageBox("Do you want to base the new league on the old league setup?", MB_YESNO) == IDYES) {
-            // Taking the new details marks the league modified; a cancel before that leaves the
-            // old league as it was, under its own name and savable, changes not saved included.
+            // The road leaves the league marked modified only once the teams are chosen; a cancel
+            // before that leaves the old league as it was, under its own name and savable,
+            // changes not saved included.
             const BOOL bWasModified = IsModified();
             SetModifiedFlag(FALSE);
             NewLeagueFromCurrent();

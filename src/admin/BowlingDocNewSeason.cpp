@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -28,6 +29,34 @@ void KeepOrDelete(CObList& list, const char* pszAsk)
 {
     if (!list.IsEmpty() && AfxMessageBox(pszAsk, MB_YESNO) != IDYES)
         DeleteAllOf<T>(list);
+}
+
+// What the new details clear in a team.
+struct TeamMarks {
+    CTeam* pTeam;
+    CBowlingDoc* pDoc;
+    DWORD bRemoved, bOmitHiTeamStats, bOmitStandings;
+    BYTE nVacancyStartRound;
+
+    void Restore() const
+    {
+        pTeam->m_pDoc = pDoc;
+        pTeam->m_bRemoved = bRemoved;
+        pTeam->m_bOmitHiTeamStats = bOmitHiTeamStats;
+        pTeam->m_bOmitStandings = bOmitStandings;
+        pTeam->m_nVacancyStartRound = nVacancyStartRound;
+    }
+};
+
+std::vector<TeamMarks> MarksOf(const CObList& teams)
+{
+    std::vector<TeamMarks> marks;
+    for (POSITION pos = teams.GetHeadPosition(); pos;) {
+        auto* pTeam = static_cast<CTeam*>(teams.GetNext(pos));
+        marks.push_back({pTeam, pTeam->m_pDoc, pTeam->m_bRemoved, pTeam->m_bOmitHiTeamStats, pTeam->m_bOmitStandings,
+                         pTeam->m_nVacancyStartRound});
+    }
+    return marks;
 }
 
 } // namespace
@@ -58,6 +87,11 @@ void CBowlingDoc::NewLeagueFromCurrent()
     const int nOldTeams = static_cast<int>(m_listTeams.GetCount());
     if (dlg.DoModal() != IDOK)
         return;
+
+    // Cancelling the choice of teams gives back the league as it was before the new details.
+    const CLeagueSettings settingsBefore = *this;
+    const DWORD bSetupBefore = m_bSetupInProgress;
+    const std::vector<TeamMarks> teamsBefore = MarksOf(m_listTeams);
 
     m_nGamesPerMatch = static_cast<BYTE>(dlg.m_nGamesIndex + 1);
     StoreLeagueNames(dlg, dlg.m_strSanctionId, *this);
@@ -95,7 +129,14 @@ void CBowlingDoc::NewLeagueFromCurrent()
     teams.m_nTarget = nNewTeams;
     teams.m_nAvailable = std::max(nOldTeams, nNewTeams);
     if (teams.DoModal() != IDOK) {
-        m_bSetupInProgress = 0;
+        while (m_listTeams.GetCount() > nOldTeams)
+            delete static_cast<CTeam*>(m_listTeams.RemoveTail());
+        for (const TeamMarks& marks : teamsBefore)
+            marks.Restore();
+        static_cast<CLeagueSettings&>(*this) = settingsBefore;
+        m_bSetupInProgress = bSetupBefore;
+        // Unmarked, so File > New takes back the old league's name and its savable state too.
+        SetModifiedFlag(FALSE);
         UpdateAllViews(nullptr);
         return;
     }

@@ -2,6 +2,8 @@
 // again in a new order and the entering averages the season just ended gives every bowler.
 #include "AdminChecks.h"
 #include "AdminTest.h"
+#include "FileContents.h"
+#include "TempDir.h"
 #include "league/Accounts.h"
 #include "league/Player.h"
 #include "league/SampleLeague.h"
@@ -9,6 +11,7 @@
 
 #include <map>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -22,6 +25,17 @@ std::vector<CPlayer*> Players(const CBowlingDoc& doc)
     std::vector<CPlayer*> v;
     for (POSITION pos = doc.m_listPlayers.GetHeadPosition(); pos;)
         v.push_back(static_cast<CPlayer*>(doc.m_listPlayers.GetNext(pos)));
+    return v;
+}
+
+// What the new details may touch in a team.
+using TeamState = std::tuple<const CTeam*, std::string, WORD, const CBowlingDoc*, DWORD, DWORD, DWORD, BYTE>;
+std::vector<TeamState> TeamStates(const CBowlingDoc& doc)
+{
+    std::vector<TeamState> v;
+    for (const CTeam* t : Teams(doc))
+        v.emplace_back(t, t->m_strName.GetString(), t->m_nTeamNo, t->m_pDoc, t->m_bRemoved, t->m_bOmitHiTeamStats,
+                       t->m_bOmitStandings, t->m_nVacancyStartRound);
     return v;
 }
 
@@ -174,16 +188,77 @@ TEST_F(NewSeasonTest, GrowingAddsNumberedTeamsAndCancellingTheTeamsLeavesTheSche
         .Cancel();
     doc.OnFileNew();
     EXPECT_TRUE(ui.AllUsed());
-    EXPECT_EQ(Nums(doc.m_listTeams.GetCount(), Fixtures(doc).size(), doc.m_bSetupInProgress), Nums(10, 28, 0));
+    // The teams offered for the new league go again with the choice.
+    EXPECT_EQ(Nums(doc.m_listTeams.GetCount(), doc.m_nTeams, Fixtures(doc).size(), doc.m_bSetupInProgress, doc.IsModified()),
+              Nums(8, 8, 28, 0, 0));
     EXPECT_TRUE(Fixtures(doc, 1)[0]->m_bPlayed[0]);
 
     // Cancelling the notice changes nothing at all.
+    doc.SetModifiedFlag();
     ui.AnswerMessageBox(IDYES, "Do you really want to start a new league?");
     ui.AnswerMessageBox(IDNO, "Save changes to");
     ui.AnswerMessageBox(IDYES, "Do you want to base the new league on the old league setup?");
     ui.OnDialog(IDD_NEW_LEAGUE_SETUP).Cancel();
     doc.OnFileNew();
-    EXPECT_EQ(Nums(doc.m_nTeams, Fixtures(doc).size()), Nums(10, 28));
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(Nums(doc.m_nTeams, Fixtures(doc).size()), Nums(8, 28));
+}
+
+TEST_F(NewSeasonTest, CancellingTheTeamsLeavesTheLeagueAsItWasSaved)
+{
+    TempDir dir;
+    const std::string strFile = dir.File("Thursday.lgf");
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
+    // Two teams dropped after round 10, and a vacancy team: flags the new details clear.
+    const std::string strDrop1 = Teams(doc)[2]->m_strName.GetString(), strDrop2 = Teams(doc)[4]->m_strName.GetString();
+    ui.OnDialog(IDD_NEW_SCHEDULE_RULE).OK();
+    ui.OnDialog(IDD_CONTRACT_LEAGUE).SetText(IDC_LSZ_START_ROUND, "11").SelectString(IDC_LSZ_DROP1, strDrop1.c_str())
+        .SelectString(IDC_LSZ_DROP2, strDrop2.c_str()).OK();
+    ASSERT_TRUE(doc.OnCmdMsg(ID_FIXTURE_REDUCE_LEAGUE_SIZE, CN_COMMAND, nullptr));
+    ASSERT_EQ(Nums(doc.m_nTeams, doc.m_nExtraTeams, doc.m_listTeams.GetCount()), Nums(6, 2, 8));
+    ASSERT_TRUE(doc.IsLeagueSetUp());
+    Teams(doc)[1]->m_bOmitStandings = 1;
+    Teams(doc)[1]->m_nVacancyStartRound = 4;
+    doc.SetPathName(strFile.c_str(), FALSE);
+    ASSERT_TRUE(doc.OnCmdMsg(ID_FILE_SAVE, CN_COMMAND, nullptr));
+    const std::string strSaved = FileContents(strFile);
+    ASSERT_FALSE(strSaved.empty());
+    const CLeagueSettings settings = doc;
+    const auto teams = TeamStates(doc);
+    const std::string strOldName = doc.m_strLeagueName.GetString();
+
+    ui.AnswerMessageBox(IDYES, "Do you really want to start a new league?");
+    ui.AnswerMessageBox(IDYES, "Do you want to base the new league on the old league setup?");
+    ui.OnDialog(IDD_NEW_LEAGUE_SETUP).OK();
+    ui.OnDialog(IDD_NEW_LEAGUE)
+        .SetText(IDC_NL_LEAGUE_NAME, "Thursday 2027").SetText(IDC_NL_SECRETARY, "A. Newcomer")
+        .SelectString(IDC_NL_GAMES, "1 Game Series").SelectString(IDC_NL_TEAMS, "10 Teams")
+        .SelectString(IDC_NL_PLAYERS, "3 Players/Team").Click(IDC_NL_SCRATCH).Click(IDC_NL_PRIVACY)
+        .OK();
+    ui.OnDialog(IDD_NEW_LEAGUE_TEAMS)
+        .Check([](CDialog& d) { EXPECT_EQ(Items(d, IDC_NLT_AVAILABLE).back(), "Team0010"); })
+        .Select(IDC_NLT_AVAILABLE, 8).Click(IDC_NLT_MOVE)
+        .Cancel();
+    ASSERT_TRUE(doc.OnCmdMsg(ID_FILE_NEW, CN_COMMAND, nullptr));
+    EXPECT_TRUE(ui.AllUsed());
+
+    EXPECT_EQ(Strs(doc.m_strLeagueName, doc.GetPathName(), doc.GetTitle()),
+              (std::vector<std::string>{strOldName, strFile, "Thursday.lgf"}));
+    EXPECT_EQ(Nums(doc.m_nGamesPerMatch, doc.m_nTeams, doc.m_nExtraTeams, doc.m_bSetupInProgress, doc.m_bNewLeague,
+                   doc.IsModified()),
+              Nums(3, 6, 2, 0, 0, 0));
+    EXPECT_TRUE(static_cast<const CLeagueSettings&>(doc) == settings);
+    EXPECT_EQ(TeamStates(doc), teams);
+
+    // File > Save is offered again and writes the league the secretary had.
+    CCmdUI save;
+    doc.OnCmdMsg(ID_FILE_SAVE, CN_UPDATE_COMMAND_UI, &save);
+    EXPECT_TRUE(save.m_bEnabled);
+    std::filesystem::remove(strFile);
+    ASSERT_TRUE(doc.OnCmdMsg(ID_FILE_SAVE, CN_COMMAND, nullptr));
+    EXPECT_TRUE(FileContents(strFile) == strSaved);
 }
 
 TEST_F(NewSeasonTest, ChangingTheMindBeforeTheNewDetailsKeepsTheOldLeagueUnderItsName)
@@ -192,37 +267,36 @@ TEST_F(NewSeasonTest, ChangingTheMindBeforeTheNewDetailsKeepsTheOldLeagueUnderIt
     CBowlingDoc doc;
     MakeLeague(doc, 6, 5, At(2025, 9, 2));
     doc.SetPathName("/leagues/trios.lgf", FALSE);
+    enum Cancelled { NOTICE, DETAILS, TEAMS };
     struct Case {
         BOOL bModified;
-        bool bCancelNotice; // else the details are cancelled
+        Cancelled at;
     };
-    for (const Case c : {Case{TRUE, false}, Case{FALSE, true}}) {
+    for (const Case c : {Case{TRUE, DETAILS}, Case{FALSE, NOTICE}, Case{TRUE, TEAMS}, Case{FALSE, TEAMS}}) {
         doc.SetModifiedFlag(c.bModified);
         ui.AnswerMessageBox(IDYES, "Do you really want to start a new league?");
         if (c.bModified)
             ui.AnswerMessageBox(IDNO, "Save changes to");
         ui.AnswerMessageBox(IDYES, "Do you want to base the new league on the old league setup?");
-        if (c.bCancelNotice) {
+        if (c.at == NOTICE) {
             ui.OnDialog(IDD_NEW_LEAGUE_SETUP).Cancel();
         } else {
             ui.OnDialog(IDD_NEW_LEAGUE_SETUP).OK();
-            ui.OnDialog(IDD_NEW_LEAGUE).SetText(IDC_NL_LEAGUE_NAME, "Changed").Cancel();
+            auto& details = ui.OnDialog(IDD_NEW_LEAGUE).SetText(IDC_NL_LEAGUE_NAME, "Changed");
+            if (c.at == DETAILS) {
+                details.Cancel();
+            } else {
+                details.SelectString(IDC_NL_GAMES, "1 Game Series").OK();
+                ui.OnDialog(IDD_NEW_LEAGUE_TEAMS).Cancel();
+            }
         }
         doc.OnFileNew();
         EXPECT_TRUE(ui.AllUsed());
         EXPECT_EQ(Strs(doc.GetPathName(), doc.GetTitle()),
                   (std::vector<std::string>{"/leagues/trios.lgf", "trios.lgf"}));
         // Changes the secretary chose not to save are still there to be saved.
-        EXPECT_EQ(Nums(doc.m_bNewLeague, doc.IsModified(), doc.m_listFixtures.GetCount()), Nums(0, c.bModified, 15));
+        EXPECT_EQ(Nums(doc.m_bNewLeague, doc.IsModified(), doc.m_listFixtures.GetCount(), doc.m_nGamesPerMatch),
+                  Nums(0, c.bModified, 15, 3));
+        EXPECT_NE(doc.m_strLeagueName, "Changed");
     }
-
-    // Once the new details are taken the league is the new one.
-    ui.AnswerMessageBox(IDYES, "Do you really want to start a new league?");
-    ui.AnswerMessageBox(IDYES, "Do you want to base the new league on the old league setup?");
-    ui.OnDialog(IDD_NEW_LEAGUE_SETUP).OK();
-    ui.OnDialog(IDD_NEW_LEAGUE).OK();
-    ui.OnDialog(IDD_NEW_LEAGUE_TEAMS).Cancel();
-    doc.OnFileNew();
-    EXPECT_EQ(doc.GetPathName(), "/leagues/NewLeage.lgf");
-    EXPECT_EQ(doc.m_bNewLeague, 1u);
 }

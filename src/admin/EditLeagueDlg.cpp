@@ -127,10 +127,8 @@ bool HoldsGameOver300(const CBowlingDoc& doc)
 {
     for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
         const auto* f = static_cast<const CFixture*>(doc.m_listFixtures.GetNext(pos));
-        for (int g = 0; g < MAX_GAMES; ++g)
-            for (int k = 0; k < SLOTS_PER_GAME; ++k)
-                if ((f->m_nScore[g][k] > 300 && !(f->m_dwPosFlags[k] & PosBlind(g))) || f->m_nPacerScore[g][k] > 300)
-                    return true;
+        if (f->HoldsGameOver(300))
+            return true;
     }
     return false;
 }

@@ -395,28 +395,79 @@ BOOL CFixture::HasPlayerBowledSide(int nSide, WORD nPlayerNo, BOOL bEnteredOnly)
     return FALSE;
 }
 
-CBowledGame CFixture::GetBowledGame(int nSide, int nPos, int nGame) const
+namespace {
+
+bool ValidGameRef(int nSide, int nPos, int nGame)
+{
+    return nSide >= 0 && nSide <= 1 && nPos >= 0 && nPos < MAX_POSITIONS && nGame >= 0 && nGame < MAX_GAMES;
+}
+
+// The marks of a game, with nothing else of it.
+CBowledGame MarksOf(DWORD dwFlags, BYTE nDefaulted, int nGame)
 {
     CBowledGame b;
-    if (nSide < 0 || nSide > 1 || nPos < 0 || nPos >= MAX_POSITIONS || nGame < 0 || nGame >= MAX_GAMES)
+    b.bPacer = (dwFlags & PosPacer(nGame)) != 0;
+    b.bBlind = (dwFlags & PosBlind(nGame)) != 0;
+    b.bNonQual = (dwFlags & PosNonQual(nGame)) != 0;
+    b.bDefaulted = (nDefaulted & DefaultedBit(nGame)) != 0;
+    return b;
+}
+
+} // namespace
+
+CBowledGame CFixture::GetCellGame(int nSide, int nPos, int nGame) const
+{
+    if (!ValidGameRef(nSide, nPos, nGame))
+        return CBowledGame{};
+    const int k = SlotOf(nSide, nPos);
+    CBowledGame b = MarksOf(m_dwPosFlags[k], m_nDefaulted[nSide], nGame);
+    b.pBowler = GetSlotPlayer(nGame, k);
+    b.nScore = m_nScore[nGame][k];
+    b.nHandicap = m_nHandicap[nGame][k];
+    b.nAverage = static_cast<int>(m_nAverage[nGame][k]);
+    return b;
+}
+
+CBowledGame CFixture::GetPacerGame(int nSide, int nPos, int nGame) const
+{
+    if (!ValidGameRef(nSide, nPos, nGame))
+        return CBowledGame{};
+    const int k = SlotOf(nSide, nPos);
+    CBowledGame b = MarksOf(m_dwPosFlags[k], m_nDefaulted[nSide], nGame);
+    if (!b.bPacer)
         return b;
+    // The cell of a pacer's game holds his score too, or the absent bowler's blind score.
+    b.pBowler = GetPacer(nGame, k);
+    b.nScore = m_nPacerScore[nGame][k];
+    b.nHandicap = m_nPacerHandicap[nGame][k];
+    b.nAverage = m_nPacerAverage[nGame][k];
+    return b;
+}
+
+bool CFixture::HoldsGameOver(int nMost) const
+{
+    for (int g = 0; g < MAX_GAMES; ++g)
+        for (int k = 0; k < SLOTS_PER_GAME; ++k)
+            if ((m_nScore[g][k] > nMost && !(m_dwPosFlags[k] & PosBlind(g))) || m_nPacerScore[g][k] > nMost)
+                return true;
+    return false;
+}
+
+CBowledGame CFixture::GetBowledGame(int nSide, int nPos, int nGame) const
+{
+    if (!ValidGameRef(nSide, nPos, nGame))
+        return CBowledGame{};
     const int k = SlotOf(nSide, nPos);
     const DWORD dwFlags = m_dwPosFlags[k];
-    if ((m_nDefaulted[nSide] & DefaultedBit(nGame)) || (dwFlags & PosNonQual(nGame)))
+    CBowledGame b = MarksOf(dwFlags, m_nDefaulted[nSide], nGame);
+    if (b.bDefaulted || b.bNonQual) {
+        b.bPacer = false;
         return b;
-    b.bPacer = (dwFlags & PosPacer(nGame)) != 0;
-    if (b.bPacer) {
-        // The cell of a pacer's game holds his score too, or the absent bowler's blind score.
-        b.pBowler = GetPacer(nGame, k);
-        b.nScore = m_nPacerScore[nGame][k];
-        b.nHandicap = m_nPacerHandicap[nGame][k];
-        b.nAverage = m_nPacerAverage[nGame][k];
-    } else if (!(dwFlags & PosBlind(nGame))) {
-        b.pBowler = GetSlotPlayer(nGame, k);
-        b.nScore = m_nScore[nGame][k];
-        b.nHandicap = m_nHandicap[nGame][k];
-        b.nAverage = static_cast<int>(m_nAverage[nGame][k]);
     }
+    if (b.bPacer)
+        b = GetPacerGame(nSide, nPos, nGame);
+    else if (!b.bBlind)
+        b = GetCellGame(nSide, nPos, nGame);
     if (b.pBowler && b.pBowler->IsRobot())
         b.pBowler = nullptr;
     b.bCounts = b.pBowler && !(b.bPacer && m_pDoc && m_pDoc->m_bExcludePacers);

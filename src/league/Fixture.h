@@ -40,6 +40,11 @@ struct CBowledGame
     bool bPacer = false;
     bool bCounts = false;      // for his games, pins, averages, awards and competitions
     bool bHighFigures = false; // and for his high game and series: not excluded from them
+    // The game's marks, whoever bowled it.
+    bool bBlind = false;
+    bool bNonQual = false;
+    bool bDefaulted = false;
+    bool IsMarked() const { return bBlind || bNonQual || bDefaulted; }
     // The game as the reports rank it: 0 scratch, 1 with handicap, 2 over his match average.
     int Value(int nBasis) const { return nScore + (nBasis == 1 ? nHandicap : nBasis == 2 ? -nAverage : 0); }
 };
@@ -185,6 +190,13 @@ public:
     // statistic, report, competition and export takes (docs/scoring.md 1.9). Pacers' games are
     // left out of the figures when the league excludes them.
     CBowledGame GetBowledGame(int nSide, int nPos, int nGame) const;
+    // The position's cell as the scoresheet holds it (its line-up's bowler, the blind score of a
+    // blind game) and the pacer slot of a paced game (else empty), with the game's marks; for
+    // what shows a match as entered. Neither says whether the game counts for anyone.
+    CBowledGame GetCellGame(int nSide, int nPos, int nGame) const;
+    CBowledGame GetPacerGame(int nSide, int nPos, int nGame) const;
+    // A score above nMost stored in a bowled cell or in any pacer slot, as the file keeps them.
+    bool HoldsGameOver(int nMost) const;
     CBowledSeries GetBowledSeries(int nSide, int nPos) const;
     // GetBowledGame(...).Value(nBasis) whenever the game counts, read without looking the
     // bowler up: a reader that ranks games asks for the whole answer only for a value that

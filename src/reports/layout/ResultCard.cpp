@@ -50,13 +50,6 @@ CString Num(const char* pszFormat, int n)
     return s;
 }
 
-// A game the card marks "*": blind or non-qualifying at the position, or defaulted by the side.
-bool IsMarkedGame(const CFixture& f, int nSide, int nPos, int nGame)
-{
-    DWORD dw = f.m_dwPosFlags[CFixture::SlotOf(nSide, nPos)];
-    return (dw & (PosBlind(nGame) | PosNonQual(nGame))) != 0 || (f.m_nDefaulted[nSide] & DefaultedBit(nGame)) != 0;
-}
-
 CString PlayerName(const CPlayer* pPlayer)
 {
     return pPlayer ? pPlayer->m_strName : CString();
@@ -74,11 +67,13 @@ int PositionsOf(const CFixture& f)
 
 // A side's position as its bowlers' rows show it: the rows follow the position's own bowlers
 // (CFixture::CountBowlersAtPosition), and a game a pacer bowled stands in the pacer's row,
-// never in the absent bowler's. A blind paced game's cell keeps the absent bowler's blind score.
+// never in the absent bowler's. A marked game ("*": blind, Non Qual or defaulted) keeps its
+// cell, a blind paced game the absent bowler's blind score.
 struct CPositionRows
 {
     int nLastRow = 0;               // the rows' count less one
     int nRow[MAX_GAMES] = {};       // each game's row; -1 for a pacer's game
+    CBowledGame cell[MAX_GAMES];    // each game's cell as entered
     CPlayer* pBowler[MAX_GAMES] = {};
     int nHandicapGame[MAX_GAMES] = {}; // the game whose handicap a row shows; -1: none shown
     int nSeries = 0;                // of the games the rows show
@@ -89,26 +84,26 @@ struct CPositionRows
 CPositionRows WorkPosition(CFixture& f, int nSide, int nPos, int nGames)
 {
     CPositionRows rows;
-    const int k = CFixture::SlotOf(nSide, nPos);
     rows.nLastRow = f.CountBowlersAtPosition(nSide, nPos);
     for (int& n : rows.nHandicapGame)
         n = -1;
     int nMaxIndex = -1;
     for (int g = 0; g < nGames; ++g) {
+        const CBowledGame& cell = rows.cell[g] = f.GetCellGame(nSide, nPos, g);
         const int i = f.GetBowlerIndex(nSide, g);
         if (i > nMaxIndex) {
             nMaxIndex = i;
-            rows.pBowler[i] = f.GetSlotPlayer(g, k);
+            rows.pBowler[i] = cell.pBowler;
         }
-        const bool bPaced = f.GetBowledGame(nSide, nPos, g).bPacer && !IsMarkedGame(f, nSide, nPos, g);
+        const bool bPaced = cell.bPacer && !cell.IsMarked();
         rows.nRow[g] = bPaced ? -1 : i;
         if (bPaced)
             continue;
         if (rows.nHandicapGame[i] < 0)
             rows.nHandicapGame[i] = g;
         rows.bShown = true;
-        rows.nSeries += f.m_nScore[g][k];
-        rows.nHandicaps += f.m_nHandicap[g][k];
+        rows.nSeries += cell.nScore;
+        rows.nHandicaps += cell.nHandicap;
     }
     return rows;
 }
@@ -119,7 +114,7 @@ struct CPacerRow
 {
     CPlayer* pPacer = nullptr;
     int nFirstGame = 0;
-    bool bGame[MAX_GAMES] = {};
+    CBowledGame game[MAX_GAMES]; // his games; the others not paced
     int nSeries = 0;
     int nHandicaps = 0;
 };
@@ -127,20 +122,16 @@ struct CPacerRow
 std::vector<CPacerRow> WorkPacers(const CFixture& f, int nSide, int nPos, int nGames)
 {
     std::vector<CPacerRow> rows;
-    std::vector<WORD> pacers;
-    const int k = CFixture::SlotOf(nSide, nPos);
     for (int g = 0; g < nGames; ++g) {
-        if (!(f.m_dwPosFlags[k] & PosPacer(g)))
+        const CBowledGame game = f.GetPacerGame(nSide, nPos, g);
+        if (!game.bPacer)
             continue;
-        const auto it = std::find(pacers.begin(), pacers.end(), f.m_wPacerNo[g][k]);
-        const size_t i = static_cast<size_t>(it - pacers.begin());
-        if (it == pacers.end()) {
-            pacers.push_back(f.m_wPacerNo[g][k]);
-            rows.push_back(CPacerRow{f.GetPacer(g, k), g});
-        }
-        rows[i].bGame[g] = true;
-        rows[i].nSeries += f.m_nPacerScore[g][k];
-        rows[i].nHandicaps += f.m_nPacerHandicap[g][k];
+        auto it = std::find_if(rows.begin(), rows.end(), [&](const CPacerRow& r) { return r.pPacer == game.pBowler; });
+        if (it == rows.end())
+            it = rows.insert(rows.end(), CPacerRow{game.pBowler, g});
+        it->game[g] = game;
+        it->nSeries += game.nScore;
+        it->nHandicaps += game.nHandicap;
     }
     return rows;
 }
@@ -295,7 +286,6 @@ void CCardPainter::Positions(int& y)
                 continue;
             const CPositionRows& r = rows[s][p];
             int dx = s * kSideWidth;
-            int k = CFixture::SlotOf(s, p);
             for (int i = 0; i <= r.nLastRow; ++i) {
                 int yRow = y - kRow * i;
                 Name(dx + kBowlerName, yRow, PlayerName(r.pBowler[i]), kBlack);
@@ -303,20 +293,20 @@ void CCardPainter::Positions(int& y)
                     r.pBowler[i]->AddHitRect(CRect(m_x0 + dx + kBowlerName, yRow,
                                                    m_x0 + dx + kBowlerName + NAME_RECT_WIDTH, yRow - kRow));
                 if (m_sw.bIndividualHcp && r.nHandicapGame[i] >= 0)
-                    Text(dx + kHandicap, yRow, Num("%d", m_f.m_nHandicap[r.nHandicapGame[i]][k]), false, true, kBlack);
+                    Text(dx + kHandicap, yRow, Num("%d", r.cell[r.nHandicapGame[i]].nHandicap), false, true, kBlack);
             }
             for (int g = 0; g < m_nGames; ++g) {
                 if (r.nRow[g] < 0)
                     continue;
                 int yRow = y - kRow * r.nRow[g];
-                int nScore = m_f.m_nScore[g][k];
-                bool bMarked = IsMarkedGame(m_f, s, p, g);
+                int nScore = r.cell[g].nScore;
+                bool bMarked = r.cell[g].IsMarked();
                 m_bMarked = m_bMarked || bMarked;
                 CString score;
                 score.Format("%3d%c", nScore, bMarked ? '*' : ' ');
                 Text(dx + kGame[g], yRow, score, true, true, High(nScore, m_sw.nRed, kBlack));
                 if (m_sw.bIndividualHcp)
-                    Text(dx + kGameHcp[g], yRow, Num("%d", nScore + m_f.m_nHandicap[g][k]), false, true, kBlack);
+                    Text(dx + kGameHcp[g], yRow, Num("%d", nScore + r.cell[g].nHandicap), false, true, kBlack);
             }
             if (!r.bShown)
                 continue;
@@ -448,19 +438,18 @@ void CCardPainter::Pacers()
     for (int s = 0; s < 2; ++s) {
         int dx = s * kSideWidth, nRow = 0;
         for (int p = 0; p < m_nPos; ++p) {
-            int k = CFixture::SlotOf(s, p);
             for (const CPacerRow& r : WorkPacers(m_f, s, p, m_nGames)) {
                 int y = yTop - kRow * nRow++;
                 Name(dx + kPacerName, y, PlayerName(r.pPacer), kBlue);
                 if (m_sw.bIndividualHcp)
-                    Text(dx + kHandicap, y, Num("%d", m_f.m_nPacerHandicap[r.nFirstGame][k]), false, true, kBlue);
+                    Text(dx + kHandicap, y, Num("%d", r.game[r.nFirstGame].nHandicap), false, true, kBlue);
                 for (int g = 0; g < m_nGames; ++g) {
-                    if (!r.bGame[g])
+                    if (!r.game[g].bPacer)
                         continue;
-                    int nScore = m_f.m_nPacerScore[g][k];
+                    int nScore = r.game[g].nScore;
                     Text(dx + kGame[g], y, Num("%3d ", nScore), true, true, High(nScore, m_sw.nRed, kBlue));
                     if (m_sw.bIndividualHcp)
-                        Text(dx + kGameHcp[g], y, Num("%d", nScore + m_f.m_nPacerHandicap[g][k]), false, true, kBlue);
+                        Text(dx + kGameHcp[g], y, Num("%d", nScore + r.game[g].nHandicap), false, true, kBlue);
                 }
                 Text(dx + kSeries, y, Num("%3d", r.nSeries), true, true, High(r.nSeries, m_sw.nSeriesRed, kBlue));
                 if (m_sw.bIndividualHcp)
@@ -686,23 +675,22 @@ void CCardHtml::Grid()
         for (int s = 0; s < 2; ++s) {
             if (!m_f.m_bPlayed[s])
                 continue;
-            const int k = CFixture::SlotOf(s, p);
             const CPositionRows& r = pos[s];
             for (int i = 0; i <= r.nLastRow; ++i) {
                 CString& name = rows[base + i].cell[s][0];
                 name = PlayerName(r.pBowler[i]);
                 if (m_sw.bIndividualHcp && r.nHandicapGame[i] >= 0)
-                    name += Num(" (%d)", m_f.m_nHandicap[r.nHandicapGame[i]][k]);
+                    name += Num(" (%d)", r.cell[r.nHandicapGame[i]].nHandicap);
             }
             for (int g = 0; g < m_nGames; ++g) {
-                m_nScores[s][g] += m_f.m_nScore[g][k];
+                m_nScores[s][g] += r.cell[g].nScore;
                 if (m_sw.bIndividualHcp)
-                    m_nHandicaps[s][g] += m_f.m_nHandicap[g][k];
+                    m_nHandicaps[s][g] += r.cell[g].nHandicap;
                 if (r.nRow[g] < 0)
                     continue;
-                const bool bMarked = IsMarkedGame(m_f, s, p, g);
+                const bool bMarked = r.cell[g].IsMarked();
                 m_bMarked = m_bMarked || bMarked;
-                rows[base + r.nRow[g]].cell[s][1 + g].Format("%c%3d", bMarked ? '*' : ' ', m_f.m_nScore[g][k]);
+                rows[base + r.nRow[g]].cell[s][1 + g].Format("%c%3d", bMarked ? '*' : ' ', r.cell[g].nScore);
             }
             if (r.bShown)
                 series(rows[base + r.nLastRow], s, r.nSeries, r.nHandicaps);
@@ -711,10 +699,10 @@ void CCardHtml::Grid()
                 Row& row = rows[i++];
                 row.cell[s][0] = "Pacer: " + PlayerName(pacer.pPacer);
                 if (m_sw.bIndividualHcp)
-                    row.cell[s][0] += Num(" (%d)", m_f.m_nPacerHandicap[pacer.nFirstGame][k]);
+                    row.cell[s][0] += Num(" (%d)", pacer.game[pacer.nFirstGame].nHandicap);
                 for (int g = 0; g < m_nGames; ++g)
-                    if (pacer.bGame[g])
-                        row.cell[s][1 + g] = Num(" %3d", m_f.m_nPacerScore[g][k]);
+                    if (pacer.game[g].bPacer)
+                        row.cell[s][1 + g] = Num(" %3d", pacer.game[g].nScore);
                 series(row, s, pacer.nSeries, pacer.nHandicaps);
             }
         }

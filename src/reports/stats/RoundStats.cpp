@@ -61,18 +61,17 @@ void CRoundStats::AddSide(const CFixture& f, int nSide)
     const int nPositions = std::min<int>(m_pDoc->m_nPlayersPerTeam, MAX_POSITIONS);
     f.GetBowledSide(nSide, m_games, m_positions);
     for (int p = 0; p < std::min<int>(nPositions, f.m_nPlayers); ++p) {
-        const DWORD dwFlags = f.m_dwPosFlags[CFixture::SlotOf(nSide, p)];
         for (int g = 0; g < nGames; ++g) {
-            if (f.m_nDefaulted[nSide] & DefaultedBit(g)) {
+            const CBowledGame& game = m_games[p][g];
+            if (game.bDefaulted) {
                 ++m_nDefaultedGames;
                 continue;
             }
             // A blind game paced by a substitute is his game as well.
-            if (dwFlags & PosBlind(g))
+            if (game.bBlind)
                 ++m_nBlindGames;
-            else if (dwFlags & PosNonQual(g))
+            else if (game.bNonQual)
                 ++m_nCompositeGames;
-            const CBowledGame& game = m_games[p][g];
             if (!game.bCounts)
                 continue;
             ++m_nGamesBowled;

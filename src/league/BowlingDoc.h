@@ -695,7 +695,6 @@ public:
     DWORD m_bHandicapPass;          // pass selector: PASS_HANDICAP or PASS_SCRATCH
     CTime m_timeCurrent;            // now, at construction and at every store
     CTime m_timeStats;              // the date the statistics are computed to
-    BYTE m_nPassRound = 0;          // the round of the match the statistics pass counts; 0 outside
     DWORD m_nAverageLimit;          // high-score (red) threshold: 249 or 199
     DWORD m_bPastEnteringCutoff;    // entering averages switched off
     double m_dHcpFactor[4];         // percentages x 0.01

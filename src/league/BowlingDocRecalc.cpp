@@ -157,7 +157,6 @@ void CBowlingDoc::AccumulatePass(int nPass, int nLastRound, const CFixture* pBef
         if (!ScoresInPass(f, nPass))
             continue;
         bowled.clear();
-        m_nPassRound = f->m_nRound;
         AccumulateFixture(f, nPass, bMainPass, bowled);
         if (!bMainPass)
             continue;
@@ -191,7 +190,6 @@ void CBowlingDoc::AccumulatePass(int nPass, int nLastRound, const CFixture* pBef
             }
         }
     }
-    m_nPassRound = 0;
 
     split.Finish();
     for (CPlayer* p : bowledInPass.Members())
@@ -397,7 +395,7 @@ void CBowlingDoc::AccumulateFixture(CFixture* f, int nPass, bool bMainPass, std:
                     if (bHcp)
                         p->m_nHcpPins += static_cast<DWORD>(std::max(nScore + game.nHandicap, 0));
                 } else {
-                    p->RecordBowledGame(nPass, nScore, game.nHandicap);
+                    p->RecordBowledGame(nPass, nScore, game.nHandicap, f->m_nRound);
                 }
                 if (game.bHighFigures) {
                     Raise(p->m_nHighGame[PASS_SCRATCH], nScore);

@@ -169,8 +169,9 @@ public:
     WORD GetHighSeriesScratch() const;
     WORD GetHighSeriesHcp() const;
     // Adds a bowled game to the set (0 scratch, 1 handicap): games, pins, pins with
-    // handicap, the rolling window and the drop-5 established average.
-    void RecordBowledGame(int nSet, int nScore, int nHandicap);
+    // handicap, the rolling window and the drop-5 established average (on the entering
+    // average of the game's round; 0: as the league stands now).
+    void RecordBowledGame(int nSet, int nScore, int nHandicap, int nRound = 0);
     // A real bowler who has reached the league's blind game limit in either pass: asks to
     // change him; TRUE on Yes.
     BOOL CheckBlindGameLimit();

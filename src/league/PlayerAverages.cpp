@@ -82,7 +82,7 @@ WORD CPlayer::GetMostImprovedBase(int nSet) const
     return (nSet == PASS_SCRATCH || nSet == PASS_HANDICAP) ? m_nImprovedStart[nSet] : 0;
 }
 
-void CPlayer::RecordBowledGame(int nSet, int nScore, int nHandicap)
+void CPlayer::RecordBowledGame(int nSet, int nScore, int nHandicap, int nRound)
 {
     if (nSet != PASS_SCRATCH && nSet != PASS_HANDICAP)
         return;
@@ -112,7 +112,7 @@ void CPlayer::RecordBowledGame(int nSet, int nScore, int nHandicap)
     if (m_pDoc && m_pDoc->m_bDrop5 && m_nEstablishedAvg[nSet] == 0) {
         const DWORD nNeeded = std::max<DWORD>(1, m_pDoc->m_nDrop5Games);
         if (m_nGames[nSet] >= nNeeded) {
-            const WORD nEntering = GetEnteringAverageInRound(m_pDoc->m_nPassRound);
+            const WORD nEntering = GetEnteringAverageInRound(nRound);
             m_nEstablishedAvg[nSet] = nEntering != 0 ? static_cast<WORD>(nEntering / 10)
                                                      : static_cast<WORD>(m_nPins[nSet] / m_nGames[nSet]);
         }

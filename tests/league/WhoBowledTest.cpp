@@ -7,6 +7,7 @@
 #include "WorkedLeague.h"
 #include "admin/AverageBuster.h"
 #include "league/Venue.h"
+#include "reports/layout/ResultCard.h"
 #include "reports/layout/ResultSummary.h"
 #include "reports/stats/BestGamesItem.h"
 #include "reports/stats/HiWeekItem.h"
@@ -141,6 +142,26 @@ std::vector<std::string> MatchHighSeries(CBowlingDoc& doc, int nRound, const cha
     const DrawCall* pTeam = dc.FindText(pszTeam);
     const std::vector<std::string> line = pTeam ? TextsAt(dc, pTeam->y1) : std::vector<std::string>{};
     return line.size() < 2 ? line : std::vector<std::string>(line.end() - 2, line.end());
+}
+
+// The texts the result card of team t's match in round r draws on a bowler's first row, on
+// his side of the card (each side 5 040 twips wide).
+std::vector<std::string> CardRow(WorkedLeague& L, int nRound, int nTeam, const char* pszBowler)
+{
+    CRepItem_Result card;
+    card.m_pDoc = &L.doc;
+    card.m_pFixture = L.Match(nRound, nTeam);
+    card.m_x = 0;
+    CRecordingDC dc;
+    card.GetHeight(&dc);
+    card.Draw(&dc, nullptr);
+    const int x0 = WorkedLeague::SideOf(card.m_pFixture, nTeam) * 5040;
+    const DrawCall* pName = dc.FindText(pszBowler);
+    std::vector<std::string> texts;
+    for (const DrawCall& c : dc.calls)
+        if (pName && c.kind == DrawCall::Text && c.y1 == pName->y1 && c.x1 >= x0 && c.x1 < x0 + 5040)
+            texts.push_back(c.text.GetString());
+    return texts;
 }
 
 // Doubles, four teams, three games, two rounds, a venue for every match. Entering averages 150.0
@@ -290,6 +311,11 @@ TEST(WhoBowled, APacersGameIsNeverTheAbsentBowlers)
     EXPECT_EQ(PlayerPage(L.doc, p91), (V{3, 605, 250, 605}));
     // The match's high series with handicap is Bowler 91's 605 + 3 x 32, not Bowler 12's.
     EXPECT_EQ(MatchHighSeries(L.doc, 1, "Team 1"), (std::vector<std::string>{"Bowler 91", "701"}));
+    // The result card: Bowler 12's row holds no game; Bowler 91's row his games 2 and 3 on his
+    // handicap 32 (180 + 175 = 355, 419), and his 250 (282) stands in the pacer rows below.
+    EXPECT_EQ(CardRow(L, 1, 1, "Bowler 12"), (std::vector<std::string>{"Bowler 12"}));
+    EXPECT_EQ(CardRow(L, 1, 1, "Bowler 91"),
+              (std::vector<std::string>{"Bowler 91", "32", "180 ", "212", "175 ", "207", "355", "419"}));
 
     // League > Qualifying % for Individual Hi Awards, "Exclude Pacers Games".
     CScriptedBackend ui;

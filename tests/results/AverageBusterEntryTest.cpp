@@ -17,7 +17,6 @@ namespace {
 struct BusterLeague : ResultsLeague {
     BusterLeague() : ResultsLeague(2, 1, 3)
     {
-        doc.m_nRecalcFrequency = 1;  // a new league's
         Player(11)->SetEnteringAverage(1600);
         Player(21)->SetEnteringAverage(1500);
         CBowlingDoc::s_pfnAverageBusters = AverageBuster::ScoreAndRank;

@@ -207,15 +207,25 @@ TEST(FiguresInForce, EnterIndividualResultAndASideBowledOnAnotherDay)
     L.EnterRound(1);
     L.EnterRound(2);
     // Team 2 bowled its round-3 match early, on round 2's day, before round 2 was bowled:
-    // only round 1 was in when it bowled.
+    // only round 1 was in when it bowled. Its side is entered alone, with that date played.
     CFixture* f = L.Match(3, 1);
-    for (int p = 0; p < 2; ++p) {
-        f->SetPlayer(1, p, L.Player(21 + p));
-        for (int g = 0; g < 3; ++g)
-            f->m_nScore[g][CFixture::SlotOf(1, p)] = 160;
+    const CTime timeRound2 = L.Match(2, 1)->m_timeDue;
+    ASSERT_EQ(timeRound2.GetMonth(), f->m_timeDue.GetMonth());
+    {
+        CScriptedBackend ui;
+        ui.OnDialog(IDD_SELECT_ROUND).Select(IDC_SELECT_ROUND_LIST, 0).OK();
+        ui.OnDialog(IDD_SELECT_FIXTURE).Select(IDC_SELECT_FIXTURE_LIST, 0).OK();
+        auto& sheet = ui.OnDialog(IDD_DOUBLES_SCORESHEET);
+        for (int p = 0; p < 2; ++p)
+            for (int g = 0; g < 3; ++g)
+                sheet.SetText(Cell(1, p, g), "160");
+        sheet.Click(IDC_SS_CHANGE_DATE[1]);
+        ui.OnDialog(IDD_ENTER_DATE_TIME).SetText(IDC_DT_DAY, std::to_string(timeRound2.GetDay()).c_str()).OK();
+        sheet.OK();
+        OnResultEnterIndividualResult(L.doc);
     }
-    f->m_bPlayed[1] = 1;
-    f->m_timePlayed[1] = L.Match(2, 1)->m_timeDue;
+    ASSERT_EQ((std::vector<int>{f->m_bPlayed[0], f->m_bPlayed[1], f->m_timePlayed[1].GetDay()}),
+              (std::vector<int>{0, 1, timeRound2.GetDay()}));
 
     std::vector<Hcps> seen;
     CScriptedBackend ui;

@@ -41,6 +41,15 @@ void DropGeneratedItems(CBowlingDoc* pDoc)
     pDoc->m_listGeneratedItems.RemoveAll();
 }
 
+// The matches' venues changed: the bowlers' figures at each venue come from them, so the venue
+// pages show the league as it now is.
+void MatchVenuesChanged(CBowlingDoc* pDoc)
+{
+    pDoc->SetModifiedFlag();
+    pDoc->Recalculate();
+    pDoc->UpdateAllViews(nullptr);
+}
+
 class CVenueCommands : public CCmdTarget
 {
 public:
@@ -158,10 +167,7 @@ BOOL DeleteVenue(CBowlingDoc* pDoc)
     if (POSITION pos = pDoc->m_listVenues.Find(pVenue))
         pDoc->m_listVenues.RemoveAt(pos);
     delete pVenue;
-    pDoc->SetModifiedFlag();
-    // The bowlers' figures per venue came from the cleared fixtures.
-    pDoc->Recalculate();
-    pDoc->UpdateAllViews(nullptr);
+    MatchVenuesChanged(pDoc);
     return TRUE;
 }
 
@@ -170,8 +176,7 @@ BOOL AssignVenues(CBowlingDoc* pDoc)
     CAssignVenuesDlg dlg;
     dlg.m_pDoc = pDoc;
     dlg.DoModal();
-    pDoc->SetModifiedFlag();
-    pDoc->UpdateAllViews(nullptr);
+    MatchVenuesChanged(pDoc);
     return TRUE;
 }
 

@@ -24,7 +24,7 @@ int CountFixturesAt(const CBowlingDoc* pDoc, BYTE nVenue);
 BOOL AddVenue(CBowlingDoc* pDoc);
 BOOL EditVenue(CBowlingDoc* pDoc);
 BOOL DeleteVenue(CBowlingDoc* pDoc);
-// Always marks and repaints: the dialog's buttons change the fixtures at once.
+// Always marks, recalculates and repaints: the dialog's buttons change the fixtures at once.
 BOOL AssignVenues(CBowlingDoc* pDoc);
 // Venue > Display Details: the chosen venue's details on the generated pages.
 BOOL DisplayDetails(CBowlingDoc* pDoc);

@@ -619,20 +619,7 @@ void CBowlingDoc::ReadHeader(CArchive& ar, BYTE nVersion)
 
 void CBowlingDoc::ReadLeague(CArchive& ar)
 {
-    // No place is left over from an earlier read, nor named after this one.
-    struct CPlaceCleared
-    {
-        CPlaceCleared()
-        {
-            SetReadEntry(nullptr, 0);
-            ClearReadMends();
-        }
-        ~CPlaceCleared()
-        {
-            SetReadEntry(nullptr, 0);
-            ClearReadMends();
-        }
-    } placeCleared;
+    const CFileReadScope scope;
     m_strReadNotice.Empty();
     ar.m_pDocument = this;
     BYTE nVersion = 0;
@@ -726,6 +713,8 @@ CString NameList(const std::vector<CString>& names, const char* pszOneMore, cons
     return list;
 }
 
+} // namespace
+
 // One notice for all a read mended, said once for the whole file; empty when nothing was.
 CString MakeReadNotice()
 {
@@ -772,8 +761,6 @@ CString MakeReadNotice()
         notice += " Save the league to keep them.";
     return notice;
 }
-
-} // namespace
 
 // What a read league must satisfy beyond its bytes: the references that other code follows
 // without checking. Worked points that no calculation makes and a bowler's handicap that no

@@ -43,3 +43,24 @@ enum class ReadMend { Points, BowlerHandicap, Font };
 void NoteReadMend(ReadMend kind, const CString& strPlace);
 const std::vector<CString>& GetReadMends(ReadMend kind);
 void ClearReadMends();
+// The one notice of all the read noted as mended, as the secretary reads it after the file's
+// name; empty when nothing was.
+CString MakeReadNotice();
+
+// One whole read of a file (a league, a report layout): it starts with no place and no mend
+// left over from an earlier read, and leaves none behind however it ends, read or refused.
+class CFileReadScope
+{
+public:
+    CFileReadScope() { Clear(); }
+    ~CFileReadScope() { Clear(); }
+    CFileReadScope(const CFileReadScope&) = delete;
+    CFileReadScope& operator=(const CFileReadScope&) = delete;
+
+private:
+    static void Clear()
+    {
+        SetReadEntry(nullptr, 0);
+        ClearReadMends();
+    }
+};

@@ -697,7 +697,8 @@ void CBowlingView::OnReportImport()
     if (dlg.DoModal() != IDOK)
         return;
     CString strError;
-    CRepForm* pForm = ImportRepForm(dlg.GetPathName(), pDoc, strError);
+    CString strNotice;
+    CRepForm* pForm = ImportRepForm(dlg.GetPathName(), pDoc, strError, strNotice);
     if (!pForm) {
         AfxMessageBox("The report layout could not be read: " + strError);
         return;
@@ -706,6 +707,9 @@ void CBowlingView::OnReportImport()
     pDoc->m_pCurrentRepForm = pForm;
     pDoc->SetModifiedFlag();
     SetDisplayMode(MODE_REPORT);
+    // Said over the layout it speaks of, as opening a mended league is.
+    if (!strNotice.IsEmpty())
+        AfxMessageBox(strNotice);
 }
 
 void CBowlingView::OnReportSetupFonts()

@@ -190,8 +190,9 @@ BOOL ExportRepForm(const CRepForm& form, const char* pszPath, CString& strError)
     return TRUE;
 }
 
-CRepForm* ImportRepForm(const char* pszPath, CBowlingDoc* pDoc, CString& strError)
+CRepForm* ImportRepForm(const char* pszPath, CBowlingDoc* pDoc, CString& strError, CString& strNotice)
 {
+    strNotice.Empty();
     std::vector<BYTE> bytes;
     try {
         CFile file;
@@ -216,6 +217,8 @@ CRepForm* ImportRepForm(const char* pszPath, CBowlingDoc* pDoc, CString& strErro
 
     BYTE nOldVersion = CBowlingDoc::GetFileVersion();
     std::unique_ptr<CRepForm> pForm;
+    // Its refusal and its notice name only places of this file.
+    const CFileReadScope scope;
     try {
         CArchive ar(&bytes, CArchive::load);
         ar.m_pDocument = pDoc;
@@ -237,6 +240,9 @@ CRepForm* ImportRepForm(const char* pszPath, CBowlingDoc* pDoc, CString& strErro
             strError = "The report layout file holds more than one layout; it is damaged.";
             return nullptr;
         }
+        const CString mends = MakeReadNotice();
+        if (!mends.IsEmpty())
+            strNotice = "In the report layout file \"" + AfxPathText(pszPath) + "\" " + mends;
     } catch (const CArchiveException& e) {
         CBowlingDoc::SetFileVersion(nOldVersion);
         strError = e.m_strReason;

@@ -40,8 +40,10 @@ public:
 
 // Report layout files (".rep"): the file version byte, then the layout as in the league file.
 // Export writes the stored items only; import gives back a new layout, or null with the reason.
+// A layout whose damage the read mended comes with the notice that says what was mended (empty
+// when nothing was); the secretary keeps the mends by saving the league it joins.
 BOOL ExportRepForm(const CRepForm& form, const char* pszPath, CString& strError);
-CRepForm* ImportRepForm(const char* pszPath, CBowlingDoc* pDoc, CString& strError);
+CRepForm* ImportRepForm(const char* pszPath, CBowlingDoc* pDoc, CString& strError, CString& strNotice);
 
 // A file name from a title: the title and the extension, or the fallback name when the title
 // is empty or holds a character that cannot stand in a file name.

@@ -143,7 +143,7 @@ TEST(RepForm, ExportedLayoutImportsBackEqual)
     auto* pTemp = new CTestBlockItem(RIT_NOTES, -300, "temporary row");
     pTemp->m_bTemporary = TEMP_SHOWING;
     pForm->AddItem(pTemp);
-    CString strError;
+    CString strError, notice;
     std::string path = dir.File(SuggestFileName(pForm->m_strTitle, ".rep", "Report.rep").str());
     ASSERT_TRUE(ExportRepForm(*pForm, path.c_str(), strError)) << strError.GetString();
     std::vector<BYTE> bytes = ReadBytes(path);
@@ -151,8 +151,9 @@ TEST(RepForm, ExportedLayoutImportsBackEqual)
     EXPECT_EQ(bytes[0], LEAGUE_FILE_VERSION);
 
     CBowlingDoc doc;
-    std::unique_ptr<CRepForm> pBack(ImportRepForm(path.c_str(), &doc, strError));
+    std::unique_ptr<CRepForm> pBack(ImportRepForm(path.c_str(), &doc, strError, notice));
     ASSERT_TRUE(pBack) << strError.GetString();
+    EXPECT_EQ(notice, "");
     EXPECT_EQ(pBack->m_strTitle, "Winter");
     EXPECT_EQ(std::make_pair(pBack->CountStoredItems(), pBack->m_listItems.GetCount()), std::make_pair(5, 5));
     EXPECT_EQ(pBack->GetStoredBytes(), pForm->GetStoredBytes());
@@ -165,7 +166,7 @@ TEST(RepForm, BadLayoutFilesGiveAReasonAndNoLayout)
     TempDir dir;
     std::unique_ptr<CRepForm> pForm(MakeLayout("Winter"));
     std::string good = dir.File("good.rep");
-    CString strError;
+    CString strError, notice;
     ASSERT_TRUE(ExportRepForm(*pForm, good.c_str(), strError));
     std::vector<BYTE> bytes = ReadBytes(good);
     CBowlingDoc doc;
@@ -175,7 +176,7 @@ TEST(RepForm, BadLayoutFilesGiveAReasonAndNoLayout)
         std::string path = dir.File("short.rep");
         WriteBytes(path, std::vector<BYTE>(bytes.begin(), bytes.begin() + static_cast<long>(n)));
         strError.Empty();
-        std::unique_ptr<CRepForm> p(ImportRepForm(path.c_str(), &doc, strError));
+        std::unique_ptr<CRepForm> p(ImportRepForm(path.c_str(), &doc, strError, notice));
         EXPECT_FALSE(p || strError.IsEmpty()) << n;
     }
 
@@ -183,10 +184,10 @@ TEST(RepForm, BadLayoutFilesGiveAReasonAndNoLayout)
     std::vector<BYTE> newer = bytes;
     newer[0] = LEAGUE_FILE_VERSION + 1;
     WriteBytes(dir.File("newer.rep"), newer);
-    EXPECT_FALSE(std::unique_ptr<CRepForm>(ImportRepForm(dir.File("newer.rep").c_str(), &doc, strError)));
+    EXPECT_FALSE(std::unique_ptr<CRepForm>(ImportRepForm(dir.File("newer.rep").c_str(), &doc, strError, notice)));
 
     // A missing file.
-    EXPECT_FALSE(std::unique_ptr<CRepForm>(ImportRepForm(dir.File("none.rep").c_str(), &doc, strError)));
+    EXPECT_FALSE(std::unique_ptr<CRepForm>(ImportRepForm(dir.File("none.rep").c_str(), &doc, strError, notice)));
     EXPECT_FALSE(strError.IsEmpty());
 }
 
@@ -195,13 +196,13 @@ TEST(RepForm, AnItemClassThisProgramLacksIsNamedInTheMessage)
     TempDir dir;
     std::unique_ptr<CRepForm> pForm(MakeLayout("Winter"));
     std::string path = dir.File("w.rep");
-    CString strError;
+    CString strError, notice;
     ASSERT_TRUE(ExportRepForm(*pForm, path.c_str(), strError));
     std::vector<BYTE> bytes = ReadBytes(path);
     NameANotesItem(bytes);
     WriteBytes(path, bytes);
     CBowlingDoc doc;
-    std::unique_ptr<CRepForm> pBack(ImportRepForm(path.c_str(), &doc, strError));
+    std::unique_ptr<CRepForm> pBack(ImportRepForm(path.c_str(), &doc, strError, notice));
     EXPECT_FALSE(pBack);
     EXPECT_EQ(strError, "The report layout \"Winter\" holds a \"Secretary's note\" item, which this version of "
                         "the program cannot read.");

@@ -11,6 +11,7 @@
 #include "view/ReportFlow.h"
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 IMPLEMENT_DYNAMIC(CRepItem_VenueStats, CRepItem)
@@ -90,6 +91,9 @@ CRepItem_VenueStats::CRepItem_VenueStats()
 
 void CRepItem_VenueStats::CollectStats()
 {
+    m_nLeagueGames = m_nLeaguePins = m_nVenueGames = m_nVenuePins = m_nVenueMatches = 0;
+    std::fill(std::begin(m_nLeagueBands), std::end(m_nLeagueBands), 0);
+    std::fill(std::begin(m_nVenueBands), std::end(m_nVenueBands), 0);
     if (!m_pDoc)
         return;
     for (POSITION pos = m_pDoc->m_listFixtures.GetHeadPosition(); pos;) {
@@ -124,6 +128,8 @@ void CRepItem_VenueStats::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
 {
     if (!m_pVenue)
         return;
+    // The page stays on show while matches change venue or are entered: it draws them as they are.
+    CollectStats();
     CItemDrawState state(pDC);
     CStockFonts* pFonts = GetStockFonts(pDC);
     const int Y = m_y;

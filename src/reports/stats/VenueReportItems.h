@@ -20,7 +20,7 @@ class CRepItem_VenueStats : public CRepItem
 public:
     CRepItem_VenueStats();
 
-    // Fills the counters from the fixtures; run once, after the venue and document are set.
+    // Works the counters out afresh from the fixtures; Draw runs it, so the page is never stale.
     void CollectStats();
     int GetHeight(CDC* pDC) override;
     void Draw(CDC* pDC, const CPageInfo* pInfo) override;

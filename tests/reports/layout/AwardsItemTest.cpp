@@ -114,8 +114,10 @@ TEST(AwardsItemStored, LeagueFileAndLayoutFileHoldingOne)
     TempDir dir;
     const std::string path = dir.File("awards.rep");
     ASSERT_TRUE(ExportRepForm(*pForm, path.c_str(), strError)) << strError.GetString();
-    std::unique_ptr<CRepForm> pImported(ImportRepForm(path.c_str(), &loaded, strError));
+    CString notice;
+    std::unique_ptr<CRepForm> pImported(ImportRepForm(path.c_str(), &loaded, strError, notice));
     ASSERT_TRUE(pImported) << strError.GetString();
+    EXPECT_EQ(notice, "");
     EXPECT_EQ(pImported->GetStoredBytes(), pForm->GetStoredBytes());
     // A copied layout copies the item with every setting.
     CRepForm copy;

@@ -1,6 +1,7 @@
 // Damaged report layouts, in a league file and in ".rep" files: refused with a message or
-// read whole, never one object owned twice.
+// read whole, never one object owned twice; imported one after another, each told of its own.
 #include "FileContents.h"
+#include "ScriptedBackend.h"
 #include "TempDir.h"
 #include "league/BowlingDoc.h"
 #include "league/SampleLeague.h"
@@ -8,6 +9,8 @@
 #include "reports/stats/CustomPlayerStats.h"
 #include "reports/stats/CustomStandings.h"
 #include "reports/stats/PlayerItem.h"
+#include "resources/Resource.h"
+#include "view/BowlingView.h"
 #include "view/RepForm.h"
 
 #include <gtest/gtest.h>
@@ -107,7 +110,7 @@ TEST(DamagedLayout, AnObjectNamedTwiceIsRefusedInLeagueAndLayoutFiles)
         std::function<void()> undo = s.share(t);
         Bytes league;
         doc.SaveToBytes(league);
-        CString error;
+        CString error, notice;
         std::string rep = dir.File("shared.rep");
         ASSERT_TRUE(ExportRepForm(*t.pForm, rep.c_str(), error)) << error.GetString();
         undo();
@@ -116,7 +119,7 @@ TEST(DamagedLayout, AnObjectNamedTwiceIsRefusedInLeagueAndLayoutFiles)
         EXPECT_FALSE(other.LoadFromBytes(league, "shared.lgf", error));
         EXPECT_NE(error.Find("one object in two places"), -1) << error.GetString();
         error.Empty();
-        EXPECT_EQ(ImportRepForm(rep.c_str(), &other, error), nullptr);
+        EXPECT_EQ(ImportRepForm(rep.c_str(), &other, error, notice), nullptr);
         EXPECT_NE(error.Find("one object in two places"), -1) << error.GetString();
     }
 }
@@ -128,7 +131,7 @@ TEST(DamagedLayout, ChangedBytesOfALayoutFileImportToTheMessageOrToAWholeLayout)
     Tables t = MakeTables(doc);
     std::unique_ptr<CRepForm> pForm(t.pForm);
     std::string path = dir.File("good.rep");
-    CString error;
+    CString error, notice;
     ASSERT_TRUE(ExportRepForm(*pForm, path.c_str(), error)) << error.GetString();
     const Bytes good = ReadBytes(path);
 
@@ -144,7 +147,7 @@ TEST(DamagedLayout, ChangedBytesOfALayoutFileImportToTheMessageOrToAWholeLayout)
             bytes.resize(where(rng));
         WriteBytes(path, bytes);
         error.Empty();
-        std::unique_ptr<CRepForm> pBack(ImportRepForm(path.c_str(), &doc, error));
+        std::unique_ptr<CRepForm> pBack(ImportRepForm(path.c_str(), &doc, error, notice));
         if (!pBack) {
             ++nRefused;
             ASSERT_FALSE(error.IsEmpty());
@@ -154,7 +157,7 @@ TEST(DamagedLayout, ChangedBytesOfALayoutFileImportToTheMessageOrToAWholeLayout)
         ++nLoaded;
         std::string again = dir.File("again.rep");
         ASSERT_TRUE(ExportRepForm(*pBack, again.c_str(), error)) << error.GetString();
-        std::unique_ptr<CRepForm> pAgain(ImportRepForm(again.c_str(), &doc, error));
+        std::unique_ptr<CRepForm> pAgain(ImportRepForm(again.c_str(), &doc, error, notice));
         ASSERT_TRUE(pAgain) << error.GetString();
         ASSERT_EQ(pAgain->GetStoredBytes(), pBack->GetStoredBytes());
     }
@@ -180,8 +183,8 @@ TEST(DamagedLayout, WhatCannotBeALayoutIsRefusedBeforeReading)
     };
     CBowlingDoc doc;
     for (const auto& c : cases) {
-        CString error;
-        EXPECT_EQ(ImportRepForm(c.path.c_str(), &doc, error), nullptr);
+        CString error, notice;
+        EXPECT_EQ(ImportRepForm(c.path.c_str(), &doc, error, notice), nullptr);
         EXPECT_NE(error.Find(c.pszReason), -1) << error.GetString();
     }
 }
@@ -227,4 +230,146 @@ TEST(DamagedLayout, AMendedOrRefusedFontNamesItsLayoutAndItem)
     EXPECT_EQ(places[2], layout + ", item 1");
     EXPECT_EQ(places[3], layout + ", item 2");
     EXPECT_EQ(places[4], layout + ", item 2");
+}
+
+// ---------------------------------------------------------------- Report > Import Report Layout
+
+namespace {
+
+// Layout files imported one after another through the view, as the secretary chooses them;
+// every message said is kept in order.
+struct LayoutImports : ::testing::Test
+{
+    TempDir dir;
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    CBowlingView view;
+
+    void SetUp() override
+    {
+        RegisterResources();
+        BuildSampleLeague(doc, SampleLeagueShape{4, 2, 2, 2, 1});
+        view.AttachTo(&doc, nullptr);
+        view.OnInitialUpdate();
+        doc.SetModifiedFlag(FALSE);
+    }
+    void TearDown() override { view.AttachTo(nullptr, nullptr); }
+
+    // The two tables' layout with faces the secretary chose: the title in navy Georgia, the
+    // tables' headings in Verdana (item 1) and Tahoma (item 2); written to "<title>.rep" and
+    // damaged there.
+    std::string LayoutFile(const char* pszTitle, const std::function<void(Bytes&)>& damage)
+    {
+        CBowlingDoc source;
+        Tables t = MakeTables(source);
+        std::unique_ptr<CRepForm> pForm(t.pForm);
+        pForm->m_strTitle = pszTitle;
+        pForm->m_fontTitle.m_strFaceName = "Georgia";
+        pForm->m_fontTitle.m_crColour = RGB(0, 0, 128);
+        t.pStandings->m_fontHeading.m_strFaceName = "Verdana";
+        t.pPlayers->m_fontHeading.m_strFaceName = "Tahoma";
+        const std::string path = dir.File(std::string(pszTitle) + ".rep");
+        CString error;
+        EXPECT_TRUE(ExportRepForm(*pForm, path.c_str(), error)) << error.GetString();
+        Bytes bytes = ReadBytes(path);
+        damage(bytes);
+        WriteBytes(path, bytes);
+        return path;
+    }
+
+    // Where a font's face name starts: its length byte.
+    static size_t Face(const Bytes& bytes, const std::string& face)
+    {
+        const std::string stored = static_cast<char>(face.size()) + face;
+        const auto at = std::search(bytes.begin(), bytes.end(), stored.begin(), stored.end());
+        EXPECT_NE(at, bytes.end()) << face;
+        return static_cast<size_t>(at - bytes.begin());
+    }
+    // The font's name read as its colour: a damage no read can mend.
+    static void LengthLost(Bytes& bytes, const std::string& face) { bytes[Face(bytes, face)] = 0; }
+    // The colour's fourth byte, after the name.
+    static void ColourByte(Bytes& bytes, const std::string& face)
+    {
+        bytes[Face(bytes, face) + 1 + face.size() + 3] = 0x80;
+    }
+
+    void Import(const std::string& path)
+    {
+        ui.ChooseFile(path);
+        view.OnCmdMsg(ID_REPORT_IMPORT, CN_COMMAND, nullptr);
+    }
+    CRepForm* Imported() const
+    {
+        return doc.m_listRepForms.IsEmpty() ? nullptr : static_cast<CRepForm*>(doc.m_listRepForms.GetTail());
+    }
+};
+
+bool EndsWith(const std::string& s, const std::string& end)
+{
+    return s.size() >= end.size() && s.compare(s.size() - end.size(), end.size(), end) == 0;
+}
+
+} // namespace
+
+TEST_F(LayoutImports, EachMessageNamesOnlyPlacesOfItsOwnFile)
+{
+    const INT_PTR nLayouts = doc.m_listRepForms.GetCount();
+    Import(LayoutFile("Winter", [](Bytes& b) { LengthLost(b, "Tahoma"); }));
+    Import(LayoutFile("Autumn", [](Bytes& b) { LengthLost(b, "Verdana"); }));
+    const std::string summer = LayoutFile("Summer", [](Bytes& b) { ColourByte(b, "Georgia"); });
+    Import(summer);
+
+    const std::vector<std::string> said = ui.MessageTexts();
+
+    ASSERT_EQ(said.size(), 3u);
+    EXPECT_TRUE(said[0].starts_with("The report layout could not be read: ")) << said[0];
+    EXPECT_TRUE(EndsWith(said[0], " in report layout \"Winter\", item 2.")) << said[0];
+    EXPECT_TRUE(EndsWith(said[1], " in report layout \"Autumn\", item 1.")) << said[1];
+    EXPECT_TRUE(said[2].starts_with("In the report layout file \"" + summer + "\" ")) << said[2];
+    EXPECT_NE(said[2].find(" report layout \"Summer\", its title (its colour) "), std::string::npos) << said[2];
+    EXPECT_EQ(said[1].find("Winter"), std::string::npos) << said[1];
+    for (const char* pszEarlier : {"Winter", "Autumn", "item"})
+        EXPECT_EQ(said[2].find(pszEarlier), std::string::npos) << said[2];
+
+    // Only the third joined the league, its title font whole.
+    ASSERT_EQ(doc.m_listRepForms.GetCount(), nLayouts + 1);
+    EXPECT_EQ(Imported()->m_strTitle, "Summer");
+    EXPECT_EQ(doc.m_pCurrentRepForm, Imported());
+    EXPECT_EQ(Imported()->m_fontTitle.m_strFaceName, "Georgia");
+    EXPECT_EQ(Imported()->m_fontTitle.m_crColour, RGB(0, 0, 128));
+}
+
+TEST_F(LayoutImports, MendedFontsAreToldInOneNoticeWithWhatBecameOfThem)
+{
+    const std::string path = LayoutFile("Spring", [](Bytes& b) {
+        ColourByte(b, "Georgia");
+        b[Face(b, "Verdana") + 3] = 0x01;  // "Ve?dana": no typed name
+    });
+    Import(path);
+
+    ASSERT_EQ(ui.MessageTexts().size(), 1u);
+    const std::string notice = ui.MessageTexts()[0];
+    EXPECT_TRUE(notice.starts_with("In the report layout file \"" + path + "\" ")) << notice;
+    for (const char* pszPlace : {"report layout \"Spring\", its title (its colour)",
+                                 "report layout \"Spring\", item 1 (its name, now Arial)"})
+        EXPECT_NE(notice.find(pszPlace), std::string::npos) << pszPlace << "\n" << notice;
+    EXPECT_NE(notice.find("Save the league"), std::string::npos) << notice;
+
+    // The layout joined the league as mended, the league to be saved; the colour's damage cost
+    // neither the face nor the colour.
+    ASSERT_NE(Imported(), nullptr);
+    EXPECT_EQ(Imported()->m_strTitle, "Spring");
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(Imported()->m_fontTitle.m_strFaceName, "Georgia");
+    EXPECT_EQ(Imported()->m_fontTitle.m_crColour, RGB(0, 0, 128));
+    CRepItem_CustomStandings* pStandings = nullptr;
+    for (POSITION pos = Imported()->m_listItems.GetHeadPosition(); pos && !pStandings;)
+        pStandings = dynamic_cast<CRepItem_CustomStandings*>(Imported()->GetItem(pos));
+    ASSERT_NE(pStandings, nullptr);
+    EXPECT_EQ(pStandings->m_fontHeading.m_strFaceName, "Arial");
+
+    // The same file again, the notice again, and only its own.
+    ui.ClearMessages();
+    Import(path);
+    EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{notice}));
 }

@@ -98,9 +98,11 @@ int AddNewPlayers(CBowlingDoc* pDoc, BOOL bWithDatabase)
         const bool bFromDatabase = bDatabase && !check.m_bAddNew;
         CNewPlayerDlg dlg;
         dlg.m_pDoc = pDoc;
-        if (bFromDatabase)
+        if (bFromDatabase) {
             dlg.CopyFrom(check.m_player);
-        else if (bDatabase)
+            // Whether he is a floating substitute here is this league's to say, as for any new bowler.
+            dlg.m_bFloatingSub = FALSE;
+        } else if (bDatabase)
             dlg.m_strSurname = check.m_strSurname;
         dlg.m_bFormatText = pDoc->m_bFormatText ? TRUE : FALSE;
         const INT_PTR nResult = dlg.DoModal();

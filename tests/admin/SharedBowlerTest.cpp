@@ -45,7 +45,13 @@ struct SharedBowler : ::testing::Test
             .OK();
         ASSERT_TRUE(monday->OnCmdMsg(ID_PLAYER_ADD, CN_COMMAND, nullptr));
         ui.OnDialog(IDD_CHECK_PLAYER_DB).SetText(IDC_DB_SURNAME, "Fair").Select(IDC_DB_LIST, 0).OK();
-        ui.OnDialog(IDD_NEW_PLAYER).SelectString(IDC_PD_TEAM, "Team_02").OK();
+        ui.OnDialog(IDD_NEW_PLAYER)
+            .Check([](CDialog& d) {
+                EXPECT_EQ(TextsOf(d, {IDC_PD_FORENAME_NEW, IDC_PD_ADDRESS[0]}), (Texts{"Owen", "5 Bridge St"}));
+                EXPECT_EQ(Ctl(d, IDC_PD_FLOATING_SUB).check, 0);  // as for any new bowler
+            })
+            .SelectString(IDC_PD_TEAM, "Team_02")
+            .OK();
         ASSERT_TRUE(thursday->OnCmdMsg(ID_PLAYER_ADD, CN_COMMAND, nullptr));
         ASSERT_TRUE(ui.AllUsed());
         ASSERT_NE(Owen(*monday)->m_dwDbKey, 0u);

@@ -40,13 +40,16 @@ void CEditPlayerDlg::OnKillfocusExpiryYear()
         return;
     for (POSITION pos = m_pDoc->m_listPlayers.GetHeadPosition(); pos;) {
         auto* p = static_cast<CPlayer*>(m_pDoc->m_listPlayers.GetNext(pos));
+        CPlayer before;
+        before.CopyFrom(*p);
         p->m_nExpiryDay = static_cast<BYTE>(nDay);
         p->m_nExpiryMonth = static_cast<BYTE>(nMonth + 1);
         p->m_nExpiryYear = static_cast<WORD>(nYear);
         // Only a league kept in the database writes its bowlers there; another league's
-        // bowlers would arrive as new records.
+        // bowlers would arrive as new records. Only the date goes: the rest of this league's
+        // copy may be older than the record.
         if (m_pDoc->m_bPlayerDatabase)
-            m_pDoc->PutDbasePlayer(p);
+            m_pDoc->PutDbaseChanges(before, p);
     }
     m_pDoc->SetModifiedFlag();
 }

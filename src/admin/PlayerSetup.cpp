@@ -98,9 +98,11 @@ int AddNewPlayers(CBowlingDoc* pDoc, BOOL bWithDatabase)
         const bool bFromDatabase = bDatabase && !check.m_bAddNew;
         CNewPlayerDlg dlg;
         dlg.m_pDoc = pDoc;
-        if (bFromDatabase)
+        if (bFromDatabase) {
             dlg.CopyFrom(check.m_player);
-        else if (bDatabase)
+            // Whether he is a floating substitute here is this league's to say, as for any new bowler.
+            dlg.m_bFloatingSub = FALSE;
+        } else if (bDatabase)
             dlg.m_strSurname = check.m_strSurname;
         dlg.m_bFormatText = pDoc->m_bFormatText ? TRUE : FALSE;
         const INT_PTR nResult = dlg.DoModal();
@@ -121,7 +123,11 @@ int AddNewPlayers(CBowlingDoc* pDoc, BOOL bWithDatabase)
         if (CTeam* pTeam = pPlayer->m_nTeamNo ? pDoc->FindTeam(pPlayer->m_nTeamNo) : nullptr)
             pTeam->m_arrTeamOrder.Add(pPlayer->m_nPlayerNo);
         SetStartingFigures(pDoc, pPlayer);
-        if (pDoc->m_bPlayerDatabase && pDoc->PutDbasePlayer(pPlayer) != 0)
+        // Taken from his record, he gives it only what the secretary changed in the dialog.
+        const int nWritten = !pDoc->m_bPlayerDatabase ? 0
+                             : bFromDatabase         ? pDoc->PutDbaseChanges(check.m_player, pPlayer)
+                                                     : pDoc->PutDbasePlayer(pPlayer);
+        if (nWritten != 0)
             AfxMessageBox("The player could not be written to the Player Database. He is in the league; "
                           "edit his details later to try again.");
         pDoc->SetModifiedFlag();
@@ -139,9 +145,15 @@ int AddNewPlayers(CBowlingDoc* pDoc, BOOL bWithDatabase)
 
 BOOL EditPlayer(CBowlingDoc* pDoc, CPlayer* pPlayer)
 {
+    // In a database league the dialog shows the record's details, which another league may have
+    // changed since this league's copy was made; OK then writes back only what was changed here.
+    CPlayer shown;
+    shown.CopyFrom(*pPlayer);
+    if (pDoc->m_bPlayerDatabase)
+        pDoc->GetDbasePlayer(&shown);
     CEditPlayerDlg dlg;
     dlg.m_pDoc = pDoc;
-    dlg.CopyFrom(*pPlayer);
+    dlg.CopyFrom(shown);
     dlg.m_nMostImprovedBase = pPlayer->m_nMostImprovedBase;
     dlg.m_bFormatText = pDoc->m_bFormatText ? TRUE : FALSE;
     const INT_PTR nResult = dlg.DoModal();
@@ -158,8 +170,7 @@ BOOL EditPlayer(CBowlingDoc* pDoc, CPlayer* pPlayer)
         if (CTeam* pNew = pPlayer->m_nTeamNo ? pDoc->FindTeam(pPlayer->m_nTeamNo) : nullptr)
             pNew->m_arrTeamOrder.Add(pPlayer->m_nPlayerNo);
     }
-    // The shared record follows the league's copy.
-    if (pDoc->m_bPlayerDatabase && pDoc->PutDbasePlayer(pPlayer) != 0)
+    if (pDoc->m_bPlayerDatabase && pDoc->PutDbaseChanges(shown, pPlayer) != 0)
         AfxMessageBox("The player could not be written to the Player Database.");
     pDoc->SetModifiedFlag();
     pDoc->BuildFloatingSubs();

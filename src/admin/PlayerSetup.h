@@ -23,9 +23,10 @@ void Install();
 int AddNewPlayers(CBowlingDoc* pDoc);
 int AddNewPlayers(CBowlingDoc* pDoc, BOOL bWithDatabase);
 
-// Player > Edit a Player's Details for one bowler: "Edit Player Details" on his fields; after
-// OK they go back (moving him between team orders when his team changed), the junior
-// categories are assigned and the league recalculated. TRUE after OK.
+// Player > Edit a Player's Details for one bowler: "Edit Player Details" on his fields (in a
+// database league his record's details, which other leagues share); after OK they go back
+// (moving him between team orders when his team changed), what was changed goes to his record,
+// the junior categories are assigned and the league recalculated. TRUE after OK.
 BOOL EditPlayer(CBowlingDoc* pDoc, CPlayer* pPlayer);
 
 // "Select Player": the chosen bowler, or null on Cancel or with no bowlers.

@@ -685,6 +685,9 @@ public:
     int GetDbasePlayer(CPlayer* pPlayer);
     int FindDbasePlayer(DWORD dwKey);
     int PutDbasePlayer(CPlayer* pPlayer);
+    // Writes to the bowler's record only what differs from `before`, then takes the record's
+    // details into the bowler (CPlayerDatabase::PutDbaseChanges).
+    int PutDbaseChanges(const CPlayer& before, CPlayer* pPlayer);
     // ==== end player database ====
 
     // --- run-time state (never stored) ---------------------------------------------------

@@ -25,6 +25,9 @@ enum PlayerFlag : WORD
     PF_NO_ENTERING_GAMES = 0x40, // "Do NOT apply 'Games with Entering Average'"
     PF_NOT_FLOATING_SUB = 0x80,
     PF_TEAM_RESERVE = 0x100,
+    // What a league decides about the bowler, not who he is: never taken from the player
+    // database's record, which another league may have written.
+    PF_LEAGUE_OWN = PF_RESIGNED | PF_NO_ENTERING_GAMES | PF_NOT_FLOATING_SUB | PF_TEAM_RESERVE,
 };
 
 class CPlayer : public CObject

@@ -67,3 +67,13 @@ int CBowlingDoc::PutDbasePlayer(CPlayer* pPlayer)
     pPlayer->MakeDisplayName(m_bSurnameFirst);
     return nResult;
 }
+
+int CBowlingDoc::PutDbaseChanges(const CPlayer& before, CPlayer* pPlayer)
+{
+    if (!m_pPlayerDb || !m_pPlayerDb->IsOpen() || !pPlayer)
+        return -1;
+    const int nResult = m_pPlayerDb->PutDbaseChanges(before, pPlayer, m_bStopDbReporting);
+    // The record may have renamed him.
+    pPlayer->MakeDisplayName(m_bSurnameFirst);
+    return nResult;
+}

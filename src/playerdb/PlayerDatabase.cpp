@@ -46,51 +46,51 @@ int CPlayerDatabase::GetDbasePlayer(CPlayer* pPlayer, BOOL bSurnameFirst)
 {
     if (!pPlayer || pPlayer->m_dwDbKey == 0 || FindDbasePlayer(pPlayer->m_dwDbKey) != 0)
         return -1;
-    const CPlayb003File& r = m_file;
-    pPlayer->m_strSurname = r.m_strSurname;
-    pPlayer->m_strFirstName = r.m_strFirstName;
-    for (int i = 0; i < 4; ++i)
-        pPlayer->m_strAddress[i] = r.m_strAddress[i];
-    pPlayer->m_strAddress[4] = r.m_strPostcode;
-    pPlayer->m_strPhoneHome = r.m_strPhoneHome;
-    pPlayer->m_strPhoneWork = r.m_strPhoneWork;
-    pPlayer->m_strPhoneMobile = r.m_strPhoneMobile;
-    pPlayer->m_strMembershipNo = r.m_strMembershipNo;
-    pPlayer->m_nMembershipType = r.m_nMembershipType;
-    pPlayer->m_nExpiryDay = r.m_nExpiryDay;
-    pPlayer->m_nExpiryMonth = r.m_nExpiryMonth;
-    pPlayer->m_nExpiryYear = r.m_nExpiryYear;
-    pPlayer->m_nBirthDay = r.m_nBirthDay;
-    pPlayer->m_nBirthMonth = r.m_nBirthMonth;
-    pPlayer->m_nBirthYear = r.m_nBirthYear;
-    pPlayer->m_strUserData1 = r.m_strUserData1;
-    pPlayer->m_strUserData2 = r.m_strUserData2;
-    // Whether a bowler is excluded is the league's business, not the database's.
-    pPlayer->m_wFlags = static_cast<WORD>((r.m_wFlags & ~PF_RESIGNED) | (pPlayer->m_wFlags & PF_RESIGNED));
+    CopyFromRecord(*pPlayer);
     pPlayer->MakeDisplayName(bSurnameFirst);
     return 0;
 }
 
+namespace {
+
+// Calls f with each detail the record holds beside its key and flag word, followed by the same
+// detail of each bowler given.
+template <class F, class R, class... P>
+void ForEachRecordDetail(F f, R& r, P&... p)
+{
+    f(r.m_strSurname, p.m_strSurname...);
+    f(r.m_strFirstName, p.m_strFirstName...);
+    for (int i = 0; i < 4; ++i)
+        f(r.m_strAddress[i], p.m_strAddress[i]...);
+    f(r.m_strPostcode, p.m_strAddress[4]...);
+    f(r.m_strPhoneHome, p.m_strPhoneHome...);
+    f(r.m_strPhoneWork, p.m_strPhoneWork...);
+    f(r.m_strPhoneMobile, p.m_strPhoneMobile...);
+    f(r.m_strMembershipNo, p.m_strMembershipNo...);
+    f(r.m_nMembershipType, p.m_nMembershipType...);
+    f(r.m_nExpiryDay, p.m_nExpiryDay...);
+    f(r.m_nExpiryMonth, p.m_nExpiryMonth...);
+    f(r.m_nExpiryYear, p.m_nExpiryYear...);
+    f(r.m_nBirthDay, p.m_nBirthDay...);
+    f(r.m_nBirthMonth, p.m_nBirthMonth...);
+    f(r.m_nBirthYear, p.m_nBirthYear...);
+    f(r.m_strUserData1, p.m_strUserData1...);
+    f(r.m_strUserData2, p.m_strUserData2...);
+}
+
+} // namespace
+
+void CPlayerDatabase::CopyFromRecord(CPlayer& p) const
+{
+    ForEachRecordDetail([](const auto& theirs, auto& mine) { mine = theirs; }, m_file, p);
+    // What the league decided about him (excluded, a reserve...) is not the record's to say:
+    // another league wrote its own.
+    p.m_wFlags = static_cast<WORD>((m_file.m_wFlags & ~PF_LEAGUE_OWN) | (p.m_wFlags & PF_LEAGUE_OWN));
+}
+
 void CPlayerDatabase::CopyToRecord(const CPlayer& p)
 {
-    m_file.m_strSurname = p.m_strSurname;
-    m_file.m_strFirstName = p.m_strFirstName;
-    for (int i = 0; i < 4; ++i)
-        m_file.m_strAddress[i] = p.m_strAddress[i];
-    m_file.m_strPostcode = p.m_strAddress[4];
-    m_file.m_strPhoneHome = p.m_strPhoneHome;
-    m_file.m_strPhoneWork = p.m_strPhoneWork;
-    m_file.m_strPhoneMobile = p.m_strPhoneMobile;
-    m_file.m_strMembershipNo = p.m_strMembershipNo;
-    m_file.m_nMembershipType = p.m_nMembershipType;
-    m_file.m_nExpiryDay = p.m_nExpiryDay;
-    m_file.m_nExpiryMonth = p.m_nExpiryMonth;
-    m_file.m_nExpiryYear = p.m_nExpiryYear;
-    m_file.m_nBirthDay = p.m_nBirthDay;
-    m_file.m_nBirthMonth = p.m_nBirthMonth;
-    m_file.m_nBirthYear = p.m_nBirthYear;
-    m_file.m_strUserData1 = p.m_strUserData1;
-    m_file.m_strUserData2 = p.m_strUserData2;
+    ForEachRecordDetail([](auto& theirs, const auto& mine) { theirs = mine; }, m_file, p);
     m_file.m_wFlags = static_cast<WORD>(p.m_wFlags & ~PF_RESIGNED);
 }
 
@@ -146,6 +146,30 @@ void CPlayerDatabase::FindSimilarNames(const CString& strFirstName, const CStrin
         if (m_file.m_strFirstName.Left(1).CompareNoCase(strInitial) == 0)
             keys.Add(m_file.m_dwKey);
     } while (m_file.Next(1) == 0);
+}
+
+int CPlayerDatabase::PutDbaseChanges(const CPlayer& before, CPlayer* pPlayer, DWORD& bStopReporting)
+{
+    if (!pPlayer || !m_file.IsOpen())
+        return -1;
+    if (pPlayer->m_dwDbKey == 0 || FindDbasePlayer(pPlayer->m_dwDbKey) != 0)
+        return PutDbasePlayer(pPlayer, bStopReporting);
+    bool bChanged = false;
+    ForEachRecordDetail(
+        [&bChanged](auto& theirs, const auto& was, const auto& now) {
+            if (was != now) {
+                theirs = now;
+                bChanged = true;
+            }
+        },
+        m_file, before, *pPlayer);
+    const WORD wChangedFlags = static_cast<WORD>((before.m_wFlags ^ pPlayer->m_wFlags) & ~PF_RESIGNED);
+    m_file.m_wFlags = static_cast<WORD>((m_file.m_wFlags & ~wChangedFlags) | (pPlayer->m_wFlags & wChangedFlags));
+    if ((bChanged || wChangedFlags) && (m_file.Rewrite() != 0 || FindDbasePlayer(pPlayer->m_dwDbKey) != 0))
+        return -1;
+    // The league's copy follows the record, with what other leagues wrote in it.
+    CopyFromRecord(*pPlayer);
+    return 0;
 }
 
 int CPlayerDatabase::PutDbasePlayer(CPlayer* pPlayer, DWORD& bStopReporting)

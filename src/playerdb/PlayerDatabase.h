@@ -5,7 +5,7 @@
 //
 // The document holds one while it lives (open when it is made, closed when it is
 // destroyed, closed and reopened around printing); CBowlingDoc's GetDbasePlayer,
-// FindDbasePlayer and PutDbasePlayer are these members.
+// FindDbasePlayer, PutDbasePlayer and PutDbaseChanges are these members.
 #include "playerdb/Playb003File.h"
 
 #include "framework/core/Collections.h"
@@ -33,8 +33,8 @@ public:
     BOOL ReopenAfterPrinting();
     const CString& GetErrorText() const { return m_file.GetErrorText(); }
 
-    // Copies the record of the bowler's database key into the bowler; the bowler's
-    // own excluded bit is kept, the display name made in the league's name order.
+    // Copies the record of the bowler's database key into the bowler; the league's own
+    // flag bits (PF_LEAGUE_OWN) are kept, the display name made in the league's name order.
     // 0 on success, -1 when the record cannot be read.
     int GetDbasePlayer(CPlayer* pPlayer, BOOL bSurnameFirst);
     // Positions the table on a key, fields cleared first. 0 found, -1 not.
@@ -44,6 +44,12 @@ public:
     // record when the hook says so (taking its names, and its details where he has
     // none). 0 on success, -1 when the table cannot be written.
     int PutDbasePlayer(CPlayer* pPlayer, DWORD& bStopReporting);
+    // Writes to a linked bowler's record only the details in which the bowler differs from
+    // `before` (what the league held or showed before its change), so that what another league
+    // wrote meanwhile stays; the bowler then takes the record's details. An unlinked bowler, or
+    // one whose record has gone, is written whole (PutDbasePlayer). 0 on success, -1 when the
+    // table cannot be written.
+    int PutDbaseChanges(const CPlayer& before, CPlayer* pPlayer, DWORD& bStopReporting);
 
     void SetSimilarNamesHook(SimilarNamesHook hook) { m_similarHook = std::move(hook); }
     // Keys of records with the same surname (any case) and the same first initial.
@@ -52,6 +58,7 @@ public:
     CPlayb003File& GetTable() { return m_file; }
 
 private:
+    void CopyFromRecord(CPlayer& player) const;
     void CopyToRecord(const CPlayer& player);
     void TakeFromLinkedRecord(CPlayer& player) const;
 

@@ -1,13 +1,17 @@
-// A new bowler typed on the real widgets: each refusal puts the focus in the box that needs
-// retyping, so the secretary types on without reaching for the mouse.
+// A bowler's details on the real widgets: each refusal puts the focus in the box that needs
+// retyping, so the secretary types on without reaching for the mouse; a bowler shared with
+// another league opens on his record's details.
 #include <gtest/gtest.h>
 
 #include "AdminChecks.h"
 #include "RealDialogs.h"
+#include "TempDir.h"
 #include "admin/PlayerSetup.h"
+#include "framework/ui/Registry.h"
 #include "league/BowlingDoc.h"
 #include "league/Player.h"
 #include "league/SampleLeague.h"
+#include "playerdb/BowlingDocDatabase.h"
 #include "resources/Resource.h"
 #include "resources/dialogs/AdminDialogs.h"
 
@@ -33,4 +37,55 @@ TEST(PlayerOnRealWidgets, ARefusedNameTakesTheFocusBackToTheBoxAtFault)
     ASSERT_EQ(static_cast<int>(doc.m_listPlayers.GetCount()), nBefore + 1);
     const auto* p = static_cast<const CPlayer*>(doc.m_listPlayers.GetTail());
     EXPECT_EQ(p->m_strFirstName + " " + p->m_strSurname, "Jan Brennan");
+}
+
+// A bowler kept in the player database by two leagues: the other league changed his phone, and
+// this league's dialog opens on the record's phone, so OK after another change keeps it.
+TEST(PlayerOnRealWidgets, TheEditDialogOpensOnTheSharedRecordNotTheLeaguesOlderCopy)
+{
+    RegisterResources();
+    PlayerSetup::Install();
+    TempDir dir;
+    CRealUi ui;
+    {
+        CRegistryKey key;
+        ASSERT_TRUE(key.Open(TORVANE_REGISTRY_KEY));
+        key.SetStringValue(TORVANE_DATABASE_PATH_VALUE, dir.File("db").c_str());
+    }
+    PlayerDatabase::Install();
+    {
+        CBowlingDoc monday, thursday;
+        CPlayer* bowler[2] = {};
+        for (CBowlingDoc* pDoc : {&monday, &thursday}) {
+            BuildSampleLeague(*pDoc, GetSampleLeagueShape(FALSE));
+            pDoc->m_bPlayerDatabase = 1;
+            for (POSITION pos = pDoc->m_listPlayers.GetHeadPosition(); pos;) {
+                auto* p = static_cast<CPlayer*>(pDoc->m_listPlayers.GetNext(pos));
+                if (p->m_strName == "Janet Brennan")
+                    bowler[pDoc == &thursday] = p;
+            }
+            ASSERT_NE(bowler[pDoc == &thursday], nullptr);
+        }
+        bowler[0]->m_strPhoneHome = "0113 4960000";
+        ASSERT_EQ(monday.PutDbasePlayer(bowler[0]), 0);
+        bowler[1]->m_dwDbKey = bowler[0]->m_dwDbKey;
+
+        ui.OnDialog(IDD_EDIT_PLAYER, [](CRealDialog& d) {
+            d.Click(IDC_PD_PHONE_HOME).Key(Qt::Key_A, Qt::ControlModifier).Type("0113 4961111").Enter();
+        });
+        ASSERT_TRUE(PlayerSetup::EditPlayer(&thursday, bowler[1]));
+        ui.OnDialog(IDD_EDIT_PLAYER, [](CRealDialog& d) {
+            EXPECT_EQ(d.Text(IDC_PD_PHONE_HOME), "0113 4961111");
+            d.Click(IDC_PD_ADDRESS[0]).Key(Qt::Key_A, Qt::ControlModifier).Type("7 Mill Rd").Enter();
+        });
+        ASSERT_TRUE(PlayerSetup::EditPlayer(&monday, bowler[0]));
+
+        CPlayer stored;
+        stored.m_dwDbKey = bowler[0]->m_dwDbKey;
+        ASSERT_EQ(thursday.GetDbasePlayer(&stored), 0);
+        EXPECT_EQ(Strs(stored.m_strAddress[0], stored.m_strPhoneHome, bowler[0]->m_strPhoneHome),
+                  (std::vector<std::string>{"7 Mill Rd", "0113 4961111", "0113 4961111"}));
+    }
+    CBowlingDoc::s_pfnOpenPlayerDb = nullptr;
+    CBowlingDoc::s_pfnClosePlayerDb = nullptr;
 }

@@ -94,6 +94,48 @@ TEST_F(PlayerDatabaseTest, ALinkedBowlerIsRewrittenOrPutBack)
     EXPECT_EQ("Barker", t.m_strSurname);
 }
 
+// Two leagues' copies of one bowler: each writes only what it changed, the record's other
+// details come back into its copy, and what a league decided about him stays its own.
+TEST_F(PlayerDatabaseTest, OnlyChangedDetailsAreWrittenAndTheLeaguesOwnFlagsStayItsOwn)
+{
+    CPlayer a, b;
+    Fill(a, "Jane", "Doe");
+    a.m_wFlags = PF_FEMALE | PF_TEAM_RESERVE;
+    ASSERT_EQ(0, db.PutDbasePlayer(&a, bStop));
+    b.m_dwDbKey = a.m_dwDbKey;
+    b.m_wFlags = PF_NOT_FLOATING_SUB;
+    ASSERT_EQ(0, db.GetDbasePlayer(&b, FALSE));
+    EXPECT_EQ(PF_FEMALE | PF_NOT_FLOATING_SUB, b.m_wFlags);
+
+    CPlayer before;
+    before.CopyFrom(a);
+    a.m_strPhoneHome = "0113 4961111";
+    ASSERT_EQ(0, db.PutDbaseChanges(before, &a, bStop));
+    before.CopyFrom(b);  // older than the record now
+    b.m_strAddress[0] = "7 Mill Rd";
+    b.m_wFlags |= PF_JUNIOR;
+    ASSERT_EQ(0, db.PutDbaseChanges(before, &b, bStop));
+    EXPECT_EQ((std::vector<CString>{b.m_strPhoneHome, b.m_strAddress[0]}),
+              (std::vector<CString>{"0113 4961111", "7 Mill Rd"}));
+    EXPECT_EQ(PF_FEMALE | PF_JUNIOR | PF_NOT_FLOATING_SUB, b.m_wFlags);
+    ASSERT_EQ(0, db.FindDbasePlayer(a.m_dwDbKey));
+    const CPlayb003File& t = db.GetTable();
+    EXPECT_EQ((std::vector<CString>{t.m_strPhoneHome, t.m_strAddress[0], t.m_strUserData1}),
+              (std::vector<CString>{"0113 4961111", "7 Mill Rd", "coach"}));
+    EXPECT_EQ(PF_FEMALE | PF_JUNIOR | PF_TEAM_RESERVE, t.m_wFlags);
+
+    // A record deleted meanwhile is put back whole; an unlinked bowler gets a record of his own.
+    ASSERT_EQ(0, db.GetTable().Delete());
+    ASSERT_EQ(0, db.PutDbaseChanges(b, &b, bStop));
+    CPlayer c;
+    Fill(c, "Cy", "Cole");
+    ASSERT_EQ(0, db.PutDbaseChanges(c, &c, bStop));
+    EXPECT_NE(0u, c.m_dwDbKey);
+    EXPECT_EQ(2u, db.GetTable().GetRecordCount());
+    ASSERT_EQ(0, db.FindDbasePlayer(a.m_dwDbKey));
+    EXPECT_EQ("7 Mill Rd", db.GetTable().m_strAddress[0]);
+}
+
 TEST_F(PlayerDatabaseTest, SimilarNamesAreOfferedUnlessReportingIsStopped)
 {
     CPlayer john;

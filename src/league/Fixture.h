@@ -199,6 +199,10 @@ public:
     // A score above nMost stored in a bowled cell or in any pacer slot, as the file keeps them.
     bool HoldsGameOver(int nMost) const;
     CBowledSeries GetBowledSeries(int nSide, int nPos) const;
+    // The position's series as the match's high series takes it: GetBowledSeries, except that
+    // where the league counts blind games in a series, the position's bowler's blind games stand
+    // in his series on their blind scores. A pacer's games stay the pacer's.
+    CBowledSeries GetPositionHighSeries(int nSide, int nPos) const;
     // GetBowledGame(...).Value(nBasis) whenever the game counts, read without looking the
     // bowler up: a reader that ranks games asks for the whole answer only for a value that
     // would be listed. Inline: the best games ask for every game of the season.

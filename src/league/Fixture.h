@@ -299,9 +299,10 @@ public:
     BYTE m_nBowlerIndex[2][MAX_GAMES]{}; // written by CountBowlersAtPosition
 
 private:
+    void CopyAll(const CFixture& other);
+    bool HasAnyPoints() const;
+
     // Whether a game taken from its cell or pacer slot counts for its bowler, and for his high
     // figures; a robot's or vacancy's game is nobody's.
     CBowledGame& Judge(CBowledGame& b, int nSide, int nPos, int nGame) const;
-    void CopyAll(const CFixture& other);
-    bool HasAnyPoints() const;
 };

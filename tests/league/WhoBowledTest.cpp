@@ -377,32 +377,6 @@ TEST(WhoBowled, APacersGameIsNotInANewBowlersFirstMatch)
     EXPECT_EQ((V{int(L.Player(11)->m_nGames[PASS_HANDICAP]), L.Player(11)->m_nAverage}), (V{2, 180}));
 }
 
-// A game ticked in "Exclude Games from Hi Game/Series" counts for the bowler's games and pins but
-// for none of his high figures in any reader: Bowler 11 bowls 200, [250], 190 (3 games, 640
-// pins): high game 200, no series, in the statistics, the round's high scores, the best games
-// and the venue's tables.
-TEST(WhoBowled, AnExcludedGameIsInNoHighFigure)
-{
-    WorkedLeague L(4, 2, 3, 3);
-    L.doc.m_listVenues.AddTail(new CVenue(1));
-    for (POSITION pos = L.doc.m_listFixtures.GetHeadPosition(); pos;)
-        static_cast<CFixture*>(L.doc.m_listFixtures.GetNext(pos))->m_nVenue = 1;
-    L.EnterRound(1, {{1, {{200, 250, 190}, {150, 150, 150}}}}, [](CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
-        if (!Plays(f, 1))
-            return;
-        sheet.Click(IDC_SS_EXCLUDE[WorkedLeague::SideOf(f, 1)]);
-        ui.OnDialog(IDD_EXCLUDE_GAMES).Click(IDC_EXCL_BOX[0][1]).OK();
-    });
-    CPlayer* p = L.Player(11);
-    EXPECT_EQ(Statistics(p), (V{3, 640, 200, 0}));
-    EXPECT_EQ(PlayerPage(L.doc, p), (V{3, 640, 250, 640})); // the page lists every game he bowled
-    EXPECT_EQ((V{RoundHigh(L.doc, 0).at(11), int(RoundHigh(L.doc, 1).count(11))}), (V{200, 0}));
-    EXPECT_EQ(BestGames(L.doc, p), (V{2, 390, 200, 0}));
-    L.doc.CalcVenueStatistics();
-    const CVenueTopTen& top = static_cast<const CVenue*>(L.doc.m_listVenues.GetHead())->m_topTen[VT_PLAYER_SCR_GAME];
-    EXPECT_EQ((V{top.m_nScore[0]}), (V{200}));
-}
-
 // "Blind games count in a position's bowled series", a setting the league file keeps: the
 // results summary's match high series then takes a bowler's blind game into his series. Singles,
 // three games, 80 % of 200, both bowlers entering at 150.0 (handicap 40); blind games a flat 170
@@ -430,4 +404,30 @@ TEST(WhoBowled, ABlindGameStandsInTheMatchHighSeriesWhereTheLeagueCountsIt)
     EXPECT_EQ(MatchHighSeries(L.doc, 1, "Team 1"), (std::vector<std::string>{"Bowler 11", "665"}));
     L.doc.Recalculate();
     EXPECT_EQ(Statistics(L.Player(11)), (V{2, 410, 210, 0}));
+}
+
+// A game ticked in "Exclude Games from Hi Game/Series" counts for the bowler's games and pins but
+// for none of his high figures in any reader: Bowler 11 bowls 200, [250], 190 (3 games, 640
+// pins): high game 200, no series, in the statistics, the round's high scores, the best games
+// and the venue's tables.
+TEST(WhoBowled, AnExcludedGameIsInNoHighFigure)
+{
+    WorkedLeague L(4, 2, 3, 3);
+    L.doc.m_listVenues.AddTail(new CVenue(1));
+    for (POSITION pos = L.doc.m_listFixtures.GetHeadPosition(); pos;)
+        static_cast<CFixture*>(L.doc.m_listFixtures.GetNext(pos))->m_nVenue = 1;
+    L.EnterRound(1, {{1, {{200, 250, 190}, {150, 150, 150}}}}, [](CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
+        if (!Plays(f, 1))
+            return;
+        sheet.Click(IDC_SS_EXCLUDE[WorkedLeague::SideOf(f, 1)]);
+        ui.OnDialog(IDD_EXCLUDE_GAMES).Click(IDC_EXCL_BOX[0][1]).OK();
+    });
+    CPlayer* p = L.Player(11);
+    EXPECT_EQ(Statistics(p), (V{3, 640, 200, 0}));
+    EXPECT_EQ(PlayerPage(L.doc, p), (V{3, 640, 250, 640})); // the page lists every game he bowled
+    EXPECT_EQ((V{RoundHigh(L.doc, 0).at(11), int(RoundHigh(L.doc, 1).count(11))}), (V{200, 0}));
+    EXPECT_EQ(BestGames(L.doc, p), (V{2, 390, 200, 0}));
+    L.doc.CalcVenueStatistics();
+    const CVenueTopTen& top = static_cast<const CVenue*>(L.doc.m_listVenues.GetHead())->m_topTen[VT_PLAYER_SCR_GAME];
+    EXPECT_EQ((V{top.m_nScore[0]}), (V{200}));
 }

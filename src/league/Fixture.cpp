@@ -457,10 +457,8 @@ CBowledGame CFixture::GetBowledGame(int nSide, int nPos, int nGame) const
 {
     if (!ValidGameRef(nSide, nPos, nGame))
         return CBowledGame{};
-    const int k = SlotOf(nSide, nPos);
-    const DWORD dwFlags = m_dwPosFlags[k];
-    CBowledGame b = MarksOf(dwFlags, m_nDefaulted[nSide], nGame);
-    if (b.bDefaulted || b.bNonQual) {
+    CBowledGame b = MarksOf(m_dwPosFlags[SlotOf(nSide, nPos)], m_nDefaulted[nSide], nGame);
+    if (b.bDefaulted) {
         b.bPacer = false;
         return b;
     }
@@ -468,10 +466,16 @@ CBowledGame CFixture::GetBowledGame(int nSide, int nPos, int nGame) const
         b = GetPacerGame(nSide, nPos, nGame);
     else if (!b.bBlind)
         b = GetCellGame(nSide, nPos, nGame);
+    return Judge(b, nSide, nPos, nGame);
+}
+
+CBowledGame& CFixture::Judge(CBowledGame& b, int nSide, int nPos, int nGame) const
+{
     if (b.pBowler && b.pBowler->IsRobot())
         b.pBowler = nullptr;
-    b.bCounts = b.pBowler && !(b.bPacer && m_pDoc && m_pDoc->m_bExcludePacers);
-    b.bHighFigures = b.bCounts && !(dwFlags & PosExcluded(nGame));
+    // A Non Qual score qualifies for nothing, whoever bowled it.
+    b.bCounts = b.pBowler && !b.bNonQual && !(b.bPacer && m_pDoc && m_pDoc->m_bExcludePacers);
+    b.bHighFigures = b.bCounts && !(m_dwPosFlags[SlotOf(nSide, nPos)] & PosExcluded(nGame));
     return b;
 }
 
@@ -506,6 +510,23 @@ CBowledSeries CFixture::GetBowledSeries(int nSide, int nPos) const
     const int nGames = GetLeagueGames();
     for (int g = 0; g < nGames; ++g)
         games[g] = GetBowledGame(nSide, nPos, g);
+    return SeriesOf(games, nGames, m_dwPosFlags[SlotOf(nSide, nPos)]);
+}
+
+CBowledSeries CFixture::GetPositionHighSeries(int nSide, int nPos) const
+{
+    if (!m_pDoc || !m_pDoc->m_bCountBlindGames || nSide < 0 || nSide > 1 || nPos < 0 || nPos >= MAX_POSITIONS)
+        return GetBowledSeries(nSide, nPos);
+    CBowledGame games[MAX_GAMES];
+    const int nGames = GetLeagueGames();
+    for (int g = 0; g < nGames; ++g) {
+        games[g] = GetBowledGame(nSide, nPos, g);
+        // The position's bowler's blind game, on its blind score; a paced one stays the pacer's.
+        if (games[g].bBlind && !games[g].bPacer && !games[g].bDefaulted) {
+            games[g] = GetCellGame(nSide, nPos, g);
+            Judge(games[g], nSide, nPos, g);
+        }
+    }
     return SeriesOf(games, nGames, m_dwPosFlags[SlotOf(nSide, nPos)]);
 }
 

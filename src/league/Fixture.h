@@ -32,7 +32,8 @@ constexpr BYTE DefaultedBit(int g) { return static_cast<BYTE>(8u >> g); }
 struct CBowledGame
 {
     // Who bowled it: the pacer in a pacer game, else the position's bowler; null when no
-    // bowler did (defaulted, blind without a pacer, Non Qual, a robot or vacancy, nobody set).
+    // bowler did (defaulted, blind without a pacer, a robot or vacancy, nobody set). A Non Qual
+    // game was bowled, but counts for nothing.
     CPlayer* pBowler = nullptr;
     int nScore = 0;    // his score, his handicap and the match average he was scored with
     int nHandicap = 0;
@@ -93,8 +94,8 @@ public:
     BOOL AreScoresComplete(BOOL bSideA) const;
     BOOL HasDuplicateBowler() const;
     // The bowler bowled a game of the match (GetBowledGame's bowler, counting for his figures
-    // or not): the pacer of a pacer game, never the absent bowler whose game he paced, nor a
-    // blind or Non Qual bowler, nor anyone in a defaulted game.
+    // or not): the pacer of a pacer game, never the absent bowler whose game he paced; a Non
+    // Qual game's bowler too; never a blind bowler, nor anyone in a defaulted game.
     BOOL HasPlayerBowled(WORD nPlayerNo, BOOL bEnteredOnly) const;
     BOOL HasPlayerBowledSideA(WORD nPlayerNo, BOOL bEnteredOnly) const { return HasPlayerBowledSide(0, nPlayerNo, bEnteredOnly); }
     BOOL HasPlayerBowledSideB(WORD nPlayerNo, BOOL bEnteredOnly) const { return HasPlayerBowledSide(1, nPlayerNo, bEnteredOnly); }
@@ -198,6 +199,10 @@ public:
     // A score above nMost stored in a bowled cell or in any pacer slot, as the file keeps them.
     bool HoldsGameOver(int nMost) const;
     CBowledSeries GetBowledSeries(int nSide, int nPos) const;
+    // The position's series as the match's high series takes it: GetBowledSeries, except that
+    // where the league counts blind games in a series, the position's bowler's blind games stand
+    // in his series on their blind scores. A pacer's games stay the pacer's.
+    CBowledSeries GetPositionHighSeries(int nSide, int nPos) const;
     // GetBowledGame(...).Value(nBasis) whenever the game counts, read without looking the
     // bowler up: a reader that ranks games asks for the whole answer only for a value that
     // would be listed. Inline: the best games ask for every game of the season.
@@ -296,4 +301,8 @@ public:
 private:
     void CopyAll(const CFixture& other);
     bool HasAnyPoints() const;
+
+    // Whether a game taken from its cell or pacer slot counts for its bowler, and for his high
+    // figures; a robot's or vacancy's game is nobody's.
+    CBowledGame& Judge(CBowledGame& b, int nSide, int nPos, int nGame) const;
 };

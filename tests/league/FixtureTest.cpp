@@ -320,6 +320,16 @@ TEST_F(FixtureTest, ASideAtOnceGivesWhatEachGameGives)
     const CBowledGame paced = fixture->GetBowledGame(0, 0, 0);
     EXPECT_EQ(std::make_tuple(paced.pBowler, paced.nScore, paced.bCounts),
               std::make_tuple(doc.FindPlayer(21), 233, true));
+    // A Non Qual game was bowled, by Bowler 10, or by the pacer of a paced one, but counts for
+    // nobody: not even in a series.
+    for (DWORD dw : {PosNonQual(0), PosNonQual(0) | PosPacer(0)}) {
+        fixture->m_dwPosFlags[CFixture::SlotOf(0, 0)] = dw;
+        const CBowledGame nonQual = fixture->GetBowledGame(0, 0, 0);
+        EXPECT_EQ(std::make_tuple(nonQual.pBowler, nonQual.bCounts, nonQual.bHighFigures),
+                  std::make_tuple(doc.FindPlayer(dw & PosPacer(0) ? 21 : 10), false, false));
+        EXPECT_EQ(fixture->GetBowledSeries(0, 0).pBowler, nullptr);
+        same("Non Qual");
+    }
     fixture->m_dwPosFlags[CFixture::SlotOf(0, 0)] = 0;
     fixture->m_nDefaulted[0] = DefaultedBit(2);
     same("defaulted");

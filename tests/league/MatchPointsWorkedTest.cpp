@@ -1,7 +1,7 @@
 // The most points of a match, points won and lost, and a blind game on its opponent's
 // handicap, each on the smallest league: two teams of one bowler, handicap 80 % of 200, one
 // handicap team point a game unless the case says otherwise, entered through Result > Enter
-// Results. Each case is a worked example of docs/scoring.md (3.2, 4.1, 4.8, 4.9).
+// Results. Each case is a worked example of docs/scoring.md (3.2, 4.1, 4.6, 4.8, 4.9).
 #include "WorkedLeague.h"
 #include "admin/FixtureCalendar.h"
 
@@ -22,13 +22,47 @@ void OnePointAGame(CPointsRule& rule, int nGames)
         rule.m_nTeamGame[g] = 2;
 }
 
-void AddOverAverageRule(CBowlingDoc& doc, BYTE nPoints, BYTE bHandicap = 0)
+void AddOverAverageRule(CBowlingDoc& doc, BYTE nPoints, BYTE bHandicap = 0, BYTE bSeries = 0, WORD nPins = 0)
 {
     auto* pRule = new CBonusPts;
     pRule->m_nKind = CBonusPts::kindOverAverage;
     pRule->m_nPoints = nPoints;
     pRule->m_bHandicap = bHandicap;
+    pRule->m_bSeries = bSeries;
+    pRule->m_nPins = nPins;
     doc.m_listBonusPts.AddTail(pRule);
+}
+
+// On Team 1's scoresheet: Subs, and in Substitutions floating substitute pszSub paces game 1
+// only; Bowler 11 bowls the other games himself.
+void PaceGame1Only(CScriptedBackend& ui, Sheet& sheet, const char* pszSub)
+{
+    sheet.Click(IDC_SS_SUBS[0]);
+    ui.OnDialog(IDD_SUBSTITUTIONS)
+        .Click(IDC_SUB_FROM_FLOATING)
+        .Click(IDC_SUB_ASSIGN_ALL)
+        .SelectString(IDC_SUB_PLAYER[0], pszSub)
+        .Click(IDC_SUB_PACER[0])
+        .OK();
+}
+
+// Flat 120 blind scores on the opponent's handicap, for Bowler 11 blind in game 1 against
+// Team 2's defaulted game 1 and its new Bowler 21.
+void BlindOnTheOpponentsHandicap(WorkedLeague& L)
+{
+    CBlindScore& rule = L.doc.m_BlindScore[3];
+    rule.m_nMethod = CBlindScore::methodFlat;
+    rule.m_nFlatScore = 120;
+    rule.m_nHandicapMethod = CBlindScore::hcpOpponents;
+    L.Player(21)->SetEnteringAverage(0);
+}
+
+void BlindAgainstADefault(CScriptedBackend& ui, Sheet& sheet, CFixture* f)
+{
+    ASSERT_EQ(f->m_nTeamA, 1);
+    sheet.Click(IDC_SS_BLINDS[0]);
+    ui.OnDialog(IDD_SINGLES_BLIND_SCORES).Click(IDC_BLIND_BOX[0][0]).OK();
+    sheet.Click(IDC_SS_DEFAULTED[1][0]);
 }
 
 // Both systems, one team point a game in each.
@@ -112,22 +146,23 @@ TEST(MatchPointsWorked, MostPointsPointsLostAndBlindHandicaps)
         // handicap 40) blind in game 1, then 150; Team 2 defaults game 1, new Bowler 21 bowls
         // 160 (handicap 32). The defaulted cell's handicap is 0: 120 + 0 + 150 + 40 = 310.
         // Game 1 goes to Team 1 outright, game 2 190 v 192 to Team 2.
-        {"a blind game on the handicap of a defaulted game", 2,
+        {"a blind game on the handicap of a defaulted game", 2, BlindOnTheOpponentsHandicap, {{{0, 150}, {0, 160}}},
+         [](WorkedLeague&, CScriptedBackend& ui, Sheet& sheet, CFixture* f) { BlindAgainstADefault(ui, sheet, f); },
+         V{2, 2, 2, 2, 0, 0, 0, 0, 310}},
+        // The same, the league playing against robot scores with rule 1 (flat 130, handicap
+        // 25): the defaulted game is the robot's 130 + 25, so the blind game's handicap is 25:
+        // 120 + 25 + 150 + 40 = 335. Game 1: 145 does not beat the robot's 155, and a defaulted
+        // side takes nothing: nobody scores it; game 2 190 v 192 to Team 2.
+        {"a blind game on the robot's handicap of a defaulted game", 2,
          [](WorkedLeague& L) {
-             CBlindScore& rule = L.doc.m_BlindScore[3];
-             rule.m_nMethod = CBlindScore::methodFlat;
-             rule.m_nFlatScore = 120;
-             rule.m_nHandicapMethod = CBlindScore::hcpOpponents;
-             L.Player(21)->SetEnteringAverage(0);
+             BlindOnTheOpponentsHandicap(L);
+             L.doc.m_dwRobotIfDefault = 1;
+             L.doc.m_Robot[0].m_nFlatScore = 130;
+             L.doc.m_Robot[0].m_nFlatHandicap = 25;
          },
          {{{0, 150}, {0, 160}}},
-         [](WorkedLeague&, CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
-             ASSERT_EQ(f->m_nTeamA, 1);
-             sheet.Click(IDC_SS_BLINDS[0]);
-             ui.OnDialog(IDD_SINGLES_BLIND_SCORES).Click(IDC_BLIND_BOX[0][0]).OK();
-             sheet.Click(IDC_SS_DEFAULTED[1][0]);
-         },
-         V{2, 2, 2, 2, 0, 0, 0, 0, 310}},
+         [](WorkedLeague&, CScriptedBackend& ui, Sheet& sheet, CFixture* f) { BlindAgainstADefault(ui, sheet, f); },
+         V{0, 4, 2, 2, 0, 0, 0, 0, 335}},
         // Bowler 11 (150.0) away; floating substitute Bowler 91 (200.0, handicap 0) paces his
         // game with 180. An over-average rule of 1 point judges the pacer: 180 is under his 200,
         // so no bonus (on Bowler 11's 150 it would have won). 180 + 0 v 150 + 40: Team 2 2-0;
@@ -140,6 +175,38 @@ TEST(MatchPointsWorked, MostPointsPointsLostAndBlindHandicaps)
          },
          {{{180}, {150}}},
          [](WorkedLeague& L, CScriptedBackend& ui, Sheet& sheet, CFixture* f) { L.PaceGame1(ui, sheet, f, 1, 0, "Bowler 91"); },
+         V{0, 4, 2, 2, 0, 0, 0, 0, 180}},
+        // Three games, a series rule of 30 pins and 1 point. Bowler 11 (150.0, handicap 40) is
+        // late: Bowler 91 (140.0, handicap 48) paces game 1 with 155, Bowler 11 bowls 160 and
+        // 160. The position's 475 is judged on the averages its games were bowled on: 140 + 150
+        // + 150 + 30 = 470, earned (on Bowler 11's 3 x 150 + 30 = 480 it would not be). With
+        // handicap 203, 200, 200 against 190s: 3 points and the bonus, 8 of the most 8.
+        {"a shared position's series on its bowlers' averages", 3,
+         [](WorkedLeague& L) {
+             L.AddBowler(0, 91)->SetEnteringAverage(1400);
+             L.doc.BuildFloatingSubs();
+             AddOverAverageRule(L.doc, 2, 0, 1, 30);
+         },
+         {{{155, 160, 160}, {150, 150, 150}}},
+         [](WorkedLeague&, CScriptedBackend& ui, Sheet& sheet, CFixture*) { PaceGame1Only(ui, sheet, "Bowler 91"); },
+         V{8, 0, 0, 8, 0, 0, 0, 0, 603}},
+        // A pacer without any average earns nothing: new floating substitute Bowler 92 (no
+        // entering average) paces Bowler 11's game with 180 while "Exclude Pacers Games" is
+        // ticked, so no game of his counts to give him one; no handicap either. An over-average
+        // rule of 0 pins and 1 point: no bonus. 180 v 190 to Team 2.
+        {"a pacer without an average", 1,
+         [](WorkedLeague& L) {
+             L.AddBowler(0, 92);
+             L.doc.BuildFloatingSubs();
+             AddOverAverageRule(L.doc, 2);
+             CScriptedBackend ui;
+             ui.OnDialog(IDD_HI_AWARD_QUALIFY).Click(IDC_HAQ_EXCLUDE_PACERS).OK();
+             ASSERT_TRUE(EditHiAwardQualifying(&L.doc));
+         },
+         {{{180}, {150}}},
+         [](WorkedLeague& L, CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
+             L.PaceGame1(ui, sheet, f, 1, 0, "Bowler 92");
+         },
          V{0, 4, 2, 2, 0, 0, 0, 0, 180}},
     };
     for (const Case& c : cases) {

@@ -2,7 +2,8 @@
 // scoresheets, Substitutions, Blind Scores and the defaulted boxes, then each bowler's games,
 // pins, high game and high series read from the statistics, the player page, the round's high
 // scores, the best games, the score bands, the bowlers' table, the round analysis, the venue
-// tables, the average buster and the results summary, against figures worked by hand.
+// tables, the average buster and the results summary, against figures worked by hand; and
+// the results summary with the league counting blind games in a series.
 #include "DrawnText.h"
 #include "WorkedLeague.h"
 #include "admin/AverageBuster.h"
@@ -374,6 +375,35 @@ TEST(WhoBowled, APacersGameIsNotInANewBowlersFirstMatch)
     EXPECT_EQ((V{f->m_nHandicapMatchPoints[s], f->m_nHandicapMatchPoints[1 - s]}), (V{2, 4}));
     // After the round his figures are his two games.
     EXPECT_EQ((V{int(L.Player(11)->m_nGames[PASS_HANDICAP]), L.Player(11)->m_nAverage}), (V{2, 180}));
+}
+
+// "Blind games count in a position's bowled series", a setting the league file keeps: the
+// results summary's match high series then takes a bowler's blind game into his series. Singles,
+// three games, 80 % of 200, both bowlers entering at 150.0 (handicap 40); blind games a flat 170
+// with handicap 5. Bowler 11 bowls 200 and 210 and is put in blind for game 3; Bowler 21 bowls
+// 180s: 540 + 120 = 660. Not counted, Bowler 11 has no series and Bowler 21's 660 is the match's;
+// counted, Bowler 11's 200 + 210 + 170 + 40 + 40 + 5 = 665 beats it. His own figures keep two
+// games either way.
+TEST(WhoBowled, ABlindGameStandsInTheMatchHighSeriesWhereTheLeagueCountsIt)
+{
+    WorkedLeague L(2, 1, 3, 1);
+    for (int no : {11, 21})
+        L.Player(no)->SetEnteringAverage(1500);
+    CBlindScore& rule = L.doc.m_BlindScore[3];
+    rule.m_nFlatScore = 170;
+    rule.m_nFlatHandicap = 5;
+    L.doc.Recalculate();
+    L.EnterRound(1, {{1, {{200, 210, 0}}}, {2, {{180, 180, 180}}}}, [](CScriptedBackend& ui, Sheet& sheet, CFixture*) {
+        sheet.Click(IDC_SS_BLINDS[0]);
+        ui.OnDialog(IDD_SINGLES_BLIND_SCORES).Click(IDC_BLIND_BOX[0][2]).OK();
+    });
+    const CFixture* f = L.Match(1, 1);
+    ASSERT_EQ((V{f->m_nScore[2][0], f->m_nHandicap[2][0]}), (V{170, 5}));
+    EXPECT_EQ(MatchHighSeries(L.doc, 1, "Team 1"), (std::vector<std::string>{"Bowler 21", "660"}));
+    L.doc.m_bCountBlindGames = 1;
+    EXPECT_EQ(MatchHighSeries(L.doc, 1, "Team 1"), (std::vector<std::string>{"Bowler 11", "665"}));
+    L.doc.Recalculate();
+    EXPECT_EQ(Statistics(L.Player(11)), (V{2, 410, 210, 0}));
 }
 
 // A game ticked in "Exclude Games from Hi Game/Series" counts for the bowler's games and pins but

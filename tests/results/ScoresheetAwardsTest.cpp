@@ -41,6 +41,16 @@ std::vector<CAwardData*> Records(CBowlingDoc& doc)
     return v;
 }
 
+// The bowlers Enter Award Information offers, in name order.
+Strs Offered(CDialog& d)
+{
+    Strs offered;
+    for (const auto& item : Ctl(d, IDC_AWARD_PLAYER).items)
+        offered.push_back(item.text.str());
+    std::sort(offered.begin(), offered.end());
+    return offered;
+}
+
 }  // namespace
 
 TEST(ScoresheetAwards, TheAwardGoesInAwardOrderAndStaysAfterCancel)
@@ -98,8 +108,9 @@ TEST(ScoresheetAwards, TheAwardGoesInAwardOrderAndStaysAfterCancel)
 TEST(ScoresheetAwards, OnlyThoseWhoBowledAGameAreOffered)
 {
     // Bowler 12 away, his three games bowled by the reserve Bowler 13 as a pacer; Bowler 21
-    // Non Qual throughout; Bowler 22 blind in games 1 and 2, bowling game 3. Excluding pacers'
-    // games from the figures does not undo that Bowler 13 bowled.
+    // Non Qual throughout (bowled, though no game counts for him); Bowler 22 blind in games 1
+    // and 2, bowling game 3. Excluding pacers' games from the figures does not undo that
+    // Bowler 13 bowled.
     for (DWORD bExcludePacers : {0u, 1u}) {
         SCOPED_TRACE(bExcludePacers);
         ResultsLeague L(2, 2, 3, 2, 1);
@@ -121,16 +132,54 @@ TEST(ScoresheetAwards, OnlyThoseWhoBowledAGameAreOffered)
         ui.OnDialog(IDD_DOUBLES_SCORESHEET).Click(IDC_SS_AWARDS).Cancel();
         ui.OnDialog(IDD_ENTER_AWARD)
             .Check([](CDialog& d) {
-                Strs offered;
-                for (const auto& item : Ctl(d, IDC_AWARD_PLAYER).items)
-                    offered.push_back(item.text.str());
-                std::sort(offered.begin(), offered.end());
-                EXPECT_EQ(offered, Strs({"Bowler 11", "Bowler 13", "Bowler 22"}));
+                EXPECT_EQ(Offered(d), Strs({"Bowler 11", "Bowler 13", "Bowler 21", "Bowler 22"}));
             })
             .Cancel();
         EXPECT_FALSE(EditResult(&L.doc, f));
         EXPECT_TRUE(L.doc.m_listAwardData.IsEmpty());
     }
+}
+
+// As the secretary meets it: Bowler 11's three games are typed "Non Qual" in Substitutions,
+// side B's date played is moved to 1 October, and Awards gives Bowler 11 a "Sportsmanship" for
+// game 2. He is offered, his award is dated on his own side's day, and no game counts for him.
+TEST(ScoresheetAwards, ABowlerWhoseEveryGameWasNonQualIsOffered)
+{
+    ResultsLeague L(2, 2, 3);
+    AddCategory(L.doc, 0, "Sportsmanship", CAwards::kindManual);
+    CFixture* f = L.Match(1);
+    CScriptedBackend ui;
+    auto& sheet = ui.OnDialog(IDD_DOUBLES_SCORESHEET).Click(IDC_SS_SUBS[0]);
+    ui.OnDialog(IDD_DOUBLES_SUBSTITUTES).Click(IDC_SUBS_POSITION[0]).OK();
+    auto& subs = ui.OnDialog(IDD_SUBSTITUTIONS);
+    for (int g = 0; g < 3; ++g)
+        subs.Click(IDC_SUB_NONQUAL[g]).SetText(IDC_SUB_SCORE[g], std::to_string(200 + g).c_str());
+    subs.OK();
+    ui.AnswerMessageBox(IDYES, "Score and handicap for non-qualifying results can only be amended here.");
+    for (int g = 0; g < 3; ++g) {
+        sheet.SetText(Cell(0, 1, g), "160");
+        for (int p = 0; p < 2; ++p)
+            sheet.SetText(Cell(1, p, g), "150");
+    }
+    sheet.Click(IDC_SS_CHANGE_DATE[1]);
+    ui.OnDialog(IDD_ENTER_DATE_TIME).Select(IDC_DT_MONTH, 9).SetText(IDC_DT_DAY, "1").OK();
+    sheet.Click(IDC_SS_AWARDS);
+    ui.OnDialog(IDD_ENTER_AWARD)
+        .Check([](CDialog& d) { EXPECT_EQ(Offered(d), Strs({"Bowler 11", "Bowler 12", "Bowler 21", "Bowler 22"})); })
+        .SelectString(IDC_AWARD_PLAYER, "Bowler 11")
+        .SetText(IDC_AWARD_GAME, "2")
+        .OK();
+    sheet.OK();
+    ASSERT_TRUE(EnterResult(&L.doc, f));
+    EXPECT_EQ(f->m_dwPosFlags[CFixture::SlotOf(0, 0)], PosNonQual(0) | PosNonQual(1) | PosNonQual(2));
+
+    const std::vector<CAwardData*> recs = Records(L.doc);
+    ASSERT_EQ(recs.size(), 1u);
+    EXPECT_EQ((std::vector<int>{recs[0]->m_nPlayerNo, recs[0]->m_nGame}), (std::vector<int>{11, 2}));
+    EXPECT_EQ(std::string(AwardDateText(&L.doc, *recs[0]).GetString()), "Mon Sep 02 2024");
+    L.doc.Recalculate();
+    EXPECT_EQ((std::vector<DWORD>{L.Player(11)->m_nGames[PASS_HANDICAP], L.Player(12)->m_nGames[PASS_HANDICAP]}),
+              (std::vector<DWORD>{0, 3}));
 }
 
 TEST(ScoresheetAwards, NothingToAwardIsSaid)

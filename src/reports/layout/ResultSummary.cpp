@@ -674,7 +674,7 @@ int CRepItem_ResultSummary::GetBestSeries(const CFixture& f, int s, CString& str
     int nBest = 0;
     const int nPos = std::clamp<int>(f.m_nPlayers, 0, MAX_POSITIONS);
     for (int p = 0; p < nPos; ++p) {
-        const CBowledSeries series = f.GetBowledSeries(s, p);
+        const CBowledSeries series = f.GetPositionHighSeries(s, p);
         const int n = series.Value(m_bHcpPoints ? 1 : 0);
         if (series.bHighFigures && n > nBest) {
             nBest = n;

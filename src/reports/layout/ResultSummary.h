@@ -51,7 +51,8 @@ public:
     // The side's league points by the item's kinds of points, in the match's unit.
     int GetPointsSum(const CFixture& f, int nSide) const;
     // The side's best series and the bowler whose series it is (every game of the match his,
-    // as the fixture answers it); the first position wins a tie. 0 when the side has no result.
+    // as the fixture answers it, his blind games in it where the league counts them); the first
+    // position wins a tie. 0 when the side has no result.
     int GetBestSeries(const CFixture& f, int nSide, CString& strBowler) const;
     // The heading: "Hcp Results Summary for Round 7 on 03 Mar 09 19:30."
     CString GetHeadingText() const;

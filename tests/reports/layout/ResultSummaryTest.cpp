@@ -455,8 +455,9 @@ TEST_F(ResultSummary, HtmlOfBothFormats)
 }
 
 // The match's high series is one bowler's every game of the match, each his and counting for
-// him, whoever stood in the position's cells. Scratch, Dee's 600 (190 200 210) against Ann's
-// 570, with one mark on Dee's position at a time.
+// him, whoever stood in the position's cells; her blind games stand in it only where the league
+// counts blind games. Scratch, Dee's 600 (190 200 210) against Ann's 570, with one mark on Dee's
+// position at a time.
 TEST_F(ResultSummary, TheHighSeriesIsOneBowlersWholeSeries)
 {
     const int k = CFixture::SlotOf(1, 0);
@@ -484,6 +485,28 @@ TEST_F(ResultSummary, TheHighSeriesIsOneBowlersWholeSeries)
         {"Gus bowls game 3 only", [this, k](CFixture& f) { f.m_wPlayerNo[2][k] = m_pGus->m_nPlayerNo; }, {"Ann", "570"}},
         {"game 1 Non Qual", [k](CFixture& f) { f.m_dwPosFlags[k] |= PosNonQual(0); }, {"Ann", "570"}},
         {"game 3 blind", [k](CFixture& f) { f.m_dwPosFlags[k] |= PosBlind(2); }, {"Ann", "570"}},
+        // "Blind games count in a position's bowled series": Dee's 190 200 and her blind 185.
+        {"game 3 blind on 185, the league counting blind games",
+         [&, k](CFixture& f) {
+             f.m_dwPosFlags[k] |= PosBlind(2);
+             f.m_nScore[2][k] = 185;
+             m_doc.m_bCountBlindGames = 1;
+         },
+         {"Dee", "575"}},
+        {"and Gus pacing her blind game 3 with 185",
+         [&, k](CFixture& f) {
+             f.m_dwPosFlags[k] |= PosBlind(2) | PosPacer(2);
+             f.m_wPacerNo[2][k] = m_pGus->m_nPlayerNo;
+             f.m_nScore[2][k] = f.m_nPacerScore[2][k] = 185;
+             m_doc.m_bCountBlindGames = 1;
+         },
+         {"Ann", "570"}},
+        {"game 3 Non Qual, the league counting blind games",
+         [&, k](CFixture& f) {
+             f.m_dwPosFlags[k] |= PosNonQual(2);
+             m_doc.m_bCountBlindGames = 1;
+         },
+         {"Ann", "570"}},
         {"game 2 excluded from the high figures", [k](CFixture& f) { f.m_dwPosFlags[k] |= PosExcluded(1); },
          {"Ann", "570"}},
         {"game 3 defaulted", [](CFixture& f) { f.m_nDefaulted[1] = DefaultedBit(2); }, {"Ann", "570"}},
@@ -495,6 +518,7 @@ TEST_F(ResultSummary, TheHighSeriesIsOneBowlersWholeSeries)
         SCOPED_TRACE(c.pszWhat);
         *m_f1 = unmarked;
         m_doc.m_bExcludePacers = 0;
+        m_doc.m_bCountBlindGames = 0;
         c.mark(*m_f1);
         CRecordingDC dc;
         m_item.Draw(&dc, nullptr);

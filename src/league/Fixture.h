@@ -183,8 +183,9 @@ public:
     // The pacer of a slot's game: the link, else found by number; null when not paced.
     CPlayer* GetPacer(int nGame, int nSlot) const;
     // A pacer's game is bowled off his own figures: his current average and handicap become
-    // the game's, and the position's handicap too unless the game is blind or Non Qual (which
-    // keep their own). Nothing for a game not paced.
+    // the game's, and the cell's too (what the team average, the robot rules and the printed
+    // sheets read) unless the game is blind or Non Qual, which keep their own. Nothing for a
+    // game not paced.
     void SetPacerFigures(int nGame, int nSlot);
     // Who bowled a game of a position and whether it counts for him: the one answer every
     // statistic, report, competition and export takes (docs/scoring.md 1.9). Pacers' games are
@@ -294,6 +295,11 @@ public:
     BYTE m_nBowlerIndex[2][MAX_GAMES]{}; // written by CountBowlersAtPosition
 
 private:
+    // A paced game that is neither blind nor Non Qual: its cell is the pacer's game.
+    bool IsCellPaced(int nGame, int nSlot) const
+    {
+        return (m_dwPosFlags[nSlot] & (PosPacer(nGame) | PosBlind(nGame) | PosNonQual(nGame))) == PosPacer(nGame);
+    }
     void CopyAll(const CFixture& other);
     bool HasAnyPoints() const;
 };

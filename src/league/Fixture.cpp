@@ -475,7 +475,7 @@ CBowledGame CFixture::GetBowledGame(int nSide, int nPos, int nGame) const
     return b;
 }
 
-CBowledGame CFixture::GetMatchedGame(int nSide, int nPos, int nGame) const
+CBowledGame CFixture::GetMarkedMatchedGame(int nSide, int nPos, int nGame) const
 {
     CBowledGame b = GetBowledGame(nSide, nPos, nGame);
     if (!ValidGameRef(nSide, nPos, nGame))

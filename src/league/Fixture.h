@@ -238,7 +238,23 @@ public:
     // the cell's score, handicap and average, and the bowler whose game it is when it counts
     // for him (the pacer in a paced game); no bowler for a blind, Non Qual, defaulted or
     // robot cell. So a game marked Pacer changes whose win it is, never how many there are.
-    CBowledGame GetMatchedGame(int nSide, int nPos, int nGame) const;
+    // Inline: with cycled opponents or points counted as wins the pass asks it of every game.
+    CBowledGame GetMatchedGame(int nSide, int nPos, int nGame) const
+    {
+        if (static_cast<unsigned>(nSide) > 1 || static_cast<unsigned>(nPos) >= MAX_POSITIONS ||
+            static_cast<unsigned>(nGame) >= MAX_GAMES)
+            return CBowledGame{};
+        const int k = SlotOf(nSide, nPos);
+        if ((m_dwPosFlags[k] & (PosPacer(nGame) | PosBlind(nGame) | PosNonQual(nGame))) ||
+            (m_nDefaulted[nSide] & DefaultedBit(nGame)))
+            return GetMarkedMatchedGame(nSide, nPos, nGame);
+        // A cell without marks is its bowler's game, as GetBowledGame answers.
+        CPlayer* const p = GetSlotPlayer(nGame, k);
+        const bool bCounts = p && !p->IsRobot();
+        return CBowledGame{bCounts ? p : nullptr, m_nScore[nGame][k], m_nHandicap[nGame][k],
+                           static_cast<int>(m_nAverage[nGame][k]), false, bCounts,
+                           bCounts && !(m_dwPosFlags[k] & PosExcluded(nGame))};
+    }
     // The highest score the side's cells and pacer slots hold: no game bowled there is higher.
     int GetTopScore(int nSide) const;
     // Every game and series of a side's positions (up to the fixture's bowlers per side) at once.
@@ -320,6 +336,8 @@ public:
     BYTE m_nBowlerIndex[2][MAX_GAMES]{}; // written by CountBowlersAtPosition
 
 private:
+    // GetMatchedGame of a game with a mark or of a side that defaulted it.
+    CBowledGame GetMarkedMatchedGame(int nSide, int nPos, int nGame) const;
     // A paced game that is neither blind nor Non Qual: its cell is the pacer's game.
     bool IsCellPaced(int nGame, int nSlot) const
     {

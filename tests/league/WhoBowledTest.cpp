@@ -223,6 +223,20 @@ struct Season
     }
 };
 
+// Round 1 of four teams of two, three games: Bowler 12 (entering average 170.0) is away and
+// floating substitute 91 (160.0) bowls his position, game 1 as a pacer 250, then 180 and 175;
+// Bowler 11 bowls his games beside them, every other bowler 150s.
+void EnterPacedRound1(WorkedLeague& L, const Games& bowler11)
+{
+    L.Player(12)->SetEnteringAverage(1700);
+    L.AddBowler(0, 91)->SetEnteringAverage(1600);
+    L.doc.BuildFloatingSubs();
+    L.doc.Recalculate();
+    L.EnterRound(1, {{1, {bowler11, {250, 180, 175}}}}, [&L](CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
+        L.PaceGame1(ui, sheet, f, 1, 1, "Bowler 91");
+    });
+}
+
 } // namespace
 
 TEST(WhoBowled, EveryReaderGivesEachBowlerHisOwnGames)
@@ -297,13 +311,7 @@ TEST(WhoBowled, APacersGameIsNeverTheAbsentBowlers)
 {
     WorkedLeague L(4, 2, 3, 3);
     BusterHook buster(L.doc);
-    L.Player(12)->SetEnteringAverage(1700);
-    L.AddBowler(0, 91)->SetEnteringAverage(1600);
-    L.doc.BuildFloatingSubs();
-    L.doc.Recalculate();
-    L.EnterRound(1, {{1, {{150, 150, 150}, {250, 180, 175}}}}, [&L](CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
-        L.PaceGame1(ui, sheet, f, 1, 1, "Bowler 91");
-    });
+    EnterPacedRound1(L, {150, 150, 150});
     CPlayer* p12 = L.Player(12);
     CPlayer* p91 = L.Player(91);
     EXPECT_EQ((V{p12->m_nAvgBusterSeason, p91->m_nAvgBusterSeason}), (V{0, 12}));
@@ -474,13 +482,7 @@ TEST(WhoBowled, APacersWinIsThePacers)
 {
     WorkedLeague L(4, 2, 3, 3);
     L.Player(11)->SetEnteringAverage(1500);
-    L.Player(12)->SetEnteringAverage(1700);
-    L.AddBowler(0, 91)->SetEnteringAverage(1600);
-    L.doc.BuildFloatingSubs();
-    L.doc.Recalculate();
-    L.EnterRound(1, {{1, {{150, 150, 160}, {250, 180, 175}}}}, [&L](CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
-        L.PaceGame1(ui, sheet, f, 1, 1, "Bowler 91");
-    });
+    EnterPacedRound1(L, {150, 150, 160});
     auto wins = [&L](std::initializer_list<int> numbers) {
         V v;
         for (int no : numbers)

@@ -494,6 +494,7 @@ void CBowlingDoc::AccumulateWins(CFixture* f, int nPass, int nGames, int nPlayer
             // A game either side defaulted is nobody's win.
             if (games[0].bDefaulted || games[1].bDefaulted)
                 continue;
+            const int nWon = bPointsWon ? 0 : HalfWins(games[0].Value(nBasis), games[1].Value(nBasis));
             for (int s = 0; s < 2; ++s) {
                 CPlayer* p = games[s].pBowler;
                 if (!p)
@@ -501,7 +502,7 @@ void CBowlingDoc::AccumulateWins(CFixture* f, int nPass, int nGames, int nPlayer
                 if (bPointsWon)
                     p->m_nWins[nPass] += static_cast<DWORD>(std::max(points[s][s == 0 ? nPos : nOpp][g], 0));
                 else
-                    p->m_nWins[nPass] += HalfWins(games[s].Value(nBasis), games[1 - s].Value(nBasis));
+                    p->m_nWins[nPass] += static_cast<DWORD>(s == 0 ? nWon : 2 - nWon);
             }
         }
     }

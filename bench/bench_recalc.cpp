@@ -96,6 +96,27 @@ void BM_Recalculate(benchmark::State& state)
 }
 BENCHMARK(BM_Recalculate)->Unit(benchmark::kMicrosecond);
 
+// The large league with "'Most Wins' counts points won" (argument 0) or "Cycle opponent each
+// game" (1): every position's wins are taken game by game, each game asking the fixture whose
+// it is, where the usual league sums a pair's wins in one go.
+void BM_RecalculateWinsGameByGame(benchmark::State& state)
+{
+    static CBowlingDoc* pLeagues[2] = {};
+    CBowlingDoc*& pDoc = pLeagues[state.range(0)];
+    if (!pDoc) {
+        pDoc = new CBowlingDoc;
+        BuildSampleLeague(*pDoc, GetSampleLeagueShape(TRUE));
+        pDoc->m_nCurrentRound = pDoc->m_nRounds;
+        if (state.range(0) == 0)
+            pDoc->m_HcpPoints.m_bMostWinsCountsPoints = pDoc->m_ScrPoints.m_bMostWinsCountsPoints = 1;
+        else
+            pDoc->m_bCycleOpponent = 1;
+    }
+    for (auto _ : state)
+        pDoc->Recalculate();
+}
+BENCHMARK(BM_RecalculateWinsGameByGame)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
+
 // Both in one run, interleaved, so that the ratio is measured under the same conditions.
 void BM_RecalculateWithAwardsAgainstScores(benchmark::State& state)
 {

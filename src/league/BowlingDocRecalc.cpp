@@ -310,27 +310,17 @@ void CBowlingDoc::AccumulateFixture(CFixture* f, int nPass, bool bMainPass, std:
                               (m_nMostImprovedGames == 0 || (!m_bMostImprovedAfterGames && !m_bMostImprovedBoth));
     const bool bOverEntering = m_bGamesOverEntering != 0;
     int nPlainSlots = 0; // positions taken in one go below
-    const DWORD dwAllExcluded = PosExcluded(0) | PosExcluded(1) | PosExcluded(2) | PosExcluded(3);
-    DWORD dwAnyMark = dwAllExcluded; // a mark in any game of the match
-    BYTE nAnyDefaulted = 0;
-    for (int g = 0; g < nGames; ++g) {
-        dwAnyMark |= PosPacer(g) | PosBlind(g) | PosNonQual(g);
-        nAnyDefaulted |= DefaultedBit(g);
-    }
+    CPlayer* plain[2][MAX_POSITIONS] = {};
     for (int s = 0; s < 2; ++s) {
         if (!f->m_bPlayed[s])
             continue;
         for (int nPos = 0; nPos < nPlayers; ++nPos) {
             const int k = CFixture::SlotOf(s, nPos);
-            const DWORD dwFlags = f->m_dwPosFlags[k];
             // The usual position, one bowler every game with no marks, in one go: what the
             // game-by-game walk below does for it, without the per-game questions.
-            if (nGames > 0 && bPlainRecord && !(dwFlags & dwAnyMark) && !(f->m_nDefaulted[s] & nAnyDefaulted)) {
-                CPlayer* p = f->GetSlotPlayer(0, k);
-                bool bOneBowler = p && !p->IsRobot() && p->m_pDoc == this;
-                for (int g = 1; g < nGames && bOneBowler; ++g)
-                    bOneBowler = f->GetSlotPlayer(g, k) == p;
-                if (bOneBowler) {
+            if (bPlainRecord) {
+                CPlayer* p = f->GetPlainBowler(s, nPos, nGames);
+                if (p && p->m_pDoc == this) {
                     const int nEnteringBase = bOverEntering ? p->GetEnteringAverage(TRUE) / 10 : 0;
                     if (p->m_nGames[nPass] == 0)
                         p->m_nEstablishedAvg[nPass] = 0;
@@ -364,6 +354,7 @@ void CBowlingDoc::AccumulateFixture(CFixture* f, int nPass, bool bMainPass, std:
                         }
                     }
                     bowled.push_back(p);
+                    plain[s][nPos] = p;
                     ++nPlainSlots;
                     Raise(p->m_nHighSeries[PASS_SCRATCH], nSeries);
                     Raise(p->m_nHighSeries[PASS_HANDICAP], nSeriesHcp);
@@ -371,17 +362,17 @@ void CBowlingDoc::AccumulateFixture(CFixture* f, int nPass, bool bMainPass, std:
                 }
             }
             for (int g = 0; g < nGames; ++g) {
-                if (f->m_nDefaulted[s] & DefaultedBit(g))
+                const CBowledGame game = f->GetBowledGame(s, nPos, g);
+                if (game.bDefaulted)
                     continue;
-                if (dwFlags & PosBlind(g)) {
+                if (game.bBlind) {
                     // The absent bowler's blind game, whoever paced it.
-                    CPlayer* pAbsent = f->GetSlotPlayer(g, k);
+                    CPlayer* pAbsent = f->GetCellGame(s, nPos, g).pBowler;
                     if (pAbsent && !pAbsent->IsRobot())
                         ++pAbsent->m_nBlindGames[nPass];
                     if (bCounts[s])
                         ++pTeam[s]->m_nBlindGames[nPass];
                 }
-                const CBowledGame game = f->GetBowledGame(s, nPos, g);
                 if (!game.bCounts)
                     continue;
                 CPlayer* p = game.pBowler;
@@ -446,14 +437,15 @@ void CBowlingDoc::AccumulateFixture(CFixture* f, int nPass, bool bMainPass, std:
                 nScore[s] = f->m_nScore[g][k[s]] + (bWinsWithHcp ? f->m_nHandicap[g][k[s]] : 0);
             nWins += HalfWins(nScore[0], nScore[1]);
         }
-        f->GetSlotPlayer(0, k[0])->m_nWins[nPass] += static_cast<DWORD>(nWins);
-        f->GetSlotPlayer(0, k[1])->m_nWins[nPass] += static_cast<DWORD>(2 * nGames - nWins);
+        plain[0][nPos]->m_nWins[nPass] += static_cast<DWORD>(nWins);
+        plain[1][nPos]->m_nWins[nPass] += static_cast<DWORD>(2 * nGames - nWins);
     }
 }
 
 // Individual wins in half wins: position k against the opposing position of the game (the
 // next one along each game with "cycle opponent each game"); with "'Most Wins' counts points
-// won" the individual points the position took instead.
+// won" the individual points the position took instead. A game's win is whoever bowled it,
+// the pacer in a paced game (CFixture::GetMatchedGame).
 void CBowlingDoc::AccumulateWins(CFixture* f, int nPass, int nGames, int nPlayers)
 {
     const bool bHcp = nPass == PASS_HANDICAP;
@@ -461,36 +453,17 @@ void CBowlingDoc::AccumulateWins(CFixture* f, int nPass, int nGames, int nPlayer
     const auto& points = bHcp ? f->m_wHandicapPoints : f->m_wScratchPoints;
     const bool bCycle = f->m_pDoc && f->m_pDoc->m_bCycleOpponent; // else each meets his own position
     // Settings taken once: the compiler cannot tell the bowlers' counters from them.
-    const bool bWithHcp = bHcp && !m_bTeamHandicaps;
+    const int nBasis = bHcp && !m_bTeamHandicaps ? 1 : 0;
     const bool bPointsWon = rule.m_bMostWinsCountsPoints != 0;
-    const BYTE nDefaulted = f->m_nDefaulted[0] | f->m_nDefaulted[1];
-    DWORD dwAnyNotBowled = 0;
-    BYTE nAnyDefaulted = 0;
-    for (int g = 0; g < nGames; ++g) {
-        dwAnyNotBowled |= PosBlind(g) | PosNonQual(g) | PosPacer(g);
-        nAnyDefaulted |= DefaultedBit(g);
-    }
-    // The bowler of a slot who bowls every game of the match and may win, else null.
-    auto PlainBowler = [&](int k) -> CPlayer* {
-        if (nGames == 0 || (f->m_dwPosFlags[k] & dwAnyNotBowled))
-            return nullptr;
-        CPlayer* p = f->GetSlotPlayer(0, k);
-        if (!p || p->IsRobot())
-            return nullptr;
-        for (int g = 1; g < nGames; ++g)
-            if (f->GetSlotPlayer(g, k) != p)
-                return nullptr;
-        return p;
-    };
     bool bGameByGame[MAX_POSITIONS] = {};
     bool bAnyGameByGame = false;
     for (int nPos = 0; nPos < nPlayers; ++nPos) {
         // The usual pair, the same two bowlers facing each other every game: their wins
         // summed first, then counted once each.
         CPlayer* pPair[2] = {nullptr, nullptr};
-        if (!bCycle && !bPointsWon && !(nDefaulted & nAnyDefaulted)) {
-            pPair[0] = PlainBowler(CFixture::SlotOf(0, nPos));
-            pPair[1] = pPair[0] ? PlainBowler(CFixture::SlotOf(1, nPos)) : nullptr;
+        if (!bCycle && !bPointsWon) {
+            pPair[0] = f->GetPlainBowler(0, nPos, nGames);
+            pPair[1] = pPair[0] ? f->GetPlainBowler(1, nPos, nGames) : nullptr;
         }
         if (!pPair[0] || !pPair[1]) {
             bGameByGame[nPos] = bAnyGameByGame = true;
@@ -501,7 +474,7 @@ void CBowlingDoc::AccumulateWins(CFixture* f, int nPass, int nGames, int nPlayer
         for (int g = 0; g < nGames; ++g) {
             int nScore[2];
             for (int s = 0; s < 2; ++s)
-                nScore[s] = f->m_nScore[g][k[s]] + (bWithHcp ? f->m_nHandicap[g][k[s]] : 0);
+                nScore[s] = f->m_nScore[g][k[s]] + (nBasis ? f->m_nHandicap[g][k[s]] : 0);
             // The other side's half wins are what is left of two: worked from one
             // comparison, which the compiler keeps free of branches.
             const int nWon = HalfWins(nScore[0], nScore[1]);
@@ -513,27 +486,23 @@ void CBowlingDoc::AccumulateWins(CFixture* f, int nPass, int nGames, int nPlayer
     }
 
     for (int g = 0; g < nGames && bAnyGameByGame; ++g) {
-        if (nDefaulted & DefaultedBit(g))
-            continue;
-        const DWORD dwNotBowled = PosBlind(g) | PosNonQual(g) | PosPacer(g);
         for (int nPos = 0; nPos < nPlayers; ++nPos) {
             if (!bGameByGame[nPos])
                 continue;
             const int nOpp = bCycle ? f->GetOpponentPosition(0, nPos, g) : nPos;
-            const int k[2] = {CFixture::SlotOf(0, nPos), CFixture::SlotOf(1, nOpp)};
-            int nScore[2];
-            for (int s = 0; s < 2; ++s)
-                nScore[s] = f->m_nScore[g][k[s]] + (bWithHcp ? f->m_nHandicap[g][k[s]] : 0);
+            const CBowledGame games[2] = {f->GetMatchedGame(0, nPos, g), f->GetMatchedGame(1, nOpp, g)};
+            // A game either side defaulted is nobody's win.
+            if (games[0].bDefaulted || games[1].bDefaulted)
+                continue;
+            const int nWon = bPointsWon ? 0 : HalfWins(games[0].Value(nBasis), games[1].Value(nBasis));
             for (int s = 0; s < 2; ++s) {
-                if (f->m_dwPosFlags[k[s]] & dwNotBowled)
-                    continue;
-                CPlayer* p = f->GetSlotPlayer(g, k[s]);
-                if (!p || p->IsRobot())
+                CPlayer* p = games[s].pBowler;
+                if (!p)
                     continue;
                 if (bPointsWon)
                     p->m_nWins[nPass] += static_cast<DWORD>(std::max(points[s][s == 0 ? nPos : nOpp][g], 0));
                 else
-                    p->m_nWins[nPass] += HalfWins(nScore[s], nScore[1 - s]);
+                    p->m_nWins[nPass] += static_cast<DWORD>(s == 0 ? nWon : 2 - nWon);
             }
         }
     }

@@ -479,6 +479,21 @@ CBowledGame& CFixture::Judge(CBowledGame& b, int nSide, int nPos, int nGame) con
     return b;
 }
 
+CBowledGame CFixture::GetMarkedMatchedGame(int nSide, int nPos, int nGame) const
+{
+    CBowledGame b = GetBowledGame(nSide, nPos, nGame);
+    if (!ValidGameRef(nSide, nPos, nGame))
+        return b;
+    // A blind cell holds the blind score, which no bowler bowled, even with a pacer beside it.
+    if (!b.bCounts || b.bBlind)
+        b.pBowler = nullptr, b.bCounts = b.bHighFigures = false;
+    const int k = SlotOf(nSide, nPos);
+    b.nScore = m_nScore[nGame][k];
+    b.nHandicap = m_nHandicap[nGame][k];
+    b.nAverage = static_cast<int>(m_nAverage[nGame][k]);
+    return b;
+}
+
 namespace {
 
 // A position's series from its games: one bowler's every game of the match, each counting.
@@ -547,10 +562,9 @@ void CFixture::GetBowledSide(int nSide, CBowledGame games[MAX_POSITIONS][MAX_GAM
         return;
     // A position without marks on a side without defaults, as GetBowledGame takes it, in one go:
     // the awards ask for every game of the season.
-    const DWORD dwMarks = 0xFFFF0u; // Non Qual, blind, excluded and pacer, every game
     for (int p = 0; p < std::min<int>(m_nPlayers, MAX_POSITIONS); ++p) {
         const int k = SlotOf(nSide, p);
-        const bool bPlain = !(m_dwPosFlags[k] & dwMarks) && !m_nDefaulted[nSide];
+        const bool bPlain = !(m_dwPosFlags[k] & POS_ANY_MARK) && !m_nDefaulted[nSide];
         CPlayer* const pFirst = GetSlotPlayer(0, k);
         const bool bFirstCounts = pFirst && !pFirst->IsRobot();
         for (int g = 0; g < nGames; ++g) {

@@ -8,10 +8,10 @@
 #include "framework/core/Object.h"
 #include "framework/core/Time.h"
 #include "framework/core/Types.h"
+#include "league/Player.h"
 
 class CArchive;
 class CBowlingDoc;
-class CPlayer;
 class CTeam;
 
 constexpr int MAX_POSITIONS = 5;
@@ -25,6 +25,7 @@ constexpr DWORD PosNonQual(int g) { return 0x10u << g; }   // absent, non-qualif
 constexpr DWORD PosBlind(int g) { return 0x100u << g; }
 constexpr DWORD PosExcluded(int g) { return 0x1000u << g; } // from high game and series
 constexpr DWORD PosPacer(int g) { return 0x10000u << g; }  // bowled by a substitute
+constexpr DWORD POS_ANY_MARK = 0xFFFF0u;                    // any of them, in any game
 // Bit of a defaulted-games mask for game g counted from 0: 8 game 1 ... 1 game 4.
 constexpr BYTE DefaultedBit(int g) { return static_cast<BYTE>(8u >> g); }
 
@@ -184,8 +185,9 @@ public:
     // The pacer of a slot's game: the link, else found by number; null when not paced.
     CPlayer* GetPacer(int nGame, int nSlot) const;
     // A pacer's game is bowled off his own figures: his current average and handicap become
-    // the game's, and the position's handicap too unless the game is blind or Non Qual (which
-    // keep their own). Nothing for a game not paced.
+    // the game's, and the cell's too (what the team average, the robot rules and the printed
+    // sheets read) unless the game is blind or Non Qual, which keep their own. Nothing for a
+    // game not paced.
     void SetPacerFigures(int nGame, int nSlot);
     // Who bowled a game of a position and whether it counts for him: the one answer every
     // statistic, report, competition and export takes (docs/scoring.md 1.9). Pacers' games are
@@ -217,6 +219,46 @@ public:
                 .Value(nBasis);
         return CBowledGame{nullptr, m_nScore[nGame][k], m_nHandicap[nGame][k], static_cast<int>(m_nAverage[nGame][k])}
             .Value(nBasis);
+    }
+    // The one bowler of a position's first nGames games when none carries a mark (Non Qual,
+    // blind, excluded, pacer) and the side defaulted none: each game is his as its cell holds
+    // it and counts for every figure of his. Null otherwise, and for a robot. Inline: the
+    // passes ask it of every position of every match before the game-by-game answer.
+    CPlayer* GetPlainBowler(int nSide, int nPos, int nGames) const
+    {
+        if (static_cast<unsigned>(nSide) > 1 || static_cast<unsigned>(nPos) >= MAX_POSITIONS || nGames <= 0)
+            return nullptr;
+        const int k = SlotOf(nSide, nPos);
+        if ((m_dwPosFlags[k] & POS_ANY_MARK) || m_nDefaulted[nSide])
+            return nullptr;
+        CPlayer* const p = GetSlotPlayer(0, k);
+        if (!p || p->IsRobot())
+            return nullptr;
+        for (int g = 1; g < nGames && g < MAX_GAMES; ++g)
+            if (GetSlotPlayer(g, k) != p)
+                return nullptr;
+        return p;
+    }
+    // A position's game as it met the opposing position for the individual points and wins:
+    // the cell's score, handicap and average, and the bowler whose game it is when it counts
+    // for him (the pacer in a paced game); no bowler for a blind, Non Qual, defaulted or
+    // robot cell. So a game marked Pacer changes whose win it is, never how many there are.
+    // Inline: with cycled opponents or points counted as wins the pass asks it of every game.
+    CBowledGame GetMatchedGame(int nSide, int nPos, int nGame) const
+    {
+        if (static_cast<unsigned>(nSide) > 1 || static_cast<unsigned>(nPos) >= MAX_POSITIONS ||
+            static_cast<unsigned>(nGame) >= MAX_GAMES)
+            return CBowledGame{};
+        const int k = SlotOf(nSide, nPos);
+        if ((m_dwPosFlags[k] & (PosPacer(nGame) | PosBlind(nGame) | PosNonQual(nGame))) ||
+            (m_nDefaulted[nSide] & DefaultedBit(nGame)))
+            return GetMarkedMatchedGame(nSide, nPos, nGame);
+        // A cell without marks is its bowler's game, as GetBowledGame answers.
+        CPlayer* const p = GetSlotPlayer(nGame, k);
+        const bool bCounts = p && !p->IsRobot();
+        return CBowledGame{bCounts ? p : nullptr, m_nScore[nGame][k], m_nHandicap[nGame][k],
+                           static_cast<int>(m_nAverage[nGame][k]), false, bCounts,
+                           bCounts && !(m_dwPosFlags[k] & PosExcluded(nGame))};
     }
     // The highest score the side's cells and pacer slots hold: no game bowled there is higher.
     int GetTopScore(int nSide) const;
@@ -299,6 +341,13 @@ public:
     BYTE m_nBowlerIndex[2][MAX_GAMES]{}; // written by CountBowlersAtPosition
 
 private:
+    // GetMatchedGame of a game with a mark or of a side that defaulted it.
+    CBowledGame GetMarkedMatchedGame(int nSide, int nPos, int nGame) const;
+    // A paced game that is neither blind nor Non Qual: its cell is the pacer's game.
+    bool IsCellPaced(int nGame, int nSlot) const
+    {
+        return (m_dwPosFlags[nSlot] & (PosPacer(nGame) | PosBlind(nGame) | PosNonQual(nGame))) == PosPacer(nGame);
+    }
     void CopyAll(const CFixture& other);
     bool HasAnyPoints() const;
 

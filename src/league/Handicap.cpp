@@ -142,8 +142,10 @@ void CFixture::SetPacerFigures(int nGame, int nSlot)
     const CPlayer* pPacer = GetPacer(nGame, nSlot);
     m_nPacerAverage[nGame][nSlot] = pPacer ? pPacer->m_nAverage : 0;
     m_nPacerHandicap[nGame][nSlot] = pPacer ? pPacer->m_nHandicap : 0;
-    if (!(m_dwPosFlags[nSlot] & (PosNonQual(nGame) | PosBlind(nGame))))
+    if (IsCellPaced(nGame, nSlot)) {
         m_nHandicap[nGame][nSlot] = m_nPacerHandicap[nGame][nSlot];
+        m_nAverage[nGame][nSlot] = m_nPacerAverage[nGame][nSlot];
+    }
 }
 
 CTeam* CFixture::GetSideTeam(int nSide) const
@@ -209,8 +211,10 @@ void CFixture::SetMatchAverages()
                     const CPlayer* pPlayer = GetSlotPlayer(g, k);
                     const bool bRobot = pPlayer && pPlayer->IsRobot();
                     if (pass == 0 && !bRobot) {
-                        if (m_nAverage[g][k] == 0 && pPlayer)
-                            m_nAverage[g][k] = pPlayer->m_nAverage;
+                        // An average not yet set is that of the bowler the cell is scored on.
+                        const CPlayer* pScored = IsCellPaced(g, k) ? GetPacer(g, k) : pPlayer;
+                        if (m_nAverage[g][k] == 0 && pScored)
+                            m_nAverage[g][k] = pScored->m_nAverage;
                     } else if (pass == 1 && bRobot && m_pDoc) {
                         const CRobot* pRobot = m_pDoc->GetRobot(pPlayer->m_nRobot);
                         const int kOpp = SlotOf(1 - s, GetOpponentPosition(s, p, g));

@@ -290,13 +290,13 @@ struct FirstMatchCase
     V points;                  // handicap points won by each team at the end, when given
 };
 
-// Handicap and average of game 1 of team t's position in round r: the pacer's when paced.
+// Handicap and average of game 1 of team t's position in round r as its cell records them: a
+// paced game's are the pacer's.
 V Game1Figures(WorkedLeague& L, int nRound, int nTeam)
 {
     const CFixture* f = L.Match(nRound, nTeam);
     const int k = CFixture::SlotOf(WorkedLeague::SideOf(f, nTeam), 0);
-    const bool bPaced = (f->m_dwPosFlags[k] & PosPacer(0)) != 0;
-    return V{f->m_nHandicap[0][k], bPaced ? int(f->m_nPacerAverage[0][k]) : int(f->m_nAverage[0][k])};
+    return V{f->m_nHandicap[0][k], int(f->m_nAverage[0][k])};
 }
 
 // Floating substitute Bowler 91 bowls the position of team t, game 1 as a pacer or every game.
@@ -361,6 +361,26 @@ const std::vector<FirstMatchCase>& FirstMatchCases()
          {{{1, {{154}}}, {2, {{170}}}}},
          [](int, CScriptedBackend& ui, Sheet& sheet, CFixture* f) { Substitute91(ui, sheet, f, 1, true); }, {1, 2},
          {{36, 154, 16, 180}}, {2, 0}},
+        // 1.9: Bowler 11, no entering average, is away for game 1 of his first match, which
+        // Bowler 91 (160.0) paces with 82; he bowls 180 and 180. The paced cell records the
+        // pacer's handicap 32 and average 160, whatever Bowler 11's first match gives him.
+        {"a new bowler's paced game", 2, 3, {}, {{91, 1600}, {21, 1800}}, [](WorkedLeague& L) {
+             L.AddBowler(0, 91);
+             L.doc.BuildFloatingSubs();
+         },
+         {{{1, {{82, 180, 180}}}, {2, {{180, 180, 180}}}}},
+         [](int, CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
+             if (f->m_nTeamA != 1)
+                 return;
+             sheet.Click(IDC_SS_SUBS[0]);
+             ui.OnDialog(IDD_SUBSTITUTIONS)
+                 .Click(IDC_SUB_FROM_FLOATING)
+                 .Click(IDC_SUB_ASSIGN_ALL) // game 1 only
+                 .SelectString(IDC_SUB_PLAYER[0], "Bowler 91")
+                 .Click(IDC_SUB_PACER[0])
+                 .OK();
+         },
+         {1, 2}, {{32, 160, 16, 180}}, {2, 4}},
         // 1.2: Bowler 11 enters at 160.0 marked "Do NOT apply 'Games with Entering Average'":
         // a new bowler's first match, 140 150 166: 456 / 3 = 152, handicap 38.
         {"no games with the entering average", 2, 3, {}, {{11, 1600}},
@@ -464,6 +484,61 @@ TEST(RulesWorked, TeamHandicapZeroBasedDifference)
               (V{350, 345, 685}));
     EXPECT_EQ(PointsWon(L, PASS_HANDICAP), (V{4, 3, 3, 2}));
     EXPECT_EQ(L.Team(1)->m_nPins[PASS_HANDICAP], 695u);
+}
+
+// Team handicaps, "Zero Based Handicap % Diff.", 80 %, doubles, two games, one point a game and
+// one for the series. Everybody enters at 160.0 but Bowler 12 at 200.0. In round 1 Bowler 12 is
+// away: floating substitute Bowler 91 (140.0) paces his game 1 and bowls game 2 as a plain
+// substitute, so Team 1 bowls both games on 160 + 140 = 300, Team 4 on 160 + 160 = 320.
+//   Team 1 gets (320 - 300) x 80 / 100 = 16 each game, Team 4 none.
+//   Team 1 170 + 150 + 16 = 336, 160 + 150 + 16 = 326 (662); Team 4 320, 320 (640): 3 points.
+// On Bowler 12's 200 game 1 would be 360 against 320, 32 to Team 4: 320 against 352.
+TEST(RulesWorked, TeamHandicapOnAPacersAverage)
+{
+    WorkedLeague L(4, 2, 2, 3);
+    L.doc.m_bTeamHandicaps = 1;
+    L.doc.m_bZeroBasedPctDiff = 1;
+    OnePointAGameAndSeries(L.doc.m_HcpPoints, 2);
+    L.doc.UpdateMaxMatchPoints();
+    for (int no : {11, 21, 22, 31, 32, 41, 42})
+        L.Player(no)->SetEnteringAverage(1600);
+    L.Player(12)->SetEnteringAverage(2000);
+    L.AddBowler(0, 91)->SetEnteringAverage(1400);
+    L.doc.BuildFloatingSubs();
+    L.doc.Recalculate();
+    L.EnterRound(1, {{1, {{170, 160}, {150, 150}}}, {4, {{160, 160}, {160, 160}}}},
+                 [&L](CScriptedBackend& ui, Sheet& sheet, CFixture* f) { L.PaceGame1(ui, sheet, f, 1, 1, "Bowler 91"); });
+
+    CFixture* f = L.Match(1, 1);
+    const int s = WorkedLeague::SideOf(f, 1);
+    const int k = CFixture::SlotOf(s, 1);
+    EXPECT_EQ((V{int(f->m_nAverage[0][k]), int(f->m_nAverage[1][k])}), (V{140, 140}));
+    EXPECT_EQ((V{int(f->m_nTeamAverage[s][0]), int(f->m_nTeamAverage[s][1]), int(f->m_nTeamAverage[1 - s][0])}),
+              (V{300, 300, 320}));
+    EXPECT_EQ((V{int(f->m_nTeamHandicap[s][0]), int(f->m_nTeamHandicap[s][1]), int(f->m_nTeamHandicap[1 - s][0]),
+                 int(f->m_nTeamHandicap[1 - s][1])}),
+              (V{16, 16, 0, 0}));
+    EXPECT_EQ((V{f->GetGameScore(s, 0, TRUE), f->GetGameScore(s, 1, TRUE), f->GetSeriesScore(1 - s, TRUE)}),
+              (V{336, 326, 640}));
+    EXPECT_EQ((V{f->m_nHandicapMatchPoints[s], f->m_nHandicapMatchPoints[1 - s]}), (V{6, 0}));
+    EXPECT_EQ(PointsWon(L, PASS_HANDICAP)[0], 6);
+
+    // Reopened with Result > Amend Results, the scoresheet shows the same: Team 1's handicap
+    // row 16, 16 (32), Team 4's 0, and 3 points.
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_SELECT_ROUND).Select(IDC_SELECT_ROUND_LIST, 0).OK();
+    ui.OnDialog(IDD_SELECT_FIXTURE).Select(IDC_SELECT_FIXTURE_LIST, f->m_nMatch - 1).OK();
+    ui.OnDialog(IDD_DOUBLES_SCORESHEET)
+        .Check([s](CDialog& d) {
+            EXPECT_EQ((Texts{Ctl(d, IDC_SS_HANDICAP[s][0]).text.GetString(),
+                             Ctl(d, IDC_SS_HANDICAP[s][1]).text.GetString(),
+                             Ctl(d, IDC_SS_HANDICAP_SERIES[s]).text.GetString(),
+                             Ctl(d, IDC_SS_HANDICAP_SERIES[1 - s]).text.GetString(),
+                             Ctl(d, IDC_SS_POINTS_HCP[s]).text.GetString()}),
+                      (Texts{"16", "16", "32", "0", "3 "}));
+        })
+        .Cancel();
+    OnResultAmendResults(L.doc);
 }
 
 // Team handicaps, "Use Combined definition.", 80 % of 200, with "Round 1 Scratch".

@@ -11,6 +11,8 @@
 #include "reports/layout/ResultCard.h"
 #include "reports/layout/ResultSummary.h"
 #include "reports/stats/BestGamesItem.h"
+#include "reports/stats/CustomPlayerStats.h"
+#include "reports/stats/HiPlayersItem.h"
 #include "reports/stats/HiWeekItem.h"
 #include "reports/stats/PlayerDetailsPage.h"
 #include "reports/stats/PlayerItem.h"
@@ -19,6 +21,8 @@
 #include "resources/dialogs/RulesDialogs.h"
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 #include <algorithm>
 #include <map>
@@ -220,6 +224,20 @@ struct Season
     }
 };
 
+// Round 1 of four teams of two, three games: Bowler 12 (entering average 170.0) is away and
+// floating substitute 91 (160.0) bowls his position, game 1 as a pacer 250, then 180 and 175;
+// Bowler 11 bowls his games beside them, every other bowler 150s.
+void EnterPacedRound1(WorkedLeague& L, const Games& bowler11)
+{
+    L.Player(12)->SetEnteringAverage(1700);
+    L.AddBowler(0, 91)->SetEnteringAverage(1600);
+    L.doc.BuildFloatingSubs();
+    L.doc.Recalculate();
+    L.EnterRound(1, {{1, {bowler11, {250, 180, 175}}}}, [&L](CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
+        L.PaceGame1(ui, sheet, f, 1, 1, "Bowler 91");
+    });
+}
+
 } // namespace
 
 TEST(WhoBowled, EveryReaderGivesEachBowlerHisOwnGames)
@@ -294,13 +312,7 @@ TEST(WhoBowled, APacersGameIsNeverTheAbsentBowlers)
 {
     WorkedLeague L(4, 2, 3, 3);
     BusterHook buster(L.doc);
-    L.Player(12)->SetEnteringAverage(1700);
-    L.AddBowler(0, 91)->SetEnteringAverage(1600);
-    L.doc.BuildFloatingSubs();
-    L.doc.Recalculate();
-    L.EnterRound(1, {{1, {{150, 150, 150}, {250, 180, 175}}}}, [&L](CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
-        L.PaceGame1(ui, sheet, f, 1, 1, "Bowler 91");
-    });
+    EnterPacedRound1(L, {150, 150, 150});
     CPlayer* p12 = L.Player(12);
     CPlayer* p91 = L.Player(91);
     EXPECT_EQ((V{p12->m_nAvgBusterSeason, p91->m_nAvgBusterSeason}), (V{0, 12}));
@@ -430,4 +442,170 @@ TEST(WhoBowled, AnExcludedGameIsInNoHighFigure)
     L.doc.CalcVenueStatistics();
     const CVenueTopTen& top = static_cast<const CVenue*>(L.doc.m_listVenues.GetHead())->m_topTen[VT_PLAYER_SCR_GAME];
     EXPECT_EQ((V{top.m_nScore[0]}), (V{200}));
+}
+
+// ------------------------------------------------------------------ individual wins
+
+namespace {
+
+// A cell of the bowlers' table for a bowler.
+std::string PlayerCell(CBowlingDoc& doc, CPlayer* p, int nType)
+{
+    CRepItem_PlayerItem column;
+    column.m_pDoc = &doc;
+    column.m_nColumnType = static_cast<BYTE>(nType);
+    column.m_pPlayer = p;
+    return column.GetCellText(TRUE).GetString();
+}
+
+// The first bowler of "Most Wins" of a basis (0 scratch, 1 handicap), every bowler.
+const CPlayer* MostWinsLeader(CBowlingDoc& doc, int nBasis)
+{
+    CRepItem_HiPlayers item;
+    item.m_pDoc = &doc;
+    item.m_nEntries = 1;
+    item.m_nStatistic[0] = 5, item.m_nBasis[0] = static_cast<BYTE>(nBasis), item.m_nGroup[0] = 3;
+    std::vector<CRepItem_HiPlayers::Entry> entries[CRepItem_HiPlayers::COLUMNS];
+    item.GatherEntries(entries, FALSE);
+    return entries[0].empty() ? nullptr : entries[0][0].pPlayer;
+}
+
+// The first bowler of the custom player table ranked by wins, handicap kind.
+const CPlayer* TableRankedByWins(CBowlingDoc& doc)
+{
+    CRepItem_CustomPlayerStats item;
+    item.m_pDoc = &doc;
+    item.m_nKind = PK_HANDICAP;
+    item.m_nRankKey = PRK_WINS;
+    CObList rows;
+    item.Expand(rows);
+    const CPlayer* pFirst = nullptr;
+    for (POSITION pos = rows.GetHeadPosition(); pos;) {
+        std::unique_ptr<CRepItem_CustomPlayerStats> row(static_cast<CRepItem_CustomPlayerStats*>(rows.GetNext(pos)));
+        if (!pFirst)
+            pFirst = row->m_pPlayers[0];
+    }
+    return pFirst;
+}
+
+// Every bowler's wins of a pass, half wins, summed.
+int LeagueWins(CBowlingDoc& doc, int nPass)
+{
+    int n = 0;
+    for (POSITION pos = doc.m_listPlayers.GetHeadPosition(); pos;)
+        n += int(static_cast<CPlayer*>(doc.m_listPlayers.GetNext(pos))->m_nWins[nPass]);
+    return n;
+}
+
+} // namespace
+
+// Four teams of two, three games. Bowler 12 (170.0) is away in round 1; floating substitute 91
+// (160.0, handicap 32) paces his game 1 with 250, then bowls 180 and 175. The opposing position,
+// Bowler 42 with no entering average, bowls 150s on his own handicap 40: 282, 212 and 207
+// against 190, so Bowler 91 won all three games: 6 half wins, 100 %. Bowler 12 and Bowler 42
+// have none. At positions 1 Bowler 11 (150.0) bowls 150, 150, 160 against Bowler 41's 150s,
+// both on 40: two ties and a win, 4 half wins to 2, so Bowler 91 leads "Most Wins" and the
+// bowlers' table ranked by wins only with his paced game. The league's 2 x 2 x 3 games hold
+// 24 half wins. With one individual point a game and "'Most Wins' counts points won" the
+// three points (6 half points) are Bowler 91's too.
+TEST(WhoBowled, APacersWinIsThePacers)
+{
+    WorkedLeague L(4, 2, 3, 3);
+    L.Player(11)->SetEnteringAverage(1500);
+    EnterPacedRound1(L, {150, 150, 160});
+    auto wins = [&L](std::initializer_list<int> numbers) {
+        V v;
+        for (int no : numbers)
+            v.push_back(int(L.Player(no)->m_nWins[PASS_HANDICAP]));
+        return v;
+    };
+    EXPECT_EQ(wins({91, 12, 42, 11, 41}), (V{6, 0, 0, 4, 2}));
+    EXPECT_EQ(LeagueWins(L.doc, PASS_HANDICAP), 24);
+    EXPECT_EQ(PlayerCell(L.doc, L.Player(91), PC_WINS_HCP), "3 ");
+    EXPECT_EQ(PlayerCell(L.doc, L.Player(91), PC_HCP_PCT_WINS_2), "100.00");
+    EXPECT_EQ(PlayerCell(L.doc, L.Player(12), PC_WINS_HCP), "0 ");
+    EXPECT_EQ(MostWinsLeader(L.doc, 1), L.Player(91));
+    EXPECT_EQ(TableRankedByWins(L.doc), L.Player(91));
+
+    // League > Scoring > Handicap: one individual point a game, "'Most Wins' counts points won".
+    CScriptedBackend ui;
+    auto& dlg = ui.OnDialog(IDD_HANDICAP_SCORING).Click(IDC_SC_INDIVIDUAL);
+    for (int g = 0; g < 3; ++g)
+        dlg.SetText(IDC_SC_IND_GAME[g], "1");
+    dlg.Click(IDC_SC_MOST_WINS).OK();
+    ASSERT_TRUE(L.doc.EditHandicapScoring());
+    EXPECT_EQ(wins({91, 12, 42, 11, 41}), (V{6, 0, 0, 4, 2}));
+    EXPECT_EQ(LeagueWins(L.doc, PASS_HANDICAP), 24);
+}
+
+namespace {
+
+// Four teams of two, three games, two rounds, both systems, every bowler entering at 150.0
+// (handicap 40), floating substitute 91 too. Round 1 (1 v 4, 2 v 3): Team 1's position 2 bowls
+// 220 140 230 against Bowler 42's 160s; Bowler 22 is away and Bowler 91 bowls his position as a
+// plain substitute, 210 210 100 against Bowler 32's 150s. Round 2 (3 v 1, 4 v 2): Team 1's
+// position 2 bowls 200s against Bowler 32's 150s. Bowler 11 bowls 200s; the others 150s.
+// Team 1's position 2 is Bowler 12, or with bPaced every game of it is paced by Bowler 91.
+struct WinsSeason
+{
+    WorkedLeague L{4, 2, 3, 2};
+    explicit WinsSeason(bool bPaced)
+    {
+        L.doc.m_bScratchLeague = 1;
+        for (int no : {11, 12, 21, 22, 31, 32, 41, 42})
+            L.Player(no)->SetEnteringAverage(1500);
+        L.AddBowler(0, 91)->SetEnteringAverage(1500);
+        L.doc.BuildFloatingSubs();
+        L.doc.Recalculate();
+        auto subs = [this, bPaced](CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
+            for (int t : {1, 2}) {
+                if (!Plays(f, t) || (t == 1 && !bPaced))
+                    continue;
+                sheet.Click(IDC_SS_SUBS[WorkedLeague::SideOf(f, t)]);
+                ui.OnDialog(IDD_DOUBLES_SUBSTITUTES).Click(IDC_SUBS_POSITION[1]).OK();
+                // "Assign for ALL Games." is ticked when the dialog opens.
+                auto& dlg = ui.OnDialog(IDD_SUBSTITUTIONS)
+                                .Click(IDC_SUB_FROM_FLOATING)
+                                .SelectString(IDC_SUB_PLAYER[0], "Bowler 91");
+                for (int g = 0; g < 3 && t == 1; ++g)
+                    dlg.Click(IDC_SUB_PACER[g]);
+                dlg.OK();
+            }
+        };
+        L.EnterRound(1,
+                     {{1, {{200, 200, 200}, {220, 140, 230}}},
+                      {4, {{150, 150, 150}, {160, 160, 160}}},
+                      {2, {{150, 150, 150}, {210, 210, 100}}}},
+                     subs);
+        L.EnterRound(2, {{1, {{200, 200, 200}, {200, 200, 200}}}},
+                     [this, subs](CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
+                         if (Plays(f, 1))
+                             subs(ui, sheet, f);
+                     });
+    }
+    int Wins(int no, int nPass) { return int(L.Player(no)->m_nWins[nPass]); }
+};
+
+} // namespace
+
+// Every game of Bowler 12 paced by Bowler 91: Bowler 12 has no win, Bowler 91 his own plus
+// every one of those games, and nobody else's wins change, scratch or handicap. By hand, in
+// half wins: scratch, Team 1's position 2 takes games 1 and 3 of round 1 (220, 230 against 160)
+// and all of round 2: 4 + 6 = 10; Bowler 91's own 210 210 100 against 150s: 4. With handicap
+// round 1 is bowled on 40 a side (260 180 270 against 200; 250 250 140 against 190) and round 2
+// on at least 190 against 150 + 40: the same. So Bowler 91 has 4 + 10 = 14 either way, and the
+// league's 2 rounds x 2 matches x 2 positions x 3 games hold 48 half wins in each pass.
+TEST(WhoBowled, EveryGameOfABowlerPacedGivesHisWinsToThePacer)
+{
+    WinsSeason plain(false), paced(true);
+    for (int nPass : {PASS_HANDICAP, PASS_SCRATCH}) {
+        SCOPED_TRACE(nPass == PASS_HANDICAP ? "handicap" : "scratch");
+        EXPECT_EQ((V{plain.Wins(12, nPass), plain.Wins(91, nPass)}), (V{10, 4}));
+        EXPECT_EQ((V{paced.Wins(12, nPass), paced.Wins(91, nPass)}), (V{0, 14}));
+        EXPECT_EQ((V{LeagueWins(plain.L.doc, nPass), LeagueWins(paced.L.doc, nPass)}), (V{48, 48}));
+        for (int no : {11, 21, 22, 31, 32, 41, 42})
+            EXPECT_EQ(paced.Wins(no, nPass), plain.Wins(no, nPass)) << "Bowler " << no;
+    }
+    // Bowler 12 bowled no game of the paced season at all.
+    EXPECT_EQ(Statistics(paced.L.Player(12)), (V{0, 0, 0, 0}));
 }

@@ -236,6 +236,8 @@ void CBowlingDoc::NewLeagueFromCurrent()
         m_nRounds = 0;
     LinkFixtures();
     const std::vector<int> noVenue = venues.Give(*this, 1, 255, true);
+    // The split settings of the season that ends, by the rule a league file is read by.
+    FitSplitsToRounds();
     CountMatchesPerRound();
     m_nCurrentRound = 1;
     Recalculate();

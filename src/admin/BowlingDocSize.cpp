@@ -165,10 +165,11 @@ std::vector<int> BuildNewRounds(CBowlingDoc& doc, const CLeagueSizeDlg& dlg, int
     return venues.Give(doc, nStart, MAX_ROUNDS);
 }
 
-// The end of every size change: the league is worked again and shown, and the secretary
-// learns which rounds have no venue.
+// The end of every size change: the splits that no longer fit the rounds go, the league is
+// worked again and shown, and the secretary learns which rounds have no venue.
 void FinishSizeChange(CBowlingDoc& doc, const std::vector<int>& noVenue)
 {
+    doc.FitSplitsToRounds();
     doc.CountMatchesPerRound();
     doc.Recalculate();
     doc.SetModifiedFlag();
@@ -358,6 +359,9 @@ void CBowlingDoc::OnExtendSeason()
     const CRoundVenues venues(*this);
     AddScheduleRounds(nLastRound + 1, nLastRound + nAdd, nPositionRounds, date);
     const std::vector<int> noVenue = venues.Give(*this, nLastRound + 1, MAX_ROUNDS);
+    // More rounds only ever make room for the splits; the rule is checked all the same.
+    if (FitSplitsToRounds())
+        Recalculate();
     CountMatchesPerRound();
     UpdateAllViews(nullptr);
     CRoundVenues::SayNoVenue(noVenue);

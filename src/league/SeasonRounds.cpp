@@ -113,3 +113,46 @@ void CRoundVenues::SayNoVenue(const std::vector<int>& rounds)
     if (!rounds.empty())
         AfxMessageBox(NoVenueText(rounds));
 }
+
+bool CBowlingDoc::FitSplitsToRounds()
+{
+    const CLeagueSettings before = *this;
+    const DWORD bActiveBefore = m_bSplitsActive;
+    DropUnusableSplits();
+    UpdateSplitState();
+    const bool bStartsKept = std::equal(std::begin(before.m_nCustomSplitStart), std::end(before.m_nCustomSplitStart),
+                                        std::begin(m_nCustomSplitStart));
+    if (bStartsKept && before.m_bSplitSeason == m_bSplitSeason && before.m_bCustomSplits == m_bCustomSplits &&
+        before.m_nSplits == m_nSplits)
+        return false;
+
+    // Only what was in use is worth a word; starts kept aside for custom splits that were off
+    // go quietly.
+    CString strSaid;
+    CString s;
+    std::vector<int> dropped;
+    for (int i = 1; i < 12; ++i)
+        if (before.m_nCustomSplitStart[i] != 0 && m_nCustomSplitStart[i] == 0)
+            dropped.push_back(before.m_nCustomSplitStart[i]);
+    if (before.m_bCustomSplits && !dropped.empty()) {
+        s.Format(dropped.size() == 1 ? "  The split from round %s no longer fits and has been removed."
+                                     : "  The splits from rounds %s no longer fit and have been removed.",
+                 RoundListText(dropped).GetString());
+        strSaid += s;
+    }
+    if (before.m_bSplitSeason && !m_bSplitSeason) {
+        s.Format("  Splits of %d rounds no longer fit.", m_nRoundsPerSplit);
+        strSaid += s;
+    } else if (before.m_bSplitSeason && before.m_nSplits != m_nSplits) {
+        s.Format("  Its splits of %d rounds are %d now, not %d.", m_nRoundsPerSplit, m_nSplits, before.m_nSplits);
+        strSaid += s;
+    }
+    if (bActiveBefore && !m_bSplitsActive)
+        strSaid += "  The season is no longer split.";
+    if (!strSaid.IsEmpty()) {
+        CString strMsg;
+        strMsg.Format("The season has %d rounds now.", m_nRounds);
+        AfxMessageBox(strMsg + strSaid);
+    }
+    return true;
+}

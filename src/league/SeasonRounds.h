@@ -1,5 +1,6 @@
 #pragma once
-// What the season keeps when its rounds are rebuilt or added: the venue of each round.
+// What the season keeps when its rounds are rebuilt or added: the venue of each round, and
+// the splits that still fit its rounds (CBowlingDoc::FitSplitsToRounds, SeasonRounds.cpp).
 #include "framework/core/String.h"
 
 #include <map>

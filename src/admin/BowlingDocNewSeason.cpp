@@ -9,6 +9,7 @@
 #include "league/Fixture.h"
 #include "league/FreeWeek.h"
 #include "league/Player.h"
+#include "league/SeasonRounds.h"
 #include "league/Team.h"
 
 #include <algorithm>
@@ -141,6 +142,8 @@ void CBowlingDoc::NewLeagueFromCurrent()
         return;
     }
 
+    // The new season follows on from the rounds of the one that ends.
+    const CRoundVenues venues(*this);
     DeleteAllOf<CFixture>(m_listFixtures);
     DeleteAllOf<CFreeWeek>(m_listFreeWeeks);
 
@@ -232,9 +235,13 @@ void CBowlingDoc::NewLeagueFromCurrent()
     if (!BuildFixtureList())
         m_nRounds = 0;
     LinkFixtures();
+    const std::vector<int> noVenue = venues.Give(*this, 1, 255, true);
+    // The split settings of the season that ends, by the rule a league file is read by.
+    FitSplitsToRounds();
     CountMatchesPerRound();
     m_nCurrentRound = 1;
     Recalculate();
+    CRoundVenues::SayNoVenue(noVenue);
 
     DeleteAllOf<CAwardData>(m_listAwardData);
     DeleteAllOf<CAccountItem>(m_listAccountItems);

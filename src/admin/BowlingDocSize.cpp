@@ -9,6 +9,7 @@
 #include "league/Fixture.h"
 #include "league/FreeWeek.h"
 #include "league/Schedule.h"
+#include "league/SeasonRounds.h"
 #include "league/Team.h"
 
 #include <algorithm>
@@ -152,12 +153,28 @@ CTime RemoveScheduleFrom(CBowlingDoc& doc, int nStart, int& nPositionRounds)
     return date;
 }
 
-void BuildNewRounds(CBowlingDoc& doc, const CLeagueSizeDlg& dlg, int nStart, int nPositionRounds, CTime date)
+// Common step 5. The rounds rebuilt keep the venues of the schedule as it was before the
+// change; returns the rounds left without one.
+std::vector<int> BuildNewRounds(CBowlingDoc& doc, const CLeagueSizeDlg& dlg, int nStart, int nPositionRounds,
+                                CTime date, const CRoundVenues& venues)
 {
     if (dlg.m_bSynchronize)
         doc.AddScheduleRounds(nStart, nPositionRounds + dlg.m_nRounds, nPositionRounds, date);
     else
         doc.AddScheduleRoundsForTeams(nStart, dlg.m_nTotal, date);
+    return venues.Give(doc, nStart, MAX_ROUNDS);
+}
+
+// The end of every size change: the splits that no longer fit the rounds go, the league is
+// worked again and shown, and the secretary learns which rounds have no venue.
+void FinishSizeChange(CBowlingDoc& doc, const std::vector<int>& noVenue)
+{
+    doc.FitSplitsToRounds();
+    doc.CountMatchesPerRound();
+    doc.Recalculate();
+    doc.SetModifiedFlag();
+    doc.UpdateAllViews(nullptr);
+    CRoundVenues::SayNoVenue(noVenue);
 }
 
 // Runs New Schedule Rule with Restart ticked; false on Cancel.
@@ -194,6 +211,7 @@ void CBowlingDoc::OnAddExtraTeams()
     const int nStart = dlg.m_nStartRound;
     if (!CheckStartRound(*this, nStart) || !ConfirmPlayedMatches(*this, nStart))
         return;
+    const CRoundVenues venues(*this);
     int nPositionRounds = 0;
     const CTime date = RemoveScheduleFrom(*this, nStart, nPositionRounds);
 
@@ -227,14 +245,11 @@ void CBowlingDoc::OnAddExtraTeams()
             m_listTeams.AddTail(*it);
         m_nTeams = static_cast<BYTE>(m_nTeams + 2);
     }
-    BuildNewRounds(*this, dlg, nStart, nPositionRounds, date);
+    const std::vector<int> noVenue = BuildNewRounds(*this, dlg, nStart, nPositionRounds, date, venues);
     SetFixtureStartTimes();
     if (LeagueSetup::pfnAddNewPlayer)
         LeagueSetup::pfnAddNewPlayer(this);
-    CountMatchesPerRound();
-    Recalculate();
-    SetModifiedFlag();
-    UpdateAllViews(nullptr);
+    FinishSizeChange(*this, noVenue);
 }
 
 void CBowlingDoc::OnReduceLeagueSize()
@@ -289,6 +304,7 @@ void CBowlingDoc::OnReduceLeagueSize()
         giveUp();
         return;
     }
+    const CRoundVenues venues(*this);
     int nPositionRounds = 0;
     const CTime date = RemoveScheduleFrom(*this, nStart, nPositionRounds);
 
@@ -308,12 +324,9 @@ void CBowlingDoc::OnReduceLeagueSize()
             m_listTeams.AddTail(p);
         }
     }
-    BuildNewRounds(*this, dlg, nStart, nPositionRounds, date);
+    const std::vector<int> noVenue = BuildNewRounds(*this, dlg, nStart, nPositionRounds, date, venues);
     SetFixtureStartTimes();
-    Recalculate();
-    CountMatchesPerRound();
-    SetModifiedFlag();
-    UpdateAllViews(nullptr);
+    FinishSizeChange(*this, noVenue);
 }
 
 void CBowlingDoc::OnExtendSeason()
@@ -343,7 +356,13 @@ void CBowlingDoc::OnExtendSeason()
         date -= CTimeSpan(static_cast<LONGLONG>(m_nMinutesBetweenRounds) * 60);
     }
     date = AddDays(date, 7);
+    const CRoundVenues venues(*this);
     AddScheduleRounds(nLastRound + 1, nLastRound + nAdd, nPositionRounds, date);
+    const std::vector<int> noVenue = venues.Give(*this, nLastRound + 1, MAX_ROUNDS);
+    // More rounds only ever make room for the splits; the rule is checked all the same.
+    if (FitSplitsToRounds())
+        Recalculate();
     CountMatchesPerRound();
     UpdateAllViews(nullptr);
+    CRoundVenues::SayNoVenue(noVenue);
 }

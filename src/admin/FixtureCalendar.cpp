@@ -5,6 +5,7 @@
 #include "league/BowlingDoc.h"
 #include "league/Fixture.h"
 #include "league/FreeWeek.h"
+#include "league/SeasonRounds.h"
 
 #include <algorithm>
 
@@ -47,6 +48,8 @@ bool InsertPositionRound(CBowlingDoc& doc, int nRound, bool bScratch, CTimeSpan 
     if (doc.m_nRounds >= MAX_ROUNDS || nRound < 1)
         return false;
     const int nOldRounds = doc.m_nRounds;
+    // The new round is bowled where the rounds before it were; they do not move.
+    const CRoundVenues venues(doc, nRound);
     doc.m_nRounds = static_cast<BYTE>(nOldRounds + 1);
 
     // The calendar grows by one round at its end.
@@ -88,10 +91,14 @@ bool InsertPositionRound(CBowlingDoc& doc, int nRound, bool bScratch, CTimeSpan 
         return f;
     };
     const int nMatches = doc.m_nTeams / 2;
+    auto giveVenue = [&doc, &venues, nRound] {
+        CRoundVenues::SayNoVenue(venues.Give(doc, nRound, nRound, true));
+        return true;
+    };
     if (nRound > nOldRounds) {
         for (int m = 1; m <= nMatches; ++m)
             doc.m_listFixtures.AddTail(makeMatch(m));
-        return true;
+        return giveVenue();
     }
     POSITION posFirstMoved = nullptr;
     for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
@@ -109,7 +116,7 @@ bool InsertPositionRound(CBowlingDoc& doc, int nRound, bool bScratch, CTimeSpan 
         else
             doc.m_listFixtures.AddTail(makeMatch(m));
     }
-    return true;
+    return giveVenue();
 }
 
 void RemoveLastRound(CBowlingDoc& doc)

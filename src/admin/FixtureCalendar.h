@@ -19,7 +19,8 @@ void MarkPositionRounds(CBowlingDoc& doc);
 std::vector<int> PositionRounds(const CBowlingDoc& doc);
 // Round nRound becomes a position round of teams to be set; the rounds from it on move one
 // later and the calendar grows by one round at its end, nInterval after its last entry. The new
-// matches take the date the calendar gives their round.
+// matches take the date the calendar gives their round, and the venue of the rounds before it
+// when they had one (else the secretary is told the round has none).
 // False when the league already has the most rounds it can hold.
 bool InsertPositionRound(CBowlingDoc& doc, int nRound, bool bScratch, CTimeSpan interval);
 // Removes the matches of the round, moves the later rounds one earlier and drops the last

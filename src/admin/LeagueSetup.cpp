@@ -24,6 +24,9 @@ private:
     void OnAmendFixtureDates()
     {
         m_pDoc->EditFixtureDates();
+        // Deleting rounds may leave a split starting after the last one.
+        if (m_pDoc->FitSplitsToRounds())
+            m_pDoc->Recalculate();
         m_pDoc->SetModifiedFlag();
         if (m_pDoc->m_nDisplayMode == DISPLAY_FIXTURES)
             m_pDoc->m_nDisplayMode = DISPLAY_STANDINGS;

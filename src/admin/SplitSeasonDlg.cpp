@@ -53,11 +53,7 @@ BOOL CSplitSeasonDlg::OnInitDialog()
 
 int CSplitSeasonDlg::FittedSplits(int nSplits) const
 {
-    const int nPer = m_nRoundsPerSplit;
-    if (nPer <= 0)
-        return nSplits;
-    const int nMost = m_nRounds / nPer + (m_nRounds % nPer != 0 ? 1 : 0);
-    return std::max(std::min(nSplits, nMost), 2);
+    return CLeagueSettings::FittedSplits(nSplits, m_nRoundsPerSplit, m_nRounds);
 }
 
 void CSplitSeasonDlg::UpdateSummary()
@@ -77,8 +73,9 @@ void CSplitSeasonDlg::UpdateSummary()
     m_strSummary2.Empty();
     m_strCustomSummary.Empty();
     const int nPer = m_nRoundsPerSplit;
-    // No rounds per split means no simple splits, whatever the box says.
-    if (m_bSplitSeason && nPer > 0) {
+    // No rounds per split, or a split as long as the season, means no simple splits, whatever
+    // the box says.
+    if (m_bSplitSeason && CLeagueSettings::SimpleSplitsUsable(nPer, m_nRounds)) {
         const int nLeft = m_nRounds % nPer;
         m_nSplits = FittedSplits(m_nSplits);
         if (nLeft == 0) {
@@ -180,11 +177,21 @@ void CSplitSeasonDlg::OnOK()
 {
     if (!UpdateData(TRUE))
         return;
-    if (!CLeagueSettings::SimpleSplitsUsable(m_nRoundsPerSplit))
+    // Simple splits asked for, but the second would start after the last round.
+    if (m_bSplitSeason && m_nRoundsPerSplit > 0 && !CLeagueSettings::SimpleSplitsUsable(m_nRoundsPerSplit, m_nRounds)) {
+        CString strMsg;
+        strMsg.Format("Beyond the last round NOT allowed.  The league has %d rounds, so with %d rounds per split, "
+                      "split 2 would start at round %d.",
+                      m_nRounds, m_nRoundsPerSplit, m_nRoundsPerSplit + 1);
+        AfxMessageBox(strMsg);
+        GotoDlgCtrl(GetDlgItem(IDC_SS_ROUNDS_PER_SPLIT));
+        return;
+    }
+    if (!CLeagueSettings::SimpleSplitsUsable(m_nRoundsPerSplit, m_nRounds))
         m_bSplitSeason = 0;
     if (m_bSplitSeason)
         m_nSplits = FittedSplits(m_nSplits);
-    if (!CLeagueSettings::CustomSplitsUsable(m_nCustomStart))
+    if (!CLeagueSettings::CustomSplitsUsable(m_nCustomStart, m_nRounds))
         m_bCustomSplits = 0;
     EndDialog(IDOK);
 }
@@ -260,8 +267,8 @@ bool CCustomSplitsDlg::ApplyStart(int i)
     const char* pszRefusal = nullptr;
     if (!bNumber || nTyped <= m_nStart[i - 1])
         pszRefusal = "Less than the previous start NOT allowed.";
-    else if (nTyped > m_nRounds)
-        pszRefusal = "Beyond the last round NOT allowed.";
+    else if (!CLeagueSettings::SplitStartFits(nTyped, m_nRounds))
+        return RefuseBeyondLastRound(i, nTyped);
     else if (i < 11 && m_nStart[i + 1] != 0 && nTyped >= m_nStart[i + 1])
         pszRefusal = "Not less than the next start NOT allowed.";
     if (pszRefusal) {
@@ -272,6 +279,18 @@ bool CCustomSplitsDlg::ApplyStart(int i)
     }
     UpdateDurations();
     return pszRefusal == nullptr;
+}
+
+bool CCustomSplitsDlg::RefuseBeyondLastRound(int i, int nStart)
+{
+    CString strMsg;
+    strMsg.Format("Beyond the last round NOT allowed.  The league has %d rounds, so split %d cannot start at round %d.",
+                  m_nRounds, i + 1, nStart);
+    AfxMessageBox(strMsg);
+    ShowStarts();
+    UpdateDurations();
+    GotoDlgCtrl(GetDlgItem(IDC_CS_START + static_cast<UINT>(i)));
+    return false;
 }
 
 void CCustomSplitsDlg::OnDelete(UINT nID)
@@ -290,6 +309,12 @@ void CCustomSplitsDlg::OnOK()
     for (int i = 1; i < 12; ++i)
         if (GetDlgItem(IDC_CS_START + i)->IsWindowEnabled() && !ApplyStart(i))
             return;
+    // A start the league held already, left as it was, must fit the season too.
+    for (int i = 1; i < 12; ++i)
+        if (m_nStart[i] != 0 && !CLeagueSettings::SplitStartFits(m_nStart[i], m_nRounds)) {
+            RefuseBeyondLastRound(i, m_nStart[i]);
+            return;
+        }
     if (m_pDoc)
         std::copy(std::begin(m_nStart), std::end(m_nStart), m_pDoc->m_nCustomSplitStart);
     EndDialog(IDOK);

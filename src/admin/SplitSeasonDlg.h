@@ -73,6 +73,9 @@ protected:
     void OnKillfocusStart(UINT nID);
     // Takes the start typed for split i (from 0); false, with the old value back, when refused.
     bool ApplyStart(int i);
+    // Says split i (from 0) cannot start at nStart, after the last round, and goes back to its
+    // box with the old start shown; false.
+    bool RefuseBeyondLastRound(int i, int nStart);
     void OnDelete(UINT nID);
     void ShowStarts();
 

@@ -595,6 +595,28 @@ void CBowlingDoc::CountMatchesPerRound()
     }
 }
 
+int CLeagueSettings::FittedSplits(int nSplits, int nRoundsPerSplit, int nRounds)
+{
+    if (nRoundsPerSplit <= 0)
+        return nSplits;
+    const int nMost = nRounds / nRoundsPerSplit + (nRounds % nRoundsPerSplit != 0 ? 1 : 0);
+    return std::max(std::min(nSplits, nMost), 2);
+}
+
+void CLeagueSettings::DropUnusableSplits()
+{
+    // Split 1 starts the season; a later split starting after the last round never comes.
+    for (int i = 1; i < 12; ++i)
+        if (!SplitStartFits(m_nCustomSplitStart[i], m_nRounds))
+            m_nCustomSplitStart[i] = 0;
+    if (!SimpleSplitsUsable(m_nRoundsPerSplit, m_nRounds))
+        m_bSplitSeason = 0;
+    else if (m_bSplitSeason && m_nRounds > 0)
+        m_nSplits = static_cast<BYTE>(FittedSplits(m_nSplits, m_nRoundsPerSplit, m_nRounds));
+    if (!CustomSplitsUsable(m_nCustomSplitStart, m_nRounds))
+        m_bCustomSplits = 0;
+}
+
 void CBowlingDoc::UpdateSplitState()
 {
     m_bSplitsActive = 0;

@@ -13,6 +13,7 @@
 //   BowlingDocFile.cpp    the league file (Serialize, load and save, the version gates)
 //   BowlingDocPoints.cpp  match points, blind and robot scores (the scoring engine)
 //   BowlingDocRecalc.cpp  the statistics pass, standings and rankings
+//   SeasonRounds.cpp      what a change of the season's rounds keeps: venues, splits
 #include "framework/core/Collections.h"
 #include "framework/core/String.h"
 #include "framework/core/Time.h"
@@ -136,17 +137,25 @@ struct CLeagueSettings
     DWORD m_bCustomSplits = 0;
     DWORD m_bResetHiStatsEachSplit = 0;
     DWORD m_bCompleteResetEachSplit = 0;
-    // Simple splits need a number of rounds per split, custom splits a second split's start:
-    // the Split Season dialog's OK keeps to this, and reading a league does too.
-    static bool SimpleSplitsUsable(int nRoundsPerSplit) { return nRoundsPerSplit > 0; }
-    static bool CustomSplitsUsable(const BYTE (&starts)[12]) { return starts[1] != 0; }
-    void DropUnusableSplits()
+    // Simple splits need a number of rounds per split below the season's rounds, custom splits
+    // a second split's start, and no split starts after the last round; a season of no rounds
+    // yet is not judged by them. The Split Season dialogs keep to this, and reading a league,
+    // making the next season and changing the season's rounds do too (DropUnusableSplits).
+    static bool SimpleSplitsUsable(int nRoundsPerSplit, int nRounds)
     {
-        if (!SimpleSplitsUsable(m_nRoundsPerSplit))
-            m_bSplitSeason = 0;
-        if (!CustomSplitsUsable(m_nCustomSplitStart))
-            m_bCustomSplits = 0;
+        return nRoundsPerSplit > 0 && (nRounds == 0 || nRoundsPerSplit < nRounds);
     }
+    static bool SplitStartFits(int nStart, int nRounds) { return nRounds == 0 || nStart <= nRounds; }
+    static bool CustomSplitsUsable(const BYTE (&starts)[12], int nRounds)
+    {
+        return starts[1] != 0 && SplitStartFits(starts[1], nRounds);
+    }
+    // The number of simple splits the rounds hold: at least 2, at most as many as begin within
+    // the season (the last may be short).
+    static int FittedSplits(int nSplits, int nRoundsPerSplit, int nRounds);
+    // A split starting after the last round goes; splits that cannot be used are turned off,
+    // and simple splits are cut to the number the rounds hold.
+    void DropUnusableSplits();
 
     // --- lanes and squads
     BYTE m_nStartLane = 1;                 // 0 is read as 1
@@ -403,6 +412,10 @@ public:
     void SetPlayerTeamsFromOrders();
     void CountMatchesPerRound();
     void UpdateSplitState();
+    // After the season's rounds changed (SeasonRounds.cpp): the splits that no longer fit go by
+    // DropUnusableSplits, the split state follows, and the secretary is told what went from
+    // the splits in use. True when the split settings changed.
+    bool FitSplitsToRounds();
     void AssignJuniorCategories();
     void UpdateAverageLimit();                    // 249 with five-pin rules, else 199
     void UpdateHandicapFactors();                 // percentages as factors

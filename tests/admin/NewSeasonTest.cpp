@@ -136,8 +136,9 @@ TEST_F(NewSeasonTest, TheNextSeasonKeepsTheLeagueAndItsBowlersAndStartsAFreshSch
                    doc.m_nTeams, doc.m_nPlayersPerTeam, doc.m_nRounds, Fixtures(doc).size(), doc.m_nCurrentRound,
                    doc.m_bSetupInProgress, doc.m_bNewLeague),
               Nums(0, 0, 0, 6, 3, 10, 30, 1, 0, 1));
+    // Every round of the season that ended was at Calder Valley: so is every round of the new one.
     for (CFixture* f : Fixtures(doc))
-        EXPECT_FALSE(f->m_bPlayed[0] || f->m_bPlayed[1]);
+        EXPECT_EQ(Nums(f->m_bPlayed[0], f->m_bPlayed[1], f->m_nVenue), Nums(0, 0, 1));
     EXPECT_EQ(Weeks(doc)[0]->m_time, At(2026, 9, 7));
     EXPECT_GT(doc.m_nMaxHandicapPoints, 0);
     EXPECT_TRUE(doc.IsModified());

@@ -214,3 +214,46 @@ TEST(SeasonWidgets, ATeamIsCarriedToTheNewSeasonOnlyOnceTheSecretarySelectsIt)
     });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
 }
+
+// Split Season and Custom Splits on a 9-round league: a split starting after the last round is
+// refused by OK (Enter), the dialog stays open with the focus in the box to mend, and what is
+// typed there then is taken.
+TEST(SeasonWidgets, ASplitStartingAfterTheLastRoundIsRefusedAndItsBoxTakesTheFocus)
+{
+    SetUpAdmin();
+    SeasonCommands::Install();
+    CBowlingDoc doc;
+    MakeLeague(doc, 4, 9, At(2025, 9, 2));
+    doc.m_nCustomSplitStart[1] = 12; // a start the league holds beyond its rounds
+    CRealUi ui;
+    ui.OnDialog(IDD_SPLIT_SEASON, [](CRealDialog& d) {
+        d.Click(IDC_SS_ROUNDS_PER_SPLIT).Type("9").Tab();
+        d.Click(IDC_SS_ENABLED);
+        d.Enter();
+        ASSERT_EQ(d.FocusID(), static_cast<UINT>(IDC_SS_ROUNDS_PER_SPLIT));
+        d.Type("3").Tab();
+        EXPECT_EQ(d.Text(IDC_SS_SUMMARY1), "2 splits of 3 rounds");
+        d.Click(IDC_SS_DEFINE_CUSTOM);
+        d.Click(IDOK);
+    });
+    ui.OnDialog(IDD_CUSTOM_SPLITS, [](CRealDialog& d) {
+        d.Enter(); // the start of 12 the dialog opened with
+        ASSERT_EQ(d.FocusID(), static_cast<UINT>(IDC_CS_START + 1));
+        EXPECT_EQ(d.Text(IDC_CS_START + 1), "12");
+        d.Type("10").Enter(); // typed over the selection, still after round 9
+        ASSERT_EQ(d.FocusID(), static_cast<UINT>(IDC_CS_START + 1));
+        EXPECT_EQ(d.Text(IDC_CS_START + 1), "12");
+        d.Type("6").Tab();
+        EXPECT_EQ(d.Text(IDC_CS_DURATION + 1), "4 Rounds");
+        d.Click(IDOK);
+    });
+    ASSERT_TRUE(doc.OnCmdMsg(ID_LEAGUE_SPLIT_SEASON, CN_COMMAND, nullptr));
+    EXPECT_EQ(ui.messages,
+              (std::vector<std::string>{
+                  "Beyond the last round NOT allowed.  The league has 9 rounds, so with 9 rounds per split, split 2 "
+                  "would start at round 10.",
+                  "Beyond the last round NOT allowed.  The league has 9 rounds, so split 2 cannot start at round 12.",
+                  "Beyond the last round NOT allowed.  The league has 9 rounds, so split 2 cannot start at round 10."}));
+    EXPECT_EQ(Nums(doc.m_bSplitSeason, doc.m_nRoundsPerSplit, doc.m_nSplits, doc.m_nCustomSplitStart[1]),
+              Nums(1, 3, 2, 6));
+}

@@ -4,6 +4,7 @@
 #include "AdminTest.h"
 #include "admin/SeasonCommands.h"
 #include "admin/SplitSeasonDlg.h"
+#include "league/SampleLeague.h"
 #include "reports/stats/RepItem_Standings.h"
 #include "resources/CommandIds.h"
 
@@ -166,6 +167,9 @@ TEST_F(SplitSeasonTest, SplitsThatCannotBeUsedAreReadAsTheDialogsOKLeavesThem)
         {0, 0, 1, 1, "Handicap Standings after Round 12 of 30 on "},
         {10, 0, 1, 1, "Handicap Standings after Round 12 of 30. Split 2 of 3 on  "},
         {0, 10, 1, 1, "Handicap Standings after Round 12 of 30. Split 2 of 2 on  "},
+        // Splits starting after the last round never come.
+        {30, 0, 1, 0, "Handicap Standings after Round 12 of 30 on "},
+        {0, 31, 0, 1, "Handicap Standings after Round 12 of 30 on "},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.nPer) + " " + std::to_string(c.nSecondStart));
@@ -197,4 +201,169 @@ TEST_F(SplitSeasonTest, SplitsThatCannotBeUsedAreReadAsTheDialogsOKLeavesThem)
         EXPECT_TRUE(read == confirmed);
         EXPECT_EQ(Heading(loaded, 12).rfind(c.pszHeading, 0), 0u) << Heading(loaded, 12);
     }
+}
+
+// The split settings the secretary chooses in Split Season, through its dialogs.
+namespace {
+
+void CustomSplitsFrom(CScriptedBackend& ui, const std::vector<const char*>& starts)
+{
+    ui.OnDialog(IDD_SPLIT_SEASON).Click(IDC_SS_DEFINE_CUSTOM).Click(IDC_SS_USE_CUSTOM).OK();
+    auto& custom = ui.OnDialog(IDD_CUSTOM_SPLITS);
+    UINT nID = IDC_CS_START + 1;
+    for (const char* pszStart : starts)
+        custom.SetText(nID++, pszStart).Focus(IDOK);
+    custom.OK();
+}
+
+void SimpleSplits(CScriptedBackend& ui, const char* pszPer, const char* pszSplits)
+{
+    ui.OnDialog(IDD_SPLIT_SEASON)
+        .SetText(IDC_SS_ROUNDS_PER_SPLIT, pszPer).Focus(IDC_SS_SPLITS).Click(IDC_SS_ENABLED)
+        .SetText(IDC_SS_SPLITS, pszSplits).OK();
+}
+
+} // namespace
+
+// File > New based on the sample league (21 rounds), with a fixture list of 7 rounds: the
+// splits that start after round 7 go, and the secretary is told; the heading and the custom
+// splits' durations follow.
+TEST_F(SplitSeasonTest, TheNextSeasonKeepsTheSplitsItsRoundsHold)
+{
+    const struct
+    {
+        std::vector<const char*> customStarts;
+        const char* pszPer;  // simple splits when set
+        const char* pszSaid;
+        const char* pszHeading;
+        std::vector<long long> state; // custom, simple, second start, splits, active, count
+    } cases[] = {
+        {{"12"}, nullptr,
+         "The season has 7 rounds now.  The split from round 12 no longer fits and has been removed.  The season is "
+         "no longer split.",
+         "Handicap Standings after Round 1 of 7 on ", {0, 0, 0, 0, 0, 0}},
+        {{"5", "12"}, nullptr, "The season has 7 rounds now.  The split from round 12 no longer fits and has been removed.",
+         "Handicap Standings after Round 1 of 7. Split 1 of 2 on  ", {1, 0, 5, 0, 1, 2}},
+        {{}, "4", "The season has 7 rounds now.  Its splits of 4 rounds are 2 now, not 5.",
+         "Handicap Standings after Round 1 of 7. Split 1 of 2 on  ", {0, 1, 0, 2, 1, 2}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszSaid);
+        CScriptedBackend ui;
+        CBowlingDoc doc;
+        BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
+        ASSERT_EQ(doc.m_nRounds, 21);
+        if (c.pszPer)
+            SimpleSplits(ui, c.pszPer, "5");
+        else
+            CustomSplitsFrom(ui, c.customStarts);
+        ASSERT_TRUE(doc.OnCmdMsg(ID_LEAGUE_SPLIT_SEASON, CN_COMMAND, nullptr));
+        ASSERT_TRUE(ui.AllUsed());
+        doc.SetModifiedFlag(FALSE);
+
+        ui.AnswerMessageBox(IDYES, "Do you really want to start a new league?");
+        ui.AnswerMessageBox(IDYES, "Do you want to base the new league on the old league setup?");
+        ui.OnDialog(IDD_NEW_LEAGUE_SETUP).OK();
+        ui.OnDialog(IDD_NEW_LEAGUE).OK();
+        auto& teams = ui.OnDialog(IDD_NEW_LEAGUE_TEAMS);
+        for (int i = 0; i < 8; ++i)
+            teams.Select(IDC_NLT_AVAILABLE, 0).Click(IDC_NLT_MOVE);
+        teams.OK();
+        ui.OnDialog(IDD_SET_FIXTURE_LIST).SetText(IDC_DATE_DAY, "7").Select(IDC_DATE_MONTH, 8)
+            .SetText(IDC_DATE_YEAR, "2026").Select(IDC_SFL_MATCHES, 0).OK(); // 7 rounds
+        ui.AnswerMessageBox(IDOK, c.pszSaid);
+        for (const char* pszAsk : {"Retain old Income Items?", "Retain old Expense Items?", "Retain old 'weekly payments'"})
+            ui.AnswerMessageBox(IDYES, pszAsk);
+        ASSERT_TRUE(doc.OnCmdMsg(ID_FILE_NEW, CN_COMMAND, nullptr));
+        EXPECT_TRUE(ui.AllUsed());
+        EXPECT_EQ(ui.MessageTexts()[ui.MessageTexts().size() - 4], c.pszSaid);
+
+        ASSERT_EQ(doc.m_nRounds, 7);
+        EXPECT_EQ(Nums(doc.m_bCustomSplits, doc.m_bSplitSeason, doc.m_nCustomSplitStart[1], c.pszPer ? doc.m_nSplits : 0,
+                       doc.m_bSplitsActive, doc.m_nSplitCount),
+                  c.state);
+        EXPECT_EQ(Heading(doc, 1).rfind(c.pszHeading, 0), 0u) << Heading(doc, 1);
+
+        // Define Custom Splits shows the splits the new season has, none past its end.
+        ui.OnDialog(IDD_SPLIT_SEASON).Click(IDC_SS_DEFINE_CUSTOM).Cancel();
+        ui.OnDialog(IDD_CUSTOM_SPLITS)
+            .Check([&c](CDialog& d) {
+                const bool bSecond = c.state[2] != 0;
+                EXPECT_EQ(TextsOf(d, {IDC_CS_START + 1, IDC_CS_START + 2, IDC_CS_DURATION, IDC_CS_DURATION + 1}),
+                          bSecond ? (std::vector<std::string>{"5", "", "4 Rounds", "3 Rounds"})
+                                  : (std::vector<std::string>{"", "", "7 Rounds", ""}));
+            })
+            .Cancel();
+        ASSERT_TRUE(doc.OnCmdMsg(ID_LEAGUE_SPLIT_SEASON, CN_COMMAND, nullptr));
+        EXPECT_TRUE(ui.AllUsed());
+    }
+}
+
+// Reduce League Size with fewer rounds than the split needs, then Extend Season: the rule
+// is the same as for the next season.
+TEST_F(SplitSeasonTest, ASplitTheReducedSeasonNoLongerReachesGoes)
+{
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
+    CustomSplitsFrom(ui, {"16"});
+    ASSERT_TRUE(doc.OnCmdMsg(ID_LEAGUE_SPLIT_SEASON, CN_COMMAND, nullptr));
+    ASSERT_EQ(Nums(doc.m_bCustomSplits, doc.m_nSplitCount), Nums(1, 2));
+    // From round 11, five rounds for six teams: the season ends at round 15.
+    ui.OnDialog(IDD_NEW_SCHEDULE_RULE).OK();
+    ui.OnDialog(IDD_CONTRACT_LEAGUE).SetText(IDC_LSZ_START_ROUND, "11").OK();
+    ui.AnswerMessageBox(IDOK, "The season has 15 rounds now.  The split from round 16 no longer fits and has been "
+                              "removed.  The season is no longer split.");
+    ASSERT_TRUE(doc.OnCmdMsg(ID_FIXTURE_REDUCE_LEAGUE_SIZE, CN_COMMAND, nullptr));
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(Nums(doc.m_nRounds, doc.m_bCustomSplits, doc.m_nCustomSplitStart[1], doc.m_bSplitsActive),
+              Nums(15, 0, 0, 0));
+    EXPECT_EQ(Heading(doc, 11).rfind("Handicap Standings after Round 11 of 15 on ", 0), 0u) << Heading(doc, 11);
+
+    // More rounds leave splits as they are, and say nothing of them.
+    CustomSplitsFrom(ui, {"8"});
+    ASSERT_TRUE(doc.OnCmdMsg(ID_LEAGUE_SPLIT_SEASON, CN_COMMAND, nullptr));
+    ui.ClearMessages();
+    ui.AnswerMessageBox(IDYES, "Add another 5 rounds to your league?");
+    ASSERT_TRUE(doc.OnCmdMsg(ID_FIXTURE_EXTEND_SEASON, CN_COMMAND, nullptr));
+    EXPECT_EQ(ui.MessageTexts().size(), 1u);
+    EXPECT_EQ(Nums(doc.m_nRounds, doc.m_nCustomSplitStart[1], doc.m_nSplitCount), Nums(20, 8, 2));
+}
+
+// Split Season's OK with simple splits as long as the season, and Custom Splits' OK with a
+// start the league holds after its last round: refused, the dialog open on the box to mend.
+TEST_F(SplitSeasonTest, AStartAfterTheLastRoundIsRefusedAndTheDialogStaysOpen)
+{
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    MakeLeague(doc, 4, 9, At(2025, 9, 1));
+    ui.OnDialog(IDD_SPLIT_SEASON)
+        .SetText(IDC_SS_ROUNDS_PER_SPLIT, "9").Focus(IDC_SS_SPLITS).Click(IDC_SS_ENABLED)
+        .OK()
+        .Check([](CDialog& d) { EXPECT_EQ(d.GetFocusID(), IDC_SS_ROUNDS_PER_SPLIT); })
+        .SetText(IDC_SS_ROUNDS_PER_SPLIT, "5").Focus(IDC_SS_SPLITS)
+        .OK();
+    ui.AnswerMessageBox(IDOK, "Beyond the last round NOT allowed.  The league has 9 rounds, so with 9 rounds per split, "
+                              "split 2 would start at round 10.");
+    ASSERT_TRUE(doc.OnCmdMsg(ID_LEAGUE_SPLIT_SEASON, CN_COMMAND, nullptr));
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(Nums(doc.m_bSplitSeason, doc.m_nRoundsPerSplit, doc.m_nSplitCount), Nums(1, 5, 2));
+
+    doc.m_nCustomSplitStart[1] = 12;
+    ui.OnDialog(IDD_SPLIT_SEASON).Click(IDC_SS_DEFINE_CUSTOM).Cancel();
+    ui.OnDialog(IDD_CUSTOM_SPLITS)
+        .OK()
+        .Check([](CDialog& d) {
+            EXPECT_EQ(d.GetFocusID(), IDC_CS_START + 1);
+            EXPECT_EQ(Ctl(d, IDC_CS_START + 1).text, "12");
+        })
+        .Click(IDC_CS_DELETE + 1)
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_CS_DURATION).text, "9 Rounds"); })
+        .SetText(IDC_CS_START + 1, "7").Focus(IDOK)
+        .OK();
+    ui.AnswerMessageBox(IDOK, "Beyond the last round NOT allowed.  The league has 9 rounds, so split 2 cannot start at "
+                              "round 12.");
+    ASSERT_TRUE(doc.OnCmdMsg(ID_LEAGUE_SPLIT_SEASON, CN_COMMAND, nullptr));
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(doc.m_nCustomSplitStart[1], 7);
 }

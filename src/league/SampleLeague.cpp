@@ -124,13 +124,23 @@ void AddExtras(CBowlingDoc& doc)
     pAuto->m_nLow = 250;
     pAuto->MakeDescription();
     doc.m_listAwards.AddTail(pAuto);
-    auto* pAward = new CAwardData(1);
-    pAward->m_nRound = 2;
-    pAward->m_nMatch = 1;
-    pAward->m_nCategory = 0;
-    pAward->m_nPlayerNo = 1;
-    pAward->m_nGame = 2;
-    doc.AddAwardRecord(pAward);
+    // A Turkey in game 2 of round 2's first match, for side A's first bowler of that game: the
+    // award dialog offers only those who bowled, never the vacancy.
+    if (const CFixture* f = doc.FindFixtureByRoundMatch(2, 1)) {
+        for (int p = 0; p < f->m_nPlayers; ++p) {
+            const CPlayer* pBowler = f->GetBowledGame(0, p, 1).pBowler;
+            if (!pBowler)
+                continue;
+            auto* pAward = new CAwardData(1);
+            pAward->m_nRound = 2;
+            pAward->m_nMatch = 1;
+            pAward->m_nCategory = 0;
+            pAward->m_nPlayerNo = pBowler->m_nPlayerNo;
+            pAward->m_nGame = 2;
+            doc.AddAwardRecord(pAward);
+            break;
+        }
+    }
 
     auto* pJuniors = new CJuniorCategory(1);
     pJuniors->m_strName = "Under 18";

@@ -5,6 +5,7 @@
 #include "AdminChecks.h"
 #include "admin/AwardCommands.h"
 #include "league/Awards.h"
+#include "league/Fixture.h"
 #include "league/Player.h"
 #include "league/SampleLeague.h"
 
@@ -16,7 +17,7 @@ namespace {
 using Texts = std::vector<std::string>;
 
 // The small sample: category 0 the manual "Turkey", category 1 the automatic "Gme 250-300";
-// one manual award, a Turkey for bowler 1 in game 2 of round 2's first match.
+// one manual award, a Turkey in game 2 of round 2's first match for a bowler who bowled it.
 struct Awards_ : ::testing::Test
 {
     CBowlingDoc doc;
@@ -56,7 +57,7 @@ struct Awards_ : ::testing::Test
 
     std::string TurkeyLine() const
     {
-        CString text = CString("Turkey  ") + doc.FindPlayer(1)->m_strName + "  " + AwardDateText(&doc, *Turkey());
+        CString text = CString("Turkey  ") + doc.FindPlayer(Turkey()->m_nPlayerNo)->m_strName + "  " + AwardDateText(&doc, *Turkey());
         return text.GetString();
     }
 };
@@ -166,6 +167,18 @@ TEST_F(Awards_, AutomaticCategoriesMadeThroughTheirRuleAndAwardedAtOnce)
     EXPECT_EQ(Names(), (Texts{"0 Turkey", "1 auto Gme 150-300", "2 Most Spares"}));
 }
 
+// The sample's manual award is one the award dialog could have given: to a bowler of the match,
+// never to the vacancy that fills the last team.
+TEST_F(Awards_, TheSampleAwardGoesToABowlerOfItsMatch)
+{
+    const CPlayer* p = doc.FindPlayer(Turkey()->m_nPlayerNo);
+    ASSERT_NE(p, nullptr);
+    EXPECT_FALSE(p->IsRobot());
+    const CFixture* f = doc.FindFixtureByRoundMatch(Turkey()->m_nRound, Turkey()->m_nMatch);
+    ASSERT_NE(f, nullptr);
+    EXPECT_TRUE(f->HasPlayerBowled(p->m_nPlayerNo, FALSE));
+}
+
 TEST_F(Awards_, ManualAwardsListedCorrectedAndDeleted)
 {
     ui.OnDialog(IDD_EDIT_AWARDS_DATA)
@@ -178,7 +191,7 @@ TEST_F(Awards_, ManualAwardsListedCorrectedAndDeleted)
         .OK();
     ui.OnDialog(IDD_EDIT_MANUAL_AWARD_DATA)
         .Check([this](CDialog& d) {
-            EXPECT_EQ(TextsOf(d, {IDC_EM_NAME, IDC_EM_GAME}), (Texts{doc.FindPlayer(1)->m_strName.GetString(), "2"}));
+            EXPECT_EQ(TextsOf(d, {IDC_EM_NAME, IDC_EM_GAME}), (Texts{doc.FindPlayer(Turkey()->m_nPlayerNo)->m_strName.GetString(), "2"}));
             EXPECT_EQ(Items(d, IDC_EM_CATEGORY), (Texts{"Turkey", "Auto Gme 250-300"}));
             EXPECT_EQ(Selected(d, IDC_EM_CATEGORY), "Turkey");
         })

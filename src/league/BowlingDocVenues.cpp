@@ -35,9 +35,11 @@ void AddSide(CVenue& v, CFixture* f, int nSide, int nPlayers, int nGames, bool b
 {
     CBowledGame games[MAX_POSITIONS][MAX_GAMES];
     CBowledSeries positions[MAX_POSITIONS];
-    f->GetBowledSide(nSide, games, positions);
+    f->GetBowledSide(nSide, games, positions); // the series are taken below, as the high series takes them
     for (int p = 0; p < nPlayers && p < std::min<int>(f->m_nPlayers, MAX_POSITIONS); ++p) {
-        const CBowledSeries& series = positions[p];
+        // A position's series as a match's high series takes it, blind games in it where the
+        // league counts them.
+        const CBowledSeries series = f->GetPositionHighSeries(nSide, p);
         if (series.bHighFigures) {
             InsertTopTen(v.m_topTen[VT_PLAYER_SCR_SERIES], ScoreWord(series.nScratch), series.pBowler, f);
             if (bHandicap && series.nScratch > 0)

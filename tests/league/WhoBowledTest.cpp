@@ -3,7 +3,7 @@
 // pins, high game and high series read from the statistics, the player page, the round's high
 // scores, the best games, the score bands, the bowlers' table, the round analysis, the venue
 // tables, the average buster and the results summary, against figures worked by hand; and
-// the results summary with the league counting blind games in a series.
+// the results summary and the venue tables with the league counting blind games in a series.
 #include "DrawnText.h"
 #include "WorkedLeague.h"
 #include "admin/AverageBuster.h"
@@ -411,9 +411,26 @@ TEST(WhoBowled, ABlindGameStandsInTheMatchHighSeriesWhereTheLeagueCountsIt)
     });
     const CFixture* f = L.Match(1, 1);
     ASSERT_EQ((V{f->m_nScore[2][0], f->m_nHandicap[2][0]}), (V{170, 5}));
+    L.doc.m_listVenues.AddTail(new CVenue(1));
+    static_cast<CFixture*>(L.doc.m_listFixtures.GetHead())->m_nVenue = 1;
+    // The venue's bowler series, scratch then handicap: {bowler, series} of its first entries.
+    auto VenueSeries = [&L] {
+        L.doc.CalcVenueStatistics();
+        const CVenue* v = static_cast<const CVenue*>(L.doc.m_listVenues.GetHead());
+        V x;
+        for (VenueTable t : {VT_PLAYER_SCR_SERIES, VT_PLAYER_HCP_SERIES})
+            for (int i = 0; i < 2; ++i) {
+                const auto* p = static_cast<const CPlayer*>(v->m_topTen[t].m_pWho[i]);
+                x.push_back(p ? p->m_nPlayerNo : 0);
+                x.push_back(v->m_topTen[t].m_nScore[i]);
+            }
+        return x;
+    };
     EXPECT_EQ(MatchHighSeries(L.doc, 1, "Team 1"), (std::vector<std::string>{"Bowler 21", "660"}));
+    EXPECT_EQ(VenueSeries(), (V{21, 540, 0, 0, 21, 660, 0, 0}));
     L.doc.m_bCountBlindGames = 1;
     EXPECT_EQ(MatchHighSeries(L.doc, 1, "Team 1"), (std::vector<std::string>{"Bowler 11", "665"}));
+    EXPECT_EQ(VenueSeries(), (V{11, 580, 21, 540, 11, 665, 21, 660}));
     L.doc.Recalculate();
     EXPECT_EQ(Statistics(L.Player(11)), (V{2, 410, 210, 0}));
 }

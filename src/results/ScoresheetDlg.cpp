@@ -499,6 +499,9 @@ void CScoresheetDlg::RecalculateSide(int s)
                     ++pTeam->m_nBlindGames[1];
                 }
                 f.m_nHandicap[g][k] = m_pDoc->CalcBlindHandicap(&f, s, p, g, flag[g]);
+                // A pacer beside the blind score bowls his own game on his figures in force.
+                if (dwFlags & PosPacer(g))
+                    f.SetPacerFigures(g, k);
             } else if (bDefaulted) {
                 f.m_nHandicap[g][k] = 0;
             } else if (!bNonQual && (dwFlags & PosPacer(g))) {

@@ -25,6 +25,7 @@
 #include <memory>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -433,6 +434,76 @@ TEST(WhoBowled, ABlindGameStandsInTheMatchHighSeriesWhereTheLeagueCountsIt)
     EXPECT_EQ(VenueSeries(), (V{11, 580, 21, 540, 11, 665, 21, 660}));
     L.doc.Recalculate();
     EXPECT_EQ(Statistics(L.Player(11)), (V{2, 410, 210, 0}));
+}
+
+// A blind game a pacer bowled beside it: the team takes the blind score, the pacer his own game on
+// his own figures in force. Singles, three games, 80 % of 200, two rounds; blind games a flat 170
+// with handicap 5. Round 1: floating substitute 91 bowls Team 2's games. Round 2: Bowler 11 is
+// blind in game 1 and 91 paces it with 210. Round 1 is then amended (91's games lowered), so his
+// figures in force for round 2 change; round 2 amended without a change takes them, in the
+// pacer's game as in any other, while the cell keeps the blind 170 and 5.
+TEST(WhoBowled, APacedBlindGameIsThePacersOnHisFiguresInForce)
+{
+    WorkedLeague L(2, 1, 3, 2);
+    for (int no : {11, 21})
+        L.Player(no)->SetEnteringAverage(1500);
+    L.AddBowler(0, 91)->SetEnteringAverage(1600);
+    L.doc.BuildFloatingSubs();
+    CBlindScore& rule = L.doc.m_BlindScore[3];
+    rule.m_nFlatScore = 170;
+    rule.m_nFlatHandicap = 5;
+    L.doc.Recalculate();
+    L.EnterRound(1, {{1, {{150, 150, 150}}}, {2, {{250, 250, 250}}}}, [](CScriptedBackend& ui, Sheet& sheet, CFixture*) {
+        sheet.Click(IDC_SS_SUBS[1]);
+        ui.OnDialog(IDD_SUBSTITUTIONS)
+            .Click(IDC_SUB_FROM_FLOATING)
+            .Click(IDC_SUB_ASSIGN_ALL)
+            .SelectString(IDC_SUB_PLAYER[0], "Bowler 91")
+            .OK();
+    });
+    L.EnterRound(2, {{1, {{0, 200, 190}}}, {2, {{180, 180, 180}}}}, [](CScriptedBackend& ui, Sheet& sheet, CFixture*) {
+        sheet.Click(IDC_SS_BLINDS[0]);
+        ui.OnDialog(IDD_SINGLES_BLIND_SCORES).Click(IDC_BLIND_BOX[0][0]).OK();
+        sheet.Click(IDC_SS_SUBS[0]);
+        ui.OnDialog(IDD_SUBSTITUTIONS)
+            .Click(IDC_SUB_FROM_FLOATING)
+            .SelectString(IDC_SUB_PLAYER[0], "Bowler 91")
+            .Click(IDC_SUB_PACER[0])
+            .SetText(IDC_SUB_SCORE[0], "210")
+            .OK();
+    });
+    auto Game1 = [&L] {
+        const CFixture* f = L.Match(2, 1);
+        const CBowledGame cell = f->GetCellGame(0, 0, 0), paced = f->GetBowledGame(0, 0, 0);
+        return V{cell.nScore, cell.nHandicap, paced.pBowler ? paced.pBowler->m_nPlayerNo : 0, paced.nScore,
+                 paced.nHandicap, paced.nAverage};
+    };
+    // Result > Amend Results on a round's match; `type` types into its scoresheet. The pacer's
+    // average and handicap as the sheet opened on them.
+    auto Amend = [&L](int nRound, const std::function<void(CDialog&)>& type) {
+        V inForce;
+        CScriptedBackend ui;
+        ui.OnDialog(IDD_SELECT_ROUND).Select(IDC_SELECT_ROUND_LIST, nRound - 1).OK();
+        ui.OnDialog(IDD_SELECT_FIXTURE).Select(IDC_SELECT_FIXTURE_LIST, 0).OK();
+        ui.OnDialog(IDD_SINGLES_SCORESHEET)
+            .Check([&](CDialog& d) {
+                inForce = {L.Player(91)->m_nAverage, L.Player(91)->m_nHandicap};
+                type(d);
+            })
+            .OK();
+        OnResultAmendResults(L.doc);
+        return inForce;
+    };
+    const V entered = Amend(2, [](CDialog&) {});
+    const V before = Game1();
+    EXPECT_EQ(before, (V{170, 5, 91, 210, entered[1], entered[0]}));
+    Amend(1, [](CDialog& d) {
+        for (int g = 0; g < 3; ++g)
+            d.UserSetText(ScoreCell(1, 0, g), "120");
+    });
+    const V inForce = Amend(2, [](CDialog&) {});
+    ASSERT_NE(inForce, entered); // 91's figures in force for round 2 moved with round 1
+    EXPECT_EQ(Game1(), (V{170, 5, 91, 210, inForce[1], inForce[0]}));
 }
 
 // A game ticked in "Exclude Games from Hi Game/Series" counts for the bowler's games and pins but

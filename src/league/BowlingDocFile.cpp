@@ -718,36 +718,45 @@ CString NameList(const std::vector<CString>& names, const char* pszOneMore, cons
 // One notice for all a read mended, said once for the whole file; empty when nothing was.
 CString MakeReadNotice()
 {
-    // For one mended and for more: the start, the word counting those not named, the end.
+    // For one mended and for more: the start, the word counting those not named, the end, and
+    // what the last sentence calls the one mended (a match's points are "they").
     const struct
     {
         ReadMend kind;
         const char* pszStart[2];
         const char* pszMore[2];
         const char* pszEnd[2];
+        const char* pszOne;
     } kinds[] = {
         {ReadMend::Points,
          {"the points of ", "the points of "},
          {"match", "matches"},
          {" could not be right: they were worked out again from the scores.",
-          " could not be right: they were worked out again from the scores."}},
+          " could not be right: they were worked out again from the scores."},
+         "them"},
         {ReadMend::BowlerHandicap,
          {"the handicap of ", "the handicaps of "},
          {"bowler", "bowlers"},
          {" could not be right: it was worked out again from the bowler's average.",
-          " could not be right: they were worked out again from the bowlers' averages."}},
+          " could not be right: they were worked out again from the bowlers' averages."},
+         "it"},
         {ReadMend::Font,
          {"the report font of ", "the report fonts of "},
          {"font", "fonts"},
-         {" was damaged: it was mended.", " were damaged: they were mended."}},
+         {" was damaged: it was mended.", " were damaged: they were mended."},
+         "it"},
     };
     std::vector<CString> sentences;
+    size_t nMended = 0;
+    const char* pszKept = "them";
     for (const auto& k : kinds) {
         const std::vector<CString>& names = GetReadMends(k.kind);
         if (names.empty())
             continue;
         const int n = names.size() > 1 ? 1 : 0;
         sentences.push_back(k.pszStart[n] + NameList(names, k.pszMore[0], k.pszMore[1]) + k.pszEnd[n]);
+        nMended += names.size();
+        pszKept = nMended == 1 ? k.pszOne : "them";
     }
     CString notice;
     for (CString& sentence : sentences) {
@@ -758,7 +767,7 @@ CString MakeReadNotice()
         notice += sentence;
     }
     if (!notice.IsEmpty())
-        notice += " Save the league to keep them.";
+        notice += CString(" Save the league to keep ") + pszKept + ".";
     return notice;
 }
 

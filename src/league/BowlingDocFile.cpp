@@ -601,9 +601,18 @@ void CBowlingDoc::ReadHeader(CArchive& ar, BYTE nVersion)
             inner.SetFileVersion(ar.GetFileVersion());
             inner.m_pDocument = this;
             SetReadPlace("the score-sheet style");
-            m_pScoreSheetPrototype->Serialize(inner);
+            bool bPastEnd = false;
+            try {
+                m_pScoreSheetPrototype->Serialize(inner);
+            } catch (const CArchiveException& e) {
+                // Its end is the record's, not the file's: a read past it is no file cut short.
+                if (e.m_cause != CArchiveException::endOfFile)
+                    throw;
+                bPastEnd = true;
+            }
+            EndFontRecord(inner, nLength, bPastEnd);
             SetReadPlace(CString());
-            if (inner.GetPosition() != nLength)
+            if (bPastEnd || inner.GetPosition() != nLength)
                 CArchive::ThrowCorrupt("The score-sheet style in the file does not match its length.");
         } else {
             m_arrPrototypeBytes.resize(nLength);
@@ -637,57 +646,61 @@ void CBowlingDoc::ReadLeague(CArchive& ar)
     ar.SetFileVersion(nVersion);
 
     CListReader reader;
-    ReadHeader(ar, nVersion);
-    reader.Read(ar, m_listTeams, RUNTIME_CLASS(CTeam), "teams");
-    reader.Read(ar, m_listPlayers, RUNTIME_CLASS(CPlayer), "bowlers");
-    {
-        // Matches are joined to their teams and bowlers as they are read, while at hand.
-        std::vector<CPlayer*> byNumber = PlayersByNumber(m_listPlayers);
-        CTeam* teamByNumber[256] = {};
-        TeamsByNumber(m_listTeams, teamByNumber);
-        reader.Read(ar, m_listFixtures, RUNTIME_CLASS(CFixture), "matches", [&](CObject* p) {
-            LinkFixture(static_cast<CFixture*>(p), byNumber, teamByNumber);
-        });
-    }
-    reader.Read(ar, m_listFreeWeeks, RUNTIME_CLASS(CFreeWeek), "round dates");
+    // A font whose damaged name length put the read out of step is named, wherever the read
+    // is refused after it.
+    ReadNamingDamagedFont(ar, [&] {
+        ReadHeader(ar, nVersion);
+        reader.Read(ar, m_listTeams, RUNTIME_CLASS(CTeam), "teams");
+        reader.Read(ar, m_listPlayers, RUNTIME_CLASS(CPlayer), "bowlers");
+        {
+            // Matches are joined to their teams and bowlers as they are read, while at hand.
+            std::vector<CPlayer*> byNumber = PlayersByNumber(m_listPlayers);
+            CTeam* teamByNumber[256] = {};
+            TeamsByNumber(m_listTeams, teamByNumber);
+            reader.Read(ar, m_listFixtures, RUNTIME_CLASS(CFixture), "matches", [&](CObject* p) {
+                LinkFixture(static_cast<CFixture*>(p), byNumber, teamByNumber);
+            });
+        }
+        reader.Read(ar, m_listFreeWeeks, RUNTIME_CLASS(CFreeWeek), "round dates");
 
-    // Report layouts are created by class name; the report code registers the class.
-    reader.Read(ar, m_listRepForms, CRuntimeClass::FromName("CRepForm"), "report layouts");
-    WORD nCurrent = 0;
-    ar >> nCurrent;
-    CheckRange(nCurrent, 0, m_listRepForms.GetCount(), "a current report layout");
-    if (nCurrent > 0)
-        m_pCurrentRepForm = reinterpret_cast<CRepForm*>(m_listRepForms.GetAt(m_listRepForms.FindIndex(nCurrent - 1)));
+        // Report layouts are created by class name; the report code registers the class.
+        reader.Read(ar, m_listRepForms, CRuntimeClass::FromName("CRepForm"), "report layouts");
+        WORD nCurrent = 0;
+        ar >> nCurrent;
+        CheckRange(nCurrent, 0, m_listRepForms.GetCount(), "a current report layout");
+        if (nCurrent > 0)
+            m_pCurrentRepForm = reinterpret_cast<CRepForm*>(m_listRepForms.GetAt(m_listRepForms.FindIndex(nCurrent - 1)));
 
-    if (nVersion >= 15)
-        reader.Read(ar, m_listVenues, RUNTIME_CLASS(CVenue), "venues");
-    if (nVersion >= 26) {
-        reader.Read(ar, m_listAccountItems, RUNTIME_CLASS(CAccountItem), "account entries");
-        reader.Read(ar, m_listPaymentItems, RUNTIME_CLASS(CPaymentItem), "payment items");
-        reader.Read(ar, m_listIncomeTypes, RUNTIME_CLASS(CAccountItemType), "income headings");
-        reader.Read(ar, m_listExpenseTypes, RUNTIME_CLASS(CAccountItemType), "expense headings");
-    }
-    if (nVersion >= 28) {
-        reader.Read(ar, m_listAwards, RUNTIME_CLASS(CAwards), "award categories");
-        reader.Read(ar, m_listAwardData, RUNTIME_CLASS(CAwardData), "award records");
-    }
-    if (nVersion >= 58) {
-        CObject* p = ar.ReadOwnedObject(RUNTIME_CLASS(CAwardRestrictions));
-        if (!p)
-            CArchive::ThrowCorrupt("The file holds no multiple prize rules.");
-        if (p == m_pAwardRestrictions)
-            CArchive::ThrowCorrupt("The file lists the multiple prize rules twice.");
-        delete m_pAwardRestrictions;
-        m_pAwardRestrictions = static_cast<CAwardRestrictions*>(p);
-    }
-    if (nVersion >= 62) {
-        ar >> m_timeJuniorQualifying;
-        reader.Read(ar, m_listJuniorCategories, RUNTIME_CLASS(CJuniorCategory), "junior categories");
-    }
-    if (nVersion >= 63)
-        m_JuniorReport.Serialize(ar);
-    if (!ar.IsBufferEmpty())
-        CArchive::ThrowCorrupt("The file goes on after the end of the league.");
+        if (nVersion >= 15)
+            reader.Read(ar, m_listVenues, RUNTIME_CLASS(CVenue), "venues");
+        if (nVersion >= 26) {
+            reader.Read(ar, m_listAccountItems, RUNTIME_CLASS(CAccountItem), "account entries");
+            reader.Read(ar, m_listPaymentItems, RUNTIME_CLASS(CPaymentItem), "payment items");
+            reader.Read(ar, m_listIncomeTypes, RUNTIME_CLASS(CAccountItemType), "income headings");
+            reader.Read(ar, m_listExpenseTypes, RUNTIME_CLASS(CAccountItemType), "expense headings");
+        }
+        if (nVersion >= 28) {
+            reader.Read(ar, m_listAwards, RUNTIME_CLASS(CAwards), "award categories");
+            reader.Read(ar, m_listAwardData, RUNTIME_CLASS(CAwardData), "award records");
+        }
+        if (nVersion >= 58) {
+            CObject* p = ar.ReadOwnedObject(RUNTIME_CLASS(CAwardRestrictions));
+            if (!p)
+                CArchive::ThrowCorrupt("The file holds no multiple prize rules.");
+            if (p == m_pAwardRestrictions)
+                CArchive::ThrowCorrupt("The file lists the multiple prize rules twice.");
+            delete m_pAwardRestrictions;
+            m_pAwardRestrictions = static_cast<CAwardRestrictions*>(p);
+        }
+        if (nVersion >= 62) {
+            ar >> m_timeJuniorQualifying;
+            reader.Read(ar, m_listJuniorCategories, RUNTIME_CLASS(CJuniorCategory), "junior categories");
+        }
+        if (nVersion >= 63)
+            m_JuniorReport.Serialize(ar);
+        if (!ar.IsBufferEmpty())
+            CArchive::ThrowCorrupt("The file goes on after the end of the league.");
+    });
     reader.Check();
     CheckReadLeague();
 }
@@ -718,36 +731,45 @@ CString NameList(const std::vector<CString>& names, const char* pszOneMore, cons
 // One notice for all a read mended, said once for the whole file; empty when nothing was.
 CString MakeReadNotice()
 {
-    // For one mended and for more: the start, the word counting those not named, the end.
+    // For one mended and for more: the start, the word counting those not named, the end, and
+    // what the last sentence calls the one mended (a match's points are "they").
     const struct
     {
         ReadMend kind;
         const char* pszStart[2];
         const char* pszMore[2];
         const char* pszEnd[2];
+        const char* pszOne;
     } kinds[] = {
         {ReadMend::Points,
          {"the points of ", "the points of "},
          {"match", "matches"},
          {" could not be right: they were worked out again from the scores.",
-          " could not be right: they were worked out again from the scores."}},
+          " could not be right: they were worked out again from the scores."},
+         "them"},
         {ReadMend::BowlerHandicap,
          {"the handicap of ", "the handicaps of "},
          {"bowler", "bowlers"},
          {" could not be right: it was worked out again from the bowler's average.",
-          " could not be right: they were worked out again from the bowlers' averages."}},
+          " could not be right: they were worked out again from the bowlers' averages."},
+         "it"},
         {ReadMend::Font,
          {"the report font of ", "the report fonts of "},
          {"font", "fonts"},
-         {" was damaged: it was mended.", " were damaged: they were mended."}},
+         {" was damaged: it was mended.", " were damaged: they were mended."},
+         "it"},
     };
     std::vector<CString> sentences;
+    size_t nMended = 0;
+    const char* pszKept = "them";
     for (const auto& k : kinds) {
         const std::vector<CString>& names = GetReadMends(k.kind);
         if (names.empty())
             continue;
         const int n = names.size() > 1 ? 1 : 0;
         sentences.push_back(k.pszStart[n] + NameList(names, k.pszMore[0], k.pszMore[1]) + k.pszEnd[n]);
+        nMended += names.size();
+        pszKept = nMended == 1 ? k.pszOne : "them";
     }
     CString notice;
     for (CString& sentence : sentences) {
@@ -758,7 +780,7 @@ CString MakeReadNotice()
         notice += sentence;
     }
     if (!notice.IsEmpty())
-        notice += " Save the league to keep them.";
+        notice += CString(" Save the league to keep ") + pszKept + ".";
     return notice;
 }
 

@@ -33,11 +33,21 @@ void SetReadPlace(const CString& strPlace)
 
 CString GetReadPlace()
 {
+    return MarkReadPlace().GetText();
+}
+
+CReadPlaceMark MarkReadPlace()
+{
     const CReadPlaceState& s = State();
-    if (!s.strPlace.IsEmpty() || !s.pszList)
-        return s.strPlace;
+    return {s.pszList, s.nEntry, s.strPlace};
+}
+
+CString CReadPlaceMark::GetText() const
+{
+    if (!strPlace.IsEmpty() || !pszList)
+        return strPlace;
     CString place;
-    place.Format("the %s, entry %u", s.pszList, s.nEntry);
+    place.Format("the %s, entry %u", pszList, nEntry);
     return place;
 }
 

@@ -13,6 +13,17 @@ void SetReadEntry(const char* pszList, unsigned nEntry);  // null: no list
 void SetReadPlace(const CString& strPlace);
 CString GetReadPlace();
 
+// The read place as it stands, kept for a refusal that may come later; made into text only then.
+struct CReadPlaceMark
+{
+    const char* pszList = nullptr;
+    unsigned nEntry = 0;
+    CString strPlace;
+
+    CString GetText() const;
+};
+CReadPlaceMark MarkReadPlace();
+
 // Throws the archive's corrupt-file exception: "The file holds <what> of <value>, outside
 // <lo> to <hi>, in <place>."
 [[noreturn]] void ThrowOutOfRange(const char* pszWhat, long long nValue, long long nLo, long long nHi);

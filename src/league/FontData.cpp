@@ -111,48 +111,209 @@ bool IsLetterOrSign(BYTE c)
     return c >= 0x20 && c < 0x7F;
 }
 
-} // namespace
-
-void CFontData::MendOrRefuse(DWORD dwColour)
+// The signs of damage a font's read shows. One damaged byte leaves one, with the read in step:
+// a name's character that is no typed text, a colour's fourth byte, a style that is neither 0
+// nor 1. A read out of step (a damaged name length) mostly leaves more.
+struct CFontSigns
 {
-    // One damaged byte leaves one sign of damage, and the read in step: a name's character
-    // that is no typed text, a colour's fourth byte, a style that is neither 0 nor 1. A name
-    // read at a damaged length leaves more: it takes in the colour's zero bytes, or leaves its
-    // letters for the colour, and the fonts read after it start inside another field.
     int nSigns = 0;
     bool bBadName = false;
-    for (int i = 0; i < m_strFaceName.GetLength(); ++i)
-        if (!IsTypedChar(static_cast<BYTE>(m_strFaceName[i]))) {
-            bBadName = true;
-            ++nSigns;
+    bool bBadColour = false;
+    bool bBadStyle = false;
+};
+
+CFontSigns SignsOf(const BYTE styles[4], const char* pName, size_t nName, DWORD dwColour)
+{
+    CFontSigns signs;
+    for (size_t i = 0; i < nName; ++i)
+        if (!IsTypedChar(static_cast<BYTE>(pName[i]))) {
+            signs.bBadName = true;
+            ++signs.nSigns;
         }
-    const bool bBadColour = dwColour > 0xFFFFFF;
-    if (bBadColour) {
-        ++nSigns;
-        bool bLetters = true;
-        for (int i = 0; i < 4; ++i)
-            bLetters = bLetters && IsLetterOrSign(static_cast<BYTE>(dwColour >> (8 * i)));
-        if (bLetters)
-            ++nSigns;
+    if (dwColour > 0xFFFFFF) {
+        signs.bBadColour = true;
+        ++signs.nSigns;
     }
-    for (BYTE b : {m_bBold, m_bItalic, m_bStrikeOut, m_bUnderline})
-        if (b > 1)
-            ++nSigns;
-    if (nSigns > 1 && (bBadName || bBadColour)) {
-        CString reason = "The file holds a report font whose name's length is damaged";
-        const CString place = GetReadPlace();
-        if (!place.IsEmpty())
-            reason += ", in " + place;
-        CArchive::ThrowCorrupt(reason + ".");
+    for (int i = 0; i < 4; ++i)
+        if (styles[i] > 1) {
+            signs.bBadStyle = true;
+            ++signs.nSigns;
+        }
+    return signs;
+}
+
+// The signs of the font stored at offset nPos, read with its name nName long (-1: as its length
+// says); false when the bytes end first or the length is in a long form never written for a face.
+bool PeekSigns(const CArchive& ar, size_t nPos, CFontSigns& signs, int nName = -1)
+{
+    constexpr size_t kFixed = 9;  // heights, point size and the four styles
+    BYTE head[kFixed + 1];
+    if (ar.PeekAt(nPos, head, sizeof head) != sizeof head || head[kFixed] == 0xFF)
+        return false;
+    const size_t n = nName < 0 ? head[kFixed] : static_cast<size_t>(nName);
+    BYTE rest[0xFF + 4];
+    if (n >= 0xFF || ar.PeekAt(nPos + sizeof head, rest, n + 4) != n + 4)
+        return false;
+    const DWORD dwColour = rest[n] | rest[n + 1] << 8 | rest[n + 2] << 16 | DWORD(rest[n + 3]) << 24;
+    signs = SignsOf(head + 5, reinterpret_cast<const char*>(rest), n, dwColour);
+    return true;
+}
+
+// The font read from nStart with a name nName long reads whole with a name of another length
+// (a face has a name): the damage lies in its own name's length.
+bool WholeAtAnotherLength(const CArchive& ar, size_t nStart, int nName)
+{
+    CFontSigns signs;
+    for (int n = 1; n < 0xFF && PeekSigns(ar, nStart, signs, n) && !signs.bBadStyle; ++n) {
+        if (signs.nSigns == 0 && n != nName)
+            return true;
+        if (signs.bBadName)
+            break;  // so is every longer name
     }
+    return false;
+}
+
+// A font read in step as far as it shows, whose name's length may yet be damaged: what is read
+// after it tells.
+struct CFontDoubt
+{
+    static constexpr int kMostShift = 8;
+
+    bool bActive = false;
+    // It showed a sign, or its name read a little longer makes a whole font: a refusal before
+    // the read has gone on in step is taken for its damaged name length.
+    bool bBlameUnseen = false;
+    // Bit d + kMostShift: the name's length may be out by d, which starts what follows the font
+    // d bytes further on.
+    unsigned nShifts = 0;
+    CReadPlaceMark place;
+    const CArchive* pArchive = nullptr;  // compared, never followed
+    size_t nEnd = 0;
+    size_t nClassTagsRead = 0;
+
+    // A class tag read whole after the font: the read went on in step.
+    bool SettledBy(const CArchive& ar) const { return pArchive == &ar && ar.GetClassTagsRead() > nClassTagsRead; }
+    bool MayShift(int d) const { return d >= -kMostShift && d <= kMostShift && (nShifts >> (d + kMostShift)) & 1u; }
+};
+
+struct CFontReadState
+{
+    int nScopes = 0;
+    bool bReadingFont = false;  // a font's bytes are being read
+    CFontDoubt doubt;
+};
+
+CFontReadState& FontReadState()
+{
+    static CFontReadState s_state;
+    return s_state;
+}
+
+[[noreturn]] void ThrowDamagedName(const CString& strPlace)
+{
+    CString reason = "The file holds a report font whose name's length is damaged";
+    if (!strPlace.IsEmpty())
+        reason += ", in " + strPlace;
+    CArchive::ThrowCorrupt(reason + ".");
+}
+
+unsigned ShiftBit(int d)
+{
+    return 1u << (d + CFontDoubt::kMostShift);
+}
+
+// The lengths, out by 1 to 3, that a font read whole could have been stored at: a name stored
+// d bytes shorter leaves its last letters and the colour's first bytes for the colour, and the
+// colour's zero fourth byte after it; one stored longer takes in the colour's first bytes, and
+// the colour the font's next zero bytes. nLonger gets those that read the name longer.
+unsigned NearbyLengths(const CArchive& ar, int nName, DWORD dwColour, unsigned& nLonger)
+{
+    nLonger = 0;
+    for (int d = 1; d <= 3 && nName + d < 0xFF; ++d) {
+        if (!IsLetterOrSign(static_cast<BYTE>(dwColour >> (8 * (d - 1)))))
+            break;
+        BYTE b = 0xFF;
+        if (ar.PeekAt(ar.GetPosition() + d - 1, &b, 1) == 1 && b == 0)
+            nLonger |= ShiftBit(d);
+    }
+    unsigned nShorter = 0;
+    for (int d = 1; d <= 3 && d <= nName; ++d)
+        if (((dwColour >> (8 * (3 - d))) & 0xFF) == 0)
+            nShorter |= ShiftBit(-d);
+    return nLonger | nShorter;
+}
+
+// The font read just now, from nStart with a name nName long, after a font in doubt. Near it
+// and read whole, it settles the doubt. Showing a sign, it shows the read out of step from the
+// font in doubt, which is refused, when it is whole where a damaged length there would start
+// it, or when it shows more than one byte leaves and no other length of its own name makes it
+// whole. A font far from the one in doubt says nothing of it. False while a font is still in
+// doubt that the one read now does not replace.
+bool WeighFontInDoubt(const CArchive& ar, size_t nStart, const CFontSigns& signs, int nName)
+{
+    CFontDoubt& doubt = FontReadState().doubt;
+    if (!doubt.bActive)
+        return true;
+    if (doubt.SettledBy(ar)) {
+        doubt.bActive = false;
+        return true;
+    }
+    // A font far on, or in a record of its own, says nothing of the step where the doubt lies:
+    // a doubt that a refusal would name stays, one that none would is dropped.
+    constexpr size_t kNear = 64;  // past a few settings between two fonts
+    if (doubt.pArchive != &ar || nStart > doubt.nEnd + kNear) {
+        doubt.bActive = doubt.bBlameUnseen;
+        return !doubt.bActive;
+    }
+    doubt.bActive = false;
+    if (signs.nSigns == 0)
+        return true;
+    bool bOutOfStep = false;
+    for (int d = -CFontDoubt::kMostShift; d <= CFontDoubt::kMostShift && !bOutOfStep; ++d) {
+        CFontSigns shifted;
+        bOutOfStep = doubt.MayShift(d) && static_cast<long long>(nStart) + d >= 0 &&
+                     PeekSigns(ar, nStart + d, shifted) && shifted.nSigns == 0;
+    }
+    if (!bOutOfStep && signs.nSigns > 1 && doubt.bBlameUnseen)
+        bOutOfStep = !WholeAtAnotherLength(ar, nStart, nName);
+    if (bOutOfStep)
+        ThrowDamagedName(doubt.place.GetText());
+    return true;
+}
+
+} // namespace
+
+void CFontData::MendOrRefuse(const CArchive& ar, size_t nStart, DWORD dwColour)
+{
+    const int nName = m_strFaceName.GetLength();
+    const BYTE styles[4] = {m_bBold, m_bItalic, m_bStrikeOut, m_bUnderline};
+    const CFontSigns signs = SignsOf(styles, m_strFaceName.GetString(), nName, dwColour);
+    const bool bMayDoubt = WeighFontInDoubt(ar, nStart, signs, nName);
+    // More signs than one byte leaves: the read started out of step, at this font's name.
+    if (signs.nSigns > 1 && (signs.bBadName || signs.bBadColour))
+        ThrowDamagedName(GetReadPlace());
+
+    // Read in step as far as it shows: kept as read, in doubt until what follows reads in step.
+    CFontReadState& state = FontReadState();
+    if (state.nScopes > 0 && bMayDoubt) {
+        // One that showed a sign may have had its name's length made longer or shorter.
+        const bool bSigned = signs.nSigns > 0;
+        unsigned nLonger = 0;
+        const unsigned nShifts = bSigned ? (ShiftBit(CFontDoubt::kMostShift + 1) - 1) & ~ShiftBit(0)
+                                         : NearbyLengths(ar, nName, dwColour, nLonger);
+        if (nShifts != 0)
+            state.doubt = {true, bSigned || nLonger != 0, nShifts, MarkReadPlace(), &ar, ar.GetPosition(),
+                           ar.GetClassTagsRead()};
+    }
+
     m_crColour = dwColour & 0xFFFFFF;
-    if (bBadName)
+    if (signs.bBadName)
         m_strFaceName = kDefaultFace;
-    if (bBadName || bBadColour) {
+    if (signs.bBadName || signs.bBadColour) {
         CString place = GetReadPlace();
         if (place.IsEmpty())
             place = "a report font";
-        place += bBadName ? " (its name, now " + CString(kDefaultFace) + ")" : CString(" (its colour)");
+        place += signs.bBadName ? " (its name, now " + CString(kDefaultFace) + ")" : CString(" (its colour)");
         NoteReadMend(ReadMend::Font, place);
     }
 }
@@ -163,11 +324,65 @@ void CFontData::Serialize(CArchive& ar)
         ar << m_nScreenHeight << m_nPrinterHeight << m_nPointSize << m_bBold << m_bItalic << m_bStrikeOut
            << m_bUnderline << m_strFaceName << static_cast<DWORD>(m_crColour);
     } else {
+        CFontReadState& state = FontReadState();
+        const size_t nStart = ar.GetPosition();
         DWORD dwColour = 0;
+        state.bReadingFont = true;
         ar >> m_nScreenHeight >> m_nPrinterHeight >> m_nPointSize >> m_bBold >> m_bItalic >> m_bStrikeOut
            >> m_bUnderline >> m_strFaceName >> dwColour;
-        MendOrRefuse(dwColour);
+        state.bReadingFont = false;
+        MendOrRefuse(ar, nStart, dwColour);
         m_nLineHeight = 0;
+    }
+}
+
+void ReadNamingDamagedFont(CArchive& ar, const std::function<void()>& read)
+{
+    CFontReadState& state = FontReadState();
+    // Nothing is left over from a read before this one, nor after it.
+    struct CScope
+    {
+        CFontReadState& state;
+        explicit CScope(CFontReadState& s) : state(s)
+        {
+            if (state.nScopes++ == 0)
+                state = CFontReadState{1};
+        }
+        ~CScope()
+        {
+            if (--state.nScopes == 0)
+                state = CFontReadState();
+        }
+    } scope(state);
+    try {
+        read();
+    } catch (const CArchiveException&) {
+        const CFontDoubt& doubt = state.doubt;
+        if (doubt.bActive && doubt.bBlameUnseen && !doubt.SettledBy(ar))
+            ThrowDamagedName(doubt.place.GetText());
+        throw;
+    }
+}
+
+void EndFontRecord(const CArchive& ar, size_t nLength, bool bPastEnd)
+{
+    CFontReadState& state = FontReadState();
+    CFontDoubt& doubt = state.doubt;
+    const bool bDoubtHere = doubt.bActive && doubt.pArchive == &ar && !doubt.SettledBy(ar);
+    if (bPastEnd) {
+        // A name too long runs the read on past the record's end.
+        if (state.bReadingFont)
+            ThrowDamagedName(GetReadPlace());
+        for (int d = 1; bDoubtHere && d <= CFontDoubt::kMostShift; ++d)
+            if (doubt.MayShift(-d))
+                ThrowDamagedName(doubt.place.GetText());
+    } else if (ar.GetPosition() != nLength) {
+        // A name too short leaves the read as much short of the end.
+        const size_t nShort = nLength - ar.GetPosition();  // a read never passes its end
+        if (bDoubtHere && nShort <= CFontDoubt::kMostShift && doubt.MayShift(static_cast<int>(nShort)))
+            ThrowDamagedName(doubt.place.GetText());
+    } else {
+        doubt.bActive = false;
     }
 }
 

@@ -124,6 +124,38 @@ TEST(Files, ALeagueWithAMendedFontAndHandicapOpensWithOneNoticeAndSavesMended)
     EXPECT_EQ(again.Doc()->m_fontReportTitle.m_crColour, RGB(0, 0, 0));
 }
 
+// The player list's title font (the report title over that list) in grey, RGB(100, 100, 100),
+// and a face of its own, damaged in its colour's fourth byte: the league opens with one notice,
+// the font grey in its face, and once saved opens without one.
+TEST(Files, ALeagueWithAGreyReportFontDamagedInItsColourOpensWithItsFontsIntact)
+{
+    CScriptedBackend ui;
+    TempDir dir;
+    const int kTitle = 34;  // the player list's title, entry 35 of the report font table
+    const std::string path = SaveDamagedSample(dir, [&](CBowlingDoc& league) {
+        league.m_DefaultFonts[kTitle].m_strFaceName = "Georgia";
+        league.m_DefaultFonts[kTitle].m_crColour = 0x41000000 | RGB(100, 100, 100);
+    });
+    CFontData grey;
+    grey.m_strFaceName = "Georgia";
+    grey.m_crColour = RGB(100, 100, 100);
+    {
+        Started s({path});
+        ASSERT_TRUE(s.ok);
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].text, "In the league file \"" + path + "\" the report font of the report font "
+                                       "table, entry 35 (its colour) was damaged: it was mended. Save the league "
+                                       "to keep it.");
+        EXPECT_EQ(s.Doc()->m_DefaultFonts[kTitle], grey);
+        EXPECT_TRUE(s.Doc()->IsModified());
+        EXPECT_TRUE(s.Run(ID_FILE_SAVE));
+    }
+    Started again({path});
+    ASSERT_TRUE(again.ok);
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(again.Doc()->m_DefaultFonts[kTitle], grey);
+}
+
 TEST(Files, APathBeyondAsciiOpensAndIsKeptByteForByte)
 {
     CScriptedBackend ui;

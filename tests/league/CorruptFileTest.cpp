@@ -559,7 +559,7 @@ TEST_F(CorruptFileTest, AFontDamagedInStepIsMendedAndOneWithADamagedNameLengthIs
             const std::string named = MendedFontPlace(loaded.m_strReadNotice);
             ASSERT_NE(named.find(pszMend), std::string::npos) << loaded.m_strReadNotice.GetString();
             EXPECT_EQ(loaded.m_strReadNotice, ("In the league file \"damaged.lgf\" the report font of " + named +
-                                               " was damaged: it was mended. Save the league to keep them.")
+                                               " was damaged: it was mended. Save the league to keep it.")
                                                   .c_str());
             place = named.substr(0, named.size() - std::strlen(pszMend));
             // Mended as it was: the league saves to the undamaged bytes.
@@ -608,6 +608,88 @@ TEST_F(CorruptFileTest, TwoMendedFontsShareOneNoticeAndAFaceFallsBackToTheDefaul
     EXPECT_EQ(loaded.m_fontReportTitle.m_strFaceName, "Arial");
     EXPECT_EQ(loaded.m_DefaultFonts[2].m_crColour, RGB(128, 0, 0));
     EXPECT_EQ(loaded.m_DefaultFonts[2].m_strFaceName, "Courier New");
+}
+
+// A colour's fourth byte damaged leaves the read in step whatever the colour: black, one the
+// font dialog offers whose every byte is a letter or sign, white; the fourth byte a letter, a
+// blank, a control character or a high one. Every font opens with its colour and face and one
+// notice, and saves back to the undamaged bytes; its name's length cut by 1 to 3 is refused
+// naming it, not the font read after it.
+TEST_F(CorruptFileTest, AFontOfAnyColourDamagedInItsFourthColourByteKeepsItsColourAndFace)
+{
+    const std::vector<size_t> fonts = ArialFonts(good);
+    ASSERT_GT(fonts.size(), 100u);
+    const BYTE colours[][3] = {{0, 0, 0}, {100, 100, 100}, {255, 255, 255}};
+    for (size_t i = 0; i < fonts.size(); ++i) {
+        const size_t at = fonts[i];  // the name's length; the colour follows the five letters
+        for (const auto& colour : colours) {
+            SCOPED_TRACE(testing::Message() << "font " << i << ", colour " << int(colour[0]));
+            Bytes undamaged = good;
+            std::copy(colour, colour + 3, undamaged.begin() + at + 6);
+            CBowlingDoc loaded;
+            CString error;
+            ASSERT_TRUE(loaded.LoadFromBytes(undamaged, "good.lgf", error)) << error.GetString();
+            EXPECT_TRUE(loaded.m_strReadNotice.IsEmpty()) << loaded.m_strReadNotice.GetString();
+            ASSERT_EQ(Save(loaded), undamaged);
+
+            std::string place;
+            for (BYTE nFourth : {0x41, 0x20, 0x07, 0xC8}) {
+                Bytes bytes = undamaged;
+                bytes[at + 9] = nFourth;
+                ASSERT_TRUE(loaded.LoadFromBytes(bytes, "damaged.lgf", error)) << int(nFourth) << error.GetString();
+                place = MendedFontPlace(loaded.m_strReadNotice);
+                EXPECT_EQ(loaded.m_strReadNotice, ("In the league file \"damaged.lgf\" the report font of " + place +
+                                                   " was damaged: it was mended. Save the league to keep it.")
+                                                      .c_str());
+                ASSERT_EQ(Save(loaded), undamaged) << int(nFourth);
+            }
+            ASSERT_EQ(place.size() > 13 ? place.substr(place.size() - 13) : "", " (its colour)");
+            place.resize(place.size() - 13);
+            for (BYTE nCut : {1, 2, 3}) {
+                Bytes bytes = undamaged;
+                bytes[at] = static_cast<BYTE>(5 - nCut);
+                ASSERT_FALSE(open.LoadFromBytes(bytes, "damaged.lgf", error)) << int(nCut);
+                EXPECT_NE(error.Find(("a report font whose name's length is damaged, in " + place + ".").c_str()), -1)
+                    << int(nCut) << " " << error.GetString();
+            }
+        }
+    }
+    EXPECT_TRUE(open.IsSameLeague(reference));
+}
+
+// The sample league as the secretary meets it: the report title in grey, RGB(100, 100, 100),
+// damaged in its colour's fourth byte, opens grey in its own face; its face's length cut by one
+// is refused naming the report title.
+TEST_F(CorruptFileTest, TheSampleLeaguesGreyReportTitleDamagedInItsColourOpensGrey)
+{
+    CBowlingDoc doc;
+    BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
+    doc.m_fontReportTitle.m_strFaceName = "Georgia";
+    doc.m_fontReportTitle.m_bBold = 1;
+    const Bytes undamaged = Save(doc);
+    Bytes bytes = undamaged;
+    const std::string face = "\x07" "Georgia";
+    const size_t at = static_cast<size_t>(std::search(bytes.begin(), bytes.end(), face.begin(), face.end()) - bytes.begin());
+    ASSERT_LT(at, bytes.size());
+    for (size_t i = 0; i < 3; ++i)
+        bytes[at + 8 + i] = 0x64;
+    const Bytes grey = bytes;
+    bytes[at + 11] = 0x41;
+    CBowlingDoc loaded;
+    CString error;
+    ASSERT_TRUE(loaded.LoadFromBytes(bytes, "sample.lgf", error)) << error.GetString();
+    EXPECT_EQ(loaded.m_strReadNotice, "In the league file \"sample.lgf\" the report font of the report title (its "
+                                      "colour) was damaged: it was mended. Save the league to keep it.");
+    EXPECT_EQ(loaded.m_fontReportTitle.m_crColour, RGB(100, 100, 100));
+    EXPECT_EQ(loaded.m_fontReportTitle.m_strFaceName, "Georgia");
+    EXPECT_EQ(loaded.m_fontReportTitle.m_bBold, 1);
+    EXPECT_EQ(Save(loaded), grey);
+
+    bytes = grey;
+    bytes[at] = 6;
+    EXPECT_FALSE(loaded.LoadFromBytes(bytes, "sample.lgf", error));
+    EXPECT_EQ(error, "The league file \"sample.lgf\" cannot be opened. The file holds a report font whose name's "
+                     "length is damaged, in the report title.");
 }
 
 // Every figure the loader checks, set out of its range in a file: a figure the recalculation
@@ -689,6 +771,9 @@ TEST_F(CorruptFileTest, EachStoredFigureOutOfRangeIsRefusedWithItsPlaceOrRemadeW
     ASSERT_TRUE(undamaged.LoadFromBytes(good, "good.lgf", error)) << error.GetString();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
+        // What one mend made whole: a match's points are "them", a handicap or a font "it".
+        const char* pszKept = c.text.rfind("the points of ", 0) == 0 ? " Save the league to keep them."
+                                                                     : " Save the league to keep it.";
         CBowlingDoc doc;
         BuildSmallLeague(doc);
         c.damage(doc);
@@ -698,8 +783,7 @@ TEST_F(CorruptFileTest, EachStoredFigureOutOfRangeIsRefusedWithItsPlaceOrRemadeW
         }
         CBowlingDoc loaded;
         ASSERT_TRUE(loaded.LoadFromBytes(Save(doc), "damaged.lgf", error)) << error.GetString();
-        EXPECT_EQ(loaded.m_strReadNotice,
-                  ("In the league file \"damaged.lgf\" " + c.text + " Save the league to keep them.").c_str());
+        EXPECT_EQ(loaded.m_strReadNotice, ("In the league file \"damaged.lgf\" " + c.text + pszKept).c_str());
         EXPECT_TRUE(loaded.IsSameLeague(undamaged));
     }
     EXPECT_TRUE(open.IsSameLeague(reference));

@@ -87,6 +87,15 @@ void CArchive::ReadExact(void* pBuf, size_t n)
     m_nPos += n;
 }
 
+size_t CArchive::PeekAt(size_t nPos, void* pBuf, size_t nMax) const
+{
+    if (!m_bLoading || nPos >= m_pBuf->size())
+        return 0;
+    const size_t n = std::min(nMax, m_pBuf->size() - nPos);
+    std::memcpy(pBuf, m_pBuf->data() + nPos, n);
+    return n;
+}
+
 void CArchive::Write(const void* pBuf, size_t n)
 {
     if (m_bLoading)
@@ -280,6 +289,8 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested, bool bOwn
         std::string name(nameLen, '\0');
         ReadExact(name.data(), nameLen);
         pClass = CRuntimeClass::FromName(name.c_str());
+        if (!pClass || schema != pClass->m_wSchema)
+            ++m_nClassTagsRead;  // a class named whole, if not one this program reads
         if (!pClass) {
             CString reason;
             reason.Format("The file holds an object of unknown class \"%s\".",
@@ -315,6 +326,7 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested, bool bOwn
                       pClassRefRequested->m_lpszClassName);
         throw CArchiveException(CArchiveException::badClass, reason);
     }
+    ++m_nClassTagsRead;
     if (m_nDepth >= kMaxNesting)
         ThrowCorrupt("The file nests objects too deeply.");
 

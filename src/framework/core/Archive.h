@@ -64,6 +64,12 @@ public:
     size_t GetPosition() const { return m_nPos; }
     size_t BytesRemaining() const { return m_bLoading ? m_pBuf->size() - m_nPos : 0; }
     bool IsBufferEmpty() const { return BytesRemaining() == 0; }
+    // Loading: copies up to nMax bytes from offset nPos without moving the read position, for a
+    // reader that weighs two readings of the same bytes; returns how many there were.
+    size_t PeekAt(size_t nPos, void* pBuf, size_t nMax) const;
+    // Loading: how many class tags have been read whole, a class's name or the index of one
+    // named before, and of the kind the reader asked for: what a read out of step seldom meets.
+    size_t GetClassTagsRead() const { return m_nClassTagsRead; }
 
     CArchive& operator<<(BYTE v) { return WriteLE(v, 1); }
     CArchive& operator<<(char v) { return WriteLE(static_cast<BYTE>(v), 1); }
@@ -139,6 +145,7 @@ private:
     bool m_bClosed = false;
     int m_nFileVersion = 0;
     int m_nDepth = 0;
+    size_t m_nClassTagsRead = 0;
 
     // Shared index space of classes and objects, from 1.
     DWORD m_nMapCount = 1;

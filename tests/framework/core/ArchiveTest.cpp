@@ -139,6 +139,32 @@ TEST(CArchive, ObjectTagsAndBackReferencesRoundTrip)
     EXPECT_EQ(ar2.ReadCount(1), 3u);
 }
 
+// A reader may look at bytes either side of where it reads without moving; it is told how many
+// class tags it has read whole and of the kind it asked for, not back-references nor null tags.
+TEST(CArchive, PeekingLeavesTheReadWhereItIsAndClassTagsAreCounted)
+{
+    std::vector<BYTE> bytes = SampleArchive();
+    CArchive ar(&bytes, CArchive::load);
+    BYTE two[2] = {};
+    EXPECT_EQ(ar.PeekAt(bytes.size() - 1, two, 2), 1u);
+    EXPECT_EQ(two[0], 9);
+    EXPECT_EQ(ar.PeekAt(bytes.size(), two, 2), 0u);
+    std::unique_ptr<CNode> root(static_cast<CNode*>(ar.ReadObject(RUNTIME_CLASS(CNode))));
+    const size_t nAfter = ar.GetPosition();
+    BYTE tag[6] = {};
+    ASSERT_EQ(ar.PeekAt(0, tag, sizeof tag), sizeof tag);
+    EXPECT_EQ((std::vector<BYTE>(tag, tag + 6)), (std::vector<BYTE>{0xFF, 0xFF, 1, 0, 5, 0}));
+    EXPECT_EQ(ar.GetPosition(), nAfter);
+    // The root's new class and its child's class index; the peer's back-reference and the
+    // child's null tags are no class tags.
+    EXPECT_EQ(ar.GetClassTagsRead(), 2u);
+
+    // A class of another kind than asked for is no sign that the read is in step.
+    CArchive again(&bytes, CArchive::load);
+    EXPECT_THROW(again.ReadObject(RUNTIME_CLASS(COther)), CArchiveException);
+    EXPECT_EQ(again.GetClassTagsRead(), 0u);
+}
+
 TEST(CArchive, IndexesBeyondFifteenBitsUseTheBigTag)
 {
     const int n = 0x8000;

@@ -260,6 +260,61 @@ TEST_F(ScoreSheetLeague, TheLeagueFileKeepsTheStyle)
     EXPECT_NE(p->m_pPlayerStats, nullptr);
 }
 
+// Each font of the style in the league file, grey RGB(100, 100, 100) or white, damaged in its
+// colour's fourth byte opens with its colour and one notice and saves back undamaged; its
+// name's length cut by 1 to 3 is refused naming the style's font, never as a file cut short.
+TEST_F(ScoreSheetLeague, AStyleFontDamagedInItsColourIsMendedAndACutNameLengthNamesIt)
+{
+    m_pStyle->m_fontNames.m_bBold = 1;
+    // The league as a file holds it: the one opened from it saves the same bytes.
+    std::vector<BYTE> good;
+    {
+        std::vector<BYTE> made;
+        L.doc.SaveToBytes(made);
+        CBowlingDoc opened;
+        CString error;
+        ASSERT_TRUE(opened.LoadFromBytes(made, "style.lgf", error)) << error.GetString();
+        opened.SaveToBytes(good);
+    }
+    const std::vector<BYTE> style = BytesOf(*m_pStyle);
+    const auto record = std::search(good.begin(), good.end(), style.begin(), style.end());
+    ASSERT_NE(record, good.end());
+    const std::string arial = "\x05" "Arial";
+    int nFonts = 0;
+    for (auto it = std::search(record, record + style.size(), arial.begin(), arial.end()); it < record + style.size();
+         it = std::search(it + 1, record + style.size(), arial.begin(), arial.end()), ++nFonts) {
+        const size_t at = static_cast<size_t>(it - good.begin());
+        for (BYTE colour : {100, 255}) {
+            SCOPED_TRACE(testing::Message() << "font " << nFonts << ", colour " << int(colour));
+            std::vector<BYTE> undamaged = good;
+            std::fill_n(undamaged.begin() + at + 6, 3, colour);
+            CString error;
+            for (BYTE nFourth : {0x41, 0x07, 0xC8}) {
+                std::vector<BYTE> bytes = undamaged;
+                bytes[at + 9] = nFourth;
+                CBowlingDoc loaded;
+                ASSERT_TRUE(loaded.LoadFromBytes(bytes, "style.lgf", error)) << error.GetString();
+                EXPECT_EQ(loaded.m_strReadNotice, "In the league file \"style.lgf\" the report font of the score-sheet "
+                                                  "style (its colour) was damaged: it was mended. Save the league to "
+                                                  "keep it.");
+                std::vector<BYTE> again;
+                loaded.SaveToBytes(again);
+                ASSERT_EQ(again, undamaged);
+            }
+            for (BYTE nCut : {1, 2, 3}) {
+                std::vector<BYTE> bytes = undamaged;
+                bytes[at] = static_cast<BYTE>(5 - nCut);
+                CBowlingDoc loaded;
+                ASSERT_FALSE(loaded.LoadFromBytes(bytes, "style.lgf", error));
+                EXPECT_EQ(error, "The league file \"style.lgf\" cannot be opened. The file holds a report font whose "
+                                 "name's length is damaged, in the score-sheet style.")
+                    << int(nCut);
+            }
+        }
+    }
+    EXPECT_GE(nFonts, 4);
+}
+
 TEST_F(ScoreSheetLeague, SheetsStandInTheirPageSlots)
 {
     L.doc.m_nCurrentRound = 2;

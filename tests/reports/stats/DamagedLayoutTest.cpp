@@ -189,6 +189,98 @@ TEST(DamagedLayout, WhatCannotBeALayoutIsRefusedBeforeReading)
     }
 }
 
+// A layout's fonts in grey RGB(100, 100, 100) or white, each damaged in its colour's fourth
+// byte, read from a league file or imported from a layout file, come with their colour and one
+// notice naming the layout and item, and store again undamaged; a name's length cut by 1 to 3
+// is refused naming the same font (but for the layout file's last font, whose cut name ends the
+// layout early: the import then finds the file going on after it).
+TEST(DamagedLayout, ALayoutFontOfAnyColourIsMendedInStepAndACutNameLengthNamesIt)
+{
+    TempDir dir;
+    CBowlingDoc doc;
+    BuildSampleLeague(doc, SampleLeagueShape{4, 2, 2, 2, 1});
+    Tables t = MakeTables(doc);
+    doc.m_listRepForms.AddTail(t.pForm);
+    Bytes league;
+    doc.SaveToBytes(league);
+    const std::string rep = dir.File("Tables.rep"), again = dir.File("again.rep");
+    CString error, notice;
+    ASSERT_TRUE(ExportRepForm(*t.pForm, rep.c_str(), error)) << error.GetString();
+
+    // What a read says (its notice or its refusal) and the bytes it stores again.
+    struct Read
+    {
+        bool bRead;
+        std::string said;
+        Bytes stored;
+    };
+    auto readLeague = [&](const Bytes& bytes) {
+        CBowlingDoc loaded;
+        Read r{loaded.LoadFromBytes(bytes, "layout.lgf", error) != FALSE, "", {}};
+        r.said = (r.bRead ? loaded.m_strReadNotice : error).GetString();
+        if (r.bRead)
+            loaded.SaveToBytes(r.stored);
+        return r;
+    };
+    auto importLayout = [&](const Bytes& bytes) {
+        WriteBytes(rep, bytes);
+        std::unique_ptr<CRepForm> pForm(ImportRepForm(rep.c_str(), &doc, error, notice));
+        Read r{pForm != nullptr, (pForm ? notice : error).GetString(), {}};
+        if (pForm && ExportRepForm(*pForm, again.c_str(), error))
+            r.stored = ReadBytes(again);
+        return r;
+    };
+    const struct
+    {
+        Bytes good;
+        std::function<Read(const Bytes&)> read;
+        std::string layout;
+        int nLastNamed;  // the last font whose cut name is named
+    } files[] = {
+        {league, readLeague,
+         "the report layouts, entry " + std::to_string(doc.m_listRepForms.GetCount()) + " (\"Tables\")", 4},
+        {ReadBytes(rep), importLayout, "report layout \"Tables\"", 3},
+    };
+    const std::string title = "\x06" "Tables", arial = "\x05" "Arial";
+    for (const auto& file : files) {
+        auto at = std::search(file.good.begin(), file.good.end(), title.begin(), title.end());
+        ASSERT_NE(at, file.good.end());
+        int nFonts = 0;
+        for (at = std::search(at, file.good.end(), arial.begin(), arial.end()); at != file.good.end() && nFonts < 5;
+             at = std::search(at + 1, file.good.end(), arial.begin(), arial.end()), ++nFonts) {
+            const size_t n = static_cast<size_t>(at - file.good.begin());
+            const std::string place =
+                file.layout + (nFonts == 0 ? ", its title" : ", item " + std::to_string((nFonts + 1) / 2));
+            for (BYTE colour : {100, 255}) {
+                SCOPED_TRACE(place + ", colour " + std::to_string(colour));
+                Bytes undamaged = file.good;
+                std::fill_n(undamaged.begin() + n + 6, 3, colour);
+                for (BYTE nFourth : {0x41, 0x07, 0xC8}) {
+                    Bytes bytes = undamaged;
+                    bytes[n + 9] = nFourth;
+                    const Read r = file.read(bytes);
+                    ASSERT_TRUE(r.bRead) << r.said;
+                    EXPECT_TRUE(r.said.ends_with(" the report font of " + place + " (its colour) was damaged: it was "
+                                                 "mended. Save the league to keep it."))
+                        << r.said;
+                    ASSERT_EQ(r.stored, undamaged);
+                }
+                for (BYTE nCut : {1, 2, 3}) {
+                    Bytes bytes = undamaged;
+                    bytes[n] = static_cast<BYTE>(5 - nCut);
+                    const Read r = file.read(bytes);
+                    ASSERT_FALSE(r.bRead) << int(nCut);
+                    EXPECT_EQ(r.said.find("a report font whose name's length is damaged, in " + place + ".") !=
+                                  std::string::npos,
+                              nFonts <= file.nLastNamed)
+                        << int(nCut) << " " << r.said;
+                }
+            }
+        }
+        EXPECT_EQ(nFonts, 5);
+    }
+}
+
 // A layout's font damaged in one byte that keeps the read in step is mended, and the notice
 // names the layout and the item; a damaged name length is refused naming them.
 TEST(DamagedLayout, AMendedOrRefusedFontNamesItsLayoutAndItem)

@@ -2,6 +2,7 @@
 
 #include "league/BowlingDoc.h"
 #include "league/FileCheck.h"
+#include "league/FontData.h"
 #include "view/RepItem.h"
 
 #include <memory>
@@ -236,13 +237,21 @@ CRepForm* ImportRepForm(const char* pszPath, CBowlingDoc* pDoc, CString& strErro
         }
         ar.SetFileVersion(nVersion);
         CBowlingDoc::SetFileVersion(nVersion);
-        pForm.reset(static_cast<CRepForm*>(ar.ReadOwnedObject(RUNTIME_CLASS(CRepForm))));
+        bool bMore = false;
+        ReadNamingDamagedFont(ar, [&] {
+            pForm.reset(static_cast<CRepForm*>(ar.ReadOwnedObject(RUNTIME_CLASS(CRepForm))));
+            // Bytes after the layout: its last font's name cut short ends it early, else more follows.
+            if (pForm && !ar.IsBufferEmpty()) {
+                EndFontRecord(ar, bytes.size(), false);
+                bMore = true;
+            }
+        });
         CBowlingDoc::SetFileVersion(nOldVersion);
         if (!pForm) {
             strError = "The file holds no report layout.";
             return nullptr;
         }
-        if (!ar.IsBufferEmpty()) {
+        if (bMore) {
             strError = "The report layout file holds more than one layout; it is damaged.";
             return nullptr;
         }

@@ -192,8 +192,8 @@ TEST(DamagedLayout, WhatCannotBeALayoutIsRefusedBeforeReading)
 // A layout's fonts in grey RGB(100, 100, 100) or white, each damaged in its colour's fourth
 // byte, read from a league file or imported from a layout file, come with their colour and one
 // notice naming the layout and item, and store again undamaged; a name's length cut by 1 to 3
-// is refused naming the same font (but for the layout file's last font, whose cut name ends the
-// layout early: the import then finds the file going on after it).
+// is refused naming the same font, the layout file's last font too, whose cut name ends the
+// layout early.
 TEST(DamagedLayout, ALayoutFontOfAnyColourIsMendedInStepAndACutNameLengthNamesIt)
 {
     TempDir dir;
@@ -239,7 +239,7 @@ TEST(DamagedLayout, ALayoutFontOfAnyColourIsMendedInStepAndACutNameLengthNamesIt
     } files[] = {
         {league, readLeague,
          "the report layouts, entry " + std::to_string(doc.m_listRepForms.GetCount()) + " (\"Tables\")", 4},
-        {ReadBytes(rep), importLayout, "report layout \"Tables\"", 3},
+        {ReadBytes(rep), importLayout, "report layout \"Tables\"", 4},
     };
     const std::string title = "\x06" "Tables", arial = "\x05" "Arial";
     for (const auto& file : files) {

@@ -13,6 +13,16 @@ CEditPlayerDlg::CEditPlayerDlg(CWnd* pParent)
 {
 }
 
+BOOL CEditPlayerDlg::OnInitDialog()
+{
+    // A name he came without (a vacancy's forename, from another program's league) may stay
+    // blank; only emptying one is refused.
+    CString surname = m_strSurname, forename = m_strForename;
+    m_bBlankSurnameKept = surname.Trim().IsEmpty();
+    m_bBlankForenameKept = forename.Trim().IsEmpty();
+    return CPlayerDetailsDlg::OnInitDialog();
+}
+
 void CEditPlayerDlg::DoDataExchange(CDataExchange* pDX)
 {
     CPlayerDetailsDlg::DoDataExchange(pDX);

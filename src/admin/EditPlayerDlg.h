@@ -12,6 +12,7 @@ public:
     WORD m_nMostImprovedBase = 0;  // tenths; 0 = use the entering average
 
 protected:
+    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override;
     void OnKillfocusMostImproved();

@@ -346,7 +346,8 @@ BOOL CPlayerDetailsDlg::ValidateDetails(BOOL bNamesRequired)
     }
     m_strSurname.Trim();
     m_strForename.Trim();
-    if (bNamesRequired && (m_strSurname.IsEmpty() || m_strForename.IsEmpty())) {
+    if (bNamesRequired && ((m_strSurname.IsEmpty() && !m_bBlankSurnameKept) ||
+                           (m_strForename.IsEmpty() && !m_bBlankForenameKept))) {
         AfxMessageBox("A player may NOT have a blank name field!.");
         // Back to the empty name, ready to type it in.
         GotoDlgCtrl(GetDlgItem(m_strForename.IsEmpty() ? m_nIDForename : IDC_PD_SURNAME));

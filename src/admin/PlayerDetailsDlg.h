@@ -63,8 +63,11 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    // The checks of OK in order; FALSE (after its message) keeps the dialog open.
+    // The checks of OK in order; FALSE (after its message) keeps the dialog open. With names
+    // required, a blank name is refused unless it is one of those the dialog may leave blank.
     BOOL ValidateDetails(BOOL bNamesRequired);
+    bool m_bBlankSurnameKept = false;
+    bool m_bBlankForenameKept = false;
     // Reads an average edit into tenths and shows it again.
     WORD TidyAverage(UINT nID);
 

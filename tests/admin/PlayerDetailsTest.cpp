@@ -257,6 +257,23 @@ TEST_F(PlayerDetails, EditKeepsHisOwnNameAndTeamAndMayNotEmptyTheName)
     EXPECT_EQ(Nums(p->m_nTeamNo, doc.FindTeam(1)->GetOrderCount()), Nums(1, 3));
 }
 
+// A bowler who came without a forename (a vacancy from another program's league) keeps it blank
+// through OK; emptying his surname, or another bowler's forename, is still refused.
+TEST_F(PlayerDetails, ANameThatCameBlankMayStayBlankButNoneMayBeEmptied)
+{
+    CPlayer* vacancy = Add("", "Vacancy", 1);
+    ui.OnDialog(IDD_EDIT_PLAYER)
+        .SetText(IDC_PD_ADDRESS[0], "Wharf Street")
+        .SetText(IDC_PD_SURNAME, "").OK().SetText(IDC_PD_SURNAME, "Vacant")
+        .OK();
+    ui.AnswerMessageBox(IDOK, "A player may NOT have a blank name field!.");
+    EXPECT_TRUE(PlayerSetup::EditPlayer(&doc, vacancy));
+    EXPECT_EQ(Texts({vacancy->m_strFirstName.GetString(), vacancy->m_strSurname.GetString(),
+                     vacancy->m_strAddress[0].GetString()}),
+              Texts({"", "Vacant", "Wharf Street"}));
+    EXPECT_EQ(ui.messages.size(), 1u);
+}
+
 TEST_F(PlayerDetails, AnExpiryDateMayBeGivenToEveryBowler)
 {
     CPlayer* a = Add("Ann", "Ames", 1);

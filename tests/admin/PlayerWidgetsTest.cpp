@@ -39,6 +39,33 @@ TEST(PlayerOnRealWidgets, ARefusedNameTakesTheFocusBackToTheBoxAtFault)
     EXPECT_EQ(p->m_strFirstName + " " + p->m_strSurname, "Jan Brennan");
 }
 
+// The sample's vacancy has no forename: Edit opens on him and Enter takes his new address.
+TEST(PlayerOnRealWidgets, AVacancyWithoutAForenameIsEditedAndKeptByEnter)
+{
+    RegisterResources();
+    PlayerSetup::Install();
+    CBowlingDoc doc;
+    BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
+    CPlayer* vacancy = nullptr;
+    for (POSITION pos = doc.m_listPlayers.GetHeadPosition(); pos && !vacancy;) {
+        auto* p = static_cast<CPlayer*>(doc.m_listPlayers.GetNext(pos));
+        if (p->IsRobot())
+            vacancy = p;
+    }
+    ASSERT_NE(vacancy, nullptr);
+    ASSERT_TRUE(vacancy->m_strFirstName.IsEmpty());
+    CRealUi ui;
+    bool bClosed = false;
+    ui.OnDialog(IDD_EDIT_PLAYER, [&bClosed](CRealDialog& d) {
+        d.Click(IDC_PD_ADDRESS[0]).Type("Wharf Street").Enter();
+        bClosed = true;
+    });
+    EXPECT_TRUE(PlayerSetup::EditPlayer(&doc, vacancy));
+    EXPECT_TRUE(bClosed);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(vacancy->m_strAddress[0], "Wharf Street");
+}
+
 // A bowler kept in the player database by two leagues: the other league changed his phone, and
 // this league's dialog opens on the record's phone, so OK after another change keeps it.
 TEST(PlayerOnRealWidgets, TheEditDialogOpensOnTheSharedRecordNotTheLeaguesOlderCopy)

@@ -232,8 +232,11 @@ void CBowlingDoc::NewLeagueFromCurrent()
             m_strPyramid += static_cast<char>(k);
     }
 
-    if (!BuildFixtureList())
+    if (!BuildFixtureList()) {
+        // No fixture list, no rounds to split: the old season's splits would head its pages.
         m_nRounds = 0;
+        m_bSplitSeason = m_bCustomSplits = 0;
+    }
     LinkFixtures();
     const std::vector<int> noVenue = venues.Give(*this, 1, 255, true);
     // The split settings of the season that ends, by the rule a league file is read by.

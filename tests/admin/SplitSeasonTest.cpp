@@ -299,6 +299,38 @@ TEST_F(SplitSeasonTest, TheNextSeasonKeepsTheSplitsItsRoundsHold)
     }
 }
 
+// File > New based on a split league, Set Fixture List cancelled: a season of no rounds has no
+// splits, so its heading names none.
+TEST_F(SplitSeasonTest, TheNextSeasonWithoutAFixtureListIsNotSplit)
+{
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
+    CustomSplitsFrom(ui, {"12"});
+    ASSERT_TRUE(doc.OnCmdMsg(ID_LEAGUE_SPLIT_SEASON, CN_COMMAND, nullptr));
+    ASSERT_EQ(doc.m_bSplitsActive, 1u);
+    doc.SetModifiedFlag(FALSE);
+
+    ui.AnswerMessageBox(IDYES, "Do you really want to start a new league?");
+    ui.AnswerMessageBox(IDYES, "Do you want to base the new league on the old league setup?");
+    ui.OnDialog(IDD_NEW_LEAGUE_SETUP).OK();
+    ui.OnDialog(IDD_NEW_LEAGUE).OK();
+    auto& teams = ui.OnDialog(IDD_NEW_LEAGUE_TEAMS);
+    for (int i = 0; i < 8; ++i)
+        teams.Select(IDC_NLT_AVAILABLE, 0).Click(IDC_NLT_MOVE);
+    teams.OK();
+    ui.OnDialog(IDD_SET_FIXTURE_LIST).Cancel();
+    for (const char* pszAsk : {"Retain old Income Items?", "Retain old Expense Items?", "Retain old 'weekly payments'"})
+        ui.AnswerMessageBox(IDYES, pszAsk);
+    ASSERT_TRUE(doc.OnCmdMsg(ID_FILE_NEW, CN_COMMAND, nullptr));
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(ui.MessageTexts().size(), 5u); // the questions alone
+
+    EXPECT_EQ(Nums(doc.m_nRounds, doc.m_bCustomSplits, doc.m_bSplitSeason, doc.m_bSplitsActive, doc.m_nSplitCount),
+              Nums(0, 0, 0, 0, 0));
+    EXPECT_EQ(Heading(doc, 1).find("Split"), std::string::npos) << Heading(doc, 1);
+}
+
 // Reduce League Size with fewer rounds than the split needs, then Extend Season: the rule
 // is the same as for the next season.
 TEST_F(SplitSeasonTest, ASplitTheReducedSeasonNoLongerReachesGoes)

@@ -223,6 +223,27 @@ void SimpleSplits(CScriptedBackend& ui, const char* pszPer, const char* pszSplit
         .SetText(IDC_SS_SPLITS, pszSplits).OK();
 }
 
+// File > New based on the open league, every team of the sample moved on, up to Set Fixture
+// List, which is the caller's; the old season's accounts questions answered after it.
+CScriptedBackend::DialogScript& NextSeasonUpToTheFixtureList(CScriptedBackend& ui)
+{
+    ui.AnswerMessageBox(IDYES, "Do you really want to start a new league?");
+    ui.AnswerMessageBox(IDYES, "Do you want to base the new league on the old league setup?");
+    ui.OnDialog(IDD_NEW_LEAGUE_SETUP).OK();
+    ui.OnDialog(IDD_NEW_LEAGUE).OK();
+    auto& teams = ui.OnDialog(IDD_NEW_LEAGUE_TEAMS);
+    for (int i = 0; i < 8; ++i)
+        teams.Select(IDC_NLT_AVAILABLE, 0).Click(IDC_NLT_MOVE);
+    teams.OK();
+    return ui.OnDialog(IDD_SET_FIXTURE_LIST);
+}
+
+void AnswerTheAccountsQuestions(CScriptedBackend& ui)
+{
+    for (const char* pszAsk : {"Retain old Income Items?", "Retain old Expense Items?", "Retain old 'weekly payments'"})
+        ui.AnswerMessageBox(IDYES, pszAsk);
+}
+
 } // namespace
 
 // File > New based on the sample league (21 rounds), with a fixture list of 7 rounds: the
@@ -261,19 +282,10 @@ TEST_F(SplitSeasonTest, TheNextSeasonKeepsTheSplitsItsRoundsHold)
         ASSERT_TRUE(ui.AllUsed());
         doc.SetModifiedFlag(FALSE);
 
-        ui.AnswerMessageBox(IDYES, "Do you really want to start a new league?");
-        ui.AnswerMessageBox(IDYES, "Do you want to base the new league on the old league setup?");
-        ui.OnDialog(IDD_NEW_LEAGUE_SETUP).OK();
-        ui.OnDialog(IDD_NEW_LEAGUE).OK();
-        auto& teams = ui.OnDialog(IDD_NEW_LEAGUE_TEAMS);
-        for (int i = 0; i < 8; ++i)
-            teams.Select(IDC_NLT_AVAILABLE, 0).Click(IDC_NLT_MOVE);
-        teams.OK();
-        ui.OnDialog(IDD_SET_FIXTURE_LIST).SetText(IDC_DATE_DAY, "7").Select(IDC_DATE_MONTH, 8)
+        NextSeasonUpToTheFixtureList(ui).SetText(IDC_DATE_DAY, "7").Select(IDC_DATE_MONTH, 8)
             .SetText(IDC_DATE_YEAR, "2026").Select(IDC_SFL_MATCHES, 0).OK(); // 7 rounds
         ui.AnswerMessageBox(IDOK, c.pszSaid);
-        for (const char* pszAsk : {"Retain old Income Items?", "Retain old Expense Items?", "Retain old 'weekly payments'"})
-            ui.AnswerMessageBox(IDYES, pszAsk);
+        AnswerTheAccountsQuestions(ui);
         ASSERT_TRUE(doc.OnCmdMsg(ID_FILE_NEW, CN_COMMAND, nullptr));
         EXPECT_TRUE(ui.AllUsed());
         EXPECT_EQ(ui.MessageTexts()[ui.MessageTexts().size() - 4], c.pszSaid);
@@ -311,17 +323,8 @@ TEST_F(SplitSeasonTest, TheNextSeasonWithoutAFixtureListIsNotSplit)
     ASSERT_EQ(doc.m_bSplitsActive, 1u);
     doc.SetModifiedFlag(FALSE);
 
-    ui.AnswerMessageBox(IDYES, "Do you really want to start a new league?");
-    ui.AnswerMessageBox(IDYES, "Do you want to base the new league on the old league setup?");
-    ui.OnDialog(IDD_NEW_LEAGUE_SETUP).OK();
-    ui.OnDialog(IDD_NEW_LEAGUE).OK();
-    auto& teams = ui.OnDialog(IDD_NEW_LEAGUE_TEAMS);
-    for (int i = 0; i < 8; ++i)
-        teams.Select(IDC_NLT_AVAILABLE, 0).Click(IDC_NLT_MOVE);
-    teams.OK();
-    ui.OnDialog(IDD_SET_FIXTURE_LIST).Cancel();
-    for (const char* pszAsk : {"Retain old Income Items?", "Retain old Expense Items?", "Retain old 'weekly payments'"})
-        ui.AnswerMessageBox(IDYES, pszAsk);
+    NextSeasonUpToTheFixtureList(ui).Cancel();
+    AnswerTheAccountsQuestions(ui);
     ASSERT_TRUE(doc.OnCmdMsg(ID_FILE_NEW, CN_COMMAND, nullptr));
     EXPECT_TRUE(ui.AllUsed());
     EXPECT_EQ(ui.MessageTexts().size(), 5u); // the questions alone

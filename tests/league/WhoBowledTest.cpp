@@ -390,6 +390,20 @@ TEST(WhoBowled, APacersGameIsNotInANewBowlersFirstMatch)
     EXPECT_EQ((V{int(L.Player(11)->m_nGames[PASS_HANDICAP]), L.Player(11)->m_nAverage}), (V{2, 180}));
 }
 
+namespace {
+
+// Both bowlers of the singles league entering at 150.0; blind games a flat 170 with handicap 5.
+void EnterAt150WithFlatBlinds(WorkedLeague& L)
+{
+    for (int no : {11, 21})
+        L.Player(no)->SetEnteringAverage(1500);
+    CBlindScore& rule = L.doc.m_BlindScore[3];
+    rule.m_nFlatScore = 170;
+    rule.m_nFlatHandicap = 5;
+}
+
+} // namespace
+
 // "Blind games count in a position's bowled series", a setting the league file keeps: the
 // results summary's match high series then takes a bowler's blind game into his series. Singles,
 // three games, 80 % of 200, both bowlers entering at 150.0 (handicap 40); blind games a flat 170
@@ -400,11 +414,7 @@ TEST(WhoBowled, APacersGameIsNotInANewBowlersFirstMatch)
 TEST(WhoBowled, ABlindGameStandsInTheMatchHighSeriesWhereTheLeagueCountsIt)
 {
     WorkedLeague L(2, 1, 3, 1);
-    for (int no : {11, 21})
-        L.Player(no)->SetEnteringAverage(1500);
-    CBlindScore& rule = L.doc.m_BlindScore[3];
-    rule.m_nFlatScore = 170;
-    rule.m_nFlatHandicap = 5;
+    EnterAt150WithFlatBlinds(L);
     L.doc.Recalculate();
     L.EnterRound(1, {{1, {{200, 210, 0}}}, {2, {{180, 180, 180}}}}, [](CScriptedBackend& ui, Sheet& sheet, CFixture*) {
         sheet.Click(IDC_SS_BLINDS[0]);
@@ -445,13 +455,9 @@ TEST(WhoBowled, ABlindGameStandsInTheMatchHighSeriesWhereTheLeagueCountsIt)
 TEST(WhoBowled, APacedBlindGameIsThePacersOnHisFiguresInForce)
 {
     WorkedLeague L(2, 1, 3, 2);
-    for (int no : {11, 21})
-        L.Player(no)->SetEnteringAverage(1500);
+    EnterAt150WithFlatBlinds(L);
     L.AddBowler(0, 91)->SetEnteringAverage(1600);
     L.doc.BuildFloatingSubs();
-    CBlindScore& rule = L.doc.m_BlindScore[3];
-    rule.m_nFlatScore = 170;
-    rule.m_nFlatHandicap = 5;
     L.doc.Recalculate();
     L.EnterRound(1, {{1, {{150, 150, 150}}}, {2, {{250, 250, 250}}}}, [](CScriptedBackend& ui, Sheet& sheet, CFixture*) {
         sheet.Click(IDC_SS_SUBS[1]);

@@ -35,7 +35,7 @@ void AddSide(CVenue& v, CFixture* f, int nSide, int nPlayers, int nGames, bool b
 {
     CBowledGame games[MAX_POSITIONS][MAX_GAMES];
     CBowledSeries positions[MAX_POSITIONS];
-    f->GetBowledSide(nSide, games, positions); // the series are taken below, as the high series takes them
+    f->GetBowledSide(nSide, games, positions);
     for (int p = 0; p < nPlayers && p < std::min<int>(f->m_nPlayers, MAX_POSITIONS); ++p) {
         // A position's series as a match's high series takes it, blind games in it where the
         // league counts them.

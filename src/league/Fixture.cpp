@@ -519,25 +519,24 @@ CBowledSeries SeriesOf(const CBowledGame* pGames, int nGames, DWORD dwPosFlags)
 
 CBowledSeries CFixture::GetBowledSeries(int nSide, int nPos) const
 {
-    if (nSide < 0 || nSide > 1 || nPos < 0 || nPos >= MAX_POSITIONS)
-        return CBowledSeries{};
-    CBowledGame games[MAX_GAMES];
-    const int nGames = GetLeagueGames();
-    for (int g = 0; g < nGames; ++g)
-        games[g] = GetBowledGame(nSide, nPos, g);
-    return SeriesOf(games, nGames, m_dwPosFlags[SlotOf(nSide, nPos)]);
+    return SeriesAt(nSide, nPos, false);
 }
 
 CBowledSeries CFixture::GetPositionHighSeries(int nSide, int nPos) const
 {
-    if (!m_pDoc || !m_pDoc->m_bCountBlindGames || nSide < 0 || nSide > 1 || nPos < 0 || nPos >= MAX_POSITIONS)
-        return GetBowledSeries(nSide, nPos);
+    return SeriesAt(nSide, nPos, m_pDoc && m_pDoc->m_bCountBlindGames);
+}
+
+CBowledSeries CFixture::SeriesAt(int nSide, int nPos, bool bBlindGames) const
+{
+    if (nSide < 0 || nSide > 1 || nPos < 0 || nPos >= MAX_POSITIONS)
+        return CBowledSeries{};
     CBowledGame games[MAX_GAMES];
     const int nGames = GetLeagueGames();
     for (int g = 0; g < nGames; ++g) {
         games[g] = GetBowledGame(nSide, nPos, g);
         // The position's bowler's blind game, on its blind score; a paced one stays the pacer's.
-        if (games[g].bBlind && !games[g].bPacer && !games[g].bDefaulted) {
+        if (bBlindGames && games[g].bBlind && !games[g].bPacer && !games[g].bDefaulted) {
             games[g] = GetCellGame(nSide, nPos, g);
             Judge(games[g], nSide, nPos, g);
         }

@@ -354,4 +354,7 @@ private:
     // Whether a game taken from its cell or pacer slot counts for its bowler, and for his high
     // figures; a robot's or vacancy's game is nobody's.
     CBowledGame& Judge(CBowledGame& b, int nSide, int nPos, int nGame) const;
+    // A position's series of GetBowledGame's games, with its bowler's blind games on their blind
+    // scores when asked.
+    CBowledSeries SeriesAt(int nSide, int nPos, bool bBlindGames) const;
 };

@@ -82,12 +82,6 @@ void CRepForm::Serialize(CArchive& ar)
     }
 
     DeleteItems();
-    // A layout file is read whole on its own too, so the layout holds the font naming itself.
-    ReadNamingDamagedFont(ar, [&] { Load(ar); });
-}
-
-void CRepForm::Load(CArchive& ar)
-{
     ar >> m_strTitle;
     // A mended or refused font names its layout and item.
     CString place = GetReadPlace();

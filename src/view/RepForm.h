@@ -18,8 +18,9 @@ public:
 
     // Stored: title, title font, the count of stored items and each item by class name.
     // Loading gives every item the archive's document; an item class that this program does
-    // not hold ends the read with a message naming the layout and the item, and a font whose
-    // damaged name length put the read out of step ends it naming that font.
+    // not hold ends the read with a message naming the layout and the item, and, read within
+    // ReadNamingDamagedFont (a league, a layout file), a font whose damaged name length put the
+    // read out of step ends it naming that font.
     void Serialize(CArchive& ar) override;
 
     // Replaces the items by copies of the other layout's stored items, each made through its
@@ -37,9 +38,6 @@ public:
     CString m_strTitle;      // "UnTitled"
     CFontData m_fontTitle;   // set by the editor's Font button; used by the officers item
     CObList m_listItems;     // CRepItem, owned
-
-private:
-    void Load(CArchive& ar);
 };
 
 // Report layout files (".rep"): the file version byte, then the layout as in the league file.

@@ -623,6 +623,35 @@ TEST(RulesWorked, TeamHandicapOfADefaultedGameIsWorkedOnTheRobots)
     }
 }
 
+// The same league against robot scores: the secretary ticks Team 2's game 2 Defaulted, thinks
+// better of it, clears the box and types the game, 175 + 165. Game 2 is the bowlers' again, and
+// so is the team average: 350, Team 1 gets 32 in both games: 352 against 350, 322 against 340;
+// the series 674 against 690. Team 1 2 points, Team 2 4.
+TEST(RulesWorked, TeamHandicapOfAGameDefaultedThenBowledIsTheBowlers)
+{
+    WorkedLeague L(2, 2, 2, 1);
+    L.doc.m_bTeamHandicaps = 1;
+    L.doc.m_bZeroBasedPctDiff = 1;
+    L.doc.m_dwRobotIfDefault = 1; // no dialog sets it
+    OnePointAGameAndSeries(L.doc.m_HcpPoints, 2);
+    L.doc.UpdateMaxMatchPoints();
+    for (auto [no, avg] : {std::pair{11, 1600}, {12, 1500}, {21, 1800}, {22, 1700}})
+        L.Player(no)->SetEnteringAverage(static_cast<WORD>(avg));
+    L.doc.Recalculate();
+    L.EnterRound(1, {{1, {{170, 150}, {150, 140}}}, {2, {{180, 175}, {170, 165}}}},
+                 [](CScriptedBackend&, Sheet& sheet, CFixture*) {
+                     sheet.Click(IDC_SS_DEFAULTED[1][1]).Click(IDC_SS_DEFAULTED[1][1]);
+                 });
+    const CFixture* f = L.Match(1, 1);
+    EXPECT_EQ((V{int(f->m_nAverage[1][CFixture::SlotOf(1, 0)]), int(f->m_nAverage[1][CFixture::SlotOf(1, 1)]),
+                 int(f->m_nTeamAverage[1][1])}),
+              (V{180, 170, 350}));
+    EXPECT_EQ((V{int(f->m_nTeamHandicap[0][0]), int(f->m_nTeamHandicap[0][1]), int(f->m_nTeamHandicap[1][1])}),
+              (V{32, 32, 0}));
+    EXPECT_EQ((V{f->GetSeriesScore(0, TRUE), f->GetSeriesScore(1, TRUE)}), (V{674, 690}));
+    EXPECT_EQ(PointsWon(L, PASS_HANDICAP), (V{2, 4}));
+}
+
 // Team handicaps, "Use Combined definition.", 80 % of 200, with "Round 1 Scratch".
 //   Round 1 Team 1 v Team 4 is scratch: 330, 325 (655) against 355, 330 (685): all 3 points to 4.
 //   Round 2 Team 3 v Team 1 on the averages after round 1:

@@ -542,6 +542,24 @@ TEST(RulesWorked, TeamHandicapOnAPacersAverage)
     OnResultAmendResults(L.doc);
 }
 
+namespace {
+
+// Two teams of two, two games: zero based team handicaps at 80 %, a point a game and one for the
+// series, playing against robot scores with rule 1; entering averages 160.0 and 150.0 for Team 1,
+// 180.0 and 170.0 for Team 2.
+void PlayAgainstRobotsWithTeamHandicaps(WorkedLeague& L)
+{
+    L.doc.m_bTeamHandicaps = 1;
+    L.doc.m_bZeroBasedPctDiff = 1;
+    L.doc.m_dwRobotIfDefault = 1; // no dialog sets it
+    OnePointAGameAndSeries(L.doc.m_HcpPoints, 2);
+    L.doc.UpdateMaxMatchPoints();
+    for (auto [no, avg] : {std::pair{11, 1600}, {12, 1500}, {21, 1800}, {22, 1700}})
+        L.Player(no)->SetEnteringAverage(static_cast<WORD>(avg));
+}
+
+} // namespace
+
 // Team handicaps, "Zero Based Handicap % Diff.", 80 %, the smallest league of them: two teams
 // of two, two games, a point a game and one for the series, playing against robot scores with
 // vacancy/robot rule 1. Bowlers 11 and 12 enter at 160.0 and 150.0 (310), 21 and 22 at 180.0 and
@@ -571,13 +589,7 @@ TEST(RulesWorked, TeamHandicapOfADefaultedGameIsWorkedOnTheRobots)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         WorkedLeague L(2, 2, 2, 1);
-        L.doc.m_bTeamHandicaps = 1;
-        L.doc.m_bZeroBasedPctDiff = 1;
-        L.doc.m_dwRobotIfDefault = 1; // no dialog sets it
-        OnePointAGameAndSeries(L.doc.m_HcpPoints, 2);
-        L.doc.UpdateMaxMatchPoints();
-        for (auto [no, avg] : {std::pair{11, 1600}, {12, 1500}, {21, 1800}, {22, 1700}})
-            L.Player(no)->SetEnteringAverage(static_cast<WORD>(avg));
+        PlayAgainstRobotsWithTeamHandicaps(L);
         {
             CScriptedBackend ui;
             auto& dlg = ui.OnDialog(IDD_ROBOT_SCORES);
@@ -630,13 +642,7 @@ TEST(RulesWorked, TeamHandicapOfADefaultedGameIsWorkedOnTheRobots)
 TEST(RulesWorked, TeamHandicapOfAGameDefaultedThenBowledIsTheBowlers)
 {
     WorkedLeague L(2, 2, 2, 1);
-    L.doc.m_bTeamHandicaps = 1;
-    L.doc.m_bZeroBasedPctDiff = 1;
-    L.doc.m_dwRobotIfDefault = 1; // no dialog sets it
-    OnePointAGameAndSeries(L.doc.m_HcpPoints, 2);
-    L.doc.UpdateMaxMatchPoints();
-    for (auto [no, avg] : {std::pair{11, 1600}, {12, 1500}, {21, 1800}, {22, 1700}})
-        L.Player(no)->SetEnteringAverage(static_cast<WORD>(avg));
+    PlayAgainstRobotsWithTeamHandicaps(L);
     L.doc.Recalculate();
     L.EnterRound(1, {{1, {{170, 150}, {150, 140}}}, {2, {{180, 175}, {170, 165}}}},
                  [](CScriptedBackend&, Sheet& sheet, CFixture*) {

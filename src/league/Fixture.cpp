@@ -676,25 +676,11 @@ int CFixture::GetGameScore(int nSide, int nGame, BOOL bHandicap) const
 {
     if (nSide < 0 || nSide > 1 || nGame < 0 || nGame >= GetLeagueGames() || !m_bPlayed[nSide])
         return 0;
-    // In a game the side defaulted with robot scores on, the defaulted-match robot's rule
-    // decides whether the positions count.
-    const CRobot* pDefaultRobot = nullptr;
-    if (m_pDoc && m_pDoc->m_dwRobotIfDefault && (m_nDefaulted[nSide] & DefaultedBit(nGame)))
-        pDefaultRobot = m_pDoc->GetRobot(m_pDoc->GetDefaultedRobotNumber());
+    // A vacancy's, a robot's or, in a game the side defaulted with robot scores on, the
+    // defaulted-match robot's rule decides whether the position counts.
     return SideGameTotal(*this, nSide, nGame, bHandicap, [&](int k) {
-        if (pDefaultRobot)
-            return !pDefaultRobot->m_bExclude;
-        if (!m_pDoc)
-            return true;
-        const CPlayer* pPlayer = m_pPlayer[nGame][k];
-        if (!pPlayer && m_wPlayerNo[nGame][k])
-            pPlayer = m_pDoc->FindPlayer(m_wPlayerNo[nGame][k]);
-        if (pPlayer && pPlayer->m_nRobot) {
-            const CRobot* pRobot = m_pDoc->GetRobot(pPlayer->m_nRobot);
-            if (pRobot && pRobot->m_bExclude)
-                return false;
-        }
-        return true;
+        const CRobot* pRule = GetScoringRobot(nSide, k - SlotOf(nSide, 0), nGame);
+        return !(pRule && pRule->m_bExclude);
     });
 }
 

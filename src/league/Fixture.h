@@ -12,6 +12,7 @@
 
 class CArchive;
 class CBowlingDoc;
+class CRobot;
 class CTeam;
 
 constexpr int MAX_POSITIONS = 5;
@@ -182,6 +183,10 @@ public:
     CTeam* GetSideTeam(int nSide) const;
     // Neither defaulted by the side nor blind or Non Qual for the position.
     BOOL IsBowledGame(int nSide, int nPos, int nGame) const;
+    // The vacancy/robot rule a position's game is scored by: in a game the side defaulted while
+    // the league plays against robot scores, the rule for defaulted matches; else the rule of a
+    // vacancy or robot at the position. Null for a bowler's game.
+    const CRobot* GetScoringRobot(int nSide, int nPos, int nGame) const;
     // The pacer of a slot's game: the link, else found by number; null when not paced.
     CPlayer* GetPacer(int nGame, int nSlot) const;
     // A pacer's game is bowled off his own figures: his current average and handicap become

@@ -166,6 +166,17 @@ BOOL CFixture::IsBowledGame(int nSide, int nPos, int nGame) const
     return (m_dwPosFlags[SlotOf(nSide, nPos)] & (PosBlind(nGame) | PosNonQual(nGame))) == 0;
 }
 
+const CRobot* CFixture::GetScoringRobot(int nSide, int nPos, int nGame) const
+{
+    if (!m_pDoc || nSide < 0 || nSide > 1 || nPos < 0 || nPos >= MAX_POSITIONS || nGame < 0 || nGame >= MAX_GAMES)
+        return nullptr;
+    if (m_pDoc->m_dwRobotIfDefault && (m_nDefaulted[nSide] & DefaultedBit(nGame)))
+        if (const CRobot* pRule = m_pDoc->GetRobot(m_pDoc->GetDefaultedRobotNumber()))
+            return pRule;
+    const CPlayer* pPlayer = GetSlotPlayer(nGame, SlotOf(nSide, nPos));
+    return pPlayer && pPlayer->IsRobot() ? m_pDoc->GetRobot(pPlayer->m_nRobot) : nullptr;
+}
+
 int CFixture::GetOpponentPosition(int nSide, int nPos, int nGame) const
 {
     const int n = std::clamp<int>(m_nPlayers, 1, MAX_POSITIONS);
@@ -203,27 +214,35 @@ void CFixture::SetMatchAverages()
                 m_nTeamHandicap[s][c] = 0;
         }
     for (int g = 0; g < nGames; ++g) {
-        // Real bowlers first: a robot's average may rest on its opponent's.
-        for (int pass = 0; pass < 2; ++pass)
-            for (int s = 0; s < 2; ++s)
-                for (int p = 0; p < n; ++p) {
-                    const int k = SlotOf(s, p);
-                    const CPlayer* pPlayer = GetSlotPlayer(g, k);
-                    const bool bRobot = pPlayer && pPlayer->IsRobot();
-                    if (pass == 0 && !bRobot) {
-                        // An average not yet set is that of the bowler the cell is scored on.
-                        const CPlayer* pScored = IsCellPaced(g, k) ? GetPacer(g, k) : pPlayer;
-                        if (m_nAverage[g][k] == 0 && pScored)
-                            m_nAverage[g][k] = pScored->m_nAverage;
-                    } else if (pass == 1 && bRobot && m_pDoc) {
-                        const CRobot* pRobot = m_pDoc->GetRobot(pPlayer->m_nRobot);
-                        const int kOpp = SlotOf(1 - s, GetOpponentPosition(s, p, g));
-                        const CPlayer* pOpp = GetSlotPlayer(g, kOpp);
-                        const int nOppAvg = (pOpp && pOpp->IsRobot()) ? 0 : static_cast<int>(m_nAverage[g][kOpp]);
-                        if (pRobot)
-                            m_nAverage[g][k] = static_cast<DWORD>(RobotAverage(*pRobot, nOppAvg));
-                    }
-                }
+        // A game a side defaulted against robot scores is the robots': their averages stand in
+        // the side's team average, as a vacancy's do.
+        const CRobot* pRobot[2][MAX_POSITIONS] = {};
+        for (int s = 0; s < 2; ++s)
+            for (int p = 0; p < n; ++p)
+                pRobot[s][p] = GetScoringRobot(s, p, g);
+        // Bowlers first: a robot's average may rest on its opponent's.
+        for (int s = 0; s < 2; ++s)
+            for (int p = 0; p < n; ++p) {
+                const int k = SlotOf(s, p);
+                const CPlayer* pPlayer = GetSlotPlayer(g, k);
+                if (pRobot[s][p] || (pPlayer && pPlayer->IsRobot()))
+                    continue;
+                // An average not yet set is that of the bowler the cell is scored on.
+                const CPlayer* pScored = IsCellPaced(g, k) ? GetPacer(g, k) : pPlayer;
+                if (m_nAverage[g][k] == 0 && pScored)
+                    m_nAverage[g][k] = pScored->m_nAverage;
+            }
+        for (int s = 0; s < 2; ++s)
+            for (int p = 0; p < n; ++p) {
+                if (!pRobot[s][p])
+                    continue;
+                const int nOpp = GetOpponentPosition(s, p, g);
+                const int kOpp = SlotOf(1 - s, nOpp);
+                const CPlayer* pOpp = GetSlotPlayer(g, kOpp);
+                const bool bOppRobot = (nOpp < n && pRobot[1 - s][nOpp]) || (pOpp && pOpp->IsRobot());
+                const int nOppAvg = bOppRobot ? 0 : static_cast<int>(m_nAverage[g][kOpp]);
+                m_nAverage[g][SlotOf(s, p)] = static_cast<DWORD>(RobotAverage(*pRobot[s][p], nOppAvg));
+            }
         for (int s = 0; s < 2; ++s)
             for (int p = 0; p < n; ++p)
                 m_nTeamAverage[s][g] += m_nAverage[g][SlotOf(s, p)];

@@ -5,6 +5,7 @@
 #include "TempDir.h"
 #include "WorkedLeague.h"
 #include "admin/FixtureCalendar.h"
+#include "admin/RulesSetup.h"
 #include "league/Rules.h"
 #include "league/Scoring.h"
 #include "reports/stats/PlayerItem.h"
@@ -539,6 +540,122 @@ TEST(RulesWorked, TeamHandicapOnAPacersAverage)
         })
         .Cancel();
     OnResultAmendResults(L.doc);
+}
+
+namespace {
+
+// Two teams of two, two games: zero based team handicaps at 80 %, a point a game and one for the
+// series, playing against robot scores with rule 1; entering averages 160.0 and 150.0 for Team 1,
+// 180.0 and 170.0 for Team 2.
+void PlayAgainstRobotsWithTeamHandicaps(WorkedLeague& L)
+{
+    L.doc.m_bTeamHandicaps = 1;
+    L.doc.m_bZeroBasedPctDiff = 1;
+    L.doc.m_dwRobotIfDefault = 1; // no dialog sets it
+    OnePointAGameAndSeries(L.doc.m_HcpPoints, 2);
+    L.doc.UpdateMaxMatchPoints();
+    for (auto [no, avg] : {std::pair{11, 1600}, {12, 1500}, {21, 1800}, {22, 1700}})
+        L.Player(no)->SetEnteringAverage(static_cast<WORD>(avg));
+}
+
+} // namespace
+
+// Team handicaps, "Zero Based Handicap % Diff.", 80 %, the smallest league of them: two teams
+// of two, two games, a point a game and one for the series, playing against robot scores with
+// vacancy/robot rule 1. Bowlers 11 and 12 enter at 160.0 and 150.0 (310), 21 and 22 at 180.0 and
+// 170.0 (350). Team 2 bowls game 1, 180 + 170 = 350, and defaults game 2; Team 1 bowls 170 + 150
+// and 150 + 140.
+//   Game 1: Team 1 gets (350 - 310) x 80 / 100 = 32: 320 + 32 = 352 against 350, Team 1's.
+//   Game 2 is the robots', and so is Team 2's team average in it:
+//     flat 130: 130 + 130 = 260, Team 2 gets (310 - 260) x 80 / 100 = 40: robots 260 + 40 = 300;
+//     opponent's average less 10 pins: 150 + 140 = 290 scores and average, 16: 306.
+//   Team 1's 290 does not beat them: nobody takes game 2. Series 642 against 650 (656), Team 2's.
+//   Points 2 to 2. On the absent bowlers' 350 Team 1 would have had 32 in game 2 too, taking it
+//   322 to 260 and the series 674 to 610: 6 to 0.
+TEST(RulesWorked, TeamHandicapOfADefaultedGameIsWorkedOnTheRobots)
+{
+    struct Case
+    {
+        const char* name;
+        std::function<void(CScriptedBackend::DialogScript&)> rule; // in "Vacancy/Robot Score(s)"
+        V robots, handicaps;                                         // game 2's robot cells; hcp per game
+    };
+    const Case cases[] = {
+        {"flat 130", [](auto& dlg) { dlg.SetText(IDC_RB_FIRST[0], "130"); }, V{130, 130}, V{32, 0, 0, 40}},
+        {"opponent's average less 10 pins",
+         [](auto& dlg) { dlg.Select(IDC_RB_KIND[0], CRobot::kindAverageLessPins).SetText(IDC_RB_SECOND[0], "10"); },
+         V{150, 140}, V{32, 0, 0, 16}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WorkedLeague L(2, 2, 2, 1);
+        PlayAgainstRobotsWithTeamHandicaps(L);
+        {
+            CScriptedBackend ui;
+            auto& dlg = ui.OnDialog(IDD_ROBOT_SCORES);
+            c.rule(dlg);
+            dlg.OK();
+            ASSERT_TRUE(RulesSetup::EditRobotScores(&L.doc));
+        }
+        L.EnterRound(1, {{1, {{170, 150}, {150, 140}}}, {2, {{180, 0}, {170, 0}}}},
+                     [](CScriptedBackend&, Sheet& sheet, CFixture*) { sheet.Click(IDC_SS_DEFAULTED[1][1]); });
+
+        const CFixture* f = L.Match(1, 1);
+        const int nRobots = c.robots[0] + c.robots[1];
+        const int nTeam2Game2 = nRobots + c.handicaps[3];
+        EXPECT_EQ((V{f->m_nScore[1][CFixture::SlotOf(1, 0)], f->m_nScore[1][CFixture::SlotOf(1, 1)]}), c.robots);
+        EXPECT_EQ((V{int(f->m_nTeamAverage[0][0]), int(f->m_nTeamAverage[0][1]), int(f->m_nTeamAverage[1][0]),
+                     int(f->m_nTeamAverage[1][1])}),
+                  (V{310, 310, 350, nRobots}));
+        EXPECT_EQ((V{int(f->m_nTeamHandicap[0][0]), int(f->m_nTeamHandicap[0][1]), int(f->m_nTeamHandicap[1][0]),
+                     int(f->m_nTeamHandicap[1][1])}),
+                  c.handicaps);
+        EXPECT_EQ((V{f->GetGameScore(0, 1, TRUE), f->GetGameScore(1, 1, TRUE), f->GetSeriesScore(0, TRUE),
+                     f->GetSeriesScore(1, TRUE)}),
+                  (V{290, nTeam2Game2, 642, 350 + nTeam2Game2}));
+        EXPECT_EQ(PointsWon(L, PASS_HANDICAP), (V{2, 2}));
+        EXPECT_EQ(L.Team(1)->m_nPins[PASS_HANDICAP], 642u);
+
+        // Result > Amend Results shows the same and keeps the points, a point each.
+        CScriptedBackend ui;
+        ui.OnDialog(IDD_SELECT_ROUND).Select(IDC_SELECT_ROUND_LIST, 0).OK();
+        ui.OnDialog(IDD_SELECT_FIXTURE).Select(IDC_SELECT_FIXTURE_LIST, 0).OK();
+        ui.OnDialog(IDD_DOUBLES_SCORESHEET)
+            .Check([&c](CDialog& d) {
+                EXPECT_EQ((Texts{Ctl(d, IDC_SS_HANDICAP[0][1]).text.GetString(),
+                                 Ctl(d, IDC_SS_HANDICAP[1][0]).text.GetString(),
+                                 Ctl(d, IDC_SS_HANDICAP[1][1]).text.GetString(),
+                                 Ctl(d, IDC_SS_POINTS_HCP[0]).text.GetString(),
+                                 Ctl(d, IDC_SS_POINTS_HCP[1]).text.GetString()}),
+                          (Texts{"0", "0", std::to_string(c.handicaps[3]), "1 ", "1 "}));
+            })
+            .OK();
+        OnResultAmendResults(L.doc);
+        EXPECT_EQ(PointsWon(L, PASS_HANDICAP), (V{2, 2}));
+    }
+}
+
+// The same league against robot scores: the secretary ticks Team 2's game 2 Defaulted, thinks
+// better of it, clears the box and types the game, 175 + 165. Game 2 is the bowlers' again, and
+// so is the team average: 350, Team 1 gets 32 in both games: 352 against 350, 322 against 340;
+// the series 674 against 690. Team 1 2 points, Team 2 4.
+TEST(RulesWorked, TeamHandicapOfAGameDefaultedThenBowledIsTheBowlers)
+{
+    WorkedLeague L(2, 2, 2, 1);
+    PlayAgainstRobotsWithTeamHandicaps(L);
+    L.doc.Recalculate();
+    L.EnterRound(1, {{1, {{170, 150}, {150, 140}}}, {2, {{180, 175}, {170, 165}}}},
+                 [](CScriptedBackend&, Sheet& sheet, CFixture*) {
+                     sheet.Click(IDC_SS_DEFAULTED[1][1]).Click(IDC_SS_DEFAULTED[1][1]);
+                 });
+    const CFixture* f = L.Match(1, 1);
+    EXPECT_EQ((V{int(f->m_nAverage[1][CFixture::SlotOf(1, 0)]), int(f->m_nAverage[1][CFixture::SlotOf(1, 1)]),
+                 int(f->m_nTeamAverage[1][1])}),
+              (V{180, 170, 350}));
+    EXPECT_EQ((V{int(f->m_nTeamHandicap[0][0]), int(f->m_nTeamHandicap[0][1]), int(f->m_nTeamHandicap[1][1])}),
+              (V{32, 32, 0}));
+    EXPECT_EQ((V{f->GetSeriesScore(0, TRUE), f->GetSeriesScore(1, TRUE)}), (V{674, 690}));
+    EXPECT_EQ(PointsWon(L, PASS_HANDICAP), (V{2, 4}));
 }
 
 // Team handicaps, "Use Combined definition.", 80 % of 200, with "Round 1 Scratch".

@@ -7,6 +7,8 @@
 #include "DrawnText.h"
 #include "WorkedLeague.h"
 #include "admin/AverageBuster.h"
+#include "admin/PlayerSetup.h"
+#include "admin/RulesSetup.h"
 #include "league/Venue.h"
 #include "reports/layout/ResultCard.h"
 #include "reports/layout/ResultSummary.h"
@@ -18,6 +20,7 @@
 #include "reports/stats/PlayerItem.h"
 #include "reports/stats/RoundAnalysisItem.h"
 #include "reports/stats/RoundStats.h"
+#include "resources/dialogs/AdminDialogs.h"
 #include "resources/dialogs/RulesDialogs.h"
 
 #include <gtest/gtest.h>
@@ -702,4 +705,113 @@ TEST(WhoBowled, EveryGameOfABowlerPacedGivesHisWinsToThePacer)
     }
     // Bowler 12 bowled no game of the paced season at all.
     EXPECT_EQ(Statistics(paced.L.Player(12)), (V{0, 0, 0, 0}));
+}
+
+namespace {
+
+// League > Scoring > Handicap: one individual point a game of three, and the boxes named.
+void OneIndividualPointAGame(CBowlingDoc& doc, const std::vector<UINT>& boxes)
+{
+    CScriptedBackend ui;
+    auto& dlg = ui.OnDialog(IDD_HANDICAP_SCORING).Click(IDC_SC_INDIVIDUAL);
+    for (int g = 0; g < 3; ++g)
+        dlg.SetText(IDC_SC_IND_GAME[g], "1");
+    for (UINT nBox : boxes)
+        dlg.Click(nBox);
+    dlg.OK();
+    ASSERT_TRUE(doc.EditHandicapScoring());
+}
+
+// Bowler 21 made a vacancy through Edit Player Details (named, as two bowlers may not share a
+// blank name), scored by vacancy/robot rule 1: a new league's flat 120 with handicap 30; with
+// bBarred "Robots cannot gain points." is ticked.
+void MakeVacancy(WorkedLeague& L, bool bBarred)
+{
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_EDIT_PLAYER)
+        .SetText(IDC_PD_FORENAME_EDIT, "Team 2")
+        .SetText(IDC_PD_SURNAME, "Vacancy")
+        .SelectString(IDC_PD_DESIGNATION, "Robot #1")
+        .OK();
+    ASSERT_TRUE(PlayerSetup::EditPlayer(&L.doc, L.Player(21)));
+    ASSERT_TRUE(L.Player(21)->IsRobot());
+    auto& robots = ui.OnDialog(IDD_ROBOT_SCORES);
+    if (bBarred)
+        robots.Click(IDC_RB_NO_POINTS);
+    robots.OK();
+    ASSERT_TRUE(RulesSetup::EditRobotScores(&L.doc));
+}
+
+void DefaultGame2(CScriptedBackend&, Sheet& sheet, CFixture*) { sheet.Click(IDC_SS_DEFAULTED[1][1]); }
+
+// A side whose every game is a vacancy's is complete when its sheet opens: the secretary ticks
+// it played.
+void VacancyPlayed(CScriptedBackend&, Sheet& sheet, CFixture*) { sheet.Click(IDC_SS_PLAYED[1]); }
+
+} // namespace
+
+// The smallest league, two teams of one bowler, three games, 80 % of 200: Bowlers 11 and 21
+// enter at 150.0 (handicap 40); one individual point a game. Wins and points in half units.
+//   Team 2 defaults game 2. Bowler 11 170 180 160 (210 220 200), Bowler 21 150 - 170 (190 -
+//   210): game 1 Bowler 11's, game 2 nobody's win, game 3 Bowler 21's: 2 half wins each, over 3
+//   games (33.33 %) and 2 games (50.00 %). Game 2's point is Team 1's outright without robot
+//   scores, and with them (flat 120 + 30) for beating 150: points 4 to 2 either way, and with
+//   "'Most Wins' counts points won" Bowler 11 still counts only game 1's point.
+//   Bowler 21 a vacancy (120 + 30 = 150 a game): Bowler 11 bowls 120 100 110 (160 140 150),
+//   beats it, loses to it and ties it: 2 + 0 + 1 = 3 half wins, the vacancy none. The points
+//   2 + 0 + 1 to 0 + 2 + 1; with "Robots cannot gain points." 2 to 0, the tie still half a win.
+//   Bowler 21 blind in game 2 (flat 120, handicap 0), "Individual blind scores can NOT win
+//   points": Bowler 11's 80 + 40 ties it, half a win and no point; 170 and 160 as above.
+TEST(WhoBowled, ADefaultedGameIsNobodysWinAndAScoreThatCannotWinCanBeBeatenOrTied)
+{
+    struct Case
+    {
+        const char* name;
+        std::vector<UINT> scoringBoxes; // ticked in League > Scoring > Handicap
+        std::function<void(WorkedLeague&)> rules;
+        Games team1, team2;
+        WorkedLeague::Before before;
+        // Half wins of Bowlers 11 and 21, their handicap games, half points of Teams 1 and 2.
+        V figures;
+        std::vector<std::string> percentages; // "Hcp % Wins .00" of Bowlers 11 and 21
+    };
+    auto robotScores = [](WorkedLeague& L) { L.doc.m_dwRobotIfDefault = 1; }; // no dialog sets it
+    const Games defaulting = {150, 0, 170};
+    const Case cases[] = {
+        {"a default without robot scores", {}, {}, {170, 180, 160}, defaulting, DefaultGame2, V{2, 2, 3, 2, 4, 2},
+         {"33.33", "50.00"}},
+        {"a default with robot scores", {}, robotScores, {170, 180, 160}, defaulting, DefaultGame2,
+         V{2, 2, 3, 2, 4, 2}, {"33.33", "50.00"}},
+        {"a default with robot scores, points counted as wins", {IDC_SC_MOST_WINS}, robotScores, {170, 180, 160},
+         defaulting, DefaultGame2, V{2, 2, 3, 2, 4, 2}, {"33.33", "50.00"}},
+        {"a vacancy", {}, [](WorkedLeague& L) { MakeVacancy(L, false); }, {120, 100, 110}, {}, VacancyPlayed,
+         V{3, 0, 3, 0, 3, 3}, {"50.00", "0.00"}},
+        {"a vacancy that cannot gain points", {}, [](WorkedLeague& L) { MakeVacancy(L, true); }, {120, 100, 110},
+         {}, VacancyPlayed, V{3, 0, 3, 0, 2, 0}, {"50.00", "0.00"}},
+        {"a blind score that cannot win", {IDC_SC_BLIND}, {}, {170, 80, 160}, defaulting,
+         [](CScriptedBackend& ui, Sheet& sheet, CFixture*) {
+             sheet.Click(IDC_SS_BLINDS[1]);
+             ui.OnDialog(IDD_SINGLES_BLIND_SCORES).Click(IDC_BLIND_BOX[0][1]).OK();
+         },
+         V{3, 2, 3, 2, 2, 2}, {"50.00", "50.00"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WorkedLeague L(2, 1, 3, 1);
+        L.Player(11)->SetEnteringAverage(1500);
+        L.Player(21)->SetEnteringAverage(1500);
+        OneIndividualPointAGame(L.doc, c.scoringBoxes);
+        if (c.rules)
+            c.rules(L);
+        L.EnterRound(1, {{1, {c.team1}}, {2, {c.team2}}}, c.before);
+        CPlayer* p11 = L.Player(11);
+        CPlayer* p21 = L.Player(21);
+        EXPECT_EQ((V{int(p11->m_nWins[PASS_HANDICAP]), int(p21->m_nWins[PASS_HANDICAP]),
+                     int(p11->m_nGames[PASS_HANDICAP]), int(p21->m_nGames[PASS_HANDICAP]),
+                     L.Team(1)->m_nPointsWon[PASS_HANDICAP], L.Team(2)->m_nPointsWon[PASS_HANDICAP]}),
+                  c.figures);
+        EXPECT_EQ((std::vector<std::string>{PlayerCell(L.doc, p11, PC_HCP_PCT_WINS_2),
+                                            PlayerCell(L.doc, p21, PC_HCP_PCT_WINS_2)}),
+                  c.percentages);
+    }
 }

@@ -184,7 +184,8 @@ int CBowlingDoc::CalcBlindHandicap(CFixture* pFixture, int nSide, int nPos, int 
     case CBlindScore::hcpOpponents: {
         // Two blind games on each other's handicap: each takes the other absent bowler's own,
         // whatever a pacer beside him bowled on.
-        const CBowledGame opp = pFixture->GetCellGame(1 - nSide, pFixture->GetOpponentPosition(nSide, nPos, nGame), nGame);
+        const int nOppPos = pFixture->GetOpponentPosition(nSide, nPos, nGame);
+        const CBowledGame opp = pFixture->GetCellGame(1 - nSide, nOppPos, nGame);
         if (opp.bBlind && !opp.bDefaulted && opp.pBowler && !opp.pBowler->IsRobot() &&
             GetBlindRule(opp.pBowler->m_wFlags).m_nHandicapMethod == CBlindScore::hcpOpponents)
             return opp.pBowler->m_nHandicap;

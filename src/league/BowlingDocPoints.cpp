@@ -181,8 +181,16 @@ int CBowlingDoc::CalcBlindHandicap(CFixture* pFixture, int nSide, int nPos, int 
     case CBlindScore::hcpOwnAdjusted:
         // From the bowler, not the slot: a refresh must not adjust an adjusted figure again.
         return ToHandicap(static_cast<long long>(pPlayer ? pPlayer->m_nHandicap : 0) + rule.m_nHandicapAdjust);
-    case CBlindScore::hcpOpponents:
+    case CBlindScore::hcpOpponents: {
+        // Two blind games on each other's handicap: each takes the other absent bowler's own,
+        // whatever a pacer beside him bowled on.
+        const int nOppPos = pFixture->GetOpponentPosition(nSide, nPos, nGame);
+        const CBowledGame opp = pFixture->GetCellGame(1 - nSide, nOppPos, nGame);
+        if (opp.bBlind && !opp.bDefaulted && opp.pBowler && !opp.pBowler->IsRobot() &&
+            GetBlindRule(opp.pBowler->m_wFlags).m_nHandicapMethod == CBlindScore::hcpOpponents)
+            return opp.pBowler->m_nHandicap;
         return pFixture->m_nHandicap[nGame][r.kOpp];
+    }
     default:
         return ToHandicap(rule.m_nFlatHandicap);
     }

@@ -189,6 +189,12 @@ public:
     const CRobot* GetScoringRobot(int nSide, int nPos, int nGame) const;
     // The pacer of a slot's game: the link, else found by number; null when not paced.
     CPlayer* GetPacer(int nGame, int nSlot) const;
+    // A paced game that is neither blind nor Non Qual: its cell is the pacer's game, on his
+    // figures. A blind or Non Qual cell beside a pacer stays its own bowler's, on his figures.
+    bool IsCellPaced(int nGame, int nSlot) const
+    {
+        return (m_dwPosFlags[nSlot] & (PosPacer(nGame) | PosBlind(nGame) | PosNonQual(nGame))) == PosPacer(nGame);
+    }
     // A pacer's game is bowled off his own figures: his current average and handicap become
     // the game's, and the cell's too (what the team average, the robot rules and the printed
     // sheets read) unless the game is blind or Non Qual, which keep their own. Nothing for a
@@ -348,11 +354,6 @@ public:
 private:
     // GetMatchedGame of a game with a mark or of a side that defaulted it.
     CBowledGame GetMarkedMatchedGame(int nSide, int nPos, int nGame) const;
-    // A paced game that is neither blind nor Non Qual: its cell is the pacer's game.
-    bool IsCellPaced(int nGame, int nSlot) const
-    {
-        return (m_dwPosFlags[nSlot] & (PosPacer(nGame) | PosBlind(nGame) | PosNonQual(nGame))) == PosPacer(nGame);
-    }
     void CopyAll(const CFixture& other);
     bool HasAnyPoints() const;
 

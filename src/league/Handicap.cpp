@@ -97,11 +97,12 @@ void CBowlingDoc::SetNewBowlerFigures(CFixture* pFixture, int nSide)
         for (int p = 0; p < nPlayers; ++p) {
             const int k = CFixture::SlotOf(nSide, p);
             for (int g = 0; g < nGames; ++g) {
-                // A Non Qual game keeps the handicap given with it, a blind game its rule's.
-                if (f.m_dwPosFlags[k] & PosPacer(g)) {
-                    if (f.GetPacer(g, k) == pPlayer)
-                        f.SetPacerFigures(g, k);
-                } else if (f.GetSlotPlayer(g, k) == pPlayer) {
+                if (f.GetPacer(g, k) == pPlayer)
+                    f.SetPacerFigures(g, k);
+                // A cell not the pacer's is its bowler's, a blind or Non Qual one beside a
+                // pacer too. A Non Qual game keeps the handicap given with it, a blind game
+                // its rule's.
+                if (!f.IsCellPaced(g, k) && f.GetSlotPlayer(g, k) == pPlayer) {
                     f.m_nAverage[g][k] = nAverage;
                     if (!(f.m_dwPosFlags[k] & (PosNonQual(g) | PosBlind(g))))
                         f.m_nHandicap[g][k] = nHandicap;

@@ -109,9 +109,23 @@ void CScoresheetDlg::OnBlinds(int nSide)
     dlg->m_nGames = LeagueGames();
     dlg->m_bSideA = nSide == 0;
     dlg->m_strTeam = nSide == 0 ? m_strTeamA : m_strTeamB;
-    for (int p = 0; p < m_nPositions; ++p)
+    CFixture& f = *m_pFixture;
+    DWORD dwWas[SCORESHEET_MAX_POSITIONS] = {};
+    for (int p = 0; p < m_nPositions; ++p) {
         dlg->m_strBowler[p] = nSide == 0 ? m_strPlayerA[p] : m_strPlayerB[p];
+        dwWas[p] = f.m_dwPosFlags[CFixture::SlotOf(nSide, p)];
+    }
     dlg->DoModal();
+    // A paced game no longer blind is the pacer's again: his score goes back in its cell,
+    // not the blind score it held.
+    for (int p = 0; p < m_nPositions; ++p)
+        for (int g = 0; g < 4; ++g) {
+            const int k = CFixture::SlotOf(nSide, p);
+            if ((dwWas[p] & PosBlind(g)) && f.IsCellPaced(g, k)) {
+                f.m_nScore[g][k] = f.m_nPacerScore[g][k];
+                ScoreMember(nSide, p, g) = f.m_nScore[g][k];
+            }
+        }
     Recalculate();
     RefreshDisplay();
 }

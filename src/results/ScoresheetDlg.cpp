@@ -486,9 +486,10 @@ void CScoresheetDlg::RecalculateSide(int s)
             const bool bBlind = (dwFlags & PosBlind(g)) != 0;
             const bool bNonQual = (dwFlags & PosNonQual(g)) != 0;
             const bool bDefaulted = flag[g] != 0;
-            // The bowler's figures in force, not those the line-up was filled with.
+            // The bowler's figures in force, not those the line-up was filled with: a blind or
+            // Non Qual cell beside a pacer is its own bowler's, whichever dialog came first.
             CPlayer* pBowler = SlotPlayer(g, k);
-            if (pBowler && !pBowler->IsRobot() && !bNonQual && !(dwFlags & PosPacer(g)))
+            if (pBowler && !pBowler->IsRobot() && !f.IsCellPaced(g, k))
                 f.m_nAverage[g][k] = pBowler->m_nAverage;
             if (bBlind) {
                 int nScore = std::clamp(m_pDoc->CalcBlindScore(&f, s, p, g, flag[g]), 0, 0xFFFF);
@@ -504,7 +505,8 @@ void CScoresheetDlg::RecalculateSide(int s)
                     f.SetPacerFigures(g, k);
             } else if (bDefaulted) {
                 f.m_nHandicap[g][k] = 0;
-            } else if (!bNonQual && (dwFlags & PosPacer(g))) {
+            } else if (dwFlags & PosPacer(g)) {
+                // His own game on his figures in force; the cell too unless it is Non Qual.
                 f.SetPacerFigures(g, k);
             } else if (!bNonQual) {
                 // A position without a bowler bowls off nothing.
@@ -723,7 +725,7 @@ void CScoresheetDlg::StoreTypedScores()
                     const WORD nScore = static_cast<WORD>(ScoreMember(s, p, g));
                     m_pFixture->m_nScore[g][k] = nScore;
                     // A pacer's game is his score: the cell and the pacer slot are one figure.
-                    if (m_pFixture->m_dwPosFlags[k] & PosPacer(g))
+                    if (m_pFixture->IsCellPaced(g, k))
                         m_pFixture->m_nPacerScore[g][k] = nScore;
                     m_bTyped[s][p][g] = false;
                 }

@@ -447,6 +447,71 @@ TEST(ScoringRobot, EachKindAgainstItsOpponent)
     EXPECT_EQ(m.pFixture->m_nTeamAverage[1][0], 120u + 153u + 160u + 170u);
 }
 
+// A blind game with a pacer beside it is its absent bowler's, on the model's own calls as on
+// the scoresheet, whichever cell is worked first. The pacer (133.0, handicap 53) is put in
+// before the game is marked blind, so the cell starts on his figures.
+//   Singles, blind games a flat 120 on the opponent's handicap; Bowler A (100.0, handicap 80)
+//   and Bowler B (110.0, 72) both blind, the pacer beside B: A takes B's 72, B takes A's 80.
+//   Doubles, three games: B's second bowler is new and bowls 180, 180, blind in game 3 on his
+//   average less 10 pins; his first match gives 180 (handicap 16) to every cell of his, the
+//   blind one beside the pacer too: blind score 170, and the vacancy facing him on 90 % of his
+//   average scores 162.
+TEST(ScoringBlind, BesideAPacerTheBlindGameIsItsBowlers)
+{
+    using V = std::vector<int>;
+    auto PaceBeside = [](Match& m, int nSide, int nPos, int g) {
+        auto* pPacer = new CPlayer(91);
+        pPacer->m_wFlags = PF_MALE;
+        pPacer->SetEnteringAverage(1330);
+        pPacer->m_nAverage = 133;
+        pPacer->m_nHandicap = 53;
+        m.doc.AddPlayer(pPacer);
+        CFixture& f = *m.pFixture;
+        const int k = CFixture::SlotOf(nSide, nPos);
+        f.m_dwPosFlags[k] |= PosPacer(g);
+        f.m_wPacerNo[g][k] = pPacer->m_nPlayerNo;
+        f.m_pPacer[g][k] = pPacer;
+        f.m_nPacerScore[g][k] = f.m_nScore[g][k] = 150;
+        f.SetPacerFigures(g, k);
+        ASSERT_EQ((V{f.m_nHandicap[g][k], int(f.m_nAverage[g][k])}), (V{53, 133}));
+    };
+    for (bool bSideBFirst : {false, true}) {
+        SCOPED_TRACE(bSideBFirst ? "side B worked first" : "side A worked first");
+        Match m(1, 1, true);
+        m.Bowler(0, 0, 100, 80);
+        m.Bowler(1, 0, 110, 72);
+        PaceBeside(m, 1, 0, 0);
+        m.doc.m_BlindScore[3].m_nHandicapMethod = CBlindScore::hcpOpponents;
+        for (int s : {bSideBFirst ? 1 : 0, bSideBFirst ? 0 : 1})
+            m.FillBlind(s, 0, 0);
+        for (int s : {0, 1}) // and again, as every refresh works them
+            m.FillBlind(s, 0, 0);
+        EXPECT_EQ((V{m.pFixture->m_nHandicap[0][0], m.pFixture->m_nHandicap[0][MAX_POSITIONS],
+                     m.pFixture->m_nPacerHandicap[0][MAX_POSITIONS]}),
+                  (V{72, 80, 53}));
+    }
+
+    Match m(2, 3, true);
+    m.doc.m_Robot[0].m_nKind = CRobot::kindAverageLessPercent;
+    m.doc.m_Robot[0].m_nPercent = 90;
+    m.doc.m_BlindScore[3].m_nMethod = CBlindScore::methodAverageLessPins;
+    m.doc.m_BlindScore[3].m_nPins = 10;
+    m.Bowler(0, 0, 150, 40);
+    m.Bowler(0, 1, 0, 0, 1); // the vacancy
+    m.Bowler(1, 0, 150, 40);
+    CPlayer* pNew = m.Bowler(1, 1, 0, 0);
+    m.Scores(1, 1, {180, 180});
+    PaceBeside(m, 1, 1, 2);
+    m.pFixture->m_dwPosFlags[CFixture::SlotOf(1, 1)] |= PosBlind(2);
+    m.doc.SetNewBowlerFigures(m.pFixture, 1);
+    const int k = CFixture::SlotOf(1, 1);
+    EXPECT_EQ((V{pNew->m_nAverage, pNew->m_nHandicap, int(m.pFixture->m_nAverage[2][k]), m.pFixture->m_nHandicap[0][k],
+                 m.pFixture->m_nPacerHandicap[2][k]}),
+              (V{180, 16, 180, 16, 53}));
+    m.FillBlind(1, 1, 2);
+    EXPECT_EQ((V{m.pFixture->m_nScore[2][k], m.doc.CalcBlindScore(m.pFixture, 0, 1, 2, 0)}), (V{170, 162}));
+}
+
 TEST(ScoringRobot, RobotsThatCannotGainPointsAndExcludedScores)
 {
     Match m(1, 1, false);

@@ -4,7 +4,6 @@
 #include "admin/NewLeagueDlg.h"
 #include "framework/ui/Dialog.h"
 #include "league/BowlingDoc.h"
-#include "league/FontData.h"
 #include "league/Team.h"
 
 void CBowlingDoc::OnFileNew()
@@ -48,15 +47,11 @@ void CBowlingDoc::OnFileNew()
     }
 
     DeleteContents();
+    // A new league, not the one it replaces: every setting as a league made with no file open
+    // has it, those no dialog shows (blind and robot rules) included; the report fonts and
+    // score thresholds are a new league's too.
+    ResetSettings();
     m_bSetupInProgress = 1;
-    m_nExtraTeams = 0;
-    for (CFontData& font : m_DefaultFonts)
-        font = CFontData();
-    static const WORD thresholds[SCORE_THRESHOLD_COUNT] = {125, 150, 175, 200, 225, 250, 275, 500,
-                                                           525, 550, 575, 600, 625, 650, 675, 700};
-    for (int i = 0; i < SCORE_THRESHOLD_COUNT; ++i)
-        m_nScoreThresholds[i] = thresholds[i];
-    m_nDividerIndex = 7;
 
     CNewLeagueDlg dlg;
     dlg.m_pDoc = this;

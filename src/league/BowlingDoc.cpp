@@ -157,10 +157,7 @@ CBowlingDoc::CBowlingDoc()
     std::memset(m_nMatchesPerRound, 0, sizeof m_nMatchesPerRound);
     std::memset(m_nAllMatchesPerRound, 0, sizeof m_nAllMatchesPerRound);
     std::memset(m_nLaneTable, 0, sizeof m_nLaneTable);
-    UpdateAverageLimit();
-    UpdateHandicapFactors();
-    if (s_pfnMakeScoreSheetPrototype)
-        m_pScoreSheetPrototype = s_pfnMakeScoreSheetPrototype(this);
+    ResetSettings();
     if (s_pfnOpenPlayerDb)
         s_pfnOpenPlayerDb(this);
 }
@@ -245,8 +242,15 @@ void CBowlingDoc::DeleteContents()
 void CBowlingDoc::ResetSettings()
 {
     static_cast<CLeagueSettings&>(*this) = CLeagueSettings();
+    if (m_pAwardRestrictions)
+        m_pAwardRestrictions->CopyFrom(CAwardRestrictions());
+    // The style is made from the settings (its bowler lines), so after them.
+    delete m_pScoreSheetPrototype;
+    m_pScoreSheetPrototype = s_pfnMakeScoreSheetPrototype ? s_pfnMakeScoreSheetPrototype(this) : nullptr;
+    m_arrPrototypeBytes.clear();
     UpdateAverageLimit();
     UpdateHandicapFactors();
+    UpdateSplitState();
 }
 
 // ---------------------------------------------------------------- look-ups

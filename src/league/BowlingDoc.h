@@ -313,7 +313,9 @@ public:
     // --- lifecycle (BowlingDoc.cpp) ---------------------------------------------------
     // Empties every list, deleting what it owns; the settings are left as they are.
     void DeleteContents() override;
-    // Puts every setting back to a new league's values.
+    // Puts every setting back to a new league's values: the stored settings, the multiple
+    // prize rules and the score-sheet style, and what the document works out from them. A
+    // document is constructed through it, so a league emptied by it is a league made anew.
     void ResetSettings();
 
     // --- the league file (BowlingDocFile.cpp) -------------------------------------------

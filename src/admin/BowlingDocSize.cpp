@@ -169,8 +169,9 @@ std::vector<int> BuildNewRounds(CBowlingDoc& doc, const CLeagueSizeDlg& dlg, int
 
 // The end of every size change: the splits that no longer fit the rounds go, the league is
 // worked again and shown, and the secretary learns which rounds have no venue and which free
-// dates the season no longer reaches (of those it reached before: freeBefore, taken first).
-void FinishSizeChange(CBowlingDoc& doc, const std::vector<int>& noVenue, const std::vector<const CFreeWeek*>& freeBefore)
+// dates the season no longer reaches (freeBefore: those it did not reach before the change).
+void FinishSizeChange(CBowlingDoc& doc, const std::vector<int>& noVenue,
+                      const std::vector<const CFreeWeek*>& freeBefore)
 {
     doc.FitSplitsToRounds();
     doc.CountMatchesPerRound();

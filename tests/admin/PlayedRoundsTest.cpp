@@ -144,7 +144,8 @@ TEST_F(PlayedRoundsTest, ResetDatesFromStartOnTheUntouchedSampleLeavesChristmasF
             ASSERT_EQ(lines.size(), 22u);
             EXPECT_EQ((std::vector<std::string>{lines[15], lines[16], lines[17], lines[21]}),
                       (std::vector<std::string>{"Rnd 16   Mon 15 Dec 2025 07:30 PM", kChristmas,
-                                                "Rnd 17   Mon 29 Dec 2025 07:30 PM", "Rnd 21   Mon 26 Jan 2026 07:30 PM"}));
+                                                "Rnd 17   Mon 29 Dec 2025 07:30 PM",
+                                                "Rnd 21   Mon 26 Jan 2026 07:30 PM"}));
         })
         .OK();
     ASSERT_TRUE(Command(ID_FIXTURE_AMEND_DATES));

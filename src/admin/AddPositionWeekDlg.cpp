@@ -1,5 +1,6 @@
 #include "admin/AddPositionWeekDlg.h"
 
+#include "admin/FixtureCalendar.h"
 #include "league/BowlingDoc.h"
 
 #include <algorithm>
@@ -34,9 +35,29 @@ BOOL CAddPositionWeekDlg::OnInitDialog()
         m_bScratch = 0;
         GetDlgItem(IDC_APW_SCRATCH)->EnableWindow(FALSE);
     }
+    // The round offered is the first after the results.
+    if (m_pDoc)
+        m_nRound = std::max(m_nRound, FixtureCalendar::FirstPositionRound(*m_pDoc));
     m_nRound = ClampRound(m_nRound);
     UpdateData(FALSE);
     return TRUE;
+}
+
+void CAddPositionWeekDlg::OnOK()
+{
+    if (!UpdateData(TRUE))
+        return;
+    m_nRound = ClampRound(m_nRound);
+    const int nFirst = m_pDoc ? FixtureCalendar::FirstPositionRound(*m_pDoc) : 2;
+    if (m_nRound < nFirst) {
+        CString strMsg;
+        strMsg.Format("Results have been entered up to round %d, so a position round can go no earlier than round %d.",
+                      nFirst - 1, nFirst);
+        AfxMessageBox(strMsg);
+        GotoDlgCtrl(GetDlgItem(IDC_APW_ROUND));
+        return;
+    }
+    EndDialog(IDOK);
 }
 
 int CAddPositionWeekDlg::ClampRound(int nRound) const

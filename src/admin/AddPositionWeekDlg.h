@@ -1,5 +1,6 @@
 #pragma once
-// "Add Position Week": which round becomes a position round, set from which standings.
+// "Add Position Week": which round becomes a position round, set from which standings. A
+// position round goes after the last round with results, so no played match moves.
 #include "framework/ui/Dialog.h"
 #include "resources/dialogs/AdminDialogs.h"
 
@@ -18,6 +19,8 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    // A round before the first after the results is refused; the dialog stays on the round.
+    void OnOK() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void OnKillfocusRound();
     void OnHandicap();

@@ -19,8 +19,9 @@ CString TeamName(const CFixture* f, int nSide)
 }
 
 // "Change" gives the side the new due date as its date played.
-bool AskChangeDatePlayed(const CFixture* f, int nSide, CTime oldDue, CTime newDue)
+bool AskChangeDatePlayed(const CFixture& match, int nSide, CTime oldDue, CTime newDue)
 {
+    const CFixture* f = &match;
     const char* pszFormat = "%a %d %b %I:%M %p %Y";
     CDatePlayedChangeDlg dlg;
     dlg.m_strRound.Format("Round %d", f->m_nRound);
@@ -57,32 +58,10 @@ void CBowlingDoc::EditFixtureDates()
         return;
     m_nMinutesBetweenRounds = static_cast<BYTE>(std::clamp(dlg.m_nMinutes, 0, 255));
 
-    CFreeWeek* pRange = nullptr;
-    for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
-        auto* f = static_cast<CFixture*>(m_listFixtures.GetNext(pos));
-        const int nRound = f->m_nRound;
-        if (!pRange || pRange->m_nFirstRound > nRound || nRound > pRange->m_nLastRound)
-            pRange = FixtureCalendar::FindDatedRange(*this, nRound, pRange);
-        // A match whose round has no date keeps the date it has.
-        if (!pRange)
-            continue;
-        bool bPlayedOnDue[2];
-        for (int s = 0; s < 2; ++s)
-            bPlayedOnDue[s] = f->m_bPlayed[s] && f->m_timePlayed[s] == f->m_timeDue;
-        CTime newDue = pRange->m_time;
-        if (m_nRoundsPerInterval > 1 && nRound > pRange->m_nFirstRound)
-            newDue += CTimeSpan(static_cast<LONGLONG>(nRound - pRange->m_nFirstRound) * m_nMinutesBetweenRounds * 60);
-        const CTime oldDue = f->m_timeDue;
-        f->m_timeDue = newDue;
-        for (int s = 0; s < 2; ++s) {
-            if (!f->m_bPlayed[s] || bPlayedOnDue[s]) {
-                f->m_timePlayed[s] = newDue;
-            } else if (dlg.m_bResetDatePlayed && f->m_timePlayed[s] != oldDue &&
-                       AskChangeDatePlayed(f, s, oldDue, newDue)) {
-                f->m_timePlayed[s] = newDue;
-            }
-        }
-    }
+    FixtureCalendar::AskDatePlayed ask;
+    if (dlg.m_bResetDatePlayed)
+        ask = AskChangeDatePlayed;
+    FixtureCalendar::DateMatches(*this, 0, ask);
     SetFixtureStartTimes();
     CountMatchesPerRound();
 }

@@ -1,6 +1,7 @@
 // League size changes: teams added or dropped from a round on, the season extended, and the
 // schedule rounds they build.
 #include "admin/DateCombos.h"
+#include "admin/FixtureCalendar.h"
 #include "admin/LeagueSetup.h"
 #include "admin/LeagueSizeDlg.h"
 #include "admin/NewScheduleRuleDlg.h"
@@ -20,14 +21,17 @@ namespace {
 constexpr int MAX_TEAMS = 50;
 constexpr int MAX_ROUNDS = 255;
 
-// Rounds nFirst..nLast from the pairing table after nRoundsBefore of its rounds.
+// Rounds nFirst..nLast from the pairing table after nRoundsBefore of its rounds, dated a week
+// apart from timeStart around the league's free dates.
 void BuildRounds(CBowlingDoc& doc, int nFirst, int nLast, int nRoundsBefore, CTime timeStart)
 {
     std::vector<CTeam*> teams;
     for (POSITION pos = doc.m_listTeams.GetHeadPosition(); pos && static_cast<int>(teams.size()) < doc.m_nTeams;)
         teams.push_back(static_cast<CTeam*>(doc.m_listTeams.GetNext(pos)));
 
-    doc.m_nMinutesBetweenRounds = static_cast<BYTE>(doc.m_nPlayersPerTeam * 10 + 5);
+    // The secretary's minutes between the rounds of a date stay.
+    if (doc.m_nMinutesBetweenRounds == 0)
+        doc.m_nMinutesBetweenRounds = static_cast<BYTE>(doc.m_nPlayersPerTeam * 10 + 5);
     const CTimeSpan stagger(static_cast<LONGLONG>(doc.m_nMinutesBetweenRounds) * 60);
     nLast = std::min(nLast, MAX_ROUNDS);
     // Rounds that keep their matches stay inside the league, however few rounds are asked for.
@@ -37,33 +41,28 @@ void BuildRounds(CBowlingDoc& doc, int nFirst, int nLast, int nRoundsBefore, CTi
     doc.m_nRounds = static_cast<BYTE>(std::clamp(nRounds, 0, MAX_ROUNDS));
 
     CPairingWalk walk(static_cast<int>(teams.size()), nRoundsBefore);
-    const int nPerDate = doc.m_nRoundsPerInterval;
-    CTime base = timeStart, current = timeStart;
+    const int nPerDate = std::max<int>(doc.m_nRoundsPerInterval, 1);
+    // A first round in the middle of a date is bowled after that date's first round, whose
+    // time of day the later dates keep.
+    CTime date = timeStart - CTimeSpan(stagger.GetTotalSeconds() * ((nFirst - 1) % nPerDate));
+    CFreeWeek* pFirstNew = nullptr;
+    CFreeWeek* pLastNew = nullptr;
     std::vector<CPairing> pairs;
     for (int r = nFirst; r <= nLast; ++r) {
-        const CTime roundDate = current;
-        if (nPerDate <= 1) {
+        const int g = (r - 1) % nPerDate;
+        if (g == 0) {
+            if (r != nFirst)
+                date = AddDays(date, 7);
             auto* pWeek = new CFreeWeek(r);
-            pWeek->m_nFirstRound = pWeek->m_nLastRound = static_cast<BYTE>(r);
-            pWeek->m_time = current;
-            doc.m_listFreeWeeks.AddTail(pWeek);
-            current = AddDays(current, 7);
-        } else {
-            const int g = (r - 1) % nPerDate;
-            if (g == 0) {
-                auto* pWeek = new CFreeWeek(r);
-                pWeek->m_nFirstRound = static_cast<BYTE>(r);
-                pWeek->m_nLastRound = static_cast<BYTE>(std::min(r + nPerDate - 1, nLast));
-                pWeek->m_time = current;
-                doc.m_listFreeWeeks.AddTail(pWeek);
-            }
-            if (g != nPerDate - 1) {
-                current += stagger;
-            } else {
-                base = AddDays(base, 7);
-                current = base;
-            }
+            pWeek->m_nFirstRound = static_cast<BYTE>(r);
+            pWeek->m_nLastRound = static_cast<BYTE>(std::min(r + nPerDate - 1, nLast));
+            pWeek->m_time = date;
+            FixtureCalendar::InsertDatedRange(doc, pWeek);
+            if (!pFirstNew)
+                pFirstNew = pWeek;
+            pLastNew = pWeek;
         }
+        const CTime roundDate = date + CTimeSpan(stagger.GetTotalSeconds() * g);
         if (!walk.IsValid())
             continue;
         walk.NextRound(pairs);
@@ -81,6 +80,7 @@ void BuildRounds(CBowlingDoc& doc, int nFirst, int nLast, int nRoundsBefore, CTi
             doc.AddFixture(f);
         }
     }
+    FixtureCalendar::DateNewRounds(doc, nFirst, pFirstNew, pLastNew);
     doc.SetModifiedFlag();
 }
 
@@ -125,8 +125,8 @@ bool ConfirmPlayedMatches(const CBowlingDoc& doc, int nStart)
     return AfxMessageBox(strAsk, MB_YESNO) == IDYES;
 }
 
-// Steps 2 to 4: the schedule from the start round on goes; returns the date the new rounds
-// start on and the number of position rounds left.
+// Steps 2 to 4: the schedule from the start round on goes, but for the free dates; returns the
+// date the new rounds start on and the number of position rounds left.
 CTime RemoveScheduleFrom(CBowlingDoc& doc, int nStart, int& nPositionRounds)
 {
     CTime date = FirstMatchOfRound(doc, nStart)->m_timeDue;
@@ -137,12 +137,14 @@ CTime RemoveScheduleFrom(CBowlingDoc& doc, int nStart, int& nPositionRounds)
         doc.m_listFixtures.RemoveTail();
         delete f;
     }
-    while (!doc.m_listFreeWeeks.IsEmpty()) {
-        auto* w = static_cast<CFreeWeek*>(doc.m_listFreeWeeks.GetTail());
-        if (!w->m_bFreeDate && w->m_nFirstRound < nStart)
-            break;
-        doc.m_listFreeWeeks.RemoveTail();
-        delete w;
+    // The free dates stay: the new rounds are dated around them.
+    for (POSITION pos = doc.m_listFreeWeeks.GetHeadPosition(); pos;) {
+        POSITION here = pos;
+        auto* w = static_cast<CFreeWeek*>(doc.m_listFreeWeeks.GetNext(pos));
+        if (!w->m_bFreeDate && w->m_nFirstRound >= nStart) {
+            doc.m_listFreeWeeks.RemoveAt(here);
+            delete w;
+        }
     }
     nPositionRounds = 0;
     for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
@@ -166,8 +168,10 @@ std::vector<int> BuildNewRounds(CBowlingDoc& doc, const CLeagueSizeDlg& dlg, int
 }
 
 // The end of every size change: the splits that no longer fit the rounds go, the league is
-// worked again and shown, and the secretary learns which rounds have no venue.
-void FinishSizeChange(CBowlingDoc& doc, const std::vector<int>& noVenue)
+// worked again and shown, and the secretary learns which rounds have no venue and which free
+// dates the season no longer reaches (freeBefore: those it did not reach before the change).
+void FinishSizeChange(CBowlingDoc& doc, const std::vector<int>& noVenue,
+                      const std::vector<const CFreeWeek*>& freeBefore)
 {
     doc.FitSplitsToRounds();
     doc.CountMatchesPerRound();
@@ -175,6 +179,12 @@ void FinishSizeChange(CBowlingDoc& doc, const std::vector<int>& noVenue)
     doc.SetModifiedFlag();
     doc.UpdateAllViews(nullptr);
     CRoundVenues::SayNoVenue(noVenue);
+    std::vector<const CFreeWeek*> freeAfter = FixtureCalendar::FreeDatesAfterLastRound(doc);
+    std::erase_if(freeAfter, [&freeBefore](const CFreeWeek* w) {
+        return std::find(freeBefore.begin(), freeBefore.end(), w) != freeBefore.end();
+    });
+    if (!freeAfter.empty())
+        AfxMessageBox(FixtureCalendar::FreeDatesAfterLastRoundText(freeAfter));
 }
 
 // Runs New Schedule Rule with Restart ticked; false on Cancel.
@@ -212,6 +222,7 @@ void CBowlingDoc::OnAddExtraTeams()
     if (!CheckStartRound(*this, nStart) || !ConfirmPlayedMatches(*this, nStart))
         return;
     const CRoundVenues venues(*this);
+    const std::vector<const CFreeWeek*> freeBefore = FixtureCalendar::FreeDatesAfterLastRound(*this);
     int nPositionRounds = 0;
     const CTime date = RemoveScheduleFrom(*this, nStart, nPositionRounds);
 
@@ -249,7 +260,7 @@ void CBowlingDoc::OnAddExtraTeams()
     SetFixtureStartTimes();
     if (LeagueSetup::pfnAddNewPlayer)
         LeagueSetup::pfnAddNewPlayer(this);
-    FinishSizeChange(*this, noVenue);
+    FinishSizeChange(*this, noVenue, freeBefore);
 }
 
 void CBowlingDoc::OnReduceLeagueSize()
@@ -305,6 +316,7 @@ void CBowlingDoc::OnReduceLeagueSize()
         return;
     }
     const CRoundVenues venues(*this);
+    const std::vector<const CFreeWeek*> freeBefore = FixtureCalendar::FreeDatesAfterLastRound(*this);
     int nPositionRounds = 0;
     const CTime date = RemoveScheduleFrom(*this, nStart, nPositionRounds);
 
@@ -326,7 +338,7 @@ void CBowlingDoc::OnReduceLeagueSize()
     }
     const std::vector<int> noVenue = BuildNewRounds(*this, dlg, nStart, nPositionRounds, date, venues);
     SetFixtureStartTimes();
-    FinishSizeChange(*this, noVenue);
+    FinishSizeChange(*this, noVenue, freeBefore);
 }
 
 void CBowlingDoc::OnExtendSeason()

@@ -32,6 +32,42 @@ void MarkPositionRounds(CBowlingDoc& doc)
     }
 }
 
+int LastRoundWithResults(const CBowlingDoc& doc)
+{
+    int nLast = 0;
+    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
+        const auto* f = static_cast<const CFixture*>(doc.m_listFixtures.GetNext(pos));
+        if (f->m_bPlayed[0] || f->m_bPlayed[1])
+            nLast = std::max<int>(nLast, f->m_nRound);
+    }
+    return nLast;
+}
+
+int FirstPositionRound(const CBowlingDoc& doc)
+{
+    return std::max(2, LastRoundWithResults(doc) + 1);
+}
+
+bool CanAddPositionRound(const CBowlingDoc& doc)
+{
+    if (doc.m_nRounds == 0)
+        return false;
+    for (POSITION pos = doc.m_listFreeWeeks.GetHeadPosition(); pos;)
+        if (!static_cast<const CFreeWeek*>(doc.m_listFreeWeeks.GetNext(pos))->m_bFreeDate)
+            return true;
+    return false;
+}
+
+std::vector<int> DeletablePositionRounds(const CBowlingDoc& doc)
+{
+    const int nLastPlayed = LastRoundWithResults(doc);
+    std::vector<int> rounds;
+    for (int nRound : PositionRounds(doc))
+        if (nRound >= nLastPlayed)
+            rounds.push_back(nRound);
+    return rounds;
+}
+
 std::vector<int> PositionRounds(const CBowlingDoc& doc)
 {
     std::vector<int> rounds;
@@ -45,7 +81,7 @@ std::vector<int> PositionRounds(const CBowlingDoc& doc)
 
 bool InsertPositionRound(CBowlingDoc& doc, int nRound, bool bScratch, CTimeSpan interval)
 {
-    if (doc.m_nRounds >= MAX_ROUNDS || nRound < 1)
+    if (doc.m_nRounds >= MAX_ROUNDS || nRound < FirstPositionRound(doc) || !CanAddPositionRound(doc))
         return false;
     const int nOldRounds = doc.m_nRounds;
     // The new round is bowled where the rounds before it were; they do not move.
@@ -75,11 +111,8 @@ bool InsertPositionRound(CBowlingDoc& doc, int nRound, bool bScratch, CTimeSpan 
     // The matches take their round's date from the calendar: a dialog closed without
     // "Finished" re-dates nothing, and an undated round would date an extended season from 1970.
     CTime due;
-    if (const CFreeWeek* pRange = FindDatedRange(doc, nRound)) {
-        due = pRange->m_time;
-        if (nPerDate >= 2 && nRound > pRange->m_nFirstRound)
-            due += CTimeSpan(static_cast<LONGLONG>(nRound - pRange->m_nFirstRound) * doc.m_nMinutesBetweenRounds * 60);
-    }
+    if (const CFreeWeek* pRange = FindDatedRange(doc, nRound))
+        due = RoundDue(doc, *pRange, nRound);
     auto makeMatch = [&doc, nRound, bScratch, due](int nMatch) {
         auto* f = new CFixture(nRound, 0, 0, doc.m_nPlayersPerTeam);
         f->m_nMatch = static_cast<BYTE>(nMatch);
@@ -184,6 +217,131 @@ CFreeWeek* FindDatedRange(const CBowlingDoc& doc, int nRound, CFreeWeek* pStart)
             return w;
     }
     return nullptr;
+}
+
+CTime RoundDue(const CBowlingDoc& doc, const CFreeWeek& range, int nRound)
+{
+    CTime due = range.m_time;
+    if (doc.m_nRoundsPerInterval > 1 && nRound > range.m_nFirstRound)
+        due += CTimeSpan(static_cast<LONGLONG>(nRound - range.m_nFirstRound) * doc.m_nMinutesBetweenRounds * 60);
+    return due;
+}
+
+namespace {
+
+// Calendar days, whatever the time of day: a free date is held at any hour.
+int DayNumber(CTime t)
+{
+    return t.GetYear() * 10000 + t.GetMonth() * 100 + t.GetDay();
+}
+
+} // namespace
+
+void DateEntries(CBowlingDoc& doc, const CFreeWeek* pFrom, const CFreeWeek* pTo, CTime start, int nDays)
+{
+    POSITION pos = pFrom ? doc.m_listFreeWeeks.Find(pFrom) : nullptr;
+    for (int k = 0; pos; ++k) {
+        auto* pWeek = static_cast<CFreeWeek*>(doc.m_listFreeWeeks.GetNext(pos));
+        pWeek->m_time = AddDays(start, k * nDays);
+        if (pWeek == pTo)
+            break;
+    }
+}
+
+void InsertDatedRange(CBowlingDoc& doc, CFreeWeek* pRange)
+{
+    POSITION pos = doc.m_listFreeWeeks.GetTailPosition();
+    while (pos) {
+        const auto* pWeek = static_cast<const CFreeWeek*>(doc.m_listFreeWeeks.GetAt(pos));
+        if (!pWeek->m_bFreeDate || DayNumber(pWeek->m_time) <= DayNumber(pRange->m_time))
+            break;
+        doc.m_listFreeWeeks.GetPrev(pos);
+    }
+    if (pos)
+        doc.m_listFreeWeeks.InsertAfter(pos, pRange);
+    else
+        doc.m_listFreeWeeks.AddHead(pRange);
+}
+
+void DateNewRounds(CBowlingDoc& doc, int nFirstRound, const CFreeWeek* pFirstNew, const CFreeWeek* pLastNew)
+{
+    if (pFirstNew) {
+        // A free date on the day the new rounds start takes that week; those before it stay.
+        POSITION pos = doc.m_listFreeWeeks.Find(pFirstNew);
+        const CFreeWeek* pFrom = pFirstNew;
+        if (pos)
+            doc.m_listFreeWeeks.GetPrev(pos);
+        while (pos) {
+            const auto* pWeek = static_cast<const CFreeWeek*>(doc.m_listFreeWeeks.GetPrev(pos));
+            if (!pWeek->m_bFreeDate || DayNumber(pWeek->m_time) < DayNumber(pFirstNew->m_time))
+                break;
+            pFrom = pWeek;
+        }
+        DateEntries(doc, pFrom, pLastNew, pFirstNew->m_time, 7);
+    }
+    DateMatches(doc, nFirstRound);
+}
+
+std::vector<const CFreeWeek*> FreeDatesAfterLastRound(const CBowlingDoc& doc)
+{
+    std::vector<const CFreeWeek*> after;
+    for (POSITION pos = doc.m_listFreeWeeks.GetTailPosition(); pos;) {
+        const auto* pWeek = static_cast<const CFreeWeek*>(doc.m_listFreeWeeks.GetPrev(pos));
+        if (!pWeek->m_bFreeDate)
+            break;
+        after.insert(after.begin(), pWeek);
+    }
+    return after;
+}
+
+CString FreeDatesAfterLastRoundText(const std::vector<const CFreeWeek*>& freeDates)
+{
+    CString strList;
+    for (size_t i = 0; i < freeDates.size(); ++i) {
+        if (i > 0)
+            strList += i + 1 == freeDates.size() ? " and " : ", ";
+        strList += freeDates[i]->m_time.Format("%a %d %b %Y");
+        if (!freeDates[i]->m_strReason.IsEmpty())
+            strList.AppendFormat(" (%s)", freeDates[i]->m_strReason.GetString());
+    }
+    CString strText;
+    if (freeDates.size() == 1)
+        strText.Format("The free date %s now falls after the last round.  It stays in the fixture dates for rounds "
+                       "added later.",
+                       strList.GetString());
+    else if (freeDates.size() > 1)
+        strText.Format("The free dates %s now fall after the last round.  They stay in the fixture dates for rounds "
+                       "added later.",
+                       strList.GetString());
+    return strText;
+}
+
+void DateMatches(CBowlingDoc& doc, int nFirstRound, const AskDatePlayed& askChange)
+{
+    CFreeWeek* pRange = nullptr;
+    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
+        auto* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
+        const int nRound = f->m_nRound;
+        if (nRound < nFirstRound)
+            continue;
+        if (!pRange || pRange->m_nFirstRound > nRound || nRound > pRange->m_nLastRound)
+            pRange = FindDatedRange(doc, nRound, pRange);
+        // A match whose round has no date keeps the date it has.
+        if (!pRange)
+            continue;
+        bool bPlayedOnDue[2];
+        for (int s = 0; s < 2; ++s)
+            bPlayedOnDue[s] = f->m_bPlayed[s] && f->m_timePlayed[s] == f->m_timeDue;
+        const CTime newDue = RoundDue(doc, *pRange, nRound);
+        const CTime oldDue = f->m_timeDue;
+        f->m_timeDue = newDue;
+        for (int s = 0; s < 2; ++s) {
+            if (!f->m_bPlayed[s] || bPlayedOnDue[s])
+                f->m_timePlayed[s] = newDue;
+            else if (askChange && f->m_timePlayed[s] != oldDue && askChange(*f, s, oldDue, newDue))
+                f->m_timePlayed[s] = newDue;
+        }
+    }
 }
 
 } // namespace FixtureCalendar

@@ -1,11 +1,15 @@
 #pragma once
 // Changes to the rounds of a league that the Fixture Dates dialog makes at once: position
-// rounds put in and taken out, the last round dropped, and the markers of the rounds list.
+// rounds put in and taken out, the last round dropped, and the markers of the rounds list;
+// and how the calendar dates a season, which rebuilt and added rounds follow too.
+#include "framework/core/String.h"
 #include "framework/core/Time.h"
 
+#include <functional>
 #include <vector>
 
 class CBowlingDoc;
+class CFixture;
 class CFreeWeek;
 
 namespace FixtureCalendar {
@@ -17,11 +21,22 @@ constexpr int MAX_ROUNDS = 255;
 void MarkPositionRounds(CBowlingDoc& doc);
 // The rounds whose first match is a position-round match, in fixture order.
 std::vector<int> PositionRounds(const CBowlingDoc& doc);
+// The last round in which a side has a result; 0 when none has.
+int LastRoundWithResults(const CBowlingDoc& doc);
+// The first round a position round can be put in: after the last round with results, so that
+// no played match moves, and never round 1, which has no standings to set it from.
+int FirstPositionRound(const CBowlingDoc& doc);
+// A league without rounds has no calendar to put a position round in.
+bool CanAddPositionRound(const CBowlingDoc& doc);
+// The position rounds that can go without moving a played match: no later round has results.
+std::vector<int> DeletablePositionRounds(const CBowlingDoc& doc);
+
 // Round nRound becomes a position round of teams to be set; the rounds from it on move one
 // later and the calendar grows by one round at its end, nInterval after its last entry. The new
 // matches take the date the calendar gives their round, and the venue of the rounds before it
 // when they had one (else the secretary is told the round has none).
-// False when the league already has the most rounds it can hold.
+// False, and nothing changed, when the league already has the most rounds it can hold, has no
+// rounds, or the round comes before FirstPositionRound.
 bool InsertPositionRound(CBowlingDoc& doc, int nRound, bool bScratch, CTimeSpan interval);
 // Removes the matches of the round, moves the later rounds one earlier and drops the last
 // round of the calendar.
@@ -34,5 +49,31 @@ void RemoveLastRound(CBowlingDoc& doc);
 // The dated range holding the round, searched onward from pStart (null: the head), then
 // from the head; null when no range holds it.
 CFreeWeek* FindDatedRange(const CBowlingDoc& doc, int nRound, CFreeWeek* pStart = nullptr);
+// When a round of the range is due: the range's date, each later round of one date the minutes
+// between rounds after the one before.
+CTime RoundDue(const CBowlingDoc& doc, const CFreeWeek& range, int nRound);
+
+// How Fixture Dates dates a season: the entries from pFrom to pTo (to the end of the list when
+// null), in list order, one interval of nDays apart from start, at start's time of day; a
+// free date takes its interval as a round does.
+void DateEntries(CBowlingDoc& doc, const CFreeWeek* pFrom, const CFreeWeek* pTo, CTime start, int nDays);
+// A new dated range for rounds after the others goes into the calendar after every dated
+// range and after the free dates up to its day: a free date on that day comes first.
+void InsertDatedRange(CBowlingDoc& doc, CFreeWeek* pRange);
+// Dates rounds nFirstRound.. week after week from their first range on, around the free dates
+// among them, as Fixture Dates does, and gives their matches the dates of their rounds.
+// pFirstNew..pLastNew are the ranges just put in with InsertDatedRange.
+void DateNewRounds(CBowlingDoc& doc, int nFirstRound, const CFreeWeek* pFirstNew, const CFreeWeek* pLastNew);
+// The free dates with no round after them, in calendar order.
+std::vector<const CFreeWeek*> FreeDatesAfterLastRound(const CBowlingDoc& doc);
+// "The free date Mon 22 Dec 2025 (Christmas) now falls after the last round ..."; empty for none.
+CString FreeDatesAfterLastRoundText(const std::vector<const CFreeWeek*>& freeDates);
+
+// Whether a played side takes its match's new due date as its date played; asked only of a
+// side played on another day than its old due date.
+using AskDatePlayed = std::function<bool(const CFixture& match, int nSide, CTime oldDue, CTime newDue)>;
+// Gives the matches of rounds nFirstRound on the dates of their rounds. A side not played, or
+// played on the day it was due, follows its match; a match whose round has no date keeps its own.
+void DateMatches(CBowlingDoc& doc, int nFirstRound, const AskDatePlayed& askChange = {});
 
 } // namespace FixtureCalendar

@@ -53,6 +53,7 @@ BOOL CFixtureDatesDlg::OnInitDialog()
 
 void CFixtureDatesDlg::UpdatePositionButton()
 {
+    GetDlgItem(IDC_FD_ADD_POSITION)->EnableWindow(FixtureCalendar::CanAddPositionRound(*m_pDoc));
     GetDlgItem(IDC_FD_DELETE_POSITION)->EnableWindow(!FixtureCalendar::PositionRounds(*m_pDoc).empty());
 }
 
@@ -201,15 +202,9 @@ void CFixtureDatesDlg::OnResetDatesFromStart()
     BOOL bNumber = FALSE;
     const int nPerInterval = static_cast<int>(GetDlgItemInt(IDC_FD_ROUNDS_PER_INTERVAL, &bNumber));
     const CTime start = static_cast<CFreeWeek*>(m_pDoc->m_listFreeWeeks.GetHead())->m_time;
-    if (!bNumber || nPerInterval <= 1) {
-        const CTimeSpan interval = Interval();
-        CTime date = start;
-        for (POSITION pos = m_pDoc->m_listFreeWeeks.GetHeadPosition(); pos;) {
-            auto* pWeek = static_cast<CFreeWeek*>(m_pDoc->m_listFreeWeeks.GetNext(pos));
-            pWeek->m_time = date;
-            date += interval;
-        }
-    }
+    if (!bNumber || nPerInterval <= 1)
+        FixtureCalendar::DateEntries(*m_pDoc, static_cast<CFreeWeek*>(m_pDoc->m_listFreeWeeks.GetHead()), nullptr,
+                                     start, static_cast<int>(Interval().GetDays()));
     SetAllDateTimes(start.GetHour(), start.GetMinute());
     m_pDoc->SetModifiedFlag();
     FillRoundList();
@@ -276,6 +271,12 @@ void CFixtureDatesDlg::OnSetAllMatchTimes()
 
 void CFixtureDatesDlg::OnAddPositionRound()
 {
+    if (!FixtureCalendar::CanAddPositionRound(*m_pDoc))
+        return;
+    if (m_pDoc->m_nRounds >= FixtureCalendar::MAX_ROUNDS) {
+        AfxMessageBox("A league cannot have more than 255 rounds.");
+        return;
+    }
     CAddPositionWeekDlg dlg(this);
     dlg.m_pDoc = m_pDoc;
     if (dlg.DoModal() != IDOK)
@@ -284,18 +285,25 @@ void CFixtureDatesDlg::OnAddPositionRound()
     strAsk.Format("This will Insert a Positional Round at Round %d.  Click Yes to continue.", dlg.m_nRound);
     if (AfxMessageBox(strAsk, MB_YESNO) != IDYES)
         return;
-    if (!FixtureCalendar::InsertPositionRound(*m_pDoc, dlg.m_nRound, dlg.m_bScratch != 0, Interval())) {
-        AfxMessageBox("A league cannot have more than 255 rounds.");
+    if (!FixtureCalendar::InsertPositionRound(*m_pDoc, dlg.m_nRound, dlg.m_bScratch != 0, Interval()))
         return;
-    }
     m_pDoc->SetModifiedFlag();
-    GetDlgItem(IDC_FD_DELETE_POSITION)->EnableWindow(TRUE);
+    UpdatePositionButton();
     FillRoundList();
 }
 
 void CFixtureDatesDlg::OnDeletePositionRound()
 {
-    for (int nRound : FixtureCalendar::PositionRounds(*m_pDoc)) {
+    // Taking out a round before the last round with results would move played matches.
+    const std::vector<int> rounds = FixtureCalendar::DeletablePositionRounds(*m_pDoc);
+    if (rounds.empty() && !FixtureCalendar::PositionRounds(*m_pDoc).empty()) {
+        CString strMsg;
+        strMsg.Format("Results have been entered up to round %d, so no position round before it can be deleted.",
+                      FixtureCalendar::LastRoundWithResults(*m_pDoc));
+        AfxMessageBox(strMsg);
+        return;
+    }
+    for (int nRound : rounds) {
         CString strAsk;
         strAsk.Format("Do you wish to delete Positional Round Number %d?", nRound);
         if (AfxMessageBox(strAsk, MB_YESNO) != IDYES)

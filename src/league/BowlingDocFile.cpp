@@ -662,6 +662,9 @@ void CBowlingDoc::ReadLeague(CArchive& ar)
             });
         }
         reader.Read(ar, m_listFreeWeeks, RUNTIME_CLASS(CFreeWeek), "round dates");
+        // Every reader of the calendar takes it in calendar order; some files hold a free
+        // date out of it.
+        PutFreeDatesInOrder(m_listFreeWeeks);
 
         // Report layouts are created by class name; the report code registers the class.
         reader.Read(ar, m_listRepForms, CRuntimeClass::FromName("CRepForm"), "report layouts");

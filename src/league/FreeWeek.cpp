@@ -1,6 +1,10 @@
 #include "league/FreeWeek.h"
 
 #include "framework/core/Archive.h"
+#include "framework/core/Collections.h"
+
+#include <algorithm>
+#include <vector>
 
 IMPLEMENT_SERIAL(CFreeWeek, CObject, 1)
 
@@ -69,4 +73,35 @@ void CFreeWeek::Serialize(CArchive& ar)
         m_bScratchPosition = 0;
         m_bHandicapPosition = 0;
     }
+}
+
+bool PutFreeDatesInOrder(CObList& list)
+{
+    std::vector<CFreeWeek*> entries;
+    for (POSITION pos = list.GetHeadPosition(); pos;)
+        entries.push_back(static_cast<CFreeWeek*>(list.GetNext(pos)));
+    const auto earlier = [](const CFreeWeek* a, const CFreeWeek* b) { return a->m_time < b->m_time; };
+    if (std::is_sorted(entries.begin(), entries.end(), earlier))
+        return false;
+    std::vector<CFreeWeek*> freeDates;
+    for (CFreeWeek* w : entries)
+        if (w->m_bFreeDate)
+            freeDates.push_back(w);
+    std::stable_sort(freeDates.begin(), freeDates.end(), earlier);
+    std::vector<CFreeWeek*> ordered;
+    auto next = freeDates.begin();
+    for (CFreeWeek* w : entries) {
+        if (w->m_bFreeDate)
+            continue;
+        for (; next != freeDates.end() && (*next)->m_time <= w->m_time; ++next)
+            ordered.push_back(*next);
+        ordered.push_back(w);
+    }
+    ordered.insert(ordered.end(), next, freeDates.end());
+    if (ordered == entries)
+        return false;
+    list.RemoveAll();
+    for (CFreeWeek* w : ordered)
+        list.AddTail(w);
+    return true;
 }

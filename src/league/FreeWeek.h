@@ -7,6 +7,7 @@
 #include "framework/core/Types.h"
 
 class CArchive;
+class CObList;
 
 class CFreeWeek : public CObject
 {
@@ -31,3 +32,8 @@ public:
     CTime m_time;
     CString m_strReason;          // of a free date, at most 48 characters
 };
+
+// A round-dates list in calendar order: each free date among the dated ranges by its date (before
+// a range dated the same), the ranges keeping their order. A list already in calendar order is
+// left as it is; true when the list changed.
+bool PutFreeDatesInOrder(CObList& list);

@@ -239,8 +239,16 @@ void BuildSampleLeague(CBowlingDoc& doc, const SampleLeagueShape& shape, BOOL bW
     // The season: a round robin, one round a week from the first Monday of September.
     for (int r = 0; r < shape.nRounds; ++r) {
         // Calendar weeks, so the clock change in October keeps the 7.30 start.
-        // Christmas week (round 17's Monday) is a free date: the rounds after it move on a week.
+        // Christmas week (round 17's Monday) is a free date, in its place in the calendar: the
+        // rounds after it move on a week.
         const int nWeek = bSmall && r >= 16 ? r + 1 : r;
+        if (bSmall && r == 16) {
+            auto* pFree = new CFreeWeek;
+            pFree->m_bFreeDate = 1;
+            pFree->m_time = CTime(2025, 12, 22, 19, 30, 0);
+            pFree->m_strReason = "Christmas";
+            doc.m_listFreeWeeks.AddTail(pFree);
+        }
         CTime due(2025, 9, 1 + 7 * nWeek, 19, 30, 0);
         auto* pWeek = new CFreeWeek(r + 1);
         pWeek->m_nFirstRound = pWeek->m_nLastRound = static_cast<BYTE>(r + 1);
@@ -256,13 +264,6 @@ void BuildSampleLeague(CBowlingDoc& doc, const SampleLeagueShape& shape, BOOL bW
             f->m_timeDue = due;
             doc.AddFixture(f);
         }
-    }
-    if (bSmall) {
-        auto* pFree = new CFreeWeek;
-        pFree->m_bFreeDate = 1;
-        pFree->m_time = CTime(2025, 12, 22, 19, 30, 0);
-        pFree->m_strReason = "Christmas";
-        doc.m_listFreeWeeks.AddTail(pFree);
     }
 
     // Results up to the round played: the team orders bowl, every score around the average.

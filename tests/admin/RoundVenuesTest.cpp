@@ -145,19 +145,19 @@ TEST_F(RoundVenuesTest, ExtendSeasonFollowsTheOneVenueOrNamesTheNewRounds)
 
 TEST_F(RoundVenuesTest, APositionRoundPutInTakesTheVenueOfTheRoundsBeforeIt)
 {
-    SecondVenueFor({5});
-    // Before round 4 every round was at Calder Valley; before round 7, not.
-    for (const char* pszRound : {"4", "7"}) {
+    SecondVenueFor({13});
+    // After the results: before round 12 every round was at Calder Valley; before round 15, not.
+    for (const char* pszRound : {"12", "15"}) {
         ui.OnDialog(IDD_FIXTURE_DATES).Click(IDC_FD_ADD_POSITION).OK();
         ui.OnDialog(IDD_ADD_POSITION_WEEK).SetText(IDC_APW_ROUND, pszRound).OK();
         ui.AnswerMessageBox(IDYES, "This will Insert a Positional Round");
         ASSERT_TRUE(Command(ID_FIXTURE_AMEND_DATES));
     }
     EXPECT_TRUE(ui.AllUsed());
-    // Round 5 at Ryburn Lanes is round 6 now; the rounds after it moved with their venues.
-    EXPECT_EQ(Venues(1, 23), "1111120111111111111111" "1");
+    // Round 13 at Ryburn Lanes is round 14 now; the rounds after it moved with their venues.
+    EXPECT_EQ(Venues(1, 23), "111111111111" "120" "11111111");
     EXPECT_EQ(ui.MessageTexts().back(),
-              "Round 7 has no venue.  Please give it one with Venue > Assign Venues to Rounds.");
+              "Round 15 has no venue.  Please give it one with Venue > Assign Venues to Rounds.");
 }
 
 TEST(RoundListText, RoundsInOrderWithRunsAsRanges)

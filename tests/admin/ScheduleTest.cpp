@@ -220,3 +220,31 @@ TEST_F(ScheduleTest, AFourTeamLeagueCannotBeReduced)
     EXPECT_TRUE(ui.AllUsed());  // no dialog opened
     EXPECT_EQ(Nums(doc.m_nTeams, doc.m_nExtraTeams, doc.m_listFixtures.GetCount()), Nums(4, 0, nFixtures));
 }
+
+// Three rounds a night, 20 minutes apart as Fixture Dates set them, from 6 pm on Tue 7 Jan 2025.
+// Two teams more from round 5, the middle of the second night: rounds 5 and 6 stay that night
+// at 6.20 and 6.40, and the nights after start at 6 pm with the secretary's 20 minutes.
+TEST_F(ScheduleTest, RoundsRebuiltFromTheMiddleOfANightKeepItsTimesAndMinutes)
+{
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    MakeLeague(doc, 4, 12, At(2025, 1, 7), 0, 3);
+    ui.OnDialog(IDD_FIXTURE_DATES).Select(IDC_FD_MINUTES, 2).OK();
+    ASSERT_TRUE(doc.OnCmdMsg(ID_FIXTURE_AMEND_DATES, CN_COMMAND, nullptr));
+    ASSERT_EQ(Fixtures(doc, 5)[0]->m_timeDue, At(2025, 1, 14, 18, 20));
+
+    ui.OnDialog(IDD_NEW_SCHEDULE_RULE).OK();
+    ui.OnDialog(IDD_EXPAND_LEAGUE).SetText(IDC_LSZ_START_ROUND, "5").OK(); // five rounds: 5 to 9
+    ASSERT_TRUE(doc.OnCmdMsg(ID_FIXTURE_ADD_EXTRA_TEAMS, CN_COMMAND, nullptr));
+    EXPECT_TRUE(ui.AllUsed());
+    ASSERT_EQ(Nums(doc.m_nRounds, Fixtures(doc, 9).size(), doc.m_nMinutesBetweenRounds), Nums(9, 3, 20));
+    std::vector<CTime> due;
+    for (int r = 5; r <= 9; ++r)
+        due.push_back(Fixtures(doc, r)[2]->m_timeDue);
+    EXPECT_EQ(due, (std::vector<CTime>{At(2025, 1, 14, 18, 20), At(2025, 1, 14, 18, 40), At(2025, 1, 21),
+                                       At(2025, 1, 21, 18, 20), At(2025, 1, 21, 18, 40)}));
+    std::vector<std::pair<int, int>> ranges;
+    for (const CFreeWeek* w : Weeks(doc))
+        ranges.emplace_back(w->m_nFirstRound, w->m_nLastRound);
+    EXPECT_EQ(ranges, (std::vector<std::pair<int, int>>{{1, 3}, {4, 6}, {7, 9}}));
+}

@@ -16,6 +16,7 @@
 #include "admin/NewLeagueTeamsDlg.h"
 #include "admin/EditScheduleDlg.h"
 #include "admin/SplitSeasonDlg.h"
+#include "league/SampleLeague.h"
 
 TEST(SeasonWidgets, TheSplitSummaryFollowsWhatIsTypedAndTicked)
 {
@@ -256,4 +257,36 @@ TEST(SeasonWidgets, ASplitStartingAfterTheLastRoundIsRefusedAndItsBoxTakesTheFoc
                   "Beyond the last round NOT allowed.  The league has 9 rounds, so split 2 cannot start at round 10."}));
     EXPECT_EQ(Nums(doc.m_bSplitSeason, doc.m_nRoundsPerSplit, doc.m_nSplits, doc.m_nCustomSplitStart[1]),
               Nums(1, 3, 2, 6));
+}
+
+// Add Position Round on the sample league (results in rounds 1 to 10), by keys: the box offers
+// round 11; round 5 with Enter is refused naming round 11, the box keeps the focus with what was
+// typed selected, and round 12 typed over it goes in.
+TEST(SeasonWidgets, APositionRoundBeforeTheResultsIsRefusedAndTheRoundBoxKeepsTheFocus)
+{
+    SetUpAdmin();
+    CBowlingDoc doc;
+    BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
+    CRealUi ui;
+    ui.OnDialog(IDD_FIXTURE_DATES, [](CRealDialog& d) {
+        d.Click(IDC_FD_ADD_POSITION);
+        d.Click(IDOK); // Finished
+    });
+    ui.OnDialog(IDD_ADD_POSITION_WEEK, [](CRealDialog& d) {
+        ASSERT_EQ(d.FocusID(), static_cast<UINT>(IDC_APW_ROUND));
+        EXPECT_EQ(d.Text(IDC_APW_ROUND), "11");
+        d.Type("5").Enter();
+        ASSERT_EQ(d.FocusID(), static_cast<UINT>(IDC_APW_ROUND));
+        EXPECT_EQ(d.Text(IDC_APW_ROUND), "5");
+        d.Type("12").Enter();
+    });
+    ui.AnswerMessageBox(IDOK, "Results have been entered up to round 10");
+    ui.AnswerMessageBox(IDYES, "This will Insert a Positional Round at Round 12.");
+    ASSERT_TRUE(doc.OnCmdMsg(ID_FIXTURE_AMEND_DATES, CN_COMMAND, nullptr));
+    EXPECT_EQ(ui.messages,
+              (std::vector<std::string>{
+                  "Results have been entered up to round 10, so a position round can go no earlier than round 11.",
+                  "This will Insert a Positional Round at Round 12.  Click Yes to continue."}));
+    ASSERT_EQ(Nums(doc.m_nRounds, Fixtures(doc, 12).size()), Nums(22, 4));
+    EXPECT_EQ(Nums(Fixtures(doc, 11)[0]->m_bPositionRound, Fixtures(doc, 12)[0]->m_bPositionRound), Nums(0, 1));
 }

@@ -4,6 +4,7 @@
 #include "league/Awards.h"
 #include "league/BowlingDoc.h"
 #include "league/Fixture.h"
+#include "league/FreeWeek.h"
 #include "league/Juniors.h"
 #include "league/Player.h"
 #include "league/SampleLeague.h"
@@ -429,4 +430,47 @@ TEST(LeagueFile, ScoreSheetStyleIsKeptWithOrWithoutTheReportCode)
     ASSERT_TRUE(without.LoadFromBytes(withProto, "x.lgf", error)) << error.GetString();
     EXPECT_EQ(without.m_pScoreSheetPrototype, nullptr);
     EXPECT_EQ(Save(without), withProto);
+}
+
+// A file holding its free dates out of calendar order (the sample once stored Christmas last) is
+// read in it, and saves as the same league in order would; a file in order reads as it is.
+TEST(LeagueFile, FreeDatesOutOfCalendarOrderAreReadInIt)
+{
+    CBowlingDoc doc;
+    BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
+    // Wed 5 Nov 2025 free too, between round 10 (Mon 3 Nov) and round 11 (Mon 10 Nov).
+    auto* pBonfire = new CFreeWeek;
+    pBonfire->m_bFreeDate = 1;
+    pBonfire->m_time = CTime(2025, 11, 5, 19, 30, 0);
+    pBonfire->m_strReason = "Bonfire night";
+    doc.m_listFreeWeeks.InsertBefore(doc.m_listFreeWeeks.FindIndex(10), pBonfire);
+    auto* pChristmas = static_cast<CFreeWeek*>(doc.m_listFreeWeeks.GetAt(doc.m_listFreeWeeks.FindIndex(17)));
+    ASSERT_EQ(pChristmas->m_strReason, "Christmas");
+    const Bytes inOrder = Save(doc);
+
+    doc.m_listFreeWeeks.RemoveAt(doc.m_listFreeWeeks.Find(pBonfire));
+    doc.m_listFreeWeeks.RemoveAt(doc.m_listFreeWeeks.Find(pChristmas));
+    doc.m_listFreeWeeks.AddHead(pBonfire);
+    doc.m_listFreeWeeks.AddTail(pChristmas);
+    const Bytes outOfOrder = Save(doc);
+    ASSERT_EQ(outOfOrder.size(), inOrder.size());
+    ASSERT_NE(outOfOrder, inOrder);
+
+    for (const Bytes* pFile : {&outOfOrder, &inOrder}) {
+        CBowlingDoc reloaded;
+        CString error;
+        ASSERT_TRUE(reloaded.LoadFromBytes(*pFile, "sample.lgf", error)) << error.GetString();
+        std::vector<std::string> lines;
+        for (POSITION pos = reloaded.m_listFreeWeeks.GetHeadPosition(); pos;) {
+            CString s;
+            static_cast<CFreeWeek*>(reloaded.m_listFreeWeeks.GetNext(pos))->GetListText(s, ' ');
+            lines.emplace_back(s.GetString());
+        }
+        ASSERT_EQ(lines.size(), 23u);
+        EXPECT_EQ((std::vector<std::string>{lines[9], lines[10], lines[11], lines[16], lines[17], lines[18]}),
+                  (std::vector<std::string>{"Rnd 10   Mon 03 Nov 2025 07:30 PM", "Free Date - Wed 05 Nov 2025",
+                                            "Rnd 11   Mon 10 Nov 2025 07:30 PM", "Rnd 16   Mon 15 Dec 2025 07:30 PM",
+                                            "Free Date - Mon 22 Dec 2025", "Rnd 17   Mon 29 Dec 2025 07:30 PM"}));
+        EXPECT_EQ(Save(reloaded), inOrder);
+    }
 }

@@ -258,10 +258,13 @@ bool WeighFontInDoubt(const CArchive& ar, size_t nStart, const CFontSigns& signs
         doubt.bActive = false;
         return true;
     }
-    // A font far on, or in a record of its own, says nothing of the step where the doubt lies:
-    // a doubt that a refusal would name stays, one that none would is dropped.
+    // A font far on says nothing of the step where the doubt lies: a doubt that a refusal
+    // would name stays, one that none would is dropped. A record of its own, read through an
+    // archive of its own, starts where the read around it went on: its first font is near, and
+    // a damaged length before the record would have shifted it as much as the next font.
     constexpr size_t kNear = 64;  // past a few settings between two fonts
-    if (doubt.pArchive != &ar || nStart > doubt.nEnd + kNear) {
+    const size_t nFrom = doubt.pArchive == &ar ? doubt.nEnd : 0;
+    if (nStart > nFrom + kNear) {
         doubt.bActive = doubt.bBlameUnseen;
         return !doubt.bActive;
     }

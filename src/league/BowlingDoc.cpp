@@ -607,18 +607,29 @@ int CLeagueSettings::FittedSplits(int nSplits, int nRoundsPerSplit, int nRounds)
     return std::max(std::min(nSplits, nMost), 2);
 }
 
-void CLeagueSettings::DropUnusableSplits()
+CLeagueSettings::CSplitsDropped CLeagueSettings::DropUnusableSplits()
 {
+    CSplitsDropped dropped;
     // Split 1 starts the season; a later split starting after the last round never comes.
     for (int i = 1; i < 12; ++i)
-        if (!SplitStartFits(m_nCustomSplitStart[i], m_nRounds))
+        if (!SplitStartFits(m_nCustomSplitStart[i], m_nRounds)) {
+            dropped.starts.push_back(m_nCustomSplitStart[i]);
             m_nCustomSplitStart[i] = 0;
-    if (!SimpleSplitsUsable(m_nRoundsPerSplit, m_nRounds))
+        }
+    if (!SimpleSplitsUsable(m_nRoundsPerSplit, m_nRounds)) {
+        dropped.bSimpleOff = m_bSplitSeason != 0;
         m_bSplitSeason = 0;
-    else if (m_bSplitSeason && m_nRounds > 0)
-        m_nSplits = static_cast<BYTE>(FittedSplits(m_nSplits, m_nRoundsPerSplit, m_nRounds));
-    if (!CustomSplitsUsable(m_nCustomSplitStart, m_nRounds))
+    } else if (m_bSplitSeason && m_nRounds > 0) {
+        const BYTE nFitted = static_cast<BYTE>(FittedSplits(m_nSplits, m_nRoundsPerSplit, m_nRounds));
+        if (nFitted != m_nSplits)
+            dropped.nSplitsWere = m_nSplits;
+        m_nSplits = nFitted;
+    }
+    if (!CustomSplitsUsable(m_nCustomSplitStart, m_nRounds)) {
+        dropped.bCustomOff = m_bCustomSplits != 0;
         m_bCustomSplits = 0;
+    }
+    return dropped;
 }
 
 void CBowlingDoc::UpdateSplitState()

@@ -153,9 +153,18 @@ struct CLeagueSettings
     // The number of simple splits the rounds hold: at least 2, at most as many as begin within
     // the season (the last may be short).
     static int FittedSplits(int nSplits, int nRoundsPerSplit, int nRounds);
+    // What DropUnusableSplits took from the split settings.
+    struct CSplitsDropped
+    {
+        std::vector<int> starts;  // the custom splits' starts after the last round, removed
+        bool bSimpleOff = false;  // simple splits, on, turned off
+        int nSplitsWere = 0;      // simple splits cut from this many; 0 when not cut
+        bool bCustomOff = false;  // custom splits, on, turned off
+        bool Any() const { return !starts.empty() || bSimpleOff || nSplitsWere != 0 || bCustomOff; }
+    };
     // A split starting after the last round goes; splits that cannot be used are turned off,
     // and simple splits are cut to the number the rounds hold.
-    void DropUnusableSplits();
+    CSplitsDropped DropUnusableSplits();
 
     // --- lanes and squads
     BYTE m_nStartLane = 1;                 // 0 is read as 1

@@ -12,6 +12,7 @@
 #include "league/FreeWeek.h"
 #include "league/Player.h"
 #include "league/Scoring.h"
+#include "league/SeasonRounds.h"
 #include "league/Team.h"
 #include "league/Venue.h"
 
@@ -524,7 +525,9 @@ void CBowlingDoc::ReadHeader(CArchive& ar, BYTE nVersion)
     ar >> m_nRoundsPerSplit >> m_nSplits;
     ar.ReadExact(m_nCustomSplitStart, sizeof m_nCustomSplitStart);
     // Splits that cannot be used are read as the Split Season dialog's OK leaves them: off.
-    DropUnusableSplits();
+    const CSplitsDropped splitsDropped = DropUnusableSplits();
+    if (splitsDropped.Any())
+        NoteReadMend(ReadMend::Splits, SplitsDroppedOnReading(*this, splitsDropped));
     ar >> m_nStartLane >> m_nLastLane >> m_nSplitStartLane >> m_nLanesBeforeSplit;
     ar.ReadExact(m_nCustomLanes, sizeof m_nCustomLanes);
     for (WORD& w : m_nSquadDelay)
@@ -744,6 +747,7 @@ CString MakeReadNotice()
         const char* pszEnd[2];
         const char* pszOne;
     } kinds[] = {
+        {ReadMend::Splits, {"", ""}, {"setting", "settings"}, {".", "."}, "it"},
         {ReadMend::Points,
          {"the points of ", "the points of "},
          {"match", "matches"},

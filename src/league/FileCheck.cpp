@@ -8,7 +8,7 @@ struct CReadPlaceState
     const char* pszList = nullptr;
     unsigned nEntry = 0;
     CString strPlace;
-    std::vector<CString> mends[3];
+    std::vector<CString> mends[static_cast<int>(ReadMend::Count)];
 };
 
 CReadPlaceState& State()

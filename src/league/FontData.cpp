@@ -142,11 +142,12 @@ CFontSigns SignsOf(const BYTE styles[4], const char* pName, size_t nName, DWORD 
     return signs;
 }
 
+constexpr size_t kFixed = 9;  // a font's heights, point size and four styles, before its name
+
 // The signs of the font stored at offset nPos, read with its name nName long (-1: as its length
 // says); false when the bytes end first or the length is in a long form never written for a face.
 bool PeekSigns(const CArchive& ar, size_t nPos, CFontSigns& signs, int nName = -1)
 {
-    constexpr size_t kFixed = 9;  // heights, point size and the four styles
     BYTE head[kFixed + 1];
     if (ar.PeekAt(nPos, head, sizeof head) != sizeof head || head[kFixed] == 0xFF)
         return false;
@@ -200,6 +201,8 @@ struct CFontReadState
 {
     int nScopes = 0;
     bool bReadingFont = false;  // a font's bytes are being read
+    const CArchive* pFontArchive = nullptr;  // from this one, compared, never followed
+    size_t nFontStart = 0;                   // at this offset
     CFontDoubt doubt;
 };
 
@@ -258,10 +261,13 @@ bool WeighFontInDoubt(const CArchive& ar, size_t nStart, const CFontSigns& signs
         doubt.bActive = false;
         return true;
     }
-    // A font far on, or in a record of its own, says nothing of the step where the doubt lies:
-    // a doubt that a refusal would name stays, one that none would is dropped.
+    // A font far on says nothing of the step where the doubt lies: a doubt that a refusal
+    // would name stays, one that none would is dropped. A record of its own, read through an
+    // archive of its own, starts where the read around it went on: its first font is near, and
+    // a damaged length before the record would have shifted it as much as the next font.
     constexpr size_t kNear = 64;  // past a few settings between two fonts
-    if (doubt.pArchive != &ar || nStart > doubt.nEnd + kNear) {
+    const size_t nFrom = doubt.pArchive == &ar ? doubt.nEnd : 0;
+    if (nStart > nFrom + kNear) {
         doubt.bActive = doubt.bBlameUnseen;
         return !doubt.bActive;
     }
@@ -328,6 +334,8 @@ void CFontData::Serialize(CArchive& ar)
         const size_t nStart = ar.GetPosition();
         DWORD dwColour = 0;
         state.bReadingFont = true;
+        state.pFontArchive = &ar;
+        state.nFontStart = nStart;
         ar >> m_nScreenHeight >> m_nPrinterHeight >> m_nPointSize >> m_bBold >> m_bItalic >> m_bStrikeOut
            >> m_bUnderline >> m_strFaceName >> dwColour;
         state.bReadingFont = false;
@@ -356,7 +364,13 @@ void ReadNamingDamagedFont(CArchive& ar, const std::function<void()>& read)
     } scope(state);
     try {
         read();
-    } catch (const CArchiveException&) {
+    } catch (const CArchiveException& e) {
+        // The file's last font read past the file's end reads whole at a shorter name: its
+        // name's length was made longer, and the file is no shorter than it was written.
+        BYTE nName = 0;
+        if (e.m_cause == CArchiveException::endOfFile && state.bReadingFont && state.pFontArchive == &ar &&
+            ar.PeekAt(state.nFontStart + kFixed, &nName, 1) == 1 && WholeAtAnotherLength(ar, state.nFontStart, nName))
+            ThrowDamagedName(GetReadPlace());
         const CFontDoubt& doubt = state.doubt;
         if (doubt.bActive && doubt.bBlameUnseen && !doubt.SettledBy(ar))
             ThrowDamagedName(doubt.place.GetText());

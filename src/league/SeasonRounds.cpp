@@ -116,35 +116,28 @@ void CRoundVenues::SayNoVenue(const std::vector<int>& rounds)
 
 bool CBowlingDoc::FitSplitsToRounds()
 {
-    const CLeagueSettings before = *this;
     const DWORD bActiveBefore = m_bSplitsActive;
-    DropUnusableSplits();
+    const DWORD bCustomBefore = m_bCustomSplits;
+    const CSplitsDropped dropped = DropUnusableSplits();
     UpdateSplitState();
-    const bool bStartsKept = std::equal(std::begin(before.m_nCustomSplitStart), std::end(before.m_nCustomSplitStart),
-                                        std::begin(m_nCustomSplitStart));
-    if (bStartsKept && before.m_bSplitSeason == m_bSplitSeason && before.m_bCustomSplits == m_bCustomSplits &&
-        before.m_nSplits == m_nSplits)
+    if (!dropped.Any())
         return false;
 
     // Only what was in use is worth a word; starts kept aside for custom splits that were off
     // go quietly.
     CString strSaid;
     CString s;
-    std::vector<int> dropped;
-    for (int i = 1; i < 12; ++i)
-        if (before.m_nCustomSplitStart[i] != 0 && m_nCustomSplitStart[i] == 0)
-            dropped.push_back(before.m_nCustomSplitStart[i]);
-    if (before.m_bCustomSplits && !dropped.empty()) {
-        s.Format(dropped.size() == 1 ? "  The split from round %s no longer fits and has been removed."
-                                     : "  The splits from rounds %s no longer fit and have been removed.",
-                 RoundListText(dropped).GetString());
+    if (bCustomBefore && !dropped.starts.empty()) {
+        s.Format(dropped.starts.size() == 1 ? "  The split from round %s no longer fits and has been removed."
+                                            : "  The splits from rounds %s no longer fit and have been removed.",
+                 RoundListText(dropped.starts).GetString());
         strSaid += s;
     }
-    if (before.m_bSplitSeason && !m_bSplitSeason) {
+    if (dropped.bSimpleOff) {
         s.Format("  Splits of %d rounds no longer fit.", m_nRoundsPerSplit);
         strSaid += s;
-    } else if (before.m_bSplitSeason && before.m_nSplits != m_nSplits) {
-        s.Format("  Its splits of %d rounds are %d now, not %d.", m_nRoundsPerSplit, m_nSplits, before.m_nSplits);
+    } else if (dropped.nSplitsWere != 0) {
+        s.Format("  Its splits of %d rounds are %d now, not %d.", m_nRoundsPerSplit, m_nSplits, dropped.nSplitsWere);
         strSaid += s;
     }
     if (bActiveBefore && !m_bSplitsActive)
@@ -155,4 +148,37 @@ bool CBowlingDoc::FitSplitsToRounds()
         AfxMessageBox(strMsg + strSaid);
     }
     return true;
+}
+
+CString SplitsDroppedOnReading(const CLeagueSettings& settings, const CLeagueSettings::CSplitsDropped& dropped)
+{
+    std::vector<CString> clauses;
+    CString s;
+    if (!dropped.starts.empty()) {
+        s.Format(dropped.starts.size() == 1 ? "the split from round %s was removed"
+                                            : "the splits from rounds %s were removed",
+                 RoundListText(dropped.starts).GetString());
+        clauses.push_back(s);
+    }
+    if (dropped.bSimpleOff && settings.m_nRoundsPerSplit == 0) {
+        clauses.emplace_back("its splits without a number of rounds were turned off");
+    } else if (dropped.bSimpleOff) {
+        s.Format("its splits of %d rounds were turned off", settings.m_nRoundsPerSplit);
+        clauses.push_back(s);
+    } else if (dropped.nSplitsWere != 0) {
+        s.Format("its splits of %d rounds are %d now, not %d", settings.m_nRoundsPerSplit, settings.m_nSplits,
+                 dropped.nSplitsWere);
+        clauses.push_back(s);
+    }
+    if (dropped.bCustomOff && dropped.starts.empty())
+        clauses.emplace_back("its custom splits were turned off");
+    if ((dropped.bSimpleOff || dropped.bCustomOff) && !settings.m_bSplitSeason && !settings.m_bCustomSplits)
+        clauses.emplace_back("the season is no longer split");
+
+    CString text = "the season's split setting could not be used";
+    if (settings.m_nRounds > 0)
+        text.AppendFormat(" with its %d rounds", settings.m_nRounds);
+    for (size_t i = 0; i < clauses.size(); ++i)
+        text += (i == 0 ? ": " : i + 1 == clauses.size() ? " and " : ", ") + clauses[i];
+    return text;
 }

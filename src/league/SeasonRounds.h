@@ -2,14 +2,18 @@
 // What the season keeps when its rounds are rebuilt or added: the venue of each round, and
 // the splits that still fit its rounds (CBowlingDoc::FitSplitsToRounds, SeasonRounds.cpp).
 #include "framework/core/String.h"
+#include "league/BowlingDoc.h"
 
 #include <map>
 #include <vector>
 
-class CBowlingDoc;
-
 // "22", "12 and 18", "12, 15 and 22-28": rounds in order, runs of three or more as a range.
 CString RoundListText(const std::vector<int>& rounds);
+
+// What reading a league took from its split settings, for the read's notice: "the season's
+// split setting could not be used with its 12 rounds: the split from round 14 was removed and
+// the season is no longer split".
+CString SplitsDroppedOnReading(const CLeagueSettings& settings, const CLeagueSettings::CSplitsDropped& dropped);
 
 // The venue of each round of the schedule, taken before rounds are rebuilt or added. Venues
 // are assigned to rounds: a round keeps its venue when its matches are made again, and a new

@@ -152,7 +152,8 @@ TEST_F(SplitSeasonTest, BothWaysOfSplittingChangeTheSplitCountTheHeadingsAndTheS
 }
 
 // A league file that holds split season with no rounds per split, or custom splits with no
-// second start, is read as the dialog's OK leaves it: no splits, in the headings too.
+// second start, is read as the dialog's OK leaves it: no splits, in the headings too. The
+// read's notice says what went, to be kept by saving the league.
 TEST_F(SplitSeasonTest, SplitsThatCannotBeUsedAreReadAsTheDialogsOKLeavesThem)
 {
     const struct
@@ -161,15 +162,27 @@ TEST_F(SplitSeasonTest, SplitsThatCannotBeUsedAreReadAsTheDialogsOKLeavesThem)
         BYTE nSecondStart;
         int bSimple, bCustom;
         const char* pszHeading;
+        const char* pszMended;  // after "the season's split setting could not be used with its 30 rounds: "
     } cases[] = {
-        {0, 0, 1, 0, "Handicap Standings after Round 12 of 30 on "},
-        {0, 0, 0, 1, "Handicap Standings after Round 12 of 30 on "},
-        {0, 0, 1, 1, "Handicap Standings after Round 12 of 30 on "},
-        {10, 0, 1, 1, "Handicap Standings after Round 12 of 30. Split 2 of 3 on  "},
-        {0, 10, 1, 1, "Handicap Standings after Round 12 of 30. Split 2 of 2 on  "},
-        // Splits starting after the last round never come.
-        {30, 0, 1, 0, "Handicap Standings after Round 12 of 30 on "},
-        {0, 31, 0, 1, "Handicap Standings after Round 12 of 30 on "},
+        {0, 0, 1, 0, "Handicap Standings after Round 12 of 30 on ",
+         "its splits without a number of rounds were turned off and the season is no longer split"},
+        {0, 0, 0, 1, "Handicap Standings after Round 12 of 30 on ",
+         "its custom splits were turned off and the season is no longer split"},
+        {0, 0, 1, 1, "Handicap Standings after Round 12 of 30 on ",
+         "its splits without a number of rounds were turned off, its custom splits were turned off and the season "
+         "is no longer split"},
+        {10, 0, 1, 1, "Handicap Standings after Round 12 of 30. Split 2 of 3 on  ", "its custom splits were turned off"},
+        {0, 10, 1, 1, "Handicap Standings after Round 12 of 30. Split 2 of 2 on  ",
+         "its splits without a number of rounds were turned off"},
+        {10, 0, 1, 0, "Handicap Standings after Round 12 of 30. Split 2 of 3 on  ", nullptr},
+        // Splits starting after the last round never come; three splits of 20 rounds are two.
+        {30, 0, 1, 0, "Handicap Standings after Round 12 of 30 on ",
+         "its splits of 30 rounds were turned off and the season is no longer split"},
+        {0, 31, 0, 1, "Handicap Standings after Round 12 of 30 on ",
+         "the split from round 31 was removed and the season is no longer split"},
+        {0, 31, 0, 0, "Handicap Standings after Round 12 of 30 on ", "the split from round 31 was removed"},
+        {20, 0, 1, 0, "Handicap Standings after Round 12 of 30. Split 1 of 2 on  ",
+         "its splits of 20 rounds are 2 now, not 3"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.nPer) + " " + std::to_string(c.nSecondStart));
@@ -188,6 +201,10 @@ TEST_F(SplitSeasonTest, SplitsThatCannotBeUsedAreReadAsTheDialogsOKLeavesThem)
         CString error;
         ASSERT_TRUE(loaded.LoadFromBytes(bytes, "split.lgf", error)) << error.GetString();
         EXPECT_EQ(Heading(loaded, 12).rfind(c.pszHeading, 0), 0u) << Heading(loaded, 12);
+        EXPECT_EQ(loaded.m_strReadNotice.GetString(),
+                  c.pszMended ? "In the league file \"split.lgf\" the season's split setting could not be used with "
+                                "its 30 rounds: " + std::string(c.pszMended) + ". Save the league to keep it."
+                              : std::string());
 
         // Split Season confirmed unchanged leaves the league as it was read.
         std::vector<BYTE> read;

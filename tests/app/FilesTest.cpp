@@ -124,6 +124,38 @@ TEST(Files, ALeagueWithAMendedFontAndHandicapOpensWithOneNoticeAndSavesMended)
     EXPECT_EQ(again.Doc()->m_fontReportTitle.m_crColour, RGB(0, 0, 0));
 }
 
+// The sample league (21 rounds) as an older program left it, split by custom splits from
+// rounds 8 and 25: it opens in two splits, the notice says the third went, and saved it opens
+// again without a word.
+TEST(Files, ALeagueWithASplitAfterItsLastRoundOpensWithOneNoticeAndSavesWithoutIt)
+{
+    CScriptedBackend ui;
+    TempDir dir;
+    const std::string path = SaveDamagedSample(dir, [](CBowlingDoc& league) {
+        league.m_bCustomSplits = 1;
+        league.m_nCustomSplitStart[0] = 1;
+        league.m_nCustomSplitStart[1] = 8;
+        league.m_nCustomSplitStart[2] = 25;
+    });
+    {
+        Started s({path});
+        ASSERT_TRUE(s.ok);
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].text, "In the league file \"" + path + "\" the season's split setting could not be "
+                                       "used with its 21 rounds: the split from round 25 was removed. Save the league "
+                                       "to keep it.");
+        const CBowlingDoc& doc = *s.Doc();
+        EXPECT_EQ((std::vector<int>{doc.m_nCustomSplitStart[1], doc.m_nCustomSplitStart[2], int(doc.m_nSplitCount)}),
+                  (std::vector<int>{8, 0, 2}));
+        EXPECT_TRUE(s.Doc()->IsModified() && ui.frameModified);
+        EXPECT_TRUE(s.Run(ID_FILE_SAVE));
+    }
+    Started again({path});
+    ASSERT_TRUE(again.ok);
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(int(again.Doc()->m_nSplitCount), 2);
+}
+
 // The player list's title font (the report title over that list) in grey, RGB(100, 100, 100),
 // and a face of its own, damaged in its colour's fourth byte: the league opens with one notice,
 // the font grey in its face, and once saved opens without one.

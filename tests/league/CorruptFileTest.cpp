@@ -501,11 +501,10 @@ TEST_F(CorruptFileTest, ADamagedHeaderOrFontNameIsReportedAsSuch)
             ASSERT_FALSE(open.LoadFromBytes(bytes, "damaged.lgf", error)) << nFonts << " " << int(nLength);
             ASSERT_EQ(error.Find("multiple prize rules"), -1) << error.GetString();
             // A name cut to nothing leaves letters for the colour, one made longer takes in the
-            // colour's zero bytes: both are met at once (but for the file's last font, which then
-            // ends early). A name cut by a letter or two may read on as a font a little further.
+            // colour's zero bytes, or runs the file's last font past its end: both are met at
+            // once. A name cut by a letter or two may read on as a font a little further.
             if (nLength == 0 || nLength == 9) {
-                ASSERT_TRUE(error.Find("report font") != -1 || error.Find("cut short") != -1)
-                    << nFonts << " " << int(nLength) << " " << error.GetString();
+                ASSERT_NE(error.Find("report font"), -1) << nFonts << " " << int(nLength) << " " << error.GetString();
             }
         }
     EXPECT_GT(nFonts, 100);
@@ -567,14 +566,18 @@ TEST_F(CorruptFileTest, AFontDamagedInStepIsMendedAndOneWithADamagedNameLengthIs
         }
         places.insert(place);
 
+        // The name takes in the colour's zero bytes; the file's last font runs past its end.
         Bytes bytes = good;
-        bytes[at] = 9;  // the name takes in the colour's zero bytes
+        bytes[at] = 9;
         ASSERT_FALSE(open.LoadFromBytes(bytes, "damaged.lgf", error));
-        if (i + 1 < fonts.size()) {
-            EXPECT_NE(error.Find(("a report font whose name's length is damaged, in " + place + ".").c_str()), -1)
-                << error.GetString();
-        }
+        EXPECT_NE(error.Find(("a report font whose name's length is damaged, in " + place + ".").c_str()), -1)
+            << error.GetString();
     }
+    // A file cut in its last font's name is cut short: no length of the name reads a whole font.
+    const Bytes cut(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(fonts.back() + 3));
+    CString error;
+    ASSERT_FALSE(open.LoadFromBytes(cut, "damaged.lgf", error));
+    EXPECT_NE(error.Find("The file is cut short"), -1) << error.GetString();
     // Every font is named apart from the others, by its table entry or report (the layouts'
     // fonts are named in the report tests).
     EXPECT_EQ(places.size(), fonts.size());
@@ -699,6 +702,12 @@ TEST_F(CorruptFileTest, EachStoredFigureOutOfRangeIsRefusedWithItsPlaceOrRemadeW
 {
     const auto [teamA, teamB, who, nMembershipTypes] = SmallLeagueNames();
     const std::string match11 = "round 1, match 1 (";
+    const int nRounds = [] {
+        CBowlingDoc d;
+        BuildSmallLeague(d);
+        return static_cast<int>(d.m_nRounds);
+    }();
+    const std::string splitStart = std::to_string(nRounds + 1);
     auto match = [](CBowlingDoc& d) { return d.FindFixtureByRoundMatch(1, 1); };
     auto player = [](CBowlingDoc& d) { return static_cast<CPlayer*>(d.m_listPlayers.GetHead()); };
     const int kA = CFixture::SlotOf(0, 1), kB = CFixture::SlotOf(1, 0);
@@ -709,7 +718,10 @@ TEST_F(CorruptFileTest, EachStoredFigureOutOfRangeIsRefusedWithItsPlaceOrRemadeW
         std::string text;
         std::function<void(CBowlingDoc&)> damage;
     } cases[] = {
-        // The league's settings.
+        // The league's settings; a split start kept for custom splits after the last round goes.
+        {remade, "the season's split setting could not be used with its " + std::to_string(nRounds) +
+                     " rounds: the split from round " + splitStart + " was removed.",
+         [&](CBowlingDoc& d) { d.m_nCustomSplitStart[2] = static_cast<BYTE>(nRounds + 1); }},
         {refused, "a number of games per match of 5, outside 1 to 4.", [](CBowlingDoc& d) { d.m_nGamesPerMatch = 5; }},
         {refused, "a number of players per team of 0, outside 1 to 5.", [](CBowlingDoc& d) { d.m_nPlayersPerTeam = 0; }},
         {refused, "a number of divisions of 17, outside 0 to 16.", [](CBowlingDoc& d) { d.m_nDivisions = 17; }},
@@ -796,8 +808,9 @@ TEST_F(CorruptFileTest, EachStoredFigureOutOfRangeIsRefusedWithItsPlaceOrRemadeW
             c.damage(doc);
     ASSERT_TRUE(loaded.LoadFromBytes(Save(doc), "damaged.lgf", error)) << error.GetString();
     EXPECT_EQ(loaded.m_strReadNotice,
-              ("In the league file \"damaged.lgf\" the points of round 1, match 1 could not be right: they were worked "
-               "out again from the scores. The handicap of " + who + " could not be right: it was worked out again "
+              ("In the league file \"damaged.lgf\" the season's split setting could not be used with its " +
+               std::to_string(nRounds) + " rounds: the split from round " + splitStart + " was removed. The points "
+               "of round 1, match 1 could not be right: they were worked out again from the scores. The handicap of " + who + " could not be right: it was worked out again "
                "from the bowler's average. The report fonts of the report font table, entry 7 (its colour) and the "
                "venue report's heading (its name, now Arial) were damaged: they were mended. Save the league to "
                "keep them.").c_str());

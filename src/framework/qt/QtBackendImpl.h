@@ -33,6 +33,24 @@ private:
     std::unique_ptr<QSettings> m_registrySystem;
 };
 
+// The desktop a program's windows open on, as its start-up finds it; what names the channel
+// over which a later start on that desktop hands its file to the program already running.
+struct CDesktopSession
+{
+    QString platform;           // Qt's windowing platform: "xcb", "wayland", "offscreen", ...
+    QByteArray x11Display;      // DISPLAY
+    QByteArray waylandDisplay;  // WAYLAND_DISPLAY
+    QByteArray runtimeDir;      // XDG_RUNTIME_DIR when it is a folder of the user's; else empty
+    QByteArray tempDir;         // where the channel lies without a runtime folder
+    unsigned uid = 0;
+    QByteArray suffix;          // TORVANE_INSTANCE_SUFFIX: test runs keep to themselves
+
+    static CDesktopSession Current();
+    // The channel's path: the runtime folder's or the temporary folder's, within the length
+    // of a local socket's path.
+    QString Channel(const char* pszClassName) const;
+};
+
 // A dialog built from its template.
 class CQtDialogWindow : public QDialog {
 public:
@@ -157,7 +175,8 @@ public:
 
     static QWidget* MainWidget();
     static void ApplyDialogColours(QWidget* w);
-    static QString LocalServerName(const char* pszClassName);
+    // The desktop this program's channel is named by; set at construction.
+    CDesktopSession m_session = CDesktopSession::Current();
     void BringForward();
 
 private:

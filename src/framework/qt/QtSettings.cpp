@@ -1,6 +1,8 @@
 // The profile and the registry in QSettings files. Their values are paths and numbers, kept as
 // the system's bytes (UTF-8), as every path of the program is.
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QGuiApplication>
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
@@ -12,6 +14,8 @@
 
 #include "framework/qt/QtBackendImpl.h"
 #include "framework/qt/QtText.h"
+
+#include <unistd.h>
 
 namespace {
 QString RootName(HKEY root)
@@ -120,17 +124,80 @@ int g_activations = 0;
 
 int AfxActivationRequests() { return g_activations; }
 
-QString CQtBackend::LocalServerName(const char* pszClassName)
+namespace {
+
+// ":0", "unix:0.1" and ":0.1" are one X server; its screens are one desktop.
+QByteArray X11Server(QByteArray display)
 {
-    QString user = qEnvironmentVariable("USER", qEnvironmentVariable("LOGNAME", "user"));
-    // Test runs set a suffix of their own, so they never meet a running program or each other.
-    return QString::fromUtf8(pszClassName) + "-" + user + qEnvironmentVariable("TORVANE_INSTANCE_SUFFIX");
+    const int nColon = display.lastIndexOf(':');
+    if (nColon < 0)
+        return display;
+    const int nDot = display.indexOf('.', nColon);
+    if (nDot >= 0)
+        display.truncate(nDot);
+    if (display.startsWith("unix:"))
+        display.remove(0, 4);
+    return display;
+}
+
+// The display server the windows go to. The runtime folder cannot tell one desktop from
+// another: every session of a user, a remote one beside the local one included, shares it. The
+// display can: X by its server (DISPLAY), Wayland by its socket (WAYLAND_DISPLAY, within the
+// runtime folder unless a path). A platform without a display (offscreen) is one of its own.
+QByteArray DesktopKey(const CDesktopSession& s)
+{
+    QString platform = s.platform;
+    if (platform.isEmpty())
+        platform = !s.waylandDisplay.isEmpty() ? "wayland" : !s.x11Display.isEmpty() ? "xcb" : "none";
+    if (platform == "xcb")
+        return "x11 " + X11Server(s.x11Display);
+    if (platform.startsWith("wayland")) {
+        QByteArray socket = s.waylandDisplay.isEmpty() ? QByteArray("wayland-0") : s.waylandDisplay;
+        if (!socket.startsWith('/'))
+            socket = s.runtimeDir + "/" + socket;
+        return "wayland " + socket;
+    }
+    return platform.toUtf8();
+}
+
+} // namespace
+
+CDesktopSession CDesktopSession::Current()
+{
+    CDesktopSession s;
+    s.platform = QGuiApplication::platformName();
+    s.x11Display = qgetenv("DISPLAY");
+    s.waylandDisplay = qgetenv("WAYLAND_DISPLAY");
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    const QFileInfo info(QFile::decodeName(runtime));
+    if (runtime.startsWith('/') && info.isDir() && info.isWritable() && info.ownerId() == ::getuid())
+        s.runtimeDir = runtime;
+    s.tempDir = QFile::encodeName(QDir::tempPath());
+    s.uid = ::getuid();
+    s.suffix = qgetenv("TORVANE_INSTANCE_SUFFIX");
+    return s;
+}
+
+QString CDesktopSession::Channel(const char* pszClassName) const
+{
+    // One user and one desktop make one channel; hashed, so any display name fits a socket's path.
+    const QByteArray key = QByteArray::number(uid) + "\n" + DesktopKey(*this) + "\n" + runtimeDir + "\n" + suffix;
+    const QByteArray hash = QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(16);
+    const QByteArray name = QByteArray(pszClassName) + "-" + QByteArray::number(uid) + "-" + hash;
+    // sockaddr_un holds 108 bytes, the closing zero among them.
+    constexpr qsizetype kMostPath = 107;
+    QByteArray dir = runtimeDir;
+    if (dir.isEmpty() || dir.size() + 1 + name.size() > kMostPath)
+        dir = tempDir;
+    if (dir.isEmpty() || dir.size() + 1 + name.size() > kMostPath)
+        dir = "/tmp";
+    return QFile::decodeName(dir + "/" + name);
 }
 
 BOOL CQtBackend::ActivateOtherInstance(const char* pszClassName, const char* pszPathName)
 {
     QLocalSocket socket;
-    socket.connectToServer(LocalServerName(pszClassName));
+    socket.connectToServer(m_session.Channel(pszClassName));
     if (!socket.waitForConnected(500))
         return FALSE;
     // "activate", then the file to open as the system's bytes in base64, one line.
@@ -167,7 +234,7 @@ BOOL CQtBackend::RegisterInstance(const char* pszClassName)
     delete m_server.data();
     m_server = new QLocalServer;
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    QString name = LocalServerName(pszClassName);
+    const QString name = m_session.Channel(pszClassName);
     if (!m_server->listen(name)) {
         // A socket left behind by an instance that crashed.
         QLocalServer::removeServer(name);

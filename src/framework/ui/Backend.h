@@ -118,9 +118,10 @@ public:
     // Where file dialogs start when nothing better is known: the user's documents folder.
     virtual CString GetDocumentsFolder();
 
-    // One running instance per user: when an instance registered under pszClassName runs,
-    // asks it to come to the front, hands it pszPathName (absolute; null or empty: none) to open
-    // through CWinApp::OnOpenFromOtherInstance, and returns TRUE; the caller then ends.
+    // One running instance per user and desktop: when an instance registered under pszClassName
+    // runs on this desktop, asks it to come to the front, hands it pszPathName (absolute; null
+    // or empty: none) to open through CWinApp::OnOpenFromOtherInstance, and returns TRUE; the
+    // caller then ends.
     virtual BOOL ActivateOtherInstance(const char* /*pszClassName*/, const char* /*pszPathName*/ = nullptr)
     {
         return FALSE;

@@ -296,6 +296,95 @@ TEST(QtSingleInstance, ALaterStartFindsTheFirstAndWakesIt)
     EXPECT_FALSE(second->ActivateOtherInstance(name.c_str()));
 }
 
+// The channel of one user's desktop, from what the start finds in its environment: two
+// desktops of one user (a remote session beside the local one) have two, two starts on one
+// desktop one, however that desktop's display is spelt.
+TEST(QtSingleInstance, TheChannelIsNamedByTheUserAndTheDesktop)
+{
+    auto session = [](QString platform, QByteArray x11, QByteArray wayland, unsigned uid = 1000,
+                      QByteArray runtime = "/run/user/1000") {
+        CDesktopSession s;
+        s.platform = std::move(platform);
+        s.x11Display = std::move(x11);
+        s.waylandDisplay = std::move(wayland);
+        s.runtimeDir = std::move(runtime);
+        s.tempDir = "/tmp";
+        s.uid = uid;
+        return s;
+    };
+    const CDesktopSession local = session("xcb", ":0", "");
+    const struct
+    {
+        const char* pszWhat;
+        CDesktopSession a, b;
+        bool bOneDesktop;
+    } cases[] = {
+        {"X: the local display and a remote one", local, session("xcb", "localhost:10.0", ""), false},
+        {"X: two local servers", session("xcb", ":71", ""), session("xcb", ":72", ""), false},
+        {"Wayland: two compositors", session("wayland", ":0", "wayland-0"), session("wayland", ":1", "wayland-1"),
+         false},
+        {"X: two users on one display", local, session("xcb", ":0", "", 1001, "/run/user/1001"), false},
+        {"X: a screen of the display", local, session("xcb", ":0.1", ""), true},
+        {"X: the display by its socket", local, session("xcb", "unix:0.0", ""), true},
+        // A Wayland socket left in the user's environment by another session says nothing of
+        // where an X program's windows go.
+        {"X: a Wayland name beside it", local, session("xcb", ":0", "wayland-1"), true},
+        {"Wayland: its socket by name and by path", session("wayland", ":0", "wayland-0"),
+         session("wayland", ":1", "/run/user/1000/wayland-0"), true},
+        {"Wayland: the socket it takes when none is named", session("wayland", "", ""),
+         session("wayland", "", "wayland-0"), true},
+        {"no display: one for the user", session("offscreen", ":3", ""), session("offscreen", ":4", ""), true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszWhat);
+        const QString a = c.a.Channel("NewTorvane"), b = c.b.Channel("NewTorvane");
+        EXPECT_EQ(a == b, c.bOneDesktop) << a.toStdString() << " " << b.toStdString();
+        EXPECT_TRUE(a.startsWith(QString::fromUtf8(c.a.runtimeDir) + "/NewTorvane-" + QString::number(c.a.uid) + "-"))
+            << a.toStdString();
+    }
+    // Test runs keep to themselves.
+    CDesktopSession run = local;
+    run.suffix = "-test-42";
+    EXPECT_NE(run.Channel("NewTorvane"), local.Channel("NewTorvane"));
+
+    // However long the runtime folder's or the display's name, the path fits a local socket's
+    // 107 bytes: the temporary folder serves a runtime folder too long for it.
+    CDesktopSession deep = session("xcb", QByteArray(300, 'h') + ":0", "", 1000, "/run/" + QByteArray(100, 'd'));
+    const QByteArray path = QFile::encodeName(deep.Channel("NewTorvane"));
+    EXPECT_LE(path.size(), 107);
+    EXPECT_TRUE(path.startsWith("/tmp/NewTorvane-1000-")) << path.toStdString();
+    CDesktopSession other = deep;
+    other.x11Display = QByteArray(300, 'h') + ":1";
+    EXPECT_NE(other.Channel("NewTorvane"), deep.Channel("NewTorvane"));
+}
+
+// Over real sockets: a start on a second display finds no program there and runs its own; a
+// start on the first display wakes the first program, not the second.
+TEST(QtSingleInstance, AStartOnAnotherDisplayRunsItsOwnProgram)
+{
+    TempDir dir;
+    auto backendOn = [&dir](const char* pszDisplay) {
+        std::unique_ptr<CUiBackend> backend(AfxCreateQtBackend());
+        auto* qt = dynamic_cast<CQtBackend*>(backend.get());
+        EXPECT_NE(qt, nullptr);
+        qt->m_session.platform = "xcb";
+        qt->m_session.x11Display = pszDisplay;
+        qt->m_session.runtimeDir = QFile::encodeName(QString::fromStdString(dir.path().string()));
+        return backend;
+    };
+    const char* pszName = "NewTorvane";
+    std::unique_ptr<CUiBackend> first = backendOn(":71"), second = backendOn(":72"), later = backendOn(":71.0");
+    ASSERT_TRUE(first->RegisterInstance(pszName));
+    EXPECT_FALSE(second->ActivateOtherInstance(pszName));
+    ASSERT_TRUE(second->RegisterInstance(pszName));
+
+    EXPECT_TRUE(later->ActivateOtherInstance(pszName));
+    // The first gone, its display has none; the second's runs on.
+    first.reset();
+    EXPECT_FALSE(later->ActivateOtherInstance(pszName));
+    EXPECT_TRUE(backendOn(":72")->ActivateOtherInstance(pszName));
+}
+
 namespace {
 class CThreePageView : public CScrollView {
 public:

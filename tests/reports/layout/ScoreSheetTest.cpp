@@ -315,6 +315,65 @@ TEST_F(ScoreSheetLeague, AStyleFontDamagedInItsColourIsMendedAndACutNameLengthNa
     EXPECT_GE(nFonts, 4);
 }
 
+// The style's fonts after the report font table's last entry, whose colour's red is a letter
+// or sign: that entry's name read a byte longer makes a whole font too, yet a style font's
+// name length cut by 1 to 3 is refused naming the style's font, whatever that red.
+TEST_F(ScoreSheetLeague, AStyleFontsCutNameLengthNamesItWhateverTheColourOfTheFontBefore)
+{
+    std::vector<BYTE> good;
+    L.doc.SaveToBytes(good);
+    const std::vector<BYTE> style = BytesOf(*m_pStyle);
+    const auto record = std::search(good.begin(), good.end(), style.begin(), style.end());
+    ASSERT_NE(record, good.end());
+    // The table's last font ends with its colour just before the record's length.
+    const size_t nLastRed = static_cast<size_t>(record - good.begin()) - 8;
+    ASSERT_EQ(std::vector<BYTE>(good.begin() + nLastRed - 6, good.begin() + nLastRed),
+              (std::vector<BYTE>{5, 'A', 'r', 'i', 'a', 'l'}));
+    std::vector<size_t> fonts;
+    const std::string arial = "\x05" "Arial";
+    for (auto it = std::search(record, record + style.size(), arial.begin(), arial.end()); it < record + style.size();
+         it = std::search(it + 1, record + style.size(), arial.begin(), arial.end()))
+        fonts.push_back(static_cast<size_t>(it - good.begin()));
+    ASSERT_GE(fonts.size(), 4u);
+    int nCases = 0;
+    for (int nRed = 0; nRed < 256; ++nRed)
+        for (size_t at : fonts)
+            for (BYTE nCut : {1, 2, 3}) {
+                std::vector<BYTE> bytes = good;
+                bytes[nLastRed] = static_cast<BYTE>(nRed);
+                bytes[at] = static_cast<BYTE>(5 - nCut);
+                CBowlingDoc loaded;
+                CString error;
+                ASSERT_FALSE(loaded.LoadFromBytes(bytes, "style.lgf", error));
+                ASSERT_EQ(error, "The league file \"style.lgf\" cannot be opened. The file holds a report font whose "
+                                 "name's length is damaged, in the score-sheet style.")
+                    << "red " << nRed << ", font at " << at << ", cut by " << int(nCut);
+                ++nCases;
+            }
+    EXPECT_EQ(nCases, 256 * 3 * static_cast<int>(fonts.size()));
+
+    // Where the table's last font is the damaged one, cut by a letter, the record's length is
+    // read a byte early, 65536 for 256: in a league long enough for it the record is read out
+    // of step, and its first font, read whole a byte further on, names the table's font.
+    for (int r = 3; r <= 100; ++r)
+        L.Match(r, 1, 1, 2), L.Match(r, 2, 3, 4);
+    std::vector<BYTE> big;
+    L.doc.SaveToBytes(big);
+    ASSERT_EQ(std::search(big.begin(), big.end(), style.begin(), style.end()) - big.begin(), record - good.begin());
+    ASSERT_GT(big.size(), nLastRed + 8 + 65536);
+    for (BYTE colour : {0, 100, 255}) {
+        std::vector<BYTE> bytes = big;
+        std::fill_n(bytes.begin() + nLastRed, 3, colour);
+        bytes[nLastRed - 6] = 4;
+        CBowlingDoc loaded;
+        CString error;
+        ASSERT_FALSE(loaded.LoadFromBytes(bytes, "style.lgf", error));
+        EXPECT_EQ(error, "The league file \"style.lgf\" cannot be opened. The file holds a report font whose name's "
+                         "length is damaged, in the report font table, entry 100.")
+            << int(colour);
+    }
+}
+
 TEST_F(ScoreSheetLeague, SheetsStandInTheirPageSlots)
 {
     L.doc.m_nCurrentRound = 2;

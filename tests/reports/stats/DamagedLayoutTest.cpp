@@ -193,7 +193,8 @@ TEST(DamagedLayout, WhatCannotBeALayoutIsRefusedBeforeReading)
 // byte, read from a league file or imported from a layout file, come with their colour and one
 // notice naming the layout and item, and store again undamaged; a name's length cut by 1 to 3
 // is refused naming the same font, the layout file's last font too, whose cut name ends the
-// layout early.
+// layout early, and so is the layout file's last font's made longer, which runs past the
+// file's end.
 TEST(DamagedLayout, ALayoutFontOfAnyColourIsMendedInStepAndACutNameLengthNamesIt)
 {
     TempDir dir;
@@ -235,11 +236,12 @@ TEST(DamagedLayout, ALayoutFontOfAnyColourIsMendedInStepAndACutNameLengthNamesIt
         Bytes good;
         std::function<Read(const Bytes&)> read;
         std::string layout;
-        int nLastNamed;  // the last font whose cut name is named
+        int nLastNamed;     // the last font whose cut name is named
+        bool bLastEndsTheFile;
     } files[] = {
         {league, readLeague,
-         "the report layouts, entry " + std::to_string(doc.m_listRepForms.GetCount()) + " (\"Tables\")", 4},
-        {ReadBytes(rep), importLayout, "report layout \"Tables\"", 4},
+         "the report layouts, entry " + std::to_string(doc.m_listRepForms.GetCount()) + " (\"Tables\")", 4, false},
+        {ReadBytes(rep), importLayout, "report layout \"Tables\"", 4, true},
     };
     const std::string title = "\x06" "Tables", arial = "\x05" "Arial";
     for (const auto& file : files) {
@@ -274,6 +276,18 @@ TEST(DamagedLayout, ALayoutFontOfAnyColourIsMendedInStepAndACutNameLengthNamesIt
                                   std::string::npos,
                               nFonts <= file.nLastNamed)
                         << int(nCut) << " " << r.said;
+                }
+                // The layout file's last font, its name's length made longer, runs past the
+                // file's end.
+                for (BYTE nLonger : {1, 2, 3, 4, 9}) {
+                    if (!file.bLastEndsTheFile || nFonts != 4)
+                        break;
+                    Bytes bytes = undamaged;
+                    bytes[n] = static_cast<BYTE>(5 + nLonger);
+                    const Read r = file.read(bytes);
+                    ASSERT_FALSE(r.bRead) << int(nLonger);
+                    EXPECT_EQ(r.said, "The file holds a report font whose name's length is damaged, in " + place + ".")
+                        << int(nLonger);
                 }
             }
         }

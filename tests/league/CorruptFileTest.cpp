@@ -93,7 +93,7 @@ TEST_F(CorruptFileTest, FilesThatAreRefusedWithTheirReason)
 {
     ExpectRefused(Bytes{}, "empty");
     Bytes bytes = good;
-    bytes[0] = 78;
+    bytes[0] = LEAGUE_FILE_NEWEST + 1;
     ExpectRefused(bytes, "newer version");
     bytes[0] = 0;
     ExpectRefused(bytes, "not a league file");

@@ -288,10 +288,10 @@ void WriteDbWaiting(CArchive& ar, const CObList& players)
 
 void ReadDbWaiting(CArchive& ar, const CObList& players)
 {
-    const char* const pszList = "the details waiting for the player database";
+    const char* const pszList = "details waiting for the player database";
     const std::vector<CPlayer*> byNumber = CBowlingDoc::PlayersByNumber(players);
-    // A bowler's number, the detail bits and one time at the least.
-    const DWORD nCount = ar.ReadCount(2 + 4 + 8);
+    // A bowler's number, the detail bits and one byte of a detail at the least.
+    const DWORD nCount = ar.ReadCount(2 + 4 + 1);
     for (DWORD i = 0; i < nCount; ++i) {
         SetReadEntry(pszList, i + 1);
         WORD nPlayerNo = 0;

@@ -38,7 +38,7 @@ void CDbPending::Write(CArchive& ar) const
 void CDbPending::Read(CArchive& ar)
 {
     ar >> m_dwDetails;
-    CheckRange(m_dwDetails, 1, kAllDetails, "a bowler's details waiting for the player database");
+    CheckRange(m_dwDetails, 1, kAllDetails, "a mark of the details waiting");
     ForEachSharedDetail(
         [&](int n, auto& v) {
             if (Waits(m_dwDetails, n))

@@ -68,6 +68,7 @@ struct SharedBowler : ::testing::Test
         thursday.reset();
         CBowlingDoc::s_pfnOpenPlayerDb = nullptr;
         CBowlingDoc::s_pfnClosePlayerDb = nullptr;
+        CBowlingDoc::s_pfnLeagueReadPlayerDb = nullptr;
     }
     std::unique_ptr<CBowlingDoc> DatabaseLeague()
     {

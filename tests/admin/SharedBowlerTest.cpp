@@ -425,3 +425,27 @@ TEST_F(SharedBowler, SetAllComparesTheDateWithTheRecordAndSaysOnceWhenItCannotWr
     const std::vector<std::string> said = ui.MessageTexts();
     EXPECT_EQ(std::count(said.begin(), said.end(), kNotWritten), 1);
 }
+
+// The database's files gone for a moment under Monday (as a folder briefly unavailable) and back
+// without a word: Owen's change waits until Monday's next write, Ann's new address, takes it along.
+TEST_F(SharedBowler, AWaitingChangeGoesWithTheLeaguesNextWrite)
+{
+    ui.OnDialog(IDD_CHECK_PLAYER_DB).Click(IDC_DB_ADD_NEW);
+    ui.OnDialog(IDD_NEW_PLAYER).SetText(IDC_PD_FORENAME_NEW, "Ann").SetText(IDC_PD_SURNAME, "Other").OK();
+    ASSERT_TRUE(monday->OnCmdMsg(ID_PLAYER_ADD, CN_COMMAND, nullptr));
+    auto* ann = static_cast<CPlayer*>(monday->m_listPlayers.GetTail());
+    monday->m_pPlayerDb->CloseForPrinting();
+    EditPhone("0113 4962222").OK();
+    ui.AnswerMessageBox(IDOK, kNotWritten);
+    Run(*monday);
+    ASSERT_TRUE(monday->m_pPlayerDb->ReopenAfterPrinting());
+    EXPECT_EQ(Record()[1], "0113 4960000");
+
+    ui.OnDialog(IDD_SELECT_PLAYER).Select(IDC_SP_LIST, 1).OK();
+    ui.OnDialog(IDD_EDIT_PLAYER).SetText(IDC_PD_ADDRESS[0], "9 Dock Lane").OK();
+    Run(*monday);
+    EXPECT_EQ(Record(ann)[0], "9 Dock Lane");
+    EXPECT_EQ(Record()[1], "0113 4962222");
+    EXPECT_EQ(Owen(*monday)->m_pDbPending, nullptr);
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{kNotWritten});
+}

@@ -261,25 +261,28 @@ void MoveList(CObList& from, CObList& to)
 
 // ---------------------------------------------------------------- details waiting for the database
 
-bool HasDbWaiting(const CObList& players)
+// Only a bowler with a record has anything waiting for it.
+bool Waits(const CPlayer* p)
 {
+    return p->m_dwDbKey != 0 && p->m_pDbPending && p->m_pDbPending->m_dwDetails != 0;
+}
+
+DWORD CountDbWaiting(const CObList& players)
+{
+    DWORD nCount = 0;
     for (POSITION pos = players.GetHeadPosition(); pos;)
-        if (static_cast<const CPlayer*>(players.GetNext(pos))->m_pDbPending)
-            return true;
-    return false;
+        nCount += Waits(static_cast<const CPlayer*>(players.GetNext(pos))) ? 1 : 0;
+    return nCount;
 }
 
 // The bowlers with details waiting for their records: how many, then each one's number and
 // what waits.
 void WriteDbWaiting(CArchive& ar, const CObList& players)
 {
-    DWORD nCount = 0;
-    for (POSITION pos = players.GetHeadPosition(); pos;)
-        nCount += static_cast<const CPlayer*>(players.GetNext(pos))->m_pDbPending ? 1 : 0;
-    ar.WriteCount(nCount);
+    ar.WriteCount(CountDbWaiting(players));
     for (POSITION pos = players.GetHeadPosition(); pos;) {
         const auto* p = static_cast<const CPlayer*>(players.GetNext(pos));
-        if (p->m_pDbPending) {
+        if (Waits(p)) {
             ar << p->m_nPlayerNo;
             p->m_pDbPending->Write(ar);
         }
@@ -408,7 +411,7 @@ void CBowlingDoc::Serialize(CArchive& ar)
 void CBowlingDoc::WriteLeague(CArchive& ar)
 {
     // A league with nothing waiting for the player database keeps the bytes it always had.
-    BYTE nVersion = HasDbWaiting(m_listPlayers) ? LEAGUE_FILE_VERSION_WAITING : LEAGUE_FILE_VERSION;
+    BYTE nVersion = CountDbWaiting(m_listPlayers) > 0 ? LEAGUE_FILE_VERSION_WAITING : LEAGUE_FILE_VERSION;
     if (ar.GetFileVersion() > 0 && ar.GetFileVersion() < LEAGUE_FILE_VERSION)
         nVersion = static_cast<BYTE>(ar.GetFileVersion());
     SetFileVersion(nVersion);

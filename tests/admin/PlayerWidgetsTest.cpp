@@ -20,6 +20,42 @@
 #include "resources/Resource.h"
 #include "resources/dialogs/AdminDialogs.h"
 
+namespace {
+
+// A player database in a folder of its own, every league made meanwhile keeping it open.
+struct CDatabaseFolder
+{
+    TempDir dir;
+    CDatabaseFolder()
+    {
+        CRegistryKey key;
+        EXPECT_TRUE(key.Open(TORVANE_REGISTRY_KEY));
+        key.SetStringValue(TORVANE_DATABASE_PATH_VALUE, dir.File("db").c_str());
+        PlayerDatabase::Install();
+    }
+    ~CDatabaseFolder()
+    {
+        CBowlingDoc::s_pfnOpenPlayerDb = nullptr;
+        CBowlingDoc::s_pfnClosePlayerDb = nullptr;
+        CBowlingDoc::s_pfnLeagueReadPlayerDb = nullptr;
+    }
+};
+
+// The sample league kept in the database, and its bowler of that name.
+CPlayer* DatabaseSample(CBowlingDoc& doc, const char* pszName)
+{
+    BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
+    doc.m_bPlayerDatabase = 1;
+    for (POSITION pos = doc.m_listPlayers.GetHeadPosition(); pos;) {
+        auto* p = static_cast<CPlayer*>(doc.m_listPlayers.GetNext(pos));
+        if (p->m_strName == pszName)
+            return p;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 TEST(PlayerOnRealWidgets, ARefusedNameTakesTheFocusBackToTheBoxAtFault)
 {
     RegisterResources();
@@ -77,27 +113,12 @@ TEST(PlayerOnRealWidgets, TheEditDialogOpensOnTheSharedRecordNotTheLeaguesOlderC
 {
     RegisterResources();
     PlayerSetup::Install();
-    TempDir dir;
-    CRealUi ui;
-    {
-        CRegistryKey key;
-        ASSERT_TRUE(key.Open(TORVANE_REGISTRY_KEY));
-        key.SetStringValue(TORVANE_DATABASE_PATH_VALUE, dir.File("db").c_str());
-    }
-    PlayerDatabase::Install();
+    CRealUi ui;  // first: it gives the program a settings store of its own
+    CDatabaseFolder folder;
     {
         CBowlingDoc monday, thursday;
-        CPlayer* bowler[2] = {};
-        for (CBowlingDoc* pDoc : {&monday, &thursday}) {
-            BuildSampleLeague(*pDoc, GetSampleLeagueShape(FALSE));
-            pDoc->m_bPlayerDatabase = 1;
-            for (POSITION pos = pDoc->m_listPlayers.GetHeadPosition(); pos;) {
-                auto* p = static_cast<CPlayer*>(pDoc->m_listPlayers.GetNext(pos));
-                if (p->m_strName == "Janet Brennan")
-                    bowler[pDoc == &thursday] = p;
-            }
-            ASSERT_NE(bowler[pDoc == &thursday], nullptr);
-        }
+        CPlayer* bowler[2] = {DatabaseSample(monday, "Janet Brennan"), DatabaseSample(thursday, "Janet Brennan")};
+        ASSERT_TRUE(bowler[0] && bowler[1]);
         bowler[0]->m_strPhoneHome = "0113 4960000";
         ASSERT_EQ(monday.PutDbasePlayer(bowler[0]), 0);
         bowler[1]->m_dwDbKey = bowler[0]->m_dwDbKey;
@@ -118,8 +139,6 @@ TEST(PlayerOnRealWidgets, TheEditDialogOpensOnTheSharedRecordNotTheLeaguesOlderC
         EXPECT_EQ(Strs(stored.m_strAddress[0], stored.m_strPhoneHome, bowler[0]->m_strPhoneHome),
                   (std::vector<std::string>{"7 Mill Rd", "0113 4961111", "0113 4961111"}));
     }
-    CBowlingDoc::s_pfnOpenPlayerDb = nullptr;
-    CBowlingDoc::s_pfnClosePlayerDb = nullptr;
 }
 
 // The league keeps its bowlers out of the database for a while: a phone typed into Edit then
@@ -130,29 +149,17 @@ TEST(PlayerOnRealWidgets, APhoneTypedWhileTheBoxIsUntickedReachesTheRecordWhenIt
     RegisterResources();
     PlayerSetup::Install();
     LeagueDetailsCommands::Install();
-    TempDir dir;
-    CRealUi ui;
-    {
-        CRegistryKey key;
-        ASSERT_TRUE(key.Open(TORVANE_REGISTRY_KEY));
-        key.SetStringValue(TORVANE_DATABASE_PATH_VALUE, dir.File("db").c_str());
-    }
-    PlayerDatabase::Install();
+    CRealUi ui;  // first: it gives the program a settings store of its own
+    CDatabaseFolder folder;
     {
         CBowlingDoc doc;
-        BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
-        doc.m_bPlayerDatabase = 1;
-        CPlayer* janet = nullptr;
-        for (POSITION pos = doc.m_listPlayers.GetHeadPosition(); pos && !janet;) {
-            auto* p = static_cast<CPlayer*>(doc.m_listPlayers.GetNext(pos));
-            janet = p->m_strName == "Janet Brennan" ? p : nullptr;
-        }
+        CPlayer* janet = DatabaseSample(doc, "Janet Brennan");
         ASSERT_NE(janet, nullptr);
         janet->m_strPhoneHome = "0113 4960000";
         ASSERT_EQ(doc.PutDbasePlayer(janet), 0);
-        auto recordPhone = [&dir, janet] {
+        auto recordPhone = [&folder, janet] {
             CPlayerDatabase db;
-            EXPECT_TRUE(db.Open(dir.File("db").c_str()));
+            EXPECT_TRUE(db.Open(folder.dir.File("db").c_str()));
             CPlayer p;
             p.m_dwDbKey = janet->m_dwDbKey;
             EXPECT_EQ(db.GetDbasePlayer(&p, FALSE), 0);
@@ -187,7 +194,4 @@ TEST(PlayerOnRealWidgets, APhoneTypedWhileTheBoxIsUntickedReachesTheRecordWhenIt
         EXPECT_EQ(janet->m_pDbPending, nullptr);
         EXPECT_TRUE(ui.messages.empty());
     }
-    CBowlingDoc::s_pfnOpenPlayerDb = nullptr;
-    CBowlingDoc::s_pfnClosePlayerDb = nullptr;
-    CBowlingDoc::s_pfnLeagueReadPlayerDb = nullptr;
 }

@@ -21,6 +21,15 @@ protected:
 
     void SetUp() override { ASSERT_TRUE(db.Open((dir.path() / "Torvane" / "database").string().c_str())); }
 
+    // Monday adds Jane Doe; Thursday's copy of her is taken from her record.
+    void ShareJane(CPlayer& monday, CPlayer& thursday)
+    {
+        Fill(monday, "Jane", "Doe");
+        ASSERT_EQ(0, db.PutDbasePlayer(&monday, bStop));
+        thursday.m_dwDbKey = monday.m_dwDbKey;
+        ASSERT_EQ(0, db.GetDbasePlayer(&thursday, FALSE));
+    }
+
     static void Fill(CPlayer& p, const char* pszFirst, const char* pszSurname)
     {
         p.m_strFirstName = pszFirst;
@@ -222,11 +231,10 @@ TEST_F(PlayerDatabaseTest, AWaitingChangeGoesWhereTheRecordStillHoldsWhatTheLeag
     };
     for (const auto& c : cases) {
         CPlayer monday, thursday;
-        Fill(monday, "Jane", "Doe");
+        ShareJane(monday, thursday);
         monday.m_strPhoneHome = "0113 4960000";
         monday.m_wFlags = PF_FEMALE | PF_TEAM_RESERVE;
         ASSERT_EQ(0, db.PutDbasePlayer(&monday, bStop));
-        thursday.m_dwDbKey = monday.m_dwDbKey;
         ASSERT_EQ(0, db.GetDbasePlayer(&thursday, FALSE));
 
         CPlayer before;
@@ -262,10 +270,7 @@ TEST_F(PlayerDatabaseTest, AWaitingChangeGoesWhereTheRecordStillHoldsWhatTheLeag
 TEST_F(PlayerDatabaseTest, WhatTheRecordHeldWhenTheChangeWasMadeIsWhatItMustStillHold)
 {
     CPlayer monday, thursday;
-    Fill(monday, "Jane", "Doe");
-    ASSERT_EQ(0, db.PutDbasePlayer(&monday, bStop));
-    thursday.m_dwDbKey = monday.m_dwDbKey;
-    ASSERT_EQ(0, db.GetDbasePlayer(&thursday, FALSE));
+    ShareJane(monday, thursday);
     CPlayer before;
     before.CopyFrom(thursday);
     thursday.m_strPhoneWork = "020 7946 0000";

@@ -17,8 +17,9 @@ bool CDbPending::operator==(const CDbPending& o) const
     if (m_dwDetails != o.m_dwDetails)
         return false;
     bool bSame = !Waits(m_dwDetails, SD_FLAGS) || m_base.m_wFlags == o.m_base.m_wFlags;
-    ForEachSharedDetail([&](int n, const auto& a, const auto& b) { bSame = bSame && (!Waits(m_dwDetails, n) || a == b); },
-                        m_base, o.m_base);
+    ForEachSharedDetail(
+        [&](int n, const auto& a, const auto& b) { bSame = bSame && (!Waits(m_dwDetails, n) || a == b); }, m_base,
+        o.m_base);
     return bSame;
 }
 

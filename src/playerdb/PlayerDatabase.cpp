@@ -2,7 +2,6 @@
 
 #include "league/Player.h"
 
-
 CPlayerDatabase::CPlayerDatabase() = default;
 
 BOOL CPlayerDatabase::Open(const char* pszDirectory)

@@ -444,13 +444,15 @@ TEST_F(CorruptFileTest, DetailsWaitingForThePlayerDatabaseOpenAsSavedOrAreRefuse
         return b;
     };
     ASSERT_EQ(numbered(second->m_nPlayerNo), bytes);
-    ExpectRefused(numbered(999), "details waiting for the player database of bowler 999, whom the league does not hold.");
+    ExpectRefused(numbered(999),
+                  "details waiting for the player database of bowler 999, whom the league does not hold.");
     ExpectRefused(numbered(first->m_nPlayerNo),
                   ("details waiting for the player database of " + std::string(first->GetFilePlace().GetString()) +
                    " twice.")
                       .c_str());
     second->m_pDbPending->m_dwDetails = 1u << SD_COUNT;
-    ExpectRefused(Save(doc), "a mark of the details waiting of 2097152, outside 1 to 2097151, in the details waiting for the player database, entry 2.");
+    ExpectRefused(Save(doc), "a mark of the details waiting of 2097152, outside 1 to 2097151, in the details "
+                             "waiting for the player database, entry 2.");
     auto* third = static_cast<CPlayer*>(doc.m_listPlayers.GetAt(doc.m_listPlayers.FindIndex(2)));
     ExpectRefused(numbered(third->m_nPlayerNo), ("details waiting for the player database of " +
                                                  std::string(third->GetFilePlace().GetString()) +

@@ -1,6 +1,11 @@
 // Player database: look-ups in 100 000 bowlers by surname and by key, beside the same
 // surname look-up in an in-memory std::map of the same keys; the similar-names look-up asked
-// when a bowler is added, beside the same rule over a std::multimap; and adding 10 000 bowlers.
+// when a bowler is added, beside the same rule over a std::multimap; adding 10 000 bowlers; and
+// opening the large sample league kept in the database, its bowlers taking their records'
+// details, beside the same league opened without the database.
+#include "league/BowlingDoc.h"
+#include "league/Player.h"
+#include "league/SampleLeague.h"
 #include "playerdb/Playb003File.h"
 #include "playerdb/PlayerDatabase.h"
 
@@ -191,4 +196,45 @@ void BM_Add10000(benchmark::State& state)
     std::filesystem::remove_all(dir);
 }
 BENCHMARK(BM_Add10000)->Unit(benchmark::kMillisecond);
+
+// The large sample league (40 teams of 5 and their reserves), each bowler linked to a record of
+// the big database, as its file's bytes.
+const std::vector<BYTE>& LinkedLeagueBytes(size_t& nBowlers)
+{
+    static size_t s_nBowlers = 0;
+    static const std::vector<BYTE> bytes = [] {
+        CBowlingDoc doc;
+        BuildSampleLeague(doc, GetSampleLeagueShape(TRUE));
+        doc.m_bPlayerDatabase = 1;
+        DWORD n = 0;
+        for (POSITION pos = doc.m_listPlayers.GetHeadPosition(); pos; ++n)
+            static_cast<CPlayer*>(doc.m_listPlayers.GetNext(pos))->m_dwDbKey = 1 + (n * 397) % 100000;
+        s_nBowlers = n;
+        std::vector<BYTE> b;
+        doc.SaveToBytes(b);
+        return b;
+    }();
+    nBowlers = s_nBowlers;
+    return bytes;
+}
+
+// Arg 0: opened without the database; 1: kept in it, every bowler taking his record's details.
+void BM_OpenLargeLeague(benchmark::State& state)
+{
+    CBigDatabase& big = Big();
+    size_t nBowlers = 0;
+    const std::vector<BYTE>& bytes = LinkedLeagueBytes(nBowlers);
+    CBowlingDoc::s_pfnLeagueReadPlayerDb = [](CBowlingDoc* pDoc) { pDoc->SyncDbasePlayers(); };
+    {
+        CBowlingDoc doc;
+        doc.m_pPlayerDb = state.range(0) ? &big.owner : nullptr;
+        CString error;
+        for (auto _ : state)
+            doc.LoadFromBytes(bytes, "large.lgf", error);
+        doc.m_pPlayerDb = nullptr;
+    }
+    CBowlingDoc::s_pfnLeagueReadPlayerDb = nullptr;
+    state.counters["bowlers"] = static_cast<double>(nBowlers);
+}
+BENCHMARK(BM_OpenLargeLeague)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 }  // namespace

@@ -48,19 +48,21 @@ void CEditPlayerDlg::OnKillfocusExpiryYear()
         return;
     if (AfxMessageBox("Set ALL player's membership expiry date to this?", MB_YESNO) != IDYES)
         return;
+    bool bFailed = false;
     for (POSITION pos = m_pDoc->m_listPlayers.GetHeadPosition(); pos;) {
         auto* p = static_cast<CPlayer*>(m_pDoc->m_listPlayers.GetNext(pos));
+        // The date is given against the record, which another league may have dated since;
+        // only the date goes to it.
+        m_pDoc->SyncDbasePlayer(p);
         CPlayer before;
         before.CopyFrom(*p);
         p->m_nExpiryDay = static_cast<BYTE>(nDay);
         p->m_nExpiryMonth = static_cast<BYTE>(nMonth + 1);
         p->m_nExpiryYear = static_cast<WORD>(nYear);
-        // Only a league kept in the database writes its bowlers there; another league's
-        // bowlers would arrive as new records. Only the date goes: the rest of this league's
-        // copy may be older than the record.
-        if (m_pDoc->m_bPlayerDatabase)
-            m_pDoc->PutDbaseChanges(before, p);
+        bFailed = m_pDoc->PutDbaseChanges(before, p) != 0 || bFailed;
     }
+    if (bFailed)
+        AfxMessageBox("The player could not be written to the Player Database.");
     m_pDoc->SetModifiedFlag();
 }
 

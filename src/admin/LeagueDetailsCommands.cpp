@@ -94,7 +94,12 @@ BOOL EditLeagueDetails(CBowlingDoc* pDoc)
     LoadEditLeagueDlg(*pDoc, dlg);
     if (dlg.DoModal() != IDOK)
         return FALSE;
+    const bool bToDatabase = !pDoc->m_bPlayerDatabase;
     StoreEditLeagueDlg(dlg, *pDoc);
+    // Kept in the database again: what the bowlers' records missed meanwhile goes to them, and
+    // they take what other leagues wrote.
+    if (bToDatabase && pDoc->m_bPlayerDatabase)
+        pDoc->SyncDbasePlayers();
     pDoc->SetModifiedFlag();
     pDoc->Recalculate();
     pDoc->UpdateAllViews(nullptr);

@@ -146,11 +146,11 @@ int AddNewPlayers(CBowlingDoc* pDoc, BOOL bWithDatabase)
 BOOL EditPlayer(CBowlingDoc* pDoc, CPlayer* pPlayer)
 {
     // In a database league the dialog shows the record's details, which another league may have
-    // changed since this league's copy was made; OK then writes back only what was changed here.
+    // changed since this league's copy was made, but for this league's changes the record has
+    // not taken yet; OK then gives the record only what was changed here.
+    pDoc->SyncDbasePlayer(pPlayer);
     CPlayer shown;
     shown.CopyFrom(*pPlayer);
-    if (pDoc->m_bPlayerDatabase)
-        pDoc->GetDbasePlayer(&shown);
     CEditPlayerDlg dlg;
     dlg.m_pDoc = pDoc;
     dlg.CopyFrom(shown);
@@ -170,7 +170,8 @@ BOOL EditPlayer(CBowlingDoc* pDoc, CPlayer* pPlayer)
         if (CTeam* pNew = pPlayer->m_nTeamNo ? pDoc->FindTeam(pPlayer->m_nTeamNo) : nullptr)
             pNew->m_arrTeamOrder.Add(pPlayer->m_nPlayerNo);
     }
-    if (pDoc->m_bPlayerDatabase && pDoc->PutDbaseChanges(shown, pPlayer) != 0)
+    // Not written, the change waits in the league for the record.
+    if (pDoc->PutDbaseChanges(shown, pPlayer) != 0)
         AfxMessageBox("The player could not be written to the Player Database.");
     pDoc->SetModifiedFlag();
     pDoc->BuildFloatingSubs();

@@ -16,6 +16,7 @@ BYTE CBowlingDoc::s_nFileVersion = LEAGUE_FILE_VERSION;
 CObject* (*CBowlingDoc::s_pfnMakeScoreSheetPrototype)(CBowlingDoc* pDoc) = nullptr;
 void (*CBowlingDoc::s_pfnOpenPlayerDb)(CBowlingDoc* pDoc) = nullptr;
 void (*CBowlingDoc::s_pfnClosePlayerDb)(CBowlingDoc* pDoc) = nullptr;
+void (*CBowlingDoc::s_pfnLeagueReadPlayerDb)(CBowlingDoc* pDoc) = nullptr;
 
 namespace {
 

@@ -40,8 +40,12 @@ class CDC;
 class CPlayerDatabase;
 struct CPageInfo;
 
-// The version every league file is written in.
+// The version every league file is written in, but one whose bowlers have details waiting for
+// the player database: that one is written in LEAGUE_FILE_VERSION_WAITING, which a program
+// that reads only up to 77 refuses instead of dropping them. The newest version read.
 constexpr BYTE LEAGUE_FILE_VERSION = 77;
+constexpr BYTE LEAGUE_FILE_VERSION_WAITING = 78;
+constexpr BYTE LEAGUE_FILE_NEWEST = LEAGUE_FILE_VERSION_WAITING;
 
 // The pass selector's values, also the index of every [2] figure set of teams and players.
 constexpr int PASS_SCRATCH = 0;
@@ -705,13 +709,24 @@ public:
     DWORD m_bStopDbReporting = 0;   // "do not ask again" for similar names; not stored
     static void (*s_pfnOpenPlayerDb)(CBowlingDoc* pDoc);
     static void (*s_pfnClosePlayerDb)(CBowlingDoc* pDoc);
+    // Run when a league has been read, before it is recalculated: SyncDbasePlayers.
+    static void (*s_pfnLeagueReadPlayerDb)(CBowlingDoc* pDoc);
     // 0 on success, -1 when the database is not open or the record cannot be read or written.
     int GetDbasePlayer(CPlayer* pPlayer);
     int FindDbasePlayer(DWORD dwKey);
     int PutDbasePlayer(CPlayer* pPlayer);
-    // Writes to the bowler's record only what differs from `before`, then takes the record's
-    // details into the bowler (CPlayerDatabase::PutDbaseChanges).
+    // The league's change to a bowler's shared details (those differing from `before`): in a
+    // league kept in the database his record takes them, but for a detail another league gave
+    // it later, and he takes the record's details (CPlayerDatabase::PutDbaseChanges); what
+    // cannot be written, or changes made while the league is not kept in the database, wait in
+    // the bowler for his record. -1 only when a database league's write failed.
     int PutDbaseChanges(const CPlayer& before, CPlayer* pPlayer);
+    // In a league kept in the database: a linked bowler's record takes what waits for it and he
+    // takes the record's details but those still waiting (CPlayerDatabase::SyncPlayer); for
+    // every linked bowler at once (one pass, one lock) or only those with details waiting.
+    // 0 when all went; -1 when the database is not open, or a record could not be written.
+    int SyncDbasePlayer(CPlayer* pPlayer);
+    int SyncDbasePlayers(BOOL bWaitingOnly = FALSE);
     // ==== end player database ====
 
     // --- run-time state (never stored) ---------------------------------------------------

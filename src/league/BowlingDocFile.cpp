@@ -20,6 +20,7 @@
 #include <cctype>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <new>
 #include <unordered_set>
 
@@ -259,6 +260,67 @@ void MoveList(CObList& from, CObList& to)
         to.AddTail(from.RemoveHead());
 }
 
+// ---------------------------------------------------------------- details waiting for the database
+
+// Only a bowler with a record has anything waiting for it.
+bool Waits(const CPlayer* p)
+{
+    return p->m_dwDbKey != 0 && p->m_pDbPending && p->m_pDbPending->m_dwDetails != 0;
+}
+
+DWORD CountDbWaiting(const CObList& players)
+{
+    DWORD nCount = 0;
+    for (POSITION pos = players.GetHeadPosition(); pos;)
+        nCount += Waits(static_cast<const CPlayer*>(players.GetNext(pos))) ? 1 : 0;
+    return nCount;
+}
+
+// The bowlers with details waiting for their records: how many, then each one's number and
+// what waits.
+void WriteDbWaiting(CArchive& ar, const CObList& players)
+{
+    ar.WriteCount(CountDbWaiting(players));
+    for (POSITION pos = players.GetHeadPosition(); pos;) {
+        const auto* p = static_cast<const CPlayer*>(players.GetNext(pos));
+        if (Waits(p)) {
+            ar << p->m_nPlayerNo;
+            p->m_pDbPending->Write(ar);
+        }
+    }
+}
+
+void ReadDbWaiting(CArchive& ar, const CObList& players)
+{
+    const char* const pszList = "details waiting for the player database";
+    const std::vector<CPlayer*> byNumber = CBowlingDoc::PlayersByNumber(players);
+    // A bowler's number, the detail bits and one byte of a detail at the least.
+    const DWORD nCount = ar.ReadCount(2 + 4 + 1);
+    for (DWORD i = 0; i < nCount; ++i) {
+        SetReadEntry(pszList, i + 1);
+        WORD nPlayerNo = 0;
+        ar >> nPlayerNo;
+        CPlayer* p = nPlayerNo < byNumber.size() ? byNumber[nPlayerNo] : nullptr;
+        CString reason;
+        if (!p)
+            reason.Format("The file holds details waiting for the player database of bowler %u, whom the league "
+                          "does not hold.",
+                          nPlayerNo);
+        else if (p->m_dwDbKey == 0)
+            reason.Format("The file holds details waiting for the player database of %s, who has no record there.",
+                          p->GetFilePlace().GetString());
+        else if (p->m_pDbPending)
+            reason.Format("The file holds details waiting for the player database of %s twice.",
+                          p->GetFilePlace().GetString());
+        if (!reason.IsEmpty())
+            CArchive::ThrowCorrupt(reason);
+        auto pending = std::make_unique<CDbPending>();
+        pending->Read(ar);
+        p->m_pDbPending = std::move(pending);
+    }
+    SetReadEntry(nullptr, 0);
+}
+
 } // namespace
 
 // A league set aside while another is read into the document, put back if the read fails.
@@ -349,7 +411,8 @@ void CBowlingDoc::Serialize(CArchive& ar)
 
 void CBowlingDoc::WriteLeague(CArchive& ar)
 {
-    BYTE nVersion = LEAGUE_FILE_VERSION;
+    // A league with nothing waiting for the player database keeps the bytes it always had.
+    BYTE nVersion = CountDbWaiting(m_listPlayers) > 0 ? LEAGUE_FILE_VERSION_WAITING : LEAGUE_FILE_VERSION;
     if (ar.GetFileVersion() > 0 && ar.GetFileVersion() < LEAGUE_FILE_VERSION)
         nVersion = static_cast<BYTE>(ar.GetFileVersion());
     SetFileVersion(nVersion);
@@ -402,6 +465,8 @@ void CBowlingDoc::WriteLeague(CArchive& ar)
     }
     if (nVersion >= 63)
         m_JuniorReport.Serialize(ar);
+    if (nVersion >= LEAGUE_FILE_VERSION_WAITING)
+        WriteDbWaiting(ar, m_listPlayers);
 }
 
 void CBowlingDoc::WriteHeader(CArchive& ar, BYTE nVersion)
@@ -638,11 +703,11 @@ void CBowlingDoc::ReadLeague(CArchive& ar)
     ar >> nVersion;
     if (nVersion == 0)
         CArchive::ThrowCorrupt(kNotALeagueFile);
-    if (nVersion > LEAGUE_FILE_VERSION) {
+    if (nVersion > LEAGUE_FILE_NEWEST) {
         CString reason;
         reason.Format("It was written by a newer version of the program (file version %d; this program reads "
                       "versions up to %d).",
-                      nVersion, LEAGUE_FILE_VERSION);
+                      nVersion, LEAGUE_FILE_NEWEST);
         throw CArchiveException(CArchiveException::badSchema, reason);
     }
     SetFileVersion(nVersion);
@@ -704,6 +769,8 @@ void CBowlingDoc::ReadLeague(CArchive& ar)
         }
         if (nVersion >= 63)
             m_JuniorReport.Serialize(ar);
+        if (nVersion >= LEAGUE_FILE_VERSION_WAITING)
+            ReadDbWaiting(ar, m_listPlayers);
         if (!ar.IsBufferEmpty())
             CArchive::ThrowCorrupt("The file goes on after the end of the league.");
     });
@@ -849,6 +916,11 @@ void CBowlingDoc::AfterFileRead()
         static_cast<CTeam*>(m_listTeams.GetNext(pos))->m_pDoc = this;
     for (POSITION pos = m_listAwardData.GetHeadPosition(); pos;)
         static_cast<CAwardData*>(m_listAwardData.GetNext(pos))->m_pDoc = this;
+    // The shared bowlers as their records stand now: another league may have changed them, and
+    // what this league's file holds waiting goes to them. Before the figures: gender and birth
+    // date choose handicap rules and junior categories.
+    if (s_pfnLeagueReadPlayerDb)
+        s_pfnLeagueReadPlayerDb(this);
     UpdateAverageLimit();
     UpdateHandicapFactors();
     m_nDisplayMode = DISPLAY_STANDINGS;

@@ -13,9 +13,8 @@ CPlayer::CPlayer() : CPlayer(0)
 }
 
 CPlayer::CPlayer(WORD nPlayerNo)
-    : m_pDoc(nullptr), m_nPlayerNo(nPlayerNo), m_nPin(0), m_dwDbKey(0), m_nTeamNo(0), m_nRobot(0), m_wFlags(0),
-      m_nCategory(0), m_nBirthDay(0), m_nBirthMonth(0), m_nBirthYear(0), m_nExpiryDay(0), m_nExpiryMonth(0),
-      m_nExpiryYear(0), m_nMembershipType(0), m_nEnteringAvg(0), m_nCurEnteringAvg(0), m_nEnteringGames(0),
+    : m_pDoc(nullptr), m_nPlayerNo(nPlayerNo), m_nPin(0), m_dwDbKey(0), m_nTeamNo(0), m_nRobot(0),
+      m_nCategory(0), m_nEnteringAvg(0), m_nCurEnteringAvg(0), m_nEnteringGames(0),
       m_nEnteringPins(0), m_nMostImprovedBase(0), m_bShortSeason(0), m_bNotEligibleMostImproved(0),
       m_bRollingAvg(0), m_nHandicap(0), m_nAverage(0), m_nArrears(0)
 {
@@ -61,26 +60,10 @@ void CPlayer::CopyFrom(const CPlayer& o)
     m_dwDbKey = o.m_dwDbKey;
     m_nTeamNo = o.m_nTeamNo;
     m_nRobot = o.m_nRobot;
-    m_wFlags = o.m_wFlags;
     m_nCategory = o.m_nCategory;
     m_strName = o.m_strName;
-    m_strSurname = o.m_strSurname;
-    m_strFirstName = o.m_strFirstName;
-    for (int i = 0; i < 5; ++i)
-        m_strAddress[i] = o.m_strAddress[i];
-    m_strPhoneHome = o.m_strPhoneHome;
-    m_strPhoneWork = o.m_strPhoneWork;
-    m_strPhoneMobile = o.m_strPhoneMobile;
-    m_nBirthDay = o.m_nBirthDay;
-    m_nBirthMonth = o.m_nBirthMonth;
-    m_nBirthYear = o.m_nBirthYear;
-    m_strMembershipNo = o.m_strMembershipNo;
-    m_nExpiryDay = o.m_nExpiryDay;
-    m_nExpiryMonth = o.m_nExpiryMonth;
-    m_nExpiryYear = o.m_nExpiryYear;
-    m_nMembershipType = o.m_nMembershipType;
-    m_strUserData1 = o.m_strUserData1;
-    m_strUserData2 = o.m_strUserData2;
+    static_cast<CSharedDetails&>(*this) = o;
+    m_pDbPending = o.m_pDbPending ? std::make_unique<CDbPending>(*o.m_pDbPending) : nullptr;
     m_nEnteringAvg = o.m_nEnteringAvg;
     m_nCurEnteringAvg = o.m_nCurEnteringAvg;
     m_nEnteringGames = o.m_nEnteringGames;
@@ -113,7 +96,8 @@ bool CPlayer::IsSameAs(const CPlayer& o) const
            m_nEnteringPins == o.m_nEnteringPins && m_nMostImprovedBase == o.m_nMostImprovedBase &&
            m_bShortSeason == o.m_bShortSeason && m_bNotEligibleMostImproved == o.m_bNotEligibleMostImproved &&
            m_bRollingAvg == o.m_bRollingAvg && m_nHandicap == o.m_nHandicap && m_nAverage == o.m_nAverage &&
-           m_nArrears == o.m_nArrears;
+           m_nArrears == o.m_nArrears && !m_pDbPending == !o.m_pDbPending &&
+           (!m_pDbPending || *m_pDbPending == *o.m_pDbPending);
 }
 
 void CPlayer::Serialize(CArchive& ar)

@@ -9,6 +9,9 @@
 #include "framework/core/Object.h"
 #include "framework/core/String.h"
 #include "framework/core/Types.h"
+#include "league/SharedDetails.h"
+
+#include <memory>
 
 class CArchive;
 class CBowlingDoc;
@@ -30,7 +33,8 @@ enum PlayerFlag : WORD
     PF_LEAGUE_OWN = PF_RESIGNED | PF_NO_ENTERING_GAMES | PF_NOT_FLOATING_SUB | PF_TEAM_RESERVE,
 };
 
-class CPlayer : public CObject
+// The details the player database's record shares with other leagues are CSharedDetails'.
+class CPlayer : public CObject, public CSharedDetails
 {
     DECLARE_SERIAL(CPlayer)
 public:
@@ -76,26 +80,9 @@ public:
     DWORD m_dwDbKey;            // player-database key, 0 = not linked
     WORD m_nTeamNo;             // 0 = no team; reset from the team orders after a load
     BYTE m_nRobot;              // 0 real bowler, 1..4 the vacancy/robot rule
-    WORD m_wFlags;              // PlayerFlag bits
     BYTE m_nCategory;           // 0 none, 1 A, 2 B, 3 C
 
     CString m_strName;          // display name, in the league's name order
-    CString m_strSurname;
-    CString m_strFirstName;
-    CString m_strAddress[5];    // four address lines and the postcode
-    CString m_strPhoneHome;
-    CString m_strPhoneWork;
-    CString m_strPhoneMobile;
-    BYTE m_nBirthDay;           // 0 = not recorded
-    BYTE m_nBirthMonth;
-    WORD m_nBirthYear;
-    CString m_strMembershipNo;
-    BYTE m_nExpiryDay;
-    BYTE m_nExpiryMonth;
-    WORD m_nExpiryYear;
-    BYTE m_nMembershipType;     // 1-based into the league's list, 0 none
-    CString m_strUserData1;
-    CString m_strUserData2;
 
     WORD m_nEnteringAvg;        // tenths of a pin
     WORD m_nCurEnteringAvg;     // tenths
@@ -108,6 +95,9 @@ public:
     int m_nHandicap;            // current handicap
     WORD m_nAverage;            // current average figure (whole pins) copied into fixtures
     LONG m_nArrears;            // cents
+    // A linked bowler's shared details changed here that his record has not taken yet; null
+    // when none wait. Kept in the league file's own part, not in the bowler's body.
+    std::unique_ptr<CDbPending> m_pDbPending;
 
     // --- accumulated by the recalculation (not stored) ---------------------------------
     // Pins and games are 32-bit: a long five-pin or handicap season passes 65535.

@@ -42,6 +42,7 @@ void PlayerDatabase::Install()
 {
     CBowlingDoc::s_pfnOpenPlayerDb = OpenForDocument;
     CBowlingDoc::s_pfnClosePlayerDb = CloseForDocument;
+    CBowlingDoc::s_pfnLeagueReadPlayerDb = [](CBowlingDoc* pDoc) { pDoc->SyncDbasePlayers(); };
 }
 
 int CBowlingDoc::GetDbasePlayer(CPlayer* pPlayer)
@@ -65,15 +66,41 @@ int CBowlingDoc::PutDbasePlayer(CPlayer* pPlayer)
     const int nResult = m_pPlayerDb->PutDbasePlayer(pPlayer, m_bStopDbReporting);
     // Linked to a similar record, the bowler may have taken its names.
     pPlayer->MakeDisplayName(m_bSurnameFirst);
+    if (nResult == 0)
+        m_pPlayerDb->SyncPlayers(m_listPlayers, TRUE, m_bSurnameFirst);
     return nResult;
 }
 
 int CBowlingDoc::PutDbaseChanges(const CPlayer& before, CPlayer* pPlayer)
 {
-    if (!m_pPlayerDb || !m_pPlayerDb->IsOpen() || !pPlayer)
+    if (!pPlayer)
         return -1;
+    if (!m_bPlayerDatabase || !m_pPlayerDb || !m_pPlayerDb->IsOpen()) {
+        // Written when the league is kept in the database again, or the database can be written.
+        CPlayerDatabase::NoteChanges(before, *pPlayer, m_pPlayerDb);
+        return m_bPlayerDatabase ? -1 : 0;
+    }
     const int nResult = m_pPlayerDb->PutDbaseChanges(before, pPlayer, m_bStopDbReporting);
     // The record may have renamed him.
     pPlayer->MakeDisplayName(m_bSurnameFirst);
+    // The database takes writes again: what waits from before goes with this one.
+    if (nResult == 0)
+        m_pPlayerDb->SyncPlayers(m_listPlayers, TRUE, m_bSurnameFirst);
     return nResult;
+}
+
+int CBowlingDoc::SyncDbasePlayer(CPlayer* pPlayer)
+{
+    if (!m_bPlayerDatabase || !m_pPlayerDb || !m_pPlayerDb->IsOpen() || !pPlayer)
+        return -1;
+    const int nResult = m_pPlayerDb->SyncPlayer(*pPlayer);
+    pPlayer->MakeDisplayName(m_bSurnameFirst);
+    return nResult;
+}
+
+int CBowlingDoc::SyncDbasePlayers(BOOL bWaitingOnly)
+{
+    if (!m_bPlayerDatabase || !m_pPlayerDb || !m_pPlayerDb->IsOpen())
+        return -1;
+    return m_pPlayerDb->SyncPlayers(m_listPlayers, bWaitingOnly, m_bSurnameFirst);
 }

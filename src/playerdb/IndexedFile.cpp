@@ -7,25 +7,6 @@
 #include <filesystem>
 #include <string>
 
-// One operation on the table under the data file's lock, the table brought up to date.
-class CIndexedFile::CUse
-{
-public:
-    explicit CUse(CIndexedFile& f) : m_f(f), m_bOk(f.Enter()) {}
-    ~CUse()
-    {
-        if (m_bOk)
-            m_f.Leave();
-    }
-    CUse(const CUse&) = delete;
-    CUse& operator=(const CUse&) = delete;
-    explicit operator bool() const { return m_bOk != FALSE; }
-
-private:
-    CIndexedFile& m_f;
-    BOOL m_bOk;
-};
-
 CIndexedFile::CIndexedFile(DWORD nRecordLength, std::vector<CIndexDef> indexes)
     : m_defs(std::move(indexes)), m_data(nRecordLength)
 {

@@ -47,6 +47,10 @@ public:
         KeyBuilder pfnSearchKey;  // what Find() looks for; a prefix of pfnKey's key
     };
     using MessageHook = std::function<void(const CString& strMessage)>;
+    // One operation under the data file's lock, the table brought up to date first. Held around
+    // several operations it makes them one: no other user comes between them, and the files are
+    // looked at once. False when the table is closed or cannot be locked.
+    class CUse;
 
     CIndexedFile(DWORD nRecordLength, std::vector<CIndexDef> indexes);
     virtual ~CIndexedFile();
@@ -105,7 +109,6 @@ private:
         End
     };
 
-    class CUse;
     // Take the lock and bring the table to the files' current state; Leave lets it go.
     BOOL Enter();
     void Leave();
@@ -150,4 +153,22 @@ private:
     DWORD m_nPosVersion = 0;
     long long m_nCurSlot = -1;         // the record last read or written
     std::vector<BYTE> m_curRecord;     // its bytes as stored
+};
+
+class CIndexedFile::CUse
+{
+public:
+    explicit CUse(CIndexedFile& f) : m_f(f), m_bOk(f.Enter()) {}
+    ~CUse()
+    {
+        if (m_bOk)
+            m_f.Leave();
+    }
+    CUse(const CUse&) = delete;
+    CUse& operator=(const CUse&) = delete;
+    explicit operator bool() const { return m_bOk != FALSE; }
+
+private:
+    CIndexedFile& m_f;
+    BOOL m_bOk;
 };

@@ -114,23 +114,7 @@ CPlayb003File::CPlayb003File() : CIndexedFile(kRecordLength, PlayerIndexes())
 void CPlayb003File::Clear()
 {
     m_dwKey = 0;
-    m_strFirstName.Empty();
-    m_strSurname.Empty();
-    for (CString& str : m_strAddress)
-        str.Empty();
-    m_strPostcode.Empty();
-    m_strPhoneHome.Empty();
-    m_strPhoneWork.Empty();
-    m_strPhoneMobile.Empty();
-    m_wFlags = 0;
-    m_nBirthDay = m_nBirthMonth = 0;
-    m_nBirthYear = 0;
-    m_strUserData1.Empty();
-    m_strUserData2.Empty();
-    m_strMembershipNo.Empty();
-    m_nMembershipType = 0;
-    m_nExpiryDay = m_nExpiryMonth = 0;
-    m_nExpiryYear = 0;
+    static_cast<CSharedDetails&>(*this) = CSharedDetails();
 }
 
 BOOL CPlayb003File::OpenIn(const char* pszDirectory)
@@ -170,7 +154,7 @@ void CPlayb003File::StoreFields(BYTE* p) const
     PutText(p + kOffSurname, kNameWidth, m_strSurname);
     for (int i = 0; i < 4; ++i)
         PutText(p + kOffAddress + static_cast<size_t>(i) * kAddressWidth, kAddressWidth, m_strAddress[i]);
-    PutText(p + kOffPostcode, kPostcodeWidth, m_strPostcode);
+    PutText(p + kOffPostcode, kPostcodeWidth, m_strAddress[4]);
     PutText(p + kOffPhoneHome, kPhoneWidth, m_strPhoneHome);
     PutText(p + kOffPhoneWork, kPhoneWidth, m_strPhoneWork);
     PutText(p + kOffPhoneMobile, kPhoneWidth, m_strPhoneMobile);
@@ -194,7 +178,7 @@ void CPlayb003File::LoadFields(const BYTE* p)
     m_strSurname = GetText(p + kOffSurname, kNameWidth);
     for (int i = 0; i < 4; ++i)
         m_strAddress[i] = GetText(p + kOffAddress + static_cast<size_t>(i) * kAddressWidth, kAddressWidth);
-    m_strPostcode = GetText(p + kOffPostcode, kPostcodeWidth);
+    m_strAddress[4] = GetText(p + kOffPostcode, kPostcodeWidth);
     m_strPhoneHome = GetText(p + kOffPhoneHome, kPhoneWidth);
     m_strPhoneWork = GetText(p + kOffPhoneWork, kPhoneWidth);
     m_strPhoneMobile = GetText(p + kOffPhoneMobile, kPhoneWidth);

@@ -24,9 +24,11 @@
 //   "Sname"  surname, first name; Find() looks for the surname, a prefix match
 //   "Names"  surname, first name; Find() looks for the surname and, when one is
 //            given, the start of the first name
+#include "league/SharedDetails.h"
 #include "playerdb/IndexedFile.h"
 
-class CPlayb003File : public CIndexedFile
+// The current record's details are CSharedDetails' (the postcode is m_strAddress[4]).
+class CPlayb003File : public CIndexedFile, public CSharedDetails
 {
 public:
     static constexpr DWORD kRecordLength = 448;
@@ -55,24 +57,6 @@ public:
     DWORD NewKey();
 
     DWORD m_dwKey;
-    CString m_strFirstName;
-    CString m_strSurname;
-    CString m_strAddress[4];
-    CString m_strPostcode;
-    CString m_strPhoneHome;
-    CString m_strPhoneWork;
-    CString m_strPhoneMobile;
-    WORD m_wFlags;
-    BYTE m_nBirthDay;
-    BYTE m_nBirthMonth;
-    WORD m_nBirthYear;
-    CString m_strUserData1;
-    CString m_strUserData2;
-    CString m_strMembershipNo;
-    BYTE m_nMembershipType;
-    BYTE m_nExpiryDay;
-    BYTE m_nExpiryMonth;
-    WORD m_nExpiryYear;
 
 protected:
     void StoreFields(BYTE* pRecord) const override;

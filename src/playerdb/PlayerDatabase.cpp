@@ -53,44 +53,35 @@ int CPlayerDatabase::GetDbasePlayer(CPlayer* pPlayer, BOOL bSurnameFirst)
 
 namespace {
 
-// Calls f with each detail the record holds beside its key and flag word, followed by the same
-// detail of each bowler given.
-template <class F, class R, class... P>
-void ForEachRecordDetail(F f, R& r, P&... p)
+constexpr DWORD Bit(int n)
 {
-    f(r.m_strSurname, p.m_strSurname...);
-    f(r.m_strFirstName, p.m_strFirstName...);
-    for (int i = 0; i < 4; ++i)
-        f(r.m_strAddress[i], p.m_strAddress[i]...);
-    f(r.m_strPostcode, p.m_strAddress[4]...);
-    f(r.m_strPhoneHome, p.m_strPhoneHome...);
-    f(r.m_strPhoneWork, p.m_strPhoneWork...);
-    f(r.m_strPhoneMobile, p.m_strPhoneMobile...);
-    f(r.m_strMembershipNo, p.m_strMembershipNo...);
-    f(r.m_nMembershipType, p.m_nMembershipType...);
-    f(r.m_nExpiryDay, p.m_nExpiryDay...);
-    f(r.m_nExpiryMonth, p.m_nExpiryMonth...);
-    f(r.m_nExpiryYear, p.m_nExpiryYear...);
-    f(r.m_nBirthDay, p.m_nBirthDay...);
-    f(r.m_nBirthMonth, p.m_nBirthMonth...);
-    f(r.m_nBirthYear, p.m_nBirthYear...);
-    f(r.m_strUserData1, p.m_strUserData1...);
-    f(r.m_strUserData2, p.m_strUserData2...);
+    return 1u << n;
+}
+
+WORD SharedFlags(WORD wFlags)
+{
+    return static_cast<WORD>(wFlags & ~PF_LEAGUE_OWN);
 }
 
 } // namespace
 
-void CPlayerDatabase::CopyFromRecord(CPlayer& p) const
+void CPlayerDatabase::CopyFromRecord(CPlayer& p, DWORD dwKeep) const
 {
-    ForEachRecordDetail([](const auto& theirs, auto& mine) { mine = theirs; }, m_file, p);
+    ForEachSharedDetail(
+        [dwKeep](int n, const auto& theirs, auto& mine) {
+            if (!(dwKeep & Bit(n)))
+                mine = theirs;
+        },
+        m_file, p);
     // What the league decided about him (excluded, a reserve...) is not the record's to say:
     // another league wrote its own.
-    p.m_wFlags = static_cast<WORD>((m_file.m_wFlags & ~PF_LEAGUE_OWN) | (p.m_wFlags & PF_LEAGUE_OWN));
+    if (!(dwKeep & Bit(SD_FLAGS)))
+        p.m_wFlags = static_cast<WORD>(SharedFlags(m_file.m_wFlags) | (p.m_wFlags & PF_LEAGUE_OWN));
 }
 
 void CPlayerDatabase::CopyToRecord(const CPlayer& p)
 {
-    ForEachRecordDetail([](auto& theirs, const auto& mine) { theirs = mine; }, m_file, p);
+    ForEachSharedDetail([](int, auto& theirs, const auto& mine) { theirs = mine; }, m_file, p);
     m_file.m_wFlags = static_cast<WORD>(p.m_wFlags & ~PF_RESIGNED);
 }
 
@@ -106,9 +97,8 @@ void CPlayerDatabase::TakeFromLinkedRecord(CPlayer& p) const
         if (mine.IsEmpty())
             mine = theirs;
     };
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 5; ++i)
         take(p.m_strAddress[i], r.m_strAddress[i]);
-    take(p.m_strAddress[4], r.m_strPostcode);
     take(p.m_strPhoneHome, r.m_strPhoneHome);
     take(p.m_strPhoneWork, r.m_strPhoneWork);
     take(p.m_strPhoneMobile, r.m_strPhoneMobile);
@@ -148,28 +138,120 @@ void CPlayerDatabase::FindSimilarNames(const CString& strFirstName, const CStrin
     } while (m_file.Next(1) == 0);
 }
 
+void CPlayerDatabase::NoteChanges(const CPlayer& before, CPlayer& p, CPlayerDatabase* pDb)
+{
+    if (p.m_dwDbKey == 0)
+        return;
+    DWORD dwChanged = 0;
+    ForEachSharedDetail(
+        [&dwChanged](int n, const auto& was, const auto& now) {
+            if (was != now)
+                dwChanged |= Bit(n);
+        },
+        before, p);
+    if (SharedFlags(before.m_wFlags) != SharedFlags(p.m_wFlags))
+        dwChanged |= Bit(SD_FLAGS);
+    if (!dwChanged)
+        return;
+    if (!p.m_pDbPending)
+        p.m_pDbPending = std::make_unique<CDbPending>();
+    CDbPending& w = *p.m_pDbPending;
+    // What the record holds now is older than this change. Unreadable, the record is taken to
+    // hold what the league last knew of it: what it held or showed before its change, or, for a
+    // detail already waiting, what it knew at that detail's first change.
+    const bool bRead = pDb && pDb->IsOpen() && pDb->FindDbasePlayer(p.m_dwDbKey) == 0;
+    const CSharedDetails& knew = bRead ? static_cast<const CSharedDetails&>(pDb->m_file) : before;
+    const DWORD dwBase = bRead ? dwChanged : dwChanged & ~w.m_dwDetails;
+    ForEachSharedDetail(
+        [dwBase](int n, const auto& theirs, auto& base) {
+            if (dwBase & Bit(n))
+                base = theirs;
+        },
+        knew, w.m_base);
+    if (dwBase & Bit(SD_FLAGS))
+        w.m_base.m_wFlags = knew.m_wFlags;
+    w.m_dwDetails |= dwChanged;
+}
+
+int CPlayerDatabase::SyncPlayer(CPlayer& p)
+{
+    CIndexedFile::CUse use(m_file);
+    if (!use || p.m_dwDbKey == 0)
+        return -1;
+    if (FindDbasePlayer(p.m_dwDbKey) != 0)
+        return 0;
+    const DWORD dwWaiting = p.m_pDbPending ? p.m_pDbPending->m_dwDetails : 0;
+    // A waiting detail goes where the record holds it as the league knew it; one the record holds
+    // otherwise another league changed since, and the record's stands.
+    DWORD dwWrite = 0;
+    if (dwWaiting) {
+        const CSharedDetails& base = p.m_pDbPending->m_base;
+        auto settle = [&](int n, bool bRecordHasOurs, bool bRecordAsWeKnewIt) {
+            if ((dwWaiting & Bit(n)) && !bRecordHasOurs && bRecordAsWeKnewIt)
+                dwWrite |= Bit(n);
+        };
+        ForEachSharedDetail(
+            [&](int n, const auto& theirs, const auto& mine, const auto& knew) {
+                settle(n, theirs == mine, theirs == knew);
+            },
+            m_file, p, base);
+        const WORD wTheirs = SharedFlags(m_file.m_wFlags);
+        settle(SD_FLAGS, wTheirs == SharedFlags(p.m_wFlags), wTheirs == SharedFlags(base.m_wFlags));
+    }
+    DWORD dwKeep = 0;
+    int nResult = 0;
+    if (dwWrite) {
+        ForEachSharedDetail(
+            [dwWrite](int n, auto& theirs, const auto& mine) {
+                if (dwWrite & Bit(n))
+                    theirs = mine;
+            },
+            m_file, p);
+        if (dwWrite & Bit(SD_FLAGS))
+            m_file.m_wFlags = static_cast<WORD>((m_file.m_wFlags & PF_LEAGUE_OWN) | SharedFlags(p.m_wFlags));
+        if (m_file.Rewrite() != 0) {
+            // They wait on; the record's other details are as it holds them.
+            dwKeep = dwWrite;
+            nResult = -1;
+        }
+    }
+    CopyFromRecord(p, dwKeep);
+    if (dwKeep)
+        p.m_pDbPending->m_dwDetails = dwKeep;
+    else
+        p.m_pDbPending.reset();
+    return nResult;
+}
+
+int CPlayerDatabase::SyncPlayers(const CObList& players, BOOL bWaitingOnly, BOOL bSurnameFirst)
+{
+    CIndexedFile::CUse use(m_file);
+    if (!use)
+        return -1;
+    int nResult = 0;
+    for (POSITION pos = players.GetHeadPosition(); pos;) {
+        auto* p = static_cast<CPlayer*>(players.GetNext(pos));
+        if (p->m_dwDbKey == 0 || (bWaitingOnly && !p->m_pDbPending))
+            continue;
+        if (SyncPlayer(*p) != 0)
+            nResult = -1;
+        p->MakeDisplayName(bSurnameFirst);
+    }
+    return nResult;
+}
+
 int CPlayerDatabase::PutDbaseChanges(const CPlayer& before, CPlayer* pPlayer, DWORD& bStopReporting)
 {
-    if (!pPlayer || !m_file.IsOpen())
+    if (!pPlayer)
+        return -1;
+    // Noted and written under one lock: nobody writes the record between the two.
+    CIndexedFile::CUse use(m_file);
+    NoteChanges(before, *pPlayer, this);
+    if (!use)
         return -1;
     if (pPlayer->m_dwDbKey == 0 || FindDbasePlayer(pPlayer->m_dwDbKey) != 0)
         return PutDbasePlayer(pPlayer, bStopReporting);
-    bool bChanged = false;
-    ForEachRecordDetail(
-        [&bChanged](auto& theirs, const auto& was, const auto& now) {
-            if (was != now) {
-                theirs = now;
-                bChanged = true;
-            }
-        },
-        m_file, before, *pPlayer);
-    const WORD wChangedFlags = static_cast<WORD>((before.m_wFlags ^ pPlayer->m_wFlags) & ~PF_RESIGNED);
-    m_file.m_wFlags = static_cast<WORD>((m_file.m_wFlags & ~wChangedFlags) | (pPlayer->m_wFlags & wChangedFlags));
-    if ((bChanged || wChangedFlags) && (m_file.Rewrite() != 0 || FindDbasePlayer(pPlayer->m_dwDbKey) != 0))
-        return -1;
-    // The league's copy follows the record, with what other leagues wrote in it.
-    CopyFromRecord(*pPlayer);
-    return 0;
+    return SyncPlayer(*pPlayer);
 }
 
 int CPlayerDatabase::PutDbasePlayer(CPlayer* pPlayer, DWORD& bStopReporting)
@@ -178,16 +260,18 @@ int CPlayerDatabase::PutDbasePlayer(CPlayer* pPlayer, DWORD& bStopReporting)
         return -1;
     if (pPlayer->m_dwDbKey != 0)
     {
-        if (FindDbasePlayer(pPlayer->m_dwDbKey) == 0)
+        const bool bHeld = FindDbasePlayer(pPlayer->m_dwDbKey) == 0;
+        if (!bHeld)
         {
-            CopyToRecord(*pPlayer);
-            return m_file.Rewrite();
+            // The record has gone from the table: put it back under the bowler's key.
+            m_file.Clear();
+            m_file.m_dwKey = pPlayer->m_dwDbKey;
         }
-        // The record has gone from the table: put it back under the bowler's key.
-        m_file.Clear();
-        m_file.m_dwKey = pPlayer->m_dwDbKey;
         CopyToRecord(*pPlayer);
-        return m_file.Add();
+        if ((bHeld ? m_file.Rewrite() : m_file.Add()) != 0)
+            return -1;
+        pPlayer->m_pDbPending.reset();
+        return 0;
     }
 
     CDWordArray similar;

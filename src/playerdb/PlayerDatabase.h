@@ -42,14 +42,27 @@ public:
     // Writes a bowler to the table: a linked bowler's record is rewritten (added when
     // its key has gone); a new bowler is given a new key, or linked to a similar
     // record when the hook says so (taking its names, and its details where he has
-    // none). 0 on success, -1 when the table cannot be written.
+    // none). Nothing of his waits afterwards. 0 on success, -1 when the table cannot be written.
     int PutDbasePlayer(CPlayer* pPlayer, DWORD& bStopReporting);
-    // Writes to a linked bowler's record only the details in which the bowler differs from
-    // `before` (what the league held or showed before its change), so that what another league
-    // wrote meanwhile stays; the bowler then takes the record's details. An unlinked bowler, or
-    // one whose record has gone, is written whole (PutDbasePlayer). 0 on success, -1 when the
-    // table cannot be written.
+    // The league's change to a bowler: the details in which he differs from `before` (what the
+    // league held or showed before its change) wait for his record (NoteChanges), and a linked
+    // bowler's record then takes what waits (SyncPlayer). An unlinked bowler, or one whose record
+    // has gone, is written whole (PutDbasePlayer). 0 on success, -1 when the table cannot be
+    // written: the change waits.
     int PutDbaseChanges(const CPlayer& before, CPlayer* pPlayer, DWORD& bStopReporting);
+    // The details in which a linked bowler differs from `before` wait for his record, with what
+    // the record held when they were changed: read from the table when it is open (pDb may be
+    // null), else what the league last knew of it.
+    static void NoteChanges(const CPlayer& before, CPlayer& player, CPlayerDatabase* pDb);
+    // A linked bowler's record takes the details waiting for it, but a detail that it no longer
+    // holds as it did when the league made its change: another league changed it later, and that
+    // stands. Then the bowler takes the record's details but those still waiting. A record that
+    // has gone leaves him as he is. 0 on success, -1 when the record cannot be read or written:
+    // what waits waits on.
+    int SyncPlayer(CPlayer& player);
+    // SyncPlayer for every linked bowler of the list, or only those with details waiting, in one
+    // pass under one lock; their display names made again. 0 when all went, -1 otherwise.
+    int SyncPlayers(const CObList& players, BOOL bWaitingOnly, BOOL bSurnameFirst);
 
     void SetSimilarNamesHook(SimilarNamesHook hook) { m_similarHook = std::move(hook); }
     // Keys of records with the same surname (any case) and the same first initial.
@@ -58,7 +71,8 @@ public:
     CPlayb003File& GetTable() { return m_file; }
 
 private:
-    void CopyFromRecord(CPlayer& player) const;
+    // The record's details into the bowler, but those of the bits in dwKeep.
+    void CopyFromRecord(CPlayer& player, DWORD dwKeep = 0) const;
     void CopyToRecord(const CPlayer& player);
     void TakeFromLinkedRecord(CPlayer& player) const;
 

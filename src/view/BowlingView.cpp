@@ -256,6 +256,8 @@ void CBowlingView::OnEndPrinting(CDC* /*pDC*/, CPrintInfo* pInfo)
         pInfo->m_lpUserData = nullptr;
         if (!pDoc->m_pPlayerDb->ReopenAfterPrinting())
             AfxMessageBox("The player database could not be opened again: " + pDoc->m_pPlayerDb->GetErrorText());
+        else
+            pDoc->SyncDbasePlayers();  // what the records missed while closed goes to them
     }
     // Back to the screen's layout; the name rectangles are the screen's again at the next draw.
     Repaint();

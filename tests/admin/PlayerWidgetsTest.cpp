@@ -3,17 +3,58 @@
 // another league opens on his record's details.
 #include <gtest/gtest.h>
 
+#include <QTest>
+#include <QWidget>
+
 #include "AdminChecks.h"
 #include "RealDialogs.h"
 #include "TempDir.h"
+#include "admin/LeagueDetailsCommands.h"
 #include "admin/PlayerSetup.h"
 #include "framework/ui/Registry.h"
 #include "league/BowlingDoc.h"
 #include "league/Player.h"
 #include "league/SampleLeague.h"
 #include "playerdb/BowlingDocDatabase.h"
+#include "playerdb/PlayerDatabase.h"
 #include "resources/Resource.h"
 #include "resources/dialogs/AdminDialogs.h"
+
+namespace {
+
+// A player database in a folder of its own, every league made meanwhile keeping it open.
+struct CDatabaseFolder
+{
+    TempDir dir;
+    CDatabaseFolder()
+    {
+        CRegistryKey key;
+        EXPECT_TRUE(key.Open(TORVANE_REGISTRY_KEY));
+        key.SetStringValue(TORVANE_DATABASE_PATH_VALUE, dir.File("db").c_str());
+        PlayerDatabase::Install();
+    }
+    ~CDatabaseFolder()
+    {
+        CBowlingDoc::s_pfnOpenPlayerDb = nullptr;
+        CBowlingDoc::s_pfnClosePlayerDb = nullptr;
+        CBowlingDoc::s_pfnLeagueReadPlayerDb = nullptr;
+    }
+};
+
+// The sample league kept in the database, and its bowler of that name.
+CPlayer* DatabaseSample(CBowlingDoc& doc, const char* pszName)
+{
+    BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
+    doc.m_bPlayerDatabase = 1;
+    for (POSITION pos = doc.m_listPlayers.GetHeadPosition(); pos;) {
+        auto* p = static_cast<CPlayer*>(doc.m_listPlayers.GetNext(pos));
+        if (p->m_strName == pszName)
+            return p;
+    }
+    return nullptr;
+}
+
+} // namespace
 
 TEST(PlayerOnRealWidgets, ARefusedNameTakesTheFocusBackToTheBoxAtFault)
 {
@@ -72,27 +113,12 @@ TEST(PlayerOnRealWidgets, TheEditDialogOpensOnTheSharedRecordNotTheLeaguesOlderC
 {
     RegisterResources();
     PlayerSetup::Install();
-    TempDir dir;
-    CRealUi ui;
-    {
-        CRegistryKey key;
-        ASSERT_TRUE(key.Open(TORVANE_REGISTRY_KEY));
-        key.SetStringValue(TORVANE_DATABASE_PATH_VALUE, dir.File("db").c_str());
-    }
-    PlayerDatabase::Install();
+    CRealUi ui;  // first: it gives the program a settings store of its own
+    CDatabaseFolder folder;
     {
         CBowlingDoc monday, thursday;
-        CPlayer* bowler[2] = {};
-        for (CBowlingDoc* pDoc : {&monday, &thursday}) {
-            BuildSampleLeague(*pDoc, GetSampleLeagueShape(FALSE));
-            pDoc->m_bPlayerDatabase = 1;
-            for (POSITION pos = pDoc->m_listPlayers.GetHeadPosition(); pos;) {
-                auto* p = static_cast<CPlayer*>(pDoc->m_listPlayers.GetNext(pos));
-                if (p->m_strName == "Janet Brennan")
-                    bowler[pDoc == &thursday] = p;
-            }
-            ASSERT_NE(bowler[pDoc == &thursday], nullptr);
-        }
+        CPlayer* bowler[2] = {DatabaseSample(monday, "Janet Brennan"), DatabaseSample(thursday, "Janet Brennan")};
+        ASSERT_TRUE(bowler[0] && bowler[1]);
         bowler[0]->m_strPhoneHome = "0113 4960000";
         ASSERT_EQ(monday.PutDbasePlayer(bowler[0]), 0);
         bowler[1]->m_dwDbKey = bowler[0]->m_dwDbKey;
@@ -113,6 +139,59 @@ TEST(PlayerOnRealWidgets, TheEditDialogOpensOnTheSharedRecordNotTheLeaguesOlderC
         EXPECT_EQ(Strs(stored.m_strAddress[0], stored.m_strPhoneHome, bowler[0]->m_strPhoneHome),
                   (std::vector<std::string>{"7 Mill Rd", "0113 4961111", "0113 4961111"}));
     }
-    CBowlingDoc::s_pfnOpenPlayerDb = nullptr;
-    CBowlingDoc::s_pfnClosePlayerDb = nullptr;
+}
+
+// The league keeps its bowlers out of the database for a while: a phone typed into Edit then
+// stays the league's, reaches the record when the box is ticked again in General Details, and
+// Enter on an unchanged Edit dialog afterwards keeps it.
+TEST(PlayerOnRealWidgets, APhoneTypedWhileTheBoxIsUntickedReachesTheRecordWhenItIsTickedAgain)
+{
+    RegisterResources();
+    PlayerSetup::Install();
+    LeagueDetailsCommands::Install();
+    CRealUi ui;  // first: it gives the program a settings store of its own
+    CDatabaseFolder folder;
+    {
+        CBowlingDoc doc;
+        CPlayer* janet = DatabaseSample(doc, "Janet Brennan");
+        ASSERT_NE(janet, nullptr);
+        janet->m_strPhoneHome = "0113 4960000";
+        ASSERT_EQ(doc.PutDbasePlayer(janet), 0);
+        auto recordPhone = [&folder, janet] {
+            CPlayerDatabase db;
+            EXPECT_TRUE(db.Open(folder.dir.File("db").c_str()));
+            CPlayer p;
+            p.m_dwDbKey = janet->m_dwDbKey;
+            EXPECT_EQ(db.GetDbasePlayer(&p, FALSE), 0);
+            return std::string(p.m_strPhoneHome.GetString());
+        };
+        // A click on the box itself, not on the middle of its long caption.
+        auto clickBox = [](CRealDialog& d) {
+            QWidget* pBox = d.Widget(IDC_EL_PLAYER_DATABASE);
+            QTest::mouseClick(pBox, Qt::LeftButton, Qt::NoModifier, QPoint(4, pBox->height() / 2));
+            d.Enter();
+        };
+
+        ui.OnDialog(IDD_EDIT_LEAGUE, clickBox);
+        ASSERT_TRUE(LeagueDetailsCommands::EditLeagueDetails(&doc));
+        ASSERT_EQ(doc.m_bPlayerDatabase, 0u);
+        ui.OnDialog(IDD_EDIT_PLAYER, [](CRealDialog& d) {
+            d.Click(IDC_PD_PHONE_HOME).Key(Qt::Key_A, Qt::ControlModifier).Type("0113 4962222").Enter();
+        });
+        ASSERT_TRUE(PlayerSetup::EditPlayer(&doc, janet));
+        EXPECT_EQ(recordPhone(), "0113 4960000");
+
+        ui.OnDialog(IDD_EDIT_LEAGUE, clickBox);
+        ASSERT_TRUE(LeagueDetailsCommands::EditLeagueDetails(&doc));
+        EXPECT_EQ(doc.m_bPlayerDatabase, 1u);
+        EXPECT_EQ(recordPhone(), "0113 4962222");
+        ui.OnDialog(IDD_EDIT_PLAYER, [](CRealDialog& d) {
+            EXPECT_EQ(d.Text(IDC_PD_PHONE_HOME), "0113 4962222");
+            d.Enter();
+        });
+        ASSERT_TRUE(PlayerSetup::EditPlayer(&doc, janet));
+        EXPECT_EQ(recordPhone(), "0113 4962222");
+        EXPECT_EQ(janet->m_pDbPending, nullptr);
+        EXPECT_TRUE(ui.messages.empty());
+    }
 }

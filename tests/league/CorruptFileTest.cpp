@@ -16,6 +16,7 @@
 #include <climits>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <random>
 #include <set>
 #include <tuple>
@@ -93,7 +94,7 @@ TEST_F(CorruptFileTest, FilesThatAreRefusedWithTheirReason)
 {
     ExpectRefused(Bytes{}, "empty");
     Bytes bytes = good;
-    bytes[0] = 78;
+    bytes[0] = LEAGUE_FILE_NEWEST + 1;
     ExpectRefused(bytes, "newer version");
     bytes[0] = 0;
     ExpectRefused(bytes, "not a league file");
@@ -407,6 +408,62 @@ TEST_F(CorruptFileTest, ARefusalNamesWhereTheValueLies)
         c.damage(doc);
         ExpectRefused(Save(doc), c.reason.c_str());
     }
+    EXPECT_TRUE(open.IsSameLeague(reference));
+}
+
+// Bowlers' details waiting for the player database open as they were saved; a damaged entry of
+// them is refused naming the bowler, or the entry.
+TEST_F(CorruptFileTest, DetailsWaitingForThePlayerDatabaseOpenAsSavedOrAreRefusedByBowler)
+{
+    CBowlingDoc doc;
+    BuildSmallLeague(doc);
+    auto* first = static_cast<CPlayer*>(doc.m_listPlayers.GetHead());
+    auto* second = static_cast<CPlayer*>(doc.m_listPlayers.GetAt(doc.m_listPlayers.FindIndex(1)));
+    DWORD dwKey = 7;
+    for (CPlayer* p : {first, second}) {
+        p->m_dwDbKey = dwKey++;
+        p->m_pDbPending = std::make_unique<CDbPending>();
+        p->m_pDbPending->m_dwDetails = 1u << SD_PHONE_HOME | 1u << SD_FLAGS;
+        p->m_pDbPending->m_base.m_strPhoneHome = "0113 4960000";
+        p->m_pDbPending->m_base.m_wFlags = PF_FEMALE;
+    }
+    const Bytes bytes = Save(doc);
+    ASSERT_EQ(bytes[0], LEAGUE_FILE_VERSION_WAITING);
+    CBowlingDoc read;
+    CString error;
+    ASSERT_TRUE(read.LoadFromBytes(bytes, "waiting.lgf", error)) << error.GetString();
+    EXPECT_TRUE(read.IsSameLeague(doc));
+    ASSERT_NE(read.FindPlayer(second->m_nPlayerNo)->m_pDbPending, nullptr);
+    EXPECT_EQ(read.FindPlayer(second->m_nPlayerNo)->m_pDbPending->m_base.m_wFlags, PF_FEMALE);
+
+    // The second entry, last in the file: number 2, details 4, a phone of 12 letters 13, flags 2.
+    const size_t nSecond = bytes.size() - 21;
+    auto numbered = [&](WORD n) {
+        Bytes b = bytes;
+        b[nSecond] = static_cast<BYTE>(n), b[nSecond + 1] = static_cast<BYTE>(n >> 8);
+        return b;
+    };
+    ASSERT_EQ(numbered(second->m_nPlayerNo), bytes);
+    ExpectRefused(numbered(999),
+                  "details waiting for the player database of bowler 999, whom the league does not hold.");
+    ExpectRefused(numbered(first->m_nPlayerNo),
+                  ("details waiting for the player database of " + std::string(first->GetFilePlace().GetString()) +
+                   " twice.")
+                      .c_str());
+    second->m_pDbPending->m_dwDetails = 1u << SD_COUNT;
+    ExpectRefused(Save(doc), "a mark of the details waiting of 2097152, outside 1 to 2097151, in the details "
+                             "waiting for the player database, entry 2.");
+    auto* third = static_cast<CPlayer*>(doc.m_listPlayers.GetAt(doc.m_listPlayers.FindIndex(2)));
+    ExpectRefused(numbered(third->m_nPlayerNo), ("details waiting for the player database of " +
+                                                 std::string(third->GetFilePlace().GetString()) +
+                                                 ", who has no record there.")
+                                                    .c_str());
+    // A bowler whose record went keeps nothing waiting for it: the file opens.
+    second->m_dwDbKey = 0;
+    first->m_dwDbKey = 0;
+    const Bytes unlinked = Save(doc);
+    EXPECT_EQ(unlinked[0], LEAGUE_FILE_VERSION);
+    ASSERT_TRUE(read.LoadFromBytes(unlinked, "unlinked.lgf", error)) << error.GetString();
     EXPECT_TRUE(open.IsSameLeague(reference));
 }
 

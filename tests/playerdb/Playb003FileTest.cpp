@@ -82,7 +82,7 @@ TEST_F(Playb003FileTest, EveryFieldRoundTripsAndClearEmptiesThem)
     db.m_strSurname = "O'Neill-Smythe";
     for (int i = 0; i < 4; ++i)
         db.m_strAddress[i].Format("%d Lane Street, line %d", 10 + i, i + 1);
-    db.m_strPostcode = "AB1 2CD";
+    db.m_strAddress[4] = "AB1 2CD";
     db.m_strPhoneHome = "01234 567890";
     db.m_strPhoneWork = "020 7946 0000";
     db.m_strPhoneMobile = "07700 900123";
@@ -105,7 +105,7 @@ TEST_F(Playb003FileTest, EveryFieldRoundTripsAndClearEmptiesThem)
     EXPECT_EQ(std::make_tuple(0u, true, 0),
               std::make_tuple(db.m_dwKey, db.m_strSurname.IsEmpty(), int{db.m_nExpiryYear}));
     ASSERT_EQ(0xCAFE0001, Seek("Key", "", "", 0xCAFE0001));
-    EXPECT_EQ((std::vector<CString>{db.m_strFirstName, db.m_strSurname, db.m_strAddress[3], db.m_strPostcode,
+    EXPECT_EQ((std::vector<CString>{db.m_strFirstName, db.m_strSurname, db.m_strAddress[3], db.m_strAddress[4],
                                     db.m_strPhoneHome, db.m_strPhoneWork, db.m_strPhoneMobile, db.m_strUserData1,
                                     db.m_strUserData2, db.m_strMembershipNo}),
               (std::vector<CString>{"Ren\xE9", "O'Neill-Smythe", "13 Lane Street, line 4", "AB1 2CD", "01234 567890",
@@ -131,11 +131,11 @@ TEST_F(Playb003FileTest, LongTextsAreCutToTheirFields)
     db.m_dwKey = 1;
     db.m_strSurname = CString('S', 40);
     db.m_strFirstName = "Al";
-    db.m_strPostcode = "TOO LONG FOR THE FIELD";
+    db.m_strAddress[4] = "TOO LONG FOR THE FIELD";
     ASSERT_EQ(0, db.Add());
     ASSERT_EQ(1, Seek("Key", "", "", 1));
     EXPECT_EQ((std::vector<CString>{CString('S', 32), "TOO LONG FOR", "Al"}),
-              (std::vector<CString>{db.m_strSurname, db.m_strPostcode, db.m_strFirstName}));
+              (std::vector<CString>{db.m_strSurname, db.m_strAddress[4], db.m_strFirstName}));
 }
 
 TEST_F(Playb003FileTest, EachIndexFindsAndOrdersWithoutRegardToCase)

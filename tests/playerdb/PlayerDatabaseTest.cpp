@@ -203,3 +203,55 @@ TEST_F(PlayerDatabaseTest, PrintingClosesAndReopensTheFiles)
     db.Close();
     EXPECT_FALSE(db.ReopenAfterPrinting());  // closed for good stays closed
 }
+
+// Two leagues' copies of one bowler, Jane's phone 0113 4960000 in her record. Monday changes it
+// while the table is closed: the change waits, with what Monday knew of the record, and the
+// record takes it when it can, unless Thursday changed that detail meanwhile; Thursday's
+// change of another detail stays either way, and Monday's copy takes it.
+TEST_F(PlayerDatabaseTest, AWaitingChangeGoesWhereTheRecordStillHoldsWhatTheLeagueKnew)
+{
+    const struct
+    {
+        const char* pszThursdayPhone;  // null: Thursday changes only the address
+        const char* pszRecordPhone;
+        WORD wRecordFlags;
+    } cases[] = {
+        {nullptr, "0113 4962222", PF_MALE | PF_TEAM_RESERVE},
+        {"0113 4963333", "0113 4963333", PF_MALE | PF_TEAM_RESERVE},  // Thursday's later phone stands
+        {"0113 4962222", "0113 4962222", PF_MALE | PF_TEAM_RESERVE},  // both gave the same
+    };
+    for (const auto& c : cases) {
+        CPlayer monday, thursday;
+        Fill(monday, "Jane", "Doe");
+        monday.m_strPhoneHome = "0113 4960000";
+        monday.m_wFlags = PF_FEMALE | PF_TEAM_RESERVE;
+        ASSERT_EQ(0, db.PutDbasePlayer(&monday, bStop));
+        thursday.m_dwDbKey = monday.m_dwDbKey;
+        ASSERT_EQ(0, db.GetDbasePlayer(&thursday, FALSE));
+
+        CPlayer before;
+        before.CopyFrom(monday);
+        monday.m_strPhoneHome = "0113 4962222";
+        monday.m_wFlags = PF_MALE | PF_RESIGNED;  // his gender, and Monday's own excluded bit
+        CPlayerDatabase::NoteChanges(before, monday, nullptr);
+        ASSERT_NE(monday.m_pDbPending, nullptr);
+        EXPECT_EQ(monday.m_pDbPending->m_dwDetails, 1u << SD_PHONE_HOME | 1u << SD_FLAGS);
+
+        before.CopyFrom(thursday);
+        thursday.m_strAddress[0] = "7 Mill Rd";
+        if (c.pszThursdayPhone)
+            thursday.m_strPhoneHome = c.pszThursdayPhone;
+        ASSERT_EQ(0, db.PutDbaseChanges(before, &thursday, bStop));
+
+        ASSERT_EQ(0, db.SyncPlayer(monday));
+        EXPECT_EQ(monday.m_pDbPending, nullptr);
+        ASSERT_EQ(0, db.FindDbasePlayer(monday.m_dwDbKey));
+        const CPlayb003File& t = db.GetTable();
+        EXPECT_EQ((std::vector<CString>{t.m_strPhoneHome, t.m_strAddress[0], monday.m_strPhoneHome,
+                                        monday.m_strAddress[0]}),
+                  (std::vector<CString>{c.pszRecordPhone, "7 Mill Rd", c.pszRecordPhone, "7 Mill Rd"}));
+        EXPECT_EQ(t.m_wFlags, c.wRecordFlags);
+        EXPECT_EQ(monday.m_wFlags, PF_MALE | PF_RESIGNED);
+        ASSERT_EQ(0, db.GetTable().Delete());
+    }
+}

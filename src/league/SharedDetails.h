@@ -1,0 +1,100 @@
+#pragma once
+// Who a bowler is, as every league that keeps him in the player database shares it with his
+// record: names, address, phones, association membership, birth date, user data and the flag
+// word (whose PF_LEAGUE_OWN bits are each league's own, never the record's to give).
+//
+// A league's change to these that the record has not taken yet (the write failed, or the
+// league was not kept in the database at the time) waits in a CDbPending beside the bowler
+// and in the league file, until the record can take it.
+#include "framework/core/String.h"
+#include "framework/core/Types.h"
+
+class CArchive;
+
+struct CSharedDetails
+{
+    CString m_strSurname;
+    CString m_strFirstName;
+    CString m_strAddress[5];    // four address lines and the postcode
+    CString m_strPhoneHome;
+    CString m_strPhoneWork;
+    CString m_strPhoneMobile;
+    CString m_strMembershipNo;
+    BYTE m_nMembershipType = 0; // 1-based into the league's list, 0 none
+    BYTE m_nExpiryDay = 0;
+    BYTE m_nExpiryMonth = 0;
+    WORD m_nExpiryYear = 0;
+    BYTE m_nBirthDay = 0;       // 0 = not recorded
+    BYTE m_nBirthMonth = 0;
+    WORD m_nBirthYear = 0;
+    CString m_strUserData1;
+    CString m_strUserData2;
+    WORD m_wFlags = 0;          // PlayerFlag bits
+};
+
+// The shared details by number: the order of ForEachSharedDetail, then the flag word's shared
+// bits (those outside PF_LEAGUE_OWN). Bit 1 << n of a pending change is detail n; the league
+// file keeps these numbers.
+enum SharedDetail : int
+{
+    SD_SURNAME,
+    SD_FIRST_NAME,
+    SD_ADDRESS_1,
+    SD_POSTCODE = SD_ADDRESS_1 + 4,
+    SD_PHONE_HOME,
+    SD_PHONE_WORK,
+    SD_PHONE_MOBILE,
+    SD_MEMBERSHIP_NO,
+    SD_MEMBERSHIP_TYPE,
+    SD_EXPIRY_DAY,
+    SD_EXPIRY_MONTH,
+    SD_EXPIRY_YEAR,
+    SD_BIRTH_DAY,
+    SD_BIRTH_MONTH,
+    SD_BIRTH_YEAR,
+    SD_USER_DATA_1,
+    SD_USER_DATA_2,
+    SD_FLAGS,
+    SD_COUNT
+};
+
+// Calls f(n, x.detail, y.detail...) with detail n of each object given, for every detail but
+// the flag word, in number order. The objects hold the details under CSharedDetails' names.
+template <class F, class... D>
+void ForEachSharedDetail(F f, D&... d)
+{
+    f(SD_SURNAME, d.m_strSurname...);
+    f(SD_FIRST_NAME, d.m_strFirstName...);
+    for (int i = 0; i < 5; ++i)
+        f(SD_ADDRESS_1 + i, d.m_strAddress[i]...);
+    f(SD_PHONE_HOME, d.m_strPhoneHome...);
+    f(SD_PHONE_WORK, d.m_strPhoneWork...);
+    f(SD_PHONE_MOBILE, d.m_strPhoneMobile...);
+    f(SD_MEMBERSHIP_NO, d.m_strMembershipNo...);
+    f(SD_MEMBERSHIP_TYPE, d.m_nMembershipType...);
+    f(SD_EXPIRY_DAY, d.m_nExpiryDay...);
+    f(SD_EXPIRY_MONTH, d.m_nExpiryMonth...);
+    f(SD_EXPIRY_YEAR, d.m_nExpiryYear...);
+    f(SD_BIRTH_DAY, d.m_nBirthDay...);
+    f(SD_BIRTH_MONTH, d.m_nBirthMonth...);
+    f(SD_BIRTH_YEAR, d.m_nBirthYear...);
+    f(SD_USER_DATA_1, d.m_strUserData1...);
+    f(SD_USER_DATA_2, d.m_strUserData2...);
+}
+
+// A linked bowler's shared details changed in this league that his record has not taken yet.
+struct CDbPending
+{
+    static constexpr DWORD kAllDetails = (1u << SD_COUNT) - 1;
+
+    DWORD m_dwDetails = 0;  // bit n: detail n waits to be written
+    // The waiting details as the record held them when the league made its change: a record that
+    // holds another value by the time it can be written was changed by another league since, and
+    // that later change stands. The other details' values here mean nothing.
+    CSharedDetails m_base;
+
+    bool operator==(const CDbPending& o) const;
+    // The league file's form: the detail bits, then the base value of each detail waiting.
+    void Write(CArchive& ar) const;
+    void Read(CArchive& ar);
+};

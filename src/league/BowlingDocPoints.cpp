@@ -101,6 +101,22 @@ int RobotScore(const CRobot& robot, const SlotRef& r)
     }
 }
 
+// The handicap of the opposing game as it is scored. Facing a blind game that itself takes its
+// opponent's handicap, each would take the other's: there it is the absent opposing bowler's own
+// handicap in force, as the figures stand on his side's day.
+int OpponentsHandicap(const CBowlingDoc& doc, const SlotRef& r)
+{
+    const CFixture& f = *r.pFixture;
+    const int nOpp = 1 - r.nSide;
+    const CPlayer* pOpp = f.GetSlotPlayer(r.nGame, r.kOpp);
+    const bool bOppBlind =
+        (f.m_dwPosFlags[r.kOpp] & PosBlind(r.nGame)) && !(f.m_nDefaulted[nOpp] & DefaultedBit(r.nGame));
+    if (bOppBlind && pOpp && !pOpp->IsRobot() &&
+        doc.GetBlindRule(pOpp->m_wFlags).m_nHandicapMethod == CBlindScore::hcpOpponents)
+        return pOpp->m_nHandicap;
+    return f.m_nHandicap[r.nGame][r.kOpp];
+}
+
 bool ValidSlot(const CFixture* pFixture, int nSide, int nPos, int nGame)
 {
     return pFixture && nSide >= 0 && nSide <= 1 && nPos >= 0 && nPos < MAX_POSITIONS && nGame >= 0 &&
@@ -182,7 +198,7 @@ int CBowlingDoc::CalcBlindHandicap(CFixture* pFixture, int nSide, int nPos, int 
         // From the bowler, not the slot: a refresh must not adjust an adjusted figure again.
         return ToHandicap(static_cast<long long>(pPlayer ? pPlayer->m_nHandicap : 0) + rule.m_nHandicapAdjust);
     case CBlindScore::hcpOpponents:
-        return pFixture->m_nHandicap[nGame][r.kOpp];
+        return OpponentsHandicap(*this, r);
     default:
         return ToHandicap(rule.m_nFlatHandicap);
     }

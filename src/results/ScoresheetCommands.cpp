@@ -74,10 +74,7 @@ void CScoresheetDlg::OnChangeDatePlayed(int nSide)
     }
     f.m_timePlayed[nSide] = dlg.m_time;
     timeSide = dlg.m_time;
-    // Equal dates: the handicaps of both sides are those in force on that day. Different
-    // dates are Recalculate's work, side by side.
-    if (m_bHandicapScoring && m_timePlayedA == m_timePlayedB)
-        FiguresInForce(dlg.m_time);
+    // Recalculate brings each side to the figures of its day.
     Recalculate();
     RefreshDisplay();
 }

@@ -4,6 +4,7 @@
 // one game, everybody entering at 150.0 (handicap 40 at 80 % of 200), rounds a week apart from
 // Monday 2 September 2024, entered through Result > Enter Results; the early side's day set
 // with Change Date Played. Each case is a worked example of docs/scoring.md 2.6.
+#include "RealDialogs.h"
 #include "WorkedLeague.h"
 #include "admin/LeagueDetailsCommands.h"
 #include "league/Rules.h"
@@ -263,4 +264,71 @@ TEST(DayPlayedWorked, EachSideEnteredOnTheDayItBowled)
     // Team 1, counts Team 1's side only: Bowler 21 has round 1's 150 alone.
     L.doc.RecalculateFixture(L.Match(2, 1)->GetDayBowled(1), *f);
     EXPECT_EQ((V{L.Player(11)->m_nAverage, int(L.Player(21)->m_nGames[PASS_HANDICAP])}), (V{190, 1}));
+}
+
+// Substitutions opened on either side of a match bowled on two days offers each bowler's
+// handicap on his side's own day. Bowler 11 bowls 200 then 100 and round 3 on round 2's day:
+// 200, handicap 0 (on the due day 150, 40). Bowler 21 bowls 100 then 200 and round 3 when due:
+// 150, handicap 40 (on 9 September 100, 80).
+TEST(DayPlayedWorked, SubstitutionsOffersTheHandicapsOfTheSidesOwnDay)
+{
+    WorkedLeague L(2, 1, 1, 3);
+    L.Player(11)->SetEnteringAverage(1500);
+    L.Player(21)->SetEnteringAverage(1500);
+    L.doc.Recalculate();
+    EnterRounds(L, {{200, 100}, {100, 200}});
+    std::vector<std::string> offered;
+    L.EnterRound(
+        3, {},
+        [&offered](CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
+            Bowl(ui, sheet, f, 1, 170);
+            BowledOnTheDayOf(ui, sheet, f, 1, 2);
+            Bowl(ui, sheet, f, 2, 150);
+            for (int nTeam : {1, 2, 1}) {
+                sheet.Click(IDC_SS_SUBS[WorkedLeague::SideOf(f, nTeam)]);
+                ui.OnDialog(IDD_SUBSTITUTIONS)
+                    .Check([&offered](CDialog& d) { offered.push_back(Ctl(d, IDC_SUB_HCP[0]).text.str()); })
+                    .Cancel();
+            }
+        },
+        0);
+    EXPECT_EQ(offered, (std::vector<std::string>{"0", "40", "0"}));
+    EXPECT_EQ(Scored(L, 3), (V{170, 0, 150, 40, 0, 0, 0, 0}));
+}
+
+// The scratch league's round 3 on the real widgets: Bowler 11 ticked blind with the mouse shows
+// the due day's 140; his side's day changed to 9 September in the date dialog, the cell shows
+// the 190 of his own day at once, and Bowler 21's 160 typed in loses the game to it.
+TEST(DayPlayedWorked, OnTheRealSheetTheBlindScoreFollowsTheDayTyped)
+{
+    WorkedLeague L(2, 1, 1, 3);
+    L.Player(11)->SetEnteringAverage(1500);
+    L.Player(21)->SetEnteringAverage(1500);
+    ScratchOnly(L);
+    OnePointAGame(L.doc.m_ScrPoints);
+    BlindLessTenPins(L, CBlindScore::hcpFlat);
+    L.doc.UpdateMaxMatchPoints();
+    L.doc.Recalculate();
+    EnterRounds(L, {{200, 150}, {100, 150}});
+    L.SetRound(3);
+    const CFixture* f = L.Match(3, 1);
+    const int a = WorkedLeague::SideOf(f, 1);
+    std::vector<std::string> shown;
+
+    CRealUi ui;
+    ui.OnDialog(IDD_SELECT_ROUND, [](CRealDialog& d) { d.Enter(); });
+    ui.OnDialog(IDD_SINGLES_SCORESHEET, [&](CRealDialog& d) {
+        d.Click(IDC_SS_BLINDS[a]);
+        shown.push_back(d.Text(ScoreCell(a, 0, 0)));
+        d.Click(IDC_SS_CHANGE_DATE[a]);
+        shown.push_back(d.Text(ScoreCell(a, 0, 0)));
+        d.Click(ScoreCell(1 - a, 0, 0)).Type("160").Tab().Enter();
+    });
+    ui.OnDialog(IDD_SINGLES_BLIND_SCORES, [](CRealDialog& d) { d.Click(IDC_BLIND_BOX[0][0]).Enter(); });
+    ui.OnDialog(IDD_ENTER_DATE_TIME, [](CRealDialog& d) { d.Type("9").Tab().Enter(); });
+    OnResultEnterResults(L.doc);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{});
+    EXPECT_EQ(shown, (std::vector<std::string>{"140", "190"}));
+    EXPECT_EQ(f->m_timePlayed[a].GetDay(), 9);
+    EXPECT_EQ(Scored(L, 3), (V{190, 0, 160, 0, 2, 0, 0, 0}));
 }

@@ -453,7 +453,7 @@ public:
     static constexpr int BOTH_SIDES = 3;
     static int SidesBowledBefore(const CFixture& other, const CFixture& match, CTime dayStart);
     // Whether RecalculateFixture gives the same figures worked to either date: two times of
-    // one day (never a time of 0).
+    // one day.
     static bool SameFiguresDay(CTime a, CTime b);
     void CountTeamsPerDivision();
     void UpdateCurrentSplit();            // m_nCurrentSplit from the split settings

@@ -528,10 +528,7 @@ int CBowlingDoc::SidesBowledBefore(const CFixture& other, const CFixture& match,
     return (other.GetDayBowled(0) < dayStart ? 1 : 0) | (other.GetDayBowled(1) < dayStart ? 2 : 0);
 }
 
-bool CBowlingDoc::SameFiguresDay(CTime a, CTime b)
-{
-    return a.GetTime() != 0 && b.GetTime() != 0 && SameDay(a, b);
-}
+bool CBowlingDoc::SameFiguresDay(CTime a, CTime b) { return SameDay(a, b); }
 
 void CBowlingDoc::RecalculateFixture(CTime date, const CFixture& match)
 {

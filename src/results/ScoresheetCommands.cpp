@@ -61,7 +61,7 @@ void CScoresheetDlg::OnChangeDatePlayed(int nSide)
     }
     CEnterDateTimeDlg dlg;
     // A side ticked without a date of its own starts from the date it was due.
-    dlg.m_time = f.m_timePlayed[nSide].GetTime() != 0 ? f.m_timePlayed[nSide] : f.m_timeDue;
+    dlg.m_time = f.GetDayBowled(nSide);
     dlg.m_strLine2 = nSide == 0 ? m_strTeamA : m_strTeamB;
     if (dlg.DoModal() != IDOK)
         return;

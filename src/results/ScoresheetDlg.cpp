@@ -183,11 +183,8 @@ void CScoresheetDlg::InitLayout()
             ApplyDefaultedGame(1, g, TRUE);
 
     // A side ticked without a date of its own bowled when the match was due.
-    for (int s = 0; s < 2; ++s) {
-        const CTime played = m_pFixture->m_timePlayed[s];
-        (s == 0 ? m_timePlayedA : m_timePlayedB) =
-            m_pFixture->m_bPlayed[s] && played.GetTime() != 0 ? played : m_pFixture->m_timeDue;
-    }
+    m_timePlayedA = m_pFixture->GetDayBowled(0);
+    m_timePlayedB = m_pFixture->GetDayBowled(1);
 }
 
 void CScoresheetDlg::RefillPlayerCombos()

@@ -101,22 +101,6 @@ int RobotScore(const CRobot& robot, const SlotRef& r)
     }
 }
 
-// The handicap of the opposing game as it is scored. Facing a blind game that itself takes its
-// opponent's handicap, each would take the other's: there it is the absent opposing bowler's own
-// handicap in force, as the figures stand on his side's day.
-int OpponentsHandicap(const CBowlingDoc& doc, const SlotRef& r)
-{
-    const CFixture& f = *r.pFixture;
-    const int nOpp = 1 - r.nSide;
-    const CPlayer* pOpp = f.GetSlotPlayer(r.nGame, r.kOpp);
-    const bool bOppBlind =
-        (f.m_dwPosFlags[r.kOpp] & PosBlind(r.nGame)) && !(f.m_nDefaulted[nOpp] & DefaultedBit(r.nGame));
-    if (bOppBlind && pOpp && !pOpp->IsRobot() &&
-        doc.GetBlindRule(pOpp->m_wFlags).m_nHandicapMethod == CBlindScore::hcpOpponents)
-        return pOpp->m_nHandicap;
-    return f.m_nHandicap[r.nGame][r.kOpp];
-}
-
 bool ValidSlot(const CFixture* pFixture, int nSide, int nPos, int nGame)
 {
     return pFixture && nSide >= 0 && nSide <= 1 && nPos >= 0 && nPos < MAX_POSITIONS && nGame >= 0 &&
@@ -197,8 +181,16 @@ int CBowlingDoc::CalcBlindHandicap(CFixture* pFixture, int nSide, int nPos, int 
     case CBlindScore::hcpOwnAdjusted:
         // From the bowler, not the slot: a refresh must not adjust an adjusted figure again.
         return ToHandicap(static_cast<long long>(pPlayer ? pPlayer->m_nHandicap : 0) + rule.m_nHandicapAdjust);
-    case CBlindScore::hcpOpponents:
-        return OpponentsHandicap(*this, r);
+    case CBlindScore::hcpOpponents: {
+        // Two blind games on each other's handicap: each takes the other absent bowler's own,
+        // whatever a pacer beside him bowled on.
+        const int nOppPos = pFixture->GetOpponentPosition(nSide, nPos, nGame);
+        const CBowledGame opp = pFixture->GetCellGame(1 - nSide, nOppPos, nGame);
+        if (opp.bBlind && !opp.bDefaulted && opp.pBowler && !opp.pBowler->IsRobot() &&
+            GetBlindRule(opp.pBowler->m_wFlags).m_nHandicapMethod == CBlindScore::hcpOpponents)
+            return opp.pBowler->m_nHandicap;
+        return pFixture->m_nHandicap[nGame][r.kOpp];
+    }
     default:
         return ToHandicap(rule.m_nFlatHandicap);
     }

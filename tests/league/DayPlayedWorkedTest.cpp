@@ -122,6 +122,26 @@ void BlindLessTenPins(WorkedLeague& L, BYTE nHandicapMethod)
     rule.m_nHandicapMethod = nHandicapMethod;
 }
 
+// Scratch only, a point a game.
+void ScratchLeague(WorkedLeague& L)
+{
+    ScratchOnly(L);
+    OnePointAGame(L.doc.m_ScrPoints);
+}
+
+// The two teams of one bowler, three rounds, both bowlers entering at 150.0, the rules set.
+struct DayLeague : WorkedLeague
+{
+    explicit DayLeague(const std::function<void(WorkedLeague&)>& rules) : WorkedLeague(2, 1, 1, 3)
+    {
+        Player(11)->SetEnteringAverage(1500);
+        Player(21)->SetEnteringAverage(1500);
+        rules(*this);
+        doc.UpdateMaxMatchPoints();
+        doc.Recalculate();
+    }
+};
+
 struct Case
 {
     const char* name;
@@ -150,8 +170,7 @@ TEST(DayPlayedWorked, EachSideOnTheGamesBowledBeforeItsDay)
         // (not the due day's (200 + 100) / 2 - 10 = 140).
         {"a scratch league's blind score",
          [](WorkedLeague& L) {
-             ScratchOnly(L);
-             OnePointAGame(L.doc.m_ScrPoints);
+             ScratchLeague(L);
              BlindLessTenPins(L, CBlindScore::hcpFlat);
          },
          {{200, 150}, {100, 150}, {BLIND, 160, 2}},
@@ -161,8 +180,7 @@ TEST(DayPlayedWorked, EachSideOnTheGamesBowledBeforeItsDay)
         // his 170 (on the due day's 150 it would score 135).
         {"a vacancy against an early side",
          [](WorkedLeague& L) {
-             ScratchOnly(L);
-             OnePointAGame(L.doc.m_ScrPoints);
+             ScratchLeague(L);
              L.Player(21)->m_nRobot = 1;
              L.doc.m_Robot[0].m_nKind = CRobot::kindAverageLessPercent;
              L.doc.m_Robot[0].m_nPercent = 90;
@@ -174,13 +192,11 @@ TEST(DayPlayedWorked, EachSideOnTheGamesBowledBeforeItsDay)
         // it would have won the bonus as well). Bowler 21's 150 is not over his 150.
         {"a bonus rule judged on the early side's average",
          [](WorkedLeague& L) {
-             ScratchOnly(L);
-             OnePointAGame(L.doc.m_ScrPoints);
+             ScratchLeague(L);
              auto* pRule = new CBonusPts;
              pRule->m_nKind = CBonusPts::kindOverAverage;
              pRule->m_nPoints = 2;
              L.doc.m_listBonusPts.AddTail(pRule);
-             L.doc.UpdateMaxMatchPoints();
          },
          {{200, 150}, {100, 150}, {170, 150, 2}},
          V{170, 0, 150, 0, 2, 0, 0, 0}},
@@ -209,12 +225,7 @@ TEST(DayPlayedWorked, EachSideOnTheGamesBowledBeforeItsDay)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        WorkedLeague L(2, 1, 1, 3);
-        L.Player(11)->SetEnteringAverage(1500);
-        L.Player(21)->SetEnteringAverage(1500);
-        c.rules(L);
-        L.doc.UpdateMaxMatchPoints();
-        L.doc.Recalculate();
+        DayLeague L(c.rules);
         EnterRounds(L, c.rounds);
         const int nLast = static_cast<int>(c.rounds.size());
         EXPECT_EQ(Scored(L, nLast), c.last);
@@ -233,12 +244,7 @@ TEST(DayPlayedWorked, EachSideOnTheGamesBowledBeforeItsDay)
 // league model worked to Team 1's round-3 day gives Bowler 11 the same 190 and 8.
 TEST(DayPlayedWorked, EachSideEnteredOnTheDayItBowled)
 {
-    WorkedLeague L(2, 1, 1, 3);
-    L.Player(11)->SetEnteringAverage(1500);
-    L.Player(21)->SetEnteringAverage(1500);
-    OnePointAGame(L.doc.m_HcpPoints);
-    L.doc.UpdateMaxMatchPoints();
-    L.doc.Recalculate();
+    DayLeague L([](WorkedLeague& W) { OnePointAGame(W.doc.m_HcpPoints); });
     auto team1 = [](int nScore, int nDayOf) {
         return [=](CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
             Bowl(ui, sheet, f, 1, nScore);
@@ -272,10 +278,7 @@ TEST(DayPlayedWorked, EachSideEnteredOnTheDayItBowled)
 // 150, handicap 40 (on 9 September 100, 80).
 TEST(DayPlayedWorked, SubstitutionsOffersTheHandicapsOfTheSidesOwnDay)
 {
-    WorkedLeague L(2, 1, 1, 3);
-    L.Player(11)->SetEnteringAverage(1500);
-    L.Player(21)->SetEnteringAverage(1500);
-    L.doc.Recalculate();
+    DayLeague L([](WorkedLeague&) {});
     EnterRounds(L, {{200, 100}, {100, 200}});
     std::vector<std::string> offered;
     L.EnterRound(
@@ -301,14 +304,10 @@ TEST(DayPlayedWorked, SubstitutionsOffersTheHandicapsOfTheSidesOwnDay)
 // the 190 of his own day at once, and Bowler 21's 160 typed in loses the game to it.
 TEST(DayPlayedWorked, OnTheRealSheetTheBlindScoreFollowsTheDayTyped)
 {
-    WorkedLeague L(2, 1, 1, 3);
-    L.Player(11)->SetEnteringAverage(1500);
-    L.Player(21)->SetEnteringAverage(1500);
-    ScratchOnly(L);
-    OnePointAGame(L.doc.m_ScrPoints);
-    BlindLessTenPins(L, CBlindScore::hcpFlat);
-    L.doc.UpdateMaxMatchPoints();
-    L.doc.Recalculate();
+    DayLeague L([](WorkedLeague& W) {
+        ScratchLeague(W);
+        BlindLessTenPins(W, CBlindScore::hcpFlat);
+    });
     EnterRounds(L, {{200, 150}, {100, 150}});
     L.SetRound(3);
     const CFixture* f = L.Match(3, 1);

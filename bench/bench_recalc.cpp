@@ -96,6 +96,21 @@ void BM_Recalculate(benchmark::State& state)
 }
 BENCHMARK(BM_Recalculate)->Unit(benchmark::kMicrosecond);
 
+// The figures in force at one match of the last round, as a scoresheet works them for a side:
+// argument 0 for a side that bowled on the day its match was due (every round before it),
+// 1 for a side that bowled a week early (every side that bowled before that day).
+void BM_RecalculateFixture(benchmark::State& state)
+{
+    CBowlingDoc& doc = LargeLeague();
+    CFixture* pLast = nullptr;
+    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;)
+        pLast = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
+    const CTime day = state.range(0) == 0 ? pLast->m_timeDue : pLast->m_timeDue - CTimeSpan(7, 0, 0, 0);
+    for (auto _ : state)
+        doc.RecalculateFixture(day, *pLast);
+}
+BENCHMARK(BM_RecalculateFixture)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
+
 // The large league with "'Most Wins' counts points won" (argument 0) or "Cycle opponent each
 // game" (1): every position's wins are taken game by game, each game asking the fixture whose
 // it is, where the usual league sums a pair's wins in one go.

@@ -459,10 +459,17 @@ public:
     void AccumulatePlayersScrMode();
     // The averages and handicaps in force at a match for a side that bowled on the date:
     // every match of the rounds before it, or, when the side bowled on another day than
-    // the match was due, every match played before that day. Never the current round.
+    // the match was due, every side of a match that bowled before that day. Never the
+    // current round.
     void RecalculateFixture(CTime date, const CFixture& match);
-    // Whether a match was bowled before the one RecalculateFixture works to.
-    static bool BowledBefore(const CFixture& other, const CFixture& match, CTime dayStart);
+    // The sides of another match whose games count for the figures in force at match (bit 1
+    // side A, bit 2 side B, BOTH_SIDES): those of the rounds before it, or, worked to the day
+    // that starts at dayStart, each side that bowled before that day.
+    static constexpr int BOTH_SIDES = 3;
+    static int SidesBowledBefore(const CFixture& other, const CFixture& match, CTime dayStart);
+    // Whether RecalculateFixture gives the same figures worked to either date: two times of
+    // one day.
+    static bool SameFiguresDay(CTime a, CTime b);
     void CountTeamsPerDivision();
     void UpdateCurrentSplit();            // m_nCurrentSplit from the split settings
 
@@ -790,7 +797,9 @@ private:
     // Every match up to nLastRound, or, with pBefore, those bowled before it (on the day of
     // m_timeStats when pBefore was bowled on another day than it was due).
     void AccumulatePass(int nPass, int nLastRound, const CFixture* pBefore = nullptr);
-    void AccumulateFixture(CFixture* pFixture, int nPass, bool bMainPass, std::vector<CPlayer*>& bowled);
+    // nSides: the sides that count (CBowlingDoc::SidesBowledBefore), both unless worked to a day.
+    void AccumulateFixture(CFixture* pFixture, int nPass, bool bMainPass, std::vector<CPlayer*>& bowled,
+                           int nSides = BOTH_SIDES);
     void AccumulateWins(CFixture* pFixture, int nPass, int nGames, int nPlayers);
     void RefreshPlayerFigures(CPlayer* pPlayer, int nPass);
     void NumberTeamsByCriteria(WORD CTeam::*pPosition, const BYTE nCriteria[3]);

@@ -148,16 +148,21 @@ void CBowlingDoc::AccumulatePass(int nPass, int nLastRound, const CFixture* pBef
     CSplitRestart split(*this, nPass);
     for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
         CFixture* f = static_cast<CFixture*>(m_listFixtures.GetNext(pos));
-        if (f->m_nRound == 0 || (pBefore ? !BowledBefore(*f, *pBefore, dayStart) : f->m_nRound > nLastRound))
+        int nSides = BOTH_SIDES;
+        if (f->m_nRound == 0 || (pBefore ? (nSides = SidesBowledBefore(*f, *pBefore, dayStart)) == 0
+                                         : f->m_nRound > nLastRound))
             continue;
         split.Reach(f->m_nRound);
-        // Worked again from nothing, so that stored points never count twice.
-        f->ClearPoints(nPass);
-        f->m_dwPointsEligible[0] = f->m_dwPointsEligible[1] = 0;
+        // Worked again from nothing, so that stored points never count twice. A match of which
+        // one side bowled after the day worked to has no points yet and keeps its stored ones.
+        if (nSides == BOTH_SIDES) {
+            f->ClearPoints(nPass);
+            f->m_dwPointsEligible[0] = f->m_dwPointsEligible[1] = 0;
+        }
         if (!ScoresInPass(f, nPass))
             continue;
         bowled.clear();
-        AccumulateFixture(f, nPass, bMainPass, bowled);
+        AccumulateFixture(f, nPass, bMainPass, bowled, nSides);
         if (!bMainPass)
             continue;
         // Averages and handicaps are refreshed after every N rounds a bowler has bowled.
@@ -208,7 +213,7 @@ void CBowlingDoc::RefreshPlayerFigures(CPlayer* p, int nPass)
     p->m_nHandicap = CalcHandicap(dAverage, p->m_wFlags, static_cast<WORD>(std::min<DWORD>(p->m_nGames[nPass], 65535)));
 }
 
-void CBowlingDoc::AccumulateFixture(CFixture* f, int nPass, bool bMainPass, std::vector<CPlayer*>& bowled)
+void CBowlingDoc::AccumulateFixture(CFixture* f, int nPass, bool bMainPass, std::vector<CPlayer*>& bowled, int nSides)
 {
     CTeam* pTeam[2] = {f->GetSideTeam(0), f->GetSideTeam(1)};
     // A position-round match not yet set, or a BYE, is not bowled.
@@ -217,7 +222,10 @@ void CBowlingDoc::AccumulateFixture(CFixture* f, int nPass, bool bMainPass, std:
     const bool bHcp = nPass == PASS_HANDICAP;
     const int nGames = std::clamp<int>(m_nGamesPerMatch, 0, MAX_GAMES);
     const int nPlayers = std::clamp<int>(f->m_nPlayers, 1, MAX_POSITIONS);
-    const bool bBothPlayed = f->m_bPlayed[0] && f->m_bPlayed[1];
+    // A side left out of nSides bowled after the day the figures are worked to: not yet.
+    const bool bPlayed[2] = {(f->m_bPlayed[0] != 0) & ((nSides & 1) != 0),
+                             (f->m_bPlayed[1] != 0) & ((nSides & 2) != 0)};
+    const bool bBothPlayed = bPlayed[0] && bPlayed[1];
     // A vacancy-filled team's figures begin at its start round, from its starting points.
     bool bCounts[2];
     for (int s = 0; s < 2; ++s)
@@ -263,7 +271,7 @@ void CBowlingDoc::AccumulateFixture(CFixture* f, int nPass, bool bMainPass, std:
         }
     }
     for (int s = 0; s < 2; ++s) {
-        if (!f->m_bPlayed[s] || !bCounts[s])
+        if (!bPlayed[s] || !bCounts[s])
             continue;
         CTeam* t = pTeam[s];
         const int o = 1 - s;
@@ -285,7 +293,7 @@ void CBowlingDoc::AccumulateFixture(CFixture* f, int nPass, bool bMainPass, std:
                 Raise(t->m_nHighGame[PASS_HANDICAP], nWithHcp);
             nSeries[0] += nScr;
             nSeries[1] += nWithHcp;
-            if (f->m_bPlayed[o] && !(f->m_nDefaulted[o] & DefaultedBit(g))) {
+            if (bPlayed[o] && !(f->m_nDefaulted[o] & DefaultedBit(g))) {
                 t->m_nOppPins[nPass] += static_cast<DWORD>(nGameScore[o][g][bHcp ? 1 : 0]);
                 ++t->m_nOppGames[nPass];
             }
@@ -312,7 +320,7 @@ void CBowlingDoc::AccumulateFixture(CFixture* f, int nPass, bool bMainPass, std:
     int nPlainSlots = 0; // positions taken in one go below
     CPlayer* plain[2][MAX_POSITIONS] = {};
     for (int s = 0; s < 2; ++s) {
-        if (!f->m_bPlayed[s])
+        if (!bPlayed[s])
             continue;
         for (int nPos = 0; nPos < nPlayers; ++nPos) {
             const int k = CFixture::SlotOf(s, nPos);
@@ -510,22 +518,17 @@ void CBowlingDoc::AccumulateWins(CFixture* f, int nPass, int nGames, int nPlayer
 
 // ------------------------------------------------------------------ entry points
 
-bool CBowlingDoc::BowledBefore(const CFixture& other, const CFixture& match, CTime dayStart)
+int CBowlingDoc::SidesBowledBefore(const CFixture& other, const CFixture& match, CTime dayStart)
 {
     if (&other == &match)
-        return false;
+        return 0;
     if (dayStart.GetTime() == 0)
-        return other.m_nRound < match.m_nRound;
-    // The later of its sides' days: a side ticked without a date bowled when it was due.
-    CTime played;
-    bool bPlayed = false;
-    for (int s = 0; s < 2; ++s)
-        if (other.m_bPlayed[s]) {
-            played = std::max(played, other.m_timePlayed[s].GetTime() != 0 ? other.m_timePlayed[s] : other.m_timeDue);
-            bPlayed = true;
-        }
-    return (bPlayed ? played : other.m_timeDue) < dayStart;
+        return other.m_nRound < match.m_nRound ? BOTH_SIDES : 0;
+    // Each side by its own day: a bowler's games count by the day his side bowled them.
+    return (other.GetDayBowled(0) < dayStart ? 1 : 0) | (other.GetDayBowled(1) < dayStart ? 2 : 0);
 }
+
+bool CBowlingDoc::SameFiguresDay(CTime a, CTime b) { return SameDay(a, b); }
 
 void CBowlingDoc::RecalculateFixture(CTime date, const CFixture& match)
 {

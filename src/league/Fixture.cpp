@@ -43,6 +43,13 @@ void CFixture::SetPlayed(int nSide, bool bPlayed)
     m_dwScoresMarker[nSide] = bPlayed ? 1 : 0;
 }
 
+CTime CFixture::GetDayBowled(int nSide) const
+{
+    if (nSide < 0 || nSide > 1 || !m_bPlayed[nSide] || m_timePlayed[nSide].GetTime() == 0)
+        return m_timeDue;
+    return m_timePlayed[nSide];
+}
+
 void CFixture::ClearPoints(int nPass)
 {
     if (nPass == PASS_HANDICAP) {

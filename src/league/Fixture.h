@@ -164,6 +164,9 @@ public:
     // A side's result marked entered or not. Its scores marker goes with it: the average
     // buster scores only marked sides.
     void SetPlayed(int nSide, bool bPlayed);
+    // The day a side bowled: its date played, or the day the match was due while the side has
+    // no result or no date of its own.
+    CTime GetDayBowled(int nSide) const;
 
     // Zeroes the points of one pass (0 scratch, 1 handicap): tables, totals, bonus, done flag.
     void ClearPoints(int nPass);

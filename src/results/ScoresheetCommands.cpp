@@ -61,7 +61,7 @@ void CScoresheetDlg::OnChangeDatePlayed(int nSide)
     }
     CEnterDateTimeDlg dlg;
     // A side ticked without a date of its own starts from the date it was due.
-    dlg.m_time = f.m_timePlayed[nSide].GetTime() != 0 ? f.m_timePlayed[nSide] : f.m_timeDue;
+    dlg.m_time = f.GetDayBowled(nSide);
     dlg.m_strLine2 = nSide == 0 ? m_strTeamA : m_strTeamB;
     if (dlg.DoModal() != IDOK)
         return;
@@ -74,16 +74,15 @@ void CScoresheetDlg::OnChangeDatePlayed(int nSide)
     }
     f.m_timePlayed[nSide] = dlg.m_time;
     timeSide = dlg.m_time;
-    // Equal dates: the handicaps of both sides are those in force on that day. Different
-    // dates are Recalculate's work, side by side.
-    if (m_bHandicapScoring && m_timePlayedA == m_timePlayedB)
-        FiguresInForce(dlg.m_time);
+    // Recalculate brings each side to the figures of its day.
     Recalculate();
     RefreshDisplay();
 }
 
 void CScoresheetDlg::OnSubs(int nSide)
 {
+    // Substitutions offers each bowler's handicap as it stands on the side's own day.
+    FiguresOfSide(nSide);
     if (IsSingles()) {
         if (!SubstitutePosition(*this, nSide, 0))
             return;

@@ -183,11 +183,8 @@ void CScoresheetDlg::InitLayout()
             ApplyDefaultedGame(1, g, TRUE);
 
     // A side ticked without a date of its own bowled when the match was due.
-    for (int s = 0; s < 2; ++s) {
-        const CTime played = m_pFixture->m_timePlayed[s];
-        (s == 0 ? m_timePlayedA : m_timePlayedB) =
-            m_pFixture->m_bPlayed[s] && played.GetTime() != 0 ? played : m_pFixture->m_timeDue;
-    }
+    m_timePlayedA = m_pFixture->GetDayBowled(0);
+    m_timePlayedB = m_pFixture->GetDayBowled(1);
 }
 
 void CScoresheetDlg::RefillPlayerCombos()
@@ -207,12 +204,6 @@ void CScoresheetDlg::ReinitialisePlayers()
     // Whatever the current round, the command or the matches entered before it, a match is
     // scored on the figures in force when it was bowled.
     FiguresInForce(m_timePlayedA);
-    // Every recount starts from these, so the match's own blind games count once however
-    // often the sheet recalculates.
-    if (CTeam* t = m_pFixture->m_pTeamA)
-        std::copy(t->m_nBlindGames, t->m_nBlindGames + 2, m_nBlindGamesA);
-    if (CTeam* t = m_pFixture->m_pTeamB)
-        std::copy(t->m_nBlindGames, t->m_nBlindGames + 2, m_nBlindGamesB);
     Recalculate();
     RefreshDisplay();
 }
@@ -222,6 +213,32 @@ void CScoresheetDlg::FiguresInForce(CTime date)
     if (m_bHandicapScoring)
         m_pDoc->m_bHandicapPass = PASS_HANDICAP;
     m_pDoc->RecalculateFixture(date, *m_pFixture);
+    m_timeFigures = date;
+    m_bFiguresHeld = true;
+    // Every recount of a side's blind games starts from its team's count on its day, so the
+    // match's own blind games count once however often the sheet recalculates.
+    for (int s = 0; s < 2; ++s) {
+        CTeam* t = m_pFixture->GetSideTeam(s);
+        if (t && CBowlingDoc::SameFiguresDay(SideDay(s), date)) {
+            std::copy(t->m_nBlindGames, t->m_nBlindGames + 2, s == 0 ? m_nBlindGamesA : m_nBlindGamesB);
+            m_timeBlindGames[s] = date;
+            m_bBlindGamesHeld[s] = true;
+        }
+    }
+}
+
+void CScoresheetDlg::FiguresOfSide(int nSide)
+{
+    const CTime day = SideDay(nSide);
+    if (!m_bFiguresHeld || !CBowlingDoc::SameFiguresDay(m_timeFigures, day) || !m_bBlindGamesHeld[nSide] ||
+        !CBowlingDoc::SameFiguresDay(m_timeBlindGames[nSide], day))
+        FiguresInForce(day);
+    else if (m_bHandicapScoring)
+        m_pDoc->m_bHandicapPass = PASS_HANDICAP;
+    if (CTeam* t = m_pFixture->GetSideTeam(nSide)) {
+        const WORD* pSaved = nSide == 0 ? m_nBlindGamesA : m_nBlindGamesB;
+        std::copy(pSaved, pSaved + 2, t->m_nBlindGames);
+    }
 }
 
 void CScoresheetDlg::ArrangeGameColumns(int nGames)
@@ -432,42 +449,65 @@ void CScoresheetDlg::DoDataExchange(CDataExchange* pDX)
 void CScoresheetDlg::Recalculate()
 {
     CFixture& f = *m_pFixture;
-    if (CTeam* t = f.m_pTeamA)
-        std::copy(m_nBlindGamesA, m_nBlindGamesA + 2, t->m_nBlindGames);
-    if (CTeam* t = f.m_pTeamB)
-        std::copy(m_nBlindGamesB, m_nBlindGamesB + 2, t->m_nBlindGames);
-
-    if (IsSingles() && m_bHandicapScoring && m_timePlayedA == m_timePlayedB)
-        m_pDoc->m_bHandicapPass = PASS_HANDICAP;
-    // Each side's handicaps are those in force on the day it bowled.
-    if (m_bHandicapScoring && m_timePlayedA != m_timePlayedB) {
-        FiguresInForce(m_timePlayedA);
-        m_pDoc->SetNewBowlerFiguresSideA(&f);
+    // Each side is scored on the figures in force on the day it bowled, in every league.
+    if (CBowlingDoc::SameFiguresDay(m_timePlayedA, m_timePlayedB)) {
+        FiguresOfSide(0);
+        FiguresOfSide(1);
+        RecalculateSide(0);
+        RecalculateSide(1);
+        RecalculateOpponentCells(0);
+        return;
     }
-    RecalculateSide(0);
-    if (m_bHandicapScoring && m_timePlayedB != m_timePlayedA) {
-        FiguresInForce(m_timePlayedB);
-        m_pDoc->SetNewBowlerFiguresSideB(&f);
-    }
-    RecalculateSide(1);
-    // A vacancy or defaulted game of side A that takes its opponent's score, and a blind game
-    // that takes its opponent's handicap, follow side B's final cells: blind games worked just
-    // now, and games side B defaulted, included.
+    // The side whose day the league holds goes first, so that one recalculation serves.
+    const int nFirst = m_bFiguresHeld && CBowlingDoc::SameFiguresDay(m_timeFigures, m_timePlayedB) ? 1 : 0;
+    const int nSecond = 1 - nFirst;
+    FiguresOfSide(nFirst);
+    m_pDoc->SetNewBowlerFigures(&f, nFirst);
+    RecalculateSide(nFirst);
+    // The second side's blind games on their opponents' handicaps take them as they stand on
+    // the first side's day: a blind opponent's own handicap is his on his own day.
+    int nOppHandicap[SCORESHEET_MAX_POSITIONS][4];
+    bool bOnOpponent[SCORESHEET_MAX_POSITIONS][4] = {};
     for (int g = 0; g < LeagueGames(); ++g)
         for (int p = 0; p < m_nPositions; ++p) {
-            const int k = CFixture::SlotOf(0, p);
+            const int k = CFixture::SlotOf(nSecond, p);
+            const CPlayer* pPlayer = SlotPlayer(g, k);
+            if (!(f.m_dwPosFlags[k] & PosBlind(g)) || DefaultedFlag(nSecond, g) || (pPlayer && pPlayer->IsRobot()) ||
+                m_pDoc->GetBlindRule(pPlayer ? pPlayer->m_wFlags : 0).m_nHandicapMethod != CBlindScore::hcpOpponents)
+                continue;
+            bOnOpponent[p][g] = true;
+            nOppHandicap[p][g] = m_pDoc->CalcBlindHandicap(&f, nSecond, p, g, 0);
+        }
+    FiguresOfSide(nSecond);
+    m_pDoc->SetNewBowlerFigures(&f, nSecond);
+    RecalculateSide(nSecond);
+    for (int g = 0; g < LeagueGames(); ++g)
+        for (int p = 0; p < m_nPositions; ++p)
+            if (bOnOpponent[p][g])
+                f.m_nHandicap[g][CFixture::SlotOf(nSecond, p)] = nOppHandicap[p][g];
+    RecalculateOpponentCells(nFirst);
+}
+
+void CScoresheetDlg::RecalculateOpponentCells(int nSide)
+{
+    // Worked after the other side, they follow its final cells: blind games worked just now,
+    // and games it defaulted, included.
+    CFixture& f = *m_pFixture;
+    for (int g = 0; g < LeagueGames(); ++g)
+        for (int p = 0; p < m_nPositions; ++p) {
+            const int k = CFixture::SlotOf(nSide, p);
             const CPlayer* pPlayer = SlotPlayer(g, k);
             if (!(f.m_dwPosFlags[k] & PosBlind(g)))
                 continue;
-            if (!(DefaultedFlag(0, g) || (pPlayer && pPlayer->IsRobot()))) {
+            if (!(DefaultedFlag(nSide, g) || (pPlayer && pPlayer->IsRobot()))) {
                 const CBlindScore& rule = m_pDoc->GetBlindRule(pPlayer ? pPlayer->m_wFlags : 0);
                 if (rule.m_nHandicapMethod == CBlindScore::hcpOpponents)
-                    f.m_nHandicap[g][k] = m_pDoc->CalcBlindHandicap(&f, 0, p, g, 0);
+                    f.m_nHandicap[g][k] = m_pDoc->CalcBlindHandicap(&f, nSide, p, g, 0);
                 continue;
             }
-            const int nScore = std::clamp(m_pDoc->CalcBlindScore(&f, 0, p, g, DefaultedFlag(0, g)), 0, 0xFFFF);
+            const int nScore = std::clamp(m_pDoc->CalcBlindScore(&f, nSide, p, g, DefaultedFlag(nSide, g)), 0, 0xFFFF);
             f.m_nScore[g][k] = static_cast<WORD>(nScore);
-            ScoreMember(0, p, g) = static_cast<UINT>(nScore);
+            ScoreMember(nSide, p, g) = static_cast<UINT>(nScore);
         }
 }
 

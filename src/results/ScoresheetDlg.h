@@ -69,7 +69,10 @@ public:
     // --- kept by the opening ---
     BOOL m_bScoresCompleteA = FALSE, m_bScoresCompleteB = FALSE;
     CTime m_timePlayedA, m_timePlayedB;
+    // Each side's team blind games as they stood on the side's day, and that day.
     WORD m_nBlindGamesA[2] = {}, m_nBlindGamesB[2] = {};
+    CTime m_timeBlindGames[2];
+    bool m_bBlindGamesHeld[2] = {};
     char m_szScoreText[8] = {};
 
 protected:
@@ -108,6 +111,13 @@ private:
     void InitLayout();
     // The league's figures as they stood when a side bowled on the date.
     void FiguresInForce(CTime date);
+    // The figures of a side's own day, worked again only when the league holds another day's,
+    // and its team's blind games as they stood on it.
+    void FiguresOfSide(int nSide);
+    CTime SideDay(int nSide) const { return nSide == 0 ? m_timePlayedA : m_timePlayedB; }
+    // A side's cells that read the other side's final cells: its vacancy and defaulted games
+    // scored on the opponent's score or average, its blind games on the opponent's handicap.
+    void RecalculateOpponentCells(int nSide);
     void ArrangeGameColumns(int nGames);
     void HideHandicapControls(BOOL bAll);
     void RemoveControl(UINT nID);
@@ -139,6 +149,8 @@ private:
     // The next tab stop after a control (tab stops only, visible and enabled, wrapping).
 
     int m_nPositions;
+    CTime m_timeFigures;  // the day whose figures the league holds while the sheet is open
+    bool m_bFiguresHeld = false;
     bool m_bTyped[2][SCORESHEET_MAX_POSITIONS][4] = {};  // edited since last stored
     // A game's scores as they were when its Defaulted box was ticked, back if it is unticked.
     WORD m_nScoreBeforeDefault[2][SCORESHEET_MAX_POSITIONS][4] = {};

@@ -597,9 +597,11 @@ void CQtBackend::ApplyDialogColours(QWidget* w)
     }
     QPalette pal = w->palette();
     pal.setColor(QPalette::Window, ToQColor(bk));
-    pal.setColor(QPalette::WindowText, ToQColor(text));
-    pal.setColor(QPalette::ButtonText, ToQColor(text));
-    pal.setColor(QPalette::Text, ToQColor(text));
+    // The text colour is that of enabled controls only: a disabled one keeps the style's grey,
+    // so the secretary sees which buttons do nothing.
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+            pal.setColor(group, role, ToQColor(text));
     w->setPalette(pal);
     w->setAutoFillBackground(true);
 }

@@ -105,6 +105,30 @@ TEST(QtDialogs, AUserTypesClicksAndPicksThroughRealWidgets)
     EXPECT_EQ((std::vector<int>{dlg.m_nScore, dlg.m_bActive, dlg.m_nTeam, dlg.nChanges}), (std::vector<int>{250, 1, 1, 3}));
 }
 
+TEST(QtDialogs, AControlTheDialogDisablesLooksDisabledOnItsGreyBackground)
+{
+    AfxRegisterDialogTemplates(std::span<const DlgTemplate>(&kSample, 1));
+    QtUi ui;
+    CQtSampleDlg dlg;
+    WhenModal([&dlg](QWidget* w) {
+        dlg.GetDlgItem(IDC_Q_ACTIVE)->EnableWindow(FALSE);
+        auto* active = qobject_cast<QCheckBox*>(Control(w, IDC_Q_ACTIVE));
+        auto* ok = qobject_cast<QPushButton*>(Control(w, IDOK));
+        ASSERT_FALSE(active->isEnabled());
+        // Black on grey for what works; the style's grey text for what does not, never black.
+        EXPECT_EQ(ok->palette().color(QPalette::Active, QPalette::ButtonText), QColor(0, 0, 0));
+        EXPECT_EQ(active->palette().color(QPalette::Active, QPalette::WindowText), QColor(0, 0, 0));
+        const QColor disabled = active->palette().color(QPalette::Disabled, QPalette::WindowText);
+        EXPECT_NE(disabled, QColor(0, 0, 0));
+        EXPECT_NE(ok->palette().color(QPalette::Disabled, QPalette::ButtonText), QColor(0, 0, 0));
+        // And the box keeps its state against a click.
+        QTest::mouseClick(active, Qt::LeftButton);
+        QTest::mouseClick(ok, Qt::LeftButton);
+    });
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.m_bActive, FALSE);
+}
+
 TEST(QtDialogs, ABadValueShowsTheMessageAndKeepsTheDialog)
 {
     AfxRegisterDialogTemplates(std::span<const DlgTemplate>(&kSample, 1));

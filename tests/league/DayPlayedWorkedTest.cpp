@@ -74,16 +74,6 @@ void EnterRounds(WorkedLeague& L, const std::vector<Round>& rounds)
     }
 }
 
-// Result > Amend Results on round r's match, OK without a change.
-void AmendUnchanged(WorkedLeague& L, int nRound)
-{
-    CScriptedBackend ui;
-    ui.OnDialog(IDD_SELECT_ROUND).Select(IDC_SELECT_ROUND_LIST, nRound - 1).OK();
-    ui.OnDialog(IDD_SELECT_FIXTURE).Select(IDC_SELECT_FIXTURE_LIST, 0).OK();
-    ui.OnDialog(L.SheetIDD()).OK();
-    OnResultAmendResults(L.doc);
-}
-
 // A match as it was scored: each team's score and handicap (0 where the league scores no
 // handicap), then its match points in the league's system and its bonus points.
 V Scored(WorkedLeague& L, int nRound)
@@ -232,7 +222,7 @@ TEST(DayPlayedWorked, EachSideOnTheGamesBowledBeforeItsDay)
         // Reopened unchanged at any current round, the match keeps what it was scored with.
         for (int nCurrent : {1, nLast}) {
             L.SetRound(nCurrent);
-            AmendUnchanged(L, nLast);
+            L.AmendUnchanged(nLast);
             EXPECT_EQ(Scored(L, nLast), c.last) << "amended at current round " << nCurrent;
         }
     }

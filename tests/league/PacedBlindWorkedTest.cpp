@@ -60,16 +60,6 @@ void Pace(CScriptedBackend& ui, Sheet& sheet, const WorkedLeague& L, CFixture* f
     subs.OK();
 }
 
-// Result > Amend Results on the round's only match, OK without a change.
-void AmendUnchanged(WorkedLeague& L, int nRound)
-{
-    CScriptedBackend ui;
-    ui.OnDialog(IDD_SELECT_ROUND).Select(IDC_SELECT_ROUND_LIST, nRound - 1).OK();
-    ui.OnDialog(IDD_SELECT_FIXTURE).Select(IDC_SELECT_FIXTURE_LIST, 0).OK();
-    ui.OnDialog(L.SheetIDD()).OK();
-    OnResultAmendResults(L.doc);
-}
-
 // A paced game's cell and pacer slot: score, handicap and average of each, the pacer's number.
 V CellAndPacer(const CFixture* f, int nSide, int nPos, int g)
 {
@@ -151,7 +141,7 @@ TEST(PacedBlindWorked, TheBlindGameIsItsBowlersWhicheverDialogComesFirst)
             const V expected = bTeamHandicaps ? Append(cell, {340, 320, 0, 16, 330, 326, 6, 0})
                                               : Append(cell, {372, 374, 4, 2});
             EXPECT_EQ(Figures(), expected);
-            AmendUnchanged(L, 1);
+            L.AmendUnchanged(1);
             EXPECT_EQ(Figures(), expected) << "amended unchanged";
         }
 }
@@ -261,7 +251,7 @@ TEST(PacedBlindWorked, TwoBlindGamesOnEachOthersHandicapTakeTheAbsentBowlers)
                                                       : V{120, 80, 110, 91, 150, 53, 133},
                                       {120, 72, 120, 80, 0, 2});
             EXPECT_EQ(Figures(), expected);
-            AmendUnchanged(L, 1);
+            L.AmendUnchanged(1);
             EXPECT_EQ(Figures(), expected) << "amended unchanged";
         }
 }

@@ -208,6 +208,16 @@ struct WorkedLeague
         OnResultEnterIndividualResult(doc);
     }
 
+    // Result > Amend Results on round r's match m (in the list's order), OK without a change.
+    void AmendUnchanged(int nRound, int nMatch = 1)
+    {
+        CScriptedBackend ui;
+        ui.OnDialog(IDD_SELECT_ROUND).Select(IDC_SELECT_ROUND_LIST, nRound - 1).OK();
+        ui.OnDialog(IDD_SELECT_FIXTURE).Select(IDC_SELECT_FIXTURE_LIST, nMatch - 1).OK();
+        ui.OnDialog(SheetIDD()).OK();
+        OnResultAmendResults(doc);
+    }
+
     UINT SheetIDD() const
     {
         static const UINT ids[] = {IDD_SINGLES_SCORESHEET, IDD_DOUBLES_SCORESHEET, IDD_THREES_SCORESHEET,

@@ -44,6 +44,20 @@ void OnePointAGameAndSeries(CBowlingDoc& doc)
     doc.UpdateMaxMatchPoints();
 }
 
+// Two teams of one bowler meeting every round, two games, 80 % of 200, one team point a game
+// and one for the series, with team handicaps kept from a league of teams (the road is the
+// next-season test below); Bowler 11 enters at 170.0, Bowler 21 at 150.0.
+void KeepTeamHandicaps(WorkedLeague& L, bool bZeroBased, bool bRound1Scratch = false)
+{
+    L.doc.m_bTeamHandicaps = 1;
+    L.doc.m_bZeroBasedPctDiff = bZeroBased ? 1 : 0;
+    L.doc.m_bRound1Scratch = bRound1Scratch ? 1 : 0;
+    OnePointAGameAndSeries(L.doc);
+    L.Player(11)->SetEnteringAverage(1700);
+    L.Player(21)->SetEnteringAverage(1500);
+    L.doc.Recalculate();
+}
+
 // What the singles scoresheet shows of the handicap: per side the "hc" cell, the two games
 // with handicap and their series, then the two sides' handicap points.
 Texts HandicapTexts(CDialog& d)
@@ -82,7 +96,7 @@ Texts ExpectedTexts(const V& handicaps, const V& scoresA, const V& scoresB, cons
 }
 
 // Result > Amend Results on the round's first match, looked at and closed with OK unchanged.
-void AmendUnchanged(WorkedLeague& L, int nRound, const std::function<void(CDialog&)>& look)
+void AmendLookingAt(WorkedLeague& L, int nRound, const std::function<void(CDialog&)>& look)
 {
     CScriptedBackend ui;
     ui.OnDialog(IDD_SELECT_ROUND).Select(IDC_SELECT_ROUND_LIST, nRound - 1).OK();
@@ -93,8 +107,7 @@ void AmendUnchanged(WorkedLeague& L, int nRound, const std::function<void(CDialo
 
 } // namespace
 
-// Two teams of one bowler meeting every round, two games, 80 % of 200, one team point a game
-// and one for the series. Bowler 11 enters at 170.0, Bowler 21 at 150.0.
+// KeepTeamHandicaps' league:
 //   Round 1: Bowler 11 160, 180; Bowler 21 150, 160.
 //   Round 2, on the figures after round 1 (11: 340 / 2 = 170, 21: 310 / 2 = 155): 11 170, 150;
 //   21 165, 140.
@@ -126,14 +139,7 @@ TEST(SinglesTeamHandicap, WorkedOnTheBowlersAveragesRoundAfterRound)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         WorkedLeague L(2, 1, 2, 2);
-        // Kept from a league of teams (the road is the next test).
-        L.doc.m_bTeamHandicaps = 1;
-        L.doc.m_bZeroBasedPctDiff = c.bZeroBased ? 1 : 0;
-        L.doc.m_bRound1Scratch = c.bRound1Scratch ? 1 : 0;
-        OnePointAGameAndSeries(L.doc);
-        L.Player(11)->SetEnteringAverage(1700);
-        L.Player(21)->SetEnteringAverage(1500);
-        L.doc.Recalculate();
+        KeepTeamHandicaps(L, c.bZeroBased, c.bRound1Scratch);
 
         V total{0, 0};
         for (int r = 0; r < 2; ++r) {
@@ -152,11 +158,11 @@ TEST(SinglesTeamHandicap, WorkedOnTheBowlersAveragesRoundAfterRound)
             // Reopened unchanged, the sheet shows the team handicaps the points were worked on
             // and keeps the points.
             const Texts expected = ExpectedTexts(c.handicaps[r], scores[r][0], scores[r][1], c.points[r]);
-            AmendUnchanged(L, r + 1, [&](CDialog& d) { EXPECT_EQ(HandicapTexts(d), expected); });
+            AmendLookingAt(L, r + 1, [&](CDialog& d) { EXPECT_EQ(HandicapTexts(d), expected); });
             EXPECT_EQ(PointsWon(L), total);
         }
         // Round 1 amended after round 2 is still worked on the entering averages.
-        AmendUnchanged(L, 1, [&](CDialog& d) {
+        AmendLookingAt(L, 1, [&](CDialog& d) {
             EXPECT_EQ(HandicapTexts(d), ExpectedTexts(c.handicaps[0], scores[0][0], scores[0][1], c.points[0]));
         });
         L.doc.Recalculate();
@@ -217,7 +223,7 @@ TEST(SinglesTeamHandicap, TheNextSeasonMadeSinglesKeepsTeamHandicapsAndScoresOnT
               (V{0, 16, 32}));
     EXPECT_EQ(PointsWon(L), (V{2, 3, 3, 4}));
 
-    AmendUnchanged(L, 1, [&](CDialog& d) {
+    AmendLookingAt(L, 1, [&](CDialog& d) {
         const V scores[2] = {s == 0 ? V{160, 180} : V{150, 160}, s == 0 ? V{150, 160} : V{160, 180}};
         const V handicaps = s == 0 ? V{0, 16} : V{16, 0};
         const V points = s == 0 ? V{2, 4} : V{4, 2};
@@ -231,12 +237,7 @@ TEST(SinglesTeamHandicap, TheNextSeasonMadeSinglesKeepsTeamHandicapsAndScoresOnT
 TEST(SinglesTeamHandicap, TheResultsPageShowsTheTeamHandicap)
 {
     WorkedLeague L(2, 1, 2, 2);
-    L.doc.m_bTeamHandicaps = 1;
-    L.doc.m_bZeroBasedPctDiff = 1;
-    OnePointAGameAndSeries(L.doc);
-    L.Player(11)->SetEnteringAverage(1700);
-    L.Player(21)->SetEnteringAverage(1500);
-    L.doc.Recalculate();
+    KeepTeamHandicaps(L, true);
     L.EnterRound(1, {{1, {{160, 180}}}, {2, {{150, 160}}}});
 
     ASSERT_GT(BuildRoundResults(L.doc, 1), 0);
@@ -268,12 +269,7 @@ TEST(SinglesTeamHandicap, TheResultsPageShowsTheTeamHandicap)
 TEST(SinglesTeamHandicap, TheScoresheetShowsTheTeamHandicapAsTheScoresAreTyped)
 {
     WorkedLeague L(2, 1, 2, 2);
-    L.doc.m_bTeamHandicaps = 1;
-    L.doc.m_bZeroBasedPctDiff = 1;
-    OnePointAGameAndSeries(L.doc);
-    L.Player(11)->SetEnteringAverage(1700);
-    L.Player(21)->SetEnteringAverage(1500);
-    L.doc.Recalculate();
+    KeepTeamHandicaps(L, true);
     CFixture* f = L.Match(1, 1);
 
     CRealUi ui;

@@ -602,56 +602,39 @@ void CScoresheetDlg::RefreshDisplay()
         m_strDatePlayedB = f.m_timePlayed[1].Format("%d %b %y %I:%M%p");
 
     const bool bBothPlayed = f.m_bPlayed[0] && f.m_bPlayed[1];
-    if (IsSingles()) {
-        // As the team sheets: a new bowler's figures reach his blind and vacancy games and
-        // his opponent's before the points.
-        if (m_bHandicapScoring) {
-            m_pDoc->m_bHandicapPass = PASS_HANDICAP;
-            if (bBothPlayed) {
-                m_pDoc->SetNewBowlerFiguresSideA(&f);
-                m_pDoc->SetNewBowlerFiguresSideB(&f);
-                Recalculate();
-                RefreshPoints(PASS_HANDICAP);
-            }
-        }
-        if (m_bScratchScoring) {
-            if (bBothPlayed) {
-                m_pDoc->SetNewBowlerFiguresSideA(&f);
-                m_pDoc->SetNewBowlerFiguresSideB(&f);
-                Recalculate();
-            }
-            m_pDoc->m_bHandicapPass = PASS_SCRATCH;
-            RefreshPoints(PASS_SCRATCH);
-        }
-    } else {
-        if (m_bHandicapScoring && bBothPlayed) {
-            m_pDoc->m_bHandicapPass = PASS_HANDICAP;
-            m_pDoc->SetNewBowlerFiguresSideA(&f);
-            m_pDoc->SetNewBowlerFiguresSideB(&f);
-            Recalculate();
-            if (UsesTeamHandicaps())
-                f.SetMatchAverages();
-            RefreshPoints(PASS_HANDICAP);
-        }
-        if (m_bScratchScoring && bBothPlayed) {
-            m_pDoc->SetNewBowlerFiguresSideA(&f);
-            m_pDoc->SetNewBowlerFiguresSideB(&f);
-            Recalculate();
-            m_pDoc->m_bHandicapPass = PASS_SCRATCH;
-            RefreshPoints(PASS_SCRATCH);
-        }
+    // The singles sheet sets the pass and shows its scratch points before both sides are in.
+    if (m_bHandicapScoring && (bBothPlayed || IsSingles()))
+        m_pDoc->m_bHandicapPass = PASS_HANDICAP;
+    if (m_bHandicapScoring && bBothPlayed) {
+        // A new bowler's figures reach his blind and vacancy games and his opponent's before
+        // the points, and the team handicaps follow them, on every sheet.
+        m_pDoc->SetNewBowlerFiguresSideA(&f);
+        m_pDoc->SetNewBowlerFiguresSideB(&f);
+        Recalculate();
         if (UsesTeamHandicaps())
             f.SetMatchAverages();
+        RefreshPoints(PASS_HANDICAP);
     }
+    if (m_bScratchScoring && bBothPlayed) {
+        m_pDoc->SetNewBowlerFiguresSideA(&f);
+        m_pDoc->SetNewBowlerFiguresSideB(&f);
+        Recalculate();
+    }
+    if (m_bScratchScoring && (bBothPlayed || IsSingles())) {
+        m_pDoc->m_bHandicapPass = PASS_SCRATCH;
+        RefreshPoints(PASS_SCRATCH);
+    }
+    if (UsesTeamHandicaps())
+        f.SetMatchAverages();
 
     for (int p = 0; p < m_nPositions; ++p) {
         m_strSeriesA[p] = Num(f.GetPositionSeriesSideA(p, FALSE));
-        if (m_bHandicapScoring || IsSingles())
+        if (m_bHandicapScoring)
             m_strHcpSeriesA[p] = Num(f.GetPositionSeriesSideA(p, TRUE));
     }
     for (int p = 0; p < m_nPositions; ++p) {
         m_strSeriesB[p] = Num(f.GetPositionSeriesSideB(p, FALSE));
-        if (m_bHandicapScoring || IsSingles())
+        if (m_bHandicapScoring)
             m_strHcpSeriesB[p] = Num(f.GetPositionSeriesSideB(p, TRUE));
     }
     for (int p = 0; p < m_nPositions; ++p) {
@@ -660,11 +643,23 @@ void CScoresheetDlg::RefreshDisplay()
     }
 
     if (IsSingles()) {
-        m_strHcpTotalSeriesA = m_strHcpSeriesA[0];
-        m_strHcpTotalSeriesB = m_strHcpSeriesB[0];
-        for (int g = 0; g < 4; ++g) {
-            m_strHcpTotalA[g] = Num(f.m_nScore[g][0] + f.m_nHandicap[g][0]);
-            m_strHcpTotalB[g] = Num(f.m_nScore[g][MAX_POSITIONS] + f.m_nHandicap[g][MAX_POSITIONS]);
+        // Each game with the handicap it is scored with: the side's team handicap, when the
+        // league has them, in place of the bowler's.
+        for (int s = 0; s < 2; ++s) {
+            const int k = CFixture::SlotOf(s, 0);
+            CString* hcpScore = s == 0 ? m_strHcpTotalA : m_strHcpTotalB;
+            int nSeries = f.GetPositionSeries(s, 0, FALSE);
+            for (int g = 0; g < 4; ++g) {
+                const int nHandicap =
+                    UsesTeamHandicaps() ? static_cast<int>(f.m_nTeamHandicap[s][g]) : f.m_nHandicap[g][k];
+                hcpScore[g] = Num(f.m_nScore[g][k] + nHandicap);
+                if (g < f.GetLeagueGames())
+                    nSeries += nHandicap;
+                if (g == 0)
+                    (s == 0 ? m_strHcpA[0] : m_strHcpB[0]) = Num(nHandicap);
+            }
+            (s == 0 ? m_strHcpSeriesA[0] : m_strHcpSeriesB[0]) = Num(nSeries);
+            (s == 0 ? m_strHcpTotalSeriesA : m_strHcpTotalSeriesB) = Num(nSeries);
         }
     } else {
         const int nGames = LeagueGames();

@@ -206,8 +206,9 @@ TEST(PacedBlindWorked, ANewBowlersBlindGameBesideAPacerRecordsHisFirstMatchAvera
                      f->m_nHandicap[0][kBlind], f->m_nScore[0][kVacancy], f->m_nScore[1][kVacancy],
                      f->m_nScore[2][kVacancy], f->m_nHandicapMatchPoints[0], f->m_nHandicapMatchPoints[1]}),
                   (V{170, 180, 0, 16, 162, 162, 162, 2, 4}));
-        if (bPacer)
+        if (bPacer) {
             EXPECT_EQ(CellAndPacer(f, 1, 1, 2), (V{170, 0, 180, 91, 190, 40, 150}));
+        }
     }
 }
 

@@ -97,16 +97,6 @@ Texts ExpectedTexts(const V& handicaps, const V& scoresA, const V& scoresB, cons
     return t;
 }
 
-// Result > Amend Results on the round's first match, looked at and closed with OK unchanged.
-void AmendLookingAt(WorkedLeague& L, int nRound, const std::function<void(CDialog&)>& look)
-{
-    CScriptedBackend ui;
-    ui.OnDialog(IDD_SELECT_ROUND).Select(IDC_SELECT_ROUND_LIST, nRound - 1).OK();
-    ui.OnDialog(IDD_SELECT_FIXTURE).Select(IDC_SELECT_FIXTURE_LIST, 0).OK();
-    ui.OnDialog(L.SheetIDD()).Check(look).OK();
-    OnResultAmendResults(L.doc);
-}
-
 } // namespace
 
 // KeepTeamHandicaps' league:
@@ -160,11 +150,11 @@ TEST(SinglesTeamHandicap, WorkedOnTheBowlersAveragesRoundAfterRound)
             // Reopened unchanged, the sheet shows the team handicaps the points were worked on
             // and keeps the points.
             const Texts expected = ExpectedTexts(c.handicaps[r], scores[r][0], scores[r][1], c.points[r]);
-            AmendLookingAt(L, r + 1, [&](CDialog& d) { EXPECT_EQ(HandicapTexts(d), expected); });
+            L.AmendUnchanged(r + 1, 1, [&](CDialog& d) { EXPECT_EQ(HandicapTexts(d), expected); });
             EXPECT_EQ(PointsWon(L), total);
         }
         // Round 1 amended after round 2 is still worked on the entering averages.
-        AmendLookingAt(L, 1, [&](CDialog& d) {
+        L.AmendUnchanged(1, 1, [&](CDialog& d) {
             EXPECT_EQ(HandicapTexts(d), ExpectedTexts(c.handicaps[0], scores[0][0], scores[0][1], c.points[0]));
         });
         L.doc.Recalculate();
@@ -225,7 +215,7 @@ TEST(SinglesTeamHandicap, TheNextSeasonMadeSinglesKeepsTeamHandicapsAndScoresOnT
               (V{0, 16, 32}));
     EXPECT_EQ(PointsWon(L), (V{2, 3, 3, 4}));
 
-    AmendLookingAt(L, 1, [&](CDialog& d) {
+    L.AmendUnchanged(1, 1, [&](CDialog& d) {
         const V scores[2] = {s == 0 ? V{160, 180} : V{150, 160}, s == 0 ? V{150, 160} : V{160, 180}};
         const V handicaps = s == 0 ? V{0, 16} : V{16, 0};
         const V points = s == 0 ? V{2, 4} : V{4, 2};

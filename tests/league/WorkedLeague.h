@@ -208,13 +208,17 @@ struct WorkedLeague
         OnResultEnterIndividualResult(doc);
     }
 
-    // Result > Amend Results on round r's match m (in the list's order), OK without a change.
-    void AmendUnchanged(int nRound, int nMatch = 1)
+    // Result > Amend Results on round r's match m (in the list's order), OK without a change;
+    // look, if given, sees the scoresheet first.
+    void AmendUnchanged(int nRound, int nMatch = 1, const std::function<void(CDialog&)>& look = {})
     {
         CScriptedBackend ui;
         ui.OnDialog(IDD_SELECT_ROUND).Select(IDC_SELECT_ROUND_LIST, nRound - 1).OK();
         ui.OnDialog(IDD_SELECT_FIXTURE).Select(IDC_SELECT_FIXTURE_LIST, nMatch - 1).OK();
-        ui.OnDialog(SheetIDD()).OK();
+        auto& sheet = ui.OnDialog(SheetIDD());
+        if (look)
+            sheet.Check(look);
+        sheet.OK();
         OnResultAmendResults(doc);
     }
 

@@ -597,11 +597,13 @@ void CQtBackend::ApplyDialogColours(QWidget* w)
     }
     QPalette pal = w->palette();
     pal.setColor(QPalette::Window, ToQColor(bk));
-    // The text colour is that of enabled controls only: a disabled one keeps the style's grey,
-    // so the secretary sees which buttons do nothing.
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
-        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+    // The text colour is that of enabled controls; a disabled one is drawn in a darker grey than
+    // the background, so the secretary sees which controls do nothing and can still read them.
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
             pal.setColor(group, role, ToQColor(text));
+        pal.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
+    }
     w->setPalette(pal);
     w->setAutoFillBackground(true);
 }

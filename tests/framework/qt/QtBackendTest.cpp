@@ -115,12 +115,15 @@ TEST(QtDialogs, AControlTheDialogDisablesLooksDisabledOnItsGreyBackground)
         auto* active = qobject_cast<QCheckBox*>(Control(w, IDC_Q_ACTIVE));
         auto* ok = qobject_cast<QPushButton*>(Control(w, IDOK));
         ASSERT_FALSE(active->isEnabled());
-        // Black on grey for what works; the style's grey text for what does not, never black.
+        // Black on grey for what works; for what does not a grey that is neither black nor lost
+        // on the 192 grey background (the style's own disabled grey nearly is).
         EXPECT_EQ(ok->palette().color(QPalette::Active, QPalette::ButtonText), QColor(0, 0, 0));
         EXPECT_EQ(active->palette().color(QPalette::Active, QPalette::WindowText), QColor(0, 0, 0));
-        const QColor disabled = active->palette().color(QPalette::Disabled, QPalette::WindowText);
-        EXPECT_NE(disabled, QColor(0, 0, 0));
-        EXPECT_NE(ok->palette().color(QPalette::Disabled, QPalette::ButtonText), QColor(0, 0, 0));
+        for (const QColor disabled : {active->palette().color(QPalette::Disabled, QPalette::WindowText),
+                                      ok->palette().color(QPalette::Disabled, QPalette::ButtonText)}) {
+            EXPECT_NE(disabled, QColor(0, 0, 0));
+            EXPECT_GE(192 - disabled.lightness(), 48) << disabled.name().toStdString();
+        }
         // And the box keeps its state against a click.
         QTest::mouseClick(active, Qt::LeftButton);
         QTest::mouseClick(ok, Qt::LeftButton);

@@ -42,7 +42,6 @@ BOOL CFixtureDatesDlg::OnInitDialog()
     for (const char* s : {"1 Week Interval", "2 Week Interval", "4 Week Interval"})
         pWeeks->AddString(s);
     pMinutes->EnableWindow(m_nRoundsPerInterval > 1);
-    UpdatePositionButton();
     FillRoundList(false);
     SelectRow(0);
     pWeeks->SetCurSel(0);
@@ -51,10 +50,15 @@ BOOL CFixtureDatesDlg::OnInitDialog()
     return TRUE;
 }
 
-void CFixtureDatesDlg::UpdatePositionButton()
+void CFixtureDatesDlg::UpdateButtons()
 {
+    // What has nothing to work on is greyed, not a click that does nothing.
+    const bool bDated = !m_pDoc->m_listFreeWeeks.IsEmpty();
     GetDlgItem(IDC_FD_ADD_POSITION)->EnableWindow(FixtureCalendar::CanAddPositionRound(*m_pDoc));
     GetDlgItem(IDC_FD_DELETE_POSITION)->EnableWindow(!FixtureCalendar::PositionRounds(*m_pDoc).empty());
+    GetDlgItem(IDC_FD_DELETE_FINAL)->EnableWindow(m_pDoc->m_nRounds > 1);
+    GetDlgItem(IDC_FD_RESET_FROM_START)->EnableWindow(bDated);
+    GetDlgItem(IDC_FD_SET_TIMES)->EnableWindow(bDated);
 }
 
 CTimeSpan CFixtureDatesDlg::Interval() const
@@ -66,6 +70,7 @@ CTimeSpan CFixtureDatesDlg::Interval() const
 
 void CFixtureDatesDlg::FillRoundList(bool bKeepSelection)
 {
+    UpdateButtons();
     auto* pList = static_cast<CListBox*>(GetDlgItem(IDC_FD_ROUNDS));
     const int nSel = pList->GetCurSel();
     FixtureCalendar::MarkPositionRounds(*m_pDoc);
@@ -288,7 +293,6 @@ void CFixtureDatesDlg::OnAddPositionRound()
     if (!FixtureCalendar::InsertPositionRound(*m_pDoc, dlg.m_nRound, dlg.m_bScratch != 0, Interval()))
         return;
     m_pDoc->SetModifiedFlag();
-    UpdatePositionButton();
     FillRoundList();
 }
 
@@ -309,7 +313,6 @@ void CFixtureDatesDlg::OnDeletePositionRound()
         if (AfxMessageBox(strAsk, MB_YESNO) != IDYES)
             continue;
         FixtureCalendar::DeleteRound(*m_pDoc, nRound);
-        UpdatePositionButton();
         m_pDoc->SetModifiedFlag();
         FillRoundList();
         return;
@@ -319,7 +322,6 @@ void CFixtureDatesDlg::OnDeletePositionRound()
 void CFixtureDatesDlg::RemoveLastRound()
 {
     FixtureCalendar::RemoveLastRound(*m_pDoc);
-    UpdatePositionButton();
 }
 
 void CFixtureDatesDlg::OnDeleteFinalRound()
@@ -331,7 +333,6 @@ void CFixtureDatesDlg::OnDeleteFinalRound()
     if (AfxMessageBox(strAsk, MB_YESNO) != IDYES)
         return;
     FixtureCalendar::DeleteFinalRound(*m_pDoc);
-    UpdatePositionButton();
     m_pDoc->SetModifiedFlag();
     FillRoundList();
 }

@@ -47,7 +47,7 @@ protected:
     // Every entry after pFrom moves by the span.
     void ShiftAfter(const CFreeWeek* pFrom, CTimeSpan span);
     void SelectRow(int nIndex);
-    void UpdatePositionButton();
+    void UpdateButtons();
 
     DECLARE_MESSAGE_MAP()
 };

@@ -83,6 +83,11 @@ protected:
 TEST_F(PlayedRoundsTest, APositionRoundGoesAfterTheResultsAndResetDatesLeavesChristmasFree)
 {
     ui.OnDialog(IDD_FIXTURE_DATES)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(EnabledOf(d, {IDC_FD_ADD_POSITION, IDC_FD_DELETE_POSITION, IDC_FD_DELETE_FINAL,
+                                    IDC_FD_RESET_FROM_START, IDC_FD_SET_TIMES}),
+                      "10111");
+        })
         .Click(IDC_FD_RESET_FROM_START)
         .Check([](CDialog& d) {
             const auto lines = Items(d, IDC_FD_ROUNDS);
@@ -190,7 +195,8 @@ TEST_F(PlayedRoundsTest, ReduceLeagueSizeNamesAFreeDateAfterTheLastRoundAndExten
 }
 
 // File > New with the fixture list cancelled leaves teams and no rounds: Fixture Dates then
-// offers no position round, which would otherwise be a round dated 1 Jan 1970.
+// offers no position round, which would otherwise be a round dated 1 Jan 1970, and greys what
+// has no round to work on.
 TEST(PlayedRounds, ALeagueWithoutRoundsHasNoPositionRoundToAdd)
 {
     SetUpAdmin();
@@ -203,7 +209,11 @@ TEST(PlayedRounds, ALeagueWithoutRoundsHasNoPositionRoundToAdd)
     ASSERT_EQ(Nums(doc.m_listTeams.GetCount(), doc.m_nRounds), Nums(4, 0));
 
     ui.OnDialog(IDD_FIXTURE_DATES)
-        .Check([](CDialog& d) { EXPECT_EQ(EnabledOf(d, {IDC_FD_ADD_POSITION, IDC_FD_DELETE_POSITION}), "00"); })
+        .Check([](CDialog& d) {
+            EXPECT_EQ(EnabledOf(d, {IDC_FD_ADD_POSITION, IDC_FD_DELETE_POSITION, IDC_FD_DELETE_FINAL,
+                                    IDC_FD_RESET_FROM_START, IDC_FD_SET_TIMES}),
+                      "00000");
+        })
         .OK();
     ASSERT_TRUE(doc.OnCmdMsg(ID_FIXTURE_AMEND_DATES, CN_COMMAND, nullptr));
     EXPECT_TRUE(ui.AllUsed());

@@ -111,6 +111,19 @@ struct SharedBowler : ::testing::Test
         expiry.Format("%d/%d/%d", p.m_nExpiryDay, p.m_nExpiryMonth, p.m_nExpiryYear);
         return Strs(p.m_strAddress[0], p.m_strPhoneHome, p.m_strPhoneMobile, expiry);
     }
+    // Every record's first name and surname, in surname order.
+    Texts People()
+    {
+        CPlayerDatabase db;
+        EXPECT_TRUE(db.Open(dir.File("db").c_str()));
+        CPlayb003File& t = db.GetTable();
+        Texts names;
+        EXPECT_EQ(t.SelectIndex("Sname"), 0);
+        t.First();
+        while (t.Next(1) == 0)
+            names.push_back(std::string(t.m_strFirstName.GetString()) + " " + t.m_strSurname.GetString());
+        return names;
+    }
     // League > General Details with "Keep the bowlers in the player database" clicked.
     void ClickDatabaseBox(CBowlingDoc& doc)
     {
@@ -580,3 +593,38 @@ TEST_P(SharedBowlerOutage, TheDatabaseIsTriedAgainWhenTheLeagueNextNeedsItAndGet
 INSTANTIATE_TEST_SUITE_P(EveryRoad, SharedBowlerOutage,
                          ::testing::Values(Road::Edit, Road::Box, Road::LeagueOpened, Road::Printing),
                          RoadName);
+
+// A vacancy added to Monday through Add a New Player with the database is nobody's record: not
+// when he is added, nor when Set ALL dates every bowler, nor when the box is ticked again, nor
+// at his next edit. Owen's record takes the date as ever.
+TEST_F(SharedBowler, AVacancyIsNeverWrittenToTheDatabase)
+{
+    ui.OnDialog(IDD_CHECK_PLAYER_DB).Click(IDC_DB_ADD_NEW);
+    ui.OnDialog(IDD_NEW_PLAYER)
+        .SetText(IDC_PD_FORENAME_NEW, "Team").SetText(IDC_PD_SURNAME, "Vacancy")
+        .SelectString(IDC_PD_DESIGNATION, "Robot #1")
+        .SelectString(IDC_PD_TEAM, "Team_03")
+        .OK();
+    ASSERT_TRUE(monday->OnCmdMsg(ID_PLAYER_ADD, CN_COMMAND, nullptr));
+    auto* vacancy = static_cast<CPlayer*>(monday->m_listPlayers.GetTail());
+    ASSERT_TRUE(vacancy->IsRobot());
+    EXPECT_EQ(People(), Texts{"Owen Fairweather"});
+
+    EditOwen()
+        .SetText(IDC_PD_EXPIRY_DAY, "31").Select(IDC_PD_EXPIRY_MONTH, 2).SetText(IDC_PD_EXPIRY_YEAR, "2026")
+        .Focus(IDC_PD_PIN)
+        .Cancel();
+    ui.AnswerMessageBox(IDYES, "Set ALL player's membership expiry date to this?");
+    Run(*monday);
+    EXPECT_EQ(Nums(vacancy->m_nExpiryDay, vacancy->m_nExpiryMonth, vacancy->m_nExpiryYear), Nums(31, 3, 2026));
+    EXPECT_EQ(Record()[3], "31/3/2026");
+    ClickDatabaseBox(*monday);
+    ClickDatabaseBox(*monday);
+    ui.OnDialog(IDD_SELECT_PLAYER).SelectString(IDC_SP_LIST, "~ Vacancy Team").OK();
+    ui.OnDialog(IDD_EDIT_PLAYER).SetText(IDC_PD_ADDRESS[0], "Wharf Street").OK();
+    Run(*monday);
+    EXPECT_EQ(vacancy->m_strAddress[0], "Wharf Street");
+    EXPECT_EQ(People(), Texts{"Owen Fairweather"});
+    EXPECT_EQ(vacancy->m_dwDbKey, 0u);
+    EXPECT_EQ(ui.MessageTexts(), Texts{"Set ALL player's membership expiry date to this?"});
+}

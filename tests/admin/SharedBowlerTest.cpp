@@ -124,6 +124,17 @@ struct SharedBowler : ::testing::Test
             names.push_back(std::string(t.m_strFirstName.GetString()) + " " + t.m_strSurname.GetString());
         return names;
     }
+    // Player > Edit on the n-th bowler listed (by surname): the expiry date typed is given to every
+    // bowler, and the dialog cancelled.
+    void SetAll(int nListed, const char* pszDay, int nMonth, const char* pszYear)
+    {
+        ui.OnDialog(IDD_SELECT_PLAYER).Select(IDC_SP_LIST, nListed).OK();
+        ui.OnDialog(IDD_EDIT_PLAYER)
+            .SetText(IDC_PD_EXPIRY_DAY, pszDay).Select(IDC_PD_EXPIRY_MONTH, nMonth).SetText(IDC_PD_EXPIRY_YEAR, pszYear)
+            .Focus(IDC_PD_PIN)
+            .Cancel();
+        ui.AnswerMessageBox(IDYES, "Set ALL player's membership expiry date to this?");
+    }
     // League > General Details with "Keep the bowlers in the player database" clicked.
     void ClickDatabaseBox(CBowlingDoc& doc)
     {
@@ -219,11 +230,7 @@ TEST_F(SharedBowler, EveryonesExpiryDateIsWrittenAloneToTheRecords)
     ASSERT_TRUE(monday->OnCmdMsg(ID_PLAYER_ADD, CN_COMMAND, nullptr));
     auto* ann = static_cast<CPlayer*>(monday->m_listPlayers.GetTail());
 
-    EditOwen()
-        .SetText(IDC_PD_EXPIRY_DAY, "31").Select(IDC_PD_EXPIRY_MONTH, 2).SetText(IDC_PD_EXPIRY_YEAR, "2026")
-        .Focus(IDC_PD_PIN)
-        .Cancel();
-    ui.AnswerMessageBox(IDYES, "Set ALL player's membership expiry date to this?");
+    SetAll(0, "31", 2, "2026");
     Run(*monday);
     EXPECT_EQ(Record(), (Texts{"5 Bridge St", "0113 4961111", "", "31/3/2026"}));
     CPlayer stored;
@@ -407,14 +414,7 @@ TEST_F(SharedBowler, SetAllComparesTheDateWithTheRecordAndSaysOnceWhenItCannotWr
     ASSERT_TRUE(monday->OnCmdMsg(ID_PLAYER_ADD, CN_COMMAND, nullptr));
     auto* ann = static_cast<CPlayer*>(monday->m_listPlayers.GetTail());
     // Edit Ann (second by surname), and give everybody the date typed.
-    auto setAll = [this](const char* pszDay, int nMonth, const char* pszYear) {
-        ui.OnDialog(IDD_SELECT_PLAYER).Select(IDC_SP_LIST, 1).OK();
-        ui.OnDialog(IDD_EDIT_PLAYER)
-            .SetText(IDC_PD_EXPIRY_DAY, pszDay).Select(IDC_PD_EXPIRY_MONTH, nMonth).SetText(IDC_PD_EXPIRY_YEAR, pszYear)
-            .Focus(IDC_PD_PIN)
-            .Cancel();
-        ui.AnswerMessageBox(IDYES, "Set ALL player's membership expiry date to this?");
-    };
+    auto setAll = [this](const char* pszDay, int nMonth, const char* pszYear) { SetAll(1, pszDay, nMonth, pszYear); };
     setAll("31", 2, "2026");
     Run(*monday);
     EditOwen().SetText(IDC_PD_EXPIRY_DAY, "30").Select(IDC_PD_EXPIRY_MONTH, 5).SetText(IDC_PD_EXPIRY_YEAR, "2027")
@@ -610,11 +610,7 @@ TEST_F(SharedBowler, AVacancyIsNeverWrittenToTheDatabase)
     ASSERT_TRUE(vacancy->IsRobot());
     EXPECT_EQ(People(), Texts{"Owen Fairweather"});
 
-    EditOwen()
-        .SetText(IDC_PD_EXPIRY_DAY, "31").Select(IDC_PD_EXPIRY_MONTH, 2).SetText(IDC_PD_EXPIRY_YEAR, "2026")
-        .Focus(IDC_PD_PIN)
-        .Cancel();
-    ui.AnswerMessageBox(IDYES, "Set ALL player's membership expiry date to this?");
+    SetAll(0, "31", 2, "2026");
     Run(*monday);
     EXPECT_EQ(Nums(vacancy->m_nExpiryDay, vacancy->m_nExpiryMonth, vacancy->m_nExpiryYear), Nums(31, 3, 2026));
     EXPECT_EQ(Record()[3], "31/3/2026");

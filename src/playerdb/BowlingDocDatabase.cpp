@@ -104,7 +104,9 @@ void CBowlingDoc::ReopenPlayerDbAfterPrinting()
     if (!m_pPlayerDb)
         return;
     if (m_pPlayerDb->ReopenAfterPrinting()) {
-        SyncDbasePlayers();  // what the records missed while closed goes to them
+        // Open again, a later failure is news; what the records missed while closed goes to them.
+        m_bDbNotWrittenSaid = 0;
+        SyncDbasePlayers();
         return;
     }
     // Lost now: tried again whenever the league next needs it, and said once till then.

@@ -440,8 +440,18 @@ TEST_F(SharedBowler, SetAllComparesTheDateWithTheRecordAndSaysOnceWhenItCannotWr
     }
     EXPECT_EQ((Texts{Record()[3], Record(ann)[3], Details(*Owen(*monday))[3]}),
               (Texts{"1/1/2028", "1/1/2028", "1/1/2028"}));
-    const std::vector<std::string> said = ui.MessageTexts();
+    std::vector<std::string> said = ui.MessageTexts();
     EXPECT_EQ(std::count(said.begin(), said.end(), kNotWritten), 1);
+
+    // The next print is another time the database is closed: its failure is said again.
+    Printing print(*monday);
+    setAll("2", 0, "2029");
+    ui.AnswerMessageBox(IDOK, kNotWritten);
+    Run(*monday);
+    print.End();
+    EXPECT_EQ(Record(ann)[3], "2/1/2029");
+    said = ui.MessageTexts();
+    EXPECT_EQ(std::count(said.begin(), said.end(), kNotWritten), 2);
 }
 
 // The database's files gone for a moment under Monday (as a folder briefly unavailable) and back

@@ -62,7 +62,7 @@ void CEditPlayerDlg::OnKillfocusExpiryYear()
         bFailed = m_pDoc->PutDbaseChanges(before, p) != 0 || bFailed;
     }
     if (bFailed)
-        AfxMessageBox("The player could not be written to the Player Database.");
+        m_pDoc->SayDbaseNotWritten();
     m_pDoc->SetModifiedFlag();
 }
 

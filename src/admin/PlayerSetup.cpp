@@ -88,7 +88,7 @@ void Install()
 int AddNewPlayers(CBowlingDoc* pDoc, BOOL bWithDatabase)
 {
     int nAdded = 0;
-    const bool bDatabase = bWithDatabase && pDoc->m_pPlayerDb && pDoc->m_pPlayerDb->IsOpen();
+    const bool bDatabase = bWithDatabase && pDoc->PlayerDbReady();
     for (;;) {
         // In a database league the bowler may be there already: take his record, or start a new one.
         CCheckPlayerDbDlg check;
@@ -128,8 +128,9 @@ int AddNewPlayers(CBowlingDoc* pDoc, BOOL bWithDatabase)
                              : bFromDatabase         ? pDoc->PutDbaseChanges(check.m_player, pPlayer)
                                                      : pDoc->PutDbasePlayer(pPlayer);
         if (nWritten != 0)
-            AfxMessageBox("The player could not be written to the Player Database. He is in the league; "
-                          "edit his details later to try again.");
+            pDoc->SayDbaseNotWritten("The player could not be written to the Player Database. He is in the league; "
+                                     "edit his details later to try again.",
+                                     TRUE);
         pDoc->SetModifiedFlag();
         ++nAdded;
         if (!dlg.m_bAnotherNewPlayer)
@@ -172,7 +173,7 @@ BOOL EditPlayer(CBowlingDoc* pDoc, CPlayer* pPlayer)
     }
     // Not written, the change waits in the league for the record.
     if (pDoc->PutDbaseChanges(shown, pPlayer) != 0)
-        AfxMessageBox("The player could not be written to the Player Database.");
+        pDoc->SayDbaseNotWritten();
     pDoc->SetModifiedFlag();
     pDoc->BuildFloatingSubs();
     pDoc->AssignJuniorCategories();

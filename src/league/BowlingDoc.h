@@ -714,11 +714,27 @@ public:
     // the program has installed the hooks (the league itself does not link the database).
     CPlayerDatabase* m_pPlayerDb = nullptr;
     DWORD m_bStopDbReporting = 0;   // "do not ask again" for similar names; not stored
+    // Told that a bowler could not be written, until a write goes or the database is back; told
+    // that the database is lost (it could not be opened again, or a write failed meanwhile), until
+    // it is back. Not stored.
+    DWORD m_bDbNotWrittenSaid = 0;
+    DWORD m_bDbLossSaid = 0;
     static void (*s_pfnOpenPlayerDb)(CBowlingDoc* pDoc);
     static void (*s_pfnClosePlayerDb)(CBowlingDoc* pDoc);
     // Run when a league has been read, before it is recalculated: SyncDbasePlayers.
     static void (*s_pfnLeagueReadPlayerDb)(CBowlingDoc* pDoc);
+    // Whether the database is open; one that could not be opened is tried again first, and back,
+    // its records take what waits for them and the league takes its bowlers' records (then the
+    // secretary, if told it was lost, is told it is back). Every call below tries it so.
+    BOOL PlayerDbReady();
+    // Printing is over: the database's files are opened again and the records take what waits;
+    // when they cannot be, the secretary is told once.
+    void ReopenPlayerDbAfterPrinting();
+    // "The player could not be written to the Player Database." (or pszText), said once until a
+    // write goes or the database is back, or every time (a new bowler's own instruction).
+    void SayDbaseNotWritten(const char* pszText = nullptr, BOOL bEachTime = FALSE);
     // 0 on success, -1 when the database is not open or the record cannot be read or written.
+    // A vacancy or robot is nobody's record: his writes do nothing and succeed.
     int GetDbasePlayer(CPlayer* pPlayer);
     int FindDbasePlayer(DWORD dwKey);
     int PutDbasePlayer(CPlayer* pPlayer);

@@ -7,6 +7,7 @@ CPlayerDatabase::CPlayerDatabase() = default;
 BOOL CPlayerDatabase::Open(const char* pszDirectory)
 {
     m_strDirectory = pszDirectory ? pszDirectory : "";
+    m_bWanted = TRUE;
     m_bClosedForPrinting = FALSE;
     return m_file.OpenIn(m_strDirectory);
 }
@@ -14,6 +15,7 @@ BOOL CPlayerDatabase::Open(const char* pszDirectory)
 void CPlayerDatabase::Close()
 {
     m_file.Close();
+    m_bWanted = FALSE;
     m_bClosedForPrinting = FALSE;
 }
 
@@ -31,6 +33,11 @@ BOOL CPlayerDatabase::ReopenAfterPrinting()
         return m_file.IsOpen();
     m_bClosedForPrinting = FALSE;
     return m_file.OpenIn(m_strDirectory);
+}
+
+BOOL CPlayerDatabase::ReopenLost()
+{
+    return IsLost() && m_file.OpenIn(m_strDirectory);
 }
 
 int CPlayerDatabase::FindDbasePlayer(DWORD dwKey)

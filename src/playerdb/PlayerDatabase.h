@@ -31,6 +31,10 @@ public:
     // Around printing: the files are closed, and opened again in the same folder.
     void CloseForPrinting();
     BOOL ReopenAfterPrinting();
+    // Not open because it could not be, at first or after printing, though the league still
+    // wants it: ReopenLost tries its folder again (TRUE when it opened).
+    BOOL IsLost() const { return m_bWanted && !m_file.IsOpen() && !m_bClosedForPrinting; }
+    BOOL ReopenLost();
     const CString& GetErrorText() const { return m_file.GetErrorText(); }
 
     // Copies the record of the bowler's database key into the bowler; the league's own
@@ -78,6 +82,7 @@ private:
 
     CPlayb003File m_file;
     CString m_strDirectory;
+    BOOL m_bWanted = FALSE;  // between Open and Close
     BOOL m_bClosedForPrinting = FALSE;
     SimilarNamesHook m_similarHook;
 };

@@ -254,11 +254,9 @@ void CBowlingView::OnEndPrinting(CDC* /*pDC*/, CPrintInfo* pInfo)
     CBowlingDoc* pDoc = GetDocument();
     if (pDoc && pDoc->m_pPlayerDb && pInfo && pInfo->m_lpUserData == pDoc->m_pPlayerDb) {
         pInfo->m_lpUserData = nullptr;
-        if (!pDoc->m_pPlayerDb->ReopenAfterPrinting())
-            AfxMessageBox("The player database could not be opened again: " + pDoc->m_pPlayerDb->GetErrorText());
-        else
-            pDoc->SyncDbasePlayers();  // what the records missed while closed goes to them
-    }
+        pDoc->ReopenPlayerDbAfterPrinting();
+    } else if (pDoc)
+        pDoc->PlayerDbReady();  // one that could not be opened before is tried again
     // Back to the screen's layout; the name rectangles are the screen's again at the next draw.
     Repaint();
 }

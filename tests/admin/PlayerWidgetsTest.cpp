@@ -5,6 +5,9 @@
 
 #include <QTest>
 #include <QWidget>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 
 #include "AdminChecks.h"
 #include "RealDialogs.h"
@@ -193,5 +196,68 @@ TEST(PlayerOnRealWidgets, APhoneTypedWhileTheBoxIsUntickedReachesTheRecordWhenIt
         EXPECT_EQ(recordPhone(), "0113 4962222");
         EXPECT_EQ(janet->m_pDbPending, nullptr);
         EXPECT_TRUE(ui.messages.empty());
+    }
+}
+
+// The sample league kept in the database, on the real widgets. Set ALL typed into Janet's Edit
+// dialog dates every bowler's record, and makes none for the vacancy. Then the database's folder
+// goes (a plain file in its place) while printing had it closed: Set ALL again, and a phone typed
+// after it, are said once.
+TEST(PlayerOnRealWidgets, SetAllSkipsTheVacancyAndALostDatabaseIsSaidOnce)
+{
+    RegisterResources();
+    PlayerSetup::Install();
+    CRealUi ui;  // first: it gives the program a settings store of its own
+    CDatabaseFolder folder;
+    {
+        CBowlingDoc doc;
+        CPlayer* janet = DatabaseSample(doc, "Janet Brennan");
+        ASSERT_NE(janet, nullptr);
+        auto setAll = [&ui](const char* pszYear) {
+            ui.OnDialog(IDD_EDIT_PLAYER, [pszYear](CRealDialog& d) {
+                d.Click(IDC_PD_EXPIRY_DAY).Key(Qt::Key_A, Qt::ControlModifier).Type("31");
+                d.Pick(IDC_PD_EXPIRY_MONTH, "Mar");
+                d.Click(IDC_PD_EXPIRY_YEAR).Key(Qt::Key_A, Qt::ControlModifier).Type(pszYear).Tab();
+                d.Enter();
+            });
+            ui.AnswerMessageBox(IDYES, "Set ALL player's membership expiry date to this?");
+        };
+
+        setAll("2026");
+        ASSERT_TRUE(PlayerSetup::EditPlayer(&doc, janet));
+        // Each record dated 31 Mar 2026 but the vacancy's, one for each bowler but him.
+        std::vector<std::string> records, people;
+        CPlayerDatabase db;
+        ASSERT_TRUE(db.Open(folder.dir.File("db").c_str()));
+        CPlayb003File& t = db.GetTable();
+        ASSERT_EQ(t.SelectIndex("Key"), 0);
+        for (t.First(); t.Next(1) == 0;) {
+            const bool bDated = t.m_nExpiryDay == 31 && t.m_nExpiryMonth == 3 && t.m_nExpiryYear == 2026;
+            records.push_back(std::string(t.m_strSurname.GetString()) + (bDated ? "" : " undated"));
+        }
+        for (POSITION pos = doc.m_listPlayers.GetHeadPosition(); pos;) {
+            const auto* p = static_cast<const CPlayer*>(doc.m_listPlayers.GetNext(pos));
+            if (!p->IsRobot())
+                people.push_back(p->m_strSurname.GetString());
+        }
+        EXPECT_EQ(records, people);
+        EXPECT_EQ(doc.m_listPlayers.GetCount(), static_cast<INT_PTR>(people.size() + 1));
+
+        const std::filesystem::path path = folder.dir.File("db");
+        doc.m_pPlayerDb->CloseForPrinting();
+        std::filesystem::rename(path, folder.dir.File("db.aside"));
+        std::ofstream(path) << "not a folder";
+        doc.ReopenPlayerDbAfterPrinting();
+        setAll("2027");
+        ASSERT_TRUE(PlayerSetup::EditPlayer(&doc, janet));
+        ui.OnDialog(IDD_EDIT_PLAYER, [](CRealDialog& d) {
+            d.Click(IDC_PD_PHONE_HOME).Key(Qt::Key_A, Qt::ControlModifier).Type("0113 4962222").Enter();
+        });
+        ASSERT_TRUE(PlayerSetup::EditPlayer(&doc, janet));
+        ASSERT_EQ(ui.messages.size(), 4u);
+        EXPECT_EQ(ui.messages[1].rfind("The player database could not be opened again: ", 0), 0u) << ui.messages[1];
+        EXPECT_EQ(ui.messages[2], "Set ALL player's membership expiry date to this?");
+        EXPECT_EQ(ui.messages[3], "The player could not be written to the Player Database.");
+        EXPECT_EQ(janet->m_strPhoneHome, "0113 4962222");
     }
 }

@@ -16,7 +16,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace {
@@ -107,6 +110,30 @@ struct SharedBowler : ::testing::Test
         CString expiry;
         expiry.Format("%d/%d/%d", p.m_nExpiryDay, p.m_nExpiryMonth, p.m_nExpiryYear);
         return Strs(p.m_strAddress[0], p.m_strPhoneHome, p.m_strPhoneMobile, expiry);
+    }
+    // Every record's first name and surname, in surname order.
+    Texts People()
+    {
+        CPlayerDatabase db;
+        EXPECT_TRUE(db.Open(dir.File("db").c_str()));
+        CPlayb003File& t = db.GetTable();
+        Texts names;
+        EXPECT_EQ(t.SelectIndex("Sname"), 0);
+        t.First();
+        while (t.Next(1) == 0)
+            names.push_back(std::string(t.m_strFirstName.GetString()) + " " + t.m_strSurname.GetString());
+        return names;
+    }
+    // Player > Edit on the n-th bowler listed (by surname): the expiry date typed is given to every
+    // bowler, and the dialog cancelled.
+    void SetAll(int nListed, const char* pszDay, int nMonth, const char* pszYear)
+    {
+        ui.OnDialog(IDD_SELECT_PLAYER).Select(IDC_SP_LIST, nListed).OK();
+        ui.OnDialog(IDD_EDIT_PLAYER)
+            .SetText(IDC_PD_EXPIRY_DAY, pszDay).Select(IDC_PD_EXPIRY_MONTH, nMonth).SetText(IDC_PD_EXPIRY_YEAR, pszYear)
+            .Focus(IDC_PD_PIN)
+            .Cancel();
+        ui.AnswerMessageBox(IDYES, "Set ALL player's membership expiry date to this?");
     }
     // League > General Details with "Keep the bowlers in the player database" clicked.
     void ClickDatabaseBox(CBowlingDoc& doc)
@@ -203,11 +230,7 @@ TEST_F(SharedBowler, EveryonesExpiryDateIsWrittenAloneToTheRecords)
     ASSERT_TRUE(monday->OnCmdMsg(ID_PLAYER_ADD, CN_COMMAND, nullptr));
     auto* ann = static_cast<CPlayer*>(monday->m_listPlayers.GetTail());
 
-    EditOwen()
-        .SetText(IDC_PD_EXPIRY_DAY, "31").Select(IDC_PD_EXPIRY_MONTH, 2).SetText(IDC_PD_EXPIRY_YEAR, "2026")
-        .Focus(IDC_PD_PIN)
-        .Cancel();
-    ui.AnswerMessageBox(IDYES, "Set ALL player's membership expiry date to this?");
+    SetAll(0, "31", 2, "2026");
     Run(*monday);
     EXPECT_EQ(Record(), (Texts{"5 Bridge St", "0113 4961111", "", "31/3/2026"}));
     CPlayer stored;
@@ -217,9 +240,9 @@ TEST_F(SharedBowler, EveryonesExpiryDateIsWrittenAloneToTheRecords)
     EXPECT_EQ(Owen(*monday)->m_strPhoneHome, "0113 4961111");
 }
 
-// Printing closes the database. A change made meanwhile is said once, stays the league's (the
-// next Edit shows it) and reaches the record when printing ends, with what the other league
-// wrote meanwhile kept; OK without a change, in either league, never undoes it.
+// Printing closes the database. The first change made meanwhile is said, the second not; both
+// stay the league's (the next Edit shows them) and reach the record when printing ends, with what
+// the other league wrote meanwhile kept; OK without a change, in either league, never undoes it.
 TEST_F(SharedBowler, AChangeMadeWhilePrintingReachesTheRecordWhenPrintingEnds)
 {
     Printing print(*monday);
@@ -229,13 +252,15 @@ TEST_F(SharedBowler, AChangeMadeWhilePrintingReachesTheRecordWhenPrintingEnds)
     Run(*monday);
     EditOwen().SetText(IDC_PD_PHONE_MOBILE, "07700 900123").OK();
     Run(*thursday);
-    EditOwen().Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_PD_PHONE_HOME).text, "0113 4962222"); }).OK();
-    ui.AnswerMessageBox(IDOK, kNotWritten);
+    EditOwen()
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_PD_PHONE_HOME).text, "0113 4962222"); })
+        .SetText(IDC_PD_ADDRESS[0], "7 Mill Rd")
+        .OK();
     Run(*monday);
     EXPECT_EQ(Record(), (Texts{"5 Bridge St", "0113 4960000", "07700 900123", "0/0/0"}));
 
     print.End();
-    const Texts both{"5 Bridge St", "0113 4962222", "07700 900123", "0/0/0"};
+    const Texts both{"7 Mill Rd", "0113 4962222", "07700 900123", "0/0/0"};
     EXPECT_EQ(Record(), both);
     EXPECT_EQ(Details(*Owen(*monday)), both);
     EXPECT_EQ(Owen(*monday)->m_pDbPending, nullptr);
@@ -245,7 +270,7 @@ TEST_F(SharedBowler, AChangeMadeWhilePrintingReachesTheRecordWhenPrintingEnds)
     }
     EXPECT_EQ(Record(), both);
     EXPECT_EQ(Details(*Owen(*thursday)), both);
-    EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{kNotWritten, kNotWritten}));
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{kNotWritten});
 }
 
 // Monday keeps its bowlers out of the database for a while and changes Owen's phone meanwhile;
@@ -389,14 +414,7 @@ TEST_F(SharedBowler, SetAllComparesTheDateWithTheRecordAndSaysOnceWhenItCannotWr
     ASSERT_TRUE(monday->OnCmdMsg(ID_PLAYER_ADD, CN_COMMAND, nullptr));
     auto* ann = static_cast<CPlayer*>(monday->m_listPlayers.GetTail());
     // Edit Ann (second by surname), and give everybody the date typed.
-    auto setAll = [this](const char* pszDay, int nMonth, const char* pszYear) {
-        ui.OnDialog(IDD_SELECT_PLAYER).Select(IDC_SP_LIST, 1).OK();
-        ui.OnDialog(IDD_EDIT_PLAYER)
-            .SetText(IDC_PD_EXPIRY_DAY, pszDay).Select(IDC_PD_EXPIRY_MONTH, nMonth).SetText(IDC_PD_EXPIRY_YEAR, pszYear)
-            .Focus(IDC_PD_PIN)
-            .Cancel();
-        ui.AnswerMessageBox(IDYES, "Set ALL player's membership expiry date to this?");
-    };
+    auto setAll = [this](const char* pszDay, int nMonth, const char* pszYear) { SetAll(1, pszDay, nMonth, pszYear); };
     setAll("31", 2, "2026");
     Run(*monday);
     EditOwen().SetText(IDC_PD_EXPIRY_DAY, "30").Select(IDC_PD_EXPIRY_MONTH, 5).SetText(IDC_PD_EXPIRY_YEAR, "2027")
@@ -422,8 +440,18 @@ TEST_F(SharedBowler, SetAllComparesTheDateWithTheRecordAndSaysOnceWhenItCannotWr
     }
     EXPECT_EQ((Texts{Record()[3], Record(ann)[3], Details(*Owen(*monday))[3]}),
               (Texts{"1/1/2028", "1/1/2028", "1/1/2028"}));
-    const std::vector<std::string> said = ui.MessageTexts();
+    std::vector<std::string> said = ui.MessageTexts();
     EXPECT_EQ(std::count(said.begin(), said.end(), kNotWritten), 1);
+
+    // The next print is another time the database is closed: its failure is said again.
+    Printing print(*monday);
+    setAll("2", 0, "2029");
+    ui.AnswerMessageBox(IDOK, kNotWritten);
+    Run(*monday);
+    print.End();
+    EXPECT_EQ(Record(ann)[3], "2/1/2029");
+    said = ui.MessageTexts();
+    EXPECT_EQ(std::count(said.begin(), said.end(), kNotWritten), 2);
 }
 
 // The database's files gone for a moment under Monday (as a folder briefly unavailable) and back
@@ -448,4 +476,161 @@ TEST_F(SharedBowler, AWaitingChangeGoesWithTheLeaguesNextWrite)
     EXPECT_EQ(Record()[1], "0113 4962222");
     EXPECT_EQ(Owen(*monday)->m_pDbPending, nullptr);
     EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{kNotWritten});
+}
+
+namespace {
+
+constexpr const char* kNotOpenedAgain = "The player database could not be opened again: ";
+constexpr const char* kBackWritten =
+    "The player database is open again, and the changes it missed have been written to it.";
+
+// The database's folder unavailable for a while: moved aside, a plain file standing in its place.
+struct FolderAway
+{
+    std::filesystem::path folder, aside;
+    explicit FolderAway(const std::string& strFolder) : folder(strFolder), aside(strFolder + ".aside")
+    {
+        std::filesystem::rename(folder, aside);
+        std::ofstream(folder) << "not a folder";
+    }
+    void Back()
+    {
+        std::filesystem::remove(folder);
+        std::filesystem::rename(aside, folder);
+    }
+};
+
+// The roads by which a league needs its database again.
+enum class Road
+{
+    Edit,         // Player > Edit on Owen
+    Box,          // "Keep the bowlers in the player database" unticked and ticked again
+    LeagueOpened, // Monday's file opened again after another league
+    Printing      // a print's end
+};
+
+std::string RoadName(const ::testing::TestParamInfo<Road>& info)
+{
+    const char* names[] = {"Edit", "Box", "LeagueOpened", "Printing"};
+    return names[static_cast<int>(info.param)];
+}
+
+struct SharedBowlerOutage : SharedBowler, ::testing::WithParamInterface<Road>
+{
+};
+
+} // namespace
+
+// Printing's end cannot open Monday's database again: its folder has gone (a plain file stands
+// there). Meanwhile Monday changes Owen's phone (said once: not his mobile after it, nor another
+// print, nor the box ticked again, nor another league opened); Thursday, its database open all
+// along, gives him a new address. The folder back, whichever road Monday takes next opens the
+// database: the record takes Monday's phone and mobile, Monday takes Thursday's address, and the
+// secretary, told it was lost, is told once that it is back.
+TEST_P(SharedBowlerOutage, TheDatabaseIsTriedAgainWhenTheLeagueNextNeedsItAndGetsWhatWaited)
+{
+    const std::string strMonday = dir.File("Monday.lgf"), strThursday = dir.File("Thursday.lgf");
+    ASSERT_TRUE(thursday->OnSaveDocument(strThursday.c_str()));
+    std::optional<FolderAway> away;
+    {
+        Printing print(*monday);
+        away.emplace(dir.File("db"));
+        print.End();
+    }
+    ASSERT_FALSE(monday->m_pPlayerDb->IsOpen());
+    EditPhone("0113 4962222").OK();
+    Run(*monday);
+    EditOwen().SetText(IDC_PD_PHONE_MOBILE, "07700 900123").OK();
+    Run(*monday);
+    {
+        Printing print(*monday);
+        print.End();
+    }
+    ClickDatabaseBox(*monday);
+    ClickDatabaseBox(*monday);
+    ASSERT_EQ(monday->m_bPlayerDatabase, 1u);
+    EditOwen().SetText(IDC_PD_ADDRESS[0], "9 Dock Lane").OK();
+    Run(*thursday);
+    ASSERT_EQ(ui.messages.size(), 2u);
+
+    if (GetParam() == Road::LeagueOpened) {
+        ASSERT_TRUE(monday->OnSaveDocument(strMonday.c_str()));
+        ASSERT_TRUE(monday->OnOpenDocument(strThursday.c_str()));
+    }
+    ASSERT_FALSE(monday->m_pPlayerDb->IsOpen());
+    away->Back();
+    const Texts expected{"9 Dock Lane", "0113 4962222", "07700 900123", "0/0/0"};
+    switch (GetParam()) {
+    case Road::Edit:
+        EditOwen()
+            .Check([&expected](CDialog& d) {
+                EXPECT_EQ(TextsOf(d, {IDC_PD_ADDRESS[0], IDC_PD_PHONE_HOME, IDC_PD_PHONE_MOBILE}),
+                          (Texts{expected[0], expected[1], expected[2]}));
+            })
+            .OK();
+        Run(*monday);
+        break;
+    case Road::Box:
+        ClickDatabaseBox(*monday);
+        ClickDatabaseBox(*monday);
+        break;
+    case Road::LeagueOpened:
+        ASSERT_TRUE(monday->OnOpenDocument(strMonday.c_str()));
+        break;
+    case Road::Printing: {
+        Printing print(*monday);
+        print.End();
+        break;
+    }
+    }
+    EXPECT_TRUE(monday->m_pPlayerDb->IsOpen());
+    EXPECT_EQ(Record(), expected);
+    EXPECT_EQ(Details(*Owen(*monday)), expected);
+    EXPECT_EQ(Owen(*monday)->m_pDbPending, nullptr);
+    const Texts said = ui.MessageTexts();
+    ASSERT_EQ(said.size(), 3u);
+    EXPECT_EQ(said[0].rfind(kNotOpenedAgain, 0), 0u) << said[0];
+    EXPECT_NE(said[0].find("Not a directory"), std::string::npos) << said[0];
+    EXPECT_EQ(Texts(said.begin() + 1, said.end()), (Texts{kNotWritten, kBackWritten}));
+
+    // Back for good: the next change is written at once, without a word.
+    EditPhone("0113 4963333").OK();
+    Run(*monday);
+    EXPECT_EQ(Record()[1], "0113 4963333");
+    EXPECT_EQ(ui.messages.size(), 3u);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryRoad, SharedBowlerOutage,
+                         ::testing::Values(Road::Edit, Road::Box, Road::LeagueOpened, Road::Printing),
+                         RoadName);
+
+// A vacancy added to Monday through Add a New Player with the database is nobody's record: not
+// when he is added, nor when Set ALL dates every bowler, nor when the box is ticked again, nor
+// at his next edit. Owen's record takes the date as ever.
+TEST_F(SharedBowler, AVacancyIsNeverWrittenToTheDatabase)
+{
+    ui.OnDialog(IDD_CHECK_PLAYER_DB).Click(IDC_DB_ADD_NEW);
+    ui.OnDialog(IDD_NEW_PLAYER)
+        .SetText(IDC_PD_FORENAME_NEW, "Team").SetText(IDC_PD_SURNAME, "Vacancy")
+        .SelectString(IDC_PD_DESIGNATION, "Robot #1")
+        .SelectString(IDC_PD_TEAM, "Team_03")
+        .OK();
+    ASSERT_TRUE(monday->OnCmdMsg(ID_PLAYER_ADD, CN_COMMAND, nullptr));
+    auto* vacancy = static_cast<CPlayer*>(monday->m_listPlayers.GetTail());
+    ASSERT_TRUE(vacancy->IsRobot());
+    EXPECT_EQ(People(), Texts{"Owen Fairweather"});
+
+    SetAll(0, "31", 2, "2026");
+    Run(*monday);
+    EXPECT_EQ(Nums(vacancy->m_nExpiryDay, vacancy->m_nExpiryMonth, vacancy->m_nExpiryYear), Nums(31, 3, 2026));
+    EXPECT_EQ(Record()[3], "31/3/2026");
+    ClickDatabaseBox(*monday);
+    ClickDatabaseBox(*monday);
+    ui.OnDialog(IDD_SELECT_PLAYER).SelectString(IDC_SP_LIST, "~ Vacancy Team").OK();
+    ui.OnDialog(IDD_EDIT_PLAYER).SetText(IDC_PD_ADDRESS[0], "Wharf Street").OK();
+    Run(*monday);
+    EXPECT_EQ(vacancy->m_strAddress[0], "Wharf Street");
+    EXPECT_EQ(People(), Texts{"Owen Fairweather"});
+    EXPECT_EQ(vacancy->m_dwDbKey, 0u);
+    EXPECT_EQ(ui.MessageTexts(), Texts{"Set ALL player's membership expiry date to this?"});
 }

@@ -223,8 +223,8 @@ void CBowlingDoc::AccumulateFixture(CFixture* f, int nPass, bool bMainPass, std:
     const int nGames = std::clamp<int>(m_nGamesPerMatch, 0, MAX_GAMES);
     const int nPlayers = std::clamp<int>(f->m_nPlayers, 1, MAX_POSITIONS);
     // A side left out of nSides bowled after the day the figures are worked to: not yet.
-    const bool bPlayed[2] = {(f->m_bPlayed[0] != 0) & ((nSides & 1) != 0),
-                             (f->m_bPlayed[1] != 0) & ((nSides & 2) != 0)};
+    const bool bPlayed[2] = {f->m_bPlayed[0] != 0 && (nSides & 1) != 0,
+                             f->m_bPlayed[1] != 0 && (nSides & 2) != 0};
     const bool bBothPlayed = bPlayed[0] && bPlayed[1];
     // A vacancy-filled team's figures begin at its start round, from its starting points.
     bool bCounts[2];

@@ -208,21 +208,29 @@ void CScoresheetDlg::ReinitialisePlayers()
     RefreshDisplay();
 }
 
+namespace {
+
+// The figures held are those of the day.
+bool IsDay(const std::optional<CTime>& held, CTime day)
+{
+    return held && CBowlingDoc::SameFiguresDay(*held, day);
+}
+
+} // namespace
+
 void CScoresheetDlg::FiguresInForce(CTime date)
 {
     if (m_bHandicapScoring)
         m_pDoc->m_bHandicapPass = PASS_HANDICAP;
     m_pDoc->RecalculateFixture(date, *m_pFixture);
-    m_timeFigures = date;
-    m_bFiguresHeld = true;
+    m_figuresDay = date;
     // Every recount of a side's blind games starts from its team's count on its day, so the
     // match's own blind games count once however often the sheet recalculates.
     for (int s = 0; s < 2; ++s) {
         CTeam* t = m_pFixture->GetSideTeam(s);
         if (t && CBowlingDoc::SameFiguresDay(SideDay(s), date)) {
             std::copy(t->m_nBlindGames, t->m_nBlindGames + 2, s == 0 ? m_nBlindGamesA : m_nBlindGamesB);
-            m_timeBlindGames[s] = date;
-            m_bBlindGamesHeld[s] = true;
+            m_blindGamesDay[s] = date;
         }
     }
 }
@@ -230,8 +238,7 @@ void CScoresheetDlg::FiguresInForce(CTime date)
 void CScoresheetDlg::FiguresOfSide(int nSide)
 {
     const CTime day = SideDay(nSide);
-    if (!m_bFiguresHeld || !CBowlingDoc::SameFiguresDay(m_timeFigures, day) || !m_bBlindGamesHeld[nSide] ||
-        !CBowlingDoc::SameFiguresDay(m_timeBlindGames[nSide], day))
+    if (!IsDay(m_figuresDay, day) || !IsDay(m_blindGamesDay[nSide], day))
         FiguresInForce(day);
     else if (m_bHandicapScoring)
         m_pDoc->m_bHandicapPass = PASS_HANDICAP;
@@ -459,7 +466,7 @@ void CScoresheetDlg::Recalculate()
         return;
     }
     // The side whose day the league holds goes first, so that one recalculation serves.
-    const int nFirst = m_bFiguresHeld && CBowlingDoc::SameFiguresDay(m_timeFigures, m_timePlayedB) ? 1 : 0;
+    const int nFirst = IsDay(m_figuresDay, m_timePlayedB) ? 1 : 0;
     const int nSecond = 1 - nFirst;
     FiguresOfSide(nFirst);
     m_pDoc->SetNewBowlerFigures(&f, nFirst);

@@ -7,6 +7,8 @@
 #include "framework/core/Time.h"
 #include "framework/ui/Dialog.h"
 
+#include <optional>
+
 class CBowlingDoc;
 class CFixture;
 class CPlayer;
@@ -71,8 +73,7 @@ public:
     CTime m_timePlayedA, m_timePlayedB;
     // Each side's team blind games as they stood on the side's day, and that day.
     WORD m_nBlindGamesA[2] = {}, m_nBlindGamesB[2] = {};
-    CTime m_timeBlindGames[2];
-    bool m_bBlindGamesHeld[2] = {};
+    std::optional<CTime> m_blindGamesDay[2];
     char m_szScoreText[8] = {};
 
 protected:
@@ -149,8 +150,7 @@ private:
     // The next tab stop after a control (tab stops only, visible and enabled, wrapping).
 
     int m_nPositions;
-    CTime m_timeFigures;  // the day whose figures the league holds while the sheet is open
-    bool m_bFiguresHeld = false;
+    std::optional<CTime> m_figuresDay;  // the day whose figures the league holds while the sheet is open
     bool m_bTyped[2][SCORESHEET_MAX_POSITIONS][4] = {};  // edited since last stored
     // A game's scores as they were when its Defaulted box was ticked, back if it is unticked.
     WORD m_nScoreBeforeDefault[2][SCORESHEET_MAX_POSITIONS][4] = {};

@@ -80,6 +80,14 @@ BOOL CBowlingApp::InitInstance()
         return FALSE;
     }
     ui->RegisterInstance(kWindowClassName);
+    // A channel that is not the user's own is left alone, and the secretary hears why.
+    if (const CString fault = ui->InstanceChannelFault(); !fault.IsEmpty()) {
+        CString msg;
+        msg.Format("Torvane runs on its own: %s.\n\nIt tells no other program which league it opens, and a "
+                   "league opened while it runs opens in a Torvane of its own.",
+                   fault.GetString());
+        AfxMessageBox(msg);
+    }
 
     SetDialogBkColor(RGB(192, 192, 192), RGB(0, 0, 0));
     LoadStdProfileSettings(4);

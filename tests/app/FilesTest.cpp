@@ -1,10 +1,14 @@
 // The files around a league as a secretary meets them: a refused open, the recent-file list,
-// where the file dialogs start, a second start with a file, the title bar.
+// where the file dialogs start, a second start with a file or a channel of another user's, the title bar.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <tuple>
 
+#include "OtherUser.h"
+#include "RealDialogs.h"
 #include "ScriptedBackend.h"
 #include "StartedApp.h"
 #include "TempDir.h"
@@ -284,4 +288,66 @@ TEST(Files, ASecondStartHandsItsFileToTheRunningProgram)
     first.app.OnOpenFromOtherInstance(path.c_str());
     EXPECT_EQ((std::vector<std::string>{first.Doc()->GetPathName().str(), first.Doc()->m_strLeagueName.str()}),
               (std::vector<std::string>{path, name}));
+}
+
+namespace {
+std::string RunsOnItsOwn(const std::string& why)
+{
+    return "Torvane runs on its own: " + why +
+           ".\n\nIt tells no other program which league it opens, and a league opened while it runs opens in a "
+           "Torvane of its own.";
+}
+}  // namespace
+
+// A channel that is not the user's own is not asked: the league opens here, and the secretary
+// hears why this program keeps to itself, once.
+TEST(Files, AStartWhoseChannelIsAnotherUsersOpensItsLeagueItselfAndSaysWhy)
+{
+    CScriptedBackend ui;
+    TempDir dir;
+    const std::string path = dir.File("Tuesday.lgf");
+    SaveSample(path);
+    ui.otherInstanceRunning = true;
+    ui.channelFault = "the folder /tmp/NewTorvane-0 belongs to another user";
+    Started s({path});
+    ASSERT_TRUE(s.ok);
+    EXPECT_EQ(std::make_tuple(s.Doc()->GetPathName().str(), ui.activationRequests, ui.registeredInstance),
+              std::make_tuple(path, 0, std::string()));
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{RunsOnItsOwn(ui.channelFault)});
+}
+
+// The case as it was met: root's start without a runtime folder, where nobody made root's
+// channel folder and listens in it and at the name the channel once had beside it.
+TEST(Files, AStartWhoseChannelAnotherUserTookTellsHimNothing)
+{
+    if (!CTwoUsers::CanSwitch())
+        GTEST_SKIP() << "a second user needs root";
+    CTwoUsers users;
+    const std::string path = users.Shared() + "/Tuesday.lgf";
+    SaveSample(path);
+    const std::string channel = CPeer(users, 0, {"where", CBowlingApp::kWindowClassName}).Next();
+    const std::string folder = channel.substr(0, channel.rfind('/'));
+    CPeer inFolder(users, CTwoUsers::kOther, {"listen", QString::fromStdString(channel)});
+    CPeer beside(users, CTwoUsers::kOther,
+                 {"listen", QString::fromStdString(users.Shared() + channel.substr(channel.rfind('/')))});
+    ASSERT_EQ(inFolder.Next(), "ready");
+    ASSERT_EQ(beside.Next(), "ready");
+
+    const std::string tmpdir = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "";
+    const std::string runtime = std::getenv("XDG_RUNTIME_DIR") ? std::getenv("XDG_RUNTIME_DIR") : "";
+    ::setenv("TMPDIR", users.Shared().c_str(), 1);
+    ::unsetenv("XDG_RUNTIME_DIR");
+    {
+        CRealUi ui;
+        Started s({path});
+        EXPECT_TRUE(s.ok);
+        ASSERT_NE(s.Doc(), nullptr);
+        EXPECT_EQ(s.Doc()->GetPathName().str(), path);
+        EXPECT_EQ(ui.messages, std::vector<std::string>{RunsOnItsOwn("the folder " + folder + " belongs to another user")});
+    }
+    tmpdir.empty() ? ::unsetenv("TMPDIR") : ::setenv("TMPDIR", tmpdir.c_str(), 1);
+    if (!runtime.empty())
+        ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    EXPECT_EQ(inFolder.Next(500), "");
+    EXPECT_EQ(beside.Next(100), "");
 }

@@ -373,7 +373,7 @@ BOOL CScriptedBackend::PrintView(CView& view, BOOL bPreview)
 
 BOOL CScriptedBackend::ActivateOtherInstance(const char*, const char* pszPathName)
 {
-    if (!otherInstanceRunning)
+    if (!otherInstanceRunning || !channelFault.empty())
         return FALSE;
     ++activationRequests;
     handedFile = pszPathName ? pszPathName : "";
@@ -382,6 +382,8 @@ BOOL CScriptedBackend::ActivateOtherInstance(const char*, const char* pszPathNam
 
 BOOL CScriptedBackend::RegisterInstance(const char* pszClassName)
 {
+    if (!channelFault.empty())
+        return FALSE;
     registeredInstance = pszClassName ? pszClassName : "";
     return TRUE;
 }

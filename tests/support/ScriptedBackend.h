@@ -114,6 +114,8 @@ public:
     int activationRequests = 0;
     std::string handedFile;  // what a second start handed the running one
     std::string registeredInstance;
+    // Set to play a channel that is not the user's own: the start neither asks nor registers.
+    std::string channelFault;
 
     // CUiBackend
     INT_PTR RunModalDialog(CDialog& dlg) override;
@@ -133,6 +135,7 @@ public:
     void PostQuit(int) override { quitPosted = true; }
     BOOL ActivateOtherInstance(const char* pszClassName, const char* pszPathName = nullptr) override;
     BOOL RegisterInstance(const char* pszClassName) override;
+    CString InstanceChannelFault() override { return CString(channelFault); }
 
 private:
     int AnswerBox(const std::string& text, UINT nType);

@@ -40,15 +40,21 @@ struct CDesktopSession
     QString platform;           // Qt's windowing platform: "xcb", "wayland", "offscreen", ...
     QByteArray x11Display;      // DISPLAY
     QByteArray waylandDisplay;  // WAYLAND_DISPLAY
-    QByteArray runtimeDir;      // XDG_RUNTIME_DIR when it is a folder of the user's; else empty
-    QByteArray tempDir;         // where the channel lies without a runtime folder
+    QByteArray runtimeDir;      // XDG_RUNTIME_DIR when it is the user's and closed to others; else empty
+    QByteArray tempDir;         // holds the user's channel folder without a runtime folder
     unsigned uid = 0;
     QByteArray suffix;          // TORVANE_INSTANCE_SUFFIX: test runs keep to themselves
 
     static CDesktopSession Current();
-    // The channel's path: the runtime folder's or the temporary folder's, within the length
-    // of a local socket's path.
+    // The folder the channel lies in: the runtime folder, else the user's own folder in the
+    // temporary folder ("<class>-<uid>"), which no other user can enter.
+    QString ChannelFolder(const char* pszClassName) const;
+    // The channel's path in that folder, within the length of a local socket's path.
     QString Channel(const char* pszClassName) const;
+    // Empty when the folder is a folder of this user's that no one else can enter; else what is
+    // wrong with it. bFollowLink: a symbolic link counts as its target (the runtime folder, named
+    // by the user's own environment); without, a link is refused.
+    static QString FolderFault(const QByteArray& path, unsigned uid, bool bFollowLink);
 };
 
 // A dialog built from its template.
@@ -164,6 +170,7 @@ public:
     CString GetDocumentsFolder() override;
     BOOL ActivateOtherInstance(const char* pszClassName, const char* pszPathName = nullptr) override;
     BOOL RegisterInstance(const char* pszClassName) override;
+    CString InstanceChannelFault() override;
     int RunMessageLoop() override;
     void PostQuit(int nExitCode) override;
 
@@ -184,6 +191,11 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     CString m_strPrintedFor;  // the league the printer's output file was proposed for
     QPointer<QLocalServer> m_server;
+    // Why this program keeps to itself; once set, the channel is neither asked nor offered.
+    QString m_channelFault;
+    // The channel's folder is there (made, when bMake) and the user's own; false when it is
+    // missing, or with m_channelFault when it is not the user's or cannot be made.
+    bool ChannelFolderReady(const char* pszClassName, bool bMake);
     // Files later starts handed over, opened once no dialog is running.
     QList<QByteArray> m_handedFiles;
     void OpenHandedFiles();

@@ -15,6 +15,10 @@
 #include "framework/qt/QtBackendImpl.h"
 #include "framework/qt/QtText.h"
 
+#include <cerrno>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -162,44 +166,118 @@ QByteArray DesktopKey(const CDesktopSession& s)
 
 } // namespace
 
+QString CDesktopSession::FolderFault(const QByteArray& path, unsigned uid, bool bFollowLink)
+{
+    const QString shown = QFile::decodeName(path);
+    struct stat st = {};
+    if ((bFollowLink ? ::stat(path.constData(), &st) : ::lstat(path.constData(), &st)) != 0)
+        return QString("the folder %1 cannot be read (%2)").arg(shown, QString::fromLocal8Bit(strerror(errno)));
+    if (!S_ISDIR(st.st_mode))
+        return QString("%1 is not a folder").arg(shown);
+    if (st.st_uid != uid)
+        return QString("the folder %1 belongs to another user").arg(shown);
+    if (st.st_mode & (S_IRWXG | S_IRWXO))
+        return QString("the folder %1 is open to other users").arg(shown);
+    return {};
+}
+
 CDesktopSession CDesktopSession::Current()
 {
     CDesktopSession s;
     s.platform = QGuiApplication::platformName();
     s.x11Display = qgetenv("DISPLAY");
     s.waylandDisplay = qgetenv("WAYLAND_DISPLAY");
+    s.uid = ::getuid();
+    // A runtime folder others may write in (a shared folder named by hand) is no safer than
+    // the temporary folder: the user's own folder there serves instead.
     const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    const QFileInfo info(QFile::decodeName(runtime));
-    if (runtime.startsWith('/') && info.isDir() && info.isWritable() && info.ownerId() == ::getuid())
+    if (runtime.startsWith('/') && FolderFault(runtime, s.uid, true).isEmpty())
         s.runtimeDir = runtime;
     s.tempDir = QFile::encodeName(QDir::tempPath());
-    s.uid = ::getuid();
     s.suffix = qgetenv("TORVANE_INSTANCE_SUFFIX");
     return s;
 }
 
+namespace {
+// sockaddr_un holds 108 bytes, the closing zero among them.
+constexpr qsizetype kMostSocketPath = 107;
+
+// One user and one desktop make one channel; hashed, so any display name fits a socket's path.
+QByteArray ChannelName(const CDesktopSession& s, const char* pszClassName)
+{
+    const QByteArray key = QByteArray::number(s.uid) + "\n" + DesktopKey(s) + "\n" + s.runtimeDir + "\n" + s.suffix;
+    const QByteArray hash = QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(16);
+    return QByteArray(pszClassName) + "-" + QByteArray::number(s.uid) + "-" + hash;
+}
+
+// The user's end of the connection is checked, not trusted: whoever listens learns the path of
+// the league, whoever calls has it opened. -1 when the system cannot tell.
+long long PeerUid(qintptr fd)
+{
+    struct ucred cred = {};
+    socklen_t len = sizeof cred;
+    if (fd < 0 || ::getsockopt(static_cast<int>(fd), SOL_SOCKET, SO_PEERCRED, &cred, &len) != 0 || len != sizeof cred)
+        return -1;
+    return cred.uid;
+}
+}  // namespace
+
+QString CDesktopSession::ChannelFolder(const char* pszClassName) const
+{
+    const qsizetype nName = ChannelName(*this, pszClassName).size();
+    if (!runtimeDir.isEmpty() && runtimeDir.size() + 1 + nName <= kMostSocketPath)
+        return QFile::decodeName(runtimeDir);
+    // The temporary folder is everyone's, and anyone can work out a name in it: the channel
+    // lies one folder deeper, in one only this user can enter.
+    const QByteArray own = QByteArray(pszClassName) + "-" + QByteArray::number(uid);
+    QByteArray dir = tempDir;
+    if (dir.isEmpty() || dir.size() + 1 + own.size() + 1 + nName > kMostSocketPath)
+        dir = "/tmp";
+    return QFile::decodeName(dir + "/" + own);
+}
+
 QString CDesktopSession::Channel(const char* pszClassName) const
 {
-    // One user and one desktop make one channel; hashed, so any display name fits a socket's path.
-    const QByteArray key = QByteArray::number(uid) + "\n" + DesktopKey(*this) + "\n" + runtimeDir + "\n" + suffix;
-    const QByteArray hash = QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(16);
-    const QByteArray name = QByteArray(pszClassName) + "-" + QByteArray::number(uid) + "-" + hash;
-    // sockaddr_un holds 108 bytes, the closing zero among them.
-    constexpr qsizetype kMostPath = 107;
-    QByteArray dir = runtimeDir;
-    if (dir.isEmpty() || dir.size() + 1 + name.size() > kMostPath)
-        dir = tempDir;
-    if (dir.isEmpty() || dir.size() + 1 + name.size() > kMostPath)
-        dir = "/tmp";
-    return QFile::decodeName(dir + "/" + name);
+    return ChannelFolder(pszClassName) + "/" + QFile::decodeName(ChannelName(*this, pszClassName));
 }
+
+bool CQtBackend::ChannelFolderReady(const char* pszClassName, bool bMake)
+{
+    const QString folder = m_session.ChannelFolder(pszClassName);
+    if (QFile::encodeName(folder) == m_session.runtimeDir)
+        return true;  // checked at start-up
+    const QByteArray path = QFile::encodeName(folder);
+    if (bMake) {
+        if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
+            m_channelFault =
+                QString("the folder %1 cannot be made (%2)").arg(folder, QString::fromLocal8Bit(strerror(errno)));
+            return false;
+        }
+    } else {
+        struct stat st = {};
+        if (::lstat(path.constData(), &st) != 0 && errno == ENOENT)
+            return false;  // no program of this user has run here
+    }
+    m_channelFault = CDesktopSession::FolderFault(path, m_session.uid, false);
+    return m_channelFault.isEmpty();
+}
+
+CString CQtBackend::InstanceChannelFault() { return FromQ(m_channelFault); }
 
 BOOL CQtBackend::ActivateOtherInstance(const char* pszClassName, const char* pszPathName)
 {
+    if (!m_channelFault.isEmpty() || !ChannelFolderReady(pszClassName, false))
+        return FALSE;
+    const QString channel = m_session.Channel(pszClassName);
     QLocalSocket socket;
-    socket.connectToServer(m_session.Channel(pszClassName));
+    socket.connectToServer(channel);
     if (!socket.waitForConnected(500))
         return FALSE;
+    if (PeerUid(socket.socketDescriptor()) != m_session.uid) {
+        m_channelFault = QString("another user listens at %1").arg(channel);
+        socket.abort();
+        return FALSE;
+    }
     // "activate", then the file to open as the system's bytes in base64, one line.
     QByteArray request = "activate";
     if (pszPathName && *pszPathName)
@@ -232,18 +310,29 @@ void CQtBackend::OpenHandedFiles()
 BOOL CQtBackend::RegisterInstance(const char* pszClassName)
 {
     delete m_server.data();
+    if (!m_channelFault.isEmpty() || !ChannelFolderReady(pszClassName, true))
+        return FALSE;
     m_server = new QLocalServer;
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     const QString name = m_session.Channel(pszClassName);
     if (!m_server->listen(name)) {
-        // A socket left behind by an instance that crashed.
+        // A socket left behind by an instance that crashed; the folder is the user's own.
         QLocalServer::removeServer(name);
-        if (!m_server->listen(name))
+        if (!m_server->listen(name)) {
+            m_channelFault = QString("%1 cannot be made (%2)").arg(name, m_server->errorString());
+            delete m_server.data();
             return FALSE;
+        }
     }
     QLocalServer* server = m_server.data();
     QObject::connect(server, &QLocalServer::newConnection, server, [this, server] {
         while (QLocalSocket* s = server->nextPendingConnection()) {
+            // Only a start of this program's user may hand it a file.
+            if (PeerUid(s->socketDescriptor()) != m_session.uid) {
+                s->abort();
+                s->deleteLater();
+                continue;
+            }
             QObject::connect(s, &QLocalSocket::readyRead, s, [this, s, server] {
                 QByteArray line = s->property("torvaneRequest").toByteArray() + s->readAll();
                 if (!line.contains('\n')) {

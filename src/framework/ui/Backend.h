@@ -128,6 +128,10 @@ public:
     }
     // Registers this instance, so later starts find it.
     virtual BOOL RegisterInstance(const char* /*pszClassName*/) { return TRUE; }
+    // Why this instance runs on its own though another of its user may run: the channel between
+    // them is not the user's own (its folder or its listener is another user's) or cannot be
+    // made; empty when all is well. The two calls above find it; the channel is then left alone.
+    virtual CString InstanceChannelFault() { return CString(); }
 
     // The main loop and its end.
     virtual int RunMessageLoop() { return 0; }

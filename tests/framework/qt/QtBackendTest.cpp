@@ -321,6 +321,10 @@ TEST(QtSingleInstance, ALaterStartFindsTheFirstAndWakesIt)
     // Gone with its backend: the name is free again.
     first.reset();
     EXPECT_FALSE(second->ActivateOtherInstance(name.c_str()));
+    // The user's channel folder in the temporary folder (without a runtime folder) goes with the test.
+    const CDesktopSession& session = dynamic_cast<CQtBackend&>(*second).m_session;
+    if (session.runtimeDir.isEmpty())
+        QDir().rmdir(session.ChannelFolder(name.c_str()));
 }
 
 // The channel of one user's desktop, from what the start finds in its environment: two
@@ -375,11 +379,14 @@ TEST(QtSingleInstance, TheChannelIsNamedByTheUserAndTheDesktop)
     EXPECT_NE(run.Channel("NewTorvane"), local.Channel("NewTorvane"));
 
     // However long the runtime folder's or the display's name, the path fits a local socket's
-    // 107 bytes: the temporary folder serves a runtime folder too long for it.
+    // 107 bytes: the user's own folder in the temporary folder serves a runtime folder too long
+    // for it.
     CDesktopSession deep = session("xcb", QByteArray(300, 'h') + ":0", "", 1000, "/run/" + QByteArray(100, 'd'));
     const QByteArray path = QFile::encodeName(deep.Channel("NewTorvane"));
     EXPECT_LE(path.size(), 107);
-    EXPECT_TRUE(path.startsWith("/tmp/NewTorvane-1000-")) << path.toStdString();
+    EXPECT_TRUE(path.startsWith("/tmp/NewTorvane-1000/NewTorvane-1000-")) << path.toStdString();
+    deep.tempDir = "/var/tmp/" + QByteArray(80, 't');
+    EXPECT_TRUE(deep.Channel("NewTorvane").startsWith("/tmp/NewTorvane-1000/")) << deep.Channel("NewTorvane").toStdString();
     CDesktopSession other = deep;
     other.x11Display = QByteArray(300, 'h') + ":1";
     EXPECT_NE(other.Channel("NewTorvane"), deep.Channel("NewTorvane"));

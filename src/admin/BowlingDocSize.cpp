@@ -110,19 +110,7 @@ bool CheckStartRound(const CBowlingDoc& doc, int nStart)
 // Step 1 of a size change: the played matches that would go.
 bool ConfirmPlayedMatches(const CBowlingDoc& doc, int nStart)
 {
-    int nPlayed = 0;
-    for (POSITION pos = doc.m_listFixtures.GetTailPosition(); pos;) {
-        auto* f = static_cast<CFixture*>(doc.m_listFixtures.GetPrev(pos));
-        if (f->m_nRound < nStart)
-            break;
-        if (f->m_bPlayed[0] || f->m_bPlayed[1])
-            ++nPlayed;
-    }
-    if (nPlayed == 0)
-        return true;
-    CString strAsk;
-    strAsk.Format("This will remove %d matches already played!  Continue?", nPlayed);
-    return AfxMessageBox(strAsk, MB_YESNO) == IDYES;
+    return FixtureCalendar::ConfirmRemovingPlayed(FixtureCalendar::CountPlayedMatches(doc, nStart));
 }
 
 // Steps 2 to 4: the schedule from the start round on goes, but for the free dates; returns the

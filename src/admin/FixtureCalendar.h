@@ -30,6 +30,11 @@ int FirstPositionRound(const CBowlingDoc& doc);
 bool CanAddPositionRound(const CBowlingDoc& doc);
 // The position rounds that can go without moving a played match: no later round has results.
 std::vector<int> DeletablePositionRounds(const CBowlingDoc& doc);
+// The matches of rounds nFirst..nLast with a result on either side.
+int CountPlayedMatches(const CBowlingDoc& doc, int nFirst, int nLast = MAX_ROUNDS);
+// Asks "This will remove %d matches already played!  Continue?" when played matches would go;
+// true, unasked, when none would.
+bool ConfirmRemovingPlayed(int nPlayed);
 
 // Round nRound becomes a position round of teams to be set; the rounds from it on move one
 // later and the calendar grows by one round at its end, nInterval after its last entry. The new

@@ -284,7 +284,7 @@ void InsertDatedRange(CBowlingDoc& doc, CFreeWeek* pRange)
         doc.m_listFreeWeeks.AddHead(pRange);
 }
 
-void DateNewRounds(CBowlingDoc& doc, int nFirstRound, const CFreeWeek* pFirstNew, const CFreeWeek* pLastNew)
+void DateNewRanges(CBowlingDoc& doc, const CFreeWeek* pFirstNew, const CFreeWeek* pLastNew)
 {
     if (pFirstNew) {
         // A free date on the day the new rounds start takes that week; those before it stay.
@@ -300,7 +300,6 @@ void DateNewRounds(CBowlingDoc& doc, int nFirstRound, const CFreeWeek* pFirstNew
         }
         DateEntries(doc, pFrom, pLastNew, pFirstNew->m_time, 7);
     }
-    DateMatches(doc, nFirstRound);
 }
 
 std::vector<const CFreeWeek*> FreeDatesAfterLastRound(const CBowlingDoc& doc)

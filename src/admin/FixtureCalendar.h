@@ -65,10 +65,10 @@ void DateEntries(CBowlingDoc& doc, const CFreeWeek* pFrom, const CFreeWeek* pTo,
 // A new dated range for rounds after the others goes into the calendar after every dated
 // range and after the free dates up to its day: a free date on that day comes first.
 void InsertDatedRange(CBowlingDoc& doc, CFreeWeek* pRange);
-// Dates rounds nFirstRound.. week after week from their first range on, around the free dates
-// among them, as Fixture Dates does, and gives their matches the dates of their rounds.
-// pFirstNew..pLastNew are the ranges just put in with InsertDatedRange.
-void DateNewRounds(CBowlingDoc& doc, int nFirstRound, const CFreeWeek* pFirstNew, const CFreeWeek* pLastNew);
+// Dates the ranges pFirstNew..pLastNew, just put in with InsertDatedRange, week after week from
+// the first on, around the free dates among them, as Fixture Dates does; DateMatches then gives
+// their matches the dates of their rounds.
+void DateNewRanges(CBowlingDoc& doc, const CFreeWeek* pFirstNew, const CFreeWeek* pLastNew);
 // The free dates with no round after them, in calendar order.
 std::vector<const CFreeWeek*> FreeDatesAfterLastRound(const CBowlingDoc& doc);
 // "The free date Mon 22 Dec 2025 (Christmas) now falls after the last round ..."; empty for none.

@@ -49,6 +49,21 @@ struct TeamMarks {
     }
 };
 
+// The games and pins a bowler's entering average is worked from, kept so that Entering Averages
+// can offer it again. Pins past what the file's 16 bits hold are kept as fewer games and pins
+// of the same average to the tenth.
+void KeepEnteringFigures(CPlayer& player, unsigned long long nGames, unsigned long long nPins)
+{
+    if (nGames > 0xFFFF || nPins > 0xFFFF) {
+        const unsigned long long nTenths = nGames ? nPins * 10 / nGames : 0;
+        const unsigned long long nUnits = nTenths ? 0xFFFF / nTenths : 0xFFFF / 10;
+        nGames = nUnits * 10;
+        nPins = nUnits * nTenths;
+    }
+    player.m_nEnteringGames = static_cast<WORD>(nGames);
+    player.m_nEnteringPins = static_cast<WORD>(nPins);
+}
+
 std::vector<TeamMarks> MarksOf(const CObList& teams)
 {
     std::vector<TeamMarks> marks;
@@ -196,6 +211,8 @@ void CBowlingDoc::NewLeagueFromCurrent()
             nAverage = static_cast<WORD>(std::min<unsigned long long>(
                 static_cast<unsigned long long>(pPlayer->m_nPins[nSet]) * 10 / nGames, 0xFFFF));
         pPlayer->SetEnteringAverage(nAverage);
+        // A short season's games give no average, but the secretary is offered them.
+        KeepEnteringFigures(*pPlayer, nGames, pPlayer->m_nPins[nSet]);
         pPlayer->m_bShortSeason = static_cast<long long>(nGames) < nQualifyingGames ? 1 : 0;
         if (pPlayer->m_nTeamNo > nNewTeams)
             pPlayer->m_nTeamNo = 0;

@@ -21,33 +21,29 @@ namespace {
 constexpr int MAX_TEAMS = 50;
 constexpr int MAX_ROUNDS = 255;
 
-// Rounds nFirst..nLast from the pairing table after nRoundsBefore of its rounds, dated a week
-// apart from timeStart around the league's free dates.
-void BuildRounds(CBowlingDoc& doc, int nFirst, int nLast, int nRoundsBefore, CTime timeStart)
+// The minutes between the rounds of one date: the secretary's, else a match's length.
+BYTE MinutesBetweenRounds(const CBowlingDoc& doc)
 {
-    std::vector<CTeam*> teams;
-    for (POSITION pos = doc.m_listTeams.GetHeadPosition(); pos && static_cast<int>(teams.size()) < doc.m_nTeams;)
-        teams.push_back(static_cast<CTeam*>(doc.m_listTeams.GetNext(pos)));
+    return doc.m_nMinutesBetweenRounds ? doc.m_nMinutesBetweenRounds
+                                       : static_cast<BYTE>(doc.m_nPlayersPerTeam * 10 + 5);
+}
 
-    // The secretary's minutes between the rounds of a date stay.
-    if (doc.m_nMinutesBetweenRounds == 0)
-        doc.m_nMinutesBetweenRounds = static_cast<BYTE>(doc.m_nPlayersPerTeam * 10 + 5);
+// The dates of rounds nFirst..nLast: a dated range for each date of rounds, a week after the one
+// before from timeStart, put into the calendar and dated around the free dates among them.
+// rounds holds each round's date as first laid out, before the free dates moved it.
+struct NewRoundDates {
+    std::vector<CTime> rounds;
+    CFreeWeek* pFirst = nullptr;
+    CFreeWeek* pLast = nullptr;
+};
+NewRoundDates AddRoundDates(CBowlingDoc& doc, int nFirst, int nLast, CTime timeStart)
+{
     const CTimeSpan stagger(static_cast<LONGLONG>(doc.m_nMinutesBetweenRounds) * 60);
-    nLast = std::min(nLast, MAX_ROUNDS);
-    // Rounds that keep their matches stay inside the league, however few rounds are asked for.
-    int nRounds = nLast;
-    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;)
-        nRounds = std::max<int>(nRounds, static_cast<const CFixture*>(doc.m_listFixtures.GetNext(pos))->m_nRound);
-    doc.m_nRounds = static_cast<BYTE>(std::clamp(nRounds, 0, MAX_ROUNDS));
-
-    CPairingWalk walk(static_cast<int>(teams.size()), nRoundsBefore);
     const int nPerDate = std::max<int>(doc.m_nRoundsPerInterval, 1);
     // A first round in the middle of a date is bowled after that date's first round, whose
     // time of day the later dates keep.
     CTime date = timeStart - CTimeSpan(stagger.GetTotalSeconds() * ((nFirst - 1) % nPerDate));
-    CFreeWeek* pFirstNew = nullptr;
-    CFreeWeek* pLastNew = nullptr;
-    std::vector<CPairing> pairs;
+    NewRoundDates dates;
     for (int r = nFirst; r <= nLast; ++r) {
         const int g = (r - 1) % nPerDate;
         if (g == 0) {
@@ -58,13 +54,65 @@ void BuildRounds(CBowlingDoc& doc, int nFirst, int nLast, int nRoundsBefore, CTi
             pWeek->m_nLastRound = static_cast<BYTE>(std::min(r + nPerDate - 1, nLast));
             pWeek->m_time = date;
             FixtureCalendar::InsertDatedRange(doc, pWeek);
-            if (!pFirstNew)
-                pFirstNew = pWeek;
-            pLastNew = pWeek;
+            if (!dates.pFirst)
+                dates.pFirst = pWeek;
+            dates.pLast = pWeek;
         }
-        const CTime roundDate = date + CTimeSpan(stagger.GetTotalSeconds() * g);
-        if (!walk.IsValid())
-            continue;
+        dates.rounds.push_back(date + CTimeSpan(stagger.GetTotalSeconds() * g));
+    }
+    FixtureCalendar::DateNewRanges(doc, dates.pFirst, dates.pLast);
+    return dates;
+}
+
+// When the last of rounds nFirst..nLast would be due with nMinutes between the rounds of a date,
+// worked out by AddRoundDates on a copy of the calendar: the league is left as it was.
+CTime LastNewRoundDue(CBowlingDoc& doc, int nFirst, int nLast, CTime timeStart, BYTE nMinutes)
+{
+    CObList& calendar = doc.m_listFreeWeeks;
+    std::vector<CObject*> kept;
+    while (!calendar.IsEmpty())
+        kept.push_back(calendar.RemoveHead());
+    for (CObject* p : kept) {
+        auto* pCopy = new CFreeWeek;
+        pCopy->CopyFrom(*static_cast<const CFreeWeek*>(p));
+        calendar.AddTail(pCopy);
+    }
+    const BYTE nMinutesKept = doc.m_nMinutesBetweenRounds;
+    doc.m_nMinutesBetweenRounds = nMinutes;
+    const NewRoundDates dates = AddRoundDates(doc, nFirst, nLast, timeStart);
+    CTime due = dates.rounds.empty() ? timeStart : dates.rounds.back();
+    if (const CFreeWeek* pRange = FixtureCalendar::FindDatedRange(doc, nLast, dates.pLast))
+        due = FixtureCalendar::RoundDue(doc, *pRange, nLast);
+    doc.m_nMinutesBetweenRounds = nMinutesKept;
+    while (!calendar.IsEmpty())
+        delete static_cast<CFreeWeek*>(calendar.RemoveHead());
+    for (CObject* p : kept)
+        calendar.AddTail(p);
+    return due;
+}
+
+// Rounds nFirst..nLast from the pairing table after nRoundsBefore of its rounds, dated a week
+// apart from timeStart around the league's free dates.
+void BuildRounds(CBowlingDoc& doc, int nFirst, int nLast, int nRoundsBefore, CTime timeStart)
+{
+    std::vector<CTeam*> teams;
+    for (POSITION pos = doc.m_listTeams.GetHeadPosition(); pos && static_cast<int>(teams.size()) < doc.m_nTeams;)
+        teams.push_back(static_cast<CTeam*>(doc.m_listTeams.GetNext(pos)));
+
+    // The secretary's minutes between the rounds of a date stay.
+    doc.m_nMinutesBetweenRounds = MinutesBetweenRounds(doc);
+    nLast = std::min(nLast, MAX_ROUNDS);
+    // Rounds that keep their matches stay inside the league, however few rounds are asked for.
+    int nRounds = nLast;
+    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;)
+        nRounds = std::max<int>(nRounds, static_cast<const CFixture*>(doc.m_listFixtures.GetNext(pos))->m_nRound);
+    doc.m_nRounds = static_cast<BYTE>(std::clamp(nRounds, 0, MAX_ROUNDS));
+
+    const NewRoundDates dates = AddRoundDates(doc, nFirst, nLast, timeStart);
+    CPairingWalk walk(static_cast<int>(teams.size()), nRoundsBefore);
+    std::vector<CPairing> pairs;
+    for (int r = nFirst; r <= nLast && walk.IsValid(); ++r) {
+        const CTime roundDate = dates.rounds[static_cast<size_t>(r - nFirst)];
         walk.NextRound(pairs);
         int nMatch = 0;
         for (const CPairing& pair : pairs) {
@@ -80,7 +128,7 @@ void BuildRounds(CBowlingDoc& doc, int nFirst, int nLast, int nRoundsBefore, CTi
             doc.AddFixture(f);
         }
     }
-    FixtureCalendar::DateNewRounds(doc, nFirst, pFirstNew, pLastNew);
+    FixtureCalendar::DateMatches(doc, nFirst);
     doc.SetModifiedFlag();
 }
 
@@ -110,19 +158,7 @@ bool CheckStartRound(const CBowlingDoc& doc, int nStart)
 // Step 1 of a size change: the played matches that would go.
 bool ConfirmPlayedMatches(const CBowlingDoc& doc, int nStart)
 {
-    int nPlayed = 0;
-    for (POSITION pos = doc.m_listFixtures.GetTailPosition(); pos;) {
-        auto* f = static_cast<CFixture*>(doc.m_listFixtures.GetPrev(pos));
-        if (f->m_nRound < nStart)
-            break;
-        if (f->m_bPlayed[0] || f->m_bPlayed[1])
-            ++nPlayed;
-    }
-    if (nPlayed == 0)
-        return true;
-    CString strAsk;
-    strAsk.Format("This will remove %d matches already played!  Continue?", nPlayed);
-    return AfxMessageBox(strAsk, MB_YESNO) == IDYES;
+    return FixtureCalendar::ConfirmRemovingPlayed(FixtureCalendar::CountPlayedMatches(doc, nStart));
 }
 
 // Steps 2 to 4: the schedule from the start round on goes, but for the free dates; returns the
@@ -352,22 +388,29 @@ void CBowlingDoc::OnExtendSeason()
         AfxMessageBox("A league cannot have more than 255 rounds.");
         return;
     }
+    CTime date = pLast->m_timeDue;
+    BYTE nMinutes = MinutesBetweenRounds(*this);
+    if (m_nRoundsPerInterval > 1 && (nLastRound + 1) % m_nRoundsPerInterval != 0) {
+        nMinutes = static_cast<BYTE>(m_nPlayersPerTeam * 10 + 5);
+        date -= CTimeSpan(static_cast<LONGLONG>(nMinutes) * 60);
+    }
+    date = AddDays(date, 7);
+    // A league that could not be saved any more is not made.
+    if (!LastNewRoundDue(*this, nLastRound + 1, nLastRound + nAdd, date, nMinutes).IsStorable()) {
+        AfxMessageBox(SEASON_PAST_LAST_DATE);
+        return;
+    }
     CString strAsk;
     strAsk.Format("Add another %d rounds to your league?", nAdd);
     if (AfxMessageBox(strAsk, MB_YESNO) != IDYES)
         return;
+    m_nMinutesBetweenRounds = nMinutes;
     int nPositionRounds = 0;
     for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
         auto* f = static_cast<CFixture*>(m_listFixtures.GetNext(pos));
         if (f->m_nMatch == 1 && f->m_bPositionRound)
             ++nPositionRounds;
     }
-    CTime date = pLast->m_timeDue;
-    if (m_nRoundsPerInterval > 1 && (nLastRound + 1) % m_nRoundsPerInterval != 0) {
-        m_nMinutesBetweenRounds = static_cast<BYTE>(m_nPlayersPerTeam * 10 + 5);
-        date -= CTimeSpan(static_cast<LONGLONG>(m_nMinutesBetweenRounds) * 60);
-    }
-    date = AddDays(date, 7);
     const CRoundVenues venues(*this);
     AddScheduleRounds(nLastRound + 1, nLastRound + nAdd, nPositionRounds, date);
     const std::vector<int> noVenue = venues.Give(*this, nLastRound + 1, MAX_ROUNDS);

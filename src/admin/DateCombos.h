@@ -8,6 +8,9 @@ constexpr int FIRST_STORABLE_YEAR = 1970;
 constexpr int LAST_STORABLE_YEAR = 2037;
 constexpr LONGLONG SECONDS_PER_DAY = 86400;
 constexpr LONGLONG SECONDS_PER_WEEK = 7 * SECONDS_PER_DAY;
+// Said when a season would run past the last date the file holds (CTime::IsStorable).
+constexpr const char* SEASON_PAST_LAST_DATE =
+    "The season would end after 19 Jan 2038, the last date a league file can hold.";
 
 // "00 am" .. "11 am", "12 pm", "01 pm" .. "11 pm": index = hour.
 void FillHourCombo(CComboBox* pCombo);

@@ -2,6 +2,7 @@
 
 #include "admin/DateCombos.h"
 
+#include "framework/ui/Dialog.h"
 #include "league/BowlingDoc.h"
 #include "league/Fixture.h"
 #include "league/FreeWeek.h"
@@ -66,6 +67,26 @@ std::vector<int> DeletablePositionRounds(const CBowlingDoc& doc)
         if (nRound >= nLastPlayed)
             rounds.push_back(nRound);
     return rounds;
+}
+
+int CountPlayedMatches(const CBowlingDoc& doc, int nFirst, int nLast)
+{
+    int nPlayed = 0;
+    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
+        const auto* f = static_cast<const CFixture*>(doc.m_listFixtures.GetNext(pos));
+        if (f->m_nRound >= nFirst && f->m_nRound <= nLast && (f->m_bPlayed[0] || f->m_bPlayed[1]))
+            ++nPlayed;
+    }
+    return nPlayed;
+}
+
+bool ConfirmRemovingPlayed(int nPlayed)
+{
+    if (nPlayed == 0)
+        return true;
+    CString strAsk;
+    strAsk.Format("This will remove %d matches already played!  Continue?", nPlayed);
+    return AfxMessageBox(strAsk, MB_YESNO) == IDYES;
 }
 
 std::vector<int> PositionRounds(const CBowlingDoc& doc)
@@ -263,7 +284,7 @@ void InsertDatedRange(CBowlingDoc& doc, CFreeWeek* pRange)
         doc.m_listFreeWeeks.AddHead(pRange);
 }
 
-void DateNewRounds(CBowlingDoc& doc, int nFirstRound, const CFreeWeek* pFirstNew, const CFreeWeek* pLastNew)
+void DateNewRanges(CBowlingDoc& doc, const CFreeWeek* pFirstNew, const CFreeWeek* pLastNew)
 {
     if (pFirstNew) {
         // A free date on the day the new rounds start takes that week; those before it stay.
@@ -279,7 +300,6 @@ void DateNewRounds(CBowlingDoc& doc, int nFirstRound, const CFreeWeek* pFirstNew
         }
         DateEntries(doc, pFrom, pLastNew, pFirstNew->m_time, 7);
     }
-    DateMatches(doc, nFirstRound);
 }
 
 std::vector<const CFreeWeek*> FreeDatesAfterLastRound(const CBowlingDoc& doc)

@@ -30,6 +30,11 @@ int FirstPositionRound(const CBowlingDoc& doc);
 bool CanAddPositionRound(const CBowlingDoc& doc);
 // The position rounds that can go without moving a played match: no later round has results.
 std::vector<int> DeletablePositionRounds(const CBowlingDoc& doc);
+// The matches of rounds nFirst..nLast with a result on either side.
+int CountPlayedMatches(const CBowlingDoc& doc, int nFirst, int nLast = MAX_ROUNDS);
+// Asks "This will remove %d matches already played!  Continue?" when played matches would go;
+// true, unasked, when none would.
+bool ConfirmRemovingPlayed(int nPlayed);
 
 // Round nRound becomes a position round of teams to be set; the rounds from it on move one
 // later and the calendar grows by one round at its end, nInterval after its last entry. The new
@@ -60,10 +65,10 @@ void DateEntries(CBowlingDoc& doc, const CFreeWeek* pFrom, const CFreeWeek* pTo,
 // A new dated range for rounds after the others goes into the calendar after every dated
 // range and after the free dates up to its day: a free date on that day comes first.
 void InsertDatedRange(CBowlingDoc& doc, CFreeWeek* pRange);
-// Dates rounds nFirstRound.. week after week from their first range on, around the free dates
-// among them, as Fixture Dates does, and gives their matches the dates of their rounds.
-// pFirstNew..pLastNew are the ranges just put in with InsertDatedRange.
-void DateNewRounds(CBowlingDoc& doc, int nFirstRound, const CFreeWeek* pFirstNew, const CFreeWeek* pLastNew);
+// Dates the ranges pFirstNew..pLastNew, just put in with InsertDatedRange, week after week from
+// the first on, around the free dates among them, as Fixture Dates does; DateMatches then gives
+// their matches the dates of their rounds.
+void DateNewRanges(CBowlingDoc& doc, const CFreeWeek* pFirstNew, const CFreeWeek* pLastNew);
 // The free dates with no round after them, in calendar order.
 std::vector<const CFreeWeek*> FreeDatesAfterLastRound(const CBowlingDoc& doc);
 // "The free date Mon 22 Dec 2025 (Christmas) now falls after the last round ..."; empty for none.

@@ -312,6 +312,9 @@ void CFixtureDatesDlg::OnDeletePositionRound()
         strAsk.Format("Do you wish to delete Positional Round Number %d?", nRound);
         if (AfxMessageBox(strAsk, MB_YESNO) != IDYES)
             continue;
+        // The results entered in the round would go with it.
+        if (!FixtureCalendar::ConfirmRemovingPlayed(FixtureCalendar::CountPlayedMatches(*m_pDoc, nRound, nRound)))
+            return;
         FixtureCalendar::DeleteRound(*m_pDoc, nRound);
         m_pDoc->SetModifiedFlag();
         FillRoundList();

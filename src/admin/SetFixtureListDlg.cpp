@@ -121,8 +121,9 @@ void CSetFixtureListDlg::OnOK()
     const int nDates = (m_nMatches + m_nRoundsPerInterval - 1) / m_nRoundsPerInterval;
     const CTime last = m_timeStart + CTimeSpan(static_cast<LONGLONG>(nDates) * FrequencyDays(m_nFrequency) * SECONDS_PER_DAY);
     if (!last.IsStorable()) {
-        AfxMessageBox("The season would end after 19 Jan 2038, the last date a league file can hold. "
-                      "Please choose an earlier start or fewer matches.");
+        CString strMsg = SEASON_PAST_LAST_DATE;
+        strMsg += " Please choose an earlier start or fewer matches.";
+        AfxMessageBox(strMsg);
         return;
     }
     EndDialog(IDOK);

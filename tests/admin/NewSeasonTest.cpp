@@ -3,7 +3,10 @@
 #include "AdminChecks.h"
 #include "AdminTest.h"
 #include "FileContents.h"
+#include "NextSeason.h"
+#include "ReloadedLeague.h"
 #include "TempDir.h"
+#include "admin/PlayerSetup.h"
 #include "league/Accounts.h"
 #include "league/Player.h"
 #include "league/SampleLeague.h"
@@ -300,4 +303,105 @@ TEST_F(NewSeasonTest, ChangingTheMindBeforeTheNewDetailsKeepsTheOldLeagueUnderIt
                   Nums(0, c.bModified, 15, 3));
         EXPECT_NE(doc.m_strLeagueName, "Changed");
     }
+}
+
+// The next season made with a minimum of games that two bowlers of the sample missed (one sat
+// out a game as a blind, the other had a game bowled by a substitute): they start without an
+// entering average, and Player > Entering Averages offers each the average of the games he
+// bowled, for the secretary to accept or change. Every bowler keeps the games and pins of the
+// season that ended, in the league file too.
+TEST_F(NewSeasonTest, BowlersShortOfTheMinimumGamesAreOfferedTheAverageOfTheirShortSeason)
+{
+    // The player commands, without the bowlers Add extra Teams would ask for in later tests.
+    PlayerSetup::Install();
+    LeagueSetup::pfnAddNewPlayer = nullptr;
+    CBowlingDoc doc;
+    BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
+    const SeasonFigures before = FiguresOfTheSeason(doc);
+    DWORD nFewest = 0xFFFFFFFF;
+    for (const CPlayer* p : Players(doc))
+        if (p->m_nTeamNo != 0 && !p->IsRobot())
+            nFewest = std::min(nFewest, before.at(p->m_strName.GetString()).first);
+    doc.m_nHcpMinGames = static_cast<WORD>(nFewest);
+
+    MakeNextSeason(doc);
+    ASSERT_EQ(Nums(doc.m_nRounds, doc.m_nCurrentRound), Nums(7, 1));
+    std::vector<CPlayer*> shorts;
+    for (CPlayer* p : Players(doc)) {
+        const std::string name = p->m_strName.GetString();
+        const auto [nGames, nPins] = before.at(name);
+        EXPECT_EQ(Nums(p->m_nEnteringGames, p->m_nEnteringPins), Nums(nGames, nPins)) << name;
+        if (p->IsRobot())
+            continue;
+        if (nGames == nFewest)
+            shorts.push_back(p);
+        else
+            EXPECT_EQ(p->m_nEnteringAvg, nPins * 10 / nGames) << name;
+    }
+    ASSERT_EQ(shorts.size(), 2u);
+    EXPECT_EQ(Nums(nFewest, shorts[0]->m_nEnteringAvg, shorts[1]->m_nEnteringAvg, shorts[0]->m_bShortSeason),
+              Nums(29, 0, 0, 1));
+
+    // Each is offered his games, pins and their average.
+    auto offered = [&before](const CPlayer* p) {
+        const auto [nGames, nPins] = before.at(p->m_strName.GetString());
+        const long nTenths = static_cast<long>(nPins * 10 / nGames);
+        CString strAverage;
+        strAverage.Format("%3ld.%ld", nTenths / 10, nTenths % 10);
+        return std::vector<std::string>{(p->m_strFirstName + " " + p->m_strSurname).GetString(),
+                                        std::to_string(nGames), std::to_string(nPins), strAverage.GetString(),
+                                        strAverage.GetString()};
+    };
+    auto shown = [](CDialog& d) {
+        return TextsOf(d, {IDC_SEA_NAME, IDC_SEA_GAMES, IDC_SEA_PINS, IDC_SEA_AVERAGE, IDC_SEA_ENTERING});
+    };
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_SET_ENTERING_AVERAGE)
+        .Check([&](CDialog& d) { EXPECT_EQ(shown(d), offered(shorts[0])); })
+        .OK();
+    ui.OnDialog(IDD_SET_ENTERING_AVERAGE)
+        .Check([&](CDialog& d) { EXPECT_EQ(shown(d), offered(shorts[1])); })
+        .Cancel(); // Ignore
+    ASSERT_TRUE(doc.OnCmdMsg(ID_PLAYER_ENTERING_AVERAGES, CN_COMMAND, nullptr));
+    EXPECT_TRUE(ui.AllUsed());
+    const auto [nGames0, nPins0] = before.at(shorts[0]->m_strName.GetString());
+    EXPECT_EQ(Nums(shorts[0]->m_nEnteringAvg, shorts[0]->m_nCurEnteringAvg, shorts[1]->m_nEnteringAvg),
+              Nums(nPins0 * 10 / nGames0, nPins0 * 10 / nGames0, 0));
+
+    // The one ignored is offered again, and the secretary gives him another average.
+    ui.OnDialog(IDD_SET_ENTERING_AVERAGE)
+        .Check([&](CDialog& d) { EXPECT_EQ(shown(d), offered(shorts[1])); })
+        .SetText(IDC_SEA_ENTERING, "150").OK();
+    ASSERT_TRUE(doc.OnCmdMsg(ID_PLAYER_ENTERING_AVERAGES, CN_COMMAND, nullptr));
+    ui.AnswerMessageBox(IDOK, "All players have an entering average.");
+    ASSERT_TRUE(doc.OnCmdMsg(ID_PLAYER_ENTERING_AVERAGES, CN_COMMAND, nullptr));
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(shorts[1]->m_nEnteringAvg, 1500);
+
+    // What the league file keeps.
+    CBowlingDoc reloaded;
+    ASSERT_TRUE(Reload(doc, reloaded));
+    for (const CPlayer* p : Players(reloaded)) {
+        const std::string name = p->m_strName.GetString();
+        EXPECT_EQ(Nums(p->m_nEnteringGames, p->m_nEnteringPins), Nums(before.at(name).first, before.at(name).second))
+            << name;
+    }
+}
+
+// A season longer than the league file's 16-bit counts hold (66,000 pins in 300 games) is kept
+// as fewer games and pins of the same average, 220.0.
+TEST_F(NewSeasonTest, ASeasonPastTheFilesCountsKeepsItsAverage)
+{
+    CBowlingDoc doc;
+    BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
+    CPlayer* p = doc.FindPlayer(Teams(doc)[0]->GetOrderAt(0));
+    const CString strName = p->m_strName;
+    p->m_nGames[PASS_SCRATCH] = p->m_nGames[PASS_HANDICAP] = 300;
+    p->m_nPins[PASS_SCRATCH] = p->m_nPins[PASS_HANDICAP] = 66000;
+    MakeNextSeason(doc);
+    const auto players = Players(doc);
+    const auto it = std::find_if(players.begin(), players.end(), [&](const CPlayer* q) { return q->m_strName == strName; });
+    ASSERT_NE(it, players.end());
+    p = *it;
+    EXPECT_EQ(Nums(p->m_nEnteringAvg, p->m_nEnteringGames, p->m_nEnteringPins), Nums(2200, 290, 63800));
 }

@@ -133,6 +133,72 @@ TEST_F(PlayedRoundsTest, APositionRoundGoesAfterTheResultsAndResetDatesLeavesChr
     EXPECT_EQ(Nums(doc.m_nRounds, Fixtures(doc, 11)[0]->m_bPositionRound), Nums(22, 1));
 }
 
+// A position round put in after the results, its teams set from the standings and its four
+// matches entered: Delete Position Round names the played matches before they go. No keeps
+// them; Yes takes the round, and the standings lose its games at once.
+TEST_F(PlayedRoundsTest, DeletingAPositionRoundWithResultsNamesThePlayedMatchesFirst)
+{
+    ui.OnDialog(IDD_FIXTURE_DATES).Click(IDC_FD_ADD_POSITION).OK();
+    ui.OnDialog(IDD_ADD_POSITION_WEEK).OK(); // round 11, the first after the results
+    ui.AnswerMessageBox(IDYES, "This will Insert a Positional Round at Round 11.");
+    ASSERT_TRUE(Command(ID_FIXTURE_AMEND_DATES));
+    ASSERT_TRUE(ui.AllUsed());
+    doc.SetPositionWeek(11);
+    for (CFixture* f : Fixtures(doc, 11)) {
+        ASSERT_NE(f->m_nTeamA, 0);
+        EnterResult(f);
+    }
+    doc.m_nCurrentRound = 12;
+    doc.Recalculate();
+    const CTeam* pTeam = Teams(doc)[0];
+    ASSERT_EQ(Nums(PlayedMatches(doc).size(), pTeam->m_nGames[PASS_HANDICAP]), Nums(44, 33));
+    const std::vector<Played> with11 = PlayedMatches(doc);
+
+    ui.ClearMessages();
+    ui.OnDialog(IDD_FIXTURE_DATES).Click(IDC_FD_DELETE_POSITION).OK();
+    ui.AnswerMessageBox(IDYES, "Do you wish to delete Positional Round Number 11?");
+    ui.AnswerMessageBox(IDNO, "This will remove 4 matches already played!  Continue?");
+    ASSERT_TRUE(Command(ID_FIXTURE_AMEND_DATES));
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(PlayedMatches(doc), with11);
+    EXPECT_EQ(Nums(doc.m_nRounds, Fixtures(doc, 11)[0]->m_bPositionRound, pTeam->m_nGames[PASS_HANDICAP]),
+              Nums(22, 1, 33));
+
+    ui.OnDialog(IDD_FIXTURE_DATES)
+        .Click(IDC_FD_DELETE_POSITION)
+        .Check([](CDialog& d) {
+            // The position round is gone; the old round 11 is back in its place.
+            EXPECT_FALSE(Ctl(d, IDC_FD_DELETE_POSITION).enabled);
+            EXPECT_EQ(Items(d, IDC_FD_ROUNDS)[10], "Rnd 11   Mon 10 Nov 2025 07:30 PM");
+        })
+        .OK();
+    ui.AnswerMessageBox(IDYES, "Do you wish to delete Positional Round Number 11?");
+    ui.AnswerMessageBox(IDYES, "This will remove 4 matches already played!  Continue?");
+    ASSERT_TRUE(Command(ID_FIXTURE_AMEND_DATES));
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(PlayedMatches(doc), played);
+    EXPECT_EQ(Nums(doc.m_nRounds, Fixtures(doc, 11)[0]->m_bPositionRound, Fixtures(doc, 21).size(),
+                   pTeam->m_nGames[PASS_HANDICAP]),
+              Nums(21, 0, 4, 30));
+}
+
+// A position round without results goes with the one question.
+TEST_F(PlayedRoundsTest, APositionRoundWithoutResultsGoesWithTheOneQuestion)
+{
+    ui.OnDialog(IDD_FIXTURE_DATES).Click(IDC_FD_ADD_POSITION).OK();
+    ui.OnDialog(IDD_ADD_POSITION_WEEK).SetText(IDC_APW_ROUND, "15").OK();
+    ui.AnswerMessageBox(IDYES, "This will Insert a Positional Round at Round 15.");
+    ASSERT_TRUE(Command(ID_FIXTURE_AMEND_DATES));
+    ui.ClearMessages();
+    ui.OnDialog(IDD_FIXTURE_DATES).Click(IDC_FD_DELETE_POSITION).OK();
+    ui.AnswerMessageBox(IDYES, "Do you wish to delete Positional Round Number 15?");
+    ASSERT_TRUE(Command(ID_FIXTURE_AMEND_DATES));
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Do you wish to delete Positional Round Number 15?"});
+    EXPECT_EQ(Nums(doc.m_nRounds, Fixtures(doc, 15)[0]->m_bPositionRound), Nums(21, 0));
+    EXPECT_EQ(PlayedMatches(doc), played);
+}
+
 // Two teams more from round 12 (current round 11 + 1), either rule: the rounds rebuilt keep
 // Christmas free and go on a week later after it, at half past seven.
 TEST_F(PlayedRoundsTest, AddExtraTeamsKeepsChristmasFreeWithEitherRule)

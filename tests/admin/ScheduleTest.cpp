@@ -60,6 +60,55 @@ TEST_F(ScheduleTest, ExtendSeasonAddsACycleAWeekAfterTheLastRound)
               Nums(14, 14, 4, r1->m_nTeamB, r1->m_nTeamA));
 }
 
+// The league file holds dates up to 19 January 2038. Four teams bowling at noon: a season
+// ending on 28 Dec 2037 is extended to 18 Jan 2038; one ending a week later, or with a free
+// date on 11 Jan 2038 among the new rounds, would end on 25 Jan and is refused with what
+// Set Fixture List says, the league left as it was.
+TEST_F(ScheduleTest, ExtendSeasonRefusesRoundsAfterTheLastDateTheFileHolds)
+{
+    const std::string strRefusal = "The season would end after 19 Jan 2038, the last date a league file can hold.";
+    struct Case { CTime start; bool bFreeDate; bool bFits; };
+    for (const Case c : {Case{At(2037, 12, 14, 12, 0), false, true}, Case{At(2037, 12, 21, 12, 0), false, false},
+                         Case{At(2037, 12, 14, 12, 0), true, false}}) {
+        CScriptedBackend ui;
+        CBowlingDoc doc;
+        MakeLeague(doc, 4, 3, c.start);
+        if (c.bFreeDate) {
+            auto* pFree = new CFreeWeek;
+            pFree->m_bFreeDate = 1;
+            pFree->m_time = At(2038, 1, 11, 12, 0);
+            doc.m_listFreeWeeks.AddTail(pFree);
+        }
+        doc.SetModifiedFlag(FALSE);
+        std::vector<std::string> calendar;
+        for (const CFreeWeek* w : Weeks(doc)) {
+            CString s;
+            w->GetListText(s, ' ');
+            calendar.emplace_back(s.GetString());
+        }
+        if (c.bFits)
+            ui.AnswerMessageBox(IDYES, "Add another 3 rounds to your league?");
+        ASSERT_TRUE(doc.OnCmdMsg(ID_FIXTURE_EXTEND_SEASON, CN_COMMAND, nullptr));
+        EXPECT_TRUE(ui.AllUsed());
+        if (c.bFits) {
+            EXPECT_TRUE(ui.MessageTexts().size() == 1u);
+            ASSERT_EQ(Nums(doc.m_nRounds, Fixtures(doc).size()), Nums(6, 12));
+            EXPECT_EQ(Fixtures(doc, 6)[1]->m_timeDue, At(2038, 1, 18, 12, 0));
+            continue;
+        }
+        EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{strRefusal}) << c.bFreeDate;
+        std::vector<std::string> after;
+        for (const CFreeWeek* w : Weeks(doc)) {
+            CString s;
+            w->GetListText(s, ' ');
+            after.emplace_back(s.GetString());
+        }
+        EXPECT_EQ(after, calendar);
+        EXPECT_EQ(Nums(doc.m_nRounds, Fixtures(doc).size(), doc.m_nMinutesBetweenRounds, doc.IsModified()),
+                  Nums(3, 6, 0, 0));
+    }
+}
+
 TEST_F(ScheduleTest, SynchronizedTeamsPlayOnAsIfTheLeagueHadAlwaysHadTwelve)
 {
     CScriptedBackend ui;

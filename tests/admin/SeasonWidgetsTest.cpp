@@ -1,5 +1,5 @@
 // The season dialogs on the real Qt widgets: the split summary as the secretary types and ticks,
-// and a round re-paired with clicks and double-clicks.
+// a round re-paired with clicks and double-clicks, and a short season's entering average.
 
 #include <QCheckBox>
 #include <QListWidget>
@@ -8,15 +8,18 @@
 
 #include "AdminChecks.h"
 #include "AdminTest.h"
+#include "NextSeason.h"
 #include "DialogControls.h"
 #include "RealDialogs.h"
 #include "QtWidgetSteps.h"
 #include "SplitLeague.h"
+#include "admin/PlayerSetup.h"
 #include "admin/SeasonCommands.h"
 #include "admin/NewLeagueTeamsDlg.h"
 #include "admin/EditScheduleDlg.h"
 #include "admin/SplitSeasonDlg.h"
 #include "league/SampleLeague.h"
+#include "resources/CommandIds.h"
 
 TEST(SeasonWidgets, TheSplitSummaryFollowsWhatIsTypedAndTicked)
 {
@@ -289,4 +292,51 @@ TEST(SeasonWidgets, APositionRoundBeforeTheResultsIsRefusedAndTheRoundBoxKeepsTh
                   "This will Insert a Positional Round at Round 12.  Click Yes to continue."}));
     ASSERT_EQ(Nums(doc.m_nRounds, Fixtures(doc, 12).size()), Nums(22, 4));
     EXPECT_EQ(Nums(Fixtures(doc, 11)[0]->m_bPositionRound, Fixtures(doc, 12)[0]->m_bPositionRound), Nums(0, 1));
+}
+
+// The next season of the sample made with a minimum of 29 games, which two bowlers missed:
+// Player > Entering Averages offers each his games, pins and average on the real dialog. Enter
+// stores the offered average; the second has another typed over it, shown rounded to the tenth
+// when the box is left and stored by Enter.
+TEST(SeasonWidgets, TheShortSeasonsAverageIsOfferedAndEnterStoresIt)
+{
+    SetUpAdmin();
+    PlayerSetup::Install();
+    LeagueSetup::pfnAddNewPlayer = nullptr;
+    CBowlingDoc doc;
+    BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
+    const SeasonFigures before = FiguresOfTheSeason(doc);
+    doc.m_nHcpMinGames = 29;
+    MakeNextSeason(doc);
+    std::vector<CPlayer*> shorts;
+    for (POSITION pos = doc.m_listPlayers.GetHeadPosition(); pos;) {
+        auto* p = static_cast<CPlayer*>(doc.m_listPlayers.GetNext(pos));
+        if (!p->IsRobot() && p->GetEnteringAverage(TRUE) == 0)
+            shorts.push_back(p);
+    }
+    ASSERT_EQ(shorts.size(), 2u);
+    const auto [nGames, nPins] = before.at(shorts[0]->m_strName.GetString());
+    ASSERT_EQ(nGames, 29u);
+    const long nTenths = static_cast<long>(nPins * 10 / nGames);
+    CString strAverage;
+    strAverage.Format("%3ld.%ld", nTenths / 10, nTenths % 10);
+
+    CRealUi ui;
+    ui.OnDialog(IDD_SET_ENTERING_AVERAGE, [&](CRealDialog& d) {
+        EXPECT_EQ((std::vector<std::string>{d.Text(IDC_SEA_GAMES), d.Text(IDC_SEA_PINS), d.Text(IDC_SEA_AVERAGE),
+                                            d.Text(IDC_SEA_ENTERING)}),
+                  (std::vector<std::string>{"29", std::to_string(nPins), strAverage.GetString(), strAverage.GetString()}));
+        d.Enter();
+    });
+    ui.OnDialog(IDD_SET_ENTERING_AVERAGE, [&](CRealDialog& d) {
+        EXPECT_EQ(d.Text(IDC_SEA_NAME), (shorts[1]->m_strFirstName + " " + shorts[1]->m_strSurname).GetString());
+        EXPECT_EQ(d.Text(IDC_SEA_GAMES), "29");
+        d.Click(IDC_SEA_ENTERING).Key(Qt::Key_A, Qt::ControlModifier).Type("152.26").Tab();
+        EXPECT_EQ(d.Text(IDC_SEA_ENTERING), "  152.3");
+        d.Enter();
+    });
+    ASSERT_TRUE(doc.OnCmdMsg(ID_PLAYER_ENTERING_AVERAGES, CN_COMMAND, nullptr));
+    EXPECT_EQ(Nums(shorts[0]->m_nEnteringAvg, shorts[0]->m_nCurEnteringAvg, shorts[1]->m_nEnteringAvg),
+              Nums(nTenths, nTenths, 1523));
+    EXPECT_TRUE(ui.messages.empty());
 }

@@ -1,0 +1,51 @@
+#pragma once
+// The sample league's next season, made as the secretary makes it: File > New based on the old
+// league, its details and its eight teams kept in their order, a new season from Monday
+// 7 September 2026, the money headings kept; and the figures each bowler ends the season with.
+#include <gtest/gtest.h>
+
+#include "AdminTest.h"
+#include "league/Player.h"
+#include "league/SampleLeague.h"
+#include "resources/CommandIds.h"
+
+#include <map>
+#include <string>
+#include <utility>
+
+// The games and pins of the set a bowler's entering average comes from: the one with more
+// games, the scratch set on equal counts.
+using SeasonFigures = std::map<std::string, std::pair<DWORD, DWORD>>;
+
+inline SeasonFigures FiguresOfTheSeason(const CBowlingDoc& doc)
+{
+    SeasonFigures figures;
+    for (POSITION pos = doc.m_listPlayers.GetHeadPosition(); pos;) {
+        const auto* p = static_cast<const CPlayer*>(doc.m_listPlayers.GetNext(pos));
+        const int nSet = p->m_nGames[PASS_HANDICAP] > p->m_nGames[PASS_SCRATCH] ? PASS_HANDICAP : PASS_SCRATCH;
+        figures[p->m_strName.GetString()] = {p->m_nGames[nSet], p->m_nPins[nSet]};
+    }
+    return figures;
+}
+
+inline void MakeNextSeason(CBowlingDoc& doc)
+{
+    CScriptedBackend ui;
+    doc.SetModifiedFlag(FALSE);
+    ui.AnswerMessageBox(IDYES, "Do you really want to start a new league?");
+    ui.AnswerMessageBox(IDYES, "Do you want to base the new league on the old league setup?");
+    ui.OnDialog(IDD_NEW_LEAGUE_SETUP).OK();
+    ui.OnDialog(IDD_NEW_LEAGUE).OK();
+    auto& teams = ui.OnDialog(IDD_NEW_LEAGUE_TEAMS);
+    for (int i = 0; i < 8; ++i)
+        teams.Select(IDC_NLT_AVAILABLE, 0).Click(IDC_NLT_MOVE);
+    teams.OK();
+    ui.OnDialog(IDD_SET_FIXTURE_LIST)
+        .SetText(IDC_DATE_DAY, "7").Select(IDC_DATE_MONTH, 8).SetText(IDC_DATE_YEAR, "2026")
+        .OK();
+    ui.AnswerMessageBox(IDYES, "Retain old Income Items?");
+    ui.AnswerMessageBox(IDYES, "Retain old Expense Items?");
+    ui.AnswerMessageBox(IDYES, "Retain old 'weekly payments' Items?");
+    ASSERT_TRUE(doc.OnCmdMsg(ID_FILE_NEW, CN_COMMAND, nullptr));
+    EXPECT_TRUE(ui.AllUsed());
+}

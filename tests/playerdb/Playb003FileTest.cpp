@@ -461,3 +461,21 @@ TEST_F(Playb003FileTest, ASecondRecordUnderOneKeyIsGivenAKeyOfItsOwn)
     Reopen();
     EXPECT_TRUE(said.empty());
 }
+
+// A table closed because its index could not be read again hands out no key: a key taken
+// without the file's counter may be another program's already.
+TEST_F(Playb003FileTest, ATableThatCouldNotReadItsIndexAgainHandsOutNoKey)
+{
+    CPlayb003File other;
+    ASSERT_TRUE(other.OpenIn((dir.path() / "db").string().c_str()));
+    Add(db.NewKey(), "Ann", "New");
+    const std::filesystem::path folder = dir.path() / "db", aside = dir.path() / "db.aside";
+    std::filesystem::rename(folder, aside);
+    std::ofstream(folder) << "not a folder";
+    EXPECT_EQ(0u, other.NewKey());
+    EXPECT_FALSE(other.IsOpen());
+    std::filesystem::remove(folder);
+    std::filesystem::rename(aside, folder);
+    EXPECT_EQ(0u, other.NewKey());
+    EXPECT_EQ(2u, db.NewKey());
+}

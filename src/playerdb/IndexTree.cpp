@@ -303,6 +303,12 @@ BOOL CIndexTreeFile::Verify(int t, CString& strWhy) const
                 strWhy = "keys out of order";
                 return FALSE;
             }
+            // The record's slot ends every key; a unique index holds each key before it once.
+            if (tree.bUnique && pLast && pLast->size() == k.size() && pLast->compare(0, k.size() - 4, k, 0, k.size() - 4) == 0)
+            {
+                strWhy = "one key stands for two records";
+                return FALSE;
+            }
             pLast = &k;
             ++nCount;
         }

@@ -100,7 +100,8 @@ public:
     void ResetAll();
     void BulkLoad(int t, const std::vector<std::string>& sorted);
 
-    // Checks the shape of tree t: levels, leaf chain, order and count.
+    // Checks the shape of tree t: levels, leaf chain, order and count, and that a unique tree
+    // holds each key once.
     BOOL Verify(int t, CString& strWhy) const;
 
 private:

@@ -138,7 +138,6 @@ BOOL CIndexedFile::Open(const char* pszDataPath, const char* pszIndexPath)
         BOOL bHadRecords = m_data.GetSlotCount() > 0;
         if (!RebuildIndexes())
         {
-            m_strError.Format("Cannot write the index file %s.", pszIndexPath);
             m_index.Close();
             m_data.Close();
             m_nDepth = 0;
@@ -164,8 +163,9 @@ void CIndexedFile::Close()
     if (m_index.IsOpen() && m_data.IsOpen())
     {
         // Written only over an index as current as the file's: another user may have moved on.
+        // One that cannot be brought up to date is left as the last user wrote it.
         CUse use(*this);
-        if (!use || !m_index.Flush(Stamp(), TRUE))
+        if (use && !m_index.Flush(Stamp(), TRUE))
         {
             CString str;
             str.Format("The index file %s could not be written; it will be rebuilt when next opened.",
@@ -209,10 +209,21 @@ BOOL CIndexedFile::Enter()
     BOOL bChanged = FALSE;
     if (!m_data.Reload(bChanged, m_strError) || (bChanged && !ReloadIndexes()))
     {
+        // The data file's new counts may be taken while the indexes are not: no look-up or
+        // change may run on them. The table is closed, as one that could not be opened.
         Leave();
+        Lose();
         return FALSE;
     }
     return TRUE;
+}
+
+void CIndexedFile::Lose()
+{
+    m_index.Close();
+    m_data.Close();
+    m_nCurSlot = -1;
+    First();
 }
 
 void CIndexedFile::Leave()
@@ -622,7 +633,12 @@ BOOL CIndexedFile::RebuildIndexes()
         },
         [&](DWORD) { ++nDamaged; });
     if (!bRead)
+    {
+        // The indexes are known not to match the file and cannot be made to: closed.
+        m_strError.Format("Cannot read %s.", m_strDataPath.GetString());
+        Lose();
         return FALSE;
+    }
     if (nDamaged > 0)
     {
         CString str;
@@ -636,9 +652,62 @@ BOOL CIndexedFile::RebuildIndexes()
         std::sort(keys[t].begin(), keys[t].end());
         m_index.BulkLoad(static_cast<int>(t), keys[t]);
     }
+    MendRepeatedKeys(keys);
     m_nCurSlot = -1;
     First();
-    return m_index.Flush(Stamp(), TRUE);
+    if (m_index.Flush(Stamp(), TRUE))
+        return TRUE;
+    m_strError.Format("Cannot write the index file %s.", m_strIndexPath.GetString());
+    Lose();
+    return FALSE;
+}
+
+void CIndexedFile::MendRepeatedKeys(const std::vector<std::vector<std::string>>& keys)
+{
+    // Each record that repeats a key, with the record before it in the file that keeps it. A
+    // key ends in its record's slot, so of the records under one key the first in the file
+    // comes first.
+    std::vector<std::pair<DWORD, DWORD>> repeats;
+    for (size_t t = 0; t < m_defs.size(); ++t)
+    {
+        if (!m_defs[t].bUnique)
+            continue;
+        const std::vector<std::string>& k = keys[t];
+        size_t nKeeper = 0;
+        for (size_t i = 1; i < k.size(); ++i)
+        {
+            if (k[i].compare(0, k[i].size() - 4, k[nKeeper], 0, k[nKeeper].size() - 4) != 0)
+            {
+                nKeeper = i;
+                continue;
+            }
+            repeats.emplace_back(GetBE32(k[i].data() + k[i].size() - 4),
+                                 GetBE32(k[nKeeper].data() + k[nKeeper].size() - 4));
+        }
+    }
+    if (repeats.empty())
+        return;
+    std::sort(repeats.begin(), repeats.end());
+    repeats.erase(std::unique(repeats.begin(), repeats.end(),
+                              [](const auto& a, const auto& b) { return a.first == b.first; }),
+                  repeats.end());
+    // The table's fields are the caller's (a search key, a record to add): they come back after.
+    std::vector<BYTE> fields(m_data.GetRecordLength());
+    StoreFields(fields.data());
+    std::vector<BYTE> keeper(m_data.GetRecordLength());
+    for (const auto& [nSlot, nKeeperSlot] : repeats)
+    {
+        std::vector<BYTE> rec(m_data.GetRecordLength());
+        if (m_data.ReadSlot(nSlot, rec.data()) != 0 || m_data.ReadSlot(nKeeperSlot, keeper.data()) != 0)
+            continue;
+        LoadFields(rec.data());
+        m_curRecord.swap(rec);
+        m_nCurSlot = nSlot;
+        CString str;
+        GiveOwnKey(keeper.data(), str);
+        Notify(str);
+    }
+    LoadFields(fields.data());
 }
 
 BOOL CIndexedFile::VerifyIndexes(CString& strWhy)
@@ -696,11 +765,14 @@ BOOL CIndexedFile::VerifyIndexes(CString& strWhy)
 
 DWORD CIndexedFile::TakeSequence(DWORD nAtLeast)
 {
+    // Only under the lock, from the file's own counter: a number taken otherwise may be another
+    // user's already.
     CUse use(*this);
+    if (!use)
+        return 0;
     DWORD n = std::max(m_data.GetSequence(), nAtLeast);
     m_data.SetSequence(n + 1);
-    m_data.WriteHeader();
-    return n;
+    return m_data.WriteHeader() ? n : 0;
 }
 
 BOOL CIndexedFile::PeekLast(const char* pszIndex, std::vector<BYTE>& rec)

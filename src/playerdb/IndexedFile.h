@@ -20,13 +20,18 @@
 // data file entry for entry is rebuilt from the data file when the table is
 // opened. Every record read through an index is checked against the entry that
 // led to it; a mismatch rebuilds the index, with a notice, and the read is made
-// again in the rebuilt index.
+// again in the rebuilt index. A data file holding two live records under one key
+// of a unique index is mended when the indexes are built: the record nearer the
+// start of the file keeps the key and the table gives the other one a key of its
+// own (GiveOwnKey), with a notice; both records' details stay.
 //
 // Shared use: several documents or programs may use one table at once. Every
 // operation holds the operating system's lock on the data file, first takes the
 // counts, free list and (when another user changed the file) the indexes from the
 // files as they are now, and a change writes the indexes back before the lock is
-// let go.
+// let go. Indexes that cannot be taken from the files again (the folder or the
+// index file cannot be opened, the data file cannot be read) close the table, as
+// one that could not be opened: nothing runs on an index that is not the file's.
 #include "playerdb/IndexTree.h"
 #include "playerdb/RecordFile.h"
 
@@ -63,7 +68,8 @@ public:
     BOOL Open(const char* pszDataPath, const char* pszIndexPath);
     // Writes the index and marks it clean. Always safe to call.
     void Close();
-    BOOL IsOpen() const { return m_data.IsOpen(); }
+    // Both files usable: a table whose indexes could not be taken from the files again is closed.
+    BOOL IsOpen() const { return m_data.IsOpen() && m_index.IsOpen(); }
     // Writes the index and marks it clean, as Close() does, but stays open.
     BOOL Flush();
     const CString& GetErrorText() const { return m_strError; }
@@ -94,8 +100,13 @@ public:
 protected:
     virtual void StoreFields(BYTE* pRecord) const = 0;
     virtual void LoadFields(const BYTE* pRecord) = 0;
+    // The current record (its fields loaded) holds a unique key that pKeeper, a record before it
+    // in the data file, holds too: give it a key of its own with Rewrite(), and say in strNotice
+    // what was done. FALSE when it could not be done (strNotice says so); both then stay in the
+    // index and a search finds pKeeper's record.
+    virtual BOOL GiveOwnKey(const BYTE* pKeeper, CString& strNotice) = 0;
     // The data file's own counter, for tables that hand out keys. Returns a number
-    // at least nAtLeast and never handed out before.
+    // at least nAtLeast and never handed out before; 0 when the file cannot be used.
     DWORD TakeSequence(DWORD nAtLeast);
     // The bytes of the last record of an index, leaving the position and fields alone.
     BOOL PeekLast(const char* pszIndex, std::vector<BYTE>& rec);
@@ -113,6 +124,11 @@ private:
     BOOL Enter();
     void Leave();
     BOOL ReloadIndexes();
+    // Closes both files without writing the index, the reason kept in the error text.
+    void Lose();
+    // After the indexes were built from the data file: each record that repeats a unique key of
+    // a record before it is given one of its own. keys are the built indexes' sorted keys.
+    void MendRepeatedKeys(const std::vector<std::vector<std::string>>& keys);
     // The record last read as it stands in the file now; FALSE (with the error text) when
     // another user has changed or removed it since.
     BOOL CurrentRecordUnchanged();

@@ -194,3 +194,26 @@ void CPlayb003File::LoadFields(const BYTE* p)
     m_nExpiryMonth = p[kOffExpiry + 1];
     m_nExpiryYear = GetLE16(p + kOffExpiry + 3);
 }
+
+BOOL CPlayb003File::GiveOwnKey(const BYTE* pKeeper, CString& strNotice)
+{
+    // The bowlers linked to the key were linked to the first record; the second is a person of
+    // the database all the same, whose details are not to be lost.
+    const DWORD dwShared = m_dwKey;
+    const CString strKeeper = GetText(pKeeper + kOffFirstName, kNameWidth) + " " + GetText(pKeeper + kOffSurname, kNameWidth);
+    const CString strSecond = m_strFirstName + " " + m_strSurname;
+    m_dwKey = NewKey();
+    if (m_dwKey != 0 && Rewrite() == 0)
+    {
+        strNotice.Format("Two records of the player database had the key %u: %s and %s. The first keeps the key, and "
+                         "the bowlers linked to it stay linked to the first; the second now has the key %u. Both "
+                         "records' details are kept.",
+                         dwShared, strKeeper.GetString(), strSecond.GetString(), m_dwKey);
+        return TRUE;
+    }
+    m_dwKey = dwShared;
+    strNotice.Format("Two records of the player database have the key %u: %s and %s. The second could not be given "
+                     "a key of its own (%s); the bowlers linked to the key are linked to the first.",
+                     dwShared, strKeeper.GetString(), strSecond.GetString(), GetErrorText().GetString());
+    return FALSE;
+}

@@ -19,7 +19,8 @@
 //
 // Indexes (names compared without regard to case; keys end in the database key,
 // so equal names stand in key order):
-//   "Key"    the database key (unique)
+//   "Key"    the database key (unique; of two records found under one key, the second
+//            is given a new key)
 //   "Fname"  first name, surname
 //   "Sname"  surname, first name; Find() looks for the surname, a prefix match
 //   "Names"  surname, first name; Find() looks for the surname and, when one is
@@ -53,7 +54,8 @@ public:
 
     // Empties every text and zeroes every number of the current record.
     void Clear();
-    // A database key never handed out before and above every key in the file.
+    // A database key never handed out before and above every key in the file; 0 when the file
+    // cannot be used.
     DWORD NewKey();
 
     DWORD m_dwKey;
@@ -61,4 +63,5 @@ public:
 protected:
     void StoreFields(BYTE* pRecord) const override;
     void LoadFields(const BYTE* pRecord) override;
+    BOOL GiveOwnKey(const BYTE* pKeeper, CString& strNotice) override;
 };

@@ -267,6 +267,11 @@ int CPlayerDatabase::PutDbasePlayer(CPlayer* pPlayer, DWORD& bStopReporting)
         return -1;
     if (pPlayer->m_dwDbKey != 0)
     {
+        // Looked up and written under one lock, on the indexes as the files hold them: only then
+        // does a failed look-up say that his record has gone.
+        CIndexedFile::CUse use(m_file);
+        if (!use)
+            return -1;
         const bool bHeld = FindDbasePlayer(pPlayer->m_dwDbKey) == 0;
         if (!bHeld)
         {
@@ -300,7 +305,7 @@ int CPlayerDatabase::PutDbasePlayer(CPlayer* pPlayer, DWORD& bStopReporting)
     m_file.Clear();
     m_file.m_dwKey = m_file.NewKey();
     CopyToRecord(*pPlayer);
-    if (m_file.Add() != 0)
+    if (m_file.m_dwKey == 0 || m_file.Add() != 0)
         return -1;
     pPlayer->m_dwDbKey = m_file.m_dwKey;
     return 0;

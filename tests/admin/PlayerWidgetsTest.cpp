@@ -144,6 +144,56 @@ TEST(PlayerOnRealWidgets, TheEditDialogOpensOnTheSharedRecordNotTheLeaguesOlderC
     }
 }
 
+// Two leagues share Janet's record; the database's folder goes for a moment (a plain file in its
+// place) after Thursday changed her phone, so Monday cannot read the index again. The mobile typed
+// into Monday's Edit and Enter waits, and is said not written; the folder back, Monday's next Edit
+// says the database is back with what it missed written, and shows both changes.
+TEST(PlayerOnRealWidgets, AMobileTypedWhileTheIndexCannotBeReadAgainWaitsAndIsWritten)
+{
+    RegisterResources();
+    PlayerSetup::Install();
+    CRealUi ui;  // first: it gives the program a settings store of its own
+    CDatabaseFolder folder;
+    {
+        CBowlingDoc monday, thursday;
+        CPlayer* bowler[2] = {DatabaseSample(monday, "Janet Brennan"), DatabaseSample(thursday, "Janet Brennan")};
+        ASSERT_TRUE(bowler[0] && bowler[1]);
+        ASSERT_EQ(monday.PutDbasePlayer(bowler[0]), 0);
+        bowler[1]->m_dwDbKey = bowler[0]->m_dwDbKey;
+        ASSERT_EQ(thursday.FindDbasePlayer(bowler[0]->m_dwDbKey), 0);  // both have read the index
+        const std::filesystem::path path = folder.dir.File("db"), aside = folder.dir.File("db.aside");
+        std::filesystem::rename(path, aside);
+        std::ofstream(path) << "not a folder";
+
+        ui.OnDialog(IDD_EDIT_PLAYER, [](CRealDialog& d) {
+            d.Click(IDC_PD_PHONE_HOME).Key(Qt::Key_A, Qt::ControlModifier).Type("0113 4961111").Enter();
+        });
+        ASSERT_TRUE(PlayerSetup::EditPlayer(&thursday, bowler[1]));
+        ui.OnDialog(IDD_EDIT_PLAYER, [](CRealDialog& d) {
+            d.Click(IDC_PD_PHONE_MOBILE).Type("07700 900123").Enter();
+        });
+        ASSERT_TRUE(PlayerSetup::EditPlayer(&monday, bowler[0]));
+        EXPECT_TRUE(monday.m_pPlayerDb->IsLost());
+        std::filesystem::remove(path);
+        std::filesystem::rename(aside, path);
+
+        ui.OnDialog(IDD_EDIT_PLAYER, [](CRealDialog& d) {
+            EXPECT_EQ((std::vector<std::string>{d.Text(IDC_PD_PHONE_HOME), d.Text(IDC_PD_PHONE_MOBILE)}),
+                      (std::vector<std::string>{"0113 4961111", "07700 900123"}));
+            d.Enter();
+        });
+        ASSERT_TRUE(PlayerSetup::EditPlayer(&monday, bowler[0]));
+        CPlayer stored;
+        stored.m_dwDbKey = bowler[0]->m_dwDbKey;
+        ASSERT_EQ(thursday.GetDbasePlayer(&stored), 0);
+        EXPECT_EQ(Strs(stored.m_strPhoneHome, stored.m_strPhoneMobile),
+                  (std::vector<std::string>{"0113 4961111", "07700 900123"}));
+        EXPECT_EQ(ui.messages, (std::vector<std::string>{
+                                   "The player could not be written to the Player Database.",
+                                   "The player database is open again, and the changes it missed have been written to it."}));
+    }
+}
+
 // The league keeps its bowlers out of the database for a while: a phone typed into Edit then
 // stays the league's, reaches the record when the box is ticked again in General Details, and
 // Enter on an unchanged Edit dialog afterwards keeps it.

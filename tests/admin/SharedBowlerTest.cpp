@@ -15,12 +15,20 @@
 #include "view/DisplayPages.h"
 
 #include <algorithm>
+#include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <grp.h>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -603,6 +611,262 @@ TEST_P(SharedBowlerOutage, TheDatabaseIsTriedAgainWhenTheLeagueNextNeedsItAndGet
 INSTANTIATE_TEST_SUITE_P(EveryRoad, SharedBowlerOutage,
                          ::testing::Values(Road::Edit, Road::Box, Road::LeagueOpened, Road::Printing),
                          RoadName);
+
+// Both leagues hold the database open when its folder goes for a moment. Thursday writes Owen's
+// phone through its open files; Monday's next look-up must take the index from its file again
+// and cannot: its database is lost, as one that could not be opened. Monday's mobile and address
+// wait (said once) and no record is added; the folder back, Monday's next Edit gives the record
+// what waited, says so, and shows Thursday's phone, as Thursday's shows Monday's changes.
+TEST_F(SharedBowler, ADatabaseWhoseIndexCannotBeReadAgainIsLostAndItsChangesWait)
+{
+    ASSERT_EQ(monday->FindDbasePlayer(Owen(*monday)->m_dwDbKey), 0);
+    FolderAway away(dir.File("db"));
+    EditPhone("0113 4962222").OK();
+    Run(*thursday);
+    EditOwen()
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_PD_PHONE_HOME).text, "0113 4960000"); })
+        .SetText(IDC_PD_PHONE_MOBILE, "07700 900123")
+        .OK();
+    Run(*monday);
+    EXPECT_TRUE(monday->m_pPlayerDb->IsLost());
+    EXPECT_EQ(monday->FindDbasePlayer(Owen(*monday)->m_dwDbKey), -1);
+    EditOwen().SetText(IDC_PD_ADDRESS[0], "9 Dock Lane").OK();
+    Run(*monday);
+    away.Back();
+    EXPECT_EQ(Record(), (Texts{"5 Bridge St", "0113 4962222", "", "0/0/0"}));
+
+    const Texts expected{"9 Dock Lane", "0113 4962222", "07700 900123", "0/0/0"};
+    for (CBowlingDoc* pDoc : {monday.get(), thursday.get()}) {
+        EditOwen()
+            .Check([&expected](CDialog& d) {
+                EXPECT_EQ(TextsOf(d, {IDC_PD_ADDRESS[0], IDC_PD_PHONE_HOME, IDC_PD_PHONE_MOBILE}),
+                          (Texts{expected[0], expected[1], expected[2]}));
+            })
+            .OK();
+        Run(*pDoc);
+    }
+    EXPECT_EQ(Record(), expected);
+    EXPECT_EQ(Details(*Owen(*monday)), expected);
+    EXPECT_EQ(Owen(*monday)->m_pDbPending, nullptr);
+    EXPECT_EQ(People(), Texts{"Owen Fairweather"});
+    EXPECT_EQ(ui.MessageTexts(), (Texts{kNotWritten, kBackWritten}));
+}
+
+namespace {
+
+constexpr uid_t kNobody = 65534;
+
+// A program of the test's own user, or nobody when that is root, whom no folder's permissions stop.
+bool BecomeAnOrdinaryUser()
+{
+    if (geteuid() != 0)
+        return true;
+    return setgroups(0, nullptr) == 0 && setgid(kNobody) == 0 && setuid(kNobody) == 0;
+}
+
+// The test's folder handed to the user its programs run as.
+bool GiveToTheOrdinaryUser(const std::filesystem::path& folder)
+{
+    if (geteuid() != 0)
+        return true;
+    bool bGiven = lchown(folder.c_str(), kNobody, kNobody) == 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+        bGiven = lchown(entry.path().c_str(), kNobody, kNobody) == 0 && bGiven;
+    return bGiven;
+}
+
+bool CanRunAsAnOrdinaryUserIn(const std::filesystem::path& folder)
+{
+    const pid_t pid = fork();
+    if (pid == 0)
+        _exit(BecomeAnOrdinaryUser() && access(folder.c_str(), W_OK) == 0 ? 0 : 1);
+    int status = 0;
+    return pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// Another program of this test, forked as an ordinary user: it runs the step it is told, one at a
+// time, and ends with its own test failures as its exit status.
+class CProgram
+{
+public:
+    explicit CProgram(std::map<char, std::function<void()>> steps)
+    {
+        int toChild[2], fromChild[2];
+        if (pipe(toChild) != 0 || pipe(fromChild) != 0)
+            return;
+        m_pid = fork();
+        if (m_pid == 0) {
+            close(toChild[1]);
+            close(fromChild[0]);
+            bool bOrdinary = BecomeAnOrdinaryUser();
+            EXPECT_TRUE(bOrdinary);
+            char c = 0;
+            while (bOrdinary && read(toChild[0], &c, 1) == 1 && c != 'q') {
+                steps[c]();
+                if (write(fromChild[1], &c, 1) != 1)
+                    break;
+            }
+            if (steps.count('q'))
+                steps['q']();
+            std::fflush(stdout);
+            _exit(::testing::Test::HasFailure() ? 1 : 0);
+        }
+        close(toChild[0]);
+        close(fromChild[1]);
+        // A program that has ended must not end the test with it when told its next step.
+        std::signal(SIGPIPE, SIG_IGN);
+        m_to = toChild[1];
+        m_from = fromChild[0];
+    }
+    ~CProgram() { Finish(); }
+    // Tells the program a step and waits for its end; false when the program has gone.
+    bool Do(char c)
+    {
+        char done = 0;
+        return m_pid > 0 && write(m_to, &c, 1) == 1 && read(m_from, &done, 1) == 1 && done == c;
+    }
+    // How the program ended: "exit 0" when it ran every step with no failure.
+    std::string Finish()
+    {
+        if (m_pid <= 0)
+            return m_strEnd.empty() ? "not started" : m_strEnd;
+        const char c = 'q';
+        (void)!write(m_to, &c, 1);
+        close(m_to);
+        close(m_from);
+        int status = 0;
+        waitpid(m_pid, &status, 0);
+        m_pid = 0;
+        m_strEnd = WIFEXITED(status) ? "exit " + std::to_string(WEXITSTATUS(status))
+                                     : "signal " + std::to_string(WTERMSIG(status));
+        return m_strEnd;
+    }
+
+private:
+    pid_t m_pid = -1;
+    int m_to = -1, m_from = -1;
+    std::string m_strEnd;
+};
+
+// How the database goes for a moment: its folder unreadable, or its files read-only.
+enum class Away
+{
+    Folder,
+    ReadOnlyFiles
+};
+
+struct SharedBowlerTwoPrograms : SharedBowler, ::testing::WithParamInterface<Away>
+{
+    void SetAway(bool bAway)
+    {
+        const std::string strFolder = dir.File("db");
+        if (GetParam() == Away::Folder) {
+            ASSERT_EQ(chmod(strFolder.c_str(), bAway ? 0 : 0755), 0);
+            return;
+        }
+        for (const char* pszName : {CPlayb003File::kDataName, CPlayb003File::kIndexName})
+            ASSERT_EQ(chmod((strFolder + "/" + pszName).c_str(), bAway ? 0444 : 0644), 0);
+    }
+};
+
+} // namespace
+
+// Two programs, each with its league, on one database. While it cannot be read or written by
+// name (an ordinary user's programs), Thursday's program changes Owen's phone and Monday's his
+// mobile and address; the database back, each edits him again. Neither program ends; one record
+// stands under his key with every change typed, Monday's having waited (said once, and that they
+// were written); both league files hold the record's details with nothing waiting.
+TEST_P(SharedBowlerTwoPrograms, NeitherEndsAfterAMomentWithoutTheDatabase)
+{
+    ASSERT_TRUE(GiveToTheOrdinaryUser(dir.path()));
+    if (!CanRunAsAnOrdinaryUserIn(dir.path()))
+        GTEST_SKIP() << "this machine cannot run a program as a user other than root";
+    const DWORD dwOwen = Owen(*monday)->m_dwDbKey;
+    const std::string strMonday = dir.File("Monday.lgf"), strThursday = dir.File("Thursday.lgf");
+    ASSERT_TRUE(monday->OnSaveDocument(strMonday.c_str()));
+    ASSERT_TRUE(thursday->OnSaveDocument(strThursday.c_str()));
+    monday.reset();
+    thursday.reset();
+    ASSERT_TRUE(GiveToTheOrdinaryUser(dir.path()));
+    const Texts expected{"9 Dock Lane", "0113 4962222", "07700 900123", "0/0/0"};
+
+    std::unique_ptr<CBowlingDoc> doc;  // each program's league, and its file
+    std::string strFile;
+    auto open = [this, &doc, &strFile](const std::string& strLeague) {
+        return [this, &doc, &strFile, strLeague] {
+            ui.ClearMessages();
+            strFile = strLeague;
+            doc = std::make_unique<CBowlingDoc>();
+            ASSERT_TRUE(doc->OnOpenDocument(strFile.c_str()));
+            ASSERT_TRUE(doc->m_pPlayerDb->IsOpen());
+        };
+    };
+    auto seeAll = [this, &doc, &strFile, &expected] {
+        EditOwen()
+            .Check([&expected](CDialog& d) {
+                EXPECT_EQ(TextsOf(d, {IDC_PD_ADDRESS[0], IDC_PD_PHONE_HOME, IDC_PD_PHONE_MOBILE}),
+                          (Texts{expected[0], expected[1], expected[2]}));
+            })
+            .OK();
+        Run(*doc);
+        EXPECT_TRUE(doc->OnSaveDocument(strFile.c_str()));
+    };
+    auto close = [&doc] { doc.reset(); };
+    CProgram mondayProgram({{'o', open(strMonday)},
+                            {'m',
+                             [this, &doc] {
+                                 EditOwen()
+                                     .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_PD_PHONE_HOME).text, "0113 4960000"); })
+                                     .SetText(IDC_PD_PHONE_MOBILE, "07700 900123")
+                                     .OK();
+                                 Run(*doc);
+                                 EditOwen().SetText(IDC_PD_ADDRESS[0], "9 Dock Lane").OK();
+                                 Run(*doc);
+                                 EXPECT_TRUE(doc->m_pPlayerDb->IsLost());
+                             }},
+                            {'b',
+                             [this, &seeAll] {
+                                 seeAll();
+                                 EXPECT_EQ(ui.MessageTexts(), (Texts{kNotWritten, kBackWritten}));
+                             }},
+                            {'q', close}});
+    CProgram thursdayProgram({{'o', open(strThursday)},
+                              {'p',
+                               [this, &doc] {
+                                   EditPhone("0113 4962222").OK();
+                                   Run(*doc);
+                               }},
+                              {'s',
+                               [this, &seeAll] {
+                                   seeAll();
+                                   EXPECT_EQ(ui.MessageTexts(), Texts{});
+                               }},
+                              {'q', close}});
+    ASSERT_TRUE(mondayProgram.Do('o') && thursdayProgram.Do('o'));
+    SetAway(true);
+    const bool bAway = thursdayProgram.Do('p') && mondayProgram.Do('m');
+    SetAway(false);
+    EXPECT_TRUE(bAway && mondayProgram.Do('b') && thursdayProgram.Do('s'));
+    EXPECT_EQ(mondayProgram.Finish(), "exit 0");
+    EXPECT_EQ(thursdayProgram.Finish(), "exit 0");
+
+    EXPECT_EQ(People(), Texts{"Owen Fairweather"});
+    CPlayer owen;
+    owen.m_dwDbKey = dwOwen;
+    EXPECT_EQ(Record(&owen), expected);
+    for (const std::string& strLeague : {strMonday, strThursday}) {
+        CBowlingDoc league;
+        ASSERT_TRUE(league.OnOpenDocument(strLeague.c_str()));
+        auto* p = static_cast<CPlayer*>(league.m_listPlayers.GetHead());
+        EXPECT_EQ(Details(*p), expected) << strLeague;
+        EXPECT_EQ(p->m_pDbPending, nullptr) << strLeague;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Away, SharedBowlerTwoPrograms, ::testing::Values(Away::Folder, Away::ReadOnlyFiles),
+                         [](const ::testing::TestParamInfo<Away>& info) {
+                             return std::string(info.param == Away::Folder ? "Folder" : "ReadOnlyFiles");
+                         });
 
 // A vacancy added to Monday through Add a New Player with the database is nobody's record: not
 // when he is added, nor when Set ALL dates every bowler, nor when the box is ticked again, nor

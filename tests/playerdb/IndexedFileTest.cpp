@@ -39,8 +39,27 @@ protected:
         m_nId = GetLE32(p);
         m_strName = CString(reinterpret_cast<const char*>(p + 4), static_cast<int>(strnlen(reinterpret_cast<const char*>(p + 4), 12)));
     }
+    // The next id above every id in the file.
+    BOOL GiveOwnKey(const BYTE* pKeeper, CString& strNotice) override
+    {
+        std::vector<BYTE> last;
+        const DWORD nWas = m_nId;
+        m_nId = TakeSequence(PeekLast("Id", last) ? GetLE32(last.data()) + 1 : 1);
+        if (m_nId != 0 && Rewrite() == 0)
+        {
+            strNotice.Format("%s kept %u; %s now has %u", NameAt(pKeeper).GetString(), nWas, m_strName.GetString(), m_nId);
+            return TRUE;
+        }
+        m_nId = nWas;
+        strNotice.Format("%s and %s both have %u", NameAt(pKeeper).GetString(), m_strName.GetString(), nWas);
+        return FALSE;
+    }
 
 private:
+    static CString NameAt(const BYTE* p)
+    {
+        return CString(reinterpret_cast<const char*>(p + 4), static_cast<int>(strnlen(reinterpret_cast<const char*>(p + 4), 12)));
+    }
     static void KeyOfId(const BYTE* p, std::string& key) { AppendBE32(key, GetLE32(p)); }
     static void SearchOfName(const BYTE* p, std::string& key)
     {
@@ -716,4 +735,131 @@ TEST_F(IndexedFileTest, RandomChangesKeepTheTreesInStepWithAModel)
     for (const auto& entry : byName)
         nameOrder.push_back(entry.second);
     EXPECT_EQ(nameOrder, WalkIds(f, "Name"));
+}
+
+// Two programs on one table; the folder goes for a moment (a plain file in its place), while
+// both hold their files open. The first writes on; the second, whose indexes the files must
+// give again, closes its table: nothing is looked up, added or changed on indexes that are not
+// the files', whatever is asked of it, even once the folder is back. Opened again, it has every
+// record once.
+TEST_F(IndexedFileTest, IndexesThatCannotBeTakenFromTheFilesAgainCloseTheTable)
+{
+    const std::filesystem::path folder = dir.path() / "shared", aside = dir.path() / "shared.aside";
+    std::filesystem::create_directory(folder);
+    const std::string sharedDta = (folder / "T.DTA").string(), sharedDtx = (folder / "T.DTX").string();
+    CTinyFile first, second;
+    for (CTinyFile* f : {&first, &second})
+    {
+        f->SetMessageHook([this](const CString& s) { messages.push_back(s); });
+        ASSERT_TRUE(f->Open(sharedDta.c_str(), sharedDtx.c_str()));
+    }
+    AddRange(first, 1, 300);
+    ASSERT_EQ(0, FindId(second, 7));
+
+    std::filesystem::rename(folder, aside);
+    std::ofstream(folder) << "not a folder";
+    AddRange(first, 301, 310);
+    EXPECT_EQ(-1, FindId(second, 305));
+    EXPECT_FALSE(second.IsOpen());
+    EXPECT_NE(-1, second.GetErrorText().Find("T.DTX")) << second.GetErrorText().GetString();
+    std::filesystem::remove(folder);
+    std::filesystem::rename(aside, folder);
+
+    second.m_nId = 7;
+    second.m_strName = "AGAIN";
+    CString why;
+    EXPECT_EQ((std::vector<long long>{-1, -1, -1, -1, -1, -1, -1, -1, -1}),
+              (std::vector<long long>{FindId(second, 7), second.Add(), second.Rewrite(), second.Delete(),
+                                      second.Next(1), second.ReadCurrent(), second.Last(),
+                                      second.RebuildIndexes() ? 0 : -1, second.VerifyIndexes(why) ? 0 : -1}));
+    EXPECT_TRUE(WalkIds(second, "Id").empty());
+    EXPECT_EQ(310u, first.GetRecordCount());
+
+    ASSERT_TRUE(second.Open(sharedDta.c_str(), sharedDtx.c_str()));
+    std::vector<DWORD> all(310);
+    for (DWORD n = 1; n <= 310; ++n)
+        all[n - 1] = n;
+    EXPECT_EQ(all, WalkIds(second, "Id"));
+    ASSERT_EQ(0, FindId(second, 305));
+    EXPECT_EQ(NameOf(305), second.m_strName);
+    second.m_nId = 7;
+    EXPECT_EQ(-1, second.Add());
+    AddRange(second, 311, 311);
+    EXPECT_EQ(0, FindId(first, 311));
+    ExpectSound(first);
+    ExpectSound(second);
+    EXPECT_TRUE(messages.empty()) << messages[0].GetString();
+}
+
+// A program that did not see another's record wrote a second record under its id: the slot of
+// id 4 holds id 2, whole. The table is mended when its indexes are built from the data file,
+// whether its index holds the one record or both: the record nearer the start of the file keeps
+// the id, the other takes one of its own above every id, both with their names, and it is said.
+// Opened again, it stays mended.
+TEST_F(IndexedFileTest, TwoRecordsUnderOneUniqueKeyAreMendedWithBothKept)
+{
+    const long long nSlot3 = 64 + 3 * 21;
+    for (const bool bIndexHoldsBoth : {false, true})
+    {
+        SCOPED_TRACE(bIndexHoldsBoth ? "index holding both" : "index holding one");
+        std::filesystem::remove(dta);
+        std::filesystem::remove(dtx);
+        messages.clear();
+        Fill(5);
+        std::string bytes = FileBytes(dta);
+        BYTE slot[21];
+        std::memcpy(slot, bytes.data() + nSlot3, sizeof slot);
+        PutLE32(slot + 5, 2);
+        PutLE32(slot + 1, CRecordFile::Crc32(slot + 5, 16));
+        Poke(dta, nSlot3, reinterpret_cast<const char*>(slot), sizeof slot);
+        if (bIndexHoldsBoth)
+        {
+            // As a program that let the second record into the index would have left it: clean,
+            // and matching the data file entry for entry.
+            CIndexTreeFile::CStamp stamp;
+            ASSERT_TRUE(CIndexTreeFile::ReadStamp(dtx.c_str(), stamp));
+            CIndexTreeFile index;
+            CString why, error;
+            ASSERT_EQ(1, index.Open(dtx.c_str(), {{"Id", TRUE}, {"Name", FALSE}}, stamp, why, error));
+            bytes = FileBytes(dta);
+            std::vector<std::string> ids, names;
+            for (DWORD n = 0; n < 5; ++n)
+            {
+                const BYTE* p = reinterpret_cast<const BYTE*>(bytes.data()) + 64 + n * 21 + 5;
+                std::string id, name(reinterpret_cast<const char*>(p + 4), strnlen(reinterpret_cast<const char*>(p + 4), 12));
+                AppendBE32(id, GetLE32(p));
+                AppendBE32(id, n);
+                name += '\0';
+                name += id;
+                ids.push_back(id);
+                names.push_back(name);
+            }
+            std::sort(ids.begin(), ids.end());
+            std::sort(names.begin(), names.end());
+            index.BulkLoad(0, ids);
+            index.BulkLoad(1, names);
+            ASSERT_TRUE(index.Flush(stamp, TRUE));
+        }
+        for (int nOpen = 0; nOpen < 2; ++nOpen)
+        {
+            CTinyFile f;
+            Open(f);
+            EXPECT_EQ((std::vector<DWORD>{1, 2, 3, 5, 6}), WalkIds(f, "Id"));
+            std::vector<CString> byName;
+            for (DWORD n : {1u, 2u, 3u, 5u, 6u})
+            {
+                ASSERT_EQ(0, FindId(f, n));
+                byName.push_back(f.m_strName);
+            }
+            EXPECT_EQ((std::vector<CString>{NameOf(1), NameOf(2), NameOf(3), NameOf(5), NameOf(4)}), byName);
+            EXPECT_EQ(5u, WalkIds(f, "Name").size());
+            f.m_nId = 2;
+            f.m_strName = "AGAIN";
+            EXPECT_EQ(-1, f.Add());
+            ExpectSound(f);
+        }
+        const CString said = NameOf(2) + " kept 2; " + NameOf(4) + " now has 6";
+        EXPECT_EQ(1, std::count(messages.begin(), messages.end(), said));
+        EXPECT_EQ(2u, messages.size());  // and the index rebuilt, once
+    }
 }

@@ -415,3 +415,67 @@ TEST_F(Playb003FileTest, ALargeDatabaseStaysInStepWithAModel)
     }
     EXPECT_EQ(expected.size(), n);
 }
+
+// Owen's record, and a second record under his key written by a program that could not find
+// the first: opened, the table keeps the first under his key (what leagues linked to him read)
+// and gives the second a new key, with a notice naming him; every detail of both is kept.
+TEST_F(Playb003FileTest, ASecondRecordUnderOneKeyIsGivenAKeyOfItsOwn)
+{
+    ASSERT_EQ(1u, db.NewKey());
+    Add(1, "Owen", "Fairweather");
+    db.m_strPhoneHome = "0113 4960000";
+    ASSERT_EQ(0, db.Rewrite());
+    Add(db.NewKey(), "Owen", "Fairweather");
+    db.m_strPhoneMobile = "07700 900123";
+    ASSERT_EQ(0, db.Rewrite());
+    db.Close();
+    const std::string dta = (dir.path() / "db" / CPlayb003File::kDataName).string();
+    const std::streamoff nSlot1 = 64 + CRecordFile::kSlotOverhead + CPlayb003File::kRecordLength;
+    std::string bytes;
+    {
+        std::ifstream in(dta, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    BYTE* slot = reinterpret_cast<BYTE*>(bytes.data()) + nSlot1;
+    PutLE32(slot + CRecordFile::kSlotOverhead, 1);
+    PutLE32(slot + 1, CRecordFile::Crc32(slot + CRecordFile::kSlotOverhead, CPlayb003File::kRecordLength));
+    std::ofstream(dta, std::ios::binary | std::ios::trunc) << bytes;
+
+    std::vector<CString> said;
+    db.SetMessageHook([&said](const CString& s) { said.push_back(s); });
+    Reopen();
+    ASSERT_FALSE(said.empty());
+    EXPECT_EQ("Two records of the player database had the key 1: Owen Fairweather and Owen Fairweather. The "
+              "first keeps the key, and the bowlers linked to it stay linked to the first; the second now has "
+              "the key 3. Both records' details are kept.",
+              said[0]);
+    auto details = [this](DWORD key) {
+        EXPECT_EQ(static_cast<long long>(key), Seek("Key", "", "", key));
+        return std::vector<std::string>{db.m_strFirstName.str(), db.m_strPhoneHome.str(), db.m_strPhoneMobile.str()};
+    };
+    EXPECT_EQ((std::vector<std::string>{"Owen", "0113 4960000", ""}), details(1));
+    EXPECT_EQ((std::vector<std::string>{"Owen", "", "07700 900123"}), details(3));
+    EXPECT_EQ((std::vector<std::string>{"Owen Fairweather", "Owen Fairweather"}), Walk("Key"));
+    EXPECT_EQ(4u, db.NewKey());
+    said.clear();
+    Reopen();
+    EXPECT_TRUE(said.empty());
+}
+
+// A table closed because its index could not be read again hands out no key: a key taken
+// without the file's counter may be another program's already.
+TEST_F(Playb003FileTest, ATableThatCouldNotReadItsIndexAgainHandsOutNoKey)
+{
+    CPlayb003File other;
+    ASSERT_TRUE(other.OpenIn((dir.path() / "db").string().c_str()));
+    Add(db.NewKey(), "Ann", "New");
+    const std::filesystem::path folder = dir.path() / "db", aside = dir.path() / "db.aside";
+    std::filesystem::rename(folder, aside);
+    std::ofstream(folder) << "not a folder";
+    EXPECT_EQ(0u, other.NewKey());
+    EXPECT_FALSE(other.IsOpen());
+    std::filesystem::remove(folder);
+    std::filesystem::rename(aside, folder);
+    EXPECT_EQ(0u, other.NewKey());
+    EXPECT_EQ(2u, db.NewKey());
+}

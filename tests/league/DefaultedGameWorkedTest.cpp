@@ -12,6 +12,7 @@
 
 #include "DrawnText.h"
 #include "RealDialogs.h"
+#include "ReloadedLeague.h"
 #include "WorkedLeague.h"
 #include "admin/PlayerSetup.h"
 #include "admin/RulesSetup.h"
@@ -159,6 +160,19 @@ TEST(DefaultedGameWorked, BothSidesDefaultAGameWithTeamHandicaps)
                   (Texts{"540", "0", "570", "1110", "3 "}));
     });
     EXPECT_EQ((V{t1->m_nPointsWon[PASS_HANDICAP], t2->m_nPointsWon[PASS_HANDICAP]}), (V{2, 6}));
+
+    // A league saved by a build that kept Team 1's 72 in game 3 opens on this rule: the stored
+    // handicap stays, and counts for nothing.
+    f->m_nTeamHandicap[0][2] = 72;
+    f->m_nTeamHandicap[0][4] = 216;
+    CBowlingDoc reopened;
+    ASSERT_TRUE(Reload(L.doc, reopened));
+    const CFixture* g = reopened.FindFixtureForTeam(1, 1);
+    ASSERT_NE(g, nullptr);
+    EXPECT_EQ((V{int(g->m_nTeamHandicap[0][2]), g->GetGameHandicap(0, 2), g->GetSeriesScore(0, TRUE),
+                 g->m_nHandicapMatchPoints[0], g->m_nHandicapMatchPoints[1],
+                 reopened.FindTeam(1)->m_nPointsWon[PASS_HANDICAP], reopened.FindTeam(2)->m_nPointsWon[PASS_HANDICAP]}),
+              (V{72, 0, 1044, 2, 6, 2, 6}));
 }
 
 // The same match typed on the real widgets: the Defaulted boxes ticked with the mouse, the
@@ -179,11 +193,12 @@ TEST(DefaultedGameWorked, TheSheetsTotalsOnTheRealWidgets)
                     if (nScore != 0)
                         d.Type(std::to_string(nScore).c_str()).Tab();
         EXPECT_EQ(d.FocusID(), static_cast<UINT>(IDOK));
-        EXPECT_EQ((Texts{d.Text(IDC_SS_HANDICAP[0][2]), d.Text(IDC_SS_HANDICAP_SERIES[0]),
-                         d.Text(IDC_SS_HCPTOTAL[0][0]), d.Text(IDC_SS_HCPTOTAL[0][1]), d.Text(IDC_SS_HCPTOTAL[0][2]),
-                         d.Text(IDC_SS_HCPTOTAL_SERIES[0]), d.Text(IDC_SS_HCPTOTAL[1][1]),
-                         d.Text(IDC_SS_HCPTOTAL_SERIES[1]), d.Text(IDC_SS_POINTS_HCP[0]), d.Text(IDC_SS_POINTS_HCP[1])}),
-                  (Texts{"0", "144", "522", "522", "0", "1044", "0", "1110", "1 ", "3 "}));
+        Texts shown;
+        for (UINT nID : {IDC_SS_HANDICAP[0][2], IDC_SS_HANDICAP_SERIES[0], IDC_SS_HCPTOTAL[0][0], IDC_SS_HCPTOTAL[0][1],
+                         IDC_SS_HCPTOTAL[0][2], IDC_SS_HCPTOTAL_SERIES[0], IDC_SS_HCPTOTAL[1][1],
+                         IDC_SS_HCPTOTAL_SERIES[1], IDC_SS_POINTS_HCP[0], IDC_SS_POINTS_HCP[1]})
+            shown.push_back(d.Text(nID));
+        EXPECT_EQ(shown, (Texts{"0", "144", "522", "522", "0", "1044", "0", "1110", "1 ", "3 "}));
         d.Enter();
     });
     EXPECT_TRUE(EnterResult(&L.doc, f));

@@ -607,7 +607,8 @@ public:
     void SetNewBowlerFigures(CFixture* pFixture, int nSide);
     // Blind, vacancy/robot and defaulted-game scores and handicaps of one cell. nDefaulted:
     // only zero or not matters (not zero = the defaulted-match robot). Incremental blind
-    // steps read the counters of the pass selector's set.
+    // steps read the counters of the pass selector's set. A cell a vacancy/robot rule scores
+    // records the average it is scored on (CFixture::GetRobotAverage).
     const CBlindScore& GetBlindRule(WORD wCategoryFlags) const;
     int CalcBlindScore(CFixture* pFixture, int nSide, int nPos, int nGame, BYTE nDefaulted);
     int CalcBlindHandicap(CFixture* pFixture, int nSide, int nPos, int nGame, BYTE nDefaulted);

@@ -47,7 +47,10 @@ void GetTeamGameScores(const CFixture& f, int nSide, int nScratch[MAX_GAMES], in
         return;
     }
     const bool bTeamHcp = pDoc->m_bTeamHandicaps != 0;
+    const BYTE nScoreless = f.GetScorelessGames(nSide);
     for (int g = 0; g < nGames; ++g) {
+        if (nScoreless & DefaultedBit(g))
+            continue; // 0 with handicap 0
         int nPins = 0, nHandicap = 0;
         for (int p = 0; p < MAX_POSITIONS; ++p) // a fixed count, unrolled
             if (p < n) {
@@ -88,17 +91,13 @@ SlotRef MakeSlotRef(CFixture* pFixture, int nSide, int nPos, int nGame)
     return r;
 }
 
+// A vacancy's or robot's score, and the average it is scored on, which its cell records.
 int RobotScore(const CRobot& robot, const SlotRef& r)
 {
-    const int nOppAvg = static_cast<int>(r.pFixture->m_nAverage[r.nGame][r.kOpp]);
-    switch (robot.m_nKind) {
-    // The rule's figures take any 32-bit value: worked in 64 bits, held to a game's field.
-    case CRobot::kindFlatScore: return ToGameFigure(robot.m_nFlatScore);
-    case CRobot::kindAverageLessPercent: return ToGameFigure(static_cast<long long>(nOppAvg) * robot.m_nPercent / 100);
-    case CRobot::kindAverageLessPins: return ToGameFigure(static_cast<long long>(nOppAvg) - robot.m_nPins);
-    case CRobot::kindOpponentsScore: return r.pFixture->m_nScore[r.nGame][r.kOpp];
-    default: return 0;
-    }
+    CFixture& f = *r.pFixture;
+    const int nAverage = f.GetRobotAverage(robot, r.nSide, r.nPos, r.nGame);
+    f.m_nAverage[r.nGame][r.k] = static_cast<DWORD>(nAverage);
+    return robot.m_nKind == CRobot::kindOpponentsScore ? f.m_nScore[r.nGame][r.kOpp] : nAverage;
 }
 
 bool ValidSlot(const CFixture* pFixture, int nSide, int nPos, int nGame)
@@ -460,8 +459,11 @@ void CBowlingDoc::CalcMatchPoints(CFixture* pFixture)
         for (int s = 0; s < 2; ++s)
             for (int p = 0; p < n; ++p) {
                 const int k = CFixture::SlotOf(s, p);
+                const BYTE nScoreless = f.GetScorelessGames(s);
                 for (int g = 0; g < nGames; ++g)
-                    nPosScore[s][p][g] = f.m_nScore[g][k] + (bIndividualHcp ? f.m_nHandicap[g][k] : 0);
+                    nPosScore[s][p][g] = (nScoreless & DefaultedBit(g))
+                                             ? 0
+                                             : f.m_nScore[g][k] + (bIndividualHcp ? f.m_nHandicap[g][k] : 0);
                 if (!bAnyBarred)
                     continue;
                 const DWORD dwFlags = f.m_dwPosFlags[k];

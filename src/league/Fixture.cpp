@@ -679,16 +679,45 @@ int SideGameTotal(const CFixture& f, int nSide, int nGame, BOOL bHandicap, Count
 
 } // namespace
 
+BYTE CFixture::GetScorelessGames(int nSide) const
+{
+    if (nSide < 0 || nSide > 1 || (m_pDoc && m_pDoc->m_dwRobotIfDefault))
+        return 0;
+    return m_nDefaulted[nSide];
+}
+
+void CFixture::SumTeamGame(int nSide, int nGame, int& nPins, int& nHandicap) const
+{
+    nPins = nHandicap = 0;
+    if (nSide < 0 || nSide > 1 || nGame < 0 || nGame >= GetLeagueGames() || IsScorelessGame(nSide, nGame))
+        return;
+    for (int p = 0; p < std::min<int>(m_nPlayers, MAX_POSITIONS); ++p) {
+        // A vacancy's, a robot's or, in a game the side defaulted with robot scores on, the
+        // defaulted-match robot's rule decides whether the position counts.
+        const CRobot* pRule = GetScoringRobot(nSide, p, nGame);
+        if (pRule && pRule->m_bExclude)
+            continue;
+        nPins += m_nScore[nGame][SlotOf(nSide, p)];
+        nHandicap += m_nHandicap[nGame][SlotOf(nSide, p)];
+    }
+    if (UsesTeamHandicaps(m_pDoc))
+        nHandicap = static_cast<int>(m_nTeamHandicap[nSide][nGame]);
+}
+
+int CFixture::GetGameHandicap(int nSide, int nGame) const
+{
+    int nPins, nHandicap;
+    SumTeamGame(nSide, nGame, nPins, nHandicap);
+    return nHandicap;
+}
+
 int CFixture::GetGameScore(int nSide, int nGame, BOOL bHandicap) const
 {
-    if (nSide < 0 || nSide > 1 || nGame < 0 || nGame >= GetLeagueGames() || !m_bPlayed[nSide])
+    if (nSide < 0 || nSide > 1 || !m_bPlayed[nSide])
         return 0;
-    // A vacancy's, a robot's or, in a game the side defaulted with robot scores on, the
-    // defaulted-match robot's rule decides whether the position counts.
-    return SideGameTotal(*this, nSide, nGame, bHandicap, [&](int k) {
-        const CRobot* pRule = GetScoringRobot(nSide, k - SlotOf(nSide, 0), nGame);
-        return !(pRule && pRule->m_bExclude);
-    });
+    int nPins, nHandicap;
+    SumTeamGame(nSide, nGame, nPins, nHandicap);
+    return nPins + (bHandicap ? nHandicap : 0);
 }
 
 int CFixture::GetSeriesScore(int nSide, BOOL bHandicap) const
@@ -725,7 +754,8 @@ int CFixture::GetPositionSeries(int nSide, int nPos, BOOL bHandicap) const
     const BOOL bWithHcp = bHandicap && !UsesTeamHandicaps(m_pDoc);
     int nTotal = 0;
     for (int g = 0; g < GetLeagueGames(); ++g)
-        nTotal += m_nScore[g][k] + (bWithHcp ? m_nHandicap[g][k] : 0);
+        if (!IsScorelessGame(nSide, g))
+            nTotal += m_nScore[g][k] + (bWithHcp ? m_nHandicap[g][k] : 0);
     return nTotal;
 }
 

@@ -114,7 +114,20 @@ public:
     int CountSubstitutions(int nSide, int nPos) const;
 
     // --- scores ------------------------------------------------------------------------
-    // The side's team score of a game (0 until entered, 0 beyond the games per match).
+    // The games a side defaulted while the league does not play against robot scores, as a
+    // DefaultedBit mask: each scores 0 with handicap 0 in every total (its team game and
+    // series, its handicap row, the points, the summaries), whatever its cells hold.
+    BYTE GetScorelessGames(int nSide) const;
+    bool IsScorelessGame(int nSide, int nGame) const
+    {
+        return static_cast<unsigned>(nGame) < MAX_GAMES && (GetScorelessGames(nSide) & DefaultedBit(nGame)) != 0;
+    }
+    // The handicap a side's game adds to its team score: its team handicap where the league has
+    // them, else the handicaps of the positions that count in its team game; 0 for a scoreless
+    // game and beyond the games per match.
+    int GetGameHandicap(int nSide, int nGame) const;
+    // The side's team score of a game (0 until entered, 0 beyond the games per match, 0 for a
+    // scoreless game): its scratch pins plus, asked with handicap, GetGameHandicap.
     // The first argument is not read.
     int GetGameScore(int nSide, int nGame, BOOL bHandicap) const;
     int GetGame1ScoreSideA(int, BOOL bHcp) const { return GetGameScore(0, 0, bHcp); }
@@ -141,6 +154,8 @@ public:
     int GetSeriesBowled(int nSide, BOOL bHandicap) const;
     int GetSeriesBowledSideA(BOOL bHcp) const { return GetSeriesBowled(0, bHcp); }
     int GetSeriesBowledSideB(BOOL bHcp) const { return GetSeriesBowled(1, bHcp); }
+    // A position's cells over the games (with its handicaps unless the league has team
+    // handicaps), a scoreless game counting 0.
     int GetPositionSeries(int nSide, int nPos, BOOL bHandicap) const;
     int GetPositionSeriesSideA(int nPos, BOOL bHcp) const { return GetPositionSeries(0, nPos, bHcp); }
     int GetPositionSeriesSideB(int nPos, BOOL bHcp) const { return GetPositionSeries(1, nPos, bHcp); }
@@ -190,6 +205,11 @@ public:
     // the league plays against robot scores, the rule for defaulted matches; else the rule of a
     // vacancy or robot at the position. Null for a bowler's game.
     const CRobot* GetScoringRobot(int nSide, int nPos, int nGame) const;
+    // The average a vacancy/robot rule gives a position's game, which it is scored on and which
+    // its cell records: the flat score, or worked from the opposing game's average as that game
+    // is scored. Facing robot scores that is their rule's average: a flat score, or 0 where
+    // each rule rests on the other's average.
+    int GetRobotAverage(const CRobot& rule, int nSide, int nPos, int nGame) const;
     // The pacer of a slot's game: the link, else found by number; null when not paced.
     CPlayer* GetPacer(int nGame, int nSlot) const;
     // A paced game that is neither blind nor Non Qual: its cell is the pacer's game, on his
@@ -287,7 +307,8 @@ public:
     // game" side A's k meets side B's (k + game) mod bowlers.
     int GetOpponentPosition(int nSide, int nPos, int nGame) const;
     // The averages each bowler is scored with (robots' from their rules), the team average
-    // of each game and the total, and with team handicaps each side's team handicap.
+    // of each game and the total, and with team handicaps each side's team handicap (none in
+    // a scoreless game).
     void SetMatchAverages();
     // A blind bowler of a played side past the league's limit whom the secretary changes.
     BOOL ExceedsBlindGameLimit();
@@ -355,6 +376,9 @@ public:
     BYTE m_nBowlerIndex[2][MAX_GAMES]{}; // written by CountBowlersAtPosition
 
 private:
+    // A side's team game: the pins of the positions that count and the handicap it adds (the
+    // team handicap, or those positions' handicaps); both 0 for a scoreless game.
+    void SumTeamGame(int nSide, int nGame, int& nPins, int& nHandicap) const;
     // GetMatchedGame of a game with a mark or of a side that defaulted it.
     CBowledGame GetMarkedMatchedGame(int nSide, int nPos, int nGame) const;
     void CopyAll(const CFixture& other);

@@ -190,7 +190,7 @@ int CFixture::GetOpponentPosition(int nSide, int nPos, int nGame) const
 
 namespace {
 
-// The average a vacancy or robot position is scored with: its rule's figure.
+// The average a vacancy or robot rule gives, on its opponent's average.
 int RobotAverage(const CRobot& robot, int nOpponentAverage)
 {
     switch (robot.m_nKind) {
@@ -203,6 +203,25 @@ int RobotAverage(const CRobot& robot, int nOpponentAverage)
 }
 
 } // namespace
+
+int CFixture::GetRobotAverage(const CRobot& rule, int nSide, int nPos, int nGame) const
+{
+    if (rule.m_nKind == CRobot::kindFlatScore)
+        return RobotAverage(rule, 0);
+    if (nSide < 0 || nSide > 1 || nPos < 0 || nPos >= MAX_POSITIONS || nGame < 0 || nGame >= MAX_GAMES)
+        return 0;
+    const int nOpp = GetOpponentPosition(nSide, nPos, nGame);
+    const int kOpp = SlotOf(1 - nSide, nOpp);
+    int nOppAvg = static_cast<int>(m_nAverage[nGame][kOpp]);
+    const CRobot* pOppRule = GetScoringRobot(1 - nSide, nOpp, nGame);
+    const CPlayer* pOpp = GetSlotPlayer(nGame, kOpp);
+    // Robot scores opposite, a defaulted game's or a vacancy's, stand at their own rule's
+    // average, never an absent bowler's: a flat score, or nothing where that rule rests on
+    // this one's average in turn.
+    if (pOppRule || (pOpp && pOpp->IsRobot()))
+        nOppAvg = pOppRule && pOppRule->m_nKind == CRobot::kindFlatScore ? RobotAverage(*pOppRule, 0) : 0;
+    return RobotAverage(rule, nOppAvg);
+}
 
 void CFixture::SetMatchAverages()
 {
@@ -234,16 +253,9 @@ void CFixture::SetMatchAverages()
                     m_nAverage[g][k] = pScored->m_nAverage;
             }
         for (int s = 0; s < 2; ++s)
-            for (int p = 0; p < n; ++p) {
-                if (!pRobot[s][p])
-                    continue;
-                const int nOpp = GetOpponentPosition(s, p, g);
-                const int kOpp = SlotOf(1 - s, nOpp);
-                const CPlayer* pOpp = GetSlotPlayer(g, kOpp);
-                const bool bOppRobot = (nOpp < n && pRobot[1 - s][nOpp]) || (pOpp && pOpp->IsRobot());
-                const int nOppAvg = bOppRobot ? 0 : static_cast<int>(m_nAverage[g][kOpp]);
-                m_nAverage[g][SlotOf(s, p)] = static_cast<DWORD>(RobotAverage(*pRobot[s][p], nOppAvg));
-            }
+            for (int p = 0; p < n; ++p)
+                if (pRobot[s][p])
+                    m_nAverage[g][SlotOf(s, p)] = static_cast<DWORD>(GetRobotAverage(*pRobot[s][p], s, p, g));
         for (int s = 0; s < 2; ++s)
             for (int p = 0; p < n; ++p)
                 m_nTeamAverage[s][g] += m_nAverage[g][SlotOf(s, p)];
@@ -273,6 +285,9 @@ void CFixture::SetMatchAverages()
             }
         }
         for (int s = 0; s < 2; ++s) {
+            // A game the side defaulted without robot scores adds no handicap to anything.
+            if (IsScorelessGame(s, g))
+                h[s] = 0;
             m_nTeamHandicap[s][g] = static_cast<DWORD>(h[s]);
             m_nTeamHandicap[s][4] += static_cast<DWORD>(h[s]);
         }

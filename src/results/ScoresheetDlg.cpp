@@ -651,15 +651,14 @@ void CScoresheetDlg::RefreshDisplay()
 
     if (IsSingles()) {
         // Each game with the handicap it is scored with: the side's team handicap, when the
-        // league has them, in place of the bowler's.
+        // league has them, in place of the bowler's; none in a game that scores nothing.
         for (int s = 0; s < 2; ++s) {
             const int k = CFixture::SlotOf(s, 0);
             CString* hcpScore = s == 0 ? m_strHcpTotalA : m_strHcpTotalB;
             int nSeries = f.GetPositionSeries(s, 0, FALSE);
             for (int g = 0; g < 4; ++g) {
-                const int nHandicap =
-                    UsesTeamHandicaps() ? static_cast<int>(f.m_nTeamHandicap[s][g]) : f.m_nHandicap[g][k];
-                hcpScore[g] = Num(f.m_nScore[g][k] + nHandicap);
+                const int nHandicap = f.GetGameHandicap(s, g);
+                hcpScore[g] = Num((f.IsScorelessGame(s, g) ? 0 : f.m_nScore[g][k]) + nHandicap);
                 if (g < f.GetLeagueGames())
                     nSeries += nHandicap;
                 if (g == 0)
@@ -669,7 +668,6 @@ void CScoresheetDlg::RefreshDisplay()
             (s == 0 ? m_strHcpTotalSeriesA : m_strHcpTotalSeriesB) = Num(nSeries);
         }
     } else {
-        const int nGames = LeagueGames();
         for (int s = 0; s < 2; ++s) {
             CString* hcpTotal = s == 0 ? m_strHcpTotalA : m_strHcpTotalB;
             CString* scrTotal = s == 0 ? m_strScratchTotalA : m_strScratchTotalB;
@@ -681,13 +679,7 @@ void CScoresheetDlg::RefreshDisplay()
                 scrTotal[g] = Num(nScr);
                 nHcpSum += nHcp;
                 nScrSum += nScr;
-                long nHandicap = 0;
-                if (UsesTeamHandicaps()) {
-                    nHandicap = static_cast<long>(f.m_nTeamHandicap[s][g]);
-                } else if (g < nGames) {
-                    for (int p = 0; p < m_nPositions; ++p)
-                        nHandicap += f.m_nHandicap[g][CFixture::SlotOf(s, p)];
-                }
+                const long nHandicap = f.GetGameHandicap(s, g);
                 handicap[g] = Num(nHandicap);
                 nHandicapSum += nHandicap;
             }

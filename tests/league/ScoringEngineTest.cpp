@@ -447,6 +447,101 @@ TEST(ScoringRobot, EachKindAgainstItsOpponent)
     EXPECT_EQ(m.pFixture->m_nTeamAverage[1][0], 120u + 153u + 160u + 170u);
 }
 
+// Robot scores facing robot scores. Fours, one game; the league's four rules are a flat 130,
+// 90 % of the opponent's average, that average less 10 pins and the opponent's score. Side A's
+// places are robots on rules 1 to 4; side B's place 1 a bowler (170.0, bowling 185), places 2 to
+// 4 robots on rules 1 to 3.
+//   A1 (flat) faces the bowler: 130. A2 (90 %) faces B2's flat 130: 117 on 117, whatever the
+//   bowlers' figures. A3 (less 10 pins) and B3 (90 %) each work from the other: both stand on 0.
+//   A4 (opponent's score) faces B4 (less 10 pins), which works from A4's average in turn: B4
+//   stands on 0 and scores 0, and A4 takes that score.
+// Each cell records the average it is scored on, and the team averages take them: 247 and 300.
+TEST(ScoringRobot, FacingRobotScoresTheirRulesAverage)
+{
+    Match m(4, 1, true);
+    const BYTE kinds[4] = {CRobot::kindFlatScore, CRobot::kindAverageLessPercent, CRobot::kindAverageLessPins,
+                           CRobot::kindOpponentsScore};
+    for (int r = 0; r < 4; ++r)
+        m.doc.m_Robot[r].m_nKind = kinds[r];
+    m.doc.m_Robot[0].m_nFlatScore = 130;
+    m.Bowler(1, 0, 170, 24);
+    m.Scores(1, 0, {185});
+    for (int r = 0; r < 4; ++r)
+        m.Bowler(0, r, 0, 0, static_cast<BYTE>(r + 1));
+    for (int p = 1; p < 4; ++p)
+        m.Bowler(1, p, 0, 0, static_cast<BYTE>(p));
+    for (int p = 1; p < 4; ++p)
+        m.FillBlind(1, p, 0);
+    for (int p = 0; p < 4; ++p)
+        m.FillBlind(0, p, 0);
+    CFixture& f = *m.pFixture;
+    auto cells = [&](int nSide) {
+        std::vector<int> v;
+        for (int p = 0; p < 4; ++p)
+            v.push_back(f.m_nScore[0][CFixture::SlotOf(nSide, p)]);
+        for (int p = 0; p < 4; ++p)
+            v.push_back(static_cast<int>(f.m_nAverage[0][CFixture::SlotOf(nSide, p)]));
+        return v;
+    };
+    EXPECT_EQ(cells(0), (std::vector<int>{130, 117, 0, 0, 130, 117, 0, 0}));
+    EXPECT_EQ(cells(1), (std::vector<int>{185, 130, 0, 0, 170, 130, 0, 0}));
+    f.SetMatchAverages();
+    EXPECT_EQ(cells(0), (std::vector<int>{130, 117, 0, 0, 130, 117, 0, 0}));
+    EXPECT_EQ((std::vector<int>{int(f.m_nTeamAverage[0][0]), int(f.m_nTeamAverage[1][0])}),
+              (std::vector<int>{247, 300}));
+}
+
+// A game a side defaulted without robot scores scores 0 with handicap 0 in every total, whatever
+// its cells hold (a file of an earlier build kept the bowlers' handicaps and the team handicap
+// there). Doubles, two games, handicap, individual points 1 a game and 1 for the series, team
+// points 1 a game and 2 for the series. Side A bowls 170 and 180 twice on handicap 0. Side B
+// (handicaps 20 and 30) bowls 150 and 160 in game 1 and defaults game 2, its cells holding 100
+// and 100 with their handicaps.
+//   Side B: game 1 310 + 50 = 360, game 2 0 (not 250), series 360; B1's series 170 (not 290).
+//   Team points: game 1 side B's, 360 to 350; game 2 side A's outright; the series side A's.
+//   Individual: game 1 A1's 170 ties B1's, B2's 190 beats A2's 180; game 2 side A's outright;
+//   the series A1's 340 against 170 and A2's 360 against 190.
+// With team handicaps the team handicap stored for the game counts for nothing either; against
+// robot scores the game is the robots', its cells and handicaps counting.
+TEST(ScoringMatch, AGameDefaultedWithoutRobotScoresScoresNothing)
+{
+    Match m(2, 2, true);
+    SetPoints(m.doc.m_HcpPoints, 2, 2, 2, 4);
+    m.Bowler(0, 0, 200, 0);
+    m.Bowler(0, 1, 200, 0);
+    m.Bowler(1, 0, 175, 20);
+    m.Bowler(1, 1, 162, 30);
+    m.Scores(0, 0, {170, 170});
+    m.Scores(0, 1, {180, 180});
+    m.Scores(1, 0, {150, 100});
+    m.Scores(1, 1, {160, 100});
+    CFixture& f = *m.pFixture;
+    f.m_nDefaulted[1] = DefaultedBit(1);
+    m.ReadyToScore();
+    EXPECT_EQ(f.GetScorelessGames(1), DefaultedBit(1));
+    EXPECT_EQ(f.GetScorelessGames(0), 0);
+    EXPECT_EQ((std::vector<int>{f.GetGameScore(1, 0, TRUE), f.GetGameScore(1, 1, TRUE), f.GetGameHandicap(1, 1),
+                                f.GetSeriesScore(1, TRUE), f.GetSeriesScore(1, FALSE), f.GetPositionSeries(1, 0, TRUE),
+                                f.GetGameScore(0, 1, TRUE)}),
+              (std::vector<int>{360, 0, 0, 360, 310, 170, 350}));
+    m.doc.CalcMatchPoints(&f);
+    EXPECT_EQ(Cells(f.m_wHandicapPoints, {{0, 5, 0}, {1, 5, 0}, {0, 5, 1}, {0, 5, 4}, {1, 5, 4}}),
+              (std::vector<int>{0, 2, 2, 4, 0}));
+    EXPECT_EQ(Cells(f.m_wHandicapPoints, {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 0, 1}, {0, 1, 1}, {0, 0, 4}, {0, 1, 4}}),
+              (std::vector<int>{1, 1, 2, 2, 2, 2, 2}));
+    ExpectMatchIdentity(f, PASS_HANDICAP);
+
+    m.doc.m_bTeamHandicaps = 1;
+    f.m_nTeamHandicap[1][0] = f.m_nTeamHandicap[1][1] = 40;
+    EXPECT_EQ((std::vector<int>{f.GetGameScore(1, 0, TRUE), f.GetGameScore(1, 1, TRUE), f.GetSeriesScore(1, TRUE)}),
+              (std::vector<int>{350, 0, 350}));
+    m.doc.m_bTeamHandicaps = 0;
+
+    m.doc.m_dwRobotIfDefault = 1;
+    EXPECT_EQ(f.GetScorelessGames(1), 0);
+    EXPECT_EQ((std::vector<int>{f.GetGameScore(1, 1, TRUE), f.GetGameHandicap(1, 1)}), (std::vector<int>{250, 50}));
+}
+
 // A blind game with a pacer beside it is its absent bowler's, on the model's own calls as on
 // the scoresheet, whichever cell is worked first. The pacer (133.0, handicap 53) is put in
 // before the game is marked blind, so the cell starts on his figures.

@@ -349,7 +349,7 @@ void CCardPainter::HandicapRows(int& y)
             continue;
         int dx = s * kSideWidth, nSum = 0;
         for (int g = 0; g < m_nGames; ++g) {
-            int n = m_f.GetGameScore(s, g, TRUE) - m_f.GetGameScore(s, g, FALSE);
+            int n = m_f.GetGameHandicap(s, g);
             nSum += n;
             Text(dx + kGameHcp[g] - kTeamHcpShift, y, Num("%d", n), false, true, kBlack);
         }
@@ -615,9 +615,6 @@ private:
     CRepItem_Result::Switches m_sw;
     int m_nGames, m_nPos;
     bool m_bMarked = false;
-    // Each side's sums over its positions: scores and handicaps by game.
-    int m_nScores[2][MAX_GAMES] = {};
-    int m_nHandicaps[2][MAX_GAMES] = {};
 };
 
 void CCardHtml::HeadingSide(int s)
@@ -683,9 +680,6 @@ void CCardHtml::Grid()
                     name += Num(" (%d)", r.cell[r.nHandicapGame[i]].nHandicap);
             }
             for (int g = 0; g < m_nGames; ++g) {
-                m_nScores[s][g] += r.cell[g].nScore;
-                if (m_sw.bIndividualHcp)
-                    m_nHandicaps[s][g] += r.cell[g].nHandicap;
                 if (r.nRow[g] < 0)
                     continue;
                 const bool bMarked = r.cell[g].IsMarked();
@@ -754,8 +748,9 @@ void CCardHtml::ScratchTotals()
         int nSum = 0;
         for (int g = 0; g < MAX_GAMES; ++g) {
             if (g < m_nGames) {
-                Right(kFontTotals, Num("%d", m_nScores[s][g]));
-                nSum += m_nScores[s][g];
+                const int n = m_f.GetGameScore(s, g, FALSE);
+                Right(kFontTotals, Num("%d", n));
+                nSum += n;
             } else {
                 Empty();
             }
@@ -768,9 +763,6 @@ void CCardHtml::ScratchTotals()
 
 void CCardHtml::HandicapRows()
 {
-    auto handicap = [&](int s, int g) {
-        return m_sw.bIndividualHcp ? m_nHandicaps[s][g] : static_cast<int>(m_f.m_nTeamHandicap[s][g]);
-    };
     // Per game, then the series: one right cell and an empty one for a singles match, the
     // other way round otherwise.
     auto sixCells = [&](int s, bool bTotals, bool bSeriesLeft) {
@@ -780,7 +772,7 @@ void CCardHtml::HandicapRows()
                 Empty();
                 continue;
             }
-            int n = handicap(s, g) + (bTotals ? m_nScores[s][g] : 0);
+            int n = bTotals ? m_f.GetGameScore(s, g, TRUE) : m_f.GetGameHandicap(s, g);
             nSum += n;
             Right(kFontDetail, Num("%d", n));
         }

@@ -20,7 +20,8 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 //      (game 2's cell keeps 190 for the team; the card shows Fay's game in her own row)
 //   B2 Eve (hcp 25): 160 175 0 defaulted                                 series 335 / 410
 // Team games A 380 290 280 (950), handicap 30 50 50 (130), with handicap 410 340 330 (1080).
-// Team games B 340 365 0 (705), handicap 40 40 40 (120), with handicap 380 405 40 (825).
+// Team games B 340 365 0 (705), handicap 40 40 0 (80), with handicap 380 405 0 (785): the game B
+// defaulted scores 0 with handicap 0, whatever handicaps its cells hold.
 class ResultCard : public ::testing::Test
 {
 protected:
@@ -136,11 +137,12 @@ TEST_F(ResultCard, RowsOfAMatchWorkedByHand)
     ExpectEach<int>(dc, End, {{"R4 03 Mar 09 21:05", 720 + 5018}, {"R4 04 Mar 09 20:00", 720 + 10058},
                                    {"210 ", 720 + 2027}, {"230", 720 + 2312}, {"520", 720 + 4718}, {"580", 720 + 5018},
                                    {"30", 720 + 1652}, {"120*", 720 + 3347}, {"  0*", 720 + 5040 + 3347},
-                                   {"950", 720 + 4733}, {"130", 720 + 5018 - 142}, {"1080", 720 + 5018},
+                                   {"950", 720 + 4733}, {"130", 720 + 5018 - 142}, {"80", 720 + 5040 + 5018 - 142},
+                                   {"1080", 720 + 5018}, {"785", 720 + 5040 + 5018},
                                    {"5 ", 720 + 1652}, {"205 ", 720 + 5040 + 2687}});
     ExpectEach<int>(dc, Top, {{"Bob", -964 - 222}, {"Cy", -1386}, {"120*", -1386}, {"430", -1386}, {"500", -1386},
                               {" * = Non Qualifying.", -1608}, {"950", -1608}, {"705", -1608}, {"130", -1830},
-                              {"1080", -2052}, {"825", -2052}, {"405", -2052}, {"5 ", -2274}, {"1 ", -2274}});
+                              {"1080", -2052}, {"785", -2052}, {"405", -2052}, {"5 ", -2274}, {"1 ", -2274}});
     ExpectCounts(dc, {{" * = Non Qualifying.", 1}, {"Scratch", 0}});
     EXPECT_EQ(TextCall(dc, "130").font.lfWeight, 400);
     const DrawCall& label = TextCall(dc, "Handicap");
@@ -262,11 +264,12 @@ TEST_F(ResultCard, HtmlRowsOfTheSameMatch)
               std::string::npos)
         << html;
     EXPECT_NE(html.find("<TR>\n" + cell("Handicap", false) + cell("30") + cell("50") + cell("50") + "<TD></TD>" +
-                        "<TD></TD>" + cell("130", false)),
+                        "<TD></TD>" + cell("130", false) + "\n<TD></TD>\n<TD></TD>" + cell("40") + cell("40") +
+                        cell("0") + "<TD></TD><TD></TD>" + cell("80", false)),
               std::string::npos)
         << html;
-    EXPECT_NE(html.find("\n<TD></TD>\n<TD></TD>" + cell("380") + cell("405") + cell("40") + "<TD></TD><TD></TD>" +
-                        cell("825") + "</TR>\n"),
+    EXPECT_NE(html.find("\n<TD></TD>\n<TD></TD>" + cell("380") + cell("405") + cell("0") + "<TD></TD><TD></TD>" +
+                        cell("785") + "</TR>\n"),
               std::string::npos)
         << html;
     EXPECT_NE(html.find(cell("Points (Hcp) 3\xBD", false) + cell("1 ") + cell("0 ") + cell("1 ") + "<TD></TD>" +

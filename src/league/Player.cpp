@@ -182,7 +182,12 @@ void CPlayer::MendReadDetails()
     // What the league knew of his record: only the details waiting hold anything.
     if (m_pDbPending) {
         const CString record = "the database record of " + place;
-        NoteMends(MendDetails(m_pDbPending->m_base, m_pDbPending->m_dwDetails), " of " + record, record);
+        const CDetailMends known = MendDetails(m_pDbPending->m_base, m_pDbPending->m_dwDetails);
+        NoteMends(known, " of " + record, record);
+        // A mended value is a guess: it waits no longer, and the record's own stands.
+        m_pDbPending->m_dwDetails &= ~(mends.dwDetails | known.dwDetails);
+        if (m_pDbPending->m_dwDetails == 0)
+            m_pDbPending.reset();
     }
 }
 

@@ -114,8 +114,10 @@ bool IsSoundDate(const CSharedDetails& d, const DateParts& date)
 }
 
 // Clears the parts no date holds, judging together the parts of dwWhich; names each cleared.
-void MendDate(CSharedDetails& d, const DateParts& date, DWORD dwWhich, std::vector<CString>& mends)
+// Whether any was.
+bool MendDate(CSharedDetails& d, const DateParts& date, DWORD dwWhich, std::vector<CString>& mends)
 {
+    const size_t nBefore = mends.size();
     auto clear = [&](auto& part, const char* pszPart, const CString& strWhy) {
         CString mend;
         mend.Format("the %s %s %u", date.pszName, pszPart, static_cast<unsigned>(part));
@@ -140,6 +142,7 @@ void MendDate(CSharedDetails& d, const DateParts& date, DWORD dwWhich, std::vect
         why.AppendFormat(" has %d days)", DaysInMonth(nMonth, nYear));
         clear(nDay, "day", why);
     }
+    return mends.size() > nBefore;
 }
 
 void MendGenders(WORD& wFlags)
@@ -253,19 +256,22 @@ CDetailMends MendDetails(CSharedDetails& d, DWORD dwWhich)
 {
     CDetailMends mends;
     for (const DateParts& date : kDates)
-        MendDate(d, date, dwWhich, mends.dates);
+        if (MendDate(d, date, dwWhich, mends.dates))
+            mends.dwDetails |= DateBits(date);
     ForEachSharedDetail(
         [&](int n, auto& v) {
             if constexpr (std::is_same_v<std::decay_t<decltype(v)>, CString>)
                 if ((dwWhich & Bit(n)) && HasControlChars(v)) {
                     v = WithoutControlChars(v);
                     mends.texts.push_back(TextName(n));
+                    mends.dwDetails |= Bit(n);
                 }
         },
         d);
     if ((dwWhich & Bit(SD_FLAGS)) && IsBothGenders(d.m_wFlags)) {
         MendGenders(d.m_wFlags);
         mends.bGenders = true;
+        mends.dwDetails |= Bit(SD_FLAGS);
     }
     return mends;
 }

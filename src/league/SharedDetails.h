@@ -127,6 +127,7 @@ DWORD KeepSoundDetails(CSharedDetails& d, const CSharedDetails& fallback);
 // What a mend changed, named for a notice: "the birth day 31 (Sep 1980 has 30 days)", "surname".
 struct CDetailMends
 {
+    DWORD dwDetails = 0;          // the details mended (a date's three bits when any part was)
     std::vector<CString> dates;   // each part cleared
     std::vector<CString> texts;   // each text control characters were left out of
     bool bGenders = false;        // both genders, now female

@@ -955,7 +955,8 @@ TEST_F(CorruptFileTest, ABowlersImpossibleDateTextOrGenderIsMendedNamingHim)
 
 // A change waiting for the player database (file version 78) holds the league's values in the
 // bowler and, apart, what the league knew of his record: damage to either is mended as above,
-// the record's named as such, and the change still waits.
+// the record's named as such. A mended detail waits no longer (the record's own will stand); the
+// others still wait.
 TEST_F(CorruptFileTest, DamagedDetailsWaitingForThePlayerDatabaseAreMendedNamingTheBowler)
 {
     CBowlingDoc doc;
@@ -965,8 +966,11 @@ TEST_F(CorruptFileTest, DamagedDetailsWaitingForThePlayerDatabaseAreMendedNaming
     p->m_dwDbKey = 7;
     p->m_pDbPending = std::make_unique<CDbPending>();
     CDbPending& w = *p->m_pDbPending;
-    w.m_dwDetails = 1u << SD_SURNAME | 1u << SD_PHONE_MOBILE | 1u << SD_BIRTH_DAY | 1u << SD_BIRTH_MONTH | 1u << SD_FLAGS;
+    w.m_dwDetails = 1u << SD_SURNAME | 1u << SD_PHONE_MOBILE | 1u << SD_BIRTH_DAY | 1u << SD_BIRTH_MONTH | 1u << SD_FLAGS |
+                    1u << SD_PHONE_WORK;
     p->m_strSurname = "Hal\x02lam";
+    p->m_strPhoneWork = "0113 4969999";
+    w.m_base.m_strPhoneWork = "0113 4960000";
     std::tie(p->m_nBirthDay, p->m_nBirthMonth, p->m_nBirthYear) = std::make_tuple(31, 9, 1990);
     w.m_base.m_strSurname = "Hallam";
     w.m_base.m_strPhoneMobile = "07\x1B";
@@ -990,7 +994,7 @@ TEST_F(CorruptFileTest, DamagedDetailsWaitingForThePlayerDatabaseAreMendedNaming
     const CPlayer* q = NthBowler(loaded, 1);
     ASSERT_NE(q->m_pDbPending, nullptr);
     const CDbPending& read = *q->m_pDbPending;
-    EXPECT_EQ(read.m_dwDetails, w.m_dwDetails);
+    EXPECT_EQ(read.m_dwDetails, 1u << SD_PHONE_WORK);
     EXPECT_EQ((std::vector<std::string>{q->m_strSurname.GetString(), read.m_base.m_strSurname.GetString(),
                                         read.m_base.m_strPhoneMobile.GetString()}),
               (std::vector<std::string>{"Hallam", "Hallam", "07"}));

@@ -134,7 +134,8 @@ bool MendDate(CSharedDetails& d, const DateParts& date, DWORD dwWhich, std::vect
     if ((dwWhich & Bit(date.nDay + 2)) && !IsSoundYear(nYear, date.kind))
         clear(nYear, "year", "");
     // Whether the day or the month was damaged cannot be told: the day goes.
-    if ((dwWhich & DateBits(date)) == DateBits(date) && nDay != 0 && nMonth != 0 && nDay > DaysInMonth(nMonth, nYear)) {
+    const bool bWhole = (dwWhich & DateBits(date)) == DateBits(date);
+    if (bWhole && nDay != 0 && nMonth != 0 && nDay > DaysInMonth(nMonth, nYear)) {
         CString why;
         why.Format(" (%s", kMonthNames[nMonth - 1]);
         if (nYear != 0)

@@ -43,8 +43,9 @@ void CEditPlayerDlg::OnKillfocusExpiryYear()
     BOOL bDay = FALSE, bYear = FALSE;
     const UINT nDay = GetDlgItemInt(IDC_PD_EXPIRY_DAY, &bDay, FALSE);
     const UINT nYear = GetDlgItemInt(IDC_PD_EXPIRY_YEAR, &bYear, FALSE);
-    // Only a date the dialog would accept is offered to the whole league.
-    if (nMonth < 0 || !bDay || !bYear || nDay == 0 || nDay > 31 || nYear == 0 || nYear > 9999)
+    // Only a whole date the dialog would accept is offered to the whole league.
+    if (nMonth < 0 || !bDay || !bYear || nDay == 0 || nYear == 0 ||
+        !IsSoundDate(static_cast<int>(nDay), nMonth + 1, static_cast<int>(nYear), DateKind::Expiry))
         return;
     if (AfxMessageBox("Set ALL player's membership expiry date to this?", MB_YESNO) != IDYES)
         return;

@@ -10,6 +10,8 @@
 namespace {
 
 const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+const char* const kMonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
+                                   "July",    "August",   "September", "October", "November", "December"};
 const char* const kDesignations[] = {"Regular", "Robot #1", "Robot #2", "Robot #3", "Robot #4"};
 const char* const kCategories[] = {"Undefined", "Category A", "Category B", "Category C"};
 const char* const kStatuses[] = {"Male", "Junior Male", "Female", "Junior Female"};
@@ -328,6 +330,21 @@ int CPlayerDetailsDlg::MonthFromCombo(UINT nID) const
     return nSel >= 0 && nSel < 12 ? nSel + 1 : 0;
 }
 
+BOOL CPlayerDetailsDlg::CheckDay(UINT nIDDay, UINT nIDMonth, int nDay, int nYear, const char* pszBox)
+{
+    const int nMonth = MonthFromCombo(nIDMonth);
+    const int nDays = DaysInMonth(nMonth, nYear);
+    if (nDay == 0 || nMonth == 0 || nDay <= nDays)
+        return TRUE;
+    CString msg;
+    msg.Format("%s must be 1 to %d in %s", pszBox, nDays, kMonthNames[nMonth - 1]);
+    if (nYear != 0)
+        msg.AppendFormat(" %d", nYear);
+    AfxMessageBox(msg + "!");
+    GotoDlgCtrl(GetDlgItem(nIDDay));
+    return FALSE;
+}
+
 BOOL CPlayerDetailsDlg::ValidateDetails(BOOL bNamesRequired)
 {
     if (!UpdateData(TRUE))
@@ -344,6 +361,9 @@ BOOL CPlayerDetailsDlg::ValidateDetails(BOOL bNamesRequired)
         GotoDlgCtrl(GetDlgItem(IDC_PD_BIRTH_YEAR));
         return FALSE;
     }
+    if (!CheckDay(IDC_PD_BIRTH_DAY, IDC_PD_BIRTH_MONTH, m_nBirthDay, m_nBirthYear, "Date of birth day") ||
+        !CheckDay(IDC_PD_EXPIRY_DAY, IDC_PD_EXPIRY_MONTH, m_nExpiryDay, m_nExpiryYear, "Membership expiry day"))
+        return FALSE;
     m_strSurname.Trim();
     m_strForename.Trim();
     if (bNamesRequired && ((m_strSurname.IsEmpty() && !m_bBlankSurnameKept) ||

@@ -66,6 +66,9 @@ protected:
     // The checks of OK in order; FALSE (after its message) keeps the dialog open. With names
     // required, a blank name is refused unless it is one of those the dialog may leave blank.
     BOOL ValidateDetails(BOOL bNamesRequired);
+    // A day its month holds, when both are given (the year too when given): else says so
+    // naming the box, and takes the focus to the day.
+    BOOL CheckDay(UINT nIDDay, UINT nIDMonth, int nDay, int nYear, const char* pszBox);
     bool m_bBlankSurnameKept = false;
     bool m_bBlankForenameKept = false;
     // Reads an average edit into tenths and shows it again.

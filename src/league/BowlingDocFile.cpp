@@ -827,6 +827,23 @@ CString MakeReadNotice()
          {" could not be right: it was worked out again from the bowler's average.",
           " could not be right: they were worked out again from the bowlers' averages."},
          "it"},
+        {ReadMend::BowlerDate,
+         {"", ""},
+         {"part of a date", "parts of dates"},
+         {" could not be right: it was cleared.", " could not be right: they were cleared."},
+         "it"},
+        {ReadMend::BowlerText,
+         {"", ""},
+         {"bowler's texts", "bowlers' texts"},
+         {" held control characters, which are no text: they were left out.",
+          " held control characters, which are no text: they were left out."},
+         "them"},
+        {ReadMend::BowlerGenders,
+         {"", ""},
+         {"bowler", "bowlers"},
+         {" was marked both male and female: now female alone, as the handicap and blind rules read that mark.",
+          " were marked both male and female: now female alone, as the handicap and blind rules read that mark."},
+         "it"},
         {ReadMend::Font,
          {"the report font of ", "the report fonts of "},
          {"font", "fonts"},
@@ -860,8 +877,8 @@ CString MakeReadNotice()
 
 // What a read league must satisfy beyond its bytes: the references that other code follows
 // without checking. Worked points that no calculation makes and a bowler's handicap that no
-// rule gives are dropped, for the recalculation after the read to make again, and the notice
-// names their matches and bowlers.
+// rule gives are dropped, for the recalculation after the read to make again; a bowler's date,
+// text or gender that no bowler may hold is mended; and the notice names the matches and bowlers.
 void CBowlingDoc::CheckReadLeague()
 {
     bool teamHeld[256] = {};
@@ -889,6 +906,7 @@ void CBowlingDoc::CheckReadLeague()
     }
     for (POSITION pos = m_listPlayers.GetHeadPosition(); pos;) {
         auto* p = static_cast<CPlayer*>(m_listPlayers.GetNext(pos));
+        p->MendReadDetails();
         auto place = [p] { return p->GetFilePlace(); };
         CheckRangeAt(p->m_nMembershipType, 0, m_arrMembershipTypes.GetSize(), "a bowler's membership type", place);
         if (p->m_nHandicap < -kMaxHandicap || p->m_nHandicap > kMaxHandicap) {

@@ -50,7 +50,7 @@ inline void CheckRangeAt(T value, long long nLo, long long nHi, const char* pszW
 
 // Damage a read mends instead of refusing, kept for the one notice said after the read: the
 // place of each mended value, by kind. Cleared when a league read starts.
-enum class ReadMend { Splits, Points, BowlerHandicap, Font, Count };
+enum class ReadMend { Splits, Points, BowlerHandicap, Font, BowlerDate, BowlerText, BowlerGenders, Count };
 void NoteReadMend(ReadMend kind, const CString& strPlace);
 const std::vector<CString>& GetReadMends(ReadMend kind);
 void ClearReadMends();

@@ -5,6 +5,7 @@
 #include "league/FileCheck.h"
 
 #include <cstring>
+#include <vector>
 
 IMPLEMENT_SERIAL(CPlayer, CObject, 1)
 
@@ -141,6 +142,53 @@ CString CPlayer::GetFilePlace() const
     if (!m_strName.IsEmpty())
         place += " (" + m_strName + ")";
     return place;
+}
+
+namespace {
+
+// "surname", "surname and home phone", "surname, home phone and mobile phone".
+CString JoinNames(const std::vector<CString>& names)
+{
+    CString joined;
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (i > 0)
+            joined += i + 1 == names.size() ? " and " : ", ";
+        joined += names[i];
+    }
+    return joined;
+}
+
+void NoteMends(const CDetailMends& mends, const CString& strOf, const CString& strWhole)
+{
+    for (const CString& date : mends.dates)
+        NoteReadMend(ReadMend::BowlerDate, date + strOf);
+    if (!mends.texts.empty())
+        NoteReadMend(ReadMend::BowlerText, "the " + JoinNames(mends.texts) + strOf);
+    if (mends.bGenders)
+        NoteReadMend(ReadMend::BowlerGenders, strWhole);
+}
+
+} // namespace
+
+void CPlayer::MendReadDetails()
+{
+    const bool bNameMended = HasControlChars(m_strName);
+    m_strName = WithoutControlChars(m_strName);
+    CDetailMends mends = MendDetails(*this);
+    if (bNameMended)
+        mends.texts.insert(mends.texts.begin(), "name");
+    const CString place = GetFilePlace();
+    NoteMends(mends, " of " + place, place);
+    // What the league knew of his record: only the details waiting hold anything.
+    if (m_pDbPending) {
+        const CString record = "the database record of " + place;
+        const CDetailMends known = MendDetails(m_pDbPending->m_base, m_pDbPending->m_dwDetails);
+        NoteMends(known, " of " + record, record);
+        // A mended value is a guess: it waits no longer, and the record's own stands.
+        m_pDbPending->m_dwDetails &= ~(mends.dwDetails | known.dwDetails);
+        if (m_pDbPending->m_dwDetails == 0)
+            m_pDbPending.reset();
+    }
 }
 
 BOOL CPlayer::IsFloatingSub() const

@@ -52,6 +52,10 @@ public:
     BOOL IsFloatingSub() const;
     // The bowler as a refusal of a league file names him: "bowler 17 (Ann Lee)".
     CString GetFilePlace() const;
+    // A bowler read from a league file is made to hold only what a bowler may (SharedDetails.h),
+    // his details and those known of his record for a change waiting for it; each mend is noted
+    // for the read's notice, naming him. A detail mended waits for his record no longer.
+    void MendReadDetails();
     void GetCategoryName(CString& strName) const;
     int CountAddressLines() const;
     int CountPhoneNumbers() const;

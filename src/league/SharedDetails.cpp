@@ -2,6 +2,10 @@
 
 #include "framework/core/Archive.h"
 #include "league/FileCheck.h"
+#include "league/Player.h"
+
+#include <string>
+#include <type_traits>
 
 namespace {
 
@@ -48,4 +52,227 @@ void CDbPending::Read(CArchive& ar)
         m_base);
     if (Waits(m_dwDetails, SD_FLAGS))
         ar >> m_base.m_wFlags;
+}
+
+// ---------------------------------------------------------------- what a bowler may hold
+
+namespace {
+
+constexpr WORD kGenders = PF_MALE | PF_FEMALE;
+
+const char* const kMonthNames[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                   "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+// The texts by detail number, as a notice names them.
+const char* TextName(int n)
+{
+    static const char* const names[] = {"surname", "first name", "address line 1", "address line 2",
+                                        "address line 3", "address line 4", "postcode", "home phone",
+                                        "work phone", "mobile phone", "membership number"};
+    if (n >= 0 && n <= SD_MEMBERSHIP_NO)
+        return names[n];
+    return n == SD_USER_DATA_1 ? "user data 1" : "user data 2";
+}
+
+// A date's three parts, numbered as the details are.
+struct DateParts
+{
+    BYTE CSharedDetails::*pDay;
+    BYTE CSharedDetails::*pMonth;
+    WORD CSharedDetails::*pYear;
+    int nDay;  // the day's detail number; the month and year follow it
+    DateKind kind;
+    const char* pszName;
+};
+const DateParts kDates[] = {
+    {&CSharedDetails::m_nBirthDay, &CSharedDetails::m_nBirthMonth, &CSharedDetails::m_nBirthYear, SD_BIRTH_DAY,
+     DateKind::Birth, "birth"},
+    {&CSharedDetails::m_nExpiryDay, &CSharedDetails::m_nExpiryMonth, &CSharedDetails::m_nExpiryYear, SD_EXPIRY_DAY,
+     DateKind::Expiry, "membership expiry"},
+};
+
+constexpr DWORD Bit(int n)
+{
+    return 1u << n;
+}
+
+DWORD DateBits(const DateParts& date)
+{
+    return Bit(date.nDay) | Bit(date.nDay + 1) | Bit(date.nDay + 2);
+}
+
+bool IsSoundDay(int nDay) { return nDay >= 0 && nDay <= 31; }
+bool IsSoundMonth(int nMonth) { return nMonth >= 0 && nMonth <= 12; }
+bool IsSoundYear(int nYear, DateKind kind)
+{
+    return nYear == 0 || (nYear >= (kind == DateKind::Birth ? 1900 : 1) && nYear <= 9999);
+}
+
+bool IsSoundDate(const CSharedDetails& d, const DateParts& date)
+{
+    return IsSoundDate(d.*date.pDay, d.*date.pMonth, d.*date.pYear, date.kind);
+}
+
+// Clears the parts no date holds, judging together the parts of dwWhich; names each cleared.
+// Whether any was.
+bool MendDate(CSharedDetails& d, const DateParts& date, DWORD dwWhich, std::vector<CString>& mends)
+{
+    const size_t nBefore = mends.size();
+    auto clear = [&](auto& part, const char* pszPart, const CString& strWhy) {
+        CString mend;
+        mend.Format("the %s %s %u", date.pszName, pszPart, static_cast<unsigned>(part));
+        mends.push_back(mend + strWhy);
+        part = 0;
+    };
+    BYTE& nDay = d.*date.pDay;
+    BYTE& nMonth = d.*date.pMonth;
+    WORD& nYear = d.*date.pYear;
+    if ((dwWhich & Bit(date.nDay)) && !IsSoundDay(nDay))
+        clear(nDay, "day", "");
+    if ((dwWhich & Bit(date.nDay + 1)) && !IsSoundMonth(nMonth))
+        clear(nMonth, "month", "");
+    if ((dwWhich & Bit(date.nDay + 2)) && !IsSoundYear(nYear, date.kind))
+        clear(nYear, "year", "");
+    // Whether the day or the month was damaged cannot be told: the day goes.
+    const bool bWhole = (dwWhich & DateBits(date)) == DateBits(date);
+    if (bWhole && nDay != 0 && nMonth != 0 && nDay > DaysInMonth(nMonth, nYear)) {
+        CString why;
+        why.Format(" (%s", kMonthNames[nMonth - 1]);
+        if (nYear != 0)
+            why.AppendFormat(" %u", static_cast<unsigned>(nYear));
+        why.AppendFormat(" has %d days)", DaysInMonth(nMonth, nYear));
+        clear(nDay, "day", why);
+    }
+    return mends.size() > nBefore;
+}
+
+void MendGenders(WORD& wFlags)
+{
+    wFlags = static_cast<WORD>(wFlags & ~PF_MALE);
+}
+
+} // namespace
+
+int DaysInMonth(int nMonth, int nYear)
+{
+    static const int days[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (nMonth < 1 || nMonth > 12)
+        return 0;
+    if (nMonth == 2 && nYear != 0 && !(nYear % 4 == 0 && (nYear % 100 != 0 || nYear % 400 == 0)))
+        return 28;
+    return days[nMonth - 1];
+}
+
+bool IsSoundDate(int nDay, int nMonth, int nYear, DateKind kind)
+{
+    if (!IsSoundDay(nDay) || !IsSoundMonth(nMonth) || !IsSoundYear(nYear, kind))
+        return false;
+    return nDay == 0 || nMonth == 0 || nDay <= DaysInMonth(nMonth, nYear);
+}
+
+bool IsControlChar(char c)
+{
+    const auto b = static_cast<unsigned char>(c);
+    return b < 0x20 || b == 0x7F || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
+}
+
+bool HasControlChars(const CString& str)
+{
+    for (int i = 0; i < str.GetLength(); ++i)
+        if (IsControlChar(str[i]))
+            return true;
+    return false;
+}
+
+CString WithoutControlChars(const CString& str)
+{
+    std::string kept;
+    for (int i = 0; i < str.GetLength(); ++i)
+        if (!IsControlChar(str[i]))
+            kept += str[i];
+    return CString(std::move(kept));
+}
+
+bool IsBothGenders(WORD wFlags)
+{
+    return (wFlags & kGenders) == kGenders;
+}
+
+DWORD FindUnsoundDetails(const CSharedDetails& d)
+{
+    DWORD dwUnsound = 0;
+    for (const DateParts& date : kDates)
+        if (!IsSoundDate(d, date))
+            dwUnsound |= DateBits(date);
+    ForEachSharedDetail(
+        [&](int n, const auto& v) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(v)>, CString>)
+                if (HasControlChars(v))
+                    dwUnsound |= Bit(n);
+        },
+        d);
+    if (IsBothGenders(d.m_wFlags))
+        dwUnsound |= Bit(SD_FLAGS);
+    return dwUnsound;
+}
+
+DWORD KeepSoundDetails(CSharedDetails& d, const CSharedDetails& fallback)
+{
+    const DWORD dwUnsound = FindUnsoundDetails(d);
+    if (!dwUnsound)
+        return 0;
+    // The fallback's detail stands in where it holds a sound value; else d's is mended.
+    const DWORD dwFallbackUnsound = FindUnsoundDetails(fallback);
+    for (const DateParts& date : kDates) {
+        if (!(dwUnsound & DateBits(date)))
+            continue;
+        const bool bGiven = fallback.*date.pDay != 0 || fallback.*date.pMonth != 0 || fallback.*date.pYear != 0;
+        if (bGiven && !(dwFallbackUnsound & DateBits(date))) {
+            d.*date.pDay = fallback.*date.pDay;
+            d.*date.pMonth = fallback.*date.pMonth;
+            d.*date.pYear = fallback.*date.pYear;
+        } else {
+            std::vector<CString> unused;
+            MendDate(d, date, DateBits(date), unused);
+        }
+    }
+    ForEachSharedDetail(
+        [&](int n, auto& v, const auto& theirs) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(v)>, CString>)
+                if (dwUnsound & Bit(n))
+                    v = !theirs.IsEmpty() && !(dwFallbackUnsound & Bit(n)) ? theirs : WithoutControlChars(v);
+        },
+        d, fallback);
+    if (dwUnsound & Bit(SD_FLAGS)) {
+        const WORD wTheirs = fallback.m_wFlags & kGenders;
+        if (wTheirs != 0 && wTheirs != kGenders)
+            d.m_wFlags = static_cast<WORD>((d.m_wFlags & ~kGenders) | wTheirs);
+        else
+            MendGenders(d.m_wFlags);
+    }
+    return dwUnsound;
+}
+
+CDetailMends MendDetails(CSharedDetails& d, DWORD dwWhich)
+{
+    CDetailMends mends;
+    for (const DateParts& date : kDates)
+        if (MendDate(d, date, dwWhich, mends.dates))
+            mends.dwDetails |= DateBits(date);
+    ForEachSharedDetail(
+        [&](int n, auto& v) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(v)>, CString>)
+                if ((dwWhich & Bit(n)) && HasControlChars(v)) {
+                    v = WithoutControlChars(v);
+                    mends.texts.push_back(TextName(n));
+                    mends.dwDetails |= Bit(n);
+                }
+        },
+        d);
+    if ((dwWhich & Bit(SD_FLAGS)) && IsBothGenders(d.m_wFlags)) {
+        MendGenders(d.m_wFlags);
+        mends.bGenders = true;
+        mends.dwDetails |= Bit(SD_FLAGS);
+    }
+    return mends;
 }

@@ -9,6 +9,8 @@
 #include "framework/core/String.h"
 #include "framework/core/Types.h"
 
+#include <vector>
+
 class CArchive;
 
 struct CSharedDetails
@@ -98,3 +100,40 @@ struct CDbPending
     void Write(CArchive& ar) const;
     void Read(CArchive& ar);
 };
+
+// ---------------------------------------------------------------- what a bowler may hold
+// One rule for every way the shared details enter: typed into the player dialogs, read from a
+// league file (the bowler and what waits for his record), read from his record and written to it.
+//
+// A date is held in parts, each 0 when not given (a secretary may know a birth year alone): a day
+// of 1-31 that its month holds (29 February in a leap year, or with no year given), a month of
+// 1-12, a year of 1-9999 (a birth year above 1899, as the dialogs take it). Texts hold no control
+// characters. A bowler is male or female, not both.
+enum class DateKind { Birth, Expiry };
+int DaysInMonth(int nMonth, int nYear);  // nYear 0: any year, 29 for February
+bool IsSoundDate(int nDay, int nMonth, int nYear, DateKind kind);
+bool IsControlChar(char c);  // below a blank, DEL, and the bytes Windows-1252 leaves undefined
+bool HasControlChars(const CString& str);
+CString WithoutControlChars(const CString& str);
+bool IsBothGenders(WORD wFlags);
+
+// The details of d that a bowler cannot hold: bit n for detail n (a date's three bits together,
+// SD_FLAGS for both genders).
+DWORD FindUnsoundDetails(const CSharedDetails& d);
+// Each detail of d that a bowler cannot hold takes fallback's where that holds a sound value (a
+// text, a date or a gender given); otherwise it is mended as MendDetails does. The details changed.
+DWORD KeepSoundDetails(CSharedDetails& d, const CSharedDetails& fallback);
+
+// What a mend changed, named for a notice: "the birth day 31 (Sep 1980 has 30 days)", "surname".
+struct CDetailMends
+{
+    DWORD dwDetails = 0;          // the details mended (a date's three bits when any part was)
+    std::vector<CString> dates;   // each part cleared
+    std::vector<CString> texts;   // each text control characters were left out of
+    bool bGenders = false;        // both genders, now female
+    bool Any() const { return !dates.empty() || !texts.empty() || bGenders; }
+};
+// Mends the details of dwWhich (a waiting change's base holds only the details waiting): a date's
+// part that no date holds is cleared, and a day its month does not hold; control characters are
+// left out; both genders become female, as the handicap and blind rules already take such a bowler.
+CDetailMends MendDetails(CSharedDetails& d, DWORD dwWhich = CDbPending::kAllDetails);

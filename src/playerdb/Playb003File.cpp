@@ -117,6 +117,24 @@ void CPlayb003File::Clear()
     static_cast<CSharedDetails&>(*this) = CSharedDetails();
 }
 
+int CPlayb003File::Add()
+{
+    MendDetails(*this);
+    const int nResult = CIndexedFile::Add();
+    if (nResult == 0)
+        m_read = *this;
+    return nResult;
+}
+
+int CPlayb003File::Rewrite()
+{
+    KeepSoundDetails(*this, m_read);
+    const int nResult = CIndexedFile::Rewrite();
+    if (nResult == 0)
+        m_read = *this;
+    return nResult;
+}
+
 BOOL CPlayb003File::OpenIn(const char* pszDirectory)
 {
     std::error_code ec;
@@ -193,6 +211,7 @@ void CPlayb003File::LoadFields(const BYTE* p)
     m_nExpiryDay = p[kOffExpiry];
     m_nExpiryMonth = p[kOffExpiry + 1];
     m_nExpiryYear = GetLE16(p + kOffExpiry + 3);
+    m_read = *this;
 }
 
 BOOL CPlayb003File::GiveOwnKey(const BYTE* pKeeper, CString& strNotice)

@@ -54,6 +54,10 @@ public:
 
     // Empties every text and zeroes every number of the current record.
     void Clear();
+    // CIndexedFile's, but a detail that no bowler may hold (SharedDetails.h) is never written:
+    // a record rewritten keeps the value it was read with, a new one takes the value mended.
+    int Add();
+    int Rewrite();
     // A database key never handed out before and above every key in the file; 0 when the file
     // cannot be used.
     DWORD NewKey();
@@ -64,4 +68,7 @@ protected:
     void StoreFields(BYTE* pRecord) const override;
     void LoadFields(const BYTE* pRecord) override;
     BOOL GiveOwnKey(const BYTE* pKeeper, CString& strNotice) override;
+
+private:
+    CSharedDetails m_read;  // the record's details as last read or written
 };

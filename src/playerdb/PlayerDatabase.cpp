@@ -74,16 +74,19 @@ WORD SharedFlags(WORD wFlags)
 
 void CPlayerDatabase::CopyFromRecord(CPlayer& p, DWORD dwKeep) const
 {
+    // A damaged record gives him none of its damage: of such a detail he keeps his own.
+    CSharedDetails record = m_file;
+    KeepSoundDetails(record, p);
     ForEachSharedDetail(
         [dwKeep](int n, const auto& theirs, auto& mine) {
             if (!(dwKeep & Bit(n)))
                 mine = theirs;
         },
-        m_file, p);
+        record, p);
     // What the league decided about him (excluded, a reserve...) is not the record's to say:
     // another league wrote its own.
     if (!(dwKeep & Bit(SD_FLAGS)))
-        p.m_wFlags = static_cast<WORD>(SharedFlags(m_file.m_wFlags) | (p.m_wFlags & PF_LEAGUE_OWN));
+        p.m_wFlags = static_cast<WORD>(SharedFlags(record.m_wFlags) | (p.m_wFlags & PF_LEAGUE_OWN));
 }
 
 void CPlayerDatabase::CopyToRecord(const CPlayer& p)
@@ -96,8 +99,9 @@ void CPlayerDatabase::TakeFromLinkedRecord(CPlayer& p) const
 {
     // The bowler linked to a record is that record's person: he takes its names, and what the
     // secretary left blank is the record's, so that writing the league's copy back renames
-    // nobody and blanks nothing out.
-    const CPlayb003File& r = m_file;
+    // nobody and blanks nothing out. Nothing a bowler may not hold comes with them.
+    CSharedDetails r = m_file;
+    MendDetails(r);
     p.m_strFirstName = r.m_strFirstName;
     p.m_strSurname = r.m_strSurname;
     auto take = [](CString& mine, const CString& theirs) {

@@ -292,6 +292,51 @@ TEST_F(PlayerDetails, AnExpiryDateMayBeGivenToEveryBowler)
     EXPECT_TRUE(doc.IsModified());
 }
 
+// A birth or expiry day that its month does not hold (in the year, when one is given) is refused
+// naming the box, and the dialog stays open on the day; a date given in part is taken, and so is
+// 29 February of a leap year or of no year. An impossible expiry date is given to nobody else.
+TEST_F(PlayerDetails, ADayItsMonthDoesNotHoldIsRefusedNamingTheBox)
+{
+    auto focusOn = [](UINT nID) { return [nID](CDialog& d) { EXPECT_EQ(d.GetFocusID(), nID); }; };
+    ui.OnDialog(IDD_NEW_PLAYER)
+        .SetText(IDC_PD_FORENAME_NEW, "Ann").SetText(IDC_PD_SURNAME, "Ames")
+        .SetText(IDC_PD_BIRTH_DAY, "31").SelectString(IDC_PD_BIRTH_MONTH, "Sep").SetText(IDC_PD_BIRTH_YEAR, "1980")
+        .OK().Check(focusOn(IDC_PD_BIRTH_DAY))
+        .SetText(IDC_PD_BIRTH_DAY, "30")
+        .SetText(IDC_PD_EXPIRY_DAY, "29").SelectString(IDC_PD_EXPIRY_MONTH, "Feb").SetText(IDC_PD_EXPIRY_YEAR, "2027")
+        .OK().Check(focusOn(IDC_PD_EXPIRY_DAY))
+        .SetText(IDC_PD_EXPIRY_YEAR, "2028")
+        .OK();
+    ui.AnswerMessageBox(IDOK, "Date of birth day must be 1 to 30 in September 1980!");
+    ui.AnswerMessageBox(IDOK, "Membership expiry day must be 1 to 28 in February 2027!");
+    ASSERT_EQ(PlayerSetup::AddNewPlayers(&doc), 1);
+    CPlayer* p = Find("Ann", "Ames");
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(Nums(p->m_nBirthDay, p->m_nBirthMonth, p->m_nBirthYear, p->m_nExpiryDay, p->m_nExpiryMonth,
+                   p->m_nExpiryYear),
+              Nums(30, 9, 1980, 29, 2, 2028));
+
+    CPlayer* bob = Add("Bob", "Bell", 2);
+    ui.OnDialog(IDD_EDIT_PLAYER)
+        .SetText(IDC_PD_BIRTH_DAY, "30").SelectString(IDC_PD_BIRTH_MONTH, "Feb").SetText(IDC_PD_BIRTH_YEAR, "0")
+        .OK().Check(focusOn(IDC_PD_BIRTH_DAY))
+        .SetText(IDC_PD_BIRTH_DAY, "29")
+        // Leaving the year of 31 September asks nothing: no bowler is given it.
+        .SetText(IDC_PD_EXPIRY_DAY, "31").SelectString(IDC_PD_EXPIRY_MONTH, "Sep").SetText(IDC_PD_EXPIRY_YEAR, "2026")
+        .Focus(IDC_PD_PIN)
+        .OK().Check(focusOn(IDC_PD_EXPIRY_DAY))
+        .SetText(IDC_PD_EXPIRY_DAY, "0").SelectString(IDC_PD_EXPIRY_MONTH, "Jun")
+        .OK();
+    ui.AnswerMessageBox(IDOK, "Date of birth day must be 1 to 29 in February!");
+    ui.AnswerMessageBox(IDOK, "Membership expiry day must be 1 to 30 in September 2026!");
+    EXPECT_TRUE(PlayerSetup::EditPlayer(&doc, p));
+    EXPECT_EQ(ui.messages.size(), 4u);
+    EXPECT_EQ(Nums(p->m_nBirthDay, p->m_nBirthMonth, p->m_nBirthYear, p->m_nExpiryDay, p->m_nExpiryMonth,
+                   p->m_nExpiryYear),
+              Nums(29, 2, 0, 0, 6, 2026));
+    EXPECT_EQ(Nums(bob->m_nExpiryDay, bob->m_nExpiryMonth, bob->m_nExpiryYear), Nums(0, 0, 0));
+}
+
 TEST_F(PlayerDetails, PlayerEditThroughTheMenuChoosesTheBowlerFirst)
 {
     Add("Ann", "Ames", 1);

@@ -3,6 +3,8 @@
 // another league opens on his record's details.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTest>
 #include <QWidget>
 #include <algorithm>
@@ -310,4 +312,54 @@ TEST(PlayerOnRealWidgets, SetAllSkipsTheVacancyAndALostDatabaseIsSaidOnce)
         EXPECT_EQ(ui.messages[3], "The player could not be written to the Player Database.");
         EXPECT_EQ(janet->m_strPhoneHome, "0113 4962222");
     }
+}
+
+// 31 September typed as a birth date in Edit Player, and as an expiry date in New Player: the
+// message names the box, and the focus goes back to the day, selected, so the secretary types
+// the day again and Enter keeps it. A name pasted with a tab and a control character in it
+// stands in its box on one line, as the bowler keeps it.
+TEST(PlayerOnRealWidgets, ThirtyFirstSeptemberIsRefusedAndTheFocusGoesBackToTheDay)
+{
+    RegisterResources();
+    PlayerSetup::Install();
+    CBowlingDoc doc;
+    BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
+    CPlayer* janet = nullptr;
+    for (POSITION pos = doc.m_listPlayers.GetHeadPosition(); pos && !janet;) {
+        auto* p = static_cast<CPlayer*>(doc.m_listPlayers.GetNext(pos));
+        if (p->m_strName == "Janet Brennan")
+            janet = p;
+    }
+    ASSERT_NE(janet, nullptr);
+    CRealUi ui;
+    ui.OnDialog(IDD_EDIT_PLAYER, [](CRealDialog& d) {
+        d.Click(IDC_PD_BIRTH_DAY).Key(Qt::Key_A, Qt::ControlModifier).Type("31");
+        d.Pick(IDC_PD_BIRTH_MONTH, "Sep");
+        d.Click(IDC_PD_BIRTH_YEAR).Key(Qt::Key_A, Qt::ControlModifier).Type("1980").Enter();
+        EXPECT_EQ(d.FocusID(), static_cast<UINT>(IDC_PD_BIRTH_DAY));
+        d.Type("30").Enter();
+    });
+    ui.AnswerMessageBox(IDOK, "Date of birth day must be 1 to 30 in September 1980!");
+    ASSERT_TRUE(PlayerSetup::EditPlayer(&doc, janet));
+    EXPECT_EQ((std::vector<int>{janet->m_nBirthDay, janet->m_nBirthMonth, janet->m_nBirthYear}),
+              (std::vector<int>{30, 9, 1980}));
+
+    ui.OnDialog(IDD_NEW_PLAYER, [](CRealDialog& d) {
+        QGuiApplication::clipboard()->setText("Mary\tAnne\x01");
+        d.Key(Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(d.Text(IDC_PD_FORENAME_NEW), "Mary Anne");
+        d.Click(IDC_PD_SURNAME).Type("Quayle");
+        d.Click(IDC_PD_EXPIRY_DAY).Key(Qt::Key_A, Qt::ControlModifier).Type("31");
+        d.Pick(IDC_PD_EXPIRY_MONTH, "Sep");
+        d.Click(IDC_PD_EXPIRY_YEAR).Key(Qt::Key_A, Qt::ControlModifier).Type("2026").Enter();
+        EXPECT_EQ(d.FocusID(), static_cast<UINT>(IDC_PD_EXPIRY_DAY));
+        d.Type("30").Enter();
+    });
+    ui.AnswerMessageBox(IDOK, "Membership expiry day must be 1 to 30 in September 2026!");
+    ASSERT_EQ(PlayerSetup::AddNewPlayers(&doc), 1);
+    const auto* mary = static_cast<const CPlayer*>(doc.m_listPlayers.GetTail());
+    EXPECT_EQ(mary->m_strName, "Mary Anne Quayle");
+    EXPECT_EQ((std::vector<int>{mary->m_nExpiryDay, mary->m_nExpiryMonth, mary->m_nExpiryYear}),
+              (std::vector<int>{30, 9, 2026}));
+    EXPECT_EQ(ui.messages.size(), 2u);
 }

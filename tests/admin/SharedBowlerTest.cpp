@@ -26,6 +26,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -897,4 +898,61 @@ TEST_F(SharedBowler, AVacancyIsNeverWrittenToTheDatabase)
     EXPECT_EQ(People(), Texts{"Owen Fairweather"});
     EXPECT_EQ(vacancy->m_dwDbKey, 0u);
     EXPECT_EQ(ui.MessageTexts(), Texts{"Set ALL player's membership expiry date to this?"});
+}
+
+// Monday's file damaged where Owen's changes wait for his record: 31 September as his birth
+// date, a control character in his surname and a tab in his phone, both genders. File > Open
+// mends them with a notice naming him; what was mended is a guess and waits no longer, so his
+// record, which Thursday shares, keeps its own, and Monday takes it back, as after his next
+// Edit and OK. His other change still reaches the record.
+TEST_F(SharedBowler, ADamagedLeagueFileNeverPutsItsDamageInTheSharedRecord)
+{
+    const std::string strMonday = dir.File("Monday.lgf");
+    CPlayer* owen = Owen(*monday);
+    CPlayer before;
+    before.CopyFrom(*owen);
+    owen->m_strSurname = "Fair\x01weather";
+    owen->m_strPhoneHome = "0113\t4960000";
+    std::tie(owen->m_nBirthDay, owen->m_nBirthMonth, owen->m_nBirthYear) = std::make_tuple(31, 9, 1980);
+    owen->m_wFlags |= PF_FEMALE;
+    owen->m_strPhoneMobile = "07700 900123";
+    ASSERT_EQ(owen->m_wFlags & (PF_MALE | PF_FEMALE), PF_MALE | PF_FEMALE);
+    CPlayerDatabase::NoteChanges(before, *owen, nullptr);  // as while the database was away
+    ASSERT_TRUE(monday->OnSaveDocument(strMonday.c_str()));
+    std::ifstream saved(strMonday, std::ios::binary);
+    ASSERT_EQ(saved.get(), 78);
+
+    ui.AnswerMessageBox(IDOK, "the birth day 31 (Sep 1980 has 30 days) of bowler 1 (Owen Fairweather) could not be "
+                              "right: it was cleared. The surname and home phone of bowler 1 (Owen Fairweather) "
+                              "held control characters");
+    ASSERT_TRUE(monday->OnOpenDocument(strMonday.c_str()));
+    EXPECT_TRUE(monday->IsModified());
+    auto shared = [](const CSharedDetails& d) {
+        CString s;
+        s.Format("%s|%s|%s|%d/%d/%d|%s", d.m_strSurname.GetString(), d.m_strPhoneHome.GetString(),
+                 d.m_strPhoneMobile.GetString(), d.m_nBirthDay, d.m_nBirthMonth, d.m_nBirthYear,
+                 (d.m_wFlags & PF_FEMALE) ? "female" : "male");
+        return std::string(s.GetString());
+    };
+    auto record = [&] {
+        CPlayerDatabase db;
+        EXPECT_TRUE(db.Open(dir.File("db").c_str()));
+        EXPECT_EQ(db.FindDbasePlayer(Owen(*monday)->m_dwDbKey), 0);
+        EXPECT_EQ(FindUnsoundDetails(db.GetTable()), 0u);
+        return shared(db.GetTable());
+    };
+    const std::string mended = "Fairweather|0113 4960000|07700 900123|0/0/0|male";
+    EXPECT_EQ(record(), mended);
+    EXPECT_EQ(shared(*Owen(*monday)), mended);
+    EXPECT_EQ(Owen(*monday)->m_pDbPending, nullptr);
+    EditOwen().OK();
+    Run(*monday);
+    EXPECT_EQ(record(), mended);
+    ui.OnDialog(IDD_SELECT_PLAYER).OK();
+    ui.OnDialog(IDD_EDIT_PLAYER).Check([](CDialog& d) {
+        EXPECT_EQ(TextsOf(d, {IDC_PD_SURNAME, IDC_PD_PHONE_HOME, IDC_PD_BIRTH_DAY, IDC_PD_BIRTH_MONTH, IDC_PD_STATUS}),
+                  (Texts{"Fairweather", "0113 4960000", "0", "", "Male"}));
+    }).Cancel();
+    Run(*thursday);
+    EXPECT_EQ(ui.messages.size(), 1u);
 }

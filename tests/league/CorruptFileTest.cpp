@@ -873,3 +873,184 @@ TEST_F(CorruptFileTest, EachStoredFigureOutOfRangeIsRefusedWithItsPlaceOrRemadeW
                "keep them.").c_str());
     EXPECT_TRUE(loaded.IsSameLeague(undamaged));
 }
+
+namespace {
+
+CPlayer* NthBowler(CBowlingDoc& doc, int n)
+{
+    return static_cast<CPlayer*>(doc.m_listPlayers.GetAt(doc.m_listPlayers.FindIndex(n)));
+}
+
+std::string Place(CBowlingDoc& doc, int n)
+{
+    return NthBowler(doc, n)->GetFilePlace().GetString();
+}
+
+} // namespace
+
+// A bowler's date the calendar does not hold, a control character in his texts, or both genders
+// (which no dialog gives) open mended, with one notice naming the bowlers: a date loses the part
+// that cannot be, a text its control characters, and both genders read as the handicap rules
+// read them, female. Saved, the league opens again without a word.
+TEST_F(CorruptFileTest, ABowlersImpossibleDateTextOrGenderIsMendedNamingHim)
+{
+    CBowlingDoc doc, mended;
+    for (CBowlingDoc* d : {&doc, &mended}) {
+        BuildSmallLeague(*d);
+        // The sound values, as mended below.
+        std::tie(NthBowler(*d, 0)->m_nBirthMonth, NthBowler(*d, 0)->m_nBirthYear) = std::make_tuple(3, 1980);
+        std::tie(NthBowler(*d, 1)->m_nBirthDay, NthBowler(*d, 1)->m_nBirthYear) = std::make_tuple(5, 1990);
+        std::tie(NthBowler(*d, 1)->m_nExpiryMonth, NthBowler(*d, 1)->m_nExpiryYear) = std::make_tuple(9, 2026);
+        NthBowler(*d, 2)->m_strSurname = "Smith";
+        NthBowler(*d, 2)->m_strPhoneHome = "0113496";
+        NthBowler(*d, 2)->m_wFlags = PF_FEMALE | PF_JUNIOR;
+    }
+    NthBowler(doc, 0)->m_nBirthDay = 32;
+    NthBowler(doc, 1)->m_nBirthMonth = 13;
+    NthBowler(doc, 1)->m_nExpiryDay = 31;  // in September
+    NthBowler(doc, 2)->m_strSurname = "Sm\x01ith";
+    NthBowler(doc, 2)->m_strPhoneHome = "0113\t496";
+    NthBowler(doc, 2)->m_wFlags = PF_FEMALE | PF_MALE | PF_JUNIOR;
+
+    CBowlingDoc loaded, expected;
+    CString error;
+    ASSERT_TRUE(loaded.LoadFromBytes(Save(doc), "damaged.lgf", error)) << error.GetString();
+    EXPECT_EQ(loaded.m_strReadNotice,
+              ("In the league file \"damaged.lgf\" the birth day 32 of " + Place(doc, 0) +
+               ", the birth month 13 of " + Place(doc, 1) + " and the membership expiry day 31 (Sep 2026 has 30 "
+               "days) of " + Place(doc, 1) + " could not be right: they were cleared. The surname and home phone of " +
+               Place(doc, 2) + " held control characters, which are no text: they were left out. Bowler 3 (" +
+               NthBowler(doc, 2)->m_strName.GetString() + ") was marked both male and female: now female alone, "
+               "as the handicap and blind rules read that mark. Save the league to keep them.")
+                  .c_str());
+    ASSERT_TRUE(expected.LoadFromBytes(Save(mended), "mended.lgf", error));
+    EXPECT_TRUE(loaded.IsSameLeague(expected));
+    ASSERT_TRUE(loaded.LoadFromBytes(Save(loaded), "saved.lgf", error));
+    EXPECT_EQ(loaded.m_strReadNotice, "");
+    EXPECT_TRUE(loaded.IsSameLeague(expected));
+
+    // Dates the calendar holds, whole or in part, are no damage: 29 February of a leap year or of
+    // no year given, a year alone.
+    std::tie(NthBowler(mended, 0)->m_nBirthDay, NthBowler(mended, 0)->m_nBirthMonth,
+             NthBowler(mended, 0)->m_nBirthYear) = std::make_tuple(29, 2, 2000);
+    std::tie(NthBowler(mended, 1)->m_nBirthDay, NthBowler(mended, 1)->m_nBirthMonth,
+             NthBowler(mended, 1)->m_nBirthYear) = std::make_tuple(29, 2, 0);
+    std::tie(NthBowler(mended, 1)->m_nExpiryDay, NthBowler(mended, 1)->m_nExpiryMonth,
+             NthBowler(mended, 1)->m_nExpiryYear) = std::make_tuple(0, 0, 2026);
+    ASSERT_TRUE(loaded.LoadFromBytes(Save(mended), "sound.lgf", error));
+    EXPECT_EQ(loaded.m_strReadNotice, "");
+    // 29 February 1900 and a birth year below 1900 are.
+    NthBowler(mended, 0)->m_nBirthYear = 1900;
+    NthBowler(mended, 1)->m_nBirthYear = 1899;
+    ASSERT_TRUE(loaded.LoadFromBytes(Save(mended), "damaged.lgf", error));
+    EXPECT_EQ(loaded.m_strReadNotice,
+              ("In the league file \"damaged.lgf\" the birth day 29 (Feb 1900 has 28 days) of " + Place(doc, 0) +
+               " and the birth year 1899 of " + Place(doc, 1) + " could not be right: they were cleared. Save the "
+               "league to keep them.")
+                  .c_str());
+    EXPECT_EQ((std::vector<int>{NthBowler(loaded, 1)->m_nBirthDay, NthBowler(loaded, 1)->m_nBirthMonth,
+                                NthBowler(loaded, 1)->m_nBirthYear}),
+              (std::vector<int>{29, 2, 0}));
+}
+
+// A change waiting for the player database (file version 78) holds the league's values in the
+// bowler and, apart, what the league knew of his record: damage to either is mended as above,
+// the record's named as such. A mended detail waits no longer (the record's own will stand); the
+// others still wait.
+TEST_F(CorruptFileTest, DamagedDetailsWaitingForThePlayerDatabaseAreMendedNamingTheBowler)
+{
+    CBowlingDoc doc;
+    BuildSmallLeague(doc);
+    CPlayer* p = NthBowler(doc, 1);
+    const std::string place = Place(doc, 1);
+    p->m_dwDbKey = 7;
+    p->m_pDbPending = std::make_unique<CDbPending>();
+    CDbPending& w = *p->m_pDbPending;
+    w.m_dwDetails = 1u << SD_SURNAME | 1u << SD_PHONE_MOBILE | 1u << SD_BIRTH_DAY | 1u << SD_BIRTH_MONTH | 1u << SD_FLAGS |
+                    1u << SD_PHONE_WORK;
+    p->m_strSurname = "Hal\x02lam";
+    p->m_strPhoneWork = "0113 4969999";
+    w.m_base.m_strPhoneWork = "0113 4960000";
+    std::tie(p->m_nBirthDay, p->m_nBirthMonth, p->m_nBirthYear) = std::make_tuple(31, 9, 1990);
+    w.m_base.m_strSurname = "Hallam";
+    w.m_base.m_strPhoneMobile = "07\x1B";
+    std::tie(w.m_base.m_nBirthDay, w.m_base.m_nBirthMonth) = std::make_tuple(40, 13);
+    w.m_base.m_wFlags = PF_FEMALE | PF_MALE;
+    const Bytes bytes = Save(doc);
+    ASSERT_EQ(bytes[0], LEAGUE_FILE_VERSION_WAITING);
+
+    CBowlingDoc loaded;
+    CString error;
+    ASSERT_TRUE(loaded.LoadFromBytes(bytes, "waiting.lgf", error)) << error.GetString();
+    const std::string record = "the database record of " + place;
+    EXPECT_EQ(loaded.m_strReadNotice,
+              ("In the league file \"waiting.lgf\" the birth day 31 (Sep 1990 has 30 days) of " + place +
+               ", the birth day 40 of " + record + " and the birth month 13 of " + record +
+               " could not be right: they were cleared. The surname of " + place + " and the mobile phone of " +
+               record + " held control characters, which are no text: they were left out. The database record of " +
+               place + " was marked both male and female: now female alone, as the handicap and blind rules read "
+               "that mark. Save the league to keep them.")
+                  .c_str());
+    const CPlayer* q = NthBowler(loaded, 1);
+    ASSERT_NE(q->m_pDbPending, nullptr);
+    const CDbPending& read = *q->m_pDbPending;
+    EXPECT_EQ(read.m_dwDetails, 1u << SD_PHONE_WORK);
+    EXPECT_EQ((std::vector<std::string>{q->m_strSurname.GetString(), read.m_base.m_strSurname.GetString(),
+                                        read.m_base.m_strPhoneMobile.GetString()}),
+              (std::vector<std::string>{"Hallam", "Hallam", "07"}));
+    EXPECT_EQ((std::vector<int>{q->m_nBirthDay, q->m_nBirthMonth, q->m_nBirthYear, read.m_base.m_nBirthDay,
+                                read.m_base.m_nBirthMonth, read.m_base.m_wFlags}),
+              (std::vector<int>{0, 9, 1990, 0, 0, PF_FEMALE}));
+}
+
+// Whatever one damaged byte of the bowlers, or of the details waiting for their records, does to
+// a league that still opens, none of its bowlers, nor anything it knew of their records, holds a
+// date the calendar lacks, a control character or both genders.
+TEST_F(CorruptFileTest, NoDamagedByteOfTheBowlersLeavesADetailNoBowlerMayHold)
+{
+    CBowlingDoc doc;
+    BuildSampleLeague(doc, SampleLeagueShape{2, 2, 1, 1, 1});
+    for (int n : {1, 2}) {
+        CPlayer* p = NthBowler(doc, n);
+        std::tie(p->m_nBirthDay, p->m_nBirthMonth, p->m_nBirthYear) = std::make_tuple(30, 9, 1990);
+        std::tie(p->m_nExpiryDay, p->m_nExpiryMonth, p->m_nExpiryYear) = std::make_tuple(28, 2, 2027);
+        p->m_dwDbKey = static_cast<DWORD>(n);
+        p->m_pDbPending = std::make_unique<CDbPending>();
+        p->m_pDbPending->m_dwDetails = CDbPending::kAllDetails;
+        static_cast<CSharedDetails&>(p->m_pDbPending->m_base) = *p;
+    }
+    const Bytes bytes = Save(doc);
+    const std::string bowlers = "CPlayer", matches = "CFixture";
+    const size_t nFrom = static_cast<size_t>(std::search(bytes.begin(), bytes.end(), bowlers.begin(), bowlers.end()) -
+                                             bytes.begin());
+    const size_t nTo = static_cast<size_t>(std::search(bytes.begin(), bytes.end(), matches.begin(), matches.end()) -
+                                           bytes.begin());
+    for (CPlayer* p : {NthBowler(doc, 1), NthBowler(doc, 2)})
+        p->m_pDbPending.reset();
+    const size_t nWaiting = Save(doc).size();
+    ASSERT_LT(nFrom, nTo);
+    ASSERT_LT(nWaiting, bytes.size());
+
+    int nLoaded = 0, nMended = 0;
+    CBowlingDoc loaded;
+    for (size_t at = nFrom; at < bytes.size(); at = at + 1 == nTo ? nWaiting : at + 1)
+        for (int nValue : {0x01, 0x09, 0x06, 13, 31, 32, bytes[at] ^ 0x02, bytes[at] ^ 0x04}) {
+            Bytes damaged = bytes;
+            damaged[at] = static_cast<BYTE>(nValue);
+            CString error;
+            if (!loaded.LoadFromBytes(damaged, "damaged.lgf", error))
+                continue;
+            ++nLoaded;
+            nMended += loaded.m_strReadNotice.IsEmpty() ? 0 : 1;
+            for (POSITION pos = loaded.m_listPlayers.GetHeadPosition(); pos;) {
+                const auto* p = static_cast<const CPlayer*>(loaded.m_listPlayers.GetNext(pos));
+                ASSERT_EQ(FindUnsoundDetails(*p), 0u) << at << " " << nValue << " " << p->GetFilePlace().GetString();
+                ASSERT_FALSE(HasControlChars(p->m_strName)) << at << " " << nValue;
+                if (p->m_pDbPending)
+                    ASSERT_EQ(FindUnsoundDetails(p->m_pDbPending->m_base) & p->m_pDbPending->m_dwDetails, 0u)
+                        << at << " " << nValue << " " << p->GetFilePlace().GetString();
+            }
+        }
+    EXPECT_GT(nLoaded, 4000);
+    EXPECT_GT(nMended, 1000);
+}

@@ -255,3 +255,92 @@ TEST_F(PlayerDatabaseTest, AWaitingChangeGoesWhereTheRecordStillHoldsWhatTheLeag
         ASSERT_EQ(0, db.GetTable().Delete());
     }
 }
+
+// What no bowler may hold (a date the calendar lacks, a control character, both genders) is never
+// written to a record, whichever way a league's copy comes to hold it, and a damaged record gives
+// none of it to a bowler.
+TEST_F(PlayerDatabaseTest, NoRecordTakesOrGivesADateTextOrGenderNoBowlerMayHold)
+{
+    const std::string folder = (dir.path() / "Torvane" / "database").string();
+    auto detailsOf = [](const CSharedDetails& d) {
+        CString s;
+        s.Format("%s|%s|%s|%d/%d/%d|%d/%d/%d|%d", d.m_strSurname.GetString(), d.m_strPhoneMobile.GetString(),
+                 d.m_strUserData2.GetString(), d.m_nBirthDay, d.m_nBirthMonth, d.m_nBirthYear, d.m_nExpiryDay,
+                 d.m_nExpiryMonth, d.m_nExpiryYear, d.m_wFlags & PF_CATEGORY_MASK);
+        return std::string(s.GetString());
+    };
+    // As another program reads the record from the disk.
+    auto record = [&](DWORD dwKey) {
+        CPlayerDatabase other;
+        EXPECT_TRUE(other.Open(folder.c_str()));
+        EXPECT_EQ(0, other.FindDbasePlayer(dwKey));
+        return detailsOf(other.GetTable());
+    };
+    auto spoil = [](CSharedDetails& p) {
+        p.m_strSurname = "Do\te";
+        p.m_strPhoneMobile = "07700\x01" "900456";
+        p.m_strUserData2 = "a\x7F";
+        std::tie(p.m_nBirthDay, p.m_nBirthMonth) = std::make_tuple(31, 9);
+        std::tie(p.m_nExpiryDay, p.m_nExpiryMonth, p.m_nExpiryYear) = std::make_tuple(29, 2, 2027);
+        p.m_wFlags |= PF_MALE;
+    };
+    const std::string sound = "Doe|07700 900456|lane 7|4/7/1990|30/9/2027|2";
+
+    CPlayer jane;
+    Fill(jane, "Jane", "Doe");
+    jane.m_strUserData2 = "lane 7";
+    ASSERT_EQ(0, db.PutDbasePlayer(&jane, bStop));
+    ASSERT_EQ(record(jane.m_dwDbKey), sound);
+
+    // Her copy written whole, and her copy's changes waiting and then written: the record keeps its own.
+    CPlayer copy;
+    copy.CopyFrom(jane);
+    spoil(copy);
+    ASSERT_EQ(0, db.PutDbasePlayer(&copy, bStop));
+    EXPECT_EQ(record(jane.m_dwDbKey), sound);
+    CPlayer before;
+    before.CopyFrom(jane);
+    spoil(jane);
+    ASSERT_EQ(0, db.PutDbaseChanges(before, &jane, bStop));
+    EXPECT_EQ(record(jane.m_dwDbKey), sound);
+    EXPECT_EQ(detailsOf(jane), sound);  // and she takes the record's back
+    EXPECT_EQ(jane.m_pDbPending, nullptr);
+
+    // A new record from such a copy: its dates lose what the calendar lacks, its texts the
+    // control characters, and she is female.
+    CPlayer ann;
+    Fill(ann, "Ann", "Ames");
+    spoil(ann);
+    ASSERT_EQ(0, db.PutDbasePlayer(&ann, bStop));
+    EXPECT_EQ(record(ann.m_dwDbKey), "Doe|07700900456|a|0/9/1990|0/2/2027|2");
+
+    // Monday moves her birthday to September while Thursday moves it to the 31st: the record
+    // keeps a date the calendar holds, Thursday's, and Monday's copy takes it.
+    CPlayer monday, thursday;
+    monday.m_dwDbKey = thursday.m_dwDbKey = jane.m_dwDbKey;
+    ASSERT_EQ(0, db.GetDbasePlayer(&monday, FALSE));
+    ASSERT_EQ(0, db.GetDbasePlayer(&thursday, FALSE));
+    before.CopyFrom(monday);
+    monday.m_nBirthDay = 4, monday.m_nBirthMonth = 9;
+    CPlayerDatabase::NoteChanges(before, monday, &db);
+    before.CopyFrom(thursday);
+    thursday.m_nBirthDay = 31;
+    ASSERT_EQ(0, db.PutDbaseChanges(before, &thursday, bStop));
+    ASSERT_EQ(0, db.SyncPlayer(monday));
+    EXPECT_EQ(record(jane.m_dwDbKey), "Doe|07700 900456|lane 7|31/7/1990|30/9/2027|2");
+    EXPECT_EQ(detailsOf(monday), record(jane.m_dwDbKey));
+
+    // A damaged record (written past the guard, as a damaged disk might hold it): a bowler
+    // reading it keeps his own of each damaged detail; one who has none gets it mended.
+    ASSERT_EQ(0, db.FindDbasePlayer(jane.m_dwDbKey));
+    spoil(db.GetTable());
+    CIndexedFile& unguarded = db.GetTable();
+    ASSERT_EQ(0, unguarded.Rewrite());
+    ASSERT_EQ(record(jane.m_dwDbKey), "Do\te|07700\x01" "900456|a\x7F|31/9/1990|29/2/2027|6");
+    ASSERT_EQ(0, db.GetDbasePlayer(&thursday, FALSE));
+    EXPECT_EQ(detailsOf(thursday), "Doe|07700 900456|lane 7|31/7/1990|30/9/2027|2");
+    CPlayer fresh;
+    fresh.m_dwDbKey = jane.m_dwDbKey;
+    ASSERT_EQ(0, db.GetDbasePlayer(&fresh, FALSE));
+    EXPECT_EQ(detailsOf(fresh), "Doe|07700900456|a|0/9/1990|0/2/2027|2");
+}

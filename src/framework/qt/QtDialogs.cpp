@@ -59,6 +59,24 @@ CString MultiLineFromQ(const QString& q)
 // accent), UTF-8.
 std::string Typed(const QString& q) { return q.normalized(QString::NormalizationForm_C).toUtf8().toStdString(); }
 
+// A one-line box holds no control characters, which Qt lets a paste bring in: a tab or a line
+// break parts words as a blank does, the others are left out.
+QString OneLine(const QString& q)
+{
+    QString t;
+    t.reserve(q.size());
+    for (const QChar c : q) {
+        const char16_t u = c.unicode();
+        if (u == '\t' || u == '\n' || u == '\r') {
+            if (!t.endsWith(' '))
+                t += ' ';
+        } else if (u >= 0x20 && (u < 0x7F || u > 0x9F)) {
+            t += c;
+        }
+    }
+    return t;
+}
+
 // List items whose text holds tabs line up at the list's tab stops (dialog units).
 class CTabStopDelegate : public QStyledItemDelegate {
 public:
@@ -368,6 +386,7 @@ QWidget* CQtDialogWindow::Make(CControlState& s)
                 t = t.toUpper();
             if (s.style & ES_NUMBER)
                 t.remove(QRegularExpression("[^0-9]"));
+            t = OneLine(t);
             if (t != q) {
                 QSignalBlocker b(e);
                 e->setText(t);
@@ -405,8 +424,14 @@ QWidget* CQtDialogWindow::Make(CControlState& s)
         c->setMaxVisibleItems(std::max(5, s.rect.Height() / 9));
         QObject::connect(c, qOverload<int>(&QComboBox::activated), this, [dlg, id](int i) { dlg->UserSelect(id, i); });
         if (c->lineEdit())
-            QObject::connect(c->lineEdit(), &QLineEdit::textEdited, this,
-                             [dlg, id](const QString& q) { dlg->UserTypeText(id, Typed(q)); });
+            QObject::connect(c->lineEdit(), &QLineEdit::textEdited, this, [dlg, id, c](const QString& q) {
+                const QString t = OneLine(q);
+                if (t != q) {
+                    QSignalBlocker b(c->lineEdit());
+                    c->lineEdit()->setText(t);
+                }
+                dlg->UserTypeText(id, Typed(t));
+            });
         return c;
     }
     case CtlKind::ListBox: {

@@ -47,16 +47,23 @@ CString FullName(const CPlayer* p)
     return p->m_strFirstName + " " + p->m_strSurname;
 }
 
-// A birth date the calendar holds, or "?? ??? ????".
+// A birth date as far as it is recorded: "02 Mar 2014", "?? Mar 2014"; "?? ??? ????" when it is not.
 CString Birthday(const CPlayer* p)
 {
+    static const char* const months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     const int d = p->m_nBirthDay, m = p->m_nBirthMonth, y = p->m_nBirthYear;
-    if (y != 0 && m >= 1 && m <= 12 && d >= 1 && d <= 31) {
-        const CTime t(y, m, d, 12, 0, 0);
-        if (t.GetDay() == d && t.GetMonth() == m)
-            return t.Format("%d %b %Y");
-    }
-    return "?? ??? ????";
+    CString text;
+    if (d != 0)
+        text.Format("%02d ", d);
+    else
+        text = "?? ";
+    text += m >= 1 && m <= 12 ? months[m - 1] : "???";
+    if (y != 0)
+        text.AppendFormat(" %04d", y);
+    else
+        text += " ????";
+    return text;
 }
 
 void BuildAdminReport(CBowlingDoc* pDoc)

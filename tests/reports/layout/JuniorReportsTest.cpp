@@ -20,7 +20,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -115,6 +117,43 @@ TEST_F(JuniorReports, TheAdminReportListsEveryJuniorYoungestFirstOrByName)
         names.push_back(TextsAt(*dc, y).at(TextsAt(*dc, y).size() - 3));
     EXPECT_EQ(names, (Texts{"Ben Cole", "Cara Dunn", "Dan Eyre", "Amy Lunt"}));
     EXPECT_EQ(static_cast<CPlayer*>(doc.m_listPlayers.GetHead())->m_nJuniorPosition, 4u);
+}
+
+// A birth date is printed as far as it is recorded; only a bowler with none is "?? ??? ????".
+// A league file's 31 September is read as September without a day, and printed so.
+TEST_F(JuniorReports, TheAdminReportPrintsABirthDateAsFarAsItIsRecorded)
+{
+    auto rowOf = [](const CRecordingDC& dc, const char* pszName) {
+        for (int y = -1320; y >= -2520; y -= 200) {
+            const Texts row = TextsAt(dc, y);
+            if (std::find(row.begin(), row.end(), pszName) != row.end())
+                return row;
+        }
+        return Texts{};
+    };
+    auto* cara = static_cast<CPlayer*>(doc.m_listPlayers.GetAt(doc.m_listPlayers.FindIndex(2)));
+    ASSERT_EQ(cara->m_strFirstName, "Cara");
+    const struct
+    {
+        int d, m, y;
+        const char* pszPrinted;
+    } cases[] = {
+        {0, 9, 2013, "?? Sep 2013"}, {0, 0, 2013, "?? ??? 2013"}, {15, 9, 0, "15 Sep ????"}, {0, 0, 0, "?? ??? ????"}};
+    for (const auto& c : cases) {
+        std::tie(cara->m_nBirthDay, cara->m_nBirthMonth, cara->m_nBirthYear) = std::make_tuple(c.d, c.m, c.y);
+        EXPECT_EQ(rowOf(*Show(1), "Cara Dunn"), (Texts{"Cara Dunn", c.pszPrinted, "No Cat. for Age."}));
+    }
+
+    auto* amy = static_cast<CPlayer*>(doc.m_listPlayers.GetHead());
+    ASSERT_EQ(amy->m_strFirstName, "Amy");
+    amy->m_nBirthDay = 31;  // of September 2012
+    std::vector<BYTE> bytes;
+    doc.SaveToBytes(bytes);
+    CString error;
+    ASSERT_TRUE(doc.LoadFromBytes(bytes, "juniors.lgf", error)) << error.GetString();
+    EXPECT_NE(doc.m_strReadNotice.Find("the birth day 31 (Sep 2012 has 30 days) of bowler 1 could not be"), -1)
+        << doc.m_strReadNotice.GetString();
+    EXPECT_EQ(rowOf(*Show(1), "Amy Lunt"), (Texts{"Amy Lunt", "?? Sep 2012", "No Cat. for Age."}));
 }
 
 TEST_F(JuniorReports, TheDetailReportShowsEachCategorysBestJuniorsInTheTablesSwitchedOn)

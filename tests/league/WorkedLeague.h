@@ -128,12 +128,12 @@ struct WorkedLeague
     {
         SetRound(nRound);
         CScriptedBackend ui;
+        // The round chosen is the current round, which the list shows first chosen.
         ui.OnDialog(IDD_SELECT_ROUND)
-            .Select(IDC_SELECT_ROUND_LIST, 0)
             .Check([nRound](CDialog& d) {
                 const CControlState& s = Ctl(d, IDC_SELECT_ROUND_LIST);
-                ASSERT_EQ(s.curSel, 0);
-                EXPECT_EQ(s.items[0].data, static_cast<DWORD_PTR>(nRound));
+                ASSERT_GE(s.curSel, 0);
+                EXPECT_EQ(s.items[static_cast<size_t>(s.curSel)].data, static_cast<DWORD_PTR>(nRound));
             })
             .OK();
         for (const std::string& question : yesTo)

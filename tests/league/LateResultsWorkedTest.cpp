@@ -423,3 +423,48 @@ TEST(LateResultsWorked, ARuleChangedWorksNoMatchAgain)
     EXPECT_EQ(L.Stored(f), before);
     EXPECT_NE(L.Stored(), stored);
 }
+
+// On the real widgets: Team 1's late round-3 match typed after round 4, key by key, its day
+// changed in the date dialog. OK works both round-4 matches again, and the secretary is told
+// once, in one message box after the sheet has closed; the season is the one typed in order.
+TEST(LateResultsWorked, OnTheRealSheetALateResultWorksTheLaterMatchesAndSaysSoOnce)
+{
+    TriosLeague inOrder;
+    inOrder.EnterSeason();
+
+    TriosLeague L;
+    L.EnterResults(1);
+    L.EnterResults(2);
+    for (CFixture* f : L.Outstanding(3))
+        if (f->m_nTeamA != 1 && f->m_nTeamB != 1)
+            L.EnterMatch(3, f->m_nTeamA);
+    L.EnterResults(4);
+    L.SetRound(3);
+    CFixture* f = L.Match(3, 1);
+    const int a = WorkedLeague::SideOf(f, 1);
+    {
+        CRealUi ui;
+        ui.OnDialog(IDD_SELECT_ROUND, [](CRealDialog& d) { d.Enter(); });
+        ui.OnDialog(IDD_THREES_SCORESHEET, [&](CRealDialog& d) {
+            for (int s = 0; s < 2; ++s) {
+                const Lineup lineup = LineupOf(s == 0 ? f->m_nTeamA : f->m_nTeamB, 3);
+                for (int p = 0; p < 3; ++p)
+                    for (int g = 0; g < 3; ++g) {
+                        ASSERT_EQ(d.FocusID(), ScoreCell(s, p, g));
+                        d.Type(std::to_string(lineup[p][g]).c_str()).Tab();
+                    }
+            }
+            EXPECT_EQ((std::vector<std::string>{d.Text(IDC_SS_PLAYED[0]), d.Text(IDC_SS_PLAYED[1])}),
+                      (std::vector<std::string>{"1", "1"}));
+            d.Click(IDC_SS_CHANGE_DATE[a]);
+            EXPECT_EQ(f->m_timePlayed[a].GetDay(), LATE_DAY);
+            d.Click(IDOK);
+        });
+        ui.OnDialog(IDD_ENTER_DATE_TIME, [](CRealDialog& d) { d.Type(std::to_string(LATE_DAY).c_str()).Tab().Enter(); });
+        OnResultEnterResults(L.doc);
+        EXPECT_EQ(ui.messages, std::vector<std::string>{Notice(2)});
+    }
+    L.EnterResults(5);
+    EXPECT_EQ(L.Stored(), inOrder.Stored());
+    EXPECT_EQ(L.Standings(), inOrder.Standings());
+}

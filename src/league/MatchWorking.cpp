@@ -491,6 +491,7 @@ bool Counts(const CCounting& side, const CCounted& c)
 
 int CLaterMatches::Rework()
 {
+    m_nWorked = 0;
     const int nPositions = m_doc.m_nPlayersPerTeam;
     if (nPositions < 1 || nPositions > MAX_POSITIONS)
         return 0;
@@ -563,6 +564,7 @@ int CLaterMatches::Rework()
         if (!SameWorked(before, *f))
             ++nReworked;
     }
+    m_nWorked = static_cast<int>(later.size());
     m_noted.clear();
     return nReworked;
 }

@@ -147,6 +147,8 @@ public:
     void NoteAll();
     // The matches worked again whose stored figures changed.
     int Rework();
+    // How many matches the last Rework worked again, changed or not.
+    int GetWorked() const { return m_nWorked; }
     // Rework, the league recalculated, and the secretary told once how many later matches
     // were worked again (nothing is said when none was).
     int ReworkAndRecalculate();
@@ -161,4 +163,5 @@ private:
 
     CBowlingDoc& m_doc;
     std::vector<CNoted> m_noted;
+    int m_nWorked = 0;
 };

@@ -527,33 +527,33 @@ int CLaterMatches::Rework()
     if (changed.empty())
         return 0;
 
-    std::vector<CFixture*> later;
+    // In date order; in each round the matches bowled on the day they were due first, which
+    // share the round's figures.
+    struct CLater
+    {
+        std::tuple<LONGLONG, int, bool> order;
+        CFixture* pMatch;
+    };
+    std::sort(own.begin(), own.end());
+    std::vector<CLater> later;
     for (POSITION pos = m_doc.m_listFixtures.GetHeadPosition(); pos;) {
         auto* f = static_cast<CFixture*>(m_doc.m_listFixtures.GetNext(pos));
         if (!BothPlayed(*f) || f->IsBye() || f->IsUnsetPositionMatch() || f->m_nRound == 0)
             continue;
-        bool bCounts = std::find(own.begin(), own.end(), f) != own.end();
+        bool bCounts = std::binary_search(own.begin(), own.end(), f);
         const CCounting sides[2] = {CountingOf(*f, 0), CountingOf(*f, 1)};
         for (size_t i = 0; i < changed.size() && !bCounts; ++i)
             // A match never counts itself: its scoresheet, or its own days, worked it.
             bCounts = changedLive[i] != f && (Counts(sides[0], changed[i]) || Counts(sides[1], changed[i]));
         if (bCounts)
-            later.push_back(f);
+            later.push_back({{f->m_timeDue.GetTime(), f->m_nRound, !(sides[0].bByRound && sides[1].bByRound)}, f});
     }
-    // In date order; in each round the matches bowled on the day they were due first, which
-    // share the round's figures.
-    auto OnItsDay = [](const CFixture* f) {
-        return CBowlingDoc::SameFiguresDay(f->GetDayBowled(0), f->m_timeDue) &&
-               CBowlingDoc::SameFiguresDay(f->GetDayBowled(1), f->m_timeDue);
-    };
-    std::stable_sort(later.begin(), later.end(), [&](const CFixture* a, const CFixture* b) {
-        return std::make_tuple(a->m_timeDue.GetTime(), a->m_nRound, !OnItsDay(a)) <
-               std::make_tuple(b->m_timeDue.GetTime(), b->m_nRound, !OnItsDay(b));
-    });
+    std::stable_sort(later.begin(), later.end(), [](const CLater& a, const CLater& b) { return a.order < b.order; });
 
     CHeldFigures held(m_doc);
     int nReworked = 0;
-    for (CFixture* f : later) {
+    for (const CLater& l : later) {
+        CFixture* f = l.pMatch;
         const CFixture before(*f);
         BOOL bHandicap = FALSE, bScratch = FALSE;
         CMatchWorking::ScoringSystems(m_doc, *f, bHandicap, bScratch);

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstring>
 #include <tuple>
+#include <utility>
 
 namespace {
 
@@ -492,6 +493,9 @@ bool Counts(const CCounting& side, const CCounted& c)
 int CLaterMatches::Rework()
 {
     m_nWorked = 0;
+    // Each change is reworked once: what is noted from now on starts afresh.
+    const std::vector<CNoted> noted = std::move(m_noted);
+    m_noted.clear();
     const int nPositions = m_doc.m_nPlayersPerTeam;
     if (nPositions < 1 || nPositions > MAX_POSITIONS)
         return 0;
@@ -506,7 +510,7 @@ int CLaterMatches::Rework()
     for (POSITION pos = m_doc.m_listFixtures.GetHeadPosition(); pos;)
         inSeason.push_back(static_cast<const CFixture*>(m_doc.m_listFixtures.GetNext(pos)));
     std::sort(inSeason.begin(), inSeason.end());
-    for (const CNoted& n : m_noted) {
+    for (const CNoted& n : noted) {
         if (!std::binary_search(inSeason.begin(), inSeason.end(), n.pLive)) {
             changed.push_back(CountedOf(n.before));
             changedLive.push_back(nullptr);
@@ -565,7 +569,6 @@ int CLaterMatches::Rework()
             ++nReworked;
     }
     m_nWorked = static_cast<int>(later.size());
-    m_noted.clear();
     return nReworked;
 }
 

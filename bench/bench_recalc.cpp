@@ -2,10 +2,12 @@
 // result entered) against a baseline that reads every stored score of the league once.
 // The recalculation should stay within 50 times the baseline, automatic awards included:
 // BM_RecalculateWithAwardsAgainstScores reports that ratio (recalc_per_scores) and how
-// many automatic records the pass made.
+// many automatic records the pass made. BM_ReworkAfterRoundOneAmendment measures what a
+// round-1 amendment costs: every later match worked again, against one full recalculation.
 #include "league/Awards.h"
 #include "league/BowlingDoc.h"
 #include "league/Fixture.h"
+#include "league/MatchWorking.h"
 #include "league/SampleLeague.h"
 
 #include <benchmark/benchmark.h>
@@ -156,6 +158,56 @@ void BM_RecalculateWithAwardsAgainstScores(benchmark::State& state)
     state.counters["automatic_awards"] = static_cast<double>(doc.m_listAwardDataByScore.GetCount());
 }
 BENCHMARK(BM_RecalculateWithAwardsAgainstScores)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// A score of round 1's first match amended, as Amend Results leaves it: the rest of the season
+// (51 rounds, 1 020 matches), which counts round 1, worked again match by match on figures
+// worked once a round, then the league recalculated as after every command. Each iteration
+// moves the score and back in turn, so every one changes what later matches count. Reports
+// the rework alone (rework_ms), what the secretary waits for after OK (amendment_ms: the rework
+// and the recalculation), one full recalculation measured in the same run (recalc_ms), the
+// ratio of the rework to it (rework_per_recalc), and the matches worked and changed. Kept
+// well under half a second.
+void BM_ReworkAfterRoundOneAmendment(benchmark::State& state)
+{
+    using Clock = std::chrono::steady_clock;
+    static CBowlingDoc* pDoc = [] {
+        auto* p = new CBowlingDoc;
+        BuildSampleLeague(*p, GetSampleLeagueShape(TRUE));
+        p->m_nCurrentRound = p->m_nRounds;
+        p->Recalculate();
+        return p;
+    }();
+    CBowlingDoc& doc = *pDoc;
+    CFixture* f = doc.FindFixtureByRoundMatch(1, 1);
+    const int k = CFixture::SlotOf(0, 0);
+    const WORD nScore = f->m_nScore[0][k];
+    double reworkSeconds = 0, recalcSeconds = 0;
+    int nWorked = 0, nChanged = 0;
+    bool bMoved = false;
+    for (auto _ : state) {
+        CLaterMatches later(doc);
+        later.Note(*f);
+        bMoved = !bMoved;
+        f->m_nScore[0][k] = static_cast<WORD>(bMoved ? nScore + 60 : nScore);
+        auto t0 = Clock::now();
+        nChanged = later.Rework();
+        auto t1 = Clock::now();
+        doc.Recalculate();
+        auto t2 = Clock::now();
+        nWorked = later.GetWorked();
+        reworkSeconds += std::chrono::duration<double>(t1 - t0).count();
+        recalcSeconds += std::chrono::duration<double>(t2 - t1).count();
+    }
+    f->m_nScore[0][k] = nScore;
+    const double n = static_cast<double>(state.iterations());
+    state.counters["rework_ms"] = 1e3 * reworkSeconds / n;
+    state.counters["recalc_ms"] = 1e3 * recalcSeconds / n;
+    state.counters["amendment_ms"] = 1e3 * (reworkSeconds + recalcSeconds) / n;
+    state.counters["rework_per_recalc"] = recalcSeconds > 0 ? reworkSeconds / recalcSeconds : 0;
+    state.counters["matches_worked"] = nWorked;
+    state.counters["matches_changed"] = nChanged;
+}
+BENCHMARK(BM_ReworkAfterRoundOneAmendment)->Unit(benchmark::kMillisecond);
 
 // The automatic awards alone, as above.
 void BM_AutomaticAwards(benchmark::State& state)

@@ -6,6 +6,7 @@
 #include "league/BowlingDoc.h"
 #include "league/Fixture.h"
 #include "league/FreeWeek.h"
+#include "league/MatchWorking.h"
 #include "league/Team.h"
 
 #include <algorithm>
@@ -50,6 +51,9 @@ void CBowlingDoc::EditFixtureDates()
     }
     FixtureCalendar::MarkPositionRounds(*this);
 
+    // New dates may move a side's day against the matches bowled around it.
+    CLaterMatches later(*this);
+    later.NoteAll();
     CFixtureDatesDlg dlg;
     dlg.m_nRoundsPerInterval = m_nRoundsPerInterval;
     dlg.m_pDoc = this;
@@ -64,6 +68,7 @@ void CBowlingDoc::EditFixtureDates()
     FixtureCalendar::DateMatches(*this, 0, ask);
     SetFixtureStartTimes();
     CountMatchesPerRound();
+    later.ReworkAndTell();
 }
 
 void CBowlingDoc::SetFixtureStartTimes()

@@ -3,6 +3,7 @@
 #include "admin/SplitSeasonDlg.h"
 #include "league/BowlingDoc.h"
 #include "league/Fixture.h"
+#include "league/MatchWorking.h"
 #include "resources/CommandIds.h"
 
 #include <algorithm>
@@ -38,9 +39,12 @@ private:
                   "If you fully accept responsibility for what you are about to do, then click YES"})
                 if (AfxMessageBox(pszAsk, MB_YESNO) != IDYES)
                     return;
+        // A re-paired match loses its result, which the matches after it counted.
+        CLaterMatches later(*m_pDoc);
+        later.NoteAll();
         m_pDoc->EditLeagueSchedule();
         m_pDoc->CountMatchesPerRound();
-        m_pDoc->Recalculate();
+        later.ReworkAndRecalculate();
         m_pDoc->SetModifiedFlag();
         m_pDoc->UpdateAllViews(nullptr);
     }

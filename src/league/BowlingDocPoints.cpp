@@ -208,7 +208,7 @@ BOOL CPlayer::CheckBlindGameLimit()
     return g_pfnScoringAskYesNo && g_pfnScoringAskYesNo(strQuestion);
 }
 
-BOOL CFixture::ExceedsBlindGameLimit()
+BOOL CFixture::ExceedsBlindGameLimit(const CFixture* pAnswered)
 {
     if (!m_pDoc || m_pDoc->m_nBlindGameLimit == 0)
         return FALSE;
@@ -222,6 +222,9 @@ BOOL CFixture::ExceedsBlindGameLimit()
                 if (!(m_dwPosFlags[k] & PosBlind(g)) || (m_nDefaulted[s] & DefaultedBit(g)))
                     continue;
                 CPlayer* pPlayer = GetSlotPlayer(g, k);
+                if (pAnswered && pAnswered->m_bPlayed[s] && (pAnswered->m_dwPosFlags[k] & PosBlind(g)) &&
+                    !(pAnswered->m_nDefaulted[s] & DefaultedBit(g)) && pAnswered->GetSlotPlayer(g, k) == pPlayer)
+                    continue;
                 if (pPlayer && pPlayer->CheckBlindGameLimit())
                     return TRUE;
             }

@@ -310,8 +310,10 @@ public:
     // of each game and the total, and with team handicaps each side's team handicap (none in
     // a scoreless game).
     void SetMatchAverages();
-    // A blind bowler of a played side past the league's limit whom the secretary changes.
-    BOOL ExceedsBlindGameLimit();
+    // A blind bowler of a played side past the league's limit whom the secretary changes. A
+    // blind game that pAnswered (the match as it stood) already held for the same bowler on a
+    // played side is not asked about again: it was let stand when it was entered.
+    BOOL ExceedsBlindGameLimit(const CFixture* pAnswered = nullptr);
     // ==== end of scoring engine ==============================================================
 
     // --- stored ----------------------------------------------------------------------

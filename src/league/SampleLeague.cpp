@@ -4,6 +4,7 @@
 #include "league/BowlingDoc.h"
 #include "league/Fixture.h"
 #include "league/FreeWeek.h"
+#include "league/MatchWorking.h"
 #include "league/Player.h"
 #include "league/Team.h"
 #include "league/Venue.h"
@@ -267,18 +268,21 @@ void BuildSampleLeague(CBowlingDoc& doc, const SampleLeagueShape& shape, BOOL bW
     }
 
     // Results up to the round played: the team orders bowl, every score around the average.
-    // Each round bowls on the averages and handicaps in force at it, as the scoresheet gives
-    // them; the scores scatter around each bowler's entering average.
-    int nBlindDone = 0, nSubDone = 0, nFiguresRound = 0;
+    // Each match is worked as its scoresheet works it, on the averages and handicaps in force
+    // at it (the round's, worked once a round); the scores scatter around each bowler's entering
+    // average.
+    int nBlindDone = 0, nSubDone = 0;
+    CHeldFigures held(doc);
     for (POSITION pos = doc.GetFirstFixturePosition(); pos;) {
         auto* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
         if (f->m_nRound > shape.nRoundsPlayed)
             break;
-        if (f->m_nRound != nFiguresRound) {
-            nFiguresRound = f->m_nRound;
-            doc.m_bHandicapPass = PASS_HANDICAP;
-            doc.RecalculateFixture(f->m_timeDue, *f);
-        }
+        BOOL bHandicap = FALSE, bScratch = FALSE;
+        CMatchWorking::ScoringSystems(doc, *f, bHandicap, bScratch);
+        CMatchWorking working;
+        working.Bind(&doc, f, shape.nPlayers, bHandicap, bScratch);
+        working.m_pHeld = &held;
+        working.FiguresInForce(f->m_timeDue);
         for (int side = 0; side < 2; ++side) {
             CTeam* pTeam = side == 0 ? f->m_pTeamA : f->m_pTeamB;
             for (int p = 0; p < shape.nPlayers; ++p)
@@ -287,11 +291,8 @@ void BuildSampleLeague(CBowlingDoc& doc, const SampleLeagueShape& shape, BOOL bW
                 int k = CFixture::SlotOf(side, p);
                 for (int g = 0; g < shape.nGames; ++g) {
                     CPlayer* pPlayer = f->m_pPlayer[g][k];
-                    if (pPlayer->IsRobot()) {
-                        f->m_nScore[g][k] = static_cast<WORD>(doc.CalcBlindScore(f, side, p, g, 0));
-                        f->m_nHandicap[g][k] = doc.CalcBlindHandicap(f, side, p, g, 0);
+                    if (pPlayer->IsRobot()) // the vacancy, scored by its rule
                         continue;
-                    }
                     const int nBase = pPlayer->GetEnteringAverage(TRUE) / 10;
                     f->m_nScore[g][k] = static_cast<WORD>(std::clamp(nBase + rnd.Next(-35, 45), 60, 300));
                 }
@@ -300,14 +301,9 @@ void BuildSampleLeague(CBowlingDoc& doc, const SampleLeagueShape& shape, BOOL bW
             f->m_timePlayed[side] = f->m_timeDue;
         }
         // One blind game: a bowler absent for game 2 of round 3, scored and handicapped by the
-        // league's blind rule, as the scoresheet credits it.
-        if (f->m_nRound == 3 && !nBlindDone++) {
-            const int p = std::min(1, shape.nPlayers - 1);
-            const int k = CFixture::SlotOf(1, p);
-            f->m_dwPosFlags[k] |= PosBlind(1);
-            f->m_nScore[1][k] = static_cast<WORD>(std::max(0, doc.CalcBlindScore(f, 1, p, 1, 0)));
-            f->m_nHandicap[1][k] = doc.CalcBlindHandicap(f, 1, p, 1, 0);
-        }
+        // league's blind rule.
+        if (f->m_nRound == 3 && !nBlindDone++)
+            f->m_dwPosFlags[CFixture::SlotOf(1, std::min(1, shape.nPlayers - 1))] |= PosBlind(1);
         // One substitute: a floating sub bowls the last game of position 3 in round 5. The game
         // is wholly his: his score, his average and his handicap are the game's.
         if (f->m_nRound == 5 && !nSubDone++) {
@@ -317,8 +313,9 @@ void BuildSampleLeague(CBowlingDoc& doc, const SampleLeagueShape& shape, BOOL bW
             f->m_wPacerNo[g][k] = pSub->m_nPlayerNo;
             f->m_pPacer[g][k] = pSub;
             f->m_nPacerScore[g][k] = f->m_nScore[g][k];
-            f->SetPacerFigures(g, k);
         }
+        working.Recalculate();
+        working.WorkPoints();
     }
     doc.m_nCurrentRound = static_cast<BYTE>(std::min(shape.nRoundsPlayed + 1, shape.nRounds));
 

@@ -3,6 +3,7 @@
 #include "framework/ui/Dialog.h"
 #include "league/BowlingDoc.h"
 #include "league/Fixture.h"
+#include "league/MatchWorking.h"
 #include "league/Team.h"
 #include "results/ResultEntry.h"
 #include "results/SelectFixtureDlg.h"
@@ -96,6 +97,7 @@ void OnResultEnterResults(CBowlingDoc& doc)
     SetPassFromPositionMatch(doc, pFirstUnplayed);
 
     bool bOffered = false;
+    CLaterMatches later(doc);
     for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
         CFixture* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
         if (f->m_nRound != nRound || f->IsBye() || (f->m_bPlayed[0] && f->m_bPlayed[1]))
@@ -103,6 +105,7 @@ void OnResultEnterResults(CBowlingDoc& doc)
         if (!TeamsAreFull(doc, f))
             continue;
         bOffered = true;
+        later.Note(*f);
         const BOOL bOK = EnterResult(&doc, f);
         doc.m_nDisplayMode = DISPLAY_STANDINGS;
         if (!bOK)
@@ -113,13 +116,14 @@ void OnResultEnterResults(CBowlingDoc& doc)
     doc.m_nCurrentRound = nSavedRound;
     if (!bOffered)
         AfxMessageBox("No outstanding Results for that week!", MB_OK);
-    doc.Recalculate();
+    later.ReworkAndRecalculate();
 }
 
 void OnResultFirstUnplayedMatch(CBowlingDoc& doc)
 {
     const BYTE nSavedRound = doc.m_nCurrentRound;
     bool bEntered = false;
+    CLaterMatches later(doc);
     for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
         CFixture* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
         if (f->m_bPlayed[0] && f->m_bPlayed[1])
@@ -134,6 +138,7 @@ void OnResultFirstUnplayedMatch(CBowlingDoc& doc)
         }
         if (f->IsBye() || !TeamsAreFull(doc, f))
             continue;
+        later.Note(*f);
         if (!EnterResult(&doc, f))
             break;
         bEntered = true;
@@ -143,7 +148,7 @@ void OnResultFirstUnplayedMatch(CBowlingDoc& doc)
         doc.SetModifiedFlag();
     // Always: the scoresheet works on league-wide figures (statistics, points, blind
     // counters) that a cancelled match does not put back.
-    doc.Recalculate();
+    later.ReworkAndRecalculate();
 }
 
 void OnResultEnterIndividualResult(CBowlingDoc& doc)
@@ -160,11 +165,13 @@ void OnResultEnterIndividualResult(CBowlingDoc& doc)
     // The sheet works the figures in force at the match itself; the league is recalculated
     // at the new round once it closes.
     doc.m_nCurrentRound = static_cast<BYTE>(nRound);
+    CLaterMatches later(doc);
+    later.Note(*f);
     const BOOL bOK = EnterResult(&doc, f);
     doc.m_nDisplayMode = DISPLAY_STANDINGS;
     if (bOK)
         doc.SetModifiedFlag();
-    doc.Recalculate();
+    later.ReworkAndRecalculate();
 }
 
 void OnResultAmendResults(CBowlingDoc& doc)
@@ -178,9 +185,11 @@ void OnResultAmendResults(CBowlingDoc& doc)
 
     // The sheet rolls the statistics back to those in force at the match itself, so an
     // amendment that changes nothing keeps the handicaps and points the match was entered with.
+    CLaterMatches later(doc);
+    later.Note(*f);
     const BOOL bOK = EditResult(&doc, f);
     doc.m_nDisplayMode = DISPLAY_STANDINGS;
     if (bOK)
         doc.SetModifiedFlag();
-    doc.Recalculate();
+    later.ReworkAndRecalculate();
 }

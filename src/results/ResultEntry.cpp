@@ -4,6 +4,7 @@
 
 #include "league/BowlingDoc.h"
 #include "league/Fixture.h"
+#include "league/MatchWorking.h"
 #include "league/Player.h"
 #include "league/Team.h"
 #include "results/DoublesScoresheetDlg.h"
@@ -65,31 +66,9 @@ void PrepareScoresheet(CScoresheetDlg& dlg, CBowlingDoc* pDoc, CFixture* pFixtur
     dlg.m_pFixture = pFixture;
     dlg.m_pDoc = pDoc;
 
-    // A position-round match counts in one system only, unless the league scores those
-    // matches both ways.
-    const bool bPosition = f.m_bPositionRound != 0;
-    const bool bPosScratch = bPosition && f.m_bPositionRoundScratch != 0;
-    dlg.m_bHandicapScoring = pDoc->m_bHandicapLeague && !(bPosScratch && !pDoc->m_bPositionBothWays);
-    dlg.m_bScratchScoring = pDoc->m_bScratchLeague && (!bPosition || bPosScratch || pDoc->m_bPositionBothWays);
-
-    // A team that folded before this round gives every game of the league away.
+    CMatchWorking::ScoringSystems(*pDoc, f, dlg.m_bHandicapScoring, dlg.m_bScratchScoring);
+    CMatchWorking::DefaultFoldedSides(*pDoc, f);
     const int nGames = pDoc->m_nGamesPerMatch;
-    for (int s = 0; s < 2; ++s) {
-        CTeam* pTeam = SideTeam(pDoc, pFixture, s);
-        if (pTeam && pTeam->IsFoldedBefore(f.m_nRound)) {
-            f.SetPlayed(s, true);
-            if (f.m_timePlayed[s].GetTime() == 0)
-                f.m_timePlayed[s] = f.m_timeDue;
-            BYTE mask = 8;
-            if (nGames > 1)
-                mask |= 4;
-            if (nGames > 2)
-                mask |= 2;
-            if (nGames > 3)
-                mask |= 1;
-            f.m_nDefaulted[s] = mask;
-        }
-    }
 
     for (int p = 0; p < dlg.GetPositions(); ++p)
         for (int g = 0; g < 4; ++g) {

@@ -82,7 +82,7 @@ void CScoresheetDlg::OnChangeDatePlayed(int nSide)
 void CScoresheetDlg::OnSubs(int nSide)
 {
     // Substitutions offers each bowler's handicap as it stands on the side's own day.
-    FiguresOfSide(nSide);
+    m_working.FiguresOfSide(nSide);
     if (IsSingles()) {
         if (!SubstitutePosition(*this, nSide, 0))
             return;

@@ -115,14 +115,6 @@ CPlayer* CScoresheetDlg::SlotPlayer(int nGame, int nSlot) const
     return m_pDoc->FindPlayer(m_pFixture->m_wPlayerNo[nGame][nSlot]);
 }
 
-BYTE CScoresheetDlg::DefaultedFlag(int nSide, int nGame) const
-{
-    if (!(m_pFixture->m_nDefaulted[nSide] & DefaultedBit(nGame)))
-        return 0;
-    BYTE flag = static_cast<BYTE>((m_pDoc->m_dwRobotIfDefault & 0xFF) + 1);
-    return flag ? flag : 1;
-}
-
 void CScoresheetDlg::RemoveControl(UINT nID)
 {
     if (CWnd* w = GetDlgItem(static_cast<int>(nID))) {
@@ -150,6 +142,8 @@ BOOL CScoresheetDlg::OnInitDialog()
     m_strStatus.Format("Rnd %d.  Due :  %s", m_pFixture->m_nRound,
                        static_cast<const char*>(m_pFixture->m_timeDue.Format("%a %b %d %Y %I:%M %p")));
     m_bAutoTab = m_pDoc->m_bAutoTabScores ? TRUE : FALSE;
+    m_opened = *m_pFixture;
+    m_working.Bind(m_pDoc, m_pFixture, m_nPositions, m_bHandicapScoring, m_bScratchScoring);
     m_bScoresCompleteA = m_pFixture->AreScoresComplete(TRUE);
     m_bScoresCompleteB = m_pFixture->AreScoresComplete(FALSE);
 
@@ -203,49 +197,9 @@ void CScoresheetDlg::ReinitialisePlayers()
 
     // Whatever the current round, the command or the matches entered before it, a match is
     // scored on the figures in force when it was bowled.
-    FiguresInForce(m_timePlayedA);
+    m_working.FiguresInForce(m_timePlayedA);
     Recalculate();
     RefreshDisplay();
-}
-
-namespace {
-
-// The figures held are those of the day.
-bool IsDay(const std::optional<CTime>& held, CTime day)
-{
-    return held && CBowlingDoc::SameFiguresDay(*held, day);
-}
-
-} // namespace
-
-void CScoresheetDlg::FiguresInForce(CTime date)
-{
-    if (m_bHandicapScoring)
-        m_pDoc->m_bHandicapPass = PASS_HANDICAP;
-    m_pDoc->RecalculateFixture(date, *m_pFixture);
-    m_figuresDay = date;
-    // Every recount of a side's blind games starts from its team's count on its day, so the
-    // match's own blind games count once however often the sheet recalculates.
-    for (int s = 0; s < 2; ++s) {
-        CTeam* t = m_pFixture->GetSideTeam(s);
-        if (t && CBowlingDoc::SameFiguresDay(SideDay(s), date)) {
-            std::copy(t->m_nBlindGames, t->m_nBlindGames + 2, s == 0 ? m_nBlindGamesA : m_nBlindGamesB);
-            m_blindGamesDay[s] = date;
-        }
-    }
-}
-
-void CScoresheetDlg::FiguresOfSide(int nSide)
-{
-    const CTime day = SideDay(nSide);
-    if (!IsDay(m_figuresDay, day) || !IsDay(m_blindGamesDay[nSide], day))
-        FiguresInForce(day);
-    else if (m_bHandicapScoring)
-        m_pDoc->m_bHandicapPass = PASS_HANDICAP;
-    if (CTeam* t = m_pFixture->GetSideTeam(nSide)) {
-        const WORD* pSaved = nSide == 0 ? m_nBlindGamesA : m_nBlindGamesB;
-        std::copy(pSaved, pSaved + 2, t->m_nBlindGames);
-    }
 }
 
 void CScoresheetDlg::ArrangeGameColumns(int nGames)
@@ -455,138 +409,26 @@ void CScoresheetDlg::DoDataExchange(CDataExchange* pDX)
 
 void CScoresheetDlg::Recalculate()
 {
-    CFixture& f = *m_pFixture;
-    // Each side is scored on the figures in force on the day it bowled, in every league.
-    if (CBowlingDoc::SameFiguresDay(m_timePlayedA, m_timePlayedB)) {
-        FiguresOfSide(0);
-        FiguresOfSide(1);
-        RecalculateSide(0);
-        RecalculateSide(1);
-        RecalculateOpponentCells(0);
-        return;
-    }
-    // The side whose day the league holds goes first, so that one recalculation serves.
-    const int nFirst = IsDay(m_figuresDay, m_timePlayedB) ? 1 : 0;
-    const int nSecond = 1 - nFirst;
-    FiguresOfSide(nFirst);
-    m_pDoc->SetNewBowlerFigures(&f, nFirst);
-    RecalculateSide(nFirst);
-    // The second side's blind games on their opponents' handicaps take them as they stand on
-    // the first side's day: a blind opponent's own handicap is his on his own day.
-    int nOppHandicap[SCORESHEET_MAX_POSITIONS][4];
-    bool bOnOpponent[SCORESHEET_MAX_POSITIONS][4] = {};
-    for (int g = 0; g < LeagueGames(); ++g)
-        for (int p = 0; p < m_nPositions; ++p) {
-            const int k = CFixture::SlotOf(nSecond, p);
-            const CPlayer* pPlayer = SlotPlayer(g, k);
-            if (!(f.m_dwPosFlags[k] & PosBlind(g)) || DefaultedFlag(nSecond, g) || (pPlayer && pPlayer->IsRobot()) ||
-                m_pDoc->GetBlindRule(pPlayer ? pPlayer->m_wFlags : 0).m_nHandicapMethod != CBlindScore::hcpOpponents)
-                continue;
-            bOnOpponent[p][g] = true;
-            nOppHandicap[p][g] = m_pDoc->CalcBlindHandicap(&f, nSecond, p, g, 0);
-        }
-    FiguresOfSide(nSecond);
-    m_pDoc->SetNewBowlerFigures(&f, nSecond);
-    RecalculateSide(nSecond);
-    for (int g = 0; g < LeagueGames(); ++g)
-        for (int p = 0; p < m_nPositions; ++p)
-            if (bOnOpponent[p][g])
-                f.m_nHandicap[g][CFixture::SlotOf(nSecond, p)] = nOppHandicap[p][g];
-    RecalculateOpponentCells(nFirst);
+    m_working.Recalculate();
+    MirrorWorkedCells();
 }
 
-void CScoresheetDlg::RecalculateOpponentCells(int nSide)
+void CScoresheetDlg::MirrorWorkedCells()
 {
-    // Worked after the other side, they follow its final cells: blind games worked just now,
-    // and games it defaulted, included.
-    CFixture& f = *m_pFixture;
-    for (int g = 0; g < LeagueGames(); ++g)
-        for (int p = 0; p < m_nPositions; ++p) {
-            const int k = CFixture::SlotOf(nSide, p);
-            const CPlayer* pPlayer = SlotPlayer(g, k);
-            if (!(f.m_dwPosFlags[k] & PosBlind(g)))
-                continue;
-            if (!(DefaultedFlag(nSide, g) || (pPlayer && pPlayer->IsRobot()))) {
-                const CBlindScore& rule = m_pDoc->GetBlindRule(pPlayer ? pPlayer->m_wFlags : 0);
-                if (rule.m_nHandicapMethod == CBlindScore::hcpOpponents)
-                    f.m_nHandicap[g][k] = m_pDoc->CalcBlindHandicap(&f, nSide, p, g, 0);
-                continue;
+    const CFixture& f = *m_pFixture;
+    for (int s = 0; s < 2; ++s)
+        for (int g = 0; g < LeagueGames(); ++g)
+            for (int p = 0; p < m_nPositions; ++p) {
+                const int k = CFixture::SlotOf(s, p);
+                const DWORD dwFlags = f.m_dwPosFlags[k];
+                const bool bBlind = (dwFlags & PosBlind(g)) != 0;
+                const bool bNonQual = (dwFlags & PosNonQual(g)) != 0;
+                const bool bDefaulted = (f.m_nDefaulted[s] & DefaultedBit(g)) != 0;
+                if (bBlind)
+                    ScoreMember(s, p, g) = f.m_nScore[g][k];
+                if (CWnd* w = GetDlgItem(static_cast<int>(CellID(s, p, g))))
+                    w->EnableWindow(!bBlind && !bNonQual && !bDefaulted);
             }
-            const int nScore = std::clamp(m_pDoc->CalcBlindScore(&f, nSide, p, g, DefaultedFlag(nSide, g)), 0, 0xFFFF);
-            f.m_nScore[g][k] = static_cast<WORD>(nScore);
-            ScoreMember(nSide, p, g) = static_cast<UINT>(nScore);
-        }
-}
-
-void CScoresheetDlg::RecalculateSide(int s)
-{
-    CFixture& f = *m_pFixture;
-    CTeam* pTeam = s == 0 ? f.m_pTeamA : f.m_pTeamB;
-    BYTE flag[4];
-    for (int g = 0; g < 4; ++g)
-        flag[g] = DefaultedFlag(s, g);
-    const int nGames = LeagueGames();
-    for (int g = 0; g < nGames; ++g) {
-        for (int p = 0; p < m_nPositions; ++p) {
-            const int k = CFixture::SlotOf(s, p);
-            const DWORD dwFlags = f.m_dwPosFlags[k];
-            const bool bBlind = (dwFlags & PosBlind(g)) != 0;
-            const bool bNonQual = (dwFlags & PosNonQual(g)) != 0;
-            const bool bDefaulted = flag[g] != 0;
-            // The bowler's figures in force, not those the line-up was filled with: a blind or
-            // Non Qual cell beside a pacer is its own bowler's, whichever dialog came first.
-            CPlayer* pBowler = SlotPlayer(g, k);
-            if (pBowler && !pBowler->IsRobot() && !f.IsCellPaced(g, k))
-                f.m_nAverage[g][k] = pBowler->m_nAverage;
-            if (bBlind) {
-                int nScore = std::clamp(m_pDoc->CalcBlindScore(&f, s, p, g, flag[g]), 0, 0xFFFF);
-                f.m_nScore[g][k] = static_cast<WORD>(nScore);
-                ScoreMember(s, p, g) = static_cast<UINT>(nScore);
-                if (!bDefaulted && pTeam) {
-                    ++pTeam->m_nBlindGames[0];
-                    ++pTeam->m_nBlindGames[1];
-                }
-                f.m_nHandicap[g][k] = m_pDoc->CalcBlindHandicap(&f, s, p, g, flag[g]);
-                // A pacer beside the blind score bowls his own game on his figures in force.
-                if (dwFlags & PosPacer(g))
-                    f.SetPacerFigures(g, k);
-            } else if (bDefaulted) {
-                f.m_nHandicap[g][k] = 0;
-            } else if (dwFlags & PosPacer(g)) {
-                // His own game on his figures in force; the cell too unless it is Non Qual.
-                f.SetPacerFigures(g, k);
-            } else if (!bNonQual) {
-                // A position without a bowler bowls off nothing.
-                f.m_nHandicap[g][k] = pBowler ? pBowler->m_nHandicap : 0;
-            }
-            if (CWnd* w = GetDlgItem(static_cast<int>(CellID(s, p, g))))
-                w->EnableWindow(!bBlind && !bNonQual && !bDefaulted);
-        }
-    }
-}
-
-void CScoresheetDlg::RefreshPoints(int nPass)
-{
-    CFixture& f = *m_pFixture;
-    for (int s = 0; s < 2; ++s) {
-        if (nPass == PASS_HANDICAP)
-            f.m_nHandicapMatchPoints[s] = 0;
-        else
-            f.m_nScratchMatchPoints[s] = 0;
-        f.m_dwPointsEligible[s] = 1;
-    }
-    if (nPass == PASS_HANDICAP)
-        f.m_bHandicapPointsDone = 0;
-    else
-        f.m_bScratchPointsDone = 0;
-    m_pDoc->CalcMatchPoints(&f);
-    if (nPass == PASS_HANDICAP) {
-        m_strHandicapPointsA = FormatPassPoints(m_pDoc, PASS_HANDICAP, f.m_nHandicapMatchPoints[0]);
-        m_strHandicapPointsB = FormatPassPoints(m_pDoc, PASS_HANDICAP, f.m_nHandicapMatchPoints[1]);
-    } else {
-        m_strScratchPointsA = FormatPassPoints(m_pDoc, PASS_SCRATCH, f.m_nScratchMatchPoints[0]);
-        m_strScratchPointsB = FormatPassPoints(m_pDoc, PASS_SCRATCH, f.m_nScratchMatchPoints[1]);
-    }
 }
 
 void CScoresheetDlg::RefreshDisplay()
@@ -608,31 +450,18 @@ void CScoresheetDlg::RefreshDisplay()
     if (f.m_bPlayed[1])
         m_strDatePlayedB = f.m_timePlayed[1].Format("%d %b %y %I:%M%p");
 
-    const bool bBothPlayed = f.m_bPlayed[0] && f.m_bPlayed[1];
-    // The singles sheet sets the pass and shows its scratch points before both sides are in.
-    if (m_bHandicapScoring && (bBothPlayed || IsSingles()))
-        m_pDoc->m_bHandicapPass = PASS_HANDICAP;
-    if (m_bHandicapScoring && bBothPlayed) {
-        // A new bowler's figures reach his blind and vacancy games and his opponent's before
-        // the points, and the team handicaps follow them, on every sheet.
-        m_pDoc->SetNewBowlerFiguresSideA(&f);
-        m_pDoc->SetNewBowlerFiguresSideB(&f);
-        Recalculate();
-        if (UsesTeamHandicaps())
-            f.SetMatchAverages();
-        RefreshPoints(PASS_HANDICAP);
+    // The points, once both sides are in, and the team handicaps, as the match's working
+    // gives them.
+    const CMatchWorking::CPointsWorked worked = m_working.WorkPoints();
+    MirrorWorkedCells();
+    if (worked.bHandicap) {
+        m_strHandicapPointsA = FormatPassPoints(m_pDoc, PASS_HANDICAP, f.m_nHandicapMatchPoints[0]);
+        m_strHandicapPointsB = FormatPassPoints(m_pDoc, PASS_HANDICAP, f.m_nHandicapMatchPoints[1]);
     }
-    if (m_bScratchScoring && bBothPlayed) {
-        m_pDoc->SetNewBowlerFiguresSideA(&f);
-        m_pDoc->SetNewBowlerFiguresSideB(&f);
-        Recalculate();
+    if (worked.bScratch) {
+        m_strScratchPointsA = FormatPassPoints(m_pDoc, PASS_SCRATCH, f.m_nScratchMatchPoints[0]);
+        m_strScratchPointsB = FormatPassPoints(m_pDoc, PASS_SCRATCH, f.m_nScratchMatchPoints[1]);
     }
-    if (m_bScratchScoring && (bBothPlayed || IsSingles())) {
-        m_pDoc->m_bHandicapPass = PASS_SCRATCH;
-        RefreshPoints(PASS_SCRATCH);
-    }
-    if (UsesTeamHandicaps())
-        f.SetMatchAverages();
 
     for (int p = 0; p < m_nPositions; ++p) {
         m_strSeriesA[p] = Num(f.GetPositionSeriesSideA(p, FALSE));
@@ -694,20 +523,9 @@ void CScoresheetDlg::RefreshDisplay()
 void CScoresheetDlg::ApplyDefaultedGame(int nSide, int nGame, BOOL bDefaulted)
 {
     CFixture& f = *m_pFixture;
-    const bool bRobot = m_pDoc->m_dwRobotIfDefault != 0;
     if (bDefaulted) {
         for (int p = 0; p < m_nPositions; ++p)
             ScoreMember(nSide, p, nGame) = 0;
-        for (int p = 0; p < std::min<int>(f.m_nPlayers, MAX_POSITIONS); ++p) {
-            const int k = CFixture::SlotOf(nSide, p);
-            if (bRobot) {
-                f.m_dwPosFlags[k] |= PosBlind(nGame);
-            } else {
-                f.m_dwPosFlags[k] &= ~PosBlind(nGame);
-                f.m_nScore[nGame][k] = 0;
-                f.m_nHandicap[nGame][k] = 0;
-            }
-        }
     } else {
         // The robot's scores go, and what was typed before the tick comes back to the cells
         // and the totals alike.
@@ -716,10 +534,8 @@ void CScoresheetDlg::ApplyDefaultedGame(int nSide, int nGame, BOOL bDefaulted)
             ScoreMember(nSide, p, nGame) = nScore;
             f.m_nScore[nGame][CFixture::SlotOf(nSide, p)] = nScore;
         }
-        if (bRobot)
-            for (int p = 0; p < std::min<int>(f.m_nPlayers, MAX_POSITIONS); ++p)
-                f.m_dwPosFlags[CFixture::SlotOf(nSide, p)] &= ~PosBlind(nGame);
     }
+    m_working.MarkDefaultedGame(nSide, nGame, bDefaulted);
 }
 
 // ---- handlers -------------------------------------------------------------------------------
@@ -901,7 +717,8 @@ void CScoresheetDlg::OnOK()
         AfxMessageBox("A player cannot play twice in the same match", MB_OK);
         return;
     }
-    if (m_pFixture->ExceedsBlindGameLimit())
+    // A blind game the result held when the sheet opened was let stand when it was entered.
+    if (m_pFixture->ExceedsBlindGameLimit(&m_opened))
         return;
     CDialog::OnOK();
 }

@@ -6,8 +6,8 @@
 // number of positions and the singles sheet's own rows.
 #include "framework/core/Time.h"
 #include "framework/ui/Dialog.h"
-
-#include <optional>
+#include "league/Fixture.h"
+#include "league/MatchWorking.h"
 
 class CBowlingDoc;
 class CFixture;
@@ -25,9 +25,9 @@ public:
     int GetPositions() const { return m_nPositions; }
     BOOL IsSingles() const { return m_nPositions == 1; }
 
-    // Fills in what follows from the line-up and the flags: blind scores and handicaps,
-    // the handicap of every bowled cell, which cells take a typed score, the teams' blind
-    // counters.
+    // Fills in what follows from the line-up and the flags (the match's working: blind scores
+    // and handicaps, the handicap of every bowled cell, the teams' blind counters) and which
+    // cells take a typed score.
     void Recalculate();
     // Derives everything the sheet shows from the fixture (Played ticks, dates, points,
     // series, totals) and puts it into the controls.
@@ -70,10 +70,13 @@ public:
 
     // --- kept by the opening ---
     BOOL m_bScoresCompleteA = FALSE, m_bScoresCompleteB = FALSE;
-    CTime m_timePlayedA, m_timePlayedB;
-    // Each side's team blind games as they stood on the side's day, and that day.
-    WORD m_nBlindGamesA[2] = {}, m_nBlindGamesB[2] = {};
-    std::optional<CTime> m_blindGamesDay[2];
+    // What the sheet works for its match, which it mirrors into its controls.
+    CMatchWorking m_working;
+    // Each side's day, and its team's blind games as they stood on it: the working's.
+    CTime& m_timePlayedA = m_working.m_timePlayed[0];
+    CTime& m_timePlayedB = m_working.m_timePlayed[1];
+    WORD (&m_nBlindGamesA)[2] = m_working.m_nBlindGames[0];
+    WORD (&m_nBlindGamesB)[2] = m_working.m_nBlindGames[1];
     char m_szScoreText[8] = {};
 
 protected:
@@ -110,23 +113,15 @@ private:
     // The one-time part of the opening: column layout, handicap controls, last round's
     // line-up, the Defaulted boxes and the dates played.
     void InitLayout();
-    // The league's figures as they stood when a side bowled on the date.
-    void FiguresInForce(CTime date);
-    // The figures of a side's own day, worked again only when the league holds another day's,
-    // and its team's blind games as they stood on it.
-    void FiguresOfSide(int nSide);
-    CTime SideDay(int nSide) const { return nSide == 0 ? m_timePlayedA : m_timePlayedB; }
-    // A side's cells that read the other side's final cells: its vacancy and defaulted games
-    // scored on the opponent's score or average, its blind games on the opponent's handicap.
-    void RecalculateOpponentCells(int nSide);
+    // What the working wrote that the controls show: a blind, vacancy or defaulted cell's
+    // score, and which cells take a typed score.
+    void MirrorWorkedCells();
     void ArrangeGameColumns(int nGames);
     void HideHandicapControls(BOOL bAll);
     void RemoveControl(UINT nID);
     void MoveControlX(UINT nID, int nNewX);
     void RepeatLastRoundOrder(int nSide);
     void FillPlayerCombos(int nSide);
-    void RecalculateSide(int nSide);
-    void RefreshPoints(int nPass);
     void OnPlayed(int nSide);
     void MarkPlayed(int nSide);
     void OnChangeDatePlayed(int nSide);
@@ -143,14 +138,14 @@ private:
     // The bowler of a slot, by link or by number; null when the slot has none.
     CPlayer* SlotPlayer(int nGame, int nSlot) const;
     int LeagueGames() const;
-    BYTE DefaultedFlag(int nSide, int nGame) const;
     BOOL UsesTeamHandicaps() const;
     // Stores the typed cells into the fixture after a successful exchange.
     void StoreTypedScores();
     // The next tab stop after a control (tab stops only, visible and enabled, wrapping).
 
     int m_nPositions;
-    std::optional<CTime> m_figuresDay;  // the day whose figures the league holds while the sheet is open
+    // The match as it stood when the sheet opened: the questions its results answered then.
+    CFixture m_opened;
     bool m_bTyped[2][SCORESHEET_MAX_POSITIONS][4] = {};  // edited since last stored
     // A game's scores as they were when its Defaulted box was ticked, back if it is unticked.
     WORD m_nScoreBeforeDefault[2][SCORESHEET_MAX_POSITIONS][4] = {};

@@ -56,22 +56,37 @@ void BowledOnTheDayOf(CScriptedBackend& ui, Sheet& sheet, const CFixture* f, int
     ui.OnDialog(IDD_ENTER_DATE_TIME).SetText(IDC_DT_DAY, std::to_string(DayOfRound(nRound)).c_str()).OK();
 }
 
-// Result > Enter Results on each round in turn: Team 1's game first, its day changed where it
-// bowled early, then Team 2's.
+// Result > Enter Results on round r: Team 1's game first, its day changed where it bowled on
+// another day, then Team 2's.
+void EnterRound(WorkedLeague& L, int r, const Round& round)
+{
+    L.EnterRound(
+        r, {},
+        [&round](CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
+            Bowl(ui, sheet, f, 1, round.nTeam1);
+            if (round.nTeam1OnDayOf != 0)
+                BowledOnTheDayOf(ui, sheet, f, 1, round.nTeam1OnDayOf);
+            Bowl(ui, sheet, f, 2, round.nTeam2);
+        },
+        0);
+}
+
+// Each round in turn.
 void EnterRounds(WorkedLeague& L, const std::vector<Round>& rounds)
 {
-    for (int r = 1; r <= static_cast<int>(rounds.size()); ++r) {
-        const Round& round = rounds[r - 1];
-        L.EnterRound(
-            r, {},
-            [&round](CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
-                Bowl(ui, sheet, f, 1, round.nTeam1);
-                if (round.nTeam1OnDayOf != 0)
-                    BowledOnTheDayOf(ui, sheet, f, 1, round.nTeam1OnDayOf);
-                Bowl(ui, sheet, f, 2, round.nTeam2);
-            },
-            0);
-    }
+    for (int r = 1; r <= static_cast<int>(rounds.size()); ++r)
+        EnterRound(L, r, rounds[r - 1]);
+}
+
+// Handicap points, a point a game; both bowlers entering at 150.0.
+void Player11And21At150(WorkedLeague& L)
+{
+    L.Player(11)->SetEnteringAverage(1500);
+    L.Player(21)->SetEnteringAverage(1500);
+    L.doc.m_HcpPoints.m_bTeam = 1;
+    L.doc.m_HcpPoints.m_nTeamGame[0] = 2;
+    L.doc.UpdateMaxMatchPoints();
+    L.doc.Recalculate();
 }
 
 // A match as it was scored: each team's score and handicap (0 where the league scores no
@@ -320,4 +335,43 @@ TEST(DayPlayedWorked, OnTheRealSheetTheBlindScoreFollowsTheDayTyped)
     EXPECT_EQ(shown, (std::vector<std::string>{"140", "190"}));
     EXPECT_EQ(f->m_timePlayed[a].GetDay(), 9);
     EXPECT_EQ(Scored(L, 3), (V{190, 0, 160, 0, 2, 0, 0, 0}));
+}
+
+// A side's late match bowled on the day of its next match counts for that match, as the rounds
+// before its round do; the late match itself counts what was bowled before that day, so not the
+// next match. Four rounds, a point a game. Bowler 11 bowls 200 and 180 in rounds 1 and 2, then
+// round 3 late, on 23 September, round 4's day: 170; round 4 on its day: 160. Bowler 21 bowls
+// 150s on his due days, 130 in round 4.
+//   Round 3, Team 1 on the 23rd: rounds 1 and 2, (200 + 180) / 2 = 190, handicap 8: 178
+//   against 150 + 40 = 190, the point to Team 2.
+//   Round 4: rounds 1 to 3, (200 + 180 + 170) / 3 = 183, handicap (200 - 183) x 80 / 100 = 13:
+//   160 + 13 = 173 against 130 + 40 = 170, the point to Team 1 (on what was bowled before the
+//   23rd, 190 and handicap 8, 168 would lose it).
+// Typed in round order, or round 3 after round 4: round 4 is worked again once round 3 is in,
+// and the secretary is told so once.
+TEST(DayPlayedWorked, ALateMatchOnTheDayOfTheNextCountsForTheNext)
+{
+    for (bool bLateTypedLast : {false, true}) {
+        SCOPED_TRACE(bLateTypedLast ? "round 3 typed after round 4" : "typed in round order");
+        WorkedLeague L(2, 1, 1, 4);
+        Player11And21At150(L);
+        const std::vector<Round> rounds = {{200, 150}, {180, 150}, {170, 150, 4}, {160, 130}};
+        if (bLateTypedLast) {
+            EnterRounds(L, {rounds[0], rounds[1]});
+            EnterRound(L, 4, rounds[3]);
+            EXPECT_EQ(Scored(L, 4), (V{160, 8, 130, 40, 0, 2, 0, 0}));
+            EnterRound(L, 3, rounds[2]);
+            EXPECT_EQ(L.notices, (std::vector<std::string>{
+                                     "1 later match was worked again on the figures in force when it was bowled."}));
+        } else {
+            EnterRounds(L, rounds);
+            EXPECT_EQ(L.notices, std::vector<std::string>{});
+        }
+        EXPECT_EQ(Scored(L, 3), (V{170, 8, 150, 40, 0, 2, 0, 0}));
+        EXPECT_EQ(Scored(L, 4), (V{160, 13, 130, 40, 2, 0, 0, 0}));
+        L.AmendUnchanged(4);
+        L.AmendUnchanged(3);
+        EXPECT_EQ(Scored(L, 4), (V{160, 13, 130, 40, 2, 0, 0, 0}));
+        EXPECT_EQ(L.notices.size(), bLateTypedLast ? 1u : 0u);
+    }
 }

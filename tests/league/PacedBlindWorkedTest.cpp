@@ -146,6 +146,60 @@ TEST(PacedBlindWorked, TheBlindGameIsItsBowlersWhicheverDialogComesFirst)
         }
 }
 
+// In round 2, where no first-match figures can stand in for them: Bowler 91 paced Bowler 12's
+// game 1 in round 1 with 190 (so he stands at 190, handicap (200 - 190) x 80 / 100 = 8, not
+// his entering 150 and 40), and Bowler 11 bowled 180s (180, 16). Round 2: Bowler 11 away for
+// game 1, Bowler 91 pacing it with 200, whichever dialog comes first. The cell is Bowler 11's
+// blind 170 with handicap 10, average 180; the pacer's own game 200 on his 8 and 190. The same
+// when round 2 is typed before round 1 (the pacer then on his entering figures until round 1
+// comes in and round 2 is worked again), and amended unchanged.
+TEST(PacedBlindWorked, ThePacerBesideABlindGameBowlsOnHisFiguresInForceInALaterRound)
+{
+    for (bool bRound2First : {false, true})
+        for (bool bBlindsFirst : {true, false}) {
+            SCOPED_TRACE(std::string(bRound2First ? "round 2 typed first, " : "") +
+                         (bBlindsFirst ? "Blinds then Subs" : "Subs then Blinds"));
+            WorkedLeague L(2, 2, 3, 2);
+            OnePointAGame(L);
+            for (auto [no, tenths] : {std::pair{11, 1800}, {12, 1600}, {21, 1700}, {22, 1500}})
+                L.Player(no)->SetEnteringAverage(static_cast<WORD>(tenths));
+            L.AddBowler(0, 91)->SetEnteringAverage(1500);
+            L.doc.BuildFloatingSubs();
+            CBlindScore& rule = L.doc.m_BlindScore[3];
+            rule.m_nMethod = CBlindScore::methodAverageLessPins;
+            rule.m_nPins = 10;
+            rule.m_nHandicapMethod = CBlindScore::hcpOwnAdjusted;
+            rule.m_nHandicapAdjust = -6;
+            L.doc.Recalculate();
+            auto Round1 = [&L] {
+                L.EnterRound(1, {{1, {{180, 180, 180}, {0, 160, 160}}}, {2, {{160, 160, 160}, {150, 150, 150}}}},
+                             [&L](CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
+                                 Pace(ui, sheet, L, f, 1, 1, 0, 190);
+                             });
+                EXPECT_EQ(CellAndPacer(L.Match(1, 1), 0, 1, 0), (V{190, 40, 150, 91, 190, 40, 150}));
+            };
+            if (!bRound2First)
+                Round1();
+            L.EnterRound(2, {{1, {{0, 180, 180}, {160, 160, 160}}}, {2, {{160, 160, 160}, {150, 150, 150}}}},
+                         [&L, bBlindsFirst](CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
+                             if (bBlindsFirst)
+                                 ClickBlind(ui, sheet, L, f, 1, 0, 0);
+                             Pace(ui, sheet, L, f, 1, 0, 0, 200);
+                             if (!bBlindsFirst)
+                                 ClickBlind(ui, sheet, L, f, 1, 0, 0);
+                         });
+            if (bRound2First) {
+                EXPECT_EQ(CellAndPacer(L.Match(2, 1), 0, 0, 0), (V{170, 10, 180, 91, 200, 40, 150}));
+                Round1();
+                EXPECT_EQ(L.notices.size(), 1u);
+            }
+            const V expected = {170, 10, 180, 91, 200, 8, 190};
+            EXPECT_EQ(CellAndPacer(L.Match(2, 1), 0, 0, 0), expected);
+            L.AmendUnchanged(2);
+            EXPECT_EQ(CellAndPacer(L.Match(2, 1), 0, 0, 0), expected) << "amended unchanged";
+        }
+}
+
 // A Non Qual game beside a pacer is its own bowler's too. Team handicaps as above: Bowler 91
 // paces game 1 with 200, ticked Non Qual with it or afterwards. The cell holds the 200 with
 // handicap 0 and records Bowler 11's 180, so Team 1 still averages 340 and Team 2 gets 16:

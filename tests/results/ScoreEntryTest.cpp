@@ -218,7 +218,6 @@ TEST(ScoreEntry, ABowlerPastTheBlindLimitMayBeChanged)
     L.Match(1)->m_dwPosFlags[0] = PosBlind(0) | PosBlind(1);
     CFixture* f = L.Match(2);
     FillLineUp(&L.doc, f);
-    f->m_dwPosFlags[0] = PosBlind(0);  // and again in game 1
     f->m_bPlayed[0] = 1;
     f->m_timePlayed[0] = f->m_timeDue;
     // The question goes through the framework's message box.
@@ -228,11 +227,25 @@ TEST(ScoreEntry, ABowlerPastTheBlindLimitMayBeChanged)
     ui.AnswerMessageBox(IDYES, "Bowler 11 has exceeded the blind game limit. Click 'Yes' to change player.");
     ui.AnswerMessageBox(IDNO, "Bowler 11 has exceeded");
     ui.OnDialog(IDD_DOUBLES_SCORESHEET)
+        .Click(IDC_SS_BLINDS[0])  // and again in game 1
         .OK()
         .Check([](CDialog& d) { EXPECT_FALSE(d.IsEnded()); })
         .OK();
+    ui.OnDialog(IDD_DOUBLES_BLIND_SCORES).Click(IDC_BLIND_BOX[0][0]).OK();
     EXPECT_TRUE(EditDoublesResult(&L.doc, f));
     EXPECT_EQ(ui.messages.size(), 2u);
+
+    // Amended with OK and nothing changed, the blind game let stand is not asked about again;
+    // a blind game new to the amendment is.
+    CScriptedBackend amend;
+    amend.OnDialog(IDD_DOUBLES_SCORESHEET).OK();
+    EXPECT_TRUE(EditDoublesResult(&L.doc, f));
+    EXPECT_EQ(amend.MessageTexts(), Texts{});
+    amend.AnswerMessageBox(IDNO, "Bowler 11 has exceeded");
+    amend.OnDialog(IDD_DOUBLES_SCORESHEET).Click(IDC_SS_BLINDS[0]).OK();
+    amend.OnDialog(IDD_DOUBLES_BLIND_SCORES).Click(IDC_BLIND_BOX[0][1]).OK();
+    EXPECT_TRUE(EditDoublesResult(&L.doc, f));
+    EXPECT_EQ(amend.MessageTexts(), Texts{"Bowler 11 has exceeded the blind game limit. Click 'Yes' to change player."});
 }
 
 TEST(ScoreEntry, ChangingABowlerKeepsTheScoresAndClearsTheMarks)

@@ -1,0 +1,605 @@
+#include "league/MatchWorking.h"
+
+#include "framework/ui/Dialog.h"
+#include "league/BowlingDoc.h"
+#include "league/Fixture.h"
+#include "league/Player.h"
+#include "league/Team.h"
+
+#include <algorithm>
+#include <cstring>
+#include <tuple>
+#include <utility>
+
+namespace {
+
+// The figures held are those of the day.
+bool IsDay(const std::optional<CTime>& held, CTime day)
+{
+    return held && CBowlingDoc::SameFiguresDay(*held, day);
+}
+
+// The day RecalculateFixture works a match's figures to, and whether they are those of the
+// rounds before its round (the day it was due) rather than of the day itself.
+CTime FiguresDate(const CFixture& match, CTime date) { return date.GetTime() != 0 ? date : match.m_timeDue; }
+bool ByRound(const CFixture& match, CTime date)
+{
+    return CBowlingDoc::SameFiguresDay(FiguresDate(match, date), match.m_timeDue);
+}
+
+} // namespace
+
+// ---- the figures held ---------------------------------------------------------------------
+
+bool CHeldFigures::Holds(const CFixture& match, CTime date) const
+{
+    if (!m_bHeld)
+        return false;
+    if (ByRound(match, date))
+        return m_bByRound && m_nRound == match.m_nRound;
+    // A day's figures leave out the match's own games: they serve that match alone.
+    return !m_bByRound && m_pMatch == &match && CBowlingDoc::SameFiguresDay(m_day, FiguresDate(match, date));
+}
+
+void CHeldFigures::Keep(const CFixture& match, CTime date)
+{
+    m_bHeld = true;
+    m_bByRound = ByRound(match, date);
+    m_nRound = match.m_nRound;
+    m_pMatch = &match;
+    m_day = FiguresDate(match, date);
+    m_bowlers.clear();
+    for (POSITION pos = m_doc.m_listPlayers.GetHeadPosition(); pos;) {
+        auto* p = static_cast<CPlayer*>(m_doc.m_listPlayers.GetNext(pos));
+        m_bowlers.push_back({p, p->m_nAverage, p->m_nHandicap});
+    }
+    m_teamBlindGames.clear();
+    for (POSITION pos = m_doc.m_listTeams.GetHeadPosition(); pos;) {
+        const auto* t = static_cast<const CTeam*>(m_doc.m_listTeams.GetNext(pos));
+        m_teamBlindGames.insert(m_teamBlindGames.end(), t->m_nBlindGames, t->m_nBlindGames + 2);
+    }
+}
+
+void CHeldFigures::Restore()
+{
+    for (const CBowlerFigures& b : m_bowlers) {
+        b.pPlayer->m_nAverage = b.nAverage;
+        b.pPlayer->m_nHandicap = b.nHandicap;
+    }
+    size_t i = 0;
+    for (POSITION pos = m_doc.m_listTeams.GetHeadPosition(); pos && i + 2 <= m_teamBlindGames.size(); i += 2) {
+        auto* t = static_cast<CTeam*>(m_doc.m_listTeams.GetNext(pos));
+        std::copy(m_teamBlindGames.begin() + static_cast<std::ptrdiff_t>(i),
+                  m_teamBlindGames.begin() + static_cast<std::ptrdiff_t>(i + 2), t->m_nBlindGames);
+    }
+}
+
+// ---- one match ----------------------------------------------------------------------------
+
+void CMatchWorking::Bind(CBowlingDoc* pDoc, CFixture* pFixture, int nPositions, BOOL bHandicap, BOOL bScratch)
+{
+    m_pDoc = pDoc;
+    m_pFixture = pFixture;
+    m_nPositions = std::clamp(nPositions, 1, MAX_POSITIONS);
+    m_bHandicapScoring = bHandicap;
+    m_bScratchScoring = bScratch;
+    for (int s = 0; s < 2; ++s)
+        m_timePlayed[s] = pFixture->GetDayBowled(s);
+    m_figuresDay.reset();
+    m_blindGamesDay[0].reset();
+    m_blindGamesDay[1].reset();
+}
+
+void CMatchWorking::ScoringSystems(const CBowlingDoc& doc, const CFixture& f, BOOL& bHandicap, BOOL& bScratch)
+{
+    const bool bPosition = f.m_bPositionRound != 0;
+    const bool bPosScratch = bPosition && f.m_bPositionRoundScratch != 0;
+    bHandicap = doc.m_bHandicapLeague && !(bPosScratch && !doc.m_bPositionBothWays);
+    bScratch = doc.m_bScratchLeague && (!bPosition || bPosScratch || doc.m_bPositionBothWays);
+}
+
+void CMatchWorking::DefaultFoldedSides(CBowlingDoc& doc, CFixture& f)
+{
+    const int nGames = doc.m_nGamesPerMatch;
+    for (int s = 0; s < 2; ++s) {
+        CTeam* pTeam = s == 0 ? f.m_pTeamA : f.m_pTeamB;
+        if (!pTeam)
+            pTeam = doc.FindTeam(s == 0 ? f.m_nTeamA : f.m_nTeamB);
+        if (pTeam && pTeam->IsFoldedBefore(f.m_nRound)) {
+            f.SetPlayed(s, true);
+            if (f.m_timePlayed[s].GetTime() == 0)
+                f.m_timePlayed[s] = f.m_timeDue;
+            BYTE mask = 8;
+            if (nGames > 1)
+                mask |= 4;
+            if (nGames > 2)
+                mask |= 2;
+            if (nGames > 3)
+                mask |= 1;
+            f.m_nDefaulted[s] = mask;
+        }
+    }
+}
+
+int CMatchWorking::LeagueGames() const { return std::clamp<int>(m_pDoc->m_nGamesPerMatch, 1, 4); }
+
+CPlayer* CMatchWorking::SlotPlayer(int nGame, int nSlot) const
+{
+    if (CPlayer* p = m_pFixture->m_pPlayer[nGame][nSlot])
+        return p;
+    return m_pDoc->FindPlayer(m_pFixture->m_wPlayerNo[nGame][nSlot]);
+}
+
+BYTE CMatchWorking::DefaultedFlag(int nSide, int nGame) const
+{
+    if (!(m_pFixture->m_nDefaulted[nSide] & DefaultedBit(nGame)))
+        return 0;
+    BYTE flag = static_cast<BYTE>((m_pDoc->m_dwRobotIfDefault & 0xFF) + 1);
+    return flag ? flag : 1;
+}
+
+void CMatchWorking::FiguresInForce(CTime date)
+{
+    if (m_bHandicapScoring)
+        m_pDoc->m_bHandicapPass = PASS_HANDICAP;
+    if (m_pHeld && m_pHeld->Holds(*m_pFixture, date)) {
+        m_pHeld->Restore();
+    } else {
+        m_pDoc->RecalculateFixture(date, *m_pFixture);
+        if (m_pHeld)
+            m_pHeld->Keep(*m_pFixture, date);
+    }
+    m_figuresDay = date;
+    // Every recount of a side's blind games starts from its team's count on its day, so the
+    // match's own blind games count once however often the match is worked.
+    for (int s = 0; s < 2; ++s) {
+        CTeam* t = m_pFixture->GetSideTeam(s);
+        if (t && CBowlingDoc::SameFiguresDay(SideDay(s), date)) {
+            std::copy(t->m_nBlindGames, t->m_nBlindGames + 2, m_nBlindGames[s]);
+            m_blindGamesDay[s] = date;
+        }
+    }
+}
+
+void CMatchWorking::FiguresOfSide(int nSide)
+{
+    const CTime day = SideDay(nSide);
+    if (!IsDay(m_figuresDay, day) || !IsDay(m_blindGamesDay[nSide], day))
+        FiguresInForce(day);
+    else if (m_bHandicapScoring)
+        m_pDoc->m_bHandicapPass = PASS_HANDICAP;
+    if (CTeam* t = m_pFixture->GetSideTeam(nSide))
+        std::copy(m_nBlindGames[nSide], m_nBlindGames[nSide] + 2, t->m_nBlindGames);
+}
+
+void CMatchWorking::Recalculate()
+{
+    CFixture& f = *m_pFixture;
+    // Each side is scored on the figures in force on the day it bowled, in every league.
+    if (CBowlingDoc::SameFiguresDay(m_timePlayed[0], m_timePlayed[1])) {
+        FiguresOfSide(0);
+        FiguresOfSide(1);
+        RecalculateSide(0);
+        RecalculateSide(1);
+        RecalculateOpponentCells(0);
+        return;
+    }
+    // The side whose day the league holds goes first, so that one recalculation serves.
+    const int nFirst = IsDay(m_figuresDay, m_timePlayed[1]) ? 1 : 0;
+    const int nSecond = 1 - nFirst;
+    FiguresOfSide(nFirst);
+    m_pDoc->SetNewBowlerFigures(&f, nFirst);
+    RecalculateSide(nFirst);
+    // The second side's blind games on their opponents' handicaps take them as they stand on
+    // the first side's day: a blind opponent's own handicap is his on his own day.
+    int nOppHandicap[MAX_POSITIONS][4];
+    bool bOnOpponent[MAX_POSITIONS][4] = {};
+    for (int g = 0; g < LeagueGames(); ++g)
+        for (int p = 0; p < m_nPositions; ++p) {
+            const int k = CFixture::SlotOf(nSecond, p);
+            const CPlayer* pPlayer = SlotPlayer(g, k);
+            if (!(f.m_dwPosFlags[k] & PosBlind(g)) || DefaultedFlag(nSecond, g) || (pPlayer && pPlayer->IsRobot()) ||
+                m_pDoc->GetBlindRule(pPlayer ? pPlayer->m_wFlags : 0).m_nHandicapMethod != CBlindScore::hcpOpponents)
+                continue;
+            bOnOpponent[p][g] = true;
+            nOppHandicap[p][g] = m_pDoc->CalcBlindHandicap(&f, nSecond, p, g, 0);
+        }
+    FiguresOfSide(nSecond);
+    m_pDoc->SetNewBowlerFigures(&f, nSecond);
+    RecalculateSide(nSecond);
+    for (int g = 0; g < LeagueGames(); ++g)
+        for (int p = 0; p < m_nPositions; ++p)
+            if (bOnOpponent[p][g])
+                f.m_nHandicap[g][CFixture::SlotOf(nSecond, p)] = nOppHandicap[p][g];
+    RecalculateOpponentCells(nFirst);
+}
+
+void CMatchWorking::RecalculateOpponentCells(int nSide)
+{
+    // Worked after the other side, they follow its final cells: blind games worked just now,
+    // and games it defaulted, included.
+    CFixture& f = *m_pFixture;
+    for (int g = 0; g < LeagueGames(); ++g)
+        for (int p = 0; p < m_nPositions; ++p) {
+            const int k = CFixture::SlotOf(nSide, p);
+            const CPlayer* pPlayer = SlotPlayer(g, k);
+            if (!(f.m_dwPosFlags[k] & PosBlind(g)))
+                continue;
+            if (!(DefaultedFlag(nSide, g) || (pPlayer && pPlayer->IsRobot()))) {
+                const CBlindScore& rule = m_pDoc->GetBlindRule(pPlayer ? pPlayer->m_wFlags : 0);
+                if (rule.m_nHandicapMethod == CBlindScore::hcpOpponents)
+                    f.m_nHandicap[g][k] = m_pDoc->CalcBlindHandicap(&f, nSide, p, g, 0);
+                continue;
+            }
+            const int nScore = std::clamp(m_pDoc->CalcBlindScore(&f, nSide, p, g, DefaultedFlag(nSide, g)), 0, 0xFFFF);
+            f.m_nScore[g][k] = static_cast<WORD>(nScore);
+        }
+}
+
+void CMatchWorking::RecalculateSide(int s)
+{
+    CFixture& f = *m_pFixture;
+    CTeam* pTeam = s == 0 ? f.m_pTeamA : f.m_pTeamB;
+    BYTE flag[4];
+    for (int g = 0; g < 4; ++g)
+        flag[g] = DefaultedFlag(s, g);
+    const int nGames = LeagueGames();
+    for (int g = 0; g < nGames; ++g) {
+        for (int p = 0; p < m_nPositions; ++p) {
+            const int k = CFixture::SlotOf(s, p);
+            const DWORD dwFlags = f.m_dwPosFlags[k];
+            const bool bBlind = (dwFlags & PosBlind(g)) != 0;
+            const bool bNonQual = (dwFlags & PosNonQual(g)) != 0;
+            const bool bDefaulted = flag[g] != 0;
+            // The bowler's figures in force, not those the line-up was filled with: a blind or
+            // Non Qual cell beside a pacer is its own bowler's, whichever dialog came first.
+            CPlayer* pBowler = SlotPlayer(g, k);
+            if (pBowler && !pBowler->IsRobot() && !f.IsCellPaced(g, k))
+                f.m_nAverage[g][k] = pBowler->m_nAverage;
+            if (bBlind) {
+                int nScore = std::clamp(m_pDoc->CalcBlindScore(&f, s, p, g, flag[g]), 0, 0xFFFF);
+                f.m_nScore[g][k] = static_cast<WORD>(nScore);
+                if (!bDefaulted && pTeam) {
+                    ++pTeam->m_nBlindGames[0];
+                    ++pTeam->m_nBlindGames[1];
+                }
+                f.m_nHandicap[g][k] = m_pDoc->CalcBlindHandicap(&f, s, p, g, flag[g]);
+                // A pacer beside the blind score bowls his own game on his figures in force.
+                if (dwFlags & PosPacer(g))
+                    f.SetPacerFigures(g, k);
+            } else if (bDefaulted) {
+                f.m_nHandicap[g][k] = 0;
+            } else if (dwFlags & PosPacer(g)) {
+                // His own game on his figures in force; the cell too unless it is Non Qual.
+                f.SetPacerFigures(g, k);
+            } else if (!bNonQual) {
+                // A position without a bowler bowls off nothing.
+                f.m_nHandicap[g][k] = pBowler ? pBowler->m_nHandicap : 0;
+            }
+        }
+    }
+}
+
+void CMatchWorking::MarkDefaultedGame(int nSide, int nGame, BOOL bDefaulted)
+{
+    CFixture& f = *m_pFixture;
+    const bool bRobot = m_pDoc->m_dwRobotIfDefault != 0;
+    if (bDefaulted) {
+        for (int p = 0; p < std::min<int>(f.m_nPlayers, MAX_POSITIONS); ++p) {
+            const int k = CFixture::SlotOf(nSide, p);
+            if (bRobot) {
+                f.m_dwPosFlags[k] |= PosBlind(nGame);
+            } else {
+                f.m_dwPosFlags[k] &= ~PosBlind(nGame);
+                f.m_nScore[nGame][k] = 0;
+                f.m_nHandicap[nGame][k] = 0;
+            }
+        }
+    } else if (bRobot) {
+        for (int p = 0; p < std::min<int>(f.m_nPlayers, MAX_POSITIONS); ++p)
+            f.m_dwPosFlags[CFixture::SlotOf(nSide, p)] &= ~PosBlind(nGame);
+    }
+}
+
+void CMatchWorking::WorkPassPoints(int nPass)
+{
+    CFixture& f = *m_pFixture;
+    for (int s = 0; s < 2; ++s) {
+        if (nPass == PASS_HANDICAP)
+            f.m_nHandicapMatchPoints[s] = 0;
+        else
+            f.m_nScratchMatchPoints[s] = 0;
+        f.m_dwPointsEligible[s] = 1;
+    }
+    if (nPass == PASS_HANDICAP)
+        f.m_bHandicapPointsDone = 0;
+    else
+        f.m_bScratchPointsDone = 0;
+    m_pDoc->CalcMatchPoints(&f);
+}
+
+CMatchWorking::CPointsWorked CMatchWorking::WorkPoints()
+{
+    CFixture& f = *m_pFixture;
+    const bool bTeamHandicaps = m_pDoc->m_bTeamHandicaps != 0;
+    CPointsWorked worked;
+    const bool bBothPlayed = f.m_bPlayed[0] && f.m_bPlayed[1];
+    // The singles sheet sets the pass and shows its scratch points before both sides are in.
+    if (m_bHandicapScoring && (bBothPlayed || IsSingles()))
+        m_pDoc->m_bHandicapPass = PASS_HANDICAP;
+    if (m_bHandicapScoring && bBothPlayed) {
+        // A new bowler's figures reach his blind and vacancy games and his opponent's before
+        // the points, and the team handicaps follow them, on every sheet.
+        m_pDoc->SetNewBowlerFiguresSideA(&f);
+        m_pDoc->SetNewBowlerFiguresSideB(&f);
+        Recalculate();
+        if (bTeamHandicaps)
+            f.SetMatchAverages();
+        WorkPassPoints(PASS_HANDICAP);
+        worked.bHandicap = true;
+    }
+    if (m_bScratchScoring && bBothPlayed) {
+        m_pDoc->SetNewBowlerFiguresSideA(&f);
+        m_pDoc->SetNewBowlerFiguresSideB(&f);
+        Recalculate();
+    }
+    if (m_bScratchScoring && (bBothPlayed || IsSingles())) {
+        m_pDoc->m_bHandicapPass = PASS_SCRATCH;
+        WorkPassPoints(PASS_SCRATCH);
+        worked.bScratch = true;
+    }
+    if (bTeamHandicaps)
+        f.SetMatchAverages();
+    return worked;
+}
+
+void CMatchWorking::WorkPlayedMatch()
+{
+    CFixture& f = *m_pFixture;
+    // As the scoresheet opens: folded sides, the defaulted games' rule, each side's day.
+    DefaultFoldedSides(*m_pDoc, f);
+    const int nGames = m_pDoc->m_nGamesPerMatch;
+    for (int s = 0; s < 2; ++s)
+        for (int g = 0; g < 4; ++g)
+            if (g < nGames && (f.m_nDefaulted[s] & DefaultedBit(g)))
+                MarkDefaultedGame(s, g, TRUE);
+    for (int s = 0; s < 2; ++s)
+        m_timePlayed[s] = f.GetDayBowled(s);
+    FiguresInForce(m_timePlayed[0]);
+    Recalculate();
+    WorkPoints();
+}
+
+// ---- later matches ------------------------------------------------------------------------
+
+struct CLaterMatches::CNoted
+{
+    CFixture* pLive;
+    CFixture before;
+    bool bWorked;
+};
+
+CLaterMatches::CLaterMatches(CBowlingDoc& doc) : m_doc(doc) {}
+CLaterMatches::~CLaterMatches() = default;
+
+void CLaterMatches::NoteMatch(CFixture& match, bool bWorked)
+{
+    for (const CNoted& n : m_noted)
+        if (n.pLive == &match)
+            return;
+    m_noted.push_back({&match, match, bWorked});
+}
+
+void CLaterMatches::Note(CFixture& match) { NoteMatch(match, true); }
+
+void CLaterMatches::NoteAll()
+{
+    for (POSITION pos = m_doc.m_listFixtures.GetHeadPosition(); pos;)
+        NoteMatch(*static_cast<CFixture*>(m_doc.m_listFixtures.GetNext(pos)), false);
+}
+
+namespace {
+
+#define SAME(a) (std::memcmp(&x.a, &y.a, sizeof x.a) == 0)
+
+// What the figures in force at other matches read of a match: its round, its teams, whether
+// and when each side bowled, who bowled what, its marks and defaulted games. A blind or robot
+// cell's score is worked from the figures, never read by them.
+bool SameForOthers(const CFixture& x, const CFixture& y)
+{
+    if (x.m_nRound != y.m_nRound || x.m_nTeamA != y.m_nTeamA || x.m_nTeamB != y.m_nTeamB ||
+        x.m_timeDue != y.m_timeDue || !SAME(m_bPlayed) || !SAME(m_nDefaulted) || !SAME(m_dwPosFlags) ||
+        !SAME(m_wPlayerNo) || !SAME(m_wPacerNo) || !SAME(m_nPacerScore))
+        return false;
+    for (int s = 0; s < 2; ++s)
+        if (x.m_bPlayed[s] && x.GetDayBowled(s) != y.GetDayBowled(s))
+            return false;
+    for (int g = 0; g < MAX_GAMES; ++g)
+        for (int k = 0; k < SLOTS_PER_GAME; ++k)
+            if (!(x.m_dwPosFlags[k] & PosBlind(g)) && x.m_nScore[g][k] != y.m_nScore[g][k])
+                return false;
+    return true;
+}
+
+// What working a match writes: its cells' scores, handicaps and averages, its pacers' figures,
+// team averages and handicaps, its marks and its points.
+bool SameWorked(const CFixture& x, const CFixture& y)
+{
+    return SAME(m_nScore) && SAME(m_nHandicap) && SAME(m_nAverage) && SAME(m_nPacerHandicap) &&
+           SAME(m_nPacerAverage) && SAME(m_nTeamHandicap) && SAME(m_nTeamAverage) && SAME(m_dwPosFlags) &&
+           SAME(m_nDefaulted) && SAME(m_bPlayed) && SAME(m_wHandicapPoints) && SAME(m_wScratchPoints) &&
+           SAME(m_wHandicapBonus) && SAME(m_wScratchBonus) && SAME(m_nHandicapTotals) && SAME(m_nScratchTotals) &&
+           SAME(m_nHandicapMatchPoints) && SAME(m_nScratchMatchPoints) && SAME(m_nHandicapBonusPoints) &&
+           SAME(m_nScratchBonusPoints);
+}
+
+#undef SAME
+
+bool BothPlayed(const CFixture& f) { return f.m_bPlayed[0] && f.m_bPlayed[1]; }
+
+CTime StartOfDay(CTime t) { return CTime(t.GetYear(), t.GetMonth(), t.GetDay(), 0, 0, 0); }
+
+// A changed match as the figures of others count it: the rounds before whose round, and each
+// side that bowled, by its day.
+struct CCounted
+{
+    int nRound = 0;       // 0: nothing of it counts
+    CTime day[2];         // a side's day, 0 when it has no result
+};
+
+CCounted CountedOf(const CFixture& f)
+{
+    CCounted c;
+    if (f.m_nRound == 0 || (!f.m_bPlayed[0] && !f.m_bPlayed[1]))
+        return c;
+    c.nRound = f.m_nRound;
+    for (int s = 0; s < 2; ++s)
+        if (f.m_bPlayed[s])
+            c.day[s] = f.GetDayBowled(s);
+    return c;
+}
+
+// What the figures in force at one side of a match count: the rounds before its round when
+// it bowled on the day the match was due, else what was bowled before its own day.
+struct CCounting
+{
+    bool bByRound;
+    int nRound;
+    CTime dayStart;
+};
+
+CCounting CountingOf(const CFixture& n, int nSide)
+{
+    const CTime day = n.GetDayBowled(nSide);
+    if (CBowlingDoc::SameFiguresDay(day, n.m_timeDue))
+        return {true, n.m_nRound, CTime()};
+    return {false, n.m_nRound, StartOfDay(day)};
+}
+
+bool Counts(const CCounting& side, const CCounted& c)
+{
+    if (c.nRound == 0)
+        return false;
+    if (side.bByRound)
+        return c.nRound < side.nRound;
+    for (const CTime& d : c.day)
+        if (d.GetTime() != 0 && d < side.dayStart)
+            return true;
+    return false;
+}
+
+} // namespace
+
+int CLaterMatches::Rework()
+{
+    m_nWorked = 0;
+    // Each change is reworked once: what is noted from now on starts afresh.
+    const std::vector<CNoted> noted = std::move(m_noted);
+    m_noted.clear();
+    const int nPositions = m_doc.m_nPlayersPerTeam;
+    if (nPositions < 1 || nPositions > MAX_POSITIONS)
+        return 0;
+
+    // The changed matches, each as it was and as it is; and the matches worked again for their
+    // own sake, whose days moved with no scoresheet to work them.
+    std::vector<CCounted> changed;
+    std::vector<const CFixture*> changedLive;
+    std::vector<CFixture*> own;
+    // A noted match that is no longer in the season (its round deleted) counts as it was.
+    std::vector<const CFixture*> inSeason;
+    for (POSITION pos = m_doc.m_listFixtures.GetHeadPosition(); pos;)
+        inSeason.push_back(static_cast<const CFixture*>(m_doc.m_listFixtures.GetNext(pos)));
+    std::sort(inSeason.begin(), inSeason.end());
+    for (const CNoted& n : noted) {
+        if (!std::binary_search(inSeason.begin(), inSeason.end(), n.pLive)) {
+            changed.push_back(CountedOf(n.before));
+            changedLive.push_back(nullptr);
+            continue;
+        }
+        const CFixture& now = *n.pLive;
+        if (SameForOthers(n.before, now))
+            continue;
+        changed.push_back(CountedOf(n.before));
+        changed.push_back(CountedOf(now));
+        changedLive.push_back(n.pLive);
+        changedLive.push_back(n.pLive);
+        if (!n.bWorked && BothPlayed(now) &&
+            (now.GetDayBowled(0) != n.before.GetDayBowled(0) || now.GetDayBowled(1) != n.before.GetDayBowled(1) ||
+             now.m_timeDue != n.before.m_timeDue))
+            own.push_back(n.pLive);
+    }
+    if (changed.empty())
+        return 0;
+
+    // In date order; in each round the matches bowled on the day they were due first, which
+    // share the round's figures.
+    struct CLater
+    {
+        std::tuple<LONGLONG, int, bool> order;
+        CFixture* pMatch;
+    };
+    std::sort(own.begin(), own.end());
+    std::vector<CLater> later;
+    for (POSITION pos = m_doc.m_listFixtures.GetHeadPosition(); pos;) {
+        auto* f = static_cast<CFixture*>(m_doc.m_listFixtures.GetNext(pos));
+        if (!BothPlayed(*f) || f->IsBye() || f->IsUnsetPositionMatch() || f->m_nRound == 0)
+            continue;
+        bool bCounts = std::binary_search(own.begin(), own.end(), f);
+        const CCounting sides[2] = {CountingOf(*f, 0), CountingOf(*f, 1)};
+        for (size_t i = 0; i < changed.size() && !bCounts; ++i)
+            // A match never counts itself: its scoresheet, or its own days, worked it.
+            bCounts = changedLive[i] != f && (Counts(sides[0], changed[i]) || Counts(sides[1], changed[i]));
+        if (bCounts)
+            later.push_back({{f->m_timeDue.GetTime(), f->m_nRound, !(sides[0].bByRound && sides[1].bByRound)}, f});
+    }
+    std::stable_sort(later.begin(), later.end(), [](const CLater& a, const CLater& b) { return a.order < b.order; });
+
+    CHeldFigures held(m_doc);
+    int nReworked = 0;
+    for (const CLater& l : later) {
+        CFixture* f = l.pMatch;
+        const CFixture before(*f);
+        BOOL bHandicap = FALSE, bScratch = FALSE;
+        CMatchWorking::ScoringSystems(m_doc, *f, bHandicap, bScratch);
+        CMatchWorking working;
+        working.Bind(&m_doc, f, nPositions, bHandicap, bScratch);
+        working.m_pHeld = &held;
+        working.WorkPlayedMatch();
+        if (!SameWorked(before, *f))
+            ++nReworked;
+    }
+    m_nWorked = static_cast<int>(later.size());
+    return nReworked;
+}
+
+CString CLaterMatches::NoticeText(int nReworked)
+{
+    CString text;
+    if (nReworked == 1)
+        text = "1 later match was worked again on the figures in force when it was bowled.";
+    else
+        text.Format("%d later matches were worked again on the figures in force when they were bowled.", nReworked);
+    return text;
+}
+
+int CLaterMatches::ReworkAndRecalculate()
+{
+    const int nReworked = Rework();
+    if (nReworked > 0)
+        m_doc.SetModifiedFlag();
+    m_doc.Recalculate();
+    if (nReworked > 0)
+        AfxMessageBox(NoticeText(nReworked), MB_OK | MB_ICONINFORMATION);
+    return nReworked;
+}
+
+int CLaterMatches::ReworkAndTell()
+{
+    const int nReworked = Rework();
+    if (nReworked > 0) {
+        m_doc.SetModifiedFlag();
+        m_doc.Recalculate();
+        AfxMessageBox(NoticeText(nReworked), MB_OK | MB_ICONINFORMATION);
+    }
+    return nReworked;
+}

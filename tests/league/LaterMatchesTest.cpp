@@ -1,0 +1,204 @@
+// The rework of later matches on the sample league (eight teams of four, three games, ten rounds
+// in, a vacancy, a blind game and a pacer): which matches a change moves, and that every match
+// worked again sharing its round's figures is worked exactly as its scoresheet works it alone.
+#include "RecalcTestLeague.h"
+#include "league/BowlingDoc.h"
+#include "league/Fixture.h"
+#include "league/MatchWorking.h"
+#include "league/Rules.h"
+#include "league/SampleLeague.h"
+#include "league/Team.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+using V = std::vector<int>;
+
+struct Sample : ::testing::Test
+{
+    CBowlingDoc doc;
+    void SetUp() override { BuildSampleLeague(doc, GetSampleLeagueShape(FALSE)); }
+
+    std::vector<CFixture*> Played()
+    {
+        std::vector<CFixture*> played;
+        for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
+            auto* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
+            if (f->m_bPlayed[0] && f->m_bPlayed[1])
+                played.push_back(f);
+        }
+        return played;
+    }
+    CFixture* Match(int nRound, int nMatch) { return doc.FindFixtureByRoundMatch(nRound, nMatch); }
+
+    // A match as its scoresheet works it, opened alone with OK and nothing changed.
+    void WorkAlone(CFixture& f)
+    {
+        BOOL bHandicap = FALSE, bScratch = FALSE;
+        CMatchWorking::ScoringSystems(doc, f, bHandicap, bScratch);
+        CMatchWorking working;
+        working.Bind(&doc, &f, doc.m_nPlayersPerTeam, bHandicap, bScratch);
+        working.WorkPlayedMatch();
+    }
+
+    // What working a match writes.
+    static V Worked(const CFixture& f)
+    {
+        V v;
+        for (int g = 0; g < MAX_GAMES; ++g)
+            for (int k = 0; k < SLOTS_PER_GAME; ++k)
+                v.insert(v.end(), {f.m_nScore[g][k], f.m_nHandicap[g][k], int(f.m_nAverage[g][k]),
+                                   f.m_nPacerHandicap[g][k], f.m_nPacerAverage[g][k]});
+        v.insert(v.end(), {f.m_nHandicapMatchPoints[0], f.m_nHandicapMatchPoints[1]});
+        return v;
+    }
+
+    // Every played match: each, worked alone, keeps what it holds.
+    void ExpectEveryMatchAsItsScoresheetWorksIt()
+    {
+        for (CFixture* f : Played()) {
+            const V held = Worked(*f);
+            WorkAlone(*f);
+            EXPECT_EQ(Worked(*f), held) << "round " << int(f->m_nRound) << ", match " << int(f->m_nMatch);
+        }
+    }
+};
+
+} // namespace
+
+// A round-1 score corrected: every later match whose figures in force it moves is worked again,
+// round by round on figures worked once a round, and each is then what its scoresheet opened
+// alone gives. The bowler's own matches of rounds 4 to 10 move: the sample bowls its first nine
+// games on the entering average ("Games played with entering average" 9), so rounds 2 and 3 do
+// not. The same correction undone moves the same seven back.
+TEST_F(Sample, ACorrectedRoundOneScoreWorksTheLaterMatchesAsTheirScoresheetsWould)
+{
+    std::vector<V> before;
+    for (CFixture* f : Played())
+        before.push_back(Worked(*f));
+    CFixture* f = Match(1, 1);
+    const int k = CFixture::SlotOf(0, 0);
+    const WORD nWas = f->m_nScore[0][k];
+
+    CLaterMatches later(doc);
+    later.Note(*f);
+    f->m_nScore[0][k] = static_cast<WORD>(nWas + 90);
+    WorkAlone(*f);
+    const int nReworked = later.Rework();
+    EXPECT_EQ(nReworked, 7);
+    doc.Recalculate();
+    ExpectEveryMatchAsItsScoresheetWorksIt();
+
+    later.Note(*f);
+    f->m_nScore[0][k] = nWas;
+    WorkAlone(*f);
+    EXPECT_EQ(later.Rework(), nReworked);
+    doc.Recalculate();
+    std::vector<V> after;
+    for (CFixture* p : Played())
+        after.push_back(Worked(*p));
+    EXPECT_EQ(after, before);
+}
+
+// Only what other matches read of a match moves them: its handicaps and points alone (a match
+// amended after a rule changed) move nothing, nor does a score of the last round played.
+TEST_F(Sample, OnlyWhatLaterMatchesCountMovesThem)
+{
+    CFixture* f = Match(2, 1);
+    CLaterMatches later(doc);
+    later.Note(*f);
+    f->m_nHandicap[0][0] += 5;
+    f->m_nHandicapMatchPoints[0] += 2;
+    EXPECT_EQ(later.Rework(), 0);
+
+    CFixture* pLast = Match(10, 1);
+    later.Note(*pLast);
+    pLast->m_nScore[0][0] = static_cast<WORD>(pLast->m_nScore[0][0] + 40);
+    EXPECT_EQ(later.Rework(), 0);
+}
+
+// Every date of the season a week on (Fixture Dates): nothing was bowled in another order, and
+// nothing is worked again. One side's day moved past the next round moves the matches after it
+// that count what was bowled before their own day: none here, where every other side bowled on
+// its day, but the moved side's own match is worked on its new day.
+TEST_F(Sample, NewDatesWorkOnlyTheMatchesTheyMove)
+{
+    CLaterMatches later(doc);
+    later.NoteAll();
+    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
+        auto* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
+        f->m_timeDue += CTimeSpan(7, 0, 0, 0);
+        for (CTime& t : f->m_timePlayed)
+            if (t.GetTime() != 0)
+                t += CTimeSpan(7, 0, 0, 0);
+    }
+    EXPECT_EQ(later.Rework(), 0);
+
+    CFixture* f = Match(4, 2);
+    const V held = Worked(*f);
+    later.NoteAll();
+    f->m_timePlayed[0] = Match(6, 1)->m_timeDue;
+    EXPECT_EQ(later.Rework(), 1);
+    EXPECT_NE(Worked(*f), held);
+    doc.Recalculate();
+    ExpectEveryMatchAsItsScoresheetWorksIt();
+}
+
+// A noted match taken out of the season (its round deleted) counts as it was: the matches that
+// counted it are worked again without it, and nothing reads the match that is gone.
+TEST_F(Sample, AMatchTakenOutOfTheSeasonCountsAsItWas)
+{
+    CLaterMatches later(doc);
+    later.NoteAll();
+    POSITION pos = doc.m_listFixtures.Find(Match(1, 2));
+    ASSERT_NE(pos, nullptr);
+    auto* pGone = static_cast<CFixture*>(doc.m_listFixtures.GetAt(pos));
+    doc.m_listFixtures.RemoveAt(pos);
+    delete pGone;
+    EXPECT_GT(later.Rework(), 0);
+    doc.Recalculate();
+    ExpectEveryMatchAsItsScoresheetWorksIt();
+}
+
+// Working a match moves its teams' blind counts; the next match sharing the round's figures
+// takes them back as the round left them. Singles, one game, blind scores the bowler's average
+// less 10 pins for each blind game his team had before, counted per team. Team 1 bowls twice in
+// round 2 (a make-up pairing), its bowler away both times: each blind game is his round-1 200
+// less 10, 190, as each match's own scoresheet gives it. Round 1 corrected to 180: both 170.
+TEST(LaterMatches, EachMatchSharingTheRoundsFiguresTakesTheBlindCountsAsTheRoundLeftThem)
+{
+    RecalcTestLeague L(4, 1, 1);
+    CBowlingDoc& doc = L.doc;
+    doc.m_HcpPoints.m_bTeam = 1;
+    doc.m_HcpPoints.m_nTeamGame[0] = 2;
+    doc.m_bBlindGamesPerTeam = 1;
+    CBlindScore& rule = doc.m_BlindScore[3];
+    rule.m_nMethod = CBlindScore::methodIncremental;
+    rule.m_nStep = 10;
+    CFixture* pRound1 = L.AddMatch(1, 1, 2, {{200}}, {{150}});
+    L.AddMatch(1, 3, 4, {{150}}, {{150}});
+    CFixture* pTwice[2] = {L.AddMatch(2, 1, 3, {{0}}, {{150}}), L.AddMatch(2, 1, 4, {{0}}, {{150}})};
+    for (CFixture* f : pTwice)
+        f->m_dwPosFlags[0] |= PosBlind(0);
+    doc.m_nCurrentRound = 2;
+    doc.Recalculate();
+
+    auto Work = [&doc](CFixture& f) {
+        CMatchWorking working;
+        working.Bind(&doc, &f, 1, TRUE, FALSE);
+        working.WorkPlayedMatch();
+    };
+    for (CFixture* f : pTwice)
+        Work(*f);
+    EXPECT_EQ((V{pTwice[0]->m_nScore[0][0], pTwice[1]->m_nScore[0][0]}), (V{190, 190}));
+
+    CLaterMatches later(doc);
+    later.Note(*pRound1);
+    pRound1->m_nScore[0][0] = 180;
+    EXPECT_EQ(later.Rework(), 2);
+    EXPECT_EQ((V{pTwice[0]->m_nScore[0][0], pTwice[1]->m_nScore[0][0]}), (V{170, 170}));
+}

@@ -636,6 +636,63 @@ INSTANTIATE_TEST_SUITE_P(EveryRoad, SharedBowlerOutage,
                          ::testing::Values(Road::Edit, Road::Box, Road::LeagueOpened, Road::Printing),
                          RoadName);
 
+// Monday's database is lost (its folder away after printing) while Monday types Owen's phone and
+// mobile; Thursday, its database open, gives him a phone of its own, before Monday's or after it.
+// The folder back, Monday's next Edit finds the database: the later phone stands, the mobile goes
+// either way, and when Monday's phone is not the later one the secretary is told it was not
+// written, with the bowler, the detail and both values; nothing is said to be written that was not.
+struct SharedBowlerTyped : SharedBowler, ::testing::WithParamInterface<bool>
+{
+};
+
+TEST_P(SharedBowlerTyped, AWaitingChangeGoesWhenTypedLaterAndIsNamedWhenItIsNotWritten)
+{
+    const bool bMondayLater = GetParam();
+    std::optional<FolderAway> away;
+    {
+        Printing print(*monday);
+        away.emplace(dir.File("db"));
+        print.End();
+    }
+    ASSERT_FALSE(monday->m_pPlayerDb->IsOpen());
+    if (bMondayLater) {
+        EditPhone("0113 4963333").OK();
+        Run(*thursday);
+    }
+    EditPhone("0113 4962222").OK();
+    Run(*monday);
+    EditOwen().SetText(IDC_PD_PHONE_MOBILE, "07700 900123").OK();
+    Run(*monday);
+    if (!bMondayLater) {
+        EditPhone("0113 4963333").OK();
+        Run(*thursday);
+    }
+    away->Back();
+    EditOwen().OK();
+    Run(*monday);
+    const char* pszPhone = bMondayLater ? "0113 4962222" : "0113 4963333";
+    const Texts expected{"5 Bridge St", pszPhone, "07700 900123", "0/0/0"};
+    EXPECT_EQ(Record(), expected);
+    EXPECT_EQ(Details(*Owen(*monday)), expected);
+    EXPECT_EQ(Owen(*monday)->m_pDbPending, nullptr);
+    const Texts said = ui.MessageTexts();
+    ASSERT_EQ(said.size(), 3u);
+    EXPECT_EQ(said[0].rfind(kNotOpenedAgain, 0), 0u) << said[0];
+    EXPECT_EQ(said[1], kNotWritten);
+    EXPECT_EQ(said[2], bMondayLater ? std::string(kBackWritten)
+                                    : "The player database is open again, and the changes it missed have been written "
+                                      "to it, but not these, since another league changed the same details meanwhile "
+                                      "and the record keeps its own: Owen Fairweather's home phone \"0113 4962222\" "
+                                      "(the record keeps \"0113 4963333\").");
+
+    // Thursday's next Edit shows the record's phone, and OK keeps it.
+    EditOwen().Check([pszPhone](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_PD_PHONE_HOME).text, pszPhone); }).OK();
+    Run(*thursday);
+    EXPECT_EQ(Record(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(EitherOrder, SharedBowlerTyped, ::testing::Bool());
+
 // A vacancy added to Monday through Add a New Player with the database is nobody's record: not
 // when he is added, nor when Set ALL dates every bowler, nor when the box is ticked again, nor
 // at his next edit. Owen's record takes the date as ever.

@@ -269,9 +269,9 @@ void CPlayerDatabase::TakeStamp(CPlayer& p, DWORD dwKey)
     p.m_qwDbStamp = m_file.m_qwStamp;
 }
 
-BOOL CPlayerDatabase::AddAsRecord(CPlayer& p)
+BOOL CPlayerDatabase::AddAsRecord(CPlayer& p, BOOL bOwnKey)
 {
-    const DWORD dwKey = p.m_dwDbKey != 0 && FindDbasePlayer(p.m_dwDbKey) != 0 ? p.m_dwDbKey : m_file.NewKey();
+    const DWORD dwKey = bOwnKey && p.m_dwDbKey != 0 && FindDbasePlayer(p.m_dwDbKey) != 0 ? p.m_dwDbKey : m_file.NewKey();
     const ULONGLONG qwStamp = p.m_qwDbStamp != 0 && KeyOfStamp(p.m_qwDbStamp) == 0 ? p.m_qwDbStamp : NewStamp();
     m_file.Clear();
     m_file.m_dwKey = dwKey;
@@ -302,6 +302,12 @@ BOOL CPlayerDatabase::SettleLinks(const std::vector<CPlayer*>& check, const CObL
             if (q->m_dwDbKey != 0 && std::find(check.begin(), check.end(), q) == check.end())
                 held.emplace(q->m_dwDbKey, q);
         }
+    // Two bowlers naming one key in the file, not one who was linked to it in this pass.
+    std::unordered_map<const CPlayer*, DWORD> named;
+    for (const CPlayer* p : check)
+        named.emplace(p, p->m_dwDbKey);
+    for (const auto& [dwKey, p] : held)
+        named.emplace(p, dwKey);
     auto hold = [&](CPlayer* p) {
         held[p->m_dwDbKey] = p;
         settled.push_back(p);
@@ -331,9 +337,9 @@ BOOL CPlayerDatabase::SettleLinks(const std::vector<CPlayer*>& check, const CObL
     }
     BOOL bAll = TRUE;
     for (CPlayer* p : elsewhere) {
-        const auto named = held.find(p->m_dwDbKey);
-        if (named != held.end() && FindDbasePlayer(p->m_dwDbKey) == 0)
-            m_report.sharedWith.emplace_back(p->GetFilePlace(), named->second->GetFilePlace());
+        const auto holder = held.find(p->m_dwDbKey);
+        if (holder != held.end() && named[holder->second] == p->m_dwDbKey && FindDbasePlayer(p->m_dwDbKey) == 0)
+            m_report.sharedWith.emplace_back(p->GetFilePlace(), holder->second->GetFilePlace());
         DWORD dwKey = p->m_qwDbStamp != 0 ? KeyOfStamp(p->m_qwDbStamp) : 0;
         if (dwKey != 0 && held.count(dwKey))
             dwKey = 0;
@@ -345,7 +351,7 @@ BOOL CPlayerDatabase::SettleLinks(const std::vector<CPlayer*>& check, const CObL
         if (dwKey != 0) {
             p->m_dwDbKey = dwKey;
             m_report.relinked.push_back(p->m_strName);
-        } else if (AddAsRecord(*p)) {
+        } else if (AddAsRecord(*p, !held.count(p->m_dwDbKey))) {
             m_report.added.push_back(p->m_strName);
         } else {
             bAll = FALSE;
@@ -563,5 +569,5 @@ int CPlayerDatabase::PutDbasePlayer(CPlayer* pPlayer, DWORD& bStopReporting, con
         return 0;
     }
     pPlayer->m_qwDbStamp = 0;
-    return AddAsRecord(*pPlayer) ? 0 : -1;
+    return AddAsRecord(*pPlayer, FALSE) ? 0 : -1;
 }

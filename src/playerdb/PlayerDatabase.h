@@ -142,8 +142,8 @@ private:
     DWORD FindPlainlySame(const CPlayer& p, const std::unordered_map<DWORD, CPlayer*>& held);
     // The bowler's link is to the record under the key: stamps given where missing.
     void TakeStamp(CPlayer& p, DWORD dwKey);
-    // A record of the bowler's details: under his key when free, else a new one.
-    BOOL AddAsRecord(CPlayer& p);
+    // A record of the bowler's details: under his key when bOwnKey and it is free, else a new one.
+    BOOL AddAsRecord(CPlayer& p, BOOL bOwnKey);
     // His record (positioned on) takes what waits for it, and he the record's details.
     int Exchange(CPlayer& p);
     // The record's details into the bowler, but those of the bits in dwKeep.

@@ -459,3 +459,33 @@ TEST_F(DatabaseIdentity, TwoProgramsOpeningALeagueOnANewDatabaseAtOnceMakeEachRe
     EXPECT_EQ(Bowlers(*a), bowlers);
     EXPECT_EQ(Bowlers(*b), bowlers);
 }
+
+// Thursday's database already holds Owen, added there by Thursday under a key of its own: Monday's
+// league opened on it links its Owen to that record, plainly the same person, and he shows the
+// record's details as any shared bowler does; Ann, not there, becomes a record of her own. Nobody
+// else's record is written, and Edit and OK on Owen writes to his record there.
+TEST_F(DatabaseIdentity, ABowlerPlainlyTheSamePersonAsARecordOfTheOtherDatabaseIsLinkedToIt)
+{
+    UseDatabase("first");
+    const Texts monday = Bowlers(*SavedLeague("Monday.lgf", {kOwen, kAnn}));
+    UseDatabase("second");
+    CBowlerDetails owenThere = kOwen;
+    owenThere.pszAddress = "7 Mill Rd";
+    SavedLeague("Thursday.lgf", {kJane, owenThere});
+    const std::map<DWORD, std::string> second = Records("second");
+    ui.ClearMessages();
+
+    auto opened = Open("Monday.lgf");
+    EXPECT_EQ(ui.MessageTexts(),
+              Texts{"Ann Lee was not in the player database: a record was added to it for the bowler, with the "
+                    "league's details. Owen Fairweather was linked to the bowler's own record in the player "
+                    "database, found under another key. Save the league to keep its bowlers' new links."});
+    EXPECT_EQ(Bowlers(*opened), (Texts{second.at(2), monday[1]}));
+    EXPECT_EQ(Nums(Bowler(*opened, "Fairweather")->m_dwDbKey, Bowler(*opened, "Lee")->m_dwDbKey), Nums(2, 3));
+    EXPECT_EQ(Bowler(*opened, "Fairweather")->m_qwDbStamp, StampOf("second", 2));
+    EditPhone(*opened, "Fairweather", "0113 4969999");
+    const std::map<DWORD, std::string> now = Records("second");
+    EXPECT_EQ(now, (std::map<DWORD, std::string>{{1, second.at(1)},
+                                                  {2, With(second.at(2), "0113 4960000", "0113 4969999")},
+                                                  {3, monday[1]}}));
+}

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <chrono>
 #include <random>
+#include <unordered_set>
 
 CPlayerDatabase::CPlayerDatabase() = default;
 
@@ -296,10 +297,11 @@ BOOL CPlayerDatabase::SettleLinks(const std::vector<CPlayer*>& check, const CObL
     m_stamps.reset();
     // The record of each key some bowler holds: the league's bowlers outside this pass hold theirs.
     std::unordered_map<DWORD, CPlayer*> held;
+    const std::unordered_set<const CPlayer*> checked(check.begin(), check.end());
     if (pLeague)
         for (POSITION pos = pLeague->GetHeadPosition(); pos;) {
             auto* q = static_cast<CPlayer*>(pLeague->GetNext(pos));
-            if (q->m_dwDbKey != 0 && std::find(check.begin(), check.end(), q) == check.end())
+            if (q->m_dwDbKey != 0 && !checked.count(q))
                 held.emplace(q->m_dwDbKey, q);
         }
     // Two bowlers naming one key in the file, not one who was linked to it in this pass.

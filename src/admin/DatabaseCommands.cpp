@@ -63,6 +63,7 @@ BOOL DeleteDatabasePlayer(CBowlingDoc* pDoc)
     }
     if (CPlayer* pPlayer = pDoc->FindPlayerByDbKey(dwKey)) {
         pPlayer->m_dwDbKey = 0;
+        pPlayer->m_qwDbStamp = 0;
         // Nothing is left for his changes to wait for.
         pPlayer->m_pDbPending.reset();
         pDoc->SetModifiedFlag();

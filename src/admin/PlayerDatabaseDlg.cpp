@@ -40,7 +40,9 @@ void CPlayerDatabaseDlg::OnChangeSurname()
 
 BOOL CPlayerDatabaseDlg::TakeSelected(const char* pszFailure)
 {
+    // The record chosen is the one taken, whatever was chosen before.
     m_player.m_dwDbKey = SelectedDatabaseKey(List());
+    m_player.m_qwDbStamp = 0;
     if (m_pDoc->GetDbasePlayer(&m_player) != 0) {
         AfxMessageBox(pszFailure);
         return FALSE;

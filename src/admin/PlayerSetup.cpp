@@ -116,8 +116,10 @@ int AddNewPlayers(CBowlingDoc* pDoc, BOOL bWithDatabase)
         }
         auto* pPlayer = new CPlayer(static_cast<WORD>(nNumber));
         dlg.CopyTo(*pPlayer);
-        if (bFromDatabase)
+        if (bFromDatabase) {
             pPlayer->m_dwDbKey = check.m_player.m_dwDbKey;
+            pPlayer->m_qwDbStamp = check.m_player.m_qwDbStamp;
+        }
         pPlayer->SetEnteringAverage(dlg.m_nEnteringAvg);
         pDoc->AddPlayer(pPlayer);
         if (CTeam* pTeam = pPlayer->m_nTeamNo ? pDoc->FindTeam(pPlayer->m_nTeamNo) : nullptr)

@@ -40,12 +40,15 @@ class CDC;
 class CPlayerDatabase;
 struct CPageInfo;
 
-// The version every league file is written in, but one whose bowlers have details waiting for
-// the player database: that one is written in LEAGUE_FILE_VERSION_WAITING, which a program
-// that reads only up to 77 refuses instead of dropping them. The newest version read.
+// The version every league file is written in, but one whose bowlers are linked to records of
+// the player database or have details waiting for it: that one is written in
+// LEAGUE_FILE_VERSION_LINKS (the stamps of the links, and when each waiting detail was typed),
+// which a program that reads only up to 77 or 78 refuses instead of dropping them. Version 78
+// (details waiting, without times or stamps) is only read. The newest version read.
 constexpr BYTE LEAGUE_FILE_VERSION = 77;
 constexpr BYTE LEAGUE_FILE_VERSION_WAITING = 78;
-constexpr BYTE LEAGUE_FILE_NEWEST = LEAGUE_FILE_VERSION_WAITING;
+constexpr BYTE LEAGUE_FILE_VERSION_LINKS = 79;
+constexpr BYTE LEAGUE_FILE_NEWEST = LEAGUE_FILE_VERSION_LINKS;
 
 // The pass selector's values, also the index of every [2] figure set of teams and players.
 constexpr int PASS_SCRATCH = 0;
@@ -720,6 +723,9 @@ public:
     // it is back. Not stored.
     DWORD m_bDbNotWrittenSaid = 0;
     DWORD m_bDbLossSaid = 0;
+    // The last read made bowlers' links to the database again (their records were not under
+    // their keys): the league differs from its file. Not stored.
+    DWORD m_bDbLinksRemade = 0;
     static void (*s_pfnOpenPlayerDb)(CBowlingDoc* pDoc);
     static void (*s_pfnClosePlayerDb)(CBowlingDoc* pDoc);
     // Run when a league has been read, before it is recalculated: SyncDbasePlayers.

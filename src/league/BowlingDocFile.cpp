@@ -268,12 +268,65 @@ bool Waits(const CPlayer* p)
     return p->m_dwDbKey != 0 && p->m_pDbPending && p->m_pDbPending->m_dwDetails != 0;
 }
 
-DWORD CountDbWaiting(const CObList& players)
+bool Stamped(const CPlayer* p)
+{
+    return p->m_dwDbKey != 0 && p->m_qwDbStamp != 0;
+}
+
+DWORD CountPlayers(const CObList& players, bool (*pfnWhich)(const CPlayer*))
 {
     DWORD nCount = 0;
     for (POSITION pos = players.GetHeadPosition(); pos;)
-        nCount += Waits(static_cast<const CPlayer*>(players.GetNext(pos))) ? 1 : 0;
+        nCount += pfnWhich(static_cast<const CPlayer*>(players.GetNext(pos))) ? 1 : 0;
     return nCount;
+}
+
+DWORD CountDbWaiting(const CObList& players)
+{
+    return CountPlayers(players, Waits);
+}
+
+// The stamps of the bowlers' records: how many, then each one's number and stamp.
+void WriteDbStamps(CArchive& ar, const CObList& players)
+{
+    ar.WriteCount(CountPlayers(players, Stamped));
+    for (POSITION pos = players.GetHeadPosition(); pos;) {
+        const auto* p = static_cast<const CPlayer*>(players.GetNext(pos));
+        if (Stamped(p))
+            ar << p->m_nPlayerNo << p->m_qwDbStamp;
+    }
+}
+
+void ReadDbStamps(CArchive& ar, const CObList& players)
+{
+    const char* const pszList = "stamps of the player database records";
+    const std::vector<CPlayer*> byNumber = CBowlingDoc::PlayersByNumber(players);
+    std::vector<bool> read(byNumber.size());
+    const DWORD nCount = ar.ReadCount(2 + 8);
+    for (DWORD i = 0; i < nCount; ++i) {
+        SetReadEntry(pszList, i + 1);
+        WORD nPlayerNo = 0;
+        ULONGLONG qwStamp = 0;
+        ar >> nPlayerNo >> qwStamp;
+        CPlayer* p = nPlayerNo < byNumber.size() ? byNumber[nPlayerNo] : nullptr;
+        CString reason;
+        if (!p)
+            reason.Format("The file holds the stamp of a player database record of bowler %u, whom the league does "
+                          "not hold.",
+                          nPlayerNo);
+        else if (p->m_dwDbKey == 0)
+            reason.Format("The file holds the stamp of a player database record of %s, who has no record there.",
+                          p->GetFilePlace().GetString());
+        else if (read[nPlayerNo])
+            reason.Format("The file holds the stamp of the player database record of %s twice.",
+                          p->GetFilePlace().GetString());
+        if (!reason.IsEmpty())
+            CArchive::ThrowCorrupt(reason);
+        read[nPlayerNo] = true;
+        // A stamp of 0 is none: the record is matched as plainly the same person.
+        p->m_qwDbStamp = qwStamp;
+    }
+    SetReadEntry(nullptr, 0);
 }
 
 // The bowlers with details waiting for their records: how many, then each one's number and
@@ -411,8 +464,10 @@ void CBowlingDoc::Serialize(CArchive& ar)
 
 void CBowlingDoc::WriteLeague(CArchive& ar)
 {
-    // A league with nothing waiting for the player database keeps the bytes it always had.
-    BYTE nVersion = CountDbWaiting(m_listPlayers) > 0 ? LEAGUE_FILE_VERSION_WAITING : LEAGUE_FILE_VERSION;
+    // A league with no bowler linked to a stamped record and nothing waiting for the player
+    // database keeps the bytes it always had.
+    const bool bLinks = CountDbWaiting(m_listPlayers) > 0 || CountPlayers(m_listPlayers, Stamped) > 0;
+    BYTE nVersion = bLinks ? LEAGUE_FILE_VERSION_LINKS : LEAGUE_FILE_VERSION;
     if (ar.GetFileVersion() > 0 && ar.GetFileVersion() < LEAGUE_FILE_VERSION)
         nVersion = static_cast<BYTE>(ar.GetFileVersion());
     SetFileVersion(nVersion);
@@ -467,6 +522,8 @@ void CBowlingDoc::WriteLeague(CArchive& ar)
         m_JuniorReport.Serialize(ar);
     if (nVersion >= LEAGUE_FILE_VERSION_WAITING)
         WriteDbWaiting(ar, m_listPlayers);
+    if (nVersion >= LEAGUE_FILE_VERSION_LINKS)
+        WriteDbStamps(ar, m_listPlayers);
 }
 
 void CBowlingDoc::WriteHeader(CArchive& ar, BYTE nVersion)
@@ -698,6 +755,7 @@ void CBowlingDoc::ReadLeague(CArchive& ar)
 {
     const CFileReadScope scope;
     m_strReadNotice.Empty();
+    m_bDbLinksRemade = 0;
     ar.m_pDocument = this;
     BYTE nVersion = 0;
     ar >> nVersion;
@@ -771,6 +829,8 @@ void CBowlingDoc::ReadLeague(CArchive& ar)
             m_JuniorReport.Serialize(ar);
         if (nVersion >= LEAGUE_FILE_VERSION_WAITING)
             ReadDbWaiting(ar, m_listPlayers);
+        if (nVersion >= LEAGUE_FILE_VERSION_LINKS)
+            ReadDbStamps(ar, m_listPlayers);
         if (!ar.IsBufferEmpty())
             CArchive::ThrowCorrupt("The file goes on after the end of the league.");
     });
@@ -1104,8 +1164,9 @@ BOOL CBowlingDoc::OnOpenDocument(const char* pszPathName)
         return FALSE;
     }
     m_bNewLeague = 0;
-    // A league mended as it was read differs from its file.
-    SetModifiedFlag(!m_strReadNotice.IsEmpty());
+    // A league mended as it was read, or whose bowlers were linked again to the database's
+    // records, differs from its file.
+    SetModifiedFlag(!m_strReadNotice.IsEmpty() || m_bDbLinksRemade);
     if (!m_strReadNotice.IsEmpty())
         AfxMessageBox(m_strReadNotice);
     return TRUE;

@@ -59,6 +59,7 @@ void CPlayer::CopyFrom(const CPlayer& o)
     m_nPlayerNo = o.m_nPlayerNo;
     m_nPin = o.m_nPin;
     m_dwDbKey = o.m_dwDbKey;
+    m_qwDbStamp = o.m_qwDbStamp;
     m_nTeamNo = o.m_nTeamNo;
     m_nRobot = o.m_nRobot;
     m_nCategory = o.m_nCategory;
@@ -84,7 +85,7 @@ bool CPlayer::IsSameAs(const CPlayer& o) const
         if (m_strAddress[i] != o.m_strAddress[i])
             return false;
     return m_nPlayerNo == o.m_nPlayerNo && m_nPin == o.m_nPin && m_dwDbKey == o.m_dwDbKey &&
-           m_nTeamNo == o.m_nTeamNo && m_nRobot == o.m_nRobot && m_wFlags == o.m_wFlags &&
+           m_qwDbStamp == o.m_qwDbStamp && m_nTeamNo == o.m_nTeamNo && m_nRobot == o.m_nRobot && m_wFlags == o.m_wFlags &&
            m_nCategory == o.m_nCategory && m_strName == o.m_strName && m_strSurname == o.m_strSurname &&
            m_strFirstName == o.m_strFirstName && m_strPhoneHome == o.m_strPhoneHome &&
            m_strPhoneWork == o.m_strPhoneWork && m_strPhoneMobile == o.m_strPhoneMobile &&

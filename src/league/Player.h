@@ -82,6 +82,10 @@ public:
     WORD m_nPlayerNo;           // key; 0 finds nobody
     WORD m_nPin;
     DWORD m_dwDbKey;            // player-database key, 0 = not linked
+    // The stamp of his record (Playb003File.h): the record under m_dwDbKey is his only when it
+    // carries this stamp. 0 while not known (a link of an older league file). Kept in the league
+    // file's own part, not in the bowler's body.
+    ULONGLONG m_qwDbStamp = 0;
     WORD m_nTeamNo;             // 0 = no team; reset from the team orders after a load
     BYTE m_nRobot;              // 0 real bowler, 1..4 the vacancy/robot rule
     BYTE m_nCategory;           // 0 none, 1 A, 2 B, 3 C

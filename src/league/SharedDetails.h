@@ -94,9 +94,14 @@ struct CDbPending
     // holds another value by the time it can be written was changed by another league since, and
     // that later change stands. The other details' values here mean nothing.
     CSharedDetails m_base;
+    // When the league's value of each waiting detail was last typed: milliseconds since 1 January
+    // 1970 (UTC), 0 not known (a file of version 78). Typed after the record's details were, it is
+    // the later change, and goes to the record though another league changed that detail.
+    LONGLONG m_nTyped[SD_COUNT] = {};
 
     bool operator==(const CDbPending& o) const;
-    // The league file's form: the detail bits, then the base value of each detail waiting.
+    // The league file's form: the detail bits, then the base value of each detail waiting (from
+    // version 79 each followed by when it was typed).
     void Write(CArchive& ar) const;
     void Read(CArchive& ar);
 };

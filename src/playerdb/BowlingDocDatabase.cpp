@@ -6,6 +6,10 @@
 #include "league/Player.h"
 #include "playerdb/PlayerDatabase.h"
 
+#include <algorithm>
+#include <functional>
+#include <vector>
+
 int (*PlayerDatabase::pfnAskSimilarNames)(CBowlingDoc* pDoc, const CString& strName, const CDWordArray& keys,
                                            DWORD& bStopReporting) = nullptr;
 
@@ -49,6 +53,171 @@ namespace {
 
 constexpr const char* kNotWritten = "The player could not be written to the Player Database.";
 
+// "a, b and c", the first ten named and the others counted.
+CString NameList(const std::vector<CString>& names)
+{
+    constexpr size_t kNamed = 10;
+    const size_t nNamed = std::min(names.size(), kNamed);
+    CString list;
+    for (size_t i = 0; i < nNamed; ++i) {
+        if (i > 0)
+            list += i + 1 == nNamed && names.size() <= kNamed ? " and " : ", ";
+        list += names[i];
+    }
+    if (names.size() > kNamed)
+        list.AppendFormat(" and %zu more", names.size() - kNamed);
+    return list;
+}
+
+CString Quoted(const CString& str)
+{
+    return str.IsEmpty() ? CString("blank") : "\"" + str + "\"";
+}
+
+CString DateText(int nDay, int nMonth, int nYear)
+{
+    if (nDay == 0 && nMonth == 0 && nYear == 0)
+        return "blank";
+    CString str;
+    str.Format("%d/%d/%d", nDay, nMonth, nYear);
+    return str;
+}
+
+// A detail as the message names it, its value in the league and in the record; a date is one
+// detail however many of its parts were not written.
+struct CNamedDetail
+{
+    const char* pszName;
+    DWORD dwBits;
+    std::function<CString(const CSharedDetails&)> value;
+};
+
+std::vector<CNamedDetail> NamedDetails(const CBowlingDoc& doc)
+{
+    auto text = [](CString CSharedDetails::*pField) {
+        return [pField](const CSharedDetails& d) { return Quoted(d.*pField); };
+    };
+    auto bit = [](int n) { return 1u << n; };
+    std::vector<CNamedDetail> v = {
+        {"first name", bit(SD_FIRST_NAME), text(&CSharedDetails::m_strFirstName)},
+        {"surname", bit(SD_SURNAME), text(&CSharedDetails::m_strSurname)},
+    };
+    static const char* const kAddress[] = {"address line 1", "address line 2", "address line 3", "address line 4",
+                                           "postcode"};
+    for (int i = 0; i < 5; ++i)
+        v.push_back({kAddress[i], bit(SD_ADDRESS_1 + i), [i](const CSharedDetails& d) { return Quoted(d.m_strAddress[i]); }});
+    v.push_back({"home phone", bit(SD_PHONE_HOME), text(&CSharedDetails::m_strPhoneHome)});
+    v.push_back({"work phone", bit(SD_PHONE_WORK), text(&CSharedDetails::m_strPhoneWork)});
+    v.push_back({"mobile phone", bit(SD_PHONE_MOBILE), text(&CSharedDetails::m_strPhoneMobile)});
+    v.push_back({"date of birth", bit(SD_BIRTH_DAY) | bit(SD_BIRTH_MONTH) | bit(SD_BIRTH_YEAR),
+                 [](const CSharedDetails& d) { return DateText(d.m_nBirthDay, d.m_nBirthMonth, d.m_nBirthYear); }});
+    v.push_back({"status", bit(SD_FLAGS), [](const CSharedDetails& d) {
+                     CPlayer p;
+                     p.m_wFlags = static_cast<WORD>(d.m_wFlags & PF_CATEGORY_MASK);
+                     CString str;
+                     p.GetCategoryName(str);
+                     return str;
+                 }});
+    v.push_back({"membership number", bit(SD_MEMBERSHIP_NO), text(&CSharedDetails::m_strMembershipNo)});
+    v.push_back({"membership type", bit(SD_MEMBERSHIP_TYPE), [&doc](const CSharedDetails& d) {
+                     const int n = d.m_nMembershipType;
+                     return n == 0 ? CString("none")
+                            : n <= doc.m_arrMembershipTypes.GetSize() ? Quoted(doc.m_arrMembershipTypes[n - 1])
+                                                                      : CString("none");
+                 }});
+    v.push_back({"membership expiry date", bit(SD_EXPIRY_DAY) | bit(SD_EXPIRY_MONTH) | bit(SD_EXPIRY_YEAR),
+                 [](const CSharedDetails& d) { return DateText(d.m_nExpiryDay, d.m_nExpiryMonth, d.m_nExpiryYear); }});
+    v.push_back({"user data 1", bit(SD_USER_DATA_1), text(&CSharedDetails::m_strUserData1)});
+    v.push_back({"user data 2", bit(SD_USER_DATA_2), text(&CSharedDetails::m_strUserData2)});
+    return v;
+}
+
+// "Owen Fairweather's home phone "0113 4962222" (the record keeps "0113 4963333")", each value the
+// league's records did not take.
+CString DroppedList(const CBowlingDoc& doc, const std::vector<CDbReport::CDropped>& dropped)
+{
+    const std::vector<CNamedDetail> details = NamedDetails(doc);
+    std::vector<CString> items;
+    for (const CDbReport::CDropped& d : dropped)
+        for (const CNamedDetail& n : details)
+            if (d.dwDetails & n.dwBits)
+                items.push_back(d.strBowler + "'s " + n.pszName + " " + n.value(d.mine) + " (the record keeps " +
+                                n.value(d.theirs) + ")");
+    CString list;
+    for (size_t i = 0; i < items.size(); ++i)
+        list += (i == 0 ? "" : i + 1 == items.size() ? " and " : "; ") + items[i];
+    return list;
+}
+
+// The links the database made again, in sentences.
+CString LinksText(const CDbReport& r)
+{
+    std::vector<CString> sentences;
+    for (const auto& [strBowler, strHolder] : r.sharedWith)
+        sentences.push_back("The league file links " + strBowler + " to the player database record of " + strHolder +
+                            ", whose record it is: that link was cut.");
+    if (r.added.size() == 1)
+        sentences.push_back(r.added[0] + " was not in the player database: a record was added to it for the bowler, "
+                                         "with the league's details.");
+    else if (!r.added.empty()) {
+        CString str;
+        str.Format("%zu of the league's bowlers were not in the player database: a record was added to it for each, "
+                   "with the league's details (%s).",
+                   r.added.size(), NameList(r.added).GetString());
+        sentences.push_back(str);
+    }
+    if (r.relinked.size() == 1)
+        sentences.push_back(r.relinked[0] + " was linked to the bowler's own record in the player database, found "
+                                            "under another key.");
+    else if (!r.relinked.empty()) {
+        CString str;
+        str.Format("%zu of the league's bowlers were linked to their own records in the player database, found under "
+                   "other keys (%s).",
+                   r.relinked.size(), NameList(r.relinked).GetString());
+        sentences.push_back(str);
+    }
+    CString text;
+    for (const CString& s : sentences)
+        text += (text.IsEmpty() ? "" : " ") + s;
+    if (!text.IsEmpty())
+        text += " Save the league to keep its bowlers' new links.";
+    return text;
+}
+
+constexpr const char* kDroppedWhy =
+    "since another league changed the same details meanwhile and the record keeps its own: ";
+
+// What the database calls since the last report found beyond details taken and given, said in one
+// message: the links it made again (the league is then changed) and what a record did not take.
+// strLead opens the message and is said even when there is nothing to add; bWaited: the records
+// had details waiting, written but for those named.
+void SayDbaseReport(CBowlingDoc& doc, const CString& strLead = CString(), bool bWaited = false)
+{
+    if (!doc.m_pPlayerDb)
+        return;
+    const CDbReport r = doc.m_pPlayerDb->TakeReport();
+    CString text = strLead;
+    if (!r.dropped.empty()) {
+        const CString strList = DroppedList(doc, r.dropped);
+        if (text.IsEmpty())
+            text = CString("These changes were not written to the player database, ") + kDroppedWhy + strList + ".";
+        else if (r.nWritten > 0 && bWaited)
+            text += CString(", and the changes it missed have been written to it, but not these, ") + kDroppedWhy +
+                    strList + ".";
+        else
+            text += CString(". These changes were not written to it, ") + kDroppedWhy + strList + ".";
+    } else if (!text.IsEmpty())
+        text += bWaited && r.nWritten > 0 ? ", and the changes it missed have been written to it." : ".";
+    const CString strLinks = LinksText(r);
+    if (!strLinks.IsEmpty()) {
+        text += (text.IsEmpty() ? "" : " ") + strLinks;
+        doc.m_bDbLinksRemade = 1;
+        doc.SetModifiedFlag();
+    }
+    if (!text.IsEmpty())
+        AfxMessageBox(text);
+}
+
 // A database that could not be opened, tried again. When it opens, DbaseBack then gives the
 // records what waits and the league takes them, as when a league opens; a write does that after
 // its own, or his record would be put over the bowler's change.
@@ -72,12 +241,12 @@ void DbaseBack(CBowlingDoc& doc, const CDbaseReturn& back)
                           doc.m_pPlayerDb->SyncPlayers(doc.m_listPlayers, FALSE, doc.m_bSurnameFirst) == 0;
     if (bWritten)
         doc.m_bDbNotWrittenSaid = 0;
-    if (!doc.m_bDbLossSaid)
-        return;
+    // A change the records did not take is named, whether the loss was said or not.
+    CString strLead;
+    if (doc.m_bDbLossSaid)
+        strLead = "The player database is open again";
     doc.m_bDbLossSaid = 0;
-    AfxMessageBox(bWritten && back.bWaited && doc.m_bPlayerDatabase
-                      ? "The player database is open again, and the changes it missed have been written to it."
-                      : "The player database is open again.");
+    SayDbaseReport(doc, strLead, bWritten && back.bWaited && doc.m_bPlayerDatabase);
 }
 
 void AfterWrite(CBowlingDoc& doc, int nResult, const CDbaseReturn& back)
@@ -89,6 +258,7 @@ void AfterWrite(CBowlingDoc& doc, int nResult, const CDbaseReturn& back)
         // The database takes writes again: what waits from before goes with this one.
         doc.m_pPlayerDb->SyncPlayers(doc.m_listPlayers, TRUE, doc.m_bSurnameFirst);
     }
+    SayDbaseReport(doc);
 }
 
 } // namespace
@@ -148,7 +318,7 @@ int CBowlingDoc::PutDbasePlayer(CPlayer* pPlayer)
     const CDbaseReturn back(*this);
     if (!m_pPlayerDb || !m_pPlayerDb->IsOpen())
         return -1;
-    const int nResult = m_pPlayerDb->PutDbasePlayer(pPlayer, m_bStopDbReporting);
+    const int nResult = m_pPlayerDb->PutDbasePlayer(pPlayer, m_bStopDbReporting, &m_listPlayers);
     // Linked to a similar record, the bowler may have taken its names.
     pPlayer->MakeDisplayName(m_bSurnameFirst);
     AfterWrite(*this, nResult, back);
@@ -167,7 +337,7 @@ int CBowlingDoc::PutDbaseChanges(const CPlayer& before, CPlayer* pPlayer)
         CPlayerDatabase::NoteChanges(before, *pPlayer, m_pPlayerDb);
         return m_bPlayerDatabase ? -1 : 0;
     }
-    const int nResult = m_pPlayerDb->PutDbaseChanges(before, pPlayer, m_bStopDbReporting);
+    const int nResult = m_pPlayerDb->PutDbaseChanges(before, pPlayer, m_bStopDbReporting, &m_listPlayers);
     // The record may have renamed him.
     pPlayer->MakeDisplayName(m_bSurnameFirst);
     AfterWrite(*this, nResult, back);
@@ -178,8 +348,9 @@ int CBowlingDoc::SyncDbasePlayer(CPlayer* pPlayer)
 {
     if (!m_bPlayerDatabase || !pPlayer || !PlayerDbReady())
         return -1;
-    const int nResult = m_pPlayerDb->SyncPlayer(*pPlayer);
+    const int nResult = m_pPlayerDb->SyncPlayer(*pPlayer, &m_listPlayers);
     pPlayer->MakeDisplayName(m_bSurnameFirst);
+    SayDbaseReport(*this);
     return nResult;
 }
 
@@ -187,5 +358,7 @@ int CBowlingDoc::SyncDbasePlayers(BOOL bWaitingOnly)
 {
     if (!m_bPlayerDatabase || !PlayerDbReady())
         return -1;
-    return m_pPlayerDb->SyncPlayers(m_listPlayers, bWaitingOnly, m_bSurnameFirst);
+    const int nResult = m_pPlayerDb->SyncPlayers(m_listPlayers, bWaitingOnly, m_bSurnameFirst);
+    SayDbaseReport(*this);
+    return nResult;
 }

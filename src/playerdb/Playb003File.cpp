@@ -25,7 +25,9 @@ enum : size_t
     kOffMembership = 382,
     kOffMembershipType = 402,
     kOffExpiry = 403,
-    kOffEnd = 408
+    kOffStamp = 408,
+    kOffTypedBy = 416,
+    kOffEnd = 424
 };
 static_assert(kOffEnd <= CPlayb003File::kRecordLength);
 
@@ -34,6 +36,17 @@ void PutText(BYTE* p, size_t nWidth, const CString& str)
     size_t n = std::min(nWidth, static_cast<size_t>(str.GetLength()));
     std::memset(p, 0, nWidth);
     std::memcpy(p, str.GetString(), n);
+}
+
+void PutLE64(BYTE* p, ULONGLONG v)
+{
+    PutLE32(p, static_cast<DWORD>(v));
+    PutLE32(p + 4, static_cast<DWORD>(v >> 32));
+}
+
+ULONGLONG GetLE64(const BYTE* p)
+{
+    return GetLE32(p) | static_cast<ULONGLONG>(GetLE32(p + 4)) << 32;
 }
 
 CString GetText(const BYTE* p, size_t nWidth)
@@ -114,6 +127,8 @@ CPlayb003File::CPlayb003File() : CIndexedFile(kRecordLength, PlayerIndexes())
 void CPlayb003File::Clear()
 {
     m_dwKey = 0;
+    m_qwStamp = 0;
+    m_nTypedBy = 0;
     static_cast<CSharedDetails&>(*this) = CSharedDetails();
 }
 
@@ -187,6 +202,8 @@ void CPlayb003File::StoreFields(BYTE* p) const
     p[kOffExpiry] = m_nExpiryDay;
     p[kOffExpiry + 1] = m_nExpiryMonth;
     PutLE16(p + kOffExpiry + 3, m_nExpiryYear);
+    PutLE64(p + kOffStamp, m_qwStamp);
+    PutLE64(p + kOffTypedBy, static_cast<ULONGLONG>(m_nTypedBy));
 }
 
 void CPlayb003File::LoadFields(const BYTE* p)
@@ -211,6 +228,8 @@ void CPlayb003File::LoadFields(const BYTE* p)
     m_nExpiryDay = p[kOffExpiry];
     m_nExpiryMonth = p[kOffExpiry + 1];
     m_nExpiryYear = GetLE16(p + kOffExpiry + 3);
+    m_qwStamp = GetLE64(p + kOffStamp);
+    m_nTypedBy = static_cast<LONGLONG>(GetLE64(p + kOffTypedBy));
     m_read = *this;
 }
 

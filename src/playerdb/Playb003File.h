@@ -15,7 +15,12 @@
 //   318  char[32] user data 1, user data 2
 //   382  char[20] association membership number
 //   402  u8       membership type, u8 expiry day, u8 expiry month, u8 0, u16 expiry year
-//   408  zeros
+//   408  u64      the record's stamp: a random number given when the record is made, which
+//                 tells this person's record from another's under the same key (another
+//                 database, a damaged key); 0 in a record made by an earlier version
+//   416  i64      when the details it holds were typed, at the latest: milliseconds since
+//                 1 January 1970 (UTC); 0 not known (an earlier version wrote it)
+//   424  zeros
 //
 // Indexes (names compared without regard to case; keys end in the database key,
 // so equal names stand in key order):
@@ -63,6 +68,8 @@ public:
     DWORD NewKey();
 
     DWORD m_dwKey;
+    ULONGLONG m_qwStamp;  // 0: none yet
+    LONGLONG m_nTypedBy;  // 0: not known
 
 protected:
     void StoreFields(BYTE* pRecord) const override;

@@ -2,6 +2,12 @@
 
 #include "league/Player.h"
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <random>
+#include <unordered_set>
+
 CPlayerDatabase::CPlayerDatabase() = default;
 
 BOOL CPlayerDatabase::Open(const char* pszDirectory)
@@ -49,15 +55,6 @@ int CPlayerDatabase::FindDbasePlayer(DWORD dwKey)
     return m_file.Find() == 0 ? 0 : -1;
 }
 
-int CPlayerDatabase::GetDbasePlayer(CPlayer* pPlayer, BOOL bSurnameFirst)
-{
-    if (!pPlayer || pPlayer->m_dwDbKey == 0 || FindDbasePlayer(pPlayer->m_dwDbKey) != 0)
-        return -1;
-    CopyFromRecord(*pPlayer);
-    pPlayer->MakeDisplayName(bSurnameFirst);
-    return 0;
-}
-
 namespace {
 
 constexpr DWORD Bit(int n)
@@ -70,7 +67,78 @@ WORD SharedFlags(WORD wFlags)
     return static_cast<WORD>(wFlags & ~PF_LEAGUE_OWN);
 }
 
+bool SameName(CString a, CString b)
+{
+    a.Trim();
+    b.Trim();
+    return a.CompareNoCase(b) == 0;
+}
+
+bool HasBirthDate(const CSharedDetails& d)
+{
+    return d.m_nBirthDay != 0 || d.m_nBirthMonth != 0 || d.m_nBirthYear != 0;
+}
+
 } // namespace
+
+LONGLONG CPlayerDatabase::Now()
+{
+    // Two changes made one after the other are never dated alike, however quick the machine.
+    static std::atomic<LONGLONG> s_nLast{0};
+    const LONGLONG nClock = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                std::chrono::system_clock::now().time_since_epoch())
+                                .count();
+    LONGLONG nLast = s_nLast.load();
+    LONGLONG nNow = 0;
+    do
+        nNow = std::max(nClock, nLast + 1);
+    while (!s_nLast.compare_exchange_weak(nLast, nNow));
+    return nNow;
+}
+
+ULONGLONG CPlayerDatabase::NewStamp()
+{
+    // Drawn from the system each time, so that two programs (or a forked one) never draw alike.
+    std::random_device device;
+    ULONGLONG q = 0;
+    while (q == 0)
+        q = static_cast<ULONGLONG>(device()) << 32 | device();
+    return q;
+}
+
+bool CPlayerDatabase::PlainlySamePerson(const CSharedDetails& a, const CSharedDetails& b)
+{
+    CString strName = a.m_strFirstName + a.m_strSurname;
+    if (strName.Trim().IsEmpty())
+        return false;
+    if (!SameName(a.m_strFirstName, b.m_strFirstName) || !SameName(a.m_strSurname, b.m_strSurname))
+        return false;
+    constexpr WORD kGender = PF_MALE | PF_FEMALE;
+    if ((a.m_wFlags & kGender) != (b.m_wFlags & kGender))
+        return false;
+    return !HasBirthDate(a) || !HasBirthDate(b) ||
+           (a.m_nBirthDay == b.m_nBirthDay && a.m_nBirthMonth == b.m_nBirthMonth && a.m_nBirthYear == b.m_nBirthYear);
+}
+
+bool CPlayerDatabase::IsHisRecord(const CPlayer& p) const
+{
+    if (p.m_qwDbStamp != 0 && m_file.m_qwStamp != 0)
+        return p.m_qwDbStamp == m_file.m_qwStamp;
+    return PlainlySamePerson(p, m_file);
+}
+
+int CPlayerDatabase::GetDbasePlayer(CPlayer* pPlayer, BOOL bSurnameFirst)
+{
+    if (!pPlayer || pPlayer->m_dwDbKey == 0 || FindDbasePlayer(pPlayer->m_dwDbKey) != 0)
+        return -1;
+    if (pPlayer->m_qwDbStamp != 0 && !IsHisRecord(*pPlayer))
+        return -1;
+    CopyFromRecord(*pPlayer);
+    if (m_file.m_qwStamp != 0)
+        pPlayer->m_qwDbStamp = m_file.m_qwStamp;
+    pPlayer->MakeDisplayName(bSurnameFirst);
+    return 0;
+}
 
 void CPlayerDatabase::CopyFromRecord(CPlayer& p, DWORD dwKeep) const
 {
@@ -149,6 +217,161 @@ void CPlayerDatabase::FindSimilarNames(const CString& strFirstName, const CStrin
     } while (m_file.Next(1) == 0);
 }
 
+// ---------------------------------------------------------------- whose record it is
+
+DWORD CPlayerDatabase::KeyOfStamp(ULONGLONG qwStamp)
+{
+    if (!m_stamps) {
+        m_stamps.emplace();
+        if (m_file.SelectIndex("Key") == 0)
+            for (m_file.First(); m_file.Next(1) == 0;)
+                if (m_file.m_qwStamp != 0)
+                    m_stamps->emplace(m_file.m_qwStamp, m_file.m_dwKey);
+    }
+    const auto it = m_stamps->find(qwStamp);
+    return it == m_stamps->end() ? 0 : it->second;
+}
+
+DWORD CPlayerDatabase::FindPlainlySame(const CPlayer& p, const std::unordered_map<DWORD, CPlayer*>& held)
+{
+    if (p.m_strSurname.IsEmpty() || m_file.SelectIndex("Names") != 0)
+        return 0;
+    m_file.Clear();
+    m_file.m_strSurname = p.m_strSurname;
+    m_file.m_strFirstName = p.m_strFirstName;
+    if (m_file.Find() != 0)
+        return 0;
+    // Two records of that person, and which is his cannot be told.
+    DWORD dwFound = 0;
+    int nFound = 0;
+    do {
+        if (m_file.m_strSurname.CompareNoCase(p.m_strSurname) != 0)
+            break;
+        if (PlainlySamePerson(p, m_file)) {
+            ++nFound;
+            if (!held.count(m_file.m_dwKey))
+                dwFound = m_file.m_dwKey;
+        }
+    } while (m_file.Next(1) == 0);
+    return nFound == 1 ? dwFound : 0;
+}
+
+void CPlayerDatabase::TakeStamp(CPlayer& p, DWORD dwKey)
+{
+    // Stamped once, now that it is known whose it is: with the bowler's stamp when no other
+    // record carries it (looked for before the record is read again to be written).
+    const ULONGLONG qwMine = p.m_qwDbStamp != 0 && KeyOfStamp(p.m_qwDbStamp) == 0 ? p.m_qwDbStamp : 0;
+    if (FindDbasePlayer(dwKey) != 0)
+        return;
+    p.m_dwDbKey = dwKey;
+    if (m_file.m_qwStamp == 0) {
+        m_file.m_qwStamp = qwMine != 0 ? qwMine : NewStamp();
+        if (m_file.Rewrite() != 0)
+            return;  // matched again next time
+        if (m_stamps)
+            m_stamps->emplace(m_file.m_qwStamp, m_file.m_dwKey);
+    }
+    p.m_qwDbStamp = m_file.m_qwStamp;
+}
+
+BOOL CPlayerDatabase::AddAsRecord(CPlayer& p, BOOL bOwnKey)
+{
+    const DWORD dwKey = bOwnKey && p.m_dwDbKey != 0 && FindDbasePlayer(p.m_dwDbKey) != 0 ? p.m_dwDbKey : m_file.NewKey();
+    const ULONGLONG qwStamp = p.m_qwDbStamp != 0 && KeyOfStamp(p.m_qwDbStamp) == 0 ? p.m_qwDbStamp : NewStamp();
+    m_file.Clear();
+    m_file.m_dwKey = dwKey;
+    CopyToRecord(p);
+    m_file.m_qwStamp = qwStamp;
+    m_file.m_nTypedBy = Now();
+    // No key is handed out while the table cannot be used.
+    if (dwKey == 0 || m_file.Add() != 0)
+        return FALSE;
+    if (m_stamps)
+        m_stamps->emplace(qwStamp, dwKey);
+    p.m_dwDbKey = dwKey;
+    p.m_qwDbStamp = qwStamp;
+    // All he holds is in the record now.
+    p.m_pDbPending.reset();
+    return TRUE;
+}
+
+BOOL CPlayerDatabase::SettleLinks(const std::vector<CPlayer*>& check, const CObList* pLeague,
+                                  std::vector<CPlayer*>& settled)
+{
+    settled.clear();
+    m_stamps.reset();
+    // The record of each key some bowler holds: the league's bowlers outside this pass hold theirs.
+    std::unordered_map<DWORD, CPlayer*> held;
+    const std::unordered_set<const CPlayer*> checked(check.begin(), check.end());
+    if (pLeague)
+        for (POSITION pos = pLeague->GetHeadPosition(); pos;) {
+            auto* q = static_cast<CPlayer*>(pLeague->GetNext(pos));
+            if (q->m_dwDbKey != 0 && !checked.count(q))
+                held.emplace(q->m_dwDbKey, q);
+        }
+    // Two bowlers naming one key in the file, not one who was linked to it in this pass.
+    std::unordered_map<const CPlayer*, DWORD> named;
+    for (const CPlayer* p : check)
+        named.emplace(p, p->m_dwDbKey);
+    for (const auto& [dwKey, p] : held)
+        named.emplace(p, dwKey);
+    auto hold = [&](CPlayer* p) {
+        held[p->m_dwDbKey] = p;
+        settled.push_back(p);
+    };
+    // First the bowlers whose stamp the record under their key carries, then those matched there
+    // as plainly the same person, so that a bowler named by another's damaged key keeps his record.
+    std::vector<CPlayer*> open;
+    for (CPlayer* p : check) {
+        if (p->m_dwDbKey == 0)
+            continue;
+        if (FindDbasePlayer(p->m_dwDbKey) == 0 && p->m_qwDbStamp != 0 && m_file.m_qwStamp == p->m_qwDbStamp &&
+            !held.count(p->m_dwDbKey))
+            hold(p);
+        else
+            open.push_back(p);
+    }
+    std::vector<CPlayer*> elsewhere;
+    for (CPlayer* p : open) {
+        const bool bAtKey = FindDbasePlayer(p->m_dwDbKey) == 0 && !held.count(p->m_dwDbKey) &&
+                            (p->m_qwDbStamp == 0 || m_file.m_qwStamp == 0) && PlainlySamePerson(*p, m_file);
+        // His stamp on another record: that one is his.
+        if (bAtKey && !(m_file.m_qwStamp == 0 && p->m_qwDbStamp != 0 && KeyOfStamp(p->m_qwDbStamp) != 0)) {
+            TakeStamp(*p, p->m_dwDbKey);
+            hold(p);
+        } else
+            elsewhere.push_back(p);
+    }
+    BOOL bAll = TRUE;
+    for (CPlayer* p : elsewhere) {
+        const auto holder = held.find(p->m_dwDbKey);
+        if (holder != held.end() && named[holder->second] == p->m_dwDbKey && FindDbasePlayer(p->m_dwDbKey) == 0)
+            m_report.sharedWith.emplace_back(p->GetFilePlace(), holder->second->GetFilePlace());
+        DWORD dwKey = p->m_qwDbStamp != 0 ? KeyOfStamp(p->m_qwDbStamp) : 0;
+        if (dwKey != 0 && held.count(dwKey))
+            dwKey = 0;
+        if (dwKey == 0) {
+            dwKey = FindPlainlySame(*p, held);
+            if (dwKey != 0)
+                TakeStamp(*p, dwKey);
+        }
+        if (dwKey != 0) {
+            p->m_dwDbKey = dwKey;
+            m_report.relinked.push_back(p->m_strName);
+        } else if (AddAsRecord(*p, !held.count(p->m_dwDbKey))) {
+            m_report.added.push_back(p->m_strName);
+        } else {
+            bAll = FALSE;
+            continue;
+        }
+        hold(p);
+    }
+    m_stamps.reset();
+    return bAll;
+}
+
+// ---------------------------------------------------------------- waiting details
+
 void CPlayerDatabase::NoteChanges(const CPlayer& before, CPlayer& p, CPlayerDatabase* pDb)
 {
     if (p.m_dwDbKey == 0)
@@ -167,10 +390,10 @@ void CPlayerDatabase::NoteChanges(const CPlayer& before, CPlayer& p, CPlayerData
     if (!p.m_pDbPending)
         p.m_pDbPending = std::make_unique<CDbPending>();
     CDbPending& w = *p.m_pDbPending;
-    // What the record holds now is older than this change. Unreadable, the record is taken to
-    // hold what the league last knew of it: what it held or showed before its change, or, for a
-    // detail already waiting, what it knew at that detail's first change.
-    const bool bRead = pDb && pDb->IsOpen() && pDb->FindDbasePlayer(p.m_dwDbKey) == 0;
+    // What the record holds now is older than this change. Unreadable, or not his, the record is
+    // taken to hold what the league last knew of it: what it held or showed before its change,
+    // or, for a detail already waiting, what it knew at that detail's first change.
+    const bool bRead = pDb && pDb->IsOpen() && pDb->FindDbasePlayer(p.m_dwDbKey) == 0 && pDb->IsHisRecord(p);
     const CSharedDetails& knew = bRead ? static_cast<const CSharedDetails&>(pDb->m_file) : before;
     const DWORD dwBase = bRead ? dwChanged : dwChanged & ~w.m_dwDetails;
     ForEachSharedDetail(
@@ -181,37 +404,54 @@ void CPlayerDatabase::NoteChanges(const CPlayer& before, CPlayer& p, CPlayerData
         knew, w.m_base);
     if (dwBase & Bit(SD_FLAGS))
         w.m_base.m_wFlags = knew.m_wFlags;
+    const LONGLONG nNow = Now();
+    for (int n = 0; n < SD_COUNT; ++n)
+        if (dwChanged & Bit(n))
+            w.m_nTyped[n] = nNow;
     w.m_dwDetails |= dwChanged;
 }
 
-int CPlayerDatabase::SyncPlayer(CPlayer& p)
+int CPlayerDatabase::Exchange(CPlayer& p)
 {
-    CIndexedFile::CUse use(m_file);
-    if (!use || p.m_dwDbKey == 0)
-        return -1;
-    if (FindDbasePlayer(p.m_dwDbKey) != 0)
-        return 0;
     const DWORD dwWaiting = p.m_pDbPending ? p.m_pDbPending->m_dwDetails : 0;
     // A waiting detail goes where the record holds it as the league knew it; one the record holds
-    // otherwise another league changed since, and the record's stands.
-    DWORD dwWrite = 0;
+    // otherwise another league changed since, and the record's stands, unless the league's value
+    // was typed after every detail the record holds.
+    DWORD dwWrite = 0, dwDropped = 0;
     if (dwWaiting) {
-        const CSharedDetails& base = p.m_pDbPending->m_base;
+        const CDbPending& w = *p.m_pDbPending;
         auto settle = [&](int n, bool bRecordHasOurs, bool bRecordAsWeKnewIt) {
-            if ((dwWaiting & Bit(n)) && !bRecordHasOurs && bRecordAsWeKnewIt)
-                dwWrite |= Bit(n);
+            if (!(dwWaiting & Bit(n)) || bRecordHasOurs)
+                return;
+            const bool bTypedLater = w.m_nTyped[n] != 0 && m_file.m_nTypedBy != 0 && w.m_nTyped[n] > m_file.m_nTypedBy;
+            (bRecordAsWeKnewIt || bTypedLater ? dwWrite : dwDropped) |= Bit(n);
         };
         ForEachSharedDetail(
             [&](int n, const auto& theirs, const auto& mine, const auto& knew) {
                 settle(n, theirs == mine, theirs == knew);
             },
-            m_file, p, base);
+            m_file, p, w.m_base);
         const WORD wTheirs = SharedFlags(m_file.m_wFlags);
-        settle(SD_FLAGS, wTheirs == SharedFlags(p.m_wFlags), wTheirs == SharedFlags(base.m_wFlags));
+        settle(SD_FLAGS, wTheirs == SharedFlags(p.m_wFlags), wTheirs == SharedFlags(w.m_base.m_wFlags));
+    }
+    if (dwDropped) {
+        CDbReport::CDropped d;
+        d.strBowler = p.m_strName;
+        d.dwDetails = dwDropped;
+        d.mine = p;
+        d.theirs = m_file;
+        m_report.dropped.push_back(std::move(d));
     }
     DWORD dwKeep = 0;
     int nResult = 0;
     if (dwWrite) {
+        LONGLONG nTypedBy = m_file.m_nTypedBy;
+        for (int n = 0; n < SD_COUNT; ++n)
+            if (dwWrite & Bit(n)) {
+                // A value of unknown date was typed before now, at the latest.
+                const LONGLONG nTyped = p.m_pDbPending->m_nTyped[n];
+                nTypedBy = std::max(nTypedBy, nTyped != 0 ? nTyped : Now());
+            }
         ForEachSharedDetail(
             [dwWrite](int n, auto& theirs, const auto& mine) {
                 if (dwWrite & Bit(n))
@@ -220,10 +460,14 @@ int CPlayerDatabase::SyncPlayer(CPlayer& p)
             m_file, p);
         if (dwWrite & Bit(SD_FLAGS))
             m_file.m_wFlags = static_cast<WORD>((m_file.m_wFlags & PF_LEAGUE_OWN) | SharedFlags(p.m_wFlags));
+        m_file.m_nTypedBy = nTypedBy;
         if (m_file.Rewrite() != 0) {
             // They wait on; the record's other details are as it holds them.
             dwKeep = dwWrite;
             nResult = -1;
+        } else {
+            for (int n = 0; n < SD_COUNT; ++n)
+                m_report.nWritten += (dwWrite & Bit(n)) ? 1 : 0;
         }
     }
     CopyFromRecord(p, dwKeep);
@@ -234,24 +478,46 @@ int CPlayerDatabase::SyncPlayer(CPlayer& p)
     return nResult;
 }
 
+int CPlayerDatabase::SyncPlayer(CPlayer& p, const CObList* pLeague)
+{
+    CIndexedFile::CUse use(m_file);
+    if (!use || p.m_dwDbKey == 0)
+        return -1;
+    std::vector<CPlayer*> settled;
+    if (!SettleLinks({&p}, pLeague, settled) || FindDbasePlayer(p.m_dwDbKey) != 0)
+        return -1;
+    return Exchange(p);
+}
+
 int CPlayerDatabase::SyncPlayers(const CObList& players, BOOL bWaitingOnly, BOOL bSurnameFirst)
 {
     CIndexedFile::CUse use(m_file);
     if (!use)
         return -1;
-    int nResult = 0;
+    std::vector<CPlayer*> check, settled;
     for (POSITION pos = players.GetHeadPosition(); pos;) {
         auto* p = static_cast<CPlayer*>(players.GetNext(pos));
-        if (p->m_dwDbKey == 0 || (bWaitingOnly && !p->m_pDbPending))
-            continue;
-        if (SyncPlayer(*p) != 0)
+        if (p->m_dwDbKey != 0 && (!bWaitingOnly || p->m_pDbPending))
+            check.push_back(p);
+    }
+    int nResult = SettleLinks(check, &players, settled) ? 0 : -1;
+    for (CPlayer* p : settled) {
+        if (FindDbasePlayer(p->m_dwDbKey) != 0 || Exchange(*p) != 0)
             nResult = -1;
         p->MakeDisplayName(bSurnameFirst);
     }
     return nResult;
 }
 
-int CPlayerDatabase::PutDbaseChanges(const CPlayer& before, CPlayer* pPlayer, DWORD& bStopReporting)
+CDbReport CPlayerDatabase::TakeReport()
+{
+    CDbReport report = std::move(m_report);
+    m_report = CDbReport();
+    return report;
+}
+
+int CPlayerDatabase::PutDbaseChanges(const CPlayer& before, CPlayer* pPlayer, DWORD& bStopReporting,
+                                     const CObList* pLeague)
 {
     if (!pPlayer)
         return -1;
@@ -260,31 +526,28 @@ int CPlayerDatabase::PutDbaseChanges(const CPlayer& before, CPlayer* pPlayer, DW
     NoteChanges(before, *pPlayer, this);
     if (!use)
         return -1;
-    if (pPlayer->m_dwDbKey == 0 || FindDbasePlayer(pPlayer->m_dwDbKey) != 0)
-        return PutDbasePlayer(pPlayer, bStopReporting);
-    return SyncPlayer(*pPlayer);
+    if (pPlayer->m_dwDbKey == 0)
+        return PutDbasePlayer(pPlayer, bStopReporting, pLeague);
+    return SyncPlayer(*pPlayer, pLeague);
 }
 
-int CPlayerDatabase::PutDbasePlayer(CPlayer* pPlayer, DWORD& bStopReporting)
+int CPlayerDatabase::PutDbasePlayer(CPlayer* pPlayer, DWORD& bStopReporting, const CObList* pLeague)
 {
     if (!pPlayer || !m_file.IsOpen())
         return -1;
+    CIndexedFile::CUse use(m_file);
+    if (!use)
+        return -1;
     if (pPlayer->m_dwDbKey != 0)
     {
-        // Looked up and written under one lock, on the indexes as the files hold them: only then
-        // does a failed look-up say that his record has gone.
-        CIndexedFile::CUse use(m_file);
-        if (!use)
+        std::vector<CPlayer*> settled;
+        if (!SettleLinks({pPlayer}, pLeague, settled))
             return -1;
-        const bool bHeld = FindDbasePlayer(pPlayer->m_dwDbKey) == 0;
-        if (!bHeld)
-        {
-            // The record has gone from the table: put it back under the bowler's key.
-            m_file.Clear();
-            m_file.m_dwKey = pPlayer->m_dwDbKey;
-        }
+        if (FindDbasePlayer(pPlayer->m_dwDbKey) != 0)
+            return -1;
         CopyToRecord(*pPlayer);
-        if ((bHeld ? m_file.Rewrite() : m_file.Add()) != 0)
+        m_file.m_nTypedBy = Now();
+        if (m_file.Rewrite() != 0)
             return -1;
         pPlayer->m_pDbPending.reset();
         return 0;
@@ -304,13 +567,14 @@ int CPlayerDatabase::PutDbasePlayer(CPlayer* pPlayer, DWORD& bStopReporting)
             return -1;
         TakeFromLinkedRecord(*pPlayer);
         CopyToRecord(*pPlayer);
-        return m_file.Rewrite();
+        if (m_file.m_qwStamp == 0)
+            m_file.m_qwStamp = NewStamp();
+        m_file.m_nTypedBy = Now();
+        if (m_file.Rewrite() != 0)
+            return -1;
+        pPlayer->m_qwDbStamp = m_file.m_qwStamp;
+        return 0;
     }
-    m_file.Clear();
-    m_file.m_dwKey = m_file.NewKey();
-    CopyToRecord(*pPlayer);
-    if (m_file.m_dwKey == 0 || m_file.Add() != 0)
-        return -1;
-    pPlayer->m_dwDbKey = m_file.m_dwKey;
-    return 0;
+    pPlayer->m_qwDbStamp = 0;
+    return AddAsRecord(*pPlayer, FALSE) ? 0 : -1;
 }

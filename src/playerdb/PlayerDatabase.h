@@ -11,8 +11,39 @@
 #include "framework/core/Collections.h"
 
 #include <functional>
+#include <optional>
+#include <unordered_map>
+#include <vector>
 
 class CPlayer;
+
+// What the database did with a league's bowlers beyond taking and giving their details, for the
+// secretary to hear: links made again, and waiting details their records did not take. Bowlers
+// are named as the league shows them.
+struct CDbReport
+{
+    // A waiting change the record did not take: another league changed those details since, and
+    // the change was not typed later than that (or when cannot be told).
+    struct CDropped
+    {
+        CString strBowler;
+        DWORD dwDetails = 0;     // bit n: detail n
+        CSharedDetails mine;     // the league's values
+        CSharedDetails theirs;   // the record's
+    };
+    // The record under a bowler's key was not his: another database, a record deleted, a damaged
+    // key. Added: made a record of this database with the league's details. Relinked: his own
+    // record was found under another key (its stamp, or plainly the same person).
+    std::vector<CString> added, relinked;
+    // "bowler 7 (Ann Lee)", "bowler 3 (Bob Ray)": her key named the record of another bowler of
+    // the league, which stays his; her link to it was cut (and she is among the added or relinked).
+    std::vector<std::pair<CString, CString>> sharedWith;
+    std::vector<CDropped> dropped;
+    int nWritten = 0;  // waiting details the records took
+
+    bool LinksRemade() const { return !added.empty() || !relinked.empty() || !sharedWith.empty(); }
+    bool IsEmpty() const { return !LinksRemade() && dropped.empty() && nWritten == 0; }
+};
 
 class CPlayerDatabase
 {
@@ -37,36 +68,49 @@ public:
     BOOL ReopenLost();
     const CString& GetErrorText() const { return m_file.GetErrorText(); }
 
+    // A bowler's link, m_dwDbKey and m_qwDbStamp, names his record only when the record under the
+    // key carries his stamp, or, where either has none (a record or a league file of an earlier
+    // version), when it is plainly the same person: the same first name and surname (in any
+    // case), the same gender, and the same birth date where both have one. Every call below that
+    // takes a record into a bowler or writes one from him asks this first. A link found not to be
+    // his is made again (SettleLinks) before anything is taken or written.
+    static bool PlainlySamePerson(const CSharedDetails& a, const CSharedDetails& b);
+
     // Copies the record of the bowler's database key into the bowler; the league's own
     // flag bits (PF_LEAGUE_OWN) are kept, the display name made in the league's name order.
-    // 0 on success, -1 when the record cannot be read.
+    // A bowler without a stamp is being linked to the record chosen: he takes its stamp. One
+    // with a stamp takes only his own record. 0 on success, -1 when the record cannot be read.
     int GetDbasePlayer(CPlayer* pPlayer, BOOL bSurnameFirst);
     // Positions the table on a key, fields cleared first. 0 found, -1 not.
     int FindDbasePlayer(DWORD dwKey);
-    // Writes a bowler to the table: a linked bowler's record is rewritten (added when
-    // its key has gone); a new bowler is given a new key, or linked to a similar
-    // record when the hook says so (taking its names, and its details where he has
+    // Writes a bowler to the table: a linked bowler's own record is rewritten (his link made again
+    // first when the record under his key is not his); a new bowler is given a new key, or linked
+    // to a similar record when the hook says so (taking its names, and its details where he has
     // none). Nothing of his waits afterwards. 0 on success, -1 when the table cannot be written.
-    int PutDbasePlayer(CPlayer* pPlayer, DWORD& bStopReporting);
+    // pLeague: the bowler's league, whose other bowlers' records are never his.
+    int PutDbasePlayer(CPlayer* pPlayer, DWORD& bStopReporting, const CObList* pLeague = nullptr);
     // The league's change to a bowler: the details in which he differs from `before` (what the
     // league held or showed before its change) wait for his record (NoteChanges), and a linked
-    // bowler's record then takes what waits (SyncPlayer). An unlinked bowler, or one whose record
-    // has gone, is written whole (PutDbasePlayer). 0 on success, -1 when the table cannot be
-    // written: the change waits.
-    int PutDbaseChanges(const CPlayer& before, CPlayer* pPlayer, DWORD& bStopReporting);
+    // bowler's record then takes what waits (SyncPlayer). An unlinked bowler is written whole
+    // (PutDbasePlayer). 0 on success, -1 when the table cannot be written: the change waits.
+    int PutDbaseChanges(const CPlayer& before, CPlayer* pPlayer, DWORD& bStopReporting,
+                        const CObList* pLeague = nullptr);
     // The details in which a linked bowler differs from `before` wait for his record, with what
-    // the record held when they were changed: read from the table when it is open (pDb may be
-    // null), else what the league last knew of it.
+    // the record held when they were changed and when they were typed: read from his record when
+    // the table is open (pDb may be null), else what the league last knew of it.
     static void NoteChanges(const CPlayer& before, CPlayer& player, CPlayerDatabase* pDb);
     // A linked bowler's record takes the details waiting for it, but a detail that it no longer
-    // holds as it did when the league made its change: another league changed it later, and that
-    // stands. Then the bowler takes the record's details but those still waiting. A record that
-    // has gone leaves him as he is. 0 on success, -1 when the record cannot be read or written:
-    // what waits waits on.
-    int SyncPlayer(CPlayer& player);
+    // holds as it did when the league made its change: another league changed it since, and that
+    // stands unless the league's value was typed after every detail the record holds (a value the
+    // record does not take is in the report). Then the bowler takes the record's details but those
+    // still waiting. His link is made again first when the record under his key is not his. 0 on
+    // success, -1 when the record cannot be read or written: what waits waits on.
+    int SyncPlayer(CPlayer& player, const CObList* pLeague = nullptr);
     // SyncPlayer for every linked bowler of the list, or only those with details waiting, in one
     // pass under one lock; their display names made again. 0 when all went, -1 otherwise.
     int SyncPlayers(const CObList& players, BOOL bWaitingOnly, BOOL bSurnameFirst);
+    // What the calls since the last TakeReport did beyond taking and giving details.
+    CDbReport TakeReport();
 
     void SetSimilarNamesHook(SimilarNamesHook hook) { m_similarHook = std::move(hook); }
     // Keys of records with the same surname (any case) and the same first initial.
@@ -74,7 +118,34 @@ public:
 
     CPlayb003File& GetTable() { return m_file; }
 
+    // Milliseconds since 1 January 1970 (UTC), never the same twice in a program: what a change
+    // typed now is dated.
+    static LONGLONG Now();
+    // A random stamp for a record being made, never 0.
+    static ULONGLONG NewStamp();
+
 private:
+    // The record positioned on is the bowler's (see PlainlySamePerson).
+    bool IsHisRecord(const CPlayer& p) const;
+    // Links each bowler of `check` to his own record: the one under his key when it is his; else
+    // his record found under another key (its stamp, or the one record plainly the same person);
+    // else a record made of the league's details of him, under his key when it is free. A record
+    // another bowler of pLeague holds is never his. Under the table's lock. FALSE when a bowler
+    // could not be settled (the table could not be written): his link is left as it was, and
+    // every later call asks again.
+    BOOL SettleLinks(const std::vector<CPlayer*>& check, const CObList* pLeague, std::vector<CPlayer*>& settled);
+    // The key of the record carrying the stamp, 0 when none does (one walk of the table, kept
+    // for the pass).
+    DWORD KeyOfStamp(ULONGLONG qwStamp);
+    // The key of the only record plainly the bowler's person that no other bowler holds; 0 when
+    // none or more than one is.
+    DWORD FindPlainlySame(const CPlayer& p, const std::unordered_map<DWORD, CPlayer*>& held);
+    // The bowler's link is to the record under the key: stamps given where missing.
+    void TakeStamp(CPlayer& p, DWORD dwKey);
+    // A record of the bowler's details: under his key when bOwnKey and it is free, else a new one.
+    BOOL AddAsRecord(CPlayer& p, BOOL bOwnKey);
+    // His record (positioned on) takes what waits for it, and he the record's details.
+    int Exchange(CPlayer& p);
     // The record's details into the bowler, but those of the bits in dwKeep.
     void CopyFromRecord(CPlayer& player, DWORD dwKeep = 0) const;
     void CopyToRecord(const CPlayer& player);
@@ -85,4 +156,6 @@ private:
     BOOL m_bWanted = FALSE;  // between Open and Close
     BOOL m_bClosedForPrinting = FALSE;
     SimilarNamesHook m_similarHook;
+    CDbReport m_report;
+    std::optional<std::unordered_map<ULONGLONG, DWORD>> m_stamps;  // during SettleLinks
 };

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <fstream>
 
 #include "AdminChecks.h"
@@ -362,4 +363,90 @@ TEST(PlayerOnRealWidgets, ThirtyFirstSeptemberIsRefusedAndTheFocusGoesBackToTheD
     EXPECT_EQ((std::vector<int>{mary->m_nExpiryDay, mary->m_nExpiryMonth, mary->m_nExpiryYear}),
               (std::vector<int>{30, 9, 2026}));
     EXPECT_EQ(ui.messages.size(), 2u);
+}
+
+// The sample league, its bowlers kept in one database and saved, is opened by a program whose
+// database belongs to another league, where Janet's key is another person's record. File > Open
+// tells of the bowlers made records there; Janet's Edit dialog opens on her own details, and the
+// phone typed and Enter reach her own record, never the other person's.
+TEST(PlayerOnRealWidgets, ALeagueOpenedOnAnotherDatabaseEditsItsOwnBowlerNotTheRecordUnderHerOldKey)
+{
+    RegisterResources();
+    PlayerSetup::Install();
+    CRealUi ui;  // first: it gives the program a settings store of its own
+    CDatabaseFolder folder;
+    const std::string file = folder.dir.File("Sample.lgf");
+    auto useDatabase = [&folder](const char* pszFolder) {
+        CRegistryKey key;
+        ASSERT_TRUE(key.Open(TORVANE_REGISTRY_KEY));
+        key.SetStringValue(TORVANE_DATABASE_PATH_VALUE, folder.dir.File(pszFolder).c_str());
+    };
+    auto records = [&folder](const char* pszFolder) {
+        CPlayerDatabase db;
+        EXPECT_TRUE(db.Open(folder.dir.File(pszFolder).c_str()));
+        CPlayb003File& t = db.GetTable();
+        std::map<DWORD, std::string> v;
+        EXPECT_EQ(t.SelectIndex("Key"), 0);
+        for (t.First(); t.Next(1) == 0;)
+            v[t.m_dwKey] = std::string(t.m_strFirstName.GetString()) + " " + t.m_strSurname.GetString() + ", " +
+                           t.m_strPhoneHome.GetString();
+        return v;
+    };
+    std::string janetsDetails;
+    DWORD dwJanet = 0;
+    {
+        CBowlingDoc monday;
+        CPlayer* janet = DatabaseSample(monday, "Janet Brennan");
+        ASSERT_NE(janet, nullptr);
+        janet->m_strPhoneHome = "0113 4960000";
+        for (POSITION pos = monday.m_listPlayers.GetHeadPosition(); pos;) {
+            auto* p = static_cast<CPlayer*>(monday.m_listPlayers.GetNext(pos));
+            ASSERT_EQ(monday.PutDbasePlayer(p), 0);
+        }
+        dwJanet = janet->m_dwDbKey;
+        janetsDetails = std::string(janet->m_strAddress[0].GetString()) + ", " + janet->m_strPhoneHome.GetString();
+        ASSERT_TRUE(monday.OnSaveDocument(file.c_str()));
+    }
+    useDatabase("second");
+    {
+        CBowlingDoc thursday;
+        for (DWORD i = 0; i < dwJanet + 2; ++i) {
+            CPlayer p;
+            p.m_strFirstName.Format("Zed%lu", static_cast<unsigned long>(i));
+            p.m_strSurname = "Other";
+            p.m_strPhoneHome = "0161 4960000";
+            ASSERT_EQ(thursday.PutDbasePlayer(&p), 0);
+        }
+    }
+    const std::map<DWORD, std::string> second = records("second");
+    ASSERT_EQ(second.size(), dwJanet + 2);
+
+    CBowlingDoc opened;
+    ASSERT_TRUE(opened.OnOpenDocument(file.c_str()));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("of the league's bowlers were not in the player database: a record was added to it "
+                                  "for each, with the league's details ("),
+              std::string::npos)
+        << ui.messages[0];
+    CPlayer* janet = nullptr;
+    for (POSITION pos = opened.m_listPlayers.GetHeadPosition(); pos && !janet;) {
+        auto* p = static_cast<CPlayer*>(opened.m_listPlayers.GetNext(pos));
+        if (p->m_strName == "Janet Brennan")
+            janet = p;
+    }
+    ASSERT_NE(janet, nullptr);
+    EXPECT_EQ(std::string(janet->m_strAddress[0].GetString()) + ", " + janet->m_strPhoneHome.GetString(),
+              janetsDetails);
+    ui.OnDialog(IDD_EDIT_PLAYER, [](CRealDialog& d) {
+        EXPECT_EQ(d.Text(IDC_PD_FORENAME_EDIT) + " " + d.Text(IDC_PD_SURNAME), "Janet Brennan");
+        EXPECT_EQ(d.Text(IDC_PD_PHONE_HOME), "0113 4960000");
+        d.Click(IDC_PD_PHONE_HOME).Key(Qt::Key_A, Qt::ControlModifier).Type("0113 4961111").Enter();
+    });
+    ASSERT_TRUE(PlayerSetup::EditPlayer(&opened, janet));
+    std::map<DWORD, std::string> now = records("second");
+    EXPECT_EQ(now.at(janet->m_dwDbKey), "Janet Brennan, 0113 4961111");
+    EXPECT_GT(janet->m_dwDbKey, dwJanet + 1);
+    for (const auto& [dwKey, strWho] : second)
+        EXPECT_EQ(now.at(dwKey), strWho);
+    EXPECT_EQ(ui.messages.size(), 1u);
 }

@@ -284,8 +284,9 @@ TEST_F(SharedBowler, AChangeMadeWhilePrintingReachesTheRecordWhenPrintingEnds)
 
 // Monday keeps its bowlers out of the database for a while and changes Owen's phone meanwhile;
 // Thursday gives him a mobile, and in some orders a phone of its own. Ticked again, the box
-// gives the record Monday's phone unless Thursday's phone came later; both leagues then hold the
-// record's details, and Monday's OK without a change keeps them.
+// gives the record Monday's phone unless Thursday's phone came later, and then Monday's phone is
+// named as not written; both leagues then hold the record's details, and Monday's OK without a
+// change keeps them.
 struct SharedBowlerOrder : SharedBowler, ::testing::WithParamInterface<int>
 {
 };
@@ -328,47 +329,72 @@ TEST_P(SharedBowlerOrder, AChangeMadeWithTheBoxUntickedReachesTheRecordWhenItIsT
     Run(*thursday);
     EXPECT_EQ(Record(), expected);
     EXPECT_EQ(Details(*Owen(*thursday)), expected);
-    EXPECT_TRUE(ui.messages.empty());
+    if (order.bThursdayPhoneLast)
+        EXPECT_EQ(ui.MessageTexts(),
+                  Texts{"These changes were not written to the player database, since another league changed the "
+                        "same details meanwhile and the record keeps its own: Owen Fairweather's home phone "
+                        "\"0113 4962222\" (the record keeps \"0113 4963333\")."});
+    else
+        EXPECT_TRUE(ui.messages.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryOrder, SharedBowlerOrder, ::testing::Values(0, 1, 2));
 
 // Saved while printing kept its change from the record, the league file holds what waits for the
-// record after the league as it always was, under version 78; opened again, the league gives the
-// record its change. A league with nothing waiting is saved as version 77.
+// record, with when it was typed, and the stamp of Owen's record after the league as it always
+// was, under version 79; opened again, the league gives the record its change. A league with
+// nothing waiting keeps its stamps under version 79; one without them is saved as version 77.
 TEST_F(SharedBowler, AChangeWaitingForTheRecordIsKeptInTheLeagueFileAndWrittenWhenItOpens)
 {
     std::vector<BYTE> waiting, plain;
-    monday->SaveToBytes(plain);
-    EXPECT_EQ(plain[0], 77);
     CPlayer* owen = Owen(*monday);
+    const ULONGLONG qwStamp = owen->m_qwDbStamp;
+    ASSERT_NE(qwStamp, 0u);
+    LONGLONG nBefore = 0, nAfter = 0;
     {
         Printing print(*monday);
+        nBefore = CPlayerDatabase::Now();
         EditPhone("0113 4962222").OK();
         ui.AnswerMessageBox(IDOK, kNotWritten);
         Run(*monday);
+        nAfter = CPlayerDatabase::Now();
         monday->SaveToBytes(waiting);
-        // The same league without what waits, to compare.
+        // The same league without what waits and without the stamp, to compare.
         std::unique_ptr<CDbPending> kept = std::move(owen->m_pDbPending);
+        owen->m_qwDbStamp = 0;
         monday->SaveToBytes(plain);
+        owen->m_qwDbStamp = qwStamp;
         owen->m_pDbPending = std::move(kept);
     }
+    EXPECT_EQ(plain[0], 77);
     ASSERT_NE(owen->m_pDbPending, nullptr);
+    const LONGLONG nTyped = owen->m_pDbPending->m_nTyped[SD_PHONE_HOME];
+    EXPECT_LT(nBefore, nTyped);
+    EXPECT_LT(nTyped, nAfter);
     std::vector<BYTE> part;
     auto u8 = [&part](unsigned v) { part.push_back(static_cast<BYTE>(v)); };
     auto u16 = [&](unsigned v) { u8(v & 0xFF), u8(v >> 8); };
     auto u32 = [&](unsigned v) { u16(v & 0xFFFF), u16(v >> 16); };
+    auto u64 = [&](ULONGLONG v) { u32(static_cast<unsigned>(v)), u32(static_cast<unsigned>(v >> 32)); };
     auto str = [&](const char* psz) {
         u8(static_cast<unsigned>(std::strlen(psz)));
         part.insert(part.end(), psz, psz + std::strlen(psz));
     };
-    u16(1);                   // one bowler
+    u16(1);                   // one bowler with details waiting
     u16(owen->m_nPlayerNo);
     u32(1u << 7);             // detail 7, the home phone
     str("0113 4960000");      // the record's phone as Monday knew it
+    u64(static_cast<ULONGLONG>(nTyped));
+    std::vector<BYTE> stamps;
+    part.swap(stamps);
+    u16(1);                   // one stamped link
+    u16(owen->m_nPlayerNo);
+    u64(qwStamp);
+    part.swap(stamps);
     std::vector<BYTE> expected(plain);
-    expected[0] = 78;
+    expected[0] = 79;
     expected.insert(expected.end(), part.begin(), part.end());
+    expected.insert(expected.end(), stamps.begin(), stamps.end());
     EXPECT_EQ(waiting, expected);
     EXPECT_EQ(Record()[1], "0113 4960000");
     CBowlingDoc opened;
@@ -378,9 +404,15 @@ TEST_F(SharedBowler, AChangeWaitingForTheRecordIsKeptInTheLeagueFileAndWrittenWh
     auto* reopened = static_cast<CPlayer*>(opened.m_listPlayers.GetHead());
     EXPECT_EQ(reopened->m_strPhoneHome, "0113 4962222");
     EXPECT_EQ(reopened->m_pDbPending, nullptr);
+    EXPECT_EQ(reopened->m_qwDbStamp, qwStamp);
     std::vector<BYTE> again;
     opened.SaveToBytes(again);
-    EXPECT_EQ(again[0], 77);
+    EXPECT_EQ(again[0], 79);
+    // Nothing waits, and the stamp is kept.
+    std::vector<BYTE> tail{0, 0};
+    tail.insert(tail.end(), stamps.begin(), stamps.end());
+    ASSERT_GT(again.size(), tail.size());
+    EXPECT_EQ(std::vector<BYTE>(again.end() - static_cast<long>(tail.size()), again.end()), tail);
 }
 
 // Monday's file is opened after Thursday gave Owen a new address and phone: the opened league
@@ -868,6 +900,63 @@ INSTANTIATE_TEST_SUITE_P(Away, SharedBowlerTwoPrograms, ::testing::Values(Away::
                          [](const ::testing::TestParamInfo<Away>& info) {
                              return std::string(info.param == Away::Folder ? "Folder" : "ReadOnlyFiles");
                          });
+
+// Monday's database is lost (its folder away after printing) while Monday types Owen's phone and
+// mobile; Thursday, its database open, gives him a phone of its own, before Monday's or after it.
+// The folder back, Monday's next Edit finds the database: the later phone stands, the mobile goes
+// either way, and when Monday's phone is not the later one the secretary is told it was not
+// written, with the bowler, the detail and both values; nothing is said to be written that was not.
+struct SharedBowlerTyped : SharedBowler, ::testing::WithParamInterface<bool>
+{
+};
+
+TEST_P(SharedBowlerTyped, AWaitingChangeGoesWhenTypedLaterAndIsNamedWhenItIsNotWritten)
+{
+    const bool bMondayLater = GetParam();
+    std::optional<FolderAway> away;
+    {
+        Printing print(*monday);
+        away.emplace(dir.File("db"));
+        print.End();
+    }
+    ASSERT_FALSE(monday->m_pPlayerDb->IsOpen());
+    if (bMondayLater) {
+        EditPhone("0113 4963333").OK();
+        Run(*thursday);
+    }
+    EditPhone("0113 4962222").OK();
+    Run(*monday);
+    EditOwen().SetText(IDC_PD_PHONE_MOBILE, "07700 900123").OK();
+    Run(*monday);
+    if (!bMondayLater) {
+        EditPhone("0113 4963333").OK();
+        Run(*thursday);
+    }
+    away->Back();
+    EditOwen().OK();
+    Run(*monday);
+    const char* pszPhone = bMondayLater ? "0113 4962222" : "0113 4963333";
+    const Texts expected{"5 Bridge St", pszPhone, "07700 900123", "0/0/0"};
+    EXPECT_EQ(Record(), expected);
+    EXPECT_EQ(Details(*Owen(*monday)), expected);
+    EXPECT_EQ(Owen(*monday)->m_pDbPending, nullptr);
+    const Texts said = ui.MessageTexts();
+    ASSERT_EQ(said.size(), 3u);
+    EXPECT_EQ(said[0].rfind(kNotOpenedAgain, 0), 0u) << said[0];
+    EXPECT_EQ(said[1], kNotWritten);
+    EXPECT_EQ(said[2], bMondayLater ? std::string(kBackWritten)
+                                    : "The player database is open again, and the changes it missed have been written "
+                                      "to it, but not these, since another league changed the same details meanwhile "
+                                      "and the record keeps its own: Owen Fairweather's home phone \"0113 4962222\" "
+                                      "(the record keeps \"0113 4963333\").");
+
+    // Thursday's next Edit shows the record's phone, and OK keeps it.
+    EditOwen().Check([pszPhone](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_PD_PHONE_HOME).text, pszPhone); }).OK();
+    Run(*thursday);
+    EXPECT_EQ(Record(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(EitherOrder, SharedBowlerTyped, ::testing::Bool());
 
 // A vacancy added to Monday through Add a New Player with the database is nobody's record: not
 // when he is added, nor when Set ALL dates every bowler, nor when the box is ticked again, nor

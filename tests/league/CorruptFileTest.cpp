@@ -428,7 +428,7 @@ TEST_F(CorruptFileTest, DetailsWaitingForThePlayerDatabaseOpenAsSavedOrAreRefuse
         p->m_pDbPending->m_base.m_wFlags = PF_FEMALE;
     }
     const Bytes bytes = Save(doc);
-    ASSERT_EQ(bytes[0], LEAGUE_FILE_VERSION_WAITING);
+    ASSERT_EQ(bytes[0], LEAGUE_FILE_VERSION_LINKS);
     CBowlingDoc read;
     CString error;
     ASSERT_TRUE(read.LoadFromBytes(bytes, "waiting.lgf", error)) << error.GetString();
@@ -436,8 +436,9 @@ TEST_F(CorruptFileTest, DetailsWaitingForThePlayerDatabaseOpenAsSavedOrAreRefuse
     ASSERT_NE(read.FindPlayer(second->m_nPlayerNo)->m_pDbPending, nullptr);
     EXPECT_EQ(read.FindPlayer(second->m_nPlayerNo)->m_pDbPending->m_base.m_wFlags, PF_FEMALE);
 
-    // The second entry, last in the file: number 2, details 4, a phone of 12 letters 13, flags 2.
-    const size_t nSecond = bytes.size() - 21;
+    // The second entry, last in its part: number 2, details 4, a phone of 12 letters 13 and when
+    // it was typed 8, flags 2 and when 8; then no stamps, 2.
+    const size_t nSecond = bytes.size() - 37 - 2;
     auto numbered = [&](WORD n) {
         Bytes b = bytes;
         b[nSecond] = static_cast<BYTE>(n), b[nSecond + 1] = static_cast<BYTE>(n >> 8);
@@ -464,6 +465,79 @@ TEST_F(CorruptFileTest, DetailsWaitingForThePlayerDatabaseOpenAsSavedOrAreRefuse
     const Bytes unlinked = Save(doc);
     EXPECT_EQ(unlinked[0], LEAGUE_FILE_VERSION);
     ASSERT_TRUE(read.LoadFromBytes(unlinked, "unlinked.lgf", error)) << error.GetString();
+    EXPECT_TRUE(open.IsSameLeague(reference));
+}
+
+// The stamps of the bowlers' records open as they were saved, and a file of version 78 (details
+// waiting without when they were typed, no stamps) still opens; a damaged stamp entry is refused
+// naming the bowler or the entry.
+TEST_F(CorruptFileTest, StampsOfTheBowlersRecordsOpenAsSavedOrAreRefusedByBowler)
+{
+    CBowlingDoc doc;
+    BuildSmallLeague(doc);
+    auto* first = static_cast<CPlayer*>(doc.m_listPlayers.GetHead());
+    auto* second = static_cast<CPlayer*>(doc.m_listPlayers.GetAt(doc.m_listPlayers.FindIndex(1)));
+    auto* third = static_cast<CPlayer*>(doc.m_listPlayers.GetAt(doc.m_listPlayers.FindIndex(2)));
+    first->m_dwDbKey = 7;
+    first->m_qwDbStamp = 0x0123456789ABCDEFull;
+    second->m_dwDbKey = 8;  // an older file's link: no stamp, not listed
+    third->m_dwDbKey = 9;
+    third->m_qwDbStamp = 0xFEDCBA9876543210ull;
+    const Bytes bytes = Save(doc);
+    ASSERT_EQ(bytes[0], LEAGUE_FILE_VERSION_LINKS);
+    // No details waiting (2), then two stamps: count 2, and number 2 with stamp 8 each.
+    ASSERT_EQ(bytes.size(), good.size() + 2 + 2 + 2 * 10);
+    const size_t nStamps = bytes.size() - 2 - 20;
+    EXPECT_EQ(Bytes(bytes.begin() + static_cast<long>(nStamps), bytes.begin() + static_cast<long>(nStamps) + 12),
+              (Bytes{2, 0, static_cast<BYTE>(first->m_nPlayerNo), 0, 0xEF, 0xCD, 0xAB, 0x89, 0x67, 0x45, 0x23, 0x01}));
+    CBowlingDoc read;
+    CString error;
+    ASSERT_TRUE(read.LoadFromBytes(bytes, "stamped.lgf", error)) << error.GetString();
+    EXPECT_TRUE(read.IsSameLeague(doc));
+    EXPECT_EQ(read.FindPlayer(third->m_nPlayerNo)->m_qwDbStamp, 0xFEDCBA9876543210ull);
+    EXPECT_EQ(read.FindPlayer(second->m_nPlayerNo)->m_qwDbStamp, 0u);
+
+    // The second stamp, last in the file: its bowler's number.
+    const size_t nSecond = bytes.size() - 10;
+    auto numbered = [&](WORD n) {
+        Bytes b = bytes;
+        b[nSecond] = static_cast<BYTE>(n), b[nSecond + 1] = static_cast<BYTE>(n >> 8);
+        return b;
+    };
+    ASSERT_EQ(numbered(third->m_nPlayerNo), bytes);
+    ExpectRefused(numbered(999), "the stamp of a player database record of bowler 999, whom the league does not hold.");
+    ExpectRefused(numbered(first->m_nPlayerNo), ("the stamp of the player database record of " +
+                                                 std::string(first->GetFilePlace().GetString()) + " twice.")
+                                                    .c_str());
+    auto* fourth = static_cast<CPlayer*>(doc.m_listPlayers.GetAt(doc.m_listPlayers.FindIndex(3)));
+    ExpectRefused(numbered(fourth->m_nPlayerNo), ("the stamp of a player database record of " +
+                                                  std::string(fourth->GetFilePlace().GetString()) +
+                                                  ", who has no record there.")
+                                                     .c_str());
+
+    // Version 78: the league as version 77 holds it, then the details waiting, no times, no stamps.
+    Bytes old = good;
+    old[0] = LEAGUE_FILE_VERSION_WAITING;
+    const Bytes waiting{1, 0, static_cast<BYTE>(first->m_nPlayerNo), 0, 0x80, 0, 0, 0, 3, '1', '2', '3'};
+    old.insert(old.end(), waiting.begin(), waiting.end());
+    const Bytes unlinked = old;
+    ExpectRefused(unlinked, "who has no record there.");
+    // Linked in the body (its key at the start of the bowler's own bytes is the reference's 0):
+    // the small league's first bowler made linked, saved as 77, then made version 78.
+    CBowlingDoc linked;
+    BuildSmallLeague(linked);
+    static_cast<CPlayer*>(linked.m_listPlayers.GetHead())->m_dwDbKey = 7;
+    Bytes v78 = Save(linked);
+    ASSERT_EQ(v78[0], LEAGUE_FILE_VERSION);
+    v78[0] = LEAGUE_FILE_VERSION_WAITING;
+    v78.insert(v78.end(), waiting.begin(), waiting.end());
+    ASSERT_TRUE(read.LoadFromBytes(v78, "v78.lgf", error)) << error.GetString();
+    const CPlayer* p = read.FindPlayer(first->m_nPlayerNo);
+    ASSERT_NE(p->m_pDbPending, nullptr);
+    EXPECT_EQ(p->m_pDbPending->m_dwDetails, 1u << SD_PHONE_HOME);
+    EXPECT_EQ(p->m_pDbPending->m_base.m_strPhoneHome, "123");
+    EXPECT_EQ(p->m_pDbPending->m_nTyped[SD_PHONE_HOME], 0);
+    EXPECT_EQ(p->m_qwDbStamp, 0u);
     EXPECT_TRUE(open.IsSameLeague(reference));
 }
 

@@ -344,3 +344,136 @@ TEST_F(PlayerDatabaseTest, NoRecordTakesOrGivesADateTextOrGenderNoBowlerMayHold)
     ASSERT_EQ(0, db.GetDbasePlayer(&fresh, FALSE));
     EXPECT_EQ(detailsOf(fresh), "Doe|07700900456|a|0/9/1990|0/2/2027|2");
 }
+
+// Plainly the same person: both names in any case and spacing, the same gender, and the same
+// birth date where both have one; a junior is still himself.
+TEST_F(PlayerDatabaseTest, PlainlyTheSamePersonIsTheNamesTheGenderAndTheBirthDateWhereBothHaveOne)
+{
+    CPlayer a, b;
+    Fill(a, "Jane", "Doe");
+    Fill(b, "jane ", "DOE");
+    b.m_wFlags = PF_FEMALE | PF_JUNIOR;
+    EXPECT_TRUE(CPlayerDatabase::PlainlySamePerson(a, b));
+    b.m_nBirthYear = 0, b.m_nBirthMonth = 0, b.m_nBirthDay = 0;
+    EXPECT_TRUE(CPlayerDatabase::PlainlySamePerson(a, b));
+    b.m_nBirthDay = 5, b.m_nBirthMonth = 7, b.m_nBirthYear = 1990;
+    EXPECT_FALSE(CPlayerDatabase::PlainlySamePerson(a, b));
+    Fill(b, "Jane", "Doe");
+    b.m_wFlags = PF_MALE;
+    EXPECT_FALSE(CPlayerDatabase::PlainlySamePerson(a, b));
+    Fill(b, "Jan", "Doe");
+    EXPECT_FALSE(CPlayerDatabase::PlainlySamePerson(a, b));
+    CPlayer nobody, alsoNobody;
+    EXPECT_FALSE(CPlayerDatabase::PlainlySamePerson(nobody, alsoNobody));
+}
+
+// A record is a bowler's only when it carries his stamp. Under Tom's key another database holds
+// Sue: she is not read into him nor written over; he becomes a record of his own, and his stamp
+// goes with him. A record of an earlier version (no stamp) is his when plainly the same person,
+// stamped then, and a second league's link without a stamp to it takes that stamp.
+TEST_F(PlayerDatabaseTest, ARecordIsTakenOrWrittenOnlyWhenItIsTheBowlers)
+{
+    CPlayer tom;
+    Fill(tom, "Tom", "Baker");
+    tom.m_wFlags = PF_MALE;
+    tom.MakeDisplayName(FALSE);
+    ASSERT_EQ(0, db.PutDbasePlayer(&tom, bStop));
+    const ULONGLONG qwTom = tom.m_qwDbStamp;
+    ASSERT_NE(qwTom, 0u);
+
+    CPlayerDatabase other;
+    ASSERT_TRUE(other.Open((dir.path() / "other").string().c_str()));
+    CPlayer sue;
+    Fill(sue, "Sue", "Cole");
+    ASSERT_EQ(0, other.PutDbasePlayer(&sue, bStop));
+    ASSERT_EQ(sue.m_dwDbKey, tom.m_dwDbKey);
+
+    CPlayer read;
+    read.CopyFrom(tom);
+    EXPECT_EQ(-1, other.GetDbasePlayer(&read, FALSE));
+    CPlayer before;
+    before.CopyFrom(tom);
+    tom.m_strPhoneHome = "0113 4961111";
+    ASSERT_EQ(0, other.PutDbaseChanges(before, &tom, bStop));
+    EXPECT_EQ((std::vector<CString>{tom.m_strFirstName, tom.m_strPhoneHome}),
+              (std::vector<CString>{"Tom", "0113 4961111"}));
+    EXPECT_NE(tom.m_dwDbKey, sue.m_dwDbKey);
+    EXPECT_EQ(tom.m_qwDbStamp, qwTom);
+    ASSERT_EQ(0, other.FindDbasePlayer(sue.m_dwDbKey));
+    EXPECT_EQ((std::vector<CString>{other.GetTable().m_strFirstName, other.GetTable().m_strPhoneHome}),
+              (std::vector<CString>{"Sue", ""}));
+    EXPECT_EQ(other.TakeReport().added, std::vector<CString>{"Tom Baker"});
+
+    // An earlier version's record, and two leagues' links to it without stamps.
+    CPlayb003File& t = other.GetTable();
+    ASSERT_EQ(0, other.FindDbasePlayer(sue.m_dwDbKey));
+    t.m_qwStamp = 0;
+    ASSERT_EQ(0, t.Rewrite());
+    CPlayer monday, thursday;
+    for (CPlayer* p : {&monday, &thursday}) {
+        Fill(*p, "Sue", "Cole");
+        p->m_dwDbKey = sue.m_dwDbKey;
+        ASSERT_EQ(0, other.SyncPlayer(*p));
+    }
+    EXPECT_NE(monday.m_qwDbStamp, 0u);
+    EXPECT_EQ(thursday.m_qwDbStamp, monday.m_qwDbStamp);
+    ASSERT_EQ(0, other.FindDbasePlayer(sue.m_dwDbKey));
+    EXPECT_EQ(t.m_qwStamp, monday.m_qwDbStamp);
+    EXPECT_FALSE(other.TakeReport().LinksRemade());
+}
+
+// Jane's phone waits in Monday's copy while Thursday writes one to her record. Typed after
+// Thursday's write, Monday's phone goes to the record; typed before it, the record keeps Thursday's
+// and Monday's is reported, with both values. A record whose time is not known keeps its own.
+TEST_F(PlayerDatabaseTest, AWaitingDetailTypedLaterGoesAndOneTypedEarlierIsReported)
+{
+    for (const int nCase : {0, 1, 2}) {
+        const bool bMondayLater = nCase == 0;
+        CPlayer monday, thursday;
+        Fill(monday, "Jane", "Doe");
+        monday.MakeDisplayName(FALSE);
+        monday.m_strPhoneHome = "0113 4960000";
+        ASSERT_EQ(0, db.PutDbasePlayer(&monday, bStop));
+        thursday.m_dwDbKey = monday.m_dwDbKey;
+        ASSERT_EQ(0, db.GetDbasePlayer(&thursday, FALSE));
+        CPlayer before;
+        auto typeMonday = [&] {
+            before.CopyFrom(monday);
+            monday.m_strPhoneHome = "0113 4962222";
+            CPlayerDatabase::NoteChanges(before, monday, nullptr);  // the database away
+        };
+        if (!bMondayLater)
+            typeMonday();
+        before.CopyFrom(thursday);
+        thursday.m_strPhoneHome = "0113 4963333";
+        ASSERT_EQ(0, db.PutDbaseChanges(before, &thursday, bStop));
+        EXPECT_EQ(db.TakeReport().nWritten, 1);  // Thursday's own change
+        if (nCase == 2) {
+            ASSERT_EQ(0, db.FindDbasePlayer(monday.m_dwDbKey));
+            db.GetTable().m_nTypedBy = 0;  // as an earlier version wrote it
+            ASSERT_EQ(0, db.GetTable().Rewrite());
+        }
+        if (bMondayLater)
+            typeMonday();
+        ASSERT_EQ(0, db.SyncPlayer(monday));
+        const CDbReport report = db.TakeReport();
+        const char* pszStands = bMondayLater ? "0113 4962222" : "0113 4963333";
+        ASSERT_EQ(0, db.FindDbasePlayer(monday.m_dwDbKey));
+        EXPECT_EQ((std::vector<CString>{db.GetTable().m_strPhoneHome, monday.m_strPhoneHome}),
+                  (std::vector<CString>{pszStands, pszStands}))
+            << nCase;
+        if (bMondayLater) {
+            EXPECT_TRUE(report.dropped.empty());
+            EXPECT_EQ(report.nWritten, 1);
+        } else {
+            ASSERT_EQ(report.dropped.size(), 1u) << nCase;
+            const CDbReport::CDropped& d = report.dropped[0];
+            EXPECT_EQ(d.strBowler, "Jane Doe");
+            EXPECT_EQ(d.dwDetails, 1u << SD_PHONE_HOME);
+            EXPECT_EQ((std::vector<CString>{d.mine.m_strPhoneHome, d.theirs.m_strPhoneHome}),
+                      (std::vector<CString>{"0113 4962222", "0113 4963333"}));
+        }
+        EXPECT_EQ(monday.m_pDbPending, nullptr);
+        ASSERT_EQ(0, db.GetTable().Delete());
+    }
+}

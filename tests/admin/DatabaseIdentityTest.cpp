@@ -1,0 +1,491 @@
+// A league kept in the player database meets another database, an empty one, or a file whose
+// bowler's key was damaged: through File > Open and the Player dialogs, every bowler keeps his own
+// details, no record of another person is taken or written, and the secretary is told.
+#include "AdminChecks.h"
+#include "AdminTest.h"
+#include "TempDir.h"
+#include "admin/LeagueDetailsCommands.h"
+#include "admin/PlayerSetup.h"
+#include "framework/ui/Registry.h"
+#include "league/Player.h"
+#include "playerdb/BowlingDocDatabase.h"
+#include "playerdb/PlayerDatabase.h"
+#include "resources/CommandIds.h"
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <string>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+struct CBowlerDetails
+{
+    const char* pszFirst;
+    const char* pszSurname;
+    const char* pszStatus;  // as the status box lists it
+    const char* pszAddress;
+    const char* pszPhone;
+};
+
+const CBowlerDetails kOwen{"Owen", "Fairweather", "Male", "5 Bridge St", "0113 4960000"};
+const CBowlerDetails kAnn{"Ann", "Lee", "Female", "2 Mill Lane", "0113 4960001"};
+const CBowlerDetails kJane{"Jane", "Smith", "Female", "1 Elm Row", "0161 4960002"};
+const CBowlerDetails kBob{"Bob", "Ray", "Male", "3 Dock Rd", "0161 4960003"};
+
+std::string Text(const CString& s)
+{
+    return s.GetString();
+}
+
+std::string Text(unsigned n)
+{
+    return std::to_string(n);
+}
+
+// Every detail a bowler shares with his record, and his gender and junior bits, in one line.
+template <class D>
+std::string Who(const D& d)
+{
+    std::string s;
+    ForEachSharedDetail([&s](int, const auto& v) { s += Text(v) + "|"; }, d);
+    return s + Text(static_cast<unsigned>(d.m_wFlags & PF_CATEGORY_MASK));
+}
+
+struct DatabaseIdentity : ::testing::Test
+{
+    TempDir dir;
+    CScriptedBackend ui;
+
+    void SetUp() override
+    {
+        SetUpAdmin();
+        PlayerSetup::Install();
+        LeagueDetailsCommands::Install();
+        PlayerDatabase::Install();
+    }
+    void TearDown() override
+    {
+        CBowlingDoc::s_pfnOpenPlayerDb = nullptr;
+        CBowlingDoc::s_pfnClosePlayerDb = nullptr;
+        CBowlingDoc::s_pfnLeagueReadPlayerDb = nullptr;
+    }
+    // The "Database path" setting names this folder: a program started from now on (a league
+    // document made) keeps its bowlers there.
+    void UseDatabase(const char* pszFolder)
+    {
+        CRegistryKey key;
+        ASSERT_TRUE(key.Open(TORVANE_REGISTRY_KEY));
+        key.SetStringValue(TORVANE_DATABASE_PATH_VALUE, dir.File(pszFolder).c_str());
+    }
+    std::unique_ptr<CBowlingDoc> DatabaseLeague()
+    {
+        auto doc = std::make_unique<CBowlingDoc>();
+        MakeLeague(*doc, 4, 6, At(2024, 9, 2));
+        ui.OnDialog(IDD_EDIT_LEAGUE).Click(IDC_EL_PLAYER_DATABASE).OK();
+        EXPECT_TRUE(doc->OnCmdMsg(ID_LEAGUE_GENERAL_DETAILS, CN_COMMAND, nullptr));
+        EXPECT_EQ(doc->m_bPlayerDatabase, 1u);
+        return doc;
+    }
+    // Player > Add a New Player: "Add new Player" in Check Player Database, then his details.
+    void Add(CBowlingDoc& doc, const CBowlerDetails& b)
+    {
+        ui.OnDialog(IDD_CHECK_PLAYER_DB).Click(IDC_DB_ADD_NEW);
+        ui.OnDialog(IDD_NEW_PLAYER)
+            .SetText(IDC_PD_FORENAME_NEW, b.pszFirst).SetText(IDC_PD_SURNAME, b.pszSurname)
+            .SelectString(IDC_PD_STATUS, b.pszStatus)
+            .SetText(IDC_PD_ADDRESS[0], b.pszAddress).SetText(IDC_PD_PHONE_HOME, b.pszPhone)
+            .SelectString(IDC_PD_TEAM, "Team_01")
+            .OK();
+        ASSERT_TRUE(doc.OnCmdMsg(ID_PLAYER_ADD, CN_COMMAND, nullptr));
+        ASSERT_TRUE(ui.AllUsed());
+    }
+    // A league of these bowlers in the database now set, saved as a file of that name.
+    std::unique_ptr<CBowlingDoc> SavedLeague(const char* pszFile, std::initializer_list<CBowlerDetails> bowlers)
+    {
+        auto doc = DatabaseLeague();
+        for (const CBowlerDetails& b : bowlers)
+            Add(*doc, b);
+        EXPECT_TRUE(doc->OnSaveDocument(dir.File(pszFile).c_str()));
+        return doc;
+    }
+    // File > Open in a program started on the database now set.
+    std::unique_ptr<CBowlingDoc> Open(const char* pszFile)
+    {
+        auto doc = std::make_unique<CBowlingDoc>();
+        EXPECT_TRUE(doc->OnOpenDocument(dir.File(pszFile).c_str()));
+        return doc;
+    }
+    static Texts Bowlers(const CBowlingDoc& doc)
+    {
+        Texts v;
+        for (POSITION pos = doc.m_listPlayers.GetHeadPosition(); pos;)
+            v.push_back(Who(*static_cast<const CPlayer*>(doc.m_listPlayers.GetNext(pos))));
+        return v;
+    }
+    static CPlayer* Bowler(CBowlingDoc& doc, const char* pszSurname)
+    {
+        for (POSITION pos = doc.m_listPlayers.GetHeadPosition(); pos;) {
+            auto* p = static_cast<CPlayer*>(doc.m_listPlayers.GetNext(pos));
+            if (p->m_strSurname == pszSurname)
+                return p;
+        }
+        ADD_FAILURE() << "no bowler " << pszSurname;
+        return nullptr;
+    }
+    // Every record of a database folder by key, as a third program reads it.
+    std::map<DWORD, std::string> Records(const char* pszFolder)
+    {
+        CPlayerDatabase db;
+        EXPECT_TRUE(db.Open(dir.File(pszFolder).c_str()));
+        CPlayb003File& t = db.GetTable();
+        std::map<DWORD, std::string> records;
+        EXPECT_EQ(t.SelectIndex("Key"), 0);
+        for (t.First(); t.Next(1) == 0;)
+            records[t.m_dwKey] = Who(t);
+        return records;
+    }
+    ULONGLONG StampOf(const char* pszFolder, DWORD dwKey)
+    {
+        CPlayerDatabase db;
+        EXPECT_TRUE(db.Open(dir.File(pszFolder).c_str()));
+        EXPECT_EQ(db.FindDbasePlayer(dwKey), 0);
+        return db.GetTable().m_qwStamp;
+    }
+    // Player > Edit on a bowler: a new home phone, and OK.
+    void EditPhone(CBowlingDoc& doc, const char* pszSurname, const char* pszPhone)
+    {
+        ui.OnDialog(IDD_SELECT_PLAYER).SelectString(IDC_SP_LIST, Bowler(doc, pszSurname)->m_strSurname + " " +
+                                                                     Bowler(doc, pszSurname)->m_strFirstName)
+            .OK();
+        ui.OnDialog(IDD_EDIT_PLAYER).SetText(IDC_PD_PHONE_HOME, pszPhone).OK();
+        ASSERT_TRUE(doc.OnCmdMsg(ID_PLAYER_EDIT, CN_COMMAND, nullptr));
+        ASSERT_TRUE(ui.AllUsed());
+    }
+    void WriteFile(const char* pszFile, const std::vector<BYTE>& bytes)
+    {
+        std::ofstream(dir.File(pszFile), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+    static std::string With(std::string who, const char* pszOld, const char* pszNew)
+    {
+        who.replace(who.find(pszOld), std::strlen(pszOld), pszNew);
+        return who;
+    }
+};
+
+} // namespace
+
+// Monday's league, kept in the first database with Owen under key 1, is opened by a program whose
+// database is Thursday's, where key 1 is Jane Smith. Owen and Ann stay themselves, become records
+// of that database under keys of their own, and the secretary is told; Jane's and Bob's records
+// are untouched, by the opening and by Edit and OK on Owen afterwards. Saved and opened there
+// again, nothing is said; opened on the first database again, they find their own records there.
+TEST_F(DatabaseIdentity, ALeagueOpenedOnAnotherDatabaseKeepsItsBowlersAndWritesNoOneElsesRecord)
+{
+    UseDatabase("first");
+    const Texts monday = Bowlers(*SavedLeague("Monday.lgf", {kOwen, kAnn}));
+    UseDatabase("second");
+    SavedLeague("Thursday.lgf", {kJane, kBob});
+    const std::map<DWORD, std::string> second = Records("second");
+    ASSERT_EQ(second.size(), 2u);
+    ASSERT_NE(second.at(1).find("Jane"), std::string::npos);
+    ui.ClearMessages();
+
+    auto opened = Open("Monday.lgf");
+    EXPECT_EQ(Bowlers(*opened), monday);
+    EXPECT_EQ(ui.MessageTexts(),
+              Texts{"2 of the league's bowlers were not in the player database: a record was added to it for each, "
+                    "with the league's details (Owen Fairweather and Ann Lee). Save the league to keep its bowlers' "
+                    "new links."});
+    EXPECT_TRUE(opened->IsModified());
+    std::map<DWORD, std::string> records = Records("second");
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ((Texts{records[1], records[2], records[3], records[4]}),
+              (Texts{second.at(1), second.at(2), monday[0], monday[1]}));
+    CPlayer* owen = Bowler(*opened, "Fairweather");
+    EXPECT_EQ(owen->m_dwDbKey, 3u);
+
+    EditPhone(*opened, "Fairweather", "0113 4969999");
+    records = Records("second");
+    EXPECT_EQ((Texts{records[1], records[2], records[3]}),
+              (Texts{second.at(1), second.at(2), With(monday[0], "0113 4960000", "0113 4969999")}));
+    ASSERT_TRUE(opened->OnSaveDocument(dir.File("Monday.lgf").c_str()));
+    opened.reset();
+    ui.ClearMessages();
+
+    auto again = Open("Monday.lgf");
+    EXPECT_FALSE(again->IsModified());
+    EXPECT_EQ(Bowlers(*again), (Texts{With(monday[0], "0113 4960000", "0113 4969999"), monday[1]}));
+    auto thursday = Open("Thursday.lgf");
+    EXPECT_EQ(Who(*Bowler(*thursday, "Smith")), second.at(1));
+    EXPECT_TRUE(ui.messages.empty());
+    again.reset();
+
+    // Back on the first database, under keys 3 and 4 there unknown: the stamps find 1 and 2.
+    UseDatabase("first");
+    const std::map<DWORD, std::string> first = Records("first");
+    auto home = Open("Monday.lgf");
+    EXPECT_EQ(ui.MessageTexts(),
+              Texts{"2 of the league's bowlers were linked to their own records in the player database, found under "
+                    "other keys (Owen Fairweather and Ann Lee). Save the league to keep its bowlers' new links."});
+    EXPECT_EQ(Nums(Bowler(*home, "Fairweather")->m_dwDbKey, Bowler(*home, "Lee")->m_dwDbKey), Nums(1, 2));
+    // Each takes his record there, as any league that opens takes the records of its bowlers.
+    EXPECT_EQ(Bowlers(*home), monday);
+    EXPECT_EQ(Records("first"), first);
+}
+
+// Monday's league moved to a computer whose database is new: its bowlers become its records under
+// their own keys, the secretary is told once; Ann New added there takes a key of her own, and
+// saved and opened again nobody is anybody else.
+TEST_F(DatabaseIdentity, ALeagueOpenedOnAnEmptyDatabaseMakesItsRecordsAndABowlerAddedThereIsHerself)
+{
+    UseDatabase("first");
+    const Texts monday = Bowlers(*SavedLeague("Monday.lgf", {kOwen, kAnn}));
+    UseDatabase("new");
+    ui.ClearMessages();
+    auto opened = Open("Monday.lgf");
+    EXPECT_EQ(Bowlers(*opened), monday);
+    EXPECT_EQ(ui.MessageTexts().size(), 1u);
+    EXPECT_NE(ui.MessageTexts()[0].find("2 of the league's bowlers were not in the player database"), std::string::npos);
+    EXPECT_EQ(Records("new"), (std::map<DWORD, std::string>{{1, monday[0]}, {2, monday[1]}}));
+    // The stamp travelled with each: the record in the new database is the same person's.
+    EXPECT_EQ(StampOf("new", 1), Bowler(*opened, "Fairweather")->m_qwDbStamp);
+    EXPECT_EQ(StampOf("new", 1), StampOf("first", 1));
+
+    const CBowlerDetails annNew{"Ann", "New", "Female", "9 Hill Top", "0113 4960004"};
+    Add(*opened, annNew);
+    EXPECT_EQ(Bowler(*opened, "New")->m_dwDbKey, 3u);
+    ASSERT_TRUE(opened->OnSaveDocument(dir.File("Monday.lgf").c_str()));
+    const Texts three = Bowlers(*opened);
+    opened.reset();
+    ui.ClearMessages();
+
+    auto again = Open("Monday.lgf");
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(Bowlers(*again), three);
+    EditPhone(*again, "Fairweather", "0113 4969999");
+    const std::map<DWORD, std::string> records = Records("new");
+    EXPECT_EQ((Texts{records.at(1), records.at(2), records.at(3)}),
+              (Texts{With(monday[0], "0113 4960000", "0113 4969999"), monday[1], three[2]}));
+    EXPECT_EQ(std::count_if(three.begin(), three.end(), [](const std::string& s) { return s.rfind("New|Ann|", 0) == 0; }),
+              1);
+}
+
+namespace {
+
+// Where a bowler's key lies in a league file: his body's display name and names follow it (the
+// team, robot, flags and category between).
+size_t KeyOffset(const std::vector<BYTE>& file, const CPlayer& p)
+{
+    std::string names;
+    for (const CString* s : {&p.m_strName, &p.m_strSurname, &p.m_strFirstName}) {
+        names += static_cast<char>(s->GetLength());
+        names += s->GetString();
+    }
+    const auto it = std::search(file.begin(), file.end(), names.begin(), names.end());
+    EXPECT_NE(it, file.end());
+    return static_cast<size_t>(it - file.begin()) - (1 + 2 + 1 + 2 + 4);
+}
+
+} // namespace
+
+// One byte of Ann's key damaged names Owen's record. Whether the file holds the stamps or not (a
+// file of an earlier version, its bowlers' records stamped or not), Ann's doubtful link is cut and
+// she is named; she takes her own record, Owen keeps his, and Edit and OK on each writes his own.
+TEST_F(DatabaseIdentity, ADamagedKeyNamingAnotherBowlersRecordIsCutAndNamed)
+{
+    UseDatabase("first");
+    auto monday = SavedLeague("Monday.lgf", {kOwen, kAnn, kBob});
+    const Texts before = Bowlers(*monday);
+    const std::map<DWORD, std::string> records = Records("first");
+    CPlayer* ann = Bowler(*monday, "Lee");
+    ASSERT_EQ(ann->m_dwDbKey, 2u);
+    std::vector<BYTE> stamped;
+    monday->SaveToBytes(stamped);
+    // As an earlier version wrote it: no stamps.
+    for (POSITION pos = monday->m_listPlayers.GetHeadPosition(); pos;)
+        static_cast<CPlayer*>(monday->m_listPlayers.GetNext(pos))->m_qwDbStamp = 0;
+    std::vector<BYTE> plain;
+    monday->SaveToBytes(plain);
+    ASSERT_EQ(Nums(stamped[0], plain[0]), Nums(79, 77));
+    const std::string said = "The league file links bowler 2 (Ann Lee) to the player database record of bowler 1 "
+                             "(Owen Fairweather), whose record it is: that link was cut. Ann Lee was linked to the "
+                             "bowler's own record in the player database, found under another key. Save the league "
+                             "to keep its bowlers' new links.";
+
+    for (std::vector<BYTE>* pFile : {&stamped, &plain}) {
+        std::vector<BYTE> damaged = *pFile;
+        damaged[KeyOffset(damaged, *ann)] = 1;
+        WriteFile("Damaged.lgf", damaged);
+        ui.ClearMessages();
+        auto opened = Open("Damaged.lgf");
+        EXPECT_EQ(ui.MessageTexts(), Texts{said});
+        EXPECT_EQ(Bowlers(*opened), before);
+        EXPECT_EQ(Nums(Bowler(*opened, "Fairweather")->m_dwDbKey, Bowler(*opened, "Lee")->m_dwDbKey), Nums(1, 2));
+        EXPECT_EQ(Records("first"), records);
+        EditPhone(*opened, "Lee", "0113 4968888");
+        EditPhone(*opened, "Fairweather", "0113 4969999");
+        const std::map<DWORD, std::string> now = Records("first");
+        EXPECT_EQ((Texts{now.at(1), now.at(2), now.at(3)}),
+                  (Texts{With(records.at(1), "0113 4960000", "0113 4969999"),
+                         With(records.at(2), "0113 4960001", "0113 4968888"), records.at(3)}));
+        // Put back for the next round.
+        opened.reset();
+        monday->OnOpenDocument(dir.File("Monday.lgf").c_str());
+        ann = Bowler(*monday, "Lee");
+        EditPhone(*monday, "Lee", "0113 4960001");
+        EditPhone(*monday, "Fairweather", "0113 4960000");
+        ASSERT_EQ(Records("first"), records);
+    }
+}
+
+namespace {
+
+// A file of version 78: the league as version 77 holds it, then one bowler's home phone waiting
+// for his record (no time it was typed, no stamps).
+std::vector<BYTE> WithPhoneWaiting(std::vector<BYTE> plain, const CPlayer& p, const char* pszRecordPhone)
+{
+    plain[0] = 78;
+    const BYTE part[] = {1, 0, static_cast<BYTE>(p.m_nPlayerNo), static_cast<BYTE>(p.m_nPlayerNo >> 8), 1u << 7, 0, 0, 0,
+                         static_cast<BYTE>(std::strlen(pszRecordPhone))};
+    plain.insert(plain.end(), std::begin(part), std::end(part));
+    plain.insert(plain.end(), pszRecordPhone, pszRecordPhone + std::strlen(pszRecordPhone));
+    return plain;
+}
+
+} // namespace
+
+// A version-78 file whose Ann has a new phone waiting for her record, and one byte of her key
+// damaged to name Owen's: the phone goes to her own record, never to Owen's. On another database,
+// where her record is not, it goes to the record she becomes there.
+TEST_F(DatabaseIdentity, ADetailWaitingBehindADamagedKeyNeverReachesAnotherPersonsRecord)
+{
+    UseDatabase("first");
+    auto monday = SavedLeague("Monday.lgf", {kOwen, kAnn});
+    const std::map<DWORD, std::string> records = Records("first");
+    CPlayer* ann = Bowler(*monday, "Lee");
+    for (POSITION pos = monday->m_listPlayers.GetHeadPosition(); pos;)
+        static_cast<CPlayer*>(monday->m_listPlayers.GetNext(pos))->m_qwDbStamp = 0;
+    ann->m_strPhoneHome = "0113 4967777";  // typed while the database was away
+    std::vector<BYTE> plain;
+    monday->SaveToBytes(plain);
+    std::vector<BYTE> file = WithPhoneWaiting(plain, *ann, kAnn.pszPhone);
+    file[KeyOffset(file, *ann)] = 1;
+    WriteFile("Damaged.lgf", file);
+    monday.reset();
+    ui.ClearMessages();
+
+    auto opened = Open("Damaged.lgf");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.MessageTexts()[0].find("bowler 2 (Ann Lee) to the player database record of bowler 1"),
+              std::string::npos);
+    EXPECT_EQ(Records("first"), (std::map<DWORD, std::string>{
+                                    {1, records.at(1)}, {2, With(records.at(2), kAnn.pszPhone, "0113 4967777")}}));
+    EXPECT_EQ(Bowler(*opened, "Lee")->m_pDbPending, nullptr);
+    ui.OnDialog(IDD_SELECT_PLAYER).SelectString(IDC_SP_LIST, "Lee Ann").OK();
+    ui.OnDialog(IDD_EDIT_PLAYER).OK();
+    ASSERT_TRUE(opened->OnCmdMsg(ID_PLAYER_EDIT, CN_COMMAND, nullptr));
+    EXPECT_EQ(Records("first").at(1), records.at(1));
+    opened.reset();
+
+    UseDatabase("other");
+    auto elsewhere = std::make_unique<CBowlingDoc>();
+    ui.ClearMessages();
+    ASSERT_TRUE(elsewhere->OnOpenDocument(dir.File("Damaged.lgf").c_str()));
+    const std::map<DWORD, std::string> other = Records("other");
+    ASSERT_EQ(other.size(), 2u);
+    EXPECT_EQ(other.at(1), records.at(1));
+    EXPECT_EQ(other.at(2), With(records.at(2), kAnn.pszPhone, "0113 4967777"));
+    EXPECT_EQ(Nums(Bowler(*elsewhere, "Lee")->m_dwDbKey, Bowler(*elsewhere, "Fairweather")->m_dwDbKey), Nums(2, 1));
+}
+
+// Two programs open copies of Monday's league on one new database at the same moment: each bowler
+// becomes one record, which both leagues name by the same key and stamp.
+TEST_F(DatabaseIdentity, TwoProgramsOpeningALeagueOnANewDatabaseAtOnceMakeEachRecordOnce)
+{
+    UseDatabase("first");
+    auto monday = SavedLeague("Monday.lgf", {kOwen, kAnn, kBob});
+    const Texts bowlers = Bowlers(*monday);
+    monday.reset();
+    UseDatabase("new");
+    {
+        CPlayerDatabase made;  // made before the two start, as the first program's start-up would
+        ASSERT_TRUE(made.Open(dir.File("new").c_str()));
+    }
+    int go[2];
+    ASSERT_EQ(pipe(go), 0);
+    pid_t children[2];
+    for (int n = 0; n < 2; ++n) {
+        const pid_t pid = fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            CBowlingDoc doc;  // the program's league, its database open
+            char c = 0;
+            int nFailed = read(go[0], &c, 1) != 1;
+            nFailed += !doc.OnOpenDocument(dir.File("Monday.lgf").c_str());
+            const std::string saved = dir.File(n == 0 ? "A.lgf" : "B.lgf");
+            nFailed += !doc.OnSaveDocument(saved.c_str());
+            _exit(nFailed);
+        }
+        children[n] = pid;
+    }
+    ASSERT_EQ(write(go[1], "GO", 2), 2);
+    close(go[0]);
+    close(go[1]);
+    for (pid_t pid : children) {
+        int status = 0;
+        ASSERT_EQ(waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    }
+    const std::map<DWORD, std::string> records = Records("new");
+    EXPECT_EQ(records, (std::map<DWORD, std::string>{{1, bowlers[0]}, {2, bowlers[1]}, {3, bowlers[2]}}));
+    auto a = Open("A.lgf");
+    auto b = Open("B.lgf");
+    for (const char* pszSurname : {"Fairweather", "Lee", "Ray"}) {
+        const CPlayer* pa = Bowler(*a, pszSurname);
+        const CPlayer* pb = Bowler(*b, pszSurname);
+        EXPECT_EQ(pa->m_dwDbKey, pb->m_dwDbKey) << pszSurname;
+        EXPECT_EQ(pa->m_qwDbStamp, pb->m_qwDbStamp) << pszSurname;
+        EXPECT_EQ(pa->m_qwDbStamp, StampOf("new", pa->m_dwDbKey)) << pszSurname;
+    }
+    EXPECT_EQ(Bowlers(*a), bowlers);
+    EXPECT_EQ(Bowlers(*b), bowlers);
+}
+
+// Thursday's database already holds Owen, added there by Thursday under a key of its own: Monday's
+// league opened on it links its Owen to that record, plainly the same person, and he shows the
+// record's details as any shared bowler does; Ann, not there, becomes a record of her own. Nobody
+// else's record is written, and Edit and OK on Owen writes to his record there.
+TEST_F(DatabaseIdentity, ABowlerPlainlyTheSamePersonAsARecordOfTheOtherDatabaseIsLinkedToIt)
+{
+    UseDatabase("first");
+    const Texts monday = Bowlers(*SavedLeague("Monday.lgf", {kOwen, kAnn}));
+    UseDatabase("second");
+    CBowlerDetails owenThere = kOwen;
+    owenThere.pszAddress = "7 Mill Rd";
+    SavedLeague("Thursday.lgf", {kJane, owenThere});
+    const std::map<DWORD, std::string> second = Records("second");
+    ui.ClearMessages();
+
+    auto opened = Open("Monday.lgf");
+    EXPECT_EQ(ui.MessageTexts(),
+              Texts{"Ann Lee was not in the player database: a record was added to it for the bowler, with the "
+                    "league's details. Owen Fairweather was linked to the bowler's own record in the player "
+                    "database, found under another key. Save the league to keep its bowlers' new links."});
+    EXPECT_EQ(Bowlers(*opened), (Texts{second.at(2), monday[1]}));
+    EXPECT_EQ(Nums(Bowler(*opened, "Fairweather")->m_dwDbKey, Bowler(*opened, "Lee")->m_dwDbKey), Nums(2, 3));
+    EXPECT_EQ(Bowler(*opened, "Fairweather")->m_qwDbStamp, StampOf("second", 2));
+    EditPhone(*opened, "Fairweather", "0113 4969999");
+    const std::map<DWORD, std::string> now = Records("second");
+    EXPECT_EQ(now, (std::map<DWORD, std::string>{{1, second.at(1)},
+                                                  {2, With(second.at(2), "0113 4960000", "0113 4969999")},
+                                                  {3, monday[1]}}));
+}

@@ -1009,7 +1009,7 @@ TEST_F(SharedBowler, ADamagedLeagueFileNeverPutsItsDamageInTheSharedRecord)
     CPlayerDatabase::NoteChanges(before, *owen, nullptr);  // as while the database was away
     ASSERT_TRUE(monday->OnSaveDocument(strMonday.c_str()));
     std::ifstream saved(strMonday, std::ios::binary);
-    ASSERT_EQ(saved.get(), 78);
+    ASSERT_EQ(saved.get(), LEAGUE_FILE_VERSION_LINKS);
 
     ui.AnswerMessageBox(IDOK, "the birth day 31 (Sep 1980 has 30 days) of bowler 1 (Owen Fairweather) could not be "
                               "right: it was cleared. The surname and home phone of bowler 1 (Owen Fairweather) "

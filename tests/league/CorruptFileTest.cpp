@@ -1027,8 +1027,8 @@ TEST_F(CorruptFileTest, ABowlersImpossibleDateTextOrGenderIsMendedNamingHim)
               (std::vector<int>{29, 2, 0}));
 }
 
-// A change waiting for the player database (file version 78) holds the league's values in the
-// bowler and, apart, what the league knew of his record: damage to either is mended as above,
+// A change waiting for the player database (file version 79, as 78 before it) holds the league's
+// values in the bowler and, apart, what the league knew of his record: damage to either is mended as above,
 // the record's named as such. A mended detail waits no longer (the record's own will stand); the
 // others still wait.
 TEST_F(CorruptFileTest, DamagedDetailsWaitingForThePlayerDatabaseAreMendedNamingTheBowler)
@@ -1051,7 +1051,7 @@ TEST_F(CorruptFileTest, DamagedDetailsWaitingForThePlayerDatabaseAreMendedNaming
     std::tie(w.m_base.m_nBirthDay, w.m_base.m_nBirthMonth) = std::make_tuple(40, 13);
     w.m_base.m_wFlags = PF_FEMALE | PF_MALE;
     const Bytes bytes = Save(doc);
-    ASSERT_EQ(bytes[0], LEAGUE_FILE_VERSION_WAITING);
+    ASSERT_EQ(bytes[0], LEAGUE_FILE_VERSION_LINKS);
 
     CBowlingDoc loaded;
     CString error;

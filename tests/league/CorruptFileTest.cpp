@@ -873,3 +873,39 @@ TEST_F(CorruptFileTest, EachStoredFigureOutOfRangeIsRefusedWithItsPlaceOrRemadeW
                "keep them.").c_str());
     EXPECT_TRUE(loaded.IsSameLeague(undamaged));
 }
+
+// Bowlers' details waiting for the player database follow the league only in a file of version
+// 78; a league without them is written in 77. A file whose version says 78 and that ends where
+// they would start (a 77 file whose version byte was damaged, or a 78 file cut just there) is
+// told so, neither a newer file nor plainly cut short; cut inside them it is cut short.
+TEST_F(CorruptFileTest, AFileEndingWhereItsVersionSaysDetailsWaitingFollowIsToldSo)
+{
+    const std::string said = "The league file \"damaged.lgf\" cannot be opened. Its file version, 78, says that "
+                             "bowlers' details waiting for the player database follow the league, but the file ends "
+                             "before them: its version is damaged, or the file is cut short there.";
+    ASSERT_EQ(good[0], LEAGUE_FILE_VERSION);
+    Bytes bytes = good;
+    bytes[0] = LEAGUE_FILE_VERSION_WAITING;
+    CString error;
+    ASSERT_FALSE(open.LoadFromBytes(bytes, "damaged.lgf", error));
+    EXPECT_EQ(error, said.c_str());
+
+    CBowlingDoc doc;
+    BuildSmallLeague(doc);
+    auto* p = static_cast<CPlayer*>(doc.m_listPlayers.GetHead());
+    p->m_dwDbKey = 7;
+    const Bytes linked = Save(doc);
+    p->m_pDbPending = std::make_unique<CDbPending>();
+    p->m_pDbPending->m_dwDetails = 1u << SD_PHONE_HOME;
+    p->m_pDbPending->m_base.m_strPhoneHome = "0113 4960000";
+    const Bytes waiting = Save(doc);
+    ASSERT_EQ(waiting[0], LEAGUE_FILE_VERSION_WAITING);
+    ASSERT_TRUE(std::equal(linked.begin() + 1, linked.end(), waiting.begin() + 1));
+    ASSERT_FALSE(open.LoadFromBytes(Bytes(waiting.begin(), waiting.begin() + static_cast<std::ptrdiff_t>(linked.size())),
+                                    "damaged.lgf", error));
+    EXPECT_EQ(error, said.c_str());
+    ASSERT_FALSE(open.LoadFromBytes(Bytes(waiting.begin(), waiting.end() - 1), "damaged.lgf", error));
+    EXPECT_EQ(error.Find("The league file \"damaged.lgf\" cannot be opened. The file is cut short: "), 0)
+        << error.GetString();
+    EXPECT_TRUE(open.IsSameLeague(reference));
+}

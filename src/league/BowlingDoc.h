@@ -165,9 +165,9 @@ struct CLeagueSettings
     {
         std::vector<int> starts;  // the custom splits' starts after the last round, removed
         bool bSimpleOff = false;  // simple splits, on, turned off
-        int nSplitsWere = 0;      // simple splits cut from this many; 0 when not cut
+        int nSplitsWere = -1;     // simple splits fitted to the rounds from this many (0 too); -1: not
         bool bCustomOff = false;  // custom splits, on, turned off
-        bool Any() const { return !starts.empty() || bSimpleOff || nSplitsWere != 0 || bCustomOff; }
+        bool Any() const { return !starts.empty() || bSimpleOff || nSplitsWere >= 0 || bCustomOff; }
     };
     // A split starting after the last round goes; splits that cannot be used are turned off,
     // and simple splits are cut to the number the rounds hold.

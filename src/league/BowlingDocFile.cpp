@@ -827,8 +827,21 @@ void CBowlingDoc::ReadLeague(CArchive& ar)
         }
         if (nVersion >= 63)
             m_JuniorReport.Serialize(ar);
-        if (nVersion >= LEAGUE_FILE_VERSION_WAITING)
+        if (nVersion >= LEAGUE_FILE_VERSION_WAITING) {
+            // A league with nothing waiting is written in the version before, which ends here: one
+            // whose version byte was damaged to this one ends here as a file cut here does.
+            if (ar.IsBufferEmpty()) {
+                CString reason;
+                reason.Format("Its file version, %d, says that %s follow the league, but the file ends before "
+                              "them: its version is damaged, or the file is cut short there.",
+                              nVersion,
+                              nVersion == LEAGUE_FILE_VERSION_WAITING
+                                  ? "bowlers' details waiting for the player database"
+                                  : "the bowlers' links to the player database and the details waiting for it");
+                CArchive::ThrowCorrupt(reason);
+            }
             ReadDbWaiting(ar, m_listPlayers);
+        }
         if (nVersion >= LEAGUE_FILE_VERSION_LINKS)
             ReadDbStamps(ar, m_listPlayers);
         if (!ar.IsBufferEmpty())

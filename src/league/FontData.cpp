@@ -4,6 +4,9 @@
 #include "framework/ui/Dialog.h"
 #include "league/FileCheck.h"
 
+#include <algorithm>
+#include <vector>
+
 IMPLEMENT_SERIAL(CFontData, CObject, 1)
 
 const char* const CFontData::kDefaultFace = "Arial";
@@ -200,10 +203,17 @@ struct CFontDoubt
 struct CFontReadState
 {
     int nScopes = 0;
+    const CArchive* pFileArchive = nullptr;  // the whole file's, compared, never followed
     bool bReadingFont = false;  // a font's bytes are being read
     const CArchive* pFontArchive = nullptr;  // from this one, compared, never followed
     size_t nFontStart = 0;                   // at this offset
     CFontDoubt doubt;
+    // A font ran past the file's end where a damaged name length would make it the file's last,
+    // ending with the file: this font's own, or one in doubt before it. Taken to the file's end,
+    // the read tells which it was: one that wants nothing more was of a whole file, one that
+    // wants more of a file cut short.
+    bool bTakenToEnd = false;
+    CReadPlaceMark takenToEndBlames;
 };
 
 CFontReadState& FontReadState()
@@ -287,6 +297,69 @@ bool WeighFontInDoubt(const CArchive& ar, size_t nStart, const CFontSigns& signs
     return true;
 }
 
+// The name of the font stored at nPos, as far as the bytes hold it, is in the long form never
+// written for a face or holds a character that is no typed text: no cut leaves a name so.
+bool NameShowsASign(const CArchive& ar, size_t nPos)
+{
+    BYTE name[kFixed + 1 + 0xFF];
+    const size_t n = ar.PeekAt(nPos, name, sizeof name);
+    if (n <= kFixed)
+        return false;
+    if (name[kFixed] == 0xFF)
+        return true;
+    const size_t nEnd = std::min(n, kFixed + 1 + name[kFixed]);
+    return std::any_of(name + kFixed + 1, name + nEnd, [](BYTE c) { return !IsTypedChar(c); });
+}
+
+// The font stored at nPos, read with its name nName long (-1: as its length says), is whole and
+// ends where the file does.
+bool WholeToTheEnd(const CArchive& ar, size_t nPos, size_t nFileEnd, int nName = -1)
+{
+    CFontSigns signs;
+    if (!PeekSigns(ar, nPos, signs, nName) || signs.nSigns != 0)
+        return false;
+    BYTE nStored = 0;
+    ar.PeekAt(nPos + kFixed, &nStored, 1);
+    return nPos + kFixed + 1 + (nName < 0 ? nStored : static_cast<size_t>(nName)) + 4 == nFileEnd;
+}
+
+// A font about to be read at nStart from the file's own archive that runs past the file's end
+// is taken to the end, unread, where a damaged name length would have it end with the file: a
+// font in doubt before it, out by as much, would start it there, or a shorter name of its own
+// reads it whole. A file cut in a font has no such reading, or wants more after it.
+bool TakeToTheFileEnd(CArchive& ar, size_t nStart)
+{
+    CFontReadState& state = FontReadState();
+    BYTE head[kFixed + 1];
+    if (&ar != state.pFileArchive || state.bTakenToEnd || ar.PeekAt(nStart, head, sizeof head) != sizeof head ||
+        head[kFixed] == 0xFF)
+        return false;
+    const size_t nFileEnd = nStart + ar.BytesRemaining();
+    if (nStart + sizeof head + head[kFixed] + 4 <= nFileEnd)
+        return false;
+    const CFontDoubt& doubt = state.doubt;
+    bool bTaken = false;
+    if (doubt.bActive && doubt.pArchive == &ar && !doubt.SettledBy(ar))
+        for (int d = -CFontDoubt::kMostShift; d <= CFontDoubt::kMostShift && !bTaken; ++d)
+            if (d != 0 && doubt.MayShift(d) && static_cast<long long>(nStart) + d >= 0 &&
+                WholeToTheEnd(ar, nStart + d, nFileEnd)) {
+                state.takenToEndBlames = doubt.place;
+                bTaken = true;
+            }
+    const size_t nShorter = nFileEnd - nStart - sizeof head - 4;  // may wrap: then no shorter name
+    if (!bTaken && nFileEnd >= nStart + sizeof head + 4 + 1 && nShorter < head[kFixed] &&
+        WholeToTheEnd(ar, nStart, nFileEnd, static_cast<int>(nShorter))) {
+        state.takenToEndBlames = MarkReadPlace();
+        bTaken = true;
+    }
+    if (!bTaken)
+        return false;
+    std::vector<BYTE> rest(ar.BytesRemaining());
+    ar.ReadExact(rest.data(), rest.size());
+    state.bTakenToEnd = true;
+    return true;
+}
+
 } // namespace
 
 void CFontData::MendOrRefuse(const CArchive& ar, size_t nStart, DWORD dwColour)
@@ -332,6 +405,8 @@ void CFontData::Serialize(CArchive& ar)
     } else {
         CFontReadState& state = FontReadState();
         const size_t nStart = ar.GetPosition();
+        if (state.nScopes > 0 && TakeToTheFileEnd(ar, nStart))
+            return;  // the read after it tells whether its name's length was damaged
         DWORD dwColour = 0;
         state.bReadingFont = true;
         state.pFontArchive = &ar;
@@ -351,31 +426,44 @@ void ReadNamingDamagedFont(CArchive& ar, const std::function<void()>& read)
     struct CScope
     {
         CFontReadState& state;
-        explicit CScope(CFontReadState& s) : state(s)
+        CScope(CFontReadState& s, const CArchive& ar) : state(s)
         {
-            if (state.nScopes++ == 0)
-                state = CFontReadState{1};
+            if (state.nScopes++ == 0) {
+                state = CFontReadState();
+                state.nScopes = 1;
+                state.pFileArchive = &ar;
+            }
         }
         ~CScope()
         {
             if (--state.nScopes == 0)
                 state = CFontReadState();
         }
-    } scope(state);
+    } scope(state, ar);
+    const CFontDoubt& doubt = state.doubt;
+    auto doubtBlamed = [&] { return doubt.bActive && doubt.bBlameUnseen && !doubt.SettledBy(ar); };
     try {
         read();
     } catch (const CArchiveException& e) {
-        // The file's last font read past the file's end reads whole at a shorter name: its
-        // name's length was made longer, and the file is no shorter than it was written.
-        BYTE nName = 0;
-        if (e.m_cause == CArchiveException::endOfFile && state.bReadingFont && state.pFontArchive == &ar &&
-            ar.PeekAt(state.nFontStart + kFixed, &nName, 1) == 1 && WholeAtAnotherLength(ar, state.nFontStart, nName))
-            ThrowDamagedName(GetReadPlace());
-        const CFontDoubt& doubt = state.doubt;
-        if (doubt.bActive && doubt.bBlameUnseen && !doubt.SettledBy(ar))
+        if (e.m_cause == CArchiveException::endOfFile && &ar == state.pFileArchive) {
+            // The file ends before the read does: it is cut short, a font taken to its end
+            // included, but for a font whose name ran past the end showing a damaged length.
+            BYTE nName = 0;
+            if (!state.bTakenToEnd && state.bReadingFont && state.pFontArchive == &ar &&
+                NameShowsASign(ar, state.nFontStart) && ar.PeekAt(state.nFontStart + kFixed, &nName, 1) == 1)
+                ThrowDamagedName(doubtBlamed() && !WholeAtAnotherLength(ar, state.nFontStart, nName)
+                                     ? doubt.place.GetText()
+                                     : GetReadPlace());
+            throw;
+        }
+        if (doubtBlamed())
             ThrowDamagedName(doubt.place.GetText());
         throw;
     }
+    // A font taken to the file's end, and the read wanted nothing more: the file is whole, and
+    // a damaged name length put the font past its end.
+    if (state.bTakenToEnd && &ar == state.pFileArchive)
+        ThrowDamagedName(state.takenToEndBlames.GetText());
 }
 
 void EndFontRecord(const CArchive& ar, size_t nLength, bool bPastEnd)
@@ -384,9 +472,12 @@ void EndFontRecord(const CArchive& ar, size_t nLength, bool bPastEnd)
     CFontDoubt& doubt = state.doubt;
     const bool bDoubtHere = doubt.bActive && doubt.pArchive == &ar && !doubt.SettledBy(ar);
     if (bPastEnd) {
-        // A name too long runs the read on past the record's end.
-        if (state.bReadingFont)
+        // A name too long runs the read on past the record's end: this font's own, whatever was
+        // in doubt before the record, whose length was read in step.
+        if (state.bReadingFont) {
+            doubt.bActive = false;
             ThrowDamagedName(GetReadPlace());
+        }
         for (int d = 1; bDoubtHere && d <= CFontDoubt::kMostShift; ++d)
             if (doubt.MayShift(-d))
                 ThrowDamagedName(doubt.place.GetText());

@@ -133,11 +133,13 @@ bool CBowlingDoc::FitSplitsToRounds()
                  RoundListText(dropped.starts).GetString());
         strSaid += s;
     }
+    const char* pszRounds = m_nRoundsPerSplit == 1 ? "round" : "rounds";
     if (dropped.bSimpleOff) {
-        s.Format("  Splits of %d rounds no longer fit.", m_nRoundsPerSplit);
+        s.Format("  Splits of %d %s no longer fit.", m_nRoundsPerSplit, pszRounds);
         strSaid += s;
-    } else if (dropped.nSplitsWere != 0) {
-        s.Format("  Its splits of %d rounds are %d now, not %d.", m_nRoundsPerSplit, m_nSplits, dropped.nSplitsWere);
+    } else if (dropped.nSplitsWere >= 0) {
+        s.Format("  Its splits of %d %s are %d now, not %d.", m_nRoundsPerSplit, pszRounds, m_nSplits,
+                 dropped.nSplitsWere);
         strSaid += s;
     }
     if (bActiveBefore && !m_bSplitsActive)
@@ -163,11 +165,12 @@ CString SplitsDroppedOnReading(const CLeagueSettings& settings, const CLeagueSet
     if (dropped.bSimpleOff && settings.m_nRoundsPerSplit == 0) {
         clauses.emplace_back("its splits without a number of rounds were turned off");
     } else if (dropped.bSimpleOff) {
-        s.Format("its splits of %d rounds were turned off", settings.m_nRoundsPerSplit);
+        s.Format("its splits of %d %s were turned off", settings.m_nRoundsPerSplit,
+                 settings.m_nRoundsPerSplit == 1 ? "round" : "rounds");
         clauses.push_back(s);
-    } else if (dropped.nSplitsWere != 0) {
-        s.Format("its splits of %d rounds are %d now, not %d", settings.m_nRoundsPerSplit, settings.m_nSplits,
-                 dropped.nSplitsWere);
+    } else if (dropped.nSplitsWere >= 0) {
+        s.Format("its splits of %d %s are %d now, not %d", settings.m_nRoundsPerSplit,
+                 settings.m_nRoundsPerSplit == 1 ? "round" : "rounds", settings.m_nSplits, dropped.nSplitsWere);
         clauses.push_back(s);
     }
     if (dropped.bCustomOff && dropped.starts.empty())

@@ -163,6 +163,7 @@ TEST_F(SplitSeasonTest, SplitsThatCannotBeUsedAreReadAsTheDialogsOKLeavesThem)
         int bSimple, bCustom;
         const char* pszHeading;
         const char* pszMended;  // after "the season's split setting could not be used with its 30 rounds: "
+        int nSplits = 3;
     } cases[] = {
         {0, 0, 1, 0, "Handicap Standings after Round 12 of 30 on ",
          "its splits without a number of rounds were turned off and the season is no longer split"},
@@ -183,6 +184,10 @@ TEST_F(SplitSeasonTest, SplitsThatCannotBeUsedAreReadAsTheDialogsOKLeavesThem)
         {0, 31, 0, 0, "Handicap Standings after Round 12 of 30 on ", "the split from round 31 was removed"},
         {20, 0, 1, 0, "Handicap Standings after Round 12 of 30. Split 1 of 2 on  ",
          "its splits of 20 rounds are 2 now, not 3"},
+        // Fewer than two simple splits are two, as in the dialog.
+        {10, 0, 1, 0, "Handicap Standings after Round 12 of 30. Split 2 of 2 on  ",
+         "its splits of 10 rounds are 2 now, not 0", 0},
+        {1, 0, 1, 0, "Final Handicap Standings. Split 2 of 2 on ", "its splits of 1 round are 2 now, not 1", 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.nPer) + " " + std::to_string(c.nSecondStart));
@@ -191,7 +196,7 @@ TEST_F(SplitSeasonTest, SplitsThatCannotBeUsedAreReadAsTheDialogsOKLeavesThem)
         doc.m_bHandicapLeague = 1;
         doc.m_bSplitSeason = c.bSimple;
         doc.m_nRoundsPerSplit = static_cast<BYTE>(c.nPer);
-        doc.m_nSplits = 3;
+        doc.m_nSplits = static_cast<BYTE>(c.nSplits);
         doc.m_bCustomSplits = c.bCustom;
         doc.m_nCustomSplitStart[0] = 1;
         doc.m_nCustomSplitStart[1] = c.nSecondStart;

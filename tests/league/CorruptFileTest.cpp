@@ -1128,3 +1128,115 @@ TEST_F(CorruptFileTest, NoDamagedByteOfTheBowlersLeavesADetailNoBowlerMayHold)
     EXPECT_GT(nLoaded, 4000);
     EXPECT_GT(nMended, 1000);
 }
+
+// A file that ends inside a report font is cut short, whatever the font's colour: in its name,
+// in its colour (where a shorter name would read a whole font ending with the file, yet the
+// league wants more after it), and inside the next font after one whose colour starts with a
+// letter, which a name a letter longer would read whole too. Only the file's last font, which
+// a name's length made longer leaves just so, is weighed otherwise (the font tests above).
+TEST_F(CorruptFileTest, AFileCutInAReportFontIsCutShortWhateverItsColour)
+{
+    const std::vector<size_t> fonts = ArialFonts(good);
+    ASSERT_GT(fonts.size(), 100u);
+    ASSERT_EQ(fonts.back() + 10, good.size());  // the junior reports' stats detail ends the file
+    const BYTE colours[][3] = {{0, 0, 0}, {100, 100, 100}};
+    int nCuts = 0;
+    for (const auto& colour : colours) {
+        Bytes whole = good;
+        for (size_t at : fonts)
+            std::copy(colour, colour + 3, whole.begin() + static_cast<std::ptrdiff_t>(at + 6));
+        for (size_t i = 0; i + 1 < fonts.size(); ++i) {
+            std::vector<size_t> cuts = {fonts[i] + 3, fonts[i] + 7, fonts[i] + 8, fonts[i] + 9};
+            if (fonts[i + 1] == fonts[i] + 19)
+                cuts.push_back(fonts[i + 1] - 4);  // in the next font's heights
+            for (size_t n : cuts) {
+                SCOPED_TRACE(testing::Message() << "font " << i << ", colour " << int(colour[0]) << ", cut at " << n);
+                CString error;
+                ASSERT_FALSE(open.LoadFromBytes(Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(n)),
+                                                "damaged.lgf", error));
+                EXPECT_EQ(error.Find("The league file \"damaged.lgf\" cannot be opened. The file is cut short: "), 0)
+                    << error.GetString();
+                ++nCuts;
+            }
+        }
+    }
+    EXPECT_GT(nCuts, 900);
+    EXPECT_TRUE(open.IsSameLeague(reference));
+}
+
+// A font's name length damaged so that its name runs on past the file's end is named, not taken
+// for a file cut short: the name holds bytes no face holds (a colour's zero bytes, the heights
+// of the fonts after it), or its length is in the long form never written for a face.
+TEST_F(CorruptFileTest, AFontsNameLengthRunningPastTheFilesEndIsNamed)
+{
+    const std::vector<size_t> fonts = ArialFonts(good);
+    for (size_t i = 0; i < fonts.size(); ++i) {
+        const size_t at = fonts[i];
+        Bytes bytes = good;
+        bytes[at + 9] = 0x01;
+        CBowlingDoc loaded;
+        CString error;
+        ASSERT_TRUE(loaded.LoadFromBytes(bytes, "damaged.lgf", error)) << error.GetString();
+        std::string place = MendedFontPlace(loaded.m_strReadNotice);
+        ASSERT_GT(place.size(), 13u);
+        place.resize(place.size() - 13);  // " (its colour)"
+        // Past the end from the junior reports' fonts on; the long form anywhere.
+        for (BYTE nLength : {BYTE(200), BYTE(0xFF)}) {
+            if (nLength == 200 && good.size() - at > 200)
+                continue;
+            bytes = good;
+            bytes[at] = nLength;
+            ASSERT_FALSE(open.LoadFromBytes(bytes, "damaged.lgf", error));
+            EXPECT_EQ(error, ("The league file \"damaged.lgf\" cannot be opened. The file holds a report font whose "
+                              "name's length is damaged, in " + place + ".").c_str())
+                << int(nLength);
+        }
+    }
+    EXPECT_TRUE(open.IsSameLeague(reference));
+}
+
+// Bowlers' details waiting for the player database, and their links' stamps, follow the league
+// only in a file of version 78 or 79; a league without them is written in 77. A file whose version
+// says so and that ends where they would start (a 77 file whose version byte was damaged, or a
+// later file cut just there) is told so, neither a newer file nor plainly cut short; cut inside
+// them it is cut short.
+TEST_F(CorruptFileTest, AFileEndingWhereItsVersionSaysDetailsWaitingFollowIsToldSo)
+{
+    auto said = [](int nVersion, const char* pszWhat) {
+        CString s;
+        s.Format("The league file \"damaged.lgf\" cannot be opened. Its file version, %d, says that %s follow the "
+                 "league, but the file ends before them: its version is damaged, or the file is cut short there.",
+                 nVersion, pszWhat);
+        return s;
+    };
+    const CString said78 = said(78, "bowlers' details waiting for the player database");
+    const CString said79 = said(79, "the bowlers' links to the player database and the details waiting for it");
+    ASSERT_EQ(good[0], LEAGUE_FILE_VERSION);
+    Bytes bytes = good;
+    CString error;
+    for (const auto& [nVersion, strSaid] : {std::pair{LEAGUE_FILE_VERSION_WAITING, said78},
+                                            std::pair{LEAGUE_FILE_VERSION_LINKS, said79}}) {
+        bytes[0] = nVersion;
+        ASSERT_FALSE(open.LoadFromBytes(bytes, "damaged.lgf", error));
+        EXPECT_EQ(error, strSaid);
+    }
+
+    CBowlingDoc doc;
+    BuildSmallLeague(doc);
+    auto* p = static_cast<CPlayer*>(doc.m_listPlayers.GetHead());
+    p->m_dwDbKey = 7;
+    const Bytes linked = Save(doc);
+    p->m_pDbPending = std::make_unique<CDbPending>();
+    p->m_pDbPending->m_dwDetails = 1u << SD_PHONE_HOME;
+    p->m_pDbPending->m_base.m_strPhoneHome = "0113 4960000";
+    const Bytes waiting = Save(doc);
+    ASSERT_EQ(waiting[0], LEAGUE_FILE_VERSION_LINKS);
+    ASSERT_TRUE(std::equal(linked.begin() + 1, linked.end(), waiting.begin() + 1));
+    ASSERT_FALSE(open.LoadFromBytes(Bytes(waiting.begin(), waiting.begin() + static_cast<std::ptrdiff_t>(linked.size())),
+                                    "damaged.lgf", error));
+    EXPECT_EQ(error, said79);
+    ASSERT_FALSE(open.LoadFromBytes(Bytes(waiting.begin(), waiting.end() - 1), "damaged.lgf", error));
+    EXPECT_EQ(error.Find("The league file \"damaged.lgf\" cannot be opened. The file is cut short: "), 0)
+        << error.GetString();
+    EXPECT_TRUE(open.IsSameLeague(reference));
+}

@@ -374,6 +374,40 @@ TEST_F(ScoreSheetLeague, AStyleFontsCutNameLengthNamesItWhateverTheColourOfTheFo
     }
 }
 
+// The style's first font whose name's length runs it past the record's end is the style's own
+// damage, named so, whatever the colour of the report font table's last entry before it: one
+// whose red is a letter or sign leaves that entry in doubt, yet the record's length was read in
+// step.
+TEST_F(ScoreSheetLeague, AStyleFontsNameRunningPastTheRecordsEndNamesTheStyle)
+{
+    std::vector<BYTE> good;
+    L.doc.SaveToBytes(good);
+    const std::vector<BYTE> style = BytesOf(*m_pStyle);
+    const auto record = std::search(good.begin(), good.end(), style.begin(), style.end());
+    ASSERT_NE(record, good.end());
+    const size_t nLastRed = static_cast<size_t>(record - good.begin()) - 8;
+    const std::string arial = "\x05" "Arial";
+    const size_t nFirst = static_cast<size_t>(std::search(record, record + style.size(), arial.begin(), arial.end()) -
+                                              good.begin());
+    ASSERT_LT(nFirst, static_cast<size_t>(record - good.begin()) + style.size());
+    const size_t nToTheEnd = static_cast<size_t>(record - good.begin()) + style.size() - nFirst - 1;
+    int nCases = 0;
+    for (BYTE nRed : {0x00, 0x41, 0x64, 0xFF})
+        for (int nLength = static_cast<int>(nToTheEnd) - 3; nLength <= 0xFF; ++nLength) {
+            std::vector<BYTE> bytes = good;
+            bytes[nLastRed] = nRed;
+            bytes[nFirst] = static_cast<BYTE>(nLength);
+            CBowlingDoc loaded;
+            CString error;
+            ASSERT_FALSE(loaded.LoadFromBytes(bytes, "style.lgf", error));
+            ASSERT_EQ(error, "The league file \"style.lgf\" cannot be opened. The file holds a report font whose "
+                             "name's length is damaged, in the score-sheet style.")
+                << "red " << int(nRed) << ", length " << nLength;
+            ++nCases;
+        }
+    EXPECT_GT(nCases, 4 * 20);
+}
+
 TEST_F(ScoreSheetLeague, SheetsStandInTheirPageSlots)
 {
     L.doc.m_nCurrentRound = 2;

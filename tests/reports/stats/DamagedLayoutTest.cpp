@@ -277,6 +277,18 @@ TEST(DamagedLayout, ALayoutFontOfAnyColourIsMendedInStepAndACutNameLengthNamesIt
                               nFonts <= file.nLastNamed)
                         << int(nCut) << " " << r.said;
                 }
+                // Cut in the font's colour, the file ends too early, in black too, where a shorter
+                // name reads a whole font ending with it: the layout wants more after the font. The
+                // layout file's last font aside, which a name's length made longer leaves so.
+                for (const Bytes* pWhole : {static_cast<const Bytes*>(&undamaged), &file.good})
+                    for (size_t nKept : {7, 8, 9}) {
+                        if (file.bLastEndsTheFile && nFonts == 4)
+                            break;
+                        const Read r =
+                            file.read(Bytes(pWhole->begin(), pWhole->begin() + static_cast<std::ptrdiff_t>(n + nKept)));
+                        ASSERT_FALSE(r.bRead) << nKept;
+                        EXPECT_NE(r.said.find("The file ends too early"), std::string::npos) << nKept << " " << r.said;
+                    }
                 // The layout file's last font, its name's length made longer, runs past the
                 // file's end.
                 for (BYTE nLonger : {1, 2, 3, 4, 9}) {

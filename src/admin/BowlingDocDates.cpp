@@ -80,9 +80,6 @@ void CBowlingDoc::SetFixtureStartTimes()
         if (f->m_nMatch == 1 && !pFirst[f->m_nRound])
             pFirst[f->m_nRound] = f;
     }
-    // Squads: fewer than two lanes, or no lane range at all, make one squad.
-    const int nLanes = m_nLastLane - std::max<int>(m_nStartLane, 1) + 1;
-    const int nPerSquad = nLanes >= 2 ? nLanes / 2 : 0;
     for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
         auto* f = static_cast<CFixture*>(m_listFixtures.GetNext(pos));
         const CFixture* pRoundFirst = pFirst[f->m_nRound];
@@ -98,11 +95,20 @@ void CBowlingDoc::SetFixtureStartTimes()
                 if (!bKeep[s])
                     f->m_timePlayed[s] = roundDue;
         } else {
-            CTime due = roundDue;
-            const int nSquad = nPerSquad > 0 && f->m_nMatch > 0 ? (f->m_nMatch - 1) / nPerSquad : 0;
-            if (nSquad > 0 && nSquad < static_cast<int>(std::size(m_nSquadDelay)))
-                due += CTimeSpan(static_cast<LONGLONG>(m_nSquadDelay[nSquad]) * 60);
-            f->m_timeDue = due;
+            f->m_timeDue = roundDue + SquadDelay(f->m_nMatch);
         }
     }
+}
+
+CTimeSpan CBowlingDoc::SquadDelay(int nMatch) const
+{
+    if (!m_bSplitSessions)
+        return CTimeSpan();
+    // Squads: fewer than two lanes, or no lane range at all, make one squad.
+    const int nLanes = m_nLastLane - std::max<int>(m_nStartLane, 1) + 1;
+    const int nPerSquad = nLanes >= 2 ? nLanes / 2 : 0;
+    const int nSquad = nPerSquad > 0 && nMatch > 0 ? (nMatch - 1) / nPerSquad : 0;
+    if (nSquad > 0 && nSquad < static_cast<int>(std::size(m_nSquadDelay)))
+        return CTimeSpan(static_cast<LONGLONG>(m_nSquadDelay[nSquad]) * 60);
+    return CTimeSpan();
 }

@@ -64,33 +64,6 @@ NewRoundDates AddRoundDates(CBowlingDoc& doc, int nFirst, int nLast, CTime timeS
     return dates;
 }
 
-// When the last of rounds nFirst..nLast would be due with nMinutes between the rounds of a date,
-// worked out by AddRoundDates on a copy of the calendar: the league is left as it was.
-CTime LastNewRoundDue(CBowlingDoc& doc, int nFirst, int nLast, CTime timeStart, BYTE nMinutes)
-{
-    CObList& calendar = doc.m_listFreeWeeks;
-    std::vector<CObject*> kept;
-    while (!calendar.IsEmpty())
-        kept.push_back(calendar.RemoveHead());
-    for (CObject* p : kept) {
-        auto* pCopy = new CFreeWeek;
-        pCopy->CopyFrom(*static_cast<const CFreeWeek*>(p));
-        calendar.AddTail(pCopy);
-    }
-    const BYTE nMinutesKept = doc.m_nMinutesBetweenRounds;
-    doc.m_nMinutesBetweenRounds = nMinutes;
-    const NewRoundDates dates = AddRoundDates(doc, nFirst, nLast, timeStart);
-    CTime due = dates.rounds.empty() ? timeStart : dates.rounds.back();
-    if (const CFreeWeek* pRange = FixtureCalendar::FindDatedRange(doc, nLast, dates.pLast))
-        due = FixtureCalendar::RoundDue(doc, *pRange, nLast);
-    doc.m_nMinutesBetweenRounds = nMinutesKept;
-    while (!calendar.IsEmpty())
-        delete static_cast<CFreeWeek*>(calendar.RemoveHead());
-    for (CObject* p : kept)
-        calendar.AddTail(p);
-    return due;
-}
-
 // Rounds nFirst..nLast from the pairing table after nRoundsBefore of its rounds, dated a week
 // apart from timeStart around the league's free dates.
 void BuildRounds(CBowlingDoc& doc, int nFirst, int nLast, int nRoundsBefore, CTime timeStart)
@@ -161,19 +134,22 @@ bool ConfirmPlayedMatches(const CBowlingDoc& doc, int nStart)
     return FixtureCalendar::ConfirmRemovingPlayed(FixtureCalendar::CountPlayedMatches(doc, nStart));
 }
 
-// Steps 2 to 4: the schedule from the start round on goes, but for the free dates; returns the
-// date the new rounds start on and the number of position rounds left.
-CTime RemoveScheduleFrom(CBowlingDoc& doc, int nStart, int& nPositionRounds)
+// The position rounds before the start round, which stay.
+int PositionRoundsBefore(const CBowlingDoc& doc, int nStart)
 {
-    CTime date = FirstMatchOfRound(doc, nStart)->m_timeDue;
-    while (!doc.m_listFixtures.IsEmpty()) {
-        auto* f = static_cast<CFixture*>(doc.m_listFixtures.GetTail());
-        if (f->m_nRound < nStart)
-            break;
-        doc.m_listFixtures.RemoveTail();
-        delete f;
+    int nPositionRounds = 0;
+    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
+        auto* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
+        if (f->m_nRound < nStart && f->m_nMatch == 1 && f->m_bPositionRound)
+            ++nPositionRounds;
     }
-    // The free dates stay: the new rounds are dated around them.
+    return nPositionRounds;
+}
+
+// The dated ranges from the start round on go; the free dates stay, for the new rounds to be
+// dated around them.
+void RemoveDatedRangesFrom(CBowlingDoc& doc, int nStart)
+{
     for (POSITION pos = doc.m_listFreeWeeks.GetHeadPosition(); pos;) {
         POSITION here = pos;
         auto* w = static_cast<CFreeWeek*>(doc.m_listFreeWeeks.GetNext(pos));
@@ -182,13 +158,43 @@ CTime RemoveScheduleFrom(CBowlingDoc& doc, int nStart, int& nPositionRounds)
             delete w;
         }
     }
-    nPositionRounds = 0;
-    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
-        auto* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
-        if (f->m_nMatch == 1 && f->m_bPositionRound)
-            ++nPositionRounds;
+}
+
+// Steps 2 to 4: the schedule from the start round on goes, but for the free dates; returns the
+// date the new rounds start on and the number of position rounds left.
+CTime RemoveScheduleFrom(CBowlingDoc& doc, int nStart, int& nPositionRounds)
+{
+    CTime date = FirstMatchOfRound(doc, nStart)->m_timeDue;
+    nPositionRounds = PositionRoundsBefore(doc, nStart);
+    while (!doc.m_listFixtures.IsEmpty()) {
+        auto* f = static_cast<CFixture*>(doc.m_listFixtures.GetTail());
+        if (f->m_nRound < nStart)
+            break;
+        doc.m_listFixtures.RemoveTail();
+        delete f;
     }
+    RemoveDatedRangesFrom(doc, nStart);
     return date;
+}
+
+// The last of the rounds a size change builds from the start round on.
+int LastNewRound(const CLeagueSizeDlg& dlg, int nStart, int nPositionRounds)
+{
+    return std::min(dlg.m_bSynchronize ? nPositionRounds + dlg.m_nRounds : nStart + dlg.m_nTotal - 1, MAX_ROUNDS);
+}
+
+// Whether the rounds a size change builds from the start round on, for nTeams teams, would
+// still fit the league file; the secretary is told when they would not, and nothing changes.
+bool NewRoundsFitFile(CBowlingDoc& doc, const CLeagueSizeDlg& dlg, int nStart, int nTeams)
+{
+    const CTime date = FirstMatchOfRound(doc, nStart)->m_timeDue;
+    const int nLast = LastNewRound(dlg, nStart, PositionRoundsBefore(doc, nStart));
+    return FixtureCalendar::SeasonFitsFile(doc, [&doc, nStart, nTeams, nLast, date] {
+        RemoveDatedRangesFrom(doc, nStart);
+        doc.m_nTeams = static_cast<BYTE>(nTeams);
+        doc.m_nMinutesBetweenRounds = MinutesBetweenRounds(doc);
+        AddRoundDates(doc, nStart, nLast, date);
+    });
 }
 
 // Common step 5. The rounds rebuilt keep the venues of the schedule as it was before the
@@ -255,7 +261,9 @@ void CBowlingDoc::OnAddExtraTeams()
     if (!ChooseRule(dlg.m_bSynchronize) || dlg.DoModal() != IDOK)
         return;
     const int nStart = dlg.m_nStartRound;
-    if (!CheckStartRound(*this, nStart) || !ConfirmPlayedMatches(*this, nStart))
+    // Two teams more: the new rounds are dated before the played matches are asked about.
+    if (!CheckStartRound(*this, nStart) || !NewRoundsFitFile(*this, dlg, nStart, m_nTeams + 2) ||
+        !ConfirmPlayedMatches(*this, nStart))
         return;
     const CRoundVenues venues(*this);
     const std::vector<const CFreeWeek*> freeBefore = FixtureCalendar::FreeDatesAfterLastRound(*this);
@@ -346,7 +354,7 @@ void CBowlingDoc::OnReduceLeagueSize()
         return;
     }
     m_nTeams = static_cast<BYTE>(m_nTeams - 2);
-    if (!ConfirmPlayedMatches(*this, nStart)) {
+    if (!NewRoundsFitFile(*this, dlg, nStart, m_nTeams) || !ConfirmPlayedMatches(*this, nStart)) {
         m_nTeams = static_cast<BYTE>(m_nTeams + 2);
         giveUp();
         return;
@@ -396,10 +404,11 @@ void CBowlingDoc::OnExtendSeason()
     }
     date = AddDays(date, 7);
     // A league that could not be saved any more is not made.
-    if (!LastNewRoundDue(*this, nLastRound + 1, nLastRound + nAdd, date, nMinutes).IsStorable()) {
-        AfxMessageBox(SEASON_PAST_LAST_DATE);
+    if (!FixtureCalendar::SeasonFitsFile(*this, [this, nLastRound, nAdd, date, nMinutes] {
+            m_nMinutesBetweenRounds = nMinutes;
+            AddRoundDates(*this, nLastRound + 1, nLastRound + nAdd, date);
+        }))
         return;
-    }
     CString strAsk;
     strAsk.Format("Add another %d rounds to your league?", nAdd);
     if (AfxMessageBox(strAsk, MB_YESNO) != IDYES)

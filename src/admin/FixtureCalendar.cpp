@@ -9,6 +9,7 @@
 #include "league/SeasonRounds.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace FixtureCalendar {
 
@@ -100,16 +101,9 @@ std::vector<int> PositionRounds(const CBowlingDoc& doc)
     return rounds;
 }
 
-bool InsertPositionRound(CBowlingDoc& doc, int nRound, bool bScratch, CTimeSpan interval)
+void AddRoundAtEnd(CBowlingDoc& doc, CTimeSpan interval)
 {
-    if (doc.m_nRounds >= MAX_ROUNDS || nRound < FirstPositionRound(doc) || !CanAddPositionRound(doc))
-        return false;
-    const int nOldRounds = doc.m_nRounds;
-    // The new round is bowled where the rounds before it were; they do not move.
-    const CRoundVenues venues(doc, nRound);
-    doc.m_nRounds = static_cast<BYTE>(nOldRounds + 1);
-
-    // The calendar grows by one round at its end.
+    doc.m_nRounds = static_cast<BYTE>(doc.m_nRounds + 1);
     auto* pLast = doc.m_listFreeWeeks.IsEmpty() ? nullptr : static_cast<CFreeWeek*>(doc.m_listFreeWeeks.GetTail());
     const int nPerDate = std::max<int>(doc.m_nRoundsPerInterval, 1);
     if (nPerDate >= 2 && pLast && !pLast->m_bFreeDate && pLast->m_nLastRound - pLast->m_nFirstRound + 1 < nPerDate) {
@@ -128,6 +122,16 @@ bool InsertPositionRound(CBowlingDoc& doc, int nRound, bool bScratch, CTimeSpan 
         pNew->m_time = pLast ? AddDays(pLast->m_time, static_cast<int>(interval.GetDays())) : CTime();
         doc.m_listFreeWeeks.AddTail(pNew);
     }
+}
+
+bool InsertPositionRound(CBowlingDoc& doc, int nRound, bool bScratch, CTimeSpan interval)
+{
+    if (doc.m_nRounds >= MAX_ROUNDS || nRound < FirstPositionRound(doc) || !CanAddPositionRound(doc))
+        return false;
+    const int nOldRounds = doc.m_nRounds;
+    // The new round is bowled where the rounds before it were; they do not move.
+    const CRoundVenues venues(doc, nRound);
+    AddRoundAtEnd(doc, interval);
 
     // The matches take their round's date from the calendar: a dialog closed without
     // "Finished" re-dates nothing, and an undated round would date an extended season from 1970.
@@ -334,6 +338,79 @@ CString FreeDatesAfterLastRoundText(const std::vector<const CFreeWeek*>& freeDat
                        "added later.",
                        strList.GetString());
     return strText;
+}
+
+bool FitsFile(const CBowlingDoc& doc)
+{
+    CTimeSpan lastSquad;
+    for (int m = 1; m <= (doc.m_nTeams + 1) / 2; ++m)
+        lastSquad = std::max(lastSquad, doc.SquadDelay(m));
+    for (POSITION pos = doc.m_listFreeWeeks.GetHeadPosition(); pos;) {
+        const auto* pWeek = static_cast<const CFreeWeek*>(doc.m_listFreeWeeks.GetNext(pos));
+        if (!pWeek->m_time.IsStorable())
+            return false;
+        if (!pWeek->m_bFreeDate && !(RoundDue(doc, *pWeek, pWeek->m_nLastRound) + lastSquad).IsStorable())
+            return false;
+    }
+    return true;
+}
+
+namespace {
+
+// While it lives, the league's calendar is a copy, free to be changed; then the calendar the
+// league had is back, entry for entry, with the counts a change of the calendar touches.
+class CCalendarTrial
+{
+public:
+    explicit CCalendarTrial(CBowlingDoc& doc)
+        : m_doc(doc), m_nRounds(doc.m_nRounds), m_nTeams(doc.m_nTeams),
+          m_nRoundsPerInterval(doc.m_nRoundsPerInterval), m_nMinutesBetweenRounds(doc.m_nMinutesBetweenRounds)
+    {
+        CObList& calendar = doc.m_listFreeWeeks;
+        while (!calendar.IsEmpty())
+            m_kept.push_back(calendar.RemoveHead());
+        for (CObject* p : m_kept) {
+            auto* pCopy = new CFreeWeek;
+            pCopy->CopyFrom(*static_cast<const CFreeWeek*>(p));
+            calendar.AddTail(pCopy);
+        }
+    }
+    ~CCalendarTrial()
+    {
+        CObList& calendar = m_doc.m_listFreeWeeks;
+        while (!calendar.IsEmpty())
+            delete static_cast<CFreeWeek*>(calendar.RemoveHead());
+        for (CObject* p : m_kept)
+            calendar.AddTail(p);
+        m_doc.m_nRounds = m_nRounds;
+        m_doc.m_nTeams = m_nTeams;
+        m_doc.m_nRoundsPerInterval = m_nRoundsPerInterval;
+        m_doc.m_nMinutesBetweenRounds = m_nMinutesBetweenRounds;
+    }
+    CCalendarTrial(const CCalendarTrial&) = delete;
+    CCalendarTrial& operator=(const CCalendarTrial&) = delete;
+
+private:
+    CBowlingDoc& m_doc;
+    std::vector<CObject*> m_kept;
+    BYTE m_nRounds, m_nTeams, m_nRoundsPerInterval, m_nMinutesBetweenRounds;
+};
+
+} // namespace
+
+bool WouldFitFile(CBowlingDoc& doc, const std::function<void()>& change)
+{
+    const CCalendarTrial trial(doc);
+    change();
+    return FitsFile(doc);
+}
+
+bool SeasonFitsFile(CBowlingDoc& doc, const std::function<void()>& change)
+{
+    if (WouldFitFile(doc, change))
+        return true;
+    AfxMessageBox(SEASON_PAST_LAST_DATE);
+    return false;
 }
 
 void DateMatches(CBowlingDoc& doc, int nFirstRound, const AskDatePlayed& askChange)

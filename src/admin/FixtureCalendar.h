@@ -36,6 +36,10 @@ int CountPlayedMatches(const CBowlingDoc& doc, int nFirst, int nLast = MAX_ROUND
 // true, unasked, when none would.
 bool ConfirmRemovingPlayed(int nPlayed);
 
+// The calendar grows by one round at its end, the league's number of rounds with it: the last
+// dated range takes it while it holds fewer rounds than a date has, else a new range does,
+// interval after the last entry.
+void AddRoundAtEnd(CBowlingDoc& doc, CTimeSpan interval);
 // Round nRound becomes a position round of teams to be set; the rounds from it on move one
 // later and the calendar grows by one round at its end, nInterval after its last entry. The new
 // matches take the date the calendar gives their round, and the venue of the rounds before it
@@ -73,6 +77,17 @@ void DateNewRanges(CBowlingDoc& doc, const CFreeWeek* pFirstNew, const CFreeWeek
 std::vector<const CFreeWeek*> FreeDatesAfterLastRound(const CBowlingDoc& doc);
 // "The free date Mon 22 Dec 2025 (Christmas) now falls after the last round ..."; empty for none.
 CString FreeDatesAfterLastRoundText(const std::vector<const CFreeWeek*>& freeDates);
+
+// Whether the league fits its file: every entry of the calendar, and the start of the last
+// squad of every round it dates, no later than the last date a league file holds.
+bool FitsFile(const CBowlingDoc& doc);
+// Whether the league would still fit its file after change, which is run on a copy of the
+// calendar: its entries, the number of rounds and teams, the rounds of a date and the minutes
+// between them. The league is left as it was.
+bool WouldFitFile(CBowlingDoc& doc, const std::function<void()>& change);
+// WouldFitFile, and where the league would not fit, the secretary is told so (the message of
+// DateCombos.h): each command that dates rounds asks it before it changes anything.
+bool SeasonFitsFile(CBowlingDoc& doc, const std::function<void()>& change);
 
 // Whether a played side takes its match's new due date as its date played; asked only of a
 // side played on another day than its old due date.

@@ -107,6 +107,21 @@ CFreeWeek* CFixtureDatesDlg::Selected(int* pnIndex)
     return static_cast<CFreeWeek*>(pList->GetItemDataPtr(nSel));
 }
 
+CFreeWeek* CFixtureDatesDlg::EntryAt(int nIndex) const
+{
+    POSITION pos = m_pDoc->m_listFreeWeeks.FindIndex(nIndex);
+    return pos ? static_cast<CFreeWeek*>(m_pDoc->m_listFreeWeeks.GetAt(pos)) : nullptr;
+}
+
+bool CFixtureDatesDlg::ChangeCalendar(const std::function<void()>& change)
+{
+    if (!FixtureCalendar::SeasonFitsFile(*m_pDoc, change))
+        return false;
+    change();
+    m_pDoc->SetModifiedFlag();
+    return true;
+}
+
 void CFixtureDatesDlg::ShiftAfter(const CFreeWeek* pFrom, CTimeSpan span)
 {
     POSITION pos = m_pDoc->m_listFreeWeeks.Find(pFrom);
@@ -137,35 +152,28 @@ void CFixtureDatesDlg::OnSelChangeRounds()
         m_strSelected = pList->ItemText(nSel);
 }
 
-void CFixtureDatesDlg::OnAddFreeDate()
+void CFixtureDatesDlg::MoveStart(CTimeSpan interval)
 {
-    int nIndex = 0;
-    CFreeWeek* pSel = Selected(&nIndex);
-    if (!pSel)
-        return;
-    const CTimeSpan interval = Interval();
-    if (nIndex == 0) {
-        // The whole season starts one interval later.
-        const int nOldHour = pSel->m_time.GetHour();
-        pSel->m_time += interval;
-        const int nNewHour = pSel->m_time.GetHour();
-        if (nNewHour > nOldHour)
-            pSel->m_time -= CTimeSpan(3600);
-        else if (nNewHour < nOldHour)
-            pSel->m_time += CTimeSpan(3600);
-        OnResetDatesFromStart();
-        return;
-    }
-    CFreeDateReasonDlg dlg(this);
-    if (dlg.DoModal() != IDOK)
-        return;
+    CFreeWeek* pFirst = EntryAt(0);
+    const int nOldHour = pFirst->m_time.GetHour();
+    pFirst->m_time += interval;
+    const int nNewHour = pFirst->m_time.GetHour();
+    if (nNewHour > nOldHour)
+        pFirst->m_time -= CTimeSpan(3600);
+    else if (nNewHour < nOldHour)
+        pFirst->m_time += CTimeSpan(3600);
+}
+
+void CFixtureDatesDlg::InsertFreeDate(int nIndex, CTimeSpan interval, bool bAfter, const CString& strReason)
+{
+    CFreeWeek* pSel = EntryAt(nIndex);
     const int nHour = pSel->m_time.GetHour();
     const int nMinute = pSel->m_time.GetMinute();
     auto* pFree = new CFreeWeek();
     pFree->m_bFreeDate = 1;
-    pFree->m_strReason = dlg.m_strReason;
+    pFree->m_strReason = strReason;
     POSITION posSel = m_pDoc->m_listFreeWeeks.Find(pSel);
-    if (dlg.m_bInsertAfter) {
+    if (bAfter) {
         pFree->m_time = pSel->m_time + interval;
         ShiftAfter(pSel, interval);
         m_pDoc->m_listFreeWeeks.InsertAfter(posSel, pFree);
@@ -177,9 +185,46 @@ void CFixtureDatesDlg::OnAddFreeDate()
     }
     // The shift may have crossed a change of summer time.
     SetAllDateTimes(nHour, nMinute);
-    m_pDoc->SetModifiedFlag();
+}
+
+void CFixtureDatesDlg::OnAddFreeDate()
+{
+    int nIndex = 0;
+    if (!Selected(&nIndex))
+        return;
+    const CTimeSpan interval = Interval();
+    if (nIndex == 0) {
+        // The whole season starts one interval later.
+        if (ChangeCalendar([this, interval] {
+                MoveStart(interval);
+                ResetDates();
+            }))
+            FillRoundList();
+        return;
+    }
+    CFreeDateReasonDlg dlg(this);
+    if (dlg.DoModal() != IDOK)
+        return;
+    const bool bAfter = dlg.m_bInsertAfter != 0;
+    const CString strReason = dlg.m_strReason;
+    if (!ChangeCalendar([this, nIndex, interval, bAfter, strReason] {
+            InsertFreeDate(nIndex, interval, bAfter, strReason);
+        }))
+        return;
     FillRoundList(false);
     SelectRow(nIndex);
+}
+
+void CFixtureDatesDlg::DeleteFreeDate(int nIndex, CTimeSpan interval)
+{
+    CFreeWeek* pFree = EntryAt(nIndex);
+    ShiftAfter(pFree, CTimeSpan(0) - interval);
+    m_pDoc->m_listFreeWeeks.RemoveAt(m_pDoc->m_listFreeWeeks.Find(pFree));
+    delete pFree;
+    if (!m_pDoc->m_listFreeWeeks.IsEmpty()) {
+        const auto* pFirst = static_cast<const CFreeWeek*>(m_pDoc->m_listFreeWeeks.GetHead());
+        SetAllDateTimes(pFirst->m_time.GetHour(), pFirst->m_time.GetMinute());
+    }
 }
 
 void CFixtureDatesDlg::OnDeleteFreeWeek()
@@ -188,19 +233,15 @@ void CFixtureDatesDlg::OnDeleteFreeWeek()
     CFreeWeek* pSel = Selected(&nIndex);
     if (!pSel || !pSel->m_bFreeDate)
         return;
-    ShiftAfter(pSel, CTimeSpan(0) - Interval());
-    m_pDoc->m_listFreeWeeks.RemoveAt(m_pDoc->m_listFreeWeeks.Find(pSel));
-    delete pSel;
-    if (!m_pDoc->m_listFreeWeeks.IsEmpty()) {
-        const auto* pFirst = static_cast<const CFreeWeek*>(m_pDoc->m_listFreeWeeks.GetHead());
-        SetAllDateTimes(pFirst->m_time.GetHour(), pFirst->m_time.GetMinute());
-    }
-    m_pDoc->SetModifiedFlag();
+    // Earlier dates, but every entry takes the first one's time of day.
+    const CTimeSpan interval = Interval();
+    if (!ChangeCalendar([this, nIndex, interval] { DeleteFreeDate(nIndex, interval); }))
+        return;
     FillRoundList(false);
     SelectRow(nIndex);
 }
 
-void CFixtureDatesDlg::OnResetDatesFromStart()
+void CFixtureDatesDlg::ResetDates()
 {
     if (m_pDoc->m_listFreeWeeks.IsEmpty())
         return;
@@ -211,13 +252,20 @@ void CFixtureDatesDlg::OnResetDatesFromStart()
         FixtureCalendar::DateEntries(*m_pDoc, static_cast<CFreeWeek*>(m_pDoc->m_listFreeWeeks.GetHead()), nullptr,
                                      start, static_cast<int>(Interval().GetDays()));
     SetAllDateTimes(start.GetHour(), start.GetMinute());
-    m_pDoc->SetModifiedFlag();
-    FillRoundList();
+}
+
+void CFixtureDatesDlg::OnResetDatesFromStart()
+{
+    if (m_pDoc->m_listFreeWeeks.IsEmpty())
+        return;
+    if (ChangeCalendar([this] { ResetDates(); }))
+        FillRoundList();
 }
 
 void CFixtureDatesDlg::OnChangeSelectedDate()
 {
-    CFreeWeek* pSel = Selected();
+    int nIndex = 0;
+    CFreeWeek* pSel = Selected(&nIndex);
     if (!pSel)
         return;
     CChangeDateDlg dlg(this);
@@ -234,9 +282,10 @@ void CFixtureDatesDlg::OnChangeSelectedDate()
         AfxMessageBox("That date would put the week out of sequence!");
         return;
     }
-    pSel->m_time = dlg.m_date;
-    m_pDoc->SetModifiedFlag();
-    FillRoundList();
+    // The later rounds of its date, and their squads, follow it.
+    const CTime date = dlg.m_date;
+    if (ChangeCalendar([this, nIndex, date] { EntryAt(nIndex)->m_time = date; }))
+        FillRoundList();
 }
 
 void CFixtureDatesDlg::OnDblClkRounds()
@@ -269,9 +318,10 @@ void CFixtureDatesDlg::OnSetAllMatchTimes()
     dlg.m_nMinuteIndex = first.GetMinute() / 5;
     if (dlg.DoModal() != IDOK || !Selected())
         return;
-    SetAllDateTimes(dlg.m_nHourIndex, dlg.m_nMinuteIndex * 5);
-    m_pDoc->SetModifiedFlag();
-    FillRoundList();
+    const int nHour = dlg.m_nHourIndex;
+    const int nMinute = dlg.m_nMinuteIndex * 5;
+    if (ChangeCalendar([this, nHour, nMinute] { SetAllDateTimes(nHour, nMinute); }))
+        FillRoundList();
 }
 
 void CFixtureDatesDlg::OnAddPositionRound()
@@ -282,6 +332,9 @@ void CFixtureDatesDlg::OnAddPositionRound()
         AfxMessageBox("A league cannot have more than 255 rounds.");
         return;
     }
+    // Wherever the position round goes, the calendar grows by a round at its end.
+    if (!FixtureCalendar::SeasonFitsFile(*m_pDoc, [this] { FixtureCalendar::AddRoundAtEnd(*m_pDoc, Interval()); }))
+        return;
     CAddPositionWeekDlg dlg(this);
     dlg.m_pDoc = m_pDoc;
     if (dlg.DoModal() != IDOK)
@@ -350,7 +403,13 @@ void CFixtureDatesDlg::OnKillfocusMinutes()
 void CFixtureDatesDlg::OnOK()
 {
     const int nSel = static_cast<CComboBox*>(GetDlgItem(IDC_FD_MINUTES))->GetCurSel();
-    m_nMinutes = (nSel + 2) * 5;
+    const int nMinutes = (nSel + 2) * 5;
+    // The rounds of a date follow each other by these minutes: the last must fit the file too.
+    if (!FixtureCalendar::SeasonFitsFile(*m_pDoc, [this, nMinutes] {
+            m_pDoc->m_nMinutesBetweenRounds = static_cast<BYTE>(nMinutes);
+        }))
+        return;
+    m_nMinutes = nMinutes;
     m_bResetDatePlayed = IsDlgButtonChecked(IDC_FD_RESET_PLAYED) ? 1 : 0;
     EndDialog(IDOK);
 }

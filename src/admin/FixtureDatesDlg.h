@@ -5,6 +5,8 @@
 #include "framework/ui/Dialog.h"
 #include "resources/dialogs/AdminDialogs.h"
 
+#include <functional>
+
 class CBowlingDoc;
 class CFreeWeek;
 
@@ -44,8 +46,24 @@ protected:
     CTimeSpan Interval() const;
     // The selected row's entry; says "Nothing selected." when there is none.
     CFreeWeek* Selected(int* pnIndex = nullptr);
+    // The calendar's entry on a row of the list, which shows the entries in their order.
+    CFreeWeek* EntryAt(int nIndex) const;
+    // Makes the change to the calendar, and marks the league changed, unless the season it
+    // leaves would run past the last date a league file holds: then the secretary is told so
+    // and nothing changes. The change finds its entries by row (EntryAt): it is tried first
+    // on a copy of the calendar.
+    bool ChangeCalendar(const std::function<void()>& change);
     // Every entry after pFrom moves by the span.
     void ShiftAfter(const CFreeWeek* pFrom, CTimeSpan span);
+    // The first entry moves one interval later, at the same hour across a change of summer time.
+    void MoveStart(CTimeSpan interval);
+    // Reset Dates From Start without its list: the entries dated one interval apart from the first.
+    void ResetDates();
+    // A free date with its reason before or after the entry of a row; the entries after it move
+    // one interval later and take that entry's time of day.
+    void InsertFreeDate(int nIndex, CTimeSpan interval, bool bAfter, const CString& strReason);
+    // The free date of a row goes; the entries after it move one interval earlier.
+    void DeleteFreeDate(int nIndex, CTimeSpan interval);
     void SelectRow(int nIndex);
     void UpdateButtons();
 

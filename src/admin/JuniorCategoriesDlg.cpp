@@ -39,7 +39,8 @@ BOOL CJuniorCategoriesDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     CTime& date = m_pDoc->m_timeJuniorQualifying;
-    if (date.GetYear() == 1970)
+    // Never set is the moment 0, which west of Greenwich is still 1969 on the local calendar.
+    if (date.GetTime() == 0)
         date = CTime::GetCurrentTime();
     date = WithTimeOfDay(date, 0, 0);
     ShowDate();

@@ -1,6 +1,8 @@
 #include "admin/LaneScheduleDlg.h"
 
 #include "admin/CustomLanesDlg.h"
+#include "admin/DateCombos.h"
+#include "admin/FixtureCalendar.h"
 #include "admin/SquadTimesDlg.h"
 #include "league/BowlingDoc.h"
 #include "league/Fixture.h"
@@ -203,7 +205,14 @@ void CLaneScheduleDlg::OnOK()
     if (!UpdateData(TRUE))
         return;
     ApplySplitSessionsRule();
+    // The squads' delays start the last squads later: they too must fall on dates a league file holds.
+    const DWORD bSplitSessions = m_pDoc->m_bSplitSessions;
     m_pDoc->m_bSplitSessions = static_cast<DWORD>(m_bSplitSessions);
+    if (!FixtureCalendar::FitsFile(*m_pDoc)) {
+        m_pDoc->m_bSplitSessions = bSplitSessions;
+        AfxMessageBox(SEASON_PAST_LAST_DATE);
+        return;
+    }
     m_pDoc->SetFixtureStartTimes();
     m_pDoc->BuildLaneTable(0);
     EndDialog(IDOK);

@@ -67,9 +67,10 @@ BEGIN_MESSAGE_MAP(CSetupCommands, CCmdTarget)
     ON_UPDATE_COMMAND_UI(ID_FILE_SAVE, OnUpdateFileSave)
 END_MESSAGE_MAP()
 
-BOOL RunFixtureListDlg(CBowlingDoc* /*pDoc*/, CFixtureListRequest& request)
+BOOL RunFixtureListDlg(CBowlingDoc* pDoc, CFixtureListRequest& request)
 {
     CSetFixtureListDlg dlg;
+    dlg.m_pDoc = pDoc;
     dlg.m_nTeams = request.nTeams;
     dlg.m_nRoundsPerInterval = request.nRoundsPerInterval;
     dlg.m_nStartDay = 1;

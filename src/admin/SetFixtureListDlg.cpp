@@ -1,6 +1,8 @@
 #include "admin/SetFixtureListDlg.h"
 
 #include "admin/DateCombos.h"
+#include "admin/FixtureCalendar.h"
+#include "league/BowlingDoc.h"
 
 BEGIN_MESSAGE_MAP(CSetFixtureListDlg, CDialog)
     ON_EN_CHANGE(IDC_DATE_DAY, OnChangeDay)
@@ -11,11 +13,6 @@ BEGIN_MESSAGE_MAP(CSetFixtureListDlg, CDialog)
 END_MESSAGE_MAP()
 
 CSetFixtureListDlg::CSetFixtureListDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
-
-int CSetFixtureListDlg::FrequencyDays(int nFrequency)
-{
-    return nFrequency == 1 ? 14 : nFrequency == 2 ? 28 : 7;
-}
 
 void CSetFixtureListDlg::DoDataExchange(CDataExchange* pDX)
 {
@@ -117,13 +114,18 @@ void CSetFixtureListDlg::OnOK()
     auto* pMatches = static_cast<CComboBox*>(GetDlgItem(IDC_SFL_MATCHES));
     const int nSel = pMatches->GetCurSel();
     m_nMatches = nSel >= 0 ? static_cast<int>(pMatches->GetItemData(nSel)) : 0;
-    // The last date of the season must fit the league file too.
-    const int nDates = (m_nMatches + m_nRoundsPerInterval - 1) / m_nRoundsPerInterval;
-    const CTime last = m_timeStart + CTimeSpan(static_cast<LONGLONG>(nDates) * FrequencyDays(m_nFrequency) * SECONDS_PER_DAY);
-    if (!last.IsStorable()) {
+    // The season's dates, as the league would be given them, must fit the league file.
+    CFixtureListRequest request;
+    request.nRoundsPerInterval = m_nRoundsPerInterval;
+    request.nRounds = m_nMatches;
+    request.nFrequency = m_nFrequency;
+    request.timeStart = m_timeStart;
+    if (m_pDoc && !FixtureCalendar::WouldFitFile(*m_pDoc, [this, &request] { m_pDoc->DateNewSeason(request); })) {
         CString strMsg = SEASON_PAST_LAST_DATE;
         strMsg += " Please choose an earlier start or fewer matches.";
         AfxMessageBox(strMsg);
+        // The day is what the secretary most often moves.
+        GotoDlgCtrl(GetDlgItem(IDC_DATE_DAY));
         return;
     }
     EndDialog(IDOK);

@@ -4,6 +4,8 @@
 #include "framework/ui/Dialog.h"
 #include "resources/dialogs/AdminDialogs.h"
 
+class CBowlingDoc;
+
 class CSetFixtureListDlg : public CDialog
 {
 public:
@@ -15,14 +17,12 @@ public:
     CString m_strWeekday;
     int m_nRoundsPerInterval = 0;
     int m_nTeams = 0;            // set by the caller
+    CBowlingDoc* m_pDoc = nullptr; // the league the season is for: its dates must fit its file
     int m_nFrequency = 0;        // result: 0 weekly, 1 fortnightly, 2 four weekly
     int m_nMatches = 0;          // result: the number of rounds
     CTime m_timeStart;
     int m_nHour = 0;
     int m_nMinute = 0;
-
-    // Days between two dates of the frequency chosen.
-    static int FrequencyDays(int nFrequency);
 
 protected:
     BOOL OnInitDialog() override;

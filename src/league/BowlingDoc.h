@@ -545,6 +545,10 @@ public:
     // dialog through s_pfnRunFixtureListDlg (0 when there is none or it is cancelled).
     int BuildFixtureList();
     int BuildFixtureList(const CFixtureListRequest& request);
+    // The calendar of the season the request makes, in place of the league's: a dated range
+    // for each date of rounds, with the rounds per interval, the number of rounds and, for
+    // several rounds a date, minutes between them. Gives each round's due time, round 1 first.
+    std::vector<CTime> DateNewSeason(const CFixtureListRequest& request);
     static BOOL (*s_pfnRunFixtureListDlg)(CBowlingDoc* pDoc, CFixtureListRequest& request);
     void SetPositionWeek(int nRound);
     // ==== end of recalculation, standings, rankings, schedule ===============================
@@ -559,6 +563,9 @@ public:
     void EditLeagueSchedule();
     void EditFixtureDates();              // the "Fixture Dates" dialog, then every fixture re-dated
     void SetFixtureStartTimes();          // each match from its round's first match and squad
+    // How long after its round's first match match nMatch starts: its squad's delay with split
+    // sessions, else nothing.
+    CTimeSpan SquadDelay(int nMatch) const;
     // Rounds nFirst..nLast continuing the pairing table as if the league had always had its
     // present size (nSkipped position rounds before), from the date given.
     void AddScheduleRounds(int nFirst, int nLast, int nSkipped, CTime timeStart);

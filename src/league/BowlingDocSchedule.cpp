@@ -42,22 +42,12 @@ int CBowlingDoc::BuildFixtureList()
     return BuildFixtureList(request);
 }
 
-int CBowlingDoc::BuildFixtureList(const CFixtureListRequest& request)
+std::vector<CTime> CBowlingDoc::DateNewSeason(const CFixtureListRequest& request)
 {
-    // The playing teams are the first entries of the team list; table position k is the k-th.
-    std::vector<CTeam*> teams;
-    for (POSITION pos = m_listTeams.GetHeadPosition(); pos && static_cast<int>(teams.size()) < m_nTeams;)
-        teams.push_back(static_cast<CTeam*>(m_listTeams.GetNext(pos)));
-    CPairingWalk walk(static_cast<int>(teams.size()));
-    const int nRounds = std::clamp(request.nRounds, 0, 255);
-    if (!walk.IsValid() || nRounds == 0)
-        return 0;
-
-    while (!m_listFixtures.IsEmpty())
-        delete m_listFixtures.RemoveHead();
     while (!m_listFreeWeeks.IsEmpty())
         delete m_listFreeWeeks.RemoveHead();
 
+    const int nRounds = std::clamp(request.nRounds, 0, 255);
     const int nPerDate = std::max<int>(request.nRoundsPerInterval, 1);
     m_nRoundsPerInterval = static_cast<BYTE>(nPerDate);
     m_nRounds = static_cast<BYTE>(nRounds);
@@ -66,9 +56,9 @@ int CBowlingDoc::BuildFixtureList(const CFixtureListRequest& request)
     const int nIntervalDays = FrequencyDays(request.nFrequency);
     const CTimeSpan stagger(static_cast<LONGLONG>(m_nMinutesBetweenRounds) * 60);
 
+    std::vector<CTime> due;
     CTime base = request.timeStart;
     CTime current = base;
-    std::vector<CPairing> pairs;
     for (int r = 1; r <= nRounds; ++r) {
         const int g = (r - 1) % nPerDate;
         if (g == 0) {
@@ -79,6 +69,34 @@ int CBowlingDoc::BuildFixtureList(const CFixtureListRequest& request)
             pDate->m_time = current;
             m_listFreeWeeks.AddTail(pDate);
         }
+        due.push_back(current);
+        if (nPerDate > 1 && g != nPerDate - 1) {
+            current += stagger;
+        } else {
+            base = AddDays(base, nIntervalDays);
+            current = base;
+        }
+    }
+    return due;
+}
+
+int CBowlingDoc::BuildFixtureList(const CFixtureListRequest& request)
+{
+    // The playing teams are the first entries of the team list; table position k is the k-th.
+    std::vector<CTeam*> teams;
+    for (POSITION pos = m_listTeams.GetHeadPosition(); pos && static_cast<int>(teams.size()) < m_nTeams;)
+        teams.push_back(static_cast<CTeam*>(m_listTeams.GetNext(pos)));
+    CPairingWalk walk(static_cast<int>(teams.size()));
+    if (!walk.IsValid() || std::clamp(request.nRounds, 0, 255) == 0)
+        return 0;
+
+    while (!m_listFixtures.IsEmpty())
+        delete m_listFixtures.RemoveHead();
+    const std::vector<CTime> due = DateNewSeason(request);
+
+    std::vector<CPairing> pairs;
+    for (int r = 1; r <= static_cast<int>(due.size()); ++r) {
+        const CTime current = due[static_cast<size_t>(r - 1)];
         walk.NextRound(pairs);
         int nMatch = 0;
         for (const CPairing& pair : pairs) {
@@ -92,12 +110,6 @@ int CBowlingDoc::BuildFixtureList(const CFixtureListRequest& request)
             f->m_pTeamA = pA;
             f->m_pTeamB = pB;
             AddFixture(f);
-        }
-        if (nPerDate > 1 && g != nPerDate - 1) {
-            current += stagger;
-        } else {
-            base = AddDays(base, nIntervalDays);
-            current = base;
         }
     }
     CountMatchesPerRound();

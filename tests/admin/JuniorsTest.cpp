@@ -3,6 +3,7 @@
 // birthdays (29 February too) that place each junior.
 #include "AdminTest.h"
 #include "AdminChecks.h"
+#include "TimeZone.h"
 #include "admin/JuniorCommands.h"
 #include "admin/PlayerSetup.h"
 #include "resources/CommandIds.h"
@@ -66,7 +67,10 @@ struct Juniors : ::testing::Test
 
 } // namespace
 
-TEST_F(Juniors, CategoriesAddedAmendedAndDeletedWithEveryRefusal)
+namespace {
+
+// The secretary's road through Category Setup on a league whose qualifying date was never set.
+void AddAmendAndDeleteCategories(CBowlingDoc& doc, CScriptedBackend& ui)
 {
     // Born on the last day of the year: figure 12 on every day of this year.
     CPlayer* p = Junior(doc, 1, 31, 12, CTime::GetCurrentTime().GetYear() - 12);
@@ -119,6 +123,26 @@ TEST_F(Juniors, CategoriesAddedAmendedAndDeletedWithEveryRefusal)
     // Placed as the dialog closed.
     EXPECT_EQ(p->m_strJuniorCategory, "Twelves");
     EXPECT_TRUE(doc.IsModified());
+}
+
+} // namespace
+
+// In the machine's zone, then where 1 January 1970 began on 31 December 1969 (twelve hours
+// west of Greenwich; Kiritimati, then on the other side of the date line): the date never set
+// is today there too.
+TEST_F(Juniors, CategoriesAddedAmendedAndDeletedWithEveryRefusal)
+{
+    AddAmendAndDeleteCategories(doc, ui);
+    for (const char* pszZone : {"Etc/GMT+12", "Pacific/Kiritimati"}) {
+        SCOPED_TRACE(pszZone);
+        const ScopedTimeZone zone(pszZone);
+        CScriptedBackend zoneUi;
+        CBowlingDoc zoneDoc;
+        MakeLeague(zoneDoc, 4, 10, At(2026, 9, 7));
+        zoneDoc.SetModifiedFlag(FALSE);
+        ASSERT_EQ(CTime(0).Format("%d %b %Y"), "31 Dec 1969");
+        AddAmendAndDeleteCategories(zoneDoc, zoneUi);
+    }
 }
 
 TEST_F(Juniors, TheQualifyingDateIsChosenAndTheAgeFiguresFollowBirthdays)

@@ -244,7 +244,10 @@ TEST_F(NewLeagueTest, ANewLeagueIsSavedOnlyUnderANameTheSecretaryChooses)
 TEST_F(NewLeagueTest, SetFixtureListOffersOnlyDatesALeagueFileCanHold)
 {
     CScriptedBackend ui;
+    CBowlingDoc doc;
+    doc.m_nTeams = 50;
     CSetFixtureListDlg dlg;
+    dlg.m_pDoc = &doc;
     dlg.m_nTeams = 50;
     dlg.m_nRoundsPerInterval = 1;
     ui.OnDialog(IDD_SET_FIXTURE_LIST)
@@ -262,4 +265,6 @@ TEST_F(NewLeagueTest, SetFixtureListOffersOnlyDatesALeagueFileCanHold)
     ASSERT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(Nums(dlg.m_nMatches, dlg.m_nFrequency), Nums(49, 1));
     EXPECT_EQ(dlg.m_timeStart, At(2035, 12, 3));
+    // The dates were tried on the league, which is left without a calendar until it is built.
+    EXPECT_EQ(Nums(doc.m_listFreeWeeks.GetCount(), doc.m_nRounds, doc.m_nMinutesBetweenRounds), Nums(0, 0, 0));
 }

@@ -13,6 +13,7 @@
 #include "RealDialogs.h"
 #include "QtWidgetSteps.h"
 #include "SplitLeague.h"
+#include "TimeZone.h"
 #include "admin/PlayerSetup.h"
 #include "admin/SeasonCommands.h"
 #include "admin/NewLeagueTeamsDlg.h"
@@ -339,4 +340,34 @@ TEST(SeasonWidgets, TheShortSeasonsAverageIsOfferedAndEnterStoresIt)
     EXPECT_EQ(Nums(shorts[0]->m_nEnteringAvg, shorts[0]->m_nCurEnteringAvg, shorts[1]->m_nEnteringAvg),
               Nums(nTenths, nTenths, 1523));
     EXPECT_TRUE(ui.messages.empty());
+}
+
+// Set Fixture List for a new league of four teams, six matches a week apart, by keys and clicks:
+// from Tue 15 Dec 2037 the season would end on 19 Jan 2038 at 6 pm, past the last date a league
+// file holds (Greenwich time here). The refusal gives the day box the focus with the day
+// selected, and 14 typed over it ends the season on 18 Jan.
+TEST(SeasonWidgets, ASeasonPastTheLastDateSendsTheSecretaryBackToTheDay)
+{
+    const ScopedTimeZone zone("UTC");
+    SetUpAdmin();
+    CBowlingDoc doc;
+    doc.m_nTeams = 4;
+    for (WORD k = 1; k <= 4; ++k)
+        doc.AddTeam(new CTeam("Team", k));
+    CRealUi ui;
+    ui.OnDialog(IDD_SET_FIXTURE_LIST, [](CRealDialog& d) {
+        d.Click(IDC_DATE_DAY).Key(Qt::Key_A, Qt::ControlModifier).Type("15");
+        d.Pick(IDC_DATE_MONTH, "Dec");
+        d.Click(IDC_DATE_YEAR).Key(Qt::Key_A, Qt::ControlModifier).Type("2037").Tab();
+        d.Pick(IDC_SFL_MATCHES, " 6 Matches");
+        d.Enter();
+        ASSERT_EQ(d.FocusID(), static_cast<UINT>(IDC_DATE_DAY));
+        EXPECT_EQ(d.Text(IDC_DATE_DAY), "15");
+        d.Type("14").Enter();
+    });
+    ASSERT_EQ(doc.BuildFixtureList(), 1);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"The season would end after 19 Jan 2038, the last date a league file "
+                                                    "can hold. Please choose an earlier start or fewer matches."});
+    ASSERT_EQ(Nums(doc.m_nRounds, Weeks(doc).size()), Nums(6, 6));
+    EXPECT_EQ(Fixtures(doc, 6)[0]->m_timeDue, At(2038, 1, 18));
 }

@@ -521,25 +521,29 @@ int CPlayerDatabase::PutDbaseChanges(const CPlayer& before, CPlayer* pPlayer, DW
 {
     if (!pPlayer)
         return -1;
-    // Noted and written under one lock: nobody writes the record between the two.
-    CIndexedFile::CUse use(m_file);
-    NoteChanges(before, *pPlayer, this);
-    if (!use)
-        return -1;
-    if (pPlayer->m_dwDbKey == 0)
-        return PutDbasePlayer(pPlayer, bStopReporting, pLeague);
-    return SyncPlayer(*pPlayer, pLeague);
+    {
+        // Noted and written under one lock: nobody writes the record between the two.
+        CIndexedFile::CUse use(m_file);
+        NoteChanges(before, *pPlayer, this);
+        if (!use)
+            return -1;
+        if (pPlayer->m_dwDbKey != 0)
+            return SyncPlayer(*pPlayer, pLeague);
+    }
+    // A bowler without a record may be asked about similar names, which is never done while
+    // other programs wait on the lock.
+    return PutDbasePlayer(pPlayer, bStopReporting, pLeague);
 }
 
 int CPlayerDatabase::PutDbasePlayer(CPlayer* pPlayer, DWORD& bStopReporting, const CObList* pLeague)
 {
     if (!pPlayer || !m_file.IsOpen())
         return -1;
-    CIndexedFile::CUse use(m_file);
-    if (!use)
-        return -1;
     if (pPlayer->m_dwDbKey != 0)
     {
+        CIndexedFile::CUse use(m_file);
+        if (!use)
+            return -1;
         std::vector<CPlayer*> settled;
         if (!SettleLinks({pPlayer}, pLeague, settled))
             return -1;
@@ -557,8 +561,12 @@ int CPlayerDatabase::PutDbasePlayer(CPlayer* pPlayer, DWORD& bStopReporting, con
     if (!bStopReporting)
         FindSimilarNames(pPlayer->m_strFirstName, pPlayer->m_strSurname, similar);
     int nAnswer = 0;
+    // The secretary answers with the files free: other programs go on meanwhile.
     if (similar.GetSize() > 0 && m_similarHook)
         nAnswer = m_similarHook(pPlayer->m_strFirstName + " " + pPlayer->m_strSurname, similar, bStopReporting);
+    CIndexedFile::CUse use(m_file);
+    if (!use)
+        return -1;
     if (nAnswer > 0 && nAnswer <= similar.GetSize())
     {
         // The bowler is that record's person: link, and write the league's details to it.

@@ -7,7 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <csignal>
+#include <sys/wait.h>
 #include <tuple>
+#include <unistd.h>
 #include <vector>
 
 namespace
@@ -184,6 +188,60 @@ TEST_F(PlayerDatabaseTest, SimilarNamesAreOfferedUnlessReportingIsStopped)
     Fill(jack, "Jack", "Smith");
     ASSERT_EQ(0, db.PutDbasePlayer(&jack, bStop));
     EXPECT_EQ(std::make_pair(2, DWORD{4}), std::make_pair(nAsked, db.GetTable().GetRecordCount()));
+}
+
+// While the secretary answers Similar Names, a second program adds a bowler of its own: it must
+// not wait for the answer (a program that did would hang until the dialog closed). Both bowlers
+// end up in the table, each under a key of his own, whether the bowler being asked about is added
+// or edited for the first time with the database.
+TEST_F(PlayerDatabaseTest, ASecondProgramGoesOnWhileSimilarNamesIsAsked)
+{
+    CPlayer john;
+    Fill(john, "John", "Smith");
+    ASSERT_EQ(0, db.PutDbasePlayer(&john, bStop));
+    const std::string folder = (dir.path() / "Torvane" / "database").string();
+    int nSecond = 0;
+    db.SetSimilarNamesHook([&](const CString&, const CDWordArray&, DWORD&) {
+        ++nSecond;
+        pid_t pid = fork();
+        if (pid == 0) {
+            alarm(10);  // a child held on the lock is ended, and the test sees it
+            CPlayerDatabase other;
+            CPlayer ann;
+            Fill(ann, "Ann", nSecond == 1 ? "Second" : "Third");
+            DWORD bNoStop = 0;
+            const bool bOk = other.Open(folder.c_str()) && other.PutDbasePlayer(&ann, bNoStop) == 0;
+            other.Close();
+            _exit(bOk ? 0 : 1);
+        }
+        int status = 0;
+        EXPECT_EQ(pid, waitpid(pid, &status, 0));
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the second program ended with " << status;
+        return 0;
+    });
+
+    CPlayer james;
+    Fill(james, "James", "Smith");
+    ASSERT_EQ(0, db.PutDbasePlayer(&james, bStop));
+    CPlayer jim, before;
+    Fill(jim, "Jim", "Smith");
+    before.CopyFrom(jim);
+    jim.m_strPhoneHome = "0161 496 0000";
+    ASSERT_EQ(0, db.PutDbaseChanges(before, &jim, bStop));
+    EXPECT_EQ(2, nSecond);
+    EXPECT_EQ(5u, db.GetTable().GetRecordCount());
+    std::vector<DWORD> keys;
+    for (CString strSurname : {"Smith", "Second", "Third"}) {
+        CDWordArray found;
+        db.FindSimilarNames(strSurname == "Smith" ? "J" : "A", strSurname, found);
+        for (INT_PTR i = 0; i < found.GetSize(); ++i)
+            keys.push_back(found[i]);
+    }
+    std::sort(keys.begin(), keys.end());
+    EXPECT_EQ(keys.size(), 5u);
+    EXPECT_EQ(std::adjacent_find(keys.begin(), keys.end()), keys.end());
+    EXPECT_NE(james.m_dwDbKey, 0u);
+    EXPECT_NE(jim.m_dwDbKey, 0u);
 }
 
 TEST_F(PlayerDatabaseTest, PrintingClosesAndReopensTheFiles)

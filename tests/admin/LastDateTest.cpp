@@ -279,15 +279,7 @@ TEST_F(LastDateTest, TheNextSeason)
     BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
     doc.SetModifiedFlag(FALSE);
     const int nOldRounds = doc.m_nRounds;
-    ui.AnswerMessageBox(IDYES, "Do you really want to start a new league?");
-    ui.AnswerMessageBox(IDYES, "Do you want to base the new league on the old league setup?");
-    ui.OnDialog(IDD_NEW_LEAGUE_SETUP).OK();
-    ui.OnDialog(IDD_NEW_LEAGUE).OK();
-    auto& teams = ui.OnDialog(IDD_NEW_LEAGUE_TEAMS);
-    for (int i = 0; i < 8; ++i)
-        teams.Select(IDC_NLT_AVAILABLE, 0).Click(IDC_NLT_MOVE);
-    teams.OK();
-    ui.OnDialog(IDD_SET_FIXTURE_LIST)
+    NextSeasonUpToTheFixtureList(ui)
         .SetText(IDC_DATE_DAY, "8").Select(IDC_DATE_MONTH, 11).SetText(IDC_DATE_YEAR, "2037")
         .OK()
         .Check([&](CDialog& d) {

@@ -28,10 +28,10 @@ inline SeasonFigures FiguresOfTheSeason(const CBowlingDoc& doc)
     return figures;
 }
 
-inline void MakeNextSeason(CBowlingDoc& doc)
+// File > New based on the open league, every team of the sample moved on, up to Set Fixture
+// List, which is the caller's; the old season's accounts questions answered after it.
+inline CScriptedBackend::DialogScript& NextSeasonUpToTheFixtureList(CScriptedBackend& ui)
 {
-    CScriptedBackend ui;
-    doc.SetModifiedFlag(FALSE);
     ui.AnswerMessageBox(IDYES, "Do you really want to start a new league?");
     ui.AnswerMessageBox(IDYES, "Do you want to base the new league on the old league setup?");
     ui.OnDialog(IDD_NEW_LEAGUE_SETUP).OK();
@@ -40,7 +40,14 @@ inline void MakeNextSeason(CBowlingDoc& doc)
     for (int i = 0; i < 8; ++i)
         teams.Select(IDC_NLT_AVAILABLE, 0).Click(IDC_NLT_MOVE);
     teams.OK();
-    ui.OnDialog(IDD_SET_FIXTURE_LIST)
+    return ui.OnDialog(IDD_SET_FIXTURE_LIST);
+}
+
+inline void MakeNextSeason(CBowlingDoc& doc)
+{
+    CScriptedBackend ui;
+    doc.SetModifiedFlag(FALSE);
+    NextSeasonUpToTheFixtureList(ui)
         .SetText(IDC_DATE_DAY, "7").Select(IDC_DATE_MONTH, 8).SetText(IDC_DATE_YEAR, "2026")
         .OK();
     ui.AnswerMessageBox(IDYES, "Retain old Income Items?");

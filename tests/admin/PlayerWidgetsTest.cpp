@@ -47,17 +47,23 @@ struct CDatabaseFolder
     }
 };
 
-// The sample league kept in the database, and its bowler of that name.
-CPlayer* DatabaseSample(CBowlingDoc& doc, const char* pszName)
+// The league's bowler of that name, or null.
+CPlayer* NamedBowler(CBowlingDoc& doc, const char* pszName)
 {
-    BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
-    doc.m_bPlayerDatabase = 1;
     for (POSITION pos = doc.m_listPlayers.GetHeadPosition(); pos;) {
         auto* p = static_cast<CPlayer*>(doc.m_listPlayers.GetNext(pos));
         if (p->m_strName == pszName)
             return p;
     }
     return nullptr;
+}
+
+// The sample league kept in the database, and its bowler of that name.
+CPlayer* DatabaseSample(CBowlingDoc& doc, const char* pszName)
+{
+    BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
+    doc.m_bPlayerDatabase = 1;
+    return NamedBowler(doc, pszName);
 }
 
 } // namespace
@@ -325,12 +331,7 @@ TEST(PlayerOnRealWidgets, ThirtyFirstSeptemberIsRefusedAndTheFocusGoesBackToTheD
     PlayerSetup::Install();
     CBowlingDoc doc;
     BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
-    CPlayer* janet = nullptr;
-    for (POSITION pos = doc.m_listPlayers.GetHeadPosition(); pos && !janet;) {
-        auto* p = static_cast<CPlayer*>(doc.m_listPlayers.GetNext(pos));
-        if (p->m_strName == "Janet Brennan")
-            janet = p;
-    }
+    CPlayer* janet = NamedBowler(doc, "Janet Brennan");
     ASSERT_NE(janet, nullptr);
     CRealUi ui;
     ui.OnDialog(IDD_EDIT_PLAYER, [](CRealDialog& d) {
@@ -428,12 +429,7 @@ TEST(PlayerOnRealWidgets, ALeagueOpenedOnAnotherDatabaseEditsItsOwnBowlerNotTheR
                                   "for each, with the league's details ("),
               std::string::npos)
         << ui.messages[0];
-    CPlayer* janet = nullptr;
-    for (POSITION pos = opened.m_listPlayers.GetHeadPosition(); pos && !janet;) {
-        auto* p = static_cast<CPlayer*>(opened.m_listPlayers.GetNext(pos));
-        if (p->m_strName == "Janet Brennan")
-            janet = p;
-    }
+    CPlayer* janet = NamedBowler(opened, "Janet Brennan");
     ASSERT_NE(janet, nullptr);
     EXPECT_EQ(std::string(janet->m_strAddress[0].GetString()) + ", " + janet->m_strPhoneHome.GetString(),
               janetsDetails);

@@ -2,6 +2,7 @@
 // their durations, and the split state the standings and statistics read afterwards.
 #include "AdminChecks.h"
 #include "AdminTest.h"
+#include "NextSeason.h"
 #include "admin/SeasonCommands.h"
 #include "admin/SplitSeasonDlg.h"
 #include "league/SampleLeague.h"
@@ -243,21 +244,6 @@ void SimpleSplits(CScriptedBackend& ui, const char* pszPer, const char* pszSplit
     ui.OnDialog(IDD_SPLIT_SEASON)
         .SetText(IDC_SS_ROUNDS_PER_SPLIT, pszPer).Focus(IDC_SS_SPLITS).Click(IDC_SS_ENABLED)
         .SetText(IDC_SS_SPLITS, pszSplits).OK();
-}
-
-// File > New based on the open league, every team of the sample moved on, up to Set Fixture
-// List, which is the caller's; the old season's accounts questions answered after it.
-CScriptedBackend::DialogScript& NextSeasonUpToTheFixtureList(CScriptedBackend& ui)
-{
-    ui.AnswerMessageBox(IDYES, "Do you really want to start a new league?");
-    ui.AnswerMessageBox(IDYES, "Do you want to base the new league on the old league setup?");
-    ui.OnDialog(IDD_NEW_LEAGUE_SETUP).OK();
-    ui.OnDialog(IDD_NEW_LEAGUE).OK();
-    auto& teams = ui.OnDialog(IDD_NEW_LEAGUE_TEAMS);
-    for (int i = 0; i < 8; ++i)
-        teams.Select(IDC_NLT_AVAILABLE, 0).Click(IDC_NLT_MOVE);
-    teams.OK();
-    return ui.OnDialog(IDD_SET_FIXTURE_LIST);
 }
 
 void AnswerTheAccountsQuestions(CScriptedBackend& ui)

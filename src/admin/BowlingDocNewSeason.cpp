@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <map>
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -32,23 +33,6 @@ void KeepOrDelete(CObList& list, const char* pszAsk)
         DeleteAllOf<T>(list);
 }
 
-// What the new details clear in a team.
-struct TeamMarks {
-    CTeam* pTeam;
-    CBowlingDoc* pDoc;
-    DWORD bRemoved, bOmitHiTeamStats, bOmitStandings;
-    BYTE nVacancyStartRound;
-
-    void Restore() const
-    {
-        pTeam->m_pDoc = pDoc;
-        pTeam->m_bRemoved = bRemoved;
-        pTeam->m_bOmitHiTeamStats = bOmitHiTeamStats;
-        pTeam->m_bOmitStandings = bOmitStandings;
-        pTeam->m_nVacancyStartRound = nVacancyStartRound;
-    }
-};
-
 // The games and pins a bowler's entering average is worked from, kept so that Entering Averages
 // can offer it again. Pins past what the file's 16 bits hold are kept as fewer games and pins
 // of the same average to the tenth.
@@ -64,15 +48,29 @@ void KeepEnteringFigures(CPlayer& player, unsigned long long nGames, unsigned lo
     player.m_nEnteringPins = static_cast<WORD>(nPins);
 }
 
-std::vector<TeamMarks> MarksOf(const CObList& teams)
+// The games and pins of the set a bowler's entering average comes from: the one with more
+// games, the scratch set on equal counts.
+struct SeasonFigures {
+    DWORD nGames = 0;
+    DWORD nPins = 0;
+};
+
+// Every match played in the season, up to its last round, worked as the league's figures are
+// worked at that round; the current round is left there, as the new season sets its own.
+std::unordered_map<const CPlayer*, SeasonFigures> WorkTheSeasonThatEnds(CBowlingDoc& doc)
 {
-    std::vector<TeamMarks> marks;
-    for (POSITION pos = teams.GetHeadPosition(); pos;) {
-        auto* pTeam = static_cast<CTeam*>(teams.GetNext(pos));
-        marks.push_back({pTeam, pTeam->m_pDoc, pTeam->m_bRemoved, pTeam->m_bOmitHiTeamStats, pTeam->m_bOmitStandings,
-                         pTeam->m_nVacancyStartRound});
+    BYTE nLastRound = doc.m_nCurrentRound;
+    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;)
+        nLastRound = std::max(nLastRound, static_cast<const CFixture*>(doc.m_listFixtures.GetNext(pos))->m_nRound);
+    doc.m_nCurrentRound = nLastRound;
+    doc.Recalculate();
+    std::unordered_map<const CPlayer*, SeasonFigures> figures;
+    for (POSITION pos = doc.m_listPlayers.GetHeadPosition(); pos;) {
+        const auto* p = static_cast<const CPlayer*>(doc.m_listPlayers.GetNext(pos));
+        const int nSet = p->m_nGames[PASS_HANDICAP] > p->m_nGames[PASS_SCRATCH] ? PASS_HANDICAP : PASS_SCRATCH;
+        figures[p] = {p->m_nGames[nSet], p->m_nPins[nSet]};
     }
-    return marks;
+    return figures;
 }
 
 } // namespace
@@ -103,18 +101,39 @@ void CBowlingDoc::NewLeagueFromCurrent()
     const int nOldTeams = static_cast<int>(m_listTeams.GetCount());
     if (dlg.DoModal() != IDOK)
         return;
+    const int nNewTeams = dlg.m_nTeams;
 
-    // Cancelling the choice of teams gives back the league as it was before the new details.
-    const CLeagueSettings settingsBefore = *this;
+    // The teams offered: the league's, and new ones numbered on after them. Nothing else of the
+    // league changes until they are chosen, so a cancel takes only the new ones away again.
     const DWORD bSetupBefore = m_bSetupInProgress;
-    const std::vector<TeamMarks> teamsBefore = MarksOf(m_listTeams);
+    m_bSetupInProgress = 1;
+    for (int k = nOldTeams + 1; k <= nNewTeams; ++k) {
+        CString strName;
+        strName.Format("Team%04d", k);
+        AddTeam(new CTeam(strName, static_cast<WORD>(k)));
+    }
+    CNewLeagueTeamsDlg teams;
+    teams.m_pDoc = this;
+    teams.m_nTarget = nNewTeams;
+    teams.m_nAvailable = std::max(nOldTeams, nNewTeams);
+    if (teams.DoModal() != IDOK) {
+        while (m_listTeams.GetCount() > nOldTeams)
+            delete static_cast<CTeam*>(m_listTeams.RemoveTail());
+        m_bSetupInProgress = bSetupBefore;
+        UpdateAllViews(nullptr);
+        return;
+    }
+
+    // From here the command runs to its end. The season that ends is every match played in it,
+    // whatever round the secretary last worked to: its figures are worked under its own rules
+    // before anything of it changes.
+    const std::unordered_map<const CPlayer*, SeasonFigures> ended = WorkTheSeasonThatEnds(*this);
 
     m_nGamesPerMatch = static_cast<BYTE>(dlg.m_nGamesIndex + 1);
     StoreLeagueNames(dlg, dlg.m_strSanctionId, *this);
     // The box is on the dialog: what the secretary ticks there is kept.
     m_bPrivacy = dlg.m_bPrivacy ? 1 : 0;
     m_nPlayersPerTeam = static_cast<BYTE>(dlg.m_nPlayers);
-    const int nNewTeams = dlg.m_nTeams;
     m_nTeams = static_cast<BYTE>(nNewTeams);
     m_nMaxPlayersPerTeam = static_cast<BYTE>(dlg.m_nMaxPlayers);
     m_bPyramidScoring = dlg.m_bPyramid ? 1 : 0;
@@ -125,7 +144,6 @@ void CBowlingDoc::NewLeagueFromCurrent()
     SetModifiedFlag();
 
     m_nExtraTeams = 0;
-    m_bSetupInProgress = 1;
     for (POSITION pos = m_listTeams.GetHeadPosition(); pos;) {
         auto* pTeam = static_cast<CTeam*>(m_listTeams.GetNext(pos));
         pTeam->m_pDoc = this;
@@ -133,28 +151,6 @@ void CBowlingDoc::NewLeagueFromCurrent()
         pTeam->m_bOmitHiTeamStats = 0;
         pTeam->m_bOmitStandings = 0;
         pTeam->m_nVacancyStartRound = 0;
-    }
-    for (int k = nOldTeams + 1; k <= nNewTeams; ++k) {
-        CString strName;
-        strName.Format("Team%04d", k);
-        AddTeam(new CTeam(strName, static_cast<WORD>(k)));
-    }
-
-    CNewLeagueTeamsDlg teams;
-    teams.m_pDoc = this;
-    teams.m_nTarget = nNewTeams;
-    teams.m_nAvailable = std::max(nOldTeams, nNewTeams);
-    if (teams.DoModal() != IDOK) {
-        while (m_listTeams.GetCount() > nOldTeams)
-            delete static_cast<CTeam*>(m_listTeams.RemoveTail());
-        for (const TeamMarks& marks : teamsBefore)
-            marks.Restore();
-        static_cast<CLeagueSettings&>(*this) = settingsBefore;
-        m_bSetupInProgress = bSetupBefore;
-        // Unmarked, so File > New takes back the old league's name and its savable state too.
-        SetModifiedFlag(FALSE);
-        UpdateAllViews(nullptr);
-        return;
     }
 
     // The new season follows on from the rounds of the one that ends.
@@ -201,19 +197,19 @@ void CBowlingDoc::NewLeagueFromCurrent()
     m_nSecretaryTeam = nSecretaryTeam;
     m_nTreasurerTeam = nTreasurerTeam;
 
-    // Every bowler starts with the average of the season just ended, from the set with more games.
+    // Every bowler starts with the average of the season that ends.
     for (POSITION pos = m_listPlayers.GetHeadPosition(); pos;) {
         auto* pPlayer = static_cast<CPlayer*>(m_listPlayers.GetNext(pos));
-        const int nSet = pPlayer->m_nGames[PASS_HANDICAP] > pPlayer->m_nGames[PASS_SCRATCH] ? PASS_HANDICAP : PASS_SCRATCH;
-        const DWORD nGames = pPlayer->m_nGames[nSet];
+        const auto it = ended.find(pPlayer);
+        const SeasonFigures figures = it != ended.end() ? it->second : SeasonFigures{};
         WORD nAverage = 0;
-        if (nGames > m_nHcpMinGames && nGames > 0)
+        if (figures.nGames > m_nHcpMinGames && figures.nGames > 0)
             nAverage = static_cast<WORD>(std::min<unsigned long long>(
-                static_cast<unsigned long long>(pPlayer->m_nPins[nSet]) * 10 / nGames, 0xFFFF));
+                static_cast<unsigned long long>(figures.nPins) * 10 / figures.nGames, 0xFFFF));
         pPlayer->SetEnteringAverage(nAverage);
         // A short season's games give no average, but the secretary is offered them.
-        KeepEnteringFigures(*pPlayer, nGames, pPlayer->m_nPins[nSet]);
-        pPlayer->m_bShortSeason = static_cast<long long>(nGames) < nQualifyingGames ? 1 : 0;
+        KeepEnteringFigures(*pPlayer, figures.nGames, figures.nPins);
+        pPlayer->m_bShortSeason = static_cast<long long>(figures.nGames) < nQualifyingGames ? 1 : 0;
         if (pPlayer->m_nTeamNo > nNewTeams)
             pPlayer->m_nTeamNo = 0;
     }

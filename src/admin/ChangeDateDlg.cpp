@@ -51,8 +51,10 @@ void CChangeDateDlg::ShowDate()
 
 void CChangeDateDlg::SetDate(CTime date)
 {
-    if (date.IsStorable() && YearIndex(date.GetYear()) >= 0)
+    if (IsDateInFileRange(date) && YearIndex(date.GetYear()) >= 0)
         m_date = date;
+    else
+        SayDateOutOfFileRange();
     ShowDate();
 }
 

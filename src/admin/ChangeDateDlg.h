@@ -21,7 +21,7 @@ protected:
     void OnPlusWeek();
     void OnMinusWeek();
     void ShowDate();
-    // Only dates a league file can hold are taken.
+    // Only dates a league file can hold are taken; another is refused, saying so.
     void SetDate(CTime date);
 
     DECLARE_MESSAGE_MAP()

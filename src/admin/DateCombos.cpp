@@ -1,5 +1,7 @@
 #include "admin/DateCombos.h"
 
+#include "framework/ui/Dialog.h"
+
 void FillHourCombo(CComboBox* pCombo)
 {
     pCombo->ResetContent();
@@ -45,6 +47,19 @@ int YearIndex(int nYear)
     if (nYear < FIRST_STORABLE_YEAR || nYear > LAST_STORABLE_YEAR)
         return -1;
     return nYear - FIRST_STORABLE_YEAR;
+}
+
+bool IsDateInFileRange(CTime time)
+{
+    return time.GetTime() >= 0 && time.IsStorable();
+}
+
+void SayDateOutOfFileRange()
+{
+    CString strMsg;
+    AfxFormatString2(strMsg, "Please enter a date between %1 and %2.", CTime(0).Format("%d %b %Y %I:%M %p"),
+                     CTime::MaxStorable().Format("%d %b %Y %I:%M %p"));
+    AfxMessageBox(strMsg, MB_OK | MB_ICONEXCLAMATION);
 }
 
 CTime MakeLocalTime(int nYear, int nMonth, int nDay, int nHour, int nMinute)

@@ -1,5 +1,7 @@
 #include "results/EnterDateTimeDlg.h"
 
+#include "admin/DateCombos.h"
+
 #include <algorithm>
 
 namespace {
@@ -29,7 +31,7 @@ void CEnterDateTimeDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, IDC_DT_DAY, m_nDay);
     DDV_MinMaxInt(pDX, m_nDay, 1, 31);
     DDX_Text(pDX, IDC_DT_YEAR, m_nYear);
-    DDV_MinMaxInt(pDX, m_nYear, 1970, 2038);
+    DDV_MinMaxInt(pDX, m_nYear, FIRST_STORABLE_YEAR, LAST_STORABLE_YEAR);
     DDX_Text(pDX, IDC_DT_LINE1, m_strLine1);
     DDX_Text(pDX, IDC_DT_LINE2, m_strLine2);
     DDX_Text(pDX, IDC_DT_LINE3, m_strLine3);
@@ -76,11 +78,8 @@ BOOL CEnterDateTimeDlg::ReadTime()
     const int nMinute = std::max(m_comboMinute.GetCurSel(), 0) * 5;
     const CTime t(m_nYear, nMonth < 1 ? 1 : nMonth, m_nDay, nHour, nMinute, 0);
     // A date past the 32-bit seconds of the league file would be stored wrapped round.
-    if (!t.IsStorable() || t.GetTime() < 0) {
-        CString strMsg;
-        AfxFormatString2(strMsg, "Please enter a date between %1 and %2.",
-                         CTime(0).Format("%d %b %Y %I:%M %p"), CTime::MaxStorable().Format("%d %b %Y %I:%M %p"));
-        AfxMessageBox(strMsg, MB_OK | MB_ICONEXCLAMATION);
+    if (!IsDateInFileRange(t)) {
+        SayDateOutOfFileRange();
         return FALSE;
     }
     m_time = t;

@@ -203,7 +203,7 @@ TEST_F(FixtureDatesTest, ChangeDateCoversEveryStorableYear)
     ui.OnDialog(IDD_CHANGE_DATE)
         .Check([](CDialog& d) {
             EXPECT_EQ(TextsOf(d, {IDC_DATE_YEAR, IDC_DATE_HOUR}), (Texts{"2030", "08 pm"}));
-            EXPECT_EQ(Items(d, IDC_DATE_YEAR).back(), "2037");
+            EXPECT_EQ(Items(d, IDC_DATE_YEAR).back(), "2038");
         })
         .SelectString(IDC_DATE_MONTH, "Feb") // 31 Feb runs on into March
         .Check([](CDialog& d) {
@@ -214,9 +214,12 @@ TEST_F(FixtureDatesTest, ChangeDateCoversEveryStorableYear)
     ASSERT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(dlg.m_date, At(2037, 3, 3, 20, 15));
 
+    // A week before the first week of 1970 is refused, saying which dates are taken.
     CChangeDateDlg first;
     first.m_date = At(1970, 1, 3, 12, 0);
     ui.OnDialog(IDD_CHANGE_DATE).Click(IDC_CD_MINUS_WEEK).OK();
+    ui.AnswerMessageBox(IDOK, "Please enter a date between");
     ASSERT_EQ(first.DoModal(), IDOK);
+    EXPECT_TRUE(ui.AllUsed());
     EXPECT_EQ(first.m_date, At(1970, 1, 3, 12, 0));
 }

@@ -269,6 +269,63 @@ TEST_F(LastDateTest, StartTimesAndMinutesToTheMinute)
     EXPECT_TRUE(Saves(doc));
 }
 
+// The date dialogs offer 2038, whose days up to 03:14:07 on 19 January the file holds. Through
+// Fixture Dates, Change Date moves round 3 of a season from Mon 28 Dec 2037 from Mon 11 Jan 2038
+// to 3 am on Tue 19 Jan; 3.15 that morning and Wed 20 Jan are refused, saying which dates are
+// taken, and 3.10 is kept. Set Fixture List refuses the year 2039, and of a season of three
+// weeks in 2038 one from Tue 5 Jan (ending on 19 Jan at 6 pm), and takes one from Mon 4 Jan.
+TEST_F(LastDateTest, TheDateDialogsOfferTheYear2038)
+{
+    const std::string strRange = "Please enter a date between 01 Jan 1970 12:00 AM and 19 Jan 2038 03:14 AM.";
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    MakeLeague(doc, 4, 3, At(2037, 12, 28));
+    ui.OnDialog(IDD_FIXTURE_DATES)
+        .DblClk(IDC_FD_ROUNDS, 2)
+        .Check([](CDialog& d) { EXPECT_EQ(Items(d, IDC_FD_ROUNDS)[2], "Rnd 3   Tue 19 Jan 2038 03:10 AM"); })
+        .OK();
+    auto shown = [](CDialog& d) {
+        return TextsOf(d, {IDC_DATE_DAY, IDC_DATE_MONTH, IDC_DATE_YEAR, IDC_DATE_HOUR, IDC_DATE_MINUTE, IDC_DATE_WEEKDAY});
+    };
+    ui.OnDialog(IDD_CHANGE_DATE)
+        .Check([&](CDialog& d) {
+            EXPECT_EQ(Items(d, IDC_DATE_YEAR).back(), "2038");
+            EXPECT_EQ(shown(d), (Texts{"11", "Jan", "2038", "06 pm", "00", "Monday"}));
+        })
+        .SelectString(IDC_DATE_HOUR, "03 am").SelectString(IDC_DATE_DAY, "19")
+        .Check([&](CDialog& d) { EXPECT_EQ(shown(d), (Texts{"19", "Jan", "2038", "03 am", "00", "Tuesday"})); })
+        .SelectString(IDC_DATE_MINUTE, "15")
+        .SelectString(IDC_DATE_DAY, "20")
+        .Check([&](CDialog& d) { EXPECT_EQ(shown(d), (Texts{"19", "Jan", "2038", "03 am", "00", "Tuesday"})); })
+        .SelectString(IDC_DATE_MINUTE, "10")
+        .OK();
+    ui.AnswerMessageBox(IDOK, strRange.c_str());
+    ui.AnswerMessageBox(IDOK, strRange.c_str());
+    ASSERT_TRUE(doc.OnCmdMsg(ID_FIXTURE_AMEND_DATES, CN_COMMAND, nullptr));
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(ui.MessageTexts(), (Texts{strRange, strRange}));
+    EXPECT_EQ(LastDue(doc), At(2038, 1, 19, 3, 10));
+    EXPECT_TRUE(Saves(doc));
+
+    CScriptedBackend sfl;
+    CBowlingDoc next;
+    next.m_nTeams = 4;
+    for (WORD k = 1; k <= 4; ++k)
+        next.AddTeam(new CTeam("Team", k));
+    sfl.OnDialog(IDD_SET_FIXTURE_LIST)
+        .Check([](CDialog& d) { EXPECT_EQ(Selected(d, IDC_SFL_MATCHES), " 3 Matches"); })
+        .SetText(IDC_DATE_YEAR, "2039").OK()
+        .SetText(IDC_DATE_YEAR, "2038").Select(IDC_DATE_MONTH, 0).SetText(IDC_DATE_DAY, "5").OK()
+        .SetText(IDC_DATE_DAY, "4").OK();
+    sfl.AnswerMessageBox(IDOK, "Please enter an integer between 1970 and 2038.");
+    sfl.AnswerMessageBox(IDOK, SEASON_PAST_LAST_DATE);
+    ASSERT_EQ(next.BuildFixtureList(), 1);
+    EXPECT_TRUE(sfl.AllUsed());
+    EXPECT_EQ(Nums(next.m_nRounds, Fixtures(next, 1)[0]->m_timeDue.GetTime(), LastDue(next).GetTime()),
+              Nums(3, At(2038, 1, 4).GetTime(), At(2038, 1, 18).GetTime()));
+    EXPECT_TRUE(Saves(next));
+}
+
 // The next season of the sample's eight teams, seven matches a week apart: from Tue 8 Dec 2037
 // it would end at 6 pm on 19 Jan, past the edge, and Set Fixture List stays open with nothing
 // dated; from Mon 7 Dec it ends on 18 Jan, a week before a further one would.

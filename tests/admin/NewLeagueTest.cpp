@@ -259,7 +259,7 @@ TEST_F(NewLeagueTest, SetFixtureListOffersOnlyDatesALeagueFileCanHold)
         .SetText(IDC_DATE_DAY, "32") // ignored while typed; refused by OK
         .OK().SetText(IDC_DATE_DAY, "3")
         .OK();
-    ui.AnswerMessageBox(IDOK, "between 1970 and 2037");
+    ui.AnswerMessageBox(IDOK, "between 1970 and 2038");
     ui.AnswerMessageBox(IDOK, "19 Jan 2038");
     ui.AnswerMessageBox(IDOK, "between 1 and 31");
     ASSERT_EQ(dlg.DoModal(), IDOK);

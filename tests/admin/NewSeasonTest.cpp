@@ -1,5 +1,6 @@
 // The next season made from the sample league: what it keeps, what it clears, the teams chosen
 // again in a new order and the entering averages the season just ended gives every bowler.
+#include "../league/WorkedLeague.h"
 #include "AdminChecks.h"
 #include "AdminTest.h"
 #include "FileContents.h"
@@ -57,39 +58,41 @@ TEST_F(NewSeasonTest, TheNextSeasonKeepsTheLeagueAndItsBowlersAndStartsAFreshSch
     BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
     doc.SetPathName("/leagues/Thursday.lgf", FALSE);
     doc.SetModifiedFlag(FALSE);
-    doc.m_nQualifyingPct[0] = 50; // 21 rounds x 3 games: 31 games to qualify
-    doc.m_nHcpMinGames = 9;
+    doc.m_nQualifyingPct[0] = 48; // 21 rounds x 3 games: 30 games to qualify
+    doc.m_nHcpMinGames = 29;       // the fewest any bowler has: no entering average
     doc.m_nSecretaryTeam = 3;
     doc.m_nTreasurerTeam = 8;
     const CString strOldTitle = doc.m_strLeagueName;
     const int nVenues = static_cast<int>(doc.m_listVenues.GetCount());
     doc.m_HcpRule[0].m_nPercent = 90;
+    // The league scores scratch too, and old team 3's first match was marked for handicap only:
+    // its bowlers have more handicap games than scratch games, the others as many of each.
+    doc.m_bScratchLeague = 1;
+    CTeam* pOld3 = doc.FindTeam(3);
+    doc.FindFixtureForTeam(3, 1)->m_bOneSystem = 1;
+    doc.Recalculate(); // to round 11, the first without results: every game of the season
 
-    // The figures of three bowlers set by hand: exactly the minimum games, one game more, and
-    // more handicap games than scratch games.
     std::vector<CPlayer*> before = Players(doc);
     std::map<std::string, WORD> oldTeam;
     std::map<std::string, WORD> expected;
     std::map<std::string, DWORD> shortSeason;
+    int nAtMinimum = 0, nOneMore = 0;
     for (CPlayer* p : before) {
         oldTeam[p->m_strName.GetString()] = p->m_nTeamNo;
         const int nSet = p->m_nGames[1] > p->m_nGames[0] ? 1 : 0;
         expected[p->m_strName.GetString()] =
-            p->m_nGames[nSet] > 9 ? static_cast<WORD>(p->m_nPins[nSet] * 10 / p->m_nGames[nSet]) : 0;
-        shortSeason[p->m_strName.GetString()] = p->m_nGames[nSet] < 31 ? 1 : 0;
+            p->m_nGames[nSet] > 29 ? static_cast<WORD>(p->m_nPins[nSet] * 10 / p->m_nGames[nSet]) : 0;
+        shortSeason[p->m_strName.GetString()] = p->m_nGames[nSet] < 30 ? 1 : 0;
+        if (p->m_nTeamNo >= 1 && p->m_nTeamNo <= 6 && !p->IsRobot()) {
+            nAtMinimum += p->m_nGames[nSet] == 29;
+            nOneMore += p->m_nGames[nSet] == 30;
+        }
     }
-    CTeam* pOld3 = doc.FindTeam(3);
-    CPlayer* pAtMinimum = doc.FindPlayer(pOld3->GetOrderAt(0));
-    CPlayer* pOneMore = doc.FindPlayer(pOld3->GetOrderAt(1));
-    CPlayer* pHcp = doc.FindPlayer(pOld3->GetOrderAt(2));
-    pAtMinimum->m_nGames[0] = 9, pAtMinimum->m_nPins[0] = 1500, pAtMinimum->m_nGames[1] = 0;
-    pOneMore->m_nGames[0] = 10, pOneMore->m_nPins[0] = 1567, pOneMore->m_nGames[1] = 10;
-    pHcp->m_nGames[0] = 12, pHcp->m_nPins[0] = 2400, pHcp->m_nGames[1] = 40, pHcp->m_nPins[1] = 6123;
-    expected[pAtMinimum->m_strName.GetString()] = 0;
-    expected[pOneMore->m_strName.GetString()] = 1567;
-    expected[pHcp->m_strName.GetString()] = 1530;
-    shortSeason[pAtMinimum->m_strName.GetString()] = shortSeason[pOneMore->m_strName.GetString()] = 1;
-    shortSeason[pHcp->m_strName.GetString()] = 0;
+    // The bowler who sat out a game as a blind and the one a substitute stood in for.
+    EXPECT_EQ(Nums(nAtMinimum, nOneMore), Nums(2, 22));
+    const CPlayer* pHcp = doc.FindPlayer(pOld3->GetOrderAt(0));
+    ASSERT_EQ(Nums(pHcp->m_nGames[PASS_SCRATCH], pHcp->m_nGames[PASS_HANDICAP]), Nums(27, 30));
+    EXPECT_NE(pHcp->m_nPins[PASS_SCRATCH], pHcp->m_nPins[PASS_HANDICAP]);
     const CString strCaptain3 = doc.FindPlayer(pOld3->m_nCaptain)->m_strName;
 
     ui.AnswerMessageBox(IDYES, "Do you really want to start a new league?");
@@ -388,20 +391,185 @@ TEST_F(NewSeasonTest, BowlersShortOfTheMinimumGamesAreOfferedTheAverageOfTheirSh
     }
 }
 
-// A season longer than the league file's 16-bit counts hold (66,000 pins in 300 games) is kept
-// as fewer games and pins of the same average, 220.0.
+// A season longer than the league file's 16-bit counts hold: two singles teams bowl four games
+// a week for 75 weeks, every game 220, so each bowler ends with 300 games and 66,000 pins. The
+// entering average is 220.0, kept as 290 games and 63,800 pins, as many as fit at that average.
 TEST_F(NewSeasonTest, ASeasonPastTheFilesCountsKeepsItsAverage)
 {
-    CBowlingDoc doc;
-    BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
-    CPlayer* p = doc.FindPlayer(Teams(doc)[0]->GetOrderAt(0));
-    const CString strName = p->m_strName;
-    p->m_nGames[PASS_SCRATCH] = p->m_nGames[PASS_HANDICAP] = 300;
-    p->m_nPins[PASS_SCRATCH] = p->m_nPins[PASS_HANDICAP] = 66000;
-    MakeNextSeason(doc);
-    const auto players = Players(doc);
-    const auto it = std::find_if(players.begin(), players.end(), [&](const CPlayer* q) { return q->m_strName == strName; });
-    ASSERT_NE(it, players.end());
-    p = *it;
-    EXPECT_EQ(Nums(p->m_nEnteringAvg, p->m_nEnteringGames, p->m_nEnteringPins), Nums(2200, 290, 63800));
+    WorkedLeague L(2, 1, 4, 75);
+    for (int r = 1; r <= 75; ++r)
+        L.EnterRound(r, {}, {}, 220);
+    ASSERT_EQ(Nums(L.Player(11)->m_nGames[PASS_HANDICAP], L.Player(11)->m_nPins[PASS_HANDICAP]), Nums(300, 66000));
+    MakeNextSeason(L.doc, 2);
+    for (const CPlayer* p : Players(L.doc))
+        EXPECT_EQ(Nums(p->m_nEnteringAvg, p->m_nEnteringGames, p->m_nEnteringPins), Nums(2200, 290, 63800))
+            << p->m_strName.GetString();
+}
+
+namespace {
+
+// A secretary's first league, with File > New's rules (handicap 80 % of 200, no minimum games):
+// four trios teams, three games, six rounds. The bowler of team t at place p bowls
+// 100 + 10 t + 5 p + 4 r + g in game g (from 0) of round r; Bowler 11 sits out game 3 of round 4,
+// scored blind, which is not his game.
+//   Bowler 11: 115 + 4 r + g. Round 1: 119 + 120 + 121 = 360 pins, 120.0. The season: 2,340 pins
+//   in 18 games, less the 133 of the blind game: 2,207 pins in 17 games, 129.8.
+int Score(int nTeam, int nPlace, int nRound, int nGame)
+{
+    return 100 + 10 * nTeam + 5 * nPlace + 4 * nRound + nGame;
+}
+
+std::map<int, Lineup> RoundScores(int nRound)
+{
+    std::map<int, Lineup> scores;
+    for (int t = 1; t <= 4; ++t)
+        for (int p = 1; p <= 3; ++p)
+            scores[t].push_back({Score(t, p, nRound, 0), Score(t, p, nRound, 1), Score(t, p, nRound, 2)});
+    return scores;
+}
+
+void BlindInRound4(CScriptedBackend& ui, Sheet& sheet, CFixture* f)
+{
+    if (f->m_nRound != 4 || (f->m_nTeamA != 1 && f->m_nTeamB != 1))
+        return;
+    sheet.Click(IDC_SS_BLINDS[WorkedLeague::SideOf(f, 1)]);
+    ui.OnDialog(IDD_THREES_BLIND_SCORES).Click(IDC_BLIND_BOX[0][2]).OK();
+}
+
+// Each bowler's games and pins of the whole season, from the scores typed.
+// The bowler of that name ("Bowler 11"): the next season numbers the bowlers afresh.
+const CPlayer* Named(const CBowlingDoc& doc, int nNumber)
+{
+    for (const CPlayer* p : Players(doc))
+        if (p->m_strName == (CString("Bowler ") + std::to_string(nNumber).c_str()))
+            return p;
+    return nullptr;
+}
+
+std::map<int, std::pair<int, int>> SeasonTyped()
+{
+    std::map<int, std::pair<int, int>> season;
+    for (int t = 1; t <= 4; ++t)
+        for (int p = 1; p <= 3; ++p) {
+            auto& [nGames, nPins] = season[10 * t + p];
+            for (int r = 1; r <= 6; ++r)
+                for (int g = 0; g < 3; ++g)
+                    if (!(t == 1 && p == 1 && r == 4 && g == 2))
+                        ++nGames, nPins += Score(t, p, r, g);
+        }
+    return season;
+}
+
+enum class Road {
+    EnterResultsOnly, // Result > Enter Results for each round in turn: the current round stays 1
+    RoundByRound      // Set Current Round each week first: the current round ends on the last
+};
+
+void TypeTheSeason(WorkedLeague& L, Road road)
+{
+    for (int r = 1; r <= 6; ++r) {
+        if (road == Road::RoundByRound) {
+            L.EnterRound(r, RoundScores(r), BlindInRound4);
+            continue;
+        }
+        CScriptedBackend ui;
+        // The list offers the rounds without results, the first chosen.
+        ui.OnDialog(IDD_SELECT_ROUND)
+            .Check([r](CDialog& d) {
+                const CControlState& list = Ctl(d, IDC_SELECT_ROUND_LIST);
+                ASSERT_EQ(list.curSel, 0);
+                EXPECT_EQ(list.items[0].data, static_cast<DWORD_PTR>(r));
+            })
+            .OK();
+        L.QueueSheets(ui, r, RoundScores(r), BlindInRound4);
+        OnResultEnterResults(L.doc);
+        EXPECT_TRUE(ui.AllUsed()) << "round " << r;
+        L.TakeMessages(ui, "round " + std::to_string(r));
+    }
+    L.doc.SetModifiedFlag(FALSE);
+}
+
+} // namespace
+
+// The next season starts each bowler on every game he bowled in the season that ends, whichever
+// round the secretary left current: Bowler 11 on 129.8 (his handicap (200 - 129) x 80 % = 56),
+// not on the 120.0 of round 1. Cancelling the choice of teams first leaves the league at its
+// current round with its figures there.
+TEST_F(NewSeasonTest, EachBowlerStartsOnTheWholeSeasonWhateverTheCurrentRound)
+{
+    const auto season = SeasonTyped();
+    ASSERT_EQ(season.at(11), std::make_pair(17, 2207));
+    for (const Road road : {Road::EnterResultsOnly, Road::RoundByRound}) {
+        SCOPED_TRACE(road == Road::EnterResultsOnly ? "Enter Results only" : "round by round");
+        WorkedLeague L(4, 3, 3, 6);
+        TypeTheSeason(L, road);
+        const int nCurrent = road == Road::EnterResultsOnly ? 1 : 6;
+        ASSERT_EQ(L.doc.m_nCurrentRound, nCurrent);
+        auto figuresOf11 = [&L] {
+            const CPlayer* p = L.Player(11);
+            return Nums(L.doc.m_nCurrentRound, p->m_nGames[PASS_HANDICAP], p->m_nPins[PASS_HANDICAP], p->m_nAverage,
+                        L.doc.IsModified());
+        };
+        const auto before = figuresOf11();
+        EXPECT_EQ(before, road == Road::EnterResultsOnly ? Nums(1, 3, 360, 120, 0) : Nums(6, 17, 2207, 129, 0));
+
+        CScriptedBackend ui;
+        ui.AnswerMessageBox(IDYES, "Do you really want to start a new league?");
+        ui.AnswerMessageBox(IDYES, "Do you want to base the new league on the old league setup?");
+        ui.OnDialog(IDD_NEW_LEAGUE_SETUP).OK();
+        ui.OnDialog(IDD_NEW_LEAGUE).OK();
+        ui.OnDialog(IDD_NEW_LEAGUE_TEAMS).Select(IDC_NLT_AVAILABLE, 0).Click(IDC_NLT_MOVE).Cancel();
+        ASSERT_TRUE(L.doc.OnCmdMsg(ID_FILE_NEW, CN_COMMAND, nullptr));
+        EXPECT_TRUE(ui.AllUsed());
+        EXPECT_EQ(figuresOf11(), before);
+        EXPECT_EQ(Nums(Fixtures(L.doc).size(), L.doc.m_listTeams.GetCount()), Nums(12, 4));
+
+        MakeNextSeason(L.doc, 4);
+        EXPECT_EQ(Nums(L.doc.m_nRounds, L.doc.m_nCurrentRound, Fixtures(L.doc).size()), Nums(3, 1, 6));
+        for (const auto& [nNumber, figures] : season) {
+            const CPlayer* p = Named(L.doc, nNumber);
+            ASSERT_NE(p, nullptr) << nNumber;
+            const auto [nGames, nPins] = figures;
+            EXPECT_EQ(Nums(p->m_nEnteringAvg, p->m_nEnteringGames, p->m_nEnteringPins, p->m_bShortSeason),
+                      Nums(nPins * 10 / nGames, nGames, nPins, 0))
+                << nNumber;
+        }
+        const CPlayer* p11 = Named(L.doc, 11);
+        EXPECT_EQ(Nums(p11->m_nEnteringAvg, p11->m_nAverage, p11->m_nHandicap), Nums(1298, 129, 56));
+    }
+}
+
+// With the minimum games at 17 (a league file keeps it; no dialog sets it) and every game of the
+// six rounds needed for the high awards, Bowler 11's 17 games are a short season; the others'
+// 18 give their averages. Player > Entering Averages offers him the 17 games and 2,207 pins of
+// the whole season, though the round current when the season ended was 1.
+TEST_F(NewSeasonTest, AShortSeasonIsOfferedTheGamesAndPinsOfEveryRound)
+{
+    PlayerSetup::Install();
+    LeagueSetup::pfnAddNewPlayer = nullptr;
+    WorkedLeague L(4, 3, 3, 6);
+    TypeTheSeason(L, Road::EnterResultsOnly);
+    L.doc.m_nHcpMinGames = 17;
+    L.doc.m_nQualifyingPct[0] = 100; // 6 rounds x 3 games: 18
+    MakeNextSeason(L.doc, 4);
+    std::vector<long long> shortSeason, entering;
+    for (const CPlayer* p : Players(L.doc)) {
+        shortSeason.push_back(p->m_bShortSeason);
+        entering.push_back(p->m_nEnteringAvg != 0);
+    }
+    EXPECT_EQ(shortSeason, (std::vector<long long>{1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(entering, (std::vector<long long>{0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_SET_ENTERING_AVERAGE)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(TextsOf(d, {IDC_SEA_GAMES, IDC_SEA_PINS, IDC_SEA_AVERAGE, IDC_SEA_ENTERING}),
+                      (std::vector<std::string>{"17", "2207", "129.8", "129.8"}));
+        })
+        .OK();
+    ASSERT_TRUE(L.doc.OnCmdMsg(ID_PLAYER_ENTERING_AVERAGES, CN_COMMAND, nullptr));
+    ui.AnswerMessageBox(IDOK, "All players have an entering average.");
+    ASSERT_TRUE(L.doc.OnCmdMsg(ID_PLAYER_ENTERING_AVERAGES, CN_COMMAND, nullptr));
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(Nums(Named(L.doc, 11)->m_nEnteringAvg, Named(L.doc, 11)->m_nAverage), Nums(1298, 129));
 }

@@ -28,31 +28,36 @@ inline SeasonFigures FiguresOfTheSeason(const CBowlingDoc& doc)
     return figures;
 }
 
-// File > New based on the open league, every team of the sample moved on, up to Set Fixture
-// List, which is the caller's; the old season's accounts questions answered after it.
-inline CScriptedBackend::DialogScript& NextSeasonUpToTheFixtureList(CScriptedBackend& ui)
+// File > New based on the open league, its nTeams teams (the sample's eight) moved on in their
+// order, up to Set Fixture List, which is the caller's; the old season's accounts questions
+// answered after it.
+inline CScriptedBackend::DialogScript& NextSeasonUpToTheFixtureList(CScriptedBackend& ui, int nTeams = 8)
 {
     ui.AnswerMessageBox(IDYES, "Do you really want to start a new league?");
     ui.AnswerMessageBox(IDYES, "Do you want to base the new league on the old league setup?");
     ui.OnDialog(IDD_NEW_LEAGUE_SETUP).OK();
     ui.OnDialog(IDD_NEW_LEAGUE).OK();
     auto& teams = ui.OnDialog(IDD_NEW_LEAGUE_TEAMS);
-    for (int i = 0; i < 8; ++i)
+    for (int i = 0; i < nTeams; ++i)
         teams.Select(IDC_NLT_AVAILABLE, 0).Click(IDC_NLT_MOVE);
     teams.OK();
     return ui.OnDialog(IDD_SET_FIXTURE_LIST);
 }
 
-inline void MakeNextSeason(CBowlingDoc& doc)
+inline void MakeNextSeason(CBowlingDoc& doc, int nTeams = 8)
 {
     CScriptedBackend ui;
     doc.SetModifiedFlag(FALSE);
-    NextSeasonUpToTheFixtureList(ui)
+    NextSeasonUpToTheFixtureList(ui, nTeams)
         .SetText(IDC_DATE_DAY, "7").Select(IDC_DATE_MONTH, 8).SetText(IDC_DATE_YEAR, "2026")
         .OK();
-    ui.AnswerMessageBox(IDYES, "Retain old Income Items?");
-    ui.AnswerMessageBox(IDYES, "Retain old Expense Items?");
-    ui.AnswerMessageBox(IDYES, "Retain old 'weekly payments' Items?");
+    // Asked only of a league that has such items.
+    if (!doc.m_listIncomeTypes.IsEmpty())
+        ui.AnswerMessageBox(IDYES, "Retain old Income Items?");
+    if (!doc.m_listExpenseTypes.IsEmpty())
+        ui.AnswerMessageBox(IDYES, "Retain old Expense Items?");
+    if (!doc.m_listPaymentItems.IsEmpty())
+        ui.AnswerMessageBox(IDYES, "Retain old 'weekly payments' Items?");
     ASSERT_TRUE(doc.OnCmdMsg(ID_FILE_NEW, CN_COMMAND, nullptr));
     EXPECT_TRUE(ui.AllUsed());
 }

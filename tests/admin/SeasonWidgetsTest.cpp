@@ -1,5 +1,6 @@
 // The season dialogs on the real Qt widgets: the split summary as the secretary types and ticks,
-// a round re-paired with clicks and double-clicks, and a short season's entering average.
+// a round re-paired with clicks and double-clicks, a short season's entering average, and the
+// dates of 2038 a league file holds.
 
 #include <QCheckBox>
 #include <QListWidget>
@@ -14,6 +15,7 @@
 #include "QtWidgetSteps.h"
 #include "SplitLeague.h"
 #include "TimeZone.h"
+#include "admin/ChangeDateDlg.h"
 #include "admin/PlayerSetup.h"
 #include "admin/SeasonCommands.h"
 #include "admin/NewLeagueTeamsDlg.h"
@@ -370,4 +372,34 @@ TEST(SeasonWidgets, ASeasonPastTheLastDateSendsTheSecretaryBackToTheDay)
                                                     "can hold. Please choose an earlier start or fewer matches."});
     ASSERT_EQ(Nums(doc.m_nRounds, Weeks(doc).size()), Nums(6, 6));
     EXPECT_EQ(Fixtures(doc, 6)[0]->m_timeDue, At(2038, 1, 18));
+}
+
+// Change Date picked with the mouse: the year list ends with 2038, which for 3 am on Sun 18 Jan
+// 2037 gives Mon 18 Jan 2038. February, or a week later, would pass 03:14:07 on 19 Jan, the last
+// moment a league file holds: each is refused, saying which dates are taken, and the boxes keep
+// showing the date kept, which OK gives.
+TEST(SeasonWidgets, ChangeDateTakesTheDaysOf2038AFileHolds)
+{
+    const ScopedTimeZone zone("UTC");
+    SetUpAdmin();
+    CChangeDateDlg dlg;
+    dlg.m_date = At(2037, 1, 18, 3, 0);
+    CRealUi ui;
+    ui.OnDialog(IDD_CHANGE_DATE, [](CRealDialog& d) {
+        auto shown = [&d] {
+            return std::vector<std::string>{d.Text(IDC_DATE_DAY), d.Text(IDC_DATE_MONTH), d.Text(IDC_DATE_YEAR),
+                                            d.Text(IDC_DATE_HOUR), d.Text(IDC_DATE_WEEKDAY)};
+        };
+        d.Pick(IDC_DATE_YEAR, "2038");
+        EXPECT_EQ(shown(), (std::vector<std::string>{"18", "Jan", "2038", "03 am", "Monday"}));
+        d.PickRefused(IDC_DATE_MONTH, "Feb");
+        EXPECT_EQ(shown(), (std::vector<std::string>{"18", "Jan", "2038", "03 am", "Monday"}));
+        d.Click(IDC_CD_PLUS_WEEK);
+        EXPECT_EQ(shown(), (std::vector<std::string>{"18", "Jan", "2038", "03 am", "Monday"}));
+        d.Click(IDOK);
+    });
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.m_date, At(2038, 1, 18, 3, 0));
+    const std::string strRange = "Please enter a date between 01 Jan 1970 12:00 AM and 19 Jan 2038 03:14 AM.";
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{strRange, strRange}));
 }

@@ -128,24 +128,24 @@ CRealDialog& CRealDialog::Click(UINT nID)
     return *this;
 }
 
-CRealDialog& CRealDialog::Pick(UINT nID, const char* pszItem)
+int CRealDialog::ClickItem(UINT nID, const char* pszItem)
 {
     auto* c = qobject_cast<QComboBox*>(Widget(nID));
     if (!c) {
         ADD_FAILURE() << "control " << nID << " is no combo box";
-        return *this;
+        return -1;
     }
     const int i = c->findText(QString::fromLatin1(pszItem), Qt::MatchExactly);
     if (i < 0) {
         ADD_FAILURE() << "combo " << nID << " has no item \"" << pszItem << "\"";
-        return *this;
+        return -1;
     }
     Activate(&m_window);
     SingleClick(c, c->rect().center());
     QAbstractItemView* v = c->view();
     if (!v->isVisible()) {
         ADD_FAILURE() << "the list of combo " << nID << " did not open";
-        return *this;
+        return -1;
     }
     const QModelIndex index = v->model()->index(i, c->modelColumn(), v->rootIndex());
     v->scrollTo(index);
@@ -154,8 +154,22 @@ CRealDialog& CRealDialog::Pick(UINT nID, const char* pszItem)
     QTest::mouseMove(v->viewport(), QPoint(at.x(), at.y() > 20 ? 2 : v->viewport()->height() - 2));
     QTest::mouseMove(v->viewport(), at);
     SingleClick(v->viewport(), at);
-    if (c->currentIndex() != i)
+    return i;
+}
+
+CRealDialog& CRealDialog::Pick(UINT nID, const char* pszItem)
+{
+    const int i = ClickItem(nID, pszItem);
+    if (i >= 0 && qobject_cast<QComboBox*>(Widget(nID))->currentIndex() != i)
         ADD_FAILURE() << "combo " << nID << " did not take \"" << pszItem << "\"";
+    return *this;
+}
+
+CRealDialog& CRealDialog::PickRefused(UINT nID, const char* pszItem)
+{
+    const int i = ClickItem(nID, pszItem);
+    if (i >= 0 && qobject_cast<QComboBox*>(Widget(nID))->currentIndex() == i)
+        ADD_FAILURE() << "combo " << nID << " took \"" << pszItem << "\"";
     return *this;
 }
 

@@ -49,8 +49,12 @@ public:
     CRealDialog& Click(UINT nID);            // the left button in the middle of the control
     // Opens a combo's list with the mouse and clicks the item with exactly this text.
     CRealDialog& Pick(UINT nID, const char* pszItem);
+    // The same, for an item the dialog refuses: the combo must show another one afterwards.
+    CRealDialog& PickRefused(UINT nID, const char* pszItem);
 
 private:
+    // Clicks the item in the opened list; its index, or -1 (and a failure) when it cannot.
+    int ClickItem(UINT nID, const char* pszItem);
     CQtDialogWindow& m_window;
 };
 

@@ -127,7 +127,7 @@ void CRobotScoresDlg::UpdateLabels()
             SetDlgItemText(IDC_RB_SECOND_LABEL[s], "Hcp Score");
             SetDlgItemText(IDC_RB_FIRST_LABEL[s], "Scr Score");
             bFirst = TRUE;
-            // What the place scores a game with its handicap, while the handicap adds anything.
+            // What the place scores a game with its handicap; a handicap of 0 shows nothing.
             if (bHandicapLeague && !bTeamHandicaps && m_nSecond[s] != 0) {
                 CString text;
                 text.Format("(%lld)", static_cast<long long>(m_nFirst[s]) + m_nSecond[s]);

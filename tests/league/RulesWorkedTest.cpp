@@ -659,8 +659,9 @@ TEST(RulesWorked, ANewLeaguesVacancyScores120With30Handicap)
                               (Texts{"120", "30", "Hcp Score"}));
                     EXPECT_EQ((std::vector<bool>{Ctl(d, IDC_RB_DIFF[0]).visible, Ctl(d, IDC_RB_HCP_NOTE[0]).visible}),
                               (std::vector<bool>{!bTeamHandicaps, !bTeamHandicaps}));
-                    if (!bTeamHandicaps)
+                    if (!bTeamHandicaps) {
                         EXPECT_EQ(Ctl(d, IDC_RB_DIFF[0]).text, "(150)");
+                    }
                 })
                 .OK();
             ASSERT_TRUE(RulesSetup::EditRobotScores(&L.doc));

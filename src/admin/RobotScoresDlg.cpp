@@ -121,13 +121,16 @@ void CRobotScoresDlg::UpdateLabels()
         BOOL bFirst = FALSE, bSecond = TRUE, bDiff = FALSE;
         switch (m_pRobot[s]->m_nKind) {
         case CRobot::kindFlatScore: {
-            SetDlgItemText(IDC_RB_SECOND_LABEL[s], bTeamHandicaps ? "Average" : "Hcp Score");
+            // The second value is the rule's handicap, which a handicap league adds to the flat
+            // score game by game; with team handicaps too it is the handicap, never an average
+            // (the team average takes the flat score).
+            SetDlgItemText(IDC_RB_SECOND_LABEL[s], "Hcp Score");
             SetDlgItemText(IDC_RB_FIRST_LABEL[s], "Scr Score");
             bFirst = TRUE;
-            const int nDiff = m_nSecond[s] - m_nFirst[s];
-            if (bHandicapLeague && !bTeamHandicaps && nDiff != 0) {
+            // What the place scores a game with its handicap; a handicap of 0 shows nothing.
+            if (bHandicapLeague && !bTeamHandicaps && m_nSecond[s] != 0) {
                 CString text;
-                text.Format("(%d)", nDiff);
+                text.Format("(%lld)", static_cast<long long>(m_nFirst[s]) + m_nSecond[s]);
                 SetDlgItemText(IDC_RB_DIFF[s], text);
                 bDiff = TRUE;
             }

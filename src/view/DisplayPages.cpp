@@ -17,7 +17,12 @@ struct DisplayInfo
     CObList CBowlingDoc::*pList;  // null: the display has its own routines
     BOOL bOnePerPage;
     BOOL bHeadings;
+    int nHeadingGap = 0;  // twips between the page heading and the first item
 };
+
+// A result card keeps a row free under its box; the first card of a page stands as far below
+// the heading, whose page line would otherwise rest on the card's frame.
+constexpr int kResultCardGap = 200;
 
 // The displays made of a list of page items, flowed with a heading at every page top.
 const DisplayInfo kDisplays[] = {
@@ -26,7 +31,7 @@ const DisplayInfo kDisplays[] = {
     {MODE_FIXTURES, "Fixtures", &CBowlingDoc::m_listDisplayItems, FALSE, TRUE},
     {MODE_LEAGUE_DETAILS, "League Details", &CBowlingDoc::m_listDisplayItems, FALSE, TRUE},
     {MODE_PLAYER_LIST, "Player Details", &CBowlingDoc::m_listDisplayItems, FALSE, TRUE},
-    {MODE_RESULTS, "Results", &CBowlingDoc::m_listDisplayItems, FALSE, TRUE},
+    {MODE_RESULTS, "Results", &CBowlingDoc::m_listDisplayItems, FALSE, TRUE, kResultCardGap},
     {MODE_REPORT, "Report", nullptr, FALSE, TRUE},
     {MODE_TEAM_REPORT, "Teams Report", &CBowlingDoc::m_listTeamReportItems, FALSE, TRUE},
     {MODE_SCORE_SHEETS, "Score Sheets", &CBowlingDoc::m_listScoreSheetItems, FALSE, FALSE},
@@ -121,6 +126,7 @@ int LayoutDisplayPages(CBowlingDoc* pDoc, CDC* pDC)
     FlowOptions options;
     options.bHeadings = pInfo->bHeadings;
     options.bOnePerPage = pInfo->bOnePerPage;
+    options.nHeadingGap = pInfo->nHeadingGap;
     return std::max(1, FlowPageItems(pDoc, pDC, pDoc->*(pInfo->pList), options));
 }
 

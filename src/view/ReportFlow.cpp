@@ -135,6 +135,7 @@ int FlowPageItems(CBowlingDoc* pDoc, CDC* pDC, CObList& list, const FlowOptions&
                     list.InsertBefore(here, pHeader);
                     y += pHeader->GetHeight(pDC);
                 }
+                y -= options.nHeadingGap;
             }
             bNeedHeading = false;
         }

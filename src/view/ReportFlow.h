@@ -10,6 +10,7 @@ struct FlowOptions
 {
     BOOL bHeadings = TRUE;           // a page heading at the top of every page
     BOOL bOnePerPage = FALSE;        // every item on a page of its own
+    int nHeadingGap = 0;             // twips kept free under each page heading
 };
 
 // Places the items of list (x 720, y, page), inserting the page headings (and the header

@@ -326,7 +326,7 @@ TEST_F(Rules, RobotScoresAskAboutPercentagesOverAHundred)
     EXPECT_TRUE(doc.IsModified());
 }
 
-TEST_F(Rules, RobotKindsKeepEveryValueAndShowTheHandicapDifference)
+TEST_F(Rules, RobotKindsKeepEveryValueAndShowTheScoreWithHandicap)
 {
     doc.m_bHandicapLeague = 1;
     CRobot& rule = *doc.GetRobot(2);
@@ -336,8 +336,9 @@ TEST_F(Rules, RobotKindsKeepEveryValueAndShowTheHandicapDifference)
     const CRobot original = [&] { CRobot r; r.CopyFrom(rule); return r; }();
     ui.OnDialog(IDD_ROBOT_SCORES)
         .Check([](CDialog& d) {
+            // A game of 120 with 150 handicap: 270.
             EXPECT_EQ(TextsOf(d, {IDC_RB_FIRST_LABEL[1], IDC_RB_SECOND_LABEL[1], IDC_RB_DIFF[1]}),
-                      (Texts{"Scr Score", "Hcp Score", "(30)"}));
+                      (Texts{"Scr Score", "Hcp Score", "(270)"}));
             EXPECT_TRUE(Ctl(d, IDC_RB_HCP_NOTE[1]).visible);
         })
         .Select(IDC_RB_KIND[1], 3)
@@ -357,6 +358,52 @@ TEST_F(Rules, RobotKindsKeepEveryValueAndShowTheHandicapDifference)
     doc.m_bScratchLeague = 1;
     ui.OnDialog(IDD_ROBOT_SCORES)
         .Check([](CDialog& d) { EXPECT_EQ(VisibleOf(d, {IDC_RB_DIFF[1], IDC_RB_HCP_NOTE[1]}), "00"); })
+        .Cancel();
+    EXPECT_FALSE(RulesSetup::EditRobotScores(&doc));
+}
+
+// A new league's flat rule, 120 with 30 handicap, as the scoresheet scores it: 150 a game with
+// handicap. With team handicaps the 30 is still the handicap (the team average takes 120), and
+// no game adds it.
+TEST_F(Rules, TheFlatRulesPreviewIsTheGameTheScoresheetScores)
+{
+    doc.m_bHandicapLeague = 1;
+    doc.m_bTeamHandicaps = 0;
+    const CRobot fresh;
+    ASSERT_EQ(Nums(fresh.m_nKind, fresh.m_nFlatScore, fresh.m_nFlatHandicap), Nums(CRobot::kindFlatScore, 120, 30));
+    for (int n = 1; n <= 4; ++n)
+        doc.GetRobot(n)->CopyFrom(fresh);
+    ui.OnDialog(IDD_ROBOT_SCORES)
+        .Check([](CDialog& d) {
+            for (int s = 0; s < 4; ++s) {
+                EXPECT_EQ(TextsOf(d, {IDC_RB_FIRST[s], IDC_RB_SECOND[s], IDC_RB_SECOND_LABEL[s], IDC_RB_DIFF[s],
+                                      IDC_RB_HCP_NOTE[s]}),
+                          (Texts{"120", "30", "Hcp Score", "(150)", "(hcp)"}));
+                EXPECT_EQ(VisibleOf(d, {IDC_RB_DIFF[s], IDC_RB_HCP_NOTE[s]}), "11");
+            }
+        })
+        // Leaving either box shows the game again; a handicap of 0 adds nothing to show.
+        .SetText(IDC_RB_SECOND[0], "25")
+        .Focus(IDC_RB_FIRST[0])
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_RB_DIFF[0]).text, "(145)"); })
+        .SetText(IDC_RB_FIRST[0], "130")
+        .Focus(IDC_RB_SECOND[0])
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_RB_DIFF[0]).text, "(155)"); })
+        .SetText(IDC_RB_SECOND[1], "0")
+        .Focus(IDC_RB_FIRST[1])
+        .Check([](CDialog& d) { EXPECT_EQ(VisibleOf(d, {IDC_RB_DIFF[1], IDC_RB_HCP_NOTE[1]}), "00"); })
+        .OK();
+    ASSERT_TRUE(RulesSetup::EditRobotScores(&doc));
+    EXPECT_EQ(Nums(doc.GetRobot(1)->m_nFlatScore, doc.GetRobot(1)->m_nFlatHandicap, doc.GetRobot(2)->m_nFlatHandicap),
+              Nums(130, 25, 0));
+
+    // Team handicaps: the box is the handicap still, and no game with handicap is shown.
+    doc.m_bTeamHandicaps = 1;
+    ui.OnDialog(IDD_ROBOT_SCORES)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(TextsOf(d, {IDC_RB_SECOND_LABEL[2], IDC_RB_SECOND[2]}), (Texts{"Hcp Score", "30"}));
+            EXPECT_EQ(VisibleOf(d, {IDC_RB_SECOND[2], IDC_RB_DIFF[2], IDC_RB_HCP_NOTE[2]}), "100");
+        })
         .Cancel();
     EXPECT_FALSE(RulesSetup::EditRobotScores(&doc));
 }

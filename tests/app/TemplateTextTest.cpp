@@ -4,18 +4,26 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
+#include <algorithm>
 #include <functional>
 #include <sstream>
+#include <vector>
 
 #include "framework/qt/QtBackendImpl.h"
+#include "league/BowlingDoc.h"
+#include "league/Player.h"
+#include "league/SampleLeague.h"
 #include "resources/Resource.h"
+#include "resources/dialogs/ResultDialogs.h"
 
 namespace {
 
@@ -38,6 +46,22 @@ public:
     }
 };
 
+// Where a label draws its text: inside its frame and margin and, when framed, past the indent
+// Qt gives it on each edge the text is aligned to (the top one too).
+QRect TextRoom(const QLabel* l)
+{
+    QRect r = l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
+    int indent = l->indent();
+    if (indent < 0 && l->frameWidth() > 0)
+        indent = l->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - l->margin();
+    if (indent > 0) {
+        const Qt::Alignment a = QStyle::visualAlignment(l->layoutDirection(), l->alignment());
+        r.adjust(a & Qt::AlignLeft ? indent : 0, a & Qt::AlignTop ? indent : 0, a & Qt::AlignRight ? -indent : 0,
+                 a & Qt::AlignBottom ? -indent : 0);
+    }
+    return r;
+}
+
 // What the widget's text needs against what it has; empty when it fits.
 std::string Clipping(QWidget* w)
 {
@@ -45,11 +69,13 @@ std::string Clipping(QWidget* w)
     QSize need, have = w->size();
     if (auto* l = qobject_cast<QLabel*>(w)) {
         // A label wraps only when the template gives it room for a second line.
-        const QRect room = l->contentsRect();
+        const QRect room = TextRoom(l);
         const int flags = l->wordWrap() ? Qt::TextWordWrap : 0;
         have = room.size();
-        if (!l->text().contains('\n') && fm.horizontalAdvance(l->text()) <= room.width())
-            return {};  // one line: the template's height is the font's
+        // One line of a plain label: the template's height is the font's. A framed one gives
+        // part of its height to the frame and the indent.
+        if (!l->text().contains('\n') && fm.horizontalAdvance(l->text()) <= room.width() && l->frameWidth() == 0)
+            return {};
         need = fm.boundingRect(QRect(0, 0, room.width(), 10000), flags, l->text()).size();
     } else if (auto* b = qobject_cast<QAbstractButton*>(w); b && !qobject_cast<QPushButton*>(w)) {
         // The indicator and its spacing, then the text's own room.
@@ -146,7 +172,7 @@ TEST(DialogTemplates, EveryControlSitsInsideTheDialogAndClearOfGroupBoxFrames)
             }
             if (auto* l = qobject_cast<QLabel*>(w); l && s->text.IsEmpty()) {
                 const QFontMetrics fm(l->font());
-                EXPECT_GE(l->contentsRect().height() + fm.leading() + 1, fm.height()) << where(*s) << " has no room for a line";
+                EXPECT_GE(TextRoom(l).height() + fm.leading() + 1, fm.height()) << where(*s) << " has no room for a line";
             }
             auto* g = qobject_cast<QGroupBox*>(w);
             if (!g)
@@ -182,4 +208,54 @@ TEST(DialogTemplates, EveryControlSitsInsideTheDialogAndClearOfGroupBoxFrames)
     }
     AfxSetBackend(previous);
     EXPECT_GT(nGroups, 50);  // the sweep reached the group boxes
+}
+
+// A scoresheet's player box shows a bowler's whole name, for the widest name the sample leagues
+// make (the large one numbers the most bowlers, so its names run longest), on every team size.
+TEST(DialogTemplates, EveryScoresheetPlayerBoxShowsTheWidestSampleName)
+{
+    RegisterResources();
+    CBowlingDoc sample;
+    SampleLeagueShape shape = GetSampleLeagueShape(TRUE);
+    shape.nRoundsPlayed = 0;  // the names are all it needs
+    BuildSampleLeague(sample, shape, FALSE);
+    std::vector<QString> names;
+    for (POSITION pos = sample.m_listPlayers.GetHeadPosition(); pos;)
+        names.push_back(QString::fromUtf8(static_cast<CPlayer*>(sample.m_listPlayers.GetNext(pos))->m_strName.GetString()));
+    ASSERT_GT(names.size(), 200u);
+
+    CBuildOnlyBackend qt;
+    CUiBackend* previous = AfxSetBackend(&qt);
+    int nBoxes = 0;
+    qt.inspect = [&](CDialog& dlg, CQtDialogWindow& window) {
+        for (const auto& s : dlg.Controls()) {
+            const bool bPlayerBox = std::find(std::begin(IDC_SS_PLAYER_A), std::end(IDC_SS_PLAYER_A), s->id) !=
+                                        std::end(IDC_SS_PLAYER_A) ||
+                                    std::find(std::begin(IDC_SS_PLAYER_B), std::end(IDC_SS_PLAYER_B), s->id) !=
+                                        std::end(IDC_SS_PLAYER_B);
+            if (!bPlayerBox)
+                continue;
+            auto* c = qobject_cast<QComboBox*>(window.WidgetOf(*s));
+            ASSERT_TRUE(c && c->lineEdit()) << "control " << s->id;
+            ++nBoxes;
+            // The line edit keeps two pixels each side of its text.
+            const QLineEdit* e = c->lineEdit();
+            const QMargins m = e->textMargins();
+            const int room = e->contentsRect().width() - m.left() - m.right() - 4;
+            const QFontMetrics fm(e->font());
+            QString widest;
+            for (const QString& n : names)
+                if (fm.horizontalAdvance(n) > fm.horizontalAdvance(widest))
+                    widest = n;
+            EXPECT_LE(fm.horizontalAdvance(widest), room)
+                << "dialog " << dlg.GetTemplateID() << ", player box " << s->id << " cuts \"" << widest.toStdString() << "\"";
+        }
+    };
+    for (UINT idd : {IDD_SINGLES_SCORESHEET, IDD_DOUBLES_SCORESHEET, IDD_THREES_SCORESHEET, IDD_FOURS_SCORESHEET,
+                     IDD_FIVES_SCORESHEET}) {
+        CDialog dlg(idd);
+        dlg.DoModal();
+    }
+    AfxSetBackend(previous);
+    EXPECT_EQ(nBoxes, 2 * (1 + 2 + 3 + 4 + 5));
 }

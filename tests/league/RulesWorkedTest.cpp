@@ -635,6 +635,50 @@ TEST(RulesWorked, TeamHandicapOfADefaultedGameIsWorkedOnTheRobots)
     }
 }
 
+// A new league's vacancy rule, flat 120 with handicap 30, as "Vacancy/Robot Score(s)" shows it
+// and the scoresheet scores it. Two teams of two, one game; Team 1's second place is the
+// vacancy. Bowler 11 enters at 150.0 and bowls 170. The dialog shows "(150) (hcp)", and Team 1's
+// game with handicap is 170 + his handicap + 120 + 30. With team handicaps the dialog shows no
+// game with handicap, and the team average takes the vacancy at 120: 150 + 120 = 270.
+TEST(RulesWorked, ANewLeaguesVacancyScores120With30Handicap)
+{
+    for (bool bTeamHandicaps : {false, true}) {
+        SCOPED_TRACE(bTeamHandicaps ? "team handicaps" : "bowlers' handicaps");
+        WorkedLeague L(2, 2, 1, 1);
+        L.doc.m_bTeamHandicaps = bTeamHandicaps ? 1 : 0;
+        L.Player(12)->m_nRobot = 1;
+        for (int no : {11, 21, 22})
+            L.Player(no)->SetEnteringAverage(1500);
+        L.doc.Recalculate();
+        {
+            CScriptedBackend ui;
+            ui.OnDialog(IDD_ROBOT_SCORES)
+                .Check([bTeamHandicaps](CDialog& d) {
+                    EXPECT_EQ((Texts{Ctl(d, IDC_RB_FIRST[0]).text.GetString(), Ctl(d, IDC_RB_SECOND[0]).text.GetString(),
+                                     Ctl(d, IDC_RB_SECOND_LABEL[0]).text.GetString()}),
+                              (Texts{"120", "30", "Hcp Score"}));
+                    EXPECT_EQ((std::vector<bool>{Ctl(d, IDC_RB_DIFF[0]).visible, Ctl(d, IDC_RB_HCP_NOTE[0]).visible}),
+                              (std::vector<bool>{!bTeamHandicaps, !bTeamHandicaps}));
+                    if (!bTeamHandicaps) {
+                        EXPECT_EQ(Ctl(d, IDC_RB_DIFF[0]).text, "(150)");
+                    }
+                })
+                .OK();
+            ASSERT_TRUE(RulesSetup::EditRobotScores(&L.doc));
+        }
+        L.EnterRound(1, {{1, {{170}, {0}}}, {2, {{160}, {150}}}});
+        const CFixture* f = L.Match(1, 1);
+        const int kBowler = CFixture::SlotOf(0, 0), kVacancy = CFixture::SlotOf(0, 1);
+        EXPECT_EQ((V{f->m_nScore[0][kVacancy], int(f->m_nAverage[0][kVacancy])}), (V{120, 120}));
+        if (bTeamHandicaps) {
+            EXPECT_EQ(int(f->m_nTeamAverage[0][0]), 270);
+        } else {
+            EXPECT_EQ(f->m_nHandicap[0][kVacancy], 30);
+            EXPECT_EQ(f->GetGameScore(0, 0, TRUE), 170 + f->m_nHandicap[0][kBowler] + 150);
+        }
+    }
+}
+
 // The same league against robot scores: the secretary ticks Team 2's game 2 Defaulted, thinks
 // better of it, clears the box and types the game, 175 + 165. Game 2 is the bowlers' again, and
 // so is the team average: 350, Team 1 gets 32 in both games: 352 against 350, 322 against 340;

@@ -169,11 +169,13 @@ void CRepItem_CustomStandings::SetDefaultDesign()
         {CC_SPACE, 70, R, ""},       {CC_SCRATCH_PINS, 60, R, "Pins"}, {CC_SPACE, 50, R, ""},
         {CC_HIGH_GAME_SCR, 40, R, "Hgs"}, {CC_SPACE, 50, R, ""},    {CC_HIGH_SERIES_SCR, 40, R, "Hss"},
     };
+    // The scratch high game and series follow their handicap figures: a four-figure game or
+    // series needs half an inch to stand clear of the one before (the name gives the room).
     static const ColumnDesign handicap[] = {
-        {CC_POSITION, 40, L, "Pos"},     {CC_SPACE, 10, L, ""},           {CC_TEAM_NAME, 190, L, "Name"},
+        {CC_POSITION, 40, L, "Pos"},     {CC_SPACE, 10, L, ""},           {CC_TEAM_NAME, 170, L, "Name"},
         {CC_POINTS_WON, 50, C, "Won"},   {CC_POINTS_LOST, 50, C, "Lost"}, {CC_GAMES, 50, C, "Gms"},
         {CC_HCP_PINS, 70, R, "PinsH"},   {CC_SCRATCH_PINS, 60, R, "PinsS"}, {CC_HIGH_GAME_HCP, 50, R, "Hgh"},
-        {CC_HIGH_GAME_SCR, 40, R, "Hgs"}, {CC_HIGH_SERIES_HCP, 50, R, "Hsh"}, {CC_HIGH_SERIES_SCR, 40, R, "Hss"},
+        {CC_HIGH_GAME_SCR, 50, R, "Hgs"}, {CC_HIGH_SERIES_HCP, 50, R, "Hsh"}, {CC_HIGH_SERIES_SCR, 50, R, "Hss"},
     };
     for (const ColumnDesign& d : IsScratch() ? scratch : handicap) {
         auto* p = new CRepItem_CustomItem;

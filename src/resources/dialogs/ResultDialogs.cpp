@@ -7,12 +7,14 @@ namespace {
 // (headings, one row per bowler, the team's totals, the Defaulted boxes and the side's
 // buttons), side A above side B, every game in one column from top to bottom.
 namespace sheet {
-constexpr short kComboX = 7, kComboW = 72;
-constexpr short kHcX = 81, kHcW = 16;
-constexpr short kGameX = 99, kGamePitch = 27, kGameW = 25;
-constexpr short kSeriesX = 208, kSeriesW = 24;
-constexpr short kHcpSeriesX = 235, kHcpSeriesW = 24;
-constexpr short kLabelX = 58, kLabelW = 38;  // row labels, right-aligned before the hc column
+// The player box holds a long name with a number to tell two bowlers of one name apart
+// ("Pauline Rushworth-3"); the columns right of it follow it.
+constexpr short kComboX = 7, kComboW = 84;
+constexpr short kHcX = 93, kHcW = 16;
+constexpr short kGameX = 111, kGamePitch = 27, kGameW = 25;
+constexpr short kSeriesX = 220, kSeriesW = 24;
+constexpr short kHcpSeriesX = 247, kHcpSeriesW = 24;
+constexpr short kLabelX = 70, kLabelW = 38;  // row labels, right-aligned before the hc column
 constexpr short kHeadH = 10, kRowH = 13, kTotalH = 9, kDefaultedH = 12, kButtonsH = 15;
 constexpr short kPointsRowH = 11;  // singles
 constexpr short kPointsBoxH = 33;   // the team sheets' Points box: its title, then two rows
@@ -125,7 +127,7 @@ void AddSide(std::vector<DlgControl>& c, int side, int n, short y)
     c.push_back({CtlKind::PushButton, IDC_SS_SUBS[side], "Subs", kComboX, ty, 26, 13});
     c.push_back({CtlKind::PushButton, IDC_SS_BLINDS[side], "Blinds", 35, ty, 28, 13});
     c.push_back({CtlKind::PushButton, IDC_SS_CHANGE_DATE[side], "Change Date Played", kGameX, ty, 76, 13});
-    c.push_back({CtlKind::Static, IDC_SS_DATE_PLAYED[side], "", 179, static_cast<short>(ty + 3), 80, 8, SS_LEFT});
+    c.push_back({CtlKind::Static, IDC_SS_DATE_PLAYED[side], "", 191, static_cast<short>(ty + 3), 80, 8, SS_LEFT});
 }
 
 DlgTemplate MakeScoresheet(UINT idd, const char* caption, short cx, short cy, int n)
@@ -133,7 +135,7 @@ DlgTemplate MakeScoresheet(UINT idd, const char* caption, short cx, short cy, in
     DlgTemplate t{idd, caption, cx, cy, {}};
     auto& c = t.controls;
     const short block = BlockHeight(n);
-    const short bottom = static_cast<short>(cy - 29);  // the row of OK and Cancel
+    const short bottom = static_cast<short>(cy - 30);  // the row of OK and Cancel
     const short ya = 5;
     // Side B sits right under side A, or lower when the dialog has room to spare.
     short gap = static_cast<short>((bottom - ya - 2 * block) / 2);
@@ -165,8 +167,8 @@ DlgTemplate MakeScoresheet(UINT idd, const char* caption, short cx, short cy, in
     }
     c.push_back({CtlKind::CheckBox, IDC_SS_AUTO_TAB, "Auto TAB scores", 160, static_cast<short>(bottom + 2), 64, 10});
     c.push_back({CtlKind::PushButton, IDCANCEL, "Cancel", static_cast<short>(cx - 39), bottom, 34, 14});
-    // The sunken frame takes its share of the line's height.
-    c.push_back({CtlKind::Static, IDC_SS_STATUS, "", 5, static_cast<short>(cy - 13), static_cast<short>(cx - 10), 10,
+    // The sunken frame and the text's indent inside it take their share of the line's height.
+    c.push_back({CtlKind::Static, IDC_SS_STATUS, "", 5, static_cast<short>(cy - 14), static_cast<short>(cx - 10), 12,
                  SS_LEFT | SS_SUNKEN | SS_NOPREFIX});
     return t;
 }
@@ -345,11 +347,11 @@ DlgTemplate MakeEnterAward()
 const std::vector<DlgTemplate>& ResultDialogTemplates()
 {
     static const std::vector<DlgTemplate> templates = {
-        sheet::MakeScoresheet(IDD_FIVES_SCORESHEET, "Fives Scoresheet", 263, 313, 5),
-        sheet::MakeScoresheet(IDD_FOURS_SCORESHEET, "Scoresheet", 267, 295, 4),
-        sheet::MakeScoresheet(IDD_THREES_SCORESHEET, "Scoresheet", 263, 268, 3),
-        sheet::MakeScoresheet(IDD_DOUBLES_SCORESHEET, "Scoresheet", 265, 253, 2),
-        sheet::MakeScoresheet(IDD_SINGLES_SCORESHEET, "Scoresheet", 265, 185, 1),
+        sheet::MakeScoresheet(IDD_FIVES_SCORESHEET, "Fives Scoresheet", 275, 313, 5),
+        sheet::MakeScoresheet(IDD_FOURS_SCORESHEET, "Scoresheet", 279, 295, 4),
+        sheet::MakeScoresheet(IDD_THREES_SCORESHEET, "Scoresheet", 275, 268, 3),
+        sheet::MakeScoresheet(IDD_DOUBLES_SCORESHEET, "Scoresheet", 277, 253, 2),
+        sheet::MakeScoresheet(IDD_SINGLES_SCORESHEET, "Scoresheet", 277, 185, 1),
 
         companions::MakeDateTime(),
         companions::MakeExcludeGames(),

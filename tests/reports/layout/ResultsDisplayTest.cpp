@@ -1,5 +1,6 @@
 // The results display's commands: the cards of a round or of one team's rounds, the "Rounds to
 // be displayed" dialog driven through its controls, and the view's menu commands.
+#include "RecordingDC.h"
 #include "ScriptedBackend.h"
 #include "league/BowlingDoc.h"
 #include "league/Fixture.h"
@@ -14,6 +15,10 @@
 #include "view/DisplayPages.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
 
 namespace {
 
@@ -103,6 +108,37 @@ TEST_F(ResultsDisplay, RoundsToBeDisplayedThroughItsControls)
         const CFixture* f = cards[i]->m_pFixture;
         EXPECT_EQ(f->m_nRound, static_cast<int>(i) + 2);
         EXPECT_TRUE(f->m_nTeamA == m_pTeam->m_nTeamNo || f->m_nTeamB == m_pTeam->m_nTeamNo);
+    }
+}
+
+// The heading's page line and the first card's frame never meet, on the screen and on paper, on
+// every page: the frame's top line lies a row clear below the line's letters.
+TEST_F(ResultsDisplay, EveryPagesFirstCardStandsClearOfTheHeading)
+{
+    ASSERT_EQ(BuildTeamResults(m_doc, m_pTeam, 1, m_doc.m_nCurrentRound), GetSampleLeagueShape(FALSE).nRoundsPlayed);
+    m_doc.m_nDisplayMode = MODE_RESULTS;
+    m_doc.m_strReportTitle = TeamResultsTitle(m_pTeam);
+    for (bool bPrinting : {false, true}) {
+        CRecordingDC layoutDC(bPrinting);
+        const int nPages = LayoutDisplayPages(&m_doc, &layoutDC);
+        ASSERT_GE(nPages, 2);
+        for (int nPage = 1; nPage <= nPages; ++nPage) {
+            CRecordingDC dc(bPrinting);
+            const CPageInfo info{nPage, nPages};
+            DrawDisplayPage(&m_doc, &dc, info);
+            CString pageText;
+            pageText.Format("  (Page %d/%d)", nPage, nPages);
+            const DrawCall* pPageLine = dc.FindText(pageText);
+            ASSERT_NE(pPageLine, nullptr) << dc.Dump();
+            const int nLetters = pPageLine->y1 - std::abs(pPageLine->font.lfHeight);  // its letters' foot
+            // The heading draws no line: the highest line of the page is the first card's frame.
+            int nFrameTop = INT_MIN;
+            for (const DrawCall& c : dc.calls)
+                if (c.kind == DrawCall::Line)
+                    nFrameTop = std::max({nFrameTop, c.y1, c.y2});
+            ASSERT_NE(nFrameTop, INT_MIN) << dc.Dump();
+            EXPECT_LE(nFrameTop, nLetters - 200) << (bPrinting ? "printed" : "on the screen") << ", page " << nPage;
+        }
     }
 }
 

@@ -62,17 +62,17 @@ TEST(DesignersOnRealWidgets, StandingsWidthTypedThenAddClicked)
     WhenModal([](QWidget* w) {
         EXPECT_EQ(w->windowTitle(), "Custom Standings Report Designer.");
         ClickRow(w, 2);
-        EXPECT_EQ(Text(w, IDC_CD_WIDTH), "   1.90 ");
+        EXPECT_EQ(Text(w, IDC_CD_WIDTH), "   1.70 ");
         Type(w, IDC_CD_WIDTH, "2.5");
         QTest::mouseClick(Control<QPushButton>(w, IDC_CD_ADD), Qt::LeftButton);
-        // 700 - 190 + 250 and the new half inch.
-        EXPECT_EQ(Text(w, IDC_CD_USED) + "|" + Text(w, IDC_CD_FREE) + "|" + Text(w, IDC_CD_WIDTH), "8.10|0.00|   0.50 ");
+        // 700 - 170 + 250 and the new half inch.
+        EXPECT_EQ(Text(w, IDC_CD_USED) + "|" + Text(w, IDC_CD_FREE) + "|" + Text(w, IDC_CD_WIDTH), "8.30|0.00|   0.50 ");
         EXPECT_FALSE(Control<QLabel>(w, IDC_CD_TOO_LONG)->isHidden());
         EXPECT_EQ(Control<QListWidget>(w, IDC_CD_COLUMNS)->currentRow(), 2);
         // A width typed and the list clicked: kept before the other column shows.
         Type(w, IDC_CD_WIDTH, "0.2");
         ClickRow(w, 3);
-        EXPECT_EQ(Text(w, IDC_CD_USED) + "|" + Text(w, IDC_CD_TITLE), "7.80|Name");
+        EXPECT_EQ(Text(w, IDC_CD_USED) + "|" + Text(w, IDC_CD_TITLE), "8.00|Name");
         Type(w, IDC_CD_TITLE, "Team");
         QTest::keyClick(Control<QLineEdit>(w, IDC_CD_TITLE), Qt::Key_Return);
     });

@@ -159,8 +159,10 @@ TEST_F(Table, TitleLineAndHeaderRow)
               (std::vector<std::string>{"Pos", "Name", "Won", "Lost", "Gms", "PinsH", "PinsS", "Hgh", "Hgs", "Hsh",
                                         "Hss"}));
     EXPECT_EQ((std::pair(dc.calls[1].x1, dc.calls[1].y1)), (std::pair(720, -1420)));
-    // "PinsH" right-justified in its 70 hundredths, after 40 + 10 + 190 + 50 * 3.
-    EXPECT_EQ(dc.FindText("PinsH")->x1, 720 + (390 + 70) * 1440 / 100 - 5 * 110);
+    // "PinsH" right-justified in its 70 hundredths, after 40 + 10 + 170 + 50 * 3; "Hss" ends the
+    // seven inches at 10800.
+    EXPECT_EQ(dc.FindText("PinsH")->x1, 720 + (370 + 70) * 1440 / 100 - 5 * 110);
+    EXPECT_EQ(dc.FindText("Hss")->x1, 10800 - 3 * 110);
 
     // All columns spaces: the title line alone.
     for (auto* c : m_item.m_arrColumns)

@@ -4,6 +4,8 @@
 #include "RecordingDC.h"
 #include "TeamDetailsTestLeague.h"
 #include "league/PointsText.h"
+#include "league/SampleLeague.h"
+#include "league/Team.h"
 #include "reports/stats/TeamFullDetsItem.h"
 
 #include <gtest/gtest.h>
@@ -116,4 +118,39 @@ TEST_F(TeamHistory, NextRoundAndTeamWithoutGames)
     item.Draw(&dc, nullptr);
     EXPECT_EQ(dc.Texts(), (Texts{"Tuesday Trios", "Torvane 1.8.9", "Kings", "Games", "0", "Pins", "0", "Hi Game(H)",
                                  "0", "Hi Series(H)", "0", "Hi Game(S)", "0", "Hi Series(S)", "0"}));
+}
+
+// The page's two "Pins" over the sample league, whose matches were typed into the scoresheets:
+// the total at the top is the team's pinfall with handicap (the standings' PinsH) and the
+// running column ends on its scratch pinfall (the standings' PinsS), every team.
+TEST(TeamHistorySample, TheTotalIsWithHandicapAndTheRunningPinsScratch)
+{
+    CBowlingDoc doc;
+    BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
+    ASSERT_TRUE(doc.m_bHandicapLeague);
+    int nTeams = 0;
+    for (POSITION pos = doc.m_listTeams.GetHeadPosition(); pos; ++nTeams) {
+        CTeam* pTeam = static_cast<CTeam*>(doc.m_listTeams.GetNext(pos));
+        CRepItem_TeamFullDets item;
+        item.m_pDoc = &doc, item.m_pTeam = pTeam, item.m_x = 720, item.m_y = -720;
+        CRecordingDC dc;
+        item.Draw(&dc, nullptr);
+        EXPECT_EQ(TextsAt(dc, -1400), (Texts{"Pins", std::to_string(pTeam->m_nPins[PASS_HANDICAP])}))
+            << pTeam->m_strName.GetString();
+        // The rows follow the headings ("Rnd" first); a played row's running pins stand before
+        // the opponent's name.
+        const DrawCall* pHeadings = dc.FindText("Rnd");
+        ASSERT_NE(pHeadings, nullptr) << dc.Dump();
+        std::string running;
+        for (int y = pHeadings->y1 - 200;; y -= 200) {
+            const Texts row = TextsAt(dc, y);
+            if (row.empty())
+                break;
+            if (row.size() > 3)
+                running = row[row.size() - 2];
+        }
+        EXPECT_EQ(running, std::to_string(pTeam->m_nHcpScrPins)) << pTeam->m_strName.GetString();
+        EXPECT_GT(pTeam->m_nPins[PASS_HANDICAP], pTeam->m_nHcpScrPins);
+    }
+    EXPECT_EQ(nTeams, GetSampleLeagueShape(FALSE).nTeams);
 }

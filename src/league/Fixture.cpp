@@ -50,6 +50,54 @@ CTime CFixture::GetDayBowled(int nSide) const
     return m_timePlayed[nSide];
 }
 
+void CFixture::DeleteResult(int nSide)
+{
+    if (nSide < 0 || nSide > 1)
+        return;
+    SetPlayed(nSide, false);
+    ClearSide(nSide, false);
+    for (int p = 0; p < MAX_POSITIONS; ++p)
+        for (int g = 0; g < MAX_GAMES; ++g) {
+            m_wPlayerNo[g][SlotOf(nSide, p)] = 0;
+            m_pPlayer[g][SlotOf(nSide, p)] = nullptr;
+        }
+}
+
+void CFixture::ClearLeftovers(int nSide)
+{
+    if (nSide < 0 || nSide > 1 || m_bPlayed[nSide])
+        return;
+    ClearSide(nSide, true);
+}
+
+void CFixture::ClearSide(int nSide, bool bKeepTypedScores)
+{
+    for (int p = 0; p < MAX_POSITIONS; ++p) {
+        const int k = SlotOf(nSide, p);
+        for (int g = 0; g < MAX_GAMES; ++g) {
+            const CPlayer* pPlayer = GetSlotPlayer(g, k);
+            const bool bTyped = !(m_dwPosFlags[k] & (PosBlind(g) | PosNonQual(g) | PosPacer(g))) &&
+                                !(m_nDefaulted[nSide] & DefaultedBit(g)) && !(pPlayer && pPlayer->IsRobot());
+            if (!bKeepTypedScores || !bTyped)
+                m_nScore[g][k] = 0;
+            m_nHandicap[g][k] = 0;
+            m_nAverage[g][k] = 0;
+            m_wPacerNo[g][k] = 0;
+            m_pPacer[g][k] = nullptr;
+            m_nPacerScore[g][k] = 0;
+            m_nPacerHandicap[g][k] = 0;
+            m_nPacerAverage[g][k] = 0;
+        }
+        m_dwPosFlags[k] = 0;
+    }
+    m_nDefaulted[nSide] = 0;
+    m_timePlayed[nSide] = CTime();
+    std::memset(m_nTeamHandicap[nSide], 0, sizeof m_nTeamHandicap[nSide]);
+    std::memset(m_nTeamAverage[nSide], 0, sizeof m_nTeamAverage[nSide]);
+    ClearPoints(PASS_HANDICAP);
+    ClearPoints(PASS_SCRATCH);
+}
+
 void CFixture::ClearPoints(int nPass)
 {
     if (nPass == PASS_HANDICAP) {

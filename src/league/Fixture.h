@@ -182,6 +182,17 @@ public:
     // The day a side bowled: its date played, or the day the match was due while the side has
     // no result or no date of its own.
     CTime GetDayBowled(int nSide) const;
+    // A side's result taken back (its Played box unticked and the scoresheet closed with OK):
+    // the side holds nothing of it, as a side never entered holds nothing: no bowlers, scores,
+    // marks, pacers or defaulted games, no team average or handicap, no date played of its own.
+    // The match, without both results, has no points.
+    void DeleteResult(int nSide);
+    // A side without a result about to take its line-up afresh: the scores typed for its
+    // positions stay, nothing else of an earlier entry does. A blind, vacancy, robot, paced,
+    // Non Qual or defaulted game's score goes with its mark, and the side's pacers, defaulted
+    // games and date played go too, so none of them comes back as a game someone bowled.
+    // Nothing for a side with a result.
+    void ClearLeftovers(int nSide);
 
     // Zeroes the points of one pass (0 scratch, 1 handicap): tables, totals, bonus, done flag.
     void ClearPoints(int nPass);
@@ -384,6 +395,10 @@ private:
     // GetMatchedGame of a game with a mark or of a side that defaulted it.
     CBowledGame GetMarkedMatchedGame(int nSide, int nPos, int nGame) const;
     void CopyAll(const CFixture& other);
+    // Takes from a side what only a result gives it: its marks, pacers, defaulted games, team
+    // figures, its cells' handicaps and averages, its own date played and every score (but,
+    // when asked, those typed for its positions); and the match's points.
+    void ClearSide(int nSide, bool bKeepTypedScores);
     bool HasAnyPoints() const;
 
     // Whether a game taken from its cell or pacer slot counts for its bowler, and for his high

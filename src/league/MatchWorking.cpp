@@ -324,6 +324,11 @@ CMatchWorking::CPointsWorked CMatchWorking::WorkPoints()
     const bool bTeamHandicaps = m_pDoc->m_bTeamHandicaps != 0;
     CPointsWorked worked;
     const bool bBothPlayed = f.m_bPlayed[0] && f.m_bPlayed[1];
+    // Without both results the match has no points: a side taken back takes them with it.
+    if (!bBothPlayed) {
+        f.ClearPoints(PASS_HANDICAP);
+        f.ClearPoints(PASS_SCRATCH);
+    }
     // The singles sheet sets the pass and shows its scratch points before both sides are in.
     if (m_bHandicapScoring && (bBothPlayed || IsSingles()))
         m_pDoc->m_bHandicapPass = PASS_HANDICAP;

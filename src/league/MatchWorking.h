@@ -87,7 +87,8 @@ public:
     };
     // The points once both sides are in, in each system the match scores, after the new
     // bowlers' figures and the team handicaps that come first; the singles sheet also gives
-    // its scratch points before both are in. The team averages and handicaps on every call.
+    // its scratch points before both are in. Until both are in the match holds no points. The
+    // team averages and handicaps on every call.
     CPointsWorked WorkPoints();
 
     // A match with both results, as its scoresheet works it when it is opened and closed with

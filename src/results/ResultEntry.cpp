@@ -48,15 +48,16 @@ void FillLineUp(CBowlingDoc* pDoc, CFixture* pFixture)
         CTeam* pTeam = SideTeam(pDoc, pFixture, s);
         if (!pTeam)
             continue;
+        // A side without a result is entered as a new one: what an earlier entry left (a
+        // blind or vacancy score, a defaulted game, a date) never becomes a game bowled now.
+        pFixture->ClearLeftovers(s);
         std::vector<CPlayer*> order;
         for (int i = 0; i < pTeam->GetOrderCount(); ++i)
             if (CPlayer* pPlayer = pDoc->FindPlayer(pTeam->GetOrderAt(i)))
                 order.push_back(pPlayer);
         const int n = std::min<int>(pFixture->m_nPlayers, MAX_POSITIONS);
-        for (int k = 0; k < n && k < static_cast<int>(order.size()); ++k) {
-            pFixture->m_dwPosFlags[CFixture::SlotOf(s, k)] = 0;
+        for (int k = 0; k < n && k < static_cast<int>(order.size()); ++k)
             pFixture->SetPlayer(s, k, order[static_cast<size_t>(k)]);
-        }
     }
 }
 

@@ -28,7 +28,8 @@ BOOL EnterResult(CBowlingDoc* pDoc, CFixture* pFixture);
 BOOL EditResult(CBowlingDoc* pDoc, CFixture* pFixture);
 
 // The line-up fill alone: sides without a result take the first bowlers of their team order
-// (entries that name no bowler are passed over) with clear position flags.
+// (entries that name no bowler are passed over) with clear position flags, keeping only the
+// scores typed for their positions (CFixture::ClearLeftovers).
 void FillLineUp(CBowlingDoc* pDoc, CFixture* pFixture);
 // Presets a scoresheet on a fixture: points systems, folded sides, scores, names, boxes.
 void PrepareScoresheet(CScoresheetDlg& dlg, CBowlingDoc* pDoc, CFixture* pFixture);

@@ -454,6 +454,8 @@ void CScoresheetDlg::RefreshDisplay()
     // gives them.
     const CMatchWorking::CPointsWorked worked = m_working.WorkPoints();
     MirrorWorkedCells();
+    // A match without both results has no points to show: a side unticked takes them away.
+    m_strHandicapPointsA = m_strHandicapPointsB = m_strScratchPointsA = m_strScratchPointsB = CString();
     if (worked.bHandicap) {
         m_strHandicapPointsA = FormatPassPoints(m_pDoc, PASS_HANDICAP, f.m_nHandicapMatchPoints[0]);
         m_strHandicapPointsB = FormatPassPoints(m_pDoc, PASS_HANDICAP, f.m_nHandicapMatchPoints[1]);
@@ -720,5 +722,10 @@ void CScoresheetDlg::OnOK()
     // A blind game the result held when the sheet opened was let stand when it was entered.
     if (m_pFixture->ExceedsBlindGameLimit(&m_opened))
         return;
+    // A result the sheet opened with and left unticked is deleted: nothing of it stays to come
+    // back, when the match is entered again, as something it was not.
+    for (int s = 0; s < 2; ++s)
+        if (m_opened.m_bPlayed[s] && !m_pFixture->m_bPlayed[s])
+            m_pFixture->DeleteResult(s);
     CDialog::OnOK();
 }

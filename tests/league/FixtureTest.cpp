@@ -335,3 +335,51 @@ TEST_F(FixtureTest, ASideAtOnceGivesWhatEachGameGives)
     same("defaulted");
     EXPECT_EQ(fixture->GetBowledSeries(0, 0).pBowler, nullptr);
 }
+
+// A side without a result keeps only the scores typed for its positions: a blind, Non Qual,
+// paced or defaulted game's score goes with its mark, as do its pacers, defaulted games, date
+// and team figures; a side with a result is not touched. A result deleted leaves its side as
+// a side never entered, and the match without points.
+TEST_F(FixtureTest, ASideWithoutAResultKeepsOnlyItsTypedScoresAndADeletedResultNothing)
+{
+    const int scores[3][3] = {{150, 160, 170}, {180, 190, 200}, {210, 220, 230}};
+    Score(0, scores);
+    Score(1, scores);
+    fixture->m_bPlayed[1] = 0;
+    const int kBlind = CFixture::SlotOf(1, 0), kNonQual = CFixture::SlotOf(1, 1), kPaced = CFixture::SlotOf(1, 2);
+    fixture->m_dwPosFlags[kBlind] = PosBlind(0) | PosExcluded(1);
+    fixture->m_dwPosFlags[kNonQual] = PosNonQual(1);
+    fixture->m_dwPosFlags[kPaced] = PosPacer(0);
+    fixture->m_wPacerNo[0][kPaced] = 12;
+    fixture->m_nPacerScore[0][kPaced] = 210;
+    fixture->m_nDefaulted[1] = DefaultedBit(2);
+    fixture->m_timePlayed[1] = CTime(2024, 9, 11, 19, 30, 0);
+    fixture->m_nTeamHandicap[1][0] = 40;
+    fixture->m_nHandicapMatchPoints[0] = 6;
+    const CFixture before(*fixture);
+
+    fixture->ClearLeftovers(0);  // a result: nothing goes
+    EXPECT_TRUE(fixture->IsSameAs(before));
+
+    fixture->ClearLeftovers(1);
+    std::vector<int> kept;
+    for (int p = 0; p < 3; ++p)
+        for (int g = 0; g < 3; ++g)
+            kept.push_back(fixture->m_nScore[g][CFixture::SlotOf(1, p)]);
+    EXPECT_EQ(kept, (std::vector<int>{0, 160, 0, 180, 0, 0, 0, 220, 0}));
+    EXPECT_EQ((std::vector<int>{int(fixture->m_dwPosFlags[kBlind]), int(fixture->m_dwPosFlags[kNonQual]),
+                                int(fixture->m_dwPosFlags[kPaced]), fixture->m_wPacerNo[0][kPaced],
+                                fixture->m_nPacerScore[0][kPaced], fixture->m_nDefaulted[1],
+                                int(fixture->m_timePlayed[1].GetTime()), int(fixture->m_nTeamHandicap[1][0]),
+                                fixture->m_nHandicapMatchPoints[0], fixture->m_wPlayerNo[0][kPaced]}),
+              (std::vector<int>{0, 0, 0, 0, 0, 0, 0, 0, 0, 22}));
+    for (int k = 0; k < 5; ++k)  // side A as it was
+        for (int g = 0; g < 3; ++g)
+            EXPECT_EQ(fixture->m_nScore[g][k], before.m_nScore[g][k]);
+
+    CFixture never(1, 1, 2, 3);
+    never.m_nGames = fixture->m_nGames;
+    fixture->DeleteResult(0);
+    fixture->DeleteResult(1);
+    EXPECT_TRUE(fixture->IsSameAs(never));
+}

@@ -77,10 +77,9 @@ struct TriosLeague : WorkedLeague
     }
 
     // A match typed on its scoresheet: both teams' games (a team's own, or as given in wrong),
-    // both sides ticked Played when asked (a result deleted keeps its scores, so the sheet does
-    // not tick them by itself), then, for Team 1's round-3 match, Change Date Played to the day
-    // it bowled; OK.
-    void QueueMatch(CScriptedBackend& ui, CFixture* f, const std::map<int, Lineup>& wrong = {}, bool bTick = false)
+    // each side ticking Played by itself as its last score comes in, then, for Team 1's round-3
+    // match, Change Date Played to the day it bowled; OK.
+    void QueueMatch(CScriptedBackend& ui, CFixture* f, const std::map<int, Lineup>& wrong = {})
     {
         Sheet& sheet = ui.OnDialog(IDD_THREES_SCORESHEET);
         std::map<int, Lineup> scores = wrong;
@@ -94,8 +93,6 @@ struct TriosLeague : WorkedLeague
                         d.UserSetText(ScoreCell(s, p, g), std::to_string(lineup[p][g]).c_str());
             }
         });
-        if (bTick)
-            sheet.Click(IDC_SS_PLAYED[0]).Click(IDC_SS_PLAYED[1]);
         if (f->m_nRound == 3 && (f->m_nTeamA == 1 || f->m_nTeamB == 1)) {
             sheet.Click(IDC_SS_CHANGE_DATE[SideOf(f, 1)]);
             ui.OnDialog(IDD_ENTER_DATE_TIME).SetText(IDC_DT_DAY, std::to_string(LATE_DAY).c_str()).OK();
@@ -130,13 +127,13 @@ struct TriosLeague : WorkedLeague
     }
 
     // Result > Enter Individual Result: team t's match of round r alone.
-    void EnterMatch(int nRound, int nTeam, bool bTick = false)
+    void EnterMatch(int nRound, int nTeam)
     {
         SetRound(nRound);
         CScriptedBackend ui;
         ui.OnDialog(IDD_SELECT_ROUND).OK();
         ui.OnDialog(IDD_SELECT_FIXTURE).SelectString(IDC_SELECT_FIXTURE_LIST, MatchLine(nRound, nTeam)).OK();
-        QueueMatch(ui, Match(nRound, nTeam), {}, bTick);
+        QueueMatch(ui, Match(nRound, nTeam));
         OnResultEnterIndividualResult(doc);
         TakeMessages(ui, "round " + std::to_string(nRound) + ", team " + std::to_string(nTeam));
     }
@@ -393,7 +390,8 @@ TEST(LateResultsWorked, AResultDeletedAndTypedInAgain)
     EXPECT_EQ(L.Stored(pDeleted), never.Stored(never.Match(1, 2)));
     EXPECT_EQ(L.Standings(), never.Standings());
 
-    L.EnterMatch(1, 2, true);
+    // Typed in again, the sheet ticks both sides itself, as on a match never entered.
+    L.EnterMatch(1, 2);
     EXPECT_EQ(L.notices.size(), nNotices + 2);
     EXPECT_EQ(L.Stored(), stored);
     EXPECT_EQ(L.Standings(), standings);

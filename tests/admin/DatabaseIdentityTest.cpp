@@ -230,14 +230,18 @@ TEST_F(DatabaseIdentity, ALeagueOpenedOnAnotherDatabaseKeepsItsBowlersAndWritesN
     again.reset();
 
     // Back on the first database, under keys 3 and 4 there unknown: the stamps find 1 and 2.
+    // Owen's phone typed on the second database is not his record's here, which other leagues
+    // share: the record keeps its own, and the phone not kept is named.
     UseDatabase("first");
     const std::map<DWORD, std::string> first = Records("first");
     auto home = Open("Monday.lgf");
     EXPECT_EQ(ui.MessageTexts(),
               Texts{"2 of the league's bowlers were linked to their own records in the player database, found under "
-                    "other keys (Owen Fairweather and Ann Lee). Save the league to keep its bowlers' new links."});
+                    "other keys (Owen Fairweather and Ann Lee). Where the league's details differed from the "
+                    "record's, the record keeps its own, which other leagues share: Owen Fairweather's home phone "
+                    "\"0113 4969999\" (the record keeps \"0113 4960000\"). Save the league to keep its bowlers' new "
+                    "links."});
     EXPECT_EQ(Nums(Bowler(*home, "Fairweather")->m_dwDbKey, Bowler(*home, "Lee")->m_dwDbKey), Nums(1, 2));
-    // Each takes his record there, as any league that opens takes the records of its bowlers.
     EXPECT_EQ(Bowlers(*home), monday);
     EXPECT_EQ(Records("first"), first);
 }
@@ -461,9 +465,10 @@ TEST_F(DatabaseIdentity, TwoProgramsOpeningALeagueOnANewDatabaseAtOnceMakeEachRe
 }
 
 // Thursday's database already holds Owen, added there by Thursday under a key of its own: Monday's
-// league opened on it links its Owen to that record, plainly the same person, and he shows the
-// record's details as any shared bowler does; Ann, not there, becomes a record of her own. Nobody
-// else's record is written, and Edit and OK on Owen writes to his record there.
+// league opened on it links its Owen to that record, the same person (his phone agrees), and he
+// shows the record's details as any shared bowler does, the address Monday held otherwise named
+// as not kept; Ann, not there, becomes a record of her own. Nobody else's record is written, and
+// Edit and OK on Owen writes to his record there.
 TEST_F(DatabaseIdentity, ABowlerPlainlyTheSamePersonAsARecordOfTheOtherDatabaseIsLinkedToIt)
 {
     UseDatabase("first");
@@ -479,7 +484,9 @@ TEST_F(DatabaseIdentity, ABowlerPlainlyTheSamePersonAsARecordOfTheOtherDatabaseI
     EXPECT_EQ(ui.MessageTexts(),
               Texts{"Ann Lee was not in the player database: a record was added to it for the bowler, with the "
                     "league's details. Owen Fairweather was linked to the bowler's own record in the player "
-                    "database, found under another key. Save the league to keep its bowlers' new links."});
+                    "database, found under another key. Where the league's details differed from the record's, the "
+                    "record keeps its own, which other leagues share: Owen Fairweather's address line 1 \"5 Bridge "
+                    "St\" (the record keeps \"7 Mill Rd\"). Save the league to keep its bowlers' new links."});
     EXPECT_EQ(Bowlers(*opened), (Texts{second.at(2), monday[1]}));
     EXPECT_EQ(Nums(Bowler(*opened, "Fairweather")->m_dwDbKey, Bowler(*opened, "Lee")->m_dwDbKey), Nums(2, 3));
     EXPECT_EQ(Bowler(*opened, "Fairweather")->m_qwDbStamp, StampOf("second", 2));

@@ -173,7 +173,8 @@ struct Printing
     CPrintInfo info;
 };
 
-constexpr const char* kNotWritten = "The player could not be written to the Player Database.";
+constexpr const char* kNotWritten = "The player could not be written to the Player Database. The change is kept in "
+                                     "the league, and written to the database when it can be.";
 
 } // namespace
 

@@ -12,11 +12,6 @@ namespace DatabaseCommands {
 
 namespace {
 
-bool DatabaseOpen(const CBowlingDoc* pDoc)
-{
-    return pDoc->m_pPlayerDb && pDoc->m_pPlayerDb->IsOpen();
-}
-
 class CDatabaseCommands : public CCmdTarget
 {
 public:
@@ -24,7 +19,8 @@ public:
 
 private:
     void OnDeletePlayer() { DeleteDatabasePlayer(m_pDoc); }
-    void OnUpdateDatabase(CCmdUI* pCmdUI) { pCmdUI->Enable(DatabaseOpen(m_pDoc)); }
+    // A database lost for a moment is tried again when the command is chosen.
+    void OnUpdateDatabase(CCmdUI* pCmdUI) { pCmdUI->Enable(m_pDoc->PlayerDbWanted()); }
 
     CBowlingDoc* m_pDoc;
     DECLARE_MESSAGE_MAP()
@@ -45,7 +41,7 @@ void Install()
 
 BOOL DeleteDatabasePlayer(CBowlingDoc* pDoc)
 {
-    if (!DatabaseOpen(pDoc))
+    if (!pDoc->ReachPlayerDb())
         return FALSE;
     CPlayerDatabaseDlg dlg;
     dlg.m_pDoc = pDoc;

@@ -19,14 +19,21 @@ bool BeginsWith(const CString& strName, const CString& strTyped)
 } // namespace
 
 std::vector<CDatabaseListLine> ListDatabasePlayers(CBowlingDoc* pDoc, const CString& strTyped,
-                                                   BOOL bExcludedNotInLeague)
+                                                   BOOL bExcludedNotInLeague, BOOL* pbRead)
 {
     std::vector<CDatabaseListLine> lines;
-    if (!pDoc || !pDoc->m_pPlayerDb || !pDoc->m_pPlayerDb->IsOpen())
+    if (pbRead)
+        *pbRead = FALSE;
+    if (!pDoc || !pDoc->m_pPlayerDb)
         return lines;
     CPlayb003File& t = pDoc->m_pPlayerDb->GetTable();
-    if (t.SelectIndex("Sname") != 0)
+    // One look at the files for the whole list: a step that fails is then the list's end, never a
+    // database gone half way (which would list nothing, or part, as if that were all).
+    const CIndexedFile::CUse use(t);
+    if (!use || t.SelectIndex("Sname") != 0)
         return lines;
+    if (pbRead)
+        *pbRead = TRUE;
 
     // One pass over the league instead of a search of it for every record.
     std::unordered_map<DWORD, const CPlayer*> league;
@@ -76,12 +83,14 @@ std::vector<CDatabaseListLine> ListDatabasePlayers(CBowlingDoc* pDoc, const CStr
     return lines;
 }
 
-void FillDatabasePlayerList(CBowlingDoc* pDoc, CListBox* pList, const CString& strTyped,
+BOOL FillDatabasePlayerList(CBowlingDoc* pDoc, CListBox* pList, const CString& strTyped,
                             BOOL bExcludedNotInLeague)
 {
     pList->ResetContent();
-    for (const CDatabaseListLine& line : ListDatabasePlayers(pDoc, strTyped, bExcludedNotInLeague))
+    BOOL bRead = FALSE;
+    for (const CDatabaseListLine& line : ListDatabasePlayers(pDoc, strTyped, bExcludedNotInLeague, &bRead))
         pList->SetItemData(pList->AddString(line.strText), line.dwKey);
+    return bRead;
 }
 
 DWORD SelectedDatabaseKey(CListBox* pList)

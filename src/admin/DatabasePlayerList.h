@@ -17,11 +17,12 @@ struct CDatabaseListLine
 
 // Empty text: every record, "Surname First". Otherwise every record whose surname begins with
 // the text (any case), "First Surname". bExcludedNotInLeague: an excluded league bowler's record
-// is offered again, except among the records after the first one found.
+// is offered again, except among the records after the first one found. *pbRead: FALSE when the
+// database could not be read (not open, or its files not to be had now), the list then empty.
 std::vector<CDatabaseListLine> ListDatabasePlayers(CBowlingDoc* pDoc, const CString& strTyped,
-                                                   BOOL bExcludedNotInLeague);
-// The same into a list box, each line's key as its data.
-void FillDatabasePlayerList(CBowlingDoc* pDoc, CListBox* pList, const CString& strTyped,
+                                                   BOOL bExcludedNotInLeague, BOOL* pbRead = nullptr);
+// The same into a list box, each line's key as its data; FALSE when the database could not be read.
+BOOL FillDatabasePlayerList(CBowlingDoc* pDoc, CListBox* pList, const CString& strTyped,
                             BOOL bExcludedNotInLeague);
 // The key of the selected line; 0 with none selected.
 DWORD SelectedDatabaseKey(CListBox* pList);

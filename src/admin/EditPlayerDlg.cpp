@@ -49,7 +49,7 @@ void CEditPlayerDlg::OnKillfocusExpiryYear()
         return;
     if (AfxMessageBox("Set ALL player's membership expiry date to this?", MB_YESNO) != IDYES)
         return;
-    bool bFailed = false;
+    bool bFailed = false, bAllWait = true;
     for (POSITION pos = m_pDoc->m_listPlayers.GetHeadPosition(); pos;) {
         auto* p = static_cast<CPlayer*>(m_pDoc->m_listPlayers.GetNext(pos));
         // The date is given against the record, which another league may have dated since;
@@ -60,10 +60,13 @@ void CEditPlayerDlg::OnKillfocusExpiryYear()
         p->m_nExpiryDay = static_cast<BYTE>(nDay);
         p->m_nExpiryMonth = static_cast<BYTE>(nMonth + 1);
         p->m_nExpiryYear = static_cast<WORD>(nYear);
-        bFailed = m_pDoc->PutDbaseChanges(before, p) != 0 || bFailed;
+        if (m_pDoc->PutDbaseChanges(before, p) != 0) {
+            bFailed = true;
+            bAllWait = bAllWait && p->m_dwDbKey != 0;
+        }
     }
     if (bFailed)
-        m_pDoc->SayDbaseNotWritten();
+        m_pDoc->SayDbaseNotWritten(bAllWait);
     m_pDoc->SetModifiedFlag();
 }
 

@@ -30,7 +30,15 @@ CListBox* CPlayerDatabaseDlg::List() const
 
 void CPlayerDatabaseDlg::FillPlayerList()
 {
-    FillDatabasePlayerList(m_pDoc, List(), GetDlgItemText(IDC_DB_SURNAME), m_bExcludedNotInLeague);
+    const CString strTyped = GetDlgItemText(IDC_DB_SURNAME);
+    if (FillDatabasePlayerList(m_pDoc, List(), strTyped, m_bExcludedNotInLeague) || m_bUnreadSaid)
+        return;
+    // An empty list is not "no such records": the database is tried again, and when it still cannot
+    // be reached that is said, once while the dialog is open.
+    if (m_pDoc->ReachPlayerDb())
+        FillDatabasePlayerList(m_pDoc, List(), strTyped, m_bExcludedNotInLeague);
+    else
+        m_bUnreadSaid = TRUE;
 }
 
 void CPlayerDatabaseDlg::OnChangeSurname()

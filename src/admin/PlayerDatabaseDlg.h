@@ -31,6 +31,7 @@ protected:
 
     // An excluded league bowler's record is offered again here, not when adding a bowler.
     BOOL m_bExcludedNotInLeague = TRUE;
+    BOOL m_bUnreadSaid = FALSE;  // that the database could not be read
 
     DECLARE_MESSAGE_MAP()
 };

@@ -130,9 +130,7 @@ int AddNewPlayers(CBowlingDoc* pDoc, BOOL bWithDatabase)
                              : bFromDatabase         ? pDoc->PutDbaseChanges(check.m_player, pPlayer)
                                                      : pDoc->PutDbasePlayer(pPlayer);
         if (nWritten != 0)
-            pDoc->SayDbaseNotWritten("The player could not be written to the Player Database. He is in the league; "
-                                     "edit his details later to try again.",
-                                     TRUE);
+            pDoc->SayDbaseNotWritten(pPlayer->m_dwDbKey != 0, TRUE);
         pDoc->SetModifiedFlag();
         ++nAdded;
         if (!dlg.m_bAnotherNewPlayer)
@@ -175,7 +173,7 @@ BOOL EditPlayer(CBowlingDoc* pDoc, CPlayer* pPlayer)
     }
     // Not written, the change waits in the league for the record.
     if (pDoc->PutDbaseChanges(shown, pPlayer) != 0)
-        pDoc->SayDbaseNotWritten();
+        pDoc->SayDbaseNotWritten(pPlayer->m_dwDbKey != 0);
     pDoc->SetModifiedFlag();
     pDoc->BuildFloatingSubs();
     pDoc->AssignJuniorCategories();

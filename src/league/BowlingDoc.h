@@ -744,9 +744,18 @@ public:
     // Printing is over: the database's files are opened again and the records take what waits;
     // when they cannot be, the secretary is told once.
     void ReopenPlayerDbAfterPrinting();
-    // "The player could not be written to the Player Database." (or pszText), said once until a
-    // write goes or the database is back, or every time (a new bowler's own instruction).
-    void SayDbaseNotWritten(const char* pszText = nullptr, BOOL bEachTime = FALSE);
+    // "The player could not be written to the Player Database.", and that the change is kept in
+    // the league and written when the database can take it (bWaits: he has a record, for which it
+    // waits), or that he is in the league and to be edited later (no record yet, so nothing
+    // waits). Said once until a write goes or the database is back, or every time (bEachTime).
+    void SayDbaseNotWritten(BOOL bWaits, BOOL bEachTime = FALSE);
+    // The D'base commands are offered while the league's database is open or lost (not while
+    // printing has it closed).
+    BOOL PlayerDbWanted() const;
+    // For a D'base command: the database, tried again when lost (PlayerDbReady), taken from its
+    // files as they are now. FALSE when it cannot be: the secretary is told "The player database
+    // cannot be reached: " and why, or why is put in *pstrWhy for the caller to say.
+    BOOL ReachPlayerDb(CString* pstrWhy = nullptr);
     // 0 on success, -1 when the database is not open or the record cannot be read or written.
     // A vacancy or robot is nobody's record: his writes do nothing and succeed.
     int GetDbasePlayer(CPlayer* pPlayer);

@@ -52,6 +52,8 @@ void PlayerDatabase::Install()
 namespace {
 
 constexpr const char* kNotWritten = "The player could not be written to the Player Database.";
+constexpr const char* kWaits = " The change is kept in the league, and written to the database when it can be.";
+constexpr const char* kEditLater = " He is in the league; edit his details later to try again.";
 
 // "a, b and c", the first ten named and the others counted.
 CString NameList(const std::vector<CString>& names)
@@ -149,8 +151,10 @@ CString DroppedList(const CBowlingDoc& doc, const std::vector<CDbReport::CDroppe
     return list;
 }
 
+CString DroppedList(const CBowlingDoc& doc, const std::vector<CDbReport::CDropped>& dropped);
+
 // The links the database made again, in sentences.
-CString LinksText(const CDbReport& r)
+CString LinksText(const CBowlingDoc& doc, const CDbReport& r)
 {
     std::vector<CString> sentences;
     for (const auto& [strBowler, strHolder] : r.sharedWith)
@@ -176,6 +180,10 @@ CString LinksText(const CDbReport& r)
                    r.relinked.size(), NameList(r.relinked).GetString());
         sentences.push_back(str);
     }
+    if (!r.notKept.empty())
+        sentences.push_back("Where the league's details differed from the record's, the record keeps its own, which "
+                            "other leagues share: " +
+                            DroppedList(doc, r.notKept) + ".");
     CString text;
     for (const CString& s : sentences)
         text += (text.IsEmpty() ? "" : " ") + s;
@@ -208,7 +216,7 @@ void SayDbaseReport(CBowlingDoc& doc, const CString& strLead = CString(), bool b
             text += CString(". These changes were not written to it, ") + kDroppedWhy + strList + ".";
     } else if (!text.IsEmpty())
         text += bWaited && r.nWritten > 0 ? ", and the changes it missed have been written to it." : ".";
-    const CString strLinks = LinksText(r);
+    const CString strLinks = LinksText(doc, r);
     if (!strLinks.IsEmpty()) {
         text += (text.IsEmpty() ? "" : " ") + strLinks;
         doc.m_bDbLinksRemade = 1;
@@ -285,14 +293,36 @@ void CBowlingDoc::ReopenPlayerDbAfterPrinting()
     m_bDbLossSaid = 1;
 }
 
-void CBowlingDoc::SayDbaseNotWritten(const char* pszText, BOOL bEachTime)
+void CBowlingDoc::SayDbaseNotWritten(BOOL bWaits, BOOL bEachTime)
 {
     if (m_pPlayerDb && m_pPlayerDb->IsLost())
         m_bDbLossSaid = 1;
     if (m_bDbNotWrittenSaid && !bEachTime)
         return;
     m_bDbNotWrittenSaid = 1;
-    AfxMessageBox(pszText ? pszText : kNotWritten);
+    AfxMessageBox(CString(kNotWritten) + (bWaits ? kWaits : kEditLater));
+}
+
+BOOL CBowlingDoc::PlayerDbWanted() const
+{
+    return m_pPlayerDb && m_pPlayerDb->IsWanted();
+}
+
+BOOL CBowlingDoc::ReachPlayerDb(CString* pstrWhy)
+{
+    if (PlayerDbReady() && m_pPlayerDb->Reach())
+        return TRUE;
+    CString strWhy = m_pPlayerDb ? m_pPlayerDb->GetErrorText() : CString();
+    if (strWhy.IsEmpty())
+        strWhy = "It is not open.";
+    // Told so, the secretary is told when it is back.
+    if (m_pPlayerDb && m_pPlayerDb->IsLost())
+        m_bDbLossSaid = 1;
+    if (pstrWhy)
+        *pstrWhy = strWhy;
+    else
+        AfxMessageBox("The player database cannot be reached: " + strWhy);
+    return FALSE;
 }
 
 int CBowlingDoc::GetDbasePlayer(CPlayer* pPlayer)

@@ -46,6 +46,12 @@ BOOL CPlayerDatabase::ReopenLost()
     return IsLost() && m_file.OpenIn(m_strDirectory);
 }
 
+BOOL CPlayerDatabase::Reach()
+{
+    const CIndexedFile::CUse use(m_file);
+    return use ? TRUE : FALSE;
+}
+
 int CPlayerDatabase::FindDbasePlayer(DWORD dwKey)
 {
     m_file.Clear();
@@ -77,6 +83,65 @@ bool SameName(CString a, CString b)
 bool HasBirthDate(const CSharedDetails& d)
 {
     return d.m_nBirthDay != 0 || d.m_nBirthMonth != 0 || d.m_nBirthYear != 0;
+}
+
+// A text as it identifies: any case, blanks at the ends and repeated within not counted.
+CString Plain(const CString& s)
+{
+    CString out;
+    bool bBlank = false;
+    for (int i = 0; i < s.GetLength(); ++i) {
+        const char c = s[i];
+        if (c == ' ' || c == '\t') {
+            bBlank = !out.IsEmpty();
+            continue;
+        }
+        if (bBlank)
+            out += ' ';
+        bBlank = false;
+        out += c;
+    }
+    return out.MakeUpper();
+}
+
+bool SameHeld(const CString& a, const CString& b)
+{
+    const CString strA = Plain(a);
+    return !strA.IsEmpty() && strA == Plain(b);
+}
+
+CString Digits(const CString& s)
+{
+    CString out;
+    for (int i = 0; i < s.GetLength(); ++i)
+        if (s[i] >= '0' && s[i] <= '9')
+            out += s[i];
+    return out;
+}
+
+// A number either holds in any of his three phone boxes, the other holds in any of hers.
+bool SharePhone(const CSharedDetails& a, const CSharedDetails& b)
+{
+    for (const CString* pa : {&a.m_strPhoneHome, &a.m_strPhoneWork, &a.m_strPhoneMobile}) {
+        const CString strA = Digits(*pa);
+        if (strA.IsEmpty())
+            continue;
+        for (const CString* pb : {&b.m_strPhoneHome, &b.m_strPhoneWork, &b.m_strPhoneMobile})
+            if (strA == Digits(*pb))
+                return true;
+    }
+    return false;
+}
+
+bool Held(const CString& s)
+{
+    return !s.IsEmpty();
+}
+
+template <class N>
+bool Held(N n)
+{
+    return n != 0;
 }
 
 } // namespace
@@ -118,6 +183,14 @@ bool CPlayerDatabase::PlainlySamePerson(const CSharedDetails& a, const CSharedDe
         return false;
     return !HasBirthDate(a) || !HasBirthDate(b) ||
            (a.m_nBirthDay == b.m_nBirthDay && a.m_nBirthMonth == b.m_nBirthMonth && a.m_nBirthYear == b.m_nBirthYear);
+}
+
+bool CPlayerDatabase::SamePersonByDetails(const CSharedDetails& a, const CSharedDetails& b)
+{
+    if (!PlainlySamePerson(a, b))
+        return false;
+    return (HasBirthDate(a) && HasBirthDate(b)) || SameHeld(a.m_strMembershipNo, b.m_strMembershipNo) ||
+           SharePhone(a, b) || SameHeld(a.m_strAddress[0], b.m_strAddress[0]);
 }
 
 bool CPlayerDatabase::IsHisRecord(const CPlayer& p) const
@@ -232,7 +305,7 @@ DWORD CPlayerDatabase::KeyOfStamp(ULONGLONG qwStamp)
     return it == m_stamps->end() ? 0 : it->second;
 }
 
-DWORD CPlayerDatabase::FindPlainlySame(const CPlayer& p, const std::unordered_map<DWORD, CPlayer*>& held)
+DWORD CPlayerDatabase::FindSamePerson(const CPlayer& p, const std::unordered_map<DWORD, CPlayer*>& held)
 {
     if (p.m_strSurname.IsEmpty() || m_file.SelectIndex("Names") != 0)
         return 0;
@@ -247,7 +320,7 @@ DWORD CPlayerDatabase::FindPlainlySame(const CPlayer& p, const std::unordered_ma
     do {
         if (m_file.m_strSurname.CompareNoCase(p.m_strSurname) != 0)
             break;
-        if (PlainlySamePerson(p, m_file)) {
+        if (SamePersonByDetails(p, m_file)) {
             ++nFound;
             if (!held.count(m_file.m_dwKey))
                 dwFound = m_file.m_dwKey;
@@ -295,11 +368,77 @@ BOOL CPlayerDatabase::AddAsRecord(CPlayer& p, BOOL bOwnKey)
     return TRUE;
 }
 
+void CPlayerDatabase::MeetRecord(CPlayer& p)
+{
+    // Of a damaged detail of the record he keeps his own: no difference to tell of.
+    CSharedDetails record = m_file;
+    KeepSoundDetails(record, p);
+    bool bMine[SD_COUNT] = {}, bTheirs[SD_COUNT] = {}, bSame[SD_COUNT] = {};
+    ForEachSharedDetail(
+        [&](int n, const auto& mine, const auto& theirs) {
+            bMine[n] = Held(mine);
+            bTheirs[n] = Held(theirs);
+            bSame[n] = mine == theirs;
+        },
+        p, record);
+    // A date is one detail: held when any part is, taken or written whole.
+    std::vector<DWORD> details;
+    const DWORD dwExpiry = Bit(SD_EXPIRY_DAY) | Bit(SD_EXPIRY_MONTH) | Bit(SD_EXPIRY_YEAR);
+    const DWORD dwBirth = Bit(SD_BIRTH_DAY) | Bit(SD_BIRTH_MONTH) | Bit(SD_BIRTH_YEAR);
+    for (int n = 0; n < SD_COUNT; ++n)
+        if (n != SD_FLAGS && !(Bit(n) & (dwExpiry | dwBirth)))
+            details.push_back(Bit(n));
+    details.push_back(dwExpiry);
+    details.push_back(dwBirth);
+    const DWORD dwWaiting = p.m_pDbPending ? p.m_pDbPending->m_dwDetails : 0;
+    DWORD dwWrite = 0, dwNotKept = 0;
+    for (const DWORD dw : details) {
+        bool bAnyMine = false, bAnyTheirs = false, bAllSame = true;
+        for (int n = 0; n < SD_COUNT; ++n)
+            if (dw & Bit(n)) {
+                bAnyMine = bAnyMine || bMine[n];
+                bAnyTheirs = bAnyTheirs || bTheirs[n];
+                bAllSame = bAllSame && bSame[n];
+            }
+        if ((dw & dwWaiting) || bAllSame || !bAnyMine)
+            continue;
+        (bAnyTheirs ? dwNotKept : dwWrite) |= dw;
+    }
+    if (!(dwWaiting & Bit(SD_FLAGS)) && SharedFlags(p.m_wFlags) != SharedFlags(record.m_wFlags))
+        dwNotKept |= Bit(SD_FLAGS);
+    if (dwNotKept) {
+        CDbReport::CDropped d;
+        d.strBowler = p.m_strName;
+        d.dwDetails = dwNotKept;
+        d.mine = p;
+        d.theirs = record;
+        m_report.notKept.push_back(std::move(d));
+    }
+    if (!dwWrite)
+        return;
+    // They wait as any change of the league's does, the record holding nothing of them: Exchange
+    // writes them, when it is not written meanwhile.
+    if (!p.m_pDbPending)
+        p.m_pDbPending = std::make_unique<CDbPending>();
+    CDbPending& w = *p.m_pDbPending;
+    ForEachSharedDetail(
+        [dwWrite](int n, const auto& theirs, auto& base) {
+            if (dwWrite & Bit(n))
+                base = theirs;
+        },
+        static_cast<const CSharedDetails&>(m_file), w.m_base);
+    for (int n = 0; n < SD_COUNT; ++n)
+        if (dwWrite & Bit(n))
+            w.m_nTyped[n] = 0;
+    w.m_dwDetails |= dwWrite;
+}
+
 BOOL CPlayerDatabase::SettleLinks(const std::vector<CPlayer*>& check, const CObList* pLeague,
                                   std::vector<CPlayer*>& settled)
 {
     settled.clear();
     m_stamps.reset();
+    m_met.clear();
     // The record of each key some bowler holds: the league's bowlers outside this pass hold theirs.
     std::unordered_map<DWORD, CPlayer*> held;
     const std::unordered_set<const CPlayer*> checked(check.begin(), check.end());
@@ -351,13 +490,17 @@ BOOL CPlayerDatabase::SettleLinks(const std::vector<CPlayer*>& check, const CObL
         if (dwKey != 0 && held.count(dwKey))
             dwKey = 0;
         if (dwKey == 0) {
-            dwKey = FindPlainlySame(*p, held);
+            dwKey = FindSamePerson(*p, held);
             if (dwKey != 0)
                 TakeStamp(*p, dwKey);
         }
         if (dwKey != 0) {
             p->m_dwDbKey = dwKey;
             m_report.relinked.push_back(p->m_strName);
+            if (FindDbasePlayer(dwKey) == 0) {
+                MeetRecord(*p);
+                m_met.insert(p);
+            }
         } else if (AddAsRecord(*p, !held.count(p->m_dwDbKey))) {
             m_report.added.push_back(p->m_strName);
         } else {
@@ -549,6 +692,9 @@ int CPlayerDatabase::PutDbasePlayer(CPlayer* pPlayer, DWORD& bStopReporting, con
             return -1;
         if (FindDbasePlayer(pPlayer->m_dwDbKey) != 0)
             return -1;
+        // Just linked to a record the league's copy never followed: the record's details stand.
+        if (m_met.count(pPlayer))
+            return Exchange(*pPlayer);
         CopyToRecord(*pPlayer);
         m_file.m_nTypedBy = Now();
         if (m_file.Rewrite() != 0)
@@ -569,9 +715,10 @@ int CPlayerDatabase::PutDbasePlayer(CPlayer* pPlayer, DWORD& bStopReporting, con
         return -1;
     if (nAnswer > 0 && nAnswer <= similar.GetSize())
     {
-        // The bowler is that record's person: link, and write the league's details to it.
-        pPlayer->m_dwDbKey = similar[nAnswer - 1];
-        if (FindDbasePlayer(pPlayer->m_dwDbKey) != 0)
+        // The bowler is that record's person: link, and write the league's details to it. Not
+        // written, he stays without a record, nothing of his waiting for one.
+        const DWORD dwKey = similar[nAnswer - 1];
+        if (FindDbasePlayer(dwKey) != 0)
             return -1;
         TakeFromLinkedRecord(*pPlayer);
         CopyToRecord(*pPlayer);
@@ -580,6 +727,7 @@ int CPlayerDatabase::PutDbasePlayer(CPlayer* pPlayer, DWORD& bStopReporting, con
         m_file.m_nTypedBy = Now();
         if (m_file.Rewrite() != 0)
             return -1;
+        pPlayer->m_dwDbKey = dwKey;
         pPlayer->m_qwDbStamp = m_file.m_qwStamp;
         return 0;
     }

@@ -13,6 +13,7 @@
 #include <functional>
 #include <optional>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 class CPlayer;
@@ -33,8 +34,11 @@ struct CDbReport
     };
     // The record under a bowler's key was not his: another database, a record deleted, a damaged
     // key. Added: made a record of this database with the league's details. Relinked: his own
-    // record was found under another key (its stamp, or plainly the same person).
+    // record was found under another key (its stamp, or the same person by his details).
     std::vector<CString> added, relinked;
+    // A relinked bowler's details that his record held otherwise: the record keeps its own, which
+    // other leagues share (mine: the league's values, not kept).
+    std::vector<CDropped> notKept;
     // "bowler 7 (Ann Lee)", "bowler 3 (Bob Ray)": her key named the record of another bowler of
     // the league, which stays his; her link to it was cut (and she is among the added or relinked).
     std::vector<std::pair<CString, CString>> sharedWith;
@@ -42,7 +46,7 @@ struct CDbReport
     int nWritten = 0;  // waiting details the records took
 
     bool LinksRemade() const { return !added.empty() || !relinked.empty() || !sharedWith.empty(); }
-    bool IsEmpty() const { return !LinksRemade() && dropped.empty() && nWritten == 0; }
+    bool IsEmpty() const { return !LinksRemade() && dropped.empty() && notKept.empty() && nWritten == 0; }
 };
 
 class CPlayerDatabase
@@ -66,6 +70,11 @@ public:
     // wants it: ReopenLost tries its folder again (TRUE when it opened).
     BOOL IsLost() const { return m_bWanted && !m_file.IsOpen() && !m_bClosedForPrinting; }
     BOOL ReopenLost();
+    // Open, or lost: the league wants it (not closed around printing, nor closed).
+    BOOL IsWanted() const { return m_bWanted && !m_bClosedForPrinting; }
+    // The table taken from its files as they are now, as every operation takes it first: FALSE when
+    // it cannot be (not open, not lockable, or its indexes not readable again: then it is lost).
+    BOOL Reach();
     const CString& GetErrorText() const { return m_file.GetErrorText(); }
 
     // A bowler's link, m_dwDbKey and m_qwDbStamp, names his record only when the record under the
@@ -75,6 +84,11 @@ public:
     // takes a record into a bowler or writes one from him asks this first. A link found not to be
     // his is made again (SettleLinks) before anything is taken or written.
     static bool PlainlySamePerson(const CSharedDetails& a, const CSharedDetails& b);
+    // A record found under another key is a bowler's only on more than that: plainly the same
+    // person, and at least one identifying detail that both hold agrees: a birth date, the
+    // membership number, a phone number (its digits, in any of the three boxes), or the first
+    // address line (any case and spacing). Two people of one name are told apart so.
+    static bool SamePersonByDetails(const CSharedDetails& a, const CSharedDetails& b);
 
     // Copies the record of the bowler's database key into the bowler; the league's own
     // flag bits (PF_LEAGUE_OWN) are kept, the display name made in the league's name order.
@@ -128,8 +142,9 @@ private:
     // The record positioned on is the bowler's (see PlainlySamePerson).
     bool IsHisRecord(const CPlayer& p) const;
     // Links each bowler of `check` to his own record: the one under his key when it is his; else
-    // his record found under another key (its stamp, or the one record plainly the same person);
-    // else a record made of the league's details of him, under his key when it is free. A record
+    // his record found under another key (its stamp, or the one record of his person by his
+    // details), met as MeetRecord says; else a record made of the league's details of him, under
+    // his key when it is free. A record
     // another bowler of pLeague holds is never his. Under the table's lock. FALSE when a bowler
     // could not be settled (the table could not be written): his link is left as it was, and
     // every later call asks again.
@@ -137,9 +152,14 @@ private:
     // The key of the record carrying the stamp, 0 when none does (one walk of the table, kept
     // for the pass).
     DWORD KeyOfStamp(ULONGLONG qwStamp);
-    // The key of the only record plainly the bowler's person that no other bowler holds; 0 when
-    // none or more than one is.
-    DWORD FindPlainlySame(const CPlayer& p, const std::unordered_map<DWORD, CPlayer*>& held);
+    // The key of the only record of the bowler's person by his details (SamePersonByDetails) that
+    // no other bowler holds; 0 when none or more than one is.
+    DWORD FindSamePerson(const CPlayer& p, const std::unordered_map<DWORD, CPlayer*>& held);
+    // He was linked to the record positioned on, found under another key: the league's copy never
+    // followed it. What the record lacks waits for it from the league, what he lacks he takes from
+    // it (Exchange), and where both hold different values the record keeps its own and the
+    // league's is in the report (notKept). His details already waiting are Exchange's to settle.
+    void MeetRecord(CPlayer& p);
     // The bowler's link is to the record under the key: stamps given where missing.
     void TakeStamp(CPlayer& p, DWORD dwKey);
     // A record of the bowler's details: under his key when bOwnKey and it is free, else a new one.
@@ -158,4 +178,5 @@ private:
     SimilarNamesHook m_similarHook;
     CDbReport m_report;
     std::optional<std::unordered_map<ULONGLONG, DWORD>> m_stamps;  // during SettleLinks
+    std::unordered_set<const CPlayer*> m_met;  // relinked by the last SettleLinks (MeetRecord)
 };

@@ -547,6 +547,9 @@ namespace {
 // The fields first, then the file: "Export File Fields", then where to write it.
 void ExportPlayers(CBowlingDoc* pDoc, BOOL bDatabase)
 {
+    // Nothing is asked of the secretary for a database that cannot be read.
+    if (bDatabase && !pDoc->ReachPlayerDb())
+        return;
     CExportFieldsDlg fields;
     fields.m_bDatabase = bDatabase ? 1 : 0;
     fields.m_bDoubleQuotes = TRUE;
@@ -584,8 +587,9 @@ void CBowlingView::OnDbaseExport()
 
 void CBowlingView::OnUpdateDbaseExport(CCmdUI* pCmdUI)
 {
+    // A database lost for a moment is tried again when the command is chosen.
     const CBowlingDoc* pDoc = GetDocument();
-    pCmdUI->Enable(pDoc && pDoc->m_pPlayerDb && pDoc->m_pPlayerDb->IsOpen());
+    pCmdUI->Enable(pDoc && pDoc->PlayerDbWanted());
 }
 
 // --- report layouts -------------------------------------------------------------------------

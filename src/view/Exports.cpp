@@ -319,24 +319,30 @@ BOOL WritePlayersExport(const CBowlingDoc* pDoc, const char* pszPath, const int*
 BOOL WriteDatabaseExport(CBowlingDoc* pDoc, const char* pszPath, const int* pFields, int nFields,
                          BOOL bDoubleQuotes, CString& strError)
 {
-    if (!pDoc->m_pPlayerDb || !pDoc->m_pPlayerDb->IsOpen()) {
-        strError = "The Player Database is not open.";
-        return FALSE;
-    }
-    // The keys first: reading a record by its key moves the table off the walk.
-    std::vector<DWORD> keys;
-    CPlayb003File& table = pDoc->m_pPlayerDb->GetTable();
-    if (table.SelectIndex("Sname") == 0) {
-        table.First();
-        while (table.Next(1) == 0)
-            keys.push_back(table.m_dwKey);
-    }
     // Only the record's own fields are offered; anything else is left empty.
     std::vector<int> fields;
     for (int i = 0; i < nFields; ++i)
         fields.push_back(pFields[i] < EXPORT_DATABASE_FIELD_COUNT ? pFields[i] : -1);
+    // Every line is made before the file is touched: a database that cannot be read leaves the
+    // file as it was, or none, never an empty or partial one said to be written.
+    std::vector<CString> lines;
     int nUnread = 0;
-    BOOL bOk = WriteNewFile(pszPath, strError, [&](CStdioFile& file) {
+    {
+        CString strWhy;
+        if (!pDoc->ReachPlayerDb(&strWhy)) {
+            strError = "the player database cannot be reached: " + strWhy;
+            return FALSE;
+        }
+        CPlayb003File& table = pDoc->m_pPlayerDb->GetTable();
+        // One look at the files for the whole walk: no other program comes between its steps.
+        const CIndexedFile::CUse use(table);
+        // The keys first: reading a record by its key moves the table off the walk.
+        std::vector<DWORD> keys;
+        if (use && table.SelectIndex("Sname") == 0) {
+            table.First();
+            while (table.Next(1) == 0)
+                keys.push_back(table.m_dwKey);
+        }
         for (DWORD dwKey : keys) {
             CPlayer player;
             player.m_dwDbKey = dwKey;
@@ -344,8 +350,16 @@ BOOL WriteDatabaseExport(CBowlingDoc* pDoc, const char* pszPath, const int* pFie
                 ++nUnread;
                 continue;
             }
-            file.WriteString(ExportLine(pDoc, &player, fields.data(), nFields, bDoubleQuotes));
+            lines.push_back(ExportLine(pDoc, &player, fields.data(), nFields, bDoubleQuotes));
         }
+        if (!use || !table.IsOpen()) {
+            strError = "the player database cannot be reached: " + table.GetErrorText();
+            return FALSE;
+        }
+    }
+    BOOL bOk = WriteNewFile(pszPath, strError, [&](CStdioFile& file) {
+        for (const CString& line : lines)
+            file.WriteString(line);
     });
     if (bOk && nUnread > 0) {
         strError.Format("%d records could not be read and are not in the file.", nUnread);

@@ -26,5 +26,6 @@ BOOL WritePlayersExport(const CBowlingDoc* pDoc, const char* pszPath, const int*
                         BOOL bDoubleQuotes, CString& strError);
 // The player database's text file: the chosen fields of every record, in surname order; only
 // the record's own fields (those below EXPORT_DATABASE_FIELD_COUNT) are written, others empty.
+// A database that cannot be reached (tried again when lost) leaves the file untouched: FALSE.
 BOOL WriteDatabaseExport(CBowlingDoc* pDoc, const char* pszPath, const int* pFields, int nFields,
                          BOOL bDoubleQuotes, CString& strError);

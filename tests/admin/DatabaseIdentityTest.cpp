@@ -33,6 +33,9 @@ struct CBowlerDetails
     const char* pszStatus;  // as the status box lists it
     const char* pszAddress;
     const char* pszPhone;
+    const char* pszWork = "";
+    const char* pszMobile = "";
+    const char* pszBirthYear = "";
 };
 
 const CBowlerDetails kOwen{"Owen", "Fairweather", "Male", "5 Bridge St", "0113 4960000"};
@@ -98,12 +101,15 @@ struct DatabaseIdentity : ::testing::Test
     void Add(CBowlingDoc& doc, const CBowlerDetails& b)
     {
         ui.OnDialog(IDD_CHECK_PLAYER_DB).Click(IDC_DB_ADD_NEW);
-        ui.OnDialog(IDD_NEW_PLAYER)
-            .SetText(IDC_PD_FORENAME_NEW, b.pszFirst).SetText(IDC_PD_SURNAME, b.pszSurname)
-            .SelectString(IDC_PD_STATUS, b.pszStatus)
-            .SetText(IDC_PD_ADDRESS[0], b.pszAddress).SetText(IDC_PD_PHONE_HOME, b.pszPhone)
-            .SelectString(IDC_PD_TEAM, "Team_01")
-            .OK();
+        auto& dialog = ui.OnDialog(IDD_NEW_PLAYER)
+                           .SetText(IDC_PD_FORENAME_NEW, b.pszFirst).SetText(IDC_PD_SURNAME, b.pszSurname)
+                           .SelectString(IDC_PD_STATUS, b.pszStatus)
+                           .SetText(IDC_PD_ADDRESS[0], b.pszAddress).SetText(IDC_PD_PHONE_HOME, b.pszPhone)
+                           .SetText(IDC_PD_PHONE_WORK, b.pszWork).SetText(IDC_PD_PHONE_MOBILE, b.pszMobile)
+                           .SelectString(IDC_PD_TEAM, "Team_01");
+        if (*b.pszBirthYear)
+            dialog.SetText(IDC_PD_BIRTH_YEAR, b.pszBirthYear);
+        dialog.OK();
         ASSERT_TRUE(doc.OnCmdMsg(ID_PLAYER_ADD, CN_COMMAND, nullptr));
         ASSERT_TRUE(ui.AllUsed());
     }
@@ -230,14 +236,18 @@ TEST_F(DatabaseIdentity, ALeagueOpenedOnAnotherDatabaseKeepsItsBowlersAndWritesN
     again.reset();
 
     // Back on the first database, under keys 3 and 4 there unknown: the stamps find 1 and 2.
+    // Owen's phone typed on the second database is not his record's here, which other leagues
+    // share: the record keeps its own, and the phone not kept is named.
     UseDatabase("first");
     const std::map<DWORD, std::string> first = Records("first");
     auto home = Open("Monday.lgf");
     EXPECT_EQ(ui.MessageTexts(),
               Texts{"2 of the league's bowlers were linked to their own records in the player database, found under "
-                    "other keys (Owen Fairweather and Ann Lee). Save the league to keep its bowlers' new links."});
+                    "other keys (Owen Fairweather and Ann Lee). Where the league's details differed from the "
+                    "record's, the record keeps its own, which other leagues share: Owen Fairweather's home phone "
+                    "\"0113 4969999\" (the record keeps \"0113 4960000\"). Save the league to keep its bowlers' new "
+                    "links."});
     EXPECT_EQ(Nums(Bowler(*home, "Fairweather")->m_dwDbKey, Bowler(*home, "Lee")->m_dwDbKey), Nums(1, 2));
-    // Each takes his record there, as any league that opens takes the records of its bowlers.
     EXPECT_EQ(Bowlers(*home), monday);
     EXPECT_EQ(Records("first"), first);
 }
@@ -461,9 +471,10 @@ TEST_F(DatabaseIdentity, TwoProgramsOpeningALeagueOnANewDatabaseAtOnceMakeEachRe
 }
 
 // Thursday's database already holds Owen, added there by Thursday under a key of its own: Monday's
-// league opened on it links its Owen to that record, plainly the same person, and he shows the
-// record's details as any shared bowler does; Ann, not there, becomes a record of her own. Nobody
-// else's record is written, and Edit and OK on Owen writes to his record there.
+// league opened on it links its Owen to that record, the same person (his phone agrees), and he
+// shows the record's details as any shared bowler does, the address Monday held otherwise named
+// as not kept; Ann, not there, becomes a record of her own. Nobody else's record is written, and
+// Edit and OK on Owen writes to his record there.
 TEST_F(DatabaseIdentity, ABowlerPlainlyTheSamePersonAsARecordOfTheOtherDatabaseIsLinkedToIt)
 {
     UseDatabase("first");
@@ -479,7 +490,9 @@ TEST_F(DatabaseIdentity, ABowlerPlainlyTheSamePersonAsARecordOfTheOtherDatabaseI
     EXPECT_EQ(ui.MessageTexts(),
               Texts{"Ann Lee was not in the player database: a record was added to it for the bowler, with the "
                     "league's details. Owen Fairweather was linked to the bowler's own record in the player "
-                    "database, found under another key. Save the league to keep its bowlers' new links."});
+                    "database, found under another key. Where the league's details differed from the record's, the "
+                    "record keeps its own, which other leagues share: Owen Fairweather's address line 1 \"5 Bridge "
+                    "St\" (the record keeps \"7 Mill Rd\"). Save the league to keep its bowlers' new links."});
     EXPECT_EQ(Bowlers(*opened), (Texts{second.at(2), monday[1]}));
     EXPECT_EQ(Nums(Bowler(*opened, "Fairweather")->m_dwDbKey, Bowler(*opened, "Lee")->m_dwDbKey), Nums(2, 3));
     EXPECT_EQ(Bowler(*opened, "Fairweather")->m_qwDbStamp, StampOf("second", 2));
@@ -488,4 +501,99 @@ TEST_F(DatabaseIdentity, ABowlerPlainlyTheSamePersonAsARecordOfTheOtherDatabaseI
     EXPECT_EQ(now, (std::map<DWORD, std::string>{{1, second.at(1)},
                                                   {2, With(second.at(2), "0113 4960000", "0113 4969999")},
                                                   {3, monday[1]}}));
+}
+
+// Computer A's Monday keeps Owen Gillow with a mobile; computer B's database, another league's,
+// holds its own record of him (the same address) with a work phone and another home phone. Monday
+// opened on B links him to that record: it takes his mobile, he takes its work phone, and the home
+// phone it keeps is named with Monday's. Saved there and opened on A again, the same the other way:
+// A's record takes the work phone and keeps its home phone, named. Nobody else's record changes.
+TEST_F(DatabaseIdentity, ALeagueOnAnotherComputerKeepsItsDetailsAndTheRecordsAndNamesWhatWasNotKept)
+{
+    const CBowlerDetails owenA{"Owen", "Gillow", "Male", "16 Mill Lane", "01422 300222", "", "07700 900111"};
+    const CBowlerDetails owenB{"Owen", "Gillow", "Male", "16 Mill Lane", "01422 300999", "01422 555000"};
+    auto phones = [](const CPlayer& p) {
+        return Strs(p.m_strPhoneHome, p.m_strPhoneWork, p.m_strPhoneMobile);
+    };
+    UseDatabase("a");
+    SavedLeague("Monday.lgf", {kAnn, owenA});
+    const std::map<DWORD, std::string> a = Records("a");
+    UseDatabase("b");
+    SavedLeague("Thursday.lgf", {kJane, owenB, kBob});
+    const std::map<DWORD, std::string> b = Records("b");
+    ui.ClearMessages();
+
+    auto opened = Open("Monday.lgf");
+    EXPECT_EQ(ui.MessageTexts(),
+              Texts{"Ann Lee was not in the player database: a record was added to it for the bowler, with the "
+                    "league's details. Owen Gillow was linked to the bowler's own record in the player database, "
+                    "found under another key. Where the league's details differed from the record's, the record "
+                    "keeps its own, which other leagues share: Owen Gillow's home phone \"01422 300222\" (the record "
+                    "keeps \"01422 300999\"). Save the league to keep its bowlers' new links."});
+    CPlayer* owen = Bowler(*opened, "Gillow");
+    EXPECT_EQ(owen->m_dwDbKey, 2u);
+    EXPECT_EQ(phones(*owen), (Texts{"01422 300999", "01422 555000", "07700 900111"}));
+    EXPECT_EQ(owen->m_pDbPending, nullptr);
+    const std::map<DWORD, std::string> now = Records("b");
+    EXPECT_EQ((Texts{now.at(1), now.at(2), now.at(3), now.at(4)}),
+              (Texts{b.at(1), With(b.at(2), "01422 555000||", "01422 555000|07700 900111|"),
+                     b.at(3), Bowlers(*opened)[0]}));
+    EXPECT_EQ(now.at(2), Who(*owen));
+    // Thursday, sharing the record, shows the mobile Monday brought.
+    EXPECT_EQ(phones(*Bowler(*Open("Thursday.lgf"), "Gillow")), phones(*owen));
+    ASSERT_TRUE(opened->OnSaveDocument(dir.File("Monday.lgf").c_str()));
+    opened.reset();
+
+    UseDatabase("a");
+    ui.ClearMessages();
+    auto home = Open("Monday.lgf");
+    EXPECT_EQ(ui.MessageTexts(),
+              Texts{"2 of the league's bowlers were linked to their own records in the player database, found under "
+                    "other keys (Ann Lee and Owen Gillow). Where the league's details differed from the record's, the "
+                    "record keeps its own, which other leagues share: Owen Gillow's home phone \"01422 300999\" (the "
+                    "record keeps \"01422 300222\"). Save the league to keep its bowlers' new links."});
+    owen = Bowler(*home, "Gillow");
+    EXPECT_EQ(phones(*owen), (Texts{"01422 300222", "01422 555000", "07700 900111"}));
+    const std::string owenOnA = Who(*owen);
+    EXPECT_EQ(Records("a"), (std::map<DWORD, std::string>{{1, a.at(1)}, {2, owenOnA}}));
+    EditPhone(*home, "Gillow", "01422 300333");
+    EXPECT_EQ(Records("a").at(2), With(owenOnA, "01422 300222", "01422 300333"));
+    EXPECT_EQ(Records("b").at(2), With(b.at(2), "01422 555000||", "01422 555000|07700 900111|"));
+}
+
+// Two people of one name: B's Owen Gillow lives elsewhere with another phone, no birth date known
+// of either; or he has Monday's address and phone, but another birth year. Monday's Owen is never
+// joined to him: he becomes a record of his own on B with Monday's details, B's record untouched,
+// and Edit and OK on him writes his own.
+TEST_F(DatabaseIdentity, TwoPeopleOfOneNameAreNeverJoined)
+{
+    const CBowlerDetails owenA{"Owen", "Gillow", "Male", "16 Mill Lane", "01422 300222", "", "", "1970"};
+    const CBowlerDetails others[] = {{"Owen", "Gillow", "Male", "3 Dock Rd", "0161 4960009"},
+                                     {"Owen", "Gillow", "Male", "16 Mill Lane", "01422 300222", "", "", "1998"}};
+    CBowlerDetails plain = owenA;
+    plain.pszBirthYear = "";
+    for (const CBowlerDetails& mine : {plain, owenA}) {
+        const std::string strFile = std::string(mine.pszBirthYear) + "Monday.lgf";
+        UseDatabase(("a" + std::string(mine.pszBirthYear)).c_str());
+        const Texts monday = Bowlers(*SavedLeague(strFile.c_str(), {mine}));
+        for (const CBowlerDetails& other : others) {
+            if (*mine.pszBirthYear == 0 && *other.pszBirthYear != 0)
+                continue;  // the same address and phone, no birth date to tell them apart: one person
+            const std::string strFolder = std::string(mine.pszBirthYear) + other.pszAddress;
+            UseDatabase(strFolder.c_str());
+            SavedLeague("Thursday.lgf", {other});
+            const std::map<DWORD, std::string> b = Records(strFolder.c_str());
+            ui.ClearMessages();
+            auto opened = Open(strFile.c_str());
+            EXPECT_EQ(ui.MessageTexts(),
+                      Texts{"Owen Gillow was not in the player database: a record was added to it for the bowler, "
+                            "with the league's details. Save the league to keep its bowlers' new links."})
+                << strFolder;
+            EXPECT_EQ(Bowlers(*opened), monday);
+            EditPhone(*opened, "Gillow", "01422 300333");
+            EXPECT_EQ(Records(strFolder.c_str()),
+                      (std::map<DWORD, std::string>{{1, b.at(1)}, {2, With(monday[0], "01422 300222", "01422 300333")}}))
+                << strFolder;
+        }
+    }
 }

@@ -198,7 +198,8 @@ TEST(PlayerOnRealWidgets, AMobileTypedWhileTheIndexCannotBeReadAgainWaitsAndIsWr
         EXPECT_EQ(Strs(stored.m_strPhoneHome, stored.m_strPhoneMobile),
                   (std::vector<std::string>{"0113 4961111", "07700 900123"}));
         EXPECT_EQ(ui.messages, (std::vector<std::string>{
-                                   "The player could not be written to the Player Database.",
+                                   "The player could not be written to the Player Database. The change is kept in "
+                                   "the league, and written to the database when it can be.",
                                    "The player database is open again, and the changes it missed have been written to it."}));
     }
 }
@@ -316,7 +317,8 @@ TEST(PlayerOnRealWidgets, SetAllSkipsTheVacancyAndALostDatabaseIsSaidOnce)
         ASSERT_EQ(ui.messages.size(), 4u);
         EXPECT_EQ(ui.messages[1].rfind("The player database could not be opened again: ", 0), 0u) << ui.messages[1];
         EXPECT_EQ(ui.messages[2], "Set ALL player's membership expiry date to this?");
-        EXPECT_EQ(ui.messages[3], "The player could not be written to the Player Database.");
+        EXPECT_EQ(ui.messages[3], "The player could not be written to the Player Database. The change is kept in the "
+                                  "league, and written to the database when it can be.");
         EXPECT_EQ(janet->m_strPhoneHome, "0113 4962222");
     }
 }

@@ -3,6 +3,7 @@
 #include "AdminChecks.h"
 #include "AdminTest.h"
 #include "TempDir.h"
+#include "admin/DatabaseCommands.h"
 #include "admin/LeagueDetailsCommands.h"
 #include "admin/PlayerSetup.h"
 #include "framework/ui/Registry.h"
@@ -11,8 +12,11 @@
 #include "playerdb/PlayerDatabase.h"
 #include "resources/CommandIds.h"
 #include "resources/dialogs/ResultDialogs.h"
+#include "resources/dialogs/ViewDialogs.h"
 #include "view/BowlingView.h"
 #include "view/DisplayPages.h"
+#include "view/Exports.h"
+#include "FileContents.h"
 
 #include <algorithm>
 #include <csignal>
@@ -173,7 +177,8 @@ struct Printing
     CPrintInfo info;
 };
 
-constexpr const char* kNotWritten = "The player could not be written to the Player Database.";
+constexpr const char* kNotWritten = "The player could not be written to the Player Database. The change is kept in "
+                                     "the league, and written to the database when it can be.";
 
 } // namespace
 
@@ -683,6 +688,89 @@ TEST_F(SharedBowler, ADatabaseWhoseIndexCannotBeReadAgainIsLostAndItsChangesWait
     EXPECT_EQ(Owen(*monday)->m_pDbPending, nullptr);
     EXPECT_EQ(People(), Texts{"Owen Fairweather"});
     EXPECT_EQ(ui.MessageTexts(), (Texts{kNotWritten, kBackWritten}));
+}
+
+// Monday's database goes for a moment while Thursday writes to it (its folder away). Player > Add's
+// look-up says it cannot be reached rather than list nothing, and the bowler is added to the league
+// alone. D'base > Export and Delete a Player stay offered: chosen, each says so, the export asking
+// nothing and leaving last week's file as it was (nor making one where none was). The folder back,
+// the commands find the database again: the secretary is told, the export writes every record with
+// Thursday's change, and Delete a Player deletes the record chosen.
+TEST_F(SharedBowler, TheDatabaseCommandsSayWhenItCannotBeReachedAndWorkWhenItIsBack)
+{
+    DatabaseCommands::Install();
+    {
+        CPlayerDatabase other;  // another program adds Bob
+        ASSERT_TRUE(other.Open(dir.File("db").c_str()));
+        CPlayer bob;
+        bob.m_strFirstName = "Bob", bob.m_strSurname = "Ray";
+        ASSERT_EQ(other.PutDbasePlayer(&bob, monday->m_bStopDbReporting), 0);
+    }
+    CBowlingView view;
+    view.AttachTo(monday.get(), nullptr);
+    view.OnInitialUpdate();
+    auto enabled = [&view](UINT nID) {
+        CCmdUI state;
+        state.m_nID = nID;
+        return view.OnCmdMsg(nID, CN_UPDATE_COMMAND_UI, &state) && state.m_bEnabled;
+    };
+    auto command = [&view](UINT nID) { return view.OnCmdMsg(nID, CN_COMMAND, nullptr) != FALSE; };
+    // Forename and home phone of every record.
+    auto exportTo = [this, &command](const std::string& strPath) {
+        ui.OnDialog(IDD_EXPORT_FIELDS).SetSel(IDC_EF_FIELDS, 0).SetSel(IDC_EF_FIELDS, 2).Click(IDC_EF_ADD).OK();
+        ui.ChooseFile(strPath);
+        EXPECT_TRUE(command(ID_DBASE_EXPORT));
+    };
+    const std::string strFile = dir.File("players.txt");
+    exportTo(strFile);
+    ASSERT_EQ(FileContents(strFile), "\"Owen\",\"0113 4960000\"\r\n\"Bob\",\"\"\r\n");
+
+    ASSERT_EQ(thursday->FindDbasePlayer(Owen(*thursday)->m_dwDbKey), 0);  // Thursday has seen Bob come
+    FolderAway away(dir.File("db"));
+    EditPhone("0113 4962222").OK();
+    Run(*thursday);
+    ui.ClearMessages();
+    ui.OnDialog(IDD_CHECK_PLAYER_DB)
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_DB_LIST).items.size(), 0u); })
+        .SetText(IDC_DB_SURNAME, "Other")
+        .Click(IDC_DB_ADD_NEW);
+    ui.OnDialog(IDD_NEW_PLAYER).SetText(IDC_PD_FORENAME_NEW, "Ann").OK();
+    ASSERT_TRUE(monday->OnCmdMsg(ID_PLAYER_ADD, CN_COMMAND, nullptr));
+    EXPECT_TRUE(monday->m_pPlayerDb->IsLost());
+    EXPECT_TRUE(command(ID_DBASE_EXPORT));
+    EXPECT_TRUE(enabled(ID_DBASE_EXPORT) && enabled(ID_DBASE_DELETE_PLAYER));
+    EXPECT_TRUE(command(ID_DBASE_DELETE_PLAYER));
+    EXPECT_TRUE(ui.AllUsed());
+    const int nFields[] = {0, 2};
+    CString strError;
+    EXPECT_FALSE(WriteDatabaseExport(monday.get(), dir.File("new.txt").c_str(), nFields, 2, TRUE, strError));
+    EXPECT_EQ(strError.Find("the player database cannot be reached: "), 0) << strError.GetString();
+    EXPECT_FALSE(std::filesystem::exists(dir.File("new.txt")));
+    EXPECT_EQ(FileContents(strFile), "\"Owen\",\"0113 4960000\"\r\n\"Bob\",\"\"\r\n");
+    Texts said = ui.MessageTexts();
+    ASSERT_EQ(said.size(), 4u);
+    const std::string kUnreachable = "The player database cannot be reached: ";
+    for (size_t n : {0, 2, 3})
+        EXPECT_EQ(said[n].rfind(kUnreachable, 0), 0u) << said[n];
+    EXPECT_NE(said[0].find(": Not a directory."), std::string::npos) << said[0];
+    EXPECT_EQ(said[1], "The player could not be written to the Player Database. He is in the league; edit his "
+                       "details later to try again.");
+
+    away.Back();
+    EXPECT_TRUE(enabled(ID_DBASE_EXPORT) && enabled(ID_DBASE_DELETE_PLAYER));
+    exportTo(strFile);
+    EXPECT_EQ(FileContents(strFile), "\"Owen\",\"0113 4962222\"\r\n\"Bob\",\"\"\r\n");
+    EXPECT_EQ(ui.MessageTexts().back(), "The player database is open again.");
+    ui.OnDialog(IDD_PLAYER_DATABASE)
+        .Check([](CDialog& d) { EXPECT_EQ(Items(d, IDC_DB_LIST), Texts{"Ray Bob"}); })
+        .Select(IDC_DB_LIST, 0)
+        .OK();
+    ui.AnswerMessageBox(IDYES, "Delete Bob Ray from the Player Database?");
+    EXPECT_TRUE(command(ID_DBASE_DELETE_PLAYER));
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(People(), Texts{"Owen Fairweather"});
+    EXPECT_EQ(ui.messages.size(), 6u);
+    view.AttachTo(nullptr, nullptr);
 }
 
 namespace {

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <functional>
 #include <sys/wait.h>
 #include <tuple>
 #include <unistd.h>
@@ -423,6 +424,53 @@ TEST_F(PlayerDatabaseTest, PlainlyTheSamePersonIsTheNamesTheGenderAndTheBirthDat
     EXPECT_FALSE(CPlayerDatabase::PlainlySamePerson(a, b));
     CPlayer nobody, alsoNobody;
     EXPECT_FALSE(CPlayerDatabase::PlainlySamePerson(nobody, alsoNobody));
+}
+
+// Under another key, a record is the bowler's only on more than the names and gender: one detail
+// both hold agreeing, a birth date, the membership number, a phone number (its digits, in any box)
+// or the first address line (any case and spacing); and no recorded birth date disagreeing.
+TEST_F(PlayerDatabaseTest, TheSamePersonUnderAnotherKeyIsTheNamesAndOneIdentifyingDetailThatAgrees)
+{
+    auto namesOnly = [](const char* pszFirst, const char* pszSurname) {
+        CSharedDetails p;
+        p.m_strFirstName = pszFirst;
+        p.m_strSurname = pszSurname;
+        p.m_wFlags = PF_MALE;
+        return p;
+    };
+    const CSharedDetails a = namesOnly("Owen", "Gillow");
+    CSharedDetails b = namesOnly("owen", "GILLOW ");
+    EXPECT_TRUE(CPlayerDatabase::PlainlySamePerson(a, b));
+    EXPECT_FALSE(CPlayerDatabase::SamePersonByDetails(a, b));
+    const std::vector<std::pair<std::function<void(CSharedDetails&, CSharedDetails&)>, bool>> cases = {
+        {[](CSharedDetails& x, CSharedDetails& y) { x.m_strAddress[0] = "16 Mill Lane", y.m_strAddress[0] = " 16  MILL lane"; }, true},
+        {[](CSharedDetails& x, CSharedDetails& y) { x.m_strAddress[0] = "16 Mill Lane", y.m_strAddress[0] = "3 Dock Rd"; }, false},
+        {[](CSharedDetails& x, CSharedDetails& y) { x.m_strPhoneMobile = "07700 900111", y.m_strPhoneWork = "07700-900-111"; }, true},
+        {[](CSharedDetails& x, CSharedDetails& y) { x.m_strPhoneHome = "01422 300222", y.m_strPhoneHome = "01422 555000"; }, false},
+        {[](CSharedDetails& x, CSharedDetails& y) { x.m_strPhoneHome = "ex-directory", y.m_strPhoneHome = "ex-directory"; }, false},
+        {[](CSharedDetails& x, CSharedDetails& y) { x.m_strMembershipNo = "lg-77", y.m_strMembershipNo = "LG-77"; }, true},
+        {[](CSharedDetails& x, CSharedDetails& y) { x.m_strAddress[4] = y.m_strAddress[4] = "HX1 2AB"; }, false},
+        {[](CSharedDetails& x, CSharedDetails& y) { x.m_nBirthYear = y.m_nBirthYear = 1970; }, true},
+        // A birth date each holds otherwise: two people, whatever else agrees.
+        {[](CSharedDetails& x, CSharedDetails& y) {
+             x.m_strAddress[0] = y.m_strAddress[0] = "16 Mill Lane";
+             x.m_nBirthYear = 1970, y.m_nBirthYear = 1998;
+         },
+         false},
+        {[](CSharedDetails& x, CSharedDetails& y) {
+             x.m_strAddress[0] = y.m_strAddress[0] = "16 Mill Lane";
+             y.m_wFlags = PF_FEMALE;
+         },
+         false},
+    };
+    int n = 0;
+    for (const auto& [set, bSame] : cases) {
+        CSharedDetails x = namesOnly("Owen", "Gillow"), y = namesOnly("Owen", "Gillow");
+        set(x, y);
+        EXPECT_EQ(CPlayerDatabase::SamePersonByDetails(x, y), bSame) << "case " << n;
+        EXPECT_EQ(CPlayerDatabase::SamePersonByDetails(y, x), bSame) << "case " << n;
+        ++n;
+    }
 }
 
 // A record is a bowler's only when it carries his stamp. Under Tom's key another database holds

@@ -406,14 +406,8 @@ void CPlayerDatabase::MeetRecord(CPlayer& p)
     }
     if (!(dwWaiting & Bit(SD_FLAGS)) && SharedFlags(p.m_wFlags) != SharedFlags(record.m_wFlags))
         dwNotKept |= Bit(SD_FLAGS);
-    if (dwNotKept) {
-        CDbReport::CDropped d;
-        d.strBowler = p.m_strName;
-        d.dwDetails = dwNotKept;
-        d.mine = p;
-        d.theirs = record;
-        m_report.notKept.push_back(std::move(d));
-    }
+    if (dwNotKept)
+        m_report.notKept.push_back({p.m_strName, dwNotKept, p, record});
     if (!dwWrite)
         return;
     // They wait as any change of the league's does, the record holding nothing of them: Exchange
@@ -577,14 +571,8 @@ int CPlayerDatabase::Exchange(CPlayer& p)
         const WORD wTheirs = SharedFlags(m_file.m_wFlags);
         settle(SD_FLAGS, wTheirs == SharedFlags(p.m_wFlags), wTheirs == SharedFlags(w.m_base.m_wFlags));
     }
-    if (dwDropped) {
-        CDbReport::CDropped d;
-        d.strBowler = p.m_strName;
-        d.dwDetails = dwDropped;
-        d.mine = p;
-        d.theirs = m_file;
-        m_report.dropped.push_back(std::move(d));
-    }
+    if (dwDropped)
+        m_report.dropped.push_back({p.m_strName, dwDropped, p, m_file});
     DWORD dwKeep = 0;
     int nResult = 0;
     if (dwWrite) {

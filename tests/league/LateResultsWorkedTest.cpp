@@ -116,16 +116,6 @@ struct TriosLeague : WorkedLeague
         TakeMessages(ui, "round " + std::to_string(nRound));
     }
 
-    // The list line of team t's match of round r in the match choosers.
-    CString MatchLine(int nRound, int nTeam)
-    {
-        const CFixture* f = Match(nRound, nTeam);
-        CString line;
-        line.Format("Wk%2d   %s v %s", nRound, Team(f->m_nTeamA)->m_strName.GetString(),
-                    Team(f->m_nTeamB)->m_strName.GetString());
-        return line;
-    }
-
     // Result > Enter Individual Result: team t's match of round r alone.
     void EnterMatch(int nRound, int nTeam)
     {
@@ -180,17 +170,7 @@ struct TriosLeague : WorkedLeague
     }
 
     // The standings after round 5: each team's place, points won and lost, pins with handicap.
-    V Standings()
-    {
-        SetRound(5);
-        V v;
-        for (int t = 1; t <= 4; ++t) {
-            const CTeam* pTeam = Team(t);
-            v.insert(v.end(), {int(pTeam->m_nHcpPosition), pTeam->m_nPointsWon[PASS_HANDICAP],
-                               pTeam->m_nPointsLost[PASS_HANDICAP], int(pTeam->m_nPins[PASS_HANDICAP])});
-        }
-        return v;
-    }
+    V Standings() { return HandicapStandings(5, 4); }
 
     // The whole season typed round after round.
     void EnterSeason()

@@ -79,15 +79,6 @@ struct ReentryLeague : WorkedLeague
     CFixture* Deleted() { return Match(ROUND, 2); }
     int SideOf2() { return SideOf(Deleted(), 2); }
 
-    CString MatchLine(int nRound, int nTeam)
-    {
-        const CFixture* f = Match(nRound, nTeam);
-        CString line;
-        line.Format("Wk%2d   %s v %s", nRound, Team(f->m_nTeamA)->m_strName.GetString(),
-                    Team(f->m_nTeamB)->m_strName.GetString());
-        return line;
-    }
-
     using First = std::function<void(Sheet&)>;
 
     // A match's scoresheet: what first does, then the sides named typed (Team 2's round-2 match
@@ -238,18 +229,13 @@ struct ReentryLeague : WorkedLeague
     // bowler's games, pins, average, handicap and blind games.
     V Standings()
     {
-        SetRound(4);
-        V v;
-        for (int t = 1; t <= 4; ++t) {
-            const CTeam* pTeam = Team(t);
-            v.insert(v.end(), {int(pTeam->m_nHcpPosition), pTeam->m_nPointsWon[PASS_HANDICAP],
-                               pTeam->m_nPointsLost[PASS_HANDICAP], int(pTeam->m_nPins[PASS_HANDICAP])});
+        V v = HandicapStandings(4, 4);
+        for (int t = 1; t <= 4; ++t)
             for (int p = 1; p <= 4; ++p) {
                 const CPlayer* b = Player(t * 10 + p);
                 v.insert(v.end(), {int(b->m_nGames[PASS_HANDICAP]), int(b->m_nPins[PASS_HANDICAP]), b->m_nAverage,
                                    b->m_nHandicap, b->m_nBlindGames[PASS_HANDICAP]});
             }
-        }
         return v;
     }
 };

@@ -115,6 +115,30 @@ struct WorkedLeague
         EXPECT_TRUE(SetCurrentRound(&doc));
     }
 
+    // The list line of team t's match of round r in the match choosers.
+    CString MatchLine(int nRound, int nTeam)
+    {
+        const CFixture* f = Match(nRound, nTeam);
+        CString line;
+        line.Format("Wk%2d   %s v %s", nRound, Team(f->m_nTeamA)->m_strName.GetString(),
+                    Team(f->m_nTeamB)->m_strName.GetString());
+        return line;
+    }
+
+    // The handicap standings at round r: each of the first nTeams teams' place, points won and
+    // lost, and pins with handicap.
+    std::vector<int> HandicapStandings(int nRound, int nTeams)
+    {
+        SetRound(nRound);
+        std::vector<int> v;
+        for (int t = 1; t <= nTeams; ++t) {
+            const CTeam* pTeam = Team(t);
+            v.insert(v.end(), {int(pTeam->m_nHcpPosition), pTeam->m_nPointsWon[PASS_HANDICAP],
+                               pTeam->m_nPointsLost[PASS_HANDICAP], int(pTeam->m_nPins[PASS_HANDICAP])});
+        }
+        return v;
+    }
+
     // What the secretary does on a match's scoresheet before typing its scores (substitutes,
     // blind games), queued in the order the dialogs open.
     using Before = std::function<void(CScriptedBackend& ui, Sheet& sheet, CFixture* f)>;

@@ -9,9 +9,11 @@
 #include "league/Fixture.h"
 #include "league/FreeWeek.h"
 #include "league/Team.h"
+#include "resources/CommandIds.h"
 #include "resources/Resource.h"
 #include "resources/dialogs/AdminDialogs.h"
 
+#include <memory>
 #include <vector>
 
 inline void SetUpAdmin()
@@ -44,6 +46,18 @@ inline void MakeLeague(CBowlingDoc& doc, int nTeams, int nRounds, CTime start, i
     r.timeStart = start;
     ASSERT_EQ(doc.BuildFixtureList(r), 1);
     doc.m_nCurrentRound = 1;
+}
+
+// A league of four teams and six rounds whose bowlers are kept in the player database, ticked
+// through League > General Details as the secretary does.
+inline std::unique_ptr<CBowlingDoc> MakeDatabaseLeague(CScriptedBackend& ui)
+{
+    auto doc = std::make_unique<CBowlingDoc>();
+    MakeLeague(*doc, 4, 6, At(2024, 9, 2));
+    ui.OnDialog(IDD_EDIT_LEAGUE).Click(IDC_EL_PLAYER_DATABASE).OK();
+    EXPECT_TRUE(doc->OnCmdMsg(ID_LEAGUE_GENERAL_DETAILS, CN_COMMAND, nullptr));
+    EXPECT_EQ(doc->m_bPlayerDatabase, 1u);
+    return doc;
 }
 
 inline std::vector<CFixture*> Fixtures(const CBowlingDoc& doc, int nRound = 0)

@@ -88,15 +88,7 @@ struct DatabaseIdentity : ::testing::Test
         ASSERT_TRUE(key.Open(TORVANE_REGISTRY_KEY));
         key.SetStringValue(TORVANE_DATABASE_PATH_VALUE, dir.File(pszFolder).c_str());
     }
-    std::unique_ptr<CBowlingDoc> DatabaseLeague()
-    {
-        auto doc = std::make_unique<CBowlingDoc>();
-        MakeLeague(*doc, 4, 6, At(2024, 9, 2));
-        ui.OnDialog(IDD_EDIT_LEAGUE).Click(IDC_EL_PLAYER_DATABASE).OK();
-        EXPECT_TRUE(doc->OnCmdMsg(ID_LEAGUE_GENERAL_DETAILS, CN_COMMAND, nullptr));
-        EXPECT_EQ(doc->m_bPlayerDatabase, 1u);
-        return doc;
-    }
+    std::unique_ptr<CBowlingDoc> DatabaseLeague() { return MakeDatabaseLeague(ui); }
     // Player > Add a New Player: "Add new Player" in Check Player Database, then his details.
     void Add(CBowlingDoc& doc, const CBowlerDetails& b)
     {

@@ -86,15 +86,7 @@ struct SharedBowler : ::testing::Test
         CBowlingDoc::s_pfnClosePlayerDb = nullptr;
         CBowlingDoc::s_pfnLeagueReadPlayerDb = nullptr;
     }
-    std::unique_ptr<CBowlingDoc> DatabaseLeague()
-    {
-        auto doc = std::make_unique<CBowlingDoc>();
-        MakeLeague(*doc, 4, 6, At(2024, 9, 2));
-        ui.OnDialog(IDD_EDIT_LEAGUE).Click(IDC_EL_PLAYER_DATABASE).OK();
-        EXPECT_TRUE(doc->OnCmdMsg(ID_LEAGUE_GENERAL_DETAILS, CN_COMMAND, nullptr));
-        EXPECT_EQ(doc->m_bPlayerDatabase, 1u);
-        return doc;
-    }
+    std::unique_ptr<CBowlingDoc> DatabaseLeague() { return MakeDatabaseLeague(ui); }
     static CPlayer* Owen(CBowlingDoc& doc) { return static_cast<CPlayer*>(doc.m_listPlayers.GetHead()); }
     // Player > Edit on the first bowler listed: the steps of his dialog follow, then Run.
     CScriptedBackend::DialogScript& EditOwen()

@@ -56,11 +56,7 @@ struct TriosLeague : WorkedLeague
         CScriptedBackend ui;
         ui.OnDialog(IDD_HANDICAP_DETAILS).Click(IDC_HD_TEAM_ENABLED).Click(IDC_HD_ZERO_BASED).OK();
         EXPECT_TRUE(doc.EditHandicapDetails());
-        Sheet& points = ui.OnDialog(IDD_HANDICAP_SCORING).Click(IDC_SC_INDIVIDUAL);
-        for (int g = 0; g < 3; ++g)
-            points.SetText(IDC_SC_IND_GAME[g], "1").SetText(IDC_SC_TEAM_GAME[g], "1");
-        points.SetText(IDC_SC_TEAM_SERIES, "1").OK();
-        EXPECT_TRUE(doc.EditHandicapScoring());
+        PointAGameAndTheSeries();
         doc.Recalculate();
     }
 

@@ -68,11 +68,7 @@ struct ReentryLeague : WorkedLeague
         EXPECT_TRUE(PlayerSetup::EditPlayer(&doc, Player(24)));
         ui.OnDialog(IDD_ROBOT_SCORES).OK();
         EXPECT_TRUE(RulesSetup::EditRobotScores(&doc));
-        Sheet& points = ui.OnDialog(IDD_HANDICAP_SCORING).Click(IDC_SC_INDIVIDUAL);
-        for (int g = 0; g < 3; ++g)
-            points.SetText(IDC_SC_IND_GAME[g], "1").SetText(IDC_SC_TEAM_GAME[g], "1");
-        points.SetText(IDC_SC_TEAM_SERIES, "1").OK();
-        EXPECT_TRUE(doc.EditHandicapScoring());
+        PointAGameAndTheSeries();
         doc.Recalculate();
     }
 

@@ -20,6 +20,7 @@
 #include "league/Team.h"
 #include "resources/Resource.h"
 #include "resources/dialogs/ResultDialogs.h"
+#include "resources/dialogs/RulesDialogs.h"
 #include "results/ResultCommands.h"
 #include "results/ScoresheetDlg.h"
 #include "results/SelectionCommands.h"
@@ -113,6 +114,18 @@ struct WorkedLeague
         CScriptedBackend ui;
         ui.OnDialog(IDD_SET_ROUND).SetText(IDC_SET_ROUND_NUMBER, std::to_string(nRound).c_str()).OK();
         EXPECT_TRUE(SetCurrentRound(&doc));
+    }
+
+    // League > Handicap Scoring: a point a game to the better bowler and to the better team,
+    // and one to the better team series, over the league's three games.
+    void PointAGameAndTheSeries()
+    {
+        CScriptedBackend ui;
+        Sheet& points = ui.OnDialog(IDD_HANDICAP_SCORING).Click(IDC_SC_INDIVIDUAL);
+        for (int g = 0; g < 3; ++g)
+            points.SetText(IDC_SC_IND_GAME[g], "1").SetText(IDC_SC_TEAM_GAME[g], "1");
+        points.SetText(IDC_SC_TEAM_SERIES, "1").OK();
+        EXPECT_TRUE(doc.EditHandicapScoring());
     }
 
     // The list line of team t's match of round r in the match choosers.

@@ -212,24 +212,25 @@ BOOL CFixture::ExceedsBlindGameLimit(const CFixture* pAnswered)
 {
     if (!m_pDoc || m_pDoc->m_nBlindGameLimit == 0)
         return FALSE;
-    for (int s = 0; s < 2; ++s) {
-        if (!m_bPlayed[s])
-            continue;
+    // The bowler whose blind game a cell of an entered side holds; a defaulted game's blind
+    // places are the robot's, not the bowler's blind games.
+    const auto blindBowler = [](const CFixture& f, int s, int k, int g) -> CPlayer* {
+        if (!f.m_bPlayed[s] || !(f.m_dwPosFlags[k] & PosBlind(g)) || (f.m_nDefaulted[s] & DefaultedBit(g)))
+            return nullptr;
+        return f.GetSlotPlayer(g, k);
+    };
+    for (int s = 0; s < 2; ++s)
         for (int p = 0; p < std::min<int>(m_nPlayers, MAX_POSITIONS); ++p) {
             const int k = SlotOf(s, p);
             for (int g = 0; g < std::min<int>(m_nGames, MAX_GAMES); ++g) {
-                // A defaulted game's blind places are the robot's, not the bowler's blind games.
-                if (!(m_dwPosFlags[k] & PosBlind(g)) || (m_nDefaulted[s] & DefaultedBit(g)))
+                CPlayer* pPlayer = blindBowler(*this, s, k, g);
+                // A blind game the match already held was answered when it was entered.
+                if (!pPlayer || (pAnswered && blindBowler(*pAnswered, s, k, g) == pPlayer))
                     continue;
-                CPlayer* pPlayer = GetSlotPlayer(g, k);
-                if (pAnswered && pAnswered->m_bPlayed[s] && (pAnswered->m_dwPosFlags[k] & PosBlind(g)) &&
-                    !(pAnswered->m_nDefaulted[s] & DefaultedBit(g)) && pAnswered->GetSlotPlayer(g, k) == pPlayer)
-                    continue;
-                if (pPlayer && pPlayer->CheckBlindGameLimit())
+                if (pPlayer->CheckBlindGameLimit())
                     return TRUE;
             }
         }
-    }
     return FALSE;
 }
 

@@ -13,6 +13,7 @@
 #include "../league/WorkedLeague.h"
 #include "AdminChecks.h"
 #include "AdminTest.h"
+#include "RealDialogs.h"
 #include "admin/PlayerSetup.h"
 #include "admin/SeasonCommands.h"
 
@@ -157,6 +158,29 @@ TEST(MatchesTakenAway, DeleteFinalRoundWorksTheLateMatchAgainWhicheverWayFixture
         L.ExpectRound3HoldsWhenAmended();
         EXPECT_EQ(L.HandicapStandings(3, 2), standings);
     }
+}
+
+// On the real widgets: Delete Final Round clicked, Yes in the question, the notice shown over the
+// dialog at once, then Escape.
+TEST(MatchesTakenAway, OnTheRealDialogTheReworkIsToldBeforeEscape)
+{
+    LateSideLeague L(2, 4);
+    L.TypeSeason();
+    ASSERT_EQ(L.Scored(3), kCountingRound4);
+    CRealUi ui;
+    std::vector<std::string> shownBeforeEscape;
+    ui.OnDialog(IDD_FIXTURE_DATES, [&](CRealDialog& d) {
+        d.Click(IDC_FD_DELETE_FINAL);
+        shownBeforeEscape = ui.messages;
+        d.Escape();
+    });
+    ui.AnswerMessageBox(IDYES, "This will delete Week 4 matches for ever!");
+    ASSERT_TRUE(L.doc.OnCmdMsg(ID_FIXTURE_AMEND_DATES, CN_COMMAND, nullptr));
+    const std::vector<std::string> told = {"This will delete Week 4 matches for ever!  Click Yes to continue.",
+                                           kOneWorkedAgain};
+    EXPECT_EQ(shownBeforeEscape, told);
+    EXPECT_EQ(ui.messages, told);
+    EXPECT_EQ(L.Scored(3), kWithoutRound4);
 }
 
 // A final round without results goes as it did: nothing is worked again and nothing said.

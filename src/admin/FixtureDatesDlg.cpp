@@ -13,7 +13,8 @@
 namespace {
 
 // The buttons act on the league at once, Finished or not: a match that counted a played match
-// taken away is worked again without it there and then, and the secretary told.
+// taken away is worked again without it there and then, on the splits the rounds left still
+// hold, and the secretary told.
 void TakeRoundAway(CBowlingDoc& doc, int nPlayed, const std::function<void()>& remove)
 {
     if (nPlayed == 0) {
@@ -24,6 +25,7 @@ void TakeRoundAway(CBowlingDoc& doc, int nPlayed, const std::function<void()>& r
     CLaterMatches later(doc);
     later.NoteAll();
     remove();
+    doc.FitSplitsToRounds();
     doc.CountMatchesPerRound();
     later.ReworkAndRecalculate();
 }

@@ -51,9 +51,6 @@ void CBowlingDoc::EditFixtureDates()
     }
     FixtureCalendar::MarkPositionRounds(*this);
 
-    // New dates may move a side's day against the matches bowled around it.
-    CLaterMatches later(*this);
-    later.NoteAll();
     CFixtureDatesDlg dlg;
     dlg.m_nRoundsPerInterval = m_nRoundsPerInterval;
     dlg.m_pDoc = this;
@@ -61,6 +58,11 @@ void CBowlingDoc::EditFixtureDates()
     if (dlg.DoModal() != IDOK)
         return;
     m_nMinutesBetweenRounds = static_cast<BYTE>(std::clamp(dlg.m_nMinutes, 0, 255));
+
+    // New dates may move a side's day against the matches bowled around it. The buttons worked
+    // again what counted the matches they took away.
+    CLaterMatches later(*this);
+    later.NoteAll();
 
     FixtureCalendar::AskDatePlayed ask;
     if (dlg.m_bResetDatePlayed)

@@ -9,6 +9,7 @@
 #include "league/BowlingDoc.h"
 #include "league/Fixture.h"
 #include "league/FreeWeek.h"
+#include "league/MatchWorking.h"
 #include "league/Schedule.h"
 #include "league/SeasonRounds.h"
 #include "league/Team.h"
@@ -209,15 +210,17 @@ std::vector<int> BuildNewRounds(CBowlingDoc& doc, const CLeagueSizeDlg& dlg, int
     return venues.Give(doc, nStart, MAX_ROUNDS);
 }
 
-// The end of every size change: the splits that no longer fit the rounds go, the league is
-// worked again and shown, and the secretary learns which rounds have no venue and which free
-// dates the season no longer reaches (freeBefore: those it did not reach before the change).
-void FinishSizeChange(CBowlingDoc& doc, const std::vector<int>& noVenue,
+// The end of every size change: the splits that no longer fit the rounds go, the matches that
+// counted a played match taken away (noted in later before the change) are worked again, the
+// league is recalculated and shown, and the secretary learns how many matches were worked
+// again, which rounds have no venue and which free dates the season no longer reaches
+// (freeBefore: those it did not reach before the change).
+void FinishSizeChange(CBowlingDoc& doc, CLaterMatches& later, const std::vector<int>& noVenue,
                       const std::vector<const CFreeWeek*>& freeBefore)
 {
     doc.FitSplitsToRounds();
     doc.CountMatchesPerRound();
-    doc.Recalculate();
+    later.ReworkAndRecalculate();
     doc.SetModifiedFlag();
     doc.UpdateAllViews(nullptr);
     CRoundVenues::SayNoVenue(noVenue);
@@ -267,6 +270,8 @@ void CBowlingDoc::OnAddExtraTeams()
         return;
     const CRoundVenues venues(*this);
     const std::vector<const CFreeWeek*> freeBefore = FixtureCalendar::FreeDatesAfterLastRound(*this);
+    CLaterMatches later(*this);
+    later.NoteAll();
     int nPositionRounds = 0;
     const CTime date = RemoveScheduleFrom(*this, nStart, nPositionRounds);
 
@@ -304,7 +309,7 @@ void CBowlingDoc::OnAddExtraTeams()
     SetFixtureStartTimes();
     if (LeagueSetup::pfnAddNewPlayer)
         LeagueSetup::pfnAddNewPlayer(this);
-    FinishSizeChange(*this, noVenue, freeBefore);
+    FinishSizeChange(*this, later, noVenue, freeBefore);
 }
 
 void CBowlingDoc::OnReduceLeagueSize()
@@ -361,6 +366,8 @@ void CBowlingDoc::OnReduceLeagueSize()
     }
     const CRoundVenues venues(*this);
     const std::vector<const CFreeWeek*> freeBefore = FixtureCalendar::FreeDatesAfterLastRound(*this);
+    CLaterMatches later(*this);
+    later.NoteAll();
     int nPositionRounds = 0;
     const CTime date = RemoveScheduleFrom(*this, nStart, nPositionRounds);
 
@@ -382,7 +389,7 @@ void CBowlingDoc::OnReduceLeagueSize()
     }
     const std::vector<int> noVenue = BuildNewRounds(*this, dlg, nStart, nPositionRounds, date, venues);
     SetFixtureStartTimes();
-    FinishSizeChange(*this, noVenue, freeBefore);
+    FinishSizeChange(*this, later, noVenue, freeBefore);
 }
 
 void CBowlingDoc::OnExtendSeason()

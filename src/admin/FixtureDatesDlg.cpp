@@ -8,6 +8,29 @@
 #include "admin/StartTimeDlg.h"
 #include "league/BowlingDoc.h"
 #include "league/FreeWeek.h"
+#include "league/MatchWorking.h"
+
+namespace {
+
+// The buttons act on the league at once, Finished or not: a match that counted a played match
+// taken away is worked again without it there and then, on the splits the rounds left still
+// hold, and the secretary told.
+void TakeRoundAway(CBowlingDoc& doc, int nPlayed, const std::function<void()>& remove)
+{
+    if (nPlayed == 0) {
+        remove();
+        doc.CountMatchesPerRound();
+        return;
+    }
+    CLaterMatches later(doc);
+    later.NoteAll();
+    remove();
+    doc.FitSplitsToRounds();
+    doc.CountMatchesPerRound();
+    later.ReworkAndRecalculate();
+}
+
+} // namespace
 
 BEGIN_MESSAGE_MAP(CFixtureDatesDlg, CDialog)
     ON_BN_CLICKED(IDC_FD_ADD_FREE_DATE, OnAddFreeDate)
@@ -366,9 +389,10 @@ void CFixtureDatesDlg::OnDeletePositionRound()
         if (AfxMessageBox(strAsk, MB_YESNO) != IDYES)
             continue;
         // The results entered in the round would go with it.
-        if (!FixtureCalendar::ConfirmRemovingPlayed(FixtureCalendar::CountPlayedMatches(*m_pDoc, nRound, nRound)))
+        const int nPlayed = FixtureCalendar::CountPlayedMatches(*m_pDoc, nRound, nRound);
+        if (!FixtureCalendar::ConfirmRemovingPlayed(nPlayed))
             return;
-        FixtureCalendar::DeleteRound(*m_pDoc, nRound);
+        TakeRoundAway(*m_pDoc, nPlayed, [this, nRound] { FixtureCalendar::DeleteRound(*m_pDoc, nRound); });
         m_pDoc->SetModifiedFlag();
         FillRoundList();
         return;
@@ -388,7 +412,8 @@ void CFixtureDatesDlg::OnDeleteFinalRound()
     strAsk.Format("This will delete Week %d matches for ever!  Click Yes to continue.", m_pDoc->m_nRounds);
     if (AfxMessageBox(strAsk, MB_YESNO) != IDYES)
         return;
-    FixtureCalendar::DeleteFinalRound(*m_pDoc);
+    TakeRoundAway(*m_pDoc, FixtureCalendar::CountPlayedMatches(*m_pDoc, m_pDoc->m_nRounds),
+                  [this] { FixtureCalendar::DeleteFinalRound(*m_pDoc); });
     m_pDoc->SetModifiedFlag();
     FillRoundList();
 }

@@ -1,6 +1,5 @@
 #include "admin/LeagueSetup.h"
 
-#include "admin/FixtureCalendar.h"
 #include "admin/FixturePrintColumnsDlg.h"
 #include "admin/LaneScheduleDlg.h"
 #include "admin/SetFixtureListDlg.h"
@@ -24,11 +23,10 @@ private:
     void OnFileNew() { m_pDoc->OnFileNew(); }
     void OnAmendFixtureDates()
     {
-        const int nPlayedBefore = FixtureCalendar::CountPlayedMatches(*m_pDoc, 0);
         m_pDoc->EditFixtureDates();
-        // Deleting rounds may leave a split starting after the last one, or take results away.
-        const bool bSplitsCut = m_pDoc->FitSplitsToRounds();
-        if (bSplitsCut || FixtureCalendar::CountPlayedMatches(*m_pDoc, 0) != nPlayedBefore)
+        // Deleting rounds may leave a split starting after the last one. (A button that took
+        // results away worked the league again itself.)
+        if (m_pDoc->FitSplitsToRounds())
             m_pDoc->Recalculate();
         m_pDoc->SetModifiedFlag();
         if (m_pDoc->m_nDisplayMode == DISPLAY_FIXTURES)

@@ -1,0 +1,226 @@
+// A vacancy in a place is scored by its rule whichever road brought it there: the team order, or
+// Substitutions for every game or one; taken out again, the place is its bowler's own. Worked
+// examples of docs/scoring.md 3.3, entered as the secretary enters them.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "RealDialogs.h"
+#include "WorkedLeague.h"
+#include "admin/PlayerSetup.h"
+#include "admin/RulesSetup.h"
+#include "admin/TeamCommands.h"
+#include "league/SampleLeague.h"
+#include "resources/dialogs/AdminDialogs.h"
+#include "resources/dialogs/RulesDialogs.h"
+#include "results/ResultEntry.h"
+
+namespace {
+
+using V = std::vector<int>;
+
+enum class Road { TeamOrder, Substitutions };
+
+// Player > Add a New Player: "Vacant Place", designation Robot #1, of the team named (none: no
+// team).
+void AddVacantPlace(CBowlingDoc& doc, const char* pszTeam)
+{
+    CScriptedBackend ui;
+    auto& details = ui.OnDialog(IDD_NEW_PLAYER)
+                        .SetText(IDC_PD_FORENAME_NEW, "Vacant")
+                        .SetText(IDC_PD_SURNAME, "Place")
+                        .SelectString(IDC_PD_DESIGNATION, "Robot #1");
+    if (pszTeam)
+        details.SelectString(IDC_PD_TEAM, pszTeam);
+    details.OK();
+    EXPECT_EQ(PlayerSetup::AddNewPlayers(&doc), 1);
+}
+
+// On team 1's sheet (side A): Subs, the position (from 0), and in Substitutions, from the whole
+// league, pszPlayer for every game, or with "Assign for ALL Games." unticked for game nGame only.
+void Substitute(CScriptedBackend& ui, Sheet& sheet, int nPos, const char* pszPlayer, int nGame = -1)
+{
+    sheet.Click(IDC_SS_SUBS[0]);
+    ui.OnDialog(IDD_DOUBLES_SUBSTITUTES).Click(IDC_SUBS_POSITION[nPos]).OK();
+    auto& subs = ui.OnDialog(IDD_SUBSTITUTIONS).Click(IDC_SUB_FROM_LEAGUE);
+    if (nGame >= 0)
+        subs.Click(IDC_SUB_ASSIGN_ALL).SelectString(IDC_SUB_PLAYER[nGame], pszPlayer);
+    else
+        subs.SelectString(IDC_SUB_PLAYER[0], pszPlayer);
+    subs.OK();
+}
+
+// Two teams of two, two games, one round, a new league's rules: 80 % of 200, vacancy rule 1 a
+// flat 120 with handicap 30 (or, asked, "Opponent's Average less Percentage" at 90), one team
+// point a game and one for the series. Bowler 11 enters at 150.0 (handicap 40), Bowler 12 at
+// 160.0 (32), Bowler 21 at 170.0 (24), Bowler 22 at 140.0 (48). "Vacant Place" stands in Team 1's
+// second place: by its team order (added to Team 1 and moved up over Bowler 12), or put in on
+// the sheet through Substitutions.
+struct VacancyMatch
+{
+    WorkedLeague L{2, 2, 2, 1};
+    Road road;
+
+    VacancyMatch(bool bTeamHandicaps, bool bOpponentsAverage, Road r) : road(r)
+    {
+        for (auto [no, avg] : {std::pair{11, 1500}, {12, 1600}, {21, 1700}, {22, 1400}})
+            L.Player(no)->SetEnteringAverage(avg);
+        CScriptedBackend ui;
+        if (bTeamHandicaps) {
+            ui.OnDialog(IDD_HANDICAP_DETAILS).Click(IDC_HD_TEAM_ENABLED).OK();
+            EXPECT_TRUE(L.doc.EditHandicapDetails());
+        }
+        ui.OnDialog(IDD_HANDICAP_SCORING)
+            .SetText(IDC_SC_TEAM_GAME[0], "1")
+            .SetText(IDC_SC_TEAM_GAME[1], "1")
+            .SetText(IDC_SC_TEAM_SERIES, "1")
+            .OK();
+        EXPECT_TRUE(L.doc.EditHandicapScoring());
+        if (bOpponentsAverage) {
+            ui.OnDialog(IDD_ROBOT_SCORES).Select(IDC_RB_KIND[0], CRobot::kindAverageLessPercent).SetText(IDC_RB_SECOND[0], "90").OK();
+            EXPECT_TRUE(RulesSetup::EditRobotScores(&L.doc));
+        }
+        AddVacantPlace(L.doc, road == Road::TeamOrder ? "Team 1" : nullptr);
+        if (road == Road::TeamOrder) {
+            ui.OnDialog(IDD_REORDER_PLAYERS).Select(IDC_RO_LIST, 2).Click(IDC_RO_UP).OK();
+            EXPECT_TRUE(TeamCommands::ReorderPlayers(&L.doc, L.Team(1)));
+        }
+        EXPECT_TRUE(ui.AllUsed());
+    }
+
+    CPlayer* Vacancy()
+    {
+        for (POSITION pos = L.doc.m_listPlayers.GetHeadPosition(); pos;) {
+            auto* p = static_cast<CPlayer*>(L.doc.m_listPlayers.GetNext(pos));
+            if (p->m_strName == "Vacant Place")
+                return p;
+        }
+        return nullptr;
+    }
+
+    // Bowler 11 bowls 170 and 175; Bowler 21 170 and 185, Bowler 22 110 and 120.
+    void Enter()
+    {
+        L.EnterRound(1, {{1, {{170, 175}, {0, 0}}}, {2, {{170, 185}, {110, 120}}}},
+                     [this](CScriptedBackend& ui, Sheet& sheet, CFixture*) {
+                         if (road == Road::Substitutions)
+                             Substitute(ui, sheet, 1, "Vacant Place");
+                     });
+    }
+
+    // Every figure of the match: each cell's score, handicap and average, the team averages and
+    // handicaps, the team games and series with handicap and the points.
+    V Figures()
+    {
+        const CFixture* f = L.Match(1, 1);
+        V v;
+        for (int k : {0, 1, 5, 6})
+            for (int g = 0; g < 2; ++g)
+                v.insert(v.end(), {f->m_nScore[g][k], f->m_nHandicap[g][k], int(f->m_nAverage[g][k])});
+        for (int s = 0; s < 2; ++s) {
+            for (int c : {0, 1, 4})
+                v.insert(v.end(), {int(f->m_nTeamAverage[s][c]), int(f->m_nTeamHandicap[s][c])});
+            v.insert(v.end(), {f->GetGameScore(s, 0, TRUE), f->GetGameScore(s, 1, TRUE), f->GetSeriesScore(s, TRUE),
+                               f->m_nHandicapMatchPoints[s]});
+        }
+        return v;
+    }
+};
+
+struct Case
+{
+    const char* name;
+    bool bTeamHandicaps;
+    bool bOpponentsAverage;
+    V vacancy; // its score, handicap and average in each game
+    V games;   // Team 1's games and series with handicap, then Team 2's
+    V points;  // in half points
+};
+
+// Flat 120 (handicap 30): Team 1 170 + 40 + 120 + 30 = 360 and 175 + 40 + 150 = 365, 725; Team 2
+// 170 + 24 + 110 + 48 = 352 and 185 + 24 + 120 + 48 = 377, 729: game 1 Team 1's, game 2 and the
+// series Team 2's, 1 - 2 (on a vacancy of 0, 0 - 3). With team handicaps on 400: Team 1 averages
+// 150 + 120 = 270, (400 - 270) x 80 / 100 = 104: 394, 399, 793; Team 2 310, 72: 352, 377, 729,
+// 3 - 0 (on the vacancy's 0, 274 and 279: 0 - 3).
+// 90 % of Bowler 22's 140 is 126: 210 + 156 = 366, 371, 737 against 352, 377, 729: 2 - 1. With team
+// handicaps 276, (400 - 276) x 80 / 100 = 99: 395, 400, 795: 3 - 0.
+const Case kCases[] = {
+    {"flat", false, false, V{120, 30, 120, 120, 30, 120}, V{360, 365, 725, 352, 377, 729}, V{2, 4}},
+    {"flat, team handicaps", true, false, V{120, 30, 120, 120, 30, 120}, V{394, 399, 793, 352, 377, 729}, V{6, 0}},
+    {"90 %", false, true, V{126, 30, 126, 126, 30, 126}, V{366, 371, 737, 352, 377, 729}, V{4, 2}},
+    {"90 %, team handicaps", true, true, V{126, 30, 126, 126, 30, 126}, V{395, 400, 795, 352, 377, 729}, V{6, 0}},
+};
+
+} // namespace
+
+// The vacancy put in through Substitutions scores as it does from the team order, by hand: its
+// cells, the totals and the points; Played ticks itself and nothing is asked. Amend Results with
+// OK moves nothing. Taken out again, its place is Bowler 12's own, with the scores typed for him.
+TEST(VacancyInAPlace, ThroughSubstitutionsAsInTheTeamOrder)
+{
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
+        VacancyMatch byOrder(c.bTeamHandicaps, c.bOpponentsAverage, Road::TeamOrder);
+        VacancyMatch bySubs(c.bTeamHandicaps, c.bOpponentsAverage, Road::Substitutions);
+        byOrder.Enter();
+        bySubs.Enter();
+        CFixture* f = bySubs.L.Match(1, 1);
+        ASSERT_NE(f, nullptr);
+        ASSERT_NE(bySubs.Vacancy(), nullptr);
+        ASSERT_EQ(f->m_nTeamA, 1);
+        EXPECT_TRUE(f->m_bPlayed[0] && f->m_bPlayed[1]);
+        const int k = CFixture::SlotOf(0, 1);
+        EXPECT_EQ((V{f->m_wPlayerNo[0][k], f->m_wPlayerNo[1][k]}),
+                  (V{bySubs.Vacancy()->m_nPlayerNo, bySubs.Vacancy()->m_nPlayerNo}));
+        EXPECT_EQ((V{f->m_nScore[0][k], f->m_nHandicap[0][k], int(f->m_nAverage[0][k]), f->m_nScore[1][k],
+                     f->m_nHandicap[1][k], int(f->m_nAverage[1][k])}),
+                  c.vacancy);
+        EXPECT_EQ((V{f->GetGameScore(0, 0, TRUE), f->GetGameScore(0, 1, TRUE), f->GetSeriesScore(0, TRUE),
+                     f->GetGameScore(1, 0, TRUE), f->GetGameScore(1, 1, TRUE), f->GetSeriesScore(1, TRUE)}),
+                  c.games);
+        EXPECT_EQ((V{f->m_nHandicapMatchPoints[0], f->m_nHandicapMatchPoints[1]}), c.points);
+        EXPECT_EQ((V{bySubs.L.Team(1)->m_nPointsWon[PASS_HANDICAP], bySubs.L.Team(2)->m_nPointsWon[PASS_HANDICAP]}),
+                  c.points);
+        EXPECT_EQ(bySubs.Figures(), byOrder.Figures());
+        // Nobody bowled the vacancy's games.
+        EXPECT_EQ(f->GetBowledGame(0, 1, 0).pBowler, nullptr);
+
+        const CFixture entered(*f);
+        bySubs.L.AmendUnchanged(1);
+        EXPECT_TRUE(f->IsSameAs(entered));
+
+        // Amend Results: Bowler 12 bowled after all. The vacancy's 120s are not his: his cells
+        // open empty and take the scores typed, 150 and 160, with his handicap. Team 1 then takes
+        // every point: 210 + 182 = 392 and 215 + 192 = 407 against 352 and 377 (with team
+        // handicaps of 72 each side: the same).
+        CScriptedBackend ui;
+        ui.OnDialog(IDD_SELECT_ROUND).Select(IDC_SELECT_ROUND_LIST, 0).OK();
+        ui.OnDialog(IDD_SELECT_FIXTURE).Select(IDC_SELECT_FIXTURE_LIST, 0).OK();
+        Sheet& sheet = ui.OnDialog(IDD_DOUBLES_SCORESHEET);
+        sheet.Click(IDC_SS_SUBS[0]);
+        ui.OnDialog(IDD_DOUBLES_SUBSTITUTES).Click(IDC_SUBS_POSITION[1]).OK();
+        ui.OnDialog(IDD_SUBSTITUTIONS).SelectString(IDC_SUB_PLAYER[0], "Bowler 12").OK();
+        sheet.Check([](CDialog& d) {
+                 for (int g = 0; g < 2; ++g) {
+                     EXPECT_TRUE(Ctl(d, ScoreCell(0, 1, g)).enabled);
+                     EXPECT_EQ(Ctl(d, ScoreCell(0, 1, g)).text, "0");
+                 }
+             })
+            .SetText(ScoreCell(0, 1, 0), "150")
+            .SetText(ScoreCell(0, 1, 1), "160")
+            .OK();
+        OnResultAmendResults(bySubs.L.doc);
+        EXPECT_TRUE(ui.AllUsed());
+        EXPECT_EQ(f->m_dwPosFlags[k], 0u);
+        for (int g = 0; g < 2; ++g) {
+            const CBowledGame b = f->GetBowledGame(0, 1, g);
+            EXPECT_EQ(b.pBowler, bySubs.L.Player(12));
+            EXPECT_TRUE(b.bCounts);
+            EXPECT_EQ((V{b.nScore, f->m_nHandicap[g][k]}), (V{150 + 10 * g, 32}));
+        }
+        EXPECT_EQ((V{f->GetGameScore(0, 0, TRUE), f->GetGameScore(0, 1, TRUE), f->m_nHandicapMatchPoints[0],
+                     f->m_nHandicapMatchPoints[1]}),
+                  (V{392, 407, 6, 0}));
+    }
+}

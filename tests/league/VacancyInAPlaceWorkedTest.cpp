@@ -224,3 +224,133 @@ TEST(VacancyInAPlace, ThroughSubstitutionsAsInTheTeamOrder)
                   (V{392, 407, 6, 0}));
     }
 }
+
+// Substitutions for game 2 alone, after the scores: Bowler 12 bowled game 1 (150) and left before
+// game 2, which the vacancy holds. Team 1 ticks itself Played as the vacancy comes in, nothing
+// asked. Team 1: 210 + 150 + 32 = 392 and 215 + 120 + 30 = 365, 757, against 352, 377, 729: game 1
+// and the series, 2 - 1.
+TEST(VacancyInAPlace, ForOneGameAfterTheScoresAreTyped)
+{
+    VacancyMatch M(false, false, Road::Substitutions);
+    WorkedLeague& L = M.L;
+    CFixture* f = L.Match(1, 1);
+    ASSERT_NE(f, nullptr);
+    ASSERT_NE(M.Vacancy(), nullptr);
+    L.SetRound(1);
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_SELECT_ROUND).OK();
+    Sheet& sheet = ui.OnDialog(IDD_DOUBLES_SCORESHEET);
+    const int typed[2][2][2] = {{{170, 175}, {150, 0}}, {{170, 185}, {110, 120}}};
+    for (int s = 0; s < 2; ++s)
+        for (int p = 0; p < 2; ++p)
+            for (int g = 0; g < 2; ++g)
+                if (typed[s][p][g])
+                    sheet.SetText(ScoreCell(s, p, g), std::to_string(typed[s][p][g]).c_str());
+    sheet.Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SS_PLAYED[0]).check, 0); });
+    Substitute(ui, sheet, 1, "Vacant Place", 1);
+    sheet.Check([](CDialog& d) {
+        EXPECT_EQ((V{Ctl(d, IDC_SS_PLAYED[0]).check, Ctl(d, ScoreCell(0, 1, 0)).enabled, Ctl(d, ScoreCell(0, 1, 1)).enabled}),
+                  (V{1, 1, 0}));
+        EXPECT_EQ(Ctl(d, ScoreCell(0, 1, 1)).text, "120");
+        EXPECT_EQ((std::vector<std::string>{Ctl(d, IDC_SS_HCPTOTAL[0][0]).text.GetString(),
+                                            Ctl(d, IDC_SS_HCPTOTAL[0][1]).text.GetString()}),
+                  (std::vector<std::string>{"392", "365"}));
+    });
+    sheet.OK();
+    OnResultEnterResults(L.doc);
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{});
+
+    const int k = CFixture::SlotOf(0, 1);
+    EXPECT_EQ(f->m_dwPosFlags[k], PosBlind(1));
+    const CBowledGame game1 = f->GetBowledGame(0, 1, 0);
+    EXPECT_EQ(game1.pBowler, L.Player(12));
+    EXPECT_EQ((V{game1.nScore, game1.nHandicap, game1.bCounts}), (V{150, 32, 1}));
+    EXPECT_EQ((V{f->m_wPlayerNo[1][k], f->m_nScore[1][k], f->m_nHandicap[1][k], int(f->m_nAverage[1][k])}),
+              (V{M.Vacancy()->m_nPlayerNo, 120, 30, 120}));
+    EXPECT_EQ(f->GetBowledGame(0, 1, 1).pBowler, nullptr);
+    EXPECT_EQ((V{f->GetSeriesScore(0, TRUE), f->GetSeriesScore(1, TRUE), f->m_nHandicapMatchPoints[0],
+                 f->m_nHandicapMatchPoints[1]}),
+              (V{757, 729, 4, 2}));
+}
+
+// Team 1 ticks game 1 Defaulted and thinks better of it: the game is its bowlers' again, and the
+// vacancy of its team order is scored by its rule again, 120 in a shut cell; the match is the
+// one entered without the tick (1 - 2).
+TEST(VacancyInAPlace, ADefaultedGameGivenBackIsTheVacancysAgain)
+{
+    VacancyMatch M(false, false, Road::TeamOrder);
+    WorkedLeague& L = M.L;
+    L.EnterRound(1, {{1, {{170, 175}, {0, 0}}}, {2, {{170, 185}, {110, 120}}}},
+                 [](CScriptedBackend&, Sheet& sheet, CFixture*) {
+                     sheet.Click(IDC_SS_DEFAULTED[0][0])
+                         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, ScoreCell(0, 1, 0)).text, "0"); })
+                         .Click(IDC_SS_DEFAULTED[0][0])
+                         .Check([](CDialog& d) {
+                             EXPECT_EQ(Ctl(d, ScoreCell(0, 1, 0)).text, "120");
+                             EXPECT_FALSE(Ctl(d, ScoreCell(0, 1, 0)).enabled);
+                         });
+                 });
+    const CFixture* f = L.Match(1, 1);
+    ASSERT_NE(f, nullptr);
+    const int k = CFixture::SlotOf(0, 1);
+    EXPECT_EQ((V{f->m_nScore[0][k], f->m_nHandicap[0][k], f->GetSeriesScore(0, TRUE), f->m_nHandicapMatchPoints[0],
+                 f->m_nHandicapMatchPoints[1]}),
+              (V{120, 30, 725, 2, 4}));
+}
+
+// Two teams of two, one game, two rounds; Team 1's second place is its vacancy (Bowler 12 made
+// "Team 1 Vacancy", Robot #1, in Edit Player) on "Opponent's Average less Pins", 10; every bowler enters at 150.0.
+// Team 1 defaults round 2's game without robot scores (a new league's): the game scores nothing,
+// and the vacancy's cell records 10 pins under Bowler 22's average as round 2 stands. Typed before
+// round 1: 150 - 10 = 140. Round 1 then typed, Bowler 22 bowling 180: round 2 is worked again, 170.
+// Round 1 amended to 200: 190, and Amend Results on round 2 with OK keeps it. With team handicaps
+// Team 1's team average of the game takes it: Bowler 11's 150 + 190 = 340.
+TEST(VacancyInAPlace, ADefaultedGamesVacancyRecordsItsRulesAverageAsTheMatchIsWorkedAgain)
+{
+    for (bool bTeamHandicaps : {false, true}) {
+        SCOPED_TRACE(bTeamHandicaps ? "team handicaps" : "bowlers' handicaps");
+        WorkedLeague L(2, 2, 1, 2);
+        for (int no : {11, 12, 21, 22})
+            L.Player(no)->SetEnteringAverage(1500);
+        {
+            CScriptedBackend ui;
+            if (bTeamHandicaps) {
+                ui.OnDialog(IDD_HANDICAP_DETAILS).Click(IDC_HD_TEAM_ENABLED).OK();
+                EXPECT_TRUE(L.doc.EditHandicapDetails());
+            }
+            ui.OnDialog(IDD_EDIT_PLAYER)
+                .SetText(IDC_PD_FORENAME_EDIT, "Team 1")
+                .SetText(IDC_PD_SURNAME, "Vacancy")
+                .SelectString(IDC_PD_DESIGNATION, "Robot #1")
+                .OK();
+            EXPECT_TRUE(PlayerSetup::EditPlayer(&L.doc, L.Player(12)));
+            ui.OnDialog(IDD_ROBOT_SCORES).Select(IDC_RB_KIND[0], CRobot::kindAverageLessPins).SetText(IDC_RB_SECOND[0], "10").OK();
+            EXPECT_TRUE(RulesSetup::EditRobotScores(&L.doc));
+        }
+        ASSERT_TRUE(L.Player(12)->IsRobot());
+        L.EnterRound(2, {{2, {{160}, {170}}}},
+                     [](CScriptedBackend&, Sheet& sheet, CFixture*) { sheet.Click(IDC_SS_DEFAULTED[0][0]); });
+        CFixture* f = L.Match(2, 1);
+        ASSERT_NE(f, nullptr);
+        const int k = CFixture::SlotOf(0, 1);
+        ASSERT_TRUE(f->m_bPlayed[0] && f->m_bPlayed[1]);
+        EXPECT_EQ((V{f->m_nScore[0][k], f->GetGameScore(0, 0, TRUE), int(f->m_nAverage[0][k])}), (V{0, 0, 140}));
+
+        L.EnterRound(1, {{2, {{150}, {180}}}});
+        EXPECT_EQ(int(f->m_nAverage[0][k]), 170);
+
+        CScriptedBackend ui;
+        ui.OnDialog(IDD_SELECT_ROUND).Select(IDC_SELECT_ROUND_LIST, 0).OK();
+        ui.OnDialog(IDD_SELECT_FIXTURE).Select(IDC_SELECT_FIXTURE_LIST, 0).OK();
+        ui.OnDialog(IDD_DOUBLES_SCORESHEET).SetText(ScoreCell(1, 1, 0), "200").OK();
+        OnResultAmendResults(L.doc);
+        L.TakeMessages(ui, "amending round 1");
+        EXPECT_TRUE(ui.AllUsed());
+        EXPECT_EQ(int(f->m_nAverage[0][k]), 190);
+        if (bTeamHandicaps)
+            EXPECT_EQ(int(f->m_nTeamAverage[0][0]), 340);
+        L.AmendUnchanged(2);
+        EXPECT_EQ((V{f->m_nScore[0][k], int(f->m_nAverage[0][k]), f->GetGameScore(0, 0, TRUE)}), (V{0, 190, 0}));
+    }
+}

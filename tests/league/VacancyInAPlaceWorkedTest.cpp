@@ -498,3 +498,45 @@ TEST(VacancyInAPlace, TheSampleLeaguesVacancyAtSplitEndsFourthPlace)
     EXPECT_TRUE(ui.AllUsed());
     EXPECT_TRUE(f->IsSameAs(entered));
 }
+
+// On the real widgets: Subs, the second place, "Select from League" and "Vacant Place" picked
+// with the mouse, Enter; then every score typed with Tab from cell to cell, which passes over the
+// vacancy's shut cells showing 120. Both sides tick themselves Played with their last score and
+// the sheet shows the hand calculation's totals and points, 1 - 2, with nothing asked.
+TEST(VacancyInAPlace, PutInThroughSubstitutionsOnTheRealWidgets)
+{
+    VacancyMatch M(false, false, Road::Substitutions);
+    WorkedLeague& L = M.L;
+    CFixture* f = L.Match(1, 1);
+    ASSERT_NE(f, nullptr);
+    CRealUi ui;
+    ui.OnDialog(IDD_DOUBLES_SCORESHEET, [&](CRealDialog& d) {
+        d.Click(IDC_SS_SUBS[0]);
+        EXPECT_EQ((std::vector<std::string>{d.Text(ScoreCell(0, 1, 0)), d.Text(ScoreCell(0, 1, 1))}),
+                  (std::vector<std::string>{"120", "120"}));
+        d.Click(ScoreCell(0, 0, 0));
+        for (const char* score : {"170", "175", "170", "185", "110"})
+            d.Type(score).Tab();
+        EXPECT_EQ((std::vector<std::string>{d.Text(IDC_SS_PLAYED[0]), d.Text(IDC_SS_PLAYED[1])}),
+                  (std::vector<std::string>{"1", "0"}));
+        d.Type("120").Tab();
+        EXPECT_EQ(d.FocusID(), static_cast<UINT>(IDOK));
+        std::vector<std::string> shown;
+        for (UINT nID : {IDC_SS_PLAYED[1], IDC_SS_HCPTOTAL[0][0], IDC_SS_HCPTOTAL[0][1], IDC_SS_HCPTOTAL_SERIES[0],
+                         IDC_SS_HCPTOTAL[1][0], IDC_SS_HCPTOTAL[1][1], IDC_SS_HCPTOTAL_SERIES[1], IDC_SS_POINTS_HCP[0],
+                         IDC_SS_POINTS_HCP[1]})
+            shown.push_back(d.Text(nID));
+        EXPECT_EQ(shown, (std::vector<std::string>{"1", "360", "365", "725", "352", "377", "729", "1 ", "2 "}));
+        d.Enter();
+    });
+    ui.OnDialog(IDD_DOUBLES_SUBSTITUTES, [](CRealDialog& d) { d.Click(IDC_SUBS_POSITION[1]).Click(IDOK); });
+    ui.OnDialog(IDD_SUBSTITUTIONS, [](CRealDialog& d) {
+        d.Click(IDC_SUB_FROM_LEAGUE).Pick(IDC_SUB_PLAYER[0], "Vacant Place");
+        EXPECT_EQ(d.Text(IDC_SUB_PLAYER[1]), "Vacant Place");
+        d.Enter();
+    });
+    EXPECT_TRUE(EnterResult(&L.doc, f));
+    EXPECT_EQ(ui.messages, std::vector<std::string>{});
+    EXPECT_EQ((V{f->m_bPlayed[0], f->m_bPlayed[1], f->m_nHandicapMatchPoints[0], f->m_nHandicapMatchPoints[1]}),
+              (V{1, 1, 2, 4}));
+}

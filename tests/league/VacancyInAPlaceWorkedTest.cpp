@@ -22,6 +22,15 @@ using V = std::vector<int>;
 
 enum class Road { TeamOrder, Substitutions };
 
+// A slot's score, handicap and average in each of the first nGames games.
+V Cells(const CFixture& f, int k, int nGames)
+{
+    V v;
+    for (int g = 0; g < nGames; ++g)
+        v.insert(v.end(), {f.m_nScore[g][k], f.m_nHandicap[g][k], int(f.m_nAverage[g][k])});
+    return v;
+}
+
 // Player > Add a New Player: "Vacant Place", designation Robot #1, of the team named (none: no
 // team).
 void AddVacantPlace(CBowlingDoc& doc, const char* pszTeam)
@@ -116,8 +125,8 @@ struct VacancyMatch
         const CFixture* f = L.Match(1, 1);
         V v;
         for (int k : {0, 1, 5, 6})
-            for (int g = 0; g < 2; ++g)
-                v.insert(v.end(), {f->m_nScore[g][k], f->m_nHandicap[g][k], int(f->m_nAverage[g][k])});
+            for (int x : Cells(*f, k, 2))
+                v.push_back(x);
         for (int s = 0; s < 2; ++s) {
             for (int c : {0, 1, 4})
                 v.insert(v.end(), {int(f->m_nTeamAverage[s][c]), int(f->m_nTeamHandicap[s][c])});
@@ -173,9 +182,7 @@ TEST(VacancyInAPlace, ThroughSubstitutionsAsInTheTeamOrder)
         const int k = CFixture::SlotOf(0, 1);
         EXPECT_EQ((V{f->m_wPlayerNo[0][k], f->m_wPlayerNo[1][k]}),
                   (V{bySubs.Vacancy()->m_nPlayerNo, bySubs.Vacancy()->m_nPlayerNo}));
-        EXPECT_EQ((V{f->m_nScore[0][k], f->m_nHandicap[0][k], int(f->m_nAverage[0][k]), f->m_nScore[1][k],
-                     f->m_nHandicap[1][k], int(f->m_nAverage[1][k])}),
-                  c.vacancy);
+        EXPECT_EQ(Cells(*f, k, 2), c.vacancy);
         EXPECT_EQ((V{f->GetGameScore(0, 0, TRUE), f->GetGameScore(0, 1, TRUE), f->GetSeriesScore(0, TRUE),
                      f->GetGameScore(1, 0, TRUE), f->GetGameScore(1, 1, TRUE), f->GetSeriesScore(1, TRUE)}),
                   c.games);
@@ -355,146 +362,68 @@ TEST(VacancyInAPlace, ADefaultedGamesVacancyRecordsItsRulesAverageAsTheMatchIsWo
     }
 }
 
-namespace {
-
-// The sample league's round 11, Split Ends v Pin Pals, typed through Result > Enter Individual
-// Result: Split Ends' three bowlers 150 160 170, 140 150 160 and 180 170 190 beside the sample's
-// "Vacancy" in their fourth place, put in through Substitutions or standing there in the team
-// order; Pin Pals' four bowlers 160 170, 150 140, 170 180 and 130 150, and game 3 defaulted
-// against the sample's robot scores. The match, and Split Ends' handicap points won before it.
-struct SampleVacancy
-{
-    CBowlingDoc doc;
-    CFixture* f = nullptr;
-    int nSplitEnds = 0; // Split Ends' side
-    int nPointsBefore = 0;
-
-    explicit SampleVacancy(Road road)
-    {
-        RegisterResources();
-        BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
-        CTeam* pSplitEnds = Team("Split Ends");
-        CTeam* pPinPals = Team("Pin Pals");
-        CPlayer* pVacancy = Vacancy();
-        if (!pSplitEnds || !pPinPals || !pVacancy) {
-            ADD_FAILURE() << "the sample league has no Split Ends, Pin Pals or Vacancy";
-            return;
-        }
-        f = doc.FindFixtureForTeam(pSplitEnds->m_nTeamNo, 11);
-        if (!f || (f->m_nTeamA != pPinPals->m_nTeamNo && f->m_nTeamB != pPinPals->m_nTeamNo)) {
-            ADD_FAILURE() << "Split Ends do not meet Pin Pals in round 11";
-            f = nullptr;
-            return;
-        }
-        nSplitEnds = f->m_nTeamA == pSplitEnds->m_nTeamNo ? 0 : 1;
-        CScriptedBackend ui;
-        if (road == Road::TeamOrder) {
-            // The vacancy joins Split Ends and is moved up to their fourth place.
-            ui.OnDialog(IDD_EDIT_PLAYER).SelectString(IDC_PD_TEAM, "Split Ends").OK();
-            EXPECT_TRUE(PlayerSetup::EditPlayer(&doc, pVacancy));
-            ui.OnDialog(IDD_REORDER_PLAYERS).Select(IDC_RO_LIST, 4).Click(IDC_RO_UP).OK();
-            EXPECT_TRUE(TeamCommands::ReorderPlayers(&doc, pSplitEnds));
-        }
-        nPointsBefore = pSplitEnds->m_nPointsWon[PASS_HANDICAP];
-        CString strLine;
-        strLine.Format("Wk11   %s v %s", doc.FindTeam(f->m_nTeamA)->m_strName.GetString(),
-                       doc.FindTeam(f->m_nTeamB)->m_strName.GetString());
-        ui.OnDialog(IDD_SELECT_ROUND).OK();
-        ui.OnDialog(IDD_SELECT_FIXTURE).SelectString(IDC_SELECT_FIXTURE_LIST, strLine.GetString()).OK();
-        Sheet& sheet = ui.OnDialog(IDD_FOURS_SCORESHEET);
-        if (road == Road::Substitutions) {
-            sheet.Click(IDC_SS_SUBS[nSplitEnds]);
-            ui.OnDialog(IDD_FOURS_SUBSTITUTES).Click(IDC_SUBS_POSITION[3]).OK();
-            ui.OnDialog(IDD_SUBSTITUTIONS)
-                .Click(IDC_SUB_FROM_LEAGUE)
-                .SelectString(IDC_SUB_PLAYER[0], pVacancy->m_strName.GetString())
-                .OK();
-        }
-        sheet.Click(IDC_SS_DEFAULTED[1 - nSplitEnds][2]);
-        const Lineup splitEnds = {{150, 160, 170}, {140, 150, 160}, {180, 170, 190}};
-        const Lineup pinPals = {{160, 170}, {150, 140}, {170, 180}, {130, 150}};
-        for (int s = 0; s < 2; ++s) {
-            const Lineup& lineup = s == nSplitEnds ? splitEnds : pinPals;
-            for (size_t p = 0; p < lineup.size(); ++p)
-                for (size_t g = 0; g < lineup[p].size(); ++g)
-                    sheet.SetText(ScoreCell(s, static_cast<int>(p), static_cast<int>(g)),
-                                  std::to_string(lineup[p][g]).c_str());
-        }
-        sheet.OK();
-        OnResultEnterIndividualResult(doc);
-        EXPECT_TRUE(ui.AllUsed());
-        EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{});
-    }
-
-    CTeam* Team(const char* pszName)
-    {
-        for (POSITION pos = doc.m_listTeams.GetHeadPosition(); pos;) {
-            auto* t = static_cast<CTeam*>(doc.m_listTeams.GetNext(pos));
-            if (t->m_strName == pszName)
-                return t;
-        }
-        return nullptr;
-    }
-    CPlayer* Vacancy()
-    {
-        for (POSITION pos = doc.m_listPlayers.GetHeadPosition(); pos;) {
-            auto* p = static_cast<CPlayer*>(doc.m_listPlayers.GetNext(pos));
-            if (p->IsRobot())
-                return p;
-        }
-        return nullptr;
-    }
-
-    // Every cell's score, handicap and average, the team games with handicap and the points.
-    V Figures() const
-    {
-        V v;
-        for (int k = 0; k < SLOTS_PER_GAME; ++k)
-            for (int g = 0; g < 3; ++g)
-                v.insert(v.end(), {f->m_nScore[g][k], f->m_nHandicap[g][k], int(f->m_nAverage[g][k])});
-        for (int s = 0; s < 2; ++s) {
-            for (int g = 0; g < 3; ++g)
-                v.push_back(f->GetGameScore(s, g, TRUE));
-            v.insert(v.end(), {f->GetSeriesScore(s, TRUE), f->m_nHandicapMatchPoints[s]});
-        }
-        return v;
-    }
-};
-
-} // namespace
-
 // The sample's "Vacancy" (a flat 120 with handicap 30) put at Split Ends' fourth place through
-// Substitutions scores 120 with 30 in all three games, on an average of 120, and Pin Pals' robot
-// facing it in the game they defaulted scores 10 pins under it, 110. The match is the one the
-// team order gives, the standings take its points, and Amend Results with OK moves nothing.
+// Substitutions in round 11, typed through Result > Enter Individual Result: Split Ends' three
+// bowlers bowl 150 160 170, 140 150 160 and 180 170 190; Pin Pals' four 160 170, 150 140, 170 180
+// and 130 150 and default game 3 against the sample's robots (10 pins under the opponent's
+// average). The vacancy scores 120 with 30 in every game on an average of 120, and Pin Pals'
+// robot facing it scores 110; the standings take the match's points, nothing is asked, and
+// Amend Results with OK moves nothing.
 TEST(VacancyInAPlace, TheSampleLeaguesVacancyAtSplitEndsFourthPlace)
 {
-    SampleVacancy bySubs(Road::Substitutions);
-    SampleVacancy byOrder(Road::TeamOrder);
-    CFixture* f = bySubs.f;
+    RegisterResources();
+    CBowlingDoc doc;
+    BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
+    CTeam* pSplitEnds = nullptr;
+    CPlayer* pVacancy = nullptr;
+    for (POSITION pos = doc.m_listTeams.GetHeadPosition(); pos;)
+        if (auto* t = static_cast<CTeam*>(doc.m_listTeams.GetNext(pos)); t->m_strName == "Split Ends")
+            pSplitEnds = t;
+    for (POSITION pos = doc.m_listPlayers.GetHeadPosition(); pos;)
+        if (auto* p = static_cast<CPlayer*>(doc.m_listPlayers.GetNext(pos)); p->IsRobot())
+            pVacancy = p;
+    ASSERT_TRUE(pSplitEnds && pVacancy);
+    CFixture* f = doc.FindFixtureForTeam(pSplitEnds->m_nTeamNo, 11);
     ASSERT_NE(f, nullptr);
-    ASSERT_NE(byOrder.f, nullptr);
+    const int s = f->m_nTeamA == pSplitEnds->m_nTeamNo ? 0 : 1;
+    ASSERT_EQ(doc.FindTeam(s == 0 ? f->m_nTeamB : f->m_nTeamA)->m_strName, "Pin Pals");
+    const int nPointsBefore = pSplitEnds->m_nPointsWon[PASS_HANDICAP];
+
+    CString strLine;
+    strLine.Format("Wk11   %s v %s", doc.FindTeam(f->m_nTeamA)->m_strName.GetString(),
+                   doc.FindTeam(f->m_nTeamB)->m_strName.GetString());
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_SELECT_ROUND).OK();
+    ui.OnDialog(IDD_SELECT_FIXTURE).SelectString(IDC_SELECT_FIXTURE_LIST, strLine.GetString()).OK();
+    Sheet& sheet = ui.OnDialog(IDD_FOURS_SCORESHEET).Click(IDC_SS_SUBS[s]);
+    ui.OnDialog(IDD_FOURS_SUBSTITUTES).Click(IDC_SUBS_POSITION[3]).OK();
+    ui.OnDialog(IDD_SUBSTITUTIONS).Click(IDC_SUB_FROM_LEAGUE).SelectString(IDC_SUB_PLAYER[0], pVacancy->m_strName.GetString()).OK();
+    sheet.Click(IDC_SS_DEFAULTED[1 - s][2]);
+    const Lineup splitEnds = {{150, 160, 170}, {140, 150, 160}, {180, 170, 190}};
+    const Lineup pinPals = {{160, 170}, {150, 140}, {170, 180}, {130, 150}};
+    for (int side = 0; side < 2; ++side) {
+        const Lineup& lineup = side == s ? splitEnds : pinPals;
+        for (size_t p = 0; p < lineup.size(); ++p)
+            for (size_t g = 0; g < lineup[p].size(); ++g)
+                sheet.SetText(ScoreCell(side, int(p), int(g)), std::to_string(lineup[p][g]).c_str());
+    }
+    sheet.OK();
+    OnResultEnterIndividualResult(doc);
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{});
+
     ASSERT_TRUE(f->m_bPlayed[0] && f->m_bPlayed[1]);
-    const int s = bySubs.nSplitEnds;
     const int k = CFixture::SlotOf(s, 3);
-    for (int g = 0; g < 3; ++g)
-        EXPECT_EQ((V{f->m_nScore[g][k], f->m_nHandicap[g][k], int(f->m_nAverage[g][k])}), (V{120, 30, 120})) << g;
+    EXPECT_EQ(Cells(*f, k, 3), (V{120, 30, 120, 120, 30, 120, 120, 30, 120}));
     const int kRobot = CFixture::SlotOf(1 - s, 3);
     EXPECT_EQ((V{f->m_nScore[2][kRobot], int(f->m_nAverage[2][kRobot])}), (V{110, 110}));
-    EXPECT_EQ(bySubs.Figures(), byOrder.Figures());
-    CTeam* pSplitEnds = bySubs.Team("Split Ends");
-    ASSERT_NE(pSplitEnds, nullptr);
-    EXPECT_EQ(pSplitEnds->m_nPointsWon[PASS_HANDICAP] - bySubs.nPointsBefore, f->m_nHandicapMatchPoints[s]);
+    EXPECT_EQ(pSplitEnds->m_nPointsWon[PASS_HANDICAP] - nPointsBefore, f->m_nHandicapMatchPoints[s]);
 
     const CFixture entered(*f);
-    CScriptedBackend ui;
-    CString strLine;
-    strLine.Format("Wk11   %s v %s", bySubs.doc.FindTeam(f->m_nTeamA)->m_strName.GetString(),
-                   bySubs.doc.FindTeam(f->m_nTeamB)->m_strName.GetString());
     ui.OnDialog(IDD_SELECT_ROUND).OK();
     ui.OnDialog(IDD_SELECT_FIXTURE).SelectString(IDC_SELECT_FIXTURE_LIST, strLine.GetString()).OK();
     ui.OnDialog(IDD_FOURS_SCORESHEET).OK();
-    OnResultAmendResults(bySubs.doc);
+    OnResultAmendResults(doc);
     EXPECT_TRUE(ui.AllUsed());
     EXPECT_TRUE(f->IsSameAs(entered));
 }

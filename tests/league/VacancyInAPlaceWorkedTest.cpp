@@ -47,15 +47,19 @@ void AddVacantPlace(CBowlingDoc& doc, const char* pszTeam)
 }
 
 // On team 1's sheet (side A): Subs, the position (from 0), and in Substitutions, from the whole
-// league, pszPlayer for every game, or with "Assign for ALL Games." unticked for game nGame only.
-void Substitute(CScriptedBackend& ui, Sheet& sheet, int nPos, const char* pszPlayer, int nGame = -1)
+// league, pszPlayer for every game, or with "Assign for ALL Games." unticked for game nGame only,
+// ticked "Pacer" when asked.
+void Substitute(CScriptedBackend& ui, Sheet& sheet, int nPos, const char* pszPlayer, int nGame = -1,
+                bool bPacer = false)
 {
     sheet.Click(IDC_SS_SUBS[0]);
     ui.OnDialog(IDD_DOUBLES_SUBSTITUTES).Click(IDC_SUBS_POSITION[nPos]).OK();
     auto& subs = ui.OnDialog(IDD_SUBSTITUTIONS).Click(IDC_SUB_FROM_LEAGUE);
-    if (nGame >= 0)
+    if (nGame >= 0) {
         subs.Click(IDC_SUB_ASSIGN_ALL).SelectString(IDC_SUB_PLAYER[nGame], pszPlayer);
-    else
+        if (bPacer)
+            subs.Click(IDC_SUB_PACER[nGame]);
+    } else
         subs.SelectString(IDC_SUB_PLAYER[0], pszPlayer);
     subs.OK();
 }
@@ -233,52 +237,56 @@ TEST(VacancyInAPlace, ThroughSubstitutionsAsInTheTeamOrder)
 }
 
 // Substitutions for game 2 alone, after the scores: Bowler 12 bowled game 1 (150) and left before
-// game 2, which the vacancy holds. Team 1 ticks itself Played as the vacancy comes in, nothing
-// asked. Team 1: 210 + 150 + 32 = 392 and 215 + 120 + 30 = 365, 757, against 352, 377, 729: game 1
+// game 2, which the vacancy holds, ticked "Pacer" or not: it paces nobody. Team 1 ticks itself
+// Played as the vacancy comes in, nothing asked. Team 1: 210 + 150 + 32 = 392 and 215 + 120 + 30 = 365, 757, against 352, 377, 729: game 1
 // and the series, 2 - 1.
 TEST(VacancyInAPlace, ForOneGameAfterTheScoresAreTyped)
 {
-    VacancyMatch M(false, false, Road::Substitutions);
-    WorkedLeague& L = M.L;
-    CFixture* f = L.Match(1, 1);
-    ASSERT_NE(f, nullptr);
-    ASSERT_NE(M.Vacancy(), nullptr);
-    L.SetRound(1);
-    CScriptedBackend ui;
-    ui.OnDialog(IDD_SELECT_ROUND).OK();
-    Sheet& sheet = ui.OnDialog(IDD_DOUBLES_SCORESHEET);
-    const int typed[2][2][2] = {{{170, 175}, {150, 0}}, {{170, 185}, {110, 120}}};
-    for (int s = 0; s < 2; ++s)
-        for (int p = 0; p < 2; ++p)
-            for (int g = 0; g < 2; ++g)
-                if (typed[s][p][g])
-                    sheet.SetText(ScoreCell(s, p, g), std::to_string(typed[s][p][g]).c_str());
-    sheet.Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SS_PLAYED[0]).check, 0); });
-    Substitute(ui, sheet, 1, "Vacant Place", 1);
-    sheet.Check([](CDialog& d) {
-        EXPECT_EQ((V{Ctl(d, IDC_SS_PLAYED[0]).check, Ctl(d, ScoreCell(0, 1, 0)).enabled, Ctl(d, ScoreCell(0, 1, 1)).enabled}),
-                  (V{1, 1, 0}));
-        EXPECT_EQ(Ctl(d, ScoreCell(0, 1, 1)).text, "120");
-        EXPECT_EQ((std::vector<std::string>{Ctl(d, IDC_SS_HCPTOTAL[0][0]).text.GetString(),
-                                            Ctl(d, IDC_SS_HCPTOTAL[0][1]).text.GetString()}),
-                  (std::vector<std::string>{"392", "365"}));
-    });
-    sheet.OK();
-    OnResultEnterResults(L.doc);
-    EXPECT_TRUE(ui.AllUsed());
-    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{});
+    for (bool bPacer : {false, true}) {
+        SCOPED_TRACE(bPacer ? "as a pacer" : "as a substitute");
+        VacancyMatch M(false, false, Road::Substitutions);
+        WorkedLeague& L = M.L;
+        CFixture* f = L.Match(1, 1);
+        ASSERT_NE(f, nullptr);
+        ASSERT_NE(M.Vacancy(), nullptr);
+        L.SetRound(1);
+        CScriptedBackend ui;
+        ui.OnDialog(IDD_SELECT_ROUND).OK();
+        Sheet& sheet = ui.OnDialog(IDD_DOUBLES_SCORESHEET);
+        const int typed[2][2][2] = {{{170, 175}, {150, 0}}, {{170, 185}, {110, 120}}};
+        for (int s = 0; s < 2; ++s)
+            for (int p = 0; p < 2; ++p)
+                for (int g = 0; g < 2; ++g)
+                    if (typed[s][p][g])
+                        sheet.SetText(ScoreCell(s, p, g), std::to_string(typed[s][p][g]).c_str());
+        sheet.Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SS_PLAYED[0]).check, 0); });
+        Substitute(ui, sheet, 1, "Vacant Place", 1, bPacer);
+        sheet.Check([](CDialog& d) {
+            EXPECT_EQ((V{Ctl(d, IDC_SS_PLAYED[0]).check, Ctl(d, ScoreCell(0, 1, 0)).enabled,
+                         Ctl(d, ScoreCell(0, 1, 1)).enabled}),
+                      (V{1, 1, 0}));
+            EXPECT_EQ(Ctl(d, ScoreCell(0, 1, 1)).text, "120");
+            EXPECT_EQ((std::vector<std::string>{Ctl(d, IDC_SS_HCPTOTAL[0][0]).text.GetString(),
+                                                Ctl(d, IDC_SS_HCPTOTAL[0][1]).text.GetString()}),
+                      (std::vector<std::string>{"392", "365"}));
+        });
+        sheet.OK();
+        OnResultEnterResults(L.doc);
+        EXPECT_TRUE(ui.AllUsed());
+        EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{});
 
-    const int k = CFixture::SlotOf(0, 1);
-    EXPECT_EQ(f->m_dwPosFlags[k], PosBlind(1));
-    const CBowledGame game1 = f->GetBowledGame(0, 1, 0);
-    EXPECT_EQ(game1.pBowler, L.Player(12));
-    EXPECT_EQ((V{game1.nScore, game1.nHandicap, game1.bCounts}), (V{150, 32, 1}));
-    EXPECT_EQ((V{f->m_wPlayerNo[1][k], f->m_nScore[1][k], f->m_nHandicap[1][k], int(f->m_nAverage[1][k])}),
-              (V{M.Vacancy()->m_nPlayerNo, 120, 30, 120}));
-    EXPECT_EQ(f->GetBowledGame(0, 1, 1).pBowler, nullptr);
-    EXPECT_EQ((V{f->GetSeriesScore(0, TRUE), f->GetSeriesScore(1, TRUE), f->m_nHandicapMatchPoints[0],
-                 f->m_nHandicapMatchPoints[1]}),
-              (V{757, 729, 4, 2}));
+        const int k = CFixture::SlotOf(0, 1);
+        EXPECT_EQ(f->m_dwPosFlags[k], PosBlind(1));
+        const CBowledGame game1 = f->GetBowledGame(0, 1, 0);
+        EXPECT_EQ(game1.pBowler, L.Player(12));
+        EXPECT_EQ((V{game1.nScore, game1.nHandicap, game1.bCounts}), (V{150, 32, 1}));
+        EXPECT_EQ((V{f->m_wPlayerNo[1][k], f->m_nScore[1][k], f->m_nHandicap[1][k], int(f->m_nAverage[1][k])}),
+                  (V{M.Vacancy()->m_nPlayerNo, 120, 30, 120}));
+        EXPECT_EQ(f->GetBowledGame(0, 1, 1).pBowler, nullptr);
+        EXPECT_EQ((V{f->GetSeriesScore(0, TRUE), f->GetSeriesScore(1, TRUE), f->m_nHandicapMatchPoints[0],
+                     f->m_nHandicapMatchPoints[1]}),
+                  (V{757, 729, 4, 2}));
+    }
 }
 
 // Team 1 ticks game 1 Defaulted and thinks better of it: the game is its bowlers' again, and the

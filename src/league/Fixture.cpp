@@ -381,17 +381,48 @@ void CFixture::SetPlayer(int nSide, int nPos, CPlayer* pPlayer)
 {
     if (nSide < 0 || nSide > 1 || nPos < 0 || nPos >= MAX_POSITIONS)
         return;
-    int k = SlotOf(nSide, nPos);
+    const int k = SlotOf(nSide, nPos);
     for (int g = 0; g < MAX_GAMES; ++g) {
-        m_pPlayer[g][k] = pPlayer;
-        m_wPlayerNo[g][k] = pPlayer ? pPlayer->m_nPlayerNo : 0;
+        // No mark of the bowler before stays; a robot's own goes in SetGamePlayer, its score too.
+        m_dwPosFlags[k] &= ~PosPacer(g);
+        if (!HoldsRobotGame(g, k))
+            m_dwPosFlags[k] &= ~PosBlind(g);
+        SetGamePlayer(g, k, pPlayer, m_nScore[g][k]);
         m_nHandicap[g][k] = pPlayer ? pPlayer->m_nHandicap : 0;
-        m_nAverage[g][k] = pPlayer ? pPlayer->m_nAverage : 0;
-        m_dwPosFlags[k] &= ~(PosPacer(g) | PosBlind(g));
     }
-    if (pPlayer && pPlayer->m_nRobot != 0)
-        for (int g = 0; g < std::min<int>(m_nGames, MAX_GAMES); ++g)
-            m_dwPosFlags[k] |= PosBlind(g);
+}
+
+bool CFixture::HoldsRobotGame(int nGame, int nSlot) const
+{
+    const CPlayer* p = GetSlotPlayer(nGame, nSlot);
+    return p && p->IsRobot() && (m_dwPosFlags[nSlot] & PosBlind(nGame));
+}
+
+void CFixture::SetGamePlayer(int nGame, int nSlot, CPlayer* pPlayer, WORD nScore)
+{
+    if (nGame < 0 || nGame >= MAX_GAMES || nSlot < 0 || nSlot >= SLOTS_PER_GAME)
+        return;
+    const bool bGivenBack = HoldsRobotGame(nGame, nSlot) && !(pPlayer && pPlayer->IsRobot());
+    const WORD nHeld = m_nScore[nGame][nSlot];
+    m_pPlayer[nGame][nSlot] = pPlayer;
+    m_wPlayerNo[nGame][nSlot] = pPlayer ? pPlayer->m_nPlayerNo : 0;
+    m_nAverage[nGame][nSlot] = pPlayer ? pPlayer->m_nAverage : 0;
+    m_nScore[nGame][nSlot] = nScore;
+    if (bGivenBack) {
+        m_dwPosFlags[nSlot] &= ~PosBlind(nGame);
+        if (nScore == nHeld)
+            m_nScore[nGame][nSlot] = 0;
+    }
+    MarkRobotGame(nGame, nSlot);
+}
+
+void CFixture::MarkRobotGame(int nGame, int nSlot)
+{
+    if (nGame < 0 || nGame >= std::min<int>(m_nGames, MAX_GAMES) || nSlot < 0 || nSlot >= SLOTS_PER_GAME)
+        return;
+    const CPlayer* p = GetSlotPlayer(nGame, nSlot);
+    if (p && p->IsRobot())
+        m_dwPosFlags[nSlot] |= PosBlind(nGame);
 }
 
 BOOL CFixture::IsSameBowlerAllGames(int nSide, int nPos) const

@@ -84,10 +84,18 @@ public:
     bool IsUnsetPositionMatch() const { return m_bPositionRound && (m_nTeamA == 0 || m_nTeamB == 0); }
     // Puts the bowler at the position for all four games (number, link, handicap, average),
     // clears the position's pacer and blind bits, keeps Non Qual; a robot is blind in every
-    // game of the match. Scores are untouched.
+    // game of the match (SetGamePlayer). Scores are untouched but a robot's, which goes with it.
     void SetPlayerSideA(int nPos, CPlayer* pPlayer) { SetPlayer(0, nPos, pPlayer); }
     void SetPlayerSideB(int nPos, CPlayer* pPlayer) { SetPlayer(1, nPos, pPlayer); }
     void SetPlayer(int nSide, int nPos, CPlayer* pPlayer);
+    // Puts the bowler into one game of a slot (number, link, his current average) with the
+    // score given; the handicap is the caller's. A vacancy or robot holds its game blind, by
+    // whichever road it came: it bowls nothing and its rule scores the game. A game a vacancy
+    // or robot gives back to a bowler loses that mark and the rule's score with it: the cell
+    // keeps only a score other than the one it held, typed for the bowler.
+    void SetGamePlayer(int nGame, int nSlot, CPlayer* pPlayer, WORD nScore);
+    // The game blind when its bowler is a vacancy or robot (and the match has the game).
+    void MarkRobotGame(int nGame, int nSlot);
     BOOL IsSameBowlerAllGamesSideA(int nPos) const { return IsSameBowlerAllGames(0, nPos); }
     BOOL IsSameBowlerAllGamesSideB(int nPos) const { return IsSameBowlerAllGames(1, nPos); }
     BOOL IsSameBowlerAllGames(int nSide, int nPos) const;
@@ -401,6 +409,8 @@ private:
     void ClearSide(int nSide, bool bKeepTypedScores);
     bool HasAnyPoints() const;
 
+    // The game is a vacancy's or robot's, held blind.
+    bool HoldsRobotGame(int nGame, int nSlot) const;
     // Whether a game taken from its cell or pacer slot counts for its bowler, and for his high
     // figures; a robot's or vacancy's game is nobody's.
     CBowledGame& Judge(CBowledGame& b, int nSide, int nPos, int nGame) const;

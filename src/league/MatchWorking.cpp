@@ -223,8 +223,11 @@ void CMatchWorking::RecalculateOpponentCells(int nSide)
         for (int p = 0; p < m_nPositions; ++p) {
             const int k = CFixture::SlotOf(nSide, p);
             const CPlayer* pPlayer = SlotPlayer(g, k);
-            if (!(f.m_dwPosFlags[k] & PosBlind(g)))
+            if (!(f.m_dwPosFlags[k] & PosBlind(g))) {
+                if (DefaultedFlag(nSide, g))
+                    RecordScorelessRobotAverage(nSide, p, g);
                 continue;
+            }
             if (!(DefaultedFlag(nSide, g) || (pPlayer && pPlayer->IsRobot()))) {
                 const CBlindScore& rule = m_pDoc->GetBlindRule(pPlayer ? pPlayer->m_wFlags : 0);
                 if (rule.m_nHandicapMethod == CBlindScore::hcpOpponents)
@@ -234,6 +237,16 @@ void CMatchWorking::RecalculateOpponentCells(int nSide)
             const int nScore = std::clamp(m_pDoc->CalcBlindScore(&f, nSide, p, g, DefaultedFlag(nSide, g)), 0, 0xFFFF);
             f.m_nScore[g][k] = static_cast<WORD>(nScore);
         }
+}
+
+void CMatchWorking::RecordScorelessRobotAverage(int nSide, int nPos, int nGame)
+{
+    // A vacancy in a game its side defaulted without robot scores scores nothing, and is
+    // scored on its rule's average all the same, as the team averages take it.
+    CFixture& f = *m_pFixture;
+    if (const CRobot* pRule = f.GetScoringRobot(nSide, nPos, nGame))
+        f.m_nAverage[nGame][CFixture::SlotOf(nSide, nPos)] =
+            static_cast<DWORD>(f.GetRobotAverage(*pRule, nSide, nPos, nGame));
 }
 
 void CMatchWorking::RecalculateSide(int s)
@@ -269,6 +282,7 @@ void CMatchWorking::RecalculateSide(int s)
                     f.SetPacerFigures(g, k);
             } else if (bDefaulted) {
                 f.m_nHandicap[g][k] = 0;
+                RecordScorelessRobotAverage(s, p, g);
             } else if (dwFlags & PosPacer(g)) {
                 // His own game on his figures in force; the cell too unless it is Non Qual.
                 f.SetPacerFigures(g, k);
@@ -295,9 +309,14 @@ void CMatchWorking::MarkDefaultedGame(int nSide, int nGame, BOOL bDefaulted)
                 f.m_nHandicap[nGame][k] = 0;
             }
         }
-    } else if (bRobot) {
-        for (int p = 0; p < std::min<int>(f.m_nPlayers, MAX_POSITIONS); ++p)
-            f.m_dwPosFlags[CFixture::SlotOf(nSide, p)] &= ~PosBlind(nGame);
+    } else {
+        // The game is its bowlers' again, and a vacancy's or robot's its rule's again.
+        for (int p = 0; p < std::min<int>(f.m_nPlayers, MAX_POSITIONS); ++p) {
+            const int k = CFixture::SlotOf(nSide, p);
+            if (bRobot)
+                f.m_dwPosFlags[k] &= ~PosBlind(nGame);
+            f.MarkRobotGame(nGame, k);
+        }
     }
 }
 

@@ -113,6 +113,9 @@ private:
     // scored on the opponent's score or average, its blind games on the opponent's handicap.
     void RecalculateOpponentCells(int nSide);
     void RecalculateSide(int nSide);
+    // The average a vacancy's rule gives its cell in a game its side defaulted without robot
+    // scores, which scores nothing.
+    void RecordScorelessRobotAverage(int nSide, int nPos, int nGame);
     void WorkPassPoints(int nPass);
     CTime SideDay(int nSide) const { return m_timePlayed[nSide]; }
     // The bowler of a slot, by link or by number; null when the slot has none.

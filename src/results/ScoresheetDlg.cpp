@@ -649,6 +649,9 @@ void CScoresheetDlg::OnSelChangePlayer(UINT nID)
                 return;
             m_pFixture->SetPlayer(s, p, pPlayer);
             (s == 0 ? m_strPlayerA : m_strPlayerB)[p] = pPlayer->m_strName;
+            // A vacancy's score goes with it: the bowler picked over it starts on empty cells.
+            for (int g = 0; g < 4; ++g)
+                ScoreMember(s, p, g) = m_pFixture->m_nScore[g][CFixture::SlotOf(s, p)];
             Recalculate();
             RefreshDisplay();
             return;

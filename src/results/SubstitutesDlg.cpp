@@ -71,7 +71,8 @@ BOOL SubstitutePosition(CScoresheetDlg& sheet, int nSide, int nPos)
     for (int g = 0; g < 4; ++g) {
         CPlayer* pPlayer = pDoc->FindPlayer(rec.nPlayerNo[g]);
         const WORD nScore = static_cast<WORD>(std::min<UINT>(rec.nScore[g], 0xFFFF));
-        if (rec.bPacer[g]) {
+        // A vacancy or robot paces nobody: it holds the game, which its rule scores.
+        if (rec.bPacer[g] && !(pPlayer && pPlayer->IsRobot())) {
             // The pacer's game goes beside the position's own bowler, who keeps his slot; its
             // score is the position's score of that game too (a blind game keeps its own).
             dwFlags |= PosPacer(g);
@@ -83,10 +84,8 @@ BOOL SubstitutePosition(CScoresheetDlg& sheet, int nSide, int nPos)
             f.m_nPacerHandicap[g][k] = rec.nHandicap[g];
             f.m_nPacerAverage[g][k] = pPlayer ? pPlayer->m_nAverage : 0;
         } else {
-            f.m_nScore[g][k] = nScore;
-            f.m_wPlayerNo[g][k] = rec.nPlayerNo[g];
-            f.m_pPlayer[g][k] = pPlayer;
-            f.m_nAverage[g][k] = pPlayer ? pPlayer->m_nAverage : 0;
+            f.SetGamePlayer(g, k, pPlayer, nScore);
+            f.m_wPlayerNo[g][k] = rec.nPlayerNo[g]; // a number that finds nobody stays as it was
         }
     }
 

@@ -299,7 +299,8 @@ bool TryAgain(CBowlingDoc& doc, CMaking making, bool& bDeclined)
                                       "changes and writes them when it is back. Start a new, empty player database "
                                       "in that folder?",
                           pDb->GetDirectory().GetString());
-            if (AfxMessageBox(strAsk, MB_YESNO | MB_ICONQUESTION) != IDYES) {
+            // Enter waits: a share not connected is the likelier.
+            if (AfxMessageBox(strAsk, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
                 pDb->AllowMaking(FALSE);
                 bDeclined = true;
                 return false;

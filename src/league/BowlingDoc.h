@@ -739,8 +739,9 @@ public:
     static void (*s_pfnLeagueReadPlayerDb)(CBowlingDoc* pDoc);
     // Whether the database is open; one that could not be opened is tried again first, and back,
     // its records take what waits for them and the league takes its bowlers' records (then the
-    // secretary, if told it was lost, is told it is back). Every call below tries it so.
-    BOOL PlayerDbReady();
+    // secretary, if told it was lost, is told it is back). Every call below tries it so. Needed
+    // (not merely tried again, as at printing's end), it is made at the first use of its folder.
+    BOOL PlayerDbReady(BOOL bNeeded = TRUE);
     // Printing is over: the database's files are opened again and the records take what waits;
     // when they cannot be, the secretary is told once.
     void ReopenPlayerDbAfterPrinting();
@@ -754,7 +755,8 @@ public:
     BOOL PlayerDbWanted() const;
     // For a D'base command: the database, tried again when lost (PlayerDbReady), taken from its
     // files as they are now. FALSE when it cannot be: the secretary is told "The player database
-    // cannot be reached: " and why, or why is put in *pstrWhy for the caller to say.
+    // cannot be reached: " and why, or why is put in *pstrWhy for the caller to say. Without
+    // pstrWhy, a database away is offered to be started afresh where it was (No: nothing more).
     BOOL ReachPlayerDb(CString* pstrWhy = nullptr);
     // 0 on success, -1 when the database is not open or the record cannot be read or written.
     // A vacancy or robot is nobody's record: his writes do nothing and succeed.

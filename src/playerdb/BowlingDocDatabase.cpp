@@ -7,13 +7,41 @@
 #include "playerdb/PlayerDatabase.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
+#include <string>
 #include <vector>
 
 int (*PlayerDatabase::pfnAskSimilarNames)(CBowlingDoc* pDoc, const CString& strName, const CDWordArray& keys,
                                            DWORD& bStopReporting) = nullptr;
 
 namespace {
+
+// "/a/b/" and "/a//b" are one folder.
+std::string FolderKey(const CString& strFolder)
+{
+    std::filesystem::path path = std::filesystem::path(strFolder.str()).lexically_normal();
+    if (!path.has_filename() && path.has_relative_path())
+        path = path.parent_path();
+    return path.string();
+}
+
+bool OpenedThereBefore(const CString& strFolder)
+{
+    CString strOpened;
+    return AfxGetBackend()->Settings().GetProfileValue(PlayerDatabase::kProfileSection, PlayerDatabase::kOpenedInEntry,
+                                                       strOpened) &&
+           FolderKey(strOpened) == FolderKey(strFolder);
+}
+
+void RememberFolder(const CPlayerDatabase& db)
+{
+    if (!db.IsOpen() || OpenedThereBefore(db.GetDirectory()))
+        return;
+    CSettingsStore& settings = AfxGetBackend()->Settings();
+    settings.WriteProfileValue(PlayerDatabase::kProfileSection, PlayerDatabase::kOpenedInEntry, db.GetDirectory());
+    settings.Flush();
+}
 
 void OpenForDocument(CBowlingDoc* pDoc)
 {
@@ -25,9 +53,14 @@ void OpenForDocument(CBowlingDoc* pDoc)
     // What the files needed mending for (a rebuilt index, a file cut short and kept aside) is
     // the secretary's to know.
     pDb->GetTable().SetMessageHook([](const CString& str) { AfxMessageBox(str, MB_OK | MB_ICONEXCLAMATION); });
-    // A folder that cannot be made or files that cannot be opened leave the league usable;
-    // the database calls then answer -1.
-    pDb->Open(GetDatabasePath().GetString());
+    // Nothing is made yet: a league that needs the database makes it at the first use of the
+    // folder (one whose bowlers are linked to a database asks first). A folder the program had
+    // the database open in, holding none now, is the database away. Files that cannot be opened
+    // leave the league usable; the database calls then answer -1.
+    const CString strFolder = GetDatabasePath();
+    pDb->Open(strFolder.GetString(), FALSE);
+    pDb->AllowMaking(pDb->IsAway() && !OpenedThereBefore(strFolder));
+    RememberFolder(*pDb);
     pDoc->m_pPlayerDb = pDb;
 }
 
@@ -226,17 +259,72 @@ void SayDbaseReport(CBowlingDoc& doc, const CString& strLead = CString(), bool b
         AfxMessageBox(text);
 }
 
+// When a database whose folder holds none may be made there.
+enum class CMaking
+{
+    Never,       // only opened when it is back (printing's end)
+    AtFirstUse,  // a league's need: in a folder the program never had it open in (asked first by a
+                 // league whose bowlers are linked to a database)
+    OnAsking     // a D'base command: also where it was, on the secretary's word
+};
+
+bool HasLinks(const CBowlingDoc& doc)
+{
+    for (POSITION pos = doc.m_listPlayers.GetHeadPosition(); pos;)
+        if (static_cast<const CPlayer*>(doc.m_listPlayers.GetNext(pos))->m_dwDbKey != 0)
+            return true;
+    return false;
+}
+
+// A lost database tried again; made where it may be (CMaking). bDeclined: the secretary answered
+// No to starting an empty one, and it stays away.
+bool TryAgain(CBowlingDoc& doc, CMaking making, bool& bDeclined)
+{
+    CPlayerDatabase* pDb = doc.m_pPlayerDb;
+    if (!pDb || !pDb->IsLost())
+        return false;
+    if (!pDb->ReopenLost()) {
+        const bool bFirstUse = pDb->MayMake() != FALSE;
+        if (making == CMaking::Never || !pDb->IsAway() || (!bFirstUse && making != CMaking::OnAsking))
+            return false;
+        // Asked with no file locked: other programs go on meanwhile.
+        if (!bFirstUse || HasLinks(doc)) {
+            CString strAsk;
+            strAsk.Format(bFirstUse ? "The player database folder %s holds no player database, though this league's "
+                                      "bowlers are linked to one. If it is on a drive or network share that is not "
+                                      "connected now, answer No: the league keeps its changes and writes them when "
+                                      "the database is back. Start a new, empty player database in that folder?"
+                                    : "The player database is not in its folder %s: a drive or network share not "
+                                      "connected, or the folder moved? Answer No to wait for it: the league keeps its "
+                                      "changes and writes them when it is back. Start a new, empty player database "
+                                      "in that folder?",
+                          pDb->GetDirectory().GetString());
+            // Enter waits: a share not connected is the likelier.
+            if (AfxMessageBox(strAsk, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
+                pDb->AllowMaking(FALSE);
+                bDeclined = true;
+                return false;
+            }
+        }
+        if (!pDb->ReopenLost(TRUE))
+            return false;
+    }
+    RememberFolder(*pDb);
+    return true;
+}
+
 // A database that could not be opened, tried again. When it opens, DbaseBack then gives the
 // records what waits and the league takes them, as when a league opens; a write does that after
 // its own, or his record would be put over the bowler's change.
 struct CDbaseReturn
 {
-    explicit CDbaseReturn(CBowlingDoc& doc, bool bTry = true)
-        : bBack(bTry && doc.m_pPlayerDb && doc.m_pPlayerDb->ReopenLost())
+    explicit CDbaseReturn(CBowlingDoc& doc, bool bTry = true, CMaking making = CMaking::AtFirstUse)
+        : bBack(bTry && TryAgain(doc, making, bDeclined))
     {
         for (POSITION pos = doc.m_listPlayers.GetHeadPosition(); bBack && pos && !bWaited;)
             bWaited = static_cast<const CPlayer*>(doc.m_listPlayers.GetNext(pos))->m_pDbPending != nullptr;
     }
+    bool bDeclined = false;
     bool bBack;
     bool bWaited = false;
 };
@@ -271,9 +359,9 @@ void AfterWrite(CBowlingDoc& doc, int nResult, const CDbaseReturn& back)
 
 } // namespace
 
-BOOL CBowlingDoc::PlayerDbReady()
+BOOL CBowlingDoc::PlayerDbReady(BOOL bNeeded)
 {
-    DbaseBack(*this, CDbaseReturn(*this));
+    DbaseBack(*this, CDbaseReturn(*this, true, bNeeded ? CMaking::AtFirstUse : CMaking::Never));
     return m_pPlayerDb && m_pPlayerDb->IsOpen();
 }
 
@@ -310,14 +398,19 @@ BOOL CBowlingDoc::PlayerDbWanted() const
 
 BOOL CBowlingDoc::ReachPlayerDb(CString* pstrWhy)
 {
-    if (PlayerDbReady() && m_pPlayerDb->Reach())
+    // Chosen by the secretary, a command may start a new database where one is away, if asked.
+    const CDbaseReturn back(*this, true, pstrWhy ? CMaking::AtFirstUse : CMaking::OnAsking);
+    DbaseBack(*this, back);
+    if (m_pPlayerDb && m_pPlayerDb->IsOpen() && m_pPlayerDb->Reach())
         return TRUE;
-    CString strWhy = m_pPlayerDb ? m_pPlayerDb->GetErrorText() : CString();
-    if (strWhy.IsEmpty())
-        strWhy = "It is not open.";
     // Told so, the secretary is told when it is back.
     if (m_pPlayerDb && m_pPlayerDb->IsLost())
         m_bDbLossSaid = 1;
+    if (back.bDeclined)
+        return FALSE;
+    CString strWhy = m_pPlayerDb ? m_pPlayerDb->GetErrorText() : CString();
+    if (strWhy.IsEmpty())
+        strWhy = "It is not open.";
     if (pstrWhy)
         *pstrWhy = strWhy;
     else

@@ -75,7 +75,7 @@ void CIndexedFile::KeepCutFileAside(DWORD nHeld, DWORD nHolds)
     Notify(str);
 }
 
-BOOL CIndexedFile::Open(const char* pszDataPath, const char* pszIndexPath)
+BOOL CIndexedFile::Open(const char* pszDataPath, const char* pszIndexPath, BOOL bMakeData)
 {
     Close();
     m_strError.Empty();
@@ -93,7 +93,7 @@ BOOL CIndexedFile::Open(const char* pszDataPath, const char* pszIndexPath)
         KeepCutFileAside(remembered.nLive, 0);
 
     BOOL bTorn = FALSE;
-    if (!m_data.Open(pszDataPath, bTorn, m_strError))
+    if (!m_data.Open(pszDataPath, bTorn, m_strError, bMakeData))
         return FALSE;
     // From here the data file's lock is held; Open lets it go at the end.
     m_nDepth = 1;
@@ -237,6 +237,14 @@ BOOL CIndexedFile::ReloadIndexes()
     // Another user changed the file: take its indexes as it left them, the cursor kept.
     const CState state = m_state;
     const std::string cursor = m_cursorKey;
+    // The index beside the data file held open, or none: its folder may have moved away.
+    if (!m_data.IsAtPath())
+    {
+        m_strError.Format("%s is no longer where it was opened (its folder has gone or been moved), so the index "
+                          "%s cannot be read again.",
+                          m_strDataPath.GetString(), m_strIndexPath.GetString());
+        return FALSE;
+    }
     std::vector<CIndexTreeFile::CTreeDef> trees;
     for (const CIndexDef& def : m_defs)
         trees.push_back(CIndexTreeFile::CTreeDef{def.pszName, def.bUnique});

@@ -30,8 +30,10 @@
 // counts, free list and (when another user changed the file) the indexes from the
 // files as they are now, and a change writes the indexes back before the lock is
 // let go. Indexes that cannot be taken from the files again (the folder or the
-// index file cannot be opened, the data file cannot be read) close the table, as
-// one that could not be opened: nothing runs on an index that is not the file's.
+// index file cannot be opened, the data file cannot be read, or the data file is no
+// longer at its path: its folder moved away) close the table, as one that could not
+// be opened: nothing runs on an index that is not the file's, and no index is made
+// in a folder that holds another data file or none.
 #include "playerdb/IndexTree.h"
 #include "playerdb/RecordFile.h"
 
@@ -62,10 +64,12 @@ public:
     CIndexedFile(const CIndexedFile&) = delete;
     CIndexedFile& operator=(const CIndexedFile&) = delete;
 
-    // Opens both files, creating them when missing, and rebuilds the indexes when
-    // they do not match the data file. FALSE with GetErrorText() when the files
-    // cannot be used; nothing on the disk is changed then.
-    BOOL Open(const char* pszDataPath, const char* pszIndexPath);
+    // Opens both files, creating them when missing (the data file only when bMakeData), and
+    // rebuilds the indexes when they do not match the data file. FALSE with GetErrorText() when
+    // the files cannot be used; nothing on the disk is changed then.
+    BOOL Open(const char* pszDataPath, const char* pszIndexPath, BOOL bMakeData = TRUE);
+    // The last Open found no data file (nor, it may be, its folder) and made none.
+    BOOL WasDataMissing() const { return m_data.WasMissing(); }
     // Writes the index and marks it clean. Always safe to call.
     void Close();
     // Both files usable: a table whose indexes could not be taken from the files again is closed.

@@ -150,24 +150,39 @@ int CPlayb003File::Rewrite()
     return nResult;
 }
 
-BOOL CPlayb003File::OpenIn(const char* pszDirectory)
+BOOL CPlayb003File::OpenIn(const char* pszDirectory, BOOL bMake)
 {
     std::error_code ec;
     std::filesystem::path dir(pszDirectory ? pszDirectory : "");
     if (dir.empty())
     {
+        Close();
         SetErrorText("No folder is set for the player database.");
         return FALSE;
     }
-    std::filesystem::create_directories(dir, ec);
-    if (ec || !std::filesystem::is_directory(dir))
+    if (bMake)
+        std::filesystem::create_directories(dir, ec);
+    if (bMake && (ec || !std::filesystem::is_directory(dir)))
     {
+        Close();
         CString str;
         str.Format("The player database folder %s cannot be made: %s.", pszDirectory, ec.message().c_str());
         SetErrorText(str);
         return FALSE;
     }
-    return Open((dir / kDataName).string().c_str(), (dir / kIndexName).string().c_str());
+    if (Open((dir / kDataName).string().c_str(), (dir / kIndexName).string().c_str(), bMake))
+        return TRUE;
+    if (IsAway())
+    {
+        CString str;
+        if (std::filesystem::is_directory(dir, ec))
+            str.Format("The player database folder %s does not hold the player database (%s is not there).",
+                       pszDirectory, kDataName);
+        else
+            str.Format("The player database folder %s is not there.", pszDirectory);
+        SetErrorText(str);
+    }
+    return FALSE;
 }
 
 DWORD CPlayb003File::NewKey()

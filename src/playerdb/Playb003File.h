@@ -54,8 +54,12 @@ public:
 
     CPlayb003File();
 
-    // Opens (creating when missing) the two files in a directory, which is made when missing.
-    BOOL OpenIn(const char* pszDirectory);
+    // Opens the two files in a directory. bMake: the secretary asked for a database there, and
+    // one is made (the folder too) when it holds none. Otherwise a folder that is not there, or
+    // holds no data file, is a database away (IsAway): nothing is made in its place.
+    BOOL OpenIn(const char* pszDirectory, BOOL bMake = TRUE);
+    // The last OpenIn found neither the data file nor, it may be, its folder, and made nothing.
+    BOOL IsAway() const { return !IsOpen() && WasDataMissing(); }
 
     // Empties every text and zeroes every number of the current record.
     void Clear();

@@ -10,12 +10,15 @@
 
 CPlayerDatabase::CPlayerDatabase() = default;
 
-BOOL CPlayerDatabase::Open(const char* pszDirectory)
+BOOL CPlayerDatabase::Open(const char* pszDirectory, BOOL bMake)
 {
     m_strDirectory = pszDirectory ? pszDirectory : "";
     m_bWanted = TRUE;
     m_bClosedForPrinting = FALSE;
-    return m_file.OpenIn(m_strDirectory);
+    const BOOL bOpen = m_file.OpenIn(m_strDirectory, bMake);
+    if (bOpen)
+        m_bMayMake = FALSE;
+    return bOpen;
 }
 
 void CPlayerDatabase::Close()
@@ -38,12 +41,16 @@ BOOL CPlayerDatabase::ReopenAfterPrinting()
     if (!m_bClosedForPrinting)
         return m_file.IsOpen();
     m_bClosedForPrinting = FALSE;
-    return m_file.OpenIn(m_strDirectory);
+    // Its folder away meanwhile, it stays away: an empty database would stand in its place.
+    return m_file.OpenIn(m_strDirectory, FALSE);
 }
 
-BOOL CPlayerDatabase::ReopenLost()
+BOOL CPlayerDatabase::ReopenLost(BOOL bMake)
 {
-    return IsLost() && m_file.OpenIn(m_strDirectory);
+    if (!IsLost() || !m_file.OpenIn(m_strDirectory, bMake))
+        return FALSE;
+    m_bMayMake = FALSE;
+    return TRUE;
 }
 
 BOOL CPlayerDatabase::Reach()

@@ -59,17 +59,29 @@ public:
 
     CPlayerDatabase();
 
-    // Opens the table in the folder, making the folder when missing.
-    BOOL Open(const char* pszDirectory);
+    // Opens the table in the folder. bMake: the secretary asked for a database there, and one is
+    // made (the folder too) when it holds none; otherwise a folder without one leaves the
+    // database away (IsAway), lost till its files are back.
+    BOOL Open(const char* pszDirectory, BOOL bMake = TRUE);
     void Close();
     BOOL IsOpen() const { return m_file.IsOpen(); }
-    // Around printing: the files are closed, and opened again in the same folder.
+    // Around printing: the files are closed, and opened again in the same folder; they are
+    // never made again there.
     void CloseForPrinting();
     BOOL ReopenAfterPrinting();
     // Not open because it could not be, at first or after printing, though the league still
-    // wants it: ReopenLost tries its folder again (TRUE when it opened).
+    // wants it: ReopenLost tries its folder again (TRUE when it opened). A database is made there
+    // only when bMake, the secretary's word.
     BOOL IsLost() const { return m_bWanted && !m_file.IsOpen() && !m_bClosedForPrinting; }
-    BOOL ReopenLost();
+    BOOL ReopenLost(BOOL bMake = FALSE);
+    // Lost because its folder, or the data file in it, is not there: a drive or network share
+    // not connected, a folder moved away, or a database never made there.
+    BOOL IsAway() const { return IsLost() && m_file.IsAway(); }
+    // A database may be made in the folder at the league's first need of it (the program never
+    // opened one there: its first use, or a folder newly set). Once opened, never.
+    BOOL MayMake() const { return m_bMayMake; }
+    void AllowMaking(BOOL bMay) { m_bMayMake = bMay; }
+    const CString& GetDirectory() const { return m_strDirectory; }
     // Open, or lost: the league wants it (not closed around printing, nor closed).
     BOOL IsWanted() const { return m_bWanted && !m_bClosedForPrinting; }
     // The table taken from its files as they are now, as every operation takes it first: FALSE when
@@ -175,6 +187,7 @@ private:
     CString m_strDirectory;
     BOOL m_bWanted = FALSE;  // between Open and Close
     BOOL m_bClosedForPrinting = FALSE;
+    BOOL m_bMayMake = FALSE;
     SimilarNamesHook m_similarHook;
     CDbReport m_report;
     std::optional<std::unordered_map<ULONGLONG, DWORD>> m_stamps;  // during SettleLinks

@@ -75,15 +75,17 @@ BOOL CRecordFile::WriteAt(long long nOffset, const BYTE* p, size_t n)
     return TRUE;
 }
 
-BOOL CRecordFile::Open(const char* pszPath, BOOL& bTornTail, CString& strError)
+BOOL CRecordFile::Open(const char* pszPath, BOOL& bTornTail, CString& strError, BOOL bCreate)
 {
     Close();
     bTornTail = FALSE;
+    m_bMissing = FALSE;
     m_nClaimedSlots = 0;
     m_strPath = pszPath;
-    int fd = ::open(pszPath, O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
+    int fd = ::open(pszPath, O_RDWR | (bCreate ? O_CREAT : 0) | O_CLOEXEC | O_NONBLOCK, 0644);
     if (fd < 0)
     {
+        m_bMissing = !bCreate && errno == ENOENT;
         strError.Format("Cannot open %s: %s.", pszPath, std::strerror(errno));
         return FALSE;
     }
@@ -168,6 +170,13 @@ BOOL CRecordFile::ReadHeader(const char* pszPath, long long nSize, BOOL& bTornTa
     return TRUE;
 }
 
+BOOL CRecordFile::IsAtPath() const
+{
+    struct stat held{}, named{};
+    return m_fd >= 0 && ::fstat(m_fd, &held) == 0 && ::stat(m_strPath.GetString(), &named) == 0 &&
+           held.st_dev == named.st_dev && held.st_ino == named.st_ino;
+}
+
 BOOL CRecordFile::Lock()
 {
     if (m_fd < 0)
@@ -208,6 +217,7 @@ BOOL CRecordFile::Reload(BOOL& bChanged, CString& strError)
 void CRecordFile::Close()
 {
     m_bLocked = FALSE;
+    m_bMissing = FALSE;
     if (m_fd >= 0)
     {
         ::close(m_fd);

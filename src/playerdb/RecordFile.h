@@ -39,12 +39,17 @@ public:
     CRecordFile(const CRecordFile&) = delete;
     CRecordFile& operator=(const CRecordFile&) = delete;
 
-    // Opens or creates the file. On a torn tail the file is cut back to whole
-    // slots and bTornTail is set. FALSE with the reason in strError when the
-    // file cannot be used; the file is then left as it was.
-    BOOL Open(const char* pszPath, BOOL& bTornTail, CString& strError);
+    // Opens the file, creating it when missing and bCreate. On a torn tail the file is cut back
+    // to whole slots and bTornTail is set. FALSE with the reason in strError when the file cannot
+    // be used; the file is then left as it was.
+    BOOL Open(const char* pszPath, BOOL& bTornTail, CString& strError, BOOL bCreate = TRUE);
     void Close();
     BOOL IsOpen() const { return m_fd >= 0; }
+    // The last Open found nothing at the path (no file, or no folder) and made nothing.
+    BOOL WasMissing() const { return m_bMissing; }
+    // The path still names the file held open: it has not been moved away with its folder, nor
+    // another put in its place.
+    BOOL IsAtPath() const;
 
     // Shared use: an exclusive operating-system lock on the file for one change (or look-up);
     // Open() returns with it held. Reload() then takes the counts, free list and size from the
@@ -92,6 +97,7 @@ private:
 
     int m_fd = -1;
     BOOL m_bLocked = FALSE;
+    BOOL m_bMissing = FALSE;
     DWORD m_nClaimedSlots = 0;
     DWORD m_nClaimedNow = 0;
     CString m_strPath;

@@ -256,7 +256,7 @@ void CBowlingView::OnEndPrinting(CDC* /*pDC*/, CPrintInfo* pInfo)
         pInfo->m_lpUserData = nullptr;
         pDoc->ReopenPlayerDbAfterPrinting();
     } else if (pDoc)
-        pDoc->PlayerDbReady();  // one that could not be opened before is tried again
+        pDoc->PlayerDbReady(FALSE);  // one that could not be opened before is tried again
     // Back to the screen's layout; the name rectangles are the screen's again at the next draw.
     Repaint();
 }

@@ -42,7 +42,7 @@ TEST(DatabaseDialogWidgets, TypingASurnameNarrowsTheListAndAClickTakesTheRecord)
     DWORD bob = 0;
     {
         CBowlingDoc doc;
-        ASSERT_TRUE(doc.m_pPlayerDb && doc.m_pPlayerDb->IsOpen());
+        ASSERT_TRUE(doc.m_pPlayerDb && doc.PlayerDbReady());
         DWORD bStop = 1;
         for (const char* name : {"Ann Baker", "Bob Bakewell", "Cy Jones"}) {
             CPlayer p;

@@ -244,19 +244,20 @@ TEST_F(DatabaseIdentity, ALeagueOpenedOnAnotherDatabaseKeepsItsBowlersAndWritesN
     EXPECT_EQ(Records("first"), first);
 }
 
-// Monday's league moved to a computer whose database is new: its bowlers become its records under
-// their own keys, the secretary is told once; Ann New added there takes a key of her own, and
-// saved and opened again nobody is anybody else.
+// Monday's league moved to a computer with no database yet: asked, the secretary starts one there;
+// its bowlers become its records under their own keys, the secretary is told once; Ann New added
+// there takes a key of her own, and saved and opened again nobody is anybody else.
 TEST_F(DatabaseIdentity, ALeagueOpenedOnAnEmptyDatabaseMakesItsRecordsAndABowlerAddedThereIsHerself)
 {
     UseDatabase("first");
     const Texts monday = Bowlers(*SavedLeague("Monday.lgf", {kOwen, kAnn}));
     UseDatabase("new");
     ui.ClearMessages();
+    ui.AnswerMessageBox(IDYES, "holds no player database, though this league's bowlers are linked to one");
     auto opened = Open("Monday.lgf");
     EXPECT_EQ(Bowlers(*opened), monday);
-    EXPECT_EQ(ui.MessageTexts().size(), 1u);
-    EXPECT_NE(ui.MessageTexts()[0].find("2 of the league's bowlers were not in the player database"), std::string::npos);
+    ASSERT_EQ(ui.MessageTexts().size(), 2u);
+    EXPECT_NE(ui.MessageTexts()[1].find("2 of the league's bowlers were not in the player database"), std::string::npos);
     EXPECT_EQ(Records("new"), (std::map<DWORD, std::string>{{1, monday[0]}, {2, monday[1]}}));
     // The stamp travelled with each: the record in the new database is the same person's.
     EXPECT_EQ(StampOf("new", 1), Bowler(*opened, "Fairweather")->m_qwDbStamp);
@@ -401,6 +402,7 @@ TEST_F(DatabaseIdentity, ADetailWaitingBehindADamagedKeyNeverReachesAnotherPerso
     UseDatabase("other");
     auto elsewhere = std::make_unique<CBowlingDoc>();
     ui.ClearMessages();
+    ui.AnswerMessageBox(IDYES, "holds no player database, though this league's bowlers are linked to one");
     ASSERT_TRUE(elsewhere->OnOpenDocument(dir.File("Damaged.lgf").c_str()));
     const std::map<DWORD, std::string> other = Records("other");
     ASSERT_EQ(other.size(), 2u);

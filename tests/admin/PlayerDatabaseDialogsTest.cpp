@@ -36,8 +36,8 @@ struct DatabaseLeague : ::testing::Test
         CRegistryKey key;
         ASSERT_TRUE(key.Open(TORVANE_REGISTRY_KEY));
         key.SetStringValue(TORVANE_DATABASE_PATH_VALUE, dir.File("db").c_str());
-        doc = std::make_unique<CBowlingDoc>();  // opens the database
-        ASSERT_TRUE(doc->m_pPlayerDb && doc->m_pPlayerDb->IsOpen());
+        doc = std::make_unique<CBowlingDoc>();
+        ASSERT_TRUE(doc->m_pPlayerDb && doc->PlayerDbReady());  // made at its first need
         MakeLeague(*doc, 4, 6, At(2024, 9, 2));
         doc->m_bPlayerDatabase = 1;
     }

@@ -398,7 +398,7 @@ TEST(Walkthrough, ThePlayerDatabaseIsClosedWhilePagesPrintAndOpenAfterwards)
     ASSERT_TRUE(s.ok);
     CBowlingDoc* pDoc = s.Doc();
     ASSERT_NE(pDoc->m_pPlayerDb, nullptr);
-    ASSERT_TRUE(pDoc->m_pPlayerDb->IsOpen()) << pDoc->m_pPlayerDb->GetErrorText().GetString();
+    ASSERT_TRUE(pDoc->PlayerDbReady()) << pDoc->m_pPlayerDb->GetErrorText().GetString();
     CView* pView = s.app.m_pMainWnd->GetActiveView();
     ASSERT_NE(pView, nullptr);
 

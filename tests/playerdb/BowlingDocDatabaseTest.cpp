@@ -1,5 +1,6 @@
 // The league document with the database joined: each document opens the folder named by
-// "Database path" (making it), and a bowler put by one league is found by the next.
+// "Database path" (making it at its first use), and a bowler put by one league is found by the
+// next.
 #include "ScriptedBackend.h"
 #include "TempDir.h"
 #include "framework/ui/Registry.h"
@@ -45,12 +46,14 @@ TEST(BowlingDocDatabase, EachLeagueOpensTheSharedFolderAndShares)
     {
         CBowlingDoc monday;
         ASSERT_NE(monday.m_pPlayerDb, nullptr);
-        EXPECT_TRUE(monday.m_pPlayerDb->IsOpen()) << monday.m_pPlayerDb->GetErrorText().GetString();
-        EXPECT_TRUE(std::filesystem::exists(folder + "/PLAYB003.DTA"));
+        // Made at the league's first need of it, not before.
+        EXPECT_FALSE(std::filesystem::exists(folder));
         CPlayer player;
         player.m_strFirstName = "Nora";
         player.m_strSurname = "Quayle";
         ASSERT_EQ(monday.PutDbasePlayer(&player), 0);
+        EXPECT_TRUE(monday.m_pPlayerDb->IsOpen()) << monday.m_pPlayerDb->GetErrorText().GetString();
+        EXPECT_TRUE(std::filesystem::exists(folder + "/PLAYB003.DTA"));
         dwKey = player.m_dwDbKey;
         EXPECT_NE(dwKey, 0u);
     }

@@ -79,8 +79,8 @@ TEST_F(SharedDatabaseTest, TwoDocumentsAddingInTurnLoseNothing)
     PlayerDatabase::Install();
     {
         CBowlingDoc monday, thursday;
-        ASSERT_TRUE(monday.m_pPlayerDb && monday.m_pPlayerDb->IsOpen());
-        ASSERT_TRUE(thursday.m_pPlayerDb && thursday.m_pPlayerDb->IsOpen());
+        ASSERT_TRUE(monday.m_pPlayerDb && monday.PlayerDbReady());
+        ASSERT_TRUE(thursday.m_pPlayerDb && thursday.PlayerDbReady());
         monday.m_bStopDbReporting = thursday.m_bStopDbReporting = 1;
         auto add = [](CBowlingDoc& doc, int nUser, int i) {
             CPlayer p;

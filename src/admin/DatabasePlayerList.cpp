@@ -5,7 +5,9 @@
 #include "league/Player.h"
 #include "playerdb/PlayerDatabase.h"
 
+#include <algorithm>
 #include <cctype>
+#include <map>
 #include <unordered_map>
 
 namespace {
@@ -14,6 +16,51 @@ bool BeginsWith(const CString& strName, const CString& strTyped)
 {
     return strName.GetLength() >= strTyped.GetLength() &&
            strName.Left(strTyped.GetLength()).CompareNoCase(strTyped) == 0;
+}
+
+// A text as it tells people apart: any case, blanks at the ends and repeated within not counted.
+CString Plain(const CString& s)
+{
+    CString out;
+    bool bBlank = false;
+    for (int i = 0; i < s.GetLength(); ++i) {
+        if (s[i] == ' ' || s[i] == '\t') {
+            bBlank = !out.IsEmpty();
+            continue;
+        }
+        if (bBlank)
+            out += ' ';
+        bBlank = false;
+        out += s[i];
+    }
+    return out.MakeUpper();
+}
+
+// Lines of one name (any case) are told apart by the first address line where none of the others
+// has it, else by the record's unique reference, as "Database Details" shows it.
+void TellNamesakesApart(std::vector<CDatabaseListLine>& lines, const std::vector<CString>& names,
+                        const std::vector<CString>& addresses)
+{
+    std::map<CString, std::vector<size_t>> byName;
+    for (size_t i = 0; i < lines.size(); ++i)
+        byName[names[i]].push_back(i);
+    for (const auto& [strName, same] : byName) {
+        if (same.size() < 2)
+            continue;
+        for (size_t i : same) {
+            const CString strAddress = Plain(addresses[i]);
+            const bool bOwn = !strAddress.IsEmpty() && std::none_of(same.begin(), same.end(), [&](size_t j) {
+                return j != i && Plain(addresses[j]) == strAddress;
+            });
+            CDatabaseListLine& line = lines[i];
+            if (bOwn) {
+                line.strApart = addresses[i];
+                line.strApart.Trim();
+            } else
+                line.strApart.Format("Unique Ref. %08lX", static_cast<unsigned long>(line.dwKey));
+            line.strText += " (" + line.strApart + ")";
+        }
+    }
 }
 
 } // namespace
@@ -48,9 +95,12 @@ std::vector<CDatabaseListLine> ListDatabasePlayers(CBowlingDoc* pDoc, const CStr
             return false;
         return !(bExcludedNotInLeague && !bAfterFirst && it->second->IsResigned());
     };
+    std::vector<CString> names, addresses;
     auto add = [&](bool bSurnameFirst) {
         CString s = bSurnameFirst ? t.m_strSurname + " " + t.m_strFirstName : t.m_strFirstName + " " + t.m_strSurname;
         lines.push_back({s, t.m_dwKey});
+        names.push_back(Plain(t.m_strFirstName) + "\n" + Plain(t.m_strSurname));
+        addresses.push_back(t.m_strAddress[0]);
     };
 
     if (strTyped.IsEmpty()) {
@@ -58,6 +108,7 @@ std::vector<CDatabaseListLine> ListDatabasePlayers(CBowlingDoc* pDoc, const CStr
         while (t.Next(1) == 0)
             if (!inLeague(false))
                 add(true);
+        TellNamesakesApart(lines, names, addresses);
         return lines;
     }
 
@@ -80,16 +131,20 @@ std::vector<CDatabaseListLine> ListDatabasePlayers(CBowlingDoc* pDoc, const CStr
                 add(true);
         } while (t.Next(1) == 0);
     }
+    TellNamesakesApart(lines, names, addresses);
     return lines;
 }
 
 BOOL FillDatabasePlayerList(CBowlingDoc* pDoc, CListBox* pList, const CString& strTyped,
-                            BOOL bExcludedNotInLeague)
+                            BOOL bExcludedNotInLeague, std::vector<CDatabaseListLine>* pLines)
 {
     pList->ResetContent();
     BOOL bRead = FALSE;
-    for (const CDatabaseListLine& line : ListDatabasePlayers(pDoc, strTyped, bExcludedNotInLeague, &bRead))
+    std::vector<CDatabaseListLine> lines = ListDatabasePlayers(pDoc, strTyped, bExcludedNotInLeague, &bRead);
+    for (const CDatabaseListLine& line : lines)
         pList->SetItemData(pList->AddString(line.strText), line.dwKey);
+    if (pLines)
+        *pLines = std::move(lines);
     return bRead;
 }
 

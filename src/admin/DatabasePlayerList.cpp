@@ -36,30 +36,41 @@ CString Plain(const CString& s)
     return out.MakeUpper();
 }
 
-// Lines of one name (any case) are told apart by the first address line where none of the others
-// has it, else by the record's unique reference, as "Database Details" shows it.
-void TellNamesakesApart(std::vector<CDatabaseListLine>& lines, const std::vector<CString>& names,
-                        const std::vector<CString>& addresses)
+// A record as its namesakes are told from it: its name and first address line, as they identify.
+struct CWalked
 {
-    std::map<CString, std::vector<size_t>> byName;
-    for (size_t i = 0; i < lines.size(); ++i)
-        byName[names[i]].push_back(i);
-    for (const auto& [strName, same] : byName) {
+    CString strName;
+    CString strAddress;
+    DWORD dwKey;
+};
+
+// Lines of a name (any case) that another record walked also holds, listed or not (a record of the
+// open league is not listed, but may be the one the secretary has in mind), are told apart by the
+// first address line where none of the others has it, else by the record's unique reference, as
+// "Database Details" shows it.
+void TellNamesakesApart(std::vector<CDatabaseListLine>& lines, const std::vector<CWalked>& walked)
+{
+    std::map<CString, std::vector<const CWalked*>> byName;
+    for (const CWalked& w : walked)
+        byName[w.strName].push_back(&w);
+    std::map<DWORD, const CWalked*> byKey;
+    for (const CWalked& w : walked)
+        byKey.emplace(w.dwKey, &w);
+    for (CDatabaseListLine& line : lines) {
+        const CWalked& me = *byKey.at(line.dwKey);
+        const std::vector<const CWalked*>& same = byName[me.strName];
         if (same.size() < 2)
             continue;
-        for (size_t i : same) {
-            const CString strAddress = Plain(addresses[i]);
-            const bool bOwn = !strAddress.IsEmpty() && std::none_of(same.begin(), same.end(), [&](size_t j) {
-                return j != i && Plain(addresses[j]) == strAddress;
-            });
-            CDatabaseListLine& line = lines[i];
-            if (bOwn) {
-                line.strApart = addresses[i];
-                line.strApart.Trim();
-            } else
-                line.strApart.Format("Unique Ref. %08lX", static_cast<unsigned long>(line.dwKey));
-            line.strText += " (" + line.strApart + ")";
-        }
+        const CString strAddress = Plain(me.strAddress);
+        const bool bOwn = !strAddress.IsEmpty() && std::none_of(same.begin(), same.end(), [&](const CWalked* w) {
+            return w != &me && Plain(w->strAddress) == strAddress;
+        });
+        if (bOwn) {
+            line.strApart = me.strAddress;
+            line.strApart.Trim();
+        } else
+            line.strApart.Format("Unique Ref. %08lX", static_cast<unsigned long>(line.dwKey));
+        line.strText += " (" + line.strApart + ")";
     }
 }
 
@@ -95,20 +106,21 @@ std::vector<CDatabaseListLine> ListDatabasePlayers(CBowlingDoc* pDoc, const CStr
             return false;
         return !(bExcludedNotInLeague && !bAfterFirst && it->second->IsResigned());
     };
-    std::vector<CString> names, addresses;
-    auto add = [&](bool bSurnameFirst) {
+    // Every record walked, listed or not: its namesakes are told from it.
+    std::vector<CWalked> walked;
+    auto consider = [&](bool bAfterFirst, bool bSurnameFirst) {
+        walked.push_back({Plain(t.m_strFirstName) + "\n" + Plain(t.m_strSurname), t.m_strAddress[0], t.m_dwKey});
+        if (inLeague(bAfterFirst))
+            return;
         CString s = bSurnameFirst ? t.m_strSurname + " " + t.m_strFirstName : t.m_strFirstName + " " + t.m_strSurname;
         lines.push_back({s, t.m_dwKey});
-        names.push_back(Plain(t.m_strFirstName) + "\n" + Plain(t.m_strSurname));
-        addresses.push_back(t.m_strAddress[0]);
     };
 
     if (strTyped.IsEmpty()) {
         t.First();
         while (t.Next(1) == 0)
-            if (!inLeague(false))
-                add(true);
-        TellNamesakesApart(lines, names, addresses);
+            consider(false, true);
+        TellNamesakesApart(lines, walked);
         return lines;
     }
 
@@ -117,21 +129,18 @@ std::vector<CDatabaseListLine> ListDatabasePlayers(CBowlingDoc* pDoc, const CStr
     strKey.SetAt(0, static_cast<char>(std::toupper(static_cast<unsigned char>(strKey[0]))));
     t.m_strSurname = strKey;
     if (t.Find() == 0) {
-        if (!inLeague(false))
-            add(false);
+        consider(false, false);
         // Every surname that begins with what was typed, not only the one found first.
         while (t.Next(1) == 0 && BeginsWith(t.m_strSurname, strTyped))
-            if (!inLeague(true))
-                add(false);
+            consider(true, false);
     } else if (t.ReadCurrent() == 0) {
         do {
             if (!BeginsWith(t.m_strSurname, strTyped))
                 break;
-            if (!inLeague(false))
-                add(true);
+            consider(false, true);
         } while (t.Next(1) == 0);
     }
-    TellNamesakesApart(lines, names, addresses);
+    TellNamesakesApart(lines, walked);
     return lines;
 }
 

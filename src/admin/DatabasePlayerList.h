@@ -13,8 +13,9 @@ struct CDatabaseListLine
 {
     CString strText;
     DWORD dwKey;
-    // What tells the record from others of its name listed with it: its first address line, or
-    // "Unique Ref. 0000002A"; empty when no other is. The text ends with it in brackets.
+    // What tells the record from others of its name the list walked (listed, or the open
+    // league's): its first address line, or "Unique Ref. 0000002A"; empty when no other is. The
+    // text ends with it in brackets.
     CString strApart;
 };
 

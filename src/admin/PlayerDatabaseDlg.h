@@ -19,7 +19,7 @@ public:
     CBowlingDoc* m_pDoc = nullptr;
     CString m_strSurname;
     CPlayer m_player;  // after OK: the record chosen, with its key
-    CString m_strApart;  // after OK: what told it from others of its name listed, if any were
+    CString m_strApart;  // after OK: what told it from others of its name, if there were any
 
 protected:
     CPlayerDatabaseDlg(UINT nIDD, CWnd* pParent) : CDialog(nIDD, pParent) {}

@@ -564,4 +564,21 @@ TEST_F(DatabaseLeague, RecordsOfOneNameAreToldApartInTheListAndTheQuestion)
     ui.AnswerMessageBox(IDNO, "Delete Dan Hallam from the Player Database?");
     EXPECT_FALSE(DatabaseCommands::DeleteDatabasePlayer(doc.get()));
     EXPECT_TRUE(ui.AllUsed());
+
+    // Her namesake's record is the open league's, so not listed; she is still told from it.
+    InLeague("denise", "HALLAM", alike);
+    const std::string strMill = "Denise Hallam (" + ref(mill) + ")";
+    ui.OnDialog(IDD_PLAYER_DATABASE)
+        .SetText(IDC_DB_SURNAME, "Hallam")
+        .Check([&](CDialog& d) {
+            Texts got = Items(d, IDC_DB_LIST);
+            std::sort(got.begin(), got.end());
+            EXPECT_EQ(got, (Texts{"Dan Hallam", strMill}));
+        })
+        .SelectString(IDC_DB_LIST, strMill.c_str())
+        .OK();
+    ui.AnswerMessageBox(IDYES, ("Delete " + strMill + " from the Player Database?").c_str());
+    ASSERT_TRUE(DatabaseCommands::DeleteDatabasePlayer(doc.get()));
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(Nums(doc->FindDbasePlayer(mill), doc->FindDbasePlayer(alike)), Nums(-1, 0));
 }

@@ -49,8 +49,10 @@ BOOL DeleteDatabasePlayer(CBowlingDoc* pDoc)
         return FALSE;
     const DWORD dwKey = dlg.m_player.m_dwDbKey;
     CString strQuestion;
-    strQuestion.Format("Delete %s %s from the Player Database?", dlg.m_player.m_strFirstName.GetString(),
-                       dlg.m_player.m_strSurname.GetString());
+    // Named as the list told it from another record of the same name, if there was one.
+    const CString strApart = dlg.m_strApart.IsEmpty() ? CString() : " (" + dlg.m_strApart + ")";
+    strQuestion.Format("Delete %s %s%s from the Player Database?", dlg.m_player.m_strFirstName.GetString(),
+                       dlg.m_player.m_strSurname.GetString(), strApart.GetString());
     if (AfxMessageBox(strQuestion, MB_YESNO) != IDYES)
         return FALSE;
     if (pDoc->FindDbasePlayer(dwKey) != 0 || pDoc->m_pPlayerDb->GetTable().Delete() != 0) {

@@ -11,7 +11,8 @@ namespace DatabaseCommands {
 // document's database. Call once at start-up.
 void Install();
 
-// D'base > Delete a Player: the record chosen in "Player Database" is deleted after a Yes. An
+// D'base > Delete a Player: the record chosen in "Player Database" is deleted after a Yes to a
+// question that names it as the list told it from others of its name. An
 // excluded bowler of the open league who was linked to it is linked no more, so that editing
 // him does not bring the record back. TRUE when a record was deleted.
 BOOL DeleteDatabasePlayer(CBowlingDoc* pDoc);

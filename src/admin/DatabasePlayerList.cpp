@@ -5,7 +5,9 @@
 #include "league/Player.h"
 #include "playerdb/PlayerDatabase.h"
 
+#include <algorithm>
 #include <cctype>
+#include <map>
 #include <unordered_map>
 
 namespace {
@@ -14,6 +16,62 @@ bool BeginsWith(const CString& strName, const CString& strTyped)
 {
     return strName.GetLength() >= strTyped.GetLength() &&
            strName.Left(strTyped.GetLength()).CompareNoCase(strTyped) == 0;
+}
+
+// A text as it tells people apart: any case, blanks at the ends and repeated within not counted.
+CString Plain(const CString& s)
+{
+    CString out;
+    bool bBlank = false;
+    for (int i = 0; i < s.GetLength(); ++i) {
+        if (s[i] == ' ' || s[i] == '\t') {
+            bBlank = !out.IsEmpty();
+            continue;
+        }
+        if (bBlank)
+            out += ' ';
+        bBlank = false;
+        out += s[i];
+    }
+    return out.MakeUpper();
+}
+
+// A record as its namesakes are told from it: its name and first address line, as they identify.
+struct CWalked
+{
+    CString strName;
+    CString strAddress;
+    DWORD dwKey;
+};
+
+// Lines of a name (any case) that another record walked also holds, listed or not (a record of the
+// open league is not listed, but may be the one the secretary has in mind), are told apart by the
+// first address line where none of the others has it, else by the record's unique reference, as
+// "Database Details" shows it.
+void TellNamesakesApart(std::vector<CDatabaseListLine>& lines, const std::vector<CWalked>& walked)
+{
+    std::map<CString, std::vector<const CWalked*>> byName;
+    for (const CWalked& w : walked)
+        byName[w.strName].push_back(&w);
+    std::map<DWORD, const CWalked*> byKey;
+    for (const CWalked& w : walked)
+        byKey.emplace(w.dwKey, &w);
+    for (CDatabaseListLine& line : lines) {
+        const CWalked& me = *byKey.at(line.dwKey);
+        const std::vector<const CWalked*>& same = byName[me.strName];
+        if (same.size() < 2)
+            continue;
+        const CString strAddress = Plain(me.strAddress);
+        const bool bOwn = !strAddress.IsEmpty() && std::none_of(same.begin(), same.end(), [&](const CWalked* w) {
+            return w != &me && Plain(w->strAddress) == strAddress;
+        });
+        if (bOwn) {
+            line.strApart = me.strAddress;
+            line.strApart.Trim();
+        } else
+            line.strApart.Format("Unique Ref. %08lX", static_cast<unsigned long>(line.dwKey));
+        line.strText += " (" + line.strApart + ")";
+    }
 }
 
 } // namespace
@@ -48,7 +106,12 @@ std::vector<CDatabaseListLine> ListDatabasePlayers(CBowlingDoc* pDoc, const CStr
             return false;
         return !(bExcludedNotInLeague && !bAfterFirst && it->second->IsResigned());
     };
-    auto add = [&](bool bSurnameFirst) {
+    // Every record walked, listed or not: its namesakes are told from it.
+    std::vector<CWalked> walked;
+    auto consider = [&](bool bAfterFirst, bool bSurnameFirst) {
+        walked.push_back({Plain(t.m_strFirstName) + "\n" + Plain(t.m_strSurname), t.m_strAddress[0], t.m_dwKey});
+        if (inLeague(bAfterFirst))
+            return;
         CString s = bSurnameFirst ? t.m_strSurname + " " + t.m_strFirstName : t.m_strFirstName + " " + t.m_strSurname;
         lines.push_back({s, t.m_dwKey});
     };
@@ -56,8 +119,8 @@ std::vector<CDatabaseListLine> ListDatabasePlayers(CBowlingDoc* pDoc, const CStr
     if (strTyped.IsEmpty()) {
         t.First();
         while (t.Next(1) == 0)
-            if (!inLeague(false))
-                add(true);
+            consider(false, true);
+        TellNamesakesApart(lines, walked);
         return lines;
     }
 
@@ -66,30 +129,31 @@ std::vector<CDatabaseListLine> ListDatabasePlayers(CBowlingDoc* pDoc, const CStr
     strKey.SetAt(0, static_cast<char>(std::toupper(static_cast<unsigned char>(strKey[0]))));
     t.m_strSurname = strKey;
     if (t.Find() == 0) {
-        if (!inLeague(false))
-            add(false);
+        consider(false, false);
         // Every surname that begins with what was typed, not only the one found first.
         while (t.Next(1) == 0 && BeginsWith(t.m_strSurname, strTyped))
-            if (!inLeague(true))
-                add(false);
+            consider(true, false);
     } else if (t.ReadCurrent() == 0) {
         do {
             if (!BeginsWith(t.m_strSurname, strTyped))
                 break;
-            if (!inLeague(false))
-                add(true);
+            consider(false, true);
         } while (t.Next(1) == 0);
     }
+    TellNamesakesApart(lines, walked);
     return lines;
 }
 
 BOOL FillDatabasePlayerList(CBowlingDoc* pDoc, CListBox* pList, const CString& strTyped,
-                            BOOL bExcludedNotInLeague)
+                            BOOL bExcludedNotInLeague, std::vector<CDatabaseListLine>* pLines)
 {
     pList->ResetContent();
     BOOL bRead = FALSE;
-    for (const CDatabaseListLine& line : ListDatabasePlayers(pDoc, strTyped, bExcludedNotInLeague, &bRead))
+    std::vector<CDatabaseListLine> lines = ListDatabasePlayers(pDoc, strTyped, bExcludedNotInLeague, &bRead);
+    for (const CDatabaseListLine& line : lines)
         pList->SetItemData(pList->AddString(line.strText), line.dwKey);
+    if (pLines)
+        *pLines = std::move(lines);
     return bRead;
 }
 

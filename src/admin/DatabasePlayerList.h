@@ -13,16 +13,22 @@ struct CDatabaseListLine
 {
     CString strText;
     DWORD dwKey;
+    // What tells the record from others of its name the list walked (listed, or the open
+    // league's): its first address line, or "Unique Ref. 0000002A"; empty when no other is. The
+    // text ends with it in brackets.
+    CString strApart;
 };
 
 // Empty text: every record, "Surname First". Otherwise every record whose surname begins with
-// the text (any case), "First Surname". bExcludedNotInLeague: an excluded league bowler's record
+// the text (any case), "First Surname". Records of one name are told apart (strApart).
+// bExcludedNotInLeague: an excluded league bowler's record
 // is offered again, except among the records after the first one found. *pbRead: FALSE when the
 // database could not be read (not open, or its files not to be had now), the list then empty.
 std::vector<CDatabaseListLine> ListDatabasePlayers(CBowlingDoc* pDoc, const CString& strTyped,
                                                    BOOL bExcludedNotInLeague, BOOL* pbRead = nullptr);
-// The same into a list box, each line's key as its data; FALSE when the database could not be read.
+// The same into a list box, each line's key as its data (and the lines into *pLines); FALSE when
+// the database could not be read.
 BOOL FillDatabasePlayerList(CBowlingDoc* pDoc, CListBox* pList, const CString& strTyped,
-                            BOOL bExcludedNotInLeague);
+                            BOOL bExcludedNotInLeague, std::vector<CDatabaseListLine>* pLines = nullptr);
 // The key of the selected line; 0 with none selected.
 DWORD SelectedDatabaseKey(CListBox* pList);

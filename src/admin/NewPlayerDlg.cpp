@@ -1,5 +1,7 @@
 #include "admin/NewPlayerDlg.h"
 
+#include "league/SharedDetails.h"
+
 CNewPlayerDlg::CNewPlayerDlg(CWnd* pParent)
     : CPlayerDetailsDlg(IDD, IDC_PD_FORENAME_NEW, IDC_PD_ENTERING_NEW, pParent)
 {
@@ -15,4 +17,10 @@ void CNewPlayerDlg::OnOK()
 {
     if (ValidateDetails(TRUE))
         EndDialog(IDOK);
+}
+
+DWORD CNewPlayerDlg::DefaultedDetails() const
+{
+    // A blank box holds nothing to give; the status always holds one of its four.
+    return m_bStatusChosen ? 0 : 1u << SD_FLAGS;
 }

@@ -10,6 +10,10 @@ public:
 
     int m_bAnotherNewPlayer = FALSE;
 
+    // The shared details (bit n: SharedDetail n) that still hold only what the dialog started
+    // with: the status "Male" when the secretary picked none.
+    DWORD DefaultedDetails() const;
+
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override;

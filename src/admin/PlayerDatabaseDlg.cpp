@@ -31,12 +31,12 @@ CListBox* CPlayerDatabaseDlg::List() const
 void CPlayerDatabaseDlg::FillPlayerList()
 {
     const CString strTyped = GetDlgItemText(IDC_DB_SURNAME);
-    if (FillDatabasePlayerList(m_pDoc, List(), strTyped, m_bExcludedNotInLeague) || m_bUnreadSaid)
+    if (FillDatabasePlayerList(m_pDoc, List(), strTyped, m_bExcludedNotInLeague, &m_lines) || m_bUnreadSaid)
         return;
     // An empty list is not "no such records": the database is tried again, and when it still cannot
     // be reached that is said, once while the dialog is open.
     if (m_pDoc->ReachPlayerDb())
-        FillDatabasePlayerList(m_pDoc, List(), strTyped, m_bExcludedNotInLeague);
+        FillDatabasePlayerList(m_pDoc, List(), strTyped, m_bExcludedNotInLeague, &m_lines);
     else
         m_bUnreadSaid = TRUE;
 }
@@ -51,6 +51,10 @@ BOOL CPlayerDatabaseDlg::TakeSelected(const char* pszFailure)
     // The record chosen is the one taken, whatever was chosen before.
     m_player.m_dwDbKey = SelectedDatabaseKey(List());
     m_player.m_qwDbStamp = 0;
+    m_strApart.Empty();
+    for (const CDatabaseListLine& line : m_lines)
+        if (line.dwKey == m_player.m_dwDbKey)
+            m_strApart = line.strApart;
     if (m_pDoc->GetDbasePlayer(&m_player) != 0) {
         AfxMessageBox(pszFailure);
         return FALSE;

@@ -53,6 +53,8 @@ CString FormatAverageTenths(WORD nTenths)
 
 BEGIN_MESSAGE_MAP(CPlayerDetailsDlg, CDialog)
     ON_CBN_SELCHANGE(IDC_PD_TEAM, OnTeamChanged)
+    ON_CBN_SELCHANGE(IDC_PD_STATUS, OnStatusChosen)
+    ON_CBN_SELCHANGE(IDC_PD_MEMBERSHIP_TYPE, OnTypeChosen)
     ON_EN_KILLFOCUS(IDC_PD_FORENAME_NEW, OnKillfocusForename)
     ON_EN_KILLFOCUS(IDC_PD_FORENAME_EDIT, OnKillfocusForename)
     ON_EN_KILLFOCUS(IDC_PD_SURNAME, OnKillfocusSurname)
@@ -349,7 +351,10 @@ BOOL CPlayerDetailsDlg::ValidateDetails(BOOL bNamesRequired)
 {
     if (!UpdateData(TRUE))
         return FALSE;
-    if (m_pDoc->m_arrMembershipTypes.GetSize() > 0) {
+    // A type beyond this league's list (given by another league's record) shows as "None", and
+    // stays unless another is picked.
+    if (m_pDoc->m_arrMembershipTypes.GetSize() > 0 &&
+        (m_bTypeChosen || m_nMembershipType <= m_pDoc->m_arrMembershipTypes.GetSize())) {
         const int n = Combo(this, IDC_PD_MEMBERSHIP_TYPE)->GetCurSel();
         m_nMembershipType = n > 0 ? n : 0;
     }

@@ -71,10 +71,15 @@ protected:
     BOOL CheckDay(UINT nIDDay, UINT nIDMonth, int nDay, int nYear, const char* pszBox);
     bool m_bBlankSurnameKept = false;
     bool m_bBlankForenameKept = false;
+    // The secretary picked a status, a membership type (even the one shown at first).
+    bool m_bStatusChosen = false;
+    bool m_bTypeChosen = false;
     // Reads an average edit into tenths and shows it again.
     WORD TidyAverage(UINT nID);
 
     void OnTeamChanged();
+    void OnStatusChosen() { m_bStatusChosen = true; }
+    void OnTypeChosen() { m_bTypeChosen = true; }
     void OnKillfocusForename();
     void OnKillfocusSurname();
     void OnKillfocusAddress1();

@@ -128,7 +128,7 @@ int AddNewPlayers(CBowlingDoc* pDoc, BOOL bWithDatabase)
         // Taken from his record, he gives it only what the secretary changed in the dialog.
         const int nWritten = !pDoc->m_bPlayerDatabase ? 0
                              : bFromDatabase         ? pDoc->PutDbaseChanges(check.m_player, pPlayer)
-                                                     : pDoc->PutDbasePlayer(pPlayer);
+                                                     : pDoc->PutDbasePlayer(pPlayer, dlg.DefaultedDetails());
         if (nWritten != 0)
             pDoc->SayDbaseNotWritten(pPlayer->m_dwDbKey != 0, TRUE);
         pDoc->SetModifiedFlag();

@@ -762,7 +762,9 @@ public:
     // A vacancy or robot is nobody's record: his writes do nothing and succeed.
     int GetDbasePlayer(CPlayer* pPlayer);
     int FindDbasePlayer(DWORD dwKey);
-    int PutDbasePlayer(CPlayer* pPlayer);
+    // dwDefaulted: the shared details (bit n: SharedDetail n) a dialog only started with, never
+    // given to a record chosen for a new bowler in "Similar Names".
+    int PutDbasePlayer(CPlayer* pPlayer, DWORD dwDefaulted = 0);
     // The league's change to a bowler's shared details (those differing from `before`): in a
     // league kept in the database his record takes them, but for a detail another league gave
     // it later, and he takes the record's details (CPlayerDatabase::PutDbaseChanges); what

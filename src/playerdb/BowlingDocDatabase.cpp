@@ -249,6 +249,10 @@ void SayDbaseReport(CBowlingDoc& doc, const CString& strLead = CString(), bool b
             text += CString(". These changes were not written to it, ") + kDroppedWhy + strList + ".";
     } else if (!text.IsEmpty())
         text += bWaited && r.nWritten > 0 ? ", and the changes it missed have been written to it." : ".";
+    for (const CDbReport::CDropped& d : r.chosenKept)
+        text += (text.IsEmpty() ? "" : " ") + CString("The record chosen for ") + d.strBowler +
+                " keeps its own details where those typed differed, as other leagues share it: " +
+                DroppedList(doc, {d}) + ".";
     const CString strLinks = LinksText(doc, r);
     if (!strLinks.IsEmpty()) {
         text += (text.IsEmpty() ? "" : " ") + strLinks;
@@ -432,7 +436,7 @@ int CBowlingDoc::FindDbasePlayer(DWORD dwKey)
     return m_pPlayerDb->FindDbasePlayer(dwKey);
 }
 
-int CBowlingDoc::PutDbasePlayer(CPlayer* pPlayer)
+int CBowlingDoc::PutDbasePlayer(CPlayer* pPlayer, DWORD dwDefaulted)
 {
     if (!pPlayer)
         return -1;
@@ -441,7 +445,7 @@ int CBowlingDoc::PutDbasePlayer(CPlayer* pPlayer)
     const CDbaseReturn back(*this);
     if (!m_pPlayerDb || !m_pPlayerDb->IsOpen())
         return -1;
-    const int nResult = m_pPlayerDb->PutDbasePlayer(pPlayer, m_bStopDbReporting, &m_listPlayers);
+    const int nResult = m_pPlayerDb->PutDbasePlayer(pPlayer, m_bStopDbReporting, &m_listPlayers, dwDefaulted);
     // Linked to a similar record, the bowler may have taken its names.
     pPlayer->MakeDisplayName(m_bSurnameFirst);
     AfterWrite(*this, nResult, back);

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cstddef>
+#include <iterator>
 #include <random>
 #include <unordered_set>
 
@@ -241,41 +243,6 @@ void CPlayerDatabase::CopyToRecord(const CPlayer& p)
 {
     ForEachSharedDetail([](int, auto& theirs, const auto& mine) { theirs = mine; }, m_file, p);
     m_file.m_wFlags = static_cast<WORD>(p.m_wFlags & ~PF_RESIGNED);
-}
-
-void CPlayerDatabase::TakeFromLinkedRecord(CPlayer& p) const
-{
-    // The bowler linked to a record is that record's person: he takes its names, and what the
-    // secretary left blank is the record's, so that writing the league's copy back renames
-    // nobody and blanks nothing out. Nothing a bowler may not hold comes with them.
-    CSharedDetails r = m_file;
-    MendDetails(r);
-    p.m_strFirstName = r.m_strFirstName;
-    p.m_strSurname = r.m_strSurname;
-    auto take = [](CString& mine, const CString& theirs) {
-        if (mine.IsEmpty())
-            mine = theirs;
-    };
-    for (int i = 0; i < 5; ++i)
-        take(p.m_strAddress[i], r.m_strAddress[i]);
-    take(p.m_strPhoneHome, r.m_strPhoneHome);
-    take(p.m_strPhoneWork, r.m_strPhoneWork);
-    take(p.m_strPhoneMobile, r.m_strPhoneMobile);
-    take(p.m_strMembershipNo, r.m_strMembershipNo);
-    take(p.m_strUserData1, r.m_strUserData1);
-    take(p.m_strUserData2, r.m_strUserData2);
-    if (p.m_nMembershipType == 0)
-        p.m_nMembershipType = r.m_nMembershipType;
-    if (p.m_nBirthDay == 0 && p.m_nBirthMonth == 0 && p.m_nBirthYear == 0) {
-        p.m_nBirthDay = r.m_nBirthDay;
-        p.m_nBirthMonth = r.m_nBirthMonth;
-        p.m_nBirthYear = r.m_nBirthYear;
-    }
-    if (p.m_nExpiryDay == 0 && p.m_nExpiryMonth == 0 && p.m_nExpiryYear == 0) {
-        p.m_nExpiryDay = r.m_nExpiryDay;
-        p.m_nExpiryMonth = r.m_nExpiryMonth;
-        p.m_nExpiryYear = r.m_nExpiryYear;
-    }
 }
 
 void CPlayerDatabase::FindSimilarNames(const CString& strFirstName, const CString& strSurname, CDWordArray& keys)
@@ -673,7 +640,8 @@ int CPlayerDatabase::PutDbaseChanges(const CPlayer& before, CPlayer* pPlayer, DW
     return PutDbasePlayer(pPlayer, bStopReporting, pLeague);
 }
 
-int CPlayerDatabase::PutDbasePlayer(CPlayer* pPlayer, DWORD& bStopReporting, const CObList* pLeague)
+int CPlayerDatabase::PutDbasePlayer(CPlayer* pPlayer, DWORD& bStopReporting, const CObList* pLeague,
+                                    DWORD dwDefaulted)
 {
     if (!pPlayer || !m_file.IsOpen())
         return -1;
@@ -709,23 +677,38 @@ int CPlayerDatabase::PutDbasePlayer(CPlayer* pPlayer, DWORD& bStopReporting, con
     if (!use)
         return -1;
     if (nAnswer > 0 && nAnswer <= similar.GetSize())
-    {
-        // The bowler is that record's person: link, and write the league's details to it. Not
-        // written, he stays without a record, nothing of his waiting for one.
-        const DWORD dwKey = similar[nAnswer - 1];
-        if (FindDbasePlayer(dwKey) != 0)
-            return -1;
-        TakeFromLinkedRecord(*pPlayer);
-        CopyToRecord(*pPlayer);
-        if (m_file.m_qwStamp == 0)
-            m_file.m_qwStamp = NewStamp();
-        m_file.m_nTypedBy = Now();
-        if (m_file.Rewrite() != 0)
-            return -1;
-        pPlayer->m_dwDbKey = dwKey;
-        pPlayer->m_qwDbStamp = m_file.m_qwStamp;
-        return 0;
-    }
+        return TakeChosenRecord(*pPlayer, similar[nAnswer - 1], dwDefaulted);
     pPlayer->m_qwDbStamp = 0;
     return AddAsRecord(*pPlayer, FALSE) ? 0 : -1;
+}
+
+int CPlayerDatabase::TakeChosenRecord(CPlayer& p, DWORD dwKey, DWORD dwDefaulted)
+{
+    if (FindDbasePlayer(dwKey) != 0)
+        return -1;
+    // Chosen by its name, the record names him. A damaged detail of it gives him none of the damage.
+    CSharedDetails record = m_file;
+    KeepSoundDetails(record, p);
+    p.m_strFirstName = record.m_strFirstName;
+    p.m_strSurname = record.m_strSurname;
+    ForEachSharedDetail(
+        [dwDefaulted](int n, auto& mine, const auto& theirs) {
+            if (dwDefaulted & Bit(n))
+                mine = theirs;
+        },
+        p, record);
+    if (dwDefaulted & Bit(SD_FLAGS))
+        p.m_wFlags = static_cast<WORD>(SharedFlags(record.m_wFlags) | (p.m_wFlags & PF_LEAGUE_OWN));
+    p.m_qwDbStamp = 0;
+    p.m_pDbPending.reset();
+    TakeStamp(p, dwKey);
+    if (p.m_dwDbKey != dwKey || FindDbasePlayer(dwKey) != 0)
+        return -1;
+    // What he was given that the record holds otherwise was typed for a new bowler, not as a
+    // change of the record's: reported as such.
+    const auto nBefore = static_cast<std::ptrdiff_t>(m_report.notKept.size());
+    MeetRecord(p);
+    std::move(m_report.notKept.begin() + nBefore, m_report.notKept.end(), std::back_inserter(m_report.chosenKept));
+    m_report.notKept.erase(m_report.notKept.begin() + nBefore, m_report.notKept.end());
+    return Exchange(p);
 }

@@ -43,10 +43,16 @@ struct CDbReport
     // the league, which stays his; her link to it was cut (and she is among the added or relinked).
     std::vector<std::pair<CString, CString>> sharedWith;
     std::vector<CDropped> dropped;
+    // A new bowler linked to the record the secretary chose for him ("Similar Names"): the
+    // details typed for him that the record held otherwise. The record keeps its own.
+    std::vector<CDropped> chosenKept;
     int nWritten = 0;  // waiting details the records took
 
     bool LinksRemade() const { return !added.empty() || !relinked.empty() || !sharedWith.empty(); }
-    bool IsEmpty() const { return !LinksRemade() && dropped.empty() && notKept.empty() && nWritten == 0; }
+    bool IsEmpty() const
+    {
+        return !LinksRemade() && dropped.empty() && notKept.empty() && chosenKept.empty() && nWritten == 0;
+    }
 };
 
 class CPlayerDatabase
@@ -111,10 +117,13 @@ public:
     int FindDbasePlayer(DWORD dwKey);
     // Writes a bowler to the table: a linked bowler's own record is rewritten (his link made again
     // first when the record under his key is not his); a new bowler is given a new key, or linked
-    // to a similar record when the hook says so (taking its names, and its details where he has
-    // none). Nothing of his waits afterwards. 0 on success, -1 when the table cannot be written.
-    // pLeague: the bowler's league, whose other bowlers' records are never his.
-    int PutDbasePlayer(CPlayer* pPlayer, DWORD& bStopReporting, const CObList* pLeague = nullptr);
+    // to a similar record when the hook says so (TakeChosenRecord). Nothing of his waits
+    // afterwards but what the record chosen could not take. 0 on success, -1 when the table cannot
+    // be written. pLeague: the bowler's league, whose other bowlers' records are never his.
+    // dwDefaulted: the details (bit n: detail n) that hold only what a dialog starts with, which
+    // the secretary did not set: a record chosen for him never hears of them.
+    int PutDbasePlayer(CPlayer* pPlayer, DWORD& bStopReporting, const CObList* pLeague = nullptr,
+                       DWORD dwDefaulted = 0);
     // The league's change to a bowler: the details in which he differs from `before` (what the
     // league held or showed before its change) wait for his record (NoteChanges), and a linked
     // bowler's record then takes what waits (SyncPlayer). An unlinked bowler is written whole
@@ -181,7 +190,13 @@ private:
     // The record's details into the bowler, but those of the bits in dwKeep.
     void CopyFromRecord(CPlayer& player, DWORD dwKeep = 0) const;
     void CopyToRecord(const CPlayer& player);
-    void TakeFromLinkedRecord(CPlayer& player) const;
+    // The secretary chose the record of the key for a bowler without one: it is his person's,
+    // which other leagues may share. He takes its names and every detail he was not given (a
+    // blank, or one of dwDefaulted); what he was given meets the record as a relinked bowler's
+    // details do (MeetRecord): what it lacks is written to it, what it holds otherwise it keeps,
+    // and that is in the report (chosenKept). 0 linked and written; -1 when the record cannot be
+    // read (he stays without one) or written (linked, what it lacks waits for it).
+    int TakeChosenRecord(CPlayer& player, DWORD dwKey, DWORD dwDefaulted);
 
     CPlayb003File m_file;
     CString m_strDirectory;

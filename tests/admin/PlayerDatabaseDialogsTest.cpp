@@ -12,10 +12,12 @@
 #include "playerdb/PlayerDatabase.h"
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <memory>
 #include <random>
 #include <string>
+#include <type_traits>
 
 namespace {
 
@@ -215,6 +217,179 @@ TEST_F(DatabaseLeague, ARecordFoundBySurnameBecomesTheNewBowler)
     EXPECT_EQ(Strs(stored.m_strPhoneHome, stored.m_strAddress[0]), (Texts{"0161 555", "3 Bank Road"}));
 }
 
+// ------------------------------------------------------------------ a record chosen is the person's
+
+namespace {
+
+// League O (the fixture's league) added Jane Smith, female and a "Social" member, with her address
+// and home phone, and was saved. League F shares the database and knows one membership type.
+struct ChosenRecord : DatabaseLeague
+{
+    std::unique_ptr<CBowlingDoc> f;
+    DWORD jane = 0;
+    Texts janeRecord;  // as O left it
+
+    void SetUp() override
+    {
+        DatabaseLeague::SetUp();
+        for (const char* type : {"Full", "Junior", "Social"})
+            doc->m_arrMembershipTypes.Add(type);
+        ui.OnDialog(IDD_CHECK_PLAYER_DB).Click(IDC_DB_ADD_NEW);
+        ui.OnDialog(IDD_NEW_PLAYER)
+            .SetText(IDC_PD_FORENAME_NEW, "Jane").SetText(IDC_PD_SURNAME, "Smith")
+            .SelectString(IDC_PD_STATUS, "Female").SelectString(IDC_PD_MEMBERSHIP_TYPE, "Social")
+            .SetText(IDC_PD_ADDRESS[0], "1 Elm Row").SetText(IDC_PD_PHONE_HOME, "0113 555 1234")
+            .SelectString(IDC_PD_TEAM, "Team_01")
+            .OK();
+        ASSERT_EQ(PlayerSetup::AddNewPlayers(doc.get()), 1);
+        jane = Last()->m_dwDbKey;
+        ASSERT_NE(jane, 0u);
+        ASSERT_TRUE(doc->OnSaveDocument(dir.File("O.lgf").c_str()));
+        janeRecord = RecordOf(jane);
+        ASSERT_EQ(janeRecord[SD_FLAGS], std::to_string(PF_FEMALE));
+        f = std::make_unique<CBowlingDoc>();
+        MakeLeague(*f, 4, 6, At(2024, 9, 5));
+        f->m_arrMembershipTypes.Add("Full");
+        f->m_bPlayerDatabase = 1;
+        ui.ClearMessages();
+    }
+    void TearDown() override
+    {
+        f.reset();
+        DatabaseLeague::TearDown();
+    }
+    // Every detail of a record by its number, then its stamp and when its values were typed, as a
+    // third program reads them: a record written in any way reads otherwise.
+    Texts RecordOf(DWORD dwKey)
+    {
+        CPlayerDatabase db;
+        EXPECT_TRUE(db.Open(dir.File("db").c_str()));
+        EXPECT_EQ(db.FindDbasePlayer(dwKey), 0);
+        const CPlayb003File& t = db.GetTable();
+        Texts v;
+        ForEachSharedDetail(
+            [&v](int, const auto& x) {
+                if constexpr (std::is_same_v<std::decay_t<decltype(x)>, CString>)
+                    v.push_back(x.GetString());
+                else
+                    v.push_back(std::to_string(x));
+            },
+            t);
+        v.push_back(std::to_string(t.m_wFlags & PF_CATEGORY_MASK));
+        v.push_back(std::to_string(t.m_qwStamp));
+        v.push_back(std::to_string(t.m_nTypedBy));
+        return v;
+    }
+    static Texts WithDetail(Texts v, int n, const char* value)
+    {
+        v[static_cast<size_t>(n)] = value;
+        return v;
+    }
+    CPlayer* LastOf(CBowlingDoc& d) { return static_cast<CPlayer*>(d.m_listPlayers.GetTail()); }
+    // F: Player > Add a New Player, "Smith" typed and "Add new Player"; the caller's steps in New
+    // Player Details (after the forename and team), then Jane Smith's record taken in Similar Names.
+    void AddJaneToF(const std::function<void(CScriptedBackend::DialogScript&)>& typed)
+    {
+        ui.OnDialog(IDD_CHECK_PLAYER_DB).SetText(IDC_DB_SURNAME, "Smith").Click(IDC_DB_ADD_NEW);
+        auto& details = ui.OnDialog(IDD_NEW_PLAYER)
+                            .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_PD_SURNAME).text, "Smith"); })
+                            .SetText(IDC_PD_FORENAME_NEW, "Jane").SelectString(IDC_PD_TEAM, "Team_02");
+        typed(details);
+        details.OK();
+        ui.OnDialog(IDD_SIMILAR_NAMES)
+            .Check([](CDialog& d) { EXPECT_EQ(Items(d, IDC_SN_LIST), (Texts{"Add Player to the Database", "Jane Smith"})); })
+            .Select(IDC_SN_LIST, 1)
+            .OK();
+        ASSERT_EQ(PlayerSetup::AddNewPlayers(f.get()), 1);
+        ASSERT_TRUE(ui.AllUsed());
+        ASSERT_EQ(LastOf(*f)->m_dwDbKey, jane);
+    }
+    // League O as File > Open reads it now: Jane's status, address, home phone and mobile.
+    Texts JaneInO()
+    {
+        CBowlingDoc o;
+        EXPECT_TRUE(o.OnOpenDocument(dir.File("O.lgf").c_str()));
+        const CPlayer* p = LastOf(o);
+        CString status;
+        p->GetCategoryName(status);
+        return Strs(status, p->m_strAddress[0], p->m_strPhoneHome, p->m_strPhoneMobile);
+    }
+};
+
+} // namespace
+
+TEST_F(ChosenRecord, TheDialogsDefaultsNeverReplaceTheRecordsDetails)
+{
+    // The status left at "Male" and every box blank but her forename.
+    AddJaneToF([](CScriptedBackend::DialogScript& d) {
+        d.Check([](CDialog& dlg) { EXPECT_EQ(Selected(dlg, IDC_PD_STATUS), "Male"); });
+    });
+    EXPECT_EQ(ui.MessageTexts(), Texts{});
+    const CPlayer* p = LastOf(*f);
+    CString status;
+    p->GetCategoryName(status);
+    EXPECT_EQ(Strs(status, p->m_strName, p->m_strAddress[0], p->m_strPhoneHome),
+              (Texts{"Female", "Jane Smith", "1 Elm Row", "0113 555 1234"}));
+    EXPECT_EQ(Nums(p->m_nMembershipType, p->m_nTeamNo), Nums(3, 2));
+    EXPECT_EQ(RecordOf(jane), janeRecord);  // not written at all
+    EXPECT_EQ(JaneInO(), (Texts{"Female", "1 Elm Row", "0113 555 1234", ""}));
+    EXPECT_EQ(ui.MessageTexts(), Texts{});
+}
+
+TEST_F(ChosenRecord, ATypedDetailTheRecordLacksReachesItAndOneItHoldsOtherwiseIsNamed)
+{
+    // The status picked though it is the one shown, then an address and a mobile typed.
+    AddJaneToF([](CScriptedBackend::DialogScript& d) {
+        d.SelectString(IDC_PD_STATUS, "Male")
+            .SetText(IDC_PD_ADDRESS[0], "2 Oak Lane").SetText(IDC_PD_PHONE_MOBILE, "07700 900123");
+    });
+    EXPECT_EQ(ui.MessageTexts(),
+              Texts{"The record chosen for Jane Smith keeps its own details where those typed differed, as other "
+                    "leagues share it: Jane Smith's address line 1 \"2 Oak Lane\" (the record keeps \"1 Elm Row\") "
+                    "and Jane Smith's status Male (the record keeps Female)."});
+    const CPlayer* p = LastOf(*f);
+    CString status;
+    p->GetCategoryName(status);
+    EXPECT_EQ(Strs(status, p->m_strAddress[0], p->m_strPhoneHome, p->m_strPhoneMobile),
+              (Texts{"Female", "1 Elm Row", "0113 555 1234", "07700 900123"}));
+    EXPECT_EQ(p->m_pDbPending, nullptr);  // nothing waits
+    const Texts now = RecordOf(jane);
+    ASSERT_EQ(now.size(), janeRecord.size());
+    // The mobile written, and when it was typed; nothing else.
+    EXPECT_EQ(Texts(now.begin(), now.end() - 1),
+              WithDetail(Texts(janeRecord.begin(), janeRecord.end() - 1), SD_PHONE_MOBILE, "07700 900123"));
+    ui.ClearMessages();
+    EXPECT_EQ(JaneInO(), (Texts{"Female", "1 Elm Row", "0113 555 1234", "07700 900123"}));
+    EXPECT_EQ(ui.MessageTexts(), Texts{});
+}
+
+TEST_F(ChosenRecord, TakenFromCheckPlayerDatabaseTheDialogShowsTheRecordAndOnlyWhatWasChangedIsWritten)
+{
+    ui.OnDialog(IDD_CHECK_PLAYER_DB)
+        .SetText(IDC_DB_SURNAME, "Smith")
+        .Check([](CDialog& d) { EXPECT_EQ(Items(d, IDC_DB_LIST), Texts{"Jane Smith"}); })
+        .Select(IDC_DB_LIST, 0)
+        .OK();
+    // Her type is beyond F's one: the box shows "None", and it is left alone.
+    ui.OnDialog(IDD_NEW_PLAYER)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(TextsOf(d, {IDC_PD_ADDRESS[0], IDC_PD_PHONE_HOME}), (Texts{"1 Elm Row", "0113 555 1234"}));
+            EXPECT_EQ((Texts{Selected(d, IDC_PD_STATUS), Selected(d, IDC_PD_MEMBERSHIP_TYPE)}), (Texts{"Female", "None"}));
+        })
+        .SetText(IDC_PD_PHONE_MOBILE, "07700 900123").SelectString(IDC_PD_TEAM, "Team_02")
+        .OK();
+    ASSERT_EQ(PlayerSetup::AddNewPlayers(f.get()), 1);
+    ASSERT_TRUE(ui.AllUsed());
+    EXPECT_EQ(ui.MessageTexts(), Texts{});
+    const CPlayer* p = LastOf(*f);
+    EXPECT_EQ(Nums(p->m_dwDbKey, p->m_wFlags & PF_CATEGORY_MASK, p->m_nMembershipType), Nums(jane, PF_FEMALE, 3));
+    const Texts now = RecordOf(jane);
+    ASSERT_EQ(now.size(), janeRecord.size());
+    EXPECT_EQ(Texts(now.begin(), now.end() - 1),
+              WithDetail(Texts(janeRecord.begin(), janeRecord.end() - 1), SD_PHONE_MOBILE, "07700 900123"));
+    EXPECT_EQ(JaneInO(), (Texts{"Female", "1 Elm Row", "0113 555 1234", "07700 900123"}));
+}
+
 // ------------------------------------------------------------------ look-up and delete
 
 namespace {
@@ -298,10 +473,13 @@ TEST_F(DatabaseLeague, LookUpAndDeleteInThreeThousandBowlers)
         }
         EXPECT_EQ(listed(typed, FALSE), expect) << typed;
     }
-    // An empty text lists surname first, in surname order.
+    // An empty text lists surname first, in surname order; every name here is held by many
+    // records without an address, each told apart by its reference.
     std::vector<CDatabaseListLine> all = ListDatabasePlayers(doc.get(), "", TRUE);
     ASSERT_EQ(all.size(), want.size() - 1);  // Zebra and Zebrano offered
-    EXPECT_EQ(all[0].strText, (want[all[0].dwKey].surname + " " + want[all[0].dwKey].first).c_str());
+    CString ref;
+    ref.Format(" (Unique Ref. %08lX)", static_cast<unsigned long>(all[0].dwKey));
+    EXPECT_EQ(all[0].strText, (want[all[0].dwKey].surname + " " + want[all[0].dwKey].first).c_str() + ref);
 
     // Deleting through D'base > Delete a Player, one record at a time.
     CCmdUI state;
@@ -343,4 +521,64 @@ TEST_F(DatabaseLeague, LookUpAndDeleteInThreeThousandBowlers)
     ExpectDatabaseIs(Table(), want);
     EXPECT_EQ(doc->FindPlayerByDbKey(zebra), nullptr);
     EXPECT_TRUE(doc->IsModified());
+}
+
+TEST_F(DatabaseLeague, RecordsOfOneNameAreToldApartInTheListAndTheQuestion)
+{
+    const DWORD mill = Record("Denise", "Hallam", "12 Mill Lane");
+    const DWORD quay = Record("Denise", "Hallam", "4 Quay St");
+    const DWORD alike = Record("denise", "HALLAM", " 12  mill lane");  // the same line as Mill Lane's
+    const DWORD dan = Record("Dan", "Hallam", "12 Mill Lane");
+    auto ref = [](DWORD dwKey) {
+        CString s;
+        s.Format("Unique Ref. %08lX", static_cast<unsigned long>(dwKey));
+        return std::string(s.GetString());
+    };
+    Texts listed = {"Dan Hallam", "Denise Hallam (" + ref(mill) + ")", "Denise Hallam (4 Quay St)",
+                    "denise HALLAM (" + ref(alike) + ")"};
+    std::sort(listed.begin(), listed.end());
+    ui.OnDialog(IDD_PLAYER_DATABASE)
+        .SetText(IDC_DB_SURNAME, "Hallam")
+        .Check([&](CDialog& d) {
+            Texts got = Items(d, IDC_DB_LIST);
+            std::sort(got.begin(), got.end());
+            EXPECT_EQ(got, listed);
+        })
+        .SelectString(IDC_DB_LIST, "Denise Hallam (4 Quay St)")
+        .OK();
+    ui.AnswerMessageBox(IDYES, "Delete Denise Hallam (4 Quay St) from the Player Database?");
+    ASSERT_TRUE(DatabaseCommands::DeleteDatabasePlayer(doc.get()));
+    ASSERT_TRUE(ui.AllUsed());
+    EXPECT_EQ(Nums(doc->FindDbasePlayer(quay), doc->FindDbasePlayer(mill), doc->FindDbasePlayer(alike),
+                   doc->FindDbasePlayer(dan)),
+              Nums(-1, 0, 0, 0));
+
+    // Two are left alike: the whole list tells them apart by reference; a name held once is asked
+    // about as it is.
+    std::vector<std::string> all;
+    for (const CDatabaseListLine& line : ListDatabasePlayers(doc.get(), "", TRUE))
+        all.push_back(line.strText.GetString());
+    std::sort(all.begin(), all.end());
+    EXPECT_EQ(all, (Texts{"HALLAM denise (" + ref(alike) + ")", "Hallam Dan", "Hallam Denise (" + ref(mill) + ")"}));
+    ui.OnDialog(IDD_PLAYER_DATABASE).SetText(IDC_DB_SURNAME, "Hallam").SelectString(IDC_DB_LIST, "Dan Hallam").OK();
+    ui.AnswerMessageBox(IDNO, "Delete Dan Hallam from the Player Database?");
+    EXPECT_FALSE(DatabaseCommands::DeleteDatabasePlayer(doc.get()));
+    EXPECT_TRUE(ui.AllUsed());
+
+    // Her namesake's record is the open league's, so not listed; she is still told from it.
+    InLeague("denise", "HALLAM", alike);
+    const std::string strMill = "Denise Hallam (" + ref(mill) + ")";
+    ui.OnDialog(IDD_PLAYER_DATABASE)
+        .SetText(IDC_DB_SURNAME, "Hallam")
+        .Check([&](CDialog& d) {
+            Texts got = Items(d, IDC_DB_LIST);
+            std::sort(got.begin(), got.end());
+            EXPECT_EQ(got, (Texts{"Dan Hallam", strMill}));
+        })
+        .SelectString(IDC_DB_LIST, strMill.c_str())
+        .OK();
+    ui.AnswerMessageBox(IDYES, ("Delete " + strMill + " from the Player Database?").c_str());
+    ASSERT_TRUE(DatabaseCommands::DeleteDatabasePlayer(doc.get()));
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(Nums(doc->FindDbasePlayer(mill), doc->FindDbasePlayer(alike)), Nums(-1, 0));
 }

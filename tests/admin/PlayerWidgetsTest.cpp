@@ -15,6 +15,7 @@
 #include "AdminChecks.h"
 #include "RealDialogs.h"
 #include "TempDir.h"
+#include "admin/DatabaseCommands.h"
 #include "admin/LeagueDetailsCommands.h"
 #include "admin/PlayerSetup.h"
 #include "framework/ui/Registry.h"
@@ -447,4 +448,69 @@ TEST(PlayerOnRealWidgets, ALeagueOpenedOnAnotherDatabaseEditsItsOwnBowlerNotTheR
     for (const auto& [dwKey, strWho] : second)
         EXPECT_EQ(now.at(dwKey), strWho);
     EXPECT_EQ(ui.messages.size(), 1u);
+}
+
+// Records of two women are in the database; the sample league adds each of them as new through the
+// real dialogs and takes her record in "Similar Names". Jane's status box is only passed by with
+// Tab: she stays female and nothing is said. For Ruth "Male" is picked from the box's list, though
+// it was showing: that is the secretary's, and named as what her record did not take.
+TEST(PlayerOnRealWidgets, AStatusPassedByIsTheChosenRecordsAndOnePickedIsTheSecretarys)
+{
+    RegisterResources();
+    PlayerSetup::Install();
+    DatabaseCommands::Install();  // the "Similar Names" question
+    CRealUi ui;  // first: it gives the program a settings store of its own
+    CDatabaseFolder folder;
+    CBowlingDoc doc;
+    BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
+    doc.m_bPlayerDatabase = 1;
+    ASSERT_TRUE(doc.m_pPlayerDb && doc.m_pPlayerDb->IsOpen());
+    for (const char* name : {"Jane Smith", "Ruth Cole"}) {
+        CPlayer p;
+        const CString s(name);
+        p.m_strFirstName = s.Left(s.Find(' '));
+        p.m_strSurname = s.Mid(s.Find(' ') + 1);
+        p.m_wFlags = PF_FEMALE;
+        ASSERT_EQ(doc.PutDbasePlayer(&p), 0);
+    }
+    auto add = [&](const char* pszFirst, const char* pszSurname, const std::function<void(CRealDialog&)>& status) {
+        ui.OnDialog(IDD_CHECK_PLAYER_DB, [pszSurname](CRealDialog& d) {
+            ASSERT_EQ(d.FocusID(), static_cast<UINT>(IDC_DB_SURNAME));
+            d.Type(pszSurname).Click(IDC_DB_ADD_NEW);
+        });
+        ui.OnDialog(IDD_NEW_PLAYER, [&](CRealDialog& d) {
+            ASSERT_EQ(d.FocusID(), static_cast<UINT>(IDC_PD_FORENAME_NEW));
+            d.Type(pszFirst);
+            status(d);
+            d.Click(IDOK);
+        });
+        ui.OnDialog(IDD_SIMILAR_NAMES, [](CRealDialog& d) {
+            EXPECT_EQ(d.Text(IDC_SN_ACTION), "Adding");
+            d.Click(IDC_SN_LIST).Key(Qt::Key_End);
+            EXPECT_EQ(d.Text(IDC_SN_ACTION), "Using");
+            d.Click(IDOK);
+        });
+        ASSERT_EQ(PlayerSetup::AddNewPlayers(&doc), 1);
+    };
+    add("Jane", "Smith", [](CRealDialog& d) {
+        for (int i = 0; i < 40 && d.FocusID() != IDC_PD_STATUS; ++i)
+            d.Tab();
+        ASSERT_EQ(d.FocusID(), static_cast<UINT>(IDC_PD_STATUS));
+        EXPECT_EQ(d.Text(IDC_PD_STATUS), "Male");
+        d.Tab();
+    });
+    EXPECT_TRUE(ui.messages.empty()) << ui.messages.front();
+    add("Ruth", "Cole", [](CRealDialog& d) { d.Pick(IDC_PD_STATUS, "Male"); });
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"The record chosen for Ruth Cole keeps its own details where those "
+                                                    "typed differed, as other leagues share it: Ruth Cole's status "
+                                                    "Male (the record keeps Female)."});
+    for (const char* name : {"Jane Smith", "Ruth Cole"}) {
+        const CPlayer* p = NamedBowler(doc, name);
+        ASSERT_NE(p, nullptr) << name;
+        EXPECT_EQ(p->m_wFlags & (PF_FEMALE | PF_MALE), PF_FEMALE) << name;
+        CPlayer record;
+        record.m_dwDbKey = p->m_dwDbKey;
+        ASSERT_EQ(doc.GetDbasePlayer(&record), 0);
+        EXPECT_EQ(record.m_wFlags & (PF_FEMALE | PF_MALE), PF_FEMALE) << name;
+    }
 }

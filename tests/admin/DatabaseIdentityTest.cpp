@@ -128,6 +128,7 @@ struct DatabaseIdentity : ::testing::Test
             v.push_back(Who(*static_cast<const CPlayer*>(doc.m_listPlayers.GetNext(pos))));
         return v;
     }
+    // The league's bowler of that surname, null when it has none: asserted before it is used.
     static CPlayer* Bowler(CBowlingDoc& doc, const char* pszSurname)
     {
         for (POSITION pos = doc.m_listPlayers.GetHeadPosition(); pos;) {
@@ -135,8 +136,14 @@ struct DatabaseIdentity : ::testing::Test
             if (p->m_strSurname == pszSurname)
                 return p;
         }
-        ADD_FAILURE() << "no bowler " << pszSurname;
         return nullptr;
+    }
+    // His database key; a bowler the league lacks fails the case and has none.
+    static DWORD KeyOf(CBowlingDoc& doc, const char* pszSurname)
+    {
+        const CPlayer* p = Bowler(doc, pszSurname);
+        EXPECT_NE(p, nullptr) << "no bowler " << pszSurname;
+        return p ? p->m_dwDbKey : 0;
     }
     // Every record of a database folder by key, as a third program reads it.
     std::map<DWORD, std::string> Records(const char* pszFolder)
@@ -160,9 +167,9 @@ struct DatabaseIdentity : ::testing::Test
     // Player > Edit on a bowler: a new home phone, and OK.
     void EditPhone(CBowlingDoc& doc, const char* pszSurname, const char* pszPhone)
     {
-        ui.OnDialog(IDD_SELECT_PLAYER).SelectString(IDC_SP_LIST, Bowler(doc, pszSurname)->m_strSurname + " " +
-                                                                     Bowler(doc, pszSurname)->m_strFirstName)
-            .OK();
+        const CPlayer* p = Bowler(doc, pszSurname);
+        ASSERT_NE(p, nullptr) << "no bowler " << pszSurname;
+        ui.OnDialog(IDD_SELECT_PLAYER).SelectString(IDC_SP_LIST, p->m_strSurname + " " + p->m_strFirstName).OK();
         ui.OnDialog(IDD_EDIT_PLAYER).SetText(IDC_PD_PHONE_HOME, pszPhone).OK();
         ASSERT_TRUE(doc.OnCmdMsg(ID_PLAYER_EDIT, CN_COMMAND, nullptr));
         ASSERT_TRUE(ui.AllUsed());
@@ -190,6 +197,7 @@ TEST_F(DatabaseIdentity, ALeagueOpenedOnAnotherDatabaseKeepsItsBowlersAndWritesN
 {
     UseDatabase("first");
     const Texts monday = Bowlers(*SavedLeague("Monday.lgf", {kOwen, kAnn}));
+    ASSERT_EQ(monday.size(), 2u);
     UseDatabase("second");
     SavedLeague("Thursday.lgf", {kJane, kBob});
     const std::map<DWORD, std::string> second = Records("second");
@@ -208,8 +216,7 @@ TEST_F(DatabaseIdentity, ALeagueOpenedOnAnotherDatabaseKeepsItsBowlersAndWritesN
     ASSERT_EQ(records.size(), 4u);
     EXPECT_EQ((Texts{records[1], records[2], records[3], records[4]}),
               (Texts{second.at(1), second.at(2), monday[0], monday[1]}));
-    CPlayer* owen = Bowler(*opened, "Fairweather");
-    EXPECT_EQ(owen->m_dwDbKey, 3u);
+    EXPECT_EQ(KeyOf(*opened, "Fairweather"), 3u);
 
     EditPhone(*opened, "Fairweather", "0113 4969999");
     records = Records("second");
@@ -223,7 +230,9 @@ TEST_F(DatabaseIdentity, ALeagueOpenedOnAnotherDatabaseKeepsItsBowlersAndWritesN
     EXPECT_FALSE(again->IsModified());
     EXPECT_EQ(Bowlers(*again), (Texts{With(monday[0], "0113 4960000", "0113 4969999"), monday[1]}));
     auto thursday = Open("Thursday.lgf");
-    EXPECT_EQ(Who(*Bowler(*thursday, "Smith")), second.at(1));
+    const CPlayer* jane = Bowler(*thursday, "Smith");
+    ASSERT_NE(jane, nullptr);
+    EXPECT_EQ(Who(*jane), second.at(1));
     EXPECT_TRUE(ui.messages.empty());
     again.reset();
 
@@ -239,7 +248,7 @@ TEST_F(DatabaseIdentity, ALeagueOpenedOnAnotherDatabaseKeepsItsBowlersAndWritesN
                     "record's, the record keeps its own, which other leagues share: Owen Fairweather's home phone "
                     "\"0113 4969999\" (the record keeps \"0113 4960000\"). Save the league to keep its bowlers' new "
                     "links."});
-    EXPECT_EQ(Nums(Bowler(*home, "Fairweather")->m_dwDbKey, Bowler(*home, "Lee")->m_dwDbKey), Nums(1, 2));
+    EXPECT_EQ(Nums(KeyOf(*home, "Fairweather"), KeyOf(*home, "Lee")), Nums(1, 2));
     EXPECT_EQ(Bowlers(*home), monday);
     EXPECT_EQ(Records("first"), first);
 }
@@ -251,22 +260,26 @@ TEST_F(DatabaseIdentity, ALeagueOpenedOnAnEmptyDatabaseMakesItsRecordsAndABowler
 {
     UseDatabase("first");
     const Texts monday = Bowlers(*SavedLeague("Monday.lgf", {kOwen, kAnn}));
+    ASSERT_EQ(monday.size(), 2u);
     UseDatabase("new");
     ui.ClearMessages();
     auto opened = Open("Monday.lgf");
     EXPECT_EQ(Bowlers(*opened), monday);
-    EXPECT_EQ(ui.MessageTexts().size(), 1u);
+    ASSERT_EQ(ui.MessageTexts().size(), 1u);
     EXPECT_NE(ui.MessageTexts()[0].find("2 of the league's bowlers were not in the player database"), std::string::npos);
     EXPECT_EQ(Records("new"), (std::map<DWORD, std::string>{{1, monday[0]}, {2, monday[1]}}));
     // The stamp travelled with each: the record in the new database is the same person's.
-    EXPECT_EQ(StampOf("new", 1), Bowler(*opened, "Fairweather")->m_qwDbStamp);
+    const CPlayer* owen = Bowler(*opened, "Fairweather");
+    ASSERT_NE(owen, nullptr);
+    EXPECT_EQ(StampOf("new", 1), owen->m_qwDbStamp);
     EXPECT_EQ(StampOf("new", 1), StampOf("first", 1));
 
     const CBowlerDetails annNew{"Ann", "New", "Female", "9 Hill Top", "0113 4960004"};
     Add(*opened, annNew);
-    EXPECT_EQ(Bowler(*opened, "New")->m_dwDbKey, 3u);
+    EXPECT_EQ(KeyOf(*opened, "New"), 3u);
     ASSERT_TRUE(opened->OnSaveDocument(dir.File("Monday.lgf").c_str()));
     const Texts three = Bowlers(*opened);
+    ASSERT_EQ(three.size(), 3u);
     opened.reset();
     ui.ClearMessages();
 
@@ -284,7 +297,7 @@ TEST_F(DatabaseIdentity, ALeagueOpenedOnAnEmptyDatabaseMakesItsRecordsAndABowler
 namespace {
 
 // Where a bowler's key lies in a league file: his body's display name and names follow it (the
-// team, robot, flags and category between).
+// team, robot, flags and category between). The file's size when they are not there.
 size_t KeyOffset(const std::vector<BYTE>& file, const CPlayer& p)
 {
     std::string names;
@@ -293,8 +306,9 @@ size_t KeyOffset(const std::vector<BYTE>& file, const CPlayer& p)
         names += s->GetString();
     }
     const auto it = std::search(file.begin(), file.end(), names.begin(), names.end());
-    EXPECT_NE(it, file.end());
-    return static_cast<size_t>(it - file.begin()) - (1 + 2 + 1 + 2 + 4);
+    constexpr size_t kBefore = 1 + 2 + 1 + 2 + 4;
+    const size_t nAt = static_cast<size_t>(it - file.begin());
+    return it == file.end() || nAt < kBefore ? file.size() : nAt - kBefore;
 }
 
 } // namespace
@@ -309,6 +323,7 @@ TEST_F(DatabaseIdentity, ADamagedKeyNamingAnotherBowlersRecordIsCutAndNamed)
     const Texts before = Bowlers(*monday);
     const std::map<DWORD, std::string> records = Records("first");
     CPlayer* ann = Bowler(*monday, "Lee");
+    ASSERT_NE(ann, nullptr);
     ASSERT_EQ(ann->m_dwDbKey, 2u);
     std::vector<BYTE> stamped;
     monday->SaveToBytes(stamped);
@@ -325,13 +340,15 @@ TEST_F(DatabaseIdentity, ADamagedKeyNamingAnotherBowlersRecordIsCutAndNamed)
 
     for (std::vector<BYTE>* pFile : {&stamped, &plain}) {
         std::vector<BYTE> damaged = *pFile;
-        damaged[KeyOffset(damaged, *ann)] = 1;
+        const size_t nKey = KeyOffset(damaged, *ann);
+        ASSERT_LT(nKey, damaged.size());
+        damaged[nKey] = 1;
         WriteFile("Damaged.lgf", damaged);
         ui.ClearMessages();
         auto opened = Open("Damaged.lgf");
         EXPECT_EQ(ui.MessageTexts(), Texts{said});
         EXPECT_EQ(Bowlers(*opened), before);
-        EXPECT_EQ(Nums(Bowler(*opened, "Fairweather")->m_dwDbKey, Bowler(*opened, "Lee")->m_dwDbKey), Nums(1, 2));
+        EXPECT_EQ(Nums(KeyOf(*opened, "Fairweather"), KeyOf(*opened, "Lee")), Nums(1, 2));
         EXPECT_EQ(Records("first"), records);
         EditPhone(*opened, "Lee", "0113 4968888");
         EditPhone(*opened, "Fairweather", "0113 4969999");
@@ -343,6 +360,7 @@ TEST_F(DatabaseIdentity, ADamagedKeyNamingAnotherBowlersRecordIsCutAndNamed)
         opened.reset();
         monday->OnOpenDocument(dir.File("Monday.lgf").c_str());
         ann = Bowler(*monday, "Lee");
+        ASSERT_NE(ann, nullptr);
         EditPhone(*monday, "Lee", "0113 4960001");
         EditPhone(*monday, "Fairweather", "0113 4960000");
         ASSERT_EQ(Records("first"), records);
@@ -374,13 +392,16 @@ TEST_F(DatabaseIdentity, ADetailWaitingBehindADamagedKeyNeverReachesAnotherPerso
     auto monday = SavedLeague("Monday.lgf", {kOwen, kAnn});
     const std::map<DWORD, std::string> records = Records("first");
     CPlayer* ann = Bowler(*monday, "Lee");
+    ASSERT_NE(ann, nullptr);
     for (POSITION pos = monday->m_listPlayers.GetHeadPosition(); pos;)
         static_cast<CPlayer*>(monday->m_listPlayers.GetNext(pos))->m_qwDbStamp = 0;
     ann->m_strPhoneHome = "0113 4967777";  // typed while the database was away
     std::vector<BYTE> plain;
     monday->SaveToBytes(plain);
     std::vector<BYTE> file = WithPhoneWaiting(plain, *ann, kAnn.pszPhone);
-    file[KeyOffset(file, *ann)] = 1;
+    const size_t nKey = KeyOffset(file, *ann);
+    ASSERT_LT(nKey, file.size());
+    file[nKey] = 1;
     WriteFile("Damaged.lgf", file);
     monday.reset();
     ui.ClearMessages();
@@ -391,7 +412,9 @@ TEST_F(DatabaseIdentity, ADetailWaitingBehindADamagedKeyNeverReachesAnotherPerso
               std::string::npos);
     EXPECT_EQ(Records("first"), (std::map<DWORD, std::string>{
                                     {1, records.at(1)}, {2, With(records.at(2), kAnn.pszPhone, "0113 4967777")}}));
-    EXPECT_EQ(Bowler(*opened, "Lee")->m_pDbPending, nullptr);
+    const CPlayer* annOpened = Bowler(*opened, "Lee");
+    ASSERT_NE(annOpened, nullptr);
+    EXPECT_EQ(annOpened->m_pDbPending, nullptr);
     ui.OnDialog(IDD_SELECT_PLAYER).SelectString(IDC_SP_LIST, "Lee Ann").OK();
     ui.OnDialog(IDD_EDIT_PLAYER).OK();
     ASSERT_TRUE(opened->OnCmdMsg(ID_PLAYER_EDIT, CN_COMMAND, nullptr));
@@ -406,7 +429,7 @@ TEST_F(DatabaseIdentity, ADetailWaitingBehindADamagedKeyNeverReachesAnotherPerso
     ASSERT_EQ(other.size(), 2u);
     EXPECT_EQ(other.at(1), records.at(1));
     EXPECT_EQ(other.at(2), With(records.at(2), kAnn.pszPhone, "0113 4967777"));
-    EXPECT_EQ(Nums(Bowler(*elsewhere, "Lee")->m_dwDbKey, Bowler(*elsewhere, "Fairweather")->m_dwDbKey), Nums(2, 1));
+    EXPECT_EQ(Nums(KeyOf(*elsewhere, "Lee"), KeyOf(*elsewhere, "Fairweather")), Nums(2, 1));
 }
 
 // Two programs open copies of Monday's league on one new database at the same moment: each bowler
@@ -416,6 +439,7 @@ TEST_F(DatabaseIdentity, TwoProgramsOpeningALeagueOnANewDatabaseAtOnceMakeEachRe
     UseDatabase("first");
     auto monday = SavedLeague("Monday.lgf", {kOwen, kAnn, kBob});
     const Texts bowlers = Bowlers(*monday);
+    ASSERT_EQ(bowlers.size(), 3u);
     monday.reset();
     UseDatabase("new");
     {
@@ -454,6 +478,7 @@ TEST_F(DatabaseIdentity, TwoProgramsOpeningALeagueOnANewDatabaseAtOnceMakeEachRe
     for (const char* pszSurname : {"Fairweather", "Lee", "Ray"}) {
         const CPlayer* pa = Bowler(*a, pszSurname);
         const CPlayer* pb = Bowler(*b, pszSurname);
+        ASSERT_TRUE(pa && pb) << pszSurname;
         EXPECT_EQ(pa->m_dwDbKey, pb->m_dwDbKey) << pszSurname;
         EXPECT_EQ(pa->m_qwDbStamp, pb->m_qwDbStamp) << pszSurname;
         EXPECT_EQ(pa->m_qwDbStamp, StampOf("new", pa->m_dwDbKey)) << pszSurname;
@@ -471,6 +496,7 @@ TEST_F(DatabaseIdentity, ABowlerPlainlyTheSamePersonAsARecordOfTheOtherDatabaseI
 {
     UseDatabase("first");
     const Texts monday = Bowlers(*SavedLeague("Monday.lgf", {kOwen, kAnn}));
+    ASSERT_EQ(monday.size(), 2u);
     UseDatabase("second");
     CBowlerDetails owenThere = kOwen;
     owenThere.pszAddress = "7 Mill Rd";
@@ -486,8 +512,10 @@ TEST_F(DatabaseIdentity, ABowlerPlainlyTheSamePersonAsARecordOfTheOtherDatabaseI
                     "record keeps its own, which other leagues share: Owen Fairweather's address line 1 \"5 Bridge "
                     "St\" (the record keeps \"7 Mill Rd\"). Save the league to keep its bowlers' new links."});
     EXPECT_EQ(Bowlers(*opened), (Texts{second.at(2), monday[1]}));
-    EXPECT_EQ(Nums(Bowler(*opened, "Fairweather")->m_dwDbKey, Bowler(*opened, "Lee")->m_dwDbKey), Nums(2, 3));
-    EXPECT_EQ(Bowler(*opened, "Fairweather")->m_qwDbStamp, StampOf("second", 2));
+    EXPECT_EQ(Nums(KeyOf(*opened, "Fairweather"), KeyOf(*opened, "Lee")), Nums(2, 3));
+    const CPlayer* owen = Bowler(*opened, "Fairweather");
+    ASSERT_NE(owen, nullptr);
+    EXPECT_EQ(owen->m_qwDbStamp, StampOf("second", 2));
     EditPhone(*opened, "Fairweather", "0113 4969999");
     const std::map<DWORD, std::string> now = Records("second");
     EXPECT_EQ(now, (std::map<DWORD, std::string>{{1, second.at(1)},
@@ -523,16 +551,22 @@ TEST_F(DatabaseIdentity, ALeagueOnAnotherComputerKeepsItsDetailsAndTheRecordsAnd
                     "keeps its own, which other leagues share: Owen Gillow's home phone \"01422 300222\" (the record "
                     "keeps \"01422 300999\"). Save the league to keep its bowlers' new links."});
     CPlayer* owen = Bowler(*opened, "Gillow");
+    ASSERT_NE(owen, nullptr);
     EXPECT_EQ(owen->m_dwDbKey, 2u);
     EXPECT_EQ(phones(*owen), (Texts{"01422 300999", "01422 555000", "07700 900111"}));
     EXPECT_EQ(owen->m_pDbPending, nullptr);
+    const CPlayer* ann = Bowler(*opened, "Lee");
+    ASSERT_NE(ann, nullptr);
     const std::map<DWORD, std::string> now = Records("b");
     EXPECT_EQ((Texts{now.at(1), now.at(2), now.at(3), now.at(4)}),
               (Texts{b.at(1), With(b.at(2), "01422 555000||", "01422 555000|07700 900111|"),
-                     b.at(3), Bowlers(*opened)[0]}));
+                     b.at(3), Who(*ann)}));
     EXPECT_EQ(now.at(2), Who(*owen));
     // Thursday, sharing the record, shows the mobile Monday brought.
-    EXPECT_EQ(phones(*Bowler(*Open("Thursday.lgf"), "Gillow")), phones(*owen));
+    const auto thursday = Open("Thursday.lgf");
+    const CPlayer* owenThursday = Bowler(*thursday, "Gillow");
+    ASSERT_NE(owenThursday, nullptr);
+    EXPECT_EQ(phones(*owenThursday), phones(*owen));
     ASSERT_TRUE(opened->OnSaveDocument(dir.File("Monday.lgf").c_str()));
     opened.reset();
 
@@ -545,6 +579,7 @@ TEST_F(DatabaseIdentity, ALeagueOnAnotherComputerKeepsItsDetailsAndTheRecordsAnd
                     "record keeps its own, which other leagues share: Owen Gillow's home phone \"01422 300999\" (the "
                     "record keeps \"01422 300222\"). Save the league to keep its bowlers' new links."});
     owen = Bowler(*home, "Gillow");
+    ASSERT_NE(owen, nullptr);
     EXPECT_EQ(phones(*owen), (Texts{"01422 300222", "01422 555000", "07700 900111"}));
     const std::string owenOnA = Who(*owen);
     EXPECT_EQ(Records("a"), (std::map<DWORD, std::string>{{1, a.at(1)}, {2, owenOnA}}));
@@ -568,6 +603,7 @@ TEST_F(DatabaseIdentity, TwoPeopleOfOneNameAreNeverJoined)
         const std::string strFile = std::string(mine.pszBirthYear) + "Monday.lgf";
         UseDatabase(("a" + std::string(mine.pszBirthYear)).c_str());
         const Texts monday = Bowlers(*SavedLeague(strFile.c_str(), {mine}));
+        ASSERT_EQ(monday.size(), 1u);
         for (const CBowlerDetails& other : others) {
             if (*mine.pszBirthYear == 0 && *other.pszBirthYear != 0)
                 continue;  // the same address and phone, no birth date to tell them apart: one person

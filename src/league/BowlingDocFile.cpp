@@ -262,6 +262,82 @@ void MoveList(CObList& from, CObList& to)
 
 // ---------------------------------------------------------------- details waiting for the database
 
+const char* const kStampsList = "stamps of the player database records";
+
+// A list of the league's last parts, its entries running on to the file's end. A file that ends
+// among them is told so: cut short inside an entry or after one. Where a whole file of this
+// version ends with the list, it may instead be the count that was damaged, and both are said.
+class CTailList
+{
+public:
+    CTailList(CArchive& ar, const char* pszList, bool bEndsTheFile)
+        : m_ar(ar), m_pszList(pszList), m_bEndsTheFile(bEndsTheFile), m_nCount(ar.ReadCountAsStored())
+    {
+    }
+    DWORD GetCount() const { return m_nCount; }
+    // Whether the part after the list, of that name, reads whole from an offset: an entry that
+    // fails where it does shows the count too large.
+    void SetNextPart(const char* pszNext, std::function<bool(size_t)> wholeFrom)
+    {
+        m_pszNext = pszNext;
+        m_nextWholeFrom = std::move(wholeFrom);
+    }
+
+    // Entry i (from 0), read by read(), which may refuse what it reads.
+    template <class F>
+    void ReadEntry(DWORD i, F read)
+    {
+        SetReadEntry(m_pszList, i + 1);
+        const size_t nStart = m_ar.GetPosition();
+        try {
+            read();
+        } catch (const CArchiveException& e) {
+            if (m_nextWholeFrom && m_nextWholeFrom(nStart)) {
+                CString after = "the count";
+                if (i > 0)
+                    after.Format("entry %u", i);
+                CString reason;
+                reason.Format("The file holds a count of %u that cannot be right, in the %s: the %s follow %s.",
+                              m_nCount, m_pszList, m_pszNext, after.GetString());
+                CArchive::ThrowCorrupt(reason);
+            }
+            if (e.m_cause != CArchiveException::endOfFile)
+                throw;
+            if (nStart == m_ar.GetPosition() + m_ar.BytesRemaining())
+                EndsAfter(i);
+            CString reason;
+            reason.Format("It ends inside entry %u of %u in the %s.", i + 1, m_nCount, m_pszList);
+            throw CArchiveException(CArchiveException::endOfFile, reason);
+        }
+    }
+
+private:
+    [[noreturn]] void EndsAfter(DWORD nRead) const
+    {
+        CString entries = "before the one entry";
+        if (nRead == 0 && m_nCount > 1)
+            entries.Format("before the first of the %u entries", m_nCount);
+        else if (nRead > 0)
+            entries.Format("after %u of the %u entries", nRead, m_nCount);
+        CString reason;
+        if (!m_bEndsTheFile) {
+            reason.Format("It ends %s of the %s.", entries.GetString(), m_pszList);
+            throw CArchiveException(CArchiveException::endOfFile, reason);
+        }
+        reason.Format("The file ends %s that it counts in the %s: the count is damaged, or the file is cut short "
+                      "there.",
+                      entries.GetString(), m_pszList);
+        CArchive::ThrowCorrupt(reason);
+    }
+
+    CArchive& m_ar;
+    const char* m_pszList;
+    bool m_bEndsTheFile;
+    DWORD m_nCount;
+    const char* m_pszNext = nullptr;
+    std::function<bool(size_t)> m_nextWholeFrom;
+};
+
 // Only a bowler with a record has anything waiting for it.
 bool Waits(const CPlayer* p)
 {
@@ -299,15 +375,14 @@ void WriteDbStamps(CArchive& ar, const CObList& players)
 
 void ReadDbStamps(CArchive& ar, const CObList& players)
 {
-    const char* const pszList = "stamps of the player database records";
     const std::vector<CPlayer*> byNumber = CBowlingDoc::PlayersByNumber(players);
     std::vector<bool> read(byNumber.size());
-    const DWORD nCount = ar.ReadCount(2 + 8);
-    for (DWORD i = 0; i < nCount; ++i) {
-        SetReadEntry(pszList, i + 1);
+    // The last part of a file of this version: a whole file ends with it.
+    CTailList list(ar, kStampsList, ar.GetFileVersion() == LEAGUE_FILE_VERSION_LINKS);
+    for (DWORD i = 0; i < list.GetCount(); ++i) {
         WORD nPlayerNo = 0;
         ULONGLONG qwStamp = 0;
-        ar >> nPlayerNo >> qwStamp;
+        list.ReadEntry(i, [&] { ar >> nPlayerNo >> qwStamp; });
         CPlayer* p = nPlayerNo < byNumber.size() ? byNumber[nPlayerNo] : nullptr;
         CString reason;
         if (!p)
@@ -345,31 +420,53 @@ void WriteDbWaiting(CArchive& ar, const CObList& players)
 
 void ReadDbWaiting(CArchive& ar, const CObList& players)
 {
-    const char* const pszList = "details waiting for the player database";
     const std::vector<CPlayer*> byNumber = CBowlingDoc::PlayersByNumber(players);
-    // A bowler's number, the detail bits and one byte of a detail at the least.
-    const DWORD nCount = ar.ReadCount(2 + 4 + 1);
-    for (DWORD i = 0; i < nCount; ++i) {
-        SetReadEntry(pszList, i + 1);
-        WORD nPlayerNo = 0;
-        ar >> nPlayerNo;
-        CPlayer* p = nPlayerNo < byNumber.size() ? byNumber[nPlayerNo] : nullptr;
-        CString reason;
-        if (!p)
-            reason.Format("The file holds details waiting for the player database of bowler %u, whom the league "
-                          "does not hold.",
-                          nPlayerNo);
-        else if (p->m_dwDbKey == 0)
-            reason.Format("The file holds details waiting for the player database of %s, who has no record there.",
-                          p->GetFilePlace().GetString());
-        else if (p->m_pDbPending)
-            reason.Format("The file holds details waiting for the player database of %s twice.",
-                          p->GetFilePlace().GetString());
-        if (!reason.IsEmpty())
-            CArchive::ThrowCorrupt(reason);
-        auto pending = std::make_unique<CDbPending>();
-        pending->Read(ar);
-        p->m_pDbPending = std::move(pending);
+    const int nVersion = ar.GetFileVersion();
+    CTailList list(ar, "details waiting for the player database", nVersion == LEAGUE_FILE_VERSION_WAITING);
+    // The stamps, the last part, reading whole from an entry's start to the file's end, each of
+    // a linked bowler, show the count too large: a file cut short ends elsewhere.
+    if (nVersion == LEAGUE_FILE_VERSION_LINKS)
+        list.SetNextPart(kStampsList, [&ar, &byNumber](size_t nPos) {
+            const size_t nEnd = ar.GetPosition() + ar.BytesRemaining();
+            if (nEnd - nPos < 2 || (nEnd - nPos - 2) % (2 + 8) != 0)
+                return false;
+            std::vector<BYTE> rest(nEnd - nPos);
+            ar.PeekAt(nPos, rest.data(), rest.size());
+            if ((rest[0] | rest[1] << 8) * size_t(2 + 8) != rest.size() - 2)
+                return false;
+            std::vector<bool> seen(byNumber.size());
+            for (size_t at = 2; at < rest.size(); at += 2 + 8) {
+                const size_t nPlayerNo = rest[at] | rest[at + 1] << 8;
+                if (nPlayerNo >= byNumber.size() || !byNumber[nPlayerNo] || byNumber[nPlayerNo]->m_dwDbKey == 0 ||
+                    seen[nPlayerNo])
+                    return false;
+                seen[nPlayerNo] = true;
+            }
+            return true;
+        });
+    for (DWORD i = 0; i < list.GetCount(); ++i) {
+        list.ReadEntry(i, [&] {
+            WORD nPlayerNo = 0;
+            ar >> nPlayerNo;
+            CPlayer* p = nPlayerNo < byNumber.size() ? byNumber[nPlayerNo] : nullptr;
+            CString reason;
+            if (!p)
+                reason.Format("The file holds details waiting for the player database of bowler %u, whom the league "
+                              "does not hold.",
+                              nPlayerNo);
+            else if (p->m_dwDbKey == 0)
+                reason.Format("The file holds details waiting for the player database of %s, who has no record "
+                              "there.",
+                              p->GetFilePlace().GetString());
+            else if (p->m_pDbPending)
+                reason.Format("The file holds details waiting for the player database of %s twice.",
+                              p->GetFilePlace().GetString());
+            if (!reason.IsEmpty())
+                CArchive::ThrowCorrupt(reason);
+            auto pending = std::make_unique<CDbPending>();
+            pending->Read(ar);
+            p->m_pDbPending = std::move(pending);
+        });
     }
     SetReadEntry(nullptr, 0);
 }

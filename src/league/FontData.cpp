@@ -214,6 +214,7 @@ struct CFontReadState
     // wants more of a file cut short.
     bool bTakenToEnd = false;
     CReadPlaceMark takenToEndBlames;
+    CString strTakenCutShort;  // what the font's own read would have met at the end
 };
 
 CFontReadState& FontReadState()
@@ -354,6 +355,12 @@ bool TakeToTheFileEnd(CArchive& ar, size_t nStart)
     }
     if (!bTaken)
         return false;
+    const size_t nNameEnd = nStart + sizeof head + head[kFixed];
+    if (nNameEnd > nFileEnd)
+        state.strTakenCutShort = "A text in the file runs past its end.";
+    else
+        state.strTakenCutShort.Format("The file ends too early (4 bytes wanted at offset %zu of %zu).", nNameEnd,
+                                      nFileEnd);
     std::vector<BYTE> rest(ar.BytesRemaining());
     ar.ReadExact(rest.data(), rest.size());
     state.bTakenToEnd = true;
@@ -445,11 +452,15 @@ void ReadNamingDamagedFont(CArchive& ar, const std::function<void()>& read)
     try {
         read();
     } catch (const CArchiveException& e) {
+        // A font taken to the file's end, and the read wanted more, whether a value past the end
+        // or a part that a file of its version holds: the file is cut short in that font.
+        if (state.bTakenToEnd && &ar == state.pFileArchive)
+            throw CArchiveException(CArchiveException::endOfFile, state.strTakenCutShort);
         if (e.m_cause == CArchiveException::endOfFile && &ar == state.pFileArchive) {
-            // The file ends before the read does: it is cut short, a font taken to its end
-            // included, but for a font whose name ran past the end showing a damaged length.
+            // The file ends before the read does: it is cut short, but for a font whose name ran
+            // past the end showing a damaged length.
             BYTE nName = 0;
-            if (!state.bTakenToEnd && state.bReadingFont && state.pFontArchive == &ar &&
+            if (state.bReadingFont && state.pFontArchive == &ar &&
                 NameShowsASign(ar, state.nFontStart) && ar.PeekAt(state.nFontStart + kFixed, &nName, 1) == 1)
                 ThrowDamagedName(doubtBlamed() && !WholeAtAnotherLength(ar, state.nFontStart, nName)
                                      ? doubt.place.GetText()

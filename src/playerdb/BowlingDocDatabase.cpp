@@ -193,6 +193,29 @@ CString LinksText(const CBowlingDoc& doc, const CDbReport& r)
     for (const auto& [strBowler, strHolder] : r.sharedWith)
         sentences.push_back("The league file links " + strBowler + " to the player database record of " + strHolder +
                             ", whose record it is: that link was cut.");
+    // "Ann Lee (now Ann Brown)": a bowler met whose record names another.
+    auto namedMet = [&r] {
+        std::vector<CString> names;
+        for (const CDbReport::CNamedRecord& n : r.met)
+            names.push_back(n.strBowler + (n.strRecord.IsEmpty() ? CString() : " (now " + n.strRecord + ")"));
+        return names;
+    };
+    auto ref = [](const CDbReport::CNamedRecord& n) {
+        CString str;
+        str.Format("unique ref. %08lX", static_cast<unsigned long>(n.dwKey));
+        return str;
+    };
+    if (r.met.size() == 1)
+        sentences.push_back(namedMet()[0] + " was linked again to the bowler's own record in the player "
+                                                     "database, under the same key: the league file's link did not "
+                                                     "show it, but the bowler's details do.");
+    else if (!r.met.empty()) {
+        CString str;
+        str.Format("%zu of the league's bowlers were linked again to their own records in the player database, under "
+                   "the same keys: the league file's links did not show them, but the bowlers' details do (%s).",
+                   r.met.size(), NameList(namedMet()).GetString());
+        sentences.push_back(str);
+    }
     if (r.added.size() == 1)
         sentences.push_back(r.added[0] + " was not in the player database: a record was added to it for the bowler, "
                                          "with the league's details.");
@@ -202,6 +225,16 @@ CString LinksText(const CBowlingDoc& doc, const CDbReport& r)
                    "with the league's details (%s).",
                    r.added.size(), NameList(r.added).GetString());
         sentences.push_back(str);
+    }
+    if (r.probable.size() == 1)
+        sentences.push_back("The player database already holds a record that may be " + r.probable[0].strBowler +
+                            "'s, " + ref(r.probable[0]) + ": nothing else shows whose it is.");
+    else if (!r.probable.empty()) {
+        std::vector<CString> refs;
+        for (const CDbReport::CNamedRecord& n : r.probable)
+            refs.push_back(ref(n) + " for " + n.strBowler);
+        sentences.push_back("The player database already holds records that may be theirs, " + NameList(refs) +
+                            ": nothing else shows whose they are.");
     }
     if (r.relinked.size() == 1)
         sentences.push_back(r.relinked[0] + " was linked to the bowler's own record in the player database, found "

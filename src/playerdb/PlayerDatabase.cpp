@@ -142,6 +142,45 @@ bool SharePhone(const CSharedDetails& a, const CSharedDetails& b)
     return false;
 }
 
+// The same gender, and the same birth date where both have one.
+bool SameGenderAndBirth(const CSharedDetails& a, const CSharedDetails& b)
+{
+    constexpr WORD kGender = PF_MALE | PF_FEMALE;
+    if ((a.m_wFlags & kGender) != (b.m_wFlags & kGender))
+        return false;
+    return !HasBirthDate(a) || !HasBirthDate(b) ||
+           (a.m_nBirthDay == b.m_nBirthDay && a.m_nBirthMonth == b.m_nBirthMonth && a.m_nBirthYear == b.m_nBirthYear);
+}
+
+// A detail that tells a person, held by both and alike: the birth date (where SameGenderAndBirth
+// holds), the membership number, a phone number, the first address line.
+bool IdentifyingDetailAgrees(const CSharedDetails& a, const CSharedDetails& b)
+{
+    return (HasBirthDate(a) && HasBirthDate(b)) || SameHeld(a.m_strMembershipNo, b.m_strMembershipNo) ||
+           SharePhone(a, b) || SameHeld(a.m_strAddress[0], b.m_strAddress[0]);
+}
+
+// Two names, any case and spacing, alike but for one character changed, added or left out.
+bool OneCharacterApart(const CString& strA, const CString& strB)
+{
+    const CString a = Plain(strA), b = Plain(strB);
+    const int nA = a.GetLength(), nB = b.GetLength();
+    if (nA - nB > 1 || nB - nA > 1 || a == b)
+        return false;
+    int i = 0;
+    while (i < nA && i < nB && a[i] == b[i])
+        ++i;
+    const int nSkipA = nA >= nB ? 1 : 0, nSkipB = nB >= nA ? 1 : 0;
+    return a.Mid(i + nSkipA) == b.Mid(i + nSkipB);
+}
+
+// Both names alike but for one character of one of them: what a damaged byte leaves.
+bool NamesOneCharacterApart(const CSharedDetails& a, const CSharedDetails& b)
+{
+    return (SameName(a.m_strFirstName, b.m_strFirstName) && OneCharacterApart(a.m_strSurname, b.m_strSurname)) ||
+           (SameName(a.m_strSurname, b.m_strSurname) && OneCharacterApart(a.m_strFirstName, b.m_strFirstName));
+}
+
 bool Held(const CString& s)
 {
     return !s.IsEmpty();
@@ -187,26 +226,55 @@ bool CPlayerDatabase::PlainlySamePerson(const CSharedDetails& a, const CSharedDe
         return false;
     if (!SameName(a.m_strFirstName, b.m_strFirstName) || !SameName(a.m_strSurname, b.m_strSurname))
         return false;
-    constexpr WORD kGender = PF_MALE | PF_FEMALE;
-    if ((a.m_wFlags & kGender) != (b.m_wFlags & kGender))
-        return false;
-    return !HasBirthDate(a) || !HasBirthDate(b) ||
-           (a.m_nBirthDay == b.m_nBirthDay && a.m_nBirthMonth == b.m_nBirthMonth && a.m_nBirthYear == b.m_nBirthYear);
+    return SameGenderAndBirth(a, b);
 }
 
 bool CPlayerDatabase::SamePersonByDetails(const CSharedDetails& a, const CSharedDetails& b)
 {
-    if (!PlainlySamePerson(a, b))
+    return PlainlySamePerson(a, b) && IdentifyingDetailAgrees(a, b);
+}
+
+bool CPlayerDatabase::SamePersonAtKey(const CSharedDetails& a, const CSharedDetails& b)
+{
+    if (PlainlySamePerson(a, b))
+        return true;
+    if (!SameGenderAndBirth(a, b) || !IdentifyingDetailAgrees(a, b))
         return false;
-    return (HasBirthDate(a) && HasBirthDate(b)) || SameHeld(a.m_strMembershipNo, b.m_strMembershipNo) ||
-           SharePhone(a, b) || SameHeld(a.m_strAddress[0], b.m_strAddress[0]);
+    return (!Plain(a.m_strFirstName).IsEmpty() && SameName(a.m_strFirstName, b.m_strFirstName)) ||
+           NamesOneCharacterApart(a, b);
+}
+
+bool CPlayerDatabase::OneByteApart(ULONGLONG a, ULONGLONG b)
+{
+    int nBytes = 0;
+    for (ULONGLONG x = a ^ b; x != 0; x >>= 8)
+        nBytes += (x & 0xFF) != 0 ? 1 : 0;
+    return nBytes == 1;
+}
+
+CSharedDetails CPlayerDatabase::KnownOfRecord(const CPlayer& p)
+{
+    CSharedDetails known = p;
+    if (!p.m_pDbPending)
+        return known;
+    const CDbPending& w = *p.m_pDbPending;
+    ForEachSharedDetail(
+        [&w](int n, auto& mine, const auto& base) {
+            if (w.m_dwDetails & Bit(n))
+                mine = base;
+        },
+        known, w.m_base);
+    if (w.m_dwDetails & Bit(SD_FLAGS))
+        known.m_wFlags = w.m_base.m_wFlags;
+    return known;
 }
 
 bool CPlayerDatabase::IsHisRecord(const CPlayer& p) const
 {
-    if (p.m_qwDbStamp != 0 && m_file.m_qwStamp != 0)
-        return p.m_qwDbStamp == m_file.m_qwStamp;
-    return PlainlySamePerson(p, m_file);
+    const ULONGLONG qwMine = p.m_qwDbStamp, qwTheirs = m_file.m_qwStamp;
+    if (qwMine != 0 && qwTheirs != 0 && !OneByteApart(qwMine, qwTheirs))
+        return qwMine == qwTheirs;
+    return SamePersonAtKey(KnownOfRecord(p), m_file);
 }
 
 int CPlayerDatabase::GetDbasePlayer(CPlayer* pPlayer, BOOL bSurnameFirst)
@@ -279,26 +347,38 @@ DWORD CPlayerDatabase::KeyOfStamp(ULONGLONG qwStamp)
     return it == m_stamps->end() ? 0 : it->second;
 }
 
-DWORD CPlayerDatabase::FindSamePerson(const CPlayer& p, const std::unordered_map<DWORD, CPlayer*>& held)
+DWORD CPlayerDatabase::FindSamePerson(const CPlayer& p, const std::unordered_map<DWORD, CPlayer*>& held,
+                                      CDbReport::CNamedRecord* pProbable)
 {
-    if (p.m_strSurname.IsEmpty() || m_file.SelectIndex("Names") != 0)
+    // His details waiting for his record are not the record's yet: it is known by what it held.
+    const CSharedDetails known = KnownOfRecord(p);
+    // The record under his key, of his names or a damaged byte away from them.
+    if (pProbable && p.m_dwDbKey != 0 && !held.count(p.m_dwDbKey) && FindDbasePlayer(p.m_dwDbKey) == 0 &&
+        SameGenderAndBirth(known, m_file) &&
+        (PlainlySamePerson(known, m_file) || NamesOneCharacterApart(known, m_file)))
+        pProbable->dwKey = p.m_dwDbKey;
+    if (known.m_strSurname.IsEmpty() || m_file.SelectIndex("Names") != 0)
         return 0;
     m_file.Clear();
-    m_file.m_strSurname = p.m_strSurname;
-    m_file.m_strFirstName = p.m_strFirstName;
+    m_file.m_strSurname = known.m_strSurname;
+    m_file.m_strFirstName = known.m_strFirstName;
     if (m_file.Find() != 0)
         return 0;
     // Two records of that person, and which is his cannot be told.
     DWORD dwFound = 0;
     int nFound = 0;
     do {
-        if (m_file.m_strSurname.CompareNoCase(p.m_strSurname) != 0)
+        if (m_file.m_strSurname.CompareNoCase(known.m_strSurname) != 0)
             break;
-        if (SamePersonByDetails(p, m_file)) {
+        const DWORD dwKey = m_file.m_dwKey;
+        if (SamePersonByDetails(known, m_file)) {
             ++nFound;
-            if (!held.count(m_file.m_dwKey))
-                dwFound = m_file.m_dwKey;
+            if (!held.count(dwKey))
+                dwFound = dwKey;
         }
+        if (pProbable && !held.count(dwKey) && PlainlySamePerson(known, m_file) &&
+            (pProbable->dwKey == 0 || dwKey == p.m_dwDbKey))
+            pProbable->dwKey = dwKey;
     } while (m_file.Next(1) == 0);
     return nFound == 1 ? dwFound : 0;
 }
@@ -438,12 +518,26 @@ BOOL CPlayerDatabase::SettleLinks(const std::vector<CPlayer*>& check, const CObL
         else
             open.push_back(p);
     }
+    // The name a record gives a bowler met under his key, in the order the league shows names,
+    // where it is not the name the league showed.
+    auto recordName = [this](const CPlayer& p) {
+        const bool bSurnameFirst = p.m_strName == p.m_strSurname + " " + p.m_strFirstName;
+        const CString strName = bSurnameFirst ? m_file.m_strSurname + " " + m_file.m_strFirstName
+                                              : m_file.m_strFirstName + " " + m_file.m_strSurname;
+        return SameName(strName, p.m_strName) ? CString() : strName;
+    };
     std::vector<CPlayer*> elsewhere;
     for (CPlayer* p : open) {
-        const bool bAtKey = FindDbasePlayer(p->m_dwDbKey) == 0 && !held.count(p->m_dwDbKey) &&
-                            (p->m_qwDbStamp == 0 || m_file.m_qwStamp == 0) && PlainlySamePerson(*p, m_file);
+        const bool bAtKey = FindDbasePlayer(p->m_dwDbKey) == 0 && !held.count(p->m_dwDbKey) && IsHisRecord(*p);
+        // Met as an earlier version's link is, plainly the same person: nothing to tell. Else the
+        // league file did not show the record his (a stamp or a name damaged, the record renamed).
+        const bool bTold = bAtKey && !((p->m_qwDbStamp == 0 || m_file.m_qwStamp == 0) &&
+                                       PlainlySamePerson(KnownOfRecord(*p), m_file));
+        const CDbReport::CNamedRecord met{p->m_strName, bTold ? recordName(*p) : CString(), p->m_dwDbKey};
         // His stamp on another record: that one is his.
         if (bAtKey && !(m_file.m_qwStamp == 0 && p->m_qwDbStamp != 0 && KeyOfStamp(p->m_qwDbStamp) != 0)) {
+            if (bTold)
+                m_report.met.push_back(met);
             TakeStamp(*p, p->m_dwDbKey);
             hold(p);
         } else
@@ -457,8 +551,9 @@ BOOL CPlayerDatabase::SettleLinks(const std::vector<CPlayer*>& check, const CObL
         DWORD dwKey = p->m_qwDbStamp != 0 ? KeyOfStamp(p->m_qwDbStamp) : 0;
         if (dwKey != 0 && held.count(dwKey))
             dwKey = 0;
+        CDbReport::CNamedRecord probable{p->m_strName};
         if (dwKey == 0) {
-            dwKey = FindSamePerson(*p, held);
+            dwKey = FindSamePerson(*p, held, &probable);
             if (dwKey != 0)
                 TakeStamp(*p, dwKey);
         }
@@ -471,6 +566,8 @@ BOOL CPlayerDatabase::SettleLinks(const std::vector<CPlayer*>& check, const CObL
             }
         } else if (AddAsRecord(*p, !held.count(p->m_dwDbKey))) {
             m_report.added.push_back(p->m_strName);
+            if (probable.dwKey != 0)
+                m_report.probable.push_back(probable);
         } else {
             bAll = FALSE;
             continue;

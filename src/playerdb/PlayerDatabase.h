@@ -42,13 +42,24 @@ struct CDbReport
     // "bowler 7 (Ann Lee)", "bowler 3 (Bob Ray)": her key named the record of another bowler of
     // the league, which stays his; her link to it was cut (and she is among the added or relinked).
     std::vector<std::pair<CString, CString>> sharedWith;
+    // A bowler and a record. Met: the record under his key, which his link did not show his (its
+    // stamp damaged, his name damaged, an earlier version's record under another surname) but his
+    // details did, with its name where that is not his. Probable: for an added bowler, a record of
+    // his name that nothing else showed his or another's.
+    struct CNamedRecord
+    {
+        CString strBowler;
+        CString strRecord;
+        DWORD dwKey = 0;
+    };
+    std::vector<CNamedRecord> met, probable;
     std::vector<CDropped> dropped;
     // A new bowler linked to the record the secretary chose for him ("Similar Names"): the
     // details typed for him that the record held otherwise. The record keeps its own.
     std::vector<CDropped> chosenKept;
     int nWritten = 0;  // waiting details the records took
 
-    bool LinksRemade() const { return !added.empty() || !relinked.empty() || !sharedWith.empty(); }
+    bool LinksRemade() const { return !added.empty() || !relinked.empty() || !sharedWith.empty() || !met.empty(); }
     bool IsEmpty() const
     {
         return !LinksRemade() && dropped.empty() && notKept.empty() && chosenKept.empty() && nWritten == 0;
@@ -107,6 +118,18 @@ public:
     // membership number, a phone number (its digits, in any of the three boxes), or the first
     // address line (any case and spacing). Two people of one name are told apart so.
     static bool SamePersonByDetails(const CSharedDetails& a, const CSharedDetails& b);
+    // The record under a bowler's key, where no stamp tells (either has none, or one damaged byte
+    // sets them apart), is his when plainly the same person; or, the gender and a birth date both
+    // hold alike and an identifying detail agreeing, when the first names agree under another
+    // surname (an earlier version rewrote the record without its stamp), or the names but for one
+    // character (a damaged byte). Another database's record under his key, of another person of
+    // his name, shows none of these.
+    static bool SamePersonAtKey(const CSharedDetails& a, const CSharedDetails& b);
+    // One byte of one stamp damaged gives the other: a record's random stamp is never so near.
+    static bool OneByteApart(ULONGLONG a, ULONGLONG b);
+    // A bowler as the league last knew his record: his details, but each one waiting for it as the
+    // record held it when the league made its change.
+    static CSharedDetails KnownOfRecord(const CPlayer& p);
 
     // Copies the record of the bowler's database key into the bowler; the league's own
     // flag bits (PF_LEAGUE_OWN) are kept, the display name made in the league's name order.
@@ -160,7 +183,8 @@ public:
     static ULONGLONG NewStamp();
 
 private:
-    // The record positioned on is the bowler's (see PlainlySamePerson).
+    // The record positioned on is the bowler's: it carries his stamp, or no stamp tells and it is
+    // the same person (SamePersonAtKey, as the league knew the record).
     bool IsHisRecord(const CPlayer& p) const;
     // Links each bowler of `check` to his own record: the one under his key when it is his; else
     // his record found under another key (its stamp, or the one record of his person by his
@@ -173,9 +197,12 @@ private:
     // The key of the record carrying the stamp, 0 when none does (one walk of the table, kept
     // for the pass).
     DWORD KeyOfStamp(ULONGLONG qwStamp);
-    // The key of the only record of the bowler's person by his details (SamePersonByDetails) that
-    // no other bowler holds; 0 when none or more than one is.
-    DWORD FindSamePerson(const CPlayer& p, const std::unordered_map<DWORD, CPlayer*>& held);
+    // The key of the only record of the bowler's person by his details (SamePersonByDetails, as the
+    // league knew his record) that no other bowler holds; 0 when none or more than one is. Into
+    // pProbable, failing that, a record no other bowler holds that is plainly him, or under his key
+    // a damaged name's byte away from him (his own key's first): named to the secretary, never taken.
+    DWORD FindSamePerson(const CPlayer& p, const std::unordered_map<DWORD, CPlayer*>& held,
+                         CDbReport::CNamedRecord* pProbable = nullptr);
     // He was linked to the record positioned on, found under another key: the league's copy never
     // followed it. What the record lacks waits for it from the league, what he lacks he takes from
     // it (Exchange), and where both hold different values the record keeps its own and the

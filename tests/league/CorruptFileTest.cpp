@@ -1240,3 +1240,101 @@ TEST_F(CorruptFileTest, AFileEndingWhereItsVersionSaysDetailsWaitingFollowIsTold
         << error.GetString();
     EXPECT_TRUE(open.IsSameLeague(reference));
 }
+
+
+// A league kept in the player database, cut at every byte from its last report font on: inside
+// the font, cut short; where the league without its database parts ends, the version's message;
+// inside the details waiting or the stamps, cut short naming the entry; after a whole stamp, the
+// last part's entries, both what a damaged count and a cut leave. None is called a count that
+// cannot be right, nor a font's damaged name length. A count damaged in a whole file is named.
+TEST_F(CorruptFileTest, EveryCutOfADatabaseLeaguesLastPartsIsNamedForWhatItIs)
+{
+    CBowlingDoc doc;
+    BuildSmallLeague(doc);
+    std::vector<size_t> waiting;  // the size of each entry of details waiting
+    DWORD dwKey = 1;
+    for (POSITION pos = doc.m_listPlayers.GetHeadPosition(); pos; ++dwKey) {
+        auto* p = static_cast<CPlayer*>(doc.m_listPlayers.GetNext(pos));
+        p->m_dwDbKey = dwKey;
+        p->m_qwDbStamp = 0x1122334455667700ull + dwKey;
+        if (dwKey % 3 != 1)
+            continue;
+        p->m_pDbPending = std::make_unique<CDbPending>();
+        p->m_pDbPending->m_dwDetails = 1u << SD_PHONE_HOME;
+        p->m_pDbPending->m_base.m_strPhoneHome = "0113 4960000";
+        p->m_pDbPending->m_nTyped[SD_PHONE_HOME] = 1700000000000;
+        waiting.push_back(2 + 4 + 13 + 8);
+        if (dwKey == 4) {
+            p->m_pDbPending->m_dwDetails |= 1u << SD_FLAGS;
+            p->m_pDbPending->m_base.m_wFlags = PF_FEMALE;
+            waiting.back() += 2 + 8;
+        }
+    }
+    const size_t nStamps = static_cast<size_t>(doc.m_listPlayers.GetCount());
+    const Bytes bytes = Save(doc);
+    ASSERT_EQ(bytes[0], LEAGUE_FILE_VERSION_LINKS);
+    ASSERT_EQ(waiting.size(), 4u);
+    const std::vector<size_t> fonts = ArialFonts(bytes);
+    ASSERT_FALSE(fonts.empty());
+    const size_t nLeagueEnd = fonts.back() + 10;  // the junior reports' stats detail
+    const size_t nStampsAt = bytes.size() - 2 - 10 * nStamps;
+    size_t nWaitingEnd = nLeagueEnd + 2;
+    for (size_t n : waiting)
+        nWaitingEnd += n;
+    ASSERT_EQ(nWaitingEnd, nStampsAt);
+
+    auto expected = [&](size_t n) -> std::string {
+        const std::string cut = "The file is cut short: ";
+        if (n < nLeagueEnd)
+            return cut;
+        if (n == nLeagueEnd)
+            return "Its file version, 79, says that the bowlers' links to the player database and the details "
+                   "waiting for it follow the league, but the file ends before them: its version is damaged, or the "
+                   "file is cut short there.";
+        if (n < nLeagueEnd + 2 || (n >= nStampsAt && n < nStampsAt + 2))
+            return cut + "The file ends too early (2 bytes wanted";
+        if (n < nStampsAt) {
+            size_t at = nLeagueEnd + 2, k = 0;
+            while (at + waiting[k] <= n)
+                at += waiting[k++];
+            if (at == n)
+                return cut + "It ends " + (k == 0 ? "before the first" : "after " + std::to_string(k)) +
+                       " of the 4 entries of the details waiting for the player database.";
+            return cut + "It ends inside entry " + std::to_string(k + 1) +
+                   " of 4 in the details waiting for the player database.";
+        }
+        const size_t k = (n - nStampsAt - 2) / 10;
+        const std::string strOf = std::to_string(nStamps);
+        if ((n - nStampsAt - 2) % 10 == 0)
+            return "The file ends " + (k == 0 ? "before the first" : "after " + std::to_string(k)) + " of the " +
+                   strOf + " entries that it counts in the stamps of the player database records: the count is "
+                           "damaged, or the file is cut short there.";
+        return cut + "It ends inside entry " + std::to_string(k + 1) + " of " + strOf +
+               " in the stamps of the player database records.";
+    };
+    const size_t nFirst = fonts.back() - 9;  // the last font's heights
+    for (size_t n = nFirst; n < bytes.size(); ++n) {
+        SCOPED_TRACE(testing::Message() << "cut at " << n << " of " << bytes.size());
+        CString error;
+        ASSERT_FALSE(open.LoadFromBytes(Bytes(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(n)),
+                                        "damaged.lgf", error));
+        const std::string said = error.GetString(), lead = "The league file \"damaged.lgf\" cannot be opened. ";
+        ASSERT_EQ(said.rfind(lead, 0), 0u) << said;
+        EXPECT_EQ(said.substr(lead.size()).rfind(expected(n), 0), 0u) << said;
+        EXPECT_EQ(said.find("cannot be right"), std::string::npos) << said;
+        EXPECT_EQ(said.find("name's length"), std::string::npos) << said;
+    }
+
+    // Whole files: one more entry of details waiting counted runs into the stamps; two more
+    // stamps counted leave the file ending after all it holds.
+    Bytes counted = bytes;
+    counted[nLeagueEnd] = 5;
+    ExpectRefused(counted, "The file holds a count of 5 that cannot be right, in the details waiting for the player "
+                           "database: the stamps of the player database records follow entry 4.");
+    counted = bytes;
+    counted[nStampsAt] = static_cast<BYTE>(nStamps + 2);
+    ExpectRefused(counted, ("The file ends after " + std::to_string(nStamps) + " of the " +
+                            std::to_string(nStamps + 2) + " entries that it counts in the stamps")
+                               .c_str());
+    EXPECT_TRUE(open.IsSameLeague(reference));
+}

@@ -473,6 +473,63 @@ TEST_F(PlayerDatabaseTest, TheSamePersonUnderAnotherKeyIsTheNamesAndOneIdentifyi
     }
 }
 
+// Under his own key, where no stamp tells, a record is the bowler's when plainly him; or, an
+// identifying detail agreeing, under another surname with his first name, or with his names but
+// for one character. Never of the other gender or birth date, nor on names alone.
+TEST_F(PlayerDatabaseTest, TheSamePersonUnderHisKeyIsToldThroughARenameOrADamagedByte)
+{
+    auto jane = [](const char* pszFirst, const char* pszSurname, const char* pszPhone) {
+        CSharedDetails p;
+        p.m_strFirstName = pszFirst;
+        p.m_strSurname = pszSurname;
+        p.m_strPhoneHome = pszPhone;
+        p.m_wFlags = PF_FEMALE;
+        return p;
+    };
+    const CSharedDetails league = jane("Jane", "Smith", "0161 4960002");
+    const struct
+    {
+        CSharedDetails record;
+        bool bHers;
+    } cases[] = {
+        {jane("jane", "SMITH", ""), true},
+        {jane("Jane", "Brown", "0161 496 0002"), true},
+        {jane("Jane", "Brown", "0161 4960003"), false},
+        {jane("Jane", "Brown", ""), false},
+        {jane("Jane", "Smoth", "0161 4960002"), true},
+        {jane("Jane", "Smth", "0161 4960002"), true},
+        {jane("Jane", "Smithe", "0161 4960002"), true},
+        {jane("Jone", "Smith", "0161 4960002"), true},
+        {jane("Jone", "Smoth", "0161 4960002"), false},
+        {jane("Joan", "Smith", "0161 4960002"), false},
+        {jane("Jane", "Smoth", ""), false},
+        {jane("", "Smith", "0161 4960002"), false},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        EXPECT_EQ(CPlayerDatabase::SamePersonAtKey(league, c.record), c.bHers) << "case " << n;
+        EXPECT_EQ(CPlayerDatabase::SamePersonAtKey(c.record, league), c.bHers) << "case " << n;
+        ++n;
+    }
+    CSharedDetails other = jane("Jane", "Brown", "0161 4960002");
+    other.m_wFlags = PF_MALE;
+    EXPECT_FALSE(CPlayerDatabase::SamePersonAtKey(league, other));
+    other = jane("Jane", "Brown", "0161 4960002");
+    CSharedDetails born = league;
+    born.m_nBirthYear = 1970, other.m_nBirthYear = 1971;
+    EXPECT_FALSE(CPlayerDatabase::SamePersonAtKey(born, other));
+    other.m_nBirthYear = 1970;
+    EXPECT_TRUE(CPlayerDatabase::SamePersonAtKey(born, other));
+
+    // One damaged byte of a stamp, and no more.
+    constexpr ULONGLONG qw = 0x0123456789ABCDEFull;
+    EXPECT_TRUE(CPlayerDatabase::OneByteApart(qw, qw ^ 0x0000FF0000000000ull));
+    EXPECT_TRUE(CPlayerDatabase::OneByteApart(qw, qw ^ 1));
+    EXPECT_FALSE(CPlayerDatabase::OneByteApart(qw, qw));
+    EXPECT_FALSE(CPlayerDatabase::OneByteApart(qw, qw ^ 0x0100000000000001ull));
+    EXPECT_FALSE(CPlayerDatabase::OneByteApart(qw, 0x1122334455667788ull));
+}
+
 // A record is a bowler's only when it carries his stamp. Under Tom's key another database holds
 // Sue: she is not read into him nor written over; he becomes a record of his own, and his stamp
 // goes with him. A record of an earlier version (no stamp) is his when plainly the same person,

@@ -207,11 +207,15 @@ void CArchive::WriteCount(DWORD dwCount)
     }
 }
 
+DWORD CArchive::ReadCountAsStored()
+{
+    const DWORD n = static_cast<WORD>(ReadLE(2));
+    return n == 0xFFFF ? static_cast<DWORD>(ReadLE(4)) : n;
+}
+
 DWORD CArchive::ReadCount(size_t nMinElementSize)
 {
-    DWORD n = static_cast<WORD>(ReadLE(2));
-    if (n == 0xFFFF)
-        n = static_cast<DWORD>(ReadLE(4));
+    const DWORD n = ReadCountAsStored();
     if (nMinElementSize == 0)
         nMinElementSize = 1;
     if (n > BytesRemaining() / nMinElementSize) {

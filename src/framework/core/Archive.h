@@ -116,6 +116,9 @@ public:
     // A count of elements of at least nMinElementSize bytes each; one that cannot fit in
     // the bytes that remain is corrupt.
     DWORD ReadCount(size_t nMinElementSize = 1);
+    // A count as the file holds it, not weighed against the bytes left: for a list whose entries
+    // are read one by one, the first that is not there telling why.
+    DWORD ReadCountAsStored();
 
     // Throws the archive exception for a corrupt stream, naming the reason.
     [[noreturn]] static void ThrowCorrupt(const CString& reason);

@@ -464,7 +464,7 @@ TEST(PlayerOnRealWidgets, AStatusPassedByIsTheChosenRecordsAndOnePickedIsTheSecr
     CBowlingDoc doc;
     BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
     doc.m_bPlayerDatabase = 1;
-    ASSERT_TRUE(doc.m_pPlayerDb && doc.m_pPlayerDb->IsOpen());
+    ASSERT_TRUE(doc.PlayerDbReady());
     for (const char* name : {"Jane Smith", "Ruth Cole"}) {
         CPlayer p;
         const CString s(name);

@@ -122,9 +122,10 @@ TEST_F(Sample, OnlyWhatLaterMatchesCountMovesThem)
 }
 
 // Every date of the season a week on (Fixture Dates): nothing was bowled in another order, and
-// nothing is worked again. One side's day moved past the next round moves the matches after it
-// that count what was bowled before their own day: none here, where every other side bowled on
-// its day, but the moved side's own match is worked on its new day.
+// nothing is worked again. One side's day moved past its next match moves the matches that
+// counted it by its old day and no longer do: its team's round-5 match, bowled before the new
+// day; round 6, on that day, still counts it (an earlier round's match of the same day). The
+// moved side's own match is worked on its new day.
 TEST_F(Sample, NewDatesWorkOnlyTheMatchesTheyMove)
 {
     CLaterMatches later(doc);
@@ -139,11 +140,14 @@ TEST_F(Sample, NewDatesWorkOnlyTheMatchesTheyMove)
     EXPECT_EQ(later.Rework(), 0);
 
     CFixture* f = Match(4, 2);
-    const V held = Worked(*f);
+    CFixture* pNext = doc.FindFixtureForTeam(f->m_nTeamA, 5);
+    ASSERT_NE(pNext, nullptr);
+    const V held = Worked(*f), heldNext = Worked(*pNext);
     later.NoteAll();
     f->m_timePlayed[0] = Match(6, 1)->m_timeDue;
-    EXPECT_EQ(later.Rework(), 1);
+    EXPECT_EQ(later.Rework(), 2);
     EXPECT_NE(Worked(*f), held);
+    EXPECT_NE(Worked(*pNext), heldNext);
     doc.Recalculate();
     ExpectEveryMatchAsItsScoresheetWorksIt();
 }

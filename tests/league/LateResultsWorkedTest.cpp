@@ -218,6 +218,18 @@ int Team1TeamAverage(WorkedLeague& L, int nRound)
     return static_cast<int>(f->m_nTeamAverage[WorkedLeague::SideOf(f, 1)][0]);
 }
 
+// A match of Team 1 as docs/scoring.md works it: Team 1's team average and team handicap of
+// game 1, its opponent's, and the match points of each, in half points.
+V Team1Match(WorkedLeague& L, int nRound)
+{
+    const CFixture* f = L.Match(nRound, 1);
+    if (!f)
+        return {};
+    const int a = WorkedLeague::SideOf(f, 1), b = 1 - a;
+    return {int(f->m_nTeamAverage[a][0]), int(f->m_nTeamHandicap[a][0]), int(f->m_nTeamAverage[b][0]),
+            int(f->m_nTeamHandicap[b][0]), f->m_nHandicapMatchPoints[a],  f->m_nHandicapMatchPoints[b]};
+}
+
 } // namespace
 
 TEST(LateResultsWorked, EveryOrderOfTypingGivesOneSetOfFigures)
@@ -235,6 +247,10 @@ TEST(LateResultsWorked, EveryOrderOfTypingGivesOneSetOfFigures)
     EXPECT_EQ(Team1TeamAverage(inOrder, 4), Team1Average({1, 2}));
     EXPECT_EQ(Team1TeamAverage(inOrder, 3), Team1Average({1, 2, 4}));
     EXPECT_EQ(Team1TeamAverage(inOrder, 5), Team1Average({1, 2, 3, 4}));
+    // As docs/scoring.md works them by hand: round 4, 486 against Team 4's 487, no team
+    // handicap, 8 points to 5; the late round 3, 488 against Team 2's 501, 10 a game.
+    EXPECT_EQ(Team1Match(inOrder, 4), (V{486, 0, 487, 0, 10, 16}));
+    EXPECT_EQ(Team1Match(inOrder, 3), (V{488, 10, 501, 0, 6, 20}));
     const V stored = inOrder.Stored(), standings = inOrder.Standings();
 
     // Team 1's round 3 typed after round 4: its opponent's side, bowled on its day, counts for
@@ -326,6 +342,10 @@ TEST(LateResultsWorked, ADatePlayedMovedPastALaterRoundAndBack)
     EXPECT_EQ(Team1TeamAverage(L, 3), Team1Average({1, 4}));
     EXPECT_EQ(Team1TeamAverage(L, 4), Team1Average({1}));
     EXPECT_EQ(Team1TeamAverage(L, 5), Team1Average({1, 2, 3, 4}));
+    // By hand: round 4 on 498, Team 4 taking 8 a game and 9 points to 4; round 3 on 495, 4 a
+    // game, 3 points to 10 as before.
+    EXPECT_EQ(Team1Match(L, 4), (V{498, 0, 487, 8, 8, 18}));
+    EXPECT_EQ(Team1Match(L, 3), (V{495, 4, 501, 0, 6, 20}));
 
     MoveTo(9);
     ASSERT_EQ(L.notices.size(), nNotices + 2);

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -205,4 +206,41 @@ TEST(LaterMatches, EachMatchSharingTheRoundsFiguresTakesTheBlindCountsAsTheRound
     pRound1->m_nScore[0][0] = 180;
     EXPECT_EQ(later.Rework(), 2);
     EXPECT_EQ((V{pTwice[0]->m_nScore[0][0], pTwice[1]->m_nScore[0][0]}), (V{170, 170}));
+}
+
+// Two matches of one round due on different days share no figures. Team 1 bowls round 2 twice (a
+// make-up pairing): against Team 3 on 9 September, its day, and against Team 4, due and bowled on
+// the 10th, which counts the first. Everybody enters at 150.0. Round 1's 200 corrected to 180:
+// the first on round 1 alone, 180, handicap (200 - 180) x 80 / 100 = 16; the second on round 1
+// and the first's 100, (180 + 100) / 2 = 140, handicap 48.
+TEST(LaterMatches, MatchesOfOneRoundDueOnDifferentDaysAreWorkedEachOnItsOwnDay)
+{
+    RecalcTestLeague L(4, 1, 1);
+    CBowlingDoc& doc = L.doc;
+    for (int t = 1; t <= 4; ++t)
+        L.Player(t * 10 + 1)->SetEnteringAverage(1500);
+    doc.m_HcpPoints.m_bTeam = 1;
+    doc.m_HcpPoints.m_nTeamGame[0] = 2;
+    CFixture* pRound1 = L.AddMatch(1, 1, 2, {{200}}, {{150}});
+    CFixture* pOther = L.AddMatch(1, 3, 4, {{150}}, {{150}});
+    CFixture* pFirst = L.AddMatch(2, 1, 3, {{100}}, {{150}});
+    CFixture* pSecond = L.AddMatch(2, 1, 4, {{150}}, {{150}});
+    const CTime start(2024, 9, 2, 19, 30, 0);
+    const std::pair<CFixture*, int> days[] = {{pRound1, 0}, {pOther, 0}, {pFirst, 7}, {pSecond, 8}};
+    for (auto [f, nDays] : days)
+        f->m_timeDue = f->m_timePlayed[0] = f->m_timePlayed[1] = start + CTimeSpan(nDays, 0, 0, 0);
+    doc.m_nCurrentRound = 2;
+    doc.Recalculate();
+    for (CFixture* f : {pRound1, pOther, pFirst, pSecond}) {
+        CMatchWorking working;
+        working.Bind(&doc, f, 1, TRUE, FALSE);
+        working.WorkPlayedMatch();
+    }
+    EXPECT_EQ((V{pFirst->m_nHandicap[0][0], pSecond->m_nHandicap[0][0]}), (V{0, 40}));
+
+    CLaterMatches later(doc);
+    later.Note(*pRound1);
+    pRound1->m_nScore[0][0] = 180;
+    EXPECT_EQ(later.Rework(), 2);
+    EXPECT_EQ((V{pFirst->m_nHandicap[0][0], pSecond->m_nHandicap[0][0]}), (V{16, 48}));
 }

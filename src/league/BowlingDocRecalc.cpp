@@ -80,8 +80,6 @@ private:
     std::vector<CPlayer*> m_members;
 };
 
-CTime StartOfDay(CTime t) { return CTime(t.GetYear(), t.GetMonth(), t.GetDay(), 0, 0, 0); }
-
 bool SameDay(CTime a, CTime b)
 {
     return a.GetYear() == b.GetYear() && a.GetMonth() == b.GetMonth() && a.GetDay() == b.GetDay();
@@ -523,11 +521,19 @@ CBowlingDoc::CBowledBefore::CBowledBefore(const CFixture& match, CTime day)
 {
 }
 
-CBowlingDoc::CBowledBefore::CBowledBefore(int nRound, CTime due, CTime day)
-    : m_nRound(nRound), m_dayStart(StartOfDay(day.GetTime() != 0 ? day : due)),
-      // A day lasts 23 to 25 hours: a day and a quarter on is always the next.
-      m_nextDayStart(StartOfDay(m_dayStart + CTimeSpan(1, 6, 0, 0))), m_bDueDay(SameDay(m_dayStart, due))
+CBowlingDoc::CBowledBefore::CBowledBefore(int nRound, CTime due, CTime day) : m_nRound(nRound)
 {
+    // The rework asks this of every match it passes: the day's bounds are taken from one
+    // broken-down time, the next day's start by the calendar (a day lasts 23 to 25 hours).
+    struct tm t {};
+    (day.GetTime() != 0 ? day : due).GetLocalTm(&t);
+    t.tm_hour = t.tm_min = t.tm_sec = 0;
+    t.tm_isdst = -1;
+    struct tm next = t;
+    m_dayStart = CTime(static_cast<LONGLONG>(mktime(&t)));
+    ++next.tm_mday;
+    m_nextDayStart = CTime(static_cast<LONGLONG>(mktime(&next)));
+    m_bDueDay = m_dayStart <= due && due < m_nextDayStart;
 }
 
 int CBowlingDoc::SidesBowledBefore(const CFixture& other, const CFixture& match, const CBowledBefore& before)

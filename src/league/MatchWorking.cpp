@@ -32,7 +32,7 @@ bool SideBowledBefore(const CFixture& match, const CBowlingDoc::CBowledBefore& d
 
 bool CHeldFigures::Holds(const CFixture& match, CTime date) const
 {
-    if (!m_bHeld)
+    if (!m_bHeld || match.m_nRound != m_nRound)
         return false;
     const CBowlingDoc::CBowledBefore day(match, date);
     if (day.Round() != m_nRound || day.DayStart() != m_dayStart || day.IsDueDay() != m_bDueDay)

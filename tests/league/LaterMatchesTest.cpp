@@ -2,6 +2,7 @@
 // in, a vacancy, a blind game and a pacer): which matches a change moves, and that every match
 // worked again sharing its round's figures is worked exactly as its scoresheet works it alone.
 #include "RecalcTestLeague.h"
+#include "TimeZone.h"
 #include "league/BowlingDoc.h"
 #include "league/Fixture.h"
 #include "league/MatchWorking.h"
@@ -243,4 +244,32 @@ TEST(LaterMatches, MatchesOfOneRoundDueOnDifferentDaysAreWorkedEachOnItsOwnDay)
     pRound1->m_nScore[0][0] = 180;
     EXPECT_EQ(later.Rework(), 2);
     EXPECT_EQ((V{pFirst->m_nHandicap[0][0], pSecond->m_nHandicap[0][0]}), (V{16, 48}));
+}
+
+// A day is the secretary's calendar day, 25 or 23 hours long where the clocks change (London, 27
+// October and 31 March 2024). A round-4 side bowled on its due day, at 19:30, counts what was
+// bowled the evening before and a round-3 match bowled that morning, not one bowled just after
+// midnight, nor a round-5 match of its own day; a side bowled a day early counts nothing of its
+// own day.
+TEST(LaterMatches, ADayIsTheCalendarDayWhereTheClocksChange)
+{
+    const ScopedTimeZone zone("Europe/London");
+    for (int nMonth : {10, 3}) {
+        const int nDay = nMonth == 10 ? 27 : 31;
+        SCOPED_TRACE(nMonth);
+        const CTime due(2024, nMonth, nDay, 19, 30, 0);
+        const CBowlingDoc::CBowledBefore onDue(4, due, CTime());
+        EXPECT_TRUE(onDue.IsDueDay());
+        EXPECT_TRUE(onDue.Counts(5, CTime(2024, nMonth, nDay - 1, 23, 30, 0)));
+        EXPECT_TRUE(onDue.Counts(3, CTime(2024, nMonth, nDay, 0, 30, 0)));
+        EXPECT_TRUE(onDue.Counts(3, CTime(2024, nMonth, nDay, 23, 50, 0)));
+        EXPECT_FALSE(onDue.Counts(3, CTime(2024, nMonth, nDay + 1, 0, 10, 0)));
+        EXPECT_FALSE(onDue.Counts(5, CTime(2024, nMonth, nDay, 9, 0, 0)));
+        EXPECT_FALSE(onDue.Counts(4, CTime(2024, nMonth, nDay, 9, 0, 0)));
+
+        const CBowlingDoc::CBowledBefore early(4, due, CTime(2024, nMonth, nDay - 1, 20, 0, 0));
+        EXPECT_FALSE(early.IsDueDay());
+        EXPECT_TRUE(early.Counts(5, CTime(2024, nMonth, nDay - 2, 23, 50, 0)));
+        EXPECT_FALSE(early.Counts(3, CTime(2024, nMonth, nDay - 1, 0, 30, 0)));
+    }
 }

@@ -460,16 +460,39 @@ public:
     void ResetStatistics(int nRound = 0);
     void AccumulatePlayersHcpMode();      // the statistics pass up to the current round
     void AccumulatePlayersScrMode();
-    // The averages and handicaps in force at a match for a side that bowled on the date:
-    // every match of the rounds before it, or, when the side bowled on another day than
-    // the match was due, every side of a match that bowled before that day. Never the
-    // current round.
+    // The averages and handicaps in force at a match for a side that bowled on the date: the
+    // games bowled before it (CBowledBefore). Never the current round.
     void RecalculateFixture(CTime date, const CFixture& match);
+    // What the figures in force at a side of a match count: each side of another match by the
+    // day it bowled (its date played, else the day its match was due), whatever its round. What
+    // was bowled before the side's day counts; of the day itself, the matches of earlier rounds
+    // when the side bowled on the day its match was due (a late match bowled on the day of its
+    // side's next match counts for that one), nothing when it bowled on another day. Nothing
+    // bowled on a later day. The statistics pass and the rework of later matches both ask it.
+    class CBowledBefore
+    {
+    public:
+        // A side of match that bowled on day (0: the day the match was due).
+        CBowledBefore(const CFixture& match, CTime day);
+        CBowledBefore(int nRound, CTime due, CTime day);
+        // A side of a match of nRound that bowled on the day bowled.
+        bool Counts(int nRound, CTime bowled) const
+        {
+            return bowled < m_dayStart || (m_bDueDay && bowled < m_nextDayStart && nRound < m_nRound);
+        }
+        int Round() const { return m_nRound; }
+        CTime DayStart() const { return m_dayStart; }
+        bool IsDueDay() const { return m_bDueDay; }
+
+    private:
+        int m_nRound;
+        CTime m_dayStart, m_nextDayStart;
+        bool m_bDueDay;
+    };
     // The sides of another match whose games count for the figures in force at match (bit 1
-    // side A, bit 2 side B, BOTH_SIDES): those of the rounds before it, or, worked to the day
-    // that starts at dayStart, each side that bowled before that day.
+    // side A, bit 2 side B, BOTH_SIDES); never the match itself.
     static constexpr int BOTH_SIDES = 3;
-    static int SidesBowledBefore(const CFixture& other, const CFixture& match, CTime dayStart);
+    static int SidesBowledBefore(const CFixture& other, const CFixture& match, const CBowledBefore& before);
     // Whether RecalculateFixture gives the same figures worked to either date: two times of
     // one day.
     static bool SameFiguresDay(CTime a, CTime b);
@@ -837,10 +860,10 @@ public:
 
 private:
     // ==== recalculation, standings, rankings, schedule (helpers) ====
-    // Every match up to nLastRound, or, with pBefore, those bowled before it (on the day of
-    // m_timeStats when pBefore was bowled on another day than it was due).
+    // Every match up to nLastRound, or, with pBefore, the sides bowled before it, its side
+    // worked to the day of m_timeStats (CBowledBefore).
     void AccumulatePass(int nPass, int nLastRound, const CFixture* pBefore = nullptr);
-    // nSides: the sides that count (CBowlingDoc::SidesBowledBefore), both unless worked to a day.
+    // nSides: the sides that count (CBowlingDoc::SidesBowledBefore).
     void AccumulateFixture(CFixture* pFixture, int nPass, bool bMainPass, std::vector<CPlayer*>& bowled,
                            int nSides = BOTH_SIDES);
     void AccumulateWins(CFixture* pFixture, int nPass, int nGames, int nPlayers);

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <unordered_map>
 
 void (*CBowlingDoc::s_pfnAutomaticAwards)(CBowlingDoc* pDoc, int nRound) = [](CBowlingDoc* pDoc, int nRound) {
@@ -79,8 +80,6 @@ private:
     std::vector<CPlayer*> m_members;
 };
 
-CTime StartOfDay(CTime t) { return CTime(t.GetYear(), t.GetMonth(), t.GetDay(), 0, 0, 0); }
-
 bool SameDay(CTime a, CTime b)
 {
     return a.GetYear() == b.GetYear() && a.GetMonth() == b.GetMonth() && a.GetDay() == b.GetDay();
@@ -132,10 +131,9 @@ void CBowlingDoc::AccumulatePass(int nPass, int nLastRound, const CFixture* pBef
         }
     }
 
-    // A side bowled on another day than its match was due counts what was bowled before it.
-    CTime dayStart;
-    if (pBefore && !SameDay(m_timeStats, pBefore->m_timeDue))
-        dayStart = StartOfDay(m_timeStats);
+    std::optional<CBowledBefore> before;
+    if (pBefore)
+        before.emplace(*pBefore, m_timeStats);
 
     struct CRoundsBowled
     {
@@ -149,7 +147,7 @@ void CBowlingDoc::AccumulatePass(int nPass, int nLastRound, const CFixture* pBef
     for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
         CFixture* f = static_cast<CFixture*>(m_listFixtures.GetNext(pos));
         int nSides = BOTH_SIDES;
-        if (f->m_nRound == 0 || (pBefore ? (nSides = SidesBowledBefore(*f, *pBefore, dayStart)) == 0
+        if (f->m_nRound == 0 || (pBefore ? (nSides = SidesBowledBefore(*f, *pBefore, *before)) == 0
                                          : f->m_nRound > nLastRound))
             continue;
         split.Reach(f->m_nRound);
@@ -518,14 +516,33 @@ void CBowlingDoc::AccumulateWins(CFixture* f, int nPass, int nGames, int nPlayer
 
 // ------------------------------------------------------------------ entry points
 
-int CBowlingDoc::SidesBowledBefore(const CFixture& other, const CFixture& match, CTime dayStart)
+CBowlingDoc::CBowledBefore::CBowledBefore(const CFixture& match, CTime day)
+    : CBowledBefore(match.m_nRound, match.m_timeDue, day)
+{
+}
+
+CBowlingDoc::CBowledBefore::CBowledBefore(int nRound, CTime due, CTime day) : m_nRound(nRound)
+{
+    // The rework asks this of every match it passes: the day's bounds are taken from one
+    // broken-down time, the next day's start by the calendar (a day lasts 23 to 25 hours).
+    struct tm t {};
+    (day.GetTime() != 0 ? day : due).GetLocalTm(&t);
+    t.tm_hour = t.tm_min = t.tm_sec = 0;
+    t.tm_isdst = -1;
+    struct tm next = t;
+    m_dayStart = CTime(static_cast<LONGLONG>(mktime(&t)));
+    ++next.tm_mday;
+    m_nextDayStart = CTime(static_cast<LONGLONG>(mktime(&next)));
+    m_bDueDay = m_dayStart <= due && due < m_nextDayStart;
+}
+
+int CBowlingDoc::SidesBowledBefore(const CFixture& other, const CFixture& match, const CBowledBefore& before)
 {
     if (&other == &match)
         return 0;
-    if (dayStart.GetTime() == 0)
-        return other.m_nRound < match.m_nRound ? BOTH_SIDES : 0;
     // Each side by its own day: a bowler's games count by the day his side bowled them.
-    return (other.GetDayBowled(0) < dayStart ? 1 : 0) | (other.GetDayBowled(1) < dayStart ? 2 : 0);
+    return (before.Counts(other.m_nRound, other.GetDayBowled(0)) ? 1 : 0) |
+           (before.Counts(other.m_nRound, other.GetDayBowled(1)) ? 2 : 0);
 }
 
 bool CBowlingDoc::SameFiguresDay(CTime a, CTime b) { return SameDay(a, b); }

@@ -19,12 +19,11 @@ bool IsDay(const std::optional<CTime>& held, CTime day)
     return held && CBowlingDoc::SameFiguresDay(*held, day);
 }
 
-// The day RecalculateFixture works a match's figures to, and whether they are those of the
-// rounds before its round (the day it was due) rather than of the day itself.
-CTime FiguresDate(const CFixture& match, CTime date) { return date.GetTime() != 0 ? date : match.m_timeDue; }
-bool ByRound(const CFixture& match, CTime date)
+// Whether a side of the match bowled before the day its figures are worked to: the figures
+// leave the match's own sides out, so they would count for another match of the same day.
+bool SideBowledBefore(const CFixture& match, const CBowlingDoc::CBowledBefore& day)
 {
-    return CBowlingDoc::SameFiguresDay(FiguresDate(match, date), match.m_timeDue);
+    return match.GetDayBowled(0) < day.DayStart() || match.GetDayBowled(1) < day.DayStart();
 }
 
 } // namespace
@@ -33,21 +32,23 @@ bool ByRound(const CFixture& match, CTime date)
 
 bool CHeldFigures::Holds(const CFixture& match, CTime date) const
 {
-    if (!m_bHeld)
+    if (!m_bHeld || match.m_nRound != m_nRound)
         return false;
-    if (ByRound(match, date))
-        return m_bByRound && m_nRound == match.m_nRound;
-    // A day's figures leave out the match's own games: they serve that match alone.
-    return !m_bByRound && m_pMatch == &match && CBowlingDoc::SameFiguresDay(m_day, FiguresDate(match, date));
+    const CBowlingDoc::CBowledBefore day(match, date);
+    if (day.Round() != m_nRound || day.DayStart() != m_dayStart || day.IsDueDay() != m_bDueDay)
+        return false;
+    return &match == m_pMatch || (!m_bOwnSideBefore && !SideBowledBefore(match, day));
 }
 
 void CHeldFigures::Keep(const CFixture& match, CTime date)
 {
+    const CBowlingDoc::CBowledBefore day(match, date);
     m_bHeld = true;
-    m_bByRound = ByRound(match, date);
-    m_nRound = match.m_nRound;
+    m_nRound = day.Round();
+    m_dayStart = day.DayStart();
+    m_bDueDay = day.IsDueDay();
     m_pMatch = &match;
-    m_day = FiguresDate(match, date);
+    m_bOwnSideBefore = SideBowledBefore(match, day);
     m_bowlers.clear();
     for (POSITION pos = m_doc.m_listPlayers.GetHeadPosition(); pos;) {
         auto* p = static_cast<CPlayer*>(m_doc.m_listPlayers.GetNext(pos));
@@ -461,14 +462,13 @@ bool SameWorked(const CFixture& x, const CFixture& y)
 
 bool BothPlayed(const CFixture& f) { return f.m_bPlayed[0] && f.m_bPlayed[1]; }
 
-CTime StartOfDay(CTime t) { return CTime(t.GetYear(), t.GetMonth(), t.GetDay(), 0, 0, 0); }
-
-// A changed match as the figures of others count it: the rounds before whose round, and each
-// side that bowled, by its day.
+// A changed match as the figures of others count it: its round, and each side that bowled, by
+// its day.
 struct CCounted
 {
     int nRound = 0;       // 0: nothing of it counts
-    CTime day[2];         // a side's day, 0 when it has no result
+    bool bPlayed[2] = {}; // a side with a result
+    CTime day[2];
 };
 
 CCounted CountedOf(const CFixture& f)
@@ -477,37 +477,25 @@ CCounted CountedOf(const CFixture& f)
     if (f.m_nRound == 0 || (!f.m_bPlayed[0] && !f.m_bPlayed[1]))
         return c;
     c.nRound = f.m_nRound;
-    for (int s = 0; s < 2; ++s)
-        if (f.m_bPlayed[s])
-            c.day[s] = f.GetDayBowled(s);
+    for (int s = 0; s < 2; ++s) {
+        c.bPlayed[s] = f.m_bPlayed[s] != 0;
+        c.day[s] = f.GetDayBowled(s);
+    }
     return c;
 }
 
-// What the figures in force at one side of a match count: the rounds before its round when
-// it bowled on the day the match was due, else what was bowled before its own day.
-struct CCounting
+// What the figures in force at one side of a match count.
+CBowlingDoc::CBowledBefore CountingOf(const CFixture& n, int nSide)
 {
-    bool bByRound;
-    int nRound;
-    CTime dayStart;
-};
-
-CCounting CountingOf(const CFixture& n, int nSide)
-{
-    const CTime day = n.GetDayBowled(nSide);
-    if (CBowlingDoc::SameFiguresDay(day, n.m_timeDue))
-        return {true, n.m_nRound, CTime()};
-    return {false, n.m_nRound, StartOfDay(day)};
+    return CBowlingDoc::CBowledBefore(n, n.GetDayBowled(nSide));
 }
 
-bool Counts(const CCounting& side, const CCounted& c)
+bool Counts(const CBowlingDoc::CBowledBefore& side, const CCounted& c)
 {
     if (c.nRound == 0)
         return false;
-    if (side.bByRound)
-        return c.nRound < side.nRound;
-    for (const CTime& d : c.day)
-        if (d.GetTime() != 0 && d < side.dayStart)
+    for (int s = 0; s < 2; ++s)
+        if (c.bPlayed[s] && side.Counts(c.nRound, c.day[s]))
             return true;
     return false;
 }
@@ -556,7 +544,7 @@ int CLaterMatches::Rework()
         return 0;
 
     // In date order; in each round the matches bowled on the day they were due first, which
-    // share the round's figures.
+    // share the figures of the round and its day.
     struct CLater
     {
         std::tuple<LONGLONG, int, bool> order;
@@ -569,12 +557,12 @@ int CLaterMatches::Rework()
         if (!BothPlayed(*f) || f->IsBye() || f->IsUnsetPositionMatch() || f->m_nRound == 0)
             continue;
         bool bCounts = std::binary_search(own.begin(), own.end(), f);
-        const CCounting sides[2] = {CountingOf(*f, 0), CountingOf(*f, 1)};
+        const CBowlingDoc::CBowledBefore sides[2] = {CountingOf(*f, 0), CountingOf(*f, 1)};
         for (size_t i = 0; i < changed.size() && !bCounts; ++i)
             // A match never counts itself: its scoresheet, or its own days, worked it.
             bCounts = changedLive[i] != f && (Counts(sides[0], changed[i]) || Counts(sides[1], changed[i]));
         if (bCounts)
-            later.push_back({{f->m_timeDue.GetTime(), f->m_nRound, !(sides[0].bByRound && sides[1].bByRound)}, f});
+            later.push_back({{f->m_timeDue.GetTime(), f->m_nRound, !(sides[0].IsDueDay() && sides[1].IsDueDay())}, f});
     }
     std::stable_sort(later.begin(), later.end(), [](const CLater& a, const CLater& b) { return a.order < b.order; });
 

@@ -19,10 +19,11 @@ class CFixture;
 class CPlayer;
 
 // The league's figures as they stood at one match, kept while the matches that share them
-// are worked one after the other, so that they are worked once: the figures of a round (a side
-// that bowled on the day its match was due counts the rounds before its round) or those of
-// one match's side on its own day. Working a match moves a few of them (its teams' blind games,
-// a new bowler's first-match figures): they are put back before the next match takes them.
+// are worked one after the other, so that they are worked once: those of a round and a day (the
+// same games bowled before it, CBowlingDoc::CBowledBefore). A match's own sides are left out of
+// its figures, so a match with a side bowled before the day shares them with no other. Working
+// a match moves a few of them (its teams' blind games, a new bowler's first-match figures):
+// they are put back before the next match takes them.
 class CHeldFigures
 {
 public:
@@ -38,10 +39,11 @@ public:
 private:
     CBowlingDoc& m_doc;
     bool m_bHeld = false;
-    bool m_bByRound = false;       // the figures of the rounds before m_nRound
     int m_nRound = 0;
-    const CFixture* m_pMatch = nullptr; // else those of this match's side on m_day
-    CTime m_day;
+    CTime m_dayStart;
+    bool m_bDueDay = false;
+    const CFixture* m_pMatch = nullptr;
+    bool m_bOwnSideBefore = false; // a side of m_pMatch bowled before the day
     struct CBowlerFigures
     {
         CPlayer* pPlayer;

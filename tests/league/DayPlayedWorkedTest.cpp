@@ -50,10 +50,32 @@ void Bowl(CScriptedBackend& ui, Sheet& sheet, const CFixture* f, int nTeam, int 
 }
 
 // Change Date Played on a team's side, its result in: the day of round r, same month and time.
+void BowledOnDay(CScriptedBackend& ui, Sheet& sheet, const CFixture* f, int nTeam, int nDay);
 void BowledOnTheDayOf(CScriptedBackend& ui, Sheet& sheet, const CFixture* f, int nTeam, int nRound)
 {
+    BowledOnDay(ui, sheet, f, nTeam, DayOfRound(nRound));
+}
+
+// Change Date Played on a team's side, its result in: a day of September, the same time.
+void BowledOnDay(CScriptedBackend& ui, Sheet& sheet, const CFixture* f, int nTeam, int nDay)
+{
     sheet.Click(IDC_SS_CHANGE_DATE[WorkedLeague::SideOf(f, nTeam)]);
-    ui.OnDialog(IDD_ENTER_DATE_TIME).SetText(IDC_DT_DAY, std::to_string(DayOfRound(nRound)).c_str()).OK();
+    ui.OnDialog(IDD_ENTER_DATE_TIME).SetText(IDC_DT_DAY, std::to_string(nDay).c_str()).OK();
+}
+
+// Result > Amend Results on round r: Team 1's side moved to a day of September, OK.
+void MoveTeam1sDay(WorkedLeague& L, int nRound, int nDay)
+{
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_SELECT_ROUND).Select(IDC_SELECT_ROUND_LIST, nRound - 1).OK();
+    ui.OnDialog(IDD_SELECT_FIXTURE).Select(IDC_SELECT_FIXTURE_LIST, 0).OK();
+    CFixture* f = L.Match(nRound, 1);
+    ASSERT_NE(f, nullptr);
+    Sheet& sheet = ui.OnDialog(L.SheetIDD());
+    BowledOnDay(ui, sheet, f, 1, nDay);
+    sheet.OK();
+    OnResultAmendResults(L.doc);
+    L.TakeMessages(ui, "moving round " + std::to_string(nRound));
 }
 
 // Result > Enter Results on round r: Team 1's game first, its day changed where it bowled on
@@ -337,8 +359,8 @@ TEST(DayPlayedWorked, OnTheRealSheetTheBlindScoreFollowsTheDayTyped)
     EXPECT_EQ(Scored(L, 3), (V{190, 0, 160, 0, 2, 0, 0, 0}));
 }
 
-// A side's late match bowled on the day of its next match counts for that match, as the rounds
-// before its round do; the late match itself counts what was bowled before that day, so not the
+// A side's late match bowled on the day of its next match counts for that match, as what was
+// bowled before that day does; the late match itself counts what was bowled before that day, so not the
 // next match. Four rounds, a point a game. Bowler 11 bowls 200 and 180 in rounds 1 and 2, then
 // round 3 late, on 23 September, round 4's day: 170; round 4 on its day: 160. Bowler 21 bowls
 // 150s on his due days, 130 in round 4.
@@ -373,5 +395,74 @@ TEST(DayPlayedWorked, ALateMatchOnTheDayOfTheNextCountsForTheNext)
         L.AmendUnchanged(3);
         EXPECT_EQ(Scored(L, 4), (V{160, 13, 130, 40, 2, 0, 0, 0}));
         EXPECT_EQ(L.notices.size(), bLateTypedLast ? 1u : 0u);
+    }
+}
+
+// A match postponed and bowled after its side's next match counts for none bowled before it.
+// Four rounds, a point a game. Bowler 11 bowls 200 and 180 in rounds 1 and 2, round 4 on its
+// day, 23 September: 160, and round 3 late, on the 24th: 170. Bowler 21 bowls 150s on his due
+// days, 130 in round 4.
+//   Round 4, on the 23rd: rounds 1 and 2, (200 + 180) / 2 = 190, handicap 8: 160 + 8 = 168
+//   against 130 + 40 = 170, the point to Team 2 (counting the late 170, 183 and 13, 173 would
+//   win it).
+//   Round 3, Team 1 on the 24th: rounds 1, 2 and 4, (200 + 180 + 160) / 3 = 180, handicap
+//   (200 - 180) x 80 / 100 = 16: 186 against 150 + 40 = 190, the point to Team 2.
+//   Standings: Team 1 1 point to 3 (2 - 6 in half points), pins with handicap 240 + 180 + 186 +
+//   168 = 774; Team 2 190 + 190 + 190 + 170 = 740.
+// Typed in round order, round 4 works the late round 3 again (it counts round 4); typed after
+// round 4, the late match moves no match, for round 4 counts only its opponent's side, bowled
+// on the 16th as before. Then the late side's day moved back to the 16th and on again to the
+// 24th: round 4 counts it and is worked again (183, 13: 173 against 170, the point to Team 1),
+// then no longer counts it and is worked back.
+TEST(DayPlayedWorked, AMatchBowledAfterItsSidesNextMatchCountsForNoneBefore)
+{
+    const V round3{170, 16, 150, 40, 0, 2, 0, 0}, round4{160, 8, 130, 40, 0, 2, 0, 0};
+    const V standings{2, 2, 6, 774, 1, 6, 2, 740};
+    const std::string one = "1 later match was worked again on the figures in force when it was bowled.";
+    for (bool bLateTypedLast : {false, true}) {
+        SCOPED_TRACE(bLateTypedLast ? "round 3 typed after round 4" : "typed in round order");
+        WorkedLeague L(2, 1, 1, 4);
+        Player11And21At150(L);
+        auto late = [](CScriptedBackend& ui, Sheet& sheet, CFixture* f) {
+            Bowl(ui, sheet, f, 1, 170);
+            BowledOnDay(ui, sheet, f, 1, 24);
+            Bowl(ui, sheet, f, 2, 150);
+        };
+        EnterRounds(L, {{200, 150}, {180, 150}});
+        if (bLateTypedLast) {
+            EnterRound(L, 4, {160, 130});
+            EXPECT_EQ(Scored(L, 4), round4);
+            L.EnterRound(3, {}, late, 0);
+            EXPECT_EQ(L.notices, std::vector<std::string>{});
+        } else {
+            L.EnterRound(3, {}, late, 0);
+            EXPECT_EQ(Scored(L, 3), (V{170, 8, 150, 40, 0, 2, 0, 0})) << "round 4 not in yet";
+            EnterRound(L, 4, {160, 130});
+            EXPECT_EQ(L.notices, std::vector<std::string>{one});
+        }
+        EXPECT_EQ(Scored(L, 3), round3);
+        EXPECT_EQ(Scored(L, 4), round4);
+        EXPECT_EQ(L.HandicapStandings(4, 2), standings);
+        const size_t nNotices = L.notices.size();
+        L.AmendUnchanged(4);
+        L.AmendUnchanged(3);
+        EXPECT_EQ(L.notices.size(), nNotices);
+        EXPECT_EQ(Scored(L, 4), round4);
+
+        // Back to its due day: round 3 on rounds 1 and 2 (190, 8: 178 against 190), round 4 on
+        // rounds 1 to 3. Two points each, Team 1 first on 240 + 180 + 178 + 173 = 771 pins.
+        MoveTeam1sDay(L, 3, 16);
+        ASSERT_EQ(L.notices.size(), nNotices + 1);
+        EXPECT_EQ(L.notices.back(), one);
+        EXPECT_EQ(Scored(L, 3), (V{170, 8, 150, 40, 0, 2, 0, 0}));
+        EXPECT_EQ(Scored(L, 4), (V{160, 13, 130, 40, 2, 0, 0, 0}));
+        EXPECT_EQ(L.HandicapStandings(4, 2), (V{1, 4, 4, 771, 2, 4, 4, 740}));
+
+        MoveTeam1sDay(L, 3, 24);
+        ASSERT_EQ(L.notices.size(), nNotices + 2);
+        EXPECT_EQ(L.notices.back(), one);
+        EXPECT_EQ(Scored(L, 3), round3);
+        EXPECT_EQ(Scored(L, 4), round4);
+        EXPECT_EQ(L.HandicapStandings(4, 2), standings);
     }
 }

@@ -14,7 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -191,31 +193,19 @@ struct TriosLeague : WorkedLeague
     }
 };
 
-// The team average the figures of Team 1's side count in its round-4 match: each bowler's
-// whole-pin average over his games of rounds 1 to 3, the late round 3 included.
-int Team1AverageInRound4()
+// The team average Team 1's side is scored on where its figures count its games of the rounds
+// given: each bowler's whole-pin average over them. Round 4, bowled on the 23rd, counts rounds 1
+// and 2 alone: the late round 3 was bowled the day after. The late round 3 counts rounds 1, 2
+// and 4, bowled before its day.
+int Team1Average(std::initializer_list<int> rounds)
 {
     int nTeamAverage = 0;
     for (int p = 1; p <= 3; ++p) {
         int nPins = 0;
-        for (int r = 1; r <= 3; ++r)
+        for (int r : rounds)
             for (int g = 0; g < 3; ++g)
                 nPins += Score(10 + p, r, g);
-        nTeamAverage += nPins / 9;
-    }
-    return nTeamAverage;
-}
-
-// The same, on Team 1's late day: rounds 1, 2 and its round 4, bowled the day before.
-int Team1AverageOnItsLateDay()
-{
-    int nTeamAverage = 0;
-    for (int p = 1; p <= 3; ++p) {
-        int nPins = 0;
-        for (int r : {1, 2, 4})
-            for (int g = 0; g < 3; ++g)
-                nPins += Score(10 + p, r, g);
-        nTeamAverage += nPins / 9;
+        nTeamAverage += nPins / (3 * static_cast<int>(rounds.size()));
     }
     return nTeamAverage;
 }
@@ -228,12 +218,24 @@ int Team1TeamAverage(WorkedLeague& L, int nRound)
     return static_cast<int>(f->m_nTeamAverage[WorkedLeague::SideOf(f, 1)][0]);
 }
 
+// A match of Team 1 as docs/scoring.md works it: Team 1's team average and team handicap of
+// game 1, its opponent's, and the match points of each, in half points.
+V Team1Match(WorkedLeague& L, int nRound)
+{
+    const CFixture* f = L.Match(nRound, 1);
+    if (!f)
+        return {};
+    const int a = WorkedLeague::SideOf(f, 1), b = 1 - a;
+    return {int(f->m_nTeamAverage[a][0]), int(f->m_nTeamHandicap[a][0]), int(f->m_nTeamAverage[b][0]),
+            int(f->m_nTeamHandicap[b][0]), f->m_nHandicapMatchPoints[a],  f->m_nHandicapMatchPoints[b]};
+}
+
 } // namespace
 
 TEST(LateResultsWorked, EveryOrderOfTypingGivesOneSetOfFigures)
 {
     // In round order: round 3's late match is typed before round 4, on what was bowled before
-    // its day; round 4, bowled before that day, works it again once typed.
+    // its day; round 4, bowled before that day, works it again once typed, and does not count it.
     TriosLeague inOrder;
     for (int r = 1; r <= 3; ++r)
         inOrder.EnterResults(r);
@@ -242,12 +244,18 @@ TEST(LateResultsWorked, EveryOrderOfTypingGivesOneSetOfFigures)
     EXPECT_EQ(inOrder.notices, std::vector<std::string>{Notice(1)});
     inOrder.EnterResults(5);
     EXPECT_EQ(inOrder.notices.size(), 1u) << "round 5 is bowled after every other match";
-    EXPECT_EQ(Team1TeamAverage(inOrder, 4), Team1AverageInRound4());
-    EXPECT_EQ(Team1TeamAverage(inOrder, 3), Team1AverageOnItsLateDay());
+    EXPECT_EQ(Team1TeamAverage(inOrder, 4), Team1Average({1, 2}));
+    EXPECT_EQ(Team1TeamAverage(inOrder, 3), Team1Average({1, 2, 4}));
+    EXPECT_EQ(Team1TeamAverage(inOrder, 5), Team1Average({1, 2, 3, 4}));
+    // As docs/scoring.md works them by hand: round 4, 486 against Team 4's 487, no team
+    // handicap, 8 points to 5; the late round 3, 488 against Team 2's 501, 10 a game.
+    EXPECT_EQ(Team1Match(inOrder, 4), (V{486, 0, 487, 0, 10, 16}));
+    EXPECT_EQ(Team1Match(inOrder, 3), (V{488, 10, 501, 0, 6, 20}));
     const V stored = inOrder.Stored(), standings = inOrder.Standings();
 
-    // Team 1's round 3 typed after round 4: both round-4 matches, which count round 3 whatever
-    // day it was bowled, are worked again at once.
+    // Team 1's round 3 typed after round 4: its opponent's side, bowled on its day, counts for
+    // both round-4 matches, Team 1's own side, bowled the day after, for neither. Both are worked
+    // again; only the opponent's moves, and Team 1's round 4 is left as it was.
     TriosLeague late;
     late.EnterResults(1);
     late.EnterResults(2);
@@ -255,10 +263,16 @@ TEST(LateResultsWorked, EveryOrderOfTypingGivesOneSetOfFigures)
         if (f->m_nTeamA != 1 && f->m_nTeamB != 1)
             late.EnterMatch(3, f->m_nTeamA);
     late.EnterResults(4);
-    EXPECT_NE(Team1TeamAverage(late, 4), Team1AverageInRound4());
+    EXPECT_EQ(Team1TeamAverage(late, 4), Team1Average({1, 2}));
+    const CFixture* pTeam1Round4 = late.Match(4, 1);
+    ASSERT_NE(pTeam1Round4, nullptr);
+    const CFixture team1Round4(*pTeam1Round4);
     late.EnterMatch(3, 1);
-    EXPECT_EQ(late.notices, std::vector<std::string>{Notice(2)});
-    EXPECT_EQ(Team1TeamAverage(late, 4), Team1AverageInRound4());
+    EXPECT_EQ(late.notices, std::vector<std::string>{Notice(1)});
+    EXPECT_EQ(Team1TeamAverage(late, 4), Team1Average({1, 2}));
+    EXPECT_EQ(std::memcmp(pTeam1Round4->m_nHandicapMatchPoints, team1Round4.m_nHandicapMatchPoints,
+                          sizeof team1Round4.m_nHandicapMatchPoints), 0);
+    EXPECT_EQ(std::memcmp(pTeam1Round4->m_nTeamHandicap, team1Round4.m_nTeamHandicap, sizeof team1Round4.m_nTeamHandicap), 0);
     late.EnterResults(5);
     EXPECT_EQ(late.Stored(), stored);
     EXPECT_EQ(late.Standings(), standings);
@@ -306,9 +320,10 @@ TEST(LateResultsWorked, EveryOrderOfTypingGivesOneSetOfFigures)
 }
 
 // Team 1's round-2 side moved in Amend Results to 25 September, the day after its late round 3:
-// that late side, bowled on the 24th, no longer counts Team 1's round 2, and is worked again on
-// rounds 1 and 4 alone; the rounds after round 2 count it whatever its day. Moved back to the
-// 9th, every figure is as it was.
+// neither its round 4, bowled on the 23rd, nor that late side, bowled on the 24th, counts Team
+// 1's round 2 any more; both are worked again, round 4 on round 1 alone, round 3 on rounds 1 and
+// 4. Round 5, on the 30th, counts it either way. Moved back to the 9th, every figure is as it
+// was, and the same two matches are worked again.
 TEST(LateResultsWorked, ADatePlayedMovedPastALaterRoundAndBack)
 {
     TriosLeague L;
@@ -322,21 +337,19 @@ TEST(LateResultsWorked, ADatePlayedMovedPastALaterRoundAndBack)
         });
     };
     MoveTo(25);
-    EXPECT_EQ(L.notices.size(), nNotices + 1);
-    EXPECT_EQ(L.notices.back(), Notice(1));
-    int nTeamAverage = 0;
-    for (int p = 1; p <= 3; ++p) {
-        int nPins = 0;
-        for (int r : {1, 4})
-            for (int g = 0; g < 3; ++g)
-                nPins += Score(10 + p, r, g);
-        nTeamAverage += nPins / 6;
-    }
-    EXPECT_EQ(Team1TeamAverage(L, 3), nTeamAverage);
-    EXPECT_EQ(Team1TeamAverage(L, 4), Team1AverageInRound4());
+    ASSERT_EQ(L.notices.size(), nNotices + 1);
+    EXPECT_EQ(L.notices.back(), Notice(2));
+    EXPECT_EQ(Team1TeamAverage(L, 3), Team1Average({1, 4}));
+    EXPECT_EQ(Team1TeamAverage(L, 4), Team1Average({1}));
+    EXPECT_EQ(Team1TeamAverage(L, 5), Team1Average({1, 2, 3, 4}));
+    // By hand: round 4 on 498, Team 4 taking 8 a game and 9 points to 4; round 3 on 495, 4 a
+    // game, 3 points to 10 as before.
+    EXPECT_EQ(Team1Match(L, 4), (V{498, 0, 487, 8, 8, 18}));
+    EXPECT_EQ(Team1Match(L, 3), (V{495, 4, 501, 0, 6, 20}));
 
     MoveTo(9);
-    EXPECT_EQ(L.notices.size(), nNotices + 2);
+    ASSERT_EQ(L.notices.size(), nNotices + 2);
+    EXPECT_EQ(L.notices.back(), Notice(2));
     EXPECT_EQ(L.Stored(), stored);
     EXPECT_EQ(L.Standings(), standings);
 }
@@ -399,8 +412,9 @@ TEST(LateResultsWorked, ARuleChangedWorksNoMatchAgain)
 }
 
 // On the real widgets: Team 1's late round-3 match typed after round 4, key by key, its day
-// changed in the date dialog. OK works both round-4 matches again, and the secretary is told
-// once, in one message box after the sheet has closed; the season is the one typed in order.
+// changed in the date dialog. OK works again the round-4 match its opponent's side counts in, and
+// the secretary is told once, in one message box after the sheet has closed; the season is the
+// one typed in order.
 TEST(LateResultsWorked, OnTheRealSheetALateResultWorksTheLaterMatchesAndSaysSoOnce)
 {
     TriosLeague inOrder;
@@ -436,7 +450,7 @@ TEST(LateResultsWorked, OnTheRealSheetALateResultWorksTheLaterMatchesAndSaysSoOn
         });
         ui.OnDialog(IDD_ENTER_DATE_TIME, [](CRealDialog& d) { d.Type(std::to_string(LATE_DAY).c_str()).Tab().Enter(); });
         OnResultEnterResults(L.doc);
-        EXPECT_EQ(ui.messages, std::vector<std::string>{Notice(2)});
+        EXPECT_EQ(ui.messages, std::vector<std::string>{Notice(1)});
     }
     L.EnterResults(5);
     EXPECT_EQ(L.Stored(), inOrder.Stored());

@@ -2,6 +2,7 @@
 // in, a vacancy, a blind game and a pacer): which matches a change moves, and that every match
 // worked again sharing its round's figures is worked exactly as its scoresheet works it alone.
 #include "RecalcTestLeague.h"
+#include "TimeZone.h"
 #include "league/BowlingDoc.h"
 #include "league/Fixture.h"
 #include "league/MatchWorking.h"
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -122,9 +124,10 @@ TEST_F(Sample, OnlyWhatLaterMatchesCountMovesThem)
 }
 
 // Every date of the season a week on (Fixture Dates): nothing was bowled in another order, and
-// nothing is worked again. One side's day moved past the next round moves the matches after it
-// that count what was bowled before their own day: none here, where every other side bowled on
-// its day, but the moved side's own match is worked on its new day.
+// nothing is worked again. One side's day moved past its next match moves the matches that
+// counted it by its old day and no longer do: its team's round-5 match, bowled before the new
+// day; round 6, on that day, still counts it (an earlier round's match of the same day). The
+// moved side's own match is worked on its new day.
 TEST_F(Sample, NewDatesWorkOnlyTheMatchesTheyMove)
 {
     CLaterMatches later(doc);
@@ -139,11 +142,14 @@ TEST_F(Sample, NewDatesWorkOnlyTheMatchesTheyMove)
     EXPECT_EQ(later.Rework(), 0);
 
     CFixture* f = Match(4, 2);
-    const V held = Worked(*f);
+    CFixture* pNext = doc.FindFixtureForTeam(f->m_nTeamA, 5);
+    ASSERT_NE(pNext, nullptr);
+    const V held = Worked(*f), heldNext = Worked(*pNext);
     later.NoteAll();
     f->m_timePlayed[0] = Match(6, 1)->m_timeDue;
-    EXPECT_EQ(later.Rework(), 1);
+    EXPECT_EQ(later.Rework(), 2);
     EXPECT_NE(Worked(*f), held);
+    EXPECT_NE(Worked(*pNext), heldNext);
     doc.Recalculate();
     ExpectEveryMatchAsItsScoresheetWorksIt();
 }
@@ -201,4 +207,69 @@ TEST(LaterMatches, EachMatchSharingTheRoundsFiguresTakesTheBlindCountsAsTheRound
     pRound1->m_nScore[0][0] = 180;
     EXPECT_EQ(later.Rework(), 2);
     EXPECT_EQ((V{pTwice[0]->m_nScore[0][0], pTwice[1]->m_nScore[0][0]}), (V{170, 170}));
+}
+
+// Two matches of one round due on different days share no figures. Team 1 bowls round 2 twice (a
+// make-up pairing): against Team 3 on 9 September, its day, and against Team 4, due and bowled on
+// the 10th, which counts the first. Everybody enters at 150.0. Round 1's 200 corrected to 180:
+// the first on round 1 alone, 180, handicap (200 - 180) x 80 / 100 = 16; the second on round 1
+// and the first's 100, (180 + 100) / 2 = 140, handicap 48.
+TEST(LaterMatches, MatchesOfOneRoundDueOnDifferentDaysAreWorkedEachOnItsOwnDay)
+{
+    RecalcTestLeague L(4, 1, 1);
+    CBowlingDoc& doc = L.doc;
+    for (int t = 1; t <= 4; ++t)
+        L.Player(t * 10 + 1)->SetEnteringAverage(1500);
+    doc.m_HcpPoints.m_bTeam = 1;
+    doc.m_HcpPoints.m_nTeamGame[0] = 2;
+    CFixture* pRound1 = L.AddMatch(1, 1, 2, {{200}}, {{150}});
+    CFixture* pOther = L.AddMatch(1, 3, 4, {{150}}, {{150}});
+    CFixture* pFirst = L.AddMatch(2, 1, 3, {{100}}, {{150}});
+    CFixture* pSecond = L.AddMatch(2, 1, 4, {{150}}, {{150}});
+    const CTime start(2024, 9, 2, 19, 30, 0);
+    const std::pair<CFixture*, int> days[] = {{pRound1, 0}, {pOther, 0}, {pFirst, 7}, {pSecond, 8}};
+    for (auto [f, nDays] : days)
+        f->m_timeDue = f->m_timePlayed[0] = f->m_timePlayed[1] = start + CTimeSpan(nDays, 0, 0, 0);
+    doc.m_nCurrentRound = 2;
+    doc.Recalculate();
+    for (CFixture* f : {pRound1, pOther, pFirst, pSecond}) {
+        CMatchWorking working;
+        working.Bind(&doc, f, 1, TRUE, FALSE);
+        working.WorkPlayedMatch();
+    }
+    EXPECT_EQ((V{pFirst->m_nHandicap[0][0], pSecond->m_nHandicap[0][0]}), (V{0, 40}));
+
+    CLaterMatches later(doc);
+    later.Note(*pRound1);
+    pRound1->m_nScore[0][0] = 180;
+    EXPECT_EQ(later.Rework(), 2);
+    EXPECT_EQ((V{pFirst->m_nHandicap[0][0], pSecond->m_nHandicap[0][0]}), (V{16, 48}));
+}
+
+// A day is the secretary's calendar day, 25 or 23 hours long where the clocks change (London, 27
+// October and 31 March 2024). A round-4 side bowled on its due day, at 19:30, counts what was
+// bowled the evening before and a round-3 match bowled that morning, not one bowled just after
+// midnight, nor a round-5 match of its own day; a side bowled a day early counts nothing of its
+// own day.
+TEST(LaterMatches, ADayIsTheCalendarDayWhereTheClocksChange)
+{
+    const ScopedTimeZone zone("Europe/London");
+    for (int nMonth : {10, 3}) {
+        const int nDay = nMonth == 10 ? 27 : 31;
+        SCOPED_TRACE(nMonth);
+        const CTime due(2024, nMonth, nDay, 19, 30, 0);
+        const CBowlingDoc::CBowledBefore onDue(4, due, CTime());
+        EXPECT_TRUE(onDue.IsDueDay());
+        EXPECT_TRUE(onDue.Counts(5, CTime(2024, nMonth, nDay - 1, 23, 30, 0)));
+        EXPECT_TRUE(onDue.Counts(3, CTime(2024, nMonth, nDay, 0, 30, 0)));
+        EXPECT_TRUE(onDue.Counts(3, CTime(2024, nMonth, nDay, 23, 50, 0)));
+        EXPECT_FALSE(onDue.Counts(3, CTime(2024, nMonth, nDay + 1, 0, 10, 0)));
+        EXPECT_FALSE(onDue.Counts(5, CTime(2024, nMonth, nDay, 9, 0, 0)));
+        EXPECT_FALSE(onDue.Counts(4, CTime(2024, nMonth, nDay, 9, 0, 0)));
+
+        const CBowlingDoc::CBowledBefore early(4, due, CTime(2024, nMonth, nDay - 1, 20, 0, 0));
+        EXPECT_FALSE(early.IsDueDay());
+        EXPECT_TRUE(early.Counts(5, CTime(2024, nMonth, nDay - 2, 23, 50, 0)));
+        EXPECT_FALSE(early.Counts(3, CTime(2024, nMonth, nDay - 1, 0, 30, 0)));
+    }
 }

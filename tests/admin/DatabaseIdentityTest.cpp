@@ -228,20 +228,20 @@ TEST_F(DatabaseIdentity, ALeagueOpenedOnAnotherDatabaseKeepsItsBowlersAndWritesN
     again.reset();
 
     // Back on the first database, under keys 3 and 4 there unknown: the stamps find 1 and 2.
-    // Owen's phone typed on the second database is not his record's here, which other leagues
-    // share: the record keeps its own, and the phone not kept is named.
+    // Owen's phone typed on the second database was typed after his record here last changed: the
+    // record takes it, and the notice says so. Ann's record stays as it was.
     UseDatabase("first");
     const std::map<DWORD, std::string> first = Records("first");
     auto home = Open("Monday.lgf");
     EXPECT_EQ(ui.MessageTexts(),
               Texts{"2 of the league's bowlers were linked to their own records in the player database, found under "
-                    "other keys (Owen Fairweather and Ann Lee). Where the league's details differed from the "
-                    "record's, the record keeps its own, which other leagues share: Owen Fairweather's home phone "
-                    "\"0113 4969999\" (the record keeps \"0113 4960000\"). Save the league to keep its bowlers' new "
-                    "links."});
+                    "other keys (Owen Fairweather and Ann Lee). What the league typed after the record last changed "
+                    "was written to it: Owen Fairweather's home phone \"0113 4969999\" (the record held \"0113 "
+                    "4960000\"). Save the league to keep its bowlers' new links."});
     EXPECT_EQ(Nums(Bowler(*home, "Fairweather")->m_dwDbKey, Bowler(*home, "Lee")->m_dwDbKey), Nums(1, 2));
-    EXPECT_EQ(Bowlers(*home), monday);
-    EXPECT_EQ(Records("first"), first);
+    const std::string owenTyped = With(monday[0], "0113 4960000", "0113 4969999");
+    EXPECT_EQ(Bowlers(*home), (Texts{owenTyped, monday[1]}));
+    EXPECT_EQ(Records("first"), (std::map<DWORD, std::string>{{1, owenTyped}, {2, first.at(2)}}));
 }
 
 // Monday's league moved to a computer whose database is new: its bowlers become its records under
@@ -310,20 +310,22 @@ TEST_F(DatabaseIdentity, ADamagedKeyNamingAnotherBowlersRecordIsCutAndNamed)
     const std::map<DWORD, std::string> records = Records("first");
     CPlayer* ann = Bowler(*monday, "Lee");
     ASSERT_EQ(ann->m_dwDbKey, 2u);
-    std::vector<BYTE> stamped;
+    std::vector<BYTE> marked, stamped, plain;
+    monday->SaveToBytes(marked);
+    // As earlier versions wrote it: stamps without what the copies were in step with, or neither.
+    for (POSITION pos = monday->m_listPlayers.GetHeadPosition(); pos;)
+        static_cast<CPlayer*>(monday->m_listPlayers.GetNext(pos))->m_dbInStep = CDbInStep();
     monday->SaveToBytes(stamped);
-    // As an earlier version wrote it: no stamps.
     for (POSITION pos = monday->m_listPlayers.GetHeadPosition(); pos;)
         static_cast<CPlayer*>(monday->m_listPlayers.GetNext(pos))->m_qwDbStamp = 0;
-    std::vector<BYTE> plain;
     monday->SaveToBytes(plain);
-    ASSERT_EQ(Nums(stamped[0], plain[0]), Nums(79, 77));
+    ASSERT_EQ(Nums(marked[0], stamped[0], plain[0]), Nums(80, 79, 77));
     const std::string said = "The league file links bowler 2 (Ann Lee) to the player database record of bowler 1 "
                              "(Owen Fairweather), whose record it is: that link was cut. Ann Lee was linked to the "
                              "bowler's own record in the player database, found under another key. Save the league "
                              "to keep its bowlers' new links.";
 
-    for (std::vector<BYTE>* pFile : {&stamped, &plain}) {
+    for (std::vector<BYTE>* pFile : {&marked, &stamped, &plain}) {
         std::vector<BYTE> damaged = *pFile;
         damaged[KeyOffset(damaged, *ann)] = 1;
         WriteFile("Damaged.lgf", damaged);
@@ -374,8 +376,11 @@ TEST_F(DatabaseIdentity, ADetailWaitingBehindADamagedKeyNeverReachesAnotherPerso
     auto monday = SavedLeague("Monday.lgf", {kOwen, kAnn});
     const std::map<DWORD, std::string> records = Records("first");
     CPlayer* ann = Bowler(*monday, "Lee");
-    for (POSITION pos = monday->m_listPlayers.GetHeadPosition(); pos;)
-        static_cast<CPlayer*>(monday->m_listPlayers.GetNext(pos))->m_qwDbStamp = 0;
+    for (POSITION pos = monday->m_listPlayers.GetHeadPosition(); pos;) {
+        auto* p = static_cast<CPlayer*>(monday->m_listPlayers.GetNext(pos));
+        p->m_qwDbStamp = 0;
+        p->m_dbInStep = CDbInStep();
+    }
     ann->m_strPhoneHome = "0113 4967777";  // typed while the database was away
     std::vector<BYTE> plain;
     monday->SaveToBytes(plain);

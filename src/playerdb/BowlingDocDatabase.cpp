@@ -181,8 +181,10 @@ CString LinksText(const CBowlingDoc& doc, const CDbReport& r)
     }
     if (!r.typedLater.empty())
         sentences.push_back(CString(r.typedLater.size() == 1
-                                        ? "What the league typed after the record last changed was written to it: "
-                                        : "What the league typed after the records last changed was written to them: ") +
+                                        ? "Where the league's details were typed after the record's, they were "
+                                          "written to it: "
+                                        : "Where the league's details were typed after the records', they were "
+                                          "written to them: ") +
                             DroppedList(doc, r.typedLater, "held") + ".");
     if (!r.notKept.empty())
         sentences.push_back("Where the league's details differed from the record's, the record keeps its own, which "

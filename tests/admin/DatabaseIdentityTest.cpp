@@ -235,9 +235,9 @@ TEST_F(DatabaseIdentity, ALeagueOpenedOnAnotherDatabaseKeepsItsBowlersAndWritesN
     auto home = Open("Monday.lgf");
     EXPECT_EQ(ui.MessageTexts(),
               Texts{"2 of the league's bowlers were linked to their own records in the player database, found under "
-                    "other keys (Owen Fairweather and Ann Lee). What the league typed after the record last changed "
-                    "was written to it: Owen Fairweather's home phone \"0113 4969999\" (the record held \"0113 "
-                    "4960000\"). Save the league to keep its bowlers' new links."});
+                    "other keys (Owen Fairweather and Ann Lee). Where the league's details were typed after the "
+                    "record's, they were written to it: Owen Fairweather's home phone \"0113 4969999\" (the record "
+                    "held \"0113 4960000\"). Save the league to keep its bowlers' new links."});
     EXPECT_EQ(Nums(Bowler(*home, "Fairweather")->m_dwDbKey, Bowler(*home, "Lee")->m_dwDbKey), Nums(1, 2));
     const std::string owenTyped = With(monday[0], "0113 4960000", "0113 4969999");
     EXPECT_EQ(Bowlers(*home), (Texts{owenTyped, monday[1]}));

@@ -78,41 +78,47 @@ struct BroughtHome : ::testing::Test
         ASSERT_TRUE(key.Open(TORVANE_REGISTRY_KEY));
         key.SetStringValue(TORVANE_DATABASE_PATH_VALUE, dir.File(pszFolder).c_str());
     }
-    // Player > Add a New Player: "Add new Player", then her details (a birth date, which tells
-    // her from another of her name).
-    void AddDenise(CBowlingDoc& doc)
+    // A command of the Player menu, its dialogs scripted before.
+    void Run(CBowlingDoc& doc, UINT nCommand)
+    {
+        ASSERT_TRUE(doc.OnCmdMsg(nCommand, CN_COMMAND, nullptr));
+        ASSERT_TRUE(ui.AllUsed());
+    }
+    // Player > Add a New Player: "Add new Player", then Denise's details (a birth date, which
+    // tells her from another of her name), or Owen's.
+    void Add(CBowlingDoc& doc, bool bDenise)
     {
         ui.OnDialog(IDD_CHECK_PLAYER_DB).Click(IDC_DB_ADD_NEW);
-        ui.OnDialog(IDD_NEW_PLAYER)
-            .SetText(IDC_PD_FORENAME_NEW, "Denise").SetText(IDC_PD_SURNAME, "Hallam")
-            .SelectString(IDC_PD_STATUS, "Female")
-            .SetText(IDC_PD_ADDRESS[0], kHomeAddress).SetText(IDC_PD_PHONE_HOME, kHomePhone)
-            .SetText(IDC_PD_MEMBER_NO, kHomeNumber)
-            .SetText(IDC_PD_BIRTH_DAY, "12").Select(IDC_PD_BIRTH_MONTH, 4).SetText(IDC_PD_BIRTH_YEAR, "1975")
-            .SelectString(IDC_PD_TEAM, "Team_01")
-            .OK();
-        ASSERT_TRUE(doc.OnCmdMsg(ID_PLAYER_ADD, CN_COMMAND, nullptr));
-        ASSERT_TRUE(ui.AllUsed());
+        auto& dialog = ui.OnDialog(IDD_NEW_PLAYER).SelectString(IDC_PD_TEAM, "Team_01");
+        if (bDenise)
+            dialog.SetText(IDC_PD_FORENAME_NEW, "Denise").SetText(IDC_PD_SURNAME, "Hallam")
+                .SelectString(IDC_PD_STATUS, "Female")
+                .SetText(IDC_PD_ADDRESS[0], kHomeAddress).SetText(IDC_PD_PHONE_HOME, kHomePhone)
+                .SetText(IDC_PD_MEMBER_NO, kHomeNumber)
+                .SetText(IDC_PD_BIRTH_DAY, "12").Select(IDC_PD_BIRTH_MONTH, 4).SetText(IDC_PD_BIRTH_YEAR, "1975");
+        else
+            dialog.SetText(IDC_PD_FORENAME_NEW, "Owen").SetText(IDC_PD_SURNAME, "Fairweather")
+                .SetText(IDC_PD_ADDRESS[0], "5 Bridge St").SetText(IDC_PD_PHONE_HOME, "0113 4960000");
+        dialog.OK();
+        Run(doc, ID_PLAYER_ADD);
     }
-    void AddOwen(CBowlingDoc& doc)
+    // Player > Edit on Denise: these boxes typed, and OK.
+    void Edit(CBowlingDoc& doc, std::initializer_list<std::pair<UINT, const char*>> typed)
     {
-        ui.OnDialog(IDD_CHECK_PLAYER_DB).Click(IDC_DB_ADD_NEW);
-        ui.OnDialog(IDD_NEW_PLAYER)
-            .SetText(IDC_PD_FORENAME_NEW, "Owen").SetText(IDC_PD_SURNAME, "Fairweather")
-            .SetText(IDC_PD_ADDRESS[0], "5 Bridge St").SetText(IDC_PD_PHONE_HOME, "0113 4960000")
-            .SelectString(IDC_PD_TEAM, "Team_02")
-            .OK();
-        ASSERT_TRUE(doc.OnCmdMsg(ID_PLAYER_ADD, CN_COMMAND, nullptr));
-        ASSERT_TRUE(ui.AllUsed());
+        ui.OnDialog(IDD_SELECT_PLAYER).SelectString(IDC_SP_LIST, "Hallam Denise").OK();
+        auto& dialog = ui.OnDialog(IDD_EDIT_PLAYER);
+        for (const auto& [nID, pszText] : typed)
+            dialog.SetText(nID, pszText);
+        dialog.OK();
+        Run(doc, ID_PLAYER_EDIT);
     }
-    // Player > Add a New Player in a league sharing the database: her record, taken from the list.
-    void TakeDenise(CBowlingDoc& doc)
+    // The four details of the away computer.
+    void EditAway(CBowlingDoc& doc)
     {
-        ui.OnDialog(IDD_CHECK_PLAYER_DB).SetText(IDC_DB_SURNAME, "Hallam").Select(IDC_DB_LIST, 0).OK();
-        ui.OnDialog(IDD_NEW_PLAYER).SelectString(IDC_PD_TEAM, "Team_03").OK();
-        ASSERT_TRUE(doc.OnCmdMsg(ID_PLAYER_ADD, CN_COMMAND, nullptr));
-        ASSERT_TRUE(ui.AllUsed());
+        Edit(doc, {{IDC_PD_PHONE_HOME, kAwayPhone}, {IDC_PD_ADDRESS[0], kAwayAddress},
+                   {IDC_PD_MEMBER_NO, kAwayNumber}, {IDC_PD_PHONE_MOBILE, kAwayMobile}});
     }
+    void EditPhone(CBowlingDoc& doc, const char* pszPhone) { Edit(doc, {{IDC_PD_PHONE_HOME, pszPhone}}); }
     std::unique_ptr<CBowlingDoc> Saved(std::unique_ptr<CBowlingDoc> doc, const char* pszFile)
     {
         EXPECT_TRUE(doc->OnSaveDocument(dir.File(pszFile).c_str()));
@@ -137,25 +143,6 @@ struct BroughtHome : ::testing::Test
         static CPlayer none;
         return &none;
     }
-    // Player > Edit on Denise: the four details of the away computer, and OK.
-    void EditAway(CBowlingDoc& doc)
-    {
-        ui.OnDialog(IDD_SELECT_PLAYER).SelectString(IDC_SP_LIST, "Hallam Denise").OK();
-        ui.OnDialog(IDD_EDIT_PLAYER)
-            .SetText(IDC_PD_PHONE_HOME, kAwayPhone).SetText(IDC_PD_ADDRESS[0], kAwayAddress)
-            .SetText(IDC_PD_MEMBER_NO, kAwayNumber).SetText(IDC_PD_PHONE_MOBILE, kAwayMobile)
-            .OK();
-        ASSERT_TRUE(doc.OnCmdMsg(ID_PLAYER_EDIT, CN_COMMAND, nullptr));
-        ASSERT_TRUE(ui.AllUsed());
-    }
-    // Player > Edit in another league: her home phone, and OK.
-    void EditPhone(CBowlingDoc& doc, const char* pszPhone)
-    {
-        ui.OnDialog(IDD_SELECT_PLAYER).SelectString(IDC_SP_LIST, "Hallam Denise").OK();
-        ui.OnDialog(IDD_EDIT_PLAYER).SetText(IDC_PD_PHONE_HOME, pszPhone).OK();
-        ASSERT_TRUE(doc.OnCmdMsg(ID_PLAYER_EDIT, CN_COMMAND, nullptr));
-        ASSERT_TRUE(ui.AllUsed());
-    }
     // Every record of a database folder by first name, as a third program reads them.
     std::map<std::string, Texts> Records(const char* pszFolder)
     {
@@ -174,11 +161,14 @@ struct BroughtHome : ::testing::Test
     {
         OnComputer("home");
         auto monday = MakeDatabaseLeague(ui);
-        AddDenise(*monday);
-        AddOwen(*monday);
+        Add(*monday, true);
+        Add(*monday, false);
         Saved(std::move(monday), "Monday.lgf");
+        // Thursday takes her record from the list.
         auto thursday = MakeDatabaseLeague(ui);
-        TakeDenise(*thursday);
+        ui.OnDialog(IDD_CHECK_PLAYER_DB).SetText(IDC_DB_SURNAME, "Hallam").Select(IDC_DB_LIST, 0).OK();
+        ui.OnDialog(IDD_NEW_PLAYER).OK();
+        Run(*thursday, ID_PLAYER_ADD);
         Saved(std::move(thursday), "Thursday.lgf");
         ASSERT_EQ(Records("home").at("Denise"), kAtHome);
         owenAtHome = Records("home").at("Owen");
@@ -264,8 +254,8 @@ TEST_F(BroughtHome, EditsTypedOnAnotherLeaguesDatabaseReachTheHomeRecordAndAreNa
     LeaguesAtHome();
     OnComputer("club");
     auto friday = MakeDatabaseLeague(ui);
-    AddOwen(*friday);  // key 1 there is Owen's: Denise's home key names nobody of hers
-    AddDenise(*friday);
+    Add(*friday, false);  // key 1 there is Owen's: Denise's home key names nobody of hers
+    Add(*friday, true);
     friday.reset();
     auto away = Open("Monday.lgf");
     ASSERT_EQ(ui.messages.size(), 1u);
@@ -326,11 +316,7 @@ TEST_F(BroughtHome, ADatabasePutBackFromAnOlderCopyTakesTheLeaguesLaterDetailsAg
     auto monday = Open("Monday.lgf");
     EditPhone(*monday, "0113 4962222");
     Saved(std::move(monday), "Monday.lgf");
-    auto thursday = Open("Thursday.lgf");
-    ui.OnDialog(IDD_SELECT_PLAYER).SelectString(IDC_SP_LIST, "Hallam Denise").OK();
-    ui.OnDialog(IDD_EDIT_PLAYER).SetText(IDC_PD_PHONE_MOBILE, kAwayMobile).OK();
-    ASSERT_TRUE(thursday->OnCmdMsg(ID_PLAYER_EDIT, CN_COMMAND, nullptr));
-    thursday.reset();
+    Edit(*Open("Thursday.lgf"), {{IDC_PD_PHONE_MOBILE, kAwayMobile}});
     // Monday takes the mobile as it opens, and is saved so.
     monday = Open("Monday.lgf");
     EXPECT_TRUE(ui.messages.empty());

@@ -94,7 +94,7 @@ void CDbInStep::Write(CArchive& ar) const
     const DWORD dwTyped = TypedDetails();
     ar << m_qwDatabase << m_nRecordTypedBy << dwTyped;
     for (int n = 0; n < SD_COUNT; ++n)
-        if (Waits(dwTyped, n))
+        if (dwTyped & (1u << n))
             ar << m_nTyped[n];
 }
 
@@ -108,7 +108,7 @@ void CDbInStep::Read(CArchive& ar)
         m_nRecordTypedBy = 0;
     for (int n = 0; n < SD_COUNT; ++n) {
         m_nTyped[n] = 0;
-        if (Waits(dwTyped, n))
+        if (dwTyped & (1u << n))
             ar >> m_nTyped[n];
         if (m_nTyped[n] < 0)
             m_nTyped[n] = 0;

@@ -43,12 +43,15 @@ struct CPageInfo;
 // The version every league file is written in, but one whose bowlers are linked to records of
 // the player database or have details waiting for it: that one is written in
 // LEAGUE_FILE_VERSION_LINKS (the stamps of the links, and when each waiting detail was typed),
-// which a program that reads only up to 77 or 78 refuses instead of dropping them. Version 78
-// (details waiting, without times or stamps) is only read. The newest version read.
+// or LEAGUE_FILE_VERSION_IN_STEP when it knows what its bowlers' copies were last in step with
+// (and when it typed their values), which a program that reads only older versions refuses
+// instead of dropping them. Version 78 (details waiting, without times or stamps) is only read.
+// The newest version read.
 constexpr BYTE LEAGUE_FILE_VERSION = 77;
 constexpr BYTE LEAGUE_FILE_VERSION_WAITING = 78;
 constexpr BYTE LEAGUE_FILE_VERSION_LINKS = 79;
-constexpr BYTE LEAGUE_FILE_NEWEST = LEAGUE_FILE_VERSION_LINKS;
+constexpr BYTE LEAGUE_FILE_VERSION_IN_STEP = 80;
+constexpr BYTE LEAGUE_FILE_NEWEST = LEAGUE_FILE_VERSION_IN_STEP;
 
 // The pass selector's values, also the index of every [2] figure set of teams and players.
 constexpr int PASS_SCRATCH = 0;

@@ -404,6 +404,57 @@ void ReadDbStamps(CArchive& ar, const CObList& players)
     SetReadEntry(nullptr, 0);
 }
 
+bool KnowsInStep(const CPlayer* p)
+{
+    return p->m_dwDbKey != 0 && !p->m_dbInStep.IsEmpty();
+}
+
+// What the linked bowlers' copies were last in step with: how many, then each one's number and
+// what his copy knows.
+void WriteDbInStep(CArchive& ar, const CObList& players)
+{
+    ar.WriteCount(CountPlayers(players, KnowsInStep));
+    for (POSITION pos = players.GetHeadPosition(); pos;) {
+        const auto* p = static_cast<const CPlayer*>(players.GetNext(pos));
+        if (KnowsInStep(p)) {
+            ar << p->m_nPlayerNo;
+            p->m_dbInStep.Write(ar);
+        }
+    }
+}
+
+void ReadDbInStep(CArchive& ar, const CObList& players)
+{
+    const char* const pszList = "marks of the bowlers' copies of their records";
+    const std::vector<CPlayer*> byNumber = CBowlingDoc::PlayersByNumber(players);
+    std::vector<bool> read(byNumber.size());
+    // A bowler's number, the identity, the record's time and the detail bits at the least.
+    const DWORD nCount = ar.ReadCount(2 + 8 + 8 + 4);
+    for (DWORD i = 0; i < nCount; ++i) {
+        SetReadEntry(pszList, i + 1);
+        WORD nPlayerNo = 0;
+        ar >> nPlayerNo;
+        CPlayer* p = nPlayerNo < byNumber.size() ? byNumber[nPlayerNo] : nullptr;
+        CString reason;
+        if (!p)
+            reason.Format("The file holds what the copy of bowler %u was last in step with in the player database, "
+                          "but the league does not hold that bowler.",
+                          nPlayerNo);
+        else if (p->m_dwDbKey == 0)
+            reason.Format("The file holds what the copy of %s was last in step with in the player database, but the "
+                          "bowler has no record there.",
+                          p->GetFilePlace().GetString());
+        else if (read[nPlayerNo])
+            reason.Format("The file holds what the copy of %s was last in step with in the player database twice.",
+                          p->GetFilePlace().GetString());
+        if (!reason.IsEmpty())
+            CArchive::ThrowCorrupt(reason);
+        read[nPlayerNo] = true;
+        p->m_dbInStep.Read(ar);
+    }
+    SetReadEntry(nullptr, 0);
+}
+
 // The bowlers with details waiting for their records: how many, then each one's number and
 // what waits.
 void WriteDbWaiting(CArchive& ar, const CObList& players)
@@ -564,7 +615,9 @@ void CBowlingDoc::WriteLeague(CArchive& ar)
     // A league with no bowler linked to a stamped record and nothing waiting for the player
     // database keeps the bytes it always had.
     const bool bLinks = CountDbWaiting(m_listPlayers) > 0 || CountPlayers(m_listPlayers, Stamped) > 0;
-    BYTE nVersion = bLinks ? LEAGUE_FILE_VERSION_LINKS : LEAGUE_FILE_VERSION;
+    BYTE nVersion = CountPlayers(m_listPlayers, KnowsInStep) > 0 ? LEAGUE_FILE_VERSION_IN_STEP
+                    : bLinks                                       ? LEAGUE_FILE_VERSION_LINKS
+                                                                   : LEAGUE_FILE_VERSION;
     if (ar.GetFileVersion() > 0 && ar.GetFileVersion() < LEAGUE_FILE_VERSION)
         nVersion = static_cast<BYTE>(ar.GetFileVersion());
     SetFileVersion(nVersion);
@@ -621,6 +674,8 @@ void CBowlingDoc::WriteLeague(CArchive& ar)
         WriteDbWaiting(ar, m_listPlayers);
     if (nVersion >= LEAGUE_FILE_VERSION_LINKS)
         WriteDbStamps(ar, m_listPlayers);
+    if (nVersion >= LEAGUE_FILE_VERSION_IN_STEP)
+        WriteDbInStep(ar, m_listPlayers);
 }
 
 void CBowlingDoc::WriteHeader(CArchive& ar, BYTE nVersion)
@@ -941,6 +996,18 @@ void CBowlingDoc::ReadLeague(CArchive& ar)
         }
         if (nVersion >= LEAGUE_FILE_VERSION_LINKS)
             ReadDbStamps(ar, m_listPlayers);
+        if (nVersion >= LEAGUE_FILE_VERSION_IN_STEP) {
+            // A league of version 79 whose version byte was damaged ends here, as a file cut here does.
+            if (ar.IsBufferEmpty()) {
+                CString reason;
+                reason.Format("Its file version, %d, says that what the copies of the league's bowlers were last in "
+                              "step with in the player database follows the league, but the file ends before it: its "
+                              "version is damaged, or the file is cut short there.",
+                              nVersion);
+                CArchive::ThrowCorrupt(reason);
+            }
+            ReadDbInStep(ar, m_listPlayers);
+        }
         if (!ar.IsBufferEmpty())
             CArchive::ThrowCorrupt("The file goes on after the end of the league.");
     });

@@ -60,6 +60,7 @@ void CPlayer::CopyFrom(const CPlayer& o)
     m_nPin = o.m_nPin;
     m_dwDbKey = o.m_dwDbKey;
     m_qwDbStamp = o.m_qwDbStamp;
+    m_dbInStep = o.m_dbInStep;
     m_nTeamNo = o.m_nTeamNo;
     m_nRobot = o.m_nRobot;
     m_nCategory = o.m_nCategory;
@@ -85,7 +86,8 @@ bool CPlayer::IsSameAs(const CPlayer& o) const
         if (m_strAddress[i] != o.m_strAddress[i])
             return false;
     return m_nPlayerNo == o.m_nPlayerNo && m_nPin == o.m_nPin && m_dwDbKey == o.m_dwDbKey &&
-           m_qwDbStamp == o.m_qwDbStamp && m_nTeamNo == o.m_nTeamNo && m_nRobot == o.m_nRobot && m_wFlags == o.m_wFlags &&
+           m_qwDbStamp == o.m_qwDbStamp && m_dbInStep == o.m_dbInStep && m_nTeamNo == o.m_nTeamNo &&
+           m_nRobot == o.m_nRobot && m_wFlags == o.m_wFlags &&
            m_nCategory == o.m_nCategory && m_strName == o.m_strName && m_strSurname == o.m_strSurname &&
            m_strFirstName == o.m_strFirstName && m_strPhoneHome == o.m_strPhoneHome &&
            m_strPhoneWork == o.m_strPhoneWork && m_strPhoneMobile == o.m_strPhoneMobile &&
@@ -180,6 +182,10 @@ void CPlayer::MendReadDetails()
         mends.texts.insert(mends.texts.begin(), "name");
     const CString place = GetFilePlace();
     NoteMends(mends, " of " + place, place);
+    // Nor is a mended value what the league typed.
+    for (int n = 0; n < SD_COUNT; ++n)
+        if (mends.dwDetails & (1u << n))
+            m_dbInStep.m_nTyped[n] = 0;
     // What the league knew of his record: only the details waiting hold anything.
     if (m_pDbPending) {
         const CString record = "the database record of " + place;

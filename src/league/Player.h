@@ -86,6 +86,9 @@ public:
     // carries this stamp. 0 while not known (a link of an older league file). Kept in the league
     // file's own part, not in the bowler's body.
     ULONGLONG m_qwDbStamp = 0;
+    // What his copy here was last in step with, and when the league typed its values. Kept in the
+    // league file's own part, not in the bowler's body.
+    CDbInStep m_dbInStep;
     WORD m_nTeamNo;             // 0 = no team; reset from the team orders after a load
     BYTE m_nRobot;              // 0 real bowler, 1..4 the vacancy/robot rule
     BYTE m_nCategory;           // 0 none, 1 A, 2 B, 3 C

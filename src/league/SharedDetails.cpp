@@ -80,6 +80,41 @@ void CDbPending::Read(CArchive& ar)
     }
 }
 
+DWORD CDbInStep::TypedDetails() const
+{
+    DWORD dw = 0;
+    for (int n = 0; n < SD_COUNT; ++n)
+        if (m_nTyped[n] != 0)
+            dw |= 1u << n;
+    return dw;
+}
+
+void CDbInStep::Write(CArchive& ar) const
+{
+    const DWORD dwTyped = TypedDetails();
+    ar << m_qwDatabase << m_nRecordTypedBy << dwTyped;
+    for (int n = 0; n < SD_COUNT; ++n)
+        if (dwTyped & (1u << n))
+            ar << m_nTyped[n];
+}
+
+void CDbInStep::Read(CArchive& ar)
+{
+    DWORD dwTyped = 0;
+    ar >> m_qwDatabase >> m_nRecordTypedBy >> dwTyped;
+    CheckRange(dwTyped, 0, CDbPending::kAllDetails, "a mark of the details typed");
+    // A time that cannot be right (before 1970) is not known: the record's value then stands.
+    if (m_nRecordTypedBy < 0)
+        m_nRecordTypedBy = 0;
+    for (int n = 0; n < SD_COUNT; ++n) {
+        m_nTyped[n] = 0;
+        if (dwTyped & (1u << n))
+            ar >> m_nTyped[n];
+        if (m_nTyped[n] < 0)
+            m_nTyped[n] = 0;
+    }
+}
+
 // ---------------------------------------------------------------- what a bowler may hold
 
 namespace {

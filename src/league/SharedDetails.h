@@ -106,6 +106,27 @@ struct CDbPending
     void Read(CArchive& ar);
 };
 
+// What a linked bowler's copy in the league was last in step with, and when the league typed each
+// value it holds. A record met that is not the one the copy was last in step with (another
+// database's, or this one's as it stood before, a copy of its files put back) is settled detail
+// by detail by these times (docs/architecture.md, playerdb).
+struct CDbInStep
+{
+    ULONGLONG m_qwDatabase = 0;     // the database's identity (RecordFile.h), 0 none known
+    LONGLONG m_nRecordTypedBy = 0;  // the record's typing time then (Playb003File.h)
+    // When the league typed its value of each detail, milliseconds since 1 January 1970 (UTC); 0
+    // for a value it did not type (taken from a record, or given when the bowler was added).
+    LONGLONG m_nTyped[SD_COUNT] = {};
+
+    bool operator==(const CDbInStep& o) const = default;
+    DWORD TypedDetails() const;  // bit n: detail n has a time
+    bool IsEmpty() const { return m_qwDatabase == 0 && m_nRecordTypedBy == 0 && TypedDetails() == 0; }
+    // The league file's form: the identity, the record's time, the detail bits, then the time of
+    // each detail typed.
+    void Write(CArchive& ar) const;
+    void Read(CArchive& ar);
+};
+
 // ---------------------------------------------------------------- what a bowler may hold
 // One rule for every way the shared details enter: typed into the player dialogs, read from a
 // league file (the bowler and what waits for his record), read from his record and written to it.

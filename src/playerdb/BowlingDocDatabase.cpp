@@ -168,23 +168,22 @@ std::vector<CNamedDetail> NamedDetails(const CBowlingDoc& doc)
 }
 
 // "Owen Fairweather's home phone "0113 4962222" (the record keeps "0113 4963333")", each value the
-// league's records did not take.
-CString DroppedList(const CBowlingDoc& doc, const std::vector<CDbReport::CDropped>& dropped)
+// league's records did not take; or, pszRecord "held", each they took and what it replaced.
+CString DroppedList(const CBowlingDoc& doc, const std::vector<CDbReport::CDropped>& dropped,
+                    const char* pszRecord = "keeps")
 {
     const std::vector<CNamedDetail> details = NamedDetails(doc);
     std::vector<CString> items;
     for (const CDbReport::CDropped& d : dropped)
         for (const CNamedDetail& n : details)
             if (d.dwDetails & n.dwBits)
-                items.push_back(d.strBowler + "'s " + n.pszName + " " + n.value(d.mine) + " (the record keeps " +
-                                n.value(d.theirs) + ")");
+                items.push_back(d.strBowler + "'s " + n.pszName + " " + n.value(d.mine) + " (the record " +
+                                pszRecord + " " + n.value(d.theirs) + ")");
     CString list;
     for (size_t i = 0; i < items.size(); ++i)
         list += (i == 0 ? "" : i + 1 == items.size() ? " and " : "; ") + items[i];
     return list;
 }
-
-CString DroppedList(const CBowlingDoc& doc, const std::vector<CDbReport::CDropped>& dropped);
 
 // The links the database made again, in sentences.
 CString LinksText(const CBowlingDoc& doc, const CDbReport& r)
@@ -246,6 +245,13 @@ CString LinksText(const CBowlingDoc& doc, const CDbReport& r)
                    r.relinked.size(), NameList(r.relinked).GetString());
         sentences.push_back(str);
     }
+    if (!r.typedLater.empty())
+        sentences.push_back(CString(r.typedLater.size() == 1
+                                        ? "Where the league's details were typed after the record's, they were "
+                                          "written to it: "
+                                        : "Where the league's details were typed after the records', they were "
+                                          "written to them: ") +
+                            DroppedList(doc, r.typedLater, "held") + ".");
     if (!r.notKept.empty())
         sentences.push_back("Where the league's details differed from the record's, the record keeps its own, which "
                             "other leagues share: " +
@@ -254,7 +260,8 @@ CString LinksText(const CBowlingDoc& doc, const CDbReport& r)
     for (const CString& s : sentences)
         text += (text.IsEmpty() ? "" : " ") + s;
     if (!text.IsEmpty())
-        text += " Save the league to keep its bowlers' new links.";
+        text += r.LinksRemade() ? " Save the league to keep its bowlers' new links."
+                                : " Save the league to keep its bowlers' details as they now stand.";
     return text;
 }
 

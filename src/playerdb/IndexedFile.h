@@ -96,6 +96,9 @@ public:
 
     // As the file holds them now, other users' changes included.
     DWORD GetRecordCount();
+    // The data file's identity (RecordFile.h): what tells this table from one made elsewhere (a
+    // copy of its files carries it too). 0 while closed.
+    ULONGLONG GetIdentity() const { return m_data.IsOpen() ? m_data.GetIdentity() : 0; }
     // Why the last Open() rebuilt the indexes; empty when it did not.
     const CString& GetRebuildReason() const { return m_strRebuilt; }
     // Structural check of every index against the data file, for tests and diagnostics.

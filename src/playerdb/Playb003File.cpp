@@ -2,6 +2,7 @@
 
 #include "playerdb/ByteOrder.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -136,17 +137,22 @@ int CPlayb003File::Add()
 {
     MendDetails(*this);
     const int nResult = CIndexedFile::Add();
-    if (nResult == 0)
+    if (nResult == 0) {
         m_read = *this;
+        m_nReadTypedBy = m_nTypedBy;
+    }
     return nResult;
 }
 
 int CPlayb003File::Rewrite()
 {
     KeepSoundDetails(*this, m_read);
+    m_nTypedBy = std::max(m_nTypedBy, m_nReadTypedBy);
     const int nResult = CIndexedFile::Rewrite();
-    if (nResult == 0)
+    if (nResult == 0) {
         m_read = *this;
+        m_nReadTypedBy = m_nTypedBy;
+    }
     return nResult;
 }
 
@@ -246,6 +252,7 @@ void CPlayb003File::LoadFields(const BYTE* p)
     m_qwStamp = GetLE64(p + kOffStamp);
     m_nTypedBy = static_cast<LONGLONG>(GetLE64(p + kOffTypedBy));
     m_read = *this;
+    m_nReadTypedBy = m_nTypedBy;
 }
 
 BOOL CPlayb003File::GiveOwnKey(const BYTE* pKeeper, CString& strNotice)

@@ -64,7 +64,9 @@ public:
     // Empties every text and zeroes every number of the current record.
     void Clear();
     // CIndexedFile's, but a detail that no bowler may hold (SharedDetails.h) is never written:
-    // a record rewritten keeps the value it was read with, a new one takes the value mended.
+    // a record rewritten keeps the value it was read with, a new one takes the value mended. Nor
+    // does a record's typing time go back (a computer whose clock is behind): it is when its
+    // details were typed at the latest.
     int Add();
     int Rewrite();
     // A database key never handed out before and above every key in the file; 0 when the file
@@ -82,4 +84,5 @@ protected:
 
 private:
     CSharedDetails m_read;  // the record's details as last read or written
+    LONGLONG m_nReadTypedBy = 0;
 };

@@ -284,10 +284,24 @@ int CPlayerDatabase::GetDbasePlayer(CPlayer* pPlayer, BOOL bSurnameFirst)
     if (pPlayer->m_qwDbStamp != 0 && !IsHisRecord(*pPlayer))
         return -1;
     CopyFromRecord(*pPlayer);
+    MarkInStep(*pPlayer);
     if (m_file.m_qwStamp != 0)
         pPlayer->m_qwDbStamp = m_file.m_qwStamp;
     pPlayer->MakeDisplayName(bSurnameFirst);
     return 0;
+}
+
+bool CPlayerDatabase::IsInStep(const CPlayer& p) const
+{
+    const CDbInStep& step = p.m_dbInStep;
+    return step.m_qwDatabase != 0 && step.m_qwDatabase == m_file.GetIdentity() &&
+           m_file.m_nTypedBy >= step.m_nRecordTypedBy;
+}
+
+void CPlayerDatabase::MarkInStep(CPlayer& p) const
+{
+    p.m_dbInStep.m_qwDatabase = m_file.GetIdentity();
+    p.m_dbInStep.m_nRecordTypedBy = m_file.m_nTypedBy;
 }
 
 void CPlayerDatabase::CopyFromRecord(CPlayer& p, DWORD dwKeep) const
@@ -295,16 +309,24 @@ void CPlayerDatabase::CopyFromRecord(CPlayer& p, DWORD dwKeep) const
     // A damaged record gives him none of its damage: of such a detail he keeps his own.
     CSharedDetails record = m_file;
     KeepSoundDetails(record, p);
+    // A value taken in place of the league's is no longer one the league typed.
+    LONGLONG* const pTyped = p.m_dbInStep.m_nTyped;
     ForEachSharedDetail(
-        [dwKeep](int n, const auto& theirs, auto& mine) {
-            if (!(dwKeep & Bit(n)))
-                mine = theirs;
+        [dwKeep, pTyped](int n, const auto& theirs, auto& mine) {
+            if (dwKeep & Bit(n))
+                return;
+            if (!(mine == theirs))
+                pTyped[n] = 0;
+            mine = theirs;
         },
         record, p);
     // What the league decided about him (excluded, a reserve...) is not the record's to say:
     // another league wrote its own.
-    if (!(dwKeep & Bit(SD_FLAGS)))
+    if (!(dwKeep & Bit(SD_FLAGS))) {
+        if (SharedFlags(record.m_wFlags) != SharedFlags(p.m_wFlags))
+            pTyped[SD_FLAGS] = 0;
         p.m_wFlags = static_cast<WORD>(SharedFlags(record.m_wFlags) | (p.m_wFlags & PF_LEAGUE_OWN));
+    }
 }
 
 void CPlayerDatabase::CopyToRecord(const CPlayer& p)
@@ -417,12 +439,13 @@ BOOL CPlayerDatabase::AddAsRecord(CPlayer& p, BOOL bOwnKey)
         m_stamps->emplace(qwStamp, dwKey);
     p.m_dwDbKey = dwKey;
     p.m_qwDbStamp = qwStamp;
+    MarkInStep(p);
     // All he holds is in the record now.
     p.m_pDbPending.reset();
     return TRUE;
 }
 
-void CPlayerDatabase::MeetRecord(CPlayer& p)
+void CPlayerDatabase::MeetRecord(CPlayer& p, bool bFoundElsewhere)
 {
     // Of a damaged detail of the record he keeps his own: no difference to tell of.
     CSharedDetails record = m_file;
@@ -435,37 +458,60 @@ void CPlayerDatabase::MeetRecord(CPlayer& p)
             bSame[n] = mine == theirs;
         },
         p, record);
+    bMine[SD_FLAGS] = bTheirs[SD_FLAGS] = true;
+    bSame[SD_FLAGS] = SharedFlags(p.m_wFlags) == SharedFlags(record.m_wFlags);
     // A date is one detail: held when any part is, taken or written whole.
     std::vector<DWORD> details;
     const DWORD dwExpiry = Bit(SD_EXPIRY_DAY) | Bit(SD_EXPIRY_MONTH) | Bit(SD_EXPIRY_YEAR);
     const DWORD dwBirth = Bit(SD_BIRTH_DAY) | Bit(SD_BIRTH_MONTH) | Bit(SD_BIRTH_YEAR);
     for (int n = 0; n < SD_COUNT; ++n)
-        if (n != SD_FLAGS && !(Bit(n) & (dwExpiry | dwBirth)))
+        if (!(Bit(n) & (dwExpiry | dwBirth)))
             details.push_back(Bit(n));
     details.push_back(dwExpiry);
     details.push_back(dwBirth);
+    const CDbInStep& step = p.m_dbInStep;
+    // Met in the database his copy was last in step with, the record has gone back to an older
+    // state (a copy of its files put back): a value he took from it since was typed after
+    // everything it holds now.
+    const LONGLONG nLaterState =
+        !bFoundElsewhere && step.m_qwDatabase != 0 && step.m_qwDatabase == m_file.GetIdentity() ? step.m_nRecordTypedBy
+                                                                                               : 0;
     const DWORD dwWaiting = p.m_pDbPending ? p.m_pDbPending->m_dwDetails : 0;
-    DWORD dwWrite = 0, dwNotKept = 0;
+    DWORD dwWrite = 0, dwLater = 0, dwNotKept = 0;
     for (const DWORD dw : details) {
         bool bAnyMine = false, bAnyTheirs = false, bAllSame = true;
+        LONGLONG nTyped = 0;
         for (int n = 0; n < SD_COUNT; ++n)
             if (dw & Bit(n)) {
                 bAnyMine = bAnyMine || bMine[n];
                 bAnyTheirs = bAnyTheirs || bTheirs[n];
                 bAllSame = bAllSame && bSame[n];
+                nTyped = std::max(nTyped, step.m_nTyped[n]);
             }
-        if ((dw & dwWaiting) || bAllSame || !bAnyMine)
+        if ((dw & dwWaiting) || bAllSame)
             continue;
-        (bAnyTheirs ? dwNotKept : dwWrite) |= dw;
+        const bool bTyped = nTyped != 0;
+        if (!bTyped)
+            nTyped = nLaterState;
+        // The change typed later stands, whichever side holds it.
+        if (nTyped != 0 && m_file.m_nTypedBy != 0 && nTyped > m_file.m_nTypedBy)
+            dwLater |= dw;
+        else if (bFoundElsewhere && !bAnyTheirs)
+            dwWrite |= dw;  // a record that never knew him lacks it
+        else if (!bAnyMine && !bTyped)
+            continue;  // he takes the record's
+        else
+            dwNotKept |= dw;
     }
-    if (!(dwWaiting & Bit(SD_FLAGS)) && SharedFlags(p.m_wFlags) != SharedFlags(record.m_wFlags))
-        dwNotKept |= Bit(SD_FLAGS);
     if (dwNotKept)
         m_report.notKept.push_back({p.m_strName, dwNotKept, p, record});
+    if (dwLater)
+        m_typedLater[&p] = {p.m_strName, dwLater, p, record};
+    dwWrite |= dwLater;
     if (!dwWrite)
         return;
-    // They wait as any change of the league's does, the record holding nothing of them: Exchange
-    // writes them, when it is not written meanwhile.
+    // They wait as any change of the league's does, the record holding the values they replace:
+    // Exchange writes them, when it is not written meanwhile.
     if (!p.m_pDbPending)
         p.m_pDbPending = std::make_unique<CDbPending>();
     CDbPending& w = *p.m_pDbPending;
@@ -475,9 +521,11 @@ void CPlayerDatabase::MeetRecord(CPlayer& p)
                 base = theirs;
         },
         static_cast<const CSharedDetails&>(m_file), w.m_base);
+    if (dwWrite & Bit(SD_FLAGS))
+        w.m_base.m_wFlags = m_file.m_wFlags;
     for (int n = 0; n < SD_COUNT; ++n)
         if (dwWrite & Bit(n))
-            w.m_nTyped[n] = 0;
+            w.m_nTyped[n] = step.m_nTyped[n];
     w.m_dwDetails |= dwWrite;
 }
 
@@ -487,6 +535,7 @@ BOOL CPlayerDatabase::SettleLinks(const std::vector<CPlayer*>& check, const CObL
     settled.clear();
     m_stamps.reset();
     m_met.clear();
+    m_typedLater.clear();
     // The record of each key some bowler holds: the league's bowlers outside this pass hold theirs.
     std::unordered_map<DWORD, CPlayer*> held;
     const std::unordered_set<const CPlayer*> checked(check.begin(), check.end());
@@ -506,6 +555,13 @@ BOOL CPlayerDatabase::SettleLinks(const std::vector<CPlayer*>& check, const CObL
         held[p->m_dwDbKey] = p;
         settled.push_back(p);
     };
+    // His own record, positioned on: his copy may have been last in step with another.
+    auto meetIfNotInStep = [&](CPlayer* p) {
+        if (IsInStep(*p))
+            return;
+        MeetRecord(*p, false);
+        m_met.insert(p);
+    };
     // First the bowlers whose stamp the record under their key carries, then those matched there
     // as plainly the same person, so that a bowler named by another's damaged key keeps his record.
     std::vector<CPlayer*> open;
@@ -513,9 +569,10 @@ BOOL CPlayerDatabase::SettleLinks(const std::vector<CPlayer*>& check, const CObL
         if (p->m_dwDbKey == 0)
             continue;
         if (FindDbasePlayer(p->m_dwDbKey) == 0 && p->m_qwDbStamp != 0 && m_file.m_qwStamp == p->m_qwDbStamp &&
-            !held.count(p->m_dwDbKey))
+            !held.count(p->m_dwDbKey)) {
             hold(p);
-        else
+            meetIfNotInStep(p);
+        } else
             open.push_back(p);
     }
     // The name a record gives a bowler met under his key, in the order the league shows names,
@@ -536,10 +593,17 @@ BOOL CPlayerDatabase::SettleLinks(const std::vector<CPlayer*>& check, const CObL
         const CDbReport::CNamedRecord met{p->m_strName, bTold ? recordName(*p) : CString(), p->m_dwDbKey};
         // His stamp on another record: that one is his.
         if (bAtKey && !(m_file.m_qwStamp == 0 && p->m_qwDbStamp != 0 && KeyOfStamp(p->m_qwDbStamp) != 0)) {
-            if (bTold)
+            if (bTold) {
                 m_report.met.push_back(met);
+                // The notice names him by the record's names: a name the file damaged, or one an
+                // earlier version's rename left, is no value of the league's not kept.
+                p->m_strFirstName = m_file.m_strFirstName;
+                p->m_strSurname = m_file.m_strSurname;
+            }
             TakeStamp(*p, p->m_dwDbKey);
             hold(p);
+            if (FindDbasePlayer(p->m_dwDbKey) == 0)
+                meetIfNotInStep(p);
         } else
             elsewhere.push_back(p);
     }
@@ -561,7 +625,7 @@ BOOL CPlayerDatabase::SettleLinks(const std::vector<CPlayer*>& check, const CObL
             p->m_dwDbKey = dwKey;
             m_report.relinked.push_back(p->m_strName);
             if (FindDbasePlayer(dwKey) == 0) {
-                MeetRecord(*p);
+                MeetRecord(*p, true);
                 m_met.insert(p);
             }
         } else if (AddAsRecord(*p, !held.count(p->m_dwDbKey))) {
@@ -615,7 +679,7 @@ void CPlayerDatabase::NoteChanges(const CPlayer& before, CPlayer& p, CPlayerData
     const LONGLONG nNow = Now();
     for (int n = 0; n < SD_COUNT; ++n)
         if (dwChanged & Bit(n))
-            w.m_nTyped[n] = nNow;
+            w.m_nTyped[n] = p.m_dbInStep.m_nTyped[n] = nNow;
     w.m_dwDetails |= dwChanged;
 }
 
@@ -672,11 +736,20 @@ int CPlayerDatabase::Exchange(CPlayer& p)
                 m_report.nWritten += (dwWrite & Bit(n)) ? 1 : 0;
         }
     }
+    if (const auto later = m_typedLater.find(&p); later != m_typedLater.end()) {
+        CDbReport::CDropped written = later->second;
+        written.dwDetails &= dwWrite & ~dwKeep;
+        if (written.dwDetails)
+            m_report.typedLater.push_back(written);
+        m_typedLater.erase(later);
+    }
     CopyFromRecord(p, dwKeep);
     if (dwKeep)
         p.m_pDbPending->m_dwDetails = dwKeep;
-    else
+    else {
         p.m_pDbPending.reset();
+        MarkInStep(p);
+    }
     return nResult;
 }
 
@@ -760,6 +833,7 @@ int CPlayerDatabase::PutDbasePlayer(CPlayer* pPlayer, DWORD& bStopReporting, con
         if (m_file.Rewrite() != 0)
             return -1;
         pPlayer->m_pDbPending.reset();
+        MarkInStep(*pPlayer);
         return 0;
     }
 
@@ -804,7 +878,7 @@ int CPlayerDatabase::TakeChosenRecord(CPlayer& p, DWORD dwKey, DWORD dwDefaulted
     // What he was given that the record holds otherwise was typed for a new bowler, not as a
     // change of the record's: reported as such.
     const auto nBefore = static_cast<std::ptrdiff_t>(m_report.notKept.size());
-    MeetRecord(p);
+    MeetRecord(p, true);
     std::move(m_report.notKept.begin() + nBefore, m_report.notKept.end(), std::back_inserter(m_report.chosenKept));
     m_report.notKept.erase(m_report.notKept.begin() + nBefore, m_report.notKept.end());
     return Exchange(p);

@@ -36,9 +36,14 @@ struct CDbReport
     // key. Added: made a record of this database with the league's details. Relinked: his own
     // record was found under another key (its stamp, or the same person by his details).
     std::vector<CString> added, relinked;
-    // A relinked bowler's details that his record held otherwise: the record keeps its own, which
-    // other leagues share (mine: the league's values, not kept).
+    // A relinked bowler's details that his record held otherwise, or those of a bowler whose copy
+    // was last in step with another record than his record here (another database's, or this
+    // one's as it stood later): the record keeps its own, which other leagues share (mine: the
+    // league's values, not kept).
     std::vector<CDropped> notKept;
+    // Such a bowler's values that the league typed after every value his record held: written to
+    // it (theirs: what it held).
+    std::vector<CDropped> typedLater;
     // "bowler 7 (Ann Lee)", "bowler 3 (Bob Ray)": her key named the record of another bowler of
     // the league, which stays his; her link to it was cut (and she is among the added or relinked).
     std::vector<std::pair<CString, CString>> sharedWith;
@@ -62,7 +67,8 @@ struct CDbReport
     bool LinksRemade() const { return !added.empty() || !relinked.empty() || !sharedWith.empty() || !met.empty(); }
     bool IsEmpty() const
     {
-        return !LinksRemade() && dropped.empty() && notKept.empty() && chosenKept.empty() && nWritten == 0;
+        return !LinksRemade() && dropped.empty() && notKept.empty() && chosenKept.empty() && typedLater.empty() &&
+               nWritten == 0;
     }
 };
 
@@ -189,7 +195,8 @@ private:
     // Links each bowler of `check` to his own record: the one under his key when it is his; else
     // his record found under another key (its stamp, or the one record of his person by his
     // details), met as MeetRecord says; else a record made of the league's details of him, under
-    // his key when it is free. A record
+    // his key when it is free. His own record under his key that his copy was not last in step
+    // with (IsInStep) is met as MeetRecord says too. A record
     // another bowler of pLeague holds is never his. Under the table's lock. FALSE when a bowler
     // could not be settled (the table could not be written): his link is left as it was, and
     // every later call asks again.
@@ -203,11 +210,19 @@ private:
     // a damaged name's byte away from him (his own key's first): named to the secretary, never taken.
     DWORD FindSamePerson(const CPlayer& p, const std::unordered_map<DWORD, CPlayer*>& held,
                          CDbReport::CNamedRecord* pProbable = nullptr);
-    // He was linked to the record positioned on, found under another key: the league's copy never
-    // followed it. What the record lacks waits for it from the league, what he lacks he takes from
-    // it (Exchange), and where both hold different values the record keeps its own and the
-    // league's is in the report (notKept). His details already waiting are Exchange's to settle.
-    void MeetRecord(CPlayer& p);
+    // The league's copy of him was last in step with the record positioned on, as it stands: the
+    // same database's (by its identity), and not gone back to an older state since.
+    bool IsInStep(const CPlayer& p) const;
+    // He and the record positioned on are in step now.
+    void MarkInStep(CPlayer& p) const;
+    // The league's copy of him did not follow the record positioned on: he was linked to it found
+    // under another key (bFoundElsewhere), or it is not the record his copy was last in step with.
+    // Where they differ, the league's value typed after every value the record holds waits for it
+    // (written by Exchange, and in the report, typedLater); found elsewhere, so does what the
+    // record lacks; what he lacks and never typed he takes from it; otherwise the record keeps its
+    // own and the league's is in the report (notKept). His details already waiting are Exchange's
+    // to settle.
+    void MeetRecord(CPlayer& p, bool bFoundElsewhere);
     // The bowler's link is to the record under the key: stamps given where missing.
     void TakeStamp(CPlayer& p, DWORD dwKey);
     // A record of the bowler's details: under his key when bOwnKey and it is free, else a new one.
@@ -233,5 +248,7 @@ private:
     SimilarNamesHook m_similarHook;
     CDbReport m_report;
     std::optional<std::unordered_map<ULONGLONG, DWORD>> m_stamps;  // during SettleLinks
-    std::unordered_set<const CPlayer*> m_met;  // relinked by the last SettleLinks (MeetRecord)
+    std::unordered_set<const CPlayer*> m_met;  // met by the last SettleLinks (MeetRecord)
+    // What MeetRecord found typed later, for the report once Exchange has written it.
+    std::unordered_map<const CPlayer*, CDbReport::CDropped> m_typedLater;
 };

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <random>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -13,6 +14,22 @@
 namespace
 {
 const char kMagic[8] = {'T', 'V', 'D', 'T', 'A', '0', '0', '1'};
+constexpr size_t kOffIdentity = 36;
+
+// Drawn from the system each time, so that two programs never draw alike.
+ULONGLONG NewIdentity()
+{
+    std::random_device device;
+    ULONGLONG q = 0;
+    while (q == 0)
+        q = static_cast<ULONGLONG>(device()) << 32 | device();
+    return q;
+}
+
+ULONGLONG GetLE64(const BYTE* p)
+{
+    return GetLE32(p) | static_cast<ULONGLONG>(GetLE32(p + 4)) << 32;
+}
 }
 
 CRecordFile::CRecordFile(DWORD nRecordLength) : m_nRecordLength(nRecordLength) {}
@@ -81,6 +98,7 @@ BOOL CRecordFile::Open(const char* pszPath, BOOL& bTornTail, CString& strError, 
     bTornTail = FALSE;
     m_bMissing = FALSE;
     m_nClaimedSlots = 0;
+    m_qwIdentity = 0;
     m_strPath = pszPath;
     int fd = ::open(pszPath, O_RDWR | (bCreate ? O_CREAT : 0) | O_CLOEXEC | O_NONBLOCK, 0644);
     if (fd < 0)
@@ -115,6 +133,7 @@ BOOL CRecordFile::Open(const char* pszPath, BOOL& bTornTail, CString& strError, 
     {
         m_nSlots = m_nFreeHead = m_nLive = m_nSerial = 0;
         m_nSequence = 1;
+        m_qwIdentity = NewIdentity();
         if (!WriteHeader())
         {
             strError.Format("Cannot write %s: %s.", pszPath, std::strerror(errno));
@@ -129,6 +148,14 @@ BOOL CRecordFile::Open(const char* pszPath, BOOL& bTornTail, CString& strError, 
         return FALSE;
     }
     m_nClaimedSlots = m_nClaimedNow;
+    // A file made by an earlier version is given its identity now, under the lock: the next
+    // user reads it. Not written, it has none, and the file serves all the same.
+    if (m_qwIdentity == 0)
+    {
+        m_qwIdentity = NewIdentity();
+        if (!WriteHeader())
+            m_qwIdentity = 0;
+    }
     return TRUE;
 }
 
@@ -152,6 +179,10 @@ BOOL CRecordFile::ReadHeader(const char* pszPath, long long nSize, BOOL& bTornTa
     m_nLive = GetLE32(hdr + 24);
     m_nSerial = GetLE32(hdr + 28);
     m_nSequence = GetLE32(hdr + 32);
+    // A header an earlier version wrote again has lost it: this user's stands, and is written
+    // with its next change.
+    if (const ULONGLONG q = GetLE64(hdr + kOffIdentity); q != 0)
+        m_qwIdentity = q;
 
     long long nBody = nSize - kHeaderSize;
     m_nSlots = static_cast<DWORD>(nBody / SlotSize());
@@ -236,6 +267,8 @@ BOOL CRecordFile::WriteHeader()
     PutLE32(hdr + 24, m_nLive);
     PutLE32(hdr + 28, m_nSerial);
     PutLE32(hdr + 32, m_nSequence);
+    PutLE32(hdr + kOffIdentity, static_cast<DWORD>(m_qwIdentity));
+    PutLE32(hdr + kOffIdentity + 4, static_cast<DWORD>(m_qwIdentity >> 32));
     return WriteAt(0, hdr, kHeaderSize);
 }
 

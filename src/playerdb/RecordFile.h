@@ -11,7 +11,9 @@
 //    24  u32     live record count
 //    28  u32     update serial, bumped by every add, rewrite and delete
 //    32  u32     next sequence number (the owner's counter for new keys)
-//    36  zeros
+//    36  u64     the file's identity: a random number given when it is made (or first
+//                opened by a version that knows it), which tells it from a file made elsewhere
+//    44  zeros
 //   slots, each 5 + record length bytes, from offset 64
 //     0  u8      state: 'L' a live record, 'F' a free slot; anything else is damage
 //     1  u32     CRC-32 of the payload (live slots)
@@ -68,6 +70,8 @@ public:
     DWORD GetSerial() const { return m_nSerial; }
     DWORD GetSequence() const { return m_nSequence; }
     void SetSequence(DWORD n) { m_nSequence = n; }
+    // Never 0 while open, but when the header of a file without one could not be written.
+    ULONGLONG GetIdentity() const { return m_qwIdentity; }
 
     // 0 with the payload when the slot holds a sound live record; -1 otherwise.
     int ReadSlot(DWORD nSlot, BYTE* pPayload) const;
@@ -107,4 +111,5 @@ private:
     DWORD m_nLive = 0;
     DWORD m_nSerial = 0;
     DWORD m_nSequence = 1;
+    ULONGLONG m_qwIdentity = 0;
 };

@@ -239,20 +239,20 @@ TEST_F(DatabaseIdentity, ALeagueOpenedOnAnotherDatabaseKeepsItsBowlersAndWritesN
     again.reset();
 
     // Back on the first database, under keys 3 and 4 there unknown: the stamps find 1 and 2.
-    // Owen's phone typed on the second database is not his record's here, which other leagues
-    // share: the record keeps its own, and the phone not kept is named.
+    // Owen's phone typed on the second database was typed after his record here last changed: the
+    // record takes it, and the notice says so. Ann's record stays as it was.
     UseDatabase("first");
     const std::map<DWORD, std::string> first = Records("first");
     auto home = Open("Monday.lgf");
     EXPECT_EQ(ui.MessageTexts(),
               Texts{"2 of the league's bowlers were linked to their own records in the player database, found under "
-                    "other keys (Owen Fairweather and Ann Lee). Where the league's details differed from the "
-                    "record's, the record keeps its own, which other leagues share: Owen Fairweather's home phone "
-                    "\"0113 4969999\" (the record keeps \"0113 4960000\"). Save the league to keep its bowlers' new "
-                    "links."});
+                    "other keys (Owen Fairweather and Ann Lee). Where the league's details were typed after the "
+                    "record's, they were written to it: Owen Fairweather's home phone \"0113 4969999\" (the record "
+                    "held \"0113 4960000\"). Save the league to keep its bowlers' new links."});
     EXPECT_EQ(Nums(KeyOf(*home, "Fairweather"), KeyOf(*home, "Lee")), Nums(1, 2));
-    EXPECT_EQ(Bowlers(*home), monday);
-    EXPECT_EQ(Records("first"), first);
+    const std::string owenTyped = With(monday[0], "0113 4960000", "0113 4969999");
+    EXPECT_EQ(Bowlers(*home), (Texts{owenTyped, monday[1]}));
+    EXPECT_EQ(Records("first"), (std::map<DWORD, std::string>{{1, owenTyped}, {2, first.at(2)}}));
 }
 
 // Monday's league moved to a computer with no database yet: asked, the secretary starts one there;
@@ -328,20 +328,22 @@ TEST_F(DatabaseIdentity, ADamagedKeyNamingAnotherBowlersRecordIsCutAndNamed)
     CPlayer* ann = Bowler(*monday, "Lee");
     ASSERT_NE(ann, nullptr);
     ASSERT_EQ(ann->m_dwDbKey, 2u);
-    std::vector<BYTE> stamped;
+    std::vector<BYTE> marked, stamped, plain;
+    monday->SaveToBytes(marked);
+    // As earlier versions wrote it: stamps without what the copies were in step with, or neither.
+    for (POSITION pos = monday->m_listPlayers.GetHeadPosition(); pos;)
+        static_cast<CPlayer*>(monday->m_listPlayers.GetNext(pos))->m_dbInStep = CDbInStep();
     monday->SaveToBytes(stamped);
-    // As an earlier version wrote it: no stamps.
     for (POSITION pos = monday->m_listPlayers.GetHeadPosition(); pos;)
         static_cast<CPlayer*>(monday->m_listPlayers.GetNext(pos))->m_qwDbStamp = 0;
-    std::vector<BYTE> plain;
     monday->SaveToBytes(plain);
-    ASSERT_EQ(Nums(stamped[0], plain[0]), Nums(79, 77));
+    ASSERT_EQ(Nums(marked[0], stamped[0], plain[0]), Nums(80, 79, 77));
     const std::string said = "The league file links bowler 2 (Ann Lee) to the player database record of bowler 1 "
                              "(Owen Fairweather), whose record it is: that link was cut. Ann Lee was linked to the "
                              "bowler's own record in the player database, found under another key. Save the league "
                              "to keep its bowlers' new links.";
 
-    for (std::vector<BYTE>* pFile : {&stamped, &plain}) {
+    for (std::vector<BYTE>* pFile : {&marked, &stamped, &plain}) {
         std::vector<BYTE> damaged = *pFile;
         const size_t nKey = KeyOffset(damaged, *ann);
         ASSERT_LT(nKey, damaged.size());
@@ -396,8 +398,11 @@ TEST_F(DatabaseIdentity, ADetailWaitingBehindADamagedKeyNeverReachesAnotherPerso
     const std::map<DWORD, std::string> records = Records("first");
     CPlayer* ann = Bowler(*monday, "Lee");
     ASSERT_NE(ann, nullptr);
-    for (POSITION pos = monday->m_listPlayers.GetHeadPosition(); pos;)
-        static_cast<CPlayer*>(monday->m_listPlayers.GetNext(pos))->m_qwDbStamp = 0;
+    for (POSITION pos = monday->m_listPlayers.GetHeadPosition(); pos;) {
+        auto* p = static_cast<CPlayer*>(monday->m_listPlayers.GetNext(pos));
+        p->m_qwDbStamp = 0;
+        p->m_dbInStep = CDbInStep();
+    }
     ann->m_strPhoneHome = "0113 4967777";  // typed while the database was away
     std::vector<BYTE> plain;
     monday->SaveToBytes(plain);
@@ -454,12 +459,12 @@ CPlayer Named(const char* pszFirst, const char* pszSurname)
 } // namespace
 
 // Monday kept in the first database: Owen, Alan and Carl, and Alan's new phone typed while
-// printing had the database closed, waiting for his record in the file saved then (version 79),
-// and as an earlier version wrote it (version 78: no stamps). Opened with one byte damaged on the
+// printing had the database closed, waiting for his record in the file saved then (with the
+// links' stamps), and as an earlier version wrote it (version 78: no stamps). Opened with one byte damaged on the
 // database as it was, Alan is one record, and his change reaches it.
 struct DamagedIdentity : DatabaseIdentity
 {
-    std::vector<BYTE> v79, v78;
+    std::vector<BYTE> stamped, v78;
     std::map<DWORD, std::string> records;
     ULONGLONG qwAlan = 0;
 
@@ -478,12 +483,15 @@ struct DamagedIdentity : DatabaseIdentity
         CPrintInfo info;
         view.OnBeginPrinting(&dc, &info);
         EditPhone(*monday, "Ackroyd", kAlansNewPhone);
-        monday->SaveToBytes(v79);
+        monday->SaveToBytes(stamped);
         view.AttachTo(nullptr, nullptr);
         ASSERT_EQ(Records("first"), records);
         std::filesystem::copy(dir.File("first"), dir.File("kept"));
-        for (POSITION pos = monday->m_listPlayers.GetHeadPosition(); pos;)
-            static_cast<CPlayer*>(monday->m_listPlayers.GetNext(pos))->m_qwDbStamp = 0;
+        for (POSITION pos = monday->m_listPlayers.GetHeadPosition(); pos;) {
+            auto* p = static_cast<CPlayer*>(monday->m_listPlayers.GetNext(pos));
+            p->m_qwDbStamp = 0;
+            p->m_dbInStep = CDbInStep();
+        }
         alan->m_pDbPending.reset();
         std::vector<BYTE> plain;
         monday->SaveToBytes(plain);
@@ -513,10 +521,10 @@ TEST_F(DamagedIdentity, OneDamagedByteOfABowlersLinkOrNameLeavesHimOneRecordTaki
     std::vector<BYTE> stamp(8);
     for (int i = 0; i < 8; ++i)
         stamp[i] = static_cast<BYTE>(qwAlan >> (8 * i));
-    const auto at = std::search(v79.begin(), v79.end(), stamp.begin(), stamp.end());
-    const size_t nStamp = static_cast<size_t>(at - v79.begin());
+    const auto at = std::search(stamped.begin(), stamped.end(), stamp.begin(), stamp.end());
+    const size_t nStamp = static_cast<size_t>(at - stamped.begin());
     const size_t nKey = KeyOffset(v78, Named("Alan", "Ackroyd"));
-    ASSERT_LT(nStamp, v79.size());
+    ASSERT_LT(nStamp, stamped.size());
     ASSERT_LT(nKey, v78.size());
     struct CDamage
     {
@@ -527,7 +535,7 @@ TEST_F(DamagedIdentity, OneDamagedByteOfABowlersLinkOrNameLeavesHimOneRecordTaki
     };
     std::vector<CDamage> damages;
     for (size_t i = 0; i < 8; ++i)
-        damages.push_back({&v79, nStamp + i, static_cast<BYTE>(v79[nStamp + i] ^ 0x5A), &met});
+        damages.push_back({&stamped, nStamp + i, static_cast<BYTE>(stamped[nStamp + i] ^ 0x5A), &met});
     for (size_t i = 0; i < 4; ++i)
         damages.push_back({&v78, nKey + i, 0x40, &found});
     // His surname's letters, and his first name's after its length (the display name before).

@@ -338,15 +338,27 @@ TEST_P(SharedBowlerOrder, AChangeMadeWithTheBoxUntickedReachesTheRecordWhenItIsT
 INSTANTIATE_TEST_SUITE_P(EveryOrder, SharedBowlerOrder, ::testing::Values(0, 1, 2));
 
 // Saved while printing kept its change from the record, the league file holds what waits for the
-// record, with when it was typed, and the stamp of Owen's record after the league as it always
-// was, under version 79; opened again, the league gives the record its change. A league with
-// nothing waiting keeps its stamps under version 79; one without them is saved as version 77.
+// record, with when it was typed, the stamp of Owen's record, and what his copy was last in step
+// with (the database and its record's time) with when the phone was typed, after the league as it
+// always was, under version 80; opened again, the league gives the record its change. A league
+// with nothing waiting keeps its stamps and marks under version 80; one without them is saved as
+// version 77.
 TEST_F(SharedBowler, AChangeWaitingForTheRecordIsKeptInTheLeagueFileAndWrittenWhenItOpens)
 {
     std::vector<BYTE> waiting, plain;
     CPlayer* owen = Owen(*monday);
     const ULONGLONG qwStamp = owen->m_qwDbStamp;
     ASSERT_NE(qwStamp, 0u);
+    // His record as a third program reads it: the database's identity and when it was typed.
+    auto recordTimes = [this] {
+        CPlayerDatabase db;
+        EXPECT_TRUE(db.Open(dir.File("db").c_str()));
+        EXPECT_EQ(db.FindDbasePlayer(Owen(*monday)->m_dwDbKey), 0);
+        return std::make_pair(db.GetTable().GetIdentity(), db.GetTable().m_nTypedBy);
+    };
+    const auto [qwDatabase, nRecordTyped] = recordTimes();
+    ASSERT_NE(qwDatabase, 0u);
+    ASSERT_NE(nRecordTyped, 0);
     LONGLONG nBefore = 0, nAfter = 0;
     {
         Printing print(*monday);
@@ -356,11 +368,14 @@ TEST_F(SharedBowler, AChangeWaitingForTheRecordIsKeptInTheLeagueFileAndWrittenWh
         Run(*monday);
         nAfter = CPlayerDatabase::Now();
         monday->SaveToBytes(waiting);
-        // The same league without what waits and without the stamp, to compare.
+        // The same league without what waits, the stamp and the mark, to compare.
         std::unique_ptr<CDbPending> kept = std::move(owen->m_pDbPending);
+        const CDbInStep inStep = owen->m_dbInStep;
         owen->m_qwDbStamp = 0;
+        owen->m_dbInStep = CDbInStep();
         monday->SaveToBytes(plain);
         owen->m_qwDbStamp = qwStamp;
+        owen->m_dbInStep = inStep;
         owen->m_pDbPending = std::move(kept);
     }
     EXPECT_EQ(plain[0], 77);
@@ -377,21 +392,39 @@ TEST_F(SharedBowler, AChangeWaitingForTheRecordIsKeptInTheLeagueFileAndWrittenWh
         u8(static_cast<unsigned>(std::strlen(psz)));
         part.insert(part.end(), psz, psz + std::strlen(psz));
     };
-    u16(1);                   // one bowler with details waiting
-    u16(owen->m_nPlayerNo);
-    u32(1u << 7);             // detail 7, the home phone
-    str("0113 4960000");      // the record's phone as Monday knew it
-    u64(static_cast<ULONGLONG>(nTyped));
-    std::vector<BYTE> stamps;
-    part.swap(stamps);
-    u16(1);                   // one stamped link
-    u16(owen->m_nPlayerNo);
-    u64(qwStamp);
-    part.swap(stamps);
+    auto bytesOf = [&part](auto fill) {
+        part.clear();
+        fill();
+        return part;
+    };
+    const std::vector<BYTE> waits = bytesOf([&] {
+        u16(1);               // one bowler with details waiting
+        u16(owen->m_nPlayerNo);
+        u32(1u << 7);         // detail 7, the home phone
+        str("0113 4960000");  // the record's phone as Monday knew it
+        u64(static_cast<ULONGLONG>(nTyped));
+    });
+    const std::vector<BYTE> stamps = bytesOf([&] {
+        u16(1);               // one stamped link
+        u16(owen->m_nPlayerNo);
+        u64(qwStamp);
+    });
+    // What his copy was last in step with: the database, his record's time then, and the phone
+    // the league typed since.
+    auto marks = [&](LONGLONG nRecord) {
+        return bytesOf([&] {
+            u16(1);
+            u16(owen->m_nPlayerNo);
+            u64(qwDatabase);
+            u64(static_cast<ULONGLONG>(nRecord));
+            u32(1u << 7);
+            u64(static_cast<ULONGLONG>(nTyped));
+        });
+    };
     std::vector<BYTE> expected(plain);
-    expected[0] = 79;
-    expected.insert(expected.end(), part.begin(), part.end());
-    expected.insert(expected.end(), stamps.begin(), stamps.end());
+    expected[0] = 80;
+    for (const std::vector<BYTE>& v : {waits, stamps, marks(nRecordTyped)})
+        expected.insert(expected.end(), v.begin(), v.end());
     EXPECT_EQ(waiting, expected);
     EXPECT_EQ(Record()[1], "0113 4960000");
     CBowlingDoc opened;
@@ -402,12 +435,18 @@ TEST_F(SharedBowler, AChangeWaitingForTheRecordIsKeptInTheLeagueFileAndWrittenWh
     EXPECT_EQ(reopened->m_strPhoneHome, "0113 4962222");
     EXPECT_EQ(reopened->m_pDbPending, nullptr);
     EXPECT_EQ(reopened->m_qwDbStamp, qwStamp);
+    // Written when the phone was typed, at the latest.
+    const auto [qwSame, nWritten] = recordTimes();
+    EXPECT_EQ(qwSame, qwDatabase);
+    EXPECT_EQ(nWritten, nTyped);
     std::vector<BYTE> again;
     opened.SaveToBytes(again);
-    EXPECT_EQ(again[0], 79);
-    // Nothing waits, and the stamp is kept.
+    EXPECT_EQ(again[0], 80);
+    // Nothing waits, the stamp is kept, and the copy is in step with the record as now written.
     std::vector<BYTE> tail{0, 0};
     tail.insert(tail.end(), stamps.begin(), stamps.end());
+    const std::vector<BYTE> marked = marks(nWritten);
+    tail.insert(tail.end(), marked.begin(), marked.end());
     ASSERT_GT(again.size(), tail.size());
     EXPECT_EQ(std::vector<BYTE>(again.end() - static_cast<long>(tail.size()), again.end()), tail);
 }
@@ -1089,7 +1128,7 @@ TEST_F(SharedBowler, ADamagedLeagueFileNeverPutsItsDamageInTheSharedRecord)
     CPlayerDatabase::NoteChanges(before, *owen, nullptr);  // as while the database was away
     ASSERT_TRUE(monday->OnSaveDocument(strMonday.c_str()));
     std::ifstream saved(strMonday, std::ios::binary);
-    ASSERT_EQ(saved.get(), LEAGUE_FILE_VERSION_LINKS);
+    ASSERT_EQ(saved.get(), LEAGUE_FILE_VERSION_IN_STEP);
 
     ui.AnswerMessageBox(IDOK, "the birth day 31 (Sep 1980 has 30 days) of bowler 1 (Owen Fairweather) could not be "
                               "right: it was cleared. The surname and home phone of bowler 1 (Owen Fairweather) "

@@ -541,6 +541,91 @@ TEST_F(CorruptFileTest, StampsOfTheBowlersRecordsOpenAsSavedOrAreRefusedByBowler
     EXPECT_TRUE(open.IsSameLeague(reference));
 }
 
+// What the bowlers' copies were last in step with opens as saved, under version 80 and after the
+// stamps: the database's identity, the record's time, and when the league typed each detail. A
+// file of version 79 opens with none known; a damaged entry is refused naming the bowler or the
+// entry, one cut short is cut short, and one ending where the part would start says so.
+TEST_F(CorruptFileTest, WhatTheBowlersCopiesWereInStepWithOpensAsSavedOrIsRefused)
+{
+    CBowlingDoc doc;
+    BuildSmallLeague(doc);
+    auto nth = [&doc](int n) { return static_cast<CPlayer*>(doc.m_listPlayers.GetAt(doc.m_listPlayers.FindIndex(n))); };
+    CPlayer* first = nth(0);
+    CPlayer* second = nth(1);
+    first->m_dwDbKey = 7;
+    first->m_qwDbStamp = 0x0123456789ABCDEFull;
+    first->m_dbInStep.m_qwDatabase = 0x1122334455667788ull;
+    first->m_dbInStep.m_nRecordTypedBy = 0x0000018C00000001ll;
+    first->m_dbInStep.m_nTyped[SD_PHONE_HOME] = 0x0000018C00000002ll;
+    first->m_dbInStep.m_nTyped[SD_FLAGS] = 0x0000018C00000003ll;
+    second->m_dwDbKey = 8;  // in step with a database, nothing typed here
+    second->m_dbInStep.m_qwDatabase = 0x1122334455667788ull;
+    nth(2)->m_dwDbKey = 9;  // none known: not listed
+    const Bytes bytes = Save(doc);
+    ASSERT_EQ(bytes[0], LEAGUE_FILE_VERSION_IN_STEP);
+    // Nothing waiting (2), one stamp (2 + 10), then the part: a count and two entries, the first
+    // with two times.
+    const size_t nPart = 2 + (2 + 8 + 8 + 4 + 2 * 8) + (2 + 8 + 8 + 4);
+    ASSERT_EQ(bytes.size(), good.size() + 2 + 12 + nPart);
+    const BYTE n1 = static_cast<BYTE>(first->m_nPlayerNo), n2 = static_cast<BYTE>(second->m_nPlayerNo);
+    const Bytes part{2, 0,
+                     n1, 0, 0x88, 0x77, 0x66, 0x55, 0x44, 0x33, 0x22, 0x11, 1, 0, 0, 0, 0x8C, 1, 0, 0,
+                     0x80, 0, 0x10, 0, 2, 0, 0, 0, 0x8C, 1, 0, 0, 3, 0, 0, 0, 0x8C, 1, 0, 0,
+                     n2, 0, 0x88, 0x77, 0x66, 0x55, 0x44, 0x33, 0x22, 0x11, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(Bytes(bytes.end() - static_cast<long>(nPart), bytes.end()), part);
+    CBowlingDoc read;
+    CString error;
+    ASSERT_TRUE(read.LoadFromBytes(bytes, "marked.lgf", error)) << error.GetString();
+    EXPECT_TRUE(read.IsSameLeague(doc));
+    EXPECT_EQ(read.FindPlayer(first->m_nPlayerNo)->m_dbInStep, first->m_dbInStep);
+    EXPECT_EQ(read.FindPlayer(nth(2)->m_nPlayerNo)->m_dbInStep, CDbInStep());
+
+    // The second entry, last in the file: its bowler's number, and its detail bits.
+    const size_t nSecond = bytes.size() - 22;
+    auto numbered = [&](WORD n) {
+        Bytes b = bytes;
+        b[nSecond] = static_cast<BYTE>(n), b[nSecond + 1] = static_cast<BYTE>(n >> 8);
+        return b;
+    };
+    ASSERT_EQ(numbered(second->m_nPlayerNo), bytes);
+    ExpectRefused(numbered(999), "The file holds what the copy of bowler 999 was last in step with in the player "
+                                 "database, but the league does not hold that bowler.");
+    ExpectRefused(numbered(first->m_nPlayerNo), ("what the copy of " + std::string(first->GetFilePlace().GetString()) +
+                                                 " was last in step with in the player database twice.")
+                                                    .c_str());
+    ExpectRefused(numbered(nth(3)->m_nPlayerNo), ("what the copy of " + std::string(nth(3)->GetFilePlace().GetString()) +
+                                                  " was last in step with in the player database, but the bowler has "
+                                                  "no record there.")
+                                                     .c_str());
+    Bytes bits = bytes;
+    bits[bytes.size() - 2] = 0x20;  // bit 21, after the last detail
+    ExpectRefused(bits, "a mark of the details typed of 2097152, outside 0 to 2097151, in the marks of the bowlers' "
+                        "copies of their records, entry 2.");
+    // A time no clock gives (before 1970) is not known.
+    Bytes early = bytes;
+    early[bytes.size() - 4 - 1] = 0x80;  // the second entry's record time, its top byte
+    ASSERT_TRUE(read.LoadFromBytes(early, "early.lgf", error)) << error.GetString();
+    EXPECT_EQ(read.FindPlayer(second->m_nPlayerNo)->m_dbInStep.m_nRecordTypedBy, 0);
+
+    // Cut inside the part, or where it would start.
+    ExpectRefused(Bytes(bytes.begin(), bytes.end() - 1), "The file is cut short: ");
+    CString said;
+    ASSERT_FALSE(open.LoadFromBytes(Bytes(bytes.begin(), bytes.end() - static_cast<long>(nPart)), "damaged.lgf", said));
+    EXPECT_EQ(said, "The league file \"damaged.lgf\" cannot be opened. Its file version, 80, says that what the "
+                    "copies of the league's bowlers were last in step with in the player database follows the "
+                    "league, but the file ends before it: its version is damaged, or the file is cut short there.");
+    // Without the marks the league is written as before, in version 79, and opens with none known.
+    for (CPlayer* p : {first, second})
+        p->m_dbInStep = CDbInStep();
+    const Bytes v79 = Save(doc);
+    ASSERT_EQ(v79[0], LEAGUE_FILE_VERSION_LINKS);
+    EXPECT_TRUE(std::equal(v79.begin() + 1, v79.end(), bytes.begin() + 1));
+    ASSERT_TRUE(read.LoadFromBytes(v79, "v79.lgf", error)) << error.GetString();
+    EXPECT_EQ(read.FindPlayer(first->m_nPlayerNo)->m_dbInStep, CDbInStep());
+    EXPECT_EQ(read.FindPlayer(first->m_nPlayerNo)->m_qwDbStamp, 0x0123456789ABCDEFull);
+    EXPECT_TRUE(open.IsSameLeague(reference));
+}
+
 // What the program lets a league hold it opens again: every value at the limit of its dialog or
 // of the loader, saved, opened, and saved and opened once more.
 TEST_F(CorruptFileTest, ALeagueAtEveryLimitSavedOpensAgain)

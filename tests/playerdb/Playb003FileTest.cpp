@@ -231,6 +231,74 @@ TEST_F(Playb003FileTest, NewKeysAreNeverHandedOutTwice)
     EXPECT_EQ(1001u, db.NewKey());
 }
 
+// Every database has an identity of its own in its data file's header (offset 36), kept when it
+// is opened again; a file of an earlier version, with none, is given one when first opened, which
+// the next program to open it reads. A copy of the files carries it.
+TEST_F(Playb003FileTest, EachDatabaseHasAnIdentityOfItsOwnKeptInItsHeader)
+{
+    const std::filesystem::path dta = dir.path() / "db" / CPlayb003File::kDataName;
+    auto stored = [](const std::filesystem::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        BYTE b[44] = {};
+        in.read(reinterpret_cast<char*>(b), sizeof b);
+        return GetLE32(b + 36) | static_cast<ULONGLONG>(GetLE32(b + 40)) << 32;
+    };
+    const ULONGLONG qwMine = db.GetIdentity();
+    ASSERT_NE(qwMine, 0u);
+    EXPECT_EQ(stored(dta), qwMine);
+    Add(1, "Ann", "Lee");
+    Reopen();
+    EXPECT_EQ(db.GetIdentity(), qwMine);
+    CPlayb003File other;
+    ASSERT_TRUE(other.OpenIn((dir.path() / "other").string().c_str()));
+    EXPECT_NE(other.GetIdentity(), qwMine);
+    EXPECT_NE(other.GetIdentity(), 0u);
+    other.Close();
+    std::filesystem::copy(dir.path() / "db", dir.path() / "copy");
+    ASSERT_TRUE(other.OpenIn((dir.path() / "copy").string().c_str()));
+    EXPECT_EQ(other.GetIdentity(), qwMine);
+    other.Close();
+
+    // As an earlier version left it: no identity.
+    db.Close();
+    {
+        std::fstream f(dta, std::ios::binary | std::ios::in | std::ios::out);
+        f.seekp(36);
+        const char zeros[8] = {};
+        f.write(zeros, sizeof zeros);
+    }
+    ASSERT_EQ(stored(dta), 0u);
+    ASSERT_TRUE(db.OpenIn((dir.path() / "db").string().c_str()));
+    const ULONGLONG qwGiven = db.GetIdentity();
+    EXPECT_NE(qwGiven, 0u);
+    EXPECT_EQ(stored(dta), qwGiven);
+    ASSERT_TRUE(other.OpenIn((dir.path() / "db").string().c_str()));
+    EXPECT_EQ(other.GetIdentity(), qwGiven);
+    EXPECT_EQ(Walk("Key"), (std::vector<std::string>{"Ann Lee"}));
+}
+
+// A record's typing time is when its details were typed at the latest: rewritten with an earlier
+// time (a computer whose clock is behind), it keeps its own.
+TEST_F(Playb003FileTest, ARecordsTypingTimeNeverGoesBack)
+{
+    Add(1, "Ann", "Lee");
+    ASSERT_EQ(1, Seek("Key", "", "", 1));
+    db.m_nTypedBy = 5000;
+    ASSERT_EQ(0, db.Rewrite());
+    ASSERT_EQ(1, Seek("Key", "", "", 1));
+    db.m_nTypedBy = 4000;
+    db.m_strPhoneHome = "0113 4960000";
+    ASSERT_EQ(0, db.Rewrite());
+    Reopen();
+    ASSERT_EQ(1, Seek("Key", "", "", 1));
+    EXPECT_EQ(db.m_nTypedBy, 5000);
+    EXPECT_EQ(db.m_strPhoneHome, "0113 4960000");
+    db.m_nTypedBy = 6000;
+    ASSERT_EQ(0, db.Rewrite());
+    ASSERT_EQ(1, Seek("Key", "", "", 1));
+    EXPECT_EQ(db.m_nTypedBy, 6000);
+}
+
 TEST_F(Playb003FileTest, AFolderThatCannotBeMadeIsReported)
 {
     std::string blocker = (dir.path() / "file").string();

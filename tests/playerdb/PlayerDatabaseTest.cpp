@@ -587,11 +587,13 @@ TEST_F(PlayerDatabaseTest, ARecordIsTakenOrWrittenOnlyWhenItIsTheBowlers)
 
 // Jane's phone waits in Monday's copy while Thursday writes one to her record. Typed after
 // Thursday's write, Monday's phone goes to the record; typed before it, the record keeps Thursday's
-// and Monday's is reported, with both values. A record whose time is not known keeps its own.
+// and Monday's is reported, with both values. A record whose time is not known keeps its own, even
+// against a phone typed later.
 TEST_F(PlayerDatabaseTest, AWaitingDetailTypedLaterGoesAndOneTypedEarlierIsReported)
 {
     for (const int nCase : {0, 1, 2}) {
-        const bool bMondayLater = nCase == 0;
+        const bool bMondayLater = nCase != 1;
+        const bool bMondayStands = nCase == 0;
         CPlayer monday, thursday;
         Fill(monday, "Jane", "Doe");
         monday.MakeDisplayName(FALSE);
@@ -612,20 +614,25 @@ TEST_F(PlayerDatabaseTest, AWaitingDetailTypedLaterGoesAndOneTypedEarlierIsRepor
         ASSERT_EQ(0, db.PutDbaseChanges(before, &thursday, bStop));
         EXPECT_EQ(db.TakeReport().nWritten, 1);  // Thursday's own change
         if (nCase == 2) {
+            // As an earlier version wrote it, no time: a rewrite never takes a record's time back.
+            CPlayb003File& t = db.GetTable();
             ASSERT_EQ(0, db.FindDbasePlayer(monday.m_dwDbKey));
-            db.GetTable().m_nTypedBy = 0;  // as an earlier version wrote it
-            ASSERT_EQ(0, db.GetTable().Rewrite());
+            ASSERT_EQ(0, t.Delete());
+            t.m_nTypedBy = 0;
+            ASSERT_EQ(0, t.Add());
+            ASSERT_EQ(0, db.FindDbasePlayer(monday.m_dwDbKey));
+            ASSERT_EQ(t.m_nTypedBy, 0);
         }
         if (bMondayLater)
             typeMonday();
         ASSERT_EQ(0, db.SyncPlayer(monday));
         const CDbReport report = db.TakeReport();
-        const char* pszStands = bMondayLater ? "0113 4962222" : "0113 4963333";
+        const char* pszStands = bMondayStands ? "0113 4962222" : "0113 4963333";
         ASSERT_EQ(0, db.FindDbasePlayer(monday.m_dwDbKey));
         EXPECT_EQ((std::vector<CString>{db.GetTable().m_strPhoneHome, monday.m_strPhoneHome}),
                   (std::vector<CString>{pszStands, pszStands}))
             << nCase;
-        if (bMondayLater) {
+        if (bMondayStands) {
             EXPECT_TRUE(report.dropped.empty());
             EXPECT_EQ(report.nWritten, 1);
         } else {
@@ -639,4 +646,76 @@ TEST_F(PlayerDatabaseTest, AWaitingDetailTypedLaterGoesAndOneTypedEarlierIsRepor
         EXPECT_EQ(monday.m_pDbPending, nullptr);
         ASSERT_EQ(0, db.GetTable().Delete());
     }
+}
+
+// Kay's copy was last in step with another database, where the league typed her mobile, then
+// (after another league changed her work phone and postcode at home) her home phone, a blank user
+// data 1 and a male status. Met at home: what was typed after the record's last change goes to it
+// and is reported; her mobile, typed before it, and her postcode, which the league never typed,
+// are reported as not kept; the work phone she lacked she takes. Met again, in step, nothing.
+TEST_F(PlayerDatabaseTest, ARecordNotInStepTakesWhatWasTypedLaterAndKeepsTheRest)
+{
+    CPlayer kay;
+    Fill(kay, "Kay", "Hart");
+    kay.m_strPhoneMobile.Empty();
+    kay.MakeDisplayName(FALSE);
+    ASSERT_EQ(0, db.PutDbasePlayer(&kay, bStop));
+    CPlayerDatabase away;
+    ASSERT_TRUE(away.Open((dir.path() / "away").string().c_str()));
+    ASSERT_EQ(0, away.SyncPlayer(kay));
+    ASSERT_EQ(away.TakeReport().added, std::vector<CString>{"Kay Hart"});
+    auto type = [&](const std::function<void(CPlayer&)>& change) {
+        CPlayer before;
+        before.CopyFrom(kay);
+        change(kay);
+        ASSERT_EQ(0, away.PutDbaseChanges(before, &kay, bStop));
+    };
+    type([](CPlayer& p) { p.m_strPhoneMobile = "07700 900111"; });
+    // Another league at home.
+    CPlayer other;
+    other.m_dwDbKey = kay.m_dwDbKey;
+    ASSERT_EQ(0, db.GetDbasePlayer(&other, FALSE));
+    CPlayer before;
+    before.CopyFrom(other);
+    other.m_strPhoneWork = "0113 4965555";
+    other.m_strAddress[4] = "LS1 1AA";
+    ASSERT_EQ(0, db.PutDbaseChanges(before, &other, bStop));
+    type([](CPlayer& p) {
+        p.m_strPhoneHome = "0113 4962222";
+        p.m_strUserData1.Empty();
+        p.m_wFlags = static_cast<WORD>((p.m_wFlags & ~PF_FEMALE) | PF_MALE);
+    });
+    db.TakeReport();
+
+    ASSERT_EQ(0, db.SyncPlayer(kay));
+    const CDbReport report = db.TakeReport();
+    EXPECT_FALSE(report.LinksRemade());
+    ASSERT_EQ(report.typedLater.size(), 1u);
+    EXPECT_EQ(report.typedLater[0].dwDetails, 1u << SD_PHONE_HOME | 1u << SD_USER_DATA_1 | 1u << SD_FLAGS);
+    EXPECT_EQ((std::vector<CString>{report.typedLater[0].mine.m_strPhoneHome, report.typedLater[0].theirs.m_strPhoneHome}),
+              (std::vector<CString>{"0113 4962222", ""}));
+    ASSERT_EQ(report.notKept.size(), 1u);
+    EXPECT_EQ(report.notKept[0].dwDetails, 1u << SD_POSTCODE | 1u << SD_PHONE_MOBILE);
+    EXPECT_EQ((std::vector<CString>{report.notKept[0].mine.m_strAddress[4], report.notKept[0].theirs.m_strAddress[4]}),
+              (std::vector<CString>{"PO5 7RT", "LS1 1AA"}));
+    EXPECT_TRUE(report.dropped.empty());
+    ASSERT_EQ(0, db.FindDbasePlayer(kay.m_dwDbKey));
+    const CPlayb003File& t = db.GetTable();
+    auto details = [](const CSharedDetails& d) {
+        return std::vector<CString>{d.m_strPhoneHome, d.m_strPhoneWork, d.m_strPhoneMobile, d.m_strAddress[4],
+                                    d.m_strUserData1, (d.m_wFlags & PF_MALE) ? "male" : "female"};
+    };
+    const std::vector<CString> now{"0113 4962222", "0113 4965555", "", "LS1 1AA", "", "male"};
+    EXPECT_EQ(details(t), now);
+    EXPECT_EQ(details(kay), now);
+    EXPECT_EQ(kay.m_pDbPending, nullptr);
+    // In step now: another league's change is taken silently.
+    ASSERT_EQ(0, db.GetDbasePlayer(&other, FALSE));
+    before.CopyFrom(other);
+    other.m_strPhoneMobile = "07700 900999";
+    ASSERT_EQ(0, db.PutDbaseChanges(before, &other, bStop));
+    db.TakeReport();
+    ASSERT_EQ(0, db.SyncPlayer(kay));
+    EXPECT_TRUE(db.TakeReport().IsEmpty());
+    EXPECT_EQ(kay.m_strPhoneMobile, "07700 900999");
 }

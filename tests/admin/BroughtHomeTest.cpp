@@ -1,0 +1,343 @@
+// A league kept in the player database is carried to another computer (its database empty, or
+// another league's), edited there through Player > Edit, saved, and brought home: through File >
+// Open, what it typed after its bowlers' home records last changed reaches them, what it cannot
+// write is named, and a league that never left says nothing.
+#include "AdminChecks.h"
+#include "AdminTest.h"
+#include "TempDir.h"
+#include "admin/LeagueDetailsCommands.h"
+#include "admin/PlayerSetup.h"
+#include "framework/ui/Registry.h"
+#include "league/Player.h"
+#include "playerdb/BowlingDocDatabase.h"
+#include "playerdb/PlayerDatabase.h"
+#include "resources/CommandIds.h"
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+// What the away computer's Player > Edit changes of Denise, and her record's details at home.
+constexpr const char* kHomePhone = "0113 4961111";
+constexpr const char* kHomeAddress = "4 Old Lane";
+constexpr const char* kHomeNumber = "A1001";
+constexpr const char* kAwayPhone = "0113 4962222";
+constexpr const char* kAwayAddress = "9 New Road";
+constexpr const char* kAwayNumber = "B2002";
+constexpr const char* kAwayMobile = "07700 900456";
+
+// Her details as they show: address line 1, home phone, mobile phone and membership number.
+Texts Shown(const CSharedDetails& d)
+{
+    return Strs(d.m_strAddress[0], d.m_strPhoneHome, d.m_strPhoneMobile, d.m_strMembershipNo);
+}
+
+const Texts kAtHome{kHomeAddress, kHomePhone, "", kHomeNumber};
+const Texts kTypedAway{kAwayAddress, kAwayPhone, kAwayMobile, kAwayNumber};
+
+// The notice naming her four changes, with the record's values (held, or kept).
+std::string Named(const char* pszRecord, const Texts& league, const Texts& record)
+{
+    auto quoted = [](const std::string& s) { return s.empty() ? std::string("blank") : "\"" + s + "\""; };
+    const char* const names[] = {"address line 1", "home phone", "mobile phone", "membership number"};
+    std::string list;
+    for (int i = 0; i < 4; ++i)
+        list += std::string(i == 0 ? "" : i == 3 ? " and " : "; ") + "Denise Hallam's " + names[i] + " " +
+                quoted(league[i]) + " (the record " + pszRecord + " " + quoted(record[i]) + ")";
+    return list;
+}
+
+struct BroughtHome : ::testing::Test
+{
+    TempDir dir;
+    CScriptedBackend ui;
+
+    void SetUp() override
+    {
+        SetUpAdmin();
+        PlayerSetup::Install();
+        LeagueDetailsCommands::Install();
+        PlayerDatabase::Install();
+    }
+    void TearDown() override
+    {
+        CBowlingDoc::s_pfnOpenPlayerDb = nullptr;
+        CBowlingDoc::s_pfnClosePlayerDb = nullptr;
+        CBowlingDoc::s_pfnLeagueReadPlayerDb = nullptr;
+    }
+    // The computer whose database is this folder: a league document made from now on uses it.
+    void OnComputer(const char* pszFolder)
+    {
+        CRegistryKey key;
+        ASSERT_TRUE(key.Open(TORVANE_REGISTRY_KEY));
+        key.SetStringValue(TORVANE_DATABASE_PATH_VALUE, dir.File(pszFolder).c_str());
+        // Each computer has a database of its own, the away one empty until the league comes.
+        CPlayerDatabase db;
+        ASSERT_TRUE(db.Open(dir.File(pszFolder).c_str()));
+    }
+    // A command of the Player menu, its dialogs scripted before.
+    void Run(CBowlingDoc& doc, UINT nCommand)
+    {
+        ASSERT_TRUE(doc.OnCmdMsg(nCommand, CN_COMMAND, nullptr));
+        ASSERT_TRUE(ui.AllUsed());
+    }
+    // Player > Add a New Player: "Add new Player", then Denise's details (a birth date, which
+    // tells her from another of her name), or Owen's.
+    void Add(CBowlingDoc& doc, bool bDenise)
+    {
+        ui.OnDialog(IDD_CHECK_PLAYER_DB).Click(IDC_DB_ADD_NEW);
+        auto& dialog = ui.OnDialog(IDD_NEW_PLAYER).SelectString(IDC_PD_TEAM, "Team_01");
+        if (bDenise)
+            dialog.SetText(IDC_PD_FORENAME_NEW, "Denise").SetText(IDC_PD_SURNAME, "Hallam")
+                .SelectString(IDC_PD_STATUS, "Female")
+                .SetText(IDC_PD_ADDRESS[0], kHomeAddress).SetText(IDC_PD_PHONE_HOME, kHomePhone)
+                .SetText(IDC_PD_MEMBER_NO, kHomeNumber)
+                .SetText(IDC_PD_BIRTH_DAY, "12").Select(IDC_PD_BIRTH_MONTH, 4).SetText(IDC_PD_BIRTH_YEAR, "1975");
+        else
+            dialog.SetText(IDC_PD_FORENAME_NEW, "Owen").SetText(IDC_PD_SURNAME, "Fairweather")
+                .SetText(IDC_PD_ADDRESS[0], "5 Bridge St").SetText(IDC_PD_PHONE_HOME, "0113 4960000");
+        dialog.OK();
+        Run(doc, ID_PLAYER_ADD);
+    }
+    // Player > Edit on Denise: these boxes typed, and OK.
+    void Edit(CBowlingDoc& doc, std::initializer_list<std::pair<UINT, const char*>> typed)
+    {
+        ui.OnDialog(IDD_SELECT_PLAYER).SelectString(IDC_SP_LIST, "Hallam Denise").OK();
+        auto& dialog = ui.OnDialog(IDD_EDIT_PLAYER);
+        for (const auto& [nID, pszText] : typed)
+            dialog.SetText(nID, pszText);
+        dialog.OK();
+        Run(doc, ID_PLAYER_EDIT);
+    }
+    // The four details of the away computer.
+    void EditAway(CBowlingDoc& doc)
+    {
+        Edit(doc, {{IDC_PD_PHONE_HOME, kAwayPhone}, {IDC_PD_ADDRESS[0], kAwayAddress},
+                   {IDC_PD_MEMBER_NO, kAwayNumber}, {IDC_PD_PHONE_MOBILE, kAwayMobile}});
+    }
+    void EditPhone(CBowlingDoc& doc, const char* pszPhone) { Edit(doc, {{IDC_PD_PHONE_HOME, pszPhone}}); }
+    std::unique_ptr<CBowlingDoc> Saved(std::unique_ptr<CBowlingDoc> doc, const char* pszFile)
+    {
+        EXPECT_TRUE(doc->OnSaveDocument(dir.File(pszFile).c_str()));
+        return doc;
+    }
+    // File > Open in a program started on the computer now set.
+    std::unique_ptr<CBowlingDoc> Open(const char* pszFile)
+    {
+        ui.ClearMessages();
+        auto doc = std::make_unique<CBowlingDoc>();
+        EXPECT_TRUE(doc->OnOpenDocument(dir.File(pszFile).c_str()));
+        return doc;
+    }
+    static CPlayer* Denise(CBowlingDoc& doc)
+    {
+        for (POSITION pos = doc.m_listPlayers.GetHeadPosition(); pos;) {
+            auto* p = static_cast<CPlayer*>(doc.m_listPlayers.GetNext(pos));
+            if (p->m_strSurname == "Hallam")
+                return p;
+        }
+        ADD_FAILURE() << "Denise is not in the league";
+        static CPlayer none;
+        return &none;
+    }
+    // Every record of a database folder by first name, as a third program reads them.
+    std::map<std::string, Texts> Records(const char* pszFolder)
+    {
+        CPlayerDatabase db;
+        EXPECT_TRUE(db.Open(dir.File(pszFolder).c_str()));
+        CPlayb003File& t = db.GetTable();
+        std::map<std::string, Texts> records;
+        EXPECT_EQ(t.SelectIndex("Key"), 0);
+        for (t.First(); t.Next(1) == 0;)
+            EXPECT_TRUE(records.emplace(t.m_strFirstName.GetString(), Shown(t)).second) << "two records of one name";
+        return records;
+    }
+
+    // At home: Monday keeps Denise and Owen, Thursday shares Denise; both leagues saved.
+    void LeaguesAtHome()
+    {
+        OnComputer("home");
+        auto monday = MakeDatabaseLeague(ui);
+        Add(*monday, true);
+        Add(*monday, false);
+        Saved(std::move(monday), "Monday.lgf");
+        // Thursday takes her record from the list.
+        auto thursday = MakeDatabaseLeague(ui);
+        ui.OnDialog(IDD_CHECK_PLAYER_DB).SetText(IDC_DB_SURNAME, "Hallam").Select(IDC_DB_LIST, 0).OK();
+        ui.OnDialog(IDD_NEW_PLAYER).OK();
+        Run(*thursday, ID_PLAYER_ADD);
+        Saved(std::move(thursday), "Thursday.lgf");
+        ASSERT_EQ(Records("home").at("Denise"), kAtHome);
+        owenAtHome = Records("home").at("Owen");
+    }
+    // Monday carried to the empty database of another computer: her edits typed there, saved.
+    void EditedOnAnEmptyDatabase()
+    {
+        OnComputer("away");
+        auto away = Open("Monday.lgf");
+        EXPECT_EQ(ui.MessageTexts(),
+                  Texts{"2 of the league's bowlers were not in the player database: a record was added to it for "
+                        "each, with the league's details (Denise Hallam and Owen Fairweather). Save the league to "
+                        "keep its bowlers' new links."});
+        EditAway(*away);
+        EXPECT_EQ(Records("away").at("Denise"), kTypedAway);
+        Saved(std::move(away), "Monday.lgf");
+    }
+
+    Texts owenAtHome;
+};
+
+} // namespace
+
+// Brought home, Monday's edits of Denise reach her record there (Thursday, sharing it, shows them),
+// and the notice names each with what the record held; Owen's record is as it was. Saved and
+// opened again, and after Thursday changes her phone, Monday says nothing and shows the record.
+TEST_F(BroughtHome, EditsTypedOnAnEmptyDatabaseReachTheHomeRecordAndAreNamed)
+{
+    LeaguesAtHome();
+    EditedOnAnEmptyDatabase();
+
+    OnComputer("home");
+    auto monday = Open("Monday.lgf");
+    EXPECT_EQ(ui.MessageTexts(), Texts{"Where the league's details were typed after the record's, they were written to it: " +
+                                       Named("held", kTypedAway, kAtHome) +
+                                       ". Save the league to keep its bowlers' details as they now stand."});
+    EXPECT_EQ(Shown(*Denise(*monday)), kTypedAway);
+    EXPECT_EQ(Records("home"), (std::map<std::string, Texts>{{"Denise", kTypedAway}, {"Owen", owenAtHome}}));
+    EXPECT_TRUE(monday->IsModified());
+    EXPECT_EQ(Shown(*Denise(*Open("Thursday.lgf"))), kTypedAway);
+    EXPECT_TRUE(ui.messages.empty());
+    Saved(std::move(monday), "Monday.lgf");
+
+    monday = Open("Monday.lgf");
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_FALSE(monday->IsModified());
+    monday.reset();
+    auto thursday = Open("Thursday.lgf");
+    EditPhone(*thursday, "0113 4963333");
+    monday = Open("Monday.lgf");
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(Shown(*Denise(*monday)), (Texts{kAwayAddress, "0113 4963333", kAwayMobile, kAwayNumber}));
+}
+
+// Thursday changes Denise's home phone at home after Monday's edits away: brought home, Monday's
+// values were typed before the record's last change, so the record keeps its own, Monday takes
+// it, and the notice names each of Monday's values not kept, the mobile the record lacks too.
+TEST_F(BroughtHome, AHomeRecordChangedAfterTheAwayEditsKeepsItsOwnAndTheLeaguesAreNamed)
+{
+    LeaguesAtHome();
+    EditedOnAnEmptyDatabase();
+    OnComputer("home");
+    EditPhone(*Open("Thursday.lgf"), "0113 4963333");
+    const Texts thursdays{kHomeAddress, "0113 4963333", "", kHomeNumber};
+    ASSERT_EQ(Records("home").at("Denise"), thursdays);
+
+    auto monday = Open("Monday.lgf");
+    EXPECT_EQ(ui.MessageTexts(),
+              Texts{"Where the league's details differed from the record's, the record keeps its own, which other "
+                    "leagues share: " +
+                    Named("keeps", kTypedAway, thursdays) +
+                    ". Save the league to keep its bowlers' details as they now stand."});
+    EXPECT_EQ(Records("home").at("Denise"), thursdays);
+    EXPECT_EQ(Shown(*Denise(*monday)), thursdays);
+    EXPECT_EQ(Denise(*monday)->m_pDbPending, nullptr);
+}
+
+// Monday carried to Friday's database, which holds its own record of Denise (the same birth date)
+// under another key: linked to it there and edited, then brought home, where her record is found
+// by her birth date and takes the edits, named.
+TEST_F(BroughtHome, EditsTypedOnAnotherLeaguesDatabaseReachTheHomeRecordAndAreNamed)
+{
+    LeaguesAtHome();
+    OnComputer("club");
+    auto friday = MakeDatabaseLeague(ui);
+    Add(*friday, false);  // key 1 there is Owen's: Denise's home key names nobody of hers
+    Add(*friday, true);
+    friday.reset();
+    auto away = Open("Monday.lgf");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.MessageTexts()[0].find("were linked to their own records"), std::string::npos) << ui.MessageTexts()[0];
+    EditAway(*away);
+    EXPECT_EQ(Records("club").at("Denise"), kTypedAway);
+    Saved(std::move(away), "Monday.lgf");
+
+    OnComputer("home");
+    auto monday = Open("Monday.lgf");
+    EXPECT_EQ(ui.MessageTexts(),
+              Texts{"2 of the league's bowlers were linked to their own records in the player database, found under "
+                    "other keys (Denise Hallam and Owen Fairweather). Where the league's details were typed after the "
+                    "record's, they were written to it: " +
+                    Named("held", kTypedAway, kAtHome) + ". Save the league to keep its bowlers' new links."});
+    EXPECT_EQ(Records("home"), (std::map<std::string, Texts>{{"Denise", kTypedAway}, {"Owen", owenAtHome}}));
+    EXPECT_EQ(Shown(*Denise(*monday)), kTypedAway);
+    EXPECT_EQ(Shown(*Denise(*Open("Thursday.lgf"))), kTypedAway);
+}
+
+// Monday saved by an earlier version (no marks of what its copies were in step with) after
+// Thursday changed Denise's phone: opened the first time, the phone it holds is named as not kept
+// and it takes the record's; saved, it is silent from then on.
+TEST_F(BroughtHome, ALeagueFileOfAnEarlierVersionIsMetOnceAndNamesWhatDiffers)
+{
+    LeaguesAtHome();
+    auto monday = Open("Monday.lgf");
+    for (POSITION pos = monday->m_listPlayers.GetHeadPosition(); pos;)
+        static_cast<CPlayer*>(monday->m_listPlayers.GetNext(pos))->m_dbInStep = CDbInStep();
+    Saved(std::move(monday), "Monday.lgf");
+    {
+        std::ifstream file(dir.File("Monday.lgf"), std::ios::binary);
+        ASSERT_EQ(file.get(), LEAGUE_FILE_VERSION_LINKS);
+    }
+    EditPhone(*Open("Thursday.lgf"), "0113 4963333");
+
+    monday = Open("Monday.lgf");
+    EXPECT_EQ(ui.MessageTexts(),
+              Texts{"Where the league's details differed from the record's, the record keeps its own, which other "
+                    "leagues share: Denise Hallam's home phone \"0113 4961111\" (the record keeps \"0113 4963333\"). "
+                    "Save the league to keep its bowlers' details as they now stand."});
+    EXPECT_EQ(Denise(*monday)->m_strPhoneHome, "0113 4963333");
+    Saved(std::move(monday), "Monday.lgf");
+    EditPhone(*Open("Thursday.lgf"), "0113 4964444");
+    monday = Open("Monday.lgf");
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(Denise(*monday)->m_strPhoneHome, "0113 4964444");
+}
+
+// The home database put back from a copy made before Monday's edit and Thursday's: Monday's typed
+// phone and the mobile it took from Thursday are both later than the record put back, which takes
+// them again.
+TEST_F(BroughtHome, ADatabasePutBackFromAnOlderCopyTakesTheLeaguesLaterDetailsAgain)
+{
+    LeaguesAtHome();
+    namespace fs = std::filesystem;
+    fs::copy(dir.File("home"), dir.File("copy"));
+    auto monday = Open("Monday.lgf");
+    EditPhone(*monday, "0113 4962222");
+    Saved(std::move(monday), "Monday.lgf");
+    Edit(*Open("Thursday.lgf"), {{IDC_PD_PHONE_MOBILE, kAwayMobile}});
+    // Monday takes the mobile as it opens, and is saved so.
+    monday = Open("Monday.lgf");
+    EXPECT_TRUE(ui.messages.empty());
+    Saved(std::move(monday), "Monday.lgf");
+    const Texts later{kHomeAddress, "0113 4962222", kAwayMobile, kHomeNumber};
+    ASSERT_EQ(Records("home").at("Denise"), later);
+
+    fs::remove_all(dir.File("home"));
+    fs::rename(dir.File("copy"), dir.File("home"));
+    ASSERT_EQ(Records("home").at("Denise"), kAtHome);
+    monday = Open("Monday.lgf");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.MessageTexts()[0].find("Where the league's details were typed after the record's, they were written to it: "
+                                        "Denise Hallam's home phone \"0113 4962222\" (the record held \"0113 "
+                                        "4961111\") and Denise Hallam's mobile phone \"07700 900456\" (the record "
+                                        "held blank)."),
+              0u)
+        << ui.MessageTexts()[0];
+    EXPECT_EQ(Records("home").at("Denise"), later);
+    EXPECT_EQ(Shown(*Denise(*monday)), later);
+}

@@ -3,7 +3,7 @@
 // Open, what it typed after its bowlers' home records last changed reaches them, what it cannot
 // write is named, and a league that never left says nothing.
 #include "AdminChecks.h"
-#include "AdminTest.h"
+#include "DatabaseLeagues.h"
 #include "TempDir.h"
 #include "admin/LeagueDetailsCommands.h"
 #include "admin/PlayerSetup.h"
@@ -53,30 +53,12 @@ std::string Named(const char* pszRecord, const Texts& league, const Texts& recor
     return list;
 }
 
-struct BroughtHome : ::testing::Test
+struct BroughtHome : DatabaseLeagues
 {
-    TempDir dir;
-    CScriptedBackend ui;
-
-    void SetUp() override
-    {
-        SetUpAdmin();
-        PlayerSetup::Install();
-        LeagueDetailsCommands::Install();
-        PlayerDatabase::Install();
-    }
-    void TearDown() override
-    {
-        CBowlingDoc::s_pfnOpenPlayerDb = nullptr;
-        CBowlingDoc::s_pfnClosePlayerDb = nullptr;
-        CBowlingDoc::s_pfnLeagueReadPlayerDb = nullptr;
-    }
     // The computer whose database is this folder: a league document made from now on uses it.
     void OnComputer(const char* pszFolder)
     {
-        CRegistryKey key;
-        ASSERT_TRUE(key.Open(TORVANE_REGISTRY_KEY));
-        key.SetStringValue(TORVANE_DATABASE_PATH_VALUE, dir.File(pszFolder).c_str());
+        UseDatabase(pszFolder);
         // Each computer has a database of its own, the away one empty until the league comes.
         CPlayerDatabase db;
         ASSERT_TRUE(db.Open(dir.File(pszFolder).c_str()));

@@ -2,7 +2,7 @@
 // bowler's key was damaged: through File > Open and the Player dialogs, every bowler keeps his own
 // details, no record of another person is taken or written, and the secretary is told.
 #include "AdminChecks.h"
-#include "AdminTest.h"
+#include "DatabaseLeagues.h"
 #include "TempDir.h"
 #include "admin/LeagueDetailsCommands.h"
 #include "admin/PlayerSetup.h"
@@ -64,32 +64,8 @@ std::string Who(const D& d)
     return s + Text(static_cast<unsigned>(d.m_wFlags & PF_CATEGORY_MASK));
 }
 
-struct DatabaseIdentity : ::testing::Test
+struct DatabaseIdentity : DatabaseLeagues
 {
-    TempDir dir;
-    CScriptedBackend ui;
-
-    void SetUp() override
-    {
-        SetUpAdmin();
-        PlayerSetup::Install();
-        LeagueDetailsCommands::Install();
-        PlayerDatabase::Install();
-    }
-    void TearDown() override
-    {
-        CBowlingDoc::s_pfnOpenPlayerDb = nullptr;
-        CBowlingDoc::s_pfnClosePlayerDb = nullptr;
-        CBowlingDoc::s_pfnLeagueReadPlayerDb = nullptr;
-    }
-    // The "Database path" setting names this folder: a program started from now on (a league
-    // document made) keeps its bowlers there.
-    void UseDatabase(const char* pszFolder)
-    {
-        CRegistryKey key;
-        ASSERT_TRUE(key.Open(TORVANE_REGISTRY_KEY));
-        key.SetStringValue(TORVANE_DATABASE_PATH_VALUE, dir.File(pszFolder).c_str());
-    }
     std::unique_ptr<CBowlingDoc> DatabaseLeague() { return MakeDatabaseLeague(ui); }
     // Player > Add a New Player: "Add new Player" in Check Player Database, then his details.
     void Add(CBowlingDoc& doc, const CBowlerDetails& b)

@@ -260,9 +260,7 @@ void MoveList(CObList& from, CObList& to)
         to.AddTail(from.RemoveHead());
 }
 
-// ---------------------------------------------------------------- details waiting for the database
-
-const char* const kStampsList = "stamps of the player database records";
+// ---------------------------------------------------------------- the player database's parts
 
 // A list of the league's last parts, its entries running on to the file's end. A file that ends
 // among them is told so: cut short inside an entry or after one. Where a whole file of this
@@ -275,8 +273,8 @@ public:
     {
     }
     DWORD GetCount() const { return m_nCount; }
-    // Whether the part after the list, of that name, reads whole from an offset: an entry that
-    // fails where it does shows the count too large.
+    // Whether the parts after the list, the first of that name, read whole from an offset: an
+    // entry that fails where they do shows the count too large.
     void SetNextPart(const char* pszNext, std::function<bool(size_t)> wholeFrom)
     {
         m_pszNext = pszNext;
@@ -373,37 +371,6 @@ void WriteDbStamps(CArchive& ar, const CObList& players)
     }
 }
 
-void ReadDbStamps(CArchive& ar, const CObList& players)
-{
-    const std::vector<CPlayer*> byNumber = CBowlingDoc::PlayersByNumber(players);
-    std::vector<bool> read(byNumber.size());
-    // The last part of a file of this version: a whole file ends with it.
-    CTailList list(ar, kStampsList, ar.GetFileVersion() == LEAGUE_FILE_VERSION_LINKS);
-    for (DWORD i = 0; i < list.GetCount(); ++i) {
-        WORD nPlayerNo = 0;
-        ULONGLONG qwStamp = 0;
-        list.ReadEntry(i, [&] { ar >> nPlayerNo >> qwStamp; });
-        CPlayer* p = nPlayerNo < byNumber.size() ? byNumber[nPlayerNo] : nullptr;
-        CString reason;
-        if (!p)
-            reason.Format("The file holds the stamp of a player database record of bowler %u, whom the league does "
-                          "not hold.",
-                          nPlayerNo);
-        else if (p->m_dwDbKey == 0)
-            reason.Format("The file holds the stamp of a player database record of %s, who has no record there.",
-                          p->GetFilePlace().GetString());
-        else if (read[nPlayerNo])
-            reason.Format("The file holds the stamp of the player database record of %s twice.",
-                          p->GetFilePlace().GetString());
-        if (!reason.IsEmpty())
-            CArchive::ThrowCorrupt(reason);
-        read[nPlayerNo] = true;
-        // A stamp of 0 is none: the record is matched as plainly the same person.
-        p->m_qwDbStamp = qwStamp;
-    }
-    SetReadEntry(nullptr, 0);
-}
-
 bool KnowsInStep(const CPlayer* p)
 {
     return p->m_dwDbKey != 0 && !p->m_dbInStep.IsEmpty();
@@ -423,38 +390,6 @@ void WriteDbInStep(CArchive& ar, const CObList& players)
     }
 }
 
-void ReadDbInStep(CArchive& ar, const CObList& players)
-{
-    const char* const pszList = "marks of the bowlers' copies of their records";
-    const std::vector<CPlayer*> byNumber = CBowlingDoc::PlayersByNumber(players);
-    std::vector<bool> read(byNumber.size());
-    // A bowler's number, the identity, the record's time and the detail bits at the least.
-    const DWORD nCount = ar.ReadCount(2 + 8 + 8 + 4);
-    for (DWORD i = 0; i < nCount; ++i) {
-        SetReadEntry(pszList, i + 1);
-        WORD nPlayerNo = 0;
-        ar >> nPlayerNo;
-        CPlayer* p = nPlayerNo < byNumber.size() ? byNumber[nPlayerNo] : nullptr;
-        CString reason;
-        if (!p)
-            reason.Format("The file holds what the copy of bowler %u was last in step with in the player database, "
-                          "but the league does not hold that bowler.",
-                          nPlayerNo);
-        else if (p->m_dwDbKey == 0)
-            reason.Format("The file holds what the copy of %s was last in step with in the player database, but the "
-                          "bowler has no record there.",
-                          p->GetFilePlace().GetString());
-        else if (read[nPlayerNo])
-            reason.Format("The file holds what the copy of %s was last in step with in the player database twice.",
-                          p->GetFilePlace().GetString());
-        if (!reason.IsEmpty())
-            CArchive::ThrowCorrupt(reason);
-        read[nPlayerNo] = true;
-        p->m_dbInStep.Read(ar);
-    }
-    SetReadEntry(nullptr, 0);
-}
-
 // The bowlers with details waiting for their records: how many, then each one's number and
 // what waits.
 void WriteDbWaiting(CArchive& ar, const CObList& players)
@@ -469,58 +404,160 @@ void WriteDbWaiting(CArchive& ar, const CObList& players)
     }
 }
 
-void ReadDbWaiting(CArchive& ar, const CObList& players)
+// The parts that follow the league in a file of a later version, in file order: each a count,
+// then entries of one linked bowler each, none twice.
+enum class DbPart { Waiting, Stamps, InStep };
+
+struct CDbPartText
 {
-    const std::vector<CPlayer*> byNumber = CBowlingDoc::PlayersByNumber(players);
-    const int nVersion = ar.GetFileVersion();
-    CTailList list(ar, "details waiting for the player database", nVersion == LEAGUE_FILE_VERSION_WAITING);
-    // The stamps, the last part, reading whole from an entry's start to the file's end, each of
-    // a linked bowler, show the count too large: a file cut short ends elsewhere.
-    if (nVersion == LEAGUE_FILE_VERSION_LINKS)
-        list.SetNextPart(kStampsList, [&ar, &byNumber](size_t nPos) {
-            const size_t nEnd = ar.GetPosition() + ar.BytesRemaining();
-            if (nEnd - nPos < 2 || (nEnd - nPos - 2) % (2 + 8) != 0)
-                return false;
-            std::vector<BYTE> rest(nEnd - nPos);
-            ar.PeekAt(nPos, rest.data(), rest.size());
-            if ((rest[0] | rest[1] << 8) * size_t(2 + 8) != rest.size() - 2)
-                return false;
-            std::vector<bool> seen(byNumber.size());
-            for (size_t at = 2; at < rest.size(); at += 2 + 8) {
-                const size_t nPlayerNo = rest[at] | rest[at + 1] << 8;
-                if (nPlayerNo >= byNumber.size() || !byNumber[nPlayerNo] || byNumber[nPlayerNo]->m_dwDbKey == 0 ||
-                    seen[nPlayerNo])
-                    return false;
-                seen[nPlayerNo] = true;
+    DbPart part;
+    BYTE nFromVersion;
+    const char* pszList;  // as a refusal names it: "in the <list>, entry 2"
+    // The refusals of an entry's bowler: %u the number of one the league does not hold; %s one
+    // without a record; %s one met twice in the part.
+    const char* pszNotHeld;
+    const char* pszNoRecord;
+    const char* pszTwice;
+};
+
+const CDbPartText kDbParts[] = {
+    {DbPart::Waiting, LEAGUE_FILE_VERSION_WAITING, "details waiting for the player database",
+     "The file holds details waiting for the player database of bowler %u, whom the league does not hold.",
+     "The file holds details waiting for the player database of %s, who has no record there.",
+     "The file holds details waiting for the player database of %s twice."},
+    {DbPart::Stamps, LEAGUE_FILE_VERSION_LINKS, "stamps of the player database records",
+     "The file holds the stamp of a player database record of bowler %u, whom the league does not hold.",
+     "The file holds the stamp of a player database record of %s, who has no record there.",
+     "The file holds the stamp of the player database record of %s twice."},
+    {DbPart::InStep, LEAGUE_FILE_VERSION_IN_STEP, "marks of the bowlers' copies of their records",
+     "The file holds what the copy of bowler %u was last in step with in the player database, but the league "
+     "does not hold that bowler.",
+     "The file holds what the copy of %s was last in step with in the player database, but the bowler has no "
+     "record there.",
+     "The file holds what the copy of %s was last in step with in the player database twice."},
+};
+
+// What a file says that ends where a part would start, as a file of the version before the
+// part's does when its version byte is damaged, and a file cut there. None for the stamps: they
+// came with the details' times, so no file of the version before ends where they start.
+CString EndsBefore(DbPart part, int nVersion)
+{
+    CString reason;
+    if (part == DbPart::Waiting)
+        reason.Format("Its file version, %d, says that %s follow the league, but the file ends before them: its "
+                      "version is damaged, or the file is cut short there.",
+                      nVersion,
+                      nVersion == LEAGUE_FILE_VERSION_WAITING
+                          ? "bowlers' details waiting for the player database"
+                          : "the bowlers' links to the player database and the details waiting for it");
+    else if (part == DbPart::InStep)
+        reason.Format("Its file version, %d, says that what the copies of the league's bowlers were last in step "
+                      "with in the player database follows the league, but the file ends before it: its version is "
+                      "damaged, or the file is cut short there.",
+                      nVersion);
+    return reason;
+}
+
+// Reads the parts of the file's version. One rule for each of them: a cut names the part and the
+// entry; a whole entry of the last part at the file's end may be a count damaged larger as well;
+// an entry that fails where the parts after it read whole to the file's end shows its part's
+// count damaged larger.
+class CDbPartsReader
+{
+public:
+    CDbPartsReader(CArchive& ar, const CObList& players)
+        : m_ar(ar), m_byNumber(CBowlingDoc::PlayersByNumber(players))
+    {
+        for (const CDbPartText& t : kDbParts)
+            if (ar.GetFileVersion() >= t.nFromVersion)
+                m_parts.push_back(&t);
+    }
+
+    void Read()
+    {
+        for (size_t i = 0; i < m_parts.size(); ++i) {
+            if (m_ar.IsBufferEmpty()) {
+                const CString reason = EndsBefore(m_parts[i]->part, m_ar.GetFileVersion());
+                if (!reason.IsEmpty())
+                    CArchive::ThrowCorrupt(reason);
             }
-            return true;
-        });
-    for (DWORD i = 0; i < list.GetCount(); ++i) {
-        list.ReadEntry(i, [&] {
-            WORD nPlayerNo = 0;
-            ar >> nPlayerNo;
-            CPlayer* p = nPlayerNo < byNumber.size() ? byNumber[nPlayerNo] : nullptr;
-            CString reason;
-            if (!p)
-                reason.Format("The file holds details waiting for the player database of bowler %u, whom the league "
-                              "does not hold.",
-                              nPlayerNo);
-            else if (p->m_dwDbKey == 0)
-                reason.Format("The file holds details waiting for the player database of %s, who has no record "
-                              "there.",
-                              p->GetFilePlace().GetString());
-            else if (p->m_pDbPending)
-                reason.Format("The file holds details waiting for the player database of %s twice.",
-                              p->GetFilePlace().GetString());
-            if (!reason.IsEmpty())
-                CArchive::ThrowCorrupt(reason);
+            CTailList list(m_ar, m_parts[i]->pszList, i + 1 == m_parts.size());
+            if (i + 1 < m_parts.size())
+                list.SetNextPart(m_parts[i + 1]->pszList, [this, i](size_t nPos) { return WholeFrom(nPos, i + 1); });
+            std::vector<bool> seen(m_byNumber.size());
+            for (DWORD k = 0; k < list.GetCount(); ++k)
+                list.ReadEntry(k, [&] { ReadEntry(m_ar, *m_parts[i], seen, true); });
+            SetReadEntry(nullptr, 0);
+        }
+    }
+
+private:
+    // Whether the parts from the i-th on read whole from nPos to the file's end, given to nobody.
+    bool WholeFrom(size_t nPos, size_t i) const
+    {
+        std::vector<BYTE> rest(m_ar.GetPosition() + m_ar.BytesRemaining() - nPos);
+        m_ar.PeekAt(nPos, rest.data(), rest.size());
+        CArchive trial(&rest, CArchive::load);
+        trial.SetFileVersion(m_ar.GetFileVersion());
+        try {
+            for (; i < m_parts.size(); ++i) {
+                std::vector<bool> seen(m_byNumber.size());
+                for (DWORD n = trial.ReadCountAsStored(); n > 0; --n)
+                    ReadEntry(trial, *m_parts[i], seen, false);
+            }
+        } catch (const CArchiveException&) {
+            return false;
+        }
+        return trial.IsBufferEmpty();
+    }
+
+    // One entry: a bowler of the league with a record, not met before in the part, then what the
+    // part holds of him, given to him when bApply.
+    void ReadEntry(CArchive& ar, const CDbPartText& t, std::vector<bool>& seen, bool bApply) const
+    {
+        WORD nPlayerNo = 0;
+        ar >> nPlayerNo;
+        CPlayer* p = nPlayerNo < m_byNumber.size() ? m_byNumber[nPlayerNo] : nullptr;
+        CString reason;
+        if (!p)
+            reason.Format(t.pszNotHeld, nPlayerNo);
+        else if (p->m_dwDbKey == 0)
+            reason.Format(t.pszNoRecord, p->GetFilePlace().GetString());
+        else if (seen[nPlayerNo])
+            reason.Format(t.pszTwice, p->GetFilePlace().GetString());
+        if (!reason.IsEmpty())
+            CArchive::ThrowCorrupt(reason);
+        seen[nPlayerNo] = true;
+        switch (t.part) {
+        case DbPart::Waiting: {
             auto pending = std::make_unique<CDbPending>();
             pending->Read(ar);
-            p->m_pDbPending = std::move(pending);
-        });
+            if (bApply)
+                p->m_pDbPending = std::move(pending);
+            break;
+        }
+        case DbPart::Stamps: {
+            // A stamp of 0 is none: the record is matched as plainly the same person.
+            ULONGLONG qwStamp = 0;
+            ar >> qwStamp;
+            if (bApply)
+                p->m_qwDbStamp = qwStamp;
+            break;
+        }
+        case DbPart::InStep: {
+            CDbInStep inStep;
+            inStep.Read(ar);
+            if (bApply)
+                p->m_dbInStep = inStep;
+            break;
+        }
+        }
     }
-    SetReadEntry(nullptr, 0);
-}
+
+    CArchive& m_ar;
+    const std::vector<CPlayer*> m_byNumber;
+    std::vector<const CDbPartText*> m_parts;
+};
 
 } // namespace
 
@@ -979,35 +1016,8 @@ void CBowlingDoc::ReadLeague(CArchive& ar)
         }
         if (nVersion >= 63)
             m_JuniorReport.Serialize(ar);
-        if (nVersion >= LEAGUE_FILE_VERSION_WAITING) {
-            // A league with nothing waiting is written in the version before, which ends here: one
-            // whose version byte was damaged to this one ends here as a file cut here does.
-            if (ar.IsBufferEmpty()) {
-                CString reason;
-                reason.Format("Its file version, %d, says that %s follow the league, but the file ends before "
-                              "them: its version is damaged, or the file is cut short there.",
-                              nVersion,
-                              nVersion == LEAGUE_FILE_VERSION_WAITING
-                                  ? "bowlers' details waiting for the player database"
-                                  : "the bowlers' links to the player database and the details waiting for it");
-                CArchive::ThrowCorrupt(reason);
-            }
-            ReadDbWaiting(ar, m_listPlayers);
-        }
-        if (nVersion >= LEAGUE_FILE_VERSION_LINKS)
-            ReadDbStamps(ar, m_listPlayers);
-        if (nVersion >= LEAGUE_FILE_VERSION_IN_STEP) {
-            // A league of version 79 whose version byte was damaged ends here, as a file cut here does.
-            if (ar.IsBufferEmpty()) {
-                CString reason;
-                reason.Format("Its file version, %d, says that what the copies of the league's bowlers were last in "
-                              "step with in the player database follows the league, but the file ends before it: its "
-                              "version is damaged, or the file is cut short there.",
-                              nVersion);
-                CArchive::ThrowCorrupt(reason);
-            }
-            ReadDbInStep(ar, m_listPlayers);
-        }
+        if (nVersion >= LEAGUE_FILE_VERSION_WAITING)
+            CDbPartsReader(ar, m_listPlayers).Read();
         if (!ar.IsBufferEmpty())
             CArchive::ThrowCorrupt("The file goes on after the end of the league.");
     });

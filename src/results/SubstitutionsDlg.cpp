@@ -268,7 +268,7 @@ void CSubstitutionsDlg::OnOK()
     CDialog::OnOK();
 }
 
-BOOL EditSubstitutions(CBowlingDoc* pDoc, SubstitutionRecord* pRecord, const CMatchWorking& match, int nSide,
+BOOL EditSubstitutions(CBowlingDoc* pDoc, SubstitutionRecord* pRecord, const CMatchWorking* pMatch, int nSide,
                        int nPos)
 {
     // The dialog works on a copy: Cancel leaves the record as it came.
@@ -277,7 +277,7 @@ BOOL EditSubstitutions(CBowlingDoc* pDoc, SubstitutionRecord* pRecord, const CMa
     dlg.m_pDoc = pDoc;
     dlg.m_nTeam = pRecord->nTeam;
     dlg.m_pRecord = &work;
-    dlg.m_pMatch = &match;
+    dlg.m_pMatch = pMatch;
     dlg.m_nSide = nSide;
     dlg.m_nPos = nPos;
     const int nGames = std::clamp<int>(pDoc->m_nGamesPerMatch, 1, 4);

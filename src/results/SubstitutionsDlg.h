@@ -73,8 +73,9 @@ private:
     UINT m_nBowlerScore[4] = {};  // the score a rule's game took over, given back to a bowler
 };
 
-// Runs the dialog on the record of a position (0..) of a side (0 or 1) of the match the working
-// holds: TRUE on OK with the record holding the dialog's bowlers, handicaps, scores and marks;
-// FALSE on Cancel, with the record and every bowler's figures as they were.
-BOOL EditSubstitutions(CBowlingDoc* pDoc, SubstitutionRecord* pRecord, const CMatchWorking& match, int nSide,
-                       int nPos);
+// Runs the dialog on the record: TRUE on OK with the record holding the dialog's bowlers,
+// handicaps, scores and marks; FALSE on Cancel, with the record and every bowler's figures
+// as they were. Given the match the record's position (0..) of a side (0 or 1) stands in, a
+// vacancy's or robot's games show the figures its rule gives there; without, those it holds.
+BOOL EditSubstitutions(CBowlingDoc* pDoc, SubstitutionRecord* pRecord, const CMatchWorking* pMatch = nullptr,
+                       int nSide = 0, int nPos = 0);

@@ -321,6 +321,20 @@ void CMatchWorking::MarkDefaultedGame(int nSide, int nGame, BOOL bDefaulted)
     }
 }
 
+CMatchWorking::CCellFigures CMatchWorking::RobotGameFigures(int nSide, int nPos, int nGame, CPlayer* pRobot) const
+{
+    if (nSide < 0 || nSide > 1 || nPos < 0 || nPos >= MAX_POSITIONS || nGame < 0 || nGame >= MAX_GAMES)
+        return {};
+    // Worked on a copy holding the robot, as the Substitutions worker puts it in: it paces nobody.
+    CFixture trial(*m_pFixture);
+    const int k = CFixture::SlotOf(nSide, nPos);
+    trial.m_dwPosFlags[k] &= ~PosPacer(nGame);
+    trial.SetGamePlayer(nGame, k, pRobot, trial.m_nScore[nGame][k]);
+    const BYTE flag = DefaultedFlag(nSide, nGame);
+    return {std::clamp(m_pDoc->CalcBlindScore(&trial, nSide, nPos, nGame, flag), 0, 0xFFFF),
+            m_pDoc->CalcBlindHandicap(&trial, nSide, nPos, nGame, flag)};
+}
+
 void CMatchWorking::WorkPassPoints(int nPass)
 {
     CFixture& f = *m_pFixture;

@@ -80,6 +80,15 @@ public:
     // places when the league plays against robot scores, else empty cells; unticked, the
     // robots' places go.
     void MarkDefaultedGame(int nSide, int nGame, BOOL bDefaulted);
+    // The score and handicap a vacancy or robot put into a position's game would be worked with,
+    // on the match as it stands (its opponent's cell, the side's defaulted games), so that a
+    // dialog choosing it can show them; the match is not changed.
+    struct CCellFigures
+    {
+        int nScore = 0;
+        int nHandicap = 0;
+    };
+    CCellFigures RobotGameFigures(int nSide, int nPos, int nGame, CPlayer* pRobot) const;
 
     // Which systems' points WorkPoints gave.
     struct CPointsWorked

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "league/Fixture.h"
+#include "league/Player.h"
 
 CBlindScoresDlg::CBlindScoresDlg(UINT nIDTemplate, int nPositions, CWnd* pParent)
     : CDialog(nIDTemplate, pParent), m_nPositions(std::clamp(nPositions, 1, 5))
@@ -38,6 +39,13 @@ BOOL CBlindScoresDlg::OnInitDialog()
         // Games beyond the match show too: a mark the dialog cannot change is still seen.
         for (int g = 0; g < 4; ++g)
             m_bBlind[p][g] = (m_dwFlags[p] & PosBlind(g)) ? TRUE : FALSE;
+        // A vacancy's or robot's game is its rule's, never a bowler's to be marked absent in:
+        // its box is shut, as the sheet shuts its cell.
+        for (int g = 0; g < std::min(m_nGames, 4); ++g) {
+            const CPlayer* pPlayer = m_pFixture->GetSlotPlayer(g, CFixture::SlotOf(nSide, p));
+            if (CWnd* w = GetDlgItem(static_cast<int>(IDC_BLIND_BOX[p][g])); w && pPlayer && pPlayer->IsRobot())
+                w->EnableWindow(FALSE);
+        }
     }
     UpdateData(FALSE);
     return TRUE;

@@ -64,7 +64,7 @@ BOOL SubstitutePosition(CScoresheetDlg& sheet, int nSide, int nPos)
         rec.nHandicap[g] = f.m_nHandicap[g][k];
         rec.bNonQual[g] = (dwFlags & PosNonQual(g)) ? 1 : 0;
     }
-    if (!EditSubstitutions(pDoc, &rec))
+    if (!EditSubstitutions(pDoc, &rec, &sheet.m_working, nSide, nPos))
         return FALSE;
 
     dwFlags &= ~(PosPacer(0) | PosPacer(1) | PosPacer(2) | PosPacer(3));

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "league/BowlingDoc.h"
+#include "league/MatchWorking.h"
 #include "league/Player.h"
 #include "league/Team.h"
 
@@ -76,6 +77,12 @@ BOOL CSubstitutionsDlg::OnInitDialog()
                 w->EnableWindow(FALSE);
     }
     FillPlayerCombos();
+    // A game a vacancy or robot holds opens on its rule's figures; its score is no bowler's.
+    for (int g = 0; g < Games(); ++g) {
+        CPlayer* pPlayer = m_pDoc->FindPlayer(m_pRecord->nPlayerNo[g]);
+        m_bRuleGame[g] = pPlayer && pPlayer->IsRobot();
+        ShowRuleGame(g, pPlayer);
+    }
     m_bAssignAll = TRUE;
     UpdateData(FALSE);
     return TRUE;
@@ -142,6 +149,28 @@ void CSubstitutionsDlg::SetGamePlayer(int g, CPlayer* pPlayer)
     m_strPlayer[g] = pPlayer->m_strName;
     if (m_bHcpColumn)
         m_nHcp[g] = pPlayer->m_nHandicap;
+    // The score a rule's game took over goes back to the bowler who takes the game again.
+    const bool bRule = pPlayer->IsRobot();
+    if (bRule && !m_bRuleGame[g])
+        m_nBowlerScore[g] = m_nScore[g];
+    else if (!bRule && m_bRuleGame[g])
+        m_nScore[g] = m_nBowlerScore[g];
+    m_bRuleGame[g] = bRule;
+    ShowRuleGame(g, pPlayer);
+}
+
+void CSubstitutionsDlg::ShowRuleGame(int g, CPlayer* pPlayer)
+{
+    const bool bRule = pPlayer && pPlayer->IsRobot();
+    if (bRule && m_pMatch) {
+        const CMatchWorking::CCellFigures rule = m_pMatch->RobotGameFigures(m_nSide, m_nPos, g, pPlayer);
+        m_nScore[g] = static_cast<UINT>(rule.nScore);
+        if (m_bHcpColumn)
+            m_nHcp[g] = rule.nHandicap;
+    }
+    if (CWnd* w = GetDlgItem(static_cast<int>(IDC_SUB_SCORE[g])))
+        w->EnableWindow(!bRule);
+    m_editHcp[g].EnableWindow(m_bHcpColumn && !bRule);
 }
 
 void CSubstitutionsDlg::OnSelChangePlayer(UINT nID)
@@ -171,7 +200,8 @@ void CSubstitutionsDlg::OnNonQual(UINT nID)
         return;
     UpdateData(TRUE);
     m_pRecord->bNonQual[g] = m_bNonQual[g] ? 1 : 0;
-    if (m_bNonQual[g])
+    // A rule's game keeps the rule's handicap, which the sheet scores it with.
+    if (m_bNonQual[g] && !m_bRuleGame[g])
         m_nHcp[g] = 0;
     UpdateData(FALSE);
 }
@@ -238,7 +268,8 @@ void CSubstitutionsDlg::OnOK()
     CDialog::OnOK();
 }
 
-BOOL EditSubstitutions(CBowlingDoc* pDoc, SubstitutionRecord* pRecord)
+BOOL EditSubstitutions(CBowlingDoc* pDoc, SubstitutionRecord* pRecord, const CMatchWorking* pMatch, int nSide,
+                       int nPos)
 {
     // The dialog works on a copy: Cancel leaves the record as it came.
     SubstitutionRecord work = *pRecord;
@@ -246,6 +277,9 @@ BOOL EditSubstitutions(CBowlingDoc* pDoc, SubstitutionRecord* pRecord)
     dlg.m_pDoc = pDoc;
     dlg.m_nTeam = pRecord->nTeam;
     dlg.m_pRecord = &work;
+    dlg.m_pMatch = pMatch;
+    dlg.m_nSide = nSide;
+    dlg.m_nPos = nPos;
     const int nGames = std::clamp<int>(pDoc->m_nGamesPerMatch, 1, 4);
     for (int g = 0; g < nGames; ++g) {
         dlg.m_bNonQual[g] = pRecord->bNonQual[g] ? TRUE : FALSE;

@@ -6,6 +6,7 @@
 #include "resources/dialogs/ResultDialogs.h"
 
 class CBowlingDoc;
+class CMatchWorking;
 class CPlayer;
 
 // One position of one side over the four game slots.
@@ -39,6 +40,10 @@ public:
     BYTE m_nTeam = 0;
     SubstitutionRecord* m_pRecord = nullptr;
     CPlayer* m_pFirstGamePick = nullptr;  // the last bowler picked in game 1's list
+    // The match the record's place stands in, which works a vacancy's or robot's games.
+    const CMatchWorking* m_pMatch = nullptr;
+    int m_nSide = 0;
+    int m_nPos = 0;
 
     // Refills the game lists from the ticked source and selects each game's bowler.
     void FillPlayerCombos();
@@ -61,9 +66,16 @@ private:
     int Games() const;
     // Puts the bowler into one game: list selection, record, text, handicap.
     void SetGamePlayer(int g, CPlayer* pPlayer);
+    // A game a vacancy or robot holds shows the score and handicap its rule gives there, in
+    // shut boxes, as the sheet shuts its cell; a bowler's game has its boxes open.
+    void ShowRuleGame(int g, CPlayer* pPlayer);
+    bool m_bRuleGame[4] = {};
+    UINT m_nBowlerScore[4] = {};  // the score a rule's game took over, given back to a bowler
 };
 
 // Runs the dialog on the record: TRUE on OK with the record holding the dialog's bowlers,
 // handicaps, scores and marks; FALSE on Cancel, with the record and every bowler's figures
-// as they were.
-BOOL EditSubstitutions(CBowlingDoc* pDoc, SubstitutionRecord* pRecord);
+// as they were. Given the match the record's position (0..) of a side (0 or 1) stands in, a
+// vacancy's or robot's games show the figures its rule gives there; without, those it holds.
+BOOL EditSubstitutions(CBowlingDoc* pDoc, SubstitutionRecord* pRecord, const CMatchWorking* pMatch = nullptr,
+                       int nSide = 0, int nPos = 0);

@@ -3,10 +3,12 @@
 // examples of docs/scoring.md 3.3, entered as the secretary enters them.
 #include <gtest/gtest.h>
 
+#include <QtWidgets/QWidget>
 #include <string>
 #include <vector>
 
 #include "RealDialogs.h"
+#include "ResultsControlTexts.h"
 #include "WorkedLeague.h"
 #include "admin/PlayerSetup.h"
 #include "admin/RulesSetup.h"
@@ -164,6 +166,19 @@ const Case kCases[] = {
     {"90 %", false, true, V{126, 30, 126, 126, 30, 126}, V{366, 371, 737, 352, 377, 729}, V{4, 2}},
     {"90 %, team handicaps", true, true, V{126, 30, 126, 126, 30, 126}, V{395, 400, 795, 352, 377, 729}, V{6, 0}},
 };
+
+// Substitutions' score and handicap boxes of each of the first nGames games, "score/handicap",
+// then "open" or "shut" for each box.
+std::vector<std::string> Boxes(CDialog& d, int nGames)
+{
+    std::vector<std::string> v;
+    for (int g = 0; g < nGames; ++g) {
+        const CControlState &score = Ctl(d, IDC_SUB_SCORE[g]), &hcp = Ctl(d, IDC_SUB_HCP[g]);
+        v.push_back(std::string(score.text.GetString()) + "/" + hcp.text.GetString() +
+                    (score.enabled ? " open" : " shut") + (hcp.enabled ? "/open" : "/shut"));
+    }
+    return v;
+}
 
 } // namespace
 
@@ -467,13 +482,99 @@ TEST(VacancyInAPlace, PutInThroughSubstitutionsOnTheRealWidgets)
         d.Enter();
     });
     ui.OnDialog(IDD_DOUBLES_SUBSTITUTES, [](CRealDialog& d) { d.Click(IDC_SUBS_POSITION[1]).Click(IDOK); });
-    ui.OnDialog(IDD_SUBSTITUTIONS, [](CRealDialog& d) {
+    // Its boxes show its rule's 120 and 30, shut; Bowler 12 picked for game 1 alone gets them
+    // open, empty, with his 32, and the vacancy picked again shuts them.
+    const auto boxes = [](CRealDialog& d, int g) {
+        return d.Text(IDC_SUB_SCORE[g]) + "/" + d.Text(IDC_SUB_HCP[g]) +
+               (d.Widget(IDC_SUB_SCORE[g])->isEnabled() ? " open" : " shut") +
+               (d.Widget(IDC_SUB_HCP[g])->isEnabled() ? "/open" : "/shut");
+    };
+    ui.OnDialog(IDD_SUBSTITUTIONS, [&](CRealDialog& d) {
         d.Click(IDC_SUB_FROM_LEAGUE).Pick(IDC_SUB_PLAYER[0], "Vacant Place");
         EXPECT_EQ(d.Text(IDC_SUB_PLAYER[1]), "Vacant Place");
+        EXPECT_EQ((Strs{boxes(d, 0), boxes(d, 1)}), (Strs{"120/30 shut/shut", "120/30 shut/shut"}));
+        d.Click(IDC_SUB_ASSIGN_ALL).Pick(IDC_SUB_PLAYER[0], "Bowler 12");
+        EXPECT_EQ((Strs{boxes(d, 0), boxes(d, 1)}), (Strs{"0/32 open/open", "120/30 shut/shut"}));
+        d.Pick(IDC_SUB_PLAYER[0], "Vacant Place");
+        EXPECT_EQ(boxes(d, 0), "120/30 shut/shut");
         d.Enter();
     });
     EXPECT_TRUE(EnterResult(&L.doc, f));
     EXPECT_EQ(ui.messages, std::vector<std::string>{});
     EXPECT_EQ((V{f->m_bPlayed[0], f->m_bPlayed[1], f->m_nHandicapMatchPoints[0], f->m_nHandicapMatchPoints[1]}),
               (V{1, 1, 2, 4}));
+}
+
+// Substitutions shows a vacancy's games as the sheet scores them, in shut boxes: chosen for every
+// game after Bowler 12's 150 and 160 were typed, 120 with 30 (on 90 % of Bowler 22's 140, 126; with
+// team handicaps the handicap column is not used, 0); Bowler 12 chosen back gets his scores and his
+// 32 in open boxes. OK with the vacancy: the sheet shows what the dialog showed. Opened again, the
+// boxes show the rule's figures; Bowler 12 takes game 1 back alone and opens empty, the rule's score
+// not his; typed 150, the match is stored as the sheet showed it. Blind Scores shows the vacancy's
+// game ticked and shut.
+TEST(VacancyInAPlace, SubstitutionsShowsItsGamesAsTheSheetScoresThem)
+{
+    const struct { const char* name; bool bTeamHandicaps, bOpponentsAverage; std::string rule, own; } cases[] = {
+        {"flat", false, false, "120/30 shut/shut", "/32 open/open"},
+        {"90 %", false, true, "126/30 shut/shut", "/32 open/open"},
+        {"flat, team handicaps", true, false, "120/0 shut/shut", "/0 open/shut"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        VacancyMatch M(c.bTeamHandicaps, c.bOpponentsAverage, Road::Substitutions);
+        CFixture* f = M.L.Match(1, 1);
+        ASSERT_NE(f, nullptr);
+        const int k = CFixture::SlotOf(0, 1), nRule = c.bOpponentsAverage ? 126 : 120;
+        const std::string score = std::to_string(nRule);
+        M.L.SetRound(1);
+        CScriptedBackend ui;
+        ui.OnDialog(IDD_SELECT_ROUND).OK();
+        Sheet& sheet = ui.OnDialog(IDD_DOUBLES_SCORESHEET);
+        const int typed[2][2][2] = {{{170, 175}, {150, 160}}, {{170, 185}, {110, 120}}};
+        for (int s = 0; s < 2; ++s)
+            for (int p = 0; p < 2; ++p)
+                for (int g = 0; g < 2; ++g)
+                    sheet.SetText(ScoreCell(s, p, g), std::to_string(typed[s][p][g]).c_str());
+        sheet.Click(IDC_SS_SUBS[0]);
+        ui.OnDialog(IDD_DOUBLES_SUBSTITUTES).Click(IDC_SUBS_POSITION[1]).OK();
+        ui.OnDialog(IDD_SUBSTITUTIONS)
+            .Click(IDC_SUB_FROM_LEAGUE)
+            .SelectString(IDC_SUB_PLAYER[0], "Vacant Place")
+            .Check([&](CDialog& d) { EXPECT_EQ(Boxes(d, 2), (Strs{c.rule, c.rule})); })
+            .SelectString(IDC_SUB_PLAYER[0], "Bowler 12")
+            .Check([&](CDialog& d) { EXPECT_EQ(Boxes(d, 2), (Strs{"150" + c.own, "160" + c.own})); })
+            .SelectString(IDC_SUB_PLAYER[0], "Vacant Place")
+            .OK();
+        sheet.Check([&](CDialog& d) {
+            EXPECT_EQ(CtlTexts(d, {ScoreCell(0, 1, 0), ScoreCell(0, 1, 1)}), (Strs{score, score}));
+            EXPECT_EQ((V{f->m_nScore[0][k], f->m_nHandicap[0][k], f->m_nScore[1][k], f->m_nHandicap[1][k]}),
+                      (V{nRule, 30, nRule, 30}));
+        });
+        sheet.Click(IDC_SS_SUBS[0]);
+        ui.OnDialog(IDD_DOUBLES_SUBSTITUTES).Click(IDC_SUBS_POSITION[1]).OK();
+        ui.OnDialog(IDD_SUBSTITUTIONS)
+            .Check([&](CDialog& d) { EXPECT_EQ(Boxes(d, 2), (Strs{c.rule, c.rule})); })
+            .Click(IDC_SUB_ASSIGN_ALL)
+            .Click(IDC_SUB_FROM_LEAGUE)
+            .SelectString(IDC_SUB_PLAYER[0], "Bowler 12")
+            .Check([&](CDialog& d) { EXPECT_EQ(Boxes(d, 2), (Strs{"0" + c.own, c.rule})); })
+            .SetText(IDC_SUB_SCORE[0], "150")
+            .OK();
+        sheet.Click(IDC_SS_BLINDS[0]);
+        ui.OnDialog(IDD_DOUBLES_BLIND_SCORES)
+            .Check([](CDialog& d) {
+                EXPECT_EQ(CtlChecks(d, {IDC_BLIND_BOX[1][0], IDC_BLIND_BOX[1][1]}), (std::vector<int>{0, 1}));
+                EXPECT_EQ(CtlEnabled(d, {IDC_BLIND_BOX[1][0], IDC_BLIND_BOX[1][1]}), (std::vector<bool>{true, false}));
+            })
+            .OK();
+        sheet
+            .Check([&](CDialog& d) {
+                EXPECT_EQ(CtlTexts(d, {ScoreCell(0, 1, 0), ScoreCell(0, 1, 1)}), (Strs{"150", score}));
+            })
+            .OK();
+        OnResultEnterResults(M.L.doc);
+        EXPECT_TRUE(ui.AllUsed());
+        EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{});
+        EXPECT_EQ((V{f->m_nScore[0][k], f->m_nHandicap[0][k], f->m_nScore[1][k], f->m_nHandicap[1][k]}),
+                  (V{150, 32, nRule, 30}));
+    }
 }

@@ -179,8 +179,12 @@ bool InsertPositionRound(CBowlingDoc& doc, int nRound, bool bScratch, CTimeSpan 
 
 void RemoveLastRound(CBowlingDoc& doc)
 {
+    const int nOld = doc.m_nRounds;
     if (doc.m_nRounds > 0)
         --doc.m_nRounds;
+    // The round in hand was the last: the season's new last is, never a round it no longer has.
+    if (doc.m_nCurrentRound == nOld && doc.m_nRounds > 0)
+        doc.m_nCurrentRound = doc.m_nRounds;
     for (POSITION pos = doc.m_listFreeWeeks.GetTailPosition(); pos;) {
         POSITION here = pos;
         auto* pWeek = static_cast<CFreeWeek*>(doc.m_listFreeWeeks.GetPrev(pos));
@@ -208,6 +212,9 @@ void DeleteRound(CBowlingDoc& doc, int nRound)
             --f->m_nRound;
         }
     }
+    // The round in hand moves back with its matches.
+    if (doc.m_nCurrentRound > nRound)
+        --doc.m_nCurrentRound;
     RemoveLastRound(doc);
 }
 

@@ -141,6 +141,36 @@ TEST_F(FixtureDatesTest, DeleteFinalRoundLeavesATrailingFreeDateAndCancelKeepsTh
     EXPECT_EQ(Fixtures(doc, 2)[0]->m_timeDue, At(2025, 1, 14));
 }
 
+// The round in hand goes with the rounds taken away: at the last round, Delete Final Round leaves
+// it at the new last; a position round deleted before it moves it back with its matches; a
+// round set past the season stays where the secretary set it.
+TEST_F(FixtureDatesTest, TheRoundInHandIsARoundTheSeasonStillHas)
+{
+    struct Case { int nCurrent; bool bPosition; int nAfter; };
+    for (const Case c : {Case{5, false, 4}, Case{3, false, 3}, Case{9, false, 9}, Case{6, true, 5}, Case{4, true, 3},
+                         Case{2, true, 2}}) {
+        SCOPED_TRACE(testing::Message() << "round " << c.nCurrent << (c.bPosition ? ", position round" : ""));
+        CScriptedBackend ui;
+        CBowlingDoc doc;
+        MakeLeague(doc, 4, 5, At(2025, 1, 7));
+        if (c.bPosition) {
+            ui.OnDialog(IDD_FIXTURE_DATES).Click(IDC_FD_ADD_POSITION).OK();
+            ui.OnDialog(IDD_ADD_POSITION_WEEK).SetText(IDC_APW_ROUND, "3").OK();
+            ui.AnswerMessageBox(IDYES, "This will Insert a Positional Round at Round 3.  Click Yes to continue.");
+            doc.EditFixtureDates();
+            ASSERT_EQ(doc.m_nRounds, 6);
+        }
+        doc.m_nCurrentRound = static_cast<BYTE>(c.nCurrent);
+        ui.OnDialog(IDD_FIXTURE_DATES).Click(c.bPosition ? IDC_FD_DELETE_POSITION : IDC_FD_DELETE_FINAL).OK();
+        if (c.bPosition)
+            ui.AnswerMessageBox(IDYES, "Do you wish to delete Positional Round Number 3?");
+        else
+            ui.AnswerMessageBox(IDYES, "This will delete Week 5 matches for ever!  Click Yes to continue.");
+        doc.EditFixtureDates();
+        EXPECT_EQ(Nums(doc.m_nRounds, doc.m_nCurrentRound), Nums(c.bPosition ? 5 : 4, c.nAfter));
+    }
+}
+
 // Closed without "Finished", nothing is re-dated: a new position round still has its round's
 // date, and a season extended after it goes on a week after that.
 TEST_F(FixtureDatesTest, APositionRoundIsDatedEvenWhenTheDialogIsCancelled)

@@ -293,6 +293,14 @@ void CMatchWorking::RecalculateSide(int s)
             }
         }
     }
+    // A game the league does not bowl holds no figures: those the line-up was filled with
+    // would stay, and differ by the order the results were typed in.
+    for (int g = nGames; g < MAX_GAMES; ++g)
+        for (int p = 0; p < m_nPositions; ++p) {
+            const int k = CFixture::SlotOf(s, p);
+            f.m_nHandicap[g][k] = 0;
+            f.m_nAverage[g][k] = 0;
+        }
 }
 
 void CMatchWorking::MarkDefaultedGame(int nSide, int nGame, BOOL bDefaulted)

@@ -419,6 +419,7 @@ TEST(DayPlayedWorked, AMatchBowledAfterItsSidesNextMatchCountsForNoneBefore)
     const V round3{170, 16, 150, 40, 0, 2, 0, 0}, round4{160, 8, 130, 40, 0, 2, 0, 0};
     const V standings{2, 2, 6, 774, 1, 6, 2, 740};
     const std::string one = "1 later match was worked again on the figures in force when it was bowled.";
+    std::vector<std::vector<BYTE>> saved;  // the league as each order left it, byte for byte
     for (bool bLateTypedLast : {false, true}) {
         SCOPED_TRACE(bLateTypedLast ? "round 3 typed after round 4" : "typed in round order");
         WorkedLeague L(2, 1, 1, 4);
@@ -443,6 +444,8 @@ TEST(DayPlayedWorked, AMatchBowledAfterItsSidesNextMatchCountsForNoneBefore)
         EXPECT_EQ(Scored(L, 3), round3);
         EXPECT_EQ(Scored(L, 4), round4);
         EXPECT_EQ(L.HandicapStandings(4, 2), standings);
+        L.doc.m_nCurrentRound = 4;
+        L.doc.SaveToBytes(saved.emplace_back());
         const size_t nNotices = L.notices.size();
         L.AmendUnchanged(4);
         L.AmendUnchanged(3);
@@ -465,4 +468,6 @@ TEST(DayPlayedWorked, AMatchBowledAfterItsSidesNextMatchCountsForNoneBefore)
         EXPECT_EQ(Scored(L, 4), round4);
         EXPECT_EQ(L.HandicapStandings(4, 2), standings);
     }
+    ASSERT_EQ(saved.size(), 2u);
+    EXPECT_TRUE(saved[0] == saved[1]) << "the order the results were typed in shows in the file";
 }

@@ -412,8 +412,11 @@ void CFixtureDatesDlg::OnDeleteFinalRound()
     strAsk.Format("This will delete Week %d matches for ever!  Click Yes to continue.", m_pDoc->m_nRounds);
     if (AfxMessageBox(strAsk, MB_YESNO) != IDYES)
         return;
-    TakeRoundAway(*m_pDoc, FixtureCalendar::CountPlayedMatches(*m_pDoc, m_pDoc->m_nRounds),
-                  [this] { FixtureCalendar::DeleteFinalRound(*m_pDoc); });
+    // The results entered in the round would go with it.
+    const int nPlayed = FixtureCalendar::CountPlayedMatches(*m_pDoc, m_pDoc->m_nRounds);
+    if (!FixtureCalendar::ConfirmRemovingPlayed(nPlayed))
+        return;
+    TakeRoundAway(*m_pDoc, nPlayed, [this] { FixtureCalendar::DeleteFinalRound(*m_pDoc); });
     m_pDoc->SetModifiedFlag();
     FillRoundList();
 }

@@ -147,6 +147,7 @@ TEST(MatchesTakenAway, DeleteFinalRoundWorksTheLateMatchAgainWhicheverWayFixture
         else
             dates.Cancel();
         ui.AnswerMessageBox(IDYES, "This will delete Week 4 matches for ever!  Click Yes to continue.");
+        ui.AnswerMessageBox(IDYES, "This will remove 1 matches already played!  Continue?");
         L.Command(ui, ID_FIXTURE_AMEND_DATES, "Delete Final Round");
         EXPECT_EQ(L.notices, std::vector<std::string>{kOneWorkedAgain});
         ASSERT_EQ(L.doc.m_nRounds, 3);
@@ -175,12 +176,31 @@ TEST(MatchesTakenAway, OnTheRealDialogTheReworkIsToldBeforeEscape)
         d.Escape();
     });
     ui.AnswerMessageBox(IDYES, "This will delete Week 4 matches for ever!");
+    ui.AnswerMessageBox(IDYES, "This will remove 1 matches already played!");
     ASSERT_TRUE(L.doc.OnCmdMsg(ID_FIXTURE_AMEND_DATES, CN_COMMAND, nullptr));
     const std::vector<std::string> told = {"This will delete Week 4 matches for ever!  Click Yes to continue.",
-                                           kOneWorkedAgain};
+                                           "This will remove 1 matches already played!  Continue?", kOneWorkedAgain};
     EXPECT_EQ(shownBeforeEscape, told);
     EXPECT_EQ(ui.messages, told);
     EXPECT_EQ(L.Scored(3), kWithoutRound4);
+}
+
+// Told that the round holds a played match, the secretary can keep it: No leaves the season as
+// it was, nothing worked again.
+TEST(MatchesTakenAway, DeleteFinalRoundAnsweredNoOverItsPlayedMatchKeepsIt)
+{
+    LateSideLeague L(2, 4);
+    L.TypeSeason();
+    L.notices.clear();
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_FIXTURE_DATES).Click(IDC_FD_DELETE_FINAL).Cancel();
+    ui.AnswerMessageBox(IDYES, "This will delete Week 4 matches for ever!  Click Yes to continue.");
+    ui.AnswerMessageBox(IDNO, "This will remove 1 matches already played!  Continue?");
+    L.Command(ui, ID_FIXTURE_AMEND_DATES, "Delete Final Round");
+    EXPECT_EQ(L.doc.m_nRounds, 4);
+    ASSERT_NE(L.Match(4, 1), nullptr);
+    EXPECT_EQ(L.Scored(3), kCountingRound4);
+    EXPECT_EQ(L.notices, std::vector<std::string>{});
 }
 
 // A final round without results goes as it did: nothing is worked again and nothing said.

@@ -82,6 +82,20 @@ WORD SharedFlags(WORD wFlags)
     return static_cast<WORD>(wFlags & ~PF_LEAGUE_OWN);
 }
 
+// The details of dwDetails from one copy into the other; of the flag word the shared bits only,
+// the copy taking them keeping what its league decided about him.
+void TakeDetails(DWORD dwDetails, CSharedDetails& to, const CSharedDetails& from)
+{
+    ForEachSharedDetail(
+        [dwDetails](int n, auto& mine, const auto& theirs) {
+            if (dwDetails & Bit(n))
+                mine = theirs;
+        },
+        to, from);
+    if (dwDetails & Bit(SD_FLAGS))
+        to.m_wFlags = static_cast<WORD>(SharedFlags(from.m_wFlags) | (to.m_wFlags & PF_LEAGUE_OWN));
+}
+
 bool SameName(CString a, CString b)
 {
     a.Trim();
@@ -718,14 +732,7 @@ int CPlayerDatabase::Exchange(CPlayer& p)
                 const LONGLONG nTyped = p.m_pDbPending->m_nTyped[n];
                 nTypedBy = std::max(nTypedBy, nTyped != 0 ? nTyped : Now());
             }
-        ForEachSharedDetail(
-            [dwWrite](int n, auto& theirs, const auto& mine) {
-                if (dwWrite & Bit(n))
-                    theirs = mine;
-            },
-            m_file, p);
-        if (dwWrite & Bit(SD_FLAGS))
-            m_file.m_wFlags = static_cast<WORD>((m_file.m_wFlags & PF_LEAGUE_OWN) | SharedFlags(p.m_wFlags));
+        TakeDetails(dwWrite, m_file, p);
         m_file.m_nTypedBy = nTypedBy;
         if (m_file.Rewrite() != 0) {
             // They wait on; the record's other details are as it holds them.
@@ -862,14 +869,7 @@ int CPlayerDatabase::TakeChosenRecord(CPlayer& p, DWORD dwKey, DWORD dwDefaulted
     KeepSoundDetails(record, p);
     p.m_strFirstName = record.m_strFirstName;
     p.m_strSurname = record.m_strSurname;
-    ForEachSharedDetail(
-        [dwDefaulted](int n, auto& mine, const auto& theirs) {
-            if (dwDefaulted & Bit(n))
-                mine = theirs;
-        },
-        p, record);
-    if (dwDefaulted & Bit(SD_FLAGS))
-        p.m_wFlags = static_cast<WORD>(SharedFlags(record.m_wFlags) | (p.m_wFlags & PF_LEAGUE_OWN));
+    TakeDetails(dwDefaulted, p, record);
     p.m_qwDbStamp = 0;
     p.m_pDbPending.reset();
     TakeStamp(p, dwKey);

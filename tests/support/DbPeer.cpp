@@ -31,27 +31,11 @@ void Say(const std::string& line)
     std::fflush(stdout);
 }
 
-class CPeerBackend : public CUiBackend
+// A message is said on the answers' line; a question is answered No.
+class CPeerBackend : public CHeadlessBackend
 {
-public:
-    INT_PTR RunModalDialog(CDialog&) override { return IDCANCEL; }
-    int MessageBox(const CString& text, const CString&, UINT nType) override
-    {
-        Say("said " + text.str());
-        switch (nType & MB_TYPEMASK) {
-        case MB_OK: return IDOK;
-        case MB_YESNO: return IDNO;
-        default: return IDCANCEL;
-        }
-    }
-    BOOL RunFileDialog(CFileDialog&) override { return FALSE; }
-    BOOL RunFontDialog(CFontDialog&) override { return FALSE; }
-    BOOL RunColorDialog(CColorDialog&) override { return FALSE; }
-    BOOL PrintView(CView&, BOOL) override { return FALSE; }
-    CSettingsStore& Settings() override { return m_settings; }
-
-private:
-    CMemorySettingsStore m_settings;
+protected:
+    void Show(const CString& text) override { Say("said " + text.str()); }
 };
 
 CPlayer* FindBySurname(CBowlingDoc& doc, const std::string& strSurname)

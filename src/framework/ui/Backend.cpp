@@ -19,34 +19,6 @@ std::string RegistryKey(HKEY root, const char* sub, const char* name)
     return k;
 }
 
-// Answers when no user interface is installed (tools, tests of the model): nothing is shown,
-// every question gets its cautious answer and dialogs end as cancelled.
-class CHeadlessBackend : public CUiBackend {
-public:
-    INT_PTR RunModalDialog(CDialog& dlg) override
-    {
-        dlg.EndDialog(IDCANCEL);
-        return IDCANCEL;
-    }
-    int MessageBox(const CString& text, const CString&, UINT nType) override
-    {
-        std::fprintf(stderr, "%s\n", text.GetString());
-        switch (nType & MB_TYPEMASK) {
-        case MB_OK: return IDOK;
-        case MB_YESNO: return IDNO;
-        default: return IDCANCEL;
-        }
-    }
-    BOOL RunFileDialog(CFileDialog&) override { return FALSE; }
-    BOOL RunFontDialog(CFontDialog&) override { return FALSE; }
-    BOOL RunColorDialog(CColorDialog&) override { return FALSE; }
-    BOOL PrintView(CView&, BOOL) override { return FALSE; }
-    CSettingsStore& Settings() override { return m_settings; }
-
-private:
-    CMemorySettingsStore m_settings;
-};
-
 CHeadlessBackend& Headless()
 {
     static CHeadlessBackend backend;
@@ -55,6 +27,24 @@ CHeadlessBackend& Headless()
 
 CUiBackend* g_pBackend = nullptr;
 }  // namespace
+
+INT_PTR CHeadlessBackend::RunModalDialog(CDialog& dlg)
+{
+    dlg.EndDialog(IDCANCEL);
+    return IDCANCEL;
+}
+
+int CHeadlessBackend::MessageBox(const CString& text, const CString&, UINT nType)
+{
+    Show(text);
+    switch (nType & MB_TYPEMASK) {
+    case MB_OK: return IDOK;
+    case MB_YESNO: return IDNO;
+    default: return IDCANCEL;
+    }
+}
+
+void CHeadlessBackend::Show(const CString& text) { std::fprintf(stderr, "%s\n", text.GetString()); }
 
 CString CUiBackend::GetDocumentsFolder()
 {

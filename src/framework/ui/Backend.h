@@ -140,6 +140,27 @@ public:
 
 // The installed backend. Without one a quiet default answers: message boxes give the cautious
 // answer (OK, Cancel or No), dialogs end as cancelled, settings are kept in memory.
+// Answers when no user interface is installed (tools, tests of the model, a test's second
+// program): nothing is shown but the text of a message, every question gets its cautious answer
+// and dialogs end as cancelled.
+class CHeadlessBackend : public CUiBackend {
+public:
+    INT_PTR RunModalDialog(CDialog& dlg) override;
+    int MessageBox(const CString& text, const CString& caption, UINT nType) override;
+    BOOL RunFileDialog(CFileDialog&) override { return FALSE; }
+    BOOL RunFontDialog(CFontDialog&) override { return FALSE; }
+    BOOL RunColorDialog(CColorDialog&) override { return FALSE; }
+    BOOL PrintView(CView&, BOOL) override { return FALSE; }
+    CSettingsStore& Settings() override { return m_settings; }
+
+protected:
+    // Where a message's text goes: the standard error.
+    virtual void Show(const CString& text);
+
+private:
+    CMemorySettingsStore m_settings;
+};
+
 CUiBackend* AfxGetBackend();
 // Installs pBackend (not owned) and returns the previous one; null restores the default.
 CUiBackend* AfxSetBackend(CUiBackend* pBackend);

@@ -113,7 +113,7 @@ std::vector<CDatabaseListLine> ListDatabasePlayers(CBowlingDoc* pDoc, const CStr
         if (inLeague(bAfterFirst))
             return;
         CString s = bSurnameFirst ? t.m_strSurname + " " + t.m_strFirstName : t.m_strFirstName + " " + t.m_strSurname;
-        lines.push_back({s, t.m_dwKey});
+        lines.push_back({s, t.m_dwKey, CString()});
     };
 
     if (strTyped.IsEmpty()) {

@@ -629,7 +629,7 @@ BOOL CPlayerDatabase::SettleLinks(const std::vector<CPlayer*>& check, const CObL
         DWORD dwKey = p->m_qwDbStamp != 0 ? KeyOfStamp(p->m_qwDbStamp) : 0;
         if (dwKey != 0 && held.count(dwKey))
             dwKey = 0;
-        CDbReport::CNamedRecord probable{p->m_strName};
+        CDbReport::CNamedRecord probable{p->m_strName, CString(), 0};
         if (dwKey == 0) {
             dwKey = FindSamePerson(*p, held, &probable);
             if (dwKey != 0)

@@ -1205,9 +1205,10 @@ TEST_F(CorruptFileTest, NoDamagedByteOfTheBowlersLeavesADetailNoBowlerMayHold)
                 const auto* p = static_cast<const CPlayer*>(loaded.m_listPlayers.GetNext(pos));
                 ASSERT_EQ(FindUnsoundDetails(*p), 0u) << at << " " << nValue << " " << p->GetFilePlace().GetString();
                 ASSERT_FALSE(HasControlChars(p->m_strName)) << at << " " << nValue;
-                if (p->m_pDbPending)
+                if (p->m_pDbPending) {
                     ASSERT_EQ(FindUnsoundDetails(p->m_pDbPending->m_base) & p->m_pDbPending->m_dwDetails, 0u)
                         << at << " " << nValue << " " << p->GetFilePlace().GetString();
+                }
             }
         }
     EXPECT_GT(nLoaded, 4000);

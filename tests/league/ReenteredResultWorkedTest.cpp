@@ -112,8 +112,9 @@ struct ReentryLeague : WorkedLeague
         // The last score stored: every side typed has ticked Played by itself.
         sheet.Focus(IDOK).Check([=](CDialog& d) {
             for (int s = 0; s < 2; ++s)
-                if (typed(s))
+                if (typed(s)) {
                     EXPECT_EQ(Ctl(d, IDC_SS_PLAYED[s]).check, 1) << "round " << nRound << ", side " << s;
+                }
         });
         if (bMarks && typed(sOther)) {
             sheet.Click(IDC_SS_CHANGE_DATE[sOther]);

@@ -378,8 +378,9 @@ TEST(VacancyInAPlace, ADefaultedGamesVacancyRecordsItsRulesAverageAsTheMatchIsWo
         L.TakeMessages(ui, "amending round 1");
         EXPECT_TRUE(ui.AllUsed());
         EXPECT_EQ(int(f->m_nAverage[0][k]), 190);
-        if (bTeamHandicaps)
+        if (bTeamHandicaps) {
             EXPECT_EQ(int(f->m_nTeamAverage[0][0]), 340);
+        }
         L.AmendUnchanged(2);
         EXPECT_EQ((V{f->m_nScore[0][k], int(f->m_nAverage[0][k]), f->GetGameScore(0, 0, TRUE)}), (V{0, 190, 0}));
     }

@@ -128,7 +128,7 @@ std::vector<CPacerRow> WorkPacers(const CFixture& f, int nSide, int nPos, int nG
             continue;
         auto it = std::find_if(rows.begin(), rows.end(), [&](const CPacerRow& r) { return r.pPacer == game.pBowler; });
         if (it == rows.end())
-            it = rows.insert(rows.end(), CPacerRow{game.pBowler, g});
+            it = rows.insert(rows.end(), CPacerRow{game.pBowler, g, {}, 0, 0});
         it->game[g] = game;
         it->nSeries += game.nScore;
         it->nHandicaps += game.nHandicap;

@@ -208,10 +208,10 @@ struct CFontReadState
     const CArchive* pFontArchive = nullptr;  // from this one, compared, never followed
     size_t nFontStart = 0;                   // at this offset
     CFontDoubt doubt;
-    // A font ran past the file's end where a damaged name length would make it the file's last,
-    // ending with the file: this font's own, or one in doubt before it. Taken to the file's end,
-    // the read tells which it was: one that wants nothing more was of a whole file, one that
-    // wants more of a file cut short.
+    // A font ran past the file's end where the damaged name length of one in doubt before it
+    // would make it the file's last, ending with the file. Taken to the file's end, the read
+    // tells which it was: one that wants nothing more was of a whole file, one that wants more
+    // of a file cut short.
     bool bTakenToEnd = false;
     CReadPlaceMark takenToEndBlames;
     CString strTakenCutShort;  // what the font's own read would have met at the end

@@ -29,6 +29,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "framework/qt/PainterDC.h"
 #include "framework/qt/QtBackendImpl.h"
@@ -720,33 +721,31 @@ void FitMessageToScreen(QMessageBox& box)
     auto* label = box.findChild<QLabel*>("qt_msgbox_label");
     auto* grid = qobject_cast<QGridLayout*>(box.layout());
     const QScreen* screen = box.screen();
-    if (!label || !grid || !screen)
+    const int nAt = label && grid ? grid->indexOf(label) : -1;
+    if (nAt < 0 || !screen)
         return;
     const QRect avail = screen->availableGeometry();
     // About as wide as the box makes a long text's lines; at most three fifths of the screen's
     // height, which leaves the buttons, the margins and the title bar room.
     const int nWidth = std::max(240, std::min(avail.width() / 2, 500) - 80);
     const int nMostHeight = avail.height() * 3 / 5;
-    auto* shown = new QLabel(label->text());
+    auto shown = std::make_unique<QLabel>(label->text());
     shown->setFont(label->font());
     shown->setTextFormat(label->textFormat());
     shown->setTextInteractionFlags(label->textInteractionFlags());
     shown->setWordWrap(true);
     shown->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (shown->heightForWidth(nWidth) <= nMostHeight) {
-        delete shown;
+    if (shown->heightForWidth(nWidth) <= nMostHeight)
         return;
-    }
     int nRow = 0, nColumn = 0, nRows = 1, nColumns = 1;
-    grid->getItemPosition(grid->indexOf(label), &nRow, &nColumn, &nRows, &nColumns);
+    grid->getItemPosition(nAt, &nRow, &nColumn, &nRows, &nColumns);
     auto* scroll = new QScrollArea(&box);
-    scroll->setObjectName("torvane_msgbox_scroll");
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidgetResizable(true);
-    scroll->setWidget(shown);
-    scroll->viewport()->setAutoFillBackground(false);
     shown->setAutoFillBackground(false);
+    scroll->setWidget(shown.release());
+    scroll->viewport()->setAutoFillBackground(false);
     scroll->setFixedSize(nWidth + scroll->verticalScrollBar()->sizeHint().width(), nMostHeight);
     label->hide();
     grid->addWidget(scroll, nRow, nColumn, nRows, nColumns);

@@ -10,6 +10,7 @@
 #include "league/Fixture.h"
 #include "league/FontData.h"
 #include "league/FreeWeek.h"
+#include "league/NameList.h"
 #include "league/Player.h"
 #include "league/Scoring.h"
 #include "league/SeasonRounds.h"
@@ -1024,29 +1025,6 @@ void CBowlingDoc::ReadLeague(CArchive& ar)
     reader.Check();
     CheckReadLeague();
 }
-
-namespace {
-
-// "a, b and c", the first ten of a long list named and the others counted ("and 2 more
-// matches"); names that hold commas are parted by semicolons.
-CString NameList(const std::vector<CString>& names, const char* pszOneMore, const char* pszMore)
-{
-    const bool bSemicolons =
-        std::any_of(names.begin(), names.end(), [](const CString& name) { return name.Find(',') >= 0; });
-    constexpr size_t kNamed = 10;
-    const size_t nNamed = std::min(names.size(), kNamed);
-    CString list;
-    for (size_t i = 0; i < nNamed; ++i) {
-        if (i > 0)
-            list += i + 1 == nNamed && names.size() <= kNamed ? " and " : bSemicolons ? "; " : ", ";
-        list += names[i];
-    }
-    if (names.size() > kNamed)
-        list.AppendFormat(" and %zu more %s", names.size() - kNamed, names.size() - kNamed > 1 ? pszMore : pszOneMore);
-    return list;
-}
-
-} // namespace
 
 // One notice for all a read mended, said once for the whole file; empty when nothing was.
 CString MakeReadNotice()

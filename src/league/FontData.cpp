@@ -208,10 +208,10 @@ struct CFontReadState
     const CArchive* pFontArchive = nullptr;  // from this one, compared, never followed
     size_t nFontStart = 0;                   // at this offset
     CFontDoubt doubt;
-    // A font ran past the file's end where a damaged name length would make it the file's last,
-    // ending with the file: this font's own, or one in doubt before it. Taken to the file's end,
-    // the read tells which it was: one that wants nothing more was of a whole file, one that
-    // wants more of a file cut short.
+    // A font ran past the file's end where the damaged name length of one in doubt before it
+    // would make it the file's last, ending with the file. Taken to the file's end, the read
+    // tells which it was: one that wants nothing more was of a whole file, one that wants more
+    // of a file cut short.
     bool bTakenToEnd = false;
     CReadPlaceMark takenToEndBlames;
     CString strTakenCutShort;  // what the font's own read would have met at the end
@@ -312,22 +312,22 @@ bool NameShowsASign(const CArchive& ar, size_t nPos)
     return std::any_of(name + kFixed + 1, name + nEnd, [](BYTE c) { return !IsTypedChar(c); });
 }
 
-// The font stored at nPos, read with its name nName long (-1: as its length says), is whole and
-// ends where the file does.
-bool WholeToTheEnd(const CArchive& ar, size_t nPos, size_t nFileEnd, int nName = -1)
+// The font stored at nPos is whole and ends where the file does.
+bool WholeToTheEnd(const CArchive& ar, size_t nPos, size_t nFileEnd)
 {
     CFontSigns signs;
-    if (!PeekSigns(ar, nPos, signs, nName) || signs.nSigns != 0)
+    if (!PeekSigns(ar, nPos, signs) || signs.nSigns != 0)
         return false;
-    BYTE nStored = 0;
-    ar.PeekAt(nPos + kFixed, &nStored, 1);
-    return nPos + kFixed + 1 + (nName < 0 ? nStored : static_cast<size_t>(nName)) + 4 == nFileEnd;
+    BYTE nName = 0;
+    ar.PeekAt(nPos + kFixed, &nName, 1);
+    return nPos + kFixed + 1 + nName + 4 == nFileEnd;
 }
 
 // A font about to be read at nStart from the file's own archive that runs past the file's end
-// is taken to the end, unread, where a damaged name length would have it end with the file: a
-// font in doubt before it, out by as much, would start it there, or a shorter name of its own
-// reads it whole. A file cut in a font has no such reading, or wants more after it.
+// is taken to the end, unread, where a font in doubt before it, out by as much, would start it
+// whole and ending with the file. A file cut in a font has no such reading, or wants more after
+// it. A shorter name of the font's own that reads it whole is no sign: a cut in a black font's
+// colour leaves just that, its name's last letters and the colour's zero bytes.
 bool TakeToTheFileEnd(CArchive& ar, size_t nStart)
 {
     CFontReadState& state = FontReadState();
@@ -347,12 +347,6 @@ bool TakeToTheFileEnd(CArchive& ar, size_t nStart)
                 state.takenToEndBlames = doubt.place;
                 bTaken = true;
             }
-    const size_t nShorter = nFileEnd - nStart - sizeof head - 4;  // may wrap: then no shorter name
-    if (!bTaken && nFileEnd >= nStart + sizeof head + 4 + 1 && nShorter < head[kFixed] &&
-        WholeToTheEnd(ar, nStart, nFileEnd, static_cast<int>(nShorter))) {
-        state.takenToEndBlames = MarkReadPlace();
-        bTaken = true;
-    }
     if (!bTaken)
         return false;
     const size_t nNameEnd = nStart + sizeof head + head[kFixed];

@@ -3,10 +3,10 @@
 #include "framework/ui/Dialog.h"
 #include "framework/ui/Registry.h"
 #include "league/BowlingDoc.h"
+#include "league/NameList.h"
 #include "league/Player.h"
 #include "playerdb/PlayerDatabase.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -88,22 +88,6 @@ constexpr const char* kNotWritten = "The player could not be written to the Play
 constexpr const char* kWaits = " The change is kept in the league, and written to the database when it can be.";
 constexpr const char* kEditLater = " He is in the league; edit his details later to try again.";
 
-// "a, b and c", the first ten named and the others counted.
-CString NameList(const std::vector<CString>& names)
-{
-    constexpr size_t kNamed = 10;
-    const size_t nNamed = std::min(names.size(), kNamed);
-    CString list;
-    for (size_t i = 0; i < nNamed; ++i) {
-        if (i > 0)
-            list += i + 1 == nNamed && names.size() <= kNamed ? " and " : ", ";
-        list += names[i];
-    }
-    if (names.size() > kNamed)
-        list.AppendFormat(" and %zu more", names.size() - kNamed);
-    return list;
-}
-
 CString Quoted(const CString& str)
 {
     return str.IsEmpty() ? CString("blank") : "\"" + str + "\"";
@@ -168,7 +152,8 @@ std::vector<CNamedDetail> NamedDetails(const CBowlingDoc& doc)
 }
 
 // "Owen Fairweather's home phone "0113 4962222" (the record keeps "0113 4963333")", each value the
-// league's records did not take; or, pszRecord "held", each they took and what it replaced.
+// league's records did not take; or, pszRecord "held", each they took and what it replaced. The
+// first ten are named, the others counted.
 CString DroppedList(const CBowlingDoc& doc, const std::vector<CDbReport::CDropped>& dropped,
                     const char* pszRecord = "keeps")
 {
@@ -179,19 +164,26 @@ CString DroppedList(const CBowlingDoc& doc, const std::vector<CDbReport::CDroppe
             if (d.dwDetails & n.dwBits)
                 items.push_back(d.strBowler + "'s " + n.pszName + " " + n.value(d.mine) + " (the record " +
                                 pszRecord + " " + n.value(d.theirs) + ")");
-    CString list;
-    for (size_t i = 0; i < items.size(); ++i)
-        list += (i == 0 ? "" : i + 1 == items.size() ? " and " : "; ") + items[i];
-    return list;
+    return NameList(items, nullptr, nullptr, true);
 }
 
 // The links the database made again, in sentences.
 CString LinksText(const CBowlingDoc& doc, const CDbReport& r)
 {
     std::vector<CString> sentences;
-    for (const auto& [strBowler, strHolder] : r.sharedWith)
-        sentences.push_back("The league file links " + strBowler + " to the player database record of " + strHolder +
-                            ", whose record it is: that link was cut.");
+    if (r.sharedWith.size() == 1)
+        sentences.push_back("The league file links " + r.sharedWith[0].first + " to the player database record of " +
+                            r.sharedWith[0].second + ", whose record it is: that link was cut.");
+    else if (!r.sharedWith.empty()) {
+        std::vector<CString> links;
+        for (const auto& [strBowler, strHolder] : r.sharedWith)
+            links.push_back(strBowler + " to the record of " + strHolder);
+        CString str;
+        str.Format("The league file links %zu of its bowlers to the player database records of other bowlers of the "
+                   "league, whose records they are: those links were cut (%s).",
+                   r.sharedWith.size(), NameList(links).GetString());
+        sentences.push_back(str);
+    }
     // "Ann Lee (now Ann Brown)": a bowler met whose record names another.
     auto namedMet = [&r] {
         std::vector<CString> names;

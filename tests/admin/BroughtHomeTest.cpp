@@ -13,11 +13,14 @@
 #include "playerdb/PlayerDatabase.h"
 #include "resources/CommandIds.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -172,6 +175,46 @@ struct BroughtHome : DatabaseLeagues
         Saved(std::move(away), "Monday.lgf");
     }
 
+    // Many bowlers added at home through Player > Add a New Player, each "Pat" of a surname of
+    // his own and a home phone of his own (0113 496nnnn), in a league saved as that file.
+    std::vector<std::string> PatsAtHome(int nBowlers, const char* pszFile)
+    {
+        const char* const heads[] = {"Ash", "Brook", "Carr", "Dale", "Ell", "Fen", "Gill", "Holm",
+                                     "Ire", "Jess", "Kirk", "Lind", "Mort", "Nash", "Ord"};
+        const char* const tails[] = {"ley", "ton", "wood", "field", "by", "ham", "well",
+                                     "more", "dale", "ridge", "stone", "worth", "croft", "ford"};
+        std::vector<std::string> surnames;
+        for (const char* pszHead : heads)
+            for (const char* pszTail : tails)
+                surnames.push_back(std::string(pszHead) + pszTail);
+        surnames.resize(static_cast<size_t>(nBowlers));
+        OnComputer("home");
+        auto league = MakeDatabaseLeague(ui);
+        for (int i = 0; i < nBowlers; ++i) {
+            ui.OnDialog(IDD_CHECK_PLAYER_DB).Click(IDC_DB_ADD_NEW);
+            ui.OnDialog(IDD_NEW_PLAYER).SetText(IDC_PD_FORENAME_NEW, "Pat").SetText(IDC_PD_SURNAME, surnames[i].c_str())
+                .SetText(IDC_PD_PHONE_HOME, Phone("0113", i).c_str()).OK();
+            Run(*league, ID_PLAYER_ADD);
+        }
+        EXPECT_EQ(league->m_listPlayers.GetCount(), nBowlers);
+        Saved(std::move(league), pszFile);
+        return surnames;
+    }
+    static std::string Phone(const char* pszArea, int i)
+    {
+        char sz[16];
+        std::snprintf(sz, sizeof sz, "%s 496%04d", pszArea, i);
+        return sz;
+    }
+    // What a notice names of the first ten, parted so; the others it counts.
+    static std::string FirstTen(const char* pszBetween, const std::function<std::string(int)>& named)
+    {
+        std::string list;
+        for (int i = 0; i < 10; ++i)
+            list += (i == 0 ? "" : pszBetween) + named(i);
+        return list;
+    }
+
     Texts owenAtHome;
 };
 
@@ -322,4 +365,81 @@ TEST_F(BroughtHome, ADatabasePutBackFromAnOlderCopyTakesTheLeaguesLaterDetailsAg
         << ui.MessageTexts()[0];
     EXPECT_EQ(Records("home").at("Denise"), later);
     EXPECT_EQ(Shown(*Denise(*monday)), later);
+}
+
+// A league of 202 bowlers carried to an empty database, each one's home phone edited there, and
+// brought home: every edit reaches the home records, and the notice names the first ten values
+// with the records' and counts the others, as the notice away counts the bowlers it added, so
+// that it fits the screen.
+TEST_F(BroughtHome, TwoHundredBowlersEditedAwayAreNamedTenAndTheOthersCounted)
+{
+    constexpr int kBowlers = 202;
+    const std::vector<std::string> surnames = PatsAtHome(kBowlers, "Big.lgf");
+
+    OnComputer("away");
+    auto away = Open("Big.lgf");
+    EXPECT_EQ(ui.MessageTexts(),
+              Texts{"202 of the league's bowlers were not in the player database: a record was added to it for each, "
+                    "with the league's details (" + FirstTen(", ", [&](int i) { return "Pat " + surnames[i]; }) +
+                    " and 192 more). Save the league to keep its bowlers' new links."});
+    for (int i = 0; i < kBowlers; ++i) {
+        ui.OnDialog(IDD_SELECT_PLAYER).SelectString(IDC_SP_LIST, (surnames[i] + " Pat").c_str()).OK();
+        ui.OnDialog(IDD_EDIT_PLAYER).SetText(IDC_PD_PHONE_HOME, Phone("0161", i).c_str()).OK();
+        Run(*away, ID_PLAYER_EDIT);
+    }
+    Saved(std::move(away), "Big.lgf");
+
+    OnComputer("home");
+    auto home = Open("Big.lgf");
+    const std::string held = FirstTen("; ", [&](int i) {
+        return "Pat " + surnames[i] + "'s home phone \"" + Phone("0161", i) + "\" (the record held \"" +
+               Phone("0113", i) + "\")";
+    });
+    EXPECT_EQ(ui.MessageTexts(),
+              Texts{"Where the league's details were typed after the records', they were written to them: " + held +
+                    " and 192 more. Save the league to keep its bowlers' details as they now stand."});
+    // Every edit reached its record, those not named too.
+    CPlayerDatabase db;
+    ASSERT_TRUE(db.Open(dir.File("home").c_str()));
+    CPlayb003File& t = db.GetTable();
+    ASSERT_EQ(t.SelectIndex("Key"), 0);
+    std::map<std::string, std::string> phones;
+    for (t.First(); t.Next(1) == 0;)
+        phones[t.m_strSurname.GetString()] = t.m_strPhoneHome.GetString();
+    ASSERT_EQ(phones.size(), static_cast<size_t>(kBowlers));
+    for (int i = 0; i < kBowlers; ++i)
+        EXPECT_EQ(phones[surnames[i]], Phone("0161", i)) << surnames[i];
+}
+
+// Eleven bowlers whose keys in the league file all name the first bowler's record (a damaged
+// file): their links are cut and each is linked to his own record again, and the notice names
+// ten links of each kind and counts the last, in two sentences, not one for each bowler.
+TEST_F(BroughtHome, ManyLinksNamingAnotherBowlersRecordAreNamedTenAndCounted)
+{
+    const std::vector<std::string> surnames = PatsAtHome(12, "Twelve.lgf");
+    auto league = Open("Twelve.lgf");
+    ASSERT_TRUE(ui.messages.empty());
+    // "bowler 3 (Pat Ashwood)", in the league's order.
+    std::vector<std::string> places;
+    DWORD dwFirstKey = 0;
+    for (POSITION pos = league->m_listPlayers.GetHeadPosition(); pos;) {
+        auto* p = static_cast<CPlayer*>(league->m_listPlayers.GetNext(pos));
+        places.push_back(p->GetFilePlace().GetString());
+        if (dwFirstKey == 0)
+            dwFirstKey = p->m_dwDbKey;
+        p->m_dwDbKey = dwFirstKey;
+    }
+    ASSERT_EQ(places.size(), 12u);
+    ASSERT_EQ(places[2], "bowler 3 (Pat " + surnames[2] + ")");
+    Saved(std::move(league), "Twelve.lgf");
+
+    Open("Twelve.lgf");
+    EXPECT_EQ(ui.MessageTexts(),
+              Texts{"The league file links 11 of its bowlers to the player database records of other bowlers of the "
+                    "league, whose records they are: those links were cut (" +
+                    FirstTen(", ", [&](int i) { return places[i + 1] + " to the record of " + places[0]; }) +
+                    " and 1 more). 11 of the league's bowlers were linked to their own records in the player "
+                    "database, found under other keys (" +
+                    FirstTen(", ", [&](int i) { return "Pat " + surnames[i + 1]; }) +
+                    " and 1 more). Save the league to keep its bowlers' new links."});
 }

@@ -1250,6 +1250,35 @@ TEST_F(CorruptFileTest, AFileCutInAReportFontIsCutShortWhateverItsColour)
     EXPECT_TRUE(open.IsSameLeague(reference));
 }
 
+// A league without database links ends with its last report font, the junior reports' stats
+// detail. Cut at any byte of that font, in black as a new league has it or in another colour, it
+// is cut short: a cut leaves the font's name whole and its colour short, and never reads as a
+// name's length damaged (a name read shorter would take a black font's letters for a colour).
+TEST_F(CorruptFileTest, ALeagueCutAnywhereInItsLastFontIsCutShort)
+{
+    CBowlingDoc fresh;
+    for (const Bytes& league : {Save(fresh), good}) {
+        ASSERT_EQ(league[0], LEAGUE_FILE_VERSION);
+        const size_t nLast = ArialFonts(league).back();
+        ASSERT_EQ(nLast + 10, league.size());
+        for (BYTE colour : {0, 100, 255}) {
+            Bytes whole = league;
+            std::fill_n(whole.begin() + static_cast<std::ptrdiff_t>(nLast + 6), 3, colour);
+            CBowlingDoc opened;
+            CString error;
+            ASSERT_TRUE(opened.LoadFromBytes(whole, "whole.lgf", error)) << error.GetString();
+            for (size_t n = nLast - 9; n < whole.size(); ++n) {
+                SCOPED_TRACE(testing::Message() << "colour " << int(colour) << ", cut at " << n << " of " << whole.size());
+                ASSERT_FALSE(open.LoadFromBytes(Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(n)),
+                                                "damaged.lgf", error));
+                EXPECT_EQ(error.Find("The league file \"damaged.lgf\" cannot be opened. The file is cut short: "), 0)
+                    << error.GetString();
+            }
+        }
+    }
+    EXPECT_TRUE(open.IsSameLeague(reference));
+}
+
 // A font's name length damaged so that its name runs on past the file's end is named, not taken
 // for a file cut short: the name holds bytes no face holds (a colour's zero bytes, the heights
 // of the fonts after it), or its length is in the long form never written for a face.

@@ -9,6 +9,7 @@
 #include <QFontComboBox>
 #include <QFontMetricsF>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -21,9 +22,14 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "framework/qt/PainterDC.h"
 #include "framework/qt/QtBackendImpl.h"
@@ -704,6 +710,49 @@ int CQtBackend::MessageBoxUtf8(const std::string& text, const CString& caption, 
     return ShowMessage(QString::fromStdString(text), caption, nType);
 }
 
+namespace {
+
+// A message taller than the screen would put its buttons off it: its text scrolls instead, and
+// the box keeps within the screen. QMessageBox sizes itself to its own label whenever it lays
+// out, so that label stays, hidden, holding the text (Ctrl+C copies it), and a label of the
+// box's own shows it in a scroll area of a fixed size.
+void FitMessageToScreen(QMessageBox& box)
+{
+    auto* label = box.findChild<QLabel*>("qt_msgbox_label");
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    const QScreen* screen = box.screen();
+    const int nAt = label && grid ? grid->indexOf(label) : -1;
+    if (nAt < 0 || !screen)
+        return;
+    const QRect avail = screen->availableGeometry();
+    // About as wide as the box makes a long text's lines; at most three fifths of the screen's
+    // height, which leaves the buttons, the margins and the title bar room.
+    const int nWidth = std::max(240, std::min(avail.width() / 2, 500) - 80);
+    const int nMostHeight = avail.height() * 3 / 5;
+    auto shown = std::make_unique<QLabel>(label->text());
+    shown->setFont(label->font());
+    shown->setTextFormat(label->textFormat());
+    shown->setTextInteractionFlags(label->textInteractionFlags());
+    shown->setWordWrap(true);
+    shown->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (shown->heightForWidth(nWidth) <= nMostHeight)
+        return;
+    int nRow = 0, nColumn = 0, nRows = 1, nColumns = 1;
+    grid->getItemPosition(nAt, &nRow, &nColumn, &nRows, &nColumns);
+    auto* scroll = new QScrollArea(&box);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidgetResizable(true);
+    shown->setAutoFillBackground(false);
+    scroll->setWidget(shown.release());
+    scroll->viewport()->setAutoFillBackground(false);
+    scroll->setFixedSize(nWidth + scroll->verticalScrollBar()->sizeHint().width(), nMostHeight);
+    label->hide();
+    grid->addWidget(scroll, nRow, nColumn, nRows, nColumns);
+}
+
+} // namespace
+
 int CQtBackend::ShowMessage(const QString& text, const CString& caption, UINT nType)
 {
     QMessageBox box(MainWidget());
@@ -733,6 +782,7 @@ int CQtBackend::ShowMessage(const QString& text, const CString& caption, UINT nT
     if (def < buttons.size())
         box.setDefaultButton(buttons[def].first);
     ApplyDialogColours(&box);
+    FitMessageToScreen(box);
     int r = box.exec();
     for (auto& b : buttons)
         if (b.first == r)

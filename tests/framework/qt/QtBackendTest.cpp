@@ -15,6 +15,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -221,6 +224,70 @@ TEST(QtDialogs, ANameLongerThanItsBoxShowsItsStart)
     });
     dlg.DoModal();
     EXPECT_EQ(shownFrom, 0);
+}
+
+// A message far taller than the screen, as a notice naming hundreds of values once was: the box
+// keeps within the screen, its text scrolls to its last words, and its buttons are on the screen
+// and answer it, OK by a click or Enter, a question's No by Escape. A short message shows in the
+// box's own label, as ever.
+TEST(QtMessages, AMessageTallerThanTheScreenScrollsAndKeepsItsButtonsOnIt)
+{
+    QtUi ui;
+    CString text;
+    for (int i = 1; i <= 300; ++i)
+        text.AppendFormat("Bowler %d's home phone \"0113 496%04d\" (the record held \"0113 4961111\"); ", i, i);
+    text += "and the last words.";
+    auto onScreen = [](QWidget* w) {
+        const QRect screen = w->screen()->availableGeometry();
+        return screen.contains(QRect(w->mapToGlobal(QPoint(0, 0)), w->size()));
+    };
+    auto fitted = [&](QWidget* w, QMessageBox::StandardButton button) -> QMessageBox* {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        EXPECT_NE(box, nullptr);
+        if (!box)
+            return nullptr;
+        EXPECT_EQ(box->text(), QString::fromLatin1(text.GetString()));
+        EXPECT_TRUE(box->screen()->availableGeometry().contains(box->frameGeometry())) << box->height();
+        EXPECT_TRUE(box->button(button)->isVisible() && onScreen(box->button(button)));
+        auto* scroll = box->findChild<QScrollArea*>();
+        EXPECT_NE(scroll, nullptr);
+        if (!scroll)
+            return box;
+        // Scrolled to its end, the text's last line shows at the foot of the area.
+        auto* shown = qobject_cast<QLabel*>(scroll->widget());
+        EXPECT_EQ(shown->text(), box->text());
+        QScrollBar* bar = scroll->verticalScrollBar();
+        EXPECT_GT(bar->maximum(), scroll->viewport()->height());
+        bar->setValue(bar->maximum());
+        EXPECT_EQ(shown->mapTo(scroll->viewport(), QPoint(0, shown->height())).y(), scroll->viewport()->height());
+        return box;
+    };
+    WhenModal([&](QWidget* w) {
+        if (QMessageBox* box = fitted(w, QMessageBox::Ok))
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    EXPECT_EQ(AfxMessageBox(text), IDOK);
+    WhenModal([&](QWidget* w) {
+        if (QMessageBox* box = fitted(w, QMessageBox::Ok))
+            QTest::keyClick(box, Qt::Key_Return);
+    });
+    EXPECT_EQ(AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION), IDOK);
+    WhenModal([&](QWidget* w) {
+        if (QMessageBox* box = fitted(w, QMessageBox::No)) {
+            EXPECT_TRUE(onScreen(box->button(QMessageBox::Yes)));
+            QTest::keyClick(box, Qt::Key_Escape);
+        }
+    });
+    EXPECT_EQ(AfxMessageBox(text, MB_YESNO | MB_ICONQUESTION), IDNO);
+
+    WhenModal([](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->findChild<QScrollArea*>(), nullptr);
+        EXPECT_TRUE(box->findChild<QLabel*>("qt_msgbox_label")->isVisible());
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    EXPECT_EQ(AfxMessageBox("Please choose a report layout."), IDOK);
 }
 
 TEST(QtSettings, TheProfileAndRegistryOutliveTheProgram)

@@ -193,8 +193,8 @@ TEST(DamagedLayout, WhatCannotBeALayoutIsRefusedBeforeReading)
 // byte, read from a league file or imported from a layout file, come with their colour and one
 // notice naming the layout and item, and store again undamaged; a name's length cut by 1 to 3
 // is refused naming the same font, the layout file's last font too, whose cut name ends the
-// layout early, and so is the layout file's last font's made longer, which runs past the
-// file's end.
+// layout early, and so is the layout file's last font's made longer where its name takes in the
+// colour's zero byte. Cut in a font's colour, the file ends too early.
 TEST(DamagedLayout, ALayoutFontOfAnyColourIsMendedInStepAndACutNameLengthNamesIt)
 {
     TempDir dir;
@@ -278,19 +278,18 @@ TEST(DamagedLayout, ALayoutFontOfAnyColourIsMendedInStepAndACutNameLengthNamesIt
                         << int(nCut) << " " << r.said;
                 }
                 // Cut in the font's colour, the file ends too early, in black too, where a shorter
-                // name reads a whole font ending with it: the layout wants more after the font. The
-                // layout file's last font aside, which a name's length made longer leaves so.
+                // name reads a whole font ending with it: the layout file's last font as well.
                 for (const Bytes* pWhole : {static_cast<const Bytes*>(&undamaged), &file.good})
                     for (size_t nKept : {7, 8, 9}) {
-                        if (file.bLastEndsTheFile && nFonts == 4)
-                            break;
                         const Read r =
                             file.read(Bytes(pWhole->begin(), pWhole->begin() + static_cast<std::ptrdiff_t>(n + nKept)));
                         ASSERT_FALSE(r.bRead) << nKept;
                         EXPECT_NE(r.said.find("The file ends too early"), std::string::npos) << nKept << " " << r.said;
                     }
                 // The layout file's last font, its name's length made longer, runs past the
-                // file's end.
+                // file's end: named where the name takes in the colour's zero fourth byte. Made 1
+                // to 3 longer, the name takes in colour bytes that are letters here, which leaves
+                // what a file cut in the colour of a font named so leaves: cut short.
                 for (BYTE nLonger : {1, 2, 3, 4, 9}) {
                     if (!file.bLastEndsTheFile || nFonts != 4)
                         break;
@@ -298,7 +297,11 @@ TEST(DamagedLayout, ALayoutFontOfAnyColourIsMendedInStepAndACutNameLengthNamesIt
                     bytes[n] = static_cast<BYTE>(5 + nLonger);
                     const Read r = file.read(bytes);
                     ASSERT_FALSE(r.bRead) << int(nLonger);
-                    EXPECT_EQ(r.said, "The file holds a report font whose name's length is damaged, in " + place + ".")
+                    EXPECT_EQ(r.said, nLonger > 3 ? "The file holds a report font whose name's length is damaged, in " +
+                                                        place + "."
+                                                  : "The file ends too early (4 bytes wanted at offset " +
+                                                        std::to_string(n + 1 + 5 + nLonger) + " of " +
+                                                        std::to_string(bytes.size()) + ").")
                         << int(nLonger);
                 }
             }

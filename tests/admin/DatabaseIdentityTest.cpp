@@ -262,7 +262,7 @@ TEST_F(DatabaseIdentity, ALeagueOpenedOnAnEmptyDatabaseMakesItsRecordsAndABowler
     ASSERT_EQ(monday.size(), 2u);
     UseDatabase("new");
     ui.ClearMessages();
-    ui.AnswerMessageBox(IDYES, "holds no player database, though this league's bowlers are linked to one");
+    ui.AnswerMessageBox(IDYES, "is not there, though this league's bowlers are linked to a player database");
     auto opened = Open("Monday.lgf");
     EXPECT_EQ(Bowlers(*opened), monday);
     ASSERT_EQ(ui.MessageTexts().size(), 2u);
@@ -429,7 +429,7 @@ TEST_F(DatabaseIdentity, ADetailWaitingBehindADamagedKeyNeverReachesAnotherPerso
     UseDatabase("other");
     auto elsewhere = std::make_unique<CBowlingDoc>();
     ui.ClearMessages();
-    ui.AnswerMessageBox(IDYES, "holds no player database, though this league's bowlers are linked to one");
+    ui.AnswerMessageBox(IDYES, "is not there, though this league's bowlers are linked to a player database");
     ASSERT_TRUE(elsewhere->OnOpenDocument(dir.File("Damaged.lgf").c_str()));
     const std::map<DWORD, std::string> other = Records("other");
     ASSERT_EQ(other.size(), 2u);

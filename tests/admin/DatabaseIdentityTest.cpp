@@ -139,8 +139,9 @@ struct DatabaseIdentity : DatabaseLeagues
         return records;
     }
     // The record of the key as a release from before stamps rewrote it: no stamp, no typing
-    // time, and the surname it gave when one is.
-    void AsAnEarlierReleaseLeftIt(const char* pszFolder, DWORD dwKey, const char* pszSurname = nullptr)
+    // time, and the surname and first address line it gave where they are.
+    void AsAnEarlierReleaseLeftIt(const char* pszFolder, DWORD dwKey, const char* pszSurname = nullptr,
+                                  const char* pszAddress = nullptr)
     {
         CPlayerDatabase db;
         ASSERT_TRUE(db.Open(dir.File(pszFolder).c_str()));
@@ -150,6 +151,8 @@ struct DatabaseIdentity : DatabaseLeagues
         ASSERT_EQ(t.Delete(), 0);
         if (pszSurname)
             t.m_strSurname = pszSurname;
+        if (pszAddress)
+            t.m_strAddress[0] = pszAddress;
         t.m_qwStamp = 0;
         t.m_nTypedBy = 0;
         ASSERT_EQ(t.Add(), 0);
@@ -905,14 +908,7 @@ TEST_F(DatabaseIdentity, TheNoticeOfARecordMetUnderHerKeyNamesThatRecordsValues)
     UseDatabase("first");
     SavedLeague("Monday.lgf", {kJane});
     SavedLeague("Thursday.lgf", {{"Peter", "Quint", "Male", "9 High St", "0161 4960088"}});
-    {
-        CPlayerDatabase db;
-        ASSERT_TRUE(db.Open(dir.File("first").c_str()));
-        ASSERT_EQ(db.FindDbasePlayer(1), 0);
-        db.GetTable().m_strAddress[0] = "6 New St";
-        ASSERT_EQ(db.GetTable().Rewrite(), 0);
-    }
-    AsAnEarlierReleaseLeftIt("first", 1, "Brown");
+    AsAnEarlierReleaseLeftIt("first", 1, "Brown", "6 New St");
     const std::map<DWORD, std::string> first = Records("first");
     ui.ClearMessages();
     auto opened = Open("Monday.lgf");

@@ -825,12 +825,12 @@ TEST_F(DatabaseIdentity, TwoPeopleOfOneNameAreNeverJoined)
     }
 }
 
-// Monday's Jane Smith is key 1 of the first database. The second is another club's, kept by a
-// release from before stamps: its key 1 is Jane Brown, living elsewhere, who shares with Jane Smith
-// her first name, her gender and her birth year, or membership number "1" (clubs number their
-// members from 1, as databases their keys); its key 2 is Peter Quint. Monday opened there keeps
-// Jane Smith herself: she becomes a record of her own, Jane Brown's record is named as one that
-// may be hers and is never written, by the opening nor by Edit and OK on her afterwards.
+// Monday's Jane Smith is key 1 of the first database. The second database is another club's,
+// kept by a release from before stamps: its key 1 is Jane Brown, living elsewhere, who shares with
+// Jane Smith her first name, her gender and her birth year, or membership number "1" (clubs number
+// their members from 1, as databases their keys); its key 2 is Peter Quint. Monday opened on that
+// other database keeps Jane Smith herself: she becomes a record of her own, Jane Brown's record is
+// named as one that may be hers and is never written, by the opening nor by Edit and OK on her.
 TEST_F(DatabaseIdentity, ARecordUnderHerKeySharingOnlyHerFirstNameGenderAndBirthYearOrMemberNumberIsNotHers)
 {
     const CBowlerDetails peter{"Peter", "Quint", "Male", "9 High St", "0161 4960088"};

@@ -517,8 +517,9 @@ TEST(PlayerOnRealWidgets, AStatusPassedByIsTheChosenRecordsAndOnePickedIsTheSecr
 }
 
 // Two Jane Smiths are in the database, of Elm Row and of Oak Lane. A third league adds a Jane
-// Smith through the real dialogs: Similar Names shows the two apart by their addresses, a click
-// on the Oak Lane line and on OK takes that record, whose key and address the new bowler has.
+// Smith through the real dialogs: Similar Names shows the two apart by their addresses; Escape
+// leaves the question open (it must be answered), and a click on the Oak Lane line and on OK
+// takes that record, whose key and address the new bowler has.
 TEST(PlayerOnRealWidgets, SimilarNamesShowsTwoJaneSmithsApartAndTheOneClickedIsTaken)
 {
     RegisterResources();
@@ -559,6 +560,9 @@ TEST(PlayerOnRealWidgets, SimilarNamesShowsTwoJaneSmithsApartAndTheOneClickedIsT
         EXPECT_TRUE(lines.contains("Jane Smith (1 Elm Row)")) << lines.join(", ").toStdString();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(nOak)).center());
         EXPECT_EQ(d.Text(IDC_SN_ACTION), "Using");
+        d.Escape();
+        ASSERT_TRUE(d.Window()->isVisible());
+        EXPECT_EQ(list->currentRow(), nOak);
         d.Click(IDOK);
     });
     ASSERT_EQ(PlayerSetup::AddNewPlayers(&doc), 1);

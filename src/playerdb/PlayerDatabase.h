@@ -131,7 +131,7 @@ public:
     // both hold alike and a phone number or the first address line agreeing, when the first names
     // agree under another surname (an earlier version rewrote the record without its stamp), or
     // the names but for one character (a damaged byte). Another database's record under his key
-    // (its keys number from 1 too), of another person, shows none of these.
+    // (its keys number from 1 too) is another person's unless it holds his names and gender so.
     static bool SamePersonAtKey(const CSharedDetails& a, const CSharedDetails& b);
     // The record under his key, not his by SamePersonAtKey, may yet be his: the gender and any
     // birth date alike, and his names, or his names but for one character, or his first name with

@@ -36,33 +36,28 @@ CString Plain(const CString& s)
     return out.MakeUpper();
 }
 
-// A record as its namesakes are told from it: its name and first address line, as they identify.
-struct CWalked
-{
-    CString strName;
-    CString strAddress;
-    DWORD dwKey;
-};
+} // namespace
 
-// Lines of a name (any case) that another record walked also holds, listed or not (a record of the
-// open league is not listed, but may be the one the secretary has in mind), are told apart by the
-// first address line where none of the others has it, else by the record's unique reference, as
-// "Database Details" shows it.
-void TellNamesakesApart(std::vector<CDatabaseListLine>& lines, const std::vector<CWalked>& walked)
+CNamesake NamesakeOf(const CPlayb003File& t)
 {
-    std::map<CString, std::vector<const CWalked*>> byName;
-    for (const CWalked& w : walked)
+    return {Plain(t.m_strFirstName) + "\n" + Plain(t.m_strSurname), t.m_strAddress[0], t.m_dwKey};
+}
+
+void TellNamesakesApart(std::vector<CDatabaseListLine>& lines, const std::vector<CNamesake>& walked)
+{
+    std::map<CString, std::vector<const CNamesake*>> byName;
+    for (const CNamesake& w : walked)
         byName[w.strName].push_back(&w);
-    std::map<DWORD, const CWalked*> byKey;
-    for (const CWalked& w : walked)
+    std::map<DWORD, const CNamesake*> byKey;
+    for (const CNamesake& w : walked)
         byKey.emplace(w.dwKey, &w);
     for (CDatabaseListLine& line : lines) {
-        const CWalked& me = *byKey.at(line.dwKey);
-        const std::vector<const CWalked*>& same = byName[me.strName];
+        const CNamesake& me = *byKey.at(line.dwKey);
+        const std::vector<const CNamesake*>& same = byName[me.strName];
         if (same.size() < 2)
             continue;
         const CString strAddress = Plain(me.strAddress);
-        const bool bOwn = !strAddress.IsEmpty() && std::none_of(same.begin(), same.end(), [&](const CWalked* w) {
+        const bool bOwn = !strAddress.IsEmpty() && std::none_of(same.begin(), same.end(), [&](const CNamesake* w) {
             return w != &me && Plain(w->strAddress) == strAddress;
         });
         if (bOwn) {
@@ -73,8 +68,6 @@ void TellNamesakesApart(std::vector<CDatabaseListLine>& lines, const std::vector
         line.strText += " (" + line.strApart + ")";
     }
 }
-
-} // namespace
 
 std::vector<CDatabaseListLine> ListDatabasePlayers(CBowlingDoc* pDoc, const CString& strTyped,
                                                    BOOL bExcludedNotInLeague, BOOL* pbRead)
@@ -107,9 +100,9 @@ std::vector<CDatabaseListLine> ListDatabasePlayers(CBowlingDoc* pDoc, const CStr
         return !(bExcludedNotInLeague && !bAfterFirst && it->second->IsResigned());
     };
     // Every record walked, listed or not: its namesakes are told from it.
-    std::vector<CWalked> walked;
+    std::vector<CNamesake> walked;
     auto consider = [&](bool bAfterFirst, bool bSurnameFirst) {
-        walked.push_back({Plain(t.m_strFirstName) + "\n" + Plain(t.m_strSurname), t.m_strAddress[0], t.m_dwKey});
+        walked.push_back(NamesakeOf(t));
         if (inLeague(bAfterFirst))
             return;
         CString s = bSurnameFirst ? t.m_strSurname + " " + t.m_strFirstName : t.m_strFirstName + " " + t.m_strSurname;

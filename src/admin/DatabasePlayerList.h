@@ -8,6 +8,7 @@
 
 class CBowlingDoc;
 class CListBox;
+class CPlayb003File;
 
 struct CDatabaseListLine
 {
@@ -18,6 +19,22 @@ struct CDatabaseListLine
     // text ends with it in brackets.
     CString strApart;
 };
+
+// A record as its namesakes are told from it: its name and first address line, as they identify.
+struct CNamesake
+{
+    CString strName;
+    CString strAddress;
+    DWORD dwKey;
+};
+// The record the table is positioned on.
+CNamesake NamesakeOf(const CPlayb003File& t);
+// Lines of a name (any case) that another record of `walked` also holds, listed or not (a record
+// of the open league is not listed, but may be the one the secretary has in mind), are told apart
+// by the first address line where none of the others has it, else by the record's unique
+// reference, as "Database Details" shows it (strApart, and in brackets after the text). Every
+// line's record is among `walked`.
+void TellNamesakesApart(std::vector<CDatabaseListLine>& lines, const std::vector<CNamesake>& walked);
 
 // Empty text: every record, "Surname First". Otherwise every record whose surname begins with
 // the text (any case), "First Surname". Records of one name are told apart (strApart).

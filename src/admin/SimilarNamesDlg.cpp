@@ -1,6 +1,7 @@
 #include "admin/SimilarNamesDlg.h"
 
 #include "admin/DatabaseDetailsDlg.h"
+#include "admin/DatabasePlayerList.h"
 #include "league/BowlingDoc.h"
 #include "playerdb/PlayerDatabase.h"
 
@@ -21,14 +22,23 @@ BOOL CSimilarNamesDlg::OnInitDialog()
     CDialog::OnInitDialog();
     CListBox* pList = List();
     pList->SetItemData(pList->AddString("Add Player to the Database"), 0);
+    // A record another bowler of this league holds is that bowler: linking a second one to it
+    // would give both one record. It is not offered, but its namesakes are told from it.
+    std::vector<CDatabaseListLine> lines;
+    std::vector<CNamesake> records;
     for (int i = 0; i < m_keys.GetSize(); ++i) {
         if (m_pDoc->FindDbasePlayer(m_keys[i]) != 0) {
             AfxMessageBox("Player Database Error");
             continue;
         }
         const CPlayb003File& t = m_pDoc->m_pPlayerDb->GetTable();
-        pList->SetItemData(pList->AddString(t.m_strFirstName + " " + t.m_strSurname), m_keys[i]);
+        records.push_back(NamesakeOf(t));
+        if (!m_pDoc->FindPlayerByDbKey(m_keys[i]))
+            lines.push_back({t.m_strFirstName + " " + t.m_strSurname, m_keys[i], CString()});
     }
+    TellNamesakesApart(lines, records);
+    for (const CDatabaseListLine& line : lines)
+        pList->SetItemData(pList->AddString(line.strText), line.dwKey);
     pList->SetCurSel(m_nChosen < static_cast<DWORD>(pList->GetCount()) ? static_cast<int>(m_nChosen) : 0);
     ShowAction();
     return TRUE;
@@ -76,22 +86,18 @@ void CSimilarNamesDlg::OnDisplay()
 
 int AskSimilarNames(CBowlingDoc* pDoc, const CString& strName, const CDWordArray& keys, DWORD& bStopReporting)
 {
-    // A record another bowler of this league holds is that bowler: linking a second one to it
-    // would give both one record.
-    std::vector<int> offered;
-    for (int i = 0; i < keys.GetSize(); ++i)
-        if (!pDoc->FindPlayerByDbKey(keys[i]))
-            offered.push_back(i);
-    if (offered.empty())
+    bool bOffered = false;
+    for (int i = 0; i < keys.GetSize() && !bOffered; ++i)
+        bOffered = !pDoc->FindPlayerByDbKey(keys[i]);
+    if (!bOffered)
         return 0;
     CSimilarNamesDlg dlg;
     dlg.m_pDoc = pDoc;
     dlg.m_strName = strName;
-    for (int i : offered)
-        dlg.m_keys.Add(keys[i]);
+    dlg.m_keys.Copy(keys);
     dlg.m_bStopReporting = bStopReporting ? TRUE : FALSE;
     if (dlg.DoModal() != IDOK)
         return 0;
     bStopReporting = dlg.m_bStopReporting ? 1 : 0;
-    return dlg.m_nChosen ? offered[dlg.m_nChosen - 1] + 1 : 0;
+    return static_cast<int>(dlg.m_nChosen);
 }

@@ -15,7 +15,7 @@ public:
 
     CBowlingDoc* m_pDoc = nullptr;
     CString m_strName;
-    CDWordArray m_keys;          // the similar records
+    CDWordArray m_keys;          // the similar records; those the league's bowlers hold are not offered
     int m_bStopReporting = FALSE;
     // 0: add a new record; n: the n-th of m_keys. In: the line selected at first.
     DWORD m_nChosen = 0;
@@ -36,6 +36,6 @@ private:
     void ShowAction();
 };
 
-// Runs the dialog for a new bowler, offering the similar records no bowler of the league holds
+// Runs the dialog for a new bowler when a similar record is one no bowler of the league holds
 // (none: no question, a new record); the answer as CPlayerDatabase's similar-names question wants it.
 int AskSimilarNames(CBowlingDoc* pDoc, const CString& strName, const CDWordArray& keys, DWORD& bStopReporting);

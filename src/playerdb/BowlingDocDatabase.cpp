@@ -312,6 +312,31 @@ bool HasLinks(const CBowlingDoc& doc)
     return false;
 }
 
+// Asked before an empty database is started in the folder of a league whose bowlers are linked
+// to one: at the folder's first use (it holds none, or is not there at all), or where the
+// database was.
+CString StartQuestion(const CString& strFolder, bool bFirstUse)
+{
+    const char* pszAsk =
+        "The player database is not in its folder %s: a drive or network share not connected, or the folder "
+        "moved? Answer No to wait for it: the league keeps its changes and writes them when it is back. Start a "
+        "new, empty player database in that folder?";
+    std::error_code error;
+    if (bFirstUse && !std::filesystem::is_directory(strFolder.str(), error))
+        pszAsk = "The player database folder %s is not there, though this league's bowlers are linked to a player "
+                 "database. If it is on a drive or network share that is not connected now, answer No: the league "
+                 "keeps its changes and writes them when the database is back. Make the folder and start a new, "
+                 "empty player database in it?";
+    else if (bFirstUse)
+        pszAsk = "The player database folder %s holds no player database, though this league's bowlers are linked "
+                 "to one. If it is on a drive or network share that is not connected now, answer No: the league "
+                 "keeps its changes and writes them when the database is back. Start a new, empty player database "
+                 "in that folder?";
+    CString strAsk;
+    strAsk.Format(pszAsk, strFolder.GetString());
+    return strAsk;
+}
+
 // A lost database tried again; made where it may be (CMaking). bDeclined: the secretary answered
 // No to starting an empty one, and it stays away.
 bool TryAgain(CBowlingDoc& doc, CMaking making, bool& bDeclined)
@@ -325,16 +350,7 @@ bool TryAgain(CBowlingDoc& doc, CMaking making, bool& bDeclined)
             return false;
         // Asked with no file locked: other programs go on meanwhile.
         if (!bFirstUse || HasLinks(doc)) {
-            CString strAsk;
-            strAsk.Format(bFirstUse ? "The player database folder %s holds no player database, though this league's "
-                                      "bowlers are linked to one. If it is on a drive or network share that is not "
-                                      "connected now, answer No: the league keeps its changes and writes them when "
-                                      "the database is back. Start a new, empty player database in that folder?"
-                                    : "The player database is not in its folder %s: a drive or network share not "
-                                      "connected, or the folder moved? Answer No to wait for it: the league keeps its "
-                                      "changes and writes them when it is back. Start a new, empty player database "
-                                      "in that folder?",
-                          pDb->GetDirectory().GetString());
+            const CString strAsk = StartQuestion(pDb->GetDirectory(), bFirstUse);
             // Enter waits: a share not connected is the likelier.
             if (AfxMessageBox(strAsk, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
                 pDb->AllowMaking(FALSE);

@@ -166,12 +166,20 @@ bool SameGenderAndBirth(const CSharedDetails& a, const CSharedDetails& b)
            (a.m_nBirthDay == b.m_nBirthDay && a.m_nBirthMonth == b.m_nBirthMonth && a.m_nBirthYear == b.m_nBirthYear);
 }
 
-// A detail that tells a person, held by both and alike: the birth date (where SameGenderAndBirth
-// holds), the membership number, a phone number, the first address line.
-bool IdentifyingDetailAgrees(const CSharedDetails& a, const CSharedDetails& b)
+bool SameFullBirthDate(const CSharedDetails& a, const CSharedDetails& b)
 {
-    return (HasBirthDate(a) && HasBirthDate(b)) || SameHeld(a.m_strMembershipNo, b.m_strMembershipNo) ||
-           SharePhone(a, b) || SameHeld(a.m_strAddress[0], b.m_strAddress[0]);
+    return a.m_nBirthDay != 0 && a.m_nBirthMonth != 0 && a.m_nBirthYear != 0 && a.m_nBirthDay == b.m_nBirthDay &&
+           a.m_nBirthMonth == b.m_nBirthMonth && a.m_nBirthYear == b.m_nBirthYear;
+}
+
+// A detail that tells one person from another across databases, held by both and alike: a phone
+// number, the first address line, or beside both names (bBothNames) a full birth date. A birth
+// year is shared by too many, and clubs number their members from 1 as databases number their
+// keys: neither tells anybody.
+bool TellingDetailAgrees(const CSharedDetails& a, const CSharedDetails& b, bool bBothNames)
+{
+    return SharePhone(a, b) || SameHeld(a.m_strAddress[0], b.m_strAddress[0]) ||
+           (bBothNames && SameFullBirthDate(a, b));
 }
 
 // Two names, any case and spacing, alike but for one character changed, added or left out.
@@ -193,6 +201,11 @@ bool NamesOneCharacterApart(const CSharedDetails& a, const CSharedDetails& b)
 {
     return (SameName(a.m_strFirstName, b.m_strFirstName) && OneCharacterApart(a.m_strSurname, b.m_strSurname)) ||
            (SameName(a.m_strSurname, b.m_strSurname) && OneCharacterApart(a.m_strFirstName, b.m_strFirstName));
+}
+
+bool SameFirstName(const CSharedDetails& a, const CSharedDetails& b)
+{
+    return !Plain(a.m_strFirstName).IsEmpty() && SameName(a.m_strFirstName, b.m_strFirstName);
 }
 
 bool Held(const CString& s)
@@ -245,17 +258,26 @@ bool CPlayerDatabase::PlainlySamePerson(const CSharedDetails& a, const CSharedDe
 
 bool CPlayerDatabase::SamePersonByDetails(const CSharedDetails& a, const CSharedDetails& b)
 {
-    return PlainlySamePerson(a, b) && IdentifyingDetailAgrees(a, b);
+    return PlainlySamePerson(a, b) && TellingDetailAgrees(a, b, true);
 }
 
 bool CPlayerDatabase::SamePersonAtKey(const CSharedDetails& a, const CSharedDetails& b)
 {
     if (PlainlySamePerson(a, b))
         return true;
-    if (!SameGenderAndBirth(a, b) || !IdentifyingDetailAgrees(a, b))
+    if (!SameGenderAndBirth(a, b) || !TellingDetailAgrees(a, b, false))
         return false;
-    return (!Plain(a.m_strFirstName).IsEmpty() && SameName(a.m_strFirstName, b.m_strFirstName)) ||
-           NamesOneCharacterApart(a, b);
+    return SameFirstName(a, b) || NamesOneCharacterApart(a, b);
+}
+
+bool CPlayerDatabase::MayBeSamePersonAtKey(const CSharedDetails& a, const CSharedDetails& b)
+{
+    if (!SameGenderAndBirth(a, b))
+        return false;
+    if (PlainlySamePerson(a, b) || NamesOneCharacterApart(a, b))
+        return true;
+    return SameFirstName(a, b) &&
+           ((HasBirthDate(a) && HasBirthDate(b)) || SameHeld(a.m_strMembershipNo, b.m_strMembershipNo));
 }
 
 bool CPlayerDatabase::OneByteApart(ULONGLONG a, ULONGLONG b)
@@ -388,10 +410,8 @@ DWORD CPlayerDatabase::FindSamePerson(const CPlayer& p, const std::unordered_map
 {
     // His details waiting for his record are not the record's yet: it is known by what it held.
     const CSharedDetails known = KnownOfRecord(p);
-    // The record under his key, of his names or a damaged byte away from them.
     if (pProbable && p.m_dwDbKey != 0 && !held.count(p.m_dwDbKey) && FindDbasePlayer(p.m_dwDbKey) == 0 &&
-        SameGenderAndBirth(known, m_file) &&
-        (PlainlySamePerson(known, m_file) || NamesOneCharacterApart(known, m_file)))
+        MayBeSamePersonAtKey(known, m_file))
         pProbable->dwKey = p.m_dwDbKey;
     if (known.m_strSurname.IsEmpty() || m_file.SelectIndex("Names") != 0)
         return 0;
@@ -599,16 +619,17 @@ BOOL CPlayerDatabase::SettleLinks(const std::vector<CPlayer*>& check, const CObL
     };
     std::vector<CPlayer*> elsewhere;
     for (CPlayer* p : open) {
+        // Looked for before the record under his key is read: the look walks the table.
+        const bool bStampElsewhere = p->m_qwDbStamp != 0 && KeyOfStamp(p->m_qwDbStamp) != 0;
         const bool bAtKey = FindDbasePlayer(p->m_dwDbKey) == 0 && !held.count(p->m_dwDbKey) && IsHisRecord(*p);
         // Met as an earlier version's link is, plainly the same person: nothing to tell. Else the
         // league file did not show the record his (a stamp or a name damaged, the record renamed).
         const bool bTold = bAtKey && !((p->m_qwDbStamp == 0 || m_file.m_qwStamp == 0) &&
                                        PlainlySamePerson(KnownOfRecord(*p), m_file));
-        const CDbReport::CNamedRecord met{p->m_strName, bTold ? recordName(*p) : CString(), p->m_dwDbKey};
         // His stamp on another record: that one is his.
-        if (bAtKey && !(m_file.m_qwStamp == 0 && p->m_qwDbStamp != 0 && KeyOfStamp(p->m_qwDbStamp) != 0)) {
+        if (bAtKey && !(m_file.m_qwStamp == 0 && bStampElsewhere)) {
             if (bTold) {
-                m_report.met.push_back(met);
+                m_report.met.push_back({p->m_strName, recordName(*p), p->m_dwDbKey});
                 // The notice names him by the record's names: a name the file damaged, or one an
                 // earlier version's rename left, is no value of the league's not kept.
                 p->m_strFirstName = m_file.m_strFirstName;

@@ -50,7 +50,7 @@ struct CDbReport
     // A bowler and a record. Met: the record under his key, which his link did not show his (its
     // stamp damaged, his name damaged, an earlier version's record under another surname) but his
     // details did, with its name where that is not his. Probable: for an added bowler, a record of
-    // his name that nothing else showed his or another's.
+    // his name, or under his key one that may be his, that nothing else showed his or another's.
     struct CNamedRecord
     {
         CString strBowler;
@@ -120,17 +120,23 @@ public:
     // his is made again (SettleLinks) before anything is taken or written.
     static bool PlainlySamePerson(const CSharedDetails& a, const CSharedDetails& b);
     // A record found under another key is a bowler's only on more than that: plainly the same
-    // person, and at least one identifying detail that both hold agrees: a birth date, the
-    // membership number, a phone number (its digits, in any of the three boxes), or the first
-    // address line (any case and spacing). Two people of one name are told apart so.
+    // person, and a detail that tells one person from another across databases held by both and
+    // alike: a phone number (its digits, in any of the three boxes), the first address line (any
+    // case and spacing), or a full birth date (day, month and year). Two people of one name are
+    // told apart so; a birth year or a membership number tells nobody (clubs number their members
+    // from 1, as databases number their keys).
     static bool SamePersonByDetails(const CSharedDetails& a, const CSharedDetails& b);
     // The record under a bowler's key, where no stamp tells (either has none, or one damaged byte
-    // sets them apart), is his when plainly the same person; or, the gender and a birth date both
-    // hold alike and an identifying detail agreeing, when the first names agree under another
-    // surname (an earlier version rewrote the record without its stamp), or the names but for one
-    // character (a damaged byte). Another database's record under his key, of another person of
-    // his name, shows none of these.
+    // sets them apart), is his when plainly the same person; or, the gender and any birth date
+    // both hold alike and a phone number or the first address line agreeing, when the first names
+    // agree under another surname (an earlier version rewrote the record without its stamp), or
+    // the names but for one character (a damaged byte). Another database's record under his key
+    // (its keys number from 1 too) is another person's unless it holds his names and gender so.
     static bool SamePersonAtKey(const CSharedDetails& a, const CSharedDetails& b);
+    // The record under his key, not his by SamePersonAtKey, may yet be his: the gender and any
+    // birth date alike, and his names, or his names but for one character, or his first name with
+    // a birth date or membership number both hold alike. Named to the secretary, never taken.
+    static bool MayBeSamePersonAtKey(const CSharedDetails& a, const CSharedDetails& b);
     // One byte of one stamp damaged gives the other: a record's random stamp is never so near.
     static bool OneByteApart(ULONGLONG a, ULONGLONG b);
     // A bowler as the league last knew his record: his details, but each one waiting for it as the
@@ -207,7 +213,8 @@ private:
     // The key of the only record of the bowler's person by his details (SamePersonByDetails, as the
     // league knew his record) that no other bowler holds; 0 when none or more than one is. Into
     // pProbable, failing that, a record no other bowler holds that is plainly him, or under his key
-    // a damaged name's byte away from him (his own key's first): named to the secretary, never taken.
+    // one that may be his (MayBeSamePersonAtKey; his own key's first): named to the secretary,
+    // never taken.
     DWORD FindSamePerson(const CPlayer& p, const std::unordered_map<DWORD, CPlayer*>& held,
                          CDbReport::CNamedRecord* pProbable = nullptr);
     // The league's copy of him was last in step with the record positioned on, as it stands: the

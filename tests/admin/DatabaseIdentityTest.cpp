@@ -38,6 +38,7 @@ struct CBowlerDetails
     const char* pszWork = "";
     const char* pszMobile = "";
     const char* pszBirthYear = "";
+    const char* pszMemberNo = "";
 };
 
 const CBowlerDetails kOwen{"Owen", "Fairweather", "Male", "5 Bridge St", "0113 4960000"};
@@ -79,6 +80,8 @@ struct DatabaseIdentity : DatabaseLeagues
                            .SelectString(IDC_PD_TEAM, "Team_01");
         if (*b.pszBirthYear)
             dialog.SetText(IDC_PD_BIRTH_YEAR, b.pszBirthYear);
+        if (*b.pszMemberNo)
+            dialog.SetText(IDC_PD_MEMBER_NO, b.pszMemberNo);
         dialog.OK();
         ASSERT_TRUE(doc.OnCmdMsg(ID_PLAYER_ADD, CN_COMMAND, nullptr));
         ASSERT_TRUE(ui.AllUsed());
@@ -134,6 +137,27 @@ struct DatabaseIdentity : DatabaseLeagues
         for (t.First(); t.Next(1) == 0;)
             records[t.m_dwKey] = Who(t);
         return records;
+    }
+    // The record of the key as a release from before stamps rewrote it: no stamp, no typing
+    // time, and the surname and first address line it gave where they are.
+    void AsAnEarlierReleaseLeftIt(const char* pszFolder, DWORD dwKey, const char* pszSurname = nullptr,
+                                  const char* pszAddress = nullptr)
+    {
+        CPlayerDatabase db;
+        ASSERT_TRUE(db.Open(dir.File(pszFolder).c_str()));
+        ASSERT_EQ(db.FindDbasePlayer(dwKey), 0);
+        CPlayb003File& t = db.GetTable();
+        // Made again, as a rewrite never takes a record's typing time back.
+        ASSERT_EQ(t.Delete(), 0);
+        if (pszSurname)
+            t.m_strSurname = pszSurname;
+        if (pszAddress)
+            t.m_strAddress[0] = pszAddress;
+        t.m_qwStamp = 0;
+        t.m_nTypedBy = 0;
+        ASSERT_EQ(t.Add(), 0);
+        ASSERT_EQ(db.FindDbasePlayer(dwKey), 0);
+        ASSERT_EQ(Nums(t.m_qwStamp, t.m_nTypedBy), Nums(0, 0));
     }
     ULONGLONG StampOf(const char* pszFolder, DWORD dwKey)
     {
@@ -241,7 +265,7 @@ TEST_F(DatabaseIdentity, ALeagueOpenedOnAnEmptyDatabaseMakesItsRecordsAndABowler
     ASSERT_EQ(monday.size(), 2u);
     UseDatabase("new");
     ui.ClearMessages();
-    ui.AnswerMessageBox(IDYES, "holds no player database, though this league's bowlers are linked to one");
+    ui.AnswerMessageBox(IDYES, "is not there, though this league's bowlers are linked to a player database");
     auto opened = Open("Monday.lgf");
     EXPECT_EQ(Bowlers(*opened), monday);
     ASSERT_EQ(ui.MessageTexts().size(), 2u);
@@ -408,7 +432,7 @@ TEST_F(DatabaseIdentity, ADetailWaitingBehindADamagedKeyNeverReachesAnotherPerso
     UseDatabase("other");
     auto elsewhere = std::make_unique<CBowlingDoc>();
     ui.ClearMessages();
-    ui.AnswerMessageBox(IDYES, "holds no player database, though this league's bowlers are linked to one");
+    ui.AnswerMessageBox(IDYES, "is not there, though this league's bowlers are linked to a player database");
     ASSERT_TRUE(elsewhere->OnOpenDocument(dir.File("Damaged.lgf").c_str()));
     const std::map<DWORD, std::string> other = Records("other");
     ASSERT_EQ(other.size(), 2u);
@@ -568,16 +592,7 @@ TEST_F(DamagedIdentity, ABowlerWhomOnlyHisNamesTellIsAddedAndHisProbableRecordNa
 // database's key 1, an earlier version's Jane Brown living elsewhere, is never hers.
 TEST_F(DatabaseIdentity, ARecordAnEarlierVersionRewroteWithANewSurnameIsMetNotAdded)
 {
-    auto rewriteAsEarlierVersion = [this](const char* pszFolder) {
-        CPlayerDatabase db;
-        ASSERT_TRUE(db.Open(dir.File(pszFolder).c_str()));
-        ASSERT_EQ(db.FindDbasePlayer(1), 0);
-        CPlayb003File& t = db.GetTable();
-        t.m_strSurname = "Brown";
-        t.m_qwStamp = 0;
-        t.m_nTypedBy = 0;
-        ASSERT_EQ(t.Rewrite(), 0);
-    };
+    auto rewriteAsEarlierVersion = [this](const char* pszFolder) { AsAnEarlierReleaseLeftIt(pszFolder, 1, "Brown"); };
     UseDatabase("first");
     SavedLeague("Monday.lgf", {kJane, kOwen});
     rewriteAsEarlierVersion("first");
@@ -808,4 +823,103 @@ TEST_F(DatabaseIdentity, TwoPeopleOfOneNameAreNeverJoined)
                 << strFolder;
         }
     }
+}
+
+// Monday's Jane Smith is key 1 of the first database. The second database is another club's,
+// kept by a release from before stamps: its key 1 is Jane Brown, living elsewhere, who shares with
+// Jane Smith her first name, her gender and her birth year, or membership number "1" (clubs number
+// their members from 1, as databases their keys); its key 2 is Peter Quint. Monday opened on that
+// other database keeps Jane Smith herself: she becomes a record of her own, Jane Brown's record is
+// named as one that may be hers and is never written, by the opening nor by Edit and OK on her.
+TEST_F(DatabaseIdentity, ARecordUnderHerKeySharingOnlyHerFirstNameGenderAndBirthYearOrMemberNumberIsNotHers)
+{
+    const CBowlerDetails peter{"Peter", "Quint", "Male", "9 High St", "0161 4960088"};
+    const CBowlerDetails roads[][2] = {
+        {{"Jane", "Smith", "Female", "1 Elm Row", "0161 4960002", "", "", "1975"},
+         {"Jane", "Brown", "Female", "4 Low Rd", "0161 4960077", "", "", "1975"}},
+        {{"Jane", "Smith", "Female", "1 Elm Row", "0161 4960002", "", "", "", "1"},
+         {"Jane", "Brown", "Female", "4 Low Rd", "0161 4960077", "", "", "", "1"}},
+    };
+    for (const auto& [smith, brown] : roads) {
+        const std::string road = *smith.pszBirthYear ? "born" : "member";
+        SCOPED_TRACE(road);
+        const std::string first = road + "-first", second = road + "-second", file = road + "-Monday.lgf";
+        UseDatabase(first.c_str());
+        const Texts monday = Bowlers(*SavedLeague(file.c_str(), {smith}));
+        ASSERT_EQ(monday.size(), 1u);
+        UseDatabase(second.c_str());
+        SavedLeague((road + "-Thursday.lgf").c_str(), {brown, peter});
+        AsAnEarlierReleaseLeftIt(second.c_str(), 1);
+        const std::map<DWORD, std::string> before = Records(second.c_str());
+        ASSERT_EQ(before.size(), 2u);
+        ASSERT_EQ(before.at(1).rfind("Brown|Jane|4 Low Rd|", 0), 0u) << before.at(1);
+        ui.ClearMessages();
+
+        auto opened = Open(file.c_str());
+        EXPECT_EQ(ui.MessageTexts(),
+                  Texts{"Jane Smith was not in the player database: a record was added to it for the bowler, with the "
+                        "league's details. The player database already holds a record that may be Jane Smith's, "
+                        "unique ref. 00000001: nothing else shows whose it is. Save the league to keep its bowlers' "
+                        "new links."});
+        EXPECT_EQ(Bowlers(*opened), monday);
+        EXPECT_EQ(KeyOf(*opened, "Smith"), 3u);
+        EXPECT_EQ(Records(second.c_str()),
+                  (std::map<DWORD, std::string>{{1, before.at(1)}, {2, before.at(2)}, {3, monday[0]}}));
+
+        EditPhone(*opened, "Smith", "0161 4969999");
+        EXPECT_EQ(Records(second.c_str()), (std::map<DWORD, std::string>{{1, before.at(1)},
+                                                                          {2, before.at(2)},
+                                                                          {3, With(monday[0], "0161 4960002",
+                                                                                   "0161 4969999")}}));
+        EXPECT_EQ(StampOf(second.c_str(), 1), 0u);  // never taken, so never stamped
+    }
+}
+
+// Monday's database, kept on by a release from before stamps, rewrote Jane's record under her key
+// with her names, gender and birth year as they were (no stamp, no typing time): she is plainly
+// herself there, met without a word, and Edit and OK writes her record.
+TEST_F(DatabaseIdentity, ARecordUnderHerKeyThatIsPlainlyHerIsStillMet)
+{
+    const CBowlerDetails jane{"Jane", "Smith", "Female", "1 Elm Row", "0161 4960002", "", "", "1975"};
+    UseDatabase("first");
+    const Texts monday = Bowlers(*SavedLeague("Monday.lgf", {jane, kOwen}));
+    ASSERT_EQ(monday.size(), 2u);
+    AsAnEarlierReleaseLeftIt("first", 1);
+    const std::map<DWORD, std::string> first = Records("first");
+    ui.ClearMessages();
+    auto opened = Open("Monday.lgf");
+    EXPECT_EQ(ui.MessageTexts(), Texts{});
+    EXPECT_EQ(Bowlers(*opened), monday);
+    EXPECT_EQ(KeyOf(*opened, "Smith"), 1u);
+    EditPhone(*opened, "Smith", "0161 4969999");
+    EXPECT_EQ(Records("first"),
+              (std::map<DWORD, std::string>{{1, With(first.at(1), "0161 4960002", "0161 4969999")}, {2, first.at(2)}}));
+    const CPlayer* smith = Bowler(*opened, "Smith");
+    ASSERT_NE(smith, nullptr);
+    EXPECT_EQ(smith->m_qwDbStamp, StampOf("first", 1));
+}
+
+// Jane's record, under her key in the database Monday shares, was given another surname and a new
+// address line by a release from before stamps; her phone still tells her. Peter Quint, added by
+// Thursday, is the table's last record. The notice names Jane by her record and, of the league's
+// values the record keeps otherwise, only hers: never another record's names.
+TEST_F(DatabaseIdentity, TheNoticeOfARecordMetUnderHerKeyNamesThatRecordsValues)
+{
+    UseDatabase("first");
+    SavedLeague("Monday.lgf", {kJane});
+    SavedLeague("Thursday.lgf", {{"Peter", "Quint", "Male", "9 High St", "0161 4960088"}});
+    AsAnEarlierReleaseLeftIt("first", 1, "Brown", "6 New St");
+    const std::map<DWORD, std::string> first = Records("first");
+    ui.ClearMessages();
+    auto opened = Open("Monday.lgf");
+    EXPECT_EQ(ui.MessageTexts(),
+              Texts{"Jane Smith (now Jane Brown) was linked again to the bowler's own record in the player database, "
+                    "under the same key: the league file's link did not show it, but the bowler's details do. Where "
+                    "the league's details differed from the record's, the record keeps its own, which other leagues "
+                    "share: Jane Smith's address line 1 \"1 Elm Row\" (the record keeps \"6 New St\"). Save the "
+                    "league to keep its bowlers' new links."});
+    const CPlayer* jane = Bowler(*opened, "Brown");
+    ASSERT_NE(jane, nullptr);
+    EXPECT_EQ(Who(*jane), first.at(1));
+    EXPECT_EQ(Records("first"), first);
 }

@@ -157,6 +157,47 @@ TEST_F(DatabaseLeague, ANewBowlerLikeARecordIsLinkedToItInsteadOfADuplicate)
     EXPECT_EQ(Table().GetRecordCount(), nBefore + 2);
 }
 
+// Two Jane Smiths are in the database: Similar Names tells them apart by their first address
+// lines, as the look-up lists do. The Oak Lane line chosen, the new bowler is that record's Jane,
+// with its key and address; no record is added, Elm Row's is untouched. A namesake the league
+// holds is not offered, but the record offered is still told from it.
+TEST_F(DatabaseLeague, SimilarNamesTellsRecordsOfOneNameApart)
+{
+    const DWORD elm = Record("Jane", "Smith", "1 Elm Row");
+    const DWORD oak = Record("Jane", "Smith", " 2 Oak Lane ");
+    const DWORD nBefore = Table().GetRecordCount();
+    auto add = [&](const char* pszFirst, const char* pszSurname, const Texts& offered, const char* pszChosen) {
+        ui.OnDialog(IDD_CHECK_PLAYER_DB).Click(IDC_DB_ADD_NEW);
+        ui.OnDialog(IDD_NEW_PLAYER)
+            .SetText(IDC_PD_FORENAME_NEW, pszFirst).SetText(IDC_PD_SURNAME, pszSurname)
+            .SelectString(IDC_PD_TEAM, "Team_01")
+            .OK();
+        ui.OnDialog(IDD_SIMILAR_NAMES)
+            .Check([&](CDialog& d) {
+                Texts lines = Items(d, IDC_SN_LIST);
+                ASSERT_FALSE(lines.empty());
+                EXPECT_EQ(lines[0], "Add Player to the Database");
+                std::sort(lines.begin() + 1, lines.end());
+                EXPECT_EQ(Texts(lines.begin() + 1, lines.end()), offered);
+            })
+            .SelectString(IDC_SN_LIST, pszChosen)
+            .OK();
+        ASSERT_EQ(PlayerSetup::AddNewPlayers(doc.get()), 1);
+        EXPECT_TRUE(ui.AllUsed());
+    };
+    add("Jane", "Smith", {"Jane Smith (1 Elm Row)", "Jane Smith (2 Oak Lane)"}, "Jane Smith (2 Oak Lane)");
+    EXPECT_EQ(Nums(Last()->m_dwDbKey, Table().GetRecordCount()), Nums(oak, nBefore));
+    EXPECT_EQ(Last()->m_strAddress[0], " 2 Oak Lane ");
+    ASSERT_EQ(doc->FindDbasePlayer(elm), 0);
+    EXPECT_EQ(Strs(Table().m_strFirstName, Table().m_strAddress[0]), (Texts{"Jane", "1 Elm Row"}));
+
+    const DWORD held = Record("ruth", "COLE");
+    InLeague("ruth", "COLE", held);
+    Record("Ruth", "Cole", "3 Bank Rd");
+    add("Ruth", "Cole", {"Ruth Cole (3 Bank Rd)"}, "Add Player to the Database");
+    EXPECT_EQ(Table().GetRecordCount(), nBefore + 3);
+}
+
 TEST_F(DatabaseLeague, RecordsHeldByTheLeaguesBowlersAreNotOfferedAsSimilar)
 {
     const DWORD jim = Record("Jim", "Hall");

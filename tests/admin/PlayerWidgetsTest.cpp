@@ -5,6 +5,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QListWidget>
 #include <QTest>
 #include <QWidget>
 #include <algorithm>
@@ -513,4 +514,61 @@ TEST(PlayerOnRealWidgets, AStatusPassedByIsTheChosenRecordsAndOnePickedIsTheSecr
         ASSERT_EQ(doc.GetDbasePlayer(&record), 0);
         EXPECT_EQ(record.m_wFlags & (PF_FEMALE | PF_MALE), PF_FEMALE) << name;
     }
+}
+
+// Two Jane Smiths are in the database, of Elm Row and of Oak Lane. A third league adds a Jane
+// Smith through the real dialogs: Similar Names shows the two apart by their addresses; Escape
+// leaves the question open (it must be answered), and a click on the Oak Lane line and on OK
+// takes that record, whose key and address the new bowler has.
+TEST(PlayerOnRealWidgets, SimilarNamesShowsTwoJaneSmithsApartAndTheOneClickedIsTaken)
+{
+    RegisterResources();
+    PlayerSetup::Install();
+    DatabaseCommands::Install();
+    CRealUi ui;
+    CDatabaseFolder folder;
+    CBowlingDoc doc;
+    BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
+    doc.m_bPlayerDatabase = 1;
+    ASSERT_TRUE(doc.PlayerDbReady());
+    std::map<std::string, DWORD> keys;
+    for (const char* address : {"1 Elm Row", "2 Oak Lane"}) {
+        CPlayer p;
+        p.m_strFirstName = "Jane", p.m_strSurname = "Smith", p.m_strAddress[0] = address;
+        p.m_wFlags = PF_FEMALE;
+        DWORD bStop = 1;  // the second is another club's Jane: nobody asked
+        ASSERT_EQ(doc.m_pPlayerDb->PutDbasePlayer(&p, bStop), 0);
+        keys[address] = p.m_dwDbKey;
+    }
+    ASSERT_NE(keys["1 Elm Row"], keys["2 Oak Lane"]);
+    ui.OnDialog(IDD_CHECK_PLAYER_DB, [](CRealDialog& d) { d.Type("Smith").Click(IDC_DB_ADD_NEW); });
+    ui.OnDialog(IDD_NEW_PLAYER, [](CRealDialog& d) {
+        d.Type("Jane");
+        d.Pick(IDC_PD_STATUS, "Female");
+        d.Click(IDOK);
+    });
+    ui.OnDialog(IDD_SIMILAR_NAMES, [](CRealDialog& d) {
+        auto* list = qobject_cast<QListWidget*>(d.Widget(IDC_SN_LIST));
+        ASSERT_NE(list, nullptr);
+        QStringList lines;
+        for (int i = 0; i < list->count(); ++i)
+            lines << list->item(i)->text();
+        ASSERT_EQ(lines.size(), 3);
+        EXPECT_EQ(lines[0], "Add Player to the Database");
+        const int nOak = lines.indexOf("Jane Smith (2 Oak Lane)");
+        ASSERT_GT(nOak, 0) << lines.join(", ").toStdString();
+        EXPECT_TRUE(lines.contains("Jane Smith (1 Elm Row)")) << lines.join(", ").toStdString();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(nOak)).center());
+        EXPECT_EQ(d.Text(IDC_SN_ACTION), "Using");
+        d.Escape();
+        ASSERT_TRUE(d.Window()->isVisible());
+        EXPECT_EQ(list->currentRow(), nOak);
+        d.Click(IDOK);
+    });
+    ASSERT_EQ(PlayerSetup::AddNewPlayers(&doc), 1);
+    const CPlayer* jane = NamedBowler(doc, "Jane Smith");
+    ASSERT_NE(jane, nullptr);
+    EXPECT_EQ(jane->m_dwDbKey, keys["2 Oak Lane"]);
+    EXPECT_EQ(jane->m_strAddress[0], "2 Oak Lane");
+    EXPECT_TRUE(ui.messages.empty()) << ui.messages.front();
 }

@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -183,7 +184,7 @@ TEST_F(DatabaseAway, ALeagueWithLinksAsksBeforeAnEmptyDatabaseIsMade)
     const std::string strNew = dir.File("share/db");
     UseDatabase(strNew);
     ui.ClearMessages();
-    ui.AnswerMessageBox(IDNO, "holds no player database, though this league's bowlers are linked to one");
+    ui.AnswerMessageBox(IDNO, "is not there, though this league's bowlers are linked to a player database");
     CBowlingDoc doc;
     ASSERT_TRUE(doc.OnOpenDocument(dir.File("Monday.lgf").c_str()));
     CPlayer* owen = Bowler(doc, "Fairweather");
@@ -209,6 +210,36 @@ TEST_F(DatabaseAway, ALeagueWithLinksAsksBeforeAnEmptyDatabaseIsMade)
               0u)
         << said[3];
     EXPECT_TRUE(ui.AllUsed());
+}
+
+// Before an empty database is started for a league whose bowlers are linked to one, the question
+// says whether the folder is there: an empty folder (a share's mount point) holds no database; a
+// folder not there at all is said to be not there, and would be made. No to both: nothing is made.
+TEST_F(DatabaseAway, TheQuestionBeforeAnEmptyDatabaseSaysWhetherItsFolderIsThere)
+{
+    League(dir.File("Monday.lgf"));
+    const std::string empty = dir.File("empty"), missing = dir.File("missing/db");
+    fs::create_directories(empty);
+    const std::string ending = " If it is on a drive or network share that is not connected now, answer No: the league "
+                               "keeps its changes and writes them when the database is back. ";
+    const std::pair<std::string, std::string> asked[] = {
+        {empty, "The player database folder " + empty + " holds no player database, though this league's bowlers "
+                "are linked to one." + ending + "Start a new, empty player database in that folder?"},
+        {missing, "The player database folder " + missing + " is not there, though this league's bowlers are linked "
+                  "to a player database." + ending + "Make the folder and start a new, empty player database in it?"},
+    };
+    for (const auto& [strFolder, strAsked] : asked) {
+        UseDatabase(strFolder);
+        ui.ClearMessages();
+        ui.AnswerMessageBox(IDNO, strAsked.c_str());
+        CBowlingDoc doc;
+        ASSERT_TRUE(doc.OnOpenDocument(dir.File("Monday.lgf").c_str()));
+        EXPECT_EQ(ui.MessageTexts(), Texts{strAsked});
+        EXPECT_TRUE(ui.AllUsed());
+        EXPECT_TRUE(doc.m_pPlayerDb && doc.m_pPlayerDb->IsAway());
+    }
+    EXPECT_TRUE(fs::is_empty(empty));
+    EXPECT_FALSE(fs::exists(dir.File("missing")));
 }
 
 namespace {

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <string>
 #include <functional>
 #include <sys/wait.h>
 #include <tuple>
@@ -427,8 +428,9 @@ TEST_F(PlayerDatabaseTest, PlainlyTheSamePersonIsTheNamesTheGenderAndTheBirthDat
 }
 
 // Under another key, a record is the bowler's only on more than the names and gender: one detail
-// both hold agreeing, a birth date, the membership number, a phone number (its digits, in any box)
-// or the first address line (any case and spacing); and no recorded birth date disagreeing.
+// both hold agreeing that tells a person across databases, a full birth date, a phone number (its
+// digits, in any box) or the first address line (any case and spacing); and no recorded birth date
+// disagreeing. A birth year or a membership number alone tells nobody.
 TEST_F(PlayerDatabaseTest, TheSamePersonUnderAnotherKeyIsTheNamesAndOneIdentifyingDetailThatAgrees)
 {
     auto namesOnly = [](const char* pszFirst, const char* pszSurname) {
@@ -448,9 +450,19 @@ TEST_F(PlayerDatabaseTest, TheSamePersonUnderAnotherKeyIsTheNamesAndOneIdentifyi
         {[](CSharedDetails& x, CSharedDetails& y) { x.m_strPhoneMobile = "07700 900111", y.m_strPhoneWork = "07700-900-111"; }, true},
         {[](CSharedDetails& x, CSharedDetails& y) { x.m_strPhoneHome = "01422 300222", y.m_strPhoneHome = "01422 555000"; }, false},
         {[](CSharedDetails& x, CSharedDetails& y) { x.m_strPhoneHome = "ex-directory", y.m_strPhoneHome = "ex-directory"; }, false},
-        {[](CSharedDetails& x, CSharedDetails& y) { x.m_strMembershipNo = "lg-77", y.m_strMembershipNo = "LG-77"; }, true},
+        {[](CSharedDetails& x, CSharedDetails& y) { x.m_strMembershipNo = "lg-77", y.m_strMembershipNo = "LG-77"; }, false},
+        {[](CSharedDetails& x, CSharedDetails& y) { x.m_strMembershipNo = y.m_strMembershipNo = "1"; }, false},
         {[](CSharedDetails& x, CSharedDetails& y) { x.m_strAddress[4] = y.m_strAddress[4] = "HX1 2AB"; }, false},
-        {[](CSharedDetails& x, CSharedDetails& y) { x.m_nBirthYear = y.m_nBirthYear = 1970; }, true},
+        {[](CSharedDetails& x, CSharedDetails& y) { x.m_nBirthYear = y.m_nBirthYear = 1970; }, false},
+        {[](CSharedDetails& x, CSharedDetails& y) {
+             x.m_nBirthMonth = y.m_nBirthMonth = 3, x.m_nBirthYear = y.m_nBirthYear = 1970;
+         },
+         false},
+        {[](CSharedDetails& x, CSharedDetails& y) {
+             x.m_nBirthDay = y.m_nBirthDay = 12, x.m_nBirthMonth = y.m_nBirthMonth = 3;
+             x.m_nBirthYear = y.m_nBirthYear = 1970;
+         },
+         true},
         // A birth date each holds otherwise: two people, whatever else agrees.
         {[](CSharedDetails& x, CSharedDetails& y) {
              x.m_strAddress[0] = y.m_strAddress[0] = "16 Mill Lane";
@@ -520,6 +532,25 @@ TEST_F(PlayerDatabaseTest, TheSamePersonUnderHisKeyIsToldThroughARenameOrADamage
     EXPECT_FALSE(CPlayerDatabase::SamePersonAtKey(born, other));
     other.m_nBirthYear = 1970;
     EXPECT_TRUE(CPlayerDatabase::SamePersonAtKey(born, other));
+
+    // Another database's Jane under her key, living elsewhere, her first name and gender alike and
+    // a birth year, a full birth date or membership number "1" too: nothing there tells a person
+    // under another surname. She may be hers, to be named; of another first name, not even that.
+    const auto brown = [&](const std::function<void(CSharedDetails&)>& set) {
+        CSharedDetails mine = league, theirs = jane("Jane", "Brown", "0161 4960077");
+        theirs.m_strAddress[0] = "4 Low Rd", mine.m_strAddress[0] = "1 Elm Row";
+        set(mine);
+        set(theirs);
+        return std::vector<std::string>{CPlayerDatabase::SamePersonAtKey(mine, theirs) ? "hers" : "not hers",
+                    CPlayerDatabase::MayBeSamePersonAtKey(mine, theirs) ? "may be" : "not named",
+                    CPlayerDatabase::MayBeSamePersonAtKey(mine, jane("Joan", "Brown", "")) ? "Joan may be" : ""};
+    };
+    using Said = std::vector<std::string>;
+    EXPECT_EQ(brown([](CSharedDetails& d) { d.m_nBirthYear = 1975; }), (Said{"not hers", "may be", ""}));
+    EXPECT_EQ(brown([](CSharedDetails& d) { d.m_nBirthDay = 12, d.m_nBirthMonth = 3, d.m_nBirthYear = 1975; }),
+              (Said{"not hers", "may be", ""}));
+    EXPECT_EQ(brown([](CSharedDetails& d) { d.m_strMembershipNo = "1"; }), (Said{"not hers", "may be", ""}));
+    EXPECT_EQ(brown([](CSharedDetails&) {}), (Said{"not hers", "not named", ""}));
 
     // One damaged byte of a stamp, and no more.
     constexpr ULONGLONG qw = 0x0123456789ABCDEFull;

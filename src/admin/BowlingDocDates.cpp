@@ -97,7 +97,11 @@ void CBowlingDoc::SetFixtureStartTimes()
                 if (!bKeep[s])
                     f->m_timePlayed[s] = roundDue;
         } else {
+            // A played squad keeps the day it bowled; one still to bowl is due with its squad.
             f->m_timeDue = roundDue + SquadDelay(f->m_nMatch);
+            for (int s = 0; s < 2; ++s)
+                if (!f->m_bPlayed[s])
+                    f->m_timePlayed[s] = f->m_timeDue;
         }
     }
 }

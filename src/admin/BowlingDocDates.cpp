@@ -1,41 +1,12 @@
 // The league's calendar: the Fixture Dates dialog and the dates and start times of the
 // fixtures that follow from it.
-#include "admin/DatePlayedChangeDlg.h"
 #include "admin/FixtureCalendar.h"
 #include "admin/FixtureDatesDlg.h"
 #include "league/BowlingDoc.h"
 #include "league/Fixture.h"
 #include "league/FreeWeek.h"
-#include "league/MatchWorking.h"
-#include "league/Team.h"
 
 #include <algorithm>
-
-namespace {
-
-CString TeamName(const CFixture* f, int nSide)
-{
-    const CTeam* pTeam = nSide == 0 ? f->m_pTeamA : f->m_pTeamB;
-    return pTeam ? pTeam->m_strName : CString();
-}
-
-// "Change" gives the side the new due date as its date played.
-bool AskChangeDatePlayed(const CFixture& match, int nSide, CTime oldDue, CTime newDue)
-{
-    const CFixture* f = &match;
-    const char* pszFormat = "%a %d %b %I:%M %p %Y";
-    CDatePlayedChangeDlg dlg;
-    dlg.m_strRound.Format("Round %d", f->m_nRound);
-    dlg.m_strTeamA = TeamName(f, 0);
-    dlg.m_strTeamB = TeamName(f, 1);
-    dlg.m_strTeam = TeamName(f, nSide);
-    dlg.m_strDatePlayed = f->m_timePlayed[nSide].Format(pszFormat);
-    dlg.m_strOldDue = oldDue.Format(pszFormat);
-    dlg.m_strNewDue = newDue.Format(pszFormat);
-    return dlg.DoModal() == IDOK;
-}
-
-} // namespace
 
 void CBowlingDoc::EditFixtureDates()
 {
@@ -51,26 +22,13 @@ void CBowlingDoc::EditFixtureDates()
     }
     FixtureCalendar::MarkPositionRounds(*this);
 
+    // Each button, and Finished with the minutes between rounds, dates the matches as it acts:
+    // closed either way, the league is as the dialog left it.
     CFixtureDatesDlg dlg;
     dlg.m_nRoundsPerInterval = m_nRoundsPerInterval;
     dlg.m_pDoc = this;
     dlg.m_nMinutes = m_nMinutesBetweenRounds;
-    if (dlg.DoModal() != IDOK)
-        return;
-    m_nMinutesBetweenRounds = static_cast<BYTE>(std::clamp(dlg.m_nMinutes, 0, 255));
-
-    // New dates may move a side's day against the matches bowled around it. The buttons worked
-    // again what counted the matches they took away.
-    CLaterMatches later(*this);
-    later.NoteAll();
-
-    FixtureCalendar::AskDatePlayed ask;
-    if (dlg.m_bResetDatePlayed)
-        ask = AskChangeDatePlayed;
-    FixtureCalendar::DateMatches(*this, 0, ask);
-    SetFixtureStartTimes();
-    CountMatchesPerRound();
-    later.ReworkAndTell();
+    dlg.DoModal();
 }
 
 void CBowlingDoc::SetFixtureStartTimes()
@@ -97,7 +55,11 @@ void CBowlingDoc::SetFixtureStartTimes()
                 if (!bKeep[s])
                     f->m_timePlayed[s] = roundDue;
         } else {
+            // A played squad keeps the day it bowled; one still to bowl is due with its squad.
             f->m_timeDue = roundDue + SquadDelay(f->m_nMatch);
+            for (int s = 0; s < 2; ++s)
+                if (!f->m_bPlayed[s])
+                    f->m_timePlayed[s] = f->m_timeDue;
         }
     }
 }

@@ -129,10 +129,14 @@ bool CheckStartRound(const CBowlingDoc& doc, int nStart)
     return false;
 }
 
-// Step 1 of a size change: the played matches that would go.
-bool ConfirmPlayedMatches(const CBowlingDoc& doc, int nStart)
+// Step 1 of a size change: the played matches that would go. Their first round, nStart, or 0
+// when none would go; -1 when the secretary keeps them.
+int ConfirmPlayedMatches(const CBowlingDoc& doc, int nStart)
 {
-    return FixtureCalendar::ConfirmRemovingPlayed(FixtureCalendar::CountPlayedMatches(doc, nStart));
+    const int nPlayed = FixtureCalendar::CountPlayedMatches(doc, nStart);
+    if (!FixtureCalendar::ConfirmRemovingPlayed(nPlayed))
+        return -1;
+    return nPlayed > 0 ? nStart : 0;
 }
 
 // The position rounds before the start round, which stay.
@@ -210,16 +214,19 @@ std::vector<int> BuildNewRounds(CBowlingDoc& doc, const CLeagueSizeDlg& dlg, int
     return venues.Give(doc, nStart, MAX_ROUNDS);
 }
 
-// The end of every size change: the splits that no longer fit the rounds go, the matches that
-// counted a played match taken away (noted in later before the change) are worked again, the
-// league is recalculated and shown, and the secretary learns how many matches were worked
-// again, which rounds have no venue and which free dates the season no longer reaches
-// (freeBefore: those it did not reach before the change).
-void FinishSizeChange(CBowlingDoc& doc, CLaterMatches& later, const std::vector<int>& noVenue,
+// The end of every size change: the splits that no longer fit the rounds go, the round in hand
+// comes back to the rounds rebuilt when played matches went with them (nPlayedFrom, their first
+// round), the matches that counted a played match taken away (noted in later before the
+// change) are worked again, the league is recalculated and shown, and the secretary learns how
+// many matches were worked again, which rounds have no venue and which free dates the season no
+// longer reaches (freeBefore: those it did not reach before the change).
+void FinishSizeChange(CBowlingDoc& doc, CLaterMatches& later, int nPlayedFrom, const std::vector<int>& noVenue,
                       const std::vector<const CFreeWeek*>& freeBefore)
 {
     doc.FitSplitsToRounds();
     doc.CountMatchesPerRound();
+    if (nPlayedFrom > 0)
+        FixtureCalendar::KeepRoundInHand(doc, nPlayedFrom);
     later.ReworkAndRecalculate();
     doc.SetModifiedFlag();
     doc.UpdateAllViews(nullptr);
@@ -265,8 +272,10 @@ void CBowlingDoc::OnAddExtraTeams()
         return;
     const int nStart = dlg.m_nStartRound;
     // Two teams more: the new rounds are dated before the played matches are asked about.
-    if (!CheckStartRound(*this, nStart) || !NewRoundsFitFile(*this, dlg, nStart, m_nTeams + 2) ||
-        !ConfirmPlayedMatches(*this, nStart))
+    if (!CheckStartRound(*this, nStart) || !NewRoundsFitFile(*this, dlg, nStart, m_nTeams + 2))
+        return;
+    const int nPlayedFrom = ConfirmPlayedMatches(*this, nStart);
+    if (nPlayedFrom < 0)
         return;
     const CRoundVenues venues(*this);
     const std::vector<const CFreeWeek*> freeBefore = FixtureCalendar::FreeDatesAfterLastRound(*this);
@@ -309,7 +318,7 @@ void CBowlingDoc::OnAddExtraTeams()
     SetFixtureStartTimes();
     if (LeagueSetup::pfnAddNewPlayer)
         LeagueSetup::pfnAddNewPlayer(this);
-    FinishSizeChange(*this, later, noVenue, freeBefore);
+    FinishSizeChange(*this, later, nPlayedFrom, noVenue, freeBefore);
 }
 
 void CBowlingDoc::OnReduceLeagueSize()
@@ -359,7 +368,8 @@ void CBowlingDoc::OnReduceLeagueSize()
         return;
     }
     m_nTeams = static_cast<BYTE>(m_nTeams - 2);
-    if (!NewRoundsFitFile(*this, dlg, nStart, m_nTeams) || !ConfirmPlayedMatches(*this, nStart)) {
+    const int nPlayedFrom = NewRoundsFitFile(*this, dlg, nStart, m_nTeams) ? ConfirmPlayedMatches(*this, nStart) : -1;
+    if (nPlayedFrom < 0) {
         m_nTeams = static_cast<BYTE>(m_nTeams + 2);
         giveUp();
         return;
@@ -389,7 +399,7 @@ void CBowlingDoc::OnReduceLeagueSize()
     }
     const std::vector<int> noVenue = BuildNewRounds(*this, dlg, nStart, nPositionRounds, date, venues);
     SetFixtureStartTimes();
-    FinishSizeChange(*this, later, noVenue, freeBefore);
+    FinishSizeChange(*this, later, nPlayedFrom, noVenue, freeBefore);
 }
 
 void CBowlingDoc::OnExtendSeason()

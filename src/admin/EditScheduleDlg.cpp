@@ -1,5 +1,6 @@
 #include "admin/EditScheduleDlg.h"
 
+#include "admin/FixtureCalendar.h"
 #include "league/BowlingDoc.h"
 #include "league/Fixture.h"
 #include "league/Team.h"
@@ -172,6 +173,8 @@ void CEditScheduleDlg::StoreRound(int nRound)
         // A match that keeps its two sides keeps its result; only a rearranged one loses it.
         if (nTeamA == f->m_nTeamA && nTeamB == f->m_nTeamB)
             continue;
+        if ((f->m_bPlayed[0] || f->m_bPlayed[1]) && (m_nFirstErased == 0 || nRound < m_nFirstErased))
+            m_nFirstErased = nRound;
         CFixture fresh(f->m_nRound, nTeamA, nTeamB, f->m_nPlayers);
         fresh.m_pDoc = f->m_pDoc;
         fresh.m_nMatch = f->m_nMatch;
@@ -257,12 +260,16 @@ void CEditScheduleDlg::OnKillfocusRound()
     // Passing through the box without changing the round keeps a pairing that waits to be stored.
     if (bNumber && nTyped == m_nRound)
         return;
-    if (bNumber && nTyped >= 1 && nTyped <= m_nLastRound) {
-        if (AskSetPositionRound(nTyped))
-            AfxMessageBox("This is a position week!");
-        else
-            m_nRound = nTyped;
+    // A round the season does not have is ignored: the round stays, and so does its pairing.
+    if (!bNumber || nTyped < 1 || nTyped > m_nLastRound) {
+        SetDlgItemInt(IDC_ES_ROUND, static_cast<UINT>(m_nRound));
+        return;
     }
+    LeaveRound();
+    if (AskSetPositionRound(nTyped))
+        AfxMessageBox("This is a position week!");
+    else
+        m_nRound = nTyped;
     ShowRound(m_nRound);
     ResetControls();
 }
@@ -273,9 +280,22 @@ void CEditScheduleDlg::OnOK()
     EndDialog(IDOK);
 }
 
+// The dialog has no Cancel: Escape closes it as Finished does.
+void CEditScheduleDlg::OnCancel()
+{
+    LeaveRound();
+    EndDialog(IDCANCEL);
+}
+
 void CBowlingDoc::EditLeagueSchedule()
 {
+    // Setting a position round from the standings moves the round in hand to the round before
+    // it: the secretary's comes back, unless the results it followed were taken away.
+    const BYTE nRoundInHand = m_nCurrentRound;
     CEditScheduleDlg dlg;
     dlg.m_pDoc = this;
     dlg.DoModal();
+    m_nCurrentRound = nRoundInHand;
+    if (dlg.m_nFirstErased > 0)
+        FixtureCalendar::KeepRoundInHand(*this, dlg.m_nFirstErased);
 }

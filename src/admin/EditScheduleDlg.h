@@ -1,6 +1,7 @@
 #pragma once
 // "Edit Schedule": one round at a time as a grid of matches, re-paired by picking the teams one
-// by one; the new pairs are written when the secretary leaves the round.
+// by one; the new pairs are written when the secretary leaves the round, whichever way: Next
+// Round, Prev. Round, another round typed in the week box, Finished or Escape.
 #include "framework/ui/Dialog.h"
 #include "resources/dialogs/AdminDialogs.h"
 
@@ -22,6 +23,7 @@ public:
     int m_nPicked = 0;
     bool m_bEditing = false;
     bool m_bPending = false;
+    int m_nFirstErased = 0; // the first round a re-pairing took a result from; 0 while none
 
     void ShowRound(int nRound);
     void StoreRound(int nRound);
@@ -34,6 +36,7 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
+    void OnCancel() override;
     void OnPrevRound();
     void OnNextRound();
     void OnEdit();

@@ -133,15 +133,9 @@ bool InsertPositionRound(CBowlingDoc& doc, int nRound, bool bScratch, CTimeSpan 
     const CRoundVenues venues(doc, nRound);
     AddRoundAtEnd(doc, interval);
 
-    // The matches take their round's date from the calendar: a dialog closed without
-    // "Finished" re-dates nothing, and an undated round would date an extended season from 1970.
-    CTime due;
-    if (const CFreeWeek* pRange = FindDatedRange(doc, nRound))
-        due = RoundDue(doc, *pRange, nRound);
-    auto makeMatch = [&doc, nRound, bScratch, due](int nMatch) {
+    auto makeMatch = [&doc, nRound, bScratch](int nMatch) {
         auto* f = new CFixture(nRound, 0, 0, doc.m_nPlayersPerTeam);
         f->m_nMatch = static_cast<BYTE>(nMatch);
-        f->m_timeDue = f->m_timePlayed[0] = f->m_timePlayed[1] = due;
         f->m_nGames = doc.m_nGamesPerMatch;
         f->m_bPositionRound = 1;
         f->m_bPositionRoundScratch = bScratch ? 1 : 0;
@@ -149,23 +143,16 @@ bool InsertPositionRound(CBowlingDoc& doc, int nRound, bool bScratch, CTimeSpan 
         return f;
     };
     const int nMatches = doc.m_nTeams / 2;
-    auto giveVenue = [&doc, &venues, nRound] {
-        CRoundVenues::SayNoVenue(venues.Give(doc, nRound, nRound, true));
-        return true;
-    };
-    if (nRound > nOldRounds) {
-        for (int m = 1; m <= nMatches; ++m)
-            doc.m_listFixtures.AddTail(makeMatch(m));
-        return giveVenue();
-    }
     POSITION posFirstMoved = nullptr;
-    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
-        POSITION here = pos;
-        auto* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
-        if (f->m_nRound >= nRound) {
-            if (!posFirstMoved)
-                posFirstMoved = here;
-            ++f->m_nRound;
+    if (nRound <= nOldRounds) {
+        for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
+            POSITION here = pos;
+            auto* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
+            if (f->m_nRound >= nRound) {
+                if (!posFirstMoved)
+                    posFirstMoved = here;
+                ++f->m_nRound;
+            }
         }
     }
     for (int m = 1; m <= nMatches; ++m) {
@@ -174,7 +161,10 @@ bool InsertPositionRound(CBowlingDoc& doc, int nRound, bool bScratch, CTimeSpan 
         else
             doc.m_listFixtures.AddTail(makeMatch(m));
     }
-    return giveVenue();
+    // The new round and the rounds moved on take their dates from the calendar.
+    DateMatches(doc, nRound);
+    CRoundVenues::SayNoVenue(venues.Give(doc, nRound, nRound, true));
+    return true;
 }
 
 void RemoveLastRound(CBowlingDoc& doc)
@@ -216,6 +206,8 @@ void DeleteRound(CBowlingDoc& doc, int nRound)
     if (doc.m_nCurrentRound > nRound)
         --doc.m_nCurrentRound;
     RemoveLastRound(doc);
+    // The rounds moved back take the dates of theirs.
+    DateMatches(doc, nRound);
 }
 
 void DeleteFinalRound(CBowlingDoc& doc)
@@ -433,19 +425,41 @@ void DateMatches(CBowlingDoc& doc, int nFirstRound, const AskDatePlayed& askChan
         // A match whose round has no date keeps the date it has.
         if (!pRange)
             continue;
-        bool bPlayedOnDue[2];
-        for (int s = 0; s < 2; ++s)
-            bPlayedOnDue[s] = f->m_bPlayed[s] && f->m_timePlayed[s] == f->m_timeDue;
-        const CTime newDue = RoundDue(doc, *pRange, nRound);
+        const CTime newDue = RoundDue(doc, *pRange, nRound) + doc.SquadDelay(f->m_nMatch);
         const CTime oldDue = f->m_timeDue;
         f->m_timeDue = newDue;
         for (int s = 0; s < 2; ++s) {
-            if (!f->m_bPlayed[s] || bPlayedOnDue[s])
+            if (!f->m_bPlayed[s] || f->m_timePlayed[s] == oldDue)
                 f->m_timePlayed[s] = newDue;
-            else if (askChange && f->m_timePlayed[s] != oldDue && askChange(*f, s, oldDue, newDue))
+            else if (newDue != oldDue && askChange && askChange(*f, s, oldDue, newDue))
                 f->m_timePlayed[s] = newDue;
         }
     }
+}
+
+void DateSeason(CBowlingDoc& doc, const AskDatePlayed& askChange)
+{
+    DateMatches(doc, 0, askChange);
+    doc.SetFixtureStartTimes();
+    doc.CountMatchesPerRound();
+}
+
+void KeepRoundInHand(CBowlingDoc& doc, int nFrom)
+{
+    std::vector<bool> bResults(MAX_ROUNDS + 1, false);
+    for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
+        const auto* f = static_cast<const CFixture*>(doc.m_listFixtures.GetNext(pos));
+        if (f->m_bPlayed[0] || f->m_bPlayed[1])
+            bResults[f->m_nRound] = true;
+    }
+    int nLast = doc.m_nRounds;
+    for (int r = std::max(nFrom, 1); r <= nLast; ++r)
+        if (!bResults[static_cast<size_t>(r)]) {
+            nLast = r;
+            break;
+        }
+    if (doc.m_nCurrentRound > nLast)
+        doc.m_nCurrentRound = static_cast<BYTE>(std::max(nLast, 1));
 }
 
 } // namespace FixtureCalendar

@@ -41,14 +41,15 @@ bool ConfirmRemovingPlayed(int nPlayed);
 // interval after the last entry.
 void AddRoundAtEnd(CBowlingDoc& doc, CTimeSpan interval);
 // Round nRound becomes a position round of teams to be set; the rounds from it on move one
-// later and the calendar grows by one round at its end, nInterval after its last entry. The new
-// matches take the date the calendar gives their round, and the venue of the rounds before it
-// when they had one (else the secretary is told the round has none).
+// later and the calendar grows by one round at its end, nInterval after its last entry. The
+// matches from round nRound on take the dates the calendar gives their rounds, and the new ones
+// the venue of the rounds before them when they had one (else the secretary is told the round
+// has none).
 // False, and nothing changed, when the league already has the most rounds it can hold, has no
 // rounds, or the round comes before FirstPositionRound.
 bool InsertPositionRound(CBowlingDoc& doc, int nRound, bool bScratch, CTimeSpan interval);
-// Removes the matches of the round, moves the later rounds one earlier and drops the last
-// round of the calendar.
+// Removes the matches of the round, moves the later rounds one earlier, with their dates and
+// the round in hand, and drops the last round of the calendar.
 void DeleteRound(CBowlingDoc& doc, int nRound);
 // Removes the matches of the last round and drops it from the calendar.
 void DeleteFinalRound(CBowlingDoc& doc);
@@ -90,10 +91,19 @@ bool WouldFitFile(CBowlingDoc& doc, const std::function<void()>& change);
 bool SeasonFitsFile(CBowlingDoc& doc, const std::function<void()>& change);
 
 // Whether a played side takes its match's new due date as its date played; asked only of a
-// side played on another day than its old due date.
+// side played on another day than its old due date, when that date moves.
 using AskDatePlayed = std::function<bool(const CFixture& match, int nSide, CTime oldDue, CTime newDue)>;
-// Gives the matches of rounds nFirstRound on the dates of their rounds. A side not played, or
-// played on the day it was due, follows its match; a match whose round has no date keeps its own.
+// Gives the matches of rounds nFirstRound on the dates of their rounds, each squad its delay. A
+// side not played, or played when it was due, follows its match; a match whose round has no
+// date keeps its own.
 void DateMatches(CBowlingDoc& doc, int nFirstRound, const AskDatePlayed& askChange = {});
+// Every match dated from the calendar, the start times of the squads and the matches of each
+// round counted: what the league reads of its calendar follows it.
+void DateSeason(CBowlingDoc& doc, const AskDatePlayed& askChange = {});
+
+// After played matches of round nFrom on were taken away (rounds deleted, rebuilt or
+// re-paired): the round in hand is one the season has, and no later than the first round from
+// nFrom on left without a result.
+void KeepRoundInHand(CBowlingDoc& doc, int nFrom);
 
 } // namespace FixtureCalendar

@@ -3,31 +3,37 @@
 #include "admin/AddPositionWeekDlg.h"
 #include "admin/ChangeDateDlg.h"
 #include "admin/DateCombos.h"
+#include "admin/DatePlayedChangeDlg.h"
 #include "admin/FixtureCalendar.h"
 #include "admin/FreeDateReasonDlg.h"
 #include "admin/StartTimeDlg.h"
 #include "league/BowlingDoc.h"
+#include "league/Fixture.h"
 #include "league/FreeWeek.h"
 #include "league/MatchWorking.h"
+#include "league/Team.h"
 
 namespace {
 
-// The buttons act on the league at once, Finished or not: a match that counted a played match
-// taken away is worked again without it there and then, on the splits the rounds left still
-// hold, and the secretary told.
-void TakeRoundAway(CBowlingDoc& doc, int nPlayed, const std::function<void()>& remove)
+CString TeamName(const CFixture& match, int nSide)
 {
-    if (nPlayed == 0) {
-        remove();
-        doc.CountMatchesPerRound();
-        return;
-    }
-    CLaterMatches later(doc);
-    later.NoteAll();
-    remove();
-    doc.FitSplitsToRounds();
-    doc.CountMatchesPerRound();
-    later.ReworkAndRecalculate();
+    const CTeam* pTeam = nSide == 0 ? match.m_pTeamA : match.m_pTeamB;
+    return pTeam ? pTeam->m_strName : CString();
+}
+
+// "Change" gives the side the new due date as its date played.
+bool AskChangeDatePlayed(const CFixture& match, int nSide, CTime oldDue, CTime newDue)
+{
+    const char* pszFormat = "%a %d %b %I:%M %p %Y";
+    CDatePlayedChangeDlg dlg;
+    dlg.m_strRound.Format("Round %d", match.m_nRound);
+    dlg.m_strTeamA = TeamName(match, 0);
+    dlg.m_strTeamB = TeamName(match, 1);
+    dlg.m_strTeam = TeamName(match, nSide);
+    dlg.m_strDatePlayed = match.m_timePlayed[nSide].Format(pszFormat);
+    dlg.m_strOldDue = oldDue.Format(pszFormat);
+    dlg.m_strNewDue = newDue.Format(pszFormat);
+    return dlg.DoModal() == IDOK;
 }
 
 } // namespace
@@ -136,12 +142,31 @@ CFreeWeek* CFixtureDatesDlg::EntryAt(int nIndex) const
     return pos ? static_cast<CFreeWeek*>(m_pDoc->m_listFreeWeeks.GetAt(pos)) : nullptr;
 }
 
+void CFixtureDatesDlg::Apply(const std::function<void()>& change, int nPlayedFrom)
+{
+    CLaterMatches later(*m_pDoc);
+    later.NoteAll();
+    change();
+    FixtureCalendar::AskDatePlayed ask;
+    if (IsDlgButtonChecked(IDC_FD_RESET_PLAYED))
+        ask = AskChangeDatePlayed;
+    FixtureCalendar::DateSeason(*m_pDoc, ask);
+    m_pDoc->SetModifiedFlag();
+    if (nPlayedFrom == 0) {
+        later.ReworkAndTell();
+        return;
+    }
+    // The rework reads the splits the rounds left still hold, to the round in hand.
+    m_pDoc->FitSplitsToRounds();
+    FixtureCalendar::KeepRoundInHand(*m_pDoc, nPlayedFrom);
+    later.ReworkAndRecalculate();
+}
+
 bool CFixtureDatesDlg::ChangeCalendar(const std::function<void()>& change)
 {
     if (!FixtureCalendar::SeasonFitsFile(*m_pDoc, change))
         return false;
-    change();
-    m_pDoc->SetModifiedFlag();
+    Apply(change);
     return true;
 }
 
@@ -366,9 +391,12 @@ void CFixtureDatesDlg::OnAddPositionRound()
     strAsk.Format("This will Insert a Positional Round at Round %d.  Click Yes to continue.", dlg.m_nRound);
     if (AfxMessageBox(strAsk, MB_YESNO) != IDYES)
         return;
-    if (!FixtureCalendar::InsertPositionRound(*m_pDoc, dlg.m_nRound, dlg.m_bScratch != 0, Interval()))
-        return;
-    m_pDoc->SetModifiedFlag();
+    const int nRound = dlg.m_nRound;
+    const bool bScratch = dlg.m_bScratch != 0;
+    const CTimeSpan interval = Interval();
+    Apply([this, nRound, bScratch, interval] {
+        FixtureCalendar::InsertPositionRound(*m_pDoc, nRound, bScratch, interval);
+    });
     FillRoundList();
 }
 
@@ -392,8 +420,7 @@ void CFixtureDatesDlg::OnDeletePositionRound()
         const int nPlayed = FixtureCalendar::CountPlayedMatches(*m_pDoc, nRound, nRound);
         if (!FixtureCalendar::ConfirmRemovingPlayed(nPlayed))
             return;
-        TakeRoundAway(*m_pDoc, nPlayed, [this, nRound] { FixtureCalendar::DeleteRound(*m_pDoc, nRound); });
-        m_pDoc->SetModifiedFlag();
+        Apply([this, nRound] { FixtureCalendar::DeleteRound(*m_pDoc, nRound); }, nPlayed > 0 ? nRound : 0);
         FillRoundList();
         return;
     }
@@ -416,8 +443,8 @@ void CFixtureDatesDlg::OnDeleteFinalRound()
     const int nPlayed = FixtureCalendar::CountPlayedMatches(*m_pDoc, m_pDoc->m_nRounds);
     if (!FixtureCalendar::ConfirmRemovingPlayed(nPlayed))
         return;
-    TakeRoundAway(*m_pDoc, nPlayed, [this] { FixtureCalendar::DeleteFinalRound(*m_pDoc); });
-    m_pDoc->SetModifiedFlag();
+    const int nLast = m_pDoc->m_nRounds;
+    Apply([this] { FixtureCalendar::DeleteFinalRound(*m_pDoc); }, nPlayed > 0 ? nLast : 0);
     FillRoundList();
 }
 
@@ -433,9 +460,7 @@ void CFixtureDatesDlg::OnOK()
     const int nSel = static_cast<CComboBox*>(GetDlgItem(IDC_FD_MINUTES))->GetCurSel();
     const int nMinutes = (nSel + 2) * 5;
     // The rounds of a date follow each other by these minutes: the last must fit the file too.
-    if (!FixtureCalendar::SeasonFitsFile(*m_pDoc, [this, nMinutes] {
-            m_pDoc->m_nMinutesBetweenRounds = static_cast<BYTE>(nMinutes);
-        }))
+    if (!ChangeCalendar([this, nMinutes] { m_pDoc->m_nMinutesBetweenRounds = static_cast<BYTE>(nMinutes); }))
         return;
     m_nMinutes = nMinutes;
     m_bResetDatePlayed = IsDlgButtonChecked(IDC_FD_RESET_PLAYED) ? 1 : 0;

@@ -1,6 +1,7 @@
 #pragma once
 // "Fixture Dates": the league's calendar of rounds and free dates. Its buttons change the
-// document at once; only the minutes between rounds wait for "Finished".
+// document at once, and its matches take their dates there and then; only the minutes between
+// rounds wait for "Finished".
 #include "framework/core/Time.h"
 #include "framework/ui/Dialog.h"
 #include "resources/dialogs/AdminDialogs.h"
@@ -48,8 +49,16 @@ protected:
     CFreeWeek* Selected(int* pnIndex = nullptr);
     // The calendar's entry on a row of the list, which shows the entries in their order.
     CFreeWeek* EntryAt(int nIndex) const;
-    // Makes the change to the calendar, and marks the league changed, unless the season it
-    // leaves would run past the last date a league file holds: then the secretary is told so
+    // Every change the dialog makes to the league goes through here: the matches take their
+    // dates from the calendar there and then (a played side not played when its match was due
+    // is asked about while "Reset date played." is ticked), so that whichever way the dialog
+    // closes, what the league shows and works reads the calendar the dialog shows. A match
+    // whose side's day moves against the matches around it is worked again, with those that
+    // count it, and the secretary told. nPlayedFrom: played matches of that round on went, so
+    // every match that counted them is worked again, the league recalculated and the round
+    // in hand kept to the rounds left.
+    void Apply(const std::function<void()>& change, int nPlayedFrom = 0);
+    // Applies the change to the calendar, unless the season it leaves would run past the last date a league file holds: then the secretary is told so
     // and nothing changes. The change finds its entries by row (EntryAt): it is tried first
     // on a copy of the calendar.
     bool ChangeCalendar(const std::function<void()>& change);

@@ -35,8 +35,14 @@ BOOL CLaneScheduleDlg::Run(CBowlingDoc* pDoc, CWnd* pParent)
     dlg.m_bSplitSessions = pDoc->m_bSplitSessions ? 1 : 0;
     dlg.m_bCustomLanes = pDoc->m_bCustomLanes ? 1 : 0;
     dlg.m_bRollMatches = pDoc->m_bRollMatches ? 1 : 0;
-    if (dlg.DoModal() != IDOK)
+    if (dlg.DoModal() != IDOK) {
+        // Last Lane, Set Squad Times and the custom lanes wrote to the league at once: its
+        // matches start as the squads it now holds say, where the file can hold those times.
+        if (FixtureCalendar::FitsFile(*pDoc))
+            pDoc->SetFixtureStartTimes();
+        pDoc->BuildLaneTable(0);
         return FALSE;
+    }
     pDoc->m_bSplitLanes = static_cast<DWORD>(dlg.m_bSplitLanes);
     pDoc->m_nSplitStartLane = static_cast<BYTE>(dlg.m_nSplitStartLane);
     pDoc->m_nStartLane = static_cast<BYTE>(dlg.m_nStartLane);

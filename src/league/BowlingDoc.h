@@ -587,7 +587,7 @@ public:
     void NewLeagueFromCurrent();
     // The "Edit Schedule" dialog: rounds re-paired by hand.
     void EditLeagueSchedule();
-    void EditFixtureDates();              // the "Fixture Dates" dialog, then every fixture re-dated
+    void EditFixtureDates();              // the "Fixture Dates" dialog; the matches follow each change
     void SetFixtureStartTimes();          // each match from its round's first match and squad
     // How long after its round's first match match nMatch starts: its squad's delay with split
     // sessions, else nothing.

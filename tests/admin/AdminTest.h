@@ -48,6 +48,16 @@ inline void MakeLeague(CBowlingDoc& doc, int nTeams, int nRounds, CTime start, i
     doc.m_nCurrentRound = 1;
 }
 
+// Split sessions on lanes 1 to 8, so that eight or more teams bowl in squads of four matches,
+// the second squad nDelay minutes after the first; the matches start so.
+inline void BowlInSquads(CBowlingDoc& doc, int nDelay)
+{
+    doc.m_nLastLane = 8;
+    doc.m_bSplitSessions = 1;
+    doc.m_nSquadDelay[1] = static_cast<WORD>(nDelay);
+    doc.SetFixtureStartTimes();
+}
+
 // A league of four teams and six rounds whose bowlers are kept in the player database, ticked
 // through League > General Details as the secretary does.
 inline std::unique_ptr<CBowlingDoc> MakeDatabaseLeague(CScriptedBackend& ui)

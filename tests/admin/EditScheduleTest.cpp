@@ -103,7 +103,9 @@ TEST_F(EditScheduleTest, ARoundRePairedByHandKeepsTheResultsOfTheMatchesThatStay
     EXPECT_TRUE(doc.IsModified());
 }
 
-TEST_F(EditScheduleTest, APairingIsDroppedByResetByTypingARoundAndWhileStillPicked)
+// A round the season does not have, typed in the week box, is ignored and the pairing still
+// waits; Reset then drops it.
+TEST_F(EditScheduleTest, APairingIsDroppedByResetAndWhileStillPicked)
 {
     CScriptedBackend ui;
     const std::vector<CFixture*> before = Fixtures(doc);
@@ -124,12 +126,15 @@ TEST_F(EditScheduleTest, APairingIsDroppedByResetByTypingARoundAndWhileStillPick
     };
     auto& script = ui.OnDialog(IDD_EDIT_SCHEDULE);
     pickAll(script).Click(IDC_ES_RESET).Check([](CDialog& d) { EXPECT_FALSE(Ctl(d, IDC_ES_RESET).enabled); });
-    pickAll(script).SetText(IDC_ES_ROUND, "2").Focus(IDC_ES_EDIT).Check([](CDialog& d) {
-        EXPECT_EQ(Ctl(d, IDC_ES_WEEK).text, "Week 2 / 7");
-    });
-    script.SetText(IDC_ES_ROUND, "9").Focus(IDC_ES_EDIT) // beyond the season: ignored
-        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ES_ROUND).text, "2"); })
-        .SetText(IDC_ES_ROUND, "3").Focus(IDC_ES_EDIT)
+    pickAll(script).SetText(IDC_ES_ROUND, "9").Focus(IDC_ES_EDIT) // beyond the season: ignored
+        .Check([](CDialog& d) {
+            EXPECT_EQ(TextsOf(d, {IDC_ES_ROUND, IDC_ES_WEEK}), (std::vector<std::string>{"1", "Week 1 / 7"}));
+            EXPECT_TRUE(Ctl(d, IDC_ES_RESET).enabled);
+        })
+        .Click(IDC_ES_RESET)
+        .SetText(IDC_ES_ROUND, "2").Focus(IDC_ES_EDIT)
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ES_WEEK).text, "Week 2 / 7"); });
+    script.SetText(IDC_ES_ROUND, "3").Focus(IDC_ES_EDIT)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ES_WEEK).text, "Week 2 / 7"); })
         .Click(IDC_ES_NEXT) // skips the position round on No
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ES_WEEK).text, "Week 4 / 7"); })

@@ -17,6 +17,23 @@ std::vector<CTime> Times(std::initializer_list<CTime> times)
     return times;
 }
 
+// Four teams, three rounds weekly from Tuesday 7 January 2025. Round 2's first match is played
+// when it was due; in its second, side A bowled early, on Friday 10 January.
+struct EarlySide
+{
+    CFixture* onDue;
+    CFixture* early;
+};
+EarlySide PlayRound2WithAnEarlySide(CBowlingDoc& doc)
+{
+    MakeLeague(doc, 4, 3, At(2025, 1, 7));
+    const EarlySide round2{Fixtures(doc, 2)[0], Fixtures(doc, 2)[1]};
+    EnterResult(round2.onDue);
+    EnterResult(round2.early);
+    round2.early->m_timePlayed[0] = At(2025, 1, 10);
+    return round2;
+}
+
 } // namespace
 
 class FixtureDatesTest : public ::testing::Test
@@ -67,12 +84,7 @@ TEST_F(FixtureDatesTest, PlayedSidesKeepTheirDateUnlessTheSecretaryChangesIt)
 {
     CScriptedBackend ui;
     CBowlingDoc doc;
-    MakeLeague(doc, 4, 3, At(2025, 1, 7));
-    CFixture* onDue = Fixtures(doc, 2)[0];
-    CFixture* early = Fixtures(doc, 2)[1];
-    EnterResult(onDue);
-    EnterResult(early);
-    early->m_timePlayed[0] = At(2025, 1, 10);
+    const auto [onDue, early] = PlayRound2WithAnEarlySide(doc);
     ui.OnDialog(IDD_FIXTURE_DATES).Click(IDC_FD_RESET_PLAYED).Select(IDC_FD_ROUNDS, 1).Click(IDC_FD_ADD_FREE_DATE).OK();
     ui.OnDialog(IDD_FREE_DATE_REASON).OK();
     ui.OnDialog(IDD_DATE_PLAYED_CHANGE)
@@ -84,6 +96,59 @@ TEST_F(FixtureDatesTest, PlayedSidesKeepTheirDateUnlessTheSecretaryChangesIt)
     doc.EditFixtureDates();
     EXPECT_EQ(Times({onDue->m_timePlayed[0], early->m_timePlayed[0], early->m_timePlayed[1]}),
               Times({At(2025, 1, 21), At(2025, 1, 10), At(2025, 1, 21)}));
+}
+
+// "Reset date played." ticked, a free date put in before round 2: the side played on another
+// day is asked about there and then, Change follows the new date, and Escape keeps it all.
+// Finished later, the box ticked again, moves nothing and asks nothing.
+TEST_F(FixtureDatesTest, APlayedSideIsAskedAboutAtTheButtonThatMovesItsMatch)
+{
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    const auto [onDue, early] = PlayRound2WithAnEarlySide(doc);
+    ui.OnDialog(IDD_FIXTURE_DATES)
+        .Click(IDC_FD_RESET_PLAYED).Select(IDC_FD_ROUNDS, 1).Click(IDC_FD_ADD_FREE_DATE)
+        .Check([&](CDialog&) {
+            EXPECT_EQ(Times({onDue->m_timeDue, onDue->m_timePlayed[1], early->m_timePlayed[0]}),
+                      Times({At(2025, 1, 21), At(2025, 1, 21), At(2025, 1, 21)}));
+        })
+        .Cancel();
+    ui.OnDialog(IDD_FREE_DATE_REASON).OK();
+    ui.OnDialog(IDD_DATE_PLAYED_CHANGE)
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_DPC_PLAYED).text, "Fri 10 Jan 06:00 PM 2025"); })
+        .OK(); // Change
+    doc.EditFixtureDates();
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(Times({Fixtures(doc, 3)[0]->m_timeDue, early->m_timePlayed[1]}), Times({At(2025, 1, 28), At(2025, 1, 21)}));
+
+    ui.OnDialog(IDD_FIXTURE_DATES).Click(IDC_FD_RESET_PLAYED).OK();
+    doc.EditFixtureDates();
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(ui.dialogsOpened.back(), static_cast<UINT>(IDD_FIXTURE_DATES));
+    EXPECT_EQ(Times({onDue->m_timeDue, early->m_timePlayed[0]}), Times({At(2025, 1, 21), At(2025, 1, 21)}));
+}
+
+// Twelve teams on lanes 1 to 8 bowl in two squads, the second 1 hour 45 minutes after the
+// first. Round 2's second squad bowled when it was due, at 7.45 pm on 14 January; a free date
+// before round 2 moves it to 21 January at 7.45 pm, as its due time, and Finished again moves
+// nothing.
+TEST_F(FixtureDatesTest, ASquadBowledWhenDueFollowsItsMatchWithItsDelay)
+{
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    MakeLeague(doc, 12, 4, At(2025, 1, 7));
+    BowlInSquads(doc, 105);
+    CFixture* late = Fixtures(doc, 2)[4];
+    EnterResult(late);
+    ASSERT_EQ(Times({late->m_timeDue, late->m_timePlayed[0]}), Times({At(2025, 1, 14, 19, 45), At(2025, 1, 14, 19, 45)}));
+    ui.OnDialog(IDD_FIXTURE_DATES).Select(IDC_FD_ROUNDS, 1).Click(IDC_FD_ADD_FREE_DATE).OK();
+    ui.OnDialog(IDD_FREE_DATE_REASON).OK();
+    doc.EditFixtureDates();
+    ui.OnDialog(IDD_FIXTURE_DATES).OK();
+    doc.EditFixtureDates();
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(Times({late->m_timeDue, late->m_timePlayed[0], late->m_timePlayed[1], Fixtures(doc, 2)[0]->m_timeDue}),
+              Times({At(2025, 1, 21, 19, 45), At(2025, 1, 21, 19, 45), At(2025, 1, 21, 19, 45), At(2025, 1, 21)}));
 }
 
 TEST_F(FixtureDatesTest, PositionRoundsGoInAndComeOutAgain)

@@ -111,6 +111,23 @@ TEST_F(LanesTest, SquadsStartAfterTheirDelays)
               (std::vector<CTime>{At(2025, 1, 20), At(2025, 1, 21)}));
 }
 
+// Set Squad Times writes the delays at once, and the dialog then cancelled keeps them: the
+// second squad's matches start 2 hours after the first, not the 1 hour 45 they had.
+TEST_F(LanesTest, SquadTimesSetBeforeCancelMoveTheMatchesToo)
+{
+    CScriptedBackend ui;
+    CBowlingDoc doc;
+    MakeLeague(doc, 12, 3, At(2025, 1, 7));
+    BowlInSquads(doc, 105);
+    ui.OnDialog(IDD_LANE_SCHEDULE).Click(IDC_LS_SQUAD_TIMES).Cancel();
+    ui.OnDialog(IDD_SQUAD_TIMES).SetText(IDC_ST_HOURS, "2").SetText(IDC_ST_MINUTES, "0").OK();
+    EXPECT_FALSE(CLaneScheduleDlg::Run(&doc));
+    EXPECT_TRUE(ui.AllUsed());
+    const CFixture* f = Fixtures(doc, 2)[4];
+    EXPECT_EQ(Nums(doc.m_nSquadDelay[1], f->m_timeDue.GetTime(), f->m_timePlayed[0].GetTime()),
+              Nums(120, At(2025, 1, 14, 20, 0).GetTime(), At(2025, 1, 14, 20, 0).GetTime()));
+}
+
 TEST_F(LanesTest, SquadDelaysMustRise)
 {
     CScriptedBackend ui;

@@ -4,7 +4,9 @@
 #include "AdminChecks.h"
 #include "AdminTest.h"
 #include "admin/PlayerSetup.h"
+#include "ReloadedLeague.h"
 #include "league/SampleLeague.h"
+#include "reports/stats/RepItem_Standings.h"
 #include "resources/CommandIds.h"
 
 #include <string>
@@ -258,6 +260,41 @@ TEST_F(PlayedRoundsTest, ReduceLeagueSizeNamesAFreeDateAfterTheLastRoundAndExten
     EXPECT_FALSE(AnyDueOn(doc, "2025-12-22"));
     EXPECT_EQ(Fixtures(doc, 20)[2]->m_timeDue, At(2026, 1, 19, 19, 30));
     EXPECT_EQ(PlayedMatches(doc), played);
+}
+
+// The sample grown or cut from round 5 (restart rule, one cycle), Yes to the 24 played matches
+// of rounds 5 to 10: rounds 1 to 4 keep their results, and the round in hand is round 5, the
+// first rebuilt, of a season of 4 + 9 rounds for ten teams or 4 + 5 for six, in the standings'
+// heading too, and so saved and opened again.
+TEST_F(PlayedRoundsTest, AResizedSeasonIsInHandAtItsFirstRebuiltRound)
+{
+    for (bool bGrow : {true, false}) {
+        SCOPED_TRACE(bGrow ? "Add extra Teams" : "Reduce League Size");
+        SetUp();
+        ui.OnDialog(IDD_NEW_SCHEDULE_RULE).OK();
+        ui.OnDialog(bGrow ? IDD_EXPAND_LEAGUE : IDD_CONTRACT_LEAGUE)
+            .SetText(IDC_LSZ_START_ROUND, "5").Select(IDC_LSZ_ROUNDS, 0).OK();
+        ui.AnswerMessageBox(IDYES, "This will remove 24 matches already played!  Continue?");
+        if (bGrow)
+            ui.OnDialog(IDD_NEW_PLAYER).Cancel();
+        ASSERT_TRUE(Command(bGrow ? ID_FIXTURE_ADD_EXTRA_TEAMS : ID_FIXTURE_REDUCE_LEAGUE_SIZE));
+        EXPECT_TRUE(ui.AllUsed());
+        played.resize(16);
+        EXPECT_EQ(PlayedMatches(doc), played);
+
+        const int nRounds = bGrow ? 13 : 9;
+        CBowlingDoc reloaded;
+        ASSERT_TRUE(Reload(doc, reloaded));
+        for (CBowlingDoc* p : {&doc, &reloaded}) {
+            EXPECT_EQ(Nums(p->m_nRounds, p->m_nCurrentRound), Nums(nRounds, 5));
+            CRepItem_Standings standings;
+            standings.m_pDoc = p;
+            standings.m_bHandicap = 1;
+            const std::string heading = standings.GetHeading().GetString();
+            EXPECT_EQ(heading.rfind("Handicap Standings after Round 5 of " + std::to_string(nRounds) + " on ", 0), 0u)
+                << heading;
+        }
+    }
 }
 
 // File > New with the fixture list cancelled leaves teams and no rounds: Fixture Dates then

@@ -12,6 +12,7 @@
 #include "NextSeason.h"
 #include "DialogControls.h"
 #include "RealDialogs.h"
+#include "ReloadedLeague.h"
 #include "QtWidgetSteps.h"
 #include "SplitLeague.h"
 #include "TimeZone.h"
@@ -190,6 +191,81 @@ TEST(SeasonWidgets, ARoundIsRePairedByClicksAndDoubleClicks)
     ASSERT_EQ(dlg.DoModal(), IDOK);
     const std::vector<CFixture*> after = Fixtures(doc, 2);
     EXPECT_EQ(Nums(after[0]->m_nTeamA, after[0]->m_nTeamB, after[1]->m_nTeamA, after[1]->m_nTeamB), Nums(a2, a1, b2, b1));
+}
+
+// The sample's round 10 re-paired on the real widgets, every match rearranged; then 12 typed in
+// the week box and Tab, and 10 and Tab again: round 10 was stored as it was left, and shows its
+// new pairs. Re-paired again and closed at once with Finished, or Escape, the second pairing is
+// kept too. Round 10 has lost its results, so it is the round in hand, not round 11, and so
+// saved and opened again.
+TEST(SeasonWidgets, ARePairingIsStoredWhenAnotherRoundIsTypedInTheWeekBox)
+{
+    for (bool bEscape : {false, true}) {
+        SCOPED_TRACE(bEscape ? "closed with Escape" : "closed with Finished");
+        SetUpAdmin();
+        SeasonCommands::Install();
+        CBowlingDoc doc;
+        BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
+        std::vector<WORD> s; // round 10 as it was: A1 B1 A2 B2 ...
+        for (const CFixture* f : Fixtures(doc, 10))
+            s.insert(s.end(), {f->m_nTeamA, f->m_nTeamB});
+        auto pairs = [&doc] {
+            std::vector<WORD> v;
+            for (const CFixture* f : Fixtures(doc, 10))
+                v.insert(v.end(), {f->m_nTeamA, f->m_nTeamB});
+            return v;
+        };
+        auto name = [&](WORD n) { return std::string(doc.FindTeam(n)->m_strName.GetString()); };
+        // Picked from the bottom of the list up: A4 v B3, A3 v B2, A2 v B1, A1 v B4.
+        const std::vector<WORD> repaired = {s[6], s[5], s[4], s[3], s[2], s[1], s[0], s[7]};
+        CRealUi ui;
+        ui.AnswerMessageBox(IDYES, "This is a VERY DANGEROUS operation.");
+        ui.AnswerMessageBox(IDYES, "the results will be erased!");
+        ui.AnswerMessageBox(IDYES, "If you fully accept responsibility");
+        ui.OnDialog(IDD_EDIT_SCHEDULE, [&](CRealDialog& d) {
+            auto typeRound = [&d](const char* pszRound) {
+                d.Click(IDC_ES_ROUND).Key(Qt::Key_A, Qt::ControlModifier).Type(pszRound).Tab();
+            };
+            typeRound("10");
+            ASSERT_EQ(d.Text(IDC_ES_WEEK), "Week 10 / 21");
+            d.Click(IDC_ES_EDIT);
+            auto* list = qobject_cast<QListWidget*>(d.Widget(IDC_ES_TEAMS));
+            ASSERT_NE(list, nullptr);
+            // Each team picked by a double-click on its row.
+            auto pick = [list](std::initializer_list<int> rows) {
+                for (int row : rows) {
+                    const QPoint at = list->visualItemRect(list->item(row)).center();
+                    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+                    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+                }
+            };
+            pick({6, 5, 4, 3, 2, 1, 0});
+            ASSERT_FALSE(list->isVisible());
+            EXPECT_EQ(pairs(), s); // waiting, not yet stored
+            typeRound("12");
+            EXPECT_EQ(d.Text(IDC_ES_WEEK), "Week 12 / 21");
+            EXPECT_EQ(pairs(), repaired);
+            typeRound("10");
+            EXPECT_EQ((std::vector<std::string>{d.Text(IDC_ES_SLOT), d.Text(IDC_ES_SLOT + 1)}),
+                      (std::vector<std::string>{name(s[6]), name(s[5])}));
+            // Re-paired again, match 1's sides changing places, and the dialog closed at once.
+            d.Click(IDC_ES_EDIT);
+            pick({1, 0, 0, 0, 0, 0, 0});
+            if (bEscape)
+                d.Escape();
+            else
+                d.Click(IDOK);
+        });
+        ASSERT_TRUE(doc.OnCmdMsg(ID_FIXTURE_EDIT_SCHEDULE, CN_COMMAND, nullptr));
+        std::vector<WORD> again = repaired;
+        std::swap(again[0], again[1]);
+        EXPECT_EQ(pairs(), again);
+        for (const CFixture* f : Fixtures(doc, 10))
+            EXPECT_FALSE(f->m_bPlayed[0] || f->m_bPlayed[1]);
+        CBowlingDoc reloaded;
+        ASSERT_TRUE(Reload(doc, reloaded));
+        EXPECT_EQ(Nums(doc.m_nCurrentRound, reloaded.m_nCurrentRound), Nums(10, 10));
+    }
 }
 
 TEST(SeasonWidgets, ATeamIsCarriedToTheNewSeasonOnlyOnceTheSecretarySelectsIt)

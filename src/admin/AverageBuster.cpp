@@ -28,11 +28,13 @@ void CPlayer::AddAverageBusterGame(int nScore, const CFixture* pFixture, int nAv
         // Whole units only, cut towards zero on both sides of the average.
         nPoints = (nScore - nAverage) / static_cast<int>(doc.m_nAvgBusterUnit);
     }
-    if (nPoints == 0)
-        return;
+    // A game without points was bowled all the same: it puts him in the tables.
     m_nAvgBusterSeason += nPoints;
-    if (pFixture->m_nRound == doc.m_nCurrentRound)
+    ++m_nAvgBusterSeasonGames;
+    if (pFixture->m_nRound == doc.m_nCurrentRound) {
         m_nAvgBusterRound += nPoints;
+        ++m_nAvgBusterRoundGames;
+    }
 }
 
 void CBowlingDoc::CalcAverageBusterPoints()
@@ -61,8 +63,11 @@ void CBowlingDoc::CalcAverageBusterPoints()
 
 namespace {
 
-// One ranking: the total and the rank it writes are chosen by the two members.
-int RankBy(CObList& players, int CPlayer::*pTotal, WORD CPlayer::*pRank, int nPlaces, WORD wMask, int nCategory)
+// One ranking: the total, the games behind it and the rank it writes are chosen by the
+// members. Every bowler who bowled a game in it is ranked, however low his total; one who
+// bowled none has no place in it, rather than a place among those who bowled level.
+int RankBy(CObList& players, int CPlayer::*pTotal, int CPlayer::*pGames, WORD CPlayer::*pRank, int nPlaces,
+           WORD wMask, int nCategory)
 {
     int nBowlers = 0;
     for (POSITION pos = players.GetHeadPosition(); pos; ++nBowlers)
@@ -70,13 +75,13 @@ int RankBy(CObList& players, int CPlayer::*pTotal, WORD CPlayer::*pRank, int nPl
     int nLast = 0;
     for (int nRank = 1; nRank <= nBowlers; ++nRank) {
         CPlayer* pBest = nullptr;
-        int nBest = -400;
+        int nBest = 0;
         for (POSITION pos = players.GetHeadPosition(); pos;) {
             CPlayer* p = static_cast<CPlayer*>(players.GetNext(pos));
-            if (p->*pRank != 0 || p->IsRobot() || p->IsResigned() || (p->m_wFlags & wMask) == 0 ||
+            if (p->*pRank != 0 || p->*pGames == 0 || p->IsRobot() || p->IsResigned() || (p->m_wFlags & wMask) == 0 ||
                 (nCategory != 0 && p->m_nCategory != nCategory))
                 continue;
-            if (p->*pTotal > nBest) {
+            if (!pBest || p->*pTotal > nBest) {
                 pBest = p;
                 nBest = p->*pTotal;
             }
@@ -107,9 +112,10 @@ CPlayer* FindByRank(const CObList& players, WORD CPlayer::*pRank, int nRank)
 
 int CBowlingDoc::RankAverageBusters(int nPlaces, WORD wMask, int nCategory)
 {
-    RankBy(m_listPlayers, &CPlayer::m_nAvgBusterSeason, &CPlayer::m_nAvgBusterSeasonRank, nPlaces, wMask, nCategory);
-    return RankBy(m_listPlayers, &CPlayer::m_nAvgBusterRound, &CPlayer::m_nAvgBusterRoundRank, nPlaces, wMask,
-                  nCategory);
+    RankBy(m_listPlayers, &CPlayer::m_nAvgBusterSeason, &CPlayer::m_nAvgBusterSeasonGames,
+           &CPlayer::m_nAvgBusterSeasonRank, nPlaces, wMask, nCategory);
+    return RankBy(m_listPlayers, &CPlayer::m_nAvgBusterRound, &CPlayer::m_nAvgBusterRoundGames,
+                  &CPlayer::m_nAvgBusterRoundRank, nPlaces, wMask, nCategory);
 }
 
 CPlayer* CBowlingDoc::FindAverageBusterBySeasonRank(int nRank) const

@@ -683,9 +683,10 @@ public:
     // entered sides; nothing while the unit is 0 and points per game is off.
     void CalcAverageBusterPoints();
     // Season ranks, then round ranks, of the real bowlers that are not resigned, share a
-    // category bit with wMask and, nCategory not 0, hold that category: highest total first,
-    // ties to the earlier bowler of the list, -400 or less unranked; at most nPlaces + 1
-    // ranks. Returns the round ranks given, nPlaces when the limit was reached.
+    // category bit with wMask and, nCategory not 0, hold that category, and bowled a game in
+    // the season (the round): highest total first, however low, ties to the earlier bowler of
+    // the list; at most nPlaces + 1 ranks. Returns the round ranks given, nPlaces when the
+    // limit was reached.
     int RankAverageBusters(int nPlaces, WORD wMask, int nCategory);
     // The first bowler of the list holding the rank, or null.
     CPlayer* FindAverageBusterBySeasonRank(int nRank) const;

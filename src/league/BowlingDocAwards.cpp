@@ -24,14 +24,12 @@ struct Rule
     int nLeast;       // no value below it qualifies: the low value of the absolute kinds
 };
 
-// One candidate: v the value, a the comparison average, m the average the record keeps, and
-// the kind-4 average.
+// One candidate: v the value (scratch) and a the match average it was bowled on, which every
+// kind compares with and the record keeps: what is bowled later never takes an award away.
 struct Candidate
 {
     int v;
     int a;
-    int m;
-    int nKind4Average;
     int nGames;  // 1 for a game, the games per match for a series
 };
 
@@ -51,13 +49,13 @@ inline bool Qualifies(const Rule& r, const Candidate& c)
         bYes = (c.a * (r.nLow + 100) * c.nGames) / 100 < c.v;
         break;
     case CAwards::kindOverByAverage:
-        // A minimum score reached, by a bowler whose average is within the limit (0: none).
-        bYes = c.v >= r.nLow && (r.nMaxAverage == 0 || c.nKind4Average <= r.nMaxAverage);
+        // A minimum score reached (the average limit below, 0: none).
+        bYes = c.v >= r.nLow;
         break;
     default:
         break;
     }
-    return bYes && (r.nMaxAverage == 0 || c.m <= r.nMaxAverage);
+    return bYes && (r.nMaxAverage == 0 || c.a <= r.nMaxAverage);
 }
 
 // A record made by the pass with its two sort keys packed: category, round, name place for
@@ -172,7 +170,7 @@ void CBowlingDoc::CalcAutomaticAwards(int nRound)
         r->m_nMatch = f->m_nMatch;
         r->m_nPlayerNo = nPlayerNo;
         r->m_nScore = static_cast<WORD>(cand.v);
-        r->m_nAverage = static_cast<WORD>(cand.m);
+        r->m_nAverage = static_cast<WORD>(cand.a);
         r->m_nGame = static_cast<WORD>(nGame);
         made.push_back({r, 0, 0, made.size()});
     };
@@ -204,8 +202,7 @@ void CBowlingDoc::CalcAutomaticAwards(int nRound)
                         const CBowledSeries& x = series[p];
                         if (!x.pBowler || nGames == 0)
                             continue;
-                        const int m = x.nAverages / nGames;
-                        const Candidate cand{x.nScratch, x.pBowler->m_nAverage, m, m, nGames};
+                        const Candidate cand{x.nScratch, x.nAverages / nGames, nGames};
                         if (Qualifies(rule, cand))
                             make(c, f, x.pBowler->m_nPlayerNo, cand, 0);
                         continue;
@@ -214,8 +211,7 @@ void CBowlingDoc::CalcAutomaticAwards(int nRound)
                         const CBowledGame& x = games[p][g];
                         if (!x.bCounts || x.nScore < rule.nLeast)
                             continue;
-                        const int m = x.nAverage & 0xFFFF;
-                        const Candidate cand{x.nScore, m, m, m, 1};
+                        const Candidate cand{x.nScore, x.nAverage & 0xFFFF, 1};
                         if (Qualifies(rule, cand))
                             make(c, f, x.pBowler->m_nPlayerNo, cand, g + 1);
                     }

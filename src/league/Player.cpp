@@ -44,6 +44,7 @@ void CPlayer::ResetFigures()
     std::memset(m_nVenuePins, 0, sizeof m_nVenuePins);
     std::memset(m_nVenueGames, 0, sizeof m_nVenueGames);
     m_nAvgBusterSeason = m_nAvgBusterRound = 0;
+    m_nAvgBusterSeasonGames = m_nAvgBusterRoundGames = 0;
     m_nAvgBusterSeasonRank = m_nAvgBusterRoundRank = 0;
     m_nRank = 0;
     for (WORD& r : m_nHighRank)

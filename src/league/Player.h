@@ -133,6 +133,8 @@ public:
     short m_nVenueGames[32];
     int m_nAvgBusterSeason;
     int m_nAvgBusterRound;
+    int m_nAvgBusterSeasonGames; // games scored: a bowler without one is in neither table
+    int m_nAvgBusterRoundGames;
     WORD m_nAvgBusterSeasonRank;
     WORD m_nAvgBusterRoundRank;
     DWORD m_nRank;              // written by every player ranking
@@ -147,7 +149,8 @@ public:
 
     // One game of the average buster competition (src/admin/AverageBuster.cpp): the units of
     // pins over or under the match average, or the fixed points of a game over, on or under
-    // it, added to the season total and, for a fixture of the current round, the round's.
+    // it, added to the season total and, for a fixture of the current round, the round's; the
+    // game counted in each.
     void AddAverageBusterGame(int nScore, const CFixture* pFixture, int nAverage);
     // Clears every accumulated figure above; of the stored part only the rolling-average
     // switch changes, set from the league's rule when the bowler belongs to one.

@@ -1,15 +1,24 @@
 // The average buster competition: the points of one game against hand-worked games, the
 // season pass over entered sides (blind, Non Qual, defaulted, robots, earlier rounds), the
-// ranking at its edges, and the step every recalculation runs.
+// ranking at its edges, the step every recalculation runs, and the sample's tables.
+#include "../league/AverageBusterOn.h"
+#include "../reports/layout/ReportTestHelpers.h"
 #include "../reports/stats/CustomPlayerTestLeague.h"
 #include "AdminChecks.h"
+#include "RecordingDC.h"
 #include "ScriptedBackend.h"
 #include "admin/AverageBuster.h"
+#include "league/SampleLeague.h"
+#include "reports/stats/AvgBustersItem.h"
 #include "resources/CommandIds.h"
 #include "resources/Resource.h"
 #include "resources/dialogs/RulesDialogs.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -138,22 +147,29 @@ TEST_F(AverageBusterSeason, EveryRecalculationScoresAndRanks)
     CBowlingDoc::s_pfnAverageBusters = nullptr;
 }
 
-TEST(AverageBusterRanking, TiesLowTotalsFiltersAndThePlaceLimit)
+TEST(AverageBusterRanking, TiesEveryTotalFiltersAndThePlaceLimit)
 {
     CBowlingDoc doc;
-    CPlayer* p[6];
-    const int totals[6] = {-400, 5, -399, 5, 9, 50};
-    for (int i = 0; i < 6; ++i) {
+    CPlayer* p[7];
+    const int totals[7] = {-400, 5, -399, 5, 9, 50, 0};
+    for (int i = 0; i < 7; ++i) {
         p[i] = AddTestPlayer(doc, static_cast<WORD>(i + 1), "P", "Q", 1);
         p[i]->m_nAvgBusterSeason = totals[i];
         p[i]->m_nAvgBusterRound = totals[i];
+        p[i]->m_nAvgBusterSeasonGames = p[i]->m_nAvgBusterRoundGames = 3;
     }
     p[5]->m_wFlags |= PF_RESIGNED;
+    // The last bowled nothing at all; the third nothing this round (his total is the season's).
+    p[6]->m_nAvgBusterSeasonGames = p[6]->m_nAvgBusterRoundGames = 0;
+    p[2]->m_nAvgBusterRoundGames = 0;
+    p[2]->m_nAvgBusterRound = 0;
     EXPECT_EQ(doc.RankAverageBusters(100, PF_CATEGORY_MASK, 0), 4);
-    // 9, then the two fives in list order, then -399; -400 and the resigned bowler stay out.
-    const WORD expected[6] = {0, 2, 4, 3, 1, 0};
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(Nums(p[i]->m_nAvgBusterSeasonRank, p[i]->m_nAvgBusterRoundRank), Nums(expected[i], expected[i])) << i;
+    // 9, then the two fives in list order, then -399 and -400, however low; the resigned
+    // bowler and the one who did not bowl stay out, and in the round the one absent from it.
+    const WORD season[7] = {5, 2, 4, 3, 1, 0, 0};
+    const WORD round[7] = {4, 2, 0, 3, 1, 0, 0};
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(Nums(p[i]->m_nAvgBusterSeasonRank, p[i]->m_nAvgBusterRoundRank), Nums(season[i], round[i])) << i;
     // Two places: a third rank is given, and the answer is the places.
     EXPECT_EQ(doc.RankAverageBusters(2, PF_CATEGORY_MASK, 0), 2);
     EXPECT_EQ(Nums(p[2]->m_nAvgBusterSeasonRank, p[3]->m_nAvgBusterSeasonRank), Nums(0, 3));
@@ -169,8 +185,11 @@ TEST(AverageBusterRanking, TiesLowTotalsFiltersAndThePlaceLimit)
 TEST(AverageBusterRanking, HundredAndFiveBowlersGetHundredAndOneRanks)
 {
     CBowlingDoc doc;
-    for (int i = 0; i < 105; ++i)
-        AddTestPlayer(doc, static_cast<WORD>(i + 1), "P", "Q", 1)->m_nAvgBusterSeason = i;
+    for (int i = 0; i < 105; ++i) {
+        CPlayer* p = AddTestPlayer(doc, static_cast<WORD>(i + 1), "P", "Q", 1);
+        p->m_nAvgBusterSeason = i;
+        p->m_nAvgBusterSeasonGames = p->m_nAvgBusterRoundGames = 1;
+    }
     EXPECT_EQ(doc.RankAverageBusters(100, PF_CATEGORY_MASK, 0), 100);
     EXPECT_EQ(Nums(doc.FindAverageBusterBySeasonRank(1)->m_nPlayerNo, doc.FindAverageBusterBySeasonRank(101)->m_nPlayerNo),
               Nums(105, 5));
@@ -211,4 +230,45 @@ TEST_F(AverageBusterSeason, SetupCommandShowsRefusesAndWritesBackTheSettings)
     // Recalculated with points per game: Cy's three games on and three over his average.
     EXPECT_EQ(cy->m_nAvgBusterSeason, 9);
     CBowlingDoc::s_pfnAverageBusters = nullptr;
+}
+
+// The sample with points per game (1 over, 0 level, 50 under), nearly every bowler far below
+// -400 after ten rounds, and an item of forty: the season's table lists the 31 team bowlers and
+// the floater who bowled one game, each in his place, and not the floater who never bowled; the
+// round to come, which nobody has bowled, lists nobody.
+TEST(AverageBusterSample, EveryBowlerOfTheSeasonInHisPlace)
+{
+    RegisterResources();
+    CBowlingDoc doc;
+    BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
+    { AverageBusterOn buster(doc, "1", "0", "50"); }
+
+    CRepItem_AvgBusters item;
+    item.m_pDoc = &doc;
+    item.m_nDisplay = 40;
+    CRecordingDC dc;
+    item.GetHeight(&dc);
+    item.Draw(&dc, nullptr);
+    const std::vector<std::string> drawn = dc.Texts();
+    ASSERT_EQ(drawn.size(), 1u + 2 * 32);
+    // Best first, each total no higher than the one before; the lowest, -940, last.
+    EXPECT_EQ(std::vector<std::string>(drawn.begin(), drawn.begin() + 3),
+              (std::vector<std::string>{"Top Average Busters", "Sandra Ellery-2", "1"}));
+    EXPECT_EQ(drawn.back(), "-940");
+    for (size_t i = 4; i < drawn.size(); i += 2)
+        EXPECT_LE(std::stoi(drawn[i]), std::stoi(drawn[i - 2])) << drawn[i - 1];
+    for (const char* text : {"None", "Alan Lunt-2", "Vacancy"})
+        EXPECT_EQ(std::count(drawn.begin(), drawn.end(), text), 0) << text;
+    const std::string html = HtmlOf(item);
+    size_t nRows = 0;
+    for (size_t at = html.find("<TR>"); at != std::string::npos; at = html.find("<TR>", at + 1))
+        ++nRows;
+    EXPECT_EQ(nRows, 32u);
+    EXPECT_EQ(html.find("None"), std::string::npos);
+
+    item.m_bCurrentRound = 1;
+    CRecordingDC round;
+    item.GetHeight(&round);
+    item.Draw(&round, nullptr);
+    EXPECT_EQ(round.Texts(), std::vector<std::string>{"Top Average Buster for Round 11"});
 }

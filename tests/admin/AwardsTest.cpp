@@ -1,6 +1,7 @@
 // League > Awards driven through its dialogs: manual and automatic categories added, edited
 // and deleted (with the ids they keep), the automatic awards the next recalculation makes,
 // and the manually entered awards listed, corrected and deleted.
+#include "../league/WorkedLeague.h"
 #include "AdminTest.h"
 #include "AdminChecks.h"
 #include "admin/AwardCommands.h"
@@ -9,6 +10,7 @@
 #include "league/Player.h"
 #include "league/SampleLeague.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -177,6 +179,72 @@ TEST_F(Awards_, TheSampleAwardGoesToABowlerOfItsMatch)
     const CFixture* f = doc.FindFixtureByRoundMatch(Turkey()->m_nRound, Turkey()->m_nMatch);
     ASSERT_NE(f, nullptr);
     EXPECT_TRUE(f->HasPlayerBowled(p->m_nPlayerNo, FALSE));
+}
+
+// The sample's round 11 typed in with a series category over average: Sandra Nuttall's
+// 160 160 160 = 480 on the 134 her sheet used (4 049 pins in 30 games) is 480 - 402 = 78 over,
+// though it lifts her own average to 4 529 / 33 = 137, over which it would be 69. Martin
+// Ibbotson's 556 of round 7, bowled on 159 (556 - 477 = 79 over), stays when his round-11 games
+// are amended upward and lift his average.
+TEST_F(Awards_, SampleSeriesOverAverageStayOnTheAverageBowled)
+{
+    ui.OnDialog(IDD_AUTOMATIC_AWARDS).Click(IDC_AW_ADD).OK();
+    ui.OnDialog(IDD_EDIT_AUTO_AWARD)
+        .Click(IDC_EA_KIND[1]).Click(IDC_EA_SERIES).SetText(IDC_EA_LOW, "75").SetText(IDC_EA_HIGH, "300").OK();
+    EXPECT_TRUE(Command(ID_AWARDS_AUTOMATIC_CATEGORIES));
+    ASSERT_EQ(Names().back(), "2 auto Ser  75-300 > Avg.");
+    const CPlayer* sandra = doc.FindPlayer(20);
+    const CPlayer* martin = doc.FindPlayer(5);
+    ASSERT_EQ(Texts({sandra->m_strName.GetString(), martin->m_strName.GetString()}),
+              Texts({"Sandra Nuttall", "Martin Ibbotson"}));
+    // "round:bowler:score/average" of each award of the category.
+    auto listed = [this] {
+        Texts v;
+        for (POSITION pos = doc.m_listAwardData.GetHeadPosition(); pos;) {
+            const auto* r = static_cast<const CAwardData*>(doc.m_listAwardData.GetNext(pos));
+            if (r->m_nCategory == 2 && (r->m_nPlayerNo == 20 || r->m_nPlayerNo == 5))
+                v.push_back(std::to_string(r->m_nRound) + ":" + std::to_string(r->m_nPlayerNo) + ":" +
+                            std::to_string(r->m_nScore) + "/" + std::to_string(r->m_nAverage));
+        }
+        return v;
+    };
+    EXPECT_EQ(listed(), Texts{"7:5:556/159"});
+
+    // A scoresheet of the fours typed: each open cell takes its bowler's score, if he has one.
+    auto type = [](const std::function<const char*(WORD)>& score) {
+        return [score](CDialog& d) {
+            const CFixture* pShown = static_cast<CScoresheetDlg&>(d).m_pFixture;
+            for (int s = 0; s < 2; ++s)
+                for (int p = 0; p < 4; ++p)
+                    for (int g = 0; g < 3; ++g)
+                        if (const char* psz = score(pShown->m_wPlayerNo[g][CFixture::SlotOf(s, p)]);
+                            psz && Ctl(d, ScoreCell(s, p, g)).enabled)
+                            d.UserSetText(ScoreCell(s, p, g), psz);
+        };
+    };
+
+    // Result > Enter Results for round 11: every bowler 150 a game but Sandra's 160s.
+    ASSERT_EQ(doc.m_nCurrentRound, 11);
+    ui.OnDialog(IDD_SELECT_ROUND).OK();
+    for (int m = 0; m < 4; ++m)
+        ui.OnDialog(IDD_FOURS_SCORESHEET).Check(type([](WORD n) { return n == 20 ? "160" : "150"; })).OK();
+    OnResultEnterResults(doc);
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(sandra->m_nAverage, 137);
+    EXPECT_EQ(listed(), (Texts{"7:5:556/159", "11:20:480/134"}));
+
+    // Martin's round-11 match amended to 250s: on the 157 of his 4 738 pins in 30 games, 750 is
+    // 279 over; his average goes to 5 488 / 33 = 166, over which his 556 would be 58. It stays.
+    const CFixture* f = doc.FindFixtureForTeam(martin->m_nTeamNo, 11);
+    ASSERT_NE(f, nullptr);
+    const int nMatchLine = f->m_nMatch - 1;
+    ui.OnDialog(IDD_SELECT_ROUND).OK();
+    ui.OnDialog(IDD_SELECT_FIXTURE).Select(IDC_SELECT_FIXTURE_LIST, nMatchLine).OK();
+    ui.OnDialog(IDD_FOURS_SCORESHEET).Check(type([](WORD n) { return n == 5 ? "250" : nullptr; })).OK();
+    OnResultAmendResults(doc);
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(martin->m_nAverage, 166);
+    EXPECT_EQ(listed(), (Texts{"7:5:556/159", "11:5:750/157", "11:20:480/134"}));
 }
 
 TEST_F(Awards_, ManualAwardsListedCorrectedAndDeleted)

@@ -21,7 +21,7 @@ namespace {
 //   22   130 130 130 = 390   140 205 140 = 485
 // Stored averages (as result entry keeps them): 150 everywhere in round 1; in round 2 each bowler's round-1 average:
 // 11 190, 12 150, 21 160, 22 130. Current average figures after round 2: 11 175, 12 159,
-// 21 155, 22 145.
+// 21 155, 22 145. Every rule over average is judged on the stored average, never the current.
 struct AutoAwards : ::testing::Test
 {
     RecalcTestLeague L{2, 2, 3};
@@ -78,7 +78,7 @@ TEST_F(AutoAwards, EveryKindOnGamesAndSeriesWorkedByHand)
     Category(CAwards::kindAbsoluteRange, 0, 200, 300);  // 1
     Category(CAwards::kindOverAverage, 0, 30, 100);     // 2
     Category(CAwards::kindAbsoluteRange, 1, 500, 900);  // 3
-    Category(CAwards::kindPctOverAverage, 1, 10, 0);    // 4: above 110% of the current figure x 3
+    Category(CAwards::kindPctOverAverage, 1, 10, 0);    // 4: above 110% of the stored average x 3
     Category(CAwards::kindOverByAverage, 0, 200, 0, 160);  // 5
     auto* turkey = new CAwardData(1);
     std::tie(turkey->m_nRound, turkey->m_nMatch, turkey->m_nPlayerNo, turkey->m_nGame) = std::make_tuple(2, 1, 12, 2);
@@ -98,13 +98,15 @@ TEST_F(AutoAwards, EveryKindOnGamesAndSeriesWorkedByHand)
         "2:1:11:3:200/150", "2:1:11:2:190/150", "2:1:11:1:180/150", "2:1:21:1:210/150",  // 30 to 100 over
         "2:2:11:1:230/190", "2:2:22:2:205/130",
         "3:1:11:0:570/150", "3:2:12:0:505/150",            // series 500 to 900
-        "4:2:22:0:485/130",                                // 485 > 145 x 330 / 100 = 478
+        // 570 > 150 x 330 / 100 = 495, 505 > 495, 485 > 130 x 330 / 100 = 429; 11's 480 of round
+        // 2 is not above 190 x 3.3 = 627 (nor 21's 480 of round 1 above 495)
+        "4:1:11:0:570/150", "4:2:12:0:505/150", "4:2:22:0:485/130",
         "5:1:11:3:200/150", "5:1:21:1:210/150", "5:2:22:2:205/130",  // 230 by an average of 190: none
     }));
     // By score: the highest category and score first, automatic records only.
     EXPECT_EQ(Records(doc.m_listAwardDataByScore), (std::vector<std::string>{
         "5:1:21:1:210/150", "5:2:22:2:205/130", "5:1:11:3:200/150",
-        "4:2:22:0:485/130",
+        "4:1:11:0:570/150", "4:2:12:0:505/150", "4:2:22:0:485/130",
         "3:1:11:0:570/150", "3:2:12:0:505/150",
         "2:2:11:1:230/190", "2:1:21:1:210/150", "2:2:22:2:205/130", "2:1:11:3:200/150", "2:1:11:2:190/150",
         "2:1:11:1:180/150",
@@ -114,7 +116,7 @@ TEST_F(AutoAwards, EveryKindOnGamesAndSeriesWorkedByHand)
     // Up to round 1 only, and again: nothing of the earlier pass survives.
     doc.CalcAutomaticAwards(1);
     doc.CalcAutomaticAwards(1);
-    EXPECT_EQ(Records(doc.m_listAwardDataByScore).size(), 9u);
+    EXPECT_EQ(Records(doc.m_listAwardDataByScore).size(), 10u);
     EXPECT_EQ(Records(doc.m_listAwardData).front(), "0:2:12:2:0/0");
 }
 

@@ -40,19 +40,29 @@ void CRepItem_AvgBusters::CopyFrom(const CRepItem& other)
     }
 }
 
-int CRepItem_AvgBusters::CountShown()
+CPlayer* CRepItem_AvgBusters::Holder(BOOL bRound, int nRank) const
 {
-    int n = m_pDoc ? m_pDoc->RankAverageBusters(100, PF_CATEGORY_MASK, 0) : 0;
-    if (n > m_nDisplay)
-        n = m_nDisplay;
-    m_nShown = static_cast<BYTE>(n);
+    if (!m_pDoc)
+        return nullptr;
+    return bRound ? m_pDoc->FindAverageBusterByRoundRank(nRank) : m_pDoc->FindAverageBusterBySeasonRank(nRank);
+}
+
+int CRepItem_AvgBusters::CountRanked(BOOL bRound) const
+{
+    if (!m_pDoc)
+        return 0;
+    // The two tables rank different bowlers: each counts its own.
+    m_pDoc->RankAverageBusters(100, PF_CATEGORY_MASK, 0);
+    int n = 0;
+    while (n < m_nDisplay && Holder(bRound, n + 1))
+        ++n;
     return n;
 }
 
-CString CRepItem_AvgBusters::Title(BOOL bWithRound) const
+CString CRepItem_AvgBusters::Title(int nShown, BOOL bWithRound) const
 {
     CString title("Top Average Buster");
-    if (m_nShown > 1)
+    if (nShown > 1)
         title += "s";
     if (bWithRound && m_bCurrentRound && m_pDoc) {
         CString round;
@@ -66,7 +76,8 @@ int CRepItem_AvgBusters::GetHeight(CDC* pDC)
 {
     EnsureLineHeight(pDC, m_fontHeader);
     EnsureLineHeight(pDC, m_fontDetail);
-    const int nShown = CountShown();
+    const int nShown = CountRanked(m_bCurrentRound);
+    m_nShown = static_cast<BYTE>(nShown);
     const int nHeader = m_fontHeader.GetLineHeight(0);
     if (nShown == 0)
         return nHeader;
@@ -81,7 +92,7 @@ void CRepItem_AvgBusters::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     CreateItemFont(fontDetail, m_fontDetail, "System Error - Failed to create Dets font in ri_float");
     pDC->SelectObject(&fontHeader);
     pDC->SetTextColor(m_fontHeader.m_crColour);
-    const CString title = Title(TRUE);
+    const CString title = Title(m_nShown, TRUE);
     int y = m_y;
     ItemText::Centred(pDC, y, title);
     if (m_nShown == 0 || !m_pDoc)
@@ -93,8 +104,7 @@ void CRepItem_AvgBusters::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
     for (int r = 1; r <= m_nShown; ++r) {
         const bool bLeft = (r % 2) == 1;
         const int xName = bLeft ? 1440 : 6480;
-        CPlayer* p = m_bCurrentRound ? m_pDoc->FindAverageBusterByRoundRank(r) : m_pDoc->FindAverageBusterBySeasonRank(r);
-        if (p) {
+        if (CPlayer* p = Holder(m_bCurrentRound, r)) {
             ItemText::Left(pDC, xName, y, p->m_strName);
             p->AddHitRect(CRect(xName, y, xName + pDC->GetTextExtent(p->m_strName).cx, y + nLine));
             ItemText::Right(pDC, bLeft ? 5040 : 10080, y,
@@ -109,22 +119,19 @@ void CRepItem_AvgBusters::Draw(CDC* pDC, const CPageInfo* /*pInfo*/)
 
 void CRepItem_AvgBusters::WriteHtml(CStdioFile& file)
 {
-    CountShown();
-    HtmlDivCentre(&file, &m_fontHeader, Title(FALSE));
-    if (m_nShown == 0 || !m_pDoc)
+    const int nShown = CountRanked(FALSE);
+    HtmlDivCentre(&file, &m_fontHeader, Title(nShown, FALSE));
+    if (nShown == 0)
         return;
     file.WriteString("<CENTER><TABLE WIDTH=50%>\n");
-    for (int r = 1; r <= m_nShown; ++r) {
+    // Every rank counted is held.
+    for (int r = 1; r <= nShown; ++r) {
+        const CPlayer* p = Holder(FALSE, r);
+        CString total;
+        total.Format("%d", p->m_nAvgBusterSeason);
         file.WriteString("<TR>");
-        if (const CPlayer* p = m_pDoc->FindAverageBusterBySeasonRank(r)) {
-            CString total;
-            total.Format("%d", p->m_nAvgBusterSeason);
-            HtmlCellRight(&file, &m_fontHeader, total);
-            HtmlCellLeft(&file, &m_fontHeader, p->m_strName);
-        } else {
-            HtmlCellRight(&file, &m_fontHeader, "?");
-            HtmlCellLeft(&file, &m_fontHeader, "None");
-        }
+        HtmlCellRight(&file, &m_fontHeader, total);
+        HtmlCellLeft(&file, &m_fontHeader, p->m_strName);
         file.WriteString("</TR>");
     }
     file.WriteString("</CENTER></TABLE>\n");

@@ -4,6 +4,8 @@
 #include "league/FontData.h"
 #include "view/RepItem.h"
 
+class CPlayer;
+
 class CRepItem_AvgBusters : public CRepItem
 {
     DECLARE_SERIAL(CRepItem_AvgBusters)
@@ -16,11 +18,12 @@ public:
     void Serialize(CArchive& ar) override;
     void CopyFrom(const CRepItem& other) override;
     CString GetName() const override { return "Average Busters"; }
-    // Ranks the bowlers and works out how many are shown; the title alone when none is.
+    // Ranks the bowlers and works out how many are shown: every bowler ranked in the table
+    // (the season's, or the round's), up to the number to display; the title alone when none is.
     int GetHeight(CDC* pDC) override;
     // The ranks and the number shown of the last GetHeight, two bowlers to a line.
     void Draw(CDC* pDC, const CPageInfo* pInfo) override;
-    // The season's ranking, ranked afresh, whatever the current-round choice.
+    // The season's ranking, ranked and counted afresh, whatever the current-round choice.
     void WriteHtml(CStdioFile& file) override;
     // "Average Busters report item"; anything but OK puts the item back as it was.
     void Edit() override;
@@ -32,7 +35,10 @@ public:
     CFontData m_fontDetail;
 
 private:
-    // Ranks the bowlers and sets m_nShown.
-    int CountShown();
-    CString Title(BOOL bWithRound) const;
+    // Ranks the bowlers afresh; the number the season's (or the round's) table lists: every
+    // bowler ranked in it, up to the number to display.
+    int CountRanked(BOOL bRound) const;
+    // The holder of a rank of the season's (the round's) table, or null.
+    CPlayer* Holder(BOOL bRound, int nRank) const;
+    CString Title(int nShown, BOOL bWithRound) const;
 };

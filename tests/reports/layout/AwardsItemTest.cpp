@@ -1,6 +1,7 @@
 // The awards item: its stored bytes and version gate, a league file and a report layout file
 // holding one; the individual report's heading and lines and the hi-award listing, drawn and
 // written as HTML, in a small league whose awards are worked by hand; its options dialog.
+#include "AwardLines.h"
 #include "DialogControls.h"
 #include "FixtureTestLeague.h"
 #include "PlacedTexts.h"
@@ -206,24 +207,8 @@ protected:
         }
     }
     // Each temporary line of the individual report as "name|award|date|score|average".
-    Texts Lines() { return Lines(m_item); }
-    static Texts Lines(CRepItem_Awards& item)
-    {
-        CObList list;
-        item.Expand(list);
-        Texts v;
-        while (!list.IsEmpty()) {
-            CObject* p = list.RemoveHead();
-            if (auto* line = dynamic_cast<CRepItem_AwardLine*>(p)) {
-                CString t[5];
-                line->GetTexts(t);
-                v.push_back(std::string(t[0]) + "|" + t[1].GetString() + "|" + t[2].GetString() + "|" +
-                            t[3].GetString() + "|" + t[4].GetString());
-            }
-            delete p;
-        }
-        return v;
-    }
+    Texts Lines() { return AwardLines(m_item); }
+    static Texts Lines(CRepItem_Awards& item) { return AwardLines(item); }
 
     FixtureTestLeague L;
     CRepItem_Awards m_item;

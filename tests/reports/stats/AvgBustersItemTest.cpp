@@ -27,6 +27,7 @@ protected:
             p->m_strName = kNames[i];
             p->m_nAvgBusterSeason = 10 * i;   // Jo leads the season ...
             p->m_nAvgBusterRound = -i;        // ... Al the round
+            p->m_nAvgBusterSeasonGames = p->m_nAvgBusterRoundGames = 3;
             players[i] = p;
         }
         item.m_pDoc = &doc, item.m_y = -1000;
@@ -72,7 +73,7 @@ TEST_F(AvgBusters, CurrentRoundTitleAndTotalsButHtmlKeepsTheSeason)
                                 "80" + kEnd + l + "Ida" + kEnd + "</TR></CENTER></TABLE>\n");
 }
 
-TEST_F(AvgBusters, NobodyRankedAndAnEmptySeasonRank)
+TEST_F(AvgBusters, NobodyRankedThenEveryTotalAndOnlyTheRoundsBowlers)
 {
     // Resigned bowlers are not ranked: the title alone, without its "s".
     for (CPlayer* p : players)
@@ -81,12 +82,20 @@ TEST_F(AvgBusters, NobodyRankedAndAnEmptySeasonRank)
     EXPECT_EQ(Drawn(dc), Texts{"Top Average Buster"});
     EXPECT_EQ(item.GetHeight(&dc), item.m_fontHeader.GetLineHeight(0));
     EXPECT_EQ(HtmlOf(item), std::string("<div align=center>\n") + kCell + "Top Average Buster</font></font></div>\n");
-    // Two ranked in the round, only one in the season (-400 is never ranked).
+    // Two back in the season, however low the total; one of them bowled nothing this round.
     players[0]->m_wFlags = players[1]->m_wFlags = PF_MALE;
-    players[1]->m_nAvgBusterSeason = -400;
-    CRecordingDC again;
-    EXPECT_EQ(Drawn(again), (Texts{"Top Average Busters", "Al", "0", "None"}));
-    EXPECT_NE(HtmlOf(item).find(std::string("?") + kEnd + "<td align=left>" + kCell + "None"), std::string::npos);
+    players[1]->m_nAvgBusterSeason = -450;
+    players[0]->m_nAvgBusterRoundGames = 0;
+    CRecordingDC season;
+    EXPECT_EQ(Drawn(season), (Texts{"Top Average Busters", "Al", "0", "Bo", "-450"}));
+    item.m_bCurrentRound = 1;
+    CRecordingDC round;
+    EXPECT_EQ(Drawn(round), (Texts{"Top Average Buster for Round 7", "Bo", "-1"}));
+    EXPECT_EQ(item.GetHeight(&round), item.m_fontHeader.GetLineHeight(0) + item.m_fontDetail.GetLineHeight(0));
+    // The page counts the season's table, which it lists.
+    const std::string html = HtmlOf(item);
+    EXPECT_NE(html.find("Top Average Busters<"), std::string::npos);
+    EXPECT_NE(html.find(std::string("-450") + kEnd + "<td align=left>" + kCell + "Bo"), std::string::npos);
 }
 
 TEST_F(AvgBusters, DialogNumberRangeFontsAndCancel)

@@ -534,6 +534,17 @@ BOOL CFixture::AreScoresComplete(BOOL bSideA) const
     return TRUE;
 }
 
+bool CFixture::HoldsRobotGames(int nSide) const
+{
+    if (nSide < 0 || nSide > 1)
+        return false;
+    for (int p = 0; p < std::min<int>(m_nPlayers, MAX_POSITIONS); ++p)
+        for (int g = 0; g < GetLeagueGames(); ++g)
+            if (HoldsRobotGame(g, SlotOf(nSide, p)))
+                return true;
+    return false;
+}
+
 BOOL CFixture::HasDuplicateBowler() const
 {
     for (int s = 0; s < 2; ++s)

@@ -112,6 +112,8 @@ public:
     // Every position has a score, or the game is defaulted, or the position is blind or
     // Non Qual in it, for every game up to the league's games per match.
     BOOL AreScoresComplete(BOOL bSideA) const;
+    // A vacancy or robot holds a game the league bowls at one of the side's places.
+    bool HoldsRobotGames(int nSide) const;
     BOOL HasDuplicateBowler() const;
     // The bowler bowled a game of the match (GetBowledGame's bowler, counting for his figures
     // or not): the pacer of a pacer game, never the absent bowler whose game he paced; a Non

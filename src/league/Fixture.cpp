@@ -144,6 +144,89 @@ bool CFixture::IsSameAs(const CFixture& o) const
 
 #undef SAME_ARRAY
 
+bool CFixture::IsScoredAs(const CFixture& o) const { return IsLeagueSame(o, true); }
+
+bool CFixture::IsBowledAs(const CFixture& o) const { return IsLeagueSame(o, false); }
+
+bool CFixture::IsLeagueSame(const CFixture& o, bool bWorked) const
+{
+    if (m_nRound != o.m_nRound || m_nTeamA != o.m_nTeamA || m_nTeamB != o.m_nTeamB || m_timeDue != o.m_timeDue ||
+        m_nPlayers != o.m_nPlayers)
+        return false;
+    const int nGames = GetLeagueGames();
+    const int nPlaces = std::clamp<int>(m_nPlayers, 0, MAX_POSITIONS);
+    BYTE games = 0;
+    DWORD marks = 0;
+    for (int g = 0; g < nGames; ++g) {
+        games |= DefaultedBit(g);
+        marks |= PosNonQual(g) | PosBlind(g) | PosExcluded(g) | PosPacer(g);
+    }
+    for (int s = 0; s < 2; ++s) {
+        if (m_bPlayed[s] != o.m_bPlayed[s] || ((m_nDefaulted[s] ^ o.m_nDefaulted[s]) & games) ||
+            (m_bPlayed[s] && GetDayBowled(s) != o.GetDayBowled(s)))
+            return false;
+        for (int p = 0; p < nPlaces; ++p) {
+            const int k = SlotOf(s, p);
+            const DWORD dwFlags = m_dwPosFlags[k] & marks;
+            if (dwFlags != (o.m_dwPosFlags[k] & marks))
+                return false;
+            for (int g = 0; g < nGames; ++g) {
+                // A blind or vacancy score is worked from the figures, never read by them.
+                const bool bTyped = !(dwFlags & PosBlind(g));
+                if (m_wPlayerNo[g][k] != o.m_wPlayerNo[g][k] ||
+                    ((bWorked || bTyped) && m_nScore[g][k] != o.m_nScore[g][k]) ||
+                    (bWorked && (m_nHandicap[g][k] != o.m_nHandicap[g][k] || m_nAverage[g][k] != o.m_nAverage[g][k])))
+                    return false;
+                if ((dwFlags & PosPacer(g)) &&
+                    (m_wPacerNo[g][k] != o.m_wPacerNo[g][k] || m_nPacerScore[g][k] != o.m_nPacerScore[g][k] ||
+                     (bWorked && (m_nPacerHandicap[g][k] != o.m_nPacerHandicap[g][k] ||
+                                  m_nPacerAverage[g][k] != o.m_nPacerAverage[g][k]))))
+                    return false;
+            }
+        }
+    }
+    if (!bWorked)
+        return true;
+
+    // The figures of each game the league bowls and of the series; the points of each place,
+    // the team and the bonus row.
+    int cols[POINTS_COLS], nCols = 0;
+    for (int c = 0; c < nGames; ++c)
+        cols[nCols++] = c;
+    cols[nCols++] = POINTS_COLS - 1;
+    int rows[POINTS_ROWS], nRows = 0;
+    for (int r = 0; r < nPlaces; ++r)
+        rows[nRows++] = r;
+    rows[nRows++] = POINTS_ROWS - 2;
+    rows[nRows++] = POINTS_ROWS - 1;
+    for (int s = 0; s < 2; ++s) {
+        if (m_nHandicapMatchPoints[s] != o.m_nHandicapMatchPoints[s] ||
+            m_nScratchMatchPoints[s] != o.m_nScratchMatchPoints[s] ||
+            m_nHandicapBonusPoints[s] != o.m_nHandicapBonusPoints[s] ||
+            m_nScratchBonusPoints[s] != o.m_nScratchBonusPoints[s] ||
+            m_nHandicapAdjust[s] != o.m_nHandicapAdjust[s] || m_nScratchAdjust[s] != o.m_nScratchAdjust[s] ||
+            m_nHandicapPyramidPoints[s] != o.m_nHandicapPyramidPoints[s] ||
+            m_nScratchPyramidPoints[s] != o.m_nScratchPyramidPoints[s])
+            return false;
+        for (int i = 0; i < nCols; ++i) {
+            const int c = cols[i];
+            if (m_nTeamHandicap[s][c] != o.m_nTeamHandicap[s][c] || m_nTeamAverage[s][c] != o.m_nTeamAverage[s][c] ||
+                m_nHandicapTotals[s][c] != o.m_nHandicapTotals[s][c] ||
+                m_nScratchTotals[s][c] != o.m_nScratchTotals[s][c])
+                return false;
+            for (int j = 0; j < nRows; ++j) {
+                const int r = rows[j];
+                if (m_wHandicapPoints[s][r][c] != o.m_wHandicapPoints[s][r][c] ||
+                    m_wScratchPoints[s][r][c] != o.m_wScratchPoints[s][r][c] ||
+                    m_wHandicapBonus[s][r][c] != o.m_wHandicapBonus[s][r][c] ||
+                    m_wScratchBonus[s][r][c] != o.m_wScratchBonus[s][r][c])
+                    return false;
+            }
+        }
+    }
+    return true;
+}
+
 // ---------------------------------------------------------------- the stored form
 //
 // The slot tables are stored plane by plane (every player number, then every score, ...), so
@@ -449,6 +532,17 @@ BOOL CFixture::AreScoresComplete(BOOL bSideA) const
         }
     }
     return TRUE;
+}
+
+bool CFixture::HoldsRobotGames(int nSide) const
+{
+    if (nSide < 0 || nSide > 1)
+        return false;
+    for (int p = 0; p < std::min<int>(m_nPlayers, MAX_POSITIONS); ++p)
+        for (int g = 0; g < GetLeagueGames(); ++g)
+            if (HoldsRobotGame(g, SlotOf(nSide, p)))
+                return true;
+    return false;
 }
 
 BOOL CFixture::HasDuplicateBowler() const

@@ -75,6 +75,16 @@ public:
     void Serialize(CArchive& ar) override;
     // Every stored field equal (pointers and the bowler-index scratch space are not compared).
     bool IsSameAs(const CFixture& other) const;
+    // The same match as the league scores it: its round, teams and due day, each side's result
+    // and day and the games it defaulted, and of each game the league bowls at each of the
+    // match's places who bowled it, its marks, score, handicap and average (a paced game's with
+    // its pacer's), the team averages and handicaps, and the points. A figure held in a game the
+    // league does not bowl or a place the match does not have is read by nobody: what an older
+    // build left there is no difference.
+    bool IsScoredAs(const CFixture& other) const;
+    // The same match as the figures in force at other matches count it: IsScoredAs but for
+    // what the figures give the match (handicaps, averages, blind and vacancy scores, points).
+    bool IsBowledAs(const CFixture& other) const;
 
     static int SlotOf(int nSide, int nPos) { return nSide * MAX_POSITIONS + nPos; }
 
@@ -102,6 +112,8 @@ public:
     // Every position has a score, or the game is defaulted, or the position is blind or
     // Non Qual in it, for every game up to the league's games per match.
     BOOL AreScoresComplete(BOOL bSideA) const;
+    // A vacancy or robot holds a game the league bowls at one of the side's places.
+    bool HoldsRobotGames(int nSide) const;
     BOOL HasDuplicateBowler() const;
     // The bowler bowled a game of the match (GetBowledGame's bowler, counting for his figures
     // or not): the pacer of a pacer game, never the absent bowler whose game he paced; a Non
@@ -408,6 +420,8 @@ private:
     // when asked, those typed for its positions); and the match's points.
     void ClearSide(int nSide, bool bKeepTypedScores);
     bool HasAnyPoints() const;
+    // IsBowledAs, and with bWorked IsScoredAs.
+    bool IsLeagueSame(const CFixture& other, bool bWorked) const;
 
     // The game is a vacancy's or robot's, held blind.
     bool HoldsRobotGame(int nGame, int nSlot) const;

@@ -7,7 +7,6 @@
 #include "league/Team.h"
 
 #include <algorithm>
-#include <cstring>
 #include <tuple>
 #include <utility>
 
@@ -447,41 +446,6 @@ void CLaterMatches::NoteAll()
 
 namespace {
 
-#define SAME(a) (std::memcmp(&x.a, &y.a, sizeof x.a) == 0)
-
-// What the figures in force at other matches read of a match: its round, its teams, whether
-// and when each side bowled, who bowled what, its marks and defaulted games. A blind or robot
-// cell's score is worked from the figures, never read by them.
-bool SameForOthers(const CFixture& x, const CFixture& y)
-{
-    if (x.m_nRound != y.m_nRound || x.m_nTeamA != y.m_nTeamA || x.m_nTeamB != y.m_nTeamB ||
-        x.m_timeDue != y.m_timeDue || !SAME(m_bPlayed) || !SAME(m_nDefaulted) || !SAME(m_dwPosFlags) ||
-        !SAME(m_wPlayerNo) || !SAME(m_wPacerNo) || !SAME(m_nPacerScore))
-        return false;
-    for (int s = 0; s < 2; ++s)
-        if (x.m_bPlayed[s] && x.GetDayBowled(s) != y.GetDayBowled(s))
-            return false;
-    for (int g = 0; g < MAX_GAMES; ++g)
-        for (int k = 0; k < SLOTS_PER_GAME; ++k)
-            if (!(x.m_dwPosFlags[k] & PosBlind(g)) && x.m_nScore[g][k] != y.m_nScore[g][k])
-                return false;
-    return true;
-}
-
-// What working a match writes: its cells' scores, handicaps and averages, its pacers' figures,
-// team averages and handicaps, its marks and its points.
-bool SameWorked(const CFixture& x, const CFixture& y)
-{
-    return SAME(m_nScore) && SAME(m_nHandicap) && SAME(m_nAverage) && SAME(m_nPacerHandicap) &&
-           SAME(m_nPacerAverage) && SAME(m_nTeamHandicap) && SAME(m_nTeamAverage) && SAME(m_dwPosFlags) &&
-           SAME(m_nDefaulted) && SAME(m_bPlayed) && SAME(m_wHandicapPoints) && SAME(m_wScratchPoints) &&
-           SAME(m_wHandicapBonus) && SAME(m_wScratchBonus) && SAME(m_nHandicapTotals) && SAME(m_nScratchTotals) &&
-           SAME(m_nHandicapMatchPoints) && SAME(m_nScratchMatchPoints) && SAME(m_nHandicapBonusPoints) &&
-           SAME(m_nScratchBonusPoints);
-}
-
-#undef SAME
-
 bool BothPlayed(const CFixture& f) { return f.m_bPlayed[0] && f.m_bPlayed[1]; }
 
 // A changed match as the figures of others count it: its round, and each side that bowled, by
@@ -551,7 +515,7 @@ int CLaterMatches::Rework()
             continue;
         }
         const CFixture& now = *n.pLive;
-        if (SameForOthers(n.before, now))
+        if (now.IsBowledAs(n.before))
             continue;
         changed.push_back(CountedOf(n.before));
         changed.push_back(CountedOf(now));
@@ -599,7 +563,7 @@ int CLaterMatches::Rework()
         working.Bind(&m_doc, f, nPositions, bHandicap, bScratch);
         working.m_pHeld = &held;
         working.WorkPlayedMatch();
-        if (!SameWorked(before, *f))
+        if (!f->IsScoredAs(before))
             ++nReworked;
     }
     m_nWorked = static_cast<int>(later.size());

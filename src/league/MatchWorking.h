@@ -146,8 +146,9 @@ private:
 // Rework then works again, in date order, every other match with both results whose figures
 // in force count a side of a changed match, as it was or as it is now: exactly as its scoresheet
 // would on OK with nothing changed. A noted match changes when what other matches' figures read
-// of it changes: its results entered, its bowlers, scores, marks, defaulted games or the days
-// its sides bowled. Nothing is asked, and the league's figures are left to be recalculated.
+// of it changes (CFixture::IsBowledAs): its results entered, its bowlers, scores, marks,
+// defaulted games or the days its sides bowled. Nothing is asked, and the league's figures are
+// left to be recalculated.
 class CLaterMatches
 {
 public:
@@ -160,7 +161,8 @@ public:
     // Every match, before a change no scoresheet works (the dates, a re-paired round): a match
     // whose own sides' days moved is worked again too.
     void NoteAll();
-    // The matches worked again whose stored figures changed.
+    // The matches worked again that came out otherwise as the league scores them
+    // (CFixture::IsScoredAs): a match worked again to the figures it held is not counted.
     int Rework();
     // How many matches the last Rework worked again, changed or not.
     int GetWorked() const { return m_nWorked; }

@@ -144,12 +144,21 @@ BOOL CScoresheetDlg::OnInitDialog()
     m_bAutoTab = m_pDoc->m_bAutoTabScores ? TRUE : FALSE;
     m_opened = *m_pFixture;
     m_working.Bind(m_pDoc, m_pFixture, m_nPositions, m_bHandicapScoring, m_bScratchScoring);
-    m_bScoresCompleteA = m_pFixture->AreScoresComplete(TRUE);
-    m_bScoresCompleteB = m_pFixture->AreScoresComplete(FALSE);
+    m_bScoresCompleteA = ScoresInWhenOpened(0);
+    m_bScoresCompleteB = ScoresInWhenOpened(1);
 
     InitLayout();
     ReinitialisePlayers();
     return TRUE;
+}
+
+BOOL CScoresheetDlg::ScoresInWhenOpened(int nSide) const
+{
+    // A vacancy's or robot's games come in with the line-up, whatever road brought it there,
+    // as a typed score does: a side without a result that they complete ticks itself as the
+    // sheet opens, and one with bowlers too as their last score is typed.
+    const CFixture& f = *m_pFixture;
+    return f.AreScoresComplete(nSide == 0) && (f.m_bPlayed[nSide] || !f.HoldsRobotGames(nSide));
 }
 
 void CScoresheetDlg::InitLayout()
@@ -434,7 +443,8 @@ void CScoresheetDlg::MirrorWorkedCells()
 void CScoresheetDlg::RefreshDisplay()
 {
     CFixture& f = *m_pFixture;
-    // A side is ticked by itself once, when its last missing score comes in.
+    // A side is ticked by itself once, when its last missing game comes in: a typed score, or
+    // a vacancy's (ScoresInWhenOpened).
     if (!m_bScoresCompleteA && !f.m_bPlayed[0] && f.AreScoresComplete(TRUE)) {
         m_bPlayedA = TRUE;
         MarkPlayed(0);

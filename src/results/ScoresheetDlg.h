@@ -113,6 +113,9 @@ private:
     // The one-time part of the opening: column layout, handicap controls, last round's
     // line-up, the Defaulted boxes and the dates played.
     void InitLayout();
+    // Whether a side's scores were in when the sheet opened, so that RefreshDisplay does not
+    // tick it by itself: from its result, or from the scores typed for its bowlers.
+    BOOL ScoresInWhenOpened(int nSide) const;
     // What the working wrote that the controls show: a blind, vacancy or defaulted cell's
     // score, and which cells take a typed score.
     void MirrorWorkedCells();

@@ -32,13 +32,13 @@ struct Round
 
 int DayOfRound(int nRound) { return 2 + 7 * (nRound - 1); }
 
-// On a scoresheet: a team's game typed in, or its bowler ticked blind in Blinds, or a vacancy's
-// side ticked Played.
+// On a scoresheet: a team's game typed in, or its bowler ticked blind in Blinds; a vacancy's
+// side has ticked itself Played as the sheet opened.
 void Bowl(CScriptedBackend& ui, Sheet& sheet, const CFixture* f, int nTeam, int nScore)
 {
     const int s = WorkedLeague::SideOf(f, nTeam);
     if (nScore == 0) {  // a vacancy's place: nothing to type
-        sheet.Click(IDC_SS_PLAYED[s]);
+        sheet.Check([s](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SS_PLAYED[s]).check, 1); });
         return;
     }
     if (nScore == BLIND) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <tuple>
 #include <vector>
 
@@ -382,4 +383,84 @@ TEST_F(FixtureTest, ASideWithoutAResultKeepsOnlyItsTypedScoresAndADeletedResultN
     fixture->DeleteResult(0);
     fixture->DeleteResult(1);
     EXPECT_TRUE(fixture->IsSameAs(never));
+}
+
+// The match as the league scores it, and as the figures of other matches count it: a change in a
+// game the league bowls at one of the match's places is one, a figure in the fourth game (the
+// league bowls three) or the fifth place (the match has three) is none, nor is a pacer slot of a
+// game nobody paced, a points cell of game 4 or a flag word's marks for it. What the figures of
+// other matches read (who bowled, a typed score, the marks, the defaulted games, whether and when
+// a side bowled) is a change for both; what working the match gives it (a handicap, an average,
+// a blind game's score, the team figures, the points) for the league's scoring alone.
+TEST_F(FixtureTest, TheMatchAsTheLeagueScoresItIsWhatItsReadersRead)
+{
+    Score(0, kScoresA);
+    Score(1, kScoresA);
+    fixture->m_dwPosFlags[CFixture::SlotOf(1, 2)] = PosBlind(2);
+    const CFixture before(*fixture);
+    const int a = CFixture::SlotOf(0, 0), b = CFixture::SlotOf(1, 2), gone = CFixture::SlotOf(1, 4);
+    struct Change
+    {
+        const char* what;
+        std::function<void(CFixture&)> make;
+        bool bScored, bBowled; // a change as the league scores it, as other matches count it
+    };
+    const Change changes[] = {
+        {"game 4's figures",
+         [=](CFixture& f) {
+             f.m_nHandicap[3][a] = 40;
+             f.m_nAverage[3][a] = 160;
+             f.m_nScore[3][a] = 9;
+         },
+         false, false},
+        {"game 4's bowler and marks",
+         [=](CFixture& f) {
+             f.m_wPlayerNo[3][a] = 21;
+             f.m_dwPosFlags[a] |= PosBlind(3);
+         },
+         false, false},
+        {"game 4 defaulted", [](CFixture& f) { f.m_nDefaulted[0] |= DefaultedBit(3); }, false, false},
+        {"a fifth place",
+         [=](CFixture& f) {
+             f.m_nScore[0][gone] = 200;
+             f.m_nHandicap[0][gone] = 8;
+         },
+         false, false},
+        {"an unpaced pacer slot",
+         [=](CFixture& f) {
+             f.m_nPacerHandicap[0][a] = 7;
+             f.m_wPacerNo[1][a] = 12;
+         },
+         false, false},
+        {"game 4's points and team figures",
+         [](CFixture& f) {
+             f.m_wHandicapPoints[0][0][3] = 2;
+             f.m_nTeamAverage[1][3] = 480;
+             f.m_nHandicapTotals[0][3] = 2;
+         },
+         false, false},
+        {"a handicap", [=](CFixture& f) { f.m_nHandicap[1][a] += 1; }, true, false},
+        {"an average", [=](CFixture& f) { f.m_nAverage[2][a] += 1; }, true, false},
+        {"a blind game's score", [=](CFixture& f) { f.m_nScore[2][b] = 123; }, true, false},
+        {"a team average", [](CFixture& f) { f.m_nTeamAverage[1][4] += 1; }, true, false},
+        {"a point",
+         [](CFixture& f) {
+             f.m_wScratchBonus[1][6][0] = 2;
+             f.m_nScratchBonusPoints[1] = 2;
+         },
+         true, false},
+        {"a typed score", [=](CFixture& f) { f.m_nScore[1][a] += 1; }, true, true},
+        {"who bowled", [=](CFixture& f) { f.m_wPlayerNo[2][a] = 12; }, true, true},
+        {"a mark", [=](CFixture& f) { f.m_dwPosFlags[a] |= PosExcluded(0); }, true, true},
+        {"a defaulted game", [](CFixture& f) { f.m_nDefaulted[1] = DefaultedBit(0); }, true, true},
+        {"the day bowled", [](CFixture& f) { f.m_timePlayed[0] = CTime(2024, 9, 3, 19, 30, 0); }, true, true},
+    };
+    for (const Change& c : changes) {
+        SCOPED_TRACE(c.what);
+        CFixture changed(before);
+        c.make(changed);
+        EXPECT_FALSE(changed.IsSameAs(before));
+        EXPECT_EQ(!changed.IsScoredAs(before), c.bScored);
+        EXPECT_EQ(!changed.IsBowledAs(before), c.bBowled);
+    }
 }

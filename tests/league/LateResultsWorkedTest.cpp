@@ -6,6 +6,7 @@
 // stored handicap, team handicap, average and point, and the standings, are the same; every
 // match reopened with Amend Results and OK keeps them. A date played moved past a later round
 // and back, and a result deleted, work the matches that counted them again. docs/scoring.md 2.6.
+#include "PreviousBuildFile.h"
 #include "RealDialogs.h"
 #include "WorkedLeague.h"
 #include "league/MatchWorking.h"
@@ -384,6 +385,39 @@ TEST(LateResultsWorked, AResultDeletedAndTypedInAgain)
     EXPECT_EQ(L.notices.size(), nNotices + 2);
     EXPECT_EQ(L.Stored(), stored);
     EXPECT_EQ(L.Standings(), standings);
+}
+
+// The season saved and opened again, and as the previous build's file holds it (PreviousBuildFile.h:
+// figures in the fourth game, which the league does not bowl): Bowler 21's round-1 140 corrected
+// to 190 in Amend Results. His average after round 1 is 507 / 3 = 169, corrected 557 / 3 = 185;
+// after round 2 993 / 6 = 165 and 1 043 / 6 = 173; after round 3 1 458 / 9 = 162 and 167; after
+// round 4 1 992 / 12 = 166 and 170. So Team 2's cell averages and team average move in each of
+// its four later matches, its round 3 against Team 1's late side included; the four other later
+// matches are worked again too, every side of them having bowled after round 1, and come out as
+// they were: "4 later matches were worked again". Corrected back, the same four, and the season
+// is as it was typed.
+TEST(LateResultsWorked, AFileOfThePreviousBuildIsToldOnlyOfTheMatchesThatMoved)
+{
+    for (bool bPrevious : {false, true}) {
+        SCOPED_TRACE(bPrevious ? "the previous build's file" : "this build's file");
+        TriosLeague L;
+        L.EnterSeason();
+        if (bPrevious)
+            ReopenAsThePreviousBuildWroteIt(L.doc);
+        else
+            Reopen(L.doc);
+        const V stored = L.Stored(), standings = L.Standings();
+        const size_t nNotices = L.notices.size();
+        for (int nScore : {190, 140}) {
+            L.Amend(1, 2, [nScore](CScriptedBackend&, Sheet& sheet, CFixture* f) {
+                sheet.SetText(ScoreCell(WorkedLeague::SideOf(f, 2), 0, 0), std::to_string(nScore).c_str());
+            });
+            ASSERT_EQ(L.notices.size(), nNotices + (nScore == 190 ? 1 : 2));
+            EXPECT_EQ(L.notices.back(), Notice(4));
+        }
+        EXPECT_EQ(L.Stored(), stored);
+        EXPECT_EQ(L.Standings(), standings);
+    }
 }
 
 // A change of the league's rules works no match again: each keeps what it was scored with

@@ -1,6 +1,7 @@
 // The rework of later matches on the sample league (eight teams of four, three games, ten rounds
 // in, a vacancy, a blind game and a pacer): which matches a change moves, and that every match
 // worked again sharing its round's figures is worked exactly as its scoresheet works it alone.
+#include "PreviousBuildFile.h"
 #include "RecalcTestLeague.h"
 #include "TimeZone.h"
 #include "league/BowlingDoc.h"
@@ -104,6 +105,35 @@ TEST_F(Sample, ACorrectedRoundOneScoreWorksTheLaterMatchesAsTheirScoresheetsWoul
     for (CFixture* p : Played())
         after.push_back(Worked(*p));
     EXPECT_EQ(after, before);
+}
+
+// The same round-1 correction on the sample saved and opened again, and on the sample as the
+// previous build's file holds it, with figures in the fourth game the league does not bowl: the
+// correction counts round 1 for every later match, the 9 rounds' 36, which are all worked again,
+// and the same seven of them move. What working a match clears in a game the league does not
+// bowl is no change: it does not count, nor does it move another match.
+TEST_F(Sample, AFileOfThePreviousBuildCountsOnlyTheMatchesThatMoved)
+{
+    std::vector<BYTE> sample;
+    doc.SaveToBytes(sample);
+    for (bool bPrevious : {false, true}) {
+        SCOPED_TRACE(bPrevious ? "the previous build's file" : "this build's file");
+        CString error;
+        ASSERT_TRUE(doc.LoadFromBytes(sample, "sample.lgf", error)) << error.GetString();
+        if (bPrevious)
+            ReopenAsThePreviousBuildWroteIt(doc);
+        CFixture* f = Match(1, 1);
+        const int k = CFixture::SlotOf(0, 0);
+        CLaterMatches later(doc);
+        later.Note(*f);
+        f->m_nScore[0][k] = static_cast<WORD>(f->m_nScore[0][k] + 90);
+        WorkAlone(*f);
+        EXPECT_EQ(later.Rework(), 7);
+        EXPECT_EQ(later.GetWorked(), 36);
+        // The file held them; a match worked again holds them no more.
+        EXPECT_EQ(Match(1, 2)->m_nHandicap[3][k] != 0, bPrevious);
+        EXPECT_EQ(Match(2, 1)->m_nHandicap[3][k], 0);
+    }
 }
 
 // Only what other matches read of a match moves them: its handicaps and points alone (a match

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QtWidgets/QWidget>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -33,14 +34,14 @@ V Cells(const CFixture& f, int k, int nGames)
     return v;
 }
 
-// Player > Add a New Player: "Vacant Place", designation Robot #1, of the team named (none: no
-// team).
-void AddVacantPlace(CBowlingDoc& doc, const char* pszTeam)
+// Player > Add a New Player: "Vacant Place" (or another surname), designation Robot #1, of the
+// team named (none: no team).
+void AddVacantPlace(CBowlingDoc& doc, const char* pszTeam, const char* pszSurname = "Place")
 {
     CScriptedBackend ui;
     auto& details = ui.OnDialog(IDD_NEW_PLAYER)
                         .SetText(IDC_PD_FORENAME_NEW, "Vacant")
-                        .SetText(IDC_PD_SURNAME, "Place")
+                        .SetText(IDC_PD_SURNAME, pszSurname)
                         .SelectString(IDC_PD_DESIGNATION, "Robot #1");
     if (pszTeam)
         details.SelectString(IDC_PD_TEAM, pszTeam);
@@ -51,12 +52,10 @@ void AddVacantPlace(CBowlingDoc& doc, const char* pszTeam)
 // On team 1's sheet (side A): Subs, the position (from 0), and in Substitutions, from the whole
 // league, pszPlayer for every game, or with "Assign for ALL Games." unticked for game nGame only,
 // ticked "Pacer" when asked.
-void Substitute(CScriptedBackend& ui, Sheet& sheet, int nPos, const char* pszPlayer, int nGame = -1,
-                bool bPacer = false)
+void Substitute(const WorkedLeague& L, CScriptedBackend& ui, Sheet& sheet, int nPos, const char* pszPlayer,
+                int nGame = -1, bool bPacer = false)
 {
-    sheet.Click(IDC_SS_SUBS[0]);
-    ui.OnDialog(IDD_DOUBLES_SUBSTITUTES).Click(IDC_SUBS_POSITION[nPos]).OK();
-    auto& subs = ui.OnDialog(IDD_SUBSTITUTIONS).Click(IDC_SUB_FROM_LEAGUE);
+    auto& subs = L.Substitutions(ui, sheet, 0, nPos).Click(IDC_SUB_FROM_LEAGUE);
     if (nGame >= 0) {
         subs.Click(IDC_SUB_ASSIGN_ALL).SelectString(IDC_SUB_PLAYER[nGame], pszPlayer);
         if (bPacer)
@@ -120,7 +119,7 @@ struct VacancyMatch
         L.EnterRound(1, {{1, {{170, 175}, {0, 0}}}, {2, {{170, 185}, {110, 120}}}},
                      [this](CScriptedBackend& ui, Sheet& sheet, CFixture*) {
                          if (road == Road::Substitutions)
-                             Substitute(ui, sheet, 1, "Vacant Place");
+                             Substitute(L, ui, sheet, 1, "Vacant Place");
                      });
     }
 
@@ -275,7 +274,7 @@ TEST(VacancyInAPlace, ForOneGameAfterTheScoresAreTyped)
                     if (typed[s][p][g])
                         sheet.SetText(ScoreCell(s, p, g), std::to_string(typed[s][p][g]).c_str());
         sheet.Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SS_PLAYED[0]).check, 0); });
-        Substitute(ui, sheet, 1, "Vacant Place", 1, bPacer);
+        Substitute(L, ui, sheet, 1, "Vacant Place", 1, bPacer);
         sheet.Check([](CDialog& d) {
             EXPECT_EQ((V{Ctl(d, IDC_SS_PLAYED[0]).check, Ctl(d, ScoreCell(0, 1, 0)).enabled,
                          Ctl(d, ScoreCell(0, 1, 1)).enabled}),
@@ -578,4 +577,152 @@ TEST(VacancyInAPlace, SubstitutionsShowsItsGamesAsTheSheetScoresThem)
         EXPECT_EQ((V{f->m_nScore[0][k], f->m_nHandicap[0][k], f->m_nScore[1][k], f->m_nHandicap[1][k]}),
                   (V{150, 32, nRule, 30}));
     }
+}
+
+namespace {
+
+// How the vacancies came into Team 1's places: its team order (its bowlers made vacancies in Edit
+// Player), or on the sheet through Substitutions, for every game, or ticked "Pacer" in every game.
+enum class Came { TeamOrder, Substitutions, AsPacer };
+
+// Two teams of n, three games, one round, a new league's rules (80 % of 200, vacancies a flat
+// 120 with handicap 30) and a point a game to the better bowler and to the better team. Nobody
+// has an entering average: each bowls his first match on its own games. Team 1's last place, or
+// every place, is a vacancy; its bowlers bowl 200 a game (handicap 0). Team 2's bowl 60, 70 and
+// 200: average 330 / 3 = 110, handicap (200 - 110) x 80 / 100 = 72, games of 132, 142 and 272.
+// A vacancy's 120 + 30 = 150 and a bowler's 200 beat 132 and 142 and lose to 272, place by place
+// and team by team: Team 1 takes 2n + 2 points, Team 2 n + 1 (half points 4n + 4 and 2n + 2).
+struct VacantSide
+{
+    WorkedLeague L;
+    int n;
+    std::vector<int> vacant; // Team 1's places a vacancy holds
+
+    VacantSide(int nPlaces, bool bWhole, Came came) : L(2, nPlaces, 3, 1), n(nPlaces)
+    {
+        for (int p = bWhole ? 0 : n - 1; p < n; ++p)
+            vacant.push_back(p);
+        CScriptedBackend ui;
+        Sheet& points = ui.OnDialog(IDD_HANDICAP_SCORING).Click(IDC_SC_INDIVIDUAL);
+        for (int g = 0; g < 3; ++g)
+            points.SetText(IDC_SC_IND_GAME[g], "1").SetText(IDC_SC_TEAM_GAME[g], "1");
+        points.OK();
+        EXPECT_TRUE(L.doc.EditHandicapScoring());
+        for (int p : vacant) {
+            const std::string surname = "Place " + std::to_string(p + 1);
+            if (came == Came::TeamOrder) {
+                ui.OnDialog(IDD_EDIT_PLAYER)
+                    .SetText(IDC_PD_FORENAME_EDIT, "Vacant")
+                    .SetText(IDC_PD_SURNAME, surname.c_str())
+                    .SelectString(IDC_PD_DESIGNATION, "Robot #1")
+                    .OK();
+                EXPECT_TRUE(PlayerSetup::EditPlayer(&L.doc, L.Player(11 + p)));
+            } else {
+                AddVacantPlace(L.doc, nullptr, surname.c_str());
+            }
+        }
+        EXPECT_TRUE(ui.AllUsed());
+    }
+
+    bool IsVacant(int p) const { return std::find(vacant.begin(), vacant.end(), p) != vacant.end(); }
+};
+
+} // namespace
+
+// A side ticks itself Played once its last game comes in, typed for a bowler or given by a
+// vacancy's rule, whatever road brought the vacancy, in every size: a side only of vacancies has
+// nothing to type and is ticked as soon as it is whole (as the sheet opens when its team order
+// made it), one with bowlers as their last score is typed. Team 2 typed and OK: the match is
+// entered, nothing asked, and its points go as worked above.
+TEST(VacancyInAPlace, ASideTicksItselfPlayedAsItsLastGameComesIn)
+{
+    for (int n = 1; n <= 5; ++n)
+        for (bool bWhole : {true, false})
+            for (Came came : {Came::TeamOrder, Came::Substitutions, Came::AsPacer}) {
+                if (n == 1 && !bWhole)
+                    continue; // a singles side's one place is the whole side
+                const char* pszCame = came == Came::TeamOrder       ? ", by the team order"
+                                      : came == Came::Substitutions ? ", through Substitutions"
+                                                                    : ", as a pacer";
+                SCOPED_TRACE(std::to_string(n) + (bWhole ? " a side, every place vacant" : " a side, one vacant") +
+                             pszCame);
+                VacantSide side(n, bWhole, came);
+                WorkedLeague& L = side.L;
+                L.SetRound(1);
+                CScriptedBackend ui;
+                ui.OnDialog(IDD_SELECT_ROUND).OK();
+                Sheet& sheet = ui.OnDialog(L.SheetIDD());
+                auto played = [&sheet](int nSide, int nCheck, const char* pszWhen) {
+                    sheet.Check([=](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SS_PLAYED[nSide]).check, nCheck) << pszWhen; });
+                };
+                played(0, bWhole && came == Came::TeamOrder ? 1 : 0, "as the sheet opens");
+                if (came != Came::TeamOrder) {
+                    for (int p : side.vacant) {
+                        const std::string name = "Vacant Place " + std::to_string(p + 1);
+                        auto& subs = L.Substitutions(ui, sheet, 0, p).Click(IDC_SUB_FROM_LEAGUE).SelectString(
+                            IDC_SUB_PLAYER[0], name.c_str());
+                        if (came == Came::AsPacer)
+                            for (int g = 0; g < 3; ++g)
+                                subs.Click(IDC_SUB_PACER[g]);
+                        subs.OK();
+                    }
+                    played(0, bWhole ? 1 : 0, "once the vacancies are in");
+                }
+                for (int p = 0; p < n; ++p)
+                    if (!side.IsVacant(p))
+                        for (int g = 0; g < 3; ++g)
+                            sheet.SetText(ScoreCell(0, p, g), "200");
+                sheet.Focus(IDOK); // the last score typed is left, as Tab leaves it
+                played(0, 1, "with every game in");
+                played(1, 0, "before Team 2 is typed");
+                for (int p = 0; p < n; ++p)
+                    for (int g = 0; g < 3; ++g)
+                        sheet.SetText(ScoreCell(1, p, g), std::to_string(g == 0 ? 60 : g == 1 ? 70 : 200).c_str());
+                sheet.Focus(IDOK);
+                played(1, 1, "with Team 2's last score");
+                sheet.OK();
+                OnResultEnterResults(L.doc);
+                EXPECT_TRUE(ui.AllUsed());
+                EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{});
+
+                const CFixture* f = L.Match(1, 1);
+                ASSERT_NE(f, nullptr);
+                for (int p : side.vacant)
+                    EXPECT_EQ(f->GetSlotPlayer(0, CFixture::SlotOf(0, p))->m_strName,
+                              CString(("Vacant Place " + std::to_string(p + 1)).c_str()));
+                EXPECT_EQ((V{f->m_bPlayed[0], f->m_bPlayed[1], f->m_nHandicapMatchPoints[0],
+                             f->m_nHandicapMatchPoints[1], L.Team(1)->m_nPointsWon[PASS_HANDICAP],
+                             L.Team(2)->m_nPointsWon[PASS_HANDICAP]}),
+                          (V{1, 1, 4 * n + 4, 2 * n + 2, 4 * n + 4, 2 * n + 2}));
+            }
+}
+
+// The tester's road on the real widgets: a singles league whose Team 1's only bowler is a vacancy.
+// Its sheet opens with Team 1 ticked Played and the focus in Team 2's first box; Team 2's 60, 70
+// and 200 typed with Tab tick Team 2,
+// and the sheet shows the points above, 4 to 2; Enter closes it with nothing asked and the match
+// entered with those points.
+TEST(VacancyInAPlace, ASinglesSideWhoseOnlyPlaceIsAVacancyOnTheRealWidgets)
+{
+    VacantSide side(1, true, Came::TeamOrder);
+    WorkedLeague& L = side.L;
+    CFixture* f = L.Match(1, 1);
+    ASSERT_NE(f, nullptr);
+    CRealUi ui;
+    ui.OnDialog(IDD_SINGLES_SCORESHEET, [&](CRealDialog& d) {
+        EXPECT_EQ((Strs{d.Text(IDC_SS_PLAYED[0]), d.Text(IDC_SS_PLAYED[1])}), (Strs{"1", "0"}));
+        EXPECT_EQ((Strs{d.Text(ScoreCell(0, 0, 0)), d.Text(ScoreCell(0, 0, 2))}), (Strs{"120", "120"}));
+        // The vacancy's cells are shut: the first open one, Team 2's, has the focus.
+        EXPECT_EQ(d.FocusID(), ScoreCell(1, 0, 0));
+        for (const char* score : {"60", "70", "200"})
+            d.Type(score).Tab();
+        EXPECT_EQ((Strs{d.Text(IDC_SS_PLAYED[0]), d.Text(IDC_SS_PLAYED[1]), d.Text(IDC_SS_POINTS_HCP[0]),
+                        d.Text(IDC_SS_POINTS_HCP[1])}),
+                  (Strs{"1", "1", "4 ", "2 "}));
+        d.Enter();
+    });
+    EXPECT_TRUE(EnterResult(&L.doc, f));
+    EXPECT_EQ(ui.messages, std::vector<std::string>{});
+    EXPECT_EQ((V{f->m_bPlayed[0], f->m_bPlayed[1], f->m_nHandicapMatchPoints[0], f->m_nHandicapMatchPoints[1]}),
+              (V{1, 1, 8, 4}));
 }

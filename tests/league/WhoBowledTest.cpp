@@ -744,9 +744,12 @@ void MakeVacancy(WorkedLeague& L, bool bBarred)
 
 void DefaultGame2(CScriptedBackend&, Sheet& sheet, CFixture*) { sheet.Click(IDC_SS_DEFAULTED[1][1]); }
 
-// A side whose every game is a vacancy's is complete when its sheet opens: the secretary ticks
-// it played.
-void VacancyPlayed(CScriptedBackend&, Sheet& sheet, CFixture*) { sheet.Click(IDC_SS_PLAYED[1]); }
+// A side whose every game is a vacancy's has nothing to type: it ticks itself played as its
+// sheet opens.
+void VacancyPlayed(CScriptedBackend&, Sheet& sheet, CFixture*)
+{
+    sheet.Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SS_PLAYED[1]).check, 1); });
+}
 
 } // namespace
 

@@ -222,18 +222,25 @@ struct WorkedLeague
         }
     }
 
+    // On a scoresheet: a side's Subs and the position (from 0) in the picker of the league's size
+    // (the singles sheet has none); what is queued next on the Substitutions it opens.
+    Sheet& Substitutions(CScriptedBackend& ui, Sheet& sheet, int nSide, int nPos) const
+    {
+        static const UINT pickers[] = {0, IDD_DOUBLES_SUBSTITUTES, IDD_THREES_SUBSTITUTES, IDD_FOURS_SUBSTITUTES,
+                                       IDD_FIVES_SUBSTITUTES};
+        sheet.Click(IDC_SS_SUBS[nSide]);
+        if (doc.m_nPlayersPerTeam > 1)
+            ui.OnDialog(pickers[doc.m_nPlayersPerTeam - 1]).Click(IDC_SUBS_POSITION[nPos]).OK();
+        return ui.OnDialog(IDD_SUBSTITUTIONS);
+    }
+
     // On team t's scoresheet: Subs, the position (from 0), then in Substitutions a floating
     // substitute bowls it, game 1 ticked "Pacer" and the other games his as a plain substitute.
     void PaceGame1(CScriptedBackend& ui, Sheet& sheet, CFixture* f, int nTeam, int nPos, const char* pszSub) const
     {
         if (f->m_nTeamA != nTeam && f->m_nTeamB != nTeam)
             return;
-        static const UINT pickers[] = {0, IDD_DOUBLES_SUBSTITUTES, IDD_THREES_SUBSTITUTES, IDD_FOURS_SUBSTITUTES,
-                                       IDD_FIVES_SUBSTITUTES};
-        sheet.Click(IDC_SS_SUBS[SideOf(f, nTeam)]);
-        if (doc.m_nPlayersPerTeam > 1)
-            ui.OnDialog(pickers[doc.m_nPlayersPerTeam - 1]).Click(IDC_SUBS_POSITION[nPos]).OK();
-        ui.OnDialog(IDD_SUBSTITUTIONS)
+        Substitutions(ui, sheet, SideOf(f, nTeam), nPos)
             .Click(IDC_SUB_FROM_FLOATING)
             .SelectString(IDC_SUB_PLAYER[0], pszSub)
             .Click(IDC_SUB_PACER[0])

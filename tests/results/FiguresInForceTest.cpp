@@ -390,10 +390,11 @@ TEST(FiguresInForce, TheSinglesSheetWorksItsNewBowlersFiguresThrough)
         CFixture* f = L.Match(1);
         CScriptedBackend ui;
         ui.OnDialog(IDD_SINGLES_SCORESHEET)
+            // The vacancy's side has nothing to type: it ticked itself as the sheet opened.
+            .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SS_PLAYED[0]).check, 1); })
             .SetText(Cell(1, 0, 0), "152")
             .SetText(Cell(1, 0, 1), "152")
             .SetText(Cell(1, 0, 2), "152")
-            .Click(IDC_SS_PLAYED[0])  // the vacancy's side has nothing to type
             .OK();
         ASSERT_TRUE(EnterResult(&L.doc, f));
         EXPECT_EQ((std::vector<int>{f->m_nScore[0][0], f->m_nScore[2][0], f->m_nHandicapMatchPoints[0],

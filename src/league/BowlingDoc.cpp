@@ -450,6 +450,16 @@ int CBowlingDoc::GetStatsRound() const
     return m_nCurrentRound - nFirst + 1;
 }
 
+BOOL CBowlingDoc::AreStandingsFinal() const
+{
+    const int nRound = m_nCurrentRound;
+    int nFirst = 1, nLast = 255;
+    GetSplitRounds(nRound, nFirst, nLast);
+    if (nRound != std::min<int>(nLast, m_nRounds))
+        return FALSE;
+    return nRound < m_nRounds || m_bAllResultsEntered;
+}
+
 BOOL CBowlingDoc::ResetsHighScores() const
 {
     return m_bSplitsActive && (m_bResetHiStatsEachSplit || m_bCompleteResetEachSplit);

@@ -404,6 +404,10 @@ public:
     void GetSplitRounds(int nRound, int& nFirst, int& nLast) const;
     // The current round counted within its split (the high-score minimum games rest on it).
     int GetStatsRound() const;
+    // Whether the standings of the current round are final, as their headings say: the round
+    // is the last of its split (the last split, and a season without splits, run to the
+    // season's last round), which ends the season only once every result is in.
+    BOOL AreStandingsFinal() const;
     // "Reset Hi Stats Each Split" (or "Complete Reset Each Split") with splits active: the
     // high-score figures count only the split of the current round; "Complete Reset Each
     // Split": the standings too. Averages and handicaps always run through the season.

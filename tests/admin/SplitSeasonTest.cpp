@@ -249,6 +249,18 @@ void SimpleSplits(CScriptedBackend& ui, const char* pszPer, const char* pszSplit
         .SetText(IDC_SS_SPLITS, pszSplits).OK();
 }
 
+// League > Miscellaneous Setup > Split Season: simple splits of pszPer rounds, pszSplits of
+// them, when pszPer is given, else custom splits from the starts. Whether every step ran.
+bool SplitTheSeason(CScriptedBackend& ui, CBowlingDoc& doc, const char* pszPer, const char* pszSplits,
+                    const std::vector<const char*>& customStarts)
+{
+    if (pszPer)
+        SimpleSplits(ui, pszPer, pszSplits);
+    else
+        CustomSplitsFrom(ui, customStarts);
+    return doc.OnCmdMsg(ID_LEAGUE_SPLIT_SEASON, CN_COMMAND, nullptr) && ui.AllUsed();
+}
+
 void AnswerTheAccountsQuestions(CScriptedBackend& ui)
 {
     for (const char* pszAsk : {"Retain old Income Items?", "Retain old Expense Items?", "Retain old 'weekly payments'"})
@@ -285,12 +297,7 @@ TEST_F(SplitSeasonTest, TheNextSeasonKeepsTheSplitsItsRoundsHold)
         CBowlingDoc doc;
         BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
         ASSERT_EQ(doc.m_nRounds, 21);
-        if (c.pszPer)
-            SimpleSplits(ui, c.pszPer, "5");
-        else
-            CustomSplitsFrom(ui, c.customStarts);
-        ASSERT_TRUE(doc.OnCmdMsg(ID_LEAGUE_SPLIT_SEASON, CN_COMMAND, nullptr));
-        ASSERT_TRUE(ui.AllUsed());
+        ASSERT_TRUE(SplitTheSeason(ui, doc, c.pszPer, "5", c.customStarts));
         doc.SetModifiedFlag(FALSE);
 
         NextSeasonUpToTheFixtureList(ui).SetText(IDC_DATE_DAY, "7").Select(IDC_DATE_MONTH, 8)
@@ -440,12 +447,7 @@ TEST_F(SplitSeasonTest, FinalHeadsASplitAfterItsLastRoundOnly)
         MakeLeague(doc, 8, 7, At(2025, 9, 1));
         doc.m_bHandicapLeague = 1;
         ASSERT_EQ(doc.m_nRounds, 7);
-        if (c.pszPer)
-            SimpleSplits(ui, c.pszPer, "2");
-        else
-            CustomSplitsFrom(ui, c.customStarts);
-        ASSERT_TRUE(doc.OnCmdMsg(ID_LEAGUE_SPLIT_SEASON, CN_COMMAND, nullptr));
-        ASSERT_TRUE(ui.AllUsed());
+        ASSERT_TRUE(SplitTheSeason(ui, doc, c.pszPer, "2", c.customStarts));
         const int nSplits = c.pszPer ? 2 : static_cast<int>(c.customStarts.size()) + 1;
         ASSERT_EQ(Nums(doc.m_bSplitsActive, doc.m_nSplitCount), Nums(1, nSplits));
 

@@ -66,6 +66,7 @@ void CBowlingDoc::OnFileNew()
     for (;;) {
         if (dlg.DoModal() != IDOK) {
             m_bSetupInProgress = 0;
+            ShowNewLeague();
             return;
         }
         m_nGamesPerMatch = static_cast<BYTE>(dlg.m_nGamesIndex + 1);
@@ -108,7 +109,7 @@ void CBowlingDoc::OnFileNew()
 
     if (!BuildFixtureList()) {
         m_bSetupInProgress = 0;
-        UpdateAllViews(nullptr);
+        ShowNewLeague();
         return;
     }
     EditFixtureDates();
@@ -124,5 +125,5 @@ void CBowlingDoc::OnFileNew()
     SetModifiedFlag();
     CountMatchesPerRound();
     m_bSetupInProgress = 0;
-    UpdateAllViews(nullptr);
+    ShowNewLeague();
 }

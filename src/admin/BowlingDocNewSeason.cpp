@@ -128,6 +128,8 @@ void CBowlingDoc::NewLeagueFromCurrent()
     // whatever round the secretary last worked to: its figures are worked under its own rules
     // before anything of it changes.
     const std::unordered_map<const CPlayer*, SeasonFigures> ended = WorkTheSeasonThatEnds(*this);
+    // Its pages and selections point into the teams and bowlers, some of which go.
+    DeleteRunTimeState();
 
     m_nGamesPerMatch = static_cast<BYTE>(dlg.m_nGamesIndex + 1);
     StoreLeagueNames(dlg, dlg.m_strSanctionId, *this);
@@ -267,5 +269,5 @@ void CBowlingDoc::NewLeagueFromCurrent()
 
     SetModifiedFlag();
     m_bSetupInProgress = 0;
-    UpdateAllViews(nullptr);
+    ShowNewLeague();
 }

@@ -25,7 +25,7 @@ BOOL CEditManualAwardDataDlg::OnInitDialog()
 void CEditManualAwardDataDlg::DoDataExchange(CDataExchange* pDX)
 {
     DDX_Text(pDX, IDC_EM_GAME, m_nGame);
-    DDV_MinMaxInt(pDX, m_nGame, 0, 4);
+    DDV_MinMaxInt(pDX, m_nGame, 0, LastManualAwardGame(m_pDoc));
 }
 
 void CEditManualAwardDataDlg::OnOK()

@@ -1,7 +1,7 @@
 #pragma once
 // "Edit Manual Award Data": one manual award's category (any category, automatic ones shown
-// with "Auto " before the name) and game number 0 to 4. The caller sets the document and the
-// record; after OK m_nCategory and m_nGame hold the choice.
+// with "Auto " before the name) and game number, 0 (none) to the league's last game. The
+// caller sets the document and the record; after OK m_nCategory and m_nGame hold the choice.
 #include "framework/ui/Dialog.h"
 #include "resources/dialogs/AdminDialogs.h"
 

@@ -50,7 +50,8 @@ void CScoringSystemDlg::DoDataExchange(CDataExchange* pDX)
     for (int g = 0; g < 5; ++g) {
         DDX_Check(pDX, IDC_SC_PP_COLUMN[g], m_bPetersenColumn[g]);
         DDX_Text(pDX, IDC_SC_PP_PINS[g], m_nPinsPerPoint[g]);
-        DDV_MinMaxInt(pDX, m_nPinsPerPoint[g], 0, 255);
+        // A game or series that earns pinfall points is worth its pins divided by these.
+        DDV_MinMaxInt(pDX, m_nPinsPerPoint[g], m_bPetersen && m_bPetersenColumn[g] ? 1 : 0, 255);
     }
     int bHundredths = m_nRemainderMode ? 0 : 1;
     DDX_Check(pDX, IDC_SC_PP_HUNDREDTHS, bHundredths);

@@ -1,7 +1,11 @@
 #include "league/Awards.h"
 
 #include "framework/core/Archive.h"
+#include "league/BowlingDoc.h"
 #include "league/FileCheck.h"
+#include "league/Fixture.h"
+
+#include <algorithm>
 
 IMPLEMENT_SERIAL(CAwards, CObject, 1)
 IMPLEMENT_SERIAL(CAwardData, CObject, 1)
@@ -128,6 +132,11 @@ void CAwardData::Serialize(CArchive& ar)
     ar >> m_nRecordNo >> m_nRound >> m_nMatch >> m_nCategory >> m_nPlayerNo >> m_nGame;
     if (ar.GetFileVersion() >= 45)
         ar >> m_nKind >> m_nScore;
+}
+
+int LastManualAwardGame(const CBowlingDoc* pDoc)
+{
+    return pDoc ? std::clamp<int>(pDoc->m_nGamesPerMatch, 1, MAX_GAMES) : MAX_GAMES;
 }
 
 // ---------------------------------------------------------------- CAwardRestrictions

@@ -58,7 +58,7 @@ public:
     WORD m_nCategory;       // CAwards id
     WORD m_nPlayerNo;
     WORD m_nAverage;        // automatic records only; not stored
-    WORD m_nGame;           // 1..4, 0 for a series
+    WORD m_nGame;           // 1..4, 0 for a series (or, manual, for no one game)
     DWORD m_dwReserved;     // only copied
     BYTE m_nKind;           // the category's kind when the record was made
     WORD m_nScore;          // automatic awards only
@@ -67,6 +67,11 @@ public:
 // "%a %b %d %Y" of the day the record's bowler's side bowled its match (the due date when the
 // side has no date played); "" when the match is gone.
 CString AwardDateText(const CBowlingDoc* pDoc, const CAwardData& record);
+
+// The last game a manual award may name: the league's last game of a match. 0 names no one
+// game (the award is for the match); a game past the last, which an older version let through,
+// is shown as none.
+int LastManualAwardGame(const CBowlingDoc* pDoc);
 
 class CAwardRestrictions : public CObject
 {

@@ -172,8 +172,9 @@ CBowlingDoc::~CBowlingDoc()
     delete m_pScoreSheetPrototype;
 }
 
-void CBowlingDoc::DeleteDisplayItems()
+void CBowlingDoc::DeleteDisplays()
 {
+    m_nDisplayMode = DISPLAY_STANDINGS;
     DeleteAll(m_listDisplayItems);
     DeleteAll(m_listTeamReportItems);
     DeleteAll(m_listGeneratedItems);
@@ -184,10 +185,16 @@ void CBowlingDoc::DeleteDisplayItems()
     DeleteAll(m_listCaptainsItems);
 }
 
+void CBowlingDoc::ShowNewLeague()
+{
+    DeleteDisplays();
+    UpdateAllViews(nullptr, HINT_NEW_LEAGUE);
+}
+
 void CBowlingDoc::DeleteRunTimeState()
 {
     // Display items point into the league: they go first.
-    DeleteDisplayItems();
+    DeleteDisplays();
     m_pEditorItems = nullptr;
     DeleteAll(m_arrBestPlayers);
     DeleteAll(m_arrBestTeams);
@@ -197,7 +204,6 @@ void CBowlingDoc::DeleteRunTimeState()
     m_pSelectedTeam = nullptr;
     m_bSpareTeam = 0;
     m_pSpareTeam = nullptr;
-    m_pCurrentRepForm = nullptr;
     delete m_pFloatingSubsTeam;
     m_pFloatingSubsTeam = nullptr;
     for (CTeam*& p : m_pPseudoTeams) {
@@ -231,6 +237,7 @@ void CBowlingDoc::GetStoredLists(CObList* lists[STORED_LIST_COUNT])
 void CBowlingDoc::DeleteContents()
 {
     DeleteRunTimeState();
+    m_pCurrentRepForm = nullptr;
     CObList* lists[STORED_LIST_COUNT];
     GetStoredLists(lists);
     for (CObList* pList : lists)
@@ -441,6 +448,16 @@ int CBowlingDoc::GetStatsRound() const
     int nFirst = 1, nLast = 255;
     GetSplitRounds(m_nCurrentRound, nFirst, nLast);
     return m_nCurrentRound - nFirst + 1;
+}
+
+BOOL CBowlingDoc::AreStandingsFinal() const
+{
+    const int nRound = m_nCurrentRound;
+    int nFirst = 1, nLast = 255;
+    GetSplitRounds(nRound, nFirst, nLast);
+    if (nRound != std::min<int>(nLast, m_nRounds))
+        return FALSE;
+    return nRound < m_nRounds || m_bAllResultsEntered;
 }
 
 BOOL CBowlingDoc::ResetsHighScores() const

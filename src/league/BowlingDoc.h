@@ -73,6 +73,7 @@ constexpr BYTE DISPLAY_STANDINGS = 7;
 
 // Hints of UpdateAllViews: what changed, for a view whose display is built from it.
 constexpr LPARAM HINT_ACCOUNTS_CHANGED = 1;   // entries, headings or payment items
+constexpr LPARAM HINT_NEW_LEAGUE = 2;         // another league: no page of the old one stays
 
 struct CHandicapRule
 {
@@ -403,6 +404,10 @@ public:
     void GetSplitRounds(int nRound, int& nFirst, int& nLast) const;
     // The current round counted within its split (the high-score minimum games rest on it).
     int GetStatsRound() const;
+    // Whether the standings of the current round are final, as their headings say: the round
+    // is the last of its split (the last split, and a season without splits, run to the
+    // season's last round), which ends the season only once every result is in.
+    BOOL AreStandingsFinal() const;
     // "Reset Hi Stats Each Split" (or "Complete Reset Each Split") with splits active: the
     // high-score figures count only the split of the current round; "Complete Reset Each
     // Split": the standings too. Averages and handicaps always run through the season.
@@ -585,6 +590,9 @@ public:
     void OnFileNew();                     // File > New
     // The next season from this one, with its teams chosen again and a new schedule.
     void NewLeagueFromCurrent();
+    // Another league has taken the document's place, as File > New makes one: it is shown from
+    // its standings, and no view keeps a page, a place or a way back into the league before.
+    void ShowNewLeague();
     // The "Edit Schedule" dialog: rounds re-paired by hand.
     void EditLeagueSchedule();
     void EditFixtureDates();              // the "Fixture Dates" dialog; the matches follow each change
@@ -808,7 +816,7 @@ public:
 
     // --- run-time state (never stored) ---------------------------------------------------
     CRepForm* m_pCurrentRepForm;    // one of m_listRepForms, or null
-    BYTE m_nDisplayMode;            // DISPLAY_STANDINGS after a load
+    BYTE m_nDisplayMode;            // DISPLAY_STANDINGS once the league's pages go (DeleteDisplays)
     DWORD m_bSetupInProgress;       // the view draws nothing (display mode 12 excepted)
     DWORD m_bNewLeague;             // File > Save is disabled while set
     DWORD m_bHandicapPass;          // pass selector: PASS_HANDICAP or PASS_SCRATCH
@@ -892,9 +900,12 @@ private:
 
     friend struct CLeagueSetAside;
     // Deletes the run-time state that points into the league: display items, best lists,
-    // selections, the floating-subs teams, the place tables.
+    // selections, the floating-subs teams, the place tables. The current layout stays: it is
+    // one of the stored layouts.
     void DeleteRunTimeState();
-    void DeleteDisplayItems();
+    // The pages built from the league go, and with them the display that showed them: the
+    // standings are shown.
+    void DeleteDisplays();
     void WriteLeague(CArchive& ar);
     void ReadLeague(CArchive& ar);
     void ReadHeader(CArchive& ar, BYTE nVersion);

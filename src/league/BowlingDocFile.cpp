@@ -642,9 +642,7 @@ void CBowlingDoc::Serialize(CArchive& ar)
         throw;
     }
     // The old league's display items, selections and the like go with it.
-    CRepForm* pCurrent = m_pCurrentRepForm;
     DeleteRunTimeState();
-    m_pCurrentRepForm = pCurrent;
     AfterFileRead();
 }
 
@@ -1166,7 +1164,6 @@ void CBowlingDoc::AfterFileRead()
         s_pfnLeagueReadPlayerDb(this);
     UpdateAverageLimit();
     UpdateHandicapFactors();
-    m_nDisplayMode = DISPLAY_STANDINGS;
     AfterFileReadOrWrite();
     Recalculate();
     SetPlayerTeamsFromOrders();

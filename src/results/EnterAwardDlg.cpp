@@ -13,7 +13,7 @@ void CEnterAwardDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, IDC_AWARD_ROUND, m_strRound);
     DDX_Text(pDX, IDC_AWARD_DATE, m_strDate);
     DDX_Text(pDX, IDC_AWARD_GAME, m_nGame);
-    DDV_MinMaxInt(pDX, m_nGame, 0, 4);
+    DDV_MinMaxInt(pDX, m_nGame, 0, LastManualAwardGame(m_pDoc));
 }
 
 BOOL CEnterAwardDlg::OnInitDialog()

@@ -122,17 +122,25 @@ void CBowlingView::OnInitialUpdate()
 {
     SetScrollSizes(MM_TWIPS, CSize(kScrollWidth, kScrollHeight), CSize(kScrollWidth, kScrollHeight / 2),
                    CSize(1440 / 4, 1440 / 4));
+    ForgetLeagueShown();
+    CScrollView::OnInitialUpdate();
+}
+
+void CBowlingView::ForgetLeagueShown()
+{
     m_back.clear();
     m_nPage = 1;
     m_pClickedTeam = nullptr;
     m_pClickedPlayer = nullptr;
-    CScrollView::OnInitialUpdate();
+    ScrollToPosition(CPoint(0, 0));
 }
 
 void CBowlingView::OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint)
 {
     // The standings display is the current report layout: a league without one (a new
     // league, a file written without layouts) gets the default layout, else its first.
+    if (lHint == HINT_NEW_LEAGUE)
+        ForgetLeagueShown();
     CBowlingDoc* pDoc = GetDocument();
     if (pDoc && !pDoc->m_bSetupInProgress && pDoc->IsLeagueSetUp() && !pDoc->m_pCurrentRepForm) {
         if (pDoc->m_listRepForms.IsEmpty())

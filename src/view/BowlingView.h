@@ -124,6 +124,8 @@ private:
         CPoint ptScroll;
         CString strTitle;
     };
+    // The pages, the place and the way back of the league shown before: another is shown now.
+    void ForgetLeagueShown();
     void Relayout();
     void ShowPageInStatusBar();
     void Repaint();

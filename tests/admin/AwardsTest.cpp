@@ -263,9 +263,10 @@ TEST_F(Awards_, ManualAwardsListedCorrectedAndDeleted)
             EXPECT_EQ(Items(d, IDC_EM_CATEGORY), (Texts{"Turkey", "Auto Gme 250-300"}));
             EXPECT_EQ(Selected(d, IDC_EM_CATEGORY), "Turkey");
         })
-        .Select(IDC_EM_CATEGORY, 1).SetText(IDC_EM_GAME, "5").OK().SetText(IDC_EM_GAME, "3")
+        // The sample bowls three games a match: no game 4.
+        .Select(IDC_EM_CATEGORY, 1).SetText(IDC_EM_GAME, "4").OK().SetText(IDC_EM_GAME, "3")
         .OK();
-    ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 4.");
+    ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 3.");
     ui.AnswerMessageBox(IDNO, "Delete award record : Gme 250-300  ");
     ui.AnswerMessageBox(IDYES);
     EXPECT_TRUE(Command(ID_AWARDS_EDIT_MANUAL));
@@ -273,6 +274,35 @@ TEST_F(Awards_, ManualAwardsListedCorrectedAndDeleted)
     CAwardData* r = Turkey();
     EXPECT_EQ(Nums(r->m_nKind, r->m_nCategory, r->m_nGame, r->m_nRound), Nums(0, 1, 3, 0));
     EXPECT_TRUE(doc.IsModified());
+}
+
+// An award for game 4 of a league of three games, which an older version took, read from its
+// file: listed and opened as it is, and kept only once the secretary gives a game the league
+// bowls (or 0, none).
+TEST_F(Awards_, AnOldFilesAwardOfAGameTheLeagueDoesNotBowlIsMendedThroughTheDialog)
+{
+    ASSERT_EQ(doc.m_nGamesPerMatch, 3);
+    Turkey()->m_nGame = 4;
+    std::vector<BYTE> bytes;
+    doc.SaveToBytes(bytes);
+    CString strError;
+    ASSERT_TRUE(doc.LoadFromBytes(bytes, "Old.lgf", strError)) << strError.GetString();
+    ASSERT_EQ(Nums(Turkey()->m_nKind, Turkey()->m_nGame), Nums(0, 4));
+
+    ui.OnDialog(IDD_EDIT_AWARDS_DATA)
+        .Check([this](CDialog& d) { EXPECT_EQ(Items(d, IDC_ED_LIST), Texts{TurkeyLine()}); })
+        .Select(IDC_ED_LIST, 0).Click(IDC_ED_EDIT)
+        .OK();
+    ui.OnDialog(IDD_EDIT_MANUAL_AWARD_DATA)
+        .Check([](CDialog& d) { EXPECT_EQ(TextsOf(d, {IDC_EM_GAME}), Texts{"4"}); })
+        .OK()
+        .Check([this](CDialog&) { EXPECT_EQ(Turkey()->m_nGame, 4); })
+        .SetText(IDC_EM_GAME, "0")
+        .OK();
+    ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 3.");
+    EXPECT_TRUE(Command(ID_AWARDS_EDIT_MANUAL));
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(Nums(Turkey()->m_nGame, Turkey()->m_nCategory), Nums(0, 0));
 }
 
 TEST_F(Awards_, MultiplePrizeRulesDialog)

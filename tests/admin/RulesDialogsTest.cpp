@@ -243,6 +243,49 @@ TEST_F(Rules, ScoringKeepsOneRowTickedAndThePinfallBoxesTogether)
               Nums(1, 0, 0, 1, 1, 10, 1, 0));
 }
 
+// Pinfall points divide a game's or the series' pins by its "Pins per Point": switched on,
+// every column that earns them needs at least 1 pin a point; off, the 0 of a new league stays.
+TEST_F(Rules, PinfallPointsOnRefuseNoPinsPerPoint)
+{
+    doc.m_ScrPoints.m_bTeam = 1;
+    ui.OnDialog(IDD_SCRATCH_SCORING)
+        .Check([](CDialog& d) { EXPECT_EQ(TextsOf(d, {IDC_SC_PP_PINS[0], IDC_SC_PP_PINS[4]}), (Texts{"0", "0"})); })
+        .OK();
+    ASSERT_TRUE(doc.EditScratchScoring());
+    EXPECT_EQ(Nums(doc.m_Petersen.m_bScratch, doc.m_Petersen.m_nPinsPerPoint[PASS_SCRATCH][4]), Nums(0, 0));
+
+    // On: the series at 0 is refused, then game 1 ticked at 0; 50 and 100 are taken.
+    ui.OnDialog(IDD_SCRATCH_SCORING)
+        .Click(IDC_SC_PP_ENABLED)
+        .OK()
+        .SetText(IDC_SC_PP_PINS[4], "50")
+        .Click(IDC_SC_PP_COLUMN[0])
+        .OK()
+        .SetText(IDC_SC_PP_PINS[0], "100")
+        .OK();
+    ASSERT_TRUE(doc.EditScratchScoring());
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(ui.MessageTexts(), (Texts{"Please enter an integer between 1 and 255.",
+                                        "Please enter an integer between 1 and 255."}));
+    EXPECT_EQ(Nums(doc.m_Petersen.m_bScratch, doc.m_Petersen.m_bColumn[PASS_SCRATCH][0],
+                   doc.m_Petersen.m_nPinsPerPoint[PASS_SCRATCH][0], doc.m_Petersen.m_bColumn[PASS_SCRATCH][4],
+                   doc.m_Petersen.m_nPinsPerPoint[PASS_SCRATCH][4]),
+              Nums(1, 1, 100, 1, 50));
+
+    // Game 2, not ticked, keeps its 0, and game 1 its 0 once pinfall points are off again.
+    ui.ClearMessages();
+    ui.OnDialog(IDD_SCRATCH_SCORING)
+        .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_SC_PP_PINS[1]).text, "0"); })
+        .Click(IDC_SC_PP_ENABLED)
+        .SetText(IDC_SC_PP_PINS[0], "0")
+        .OK();
+    ASSERT_TRUE(doc.EditScratchScoring());
+    EXPECT_TRUE(ui.messages.empty()) << ::testing::PrintToString(ui.MessageTexts());
+    EXPECT_EQ(Nums(doc.m_Petersen.m_bScratch, doc.m_Petersen.m_nPinsPerPoint[PASS_SCRATCH][0],
+                   doc.m_Petersen.m_nPinsPerPoint[PASS_SCRATCH][1]),
+              Nums(0, 0, 0));
+}
+
 TEST_F(Rules, ScoringCancelAndUnchangedOkLeaveTheLeagueAlone)
 {
     doc.m_ScrPoints.m_bTeam = 1;

@@ -6,6 +6,8 @@
 #include "admin/SeasonCommands.h"
 #include "admin/SplitSeasonDlg.h"
 #include "league/SampleLeague.h"
+#include "league/Fixture.h"
+#include "reports/stats/CustomStandings.h"
 #include "reports/stats/RepItem_Standings.h"
 #include "resources/CommandIds.h"
 
@@ -188,7 +190,8 @@ TEST_F(SplitSeasonTest, SplitsThatCannotBeUsedAreReadAsTheDialogsOKLeavesThem)
         // Fewer than two simple splits are two, as in the dialog.
         {10, 0, 1, 0, "Handicap Standings after Round 12 of 30. Split 2 of 2 on  ",
          "its splits of 10 rounds are 2 now, not 0", 0},
-        {1, 0, 1, 0, "Final Handicap Standings. Split 2 of 2 on ", "its splits of 1 round are 2 now, not 1", 1},
+        // The second of two splits of 1 round runs to round 30: round 12 does not end it.
+        {1, 0, 1, 0, "Handicap Standings after Round 12 of 30. Split 2 of 2 on  ", "its splits of 1 round are 2 now, not 1", 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.nPer) + " " + std::to_string(c.nSecondStart));
@@ -246,6 +249,18 @@ void SimpleSplits(CScriptedBackend& ui, const char* pszPer, const char* pszSplit
         .SetText(IDC_SS_SPLITS, pszSplits).OK();
 }
 
+// League > Miscellaneous Setup > Split Season: simple splits of pszPer rounds, pszSplits of
+// them, when pszPer is given, else custom splits from the starts. Whether every step ran.
+bool SplitTheSeason(CScriptedBackend& ui, CBowlingDoc& doc, const char* pszPer, const char* pszSplits,
+                    const std::vector<const char*>& customStarts)
+{
+    if (pszPer)
+        SimpleSplits(ui, pszPer, pszSplits);
+    else
+        CustomSplitsFrom(ui, customStarts);
+    return doc.OnCmdMsg(ID_LEAGUE_SPLIT_SEASON, CN_COMMAND, nullptr) && ui.AllUsed();
+}
+
 void AnswerTheAccountsQuestions(CScriptedBackend& ui)
 {
     for (const char* pszAsk : {"Retain old Income Items?", "Retain old Expense Items?", "Retain old 'weekly payments'"})
@@ -282,12 +297,7 @@ TEST_F(SplitSeasonTest, TheNextSeasonKeepsTheSplitsItsRoundsHold)
         CBowlingDoc doc;
         BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
         ASSERT_EQ(doc.m_nRounds, 21);
-        if (c.pszPer)
-            SimpleSplits(ui, c.pszPer, "5");
-        else
-            CustomSplitsFrom(ui, c.customStarts);
-        ASSERT_TRUE(doc.OnCmdMsg(ID_LEAGUE_SPLIT_SEASON, CN_COMMAND, nullptr));
-        ASSERT_TRUE(ui.AllUsed());
+        ASSERT_TRUE(SplitTheSeason(ui, doc, c.pszPer, "5", c.customStarts));
         doc.SetModifiedFlag(FALSE);
 
         NextSeasonUpToTheFixtureList(ui).SetText(IDC_DATE_DAY, "7").Select(IDC_DATE_MONTH, 8)
@@ -409,4 +419,69 @@ TEST_F(SplitSeasonTest, AStartAfterTheLastRoundIsRefusedAndTheDialogStaysOpen)
     ASSERT_TRUE(doc.OnCmdMsg(ID_LEAGUE_SPLIT_SEASON, CN_COMMAND, nullptr));
     EXPECT_TRUE(ui.AllUsed());
     EXPECT_EQ(doc.m_nCustomSplitStart[1], 7);
+}
+
+// A split's standings are "Final" after its last round only; the last split runs to the
+// season's end, which is final once every result is in. Seven rounds, split as the secretary
+// splits them in Split Season: each heading at each round, regular, combined and custom.
+TEST_F(SplitSeasonTest, FinalHeadsASplitAfterItsLastRoundOnly)
+{
+    const struct
+    {
+        const char* pszPer;  // simple splits of so many rounds, two of them, when set
+        std::vector<const char*> customStarts;
+        std::vector<int> finalRounds;  // the rounds whose headings say "Final"
+        std::vector<int> finalRoundsAllIn;
+    } cases[] = {
+        // Split 1 is round 1, split 2 rounds 2 to 7: round 2 does not end it.
+        {"1", {}, {1}, {1, 7}},
+        // Split 1 rounds 1 to 3, split 2 rounds 4 to 7: nor does round 6.
+        {"3", {}, {3}, {3, 7}},
+        {nullptr, {"4"}, {3}, {3, 7}},
+        {nullptr, {"3", "6"}, {2, 5}, {2, 5, 7}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszPer ? std::string("per ") + c.pszPer : std::string("custom ") + c.customStarts[0]);
+        CScriptedBackend ui;
+        CBowlingDoc doc;
+        MakeLeague(doc, 8, 7, At(2025, 9, 1));
+        doc.m_bHandicapLeague = 1;
+        ASSERT_EQ(doc.m_nRounds, 7);
+        ASSERT_TRUE(SplitTheSeason(ui, doc, c.pszPer, "2", c.customStarts));
+        const int nSplits = c.pszPer ? 2 : static_cast<int>(c.customStarts.size()) + 1;
+        ASSERT_EQ(Nums(doc.m_bSplitsActive, doc.m_nSplitCount), Nums(1, nSplits));
+
+        for (const bool bAllIn : {false, true}) {
+            SCOPED_TRACE(bAllIn ? "every result in" : "results to come");
+            for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
+                auto* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
+                f->m_bPlayed[0] = f->m_bPlayed[1] = bAllIn ? 1 : 0;
+            }
+            const std::vector<int>& finals = bAllIn ? c.finalRoundsAllIn : c.finalRounds;
+            for (int nRound = 1; nRound <= 7; ++nRound) {
+                SCOPED_TRACE(nRound);
+                const std::string heading = Heading(doc, nRound);
+                const std::string split =
+                    "Split " + std::to_string(doc.m_nCurrentSplit) + " of " + std::to_string(nSplits) + " on ";
+                const std::string after = " after Round " + std::to_string(nRound) + " of 7. " + split + " ";
+                CRepItem_Standings combined;
+                combined.m_pDoc = &doc;
+                combined.m_nStyle = CRepItem_Standings::styleCombined;
+                CRepItem_CustomStandings custom;
+                custom.m_pDoc = &doc;
+                custom.SetStandingsKind(SK_HANDICAP);
+                const std::vector<std::string> headings = {heading, combined.GetHeading().GetString(),
+                                                           custom.GetTitleText().GetString()};
+                const bool bFinal = std::find(finals.begin(), finals.end(), nRound) != finals.end();
+                const std::vector<std::string> starts =
+                    bFinal ? std::vector<std::string>{"Final Handicap Standings. " + split,
+                                                      "Final Combined Standings. " + split,
+                                                      "Final Handicap Standings. " + split}
+                           : std::vector<std::string>{"Handicap Standings" + after, "Combined Standings" + after,
+                                                      "Handicap Standings" + after};
+                for (size_t i = 0; i < headings.size(); ++i)
+                    EXPECT_EQ(headings[i].rfind(starts[i], 0), 0u) << headings[i];
+            }
+        }
+    }
 }

@@ -65,12 +65,13 @@ TEST(RealDialogs, AnAwardIsPickedTypedAndRefusedOutOfRangeFromTheScoresheet)
         EXPECT_EQ(d.FocusID(), static_cast<UINT>(IDC_AWARD_CATEGORY));
         d.Pick(IDC_AWARD_CATEGORY, "Turkey").Tab().Key(Qt::Key_Down);
         bowler = d.Text(IDC_AWARD_PLAYER);
-        d.Tab().Type("5").Enter();
-        // Refused: the box has the focus again, its text selected for typing over.
+        // Game 4 of a league of three games: refused, the box has the focus again, its text
+        // selected for typing over.
+        d.Tab().Type("4").Enter();
         EXPECT_EQ(d.FocusID(), static_cast<UINT>(IDC_AWARD_GAME));
         d.Type("2").Enter();
     });
-    ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 4.");
+    ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 3.");
     EnterResult(&L.doc, f);
     ASSERT_EQ(L.doc.m_listAwardData.GetCount(), 1);
     const auto* r = static_cast<CAwardData*>(L.doc.m_listAwardData.GetHead());

@@ -86,11 +86,12 @@ TEST(ScoresheetAwards, TheAwardGoesInAwardOrderAndStaysAfterCancel)
         })
         .SelectString(IDC_AWARD_CATEGORY, "Turkey")
         .SelectString(IDC_AWARD_PLAYER, "Bowler 11")
-        .SetText(IDC_AWARD_GAME, "5")
+        // A game the league of three games does not bowl.
+        .SetText(IDC_AWARD_GAME, "4")
         .OK()
         .SetText(IDC_AWARD_GAME, "2")
         .OK();
-    ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 4.");
+    ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 3.");
     sheet.Cancel();
     EXPECT_FALSE(EnterResult(&L.doc, f));
 

@@ -476,7 +476,7 @@ void CRepItem_AwardLine::GetTexts(CString texts[5]) const
     texts[1] = CategoryName(m_pDoc, r.m_nCategory, "Award Removed!");
     texts[2] = AwardDateText(m_pDoc, r);
     if (r.m_nKind == CAwards::kindManual) {
-        if (r.m_nGame != 0)
+        if (r.m_nGame != 0 && r.m_nGame <= LastManualAwardGame(m_pDoc))
             texts[3].Format("%d", r.m_nGame);
         return;
     }

@@ -289,21 +289,14 @@ CString CRepItem_CustomStandings::GetTitleText() const
 
     CString kind = GetStandingsKindName();
     CString s;
+    const BOOL bFinal = d.AreStandingsFinal();
     if (!d.m_bSplitsActive) {
-        if (d.m_bAllResultsEntered && d.m_nCurrentRound == d.m_nRounds)
+        if (bFinal)
             s.Format("Final %s Standings. - %s", kind.GetString(), date.GetString());
         else
             s.Format("%s Standings after Round %d of %d on %s", kind.GetString(), d.m_nCurrentRound, d.m_nRounds,
                      date.GetString());
         return s;
-    }
-    BOOL bFinal = d.m_bAllResultsEntered != 0;
-    if (!d.m_bCustomSplits) {
-        if (d.m_nRoundsPerSplit != 0 && d.m_nCurrentRound % d.m_nRoundsPerSplit == 0)
-            bFinal = TRUE;
-    } else if (d.m_nCurrentSplit < 12 && d.m_nCustomSplitStart[d.m_nCurrentSplit] == d.m_nCurrentRound + 1) {
-        // The start round of the next split (the table counts splits from 0).
-        bFinal = TRUE;
     }
     if (bFinal)
         s.Format("Final %s Standings. Split %lu of %lu on %s", kind.GetString(),

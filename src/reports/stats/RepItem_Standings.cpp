@@ -208,8 +208,9 @@ CString CRepItem_Standings::GetHeading() const
         return s;
     }
     const bool bCombined = m_nStyle == styleCombined;
+    const bool bFinal = doc.AreStandingsFinal() != FALSE;
     if (!doc.m_bSplitsActive) {
-        if (doc.m_bAllResultsEntered && nRound == nRounds) {
+        if (bFinal) {
             if (bCombined)
                 s.Format("Final Combined Standings. - %s", strDate.GetString());
             else
@@ -223,15 +224,7 @@ CString CRepItem_Standings::GetHeading() const
     }
     const int nSplit = static_cast<int>(doc.m_nCurrentSplit);
     const int nSplits = static_cast<int>(doc.m_nSplitCount);
-    bool bSplitEnds = doc.m_bAllResultsEntered != 0;
-    if (doc.m_bCustomSplits) {
-        // The split table holds the start of split n + 1 at index n.
-        if (nSplit >= 1 && nSplit < 12 && doc.m_nCustomSplitStart[nSplit] - nRound == 1)
-            bSplitEnds = true;
-    } else if (doc.m_nRoundsPerSplit != 0 && nRound % doc.m_nRoundsPerSplit == 0) {
-        bSplitEnds = true;
-    }
-    if (bSplitEnds) {
+    if (bFinal) {
         if (bCombined)
             s.Format("Final Combined Standings. Split %d of %d on %s", nSplit, nSplits, strDate.GetString());
         else

@@ -293,6 +293,25 @@ TEST_F(AwardsLeague, ChoicesOfTheIndividualReport)
     }
 }
 
+// A manual award shows the game it names, and none for 0 or for a game the league does not
+// bowl (an older version took game 4 in a league of three).
+TEST_F(AwardsLeague, AManualAwardShowsOnlyAGameTheLeagueBowls)
+{
+    L.doc.m_nGamesPerMatch = 3;
+    CAwardData* pTurkey = nullptr;
+    for (POSITION pos = L.doc.m_listAwardData.GetHeadPosition(); pos;) {
+        auto* r = static_cast<CAwardData*>(L.doc.m_listAwardData.GetNext(pos));
+        if (r->m_nPlayerNo == 21)
+            pTurkey = r;
+    }
+    ASSERT_NE(pTurkey, nullptr);
+    const std::string turkey = std::string("Cal Cooper|Turkey|") + kTue + "|";
+    for (const auto& [nGame, shown] : {std::pair<int, const char*>{3, "3|"}, {4, "|"}, {0, "|"}, {65535, "|"}}) {
+        pTurkey->m_nGame = static_cast<WORD>(nGame);
+        EXPECT_EQ(Lines().front(), turkey + shown) << nGame;
+    }
+}
+
 TEST_F(AwardsLeague, AwardLinesAndHeadingsDrawnInTheirColumnsAndWrittenAsHtml)
 {
     CObList list;

@@ -249,12 +249,16 @@ TEST_F(StandingsItem, FinalHeadingsOnceEveryResultIsIn)
     doc.m_bAllResultsEntered = 0;
     item.m_bHandicap = 1;
     EXPECT_EQ(item.GetHeading(), "Pyramid Handicap Standings after Round 17 of 18 on ");
+    // Two splits of 9 rounds: the second runs to the season's end, final there once every
+    // result is in, and not before its last round.
     item.m_nStyle = CRepItem_Standings::styleRegular;
-    doc.m_nCurrentRound = 18, doc.m_bSplitsActive = 1, doc.m_nRoundsPerSplit = 9;
-    doc.m_nSplitCount = doc.m_nCurrentSplit = 2;
-    EXPECT_EQ(item.GetHeading(), "Final Handicap Standings. Split 2 of 2 on 05 Jan 24");
-    doc.m_nRoundsPerSplit = 10;
+    doc.m_nCurrentRound = 18, doc.m_bSplitsActive = 1, doc.m_bSplitSeason = 1, doc.m_nRoundsPerSplit = 9;
+    doc.m_nSplits = 2, doc.m_nSplitCount = doc.m_nCurrentSplit = 2;
     EXPECT_EQ(item.GetHeading(), "Handicap Standings after Round 18 of 18. Split 2 of 2 on  05 Jan 24");
+    doc.m_bAllResultsEntered = 1;
+    EXPECT_EQ(item.GetHeading(), "Final Handicap Standings. Split 2 of 2 on 05 Jan 24");
+    doc.m_nCurrentRound = 17;
+    EXPECT_EQ(item.GetHeading(), "Handicap Standings after Round 17 of 18. Split 2 of 2 on  ");
 }
 
 TEST_F(StandingsItem, PyramidTableLeavesAPlaceNoTeamHoldsBlank)

@@ -185,6 +185,7 @@ TEST_F(Table, TitleTexts)
     m_item.SetStandingsKind(SK_SCRATCH);
     m_doc.m_nCurrentRound = 3, m_doc.m_bAllResultsEntered = 0, m_doc.m_bSplitsActive = 1;
     m_doc.m_nSplitCount = 2, m_doc.m_nCurrentSplit = 1, m_doc.m_nRoundsPerSplit = 5;
+    m_doc.m_bSplitSeason = 1, m_doc.m_nSplits = 2;
     EXPECT_EQ(m_item.GetTitleText(), "Scratch Standings after Round 3 of 10. Split 1 of 2 on  21 Jan 25");
     m_doc.m_nCurrentRound = 5;
     EXPECT_EQ(m_item.GetTitleText(), "Final Scratch Standings. Split 1 of 2 on 21 Jan 25");

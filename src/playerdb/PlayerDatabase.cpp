@@ -521,7 +521,7 @@ BOOL CPlayerDatabase::AddAsRecord(CPlayer& p, BOOL bOwnKey)
     return TRUE;
 }
 
-void CPlayerDatabase::MeetRecord(CPlayer& p, bool bFoundElsewhere)
+void CPlayerDatabase::MeetRecord(CPlayer& p, bool bFoundElsewhere, bool bByStamp)
 {
     // Of a damaged detail of the record he keeps his own: no difference to tell of.
     CSharedDetails record = m_file;
@@ -546,15 +546,16 @@ void CPlayerDatabase::MeetRecord(CPlayer& p, bool bFoundElsewhere)
     details.push_back(dwExpiry);
     details.push_back(dwBirth);
     const CDbInStep& step = p.m_dbInStep;
-    // His own record met, a copy that knows the database it was in step with dates what the league
-    // typed since: a value it holds without a time it took from a record or gave that record when he
-    // was added, and is no change of the league's. It is never written, nor named. (A record found
-    // under another key never had the league's values: they are named.)
-    const bool bKnowsTyping = step.m_qwDatabase != 0 && !bFoundElsewhere;
+    // His own record, known by its stamp, met by a copy that knows the database it was in step with:
+    // the copy dates what the league typed since, and a value it holds without a time it took from
+    // a record or gave that record when he was added. No change of the league's, it is never
+    // written, nor named. (A record found under another key, or known for his by his details alone,
+    // one an earlier release rewrote, may never have had the league's values: they are named.)
+    const bool bKnowsTyping = step.m_qwDatabase != 0 && !bFoundElsewhere && bByStamp;
     // Met in the database his copy was last in step with (gone back to an older state, a copy of its
     // files put back, or the copy's mark of it damaged): a value of his that the record holds
     // otherwise, not typed later, was in it and was changed there since.
-    const bool bSameDatabase = !bFoundElsewhere && InStepWithThisDatabase(p);
+    const bool bSameDatabase = bKnowsTyping && InStepWithThisDatabase(p);
     // A value not waiting was in the record his copy was last in step with: typed by then, at the
     // latest. A time no clock gives tells nothing.
     auto typedBy = [&step](LONGLONG t) {
@@ -642,10 +643,10 @@ BOOL CPlayerDatabase::SettleLinks(const std::vector<CPlayer*>& check, const CObL
         settled.push_back(p);
     };
     // His own record, positioned on: his copy may have been last in step with another.
-    auto meetIfNotInStep = [&](CPlayer* p) {
+    auto meetIfNotInStep = [&](CPlayer* p, bool bByStamp) {
         if (IsInStep(*p))
             return;
-        MeetRecord(*p, false);
+        MeetRecord(*p, false, bByStamp);
         m_met.insert(p);
     };
     // First the bowlers whose stamp the record under their key carries, then those matched there
@@ -657,7 +658,7 @@ BOOL CPlayerDatabase::SettleLinks(const std::vector<CPlayer*>& check, const CObL
         if (FindDbasePlayer(p->m_dwDbKey) == 0 && p->m_qwDbStamp != 0 && m_file.m_qwStamp == p->m_qwDbStamp &&
             !held.count(p->m_dwDbKey)) {
             hold(p);
-            meetIfNotInStep(p);
+            meetIfNotInStep(p, true);
         } else
             open.push_back(p);
     }
@@ -674,6 +675,8 @@ BOOL CPlayerDatabase::SettleLinks(const std::vector<CPlayer*>& check, const CObL
         // Looked for before the record under his key is read: the look walks the table.
         const bool bStampElsewhere = p->m_qwDbStamp != 0 && KeyOfStamp(p->m_qwDbStamp) != 0;
         const bool bAtKey = FindDbasePlayer(p->m_dwDbKey) == 0 && !held.count(p->m_dwDbKey) && IsHisRecord(*p);
+        // His stamp but for a byte the league file damaged.
+        const bool bByStamp = bAtKey && p->m_qwDbStamp != 0 && m_file.m_qwStamp != 0;
         // Met as an earlier version's link is, plainly the same person: nothing to tell. Else the
         // league file did not show the record his (a stamp or a name damaged, the record renamed).
         const bool bTold = bAtKey && !((p->m_qwDbStamp == 0 || m_file.m_qwStamp == 0) &&
@@ -691,7 +694,7 @@ BOOL CPlayerDatabase::SettleLinks(const std::vector<CPlayer*>& check, const CObL
             TakeStamp(*p, p->m_dwDbKey);
             hold(p);
             if (FindDbasePlayer(p->m_dwDbKey) == 0)
-                meetIfNotInStep(p);
+                meetIfNotInStep(p, bByStamp);
         } else
             elsewhere.push_back(p);
     }

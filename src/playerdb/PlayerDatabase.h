@@ -236,8 +236,8 @@ private:
     // (written by Exchange, and in the report, typedLater); found elsewhere, so does what the
     // record lacks; what he lacks and never typed he takes from it; otherwise the record keeps its
     // own and the league's is in the report (notKept). His details already waiting are Exchange's
-    // to settle.
-    void MeetRecord(CPlayer& p, bool bFoundElsewhere);
+    // to settle. bByStamp: the record under his key carries his stamp (or one a damaged byte away).
+    void MeetRecord(CPlayer& p, bool bFoundElsewhere, bool bByStamp = false);
     // The bowler's link is to the record under the key: stamps given where missing.
     void TakeStamp(CPlayer& p, DWORD dwKey);
     // A record of the bowler's details: under his key when bOwnKey and it is free, else a new one.

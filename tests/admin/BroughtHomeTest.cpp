@@ -246,6 +246,13 @@ struct BroughtHome : DatabaseLeagues
         return list;
     }
 
+    // Monday's notice brought home when her record took each of the away edits.
+    static Texts AwayEditsWritten()
+    {
+        return {"Where the league's details were typed after the record's, they were written to it: " +
+                Named("held", kTypedAway, kAtHome) + ". Save the league to keep its bowlers' details as they now stand."};
+    }
+
     Texts owenAtHome;
 };
 
@@ -261,9 +268,7 @@ TEST_F(BroughtHome, EditsTypedOnAnEmptyDatabaseReachTheHomeRecordAndAreNamed)
 
     OnComputer("home");
     auto monday = Open("Monday.lgf");
-    EXPECT_EQ(ui.MessageTexts(), Texts{"Where the league's details were typed after the record's, they were written to it: " +
-                                       Named("held", kTypedAway, kAtHome) +
-                                       ". Save the league to keep its bowlers' details as they now stand."});
+    EXPECT_EQ(ui.MessageTexts(), AwayEditsWritten());
     EXPECT_EQ(Shown(*Denise(*monday)), kTypedAway);
     EXPECT_EQ(Records("home"), (std::map<std::string, Texts>{{"Denise", kTypedAway}, {"Owen", owenAtHome}}));
     EXPECT_TRUE(monday->IsModified());
@@ -420,9 +425,7 @@ TEST_F(BroughtHome, ADetailTheLeagueNeverTypedIsTakenFromTheHomeRecordUnnamed)
 
     OnComputer("home");
     auto monday = Open("Monday.lgf");
-    EXPECT_EQ(ui.MessageTexts(), Texts{"Where the league's details were typed after the record's, they were written to it: " +
-                                       Named("held", kTypedAway, kAtHome) +
-                                       ". Save the league to keep its bowlers' details as they now stand."});
+    EXPECT_EQ(ui.MessageTexts(), AwayEditsWritten());
     EXPECT_EQ(Shown(*Denise(*monday)), kTypedAway);
     EXPECT_EQ(Denise(*monday)->m_strAddress[4], "LS6 2AB");
     EXPECT_EQ(Records("home").at("Denise"), kTypedAway);

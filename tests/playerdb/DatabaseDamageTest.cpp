@@ -8,17 +8,10 @@
 // changes, losing none of its own without a word (knowing when it typed them, keeping each it does
 // not write waiting), saying nothing of another league's change that Thursday did not make, and
 // adding no record.
-#include "ScriptedBackend.h"
-#include "TempDir.h"
+#include "DatabaseLeagueTest.h"
 #include "framework/core/Archive.h"
-#include "framework/ui/Registry.h"
-#include "league/BowlingDoc.h"
 #include "league/Player.h"
 #include "league/SampleLeague.h"
-#include "playerdb/BowlingDocDatabase.h"
-#include "playerdb/PlayerDatabase.h"
-
-#include <gtest/gtest.h>
 
 #include <cstring>
 #include <filesystem>
@@ -94,10 +87,8 @@ bool Same(const Change& a, const Change& b)
     return a.nBowler == b.nBowler && a.nDetail == b.nDetail;
 }
 
-struct DatabaseDamage : ::testing::Test
+struct DatabaseDamage : DatabaseLeagueTest
 {
-    CScriptedBackend ui;
-    TempDir dir;
     // Monday's file of each version, and where the parts after its league begin.
     Bytes v80, v79, v78;
     size_t nLeagueEnd = 0;
@@ -111,19 +102,9 @@ struct DatabaseDamage : ::testing::Test
 
     void SetUp() override
     {
-        CRegistryKey key;
-        ASSERT_TRUE(key.Open(TORVANE_REGISTRY_KEY));
-        key.SetStringValue(TORVANE_DATABASE_PATH_VALUE, dir.File("db").c_str());
-        PlayerDatabase::Install();
-        CPlayerDatabase db;
-        ASSERT_TRUE(db.Open(dir.File("db").c_str())) << db.GetErrorText().GetString();
-        Build();
-    }
-    void TearDown() override
-    {
-        CBowlingDoc::s_pfnOpenPlayerDb = nullptr;
-        CBowlingDoc::s_pfnClosePlayerDb = nullptr;
-        CBowlingDoc::s_pfnLeagueReadPlayerDb = nullptr;
+        DatabaseLeagueTest::SetUp();
+        if (!HasFatalFailure())
+            Build();
     }
 
     static CPlayer* Nth(CBowlingDoc& doc, int n)

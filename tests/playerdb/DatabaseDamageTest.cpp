@@ -372,3 +372,16 @@ TEST_F(DatabaseDamage, AVersion78FileDamagedInItsDatabasePartsOverwritesAndDrops
     EXPECT_GT(nOpened, 0);
     EXPECT_GT(nDamageTold, 0);
 }
+
+// A version-78 entry whose detail mark is damaged so that Julie's surname and first name are read
+// from her address's and phone's bytes (her surname "3 Elm Road") never makes her a second record,
+// nor names her changes another league's doing.
+TEST_F(DatabaseDamage, AVersion78EntryReadOutOfStepNeverMakesTheBowlerASecondRecord)
+{
+    Bytes damaged = v78;
+    // Two entries (2), Julie's number (2), her mark: address line 1 and home phone (bits 2 and 7).
+    ASSERT_EQ(damaged[nLeagueEnd + 4], 0x84);
+    damaged[nLeagueEnd + 4] = 0x03;  // surname and first name
+    Open(damaged);
+    EXPECT_EQ(nOpened, 1);
+}

@@ -171,8 +171,8 @@ BOOL EditPlayer(CBowlingDoc* pDoc, CPlayer* pPlayer)
         if (CTeam* pNew = pPlayer->m_nTeamNo ? pDoc->FindTeam(pPlayer->m_nTeamNo) : nullptr)
             pNew->m_arrTeamOrder.Add(pPlayer->m_nPlayerNo);
     }
-    // Not written, the change waits in the league for the record.
-    if (pDoc->PutDbaseChanges(shown, pPlayer) != 0)
+    // Not written, the change waits in the league for the record. What he shows was confirmed.
+    if (pDoc->PutDbaseChanges(shown, pPlayer, TRUE) != 0)
         pDoc->SayDbaseNotWritten(pPlayer->m_dwDbKey != 0);
     pDoc->SetModifiedFlag();
     pDoc->BuildFloatingSubs();

@@ -804,8 +804,10 @@ public:
     // league kept in the database his record takes them, but for a detail another league gave
     // it later, and he takes the record's details (CPlayerDatabase::PutDbaseChanges); what
     // cannot be written, or changes made while the league is not kept in the database, wait in
-    // the bowler for his record. -1 only when a database league's write failed.
-    int PutDbaseChanges(const CPlayer& before, CPlayer* pPlayer);
+    // the bowler for his record. -1 only when a database league's write failed. bConfirmed: the
+    // secretary confirmed his details as shown (OK in his Edit dialog): a change she was told
+    // waits on because its league file entry was damaged counts as typed now.
+    int PutDbaseChanges(const CPlayer& before, CPlayer* pPlayer, BOOL bConfirmed = FALSE);
     // In a league kept in the database: a linked bowler's record takes what waits for it and he
     // takes the record's details but those still waiting (CPlayerDatabase::SyncPlayer); for
     // every linked bowler at once (one pass, one lock) or only those with details waiting.

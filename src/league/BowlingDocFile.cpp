@@ -490,9 +490,118 @@ public:
                 list.ReadEntry(k, [&] { ReadEntry(m_ar, *m_parts[i], seen, true); });
             SetReadEntry(nullptr, 0);
         }
+        if (m_ar.GetFileVersion() >= LEAGUE_FILE_VERSION_LINKS)
+            WaitingAsMarked();
     }
 
 private:
+    // The copy of a bowler who knows his database marks when the league typed each detail, as the
+    // change waiting for his record dates it: in a whole file the two agree. Where a waiting entry
+    // does not, one damaged byte is at fault. An entry dated when his copy typed nothing is no
+    // change of his (its bowler number was damaged): it waits no longer, and every bowler's change
+    // typed since his copy was last in step with his record, waiting nowhere now, waits again. His
+    // own entry that his marks date otherwise in more than one detail was read out of step (its
+    // detail mark, or the marks', damaged): each of its details waits on, what the record held not
+    // known (CDbPending::ForgetBase; weighed in PlayerDatabase.cpp), and a detail his marks do not
+    // date, when it was typed; his changes missing from it wait again as above. One time alone
+    // that differs was damaged itself: the earlier of the two stands, and the entry with it.
+    void WaitingAsMarked() const
+    {
+        bool bOutOfStep = false;
+        std::vector<CPlayer*> rebuilt;
+        for (CPlayer* p : m_byNumber) {
+            if (!p || !p->m_pDbPending)
+                continue;
+            CDbPending& w = *p->m_pDbPending;
+            if (p->m_dbInStep.m_qwDatabase == 0) {
+                EarlierOfTwins(w);
+                continue;
+            }
+            const CDbInStep& marks = p->m_dbInStep;
+            DWORD dwUnmarked = 0, dwDiffering = 0;
+            bool bHis = false;
+            for (int n = 0; n < SD_COUNT; ++n) {
+                const DWORD bit = 1u << n;
+                if (!(w.m_dwDetails & bit))
+                    continue;
+                // Neither knowing when (a change of the league's value of an earlier version's
+                // file) is agreeing.
+                if (marks.m_nTyped[n] == 0 && (w.m_nTyped[n] != 0 || (w.m_dwTimeUnsound & bit)))
+                    dwUnmarked |= bit;
+                else if (w.m_nTyped[n] != marks.m_nTyped[n])
+                    dwDiffering |= bit;
+                // His, where a time of the entry is one his copy marks, or a damaged byte away from it.
+                bHis = bHis || OneByteApart(static_cast<ULONGLONG>(w.m_nTyped[n]),
+                                            static_cast<ULONGLONG>(marks.m_nTyped[n]));
+                for (int m = 0; m < SD_COUNT && w.m_nTyped[n] != 0; ++m)
+                    bHis = bHis || w.m_nTyped[n] == marks.m_nTyped[m];
+            }
+            if (!dwUnmarked && !dwDiffering)
+                continue;
+            if (!bHis) {
+                // Dated when his copy typed nothing: another bowler's entry.
+                p->m_pDbPending.reset();
+                bOutOfStep = true;
+                continue;
+            }
+            // His, with marks or entry damaged: a detail undated waits on, not known when typed.
+            for (int n = 0; n < SD_COUNT; ++n) {
+                const DWORD bit = 1u << n;
+                if (dwUnmarked & bit) {
+                    w.m_nTyped[n] = 0;
+                    w.m_dwTimeUnsound |= bit;
+                }
+                if (!(dwDiffering & bit))
+                    continue;
+                const LONGLONG a = w.m_nTyped[n], b = marks.m_nTyped[n];
+                const bool bA = IsSoundTime(a), bB = IsSoundTime(b);
+                w.m_nTyped[n] = bA && bB ? std::min(a, b) : bA ? a : bB ? b : 0;
+                if (w.m_nTyped[n] == 0)
+                    w.m_dwTimeUnsound |= bit;
+                else
+                    w.m_dwTimeUnsound &= ~bit;
+            }
+            if (dwUnmarked || (dwDiffering & (dwDiffering - 1))) {
+                w.ForgetBase(w.m_dwDetails, *p);
+                rebuilt.push_back(p);
+                bOutOfStep = true;
+            }
+        }
+        if (!bOutOfStep)
+            return;
+        for (CPlayer* p : m_byNumber) {
+            if (!p || p->m_dbInStep.m_qwDatabase == 0 ||
+                (p->m_pDbPending && std::find(rebuilt.begin(), rebuilt.end(), p) == rebuilt.end()))
+                continue;
+            const CDbInStep& marks = p->m_dbInStep;
+            for (int n = 0; n < SD_COUNT; ++n) {
+                const LONGLONG t = marks.m_nTyped[n];
+                if ((p->m_pDbPending && (p->m_pDbPending->m_dwDetails & (1u << n))) || !IsSoundTime(t) ||
+                    t <= marks.m_nRecordTypedBy)
+                    continue;
+                if (!p->m_pDbPending)
+                    p->m_pDbPending = std::make_unique<CDbPending>();
+                p->m_pDbPending->m_dwDetails |= 1u << n;
+                p->m_pDbPending->m_nTyped[n] = t;
+                p->m_pDbPending->ForgetBase(1u << n, *p);
+            }
+        }
+    }
+
+    // Without marks to tell, two times of one entry one byte apart are what one damaged byte makes
+    // of one (a change typed at once dates each of its details alike): the earlier stands for both.
+    static void EarlierOfTwins(CDbPending& w)
+    {
+        for (int n = 0; n < SD_COUNT; ++n)
+            for (int m = n + 1; m < SD_COUNT; ++m) {
+                LONGLONG& a = w.m_nTyped[n];
+                LONGLONG& b = w.m_nTyped[m];
+                if ((w.m_dwDetails & (1u << n)) && (w.m_dwDetails & (1u << m)) && IsSoundTime(a) && IsSoundTime(b) &&
+                    OneByteApart(static_cast<ULONGLONG>(a), static_cast<ULONGLONG>(b)))
+                    a = b = std::min(a, b);
+            }
+    }
+
     // Whether the parts from the i-th on read whole from nPos to the file's end, given to nobody.
     bool WholeFrom(size_t nPos, size_t i) const
     {

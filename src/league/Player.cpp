@@ -192,8 +192,10 @@ void CPlayer::MendReadDetails()
         const CString record = "the database record of " + place;
         const CDetailMends known = MendDetails(m_pDbPending->m_base, m_pDbPending->m_dwDetails);
         NoteMends(known, " of " + record, record);
-        // A mended value is a guess: it waits no longer, and the record's own stands.
-        m_pDbPending->m_dwDetails &= ~(mends.dwDetails | known.dwDetails);
+        // A value of his mended is a guess: it waits no longer, and the record's own stands. What the
+        // record held, mended, is not known: his own value still waits.
+        m_pDbPending->ForgetBase(known.dwDetails & ~mends.dwDetails, *this);
+        m_pDbPending->m_dwDetails &= ~mends.dwDetails;
         if (m_pDbPending->m_dwDetails == 0)
             m_pDbPending.reset();
     }

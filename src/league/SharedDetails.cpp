@@ -5,6 +5,7 @@
 #include "league/FileCheck.h"
 #include "league/Player.h"
 
+#include <chrono>
 #include <string>
 #include <type_traits>
 
@@ -32,6 +33,18 @@ bool CDbPending::operator==(const CDbPending& o) const
     return bSame;
 }
 
+void CDbPending::ForgetBase(DWORD dwDetails, const CSharedDetails& mine)
+{
+    ForEachSharedDetail(
+        [dwDetails](int n, const auto& value, auto& base) {
+            if (Waits(dwDetails, n))
+                base = value;
+        },
+        mine, m_base);
+    if (Waits(dwDetails, SD_FLAGS))
+        m_base.m_wFlags = mine.m_wFlags;
+}
+
 void CDbPending::Write(CArchive& ar) const
 {
     const bool bTimes = ar.GetFileVersion() >= LEAGUE_FILE_VERSION_LINKS;
@@ -57,14 +70,18 @@ void CDbPending::Read(CArchive& ar)
     const bool bTimes = ar.GetFileVersion() >= LEAGUE_FILE_VERSION_LINKS;
     ar >> m_dwDetails;
     CheckRange(m_dwDetails, 1, kAllDetails, "a mark of the details waiting");
-    // A time that cannot be read right is not known: the record's value then stands, as for a
-    // change from a file without times.
+    // A time no clock gave (beyond the i64 range, or not come yet) was damaged: not known, and
+    // no sign that another league's change came first either.
     auto readTime = [&](int n) {
         if (!bTimes)
             return;
         ULONGLONG t = 0;
         ar >> t;
-        m_nTyped[n] = t > static_cast<ULONGLONG>(LLONG_MAX) ? 0 : static_cast<LONGLONG>(t);
+        m_nTyped[n] = t > static_cast<ULONGLONG>(LLONG_MAX) ? -1 : static_cast<LONGLONG>(t);
+        if (m_nTyped[n] != 0 && !IsSoundTime(m_nTyped[n])) {
+            m_nTyped[n] = 0;
+            m_dwTimeUnsound |= 1u << n;
+        }
     };
     ForEachSharedDetail(
         [&](int n, auto& v) {
@@ -78,6 +95,22 @@ void CDbPending::Read(CArchive& ar)
         ar >> m_base.m_wFlags;
         readTime(SD_FLAGS);
     }
+}
+
+LONGLONG LatestSoundTime()
+{
+    const LONGLONG nNow =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::system_clock::now().time_since_epoch())
+            .count();
+    return nNow + kClockLeewayMs;
+}
+
+bool OneByteApart(ULONGLONG a, ULONGLONG b)
+{
+    int nBytes = 0;
+    for (ULONGLONG x = a ^ b; x != 0; x >>= 8)
+        nBytes += (x & 0xFF) != 0 ? 1 : 0;
+    return nBytes == 1;
 }
 
 DWORD CDbInStep::TypedDetails() const
@@ -103,15 +136,15 @@ void CDbInStep::Read(CArchive& ar)
     DWORD dwTyped = 0;
     ar >> m_qwDatabase >> m_nRecordTypedBy >> dwTyped;
     CheckRange(dwTyped, 0, CDbPending::kAllDetails, "a mark of the details typed");
-    // A time that cannot be right (before 1970) is not known: the record's value then stands.
-    if (m_nRecordTypedBy < 0)
+    // A time that cannot be right (before 1970, or not come yet) is not known: the copy is then
+    // taken for in step with the record as it stands. A detail's typing time is kept as it is read:
+    // the detail was typed, and the time is weighed where it is used.
+    if (!IsSoundTime(m_nRecordTypedBy))
         m_nRecordTypedBy = 0;
     for (int n = 0; n < SD_COUNT; ++n) {
         m_nTyped[n] = 0;
         if (dwTyped & (1u << n))
             ar >> m_nTyped[n];
-        if (m_nTyped[n] < 0)
-            m_nTyped[n] = 0;
     }
 }
 

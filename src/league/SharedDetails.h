@@ -92,19 +92,41 @@ struct CDbPending
     DWORD m_dwDetails = 0;  // bit n: detail n waits to be written
     // The waiting details as the record held them when the league made its change: a record that
     // holds another value by the time it can be written was changed by another league since, and
-    // that later change stands. The other details' values here mean nothing.
+    // that later change stands. The other details' values here mean nothing. One holding the
+    // league's own value is not known (ForgetBase).
     CSharedDetails m_base;
     // When the league's value of each waiting detail was last typed: milliseconds since 1 January
     // 1970 (UTC), 0 not known (a file of version 78). Typed after the record's details were, it is
     // the later change, and goes to the record though another league changed that detail.
     LONGLONG m_nTyped[SD_COUNT] = {};
+    // Not kept in the league file. The details whose time as read told nothing (a time no clock
+    // gives, or one the bowler's copy does not mark): which change is later cannot be told by it.
+    DWORD m_dwTimeUnsound = 0;
+    // The details the secretary was told wait on because their entry was damaged: told once.
+    DWORD m_dwDamageTold = 0;
 
+    // Every detail waiting, its base and its time (not what was told of it).
     bool operator==(const CDbPending& o) const;
+    // What the record held of the details of dwDetails when the league changed them is not known
+    // (their entry in the league file was damaged): their base holds the league's own value.
+    void ForgetBase(DWORD dwDetails, const CSharedDetails& mine);
     // The league file's form: the detail bits, then the base value of each detail waiting (from
     // version 79 each followed by when it was typed).
     void Write(CArchive& ar) const;
     void Read(CArchive& ar);
 };
+
+// The latest time a league file or a record may hold: now, with five minutes more for the clocks
+// of computers sharing a database, which may differ a little. A later time no clock gave: it is a
+// damaged one, and tells nothing of when a detail was typed.
+constexpr LONGLONG kClockLeewayMs = 5 * 60 * 1000;
+LONGLONG LatestSoundTime();
+inline bool IsSoundTime(LONGLONG t)
+{
+    return t > 0 && t <= LatestSoundTime();
+}
+// Two numbers one byte apart: what one damaged byte makes of a number of eight.
+bool OneByteApart(ULONGLONG a, ULONGLONG b);
 
 // What a linked bowler's copy in the league was last in step with, and when the league typed each
 // value it holds. A record met that is not the one the copy was last in step with (another
@@ -115,7 +137,8 @@ struct CDbInStep
     ULONGLONG m_qwDatabase = 0;     // the database's identity (RecordFile.h), 0 none known
     LONGLONG m_nRecordTypedBy = 0;  // the record's typing time then (Playb003File.h)
     // When the league typed its value of each detail, milliseconds since 1 January 1970 (UTC); 0
-    // for a value it did not type (taken from a record, or given when the bowler was added).
+    // for a value it did not type (taken from a record, or given when the bowler was added). A
+    // time no clock gives (IsSoundTime) was damaged: typed, when not known.
     LONGLONG m_nTyped[SD_COUNT] = {};
 
     bool operator==(const CDbInStep& o) const = default;

@@ -281,6 +281,13 @@ void SayDbaseReport(CBowlingDoc& doc, const CString& strLead = CString(), bool b
             text += CString(". These changes were not written to it, ") + kDroppedWhy + strList + ".";
     } else if (!text.IsEmpty())
         text += bWaited && r.nWritten > 0 ? ", and the changes it missed have been written to it." : ".";
+    if (!r.damaged.empty())
+        text += (text.IsEmpty() ? "" : " ") +
+                CString("These changes were not written to the player database, since the league file's entry of "
+                        "them was damaged and what the record held when they were made cannot be told: they are "
+                        "kept in the league, waiting for it, and OK on the bowler's details (Player > Edit a "
+                        "Player's Details) writes them: ") +
+                DroppedList(doc, r.damaged, "holds") + ".";
     for (const CDbReport::CDropped& d : r.chosenKept)
         text += (text.IsEmpty() ? "" : " ") + CString("The record chosen for ") + d.strBowler +
                 " keeps its own details where those typed differed, as other leagues share it: " +
@@ -500,19 +507,21 @@ int CBowlingDoc::PutDbasePlayer(CPlayer* pPlayer, DWORD dwDefaulted)
     return nResult;
 }
 
-int CBowlingDoc::PutDbaseChanges(const CPlayer& before, CPlayer* pPlayer)
+int CBowlingDoc::PutDbaseChanges(const CPlayer& before, CPlayer* pPlayer, BOOL bConfirmed)
 {
     if (!pPlayer)
         return -1;
     if (pPlayer->IsRobot())
         return 0;
+    const CDbPending* pWaiting = pPlayer->m_pDbPending.get();
+    const DWORD dwConfirmed = bConfirmed && pWaiting ? pWaiting->m_dwDamageTold & pWaiting->m_dwDetails : 0;
     const CDbaseReturn back(*this, m_bPlayerDatabase != 0);
     if (!m_bPlayerDatabase || !m_pPlayerDb || !m_pPlayerDb->IsOpen()) {
         // Written when the league is kept in the database again, or the database can be written.
-        CPlayerDatabase::NoteChanges(before, *pPlayer, m_pPlayerDb);
+        CPlayerDatabase::NoteChanges(before, *pPlayer, m_pPlayerDb, dwConfirmed);
         return m_bPlayerDatabase ? -1 : 0;
     }
-    const int nResult = m_pPlayerDb->PutDbaseChanges(before, pPlayer, m_bStopDbReporting, &m_listPlayers);
+    const int nResult = m_pPlayerDb->PutDbaseChanges(before, pPlayer, m_bStopDbReporting, &m_listPlayers, dwConfirmed);
     // The record may have renamed him.
     pPlayer->MakeDisplayName(m_bSurnameFirst);
     AfterWrite(*this, nResult, back);

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <iterator>
 #include <random>
+#include <type_traits>
 #include <unordered_set>
 
 CPlayerDatabase::CPlayerDatabase() = default;
@@ -213,6 +214,43 @@ bool Held(const CString& s)
     return !s.IsEmpty();
 }
 
+// Two texts of one length that differ in one byte: what a damaged byte leaves of a text. Of a
+// number no such thing is told.
+bool OneByteOff(const CString& a, const CString& b)
+{
+    if (a.GetLength() != b.GetLength())
+        return false;
+    int nDiffer = 0;
+    for (int i = 0; i < a.GetLength(); ++i)
+        nDiffer += a[i] != b[i] ? 1 : 0;
+    return nDiffer == 1;
+}
+
+template <class N>
+bool OneByteOff(N, N)
+{
+    return false;
+}
+
+// A text d holds as another detail than n.
+bool HeldAsAnother(const CSharedDetails& d, int n, const CString& str)
+{
+    bool bHeld = false;
+    ForEachSharedDetail(
+        [&](int m, const auto& v) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(v)>, CString>)
+                bHeld = bHeld || (m != n && !str.IsEmpty() && v == str);
+        },
+        d);
+    return bHeld;
+}
+
+template <class N>
+bool HeldAsAnother(const CSharedDetails&, int, N)
+{
+    return false;
+}
+
 template <class N>
 bool Held(N n)
 {
@@ -282,10 +320,7 @@ bool CPlayerDatabase::MayBeSamePersonAtKey(const CSharedDetails& a, const CShare
 
 bool CPlayerDatabase::OneByteApart(ULONGLONG a, ULONGLONG b)
 {
-    int nBytes = 0;
-    for (ULONGLONG x = a ^ b; x != 0; x >>= 8)
-        nBytes += (x & 0xFF) != 0 ? 1 : 0;
-    return nBytes == 1;
+    return ::OneByteApart(a, b);
 }
 
 CSharedDetails CPlayerDatabase::KnownOfRecord(const CPlayer& p)
@@ -310,7 +345,9 @@ bool CPlayerDatabase::IsHisRecord(const CPlayer& p) const
     const ULONGLONG qwMine = p.m_qwDbStamp, qwTheirs = m_file.m_qwStamp;
     if (qwMine != 0 && qwTheirs != 0 && !OneByteApart(qwMine, qwTheirs))
         return qwMine == qwTheirs;
-    return SamePersonAtKey(KnownOfRecord(p), m_file);
+    // As the league knew the record, or as he is now: a damaged entry of his details waiting may
+    // give no name of his as the record's.
+    return SamePersonAtKey(KnownOfRecord(p), m_file) || SamePersonAtKey(p, m_file);
 }
 
 int CPlayerDatabase::GetDbasePlayer(CPlayer* pPlayer, BOOL bSurnameFirst)
@@ -327,11 +364,16 @@ int CPlayerDatabase::GetDbasePlayer(CPlayer* pPlayer, BOOL bSurnameFirst)
     return 0;
 }
 
+bool CPlayerDatabase::InStepWithThisDatabase(const CPlayer& p) const
+{
+    // Identities are random: another database's is never one byte away.
+    const ULONGLONG qwMine = p.m_dbInStep.m_qwDatabase, qwThis = m_file.GetIdentity();
+    return qwMine != 0 && qwThis != 0 && (qwMine == qwThis || OneByteApart(qwMine, qwThis));
+}
+
 bool CPlayerDatabase::IsInStep(const CPlayer& p) const
 {
-    const CDbInStep& step = p.m_dbInStep;
-    return step.m_qwDatabase != 0 && step.m_qwDatabase == m_file.GetIdentity() &&
-           m_file.m_nTypedBy >= step.m_nRecordTypedBy;
+    return InStepWithThisDatabase(p) && m_file.m_nTypedBy >= p.m_dbInStep.m_nRecordTypedBy;
 }
 
 void CPlayerDatabase::MarkInStep(CPlayer& p) const
@@ -479,7 +521,7 @@ BOOL CPlayerDatabase::AddAsRecord(CPlayer& p, BOOL bOwnKey)
     return TRUE;
 }
 
-void CPlayerDatabase::MeetRecord(CPlayer& p, bool bFoundElsewhere)
+void CPlayerDatabase::MeetRecord(CPlayer& p, bool bFoundElsewhere, bool bByStamp)
 {
     // Of a damaged detail of the record he keeps his own: no difference to tell of.
     CSharedDetails record = m_file;
@@ -504,36 +546,47 @@ void CPlayerDatabase::MeetRecord(CPlayer& p, bool bFoundElsewhere)
     details.push_back(dwExpiry);
     details.push_back(dwBirth);
     const CDbInStep& step = p.m_dbInStep;
-    // Met in the database his copy was last in step with, the record has gone back to an older
-    // state (a copy of its files put back): a value he took from it since was typed after
-    // everything it holds now.
-    const LONGLONG nLaterState =
-        !bFoundElsewhere && step.m_qwDatabase != 0 && step.m_qwDatabase == m_file.GetIdentity() ? step.m_nRecordTypedBy
-                                                                                               : 0;
+    // His own record, known by its stamp, met by a copy that knows the database it was in step with:
+    // the copy dates what the league typed since, and a value it holds without a time it took from
+    // a record or gave that record when he was added. No change of the league's, it is never
+    // written, nor named. (A record found under another key, or known for his by his details alone,
+    // one an earlier release rewrote, may never have had the league's values: they are named.)
+    const bool bKnowsTyping = step.m_qwDatabase != 0 && !bFoundElsewhere && bByStamp;
+    // Met in the database his copy was last in step with (gone back to an older state, a copy of its
+    // files put back, or the copy's mark of it damaged): a value of his that the record holds
+    // otherwise, not typed later, was in it and was changed there since.
+    const bool bSameDatabase = bKnowsTyping && InStepWithThisDatabase(p);
+    // A value not waiting was in the record his copy was last in step with: typed by then, at the
+    // latest. A time no clock gives tells nothing.
+    auto typedBy = [&step](LONGLONG t) {
+        if (!IsSoundTime(t))
+            return LONGLONG{0};
+        return step.m_nRecordTypedBy != 0 ? std::min(t, step.m_nRecordTypedBy) : t;
+    };
     const DWORD dwWaiting = p.m_pDbPending ? p.m_pDbPending->m_dwDetails : 0;
     DWORD dwWrite = 0, dwLater = 0, dwNotKept = 0;
     for (const DWORD dw : details) {
-        bool bAnyMine = false, bAnyTheirs = false, bAllSame = true;
+        bool bAnyMine = false, bAnyTheirs = false, bAllSame = true, bTyped = false;
         LONGLONG nTyped = 0;
         for (int n = 0; n < SD_COUNT; ++n)
             if (dw & Bit(n)) {
                 bAnyMine = bAnyMine || bMine[n];
                 bAnyTheirs = bAnyTheirs || bTheirs[n];
                 bAllSame = bAllSame && bSame[n];
-                nTyped = std::max(nTyped, step.m_nTyped[n]);
+                bTyped = bTyped || step.m_nTyped[n] != 0;
+                nTyped = std::max(nTyped, typedBy(step.m_nTyped[n]));
             }
         if ((dw & dwWaiting) || bAllSame)
             continue;
-        const bool bTyped = nTyped != 0;
-        if (!bTyped)
-            nTyped = nLaterState;
         // The change typed later stands, whichever side holds it.
         if (nTyped != 0 && m_file.m_nTypedBy != 0 && nTyped > m_file.m_nTypedBy)
             dwLater |= dw;
         else if (bFoundElsewhere && !bAnyTheirs)
             dwWrite |= dw;  // a record that never knew him lacks it
-        else if (!bAnyMine && !bTyped)
+        else if (!bTyped && (bKnowsTyping || !bAnyMine))
             continue;  // he takes the record's
+        else if (bSameDatabase)
+            continue;  // the record's is the later
         else
             dwNotKept |= dw;
     }
@@ -559,7 +612,7 @@ void CPlayerDatabase::MeetRecord(CPlayer& p, bool bFoundElsewhere)
         w.m_base.m_wFlags = m_file.m_wFlags;
     for (int n = 0; n < SD_COUNT; ++n)
         if (dwWrite & Bit(n))
-            w.m_nTyped[n] = step.m_nTyped[n];
+            w.m_nTyped[n] = IsSoundTime(step.m_nTyped[n]) ? step.m_nTyped[n] : 0;
     w.m_dwDetails |= dwWrite;
 }
 
@@ -590,10 +643,10 @@ BOOL CPlayerDatabase::SettleLinks(const std::vector<CPlayer*>& check, const CObL
         settled.push_back(p);
     };
     // His own record, positioned on: his copy may have been last in step with another.
-    auto meetIfNotInStep = [&](CPlayer* p) {
+    auto meetIfNotInStep = [&](CPlayer* p, bool bByStamp) {
         if (IsInStep(*p))
             return;
-        MeetRecord(*p, false);
+        MeetRecord(*p, false, bByStamp);
         m_met.insert(p);
     };
     // First the bowlers whose stamp the record under their key carries, then those matched there
@@ -605,7 +658,7 @@ BOOL CPlayerDatabase::SettleLinks(const std::vector<CPlayer*>& check, const CObL
         if (FindDbasePlayer(p->m_dwDbKey) == 0 && p->m_qwDbStamp != 0 && m_file.m_qwStamp == p->m_qwDbStamp &&
             !held.count(p->m_dwDbKey)) {
             hold(p);
-            meetIfNotInStep(p);
+            meetIfNotInStep(p, true);
         } else
             open.push_back(p);
     }
@@ -622,10 +675,13 @@ BOOL CPlayerDatabase::SettleLinks(const std::vector<CPlayer*>& check, const CObL
         // Looked for before the record under his key is read: the look walks the table.
         const bool bStampElsewhere = p->m_qwDbStamp != 0 && KeyOfStamp(p->m_qwDbStamp) != 0;
         const bool bAtKey = FindDbasePlayer(p->m_dwDbKey) == 0 && !held.count(p->m_dwDbKey) && IsHisRecord(*p);
+        // His stamp but for a byte the league file damaged.
+        const bool bByStamp = bAtKey && p->m_qwDbStamp != 0 && m_file.m_qwStamp != 0;
         // Met as an earlier version's link is, plainly the same person: nothing to tell. Else the
         // league file did not show the record his (a stamp or a name damaged, the record renamed).
         const bool bTold = bAtKey && !((p->m_qwDbStamp == 0 || m_file.m_qwStamp == 0) &&
-                                       PlainlySamePerson(KnownOfRecord(*p), m_file));
+                                       (PlainlySamePerson(KnownOfRecord(*p), m_file) ||
+                                        PlainlySamePerson(*p, m_file)));
         // His stamp on another record: that one is his.
         if (bAtKey && !(m_file.m_qwStamp == 0 && bStampElsewhere)) {
             if (bTold) {
@@ -638,7 +694,7 @@ BOOL CPlayerDatabase::SettleLinks(const std::vector<CPlayer*>& check, const CObL
             TakeStamp(*p, p->m_dwDbKey);
             hold(p);
             if (FindDbasePlayer(p->m_dwDbKey) == 0)
-                meetIfNotInStep(p);
+                meetIfNotInStep(p, bByStamp);
         } else
             elsewhere.push_back(p);
     }
@@ -679,11 +735,11 @@ BOOL CPlayerDatabase::SettleLinks(const std::vector<CPlayer*>& check, const CObL
 
 // ---------------------------------------------------------------- waiting details
 
-void CPlayerDatabase::NoteChanges(const CPlayer& before, CPlayer& p, CPlayerDatabase* pDb)
+void CPlayerDatabase::NoteChanges(const CPlayer& before, CPlayer& p, CPlayerDatabase* pDb, DWORD dwConfirmed)
 {
     if (p.m_dwDbKey == 0)
         return;
-    DWORD dwChanged = 0;
+    DWORD dwChanged = p.m_pDbPending ? dwConfirmed & p.m_pDbPending->m_dwDetails : 0;
     ForEachSharedDetail(
         [&dwChanged](int n, const auto& was, const auto& now) {
             if (was != now)
@@ -703,19 +759,27 @@ void CPlayerDatabase::NoteChanges(const CPlayer& before, CPlayer& p, CPlayerData
     const bool bRead = pDb && pDb->IsOpen() && pDb->FindDbasePlayer(p.m_dwDbKey) == 0 && pDb->IsHisRecord(p);
     const CSharedDetails& knew = bRead ? static_cast<const CSharedDetails&>(pDb->m_file) : before;
     const DWORD dwBase = bRead ? dwChanged : dwChanged & ~w.m_dwDetails;
+    // A detail waiting whose base is not known (it holds the league's value) stays so.
     ForEachSharedDetail(
-        [dwBase](int n, const auto& theirs, auto& base) {
+        [dwBase, dwChanged](int n, const auto& theirs, const auto& was, const auto& now, auto& base) {
             if (dwBase & Bit(n))
                 base = theirs;
+            else if ((dwChanged & Bit(n)) && base == was)
+                base = now;
         },
-        knew, w.m_base);
+        knew, before, p, w.m_base);
     if (dwBase & Bit(SD_FLAGS))
         w.m_base.m_wFlags = knew.m_wFlags;
+    else if ((dwChanged & Bit(SD_FLAGS)) && SharedFlags(w.m_base.m_wFlags) == SharedFlags(before.m_wFlags))
+        w.m_base.m_wFlags = p.m_wFlags;
     const LONGLONG nNow = Now();
     for (int n = 0; n < SD_COUNT; ++n)
         if (dwChanged & Bit(n))
             w.m_nTyped[n] = p.m_dbInStep.m_nTyped[n] = nNow;
     w.m_dwDetails |= dwChanged;
+    // Typed now: dated, and news if it cannot be written.
+    w.m_dwTimeUnsound &= ~dwChanged;
+    w.m_dwDamageTold &= ~dwChanged;
 }
 
 int CPlayerDatabase::Exchange(CPlayer& p)
@@ -723,41 +787,80 @@ int CPlayerDatabase::Exchange(CPlayer& p)
     const DWORD dwWaiting = p.m_pDbPending ? p.m_pDbPending->m_dwDetails : 0;
     // A waiting detail goes where the record holds it as the league knew it; one the record holds
     // otherwise another league changed since, and the record's stands, unless the league's value
-    // was typed after every detail the record holds.
-    DWORD dwWrite = 0, dwDropped = 0;
+    // was typed after every detail the record holds. Where the league file's entry was damaged
+    // (what the record held cannot be told, or when the league typed it) and the record's own time
+    // does not show such a change, the detail waits on in the league, told once.
+    DWORD dwWrite = 0, dwDropped = 0, dwDamaged = 0;
     if (dwWaiting) {
-        const CDbPending& w = *p.m_pDbPending;
-        auto settle = [&](int n, bool bRecordHasOurs, bool bRecordAsWeKnewIt) {
+        CDbPending& w = *p.m_pDbPending;
+        const LONGLONG nRecord = m_file.m_nTypedBy;
+        // What the record was typed by when his copy was last in step with it, where that is known.
+        const bool bStepKnown = InStepWithThisDatabase(p);
+        const LONGLONG nStep = p.m_dbInStep.m_nRecordTypedBy;
+        auto settle = [&](int n, bool bRecordHasOurs, bool bRecordAsWeKnewIt, bool bBaseDamaged) {
             if (!(dwWaiting & Bit(n)) || bRecordHasOurs)
                 return;
-            const bool bTypedLater = w.m_nTyped[n] != 0 && m_file.m_nTypedBy != 0 && w.m_nTyped[n] > m_file.m_nTypedBy;
-            (bRecordAsWeKnewIt || bTypedLater ? dwWrite : dwDropped) |= Bit(n);
+            const LONGLONG nTyped = w.m_nTyped[n];
+            const bool bUnsound = (w.m_dwTimeUnsound & Bit(n)) != 0;
+            if (bRecordAsWeKnewIt || (nTyped != 0 && !bUnsound && nRecord != 0 && nTyped > nRecord)) {
+                dwWrite |= Bit(n);
+                return;
+            }
+            // Nothing typed on the record since his copy was in step: nobody changed it after the
+            // league did.
+            const bool bUntouched = bStepKnown && nRecord <= nStep;
+            if (bBaseDamaged) {
+                (bUntouched ? dwWrite : dwDamaged) |= Bit(n);
+                return;
+            }
+            // The league's change dated, the record's later time shows another's since; undated, so
+            // does a record typed since his copy was in step, or (a file of an earlier version) its
+            // holding another value than the league knew.
+            const bool bChangedSince = (nTyped != 0 && !bUnsound) || (bStepKnown ? !bUntouched : !bUnsound);
+            (bChangedSince ? dwDropped : dwDamaged) |= Bit(n);
         };
+        // A base the record holds as another detail was read out of step, from that detail's bytes:
+        // so was the rest of the entry.
+        bool bOutOfStep = false;
+        ForEachSharedDetail(
+            [&](int n, const auto& theirs, const auto& knew) {
+                bOutOfStep = bOutOfStep || ((dwWaiting & Bit(n)) && !(theirs == knew) && HeldAsAnother(m_file, n, knew));
+            },
+            m_file, w.m_base);
+        // The base holding the league's own value: not known (BowlingDocFile.cpp). A text one byte
+        // from the record's: that byte was damaged.
         ForEachSharedDetail(
             [&](int n, const auto& theirs, const auto& mine, const auto& knew) {
-                settle(n, theirs == mine, theirs == knew);
+                settle(n, theirs == mine, theirs == knew, bOutOfStep || knew == mine || OneByteOff(knew, theirs));
             },
             m_file, p, w.m_base);
-        const WORD wTheirs = SharedFlags(m_file.m_wFlags);
-        settle(SD_FLAGS, wTheirs == SharedFlags(p.m_wFlags), wTheirs == SharedFlags(w.m_base.m_wFlags));
+        const WORD wTheirs = SharedFlags(m_file.m_wFlags), wKnew = SharedFlags(w.m_base.m_wFlags);
+        settle(SD_FLAGS, wTheirs == SharedFlags(p.m_wFlags), wTheirs == wKnew,
+               bOutOfStep || wKnew == SharedFlags(p.m_wFlags));
+        // Waiting on with a base not known, the file keeps each as it is settled now.
+        w.ForgetBase(dwDamaged, p);
+        const DWORD dwTell = dwDamaged & ~w.m_dwDamageTold;
+        if (dwTell)
+            m_report.damaged.push_back({p.m_strName, dwTell, p, m_file});
+        w.m_dwDamageTold |= dwDamaged;
     }
     if (dwDropped)
         m_report.dropped.push_back({p.m_strName, dwDropped, p, m_file});
-    DWORD dwKeep = 0;
+    DWORD dwKeep = dwDamaged;
     int nResult = 0;
     if (dwWrite) {
         LONGLONG nTypedBy = m_file.m_nTypedBy;
         for (int n = 0; n < SD_COUNT; ++n)
             if (dwWrite & Bit(n)) {
                 // A value of unknown date was typed before now, at the latest.
-                const LONGLONG nTyped = p.m_pDbPending->m_nTyped[n];
+                const LONGLONG nTyped = IsSoundTime(p.m_pDbPending->m_nTyped[n]) ? p.m_pDbPending->m_nTyped[n] : 0;
                 nTypedBy = std::max(nTypedBy, nTyped != 0 ? nTyped : Now());
             }
         TakeDetails(dwWrite, m_file, p);
         m_file.m_nTypedBy = nTypedBy;
         if (m_file.Rewrite() != 0) {
             // They wait on; the record's other details are as it holds them.
-            dwKeep = dwWrite;
+            dwKeep |= dwWrite;
             nResult = -1;
         } else {
             for (int n = 0; n < SD_COUNT; ++n)
@@ -820,14 +923,14 @@ CDbReport CPlayerDatabase::TakeReport()
 }
 
 int CPlayerDatabase::PutDbaseChanges(const CPlayer& before, CPlayer* pPlayer, DWORD& bStopReporting,
-                                     const CObList* pLeague)
+                                     const CObList* pLeague, DWORD dwConfirmed)
 {
     if (!pPlayer)
         return -1;
     {
         // Noted and written under one lock: nobody writes the record between the two.
         CIndexedFile::CUse use(m_file);
-        NoteChanges(before, *pPlayer, this);
+        NoteChanges(before, *pPlayer, this, dwConfirmed);
         if (!use)
             return -1;
         if (pPlayer->m_dwDbKey != 0)

@@ -59,6 +59,11 @@ struct CDbReport
     };
     std::vector<CNamedRecord> met, probable;
     std::vector<CDropped> dropped;
+    // Waiting details the record did not take because their entry in the league file was damaged:
+    // what the record held when the league made them, or when, cannot be told, and the record's
+    // time does not show another league's change since. They wait on in the league (theirs: what
+    // the record holds). Each is told once.
+    std::vector<CDropped> damaged;
     // A new bowler linked to the record the secretary chose for him ("Similar Names"): the
     // details typed for him that the record held otherwise. The record keeps its own.
     std::vector<CDropped> chosenKept;
@@ -67,8 +72,8 @@ struct CDbReport
     bool LinksRemade() const { return !added.empty() || !relinked.empty() || !sharedWith.empty() || !met.empty(); }
     bool IsEmpty() const
     {
-        return !LinksRemade() && dropped.empty() && notKept.empty() && chosenKept.empty() && typedLater.empty() &&
-               nWritten == 0;
+        return !LinksRemade() && dropped.empty() && damaged.empty() && notKept.empty() && chosenKept.empty() &&
+               typedLater.empty() && nWritten == 0;
     }
 };
 
@@ -163,12 +168,13 @@ public:
     // league held or showed before its change) wait for his record (NoteChanges), and a linked
     // bowler's record then takes what waits (SyncPlayer). An unlinked bowler is written whole
     // (PutDbasePlayer). 0 on success, -1 when the table cannot be written: the change waits.
+    // dwConfirmed: details waiting that the secretary confirmed as they stand, typed now too.
     int PutDbaseChanges(const CPlayer& before, CPlayer* pPlayer, DWORD& bStopReporting,
-                        const CObList* pLeague = nullptr);
+                        const CObList* pLeague = nullptr, DWORD dwConfirmed = 0);
     // The details in which a linked bowler differs from `before` wait for his record, with what
     // the record held when they were changed and when they were typed: read from his record when
     // the table is open (pDb may be null), else what the league last knew of it.
-    static void NoteChanges(const CPlayer& before, CPlayer& player, CPlayerDatabase* pDb);
+    static void NoteChanges(const CPlayer& before, CPlayer& player, CPlayerDatabase* pDb, DWORD dwConfirmed = 0);
     // A linked bowler's record takes the details waiting for it, but a detail that it no longer
     // holds as it did when the league made its change: another league changed it since, and that
     // stands unless the league's value was typed after every detail the record holds (a value the
@@ -220,6 +226,8 @@ private:
     // The league's copy of him was last in step with the record positioned on, as it stands: the
     // same database's (by its identity), and not gone back to an older state since.
     bool IsInStep(const CPlayer& p) const;
+    // His copy was last in step with this database (its identity, or one damaged byte of it).
+    bool InStepWithThisDatabase(const CPlayer& p) const;
     // He and the record positioned on are in step now.
     void MarkInStep(CPlayer& p) const;
     // The league's copy of him did not follow the record positioned on: he was linked to it found
@@ -228,8 +236,8 @@ private:
     // (written by Exchange, and in the report, typedLater); found elsewhere, so does what the
     // record lacks; what he lacks and never typed he takes from it; otherwise the record keeps its
     // own and the league's is in the report (notKept). His details already waiting are Exchange's
-    // to settle.
-    void MeetRecord(CPlayer& p, bool bFoundElsewhere);
+    // to settle. bByStamp: the record under his key carries his stamp (or one a damaged byte away).
+    void MeetRecord(CPlayer& p, bool bFoundElsewhere, bool bByStamp = false);
     // The bowler's link is to the record under the key: stamps given where missing.
     void TakeStamp(CPlayer& p, DWORD dwKey);
     // A record of the bowler's details: under his key when bOwnKey and it is free, else a new one.

@@ -1114,8 +1114,9 @@ TEST_F(CorruptFileTest, ABowlersImpossibleDateTextOrGenderIsMendedNamingHim)
 
 // A change waiting for the player database (file version 79, as 78 before it) holds the league's
 // values in the bowler and, apart, what the league knew of his record: damage to either is mended as above,
-// the record's named as such. A mended detail waits no longer (the record's own will stand); the
-// others still wait.
+// the record's named as such. A detail mended in the bowler waits no longer (the record's own will
+// stand); one mended only in what the league knew of the record still waits, what the record held
+// not known (the league's own value in its place); the others wait as they were.
 TEST_F(CorruptFileTest, DamagedDetailsWaitingForThePlayerDatabaseAreMendedNamingTheBowler)
 {
     CBowlingDoc doc;
@@ -1153,13 +1154,12 @@ TEST_F(CorruptFileTest, DamagedDetailsWaitingForThePlayerDatabaseAreMendedNaming
     const CPlayer* q = NthBowler(loaded, 1);
     ASSERT_NE(q->m_pDbPending, nullptr);
     const CDbPending& read = *q->m_pDbPending;
-    EXPECT_EQ(read.m_dwDetails, 1u << SD_PHONE_WORK);
-    EXPECT_EQ((std::vector<std::string>{q->m_strSurname.GetString(), read.m_base.m_strSurname.GetString(),
+    EXPECT_EQ(read.m_dwDetails, 1u << SD_PHONE_WORK | 1u << SD_PHONE_MOBILE | 1u << SD_FLAGS);
+    EXPECT_EQ((std::vector<std::string>{q->m_strSurname.GetString(), read.m_base.m_strPhoneWork.GetString(),
                                         read.m_base.m_strPhoneMobile.GetString()}),
-              (std::vector<std::string>{"Hallam", "Hallam", "07"}));
-    EXPECT_EQ((std::vector<int>{q->m_nBirthDay, q->m_nBirthMonth, q->m_nBirthYear, read.m_base.m_nBirthDay,
-                                read.m_base.m_nBirthMonth, read.m_base.m_wFlags}),
-              (std::vector<int>{0, 9, 1990, 0, 0, PF_FEMALE}));
+              (std::vector<std::string>{"Hallam", "0113 4960000", q->m_strPhoneMobile.GetString()}));
+    EXPECT_EQ((std::vector<int>{q->m_nBirthDay, q->m_nBirthMonth, q->m_nBirthYear, read.m_base.m_wFlags}),
+              (std::vector<int>{0, 9, 1990, q->m_wFlags}));
 }
 
 // Whatever one damaged byte of the bowlers, or of the details waiting for their records, does to

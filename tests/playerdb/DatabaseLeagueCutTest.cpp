@@ -2,16 +2,9 @@
 // waiting for the database, the stamps of its bowlers' records and what their copies were last in
 // step with. Cut at any byte from its last report font on, or with a count of those parts damaged,
 // the file is refused saying what is wrong and where.
-#include "ScriptedBackend.h"
-#include "TempDir.h"
-#include "framework/ui/Registry.h"
-#include "league/BowlingDoc.h"
+#include "DatabaseLeagueTest.h"
 #include "league/Player.h"
 #include "league/SampleLeague.h"
-#include "playerdb/BowlingDocDatabase.h"
-#include "playerdb/PlayerDatabase.h"
-
-#include <gtest/gtest.h>
 
 #include <bit>
 #include <string>
@@ -75,28 +68,8 @@ std::string Expected(size_t n, size_t nLeagueEnd, const std::vector<Part>& parts
     return "(a whole file)";
 }
 
-struct DatabaseLeagueCut : ::testing::Test
-{
-    CScriptedBackend ui;  // its settings hold the database path
-    TempDir dir;
-
-    void SetUp() override
-    {
-        CRegistryKey key;
-        ASSERT_TRUE(key.Open(TORVANE_REGISTRY_KEY));
-        key.SetStringValue(TORVANE_DATABASE_PATH_VALUE, dir.File("db").c_str());
-        PlayerDatabase::Install();
-        // The secretary's database, empty as yet.
-        CPlayerDatabase db;
-        ASSERT_TRUE(db.Open(dir.File("db").c_str())) << db.GetErrorText().GetString();
-    }
-    void TearDown() override
-    {
-        CBowlingDoc::s_pfnOpenPlayerDb = nullptr;
-        CBowlingDoc::s_pfnClosePlayerDb = nullptr;
-        CBowlingDoc::s_pfnLeagueReadPlayerDb = nullptr;
-    }
-};
+// The secretary's database, empty as yet.
+using DatabaseLeagueCut = DatabaseLeagueTest;
 
 } // namespace
 

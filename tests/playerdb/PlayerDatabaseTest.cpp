@@ -682,8 +682,9 @@ TEST_F(PlayerDatabaseTest, AWaitingDetailTypedLaterGoesAndOneTypedEarlierIsRepor
 // Kay's copy was last in step with another database, where the league typed her mobile, then
 // (after another league changed her work phone and postcode at home) her home phone, a blank user
 // data 1 and a male status. Met at home: what was typed after the record's last change goes to it
-// and is reported; her mobile, typed before it, and her postcode, which the league never typed,
-// are reported as not kept; the work phone she lacked she takes. Met again, in step, nothing.
+// and is reported; her mobile, typed before it, is reported as not kept; the work phone she
+// lacked and the postcode the league never typed she takes from the record, unreported. Met
+// again, in step, nothing.
 TEST_F(PlayerDatabaseTest, ARecordNotInStepTakesWhatWasTypedLaterAndKeepsTheRest)
 {
     CPlayer kay;
@@ -725,10 +726,11 @@ TEST_F(PlayerDatabaseTest, ARecordNotInStepTakesWhatWasTypedLaterAndKeepsTheRest
     EXPECT_EQ(report.typedLater[0].dwDetails, 1u << SD_PHONE_HOME | 1u << SD_USER_DATA_1 | 1u << SD_FLAGS);
     EXPECT_EQ((std::vector<CString>{report.typedLater[0].mine.m_strPhoneHome, report.typedLater[0].theirs.m_strPhoneHome}),
               (std::vector<CString>{"0113 4962222", ""}));
+    // The postcode the league never typed is no value of its own: it takes the record's, unnamed.
     ASSERT_EQ(report.notKept.size(), 1u);
-    EXPECT_EQ(report.notKept[0].dwDetails, 1u << SD_POSTCODE | 1u << SD_PHONE_MOBILE);
-    EXPECT_EQ((std::vector<CString>{report.notKept[0].mine.m_strAddress[4], report.notKept[0].theirs.m_strAddress[4]}),
-              (std::vector<CString>{"PO5 7RT", "LS1 1AA"}));
+    EXPECT_EQ(report.notKept[0].dwDetails, 1u << SD_PHONE_MOBILE);
+    EXPECT_EQ((std::vector<CString>{report.notKept[0].mine.m_strPhoneMobile, report.notKept[0].theirs.m_strPhoneMobile}),
+              (std::vector<CString>{"07700 900111", ""}));
     EXPECT_TRUE(report.dropped.empty());
     ASSERT_EQ(0, db.FindDbasePlayer(kay.m_dwDbKey));
     const CPlayb003File& t = db.GetTable();

@@ -594,10 +594,12 @@ int CLaterMatches::ReworkAndRecalculate()
 int CLaterMatches::ReworkAndTell()
 {
     const int nReworked = Rework();
-    if (nReworked > 0) {
+    if (nReworked > 0)
         m_doc.SetModifiedFlag();
+    // Working a match leaves the league's figures at its day, changed or not: the season's come back.
+    if (m_nWorked > 0)
         m_doc.Recalculate();
+    if (nReworked > 0)
         AfxMessageBox(NoticeText(nReworked), MB_OK | MB_ICONINFORMATION);
-    }
     return nReworked;
 }

@@ -289,3 +289,54 @@ TEST(OneCalendar, EveryButtonThatMovesADateDatesTheMatchesBeforeEscape)
                       (std::vector<std::string>{Shown(f->m_timeDue), Shown(f->m_timeDue)}));
     }
 }
+
+// Moving the day or time of a round with results works its matches again on their new day;
+// what the league then shows is the season's figures, not those of the day the last match
+// worked was bowled on. Round 1's bowlers each bowled one game of 150: one game, 150 pins, an
+// average of 150, whichever button moved the round and however the dialog closed.
+TEST(OneCalendar, APlayedRoundMovedKeepsTheSeasonsFiguresShown)
+{
+    using Figures = std::vector<std::tuple<std::string, DWORD, DWORD, int, int>>;
+    auto figures = [](const CBowlingDoc& doc) {
+        Figures v;
+        for (POSITION pos = doc.m_listPlayers.GetHeadPosition(); pos;) {
+            const auto* p = static_cast<const CPlayer*>(doc.m_listPlayers.GetNext(pos));
+            v.emplace_back(p->m_strName.GetString(), p->m_nGames[1], p->m_nPins[1], int(p->m_nAverage), p->m_nHandicap);
+        }
+        for (const CTeam* t : Teams(doc))
+            v.emplace_back(t->m_strName.GetString(), t->m_nGames[1], t->m_nPins[0], t->m_nPointsWon[1], 0);
+        return v;
+    };
+    using Script = std::function<void(CScriptedBackend&, CScriptedBackend::DialogScript&)>;
+    const std::pair<const char*, Script> moves[] = {
+        {"Set All Match Times",
+         [](CScriptedBackend& ui, CScriptedBackend::DialogScript& d) {
+             d.Click(IDC_FD_SET_TIMES);
+             ui.OnDialog(IDD_START_TIME).Select(IDC_DATE_HOUR, 20).Select(IDC_DATE_MINUTE, 0).OK();
+         }},
+        {"Change Date of round 1 to the Tuesday",
+         [](CScriptedBackend& ui, CScriptedBackend::DialogScript& d) {
+             d.Select(IDC_FD_ROUNDS, 0).Click(IDC_FD_CHANGE_DATE);
+             ui.OnDialog(IDD_CHANGE_DATE).SelectString(IDC_DATE_DAY, "3").OK();
+         }},
+    };
+    for (const auto& [pszWhat, move] : moves)
+        for (bool bFinished : {false, true}) {
+            SCOPED_TRACE(std::string(pszWhat) + (bFinished ? ", Finished" : ", Escape"));
+            CalendarLeague L;
+            const Figures before = figures(L.doc);
+            const CPlayer* pFirst = static_cast<const CPlayer*>(L.doc.m_listPlayers.GetHead());
+            ASSERT_EQ((std::vector<int>{int(pFirst->m_nGames[1]), int(pFirst->m_nPins[1]), int(pFirst->m_nAverage)}),
+                      (std::vector<int>{1, 150, 150}));
+            CScriptedBackend ui;
+            auto& dates = ui.OnDialog(IDD_FIXTURE_DATES);
+            move(ui, dates);
+            if (bFinished)
+                dates.OK();
+            else
+                dates.Cancel();
+            L.AmendDates(ui, pszWhat);
+            EXPECT_NE(L.Due({1}), std::vector<std::string>{Monday(9, 2)});
+            EXPECT_EQ(figures(L.doc), before);
+        }
+}

@@ -305,6 +305,14 @@ public:
             if (nStart == m_ar.GetPosition() + m_ar.BytesRemaining())
                 EndsAfter(i);
             CString reason;
+            // The file's last entry wanting more than the file holds: a damaged mark in it
+            // (one that says more follows) reads so as well as a cut.
+            if (m_bEndsTheFile) {
+                reason.Format("The file ends inside entry %u of %u in the %s: the entry is damaged, or the file is "
+                              "cut short there.",
+                              i + 1, m_nCount, m_pszList);
+                CArchive::ThrowCorrupt(reason);
+            }
             reason.Format("It ends inside entry %u of %u in the %s.", i + 1, m_nCount, m_pszList);
             throw CArchiveException(CArchiveException::endOfFile, reason);
         }

@@ -329,7 +329,12 @@ CString StartQuestion(const CString& strFolder, bool bFirstUse)
         "moved? Answer No to wait for it: the league keeps its changes and writes them when it is back. Start a "
         "new, empty player database in that folder?";
     std::error_code error;
-    if (bFirstUse && !std::filesystem::is_directory(strFolder.str(), error))
+    const bool bThere = std::filesystem::is_directory(strFolder.str(), error);
+    if (!bFirstUse && !bThere)
+        pszAsk = "The player database folder %s is not there: a drive or network share not connected, or the folder "
+                 "moved? Answer No to wait for it: the league keeps its changes and writes them when it is back. "
+                 "Make the folder and start a new, empty player database in it?";
+    else if (bFirstUse && !bThere)
         pszAsk = "The player database folder %s is not there, though this league's bowlers are linked to a player "
                  "database. If it is on a drive or network share that is not connected now, answer No: the league "
                  "keeps its changes and writes them when the database is back. Make the folder and start a new, "
@@ -345,8 +350,8 @@ CString StartQuestion(const CString& strFolder, bool bFirstUse)
 }
 
 // A lost database tried again; made where it may be (CMaking). bDeclined: the secretary answered
-// No to starting an empty one, and it stays away.
-bool TryAgain(CBowlingDoc& doc, CMaking making, bool& bDeclined)
+// No to starting an empty one, and it stays away; bStarted: Yes, and an empty one was started.
+bool TryAgain(CBowlingDoc& doc, CMaking making, bool& bDeclined, bool& bStarted)
 {
     CPlayerDatabase* pDb = doc.m_pPlayerDb;
     if (!pDb || !pDb->IsLost())
@@ -367,6 +372,7 @@ bool TryAgain(CBowlingDoc& doc, CMaking making, bool& bDeclined)
         }
         if (!pDb->ReopenLost(TRUE))
             return false;
+        bStarted = !bFirstUse || HasLinks(doc);
     }
     RememberFolder(*pDb);
     return true;
@@ -378,12 +384,13 @@ bool TryAgain(CBowlingDoc& doc, CMaking making, bool& bDeclined)
 struct CDbaseReturn
 {
     explicit CDbaseReturn(CBowlingDoc& doc, bool bTry = true, CMaking making = CMaking::AtFirstUse)
-        : bBack(bTry && TryAgain(doc, making, bDeclined))
+        : bBack(bTry && TryAgain(doc, making, bDeclined, bStarted))
     {
         for (POSITION pos = doc.m_listPlayers.GetHeadPosition(); bBack && pos && !bWaited;)
             bWaited = static_cast<const CPlayer*>(doc.m_listPlayers.GetNext(pos))->m_pDbPending != nullptr;
     }
     bool bDeclined = false;
+    bool bStarted = false;
     bool bBack;
     bool bWaited = false;
 };
@@ -398,7 +405,10 @@ void DbaseBack(CBowlingDoc& doc, const CDbaseReturn& back)
         doc.m_bDbNotWrittenSaid = 0;
     // A change the records did not take is named, whether the loss was said or not.
     CString strLead;
-    if (doc.m_bDbLossSaid)
+    // Started empty on the secretary's word, it is not the one that was lost come back.
+    if (back.bStarted)
+        strLead = "A new, empty player database was started";
+    else if (doc.m_bDbLossSaid)
         strLead = "The player database is open again";
     doc.m_bDbLossSaid = 0;
     SayDbaseReport(doc, strLead, bWritten && back.bWaited && doc.m_bPlayerDatabase);

@@ -607,8 +607,16 @@ TEST_F(CorruptFileTest, WhatTheBowlersCopiesWereInStepWithOpensAsSavedOrIsRefuse
     ASSERT_TRUE(read.LoadFromBytes(early, "early.lgf", error)) << error.GetString();
     EXPECT_EQ(read.FindPlayer(second->m_nPlayerNo)->m_dbInStep.m_nRecordTypedBy, 0);
 
+    // A mark of the last entry damaged to say a typed time follows reads as a cut inside it: both
+    // are said.
+    const char* pszEndsInside = "The file ends inside entry 2 of 2 in the marks of the bowlers' copies of their "
+                                "records: the entry is damaged, or the file is cut short there.";
+    Bytes more = bytes;
+    more[bytes.size() - 4] = 0x01;  // detail 0 typed, its time wanted
+    ExpectRefused(more, pszEndsInside);
+
     // Cut inside the part, or where it would start.
-    ExpectRefused(Bytes(bytes.begin(), bytes.end() - 1), "The file is cut short: ");
+    ExpectRefused(Bytes(bytes.begin(), bytes.end() - 1), pszEndsInside);
     CString said;
     ASSERT_FALSE(open.LoadFromBytes(Bytes(bytes.begin(), bytes.end() - static_cast<long>(nPart)), "damaged.lgf", said));
     EXPECT_EQ(said, "The league file \"damaged.lgf\" cannot be opened. Its file version, 80, says that what the "
@@ -1424,8 +1432,9 @@ TEST_F(CorruptFileTest, EveryCutOfADatabaseLeaguesLastPartsIsNamedForWhatItIs)
             return "The file ends " + (k == 0 ? "before the first" : "after " + std::to_string(k)) + " of the " +
                    strOf + " entries that it counts in the stamps of the player database records: the count is "
                            "damaged, or the file is cut short there.";
-        return cut + "It ends inside entry " + std::to_string(k + 1) + " of " + strOf +
-               " in the stamps of the player database records.";
+        return "The file ends inside entry " + std::to_string(k + 1) + " of " + strOf +
+               " in the stamps of the player database records: the entry is damaged, or the file is cut short "
+               "there.";
     };
     const size_t nFirst = fonts.back() - 9;  // the last font's heights
     for (size_t n = nFirst; n < bytes.size(); ++n) {

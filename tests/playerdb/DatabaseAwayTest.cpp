@@ -176,8 +176,9 @@ TEST_F(DatabaseAway, AFolderIsMadeAtItsFirstUseAndRememberedAfterwards)
 
 // A league whose bowlers are linked to a database, opened where none is and none was ever open,
 // asks before one is started. No: nothing is made, Owen keeps his details and his new phone waits;
-// a D'base command asks again, and No says nothing more. Yes: the database is made, and Owen
-// becomes its record with the phone that waited, the secretary told.
+// a D'base command asks again, saying the folder is not there, and No says nothing more. Yes: the
+// folder and the database are made, and Owen becomes its record with the phone that waited, the
+// secretary told that a new database was started, not that the old one is back.
 TEST_F(DatabaseAway, ALeagueWithLinksAsksBeforeAnEmptyDatabaseIsMade)
 {
     League(dir.File("Monday.lgf"));
@@ -195,18 +196,25 @@ TEST_F(DatabaseAway, ALeagueWithLinksAsksBeforeAnEmptyDatabaseIsMade)
     owen->m_strPhoneHome = "0113 4962222";
     EXPECT_EQ(doc.PutDbaseChanges(shown, owen), -1);
     EXPECT_NE(owen->m_pDbPending, nullptr);
-    ui.AnswerMessageBox(IDNO, "The player database is not in its folder");
+    const std::string strAsked = "The player database folder " + strNew + " is not there: a drive or network share "
+                                 "not connected, or the folder moved? Answer No to wait for it: the league keeps its "
+                                 "changes and writes them when it is back. Make the folder and start a new, empty "
+                                 "player database in it?";
+    ui.AnswerMessageBox(IDNO, strAsked.c_str());
     EXPECT_FALSE(doc.ReachPlayerDb());
     EXPECT_FALSE(fs::exists(dir.File("share")));
     EXPECT_EQ(ui.messages.size(), 2u);
 
-    ui.AnswerMessageBox(IDYES, "Start a new, empty player database in that folder?");
+    ui.AnswerMessageBox(IDYES, strAsked.c_str());
     ASSERT_TRUE(doc.ReachPlayerDb());
     EXPECT_EQ(Records(strNew), Texts{"Owen 0113 4962222 "});
     EXPECT_EQ(owen->m_pDbPending, nullptr);
     const Texts said = ui.MessageTexts();
     ASSERT_EQ(said.size(), 4u);
-    EXPECT_EQ(said[3].rfind("The player database is open again. Owen Fairweather was not in the player database", 0),
+    EXPECT_EQ(said[2], strAsked);
+    EXPECT_EQ(said[3].rfind("A new, empty player database was started. Owen Fairweather was not in the player "
+                            "database",
+                            0),
               0u)
         << said[3];
     EXPECT_TRUE(ui.AllUsed());

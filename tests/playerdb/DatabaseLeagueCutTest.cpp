@@ -57,9 +57,12 @@ std::string Expected(size_t n, size_t nLeagueEnd, const std::vector<Part>& parts
         while (at + part.entries[k] <= n)
             at += part.entries[k++];
         const size_t nCount = part.entries.size();
-        if (at < n)
+        if (at < n && i + 1 < parts.size())
             return cut + "It ends inside entry " + std::to_string(k + 1) + " of " + std::to_string(nCount) +
                    " in the " + part.name + ".";
+        if (at < n)
+            return "The file ends inside entry " + std::to_string(k + 1) + " of " + std::to_string(nCount) +
+                   " in the " + part.name + ": the entry is damaged, or the file is cut short there.";
         if (i + 1 < parts.size())
             return cut + "It ends " + Entries(k, nCount) + " of the " + part.name + ".";
         return "The file ends " + Entries(k, nCount) + " that it counts in the " + part.name +

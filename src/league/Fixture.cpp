@@ -441,10 +441,9 @@ void CFixture::Serialize(CArchive& ar)
 
 // ---------------------------------------------------------------- line-ups
 
-int CFixture::GetLeagueGames() const
+int CFixture::GamesSetting() const
 {
-    int n = m_pDoc ? m_pDoc->m_nGamesPerMatch : m_nGames;
-    return std::clamp(n, 0, MAX_GAMES);
+    return m_pDoc ? m_pDoc->m_nGamesPerMatch : m_nGames;
 }
 
 BOOL CFixture::IsBye() const

@@ -10,6 +10,8 @@
 #include "framework/core/Types.h"
 #include "league/Player.h"
 
+#include <algorithm>
+
 class CArchive;
 class CBowlingDoc;
 class CRobot;
@@ -190,8 +192,9 @@ public:
     int CountSeriesInRangeSideA(int nLow, int nHigh) const { return CountSeriesInRange(0, nLow, nHigh); }
     int CountSeriesInRangeSideB(int nLow, int nHigh) const { return CountSeriesInRange(1, nLow, nHigh); }
 
-    // Games per match of the league (the fixture's own count when it has no document).
-    int GetLeagueGames() const;
+    // Games per match of the league (the fixture's own count when it has no document). The
+    // bound is inline so that every loop over the games is seen to stay inside the arrays.
+    int GetLeagueGames() const { return std::clamp(GamesSetting(), 0, MAX_GAMES); }
 
     // The match as a refusal of a league file names it: "round 3, match 2".
     CString GetFilePlace() const;
@@ -409,6 +412,8 @@ public:
     BYTE m_nBowlerIndex[2][MAX_GAMES]{}; // written by CountBowlersAtPosition
 
 private:
+    // Games per match as the league (or the fixture) holds it, unbounded.
+    int GamesSetting() const;
     // A side's team game: the pins of the positions that count and the handicap it adds (the
     // team handicap, or those positions' handicaps); both 0 for a scoreless game.
     void SumTeamGame(int nSide, int nGame, int& nPins, int& nHandicap) const;

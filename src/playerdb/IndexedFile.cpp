@@ -46,7 +46,9 @@ std::string KeepAside(const std::string& path)
         return std::string();
     for (int n = 1; n < 1000; ++n)
     {
-        std::string aside = path + ".damaged" + (n == 1 ? std::string() : "-" + std::to_string(n));
+        std::string aside = path + ".damaged";
+        if (n > 1)
+            aside += '-' + std::to_string(n);
         if (std::filesystem::exists(aside, ec))
             continue;
         if (std::filesystem::copy_file(path, aside, ec))

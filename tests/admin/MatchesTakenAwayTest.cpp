@@ -1,6 +1,7 @@
 // Played matches taken out of the season (Delete Final Round, Delete Position Round, Add extra
 // Teams, Reduce League Size, the schedule editor): a late side's match that counted them is worked
-// again at once, however the command's dialog closes, and the secretary is told once.
+// again at once, however the command's dialog closes, and the secretary is told once. The teams
+// Reduce League Size drops leave the standings, their played matches still counting.
 //
 // One bowler a team, one game, rounds a week apart from Monday 2 September 2024, every bowler
 // entering at 150.0 (handicap 40 at 80 % of 200), a handicap team point a game. Bowler 11 bowls
@@ -14,9 +15,12 @@
 #include "AdminChecks.h"
 #include "AdminTest.h"
 #include "RealDialogs.h"
+#include "RecordingDC.h"
 #include "admin/PlayerSetup.h"
 #include "admin/SeasonCommands.h"
+#include "reports/stats/RepItem_Standings.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -334,4 +338,63 @@ TEST(MatchesTakenAway, ARoundRePairedInTheScheduleEditorWorksTheLateMatchAgain)
     EXPECT_EQ(Nums(pRound4->m_nTeamA, pRound4->m_bPlayed[0], pRound4->m_bPlayed[1]), Nums(2, 0, 0));
     EXPECT_EQ(L.Scored(3), kWithoutRound4);
     L.ExpectRound3HoldsWhenAmended();
+}
+
+// Six teams, rounds 1 and 2 typed, Team 1 bowling 200 against everyone's 150 and winning both;
+// then Reduce League Size from round 3 drops Team 1's round-1 opponent and another team. The
+// dropped teams leave the standings of every round, the two they bowled included, while Team 1
+// keeps the point it won from its dropped opponent: 2 points won, none lost, at round 2.
+TEST(MatchesTakenAway, ATeamDroppedByReduceLeagueSizeLeavesTheStandingsOfEveryRound)
+{
+    LateSideLeague L(6, 5);
+    L.EnterRound(1, {{1, {{200}}}});
+    L.EnterRound(2, {{1, {{200}}}});
+    const int nDropped = L.OpponentOf1(1);
+    const int nAlsoDropped = nDropped == 6 ? 5 : 6;
+    const int nSecondOpponent = L.OpponentOf1(2);
+    ASSERT_NE(nSecondOpponent, nDropped);
+    auto listed = [&L](int nRound) {
+        L.SetRound(nRound);
+        CRepItem_Standings item;
+        item.m_pDoc = &L.doc, item.m_bHandicap = 1, item.m_y = -1000;
+        CRecordingDC dc;
+        item.Draw(&dc, nullptr);
+        std::vector<std::string> names;
+        for (const std::string& s : dc.Texts())
+            if (s.rfind("Team ", 0) == 0)
+                names.push_back(s);
+        return names;
+    };
+    ASSERT_EQ(listed(2).size(), 6u);
+
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_NEW_SCHEDULE_RULE).OK();
+    ui.OnDialog(IDD_CONTRACT_LEAGUE)
+        .SetText(IDC_LSZ_START_ROUND, "3")
+        .Select(IDC_LSZ_ROUNDS, 0)
+        .SelectString(IDC_LSZ_DROP1, ("Team " + std::to_string(nDropped)).c_str())
+        .SelectString(IDC_LSZ_DROP2, ("Team " + std::to_string(nAlsoDropped)).c_str())
+        .OK();
+    L.Command(ui, ID_FIXTURE_REDUCE_LEAGUE_SIZE, "Reduce League Size");
+    ASSERT_EQ(L.doc.m_nTeams, 4);
+    for (int nRound : {1, 2}) {
+        SCOPED_TRACE(nRound);
+        const std::vector<std::string> names = listed(nRound);
+        ASSERT_EQ(names.size(), 4u);
+        EXPECT_EQ(names[0], "Team 1");
+        for (int t : {nDropped, nAlsoDropped}) {
+            EXPECT_EQ(std::count(names.begin(), names.end(), "Team " + std::to_string(t)), 0) << t;
+            EXPECT_EQ(L.Team(t)->m_nHcpPosition, 0) << t;
+        }
+    }
+    // Round 1's match against the dropped team still counts for Team 1 and its bowler, and the
+    // dropped team's bowler keeps his two games.
+    const CFixture* pRound1 = L.Match(1, 1);
+    ASSERT_NE(pRound1, nullptr);
+    EXPECT_TRUE(pRound1->m_bPlayed[0] && pRound1->m_bPlayed[1]);
+    L.SetRound(2);
+    EXPECT_EQ(Nums(L.Team(1)->m_nPointsWon[PASS_HANDICAP], L.Team(1)->m_nPointsLost[PASS_HANDICAP]), Nums(4, 0));
+    EXPECT_EQ(Nums(L.Player(11)->m_nGames[PASS_HANDICAP], L.Player(11)->m_nPins[PASS_HANDICAP]), Nums(2, 400));
+    const CPlayer* pDropped = L.Player(nDropped * 10 + 1);
+    EXPECT_EQ(Nums(pDropped->m_nGames[PASS_HANDICAP], pDropped->m_nPins[PASS_HANDICAP]), Nums(2, 300));
 }

@@ -605,6 +605,24 @@ TEST_F(IndexedFileTest, ADataFileCutShortIsReportedAndKeptAside)
         EXPECT_EQ(cut.nLeft + 1, again.GetRecordCount());
         EXPECT_TRUE(messages.empty());
     }
+    // Cut again, the first copies stay as they were and the second go by the next name.
+    const std::string firstCopy = FileBytes(dta + ".damaged");
+    const std::string cutAgain = FileBytes(dta).substr(0, 64);
+    std::filesystem::resize_file(dta, 64);
+    messages.clear();
+    {
+        CTinyFile f;
+        Open(f);
+        EXPECT_EQ(0u, f.GetRecordCount());
+    }
+    ASSERT_GE(messages.size(), 1u);
+    CString expected;
+    expected.Format("%s has been cut short: it held 21 records and now holds 0. The damaged files have been kept "
+                    "as %s.damaged-2 and %s.damaged-2. The database starts afresh.",
+                    dta.c_str(), dta.c_str(), dtx.c_str());
+    EXPECT_EQ(expected, messages[0]);
+    EXPECT_EQ(firstCopy, FileBytes(dta + ".damaged"));
+    EXPECT_EQ(cutAgain, FileBytes(dta + ".damaged-2"));
 }
 
 // Random damage to either file, or a cut: the table opens or says why, and whatever it reads

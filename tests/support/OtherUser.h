@@ -18,13 +18,14 @@ public:
 
     CTwoUsers();
     // The shared temporary folder (TMPDIR for both): open to all, each keeps to his own names.
+    // It lies in /tmp, so that the channels stay in it whatever TMPDIR the tests run under.
     std::string Shared() const { return m_dir.path().string(); }
     // A runtime folder of the user's own, closed to others, made on first asking.
     std::string RuntimeFolder(uid_t uid) const;
     std::string PeerProgram() const { return m_dir.File("bin/channel_peer"); }
 
 private:
-    TempDir m_dir;
+    TempDir m_dir{"/tmp"};
 };
 
 class CPeer {

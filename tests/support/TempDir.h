@@ -7,6 +7,9 @@ class TempDir
 {
 public:
     TempDir();
+    // In parent rather than the temporary folder: /tmp where a path must stay short whatever
+    // TMPDIR the tests run under.
+    explicit TempDir(const std::filesystem::path& parent);
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;

@@ -199,8 +199,10 @@ CDesktopSession CDesktopSession::Current()
 }
 
 namespace {
-// sockaddr_un holds 108 bytes, the closing zero among them.
-constexpr qsizetype kMostSocketPath = 107;
+// sockaddr_un holds 108 bytes, and Qt keeps two of them back on Linux even for a path (the
+// closing zero, and the leading one an abstract name would take): a channel's path of 107
+// bytes is refused by both ends.
+constexpr qsizetype kMostSocketPath = 106;
 
 // One user and one desktop make one channel; hashed, so any display name fits a socket's path.
 QByteArray ChannelName(const CDesktopSession& s, const char* pszClassName)

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -49,6 +50,35 @@ struct CHandedApp : CWinApp {
 
 std::string FolderOf(const std::string& channel) { return channel.substr(0, channel.rfind('/')); }
 
+// The environment a start reads, set for a while.
+class CEnvironment {
+public:
+    CEnvironment() : m_saved{Get("XDG_RUNTIME_DIR"), Get("TMPDIR")} {}
+    ~CEnvironment() { Set(m_saved.first, m_saved.second); }
+    void Set(const std::string& runtime, const std::string& tmp)
+    {
+        runtime.empty() ? ::unsetenv("XDG_RUNTIME_DIR") : ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+        tmp.empty() ? ::unsetenv("TMPDIR") : ::setenv("TMPDIR", tmp.c_str(), 1);
+    }
+
+private:
+    static std::string Get(const char* pszName) { return std::getenv(pszName) ? std::getenv(pszName) : ""; }
+    std::pair<std::string, std::string> m_saved;
+};
+
+// A folder of the user's own, closed to others, whose path is n bytes long: folders in folders,
+// as no one name may pass 255.
+std::string FolderOfLength(const std::string& base, size_t n)
+{
+    std::string path = base;
+    ::mkdir(path.c_str(), 0700);
+    while (path.size() < n) {
+        path += "/" + std::string(std::min<size_t>(n - path.size() - 1, 60), 'd');
+        ::mkdir(path.c_str(), 0700);
+    }
+    return path;
+}
+
 std::set<fs::path> Listing(const fs::path& dir)
 {
     std::set<fs::path> all;
@@ -60,7 +90,7 @@ std::set<fs::path> Listing(const fs::path& dir)
 
 TEST(QtChannel, WithoutARuntimeFolderItLiesInAFolderOnlyItsUserCanEnter)
 {
-    TempDir tmp;
+    TempDir tmp("/tmp");
     const std::string folder = tmp.File(std::string(kClass) + "-" + std::to_string(::getuid()));
     {
         // Asking makes nothing; the first program makes the folder closed to others, whatever
@@ -131,6 +161,57 @@ TEST(QtChannel, ARuntimeFolderServesOnlyWhenItIsTheUsersAndClosedToOthers)
         EXPECT_EQ(CDesktopSession::Current().runtimeDir.toStdString(), used) << set;
     }
     saved.empty() ? ::unsetenv("XDG_RUNTIME_DIR") : ::setenv("XDG_RUNTIME_DIR", saved.c_str(), 1);
+}
+
+// However long the path of the runtime folder or of the temporary folder, the first start
+// serves and a later one reaches it: a folder whose channel would not fit the 106 bytes of a
+// local socket's path gives way to the next one, /tmp last.
+TEST(QtChannel, AFolderOfAnyLengthServesAndALaterStartReachesIt)
+{
+    TempDir base("/tmp");
+    const std::string own = std::string(kClass) + "-" + std::to_string(::getuid());
+    // The channel's own name, whatever folder it lies in.
+    const std::string anyChannel = OwnBackend("/tmp")->m_session.Channel(kClass).toStdString();
+    const size_t nName = anyChannel.size() - FolderOf(anyChannel).size() - 1;
+    // Folders whose channel would be n bytes long.
+    auto runtimeFor = [&](size_t n) { return FolderOfLength(base.File("run"), n - 1 - nName); };
+    auto tmpFor = [&](size_t n) { return FolderOfLength(base.File("tmp"), n - 1 - own.size() - 1 - nName); };
+    const std::string longest = FolderOfLength(base.File("long"), 300);
+    const struct
+    {
+        std::string runtime, tmp, folder;
+    } cases[] = {
+        {runtimeFor(106), longest, runtimeFor(106)},
+        {runtimeFor(107), tmpFor(106), tmpFor(106) + "/" + own},
+        {longest, tmpFor(106), tmpFor(106) + "/" + own},
+        {longest, tmpFor(107), "/tmp/" + own},
+        {"", longest, "/tmp/" + own},
+    };
+    {
+        // The environment a start reads, its own again afterwards.
+        CEnvironment env;
+        for (const auto& c : cases) {
+            SCOPED_TRACE("a runtime folder of " + std::to_string(c.runtime.size()) + " bytes, a temporary folder of " +
+                         std::to_string(c.tmp.size()));
+            env.Set(c.runtime, c.tmp);
+            CHandedApp app;
+            std::unique_ptr<CQtBackend> first(dynamic_cast<CQtBackend*>(AfxCreateQtBackend()));
+            const std::string channel = first->m_session.Channel(kClass).toStdString();
+            EXPECT_EQ(FolderOf(channel), c.folder);
+            EXPECT_LE(channel.size(), 106u);
+            ASSERT_TRUE(first->RegisterInstance(kClass)) << first->InstanceChannelFault().str();
+            std::unique_ptr<CQtBackend> later(dynamic_cast<CQtBackend*>(AfxCreateQtBackend()));
+            EXPECT_TRUE(later->ActivateOtherInstance(kClass, "/leagues/Monday.lgf"));
+            EXPECT_EQ(app.Opened(), std::vector<std::string>{"/leagues/Monday.lgf"});
+        }
+    }
+    // Two real programs, the runtime folder one byte too long for the channel in it.
+    CTwoUsers users;
+    const std::string runtime = FolderOfLength(users.Shared() + "/run", 107 - 1 - nName);
+    CPeer running(users, ::getuid(), {"start", kClass}, runtime);
+    EXPECT_EQ(running.Next(), "running");
+    EXPECT_EQ(CPeer(users, ::getuid(), {"start", kClass, "/leagues/Tuesday.lgf"}, runtime).Next(), "handed");
+    EXPECT_EQ(running.Next(), "opened /leagues/Tuesday.lgf");
 }
 
 // Another user listening at the channel's path hears no league; root's own start, where

@@ -445,12 +445,19 @@ TEST(QtSingleInstance, TheChannelIsNamedByTheUserAndTheDesktop)
     run.suffix = "-test-42";
     EXPECT_NE(run.Channel("NewTorvane"), local.Channel("NewTorvane"));
 
-    // However long the runtime folder's or the display's name, the path fits a local socket's
-    // 107 bytes: the user's own folder in the temporary folder serves a runtime folder too long
-    // for it.
+    // However long the runtime folder's or the display's name, the path fits the 106 bytes Qt
+    // takes for a local socket's path: the user's own folder in the temporary folder serves a
+    // runtime folder too long for it, from the first byte too many.
+    const qsizetype nName = local.Channel("NewTorvane").size() - local.runtimeDir.size() - 1;
+    CDesktopSession edge = local;
+    edge.runtimeDir = "/run/" + QByteArray(106 - 1 - nName - 5, 'd');
+    EXPECT_EQ(edge.Channel("NewTorvane").size(), 106);
+    EXPECT_EQ(edge.ChannelFolder("NewTorvane").toStdString(), edge.runtimeDir.toStdString());
+    edge.runtimeDir += "d";
+    EXPECT_EQ(edge.ChannelFolder("NewTorvane").toStdString(), "/tmp/NewTorvane-1000");
     CDesktopSession deep = session("xcb", QByteArray(300, 'h') + ":0", "", 1000, "/run/" + QByteArray(100, 'd'));
     const QByteArray path = QFile::encodeName(deep.Channel("NewTorvane"));
-    EXPECT_LE(path.size(), 107);
+    EXPECT_LE(path.size(), 106);
     EXPECT_TRUE(path.startsWith("/tmp/NewTorvane-1000/NewTorvane-1000-")) << path.toStdString();
     deep.tempDir = "/var/tmp/" + QByteArray(80, 't');
     EXPECT_TRUE(deep.Channel("NewTorvane").startsWith("/tmp/NewTorvane-1000/")) << deep.Channel("NewTorvane").toStdString();

@@ -118,7 +118,7 @@ DlgTemplate FixtureDatesTemplate()
         {CtlKind::PushButton, IDC_FD_SET_TIMES, "Set All Match Times", 214, 118, 110, 14, WS_TABSTOP},
         {CtlKind::ComboBox, IDC_FD_WEEKS, nullptr, 6, 162, 90, 60, DROPLIST},
         {CtlKind::Static, IDC_STATIC, "Rounds per Interval", 102, 164, 70, 8},
-        {CtlKind::Edit, IDC_FD_ROUNDS_PER_INTERVAL, nullptr, 174, 162, 24, 12, EDIT | ES_NUMBER},
+        {CtlKind::Edit, IDC_FD_ROUNDS_PER_INTERVAL, nullptr, 174, 162, 24, 12, EDIT | ES_NUMBER | ES_READONLY},
         {CtlKind::Static, IDC_STATIC, "Mins.", 204, 164, 20, 8},
         {CtlKind::ComboBox, IDC_FD_MINUTES, nullptr, 226, 162, 36, 120, DROPLIST},
         {CtlKind::CheckBox, IDC_FD_RESET_PLAYED, "Reset date played.", 6, 182, 100, 10, WS_TABSTOP},

@@ -318,6 +318,7 @@ bool SeasonFitsFile(CBowlingDoc& doc, const std::function<void()>& change)
 void DateMatches(CBowlingDoc& doc, int nFirstRound, const AskDatePlayed& askChange)
 {
     CFreeWeek* pRange = nullptr;
+    std::vector<PlayedSideMoved> moved;
     for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
         auto* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
         const int nRound = f->m_nRound;
@@ -334,10 +335,13 @@ void DateMatches(CBowlingDoc& doc, int nFirstRound, const AskDatePlayed& askChan
         for (int s = 0; s < 2; ++s) {
             if (!f->m_bPlayed[s] || f->m_timePlayed[s] == oldDue)
                 f->m_timePlayed[s] = newDue;
-            else if (newDue != oldDue && askChange && askChange(*f, s, oldDue, newDue))
-                f->m_timePlayed[s] = newDue;
+            else if (newDue != oldDue && askChange)
+                moved.push_back({f, s, oldDue, newDue});
         }
     }
+    if (!moved.empty() && askChange(moved))
+        for (const PlayedSideMoved& side : moved)
+            side.pMatch->m_timePlayed[side.nSide] = side.newDue;
 }
 
 void DateSeason(CBowlingDoc& doc, const AskDatePlayed& askChange)

@@ -77,9 +77,16 @@ bool WouldFitFile(CBowlingDoc& doc, const std::function<void()>& change);
 // DateCombos.h): each command that dates rounds asks it before it changes anything.
 bool SeasonFitsFile(CBowlingDoc& doc, const std::function<void()>& change);
 
-// Whether a played side takes its match's new due date as its date played; asked only of a
-// side played on another day than its old due date, when that date moves.
-using AskDatePlayed = std::function<bool(const CFixture& match, int nSide, CTime oldDue, CTime newDue)>;
+// A played side whose match moves, played on another day than its old due date.
+struct PlayedSideMoved {
+    CFixture* pMatch;
+    int nSide;
+    CTime oldDue;
+    CTime newDue;
+};
+// Whether the played sides whose matches moved take their matches' new due dates as their dates
+// played: one answer for all of them, asked once a change when there are any.
+using AskDatePlayed = std::function<bool(const std::vector<PlayedSideMoved>& sides)>;
 // Gives the matches of rounds nFirstRound on the dates of their rounds, each squad its delay. A
 // side not played, or played when it was due, follows its match; a match whose round has no
 // date keeps its own.

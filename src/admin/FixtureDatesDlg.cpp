@@ -25,18 +25,40 @@ CString TeamName(const CFixture& match, int nSide)
     return pTeam ? pTeam->m_strName : CString();
 }
 
-// "Change" gives the side the new due date as its date played.
-bool AskChangeDatePlayed(const CFixture& match, int nSide, CTime oldDue, CTime newDue)
+const char* const DATE_PLAYED_FORMAT = "%a %d %b %I:%M %p %Y";
+
+// "Change" gives the sides their matches' new due dates as their dates played: one side is
+// asked about with its match, several together, with how many.
+bool AskChangeDatePlayed(const std::vector<FixtureCalendar::PlayedSideMoved>& sides)
 {
-    const char* pszFormat = "%a %d %b %I:%M %p %Y";
-    CDatePlayedChangeDlg dlg;
-    dlg.m_strRound.Format("Round %d", match.m_nRound);
-    dlg.m_strTeamA = TeamName(match, 0);
-    dlg.m_strTeamB = TeamName(match, 1);
-    dlg.m_strTeam = TeamName(match, nSide);
-    dlg.m_strDatePlayed = match.m_timePlayed[nSide].Format(pszFormat);
-    dlg.m_strOldDue = oldDue.Format(pszFormat);
-    dlg.m_strNewDue = newDue.Format(pszFormat);
+    if (sides.size() == 1) {
+        const FixtureCalendar::PlayedSideMoved& side = sides.front();
+        const CFixture& match = *side.pMatch;
+        CDatePlayedChangeDlg dlg;
+        dlg.m_strRound.Format("Round %d", match.m_nRound);
+        dlg.m_strTeamA = TeamName(match, 0);
+        dlg.m_strTeamB = TeamName(match, 1);
+        dlg.m_strTeam = TeamName(match, side.nSide);
+        dlg.m_strDatePlayed = match.m_timePlayed[side.nSide].Format(DATE_PLAYED_FORMAT);
+        dlg.m_strOldDue = side.oldDue.Format(DATE_PLAYED_FORMAT);
+        dlg.m_strNewDue = side.newDue.Format(DATE_PLAYED_FORMAT);
+        return dlg.DoModal() == IDOK;
+    }
+    CDatesPlayedChangeDlg dlg;
+    dlg.m_strCount.Format("%d teams bowled on another date than their match was due, and their matches are now due "
+                          "on other dates.",
+                          static_cast<int>(sides.size()));
+    // The year would not fit beside the three dates; the question of one side shows it.
+    const char* const pszShort = "%a %d %b %I:%M %p";
+    for (const FixtureCalendar::PlayedSideMoved& side : sides) {
+        const CFixture& match = *side.pMatch;
+        CString strLine;
+        strLine.Format("%d\t%s V %s\t%s\t%s\t%s\t%s", match.m_nRound, TeamName(match, 0).GetString(),
+                       TeamName(match, 1).GetString(), TeamName(match, side.nSide).GetString(),
+                       match.m_timePlayed[side.nSide].Format(pszShort).GetString(),
+                       side.oldDue.Format(pszShort).GetString(), side.newDue.Format(pszShort).GetString());
+        dlg.m_lines.push_back(strLine);
+    }
     return dlg.DoModal() == IDOK;
 }
 

@@ -386,6 +386,64 @@ TEST_F(Evenings, ThreeRoundsAnEveningThroughPositionRoundsAndTheFinalRound)
     ExpectOneCalendar(doc, 20, "Extend Season after the final round went");
 }
 
+// Eight teams, two rounds an evening, rounds 1 and 2 played: round 1 when due, round 2 by every
+// team a day late, on Wednesday 9 December. "Reset date played." ticked, a free date before
+// round 1's evening moves all of them: the eight late sides are asked about once, in one
+// question that counts them and names each, and Change gives each its new date. Then one late
+// side alone is asked about in the question of one side, and Leave keeps its day.
+TEST_F(Evenings, ResetDatePlayedAsksOnceForAllTheSidesAButtonMoves)
+{
+    CBowlingDoc doc;
+    MakeNewLeague(doc, {8, 0, 2, 50});
+    PlayRounds(doc, 1, 2);
+    for (CFixture* f : Fixtures(doc, 2))
+        f->m_timePlayed[0] = f->m_timePlayed[1] = CTime(2026, 12, 9, 18, 50, 0);
+
+    // Round, match, team, date played, date due and the new date due, under the headings.
+    const CFixture* first = Fixtures(doc, 2)[0];
+    const std::string strA = doc.FindTeam(first->m_nTeamA)->m_strName.GetString();
+    const std::string strB = doc.FindTeam(first->m_nTeamB)->m_strName.GetString();
+    const std::string firstLine = "2\t" + strA + " V " + strB + "\t" + strA +
+                                  "\tWed 09 Dec 06:50 PM\tTue 08 Dec 06:50 PM\tTue 15 Dec 06:50 PM";
+
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_FIXTURE_DATES).Click(IDC_FD_RESET_PLAYED).Select(IDC_FD_ROUNDS, 0).Click(IDC_FD_ADD_FREE_DATE).Cancel();
+    ui.OnDialog(IDD_DATES_PLAYED_CHANGE)
+        .Check([&firstLine](CDialog& d) {
+            EXPECT_EQ(Ctl(d, IDC_DPS_COUNT).text,
+                      "8 teams bowled on another date than their match was due, and their matches are now due on "
+                      "other dates.");
+            const Texts lines = Items(d, IDC_DPS_SIDES);
+            ASSERT_EQ(lines.size(), 8u);
+            EXPECT_EQ(lines[0], firstLine);
+        })
+        .OK(); // Change
+    doc.EditFixtureDates();
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(ui.dialogsOpened, (std::vector<UINT>{IDD_FIXTURE_DATES, IDD_DATES_PLAYED_CHANGE}));
+    for (int r = 1; r <= 2; ++r)
+        for (const CFixture* f : Fixtures(doc, r))
+            EXPECT_EQ(Nums(f->m_timePlayed[0].GetTime(), f->m_timePlayed[1].GetTime()),
+                      Nums(f->m_timeDue.GetTime(), f->m_timeDue.GetTime()));
+    ExpectOneCalendar(doc, 50, "a free date moving played sides");
+
+    CFixture* late = Fixtures(doc, 2)[3];
+    late->m_timePlayed[1] = CTime(2026, 12, 16, 18, 50, 0);
+    ui.OnDialog(IDD_FIXTURE_DATES).Click(IDC_FD_RESET_PLAYED).Select(IDC_FD_ROUNDS, 0).Click(IDC_FD_ADD_FREE_DATE).OK();
+    ui.OnDialog(IDD_DATE_PLAYED_CHANGE)
+        .Check([](CDialog& d) {
+            EXPECT_EQ(TextsOf(d, {IDC_DPC_ROUND, IDC_DPC_PLAYED, IDC_DPC_OLD_DUE, IDC_DPC_NEW_DUE}),
+                      (Texts{"Round 2", "Wed 16 Dec 06:50 PM 2026", "Tue 15 Dec 06:50 PM 2026",
+                             "Tue 22 Dec 06:50 PM 2026"}));
+        })
+        .Cancel(); // Leave
+    doc.EditFixtureDates();
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(Nums(late->m_timeDue.GetTime(), late->m_timePlayed[0].GetTime(), late->m_timePlayed[1].GetTime()),
+              Nums(CTime(2026, 12, 22, 18, 50, 0).GetTime(), CTime(2026, 12, 22, 18, 50, 0).GetTime(),
+                   CTime(2026, 12, 16, 18, 50, 0).GetTime()));
+}
+
 // Minutes the combo does not offer stay as the league holds them when Finished leaves the combo
 // alone: none in a league of one round an evening, 17 from an older file (shown among the
 // others); minutes chosen from the combo up to 90 are shown again and kept.

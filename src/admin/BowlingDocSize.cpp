@@ -194,6 +194,23 @@ void FinishSizeChange(CBowlingDoc& doc, CLaterMatches& later, int nPlayedFrom, c
         AfxMessageBox(FixtureCalendar::FreeDatesAfterLastRoundText(freeAfter));
 }
 
+// "Team_%02d" with the first number whose name no team of the league bears, the dropped
+// teams included, whatever its case or spaces.
+CString FreeTeamName(const CBowlingDoc& doc)
+{
+    for (int n = 1;; ++n) {
+        CString strName;
+        strName.Format("Team_%02d", n);
+        bool bTaken = false;
+        for (POSITION pos = doc.m_listTeams.GetHeadPosition(); pos && !bTaken;) {
+            CString strTeam = static_cast<const CTeam*>(doc.m_listTeams.GetNext(pos))->m_strName;
+            bTaken = strTeam.Trim().CompareNoCase(strName) == 0;
+        }
+        if (!bTaken)
+            return strName;
+    }
+}
+
 // Runs New Schedule Rule with Restart ticked; false on Cancel.
 bool ChooseRule(DWORD& bSynchronize)
 {
@@ -239,10 +256,8 @@ void CBowlingDoc::OnAddExtraTeams()
     const std::optional<CTime> start = NewRoundsStart(*this, nStart);
     const int nPositionRounds = RemoveScheduleFrom(*this, nStart);
 
-    auto makeTeam = [this, nStart](int nNameNo, int nTeamNo) {
-        CString strName;
-        strName.Format("Team_%02d", nNameNo);
-        auto* pTeam = new CTeam(strName, static_cast<WORD>(nTeamNo));
+    auto makeTeam = [this, nStart](int nTeamNo) {
+        auto* pTeam = new CTeam(FreeTeamName(*this), static_cast<WORD>(nTeamNo));
         pTeam->m_nVacancyStartRound = static_cast<BYTE>(nStart);
         pTeam->m_nStartPointsWon = pTeam->m_nStartPointsLost = 0;
         return pTeam;
@@ -250,22 +265,26 @@ void CBowlingDoc::OnAddExtraTeams()
     if (m_nExtraTeams == 0) {
         for (int i = 0; i < 2; ++i) {
             ++m_nTeams;
-            CTeam* pTeam = makeTeam(m_nTeams, m_nTeams);
+            CTeam* pTeam = makeTeam(m_nTeams);
             pTeam->m_nScrPosition = pTeam->m_nHcpPosition = pTeam->m_nRankPosition = m_nTeams;
             AddTeam(pTeam);
         }
     } else {
-        // The new teams join the playing teams, ahead of the removed ones.
+        // The new teams join the playing teams, ahead of the removed ones, whose names they
+        // do not take.
         const int nCount = m_listTeams.GetCount();
+        for (int i = 1; i <= 2; ++i)
+            AddTeam(makeTeam(nCount + i));
         std::vector<CObject*> teams;
         while (!m_listTeams.IsEmpty())
             teams.push_back(m_listTeams.RemoveHead());
         const auto active = teams.begin() + std::min<size_t>(m_nTeams, teams.size());
+        const auto added = teams.end() - 2;
         for (auto it = teams.begin(); it != active; ++it)
             m_listTeams.AddTail(*it);
-        for (int i = 1; i <= 2; ++i)
-            AddTeam(makeTeam(m_nTeams + i, nCount + i));
-        for (auto it = active; it != teams.end(); ++it)
+        for (auto it = added; it != teams.end(); ++it)
+            m_listTeams.AddTail(*it);
+        for (auto it = active; it != added; ++it)
             m_listTeams.AddTail(*it);
         m_nTeams = static_cast<BYTE>(m_nTeams + 2);
     }

@@ -7,10 +7,13 @@
 // The leagues start on Tuesday 8 December 2026 at 6 pm, four singles teams unless said.
 #include "AdminChecks.h"
 #include "AdminTest.h"
+#include "RecordingDC.h"
 #include "admin/RulesSetup.h"
+#include "reports/stats/RepItem_Standings.h"
 #include "resources/dialogs/RulesDialogs.h"
 
 #include <map>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -345,6 +348,7 @@ TEST_F(Evenings, SizeChangesLayTheirRoundsOnTheEveningsTheyStartFrom)
     ASSERT_TRUE(doc.OnCmdMsg(ID_FIXTURE_ADD_EXTRA_TEAMS, CN_COMMAND, nullptr));
     EXPECT_TRUE(ui.AllUsed());
     EXPECT_EQ(Nums(doc.m_nTeams, doc.m_nRounds), Nums(8, 11));
+    EXPECT_EQ(Strs(Teams(doc)[6]->m_strName, Teams(doc)[7]->m_strName), (Texts{"Team_09", "Team_10"}));
     EXPECT_EQ(doc.FindFixtureByRoundMatch(5, 1)->m_timeDue, CTime(2026, 12, 22, 18, 0, 0));
     ExpectOneCalendar(doc, 50, "Add extra Teams after Reduce League Size");
 }
@@ -442,6 +446,48 @@ TEST_F(Evenings, ResetDatePlayedAsksOnceForAllTheSidesAButtonMoves)
     EXPECT_EQ(Nums(late->m_timeDue.GetTime(), late->m_timePlayed[0].GetTime(), late->m_timePlayed[1].GetTime()),
               Nums(CTime(2026, 12, 22, 18, 50, 0).GetTime(), CTime(2026, 12, 22, 18, 50, 0).GetTime(),
                    CTime(2026, 12, 16, 18, 50, 0).GetTime()));
+}
+
+// A new league of eight teams (Team_01 to Team_08) reduced to six from round 2, Team_04 and
+// Team_05 dropped, then grown by two from round 3: the new teams take Team_09 and Team_10, the
+// first names no team of the league bears, and the standings name each playing team once.
+TEST_F(Evenings, TeamsAddedAfterAReductionTakeNamesNoTeamBears)
+{
+    CBowlingDoc doc;
+    MakeNewLeague(doc, {8, 0, 1, 0});
+    PlayRounds(doc, 1, 1);
+    CScriptedBackend ui;
+    ui.OnDialog(IDD_NEW_SCHEDULE_RULE).OK();
+    ui.OnDialog(IDD_CONTRACT_LEAGUE)
+        .SetText(IDC_LSZ_START_ROUND, "2")
+        .SelectString(IDC_LSZ_DROP1, "Team_04").SelectString(IDC_LSZ_DROP2, "Team_05")
+        .OK();
+    ASSERT_TRUE(doc.OnCmdMsg(ID_FIXTURE_REDUCE_LEAGUE_SIZE, CN_COMMAND, nullptr));
+    PlayRounds(doc, 2, 2);
+    ui.OnDialog(IDD_NEW_SCHEDULE_RULE).OK();
+    ui.OnDialog(IDD_EXPAND_LEAGUE).SetText(IDC_LSZ_START_ROUND, "3").OK();
+    ASSERT_TRUE(doc.OnCmdMsg(ID_FIXTURE_ADD_EXTRA_TEAMS, CN_COMMAND, nullptr));
+    EXPECT_TRUE(ui.AllUsed());
+
+    Texts names;
+    for (const CTeam* t : Teams(doc))
+        names.emplace_back(t->m_strName.GetString());
+    EXPECT_EQ(names, (Texts{"Team_01", "Team_02", "Team_03", "Team_06", "Team_07", "Team_08", "Team_09", "Team_10",
+                            "Team_04", "Team_05"}));
+    EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size());
+    EXPECT_EQ(CalendarFaults(doc), Texts{});
+
+    CRepItem_Standings standings;
+    standings.m_pDoc = &doc;
+    standings.m_y = -1000;
+    CRecordingDC dc(false);
+    standings.Draw(&dc, nullptr);
+    std::map<std::string, int> drawn;
+    for (const std::string& s : dc.Texts())
+        if (s.rfind("Team_", 0) == 0)
+            ++drawn[s];
+    EXPECT_EQ(drawn, (std::map<std::string, int>{{"Team_01", 1}, {"Team_02", 1}, {"Team_03", 1}, {"Team_06", 1},
+                                                 {"Team_07", 1}, {"Team_08", 1}, {"Team_09", 1}, {"Team_10", 1}}));
 }
 
 // Minutes the combo does not offer stay as the league holds them when Finished leaves the combo

@@ -18,6 +18,7 @@ void CBowlingDoc::EditFixtureDates()
         if (!pWeek->m_bFreeDate && pWeek->m_nFirstRound > m_nRounds) {
             m_listFreeWeeks.RemoveAt(here);
             delete pWeek;
+            SetModifiedFlag();
         }
     }
     FixtureCalendar::MarkPositionRounds(*this);

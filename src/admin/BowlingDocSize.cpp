@@ -10,11 +10,13 @@
 #include "league/Fixture.h"
 #include "league/FreeWeek.h"
 #include "league/MatchWorking.h"
+#include "league/RoundDates.h"
 #include "league/Schedule.h"
 #include "league/SeasonRounds.h"
 #include "league/Team.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -22,59 +24,17 @@ namespace {
 constexpr int MAX_TEAMS = 50;
 constexpr int MAX_ROUNDS = 255;
 
-// The minutes between the rounds of one date: the secretary's, else a match's length.
-BYTE MinutesBetweenRounds(const CBowlingDoc& doc)
-{
-    return doc.m_nMinutesBetweenRounds ? doc.m_nMinutesBetweenRounds
-                                       : static_cast<BYTE>(doc.m_nPlayersPerTeam * 10 + 5);
-}
-
-// The dates of rounds nFirst..nLast: a dated range for each date of rounds, a week after the one
-// before from timeStart, put into the calendar and dated around the free dates among them.
-// rounds holds each round's date as first laid out, before the free dates moved it.
-struct NewRoundDates {
-    std::vector<CTime> rounds;
-    CFreeWeek* pFirst = nullptr;
-    CFreeWeek* pLast = nullptr;
-};
-NewRoundDates AddRoundDates(CBowlingDoc& doc, int nFirst, int nLast, CTime timeStart)
-{
-    const CTimeSpan stagger(static_cast<LONGLONG>(doc.m_nMinutesBetweenRounds) * 60);
-    const int nPerDate = std::max<int>(doc.m_nRoundsPerInterval, 1);
-    // A first round in the middle of a date is bowled after that date's first round, whose
-    // time of day the later dates keep.
-    CTime date = timeStart - CTimeSpan(stagger.GetTotalSeconds() * ((nFirst - 1) % nPerDate));
-    NewRoundDates dates;
-    for (int r = nFirst; r <= nLast; ++r) {
-        const int g = (r - 1) % nPerDate;
-        if (g == 0) {
-            if (r != nFirst)
-                date = AddDays(date, 7);
-            auto* pWeek = new CFreeWeek(r);
-            pWeek->m_nFirstRound = static_cast<BYTE>(r);
-            pWeek->m_nLastRound = static_cast<BYTE>(std::min(r + nPerDate - 1, nLast));
-            pWeek->m_time = date;
-            FixtureCalendar::InsertDatedRange(doc, pWeek);
-            if (!dates.pFirst)
-                dates.pFirst = pWeek;
-            dates.pLast = pWeek;
-        }
-        dates.rounds.push_back(date + CTimeSpan(stagger.GetTotalSeconds() * g));
-    }
-    FixtureCalendar::DateNewRanges(doc, dates.pFirst, dates.pLast);
-    return dates;
-}
-
-// Rounds nFirst..nLast from the pairing table after nRoundsBefore of its rounds, dated a week
-// apart from timeStart around the league's free dates.
-void BuildRounds(CBowlingDoc& doc, int nFirst, int nLast, int nRoundsBefore, CTime timeStart)
+// Rounds nFirst..nLast from the pairing table after nRoundsBefore of its rounds, laid on the
+// league's evenings (from firstEvening when given, RoundDates::LayRounds) around its free
+// dates.
+void BuildRounds(CBowlingDoc& doc, int nFirst, int nLast, int nRoundsBefore, std::optional<CTime> firstEvening)
 {
     std::vector<CTeam*> teams;
     for (POSITION pos = doc.m_listTeams.GetHeadPosition(); pos && static_cast<int>(teams.size()) < doc.m_nTeams;)
         teams.push_back(static_cast<CTeam*>(doc.m_listTeams.GetNext(pos)));
 
     // The secretary's minutes between the rounds of a date stay.
-    doc.m_nMinutesBetweenRounds = MinutesBetweenRounds(doc);
+    RoundDates::EnsureMinutesBetweenRounds(doc);
     nLast = std::min(nLast, MAX_ROUNDS);
     // Rounds that keep their matches stay inside the league, however few rounds are asked for.
     int nRounds = nLast;
@@ -82,11 +42,10 @@ void BuildRounds(CBowlingDoc& doc, int nFirst, int nLast, int nRoundsBefore, CTi
         nRounds = std::max<int>(nRounds, static_cast<const CFixture*>(doc.m_listFixtures.GetNext(pos))->m_nRound);
     doc.m_nRounds = static_cast<BYTE>(std::clamp(nRounds, 0, MAX_ROUNDS));
 
-    const NewRoundDates dates = AddRoundDates(doc, nFirst, nLast, timeStart);
+    RoundDates::LayRounds(doc, nFirst, nLast, firstEvening);
     CPairingWalk walk(static_cast<int>(teams.size()), nRoundsBefore);
     std::vector<CPairing> pairs;
     for (int r = nFirst; r <= nLast && walk.IsValid(); ++r) {
-        const CTime roundDate = dates.rounds[static_cast<size_t>(r - nFirst)];
         walk.NextRound(pairs);
         int nMatch = 0;
         for (const CPairing& pair : pairs) {
@@ -94,14 +53,13 @@ void BuildRounds(CBowlingDoc& doc, int nFirst, int nLast, int nRoundsBefore, CTi
             CTeam* pB = teams[static_cast<size_t>(pair.nSideB - 1)];
             auto* f = new CFixture(r, pA->m_nTeamNo, pB->m_nTeamNo, doc.m_nPlayersPerTeam);
             f->m_nMatch = static_cast<BYTE>(++nMatch);
-            f->m_timeDue = roundDate;
-            f->m_timePlayed[0] = f->m_timePlayed[1] = roundDate;
             f->m_nGames = doc.m_nGamesPerMatch;
             f->m_pTeamA = doc.FindTeam(pA->m_nTeamNo);
             f->m_pTeamB = doc.FindTeam(pB->m_nTeamNo);
             doc.AddFixture(f);
         }
     }
+    // The new matches, not played, are due when the calendar has their rounds.
     FixtureCalendar::DateMatches(doc, nFirst);
     doc.SetModifiedFlag();
 }
@@ -116,8 +74,8 @@ CFixture* FirstMatchOfRound(const CBowlingDoc& doc, int nRound)
     return nullptr;
 }
 
-// The new rounds start on the date of the start round's first match; a start round without
-// one cannot be rebuilt.
+// The new rounds start on the start round's evening, where its first match is; a start round
+// without one cannot be rebuilt.
 bool CheckStartRound(const CBowlingDoc& doc, int nStart)
 {
     if (FirstMatchOfRound(doc, nStart))
@@ -127,6 +85,20 @@ bool CheckStartRound(const CBowlingDoc& doc, int nStart)
                   nStart);
     AfxMessageBox(strMsg);
     return false;
+}
+
+// The evening the rounds a size change builds from nStart begin on: where nStart opens its
+// evening, that evening's date; where it lies in the middle of one, none, so that the new rounds
+// go on after its earlier rounds (RoundDates::LayRounds). A round the calendar does not hold
+// begins when its first match is due.
+std::optional<CTime> NewRoundsStart(const CBowlingDoc& doc, int nStart)
+{
+    const CFreeWeek* pEvening = RoundDates::FindDatedRange(doc, nStart);
+    if (!pEvening)
+        return FirstMatchOfRound(doc, nStart)->m_timeDue;
+    if (pEvening->m_nFirstRound < nStart)
+        return std::nullopt;
+    return pEvening->m_time;
 }
 
 // Step 1 of a size change: the played matches that would go. Their first round, nStart, or 0
@@ -151,26 +123,11 @@ int PositionRoundsBefore(const CBowlingDoc& doc, int nStart)
     return nPositionRounds;
 }
 
-// The dated ranges from the start round on go; the free dates stay, for the new rounds to be
-// dated around them.
-void RemoveDatedRangesFrom(CBowlingDoc& doc, int nStart)
+// Steps 2 to 4: the matches from the start round on go (their evenings make way when the new
+// rounds are laid, the free dates stay); returns the number of position rounds left.
+int RemoveScheduleFrom(CBowlingDoc& doc, int nStart)
 {
-    for (POSITION pos = doc.m_listFreeWeeks.GetHeadPosition(); pos;) {
-        POSITION here = pos;
-        auto* w = static_cast<CFreeWeek*>(doc.m_listFreeWeeks.GetNext(pos));
-        if (!w->m_bFreeDate && w->m_nFirstRound >= nStart) {
-            doc.m_listFreeWeeks.RemoveAt(here);
-            delete w;
-        }
-    }
-}
-
-// Steps 2 to 4: the schedule from the start round on goes, but for the free dates; returns the
-// date the new rounds start on and the number of position rounds left.
-CTime RemoveScheduleFrom(CBowlingDoc& doc, int nStart, int& nPositionRounds)
-{
-    CTime date = FirstMatchOfRound(doc, nStart)->m_timeDue;
-    nPositionRounds = PositionRoundsBefore(doc, nStart);
+    const int nPositionRounds = PositionRoundsBefore(doc, nStart);
     while (!doc.m_listFixtures.IsEmpty()) {
         auto* f = static_cast<CFixture*>(doc.m_listFixtures.GetTail());
         if (f->m_nRound < nStart)
@@ -178,8 +135,7 @@ CTime RemoveScheduleFrom(CBowlingDoc& doc, int nStart, int& nPositionRounds)
         doc.m_listFixtures.RemoveTail();
         delete f;
     }
-    RemoveDatedRangesFrom(doc, nStart);
-    return date;
+    return nPositionRounds;
 }
 
 // The last of the rounds a size change builds from the start round on.
@@ -192,25 +148,24 @@ int LastNewRound(const CLeagueSizeDlg& dlg, int nStart, int nPositionRounds)
 // still fit the league file; the secretary is told when they would not, and nothing changes.
 bool NewRoundsFitFile(CBowlingDoc& doc, const CLeagueSizeDlg& dlg, int nStart, int nTeams)
 {
-    const CTime date = FirstMatchOfRound(doc, nStart)->m_timeDue;
+    const std::optional<CTime> start = NewRoundsStart(doc, nStart);
     const int nLast = LastNewRound(dlg, nStart, PositionRoundsBefore(doc, nStart));
-    return FixtureCalendar::SeasonFitsFile(doc, [&doc, nStart, nTeams, nLast, date] {
-        RemoveDatedRangesFrom(doc, nStart);
+    return FixtureCalendar::SeasonFitsFile(doc, [&doc, nStart, nTeams, nLast, start] {
         doc.m_nTeams = static_cast<BYTE>(nTeams);
-        doc.m_nMinutesBetweenRounds = MinutesBetweenRounds(doc);
-        AddRoundDates(doc, nStart, nLast, date);
+        RoundDates::EnsureMinutesBetweenRounds(doc);
+        RoundDates::LayRounds(doc, nStart, nLast, start);
     });
 }
 
 // Common step 5. The rounds rebuilt keep the venues of the schedule as it was before the
 // change; returns the rounds left without one.
 std::vector<int> BuildNewRounds(CBowlingDoc& doc, const CLeagueSizeDlg& dlg, int nStart, int nPositionRounds,
-                                CTime date, const CRoundVenues& venues)
+                                std::optional<CTime> start, const CRoundVenues& venues)
 {
     if (dlg.m_bSynchronize)
-        doc.AddScheduleRounds(nStart, nPositionRounds + dlg.m_nRounds, nPositionRounds, date);
+        doc.AddScheduleRounds(nStart, nPositionRounds + dlg.m_nRounds, nPositionRounds, start);
     else
-        doc.AddScheduleRoundsForTeams(nStart, dlg.m_nTotal, date);
+        doc.AddScheduleRoundsForTeams(nStart, dlg.m_nTotal, start);
     return venues.Give(doc, nStart, MAX_ROUNDS);
 }
 
@@ -239,6 +194,23 @@ void FinishSizeChange(CBowlingDoc& doc, CLaterMatches& later, int nPlayedFrom, c
         AfxMessageBox(FixtureCalendar::FreeDatesAfterLastRoundText(freeAfter));
 }
 
+// "Team_%02d" with the first number whose name no team of the league bears, the dropped
+// teams included, whatever its case or spaces.
+CString FreeTeamName(const CBowlingDoc& doc)
+{
+    for (int n = 1;; ++n) {
+        CString strName;
+        strName.Format("Team_%02d", n);
+        bool bTaken = false;
+        for (POSITION pos = doc.m_listTeams.GetHeadPosition(); pos && !bTaken;) {
+            CString strTeam = static_cast<const CTeam*>(doc.m_listTeams.GetNext(pos))->m_strName;
+            bTaken = strTeam.Trim().CompareNoCase(strName) == 0;
+        }
+        if (!bTaken)
+            return strName;
+    }
+}
+
 // Runs New Schedule Rule with Restart ticked; false on Cancel.
 bool ChooseRule(DWORD& bSynchronize)
 {
@@ -252,12 +224,12 @@ bool ChooseRule(DWORD& bSynchronize)
 
 } // namespace
 
-void CBowlingDoc::AddScheduleRounds(int nFirst, int nLast, int nSkipped, CTime timeStart)
+void CBowlingDoc::AddScheduleRounds(int nFirst, int nLast, int nSkipped, std::optional<CTime> timeStart)
 {
     BuildRounds(*this, nFirst, nLast, nFirst - nSkipped - 1, timeStart);
 }
 
-void CBowlingDoc::AddScheduleRoundsForTeams(int nFirst, int nCount, CTime timeStart)
+void CBowlingDoc::AddScheduleRoundsForTeams(int nFirst, int nCount, std::optional<CTime> timeStart)
 {
     BuildRounds(*this, nFirst, nFirst + nCount - 1, 0, timeStart);
 }
@@ -281,13 +253,11 @@ void CBowlingDoc::OnAddExtraTeams()
     const std::vector<const CFreeWeek*> freeBefore = FixtureCalendar::FreeDatesAfterLastRound(*this);
     CLaterMatches later(*this);
     later.NoteAll();
-    int nPositionRounds = 0;
-    const CTime date = RemoveScheduleFrom(*this, nStart, nPositionRounds);
+    const std::optional<CTime> start = NewRoundsStart(*this, nStart);
+    const int nPositionRounds = RemoveScheduleFrom(*this, nStart);
 
-    auto makeTeam = [this, nStart](int nNameNo, int nTeamNo) {
-        CString strName;
-        strName.Format("Team_%02d", nNameNo);
-        auto* pTeam = new CTeam(strName, static_cast<WORD>(nTeamNo));
+    auto makeTeam = [this, nStart](int nTeamNo) {
+        auto* pTeam = new CTeam(FreeTeamName(*this), static_cast<WORD>(nTeamNo));
         pTeam->m_nVacancyStartRound = static_cast<BYTE>(nStart);
         pTeam->m_nStartPointsWon = pTeam->m_nStartPointsLost = 0;
         return pTeam;
@@ -295,26 +265,30 @@ void CBowlingDoc::OnAddExtraTeams()
     if (m_nExtraTeams == 0) {
         for (int i = 0; i < 2; ++i) {
             ++m_nTeams;
-            CTeam* pTeam = makeTeam(m_nTeams, m_nTeams);
+            CTeam* pTeam = makeTeam(m_nTeams);
             pTeam->m_nScrPosition = pTeam->m_nHcpPosition = pTeam->m_nRankPosition = m_nTeams;
             AddTeam(pTeam);
         }
     } else {
-        // The new teams join the playing teams, ahead of the removed ones.
+        // The new teams join the playing teams, ahead of the removed ones, whose names they
+        // do not take.
         const int nCount = m_listTeams.GetCount();
+        for (int i = 1; i <= 2; ++i)
+            AddTeam(makeTeam(nCount + i));
         std::vector<CObject*> teams;
         while (!m_listTeams.IsEmpty())
             teams.push_back(m_listTeams.RemoveHead());
         const auto active = teams.begin() + std::min<size_t>(m_nTeams, teams.size());
+        const auto added = teams.end() - 2;
         for (auto it = teams.begin(); it != active; ++it)
             m_listTeams.AddTail(*it);
-        for (int i = 1; i <= 2; ++i)
-            AddTeam(makeTeam(m_nTeams + i, nCount + i));
-        for (auto it = active; it != teams.end(); ++it)
+        for (auto it = added; it != teams.end(); ++it)
+            m_listTeams.AddTail(*it);
+        for (auto it = active; it != added; ++it)
             m_listTeams.AddTail(*it);
         m_nTeams = static_cast<BYTE>(m_nTeams + 2);
     }
-    const std::vector<int> noVenue = BuildNewRounds(*this, dlg, nStart, nPositionRounds, date, venues);
+    const std::vector<int> noVenue = BuildNewRounds(*this, dlg, nStart, nPositionRounds, start, venues);
     SetFixtureStartTimes();
     if (LeagueSetup::pfnAddNewPlayer)
         LeagueSetup::pfnAddNewPlayer(this);
@@ -378,8 +352,8 @@ void CBowlingDoc::OnReduceLeagueSize()
     const std::vector<const CFreeWeek*> freeBefore = FixtureCalendar::FreeDatesAfterLastRound(*this);
     CLaterMatches later(*this);
     later.NoteAll();
-    int nPositionRounds = 0;
-    const CTime date = RemoveScheduleFrom(*this, nStart, nPositionRounds);
+    const std::optional<CTime> start = NewRoundsStart(*this, nStart);
+    const int nPositionRounds = RemoveScheduleFrom(*this, nStart);
 
     CTeam* pDrop1 = FindTeam(dlg.m_nDropTeam1);
     CTeam* pDrop2 = FindTeam(dlg.m_nDropTeam2);
@@ -397,7 +371,7 @@ void CBowlingDoc::OnReduceLeagueSize()
             m_listTeams.AddTail(p);
         }
     }
-    const std::vector<int> noVenue = BuildNewRounds(*this, dlg, nStart, nPositionRounds, date, venues);
+    const std::vector<int> noVenue = BuildNewRounds(*this, dlg, nStart, nPositionRounds, start, venues);
     SetFixtureStartTimes();
     FinishSizeChange(*this, later, nPlayedFrom, noVenue, freeBefore);
 }
@@ -413,24 +387,17 @@ void CBowlingDoc::OnExtendSeason()
         AfxMessageBox("A league cannot have more than 255 rounds.");
         return;
     }
-    CTime date = pLast->m_timeDue;
-    BYTE nMinutes = MinutesBetweenRounds(*this);
-    if (m_nRoundsPerInterval > 1 && (nLastRound + 1) % m_nRoundsPerInterval != 0) {
-        nMinutes = static_cast<BYTE>(m_nPlayersPerTeam * 10 + 5);
-        date -= CTimeSpan(static_cast<LONGLONG>(nMinutes) * 60);
-    }
-    date = AddDays(date, 7);
-    // A league that could not be saved any more is not made.
-    if (!FixtureCalendar::SeasonFitsFile(*this, [this, nLastRound, nAdd, date, nMinutes] {
-            m_nMinutesBetweenRounds = nMinutes;
-            AddRoundDates(*this, nLastRound + 1, nLastRound + nAdd, date);
+    // A league that could not be saved any more is not made. The new rounds follow the last on
+    // its evening while it has room, then a week apart.
+    if (!FixtureCalendar::SeasonFitsFile(*this, [this, nLastRound, nAdd] {
+            RoundDates::EnsureMinutesBetweenRounds(*this);
+            RoundDates::LayRounds(*this, nLastRound + 1, nLastRound + nAdd, std::nullopt);
         }))
         return;
     CString strAsk;
     strAsk.Format("Add another %d rounds to your league?", nAdd);
     if (AfxMessageBox(strAsk, MB_YESNO) != IDYES)
         return;
-    m_nMinutesBetweenRounds = nMinutes;
     int nPositionRounds = 0;
     for (POSITION pos = m_listFixtures.GetHeadPosition(); pos;) {
         auto* f = static_cast<CFixture*>(m_listFixtures.GetNext(pos));
@@ -438,7 +405,7 @@ void CBowlingDoc::OnExtendSeason()
             ++nPositionRounds;
     }
     const CRoundVenues venues(*this);
-    AddScheduleRounds(nLastRound + 1, nLastRound + nAdd, nPositionRounds, date);
+    AddScheduleRounds(nLastRound + 1, nLastRound + nAdd, nPositionRounds, std::nullopt);
     const std::vector<int> noVenue = venues.Give(*this, nLastRound + 1, MAX_ROUNDS);
     // More rounds only ever make room for the splits; the rule is checked all the same.
     if (FitSplitsToRounds())

@@ -72,8 +72,3 @@ CTime WithTimeOfDay(CTime time, int nHour, int nMinute)
     return CTime(time.GetYear(), time.GetMonth(), time.GetDay(), nHour, nMinute, 0);
 }
 
-CTime AddDays(CTime time, int nDays)
-{
-    return CTime(time.GetYear(), time.GetMonth(), time.GetDay() + nDays, time.GetHour(), time.GetMinute(),
-                 time.GetSecond());
-}

@@ -32,8 +32,5 @@ void SayDateOutOfFileRange();
 
 // A local date and time; the calendar carries an impossible day into the next month.
 CTime MakeLocalTime(int nYear, int nMonth, int nDay, int nHour, int nMinute);
-// Whole days later (earlier when negative) at the same local time of day, so that a league
-// bowling at seven keeps bowling at seven when the clocks change.
-CTime AddDays(CTime time, int nDays);
 // The same calendar day at another time of day (seconds 0).
 CTime WithTimeOfDay(CTime time, int nHour, int nMinute);

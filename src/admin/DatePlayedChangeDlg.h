@@ -3,6 +3,8 @@
 #include "framework/ui/Dialog.h"
 #include "resources/dialogs/AdminDialogs.h"
 
+#include <vector>
+
 class CDatePlayedChangeDlg : public CDialog
 {
 public:
@@ -28,4 +30,30 @@ protected:
         DDX_Text(pDX, IDC_DPC_OLD_DUE, m_strOldDue);
         DDX_Text(pDX, IDC_DPC_NEW_DUE, m_strNewDue);
     }
+};
+
+// "Date Played Change Confirmation" for several teams at once: how many, a line for each (its
+// round, match and name, the date it bowled, the match's old and new dates due, parted by tabs
+// under the dialog's headings) and one answer for them all, "Change" (OK) or "Leave" (Cancel).
+class CDatesPlayedChangeDlg : public CDialog
+{
+public:
+    enum { IDD = IDD_DATES_PLAYED_CHANGE };
+    explicit CDatesPlayedChangeDlg(CWnd* pParent = nullptr) : CDialog(IDD, pParent) {}
+
+    CString m_strCount;
+    std::vector<CString> m_lines;
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        auto* pList = static_cast<CListBox*>(GetDlgItem(IDC_DPS_SIDES));
+        const int stops[5] = {24, 142, 212, 292, 372};
+        pList->SetTabStops(5, stops);
+        for (const CString& strLine : m_lines)
+            pList->AddString(strLine);
+        return TRUE;
+    }
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, IDC_DPS_COUNT, m_strCount); }
 };

@@ -6,6 +6,7 @@
 #include "league/BowlingDoc.h"
 #include "league/Fixture.h"
 #include "league/FreeWeek.h"
+#include "league/RoundDates.h"
 #include "league/SeasonRounds.h"
 
 #include <algorithm>
@@ -104,24 +105,7 @@ std::vector<int> PositionRounds(const CBowlingDoc& doc)
 void AddRoundAtEnd(CBowlingDoc& doc, CTimeSpan interval)
 {
     doc.m_nRounds = static_cast<BYTE>(doc.m_nRounds + 1);
-    auto* pLast = doc.m_listFreeWeeks.IsEmpty() ? nullptr : static_cast<CFreeWeek*>(doc.m_listFreeWeeks.GetTail());
-    const int nPerDate = std::max<int>(doc.m_nRoundsPerInterval, 1);
-    if (nPerDate >= 2 && pLast && !pLast->m_bFreeDate && pLast->m_nLastRound - pLast->m_nFirstRound + 1 < nPerDate) {
-        ++pLast->m_nLastRound;
-    } else {
-        auto* pNew = new CFreeWeek(doc.m_nRounds);
-        if (nPerDate < 2 && pLast) {
-            pNew->m_nFirstRound = static_cast<BYTE>(pLast->m_nFirstRound + 1);
-            pNew->m_nLastRound = static_cast<BYTE>(pLast->m_nLastRound + 1);
-        } else {
-            pNew->m_nFirstRound = pNew->m_nLastRound = doc.m_nRounds;
-        }
-        // A free date at the end has no rounds: the new round is the one after the last range.
-        if (pLast && pLast->m_bFreeDate)
-            pNew->m_nFirstRound = pNew->m_nLastRound = doc.m_nRounds;
-        pNew->m_time = pLast ? AddDays(pLast->m_time, static_cast<int>(interval.GetDays())) : CTime();
-        doc.m_listFreeWeeks.AddTail(pNew);
-    }
+    RoundDates::LayRounds(doc, doc.m_nRounds, doc.m_nRounds, std::nullopt, static_cast<int>(interval.GetDays()));
 }
 
 bool InsertPositionRound(CBowlingDoc& doc, int nRound, bool bScratch, CTimeSpan interval)
@@ -222,87 +206,6 @@ void DeleteFinalRound(CBowlingDoc& doc)
         }
     }
     RemoveLastRound(doc);
-}
-
-CFreeWeek* FindDatedRange(const CBowlingDoc& doc, int nRound, CFreeWeek* pStart)
-{
-    auto holds = [nRound](const CFreeWeek* w) {
-        return !w->m_bFreeDate && w->m_nFirstRound <= nRound && nRound <= w->m_nLastRound;
-    };
-    POSITION pos = pStart ? doc.m_listFreeWeeks.Find(pStart) : nullptr;
-    for (POSITION p = pos; p;) {
-        auto* w = static_cast<CFreeWeek*>(doc.m_listFreeWeeks.GetNext(p));
-        if (holds(w))
-            return w;
-    }
-    for (POSITION p = doc.m_listFreeWeeks.GetHeadPosition(); p;) {
-        auto* w = static_cast<CFreeWeek*>(doc.m_listFreeWeeks.GetNext(p));
-        if (holds(w))
-            return w;
-    }
-    return nullptr;
-}
-
-CTime RoundDue(const CBowlingDoc& doc, const CFreeWeek& range, int nRound)
-{
-    CTime due = range.m_time;
-    if (doc.m_nRoundsPerInterval > 1 && nRound > range.m_nFirstRound)
-        due += CTimeSpan(static_cast<LONGLONG>(nRound - range.m_nFirstRound) * doc.m_nMinutesBetweenRounds * 60);
-    return due;
-}
-
-namespace {
-
-// Calendar days, whatever the time of day: a free date is held at any hour.
-int DayNumber(CTime t)
-{
-    return t.GetYear() * 10000 + t.GetMonth() * 100 + t.GetDay();
-}
-
-} // namespace
-
-void DateEntries(CBowlingDoc& doc, const CFreeWeek* pFrom, const CFreeWeek* pTo, CTime start, int nDays)
-{
-    POSITION pos = pFrom ? doc.m_listFreeWeeks.Find(pFrom) : nullptr;
-    for (int k = 0; pos; ++k) {
-        auto* pWeek = static_cast<CFreeWeek*>(doc.m_listFreeWeeks.GetNext(pos));
-        pWeek->m_time = AddDays(start, k * nDays);
-        if (pWeek == pTo)
-            break;
-    }
-}
-
-void InsertDatedRange(CBowlingDoc& doc, CFreeWeek* pRange)
-{
-    POSITION pos = doc.m_listFreeWeeks.GetTailPosition();
-    while (pos) {
-        const auto* pWeek = static_cast<const CFreeWeek*>(doc.m_listFreeWeeks.GetAt(pos));
-        if (!pWeek->m_bFreeDate || DayNumber(pWeek->m_time) <= DayNumber(pRange->m_time))
-            break;
-        doc.m_listFreeWeeks.GetPrev(pos);
-    }
-    if (pos)
-        doc.m_listFreeWeeks.InsertAfter(pos, pRange);
-    else
-        doc.m_listFreeWeeks.AddHead(pRange);
-}
-
-void DateNewRanges(CBowlingDoc& doc, const CFreeWeek* pFirstNew, const CFreeWeek* pLastNew)
-{
-    if (pFirstNew) {
-        // A free date on the day the new rounds start takes that week; those before it stay.
-        POSITION pos = doc.m_listFreeWeeks.Find(pFirstNew);
-        const CFreeWeek* pFrom = pFirstNew;
-        if (pos)
-            doc.m_listFreeWeeks.GetPrev(pos);
-        while (pos) {
-            const auto* pWeek = static_cast<const CFreeWeek*>(doc.m_listFreeWeeks.GetPrev(pos));
-            if (!pWeek->m_bFreeDate || DayNumber(pWeek->m_time) < DayNumber(pFirstNew->m_time))
-                break;
-            pFrom = pWeek;
-        }
-        DateEntries(doc, pFrom, pLastNew, pFirstNew->m_time, 7);
-    }
 }
 
 std::vector<const CFreeWeek*> FreeDatesAfterLastRound(const CBowlingDoc& doc)
@@ -415,6 +318,7 @@ bool SeasonFitsFile(CBowlingDoc& doc, const std::function<void()>& change)
 void DateMatches(CBowlingDoc& doc, int nFirstRound, const AskDatePlayed& askChange)
 {
     CFreeWeek* pRange = nullptr;
+    std::vector<PlayedSideMoved> moved;
     for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
         auto* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
         const int nRound = f->m_nRound;
@@ -431,10 +335,13 @@ void DateMatches(CBowlingDoc& doc, int nFirstRound, const AskDatePlayed& askChan
         for (int s = 0; s < 2; ++s) {
             if (!f->m_bPlayed[s] || f->m_timePlayed[s] == oldDue)
                 f->m_timePlayed[s] = newDue;
-            else if (newDue != oldDue && askChange && askChange(*f, s, oldDue, newDue))
-                f->m_timePlayed[s] = newDue;
+            else if (newDue != oldDue && askChange)
+                moved.push_back({f, s, oldDue, newDue});
         }
     }
+    if (!moved.empty() && askChange(moved))
+        for (const PlayedSideMoved& side : moved)
+            side.pMatch->m_timePlayed[side.nSide] = side.newDue;
 }
 
 void DateSeason(CBowlingDoc& doc, const AskDatePlayed& askChange)

@@ -4,6 +4,7 @@
 // and how the calendar dates a season, which rebuilt and added rounds follow too.
 #include "framework/core/String.h"
 #include "framework/core/Time.h"
+#include "league/RoundDates.h"
 
 #include <functional>
 #include <vector>
@@ -36,9 +37,9 @@ int CountPlayedMatches(const CBowlingDoc& doc, int nFirst, int nLast = MAX_ROUND
 // true, unasked, when none would.
 bool ConfirmRemovingPlayed(int nPlayed);
 
-// The calendar grows by one round at its end, the league's number of rounds with it: the last
-// dated range takes it while it holds fewer rounds than a date has, else a new range does,
-// interval after the last entry.
+// The calendar grows by one round at its end, the league's number of rounds with it: the
+// evening of the last round takes it while it has room, else a new evening does, interval
+// after that one (RoundDates::LayRounds).
 void AddRoundAtEnd(CBowlingDoc& doc, CTimeSpan interval);
 // Round nRound becomes a position round of teams to be set; the rounds from it on move one
 // later and the calendar grows by one round at its end, nInterval after its last entry. The
@@ -56,24 +57,10 @@ void DeleteFinalRound(CBowlingDoc& doc);
 // One round fewer: the last dated range loses its last round, or goes when it held one.
 // Free dates after it stay.
 void RemoveLastRound(CBowlingDoc& doc);
-// The dated range holding the round, searched onward from pStart (null: the head), then
-// from the head; null when no range holds it.
-CFreeWeek* FindDatedRange(const CBowlingDoc& doc, int nRound, CFreeWeek* pStart = nullptr);
-// When a round of the range is due: the range's date, each later round of one date the minutes
-// between rounds after the one before.
-CTime RoundDue(const CBowlingDoc& doc, const CFreeWeek& range, int nRound);
+// Where a round lies on the calendar and when it is due (league/RoundDates.h).
+using RoundDates::FindDatedRange;
+using RoundDates::RoundDue;
 
-// How Fixture Dates dates a season: the entries from pFrom to pTo (to the end of the list when
-// null), in list order, one interval of nDays apart from start, at start's time of day; a
-// free date takes its interval as a round does.
-void DateEntries(CBowlingDoc& doc, const CFreeWeek* pFrom, const CFreeWeek* pTo, CTime start, int nDays);
-// A new dated range for rounds after the others goes into the calendar after every dated
-// range and after the free dates up to its day: a free date on that day comes first.
-void InsertDatedRange(CBowlingDoc& doc, CFreeWeek* pRange);
-// Dates the ranges pFirstNew..pLastNew, just put in with InsertDatedRange, week after week from
-// the first on, around the free dates among them, as Fixture Dates does; DateMatches then gives
-// their matches the dates of their rounds.
-void DateNewRanges(CBowlingDoc& doc, const CFreeWeek* pFirstNew, const CFreeWeek* pLastNew);
 // The free dates with no round after them, in calendar order.
 std::vector<const CFreeWeek*> FreeDatesAfterLastRound(const CBowlingDoc& doc);
 // "The free date Mon 22 Dec 2025 (Christmas) now falls after the last round ..."; empty for none.
@@ -90,9 +77,16 @@ bool WouldFitFile(CBowlingDoc& doc, const std::function<void()>& change);
 // DateCombos.h): each command that dates rounds asks it before it changes anything.
 bool SeasonFitsFile(CBowlingDoc& doc, const std::function<void()>& change);
 
-// Whether a played side takes its match's new due date as its date played; asked only of a
-// side played on another day than its old due date, when that date moves.
-using AskDatePlayed = std::function<bool(const CFixture& match, int nSide, CTime oldDue, CTime newDue)>;
+// A played side whose match moves, played on another day than its old due date.
+struct PlayedSideMoved {
+    CFixture* pMatch;
+    int nSide;
+    CTime oldDue;
+    CTime newDue;
+};
+// Whether the played sides whose matches moved take their matches' new due dates as their dates
+// played: one answer for all of them, asked once a change when there are any.
+using AskDatePlayed = std::function<bool(const std::vector<PlayedSideMoved>& sides)>;
 // Gives the matches of rounds nFirstRound on the dates of their rounds, each squad its delay. A
 // side not played, or played when it was due, follows its match; a match whose round has no
 // date keeps its own.

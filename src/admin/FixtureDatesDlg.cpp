@@ -11,7 +11,11 @@
 #include "league/Fixture.h"
 #include "league/FreeWeek.h"
 #include "league/MatchWorking.h"
+#include "league/RoundDates.h"
 #include "league/Team.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -21,19 +25,47 @@ CString TeamName(const CFixture& match, int nSide)
     return pTeam ? pTeam->m_strName : CString();
 }
 
-// "Change" gives the side the new due date as its date played.
-bool AskChangeDatePlayed(const CFixture& match, int nSide, CTime oldDue, CTime newDue)
+const char* const DATE_PLAYED_FORMAT = "%a %d %b %I:%M %p %Y";
+
+// "Change" gives the sides their matches' new due dates as their dates played: one side is
+// asked about with its match, several together, with how many.
+bool AskChangeDatePlayed(const std::vector<FixtureCalendar::PlayedSideMoved>& sides)
 {
-    const char* pszFormat = "%a %d %b %I:%M %p %Y";
-    CDatePlayedChangeDlg dlg;
-    dlg.m_strRound.Format("Round %d", match.m_nRound);
-    dlg.m_strTeamA = TeamName(match, 0);
-    dlg.m_strTeamB = TeamName(match, 1);
-    dlg.m_strTeam = TeamName(match, nSide);
-    dlg.m_strDatePlayed = match.m_timePlayed[nSide].Format(pszFormat);
-    dlg.m_strOldDue = oldDue.Format(pszFormat);
-    dlg.m_strNewDue = newDue.Format(pszFormat);
+    if (sides.size() == 1) {
+        const FixtureCalendar::PlayedSideMoved& side = sides.front();
+        const CFixture& match = *side.pMatch;
+        CDatePlayedChangeDlg dlg;
+        dlg.m_strRound.Format("Round %d", match.m_nRound);
+        dlg.m_strTeamA = TeamName(match, 0);
+        dlg.m_strTeamB = TeamName(match, 1);
+        dlg.m_strTeam = TeamName(match, side.nSide);
+        dlg.m_strDatePlayed = match.m_timePlayed[side.nSide].Format(DATE_PLAYED_FORMAT);
+        dlg.m_strOldDue = side.oldDue.Format(DATE_PLAYED_FORMAT);
+        dlg.m_strNewDue = side.newDue.Format(DATE_PLAYED_FORMAT);
+        return dlg.DoModal() == IDOK;
+    }
+    CDatesPlayedChangeDlg dlg;
+    dlg.m_strCount.Format("%d teams bowled on another date than their match was due, and their matches are now due "
+                          "on other dates.",
+                          static_cast<int>(sides.size()));
+    // The year would not fit beside the three dates; the question of one side shows it.
+    const char* const pszShort = "%a %d %b %I:%M %p";
+    for (const FixtureCalendar::PlayedSideMoved& side : sides) {
+        const CFixture& match = *side.pMatch;
+        CString strLine;
+        strLine.Format("%d\t%s V %s\t%s\t%s\t%s\t%s", match.m_nRound, TeamName(match, 0).GetString(),
+                       TeamName(match, 1).GetString(), TeamName(match, side.nSide).GetString(),
+                       match.m_timePlayed[side.nSide].Format(pszShort).GetString(),
+                       side.oldDue.Format(pszShort).GetString(), side.newDue.Format(pszShort).GetString());
+        dlg.m_lines.push_back(strLine);
+    }
     return dlg.DoModal() == IDOK;
+}
+
+// The minutes a row of the minutes combo stands for.
+int MinutesOf(CComboBox* pMinutes, int nIndex)
+{
+    return static_cast<int>(pMinutes->GetItemData(nIndex));
 }
 
 } // namespace
@@ -61,11 +93,18 @@ void CFixtureDatesDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CFixtureDatesDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    // 10 to 90 in steps of 5; minutes the league holds from elsewhere (an older file) are
+    // offered too, in their place, so that they are shown and kept.
     auto* pMinutes = static_cast<CComboBox*>(GetDlgItem(IDC_FD_MINUTES));
-    for (int m = 10; m <= 90; m += 5) {
+    std::vector<int> offered;
+    for (int m = 10; m <= 90; m += 5)
+        offered.push_back(m);
+    if (m_nMinutes > 0 && std::find(offered.begin(), offered.end(), m_nMinutes) == offered.end())
+        offered.insert(std::upper_bound(offered.begin(), offered.end(), m_nMinutes), m_nMinutes);
+    for (int m : offered) {
         CString s;
         s.Format("%d", m);
-        pMinutes->AddString(s);
+        pMinutes->SetItemData(pMinutes->AddString(s), static_cast<DWORD_PTR>(m));
     }
     auto* pWeeks = static_cast<CComboBox*>(GetDlgItem(IDC_FD_WEEKS));
     for (const char* s : {"1 Week Interval", "2 Week Interval", "4 Week Interval"})
@@ -74,8 +113,9 @@ BOOL CFixtureDatesDlg::OnInitDialog()
     FillRoundList(false);
     SelectRow(0);
     pWeeks->SetCurSel(0);
-    const int nIndex = m_nMinutes / 5 - 2;
-    pMinutes->SetCurSel(nIndex >= 0 && nIndex <= 10 ? nIndex : 0);
+    // No minutes (a league of one round a date) choose no row: Finished keeps them.
+    const auto shown = std::find(offered.begin(), offered.end(), m_nMinutes);
+    pMinutes->SetCurSel(shown != offered.end() ? static_cast<int>(shown - offered.begin()) : -1);
     return TRUE;
 }
 
@@ -293,12 +333,10 @@ void CFixtureDatesDlg::ResetDates()
 {
     if (m_pDoc->m_listFreeWeeks.IsEmpty())
         return;
-    BOOL bNumber = FALSE;
-    const int nPerInterval = static_cast<int>(GetDlgItemInt(IDC_FD_ROUNDS_PER_INTERVAL, &bNumber));
-    const CTime start = static_cast<CFreeWeek*>(m_pDoc->m_listFreeWeeks.GetHead())->m_time;
-    if (!bNumber || nPerInterval <= 1)
-        FixtureCalendar::DateEntries(*m_pDoc, static_cast<CFreeWeek*>(m_pDoc->m_listFreeWeeks.GetHead()), nullptr,
-                                     start, static_cast<int>(Interval().GetDays()));
+    // Each entry is one date, however many rounds it holds.
+    const auto* pFirst = static_cast<const CFreeWeek*>(m_pDoc->m_listFreeWeeks.GetHead());
+    const CTime start = pFirst->m_time;
+    RoundDates::DateEntries(*m_pDoc, pFirst, nullptr, start, static_cast<int>(Interval().GetDays()));
     SetAllDateTimes(start.GetHour(), start.GetMinute());
 }
 
@@ -326,7 +364,15 @@ void CFixtureDatesDlg::OnChangeSelectedDate()
     m_pDoc->m_listFreeWeeks.GetNext(next);
     const auto* pPrev = prev ? static_cast<const CFreeWeek*>(m_pDoc->m_listFreeWeeks.GetAt(prev)) : nullptr;
     const auto* pNext = next ? static_cast<const CFreeWeek*>(m_pDoc->m_listFreeWeeks.GetAt(next)) : nullptr;
-    if ((pPrev && dlg.m_date <= pPrev->m_time) || (pNext && dlg.m_date >= pNext->m_time)) {
+    // A date of several rounds lies after the last round of the date before, and its own last
+    // round before the date after.
+    auto lastDue = [this](const CFreeWeek& w) {
+        return w.m_bFreeDate ? w.m_time : RoundDates::RoundDue(*m_pDoc, w, w.m_nLastRound);
+    };
+    CFreeWeek moved;
+    moved.CopyFrom(*pSel);
+    moved.m_time = dlg.m_date;
+    if ((pPrev && dlg.m_date <= lastDue(*pPrev)) || (pNext && lastDue(moved) >= pNext->m_time)) {
         AfxMessageBox("That date would put the week out of sequence!");
         return;
     }
@@ -450,17 +496,21 @@ void CFixtureDatesDlg::OnDeleteFinalRound()
 
 void CFixtureDatesDlg::OnKillfocusMinutes()
 {
-    const int nSel = static_cast<CComboBox*>(GetDlgItem(IDC_FD_MINUTES))->GetCurSel();
+    auto* pMinutes = static_cast<CComboBox*>(GetDlgItem(IDC_FD_MINUTES));
+    const int nSel = pMinutes->GetCurSel();
     if (nSel >= 0)
-        m_nMinutes = (nSel + 2) * 5;
+        m_nMinutes = MinutesOf(pMinutes, nSel);
 }
 
 void CFixtureDatesDlg::OnOK()
 {
-    const int nSel = static_cast<CComboBox*>(GetDlgItem(IDC_FD_MINUTES))->GetCurSel();
-    const int nMinutes = (nSel + 2) * 5;
+    auto* pMinutes = static_cast<CComboBox*>(GetDlgItem(IDC_FD_MINUTES));
+    const int nSel = pMinutes->GetCurSel();
+    const int nMinutes = nSel >= 0 ? MinutesOf(pMinutes, nSel) : m_pDoc->m_nMinutesBetweenRounds;
     // The rounds of a date follow each other by these minutes: the last must fit the file too.
-    if (!ChangeCalendar([this, nMinutes] { m_pDoc->m_nMinutesBetweenRounds = static_cast<BYTE>(nMinutes); }))
+    // Minutes as they were change nothing.
+    if (nMinutes != m_pDoc->m_nMinutesBetweenRounds &&
+        !ChangeCalendar([this, nMinutes] { m_pDoc->m_nMinutesBetweenRounds = static_cast<BYTE>(nMinutes); }))
         return;
     m_nMinutes = nMinutes;
     m_bResetDatePlayed = IsDlgButtonChecked(IDC_FD_RESET_PLAYED) ? 1 : 0;

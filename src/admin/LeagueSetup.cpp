@@ -23,12 +23,15 @@ private:
     void OnFileNew() { m_pDoc->OnFileNew(); }
     void OnAmendFixtureDates()
     {
+        // Each change the dialog makes marks the league changed; a visit that changed nothing
+        // leaves it as it was.
         m_pDoc->EditFixtureDates();
         // Deleting rounds may leave a split starting after the last one. (A button that took
         // results away worked the league again itself.)
-        if (m_pDoc->FitSplitsToRounds())
+        if (m_pDoc->FitSplitsToRounds()) {
             m_pDoc->Recalculate();
-        m_pDoc->SetModifiedFlag();
+            m_pDoc->SetModifiedFlag();
+        }
         if (m_pDoc->m_nDisplayMode == DISPLAY_FIXTURES)
             m_pDoc->m_nDisplayMode = DISPLAY_STANDINGS;
         m_pDoc->UpdateAllViews(nullptr);

@@ -26,6 +26,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class CArchive;
@@ -601,10 +602,11 @@ public:
     // sessions, else nothing.
     CTimeSpan SquadDelay(int nMatch) const;
     // Rounds nFirst..nLast continuing the pairing table as if the league had always had its
-    // present size (nSkipped position rounds before), from the date given.
-    void AddScheduleRounds(int nFirst, int nLast, int nSkipped, CTime timeStart);
-    // nCount rounds from nFirst on, from the first row of the pairing table.
-    void AddScheduleRoundsForTeams(int nFirst, int nCount, CTime timeStart);
+    // present size (nSkipped position rounds before), round nFirst beginning an evening on the
+    // date given, else following the round before on its evening (RoundDates::LayRounds).
+    void AddScheduleRounds(int nFirst, int nLast, int nSkipped, std::optional<CTime> timeStart);
+    // nCount rounds from nFirst on, from the first row of the pairing table, dated alike.
+    void AddScheduleRoundsForTeams(int nFirst, int nCount, std::optional<CTime> timeStart);
     void OnAddExtraTeams();
     void OnExtendSeason();
     void OnReduceLeagueSize();

@@ -4,6 +4,7 @@
 #include "framework/ui/Dialog.h"
 #include "league/Fixture.h"
 #include "league/FreeWeek.h"
+#include "league/RoundDates.h"
 #include "league/Schedule.h"
 #include "league/Team.h"
 
@@ -21,13 +22,6 @@ int FrequencyDays(int nFrequency)
     case 2: return 28;
     default: return 7;
     }
-}
-
-// Whole days on the calendar: a league bowls at 7 pm every week, also across the change to
-// and from summer time, which a step of 604800 seconds would move by an hour.
-CTime AddDays(const CTime& t, int nDays)
-{
-    return CTime(t.GetYear(), t.GetMonth(), t.GetDay() + nDays, t.GetHour(), t.GetMinute(), t.GetSecond());
 }
 
 } // namespace
@@ -48,34 +42,16 @@ std::vector<CTime> CBowlingDoc::DateNewSeason(const CFixtureListRequest& request
         delete m_listFreeWeeks.RemoveHead();
 
     const int nRounds = std::clamp(request.nRounds, 0, 255);
-    const int nPerDate = std::max<int>(request.nRoundsPerInterval, 1);
-    m_nRoundsPerInterval = static_cast<BYTE>(nPerDate);
+    m_nRoundsPerInterval = static_cast<BYTE>(std::max(request.nRoundsPerInterval, 1));
     m_nRounds = static_cast<BYTE>(nRounds);
-    if (nPerDate > 1 && m_nMinutesBetweenRounds == 0)
-        m_nMinutesBetweenRounds = static_cast<BYTE>(m_nPlayersPerTeam * 10 + 5);
-    const int nIntervalDays = FrequencyDays(request.nFrequency);
-    const CTimeSpan stagger(static_cast<LONGLONG>(m_nMinutesBetweenRounds) * 60);
+    RoundDates::EnsureMinutesBetweenRounds(*this);
+    RoundDates::LayRounds(*this, 1, nRounds, request.timeStart, FrequencyDays(request.nFrequency));
 
     std::vector<CTime> due;
-    CTime base = request.timeStart;
-    CTime current = base;
+    CFreeWeek* pRange = nullptr;
     for (int r = 1; r <= nRounds; ++r) {
-        const int g = (r - 1) % nPerDate;
-        if (g == 0) {
-            auto* pDate = new CFreeWeek(r);
-            pDate->m_nFirstRound = static_cast<BYTE>(r);
-            pDate->m_nLastRound = static_cast<BYTE>(std::min(r + nPerDate - 1, nRounds));
-            pDate->m_bFreeDate = 0;
-            pDate->m_time = current;
-            m_listFreeWeeks.AddTail(pDate);
-        }
-        due.push_back(current);
-        if (nPerDate > 1 && g != nPerDate - 1) {
-            current += stagger;
-        } else {
-            base = AddDays(base, nIntervalDays);
-            current = base;
-        }
+        pRange = RoundDates::FindDatedRange(*this, r, pRange);
+        due.push_back(pRange ? RoundDates::RoundDue(*this, *pRange, r) : request.timeStart);
     }
     return due;
 }

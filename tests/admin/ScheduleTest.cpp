@@ -233,13 +233,14 @@ TEST_F(ScheduleTest, ReduceDropsTwoTeamsToTheEndAndKeepsTheirResults)
         EXPECT_TRUE(f->m_nTeamA != 3 && f->m_nTeamB != 5) << f->m_nTeamA << " v " << f->m_nTeamB;
     EXPECT_TRUE(Fixtures(doc, 2)[0]->m_bPlayed[0]);
 
-    // Two teams added again go in front of the dropped ones.
+    // Two teams added again go in front of the dropped ones, named after none of the ten.
     ui.OnDialog(IDD_NEW_SCHEDULE_RULE).OK();
     ui.OnDialog(IDD_EXPAND_LEAGUE).SetText(IDC_LSZ_START_ROUND, "5").OK();
     doc.OnAddExtraTeams();
     teams = Teams(doc);
     ASSERT_EQ(teams.size(), 12u);
-    EXPECT_EQ(Strs(teams[8]->m_strName, teams[10]->m_strName), (std::vector<std::string>{"Team_09", "Team_03"}));
+    EXPECT_EQ(Strs(teams[8]->m_strName, teams[9]->m_strName, teams[10]->m_strName),
+              (std::vector<std::string>{"Team_11", "Team_12", "Team_03"}));
     EXPECT_EQ(Nums(teams[8]->m_nTeamNo, doc.m_nTeams), Nums(11, 10));
 }
 

@@ -118,7 +118,7 @@ DlgTemplate FixtureDatesTemplate()
         {CtlKind::PushButton, IDC_FD_SET_TIMES, "Set All Match Times", 214, 118, 110, 14, WS_TABSTOP},
         {CtlKind::ComboBox, IDC_FD_WEEKS, nullptr, 6, 162, 90, 60, DROPLIST},
         {CtlKind::Static, IDC_STATIC, "Rounds per Interval", 102, 164, 70, 8},
-        {CtlKind::Edit, IDC_FD_ROUNDS_PER_INTERVAL, nullptr, 174, 162, 24, 12, EDIT | ES_NUMBER},
+        {CtlKind::Edit, IDC_FD_ROUNDS_PER_INTERVAL, nullptr, 174, 162, 24, 12, EDIT | ES_NUMBER | ES_READONLY},
         {CtlKind::Static, IDC_STATIC, "Mins.", 204, 164, 20, 8},
         {CtlKind::ComboBox, IDC_FD_MINUTES, nullptr, 226, 162, 36, 120, DROPLIST},
         {CtlKind::CheckBox, IDC_FD_RESET_PLAYED, "Reset date played.", 6, 182, 100, 10, WS_TABSTOP},
@@ -164,6 +164,25 @@ DlgTemplate DatePlayedChangeTemplate()
         {CtlKind::Static, IDC_DPC_NEW_DUE, "", 84, 88, 158, 8},
         {CtlKind::PushButton, IDOK, "Change", 140, 110, 48, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
         {CtlKind::PushButton, IDCANCEL, "Leave", 194, 110, 48, 14, WS_TABSTOP},
+    }};
+}
+
+DlgTemplate DatesPlayedChangeTemplate()
+{
+    // The headings stand over the list's tab stops (CDatesPlayedChangeDlg).
+    return {IDD_DATES_PLAYED_CHANGE, "Date Played Change Confirmation", 470, 196, {
+        {CtlKind::Static, IDC_DPS_COUNT, "", 8, 6, 454, 16},
+        {CtlKind::Static, IDC_STATIC, "Round", 10, 26, 24, 8},
+        {CtlKind::Static, IDC_STATIC, "Match", 34, 26, 60, 8},
+        {CtlKind::Static, IDC_STATIC, "Team", 152, 26, 60, 8},
+        {CtlKind::Static, IDC_STATIC, "Date Played", 222, 26, 76, 8},
+        {CtlKind::Static, IDC_STATIC, "Original Date Due", 302, 26, 76, 8},
+        {CtlKind::Static, IDC_STATIC, "New Date Due", 382, 26, 76, 8},
+        {CtlKind::ListBox, IDC_DPS_SIDES, nullptr, 8, 36, 454, 100, LBS_USETABSTOPS | WS_VSCROLL | WS_BORDER | WS_TABSTOP},
+        {CtlKind::Static, IDC_STATIC, "Please select the action to take with the date played for these teams.", 8, 142, 454, 8},
+        {CtlKind::Static, IDC_STATIC, "Change gives each of them its match's new date due as its date played; Leave keeps the dates they bowled.", 8, 154, 454, 16},
+        {CtlKind::PushButton, IDOK, "Change", 360, 176, 48, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {CtlKind::PushButton, IDCANCEL, "Leave", 414, 176, 48, 14, WS_TABSTOP},
     }};
 }
 
@@ -1014,6 +1033,7 @@ const std::vector<DlgTemplate>& AdminDialogTemplates()
         StartTimeTemplate(),
         AddPositionWeekTemplate(),
         DatePlayedChangeTemplate(),
+        DatesPlayedChangeTemplate(),
         LaneScheduleTemplate(),
         CustomLanesTemplate(),
         SquadTimesTemplate(),

@@ -88,6 +88,11 @@ constexpr UINT IDC_DPC_PLAYED = 1335;
 constexpr UINT IDC_DPC_OLD_DUE = 1336;
 constexpr UINT IDC_DPC_NEW_DUE = 1337;
 
+// "Date Played Change Confirmation" for several teams at once.
+constexpr UINT IDD_DATES_PLAYED_CHANGE = 405;
+constexpr UINT IDC_DPS_COUNT = 1338;
+constexpr UINT IDC_DPS_SIDES = 1339;
+
 // "Lane Schedule".
 constexpr UINT IDD_LANE_SCHEDULE = 133;
 constexpr UINT IDC_LS_START_LANE = 1341;

@@ -24,6 +24,7 @@
 #include <functional>
 
 #include "QtWidgetSteps.h"
+#include "RealDialogs.h"
 #include "TempDir.h"
 #include "framework/qt/QtBackend.h"
 #include "framework/qt/QtBackendImpl.h"
@@ -72,6 +73,35 @@ protected:
 };
 BEGIN_MESSAGE_MAP(CQtSampleDlg, CDialog)
     ON_EN_CHANGE(IDC_Q_NAME, OnChangeName)
+END_MESSAGE_MAP()
+
+// Enter in the name box is the dialog's own (it counts and keeps what was typed); in the score
+// box, which the dialog does not map, Enter presses OK.
+enum : UINT { IDD_QT_ENTER = 9103 };
+const DlgTemplate kEnterSample = {IDD_QT_ENTER, "Qt Enter", 200, 100, {
+    {CtlKind::Edit, IDC_Q_NAME, nullptr, 50, 7, 80, 12, WS_TABSTOP},
+    {CtlKind::Edit, IDC_Q_SCORE, nullptr, 50, 23, 30, 12, WS_TABSTOP},
+    {CtlKind::PushButton, IDOK, "OK", 90, 78, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+    {CtlKind::PushButton, IDCANCEL, "Cancel", 145, 78, 50, 14, WS_TABSTOP},
+}};
+
+class CQtEnterDlg : public CDialog {
+public:
+    CQtEnterDlg() : CDialog(IDD_QT_ENTER) {}
+    std::vector<std::string> entered;
+    int nOK = 0;
+
+protected:
+    void OnReturnName() { entered.push_back(GetDlgItemText(IDC_Q_NAME).GetString()); }
+    void OnOK() override
+    {
+        ++nOK;
+        CDialog::OnOK();
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CQtEnterDlg, CDialog)
+    ON_EN_RETURN(IDC_Q_NAME, OnReturnName)
 END_MESSAGE_MAP()
 
 }  // namespace
@@ -646,4 +676,21 @@ TEST(QtMainWindow, TheTitleShowsUnsavedChangesAndTheWindowKeepsItsPlace)
     again.ActivateFrame();
     EXPECT_EQ(w->geometry(), placed);
     again.DestroyWindow();
+}
+
+TEST(QtDialogs, EnterInABoxThatTakesItStaysThereAndElsewherePressesOK)
+{
+    AfxRegisterDialogTemplates(std::span<const DlgTemplate>(&kEnterSample, 1));
+    CRealUi ui;
+    CQtEnterDlg dlg;
+    ui.OnDialog(IDD_QT_ENTER, [&dlg](CRealDialog& d) {
+        d.Click(IDC_Q_NAME).Type("Ann").Enter();
+        d.Type("e").Key(Qt::Key_Enter);
+        EXPECT_FALSE(dlg.IsEnded());
+        EXPECT_EQ(d.FocusID(), static_cast<UINT>(IDC_Q_NAME));
+        d.Click(IDC_Q_SCORE).Enter();
+    });
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.entered, (std::vector<std::string>{"Ann", "Anne"}));
+    EXPECT_EQ(dlg.nOK, 1);
 }

@@ -104,6 +104,61 @@ BEGIN_MESSAGE_MAP(CQtEnterDlg, CDialog)
     ON_EN_RETURN(IDC_Q_NAME, OnReturnName)
 END_MESSAGE_MAP()
 
+// A document whose Save is on only while savable, and a view of three pages turned by Next
+// Page (PgDn) and Previous Page (PgUp), each on only where there is a page to go to.
+class CKeysDoc : public CDocument {
+public:
+    bool bSavable = false;
+    int nSaves = 0;
+
+protected:
+    void OnSave() { ++nSaves; }
+    void OnUpdateSave(CCmdUI* p) { p->Enable(bSavable); }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CKeysDoc, CDocument)
+    ON_COMMAND(ID_FILE_SAVE, OnSave)
+    ON_UPDATE_COMMAND_UI(ID_FILE_SAVE, OnUpdateSave)
+END_MESSAGE_MAP()
+
+class CKeysView : public CView {
+public:
+    int nPage = 1;
+
+protected:
+    void OnDraw(CDC*) override {}
+    void OnNext() { ++nPage; }
+    void OnPrev() { --nPage; }
+    void OnUpdateNext(CCmdUI* p) { p->Enable(nPage < 3); }
+    void OnUpdatePrev(CCmdUI* p) { p->Enable(nPage > 1); }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CKeysView, CView)
+    ON_COMMAND(ID_VIEW_NEXT_PAGE, OnNext)
+    ON_COMMAND(ID_VIEW_PREV_PAGE, OnPrev)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_NEXT_PAGE, OnUpdateNext)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_PREV_PAGE, OnUpdatePrev)
+END_MESSAGE_MAP()
+
+// The menu of the menu bar with this title, opened as a click opens it and closed again.
+void OpenAndClose(QMainWindow* w, const QString& title)
+{
+    for (QAction* a : w->menuBar()->actions())
+        if (a->text() == title && a->menu()) {
+            a->menu()->popup(QPoint(10, 10));
+            a->menu()->hide();
+            return;
+        }
+    ADD_FAILURE() << "no menu " << title.toStdString();
+}
+
+void MakeActive(QWidget* w)
+{
+    w->activateWindow();
+    for (int i = 0; i < 600 && QApplication::activeWindow() != w; ++i)
+        QTest::qWait(5);
+    ASSERT_EQ(QApplication::activeWindow(), w);
+}
 }  // namespace
 
 TEST(QtDialogs, AUserTypesClicksAndPicksThroughRealWidgets)
@@ -693,4 +748,58 @@ TEST(QtDialogs, EnterInABoxThatTakesItStaysThereAndElsewherePressesOK)
     ASSERT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(dlg.entered, (std::vector<std::string>{"Ann", "Anne"}));
     EXPECT_EQ(dlg.nOK, 1);
+}
+
+// A menu opened while its command was off leaves its entry off; the key still follows the
+// command: Ctrl+S saves once the document can be saved, and no longer once it cannot; PgDn and
+// PgUp turn the pages as far as there are pages, the View menu opened on the last one.
+TEST(QtMainWindow, AShortcutWorksWheneverItsCommandDoesWithoutItsMenuOpened)
+{
+    RegisterResources();
+    QtUi ui;
+    CWinApp app("Torvane");
+    CKeysDoc doc;
+    CKeysView view;
+    CFrameWnd frame;
+    frame.LoadFrame(IDR_MAINFRAME);
+    view.AttachTo(&doc, &frame);
+    frame.SetActiveView(&view);
+    doc.SetTitle("Monday.lgf");
+    auto* w = static_cast<CQtMainWindow*>(frame.m_pPeer);
+    frame.ActivateFrame();
+    MakeActive(w);
+
+    OpenAndClose(w, "&File");
+    doc.bSavable = true;
+    MakeActive(w);
+    QTest::keyClick(w, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(doc.nSaves, 1);
+    doc.bSavable = false;
+    QTest::keyClick(w, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(doc.nSaves, 1);
+
+    // Every key a menu entry shows is its shortcut, PgDn included.
+    for (UINT nID : {ID_VIEW_NEXT_PAGE, ID_VIEW_PREV_PAGE}) {
+        QList<QKeySequence> keys;
+        for (QAction* a : w->CommandActions())
+            if (a->property("torvaneCmd").toUInt() == nID && !a->shortcut().isEmpty())
+                keys << a->shortcut();
+        EXPECT_EQ(keys, QList<QKeySequence>{QKeySequence(nID == ID_VIEW_NEXT_PAGE ? Qt::Key_PageDown : Qt::Key_PageUp)});
+    }
+    QTest::keyClick(w, Qt::Key_PageDown);
+    QTest::keyClick(w, Qt::Key_PageDown);
+    EXPECT_EQ(view.nPage, 3);
+    OpenAndClose(w, "&View");
+    MakeActive(w);
+    QTest::keyClick(w, Qt::Key_PageDown);
+    EXPECT_EQ(view.nPage, 3);
+    QTest::keyClick(w, Qt::Key_PageUp);
+    QTest::keyClick(w, Qt::Key_PageDown);
+    EXPECT_EQ(view.nPage, 3);
+    QTest::keyClick(w, Qt::Key_PageUp);
+    QTest::keyClick(w, Qt::Key_PageUp);
+    QTest::keyClick(w, Qt::Key_PageUp);
+    EXPECT_EQ(view.nPage, 1);
+    frame.DestroyWindow();
+    view.AttachTo(nullptr, nullptr);
 }

@@ -1,7 +1,8 @@
 // A new league entered as the secretary enters one, its round 1 amended: whatever the
 // scoresheet's companion dialogs added to the league while it was open (an award, a new bowler
-// in his team's order, the figures he bowls off as a substitute) is the league's with OK and
-// gone again with Cancel, its button or Escape, the file as it was to the byte.
+// in his team's order, the figures he bowls off as a substitute; blind, excluded games and a
+// date played in the match) is the league's with OK and gone again with Cancel, its button or
+// Escape, the file as it was to the byte.
 #include "../league/WorkedLeague.h"
 #include "admin/AwardCommands.h"
 #include "league/Awards.h"
@@ -118,12 +119,30 @@ TEST(SheetCancel, CancelOrEscapeGivesBackTheLeagueAsItWas)
         const Texts awards = S.Awards();
         ASSERT_EQ(awards, (Texts{"0 Bowler 12 g2 r1", "0 Bowler 11 g1 r1"}));
         const std::vector<BYTE> before = S.File();
-        S.Amend([bEscape](Sheet& sheet) {
-            if (bEscape)
-                sheet.Cancel();
-            else
-                sheet.Click(IDCANCEL);
-        });
+        const int nSide = WorkedLeague::SideOf(S.Match(), 1);
+        S.Amend(
+            [bEscape](Sheet& sheet) {
+                if (bEscape)
+                    sheet.Cancel();
+                else
+                    sheet.Click(IDCANCEL);
+            },
+            // The match's own companions too: Bowler 11's game 2 blind, the other side's game 1
+            // excluded, Team 1's date played the 20th.
+            [nSide, &S](CScriptedBackend& ui, Sheet& sheet) {
+                sheet.Click(IDC_SS_BLINDS[nSide]);
+                ui.OnDialog(IDD_DOUBLES_BLIND_SCORES).Click(IDC_BLIND_BOX[0][1]).OK();
+                sheet.Click(IDC_SS_EXCLUDE[1 - nSide]);
+                ui.OnDialog(IDD_EXCLUDE_GAMES).Click(IDC_EXCL_BOX[0][0]).OK();
+                sheet.Click(IDC_SS_CHANGE_DATE[nSide]);
+                ui.OnDialog(IDD_ENTER_DATE_TIME).SetText(IDC_DT_DAY, "20").OK();
+                sheet.Check([nSide, &S](CDialog&) {
+                    const CFixture* f = S.Match();
+                    EXPECT_EQ(f->m_dwPosFlags[CFixture::SlotOf(nSide, 0)] & PosBlind(1), PosBlind(1));
+                    EXPECT_EQ(f->m_dwPosFlags[CFixture::SlotOf(1 - nSide, 0)] & PosExcluded(0), PosExcluded(0));
+                    EXPECT_EQ(f->m_timePlayed[nSide].GetDay(), 20);
+                });
+            });
         EXPECT_EQ(S.Awards(), awards);
         EXPECT_EQ(S.L.doc.FindPlayer(SheetLeague::kAnn), nullptr);
         EXPECT_FALSE(S.L.doc.IsModified());

@@ -15,6 +15,7 @@ BEGIN_MESSAGE_MAP(CEditScheduleDlg, CDialog)
     ON_BN_CLICKED(IDC_ES_SELECT, OnSelectTeam)
     ON_LBN_DBLCLK(IDC_ES_TEAMS, OnSelectTeam)
     ON_EN_KILLFOCUS(IDC_ES_ROUND, OnKillfocusRound)
+    ON_EN_RETURN(IDC_ES_ROUND, OnReturnRound)
 END_MESSAGE_MAP()
 
 namespace {
@@ -253,16 +254,31 @@ void CEditScheduleDlg::OnPrevRound()
     ResetControls();
 }
 
-void CEditScheduleDlg::OnKillfocusRound()
+void CEditScheduleDlg::OnKillfocusRound() { GoToTypedRound(); }
+
+// Enter in the week box goes to the round typed, and the editor stays open.
+void CEditScheduleDlg::OnReturnRound()
+{
+    GoToTypedRound();
+    // The box keeps the focus, its round selected for the next one typed.
+    GotoDlgCtrl(GetDlgItem(IDC_ES_ROUND));
+}
+
+void CEditScheduleDlg::GoToTypedRound()
 {
     BOOL bNumber = FALSE;
     const int nTyped = static_cast<int>(GetDlgItemInt(IDC_ES_ROUND, &bNumber, FALSE));
     // Passing through the box without changing the round keeps a pairing that waits to be stored.
     if (bNumber && nTyped == m_nRound)
         return;
-    // A round the season does not have is ignored: the round stays, and so does its pairing.
+    // A round the season does not have is said: the round stays, and so does its pairing.
     if (!bNumber || nTyped < 1 || nTyped > m_nLastRound) {
         SetDlgItemInt(IDC_ES_ROUND, static_cast<UINT>(m_nRound));
+        CString strLast, strSay;
+        strLast.Format("%d", m_nLastRound);
+        AfxFormatString2(strSay, "Please enter a round between %1 and %2.", "1", strLast);
+        AfxMessageBox(strSay, MB_OK | MB_ICONEXCLAMATION);
+        GotoDlgCtrl(GetDlgItem(IDC_ES_ROUND));
         return;
     }
     LeaveRound();

@@ -1,7 +1,8 @@
 #pragma once
 // "Edit Schedule": one round at a time as a grid of matches, re-paired by picking the teams one
 // by one; the new pairs are written when the secretary leaves the round, whichever way: Next
-// Round, Prev. Round, another round typed in the week box, Finished or Escape.
+// Round, Prev. Round, another round typed in the week box (Enter or leaving the box), Finished
+// or Escape.
 #include "framework/ui/Dialog.h"
 #include "resources/dialogs/AdminDialogs.h"
 
@@ -43,6 +44,10 @@ protected:
     void OnReset();
     void OnSelectTeam();
     void OnKillfocusRound();
+    void OnReturnRound();
+    // Shows the round typed in the week box, storing the pairing left; a round the season does
+    // not have is said, and the round shown stays.
+    void GoToTypedRound();
     void LeaveRound();
     void ShowSlot(int nSlot, const char* pszText);
 

@@ -1,7 +1,12 @@
 #include "results/ResultEntry.h"
 
 #include <algorithm>
+#include <memory>
+#include <unordered_set>
+#include <utility>
+#include <vector>
 
+#include "league/Awards.h"
 #include "league/BowlingDoc.h"
 #include "league/Fixture.h"
 #include "league/MatchWorking.h"
@@ -21,20 +26,100 @@ CTeam* SideTeam(CBowlingDoc* pDoc, CFixture* pFixture, int nSide)
     return pTeam ? pTeam : pDoc->FindTeam(nSide == 0 ? pFixture->m_nTeamA : pFixture->m_nTeamB);
 }
 
+// What a scoresheet's companion dialogs change in the league beside its match: the award
+// records (Awards adds one; any record changed or taken away while the sheet is open comes back
+// too), the bowlers New Player adds and the team orders they join. The Auto TAB and name-format
+// choices are the secretary's way of typing, not the match's, and stay whichever way the sheet
+// closes. The figures the sheet works are the league's recalculation's to put right.
+class CLeagueBesideMatch
+{
+public:
+    explicit CLeagueBesideMatch(CBowlingDoc& doc)
+        : m_doc(doc), m_bModified(doc.IsModified()), m_bAutoTab(doc.m_bAutoTabScores), m_bFormatText(doc.m_bFormatText)
+    {
+        for (POSITION pos = doc.m_listAwardData.GetHeadPosition(); pos;) {
+            auto* p = static_cast<CAwardData*>(doc.m_listAwardData.GetNext(pos));
+            auto copy = std::make_unique<CAwardData>();
+            copy->CopyFrom(*p);
+            m_awards.emplace_back(p, std::move(copy));
+        }
+        for (POSITION pos = doc.m_listPlayers.GetHeadPosition(); pos;)
+            m_players.insert(doc.m_listPlayers.GetNext(pos));
+        for (POSITION pos = doc.m_listTeams.GetHeadPosition(); pos;) {
+            auto* t = static_cast<CTeam*>(doc.m_listTeams.GetNext(pos));
+            std::vector<WORD> order;
+            for (int i = 0; i < t->GetOrderCount(); ++i)
+                order.push_back(t->GetOrderAt(i));
+            m_orders.emplace_back(t, std::move(order));
+        }
+    }
+
+    // The league as it was; the match's fixture must be its own again first, so that nothing
+    // holds a bowler taken away.
+    void Restore()
+    {
+        std::unordered_set<CAwardData*> now;
+        for (POSITION pos = m_doc.m_listAwardData.GetHeadPosition(); pos;)
+            now.insert(static_cast<CAwardData*>(m_doc.m_listAwardData.GetNext(pos)));
+        m_doc.m_listAwardData.RemoveAll();
+        for (const auto& [p, copy] : m_awards) {
+            CAwardData* r = now.erase(p) ? p : new CAwardData;
+            r->CopyFrom(*copy);
+            m_doc.m_listAwardData.AddTail(r);
+        }
+        for (CAwardData* p : now)
+            delete p;
+
+        bool bRemoved = false;
+        for (POSITION pos = m_doc.m_listPlayers.GetHeadPosition(); pos;) {
+            const POSITION at = pos;
+            CObject* p = m_doc.m_listPlayers.GetNext(pos);
+            if (m_players.count(p) == 0) {
+                m_doc.m_listPlayers.RemoveAt(at);
+                delete p;
+                bRemoved = true;
+            }
+        }
+        for (const auto& [t, order] : m_orders) {
+            t->m_arrTeamOrder.RemoveAll();
+            for (WORD n : order)
+                t->m_arrTeamOrder.Add(n);
+        }
+        if (bRemoved) {
+            m_doc.BuildFloatingSubs();
+            m_doc.AssignJuniorCategories();
+        }
+        m_doc.SetModifiedFlag(m_bModified || m_doc.m_bAutoTabScores != m_bAutoTab ||
+                              m_doc.m_bFormatText != m_bFormatText);
+    }
+
+private:
+    CBowlingDoc& m_doc;
+    const BOOL m_bModified;
+    const DWORD m_bAutoTab;
+    const DWORD m_bFormatText;
+    std::vector<std::pair<CAwardData*, std::unique_ptr<CAwardData>>> m_awards;
+    std::unordered_set<const CObject*> m_players;
+    std::vector<std::pair<CTeam*, std::vector<WORD>>> m_orders;
+};
+
 template <class Dlg>
 BOOL EditWith(CBowlingDoc* pDoc, CFixture* pFixture)
 {
     Dlg dlg;
     const CFixture undo(*pFixture);
+    CLeagueBesideMatch league(*pDoc);
     try {
         PrepareScoresheet(dlg, pDoc, pFixture);
         if (dlg.DoModal() == IDOK)
             return TRUE;
     } catch (...) {
         *pFixture = undo;
+        league.Restore();
         throw;
     }
     *pFixture = undo;
+    league.Restore();
     return FALSE;
 }
 

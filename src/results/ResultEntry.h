@@ -4,7 +4,8 @@
 // Enter...Result puts the team order's bowlers into each side that has no result yet and
 // then runs Edit...Result. Edit...Result runs the scoresheet of the size on the live fixture:
 // TRUE on OK (the fixture holds the new result), FALSE on Cancel (the fixture is exactly as
-// it was when Edit...Result began).
+// it was when Edit...Result began, and so are the league's award records, bowlers and team
+// orders, which the sheet's Awards and New Player change).
 #include "framework/core/Types.h"
 
 class CBowlingDoc;

@@ -1,6 +1,7 @@
 #pragma once
 // The scoresheet: the modal dialog in which the secretary enters one match. It edits the live
-// fixture at once (the launcher keeps the copy that Cancel restores). There is one class per
+// fixture and the league at once (the launcher keeps what Cancel restores: the match, and the
+// awards and bowlers its buttons add). There is one class per
 // team size (FivesScoresheetDlg.h ... SinglesScoresheetDlg.h); they share this implementation,
 // which reads the size's controls from a table, and differ only in the dialog template, the
 // number of positions and the singles sheet's own rows.

@@ -103,8 +103,8 @@ TEST_F(EditScheduleTest, ARoundRePairedByHandKeepsTheResultsOfTheMatchesThatStay
     EXPECT_TRUE(doc.IsModified());
 }
 
-// A round the season does not have, typed in the week box, is ignored and the pairing still
-// waits; Reset then drops it.
+// A round the season does not have, typed in the week box, is refused naming the season's
+// rounds, and the pairing still waits; Reset then drops it.
 TEST_F(EditScheduleTest, APairingIsDroppedByResetAndWhileStillPicked)
 {
     CScriptedBackend ui;
@@ -126,10 +126,11 @@ TEST_F(EditScheduleTest, APairingIsDroppedByResetAndWhileStillPicked)
     };
     auto& script = ui.OnDialog(IDD_EDIT_SCHEDULE);
     pickAll(script).Click(IDC_ES_RESET).Check([](CDialog& d) { EXPECT_FALSE(Ctl(d, IDC_ES_RESET).enabled); });
-    pickAll(script).SetText(IDC_ES_ROUND, "9").Focus(IDC_ES_EDIT) // beyond the season: ignored
+    pickAll(script).SetText(IDC_ES_ROUND, "9").Focus(IDC_ES_EDIT) // beyond the season: refused
         .Check([](CDialog& d) {
             EXPECT_EQ(TextsOf(d, {IDC_ES_ROUND, IDC_ES_WEEK}), (std::vector<std::string>{"1", "Week 1 / 7"}));
             EXPECT_TRUE(Ctl(d, IDC_ES_RESET).enabled);
+            EXPECT_EQ(d.GetFocusID(), static_cast<UINT>(IDC_ES_ROUND));
         })
         .Click(IDC_ES_RESET)
         .SetText(IDC_ES_ROUND, "2").Focus(IDC_ES_EDIT)
@@ -140,6 +141,7 @@ TEST_F(EditScheduleTest, APairingIsDroppedByResetAndWhileStillPicked)
         .Check([](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_ES_WEEK).text, "Week 4 / 7"); })
         .Click(IDC_ES_EDIT).Select(IDC_ES_TEAMS, 1).Click(IDC_ES_SELECT)
         .OK(); // still picking: nothing stored
+    ui.AnswerMessageBox(IDOK, "Please enter a round between 1 and 7.");
     ui.AnswerMessageBox(IDNO, "Round 3 is a position round. Would you like the Teams set using available data?");
     ui.AnswerMessageBox(IDOK, "This is a position week!");
     ui.AnswerMessageBox(IDNO, "Round 3 is a position round.");

@@ -228,11 +228,20 @@ TEST_F(Juniors, AJuniorAddedDuringTheSeasonIsPlacedAtOnce)
     ASSERT_TRUE(doc.OnCmdMsg(ID_PLAYER_ADD, CN_COMMAND, nullptr));
     EXPECT_EQ(category("Amy"), "Under 15");
 
-    // 10 on the qualifying date, 11 at her next birthday: the figure is 11.
-    ui.OnDialog(IDD_FOURS_SCORESHEET).Click(IDC_SS_NEW_PLAYER).Cancel();
-    newJunior("Bea", "3", "Mar", "2016");
-    EnterFoursResult(&doc, Fixtures(doc, 1)[0]);
-    EXPECT_EQ(category("Bea"), "Under 12");
+    // 10 on the qualifying date, 11 at her next birthday: the figure is 11, on the sheet at once;
+    // the sheet cancelled takes her out of the league again, and its OK keeps her.
+    for (bool bOK : {false, true}) {
+        auto& sheet = ui.OnDialog(IDD_FOURS_SCORESHEET).Click(IDC_SS_NEW_PLAYER).Check([&](CDialog&) {
+            EXPECT_EQ(category("Bea"), "Under 12");
+        });
+        if (bOK)
+            sheet.OK();
+        else
+            sheet.Cancel();
+        newJunior("Bea", "3", "Mar", "2016");
+        EnterFoursResult(&doc, Fixtures(doc, 1)[0]);
+        EXPECT_EQ(category("Bea"), bOK ? "Under 12" : "not added");
+    }
 
     // 13 on the qualifying date, a day after her birthday: the figure is 14.
     ui.OnDialog(IDD_NEW_SCHEDULE_RULE).OK();

@@ -479,3 +479,65 @@ TEST(SeasonWidgets, ChangeDateTakesTheDaysOf2038AFileHolds)
     const std::string strRange = "Please enter a date between 01 Jan 1970 12:00 AM and 19 Jan 2038 03:14 AM.";
     EXPECT_EQ(ui.messages, (std::vector<std::string>{strRange, strRange}));
 }
+
+// A new league of eight teams and seven rounds. Enter in the week box goes to the round typed
+// and the editor stays open, the box keeping the focus with its round selected for the next one;
+// a round the season does not have is refused naming the season's rounds, and the pairing
+// waiting stays; the round left with Enter keeps its new pairs.
+TEST(SeasonWidgets, EnterInTheWeekBoxGoesToTheRoundTyped)
+{
+    SetUpAdmin();
+    SeasonCommands::Install();
+    CBowlingDoc doc;
+    MakeLeague(doc, 8, 7, At(2025, 9, 2));
+    auto pairs = [&doc] {
+        std::vector<WORD> v;
+        for (const CFixture* f : Fixtures(doc, 3))
+            v.insert(v.end(), {f->m_nTeamA, f->m_nTeamB});
+        return v;
+    };
+    auto name = [&](WORD n) { return std::string(doc.FindTeam(n)->m_strName.GetString()); };
+    const std::vector<WORD> s = pairs(); // round 3 as it was: A1 B1 A2 B2 ...
+    // Picked from the bottom of the list up: A4 v B3, A3 v B2, A2 v B1, A1 v B4.
+    const std::vector<WORD> repaired = {s[6], s[5], s[4], s[3], s[2], s[1], s[0], s[7]};
+    CRealUi ui;
+    ui.AnswerMessageBox(IDOK, "Please enter a round between 1 and 7.");
+    ui.AnswerMessageBox(IDOK, "Please enter a round between 1 and 7.");
+    ui.OnDialog(IDD_EDIT_SCHEDULE, [&](CRealDialog& d) {
+        auto shown = [&d] { return std::vector<std::string>{d.Text(IDC_ES_WEEK), d.Text(IDC_ES_ROUND)}; };
+        d.Click(IDC_ES_ROUND).Key(Qt::Key_A, Qt::ControlModifier).Type("3").Enter();
+        ASSERT_FALSE(d.Dialog().IsEnded());
+        EXPECT_EQ(shown(), (std::vector<std::string>{"Week 3 / 7", "3"}));
+        EXPECT_EQ(d.FocusID(), static_cast<UINT>(IDC_ES_ROUND));
+        d.Click(IDC_ES_EDIT);
+        auto* list = qobject_cast<QListWidget*>(d.Widget(IDC_ES_TEAMS));
+        ASSERT_NE(list, nullptr);
+        for (int row : {6, 5, 4, 3, 2, 1, 0}) {
+            const QPoint at = list->visualItemRect(list->item(row)).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        }
+        ASSERT_FALSE(list->isVisible());
+        // Past the season, then before it: said, and round 3 stays with its pairing waiting.
+        d.Click(IDC_ES_ROUND).Key(Qt::Key_A, Qt::ControlModifier).Type("8").Enter();
+        EXPECT_EQ(shown(), (std::vector<std::string>{"Week 3 / 7", "3"}));
+        EXPECT_EQ(d.FocusID(), static_cast<UINT>(IDC_ES_ROUND));
+        d.Type("0").Enter();
+        ASSERT_FALSE(d.Dialog().IsEnded());
+        EXPECT_EQ(shown(), (std::vector<std::string>{"Week 3 / 7", "3"}));
+        EXPECT_EQ(pairs(), s);
+        EXPECT_TRUE(d.Widget(IDC_ES_RESET)->isEnabled());
+        // Round 5 typed over the selected 3: round 3 is left, its new pairs stored.
+        d.Type("5").Enter();
+        EXPECT_EQ(shown(), (std::vector<std::string>{"Week 5 / 7", "5"}));
+        EXPECT_EQ(pairs(), repaired);
+        d.Type("3").Enter();
+        EXPECT_EQ((std::vector<std::string>{d.Text(IDC_ES_SLOT), d.Text(IDC_ES_SLOT + 1)}),
+                  (std::vector<std::string>{name(s[6]), name(s[5])}));
+        ASSERT_FALSE(d.Dialog().IsEnded());
+        d.Click(IDOK);
+    });
+    ASSERT_TRUE(doc.OnCmdMsg(ID_FIXTURE_EDIT_SCHEDULE, CN_COMMAND, nullptr));
+    EXPECT_EQ(pairs(), repaired);
+    EXPECT_EQ(ui.messages.size(), 2u);
+}

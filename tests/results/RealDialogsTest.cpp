@@ -48,37 +48,54 @@ TEST(RealDialogs, TheDateIsNormalisedAndItsWeekdayFollowsOnLeavingTheDayBox)
     }
 }
 
+// An award given from the scoresheet on the real widgets: the sheet left with Escape takes it
+// back, and closed with OK keeps it.
 TEST(RealDialogs, AnAwardIsPickedTypedAndRefusedOutOfRangeFromTheScoresheet)
 {
-    ResultsLeague L(2, 2, 3);
-    for (WORD i = 0; i < 2; ++i) {
-        auto* p = new CAwards(i);
-        p->m_strName = i == 0 ? "High Game" : "Turkey";
-        p->m_nKind = CAwards::kindManual;
-        L.doc.m_listAwards.AddTail(p);
+    for (bool bEscape : {true, false}) {
+        SCOPED_TRACE(bEscape ? "Escape" : "OK");
+        ResultsLeague L(2, 2, 3);
+        for (WORD i = 0; i < 2; ++i) {
+            auto* p = new CAwards(i);
+            p->m_strName = i == 0 ? "High Game" : "Turkey";
+            p->m_nKind = CAwards::kindManual;
+            L.doc.m_listAwards.AddTail(p);
+        }
+        CFixture* f = L.Match(1);
+        CRealUi ui;
+        std::string bowler;
+        ui.OnDialog(IDD_DOUBLES_SCORESHEET, [&](CRealDialog& d) {
+            d.Click(IDC_SS_AWARDS);
+            EXPECT_EQ(L.doc.m_listAwardData.GetCount(), 1);
+            if (bEscape)
+                d.Escape();
+            else
+                d.Click(IDOK);
+        });
+        ui.OnDialog(IDD_ENTER_AWARD, [&](CRealDialog& d) {
+            EXPECT_EQ(d.FocusID(), static_cast<UINT>(IDC_AWARD_CATEGORY));
+            d.Pick(IDC_AWARD_CATEGORY, "Turkey").Tab().Key(Qt::Key_Down);
+            bowler = d.Text(IDC_AWARD_PLAYER);
+            // Game 4 of a league of three games: refused, the box has the focus again, its text
+            // selected for typing over.
+            d.Tab().Type("4").Enter();
+            EXPECT_EQ(d.FocusID(), static_cast<UINT>(IDC_AWARD_GAME));
+            d.Type("2").Enter();
+        });
+        ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 3.");
+        EXPECT_EQ(EnterResult(&L.doc, f), bEscape ? FALSE : TRUE);
+        if (bEscape) {
+            EXPECT_TRUE(L.doc.m_listAwardData.IsEmpty());
+            EXPECT_FALSE(L.doc.IsModified());
+            continue;
+        }
+        ASSERT_EQ(L.doc.m_listAwardData.GetCount(), 1);
+        const auto* r = static_cast<CAwardData*>(L.doc.m_listAwardData.GetHead());
+        EXPECT_EQ((std::vector<int>{r->m_nCategory, r->m_nGame}), (std::vector<int>{1, 2}));
+        ASSERT_NE(L.doc.FindPlayer(r->m_nPlayerNo), nullptr);
+        EXPECT_EQ(bowler, L.doc.FindPlayer(r->m_nPlayerNo)->m_strName.GetString());
+        EXPECT_EQ(bowler, "Bowler 12");
     }
-    CFixture* f = L.Match(1);
-    CRealUi ui;
-    std::string bowler;
-    ui.OnDialog(IDD_DOUBLES_SCORESHEET, [](CRealDialog& d) { d.Click(IDC_SS_AWARDS).Escape(); });
-    ui.OnDialog(IDD_ENTER_AWARD, [&](CRealDialog& d) {
-        EXPECT_EQ(d.FocusID(), static_cast<UINT>(IDC_AWARD_CATEGORY));
-        d.Pick(IDC_AWARD_CATEGORY, "Turkey").Tab().Key(Qt::Key_Down);
-        bowler = d.Text(IDC_AWARD_PLAYER);
-        // Game 4 of a league of three games: refused, the box has the focus again, its text
-        // selected for typing over.
-        d.Tab().Type("4").Enter();
-        EXPECT_EQ(d.FocusID(), static_cast<UINT>(IDC_AWARD_GAME));
-        d.Type("2").Enter();
-    });
-    ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 3.");
-    EnterResult(&L.doc, f);
-    ASSERT_EQ(L.doc.m_listAwardData.GetCount(), 1);
-    const auto* r = static_cast<CAwardData*>(L.doc.m_listAwardData.GetHead());
-    EXPECT_EQ((std::vector<int>{r->m_nCategory, r->m_nGame}), (std::vector<int>{1, 2}));
-    ASSERT_NE(L.doc.FindPlayer(r->m_nPlayerNo), nullptr);
-    EXPECT_EQ(bowler, L.doc.FindPlayer(r->m_nPlayerNo)->m_strName.GetString());
-    EXPECT_EQ(bowler, "Bowler 12");
 }
 
 TEST(RealDialogs, ADateItemIsSetUpByKeysAndClicks)

@@ -53,57 +53,76 @@ Strs Offered(CDialog& d)
 
 }  // namespace
 
-TEST(ScoresheetAwards, TheAwardGoesInAwardOrderAndStaysAfterCancel)
+// The award given goes into the league's awards in award order and stays with OK; the sheet
+// closed with its Cancel button or Escape takes it back, and the league is unchanged.
+TEST(ScoresheetAwards, TheAwardGoesInAwardOrderWithOKAndCancelTakesItBack)
 {
-    ResultsLeague L(2, 2, 3, 2, 1);
-    L.Player(11)->m_strSurname = "Adams";
-    L.Player(12)->m_strSurname = "Brown";
-    L.Player(21)->m_strSurname = "Zed";
-    L.Player(22)->m_nRobot = 1;  // a vacancy bowls at B's second position
-    AddCategory(L.doc, 0, "High Game", CAwards::kindManual);
-    AddCategory(L.doc, 1, "Turkey", CAwards::kindManual);
-    AddCategory(L.doc, 2, "Gme 275-300", CAwards::kindAbsoluteRange);
-    CAwardData* pC = AddRecord(L.doc, 1, 0, 1, 21);
-    CAwardData* pA = AddRecord(L.doc, 2, 1, 1, 12);
-    CAwardData* pB = AddRecord(L.doc, 3, 1, 2, 11);
-    ASSERT_EQ(Records(L.doc), (std::vector<CAwardData*>{pC, pA, pB}));
-    CFixture* f = L.Match(1);
+    enum Close { kCancelButton, kEscape, kOK };
+    for (Close close : {kCancelButton, kEscape, kOK}) {
+        SCOPED_TRACE(close);
+        ResultsLeague L(2, 2, 3, 2, 1);
+        L.Player(11)->m_strSurname = "Adams";
+        L.Player(12)->m_strSurname = "Brown";
+        L.Player(21)->m_strSurname = "Zed";
+        L.Player(22)->m_nRobot = 1;  // a vacancy bowls at B's second position
+        AddCategory(L.doc, 0, "High Game", CAwards::kindManual);
+        AddCategory(L.doc, 1, "Turkey", CAwards::kindManual);
+        AddCategory(L.doc, 2, "Gme 275-300", CAwards::kindAbsoluteRange);
+        CAwardData* pC = AddRecord(L.doc, 1, 0, 1, 21);
+        CAwardData* pA = AddRecord(L.doc, 2, 1, 1, 12);
+        CAwardData* pB = AddRecord(L.doc, 3, 1, 2, 11);
+        ASSERT_EQ(Records(L.doc), (std::vector<CAwardData*>{pC, pA, pB}));
+        CFixture* f = L.Match(1);
 
-    CScriptedBackend ui;
-    auto& sheet = ui.OnDialog(IDD_DOUBLES_SCORESHEET).Click(IDC_SS_AWARDS);
-    ui.OnDialog(IDD_ENTER_AWARD)
-        .Check([](CDialog& d) {
-            EXPECT_EQ(CtlTexts(d, {IDOK, IDC_AWARD_ROUND, IDC_AWARD_DATE}), Strs({"Add", "Round 1", "Mon Sep 02 2024"}));
-            // The manual categories only, and the real bowlers of this match only.
-            const auto& awards = Ctl(d, IDC_AWARD_CATEGORY).items;
-            ASSERT_EQ(awards.size(), 2u);
-            EXPECT_EQ(awards[1].text, "Turkey");
-            const auto& bowlers = Ctl(d, IDC_AWARD_PLAYER).items;
-            ASSERT_EQ(bowlers.size(), 3u);
-            for (const auto& b : bowlers)
-                EXPECT_NE(b.text, "Bowler 22");
-            EXPECT_EQ(std::make_pair(Ctl(d, IDC_AWARD_CATEGORY).curSel, Ctl(d, IDC_AWARD_PLAYER).curSel), std::make_pair(0, 0));
-        })
-        .SelectString(IDC_AWARD_CATEGORY, "Turkey")
-        .SelectString(IDC_AWARD_PLAYER, "Bowler 11")
-        // A game the league of three games does not bowl.
-        .SetText(IDC_AWARD_GAME, "4")
-        .OK()
-        .SetText(IDC_AWARD_GAME, "2")
-        .OK();
-    ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 3.");
-    sheet.Cancel();
-    EXPECT_FALSE(EnterResult(&L.doc, f));
+        CScriptedBackend ui;
+        auto& sheet = ui.OnDialog(IDD_DOUBLES_SCORESHEET).Click(IDC_SS_AWARDS);
+        ui.OnDialog(IDD_ENTER_AWARD)
+            .Check([](CDialog& d) {
+                EXPECT_EQ(CtlTexts(d, {IDOK, IDC_AWARD_ROUND, IDC_AWARD_DATE}), Strs({"Add", "Round 1", "Mon Sep 02 2024"}));
+                // The manual categories only, and the real bowlers of this match only.
+                const auto& awards = Ctl(d, IDC_AWARD_CATEGORY).items;
+                ASSERT_EQ(awards.size(), 2u);
+                EXPECT_EQ(awards[1].text, "Turkey");
+                const auto& bowlers = Ctl(d, IDC_AWARD_PLAYER).items;
+                ASSERT_EQ(bowlers.size(), 3u);
+                for (const auto& b : bowlers)
+                    EXPECT_NE(b.text, "Bowler 22");
+                EXPECT_EQ(std::make_pair(Ctl(d, IDC_AWARD_CATEGORY).curSel, Ctl(d, IDC_AWARD_PLAYER).curSel), std::make_pair(0, 0));
+            })
+            .SelectString(IDC_AWARD_CATEGORY, "Turkey")
+            .SelectString(IDC_AWARD_PLAYER, "Bowler 11")
+            // A game the league of three games does not bowl.
+            .SetText(IDC_AWARD_GAME, "4")
+            .OK()
+            .SetText(IDC_AWARD_GAME, "2")
+            .OK();
+        ui.AnswerMessageBox(IDOK, "Please enter an integer between 0 and 3.");
+        // While the sheet is open the award is the league's.
+        sheet.Check([&L](CDialog&) { EXPECT_EQ(L.doc.m_listAwardData.GetCount(), 4); });
+        if (close == kCancelButton)
+            sheet.Click(IDCANCEL);
+        else if (close == kEscape)
+            sheet.Cancel();
+        else
+            sheet.OK();
+        EXPECT_EQ(EnterResult(&L.doc, f), close == kOK ? TRUE : FALSE);
+        EXPECT_TRUE(ui.AllUsed());
 
-    // Turkey (id 1), round 1: after High Game, and before Brown's award of the same round.
-    const std::vector<CAwardData*> recs = Records(L.doc);
-    ASSERT_EQ(recs.size(), 4u);
-    EXPECT_EQ(recs, (std::vector<CAwardData*>{pC, recs[1], pA, pB}));
-    const CAwardData& r = *recs[1];
-    EXPECT_EQ((std::vector<int>{r.m_nRecordNo, r.m_nRound, r.m_nMatch, r.m_nCategory, r.m_nPlayerNo, r.m_nGame, r.m_nKind}),
-              (std::vector<int>{4, 1, 1, 1, 11, 2, 0}));
-    EXPECT_EQ(r.m_pDoc, &L.doc);
-    EXPECT_TRUE(L.doc.IsModified());
+        const std::vector<CAwardData*> recs = Records(L.doc);
+        if (close != kOK) {
+            EXPECT_EQ(recs, (std::vector<CAwardData*>{pC, pA, pB}));
+            EXPECT_FALSE(L.doc.IsModified());
+            continue;
+        }
+        // Turkey (id 1), round 1: after High Game, and before Brown's award of the same round.
+        ASSERT_EQ(recs.size(), 4u);
+        EXPECT_EQ(recs, (std::vector<CAwardData*>{pC, recs[1], pA, pB}));
+        const CAwardData& r = *recs[1];
+        EXPECT_EQ((std::vector<int>{r.m_nRecordNo, r.m_nRound, r.m_nMatch, r.m_nCategory, r.m_nPlayerNo, r.m_nGame, r.m_nKind}),
+                  (std::vector<int>{4, 1, 1, 1, 11, 2, 0}));
+        EXPECT_EQ(r.m_pDoc, &L.doc);
+        EXPECT_TRUE(L.doc.IsModified());
+    }
 }
 
 TEST(ScoresheetAwards, OnlyThoseWhoBowledAGameAreOffered)
@@ -209,44 +228,59 @@ TEST(ScoresheetAwards, NothingToAwardIsSaid)
     }
 }
 
-TEST(ScoresheetNewPlayer, TheNewBowlerJoinsTheLeagueAndTheLists)
+// The bowler New Player adds joins the league, his team's order and the sheet's lists; he stays
+// with OK, and Cancel takes him out of the league again.
+TEST(ScoresheetNewPlayer, TheNewBowlerJoinsTheLeagueAndTheListsAndGoesWithCancel)
 {
-    ResultsLeague L(2, 2, 3);
-    const CFixture* f = L.Match(1);
-    CScriptedBackend ui;
-    auto& sheet = ui.OnDialog(IDD_DOUBLES_SCORESHEET).Click(IDC_SS_NEW_PLAYER);
-    ui.OnDialog(IDD_NEW_PLAYER)
-        .SetText(IDC_PD_FORENAME_NEW, "Ann")
-        .OK()  // no surname
-        .SetText(IDC_PD_SURNAME, "Other")
-        .SelectString(IDC_PD_TEAM, "Team 2")
-        .Click(IDC_PD_ANOTHER)
-        .OK();
-    ui.AnswerMessageBox(IDOK, "A player may NOT have a blank name field!.");
-    ui.OnDialog(IDD_NEW_PLAYER)
-        .SetText(IDC_PD_FORENAME_NEW, "Ann")
-        .SetText(IDC_PD_SURNAME, "Other")
-        .OK()
-        .Cancel();
-    ui.AnswerMessageBox(IDOK, "There is an existing player with the same name.");
-    sheet.Check([&](CDialog& d) {
+    for (bool bOK : {false, true}) {
+        SCOPED_TRACE(bOK ? "OK" : "Cancel");
+        ResultsLeague L(2, 2, 3);
+        const CFixture* f = L.Match(1);
+        CScriptedBackend ui;
+        auto& sheet = ui.OnDialog(IDD_DOUBLES_SCORESHEET).Click(IDC_SS_NEW_PLAYER);
+        ui.OnDialog(IDD_NEW_PLAYER)
+            .SetText(IDC_PD_FORENAME_NEW, "Ann")
+            .OK()  // no surname
+            .SetText(IDC_PD_SURNAME, "Other")
+            .SelectString(IDC_PD_TEAM, "Team 2")
+            .Click(IDC_PD_ANOTHER)
+            .OK();
+        ui.AnswerMessageBox(IDOK, "A player may NOT have a blank name field!.");
+        ui.OnDialog(IDD_NEW_PLAYER)
+            .SetText(IDC_PD_FORENAME_NEW, "Ann")
+            .SetText(IDC_PD_SURNAME, "Other")
+            .OK()
+            .Cancel();
+        ui.AnswerMessageBox(IDOK, "There is an existing player with the same name.");
+        sheet.Check([&](CDialog& d) {
             // The new bowler can be picked on her team's side; side A lists stay as they were.
             const auto& items = Ctl(d, IDC_SS_PLAYER_B[0]).items;
             EXPECT_EQ(items.size(), 3u);
             EXPECT_TRUE(std::any_of(items.begin(), items.end(), [](const CtlItem& i) { return i.text == "Ann Other"; }));
             EXPECT_EQ(Ctl(d, IDC_SS_PLAYER_A[0]).items.size(), 2u);
             EXPECT_EQ(Ctl(d, IDC_SS_PLAYER_B[0]).text, "Bowler 21");
-        })
-        .Cancel();
-    EnterResult(&L.doc, L.Match(1));
-    // Cancel of the sheet restores the match, not the league's bowlers.
-    CPlayer* p = L.Player(23);  // the next free number
-    ASSERT_NE(p, nullptr);
-    EXPECT_EQ(Strs({p->m_strFirstName.str(), p->m_strSurname.str()}), Strs({"Ann", "Other"}));
-    EXPECT_EQ(std::make_pair(static_cast<int>(p->m_nTeamNo), static_cast<int>(L.Team(2)->GetOrderAt(L.Team(2)->GetOrderCount() - 1))),
-              std::make_pair(2, 23));
-    EXPECT_TRUE(L.doc.IsModified());
-    EXPECT_EQ(f->m_wPlayerNo[0][CFixture::SlotOf(1, 0)], 21);
+            EXPECT_NE(L.Player(23), nullptr);
+        });
+        if (bOK)
+            sheet.OK();
+        else
+            sheet.Cancel();
+        EnterResult(&L.doc, L.Match(1));
+        EXPECT_EQ(f->m_wPlayerNo[0][CFixture::SlotOf(1, 0)], 21);
+        CPlayer* p = L.Player(23);  // the next free number
+        if (!bOK) {
+            EXPECT_EQ(p, nullptr);
+            EXPECT_EQ(L.doc.m_listPlayers.GetCount(), 4);
+            EXPECT_EQ(L.Team(2)->GetOrderCount(), 2);
+            EXPECT_FALSE(L.doc.IsModified());
+            continue;
+        }
+        ASSERT_NE(p, nullptr);
+        EXPECT_EQ(Strs({p->m_strFirstName.str(), p->m_strSurname.str()}), Strs({"Ann", "Other"}));
+        EXPECT_EQ(std::make_pair(static_cast<int>(p->m_nTeamNo), static_cast<int>(L.Team(2)->GetOrderAt(L.Team(2)->GetOrderCount() - 1))),
+                  std::make_pair(2, 23));
+        EXPECT_TRUE(L.doc.IsModified());
+    }
 }
 
 // Doubles, two games, scratch points: a point a game per pair, two a game for the team,

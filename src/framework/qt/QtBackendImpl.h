@@ -115,6 +115,9 @@ public:
     CQtMainWindow(CFrameWnd& frame);
     void BuildMenus();
     void UpdateToolbar();
+    // Every action with a shortcut takes its command's state, so that a key fires exactly when
+    // its command is on, whatever the menus showed when they were last opened.
+    void UpdateShortcuts();
     void RebuildRecentFiles();
     CFrameWnd& Frame() { return m_frame; }
     QToolBar* ToolBar() const { return m_toolBar; }
@@ -123,6 +126,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     void AddMenuEntries(QMenu* menu, const MenuTemplate& t, size_t& i);

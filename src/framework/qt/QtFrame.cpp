@@ -89,6 +89,14 @@ QIcon Picture(const QString& name)
     return QIcon(QPixmap::fromImage(img));
 }
 
+// The keys as the resources write them ("Ctrl+S", "PgDn"), in Qt's names: without that, a
+// key Qt does not know by the resources' name would be no shortcut at all.
+QKeySequence KeysOf(QString text)
+{
+    text.replace("PgDn", "PgDown");
+    return QKeySequence(text);
+}
+
 UINT VirtualKey(int key)
 {
     switch (key) {
@@ -140,6 +148,16 @@ CQtMainWindow::CQtMainWindow(CFrameWnd& frame) : m_frame(frame)
             UpdateToolbar();
         }
     });
+    // Every key pressed in this window is offered to its focused widget before the shortcuts
+    // see it: the moment to bring them up to date.
+    qApp->installEventFilter(this);
+}
+
+bool CQtMainWindow::eventFilter(QObject* o, QEvent* e)
+{
+    if (e->type() == QEvent::ShortcutOverride && o->isWidgetType() && static_cast<QWidget*>(o)->window() == this)
+        UpdateShortcuts();
+    return QMainWindow::eventFilter(o, e);
 }
 
 QAction* CQtMainWindow::MakeAction(UINT nID, const QString& text)
@@ -177,7 +195,7 @@ void CQtMainWindow::AddMenuEntries(QMenu* menu, const MenuTemplate& t, size_t& i
             QAction* a = MakeAction(e.id, label);
             // The key shown after the tab is an accelerator of the frame; shown, not bound twice.
             if (text.contains('\t'))
-                a->setShortcut(QKeySequence(text.section('\t', 1)));
+                a->setShortcut(KeysOf(text.section('\t', 1)));
             a->setShortcutContext(Qt::WindowShortcut);
             if (e.id == ID_FILE_MRU_FILE1) {
                 // The recent files take four places, shown as the list fills.
@@ -215,7 +233,7 @@ void CQtMainWindow::BuildMenus()
     // Accelerators without a menu entry still reach their command.
     if (const AcceleratorTable* acc = AfxFindAccelerators(id)) {
         for (const Accelerator& k : acc->keys) {
-            QKeySequence seq(QString::fromUtf8(k.keys));
+            const QKeySequence seq = KeysOf(QString::fromUtf8(k.keys));
             bool shown = false;
             for (QAction* a : m_actions)
                 if (a->property(kIdProp).toUInt() == k.id && a->shortcut() == seq)
@@ -272,18 +290,23 @@ void CQtMainWindow::UpdateMenu(QMenu* menu)
 
 void CQtMainWindow::UpdateToolbar()
 {
-    if (!m_toolBar)
-        return;
-    for (QAction* a : m_toolBar->actions()) {
+    if (m_toolBar)
+        for (QAction* a : m_toolBar->actions()) {
+            CCmdUI ui;
+            if (QueryCommand(a, ui))
+                a->setEnabled(ui.m_bEnabled);
+        }
+    UpdateShortcuts();
+}
+
+void CQtMainWindow::UpdateShortcuts()
+{
+    // The menus' own entries included: one opened while its command was off would otherwise
+    // keep the key off until the menu opens again.
+    for (QAction* a : m_actions) {
         CCmdUI ui;
-        if (QueryCommand(a, ui))
+        if (!a->shortcut().isEmpty() && QueryCommand(a, ui))
             a->setEnabled(ui.m_bEnabled);
-    }
-    // Shortcuts of commands that are off must not fire either.
-    for (QAction* a : actions()) {
-        QVariant v = a->property(kIdProp);
-        if (v.isValid())
-            a->setEnabled(m_frame.IsCommandEnabled(v.toUInt()));
     }
 }
 

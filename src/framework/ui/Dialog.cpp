@@ -300,6 +300,13 @@ void CDialog::UserCommand(UINT nID)
 
 void CDialog::UserEnter()
 {
+    if (m_bEnded)
+        return;
+    // An edit box whose dialog maps Enter for it takes the key.
+    if (CControlState* f = FindControl(m_nFocusID); f && f->kind == CtlKind::Edit && !(f->style & ES_MULTILINE) &&
+                                                     f->enabled && !NotificationsMuted() &&
+                                                     OnCmdMsg(f->id, static_cast<int>(EN_RETURN), nullptr))
+        return;
     CControlState* s = FindControl(m_nDefID);
     if (s && !s->enabled)
         return;

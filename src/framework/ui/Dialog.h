@@ -69,7 +69,8 @@ public:
     // Moves the focus: the kill-focus of the old control, then the set-focus of the new one.
     void UserFocus(UINT nID);
     void UserEscape() { UserCommand(IDCANCEL); }
-    void UserEnter();  // the default push button
+    // Enter: the focused edit box's EN_RETURN where the dialog maps it, else the default push button.
+    void UserEnter();
     void UserCommand(UINT nID);
 
     CControlState* FindControl(UINT nID) const;

@@ -101,6 +101,9 @@ constexpr UINT EN_SETFOCUS = 0x0100;
 constexpr UINT EN_KILLFOCUS = 0x0200;
 constexpr UINT EN_CHANGE = 0x0300;
 constexpr UINT EN_UPDATE = 0x0400;
+// Enter pressed in a one-line edit box (this framework's own): a dialog that maps it for the box
+// takes the key there, and the default button is not pressed.
+constexpr UINT EN_RETURN = 0x0500;
 constexpr UINT CBN_SELCHANGE = 1;
 constexpr UINT CBN_DBLCLK = 2;
 constexpr UINT CBN_SETFOCUS = 3;

@@ -24,6 +24,7 @@
 #include <functional>
 
 #include "QtWidgetSteps.h"
+#include "RealDialogs.h"
 #include "TempDir.h"
 #include "framework/qt/QtBackend.h"
 #include "framework/qt/QtBackendImpl.h"
@@ -74,6 +75,90 @@ BEGIN_MESSAGE_MAP(CQtSampleDlg, CDialog)
     ON_EN_CHANGE(IDC_Q_NAME, OnChangeName)
 END_MESSAGE_MAP()
 
+// Enter in the name box is the dialog's own (it counts and keeps what was typed); in the score
+// box, which the dialog does not map, Enter presses OK.
+enum : UINT { IDD_QT_ENTER = 9103 };
+const DlgTemplate kEnterSample = {IDD_QT_ENTER, "Qt Enter", 200, 100, {
+    {CtlKind::Edit, IDC_Q_NAME, nullptr, 50, 7, 80, 12, WS_TABSTOP},
+    {CtlKind::Edit, IDC_Q_SCORE, nullptr, 50, 23, 30, 12, WS_TABSTOP},
+    {CtlKind::PushButton, IDOK, "OK", 90, 78, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+    {CtlKind::PushButton, IDCANCEL, "Cancel", 145, 78, 50, 14, WS_TABSTOP},
+}};
+
+class CQtEnterDlg : public CDialog {
+public:
+    CQtEnterDlg() : CDialog(IDD_QT_ENTER) {}
+    std::vector<std::string> entered;
+    int nOK = 0;
+
+protected:
+    void OnReturnName() { entered.push_back(GetDlgItemText(IDC_Q_NAME).GetString()); }
+    void OnOK() override
+    {
+        ++nOK;
+        CDialog::OnOK();
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CQtEnterDlg, CDialog)
+    ON_EN_RETURN(IDC_Q_NAME, OnReturnName)
+END_MESSAGE_MAP()
+
+// A document whose Save is on only while savable, and a view of three pages turned by Next
+// Page (PgDn) and Previous Page (PgUp), each on only where there is a page to go to.
+class CKeysDoc : public CDocument {
+public:
+    bool bSavable = false;
+    int nSaves = 0;
+
+protected:
+    void OnSave() { ++nSaves; }
+    void OnUpdateSave(CCmdUI* p) { p->Enable(bSavable); }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CKeysDoc, CDocument)
+    ON_COMMAND(ID_FILE_SAVE, OnSave)
+    ON_UPDATE_COMMAND_UI(ID_FILE_SAVE, OnUpdateSave)
+END_MESSAGE_MAP()
+
+class CKeysView : public CView {
+public:
+    int nPage = 1;
+
+protected:
+    void OnDraw(CDC*) override {}
+    void OnNext() { ++nPage; }
+    void OnPrev() { --nPage; }
+    void OnUpdateNext(CCmdUI* p) { p->Enable(nPage < 3); }
+    void OnUpdatePrev(CCmdUI* p) { p->Enable(nPage > 1); }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CKeysView, CView)
+    ON_COMMAND(ID_VIEW_NEXT_PAGE, OnNext)
+    ON_COMMAND(ID_VIEW_PREV_PAGE, OnPrev)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_NEXT_PAGE, OnUpdateNext)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_PREV_PAGE, OnUpdatePrev)
+END_MESSAGE_MAP()
+
+// The menu of the menu bar with this title, opened as a click opens it and closed again.
+void OpenAndClose(QMainWindow* w, const QString& title)
+{
+    for (QAction* a : w->menuBar()->actions())
+        if (a->text() == title && a->menu()) {
+            a->menu()->popup(QPoint(10, 10));
+            a->menu()->hide();
+            return;
+        }
+    ADD_FAILURE() << "no menu " << title.toStdString();
+}
+
+void MakeActive(QWidget* w)
+{
+    w->activateWindow();
+    for (int i = 0; i < 600 && QApplication::activeWindow() != w; ++i)
+        QTest::qWait(5);
+    ASSERT_EQ(QApplication::activeWindow(), w);
+}
 }  // namespace
 
 TEST(QtDialogs, AUserTypesClicksAndPicksThroughRealWidgets)
@@ -653,4 +738,75 @@ TEST(QtMainWindow, TheTitleShowsUnsavedChangesAndTheWindowKeepsItsPlace)
     again.ActivateFrame();
     EXPECT_EQ(w->geometry(), placed);
     again.DestroyWindow();
+}
+
+TEST(QtDialogs, EnterInABoxThatTakesItStaysThereAndElsewherePressesOK)
+{
+    AfxRegisterDialogTemplates(std::span<const DlgTemplate>(&kEnterSample, 1));
+    CRealUi ui;
+    CQtEnterDlg dlg;
+    ui.OnDialog(IDD_QT_ENTER, [&dlg](CRealDialog& d) {
+        d.Click(IDC_Q_NAME).Type("Ann").Enter();
+        d.Type("e").Key(Qt::Key_Enter);
+        EXPECT_FALSE(dlg.IsEnded());
+        EXPECT_EQ(d.FocusID(), static_cast<UINT>(IDC_Q_NAME));
+        d.Click(IDC_Q_SCORE).Enter();
+    });
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.entered, (std::vector<std::string>{"Ann", "Anne"}));
+    EXPECT_EQ(dlg.nOK, 1);
+}
+
+// A menu opened while its command was off leaves its entry off; the key still follows the
+// command: Ctrl+S saves once the document can be saved, and no longer once it cannot; PgDn and
+// PgUp turn the pages as far as there are pages, the View menu opened on the last one.
+TEST(QtMainWindow, AShortcutWorksWheneverItsCommandDoesWithoutItsMenuOpened)
+{
+    RegisterResources();
+    QtUi ui;
+    CWinApp app("Torvane");
+    CKeysDoc doc;
+    CKeysView view;
+    CFrameWnd frame;
+    frame.LoadFrame(IDR_MAINFRAME);
+    view.AttachTo(&doc, &frame);
+    frame.SetActiveView(&view);
+    doc.SetTitle("Monday.lgf");
+    auto* w = static_cast<CQtMainWindow*>(frame.m_pPeer);
+    frame.ActivateFrame();
+    MakeActive(w);
+
+    OpenAndClose(w, "&File");
+    doc.bSavable = true;
+    MakeActive(w);
+    QTest::keyClick(w, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(doc.nSaves, 1);
+    doc.bSavable = false;
+    QTest::keyClick(w, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(doc.nSaves, 1);
+
+    // Every key a menu entry shows is its shortcut, PgDn included.
+    for (UINT nID : {ID_VIEW_NEXT_PAGE, ID_VIEW_PREV_PAGE}) {
+        QList<QKeySequence> keys;
+        for (QAction* a : w->CommandActions())
+            if (a->property("torvaneCmd").toUInt() == nID && !a->shortcut().isEmpty())
+                keys << a->shortcut();
+        EXPECT_EQ(keys, QList<QKeySequence>{QKeySequence(nID == ID_VIEW_NEXT_PAGE ? Qt::Key_PageDown : Qt::Key_PageUp)});
+    }
+    QTest::keyClick(w, Qt::Key_PageDown);
+    QTest::keyClick(w, Qt::Key_PageDown);
+    EXPECT_EQ(view.nPage, 3);
+    OpenAndClose(w, "&View");
+    MakeActive(w);
+    QTest::keyClick(w, Qt::Key_PageDown);
+    EXPECT_EQ(view.nPage, 3);
+    QTest::keyClick(w, Qt::Key_PageUp);
+    QTest::keyClick(w, Qt::Key_PageDown);
+    EXPECT_EQ(view.nPage, 3);
+    QTest::keyClick(w, Qt::Key_PageUp);
+    QTest::keyClick(w, Qt::Key_PageUp);
+    QTest::keyClick(w, Qt::Key_PageUp);
+    EXPECT_EQ(view.nPage, 1);
+    frame.DestroyWindow();
+    view.AttachTo(nullptr, nullptr);
 }

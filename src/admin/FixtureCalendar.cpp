@@ -10,26 +10,32 @@
 #include "league/SeasonRounds.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace FixtureCalendar {
 
 void MarkPositionRounds(CBowlingDoc& doc)
 {
+    // One walk over the fixtures, then one over the calendar: the lists are opened with every
+    // change, in seasons of thousands of matches.
+    enum : BYTE { HANDICAP = 1, SCRATCH = 2 };
+    std::array<BYTE, 256> marks{}; // by round, a byte's every value
+    for (POSITION fpos = doc.m_listFixtures.GetHeadPosition(); fpos;) {
+        const auto* f = static_cast<const CFixture*>(doc.m_listFixtures.GetNext(fpos));
+        if (f->m_nMatch < 2 && f->m_bPositionRound)
+            marks[f->m_nRound] |= f->m_bPositionRoundScratch ? SCRATCH : HANDICAP;
+    }
     for (POSITION pos = doc.m_listFreeWeeks.GetHeadPosition(); pos;) {
         auto* pWeek = static_cast<CFreeWeek*>(doc.m_listFreeWeeks.GetNext(pos));
         pWeek->m_bScratchPosition = 0;
         pWeek->m_bHandicapPosition = 0;
         if (pWeek->m_bFreeDate)
             continue;
-        for (POSITION fpos = doc.m_listFixtures.GetHeadPosition(); fpos;) {
-            auto* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(fpos));
-            if (f->m_nMatch >= 2 || !f->m_bPositionRound || f->m_nRound < pWeek->m_nFirstRound ||
-                f->m_nRound > pWeek->m_nLastRound)
-                continue;
-            if (f->m_bPositionRoundScratch)
+        for (int r = pWeek->m_nFirstRound; r <= pWeek->m_nLastRound; ++r) {
+            if (marks[static_cast<size_t>(r)] & SCRATCH)
                 pWeek->m_bScratchPosition = 1;
-            else
+            if (marks[static_cast<size_t>(r)] & HANDICAP)
                 pWeek->m_bHandicapPosition = 1;
         }
     }

@@ -493,6 +493,22 @@ public:
         CTime DayStart() const { return m_dayStart; }
         bool IsDueDay() const { return m_bDueDay; }
 
+        // The same rule as an order, for a reader that compares many sides at once: a side of
+        // a match of nRound that bowled on a day counts exactly when its Place is below the
+        // Bound of the side that counts. Days are calendar days (DayOf), which the caller may
+        // work once for every side bowled at one time.
+        struct CPlace
+        {
+            int nDay;
+            int nRound;
+            auto operator<=>(const CPlace&) const = default;
+        };
+        static int DayOf(CTime t);
+        static CPlace Place(int nRound, int nBowledDay) { return {nBowledDay, nRound}; }
+        // A side of a match of nRound due on nDueDay that bowled on nDay: of its own day it
+        // counts the earlier rounds only when that is its due day (every round is 1 or more).
+        static CPlace Bound(int nRound, int nDueDay, int nDay) { return {nDay, nDueDay == nDay ? nRound : 0}; }
+
     private:
         int m_nRound;
         CTime m_dayStart, m_nextDayStart;

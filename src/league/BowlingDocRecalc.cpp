@@ -536,6 +536,13 @@ CBowlingDoc::CBowledBefore::CBowledBefore(int nRound, CTime due, CTime day) : m_
     m_bDueDay = m_dayStart <= due && due < m_nextDayStart;
 }
 
+int CBowlingDoc::CBowledBefore::DayOf(CTime t)
+{
+    struct tm b {};
+    t.GetLocalTm(&b);
+    return (b.tm_year + 1900) * 10000 + (b.tm_mon + 1) * 100 + b.tm_mday;
+}
+
 int CBowlingDoc::SidesBowledBefore(const CFixture& other, const CFixture& match, const CBowledBefore& before)
 {
     if (&other == &match)

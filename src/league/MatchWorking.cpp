@@ -7,7 +7,9 @@
 #include "league/Team.h"
 
 #include <algorithm>
+#include <limits>
 #include <tuple>
+#include <unordered_map>
 #include <utility>
 
 namespace {
@@ -440,49 +442,167 @@ void CLaterMatches::Note(CFixture& match) { NoteMatch(match, true); }
 
 void CLaterMatches::NoteAll()
 {
-    for (POSITION pos = m_doc.m_listFixtures.GetHeadPosition(); pos;)
-        NoteMatch(*static_cast<CFixture*>(m_doc.m_listFixtures.GetNext(pos)), false);
+    std::vector<const CFixture*> noted;
+    noted.reserve(m_noted.size());
+    for (const CNoted& n : m_noted)
+        noted.push_back(n.pLive);
+    std::sort(noted.begin(), noted.end());
+    m_noted.reserve(m_noted.size() + static_cast<size_t>(m_doc.m_listFixtures.GetCount()));
+    for (POSITION pos = m_doc.m_listFixtures.GetHeadPosition(); pos;) {
+        auto* f = static_cast<CFixture*>(m_doc.m_listFixtures.GetNext(pos));
+        if (!std::binary_search(noted.begin(), noted.end(), f))
+            m_noted.push_back({f, *f, false});
+    }
+    m_bAll = true;
 }
 
 namespace {
 
+using CPlace = CBowlingDoc::CBowledBefore::CPlace;
+// A side with nothing the figures of others count: no result, no round, or no longer in the season.
+constexpr CPlace NOWHERE{std::numeric_limits<int>::max(), std::numeric_limits<int>::max()};
+
 bool BothPlayed(const CFixture& f) { return f.m_bPlayed[0] && f.m_bPlayed[1]; }
 
-// A changed match as the figures of others count it: its round, and each side that bowled, by
-// its day.
-struct CCounted
+// The calendar day of each time asked, worked once: a season's sides bowl at a few hundred times.
+class CDays
 {
-    int nRound = 0;       // 0: nothing of it counts
-    bool bPlayed[2] = {}; // a side with a result
-    CTime day[2];
+public:
+    int Of(CTime t)
+    {
+        auto [it, bNew] = m_days.try_emplace(t.GetTime(), 0);
+        if (bNew)
+            it->second = CBowlingDoc::CBowledBefore::DayOf(t);
+        return it->second;
+    }
+
+private:
+    std::unordered_map<LONGLONG, int> m_days;
 };
 
-CCounted CountedOf(const CFixture& f)
+// Where a side's games stand for the figures of others, and up to where its own figures count.
+CPlace PlaceOf(const CFixture& f, int nSide, CDays& days)
 {
-    CCounted c;
-    if (f.m_nRound == 0 || (!f.m_bPlayed[0] && !f.m_bPlayed[1]))
-        return c;
-    c.nRound = f.m_nRound;
-    for (int s = 0; s < 2; ++s) {
-        c.bPlayed[s] = f.m_bPlayed[s] != 0;
-        c.day[s] = f.GetDayBowled(s);
+    if (f.m_nRound == 0 || !f.m_bPlayed[nSide])
+        return NOWHERE;
+    return CBowlingDoc::CBowledBefore::Place(f.m_nRound, days.Of(f.GetDayBowled(nSide)));
+}
+
+CPlace BoundOf(const CFixture& f, int nSide, CDays& days)
+{
+    return CBowlingDoc::CBowledBefore::Bound(f.m_nRound, days.Of(f.m_timeDue), days.Of(f.GetDayBowled(nSide)));
+}
+
+// A side of a match in the season or noted: where it stood before the change and stands now, and
+// whether the match changed in what the figures of others read of it, beyond its days.
+struct CSide
+{
+    const CFixture* pMatch;
+    CPlace was, is;
+    bool bChanged;
+};
+
+// A side of a match that may be worked again: up to where its figures counted and count, its
+// match's sides, and the answers.
+struct CCounting
+{
+    size_t nMatch; // into the candidates
+    CPlace was, is;
+    size_t nOwn; // its match's first side, the other next to it
+    bool bSetChanged = false;
+};
+
+// Counts inserted at ranks 0..n-1, summed over a prefix of them.
+class CRankCounts
+{
+public:
+    explicit CRankCounts(size_t n) : m_tree(n + 1, 0) {}
+    void Add(size_t nRank)
+    {
+        for (size_t i = nRank + 1; i < m_tree.size(); i += i & (~i + 1))
+            ++m_tree[i];
     }
-    return c;
+    int Below(size_t nRank) const
+    {
+        int n = 0;
+        for (size_t i = nRank; i > 0; i -= i & (~i + 1))
+            n += m_tree[i];
+        return n;
+    }
+
+private:
+    std::vector<int> m_tree;
+};
+
+size_t Rank(const std::vector<CPlace>& sorted, CPlace p)
+{
+    return static_cast<size_t>(std::lower_bound(sorted.begin(), sorted.end(), p) - sorted.begin());
 }
 
-// What the figures in force at one side of a match count.
-CBowlingDoc::CBowledBefore CountingOf(const CFixture& n, int nSide)
+// Whether the sides of other matches that each side counts are no longer the sides it counted:
+// of every side, how many counted before, how many count now and how many both; the same sides
+// only when the three agree. Sorted by place, one pass: the work grows with the season's size,
+// not with its square.
+void FindChangedSets(const std::vector<CSide>& sides, std::vector<CCounting>& counting)
 {
-    return CBowlingDoc::CBowledBefore(n, n.GetDayBowled(nSide));
+    std::vector<CPlace> was, is;
+    was.reserve(sides.size());
+    is.reserve(sides.size());
+    for (const CSide& s : sides) {
+        was.push_back(s.was);
+        is.push_back(s.is);
+    }
+    std::sort(was.begin(), was.end());
+    std::sort(is.begin(), is.end());
+    std::vector<const CSide*> byWas;
+    byWas.reserve(sides.size());
+    for (const CSide& s : sides)
+        byWas.push_back(&s);
+    std::sort(byWas.begin(), byWas.end(), [](const CSide* a, const CSide* b) { return a->was < b->was; });
+    std::vector<CCounting*> byBound;
+    byBound.reserve(counting.size());
+    for (CCounting& c : counting)
+        byBound.push_back(&c);
+    std::sort(byBound.begin(), byBound.end(), [](const CCounting* a, const CCounting* b) { return a->was < b->was; });
+
+    CRankCounts both(is.size());
+    size_t nIn = 0;
+    for (CCounting* c : byBound) {
+        for (; nIn < byWas.size() && byWas[nIn]->was < c->was; ++nIn)
+            both.Add(Rank(is, byWas[nIn]->is));
+        int nWas = static_cast<int>(Rank(was, c->was));
+        const size_t nIsRank = Rank(is, c->is);
+        int nIs = static_cast<int>(nIsRank);
+        int nBoth = both.Below(nIsRank);
+        // Its own match's sides are no one else's.
+        for (size_t i = c->nOwn; i < c->nOwn + 2; ++i) {
+            const CSide& own = sides[i];
+            const bool bWas = own.was < c->was, bIs = own.is < c->is;
+            nWas -= bWas;
+            nIs -= bIs;
+            nBoth -= bWas && bIs;
+        }
+        c->bSetChanged = nWas != nBoth || nIs != nBoth;
+    }
 }
 
-bool Counts(const CBowlingDoc::CBowledBefore& side, const CCounted& c)
+// Whether a side counts, as it was or as it is, a side of another match that changed: the
+// changed sides in place order, of which only the first few can be its own match's.
+bool CountsChanged(const std::vector<const CSide*>& byWas, const std::vector<const CSide*>& byIs, const CCounting& c,
+                   const CFixture* pMatch)
 {
-    if (c.nRound == 0)
-        return false;
-    for (int s = 0; s < 2; ++s)
-        if (c.bPlayed[s] && side.Counts(c.nRound, c.day[s]))
+    for (const CSide* s : byWas) {
+        if (!(s->was < c.was))
+            break;
+        if (s->pMatch != pMatch)
             return true;
+    }
+    for (const CSide* s : byIs) {
+        if (!(s->is < c.is))
+            break;
+        if (s->pMatch != pMatch)
+            return true;
+    }
     return false;
 }
 
@@ -492,42 +612,97 @@ int CLaterMatches::Rework()
 {
     m_nWorked = 0;
     // Each change is reworked once: what is noted from now on starts afresh.
-    const std::vector<CNoted> noted = std::move(m_noted);
+    std::vector<CNoted> noted = std::move(m_noted);
     m_noted.clear();
+    const bool bAll = m_bAll;
+    m_bAll = false;
     const int nPositions = m_doc.m_nPlayersPerTeam;
     if (nPositions < 1 || nPositions > MAX_POSITIONS)
         return 0;
 
-    // The changed matches, each as it was and as it is; and the matches worked again for their
-    // own sake, whose days moved with no scoresheet to work them.
-    std::vector<CCounted> changed;
-    std::vector<const CFixture*> changedLive;
-    std::vector<CFixture*> own;
-    // A noted match that is no longer in the season (its round deleted) counts as it was.
-    std::vector<const CFixture*> inSeason;
-    for (POSITION pos = m_doc.m_listFixtures.GetHeadPosition(); pos;)
-        inSeason.push_back(static_cast<const CFixture*>(m_doc.m_listFixtures.GetNext(pos)));
-    std::sort(inSeason.begin(), inSeason.end());
-    for (const CNoted& n : noted) {
-        if (!std::binary_search(inSeason.begin(), inSeason.end(), n.pLive)) {
-            changed.push_back(CountedOf(n.before));
-            changedLive.push_back(nullptr);
-            continue;
+    // Every side of the season, and of the noted matches no longer in it (their rounds deleted),
+    // where it stood and stands. A noted match that only moved changes what others count by its
+    // places; one otherwise changed counts for whoever counted or counts it. A match no
+    // scoresheet works that changed otherwise is worked again for its own sake, as is one
+    // new to the season with both results.
+    CDays days;
+    std::unordered_map<const CFixture*, CNoted*> byLive;
+    byLive.reserve(noted.size());
+    for (CNoted& n : noted)
+        byLive.emplace(n.pLive, &n);
+    std::vector<CSide> sides;
+    sides.reserve(2 * (static_cast<size_t>(m_doc.m_listFixtures.GetCount()) + noted.size()));
+    std::vector<CFixture*> candidates;
+    std::vector<CCounting> counting;
+    std::vector<bool> own;
+    bool bAnyChange = false;
+    for (POSITION pos = m_doc.m_listFixtures.GetHeadPosition(); pos;) {
+        auto* f = static_cast<CFixture*>(m_doc.m_listFixtures.GetNext(pos));
+        const auto it = byLive.find(f);
+        CNoted* n = it != byLive.end() ? it->second : nullptr;
+        const size_t nFirst = sides.size();
+        bool bChanged = false, bOwn = false;
+        CPlace wasBound[2];
+        for (int s = 0; s < 2; ++s) {
+            const CPlace is = PlaceOf(*f, s, days);
+            CPlace was = is;
+            wasBound[s] = BoundOf(*f, s, days);
+            if (n) {
+                was = PlaceOf(n->before, s, days);
+                wasBound[s] = BoundOf(n->before, s, days);
+            } else if (bAll) {
+                was = NOWHERE;
+            }
+            sides.push_back({f, was, is, false});
         }
-        const CFixture& now = *n.pLive;
-        if (now.IsBowledAs(n.before))
+        if (n && !f->IsBowledAs(n->before)) {
+            // Its own bounds may have moved with its due day alone.
+            bAnyChange = true;
+            // Moved only when it is the match it was once given its new days.
+            n->before.m_timeDue = f->m_timeDue;
+            std::copy(f->m_timePlayed, f->m_timePlayed + 2, n->before.m_timePlayed);
+            bChanged = !f->IsBowledAs(n->before);
+            bOwn = bChanged && !n->bWorked;
+        } else if (!n && bAll) {
+            bOwn = true;
+            bAnyChange = bAnyChange || BothPlayed(*f);
+        }
+        for (size_t i = nFirst; i < sides.size(); ++i) {
+            sides[i].bChanged = bChanged;
+            bAnyChange = bAnyChange || bChanged || sides[i].was != sides[i].is;
+        }
+        if (it != byLive.end())
+            byLive.erase(it);
+        if (!BothPlayed(*f) || f->IsBye() || f->IsUnsetPositionMatch() || f->m_nRound == 0)
             continue;
-        changed.push_back(CountedOf(n.before));
-        changed.push_back(CountedOf(now));
-        changedLive.push_back(n.pLive);
-        changedLive.push_back(n.pLive);
-        if (!n.bWorked && BothPlayed(now) &&
-            (now.GetDayBowled(0) != n.before.GetDayBowled(0) || now.GetDayBowled(1) != n.before.GetDayBowled(1) ||
-             now.m_timeDue != n.before.m_timeDue))
-            own.push_back(n.pLive);
+        const size_t nMatch = candidates.size();
+        candidates.push_back(f);
+        own.push_back(bOwn);
+        for (int s = 0; s < 2; ++s) {
+            // A match its scoresheet works is worked on the figures it counts now.
+            const CPlace is = BoundOf(*f, s, days);
+            counting.push_back({nMatch, n && !n->bWorked ? wasBound[s] : is, is, nFirst});
+        }
     }
-    if (changed.empty())
+    // What is left was noted and has gone from the season: it counted as it was.
+    for (const auto& [pLive, n] : byLive)
+        for (int s = 0; s < 2; ++s) {
+            const CPlace was = PlaceOf(n->before, s, days);
+            sides.push_back({pLive, was, NOWHERE, true});
+            bAnyChange = bAnyChange || was != NOWHERE;
+        }
+    if (!bAnyChange)
         return 0;
+
+    FindChangedSets(sides, counting);
+    std::vector<const CSide*> changedByWas, changedByIs;
+    for (const CSide& s : sides)
+        if (s.bChanged) {
+            changedByWas.push_back(&s);
+            changedByIs.push_back(&s);
+        }
+    std::sort(changedByWas.begin(), changedByWas.end(), [](const CSide* a, const CSide* b) { return a->was < b->was; });
+    std::sort(changedByIs.begin(), changedByIs.end(), [](const CSide* a, const CSide* b) { return a->is < b->is; });
 
     // In date order; in each round the matches bowled on the day they were due first, which
     // share the figures of the round and its day.
@@ -536,19 +711,18 @@ int CLaterMatches::Rework()
         std::tuple<LONGLONG, int, bool> order;
         CFixture* pMatch;
     };
-    std::sort(own.begin(), own.end());
     std::vector<CLater> later;
-    for (POSITION pos = m_doc.m_listFixtures.GetHeadPosition(); pos;) {
-        auto* f = static_cast<CFixture*>(m_doc.m_listFixtures.GetNext(pos));
-        if (!BothPlayed(*f) || f->IsBye() || f->IsUnsetPositionMatch() || f->m_nRound == 0)
+    for (size_t i = 0; i < counting.size(); i += 2) {
+        const size_t nMatch = counting[i].nMatch;
+        CFixture* f = candidates[nMatch];
+        bool bWork = own[nMatch];
+        for (size_t k = i; k < i + 2 && !bWork; ++k)
+            bWork = counting[k].bSetChanged || CountsChanged(changedByWas, changedByIs, counting[k], f);
+        if (!bWork)
             continue;
-        bool bCounts = std::binary_search(own.begin(), own.end(), f);
-        const CBowlingDoc::CBowledBefore sides[2] = {CountingOf(*f, 0), CountingOf(*f, 1)};
-        for (size_t i = 0; i < changed.size() && !bCounts; ++i)
-            // A match never counts itself: its scoresheet, or its own days, worked it.
-            bCounts = changedLive[i] != f && (Counts(sides[0], changed[i]) || Counts(sides[1], changed[i]));
-        if (bCounts)
-            later.push_back({{f->m_timeDue.GetTime(), f->m_nRound, !(sides[0].IsDueDay() && sides[1].IsDueDay())}, f});
+        const int nDue = days.Of(f->m_timeDue);
+        const bool bBothOnDue = days.Of(f->GetDayBowled(0)) == nDue && days.Of(f->GetDayBowled(1)) == nDue;
+        later.push_back({{f->m_timeDue.GetTime(), f->m_nRound, !bBothOnDue}, f});
     }
     std::stable_sort(later.begin(), later.end(), [](const CLater& a, const CLater& b) { return a.order < b.order; });
 

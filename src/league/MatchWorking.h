@@ -143,12 +143,14 @@ private:
 };
 
 // The matches a change of results moves. Each match about to change is noted as it stands;
-// Rework then works again, in date order, every other match with both results whose figures
-// in force count a side of a changed match, as it was or as it is now: exactly as its scoresheet
-// would on OK with nothing changed. A noted match changes when what other matches' figures read
-// of it changes (CFixture::IsBowledAs): its results entered, its bowlers, scores, marks,
-// defaulted games or the days its sides bowled. Nothing is asked, and the league's figures are
-// left to be recalculated.
+// Rework then works again, in date order, exactly as its scoresheet would on OK with nothing
+// changed, every other match with both results whose figures in force count a side of a changed
+// match, as it was or as it is now, or no longer count the sides they counted. A noted match
+// changes when what other matches' figures read of it changes (CFixture::IsBowledAs): its
+// results entered, its round, bowlers, scores, marks or defaulted games; one whose days alone
+// moved counts for others only where their figures count it on one side of the move and not
+// on the other (CBowlingDoc::CBowledBefore), so a season moved whole works nothing again.
+// Nothing is asked, and the league's figures are left to be recalculated.
 class CLaterMatches
 {
 public:
@@ -159,7 +161,8 @@ public:
     // A match its scoresheet is about to open: the scoresheet works the match itself.
     void Note(CFixture& match);
     // Every match, before a change no scoresheet works (the dates, a re-paired round): a match
-    // whose own sides' days moved is worked again too.
+    // that changed otherwise than in its days is worked again for its own sake, as is one with
+    // both results that was not in the season.
     void NoteAll();
     // The matches worked again that came out otherwise as the league scores them
     // (CFixture::IsScoredAs): a match worked again to the figures it held is not counted.
@@ -181,4 +184,5 @@ private:
     CBowlingDoc& m_doc;
     std::vector<CNoted> m_noted;
     int m_nWorked = 0;
+    bool m_bAll = false; // every match noted: a match not noted is new
 };

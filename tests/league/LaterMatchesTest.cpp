@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <random>
 #include <utility>
 #include <vector>
 
@@ -170,6 +171,7 @@ TEST_F(Sample, NewDatesWorkOnlyTheMatchesTheyMove)
                 t += CTimeSpan(7, 0, 0, 0);
     }
     EXPECT_EQ(later.Rework(), 0);
+    EXPECT_EQ(later.GetWorked(), 0);
 
     CFixture* f = Match(4, 2);
     CFixture* pNext = doc.FindFixtureForTeam(f->m_nTeamA, 5);
@@ -180,6 +182,33 @@ TEST_F(Sample, NewDatesWorkOnlyTheMatchesTheyMove)
     EXPECT_EQ(later.Rework(), 2);
     EXPECT_NE(Worked(*f), held);
     EXPECT_NE(Worked(*pNext), heldNext);
+    doc.Recalculate();
+    ExpectEveryMatchAsItsScoresheetWorksIt();
+}
+
+// A match whose sides both bowled on a later day than it was due, a day on which a late side of
+// an earlier round bowled too: it counts nothing of that day. Its due day moved onto that day,
+// nothing else moving, it counts the earlier round's side, and is worked again for it.
+TEST_F(Sample, ADueDayMovedUnderSidesBowledOffItWorksTheirMatch)
+{
+    CFixture* pEarlier = Match(3, 1);
+    CFixture* f = doc.FindFixtureForTeam(pEarlier->m_nTeamA, 4);
+    ASSERT_NE(f, nullptr);
+    const CTime day = f->m_timeDue + CTimeSpan(2, 0, 0, 0);
+    CLaterMatches later(doc);
+    later.NoteAll();
+    pEarlier->m_timePlayed[0] = day;
+    f->m_timePlayed[0] = f->m_timePlayed[1] = day;
+    later.Rework();
+    doc.Recalculate();
+    ExpectEveryMatchAsItsScoresheetWorksIt();
+
+    const V held = Worked(*f);
+    later.NoteAll();
+    f->m_timeDue = day;
+    EXPECT_EQ(later.Rework(), 1);
+    EXPECT_EQ(later.GetWorked(), 1);
+    EXPECT_NE(Worked(*f), held);
     doc.Recalculate();
     ExpectEveryMatchAsItsScoresheetWorksIt();
 }
@@ -302,4 +331,109 @@ TEST(LaterMatches, ADayIsTheCalendarDayWhereTheClocksChange)
         EXPECT_TRUE(early.Counts(5, CTime(2024, nMonth, nDay - 2, 23, 50, 0)));
         EXPECT_FALSE(early.Counts(3, CTime(2024, nMonth, nDay - 1, 0, 30, 0)));
     }
+}
+
+// The rework compares each side's place with how far another side's figures count, as one order:
+// the same answers as Counts, for sides bowled around a due day and on the days the clocks change,
+// of earlier, the same and later rounds, for a side on its due day and one a day early.
+TEST(LaterMatches, ThePlacesOfSidesFollowTheCountingRule)
+{
+    using CBefore = CBowlingDoc::CBowledBefore;
+    const ScopedTimeZone zone("Europe/London");
+    for (const CTime due :
+         {CTime(2024, 10, 27, 19, 30, 0), CTime(2024, 3, 31, 0, 30, 0), CTime(2025, 1, 14, 18, 0, 0)}) {
+        for (const int nDayOff : {0, -1, 2}) {
+            const CTime day = due + CTimeSpan(nDayOff, 0, 0, 0);
+            const CBefore before(4, due, nDayOff == 0 ? CTime() : day);
+            const CBefore::CPlace bound = CBefore::Bound(4, CBefore::DayOf(due), CBefore::DayOf(day));
+            for (int nHours = -50; nHours <= 50; nHours += 1)
+                for (const int nRound : {1, 3, 4, 5}) {
+                    const CTime bowled = due + CTimeSpan(0, nHours, 0, 0);
+                    EXPECT_EQ(CBefore::Place(nRound, CBefore::DayOf(bowled)) < bound, before.Counts(nRound, bowled))
+                        << due.Format("%d %b %H:%M").GetString() << ", side " << nDayOff << " days on, round "
+                        << nRound << " bowled " << nHours << " hours on";
+                }
+        }
+    }
+}
+
+// Days moved at random, as Fixture Dates and the dates played move them: whole rounds a day or
+// a week on or back, single sides bowled days early or late, a match's due day moved under sides
+// bowled off it, the rest of the season a week on.
+// After each change, the matches worked again are exactly those working every match again would
+// change: each match then holds what its scoresheet, opened alone, gives it, and the count is of
+// the matches whose figures moved. Only the matches whose days changed what they count, and
+// those counting them, are worked at all: a change that reorders nothing works none.
+TEST_F(Sample, DaysMovedAtRandomWorkExactlyTheMatchesWhoseCountsMoved)
+{
+    std::mt19937 rnd(20250905);
+    auto pick = [&rnd](int nLow, int nHigh) { return std::uniform_int_distribution<int>(nLow, nHigh)(rnd); };
+    const size_t nPlayed = Played().size();
+    int nWorkedAtAll = 0;
+    for (int nTrial = 0; nTrial < 40; ++nTrial) {
+        SCOPED_TRACE(nTrial);
+        std::vector<CFixture> before;
+        for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;)
+            before.push_back(*static_cast<const CFixture*>(doc.m_listFixtures.GetNext(pos)));
+        CLaterMatches later(doc);
+        later.NoteAll();
+        const int nKind = nTrial % 4;
+        if (nKind == 0) {
+            // A round a day or a week on or back, its sides bowled on its new due day with it.
+            const int nRound = pick(1, 10);
+            const CTimeSpan by(pick(0, 1) ? 7 : 1, 0, 0, 0);
+            const bool bBack = pick(0, 1) != 0;
+            for (CFixture* f : Played())
+                if (f->m_nRound == nRound) {
+                    f->m_timeDue = bBack ? f->m_timeDue - by : f->m_timeDue + by;
+                    for (CTime& t : f->m_timePlayed)
+                        t = f->m_timeDue;
+                }
+        } else if (nKind == 1) {
+            // A side or two bowled up to nine days early or late.
+            for (int n = pick(1, 2); n > 0; --n) {
+                CFixture* f = Played()[static_cast<size_t>(pick(0, static_cast<int>(nPlayed) - 1))];
+                f->m_timePlayed[pick(0, 1)] = f->m_timeDue + CTimeSpan(pick(-9, 9), pick(-3, 3), 0, 0);
+            }
+        } else if (nKind == 2) {
+            // A match due a day or two on or back, its sides bowled off their day keeping theirs:
+            // whether a side bowled on its due day may change with nothing else.
+            CFixture* f = Played()[static_cast<size_t>(pick(0, static_cast<int>(nPlayed) - 1))];
+            for (CTime& t : f->m_timePlayed)
+                if (t == f->m_timeDue)
+                    t += CTimeSpan(pick(-1, 1), 0, 0, 0);
+            f->m_timeDue += CTimeSpan(pick(-2, 2), 0, 0, 0);
+        } else {
+            // The season from a round on a week later; sides bowled on another day keep it.
+            const int nFrom = pick(1, 10);
+            for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos;) {
+                auto* f = static_cast<CFixture*>(doc.m_listFixtures.GetNext(pos));
+                if (f->m_nRound < nFrom)
+                    continue;
+                for (CTime& t : f->m_timePlayed)
+                    if (t == f->m_timeDue)
+                        t += CTimeSpan(7, 0, 0, 0);
+                f->m_timeDue += CTimeSpan(7, 0, 0, 0);
+            }
+        }
+        const int nReworked = later.Rework();
+        nWorkedAtAll += later.GetWorked() > 0;
+        EXPECT_LT(static_cast<size_t>(later.GetWorked()), nPlayed);
+        // The matches whose figures moved, their new days aside.
+        int nMoved = 0;
+        size_t i = 0;
+        for (POSITION pos = doc.m_listFixtures.GetHeadPosition(); pos; ++i) {
+            const auto* f = static_cast<const CFixture*>(doc.m_listFixtures.GetNext(pos));
+            CFixture was = before[i];
+            was.m_timeDue = f->m_timeDue;
+            std::copy(f->m_timePlayed, f->m_timePlayed + 2, was.m_timePlayed);
+            nMoved += !f->IsScoredAs(was);
+        }
+        EXPECT_EQ(nReworked, nMoved);
+        doc.Recalculate();
+        ExpectEveryMatchAsItsScoresheetWorksIt();
+        if (HasFailure())
+            break;
+    }
+    EXPECT_GT(nWorkedAtAll, 5);
 }

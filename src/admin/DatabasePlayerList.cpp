@@ -64,7 +64,7 @@ void TellNamesakesApart(std::vector<CDatabaseListLine>& lines, const std::vector
             line.strApart = me.strAddress;
             line.strApart.Trim();
         } else
-            line.strApart.Format("Unique Ref. %08lX", static_cast<unsigned long>(line.dwKey));
+            line.strApart = "Unique Ref. " + CPlayerDatabase::UniqueRef(line.dwKey);
         line.strText += " (" + line.strApart + ")";
     }
 }

@@ -398,6 +398,13 @@ bool CPlayerDatabase::MayBeSamePersonAtKey(const CSharedDetails& a, const CShare
            ((HasBirthDate(a) && HasBirthDate(b)) || SameHeld(a.m_strMembershipNo, b.m_strMembershipNo));
 }
 
+CString CPlayerDatabase::UniqueRef(DWORD dwKey)
+{
+    CString str;
+    str.Format("%08lX", static_cast<unsigned long>(dwKey));
+    return str;
+}
+
 bool CPlayerDatabase::OneByteApart(ULONGLONG a, ULONGLONG b)
 {
     return ::OneByteApart(a, b);

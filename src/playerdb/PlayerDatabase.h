@@ -200,6 +200,10 @@ public:
 
     CPlayb003File& GetTable() { return m_file; }
 
+    // A record's unique reference as the secretary reads it everywhere: its key in eight
+    // hexadecimal digits, upper case ("0000002A").
+    static CString UniqueRef(DWORD dwKey);
+
     // Milliseconds since 1 January 1970 (UTC), never the same twice in a program: what a change
     // typed now is dated.
     static LONGLONG Now();

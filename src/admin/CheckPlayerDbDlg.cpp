@@ -40,5 +40,5 @@ void CCheckPlayerDbDlg::OnAddNew()
 void CCheckPlayerDbDlg::OnDisplay()
 {
     if (DWORD dwKey = SelectedDatabaseKey(List()))
-        ShowDatabaseDetails(m_pDoc, dwKey, "%08lX");
+        ShowDatabaseDetails(m_pDoc, dwKey);
 }

@@ -2,8 +2,9 @@
 
 #include "league/BowlingDoc.h"
 #include "league/Player.h"
+#include "playerdb/PlayerDatabase.h"
 
-void CDatabaseDetailsDlg::CopyFrom(const CPlayer& p, const char* pszKeyFormat)
+void CDatabaseDetailsDlg::CopyFrom(const CPlayer& p)
 {
     m_strFirstName = p.m_strFirstName;
     m_strSurname = p.m_strSurname;
@@ -14,7 +15,7 @@ void CDatabaseDetailsDlg::CopyFrom(const CPlayer& p, const char* pszKeyFormat)
     m_strUser2 = p.m_strUserData2;
     m_strPhone = p.m_strPhoneHome;
     m_strMemberNo = p.m_strMembershipNo;
-    m_strUniqueRef.Format(pszKeyFormat, static_cast<unsigned long>(p.m_dwDbKey));
+    m_strUniqueRef = CPlayerDatabase::UniqueRef(p.m_dwDbKey);
 }
 
 void CDatabaseDetailsDlg::DoDataExchange(CDataExchange* pDX)
@@ -32,14 +33,14 @@ void CDatabaseDetailsDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, IDC_DD_UNIQUE_REF, m_strUniqueRef);
 }
 
-BOOL ShowDatabaseDetails(CBowlingDoc* pDoc, DWORD dwKey, const char* pszKeyFormat)
+BOOL ShowDatabaseDetails(CBowlingDoc* pDoc, DWORD dwKey)
 {
     CPlayer player;
     player.m_dwDbKey = dwKey;
     if (pDoc->GetDbasePlayer(&player) != 0)
         return FALSE;
     CDatabaseDetailsDlg dlg;
-    dlg.CopyFrom(player, pszKeyFormat);
+    dlg.CopyFrom(player);
     dlg.DoModal();
     return TRUE;
 }

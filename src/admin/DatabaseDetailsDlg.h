@@ -22,12 +22,12 @@ public:
     CString m_strMemberNo;
     CString m_strUniqueRef;
 
-    // The fields of a bowler read from the database, the key written with pszKeyFormat.
-    void CopyFrom(const CPlayer& player, const char* pszKeyFormat);
+    // The fields of a bowler read from the database, the key as its unique reference.
+    void CopyFrom(const CPlayer& player);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
 };
 
 // Reads the record of a key and shows it; FALSE, showing nothing, when it cannot be read.
-BOOL ShowDatabaseDetails(CBowlingDoc* pDoc, DWORD dwKey, const char* pszKeyFormat);
+BOOL ShowDatabaseDetails(CBowlingDoc* pDoc, DWORD dwKey);

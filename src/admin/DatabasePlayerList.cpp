@@ -64,7 +64,7 @@ void TellNamesakesApart(std::vector<CDatabaseListLine>& lines, const std::vector
             line.strApart = me.strAddress;
             line.strApart.Trim();
         } else
-            line.strApart.Format("Unique Ref. %08lX", static_cast<unsigned long>(line.dwKey));
+            line.strApart = "Unique Ref. " + CPlayerDatabase::UniqueRef(line.dwKey);
         line.strText += " (" + line.strApart + ")";
     }
 }
@@ -109,7 +109,9 @@ std::vector<CDatabaseListLine> ListDatabasePlayers(CBowlingDoc* pDoc, const CStr
         lines.push_back({s, t.m_dwKey, CString()});
     };
 
-    if (strTyped.IsEmpty()) {
+    CString strSought = strTyped;
+    strSought.Trim();
+    if (strSought.IsEmpty()) {
         t.First();
         while (t.Next(1) == 0)
             consider(false, true);
@@ -118,21 +120,26 @@ std::vector<CDatabaseListLine> ListDatabasePlayers(CBowlingDoc* pDoc, const CStr
     }
 
     t.Clear();
-    CString strKey = strTyped;
+    CString strKey = strSought;
     strKey.SetAt(0, static_cast<char>(std::toupper(static_cast<unsigned char>(strKey[0]))));
     t.m_strSurname = strKey;
     if (t.Find() == 0) {
         consider(false, false);
         // Every surname that begins with what was typed, not only the one found first.
-        while (t.Next(1) == 0 && BeginsWith(t.m_strSurname, strTyped))
+        while (t.Next(1) == 0 && BeginsWith(t.m_strSurname, strSought))
             consider(true, false);
     } else if (t.ReadCurrent() == 0) {
         do {
-            if (!BeginsWith(t.m_strSurname, strTyped))
+            if (!BeginsWith(t.m_strSurname, strSought))
                 break;
             consider(false, true);
         } while (t.Next(1) == 0);
     }
+    // A surname another program stored with blanks before it stands apart in the index.
+    t.ForEachBlankLedSurname(strSought, true, [&] {
+        consider(!walked.empty(), false);
+        return true;
+    });
     TellNamesakesApart(lines, walked);
     return lines;
 }

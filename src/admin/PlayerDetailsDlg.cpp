@@ -369,6 +369,20 @@ BOOL CPlayerDetailsDlg::ValidateDetails(BOOL bNamesRequired)
     if (!CheckDay(IDC_PD_BIRTH_DAY, IDC_PD_BIRTH_MONTH, m_nBirthDay, m_nBirthYear, "Date of birth day") ||
         !CheckDay(IDC_PD_EXPIRY_DAY, IDC_PD_EXPIRY_MONTH, m_nExpiryDay, m_nExpiryYear, "Membership expiry day"))
         return FALSE;
+    // Nobody is born after today (2099 typed for 1999): the box that puts the date there is named.
+    const int nAfter = PartAfterToday(m_nBirthDay, MonthFromCombo(IDC_PD_BIRTH_MONTH), m_nBirthYear);
+    if (nAfter >= 0) {
+        const UINT nID = nAfter == SD_BIRTH_YEAR    ? IDC_PD_BIRTH_YEAR
+                         : nAfter == SD_BIRTH_MONTH ? IDC_PD_BIRTH_MONTH
+                                                    : IDC_PD_BIRTH_DAY;
+        const char* pszBox = nAfter == SD_BIRTH_YEAR ? "year" : nAfter == SD_BIRTH_MONTH ? "month" : "day";
+        CString msg;
+        msg.Format("Date of birth %s must not be after today (%s)!", pszBox,
+                   CTime::GetCurrentTime().Format("%#d %B %Y").GetString());
+        AfxMessageBox(msg);
+        GotoDlgCtrl(GetDlgItem(nID));
+        return FALSE;
+    }
     m_strSurname.Trim();
     m_strForename.Trim();
     if (bNamesRequired && ((m_strSurname.IsEmpty() && !m_bBlankSurnameKept) ||

@@ -81,7 +81,7 @@ void CSimilarNamesDlg::OnDisplay()
 {
     const int nSel = List()->GetCurSel();
     if (nSel > 0)
-        ShowDatabaseDetails(m_pDoc, static_cast<DWORD>(List()->GetItemData(nSel)), "%08lx");
+        ShowDatabaseDetails(m_pDoc, static_cast<DWORD>(List()->GetItemData(nSel)));
 }
 
 int AskSimilarNames(CBowlingDoc* pDoc, const CString& strName, const CDWordArray& keys, DWORD& bStopReporting)

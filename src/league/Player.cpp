@@ -4,6 +4,7 @@
 #include "league/BowlingDoc.h"
 #include "league/FileCheck.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -250,7 +251,8 @@ int CPlayer::JuniorAge(int nYear, int nMonth, int nDay) const
     int nAge = nYear - m_nBirthYear;
     if (nMonth > m_nBirthMonth || (nMonth == m_nBirthMonth && nDay > m_nBirthDay))
         ++nAge;
-    return nAge;
+    // Born after the day (a qualifying day before his birth): no age then.
+    return std::max(nAge, 0);
 }
 
 WORD CPlayer::GetEnteringAverage(BOOL bAlways) const

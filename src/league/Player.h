@@ -62,7 +62,7 @@ public:
     // Builds m_strName from the two names in the league's order.
     void MakeDisplayName(BOOL bSurnameFirst);
     // The age figure at a date (one more than the completed age except on the birthday);
-    // 0 when any part of the birth date is missing.
+    // 0 when any part of the birth date is missing, or he was born after the date.
     int JuniorAge(int nYear, int nMonth, int nDay) const;
     // The entering average in tenths; with FALSE 0 when switched off for this bowler or
     // for the league (past the cut-off round).

@@ -202,6 +202,18 @@ bool IsSoundYear(int nYear, DateKind kind)
     return nYear == 0 || (nYear >= (kind == DateKind::Birth ? 1900 : 1) && nYear <= 9999);
 }
 
+// "28 Feb 2099", "Feb 2099", "2099": the parts given.
+CString DateText(int nDay, int nMonth, int nYear)
+{
+    CString str;
+    if (nDay != 0 && nMonth >= 1 && nMonth <= 12)
+        str.Format("%d ", nDay);
+    if (nMonth >= 1 && nMonth <= 12)
+        str.AppendFormat("%s ", kMonthNames[nMonth - 1]);
+    str.AppendFormat("%d", nYear);
+    return str;
+}
+
 bool IsSoundDate(const CSharedDetails& d, const DateParts& date)
 {
     return IsSoundDate(d.*date.pDay, d.*date.pMonth, d.*date.pYear, date.kind);
@@ -227,6 +239,14 @@ bool MendDate(CSharedDetails& d, const DateParts& date, DWORD dwWhich, std::vect
         clear(nMonth, "month", "");
     if ((dwWhich & Bit(date.nDay + 2)) && !IsSoundYear(nYear, date.kind))
         clear(nYear, "year", "");
+    // Nobody is born after today: the year is the slip (without it no date is after today). The
+    // parts not judged here tell nothing.
+    if (date.kind == DateKind::Birth && (dwWhich & Bit(date.nDay + 2)) && nYear != 0) {
+        const int nJudgedDay = (dwWhich & Bit(date.nDay)) ? nDay : 0;
+        const int nJudgedMonth = (dwWhich & Bit(date.nDay + 1)) ? nMonth : 0;
+        if (PartAfterToday(nJudgedDay, nJudgedMonth, nYear) >= 0)
+            clear(nYear, "year", " (" + DateText(nJudgedDay, nJudgedMonth, nYear) + " is after today)");
+    }
     // Whether the day or the month was damaged cannot be told: the day goes.
     const bool bWhole = (dwWhich & DateBits(date)) == DateBits(date);
     if (bWhole && nDay != 0 && nMonth != 0 && nDay > DaysInMonth(nMonth, nYear)) {
@@ -261,8 +281,25 @@ bool IsSoundDate(int nDay, int nMonth, int nYear, DateKind kind)
 {
     if (!IsSoundDay(nDay) || !IsSoundMonth(nMonth) || !IsSoundYear(nYear, kind))
         return false;
+    if (kind == DateKind::Birth && PartAfterToday(nDay, nMonth, nYear) >= 0)
+        return false;
     return nDay == 0 || nMonth == 0 || nDay <= DaysInMonth(nMonth, nYear);
 }
+
+int PartAfterToday(int nDay, int nMonth, int nYear)
+{
+    const CTime today = CTime::GetCurrentTime();
+    if (nYear == 0 || nYear < today.GetYear())
+        return -1;
+    if (nYear > today.GetYear())
+        return SD_BIRTH_YEAR;
+    if (nMonth == 0 || nMonth < today.GetMonth())
+        return -1;
+    if (nMonth > today.GetMonth())
+        return SD_BIRTH_MONTH;
+    return nDay > today.GetDay() ? SD_BIRTH_DAY : -1;
+}
+
 
 bool IsControlChar(char c)
 {

@@ -156,11 +156,16 @@ struct CDbInStep
 //
 // A date is held in parts, each 0 when not given (a secretary may know a birth year alone): a day
 // of 1-31 that its month holds (29 February in a leap year, or with no year given), a month of
-// 1-12, a year of 1-9999 (a birth year above 1899, as the dialogs take it). Texts hold no control
-// characters. A bowler is male or female, not both.
+// 1-12, a year of 1-9999 (a birth year above 1899, as the dialogs take it). Nobody is born after
+// today (a slip of the year: 2099 for 1999). Texts hold no control characters. A bowler is male or
+// female, not both.
 enum class DateKind { Birth, Expiry };
 int DaysInMonth(int nMonth, int nYear);  // nYear 0: any year, 29 for February
 bool IsSoundDate(int nDay, int nMonth, int nYear, DateKind kind);
+// The part of a date (SD_BIRTH_YEAR, SD_BIRTH_MONTH or SD_BIRTH_DAY, as the dialog's boxes) that
+// puts it after today, the parts not given counting as early as they may; -1 when it is not. A
+// date without a year is never after today.
+int PartAfterToday(int nDay, int nMonth, int nYear);
 bool IsControlChar(char c);  // below a blank, DEL, and the bytes Windows-1252 leaves undefined
 bool HasControlChars(const CString& str);
 CString WithoutControlChars(const CString& str);

@@ -191,11 +191,7 @@ CString LinksText(const CBowlingDoc& doc, const CDbReport& r)
             names.push_back(n.strBowler + (n.strRecord.IsEmpty() ? CString() : " (now " + n.strRecord + ")"));
         return names;
     };
-    auto ref = [](const CDbReport::CNamedRecord& n) {
-        CString str;
-        str.Format("unique ref. %08lX", static_cast<unsigned long>(n.dwKey));
-        return str;
-    };
+    auto ref = [](const CDbReport::CNamedRecord& n) { return "unique ref. " + CPlayerDatabase::UniqueRef(n.dwKey); };
     if (r.met.size() == 1)
         sentences.push_back(namedMet()[0] + " was linked again to the bowler's own record in the player "
                                                      "database, under the same key: the league file's link did not "

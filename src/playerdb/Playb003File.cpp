@@ -200,6 +200,61 @@ DWORD CPlayb003File::NewKey()
     return TakeSequence(nAbove == 0 ? 1 : nAbove);
 }
 
+namespace
+{
+CString Trimmed(CString str)
+{
+    return str.Trim();
+}
+
+bool IsOfSurname(const CString& strStored, const CString& strSought, bool bPrefix)
+{
+    const CString strName = Trimmed(strStored);
+    if (bPrefix)
+        return strName.GetLength() >= strSought.GetLength() &&
+               strName.Left(strSought.GetLength()).CompareNoCase(strSought) == 0;
+    return strName.CompareNoCase(strSought) == 0;
+}
+}  // namespace
+
+void CPlayb003File::ForEachOfSurname(const CString& strSurname, bool bPrefix, const std::function<bool()>& visit)
+{
+    const CString strSought = Trimmed(strSurname);
+    if (strSought.IsEmpty() || SelectIndex("Sname") != 0)
+        return;
+    // The index orders the names as stored, upper case: every record whose stored surname begins
+    // with the name sought stands together, those with blanks after it among them.
+    CString strKey = strSought;
+    strKey.MakeUpper();
+    Clear();
+    m_strSurname = strSought;
+    int r = Find();
+    if (r != 0)
+        r = ReadCurrent();
+    for (; r == 0; r = Next(1)) {
+        CString strStored = m_strSurname;
+        if (strStored.MakeUpper().Left(strKey.GetLength()) != strKey)
+            break;
+        if (IsOfSurname(m_strSurname, strSought, bPrefix) && !visit())
+            return;
+    }
+    ForEachBlankLedSurname(strSought, bPrefix, visit);
+}
+
+bool CPlayb003File::ForEachBlankLedSurname(const CString& strSurname, bool bPrefix, const std::function<bool()>& visit)
+{
+    const CString strSought = Trimmed(strSurname);
+    if (strSought.IsEmpty() || SelectIndex("Sname") != 0)
+        return true;
+    for (First(); Next(1) == 0;) {
+        if (!m_strSurname.IsEmpty() && static_cast<unsigned char>(m_strSurname[0]) > ' ')
+            break;
+        if (IsOfSurname(m_strSurname, strSought, bPrefix) && !visit())
+            return false;
+    }
+    return true;
+}
+
 void CPlayb003File::StoreFields(BYTE* p) const
 {
     std::memset(p, 0, kRecordLength);

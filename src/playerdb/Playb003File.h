@@ -33,6 +33,8 @@
 #include "league/SharedDetails.h"
 #include "playerdb/IndexedFile.h"
 
+#include <functional>
+
 // The current record's details are CSharedDetails' (the postcode is m_strAddress[4]).
 class CPlayb003File : public CIndexedFile, public CSharedDetails
 {
@@ -72,6 +74,16 @@ public:
     // A database key never handed out before and above every key in the file; 0 when the file
     // cannot be used.
     DWORD NewKey();
+
+    // The records whose surname, blanks at its ends not counted, is strSurname (any case, its own
+    // blanks not counted either), or with bPrefix begins with it: visit() is called on each, the
+    // table positioned on it, until it returns false. The "Sname" index is left selected. A surname
+    // another program or an import stored with blanks before it stands apart in the index, and is
+    // met all the same (ForEachBlankLedSurname).
+    void ForEachOfSurname(const CString& strSurname, bool bPrefix, const std::function<bool()>& visit);
+    // Only those stored with blanks (or other characters no name begins with) before the surname:
+    // they stand before every other in the index. false when visit() stopped the walk.
+    bool ForEachBlankLedSurname(const CString& strSurname, bool bPrefix, const std::function<bool()>& visit);
 
     DWORD m_dwKey;
     ULONGLONG m_qwStamp;  // 0: none yet

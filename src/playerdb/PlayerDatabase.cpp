@@ -183,6 +183,23 @@ bool TellingDetailAgrees(const CSharedDetails& a, const CSharedDetails& b, bool 
            (bBothNames && SameFullBirthDate(a, b));
 }
 
+bool HoldsPhone(const CSharedDetails& d)
+{
+    return !Digits(d.m_strPhoneHome).IsEmpty() || !Digits(d.m_strPhoneWork).IsEmpty() ||
+           !Digits(d.m_strPhoneMobile).IsEmpty();
+}
+
+// Both hold a phone number or a first address line, and none of those, nor a full birth date, is
+// alike: a namesake of another address and phone. One who moved house but kept his phone, or the
+// other way, agrees; one of whom nothing tells (one holds a phone, the other only an address)
+// does not disagree. A full birth date alike tells him under another key, so under his own too.
+bool TellingDetailsDisagree(const CSharedDetails& a, const CSharedDetails& b)
+{
+    const bool bBothPhone = HoldsPhone(a) && HoldsPhone(b);
+    const bool bBothAddress = !Plain(a.m_strAddress[0]).IsEmpty() && !Plain(b.m_strAddress[0]).IsEmpty();
+    return (bBothPhone || bBothAddress) && !TellingDetailAgrees(a, b, true);
+}
+
 // Two names, any case and spacing, alike but for one character changed, added or left out.
 bool OneCharacterApart(const CString& strA, const CString& strB)
 {
@@ -257,6 +274,65 @@ bool Held(N n)
     return n != 0;
 }
 
+// The first address line and the phones: where he lives, which tells a person across databases.
+bool IsWhereLiving(int n)
+{
+    return n == SD_ADDRESS_1 || n == SD_PHONE_HOME || n == SD_PHONE_WORK || n == SD_PHONE_MOBILE;
+}
+
+// A waiting detail of where he lives whose base is one byte from the record's value: that byte of
+// the entry was damaged.
+bool WhereLivingOneByteOff(const CDbPending& w, const CSharedDetails& record)
+{
+    bool bOff = false;
+    ForEachSharedDetail(
+        [&](int n, const auto& base, const auto& theirs) {
+            bOff = bOff || ((w.m_dwDetails & Bit(n)) && IsWhereLiving(n) && OneByteOff(base, theirs));
+        },
+        w.m_base, record);
+    return bOff;
+}
+
+// A waiting entry knew the record where it lives: a base of its address or phones that the record
+// holds (a phone in any box), or one byte from it.
+bool KnewWhereLiving(const CDbPending& w, const CSharedDetails& record)
+{
+    CSharedDetails knew;
+    ForEachSharedDetail(
+        [&](int n, auto& mine, const auto& base) {
+            if ((w.m_dwDetails & Bit(n)) && IsWhereLiving(n))
+                mine = base;
+        },
+        knew, w.m_base);
+    return TellingDetailAgrees(knew, record, false) || WhereLivingOneByteOff(w, record);
+}
+
+// His entry does not show where he lived as the league knew the record: a base of his address or
+// phones lost (holding his own value, CDbPending::ForgetBase) or one byte from the record's.
+bool LostWhereLiving(const CDbPending& w, const CSharedDetails& mine, const CSharedDetails& record)
+{
+    bool bLost = false;
+    ForEachSharedDetail(
+        [&](int n, const auto& base, const auto& his) {
+            bLost = bLost || ((w.m_dwDetails & Bit(n)) && IsWhereLiving(n) && base == his);
+        },
+        w.m_base, mine);
+    return bLost || WhereLivingOneByteOff(w, record);
+}
+
+// A waiting entry read out of step (its mark damaged): a base the record holds as another detail
+// was read from that detail's bytes.
+bool ReadOutOfStep(const CDbPending& w, const CSharedDetails& record)
+{
+    bool bOutOfStep = false;
+    ForEachSharedDetail(
+        [&](int n, const auto& theirs, const auto& knew) {
+            bOutOfStep = bOutOfStep || ((w.m_dwDetails & Bit(n)) && !(theirs == knew) && HeldAsAnother(record, n, knew));
+        },
+        record, w.m_base);
+    return bOutOfStep;
+}
+
 } // namespace
 
 LONGLONG CPlayerDatabase::Now()
@@ -302,7 +378,7 @@ bool CPlayerDatabase::SamePersonByDetails(const CSharedDetails& a, const CShared
 bool CPlayerDatabase::SamePersonAtKey(const CSharedDetails& a, const CSharedDetails& b)
 {
     if (PlainlySamePerson(a, b))
-        return true;
+        return !TellingDetailsDisagree(a, b);
     if (!SameGenderAndBirth(a, b) || !TellingDetailAgrees(a, b, false))
         return false;
     return SameFirstName(a, b) || NamesOneCharacterApart(a, b);
@@ -314,8 +390,19 @@ bool CPlayerDatabase::MayBeSamePersonAtKey(const CSharedDetails& a, const CShare
         return false;
     if (PlainlySamePerson(a, b) || NamesOneCharacterApart(a, b))
         return true;
+    // His surname where he lives, under another first name (an earlier version rewrote it, or
+    // another spelling of it).
+    if (!Plain(a.m_strSurname).IsEmpty() && SameName(a.m_strSurname, b.m_strSurname) && TellingDetailAgrees(a, b, false))
+        return true;
     return SameFirstName(a, b) &&
            ((HasBirthDate(a) && HasBirthDate(b)) || SameHeld(a.m_strMembershipNo, b.m_strMembershipNo));
+}
+
+CString CPlayerDatabase::UniqueRef(DWORD dwKey)
+{
+    CString str;
+    str.Format("%08lX", static_cast<unsigned long>(dwKey));
+    return str;
 }
 
 bool CPlayerDatabase::OneByteApart(ULONGLONG a, ULONGLONG b)
@@ -340,14 +427,29 @@ CSharedDetails CPlayerDatabase::KnownOfRecord(const CPlayer& p)
     return known;
 }
 
-bool CPlayerDatabase::IsHisRecord(const CPlayer& p) const
+bool CPlayerDatabase::IsHisRecord(const CPlayer& p, const CObList* pLeague) const
 {
     const ULONGLONG qwMine = p.m_qwDbStamp, qwTheirs = m_file.m_qwStamp;
     if (qwMine != 0 && qwTheirs != 0 && !OneByteApart(qwMine, qwTheirs))
         return qwMine == qwTheirs;
     // As the league knew the record, or as he is now: a damaged entry of his details waiting may
     // give no name of his as the record's.
-    return SamePersonAtKey(KnownOfRecord(p), m_file) || SamePersonAtKey(p, m_file);
+    if (SamePersonAtKey(KnownOfRecord(p), m_file) || SamePersonAtKey(p, m_file))
+        return true;
+    if (!PlainlySamePerson(p, m_file))
+        return false;
+    // A damaged entry of his changes waiting does not show where he lived as the league knew the
+    // record (read out of step, a base lost or a byte of it damaged): nothing there disagrees, and
+    // his names tell, as before the damage. Nor does his change a damaged bowler number gave another
+    // bowler of the league (a file that cannot tell so), which knew the record where it lives.
+    if (p.m_pDbPending && (ReadOutOfStep(*p.m_pDbPending, m_file) || LostWhereLiving(*p.m_pDbPending, p, m_file)))
+        return true;
+    for (POSITION pos = pLeague ? pLeague->GetHeadPosition() : nullptr; pos;) {
+        const auto* q = static_cast<const CPlayer*>(pLeague->GetNext(pos));
+        if (q != &p && q->m_pDbPending && KnewWhereLiving(*q->m_pDbPending, m_file))
+            return true;
+    }
+    return false;
 }
 
 int CPlayerDatabase::GetDbasePlayer(CPlayer* pPlayer, BOOL bSurnameFirst)
@@ -416,20 +518,14 @@ void CPlayerDatabase::CopyToRecord(const CPlayer& p)
 void CPlayerDatabase::FindSimilarNames(const CString& strFirstName, const CString& strSurname, CDWordArray& keys)
 {
     keys.RemoveAll();
-    if (strSurname.IsEmpty() || m_file.SelectIndex("Sname") != 0)
-        return;
-    m_file.Clear();
-    m_file.m_strSurname = strSurname;
-    if (m_file.Find() != 0)
-        return;
-    CString strInitial = strFirstName.Left(1);
-    do
-    {
-        if (m_file.m_strSurname.CompareNoCase(strSurname) != 0)
-            break;
-        if (m_file.m_strFirstName.Left(1).CompareNoCase(strInitial) == 0)
+    CString strInitial = strFirstName;
+    strInitial = strInitial.Trim().Left(1);
+    m_file.ForEachOfSurname(strSurname, false, [&] {
+        CString strFirst = m_file.m_strFirstName;
+        if (strFirst.Trim().Left(1).CompareNoCase(strInitial) == 0)
             keys.Add(m_file.m_dwKey);
-    } while (m_file.Next(1) == 0);
+        return true;
+    });
 }
 
 // ---------------------------------------------------------------- whose record it is
@@ -453,21 +549,12 @@ DWORD CPlayerDatabase::FindSamePerson(const CPlayer& p, const std::unordered_map
     // His details waiting for his record are not the record's yet: it is known by what it held.
     const CSharedDetails known = KnownOfRecord(p);
     if (pProbable && p.m_dwDbKey != 0 && !held.count(p.m_dwDbKey) && FindDbasePlayer(p.m_dwDbKey) == 0 &&
-        MayBeSamePersonAtKey(known, m_file))
+        (MayBeSamePersonAtKey(known, m_file) || MayBeSamePersonAtKey(p, m_file)))
         pProbable->dwKey = p.m_dwDbKey;
-    if (known.m_strSurname.IsEmpty() || m_file.SelectIndex("Names") != 0)
-        return 0;
-    m_file.Clear();
-    m_file.m_strSurname = known.m_strSurname;
-    m_file.m_strFirstName = known.m_strFirstName;
-    if (m_file.Find() != 0)
-        return 0;
     // Two records of that person, and which is his cannot be told.
     DWORD dwFound = 0;
     int nFound = 0;
-    do {
-        if (m_file.m_strSurname.CompareNoCase(known.m_strSurname) != 0)
-            break;
+    m_file.ForEachOfSurname(known.m_strSurname, false, [&] {
         const DWORD dwKey = m_file.m_dwKey;
         if (SamePersonByDetails(known, m_file)) {
             ++nFound;
@@ -477,7 +564,8 @@ DWORD CPlayerDatabase::FindSamePerson(const CPlayer& p, const std::unordered_map
         if (pProbable && !held.count(dwKey) && PlainlySamePerson(known, m_file) &&
             (pProbable->dwKey == 0 || dwKey == p.m_dwDbKey))
             pProbable->dwKey = dwKey;
-    } while (m_file.Next(1) == 0);
+        return true;
+    });
     return nFound == 1 ? dwFound : 0;
 }
 
@@ -674,7 +762,8 @@ BOOL CPlayerDatabase::SettleLinks(const std::vector<CPlayer*>& check, const CObL
     for (CPlayer* p : open) {
         // Looked for before the record under his key is read: the look walks the table.
         const bool bStampElsewhere = p->m_qwDbStamp != 0 && KeyOfStamp(p->m_qwDbStamp) != 0;
-        const bool bAtKey = FindDbasePlayer(p->m_dwDbKey) == 0 && !held.count(p->m_dwDbKey) && IsHisRecord(*p);
+        const bool bAtKey =
+            FindDbasePlayer(p->m_dwDbKey) == 0 && !held.count(p->m_dwDbKey) && IsHisRecord(*p, pLeague);
         // His stamp but for a byte the league file damaged.
         const bool bByStamp = bAtKey && p->m_qwDbStamp != 0 && m_file.m_qwStamp != 0;
         // Met as an earlier version's link is, plainly the same person: nothing to tell. Else the
@@ -756,7 +845,10 @@ void CPlayerDatabase::NoteChanges(const CPlayer& before, CPlayer& p, CPlayerData
     // What the record holds now is older than this change. Unreadable, or not his, the record is
     // taken to hold what the league last knew of it: what it held or showed before its change,
     // or, for a detail already waiting, what it knew at that detail's first change.
-    const bool bRead = pDb && pDb->IsOpen() && pDb->FindDbasePlayer(p.m_dwDbKey) == 0 && pDb->IsHisRecord(p);
+    // His record as the league knew it before this change, or as he is now: a change of where he
+    // lives, typed now, leaves the record his.
+    const bool bRead = pDb && pDb->IsOpen() && pDb->FindDbasePlayer(p.m_dwDbKey) == 0 &&
+                       (pDb->IsHisRecord(before) || pDb->IsHisRecord(p));
     const CSharedDetails& knew = bRead ? static_cast<const CSharedDetails&>(pDb->m_file) : before;
     const DWORD dwBase = bRead ? dwChanged : dwChanged & ~w.m_dwDetails;
     // A detail waiting whose base is not known (it holds the league's value) stays so.

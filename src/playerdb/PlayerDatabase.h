@@ -119,10 +119,11 @@ public:
 
     // A bowler's link, m_dwDbKey and m_qwDbStamp, names his record only when the record under the
     // key carries his stamp, or, where either has none (a record or a league file of an earlier
-    // version), when it is plainly the same person: the same first name and surname (in any
-    // case), the same gender, and the same birth date where both have one. Every call below that
-    // takes a record into a bowler or writes one from him asks this first. A link found not to be
-    // his is made again (SettleLinks) before anything is taken or written.
+    // version), when it is the same person (SamePersonAtKey). Every call below that takes a record
+    // into a bowler or writes one from him asks this first. A link found not to be his is made
+    // again (SettleLinks) before anything is taken or written. Plainly the same person by name: the
+    // same first name and surname (in any case, blanks at their ends not counted), the same
+    // gender, and the same birth date where both have one.
     static bool PlainlySamePerson(const CSharedDetails& a, const CSharedDetails& b);
     // A record found under another key is a bowler's only on more than that: plainly the same
     // person, and a detail that tells one person from another across databases held by both and
@@ -132,15 +133,20 @@ public:
     // from 1, as databases number their keys).
     static bool SamePersonByDetails(const CSharedDetails& a, const CSharedDetails& b);
     // The record under a bowler's key, where no stamp tells (either has none, or one damaged byte
-    // sets them apart), is his when plainly the same person; or, the gender and any birth date
-    // both hold alike and a phone number or the first address line agreeing, when the first names
-    // agree under another surname (an earlier version rewrote the record without its stamp), or
-    // the names but for one character (a damaged byte). Another database's record under his key
-    // (its keys number from 1 too) is another person's unless it holds his names and gender so.
+    // sets them apart), is his when plainly the same person and the two do not disagree on what
+    // tells a person: where both hold a phone number or a first address line, one of those (or a
+    // full birth date) is alike. One who moved house but kept his phone, or the other way, is
+    // met; a namesake of another address and phone is not. It is his too, the gender and any birth
+    // date both hold alike and a phone number or the first address line agreeing, when the first
+    // names agree under another surname (an earlier version rewrote the record without its stamp),
+    // or the names but for one character (a damaged byte). Another database's record under his
+    // key (its keys number from 1 too) is another person's unless it holds him so.
     static bool SamePersonAtKey(const CSharedDetails& a, const CSharedDetails& b);
     // The record under his key, not his by SamePersonAtKey, may yet be his: the gender and any
-    // birth date alike, and his names, or his names but for one character, or his first name with
-    // a birth date or membership number both hold alike. Named to the secretary, never taken.
+    // birth date alike, and his names, or his names but for one character, or his surname with a
+    // phone number or the first address line alike (another first name: Owain for Owen), or his
+    // first name with a birth date or membership number both hold alike. Named to the secretary,
+    // never taken.
     static bool MayBeSamePersonAtKey(const CSharedDetails& a, const CSharedDetails& b);
     // One byte of one stamp damaged gives the other: a record's random stamp is never so near.
     static bool OneByteApart(ULONGLONG a, ULONGLONG b);
@@ -194,6 +200,10 @@ public:
 
     CPlayb003File& GetTable() { return m_file; }
 
+    // A record's unique reference as the secretary reads it everywhere: its key in eight
+    // hexadecimal digits, upper case ("0000002A").
+    static CString UniqueRef(DWORD dwKey);
+
     // Milliseconds since 1 January 1970 (UTC), never the same twice in a program: what a change
     // typed now is dated.
     static LONGLONG Now();
@@ -202,8 +212,10 @@ public:
 
 private:
     // The record positioned on is the bowler's: it carries his stamp, or no stamp tells and it is
-    // the same person (SamePersonAtKey, as the league knew the record).
-    bool IsHisRecord(const CPlayer& p) const;
+    // the same person (SamePersonAtKey, as the league knew the record, or as he is now). Plainly
+    // him by name, it is his too where what a damaged waiting entry knew of a record tells it: his
+    // own entry read out of step, or one a damaged bowler number gave another bowler of pLeague.
+    bool IsHisRecord(const CPlayer& p, const CObList* pLeague = nullptr) const;
     // Links each bowler of `check` to his own record: the one under his key when it is his; else
     // his record found under another key (its stamp, or the one record of his person by his
     // details), met as MeetRecord says; else a record made of the league's details of him, under

@@ -246,7 +246,7 @@ CString GetPlayerExportField(const CBowlingDoc* pDoc, const CPlayer* pPlayer, in
     case 15: return pPlayer->m_strUserData2;
     case 16:
         if (pPlayer->m_dwDbKey)
-            s.Format("%08lX", static_cast<unsigned long>(pPlayer->m_dwDbKey));
+            s = CPlayerDatabase::UniqueRef(pPlayer->m_dwDbKey);
         return s;
     case 17: return pPlayer->m_strMembershipNo;
     case 18: {

@@ -46,6 +46,28 @@ const CBowlerDetails kAnn{"Ann", "Lee", "Female", "2 Mill Lane", "0113 4960001"}
 const CBowlerDetails kJane{"Jane", "Smith", "Female", "1 Elm Row", "0161 4960002"};
 const CBowlerDetails kBob{"Bob", "Ray", "Male", "3 Dock Rd", "0161 4960003"};
 
+// What Monday's Jane Smith (1 Elm Row, 0161 4960002) meets under her key 1 in another database,
+// where no stamp tells: another person of her name, or herself as she lives now, and what the
+// notice says of the detail that record holds otherwise.
+struct CUnderHerKey
+{
+    const char* pszRoad;
+    CBowlerDetails mine;
+    CBowlerDetails theirs;
+    bool bHers;
+    const char* pszKept;
+};
+const CUnderHerKey kUnderHerKey[] = {
+    {"namesake", kJane, {"Jane", "Smith", "Female", "7 Far Lane", "0113 4960099"}, false, ""},
+    {"moved house, kept her phone", kJane, {"Jane", "Smith", "Female", "7 Far Lane", "0161 4960002"}, true,
+     "Jane Smith's address line 1 \"1 Elm Row\" (the record keeps \"7 Far Lane\")"},
+    {"new phone, same house", kJane, {"Jane", "Smith", "Female", "1 Elm Row", "0113 4960099"}, true,
+     "Jane Smith's home phone \"0161 4960002\" (the record keeps \"0113 4960099\")"},
+    {"names and gender only", {"Jane", "Smith", "Female", "", ""},
+     {"Jane", "Smith", "Female", "7 Far Lane", "0113 4960099"}, true, ""},
+};
+
+
 std::string Text(const CString& s)
 {
     return s.GetString();
@@ -186,6 +208,8 @@ struct DatabaseIdentity : DatabaseLeagues
         who.replace(who.find(pszOld), std::strlen(pszOld), pszNew);
         return who;
     }
+    void ExpectMetOnlyWhereHers(const CUnderHerKey& c, const char* pszOther, CBowlingDoc& opened,
+                                const Texts& monday, const std::map<DWORD, std::string>& before);
 };
 
 } // namespace
@@ -922,4 +946,244 @@ TEST_F(DatabaseIdentity, TheNoticeOfARecordMetUnderHerKeyNamesThatRecordsValues)
     ASSERT_NE(jane, nullptr);
     EXPECT_EQ(Who(*jane), first.at(1));
     EXPECT_EQ(Records("first"), first);
+}
+
+// Monday's league (Jane, then Owen) opened on the other database, whose key 1 is the record c
+// names and key 2 Bob: a namesake is never taken, nor written by Edit and OK on Jane; Jane is met
+// under her key, and Edit and OK writes her record.
+void DatabaseIdentity::ExpectMetOnlyWhereHers(const CUnderHerKey& c, const char* pszOther, CBowlingDoc& opened,
+                                              const Texts& monday, const std::map<DWORD, std::string>& before)
+{
+    const CPlayer* jane = Bowler(opened, "Smith");
+    ASSERT_NE(jane, nullptr);
+    std::map<DWORD, std::string> records = Records(pszOther);
+    if (!c.bHers) {
+        EXPECT_EQ(ui.MessageTexts(),
+                  Texts{"2 of the league's bowlers were not in the player database: a record was added to it for "
+                        "each, with the league's details (Jane Smith and Owen Fairweather). The player database "
+                        "already holds a record that may be Jane Smith's, unique ref. 00000001: nothing else shows "
+                        "whose it is. Save the league to keep its bowlers' new links."});
+        EXPECT_EQ(Bowlers(opened), monday);
+        EXPECT_EQ(jane->m_dwDbKey, 3u);
+        EXPECT_EQ(records, (std::map<DWORD, std::string>{
+                               {1, before.at(1)}, {2, before.at(2)}, {3, monday[0]}, {4, monday[1]}}));
+        EditPhone(opened, "Smith", "0161 4969999");
+        records = Records(pszOther);
+        EXPECT_EQ(records.at(1), before.at(1));
+        EXPECT_EQ(records.at(3), With(monday[0], "0161 4960002", "0161 4969999"));
+        return;
+    }
+    const std::string kept = *c.pszKept ? std::string("Where the league's details differed from the record's, the "
+                                                      "record keeps its own, which other leagues share: ") +
+                                              c.pszKept + ". "
+                                        : "";
+    EXPECT_EQ(ui.MessageTexts(), Texts{"Owen Fairweather was not in the player database: a record was added to it "
+                                       "for the bowler, with the league's details. " +
+                                       kept + "Save the league to keep its bowlers' new links."});
+    EXPECT_EQ(Nums(jane->m_dwDbKey, jane->m_qwDbStamp), Nums(1, StampOf(pszOther, 1)));
+    EXPECT_NE(jane->m_qwDbStamp, 0u);
+    EXPECT_EQ(Who(*jane), before.at(1));
+    EXPECT_EQ(records, (std::map<DWORD, std::string>{{1, before.at(1)}, {2, before.at(2)}, {3, monday[1]}}));
+    EditPhone(opened, "Smith", "0161 4969999");
+    EXPECT_EQ(Records(pszOther).at(1), With(before.at(1), c.theirs.pszPhone, "0161 4969999"));
+}
+
+// A database kept by a release from before stamps: under key 1 it holds a Jane Smith of its own
+// (no stamp, no typing time) beside Bob. Monday's league of this version, its Jane key 1 of the
+// first database, is opened on that other database. A namesake living elsewhere with another
+// phone is never taken: Monday's Jane keeps her details and becomes a record of her own, the
+// namesake is named as a record that may be hers and is written by nothing, Edit and OK on Jane
+// included. Jane as she lives now (moved house but kept her phone, or the other way), or a Jane
+// the league knows only by names and gender, is met under her key as before.
+TEST_F(DatabaseIdentity, UnderHerKeyInADatabaseOfAnEarlierReleaseANamesakeOfAnotherAddressAndPhoneIsNotHers)
+{
+    for (const CUnderHerKey& c : kUnderHerKey) {
+        SCOPED_TRACE(c.pszRoad);
+        const std::string road = c.pszRoad, first = road + "-first", other = road + "-other";
+        const std::string file = road + "-Monday.lgf";
+        UseDatabase(first.c_str());
+        const Texts monday = Bowlers(*SavedLeague(file.c_str(), {c.mine, kOwen}));
+        ASSERT_EQ(monday.size(), 2u);
+        UseDatabase(other.c_str());
+        SavedLeague((road + "-Thursday.lgf").c_str(), {c.theirs, kBob});
+        AsAnEarlierReleaseLeftIt(other.c_str(), 1);
+        const std::map<DWORD, std::string> before = Records(other.c_str());
+        ui.ClearMessages();
+        auto opened = Open(file.c_str());
+        ExpectMetOnlyWhereHers(c, other.c_str(), *opened, monday, before);
+        if (!c.bHers) {
+            EXPECT_EQ(StampOf(other.c_str(), 1), 0u);  // never taken, so never stamped
+        }
+    }
+}
+
+// The other road: Monday's league file of a release from before stamps (version 77), made on
+// another computer's database, is opened on the club's own database of this version, whose key 1
+// is the Jane Smith of Thursday's league. A namesake of another address and phone is not Monday's
+// Jane: Thursday's record is not shown her nor written by Edit and OK on her, and Thursday opened
+// afterwards shows its Jane as she was, without a word. Jane as she lives now is met.
+TEST_F(DatabaseIdentity, ALeagueFileOfAnEarlierReleaseTakesNoNamesakeOfAnotherAddressAndPhoneUnderItsKey)
+{
+    for (const CUnderHerKey& c : kUnderHerKey) {
+        SCOPED_TRACE(c.pszRoad);
+        const std::string road = c.pszRoad, club = road + "-club", away = road + "-away";
+        const std::string file = road + "-Monday.lgf", thursdayFile = road + "-Thursday.lgf";
+        UseDatabase(club.c_str());
+        const Texts thursday = Bowlers(*SavedLeague(thursdayFile.c_str(), {c.theirs, kBob}));
+        const std::map<DWORD, std::string> before = Records(club.c_str());
+        UseDatabase(away.c_str());
+        auto made = SavedLeague(file.c_str(), {c.mine, kOwen});
+        const Texts monday = Bowlers(*made);
+        for (POSITION pos = made->m_listPlayers.GetHeadPosition(); pos;) {
+            auto* p = static_cast<CPlayer*>(made->m_listPlayers.GetNext(pos));
+            p->m_qwDbStamp = 0;
+            p->m_dbInStep = CDbInStep();
+        }
+        std::vector<BYTE> v77;
+        made->SaveToBytes(v77);
+        ASSERT_EQ(v77[0], 77);
+        WriteFile(file.c_str(), v77);
+        made.reset();
+
+        UseDatabase(club.c_str());
+        ui.ClearMessages();
+        auto opened = Open(file.c_str());
+        ExpectMetOnlyWhereHers(c, club.c_str(), *opened, monday, before);
+        opened.reset();
+        if (c.bHers)
+            continue;
+        ui.ClearMessages();
+        auto thursdayAgain = Open(thursdayFile.c_str());
+        EXPECT_TRUE(ui.messages.empty());
+        EXPECT_EQ(Bowlers(*thursdayAgain), thursday);
+    }
+}
+
+// Monday's Jane moved house and changed her phone, typed while printing had the database closed:
+// both wait for her record. The club's second database, a copy kept on by a release from before
+// stamps, holds her record as Monday knew it (no stamp). Monday opened there: her own waiting
+// change does not make her record a stranger's; it is met under her key and takes both, and no
+// record is added.
+TEST_F(DatabaseIdentity, HerOwnChangeOfAddressAndPhoneWaitingLeavesHerRecordHers)
+{
+    UseDatabase("first");
+    auto monday = SavedLeague("Monday.lgf", {kJane, kOwen});
+    {
+        CBowlingView view;
+        view.AttachTo(monday.get(), nullptr);
+        CRecordingDC dc(true);
+        CPrintInfo info;
+        view.OnBeginPrinting(&dc, &info);
+        ui.OnDialog(IDD_SELECT_PLAYER).SelectString(IDC_SP_LIST, "Smith Jane").OK();
+        ui.OnDialog(IDD_EDIT_PLAYER).SetText(IDC_PD_ADDRESS[0], "7 Far Lane").SetText(IDC_PD_PHONE_HOME, "0113 4960099").OK();
+        ASSERT_TRUE(monday->OnCmdMsg(ID_PLAYER_EDIT, CN_COMMAND, nullptr));
+        ASSERT_TRUE(ui.AllUsed());
+        const CPlayer* jane = Bowler(*monday, "Smith");
+        ASSERT_NE(jane, nullptr);
+        ASSERT_NE(jane->m_pDbPending, nullptr);
+        std::vector<BYTE> bytes;
+        monday->SaveToBytes(bytes);
+        WriteFile("Monday.lgf", bytes);
+        view.AttachTo(nullptr, nullptr);
+    }
+    const std::string moved = Who(*Bowler(*monday, "Smith"));
+    monday.reset();
+    std::filesystem::copy(dir.File("first"), dir.File("second"));
+    AsAnEarlierReleaseLeftIt("second", 1);
+    const std::map<DWORD, std::string> second = Records("second");
+    ASSERT_EQ(second.at(1), With(With(moved, "7 Far Lane", kJane.pszAddress), "0113 4960099", kJane.pszPhone));
+    UseDatabase("second");
+    ui.ClearMessages();
+
+    auto opened = Open("Monday.lgf");
+    const CPlayer* jane = Bowler(*opened, "Smith");
+    ASSERT_NE(jane, nullptr);
+    EXPECT_EQ(Nums(jane->m_dwDbKey, jane->m_qwDbStamp), Nums(1, StampOf("second", 1)));
+    EXPECT_EQ(jane->m_pDbPending, nullptr);
+    EXPECT_EQ(Who(*jane), moved);
+    EXPECT_EQ(Records("second"), (std::map<DWORD, std::string>{{1, moved}, {2, second.at(2)}}));
+    for (const std::string& said : ui.MessageTexts())
+        EXPECT_EQ(said.find("was not in the player database"), std::string::npos) << said;
+}
+
+// A release from before stamps rewrote Owen's record under his key on the second database with
+// another first name, Owain, his surname, address and phone as they were: it may be his, and the
+// secretary is told so, but it is not taken nor written; Owen becomes a record of his own.
+TEST_F(DatabaseIdentity, ARecordUnderHisKeyOfHisSurnameAndPhoneButAnotherFirstNameIsNamedNotTaken)
+{
+    UseDatabase("first");
+    const Texts monday = Bowlers(*SavedLeague("Monday.lgf", {kOwen}));
+    ASSERT_EQ(monday.size(), 1u);
+    UseDatabase("second");
+    CBowlerDetails owain = kOwen;
+    owain.pszFirst = "Owain";
+    SavedLeague("Thursday.lgf", {owain});
+    AsAnEarlierReleaseLeftIt("second", 1);
+    const std::map<DWORD, std::string> second = Records("second");
+    ui.ClearMessages();
+
+    auto opened = Open("Monday.lgf");
+    EXPECT_EQ(ui.MessageTexts(),
+              Texts{"Owen Fairweather was not in the player database: a record was added to it for the bowler, with "
+                    "the league's details. The player database already holds a record that may be Owen Fairweather's, "
+                    "unique ref. 00000001: nothing else shows whose it is. Save the league to keep its bowlers' new "
+                    "links."});
+    EXPECT_EQ(Bowlers(*opened), monday);
+    EXPECT_EQ(KeyOf(*opened, "Fairweather"), 2u);
+    EditPhone(*opened, "Fairweather", "0113 4969999");
+    EXPECT_EQ(Records("second"), (std::map<DWORD, std::string>{
+                                     {1, second.at(1)}, {2, With(monday[0], kOwen.pszPhone, "0113 4969999")}}));
+    EXPECT_EQ(StampOf("second", 1), 0u);
+}
+
+// Another program (or an import) stored Ann's surname in the second database with blanks before or
+// after it. Check Player Database lists her for "Lee" typed, and Similar Names would offer her for
+// a new Ann Lee. Monday's Ann, whose key 2 there is Bob's, is met by her details all the same:
+// linked to that record, found under another key (its surname named as the record keeps it), and
+// Edit and OK writes it, the name tidied as the dialog tidies every name.
+TEST_F(DatabaseIdentity, ASurnameStoredWithBlanksIsMetByItsBowlersDetailsUnderAnotherKey)
+{
+    UseDatabase("first");
+    SavedLeague("Monday.lgf", {kOwen, kAnn});
+    int nFolder = 0;
+    for (const char* pszStored : {"  Lee", "Lee  ", " Lee "}) {
+        SCOPED_TRACE(std::string("\"") + pszStored + "\"");
+        const std::string folder = "second" + std::to_string(++nFolder);
+        UseDatabase(folder.c_str());
+        SavedLeague("Thursday.lgf", {kJane, kBob, kAnn});
+        {
+            CPlayerDatabase db;
+            ASSERT_TRUE(db.Open(dir.File(folder.c_str()).c_str()));
+            ASSERT_EQ(db.FindDbasePlayer(3), 0);
+            db.GetTable().m_strSurname = pszStored;
+            ASSERT_EQ(db.GetTable().Rewrite(), 0);
+            CDWordArray similar;
+            db.FindSimilarNames("Ann", "Lee", similar);
+            ASSERT_EQ(similar.GetSize(), 1);
+            EXPECT_EQ(similar[0], 3u);
+        }
+        const std::map<DWORD, std::string> before = Records(folder.c_str());
+        auto fresh = DatabaseLeague();
+        ui.OnDialog(IDD_CHECK_PLAYER_DB)
+            .SetText(IDC_DB_SURNAME, "Lee")
+            .Check([&](CDialog& d) { EXPECT_EQ(Items(d, IDC_DB_LIST), Texts{std::string("Ann ") + pszStored}); })
+            .Cancel();
+        ASSERT_TRUE(fresh->OnCmdMsg(ID_PLAYER_ADD, CN_COMMAND, nullptr));
+        ASSERT_TRUE(ui.AllUsed());
+        fresh.reset();
+
+        ui.ClearMessages();
+        auto opened = Open("Monday.lgf");
+        EXPECT_EQ(ui.MessageTexts(),
+                  Texts{"Owen Fairweather was not in the player database: a record was added to it for the bowler, "
+                        "with the league's details. Ann Lee was linked to the bowler's own record in the player "
+                        "database, found under another key. Where the league's details differed from the record's, "
+                        "the record keeps its own, which other leagues share: Ann Lee's surname \"Lee\" (the record "
+                        "keeps \"" + std::string(pszStored) + "\"). Save the league to keep its bowlers' new links."});
+        EXPECT_EQ(KeyOf(*opened, pszStored), 3u);
+        ASSERT_EQ(Records(folder.c_str()).size(), 4u);
+        EditPhone(*opened, pszStored, "0113 4968888");
+        EXPECT_EQ(Records(folder.c_str()).at(3),
+                  With(With(before.at(3), kAnn.pszPhone, "0113 4968888"), pszStored, "Lee"));
+    }
 }

@@ -123,7 +123,7 @@ TEST_F(DatabaseLeague, ANewBowlerLikeARecordIsLinkedToItInsteadOfADuplicate)
         .Click(IDC_SN_DISPLAY)
         .OK();
     CString ref;
-    ref.Format("%08lx", static_cast<unsigned long>(john));
+    ref.Format("%08lX", static_cast<unsigned long>(john));
     ui.OnDialog(IDD_DATABASE_DETAILS)
         .Check([&](CDialog& d) {
             EXPECT_EQ(TextsOf(d, {IDC_DD_FIRST_NAME, IDC_DD_ADDRESS[0], IDC_DD_UNIQUE_REF}),
@@ -622,4 +622,39 @@ TEST_F(DatabaseLeague, RecordsOfOneNameAreToldApartInTheListAndTheQuestion)
     ASSERT_TRUE(DatabaseCommands::DeleteDatabasePlayer(doc.get()));
     EXPECT_TRUE(ui.AllUsed());
     EXPECT_EQ(Nums(doc->FindDbasePlayer(mill), doc->FindDbasePlayer(alike)), Nums(-1, 0));
+}
+
+// Key 10 is one reference everywhere: "0000000A" in the look-up list that tells two John Smiths
+// apart, in the Database Details that Check Player Database's "Display Player" shows, and in
+// those of Similar Names' "Display".
+TEST_F(DatabaseLeague, AUniqueReferenceReadsTheSameInEveryList)
+{
+    for (int n = 1; n <= 8; ++n)
+        Record("Filler", ("Record" + std::to_string(n)).c_str());
+    ASSERT_EQ(Record("John", "Smith"), 9u);
+    ASSERT_EQ(Record("John", "Smith"), 10u);
+    const Texts told{"John Smith (Unique Ref. 00000009)", "John Smith (Unique Ref. 0000000A)"};
+    auto uniqueRef = [](const char* pszShown) {
+        return [pszShown](CDialog& d) { EXPECT_EQ(Ctl(d, IDC_DD_UNIQUE_REF).text, pszShown); };
+    };
+    ui.OnDialog(IDD_CHECK_PLAYER_DB)
+        .SetText(IDC_DB_SURNAME, "Smith")
+        .Check([&](CDialog& d) { EXPECT_EQ(Items(d, IDC_DB_LIST), told); })
+        .SelectString(IDC_DB_LIST, told[1].c_str())
+        .Click(IDC_DB_DISPLAY)
+        .Click(IDC_DB_ADD_NEW);
+    ui.OnDialog(IDD_DATABASE_DETAILS).Check(uniqueRef("0000000A")).OK();
+    ui.OnDialog(IDD_NEW_PLAYER).SetText(IDC_PD_FORENAME_NEW, "Jon").SelectString(IDC_PD_TEAM, "Team_01").OK();
+    ui.OnDialog(IDD_SIMILAR_NAMES)
+        .Check([&](CDialog& d) {
+            EXPECT_EQ(Items(d, IDC_SN_LIST), (Texts{"Add Player to the Database", told[0], told[1]}));
+        })
+        .SelectString(IDC_SN_LIST, told[1].c_str())
+        .Click(IDC_SN_DISPLAY)
+        .Select(IDC_SN_LIST, 0)
+        .OK();
+    ui.OnDialog(IDD_DATABASE_DETAILS).Check(uniqueRef("0000000A")).OK();
+    ASSERT_EQ(PlayerSetup::AddNewPlayers(doc.get()), 1);
+    EXPECT_TRUE(ui.AllUsed());
+    EXPECT_EQ(Last()->m_dwDbKey, 11u);
 }

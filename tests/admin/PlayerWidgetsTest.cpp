@@ -572,3 +572,58 @@ TEST(PlayerOnRealWidgets, SimilarNamesShowsTwoJaneSmithsApartAndTheOneClickedIsT
     EXPECT_EQ(jane->m_strAddress[0], "2 Oak Lane");
     EXPECT_TRUE(ui.messages.empty()) << ui.messages.front();
 }
+
+// 28 February 2099, a slip for 1999, typed as Janet's birth date in Edit Player: refused, the
+// message naming the year's box and saying why, and the focus back in the year, where 1999 typed
+// and Enter keep the date. In New Player a birth date of tomorrow is refused at the box that puts
+// it after today; four years before it is taken.
+TEST(PlayerOnRealWidgets, ABirthDateAfterTodayIsRefusedAtTheBoxThatPutsItThere)
+{
+    RegisterResources();
+    PlayerSetup::Install();
+    CBowlingDoc doc;
+    BuildSampleLeague(doc, GetSampleLeagueShape(FALSE));
+    CPlayer* janet = NamedBowler(doc, "Janet Brennan");
+    ASSERT_NE(janet, nullptr);
+    const CTime today = CTime::GetCurrentTime();
+    const std::string strToday = today.Format("%#d %B %Y").GetString();
+    CRealUi ui;
+    ui.OnDialog(IDD_EDIT_PLAYER, [](CRealDialog& d) {
+        d.Click(IDC_PD_BIRTH_DAY).Key(Qt::Key_A, Qt::ControlModifier).Type("28");
+        d.Pick(IDC_PD_BIRTH_MONTH, "Feb");
+        d.Click(IDC_PD_BIRTH_YEAR).Key(Qt::Key_A, Qt::ControlModifier).Type("2099").Enter();
+        EXPECT_EQ(d.FocusID(), static_cast<UINT>(IDC_PD_BIRTH_YEAR));
+        d.Key(Qt::Key_A, Qt::ControlModifier).Type("1999").Enter();
+    });
+    const std::string refused = "Date of birth year must not be after today (" + strToday + ")!";
+    ui.AnswerMessageBox(IDOK, refused.c_str());
+    ASSERT_TRUE(PlayerSetup::EditPlayer(&doc, janet));
+    EXPECT_EQ((std::vector<int>{janet->m_nBirthDay, janet->m_nBirthMonth, janet->m_nBirthYear}),
+              (std::vector<int>{28, 2, 1999}));
+    EXPECT_EQ(ui.messages.size(), 1u);
+
+    // Tomorrow: in a later year, month or day than today's, that box is named.
+    const CTime tomorrow = today + CTimeSpan(1, 0, 0, 0);
+    const int nDay = tomorrow.GetDay(), nMonth = tomorrow.GetMonth(), nYear = tomorrow.GetYear();
+    const bool bYear = nYear > today.GetYear(), bMonth = !bYear && nMonth > today.GetMonth();
+    const UINT nBox = bYear ? IDC_PD_BIRTH_YEAR : bMonth ? IDC_PD_BIRTH_MONTH : IDC_PD_BIRTH_DAY;
+    const char* const months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    ui.OnDialog(IDD_NEW_PLAYER, [&](CRealDialog& d) {
+        d.Type("Tom");
+        d.Click(IDC_PD_SURNAME).Type("Morrow");
+        d.Click(IDC_PD_BIRTH_DAY).Key(Qt::Key_A, Qt::ControlModifier).Type(std::to_string(nDay).c_str());
+        d.Pick(IDC_PD_BIRTH_MONTH, months[nMonth - 1]);
+        d.Click(IDC_PD_BIRTH_YEAR).Key(Qt::Key_A, Qt::ControlModifier).Type(std::to_string(nYear).c_str()).Enter();
+        EXPECT_EQ(d.FocusID(), nBox);
+        d.Click(IDC_PD_BIRTH_YEAR).Key(Qt::Key_A, Qt::ControlModifier).Type(std::to_string(nYear - 4).c_str()).Enter();
+    });
+    const std::string named = std::string("Date of birth ") + (bYear ? "year" : bMonth ? "month" : "day") +
+                              " must not be after today (" + strToday + ")!";
+    ui.AnswerMessageBox(IDOK, named.c_str());
+    ASSERT_EQ(PlayerSetup::AddNewPlayers(&doc), 1);
+    const auto* tom = static_cast<const CPlayer*>(doc.m_listPlayers.GetTail());
+    EXPECT_EQ(tom->m_strName, "Tom Morrow");
+    EXPECT_EQ((std::vector<int>{tom->m_nBirthDay, tom->m_nBirthMonth, tom->m_nBirthYear}),
+              (std::vector<int>{nDay, nMonth, nYear - 4}));
+    EXPECT_EQ(ui.messages.size(), 2u);
+}

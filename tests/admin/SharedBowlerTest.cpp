@@ -1164,3 +1164,42 @@ TEST_F(SharedBowler, ADamagedLeagueFileNeverPutsItsDamageInTheSharedRecord)
     Run(*thursday);
     EXPECT_EQ(ui.messages.size(), 1u);
 }
+
+// Monday gives Owen his birth date, 28 Feb 1999; a release from before this one, in a league of its
+// own, then wrote 2099 into his record (a slip). Nobody is born after today: Monday's Edit dialog
+// opens on his 1999, and Thursday's on the day and month alone; neither league's copy takes 2099.
+TEST_F(SharedBowler, ARecordsBirthDateAfterTodayIsNeverGivenToABowler)
+{
+    EditOwen().SetText(IDC_PD_BIRTH_DAY, "28").SelectString(IDC_PD_BIRTH_MONTH, "Feb").SetText(IDC_PD_BIRTH_YEAR, "1999")
+        .OK();
+    Run(*monday);
+    auto birth = [](const CSharedDetails& d) {
+        return std::vector<int>{d.m_nBirthDay, d.m_nBirthMonth, d.m_nBirthYear};
+    };
+    {
+        CPlayerDatabase db;
+        ASSERT_TRUE(db.Open(dir.File("db").c_str()));
+        ASSERT_EQ(db.FindDbasePlayer(Owen(*monday)->m_dwDbKey), 0);
+        CPlayb003File& t = db.GetTable();
+        ASSERT_EQ(birth(t), (std::vector<int>{28, 2, 1999}));
+        t.m_nBirthYear = 2099;
+        ASSERT_EQ(t.CIndexedFile::Rewrite(), 0);  // as that release writes, unchecked
+    }
+    EditOwen()
+        .Check([](CDialog& d) {
+            EXPECT_EQ(TextsOf(d, {IDC_PD_BIRTH_DAY, IDC_PD_BIRTH_MONTH, IDC_PD_BIRTH_YEAR}),
+                      (Texts{"28", "Feb", "1999"}));
+        })
+        .OK();
+    Run(*monday);
+    EXPECT_EQ(birth(*Owen(*monday)), (std::vector<int>{28, 2, 1999}));
+    EditOwen()
+        .Check([](CDialog& d) {
+            EXPECT_EQ(TextsOf(d, {IDC_PD_BIRTH_DAY, IDC_PD_BIRTH_MONTH, IDC_PD_BIRTH_YEAR}),
+                      (Texts{"28", "Feb", "0"}));
+        })
+        .OK();
+    Run(*thursday);
+    EXPECT_EQ(birth(*Owen(*thursday)), (std::vector<int>{28, 2, 0}));
+    EXPECT_EQ(ui.MessageTexts(), Texts{});
+}

@@ -11,6 +11,8 @@
 #include <csignal>
 #include <string>
 #include <functional>
+#include <map>
+#include <set>
 #include <sys/wait.h>
 #include <tuple>
 #include <unistd.h>
@@ -751,4 +753,102 @@ TEST_F(PlayerDatabaseTest, ARecordNotInStepTakesWhatWasTypedLaterAndKeepsTheRest
     ASSERT_EQ(0, db.SyncPlayer(kay));
     EXPECT_TRUE(db.TakeReport().IsEmpty());
     EXPECT_EQ(kay.m_strPhoneMobile, "07700 900999");
+}
+
+// Under his key, where no stamp tells, plainly him by name is his only where what tells a person
+// does not disagree: where both hold a phone or a first address line, one of those (or a full
+// birth date) alike. Another first name under his surname, where he lives, may be his: named only.
+TEST_F(PlayerDatabaseTest, UnderHisKeyANamesakeOfAnotherAddressAndPhoneIsNotHimButOneWhoMovedIs)
+{
+    auto owen = [](const char* pszFirst, const char* pszAddress, const char* pszHome, const char* pszMobile = "") {
+        CSharedDetails p;
+        p.m_strFirstName = pszFirst;
+        p.m_strSurname = "Fairweather";
+        p.m_strAddress[0] = pszAddress;
+        p.m_strPhoneHome = pszHome;
+        p.m_strPhoneMobile = pszMobile;
+        p.m_wFlags = PF_MALE;
+        return p;
+    };
+    const CSharedDetails league = owen("Owen", "5 Bridge St", "0113 4960000");
+    const struct
+    {
+        const char* pszCase;
+        CSharedDetails record;
+        const char* pszSaid;  // at his key: his, may be his, or neither
+    } cases[] = {
+        {"another address and phone", owen("Owen", "7 Far Lane", "0113 4960099"), "may be"},
+        {"moved house, kept his phone", owen("Owen", "7 Far Lane", "0113 496 0000"), "his"},
+        {"his phone kept as a mobile", owen("Owen", "7 Far Lane", "", "01134960000"), "his"},
+        {"another phone, same house", owen("owen", " 5  BRIDGE st", "0113 4960099"), "his"},
+        {"names and gender only", owen("Owen", "", ""), "his"},
+        {"another address, no phone", owen("Owen", "7 Far Lane", ""), "may be"},
+        {"another phone, no address", owen("Owen", "", "0113 4960099"), "may be"},
+        {"Owain where he lives", owen("Owain", "5 Bridge St", "0113 4960099"), "may be"},
+        {"Owain with his phone", owen("Owain", "7 Far Lane", "0113 4960000"), "may be"},
+        {"Owain elsewhere", owen("Owain", "7 Far Lane", "0113 4960099"), "neither"},
+        {"Owen one character off, his phone", owen("Owem", "7 Far Lane", "0113 4960000"), "his"},
+    };
+    for (const auto& c : cases) {
+        const char* pszMine = CPlayerDatabase::SamePersonAtKey(league, c.record)        ? "his"
+                              : CPlayerDatabase::MayBeSamePersonAtKey(league, c.record) ? "may be"
+                                                                                         : "neither";
+        EXPECT_STREQ(pszMine, c.pszSaid) << c.pszCase;
+        EXPECT_EQ(CPlayerDatabase::SamePersonAtKey(c.record, league), CPlayerDatabase::SamePersonAtKey(league, c.record))
+            << c.pszCase;
+    }
+    // One holding only a phone, the other only an address: nothing disagrees.
+    EXPECT_TRUE(CPlayerDatabase::SamePersonAtKey(owen("Owen", "", "0113 4960000"), owen("Owen", "7 Far Lane", "")));
+    // A full birth date both hold alike tells him, as under another key; one each holds otherwise,
+    // or another gender, never.
+    CSharedDetails born = league, elsewhere = owen("Owen", "7 Far Lane", "0113 4960099");
+    std::tie(born.m_nBirthDay, born.m_nBirthMonth, born.m_nBirthYear) = std::make_tuple(12, 3, 1970);
+    std::tie(elsewhere.m_nBirthDay, elsewhere.m_nBirthMonth, elsewhere.m_nBirthYear) = std::make_tuple(12, 3, 1970);
+    EXPECT_TRUE(CPlayerDatabase::SamePersonAtKey(born, elsewhere));
+    EXPECT_TRUE(CPlayerDatabase::SamePersonByDetails(born, elsewhere));
+    elsewhere.m_nBirthYear = 1971;
+    EXPECT_FALSE(CPlayerDatabase::SamePersonAtKey(born, elsewhere));
+    CSharedDetails woman = owen("Owen", "5 Bridge St", "0113 4960000");
+    woman.m_wFlags = PF_FEMALE;
+    EXPECT_FALSE(CPlayerDatabase::SamePersonAtKey(league, woman));
+}
+
+// The table's look-up by surname meets names stored with blanks at either end (another program's,
+// an import's), as it meets them without; a start typed meets every surname beginning with it.
+TEST_F(PlayerDatabaseTest, ASurnameIsLookedUpWithoutTheBlanksAtItsEnds)
+{
+    CPlayb003File& t = db.GetTable();
+    std::map<std::string, DWORD> keys;
+    for (const char* pszSurname : {"Lee", "  Lee", "Lee ", "Leeds", "lee", " Leeming", "Ray", "", " "}) {
+        t.Clear();
+        t.m_dwKey = t.NewKey();
+        t.m_strFirstName = "Ann";
+        t.m_strSurname = pszSurname;
+        ASSERT_EQ(t.Add(), 0);
+        keys[pszSurname] = t.m_dwKey;
+    }
+    auto found = [&](const char* pszSought, bool bPrefix) {
+        std::set<DWORD> got;
+        t.ForEachOfSurname(pszSought, bPrefix, [&] {
+            EXPECT_TRUE(got.insert(t.m_dwKey).second) << t.m_strSurname.GetString();
+            return true;
+        });
+        return got;
+    };
+    const std::set<DWORD> lee{keys["Lee"], keys["  Lee"], keys["Lee "], keys["lee"]};
+    EXPECT_EQ(found("Lee", false), lee);
+    EXPECT_EQ(found(" LEE  ", false), lee);
+    std::set<DWORD> starting = lee;
+    starting.insert({keys["Leeds"], keys[" Leeming"]});
+    EXPECT_EQ(found("le", true), starting);
+    EXPECT_EQ(found("", true), std::set<DWORD>{});
+    EXPECT_EQ(found("Ray", false), std::set<DWORD>{keys["Ray"]});
+    // Stopped by its caller, the walk visits no more.
+    int nVisited = 0;
+    t.ForEachOfSurname("Lee", false, [&] { return ++nVisited < 2; });
+    EXPECT_EQ(nVisited, 2);
+
+    CDWordArray similar;
+    db.FindSimilarNames(" Ann", "Lee  ", similar);
+    EXPECT_EQ(std::set<DWORD>(similar.GetData(), similar.GetData() + similar.GetSize()), lee);
 }

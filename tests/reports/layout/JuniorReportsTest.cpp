@@ -275,3 +275,41 @@ TEST_F(JuniorReports, TheViewsCommandsShowPrintAndReFontTheReports)
     view.AttachTo(nullptr, nullptr);
     frame.m_hWnd = nullptr;
 }
+
+// An earlier release took 28 Feb 2099 (a slip for 1999) as Cara's birth date, and Ben was born after
+// the qualifying day: the admin report prints no age for either, never a negative one, and gives
+// neither a category. Read from the league file, Cara's year is cleared (nobody is born after
+// today), the notice saying why, and her birthday prints as far as it stands.
+TEST_F(JuniorReports, NoAgeIsPrintedForABirthAfterTheQualifyingDayAndAFutureBirthYearIsClearedOnReading)
+{
+    auto rowOf = [](const CRecordingDC& dc, const char* pszName) {
+        for (int y = -1320; y >= -2520; y -= 200) {
+            const Texts row = TextsAt(dc, y);
+            if (std::find(row.begin(), row.end(), pszName) != row.end())
+                return row;
+        }
+        return Texts{};
+    };
+    auto* ben = static_cast<CPlayer*>(doc.m_listPlayers.GetAt(doc.m_listPlayers.FindIndex(1)));
+    auto* cara = static_cast<CPlayer*>(doc.m_listPlayers.GetAt(doc.m_listPlayers.FindIndex(2)));
+    ASSERT_EQ(ben->m_strFirstName, "Ben");
+    ASSERT_EQ(cara->m_strFirstName, "Cara");
+    std::tie(ben->m_nBirthDay, ben->m_nBirthMonth, ben->m_nBirthYear) = std::make_tuple(5, 1, 2026);
+    std::tie(cara->m_nBirthDay, cara->m_nBirthMonth, cara->m_nBirthYear) = std::make_tuple(28, 2, 2099);
+    EXPECT_EQ(ben->JuniorAge(2025, 9, 1), 0);
+    EXPECT_EQ(cara->JuniorAge(2025, 9, 1), 0);
+    doc.AssignJuniorCategories();
+    EXPECT_EQ(rowOf(*Show(1), "Ben Cole"), (Texts{"Ben Cole", "05 Jan 2026", "No Cat. for Age."}));
+    EXPECT_EQ(rowOf(*Show(1), "Cara Dunn"), (Texts{"Cara Dunn", "28 Feb 2099", "No Cat. for Age."}));
+
+    std::vector<BYTE> bytes;
+    doc.SaveToBytes(bytes);
+    CString error;
+    ASSERT_TRUE(doc.LoadFromBytes(bytes, "juniors.lgf", error)) << error.GetString();
+    EXPECT_NE(doc.m_strReadNotice.Find("the birth year 2099 (28 Feb 2099 is after today) of bowler 3 could not be right: "
+                                       "it was cleared."),
+              -1)
+        << doc.m_strReadNotice.GetString();
+    EXPECT_EQ(rowOf(*Show(1), "Cara Dunn"), (Texts{"Cara Dunn", "28 Feb ????", "No Cat. for Age."}));
+    EXPECT_EQ(rowOf(*Show(1), "Ben Cole"), (Texts{"Ben Cole", "05 Jan 2026", "No Cat. for Age."}));
+}

@@ -499,7 +499,19 @@ void CPlayerDatabase::TakeStamp(CPlayer& p, DWORD dwKey)
     p.m_qwDbStamp = m_file.m_qwStamp;
 }
 
-BOOL CPlayerDatabase::AddAsRecord(CPlayer& p, BOOL bOwnKey)
+LONGLONG CPlayerDatabase::KnownTypedBy(const CPlayer& p)
+{
+    auto sound = [](LONGLONG t) { return IsSoundTime(t) ? t : LONGLONG{0}; };
+    LONGLONG nLatest = sound(p.m_dbInStep.m_nRecordTypedBy);
+    for (int n = 0; n < SD_COUNT; ++n) {
+        nLatest = std::max(nLatest, sound(p.m_dbInStep.m_nTyped[n]));
+        if (p.m_pDbPending && (p.m_pDbPending->m_dwDetails & Bit(n)))
+            nLatest = std::max(nLatest, sound(p.m_pDbPending->m_nTyped[n]));
+    }
+    return nLatest;
+}
+
+BOOL CPlayerDatabase::AddAsRecord(CPlayer& p, BOOL bOwnKey, LONGLONG nTypedBy)
 {
     const DWORD dwKey = bOwnKey && p.m_dwDbKey != 0 && FindDbasePlayer(p.m_dwDbKey) != 0 ? p.m_dwDbKey : m_file.NewKey();
     const ULONGLONG qwStamp = p.m_qwDbStamp != 0 && KeyOfStamp(p.m_qwDbStamp) == 0 ? p.m_qwDbStamp : NewStamp();
@@ -507,7 +519,7 @@ BOOL CPlayerDatabase::AddAsRecord(CPlayer& p, BOOL bOwnKey)
     m_file.m_dwKey = dwKey;
     CopyToRecord(p);
     m_file.m_qwStamp = qwStamp;
-    m_file.m_nTypedBy = Now();
+    m_file.m_nTypedBy = nTypedBy;
     // No key is handed out while the table cannot be used.
     if (dwKey == 0 || m_file.Add() != 0)
         return FALSE;
@@ -554,8 +566,9 @@ void CPlayerDatabase::MeetRecord(CPlayer& p, bool bFoundElsewhere, bool bByStamp
     const bool bKnowsTyping = step.m_qwDatabase != 0 && !bFoundElsewhere && bByStamp;
     // Met in the database his copy was last in step with (gone back to an older state, a copy of its
     // files put back, or the copy's mark of it damaged): a value of his that the record holds
-    // otherwise, not typed later, was in it and was changed there since.
-    const bool bSameDatabase = bKnowsTyping && InStepWithThisDatabase(p);
+    // otherwise, not typed later, was in it and was changed there since. A record whose time is not
+    // known (made again from a copy that knew none) shows no such change.
+    const bool bSameDatabase = bKnowsTyping && InStepWithThisDatabase(p) && m_file.m_nTypedBy != 0;
     // A value not waiting was in the record his copy was last in step with: typed by then, at the
     // latest. A time no clock gives tells nothing.
     auto typedBy = [&step](LONGLONG t) {
@@ -719,7 +732,7 @@ BOOL CPlayerDatabase::SettleLinks(const std::vector<CPlayer*>& check, const CObL
                 MeetRecord(*p, true);
                 m_met.insert(p);
             }
-        } else if (AddAsRecord(*p, !held.count(p->m_dwDbKey))) {
+        } else if (AddAsRecord(*p, !held.count(p->m_dwDbKey), KnownTypedBy(*p))) {
             m_report.added.push_back(p->m_strName);
             if (probable.dwKey != 0)
                 m_report.probable.push_back(probable);
@@ -981,7 +994,7 @@ int CPlayerDatabase::PutDbasePlayer(CPlayer* pPlayer, DWORD& bStopReporting, con
     if (nAnswer > 0 && nAnswer <= similar.GetSize())
         return TakeChosenRecord(*pPlayer, similar[nAnswer - 1], dwDefaulted);
     pPlayer->m_qwDbStamp = 0;
-    return AddAsRecord(*pPlayer, FALSE) ? 0 : -1;
+    return AddAsRecord(*pPlayer, FALSE, Now()) ? 0 : -1;
 }
 
 int CPlayerDatabase::TakeChosenRecord(CPlayer& p, DWORD dwKey, DWORD dwDefaulted)

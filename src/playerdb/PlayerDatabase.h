@@ -240,8 +240,14 @@ private:
     void MeetRecord(CPlayer& p, bool bFoundElsewhere, bool bByStamp = false);
     // The bowler's link is to the record under the key: stamps given where missing.
     void TakeStamp(CPlayer& p, DWORD dwKey);
-    // A record of the bowler's details: under his key when bOwnKey and it is free, else a new one.
-    BOOL AddAsRecord(CPlayer& p, BOOL bOwnKey);
+    // A record of the bowler's details: under his key when bOwnKey and it is free, else a new one,
+    // dated as typed by nTypedBy (0: not known).
+    BOOL AddAsRecord(CPlayer& p, BOOL bOwnKey, LONGLONG nTypedBy);
+    // When the values a linked bowler's copy holds were typed, at the latest, as far as the copy
+    // knows: the record it was last in step with, and what the league typed since. A record made
+    // again from the copy is dated so, and no later: a value another league typed after them, which
+    // the copy never had, is still the later one where that league meets the record. 0: none known.
+    static LONGLONG KnownTypedBy(const CPlayer& p);
     // His record (positioned on) takes what waits for it, and he the record's details.
     int Exchange(CPlayer& p);
     // The record's details into the bowler, but those of the bits in dwKeep.

@@ -32,11 +32,6 @@ struct RecordMadeAgain : DatabaseLeagues
         DatabaseCommands::Install();  // Similar Names and Delete a Player
         UseDatabase("club");
     }
-    void Run(CBowlingDoc& doc, UINT nCommand)
-    {
-        ASSERT_TRUE(doc.OnCmdMsg(nCommand, CN_COMMAND, nullptr));
-        ASSERT_TRUE(ui.AllUsed());
-    }
     // Player > Add a New Player: "Add new Player" in Check Player Database, then her details; where
     // the database holds her name, Similar Names answered with the line given.
     void AddJane(CBowlingDoc& doc, const char* pszAddress, const char* pszPhone, const char* pszSimilar = nullptr)

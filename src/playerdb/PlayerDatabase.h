@@ -64,6 +64,10 @@ struct CDbReport
     // time does not show another league's change since. They wait on in the league (theirs: what
     // the record holds). Each is told once.
     std::vector<CDropped> damaged;
+    // Waiting details whose entry in the league file was damaged and does not show that the league
+    // typed them (the entry and the copy's marks disagreeing, or an entry without marks showing its
+    // damage): never written; the bowler takes the record's value (theirs).
+    std::vector<CDropped> unproven;
     // A new bowler linked to the record the secretary chose for him ("Similar Names"): the
     // details typed for him that the record held otherwise. The record keeps its own.
     std::vector<CDropped> chosenKept;
@@ -72,8 +76,8 @@ struct CDbReport
     bool LinksRemade() const { return !added.empty() || !relinked.empty() || !sharedWith.empty() || !met.empty(); }
     bool IsEmpty() const
     {
-        return !LinksRemade() && dropped.empty() && damaged.empty() && notKept.empty() && chosenKept.empty() &&
-               typedLater.empty() && nWritten == 0;
+        return !LinksRemade() && dropped.empty() && damaged.empty() && unproven.empty() && notKept.empty() &&
+               chosenKept.empty() && typedLater.empty() && nWritten == 0;
     }
 };
 
@@ -250,6 +254,13 @@ private:
     static LONGLONG KnownTypedBy(const CPlayer& p);
     // His record (positioned on) takes what waits for it, and he the record's details.
     int Exchange(CPlayer& p);
+    // What the league file's reading left unsettled (CDbPending::m_asRead), weighed against the
+    // record positioned on: a waiting detail the file does not show the league typed waits no
+    // longer, and where the league holds another value than the record it is named (unproven).
+    void WeighAsRead(CPlayer& p);
+    // Of an entry no marks of the copy date (dwEntry: what it named), the details it does not show
+    // the league typed: none where its bases show no damage.
+    DWORD UnprovenWithoutMarks(const CPlayer& p, DWORD dwEntry) const;
     // The record's details into the bowler, but those of the bits in dwKeep.
     void CopyFromRecord(CPlayer& player, DWORD dwKeep = 0) const;
     void CopyToRecord(const CPlayer& player);

@@ -348,7 +348,7 @@ private:
 // Only a bowler with a record has anything waiting for it.
 bool Waits(const CPlayer* p)
 {
-    return p->m_dwDbKey != 0 && p->m_pDbPending && p->m_pDbPending->m_dwDetails != 0;
+    return p->m_dwDbKey != 0 && p->m_pDbPending && p->m_pDbPending->Kept() != 0;
 }
 
 bool Stamped(const CPlayer* p)
@@ -498,6 +498,10 @@ public:
                 list.ReadEntry(k, [&] { ReadEntry(m_ar, *m_parts[i], seen, true); });
             SetReadEntry(nullptr, 0);
         }
+        // An entry no marks of his copy date stands on its own bytes alone: weighed against the record.
+        for (CPlayer* p : m_byNumber)
+            if (p && p->m_pDbPending && p->m_dbInStep.m_qwDatabase == 0)
+                p->m_pDbPending->m_asRead = {p->m_pDbPending->m_dwDetails, true};
         if (m_ar.GetFileVersion() >= LEAGUE_FILE_VERSION_LINKS)
             WaitingAsMarked();
     }
@@ -508,10 +512,10 @@ private:
     // does not, one damaged byte is at fault. An entry dated when his copy typed nothing is no
     // change of his (its bowler number was damaged): it waits no longer, and every bowler's change
     // typed since his copy was last in step with his record, waiting nowhere now, waits again. His
-    // own entry that his marks date otherwise in more than one detail was read out of step (its
-    // detail mark, or the marks', damaged): each of its details waits on, what the record held not
-    // known (CDbPending::ForgetBase; weighed in PlayerDatabase.cpp), and a detail his marks do not
-    // date, when it was typed; his changes missing from it wait again as above. One time alone
+    // own entry that his marks date otherwise in more than one detail was damaged, or the marks
+    // were: each of its details waits on, and his changes missing from it wait again as above,
+    // until the record shows which of the two to believe (CDbPending::m_asRead, weighed in
+    // PlayerDatabase.cpp); a detail his marks do not date, not known when typed. One time alone
     // that differs was damaged itself: the earlier of the two stands, and the entry with it.
     void WaitingAsMarked() const
     {
@@ -552,13 +556,12 @@ private:
                 bOutOfStep = true;
                 continue;
             }
-            // His, with marks or entry damaged: a detail undated waits on, not known when typed.
+            // His, with marks or entry damaged: a detail undated waits on, not known when typed (its
+            // time kept as read, so that a league file saved before it is weighed reads so again).
             for (int n = 0; n < SD_COUNT; ++n) {
                 const DWORD bit = 1u << n;
-                if (dwUnmarked & bit) {
-                    w.m_nTyped[n] = 0;
+                if (dwUnmarked & bit)
                     w.m_dwTimeUnsound |= bit;
-                }
                 if (!(dwDiffering & bit))
                     continue;
                 const LONGLONG a = w.m_nTyped[n], b = marks.m_nTyped[n];
@@ -570,7 +573,9 @@ private:
                     w.m_dwTimeUnsound &= ~bit;
             }
             if (dwUnmarked || (dwDiffering & (dwDiffering - 1))) {
-                w.ForgetBase(w.m_dwDetails, *p);
+                // Which of the two was damaged the record may show: weighed against it.
+                w.m_asRead.dwEntry = w.m_dwDetails;
+                w.m_asRead.dwEntryAlone = dwUnmarked;
                 rebuilt.push_back(p);
                 bOutOfStep = true;
             }
@@ -582,6 +587,8 @@ private:
                 (p->m_pDbPending && std::find(rebuilt.begin(), rebuilt.end(), p) == rebuilt.end()))
                 continue;
             const CDbInStep& marks = p->m_dbInStep;
+            // His own entry was read, and did not name it: which of the two to believe, the record shows.
+            const bool bOwnEntry = p->m_pDbPending != nullptr;
             for (int n = 0; n < SD_COUNT; ++n) {
                 const LONGLONG t = marks.m_nTyped[n];
                 if ((p->m_pDbPending && (p->m_pDbPending->m_dwDetails & (1u << n))) || !IsSoundTime(t) ||
@@ -589,6 +596,8 @@ private:
                     continue;
                 if (!p->m_pDbPending)
                     p->m_pDbPending = std::make_unique<CDbPending>();
+                if (bOwnEntry)
+                    p->m_pDbPending->m_asRead.dwMarksAlone |= 1u << n;
                 p->m_pDbPending->m_dwDetails |= 1u << n;
                 p->m_pDbPending->m_nTyped[n] = t;
                 p->m_pDbPending->ForgetBase(1u << n, *p);

@@ -48,17 +48,18 @@ void CDbPending::ForgetBase(DWORD dwDetails, const CSharedDetails& mine)
 void CDbPending::Write(CArchive& ar) const
 {
     const bool bTimes = ar.GetFileVersion() >= LEAGUE_FILE_VERSION_LINKS;
-    ar << m_dwDetails;
+    const DWORD dwKept = Kept();
+    ar << dwKept;
     ForEachSharedDetail(
         [&](int n, const auto& v) {
-            if (!Waits(m_dwDetails, n))
+            if (!Waits(dwKept, n))
                 return;
             ar << v;
             if (bTimes)
                 ar << m_nTyped[n];
         },
         m_base);
-    if (Waits(m_dwDetails, SD_FLAGS)) {
+    if (Waits(dwKept, SD_FLAGS)) {
         ar << m_base.m_wFlags;
         if (bTimes)
             ar << m_nTyped[SD_FLAGS];

@@ -104,6 +104,22 @@ struct CDbPending
     DWORD m_dwTimeUnsound = 0;
     // The details the secretary was told wait on because their entry was damaged: told once.
     DWORD m_dwDamageTold = 0;
+    // What the league file's reading could not settle alone, weighed against the record by the
+    // first write after it (CPlayerDatabase's Exchange), then cleared; a detail typed anew leaves it.
+    // A detail waits only where the file shows the league typed it: the entry and the copy's marks
+    // agreeing, or the one of them that the other's damage leaves standing. Until then the entry
+    // stands as it was read, and a league file saved meanwhile keeps both as they were.
+    struct CAsRead
+    {
+        DWORD dwEntry = 0;       // what his entry named, where it is to be weighed
+        bool bUnwitnessed = false;  // no marks of his copy date it (a file before version 80)
+        DWORD dwEntryAlone = 0;  // named by it, not dated by the marks it disagrees with (nor its times)
+        DWORD dwMarksAlone = 0;  // dated by those marks, not named by it: not written in it
+        bool Any() const { return dwEntry != 0; }
+    } m_asRead;
+    // The details the league file's entry holds: those waiting on the copy's marks alone, the
+    // marks carry.
+    DWORD Kept() const { return m_dwDetails & ~m_asRead.dwMarksAlone; }
 
     // Every detail waiting, its base and its time (not what was told of it).
     bool operator==(const CDbPending& o) const;

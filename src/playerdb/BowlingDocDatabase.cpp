@@ -284,6 +284,12 @@ void SayDbaseReport(CBowlingDoc& doc, const CString& strLead = CString(), bool b
                         "kept in the league, waiting for it, and OK on the bowler's details (Player > Edit a "
                         "Player's Details) writes them: ") +
                 DroppedList(doc, r.damaged, "holds") + ".";
+    if (!r.unproven.empty())
+        text += (text.IsEmpty() ? "" : " ") +
+                CString("These details were not written to the player database, since the league file's entry of "
+                        "them was damaged and does not show that the league typed them: the league now holds the "
+                        "record's values: ") +
+                DroppedList(doc, r.unproven, "holds") + ".";
     for (const CDbReport::CDropped& d : r.chosenKept)
         text += (text.IsEmpty() ? "" : " ") + CString("The record chosen for ") + d.strBowler +
                 " keeps its own details where those typed differed, as other leagues share it: " +

@@ -249,6 +249,19 @@ bool OneByteOff(N, N)
     return false;
 }
 
+// Of a number too, for an entry that holds no times to tell another league's change by: two numbers
+// that differ in one of their bytes, as a damaged byte leaves them.
+bool OneByteOffUndated(const CString& a, const CString& b)
+{
+    return OneByteOff(a, b);
+}
+
+template <class N>
+bool OneByteOffUndated(N a, N b)
+{
+    return a != b && ::OneByteApart(static_cast<ULONGLONG>(a), static_cast<ULONGLONG>(b));
+}
+
 // A text d holds as another detail than n.
 bool HeldAsAnother(const CSharedDetails& d, int n, const CString& str)
 {
@@ -587,7 +600,19 @@ void CPlayerDatabase::TakeStamp(CPlayer& p, DWORD dwKey)
     p.m_qwDbStamp = m_file.m_qwStamp;
 }
 
-BOOL CPlayerDatabase::AddAsRecord(CPlayer& p, BOOL bOwnKey)
+LONGLONG CPlayerDatabase::KnownTypedBy(const CPlayer& p)
+{
+    auto sound = [](LONGLONG t) { return IsSoundTime(t) ? t : LONGLONG{0}; };
+    LONGLONG nLatest = sound(p.m_dbInStep.m_nRecordTypedBy);
+    for (int n = 0; n < SD_COUNT; ++n) {
+        nLatest = std::max(nLatest, sound(p.m_dbInStep.m_nTyped[n]));
+        if (p.m_pDbPending && (p.m_pDbPending->m_dwDetails & ~p.m_pDbPending->m_dwTimeUnsound & Bit(n)))
+            nLatest = std::max(nLatest, sound(p.m_pDbPending->m_nTyped[n]));
+    }
+    return nLatest;
+}
+
+BOOL CPlayerDatabase::AddAsRecord(CPlayer& p, BOOL bOwnKey, LONGLONG nTypedBy)
 {
     const DWORD dwKey = bOwnKey && p.m_dwDbKey != 0 && FindDbasePlayer(p.m_dwDbKey) != 0 ? p.m_dwDbKey : m_file.NewKey();
     const ULONGLONG qwStamp = p.m_qwDbStamp != 0 && KeyOfStamp(p.m_qwDbStamp) == 0 ? p.m_qwDbStamp : NewStamp();
@@ -595,7 +620,7 @@ BOOL CPlayerDatabase::AddAsRecord(CPlayer& p, BOOL bOwnKey)
     m_file.m_dwKey = dwKey;
     CopyToRecord(p);
     m_file.m_qwStamp = qwStamp;
-    m_file.m_nTypedBy = Now();
+    m_file.m_nTypedBy = nTypedBy;
     // No key is handed out while the table cannot be used.
     if (dwKey == 0 || m_file.Add() != 0)
         return FALSE;
@@ -642,8 +667,9 @@ void CPlayerDatabase::MeetRecord(CPlayer& p, bool bFoundElsewhere, bool bByStamp
     const bool bKnowsTyping = step.m_qwDatabase != 0 && !bFoundElsewhere && bByStamp;
     // Met in the database his copy was last in step with (gone back to an older state, a copy of its
     // files put back, or the copy's mark of it damaged): a value of his that the record holds
-    // otherwise, not typed later, was in it and was changed there since.
-    const bool bSameDatabase = bKnowsTyping && InStepWithThisDatabase(p);
+    // otherwise, not typed later, was in it and was changed there since. A record whose time is not
+    // known (made again from a copy that knew none) shows no such change.
+    const bool bSameDatabase = bKnowsTyping && InStepWithThisDatabase(p) && m_file.m_nTypedBy != 0;
     // A value not waiting was in the record his copy was last in step with: typed by then, at the
     // latest. A time no clock gives tells nothing.
     auto typedBy = [&step](LONGLONG t) {
@@ -808,7 +834,7 @@ BOOL CPlayerDatabase::SettleLinks(const std::vector<CPlayer*>& check, const CObL
                 MeetRecord(*p, true);
                 m_met.insert(p);
             }
-        } else if (AddAsRecord(*p, !held.count(p->m_dwDbKey))) {
+        } else if (AddAsRecord(*p, !held.count(p->m_dwDbKey), KnownTypedBy(*p))) {
             m_report.added.push_back(p->m_strName);
             if (probable.dwKey != 0)
                 m_report.probable.push_back(probable);
@@ -869,13 +895,119 @@ void CPlayerDatabase::NoteChanges(const CPlayer& before, CPlayer& p, CPlayerData
         if (dwChanged & Bit(n))
             w.m_nTyped[n] = p.m_dbInStep.m_nTyped[n] = nNow;
     w.m_dwDetails |= dwChanged;
-    // Typed now: dated, and news if it cannot be written.
+    // Typed now: dated, and news if it cannot be written; no longer as the league file had it.
     w.m_dwTimeUnsound &= ~dwChanged;
     w.m_dwDamageTold &= ~dwChanged;
+    w.m_asRead.dwEntry &= ~dwChanged;
+    w.m_asRead.dwEntryAlone &= ~dwChanged;
+    w.m_asRead.dwMarksAlone &= ~dwChanged;
+}
+
+namespace {
+
+constexpr DWORD kDates[] = {Bit(SD_EXPIRY_DAY) | Bit(SD_EXPIRY_MONTH) | Bit(SD_EXPIRY_YEAR),
+                            Bit(SD_BIRTH_DAY) | Bit(SD_BIRTH_MONTH) | Bit(SD_BIRTH_YEAR)};
+
+// Every part of each date of which dw holds a part.
+DWORD DatesOf(DWORD dw)
+{
+    DWORD dwDates = 0;
+    for (const DWORD dwDate : kDates)
+        dwDates |= (dw & dwDate) ? dwDate : 0;
+    return dwDates;
+}
+
+// The details of dwWhich in which a and b differ (of the flag word its shared bits).
+DWORD Differing(const CSharedDetails& a, const CSharedDetails& b, DWORD dwWhich = CDbPending::kAllDetails)
+{
+    DWORD dw = SharedFlags(a.m_wFlags) != SharedFlags(b.m_wFlags) ? Bit(SD_FLAGS) : 0;
+    ForEachSharedDetail(
+        [&dw](int n, const auto& x, const auto& y) {
+            if (!(x == y))
+                dw |= Bit(n);
+        },
+        a, b);
+    return dw & dwWhich;
+}
+
+// The details of dwWhich whose value in `knew` is the record's own: what the league knew of it
+// when it typed them, the record untouched since.
+DWORD AsKnown(const CSharedDetails& record, const CSharedDetails& knew, DWORD dwWhich)
+{
+    return dwWhich & ~Differing(record, knew, dwWhich);
+}
+
+} // namespace
+
+DWORD CPlayerDatabase::UnprovenWithoutMarks(const CPlayer& p, DWORD dwEntry) const
+{
+    const CDbPending& w = *p.m_pDbPending;
+    // Its bases show the damage: one the record holds as another detail (read out of step, and all of
+    // the entry so), or, of a detail the record holds otherwise than the league, one holding the
+    // league's own value (no change at all) or one a byte from the record's (a number's too: without
+    // marks, nothing tells another league's change of it from a damaged byte).
+    bool bOutOfStep = false;
+    DWORD dwSigns = 0;
+    const DWORD dwDiffer = Differing(p, m_file, dwEntry);
+    ForEachSharedDetail(
+        [&](int n, const auto& mine, const auto& theirs, const auto& knew) {
+            if (!(dwEntry & Bit(n)))
+                return;
+            bOutOfStep = bOutOfStep || (!(theirs == knew) && HeldAsAnother(m_file, n, knew));
+            if ((dwDiffer & Bit(n)) && (knew == mine || OneByteOffUndated(knew, theirs)))
+                dwSigns |= Bit(n);
+        },
+        p, m_file, w.m_base);
+    if ((dwDiffer & Bit(SD_FLAGS)) && SharedFlags(w.m_base.m_wFlags) == SharedFlags(p.m_wFlags))
+        dwSigns |= Bit(SD_FLAGS);
+    // A date is one detail: one named in part, its other parts held otherwise than the record, was
+    // named so by a damaged mark (or which part is whose cannot be told).
+    for (const DWORD dwDate : kDates)
+        if ((dwEntry & dwDate) && !(w.m_dwDetails & dwDate & ~dwEntry) && Differing(p, m_file, dwDate & ~dwEntry))
+            dwSigns |= dwDate;
+    if (!bOutOfStep && !dwSigns)
+        return 0;
+    // Damaged so, only a value whose base the record still holds, read in step, shows a change of the
+    // league's; a date is written or not as a whole.
+    const DWORD dwUnproven = dwEntry & ~(bOutOfStep ? 0 : AsKnown(m_file, w.m_base, dwEntry) & ~dwSigns);
+    return dwUnproven | (DatesOf(dwUnproven) & dwEntry);
+}
+
+void CPlayerDatabase::WeighAsRead(CPlayer& p)
+{
+    CDbPending& w = *p.m_pDbPending;
+    const CDbPending::CAsRead read = w.m_asRead;
+    w.m_asRead = CDbPending::CAsRead();
+    const DWORD dwEntry = read.dwEntry & w.m_dwDetails;
+    DWORD dwUnproven = 0;
+    if (read.bUnwitnessed)
+        dwUnproven = UnprovenWithoutMarks(p, dwEntry);
+    else {
+        // The entry and the copy's marks disagree, one of them damaged. Where the record still holds
+        // what the entry says it held of each detail the marks do not date, of a value the league
+        // holds otherwise, the entry is whole: the marks were damaged, and what they alone date was
+        // never typed. Otherwise the entry was read out of step: what it alone names was not typed,
+        // what the marks date was, and what the record held when it was typed is not known.
+        const DWORD dwAlone = read.dwEntryAlone & w.m_dwDetails;
+        const bool bEntryWhole = dwAlone != 0 && (AsKnown(m_file, w.m_base, dwAlone) & Differing(p, m_file)) == dwAlone;
+        if (!bEntryWhole)
+            w.ForgetBase(dwEntry, p);
+        dwUnproven = dwAlone != 0 && !bEntryWhole ? dwAlone : read.dwMarksAlone;
+    }
+    dwUnproven &= w.m_dwDetails;
+    if (!dwUnproven)
+        return;
+    w.m_dwDetails &= ~dwUnproven;
+    // Named where the league held another value than the record, with a date's parts that wait for
+    // nothing; the record's stands.
+    if (const DWORD dwNamed = Differing(p, m_file, dwUnproven | (DatesOf(dwUnproven) & ~w.m_dwDetails)))
+        m_report.unproven.push_back({p.m_strName, dwNamed, p, m_file});
 }
 
 int CPlayerDatabase::Exchange(CPlayer& p)
 {
+    if (p.m_pDbPending && p.m_pDbPending->m_asRead.Any())
+        WeighAsRead(p);
     const DWORD dwWaiting = p.m_pDbPending ? p.m_pDbPending->m_dwDetails : 0;
     // A waiting detail goes where the record holds it as the league knew it; one the record holds
     // otherwise another league changed since, and the record's stands, unless the league's value
@@ -1073,7 +1205,7 @@ int CPlayerDatabase::PutDbasePlayer(CPlayer* pPlayer, DWORD& bStopReporting, con
     if (nAnswer > 0 && nAnswer <= similar.GetSize())
         return TakeChosenRecord(*pPlayer, similar[nAnswer - 1], dwDefaulted);
     pPlayer->m_qwDbStamp = 0;
-    return AddAsRecord(*pPlayer, FALSE) ? 0 : -1;
+    return AddAsRecord(*pPlayer, FALSE, Now()) ? 0 : -1;
 }
 
 int CPlayerDatabase::TakeChosenRecord(CPlayer& p, DWORD dwKey, DWORD dwDefaulted)

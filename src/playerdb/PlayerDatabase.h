@@ -64,6 +64,10 @@ struct CDbReport
     // time does not show another league's change since. They wait on in the league (theirs: what
     // the record holds). Each is told once.
     std::vector<CDropped> damaged;
+    // Waiting details whose entry in the league file was damaged and does not show that the league
+    // typed them (the entry and the copy's marks disagreeing, or an entry without marks showing its
+    // damage): never written; the bowler takes the record's value (theirs).
+    std::vector<CDropped> unproven;
     // A new bowler linked to the record the secretary chose for him ("Similar Names"): the
     // details typed for him that the record held otherwise. The record keeps its own.
     std::vector<CDropped> chosenKept;
@@ -72,8 +76,8 @@ struct CDbReport
     bool LinksRemade() const { return !added.empty() || !relinked.empty() || !sharedWith.empty() || !met.empty(); }
     bool IsEmpty() const
     {
-        return !LinksRemade() && dropped.empty() && damaged.empty() && notKept.empty() && chosenKept.empty() &&
-               typedLater.empty() && nWritten == 0;
+        return !LinksRemade() && dropped.empty() && damaged.empty() && unproven.empty() && notKept.empty() &&
+               chosenKept.empty() && typedLater.empty() && nWritten == 0;
     }
 };
 
@@ -252,10 +256,23 @@ private:
     void MeetRecord(CPlayer& p, bool bFoundElsewhere, bool bByStamp = false);
     // The bowler's link is to the record under the key: stamps given where missing.
     void TakeStamp(CPlayer& p, DWORD dwKey);
-    // A record of the bowler's details: under his key when bOwnKey and it is free, else a new one.
-    BOOL AddAsRecord(CPlayer& p, BOOL bOwnKey);
+    // A record of the bowler's details: under his key when bOwnKey and it is free, else a new one,
+    // dated as typed by nTypedBy (0: not known).
+    BOOL AddAsRecord(CPlayer& p, BOOL bOwnKey, LONGLONG nTypedBy);
+    // When the values a linked bowler's copy holds were typed, at the latest, as far as the copy
+    // knows: the record it was last in step with, and what the league typed since. A record made
+    // again from the copy is dated so, and no later: a value another league typed after them, which
+    // the copy never had, is still the later one where that league meets the record. 0: none known.
+    static LONGLONG KnownTypedBy(const CPlayer& p);
     // His record (positioned on) takes what waits for it, and he the record's details.
     int Exchange(CPlayer& p);
+    // What the league file's reading left unsettled (CDbPending::m_asRead), weighed against the
+    // record positioned on: a waiting detail the file does not show the league typed waits no
+    // longer, and where the league holds another value than the record it is named (unproven).
+    void WeighAsRead(CPlayer& p);
+    // Of an entry no marks of the copy date (dwEntry: what it named), the details it does not show
+    // the league typed: none where its bases show no damage.
+    DWORD UnprovenWithoutMarks(const CPlayer& p, DWORD dwEntry) const;
     // The record's details into the bowler, but those of the bits in dwKeep.
     void CopyFromRecord(CPlayer& player, DWORD dwKeep = 0) const;
     void CopyToRecord(const CPlayer& player);

@@ -70,12 +70,6 @@ struct BroughtHome : DatabaseLeagues
         CPlayerDatabase db;
         ASSERT_TRUE(db.Open(dir.File(pszFolder).c_str()));
     }
-    // A command of the Player menu, its dialogs scripted before.
-    void Run(CBowlingDoc& doc, UINT nCommand)
-    {
-        ASSERT_TRUE(doc.OnCmdMsg(nCommand, CN_COMMAND, nullptr));
-        ASSERT_TRUE(ui.AllUsed());
-    }
     // Player > Add a New Player: "Add new Player", then Denise's details (a birth date, which
     // tells her from another of her name), or Owen's.
     void Add(CBowlingDoc& doc, bool bDenise)
@@ -111,33 +105,6 @@ struct BroughtHome : DatabaseLeagues
                    {IDC_PD_MEMBER_NO, kAwayNumber}, {IDC_PD_PHONE_MOBILE, kAwayMobile}});
     }
     void EditPhone(CBowlingDoc& doc, const char* pszPhone) { Edit(doc, {{IDC_PD_PHONE_HOME, pszPhone}}); }
-    // League > General Details with "Keep the bowlers in the player database" clicked.
-    void ClickDatabaseBox(CBowlingDoc& doc)
-    {
-        ui.OnDialog(IDD_EDIT_LEAGUE).Click(IDC_EL_PLAYER_DATABASE).OK();
-        Run(doc, ID_LEAGUE_GENERAL_DETAILS);
-    }
-    std::vector<BYTE> FileBytes(const char* pszFile)
-    {
-        std::ifstream in(dir.File(pszFile), std::ios::binary);
-        return std::vector<BYTE>(std::istreambuf_iterator<char>(in), {});
-    }
-    void WriteFile(const char* pszFile, const std::vector<BYTE>& bytes)
-    {
-        std::ofstream out(dir.File(pszFile), std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    }
-    // Where the bytes hold these, little-endian, one after the other.
-    static size_t Find(const std::vector<BYTE>& bytes, std::initializer_list<std::pair<ULONGLONG, int>> values)
-    {
-        std::vector<BYTE> wanted;
-        for (const auto& [v, nBytes] : values)
-            for (int i = 0; i < nBytes; ++i)
-                wanted.push_back(static_cast<BYTE>(v >> (8 * i)));
-        const auto at = std::search(bytes.begin(), bytes.end(), wanted.begin(), wanted.end());
-        EXPECT_NE(at, bytes.end());
-        return static_cast<size_t>(at - bytes.begin());
-    }
     std::unique_ptr<CBowlingDoc> Saved(std::unique_ptr<CBowlingDoc> doc, const char* pszFile)
     {
         EXPECT_TRUE(doc->OnSaveDocument(dir.File(pszFile).c_str()));

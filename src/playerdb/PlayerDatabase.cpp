@@ -333,17 +333,22 @@ bool LostWhereLiving(const CDbPending& w, const CSharedDetails& mine, const CSha
     return bLost || WhereLivingOneByteOff(w, record);
 }
 
-// A waiting entry read out of step (its mark damaged): a base the record holds as another detail
-// was read from that detail's bytes.
-bool ReadOutOfStep(const CDbPending& w, const CSharedDetails& record)
+// A waiting entry read out of step (its mark damaged): a base of the details dwDetails names that
+// the record holds as another detail was read from that detail's bytes, and so was the rest of it.
+bool ReadOutOfStep(const CDbPending& w, DWORD dwDetails, const CSharedDetails& record)
 {
     bool bOutOfStep = false;
     ForEachSharedDetail(
         [&](int n, const auto& theirs, const auto& knew) {
-            bOutOfStep = bOutOfStep || ((w.m_dwDetails & Bit(n)) && !(theirs == knew) && HeldAsAnother(record, n, knew));
+            bOutOfStep = bOutOfStep || ((dwDetails & Bit(n)) && !(theirs == knew) && HeldAsAnother(record, n, knew));
         },
         record, w.m_base);
     return bOutOfStep;
+}
+
+bool ReadOutOfStep(const CDbPending& w, const CSharedDetails& record)
+{
+    return ReadOutOfStep(w, w.m_dwDetails, record);
 }
 
 } // namespace
@@ -946,14 +951,13 @@ DWORD CPlayerDatabase::UnprovenWithoutMarks(const CPlayer& p, DWORD dwEntry) con
     // the entry so), or, of a detail the record holds otherwise than the league, one holding the
     // league's own value (no change at all) or one a byte from the record's (a number's too: without
     // marks, nothing tells another league's change of it from a damaged byte).
-    bool bOutOfStep = false;
+    const bool bOutOfStep = ReadOutOfStep(w, dwEntry, m_file);
     DWORD dwSigns = 0;
     const DWORD dwDiffer = Differing(p, m_file, dwEntry);
     ForEachSharedDetail(
         [&](int n, const auto& mine, const auto& theirs, const auto& knew) {
             if (!(dwEntry & Bit(n)))
                 return;
-            bOutOfStep = bOutOfStep || (!(theirs == knew) && HeldAsAnother(m_file, n, knew));
             if ((dwDiffer & Bit(n)) && (knew == mine || OneByteOffUndated(knew, theirs)))
                 dwSigns |= Bit(n);
         },
@@ -1045,12 +1049,7 @@ int CPlayerDatabase::Exchange(CPlayer& p)
         };
         // A base the record holds as another detail was read out of step, from that detail's bytes:
         // so was the rest of the entry.
-        bool bOutOfStep = false;
-        ForEachSharedDetail(
-            [&](int n, const auto& theirs, const auto& knew) {
-                bOutOfStep = bOutOfStep || ((dwWaiting & Bit(n)) && !(theirs == knew) && HeldAsAnother(m_file, n, knew));
-            },
-            m_file, w.m_base);
+        const bool bOutOfStep = ReadOutOfStep(w, dwWaiting, m_file);
         // The base holding the league's own value: not known (BowlingDocFile.cpp). A text one byte
         // from the record's: that byte was damaged.
         ForEachSharedDetail(

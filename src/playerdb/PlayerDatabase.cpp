@@ -579,7 +579,8 @@ DWORD CPlayerDatabase::FindSamePerson(const CPlayer& p, const std::unordered_map
             if (!held.count(dwKey))
                 dwFound = dwKey;
         }
-        if (pProbable && !held.count(dwKey) && PlainlySamePerson(known, m_file) &&
+        // A namesake of another address and phone is another person, not one that may be his.
+        if (pProbable && !held.count(dwKey) && PlainlySamePerson(known, m_file) && !TellingDetailsDisagree(known, m_file) &&
             (pProbable->dwKey == 0 || dwKey == p.m_dwDbKey))
             pProbable->dwKey = dwKey;
         return true;

@@ -147,11 +147,10 @@ struct RecordMadeAgain : DatabaseLeagues
     Texts oakLane;  // Friday's Jane, as the record held her before Saturday's deletion
 };
 
-// Monday's Jane, of her name, is named as one that may be hers, never taken.
+// Monday's Jane, of her name but another address and phone, is neither taken nor named as one
+// that may be hers: she is another person.
 constexpr const char* kMadeAgain = "Jane Smith was not in the player database: a record was added to it for the "
-                                   "bowler, with the league's details. The player database already holds a record "
-                                   "that may be Jane Smith's, unique ref. 00000001: nothing else shows whose it is. "
-                                   "Save the league to keep its bowlers' new links.";
+                                   "bowler, with the league's details. Save the league to keep its bowlers' new links.";
 
 } // namespace
 

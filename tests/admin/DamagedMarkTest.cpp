@@ -8,6 +8,7 @@
 // what is named because of the damage is called so, never another league's doing.
 #include "AdminChecks.h"
 #include "DatabaseLeagues.h"
+#include "Version78File.h"
 #include "framework/core/Archive.h"
 #include "league/Player.h"
 #include "playerdb/PlayerDatabase.h"
@@ -132,15 +133,6 @@ struct DamagedMarks : DatabaseLeagues
         dialog.OK();
         Run(doc, ID_PLAYER_EDIT);
     }
-    static CPlayer* Bowler(CBowlingDoc& doc, const char* pszSurname)
-    {
-        for (POSITION pos = doc.m_listPlayers.GetHeadPosition(); pos;) {
-            auto* p = static_cast<CPlayer*>(doc.m_listPlayers.GetNext(pos));
-            if (p->m_strSurname == pszSurname)
-                return p;
-        }
-        return nullptr;
-    }
     // The records as a third program reads them, by surname; how many there are.
     std::map<std::string, CSharedDetails> Records(int* pCount = nullptr)
     {
@@ -210,28 +202,7 @@ struct DamagedMarks : DatabaseLeagues
     }
     // Monday's file as version 78 wrote it: the league as version 77 holds it, then the entries of
     // the details waiting, without their times.
-    void V78(CBowlingDoc& mon)
-    {
-        std::vector<std::pair<WORD, std::unique_ptr<CDbPending>>> entries;
-        for (POSITION pos = mon.m_listPlayers.GetHeadPosition(); pos;) {
-            auto* p = static_cast<CPlayer*>(mon.m_listPlayers.GetNext(pos));
-            p->m_qwDbStamp = 0;
-            p->m_dbInStep = CDbInStep();
-            if (p->m_pDbPending)
-                entries.emplace_back(p->m_nPlayerNo, std::move(p->m_pDbPending));
-        }
-        mon.SaveToBytes(v78);
-        ASSERT_EQ(v78[0], LEAGUE_FILE_VERSION);
-        v78[0] = LEAGUE_FILE_VERSION_WAITING;
-        CArchive ar(&v78, CArchive::store);
-        ar.SetFileVersion(LEAGUE_FILE_VERSION_WAITING);
-        ar.WriteCount(static_cast<DWORD>(entries.size()));
-        for (const auto& [nPlayerNo, pWaiting] : entries) {
-            ar << nPlayerNo;
-            pWaiting->Write(ar);
-        }
-        ar.Close();
-    }
+    void V78(CBowlingDoc& mon) { SaveAsVersion78(mon, v78); }
     // The file, and where its mark lies: after Alan's number in his entry of the details waiting, or
     // after his number, the database and the record's time in his entry of what his copy knew.
     std::pair<Bytes, size_t> Marked()

@@ -131,16 +131,6 @@ struct DatabaseIdentity : DatabaseLeagues
             v.push_back(Who(*static_cast<const CPlayer*>(doc.m_listPlayers.GetNext(pos))));
         return v;
     }
-    // The league's bowler of that surname, null when it has none: asserted before it is used.
-    static CPlayer* Bowler(CBowlingDoc& doc, const char* pszSurname)
-    {
-        for (POSITION pos = doc.m_listPlayers.GetHeadPosition(); pos;) {
-            auto* p = static_cast<CPlayer*>(doc.m_listPlayers.GetNext(pos));
-            if (p->m_strSurname == pszSurname)
-                return p;
-        }
-        return nullptr;
-    }
     // His database key; a bowler the league lacks fails the case and has none.
     static DWORD KeyOf(CBowlingDoc& doc, const char* pszSurname)
     {
@@ -197,11 +187,6 @@ struct DatabaseIdentity : DatabaseLeagues
         ui.OnDialog(IDD_EDIT_PLAYER).SetText(IDC_PD_PHONE_HOME, pszPhone).OK();
         ASSERT_TRUE(doc.OnCmdMsg(ID_PLAYER_EDIT, CN_COMMAND, nullptr));
         ASSERT_TRUE(ui.AllUsed());
-    }
-    void WriteFile(const char* pszFile, const std::vector<BYTE>& bytes)
-    {
-        std::ofstream(dir.File(pszFile), std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
     static std::string With(std::string who, const char* pszOld, const char* pszNew)
     {

@@ -6,6 +6,7 @@
 #include "admin/LeagueDetailsCommands.h"
 #include "admin/PlayerSetup.h"
 #include "framework/ui/Registry.h"
+#include "league/Player.h"
 #include "playerdb/BowlingDocDatabase.h"
 
 #include <algorithm>
@@ -45,6 +46,16 @@ struct DatabaseLeagues : ::testing::Test
     {
         ui.OnDialog(IDD_EDIT_LEAGUE).Click(IDC_EL_PLAYER_DATABASE).OK();
         Run(doc, ID_LEAGUE_GENERAL_DETAILS);
+    }
+    // The league's bowler of that surname, null when it has none.
+    static CPlayer* Bowler(CBowlingDoc& doc, const char* pszSurname)
+    {
+        for (POSITION pos = doc.m_listPlayers.GetHeadPosition(); pos;) {
+            auto* p = static_cast<CPlayer*>(doc.m_listPlayers.GetNext(pos));
+            if (p->m_strSurname == pszSurname)
+                return p;
+        }
+        return nullptr;
     }
     // A file of the test's folder ("db/PLAYB003.DTA" names one in a folder of it), byte for byte.
     std::vector<BYTE> FileBytes(const std::string& strFile)

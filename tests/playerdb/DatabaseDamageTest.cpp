@@ -9,6 +9,7 @@
 // not write waiting), saying nothing of another league's change that Thursday did not make, and
 // adding no record.
 #include "DatabaseLeagueTest.h"
+#include "Version78File.h"
 #include "framework/core/Archive.h"
 #include "league/Player.h"
 #include "league/SampleLeague.h"
@@ -190,27 +191,7 @@ struct DatabaseDamage : DatabaseLeagueTest
         monday.SaveToBytes(v79);
         ASSERT_EQ(v79[0], LEAGUE_FILE_VERSION_LINKS);
         // Version 78: the league as version 77 holds it, then the entries without their times.
-        std::vector<std::pair<WORD, std::unique_ptr<CDbPending>>> entries;
-        for (POSITION pos = monday.m_listPlayers.GetHeadPosition(); pos;) {
-            auto* p = static_cast<CPlayer*>(monday.m_listPlayers.GetNext(pos));
-            p->m_qwDbStamp = 0;
-            if (p->m_pDbPending)
-                entries.emplace_back(p->m_nPlayerNo, std::move(p->m_pDbPending));
-        }
-        monday.SaveToBytes(v78);
-        ASSERT_EQ(v78[0], LEAGUE_FILE_VERSION);
-        nLeagueEnd = v78.size();
-        v78[0] = LEAGUE_FILE_VERSION_WAITING;
-        {
-            CArchive ar(&v78, CArchive::store);
-            ar.SetFileVersion(LEAGUE_FILE_VERSION_WAITING);
-            ar.WriteCount(static_cast<DWORD>(entries.size()));
-            for (const auto& [nPlayerNo, pWaiting] : entries) {
-                ar << nPlayerNo;
-                pWaiting->Write(ar);
-            }
-            ar.Close();
-        }
+        SaveAsVersion78(monday, v78, &nLeagueEnd);
         ASSERT_TRUE(std::equal(v78.begin() + 1, v78.begin() + static_cast<long>(nLeagueEnd), v80.begin() + 1));
 
         // Thursday types its changes after Monday's.
